@@ -1,0 +1,48 @@
+# Test registration. Native test executables are discovered test by test; Windows ones run once each under Wine
+# (every Wine start costs time), inside one Wine session that a ctest fixture starts and stops.
+
+if(TALLYVANE_TESTS)
+    if(WIN32)
+        set(GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources built for the cross target")
+        set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+        set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+        set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+        add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+    else()
+        find_package(GTest REQUIRED)
+        include(GoogleTest)
+    endif()
+endif()
+
+set(TALLYVANE_WINE_LAUNCHER ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh)
+set(TALLYVANE_WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+if(WIN32 AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${TALLYVANE_WINE_LAUNCHER} ${TALLYVANE_WINE_PREFIX} run)
+endif()
+
+# Adds a GoogleTest executable built from SOURCES and linked with LIBRARIES, and registers it with ctest.
+function(tallyvane_add_test_executable name)
+    cmake_parse_arguments(PARSE_ARGV 1 ARG "" "" "SOURCES;LIBRARIES")
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} GTest::gtest_main GTest::gmock)
+    # Wine maps the Unix root to drive Z:.
+    set(data_dir ${CMAKE_SOURCE_DIR}/tests/data)
+    if(WIN32)
+        set(data_dir Z:${data_dir})
+    endif()
+    target_compile_definitions(${name} PRIVATE TALLYVANE_TEST_DATA_DIR="${data_dir}")
+    if(WIN32)
+        add_test(NAME ${name} COMMAND ${name})
+        set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_session)
+    else()
+        gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+    endif()
+endfunction()
+
+# Adds the ctest fixture that starts one Wine session (prefix, display, wineserver) for all Windows tests; call once.
+function(tallyvane_add_wine_session_fixture)
+    add_test(NAME wine_session_start COMMAND ${TALLYVANE_WINE_LAUNCHER} ${TALLYVANE_WINE_PREFIX} start)
+    add_test(NAME wine_session_stop COMMAND ${TALLYVANE_WINE_LAUNCHER} ${TALLYVANE_WINE_PREFIX} stop)
+    set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine_session TIMEOUT 300)
+    set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine_session)
+endfunction()
