@@ -46,3 +46,16 @@ function(tallyvane_add_wine_session_fixture)
     set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine_session TIMEOUT 300)
     set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine_session)
 endfunction()
+
+# Adds a test that checks the Windows executables TARGETS import only DLLs that Windows ships.
+function(tallyvane_add_import_check)
+    if(NOT WIN32)
+        return()
+    endif()
+    set(executables)
+    foreach(target IN LISTS ARGN)
+        list(APPEND executables $<TARGET_FILE:${target}>)
+    endforeach()
+    add_test(NAME windows_imports_only_system_dlls
+             COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-imports.sh ${CMAKE_OBJDUMP} ${executables})
+endfunction()
