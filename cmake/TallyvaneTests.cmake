@@ -31,11 +31,12 @@ function(tallyvane_add_test_executable name)
         set(data_dir Z:${data_dir})
     endif()
     target_compile_definitions(${name} PRIVATE TALLYVANE_TEST_DATA_DIR="${data_dir}")
+    set_property(GLOBAL APPEND PROPERTY TALLYVANE_TEST_EXECUTABLES ${name})
     if(WIN32)
         add_test(NAME ${name} COMMAND ${name})
-        set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_session)
+        set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_session TIMEOUT 600)
     else()
-        gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+        gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
     endif()
 endfunction()
 
@@ -47,13 +48,15 @@ function(tallyvane_add_wine_session_fixture)
     set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine_session)
 endfunction()
 
-# Adds a test that checks the Windows executables TARGETS import only DLLs that Windows ships.
+# Adds a test that checks every Windows test executable imports only DLLs that Windows ships; call after the last
+# test executable is added.
 function(tallyvane_add_import_check)
     if(NOT WIN32)
         return()
     endif()
+    get_property(targets GLOBAL PROPERTY TALLYVANE_TEST_EXECUTABLES)
     set(executables)
-    foreach(target IN LISTS ARGN)
+    foreach(target IN LISTS targets)
         list(APPEND executables $<TARGET_FILE:${target}>)
     endforeach()
     add_test(NAME windows_imports_only_system_dlls

@@ -6,8 +6,12 @@ namespace {
 
 constexpr char32_t ReplacementCharacter = 0xFFFD;
 
-bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+bool IsHighSurrogate(char16_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+bool IsLowSurrogate(char16_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
 
 void AppendUtf16(UnicodeString& out, char32_t codePoint) {
     if (codePoint < 0x10000) {
@@ -78,7 +82,9 @@ char32_t DecodeUtf8(std::string_view text, size_t& pos) {
     return codePoint;
 }
 
-uint32_t ResolveCodePage(uint32_t codePage) { return codePage == cpProcessAnsi ? ProcessAnsiCodePage() : codePage; }
+uint32_t ResolveCodePage(uint32_t codePage) {
+    return codePage == cpProcessAnsi ? ProcessAnsiCodePage() : codePage;
+}
 
 } // namespace
 

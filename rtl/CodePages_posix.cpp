@@ -1,5 +1,4 @@
 #include "rtl/CodePages.h"
-
 #include "rtl/Exceptions.h"
 
 #include <algorithm>

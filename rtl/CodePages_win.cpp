@@ -1,5 +1,4 @@
 #include "rtl/CodePages.h"
-
 #include "rtl/Exceptions.h"
 #include "rtl/WindowsApi.h"
 
@@ -15,7 +14,9 @@ namespace {
 
 } // namespace
 
-uint32_t ProcessAnsiCodePage() { return GetACP(); }
+uint32_t ProcessAnsiCodePage() {
+    return GetACP();
+}
 
 namespace detail {
 

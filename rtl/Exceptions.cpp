@@ -13,6 +13,8 @@ void Exception::SetMessage(UnicodeString message) {
     FMessageUtf8 = UnicodeToUtf8(FMessage);
 }
 
-const char* Exception::what() const noexcept { return FMessageUtf8.c_str(); }
+const char* Exception::what() const noexcept {
+    return FMessageUtf8.c_str();
+}
 
 } // namespace rtl

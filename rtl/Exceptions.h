@@ -20,10 +20,10 @@ private:
     std::string FMessageUtf8;
 };
 
-#define RTL_DECLARE_EXCEPTION(Name, Base)                                                                            \
-    class Name : public Base {                                                                                       \
-    public:                                                                                                          \
-        using Base::Base;                                                                                            \
+#define RTL_DECLARE_EXCEPTION(Name, Base)                                                                              \
+    class Name : public Base {                                                                                         \
+    public:                                                                                                            \
+        using Base::Base;                                                                                              \
     }
 
 RTL_DECLARE_EXCEPTION(EConvertError, Exception);

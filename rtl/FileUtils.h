@@ -87,7 +87,7 @@ void FindClose(TSearchRec& searchRec);
 
 namespace detail {
 // The platform's enumeration without the attribute filter: each fills the record's entry fields with the next raw
-// entry and returns 0, or returns the system's error code when there is none.
+// entry and returns 0, or returns the system's error code when there is none (or the record is closed).
 int32_t PlatformFindFirst(UnicodeStringView pattern, TSearchRec& searchRec);
 int32_t PlatformFindNext(TSearchRec& searchRec);
 } // namespace detail

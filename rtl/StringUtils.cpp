@@ -37,7 +37,9 @@ std::basic_string<Char> TrimRange(std::basic_string_view<Char> text, bool left, 
     return std::basic_string<Char>(text.substr(first, last - first));
 }
 
-int Sign(int value) { return (value > 0) - (value < 0); }
+int Sign(int value) {
+    return (value > 0) - (value < 0);
+}
 
 template <typename Map>
 int CompareMapped(UnicodeStringView a, UnicodeStringView b, Map map) {
@@ -51,14 +53,24 @@ int CompareMapped(UnicodeStringView a, UnicodeStringView b, Map map) {
     return Sign(static_cast<int>(a.size() > b.size()) - static_cast<int>(a.size() < b.size()));
 }
 
-char16_t AsciiUpper(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 0x20) : c; }
+char16_t AsciiUpper(char16_t c) {
+    return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 0x20) : c;
+}
 
 } // namespace
 
-UnicodeString UpperCase(UnicodeStringView text) { return MapAscii<char16_t>(text, u'a', u'z'); }
-UnicodeString LowerCase(UnicodeStringView text) { return MapAscii<char16_t>(text, u'A', u'Z'); }
-AnsiString UpperCase(std::string_view text) { return MapAscii<char>(text, 'a', 'z'); }
-AnsiString LowerCase(std::string_view text) { return MapAscii<char>(text, 'A', 'Z'); }
+UnicodeString UpperCase(UnicodeStringView text) {
+    return MapAscii<char16_t>(text, u'a', u'z');
+}
+UnicodeString LowerCase(UnicodeStringView text) {
+    return MapAscii<char16_t>(text, u'A', u'Z');
+}
+AnsiString UpperCase(std::string_view text) {
+    return MapAscii<char>(text, 'a', 'z');
+}
+AnsiString LowerCase(std::string_view text) {
+    return MapAscii<char>(text, 'A', 'Z');
+}
 
 UnicodeString WideUpperCase(UnicodeStringView text) {
     UnicodeString result(text);
@@ -72,26 +84,44 @@ UnicodeString WideLowerCase(UnicodeStringView text) {
     return result;
 }
 
-int CompareStr(UnicodeStringView a, UnicodeStringView b) { return Sign(a.compare(b)); }
+int CompareStr(UnicodeStringView a, UnicodeStringView b) {
+    return Sign(a.compare(b));
+}
 
-int CompareText(UnicodeStringView a, UnicodeStringView b) { return CompareMapped(a, b, AsciiUpper); }
+int CompareText(UnicodeStringView a, UnicodeStringView b) {
+    return CompareMapped(a, b, AsciiUpper);
+}
 
 int WideCompareText(UnicodeStringView a, UnicodeStringView b) {
     return CompareMapped(WideUpperCase(a), WideUpperCase(b), [](char16_t c) { return c; });
 }
 
-bool SameText(UnicodeStringView a, UnicodeStringView b) { return a.size() == b.size() && CompareText(a, b) == 0; }
+bool SameText(UnicodeStringView a, UnicodeStringView b) {
+    return a.size() == b.size() && CompareText(a, b) == 0;
+}
 
 bool WideSameText(UnicodeStringView a, UnicodeStringView b) {
     return a.size() == b.size() && WideCompareText(a, b) == 0;
 }
 
-UnicodeString Trim(UnicodeStringView text) { return TrimRange(text, true, true); }
-UnicodeString TrimLeft(UnicodeStringView text) { return TrimRange(text, true, false); }
-UnicodeString TrimRight(UnicodeStringView text) { return TrimRange(text, false, true); }
-AnsiString Trim(std::string_view text) { return TrimRange(text, true, true); }
-AnsiString TrimLeft(std::string_view text) { return TrimRange(text, true, false); }
-AnsiString TrimRight(std::string_view text) { return TrimRange(text, false, true); }
+UnicodeString Trim(UnicodeStringView text) {
+    return TrimRange(text, true, true);
+}
+UnicodeString TrimLeft(UnicodeStringView text) {
+    return TrimRange(text, true, false);
+}
+UnicodeString TrimRight(UnicodeStringView text) {
+    return TrimRange(text, false, true);
+}
+AnsiString Trim(std::string_view text) {
+    return TrimRange(text, true, true);
+}
+AnsiString TrimLeft(std::string_view text) {
+    return TrimRange(text, true, false);
+}
+AnsiString TrimRight(std::string_view text) {
+    return TrimRange(text, false, true);
+}
 
 int32_t Pos(UnicodeStringView pattern, UnicodeStringView text, int32_t start) {
     if (start < 0 || static_cast<size_t>(start) > text.size()) {
@@ -163,6 +193,8 @@ UnicodeString JoinStrings(const std::vector<UnicodeString>& parts, UnicodeString
     return result;
 }
 
-UnicodeString U16(std::string_view utf8) { return Utf8ToUnicode(utf8); }
+UnicodeString U16(std::string_view utf8) {
+    return Utf8ToUnicode(utf8);
+}
 
 } // namespace rtl

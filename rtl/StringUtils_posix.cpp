@@ -14,7 +14,9 @@ locale_t UnicodeLocale() {
     return locale;
 }
 
-bool IsSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDFFF; }
+bool IsSurrogate(char16_t unit) {
+    return unit >= 0xD800 && unit <= 0xDFFF;
+}
 
 template <typename Map>
 void MapUnits(char16_t* text, size_t length, Map map) {
@@ -28,7 +30,11 @@ void MapUnits(char16_t* text, size_t length, Map map) {
 
 } // namespace
 
-void PlatformUpperCaseUnits(char16_t* text, size_t length) { MapUnits(text, length, towupper_l); }
-void PlatformLowerCaseUnits(char16_t* text, size_t length) { MapUnits(text, length, towlower_l); }
+void PlatformUpperCaseUnits(char16_t* text, size_t length) {
+    MapUnits(text, length, towupper_l);
+}
+void PlatformLowerCaseUnits(char16_t* text, size_t length) {
+    MapUnits(text, length, towlower_l);
+}
 
 } // namespace rtl::detail

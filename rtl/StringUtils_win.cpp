@@ -1,5 +1,4 @@
 #include "rtl/StringUtils.h"
-
 #include "rtl/WindowsApi.h"
 
 namespace rtl::detail {

@@ -20,7 +20,8 @@ readonly prefix_version=1
 export PATH=/usr/lib/wine:$PATH
 export WINEPREFIX=$prefix
 export WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# winedbg is disabled so that a crashing program exits instead of waiting in the debugger.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
 # Wine takes the ANSI code page from the Unix locale: zh_CN.UTF-8 gives GetACP() == 936.
 export LC_ALL=zh_CN.UTF-8
 

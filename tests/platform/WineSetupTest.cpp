@@ -2,10 +2,9 @@
 
 #include "rtl/WindowsApi.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace {
@@ -74,7 +73,9 @@ int GlyphPixelsOf(const std::wstring& text) {
     return canvas.CountPixelsUnlike(0xFFFFFF);
 }
 
-TEST(WineSetup, AnsiCodePageIs936) { EXPECT_EQ(GetACP(), 936u); }
+TEST(WineSetup, AnsiCodePageIs936) {
+    EXPECT_EQ(GetACP(), 936u);
+}
 
 TEST(WineSetup, SongTiFontDrawsChineseAndLatinGlyphs) {
     EXPECT_GT(GlyphPixelsOf(L"销售发票"), 20);

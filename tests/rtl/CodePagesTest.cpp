@@ -14,7 +14,8 @@ TEST(CodePages, Cp936RoundTrips) {
         {u"", ""},
         {u"Kp 2.0", "Kp 2.0"},
         {u"中文发票", "\xD6\xD0\xCE\xC4\xB7\xA2\xC6\xB1"},
-        {u"税率13%", "\xCB\xB0\xC2\xCA" "13%"},
+        {u"税率13%", "\xCB\xB0\xC2\xCA"
+                     "13%"},
         {u"\u20AC", "\x80"},
     };
     for (const auto& c : cases) {
@@ -45,8 +46,8 @@ TEST(CodePages, Utf8RoundTripIncludingSupplementaryPlane) {
 }
 
 TEST(CodePages, MalformedUtf8AndLoneSurrogatesBecomeReplacementCharacters) {
-    EXPECT_EQ(Utf8ToUnicode("a\xC3"), u"a\uFFFD");           // truncated sequence
-    EXPECT_EQ(Utf8ToUnicode("\xC0\xAF"), u"\uFFFD\uFFFD");   // overlong '/'
+    EXPECT_EQ(Utf8ToUnicode("a\xC3"), u"a\uFFFD");                     // truncated sequence
+    EXPECT_EQ(Utf8ToUnicode("\xC0\xAF"), u"\uFFFD\uFFFD");             // overlong '/'
     EXPECT_EQ(Utf8ToUnicode("\xED\xA0\x80z"), u"\uFFFD\uFFFD\uFFFDz"); // encoded surrogate
     EXPECT_EQ(UnicodeToUtf8(UnicodeString(1, char16_t(0xD800)) + u"z"), "\xEF\xBF\xBDz");
 }

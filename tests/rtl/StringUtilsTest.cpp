@@ -27,8 +27,8 @@ TEST(StringUtils, Comparisons) {
         int str, text, wideText;
     };
     const Case cases[] = {
-        {u"abc", u"abc", 0, 0, 0},       {u"abc", u"ABC", 1, 0, 0},       {u"abc", u"abd", -1, -1, -1},
-        {u"ab", u"abc", -1, -1, -1},     {u"Äb", u"äB", -1, -1, 0},       {u"销售", u"销售", 0, 0, 0},
+        {u"abc", u"abc", 0, 0, 0},     {u"abc", u"ABC", 1, 0, 0}, {u"abc", u"abd", -1, -1, -1},
+        {u"ab", u"abc", -1, -1, -1},   {u"Äb", u"äB", -1, -1, 0}, {u"销售", u"销售", 0, 0, 0},
         {u"销售表", u"销售", 1, 1, 1},
     };
     for (const auto& c : cases) {
