@@ -1,0 +1,98 @@
+#pragma once
+// The error manager: every numbered error and warning of the spreadsheet library goes through one TXLSErrorManager,
+// which builds the message from the number ("E3004: Invalid cell reference "A0""), counts it, keeps it in its
+// message list when asked to, hands it to the OnError handler when one is set, and otherwise raises it as an
+// rtl::Exception. Warnings are never raised.
+//
+// ReportError returns only when the error was not raised (the manager is muted, the handler took it, or the list
+// kept it). The caller must then abandon the operation that failed, as if the exception had passed through it, and
+// say at the call site how it goes on; the result is [[nodiscard]] so that no call site forgets this path.
+
+#include "rtl/Persistent.h"
+#include "rtl/SmallSet.h"
+#include "rtl/StringTypes.h"
+
+#include <cstdint>
+#include <functional>
+#include <utility>
+#include <vector>
+
+namespace xls {
+
+// How grave a message is.
+enum TXLSErrorLevel : uint8_t { xelMessage, xelHint, xelWarning, xelError, xelFatal, xelDebug };
+
+using TXLSErrorLevels = rtl::TSmallSet<TXLSErrorLevel>;
+
+class TXLSErrorManager;
+
+// Called with the manager, the level and the full message ("E3004: ...", "W2001: ...").
+using TXLSErrorEvent =
+    std::function<void(TXLSErrorManager* sender, TXLSErrorLevel level, const rtl::UnicodeString& text)>;
+
+// Who took an error that ReportError did not raise.
+enum class TXLSErrorOutcome : uint8_t {
+    xeoMuted,   // the manager is muted: only LastError was set
+    xeoHandled, // the OnError handler received it
+    xeoListed,  // the message list keeps it
+};
+
+// One entry of the message list: the full message and its number.
+struct TXLSErrorMessage {
+    rtl::UnicodeString Text;
+    int32_t Number = 0;
+};
+
+// The spreadsheet library's one channel for numbered errors and warnings.
+class TXLSErrorManager : public rtl::TPersistent {
+    RTL_DECLARE_CLASS(TXLSErrorManager, rtl::TPersistent)
+public:
+    // Raises the error as an rtl::Exception with its message, unless the manager is muted, OnError takes it (when
+    // Filter does not hold xelError) or SaveToList keeps it; then it answers which of them took it.
+    [[nodiscard]] TXLSErrorOutcome ReportError(rtl::UnicodeStringView argument, int32_t number);
+    // Counts, lists and passes on a warning; never raises and leaves LastError alone. Warning 2001 (unknown XML) is
+    // dropped entirely while DropXMLWarnings is set, as it is by default.
+    void ReportWarning(rtl::UnicodeStringView argument, int32_t number);
+    // "<number>: <text>" with argument in place of the text's %s; an unknown number gives "<number>: ".
+    static rtl::UnicodeString BuildMessage(rtl::UnicodeStringView argument, int32_t number);
+
+    int32_t LastError() const { return FLastError; }
+    void SetLastError(int32_t number) { FLastError = number; }
+    bool SaveToList() const { return FSaveToList; }
+    void SetSaveToList(bool saveToList) { FSaveToList = saveToList; }
+    // The levels for which OnError is not called.
+    TXLSErrorLevels Filter() const { return FFilter; }
+    void SetFilter(TXLSErrorLevels filter) { FFilter = filter; }
+    // Nothing reports hints or fatal errors, so HintCount equals WarningCount and FatalCount stays 0.
+    int32_t HintCount() const { return WarningCount(); }
+    int32_t WarningCount() const;
+    int32_t ErrorCount() const { return FErrors; }
+    int32_t FatalCount() const { return 0; }
+    const TXLSErrorEvent& OnError() const { return FOnError; }
+    void SetOnError(TXLSErrorEvent handler) { FOnError = std::move(handler); }
+
+    // Every message reported since creation, in order, while SaveToList was set.
+    const std::vector<TXLSErrorMessage>& Messages() const { return FMessages; }
+    // A caller that tries an operation and judges its errors itself mutes the manager, sets LastError to 0, runs the
+    // operation and reads LastError; it must unmute also when the operation raises something else.
+    bool Muted() const { return FMuted; }
+    void SetMuted(bool muted) { FMuted = muted; }
+    bool DropXMLWarnings() const { return FDropXMLWarnings; }
+    void SetDropXMLWarnings(bool drop) { FDropXMLWarnings = drop; }
+
+private:
+    // Lists the message and passes it to OnError unless Filter holds level; answers whether OnError was called.
+    bool Dispatch(TXLSErrorLevel level, const rtl::UnicodeString& message, int32_t number);
+
+    int32_t FLastError = 0;
+    bool FSaveToList = false;
+    TXLSErrorLevels FFilter{xelDebug};
+    TXLSErrorEvent FOnError;
+    std::vector<TXLSErrorMessage> FMessages;
+    bool FMuted = false;
+    bool FDropXMLWarnings = true;
+    int32_t FWarnings = 0;
+    int32_t FErrors = 0;
+};
+
+} // namespace xls
