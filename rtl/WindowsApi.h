@@ -27,6 +27,7 @@
 #undef LoadIcon
 #undef LoadString
 #undef CopyFile
+#undef CreateFile
 #undef DeleteFile
 #undef MoveFile
 #undef FindText
