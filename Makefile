@@ -1,5 +1,5 @@
 # The commands of the README. `make` alone installs what is missing and builds every preset.
-.PHONY: all deps build test format
+.PHONY: all deps build test bench format
 
 all: deps build
 
@@ -16,3 +16,7 @@ test:
 
 format:
 	git ls-files '*.h' '*.cpp' | xargs clang-format -i
+
+bench:
+	cmake --preset native && cmake --build --preset native
+	for program in build/native/bench/*_bench; do $$program; done

@@ -1,0 +1,253 @@
+#include "xls/core/xml/XpgConvert.h"
+
+#include "rtl/Exceptions.h"
+#include "rtl/Format.h"
+#include "rtl/FormatSettings.h"
+#include "rtl/NumberConversions.h"
+#include "rtl/StringUtils.h"
+#include "xls/core/xml/XpgMessages.h"
+
+#include <limits>
+
+namespace xls {
+
+namespace {
+
+const rtl::TFormatSettings& XmlSettings() {
+    return rtl::TFormatSettings::Invariant();
+}
+
+bool IsLineBreak(char16_t character) {
+    return character == u'\r' || character == u'\n';
+}
+
+// Reads count digits (or, with maximum above count, up to maximum digits) at position into value.
+bool ReadNumber(rtl::UnicodeStringView text, size_t& position, size_t count, size_t maximum, int32_t& value) {
+    value = 0;
+    size_t read = 0;
+    while (read < maximum && position < text.size() && text[position] >= u'0' && text[position] <= u'9') {
+        value = value * 10 + (text[position] - u'0');
+        ++position;
+        ++read;
+    }
+    return read >= count;
+}
+
+bool ReadLiteral(rtl::UnicodeStringView text, size_t& position, char16_t literal) {
+    if (position < text.size() && text[position] == literal) {
+        ++position;
+        return true;
+    }
+    return false;
+}
+
+// The milliseconds of a fraction of a second after its ".", rounded down; any number of digits is read.
+int32_t ReadMilliseconds(rtl::UnicodeStringView text, size_t& position) {
+    int32_t milliseconds = 0;
+    int32_t scale = 100;
+    while (position < text.size() && text[position] >= u'0' && text[position] <= u'9') {
+        milliseconds += (text[position] - u'0') * scale;
+        scale /= 10;
+        ++position;
+    }
+    return milliseconds;
+}
+
+bool ReadTime(rtl::UnicodeStringView text, size_t& position, rtl::TTimeParts& time) {
+    if (!ReadNumber(text, position, 2, 2, time.Hour) || !ReadLiteral(text, position, u':') ||
+        !ReadNumber(text, position, 2, 2, time.Minute)) {
+        return false;
+    }
+    if (!ReadLiteral(text, position, u':')) {
+        return true;
+    }
+    if (!ReadNumber(text, position, 2, 2, time.Second)) {
+        return false;
+    }
+    if (ReadLiteral(text, position, u'.')) {
+        time.Millisecond = ReadMilliseconds(text, position);
+    }
+    return true;
+}
+
+// "Z", or "+hh:mm" / "-hh:mm"; checked, not applied.
+bool ReadZone(rtl::UnicodeStringView text, size_t& position) {
+    if (ReadLiteral(text, position, u'Z')) {
+        return true;
+    }
+    if (!ReadLiteral(text, position, u'+') && !ReadLiteral(text, position, u'-')) {
+        return false;
+    }
+    int32_t hours = 0;
+    int32_t minutes = 0;
+    return ReadNumber(text, position, 2, 2, hours) && ReadLiteral(text, position, u':') &&
+           ReadNumber(text, position, 2, 2, minutes) && hours <= 14 && minutes <= 59;
+}
+
+// The four words of XML booleans, letters in any case.
+bool ReadBooleanWord(rtl::UnicodeStringView text, bool& value) {
+    const rtl::UnicodeString lowered = rtl::LowerCase(text);
+    if (lowered == u"true" || lowered == u"1" || lowered == u"false" || lowered == u"0") {
+        value = lowered == u"true" || lowered == u"1";
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+int32_t XmlStrToIntDef(rtl::UnicodeStringView text, int32_t defaultValue) {
+    return rtl::StrToIntDef(text, defaultValue);
+}
+
+bool TryXmlStrToInt(rtl::UnicodeStringView text, int32_t& value) {
+    return rtl::TryStrToInt(text, value);
+}
+
+bool TryXmlStrToLongword(rtl::UnicodeStringView text, uint32_t& value) {
+    int64_t wide = 0;
+    if (!rtl::TryStrToInt64(text, wide) || wide < std::numeric_limits<int32_t>::min() ||
+        wide > std::numeric_limits<uint32_t>::max()) {
+        return false;
+    }
+    value = static_cast<uint32_t>(wide);
+    return true;
+}
+
+int32_t XmlHexStrToIntDef(rtl::UnicodeStringView text, int32_t defaultValue) {
+    if (!text.starts_with(u'#')) {
+        return XmlStrToIntDef(text, defaultValue);
+    }
+    if (text.size() < 2 || text.size() > 9) {
+        return defaultValue;
+    }
+    rtl::UnicodeString hexadecimal(u"$");
+    hexadecimal += text.substr(1);
+    int32_t value = 0;
+    // The runtime's "$" form takes hexadecimal digits only (no blanks or sign after it).
+    return rtl::TryStrToInt(hexadecimal, value) ? value : defaultValue;
+}
+
+double XmlStrToFloat(rtl::UnicodeStringView text) {
+    return XmlStrToFloatDef(text, 0);
+}
+
+double XmlStrToFloatDef(rtl::UnicodeStringView text, double defaultValue) {
+    return rtl::StrToFloatDef(text, defaultValue, XmlSettings());
+}
+
+bool TryXmlStrToFloat(rtl::UnicodeStringView text, double& value) {
+    return rtl::TryStrToFloat(text, value, XmlSettings());
+}
+
+bool TryXmlStrToFloat(rtl::UnicodeStringView text, long double& value) {
+    return rtl::TryStrToExtended(text, value, XmlSettings());
+}
+
+rtl::UnicodeString XmlFloatToStr(long double value) {
+    return rtl::FloatToStrF(value, rtl::TFloatFormat::ffGeneral, 15, 0, XmlSettings());
+}
+
+bool XmlStrToBool(rtl::UnicodeStringView text) {
+    bool value = false;
+    if (!ReadBooleanWord(text, value)) {
+        throw rtl::EConvertError(rtl::Format(XpgMessages::InvalidBoolean, {text}));
+    }
+    return value;
+}
+
+bool XmlStrToBoolDef(rtl::UnicodeStringView text, bool defaultValue) {
+    bool value = false;
+    return ReadBooleanWord(text, value) ? value : defaultValue;
+}
+
+bool TryXmlStrToBool(rtl::UnicodeStringView text, bool& value) {
+    const rtl::UnicodeString lowered = rtl::LowerCase(text);
+    if (lowered != u"true" && lowered != u"false") {
+        return false;
+    }
+    value = lowered == u"true";
+    return true;
+}
+
+rtl::TDateTime XmlStrToDateTime(rtl::UnicodeStringView text) {
+    rtl::TDateTime value = 0;
+    return TryXmlStrToDateTime(text, value) ? value : 0;
+}
+
+bool TryXmlStrToDateTime(rtl::UnicodeStringView text, rtl::TDateTime& value) {
+    const rtl::UnicodeString trimmed = rtl::Trim(text);
+    const rtl::UnicodeStringView view = trimmed;
+    size_t position = 0;
+    rtl::TDateParts date;
+    rtl::TTimeParts time;
+    if (!ReadNumber(view, position, 4, 4, date.Year) || !ReadLiteral(view, position, u'-') ||
+        !ReadNumber(view, position, 2, 2, date.Month) || !ReadLiteral(view, position, u'-') ||
+        !ReadNumber(view, position, 2, 2, date.Day)) {
+        return false;
+    }
+    if (ReadLiteral(view, position, u'T') && !ReadTime(view, position, time)) {
+        return false;
+    }
+    if (position < view.size() && !ReadZone(view, position)) {
+        return false;
+    }
+    return position == view.size() && rtl::TryEncodeDateTime(date, time, value);
+}
+
+rtl::UnicodeString XmlDateTimeToStr(rtl::TDateTime value) {
+    const rtl::TDateParts date = rtl::DecodeDate(value);
+    const rtl::TTimeParts time = rtl::DecodeTime(value);
+    return rtl::Format(u"%d-%.2d-%.2dT%.2d:%.2d:%.2dZ",
+                       {date.Year, date.Month, date.Day, time.Hour, time.Minute, time.Second}, XmlSettings());
+}
+
+rtl::UnicodeString XmlNormalizeText(rtl::UnicodeStringView text) {
+    while (!text.empty() && IsLineBreak(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsLineBreak(text.back())) {
+        text.remove_suffix(1);
+    }
+    rtl::UnicodeString result;
+    result.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char16_t character = text[i];
+        if (character == u'\t') {
+            continue;
+        }
+        if (!IsLineBreak(character)) {
+            result += character;
+            continue;
+        }
+        result += u' ';
+        // CR LF and LF CR are one line break.
+        if (i + 1 < text.size() && IsLineBreak(text[i + 1]) && text[i + 1] != character) {
+            ++i;
+        }
+    }
+    return result;
+}
+
+int32_t CharPosW(char16_t character, rtl::UnicodeStringView text) {
+    const size_t position = text.find(character);
+    return position == text.npos ? -1 : static_cast<int32_t>(position);
+}
+
+int32_t CharLastPosW(char16_t character, rtl::UnicodeStringView text) {
+    const size_t position = text.rfind(character);
+    return position == text.npos ? -1 : static_cast<int32_t>(position);
+}
+
+void SplitAtChar(char16_t character, rtl::UnicodeString& text, rtl::UnicodeString& head) {
+    const size_t position = text.find(character);
+    if (position == text.npos) {
+        head = std::move(text);
+        text.clear();
+        return;
+    }
+    head = text.substr(0, position);
+    text.erase(0, position + 1);
+}
+
+} // namespace xls
