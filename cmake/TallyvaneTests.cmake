@@ -24,7 +24,7 @@ endif()
 function(tallyvane_add_test_executable name)
     cmake_parse_arguments(PARSE_ARGV 1 ARG "" "" "SOURCES;LIBRARIES")
     add_executable(${name} ${ARG_SOURCES})
-    target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} GTest::gtest_main GTest::gmock)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} test_support GTest::gtest_main GTest::gmock)
     # Wine maps the Unix root to drive Z:.
     set(data_dir ${CMAKE_SOURCE_DIR}/tests/data)
     if(WIN32)

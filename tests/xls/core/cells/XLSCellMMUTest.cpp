@@ -2,6 +2,7 @@
 
 #include "rtl/CodePages.h"
 #include "rtl/Exceptions.h"
+#include "tests/support/TestSupport.h"
 #include "xls/core/cells/XLSPackedBytes.h"
 #include "xls/core/model/Xc12DataSST.h"
 #include "xls/core/model/Xc12DataStyleSheet5.h"
@@ -25,14 +26,7 @@ std::string Utf8(rtl::UnicodeStringView text) {
     return rtl::UnicodeToUtf8(text);
 }
 
-std::string MessageOf(const std::function<void()>& operation) {
-    try {
-        operation();
-    } catch (const rtl::Exception& e) {
-        return Utf8(e.Message());
-    }
-    return "no exception";
-}
+using test_support::MessageOf;
 
 bool SameBits(double a, double b) {
     return std::memcmp(&a, &b, sizeof(double)) == 0;

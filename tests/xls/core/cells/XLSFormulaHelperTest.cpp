@@ -2,6 +2,7 @@
 
 #include "rtl/CodePages.h"
 #include "rtl/Exceptions.h"
+#include "tests/support/TestSupport.h"
 
 #include <cstdint>
 #include <functional>
@@ -12,14 +13,7 @@
 namespace xls {
 namespace {
 
-std::string MessageOf(const std::function<void()>& operation) {
-    try {
-        operation();
-    } catch (const rtl::Exception& e) {
-        return rtl::UnicodeToUtf8(e.Message());
-    }
-    return "no exception";
-}
+using test_support::MessageOf;
 
 std::vector<uint8_t> Tokens(const TXLSFormulaHelper& helper) {
     return std::vector<uint8_t>(helper.Ptgs(), helper.Ptgs() + helper.PtgsSize());

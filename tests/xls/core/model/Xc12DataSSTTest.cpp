@@ -2,6 +2,7 @@
 
 #include "rtl/CodePages.h"
 #include "rtl/Exceptions.h"
+#include "tests/support/TestSupport.h"
 #include "xls/core/model/Xc12DataStyleSheet5.h"
 
 #include <cstdint>
@@ -19,14 +20,7 @@ std::string Utf8(rtl::UnicodeStringView text) {
     return rtl::UnicodeToUtf8(text);
 }
 
-std::string MessageOf(const std::function<void()>& operation) {
-    try {
-        operation();
-    } catch (const rtl::Exception& e) {
-        return Utf8(e.Message());
-    }
-    return "no exception";
-}
+using test_support::MessageOf;
 
 TEST(Xc12DataSST, KeepsTextInEightBitsWhenItFits) {
     static const uint8_t bytes[] = {0x41, 0xE9, 0xFF};

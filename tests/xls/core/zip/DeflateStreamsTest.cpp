@@ -1,6 +1,7 @@
 #include "xls/core/zip/DeflateStreams.h"
 
 #include "ZipTestSupport.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -10,12 +11,12 @@ namespace xls {
 namespace {
 
 using test::Crc32;
-using test::MessageOf;
 using test::NoiseBytes;
 using test::RawDeflate;
 using test::ReadAll;
 using test::StreamOf;
 using test::ZlibCompress;
+using test_support::MessageOf;
 
 std::string Repeated(std::string_view text, size_t times) {
     std::string result;

@@ -2,6 +2,7 @@
 
 #include "ZipTestSupport.h"
 #include "rtl/CodePages.h"
+#include "tests/support/TestSupport.h"
 #include "xls/core/zip/XLSZip.h"
 
 #include <gtest/gtest.h>
@@ -10,9 +11,9 @@
 namespace xls {
 namespace {
 
-using test::MessageOf;
 using test::ReadAll;
 using test::StreamOf;
+using test_support::MessageOf;
 
 void WriteAll(rtl::TStream& stream, std::string_view data) {
     stream.WriteBuffer(data.data(), static_cast<int32_t>(data.size()));

@@ -6,6 +6,7 @@
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
 #include "rtl/StringUtils.h"
+#include "tests/support/TestSupport.h"
 #include "xls/core/zip/DeflateStreams.h"
 
 #include <gtest/gtest.h>
@@ -18,11 +19,11 @@ namespace {
 using test::BuildArchive;
 using test::Crc32;
 using test::FixtureBytes;
-using test::MessageOf;
 using test::NoiseBytes;
 using test::ReadAll;
 using test::StreamOf;
 using test::TTestEntry;
+using test_support::MessageOf;
 
 // The members that tests/data/zip/make_fixtures.py writes.
 struct TMember {

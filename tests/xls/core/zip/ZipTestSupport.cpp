@@ -161,13 +161,4 @@ std::string FixtureBytes(std::string_view name) {
     return ContentOf(stream);
 }
 
-std::string MessageOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const rtl::Exception& error) {
-        return error.what();
-    }
-    return "(none)";
-}
-
 } // namespace xls::test

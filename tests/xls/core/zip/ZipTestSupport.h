@@ -59,7 +59,4 @@ std::string ContentOf(rtl::TCustomMemoryStream& stream);
 std::string ReadAll(rtl::TStream& stream, int32_t pieceSize = 4096);
 std::string FixtureBytes(std::string_view name);
 
-// The UTF-8 message of the rtl::Exception that action raises, or "(none)" when it raises nothing.
-std::string MessageOf(const std::function<void()>& action);
-
 } // namespace xls::test
