@@ -4,6 +4,8 @@
 #include "rtl/Format.h"
 #include "xls/core/xml/XpgTextDecoder.h"
 
+#include <algorithm>
+
 namespace xls {
 
 namespace {
@@ -36,6 +38,15 @@ const rtl::UnicodeString& TXpgXmlAttribute::Value() const {
         FValueDecoded = true;
     }
     return FValue;
+}
+
+bool TXpgXmlAttribute::NameIs(std::string_view name) const {
+    if (!FRawName.empty()) {
+        return FRawName == name;
+    }
+    const rtl::UnicodeString& widened = Name();
+    return std::equal(widened.begin(), widened.end(), name.begin(), name.end(),
+                      [](char16_t unit, char byte) { return unit == static_cast<unsigned char>(byte); });
 }
 
 TXpgXMLAttributeList::TXpgXMLAttributeList() : FItems(&FOwnItems) {}

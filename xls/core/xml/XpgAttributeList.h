@@ -35,6 +35,8 @@ public:
     // A widened name hashes as its bytes, so both forms give the same value.
     uint32_t NameSumHash() const { return FRawName.empty() ? StrSumHash(Name()) : XpgByteSumHash(FRawName); }
     uint32_t NameMulHash() const { return FRawName.empty() ? StrMulHash(Name()) : XpgByteMulHash(FRawName); }
+    // Whether the name is name, compared byte by byte with its bytes or widened form.
+    bool NameIs(std::string_view name) const;
 
 private:
     std::string_view FRawName;

@@ -16,10 +16,6 @@
 namespace xls {
 namespace {
 
-std::string Utf8(rtl::UnicodeStringView text) {
-    return rtl::UnicodeToUtf8(text);
-}
-
 using test_support::MessageOf;
 
 TEST(Xc12DataSST, KeepsTextInEightBitsWhenItFits) {

@@ -1,0 +1,17 @@
+# Generates every unit of TABLES into SCRATCH and fails when a file differs from the one committed under SOURCE_ROOT.
+file(REMOVE_RECURSE ${SCRATCH})
+execute_process(COMMAND ${GENERATOR} ${SCRATCH} ${TABLES} RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "xpggen failed")
+endif()
+file(GLOB_RECURSE generated RELATIVE ${SCRATCH} ${SCRATCH}/*)
+if(NOT generated)
+    message(FATAL_ERROR "xpggen wrote nothing")
+endif()
+foreach(path IN LISTS generated)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${SCRATCH}/${path} ${SOURCE_ROOT}/${path}
+                    RESULT_VARIABLE different)
+    if(NOT different EQUAL 0)
+        message(SEND_ERROR "${path} differs from what its table generates: build regenerate_element_classes")
+    endif()
+endforeach()

@@ -1,0 +1,40 @@
+# Runs GENERATOR on tables with one mistake each, in SCRATCH, and fails unless each is refused with its message.
+set(valid [=[
+unit xpgBad
+folder bad
+document TXPGDocBad
+namespace "" urn:bad
+enum ST_Kind stk one two
+class TCT_Item
+    about An item.
+    attribute val Val int
+root T__ROOT__
+    about The root.
+    child item Item TCT_Item
+]=])
+
+function(expect_refused name expected)
+    set(table ${SCRATCH}/${name}.tbl)
+    file(WRITE ${table} "${ARGN}")
+    execute_process(COMMAND ${GENERATOR} ${SCRATCH} ${table} RESULT_VARIABLE result ERROR_VARIABLE error)
+    if(result EQUAL 0)
+        message(SEND_ERROR "${name}: the table was taken")
+    elseif(NOT error MATCHES "${expected}")
+        message(SEND_ERROR "${name}: expected \"${expected}\", got: ${error}")
+    endif()
+endfunction()
+
+file(REMOVE_RECURSE ${SCRATCH})
+file(MAKE_DIRECTORY ${SCRATCH})
+file(WRITE ${SCRATCH}/valid.tbl "${valid}")
+execute_process(COMMAND ${GENERATOR} ${SCRATCH} ${SCRATCH}/valid.tbl RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "the valid table was refused")
+endif()
+expect_refused(wrong_hash "the byte sum of \"other\" is 546, not 545" "${valid}    child other Other TCT_Item hash 545\n")
+expect_refused(unknown_class "no class \"TCT_Missing\"" "${valid}    child other Other TCT_Missing\n")
+expect_refused(second_child "a second child \"item\"" "${valid}    child item Again TCT_Item\n")
+expect_refused(writing_an_int "a unit that writes has text and enum attributes only" "writes\n${valid}")
+expect_refused(enum_default "the default of \"kind\" in TCT_Kinded is no number"
+               "${valid}class TCT_Kinded\n    about Kinded.\n    attribute kind Kind enum ST_Kind default three\n")
+expect_refused(no_about "class \"TCT_Silent\" needs an about line" "${valid}class TCT_Silent\n")

@@ -1,0 +1,875 @@
+#include "XpgGenEmit.h"
+
+#include "xls/core/xml/XpgNameHash.h"
+
+#include <algorithm>
+#include <set>
+
+namespace xpggen {
+
+namespace {
+
+// The text of a file, line by line.
+class TCode {
+public:
+    void Line(const std::string& text = {}) {
+        if (text.size() > MaxLineLength) {
+            throw TTableError("a generated line is longer than " + std::to_string(MaxLineLength) +
+                              " characters: " + text);
+        }
+        FText += text;
+        FText += '\n';
+    }
+    const std::string& Text() const { return FText; }
+
+private:
+    std::string FText;
+};
+
+std::string Field(const std::string& name) {
+    return "F" + CppName(name);
+}
+
+std::string ListClass(const std::string& itemClass) {
+    return CppName(itemClass) + "XpgList";
+}
+
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+std::string Wide(const std::string& text) {
+    return "u\"" + text + "\"";
+}
+
+bool IsRoot(const TClass& item) {
+    return item.Kind == TClassKind::Root;
+}
+
+// The members dispatched by element name (groups are asked after them).
+std::vector<const TMember*> NamedMembers(const TClass& item) {
+    std::vector<const TMember*> members;
+    for (const TMember& member : item.Members) {
+        if (member.Kind != TMemberKind::Group) {
+            members.push_back(&member);
+        }
+    }
+    return members;
+}
+
+bool HasMember(const TClass& item, TMemberKind kind) {
+    return std::any_of(item.Members.begin(), item.Members.end(),
+                       [kind](const TMember& member) { return member.Kind == kind; });
+}
+
+bool HasFindChild(const TClass& item) {
+    return !item.Members.empty() || item.Custom.contains("FindChild");
+}
+
+bool HasHandleElementEnd(const TClass& item) {
+    return HasMember(item, TMemberKind::Stream) || item.Custom.contains("HandleElementEnd");
+}
+
+bool HasAssignAttribute(const TClass& item) {
+    return !item.Attributes.empty() || item.Custom.contains("AssignAttribute");
+}
+
+// Whether names hash apart by their byte sums; where two collide, a class dispatches on the multiplicative hash.
+bool SumsDiffer(const std::vector<std::string>& names) {
+    std::set<uint32_t> sums;
+    for (const std::string& name : names) {
+        if (!sums.insert(xls::XpgByteSumHash(name)).second) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string HashFunction(const std::vector<std::string>& names) {
+    return SumsDiffer(names) ? "XpgByteSumHash" : "XpgByteMulHash";
+}
+
+// The C++ type of an attribute's field.
+std::string FieldType(TAttributeType type) {
+    switch (type) {
+    case TAttributeType::Text:
+        return "rtl::UnicodeString";
+    case TAttributeType::Int:
+    case TAttributeType::Hex:
+        return "int32_t";
+    case TAttributeType::Bool:
+        return "bool";
+    case TAttributeType::Float:
+        return "double";
+    case TAttributeType::Enum:
+        return "TUnit::TOrdinal";
+    case TAttributeType::StringList:
+        break;
+    }
+    return "TStringXpgList";
+}
+
+std::string Conversion(const TAttribute& attribute) {
+    const std::string value = "attribute.Value()";
+    const std::string field = Field(attribute.Field);
+    switch (attribute.Type) {
+    case TAttributeType::Text:
+        return field + " = " + value + ";";
+    case TAttributeType::Int:
+        return field + " = XmlStrToIntDef(" + value + ", 0);";
+    case TAttributeType::Hex:
+        return field + " = XpgHexToInt(" + value + ");";
+    case TAttributeType::Bool:
+        return field + " = XmlStrToBoolDef(" + value + ", " + attribute.Default + ");";
+    case TAttributeType::Float:
+        return field + " = XmlStrToFloatDef(" + value + ", 0);";
+    case TAttributeType::Enum:
+        return field + " = StrToEnum(Enums()." + CppName(attribute.EnumName) + ", " + value + ");";
+    case TAttributeType::StringList:
+        break;
+    }
+    return field + ".SetDelimitedText(" + value + ");";
+}
+
+// The test of an attribute that differs from its default.
+std::string AssignedTest(const TAttribute& attribute) {
+    const std::string field = Field(attribute.Field);
+    switch (attribute.Type) {
+    case TAttributeType::Text:
+        return "!" + field + ".empty()";
+    case TAttributeType::StringList:
+        return field + ".GetCount() > 0";
+    case TAttributeType::Bool:
+        return attribute.Default == "true" ? "!" + field : field;
+    default:
+        return field + " != " + attribute.Default;
+    }
+}
+
+std::string ResetStatement(const TAttribute& attribute) {
+    const std::string field = Field(attribute.Field);
+    switch (attribute.Type) {
+    case TAttributeType::Text:
+        return field + ".clear();";
+    case TAttributeType::StringList:
+        return field + ".Clear();";
+    default:
+        return field + " = " + attribute.Default + ";";
+    }
+}
+
+std::string MemberType(const TMember& member) {
+    const std::string type = member.Kind == TMemberKind::List ? ListClass(member.Class) : CppName(member.Class);
+    return "std::unique_ptr<" + type + ">";
+}
+
+std::string CallbackType(const TMember& member) {
+    return "std::function<void(" + CppName(member.Class) + "&)>";
+}
+
+class THeader {
+public:
+    explicit THeader(const TTable& table) : FTable(table) {}
+
+    std::string Emit();
+
+private:
+    void Preamble();
+    void Unit();
+    void Enumerations();
+    void Declarations();
+    void Class(const TClass& item);
+    void Accessors(const TClass& item);
+    void Methods(const TClass& item);
+    void Fields(const TClass& item);
+    void Document();
+    std::string BaseClass(const TClass& item) const;
+
+    const TTable& FTable;
+    TCode FCode;
+};
+
+std::string THeader::Emit() {
+    Preamble();
+    FCode.Line("namespace xls::" + FTable.Unit + " {");
+    FCode.Line();
+    Unit();
+    Enumerations();
+    Declarations();
+    for (const TClass& item : FTable.Classes) {
+        Class(item);
+    }
+    Document();
+    FCode.Line("} // namespace xls::" + FTable.Unit);
+    return FCode.Text();
+}
+
+std::string GeneratedNotice(const TTable& table) {
+    return "// Generated by tools/xpggen from tools/xpggen/" + table.TableFile + ": edit the table, not this file.";
+}
+
+void THeader::Preamble() {
+    FCode.Line("#pragma once");
+    FCode.Line(GeneratedNotice(FTable));
+    if (!FTable.About.empty()) {
+        FCode.Line("//");
+    }
+    for (const std::string& line : FTable.About) {
+        FCode.Line("// " + line);
+    }
+    FCode.Line();
+    std::vector<std::string> includes = {"rtl/StringTypes.h", "xls/core/xml/XpgScheme.h"};
+    includes.insert(includes.end(), FTable.Includes.begin(), FTable.Includes.end());
+    std::sort(includes.begin(), includes.end());
+    for (const std::string& include : includes) {
+        FCode.Line("#include " + Quoted(include));
+    }
+    FCode.Line();
+    const bool streams = std::any_of(FTable.Classes.begin(), FTable.Classes.end(),
+                                     [](const TClass& item) { return HasMember(item, TMemberKind::Stream); });
+    FCode.Line("#include <cstdint>");
+    if (streams) {
+        FCode.Line("#include <functional>");
+    }
+    FCode.Line("#include <memory>");
+    if (streams) {
+        FCode.Line("#include <utility>");
+    }
+    FCode.Line();
+}
+
+void THeader::Unit() {
+    FCode.Line("// How this unit reads, and the namespaces its names are written in.");
+    FCode.Line("struct TUnit {");
+    FCode.Line("    using TOrdinal = " + FTable.Ordinal + ";");
+    const std::string rules = std::string(".AssignEveryTag = ") + (FTable.AssignEveryTag ? "true" : "false") +
+                              ", .PresenceMask = " + (FTable.PresenceAnyFlag ? "xpgAnyFlag" : "xpgOccurred") +
+                              ", .RaiseUnknownEnum = " + (FTable.RaiseUnknownEnum ? "true" : "false");
+    const std::string oneLine = "    static constexpr TXpgUnitRules Rules{" + rules + "};";
+    if (oneLine.size() <= MaxLineLength) {
+        FCode.Line(oneLine);
+    } else {
+        FCode.Line("    static constexpr TXpgUnitRules Rules{");
+        FCode.Line("        " + rules + "};");
+    }
+    FCode.Line("    static constexpr TXpgNamespace Namespaces[] = {");
+    for (const TNamespace& item : FTable.Namespaces) {
+        FCode.Line("        {" + Quoted(item.Prefix) + ", " + Quoted(item.Uri) + "},");
+    }
+    FCode.Line("    };");
+    FCode.Line("};");
+    FCode.Line();
+    FCode.Line("using TXPGDocBase = TXpgSchemeDocBase<TUnit>;");
+    FCode.Line("using TXPGBase = TXpgSchemeBase<TUnit>;");
+    FCode.Line("using TXPGBaseObjectList = TXpgSchemeObjectList<TUnit>;");
+    FCode.Line("using TXPGReader = TXpgSchemeReader<TUnit>;");
+    FCode.Line();
+}
+
+void THeader::Enumerations() {
+    for (const TEnum& enumeration : FTable.Enums) {
+        FCode.Line("// The ordinals of " + enumeration.Name + ".");
+        FCode.Line("struct " + CppName("T" + enumeration.Name) + " {");
+        FCode.Line("    enum : " + FTable.Ordinal + " {");
+        for (size_t i = 0; i < enumeration.Values.size(); ++i) {
+            FCode.Line("        " + CppName(enumeration.Values[i]) + " = " + std::to_string(i) + ",");
+        }
+        FCode.Line("    };");
+        FCode.Line("};");
+        FCode.Line();
+    }
+    if (FTable.Enums.empty()) {
+        return;
+    }
+    FCode.Line("// The enumerations of the unit, made once, on first use.");
+    FCode.Line("struct TEnums {");
+    for (const TEnum& enumeration : FTable.Enums) {
+        FCode.Line("    TXpgEnumType " + CppName(enumeration.Name) + ";");
+    }
+    FCode.Line("};");
+    FCode.Line();
+    FCode.Line("const TEnums& Enums();");
+    FCode.Line();
+}
+
+void THeader::Declarations() {
+    for (const TClass& item : FTable.Classes) {
+        FCode.Line("class " + CppName(item.Name) + ";");
+    }
+    FCode.Line();
+    std::vector<std::string> lists;
+    for (const TClass& item : FTable.Classes) {
+        for (const TMember& member : item.Members) {
+            if (member.Kind == TMemberKind::List &&
+                std::find(lists.begin(), lists.end(), member.Class) == lists.end()) {
+                lists.push_back(member.Class);
+            }
+        }
+    }
+    for (const std::string& itemClass : lists) {
+        FCode.Line("using " + ListClass(itemClass) + " = TXpgSchemeList<TUnit, " + CppName(itemClass) + ">;");
+    }
+    if (!lists.empty()) {
+        FCode.Line();
+    }
+}
+
+std::string THeader::BaseClass(const TClass& item) const {
+    return IsRoot(item) ? "TXpgSchemeRoot<TUnit>" : "TXPGBase";
+}
+
+void THeader::Class(const TClass& item) {
+    const std::string name = CppName(item.Name);
+    FCode.Line("// " + item.About);
+    FCode.Line("class " + name + " : public " + BaseClass(item) + " {");
+    FCode.Line("public:");
+    FCode.Line("    explicit " + name + "(TXPGDocBase& owner);");
+    FCode.Line("    ~" + name + "() override;");
+    FCode.Line();
+    Accessors(item);
+    Methods(item);
+    Fields(item);
+    FCode.Line("};");
+    FCode.Line();
+}
+
+void THeader::Accessors(const TClass& item) {
+    const auto text = [&](const std::string& field) {
+        FCode.Line("    const rtl::UnicodeString& Get" + CppName(field) + "() const { return " + Field(field) + "; }");
+        FCode.Line("    void Set" + CppName(field) + "(rtl::UnicodeStringView value) { " + Field(field) +
+                   " = value; }");
+    };
+    size_t count = 0;
+    for (const TAttribute& attribute : item.Attributes) {
+        const std::string type = FieldType(attribute.Type);
+        const std::string name = CppName(attribute.Field);
+        if (attribute.Type == TAttributeType::Text) {
+            text(attribute.Field);
+        } else if (attribute.Type == TAttributeType::StringList) {
+            FCode.Line("    TStringXpgList& Get" + name + "() { return " + Field(attribute.Field) + "; }");
+            FCode.Line("    const TStringXpgList& Get" + name + "() const { return " + Field(attribute.Field) + "; }");
+        } else {
+            FCode.Line("    " + type + " Get" + name + "() const { return " + Field(attribute.Field) + "; }");
+            FCode.Line("    void Set" + name + "(" + type + " value) { " + Field(attribute.Field) + " = value; }");
+        }
+        ++count;
+    }
+    if (!item.TextField.empty()) {
+        text(item.TextField);
+        ++count;
+    }
+    for (const TMember& member : item.Members) {
+        const std::string name = CppName(member.Field);
+        switch (member.Kind) {
+        case TMemberKind::TextChild:
+            text(member.Field);
+            break;
+        case TMemberKind::Optional:
+            FCode.Line("    " + CppName(member.Class) + "* Get" + name + "() const { return " + Field(member.Field) +
+                       ".get(); }");
+            break;
+        case TMemberKind::List:
+            FCode.Line("    " + ListClass(member.Class) + "& Get" + name + "() const { return *" + Field(member.Field) +
+                       "; }");
+            break;
+        default:
+            FCode.Line("    " + CppName(member.Class) + "& Get" + name + "() const { return *" + Field(member.Field) +
+                       "; }");
+            break;
+        }
+        if (member.Kind == TMemberKind::Stream) {
+            const std::string signature =
+                "    void Set" + CppName(member.Callback) + "(" + CallbackType(member) + " handler)";
+            const std::string body = Field(member.Callback) + " = std::move(handler);";
+            if (signature.size() + body.size() + 6 <= MaxLineLength) {
+                FCode.Line(signature + " { " + body + " }");
+            } else {
+                FCode.Line(signature + " {");
+                FCode.Line("        " + body);
+                FCode.Line("    }");
+            }
+        }
+        ++count;
+    }
+    if (count > 0) {
+        FCode.Line();
+    }
+}
+
+void THeader::Methods(const TClass& item) {
+    if (item.HasClear) {
+        FCode.Line("    void Clear();");
+    }
+    if (item.Custom.contains("HandleElement")) {
+        FCode.Line("    TXPGBase* HandleElement(TXPGReader& reader) override;");
+    }
+    if (HasFindChild(item)) {
+        FCode.Line("    TXPGBase* FindChild(TXPGReader& reader) override;");
+    }
+    if (item.Custom.contains("AssignAttributes")) {
+        FCode.Line("    void AssignAttributes(const TXpgXMLAttributeList& attributes) override;");
+    }
+    if (HasHandleElementEnd(item)) {
+        FCode.Line("    void HandleElementEnd() override;");
+    }
+    FCode.Line("    int32_t CheckAssigned() override;");
+    if (HasAssignAttribute(item)) {
+        FCode.Line("    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;");
+    }
+    if (FTable.Writes || item.Custom.contains("Write")) {
+        FCode.Line(IsRoot(item) ? "    void Write(TXpgWriteXML& writer) const;"
+                                : "    void Write(TXpgWriteXML& writer, rtl::UnicodeStringView name) const;");
+    }
+    for (const std::string& declaration : item.Declarations) {
+        FCode.Line("    " + declaration);
+    }
+    if (!item.TextField.empty()) {
+        FCode.Line();
+        FCode.Line("protected:");
+        FCode.Line("    void SetTextContent(rtl::UnicodeStringView text) override { " + Field(item.TextField) +
+                   " = text; }");
+    }
+}
+
+void THeader::Fields(const TClass& item) {
+    std::vector<std::string> fields;
+    for (const TAttribute& attribute : item.Attributes) {
+        const bool initialised = attribute.Type != TAttributeType::Text && attribute.Type != TAttributeType::StringList;
+        fields.push_back(FieldType(attribute.Type) + " " + Field(attribute.Field) +
+                         (initialised ? " = " + attribute.Default : "") + ";");
+    }
+    if (!item.TextField.empty()) {
+        fields.push_back("rtl::UnicodeString " + Field(item.TextField) + ";");
+    }
+    for (const TMember& member : item.Members) {
+        if (member.Kind == TMemberKind::TextChild) {
+            fields.push_back("rtl::UnicodeString " + Field(member.Field) + ";");
+            continue;
+        }
+        fields.push_back(MemberType(member) + " " + Field(member.Field) + ";");
+        if (member.Kind == TMemberKind::Stream) {
+            fields.push_back(CallbackType(member) + " " + Field(member.Callback) + ";");
+        }
+    }
+    fields.insert(fields.end(), item.PrivateDeclarations.begin(), item.PrivateDeclarations.end());
+    if (fields.empty()) {
+        return;
+    }
+    FCode.Line();
+    FCode.Line("private:");
+    for (const std::string& field : fields) {
+        FCode.Line("    " + field);
+    }
+}
+
+void THeader::Document() {
+    const TClass& root = FTable.Root();
+    FCode.Line("// The document of a part: its root, filled by LoadFromStream" +
+               std::string(FTable.Writes ? " and written by SaveToStream." : "."));
+    FCode.Line("class " + FTable.Document + " : public TXpgSchemeDocument<TUnit, " + CppName(root.Name) + "> {");
+    if (!FTable.Accessors.empty()) {
+        FCode.Line("public:");
+    }
+    for (const std::string& accessor : FTable.Accessors) {
+        const TMember& member = *std::find_if(root.Members.begin(), root.Members.end(),
+                                              [&](const TMember& candidate) { return candidate.Field == accessor; });
+        const std::string name = CppName(accessor);
+        FCode.Line("    " + CppName(member.Class) + "& Get" + name + "() { return GetRoot().Get" + name + "(); }");
+    }
+    FCode.Line("};");
+    FCode.Line();
+}
+
+class TSource {
+public:
+    explicit TSource(const TTable& table) : FTable(table) {}
+
+    std::string Emit();
+
+private:
+    void Preamble();
+    void Enumerations();
+    void Constructor(const TClass& item);
+    void Clear(const TClass& item);
+    void FindChild(const TClass& item);
+    void ChildCase(const TMember& member, const std::string& indent);
+    void HandleElementEnd(const TClass& item);
+    void AssignAttribute(const TClass& item);
+    void AttributeCase(const TAttribute& attribute, const std::string& indent);
+    void CheckAssigned(const TClass& item);
+    void Write(const TClass& item);
+    void WriteRoot(const TClass& item);
+    void Function(const std::string& signature);
+    void End();
+
+    const TTable& FTable;
+    TCode FCode;
+};
+
+std::string TSource::Emit() {
+    Preamble();
+    FCode.Line("namespace xls::" + FTable.Unit + " {");
+    FCode.Line();
+    Enumerations();
+    for (const TClass& item : FTable.Classes) {
+        Constructor(item);
+        if (item.HasClear && !item.Custom.contains("Clear")) {
+            Clear(item);
+        }
+        if (!item.Members.empty() && !item.Custom.contains("FindChild")) {
+            FindChild(item);
+        }
+        if (HasMember(item, TMemberKind::Stream) && !item.Custom.contains("HandleElementEnd")) {
+            HandleElementEnd(item);
+        }
+        if (!item.Attributes.empty() && !item.Custom.contains("AssignAttribute")) {
+            AssignAttribute(item);
+        }
+        if (!item.Custom.contains("CheckAssigned")) {
+            CheckAssigned(item);
+        }
+        if (FTable.Writes && !item.Custom.contains("Write") && IsRoot(item)) {
+            WriteRoot(item);
+        } else if (FTable.Writes && !item.Custom.contains("Write")) {
+            Write(item);
+        }
+    }
+    FCode.Line("} // namespace xls::" + FTable.Unit);
+    return FCode.Text();
+}
+
+void TSource::Preamble() {
+    FCode.Line(GeneratedNotice(FTable));
+    FCode.Line();
+    FCode.Line("#include " + Quoted(FTable.Folder + "/" + FTable.Unit + ".h"));
+    FCode.Line();
+    const bool converts = std::any_of(FTable.Classes.begin(), FTable.Classes.end(), [](const TClass& item) {
+        return std::any_of(item.Attributes.begin(), item.Attributes.end(), [](const TAttribute& attribute) {
+            return attribute.Type == TAttributeType::Int || attribute.Type == TAttributeType::Bool ||
+                   attribute.Type == TAttributeType::Float;
+        });
+    });
+    if (converts) {
+        FCode.Line("#include \"xls/core/xml/XpgConvert.h\"");
+        FCode.Line();
+    }
+    if (!FTable.Enums.empty()) {
+        FCode.Line("#include <string_view>");
+        FCode.Line();
+    }
+}
+
+void TSource::Enumerations() {
+    if (FTable.Enums.empty()) {
+        return;
+    }
+    FCode.Line("namespace {");
+    FCode.Line();
+    for (const TEnum& enumeration : FTable.Enums) {
+        FCode.Line("constexpr std::u16string_view " + CppName(enumeration.Name) + "Values[] = {");
+        size_t width = 0;
+        for (const std::string& value : enumeration.Values) {
+            width = std::max(width, Wide(value).size() + 1);
+        }
+        for (size_t i = 0; i < enumeration.Values.size(); ++i) {
+            std::string item = Wide(enumeration.Values[i]) + ",";
+            item.resize(width, ' ');
+            FCode.Line("    " + item + " // " + std::to_string(i));
+        }
+        FCode.Line("};");
+        FCode.Line();
+    }
+    FCode.Line("} // namespace");
+    FCode.Line();
+    FCode.Line("const TEnums& Enums() {");
+    FCode.Line("    static const TEnums enums{");
+    for (const TEnum& enumeration : FTable.Enums) {
+        const std::string name = CppName(enumeration.Name);
+        FCode.Line("        ." + name + " = TXpgEnumType(" + Wide(enumeration.Prefix) + ", " + name + "Values),");
+    }
+    FCode.Line("    };");
+    FCode.Line("    return enums;");
+    FCode.Line("}");
+    FCode.Line();
+}
+
+void TSource::Function(const std::string& signature) {
+    FCode.Line(signature + " {");
+}
+
+void TSource::End() {
+    FCode.Line("}");
+    FCode.Line();
+}
+
+void TSource::Constructor(const TClass& item) {
+    const std::string name = CppName(item.Name);
+    const std::string base = IsRoot(item) ? "TXpgSchemeRoot<TUnit>" : "TXPGBase";
+    const std::string counts =
+        "(owner, " + std::to_string(item.Members.size()) + ", " + std::to_string(item.Attributes.size()) + ")";
+    std::vector<std::string> creations;
+    for (const TMember& member : item.Members) {
+        if (member.Kind == TMemberKind::Optional || member.Kind == TMemberKind::TextChild) {
+            continue;
+        }
+        const std::string type = member.Kind == TMemberKind::List ? ListClass(member.Class) : CppName(member.Class);
+        creations.push_back("    " + Field(member.Field) + " = std::make_unique<" + type + ">(owner);");
+    }
+    const std::string signature = name + "::" + name + "(TXPGDocBase& owner)";
+    const std::string opening = signature + " : " + base + counts + " {" + (creations.empty() ? "}" : "");
+    if (opening.size() <= MaxLineLength) {
+        FCode.Line(opening);
+    } else {
+        FCode.Line(signature);
+        FCode.Line("    : " + base + counts + " {" + (creations.empty() ? "}" : ""));
+    }
+    for (const std::string& creation : creations) {
+        FCode.Line(creation);
+    }
+    if (!creations.empty()) {
+        FCode.Line("}");
+    }
+    FCode.Line();
+    FCode.Line(name + "::~" + name + "() = default;");
+    FCode.Line();
+}
+
+void TSource::Clear(const TClass& item) {
+    Function("void " + CppName(item.Name) + "::Clear()");
+    FCode.Line("    SetFlags(0);");
+    for (const TAttribute& attribute : item.Attributes) {
+        FCode.Line("    " + ResetStatement(attribute));
+    }
+    if (!item.TextField.empty()) {
+        FCode.Line("    " + Field(item.TextField) + ".clear();");
+    }
+    for (const TMember& member : item.Members) {
+        const std::string field = Field(member.Field);
+        switch (member.Kind) {
+        case TMemberKind::TextChild:
+            FCode.Line("    " + field + ".clear();");
+            break;
+        case TMemberKind::Optional:
+            FCode.Line("    " + field + ".reset();");
+            break;
+        default:
+            FCode.Line("    " + field + "->Clear();");
+            break;
+        }
+    }
+    End();
+}
+
+void TSource::FindChild(const TClass& item) {
+    Function("TXPGBase* " + CppName(item.Name) + "::FindChild(TXPGReader& reader)");
+    const std::vector<const TMember*> named = NamedMembers(item);
+    if (named.size() == 1) {
+        ChildCase(*named[0], "    ");
+    } else if (!named.empty()) {
+        std::vector<std::string> names;
+        for (const TMember* member : named) {
+            names.push_back(member->XmlName);
+        }
+        const std::string hash = HashFunction(names);
+        FCode.Line(std::string("    switch (reader.") +
+                   (hash == "XpgByteSumHash" ? "ElementSumHash" : "ElementMulHash") + "()) {");
+        for (const TMember* member : named) {
+            FCode.Line("    case " + hash + "(" + Quoted(member->XmlName) + "):");
+            ChildCase(*member, "        ");
+            FCode.Line("        break;");
+        }
+        FCode.Line("    }");
+    }
+    std::vector<const TMember*> groups;
+    for (const TMember& member : item.Members) {
+        if (member.Kind == TMemberKind::Group) {
+            groups.push_back(&member);
+        }
+    }
+    for (size_t i = 0; i + 1 < groups.size(); ++i) {
+        FCode.Line("    if (TXPGBase* child = " + Field(groups[i]->Field) + "->FindChild(reader)) {");
+        FCode.Line("        return child;");
+        FCode.Line("    }");
+    }
+    FCode.Line(groups.empty() ? "    return nullptr;"
+                              : "    return " + Field(groups.back()->Field) + "->FindChild(reader);");
+    End();
+}
+
+void TSource::ChildCase(const TMember& member, const std::string& indent) {
+    const std::string field = Field(member.Field);
+    FCode.Line(indent + "if (reader.IsElement(" + Quoted(member.XmlName) + ")) {");
+    switch (member.Kind) {
+    case TMemberKind::List:
+        FCode.Line(indent + "    return Enter(" + field + "->Add(), reader);");
+        break;
+    case TMemberKind::Optional:
+        FCode.Line(indent + "    return Enter(Created(" + field + "), reader);");
+        break;
+    case TMemberKind::Stream:
+        FCode.Line(indent + "    " + field + "->Clear();");
+        FCode.Line(indent + "    return Enter(*" + field + ", reader);");
+        break;
+    case TMemberKind::TextChild:
+        FCode.Line(indent + "    " + field + " = reader.GetText();");
+        FCode.Line(indent + "    return this;");
+        break;
+    default:
+        FCode.Line(indent + "    return Enter(*" + field + ", reader);");
+        break;
+    }
+    FCode.Line(indent + "}");
+}
+
+void TSource::HandleElementEnd(const TClass& item) {
+    Function("void " + CppName(item.Name) + "::HandleElementEnd()");
+    for (const TMember& member : item.Members) {
+        if (member.Kind != TMemberKind::Stream) {
+            continue;
+        }
+        const std::string field = Field(member.Field);
+        FCode.Line("    if (" + field + "->Flags() != 0 && " + Field(member.Callback) + ") {");
+        FCode.Line("        " + Field(member.Callback) + "(*" + field + ");");
+        FCode.Line("    }");
+        FCode.Line("    " + field + "->SetFlags(0);");
+    }
+    End();
+}
+
+void TSource::AssignAttribute(const TClass& item) {
+    Function("bool " + CppName(item.Name) + "::AssignAttribute(const TXpgXmlAttribute& attribute)");
+    if (item.Attributes.size() == 1) {
+        AttributeCase(item.Attributes[0], "    ");
+        FCode.Line("    return false;");
+        End();
+        return;
+    }
+    std::vector<std::string> names;
+    for (const TAttribute& attribute : item.Attributes) {
+        names.push_back(attribute.XmlName);
+    }
+    const std::string hash = HashFunction(names);
+    FCode.Line(std::string("    switch (attribute.") + (hash == "XpgByteSumHash" ? "NameSumHash" : "NameMulHash") +
+               "()) {");
+    for (const TAttribute& attribute : item.Attributes) {
+        FCode.Line("    case " + hash + "(" + Quoted(attribute.XmlName) + "):");
+        AttributeCase(attribute, "        ");
+        FCode.Line("        return false;");
+    }
+    FCode.Line("    default:");
+    FCode.Line("        return false;");
+    FCode.Line("    }");
+    End();
+}
+
+void TSource::AttributeCase(const TAttribute& attribute, const std::string& indent) {
+    FCode.Line(indent + "if (attribute.NameIs(" + Quoted(attribute.XmlName) + ")) {");
+    FCode.Line(indent + "    " + Conversion(attribute));
+    FCode.Line(indent + "    return true;");
+    FCode.Line(indent + "}");
+}
+
+void TSource::CheckAssigned(const TClass& item) {
+    Function("int32_t " + CppName(item.Name) + "::CheckAssigned()");
+    if (!item.Attributes.empty()) {
+        FCode.Line("    int32_t attributes = 0;");
+        for (const TAttribute& attribute : item.Attributes) {
+            FCode.Line("    attributes += " + AssignedTest(attribute) + ";");
+        }
+    }
+    if (!item.Members.empty()) {
+        FCode.Line("    int32_t children = 0;");
+        for (const TMember& member : item.Members) {
+            const std::string field = Field(member.Field);
+            switch (member.Kind) {
+            case TMemberKind::TextChild:
+                FCode.Line("    children += !" + field + ".empty();");
+                break;
+            case TMemberKind::Optional:
+                FCode.Line("    children += " + field + " ? " + field + "->CheckAssigned() : 0;");
+                break;
+            default:
+                FCode.Line("    children += " + field + "->CheckAssigned();");
+                break;
+            }
+        }
+    }
+    const std::string attributes = item.Attributes.empty() ? "0" : "attributes";
+    const std::string text = item.TextField.empty() ? "0" : "!" + Field(item.TextField) + ".empty()";
+    const std::string children = item.Members.empty() ? "0" : "children";
+    FCode.Line("    return SetAssigned(" + attributes + ", " + text + ", " + children + ");");
+    End();
+}
+
+void TSource::Write(const TClass& item) {
+    Function("void " + CppName(item.Name) + "::Write(TXpgWriteXML& writer, rtl::UnicodeStringView name) const");
+    if (!item.Attributes.empty()) {
+        FCode.Line("    if ((Flags() & xpgAttributesAssigned) != 0) {");
+        for (const TAttribute& attribute : item.Attributes) {
+            const std::string name = Wide(attribute.XmlName);
+            if (attribute.Type == TAttributeType::Enum) {
+                FCode.Line("        XpgAddEnumAttribute(writer, " + name + ", Enums()." + CppName(attribute.EnumName) +
+                           ", " + Field(attribute.Field) + ");");
+            } else {
+                FCode.Line("        writer.AddAttribute(" + name + ", " + Field(attribute.Field) + ");");
+            }
+        }
+        FCode.Line("    }");
+    }
+    const std::string text = item.TextField.empty() ? "{}" : Field(item.TextField);
+    if (item.Members.empty()) {
+        FCode.Line("    BeginWrite(writer, name, " + text + ");");
+        End();
+        return;
+    }
+    FCode.Line("    if (!BeginWrite(writer, name, " + text + ")) {");
+    FCode.Line("        return;");
+    FCode.Line("    }");
+    for (const TMember& member : item.Members) {
+        const std::string field = Field(member.Field);
+        if (member.Kind == TMemberKind::List) {
+            FCode.Line("    " + field + "->Write(writer, " + Wide(member.XmlName) + ");");
+            continue;
+        }
+        FCode.Line("    if (" + field + "->Assigned()) {");
+        FCode.Line("        " + field + "->Write(writer, " + Wide(member.XmlName) + ");");
+        FCode.Line("    }");
+    }
+    FCode.Line("    EndWrite(writer, " + text + ");");
+    End();
+}
+
+// The document needs one element: the main one is written also when none is assigned.
+void TSource::WriteRoot(const TClass& item) {
+    Function("void " + CppName(item.Name) + "::Write(TXpgWriteXML& writer) const");
+    FCode.Line("    WriteKeptAttributes(writer);");
+    const auto main = std::find_if(item.Members.begin(), item.Members.end(), [](const TMember& m) { return m.Main; });
+    if (main != item.Members.end()) {
+        std::string others;
+        for (const TMember& member : item.Members) {
+            if (&member != &*main) {
+                others += (others.empty() ? "!" : " && !") + Field(member.Field) + "->Assigned()";
+            }
+        }
+        FCode.Line("    const bool othersAbsent = " + (others.empty() ? std::string("true") : others) + ";");
+    }
+    for (const TMember& member : item.Members) {
+        const std::string field = Field(member.Field);
+        FCode.Line("    if (" + field + "->Assigned()" + (member.Main ? " || othersAbsent" : "") + ") {");
+        FCode.Line("        " + field + "->Write(writer, " + Wide(member.XmlName) + ");");
+        FCode.Line("    }");
+    }
+    End();
+}
+
+} // namespace
+
+std::string EmitHeader(const TTable& table) {
+    return THeader(table).Emit();
+}
+
+std::string EmitSource(const TTable& table) {
+    return TSource(table).Emit();
+}
+
+} // namespace xpggen

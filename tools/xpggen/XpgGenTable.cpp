@@ -1,0 +1,522 @@
+#include "XpgGenTable.h"
+
+#include "xls/core/xml/XpgNameHash.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <charconv>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+namespace xpggen {
+
+namespace {
+
+constexpr std::array CppKeywords = {
+    "alignas",     "alignof",   "and",       "and_eq",    "asm",      "auto",         "bitand",
+    "bitor",       "bool",      "break",     "case",      "catch",    "char",         "char16_t",
+    "char32_t",    "char8_t",   "class",     "compl",     "concept",  "const",        "const_cast",
+    "consteval",   "constexpr", "constinit", "continue",  "co_await", "co_return",    "co_yield",
+    "decltype",    "default",   "delete",    "do",        "double",   "dynamic_cast", "else",
+    "enum",        "explicit",  "export",    "extern",    "false",    "float",        "for",
+    "friend",      "goto",      "if",        "inline",    "int",      "long",         "mutable",
+    "namespace",   "new",       "noexcept",  "not",       "not_eq",   "nullptr",      "operator",
+    "or",          "or_eq",     "private",   "protected", "public",   "register",     "reinterpret_cast",
+    "requires",    "return",    "short",     "signed",    "sizeof",   "static",       "static_assert",
+    "static_cast", "struct",    "switch",    "template",  "this",     "thread_local", "throw",
+    "true",        "try",       "typedef",   "typeid",    "typename", "union",        "unsigned",
+    "using",       "virtual",   "void",      "volatile",  "wchar_t",  "while",        "xor",
+    "xor_eq",
+};
+
+constexpr std::array CustomMethods = {
+    "FindChild", "HandleElement", "AssignAttributes", "AssignAttribute", "HandleElementEnd", "CheckAssigned",
+    "Clear",     "Write"};
+
+// One line of a table split into tokens, with what follows the first token kept whole for free text.
+struct TLine {
+    int Number = 0;
+    std::vector<std::string> Tokens;
+    std::string Rest;
+};
+
+class TReader {
+public:
+    TReader(const std::string& path, const std::string& tableFile) : FPath(tableFile) {
+        std::ifstream file(path);
+        if (!file) {
+            throw TTableError(path + ": cannot be read");
+        }
+        FTable.TableFile = tableFile;
+        std::string text;
+        int number = 0;
+        while (std::getline(file, text)) {
+            ++number;
+            ReadLine(Split(text, number));
+        }
+    }
+
+    TTable Take() {
+        Check();
+        return std::move(FTable);
+    }
+
+private:
+    [[noreturn]] void Fail(int line, const std::string& message) const {
+        throw TTableError(FPath + ":" + std::to_string(line) + ": " + message);
+    }
+
+    static TLine Split(const std::string& text, int number) {
+        TLine line{number, {}, {}};
+        std::istringstream words(text);
+        std::string word;
+        while (words >> word) {
+            line.Tokens.push_back(word == "\"\"" ? std::string() : word);
+        }
+        const size_t first = text.find_first_not_of(" \t");
+        if (first != std::string::npos) {
+            const size_t gap = text.find_first_of(" \t", first);
+            const size_t rest = gap == std::string::npos ? std::string::npos : text.find_first_not_of(" \t", gap);
+            line.Rest = rest == std::string::npos ? std::string() : text.substr(rest);
+        }
+        return line;
+    }
+
+    void Need(const TLine& line, size_t count) const {
+        if (line.Tokens.size() < count) {
+            Fail(line.Number, "\"" + line.Tokens[0] + "\" needs " + std::to_string(count - 1) + " values");
+        }
+    }
+
+    void ReadLine(const TLine& line) {
+        if (line.Tokens.empty() || line.Tokens[0].starts_with('#')) {
+            return;
+        }
+        const std::string& keyword = line.Tokens[0];
+        if (keyword == "about") {
+            if (FTable.Classes.empty()) {
+                FTable.About.push_back(line.Rest);
+            } else {
+                FTable.Classes.back().About = line.Rest;
+            }
+        } else if (keyword == "class" || keyword == "group" || keyword == "root") {
+            Need(line, 2);
+            TClass& item = FTable.Classes.emplace_back();
+            item.Kind =
+                keyword == "class" ? TClassKind::Element : (keyword == "group" ? TClassKind::Group : TClassKind::Root);
+            item.Name = line.Tokens[1];
+            item.Line = line.Number;
+        } else if (!FTable.Classes.empty()) {
+            ReadMemberLine(line, FTable.Classes.back());
+        } else {
+            ReadUnitLine(line);
+        }
+    }
+
+    void ReadUnitLine(const TLine& line) {
+        const std::string& keyword = line.Tokens[0];
+        if (keyword == "unit") {
+            FTable.Unit = Value(line);
+        } else if (keyword == "folder") {
+            FTable.Folder = Value(line);
+        } else if (keyword == "include") {
+            FTable.Includes.push_back(Value(line));
+        } else if (keyword == "ordinal") {
+            FTable.Ordinal = Value(line);
+        } else if (keyword == "document") {
+            Need(line, 2);
+            FTable.Document = line.Tokens[1];
+            FTable.Accessors.assign(line.Tokens.begin() + 2, line.Tokens.end());
+        } else if (keyword == "writes") {
+            FTable.Writes = true;
+        } else if (keyword == "assign-attributes") {
+            FTable.AssignEveryTag = Choice(line, "every-tag", "tags-with-attributes");
+        } else if (keyword == "presence") {
+            FTable.PresenceAnyFlag = Choice(line, "any-flag", "occurred");
+        } else if (keyword == "unknown-enum") {
+            FTable.RaiseUnknownEnum = Choice(line, "raise", "first");
+        } else if (keyword == "namespace") {
+            Need(line, 3);
+            for (size_t i = 2; i < line.Tokens.size(); ++i) {
+                FTable.Namespaces.push_back({line.Tokens[1], line.Tokens[i]});
+            }
+        } else if (keyword == "enum") {
+            Need(line, 4);
+            FTable.Enums.push_back(
+                {line.Tokens[1], line.Tokens[2], {line.Tokens.begin() + 3, line.Tokens.end()}, line.Number});
+        } else {
+            Fail(line.Number, "unknown line \"" + keyword + "\"");
+        }
+    }
+
+    const std::string& Value(const TLine& line) const {
+        Need(line, 2);
+        return line.Tokens[1];
+    }
+
+    // True for the first word, false for the second.
+    bool Choice(const TLine& line, const std::string& yes, const std::string& no) const {
+        Need(line, 2);
+        if (line.Tokens[1] != yes && line.Tokens[1] != no) {
+            Fail(line.Number, "\"" + line.Tokens[0] + "\" is " + yes + " or " + no);
+        }
+        return line.Tokens[1] == yes;
+    }
+
+    void ReadMemberLine(const TLine& line, TClass& item) {
+        const std::string& keyword = line.Tokens[0];
+        if (keyword == "attribute") {
+            item.Attributes.push_back(ReadAttribute(line));
+        } else if (keyword == "text") {
+            Need(line, 2);
+            item.TextField = line.Tokens[1];
+        } else if (keyword == "custom") {
+            Need(line, 2);
+            if (std::find(CustomMethods.begin(), CustomMethods.end(), line.Tokens[1]) == CustomMethods.end()) {
+                Fail(line.Number, "\"" + line.Tokens[1] + "\" is no method that can be written by hand");
+            }
+            item.Custom.insert(line.Tokens[1]);
+        } else if (keyword == "declare" || keyword == "private") {
+            (keyword == "declare" ? item.Declarations : item.PrivateDeclarations).push_back(line.Rest);
+        } else {
+            item.Members.push_back(ReadMember(line));
+        }
+    }
+
+    TAttribute ReadAttribute(const TLine& line) {
+        Need(line, 4);
+        TAttribute attribute{line.Tokens[1], line.Tokens[2], TAttributeType::Text, {}, {}, line.Number};
+        static const std::map<std::string, TAttributeType> types = {
+            {"text", TAttributeType::Text}, {"int", TAttributeType::Int},     {"hex", TAttributeType::Hex},
+            {"bool", TAttributeType::Bool}, {"float", TAttributeType::Float}, {"strlist", TAttributeType::StringList},
+            {"enum", TAttributeType::Enum},
+        };
+        const auto type = types.find(line.Tokens[3]);
+        if (type == types.end()) {
+            Fail(line.Number, "unknown attribute type \"" + line.Tokens[3] + "\"");
+        }
+        attribute.Type = type->second;
+        size_t next = 4;
+        if (attribute.Type == TAttributeType::Enum) {
+            Need(line, 5);
+            attribute.EnumName = line.Tokens[next++];
+        }
+        ReadOptions(line, next, {"default", "hash"}, [&](const std::string& option, const std::string& value) {
+            if (option == "default") {
+                attribute.Default = value;
+            } else {
+                CheckHash(line, attribute.XmlName, value);
+            }
+        });
+        return attribute;
+    }
+
+    TMember ReadMember(const TLine& line) {
+        static const std::map<std::string, std::pair<TMemberKind, size_t>> kinds = {
+            {"child", {TMemberKind::Child, 4}},         {"optional", {TMemberKind::Optional, 4}},
+            {"list", {TMemberKind::List, 4}},           {"stream", {TMemberKind::Stream, 5}},
+            {"textchild", {TMemberKind::TextChild, 3}}, {"use", {TMemberKind::Group, 3}},
+        };
+        const auto kind = kinds.find(line.Tokens[0]);
+        if (kind == kinds.end()) {
+            Fail(line.Number, "unknown member line \"" + line.Tokens[0] + "\"");
+        }
+        Need(line, kind->second.second);
+        TMember member;
+        member.Kind = kind->second.first;
+        member.Line = line.Number;
+        size_t next = 1;
+        if (member.Kind != TMemberKind::Group) {
+            member.XmlName = line.Tokens[next++];
+        }
+        member.Field = line.Tokens[next++];
+        if (member.Kind != TMemberKind::TextChild) {
+            member.Class = line.Tokens[next++];
+        }
+        if (member.Kind == TMemberKind::Stream) {
+            member.Callback = line.Tokens[next++];
+        }
+        ReadOptions(line, next, {"main", "hash"}, [&](const std::string& option, const std::string& value) {
+            if (option == "main") {
+                member.Main = true;
+            } else {
+                CheckHash(line, member.XmlName, value);
+            }
+        });
+        return member;
+    }
+
+    // Options are a word ("main") or a word with a value ("hash 1266").
+    template <class F>
+    void ReadOptions(const TLine& line, size_t next, std::initializer_list<std::string> allowed, F take) const {
+        while (next < line.Tokens.size()) {
+            const std::string& option = line.Tokens[next++];
+            if (std::find(allowed.begin(), allowed.end(), option) == allowed.end()) {
+                Fail(line.Number, "unexpected \"" + option + "\"");
+            }
+            if (option == "main") {
+                take(option, {});
+                continue;
+            }
+            if (next == line.Tokens.size()) {
+                Fail(line.Number, "\"" + option + "\" needs a value");
+            }
+            take(option, line.Tokens[next++]);
+        }
+    }
+
+    void CheckHash(const TLine& line, const std::string& name, const std::string& value) const {
+        uint32_t given = 0;
+        const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), given);
+        const uint32_t sum = xls::XpgByteSumHash(name);
+        if (error != std::errc() || end != value.data() + value.size() || given != sum) {
+            Fail(line.Number, "the byte sum of \"" + name + "\" is " + std::to_string(sum) + ", not " + value);
+        }
+    }
+
+    void Check();
+    void CheckUnit() const;
+    void CheckClass(const TClass& item) const;
+    void CheckAttribute(const TClass& item, TAttribute& attribute) const;
+    void CheckMember(const TClass& item, const TMember& member) const;
+    void MarkCleared();
+
+    std::string FPath;
+    TTable FTable;
+};
+
+// A C++ number literal as tables give defaults: decimal, with a sign or a fraction, or hexadecimal after "0x".
+bool IsNumber(const std::string& text) {
+    if (text.starts_with("0x")) {
+        return text.size() > 2 && std::all_of(text.begin() + 2, text.end(), [](char digit) {
+                   return std::isxdigit(static_cast<unsigned char>(digit));
+               });
+    }
+    double value = 0;
+    const char* first = text.data() + (text.starts_with('-') ? 1 : 0);
+    const auto [end, error] = std::from_chars(first, text.data() + text.size(), value);
+    return !text.empty() && error == std::errc() && end == text.data() + text.size();
+}
+
+void TReader::Check() {
+    CheckUnit();
+    for (TClass& item : FTable.Classes) {
+        CheckClass(item);
+        for (TAttribute& attribute : item.Attributes) {
+            CheckAttribute(item, attribute);
+        }
+        for (const TMember& member : item.Members) {
+            CheckMember(item, member);
+        }
+    }
+    MarkCleared();
+}
+
+void TReader::CheckUnit() const {
+    if (FTable.Unit.empty() || FTable.Folder.empty() || FTable.Document.empty() || FTable.Namespaces.empty()) {
+        Fail(1, "a table needs unit, folder, document and namespace lines");
+    }
+    if (std::count_if(FTable.Classes.begin(), FTable.Classes.end(),
+                      [](const TClass& item) { return item.Kind == TClassKind::Root; }) != 1) {
+        Fail(1, "a table needs exactly one root");
+    }
+    std::set<std::string> names;
+    for (const TClass& item : FTable.Classes) {
+        if (!names.insert(CppName(item.Name)).second) {
+            Fail(item.Line, "a second class \"" + item.Name + "\"");
+        }
+    }
+    for (const TEnum& enumeration : FTable.Enums) {
+        if (!names.insert(CppName("T" + enumeration.Name)).second) {
+            Fail(enumeration.Line, "a second enumeration \"" + enumeration.Name + "\"");
+        }
+        std::set<std::string> values;
+        for (const std::string& value : enumeration.Values) {
+            if (!values.insert(CppName(value)).second) {
+                Fail(enumeration.Line, "a second value \"" + value + "\" in " + enumeration.Name);
+            }
+        }
+    }
+    const TClass& root = FTable.Root();
+    for (const std::string& accessor : FTable.Accessors) {
+        if (std::none_of(root.Members.begin(), root.Members.end(),
+                         [&](const TMember& member) { return member.Field == accessor; })) {
+            Fail(root.Line, "the document's accessor \"" + accessor + "\" names no member of the root");
+        }
+    }
+}
+
+void TReader::CheckClass(const TClass& item) const {
+    if (item.About.empty()) {
+        Fail(item.Line, "class \"" + item.Name + "\" needs an about line");
+    }
+    std::set<std::string> fields;
+    std::set<std::string> elements;
+    std::set<std::string> attributes;
+    const auto addField = [&](const std::string& field, int line) {
+        if (!fields.insert(CppName(field)).second) {
+            Fail(line, "a second member \"" + field + "\"");
+        }
+    };
+    for (const TAttribute& attribute : item.Attributes) {
+        addField(attribute.Field, attribute.Line);
+        if (!attributes.insert(attribute.XmlName).second) {
+            Fail(attribute.Line, "a second attribute \"" + attribute.XmlName + "\"");
+        }
+    }
+    if (!item.TextField.empty()) {
+        addField(item.TextField, item.Line);
+    }
+    for (const TMember& member : item.Members) {
+        addField(member.Field, member.Line);
+        if (!member.Callback.empty()) {
+            addField(member.Callback, member.Line);
+        }
+        if (member.Kind != TMemberKind::Group && !elements.insert(member.XmlName).second) {
+            Fail(member.Line, "a second child \"" + member.XmlName + "\"");
+        }
+        if (member.Main && item.Kind != TClassKind::Root) {
+            Fail(member.Line, "only the root has a main child");
+        }
+    }
+    if (item.Kind == TClassKind::Root && (!item.Attributes.empty() || !item.TextField.empty())) {
+        Fail(item.Line, "the root keeps its attributes as texts and has no text");
+    }
+    if (FTable.Writes && !item.TextField.empty() && !item.Members.empty()) {
+        Fail(item.Line, "a class that is written has text or children, not both");
+    }
+}
+
+void TReader::CheckAttribute(const TClass& item, TAttribute& attribute) const {
+    const int line = attribute.Line;
+    if (FTable.Writes && attribute.Type != TAttributeType::Text && attribute.Type != TAttributeType::Enum) {
+        Fail(line, "a unit that writes has text and enum attributes only");
+    }
+    switch (attribute.Type) {
+    case TAttributeType::Text:
+    case TAttributeType::StringList:
+        if (!attribute.Default.empty()) {
+            Fail(line, "texts and lists start empty");
+        }
+        return;
+    case TAttributeType::Bool:
+        if (attribute.Default.empty()) {
+            attribute.Default = "false";
+        } else if (attribute.Default != "true" && attribute.Default != "false") {
+            Fail(line, "a bool defaults to true or false");
+        }
+        return;
+    case TAttributeType::Enum: {
+        const TEnum* enumeration = FTable.FindEnum(attribute.EnumName);
+        if (enumeration == nullptr) {
+            Fail(line, "no enumeration \"" + attribute.EnumName + "\"");
+        }
+        const auto value = std::find(enumeration->Values.begin(), enumeration->Values.end(), attribute.Default);
+        if (value != enumeration->Values.end()) {
+            attribute.Default = CppName("T" + enumeration->Name) + "::" + CppName(*value);
+            return;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    if (attribute.Default.empty()) {
+        attribute.Default = "0";
+    } else if (!IsNumber(attribute.Default)) {
+        Fail(line, "the default of \"" + attribute.XmlName + "\" in " + item.Name + " is no number");
+    }
+}
+
+void TReader::CheckMember(const TClass& item, const TMember& member) const {
+    if (member.Kind == TMemberKind::TextChild) {
+        return;
+    }
+    const TClass* target = FTable.FindClass(member.Class);
+    if (target == nullptr) {
+        Fail(member.Line, "no class \"" + member.Class + "\"");
+    }
+    const bool wantsGroup = member.Kind == TMemberKind::Group;
+    if ((target->Kind == TClassKind::Group) != wantsGroup || target->Kind == TClassKind::Root) {
+        Fail(member.Line, "\"" + member.Class + (wantsGroup ? "\" is no group" : "\" is no element class"));
+    }
+    if (item.Kind == TClassKind::Root && member.Kind != TMemberKind::Child) {
+        Fail(member.Line, "the root's members are child lines");
+    }
+    if (FTable.Writes && member.Kind != TMemberKind::Child && member.Kind != TMemberKind::List) {
+        Fail(member.Line, "a unit that writes has child and list members only");
+    }
+}
+
+// A class is cleared when it is streamed, is cleared by hand, or is a member of a class that is cleared; list items
+// are freed rather than cleared.
+void TReader::MarkCleared() {
+    std::vector<std::string> pending;
+    for (const TClass& item : FTable.Classes) {
+        if (item.Custom.contains("Clear")) {
+            pending.push_back(item.Name);
+        }
+        for (const TMember& member : item.Members) {
+            if (member.Kind == TMemberKind::Stream) {
+                pending.push_back(member.Class);
+            }
+        }
+    }
+    while (!pending.empty()) {
+        TClass& item = *std::find_if(FTable.Classes.begin(), FTable.Classes.end(),
+                                     [&](const TClass& candidate) { return candidate.Name == pending.back(); });
+        pending.pop_back();
+        if (item.HasClear) {
+            continue;
+        }
+        item.HasClear = true;
+        for (const TMember& member : item.Members) {
+            if (member.Kind != TMemberKind::TextChild && member.Kind != TMemberKind::List) {
+                pending.push_back(member.Class);
+            }
+        }
+    }
+}
+
+} // namespace
+
+const TClass* TTable::FindClass(const std::string& name) const {
+    const auto found =
+        std::find_if(Classes.begin(), Classes.end(), [&](const TClass& item) { return item.Name == name; });
+    return found == Classes.end() ? nullptr : &*found;
+}
+
+const TEnum* TTable::FindEnum(const std::string& name) const {
+    const auto found = std::find_if(Enums.begin(), Enums.end(), [&](const TEnum& item) { return item.Name == name; });
+    return found == Enums.end() ? nullptr : &*found;
+}
+
+const TClass& TTable::Root() const {
+    return *std::find_if(Classes.begin(), Classes.end(),
+                         [](const TClass& item) { return item.Kind == TClassKind::Root; });
+}
+
+TTable ReadTable(const std::string& path, const std::string& tableFile) {
+    return TReader(path, tableFile).Take();
+}
+
+std::string CppName(const std::string& name) {
+    std::string result;
+    for (const char character : name) {
+        const char mapped = std::isalnum(static_cast<unsigned char>(character)) ? character : '_';
+        if (mapped != '_' || (!result.empty() && result.back() != '_')) {
+            result += mapped;
+        }
+    }
+    if (result.empty() || std::isdigit(static_cast<unsigned char>(result.front()))) {
+        result.insert(result.begin(), '_');
+    }
+    if (std::find(CppKeywords.begin(), CppKeywords.end(), result) != CppKeywords.end()) {
+        result += '_';
+    }
+    return result;
+}
+
+} // namespace xpggen

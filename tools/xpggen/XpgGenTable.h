@@ -1,0 +1,137 @@
+#pragma once
+// The element table of one generated unit, as read from its table file. A table is a list of lines; "#" starts a
+// comment line, and blank lines separate nothing. Tokens are separated by blanks; "" is an empty token.
+//
+// Unit lines:
+//   unit <name>                        the unit, its C++ namespace and its file names (<name>.h, <name>.cpp)
+//   folder <path>                      the folder of the generated files, from the repository root
+//   about <text>                       a line of the header's opening paragraph (repeatable)
+//   include <header>                   a header the unit's declarations need (repeatable)
+//   document <class> <field>...        the document class and the root members it has accessors for
+//   writes                             the unit writes its documents back
+//   assign-attributes every-tag|tags-with-attributes   (default tags-with-attributes)
+//   presence any-flag|occurred                         what Assigned() tests (default occurred)
+//   unknown-enum first|raise                           an enumeration value not found (default first)
+//   ordinal <type>                     the C++ type of enumeration fields (default uint8_t)
+//   namespace <prefix> <uri>...        a namespace of the unit and the prefix its names use ("" for none)
+//   enum <ST_name> <key prefix> <value>...             an enumeration, values in ordinal order
+//
+// Class lines start a class, whose member lines follow it:
+//   class <name>                       an element class (TCT_...)
+//   group <name>                       an element group (TEG_...): offers its members, reports nothing
+//   root <name>                        the parent of the document element; its members are child lines
+//
+// Member lines (<xml name> as written with the unit's prefix; "hash <n>" checks the name's byte sum):
+//   about <text>                       what the class is for (required)
+//   attribute <xml name> <field> <type> [default <value>] [hash <n>]
+//       types: text, int, hex, bool, float, strlist, enum <ST_name> (default: a number or a value's name)
+//   text <field>                       the text content of the element
+//   child <xml name> <field> <class> [main] [hash <n>]    one object, made with its parent; a root's main child is
+//                                                         written even when nothing is assigned
+//   optional <xml name> <field> <class> [hash <n>]         one object, made at its first occurrence
+//   list <xml name> <field> <class> [hash <n>]             a new item per occurrence
+//   stream <xml name> <field> <class> <callback> [hash <n>]   one reused object, cleared at each begin tag and
+//                                                              handed to the callback after its end tag
+//   textchild <xml name> <field> [hash <n>]                the text of a child element, kept in a field
+//   use <field> <group>                group members offered after the class's own children
+//   custom <method>                    declared, written by hand: FindChild, HandleElement, AssignAttributes,
+//                                      AssignAttribute, HandleElementEnd, CheckAssigned, Clear, Write
+//   declare <C++ declaration>          a public declaration added to the class
+//   private <C++ declaration>          a private declaration added to the class
+
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace xpggen {
+
+// A mistake in a table, named with its file and line.
+class TTableError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+enum class TAttributeType { Text, Int, Hex, Bool, Float, StringList, Enum };
+
+struct TAttribute {
+    std::string XmlName;
+    std::string Field;
+    TAttributeType Type = TAttributeType::Text;
+    std::string EnumName;
+    // A C++ expression (a number, or an enumeration's value); empty for text and string lists.
+    std::string Default;
+    int Line = 0;
+};
+
+enum class TMemberKind { Child, Optional, List, Stream, TextChild, Group };
+
+struct TMember {
+    TMemberKind Kind = TMemberKind::Child;
+    std::string XmlName;
+    std::string Field;
+    std::string Class;
+    std::string Callback;
+    bool Main = false;
+    int Line = 0;
+};
+
+enum class TClassKind { Element, Group, Root };
+
+struct TClass {
+    TClassKind Kind = TClassKind::Element;
+    std::string Name;
+    std::string About;
+    std::vector<TAttribute> Attributes;
+    std::string TextField;
+    std::vector<TMember> Members;
+    std::set<std::string> Custom;
+    std::vector<std::string> Declarations;
+    std::vector<std::string> PrivateDeclarations;
+    // Set by the table's check: the class is cleared for reuse (a streamed object or a member of one).
+    bool HasClear = false;
+    int Line = 0;
+};
+
+struct TEnum {
+    std::string Name;
+    std::string Prefix;
+    std::vector<std::string> Values;
+    int Line = 0;
+};
+
+struct TNamespace {
+    std::string Prefix;
+    std::string Uri;
+};
+
+struct TTable {
+    std::string TableFile;
+    std::string Unit;
+    std::string Folder;
+    std::vector<std::string> About;
+    std::vector<std::string> Includes;
+    std::string Document;
+    std::vector<std::string> Accessors;
+    bool Writes = false;
+    bool AssignEveryTag = false;
+    bool PresenceAnyFlag = false;
+    bool RaiseUnknownEnum = false;
+    std::string Ordinal = "uint8_t";
+    std::vector<TNamespace> Namespaces;
+    std::vector<TEnum> Enums;
+    std::vector<TClass> Classes;
+
+    const TClass* FindClass(const std::string& name) const;
+    const TEnum* FindEnum(const std::string& name) const;
+    const TClass& Root() const;
+};
+
+// Reads and checks the table in the file at path; tableFile is how the generated files name it. Raises TTableError.
+TTable ReadTable(const std::string& path, const std::string& tableFile);
+
+// The C++ identifier for a name of the table: characters a name cannot hold become "_", runs of "_" become one (so
+// no name is reserved), a leading digit gets a "_" before it and a keyword one after it.
+std::string CppName(const std::string& name);
+
+} // namespace xpggen
