@@ -38,3 +38,7 @@ expect_refused(writing_an_int "a unit that writes has text and enum attributes o
 expect_refused(enum_default "the default of \"kind\" in TCT_Kinded is no number"
                "${valid}class TCT_Kinded\n    about Kinded.\n    attribute kind Kind enum ST_Kind default three\n")
 expect_refused(no_about "class \"TCT_Silent\" needs an about line" "${valid}class TCT_Silent\n")
+expect_refused(unknown_not_enum "only an enum has an unknown ordinal"
+               "${valid}class TCT_Counted\n    about Counted.\n    attribute n N int unknown 255\n")
+expect_refused(short_bits "a double's bits are 16 hexadecimal digits"
+               "${valid}class TCT_Sized\n    about Sized.\n    attribute size Size float default 0x3F50\n")

@@ -120,10 +120,15 @@ std::string Conversion(const TAttribute& attribute) {
     case TAttributeType::Hex:
         return field + " = XpgHexToInt(" + value + ");";
     case TAttributeType::Bool:
-        return field + " = XmlStrToBoolDef(" + value + ", " + attribute.Default + ");";
+        return field + " = XmlStrToBoolDef(" + value + ", " +
+               (attribute.Occurred.empty() ? attribute.Default : attribute.Occurred) + ");";
     case TAttributeType::Float:
         return field + " = XmlStrToFloatDef(" + value + ", 0);";
     case TAttributeType::Enum:
+        if (!attribute.Unknown.empty()) {
+            return field + " = StrToEnumReported(Owner(), Enums()." + CppName(attribute.EnumName) + ", attribute, " +
+                   attribute.Unknown + ");";
+        }
         return field + " = StrToEnum(Enums()." + CppName(attribute.EnumName) + ", " + value + ");";
     case TAttributeType::StringList:
         break;
@@ -156,6 +161,13 @@ std::string ResetStatement(const TAttribute& attribute) {
     default:
         return field + " = " + attribute.Default + ";";
     }
+}
+
+template <class Test>
+bool AnyAttribute(const TTable& table, Test test) {
+    return std::any_of(table.Classes.begin(), table.Classes.end(), [&](const TClass& item) {
+        return std::any_of(item.Attributes.begin(), item.Attributes.end(), test);
+    });
 }
 
 std::string MemberType(const TMember& member) {
@@ -227,6 +239,10 @@ void THeader::Preamble() {
     FCode.Line();
     const bool streams = std::any_of(FTable.Classes.begin(), FTable.Classes.end(),
                                      [](const TClass& item) { return HasMember(item, TMemberKind::Stream); });
+    if (AnyAttribute(FTable,
+                     [](const TAttribute& attribute) { return attribute.Default.starts_with("std::bit_cast"); })) {
+        FCode.Line("#include <bit>");
+    }
     FCode.Line("#include <cstdint>");
     if (streams) {
         FCode.Line("#include <functional>");
@@ -489,10 +505,13 @@ public:
 private:
     void Preamble();
     void Enumerations();
+    void ReportedEnum();
     void Constructor(const TClass& item);
     void Clear(const TClass& item);
     void FindChild(const TClass& item);
     void ChildCase(const TMember& member, const std::string& indent);
+    bool HasOccurredValues(const std::string& itemClass) const;
+    void PresetChildCase(const TMember& member, const std::string& indent);
     void HandleElementEnd(const TClass& item);
     void AssignAttribute(const TClass& item);
     void AttributeCase(const TAttribute& attribute, const std::string& indent);
@@ -543,11 +562,9 @@ void TSource::Preamble() {
     FCode.Line();
     FCode.Line("#include " + Quoted(FTable.Folder + "/" + FTable.Unit + ".h"));
     FCode.Line();
-    const bool converts = std::any_of(FTable.Classes.begin(), FTable.Classes.end(), [](const TClass& item) {
-        return std::any_of(item.Attributes.begin(), item.Attributes.end(), [](const TAttribute& attribute) {
-            return attribute.Type == TAttributeType::Int || attribute.Type == TAttributeType::Bool ||
-                   attribute.Type == TAttributeType::Float;
-        });
+    const bool converts = AnyAttribute(FTable, [](const TAttribute& attribute) {
+        return attribute.Type == TAttributeType::Int || attribute.Type == TAttributeType::Bool ||
+               attribute.Type == TAttributeType::Float;
     });
     if (converts) {
         FCode.Line("#include \"xls/core/xml/XpgConvert.h\"");
@@ -579,6 +596,9 @@ void TSource::Enumerations() {
         FCode.Line("};");
         FCode.Line();
     }
+    if (AnyAttribute(FTable, [](const TAttribute& attribute) { return !attribute.Unknown.empty(); })) {
+        ReportedEnum();
+    }
     FCode.Line("} // namespace");
     FCode.Line();
     FCode.Line("const TEnums& Enums() {");
@@ -589,6 +609,28 @@ void TSource::Enumerations() {
     }
     FCode.Line("    };");
     FCode.Line("    return enums;");
+    FCode.Line("}");
+    FCode.Line();
+}
+
+// The lookup of the enumerations whose values a unit does not guess: a value the type lacks is reported, with the
+// value, rather than read as the type's first.
+void TSource::ReportedEnum() {
+    FCode.Line(
+        "// The ordinal of the attribute's value in type; a value the type lacks is reported and gives unknown.");
+    FCode.Line("TUnit::TOrdinal StrToEnumReported(TXPGDocBase& owner, const TXpgEnumType& type, "
+               "const TXpgXmlAttribute& attribute,");
+    FCode.Line("                                  TUnit::TOrdinal unknown) {");
+    FCode.Line("    const int32_t ordinal = type.Find(attribute.Value());");
+    FCode.Line("    if (ordinal >= 0) {");
+    FCode.Line("        return static_cast<TUnit::TOrdinal>(ordinal);");
+    FCode.Line("    }");
+    FCode.Line("    rtl::UnicodeString name = attribute.Name();");
+    FCode.Line("    name += u\"=\\\"\";");
+    FCode.Line("    name += attribute.Value();");
+    FCode.Line("    name += u'\"';");
+    FCode.Line("    owner.Errors().ReportUnknown(TXpgUnknownKind::Attribute, name, 0);");
+    FCode.Line("    return unknown;");
     FCode.Line("}");
     FCode.Line();
 }
@@ -699,6 +741,11 @@ void TSource::FindChild(const TClass& item) {
 void TSource::ChildCase(const TMember& member, const std::string& indent) {
     const std::string field = Field(member.Field);
     FCode.Line(indent + "if (reader.IsElement(" + Quoted(member.XmlName) + ")) {");
+    if (member.Kind != TMemberKind::TextChild && HasOccurredValues(member.Class)) {
+        PresetChildCase(member, indent + "    ");
+        FCode.Line(indent + "}");
+        return;
+    }
     switch (member.Kind) {
     case TMemberKind::List:
         FCode.Line(indent + "    return Enter(" + field + "->Add(), reader);");
@@ -719,6 +766,40 @@ void TSource::ChildCase(const TMember& member, const std::string& indent) {
         break;
     }
     FCode.Line(indent + "}");
+}
+
+bool TSource::HasOccurredValues(const std::string& itemClass) const {
+    const TClass& target = *FTable.FindClass(itemClass);
+    return std::any_of(target.Attributes.begin(), target.Attributes.end(),
+                       [](const TAttribute& attribute) { return !attribute.Occurred.empty(); });
+}
+
+// Hands out a child whose attributes take values when its element begins: what the element means without them.
+void TSource::PresetChildCase(const TMember& member, const std::string& indent) {
+    const std::string field = Field(member.Field);
+    std::string child;
+    switch (member.Kind) {
+    case TMemberKind::List:
+        child = field + "->Add()";
+        break;
+    case TMemberKind::Optional:
+        child = "Created(" + field + ")";
+        break;
+    case TMemberKind::Stream:
+        FCode.Line(indent + field + "->Clear();");
+        child = "*" + field;
+        break;
+    default:
+        child = "*" + field;
+        break;
+    }
+    FCode.Line(indent + CppName(member.Class) + "& child = " + child + ";");
+    for (const TAttribute& attribute : FTable.FindClass(member.Class)->Attributes) {
+        if (!attribute.Occurred.empty()) {
+            FCode.Line(indent + "child.Set" + CppName(attribute.Field) + "(" + attribute.Occurred + ");");
+        }
+    }
+    FCode.Line(indent + "return Enter(child, reader);");
 }
 
 void TSource::HandleElementEnd(const TClass& item) {

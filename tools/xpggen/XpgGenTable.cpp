@@ -203,13 +203,18 @@ private:
             Need(line, 5);
             attribute.EnumName = line.Tokens[next++];
         }
-        ReadOptions(line, next, {"default", "hash"}, [&](const std::string& option, const std::string& value) {
-            if (option == "default") {
-                attribute.Default = value;
-            } else {
-                CheckHash(line, attribute.XmlName, value);
-            }
-        });
+        ReadOptions(line, next, {"default", "occurred", "unknown", "hash"},
+                    [&](const std::string& option, const std::string& value) {
+                        if (option == "default") {
+                            attribute.Default = value;
+                        } else if (option == "occurred") {
+                            attribute.Occurred = value;
+                        } else if (option == "unknown") {
+                            attribute.Unknown = value;
+                        } else {
+                            CheckHash(line, attribute.XmlName, value);
+                        }
+                    });
         return attribute;
     }
 
@@ -280,6 +285,8 @@ private:
     void CheckUnit() const;
     void CheckClass(const TClass& item) const;
     void CheckAttribute(const TClass& item, TAttribute& attribute) const;
+    std::string ValueExpression(const TClass& item, const TAttribute& attribute, const std::string& value,
+                                const std::string& what) const;
     void CheckMember(const TClass& item, const TMember& member) const;
     void MarkCleared();
 
@@ -394,40 +401,59 @@ void TReader::CheckAttribute(const TClass& item, TAttribute& attribute) const {
     if (FTable.Writes && attribute.Type != TAttributeType::Text && attribute.Type != TAttributeType::Enum) {
         Fail(line, "a unit that writes has text and enum attributes only");
     }
-    switch (attribute.Type) {
-    case TAttributeType::Text:
-    case TAttributeType::StringList:
-        if (!attribute.Default.empty()) {
-            Fail(line, "texts and lists start empty");
-        }
+    if (!attribute.Unknown.empty() && (attribute.Type != TAttributeType::Enum || !IsNumber(attribute.Unknown))) {
+        Fail(line, "only an enum has an unknown ordinal, and it is a number");
+    }
+    const bool text = attribute.Type == TAttributeType::Text || attribute.Type == TAttributeType::StringList;
+    if (text && (!attribute.Default.empty() || !attribute.Occurred.empty())) {
+        Fail(line, "texts and lists start empty");
+    }
+    if (text) {
         return;
-    case TAttributeType::Bool:
-        if (attribute.Default.empty()) {
-            attribute.Default = "false";
-        } else if (attribute.Default != "true" && attribute.Default != "false") {
-            Fail(line, "a bool defaults to true or false");
+    }
+    attribute.Default = ValueExpression(item, attribute, attribute.Default, "default");
+    if (!attribute.Occurred.empty()) {
+        attribute.Occurred = ValueExpression(item, attribute, attribute.Occurred, "occurred value");
+    }
+}
+
+// The C++ expression of a value an attribute's table gives: its default (empty for the type's zero) or the value it
+// takes when its element begins.
+std::string TReader::ValueExpression(const TClass& item, const TAttribute& attribute, const std::string& value,
+                                     const std::string& what) const {
+    if (attribute.Type == TAttributeType::Bool) {
+        if (value.empty()) {
+            return "false";
         }
-        return;
-    case TAttributeType::Enum: {
+        if (value != "true" && value != "false") {
+            Fail(attribute.Line, "a bool defaults to true or false");
+        }
+        return value;
+    }
+    if (attribute.Type == TAttributeType::Enum) {
         const TEnum* enumeration = FTable.FindEnum(attribute.EnumName);
         if (enumeration == nullptr) {
-            Fail(line, "no enumeration \"" + attribute.EnumName + "\"");
+            Fail(attribute.Line, "no enumeration \"" + attribute.EnumName + "\"");
         }
-        const auto value = std::find(enumeration->Values.begin(), enumeration->Values.end(), attribute.Default);
-        if (value != enumeration->Values.end()) {
-            attribute.Default = CppName("T" + enumeration->Name) + "::" + CppName(*value);
-            return;
+        const auto found = std::find(enumeration->Values.begin(), enumeration->Values.end(), value);
+        if (found != enumeration->Values.end()) {
+            return CppName("T" + enumeration->Name) + "::" + CppName(*found);
         }
-        break;
     }
-    default:
-        break;
+    if (value.empty()) {
+        return "0";
     }
-    if (attribute.Default.empty()) {
-        attribute.Default = "0";
-    } else if (!IsNumber(attribute.Default)) {
-        Fail(line, "the default of \"" + attribute.XmlName + "\" in " + item.Name + " is no number");
+    if (!IsNumber(value)) {
+        Fail(attribute.Line, "the " + what + " of \"" + attribute.XmlName + "\" in " + item.Name + " is no number");
     }
+    if (attribute.Type == TAttributeType::Float && value.starts_with("0x")) {
+        // A double given by its bits, for a value that no short decimal text gives exactly.
+        if (value.size() != 18) {
+            Fail(attribute.Line, "a double's bits are 16 hexadecimal digits");
+        }
+        return "std::bit_cast<double>(uint64_t{" + value + "})";
+    }
+    return value;
 }
 
 void TReader::CheckMember(const TClass& item, const TMember& member) const {

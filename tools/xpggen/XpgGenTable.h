@@ -23,8 +23,12 @@
 //
 // Member lines (<xml name> as written with the unit's prefix; "hash <n>" checks the name's byte sum):
 //   about <text>                       what the class is for (required)
-//   attribute <xml name> <field> <type> [default <value>] [hash <n>]
-//       types: text, int, hex, bool, float, strlist, enum <ST_name> (default: a number or a value's name)
+//   attribute <xml name> <field> <type> [default <value>] [occurred <value>] [unknown <n>] [hash <n>]
+//       types: text, int, hex, bool, float, strlist, enum <ST_name> (default: a number or a value's name; a float
+//              may give the 16 hexadecimal digits of its bits after "0x")
+//       occurred: the value the field takes when its element begins, which an element without the attribute
+//                 means; a bool value that is no boolean text also gives it (not for texts and lists)
+//       unknown:  (enum) a value missing from the enumeration is reported and gives the ordinal n
 //   text <field>                       the text content of the element
 //   child <xml name> <field> <class> [main] [hash <n>]    one object, made with its parent; a root's main child is
 //                                                         written even when nothing is assigned
@@ -62,6 +66,10 @@ struct TAttribute {
     // A C++ expression (a number, or an enumeration's value); empty for text and string lists.
     std::string Default;
     int Line = 0;
+    // A C++ expression, or empty when beginning the element leaves the field as it is.
+    std::string Occurred;
+    // A number, or empty when a missing enumeration value takes the unit's rule.
+    std::string Unknown;
 };
 
 enum class TMemberKind { Child, Optional, List, Stream, TextChild, Group };
