@@ -59,17 +59,6 @@ int32_t LastCharPos(char16_t character, rtl::UnicodeStringView text) {
     return PositionOf(text.rfind(character));
 }
 
-void SplitAtChar(char16_t character, rtl::UnicodeString& text, rtl::UnicodeString& head) {
-    const size_t found = text.find(character);
-    if (found == rtl::UnicodeString::npos) {
-        head = text;
-        text.clear();
-        return;
-    }
-    head.assign(text, 0, found);
-    text.erase(0, found + 1);
-}
-
 bool IsNarrowText(rtl::UnicodeStringView text) {
     for (const char16_t character : text) {
         if (character > 0xFF) {

@@ -20,10 +20,6 @@ int32_t CharPos(char16_t character, rtl::UnicodeStringView text);
 int32_t CharPos(char character, rtl::UnicodeStringView text);
 int32_t LastCharPos(char16_t character, rtl::UnicodeStringView text);
 
-// Splits text at the first character: head gets what is before it and text what is after it. Without the character
-// head gets the whole text and text becomes empty.
-void SplitAtChar(char16_t character, rtl::UnicodeString& text, rtl::UnicodeString& head);
-
 // True when every character is below 256, so that the text can be kept in 8 bits.
 bool IsNarrowText(rtl::UnicodeStringView text);
 

@@ -40,25 +40,6 @@ TEST(XLSUtils, CharPosOfAn8BitCharacterFindsTheCharacterOfTheSameCode) {
     EXPECT_EQ(CharPos('b', u"abc"), 1);
 }
 
-TEST(XLSUtils, SplitAtChar) {
-    struct Case {
-        const char16_t* text;
-        const char16_t* head;
-        const char16_t* rest;
-    };
-    const Case cases[] = {
-        {u"a=b=c", u"a", u"b=c"}, {u"abc", u"abc", u""}, {u"=x", u"", u"x"}, {u"x=", u"x", u""}, {u"", u"", u""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(Utf8(c.text));
-        rtl::UnicodeString text = c.text;
-        rtl::UnicodeString head = u"stale";
-        SplitAtChar(u'=', text, head);
-        EXPECT_EQ(Utf8(head), Utf8(c.head));
-        EXPECT_EQ(Utf8(text), Utf8(c.rest));
-    }
-}
-
 TEST(XLSUtils, IsNarrowTextAndCharInSet) {
     EXPECT_TRUE(IsNarrowText(u""));
     EXPECT_TRUE(IsNarrowText(u"abc\u00FF"));
