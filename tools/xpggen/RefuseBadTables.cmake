@@ -42,3 +42,5 @@ expect_refused(unknown_not_enum "only an enum has an unknown ordinal"
                "${valid}class TCT_Counted\n    about Counted.\n    attribute n N int unknown 255\n")
 expect_refused(short_bits "a double's bits are 16 hexadecimal digits"
                "${valid}class TCT_Sized\n    about Sized.\n    attribute size Size float default 0x3F50\n")
+expect_refused(document_callback_of_a_child "only a stream of a unit with a document has a document callback"
+               "${valid}    child other Other TCT_Item document\n")

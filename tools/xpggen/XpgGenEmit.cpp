@@ -179,6 +179,20 @@ std::string CallbackType(const TMember& member) {
     return "std::function<void(" + CppName(member.Class) + "&)>";
 }
 
+// The streams whose callback is the document's, one per callback name.
+std::vector<const TMember*> DocumentCallbacks(const TTable& table) {
+    std::vector<const TMember*> callbacks;
+    std::set<std::string> names;
+    for (const TClass& item : table.Classes) {
+        for (const TMember& member : item.Members) {
+            if (member.DocumentCallback && names.insert(member.Callback).second) {
+                callbacks.push_back(&member);
+            }
+        }
+    }
+    return callbacks;
+}
+
 class THeader {
 public:
     explicit THeader(const TTable& table) : FTable(table) {}
@@ -192,6 +206,7 @@ private:
     void Declarations();
     void Class(const TClass& item);
     void Accessors(const TClass& item);
+    void CallbackSetter(const TMember& member);
     void Methods(const TClass& item);
     void Fields(const TClass& item);
     void Document();
@@ -349,6 +364,18 @@ void THeader::Class(const TClass& item) {
     FCode.Line();
 }
 
+void THeader::CallbackSetter(const TMember& member) {
+    const std::string signature = "    void Set" + CppName(member.Callback) + "(" + CallbackType(member) + " handler)";
+    const std::string body = Field(member.Callback) + " = std::move(handler);";
+    if (signature.size() + body.size() + 6 <= MaxLineLength) {
+        FCode.Line(signature + " { " + body + " }");
+    } else {
+        FCode.Line(signature + " {");
+        FCode.Line("        " + body);
+        FCode.Line("    }");
+    }
+}
+
 void THeader::Accessors(const TClass& item) {
     const auto text = [&](const std::string& field) {
         FCode.Line("    const rtl::UnicodeString& Get" + CppName(field) + "() const { return " + Field(field) + "; }");
@@ -393,17 +420,8 @@ void THeader::Accessors(const TClass& item) {
                        "; }");
             break;
         }
-        if (member.Kind == TMemberKind::Stream) {
-            const std::string signature =
-                "    void Set" + CppName(member.Callback) + "(" + CallbackType(member) + " handler)";
-            const std::string body = Field(member.Callback) + " = std::move(handler);";
-            if (signature.size() + body.size() + 6 <= MaxLineLength) {
-                FCode.Line(signature + " { " + body + " }");
-            } else {
-                FCode.Line(signature + " {");
-                FCode.Line("        " + body);
-                FCode.Line("    }");
-            }
+        if (member.Kind == TMemberKind::Stream && !member.DocumentCallback) {
+            CallbackSetter(member);
         }
         ++count;
     }
@@ -463,7 +481,7 @@ void THeader::Fields(const TClass& item) {
             continue;
         }
         fields.push_back(MemberType(member) + " " + Field(member.Field) + ";");
-        if (member.Kind == TMemberKind::Stream) {
+        if (member.Kind == TMemberKind::Stream && !member.DocumentCallback) {
             fields.push_back(CallbackType(member) + " " + Field(member.Callback) + ";");
         }
     }
@@ -491,6 +509,26 @@ void THeader::Document() {
                                               [&](const TMember& candidate) { return candidate.Field == accessor; });
         const std::string name = CppName(accessor);
         FCode.Line("    " + CppName(member.Class) + "& Get" + name + "() { return GetRoot().Get" + name + "(); }");
+    }
+    const std::vector<const TMember*> callbacks = DocumentCallbacks(FTable);
+    if (FTable.Accessors.empty() && !callbacks.empty()) {
+        FCode.Line("public:");
+    }
+    for (const TMember* member : callbacks) {
+        CallbackSetter(*member);
+        FCode.Line("    // Hands an object to the callback, when one is set.");
+        FCode.Line("    void Call" + CppName(member->Callback) + "(" + CppName(member->Class) + "& item) const {");
+        FCode.Line("        if (" + Field(member->Callback) + ") {");
+        FCode.Line("            " + Field(member->Callback) + "(item);");
+        FCode.Line("        }");
+        FCode.Line("    }");
+    }
+    if (!callbacks.empty()) {
+        FCode.Line();
+        FCode.Line("private:");
+    }
+    for (const TMember* member : callbacks) {
+        FCode.Line("    " + CallbackType(*member) + " " + Field(member->Callback) + ";");
     }
     FCode.Line("};");
     FCode.Line();
@@ -809,9 +847,17 @@ void TSource::HandleElementEnd(const TClass& item) {
             continue;
         }
         const std::string field = Field(member.Field);
-        FCode.Line("    if (" + field + "->Flags() != 0 && " + Field(member.Callback) + ") {");
-        FCode.Line("        " + Field(member.Callback) + "(*" + field + ");");
-        FCode.Line("    }");
+        if (member.DocumentCallback) {
+            // The owner is the unit's document whenever the document built this object.
+            FCode.Line("    if (auto* document = dynamic_cast<" + FTable.Document +
+                       "*>(&Owner()); document != nullptr && " + field + "->Flags() != 0) {");
+            FCode.Line("        document->Call" + CppName(member.Callback) + "(*" + field + ");");
+            FCode.Line("    }");
+        } else {
+            FCode.Line("    if (" + field + "->Flags() != 0 && " + Field(member.Callback) + ") {");
+            FCode.Line("        " + Field(member.Callback) + "(*" + field + ");");
+            FCode.Line("    }");
+        }
         FCode.Line("    " + field + "->SetFlags(0);");
     }
     End();

@@ -243,9 +243,11 @@ private:
         if (member.Kind == TMemberKind::Stream) {
             member.Callback = line.Tokens[next++];
         }
-        ReadOptions(line, next, {"main", "hash"}, [&](const std::string& option, const std::string& value) {
+        ReadOptions(line, next, {"main", "document", "hash"}, [&](const std::string& option, const std::string& value) {
             if (option == "main") {
                 member.Main = true;
+            } else if (option == "document") {
+                member.DocumentCallback = true;
             } else {
                 CheckHash(line, member.XmlName, value);
             }
@@ -253,7 +255,7 @@ private:
         return member;
     }
 
-    // Options are a word ("main") or a word with a value ("hash 1266").
+    // Options are a word ("main", "document") or a word with a value ("hash 1266").
     template <class F>
     void ReadOptions(const TLine& line, size_t next, std::initializer_list<std::string> allowed, F take) const {
         while (next < line.Tokens.size()) {
@@ -261,7 +263,7 @@ private:
             if (std::find(allowed.begin(), allowed.end(), option) == allowed.end()) {
                 Fail(line.Number, "unexpected \"" + option + "\"");
             }
-            if (option == "main") {
+            if (option == "main" || option == "document") {
                 take(option, {});
                 continue;
             }
@@ -386,6 +388,9 @@ void TReader::CheckClass(const TClass& item) const {
         }
         if (member.Main && item.Kind != TClassKind::Root) {
             Fail(member.Line, "only the root has a main child");
+        }
+        if (member.DocumentCallback && (member.Kind != TMemberKind::Stream || FTable.Document.empty())) {
+            Fail(member.Line, "only a stream of a unit with a document has a document callback");
         }
     }
     if (item.Kind == TClassKind::Root && (!item.Attributes.empty() || !item.TextField.empty())) {

@@ -34,8 +34,10 @@
 //                                                         written even when nothing is assigned
 //   optional <xml name> <field> <class> [hash <n>]         one object, made at its first occurrence
 //   list <xml name> <field> <class> [hash <n>]             a new item per occurrence
-//   stream <xml name> <field> <class> <callback> [hash <n>]   one reused object, cleared at each begin tag and
-//                                                              handed to the callback after its end tag
+//   stream <xml name> <field> <class> <callback> [document] [hash <n>]
+//                                      one reused object, cleared at each begin tag and handed to the callback after
+//                                      its end tag; a document callback is set on the document, so that the items of a
+//                                      list all hand their objects to one callback
 //   textchild <xml name> <field> [hash <n>]                the text of a child element, kept in a field
 //   use <field> <group>                group members offered after the class's own children
 //   custom <method>                    declared, written by hand: FindChild, HandleElement, AssignAttributes,
@@ -81,6 +83,8 @@ struct TMember {
     std::string Class;
     std::string Callback;
     bool Main = false;
+    // The callback of a stream is the document's, not the class's.
+    bool DocumentCallback = false;
     int Line = 0;
 };
 

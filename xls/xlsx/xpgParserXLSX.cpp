@@ -701,6 +701,1394 @@ int32_t TCT_Extension::CheckAssigned() {
     return SetAssigned(attributes, 0, 0);
 }
 
+TCT_Stylesheet::TCT_Stylesheet(TXPGDocBase& owner) : TXPGBase(owner, 11, 0) {
+    FNumFmts = std::make_unique<TCT_NumFmts>(owner);
+    FFonts = std::make_unique<TCT_Fonts>(owner);
+    FFills = std::make_unique<TCT_Fills>(owner);
+    FBorders = std::make_unique<TCT_Borders>(owner);
+    FCellStyleXfs = std::make_unique<TCT_CellStyleXfs>(owner);
+    FCellXfs = std::make_unique<TCT_CellXfs>(owner);
+    FCellStyles = std::make_unique<TCT_CellStyles>(owner);
+    FDxfs = std::make_unique<TCT_Dxfs>(owner);
+    FTableStyles = std::make_unique<TCT_TableStyles>(owner);
+    FColors = std::make_unique<TCT_Colors>(owner);
+    FExtLst = std::make_unique<TCT_ExtensionList>(owner);
+}
+
+TCT_Stylesheet::~TCT_Stylesheet() = default;
+
+TXPGBase* TCT_Stylesheet::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("numFmts"):
+        if (reader.IsElement("numFmts")) {
+            return Enter(*FNumFmts, reader);
+        }
+        break;
+    case XpgByteSumHash("fonts"):
+        if (reader.IsElement("fonts")) {
+            return Enter(*FFonts, reader);
+        }
+        break;
+    case XpgByteSumHash("fills"):
+        if (reader.IsElement("fills")) {
+            return Enter(*FFills, reader);
+        }
+        break;
+    case XpgByteSumHash("borders"):
+        if (reader.IsElement("borders")) {
+            return Enter(*FBorders, reader);
+        }
+        break;
+    case XpgByteSumHash("cellStyleXfs"):
+        if (reader.IsElement("cellStyleXfs")) {
+            return Enter(*FCellStyleXfs, reader);
+        }
+        break;
+    case XpgByteSumHash("cellXfs"):
+        if (reader.IsElement("cellXfs")) {
+            return Enter(*FCellXfs, reader);
+        }
+        break;
+    case XpgByteSumHash("cellStyles"):
+        if (reader.IsElement("cellStyles")) {
+            return Enter(*FCellStyles, reader);
+        }
+        break;
+    case XpgByteSumHash("dxfs"):
+        if (reader.IsElement("dxfs")) {
+            return Enter(*FDxfs, reader);
+        }
+        break;
+    case XpgByteSumHash("tableStyles"):
+        if (reader.IsElement("tableStyles")) {
+            return Enter(*FTableStyles, reader);
+        }
+        break;
+    case XpgByteSumHash("colors"):
+        if (reader.IsElement("colors")) {
+            return Enter(*FColors, reader);
+        }
+        break;
+    case XpgByteSumHash("extLst"):
+        if (reader.IsElement("extLst")) {
+            return Enter(*FExtLst, reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_Stylesheet::CheckAssigned() {
+    int32_t children = 0;
+    children += FNumFmts->CheckAssigned();
+    children += FFonts->CheckAssigned();
+    children += FFills->CheckAssigned();
+    children += FBorders->CheckAssigned();
+    children += FCellStyleXfs->CheckAssigned();
+    children += FCellXfs->CheckAssigned();
+    children += FCellStyles->CheckAssigned();
+    children += FDxfs->CheckAssigned();
+    children += FTableStyles->CheckAssigned();
+    children += FColors->CheckAssigned();
+    children += FExtLst->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_NumFmts::TCT_NumFmts(TXPGDocBase& owner) : TXPGBase(owner, 1, 1) {
+    FNumFmt = std::make_unique<TCT_NumFmtXpgList>(owner);
+}
+
+TCT_NumFmts::~TCT_NumFmts() = default;
+
+TXPGBase* TCT_NumFmts::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("numFmt")) {
+        return Enter(FNumFmt->Add(), reader);
+    }
+    return nullptr;
+}
+
+bool TCT_NumFmts::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("count")) {
+        FCount = XmlStrToIntDef(attribute.Value(), 0);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_NumFmts::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FCount != 0;
+    int32_t children = 0;
+    children += FNumFmt->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_NumFmt::TCT_NumFmt(TXPGDocBase& owner) : TXPGBase(owner, 0, 2) {}
+
+TCT_NumFmt::~TCT_NumFmt() = default;
+
+bool TCT_NumFmt::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("numFmtId"):
+        if (attribute.NameIs("numFmtId")) {
+            FNumFmtId = XmlStrToIntDef(attribute.Value(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("formatCode"):
+        if (attribute.NameIs("formatCode")) {
+            FFormatCode = attribute.Value();
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_NumFmt::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FNumFmtId != 0;
+    attributes += !FFormatCode.empty();
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_Fonts::TCT_Fonts(TXPGDocBase& owner) : TXPGBase(owner, 1, 1) {
+    FFont = std::make_unique<TCT_FontXpgList>(owner);
+}
+
+TCT_Fonts::~TCT_Fonts() = default;
+
+TXPGBase* TCT_Fonts::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("font")) {
+        return Enter(FFont->Add(), reader);
+    }
+    return nullptr;
+}
+
+bool TCT_Fonts::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("count")) {
+        FCount = XmlStrToIntDef(attribute.Value(), 0);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_Fonts::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FCount != 0;
+    int32_t children = 0;
+    children += FFont->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_Font::TCT_Font(TXPGDocBase& owner) : TXPGBase(owner, 15, 0) {
+    FName = std::make_unique<TCT_FontName>(owner);
+    FCharset = std::make_unique<TCT_IntProperty>(owner);
+    FFamily = std::make_unique<TCT_IntProperty>(owner);
+    FB = std::make_unique<TCT_BooleanProperty>(owner);
+    FI = std::make_unique<TCT_BooleanProperty>(owner);
+    FStrike = std::make_unique<TCT_BooleanProperty>(owner);
+    FOutline = std::make_unique<TCT_BooleanProperty>(owner);
+    FShadow = std::make_unique<TCT_BooleanProperty>(owner);
+    FCondense = std::make_unique<TCT_BooleanProperty>(owner);
+    FExtend = std::make_unique<TCT_BooleanProperty>(owner);
+    FColor = std::make_unique<TCT_Color>(owner);
+    FSz = std::make_unique<TCT_FontSize>(owner);
+    FU = std::make_unique<TCT_UnderlineProperty>(owner);
+    FVertAlign = std::make_unique<TCT_VerticalAlignFontProperty>(owner);
+    FScheme = std::make_unique<TCT_FontScheme>(owner);
+}
+
+TCT_Font::~TCT_Font() = default;
+
+TXPGBase* TCT_Font::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("name"):
+        if (reader.IsElement("name")) {
+            return Enter(*FName, reader);
+        }
+        break;
+    case XpgByteSumHash("charset"):
+        if (reader.IsElement("charset")) {
+            return Enter(*FCharset, reader);
+        }
+        break;
+    case XpgByteSumHash("family"):
+        if (reader.IsElement("family")) {
+            return Enter(*FFamily, reader);
+        }
+        break;
+    case XpgByteSumHash("b"):
+        if (reader.IsElement("b")) {
+            TCT_BooleanProperty& child = *FB;
+            child.SetVal(true);
+            return Enter(child, reader);
+        }
+        break;
+    case XpgByteSumHash("i"):
+        if (reader.IsElement("i")) {
+            TCT_BooleanProperty& child = *FI;
+            child.SetVal(true);
+            return Enter(child, reader);
+        }
+        break;
+    case XpgByteSumHash("strike"):
+        if (reader.IsElement("strike")) {
+            TCT_BooleanProperty& child = *FStrike;
+            child.SetVal(true);
+            return Enter(child, reader);
+        }
+        break;
+    case XpgByteSumHash("outline"):
+        if (reader.IsElement("outline")) {
+            TCT_BooleanProperty& child = *FOutline;
+            child.SetVal(true);
+            return Enter(child, reader);
+        }
+        break;
+    case XpgByteSumHash("shadow"):
+        if (reader.IsElement("shadow")) {
+            TCT_BooleanProperty& child = *FShadow;
+            child.SetVal(true);
+            return Enter(child, reader);
+        }
+        break;
+    case XpgByteSumHash("condense"):
+        if (reader.IsElement("condense")) {
+            TCT_BooleanProperty& child = *FCondense;
+            child.SetVal(true);
+            return Enter(child, reader);
+        }
+        break;
+    case XpgByteSumHash("extend"):
+        if (reader.IsElement("extend")) {
+            TCT_BooleanProperty& child = *FExtend;
+            child.SetVal(true);
+            return Enter(child, reader);
+        }
+        break;
+    case XpgByteSumHash("color"):
+        if (reader.IsElement("color")) {
+            return Enter(*FColor, reader);
+        }
+        break;
+    case XpgByteSumHash("sz"):
+        if (reader.IsElement("sz")) {
+            return Enter(*FSz, reader);
+        }
+        break;
+    case XpgByteSumHash("u"):
+        if (reader.IsElement("u")) {
+            TCT_UnderlineProperty& child = *FU;
+            child.SetVal(TST_UnderlineValues::Single);
+            return Enter(child, reader);
+        }
+        break;
+    case XpgByteSumHash("vertAlign"):
+        if (reader.IsElement("vertAlign")) {
+            return Enter(*FVertAlign, reader);
+        }
+        break;
+    case XpgByteSumHash("scheme"):
+        if (reader.IsElement("scheme")) {
+            return Enter(*FScheme, reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_Font::CheckAssigned() {
+    int32_t children = 0;
+    children += FName->CheckAssigned();
+    children += FCharset->CheckAssigned();
+    children += FFamily->CheckAssigned();
+    children += FB->CheckAssigned();
+    children += FI->CheckAssigned();
+    children += FStrike->CheckAssigned();
+    children += FOutline->CheckAssigned();
+    children += FShadow->CheckAssigned();
+    children += FCondense->CheckAssigned();
+    children += FExtend->CheckAssigned();
+    children += FColor->CheckAssigned();
+    children += FSz->CheckAssigned();
+    children += FU->CheckAssigned();
+    children += FVertAlign->CheckAssigned();
+    children += FScheme->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_Fills::TCT_Fills(TXPGDocBase& owner) : TXPGBase(owner, 1, 1) {
+    FFill = std::make_unique<TCT_FillXpgList>(owner);
+}
+
+TCT_Fills::~TCT_Fills() = default;
+
+TXPGBase* TCT_Fills::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("fill")) {
+        return Enter(FFill->Add(), reader);
+    }
+    return nullptr;
+}
+
+bool TCT_Fills::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("count")) {
+        FCount = XmlStrToIntDef(attribute.Value(), 0);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_Fills::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FCount != 0;
+    int32_t children = 0;
+    children += FFill->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_Fill::TCT_Fill(TXPGDocBase& owner) : TXPGBase(owner, 2, 0) {
+    FPatternFill = std::make_unique<TCT_PatternFill>(owner);
+    FGradientFill = std::make_unique<TCT_GradientFill>(owner);
+}
+
+TCT_Fill::~TCT_Fill() = default;
+
+TXPGBase* TCT_Fill::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("patternFill"):
+        if (reader.IsElement("patternFill")) {
+            return Enter(*FPatternFill, reader);
+        }
+        break;
+    case XpgByteSumHash("gradientFill"):
+        if (reader.IsElement("gradientFill")) {
+            return Enter(*FGradientFill, reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_Fill::CheckAssigned() {
+    int32_t children = 0;
+    children += FPatternFill->CheckAssigned();
+    children += FGradientFill->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_PatternFill::TCT_PatternFill(TXPGDocBase& owner) : TXPGBase(owner, 2, 1) {
+    FFgColor = std::make_unique<TCT_Color>(owner);
+    FBgColor = std::make_unique<TCT_Color>(owner);
+}
+
+TCT_PatternFill::~TCT_PatternFill() = default;
+
+TXPGBase* TCT_PatternFill::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("fgColor"):
+        if (reader.IsElement("fgColor")) {
+            return Enter(*FFgColor, reader);
+        }
+        break;
+    case XpgByteSumHash("bgColor"):
+        if (reader.IsElement("bgColor")) {
+            return Enter(*FBgColor, reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+bool TCT_PatternFill::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("patternType")) {
+        FPatternType = StrToEnum(Enums().ST_PatternType, attribute.Value());
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_PatternFill::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FPatternType != 255;
+    int32_t children = 0;
+    children += FFgColor->CheckAssigned();
+    children += FBgColor->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_GradientFill::TCT_GradientFill(TXPGDocBase& owner) : TXPGBase(owner, 1, 6) {
+    FStop = std::make_unique<TCT_GradientStopXpgList>(owner);
+}
+
+TCT_GradientFill::~TCT_GradientFill() = default;
+
+TXPGBase* TCT_GradientFill::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("stop")) {
+        return Enter(FStop->Add(), reader);
+    }
+    return nullptr;
+}
+
+bool TCT_GradientFill::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("type"):
+        if (attribute.NameIs("type")) {
+            FType = StrToEnum(Enums().ST_GradientType, attribute.Value());
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("degree"):
+        if (attribute.NameIs("degree")) {
+            FDegree = XmlStrToFloatDef(attribute.Value(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("left"):
+        if (attribute.NameIs("left")) {
+            FLeft = XmlStrToFloatDef(attribute.Value(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("right"):
+        if (attribute.NameIs("right")) {
+            FRight = XmlStrToFloatDef(attribute.Value(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("top"):
+        if (attribute.NameIs("top")) {
+            FTop = XmlStrToFloatDef(attribute.Value(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("bottom"):
+        if (attribute.NameIs("bottom")) {
+            FBottom = XmlStrToFloatDef(attribute.Value(), 0);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_GradientFill::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FType != TST_GradientType::Linear;
+    attributes += FDegree != 0;
+    attributes += FLeft != 0;
+    attributes += FRight != 0;
+    attributes += FTop != 0;
+    attributes += FBottom != 0;
+    int32_t children = 0;
+    children += FStop->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_GradientStop::TCT_GradientStop(TXPGDocBase& owner) : TXPGBase(owner, 1, 1) {
+    FColor = std::make_unique<TCT_Color>(owner);
+}
+
+TCT_GradientStop::~TCT_GradientStop() = default;
+
+TXPGBase* TCT_GradientStop::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("color")) {
+        return Enter(*FColor, reader);
+    }
+    return nullptr;
+}
+
+bool TCT_GradientStop::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("position")) {
+        FPosition = XmlStrToFloatDef(attribute.Value(), 0);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_GradientStop::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FPosition != 0;
+    int32_t children = 0;
+    children += FColor->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_Borders::TCT_Borders(TXPGDocBase& owner) : TXPGBase(owner, 1, 1) {
+    FBorder = std::make_unique<TCT_BorderXpgList>(owner);
+}
+
+TCT_Borders::~TCT_Borders() = default;
+
+TXPGBase* TCT_Borders::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("border")) {
+        return Enter(FBorder->Add(), reader);
+    }
+    return nullptr;
+}
+
+bool TCT_Borders::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("count")) {
+        FCount = XmlStrToIntDef(attribute.Value(), 0);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_Borders::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FCount != 0;
+    int32_t children = 0;
+    children += FBorder->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_Border::TCT_Border(TXPGDocBase& owner) : TXPGBase(owner, 7, 3) {
+    FLeft = std::make_unique<TCT_BorderPr>(owner);
+    FRight = std::make_unique<TCT_BorderPr>(owner);
+    FTop = std::make_unique<TCT_BorderPr>(owner);
+    FBottom = std::make_unique<TCT_BorderPr>(owner);
+    FDiagonal = std::make_unique<TCT_BorderPr>(owner);
+    FVertical = std::make_unique<TCT_BorderPr>(owner);
+    FHorizontal = std::make_unique<TCT_BorderPr>(owner);
+}
+
+TCT_Border::~TCT_Border() = default;
+
+TXPGBase* TCT_Border::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("left"):
+        if (reader.IsElement("left")) {
+            return Enter(*FLeft, reader);
+        }
+        break;
+    case XpgByteSumHash("right"):
+        if (reader.IsElement("right")) {
+            return Enter(*FRight, reader);
+        }
+        break;
+    case XpgByteSumHash("top"):
+        if (reader.IsElement("top")) {
+            return Enter(*FTop, reader);
+        }
+        break;
+    case XpgByteSumHash("bottom"):
+        if (reader.IsElement("bottom")) {
+            return Enter(*FBottom, reader);
+        }
+        break;
+    case XpgByteSumHash("diagonal"):
+        if (reader.IsElement("diagonal")) {
+            return Enter(*FDiagonal, reader);
+        }
+        break;
+    case XpgByteSumHash("vertical"):
+        if (reader.IsElement("vertical")) {
+            return Enter(*FVertical, reader);
+        }
+        break;
+    case XpgByteSumHash("horizontal"):
+        if (reader.IsElement("horizontal")) {
+            return Enter(*FHorizontal, reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+bool TCT_Border::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("diagonalUp"):
+        if (attribute.NameIs("diagonalUp")) {
+            FDiagonalUp = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("diagonalDown"):
+        if (attribute.NameIs("diagonalDown")) {
+            FDiagonalDown = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("outline"):
+        if (attribute.NameIs("outline")) {
+            FOutline = XmlStrToBoolDef(attribute.Value(), true);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_Border::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FDiagonalUp;
+    attributes += FDiagonalDown;
+    attributes += !FOutline;
+    int32_t children = 0;
+    children += FLeft->CheckAssigned();
+    children += FRight->CheckAssigned();
+    children += FTop->CheckAssigned();
+    children += FBottom->CheckAssigned();
+    children += FDiagonal->CheckAssigned();
+    children += FVertical->CheckAssigned();
+    children += FHorizontal->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_BorderPr::TCT_BorderPr(TXPGDocBase& owner) : TXPGBase(owner, 1, 1) {
+    FColor = std::make_unique<TCT_Color>(owner);
+}
+
+TCT_BorderPr::~TCT_BorderPr() = default;
+
+TXPGBase* TCT_BorderPr::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("color")) {
+        return Enter(*FColor, reader);
+    }
+    return nullptr;
+}
+
+bool TCT_BorderPr::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("style")) {
+        FStyle = StrToEnum(Enums().ST_BorderStyle, attribute.Value());
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_BorderPr::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FStyle != TST_BorderStyle::None;
+    int32_t children = 0;
+    children += FColor->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_CellStyleXfs::TCT_CellStyleXfs(TXPGDocBase& owner) : TXPGBase(owner, 1, 1) {
+    FXf = std::make_unique<TCT_XfXpgList>(owner);
+}
+
+TCT_CellStyleXfs::~TCT_CellStyleXfs() = default;
+
+TXPGBase* TCT_CellStyleXfs::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("xf")) {
+        return Enter(FXf->Add(), reader);
+    }
+    return nullptr;
+}
+
+bool TCT_CellStyleXfs::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("count")) {
+        FCount = XmlStrToIntDef(attribute.Value(), 0);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_CellStyleXfs::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FCount != 0;
+    int32_t children = 0;
+    children += FXf->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_CellXfs::TCT_CellXfs(TXPGDocBase& owner) : TXPGBase(owner, 1, 1) {
+    FXf = std::make_unique<TCT_XfXpgList>(owner);
+}
+
+TCT_CellXfs::~TCT_CellXfs() = default;
+
+TXPGBase* TCT_CellXfs::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("xf")) {
+        return Enter(FXf->Add(), reader);
+    }
+    return nullptr;
+}
+
+bool TCT_CellXfs::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("count")) {
+        FCount = XmlStrToIntDef(attribute.Value(), 0);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_CellXfs::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FCount != 0;
+    int32_t children = 0;
+    children += FXf->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_Xf::TCT_Xf(TXPGDocBase& owner) : TXPGBase(owner, 3, 13) {
+    FAlignment = std::make_unique<TCT_CellAlignment>(owner);
+    FProtection = std::make_unique<TCT_CellProtection>(owner);
+    FExtLst = std::make_unique<TCT_ExtensionList>(owner);
+}
+
+TCT_Xf::~TCT_Xf() = default;
+
+TXPGBase* TCT_Xf::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("alignment"):
+        if (reader.IsElement("alignment")) {
+            return Enter(*FAlignment, reader);
+        }
+        break;
+    case XpgByteSumHash("protection"):
+        if (reader.IsElement("protection")) {
+            return Enter(*FProtection, reader);
+        }
+        break;
+    case XpgByteSumHash("extLst"):
+        if (reader.IsElement("extLst")) {
+            return Enter(*FExtLst, reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+bool TCT_Xf::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("numFmtId"):
+        if (attribute.NameIs("numFmtId")) {
+            FNumFmtId = XmlStrToIntDef(attribute.Value(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("fontId"):
+        if (attribute.NameIs("fontId")) {
+            FFontId = XmlStrToIntDef(attribute.Value(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("fillId"):
+        if (attribute.NameIs("fillId")) {
+            FFillId = XmlStrToIntDef(attribute.Value(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("borderId"):
+        if (attribute.NameIs("borderId")) {
+            FBorderId = XmlStrToIntDef(attribute.Value(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("xfId"):
+        if (attribute.NameIs("xfId")) {
+            FXfId = XmlStrToIntDef(attribute.Value(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("quotePrefix"):
+        if (attribute.NameIs("quotePrefix")) {
+            FQuotePrefix = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("pivotButton"):
+        if (attribute.NameIs("pivotButton")) {
+            FPivotButton = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("applyNumberFormat"):
+        if (attribute.NameIs("applyNumberFormat")) {
+            FApplyNumberFormat = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("applyFont"):
+        if (attribute.NameIs("applyFont")) {
+            FApplyFont = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("applyFill"):
+        if (attribute.NameIs("applyFill")) {
+            FApplyFill = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("applyBorder"):
+        if (attribute.NameIs("applyBorder")) {
+            FApplyBorder = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("applyAlignment"):
+        if (attribute.NameIs("applyAlignment")) {
+            FApplyAlignment = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("applyProtection"):
+        if (attribute.NameIs("applyProtection")) {
+            FApplyProtection = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_Xf::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FNumFmtId != 0;
+    attributes += FFontId != 0;
+    attributes += FFillId != 0;
+    attributes += FBorderId != 0;
+    attributes += FXfId != 0;
+    attributes += FQuotePrefix;
+    attributes += FPivotButton;
+    attributes += FApplyNumberFormat;
+    attributes += FApplyFont;
+    attributes += FApplyFill;
+    attributes += FApplyBorder;
+    attributes += FApplyAlignment;
+    attributes += FApplyProtection;
+    int32_t children = 0;
+    children += FAlignment->CheckAssigned();
+    children += FProtection->CheckAssigned();
+    children += FExtLst->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_CellAlignment::TCT_CellAlignment(TXPGDocBase& owner) : TXPGBase(owner, 0, 9) {}
+
+TCT_CellAlignment::~TCT_CellAlignment() = default;
+
+bool TCT_CellAlignment::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("horizontal"):
+        if (attribute.NameIs("horizontal")) {
+            FHorizontal = StrToEnum(Enums().ST_HorizontalAlignment, attribute.Value());
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("vertical"):
+        if (attribute.NameIs("vertical")) {
+            FVertical = StrToEnum(Enums().ST_VerticalAlignment, attribute.Value());
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("textRotation"):
+        if (attribute.NameIs("textRotation")) {
+            FTextRotation = XmlStrToIntDef(attribute.Value(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("wrapText"):
+        if (attribute.NameIs("wrapText")) {
+            FWrapText = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("indent"):
+        if (attribute.NameIs("indent")) {
+            FIndent = XmlStrToIntDef(attribute.Value(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("relativeIndent"):
+        if (attribute.NameIs("relativeIndent")) {
+            FRelativeIndent = XmlStrToIntDef(attribute.Value(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("justifyLastLine"):
+        if (attribute.NameIs("justifyLastLine")) {
+            FJustifyLastLine = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("shrinkToFit"):
+        if (attribute.NameIs("shrinkToFit")) {
+            FShrinkToFit = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("readingOrder"):
+        if (attribute.NameIs("readingOrder")) {
+            FReadingOrder = XmlStrToIntDef(attribute.Value(), 0);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_CellAlignment::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FHorizontal != 255;
+    attributes += FVertical != 255;
+    attributes += FTextRotation != 0;
+    attributes += FWrapText;
+    attributes += FIndent != 0;
+    attributes += FRelativeIndent != 0;
+    attributes += FJustifyLastLine;
+    attributes += FShrinkToFit;
+    attributes += FReadingOrder != 0;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_CellProtection::TCT_CellProtection(TXPGDocBase& owner) : TXPGBase(owner, 0, 2) {}
+
+TCT_CellProtection::~TCT_CellProtection() = default;
+
+bool TCT_CellProtection::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("locked"):
+        if (attribute.NameIs("locked")) {
+            FLocked = XmlStrToBoolDef(attribute.Value(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("hidden"):
+        if (attribute.NameIs("hidden")) {
+            FHidden = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_CellProtection::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += !FLocked;
+    attributes += FHidden;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_CellStyles::TCT_CellStyles(TXPGDocBase& owner) : TXPGBase(owner, 1, 1) {
+    FCellStyle = std::make_unique<TCT_CellStyleXpgList>(owner);
+}
+
+TCT_CellStyles::~TCT_CellStyles() = default;
+
+TXPGBase* TCT_CellStyles::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("cellStyle")) {
+        return Enter(FCellStyle->Add(), reader);
+    }
+    return nullptr;
+}
+
+bool TCT_CellStyles::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("count")) {
+        FCount = XmlStrToIntDef(attribute.Value(), 0);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_CellStyles::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FCount != 0;
+    int32_t children = 0;
+    children += FCellStyle->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_CellStyle::TCT_CellStyle(TXPGDocBase& owner) : TXPGBase(owner, 1, 6) {
+    FExtLst = std::make_unique<TCT_ExtensionList>(owner);
+}
+
+TCT_CellStyle::~TCT_CellStyle() = default;
+
+TXPGBase* TCT_CellStyle::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("extLst")) {
+        return Enter(*FExtLst, reader);
+    }
+    return nullptr;
+}
+
+bool TCT_CellStyle::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("name"):
+        if (attribute.NameIs("name")) {
+            FName = attribute.Value();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("xfId"):
+        if (attribute.NameIs("xfId")) {
+            FXfId = XmlStrToIntDef(attribute.Value(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("builtinId"):
+        if (attribute.NameIs("builtinId")) {
+            FBuiltinId = XmlStrToIntDef(attribute.Value(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("iLevel"):
+        if (attribute.NameIs("iLevel")) {
+            FILevel = XmlStrToIntDef(attribute.Value(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("hidden"):
+        if (attribute.NameIs("hidden")) {
+            FHidden = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("customBuiltin"):
+        if (attribute.NameIs("customBuiltin")) {
+            FCustomBuiltin = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_CellStyle::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += !FName.empty();
+    attributes += FXfId != 0;
+    attributes += FBuiltinId != 0;
+    attributes += FILevel != 0;
+    attributes += FHidden;
+    attributes += FCustomBuiltin;
+    int32_t children = 0;
+    children += FExtLst->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_Dxfs::TCT_Dxfs(TXPGDocBase& owner) : TXPGBase(owner, 1, 1) {
+    FDxf = std::make_unique<TCT_DxfXpgList>(owner);
+}
+
+TCT_Dxfs::~TCT_Dxfs() = default;
+
+TXPGBase* TCT_Dxfs::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("dxf")) {
+        return Enter(FDxf->Add(), reader);
+    }
+    return nullptr;
+}
+
+bool TCT_Dxfs::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("count")) {
+        FCount = XmlStrToIntDef(attribute.Value(), 0);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_Dxfs::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FCount != 0;
+    int32_t children = 0;
+    children += FDxf->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_Dxf::TCT_Dxf(TXPGDocBase& owner) : TXPGBase(owner, 7, 0) {
+    FFont = std::make_unique<TCT_Font>(owner);
+    FNumFmt = std::make_unique<TCT_NumFmt>(owner);
+    FFill = std::make_unique<TCT_Fill>(owner);
+    FAlignment = std::make_unique<TCT_CellAlignment>(owner);
+    FBorder = std::make_unique<TCT_Border>(owner);
+    FProtection = std::make_unique<TCT_CellProtection>(owner);
+    FExtLst = std::make_unique<TCT_ExtensionList>(owner);
+}
+
+TCT_Dxf::~TCT_Dxf() = default;
+
+TXPGBase* TCT_Dxf::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("font"):
+        if (reader.IsElement("font")) {
+            return Enter(*FFont, reader);
+        }
+        break;
+    case XpgByteSumHash("numFmt"):
+        if (reader.IsElement("numFmt")) {
+            return Enter(*FNumFmt, reader);
+        }
+        break;
+    case XpgByteSumHash("fill"):
+        if (reader.IsElement("fill")) {
+            return Enter(*FFill, reader);
+        }
+        break;
+    case XpgByteSumHash("alignment"):
+        if (reader.IsElement("alignment")) {
+            return Enter(*FAlignment, reader);
+        }
+        break;
+    case XpgByteSumHash("border"):
+        if (reader.IsElement("border")) {
+            return Enter(*FBorder, reader);
+        }
+        break;
+    case XpgByteSumHash("protection"):
+        if (reader.IsElement("protection")) {
+            return Enter(*FProtection, reader);
+        }
+        break;
+    case XpgByteSumHash("extLst"):
+        if (reader.IsElement("extLst")) {
+            return Enter(*FExtLst, reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_Dxf::CheckAssigned() {
+    int32_t children = 0;
+    children += FFont->CheckAssigned();
+    children += FNumFmt->CheckAssigned();
+    children += FFill->CheckAssigned();
+    children += FAlignment->CheckAssigned();
+    children += FBorder->CheckAssigned();
+    children += FProtection->CheckAssigned();
+    children += FExtLst->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_TableStyles::TCT_TableStyles(TXPGDocBase& owner) : TXPGBase(owner, 1, 3) {
+    FTableStyle = std::make_unique<TCT_TableStyleXpgList>(owner);
+}
+
+TCT_TableStyles::~TCT_TableStyles() = default;
+
+TXPGBase* TCT_TableStyles::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("tableStyle")) {
+        return Enter(FTableStyle->Add(), reader);
+    }
+    return nullptr;
+}
+
+bool TCT_TableStyles::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("count"):
+        if (attribute.NameIs("count")) {
+            FCount = XmlStrToIntDef(attribute.Value(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("defaultTableStyle"):
+        if (attribute.NameIs("defaultTableStyle")) {
+            FDefaultTableStyle = attribute.Value();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("defaultPivotStyle"):
+        if (attribute.NameIs("defaultPivotStyle")) {
+            FDefaultPivotStyle = attribute.Value();
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_TableStyles::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FCount != 0;
+    attributes += !FDefaultTableStyle.empty();
+    attributes += !FDefaultPivotStyle.empty();
+    int32_t children = 0;
+    children += FTableStyle->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_TableStyle::TCT_TableStyle(TXPGDocBase& owner) : TXPGBase(owner, 1, 4) {
+    FTableStyleElement = std::make_unique<TCT_TableStyleElementXpgList>(owner);
+}
+
+TCT_TableStyle::~TCT_TableStyle() = default;
+
+TXPGBase* TCT_TableStyle::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("tableStyleElement")) {
+        return Enter(FTableStyleElement->Add(), reader);
+    }
+    return nullptr;
+}
+
+bool TCT_TableStyle::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("name"):
+        if (attribute.NameIs("name")) {
+            FName = attribute.Value();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("pivot"):
+        if (attribute.NameIs("pivot")) {
+            FPivot = XmlStrToBoolDef(attribute.Value(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("table"):
+        if (attribute.NameIs("table")) {
+            FTable = XmlStrToBoolDef(attribute.Value(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("count"):
+        if (attribute.NameIs("count")) {
+            FCount = XmlStrToIntDef(attribute.Value(), 0);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_TableStyle::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += !FName.empty();
+    attributes += !FPivot;
+    attributes += !FTable;
+    attributes += FCount != 0;
+    int32_t children = 0;
+    children += FTableStyleElement->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_TableStyleElement::TCT_TableStyleElement(TXPGDocBase& owner) : TXPGBase(owner, 0, 3) {}
+
+TCT_TableStyleElement::~TCT_TableStyleElement() = default;
+
+bool TCT_TableStyleElement::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("type"):
+        if (attribute.NameIs("type")) {
+            FType = StrToEnum(Enums().ST_TableStyleType, attribute.Value());
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("size"):
+        if (attribute.NameIs("size")) {
+            FSize = XmlStrToIntDef(attribute.Value(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("dxfId"):
+        if (attribute.NameIs("dxfId")) {
+            FDxfId = XmlStrToIntDef(attribute.Value(), 0);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_TableStyleElement::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FType != 255;
+    attributes += FSize != 1;
+    attributes += FDxfId != 0;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_Colors::TCT_Colors(TXPGDocBase& owner) : TXPGBase(owner, 2, 0) {
+    FIndexedColors = std::make_unique<TCT_IndexedColors>(owner);
+    FMruColors = std::make_unique<TCT_MRUColors>(owner);
+}
+
+TCT_Colors::~TCT_Colors() = default;
+
+TXPGBase* TCT_Colors::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("indexedColors"):
+        if (reader.IsElement("indexedColors")) {
+            return Enter(*FIndexedColors, reader);
+        }
+        break;
+    case XpgByteSumHash("mruColors"):
+        if (reader.IsElement("mruColors")) {
+            return Enter(*FMruColors, reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_Colors::CheckAssigned() {
+    int32_t children = 0;
+    children += FIndexedColors->CheckAssigned();
+    children += FMruColors->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_IndexedColors::TCT_IndexedColors(TXPGDocBase& owner) : TXPGBase(owner, 1, 0) {
+    FRgbColor = std::make_unique<TCT_RgbColorXpgList>(owner);
+}
+
+TCT_IndexedColors::~TCT_IndexedColors() = default;
+
+TXPGBase* TCT_IndexedColors::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("rgbColor")) {
+        return Enter(FRgbColor->Add(), reader);
+    }
+    return nullptr;
+}
+
+int32_t TCT_IndexedColors::CheckAssigned() {
+    int32_t children = 0;
+    children += FRgbColor->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_RgbColor::TCT_RgbColor(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_RgbColor::~TCT_RgbColor() = default;
+
+bool TCT_RgbColor::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("rgb")) {
+        FRgb = XpgHexToInt(attribute.Value());
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_RgbColor::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FRgb != 0;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_MRUColors::TCT_MRUColors(TXPGDocBase& owner) : TXPGBase(owner, 1, 0) {
+    FColor = std::make_unique<TCT_ColorXpgList>(owner);
+}
+
+TCT_MRUColors::~TCT_MRUColors() = default;
+
+TXPGBase* TCT_MRUColors::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("color")) {
+        return Enter(FColor->Add(), reader);
+    }
+    return nullptr;
+}
+
+int32_t TCT_MRUColors::CheckAssigned() {
+    int32_t children = 0;
+    children += FColor->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
 TCT_Sst::TCT_Sst(TXPGDocBase& owner) : TXPGBase(owner, 2, 2) {
     FItem = std::make_unique<TCT_Rst>(owner);
     FExtLst = std::make_unique<TCT_ExtensionList>(owner);
@@ -3213,8 +4601,16 @@ int32_t TCT_WebPublishObject::CheckAssigned() {
     return SetAssigned(attributes, 0, 0);
 }
 
-TCT_Worksheet::TCT_Worksheet(TXPGDocBase& owner) : TXPGBase(owner, 2, 0) {
+TCT_Worksheet::TCT_Worksheet(TXPGDocBase& owner) : TXPGBase(owner, 10, 0) {
+    FSheetPr = std::make_unique<TCT_SheetPr>(owner);
+    FDimension = std::make_unique<TCT_SheetDimension>(owner);
+    FSheetFormatPr = std::make_unique<TCT_SheetFormatPr>(owner);
+    FCols = std::make_unique<TCT_ColsXpgList>(owner);
     FSheetData = std::make_unique<TCT_SheetData>(owner);
+    FSheetCalcPr = std::make_unique<TCT_SheetCalcPr>(owner);
+    FSheetProtection = std::make_unique<TCT_SheetProtection>(owner);
+    FProtectedRanges = std::make_unique<TCT_ProtectedRanges>(owner);
+    FPhoneticPr = std::make_unique<TCT_PhoneticPr>(owner);
     FExtLst = std::make_unique<TCT_ExtensionList>(owner);
 }
 
@@ -3222,9 +4618,49 @@ TCT_Worksheet::~TCT_Worksheet() = default;
 
 TXPGBase* TCT_Worksheet::FindChild(TXPGReader& reader) {
     switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("sheetPr"):
+        if (reader.IsElement("sheetPr")) {
+            return Enter(*FSheetPr, reader);
+        }
+        break;
+    case XpgByteSumHash("dimension"):
+        if (reader.IsElement("dimension")) {
+            return Enter(*FDimension, reader);
+        }
+        break;
+    case XpgByteSumHash("sheetFormatPr"):
+        if (reader.IsElement("sheetFormatPr")) {
+            return Enter(*FSheetFormatPr, reader);
+        }
+        break;
+    case XpgByteSumHash("cols"):
+        if (reader.IsElement("cols")) {
+            return Enter(FCols->Add(), reader);
+        }
+        break;
     case XpgByteSumHash("sheetData"):
         if (reader.IsElement("sheetData")) {
             return Enter(*FSheetData, reader);
+        }
+        break;
+    case XpgByteSumHash("sheetCalcPr"):
+        if (reader.IsElement("sheetCalcPr")) {
+            return Enter(*FSheetCalcPr, reader);
+        }
+        break;
+    case XpgByteSumHash("sheetProtection"):
+        if (reader.IsElement("sheetProtection")) {
+            return Enter(*FSheetProtection, reader);
+        }
+        break;
+    case XpgByteSumHash("protectedRanges"):
+        if (reader.IsElement("protectedRanges")) {
+            return Enter(*FProtectedRanges, reader);
+        }
+        break;
+    case XpgByteSumHash("phoneticPr"):
+        if (reader.IsElement("phoneticPr")) {
+            return Enter(*FPhoneticPr, reader);
         }
         break;
     case XpgByteSumHash("extLst"):
@@ -3238,12 +4674,643 @@ TXPGBase* TCT_Worksheet::FindChild(TXPGReader& reader) {
 
 int32_t TCT_Worksheet::CheckAssigned() {
     int32_t children = 0;
+    children += FSheetPr->CheckAssigned();
+    children += FDimension->CheckAssigned();
+    children += FSheetFormatPr->CheckAssigned();
+    children += FCols->CheckAssigned();
     children += FSheetData->CheckAssigned();
+    children += FSheetCalcPr->CheckAssigned();
+    children += FSheetProtection->CheckAssigned();
+    children += FProtectedRanges->CheckAssigned();
+    children += FPhoneticPr->CheckAssigned();
     children += FExtLst->CheckAssigned();
     return SetAssigned(0, 0, children);
 }
 
-T_ROOT_::T_ROOT_(TXPGDocBase& owner) : TXpgSchemeRoot<TUnit>(owner, 3, 0) {
+TCT_SheetPr::TCT_SheetPr(TXPGDocBase& owner) : TXPGBase(owner, 3, 9) {
+    FTabColor = std::make_unique<TCT_Color>(owner);
+    FOutlinePr = std::make_unique<TCT_OutlinePr>(owner);
+    FPageSetUpPr = std::make_unique<TCT_PageSetUpPr>(owner);
+}
+
+TCT_SheetPr::~TCT_SheetPr() = default;
+
+TXPGBase* TCT_SheetPr::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("tabColor"):
+        if (reader.IsElement("tabColor")) {
+            return Enter(*FTabColor, reader);
+        }
+        break;
+    case XpgByteSumHash("outlinePr"):
+        if (reader.IsElement("outlinePr")) {
+            return Enter(*FOutlinePr, reader);
+        }
+        break;
+    case XpgByteSumHash("pageSetUpPr"):
+        if (reader.IsElement("pageSetUpPr")) {
+            return Enter(*FPageSetUpPr, reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+bool TCT_SheetPr::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("syncHorizontal"):
+        if (attribute.NameIs("syncHorizontal")) {
+            FSyncHorizontal = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("syncVertical"):
+        if (attribute.NameIs("syncVertical")) {
+            FSyncVertical = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("syncRef"):
+        if (attribute.NameIs("syncRef")) {
+            FSyncRef = attribute.Value();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("transitionEvaluation"):
+        if (attribute.NameIs("transitionEvaluation")) {
+            FTransitionEvaluation = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("transitionEntry"):
+        if (attribute.NameIs("transitionEntry")) {
+            FTransitionEntry = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("published"):
+        if (attribute.NameIs("published")) {
+            FPublished = XmlStrToBoolDef(attribute.Value(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("codeName"):
+        if (attribute.NameIs("codeName")) {
+            FCodeName = attribute.Value();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("filterMode"):
+        if (attribute.NameIs("filterMode")) {
+            FFilterMode = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("enableFormatConditionsCalculation"):
+        if (attribute.NameIs("enableFormatConditionsCalculation")) {
+            FEnableFormatConditionsCalculation = XmlStrToBoolDef(attribute.Value(), true);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_SheetPr::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FSyncHorizontal;
+    attributes += FSyncVertical;
+    attributes += !FSyncRef.empty();
+    attributes += FTransitionEvaluation;
+    attributes += FTransitionEntry;
+    attributes += !FPublished;
+    attributes += !FCodeName.empty();
+    attributes += FFilterMode;
+    attributes += !FEnableFormatConditionsCalculation;
+    int32_t children = 0;
+    children += FTabColor->CheckAssigned();
+    children += FOutlinePr->CheckAssigned();
+    children += FPageSetUpPr->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_OutlinePr::TCT_OutlinePr(TXPGDocBase& owner) : TXPGBase(owner, 0, 4) {}
+
+TCT_OutlinePr::~TCT_OutlinePr() = default;
+
+bool TCT_OutlinePr::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("applyStyles"):
+        if (attribute.NameIs("applyStyles")) {
+            FApplyStyles = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("summaryBelow"):
+        if (attribute.NameIs("summaryBelow")) {
+            FSummaryBelow = XmlStrToBoolDef(attribute.Value(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("summaryRight"):
+        if (attribute.NameIs("summaryRight")) {
+            FSummaryRight = XmlStrToBoolDef(attribute.Value(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("showOutlineSymbols"):
+        if (attribute.NameIs("showOutlineSymbols")) {
+            FShowOutlineSymbols = XmlStrToBoolDef(attribute.Value(), true);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_OutlinePr::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FApplyStyles;
+    attributes += !FSummaryBelow;
+    attributes += !FSummaryRight;
+    attributes += !FShowOutlineSymbols;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_PageSetUpPr::TCT_PageSetUpPr(TXPGDocBase& owner) : TXPGBase(owner, 0, 2) {}
+
+TCT_PageSetUpPr::~TCT_PageSetUpPr() = default;
+
+bool TCT_PageSetUpPr::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("autoPageBreaks"):
+        if (attribute.NameIs("autoPageBreaks")) {
+            FAutoPageBreaks = XmlStrToBoolDef(attribute.Value(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("fitToPage"):
+        if (attribute.NameIs("fitToPage")) {
+            FFitToPage = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_PageSetUpPr::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += !FAutoPageBreaks;
+    attributes += FFitToPage;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_SheetDimension::TCT_SheetDimension(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_SheetDimension::~TCT_SheetDimension() = default;
+
+bool TCT_SheetDimension::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("ref")) {
+        FRef = attribute.Value();
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_SheetDimension::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += !FRef.empty();
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_SheetFormatPr::TCT_SheetFormatPr(TXPGDocBase& owner) : TXPGBase(owner, 0, 9) {}
+
+TCT_SheetFormatPr::~TCT_SheetFormatPr() = default;
+
+bool TCT_SheetFormatPr::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("baseColWidth"):
+        if (attribute.NameIs("baseColWidth")) {
+            FBaseColWidth = XmlStrToIntDef(attribute.Value(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("defaultColWidth"):
+        if (attribute.NameIs("defaultColWidth")) {
+            FDefaultColWidth = XmlStrToFloatDef(attribute.Value(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("defaultRowHeight"):
+        if (attribute.NameIs("defaultRowHeight")) {
+            FDefaultRowHeight = XmlStrToFloatDef(attribute.Value(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("customHeight"):
+        if (attribute.NameIs("customHeight")) {
+            FCustomHeight = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("zeroHeight"):
+        if (attribute.NameIs("zeroHeight")) {
+            FZeroHeight = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("thickTop"):
+        if (attribute.NameIs("thickTop")) {
+            FThickTop = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("thickBottom"):
+        if (attribute.NameIs("thickBottom")) {
+            FThickBottom = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("outlineLevelRow"):
+        if (attribute.NameIs("outlineLevelRow")) {
+            FOutlineLevelRow = XmlStrToIntDef(attribute.Value(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("outlineLevelCol"):
+        if (attribute.NameIs("outlineLevelCol")) {
+            FOutlineLevelCol = XmlStrToIntDef(attribute.Value(), 0);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_SheetFormatPr::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FBaseColWidth != 8;
+    attributes += FDefaultColWidth != 0;
+    attributes += FDefaultRowHeight != 0;
+    attributes += FCustomHeight;
+    attributes += FZeroHeight;
+    attributes += FThickTop;
+    attributes += FThickBottom;
+    attributes += FOutlineLevelRow != 0;
+    attributes += FOutlineLevelCol != 0;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_Cols::TCT_Cols(TXPGDocBase& owner) : TXPGBase(owner, 1, 0) {
+    FCol = std::make_unique<TCT_Col>(owner);
+}
+
+TCT_Cols::~TCT_Cols() = default;
+
+TXPGBase* TCT_Cols::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("col")) {
+        FCol->Clear();
+        return Enter(*FCol, reader);
+    }
+    return nullptr;
+}
+
+void TCT_Cols::HandleElementEnd() {
+    if (auto* document = dynamic_cast<TXPGDocXLSX*>(&Owner()); document != nullptr && FCol->Flags() != 0) {
+        document->CallOnCol(*FCol);
+    }
+    FCol->SetFlags(0);
+}
+
+int32_t TCT_Cols::CheckAssigned() {
+    int32_t children = 0;
+    children += FCol->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_Col::TCT_Col(TXPGDocBase& owner) : TXPGBase(owner, 0, 10) {}
+
+TCT_Col::~TCT_Col() = default;
+
+void TCT_Col::Clear() {
+    SetFlags(0);
+    FMin = 0;
+    FMax = 0;
+    FWidth = 0;
+    FStyle = 0;
+    FHidden = false;
+    FBestFit = false;
+    FCustomWidth = false;
+    FPhonetic = false;
+    FOutlineLevel = 0;
+    FCollapsed = false;
+}
+
+bool TCT_Col::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("min"):
+        if (attribute.NameIs("min")) {
+            FMin = XmlStrToIntDef(attribute.Value(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("max"):
+        if (attribute.NameIs("max")) {
+            FMax = XmlStrToIntDef(attribute.Value(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("width"):
+        if (attribute.NameIs("width")) {
+            FWidth = XmlStrToFloatDef(attribute.Value(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("style"):
+        if (attribute.NameIs("style")) {
+            FStyle = XmlStrToIntDef(attribute.Value(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("hidden"):
+        if (attribute.NameIs("hidden")) {
+            FHidden = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("bestFit"):
+        if (attribute.NameIs("bestFit")) {
+            FBestFit = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("customWidth"):
+        if (attribute.NameIs("customWidth")) {
+            FCustomWidth = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("phonetic"):
+        if (attribute.NameIs("phonetic")) {
+            FPhonetic = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("outlineLevel"):
+        if (attribute.NameIs("outlineLevel")) {
+            FOutlineLevel = XmlStrToIntDef(attribute.Value(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("collapsed"):
+        if (attribute.NameIs("collapsed")) {
+            FCollapsed = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_Col::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FMin != 0;
+    attributes += FMax != 0;
+    attributes += FWidth != 0;
+    attributes += FStyle != 0;
+    attributes += FHidden;
+    attributes += FBestFit;
+    attributes += FCustomWidth;
+    attributes += FPhonetic;
+    attributes += FOutlineLevel != 0;
+    attributes += FCollapsed;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_SheetCalcPr::TCT_SheetCalcPr(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_SheetCalcPr::~TCT_SheetCalcPr() = default;
+
+bool TCT_SheetCalcPr::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("fullCalcOnLoad")) {
+        FFullCalcOnLoad = XmlStrToBoolDef(attribute.Value(), false);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_SheetCalcPr::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FFullCalcOnLoad;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_SheetProtection::TCT_SheetProtection(TXPGDocBase& owner) : TXPGBase(owner, 0, 17) {}
+
+TCT_SheetProtection::~TCT_SheetProtection() = default;
+
+bool TCT_SheetProtection::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("password"):
+        if (attribute.NameIs("password")) {
+            FPassword = XpgHexToInt(attribute.Value());
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("sheet"):
+        if (attribute.NameIs("sheet")) {
+            FSheet = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("objects"):
+        if (attribute.NameIs("objects")) {
+            FObjects = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("scenarios"):
+        if (attribute.NameIs("scenarios")) {
+            FScenarios = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("formatCells"):
+        if (attribute.NameIs("formatCells")) {
+            FFormatCells = XmlStrToBoolDef(attribute.Value(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("formatColumns"):
+        if (attribute.NameIs("formatColumns")) {
+            FFormatColumns = XmlStrToBoolDef(attribute.Value(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("formatRows"):
+        if (attribute.NameIs("formatRows")) {
+            FFormatRows = XmlStrToBoolDef(attribute.Value(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("insertColumns"):
+        if (attribute.NameIs("insertColumns")) {
+            FInsertColumns = XmlStrToBoolDef(attribute.Value(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("insertRows"):
+        if (attribute.NameIs("insertRows")) {
+            FInsertRows = XmlStrToBoolDef(attribute.Value(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("insertHyperlinks"):
+        if (attribute.NameIs("insertHyperlinks")) {
+            FInsertHyperlinks = XmlStrToBoolDef(attribute.Value(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("deleteColumns"):
+        if (attribute.NameIs("deleteColumns")) {
+            FDeleteColumns = XmlStrToBoolDef(attribute.Value(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("deleteRows"):
+        if (attribute.NameIs("deleteRows")) {
+            FDeleteRows = XmlStrToBoolDef(attribute.Value(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("selectLockedCells"):
+        if (attribute.NameIs("selectLockedCells")) {
+            FSelectLockedCells = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("sort"):
+        if (attribute.NameIs("sort")) {
+            FSort = XmlStrToBoolDef(attribute.Value(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("autoFilter"):
+        if (attribute.NameIs("autoFilter")) {
+            FAutoFilter = XmlStrToBoolDef(attribute.Value(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("pivotTables"):
+        if (attribute.NameIs("pivotTables")) {
+            FPivotTables = XmlStrToBoolDef(attribute.Value(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("selectUnlockedCells"):
+        if (attribute.NameIs("selectUnlockedCells")) {
+            FSelectUnlockedCells = XmlStrToBoolDef(attribute.Value(), false);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_SheetProtection::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FPassword != 0;
+    attributes += FSheet;
+    attributes += FObjects;
+    attributes += FScenarios;
+    attributes += !FFormatCells;
+    attributes += !FFormatColumns;
+    attributes += !FFormatRows;
+    attributes += !FInsertColumns;
+    attributes += !FInsertRows;
+    attributes += !FInsertHyperlinks;
+    attributes += !FDeleteColumns;
+    attributes += !FDeleteRows;
+    attributes += FSelectLockedCells;
+    attributes += !FSort;
+    attributes += !FAutoFilter;
+    attributes += !FPivotTables;
+    attributes += FSelectUnlockedCells;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_ProtectedRanges::TCT_ProtectedRanges(TXPGDocBase& owner) : TXPGBase(owner, 1, 0) {
+    FProtectedRange = std::make_unique<TCT_ProtectedRangeXpgList>(owner);
+}
+
+TCT_ProtectedRanges::~TCT_ProtectedRanges() = default;
+
+TXPGBase* TCT_ProtectedRanges::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("protectedRange")) {
+        return Enter(FProtectedRange->Add(), reader);
+    }
+    return nullptr;
+}
+
+int32_t TCT_ProtectedRanges::CheckAssigned() {
+    int32_t children = 0;
+    children += FProtectedRange->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_ProtectedRange::TCT_ProtectedRange(TXPGDocBase& owner) : TXPGBase(owner, 0, 4) {}
+
+TCT_ProtectedRange::~TCT_ProtectedRange() = default;
+
+bool TCT_ProtectedRange::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("password"):
+        if (attribute.NameIs("password")) {
+            FPassword = XpgHexToInt(attribute.Value());
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("sqref"):
+        if (attribute.NameIs("sqref")) {
+            FSqref.SetDelimitedText(attribute.Value());
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("name"):
+        if (attribute.NameIs("name")) {
+            FName = attribute.Value();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("securityDescriptor"):
+        if (attribute.NameIs("securityDescriptor")) {
+            FSecurityDescriptor = attribute.Value();
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_ProtectedRange::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FPassword != 0;
+    attributes += FSqref.GetCount() > 0;
+    attributes += !FName.empty();
+    attributes += !FSecurityDescriptor.empty();
+    return SetAssigned(attributes, 0, 0);
+}
+
+T_ROOT_::T_ROOT_(TXPGDocBase& owner) : TXpgSchemeRoot<TUnit>(owner, 4, 0) {
+    FStyleSheet = std::make_unique<TCT_Stylesheet>(owner);
     FSst = std::make_unique<TCT_Sst>(owner);
     FWorkbook = std::make_unique<TCT_Workbook>(owner);
     FWorksheet = std::make_unique<TCT_Worksheet>(owner);
@@ -3253,6 +5320,11 @@ T_ROOT_::~T_ROOT_() = default;
 
 TXPGBase* T_ROOT_::FindChild(TXPGReader& reader) {
     switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("styleSheet"):
+        if (reader.IsElement("styleSheet")) {
+            return Enter(*FStyleSheet, reader);
+        }
+        break;
     case XpgByteSumHash("sst"):
         if (reader.IsElement("sst")) {
             return Enter(*FSst, reader);
@@ -3274,6 +5346,7 @@ TXPGBase* T_ROOT_::FindChild(TXPGReader& reader) {
 
 int32_t T_ROOT_::CheckAssigned() {
     int32_t children = 0;
+    children += FStyleSheet->CheckAssigned();
     children += FSst->CheckAssigned();
     children += FWorkbook->CheckAssigned();
     children += FWorksheet->CheckAssigned();

@@ -828,6 +828,35 @@ const TEnums& Enums();
 
 class TCT_ExtensionList;
 class TCT_Extension;
+class TCT_Stylesheet;
+class TCT_NumFmts;
+class TCT_NumFmt;
+class TCT_Fonts;
+class TCT_Font;
+class TCT_Fills;
+class TCT_Fill;
+class TCT_PatternFill;
+class TCT_GradientFill;
+class TCT_GradientStop;
+class TCT_Borders;
+class TCT_Border;
+class TCT_BorderPr;
+class TCT_CellStyleXfs;
+class TCT_CellXfs;
+class TCT_Xf;
+class TCT_CellAlignment;
+class TCT_CellProtection;
+class TCT_CellStyles;
+class TCT_CellStyle;
+class TCT_Dxfs;
+class TCT_Dxf;
+class TCT_TableStyles;
+class TCT_TableStyle;
+class TCT_TableStyleElement;
+class TCT_Colors;
+class TCT_IndexedColors;
+class TCT_RgbColor;
+class TCT_MRUColors;
 class TCT_Sst;
 class TCT_Rst;
 class TCT_RElt;
@@ -875,9 +904,32 @@ class TCT_FileRecoveryPr;
 class TCT_WebPublishObjects;
 class TCT_WebPublishObject;
 class TCT_Worksheet;
+class TCT_SheetPr;
+class TCT_OutlinePr;
+class TCT_PageSetUpPr;
+class TCT_SheetDimension;
+class TCT_SheetFormatPr;
+class TCT_Cols;
+class TCT_Col;
+class TCT_SheetCalcPr;
+class TCT_SheetProtection;
+class TCT_ProtectedRanges;
+class TCT_ProtectedRange;
 class T_ROOT_;
 
 using TCT_ExtensionXpgList = TXpgSchemeList<TUnit, TCT_Extension>;
+using TCT_NumFmtXpgList = TXpgSchemeList<TUnit, TCT_NumFmt>;
+using TCT_FontXpgList = TXpgSchemeList<TUnit, TCT_Font>;
+using TCT_FillXpgList = TXpgSchemeList<TUnit, TCT_Fill>;
+using TCT_GradientStopXpgList = TXpgSchemeList<TUnit, TCT_GradientStop>;
+using TCT_BorderXpgList = TXpgSchemeList<TUnit, TCT_Border>;
+using TCT_XfXpgList = TXpgSchemeList<TUnit, TCT_Xf>;
+using TCT_CellStyleXpgList = TXpgSchemeList<TUnit, TCT_CellStyle>;
+using TCT_DxfXpgList = TXpgSchemeList<TUnit, TCT_Dxf>;
+using TCT_TableStyleXpgList = TXpgSchemeList<TUnit, TCT_TableStyle>;
+using TCT_TableStyleElementXpgList = TXpgSchemeList<TUnit, TCT_TableStyleElement>;
+using TCT_RgbColorXpgList = TXpgSchemeList<TUnit, TCT_RgbColor>;
+using TCT_ColorXpgList = TXpgSchemeList<TUnit, TCT_Color>;
 using TCT_REltXpgList = TXpgSchemeList<TUnit, TCT_RElt>;
 using TCT_PhoneticRunXpgList = TXpgSchemeList<TUnit, TCT_PhoneticRun>;
 using TCT_FileRecoveryPrXpgList = TXpgSchemeList<TUnit, TCT_FileRecoveryPr>;
@@ -889,6 +941,8 @@ using TCT_CustomWorkbookViewXpgList = TXpgSchemeList<TUnit, TCT_CustomWorkbookVi
 using TCT_PivotCacheXpgList = TXpgSchemeList<TUnit, TCT_PivotCache>;
 using TCT_SmartTagTypeXpgList = TXpgSchemeList<TUnit, TCT_SmartTagType>;
 using TCT_WebPublishObjectXpgList = TXpgSchemeList<TUnit, TCT_WebPublishObject>;
+using TCT_ColsXpgList = TXpgSchemeList<TUnit, TCT_Cols>;
+using TCT_ProtectedRangeXpgList = TXpgSchemeList<TUnit, TCT_ProtectedRange>;
 
 // The extensions of an element, which nothing here interprets.
 class TCT_ExtensionList : public TXPGBase {
@@ -920,6 +974,719 @@ public:
 
 private:
     rtl::UnicodeString FUri;
+};
+
+// table styles and the palette.
+class TCT_Stylesheet : public TXPGBase {
+public:
+    explicit TCT_Stylesheet(TXPGDocBase& owner);
+    ~TCT_Stylesheet() override;
+
+    TCT_NumFmts& GetNumFmts() const { return *FNumFmts; }
+    TCT_Fonts& GetFonts() const { return *FFonts; }
+    TCT_Fills& GetFills() const { return *FFills; }
+    TCT_Borders& GetBorders() const { return *FBorders; }
+    TCT_CellStyleXfs& GetCellStyleXfs() const { return *FCellStyleXfs; }
+    TCT_CellXfs& GetCellXfs() const { return *FCellXfs; }
+    TCT_CellStyles& GetCellStyles() const { return *FCellStyles; }
+    TCT_Dxfs& GetDxfs() const { return *FDxfs; }
+    TCT_TableStyles& GetTableStyles() const { return *FTableStyles; }
+    TCT_Colors& GetColors() const { return *FColors; }
+    TCT_ExtensionList& GetExtLst() const { return *FExtLst; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_NumFmts> FNumFmts;
+    std::unique_ptr<TCT_Fonts> FFonts;
+    std::unique_ptr<TCT_Fills> FFills;
+    std::unique_ptr<TCT_Borders> FBorders;
+    std::unique_ptr<TCT_CellStyleXfs> FCellStyleXfs;
+    std::unique_ptr<TCT_CellXfs> FCellXfs;
+    std::unique_ptr<TCT_CellStyles> FCellStyles;
+    std::unique_ptr<TCT_Dxfs> FDxfs;
+    std::unique_ptr<TCT_TableStyles> FTableStyles;
+    std::unique_ptr<TCT_Colors> FColors;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// The number formats; a second numFmts element appends to the same list.
+class TCT_NumFmts : public TXPGBase {
+public:
+    explicit TCT_NumFmts(TXPGDocBase& owner);
+    ~TCT_NumFmts() override;
+
+    int32_t GetCount() const { return FCount; }
+    void SetCount(int32_t value) { FCount = value; }
+    TCT_NumFmtXpgList& GetNumFmt() const { return *FNumFmt; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FCount = 0;
+    std::unique_ptr<TCT_NumFmtXpgList> FNumFmt;
+};
+
+// A number format: its id and its format code as written.
+class TCT_NumFmt : public TXPGBase {
+public:
+    explicit TCT_NumFmt(TXPGDocBase& owner);
+    ~TCT_NumFmt() override;
+
+    int32_t GetNumFmtId() const { return FNumFmtId; }
+    void SetNumFmtId(int32_t value) { FNumFmtId = value; }
+    const rtl::UnicodeString& GetFormatCode() const { return FFormatCode; }
+    void SetFormatCode(rtl::UnicodeStringView value) { FFormatCode = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FNumFmtId = 0;
+    rtl::UnicodeString FFormatCode;
+};
+
+// The fonts, in the order that the fontId of a cell format refers to.
+class TCT_Fonts : public TXPGBase {
+public:
+    explicit TCT_Fonts(TXPGDocBase& owner);
+    ~TCT_Fonts() override;
+
+    int32_t GetCount() const { return FCount; }
+    void SetCount(int32_t value) { FCount = value; }
+    TCT_FontXpgList& GetFont() const { return *FFont; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FCount = 0;
+    std::unique_ptr<TCT_FontXpgList> FFont;
+};
+
+// A font, one element per property; a property element without val means the property is on.
+class TCT_Font : public TXPGBase {
+public:
+    explicit TCT_Font(TXPGDocBase& owner);
+    ~TCT_Font() override;
+
+    TCT_FontName& GetName() const { return *FName; }
+    TCT_IntProperty& GetCharset() const { return *FCharset; }
+    TCT_IntProperty& GetFamily() const { return *FFamily; }
+    TCT_BooleanProperty& GetB() const { return *FB; }
+    TCT_BooleanProperty& GetI() const { return *FI; }
+    TCT_BooleanProperty& GetStrike() const { return *FStrike; }
+    TCT_BooleanProperty& GetOutline() const { return *FOutline; }
+    TCT_BooleanProperty& GetShadow() const { return *FShadow; }
+    TCT_BooleanProperty& GetCondense() const { return *FCondense; }
+    TCT_BooleanProperty& GetExtend() const { return *FExtend; }
+    TCT_Color& GetColor() const { return *FColor; }
+    TCT_FontSize& GetSz() const { return *FSz; }
+    TCT_UnderlineProperty& GetU() const { return *FU; }
+    TCT_VerticalAlignFontProperty& GetVertAlign() const { return *FVertAlign; }
+    TCT_FontScheme& GetScheme() const { return *FScheme; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_FontName> FName;
+    std::unique_ptr<TCT_IntProperty> FCharset;
+    std::unique_ptr<TCT_IntProperty> FFamily;
+    std::unique_ptr<TCT_BooleanProperty> FB;
+    std::unique_ptr<TCT_BooleanProperty> FI;
+    std::unique_ptr<TCT_BooleanProperty> FStrike;
+    std::unique_ptr<TCT_BooleanProperty> FOutline;
+    std::unique_ptr<TCT_BooleanProperty> FShadow;
+    std::unique_ptr<TCT_BooleanProperty> FCondense;
+    std::unique_ptr<TCT_BooleanProperty> FExtend;
+    std::unique_ptr<TCT_Color> FColor;
+    std::unique_ptr<TCT_FontSize> FSz;
+    std::unique_ptr<TCT_UnderlineProperty> FU;
+    std::unique_ptr<TCT_VerticalAlignFontProperty> FVertAlign;
+    std::unique_ptr<TCT_FontScheme> FScheme;
+};
+
+// The fills, in the order that the fillId of a cell format refers to.
+class TCT_Fills : public TXPGBase {
+public:
+    explicit TCT_Fills(TXPGDocBase& owner);
+    ~TCT_Fills() override;
+
+    int32_t GetCount() const { return FCount; }
+    void SetCount(int32_t value) { FCount = value; }
+    TCT_FillXpgList& GetFill() const { return *FFill; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FCount = 0;
+    std::unique_ptr<TCT_FillXpgList> FFill;
+};
+
+// A fill: a pattern or a gradient.
+class TCT_Fill : public TXPGBase {
+public:
+    explicit TCT_Fill(TXPGDocBase& owner);
+    ~TCT_Fill() override;
+
+    TCT_PatternFill& GetPatternFill() const { return *FPatternFill; }
+    TCT_GradientFill& GetGradientFill() const { return *FGradientFill; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_PatternFill> FPatternFill;
+    std::unique_ptr<TCT_GradientFill> FGradientFill;
+};
+
+// A pattern fill with its two colours; patternType is 255 when absent.
+class TCT_PatternFill : public TXPGBase {
+public:
+    explicit TCT_PatternFill(TXPGDocBase& owner);
+    ~TCT_PatternFill() override;
+
+    TUnit::TOrdinal GetPatternType() const { return FPatternType; }
+    void SetPatternType(TUnit::TOrdinal value) { FPatternType = value; }
+    TCT_Color& GetFgColor() const { return *FFgColor; }
+    TCT_Color& GetBgColor() const { return *FBgColor; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    TUnit::TOrdinal FPatternType = 255;
+    std::unique_ptr<TCT_Color> FFgColor;
+    std::unique_ptr<TCT_Color> FBgColor;
+};
+
+// A gradient fill: linear at an angle or from a rectangle outwards, through its stops.
+class TCT_GradientFill : public TXPGBase {
+public:
+    explicit TCT_GradientFill(TXPGDocBase& owner);
+    ~TCT_GradientFill() override;
+
+    TUnit::TOrdinal GetType() const { return FType; }
+    void SetType(TUnit::TOrdinal value) { FType = value; }
+    double GetDegree() const { return FDegree; }
+    void SetDegree(double value) { FDegree = value; }
+    double GetLeft() const { return FLeft; }
+    void SetLeft(double value) { FLeft = value; }
+    double GetRight() const { return FRight; }
+    void SetRight(double value) { FRight = value; }
+    double GetTop() const { return FTop; }
+    void SetTop(double value) { FTop = value; }
+    double GetBottom() const { return FBottom; }
+    void SetBottom(double value) { FBottom = value; }
+    TCT_GradientStopXpgList& GetStop() const { return *FStop; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    TUnit::TOrdinal FType = TST_GradientType::Linear;
+    double FDegree = 0;
+    double FLeft = 0;
+    double FRight = 0;
+    double FTop = 0;
+    double FBottom = 0;
+    std::unique_ptr<TCT_GradientStopXpgList> FStop;
+};
+
+// One stop of a gradient: its position from 0 to 1 and its colour.
+class TCT_GradientStop : public TXPGBase {
+public:
+    explicit TCT_GradientStop(TXPGDocBase& owner);
+    ~TCT_GradientStop() override;
+
+    double GetPosition() const { return FPosition; }
+    void SetPosition(double value) { FPosition = value; }
+    TCT_Color& GetColor() const { return *FColor; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    double FPosition = 0;
+    std::unique_ptr<TCT_Color> FColor;
+};
+
+// The borders, in the order that the borderId of a cell format refers to.
+class TCT_Borders : public TXPGBase {
+public:
+    explicit TCT_Borders(TXPGDocBase& owner);
+    ~TCT_Borders() override;
+
+    int32_t GetCount() const { return FCount; }
+    void SetCount(int32_t value) { FCount = value; }
+    TCT_BorderXpgList& GetBorder() const { return *FBorder; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FCount = 0;
+    std::unique_ptr<TCT_BorderXpgList> FBorder;
+};
+
+// A border: its diagonals and its seven sides.
+class TCT_Border : public TXPGBase {
+public:
+    explicit TCT_Border(TXPGDocBase& owner);
+    ~TCT_Border() override;
+
+    bool GetDiagonalUp() const { return FDiagonalUp; }
+    void SetDiagonalUp(bool value) { FDiagonalUp = value; }
+    bool GetDiagonalDown() const { return FDiagonalDown; }
+    void SetDiagonalDown(bool value) { FDiagonalDown = value; }
+    bool GetOutline() const { return FOutline; }
+    void SetOutline(bool value) { FOutline = value; }
+    TCT_BorderPr& GetLeft() const { return *FLeft; }
+    TCT_BorderPr& GetRight() const { return *FRight; }
+    TCT_BorderPr& GetTop() const { return *FTop; }
+    TCT_BorderPr& GetBottom() const { return *FBottom; }
+    TCT_BorderPr& GetDiagonal() const { return *FDiagonal; }
+    TCT_BorderPr& GetVertical() const { return *FVertical; }
+    TCT_BorderPr& GetHorizontal() const { return *FHorizontal; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    bool FDiagonalUp = false;
+    bool FDiagonalDown = false;
+    bool FOutline = true;
+    std::unique_ptr<TCT_BorderPr> FLeft;
+    std::unique_ptr<TCT_BorderPr> FRight;
+    std::unique_ptr<TCT_BorderPr> FTop;
+    std::unique_ptr<TCT_BorderPr> FBottom;
+    std::unique_ptr<TCT_BorderPr> FDiagonal;
+    std::unique_ptr<TCT_BorderPr> FVertical;
+    std::unique_ptr<TCT_BorderPr> FHorizontal;
+};
+
+// One side of a border: its line style and colour.
+class TCT_BorderPr : public TXPGBase {
+public:
+    explicit TCT_BorderPr(TXPGDocBase& owner);
+    ~TCT_BorderPr() override;
+
+    TUnit::TOrdinal GetStyle() const { return FStyle; }
+    void SetStyle(TUnit::TOrdinal value) { FStyle = value; }
+    TCT_Color& GetColor() const { return *FColor; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    TUnit::TOrdinal FStyle = TST_BorderStyle::None;
+    std::unique_ptr<TCT_Color> FColor;
+};
+
+// The formats of the named cell styles.
+class TCT_CellStyleXfs : public TXPGBase {
+public:
+    explicit TCT_CellStyleXfs(TXPGDocBase& owner);
+    ~TCT_CellStyleXfs() override;
+
+    int32_t GetCount() const { return FCount; }
+    void SetCount(int32_t value) { FCount = value; }
+    TCT_XfXpgList& GetXf() const { return *FXf; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FCount = 0;
+    std::unique_ptr<TCT_XfXpgList> FXf;
+};
+
+// The cell formats, in the order that the style index of a cell refers to.
+class TCT_CellXfs : public TXPGBase {
+public:
+    explicit TCT_CellXfs(TXPGDocBase& owner);
+    ~TCT_CellXfs() override;
+
+    int32_t GetCount() const { return FCount; }
+    void SetCount(int32_t value) { FCount = value; }
+    TCT_XfXpgList& GetXf() const { return *FXf; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FCount = 0;
+    std::unique_ptr<TCT_XfXpgList> FXf;
+};
+
+// and protection.
+class TCT_Xf : public TXPGBase {
+public:
+    explicit TCT_Xf(TXPGDocBase& owner);
+    ~TCT_Xf() override;
+
+    int32_t GetNumFmtId() const { return FNumFmtId; }
+    void SetNumFmtId(int32_t value) { FNumFmtId = value; }
+    int32_t GetFontId() const { return FFontId; }
+    void SetFontId(int32_t value) { FFontId = value; }
+    int32_t GetFillId() const { return FFillId; }
+    void SetFillId(int32_t value) { FFillId = value; }
+    int32_t GetBorderId() const { return FBorderId; }
+    void SetBorderId(int32_t value) { FBorderId = value; }
+    int32_t GetXfId() const { return FXfId; }
+    void SetXfId(int32_t value) { FXfId = value; }
+    bool GetQuotePrefix() const { return FQuotePrefix; }
+    void SetQuotePrefix(bool value) { FQuotePrefix = value; }
+    bool GetPivotButton() const { return FPivotButton; }
+    void SetPivotButton(bool value) { FPivotButton = value; }
+    bool GetApplyNumberFormat() const { return FApplyNumberFormat; }
+    void SetApplyNumberFormat(bool value) { FApplyNumberFormat = value; }
+    bool GetApplyFont() const { return FApplyFont; }
+    void SetApplyFont(bool value) { FApplyFont = value; }
+    bool GetApplyFill() const { return FApplyFill; }
+    void SetApplyFill(bool value) { FApplyFill = value; }
+    bool GetApplyBorder() const { return FApplyBorder; }
+    void SetApplyBorder(bool value) { FApplyBorder = value; }
+    bool GetApplyAlignment() const { return FApplyAlignment; }
+    void SetApplyAlignment(bool value) { FApplyAlignment = value; }
+    bool GetApplyProtection() const { return FApplyProtection; }
+    void SetApplyProtection(bool value) { FApplyProtection = value; }
+    TCT_CellAlignment& GetAlignment() const { return *FAlignment; }
+    TCT_CellProtection& GetProtection() const { return *FProtection; }
+    TCT_ExtensionList& GetExtLst() const { return *FExtLst; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FNumFmtId = 0;
+    int32_t FFontId = 0;
+    int32_t FFillId = 0;
+    int32_t FBorderId = 0;
+    int32_t FXfId = 0;
+    bool FQuotePrefix = false;
+    bool FPivotButton = false;
+    bool FApplyNumberFormat = false;
+    bool FApplyFont = false;
+    bool FApplyFill = false;
+    bool FApplyBorder = false;
+    bool FApplyAlignment = false;
+    bool FApplyProtection = false;
+    std::unique_ptr<TCT_CellAlignment> FAlignment;
+    std::unique_ptr<TCT_CellProtection> FProtection;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// The alignment of a cell's text; horizontal and vertical are 255 when absent.
+class TCT_CellAlignment : public TXPGBase {
+public:
+    explicit TCT_CellAlignment(TXPGDocBase& owner);
+    ~TCT_CellAlignment() override;
+
+    TUnit::TOrdinal GetHorizontal() const { return FHorizontal; }
+    void SetHorizontal(TUnit::TOrdinal value) { FHorizontal = value; }
+    TUnit::TOrdinal GetVertical() const { return FVertical; }
+    void SetVertical(TUnit::TOrdinal value) { FVertical = value; }
+    int32_t GetTextRotation() const { return FTextRotation; }
+    void SetTextRotation(int32_t value) { FTextRotation = value; }
+    bool GetWrapText() const { return FWrapText; }
+    void SetWrapText(bool value) { FWrapText = value; }
+    int32_t GetIndent() const { return FIndent; }
+    void SetIndent(int32_t value) { FIndent = value; }
+    int32_t GetRelativeIndent() const { return FRelativeIndent; }
+    void SetRelativeIndent(int32_t value) { FRelativeIndent = value; }
+    bool GetJustifyLastLine() const { return FJustifyLastLine; }
+    void SetJustifyLastLine(bool value) { FJustifyLastLine = value; }
+    bool GetShrinkToFit() const { return FShrinkToFit; }
+    void SetShrinkToFit(bool value) { FShrinkToFit = value; }
+    int32_t GetReadingOrder() const { return FReadingOrder; }
+    void SetReadingOrder(int32_t value) { FReadingOrder = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    TUnit::TOrdinal FHorizontal = 255;
+    TUnit::TOrdinal FVertical = 255;
+    int32_t FTextRotation = 0;
+    bool FWrapText = false;
+    int32_t FIndent = 0;
+    int32_t FRelativeIndent = 0;
+    bool FJustifyLastLine = false;
+    bool FShrinkToFit = false;
+    int32_t FReadingOrder = 0;
+};
+
+// Whether a cell is locked and its formula hidden when the sheet is protected.
+class TCT_CellProtection : public TXPGBase {
+public:
+    explicit TCT_CellProtection(TXPGDocBase& owner);
+    ~TCT_CellProtection() override;
+
+    bool GetLocked() const { return FLocked; }
+    void SetLocked(bool value) { FLocked = value; }
+    bool GetHidden() const { return FHidden; }
+    void SetHidden(bool value) { FHidden = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    bool FLocked = true;
+    bool FHidden = false;
+};
+
+// The named cell styles.
+class TCT_CellStyles : public TXPGBase {
+public:
+    explicit TCT_CellStyles(TXPGDocBase& owner);
+    ~TCT_CellStyles() override;
+
+    int32_t GetCount() const { return FCount; }
+    void SetCount(int32_t value) { FCount = value; }
+    TCT_CellStyleXpgList& GetCellStyle() const { return *FCellStyle; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FCount = 0;
+    std::unique_ptr<TCT_CellStyleXpgList> FCellStyle;
+};
+
+// A named cell style: its name, its format among the cell-style formats and its built-in number.
+class TCT_CellStyle : public TXPGBase {
+public:
+    explicit TCT_CellStyle(TXPGDocBase& owner);
+    ~TCT_CellStyle() override;
+
+    const rtl::UnicodeString& GetName() const { return FName; }
+    void SetName(rtl::UnicodeStringView value) { FName = value; }
+    int32_t GetXfId() const { return FXfId; }
+    void SetXfId(int32_t value) { FXfId = value; }
+    int32_t GetBuiltinId() const { return FBuiltinId; }
+    void SetBuiltinId(int32_t value) { FBuiltinId = value; }
+    int32_t GetILevel() const { return FILevel; }
+    void SetILevel(int32_t value) { FILevel = value; }
+    bool GetHidden() const { return FHidden; }
+    void SetHidden(bool value) { FHidden = value; }
+    bool GetCustomBuiltin() const { return FCustomBuiltin; }
+    void SetCustomBuiltin(bool value) { FCustomBuiltin = value; }
+    TCT_ExtensionList& GetExtLst() const { return *FExtLst; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    rtl::UnicodeString FName;
+    int32_t FXfId = 0;
+    int32_t FBuiltinId = 0;
+    int32_t FILevel = 0;
+    bool FHidden = false;
+    bool FCustomBuiltin = false;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// The differential formats of conditional formats and table styles.
+class TCT_Dxfs : public TXPGBase {
+public:
+    explicit TCT_Dxfs(TXPGDocBase& owner);
+    ~TCT_Dxfs() override;
+
+    int32_t GetCount() const { return FCount; }
+    void SetCount(int32_t value) { FCount = value; }
+    TCT_DxfXpgList& GetDxf() const { return *FDxf; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FCount = 0;
+    std::unique_ptr<TCT_DxfXpgList> FDxf;
+};
+
+// A differential format: only the parts of a format it changes.
+class TCT_Dxf : public TXPGBase {
+public:
+    explicit TCT_Dxf(TXPGDocBase& owner);
+    ~TCT_Dxf() override;
+
+    TCT_Font& GetFont() const { return *FFont; }
+    TCT_NumFmt& GetNumFmt() const { return *FNumFmt; }
+    TCT_Fill& GetFill() const { return *FFill; }
+    TCT_CellAlignment& GetAlignment() const { return *FAlignment; }
+    TCT_Border& GetBorder() const { return *FBorder; }
+    TCT_CellProtection& GetProtection() const { return *FProtection; }
+    TCT_ExtensionList& GetExtLst() const { return *FExtLst; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_Font> FFont;
+    std::unique_ptr<TCT_NumFmt> FNumFmt;
+    std::unique_ptr<TCT_Fill> FFill;
+    std::unique_ptr<TCT_CellAlignment> FAlignment;
+    std::unique_ptr<TCT_Border> FBorder;
+    std::unique_ptr<TCT_CellProtection> FProtection;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// The table styles and which ones tables and pivot tables take by default.
+class TCT_TableStyles : public TXPGBase {
+public:
+    explicit TCT_TableStyles(TXPGDocBase& owner);
+    ~TCT_TableStyles() override;
+
+    int32_t GetCount() const { return FCount; }
+    void SetCount(int32_t value) { FCount = value; }
+    const rtl::UnicodeString& GetDefaultTableStyle() const { return FDefaultTableStyle; }
+    void SetDefaultTableStyle(rtl::UnicodeStringView value) { FDefaultTableStyle = value; }
+    const rtl::UnicodeString& GetDefaultPivotStyle() const { return FDefaultPivotStyle; }
+    void SetDefaultPivotStyle(rtl::UnicodeStringView value) { FDefaultPivotStyle = value; }
+    TCT_TableStyleXpgList& GetTableStyle() const { return *FTableStyle; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FCount = 0;
+    rtl::UnicodeString FDefaultTableStyle;
+    rtl::UnicodeString FDefaultPivotStyle;
+    std::unique_ptr<TCT_TableStyleXpgList> FTableStyle;
+};
+
+// A table style: its name, what it applies to and its elements.
+class TCT_TableStyle : public TXPGBase {
+public:
+    explicit TCT_TableStyle(TXPGDocBase& owner);
+    ~TCT_TableStyle() override;
+
+    const rtl::UnicodeString& GetName() const { return FName; }
+    void SetName(rtl::UnicodeStringView value) { FName = value; }
+    bool GetPivot() const { return FPivot; }
+    void SetPivot(bool value) { FPivot = value; }
+    bool GetTable() const { return FTable; }
+    void SetTable(bool value) { FTable = value; }
+    int32_t GetCount() const { return FCount; }
+    void SetCount(int32_t value) { FCount = value; }
+    TCT_TableStyleElementXpgList& GetTableStyleElement() const { return *FTableStyleElement; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    rtl::UnicodeString FName;
+    bool FPivot = true;
+    bool FTable = true;
+    int32_t FCount = 0;
+    std::unique_ptr<TCT_TableStyleElementXpgList> FTableStyleElement;
+};
+
+// One element of a table style and its differential format; type is 255 when absent.
+class TCT_TableStyleElement : public TXPGBase {
+public:
+    explicit TCT_TableStyleElement(TXPGDocBase& owner);
+    ~TCT_TableStyleElement() override;
+
+    TUnit::TOrdinal GetType() const { return FType; }
+    void SetType(TUnit::TOrdinal value) { FType = value; }
+    int32_t GetSize() const { return FSize; }
+    void SetSize(int32_t value) { FSize = value; }
+    int32_t GetDxfId() const { return FDxfId; }
+    void SetDxfId(int32_t value) { FDxfId = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    TUnit::TOrdinal FType = 255;
+    int32_t FSize = 1;
+    int32_t FDxfId = 0;
+};
+
+// The palette and the recently used colours.
+class TCT_Colors : public TXPGBase {
+public:
+    explicit TCT_Colors(TXPGDocBase& owner);
+    ~TCT_Colors() override;
+
+    TCT_IndexedColors& GetIndexedColors() const { return *FIndexedColors; }
+    TCT_MRUColors& GetMruColors() const { return *FMruColors; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_IndexedColors> FIndexedColors;
+    std::unique_ptr<TCT_MRUColors> FMruColors;
+};
+
+// The palette, in the order of its indexes.
+class TCT_IndexedColors : public TXPGBase {
+public:
+    explicit TCT_IndexedColors(TXPGDocBase& owner);
+    ~TCT_IndexedColors() override;
+
+    TCT_RgbColorXpgList& GetRgbColor() const { return *FRgbColor; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_RgbColorXpgList> FRgbColor;
+};
+
+// One colour of the palette as an ARGB value.
+class TCT_RgbColor : public TXPGBase {
+public:
+    explicit TCT_RgbColor(TXPGDocBase& owner);
+    ~TCT_RgbColor() override;
+
+    int32_t GetRgb() const { return FRgb; }
+    void SetRgb(int32_t value) { FRgb = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FRgb = 0;
+};
+
+// The recently used colours.
+class TCT_MRUColors : public TXPGBase {
+public:
+    explicit TCT_MRUColors(TXPGDocBase& owner);
+    ~TCT_MRUColors() override;
+
+    TCT_ColorXpgList& GetColor() const { return *FColor; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_ColorXpgList> FColor;
 };
 
 // The shared-string table: each string item handed to OnStringItem as it ends.
@@ -2225,21 +2992,364 @@ private:
     bool FAutoRepublish = false;
 };
 
-// A worksheet part: its cells.
+// are reported as unknown elements and passed over whole.
 class TCT_Worksheet : public TXPGBase {
 public:
     explicit TCT_Worksheet(TXPGDocBase& owner);
     ~TCT_Worksheet() override;
 
+    TCT_SheetPr& GetSheetPr() const { return *FSheetPr; }
+    TCT_SheetDimension& GetDimension() const { return *FDimension; }
+    TCT_SheetFormatPr& GetSheetFormatPr() const { return *FSheetFormatPr; }
+    TCT_ColsXpgList& GetCols() const { return *FCols; }
     TCT_SheetData& GetSheetData() const { return *FSheetData; }
+    TCT_SheetCalcPr& GetSheetCalcPr() const { return *FSheetCalcPr; }
+    TCT_SheetProtection& GetSheetProtection() const { return *FSheetProtection; }
+    TCT_ProtectedRanges& GetProtectedRanges() const { return *FProtectedRanges; }
+    TCT_PhoneticPr& GetPhoneticPr() const { return *FPhoneticPr; }
     TCT_ExtensionList& GetExtLst() const { return *FExtLst; }
 
     TXPGBase* FindChild(TXPGReader& reader) override;
     int32_t CheckAssigned() override;
 
 private:
+    std::unique_ptr<TCT_SheetPr> FSheetPr;
+    std::unique_ptr<TCT_SheetDimension> FDimension;
+    std::unique_ptr<TCT_SheetFormatPr> FSheetFormatPr;
+    std::unique_ptr<TCT_ColsXpgList> FCols;
     std::unique_ptr<TCT_SheetData> FSheetData;
+    std::unique_ptr<TCT_SheetCalcPr> FSheetCalcPr;
+    std::unique_ptr<TCT_SheetProtection> FSheetProtection;
+    std::unique_ptr<TCT_ProtectedRanges> FProtectedRanges;
+    std::unique_ptr<TCT_PhoneticPr> FPhoneticPr;
     std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// The properties of a sheet: its code name, tab colour, outline and page set-up settings.
+class TCT_SheetPr : public TXPGBase {
+public:
+    explicit TCT_SheetPr(TXPGDocBase& owner);
+    ~TCT_SheetPr() override;
+
+    bool GetSyncHorizontal() const { return FSyncHorizontal; }
+    void SetSyncHorizontal(bool value) { FSyncHorizontal = value; }
+    bool GetSyncVertical() const { return FSyncVertical; }
+    void SetSyncVertical(bool value) { FSyncVertical = value; }
+    const rtl::UnicodeString& GetSyncRef() const { return FSyncRef; }
+    void SetSyncRef(rtl::UnicodeStringView value) { FSyncRef = value; }
+    bool GetTransitionEvaluation() const { return FTransitionEvaluation; }
+    void SetTransitionEvaluation(bool value) { FTransitionEvaluation = value; }
+    bool GetTransitionEntry() const { return FTransitionEntry; }
+    void SetTransitionEntry(bool value) { FTransitionEntry = value; }
+    bool GetPublished() const { return FPublished; }
+    void SetPublished(bool value) { FPublished = value; }
+    const rtl::UnicodeString& GetCodeName() const { return FCodeName; }
+    void SetCodeName(rtl::UnicodeStringView value) { FCodeName = value; }
+    bool GetFilterMode() const { return FFilterMode; }
+    void SetFilterMode(bool value) { FFilterMode = value; }
+    bool GetEnableFormatConditionsCalculation() const { return FEnableFormatConditionsCalculation; }
+    void SetEnableFormatConditionsCalculation(bool value) { FEnableFormatConditionsCalculation = value; }
+    TCT_Color& GetTabColor() const { return *FTabColor; }
+    TCT_OutlinePr& GetOutlinePr() const { return *FOutlinePr; }
+    TCT_PageSetUpPr& GetPageSetUpPr() const { return *FPageSetUpPr; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    bool FSyncHorizontal = false;
+    bool FSyncVertical = false;
+    rtl::UnicodeString FSyncRef;
+    bool FTransitionEvaluation = false;
+    bool FTransitionEntry = false;
+    bool FPublished = true;
+    rtl::UnicodeString FCodeName;
+    bool FFilterMode = false;
+    bool FEnableFormatConditionsCalculation = true;
+    std::unique_ptr<TCT_Color> FTabColor;
+    std::unique_ptr<TCT_OutlinePr> FOutlinePr;
+    std::unique_ptr<TCT_PageSetUpPr> FPageSetUpPr;
+};
+
+// Where the summary rows and columns of outlines are and whether the outline symbols show.
+class TCT_OutlinePr : public TXPGBase {
+public:
+    explicit TCT_OutlinePr(TXPGDocBase& owner);
+    ~TCT_OutlinePr() override;
+
+    bool GetApplyStyles() const { return FApplyStyles; }
+    void SetApplyStyles(bool value) { FApplyStyles = value; }
+    bool GetSummaryBelow() const { return FSummaryBelow; }
+    void SetSummaryBelow(bool value) { FSummaryBelow = value; }
+    bool GetSummaryRight() const { return FSummaryRight; }
+    void SetSummaryRight(bool value) { FSummaryRight = value; }
+    bool GetShowOutlineSymbols() const { return FShowOutlineSymbols; }
+    void SetShowOutlineSymbols(bool value) { FShowOutlineSymbols = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    bool FApplyStyles = false;
+    bool FSummaryBelow = true;
+    bool FSummaryRight = true;
+    bool FShowOutlineSymbols = true;
+};
+
+// Whether the sheet shows automatic page breaks and is printed to fit its pages.
+class TCT_PageSetUpPr : public TXPGBase {
+public:
+    explicit TCT_PageSetUpPr(TXPGDocBase& owner);
+    ~TCT_PageSetUpPr() override;
+
+    bool GetAutoPageBreaks() const { return FAutoPageBreaks; }
+    void SetAutoPageBreaks(bool value) { FAutoPageBreaks = value; }
+    bool GetFitToPage() const { return FFitToPage; }
+    void SetFitToPage(bool value) { FFitToPage = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    bool FAutoPageBreaks = true;
+    bool FFitToPage = false;
+};
+
+// The used range of the sheet as written, for example A1:M120.
+class TCT_SheetDimension : public TXPGBase {
+public:
+    explicit TCT_SheetDimension(TXPGDocBase& owner);
+    ~TCT_SheetDimension() override;
+
+    const rtl::UnicodeString& GetRef() const { return FRef; }
+    void SetRef(rtl::UnicodeStringView value) { FRef = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    rtl::UnicodeString FRef;
+};
+
+// The default row height and column width of the sheet; 0 stands for an absent width or height.
+class TCT_SheetFormatPr : public TXPGBase {
+public:
+    explicit TCT_SheetFormatPr(TXPGDocBase& owner);
+    ~TCT_SheetFormatPr() override;
+
+    int32_t GetBaseColWidth() const { return FBaseColWidth; }
+    void SetBaseColWidth(int32_t value) { FBaseColWidth = value; }
+    double GetDefaultColWidth() const { return FDefaultColWidth; }
+    void SetDefaultColWidth(double value) { FDefaultColWidth = value; }
+    double GetDefaultRowHeight() const { return FDefaultRowHeight; }
+    void SetDefaultRowHeight(double value) { FDefaultRowHeight = value; }
+    bool GetCustomHeight() const { return FCustomHeight; }
+    void SetCustomHeight(bool value) { FCustomHeight = value; }
+    bool GetZeroHeight() const { return FZeroHeight; }
+    void SetZeroHeight(bool value) { FZeroHeight = value; }
+    bool GetThickTop() const { return FThickTop; }
+    void SetThickTop(bool value) { FThickTop = value; }
+    bool GetThickBottom() const { return FThickBottom; }
+    void SetThickBottom(bool value) { FThickBottom = value; }
+    int32_t GetOutlineLevelRow() const { return FOutlineLevelRow; }
+    void SetOutlineLevelRow(int32_t value) { FOutlineLevelRow = value; }
+    int32_t GetOutlineLevelCol() const { return FOutlineLevelCol; }
+    void SetOutlineLevelCol(int32_t value) { FOutlineLevelCol = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FBaseColWidth = 8;
+    double FDefaultColWidth = 0;
+    double FDefaultRowHeight = 0;
+    bool FCustomHeight = false;
+    bool FZeroHeight = false;
+    bool FThickTop = false;
+    bool FThickBottom = false;
+    int32_t FOutlineLevelRow = 0;
+    int32_t FOutlineLevelCol = 0;
+};
+
+// A group of column records, each handed to the document's OnCol as it ends.
+class TCT_Cols : public TXPGBase {
+public:
+    explicit TCT_Cols(TXPGDocBase& owner);
+    ~TCT_Cols() override;
+
+    TCT_Col& GetCol() const { return *FCol; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    void HandleElementEnd() override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_Col> FCol;
+};
+
+// The width and format of the columns min to max (1-based, 0 when absent).
+class TCT_Col : public TXPGBase {
+public:
+    explicit TCT_Col(TXPGDocBase& owner);
+    ~TCT_Col() override;
+
+    int32_t GetMin() const { return FMin; }
+    void SetMin(int32_t value) { FMin = value; }
+    int32_t GetMax() const { return FMax; }
+    void SetMax(int32_t value) { FMax = value; }
+    double GetWidth() const { return FWidth; }
+    void SetWidth(double value) { FWidth = value; }
+    int32_t GetStyle() const { return FStyle; }
+    void SetStyle(int32_t value) { FStyle = value; }
+    bool GetHidden() const { return FHidden; }
+    void SetHidden(bool value) { FHidden = value; }
+    bool GetBestFit() const { return FBestFit; }
+    void SetBestFit(bool value) { FBestFit = value; }
+    bool GetCustomWidth() const { return FCustomWidth; }
+    void SetCustomWidth(bool value) { FCustomWidth = value; }
+    bool GetPhonetic() const { return FPhonetic; }
+    void SetPhonetic(bool value) { FPhonetic = value; }
+    int32_t GetOutlineLevel() const { return FOutlineLevel; }
+    void SetOutlineLevel(int32_t value) { FOutlineLevel = value; }
+    bool GetCollapsed() const { return FCollapsed; }
+    void SetCollapsed(bool value) { FCollapsed = value; }
+
+    void Clear();
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FMin = 0;
+    int32_t FMax = 0;
+    double FWidth = 0;
+    int32_t FStyle = 0;
+    bool FHidden = false;
+    bool FBestFit = false;
+    bool FCustomWidth = false;
+    bool FPhonetic = false;
+    int32_t FOutlineLevel = 0;
+    bool FCollapsed = false;
+};
+
+// Whether the sheet is calculated in full when it is opened.
+class TCT_SheetCalcPr : public TXPGBase {
+public:
+    explicit TCT_SheetCalcPr(TXPGDocBase& owner);
+    ~TCT_SheetCalcPr() override;
+
+    bool GetFullCalcOnLoad() const { return FFullCalcOnLoad; }
+    void SetFullCalcOnLoad(bool value) { FFullCalcOnLoad = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    bool FFullCalcOnLoad = false;
+};
+
+// The protection of the sheet: its password hash and what users may still do.
+class TCT_SheetProtection : public TXPGBase {
+public:
+    explicit TCT_SheetProtection(TXPGDocBase& owner);
+    ~TCT_SheetProtection() override;
+
+    int32_t GetPassword() const { return FPassword; }
+    void SetPassword(int32_t value) { FPassword = value; }
+    bool GetSheet() const { return FSheet; }
+    void SetSheet(bool value) { FSheet = value; }
+    bool GetObjects() const { return FObjects; }
+    void SetObjects(bool value) { FObjects = value; }
+    bool GetScenarios() const { return FScenarios; }
+    void SetScenarios(bool value) { FScenarios = value; }
+    bool GetFormatCells() const { return FFormatCells; }
+    void SetFormatCells(bool value) { FFormatCells = value; }
+    bool GetFormatColumns() const { return FFormatColumns; }
+    void SetFormatColumns(bool value) { FFormatColumns = value; }
+    bool GetFormatRows() const { return FFormatRows; }
+    void SetFormatRows(bool value) { FFormatRows = value; }
+    bool GetInsertColumns() const { return FInsertColumns; }
+    void SetInsertColumns(bool value) { FInsertColumns = value; }
+    bool GetInsertRows() const { return FInsertRows; }
+    void SetInsertRows(bool value) { FInsertRows = value; }
+    bool GetInsertHyperlinks() const { return FInsertHyperlinks; }
+    void SetInsertHyperlinks(bool value) { FInsertHyperlinks = value; }
+    bool GetDeleteColumns() const { return FDeleteColumns; }
+    void SetDeleteColumns(bool value) { FDeleteColumns = value; }
+    bool GetDeleteRows() const { return FDeleteRows; }
+    void SetDeleteRows(bool value) { FDeleteRows = value; }
+    bool GetSelectLockedCells() const { return FSelectLockedCells; }
+    void SetSelectLockedCells(bool value) { FSelectLockedCells = value; }
+    bool GetSort() const { return FSort; }
+    void SetSort(bool value) { FSort = value; }
+    bool GetAutoFilter() const { return FAutoFilter; }
+    void SetAutoFilter(bool value) { FAutoFilter = value; }
+    bool GetPivotTables() const { return FPivotTables; }
+    void SetPivotTables(bool value) { FPivotTables = value; }
+    bool GetSelectUnlockedCells() const { return FSelectUnlockedCells; }
+    void SetSelectUnlockedCells(bool value) { FSelectUnlockedCells = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FPassword = 0;
+    bool FSheet = false;
+    bool FObjects = false;
+    bool FScenarios = false;
+    bool FFormatCells = true;
+    bool FFormatColumns = true;
+    bool FFormatRows = true;
+    bool FInsertColumns = true;
+    bool FInsertRows = true;
+    bool FInsertHyperlinks = true;
+    bool FDeleteColumns = true;
+    bool FDeleteRows = true;
+    bool FSelectLockedCells = false;
+    bool FSort = true;
+    bool FAutoFilter = true;
+    bool FPivotTables = true;
+    bool FSelectUnlockedCells = false;
+};
+
+// The ranges of a protected sheet that users may still edit.
+class TCT_ProtectedRanges : public TXPGBase {
+public:
+    explicit TCT_ProtectedRanges(TXPGDocBase& owner);
+    ~TCT_ProtectedRanges() override;
+
+    TCT_ProtectedRangeXpgList& GetProtectedRange() const { return *FProtectedRange; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_ProtectedRangeXpgList> FProtectedRange;
+};
+
+// One range users may edit: its cells, name and password hash.
+class TCT_ProtectedRange : public TXPGBase {
+public:
+    explicit TCT_ProtectedRange(TXPGDocBase& owner);
+    ~TCT_ProtectedRange() override;
+
+    int32_t GetPassword() const { return FPassword; }
+    void SetPassword(int32_t value) { FPassword = value; }
+    TStringXpgList& GetSqref() { return FSqref; }
+    const TStringXpgList& GetSqref() const { return FSqref; }
+    const rtl::UnicodeString& GetName() const { return FName; }
+    void SetName(rtl::UnicodeStringView value) { FName = value; }
+    const rtl::UnicodeString& GetSecurityDescriptor() const { return FSecurityDescriptor; }
+    void SetSecurityDescriptor(rtl::UnicodeStringView value) { FSecurityDescriptor = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FPassword = 0;
+    TStringXpgList FSqref;
+    rtl::UnicodeString FName;
+    rtl::UnicodeString FSecurityDescriptor;
 };
 
 // The parent of the document element, which says which part is read.
@@ -2248,6 +3358,7 @@ public:
     explicit T_ROOT_(TXPGDocBase& owner);
     ~T_ROOT_() override;
 
+    TCT_Stylesheet& GetStyleSheet() const { return *FStyleSheet; }
     TCT_Sst& GetSst() const { return *FSst; }
     TCT_Workbook& GetWorkbook() const { return *FWorkbook; }
     TCT_Worksheet& GetWorksheet() const { return *FWorksheet; }
@@ -2256,6 +3367,7 @@ public:
     int32_t CheckAssigned() override;
 
 private:
+    std::unique_ptr<TCT_Stylesheet> FStyleSheet;
     std::unique_ptr<TCT_Sst> FSst;
     std::unique_ptr<TCT_Workbook> FWorkbook;
     std::unique_ptr<TCT_Worksheet> FWorksheet;
@@ -2264,8 +3376,19 @@ private:
 // The document of a part: its root, filled by LoadFromStream.
 class TXPGDocXLSX : public TXpgSchemeDocument<TUnit, T_ROOT_> {
 public:
+    TCT_Stylesheet& GetStyleSheet() { return GetRoot().GetStyleSheet(); }
     TCT_Workbook& GetWorkbook() { return GetRoot().GetWorkbook(); }
     TCT_Worksheet& GetWorksheet() { return GetRoot().GetWorksheet(); }
+    void SetOnCol(std::function<void(TCT_Col&)> handler) { FOnCol = std::move(handler); }
+    // Hands an object to the callback, when one is set.
+    void CallOnCol(TCT_Col& item) const {
+        if (FOnCol) {
+            FOnCol(item);
+        }
+    }
+
+private:
+    std::function<void(TCT_Col&)> FOnCol;
 };
 
 } // namespace xls::xpgParserXLSX

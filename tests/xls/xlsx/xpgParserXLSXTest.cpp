@@ -393,5 +393,265 @@ TEST(xpgParserXLSX, ReadsTheWorkbooksSettingsWithTheirDefaults) {
     EXPECT_EQ(part.Joined(), "");
 }
 
+// Loads a styles part whose style sheet holds the given children.
+const TCT_Stylesheet& LoadStyles(Part& part, std::string_view children) {
+    part.Load(R"(<styleSheet xmlns="MAIN">)" + std::string(children) + "</styleSheet>");
+    return part.Doc.GetStyleSheet();
+}
+
+TEST(xpgParserXLSX, ReadsTheFontsOfTheStyleSheetInOrderWithTheirProperties) {
+    const struct {
+        std::string_view properties;
+        bool boldAssigned;
+        bool bold;
+        bool underlineAssigned;
+        uint8_t underline;
+        double size;
+    } cases[] = {
+        {"", false, false, false, TST_UnderlineValues::None, 0},
+        {R"(<b/><sz val="11.5"/>)", true, true, false, TST_UnderlineValues::None, 11.5},
+        {R"(<b val="0"/>)", true, false, false, TST_UnderlineValues::None, 0},
+        {R"(<b val="true"/><u/>)", true, true, true, TST_UnderlineValues::Single, 0},
+        {R"(<u val="doubleAccounting"/><sz val="8"/>)", false, false, true, TST_UnderlineValues::DoubleAccounting, 8},
+    };
+    rtl::TFormatSettings& settings = rtl::FormatSettings();
+    const char16_t separator = settings.DecimalSeparator;
+    settings.DecimalSeparator = u',';
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.properties);
+        Part part;
+        const TCT_Fonts& fonts = LoadStyles(part, R"(<fonts count="2"><font><name val="Arial"/>)" +
+                                                      std::string(c.properties) + "</font><font/></fonts>")
+                                     .GetFonts();
+        EXPECT_EQ(fonts.GetCount(), 2);
+        ASSERT_EQ(fonts.GetFont().Count(), 2);
+        const TCT_Font& font = fonts.GetFont().GetItem(0);
+        EXPECT_EQ(Utf8(font.GetName().GetVal()), "Arial");
+        EXPECT_EQ(font.GetB().Assigned(), c.boldAssigned);
+        EXPECT_EQ(font.GetB().GetVal(), c.bold);
+        EXPECT_EQ(font.GetU().Assigned(), c.underlineAssigned);
+        EXPECT_EQ(font.GetU().GetVal(), c.underline);
+        EXPECT_EQ(font.GetSz().GetVal(), c.size);
+        EXPECT_FALSE(fonts.GetFont().GetItem(1).GetB().Assigned());
+        EXPECT_EQ(part.Joined(), "");
+    }
+    settings.DecimalSeparator = separator;
+}
+
+TEST(xpgParserXLSX, ReadsCellFormatsWithTheirAlignmentAndProtection) {
+    Part part;
+    const TCT_Stylesheet& styles = LoadStyles(
+        part, R"(<cellXfs count="2"><xf numFmtId="14" fontId="1" applyNumberFormat="1"><alignment wrapText="1"/>)"
+              R"(<protection hidden="1"/></xf><xf xfId="3"><alignment horizontal="center" vertical="top"/></xf>)"
+              R"(</cellXfs><cellStyleXfs><xf/></cellStyleXfs>)"
+              R"(<cellStyles count="1"><cellStyle name="Normal" xfId="0" builtinId="0"/></cellStyles>)");
+    const TCT_XfXpgList& xfs = styles.GetCellXfs().GetXf();
+    ASSERT_EQ(xfs.Count(), 2);
+    const TCT_Xf& first = xfs.GetItem(0);
+    EXPECT_EQ(first.GetNumFmtId(), 14);
+    EXPECT_EQ(first.GetFontId(), 1);
+    EXPECT_TRUE(first.GetApplyNumberFormat());
+    EXPECT_FALSE(first.GetApplyFont());
+    EXPECT_EQ(first.GetAlignment().GetHorizontal(), 255);
+    EXPECT_EQ(first.GetAlignment().GetVertical(), 255);
+    EXPECT_TRUE(first.GetAlignment().GetWrapText());
+    EXPECT_TRUE(first.GetProtection().Assigned());
+    EXPECT_TRUE(first.GetProtection().GetLocked());
+    EXPECT_TRUE(first.GetProtection().GetHidden());
+    const TCT_Xf& second = xfs.GetItem(1);
+    EXPECT_EQ(second.GetXfId(), 3);
+    EXPECT_EQ(second.GetAlignment().GetHorizontal(), TST_HorizontalAlignment::Center);
+    EXPECT_EQ(second.GetAlignment().GetVertical(), TST_VerticalAlignment::Top);
+    EXPECT_FALSE(second.GetProtection().Assigned());
+    EXPECT_TRUE(second.GetProtection().GetLocked());
+    EXPECT_EQ(styles.GetCellStyleXfs().GetXf().Count(), 1);
+    ASSERT_EQ(styles.GetCellStyles().GetCellStyle().Count(), 1);
+    EXPECT_EQ(Utf8(styles.GetCellStyles().GetCellStyle().GetItem(0).GetName()), "Normal");
+    EXPECT_EQ(part.Joined(), "");
+}
+
+TEST(xpgParserXLSX, ReadsFillsAndBorders) {
+    Part part;
+    const TCT_Stylesheet& styles = LoadStyles(
+        part,
+        R"(<fills><fill><patternFill patternType="solid"><fgColor rgb="FF00FF00"/></patternFill></fill>)"
+        R"(<fill><gradientFill type="path" left="0.5"><stop position="0"><color theme="1"/></stop>)"
+        R"(<stop position="1"><color indexed="9"/></stop></gradientFill></fill><fill><patternFill/></fill></fills>)"
+        R"(<borders count="1"><border diagonalUp="1"><left style="thin"><color auto="1"/></left>)"
+        R"(<start style="thick"/><horizontal style="wavy"/><bottom style="double"/></border></borders>)");
+    const TCT_FillXpgList& fills = styles.GetFills().GetFill();
+    ASSERT_EQ(fills.Count(), 3);
+    const TCT_PatternFill& pattern = fills.GetItem(0).GetPatternFill();
+    EXPECT_EQ(pattern.GetPatternType(), TST_PatternType::Solid);
+    EXPECT_TRUE(pattern.GetFgColor().Assigned());
+    EXPECT_EQ(pattern.GetFgColor().GetRgb(), static_cast<int32_t>(0xFF00FF00));
+    EXPECT_FALSE(pattern.GetBgColor().Assigned());
+    EXPECT_EQ(pattern.GetBgColor().GetRgb(), -1);
+    EXPECT_FALSE(fills.GetItem(0).GetGradientFill().Assigned());
+    const TCT_GradientFill& gradient = fills.GetItem(1).GetGradientFill();
+    EXPECT_EQ(gradient.GetType(), TST_GradientType::Path);
+    EXPECT_EQ(gradient.GetLeft(), 0.5);
+    ASSERT_EQ(gradient.GetStop().Count(), 2);
+    EXPECT_EQ(gradient.GetStop().GetItem(0).GetColor().GetTheme(), 1);
+    EXPECT_EQ(gradient.GetStop().GetItem(1).GetPosition(), 1);
+    EXPECT_TRUE(gradient.GetStop().GetItem(1).GetColor().Assigned());
+    EXPECT_EQ(gradient.GetStop().GetItem(1).GetColor().GetIndexed(), 9);
+    EXPECT_EQ(fills.GetItem(2).GetPatternFill().GetPatternType(), 255);
+
+    ASSERT_EQ(styles.GetBorders().GetBorder().Count(), 1);
+    const TCT_Border& border = styles.GetBorders().GetBorder().GetItem(0);
+    EXPECT_TRUE(border.GetDiagonalUp());
+    EXPECT_TRUE(border.GetOutline());
+    EXPECT_EQ(border.GetLeft().GetStyle(), TST_BorderStyle::Thin);
+    EXPECT_TRUE(border.GetLeft().GetColor().GetAuto());
+    EXPECT_EQ(border.GetBottom().GetStyle(), TST_BorderStyle::Double);
+    EXPECT_TRUE(border.GetHorizontal().Assigned());
+    EXPECT_EQ(border.GetHorizontal().GetStyle(), TST_BorderStyle::None);
+    EXPECT_FALSE(border.GetRight().Assigned());
+    EXPECT_EQ(part.Joined(), R"(Row 0: Unknown Element "start")");
+}
+
+TEST(xpgParserXLSX, AppendsEveryNumberFormatAndReportsStrangeAttributes) {
+    Part part;
+    const TCT_Stylesheet& styles = LoadStyles(
+        part, R"(<numFmts count="1"><numFmt numFmtId="164" formatCode="0.0%"/></numFmts>)"
+              R"(<numFmts size="1" count="1"><numFmt numFmtId="165" formatCode="&quot;x&quot;@" id="2"/></numFmts>)"
+              R"(<dxfs count="1"><dxf><font><i/></font><numFmt numFmtId="166" formatCode="0"/>)"
+              R"(<fill><patternFill><bgColor rgb="FFFF0000"/></patternFill></fill></dxf></dxfs>)");
+    const TCT_NumFmtXpgList& formats = styles.GetNumFmts().GetNumFmt();
+    ASSERT_EQ(formats.Count(), 2);
+    EXPECT_EQ(formats.GetItem(0).GetNumFmtId(), 164);
+    EXPECT_EQ(Utf8(formats.GetItem(0).GetFormatCode()), "0.0%");
+    EXPECT_EQ(formats.GetItem(1).GetNumFmtId(), 165);
+    EXPECT_EQ(Utf8(formats.GetItem(1).GetFormatCode()), "\"x\"@");
+    EXPECT_EQ(styles.GetNumFmts().GetCount(), 1);
+    ASSERT_EQ(styles.GetDxfs().GetDxf().Count(), 1);
+    const TCT_Dxf& dxf = styles.GetDxfs().GetDxf().GetItem(0);
+    EXPECT_TRUE(dxf.GetFont().GetI().GetVal());
+    EXPECT_FALSE(dxf.GetFont().GetB().Assigned());
+    EXPECT_EQ(dxf.GetNumFmt().GetNumFmtId(), 166);
+    EXPECT_EQ(dxf.GetFill().GetPatternFill().GetBgColor().GetRgb(), static_cast<int32_t>(0xFFFF0000));
+    EXPECT_FALSE(dxf.GetBorder().Assigned());
+    EXPECT_EQ(part.Joined(), R"(Row 0: Unknown Attribute "size"|Row 0: Unknown Attribute "id")");
+}
+
+TEST(xpgParserXLSX, ReadsTableStylesAndThePaletteInOrder) {
+    std::string palette;
+    for (int32_t i = 0; i < 64; ++i) {
+        palette += R"(<rgbColor rgb="00)" + std::string(i < 16 ? "0" : "") +
+                   rtl::UnicodeToUtf8(rtl::Format(u"%x", {i})) + R"(0000"/>)";
+    }
+    Part part;
+    const TCT_Stylesheet& styles = LoadStyles(
+        part, R"(<tableStyles count="1" defaultTableStyle="TableStyleMedium2">)"
+              R"(<tableStyle name="Mine" pivot="0" count="2"><tableStyleElement type="headerRow" dxfId="1"/>)"
+              R"(<tableStyleElement type="bogus"/></tableStyle></tableStyles><colors><indexedColors>)" +
+                  palette + R"(</indexedColors><mruColors><color rgb="FF123456"/></mruColors></colors>)");
+    const TCT_TableStyles& tableStyles = styles.GetTableStyles();
+    EXPECT_EQ(Utf8(tableStyles.GetDefaultTableStyle()), "TableStyleMedium2");
+    ASSERT_EQ(tableStyles.GetTableStyle().Count(), 1);
+    const TCT_TableStyle& style = tableStyles.GetTableStyle().GetItem(0);
+    EXPECT_FALSE(style.GetPivot());
+    EXPECT_TRUE(style.GetTable());
+    ASSERT_EQ(style.GetTableStyleElement().Count(), 2);
+    EXPECT_EQ(style.GetTableStyleElement().GetItem(0).GetType(), TST_TableStyleType::HeaderRow);
+    EXPECT_EQ(style.GetTableStyleElement().GetItem(0).GetSize(), 1);
+    EXPECT_EQ(style.GetTableStyleElement().GetItem(0).GetDxfId(), 1);
+    EXPECT_EQ(style.GetTableStyleElement().GetItem(1).GetType(), TST_TableStyleType::WholeTable);
+
+    const TCT_RgbColorXpgList& indexed = styles.GetColors().GetIndexedColors().GetRgbColor();
+    ASSERT_EQ(indexed.Count(), 64);
+    for (int32_t i = 0; i < indexed.Count(); ++i) {
+        EXPECT_EQ(indexed.GetItem(i).GetRgb(), i << 16);
+    }
+    ASSERT_EQ(styles.GetColors().GetMruColors().GetColor().Count(), 1);
+    EXPECT_EQ(styles.GetColors().GetMruColors().GetColor().GetItem(0).GetRgb(), static_cast<int32_t>(0xFF123456));
+    EXPECT_EQ(part.Joined(), "");
+}
+
+TEST(xpgParserXLSX, HandsOutTheColumnsOfEveryColsElementToTheDocument) {
+    Part part;
+    std::vector<std::string> columns;
+    part.Doc.SetOnCol([&](TCT_Col& col) {
+        columns.push_back(std::to_string(col.GetMin()) + "-" + std::to_string(col.GetMax()) + " w" +
+                          std::to_string(col.GetWidth()).substr(0, 4) + " s" + std::to_string(col.GetStyle()) +
+                          (col.GetHidden() ? " hidden" : ""));
+    });
+    part.Load(
+        R"(<worksheet xmlns="MAIN"><cols><col min="1" max="2" width="9.5" style="3" hidden="1"/>)"
+        R"(<col min="3" max="3"/><col max="4" width="2"><x/></col></cols><sheetData/>)"
+        R"(<cols><col min="5" max="5" width="1"/><coll/><col/><col min="7" max="9" style="1"/></cols></worksheet>)");
+    EXPECT_EQ(columns, (std::vector<std::string>{"1-2 w9.50 s3 hidden", "3-3 w0.00 s0", "0-4 w2.00 s0", "5-5 w1.00 s0",
+                                                 "0-0 w0.00 s0", "7-9 w0.00 s1"}));
+    EXPECT_EQ(part.Doc.GetWorksheet().GetCols().Count(), 2);
+    EXPECT_EQ(part.Joined(), R"(Row 0: Unknown Element "coll")");
+}
+
+TEST(xpgParserXLSX, ReadsTheSheetPropertiesInAnyOrderAndPassesOverLaterMembers) {
+    Part part;
+    std::vector<std::string> rows;
+    part.Doc.GetWorksheet().GetSheetData().SetOnRow(
+        [&](TCT_Row& row) { rows.push_back("row " + std::to_string(row.GetR())); });
+    part.Load(
+        R"(<worksheet xmlns="MAIN"><sheetProtection sheet="1" password="CC1A"/><sheetData><row r="1"/></sheetData>)"
+        R"(<sheetViews><sheetView workbookViewId="0"><selection activeCell="B2"/></sheetView></sheetViews>)"
+        R"(<dimension ref="A1:M120"/><sheetFormatPr defaultRowHeight="15" x14ac:dyDescent="0.25")"
+        R"( xmlns:x14ac="urn:x14ac"/><sheetPr codeName="Sheet1" filterMode="1"><tabColor rgb="FFFF0000"/>)"
+        R"(<outlinePr summaryBelow="0"/></sheetPr><sheetCalcPr fullCalcOnLoad="1"/>)"
+        R"(<protectedRanges><protectedRange sqref="A1:B2 D4" name="Edit"/><protectedRange name="Two"/>)"
+        R"(</protectedRanges><phoneticPr fontId="1"/></worksheet>)");
+    const TCT_Worksheet& sheet = part.Doc.GetWorksheet();
+    EXPECT_EQ(rows, std::vector<std::string>{"row 1"});
+    EXPECT_EQ(Utf8(sheet.GetDimension().GetRef()), "A1:M120");
+    EXPECT_EQ(sheet.GetSheetFormatPr().GetDefaultRowHeight(), 15);
+    EXPECT_EQ(sheet.GetSheetFormatPr().GetBaseColWidth(), 8);
+    EXPECT_EQ(Utf8(sheet.GetSheetPr().GetCodeName()), "Sheet1");
+    EXPECT_TRUE(sheet.GetSheetPr().GetFilterMode());
+    EXPECT_TRUE(sheet.GetSheetPr().GetPublished());
+    EXPECT_EQ(sheet.GetSheetPr().GetTabColor().GetRgb(), static_cast<int32_t>(0xFFFF0000));
+    EXPECT_FALSE(sheet.GetSheetPr().GetOutlinePr().GetSummaryBelow());
+    EXPECT_TRUE(sheet.GetSheetPr().GetOutlinePr().GetSummaryRight());
+    EXPECT_FALSE(sheet.GetSheetPr().GetPageSetUpPr().Assigned());
+    EXPECT_TRUE(sheet.GetSheetCalcPr().GetFullCalcOnLoad());
+    ASSERT_EQ(sheet.GetProtectedRanges().GetProtectedRange().Count(), 2);
+    const TCT_ProtectedRange& range = sheet.GetProtectedRanges().GetProtectedRange().GetItem(0);
+    EXPECT_EQ(range.GetSqref().GetCount(), 2);
+    EXPECT_EQ(Utf8(range.GetName()), "Edit");
+    EXPECT_EQ(sheet.GetPhoneticPr().GetFontId(), 1);
+    EXPECT_EQ(part.Joined(), R"(Row 0: Unknown Element "sheetViews"|Row 0: Unknown Attribute "x14ac:dyDescent")");
+}
+
+TEST(xpgParserXLSX, ReadsSheetProtectionWithItsPermissions) {
+    const struct {
+        std::string_view attributes;
+        int32_t password;
+        bool formatCells;
+        bool selectLockedCells;
+        std::string log;
+    } cases[] = {
+        {R"(sheet="1")", 0, true, false, ""},
+        {R"(sheet="1" password="CC1A" formatCells="0" selectLockedCells="1")", 0xCC1A, false, true, ""},
+        {R"(sheet="1" password="xyz")", 0, true, false, ""},
+        {R"(algorithmName="SHA-512" hashValue="aGFzaA==" saltValue="c2FsdA==" spinCount="100000" sheet="1")", 0, true,
+         false,
+         R"(Row 0: Unknown Attribute "algorithmName"|Row 0: Unknown Attribute "hashValue"|)"
+         R"(Row 0: Unknown Attribute "saltValue"|Row 0: Unknown Attribute "spinCount")"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.attributes);
+        Part part;
+        part.Load(R"(<worksheet xmlns="MAIN"><sheetProtection )" + std::string(c.attributes) + "/></worksheet>");
+        const TCT_SheetProtection& protection = part.Doc.GetWorksheet().GetSheetProtection();
+        EXPECT_TRUE(protection.GetSheet());
+        EXPECT_EQ(protection.GetPassword(), c.password);
+        EXPECT_EQ(protection.GetFormatCells(), c.formatCells);
+        EXPECT_TRUE(protection.GetDeleteRows());
+        EXPECT_TRUE(protection.GetInsertColumns());
+        EXPECT_EQ(protection.GetSelectLockedCells(), c.selectLockedCells);
+        EXPECT_FALSE(protection.GetSelectUnlockedCells());
+        EXPECT_EQ(part.Joined(), c.log);
+    }
+}
+
 } // namespace
 } // namespace xls::xpgParserXLSX
