@@ -9,9 +9,12 @@
 #include "xls/core/model/XLSStyleObjects.h"
 #include "xls/core/model/Xc12DataStyleSheet5Common.h"
 #include "xls/core/model/Xc12DataStyleSheet5Fonts.h"
+#include "xls/core/xml/XpgSimpleDOM.h"
 
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <utility>
 
 namespace xls {
 
@@ -83,6 +86,10 @@ public:
     void SetAuthor(TXc12Author* author);
     const rtl::UnicodeString& GetGuid() const { return FGuid; }
     void SetGuid(rtl::UnicodeStringView value) { FGuid = value; }
+    // The note's VML shape element, taken out of the sheet's drawing; nullptr when there is none.
+    TXpgDOMNode* GetShape() const { return FShape.get(); }
+    // Takes the node over, freeing the one held before.
+    void SetShape(std::unique_ptr<TXpgDOMNode> shape) { FShape = std::move(shape); }
     TXc12NoteAnchor& GetNoteAnchor() { return FNoteAnchor; }
     int32_t GetFillColor() const { return FFillColor; }
     void SetFillColor(int32_t value) { FFillColor = value; }
@@ -99,6 +106,7 @@ private:
     int32_t FAuthorId = 0;
     TXc12Author* FAuthor = nullptr; // not owned; one of the owner's authors
     rtl::UnicodeString FGuid;
+    std::unique_ptr<TXpgDOMNode> FShape;
     TXc12NoteAnchor FNoteAnchor{};
     int32_t FFillColor = DefaultFillColor;
 };

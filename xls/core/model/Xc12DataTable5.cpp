@@ -69,6 +69,7 @@ void TXc12Table::Clear() {
     FSortState.Clear();
     FColumns.Clear();
     FStyleInfo.Clear();
+    FExtLst.Clear();
 }
 
 bool TXc12Table::ContainsCell(int32_t col, int32_t row) const {

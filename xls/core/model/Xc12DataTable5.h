@@ -10,6 +10,7 @@
 #include "xls/core/model/XLSStyleObjects.h"
 #include "xls/core/model/Xc12DataAutofilter5.h"
 #include "xls/core/model/Xc12DataLists.h"
+#include "xls/core/xml/XpgSimpleDOM.h"
 
 #include <cstdint>
 
@@ -136,7 +137,7 @@ public:
     explicit TXc12Table(TXLSClassFactory* factory);
 
     // Every field back to its initial value: numbers 0, texts empty, no area, one header row, totals row shown; the
-    // autofilter, sort state and style cleared, the columns freed.
+    // autofilter, sort state and style cleared, the columns and the extension list freed.
     void Clear();
     // The cell lies in the table's area, borders included.
     bool ContainsCell(int32_t col, int32_t row) const;
@@ -192,6 +193,8 @@ public:
     TXc12TableColumns& GetColumns() { return FColumns; }
     const TXc12TableColumns& GetColumns() const { return FColumns; }
     TXc12TableStyleInfo& GetStyleInfo() { return FStyleInfo; }
+    // The table's extLst element as read, kept whole so that it is written back unchanged.
+    TXpgSimpleDOM& GetExtLst() { return FExtLst; }
 
 private:
     TXLSClassFactory* FClassFactory; // not owned
@@ -221,6 +224,7 @@ private:
     TXc12SortState FSortState;
     TXc12TableColumns FColumns;
     TXc12TableStyleInfo FStyleInfo;
+    TXpgSimpleDOM FExtLst;
 };
 
 // The tables of a sheet, with the lookups structured references need.

@@ -46,6 +46,14 @@ void TXc12DataRef::Clear() {
     FRId.clear();
 }
 
+void TXc12DataConsolidate::Clear() {
+    FFunction = 8;
+    FLeftLabels = false;
+    FTopLabels = false;
+    FLink = false;
+    FDataRefs.Clear();
+}
+
 void TXc12CustomProperty::Clear() {
     FName.clear();
     FRId.clear();
@@ -59,10 +67,31 @@ void TXc12IgnoredError::Clear() {
     }
 }
 
+void TXc12OleObject::Clear() {
+    FProgId.clear();
+    FDvAspect = 0;
+    FLink.clear();
+    FOleUpdate = 0;
+    FAutoLoad = false;
+    FShapeId = 0;
+    FRId.clear();
+}
+
 void TXc12Control::Clear() {
     FShapeId = 0;
     FRId.clear();
     FName.clear();
+}
+
+void TXc12WebPublishItem::Clear() {
+    FId = 0;
+    FDivId.clear();
+    FSourceType = 0;
+    FSourceRef.Clear();
+    FSourceObject.clear();
+    FDestinationFile.clear();
+    FTitle.clear();
+    FAutoRepublish = false;
 }
 
 void TXc12CellSmartTagPr::Clear() {

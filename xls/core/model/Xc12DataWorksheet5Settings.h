@@ -1,7 +1,7 @@
 #pragma once
-// The sheet's remaining lists: what-if scenarios with their input cells, the references of a data consolidation,
-// custom properties, ignored error checks, form controls and smart tags. Fields mirror the attributes of the
-// elements of the same names (ECMA-376 Part 1, 18.3.1); every list owns its items.
+// The sheet's remaining lists: what-if scenarios with their input cells, data consolidation with its references,
+// custom properties, ignored error checks, OLE objects, form controls, web publish items and smart tags. Fields mirror
+// the attributes of the elements of the same names (ECMA-376 Part 1, 18.3.1); every list owns its items.
 
 #include "rtl/StringTypes.h"
 #include "xls/core/cells/XLSCellAreas.h"
@@ -118,6 +118,31 @@ private:
 
 using TXc12DataRefs = TXc12OwnedList<TXc12DataRef>;
 
+// How the sheet consolidates data from other ranges, and those ranges.
+class TXc12DataConsolidate : public rtl::TObject {
+public:
+    // Function 8 (sum), no flags, no references.
+    void Clear();
+
+    // Ordinal of ST_DataConsolidateFunction (0 average .. 8 sum .. 10 varp).
+    uint8_t GetFunction() const { return FFunction; }
+    void SetFunction(uint8_t value) { FFunction = value; }
+    bool GetLeftLabels() const { return FLeftLabels; }
+    void SetLeftLabels(bool value) { FLeftLabels = value; }
+    bool GetTopLabels() const { return FTopLabels; }
+    void SetTopLabels(bool value) { FTopLabels = value; }
+    bool GetLink() const { return FLink; }
+    void SetLink(bool value) { FLink = value; }
+    TXc12DataRefs& GetDataRefs() { return FDataRefs; }
+
+private:
+    uint8_t FFunction = 8;
+    bool FLeftLabels = false;
+    bool FTopLabels = false;
+    bool FLink = false;
+    TXc12DataRefs FDataRefs;
+};
+
 // A named custom property of a sheet, whose data is a part of the package.
 class TXc12CustomProperty : public rtl::TObject {
 public:
@@ -175,6 +200,40 @@ private:
 
 using TXc12IgnoredErrors = TXc12OwnedList<TXc12IgnoredError>;
 
+// An embedded or linked OLE object of a sheet.
+class TXc12OleObject : public rtl::TObject {
+public:
+    void Clear();
+
+    const rtl::UnicodeString& GetProgId() const { return FProgId; }
+    void SetProgId(rtl::UnicodeStringView value) { FProgId = value; }
+    // Ordinal of ST_DvAspect (0 content, 1 icon).
+    uint8_t GetDvAspect() const { return FDvAspect; }
+    void SetDvAspect(uint8_t value) { FDvAspect = value; }
+    const rtl::UnicodeString& GetLink() const { return FLink; }
+    void SetLink(rtl::UnicodeStringView value) { FLink = value; }
+    // Ordinal of ST_OleUpdate (0 always, 1 on call).
+    uint8_t GetOleUpdate() const { return FOleUpdate; }
+    void SetOleUpdate(uint8_t value) { FOleUpdate = value; }
+    bool GetAutoLoad() const { return FAutoLoad; }
+    void SetAutoLoad(bool value) { FAutoLoad = value; }
+    int32_t GetShapeId() const { return FShapeId; }
+    void SetShapeId(int32_t value) { FShapeId = value; }
+    const rtl::AnsiString& GetRId() const { return FRId; }
+    void SetRId(std::string_view value) { FRId = value; }
+
+private:
+    rtl::UnicodeString FProgId;
+    uint8_t FDvAspect = 0;
+    rtl::UnicodeString FLink;
+    uint8_t FOleUpdate = 0;
+    bool FAutoLoad = false;
+    int32_t FShapeId = 0;
+    rtl::AnsiString FRId;
+};
+
+using TXc12OleObjects = TXc12OwnedList<TXc12OleObject>;
+
 // A form control of a sheet: its shape and the part that holds its properties.
 class TXc12Control : public rtl::TObject {
 public:
@@ -194,6 +253,42 @@ private:
 };
 
 using TXc12Controls = TXc12OwnedList<TXc12Control>;
+
+// A part of the workbook published as a web page.
+class TXc12WebPublishItem : public rtl::TObject {
+public:
+    void Clear();
+
+    int32_t GetId() const { return FId; }
+    void SetId(int32_t value) { FId = value; }
+    const rtl::UnicodeString& GetDivId() const { return FDivId; }
+    void SetDivId(rtl::UnicodeStringView value) { FDivId = value; }
+    // Ordinal of ST_WebSourceType (0 sheet, 1 printArea, 2 autoFilter, 3 range, 4 chart, 5 pivotTable, 6 query,
+    // 7 label).
+    uint8_t GetSourceType() const { return FSourceType; }
+    void SetSourceType(uint8_t value) { FSourceType = value; }
+    TCellRef& GetSourceRef() { return FSourceRef; }
+    const rtl::UnicodeString& GetSourceObject() const { return FSourceObject; }
+    void SetSourceObject(rtl::UnicodeStringView value) { FSourceObject = value; }
+    const rtl::UnicodeString& GetDestinationFile() const { return FDestinationFile; }
+    void SetDestinationFile(rtl::UnicodeStringView value) { FDestinationFile = value; }
+    const rtl::UnicodeString& GetTitle() const { return FTitle; }
+    void SetTitle(rtl::UnicodeStringView value) { FTitle = value; }
+    bool GetAutoRepublish() const { return FAutoRepublish; }
+    void SetAutoRepublish(bool value) { FAutoRepublish = value; }
+
+private:
+    int32_t FId = 0;
+    rtl::UnicodeString FDivId;
+    uint8_t FSourceType = 0;
+    TCellRef FSourceRef;
+    rtl::UnicodeString FSourceObject;
+    rtl::UnicodeString FDestinationFile;
+    rtl::UnicodeString FTitle;
+    bool FAutoRepublish = false;
+};
+
+using TXc12WebPublishItems = TXc12OwnedList<TXc12WebPublishItem>;
 
 // One property of a smart tag.
 class TXc12CellSmartTagPr : public rtl::TObject {

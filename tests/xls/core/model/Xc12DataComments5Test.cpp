@@ -24,6 +24,26 @@ TEST(Xc12DataComments5, SettingTheCellSetsTheAnchorOnlyOnce) {
     EXPECT_EQ(comment->GetAnchorRow(), 7);
 }
 
+TEST(Xc12DataComments5, TheCommentOwnsTheShapeTakenOutOfTheDrawing) {
+    TXpgSimpleDOM drawing;
+    drawing.LoadFromText(u"<xml><v:shape id=\"_x0000_s1025\"><x:ClientData ObjectType=\"Note\"/></v:shape>"
+                         u"<v:shape id=\"_x0000_s1026\"/></xml>");
+    TXpgDOMNode* document = drawing.Root().FindPath(u"xml", true);
+    TXc12Comments comments(nullptr);
+    TXc12Comment* comment = comments.Add();
+    EXPECT_EQ(comment->GetShape(), nullptr);
+
+    comment->SetShape(document->ExtractChild(0));
+    ASSERT_NE(comment->GetShape(), nullptr);
+    EXPECT_EQ(comment->GetShape()->Attributes().GetStrValue(u"id"), u"_x0000_s1025");
+    EXPECT_NE(comment->GetShape()->FindPath(u"x:ClientData", false), nullptr);
+    EXPECT_EQ(document->GetChildCount(), 1);
+    // The replaced shape is freed (a leak shows under the sanitizer), and the last one goes with the comment.
+    comment->SetShape(document->ExtractChild(0));
+    EXPECT_EQ(comment->GetShape()->Attributes().GetStrValue(u"id"), u"_x0000_s1026");
+    comments.Clear();
+}
+
 TEST(Xc12DataComments5, FindCellGivesTheFirstCommentOfTheCell) {
     TXc12Comments comments(nullptr);
     struct Place {

@@ -118,6 +118,8 @@ TEST(Xc12DataTable5, ClearForgetsEverythingAFileGave) {
     column->SetTotalsRowFunction(1);
     column->GetCalculatedColumnFormula().SetText(u"[@Amount]*2");
     column->GetXmlColumnPr().SetMapId(4);
+    table->GetExtLst().LoadFromText(u"<extLst><ext uri=\"{504A1905-F514-4f6f-8877-14C23A59335A}\"/></extLst>");
+    ASSERT_NE(table->GetExtLst().Root().FindPath(u"extLst/ext", false), nullptr);
 
     column->Clear();
     EXPECT_TRUE(column->GetName().empty());
@@ -137,6 +139,7 @@ TEST(Xc12DataTable5, ClearForgetsEverythingAFileGave) {
     EXPECT_FALSE(table->GetSortState().GetCaseSensitive());
     EXPECT_TRUE(table->GetStyleInfo().GetName().empty());
     EXPECT_EQ(table->GetColumns().Count(), 0);
+    EXPECT_EQ(table->GetExtLst().Root().GetChildCount(), 0);
 }
 
 } // namespace

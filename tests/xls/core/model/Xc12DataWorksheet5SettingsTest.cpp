@@ -71,6 +71,21 @@ TEST(Xc12DataWorksheet5Settings, SmartTagClearsResetTheirFields) {
     EXPECT_EQ(cellTags->GetCell().Row(), 0);
 }
 
+TEST(Xc12DataWorksheet5Settings, DataConsolidationSumsWithNoReferencesUntilToldOtherwise) {
+    TXc12DataConsolidate consolidate;
+    EXPECT_EQ(consolidate.GetFunction(), 8);
+    EXPECT_EQ(consolidate.GetDataRefs().Count(), 0);
+    consolidate.SetFunction(0);
+    consolidate.SetTopLabels(true);
+    consolidate.SetLink(true);
+    consolidate.GetDataRefs().Add()->SetSheet(u"North");
+    consolidate.Clear();
+    EXPECT_EQ(consolidate.GetFunction(), 8);
+    EXPECT_FALSE(consolidate.GetTopLabels());
+    EXPECT_FALSE(consolidate.GetLink());
+    EXPECT_EQ(consolidate.GetDataRefs().Count(), 0);
+}
+
 TEST(Xc12DataWorksheet5Settings, OtherItemsClearToNothing) {
     TXc12DataRefs dataRefs;
     TXc12DataRef* dataRef = dataRefs.Add();
@@ -100,6 +115,38 @@ TEST(Xc12DataWorksheet5Settings, OtherItemsClearToNothing) {
     control->Clear();
     EXPECT_EQ(control->GetShapeId(), 0);
     EXPECT_TRUE(control->GetName().empty());
+
+    TXc12OleObjects oleObjects;
+    TXc12OleObject* oleObject = oleObjects.Add();
+    oleObject->SetProgId(u"Word.Document.12");
+    oleObject->SetDvAspect(1);
+    oleObject->SetOleUpdate(1);
+    oleObject->SetAutoLoad(true);
+    oleObject->SetShapeId(1026);
+    oleObject->SetRId("rId2");
+    oleObject->Clear();
+    EXPECT_TRUE(oleObject->GetProgId().empty());
+    EXPECT_EQ(oleObject->GetDvAspect(), 0);
+    EXPECT_EQ(oleObject->GetOleUpdate(), 0);
+    EXPECT_FALSE(oleObject->GetAutoLoad());
+    EXPECT_EQ(oleObject->GetShapeId(), 0);
+    EXPECT_TRUE(oleObject->GetRId().empty());
+
+    TXc12WebPublishItems webItems;
+    TXc12WebPublishItem* webItem = webItems.Add();
+    webItem->SetId(5);
+    webItem->SetSourceType(3);
+    ASSERT_TRUE(webItem->GetSourceRef().SetFromText(u"D7"));
+    webItem->SetDestinationFile(u"C:\\web\\page.htm");
+    webItem->SetAutoRepublish(true);
+    EXPECT_EQ(webItems.GetItem(0)->GetSourceRef().Col(), 3);
+    webItem->Clear();
+    EXPECT_EQ(webItem->GetId(), 0);
+    EXPECT_EQ(webItem->GetSourceType(), 0);
+    EXPECT_EQ(webItem->GetSourceRef().Col(), 0);
+    EXPECT_EQ(webItem->GetSourceRef().Row(), 0);
+    EXPECT_TRUE(webItem->GetDestinationFile().empty());
+    EXPECT_FALSE(webItem->GetAutoRepublish());
 }
 
 } // namespace
