@@ -14,4 +14,8 @@ std::string MessageOf(const std::function<void()>& action) {
     return "no exception";
 }
 
+std::string Utf8(rtl::UnicodeStringView text) {
+    return rtl::UnicodeToUtf8(text);
+}
+
 } // namespace test_support

@@ -3,6 +3,7 @@
 #include "rtl/CodePages.h"
 #include "rtl/FormatSettings.h"
 #include "rtl/Streams.h"
+#include "tests/support/TestSupport.h"
 
 #include <bit>
 #include <gtest/gtest.h>
@@ -14,9 +15,7 @@ namespace {
 
 constexpr std::string_view MainNs = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
 
-std::string Utf8(rtl::UnicodeStringView text) {
-    return rtl::UnicodeToUtf8(text);
-}
+using test_support::Utf8;
 
 // Replaces MAIN by the SpreadsheetML namespace, so that the test parts stay short.
 std::string Expand(std::string xml) {

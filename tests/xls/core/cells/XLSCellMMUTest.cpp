@@ -22,9 +22,7 @@
 namespace xls {
 namespace {
 
-std::string Utf8(rtl::UnicodeStringView text) {
-    return rtl::UnicodeToUtf8(text);
-}
+using test_support::Utf8;
 
 using test_support::MessageOf;
 

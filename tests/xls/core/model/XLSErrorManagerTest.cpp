@@ -2,6 +2,7 @@
 
 #include "rtl/CodePages.h"
 #include "rtl/Exceptions.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -11,9 +12,7 @@
 namespace xls {
 namespace {
 
-std::string Utf8(rtl::UnicodeStringView text) {
-    return rtl::UnicodeToUtf8(text);
-}
+using test_support::Utf8;
 
 // What a handler received.
 struct THandlerCall {

@@ -2,6 +2,7 @@
 
 #include "rtl/CodePages.h"
 #include "rtl/Exceptions.h"
+#include "tests/support/TestSupport.h"
 
 #include <cmath>
 #include <cstdint>
@@ -12,9 +13,7 @@
 namespace xls {
 namespace {
 
-std::string Utf8(rtl::UnicodeStringView text) {
-    return rtl::UnicodeToUtf8(text);
-}
+using test_support::Utf8;
 
 TEST(XLSUtils, CharPosAndLastCharPos) {
     struct Case {

@@ -3,6 +3,7 @@
 
 #include "rtl/CodePages.h"
 #include "rtl/Exceptions.h"
+#include "tests/support/TestSupport.h"
 #include "xls/core/formula/Xc12Utils5.h"
 #include "xls/core/model/XLSPlatform.h"
 #include "xls/core/model/XLSStyleObjects.h"
@@ -14,9 +15,7 @@
 
 namespace xls::test {
 
-inline std::string Utf8(rtl::UnicodeStringView text) {
-    return rtl::UnicodeToUtf8(text);
-}
+using test_support::Utf8;
 
 // The diagnostic dump of object at level.
 inline std::string DumpOf(const TXLSStyleObject& object, int32_t level = 0) {

@@ -3,6 +3,7 @@
 #include "rtl/CodePages.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Streams.h"
+#include "tests/support/TestSupport.h"
 #include "tests/xls/core/xml/xpgSchemeSample.h"
 
 #include <functional>
@@ -17,9 +18,7 @@ constexpr std::string_view MainNs = "http://schemas.openxmlformats.org/spreadshe
 constexpr std::string_view RelNs = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
 constexpr std::string_view DrawingNs = "http://schemas.openxmlformats.org/drawingml/2006/main";
 
-std::string Utf8(rtl::UnicodeStringView text) {
-    return rtl::UnicodeToUtf8(text);
-}
+using test_support::Utf8;
 
 // Replaces MAIN, REL and DML by the namespaces they stand for, so that the test documents stay short.
 std::string Expand(std::string xml) {
