@@ -24,6 +24,10 @@ constexpr TMessageText MessageTexts[] = {
     {1004, u"File is encrypted, password is wrong."},
     {1005, u"Direct write: Cell columna and row can not be the same as previous"},
     {2001, u"XML read error: \"%s\""},
+    // Damaged parts of a package that the reader works around.
+    {2002, u"Style index out of range \"%s\""},
+    {2003, u"Too few %s in styles part"},
+    {2004, u"Shared string index out of range \"%s\""},
     {3001, u"Can not find Defined Name \"%s\""},
     {3002, u"Circular formula \"%s\""},
     {3003, u"There is allready a sheet with name \"%s\""},
