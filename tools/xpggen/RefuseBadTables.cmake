@@ -44,3 +44,11 @@ expect_refused(short_bits "a double's bits are 16 hexadecimal digits"
                "${valid}class TCT_Sized\n    about Sized.\n    attribute size Size float default 0x3F50\n")
 expect_refused(document_callback_of_a_child "only a stream of a unit with a document has a document callback"
                "${valid}    child other Other TCT_Item document\n")
+expect_refused(unknown_value_list "\"TIntegerXpgList\" is no value list"
+               "${valid}class TCT_Listed\n    about Listed.\n    values n N TIntegerXpgList\n")
+string(REPLACE "val Val int" "val Val text" writable "writes\n${valid}")
+expect_refused(text_child_written "a unit that writes has child and list members only"
+               "${writable}class TCT_Named\n    about Named.\n    textchild name Name\n")
+expect_refused(typed_text_written "a unit that writes has text content of type text only"
+               "${writable}class TCT_Counted\n    about Counted.\n    text Count int\n")
+expect_refused(text_with_extra "unexpected \"hash\"" "${valid}class TCT_Noted\n    about Noted.\n    text Note hash 1\n")

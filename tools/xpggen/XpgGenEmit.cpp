@@ -163,6 +163,78 @@ std::string ResetStatement(const TAttribute& attribute) {
     }
 }
 
+// The C++ type of a text kept in a field.
+std::string TextFieldType(TTextType type) {
+    switch (type) {
+    case TTextType::Int:
+        return "int32_t";
+    case TTextType::Bool:
+        return "bool";
+    case TTextType::Extended:
+        return "long double";
+    case TTextType::Date:
+        return "rtl::TDateTime";
+    case TTextType::Text:
+        break;
+    }
+    return "rtl::UnicodeString";
+}
+
+// The value of the text source as a field of the type takes it.
+std::string TextConversion(TTextType type, const std::string& source) {
+    switch (type) {
+    case TTextType::Int:
+        return "XmlStrToIntDef(" + source + ", 0)";
+    case TTextType::Bool:
+        return "XmlStrToBoolDef(" + source + ", false)";
+    case TTextType::Extended:
+        return "XmlStrToExtendedDef(" + source + ")";
+    case TTextType::Date:
+        return "XmlStrToDateTime(" + source + ")";
+    case TTextType::Text:
+        break;
+    }
+    return source;
+}
+
+// The test of a text field that holds something other than its start value.
+std::string TextAssignedTest(TTextType type, const std::string& field) {
+    switch (type) {
+    case TTextType::Text:
+        return "!" + field + ".empty()";
+    case TTextType::Bool:
+        return field;
+    default:
+        return field + " != 0";
+    }
+}
+
+// The value a typed text field starts with (an empty text needs none).
+std::string TextStartValue(TTextType type) {
+    return type == TTextType::Bool ? "false" : "0";
+}
+
+std::string TextResetStatement(TTextType type, const std::string& field) {
+    return type == TTextType::Text ? field + ".clear();" : field + " = " + TextStartValue(type) + ";";
+}
+
+// The statement that adds the text source to a values member's list.
+std::string ValueAddition(const TMember& member, const std::string& source) {
+    // A string list keeps texts as they are and has no conversion to go through.
+    const std::string add = member.Class == "TStringXpgList" ? ".Add(" : ".AddFromText(";
+    return Field(member.Field) + add + source + ");";
+}
+
+template <class Test>
+bool AnyTextType(const TTable& table, Test test) {
+    return std::any_of(table.Classes.begin(), table.Classes.end(), [&](const TClass& item) {
+        return (!item.TextField.empty() && test(item.TextType)) ||
+               std::any_of(item.Members.begin(), item.Members.end(), [&](const TMember& member) {
+                   return member.Kind == TMemberKind::TextChild && test(member.TextType);
+               });
+    });
+}
+
 template <class Test>
 bool AnyAttribute(const TTable& table, Test test) {
     return std::any_of(table.Classes.begin(), table.Classes.end(), [&](const TClass& item) {
@@ -246,6 +318,9 @@ void THeader::Preamble() {
     }
     FCode.Line();
     std::vector<std::string> includes = {"rtl/StringTypes.h", "xls/core/xml/XpgScheme.h"};
+    if (AnyTextType(FTable, [](TTextType type) { return type == TTextType::Date; })) {
+        includes.push_back("rtl/DateTime.h");
+    }
     includes.insert(includes.end(), FTable.Includes.begin(), FTable.Includes.end());
     std::sort(includes.begin(), includes.end());
     for (const std::string& include : includes) {
@@ -377,17 +452,24 @@ void THeader::CallbackSetter(const TMember& member) {
 }
 
 void THeader::Accessors(const TClass& item) {
-    const auto text = [&](const std::string& field) {
-        FCode.Line("    const rtl::UnicodeString& Get" + CppName(field) + "() const { return " + Field(field) + "; }");
-        FCode.Line("    void Set" + CppName(field) + "(rtl::UnicodeStringView value) { " + Field(field) +
-                   " = value; }");
+    const auto text = [&](const std::string& field, TTextType type) {
+        if (type == TTextType::Text) {
+            FCode.Line("    const rtl::UnicodeString& Get" + CppName(field) + "() const { return " + Field(field) +
+                       "; }");
+            FCode.Line("    void Set" + CppName(field) + "(rtl::UnicodeStringView value) { " + Field(field) +
+                       " = value; }");
+            return;
+        }
+        const std::string valueType = TextFieldType(type);
+        FCode.Line("    " + valueType + " Get" + CppName(field) + "() const { return " + Field(field) + "; }");
+        FCode.Line("    void Set" + CppName(field) + "(" + valueType + " value) { " + Field(field) + " = value; }");
     };
     size_t count = 0;
     for (const TAttribute& attribute : item.Attributes) {
         const std::string type = FieldType(attribute.Type);
         const std::string name = CppName(attribute.Field);
         if (attribute.Type == TAttributeType::Text) {
-            text(attribute.Field);
+            text(attribute.Field, TTextType::Text);
         } else if (attribute.Type == TAttributeType::StringList) {
             FCode.Line("    TStringXpgList& Get" + name + "() { return " + Field(attribute.Field) + "; }");
             FCode.Line("    const TStringXpgList& Get" + name + "() const { return " + Field(attribute.Field) + "; }");
@@ -398,14 +480,19 @@ void THeader::Accessors(const TClass& item) {
         ++count;
     }
     if (!item.TextField.empty()) {
-        text(item.TextField);
+        text(item.TextField, item.TextType);
         ++count;
     }
     for (const TMember& member : item.Members) {
         const std::string name = CppName(member.Field);
         switch (member.Kind) {
         case TMemberKind::TextChild:
-            text(member.Field);
+            text(member.Field, member.TextType);
+            break;
+        case TMemberKind::Values:
+            FCode.Line("    " + member.Class + "& Get" + name + "() { return " + Field(member.Field) + "; }");
+            FCode.Line("    const " + member.Class + "& Get" + name + "() const { return " + Field(member.Field) +
+                       "; }");
             break;
         case TMemberKind::Optional:
             FCode.Line("    " + CppName(member.Class) + "* Get" + name + "() const { return " + Field(member.Field) +
@@ -460,8 +547,12 @@ void THeader::Methods(const TClass& item) {
     if (!item.TextField.empty()) {
         FCode.Line();
         FCode.Line("protected:");
-        FCode.Line("    void SetTextContent(rtl::UnicodeStringView text) override { " + Field(item.TextField) +
-                   " = text; }");
+        if (item.TextType == TTextType::Text) {
+            FCode.Line("    void SetTextContent(rtl::UnicodeStringView text) override { " + Field(item.TextField) +
+                       " = text; }");
+        } else {
+            FCode.Line("    void SetTextContent(rtl::UnicodeStringView text) override;");
+        }
     }
 }
 
@@ -472,12 +563,20 @@ void THeader::Fields(const TClass& item) {
         fields.push_back(FieldType(attribute.Type) + " " + Field(attribute.Field) +
                          (initialised ? " = " + attribute.Default : "") + ";");
     }
+    const auto textField = [&](const std::string& field, TTextType type) {
+        const std::string start = type == TTextType::Text ? "" : " = " + TextStartValue(type);
+        fields.push_back(TextFieldType(type) + " " + Field(field) + start + ";");
+    };
     if (!item.TextField.empty()) {
-        fields.push_back("rtl::UnicodeString " + Field(item.TextField) + ";");
+        textField(item.TextField, item.TextType);
     }
     for (const TMember& member : item.Members) {
         if (member.Kind == TMemberKind::TextChild) {
-            fields.push_back("rtl::UnicodeString " + Field(member.Field) + ";");
+            textField(member.Field, member.TextType);
+            continue;
+        }
+        if (member.Kind == TMemberKind::Values) {
+            fields.push_back(member.Class + " " + Field(member.Field) + ";");
             continue;
         }
         fields.push_back(MemberType(member) + " " + Field(member.Field) + ";");
@@ -542,10 +641,12 @@ public:
 
 private:
     void Preamble();
-    void Enumerations();
+    void ExtendedConversion();
+    void LocalDefinitions();
     void ReportedEnum();
     void Constructor(const TClass& item);
     void Clear(const TClass& item);
+    void SetTextContent(const TClass& item);
     void FindChild(const TClass& item);
     void ChildCase(const TMember& member, const std::string& indent);
     bool HasOccurredValues(const std::string& itemClass) const;
@@ -567,11 +668,14 @@ std::string TSource::Emit() {
     Preamble();
     FCode.Line("namespace xls::" + FTable.Unit + " {");
     FCode.Line();
-    Enumerations();
+    LocalDefinitions();
     for (const TClass& item : FTable.Classes) {
         Constructor(item);
         if (item.HasClear && !item.Custom.contains("Clear")) {
             Clear(item);
+        }
+        if (!item.TextField.empty() && item.TextType != TTextType::Text) {
+            SetTextContent(item);
         }
         if (!item.Members.empty() && !item.Custom.contains("FindChild")) {
             FindChild(item);
@@ -600,10 +704,13 @@ void TSource::Preamble() {
     FCode.Line();
     FCode.Line("#include " + Quoted(FTable.Folder + "/" + FTable.Unit + ".h"));
     FCode.Line();
-    const bool converts = AnyAttribute(FTable, [](const TAttribute& attribute) {
-        return attribute.Type == TAttributeType::Int || attribute.Type == TAttributeType::Bool ||
-               attribute.Type == TAttributeType::Float;
-    });
+    const bool converts = AnyAttribute(FTable,
+                                       [](const TAttribute& attribute) {
+                                           return attribute.Type == TAttributeType::Int ||
+                                                  attribute.Type == TAttributeType::Bool ||
+                                                  attribute.Type == TAttributeType::Float;
+                                       }) ||
+                          AnyTextType(FTable, [](TTextType type) { return type != TTextType::Text; });
     if (converts) {
         FCode.Line("#include \"xls/core/xml/XpgConvert.h\"");
         FCode.Line();
@@ -614,12 +721,26 @@ void TSource::Preamble() {
     }
 }
 
-void TSource::Enumerations() {
-    if (FTable.Enums.empty()) {
+void TSource::ExtendedConversion() {
+    FCode.Line("// An 80-bit float from text; 0 for a text that is no number.");
+    FCode.Line("long double XmlStrToExtendedDef(rtl::UnicodeStringView text) {");
+    FCode.Line("    long double value = 0;");
+    FCode.Line("    return TryXmlStrToFloat(text, value) ? value : 0;");
+    FCode.Line("}");
+    FCode.Line();
+}
+
+// The helpers and enumeration values that only the unit's source sees, then the enumeration table.
+void TSource::LocalDefinitions() {
+    const bool extended = AnyTextType(FTable, [](TTextType type) { return type == TTextType::Extended; });
+    if (FTable.Enums.empty() && !extended) {
         return;
     }
     FCode.Line("namespace {");
     FCode.Line();
+    if (extended) {
+        ExtendedConversion();
+    }
     for (const TEnum& enumeration : FTable.Enums) {
         FCode.Line("constexpr std::u16string_view " + CppName(enumeration.Name) + "Values[] = {");
         size_t width = 0;
@@ -639,6 +760,9 @@ void TSource::Enumerations() {
     }
     FCode.Line("} // namespace");
     FCode.Line();
+    if (FTable.Enums.empty()) {
+        return;
+    }
     FCode.Line("const TEnums& Enums() {");
     FCode.Line("    static const TEnums enums{");
     for (const TEnum& enumeration : FTable.Enums) {
@@ -689,7 +813,7 @@ void TSource::Constructor(const TClass& item) {
         "(owner, " + std::to_string(item.Members.size()) + ", " + std::to_string(item.Attributes.size()) + ")";
     std::vector<std::string> creations;
     for (const TMember& member : item.Members) {
-        if (member.Kind == TMemberKind::Optional || member.Kind == TMemberKind::TextChild) {
+        if (member.Kind == TMemberKind::Optional || !HoldsObject(member)) {
             continue;
         }
         const std::string type = member.Kind == TMemberKind::List ? ListClass(member.Class) : CppName(member.Class);
@@ -717,17 +841,23 @@ void TSource::Constructor(const TClass& item) {
 void TSource::Clear(const TClass& item) {
     Function("void " + CppName(item.Name) + "::Clear()");
     FCode.Line("    SetFlags(0);");
+    if (IsRoot(item)) {
+        FCode.Line("    GetAttributes().Clear();");
+    }
     for (const TAttribute& attribute : item.Attributes) {
         FCode.Line("    " + ResetStatement(attribute));
     }
     if (!item.TextField.empty()) {
-        FCode.Line("    " + Field(item.TextField) + ".clear();");
+        FCode.Line("    " + TextResetStatement(item.TextType, Field(item.TextField)));
     }
     for (const TMember& member : item.Members) {
         const std::string field = Field(member.Field);
         switch (member.Kind) {
         case TMemberKind::TextChild:
-            FCode.Line("    " + field + ".clear();");
+            FCode.Line("    " + TextResetStatement(member.TextType, field));
+            break;
+        case TMemberKind::Values:
+            FCode.Line("    " + field + ".Clear();");
             break;
         case TMemberKind::Optional:
             FCode.Line("    " + field + ".reset();");
@@ -737,6 +867,12 @@ void TSource::Clear(const TClass& item) {
             break;
         }
     }
+    End();
+}
+
+void TSource::SetTextContent(const TClass& item) {
+    Function("void " + CppName(item.Name) + "::SetTextContent(rtl::UnicodeStringView text)");
+    FCode.Line("    " + Field(item.TextField) + " = " + TextConversion(item.TextType, "text") + ";");
     End();
 }
 
@@ -779,7 +915,7 @@ void TSource::FindChild(const TClass& item) {
 void TSource::ChildCase(const TMember& member, const std::string& indent) {
     const std::string field = Field(member.Field);
     FCode.Line(indent + "if (reader.IsElement(" + Quoted(member.XmlName) + ")) {");
-    if (member.Kind != TMemberKind::TextChild && HasOccurredValues(member.Class)) {
+    if (HoldsObject(member) && HasOccurredValues(member.Class)) {
         PresetChildCase(member, indent + "    ");
         FCode.Line(indent + "}");
         return;
@@ -796,7 +932,11 @@ void TSource::ChildCase(const TMember& member, const std::string& indent) {
         FCode.Line(indent + "    return Enter(*" + field + ", reader);");
         break;
     case TMemberKind::TextChild:
-        FCode.Line(indent + "    " + field + " = reader.GetText();");
+        FCode.Line(indent + "    " + field + " = " + TextConversion(member.TextType, "reader.GetText()") + ";");
+        FCode.Line(indent + "    return this;");
+        break;
+    case TMemberKind::Values:
+        FCode.Line(indent + "    " + ValueAddition(member, "reader.GetText()"));
         FCode.Line(indent + "    return this;");
         break;
     default:
@@ -910,7 +1050,10 @@ void TSource::CheckAssigned(const TClass& item) {
             const std::string field = Field(member.Field);
             switch (member.Kind) {
             case TMemberKind::TextChild:
-                FCode.Line("    children += !" + field + ".empty();");
+                FCode.Line("    children += " + TextAssignedTest(member.TextType, field) + ";");
+                break;
+            case TMemberKind::Values:
+                FCode.Line("    children += " + field + ".GetCount();");
                 break;
             case TMemberKind::Optional:
                 FCode.Line("    children += " + field + " ? " + field + "->CheckAssigned() : 0;");
@@ -922,7 +1065,7 @@ void TSource::CheckAssigned(const TClass& item) {
         }
     }
     const std::string attributes = item.Attributes.empty() ? "0" : "attributes";
-    const std::string text = item.TextField.empty() ? "0" : "!" + Field(item.TextField) + ".empty()";
+    const std::string text = item.TextField.empty() ? "0" : TextAssignedTest(item.TextType, Field(item.TextField));
     const std::string children = item.Members.empty() ? "0" : "children";
     FCode.Line("    return SetAssigned(" + attributes + ", " + text + ", " + children + ");");
     End();

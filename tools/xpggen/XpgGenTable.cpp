@@ -31,6 +31,14 @@ constexpr std::array CppKeywords = {
     "xor_eq",
 };
 
+constexpr std::array ValueLists = {"TStringXpgList", "TLongwordXpgList", "TExtendedXpgList", "TTDateTimeXpgList",
+                                   "TBooleanXpgList"};
+
+const std::map<std::string, TTextType> TextTypes = {
+    {"text", TTextType::Text},         {"int", TTextType::Int},   {"bool", TTextType::Bool},
+    {"extended", TTextType::Extended}, {"date", TTextType::Date},
+};
+
 constexpr std::array CustomMethods = {
     "FindChild", "HandleElement", "AssignAttributes", "AssignAttribute", "HandleElementEnd", "CheckAssigned",
     "Clear",     "Write"};
@@ -172,6 +180,11 @@ private:
         } else if (keyword == "text") {
             Need(line, 2);
             item.TextField = line.Tokens[1];
+            size_t next = 2;
+            item.TextType = ReadTextType(line, next);
+            ReadOptions(line, next, {}, [](const std::string&, const std::string&) {});
+        } else if (keyword == "clear") {
+            item.Cleared = true;
         } else if (keyword == "custom") {
             Need(line, 2);
             if (std::find(CustomMethods.begin(), CustomMethods.end(), line.Tokens[1]) == CustomMethods.end()) {
@@ -222,7 +235,8 @@ private:
         static const std::map<std::string, std::pair<TMemberKind, size_t>> kinds = {
             {"child", {TMemberKind::Child, 4}},         {"optional", {TMemberKind::Optional, 4}},
             {"list", {TMemberKind::List, 4}},           {"stream", {TMemberKind::Stream, 5}},
-            {"textchild", {TMemberKind::TextChild, 3}}, {"use", {TMemberKind::Group, 3}},
+            {"textchild", {TMemberKind::TextChild, 3}}, {"values", {TMemberKind::Values, 4}},
+            {"use", {TMemberKind::Group, 3}},
         };
         const auto kind = kinds.find(line.Tokens[0]);
         if (kind == kinds.end()) {
@@ -237,7 +251,9 @@ private:
             member.XmlName = line.Tokens[next++];
         }
         member.Field = line.Tokens[next++];
-        if (member.Kind != TMemberKind::TextChild) {
+        if (member.Kind == TMemberKind::TextChild) {
+            member.TextType = ReadTextType(line, next);
+        } else {
             member.Class = line.Tokens[next++];
         }
         if (member.Kind == TMemberKind::Stream) {
@@ -253,6 +269,18 @@ private:
             }
         });
         return member;
+    }
+
+    // An optional text type at next, which it passes.
+    static TTextType ReadTextType(const TLine& line, size_t& next) {
+        if (next < line.Tokens.size()) {
+            const auto type = TextTypes.find(line.Tokens[next]);
+            if (type != TextTypes.end()) {
+                ++next;
+                return type->second;
+            }
+        }
+        return TTextType::Text;
     }
 
     // Options are a word ("main", "document") or a word with a value ("hash 1266").
@@ -399,6 +427,9 @@ void TReader::CheckClass(const TClass& item) const {
     if (FTable.Writes && !item.TextField.empty() && !item.Members.empty()) {
         Fail(item.Line, "a class that is written has text or children, not both");
     }
+    if (FTable.Writes && item.TextType != TTextType::Text) {
+        Fail(item.Line, "a unit that writes has text content of type text only");
+    }
 }
 
 void TReader::CheckAttribute(const TClass& item, TAttribute& attribute) const {
@@ -462,7 +493,17 @@ std::string TReader::ValueExpression(const TClass& item, const TAttribute& attri
 }
 
 void TReader::CheckMember(const TClass& item, const TMember& member) const {
-    if (member.Kind == TMemberKind::TextChild) {
+    if (item.Kind == TClassKind::Root && member.Kind != TMemberKind::Child) {
+        Fail(member.Line, "the root's members are child lines");
+    }
+    if (FTable.Writes && member.Kind != TMemberKind::Child && member.Kind != TMemberKind::List) {
+        Fail(member.Line, "a unit that writes has child and list members only");
+    }
+    if (member.Kind == TMemberKind::Values &&
+        std::find(ValueLists.begin(), ValueLists.end(), member.Class) == ValueLists.end()) {
+        Fail(member.Line, "\"" + member.Class + "\" is no value list");
+    }
+    if (!HoldsObject(member)) {
         return;
     }
     const TClass* target = FTable.FindClass(member.Class);
@@ -473,20 +514,14 @@ void TReader::CheckMember(const TClass& item, const TMember& member) const {
     if ((target->Kind == TClassKind::Group) != wantsGroup || target->Kind == TClassKind::Root) {
         Fail(member.Line, "\"" + member.Class + (wantsGroup ? "\" is no group" : "\" is no element class"));
     }
-    if (item.Kind == TClassKind::Root && member.Kind != TMemberKind::Child) {
-        Fail(member.Line, "the root's members are child lines");
-    }
-    if (FTable.Writes && member.Kind != TMemberKind::Child && member.Kind != TMemberKind::List) {
-        Fail(member.Line, "a unit that writes has child and list members only");
-    }
 }
 
-// A class is cleared when it is streamed, is cleared by hand, or is a member of a class that is cleared; list items
-// are freed rather than cleared.
+// A class is cleared when it is streamed, asks to be, is cleared by hand, or is a member of a class that is cleared;
+// list items are freed rather than cleared.
 void TReader::MarkCleared() {
     std::vector<std::string> pending;
     for (const TClass& item : FTable.Classes) {
-        if (item.Custom.contains("Clear")) {
+        if (item.Cleared || item.Custom.contains("Clear")) {
             pending.push_back(item.Name);
         }
         for (const TMember& member : item.Members) {
@@ -504,7 +539,7 @@ void TReader::MarkCleared() {
         }
         item.HasClear = true;
         for (const TMember& member : item.Members) {
-            if (member.Kind != TMemberKind::TextChild && member.Kind != TMemberKind::List) {
+            if (HoldsObject(member) && member.Kind != TMemberKind::List) {
                 pending.push_back(member.Class);
             }
         }
@@ -527,6 +562,10 @@ const TEnum* TTable::FindEnum(const std::string& name) const {
 const TClass& TTable::Root() const {
     return *std::find_if(Classes.begin(), Classes.end(),
                          [](const TClass& item) { return item.Kind == TClassKind::Root; });
+}
+
+bool HoldsObject(const TMember& member) {
+    return member.Kind != TMemberKind::TextChild && member.Kind != TMemberKind::Values;
 }
 
 TTable ReadTable(const std::string& path, const std::string& tableFile) {

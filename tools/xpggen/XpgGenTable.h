@@ -29,7 +29,7 @@
 //       occurred: the value the field takes when its element begins, which an element without the attribute
 //                 means; a bool value that is no boolean text also gives it (not for texts and lists)
 //       unknown:  (enum) a value missing from the enumeration is reported and gives the ordinal n
-//   text <field>                       the text content of the element
+//   text <field> [<text type>]         the text content of the element
 //   child <xml name> <field> <class> [main] [hash <n>]    one object, made with its parent; a root's main child is
 //                                                         written even when nothing is assigned
 //   optional <xml name> <field> <class> [hash <n>]         one object, made at its first occurrence
@@ -38,8 +38,18 @@
 //                                      one reused object, cleared at each begin tag and handed to the callback after
 //                                      its end tag; a document callback is set on the document, so that the items of a
 //                                      list all hand their objects to one callback
-//   textchild <xml name> <field> [hash <n>]                the text of a child element, kept in a field
+//   textchild <xml name> <field> [<text type>] [hash <n>]  the text of a child element, kept in a field
+//       text types (default text): text; int (32-bit, 0 for a text that is no integer); bool (false for a text that
+//       is no boolean); extended (an 80-bit float, 0 for a text that is no number); date (a date-time as XML writes
+//       it, 0 for other text)
+//   values <xml name> <field> <value list> [hash <n>]      the text of each occurrence of a child element, added to
+//                                                         a value list: TStringXpgList, TLongwordXpgList (a text
+//                                                         that is no 32-bit integer raises), TExtendedXpgList,
+//                                                         TTDateTimeXpgList, TBooleanXpgList (a text that is no
+//                                                         boolean raises)
 //   use <field> <group>                group members offered after the class's own children
+//   clear                              the class offers Clear, which restores what its constructor made (a root also
+//                                      forgets the document element's attributes); its members are cleared with it
 //   custom <method>                    declared, written by hand: FindChild, HandleElement, AssignAttributes,
 //                                      AssignAttribute, HandleElementEnd, CheckAssigned, Clear, Write
 //   declare <C++ declaration>          a public declaration added to the class
@@ -74,14 +84,19 @@ struct TAttribute {
     std::string Unknown;
 };
 
-enum class TMemberKind { Child, Optional, List, Stream, TextChild, Group };
+// The type of a text kept in a field: the text of an element or of a child element.
+enum class TTextType { Text, Int, Bool, Extended, Date };
+
+enum class TMemberKind { Child, Optional, List, Stream, TextChild, Values, Group };
 
 struct TMember {
     TMemberKind Kind = TMemberKind::Child;
     std::string XmlName;
     std::string Field;
+    // The element class, or the value list of a values member.
     std::string Class;
     std::string Callback;
+    TTextType TextType = TTextType::Text;
     bool Main = false;
     // The callback of a stream is the document's, not the class's.
     bool DocumentCallback = false;
@@ -96,11 +111,15 @@ struct TClass {
     std::string About;
     std::vector<TAttribute> Attributes;
     std::string TextField;
+    TTextType TextType = TTextType::Text;
     std::vector<TMember> Members;
     std::set<std::string> Custom;
     std::vector<std::string> Declarations;
     std::vector<std::string> PrivateDeclarations;
-    // Set by the table's check: the class is cleared for reuse (a streamed object or a member of one).
+    // Asked for by a clear line.
+    bool Cleared = false;
+    // Set by the table's check: the class is cleared for reuse (a streamed object, a class with a clear line, or a
+    // member of one).
     bool HasClear = false;
     int Line = 0;
 };
@@ -138,6 +157,9 @@ struct TTable {
     const TEnum* FindEnum(const std::string& name) const;
     const TClass& Root() const;
 };
+
+// Whether a member holds objects of an element class or group of the table (not texts or values).
+bool HoldsObject(const TMember& member);
 
 // Reads and checks the table in the file at path; tableFile is how the generated files name it. Raises TTableError.
 TTable ReadTable(const std::string& path, const std::string& tableFile);
