@@ -4601,7 +4601,7 @@ int32_t TCT_WebPublishObject::CheckAssigned() {
     return SetAssigned(attributes, 0, 0);
 }
 
-TCT_Worksheet::TCT_Worksheet(TXPGDocBase& owner) : TXPGBase(owner, 10, 0) {
+TCT_Worksheet::TCT_Worksheet(TXPGDocBase& owner) : TXPGBase(owner, 11, 0) {
     FSheetPr = std::make_unique<TCT_SheetPr>(owner);
     FDimension = std::make_unique<TCT_SheetDimension>(owner);
     FSheetFormatPr = std::make_unique<TCT_SheetFormatPr>(owner);
@@ -4610,6 +4610,7 @@ TCT_Worksheet::TCT_Worksheet(TXPGDocBase& owner) : TXPGBase(owner, 10, 0) {
     FSheetCalcPr = std::make_unique<TCT_SheetCalcPr>(owner);
     FSheetProtection = std::make_unique<TCT_SheetProtection>(owner);
     FProtectedRanges = std::make_unique<TCT_ProtectedRanges>(owner);
+    FMergeCells = std::make_unique<TCT_MergeCells>(owner);
     FPhoneticPr = std::make_unique<TCT_PhoneticPr>(owner);
     FExtLst = std::make_unique<TCT_ExtensionList>(owner);
 }
@@ -4658,6 +4659,11 @@ TXPGBase* TCT_Worksheet::FindChild(TXPGReader& reader) {
             return Enter(*FProtectedRanges, reader);
         }
         break;
+    case XpgByteSumHash("mergeCells"):
+        if (reader.IsElement("mergeCells")) {
+            return Enter(*FMergeCells, reader);
+        }
+        break;
     case XpgByteSumHash("phoneticPr"):
         if (reader.IsElement("phoneticPr")) {
             return Enter(*FPhoneticPr, reader);
@@ -4682,6 +4688,7 @@ int32_t TCT_Worksheet::CheckAssigned() {
     children += FSheetCalcPr->CheckAssigned();
     children += FSheetProtection->CheckAssigned();
     children += FProtectedRanges->CheckAssigned();
+    children += FMergeCells->CheckAssigned();
     children += FPhoneticPr->CheckAssigned();
     children += FExtLst->CheckAssigned();
     return SetAssigned(0, 0, children);
@@ -5090,6 +5097,66 @@ int32_t TCT_Col::CheckAssigned() {
     attributes += FPhonetic;
     attributes += FOutlineLevel != 0;
     attributes += FCollapsed;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_MergeCells::TCT_MergeCells(TXPGDocBase& owner) : TXPGBase(owner, 1, 1) {
+    FMergeCell = std::make_unique<TCT_MergeCell>(owner);
+}
+
+TCT_MergeCells::~TCT_MergeCells() = default;
+
+TXPGBase* TCT_MergeCells::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("mergeCell")) {
+        FMergeCell->Clear();
+        return Enter(*FMergeCell, reader);
+    }
+    return nullptr;
+}
+
+void TCT_MergeCells::HandleElementEnd() {
+    if (FMergeCell->Flags() != 0 && FOnMergeCell) {
+        FOnMergeCell(*FMergeCell);
+    }
+    FMergeCell->SetFlags(0);
+}
+
+bool TCT_MergeCells::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("count")) {
+        FCount = XmlStrToIntDef(attribute.Value(), 0);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_MergeCells::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FCount != 0;
+    int32_t children = 0;
+    children += FMergeCell->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_MergeCell::TCT_MergeCell(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_MergeCell::~TCT_MergeCell() = default;
+
+void TCT_MergeCell::Clear() {
+    SetFlags(0);
+    FRef.clear();
+}
+
+bool TCT_MergeCell::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("ref")) {
+        FRef = attribute.Value();
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_MergeCell::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += !FRef.empty();
     return SetAssigned(attributes, 0, 0);
 }
 

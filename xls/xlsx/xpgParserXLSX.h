@@ -911,6 +911,8 @@ class TCT_SheetDimension;
 class TCT_SheetFormatPr;
 class TCT_Cols;
 class TCT_Col;
+class TCT_MergeCells;
+class TCT_MergeCell;
 class TCT_SheetCalcPr;
 class TCT_SheetProtection;
 class TCT_ProtectedRanges;
@@ -3006,6 +3008,7 @@ public:
     TCT_SheetCalcPr& GetSheetCalcPr() const { return *FSheetCalcPr; }
     TCT_SheetProtection& GetSheetProtection() const { return *FSheetProtection; }
     TCT_ProtectedRanges& GetProtectedRanges() const { return *FProtectedRanges; }
+    TCT_MergeCells& GetMergeCells() const { return *FMergeCells; }
     TCT_PhoneticPr& GetPhoneticPr() const { return *FPhoneticPr; }
     TCT_ExtensionList& GetExtLst() const { return *FExtLst; }
 
@@ -3021,6 +3024,7 @@ private:
     std::unique_ptr<TCT_SheetCalcPr> FSheetCalcPr;
     std::unique_ptr<TCT_SheetProtection> FSheetProtection;
     std::unique_ptr<TCT_ProtectedRanges> FProtectedRanges;
+    std::unique_ptr<TCT_MergeCells> FMergeCells;
     std::unique_ptr<TCT_PhoneticPr> FPhoneticPr;
     std::unique_ptr<TCT_ExtensionList> FExtLst;
 };
@@ -3230,6 +3234,45 @@ private:
     bool FPhonetic = false;
     int32_t FOutlineLevel = 0;
     bool FCollapsed = false;
+};
+
+// The merged ranges of the sheet, each handed to OnMergeCell as it ends (they can be very many).
+class TCT_MergeCells : public TXPGBase {
+public:
+    explicit TCT_MergeCells(TXPGDocBase& owner);
+    ~TCT_MergeCells() override;
+
+    int32_t GetCount() const { return FCount; }
+    void SetCount(int32_t value) { FCount = value; }
+    TCT_MergeCell& GetMergeCell() const { return *FMergeCell; }
+    void SetOnMergeCell(std::function<void(TCT_MergeCell&)> handler) { FOnMergeCell = std::move(handler); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    void HandleElementEnd() override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FCount = 0;
+    std::unique_ptr<TCT_MergeCell> FMergeCell;
+    std::function<void(TCT_MergeCell&)> FOnMergeCell;
+};
+
+// One merged range as written, for example B2:D4.
+class TCT_MergeCell : public TXPGBase {
+public:
+    explicit TCT_MergeCell(TXPGDocBase& owner);
+    ~TCT_MergeCell() override;
+
+    const rtl::UnicodeString& GetRef() const { return FRef; }
+    void SetRef(rtl::UnicodeStringView value) { FRef = value; }
+
+    void Clear();
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    rtl::UnicodeString FRef;
 };
 
 // Whether the sheet is calculated in full when it is opened.

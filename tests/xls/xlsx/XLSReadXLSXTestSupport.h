@@ -1,0 +1,145 @@
+#pragma once
+// Small .xlsx packages built from XML texts for the reader's tests, and a workbook model to read them into.
+
+#include "rtl/Streams.h"
+#include "xls/core/model/XLSClassFactory.h"
+#include "xls/core/model/XLSErrorManager.h"
+#include "xls/core/model/Xc12DataWorksheet5.h"
+#include "xls/core/model/Xc12DataWorksheet5CondFmts.h"
+#include "xls/core/model/Xc12Manager5.h"
+#include "xls/core/zip/XLSZip.h"
+#include "xls/xlsx/XLSReadXLSX.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace xls::xlsx_test {
+
+inline constexpr std::string_view MainNs = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
+inline constexpr std::string_view RelNs = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
+inline constexpr std::string_view RelTypes = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
+
+// Makes only what every worksheet needs: its conditional-format list.
+class TReaderTestFactory : public TXLSClassFactory {
+public:
+    std::unique_ptr<rtl::TObject> CreateObject(int32_t kind, rtl::TObject*) override {
+        if (kind == xckConditionalFormats) {
+            return std::make_unique<TFormats>(this);
+        }
+        return nullptr;
+    }
+
+private:
+    class TFormats : public TXc12ConditionalFormattings {
+    public:
+        using TXc12ConditionalFormattings::TXc12ConditionalFormattings;
+
+    protected:
+        std::unique_ptr<TXc12ConditionalFormatting> NewItem() override { return nullptr; }
+    };
+};
+
+// A workbook model that keeps the warnings reported while it is read.
+struct TModel {
+    TXLSErrorManager Errors;
+    TReaderTestFactory Factory;
+    TXc12Manager Manager{&Factory, &Errors};
+
+    TModel() {
+        Manager.CreateParts();
+        Errors.SetSaveToList(true);
+    }
+
+    void Read(const std::string& bytes) {
+        rtl::TStringStream stream(bytes);
+        TXLSReadXLSX(Manager).LoadFromStream(stream);
+    }
+
+    TXc12DataWorksheet& Sheet(int32_t index) const { return *Manager.Worksheets().GetItem(index); }
+
+    std::vector<int32_t> WarningNumbers() const {
+        std::vector<int32_t> numbers;
+        for (const TXLSErrorMessage& message : Errors.Messages()) {
+            numbers.push_back(message.Number);
+        }
+        return numbers;
+    }
+};
+
+// The parts of a package by path; Zip() gives its bytes.
+class TPackage {
+public:
+    // A workbook with the given sheets ("name" -> worksheet body inside <sheetData>) and no other part.
+    static TPackage WithSheets(const std::vector<std::pair<std::string, std::string>>& sheets) {
+        TPackage package;
+        std::string entries;
+        std::string relationships;
+        for (size_t i = 0; i < sheets.size(); ++i) {
+            const std::string n = std::to_string(i + 1);
+            entries += "<sheet name=\"" + sheets[i].first + "\" sheetId=\"" + n + "\" r:id=\"rId" + n + "\"/>";
+            relationships += Relationship("rId" + n, "worksheet", "worksheets/sheet" + n + ".xml");
+            package.SetWorksheet(static_cast<int32_t>(i + 1), "<sheetData>" + sheets[i].second + "</sheetData>");
+        }
+        package.Parts["xl/workbook.xml"] = Workbook(entries);
+        package.WorkbookRels = relationships;
+        return package;
+    }
+
+    static std::string Relationship(const std::string& id, const std::string& type, const std::string& target) {
+        return "<Relationship Id=\"" + id + "\" Type=\"" + std::string(RelTypes) + type + "\" Target=\"" + target +
+               "\"/>";
+    }
+
+    static std::string Workbook(const std::string& sheetEntries, const std::string& before = {}) {
+        return "<workbook xmlns=\"" + std::string(MainNs) + "\" xmlns:r=\"" + std::string(RelNs) + "\">" + before +
+               "<sheets>" + sheetEntries + "</sheets></workbook>";
+    }
+
+    void SetWorksheet(int32_t number, const std::string& body) {
+        Parts["xl/worksheets/sheet" + std::to_string(number) + ".xml"] = "<worksheet xmlns=\"" + std::string(MainNs) +
+                                                                         "\" xmlns:r=\"" + std::string(RelNs) + "\">" +
+                                                                         body + "</worksheet>";
+    }
+
+    void SetSharedStrings(const std::string& items) {
+        Parts["xl/sharedStrings.xml"] = "<sst xmlns=\"" + std::string(MainNs) + "\">" + items + "</sst>";
+        WorkbookRels += Relationship("rIdS", "sharedStrings", "sharedStrings.xml");
+    }
+
+    void SetStyles(const std::string& body) {
+        Parts["xl/styles.xml"] = "<styleSheet xmlns=\"" + std::string(MainNs) + "\">" + body + "</styleSheet>";
+        WorkbookRels += Relationship("rIdT", "styles", "styles.xml");
+    }
+
+    std::string Zip() const {
+        std::map<std::string, std::string> parts = Parts;
+        parts["[Content_Types].xml"] =
+            R"(<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types">)"
+            R"(<Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/>)"
+            R"(<Default Extension="xml" ContentType="application/xml"/></Types>)";
+        parts["_rels/.rels"] = Relationships(Relationship("rId1", "officeDocument", "xl/workbook.xml"));
+        parts["xl/_rels/workbook.xml.rels"] = Relationships(WorkbookRels);
+        rtl::TStringStream out;
+        TXLSZipArchive archive;
+        archive.OpenWrite(out);
+        for (const auto& [path, text] : parts) {
+            rtl::TStringStream data(text);
+            archive.AddFile(rtl::UnicodeString(path.begin(), path.end()), data);
+        }
+        archive.Close();
+        return out.DataString();
+    }
+
+    std::map<std::string, std::string> Parts;
+    std::string WorkbookRels;
+
+private:
+    static std::string Relationships(const std::string& items) {
+        return R"(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)" + items +
+               "</Relationships>";
+    }
+};
+
+} // namespace xls::xlsx_test

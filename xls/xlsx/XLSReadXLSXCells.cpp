@@ -1,0 +1,517 @@
+#include "xls/xlsx/XLSReadXLSXCells.h"
+
+#include "rtl/Exceptions.h"
+#include "rtl/NumberConversions.h"
+#include "xls/core/cells/XLSCellMMU.h"
+#include "xls/core/model/XLSErrorManager.h"
+#include "xls/core/model/Xc12DataSST.h"
+#include "xls/core/model/Xc12DataStyleSheet5.h"
+#include "xls/core/model/Xc12DataWorkbook5.h"
+#include "xls/core/model/Xc12DataWorksheet5.h"
+#include "xls/core/model/Xc12Manager5.h"
+#include "xls/core/xml/XpgConvert.h"
+#include "xls/xlsx/XLSReadXLSXStyles.h"
+#include "xls/xlsx/xpgParserXLSX.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace xls {
+
+using namespace xpgParserXLSX;
+
+namespace {
+
+// The error manager's "Invalid cell reference".
+constexpr int32_t XLSErrorInvalidCellReference = 3004;
+// Serial day of 1904-01-01 in the 1900 date system.
+constexpr double Date1904Offset = 1462;
+// Outline levels a row can have.
+constexpr int32_t XLSMaxOutlineLevel = 7;
+
+constexpr uint8_t FormulaOptionAca = 1;
+constexpr uint8_t FormulaOptionBx = 2;
+constexpr uint8_t FormulaOptionCa = 4;
+
+constexpr uint8_t TableOptionDel1 = 1;
+constexpr uint8_t TableOptionDel2 = 2;
+constexpr uint8_t TableOptionDt2D = 4;
+constexpr uint8_t TableOptionDtr = 8;
+
+TXLSXCellValue MakeBoolean(bool value) {
+    TXLSXCellValue result;
+    result.Kind = TXLSXCellValue::vkBoolean;
+    result.Boolean = value;
+    return result;
+}
+
+TXLSXCellValue MakeFloat(double value) {
+    TXLSXCellValue result;
+    result.Kind = TXLSXCellValue::vkFloat;
+    result.Float = value;
+    return result;
+}
+
+TXLSXCellValue MakeIndexed(TXLSXCellValue::TKind kind, int32_t index) {
+    TXLSXCellValue result;
+    result.Kind = kind;
+    result.Index = index;
+    return result;
+}
+
+TXLSXCellValue MakeString(rtl::UnicodeStringView text) {
+    TXLSXCellValue result;
+    result.Kind = TXLSXCellValue::vkString;
+    result.Text = text;
+    return result;
+}
+
+// A height in points as twentieths of a point, rounded half to even; -1 (no height of its own) for none.
+int16_t RowHeight(double points) {
+    if (!(points > 0)) {
+        return -1;
+    }
+    const double twips = std::nearbyint(points * 20);
+    return static_cast<int16_t>(std::min(twips, static_cast<double>(INT16_MAX)));
+}
+
+uint8_t RowFlags(const TCT_Row& row) {
+    return static_cast<uint8_t>((row.GetHidden() ? XLSRowHidden : 0) |
+                                (row.GetCustomHeight() ? XLSRowCustomHeight : 0) |
+                                (row.GetCollapsed() ? XLSRowCollapsed : 0) | (row.GetThickTop() ? XLSRowThickTop : 0) |
+                                (row.GetThickBot() ? XLSRowThickBottom : 0) | (row.GetPh() ? XLSRowPhonetic : 0));
+}
+
+TXc12ColumnOptions ColumnOptions(const TCT_Col& col) {
+    TXc12ColumnOptions options;
+    const std::pair<bool, TXc12ColumnOption> flags[] = {{col.GetHidden(), xcoHidden},
+                                                        {col.GetBestFit(), xcoBestFit},
+                                                        {col.GetCustomWidth(), xcoCustomWidth},
+                                                        {col.GetPhonetic(), xcoPhonetic},
+                                                        {col.GetCollapsed(), xcoCollapsed}};
+    for (const auto& [set, option] : flags) {
+        if (set) {
+            options.Include(option);
+        }
+    }
+    return options;
+}
+
+uint8_t TableOptions(const TCT_CellFormula& formula) {
+    return static_cast<uint8_t>((formula.GetDt2D() ? TableOptionDt2D : 0) | (formula.GetDtr() ? TableOptionDtr : 0) |
+                                (formula.GetDel1() ? TableOptionDel1 : 0) | (formula.GetDel2() ? TableOptionDel2 : 0));
+}
+
+bool Contains(const TXLSCellAreaRec& area, int32_t col, int32_t row) {
+    return col >= area.Col1 && col <= area.Col2 && row >= area.Row1 && row <= area.Row2;
+}
+
+} // namespace
+
+TXLSReadXLSXCells::TXLSReadXLSXCells(TXc12Manager& manager, TXLSReadXLSXStyles& styles)
+    : FManager(manager), FStyles(styles) {}
+
+void TXLSReadXLSXCells::BeginSheet(TXc12DataWorksheet& sheet) {
+    FSheet = &sheet;
+    FFormulaAreas.clear();
+    FNextRow = 0;
+    FNextCol = 0;
+}
+
+TXLSCellMMU& TXLSReadXLSXCells::Cells() const {
+    return FSheet->GetCells();
+}
+
+void TXLSReadXLSXCells::DoMergeCell(const TCT_MergeCell& cell) {
+    TXLSCellAreaRec area;
+    if (!StrToCellArea(cell.GetRef(), area)) {
+        static_cast<void>(FManager.Errors()->ReportError(cell.GetRef(), XLSErrorInvalidCellReference));
+        return;
+    }
+    FSheet->GetMergedCells().AddRect(area);
+}
+
+int32_t TXLSReadXLSXCells::RowIndex(const TCT_Row& row) const {
+    // A row without r follows the previous one.
+    return row.GetR() > 0 ? row.GetR() - 1 : FNextRow;
+}
+
+bool TXLSReadXLSXCells::CellPosition(const TCT_Row& row, const TCT_Cell& cell, int32_t& col, int32_t& rowIndex) {
+    if (cell.GetR().empty()) {
+        // A cell without r follows the previous cell of its row.
+        col = FNextCol;
+        rowIndex = RowIndex(row);
+    } else if (!ParseCellRef(cell.GetR(), col, rowIndex)) {
+        // Raises unless the error manager takes it; then the cell is left out.
+        static_cast<void>(FManager.Errors()->ReportError(cell.GetR(), XLSErrorInvalidCellReference));
+        return false;
+    }
+    FNextCol = col + 1;
+    return true;
+}
+
+int32_t TXLSReadXLSXCells::CheckedXF(int32_t xf) const {
+    if (xf >= 0 && xf < FManager.StyleSheet().XFs().Count()) {
+        return xf;
+    }
+    FManager.Errors()->ReportWarning(u"s=" + rtl::IntToStr(xf), XLSWarningStyleIndex);
+    return 0;
+}
+
+const TXLSReadXLSXCells::TFormulaArea* TXLSReadXLSXCells::FindFormulaArea(int32_t col, int32_t row) const {
+    for (const TFormulaArea& area : FFormulaAreas) {
+        if (Contains(area.Area, col, row)) {
+            return &area;
+        }
+    }
+    return nullptr;
+}
+
+void TXLSReadXLSXCells::AddFormulaArea(rtl::UnicodeStringView ref, int32_t col, int32_t row, uint8_t memberKind) {
+    TFormulaArea area;
+    if (!ref.empty() && StrToCellArea(ref, area.Area)) {
+        area.MasterCol = col;
+        area.MasterRow = row;
+        area.MemberKind = memberKind;
+        FFormulaAreas.push_back(area);
+    }
+}
+
+void TXLSReadXLSXCells::RegisterFormulaArea(const TCT_Cell& cell, int32_t col, int32_t row) {
+    const TCT_CellFormula& formula = cell.GetF();
+    AddFormulaArea(formula.GetRef(), col, row,
+                   formula.GetT() == TST_CellFormulaType::Array ? XLSFormulaArrayMember : XLSFormulaTableMember);
+}
+
+rtl::UnicodeString TXLSReadXLSXCells::InlineText(const TCT_Rst& rst) {
+    if (rst.GetR().Count() == 0) {
+        return rst.GetT();
+    }
+    rtl::UnicodeString text;
+    for (int32_t i = 0; i < rst.GetR().Count(); ++i) {
+        text += rst.GetR().GetItem(i).GetT();
+    }
+    return text;
+}
+
+TXLSXCellValue TXLSReadXLSXCells::DateValue(rtl::UnicodeStringView text) const {
+    rtl::TDateTime date = 0;
+    if (!TryXmlStrToDateTime(text, date)) {
+        // Shown as written rather than lost.
+        return MakeString(text);
+    }
+    double serial = date;
+    if (FManager.Workbook().GetWorkbookPr().GetDate1904()) {
+        serial -= Date1904Offset;
+    } else if (serial >= 1 && serial < 61) {
+        // The 1900 system counts a 29 February 1900, so its serials before March are one below the calendar's.
+        serial -= 1;
+    }
+    return MakeFloat(serial);
+}
+
+TXLSXCellValue TXLSReadXLSXCells::SharedStringValue(rtl::UnicodeStringView text) const {
+    const int32_t index = XmlStrToIntDef(text, 0);
+    const TXc12DataSST& sst = FManager.SST();
+    if (index >= 0 && index < sst.Count() && sst.Item(index) != nullptr) {
+        return MakeIndexed(TXLSXCellValue::vkSharedString, index);
+    }
+    FManager.Errors()->ReportWarning(text, XLSWarningSharedStringIndex);
+    return MakeIndexed(TXLSXCellValue::vkError, ErrorStrToIndex(u"#REF!"));
+}
+
+TXLSXCellValue TXLSReadXLSXCells::PlainValue(const TCT_Cell& cell) const {
+    const rtl::UnicodeString& v = cell.GetV();
+    if (cell.GetT() == TST_CellType::InlineStr) {
+        return MakeString(cell.GetIs().Assigned() || v.empty() ? InlineText(cell.GetIs()) : v);
+    }
+    if (v.empty()) {
+        return {};
+    }
+    switch (cell.GetT()) {
+    case TST_CellType::B:
+        return MakeBoolean(XmlStrToBoolDef(v, false));
+    case TST_CellType::N:
+        return MakeFloat(XmlStrToFloatDef(v, 0));
+    case TST_CellType::E:
+        return MakeIndexed(TXLSXCellValue::vkError, ErrorStrToIndex(v));
+    case TST_CellType::S:
+        return SharedStringValue(v);
+    case TST_CellType::Str:
+        return MakeString(v);
+    case TST_CellType::D:
+        return DateValue(v);
+    default:
+        return {};
+    }
+}
+
+TXLSXCellValue TXLSReadXLSXCells::FormulaValue(const TCT_Cell& cell) const {
+    const rtl::UnicodeString& v = cell.GetV();
+    switch (cell.GetT()) {
+    case TST_CellType::B:
+        return MakeBoolean(XmlStrToBoolDef(v, false));
+    case TST_CellType::N:
+        return MakeFloat(XmlStrToFloatDef(v, 0));
+    case TST_CellType::E: {
+        // Error values of later versions (#SPILL!, #CALC!) have no index: they keep their text.
+        const int32_t index = ErrorStrToIndex(v);
+        return index > 0 ? MakeIndexed(TXLSXCellValue::vkError, index) : MakeString(v);
+    }
+    case TST_CellType::Str:
+        return MakeString(v);
+    case TST_CellType::D:
+        return DateValue(v);
+    default:
+        throw rtl::Exception(u"Unsupported type of formula cell: " + rtl::IntToStr(cell.GetT()));
+    }
+}
+
+void TXLSReadXLSXCells::SetFormulaResult(const TXLSXCellValue& value) {
+    TXLSFormulaHelper& helper = Cells().FormulaHelper();
+    switch (value.Kind) {
+    case TXLSXCellValue::vkBoolean:
+        helper.SetBooleanResult(value.Boolean);
+        break;
+    case TXLSXCellValue::vkError:
+        helper.SetErrorResult(value.Index);
+        break;
+    case TXLSXCellValue::vkString:
+        helper.SetStringResult(value.Text);
+        break;
+    default:
+        helper.SetFloatResult(value.Float);
+        break;
+    }
+}
+
+void TXLSReadXLSXCells::StoreFormula(const TCT_Cell& cell, int32_t col, int32_t row, int32_t xf) {
+    const TCT_CellFormula& formula = cell.GetF();
+    TXLSFormulaHelper& helper = Cells().FormulaHelper();
+    helper.Clear();
+    helper.SetCell(col, row);
+    helper.SetXF(xf);
+    uint8_t options = (formula.GetBx() ? FormulaOptionBx : 0) | (formula.GetCa() ? FormulaOptionCa : 0);
+    // Formulas keep their text as written: there is no formula encoder yet to compile them.
+    switch (formula.GetT()) {
+    case TST_CellFormulaType::Array:
+        RegisterFormulaArea(cell, col, row);
+        helper.SetFormulaKind(XLSFormulaArray);
+        helper.SetAreaText(formula.GetRef());
+        helper.SetFormulaText(formula.GetText());
+        options |= formula.GetAca() ? FormulaOptionAca : 0;
+        break;
+    case TST_CellFormulaType::DataTable:
+        RegisterFormulaArea(cell, col, row);
+        helper.SetFormulaKind(XLSFormulaDataTable);
+        helper.SetAreaText(formula.GetRef());
+        helper.SetHasTable(true);
+        helper.SetTableOptions(TableOptions(formula));
+        if (!formula.GetR1().empty() && helper.SetTableRef1Text(formula.GetR1()) && !formula.GetR2().empty()) {
+            helper.SetTableRef2Text(formula.GetR2());
+        }
+        break;
+    default:
+        // A shared formula's master keeps its text; a dependent (no text) would need the master's tokens moved to
+        // its own cell, which waits for the formula encoder, so it is stored with its cached result and no formula.
+        helper.SetFormulaText(formula.GetText());
+        break;
+    }
+    helper.SetOptions(options);
+    FManager.Errors()->SetLastError(0);
+    SetFormulaResult(FormulaValue(cell));
+    Cells().StoreFormula();
+}
+
+void TXLSReadXLSXCells::StoreMember(const TCT_Cell& cell, const TFormulaArea& area, int32_t col, int32_t row,
+                                    int32_t xf) {
+    TXLSFormulaHelper& helper = Cells().FormulaHelper();
+    helper.Clear();
+    helper.SetCell(col, row);
+    helper.SetMaster(area.MasterCol, area.MasterRow);
+    helper.SetXF(xf);
+    helper.SetFormulaKind(area.MemberKind);
+    FManager.Errors()->SetLastError(0);
+    SetFormulaResult(FormulaValue(cell));
+    Cells().StoreFormula();
+}
+
+void TXLSReadXLSXCells::StorePlain(const TXLSXCellValue& value, int32_t col, int32_t row, int32_t xf) {
+    TXLSCellMMU& cells = Cells();
+    switch (value.Kind) {
+    case TXLSXCellValue::vkBoolean:
+        cells.StoreBoolean(col, row, xf, value.Boolean);
+        break;
+    case TXLSXCellValue::vkFloat:
+        cells.StoreFloat(col, row, xf, value.Float);
+        break;
+    case TXLSXCellValue::vkError:
+        cells.StoreError(col, row, xf, value.Index);
+        break;
+    case TXLSXCellValue::vkString:
+        cells.StoreString(col, row, value.Text, xf);
+        break;
+    case TXLSXCellValue::vkSharedString:
+        cells.StoreSSTIndex(col, row, xf, value.Index);
+        break;
+    default:
+        cells.StoreBlank(col, row, xf);
+        break;
+    }
+}
+
+void TXLSReadXLSXCells::DoCell(const TCT_Row& row, const TCT_Cell& cell) {
+    ++FCellCount;
+    int32_t col = 0;
+    int32_t rowIndex = 0;
+    if (!CellPosition(row, cell, col, rowIndex)) {
+        return;
+    }
+    const int32_t xf = CheckedXF(cell.GetS());
+    if (cell.GetF().Assigned()) {
+        StoreFormula(cell, col, rowIndex, xf);
+    } else if (const TFormulaArea* area = FindFormulaArea(col, rowIndex)) {
+        StoreMember(cell, *area, col, rowIndex, xf);
+    } else {
+        StorePlain(PlainValue(cell), col, rowIndex, xf);
+    }
+}
+
+void TXLSReadXLSXCells::FireEvent(const TXLSXCellValue& value) {
+    TXLSEventCell& event = FManager.EventCell();
+    switch (value.Kind) {
+    case TXLSXCellValue::vkBoolean:
+        event.SetBoolean(value.Boolean);
+        break;
+    case TXLSXCellValue::vkError:
+        event.SetError(static_cast<uint8_t>(value.Index));
+        break;
+    case TXLSXCellValue::vkString:
+        event.SetString(value.Text);
+        break;
+    case TXLSXCellValue::vkSharedString:
+        event.SetString(FManager.SST().GetString(value.Index));
+        break;
+    default:
+        event.SetFloat(value.Float);
+        break;
+    }
+    FManager.FireReadCell();
+}
+
+void TXLSReadXLSXCells::DoCellEvent(const TCT_Row& row, const TCT_Cell& cell) {
+    ++FCellCount;
+    int32_t col = 0;
+    int32_t rowIndex = 0;
+    if (!CellPosition(row, cell, col, rowIndex)) {
+        return;
+    }
+    const TCT_CellFormula& formula = cell.GetF();
+    const bool isFormula = formula.Assigned();
+    if (isFormula &&
+        (formula.GetT() == TST_CellFormulaType::Array || formula.GetT() == TST_CellFormulaType::DataTable)) {
+        RegisterFormulaArea(cell, col, rowIndex);
+        return;
+    }
+    if (!isFormula && FindFormulaArea(col, rowIndex) != nullptr) {
+        return;
+    }
+    const TXLSXCellValue value = isFormula ? FormulaValue(cell) : PlainValue(cell);
+    if (value.Kind == TXLSXCellValue::vkNone) {
+        return;
+    }
+    TXLSEventCell& event = FManager.EventCell();
+    event.Clear();
+    event.SetSheetIndex(FSheet->Index());
+    event.SetCol(col);
+    event.SetRow(rowIndex);
+    if (isFormula) {
+        // A shared formula's dependent has no text of its own; until formulas can be decoded it is reported with
+        // an empty formula and its cached result.
+        event.SetFormula(formula.GetText());
+        FManager.Errors()->SetLastError(0);
+    }
+    FireEvent(value);
+}
+
+void TXLSReadXLSXCells::AdvanceRow(const TCT_Row& row) {
+    ++FRowCount;
+    FNextRow = RowIndex(row) + 1;
+    FNextCol = 0;
+    // Rows come in ascending order, so areas that end above the next row can take no more members.
+    std::erase_if(FFormulaAreas, [this](const TFormulaArea& area) { return area.Area.Row2 < FNextRow; });
+}
+
+void TXLSReadXLSXCells::DoRow(const TCT_Row& row) {
+    TXLSRowRecord record = Cells().SetRowFormat(RowIndex(row), CheckedXF(row.GetS()));
+    record.SetHeight(RowHeight(row.GetHt()));
+    record.SetFlags(RowFlags(row));
+    record.SetOutlineLevel(static_cast<uint8_t>(std::clamp(row.GetOutlineLevel(), 0, XLSMaxOutlineLevel)));
+    AdvanceRow(row);
+}
+
+void TXLSReadXLSXCells::DoCol(const TCT_Col& col) {
+    // Columns are 1-based in the file; a range reaching past the sheet is cut at its edge.
+    const int32_t first = std::max(col.GetMin(), 1) - 1;
+    const int32_t last = std::min(col.GetMax(), XLSMaxCol + 1) - 1;
+    if (last < first) {
+        return;
+    }
+    TXc12DataStyleSheet& styleSheet = FManager.StyleSheet();
+    TXc12XF* xf = styleSheet.XFs().GetItem(CheckedXF(col.GetStyle()));
+    TXc12Column* column = FSheet->GetColumns().Add(xf);
+    styleSheet.XFEditor().UseXF(xf);
+    column->SetFirstCol(first);
+    column->SetLastCol(last);
+    column->SetWidth(col.GetWidth());
+    column->SetOutlineLevel(std::clamp(col.GetOutlineLevel(), 0, XLSMaxOutlineLevel));
+    column->SetOptions(ColumnOptions(col));
+}
+
+void TXLSReadXLSXCells::ReadRichText(const TCT_Rst& rst, rtl::UnicodeString& text, TXc12DynPhoneticRunArray& phonetic,
+                                     TXc12DynFontRunArray& fonts) {
+    text.clear();
+    phonetic.clear();
+    fonts.clear();
+    const TCT_REltXpgList& runs = rst.GetR();
+    try {
+        for (int32_t i = 0; i < runs.Count(); ++i) {
+            const TCT_RElt& run = runs.GetItem(i);
+            const bool hasProperties = run.GetRPr().Assigned();
+            // A first run without properties shows in the cell's own font and needs no font run.
+            if (i > 0 || hasProperties) {
+                fonts.push_back(
+                    {static_cast<int32_t>(text.size()), hasProperties ? FStyles.ReadRunFont(run.GetRPr()) : nullptr});
+            }
+            text += run.GetT();
+        }
+    } catch (...) {
+        FManager.StyleSheet().XFEditor().ReleaseFontRuns(fonts);
+        fonts.clear();
+        throw;
+    }
+    for (int32_t i = 0; i < rst.GetRPh().Count(); ++i) {
+        const TCT_PhoneticRun& run = rst.GetRPh().GetItem(i);
+        phonetic.push_back({run.GetSb(), run.GetEb(), run.GetT()});
+    }
+}
+
+void TXLSReadXLSXCells::DoSharedString(const TCT_Rst& item) {
+    TXc12DataSST& sst = FManager.SST();
+    if (item.GetR().Count() == 0) {
+        sst.AddString(item.GetT());
+        return;
+    }
+    rtl::UnicodeString text;
+    TXc12DynPhoneticRunArray phonetic;
+    TXc12DynFontRunArray fonts;
+    ReadRichText(item, text, phonetic, fonts);
+    try {
+        sst.AddFormattedString(text, fonts);
+    } catch (...) {
+        FManager.StyleSheet().XFEditor().ReleaseFontRuns(fonts);
+        throw;
+    }
+}
+
+} // namespace xls

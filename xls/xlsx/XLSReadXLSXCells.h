@@ -1,0 +1,124 @@
+#pragma once
+// The streaming callbacks that carry a package's cells, rows, columns and shared strings into the workbook model:
+// each element is copied into the current sheet's cell store (or, in direct-read mode, handed to the read-cell
+// event) as it ends, so no cell is ever held as an element object. Elements without a reference follow the
+// previous row or cell; damaged values (a shared-string index that names no string, a cell format that does not
+// exist) become warnings and the rest of the sheet still reads.
+
+#include "rtl/StringTypes.h"
+#include "xls/core/formula/Xc12Utils5.h"
+#include "xls/core/model/Xc12DataStyleSheet5Fonts.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace xls {
+
+class TXc12Manager;
+class TXc12DataWorksheet;
+class TXLSCellMMU;
+class TXLSReadXLSXStyles;
+
+namespace xpgParserXLSX {
+class TCT_Cell;
+class TCT_Col;
+class TCT_MergeCell;
+class TCT_Row;
+class TCT_Rst;
+} // namespace xpgParserXLSX
+
+// A cell of type s whose index names no string of the shared-string table.
+inline constexpr int32_t XLSWarningSharedStringIndex = 2004;
+
+// The value a cell element carries, decided once from its type and texts.
+struct TXLSXCellValue {
+    enum TKind : uint8_t { vkNone, vkBoolean, vkFloat, vkError, vkString, vkSharedString };
+
+    TKind Kind = vkNone;
+    bool Boolean = false;
+    double Float = 0;
+    // An error index of XLSErrorTexts, or the shared-string index.
+    int32_t Index = 0;
+    rtl::UnicodeString Text;
+};
+
+// Copies the sheet data and shared-string elements of one read into the model.
+class TXLSReadXLSXCells {
+public:
+    // Neither reference is owned; both must outlive the callbacks.
+    TXLSReadXLSXCells(TXc12Manager& manager, TXLSReadXLSXStyles& styles);
+
+    // Starts a worksheet: the array and data-table areas and the positions of the previous sheet are forgotten.
+    void BeginSheet(TXc12DataWorksheet& sheet);
+
+    // A cell of row stored in the cell store.
+    void DoCell(const xpgParserXLSX::TCT_Row& row, const xpgParserXLSX::TCT_Cell& cell);
+    // A cell of row handed to the read-cell event; nothing is stored.
+    void DoCellEvent(const xpgParserXLSX::TCT_Row& row, const xpgParserXLSX::TCT_Cell& cell);
+    // A row, after its cells: its row record.
+    void DoRow(const xpgParserXLSX::TCT_Row& row);
+    // A row in direct-read mode: only the place of the next row without a reference.
+    void AdvanceRow(const xpgParserXLSX::TCT_Row& row);
+    void DoCol(const xpgParserXLSX::TCT_Col& col);
+    // A merged range, appended without an overlap test; a range that names no cells is reported as an invalid
+    // reference (and left out when the error manager takes it).
+    void DoMergeCell(const xpgParserXLSX::TCT_MergeCell& cell);
+    // One item of the shared-string part, appended in file order so that its position is its index.
+    void DoSharedString(const xpgParserXLSX::TCT_Rst& item);
+    // The text of a rich text and its runs. Each font run holds one use of its style-sheet font.
+    void ReadRichText(const xpgParserXLSX::TCT_Rst& rst, rtl::UnicodeString& text, TXc12DynPhoneticRunArray& phonetic,
+                      TXc12DynFontRunArray& fonts);
+
+    // Cells and rows delivered since construction.
+    int32_t CellCount() const { return FCellCount; }
+    int32_t RowCount() const { return FRowCount; }
+
+private:
+    // An array formula's or data table's area, with its master cell and the kind its other cells get.
+    struct TFormulaArea {
+        TXLSCellAreaRec Area;
+        int32_t MasterCol = 0;
+        int32_t MasterRow = 0;
+        uint8_t MemberKind = 0;
+    };
+
+    TXLSCellMMU& Cells() const;
+    int32_t RowIndex(const xpgParserXLSX::TCT_Row& row) const;
+    // The cell's position from its reference, or the one after the previous cell; false for a reference that
+    // names no cell (reported as an error, which raises unless the error manager takes it).
+    bool CellPosition(const xpgParserXLSX::TCT_Row& row, const xpgParserXLSX::TCT_Cell& cell, int32_t& col,
+                      int32_t& rowIndex);
+    // xf when the style sheet has such a cell format, else 0 after a warning.
+    int32_t CheckedXF(int32_t xf) const;
+    const TFormulaArea* FindFormulaArea(int32_t col, int32_t row) const;
+    // Remembers the area of an array formula or data table whose master is at (col, row).
+    void AddFormulaArea(rtl::UnicodeStringView ref, int32_t col, int32_t row, uint8_t memberKind);
+    void RegisterFormulaArea(const xpgParserXLSX::TCT_Cell& cell, int32_t col, int32_t row);
+
+    // The value of a plain cell; vkSharedString only for an index the table holds.
+    TXLSXCellValue PlainValue(const xpgParserXLSX::TCT_Cell& cell) const;
+    // The cached result of a formula cell or of a member of an array formula or data table.
+    TXLSXCellValue FormulaValue(const xpgParserXLSX::TCT_Cell& cell) const;
+    TXLSXCellValue DateValue(rtl::UnicodeStringView text) const;
+    TXLSXCellValue SharedStringValue(rtl::UnicodeStringView text) const;
+    static rtl::UnicodeString InlineText(const xpgParserXLSX::TCT_Rst& rst);
+
+    void StoreFormula(const xpgParserXLSX::TCT_Cell& cell, int32_t col, int32_t row, int32_t xf);
+    void StoreMember(const xpgParserXLSX::TCT_Cell& cell, const TFormulaArea& area, int32_t col, int32_t row,
+                     int32_t xf);
+    void SetFormulaResult(const TXLSXCellValue& value);
+    void StorePlain(const TXLSXCellValue& value, int32_t col, int32_t row, int32_t xf);
+    void FireEvent(const TXLSXCellValue& value);
+
+    TXc12Manager& FManager;
+    TXLSReadXLSXStyles& FStyles;
+    TXc12DataWorksheet* FSheet = nullptr; // not owned
+    std::vector<TFormulaArea> FFormulaAreas;
+    // Where the next row or cell without a reference goes.
+    int32_t FNextRow = 0;
+    int32_t FNextCol = 0;
+    int32_t FCellCount = 0;
+    int32_t FRowCount = 0;
+};
+
+} // namespace xls
