@@ -94,7 +94,9 @@ void ReadSheetEntries(const TCT_Sheets& element, TXc12Sheets& sheets) {
         sheet->SetSheetId(item.GetSheetId());
         // A state text that is no state leaves the sheet visible.
         const uint8_t state = item.GetState();
-        sheet->SetState(state <= TST_SheetState::VeryHidden ? state : uint8_t{TST_SheetState::Visible});
+        sheet->SetState(state <= static_cast<uint8_t>(TST_SheetState::VeryHidden)
+                            ? state
+                            : static_cast<uint8_t>(TST_SheetState::Visible));
         sheet->SetRId(rtl::UnicodeToAnsi(item.GetId()));
     }
 }

@@ -141,6 +141,8 @@ public:
     // Ends a read: indexed colours refreshed from the palette, the shared-string lookup rebuilt, the after-read
     // event raised.
     void AfterRead();
+    // Ends a read that failed: only the reading flag is cleared; nothing is refreshed and no event is raised.
+    void CancelRead() { FReading = false; }
     void FireReadCell();
     // The position of the table named name (any case) in the table list of the first sheet that has one; sets
     // tables and sheetIndex then. -1, and the outputs untouched, when no sheet has such a table.
