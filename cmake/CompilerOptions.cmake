@@ -13,6 +13,11 @@ if(TALLYVANE_SANITIZE)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
+# Fuzzing (clang only): every library is instrumented for coverage; the fuzz targets link libFuzzer's main.
+if(TALLYVANE_FUZZ)
+    add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 # Appends to OUTPUT_VARIABLE the sources of UNITS that have platform code: Unit.cpp with Unit_win.cpp or Unit_posix.cpp.
 function(tallyvane_platform_sources output_variable)
     if(WIN32)

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 readonly packages=(
-    cmake ninja-build g++ make clang-format
+    cmake ninja-build g++ make clang-format clang libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     zlib1g-dev libz-mingw-w64-dev

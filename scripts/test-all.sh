@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds every preset and runs every test: natively under AddressSanitizer and UndefinedBehaviorSanitizer, and the
 # Windows build under Wine. The 32-bit Windows build is compiled only (32-bit programs cannot run on these machines).
+# The libFuzzer targets are built and each runs briefly over its seed inputs (scripts/fuzz-smoke.sh).
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -37,11 +38,12 @@ test_preset() {
     rm -f "$log"
 }
 
-for preset in native-asan windows windows-i686; do
+for preset in native-asan windows windows-i686 fuzz; do
     build_preset "$preset"
 done
 test_preset native-asan
 test_preset windows
+run_step scripts/fuzz-smoke.sh
 
 echo
 if ((${#failed_steps[@]} > 0)); then

@@ -1,0 +1,59 @@
+// Reads the generated sales list (200,001 rows by 13 columns; bench/sales/make_sales_list.py, written by `make bench`
+// to build/bench-data/sales-200k.xlsx, or the file named by TALLYVANE_SALES_LIST) through the import's calls: Read,
+// then every cell's type and its number or text.
+
+#include "rtl/CodePages.h"
+#include "xls/core/api/XLSSpreadsheet.h"
+#include "xls/core/api/XLSWorksheet.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+std::string SalesListPath() {
+    const char* path = std::getenv("TALLYVANE_SALES_LIST");
+    return path != nullptr ? path : "build/bench-data/sales-200k.xlsx";
+}
+
+int64_t VisitCells(xls::TXLSWorksheet& sheet) {
+    int64_t cells = 0;
+    sheet.CalcDimensions();
+    for (int32_t row = sheet.GetFirstRow(); row <= sheet.GetLastRow(); ++row) {
+        for (int32_t col = sheet.GetFirstCol(); col <= sheet.GetLastCol(); ++col) {
+            const int32_t kind = sheet.GetCellType(col, row);
+            if (kind == 5 || kind == 6) {
+                benchmark::DoNotOptimize(sheet.GetAsFloat(col, row));
+            } else if (kind > 1) {
+                benchmark::DoNotOptimize(sheet.GetAsString(col, row));
+            }
+            cells += kind > 1 ? 1 : 0;
+        }
+    }
+    return cells;
+}
+
+void BM_ReadSalesList(benchmark::State& state) {
+    const std::string path = SalesListPath();
+    if (!std::filesystem::exists(path)) {
+        state.SkipWithError(("no sales list at " + path + ": run `make bench`").c_str());
+        return;
+    }
+    int64_t cells = 0;
+    for (auto _ : state) {
+        xls::TXLSSpreadsheet book(nullptr);
+        book.SetFilename(rtl::Utf8ToUnicode(path));
+        book.Read();
+        cells = VisitCells(*book.GetSheet(0));
+    }
+    state.counters["cells"] = static_cast<double>(cells);
+    state.counters["cells/s"] =
+        benchmark::Counter(static_cast<double>(cells), benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_ReadSalesList)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
+
+BENCHMARK_MAIN();

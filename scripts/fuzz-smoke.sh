@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Runs each libFuzzer target of build/fuzz for a short while, starting from its seed inputs: the committed fixtures
+# and, when present, the shared corpus of real workbooks. A crash, leak or timeout fails the run and leaves the input
+# in build/fuzz/artifacts. For a real fuzzing session give a longer FUZZ_SECONDS and keep the corpus folder:
+#   FUZZ_SECONDS=600 scripts/fuzz-smoke.sh xlsx_fuzz
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+seconds=${FUZZ_SECONDS:-20}
+corpus_root=../shared/corpus
+artifacts=build/fuzz/artifacts
+mkdir -p "$artifacts"
+
+# The seed folders of a target: xml gets the XML parts of the fixture packages, the others whole files.
+seeds_for() {
+    local target=$1 seeds=build/fuzz/seeds/$1
+    rm -rf "$seeds" && mkdir -p "$seeds"
+    local files
+    files=$(find tests/data -type f \( -name '*.xlsx' -o -name '*.zip' \); \
+        [[ -d $corpus_root ]] && find "$corpus_root" -type f \( -name '*.xlsx' -o -name '*.xlsm' \) -size -256k)
+    local n=0
+    for file in $files; do
+        n=$((n + 1))
+        if [[ $target == xml_fuzz ]]; then
+            mkdir -p "$seeds/$n" && (cd "$seeds/$n" && unzip -qo "$OLDPWD/$file" '*.xml' '*.rels' 2>/dev/null || true)
+        else
+            cp "$file" "$seeds/$n"
+        fi
+    done
+    echo "$seeds"
+}
+
+targets=("$@")
+((${#targets[@]} > 0)) || targets=(zip_fuzz xml_fuzz xlsx_fuzz)
+for target in "${targets[@]}"; do
+    program=build/fuzz/fuzz/$target
+    [[ -x $program ]] || { echo "missing $program"; exit 1; }
+    seeds=$(seeds_for "$target")
+    mkdir -p "build/fuzz/corpus/$target"
+    echo "==> $target for ${seconds}s"
+    "$program" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=20 -print_final_stats=1 \
+        -artifact_prefix="$artifacts/$target-" "build/fuzz/corpus/$target" "$seeds" 2>&1 | tail -n 12
+done
