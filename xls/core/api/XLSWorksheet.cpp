@@ -48,11 +48,6 @@ int32_t PositiveNumber(rtl::UnicodeStringView digits) {
 
 } // namespace
 
-const rtl::TMetaclass& XLSDataWorksheetClass() {
-    static const rtl::TMetaclass metaclass(u"TXc12DataWorksheet", &rtl::TObject::StaticClass(), nullptr);
-    return metaclass;
-}
-
 TXLSWorksheet::TXLSWorksheet(TXc12DataWorksheet* dataWorksheet, TXc12Manager* manager)
     : FManager(manager), FDataSheet(dataWorksheet), FCells(&dataWorksheet->GetCells()) {}
 
@@ -184,7 +179,7 @@ const rtl::UnicodeString& TXLSWorksheet::GetName() const {
 }
 
 rtl::TObject* TXLSWorksheet::GetObject(const rtl::TMetaclass& metaclass) {
-    return metaclass == XLSDataWorksheetClass() ? FDataSheet : nullptr;
+    return metaclass == TXc12DataWorksheet::StaticClass() ? FDataSheet : nullptr;
 }
 
 } // namespace xls

@@ -17,9 +17,6 @@ class TXc12Manager;
 // The text of a cell operation asked of a cell that is not there or is of another kind.
 inline constexpr char16_t XLSCellMissingOrWrongType[] = u"Cell is missing/is of wrong type";
 
-// The class GetObject answers the data worksheet for: the model's sheet class declares no metaclass of its own.
-const rtl::TMetaclass& XLSDataWorksheetClass();
-
 // One model worksheet as the facade offers it; its index is the sheet's position in the workbook.
 class TXLSWorksheet : public TIndexObject {
 public:
@@ -52,7 +49,7 @@ public:
     bool IsEmpty();
     const rtl::UnicodeString& GetName() const;
 
-    // The data worksheet for XLSDataWorksheetClass(), nullptr for any other class.
+    // The data worksheet for TXc12DataWorksheet::StaticClass(), nullptr for any other class.
     rtl::TObject* GetObject(const rtl::TMetaclass& metaclass) override;
 
 private:

@@ -3,6 +3,7 @@
 // setting a package or binary workbook carries; the list finds sheets by name and empties the cell-wide tables with
 // them.
 
+#include "rtl/Metaclass.h"
 #include "rtl/StringTypes.h"
 #include "xls/core/cells/XLSCellAreas.h"
 #include "xls/core/cells/XLSCellMMU.h"
@@ -40,6 +41,7 @@ enum TXc12SheetState : uint8_t {
 
 // One sheet of the workbook model with everything it owns.
 class TXc12DataWorksheet : public TIndexObject {
+    RTL_DECLARE_CLASS(TXc12DataWorksheet, TIndexObject)
 public:
     // The class factory makes the facade's classes of the hyperlinks, merged cells, autofilter, conditional formats,
     // data validations and drawing document; a factory that makes no conditional formats raises EInvalidCast. None of

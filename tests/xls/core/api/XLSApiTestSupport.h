@@ -23,7 +23,7 @@ inline TSpreadsheetPtr NewSpreadsheet() {
 }
 
 inline TXc12DataWorksheet& DataSheet(TXLSWorksheet& sheet) {
-    return *static_cast<TXc12DataWorksheet*>(sheet.GetObject(XLSDataWorksheetClass()));
+    return *static_cast<TXc12DataWorksheet*>(sheet.GetObject(TXc12DataWorksheet::StaticClass()));
 }
 
 inline TXLSCellMMU& Cells(TXLSWorksheet& sheet) {

@@ -331,7 +331,7 @@ TEST(XLSWorksheet, GetObjectGivesTheDataWorksheetOnly) {
     auto book = NewSpreadsheet();
     TXLSWorksheet& sheet = *book->GetSheet(0);
     TXc12DataWorksheet* data = book->GetManager()->Worksheets().GetItem(0);
-    EXPECT_EQ(sheet.GetObject(XLSDataWorksheetClass()), data);
+    EXPECT_EQ(sheet.GetObject(TXc12DataWorksheet::StaticClass()), data);
     EXPECT_EQ(sheet.GetObject(rtl::TObject::StaticClass()), nullptr);
     EXPECT_EQ(Utf8(sheet.GetName()), "Sheet1");
 }
