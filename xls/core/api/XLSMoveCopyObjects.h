@@ -11,18 +11,33 @@ namespace xls {
 // The text every move-copy item raises from Assign.
 inline constexpr char16_t XLSAssignNotImplemented[] = u"Assign not implemented";
 
-// A data validation whose ranges follow the cells.
-class TXLSDataValidation : public TXc12DataValidation {
+[[noreturn]] void RaiseAssignNotImplemented();
+
+// The move-copy operations of a model item whose ranges (GetRanges) follow the cells.
+template <class TItem>
+class TXLSRangesFollowCells : public TItem {
 public:
-    bool Intersects(const TXLSCellAreaRec& rect) const override;
-    void CopyCells(const TXLSCellAreaRec& rect, int32_t colOffset, int32_t rowOffset) override;
-    void DeleteCells(const TXLSCellAreaRec& rect) override;
-    // A validation is never clipped: it keeps its ranges.
-    void ClipTo(const TXLSCellAreaRec& rect) override;
-    void Offset(int32_t colOffset, int32_t rowOffset) override;
-    void MoveCells(const TXLSCellAreaRec& rect, int32_t colOffset, int32_t rowOffset) override;
+    bool Intersects(const TXLSCellAreaRec& rect) const override {
+        return this->GetRanges().Intersects(rect.Col1, rect.Row1, rect.Col2, rect.Row2);
+    }
+    void CopyCells(const TXLSCellAreaRec& rect, int32_t colOffset, int32_t rowOffset) override {
+        this->GetRanges().CopyCells(rect, colOffset, rowOffset);
+    }
+    void DeleteCells(const TXLSCellAreaRec& rect) override { this->GetRanges().DeleteCells(rect); }
+    void ClipTo(const TXLSCellAreaRec& rect) override { static_cast<void>(this->GetRanges().ClipTo(rect)); }
+    void Offset(int32_t colOffset, int32_t rowOffset) override { this->GetRanges().Offset(colOffset, rowOffset); }
+    void MoveCells(const TXLSCellAreaRec& rect, int32_t colOffset, int32_t rowOffset) override {
+        this->GetRanges().MoveCells(rect, colOffset, rowOffset);
+    }
     // Raises XLSAssignNotImplemented.
-    void Assign(const TXLSMoveCopyItem& source) override;
+    void Assign(const TXLSMoveCopyItem& /*source*/) override { RaiseAssignNotImplemented(); }
+};
+
+// A data validation whose ranges follow the cells.
+class TXLSDataValidation : public TXLSRangesFollowCells<TXc12DataValidation> {
+public:
+    // A validation is never clipped: it keeps its ranges.
+    void ClipTo(const TXLSCellAreaRec& /*rect*/) override {}
 };
 
 // The data validations of a sheet as the class factory makes them.
@@ -32,17 +47,7 @@ public:
 };
 
 // A conditional format whose ranges follow the cells.
-class TXLSConditionalFormat : public TXc12ConditionalFormatting {
-public:
-    bool Intersects(const TXLSCellAreaRec& rect) const override;
-    void CopyCells(const TXLSCellAreaRec& rect, int32_t colOffset, int32_t rowOffset) override;
-    void DeleteCells(const TXLSCellAreaRec& rect) override;
-    void ClipTo(const TXLSCellAreaRec& rect) override;
-    void Offset(int32_t colOffset, int32_t rowOffset) override;
-    void MoveCells(const TXLSCellAreaRec& rect, int32_t colOffset, int32_t rowOffset) override;
-    // Raises XLSAssignNotImplemented.
-    void Assign(const TXLSMoveCopyItem& source) override;
-};
+class TXLSConditionalFormat : public TXLSRangesFollowCells<TXc12ConditionalFormatting> {};
 
 // The conditional formats of a sheet; its items come from the class factory.
 class TXLSConditionalFormats : public TXc12ConditionalFormattings {

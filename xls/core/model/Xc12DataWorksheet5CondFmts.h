@@ -207,6 +207,7 @@ public:
     bool GetPivot() const { return FPivot; }
     void SetPivot(bool value) { FPivot = value; }
     TCellAreas& GetRanges() { return FRanges; }
+    const TCellAreas& GetRanges() const { return FRanges; }
     TXc12CfRules& GetRules() { return FRules; }
 
 private:
@@ -273,6 +274,7 @@ public:
     const rtl::UnicodeString& GetPrompt() const { return FPrompt; }
     void SetPrompt(rtl::UnicodeStringView value) { FPrompt = value; }
     TCellAreas& GetRanges() { return FRanges; }
+    const TCellAreas& GetRanges() const { return FRanges; }
     const rtl::UnicodeString& GetFormula1() const { return FFormula1; }
     void SetFormula1(rtl::UnicodeStringView value) { FFormula1 = value; }
     const rtl::UnicodeString& GetFormula2() const { return FFormula2; }
