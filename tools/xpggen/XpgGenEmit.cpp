@@ -110,7 +110,8 @@ std::string FieldType(TAttributeType type) {
 }
 
 std::string Conversion(const TAttribute& attribute) {
-    const std::string value = "attribute.Value()";
+    // Values are converted or copied at once, so the plain form spares the decoding of the usual ASCII values.
+    const std::string value = "attribute.PlainValue()";
     const std::string field = Field(attribute.Field);
     switch (attribute.Type) {
     case TAttributeType::Text:
@@ -133,7 +134,7 @@ std::string Conversion(const TAttribute& attribute) {
     case TAttributeType::StringList:
         break;
     }
-    return field + ".SetDelimitedText(" + value + ");";
+    return field + ".SetDelimitedText(attribute.Value());";
 }
 
 // The test of an attribute that differs from its default.
@@ -783,7 +784,7 @@ void TSource::ReportedEnum() {
     FCode.Line("TUnit::TOrdinal StrToEnumReported(TXPGDocBase& owner, const TXpgEnumType& type, "
                "const TXpgXmlAttribute& attribute,");
     FCode.Line("                                  TUnit::TOrdinal unknown) {");
-    FCode.Line("    const int32_t ordinal = type.Find(attribute.Value());");
+    FCode.Line("    const int32_t ordinal = type.Find(attribute.PlainValue());");
     FCode.Line("    if (ordinal >= 0) {");
     FCode.Line("        return static_cast<TUnit::TOrdinal>(ordinal);");
     FCode.Line("    }");
@@ -932,7 +933,11 @@ void TSource::ChildCase(const TMember& member, const std::string& indent) {
         FCode.Line(indent + "    return Enter(*" + field + ", reader);");
         break;
     case TMemberKind::TextChild:
-        FCode.Line(indent + "    " + field + " = " + TextConversion(member.TextType, "reader.GetText()") + ";");
+        // A kept text is decoded straight into its field, which keeps its capacity from element to element.
+        FCode.Line(indent + "    " +
+                   (member.TextType == TTextType::Text
+                        ? "reader.DecodeText(" + field + ");"
+                        : field + " = " + TextConversion(member.TextType, "reader.GetText()") + ";"));
         FCode.Line(indent + "    return this;");
         break;
     case TMemberKind::Values:

@@ -114,19 +114,19 @@ TXPGBase* TCT_Properties::FindChild(TXPGReader& reader) {
     switch (reader.ElementSumHash()) {
     case XpgByteSumHash("Template"):
         if (reader.IsElement("Template")) {
-            FTemplate = reader.GetText();
+            reader.DecodeText(FTemplate);
             return this;
         }
         break;
     case XpgByteSumHash("Manager"):
         if (reader.IsElement("Manager")) {
-            FManager = reader.GetText();
+            reader.DecodeText(FManager);
             return this;
         }
         break;
     case XpgByteSumHash("Company"):
         if (reader.IsElement("Company")) {
-            FCompany = reader.GetText();
+            reader.DecodeText(FCompany);
             return this;
         }
         break;
@@ -150,7 +150,7 @@ TXPGBase* TCT_Properties::FindChild(TXPGReader& reader) {
         break;
     case XpgByteSumHash("PresentationFormat"):
         if (reader.IsElement("PresentationFormat")) {
-            FPresentationFormat = reader.GetText();
+            reader.DecodeText(FPresentationFormat);
             return this;
         }
         break;
@@ -232,7 +232,7 @@ TXPGBase* TCT_Properties::FindChild(TXPGReader& reader) {
         break;
     case XpgByteSumHash("HyperlinkBase"):
         if (reader.IsElement("HyperlinkBase")) {
-            FHyperlinkBase = reader.GetText();
+            reader.DecodeText(FHyperlinkBase);
             return this;
         }
         break;
@@ -254,13 +254,13 @@ TXPGBase* TCT_Properties::FindChild(TXPGReader& reader) {
         break;
     case XpgByteSumHash("Application"):
         if (reader.IsElement("Application")) {
-            FApplication = reader.GetText();
+            reader.DecodeText(FApplication);
             return this;
         }
         break;
     case XpgByteSumHash("AppVersion"):
         if (reader.IsElement("AppVersion")) {
-            FAppVersion = reader.GetText();
+            reader.DecodeText(FAppVersion);
             return this;
         }
         break;
@@ -545,13 +545,13 @@ bool TCT_Vector::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("baseType"):
         if (attribute.NameIs("baseType")) {
-            FBaseType = StrToEnum(Enums().ST_VectorBaseType, attribute.Value());
+            FBaseType = StrToEnum(Enums().ST_VectorBaseType, attribute.PlainValue());
             return true;
         }
         return false;
     case XpgByteSumHash("size"):
         if (attribute.NameIs("size")) {
-            FSize = XmlStrToIntDef(attribute.Value(), 0);
+            FSize = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
@@ -706,19 +706,19 @@ bool TCT_Array::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("lBounds"):
         if (attribute.NameIs("lBounds")) {
-            FLBounds = XmlStrToIntDef(attribute.Value(), 0);
+            FLBounds = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("uBounds"):
         if (attribute.NameIs("uBounds")) {
-            FUBounds = XmlStrToIntDef(attribute.Value(), 0);
+            FUBounds = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("baseType"):
         if (attribute.NameIs("baseType")) {
-            FBaseType = StrToEnum(Enums().ST_ArrayBaseType, attribute.Value());
+            FBaseType = StrToEnum(Enums().ST_ArrayBaseType, attribute.PlainValue());
             return true;
         }
         return false;
@@ -881,19 +881,19 @@ TXPGBase* TCT_Variant::FindChild(TXPGReader& reader) {
         break;
     case XpgByteMulHash("vt:lpstr"):
         if (reader.IsElement("vt:lpstr")) {
-            FLpstr = reader.GetText();
+            reader.DecodeText(FLpstr);
             return this;
         }
         break;
     case XpgByteMulHash("vt:lpwstr"):
         if (reader.IsElement("vt:lpwstr")) {
-            FLpwstr = reader.GetText();
+            reader.DecodeText(FLpwstr);
             return this;
         }
         break;
     case XpgByteMulHash("vt:bstr"):
         if (reader.IsElement("vt:bstr")) {
-            FBstr = reader.GetText();
+            reader.DecodeText(FBstr);
             return this;
         }
         break;
@@ -917,13 +917,13 @@ TXPGBase* TCT_Variant::FindChild(TXPGReader& reader) {
         break;
     case XpgByteMulHash("vt:cy"):
         if (reader.IsElement("vt:cy")) {
-            FCy = reader.GetText();
+            reader.DecodeText(FCy);
             return this;
         }
         break;
     case XpgByteMulHash("vt:error"):
         if (reader.IsElement("vt:error")) {
-            FError = reader.GetText();
+            reader.DecodeText(FError);
             return this;
         }
         break;
@@ -958,7 +958,7 @@ TXPGBase* TCT_Variant::FindChild(TXPGReader& reader) {
         break;
     case XpgByteMulHash("vt:clsid"):
         if (reader.IsElement("vt:clsid")) {
-            FClsid = reader.GetText();
+            reader.DecodeText(FClsid);
             return this;
         }
         break;
@@ -1021,7 +1021,7 @@ void TCT_Vstream::SetTextContent(rtl::UnicodeStringView text) {
 
 bool TCT_Vstream::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("version")) {
-        FVersion = attribute.Value();
+        FVersion = attribute.PlainValue();
         return true;
     }
     return false;
@@ -1043,7 +1043,7 @@ void TCT_Cf::SetTextContent(rtl::UnicodeStringView text) {
 
 bool TCT_Cf::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("format")) {
-        FFormat = attribute.Value();
+        FFormat = attribute.PlainValue();
         return true;
     }
     return false;

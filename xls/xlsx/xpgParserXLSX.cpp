@@ -586,7 +586,7 @@ constexpr std::u16string_view ST_XmlDataTypeValues[] = {
 // The ordinal of the attribute's value in type; a value the type lacks is reported and gives unknown.
 TUnit::TOrdinal StrToEnumReported(TXPGDocBase& owner, const TXpgEnumType& type, const TXpgXmlAttribute& attribute,
                                   TUnit::TOrdinal unknown) {
-    const int32_t ordinal = type.Find(attribute.Value());
+    const int32_t ordinal = type.Find(attribute.PlainValue());
     if (ordinal >= 0) {
         return static_cast<TUnit::TOrdinal>(ordinal);
     }
@@ -689,7 +689,7 @@ TCT_Extension::~TCT_Extension() = default;
 
 bool TCT_Extension::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("uri")) {
-        FUri = attribute.Value();
+        FUri = attribute.PlainValue();
         return true;
     }
     return false;
@@ -809,7 +809,7 @@ TXPGBase* TCT_NumFmts::FindChild(TXPGReader& reader) {
 
 bool TCT_NumFmts::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("count")) {
-        FCount = XmlStrToIntDef(attribute.Value(), 0);
+        FCount = XmlStrToIntDef(attribute.PlainValue(), 0);
         return true;
     }
     return false;
@@ -831,13 +831,13 @@ bool TCT_NumFmt::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("numFmtId"):
         if (attribute.NameIs("numFmtId")) {
-            FNumFmtId = XmlStrToIntDef(attribute.Value(), 0);
+            FNumFmtId = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("formatCode"):
         if (attribute.NameIs("formatCode")) {
-            FFormatCode = attribute.Value();
+            FFormatCode = attribute.PlainValue();
             return true;
         }
         return false;
@@ -868,7 +868,7 @@ TXPGBase* TCT_Fonts::FindChild(TXPGReader& reader) {
 
 bool TCT_Fonts::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("count")) {
-        FCount = XmlStrToIntDef(attribute.Value(), 0);
+        FCount = XmlStrToIntDef(attribute.PlainValue(), 0);
         return true;
     }
     return false;
@@ -1034,7 +1034,7 @@ TXPGBase* TCT_Fills::FindChild(TXPGReader& reader) {
 
 bool TCT_Fills::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("count")) {
-        FCount = XmlStrToIntDef(attribute.Value(), 0);
+        FCount = XmlStrToIntDef(attribute.PlainValue(), 0);
         return true;
     }
     return false;
@@ -1103,7 +1103,7 @@ TXPGBase* TCT_PatternFill::FindChild(TXPGReader& reader) {
 
 bool TCT_PatternFill::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("patternType")) {
-        FPatternType = StrToEnum(Enums().ST_PatternType, attribute.Value());
+        FPatternType = StrToEnum(Enums().ST_PatternType, attribute.PlainValue());
         return true;
     }
     return false;
@@ -1135,37 +1135,37 @@ bool TCT_GradientFill::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("type"):
         if (attribute.NameIs("type")) {
-            FType = StrToEnum(Enums().ST_GradientType, attribute.Value());
+            FType = StrToEnum(Enums().ST_GradientType, attribute.PlainValue());
             return true;
         }
         return false;
     case XpgByteSumHash("degree"):
         if (attribute.NameIs("degree")) {
-            FDegree = XmlStrToFloatDef(attribute.Value(), 0);
+            FDegree = XmlStrToFloatDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("left"):
         if (attribute.NameIs("left")) {
-            FLeft = XmlStrToFloatDef(attribute.Value(), 0);
+            FLeft = XmlStrToFloatDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("right"):
         if (attribute.NameIs("right")) {
-            FRight = XmlStrToFloatDef(attribute.Value(), 0);
+            FRight = XmlStrToFloatDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("top"):
         if (attribute.NameIs("top")) {
-            FTop = XmlStrToFloatDef(attribute.Value(), 0);
+            FTop = XmlStrToFloatDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("bottom"):
         if (attribute.NameIs("bottom")) {
-            FBottom = XmlStrToFloatDef(attribute.Value(), 0);
+            FBottom = XmlStrToFloatDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
@@ -1202,7 +1202,7 @@ TXPGBase* TCT_GradientStop::FindChild(TXPGReader& reader) {
 
 bool TCT_GradientStop::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("position")) {
-        FPosition = XmlStrToFloatDef(attribute.Value(), 0);
+        FPosition = XmlStrToFloatDef(attribute.PlainValue(), 0);
         return true;
     }
     return false;
@@ -1231,7 +1231,7 @@ TXPGBase* TCT_Borders::FindChild(TXPGReader& reader) {
 
 bool TCT_Borders::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("count")) {
-        FCount = XmlStrToIntDef(attribute.Value(), 0);
+        FCount = XmlStrToIntDef(attribute.PlainValue(), 0);
         return true;
     }
     return false;
@@ -1302,19 +1302,19 @@ bool TCT_Border::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("diagonalUp"):
         if (attribute.NameIs("diagonalUp")) {
-            FDiagonalUp = XmlStrToBoolDef(attribute.Value(), false);
+            FDiagonalUp = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("diagonalDown"):
         if (attribute.NameIs("diagonalDown")) {
-            FDiagonalDown = XmlStrToBoolDef(attribute.Value(), false);
+            FDiagonalDown = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("outline"):
         if (attribute.NameIs("outline")) {
-            FOutline = XmlStrToBoolDef(attribute.Value(), true);
+            FOutline = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
@@ -1354,7 +1354,7 @@ TXPGBase* TCT_BorderPr::FindChild(TXPGReader& reader) {
 
 bool TCT_BorderPr::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("style")) {
-        FStyle = StrToEnum(Enums().ST_BorderStyle, attribute.Value());
+        FStyle = StrToEnum(Enums().ST_BorderStyle, attribute.PlainValue());
         return true;
     }
     return false;
@@ -1383,7 +1383,7 @@ TXPGBase* TCT_CellStyleXfs::FindChild(TXPGReader& reader) {
 
 bool TCT_CellStyleXfs::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("count")) {
-        FCount = XmlStrToIntDef(attribute.Value(), 0);
+        FCount = XmlStrToIntDef(attribute.PlainValue(), 0);
         return true;
     }
     return false;
@@ -1412,7 +1412,7 @@ TXPGBase* TCT_CellXfs::FindChild(TXPGReader& reader) {
 
 bool TCT_CellXfs::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("count")) {
-        FCount = XmlStrToIntDef(attribute.Value(), 0);
+        FCount = XmlStrToIntDef(attribute.PlainValue(), 0);
         return true;
     }
     return false;
@@ -1459,79 +1459,79 @@ bool TCT_Xf::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("numFmtId"):
         if (attribute.NameIs("numFmtId")) {
-            FNumFmtId = XmlStrToIntDef(attribute.Value(), 0);
+            FNumFmtId = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("fontId"):
         if (attribute.NameIs("fontId")) {
-            FFontId = XmlStrToIntDef(attribute.Value(), 0);
+            FFontId = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("fillId"):
         if (attribute.NameIs("fillId")) {
-            FFillId = XmlStrToIntDef(attribute.Value(), 0);
+            FFillId = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("borderId"):
         if (attribute.NameIs("borderId")) {
-            FBorderId = XmlStrToIntDef(attribute.Value(), 0);
+            FBorderId = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("xfId"):
         if (attribute.NameIs("xfId")) {
-            FXfId = XmlStrToIntDef(attribute.Value(), 0);
+            FXfId = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("quotePrefix"):
         if (attribute.NameIs("quotePrefix")) {
-            FQuotePrefix = XmlStrToBoolDef(attribute.Value(), false);
+            FQuotePrefix = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("pivotButton"):
         if (attribute.NameIs("pivotButton")) {
-            FPivotButton = XmlStrToBoolDef(attribute.Value(), false);
+            FPivotButton = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("applyNumberFormat"):
         if (attribute.NameIs("applyNumberFormat")) {
-            FApplyNumberFormat = XmlStrToBoolDef(attribute.Value(), false);
+            FApplyNumberFormat = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("applyFont"):
         if (attribute.NameIs("applyFont")) {
-            FApplyFont = XmlStrToBoolDef(attribute.Value(), false);
+            FApplyFont = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("applyFill"):
         if (attribute.NameIs("applyFill")) {
-            FApplyFill = XmlStrToBoolDef(attribute.Value(), false);
+            FApplyFill = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("applyBorder"):
         if (attribute.NameIs("applyBorder")) {
-            FApplyBorder = XmlStrToBoolDef(attribute.Value(), false);
+            FApplyBorder = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("applyAlignment"):
         if (attribute.NameIs("applyAlignment")) {
-            FApplyAlignment = XmlStrToBoolDef(attribute.Value(), false);
+            FApplyAlignment = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("applyProtection"):
         if (attribute.NameIs("applyProtection")) {
-            FApplyProtection = XmlStrToBoolDef(attribute.Value(), false);
+            FApplyProtection = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
@@ -1570,55 +1570,55 @@ bool TCT_CellAlignment::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("horizontal"):
         if (attribute.NameIs("horizontal")) {
-            FHorizontal = StrToEnum(Enums().ST_HorizontalAlignment, attribute.Value());
+            FHorizontal = StrToEnum(Enums().ST_HorizontalAlignment, attribute.PlainValue());
             return true;
         }
         return false;
     case XpgByteSumHash("vertical"):
         if (attribute.NameIs("vertical")) {
-            FVertical = StrToEnum(Enums().ST_VerticalAlignment, attribute.Value());
+            FVertical = StrToEnum(Enums().ST_VerticalAlignment, attribute.PlainValue());
             return true;
         }
         return false;
     case XpgByteSumHash("textRotation"):
         if (attribute.NameIs("textRotation")) {
-            FTextRotation = XmlStrToIntDef(attribute.Value(), 0);
+            FTextRotation = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("wrapText"):
         if (attribute.NameIs("wrapText")) {
-            FWrapText = XmlStrToBoolDef(attribute.Value(), false);
+            FWrapText = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("indent"):
         if (attribute.NameIs("indent")) {
-            FIndent = XmlStrToIntDef(attribute.Value(), 0);
+            FIndent = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("relativeIndent"):
         if (attribute.NameIs("relativeIndent")) {
-            FRelativeIndent = XmlStrToIntDef(attribute.Value(), 0);
+            FRelativeIndent = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("justifyLastLine"):
         if (attribute.NameIs("justifyLastLine")) {
-            FJustifyLastLine = XmlStrToBoolDef(attribute.Value(), false);
+            FJustifyLastLine = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("shrinkToFit"):
         if (attribute.NameIs("shrinkToFit")) {
-            FShrinkToFit = XmlStrToBoolDef(attribute.Value(), false);
+            FShrinkToFit = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("readingOrder"):
         if (attribute.NameIs("readingOrder")) {
-            FReadingOrder = XmlStrToIntDef(attribute.Value(), 0);
+            FReadingOrder = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
@@ -1649,13 +1649,13 @@ bool TCT_CellProtection::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("locked"):
         if (attribute.NameIs("locked")) {
-            FLocked = XmlStrToBoolDef(attribute.Value(), true);
+            FLocked = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("hidden"):
         if (attribute.NameIs("hidden")) {
-            FHidden = XmlStrToBoolDef(attribute.Value(), false);
+            FHidden = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
@@ -1686,7 +1686,7 @@ TXPGBase* TCT_CellStyles::FindChild(TXPGReader& reader) {
 
 bool TCT_CellStyles::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("count")) {
-        FCount = XmlStrToIntDef(attribute.Value(), 0);
+        FCount = XmlStrToIntDef(attribute.PlainValue(), 0);
         return true;
     }
     return false;
@@ -1717,37 +1717,37 @@ bool TCT_CellStyle::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("name"):
         if (attribute.NameIs("name")) {
-            FName = attribute.Value();
+            FName = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("xfId"):
         if (attribute.NameIs("xfId")) {
-            FXfId = XmlStrToIntDef(attribute.Value(), 0);
+            FXfId = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("builtinId"):
         if (attribute.NameIs("builtinId")) {
-            FBuiltinId = XmlStrToIntDef(attribute.Value(), 0);
+            FBuiltinId = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("iLevel"):
         if (attribute.NameIs("iLevel")) {
-            FILevel = XmlStrToIntDef(attribute.Value(), 0);
+            FILevel = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("hidden"):
         if (attribute.NameIs("hidden")) {
-            FHidden = XmlStrToBoolDef(attribute.Value(), false);
+            FHidden = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("customBuiltin"):
         if (attribute.NameIs("customBuiltin")) {
-            FCustomBuiltin = XmlStrToBoolDef(attribute.Value(), false);
+            FCustomBuiltin = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
@@ -1784,7 +1784,7 @@ TXPGBase* TCT_Dxfs::FindChild(TXPGReader& reader) {
 
 bool TCT_Dxfs::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("count")) {
-        FCount = XmlStrToIntDef(attribute.Value(), 0);
+        FCount = XmlStrToIntDef(attribute.PlainValue(), 0);
         return true;
     }
     return false;
@@ -1880,19 +1880,19 @@ bool TCT_TableStyles::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("count"):
         if (attribute.NameIs("count")) {
-            FCount = XmlStrToIntDef(attribute.Value(), 0);
+            FCount = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("defaultTableStyle"):
         if (attribute.NameIs("defaultTableStyle")) {
-            FDefaultTableStyle = attribute.Value();
+            FDefaultTableStyle = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("defaultPivotStyle"):
         if (attribute.NameIs("defaultPivotStyle")) {
-            FDefaultPivotStyle = attribute.Value();
+            FDefaultPivotStyle = attribute.PlainValue();
             return true;
         }
         return false;
@@ -1928,25 +1928,25 @@ bool TCT_TableStyle::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("name"):
         if (attribute.NameIs("name")) {
-            FName = attribute.Value();
+            FName = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("pivot"):
         if (attribute.NameIs("pivot")) {
-            FPivot = XmlStrToBoolDef(attribute.Value(), true);
+            FPivot = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("table"):
         if (attribute.NameIs("table")) {
-            FTable = XmlStrToBoolDef(attribute.Value(), true);
+            FTable = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("count"):
         if (attribute.NameIs("count")) {
-            FCount = XmlStrToIntDef(attribute.Value(), 0);
+            FCount = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
@@ -1974,19 +1974,19 @@ bool TCT_TableStyleElement::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("type"):
         if (attribute.NameIs("type")) {
-            FType = StrToEnum(Enums().ST_TableStyleType, attribute.Value());
+            FType = StrToEnum(Enums().ST_TableStyleType, attribute.PlainValue());
             return true;
         }
         return false;
     case XpgByteSumHash("size"):
         if (attribute.NameIs("size")) {
-            FSize = XmlStrToIntDef(attribute.Value(), 0);
+            FSize = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("dxfId"):
         if (attribute.NameIs("dxfId")) {
-            FDxfId = XmlStrToIntDef(attribute.Value(), 0);
+            FDxfId = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
@@ -2058,7 +2058,7 @@ TCT_RgbColor::~TCT_RgbColor() = default;
 
 bool TCT_RgbColor::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("rgb")) {
-        FRgb = XpgHexToInt(attribute.Value());
+        FRgb = XpgHexToInt(attribute.PlainValue());
         return true;
     }
     return false;
@@ -2124,13 +2124,13 @@ bool TCT_Sst::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("count"):
         if (attribute.NameIs("count")) {
-            FCount = XmlStrToIntDef(attribute.Value(), 0);
+            FCount = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("uniqueCount"):
         if (attribute.NameIs("uniqueCount")) {
-            FUniqueCount = XmlStrToIntDef(attribute.Value(), 0);
+            FUniqueCount = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
@@ -2169,7 +2169,7 @@ TXPGBase* TCT_Rst::FindChild(TXPGReader& reader) {
     switch (reader.ElementSumHash()) {
     case XpgByteSumHash("t"):
         if (reader.IsElement("t")) {
-            FT = reader.GetText();
+            reader.DecodeText(FT);
             return this;
         }
         break;
@@ -2216,7 +2216,7 @@ TXPGBase* TCT_RElt::FindChild(TXPGReader& reader) {
         break;
     case XpgByteSumHash("t"):
         if (reader.IsElement("t")) {
-            FT = reader.GetText();
+            reader.DecodeText(FT);
             return this;
         }
         break;
@@ -2374,7 +2374,7 @@ TCT_PhoneticRun::~TCT_PhoneticRun() = default;
 
 TXPGBase* TCT_PhoneticRun::FindChild(TXPGReader& reader) {
     if (reader.IsElement("t")) {
-        FT = reader.GetText();
+        reader.DecodeText(FT);
         return this;
     }
     return nullptr;
@@ -2384,13 +2384,13 @@ bool TCT_PhoneticRun::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("sb"):
         if (attribute.NameIs("sb")) {
-            FSb = XmlStrToIntDef(attribute.Value(), 0);
+            FSb = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("eb"):
         if (attribute.NameIs("eb")) {
-            FEb = XmlStrToIntDef(attribute.Value(), 0);
+            FEb = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
@@ -2423,19 +2423,19 @@ bool TCT_PhoneticPr::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("fontId"):
         if (attribute.NameIs("fontId")) {
-            FFontId = XmlStrToIntDef(attribute.Value(), 0);
+            FFontId = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("type"):
         if (attribute.NameIs("type")) {
-            FType = StrToEnum(Enums().ST_PhoneticType, attribute.Value());
+            FType = StrToEnum(Enums().ST_PhoneticType, attribute.PlainValue());
             return true;
         }
         return false;
     case XpgByteSumHash("alignment"):
         if (attribute.NameIs("alignment")) {
-            FAlignment = StrToEnum(Enums().ST_PhoneticAlignment, attribute.Value());
+            FAlignment = StrToEnum(Enums().ST_PhoneticAlignment, attribute.PlainValue());
             return true;
         }
         return false;
@@ -2458,7 +2458,7 @@ TCT_FontName::~TCT_FontName() = default;
 
 bool TCT_FontName::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("val")) {
-        FVal = attribute.Value();
+        FVal = attribute.PlainValue();
         return true;
     }
     return false;
@@ -2476,7 +2476,7 @@ TCT_IntProperty::~TCT_IntProperty() = default;
 
 bool TCT_IntProperty::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("val")) {
-        FVal = XmlStrToIntDef(attribute.Value(), 0);
+        FVal = XmlStrToIntDef(attribute.PlainValue(), 0);
         return true;
     }
     return false;
@@ -2494,7 +2494,7 @@ TCT_BooleanProperty::~TCT_BooleanProperty() = default;
 
 bool TCT_BooleanProperty::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("val")) {
-        FVal = XmlStrToBoolDef(attribute.Value(), true);
+        FVal = XmlStrToBoolDef(attribute.PlainValue(), true);
         return true;
     }
     return false;
@@ -2512,7 +2512,7 @@ TCT_FontSize::~TCT_FontSize() = default;
 
 bool TCT_FontSize::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("val")) {
-        FVal = XmlStrToFloatDef(attribute.Value(), 0);
+        FVal = XmlStrToFloatDef(attribute.PlainValue(), 0);
         return true;
     }
     return false;
@@ -2530,7 +2530,7 @@ TCT_UnderlineProperty::~TCT_UnderlineProperty() = default;
 
 bool TCT_UnderlineProperty::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("val")) {
-        FVal = StrToEnum(Enums().ST_UnderlineValues, attribute.Value());
+        FVal = StrToEnum(Enums().ST_UnderlineValues, attribute.PlainValue());
         return true;
     }
     return false;
@@ -2548,7 +2548,7 @@ TCT_VerticalAlignFontProperty::~TCT_VerticalAlignFontProperty() = default;
 
 bool TCT_VerticalAlignFontProperty::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("val")) {
-        FVal = StrToEnum(Enums().ST_VerticalAlignRun, attribute.Value());
+        FVal = StrToEnum(Enums().ST_VerticalAlignRun, attribute.PlainValue());
         return true;
     }
     return false;
@@ -2566,7 +2566,7 @@ TCT_FontScheme::~TCT_FontScheme() = default;
 
 bool TCT_FontScheme::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("val")) {
-        FVal = StrToEnum(Enums().ST_FontScheme, attribute.Value());
+        FVal = StrToEnum(Enums().ST_FontScheme, attribute.PlainValue());
         return true;
     }
     return false;
@@ -2586,31 +2586,31 @@ bool TCT_Color::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("auto"):
         if (attribute.NameIs("auto")) {
-            FAuto = XmlStrToBoolDef(attribute.Value(), false);
+            FAuto = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("indexed"):
         if (attribute.NameIs("indexed")) {
-            FIndexed = XmlStrToIntDef(attribute.Value(), 0);
+            FIndexed = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("rgb"):
         if (attribute.NameIs("rgb")) {
-            FRgb = XpgHexToInt(attribute.Value());
+            FRgb = XpgHexToInt(attribute.PlainValue());
             return true;
         }
         return false;
     case XpgByteSumHash("theme"):
         if (attribute.NameIs("theme")) {
-            FTheme = XmlStrToIntDef(attribute.Value(), 0);
+            FTheme = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("tint"):
         if (attribute.NameIs("tint")) {
-            FTint = XmlStrToFloatDef(attribute.Value(), 0);
+            FTint = XmlStrToFloatDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
@@ -2709,7 +2709,7 @@ bool TCT_Row::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("r"):
         if (attribute.NameIs("r")) {
-            FR = XmlStrToIntDef(attribute.Value(), 0);
+            FR = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
@@ -2721,61 +2721,61 @@ bool TCT_Row::AssignAttribute(const TXpgXmlAttribute& attribute) {
         return false;
     case XpgByteSumHash("s"):
         if (attribute.NameIs("s")) {
-            FS = XmlStrToIntDef(attribute.Value(), 0);
+            FS = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("customFormat"):
         if (attribute.NameIs("customFormat")) {
-            FCustomFormat = XmlStrToBoolDef(attribute.Value(), false);
+            FCustomFormat = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("ht"):
         if (attribute.NameIs("ht")) {
-            FHt = XmlStrToFloatDef(attribute.Value(), 0);
+            FHt = XmlStrToFloatDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("hidden"):
         if (attribute.NameIs("hidden")) {
-            FHidden = XmlStrToBoolDef(attribute.Value(), false);
+            FHidden = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("customHeight"):
         if (attribute.NameIs("customHeight")) {
-            FCustomHeight = XmlStrToBoolDef(attribute.Value(), false);
+            FCustomHeight = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("outlineLevel"):
         if (attribute.NameIs("outlineLevel")) {
-            FOutlineLevel = XmlStrToIntDef(attribute.Value(), 0);
+            FOutlineLevel = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("collapsed"):
         if (attribute.NameIs("collapsed")) {
-            FCollapsed = XmlStrToBoolDef(attribute.Value(), false);
+            FCollapsed = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("thickTop"):
         if (attribute.NameIs("thickTop")) {
-            FThickTop = XmlStrToBoolDef(attribute.Value(), false);
+            FThickTop = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("thickBot"):
         if (attribute.NameIs("thickBot")) {
-            FThickBot = XmlStrToBoolDef(attribute.Value(), false);
+            FThickBot = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("ph"):
         if (attribute.NameIs("ph")) {
-            FPh = XmlStrToBoolDef(attribute.Value(), false);
+            FPh = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
@@ -2835,7 +2835,7 @@ TXPGBase* TCT_Cell::FindChild(TXPGReader& reader) {
         break;
     case XpgByteSumHash("v"):
         if (reader.IsElement("v")) {
-            FV = reader.GetText();
+            reader.DecodeText(FV);
             return this;
         }
         break;
@@ -2857,13 +2857,13 @@ bool TCT_Cell::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("r"):
         if (attribute.NameIs("r")) {
-            FR = attribute.Value();
+            FR = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("s"):
         if (attribute.NameIs("s")) {
-            FS = XmlStrToIntDef(attribute.Value(), 0);
+            FS = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
@@ -2875,19 +2875,19 @@ bool TCT_Cell::AssignAttribute(const TXpgXmlAttribute& attribute) {
         return false;
     case XpgByteSumHash("cm"):
         if (attribute.NameIs("cm")) {
-            FCm = XmlStrToIntDef(attribute.Value(), 0);
+            FCm = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("vm"):
         if (attribute.NameIs("vm")) {
-            FVm = XmlStrToIntDef(attribute.Value(), 0);
+            FVm = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("ph"):
         if (attribute.NameIs("ph")) {
-            FPh = XmlStrToBoolDef(attribute.Value(), false);
+            FPh = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
@@ -2937,73 +2937,73 @@ bool TCT_CellFormula::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("t"):
         if (attribute.NameIs("t")) {
-            FT = StrToEnum(Enums().ST_CellFormulaType, attribute.Value());
+            FT = StrToEnum(Enums().ST_CellFormulaType, attribute.PlainValue());
             return true;
         }
         return false;
     case XpgByteSumHash("aca"):
         if (attribute.NameIs("aca")) {
-            FAca = XmlStrToBoolDef(attribute.Value(), false);
+            FAca = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("ref"):
         if (attribute.NameIs("ref")) {
-            FRef = attribute.Value();
+            FRef = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("dt2D"):
         if (attribute.NameIs("dt2D")) {
-            FDt2D = XmlStrToBoolDef(attribute.Value(), false);
+            FDt2D = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("dtr"):
         if (attribute.NameIs("dtr")) {
-            FDtr = XmlStrToBoolDef(attribute.Value(), false);
+            FDtr = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("del1"):
         if (attribute.NameIs("del1")) {
-            FDel1 = XmlStrToBoolDef(attribute.Value(), false);
+            FDel1 = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("del2"):
         if (attribute.NameIs("del2")) {
-            FDel2 = XmlStrToBoolDef(attribute.Value(), false);
+            FDel2 = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("r1"):
         if (attribute.NameIs("r1")) {
-            FR1 = attribute.Value();
+            FR1 = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("r2"):
         if (attribute.NameIs("r2")) {
-            FR2 = attribute.Value();
+            FR2 = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("ca"):
         if (attribute.NameIs("ca")) {
-            FCa = XmlStrToBoolDef(attribute.Value(), false);
+            FCa = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("si"):
         if (attribute.NameIs("si")) {
-            FSi = XmlStrToIntDef(attribute.Value(), 0);
+            FSi = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("bx"):
         if (attribute.NameIs("bx")) {
-            FBx = XmlStrToBoolDef(attribute.Value(), false);
+            FBx = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
@@ -3194,31 +3194,31 @@ bool TCT_FileVersion::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("appName"):
         if (attribute.NameIs("appName")) {
-            FAppName = attribute.Value();
+            FAppName = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("lastEdited"):
         if (attribute.NameIs("lastEdited")) {
-            FLastEdited = attribute.Value();
+            FLastEdited = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("lowestEdited"):
         if (attribute.NameIs("lowestEdited")) {
-            FLowestEdited = attribute.Value();
+            FLowestEdited = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("rupBuild"):
         if (attribute.NameIs("rupBuild")) {
-            FRupBuild = attribute.Value();
+            FRupBuild = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("codeName"):
         if (attribute.NameIs("codeName")) {
-            FCodeName = attribute.Value();
+            FCodeName = attribute.PlainValue();
             return true;
         }
         return false;
@@ -3245,19 +3245,19 @@ bool TCT_FileSharing::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("readOnlyRecommended"):
         if (attribute.NameIs("readOnlyRecommended")) {
-            FReadOnlyRecommended = XmlStrToBoolDef(attribute.Value(), false);
+            FReadOnlyRecommended = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("userName"):
         if (attribute.NameIs("userName")) {
-            FUserName = attribute.Value();
+            FUserName = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("reservationPassword"):
         if (attribute.NameIs("reservationPassword")) {
-            FReservationPassword = XpgHexToInt(attribute.Value());
+            FReservationPassword = XpgHexToInt(attribute.PlainValue());
             return true;
         }
         return false;
@@ -3282,109 +3282,109 @@ bool TCT_WorkbookPr::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("date1904"):
         if (attribute.NameIs("date1904")) {
-            FDate1904 = XmlStrToBoolDef(attribute.Value(), false);
+            FDate1904 = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("showObjects"):
         if (attribute.NameIs("showObjects")) {
-            FShowObjects = StrToEnum(Enums().ST_Objects, attribute.Value());
+            FShowObjects = StrToEnum(Enums().ST_Objects, attribute.PlainValue());
             return true;
         }
         return false;
     case XpgByteSumHash("showBorderUnselectedTables"):
         if (attribute.NameIs("showBorderUnselectedTables")) {
-            FShowBorderUnselectedTables = XmlStrToBoolDef(attribute.Value(), true);
+            FShowBorderUnselectedTables = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("filterPrivacy"):
         if (attribute.NameIs("filterPrivacy")) {
-            FFilterPrivacy = XmlStrToBoolDef(attribute.Value(), false);
+            FFilterPrivacy = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("promptedSolutions"):
         if (attribute.NameIs("promptedSolutions")) {
-            FPromptedSolutions = XmlStrToBoolDef(attribute.Value(), false);
+            FPromptedSolutions = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("showInkAnnotation"):
         if (attribute.NameIs("showInkAnnotation")) {
-            FShowInkAnnotation = XmlStrToBoolDef(attribute.Value(), true);
+            FShowInkAnnotation = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("backupFile"):
         if (attribute.NameIs("backupFile")) {
-            FBackupFile = XmlStrToBoolDef(attribute.Value(), false);
+            FBackupFile = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("saveExternalLinkValues"):
         if (attribute.NameIs("saveExternalLinkValues")) {
-            FSaveExternalLinkValues = XmlStrToBoolDef(attribute.Value(), true);
+            FSaveExternalLinkValues = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("updateLinks"):
         if (attribute.NameIs("updateLinks")) {
-            FUpdateLinks = StrToEnum(Enums().ST_UpdateLinks, attribute.Value());
+            FUpdateLinks = StrToEnum(Enums().ST_UpdateLinks, attribute.PlainValue());
             return true;
         }
         return false;
     case XpgByteSumHash("codeName"):
         if (attribute.NameIs("codeName")) {
-            FCodeName = attribute.Value();
+            FCodeName = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("hidePivotFieldList"):
         if (attribute.NameIs("hidePivotFieldList")) {
-            FHidePivotFieldList = XmlStrToBoolDef(attribute.Value(), false);
+            FHidePivotFieldList = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("showPivotChartFilter"):
         if (attribute.NameIs("showPivotChartFilter")) {
-            FShowPivotChartFilter = XmlStrToBoolDef(attribute.Value(), false);
+            FShowPivotChartFilter = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("allowRefreshQuery"):
         if (attribute.NameIs("allowRefreshQuery")) {
-            FAllowRefreshQuery = XmlStrToBoolDef(attribute.Value(), false);
+            FAllowRefreshQuery = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("publishItems"):
         if (attribute.NameIs("publishItems")) {
-            FPublishItems = XmlStrToBoolDef(attribute.Value(), false);
+            FPublishItems = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("checkCompatibility"):
         if (attribute.NameIs("checkCompatibility")) {
-            FCheckCompatibility = XmlStrToBoolDef(attribute.Value(), false);
+            FCheckCompatibility = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("autoCompressPictures"):
         if (attribute.NameIs("autoCompressPictures")) {
-            FAutoCompressPictures = XmlStrToBoolDef(attribute.Value(), true);
+            FAutoCompressPictures = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("refreshAllConnections"):
         if (attribute.NameIs("refreshAllConnections")) {
-            FRefreshAllConnections = XmlStrToBoolDef(attribute.Value(), false);
+            FRefreshAllConnections = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("defaultThemeVersion"):
         if (attribute.NameIs("defaultThemeVersion")) {
-            FDefaultThemeVersion = XmlStrToIntDef(attribute.Value(), 0);
+            FDefaultThemeVersion = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
@@ -3424,31 +3424,31 @@ bool TCT_WorkbookProtection::AssignAttribute(const TXpgXmlAttribute& attribute) 
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("workbookPassword"):
         if (attribute.NameIs("workbookPassword")) {
-            FWorkbookPassword = XpgHexToInt(attribute.Value());
+            FWorkbookPassword = XpgHexToInt(attribute.PlainValue());
             return true;
         }
         return false;
     case XpgByteSumHash("revisionsPassword"):
         if (attribute.NameIs("revisionsPassword")) {
-            FRevisionsPassword = XpgHexToInt(attribute.Value());
+            FRevisionsPassword = XpgHexToInt(attribute.PlainValue());
             return true;
         }
         return false;
     case XpgByteSumHash("lockStructure"):
         if (attribute.NameIs("lockStructure")) {
-            FLockStructure = XmlStrToBoolDef(attribute.Value(), false);
+            FLockStructure = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("lockWindows"):
         if (attribute.NameIs("lockWindows")) {
-            FLockWindows = XmlStrToBoolDef(attribute.Value(), false);
+            FLockWindows = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("lockRevision"):
         if (attribute.NameIs("lockRevision")) {
-            FLockRevision = XmlStrToBoolDef(attribute.Value(), false);
+            FLockRevision = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
@@ -3503,79 +3503,79 @@ bool TCT_BookView::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("visibility"):
         if (attribute.NameIs("visibility")) {
-            FVisibility = StrToEnum(Enums().ST_Visibility, attribute.Value());
+            FVisibility = StrToEnum(Enums().ST_Visibility, attribute.PlainValue());
             return true;
         }
         return false;
     case XpgByteSumHash("minimized"):
         if (attribute.NameIs("minimized")) {
-            FMinimized = XmlStrToBoolDef(attribute.Value(), false);
+            FMinimized = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("showHorizontalScroll"):
         if (attribute.NameIs("showHorizontalScroll")) {
-            FShowHorizontalScroll = XmlStrToBoolDef(attribute.Value(), true);
+            FShowHorizontalScroll = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("showVerticalScroll"):
         if (attribute.NameIs("showVerticalScroll")) {
-            FShowVerticalScroll = XmlStrToBoolDef(attribute.Value(), true);
+            FShowVerticalScroll = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("showSheetTabs"):
         if (attribute.NameIs("showSheetTabs")) {
-            FShowSheetTabs = XmlStrToBoolDef(attribute.Value(), true);
+            FShowSheetTabs = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("xWindow"):
         if (attribute.NameIs("xWindow")) {
-            FXWindow = XmlStrToIntDef(attribute.Value(), 0);
+            FXWindow = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("yWindow"):
         if (attribute.NameIs("yWindow")) {
-            FYWindow = XmlStrToIntDef(attribute.Value(), 0);
+            FYWindow = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("windowWidth"):
         if (attribute.NameIs("windowWidth")) {
-            FWindowWidth = XmlStrToIntDef(attribute.Value(), 0);
+            FWindowWidth = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("windowHeight"):
         if (attribute.NameIs("windowHeight")) {
-            FWindowHeight = XmlStrToIntDef(attribute.Value(), 0);
+            FWindowHeight = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("tabRatio"):
         if (attribute.NameIs("tabRatio")) {
-            FTabRatio = XmlStrToIntDef(attribute.Value(), 0);
+            FTabRatio = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("firstSheet"):
         if (attribute.NameIs("firstSheet")) {
-            FFirstSheet = XmlStrToIntDef(attribute.Value(), 0);
+            FFirstSheet = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("activeTab"):
         if (attribute.NameIs("activeTab")) {
-            FActiveTab = XmlStrToIntDef(attribute.Value(), 0);
+            FActiveTab = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("autoFilterDateGrouping"):
         if (attribute.NameIs("autoFilterDateGrouping")) {
-            FAutoFilterDateGrouping = XmlStrToBoolDef(attribute.Value(), true);
+            FAutoFilterDateGrouping = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
@@ -3631,25 +3631,25 @@ bool TCT_Sheet::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("name"):
         if (attribute.NameIs("name")) {
-            FName = attribute.Value();
+            FName = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("sheetId"):
         if (attribute.NameIs("sheetId")) {
-            FSheetId = XmlStrToIntDef(attribute.Value(), 0);
+            FSheetId = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("state"):
         if (attribute.NameIs("state")) {
-            FState = StrToEnum(Enums().ST_SheetState, attribute.Value());
+            FState = StrToEnum(Enums().ST_SheetState, attribute.PlainValue());
             return true;
         }
         return false;
     case XpgByteSumHash("r:id"):
         if (attribute.NameIs("r:id")) {
-            FId = attribute.Value();
+            FId = attribute.PlainValue();
             return true;
         }
         return false;
@@ -3682,7 +3682,7 @@ TXPGBase* TCT_FunctionGroups::FindChild(TXPGReader& reader) {
 
 bool TCT_FunctionGroups::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("builtInGroupCount")) {
-        FBuiltInGroupCount = XmlStrToIntDef(attribute.Value(), 0);
+        FBuiltInGroupCount = XmlStrToIntDef(attribute.PlainValue(), 0);
         return true;
     }
     return false;
@@ -3702,7 +3702,7 @@ TCT_FunctionGroup::~TCT_FunctionGroup() = default;
 
 bool TCT_FunctionGroup::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("name")) {
-        FName = attribute.Value();
+        FName = attribute.PlainValue();
         return true;
     }
     return false;
@@ -3739,7 +3739,7 @@ TCT_ExternalReference::~TCT_ExternalReference() = default;
 
 bool TCT_ExternalReference::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("r:id")) {
-        FId = attribute.Value();
+        FId = attribute.PlainValue();
         return true;
     }
     return false;
@@ -3811,91 +3811,91 @@ bool TCT_DefinedName::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("name"):
         if (attribute.NameIs("name")) {
-            FName = attribute.Value();
+            FName = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("comment"):
         if (attribute.NameIs("comment")) {
-            FComment = attribute.Value();
+            FComment = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("customMenu"):
         if (attribute.NameIs("customMenu")) {
-            FCustomMenu = attribute.Value();
+            FCustomMenu = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("description"):
         if (attribute.NameIs("description")) {
-            FDescription = attribute.Value();
+            FDescription = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("help"):
         if (attribute.NameIs("help")) {
-            FHelp = attribute.Value();
+            FHelp = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("statusBar"):
         if (attribute.NameIs("statusBar")) {
-            FStatusBar = attribute.Value();
+            FStatusBar = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("localSheetId"):
         if (attribute.NameIs("localSheetId")) {
-            FLocalSheetId = XmlStrToIntDef(attribute.Value(), 0);
+            FLocalSheetId = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("hidden"):
         if (attribute.NameIs("hidden")) {
-            FHidden = XmlStrToBoolDef(attribute.Value(), false);
+            FHidden = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("function"):
         if (attribute.NameIs("function")) {
-            FFunction = XmlStrToBoolDef(attribute.Value(), false);
+            FFunction = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("vbProcedure"):
         if (attribute.NameIs("vbProcedure")) {
-            FVbProcedure = XmlStrToBoolDef(attribute.Value(), false);
+            FVbProcedure = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("xlm"):
         if (attribute.NameIs("xlm")) {
-            FXlm = XmlStrToBoolDef(attribute.Value(), false);
+            FXlm = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("functionGroupId"):
         if (attribute.NameIs("functionGroupId")) {
-            FFunctionGroupId = XmlStrToIntDef(attribute.Value(), 0);
+            FFunctionGroupId = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("shortcutKey"):
         if (attribute.NameIs("shortcutKey")) {
-            FShortcutKey = attribute.Value();
+            FShortcutKey = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("publishToServer"):
         if (attribute.NameIs("publishToServer")) {
-            FPublishToServer = XmlStrToBoolDef(attribute.Value(), false);
+            FPublishToServer = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("workbookParameter"):
         if (attribute.NameIs("workbookParameter")) {
-            FWorkbookParameter = XmlStrToBoolDef(attribute.Value(), false);
+            FWorkbookParameter = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
@@ -3932,79 +3932,79 @@ bool TCT_CalcPr::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("calcId"):
         if (attribute.NameIs("calcId")) {
-            FCalcId = XmlStrToIntDef(attribute.Value(), 0);
+            FCalcId = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("calcMode"):
         if (attribute.NameIs("calcMode")) {
-            FCalcMode = StrToEnum(Enums().ST_CalcMode, attribute.Value());
+            FCalcMode = StrToEnum(Enums().ST_CalcMode, attribute.PlainValue());
             return true;
         }
         return false;
     case XpgByteSumHash("fullCalcOnLoad"):
         if (attribute.NameIs("fullCalcOnLoad")) {
-            FFullCalcOnLoad = XmlStrToBoolDef(attribute.Value(), false);
+            FFullCalcOnLoad = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("refMode"):
         if (attribute.NameIs("refMode")) {
-            FRefMode = StrToEnum(Enums().ST_RefMode, attribute.Value());
+            FRefMode = StrToEnum(Enums().ST_RefMode, attribute.PlainValue());
             return true;
         }
         return false;
     case XpgByteSumHash("iterate"):
         if (attribute.NameIs("iterate")) {
-            FIterate = XmlStrToBoolDef(attribute.Value(), false);
+            FIterate = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("iterateCount"):
         if (attribute.NameIs("iterateCount")) {
-            FIterateCount = XmlStrToIntDef(attribute.Value(), 0);
+            FIterateCount = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("iterateDelta"):
         if (attribute.NameIs("iterateDelta")) {
-            FIterateDelta = XmlStrToFloatDef(attribute.Value(), 0);
+            FIterateDelta = XmlStrToFloatDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("fullPrecision"):
         if (attribute.NameIs("fullPrecision")) {
-            FFullPrecision = XmlStrToBoolDef(attribute.Value(), true);
+            FFullPrecision = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("calcCompleted"):
         if (attribute.NameIs("calcCompleted")) {
-            FCalcCompleted = XmlStrToBoolDef(attribute.Value(), true);
+            FCalcCompleted = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("calcOnSave"):
         if (attribute.NameIs("calcOnSave")) {
-            FCalcOnSave = XmlStrToBoolDef(attribute.Value(), true);
+            FCalcOnSave = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("concurrentCalc"):
         if (attribute.NameIs("concurrentCalc")) {
-            FConcurrentCalc = XmlStrToBoolDef(attribute.Value(), true);
+            FConcurrentCalc = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("concurrentManualCount"):
         if (attribute.NameIs("concurrentManualCount")) {
-            FConcurrentManualCount = XmlStrToIntDef(attribute.Value(), 0);
+            FConcurrentManualCount = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("forceFullCalc"):
         if (attribute.NameIs("forceFullCalc")) {
-            FForceFullCalc = XmlStrToBoolDef(attribute.Value(), false);
+            FForceFullCalc = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
@@ -4037,7 +4037,7 @@ TCT_OleSize::~TCT_OleSize() = default;
 
 bool TCT_OleSize::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("ref")) {
-        FRef = attribute.Value();
+        FRef = attribute.PlainValue();
         return true;
     }
     return false;
@@ -4085,145 +4085,145 @@ bool TCT_CustomWorkbookView::AssignAttribute(const TXpgXmlAttribute& attribute) 
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("name"):
         if (attribute.NameIs("name")) {
-            FName = attribute.Value();
+            FName = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("guid"):
         if (attribute.NameIs("guid")) {
-            FGuid = attribute.Value();
+            FGuid = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("autoUpdate"):
         if (attribute.NameIs("autoUpdate")) {
-            FAutoUpdate = XmlStrToBoolDef(attribute.Value(), false);
+            FAutoUpdate = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("mergeInterval"):
         if (attribute.NameIs("mergeInterval")) {
-            FMergeInterval = XmlStrToIntDef(attribute.Value(), 0);
+            FMergeInterval = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("changesSavedWin"):
         if (attribute.NameIs("changesSavedWin")) {
-            FChangesSavedWin = XmlStrToBoolDef(attribute.Value(), false);
+            FChangesSavedWin = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("onlySync"):
         if (attribute.NameIs("onlySync")) {
-            FOnlySync = XmlStrToBoolDef(attribute.Value(), false);
+            FOnlySync = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("personalView"):
         if (attribute.NameIs("personalView")) {
-            FPersonalView = XmlStrToBoolDef(attribute.Value(), false);
+            FPersonalView = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("includePrintSettings"):
         if (attribute.NameIs("includePrintSettings")) {
-            FIncludePrintSettings = XmlStrToBoolDef(attribute.Value(), true);
+            FIncludePrintSettings = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("includeHiddenRowCol"):
         if (attribute.NameIs("includeHiddenRowCol")) {
-            FIncludeHiddenRowCol = XmlStrToBoolDef(attribute.Value(), true);
+            FIncludeHiddenRowCol = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("maximized"):
         if (attribute.NameIs("maximized")) {
-            FMaximized = XmlStrToBoolDef(attribute.Value(), false);
+            FMaximized = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("minimized"):
         if (attribute.NameIs("minimized")) {
-            FMinimized = XmlStrToBoolDef(attribute.Value(), false);
+            FMinimized = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("showHorizontalScroll"):
         if (attribute.NameIs("showHorizontalScroll")) {
-            FShowHorizontalScroll = XmlStrToBoolDef(attribute.Value(), true);
+            FShowHorizontalScroll = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("showVerticalScroll"):
         if (attribute.NameIs("showVerticalScroll")) {
-            FShowVerticalScroll = XmlStrToBoolDef(attribute.Value(), true);
+            FShowVerticalScroll = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("showSheetTabs"):
         if (attribute.NameIs("showSheetTabs")) {
-            FShowSheetTabs = XmlStrToBoolDef(attribute.Value(), true);
+            FShowSheetTabs = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("xWindow"):
         if (attribute.NameIs("xWindow")) {
-            FXWindow = XmlStrToIntDef(attribute.Value(), 0);
+            FXWindow = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("yWindow"):
         if (attribute.NameIs("yWindow")) {
-            FYWindow = XmlStrToIntDef(attribute.Value(), 0);
+            FYWindow = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("windowWidth"):
         if (attribute.NameIs("windowWidth")) {
-            FWindowWidth = XmlStrToIntDef(attribute.Value(), 0);
+            FWindowWidth = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("windowHeight"):
         if (attribute.NameIs("windowHeight")) {
-            FWindowHeight = XmlStrToIntDef(attribute.Value(), 0);
+            FWindowHeight = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("tabRatio"):
         if (attribute.NameIs("tabRatio")) {
-            FTabRatio = XmlStrToIntDef(attribute.Value(), 0);
+            FTabRatio = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("activeSheetId"):
         if (attribute.NameIs("activeSheetId")) {
-            FActiveSheetId = XmlStrToIntDef(attribute.Value(), 0);
+            FActiveSheetId = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("showFormulaBar"):
         if (attribute.NameIs("showFormulaBar")) {
-            FShowFormulaBar = XmlStrToBoolDef(attribute.Value(), true);
+            FShowFormulaBar = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("showStatusbar"):
         if (attribute.NameIs("showStatusbar")) {
-            FShowStatusbar = XmlStrToBoolDef(attribute.Value(), true);
+            FShowStatusbar = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("showComments"):
         if (attribute.NameIs("showComments")) {
-            FShowComments = StrToEnum(Enums().ST_Comments, attribute.Value());
+            FShowComments = StrToEnum(Enums().ST_Comments, attribute.PlainValue());
             return true;
         }
         return false;
     case XpgByteSumHash("showObjects"):
         if (attribute.NameIs("showObjects")) {
-            FShowObjects = StrToEnum(Enums().ST_Objects, attribute.Value());
+            FShowObjects = StrToEnum(Enums().ST_Objects, attribute.PlainValue());
             return true;
         }
         return false;
@@ -4290,13 +4290,13 @@ bool TCT_PivotCache::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("cacheId"):
         if (attribute.NameIs("cacheId")) {
-            FCacheId = XmlStrToIntDef(attribute.Value(), 0);
+            FCacheId = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("r:id"):
         if (attribute.NameIs("r:id")) {
-            FId = attribute.Value();
+            FId = attribute.PlainValue();
             return true;
         }
         return false;
@@ -4320,13 +4320,13 @@ bool TCT_SmartTagPr::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("embed"):
         if (attribute.NameIs("embed")) {
-            FEmbed = XmlStrToBoolDef(attribute.Value(), false);
+            FEmbed = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("show"):
         if (attribute.NameIs("show")) {
-            FShow = StrToEnum(Enums().ST_SmartTagShow, attribute.Value());
+            FShow = StrToEnum(Enums().ST_SmartTagShow, attribute.PlainValue());
             return true;
         }
         return false;
@@ -4369,19 +4369,19 @@ bool TCT_SmartTagType::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("namespaceUri"):
         if (attribute.NameIs("namespaceUri")) {
-            FNamespaceUri = attribute.Value();
+            FNamespaceUri = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("name"):
         if (attribute.NameIs("name")) {
-            FName = attribute.Value();
+            FName = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("url"):
         if (attribute.NameIs("url")) {
-            FUrl = attribute.Value();
+            FUrl = attribute.PlainValue();
             return true;
         }
         return false;
@@ -4406,49 +4406,49 @@ bool TCT_WebPublishing::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("css"):
         if (attribute.NameIs("css")) {
-            FCss = XmlStrToBoolDef(attribute.Value(), true);
+            FCss = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("thicket"):
         if (attribute.NameIs("thicket")) {
-            FThicket = XmlStrToBoolDef(attribute.Value(), true);
+            FThicket = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("longFileNames"):
         if (attribute.NameIs("longFileNames")) {
-            FLongFileNames = XmlStrToBoolDef(attribute.Value(), true);
+            FLongFileNames = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("vml"):
         if (attribute.NameIs("vml")) {
-            FVml = XmlStrToBoolDef(attribute.Value(), false);
+            FVml = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("allowPng"):
         if (attribute.NameIs("allowPng")) {
-            FAllowPng = XmlStrToBoolDef(attribute.Value(), false);
+            FAllowPng = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("targetScreenSize"):
         if (attribute.NameIs("targetScreenSize")) {
-            FTargetScreenSize = StrToEnum(Enums().ST_TargetScreenSize, attribute.Value());
+            FTargetScreenSize = StrToEnum(Enums().ST_TargetScreenSize, attribute.PlainValue());
             return true;
         }
         return false;
     case XpgByteSumHash("dpi"):
         if (attribute.NameIs("dpi")) {
-            FDpi = XmlStrToIntDef(attribute.Value(), 0);
+            FDpi = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("codePage"):
         if (attribute.NameIs("codePage")) {
-            FCodePage = XmlStrToIntDef(attribute.Value(), 0);
+            FCodePage = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
@@ -4478,25 +4478,25 @@ bool TCT_FileRecoveryPr::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("autoRecover"):
         if (attribute.NameIs("autoRecover")) {
-            FAutoRecover = XmlStrToBoolDef(attribute.Value(), true);
+            FAutoRecover = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("crashSave"):
         if (attribute.NameIs("crashSave")) {
-            FCrashSave = XmlStrToBoolDef(attribute.Value(), false);
+            FCrashSave = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("dataExtractLoad"):
         if (attribute.NameIs("dataExtractLoad")) {
-            FDataExtractLoad = XmlStrToBoolDef(attribute.Value(), false);
+            FDataExtractLoad = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("repairLoad"):
         if (attribute.NameIs("repairLoad")) {
-            FRepairLoad = XmlStrToBoolDef(attribute.Value(), false);
+            FRepairLoad = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
@@ -4529,7 +4529,7 @@ TXPGBase* TCT_WebPublishObjects::FindChild(TXPGReader& reader) {
 
 bool TCT_WebPublishObjects::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("count")) {
-        FCount = XmlStrToIntDef(attribute.Value(), 0);
+        FCount = XmlStrToIntDef(attribute.PlainValue(), 0);
         return true;
     }
     return false;
@@ -4551,37 +4551,37 @@ bool TCT_WebPublishObject::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("id"):
         if (attribute.NameIs("id")) {
-            FId = XmlStrToIntDef(attribute.Value(), 0);
+            FId = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("divId"):
         if (attribute.NameIs("divId")) {
-            FDivId = attribute.Value();
+            FDivId = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("sourceObject"):
         if (attribute.NameIs("sourceObject")) {
-            FSourceObject = attribute.Value();
+            FSourceObject = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("destinationFile"):
         if (attribute.NameIs("destinationFile")) {
-            FDestinationFile = attribute.Value();
+            FDestinationFile = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("title"):
         if (attribute.NameIs("title")) {
-            FTitle = attribute.Value();
+            FTitle = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("autoRepublish"):
         if (attribute.NameIs("autoRepublish")) {
-            FAutoRepublish = XmlStrToBoolDef(attribute.Value(), false);
+            FAutoRepublish = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
@@ -4727,55 +4727,55 @@ bool TCT_SheetPr::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("syncHorizontal"):
         if (attribute.NameIs("syncHorizontal")) {
-            FSyncHorizontal = XmlStrToBoolDef(attribute.Value(), false);
+            FSyncHorizontal = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("syncVertical"):
         if (attribute.NameIs("syncVertical")) {
-            FSyncVertical = XmlStrToBoolDef(attribute.Value(), false);
+            FSyncVertical = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("syncRef"):
         if (attribute.NameIs("syncRef")) {
-            FSyncRef = attribute.Value();
+            FSyncRef = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("transitionEvaluation"):
         if (attribute.NameIs("transitionEvaluation")) {
-            FTransitionEvaluation = XmlStrToBoolDef(attribute.Value(), false);
+            FTransitionEvaluation = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("transitionEntry"):
         if (attribute.NameIs("transitionEntry")) {
-            FTransitionEntry = XmlStrToBoolDef(attribute.Value(), false);
+            FTransitionEntry = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("published"):
         if (attribute.NameIs("published")) {
-            FPublished = XmlStrToBoolDef(attribute.Value(), true);
+            FPublished = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("codeName"):
         if (attribute.NameIs("codeName")) {
-            FCodeName = attribute.Value();
+            FCodeName = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("filterMode"):
         if (attribute.NameIs("filterMode")) {
-            FFilterMode = XmlStrToBoolDef(attribute.Value(), false);
+            FFilterMode = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("enableFormatConditionsCalculation"):
         if (attribute.NameIs("enableFormatConditionsCalculation")) {
-            FEnableFormatConditionsCalculation = XmlStrToBoolDef(attribute.Value(), true);
+            FEnableFormatConditionsCalculation = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
@@ -4810,25 +4810,25 @@ bool TCT_OutlinePr::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("applyStyles"):
         if (attribute.NameIs("applyStyles")) {
-            FApplyStyles = XmlStrToBoolDef(attribute.Value(), false);
+            FApplyStyles = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("summaryBelow"):
         if (attribute.NameIs("summaryBelow")) {
-            FSummaryBelow = XmlStrToBoolDef(attribute.Value(), true);
+            FSummaryBelow = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("summaryRight"):
         if (attribute.NameIs("summaryRight")) {
-            FSummaryRight = XmlStrToBoolDef(attribute.Value(), true);
+            FSummaryRight = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("showOutlineSymbols"):
         if (attribute.NameIs("showOutlineSymbols")) {
-            FShowOutlineSymbols = XmlStrToBoolDef(attribute.Value(), true);
+            FShowOutlineSymbols = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
@@ -4854,13 +4854,13 @@ bool TCT_PageSetUpPr::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("autoPageBreaks"):
         if (attribute.NameIs("autoPageBreaks")) {
-            FAutoPageBreaks = XmlStrToBoolDef(attribute.Value(), true);
+            FAutoPageBreaks = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("fitToPage"):
         if (attribute.NameIs("fitToPage")) {
-            FFitToPage = XmlStrToBoolDef(attribute.Value(), false);
+            FFitToPage = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
@@ -4882,7 +4882,7 @@ TCT_SheetDimension::~TCT_SheetDimension() = default;
 
 bool TCT_SheetDimension::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("ref")) {
-        FRef = attribute.Value();
+        FRef = attribute.PlainValue();
         return true;
     }
     return false;
@@ -4902,55 +4902,55 @@ bool TCT_SheetFormatPr::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("baseColWidth"):
         if (attribute.NameIs("baseColWidth")) {
-            FBaseColWidth = XmlStrToIntDef(attribute.Value(), 0);
+            FBaseColWidth = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("defaultColWidth"):
         if (attribute.NameIs("defaultColWidth")) {
-            FDefaultColWidth = XmlStrToFloatDef(attribute.Value(), 0);
+            FDefaultColWidth = XmlStrToFloatDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("defaultRowHeight"):
         if (attribute.NameIs("defaultRowHeight")) {
-            FDefaultRowHeight = XmlStrToFloatDef(attribute.Value(), 0);
+            FDefaultRowHeight = XmlStrToFloatDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("customHeight"):
         if (attribute.NameIs("customHeight")) {
-            FCustomHeight = XmlStrToBoolDef(attribute.Value(), false);
+            FCustomHeight = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("zeroHeight"):
         if (attribute.NameIs("zeroHeight")) {
-            FZeroHeight = XmlStrToBoolDef(attribute.Value(), false);
+            FZeroHeight = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("thickTop"):
         if (attribute.NameIs("thickTop")) {
-            FThickTop = XmlStrToBoolDef(attribute.Value(), false);
+            FThickTop = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("thickBottom"):
         if (attribute.NameIs("thickBottom")) {
-            FThickBottom = XmlStrToBoolDef(attribute.Value(), false);
+            FThickBottom = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("outlineLevelRow"):
         if (attribute.NameIs("outlineLevelRow")) {
-            FOutlineLevelRow = XmlStrToIntDef(attribute.Value(), 0);
+            FOutlineLevelRow = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("outlineLevelCol"):
         if (attribute.NameIs("outlineLevelCol")) {
-            FOutlineLevelCol = XmlStrToIntDef(attribute.Value(), 0);
+            FOutlineLevelCol = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
@@ -5022,61 +5022,61 @@ bool TCT_Col::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("min"):
         if (attribute.NameIs("min")) {
-            FMin = XmlStrToIntDef(attribute.Value(), 0);
+            FMin = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("max"):
         if (attribute.NameIs("max")) {
-            FMax = XmlStrToIntDef(attribute.Value(), 0);
+            FMax = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("width"):
         if (attribute.NameIs("width")) {
-            FWidth = XmlStrToFloatDef(attribute.Value(), 0);
+            FWidth = XmlStrToFloatDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("style"):
         if (attribute.NameIs("style")) {
-            FStyle = XmlStrToIntDef(attribute.Value(), 0);
+            FStyle = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("hidden"):
         if (attribute.NameIs("hidden")) {
-            FHidden = XmlStrToBoolDef(attribute.Value(), false);
+            FHidden = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("bestFit"):
         if (attribute.NameIs("bestFit")) {
-            FBestFit = XmlStrToBoolDef(attribute.Value(), false);
+            FBestFit = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("customWidth"):
         if (attribute.NameIs("customWidth")) {
-            FCustomWidth = XmlStrToBoolDef(attribute.Value(), false);
+            FCustomWidth = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("phonetic"):
         if (attribute.NameIs("phonetic")) {
-            FPhonetic = XmlStrToBoolDef(attribute.Value(), false);
+            FPhonetic = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("outlineLevel"):
         if (attribute.NameIs("outlineLevel")) {
-            FOutlineLevel = XmlStrToIntDef(attribute.Value(), 0);
+            FOutlineLevel = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("collapsed"):
         if (attribute.NameIs("collapsed")) {
-            FCollapsed = XmlStrToBoolDef(attribute.Value(), false);
+            FCollapsed = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
@@ -5123,7 +5123,7 @@ void TCT_MergeCells::HandleElementEnd() {
 
 bool TCT_MergeCells::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("count")) {
-        FCount = XmlStrToIntDef(attribute.Value(), 0);
+        FCount = XmlStrToIntDef(attribute.PlainValue(), 0);
         return true;
     }
     return false;
@@ -5148,7 +5148,7 @@ void TCT_MergeCell::Clear() {
 
 bool TCT_MergeCell::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("ref")) {
-        FRef = attribute.Value();
+        FRef = attribute.PlainValue();
         return true;
     }
     return false;
@@ -5166,7 +5166,7 @@ TCT_SheetCalcPr::~TCT_SheetCalcPr() = default;
 
 bool TCT_SheetCalcPr::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("fullCalcOnLoad")) {
-        FFullCalcOnLoad = XmlStrToBoolDef(attribute.Value(), false);
+        FFullCalcOnLoad = XmlStrToBoolDef(attribute.PlainValue(), false);
         return true;
     }
     return false;
@@ -5186,103 +5186,103 @@ bool TCT_SheetProtection::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("password"):
         if (attribute.NameIs("password")) {
-            FPassword = XpgHexToInt(attribute.Value());
+            FPassword = XpgHexToInt(attribute.PlainValue());
             return true;
         }
         return false;
     case XpgByteSumHash("sheet"):
         if (attribute.NameIs("sheet")) {
-            FSheet = XmlStrToBoolDef(attribute.Value(), false);
+            FSheet = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("objects"):
         if (attribute.NameIs("objects")) {
-            FObjects = XmlStrToBoolDef(attribute.Value(), false);
+            FObjects = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("scenarios"):
         if (attribute.NameIs("scenarios")) {
-            FScenarios = XmlStrToBoolDef(attribute.Value(), false);
+            FScenarios = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("formatCells"):
         if (attribute.NameIs("formatCells")) {
-            FFormatCells = XmlStrToBoolDef(attribute.Value(), true);
+            FFormatCells = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("formatColumns"):
         if (attribute.NameIs("formatColumns")) {
-            FFormatColumns = XmlStrToBoolDef(attribute.Value(), true);
+            FFormatColumns = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("formatRows"):
         if (attribute.NameIs("formatRows")) {
-            FFormatRows = XmlStrToBoolDef(attribute.Value(), true);
+            FFormatRows = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("insertColumns"):
         if (attribute.NameIs("insertColumns")) {
-            FInsertColumns = XmlStrToBoolDef(attribute.Value(), true);
+            FInsertColumns = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("insertRows"):
         if (attribute.NameIs("insertRows")) {
-            FInsertRows = XmlStrToBoolDef(attribute.Value(), true);
+            FInsertRows = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("insertHyperlinks"):
         if (attribute.NameIs("insertHyperlinks")) {
-            FInsertHyperlinks = XmlStrToBoolDef(attribute.Value(), true);
+            FInsertHyperlinks = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("deleteColumns"):
         if (attribute.NameIs("deleteColumns")) {
-            FDeleteColumns = XmlStrToBoolDef(attribute.Value(), true);
+            FDeleteColumns = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("deleteRows"):
         if (attribute.NameIs("deleteRows")) {
-            FDeleteRows = XmlStrToBoolDef(attribute.Value(), true);
+            FDeleteRows = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("selectLockedCells"):
         if (attribute.NameIs("selectLockedCells")) {
-            FSelectLockedCells = XmlStrToBoolDef(attribute.Value(), false);
+            FSelectLockedCells = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("sort"):
         if (attribute.NameIs("sort")) {
-            FSort = XmlStrToBoolDef(attribute.Value(), true);
+            FSort = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("autoFilter"):
         if (attribute.NameIs("autoFilter")) {
-            FAutoFilter = XmlStrToBoolDef(attribute.Value(), true);
+            FAutoFilter = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("pivotTables"):
         if (attribute.NameIs("pivotTables")) {
-            FPivotTables = XmlStrToBoolDef(attribute.Value(), true);
+            FPivotTables = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("selectUnlockedCells"):
         if (attribute.NameIs("selectUnlockedCells")) {
-            FSelectUnlockedCells = XmlStrToBoolDef(attribute.Value(), false);
+            FSelectUnlockedCells = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
@@ -5340,7 +5340,7 @@ bool TCT_ProtectedRange::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("password"):
         if (attribute.NameIs("password")) {
-            FPassword = XpgHexToInt(attribute.Value());
+            FPassword = XpgHexToInt(attribute.PlainValue());
             return true;
         }
         return false;
@@ -5352,13 +5352,13 @@ bool TCT_ProtectedRange::AssignAttribute(const TXpgXmlAttribute& attribute) {
         return false;
     case XpgByteSumHash("name"):
         if (attribute.NameIs("name")) {
-            FName = attribute.Value();
+            FName = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("securityDescriptor"):
         if (attribute.NameIs("securityDescriptor")) {
-            FSecurityDescriptor = attribute.Value();
+            FSecurityDescriptor = attribute.PlainValue();
             return true;
         }
         return false;

@@ -116,6 +116,10 @@ TEST(XLSReadXLSXCells, CellElementsStoreTheValuesTheyCarry) {
         {"row without r follows the previous row",
          R"(<row r="4"><c r="A4"><v>1</v></c></row><row><c><v>7</v></c></row>)", "A5", "float 7"},
         {"first row without r", R"(<row><c><v>3</v></c></row>)", "A1", "float 3"},
+        {"reference to the sheet's last cell", R"(<row r="1048576"><c r="XFD1048576"><v>4</v></c></row>)", "XFD1048576",
+         "float 4"},
+        {"reference with dollars", R"(<row r="2"><c r="$C$2"><v>4</v></c></row>)", "C2", "float 4"},
+        {"row number with a leading zero", R"(<row r="7"><c r="AB07"><v>4</v></c></row>)", "AB7", "float 4"},
         {"style index beyond the cell formats", R"(<row r="1"><c r="A1" s="99"><v>1</v></c></row>)", "A1", "float 1"},
         {"normal formula", R"(<row r="1"><c r="A1"><f>SUM(B1:B3)</f><v>6</v></c></row>)", "A1",
          "formula 6 kind 0 f=SUM(B1:B3)"},
@@ -214,7 +218,8 @@ TEST(XLSReadXLSXCells, FailuresEndTheReadWithTheirMessage) {
 }
 
 TEST(XLSReadXLSXCells, ReferencesThatNameNoCellAreErrors) {
-    const std::vector<std::string> references = {"A0", "XFE1", "a1", "1A"};
+    const std::vector<std::string> references = {"A0",    "XFE1", "a1",        "1A",  "A1048577",
+                                                 "AAAA1", "A1B",  "A12345678", "A-1", "B"};
     for (const std::string& reference : references) {
         SCOPED_TRACE(reference);
         const std::string package =

@@ -12,13 +12,13 @@ bool TCT_Default::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("Extension"):
         if (attribute.NameIs("Extension")) {
-            FExtension = attribute.Value();
+            FExtension = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("ContentType"):
         if (attribute.NameIs("ContentType")) {
-            FContentType = attribute.Value();
+            FContentType = attribute.PlainValue();
             return true;
         }
         return false;
@@ -50,13 +50,13 @@ bool TCT_Override::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("ContentType"):
         if (attribute.NameIs("ContentType")) {
-            FContentType = attribute.Value();
+            FContentType = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("PartName"):
         if (attribute.NameIs("PartName")) {
-            FPartName = attribute.Value();
+            FPartName = attribute.PlainValue();
             return true;
         }
         return false;

@@ -30,25 +30,25 @@ bool TCT_Relationship::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("TargetMode"):
         if (attribute.NameIs("TargetMode")) {
-            FTargetMode = StrToEnum(Enums().ST_TargetMode, attribute.Value());
+            FTargetMode = StrToEnum(Enums().ST_TargetMode, attribute.PlainValue());
             return true;
         }
         return false;
     case XpgByteSumHash("Target"):
         if (attribute.NameIs("Target")) {
-            FTarget = attribute.Value();
+            FTarget = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("Type"):
         if (attribute.NameIs("Type")) {
-            FType = attribute.Value();
+            FType = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("Id"):
         if (attribute.NameIs("Id")) {
-            FId = attribute.Value();
+            FId = attribute.PlainValue();
             return true;
         }
         return false;

@@ -13,6 +13,11 @@ namespace {
 // The list grows its array by this many entries at a time.
 constexpr size_t AttributeArrayStep = 255;
 
+// Bytes that decoding leaves as they are: ASCII without the openers of references and CDATA sections.
+bool IsPlainAscii(char byte) {
+    return static_cast<unsigned char>(byte) < 0x80 && byte != '&' && byte != '<';
+}
+
 } // namespace
 
 void TXpgXmlAttribute::SetDecoded(rtl::UnicodeStringView name, rtl::UnicodeStringView value) {
@@ -38,6 +43,21 @@ const rtl::UnicodeString& TXpgXmlAttribute::Value() const {
         FValueDecoded = true;
     }
     return FValue;
+}
+
+rtl::UnicodeStringView TXpgXmlAttribute::PlainValue() const {
+    if (FValueDecoded || FRawValue.size() > FPlainValue.size()) {
+        return Value();
+    }
+    // Widened and tested in one pass: nearly every value turns out plain.
+    char16_t* out = FPlainValue.data();
+    for (const char byte : FRawValue) {
+        if (!IsPlainAscii(byte)) {
+            return Value();
+        }
+        *out++ = static_cast<char16_t>(byte);
+    }
+    return {FPlainValue.data(), FRawValue.size()};
 }
 
 bool TXpgXmlAttribute::NameIs(std::string_view name) const {

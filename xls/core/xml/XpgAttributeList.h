@@ -7,6 +7,7 @@
 #include "rtl/StringTypes.h"
 #include "xls/core/xml/XpgNameHash.h"
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -32,6 +33,10 @@ public:
     const rtl::UnicodeString& Name() const;
     // The value with references replaced and UTF-8 decoded; raises rtl::Exception for an unknown entity.
     const rtl::UnicodeString& Value() const;
+    // The value as Value() gives it, for a conversion or a copy made at once: short ASCII bytes without "&" or "<"
+    // decode to the same code units, so they are only widened into the attribute's own small buffer (the view lasts
+    // until the attribute changes); any other value is decoded.
+    rtl::UnicodeStringView PlainValue() const;
     // A widened name hashes as its bytes, so both forms give the same value.
     uint32_t NameSumHash() const { return FRawName.empty() ? StrSumHash(Name()) : XpgByteSumHash(FRawName); }
     uint32_t NameMulHash() const { return FRawName.empty() ? StrMulHash(Name()) : XpgByteMulHash(FRawName); }
@@ -43,6 +48,8 @@ private:
     std::string_view FRawValue;
     mutable rtl::UnicodeString FName;
     mutable rtl::UnicodeString FValue;
+    // Typed attributes (indices, flags, enumerations, cell references) are short; longer values are decoded.
+    mutable std::array<char16_t, 32> FPlainValue{};
     mutable bool FNameDecoded = false;
     mutable bool FValueDecoded = false;
 };

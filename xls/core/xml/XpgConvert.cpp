@@ -7,6 +7,9 @@
 #include "rtl/StringUtils.h"
 #include "xls/core/xml/XpgMessages.h"
 
+#include <algorithm>
+#include <array>
+#include <charconv>
 #include <limits>
 
 namespace xls {
@@ -84,8 +87,12 @@ bool ReadZone(rtl::UnicodeStringView text, size_t& position) {
            ReadNumber(text, position, 2, 2, minutes) && hours <= 14 && minutes <= 59;
 }
 
-// The four words of XML booleans, letters in any case.
+// The four words of XML booleans, letters in any case; the forms parts write are told without lowering a copy.
 bool ReadBooleanWord(rtl::UnicodeStringView text, bool& value) {
+    if (text == u"1" || text == u"0" || text == u"true" || text == u"false") {
+        value = text == u"1" || text == u"true";
+        return true;
+    }
     const rtl::UnicodeString lowered = rtl::LowerCase(text);
     if (lowered == u"true" || lowered == u"1" || lowered == u"false" || lowered == u"0") {
         value = lowered == u"true" || lowered == u"1";
@@ -94,14 +101,93 @@ bool ReadBooleanWord(rtl::UnicodeStringView text, bool& value) {
     return false;
 }
 
+bool IsDigit(char16_t character) {
+    return character >= u'0' && character <= u'9';
+}
+
+// Most numbers in a part are a few plain digits (indices, sizes); those are read here, and every other form is left
+// to the runtime's general reading, which gives the same value for these. Nine digits cannot overflow.
+constexpr size_t PlainIntegerDigits = 9;
+
+bool TryPlainInteger(rtl::UnicodeStringView text, int32_t& value) {
+    if (text.empty() || text.size() > PlainIntegerDigits || !std::all_of(text.begin(), text.end(), IsDigit)) {
+        return false;
+    }
+    value = 0;
+    for (const char16_t digit : text) {
+        value = value * 10 + (digit - u'0');
+    }
+    return true;
+}
+
+// Decimal numbers as spreadsheet parts write them ("-12.5", "1.5E-05") are narrowed and read by std::from_chars
+// here, which the runtime's general reading also ends in; any other form (blanks, a leading "+" or ".", a result
+// out of range) is left to it.
+constexpr size_t PlainFloatLength = 40;
+
+size_t CopyDigits(rtl::UnicodeStringView text, size_t position, char*& out) {
+    const size_t start = position;
+    for (; position < text.size() && IsDigit(text[position]); ++position) {
+        *out++ = static_cast<char>(text[position]);
+    }
+    return position - start;
+}
+
+bool TryPlainFloat(rtl::UnicodeStringView text, double& value) {
+    if (text.size() > PlainFloatLength) {
+        return false;
+    }
+    std::array<char, PlainFloatLength> ascii;
+    char* out = ascii.data();
+    size_t position = 0;
+    if (position < text.size() && text[position] == u'-') {
+        *out++ = '-';
+        ++position;
+    }
+    size_t digits = CopyDigits(text, position, out);
+    if (digits == 0) {
+        return false;
+    }
+    position += digits;
+    if (position < text.size() && text[position] == u'.') {
+        *out++ = '.';
+        digits = CopyDigits(text, position + 1, out);
+        if (digits == 0) {
+            return false;
+        }
+        position += 1 + digits;
+    }
+    if (position < text.size() && (text[position] == u'e' || text[position] == u'E')) {
+        *out++ = 'e';
+        ++position;
+        if (position < text.size() && (text[position] == u'-' || text[position] == u'+')) {
+            if (text[position] == u'-') {
+                *out++ = '-';
+            }
+            ++position;
+        }
+        digits = CopyDigits(text, position, out);
+        if (digits == 0) {
+            return false;
+        }
+        position += digits;
+    }
+    if (position != text.size()) {
+        return false;
+    }
+    const auto [stop, error] = std::from_chars(ascii.data(), out, value);
+    return error == std::errc() && stop == out;
+}
+
 } // namespace
 
 int32_t XmlStrToIntDef(rtl::UnicodeStringView text, int32_t defaultValue) {
-    return rtl::StrToIntDef(text, defaultValue);
+    int32_t value = 0;
+    return TryPlainInteger(text, value) ? value : rtl::StrToIntDef(text, defaultValue);
 }
 
 bool TryXmlStrToInt(rtl::UnicodeStringView text, int32_t& value) {
-    return rtl::TryStrToInt(text, value);
+    return TryPlainInteger(text, value) || rtl::TryStrToInt(text, value);
 }
 
 bool TryXmlStrToLongword(rtl::UnicodeStringView text, uint32_t& value) {
@@ -133,11 +219,12 @@ double XmlStrToFloat(rtl::UnicodeStringView text) {
 }
 
 double XmlStrToFloatDef(rtl::UnicodeStringView text, double defaultValue) {
-    return rtl::StrToFloatDef(text, defaultValue, XmlSettings());
+    double value = 0;
+    return TryXmlStrToFloat(text, value) ? value : defaultValue;
 }
 
 bool TryXmlStrToFloat(rtl::UnicodeStringView text, double& value) {
-    return rtl::TryStrToFloat(text, value, XmlSettings());
+    return TryPlainFloat(text, value) || rtl::TryStrToFloat(text, value, XmlSettings());
 }
 
 bool TryXmlStrToFloat(rtl::UnicodeStringView text, long double& value) {

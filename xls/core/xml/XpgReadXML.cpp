@@ -597,6 +597,14 @@ const rtl::UnicodeString& TXpgReadXML::GetText() const {
     return FDecodedText;
 }
 
+void TXpgReadXML::DecodeText(rtl::UnicodeString& target) const {
+    // Decoded aside and swapped in, so that a failed decoding leaves target as it was; the two strings trade their
+    // capacities instead of copying.
+    XpgDecodeText(FText, FDecodedText);
+    target.swap(FDecodedText);
+    FDecodedTextValid = false;
+}
+
 bool TXpgReadXML::GetRawAttribute(rtl::UnicodeStringView name, rtl::UnicodeString& value) const {
     for (int32_t i = 0; i < FRawCount; ++i) {
         const TXpgXmlAttribute& attribute = FRawAttributes[static_cast<size_t>(i)];

@@ -79,6 +79,9 @@ public:
     bool HasText() const { return FHasText; }
     std::string_view Text() const { return FText; }
     const rtl::UnicodeString& GetText() const;
+    // The decoded text as GetText gives it, written straight into target (its capacity reused) for a hook that keeps
+    // it; raises as GetText does.
+    void DecodeText(rtl::UnicodeString& target) const;
     // Inside Comment: the comment's text as written.
     std::string_view CommentRange() const { return FCommentRange; }
 

@@ -3,25 +3,33 @@
 #include "xls/core/xml/XpgConvert.h"
 #include "xls/core/xml/XpgTextDecoder.h"
 
+#include <algorithm>
+#include <array>
+#include <iterator>
+
 namespace xls {
 
 namespace {
 
 constexpr std::string_view DeclarationName = "xmlns";
 
+// Values are looked up once per attribute read, so a short one is upper-cased on the stack rather than in a string.
+constexpr size_t ShortEnumValue = 64;
+
+char16_t AsciiUpperCase(char16_t unit) {
+    return unit >= u'a' && unit <= u'z' ? static_cast<char16_t>(unit - u'a' + u'A') : unit;
+}
+
 std::u16string AsciiUpperCase(rtl::UnicodeStringView text) {
     std::u16string upper(text);
-    for (char16_t& unit : upper) {
-        if (unit >= u'a' && unit <= u'z') {
-            unit = static_cast<char16_t>(unit - u'a' + u'A');
-        }
-    }
+    std::transform(upper.begin(), upper.end(), upper.begin(), [](char16_t unit) { return AsciiUpperCase(unit); });
     return upper;
 }
 
 // The prefix a declaration binds ("" for the default namespace); false for a name that declares nothing.
 bool DeclaredPrefix(std::string_view name, std::string_view& prefix) {
-    if (!name.starts_with(DeclarationName)) {
+    // Every tag with attributes comes here; the first byte turns nearly all of them away without a comparison call.
+    if (name.empty() || name.front() != DeclarationName.front() || !name.starts_with(DeclarationName)) {
         return false;
     }
     if (name.size() == DeclarationName.size()) {
@@ -39,13 +47,26 @@ bool DeclaredPrefix(std::string_view name, std::string_view& prefix) {
 
 TXpgEnumType::TXpgEnumType(std::u16string_view prefix, std::span<const std::u16string_view> values)
     : FPrefix(prefix), FValues(values) {
-    for (size_t i = 0; i < values.size(); ++i) {
-        FOrdinals.emplace(AsciiUpperCase(values[i]), static_cast<int32_t>(i));
+    std::transform(values.begin(), values.end(), std::back_inserter(FUpperNames),
+                   [](std::u16string_view value) { return AsciiUpperCase(value); });
+    for (size_t i = 0; i < FUpperNames.size(); ++i) {
+        FOrdinals.emplace(FUpperNames[i], static_cast<int32_t>(i));
     }
 }
 
 int32_t TXpgEnumType::Find(rtl::UnicodeStringView value) const {
-    const auto found = FOrdinals.find(AsciiUpperCase(value));
+    std::u16string longUpper;
+    std::array<char16_t, ShortEnumValue> shortUpper;
+    std::u16string_view upper;
+    if (value.size() <= shortUpper.size()) {
+        std::transform(value.begin(), value.end(), shortUpper.begin(),
+                       [](char16_t unit) { return AsciiUpperCase(unit); });
+        upper = std::u16string_view(shortUpper.data(), value.size());
+    } else {
+        longUpper = AsciiUpperCase(value);
+        upper = longUpper;
+    }
+    const auto found = FOrdinals.find(upper);
     return found == FOrdinals.end() ? -1 : found->second;
 }
 

@@ -72,6 +72,9 @@ class TXpgEnumType {
 public:
     // prefix is "st" and the type's letters; it leads the key named in a lookup failure ("sttmExternal").
     TXpgEnumType(std::u16string_view prefix, std::span<const std::u16string_view> values);
+    // The lookup views the type's own names, so a copy would view its source's.
+    TXpgEnumType(const TXpgEnumType&) = delete;
+    TXpgEnumType& operator=(const TXpgEnumType&) = delete;
 
     // The ordinal of the value named value, or -1.
     int32_t Find(rtl::UnicodeStringView value) const;
@@ -82,8 +85,9 @@ public:
 private:
     std::u16string_view FPrefix;
     std::span<const std::u16string_view> FValues;
-    // The values' names in capitals, with their ordinals.
-    std::unordered_map<std::u16string, int32_t> FOrdinals;
+    // The values' names in capitals, and the ordinals by those names (viewing FUpperNames, which never grows again).
+    std::vector<std::u16string> FUpperNames;
+    std::unordered_map<std::u16string_view, int32_t> FOrdinals;
 };
 
 // A "hex" attribute: hexadecimal digits as an unsigned 32-bit pattern; 0 for an empty value, a non-hexadecimal

@@ -37,6 +37,30 @@ TEST(XpgAttributeList, ShowsAReaderArrayDecoded) {
     EXPECT_EQ(list.GetValue(1), u"s");
 }
 
+TEST(XpgAttributeList, PlainValuesEqualTheDecodedOnes) {
+    const std::string longValue(40, '7');
+    const std::string_view values[] = {
+        "A1", "", "s", "1.5E-05", "a&amp;b", "&#49;", "\xE4\xB8\xAD", "x<y", "tab\there", longValue,
+    };
+    for (const std::string_view value : values) {
+        SCOPED_TRACE(std::string(value));
+        TXpgXmlAttribute plain;
+        plain.SetRaw("v", value);
+        TXpgXmlAttribute decoded;
+        decoded.SetRaw("v", value);
+        EXPECT_EQ(plain.PlainValue(), decoded.Value());
+        // Asking for the plain form first leaves the decoded one as it is.
+        EXPECT_EQ(plain.Value(), decoded.Value());
+    }
+    // An attribute given as text has no bytes to widen.
+    TXpgXmlAttribute given;
+    given.SetDecoded(u"v", u"\u4E2D&");
+    EXPECT_EQ(given.PlainValue(), u"\u4E2D&");
+    // A reused entry shows its new value.
+    given.SetRaw("v", "42");
+    EXPECT_EQ(given.PlainValue(), u"42");
+}
+
 TEST(XpgAttributeList, KeepsAddedAttributesOfItsOwn) {
     TXpgXmlAttributeArray array = RawArray({{"a", "1"}, {"b", "&amp;"}});
     TXpgXMLAttributeList list;

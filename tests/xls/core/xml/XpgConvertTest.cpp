@@ -3,7 +3,9 @@
 #include "rtl/DateTime.h"
 #include "rtl/Exceptions.h"
 #include "rtl/FormatSettings.h"
+#include "rtl/NumberConversions.h"
 
+#include <cstring>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -42,6 +44,59 @@ TEST(XpgConvert, ReadsIntegers) {
         int32_t value = 0;
         EXPECT_EQ(TryXmlStrToInt(c.text, value), c.valid);
         EXPECT_EQ(XmlStrToIntDef(c.text, 77), c.valid ? c.value : 77);
+    }
+}
+
+// Plain digits and plain decimals are read on a short road; every text must read as the runtime's general reading
+// reads it, on either side of the road's edges.
+TEST(XpgConvert, ReadsEveryNumberAsTheRuntimeDoes) {
+    const rtl::UnicodeStringView integers[] = {
+        u"0",  u"007",         u"123456789", u"999999999", u"1000000000", u"2147483647", u"2147483648",
+        u"-0", u"-2147483648", u"+5",        u" 5",        u"5 ",         u"$1F",        u"0x10",
+        u"",   u"1a",          u"\u0661",    u"\uFF11",
+    };
+    for (const rtl::UnicodeStringView text : integers) {
+        SCOPED_TRACE(std::string(text.begin(), text.end()));
+        int32_t ours = -7;
+        int32_t theirs = -7;
+        EXPECT_EQ(TryXmlStrToInt(text, ours), rtl::TryStrToInt(text, theirs));
+        EXPECT_EQ(ours, theirs);
+        EXPECT_EQ(XmlStrToIntDef(text, 77), rtl::StrToIntDef(text, 77));
+    }
+    const rtl::UnicodeStringView floats[] = {
+        u"0",
+        u"-0",
+        u"0.1",
+        u"123.456",
+        u"1.5E-05",
+        u"1e+5",
+        u"-2E3",
+        u"1e400",
+        u"-1e400",
+        u"1e-400",
+        u"4.9e-324",
+        u"1.7976931348623157e308",
+        u".5",
+        u"5.",
+        u"+1",
+        u" 1",
+        u"1e",
+        u"1e+",
+        u"inf",
+        u"nan",
+        u"0x1p3",
+        u"1.2.3",
+        u"12345678901234567890123456789012345678901",
+        u"",
+        u"--1",
+        u"1,5",
+    };
+    for (const rtl::UnicodeStringView text : floats) {
+        SCOPED_TRACE(std::string(text.begin(), text.end()));
+        double ours = -7;
+        double theirs = -7;
+        EXPECT_EQ(TryXmlStrToFloat(text, ours), rtl::TryStrToFloat(text, theirs, rtl::TFormatSettings::Invariant()));
+        EXPECT_EQ(std::memcmp(&ours, &theirs, sizeof ours), 0) << ours << " " << theirs;
     }
 }
 

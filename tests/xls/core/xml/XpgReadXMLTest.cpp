@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace xls {
 namespace {
@@ -77,6 +78,32 @@ TEST(XpgReadXML, ReportsConstructsInDocumentOrder) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(ParseLog(c.xml, c.loose), c.expected);
     }
+}
+
+// Keeps the text of every begin tag, decoded into one string as an element class keeps its text.
+class TTextKeeper : public TXpgReadXML {
+public:
+    rtl::UnicodeString Kept = u"before";
+    std::vector<rtl::UnicodeString> Texts;
+
+    void BeginTag() override {
+        DecodeText(Kept);
+        EXPECT_EQ(Kept, GetText());
+        Texts.push_back(Kept);
+    }
+};
+
+TEST(XpgReadXML, DecodesTextIntoAStringItKeeps) {
+    TTextKeeper keeper;
+    TPieceStream stream("<r>a&amp;b<c>\xE4\xB8\xAD</c><d/><e>long text that needs a string of its own</e></r>", 7);
+    keeper.Parse(stream);
+    EXPECT_EQ(keeper.Texts,
+              (std::vector<rtl::UnicodeString>{u"a&b", u"\u4E2D", u"", u"long text that needs a string of its own"}));
+    // A text that fails to decode leaves the kept string as it was.
+    TTextKeeper failing;
+    TPieceStream bad("<r>x&bogus;</r>", 64);
+    EXPECT_THROW(failing.Parse(bad), rtl::Exception);
+    EXPECT_EQ(failing.Kept, u"before");
 }
 
 TEST(XpgReadXML, RefusesWhatItCannotRead) {

@@ -369,6 +369,10 @@ TEST(XpgScheme, FindsEnumerationValuesInAnyLetterCase) {
     EXPECT_EQ(cellType.Find(u"INLINESTR"), 6);
     EXPECT_EQ(cellType.Find(u"b"), 0);
     EXPECT_EQ(cellType.Find(u"num"), -1);
+    EXPECT_EQ(cellType.Find(u""), -1);
+    // Values too long for the lookup's short road take the long one.
+    EXPECT_EQ(cellType.Find(rtl::UnicodeString(100, u's')), -1);
+    EXPECT_EQ(cellType.Find(u"inlineStr" + rtl::UnicodeString(100, u' ')), -1);
     EXPECT_EQ(cellType.Name(5), u"str");
     EXPECT_EQ(cellType.Name(7), u"");
     EXPECT_EQ(cellType.Name(-1), u"");

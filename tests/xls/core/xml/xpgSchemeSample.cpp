@@ -157,31 +157,31 @@ bool TCT_SheetView::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("showGridLines"):
         if (attribute.NameIs("showGridLines")) {
-            FShowGridLines = XmlStrToBoolDef(attribute.Value(), true);
+            FShowGridLines = XmlStrToBoolDef(attribute.PlainValue(), true);
             return true;
         }
         return false;
     case XpgByteSumHash("tabSelected"):
         if (attribute.NameIs("tabSelected")) {
-            FTabSelected = XmlStrToBoolDef(attribute.Value(), false);
+            FTabSelected = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("zoomScale"):
         if (attribute.NameIs("zoomScale")) {
-            FZoomScale = XmlStrToIntDef(attribute.Value(), 0);
+            FZoomScale = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("view"):
         if (attribute.NameIs("view")) {
-            FView = StrToEnum(Enums().ST_SheetViewType, attribute.Value());
+            FView = StrToEnum(Enums().ST_SheetViewType, attribute.PlainValue());
             return true;
         }
         return false;
     case XpgByteSumHash("workbookViewId"):
         if (attribute.NameIs("workbookViewId")) {
-            FWorkbookViewId = XmlStrToIntDef(attribute.Value(), 0);
+            FWorkbookViewId = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
@@ -227,37 +227,37 @@ bool TCT_Col::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("min"):
         if (attribute.NameIs("min")) {
-            FMin = XmlStrToIntDef(attribute.Value(), 0);
+            FMin = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("max"):
         if (attribute.NameIs("max")) {
-            FMax = XmlStrToIntDef(attribute.Value(), 0);
+            FMax = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("width"):
         if (attribute.NameIs("width")) {
-            FWidth = XmlStrToFloatDef(attribute.Value(), 0);
+            FWidth = XmlStrToFloatDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("style"):
         if (attribute.NameIs("style")) {
-            FStyle = XmlStrToIntDef(attribute.Value(), 0);
+            FStyle = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("hidden"):
         if (attribute.NameIs("hidden")) {
-            FHidden = XmlStrToBoolDef(attribute.Value(), false);
+            FHidden = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("customWidth"):
         if (attribute.NameIs("customWidth")) {
-            FCustomWidth = XmlStrToBoolDef(attribute.Value(), false);
+            FCustomWidth = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
@@ -334,7 +334,7 @@ bool TCT_Row::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("r"):
         if (attribute.NameIs("r")) {
-            FR = XmlStrToIntDef(attribute.Value(), 0);
+            FR = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
@@ -346,25 +346,25 @@ bool TCT_Row::AssignAttribute(const TXpgXmlAttribute& attribute) {
         return false;
     case XpgByteSumHash("s"):
         if (attribute.NameIs("s")) {
-            FS = XmlStrToIntDef(attribute.Value(), 0);
+            FS = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("ht"):
         if (attribute.NameIs("ht")) {
-            FHt = XmlStrToFloatDef(attribute.Value(), 0);
+            FHt = XmlStrToFloatDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("hidden"):
         if (attribute.NameIs("hidden")) {
-            FHidden = XmlStrToBoolDef(attribute.Value(), false);
+            FHidden = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
     case XpgByteSumHash("customHeight"):
         if (attribute.NameIs("customHeight")) {
-            FCustomHeight = XmlStrToBoolDef(attribute.Value(), false);
+            FCustomHeight = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
@@ -411,7 +411,7 @@ TXPGBase* TCT_Cell::FindChild(TXPGReader& reader) {
         break;
     case XpgByteSumHash("v"):
         if (reader.IsElement("v")) {
-            FV = reader.GetText();
+            reader.DecodeText(FV);
             return this;
         }
         break;
@@ -428,19 +428,19 @@ bool TCT_Cell::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("r"):
         if (attribute.NameIs("r")) {
-            FR = attribute.Value();
+            FR = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("s"):
         if (attribute.NameIs("s")) {
-            FS = XmlStrToIntDef(attribute.Value(), 0);
+            FS = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("t"):
         if (attribute.NameIs("t")) {
-            FT = StrToEnum(Enums().ST_CellType, attribute.Value());
+            FT = StrToEnum(Enums().ST_CellType, attribute.PlainValue());
             return true;
         }
         return false;
@@ -477,19 +477,19 @@ bool TCT_CellFormula::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("t"):
         if (attribute.NameIs("t")) {
-            FT = StrToEnum(Enums().ST_CellFormulaType, attribute.Value());
+            FT = StrToEnum(Enums().ST_CellFormulaType, attribute.PlainValue());
             return true;
         }
         return false;
     case XpgByteSumHash("ref"):
         if (attribute.NameIs("ref")) {
-            FRef = attribute.Value();
+            FRef = attribute.PlainValue();
             return true;
         }
         return false;
     case XpgByteSumHash("si"):
         if (attribute.NameIs("si")) {
-            FSi = XmlStrToIntDef(attribute.Value(), 0);
+            FSi = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
@@ -517,7 +517,7 @@ void TCT_Rst::Clear() {
 
 TXPGBase* TCT_Rst::FindChild(TXPGReader& reader) {
     if (reader.IsElement("t")) {
-        FT = reader.GetText();
+        reader.DecodeText(FT);
         return this;
     }
     return nullptr;
@@ -535,7 +535,7 @@ TCT_Drawing::~TCT_Drawing() = default;
 
 bool TCT_Drawing::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("r:id")) {
-        FId = attribute.Value();
+        FId = attribute.PlainValue();
         return true;
     }
     return false;
@@ -683,7 +683,7 @@ TCT_SRgbColor::~TCT_SRgbColor() = default;
 
 bool TCT_SRgbColor::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("val")) {
-        FVal = XpgHexToInt(attribute.Value());
+        FVal = XpgHexToInt(attribute.PlainValue());
         return true;
     }
     return false;
@@ -701,7 +701,7 @@ TCT_SchemeColor::~TCT_SchemeColor() = default;
 
 bool TCT_SchemeColor::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("val")) {
-        FVal = StrToEnum(Enums().ST_SchemeColorVal, attribute.Value());
+        FVal = StrToEnum(Enums().ST_SchemeColorVal, attribute.PlainValue());
         return true;
     }
     return false;
@@ -727,13 +727,13 @@ bool TCT_BlipFillProperties::AssignAttribute(const TXpgXmlAttribute& attribute) 
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("dpi"):
         if (attribute.NameIs("dpi")) {
-            FDpi = XmlStrToIntDef(attribute.Value(), 0);
+            FDpi = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("rotWithShape"):
         if (attribute.NameIs("rotWithShape")) {
-            FRotWithShape = XmlStrToBoolDef(attribute.Value(), false);
+            FRotWithShape = XmlStrToBoolDef(attribute.PlainValue(), false);
             return true;
         }
         return false;
@@ -786,37 +786,37 @@ bool TCT_TileInfoProperties::AssignAttribute(const TXpgXmlAttribute& attribute) 
     switch (attribute.NameMulHash()) {
     case XpgByteMulHash("tx"):
         if (attribute.NameIs("tx")) {
-            FTx = XmlStrToIntDef(attribute.Value(), 0);
+            FTx = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteMulHash("ty"):
         if (attribute.NameIs("ty")) {
-            FTy = XmlStrToIntDef(attribute.Value(), 0);
+            FTy = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteMulHash("sx"):
         if (attribute.NameIs("sx")) {
-            FSx = XmlStrToIntDef(attribute.Value(), 0);
+            FSx = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteMulHash("sy"):
         if (attribute.NameIs("sy")) {
-            FSy = XmlStrToIntDef(attribute.Value(), 0);
+            FSy = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteMulHash("flip"):
         if (attribute.NameIs("flip")) {
-            FFlip = StrToEnum(Enums().ST_TileFlipMode, attribute.Value());
+            FFlip = StrToEnum(Enums().ST_TileFlipMode, attribute.PlainValue());
             return true;
         }
         return false;
     case XpgByteMulHash("algn"):
         if (attribute.NameIs("algn")) {
-            FAlgn = StrToEnum(Enums().ST_RectAlignment, attribute.Value());
+            FAlgn = StrToEnum(Enums().ST_RectAlignment, attribute.PlainValue());
             return true;
         }
         return false;
@@ -863,25 +863,25 @@ bool TCT_RelativeRect::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("l"):
         if (attribute.NameIs("l")) {
-            FL = XmlStrToIntDef(attribute.Value(), 0);
+            FL = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("t"):
         if (attribute.NameIs("t")) {
-            FT = XmlStrToIntDef(attribute.Value(), 0);
+            FT = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("r"):
         if (attribute.NameIs("r")) {
-            FR = XmlStrToIntDef(attribute.Value(), 0);
+            FR = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
     case XpgByteSumHash("b"):
         if (attribute.NameIs("b")) {
-            FB = XmlStrToIntDef(attribute.Value(), 0);
+            FB = XmlStrToIntDef(attribute.PlainValue(), 0);
             return true;
         }
         return false;
@@ -980,7 +980,7 @@ TCT_Boolean::~TCT_Boolean() = default;
 
 bool TCT_Boolean::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("val")) {
-        FVal = XmlStrToBoolDef(attribute.Value(), true);
+        FVal = XmlStrToBoolDef(attribute.PlainValue(), true);
         return true;
     }
     return false;
