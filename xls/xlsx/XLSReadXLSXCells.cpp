@@ -144,6 +144,23 @@ void TXLSReadXLSXCells::BeginSheet(TXc12DataWorksheet& sheet) {
     FFormulaAreas.clear();
     FNextRow = 0;
     FNextCol = 0;
+    FLastRow = -1;
+    FLastCol = -1;
+    FOutOfOrder = 0;
+}
+
+bool TXLSReadXLSXCells::MayStore(int32_t col, int32_t row, rtl::UnicodeStringView reference) {
+    const bool rowRecord = col < 0;
+    if (row > FLastRow || (row == FLastRow && (rowRecord || col > FLastCol))) {
+        FLastCol = row > FLastRow ? col : std::max(col, FLastCol);
+        FLastRow = row;
+        return true;
+    }
+    if (++FOutOfOrder <= XLSMaxOutOfOrder) {
+        return true;
+    }
+    static_cast<void>(FManager.Errors()->ReportError(reference, XLSErrorOutOfOrder));
+    return false;
 }
 
 TXLSCellMMU& TXLSReadXLSXCells::Cells() const {
@@ -392,7 +409,7 @@ void TXLSReadXLSXCells::DoCell(const TCT_Row& row, const TCT_Cell& cell) {
     ++FCellCount;
     int32_t col = 0;
     int32_t rowIndex = 0;
-    if (!CellPosition(row, cell, col, rowIndex)) {
+    if (!CellPosition(row, cell, col, rowIndex) || !MayStore(col, rowIndex, cell.GetR())) {
         return;
     }
     const int32_t xf = CheckedXF(cell.GetS());
@@ -471,7 +488,12 @@ void TXLSReadXLSXCells::AdvanceRow(const TCT_Row& row) {
 }
 
 void TXLSReadXLSXCells::DoRow(const TCT_Row& row) {
-    TXLSRowRecord record = Cells().SetRowFormat(RowIndex(row), CheckedXF(row.GetS()));
+    const int32_t rowIndex = RowIndex(row);
+    if (!MayStore(-1, rowIndex, u"row " + rtl::IntToStr(rowIndex + 1))) {
+        AdvanceRow(row);
+        return;
+    }
+    TXLSRowRecord record = Cells().SetRowFormat(rowIndex, CheckedXF(row.GetS()));
     record.SetHeight(RowHeight(row.GetHt()));
     record.SetFlags(RowFlags(row));
     record.SetOutlineLevel(static_cast<uint8_t>(std::clamp(row.GetOutlineLevel(), 0, XLSMaxOutlineLevel)));

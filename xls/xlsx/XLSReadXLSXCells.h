@@ -29,6 +29,11 @@ class TCT_Rst;
 
 // A cell of type s whose index names no string of the shared-string table.
 inline constexpr int32_t XLSWarningSharedStringIndex = 2004;
+// A sheet with more cells or rows out of order than XLSMaxOutOfOrder.
+inline constexpr int32_t XLSErrorOutOfOrder = 2005;
+// Cells and rows that may come before an earlier one in a sheet. Each costs the cell store a move of its row or row
+// block, so a file made of them would take quadratic time; real producers write in order.
+inline constexpr int32_t XLSMaxOutOfOrder = 256;
 
 // The value a cell element carries, decided once from its type and texts.
 struct TXLSXCellValue {
@@ -109,6 +114,10 @@ private:
     void SetFormulaResult(const TXLSXCellValue& value);
     void StorePlain(const TXLSXCellValue& value, int32_t col, int32_t row, int32_t xf);
     void FireEvent(const TXLSXCellValue& value);
+    // Whether a cell at (col, row), or a row record when col is -1, may be stored: positions after the last stored
+    // one may; earlier ones may while the sheet's budget lasts, beyond it error 2005 is reported (raised unless
+    // the error manager takes it; then the position is skipped).
+    bool MayStore(int32_t col, int32_t row, rtl::UnicodeStringView reference);
 
     TXc12Manager& FManager;
     TXLSReadXLSXStyles& FStyles;
@@ -117,6 +126,10 @@ private:
     // Where the next row or cell without a reference goes.
     int32_t FNextRow = 0;
     int32_t FNextCol = 0;
+    // The last position stored in order, and how many came before it.
+    int32_t FLastRow = -1;
+    int32_t FLastCol = -1;
+    int32_t FOutOfOrder = 0;
     int32_t FCellCount = 0;
     int32_t FRowCount = 0;
 };

@@ -46,8 +46,9 @@ std::string Shown(TXLSCellMMU& cells, int32_t col, int32_t row) {
     }
 }
 
-std::string ReadBytes(const std::string& name) {
-    rtl::TFileStream file(rtl::Utf8ToUnicode(std::string(TALLYVANE_TEST_DATA_DIR) + "/xlsx/" + name), rtl::fmOpenRead);
+// The bytes of the fixture at path, relative to tests/data.
+std::string ReadBytes(const std::string& path) {
+    rtl::TFileStream file(rtl::Utf8ToUnicode(std::string(TALLYVANE_TEST_DATA_DIR) + "/" + path), rtl::fmOpenRead);
     rtl::TStringStream bytes;
     bytes.CopyFrom(file, 0);
     return bytes.DataString();
@@ -55,7 +56,7 @@ std::string ReadBytes(const std::string& name) {
 
 TEST(XLSReadXLSX, SalesListReadsToTheValuesShown) {
     TModel model;
-    model.Read(ReadBytes("sales.xlsx"));
+    model.Read(ReadBytes("xlsx/sales.xlsx"));
     ASSERT_EQ(model.Manager.Worksheets().Count(), 1);
     TXc12DataWorksheet& sheet = model.Sheet(0);
     EXPECT_EQ(Utf8(sheet.GetName()), "销售");
@@ -168,7 +169,6 @@ TEST(XLSReadXLSX, AMergedRangeThatNamesNoCellsIsAnInvalidReference) {
     package.SetWorksheet(1, R"(<sheetData/><mergeCells><mergeCell ref="nonsense"/><mergeCell ref="B2:B3"/>)"
                             R"(</mergeCells>)");
     TModel model;
-    model.Manager.Errors()->SetSaveToList(true);
     model.Read(package.Zip());
     EXPECT_EQ(model.Sheet(0).GetMergedCells().Count(), 1);
     const std::vector<TXLSErrorMessage>& messages = model.Manager.Errors()->Messages();
@@ -285,6 +285,55 @@ TEST(XLSReadXLSX, UnknownElementsAreWarningsAndTheReadGoesOn) {
     model.Read(package.Zip());
     EXPECT_EQ(model.WarningNumbers(), std::vector<int32_t>{2001});
     EXPECT_EQ(Shown(model.Sheet(0).GetCells(), 0, 0), "1");
+}
+
+// Each cell or row that comes before an earlier one makes the cell store move a row or a block of rows.
+TEST(XLSReadXLSX, CellsAndRowsOutOfOrderAreStoredWithinABudget) {
+    // A few stray cells and rows read as if they were in order.
+    TPackage package = TPackage::WithSheets({{"Sheet1", ""}});
+    package.SetWorksheet(1, R"(<sheetData><row r="3"><c r="C3"><v>3</v></c><c r="A3"><v>1</v></c></row>)"
+                            R"(<row r="1" ht="30" customHeight="1"><c r="B1"><v>2</v></c></row></sheetData>)");
+    TModel model;
+    model.Read(package.Zip());
+    TXLSCellMMU& cells = model.Sheet(0).GetCells();
+    TXLSCellHandle handle;
+    for (const auto& [col, row] : {std::pair{2, 2}, std::pair{0, 2}, std::pair{1, 0}}) {
+        EXPECT_TRUE(cells.FindCell(col, row, handle)) << col << "," << row;
+    }
+
+    // A sheet written backwards, as a hostile file would be, ends the read once the budget is spent.
+    std::string backwards;
+    for (int32_t row = XLSMaxOutOfOrder + 10; row >= 1; --row) {
+        const std::string r = std::to_string(row);
+        backwards += "<row r=\"" + r + "\"><c r=\"A" + r + "\"><v>" + r + "</v></c></row>";
+    }
+    package.SetWorksheet(1, "<sheetData>" + backwards + "</sheetData>");
+    TModel strict;
+    strict.Errors.SetSaveToList(false);
+    try {
+        strict.Read(package.Zip());
+        ADD_FAILURE() << "no exception";
+    } catch (const rtl::Exception& error) {
+        EXPECT_NE(Utf8(error.Message()).find("Too many cells out of order"), std::string::npos)
+            << Utf8(error.Message());
+    }
+
+    // When the error manager keeps its errors the read goes on and the late cells are left out.
+    TModel lenient;
+    lenient.Read(package.Zip());
+    EXPECT_TRUE(lenient.Sheet(0).GetCells().FindCell(0, XLSMaxOutOfOrder + 9, handle));
+    EXPECT_FALSE(lenient.Sheet(0).GetCells().FindCell(0, 0, handle));
+    EXPECT_EQ(lenient.WarningNumbers().at(0), XLSErrorOutOfOrder);
+}
+
+// Inputs the fuzzer found slow: a full row followed by thousands of cells that fall into it again.
+TEST(XLSReadXLSX, FuzzedPackagesFailWithoutHanging) {
+    for (const char* name : {"xlsx-cells-out-of-order.xlsx"}) {
+        SCOPED_TRACE(name);
+        TModel model;
+        model.Errors.SetSaveToList(false);
+        EXPECT_THROW(model.Read(ReadBytes(std::string("fuzz/") + name)), rtl::Exception);
+    }
 }
 
 TEST(XLSReadXLSX, DamagedPackagesFailClearlyAndLeaveAnEmptyModel) {

@@ -28,6 +28,7 @@ constexpr TMessageText MessageTexts[] = {
     {2002, u"Style index out of range \"%s\""},
     {2003, u"Too few %s in styles part"},
     {2004, u"Shared string index out of range \"%s\""},
+    {2005, u"Too many cells out of order at \"%s\""},
     {3001, u"Can not find Defined Name \"%s\""},
     {3002, u"Circular formula \"%s\""},
     {3003, u"There is allready a sheet with name \"%s\""},
