@@ -343,6 +343,17 @@ void TXLSZipArchive::OpenRead(rtl::TStream& stream) {
     } else {
         RecoverEntries();
     }
+    CheckTotalSize();
+}
+
+void TXLSZipArchive::CheckTotalSize() const {
+    uint64_t total = 0;
+    for (const auto& file : FFiles) {
+        total += file->UncompressedSize();
+    }
+    if (total > MaxArchiveDataSize) {
+        Raise(rtl::Format(ZipMessages::ArchiveTooLarge, {static_cast<uint32_t>(MaxArchiveDataSize >> 20)}));
+    }
 }
 
 bool TXLSZipArchive::FindEndOfCentralDir() {

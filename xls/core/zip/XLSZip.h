@@ -39,6 +39,7 @@ inline constexpr char16_t ImpossibleSizes[] =
 inline constexpr char16_t FileTruncated[] = u"File %s in ZIP ends after %u of its %u bytes";
 inline constexpr char16_t FileOversized[] = u"File %s in ZIP holds more than its declared %u bytes";
 inline constexpr char16_t CrcError[] = u"CRC error in file %s in ZIP: stored %.8X, computed %.8X";
+inline constexpr char16_t ArchiveTooLarge[] = u"ZIP file too large: its files hold more than %u MB";
 inline constexpr char16_t FormatLimitExceeded[] =
     u"ZIP format limit exceeded: at most 65535 files, 4 GB, and names of 65535 bytes";
 } // namespace ZipMessages
@@ -133,6 +134,11 @@ private:
     bool FChecked = false;
 };
 
+// The most data the entries of an archive that is read may hold together, inflated. Each entry already stays within
+// its declared size, which deflate cannot exceed 1032 times; this bounds what a small hostile archive of many entries
+// makes a reader take in, while a workbook's parts come nowhere near it.
+inline constexpr uint64_t MaxArchiveDataSize = uint64_t{4} << 30;
+
 // A zip archive open for reading or writing on a stream that stays the caller's.
 class TXLSZipArchive {
 public:
@@ -179,6 +185,8 @@ private:
     void ReadCentralDirectory();
     void ReadLocalHeaders();
     void RecoverEntries();
+    // Refuses an archive whose entries together inflate to more than MaxArchiveDataSize.
+    void CheckTotalSize() const;
     TXLSZipFile& AddEntry(const TXLSZipCentralEntry& central);
     // Makes entry index findable by its name, unless an earlier entry has the same name.
     void IndexName(int32_t index);

@@ -210,6 +210,30 @@ TEST(XLSZipArchive, RefusesABrokenDirectory) {
     }
 }
 
+// Each entry may declare up to 4 GB; a small archive of many such entries must not make a reader take in more.
+TEST(XLSZipArchive, RefusesEntriesThatTogetherHoldTooMuch) {
+    const auto archiveDeclaring = [](uint32_t first, uint32_t second) {
+        return BuildArchive({{.Name = "a.xml", .Data = "a", .UncompressedSize = first},
+                             {.Name = "b.xml", .Data = "b", .UncompressedSize = second}})
+            .Bytes;
+    };
+    const struct {
+        const char* name;
+        uint32_t first;
+        uint32_t second;
+        const char* error;
+    } cases[] = {
+        {"4 GB in all", 0x80000000u, 0x80000000u, "no exception"},
+        {"one byte more", 0x80000000u, 0x80000001u, "ZIP file too large: its files hold more than 4096 MB"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto stream = StreamOf(archiveDeclaring(c.first, c.second));
+        TXLSZipArchive archive;
+        EXPECT_EQ(MessageOf([&] { archive.OpenRead(*stream); }), c.error);
+    }
+}
+
 TEST(XLSZipArchive, FindIgnoresAsciiCaseAndTheFirstMatchWins) {
     auto stream = StreamOf(BuildArchive({{.Name = "xl/workbook.xml", .Data = "first"},
                                          {.Name = "XL/Workbook.xml", .Data = "second"},
