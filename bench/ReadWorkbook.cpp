@@ -7,6 +7,7 @@
 //
 // Exits 0 on success, 1 with the error message on standard error when the file cannot be read.
 
+#include "WorkbookVisit.h"
 #include "rtl/CodePages.h"
 #include "rtl/Exceptions.h"
 #include "xls/core/api/XLSSpreadsheet.h"
@@ -18,10 +19,6 @@
 #include <string>
 
 namespace {
-
-constexpr int32_t CellKindBlank = 1;
-constexpr int32_t CellKindFloat = 5;
-constexpr int32_t CellKindFloatFormula = 6;
 
 std::string Escaped(const rtl::UnicodeString& text) {
     std::string escaped;
@@ -46,25 +43,17 @@ std::string Escaped(const rtl::UnicodeString& text) {
     return escaped;
 }
 
-// Calls visit(sheet, col, row, kind) for every non-empty cell, in sheet, row and column order.
+// Calls visit(sheet index, sheet, col, row, kind) for every non-empty cell of every sheet, in order.
 template <class TVisit>
-void VisitCells(xls::TXLSSpreadsheet& book, TVisit visit) {
+void VisitBook(xls::TXLSSpreadsheet& book, TVisit visit) {
     for (int32_t index = 0; index < book.GetSheetCount(); ++index) {
         xls::TXLSWorksheet& sheet = *book.GetSheet(index);
-        sheet.CalcDimensions();
-        for (int32_t row = sheet.GetFirstRow(); row <= sheet.GetLastRow(); ++row) {
-            for (int32_t col = sheet.GetFirstCol(); col <= sheet.GetLastCol(); ++col) {
-                const int32_t kind = sheet.GetCellType(col, row);
-                if (kind > CellKindBlank) {
-                    visit(index, sheet, col, row, kind);
-                }
-            }
-        }
+        bench::VisitCells(sheet, [&](int32_t col, int32_t row, int32_t kind) { visit(index, sheet, col, row, kind); });
     }
 }
 
 void PrintCells(xls::TXLSSpreadsheet& book) {
-    VisitCells(book, [](int32_t index, xls::TXLSWorksheet& sheet, int32_t col, int32_t row, int32_t kind) {
+    VisitBook(book, [](int32_t index, xls::TXLSWorksheet& sheet, int32_t col, int32_t row, int32_t kind) {
         std::printf("%d\t%d\t%d\t%d\t%s\n", index, row, col, kind, Escaped(sheet.GetAsString(col, row)).c_str());
     });
 }
@@ -72,9 +61,9 @@ void PrintCells(xls::TXLSSpreadsheet& book) {
 void PrintSummary(xls::TXLSSpreadsheet& book, std::chrono::steady_clock::time_point start) {
     int64_t cells = 0;
     double checksum = 0; // keeps the visit from being optimised away
-    VisitCells(book, [&](int32_t, xls::TXLSWorksheet& sheet, int32_t col, int32_t row, int32_t kind) {
+    VisitBook(book, [&](int32_t, xls::TXLSWorksheet& sheet, int32_t col, int32_t row, int32_t kind) {
         ++cells;
-        if (kind == CellKindFloat || kind == CellKindFloatFormula) {
+        if (bench::IsNumberKind(kind)) {
             checksum += sheet.GetAsFloat(col, row);
         } else {
             checksum += static_cast<double>(sheet.GetAsString(col, row).size());

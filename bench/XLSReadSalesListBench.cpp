@@ -2,6 +2,7 @@
 // to build/bench-data/sales-200k.xlsx, or the file named by TALLYVANE_SALES_LIST) through the import's calls: Read,
 // then every cell's type and its number or text.
 
+#include "WorkbookVisit.h"
 #include "rtl/CodePages.h"
 #include "xls/core/api/XLSSpreadsheet.h"
 #include "xls/core/api/XLSWorksheet.h"
@@ -18,20 +19,16 @@ std::string SalesListPath() {
     return path != nullptr ? path : "build/bench-data/sales-200k.xlsx";
 }
 
-int64_t VisitCells(xls::TXLSWorksheet& sheet) {
+int64_t TouchCells(xls::TXLSWorksheet& sheet) {
     int64_t cells = 0;
-    sheet.CalcDimensions();
-    for (int32_t row = sheet.GetFirstRow(); row <= sheet.GetLastRow(); ++row) {
-        for (int32_t col = sheet.GetFirstCol(); col <= sheet.GetLastCol(); ++col) {
-            const int32_t kind = sheet.GetCellType(col, row);
-            if (kind == 5 || kind == 6) {
-                benchmark::DoNotOptimize(sheet.GetAsFloat(col, row));
-            } else if (kind > 1) {
-                benchmark::DoNotOptimize(sheet.GetAsString(col, row));
-            }
-            cells += kind > 1 ? 1 : 0;
+    bench::VisitCells(sheet, [&](int32_t col, int32_t row, int32_t kind) {
+        ++cells;
+        if (bench::IsNumberKind(kind)) {
+            benchmark::DoNotOptimize(sheet.GetAsFloat(col, row));
+        } else {
+            benchmark::DoNotOptimize(sheet.GetAsString(col, row));
         }
-    }
+    });
     return cells;
 }
 
@@ -46,7 +43,7 @@ void BM_ReadSalesList(benchmark::State& state) {
         xls::TXLSSpreadsheet book(nullptr);
         book.SetFilename(rtl::Utf8ToUnicode(path));
         book.Read();
-        cells = VisitCells(*book.GetSheet(0));
+        cells = TouchCells(*book.GetSheet(0));
     }
     state.counters["cells"] = static_cast<double>(cells);
     state.counters["cells/s"] =

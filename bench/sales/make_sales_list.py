@@ -4,7 +4,7 @@
 Usage: make_sales_list.py OUTPUT.xlsx [ROWS]   (default 200000 data rows)
 
 Columns: order number (mostly unique text), order date, customer (Chinese, from a pool), product name (Chinese, from a
-pool), product code (19-digit text), specification, unit, quantity, unit price, amount, tax rate, tax amount, remark.
+pool), product code (19-digit text), size and model, unit, quantity, unit price, amount, tax rate, tax amount, remark.
 Text goes to the shared-string table, as Excel writes it. The output depends only on ROWS (fixed random seed). Needs
 Debian's python3-xlsxwriter.
 """
