@@ -1,5 +1,5 @@
 # The commands of the README. `make` alone installs what is missing and builds every preset.
-.PHONY: all deps build test bench format
+.PHONY: all deps build test bench compare fuzz format
 
 all: deps build
 
@@ -17,6 +17,22 @@ test:
 format:
 	git ls-files '*.h' '*.cpp' | xargs clang-format -i
 
-bench:
+SALES_LIST := build/bench-data/sales-200k.xlsx
+
+$(SALES_LIST):
+	dpkg -s python3-xlsxwriter >/dev/null 2>&1 || apt-get install -y --no-install-recommends python3-xlsxwriter
+	mkdir -p $(dir $@)
+	/usr/bin/python3 bench/sales/make_sales_list.py $@
+
+bench: $(SALES_LIST)
 	cmake --preset native && cmake --build --preset native
 	for program in build/native/bench/*_bench; do $$program; done
+
+compare: $(SALES_LIST)
+	scripts/install-bench-peers.sh
+	cmake --preset native && cmake --build --preset native --target read_workbook
+	/usr/bin/python3 bench/sales/compare_readers.py $(SALES_LIST)
+
+fuzz:
+	cmake --preset fuzz && cmake --build --preset fuzz
+	FUZZ_SECONDS=$${FUZZ_SECONDS:-600} scripts/fuzz-smoke.sh

@@ -2,11 +2,12 @@
 """Reads one workbook with our reader and with the peers installable here, side by side, and prints each one's wall
 time and peak memory and our ratio to each.
 
-Usage: compare_readers.py WORKBOOK.xlsx [--ours build/native/bench/read_workbook] [--node-modules DIR]
+Usage: compare_readers.py WORKBOOK.xlsx [--runs N] [--ours build/native/bench/read_workbook] [--node-modules DIR]
 
 Every reader touches every cell: ours through read_workbook --summary (the import's calls), openpyxl in read-only mode,
 R's readxl (all columns as text), and the npm package xlsx (SheetJS). A peer that is not installed is reported and
-skipped; install them with scripts/install-bench-peers.sh.
+skipped; install them with scripts/install-bench-peers.sh. Each reader runs --runs times (3 by default), one after the
+other in turn, and its best time is kept, since timings on a shared machine swing from run to run.
 """
 import argparse
 import os
@@ -95,18 +96,23 @@ def main():
     parser.add_argument("workbook")
     parser.add_argument("--ours", default="build/native/bench/read_workbook")
     parser.add_argument("--node-modules", default="build/bench-peers/node_modules")
+    parser.add_argument("--runs", type=int, default=3)
     args = parser.parse_args()
 
-    results = {}
-    for name, command, available in readers(args):
-        if not available:
+    available = []
+    for name, command, installed in readers(args):
+        if installed:
+            available.append((name, command))
+        else:
             print(f"{name:22} not installed, skipped")
-            continue
-        measured = measure(command)
-        if measured is not None:
-            results[name] = measured
-            seconds, mib, output = measured
-            print(f"{name:22} {seconds:8.2f} s {mib:9.1f} MiB   cells: {cell_count(name, output)}")
+    results = {}
+    for _ in range(args.runs):
+        for name, command in available:
+            measured = measure(command)
+            if measured is not None and (name not in results or measured[0] < results[name][0]):
+                results[name] = measured
+    for name, (seconds, mib, output) in results.items():
+        print(f"{name:22} {seconds:8.2f} s {mib:9.1f} MiB   cells: {cell_count(name, output)}")
 
     ours = results.get("tallyvane")
     if ours is None:
