@@ -275,6 +275,45 @@ TEST(XLSSpreadsheet, ImportReadsWhatASpreadsheetProgramShows) {
     EXPECT_EQ(area.GetLastCol(), 3);
 }
 
+// openpyxl writes text as inline strings and formulas without a cached result, which read as 0 until calculated.
+TEST(XLSSpreadsheet, ImportReadsAWorkbookWrittenByOpenpyxl) {
+    const struct {
+        int32_t Col;
+        int32_t Row;
+        int32_t Kind;
+        const char* Text;
+    } cases[] = {
+        {0, 0, 4, "商品名称"},
+        {0, 1, 4, "笔记本电脑"},
+        {1, 1, 4, "1234567890123456789"},
+        {2, 1, 5, "2"},
+        {3, 1, 5, "4999.5"},
+        {4, 1, 6, "0"},
+        {5, 1, 5, "46366"},
+        {1, 2, 5, "1.23456789012346E18"},
+        {3, 2, 5, "0.1"},
+        {0, 3, 0, ""},
+        {0, 4, 4, "合计"},
+        {2, 4, 6, "0"},
+    };
+    auto book = NewSpreadsheet();
+    book->SetFilename(api_test::FixturePath("openpyxl-sales.xlsx"));
+    book->Read();
+    ASSERT_EQ(book->GetSheetCount(), 1);
+    TXLSWorksheet& sheet = *book->GetSheet(0);
+    EXPECT_EQ(Utf8(sheet.GetName()), "销货清单");
+    sheet.CalcDimensions();
+    EXPECT_EQ(sheet.GetLastRow(), 4);
+    EXPECT_EQ(sheet.GetLastCol(), 5);
+    for (const auto& test : cases) {
+        SCOPED_TRACE(Utf8(ColRowToStr(test.Col, test.Row)));
+        EXPECT_EQ(sheet.GetCellType(test.Col, test.Row), test.Kind);
+        EXPECT_EQ(Utf8(sheet.GetAsString(test.Col, test.Row)), test.Text);
+    }
+    EXPECT_EQ(Utf8(sheet.GetFormulaText(4, 1)), "C2*D2");
+    EXPECT_EQ(Utf8(sheet.GetFormulaText(2, 4)), "SUM(C2:C3)");
+}
+
 // In direct-read mode the cells go to the event and the sheets stay empty.
 TEST(XLSSpreadsheet, DirectReadHandsCellsToTheEvent) {
     std::vector<std::string> texts;
