@@ -118,11 +118,33 @@ void TXLSReadXLSXStyles::ReadStyles(const TCT_Stylesheet& element) {
 TXc12Font* TXLSReadXLSXStyles::ReadRunFont(const TCT_RPrElt& rPr) {
     TXc12Font font;
     ConvertFont(rPr, rPr.GetRFont(), *this, font);
-    TXc12Fonts& fonts = FStyleSheet.Fonts();
-    if (fonts.FindFont(font) == nullptr) {
-        fonts.Add()->Assign(font);
+    TXc12Font* found = FindRunFont(font);
+    if (found == nullptr) {
+        found = FStyleSheet.Fonts().Add();
+        found->Assign(font);
     }
-    return FStyleSheet.XFEditor().UseFont(font);
+    found->AddRef();
+    return found;
+}
+
+TXc12Font* TXLSReadXLSXStyles::FindRunFont(TXc12Font& font) {
+    TXc12Fonts& fonts = FStyleSheet.Fonts();
+    if (fonts.Count() < FIndexedFonts) {
+        // Fonts went away since the index was made: start it again.
+        FRunFontIndex.clear();
+        FIndexedFonts = 0;
+    }
+    for (; FIndexedFonts < fonts.Count(); ++FIndexedFonts) {
+        FRunFontIndex.emplace(fonts.GetItem(FIndexedFonts)->GetHash(), FIndexedFonts);
+    }
+    const auto [first, last] = FRunFontIndex.equal_range(font.GetHash());
+    for (auto entry = first; entry != last; ++entry) {
+        TXc12Font* candidate = fonts.GetItem(entry->second);
+        if (candidate->Equals(font)) {
+            return candidate;
+        }
+    }
+    return nullptr;
 }
 
 void TXLSReadXLSXStyles::ReadColor(const TCT_Color& element, TXc12ColorRec& color) const {

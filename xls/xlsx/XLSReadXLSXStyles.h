@@ -8,6 +8,7 @@
 #include "rtl/StringTypes.h"
 
 #include <cstdint>
+#include <unordered_map>
 
 namespace xls {
 
@@ -87,10 +88,16 @@ private:
     int32_t IndexOrDefault(int32_t index, int32_t count, rtl::UnicodeStringView attribute) const;
     // Warns when the file lists fewer items than the model predefines.
     void CheckPredefinedCount(int32_t fileCount, int32_t predefinedCount, rtl::UnicodeStringView items) const;
+    // The style sheet's font equal to font, found by hash, or nullptr.
+    TXc12Font* FindRunFont(TXc12Font& font);
 
     TXc12DataStyleSheet& FStyleSheet;
     TXLSErrorManager& FErrors;
     TXc12Palette& FPalette;
+    // The style sheet's fonts by hash, for run fonts: searching the list font by font made a shared-strings part with
+    // many formatted runs take quadratic time. It covers the list's first FIndexedFonts fonts.
+    std::unordered_multimap<int32_t, int32_t> FRunFontIndex;
+    int32_t FIndexedFonts = 0;
 };
 
 } // namespace xls

@@ -448,6 +448,25 @@ TEST(XLSReadXLSXStylesTest, RunFontsFindTheirEqualFontOrAreAdded) {
     }
 }
 
+// Shared strings can carry many differently formatted runs; each run's font is found among all earlier ones.
+TEST(XLSReadXLSXStylesTest, ManyRunFontsAreEachAddedOnceAndFoundAgain) {
+    StylesRead read;
+    read.Load("<fonts><font/></fonts>");
+    constexpr int32_t Sizes = 300;
+    const auto rPr = [](int32_t size) { return "<rFont val=\"SimSun\"/><sz val=\"" + std::to_string(size) + "\"/>"; };
+    std::vector<TXc12Font*> first;
+    for (int32_t size = 1; size <= Sizes; ++size) {
+        first.push_back(read.RunFont(rPr(size)));
+    }
+    for (int32_t size = Sizes; size >= 1; --size) {
+        EXPECT_EQ(read.RunFont(rPr(size)), first[static_cast<size_t>(size - 1)]);
+    }
+    EXPECT_EQ(read.Sheet.Fonts().Count(), Sizes + 1);
+    for (TXc12Font* font : first) {
+        EXPECT_EQ(font->UseCount(), 2);
+    }
+}
+
 TEST(XLSReadXLSXStylesTest, ARunFontAddedByTheReadIsRemovedWithItsLastUse) {
     StylesRead read;
     read.Load("<fonts><font/></fonts>");
