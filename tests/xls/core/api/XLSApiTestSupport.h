@@ -10,6 +10,7 @@
 #include "xls/core/model/Xc12DataWorksheet5.h"
 
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <vector>
@@ -33,8 +34,11 @@ inline TXLSCellMMU& Cells(TXLSWorksheet& sheet) {
 // A file in the temporary folder holding bytes, removed again by the destructor.
 class TTempFile {
 public:
+    // The file is named after the running test too: ctest runs test cases side by side, each in its own process.
     TTempFile(rtl::UnicodeStringView name, const std::vector<uint8_t>& bytes)
-        : FName(rtl::GetTempDirectory() + u"tallyvane-api-" + rtl::UnicodeString(name)) {
+        : FName(rtl::GetTempDirectory() + u"tallyvane-" +
+                rtl::U16(testing::UnitTest::GetInstance()->current_test_info()->name()) + u"-" +
+                rtl::UnicodeString(name)) {
         rtl::TFileStream file(FName, rtl::fmCreate);
         if (!bytes.empty()) {
             file.Write(bytes.data(), static_cast<int32_t>(bytes.size()));
