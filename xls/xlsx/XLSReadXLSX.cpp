@@ -17,13 +17,6 @@ namespace xls {
 
 using namespace xpgParserXLSX;
 
-namespace {
-
-// The error manager's "XML read error".
-constexpr int32_t XLSWarningXMLRead = 2001;
-
-} // namespace
-
 TXLSReadXLSX::TXLSReadXLSX(TXc12Manager& manager)
     : FManager(manager), FStyles(manager.StyleSheet(), *manager.Errors(), manager.Palette()), FCells(manager, FStyles) {
 }

@@ -22,8 +22,6 @@ using namespace xpgParserXLSX;
 
 namespace {
 
-// The error manager's "Invalid cell reference".
-constexpr int32_t XLSErrorInvalidCellReference = 3004;
 // Serial day of 1904-01-01 in the 1900 date system.
 constexpr double Date1904Offset = 1462;
 // Outline levels a row can have.

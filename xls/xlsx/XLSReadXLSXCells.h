@@ -27,10 +27,6 @@ class TCT_Row;
 class TCT_Rst;
 } // namespace xpgParserXLSX
 
-// A cell of type s whose index names no string of the shared-string table.
-inline constexpr int32_t XLSWarningSharedStringIndex = 2004;
-// A sheet with more cells or rows out of order than XLSMaxOutOfOrder.
-inline constexpr int32_t XLSErrorOutOfOrder = 2005;
 // Cells and rows that may come before an earlier one in a sheet. Each costs the cell store a move of its row or row
 // block, so a file made of them would take quadratic time; real producers write in order.
 inline constexpr int32_t XLSMaxOutOfOrder = 256;

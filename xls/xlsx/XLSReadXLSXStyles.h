@@ -41,12 +41,6 @@ class TCT_Xf;
 using TCT_XfXpgList = TXpgSchemeList<TUnit, TCT_Xf>;
 } // namespace xpgParserXLSX
 
-// Warnings of the style reading, reported through the error manager.
-// An index attribute (fontId, fillId, borderId, xfId, numFmtId, dxfId) that names no item of its list.
-inline constexpr int32_t XLSWarningStyleIndex = 2002;
-// A styles part with fewer fonts, fills or borders than the style sheet's predefined ones.
-inline constexpr int32_t XLSWarningStyleCount = 2003;
-
 // Copies a parsed styles part into a style sheet, and finds the style-sheet fonts of rich-text runs.
 class TXLSReadXLSXStyles {
 public:

@@ -5,6 +5,7 @@
 #include "rtl/StringUtils.h"
 #include "xls/core/api/XLSMoveCopyObjects.h"
 #include "xls/core/model/XLSBIFFServices.h"
+#include "xls/core/model/XLSErrorManager.h"
 #include "xls/core/model/XLSUtils.h"
 #include "xls/xlsx/XLSReadXLSX.h"
 
@@ -16,9 +17,6 @@ namespace {
 
 // The most sheets ClearSheets adds.
 constexpr int32_t MaxClearSheets = 255;
-
-// The number warning 6003 goes by: changing to BIFF drops the workbook's data.
-constexpr int32_t WarningDataDiscarded = 6003;
 
 // File names read as BIFF whatever they hold.
 bool IsBIFFFileName(rtl::UnicodeStringView fileName) {
@@ -158,7 +156,7 @@ void TXLSSpreadsheet::SetVersion(TExcelVersion value) {
         return;
     }
     if (GetSheetCount() > 1 || (GetSheetCount() == 1 && !GetSheet(0)->IsEmpty())) {
-        FErrors->ReportWarning(u"", WarningDataDiscarded);
+        FErrors->ReportWarning(u"", XLSWarningDataDiscarded);
     }
     // The empty BIFF workbook that the change starts from is made by the BIFF reader, which is not built in.
     throw EXLSBIFFNotAvailable();

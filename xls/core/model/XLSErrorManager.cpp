@@ -141,8 +141,7 @@ TXLSErrorOutcome TXLSErrorManager::ReportError(rtl::UnicodeStringView argument, 
 }
 
 void TXLSErrorManager::ReportWarning(rtl::UnicodeStringView argument, int32_t number) {
-    constexpr int32_t XMLReadWarning = 2001;
-    if (FDropXMLWarnings && number == XMLReadWarning) {
+    if (FDropXMLWarnings && number == XLSWarningXMLRead) {
         return;
     }
     CountOne(FWarnings);

@@ -19,6 +19,24 @@
 
 namespace xls {
 
+// The numbers of the messages the library's own code reports (their texts are in the manager's table).
+// An unknown element or attribute, or another parse problem, in a part of a package.
+inline constexpr int32_t XLSWarningXMLRead = 2001;
+// An index attribute of the styles part (fontId, fillId, borderId, xfId, numFmtId, dxfId, a cell's s) that names no
+// item of its list.
+inline constexpr int32_t XLSWarningStyleIndex = 2002;
+// A styles part with fewer fonts, fills or borders than the style sheet's predefined ones.
+inline constexpr int32_t XLSWarningStyleCount = 2003;
+// A cell of type s whose index names no string of the shared-string table.
+inline constexpr int32_t XLSWarningSharedStringIndex = 2004;
+// A sheet with more cells or rows out of order than the reader takes.
+inline constexpr int32_t XLSErrorOutOfOrder = 2005;
+inline constexpr int32_t XLSErrorInvalidCellReference = 3004;
+inline constexpr int32_t XLSWarningUnknownImageType = 3006;
+inline constexpr int32_t XLSWarningImageError = 3008;
+// Changing the file type to BIFF drops the workbook's data.
+inline constexpr int32_t XLSWarningDataDiscarded = 6003;
+
 // How grave a message is.
 enum TXLSErrorLevel : uint8_t { xelMessage, xelHint, xelWarning, xelError, xelFatal, xelDebug };
 

@@ -27,9 +27,6 @@ inline constexpr char16_t UnknownImageType[] = u"Unknown image type";
 inline constexpr char16_t ImageTooLarge[] = u"Image too large";
 } // namespace Xc12GraphicMessages
 
-// The warnings the store reports.
-inline constexpr int32_t XLSWarningUnknownImageType = 3006;
-inline constexpr int32_t XLSWarningImageError = 3008;
 
 // One package part's reference to a picture: the part and the relationship id under which it refers to it.
 struct TXc12GraphicImageRef {
