@@ -5,6 +5,7 @@
 #include "rtl/Format.h"
 #include "rtl/StringUtils.h"
 #include "xls/core/zip/DeflateStreams.h"
+#include "xls/core/zip/InflateAheadStream.h"
 
 #include <algorithm>
 #include <array>
@@ -240,11 +241,28 @@ void TXLSOwnerStream::Restart() {
     FCrc = 0;
     FChecked = false;
     FInflater.reset();
-    if (FEntry.Local().Header.Method == ZipMethodDeflated) {
-        rtl::TStream& archive = *FEntry.Archive().Stream();
-        archive.SetPosition(FEntry.Local().DataPosition);
-        FInflater = std::make_unique<TDecompressionStream>(archive, FEntry.Local().Header.CompressedSize);
+    FAhead.reset();
+    if (FEntry.Local().Header.Method != ZipMethodDeflated) {
+        return;
     }
+    rtl::TStream& archive = *FEntry.Archive().Stream();
+    archive.SetPosition(FEntry.Local().DataPosition);
+    const uint32_t compressed = FEntry.Local().Header.CompressedSize;
+    if (compressed < MinInflateAheadSize || compressed > MaxInflateAheadSize) {
+        FInflater = std::make_unique<TDecompressionStream>(archive, compressed);
+        return;
+    }
+    std::vector<uint8_t> bytes(compressed);
+    archive.ReadBuffer(bytes.data(), static_cast<int32_t>(compressed));
+    FAhead = std::make_unique<TInflateAheadStream>(std::move(bytes));
+}
+
+rtl::TStream* TXLSOwnerStream::Inflating() const {
+    return FAhead ? static_cast<rtl::TStream*>(FAhead.get()) : FInflater.get();
+}
+
+bool TXLSOwnerStream::InflatingEnded() const {
+    return FAhead ? FAhead->StreamEnded() : FInflater->StreamEnded();
 }
 
 int32_t TXLSOwnerStream::Read(void* buffer, int32_t count) {
@@ -275,8 +293,8 @@ int32_t TXLSOwnerStream::Read(void* buffer, int32_t count) {
 }
 
 int32_t TXLSOwnerStream::ReadData(uint8_t* buffer, int32_t count) {
-    if (FInflater) {
-        return FInflater->Read(buffer, count);
+    if (rtl::TStream* inflating = Inflating()) {
+        return inflating->Read(buffer, count);
     }
     // A stored entry reads straight from the archive, from its own place.
     rtl::TStream& archive = *FEntry.Archive().Stream();
@@ -286,12 +304,12 @@ int32_t TXLSOwnerStream::ReadData(uint8_t* buffer, int32_t count) {
 
 void TXLSOwnerStream::CheckComplete() {
     const TLocalFile& header = FEntry.Local().Header;
-    if (FInflater) {
+    if (rtl::TStream* inflating = Inflating()) {
         uint8_t extra = 0;
-        if (FInflater->Read(&extra, 1) != 0) {
+        if (inflating->Read(&extra, 1) != 0) {
             Raise(rtl::Format(ZipMessages::FileOversized, {FEntry.Name(), header.UncompressedSize}));
         }
-        if (!FInflater->StreamEnded()) {
+        if (!InflatingEnded()) {
             throw EDecompressionError(ZlibMessages::ZlibDecompressError);
         }
     }

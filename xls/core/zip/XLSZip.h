@@ -22,6 +22,7 @@ namespace xls {
 
 class TCompressionStream;
 class TDecompressionStream;
+class TInflateAheadStream;
 class TXLSZipArchive;
 
 namespace ZipMessages {
@@ -96,6 +97,11 @@ private:
     rtl::UnicodeString FName;
 };
 
+// Deflated entries of this compressed size are inflated one block ahead on a worker thread (the compressed bytes are
+// held in memory meanwhile); smaller ones are not worth a thread, larger ones not worth the memory.
+inline constexpr uint32_t MinInflateAheadSize = 1024 * 1024;
+inline constexpr uint32_t MaxInflateAheadSize = 64 * 1024 * 1024;
+
 // Reads one entry's data from the archive stream. Each instance keeps its own place, so any number of entry streams
 // may be read interleaved. The bytes are checked against the declared size and CRC-32: the read that reaches the end
 // of the entry raises rather than return data that does not match. An entry stream must be freed before its archive
@@ -128,7 +134,12 @@ private:
 
     TXLSZipFile& FEntry; // not owned
     rtl::UnicodeString FName;
-    std::unique_ptr<TDecompressionStream> FInflater; // owned; deflated entries only
+    // The inflating stream of a deflated entry, and whether its data ended properly.
+    rtl::TStream* Inflating() const;
+    bool InflatingEnded() const;
+
+    std::unique_ptr<TDecompressionStream> FInflater; // owned; deflated entries read in place
+    std::unique_ptr<TInflateAheadStream> FAhead;     // owned; large deflated entries, inflated on a worker thread
     uint32_t FProduced = 0;
     uint32_t FCrc = 0;
     bool FChecked = false;
