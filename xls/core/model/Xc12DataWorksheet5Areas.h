@@ -13,23 +13,7 @@
 namespace xls {
 
 // One merged area of cells.
-class TXc12MergedCell : public TCellArea {
-public:
-    int32_t GetCol1() const override { return FCol1; }
-    int32_t GetRow1() const override { return FRow1; }
-    int32_t GetCol2() const override { return FCol2; }
-    int32_t GetRow2() const override { return FRow2; }
-    void SetCol1(int32_t value) override { FCol1 = value; }
-    void SetRow1(int32_t value) override { FRow1 = value; }
-    void SetCol2(int32_t value) override { FCol2 = value; }
-    void SetRow2(int32_t value) override { FRow2 = value; }
-
-private:
-    int32_t FRow1 = 0;
-    int32_t FRow2 = 0;
-    int32_t FCol1 = 0;
-    int32_t FCol2 = 0;
-};
+class TXc12MergedCell : public TCellAreaImpl {};
 
 // The merged areas of a sheet; they never overlap and are never cut into pieces.
 class TXc12MergedCells : public TSolidCellAreas {
