@@ -12,6 +12,7 @@
 #include "xls/core/model/Xc12DataSST.h"
 
 #include <gtest/gtest.h>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -236,14 +237,25 @@ TEST(XLSSpreadsheet, ReadsAFileAnotherProgramKeepsOpen) {
     EXPECT_THROW(book->LoadFromFile(file.Name()), EXLSBIFFNotAvailable);
 }
 
+// A cell as a spreadsheet program shows it: its kind and its text.
+struct TShownCell {
+    int32_t Col;
+    int32_t Row;
+    int32_t Kind;
+    const char* Text;
+};
+
+void ExpectShown(TXLSWorksheet& sheet, std::span<const TShownCell> cells) {
+    for (const TShownCell& cell : cells) {
+        SCOPED_TRACE(Utf8(ColRowToStr(cell.Col, cell.Row)));
+        EXPECT_EQ(sheet.GetCellType(cell.Col, cell.Row), cell.Kind);
+        EXPECT_EQ(Utf8(sheet.GetAsString(cell.Col, cell.Row)), cell.Text);
+    }
+}
+
 // What the application's import does with a sales list: first sheet, used area, and each cell's kind, text and number.
 TEST(XLSSpreadsheet, ImportReadsWhatASpreadsheetProgramShows) {
-    const struct {
-        int32_t Col;
-        int32_t Row;
-        int32_t Kind;
-        const char* Text;
-    } cases[] = {
+    const TShownCell cases[] = {
         {0, 0, 4, "产品"}, {3, 0, 4, "金额"}, {0, 1, 4, "苹果"},    {1, 1, 4, "00123"},
         {2, 1, 5, "3"},    {3, 1, 6, "4.5"},  {4, 1, 8, "TRUE"},    {1, 2, 5, "1.23456789012346E18"},
         {2, 2, 5, "0.5"},  {3, 2, 6, "0.75"}, {4, 2, 9, "#DIV/0!"}, {0, 3, 0, ""},
@@ -258,11 +270,7 @@ TEST(XLSSpreadsheet, ImportReadsWhatASpreadsheetProgramShows) {
     EXPECT_EQ(sheet.GetLastRow(), 4);
     EXPECT_EQ(sheet.GetFirstCol(), 0);
     EXPECT_EQ(sheet.GetLastCol(), 4);
-    for (const auto& test : cases) {
-        SCOPED_TRACE(Utf8(ColRowToStr(test.Col, test.Row)));
-        EXPECT_EQ(sheet.GetCellType(test.Col, test.Row), test.Kind);
-        EXPECT_EQ(Utf8(sheet.GetAsString(test.Col, test.Row)), test.Text);
-    }
+    ExpectShown(sheet, cases);
     EXPECT_EQ(sheet.GetAsFloat(2, 1), 3);
     EXPECT_EQ(sheet.GetAsFloat(3, 4), 18);
     EXPECT_EQ(MessageOf([&] { sheet.GetAsFloat(1, 1); }), "Cell is missing/is of wrong type");
@@ -277,12 +285,7 @@ TEST(XLSSpreadsheet, ImportReadsWhatASpreadsheetProgramShows) {
 
 // openpyxl writes text as inline strings and formulas without a cached result, which read as 0 until calculated.
 TEST(XLSSpreadsheet, ImportReadsAWorkbookWrittenByOpenpyxl) {
-    const struct {
-        int32_t Col;
-        int32_t Row;
-        int32_t Kind;
-        const char* Text;
-    } cases[] = {
+    const TShownCell cases[] = {
         {0, 0, 4, "商品名称"},
         {0, 1, 4, "笔记本电脑"},
         {1, 1, 4, "1234567890123456789"},
@@ -305,11 +308,7 @@ TEST(XLSSpreadsheet, ImportReadsAWorkbookWrittenByOpenpyxl) {
     sheet.CalcDimensions();
     EXPECT_EQ(sheet.GetLastRow(), 4);
     EXPECT_EQ(sheet.GetLastCol(), 5);
-    for (const auto& test : cases) {
-        SCOPED_TRACE(Utf8(ColRowToStr(test.Col, test.Row)));
-        EXPECT_EQ(sheet.GetCellType(test.Col, test.Row), test.Kind);
-        EXPECT_EQ(Utf8(sheet.GetAsString(test.Col, test.Row)), test.Text);
-    }
+    ExpectShown(sheet, cases);
     EXPECT_EQ(Utf8(sheet.GetFormulaText(4, 1)), "C2*D2");
     EXPECT_EQ(Utf8(sheet.GetFormulaText(2, 4)), "SUM(C2:C3)");
 }
