@@ -100,34 +100,6 @@ uint8_t TableOptions(const TCT_CellFormula& formula) {
                                 (formula.GetDel1() ? TableOptionDel1 : 0) | (formula.GetDel2() ? TableOptionDel2 : 0));
 }
 
-// Cells carry references such as "B17": letters, then digits, without "$". Such a reference is read here in one
-// pass, giving what ParseCellRef gives for it; every other text, and one naming no cell of the sheet, goes there.
-constexpr size_t PlainRefLetters = 3;
-constexpr size_t PlainRefDigits = 7;
-
-bool ReadCellRef(rtl::UnicodeStringView text, int32_t& col, int32_t& row) {
-    size_t position = 0;
-    int32_t letters = 0;
-    for (; position < text.size() && position < PlainRefLetters && text[position] >= u'A' && text[position] <= u'Z';
-         ++position) {
-        letters = letters * 26 + (text[position] - u'A' + 1);
-    }
-    const size_t digitsStart = position;
-    int32_t number = 0;
-    for (; position < text.size() && position - digitsStart < PlainRefDigits && text[position] >= u'0' &&
-           text[position] <= u'9';
-         ++position) {
-        number = number * 10 + (text[position] - u'0');
-    }
-    if (digitsStart == 0 || position == digitsStart || position != text.size() || letters - 1 > XLSMaxCol ||
-        number < 1 || number - 1 > XLSMaxRow) {
-        return ParseCellRef(text, col, row);
-    }
-    col = letters - 1;
-    row = number - 1;
-    return true;
-}
-
 bool Contains(const TXLSCellAreaRec& area, int32_t col, int32_t row) {
     return col >= area.Col1 && col <= area.Col2 && row >= area.Row1 && row <= area.Row2;
 }
@@ -184,7 +156,7 @@ bool TXLSReadXLSXCells::CellPosition(const TCT_Row& row, const TCT_Cell& cell, i
         // A cell without r follows the previous cell of its row.
         col = FNextCol;
         rowIndex = RowIndex(row);
-    } else if (!ReadCellRef(cell.GetR(), col, rowIndex)) {
+    } else if (!ParseCellRef(cell.GetR(), col, rowIndex)) {
         // Raises unless the error manager takes it; then the cell is left out.
         static_cast<void>(FManager.Errors()->ReportError(cell.GetR(), XLSErrorInvalidCellReference));
         return false;
