@@ -8,19 +8,9 @@
 
 namespace xls {
 
-namespace {
-
-// The compressed bytes as a stream the inflater can read from.
-class TBytesStream : public rtl::TCustomMemoryStream {
-public:
-    explicit TBytesStream(std::vector<uint8_t>& bytes) { SetPointer(bytes.data(), static_cast<int64_t>(bytes.size())); }
-    int32_t Write(const void*, int32_t) override { return 0; }
-};
-
-} // namespace
-
 TInflateAheadStream::TInflateAheadStream(std::vector<uint8_t> compressed)
-    : FCompressed(std::move(compressed)), FSource(std::make_unique<TBytesStream>(FCompressed)),
+    : FCompressed(std::move(compressed)),
+      FSource(std::make_unique<rtl::TCustomMemoryStream>(FCompressed.data(), static_cast<int64_t>(FCompressed.size()))),
       FInflater(std::make_unique<TDecompressionStream>(*FSource)), FWorker([this] { Inflate(); }) {}
 
 TInflateAheadStream::~TInflateAheadStream() {
