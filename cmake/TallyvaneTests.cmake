@@ -1,5 +1,6 @@
-# Test registration. Native test executables are discovered test by test; Windows ones run once each under Wine
-# (every Wine start costs time), inside one Wine session that a ctest fixture starts and stops.
+# Test registration. Each test executable is one ctest test, run once (a process per test case would cost more than
+# most test cases); Windows ones run under Wine inside one Wine session that a ctest fixture starts and stops. Run a
+# single test case with --gtest_filter.
 
 if(TALLYVANE_TESTS)
     if(WIN32)
@@ -10,7 +11,6 @@ if(TALLYVANE_TESTS)
         add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
     else()
         find_package(GTest REQUIRED)
-        include(GoogleTest)
     endif()
 endif()
 
@@ -25,18 +25,11 @@ function(tallyvane_add_test_executable name)
     cmake_parse_arguments(PARSE_ARGV 1 ARG "" "" "SOURCES;LIBRARIES")
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} test_support GTest::gtest_main GTest::gmock)
-    # Wine maps the Unix root to drive Z:.
-    set(data_dir ${CMAKE_SOURCE_DIR}/tests/data)
-    if(WIN32)
-        set(data_dir Z:${data_dir})
-    endif()
-    target_compile_definitions(${name} PRIVATE TALLYVANE_TEST_DATA_DIR="${data_dir}")
     set_property(GLOBAL APPEND PROPERTY TALLYVANE_TEST_EXECUTABLES ${name})
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES TIMEOUT 600)
     if(WIN32)
-        add_test(NAME ${name} COMMAND ${name})
-        set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_session TIMEOUT 600)
-    else()
-        gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+        set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_session)
     endif()
 endfunction()
 

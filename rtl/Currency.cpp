@@ -23,10 +23,6 @@ constexpr int64_t ExponentLimit = 100000;
 // Digits past the twentieth never reach the result: nineteen are kept at most and the next one rounds.
 constexpr size_t MaxSignificantDigits = 20;
 
-bool IsDigit(char16_t c) {
-    return c >= u'0' && c <= u'9';
-}
-
 // Skips an optional sign at pos; true when it was a minus.
 bool ReadSign(UnicodeStringView text, size_t& pos) {
     if (pos < text.size() && (text[pos] == u'+' || text[pos] == u'-')) {
@@ -56,7 +52,7 @@ std::optional<TDecimalDigits> ReadDecimal(UnicodeStringView text, char16_t decim
             seenSeparator = true;
             continue;
         }
-        if (!IsDigit(c)) {
+        if (!IsAsciiDigit(c)) {
             break;
         }
         anyDigit = true;
@@ -78,7 +74,7 @@ std::optional<TDecimalDigits> ReadDecimal(UnicodeStringView text, char16_t decim
         const bool negativeExponent = ReadSign(text, i);
         int64_t exponent = 0;
         const size_t exponentStart = i;
-        for (; i < text.size() && IsDigit(text[i]); ++i) {
+        for (; i < text.size() && IsAsciiDigit(text[i]); ++i) {
             exponent = std::min<int64_t>(exponent * 10 + (text[i] - u'0'), ExponentLimit);
         }
         if (i == exponentStart) {

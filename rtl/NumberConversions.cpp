@@ -3,6 +3,7 @@
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
 #include "rtl/FormatSettings.h"
+#include "rtl/StringUtils.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -27,12 +28,8 @@ bool IsBlank(char16_t c) {
     return c == u' ' || c == u'\t';
 }
 
-bool IsDigit(char16_t c) {
-    return c >= u'0' && c <= u'9';
-}
-
 int DigitValue(char16_t c, unsigned base) {
-    if (IsDigit(c)) {
+    if (IsAsciiDigit(c)) {
         return c - u'0';
     }
     if (base == 16 && c >= u'A' && c <= u'F') {
@@ -100,7 +97,7 @@ std::string NumberToAscii(UnicodeStringView text, char16_t decimalSeparator) {
     size_t i = begin;
     const auto appendDigits = [&] {
         const size_t start = i;
-        for (; i < end && IsDigit(text[i]); ++i) {
+        for (; i < end && IsAsciiDigit(text[i]); ++i) {
             ascii += static_cast<char>(text[i]);
         }
         return i - start;

@@ -9,6 +9,11 @@
 
 namespace rtl {
 
+// '0' to '9' only: whole UTF-16 characters, so full-width and other digits are not taken for ASCII ones.
+constexpr bool IsAsciiDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
+
 // ASCII-only case mapping: only 'A' to 'Z' and 'a' to 'z' change.
 UnicodeString UpperCase(UnicodeStringView text);
 UnicodeString LowerCase(UnicodeStringView text);

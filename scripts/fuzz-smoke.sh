@@ -1,19 +1,21 @@
 #!/usr/bin/env bash
-# Runs each libFuzzer target of build/fuzz for a short while, starting from its seed inputs: the committed fixtures
+# Runs each libFuzzer target of a build folder (FUZZ_BUILD, build/fuzz by default; the test run uses the targets that
+# build/native-asan builds beside the tests) for a short while, starting from its seed inputs: the committed fixtures
 # and, when present, the shared corpus of real workbooks. A crash, leak or timeout fails the run and leaves the input
-# in build/fuzz/artifacts. For a real fuzzing session give a longer FUZZ_SECONDS and keep the corpus folder:
+# in FUZZ_BUILD/artifacts. For a real fuzzing session give a longer FUZZ_SECONDS and keep the corpus folder:
 #   FUZZ_SECONDS=600 scripts/fuzz-smoke.sh xlsx_fuzz
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds=${FUZZ_SECONDS:-20}
+build=${FUZZ_BUILD:-build/fuzz}
 corpus_root=../shared/corpus
-artifacts=build/fuzz/artifacts
+artifacts=$build/artifacts
 mkdir -p "$artifacts"
 
 # The seed folders of a target: xml gets the XML parts of the fixture packages, the others whole files.
 seeds_for() {
-    local target=$1 seeds=build/fuzz/seeds/$1
+    local target=$1 seeds=$build/seeds/$1
     rm -rf "$seeds" && mkdir -p "$seeds"
     local files
     files=$(find tests/data -type f \( -name '*.xlsx' -o -name '*.zip' \); \
@@ -31,13 +33,18 @@ seeds_for() {
 }
 
 targets=("$@")
-((${#targets[@]} > 0)) || targets=(zip_fuzz xml_fuzz xlsx_fuzz)
+if ((${#targets[@]} == 0)); then
+    for program in "$build"/fuzz/*_fuzz; do
+        [[ -x $program ]] && targets+=("$(basename "$program")")
+    done
+fi
+((${#targets[@]} > 0)) || { echo "no fuzz targets in $build/fuzz"; exit 1; }
 for target in "${targets[@]}"; do
-    program=build/fuzz/fuzz/$target
+    program=$build/fuzz/$target
     [[ -x $program ]] || { echo "missing $program"; exit 1; }
     seeds=$(seeds_for "$target")
-    mkdir -p "build/fuzz/corpus/$target"
+    mkdir -p "$build/corpus/$target"
     echo "==> $target for ${seconds}s"
     "$program" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=20 -print_final_stats=1 \
-        -artifact_prefix="$artifacts/$target-" "build/fuzz/corpus/$target" "$seeds" 2>&1 | tail -n 12
+        -artifact_prefix="$artifacts/$target-" "$build/corpus/$target" "$seeds" 2>&1 | tail -n 12
 done

@@ -7,7 +7,7 @@ readonly packages=(
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     zlib1g-dev libz-mingw-w64-dev
-    wine wine64 xvfb fonts-wine fonts-wqy-microhei locales
+    wine wine64 xvfb fonts-wine fonts-wqy-microhei locales ccache
 )
 
 missing=()

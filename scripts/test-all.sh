@@ -1,53 +1,55 @@
 #!/usr/bin/env bash
-# Builds every preset and runs every test: natively under AddressSanitizer and UndefinedBehaviorSanitizer, and the
-# Windows build under Wine. The 32-bit Windows build is compiled only (32-bit programs cannot run on these machines).
-# The libFuzzer targets are built and each runs briefly over its seed inputs (scripts/fuzz-smoke.sh).
+# Builds every preset the tests need and runs every test: natively under AddressSanitizer and UndefinedBehaviorSanitizer
+# (clang, which also builds the libFuzzer targets), and the Windows build under Wine. The 32-bit Windows build compiles
+# the product only (32-bit programs cannot run on these machines). Each fuzz target then runs briefly over its seed
+# inputs (scripts/fuzz-smoke.sh). Ends with the time of every step and the count of test cases.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
 jobs=${JOBS:-$(nproc)}
 failed_steps=()
+step_times=()
 passed_total=0
 failed_total=0
 
 run_step() {
+    local started=$SECONDS
     echo "==> $*"
     "$@" || failed_steps+=("$*")
+    step_times+=("$(printf '%5ds  %s' $((SECONDS - started)) "$*")")
 }
 
 build_preset() {
     run_step cmake --preset "$1" >/dev/null && run_step cmake --build --preset "$1" -j "$jobs"
 }
 
-test_preset() {
-    local log
-    log=$(mktemp)
-    ctest --preset "$1" -j "$jobs" 2>&1 | tee "$log"
-    local status=${PIPESTATUS[0]}
-    ((status == 0)) || failed_steps+=("ctest --preset $1")
-    # "100% tests passed, 0 tests failed out of 17"
-    local summary
-    summary=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -1)
-    if [[ -n "$summary" ]]; then
-        local failed total
-        failed=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\1/' <<<"$summary")
-        total=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\2/' <<<"$summary")
-        passed_total=$((passed_total + total - failed))
-        failed_total=$((failed_total + failed))
-    fi
-    rm -f "$log"
+# Adds the test cases that GoogleTest reports in the preset's last ctest log to the totals.
+count_test_cases() {
+    local log=build/$1/Testing/Temporary/LastTest.log
+    [[ -f $log ]] || return 0
+    local passed failed
+    passed=$(grep -hoE '^\[  PASSED  \] [0-9]+ test' "$log" | awk '{n += $4} END {print n + 0}')
+    failed=$(grep -hoE '^\[  FAILED  \] [0-9]+ test' "$log" | awk '{n += $4} END {print n + 0}')
+    passed_total=$((passed_total + passed))
+    failed_total=$((failed_total + failed))
 }
 
-for preset in native-asan windows windows-i686 fuzz; do
+test_preset() {
+    run_step ctest --preset "$1" -j "$jobs"
+    count_test_cases "$1"
+}
+
+for preset in native-asan windows windows-i686; do
     build_preset "$preset"
 done
 test_preset native-asan
 test_preset windows
-run_step scripts/fuzz-smoke.sh
+FUZZ_BUILD=build/native-asan run_step scripts/fuzz-smoke.sh
 
 echo
+printf '%s\n' "${step_times[@]}"
 if ((${#failed_steps[@]} > 0)); then
     printf 'FAILED: %s\n' "${failed_steps[@]}"
 fi
-echo "Total: $passed_total passed, $failed_total failed"
+echo "Total: $passed_total test cases passed, $failed_total failed"
 ((${#failed_steps[@]} == 0))

@@ -26,7 +26,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
 export LC_ALL=zh_CN.UTF-8
 
 die() {
-    echo "wine-run.sh: $*" >&2
+    echo "wine-run.sh: $*" | tee -a "$log_file" >&2
     exit 1
 }
 
@@ -78,7 +78,7 @@ REG
 create_prefix() {
     rm -rf "$prefix"
     mkdir -p "$prefix"
-    wine64 wineboot -i >>"$log_file" 2>&1
+    wine64 wineboot -i >>"$log_file" 2>&1 || die "wineboot failed to make the prefix (see $log_file)"
     wineserver -w
     # Debian's Wine looks for its own fonts (Marlett, Tahoma, ...) outside the prefix.
     local fonts_dir=$prefix/drive_c/windows/Fonts
@@ -87,7 +87,7 @@ create_prefix() {
         ln -sf "$font" "$fonts_dir/"
     done
     write_registry_settings "$prefix.reg"
-    wine64 regedit /S "$(winepath_of "$prefix.reg")" >>"$log_file" 2>&1
+    wine64 regedit /S "$(winepath_of "$prefix.reg")" >>"$log_file" 2>&1 || die "regedit failed (see $log_file)"
     wineserver -w
     echo "$prefix_version" >"$prefix/.tallyvane-prefix"
 }
@@ -107,25 +107,19 @@ ensure_prefix() {
     flock -u 9
 }
 
-free_display_number() {
-    local number=99
-    while [[ -e /tmp/.X11-unix/X$number || -e /tmp/.X$number-lock ]]; do
-        number=$((number + 1))
-    done
-    echo "$number"
-}
-
+# Xvfb picks a free display number itself (-displayfd), so sessions started side by side never share a display.
 start_xvfb() {
-    local number
-    number=$(free_display_number)
-    Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >>"$log_file" 2>&1 &
+    local display_file=$prefix.display
+    rm -f "$display_file"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >>"$log_file" 2>&1 &
     local pid=$!
-    for _ in $(seq 100); do
-        [[ -e /tmp/.X11-unix/X$number ]] && break
+    for _ in $(seq 200); do
+        [[ -s $display_file ]] && break
         kill -0 "$pid" 2>/dev/null || die "Xvfb failed to start (see $log_file)"
         sleep 0.05
     done
-    echo "DISPLAY=:$number" >"$session_file"
+    [[ -s $display_file ]] || die "Xvfb gave no display number (see $log_file)"
+    echo "DISPLAY=:$(head -n 1 "$display_file")" >"$session_file"
     echo "XVFB_PID=$pid" >>"$session_file"
 }
 
@@ -139,8 +133,8 @@ start_session() {
     load_session
     # Wine's background processes (services, the desktop's explorer) inherit the output of whoever starts them: start
     # them here with output to the log, or ctest waits for them forever.
-    wineserver -p >>"$log_file" 2>&1
-    wine64 rundll32.exe user32.dll,GetDesktopWindow >>"$log_file" 2>&1
+    wineserver -p >>"$log_file" 2>&1 || die "wineserver failed to start (see $log_file)"
+    wine64 rundll32.exe user32.dll,GetDesktopWindow >>"$log_file" 2>&1 || die "Wine failed to start its desktop (see $log_file)"
 }
 
 load_session() {
@@ -154,7 +148,7 @@ stop_session() {
     if [[ -f "$session_file" ]]; then
         load_session
         [[ -n "${XVFB_PID:-}" ]] && kill "$XVFB_PID" 2>/dev/null || true
-        rm -f "$session_file"
+        rm -f "$session_file" "$prefix.display"
     fi
 }
 

@@ -5,44 +5,44 @@
 namespace rtl {
 namespace {
 
-enum class TColour : uint8_t { clRed, clGreen, clBlue, clLast = 63 };
-using TColours = TSmallSet<TColour>;
+enum class TInk : uint8_t { clRed, clGreen, clBlue, clLast = 63 };
+using TInks = TSmallSet<TInk>;
 
 // Usable in constant expressions, as default values of published sets are.
-static_assert(TColours{TColour::clRed, TColour::clBlue}.Contains(TColour::clBlue));
-static_assert((TColours{TColour::clRed} + TColours{TColour::clGreen}).Bits() == 0b011);
+static_assert(TInks{TInk::clRed, TInk::clBlue}.Contains(TInk::clBlue));
+static_assert((TInks{TInk::clRed} + TInks{TInk::clGreen}).Bits() == 0b011);
 
 TEST(SmallSet, Operators) {
-    const TColours red{TColour::clRed};
-    const TColours redGreen{TColour::clRed, TColour::clGreen};
-    const TColours greenBlue{TColour::clGreen, TColour::clBlue};
+    const TInks red{TInk::clRed};
+    const TInks redGreen{TInk::clRed, TInk::clGreen};
+    const TInks greenBlue{TInk::clGreen, TInk::clBlue};
     struct Case {
         const char* name;
-        TColours result;
-        TColours expected;
+        TInks result;
+        TInks expected;
     };
     const Case cases[] = {
-        {"union", redGreen + greenBlue, TColours{TColour::clRed, TColour::clGreen, TColour::clBlue}},
+        {"union", redGreen + greenBlue, TInks{TInk::clRed, TInk::clGreen, TInk::clBlue}},
         {"difference", redGreen - greenBlue, red},
-        {"intersection", redGreen * greenBlue, TColours{TColour::clGreen}},
-        {"disjoint intersection", red * greenBlue, TColours{}},
-        {"include", TColours(red).Include(TColour::clLast), TColours::FromBits(1 | uint64_t{1} << 63)},
-        {"exclude absent", TColours(red).Exclude(TColour::clBlue), red},
-        {"exclude present", TColours(redGreen).Exclude(TColour::clRed), TColours{TColour::clGreen}},
+        {"intersection", redGreen * greenBlue, TInks{TInk::clGreen}},
+        {"disjoint intersection", red * greenBlue, TInks{}},
+        {"include", TInks(red).Include(TInk::clLast), TInks::FromBits(1 | uint64_t{1} << 63)},
+        {"exclude absent", TInks(red).Exclude(TInk::clBlue), red},
+        {"exclude present", TInks(redGreen).Exclude(TInk::clRed), TInks{TInk::clGreen}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(c.result, c.expected);
     }
     EXPECT_NE(red, redGreen);
-    EXPECT_TRUE(TColours{}.IsEmpty());
+    EXPECT_TRUE(TInks{}.IsEmpty());
 }
 
 TEST(SmallSet, ValuesBeyondTheWordAreNeverMembers) {
-    const auto outside = static_cast<TColour>(64);
-    TColours set{outside};
+    const auto outside = static_cast<TInk>(64);
+    TInks set{outside};
     EXPECT_TRUE(set.IsEmpty());
-    set.Include(outside).Include(static_cast<TColour>(255));
+    set.Include(outside).Include(static_cast<TInk>(255));
     EXPECT_FALSE(set.Contains(outside));
     EXPECT_TRUE(set.IsEmpty());
 }

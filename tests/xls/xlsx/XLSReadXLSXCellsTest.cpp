@@ -8,13 +8,13 @@
 #include "xls/core/model/Xc12DataStyleSheet5.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace xls {
 namespace {
 
+using test_support::NumberText;
 using test_support::Utf8;
 using xlsx_test::TModel;
 using xlsx_test::TPackage;
@@ -22,17 +22,10 @@ using xlsx_test::TPackage;
 // Three cell formats besides the default, so that s="3" names one.
 constexpr std::string_view FourXfs = R"(<cellXfs count="4"><xf/><xf/><xf/><xf/></cellXfs>)";
 
-std::string Number(double value) {
-    std::ostringstream text;
-    text.precision(15);
-    text << value;
-    return text.str();
-}
-
 std::string FormulaResult(TXLSCellMMU& cells, const TXLSCellHandle& handle) {
     switch (cells.GetKind(handle)) {
     case XLSResultFloat:
-        return Number(cells.GetFormulaFloatResult(handle));
+        return NumberText(cells.GetFormulaFloatResult(handle));
     case XLSResultString:
         return "'" + Utf8(cells.GetFormulaStringResult(handle)) + "'";
     case XLSResultBoolean:
@@ -70,7 +63,7 @@ std::string Describe(TXLSCellMMU& cells, int32_t col, int32_t row) {
     case XLSKindString:
         return "string '" + Utf8(cells.GetString(handle)) + "'" + xf;
     case XLSKindFloat:
-        return "float " + Number(cells.GetFloat(handle)) + xf;
+        return "float " + NumberText(cells.GetFloat(handle)) + xf;
     default:
         return FormulaCell(cells, handle) + xf;
     }

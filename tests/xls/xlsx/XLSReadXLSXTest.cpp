@@ -10,23 +10,16 @@
 #include "xls/core/model/Xc12DataWorkbook5.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace xls {
 namespace {
 
+using test_support::NumberText;
 using test_support::Utf8;
 using xlsx_test::TModel;
 using xlsx_test::TPackage;
-
-std::string Number(double value) {
-    std::ostringstream text;
-    text.precision(15);
-    text << value;
-    return text.str();
-}
 
 // What a spreadsheet program shows in the cell: text, or the number to 15 significant digits; "" for no value.
 std::string Shown(TXLSCellMMU& cells, int32_t col, int32_t row) {
@@ -38,9 +31,9 @@ std::string Shown(TXLSCellMMU& cells, int32_t col, int32_t row) {
     case XLSKindString:
         return Utf8(cells.GetString(handle));
     case XLSKindFloat:
-        return Number(cells.GetFloat(handle));
+        return NumberText(cells.GetFloat(handle));
     case XLSResultFloat:
-        return Number(cells.GetFormulaFloatResult(handle));
+        return NumberText(cells.GetFormulaFloatResult(handle));
     default:
         return "kind " + std::to_string(cells.GetKind(handle));
     }
@@ -48,7 +41,7 @@ std::string Shown(TXLSCellMMU& cells, int32_t col, int32_t row) {
 
 // The bytes of the fixture at path, relative to tests/data.
 std::string ReadBytes(const std::string& path) {
-    rtl::TFileStream file(rtl::Utf8ToUnicode(std::string(TALLYVANE_TEST_DATA_DIR) + "/" + path), rtl::fmOpenRead);
+    rtl::TFileStream file(test_support::DataPath(path), rtl::fmOpenRead);
     rtl::TStringStream bytes;
     bytes.CopyFrom(file, 0);
     return bytes.DataString();
@@ -208,7 +201,7 @@ TEST(XLSReadXLSX, DirectReadHandsEveryCellToTheEventAndStoresNone) {
             text += "'" + Utf8(cell->GetString()) + "'";
             break;
         default:
-            text += Number(cell->GetFloat());
+            text += NumberText(cell->GetFloat());
             break;
         }
         if (cell->IsFormula()) {

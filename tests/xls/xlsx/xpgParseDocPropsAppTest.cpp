@@ -74,8 +74,7 @@ std::string Delimited(const TBaseXpgList& list) {
 }
 
 TEST(xpgParseDocPropsApp, ReadsTheAppPartThatOpenpyxlWrites) {
-    rtl::TFileStream file(rtl::U16(std::string(TALLYVANE_TEST_DATA_DIR) + "/docprops/openpyxl-app.xml"),
-                          rtl::fmOpenRead | rtl::fmShareDenyNone);
+    rtl::TFileStream file(test_support::DataPath("docprops/openpyxl-app.xml"), rtl::fmOpenRead | rtl::fmShareDenyNone);
     App app;
     app.Doc.LoadFromStream(file);
     EXPECT_TRUE(app.Properties().Assigned());

@@ -6,6 +6,7 @@
 #include "rtl/FileUtils.h"
 #include "rtl/StringTypes.h"
 #include "rtl/StringUtils.h"
+#include "tests/support/TestSupport.h"
 #include "xls/core/api/XLSSpreadsheet.h"
 #include "xls/core/model/Xc12DataWorksheet5.h"
 
@@ -56,7 +57,7 @@ private:
 
 // The path of a fixture of these tests.
 inline rtl::UnicodeString FixturePath(const std::string& name) {
-    return rtl::U16(std::string(TALLYVANE_TEST_DATA_DIR) + "/api/" + name);
+    return test_support::DataPath("api/" + name);
 }
 
 // The bytes of a fixture of these tests.

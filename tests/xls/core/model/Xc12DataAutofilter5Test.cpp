@@ -1,6 +1,7 @@
 #include "xls/core/model/Xc12DataAutofilter5.h"
 
 #include "rtl/Exceptions.h"
+#include "tests/xls/core/model/OneKindFactory.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -11,48 +12,23 @@ namespace {
 // The facade's filter column, as a component would make it.
 class TFacadeFilterColumn : public TXc12FilterColumn {};
 
-// Makes what a test asks for and remembers the kind and owner it was asked for.
-class TTestFactory : public TXLSClassFactory {
-public:
-    enum TMakes { mkFacadeColumn, mkNothing, mkWrongClass };
-    explicit TTestFactory(TMakes makes) : FMakes(makes) {}
-
-    std::unique_ptr<rtl::TObject> CreateObject(int32_t kind, rtl::TObject* owner) override {
-        Kind = kind;
-        Owner = owner;
-        switch (FMakes) {
-        case mkFacadeColumn:
-            return std::make_unique<TFacadeFilterColumn>();
-        case mkWrongClass:
-            return std::make_unique<rtl::TObject>();
-        case mkNothing:
-            break;
-        }
-        return nullptr;
-    }
-
-    int32_t Kind = -1;
-    rtl::TObject* Owner = nullptr;
-
-private:
-    TMakes FMakes;
-};
+using TFilterColumnFactory = model_test::TOneKindFactory<TFacadeFilterColumn>;
 
 TEST(Xc12DataAutofilter5, FilterColumnsComeFromTheClassFactory) {
     struct Case {
         const char* name;
-        TTestFactory::TMakes makes;
+        TFilterColumnFactory::TMakes makes;
         bool facadeClass;
         bool raises;
     };
     const Case cases[] = {
-        {"facade class", TTestFactory::mkFacadeColumn, true, false},
-        {"factory makes nothing of the kind", TTestFactory::mkNothing, false, false},
-        {"factory makes another class", TTestFactory::mkWrongClass, false, true},
+        {"facade class", TFilterColumnFactory::mkMade, true, false},
+        {"factory makes nothing of the kind", TFilterColumnFactory::mkNothing, false, false},
+        {"factory makes another class", TFilterColumnFactory::mkWrongClass, false, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        TTestFactory factory(c.makes);
+        TFilterColumnFactory factory(c.makes);
         TXc12AutoFilter autoFilter(&factory);
         TXc12FilterColumns& columns = autoFilter.GetFilterColumns();
         if (c.raises) {

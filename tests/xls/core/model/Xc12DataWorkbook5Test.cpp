@@ -19,7 +19,7 @@ public:
     explicit TTestNames(TXLSClassFactory* factory) : TXc12DefinedNames(factory) {}
 };
 
-class TTestFactory : public TXLSClassFactory {
+class TNamesFactory : public TXLSClassFactory {
 public:
     std::unique_ptr<rtl::TObject> CreateObject(int32_t kind, rtl::TObject*) override {
         switch (kind) {
@@ -42,7 +42,7 @@ public:
 };
 
 TEST(Xc12DataWorkbook5, ClearPutsBackTheDefaultsAndKeepsThePartObjects) {
-    TTestFactory factory;
+    TNamesFactory factory;
     TXc12DataWorkbook workbook(&factory);
     TXc12DefinedNames* names = &workbook.GetDefinedNames();
     workbook.GetFileVersion().SetAppName(u"Calc");
@@ -245,7 +245,7 @@ TEST(Xc12DataWorkbook5, FindFollowsNamesThatMoved) {
 }
 
 TEST(Xc12DataWorkbook5, NamesComeFromTheClassFactory) {
-    TTestFactory factory;
+    TNamesFactory factory;
     TXc12DataWorkbook workbook(&factory);
     EXPECT_NE(dynamic_cast<TTestNames*>(&workbook.GetDefinedNames()), nullptr);
     TXc12DefinedName* name = workbook.GetDefinedNames().AddName(u"Rate", -1);

@@ -1,6 +1,7 @@
 #include "xls/core/model/Xc12DataWorksheet5CondFmts.h"
 
 #include "rtl/Exceptions.h"
+#include "tests/xls/core/model/OneKindFactory.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -31,31 +32,7 @@ protected:
     }
 };
 
-class TTestFactory : public TXLSClassFactory {
-public:
-    enum TMakes { mkValidation, mkNothing, mkWrongClass };
-    explicit TTestFactory(TMakes makes) : FMakes(makes) {}
-
-    std::unique_ptr<rtl::TObject> CreateObject(int32_t kind, rtl::TObject* owner) override {
-        Kind = kind;
-        Owner = owner;
-        switch (FMakes) {
-        case mkValidation:
-            return std::make_unique<TFacadeItem<TXc12DataValidation>>();
-        case mkWrongClass:
-            return std::make_unique<rtl::TObject>();
-        case mkNothing:
-            break;
-        }
-        return nullptr;
-    }
-
-    int32_t Kind = -1;
-    rtl::TObject* Owner = nullptr;
-
-private:
-    TMakes FMakes;
-};
+using TValidationFactory = model_test::TOneKindFactory<TFacadeItem<TXc12DataValidation>>;
 
 TEST(Xc12DataWorksheet5CondFmts, ANewRuleHasNothingGivenAndTheSchemaDefaults) {
     TXc12CfRules rules;
@@ -134,7 +111,7 @@ TEST(Xc12DataWorksheet5CondFmts, ClearResetsARuleAndItsMembers) {
 }
 
 TEST(Xc12DataWorksheet5CondFmts, ConditionalFormatsAreMadeByTheSubclassAndClearKeepsPivot) {
-    TTestFactory factory(TTestFactory::mkNothing);
+    TValidationFactory factory(TValidationFactory::mkNothing);
     TFacadeConditionalFormattings formats(&factory);
     TXc12ConditionalFormatting* format = formats.Add();
     EXPECT_EQ(formats.GetItem(0), format);
@@ -153,17 +130,17 @@ TEST(Xc12DataWorksheet5CondFmts, ConditionalFormatsAreMadeByTheSubclassAndClearK
 TEST(Xc12DataWorksheet5CondFmts, DataValidationsComeFromTheClassFactory) {
     struct Case {
         const char* name;
-        TTestFactory::TMakes makes;
+        TValidationFactory::TMakes makes;
         bool raises;
     };
     const Case cases[] = {
-        {"facade class", TTestFactory::mkValidation, false},
-        {"factory makes nothing of the kind", TTestFactory::mkNothing, true},
-        {"factory makes another class", TTestFactory::mkWrongClass, true},
+        {"facade class", TValidationFactory::mkMade, false},
+        {"factory makes nothing of the kind", TValidationFactory::mkNothing, true},
+        {"factory makes another class", TValidationFactory::mkWrongClass, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        TTestFactory factory(c.makes);
+        TValidationFactory factory(c.makes);
         TXc12DataValidations validations(&factory);
         if (c.raises) {
             EXPECT_THROW(validations.Add(), rtl::EInvalidCast);
@@ -180,7 +157,7 @@ TEST(Xc12DataWorksheet5CondFmts, DataValidationsComeFromTheClassFactory) {
 }
 
 TEST(Xc12DataWorksheet5CondFmts, ClearingDataValidationsResetsTheSharedSettings) {
-    TTestFactory factory(TTestFactory::mkValidation);
+    TValidationFactory factory(TValidationFactory::mkMade);
     TXc12DataValidations validations(&factory);
     TXc12DataValidation* validation = validations.Add();
     validation->SetType(3);

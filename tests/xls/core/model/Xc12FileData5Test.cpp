@@ -2,6 +2,7 @@
 
 #include "rtl/Exceptions.h"
 #include "rtl/StringUtils.h"
+#include "tests/support/TestSupport.h"
 #include "xls/core/opc/OPCPackage.h"
 #include "xls/core/opc/xpgParseContentType.h"
 #include "xls/core/xml/XpgSimpleDOM.h"
@@ -16,7 +17,7 @@ namespace {
 
 std::unique_ptr<rtl::TMemoryStream> LoadFixture(const char* name) {
     auto stream = std::make_unique<rtl::TMemoryStream>();
-    stream->LoadFromFile(rtl::U16(std::string(TALLYVANE_TEST_DATA_DIR) + "/opc/" + name));
+    stream->LoadFromFile(test_support::DataPath(std::string("opc/") + name));
     return stream;
 }
 

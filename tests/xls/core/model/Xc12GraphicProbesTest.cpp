@@ -3,6 +3,7 @@
 #include "rtl/FileStream.h"
 #include "rtl/Streams.h"
 #include "rtl/StringUtils.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 #include <initializer_list>
@@ -42,7 +43,7 @@ private:
 
 Bytes Fixture(const char* name) {
     rtl::TMemoryStream stream;
-    stream.LoadFromFile(rtl::U16(std::string(TALLYVANE_TEST_DATA_DIR) + "/pictures/" + name));
+    stream.LoadFromFile(test_support::DataPath(std::string("pictures/") + name));
     const auto* memory = static_cast<const uint8_t*>(stream.Memory());
     return Bytes(memory, memory + stream.Size());
 }

@@ -2,6 +2,7 @@
 
 #include "rtl/Exceptions.h"
 #include "rtl/StringUtils.h"
+#include "tests/support/TestSupport.h"
 #include "xls/core/zip/XLSZipIntf.h"
 
 #include <functional>
@@ -369,7 +370,7 @@ TEST(OPCPackageTest, FixturePackagesOpen) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.File);
         rtl::TMemoryStream stream;
-        stream.LoadFromFile(rtl::U16(std::string(TALLYVANE_TEST_DATA_DIR) + "/opc/" + c.File));
+        stream.LoadFromFile(test_support::DataPath(std::string("opc/") + c.File));
         TOPC_XLSX package;
         package.Open(stream, false);
         ASSERT_NE(package.GetWorkbook(), nullptr);

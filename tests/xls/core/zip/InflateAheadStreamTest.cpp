@@ -13,6 +13,7 @@
 using namespace xls;
 using test::NoiseBytes;
 using test::RawDeflate;
+using test::ReadAll;
 
 namespace {
 
@@ -28,16 +29,6 @@ std::string SampleData() {
                 "</v></c></row>";
     }
     return data + NoiseBytes(100000);
-}
-
-// Reads the stream to its end in pieces of size bytes.
-std::string ReadAll(rtl::TStream& stream, int32_t size) {
-    std::string result;
-    std::string piece(static_cast<size_t>(size), '\0');
-    for (int32_t got; (got = stream.Read(piece.data(), size)) > 0;) {
-        result.append(piece, 0, static_cast<size_t>(got));
-    }
-    return result;
 }
 
 } // namespace

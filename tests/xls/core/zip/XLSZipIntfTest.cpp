@@ -13,11 +13,8 @@ namespace {
 
 using test::ReadAll;
 using test::StreamOf;
+using test::WriteAll;
 using test_support::MessageOf;
-
-void WriteAll(rtl::TStream& stream, std::string_view data) {
-    stream.WriteBuffer(data.data(), static_cast<int32_t>(data.size()));
-}
 
 TEST(XLSZipArchiveIntfXLS, JoinsDirectoryAndNameWithOneSlash) {
     const struct {

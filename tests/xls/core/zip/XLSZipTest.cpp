@@ -23,6 +23,7 @@ using test::NoiseBytes;
 using test::ReadAll;
 using test::StreamOf;
 using test::TTestEntry;
+using test::WriteAll;
 using test_support::MessageOf;
 
 // The members that tests/data/zip/make_fixtures.py writes.
@@ -449,10 +450,6 @@ std::string WrittenArchive(const std::function<void(TXLSZipArchive&)>& write) {
     write(archive);
     archive.Close();
     return test::ContentOf(output);
-}
-
-void WriteAll(rtl::TStream& stream, std::string_view data) {
-    stream.WriteBuffer(data.data(), static_cast<int32_t>(data.size()));
 }
 
 TEST(XLSZipArchive, WrittenArchivesReadBack) {

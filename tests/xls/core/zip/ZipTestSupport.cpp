@@ -2,6 +2,7 @@
 
 #include "rtl/Exceptions.h"
 #include "rtl/StringUtils.h"
+#include "tests/support/TestSupport.h"
 
 #include <stdexcept>
 #include <zlib.h>
@@ -155,9 +156,13 @@ std::string ReadAll(rtl::TStream& stream, int32_t pieceSize) {
     return result;
 }
 
+void WriteAll(rtl::TStream& stream, std::string_view data) {
+    stream.WriteBuffer(data.data(), static_cast<int32_t>(data.size()));
+}
+
 std::string FixtureBytes(std::string_view name) {
     rtl::TMemoryStream stream;
-    stream.LoadFromFile(rtl::U16(std::string(TALLYVANE_TEST_DATA_DIR) + "/zip/" + std::string(name)));
+    stream.LoadFromFile(test_support::DataPath("zip/" + std::string(name)));
     return ContentOf(stream);
 }
 

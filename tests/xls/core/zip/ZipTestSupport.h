@@ -57,6 +57,7 @@ std::unique_ptr<rtl::TMemoryStream> StreamOf(std::string_view bytes);
 std::string ContentOf(rtl::TCustomMemoryStream& stream);
 // Reads the stream to its end in pieces of the given size.
 std::string ReadAll(rtl::TStream& stream, int32_t pieceSize = 4096);
+void WriteAll(rtl::TStream& stream, std::string_view data);
 std::string FixtureBytes(std::string_view name);
 
 } // namespace xls::test
