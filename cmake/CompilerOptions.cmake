@@ -1,5 +1,8 @@
 # Warnings and target-specific flags shared by every library and program of the project.
 add_compile_options(-Wall -Wextra -Wpedantic -Wno-missing-field-initializers)
+# __FILE__ (GoogleTest's messages) and debug information name sources relative to the clone, so objects do not
+# depend on where the clone is and the compiler cache serves every clone.
+add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}/=)
 
 if(WIN32)
     # Our own wrapper header sets the Windows macros; these keep every translation unit consistent.
