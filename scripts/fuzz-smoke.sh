@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs each libFuzzer target of a build folder (FUZZ_BUILD, build/fuzz by default; the test run uses the targets that
+# Runs every libFuzzer target of a build folder (FUZZ_BUILD, build/fuzz by default; the test run uses the targets that
 # build/native-asan builds beside the tests) for a short while, starting from its seed inputs: the committed fixtures
 # and, when present, the shared corpus of real workbooks. A crash, leak or timeout fails the run and leaves the input
 # in FUZZ_BUILD/artifacts. For a real fuzzing session give a longer FUZZ_SECONDS and keep the corpus folder:
@@ -39,12 +39,25 @@ if ((${#targets[@]} == 0)); then
     done
 fi
 ((${#targets[@]} > 0)) || { echo "no fuzz targets in $build/fuzz"; exit 1; }
+# The targets run side by side: libFuzzer's time limit is wall time, so the smoke run costs FUZZ_SECONDS whatever the
+# number of targets. Each writes its own log, printed when all have ended.
+pids=()
 for target in "${targets[@]}"; do
     program=$build/fuzz/$target
     [[ -x $program ]] || { echo "missing $program"; exit 1; }
     seeds=$(seeds_for "$target")
     mkdir -p "$build/corpus/$target"
-    echo "==> $target for ${seconds}s"
     "$program" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=20 -print_final_stats=1 \
-        -artifact_prefix="$artifacts/$target-" "$build/corpus/$target" "$seeds" 2>&1 | tail -n 12
+        -artifact_prefix="$artifacts/$target-" "$build/corpus/$target" "$seeds" >"$build/$target.log" 2>&1 &
+    pids+=($!)
 done
+failed=()
+for i in "${!targets[@]}"; do
+    wait "${pids[$i]}" || failed+=("${targets[$i]}")
+    echo "==> ${targets[$i]} for ${seconds}s"
+    tail -n 12 "$build/${targets[$i]}.log"
+done
+if ((${#failed[@]} > 0)); then
+    echo "fuzz targets failed: ${failed[*]} (logs in $build/<target>.log, inputs in $artifacts)"
+    exit 1
+fi
