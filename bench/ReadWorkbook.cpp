@@ -10,8 +10,8 @@
 #include "WorkbookVisit.h"
 #include "rtl/CodePages.h"
 #include "rtl/Exceptions.h"
-#include "xls/core/api/XLSSpreadsheet.h"
-#include "xls/core/api/XLSWorksheet.h"
+#include "xls/api/XLSSpreadsheet.h"
+#include "xls/api/XLSWorksheet.h"
 
 #include <chrono>
 #include <cstdio>

@@ -2,7 +2,7 @@
 // The import's walk over a sheet: every position of the used area, row by row, with the kind of the cell there.
 // Shared by the command-line reader, the benchmark and the fuzz target, which all read a workbook as the import does.
 
-#include "xls/core/api/XLSWorksheet.h"
+#include "xls/api/XLSWorksheet.h"
 
 #include <cstdint>
 

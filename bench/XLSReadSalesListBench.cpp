@@ -4,8 +4,8 @@
 
 #include "WorkbookVisit.h"
 #include "rtl/CodePages.h"
-#include "xls/core/api/XLSSpreadsheet.h"
-#include "xls/core/api/XLSWorksheet.h"
+#include "xls/api/XLSSpreadsheet.h"
+#include "xls/api/XLSWorksheet.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>

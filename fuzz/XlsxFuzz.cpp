@@ -3,8 +3,8 @@
 #include "FuzzInput.h"
 #include "WorkbookVisit.h"
 #include "rtl/Exceptions.h"
-#include "xls/core/api/XLSSpreadsheet.h"
-#include "xls/core/api/XLSWorksheet.h"
+#include "xls/api/XLSSpreadsheet.h"
+#include "xls/api/XLSWorksheet.h"
 
 namespace {
 constexpr int64_t MaxVisitedArea = 1 << 20;

@@ -1,4 +1,4 @@
-#include "xls/core/api/XLSBIFFDocument.h"
+#include "xls/api/XLSBIFFDocument.h"
 
 namespace xls {
 

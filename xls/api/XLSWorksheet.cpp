@@ -1,4 +1,4 @@
-#include "xls/core/api/XLSWorksheet.h"
+#include "xls/api/XLSWorksheet.h"
 
 #include "rtl/Exceptions.h"
 #include "rtl/NumberConversions.h"

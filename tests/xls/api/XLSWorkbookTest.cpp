@@ -1,4 +1,4 @@
-#include "xls/core/api/XLSWorkbook.h"
+#include "xls/api/XLSWorkbook.h"
 
 #include "XLSApiTestSupport.h"
 #include "rtl/Exceptions.h"

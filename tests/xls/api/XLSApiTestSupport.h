@@ -7,7 +7,7 @@
 #include "rtl/StringTypes.h"
 #include "rtl/StringUtils.h"
 #include "tests/support/TestSupport.h"
-#include "xls/core/api/XLSSpreadsheet.h"
+#include "xls/api/XLSSpreadsheet.h"
 #include "xls/core/model/Xc12DataWorksheet5.h"
 
 #include <cstdint>

@@ -4,8 +4,8 @@
 
 #include "rtl/Component.h"
 #include "rtl/StringTypes.h"
-#include "xls/core/api/XLSBIFFDocument.h"
-#include "xls/core/api/XLSWorksheet.h"
+#include "xls/api/XLSBIFFDocument.h"
+#include "xls/api/XLSWorksheet.h"
 #include "xls/core/model/XLSIndexObjects.h"
 
 #include <cstdint>

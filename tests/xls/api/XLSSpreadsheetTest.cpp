@@ -1,4 +1,4 @@
-#include "xls/core/api/XLSSpreadsheet.h"
+#include "xls/api/XLSSpreadsheet.h"
 
 #include "XLSApiTestSupport.h"
 #include "rtl/Exceptions.h"

@@ -1,4 +1,4 @@
-#include "xls/core/api/XLSWorkbook.h"
+#include "xls/api/XLSWorkbook.h"
 
 #include "rtl/Exceptions.h"
 #include "rtl/NumberConversions.h"

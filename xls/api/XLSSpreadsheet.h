@@ -6,7 +6,7 @@
 #include "rtl/Component.h"
 #include "rtl/Streams.h"
 #include "rtl/StringTypes.h"
-#include "xls/core/api/XLSWorkbook.h"
+#include "xls/api/XLSWorkbook.h"
 #include "xls/core/model/XLSClassFactory.h"
 #include "xls/core/model/XLSErrorManager.h"
 #include "xls/core/model/Xc12Manager5.h"

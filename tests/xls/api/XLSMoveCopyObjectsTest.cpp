@@ -1,4 +1,4 @@
-#include "xls/core/api/XLSMoveCopyObjects.h"
+#include "xls/api/XLSMoveCopyObjects.h"
 
 #include "XLSApiTestSupport.h"
 #include "rtl/Exceptions.h"

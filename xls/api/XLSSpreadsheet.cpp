@@ -1,9 +1,9 @@
-#include "xls/core/api/XLSSpreadsheet.h"
+#include "xls/api/XLSSpreadsheet.h"
 
 #include "rtl/FileStream.h"
 #include "rtl/FileUtils.h"
 #include "rtl/StringUtils.h"
-#include "xls/core/api/XLSMoveCopyObjects.h"
+#include "xls/api/XLSMoveCopyObjects.h"
 #include "xls/core/model/XLSBIFFServices.h"
 #include "xls/core/model/XLSErrorManager.h"
 #include "xls/core/model/XLSUtils.h"
