@@ -4,9 +4,9 @@
 #include "rtl/FileUtils.h"
 #include "rtl/StringUtils.h"
 #include "xls/api/XLSMoveCopyObjects.h"
+#include "xls/core/base/XLSErrorManager.h"
+#include "xls/core/base/XLSUtils.h"
 #include "xls/core/model/XLSBIFFServices.h"
-#include "xls/core/model/XLSErrorManager.h"
-#include "xls/core/model/XLSUtils.h"
 #include "xls/xlsx/XLSReadXLSX.h"
 
 #include <algorithm>

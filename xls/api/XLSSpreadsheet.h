@@ -7,8 +7,8 @@
 #include "rtl/Streams.h"
 #include "rtl/StringTypes.h"
 #include "xls/api/XLSWorkbook.h"
+#include "xls/core/base/XLSErrorManager.h"
 #include "xls/core/model/XLSClassFactory.h"
-#include "xls/core/model/XLSErrorManager.h"
 #include "xls/core/model/Xc12Manager5.h"
 
 #include <cstdint>

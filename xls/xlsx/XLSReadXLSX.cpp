@@ -1,7 +1,7 @@
 #include "xls/xlsx/XLSReadXLSX.h"
 
 #include "rtl/CodePages.h"
-#include "xls/core/model/XLSErrorManager.h"
+#include "xls/core/base/XLSErrorManager.h"
 #include "xls/core/model/Xc12DataWorkbook5.h"
 #include "xls/core/model/Xc12DataWorksheet5.h"
 #include "xls/core/model/Xc12FileData5.h"

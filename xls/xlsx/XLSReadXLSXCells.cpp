@@ -2,8 +2,8 @@
 
 #include "rtl/Exceptions.h"
 #include "rtl/NumberConversions.h"
+#include "xls/core/base/XLSErrorManager.h"
 #include "xls/core/cells/XLSCellMMU.h"
-#include "xls/core/model/XLSErrorManager.h"
 #include "xls/core/model/Xc12DataSST.h"
 #include "xls/core/model/Xc12DataStyleSheet5.h"
 #include "xls/core/model/Xc12DataWorkbook5.h"

@@ -6,7 +6,7 @@
 // exist) become warnings and the rest of the sheet still reads.
 
 #include "rtl/StringTypes.h"
-#include "xls/core/formula/Xc12Utils5.h"
+#include "xls/core/base/Xc12Utils5.h"
 #include "xls/core/model/Xc12DataStyleSheet5Fonts.h"
 
 #include <cstdint>

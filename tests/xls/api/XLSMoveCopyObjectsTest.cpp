@@ -3,7 +3,7 @@
 #include "XLSApiTestSupport.h"
 #include "rtl/Exceptions.h"
 #include "tests/support/TestSupport.h"
-#include "xls/core/formula/Xc12Utils5.h"
+#include "xls/core/base/Xc12Utils5.h"
 
 #include <functional>
 #include <gtest/gtest.h>

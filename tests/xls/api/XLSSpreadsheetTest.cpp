@@ -7,7 +7,7 @@
 #include "rtl/Streams.h"
 #include "rtl/StringUtils.h"
 #include "tests/support/TestSupport.h"
-#include "xls/core/formula/Xc12Utils5.h"
+#include "xls/core/base/Xc12Utils5.h"
 #include "xls/core/model/XLSBIFFServices.h"
 #include "xls/core/model/Xc12DataSST.h"
 

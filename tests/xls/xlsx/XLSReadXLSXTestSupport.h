@@ -2,8 +2,8 @@
 // Small .xlsx packages built from XML texts for the reader's tests, and a workbook model to read them into.
 
 #include "rtl/Streams.h"
+#include "xls/core/base/XLSErrorManager.h"
 #include "xls/core/model/XLSClassFactory.h"
-#include "xls/core/model/XLSErrorManager.h"
 #include "xls/core/model/Xc12DataWorksheet5.h"
 #include "xls/core/model/Xc12DataWorksheet5CondFmts.h"
 #include "xls/core/model/Xc12Manager5.h"

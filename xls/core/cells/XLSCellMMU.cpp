@@ -3,7 +3,7 @@
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
 #include "xls/core/cells/XLSPackedBytes.h"
-#include "xls/core/model/XLSUtils.h"
+#include "xls/core/base/XLSUtils.h"
 #include "xls/core/model/Xc12DataSST.h"
 #include "xls/core/model/Xc12DataStyleSheet5.h"
 

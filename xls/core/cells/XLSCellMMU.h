@@ -10,7 +10,7 @@
 #include "rtl/StringTypes.h"
 #include "xls/core/cells/XLSCellMemory.h"
 #include "xls/core/cells/XLSFormulaHelper.h"
-#include "xls/core/formula/Xc12Utils5.h"
+#include "xls/core/base/Xc12Utils5.h"
 
 #include <array>
 #include <cstdint>

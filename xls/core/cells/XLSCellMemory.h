@@ -9,7 +9,7 @@
 // Payload addresses they hand out stay valid until the next change of the same block.
 
 #include "rtl/StringTypes.h"
-#include "xls/core/formula/Xc12Utils5.h"
+#include "xls/core/base/Xc12Utils5.h"
 
 #include <array>
 #include <cstdint>

@@ -6,7 +6,7 @@
 
 #include "rtl/StringList.h"
 #include "rtl/StringTypes.h"
-#include "xls/core/formula/Xc12Utils5.h"
+#include "xls/core/base/Xc12Utils5.h"
 #include "xls/core/model/XLSClassFactory.h"
 #include "xls/core/model/Xc12DataLists.h"
 

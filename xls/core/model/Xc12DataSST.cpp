@@ -2,7 +2,7 @@
 
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
-#include "xls/core/model/XLSUtils.h"
+#include "xls/core/base/XLSUtils.h"
 #include "xls/core/model/Xc12DataStyleSheet5.h"
 
 #include <algorithm>

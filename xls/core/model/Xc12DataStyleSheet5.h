@@ -5,7 +5,7 @@
 // 0; readers overwrite those defaults with a file's first items and append the rest, so that positions in the file and
 // in the model agree. The XF editor keeps the use counts as cells, rows and rich-text runs take and drop formats.
 
-#include "xls/core/model/XLSPlatform.h"
+#include "xls/core/base/XLSPlatform.h"
 #include "xls/core/model/XLSStyleObjects.h"
 #include "xls/core/model/Xc12DataStyleSheet5Borders.h"
 #include "xls/core/model/Xc12DataStyleSheet5Common.h"

@@ -9,7 +9,7 @@ namespace {
 constexpr rtl::UnicodeStringView OptionNames[] = {u"DiagonalDown", u"DiagonalUp", u"Outline"};
 constexpr rtl::UnicodeStringView SideNames[XC12BorderSideCount] = {
     u"Left: ", u"Top: ", u"Right: ", u"Bottom: ", u"Diagonal: ", u"Horizontal: ", u"Vertical: "};
-constexpr rtl::UnicodeStringView StyleNames[] = {
+constexpr rtl::UnicodeStringView BorderStyleNames[] = {
     u"None",
     u"Thin",
     u"Medium",
@@ -28,7 +28,8 @@ constexpr rtl::UnicodeStringView StyleNames[] = {
 
 void DumpSide(const TXc12BorderPr& side, rtl::UnicodeStringView name, int32_t level, rtl::UnicodeString& text) {
     AppendDumpLine(text, level, name);
-    const rtl::UnicodeStringView style = side.GetStyle() < std::size(StyleNames) ? StyleNames[side.GetStyle()] : u"";
+    const rtl::UnicodeStringView style =
+        side.GetStyle() < std::size(BorderStyleNames) ? BorderStyleNames[side.GetStyle()] : u"";
     AppendDumpLine(text, level + 1, rtl::UnicodeString(u"Style: ") + rtl::UnicodeString(style));
     AppendDumpLine(text, level + 1, u"Color: ");
     DumpColorText(side.GetColor(), level + 2, text);

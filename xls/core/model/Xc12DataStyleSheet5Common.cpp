@@ -3,7 +3,7 @@
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
 #include "rtl/FormatSettings.h"
-#include "xls/core/model/XLSUtils.h"
+#include "xls/core/base/XLSUtils.h"
 
 #include <cmath>
 #include <limits>

@@ -4,7 +4,7 @@
 // colours and the palette entries a workbook file defines).
 
 #include "rtl/StringTypes.h"
-#include "xls/core/formula/Xc12Utils5.h"
+#include "xls/core/base/Xc12Utils5.h"
 #include "xls/core/model/XLSStyleObjects.h"
 
 #include <cstdint>

@@ -18,8 +18,8 @@ constexpr int32_t FontWeightBold = 700;
 constexpr uint8_t OutputTrueTypeOnly = 7;
 constexpr int32_t TwipsPerPoint = 20;
 
-constexpr rtl::UnicodeStringView StyleNames[] = {u"Bold",   u"Italic",   u"StrikeOut", u"Outline",
-                                                 u"Shadow", u"Condense", u"Extend"};
+constexpr rtl::UnicodeStringView FontStyleNames[] = {u"Bold",   u"Italic",   u"StrikeOut", u"Outline",
+                                                     u"Shadow", u"Condense", u"Extend"};
 constexpr rtl::UnicodeStringView UnderlineLines[] = {u"", u"Underline: Single", u"Underline: Double",
                                                      u"Underline: SingleAccount", u"Underline: DoubleAccount"};
 constexpr rtl::UnicodeStringView SubSuperscriptLines[] = {u"", u"SubSuperscript: Superscript",
@@ -185,9 +185,9 @@ void TXc12Font::DumpText(int32_t level, rtl::UnicodeString& text) const {
     }
     if (!FStyle.IsEmpty()) {
         AppendDumpLine(text, level, u"Style  :");
-        for (size_t style = 0; style < std::size(StyleNames); ++style) {
+        for (size_t style = 0; style < std::size(FontStyleNames); ++style) {
             if (FStyle.Contains(static_cast<TXc12FontStyle>(style))) {
-                AppendDumpLine(text, level + 1, StyleNames[style]);
+                AppendDumpLine(text, level + 1, FontStyleNames[style]);
             }
         }
     }

@@ -5,7 +5,7 @@
 
 #include "rtl/SmallSet.h"
 #include "rtl/StringTypes.h"
-#include "xls/core/model/XLSPlatform.h"
+#include "xls/core/base/XLSPlatform.h"
 #include "xls/core/model/Xc12DataStyleSheet5Common.h"
 
 #include <array>

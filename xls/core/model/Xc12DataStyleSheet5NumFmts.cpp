@@ -1,6 +1,6 @@
 #include "xls/core/model/Xc12DataStyleSheet5NumFmts.h"
 
-#include "xls/core/model/XLSUtils.h"
+#include "xls/core/base/XLSUtils.h"
 
 namespace xls {
 

@@ -2,7 +2,7 @@
 
 #include "rtl/Exceptions.h"
 #include "rtl/StringUtils.h"
-#include "xls/core/model/XLSUtils.h"
+#include "xls/core/base/XLSUtils.h"
 
 namespace xls {
 

@@ -5,7 +5,7 @@
 // all of UTF-16. Fields mirror the attributes of the table element (ECMA-376 Part 1, 18.5.1).
 
 #include "rtl/StringTypes.h"
-#include "xls/core/formula/Xc12Utils5.h"
+#include "xls/core/base/Xc12Utils5.h"
 #include "xls/core/model/XLSClassFactory.h"
 #include "xls/core/model/XLSStyleObjects.h"
 #include "xls/core/model/Xc12DataAutofilter5.h"

@@ -8,7 +8,7 @@
 
 #include "rtl/Lists.h"
 #include "rtl/StringTypes.h"
-#include "xls/core/formula/Xc12Utils5.h"
+#include "xls/core/base/Xc12Utils5.h"
 #include "xls/core/model/XLSClassFactory.h"
 #include "xls/core/model/XLSStyleObjects.h"
 #include "xls/core/model/Xc12DataLists.h"

@@ -5,9 +5,9 @@
 
 #include "rtl/Metaclass.h"
 #include "rtl/StringTypes.h"
+#include "xls/core/base/Xc12Utils5.h"
 #include "xls/core/cells/XLSCellAreas.h"
 #include "xls/core/cells/XLSCellMMU.h"
-#include "xls/core/formula/Xc12Utils5.h"
 #include "xls/core/model/XLSClassFactory.h"
 #include "xls/core/model/XLSIndexObjects.h"
 #include "xls/core/model/Xc12DataAutofilter5.h"

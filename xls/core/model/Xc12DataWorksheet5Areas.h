@@ -3,8 +3,8 @@
 // The class factory makes their items, so that the facade's classes can add what the public side needs.
 
 #include "rtl/StringTypes.h"
+#include "xls/core/base/Xc12Utils5.h"
 #include "xls/core/cells/XLSCellAreas.h"
-#include "xls/core/formula/Xc12Utils5.h"
 #include "xls/core/model/XLSClassFactory.h"
 
 #include <cstdint>

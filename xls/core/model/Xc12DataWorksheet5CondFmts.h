@@ -6,8 +6,8 @@
 // SpreadsheetML simple type, 255 where none was given.
 
 #include "rtl/StringTypes.h"
+#include "xls/core/base/Xc12Utils5.h"
 #include "xls/core/cells/XLSCellAreas.h"
-#include "xls/core/formula/Xc12Utils5.h"
 #include "xls/core/model/XLSClassFactory.h"
 #include "xls/core/model/Xc12DataLists.h"
 

@@ -4,8 +4,8 @@
 // the attributes of the elements of the same names (ECMA-376 Part 1, 18.3.1); every list owns its items.
 
 #include "rtl/StringTypes.h"
+#include "xls/core/base/Xc12Utils5.h"
 #include "xls/core/cells/XLSCellAreas.h"
-#include "xls/core/formula/Xc12Utils5.h"
 #include "xls/core/model/Xc12DataLists.h"
 
 #include <cstdint>

@@ -5,8 +5,8 @@
 // 18.3.1); Clear gives the schema's defaults.
 
 #include "rtl/StringTypes.h"
+#include "xls/core/base/Xc12Utils5.h"
 #include "xls/core/cells/XLSCellAreas.h"
-#include "xls/core/formula/Xc12Utils5.h"
 #include "xls/core/model/XLSClassFactory.h"
 #include "xls/core/model/XLSIndexObjects.h"
 #include "xls/core/model/Xc12DataAutofilter5.h"

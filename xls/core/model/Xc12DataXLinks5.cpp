@@ -1,7 +1,7 @@
 #include "xls/core/model/Xc12DataXLinks5.h"
 
 #include "rtl/StringUtils.h"
-#include "xls/core/formula/Xc12Utils5.h"
+#include "xls/core/base/Xc12Utils5.h"
 
 namespace xls {
 

@@ -3,8 +3,8 @@
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
 #include "rtl/StringUtils.h"
-#include "xls/core/model/XLSErrorManager.h"
-#include "xls/core/model/XLSUtils.h"
+#include "xls/core/base/XLSErrorManager.h"
+#include "xls/core/base/XLSUtils.h"
 
 #include <limits>
 #include <utility>

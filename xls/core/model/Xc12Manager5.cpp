@@ -1,6 +1,6 @@
 #include "xls/core/model/Xc12Manager5.h"
 
-#include "xls/core/model/XLSPlatform.h"
+#include "xls/core/base/XLSPlatform.h"
 #include "xls/core/model/Xc12DataSST.h"
 #include "xls/core/model/Xc12DataStyleSheet5.h"
 #include "xls/core/model/Xc12DataTable5.h"

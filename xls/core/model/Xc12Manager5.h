@@ -6,7 +6,7 @@
 #include "rtl/Events.h"
 #include "rtl/Object.h"
 #include "rtl/StringTypes.h"
-#include "xls/core/formula/Xc12Utils5.h"
+#include "xls/core/base/Xc12Utils5.h"
 
 #include <cstdint>
 #include <functional>

@@ -4,8 +4,8 @@
 #include "rtl/CodePages.h"
 #include "rtl/Exceptions.h"
 #include "tests/support/TestSupport.h"
-#include "xls/core/formula/Xc12Utils5.h"
-#include "xls/core/model/XLSPlatform.h"
+#include "xls/core/base/XLSPlatform.h"
+#include "xls/core/base/Xc12Utils5.h"
 #include "xls/core/model/XLSStyleObjects.h"
 
 #include <functional>

@@ -2,7 +2,7 @@
 
 #include "rtl/Exceptions.h"
 #include "rtl/Streams.h"
-#include "xls/core/model/XLSErrorManager.h"
+#include "xls/core/base/XLSErrorManager.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,9 +1,9 @@
 #include "xls/core/model/Xc12Manager5.h"
 
 #include "Xc12DataWorksheet5TestSupport.h"
+#include "xls/core/base/XLSErrorManager.h"
+#include "xls/core/base/XLSPlatform.h"
 #include "xls/core/model/XLSBIFFServices.h"
-#include "xls/core/model/XLSErrorManager.h"
-#include "xls/core/model/XLSPlatform.h"
 #include "xls/core/model/Xc12DataSST.h"
 #include "xls/core/model/Xc12DataStyleSheet5.h"
 #include "xls/core/model/Xc12DataTable5.h"

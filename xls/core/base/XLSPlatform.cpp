@@ -1,4 +1,4 @@
-#include "xls/core/model/XLSPlatform.h"
+#include "xls/core/base/XLSPlatform.h"
 
 #include "rtl/FormatSettings.h"
 

@@ -1,5 +1,5 @@
 #include "rtl/WindowsApi.h"
-#include "xls/core/model/XLSPlatform.h"
+#include "xls/core/base/XLSPlatform.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,4 +1,4 @@
-#include "xls/core/model/XLSUtils.h"
+#include "xls/core/base/XLSUtils.h"
 
 #include "rtl/CodePages.h"
 #include "rtl/Exceptions.h"

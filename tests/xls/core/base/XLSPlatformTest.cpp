@@ -1,4 +1,4 @@
-#include "xls/core/model/XLSPlatform.h"
+#include "xls/core/base/XLSPlatform.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

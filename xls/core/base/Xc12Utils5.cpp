@@ -1,4 +1,4 @@
-#include "xls/core/formula/Xc12Utils5.h"
+#include "xls/core/base/Xc12Utils5.h"
 
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"

@@ -1,4 +1,4 @@
-#include "xls/core/model/XLSErrorManager.h"
+#include "xls/core/base/XLSErrorManager.h"
 
 #include "rtl/CodePages.h"
 #include "rtl/Exceptions.h"
