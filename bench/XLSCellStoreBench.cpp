@@ -79,7 +79,7 @@ struct TWorkbook {
 
     xls::TXc12DataStyleSheet Styles;
     xls::TXc12DataSST SST{&Styles};
-    xls::TXLSCellMMU Cells{0, &Styles, &SST};
+    xls::TXLSCellMMU Cells{0, Styles.XFEditor(), SST};
 };
 
 void ReportMemory(benchmark::State& state, const xls::TXLSCellMMU& cells) {

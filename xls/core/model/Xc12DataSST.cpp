@@ -219,6 +219,10 @@ uint8_t* TXc12DataSST::CheckedItem(int32_t index) const {
     return FItems[index].get();
 }
 
+void TXc12DataSST::CheckString(int32_t index) const {
+    static_cast<void>(CheckedItem(index));
+}
+
 uint8_t* TXc12DataSST::AddRef(int32_t index) {
     uint8_t* item = CheckedItem(index);
     const int32_t count = ItemRefCount(item) + 1;

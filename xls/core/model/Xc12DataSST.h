@@ -8,6 +8,7 @@
 // slot reused. A hash from text to index finds plain strings; strings with font runs are never found.
 
 #include "rtl/StringTypes.h"
+#include "xls/core/cells/XLSCellUses.h"
 #include "xls/core/model/XLSStyleObjects.h"
 #include "xls/core/model/Xc12DataStyleSheet5Fonts.h"
 
@@ -38,7 +39,7 @@ inline constexpr uint8_t XLSSSTWideChars = 1;
 inline constexpr uint8_t XLSSSTFontRuns = 8;
 
 // The shared strings of a workbook.
-class TXc12DataSST : public TXc12Data {
+class TXc12DataSST : public TXc12Data, public TXLSCellStrings {
 public:
     // styleSheet, whose fonts the font runs refer to, is not owned and must outlive the table.
     explicit TXc12DataSST(TXc12DataStyleSheet* styleSheet);
@@ -54,17 +55,19 @@ public:
     int32_t AddUncompressed16(int32_t count, const char16_t* characters);
     // The index of an equal plain string (the one entered last when several are equal), else of a new plain
     // string with reference count 0 in the lowest freed slot or at the end.
-    int32_t FindOrAddString(rtl::UnicodeStringView text);
+    int32_t FindOrAddString(rtl::UnicodeStringView text) override;
     // Enters every plain string into the hash, in index order.
     void BuildHash();
     // One more reference; returns the item. An index outside the table raises "Index out of range", a freed slot
     // "SST String is Nil".
-    uint8_t* AddRef(int32_t index);
+    uint8_t* AddRef(int32_t index) override;
+    // Raises as AddRef does; changes nothing.
+    void CheckString(int32_t index) const override;
     // One reference fewer; at zero the string is freed (and its fonts' uses given back). A freed slot is left alone;
     // an index outside the table raises "Index out of range".
-    void Release(int32_t index);
+    void Release(int32_t index) override;
     // Raises as AddRef does.
-    rtl::UnicodeString GetString(int32_t index) const;
+    rtl::UnicodeString GetString(int32_t index) const override;
     // Gives back the fonts' uses of every string's runs and frees all strings.
     void Clear();
 

@@ -6,6 +6,7 @@
 // in the model agree. The XF editor keeps the use counts as cells, rows and rich-text runs take and drop formats.
 
 #include "xls/core/base/XLSPlatform.h"
+#include "xls/core/cells/XLSCellUses.h"
 #include "xls/core/model/XLSStyleObjects.h"
 #include "xls/core/model/Xc12DataStyleSheet5Borders.h"
 #include "xls/core/model/Xc12DataStyleSheet5Common.h"
@@ -24,21 +25,21 @@ namespace xls {
 class TXc12DataStyleSheet;
 
 // Counts the uses of a style sheet's formats and fonts, and removes fonts that nothing uses any more.
-class TXc12XFEditor {
+class TXc12XFEditor : public TXLSCellFormatUses {
 public:
     explicit TXc12XFEditor(TXc12DataStyleSheet* styleSheet) : FStyleSheet(styleSheet) {}
 
     // One more use of xf and of its number format, font, fill and border.
     void UseXF(TXc12XF* xf);
     // UseXF of cell format index.
-    void UseXFIndex(int32_t index);
+    void UseXFIndex(int32_t index) override;
     // UseXF of style format index.
     void UseStyleXF(int32_t index);
     // UseXF of cell format 0, which it returns.
     TXc12XF* UseDefaultXF();
     // One use fewer of the parts of xf and of xf; nothing is removed.
     void ReleaseXF(TXc12XF* xf);
-    void ReleaseXFIndex(int32_t index);
+    void ReleaseXFIndex(int32_t index) override;
 
     // The style sheet's first font equal to font, with one more use. Without one, raises "Can not find font" and
     // changes no use count.

@@ -19,7 +19,7 @@ bool IsAsciiLetterOrDigit(char16_t c) {
 
 TXc12DataWorksheet::TXc12DataWorksheet(TXLSClassFactory* factory, TXc12DataStyleSheet* styleSheet, TXc12DataSST* sst,
                                        int32_t position)
-    : FClassFactory(factory), FSST(sst), FStyleSheet(styleSheet), FCells(position, styleSheet, sst),
+    : FClassFactory(factory), FSST(sst), FStyleSheet(styleSheet), FCells(position, styleSheet->XFEditor(), *sst),
       FComments(styleSheet),
       FDrawing(FactoryObjectAs<TXc12DrawingDocument>(CreateFactoryObject(factory, xckDrawingDocument, this))),
       FTables(factory), FHyperlinks(CreateFactoryObjectOr<TXc12Hyperlinks>(factory, xckHyperlinks, this, factory)),

@@ -55,7 +55,7 @@ public:
 
     TXc12DataStyleSheet FStyles;
     TXc12DataSST FSST{&FStyles};
-    TXLSCellMMU FCells{0, &FStyles, &FSST};
+    TXLSCellMMU FCells{0, FStyles.XFEditor(), FSST};
 };
 
 TEST(XLSCellMMU, CompactNumber) {
