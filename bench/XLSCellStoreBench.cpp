@@ -5,8 +5,8 @@
 // report the store's bytes per position.
 
 #include "xls/core/cells/XLSCellMMU.h"
-#include "xls/core/model/Xc12DataSST.h"
-#include "xls/core/model/Xc12DataStyleSheet5.h"
+#include "xls/core/model/styles/Xc12DataSST.h"
+#include "xls/core/model/styles/Xc12DataStyleSheet5.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdint>

@@ -4,8 +4,8 @@
 
 #include "rtl/Streams.h"
 #include "rtl/StringTypes.h"
-#include "xls/core/model/XLSBIFFServices.h"
-#include "xls/core/model/Xc12Manager5.h"
+#include "xls/core/model/workbook/XLSBIFFServices.h"
+#include "xls/core/model/workbook/Xc12Manager5.h"
 
 #include <memory>
 

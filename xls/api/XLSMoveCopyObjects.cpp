@@ -1,7 +1,7 @@
 #include "xls/api/XLSMoveCopyObjects.h"
 
 #include "rtl/Exceptions.h"
-#include "xls/core/model/Xc12FactoryObjects.h"
+#include "xls/core/model/common/Xc12FactoryObjects.h"
 
 namespace xls {
 

@@ -2,7 +2,7 @@
 // The facade's conditional formats and data validations: the model keeps them in lists that the class factory fills
 // with these subclasses, which make the items follow their cell areas when cells are copied, moved or deleted.
 
-#include "xls/core/model/Xc12DataWorksheet5CondFmts.h"
+#include "xls/core/model/worksheet/Xc12DataWorksheet5CondFmts.h"
 
 #include <memory>
 

@@ -6,7 +6,7 @@
 #include "xls/api/XLSMoveCopyObjects.h"
 #include "xls/core/base/XLSErrorManager.h"
 #include "xls/core/base/XLSUtils.h"
-#include "xls/core/model/XLSBIFFServices.h"
+#include "xls/core/model/workbook/XLSBIFFServices.h"
 #include "xls/xlsx/XLSReadXLSX.h"
 
 #include <algorithm>

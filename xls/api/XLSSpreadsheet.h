@@ -8,8 +8,8 @@
 #include "rtl/StringTypes.h"
 #include "xls/api/XLSWorkbook.h"
 #include "xls/core/base/XLSErrorManager.h"
-#include "xls/core/model/XLSClassFactory.h"
-#include "xls/core/model/Xc12Manager5.h"
+#include "xls/core/model/common/XLSClassFactory.h"
+#include "xls/core/model/workbook/Xc12Manager5.h"
 
 #include <cstdint>
 #include <functional>

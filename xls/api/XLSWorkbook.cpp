@@ -3,8 +3,8 @@
 #include "rtl/Exceptions.h"
 #include "rtl/NumberConversions.h"
 #include "rtl/StringUtils.h"
-#include "xls/core/model/Xc12DataWorksheet5.h"
-#include "xls/core/model/Xc12Manager5.h"
+#include "xls/core/model/workbook/Xc12Manager5.h"
+#include "xls/core/model/worksheet/Xc12DataWorksheet5.h"
 
 #include <utility>
 

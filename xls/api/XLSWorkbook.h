@@ -6,7 +6,7 @@
 #include "rtl/StringTypes.h"
 #include "xls/api/XLSBIFFDocument.h"
 #include "xls/api/XLSWorksheet.h"
-#include "xls/core/model/XLSIndexObjects.h"
+#include "xls/core/model/common/XLSIndexObjects.h"
 
 #include <cstdint>
 #include <memory>

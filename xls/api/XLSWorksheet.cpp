@@ -2,10 +2,10 @@
 
 #include "rtl/Exceptions.h"
 #include "rtl/NumberConversions.h"
-#include "xls/core/model/Xc12DataStyleSheet5XFs.h"
-#include "xls/core/model/Xc12DataWorksheet5.h"
-#include "xls/core/model/Xc12DataXLinks5.h"
-#include "xls/core/model/Xc12Manager5.h"
+#include "xls/core/model/styles/Xc12DataStyleSheet5XFs.h"
+#include "xls/core/model/workbook/Xc12DataXLinks5.h"
+#include "xls/core/model/workbook/Xc12Manager5.h"
+#include "xls/core/model/worksheet/Xc12DataWorksheet5.h"
 
 namespace xls {
 

@@ -5,7 +5,7 @@
 #include "rtl/Metaclass.h"
 #include "rtl/StringTypes.h"
 #include "xls/core/cells/XLSCellMMU.h"
-#include "xls/core/model/XLSIndexObjects.h"
+#include "xls/core/model/common/XLSIndexObjects.h"
 
 #include <cstdint>
 

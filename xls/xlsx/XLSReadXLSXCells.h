@@ -7,7 +7,7 @@
 
 #include "rtl/StringTypes.h"
 #include "xls/core/base/Xc12Utils5.h"
-#include "xls/core/model/Xc12DataStyleSheet5Fonts.h"
+#include "xls/core/model/styles/Xc12DataStyleSheet5Fonts.h"
 
 #include <cstdint>
 #include <vector>

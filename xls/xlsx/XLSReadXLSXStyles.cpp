@@ -2,7 +2,7 @@
 
 #include "rtl/Format.h"
 #include "xls/core/base/XLSErrorManager.h"
-#include "xls/core/model/Xc12DataStyleSheet5.h"
+#include "xls/core/model/styles/Xc12DataStyleSheet5.h"
 #include "xls/xlsx/xpgParserXLSX.h"
 
 #include <algorithm>

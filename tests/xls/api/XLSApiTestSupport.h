@@ -8,7 +8,7 @@
 #include "rtl/StringUtils.h"
 #include "tests/support/TestSupport.h"
 #include "xls/api/XLSSpreadsheet.h"
-#include "xls/core/model/Xc12DataWorksheet5.h"
+#include "xls/core/model/worksheet/Xc12DataWorksheet5.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>

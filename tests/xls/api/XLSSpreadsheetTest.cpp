@@ -8,8 +8,8 @@
 #include "rtl/StringUtils.h"
 #include "tests/support/TestSupport.h"
 #include "xls/core/base/Xc12Utils5.h"
-#include "xls/core/model/XLSBIFFServices.h"
-#include "xls/core/model/Xc12DataSST.h"
+#include "xls/core/model/styles/Xc12DataSST.h"
+#include "xls/core/model/workbook/XLSBIFFServices.h"
 
 #include <gtest/gtest.h>
 #include <span>

@@ -3,8 +3,8 @@
 #include "XLSApiTestSupport.h"
 #include "rtl/FormatSettings.h"
 #include "tests/support/TestSupport.h"
-#include "xls/core/model/Xc12DataStyleSheet5.h"
-#include "xls/core/model/Xc12DataXLinks5.h"
+#include "xls/core/model/styles/Xc12DataStyleSheet5.h"
+#include "xls/core/model/workbook/Xc12DataXLinks5.h"
 
 #include <functional>
 #include <gtest/gtest.h>

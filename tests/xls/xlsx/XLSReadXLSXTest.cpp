@@ -6,8 +6,8 @@
 #include "rtl/FileStream.h"
 #include "tests/support/TestSupport.h"
 #include "xls/core/cells/XLSCellMMU.h"
-#include "xls/core/model/Xc12DataSST.h"
-#include "xls/core/model/Xc12DataWorkbook5.h"
+#include "xls/core/model/styles/Xc12DataSST.h"
+#include "xls/core/model/workbook/Xc12DataWorkbook5.h"
 
 #include <gtest/gtest.h>
 #include <string>

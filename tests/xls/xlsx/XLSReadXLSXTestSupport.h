@@ -3,10 +3,10 @@
 
 #include "rtl/Streams.h"
 #include "xls/core/base/XLSErrorManager.h"
-#include "xls/core/model/XLSClassFactory.h"
-#include "xls/core/model/Xc12DataWorksheet5.h"
-#include "xls/core/model/Xc12DataWorksheet5CondFmts.h"
-#include "xls/core/model/Xc12Manager5.h"
+#include "xls/core/model/common/XLSClassFactory.h"
+#include "xls/core/model/workbook/Xc12Manager5.h"
+#include "xls/core/model/worksheet/Xc12DataWorksheet5.h"
+#include "xls/core/model/worksheet/Xc12DataWorksheet5CondFmts.h"
 #include "xls/core/zip/XLSZip.h"
 #include "xls/xlsx/XLSReadXLSX.h"
 

@@ -4,8 +4,8 @@
 #include "rtl/Exceptions.h"
 #include "tests/support/TestSupport.h"
 #include "xls/core/cells/XLSPackedBytes.h"
-#include "xls/core/model/Xc12DataSST.h"
-#include "xls/core/model/Xc12DataStyleSheet5.h"
+#include "xls/core/model/styles/Xc12DataSST.h"
+#include "xls/core/model/styles/Xc12DataStyleSheet5.h"
 
 #include <cmath>
 #include <cstdint>
