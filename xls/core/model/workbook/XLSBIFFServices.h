@@ -1,10 +1,12 @@
 #pragma once
-// What the workbook model and the formula kit need of the BIFF (.xls) reader, behind interfaces of their own so that
-// the model builds and reads .xlsx packages without it. Until a BIFF reader is linked in, TXLSBIFFUnavailable stands
-// in and says so on every call.
+// What the workbook model, the formula kit and the spreadsheet component need of the BIFF (.xls) reader, behind
+// interfaces of their own so that they build and read .xlsx packages without it: the BIFF reader implements them.
+// Until one is linked in, TXLSBIFFUnavailable stands in and says so on every call.
 
 #include "rtl/Exceptions.h"
+#include "rtl/Streams.h"
 #include "rtl/StringTypes.h"
+#include "xls/core/model/workbook/Xc12Manager5.h"
 
 #include <cstdint>
 
@@ -38,6 +40,28 @@ public:
     virtual void DecodeBIFFFormula(const uint8_t* tokens, int32_t length, int32_t sheetIndex,
                                    rtl::UnicodeString& result, char16_t argumentSeparator, int32_t col,
                                    int32_t row) = 0;
+};
+
+// One BIFF workbook bound to a model manager: it reads into the model and keeps the BIFF-only data of the file.
+class TXLSBIFFDocument {
+public:
+    virtual ~TXLSBIFFDocument() = default;
+
+    // The file LoadFromFile reads; nothing is read here.
+    virtual void SetFilename(rtl::UnicodeStringView fileName) = 0;
+    // Asked for the password of an encrypted file.
+    virtual void SetOnPassword(TPasswordEvent handler) = 0;
+    // True keeps the file's VBA project.
+    virtual void SetKeepVBA(bool keep) = 0;
+    // Handed on to the BIFF record reader.
+    virtual void SetReaderFlag(bool flag) = 0;
+    // The document's table of external names; it lives as long as the document.
+    virtual TExternalNames* GetInternalNames() = 0;
+    virtual void LoadFromFile() = 0;
+    // Reads from the stream's position.
+    virtual void LoadFromStream(rtl::TStream& stream) = 0;
+    // Appends an empty BIFF sheet, as the facade does when it adds a sheet.
+    virtual void AddSheet() = 0;
 };
 
 // The stand-in services: every call raises EXLSBIFFNotAvailable.
