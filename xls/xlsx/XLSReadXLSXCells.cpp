@@ -3,6 +3,7 @@
 #include "rtl/Exceptions.h"
 #include "rtl/NumberConversions.h"
 #include "xls/core/base/XLSErrorManager.h"
+#include "xls/core/base/XLSReadLimits.h"
 #include "xls/core/cells/XLSCellMMU.h"
 #include "xls/core/model/styles/Xc12DataSST.h"
 #include "xls/core/model/styles/Xc12DataStyleSheet5.h"

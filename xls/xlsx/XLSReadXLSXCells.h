@@ -27,10 +27,6 @@ class TCT_Row;
 class TCT_Rst;
 } // namespace xpgParserXLSX
 
-// Cells and rows that may come before an earlier one in a sheet. Each costs the cell store a move of its row or row
-// block, so a file made of them would take quadratic time; real producers write in order.
-inline constexpr int32_t XLSMaxOutOfOrder = 256;
-
 // The value a cell element carries, decided once from its type and texts.
 struct TXLSXCellValue {
     enum TKind : uint8_t { vkNone, vkBoolean, vkFloat, vkError, vkString, vkSharedString };

@@ -3,6 +3,7 @@
 #include "XLSApiTestSupport.h"
 #include "rtl/FormatSettings.h"
 #include "tests/support/TestSupport.h"
+#include "xls/core/base/XLSReadLimits.h"
 #include "xls/core/model/styles/Xc12DataStyleSheet5.h"
 #include "xls/core/model/workbook/Xc12DataXLinks5.h"
 

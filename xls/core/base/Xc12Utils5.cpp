@@ -3,6 +3,7 @@
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
 #include "rtl/NumberConversions.h"
+#include "xls/core/base/XLSReadLimits.h"
 
 #include <utility>
 

@@ -6,15 +6,12 @@
 // Indexed and theme colours resolve against a TXc12Palette that the caller passes in, so each workbook keeps its own.
 
 #include "rtl/StringTypes.h"
+#include "xls/core/base/XLSReadLimits.h"
 
 #include <array>
 #include <cstdint>
 
 namespace xls {
-
-// Sheet limits.
-inline constexpr int32_t XLSMaxCol = 16383;
-inline constexpr int32_t XLSMaxRow = 1048575;
 
 // A rectangle of cells, zero-based and inclusive; all four -1 means no area.
 struct TXLSCellAreaRec {

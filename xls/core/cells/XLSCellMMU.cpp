@@ -2,6 +2,7 @@
 
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
+#include "xls/core/base/XLSReadLimits.h"
 #include "xls/core/base/XLSUtils.h"
 #include "xls/core/cells/XLSPackedBytes.h"
 

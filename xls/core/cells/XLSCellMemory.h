@@ -9,6 +9,7 @@
 // Payload addresses they hand out stay valid until the next change of the same block.
 
 #include "rtl/StringTypes.h"
+#include "xls/core/base/XLSReadLimits.h"
 #include "xls/core/base/Xc12Utils5.h"
 
 #include <array>

@@ -3,6 +3,7 @@
 #include "rtl/CodePages.h"
 #include "rtl/Exceptions.h"
 #include "tests/support/TestSupport.h"
+#include "xls/core/base/XLSReadLimits.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>

@@ -3,6 +3,7 @@
 #include "rtl/CodePages.h"
 #include "rtl/Exceptions.h"
 #include "tests/support/TestSupport.h"
+#include "xls/core/base/XLSReadLimits.h"
 #include "xls/core/cells/XLSPackedBytes.h"
 #include "xls/core/model/styles/Xc12DataSST.h"
 #include "xls/core/model/styles/Xc12DataStyleSheet5.h"

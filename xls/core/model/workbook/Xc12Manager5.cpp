@@ -1,6 +1,7 @@
 #include "xls/core/model/workbook/Xc12Manager5.h"
 
 #include "xls/core/base/XLSPlatform.h"
+#include "xls/core/base/XLSReadLimits.h"
 #include "xls/core/model/package/Xc12FileData5.h"
 #include "xls/core/model/package/Xc12GraphicManager.h"
 #include "xls/core/model/styles/Xc12DataSST.h"
