@@ -101,6 +101,27 @@ uint8_t TableOptions(const TCT_CellFormula& formula) {
                                 (formula.GetDel1() ? TableOptionDel1 : 0) | (formula.GetDel2() ? TableOptionDel2 : 0));
 }
 
+// Gives back the font uses that a string's runs hold unless they were handed on to the shared-string table, so that
+// a string whose reading fails midway leaves every font's use count as it was.
+class TFontRunUsesGuard {
+public:
+    TFontRunUsesGuard(TXc12XFEditor& editor, const TXc12DynFontRunArray& runs) : FEditor(editor), FRuns(runs) {}
+    TFontRunUsesGuard(const TFontRunUsesGuard&) = delete;
+    TFontRunUsesGuard& operator=(const TFontRunUsesGuard&) = delete;
+    ~TFontRunUsesGuard() {
+        if (!FHandedOn) {
+            FEditor.ReleaseFontRuns(FRuns);
+        }
+    }
+
+    void HandOn() { FHandedOn = true; }
+
+private:
+    TXc12XFEditor& FEditor;
+    const TXc12DynFontRunArray& FRuns;
+    bool FHandedOn = false;
+};
+
 bool Contains(const TXLSCellAreaRec& area, int32_t col, int32_t row) {
     return col >= area.Col1 && col <= area.Col2 && row >= area.Row1 && row <= area.Row2;
 }
@@ -495,21 +516,15 @@ void TXLSReadXLSXCells::ReadRichText(const TCT_Rst& rst, rtl::UnicodeString& tex
     phonetic.clear();
     fonts.clear();
     const TCT_REltXpgList& runs = rst.GetR();
-    try {
-        for (int32_t i = 0; i < runs.Count(); ++i) {
-            const TCT_RElt& run = runs.GetItem(i);
-            const bool hasProperties = run.GetRPr().Assigned();
-            // A first run without properties shows in the cell's own font and needs no font run.
-            if (i > 0 || hasProperties) {
-                fonts.push_back(
-                    {static_cast<int32_t>(text.size()), hasProperties ? FStyles.ReadRunFont(run.GetRPr()) : nullptr});
-            }
-            text += run.GetT();
+    for (int32_t i = 0; i < runs.Count(); ++i) {
+        const TCT_RElt& run = runs.GetItem(i);
+        const bool hasProperties = run.GetRPr().Assigned();
+        // A first run without properties shows in the cell's own font and needs no font run.
+        if (i > 0 || hasProperties) {
+            fonts.push_back(
+                {static_cast<int32_t>(text.size()), hasProperties ? FStyles.ReadRunFont(run.GetRPr()) : nullptr});
         }
-    } catch (...) {
-        FManager.StyleSheet().XFEditor().ReleaseFontRuns(fonts);
-        fonts.clear();
-        throw;
+        text += run.GetT();
     }
     for (int32_t i = 0; i < rst.GetRPh().Count(); ++i) {
         const TCT_PhoneticRun& run = rst.GetRPh().GetItem(i);
@@ -526,13 +541,10 @@ void TXLSReadXLSXCells::DoSharedString(const TCT_Rst& item) {
     rtl::UnicodeString text;
     TXc12DynPhoneticRunArray phonetic;
     TXc12DynFontRunArray fonts;
+    TFontRunUsesGuard uses(FManager.StyleSheet().XFEditor(), fonts);
     ReadRichText(item, text, phonetic, fonts);
-    try {
-        sst.AddFormattedString(text, fonts);
-    } catch (...) {
-        FManager.StyleSheet().XFEditor().ReleaseFontRuns(fonts);
-        throw;
-    }
+    sst.AddFormattedString(text, fonts);
+    uses.HandOn();
 }
 
 } // namespace xls

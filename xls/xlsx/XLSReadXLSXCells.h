@@ -62,9 +62,6 @@ public:
     void DoMergeCell(const xpgParserXLSX::TCT_MergeCell& cell);
     // One item of the shared-string part, appended in file order so that its position is its index.
     void DoSharedString(const xpgParserXLSX::TCT_Rst& item);
-    // The text of a rich text and its runs. Each font run holds one use of its style-sheet font.
-    void ReadRichText(const xpgParserXLSX::TCT_Rst& rst, rtl::UnicodeString& text, TXc12DynPhoneticRunArray& phonetic,
-                      TXc12DynFontRunArray& fonts);
 
     // Cells and rows delivered since construction.
     int32_t CellCount() const { return FCellCount; }
@@ -99,6 +96,10 @@ private:
     TXLSXCellValue DateValue(rtl::UnicodeStringView text) const;
     TXLSXCellValue SharedStringValue(rtl::UnicodeStringView text) const;
     static rtl::UnicodeString InlineText(const xpgParserXLSX::TCT_Rst& rst);
+    // The text of a rich text and its runs. Each font run holds one use of its style-sheet font, which the caller
+    // gives back when the reading fails.
+    void ReadRichText(const xpgParserXLSX::TCT_Rst& rst, rtl::UnicodeString& text, TXc12DynPhoneticRunArray& phonetic,
+                      TXc12DynFontRunArray& fonts);
 
     void StoreFormula(const xpgParserXLSX::TCT_Cell& cell, int32_t col, int32_t row, int32_t xf);
     void StoreMember(const xpgParserXLSX::TCT_Cell& cell, const TFormulaArea& area, int32_t col, int32_t row,
