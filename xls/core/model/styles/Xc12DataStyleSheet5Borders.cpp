@@ -37,11 +37,6 @@ void DumpSide(const TXc12BorderPr& side, rtl::UnicodeStringView name, int32_t le
 
 } // namespace
 
-void TXc12BorderPr::Clear() {
-    FStyle = cbsNone;
-    FColor = {};
-}
-
 void TXc12BorderPr::UpdateIndexedColors(const TXc12Palette& palette) {
     UpdateIndexedColor(FColor, palette);
 }

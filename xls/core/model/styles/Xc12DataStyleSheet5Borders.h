@@ -43,7 +43,7 @@ public:
     const TXc12ColorRec& GetColor() const { return FColor; }
     void SetColor(const TXc12ColorRec& color) { FColor = color; }
     // No line, automatic colour.
-    void Clear();
+    void Clear() { *this = TXc12BorderPr(); }
     void UpdateIndexedColors(const TXc12Palette& palette);
 
     bool Equals(const TXc12BorderPr& other) const;

@@ -45,12 +45,6 @@ void TXc12CellStyles::AddDefaults() {
     normal->SetName(u"Normal");
 }
 
-void TXc12TableStyleElement::Clear() {
-    FElementType = 255;
-    FSize = 1;
-    FDXF = nullptr;
-}
-
 TXc12TableStyleElement* TXc12TableStyleElements::Add() {
     return FItems.emplace_back(std::make_unique<TXc12TableStyleElement>()).get();
 }

@@ -68,7 +68,7 @@ public:
     TXc12DXF* GetDXF() const { return FDXF; }
     void SetDXF(TXc12DXF* dxf) { FDXF = dxf; }
     // Type 255 (none given), size 1, no format.
-    void Clear();
+    void Clear() { *this = TXc12TableStyleElement(); }
 
 private:
     uint8_t FElementType = 255;

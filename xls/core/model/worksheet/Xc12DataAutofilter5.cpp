@@ -12,40 +12,11 @@ void TXc12Filters::Clear() {
     FDateGroupItems.Clear();
 }
 
-void TXc12Top10::Clear() {
-    FPresent = false;
-    FTop = true;
-    FPercent = false;
-    FVal = 0;
-    FFilterVal = 0;
-}
-
-void TXc12CustomFilter::Clear() {
-    FOperator = 0;
-    FVal.clear();
-}
-
 void TXc12CustomFilters::Clear() {
     FPresent = false;
     FFilter1.Clear();
     FFilter2.Clear();
     FAnd = false;
-}
-
-void TXc12DynamicFilter::Clear() {
-    FType = NoType;
-    FVal = 0;
-    FMaxVal = 0;
-}
-
-void TXc12ColorFilter::Clear() {
-    FDXF = nullptr;
-    FCellColor = true;
-}
-
-void TXc12IconFilter::Clear() {
-    FIconSet = 0;
-    FIconId = -1;
 }
 
 void TXc12FilterColumn::Clear() {

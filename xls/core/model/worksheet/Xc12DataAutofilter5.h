@@ -70,7 +70,7 @@ private:
 // The top or bottom items (or per cent) of a column.
 class TXc12Top10 {
 public:
-    void Clear();
+    void Clear() { *this = TXc12Top10(); }
 
     // Set when the file gave the element.
     bool GetPresent() const { return FPresent; }
@@ -95,7 +95,7 @@ private:
 // One comparison of a custom filter.
 class TXc12CustomFilter {
 public:
-    void Clear();
+    void Clear() { *this = TXc12CustomFilter(); }
 
     uint8_t GetOperator() const { return FOperator; }
     void SetOperator(uint8_t value) { FOperator = value; }
@@ -132,7 +132,7 @@ public:
     // The type of a column without a dynamic filter.
     static constexpr uint8_t NoType = 255;
 
-    void Clear();
+    void Clear() { *this = TXc12DynamicFilter(); }
 
     uint8_t GetType() const { return FType; }
     void SetType(uint8_t value) { FType = value; }
@@ -150,7 +150,7 @@ private:
 // A filter by cell or font colour, given as a differential format of the style sheet.
 class TXc12ColorFilter {
 public:
-    void Clear();
+    void Clear() { *this = TXc12ColorFilter(); }
 
     TXc12DXF* GetDXF() const { return FDXF; }
     void SetDXF(TXc12DXF* value) { FDXF = value; }
@@ -165,7 +165,7 @@ private:
 // A filter by the icon a conditional format shows.
 class TXc12IconFilter {
 public:
-    void Clear();
+    void Clear() { *this = TXc12IconFilter(); }
 
     uint8_t GetIconSet() const { return FIconSet; }
     void SetIconSet(uint8_t value) { FIconSet = value; }

@@ -6,26 +6,6 @@
 
 namespace xls {
 
-void TXc12TableFormula::Clear() {
-    FArray = false;
-    FText.clear();
-}
-
-void TXc12XmlColumnPr::Clear() {
-    FMapId = 0;
-    FXpath.clear();
-    FDenormalized = false;
-    FXmlDataType = 0;
-}
-
-void TXc12TableStyleInfo::Clear() {
-    FName.clear();
-    FShowFirstColumn = false;
-    FShowLastColumn = false;
-    FShowRowStripes = false;
-    FShowColumnStripes = false;
-}
-
 void TXc12TableColumn::Clear() {
     FId = 0;
     FUniqueName.clear();

@@ -19,7 +19,7 @@ namespace xls {
 // A formula of a table column: the calculated column's or the totals row's.
 class TXc12TableFormula {
 public:
-    void Clear();
+    void Clear() { *this = TXc12TableFormula(); }
 
     bool GetArray() const { return FArray; }
     void SetArray(bool value) { FArray = value; }
@@ -34,7 +34,7 @@ private:
 // How a column of an XML-mapped table takes its values.
 class TXc12XmlColumnPr {
 public:
-    void Clear();
+    void Clear() { *this = TXc12XmlColumnPr(); }
 
     int32_t GetMapId() const { return FMapId; }
     void SetMapId(int32_t value) { FMapId = value; }
@@ -55,7 +55,7 @@ private:
 // The table style a table uses and which of its parts show.
 class TXc12TableStyleInfo {
 public:
-    void Clear();
+    void Clear() { *this = TXc12TableStyleInfo(); }
 
     const rtl::UnicodeString& GetName() const { return FName; }
     void SetName(rtl::UnicodeStringView value) { FName = value; }
