@@ -122,10 +122,6 @@ private:
     bool FHandedOn = false;
 };
 
-bool Contains(const TXLSCellAreaRec& area, int32_t col, int32_t row) {
-    return col >= area.Col1 && col <= area.Col2 && row >= area.Row1 && row <= area.Row2;
-}
-
 } // namespace
 
 TXLSReadXLSXCells::TXLSReadXLSXCells(TXc12Manager& manager, TXLSReadXLSXStyles& styles)
@@ -133,6 +129,7 @@ TXLSReadXLSXCells::TXLSReadXLSXCells(TXc12Manager& manager, TXLSReadXLSXStyles& 
 
 void TXLSReadXLSXCells::BeginSheet(TXc12DataWorksheet& sheet) {
     FSheet = &sheet;
+    FFormulaAreaIndex.Clear();
     FFormulaAreas.clear();
     FNextRow = 0;
     FNextCol = 0;
@@ -196,21 +193,15 @@ int32_t TXLSReadXLSXCells::CheckedXF(int32_t xf) const {
 }
 
 const TXLSReadXLSXCells::TFormulaArea* TXLSReadXLSXCells::FindFormulaArea(int32_t col, int32_t row) const {
-    for (const TFormulaArea& area : FFormulaAreas) {
-        if (Contains(area.Area, col, row)) {
-            return &area;
-        }
-    }
-    return nullptr;
+    const int32_t number = FFormulaAreaIndex.Find(col, row);
+    return number >= 0 ? &FFormulaAreas[static_cast<size_t>(number)] : nullptr;
 }
 
 void TXLSReadXLSXCells::AddFormulaArea(rtl::UnicodeStringView ref, int32_t col, int32_t row, uint8_t memberKind) {
-    TFormulaArea area;
-    if (!ref.empty() && StrToCellArea(ref, area.Area)) {
-        area.MasterCol = col;
-        area.MasterRow = row;
-        area.MemberKind = memberKind;
-        FFormulaAreas.push_back(area);
+    TXLSCellAreaRec area;
+    if (!ref.empty() && StrToCellArea(ref, area)) {
+        static_cast<void>(FFormulaAreaIndex.Add(area));
+        FFormulaAreas.push_back({col, row, memberKind});
     }
 }
 
@@ -476,7 +467,7 @@ void TXLSReadXLSXCells::AdvanceRow(const TCT_Row& row) {
     FNextRow = RowIndex(row) + 1;
     FNextCol = 0;
     // Rows come in ascending order, so areas that end above the next row can take no more members.
-    std::erase_if(FFormulaAreas, [this](const TFormulaArea& area) { return area.Area.Row2 < FNextRow; });
+    FFormulaAreaIndex.RemoveEndingAbove(FNextRow);
 }
 
 void TXLSReadXLSXCells::DoRow(const TCT_Row& row) {

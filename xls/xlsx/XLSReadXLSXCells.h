@@ -7,6 +7,7 @@
 
 #include "rtl/StringTypes.h"
 #include "xls/core/base/Xc12Utils5.h"
+#include "xls/core/cells/XLSCellAreaIndex.h"
 #include "xls/core/model/styles/Xc12DataStyleSheet5Fonts.h"
 
 #include <cstdint>
@@ -68,9 +69,8 @@ public:
     int32_t RowCount() const { return FRowCount; }
 
 private:
-    // An array formula's or data table's area, with its master cell and the kind its other cells get.
+    // The master cell of an array formula or data table, and the kind the other cells of its area get.
     struct TFormulaArea {
-        TXLSCellAreaRec Area;
         int32_t MasterCol = 0;
         int32_t MasterRow = 0;
         uint8_t MemberKind = 0;
@@ -115,6 +115,9 @@ private:
     TXc12Manager& FManager;
     TXLSReadXLSXStyles& FStyles;
     TXc12DataWorksheet* FSheet = nullptr; // not owned
+    // The areas of the sheet's array formulas and data tables that rows still to come may reach, and their masters
+    // by area number.
+    TXLSCellAreaIndex FFormulaAreaIndex;
     std::vector<TFormulaArea> FFormulaAreas;
     // Where the next row or cell without a reference goes.
     int32_t FNextRow = 0;

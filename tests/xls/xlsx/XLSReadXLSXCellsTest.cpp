@@ -1,6 +1,7 @@
 #include "xls/xlsx/XLSReadXLSXCells.h"
 
 #include "XLSReadXLSXTestSupport.h"
+#include "rtl/CodePages.h"
 #include "rtl/Exceptions.h"
 #include "tests/support/TestSupport.h"
 #include "xls/core/cells/XLSCellMMU.h"
@@ -16,6 +17,7 @@ namespace {
 
 using test_support::NumberText;
 using test_support::Utf8;
+using xlsx_test::ReadBytes;
 using xlsx_test::TModel;
 using xlsx_test::TPackage;
 
@@ -161,6 +163,30 @@ TEST(XLSReadXLSXCells, CellElementsStoreTheValuesTheyCarry) {
         int32_t row = 0;
         ASSERT_TRUE(ParseCellRef(rtl::UnicodeString(test.Cell.begin(), test.Cell.end()), col, row));
         EXPECT_EQ(Describe(model.Sheet(0).GetCells(), col, row), test.Expected);
+    }
+}
+
+// Array areas that stay open to the last row, overlapping, with many plain cells below their masters (a file that
+// once took time growing with cells times areas; tests/data/fuzz/make_array_areas.py writes it).
+TEST(XLSReadXLSXCells, ArrayAreasOpenToTheLastRowLeaveTheCellsBesideThemPlain) {
+    TModel model;
+    model.Read(ReadBytes("fuzz/xlsx-array-areas.xlsx"));
+    TXLSCellMMU& cells = model.Sheet(0).GetCells();
+    const std::pair<const char*, const char*> expected[] = {
+        {"A1", "formula 1 kind 1 f=1"},
+        {"A2000", "formula 2000 kind 1 f=2000"},
+        {"B2000", "none"},
+        // Inside every area: a member of the first.
+        {"A2001", "formula 2001 member 3 of A1"},
+        {"B4000", "formula 4000 member 3 of A1"},
+        {"C2001", "float 2001"},
+        {"J4000", "float 4000"},
+    };
+    for (const auto& [cell, description] : expected) {
+        int32_t col = 0;
+        int32_t row = 0;
+        ASSERT_TRUE(ParseCellRef(rtl::Utf8ToUnicode(cell), col, row));
+        EXPECT_EQ(Describe(cells, col, row), description) << cell;
     }
 }
 

@@ -19,6 +19,7 @@ namespace {
 
 using test_support::NumberText;
 using test_support::Utf8;
+using xlsx_test::ReadBytes;
 using xlsx_test::TModel;
 using xlsx_test::TPackage;
 
@@ -38,14 +39,6 @@ std::string Shown(TXLSCellMMU& cells, int32_t col, int32_t row) {
     default:
         return "kind " + std::to_string(cells.GetKind(handle));
     }
-}
-
-// The bytes of the fixture at path, relative to tests/data.
-std::string ReadBytes(const std::string& path) {
-    rtl::TFileStream file(test_support::DataPath(path), rtl::fmOpenRead);
-    rtl::TStringStream bytes;
-    bytes.CopyFrom(file, 0);
-    return bytes.DataString();
 }
 
 TEST(XLSReadXLSX, SalesListReadsToTheValuesShown) {
