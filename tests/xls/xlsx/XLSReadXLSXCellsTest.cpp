@@ -96,6 +96,8 @@ TEST(XLSReadXLSXCells, CellElementsStoreTheValuesTheyCarry) {
         {"known error", R"(<row r="1"><c r="A1" t="e"><v>#DIV/0!</v></c></row>)", "A1", "error 2"},
         {"unknown error", R"(<row r="1"><c r="A1" t="e"><v>#BOGUS!</v></c></row>)", "A1", "error 0"},
         {"plain formula string", R"(<row r="1"><c r="A1" t="str"><v>text</v></c></row>)", "A1", "string 'text'"},
+        {"text on two lines", "<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>two\r\nlines</t></is></c></row>", "A1",
+         "string 'two\nlines'"},
         {"date", R"(<row r="1"><c r="A1" t="d"><v>2024-03-01T12:00:00</v></c></row>)", "A1", "float 45352.5"},
         {"date before March 1900", R"(<row r="1"><c r="A1" t="d"><v>1900-01-01</v></c></row>)", "A1", "float 1"},
         {"unreadable date keeps its text", R"(<row r="1"><c r="A1" t="d"><v>soon</v></c></row>)", "A1",
