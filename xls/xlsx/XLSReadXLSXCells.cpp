@@ -192,7 +192,7 @@ int32_t TXLSReadXLSXCells::CheckedXF(int32_t xf) const {
     return 0;
 }
 
-const TXLSReadXLSXCells::TFormulaArea* TXLSReadXLSXCells::FindFormulaArea(int32_t col, int32_t row) const {
+const TXLSReadXLSXCells::TFormulaArea* TXLSReadXLSXCells::FindFormulaArea(int32_t col, int32_t row) {
     const int32_t number = FFormulaAreaIndex.Find(col, row);
     return number >= 0 ? &FFormulaAreas[static_cast<size_t>(number)] : nullptr;
 }
@@ -392,7 +392,11 @@ void TXLSReadXLSXCells::DoCell(const TCT_Row& row, const TCT_Cell& cell) {
     ++FCellCount;
     int32_t col = 0;
     int32_t rowIndex = 0;
-    if (!CellPosition(row, cell, col, rowIndex) || !MayStore(col, rowIndex, cell.GetR())) {
+    if (!CellPosition(row, cell, col, rowIndex)) {
+        return;
+    }
+    FFormulaAreaIndex.Advance(rowIndex);
+    if (!MayStore(col, rowIndex, cell.GetR())) {
         return;
     }
     const int32_t xf = CheckedXF(cell.GetS());
@@ -434,6 +438,7 @@ void TXLSReadXLSXCells::DoCellEvent(const TCT_Row& row, const TCT_Cell& cell) {
     if (!CellPosition(row, cell, col, rowIndex)) {
         return;
     }
+    FFormulaAreaIndex.Advance(rowIndex);
     const TCT_CellFormula& formula = cell.GetF();
     const bool isFormula = formula.Assigned();
     if (isFormula &&
@@ -467,7 +472,7 @@ void TXLSReadXLSXCells::AdvanceRow(const TCT_Row& row) {
     FNextRow = RowIndex(row) + 1;
     FNextCol = 0;
     // Rows come in ascending order, so areas that end above the next row can take no more members.
-    FFormulaAreaIndex.RemoveEndingAbove(FNextRow);
+    FFormulaAreaIndex.Advance(FNextRow);
 }
 
 void TXLSReadXLSXCells::DoRow(const TCT_Row& row) {

@@ -84,7 +84,8 @@ private:
                       int32_t& rowIndex);
     // xf when the style sheet has such a cell format, else 0 after a warning.
     int32_t CheckedXF(int32_t xf) const;
-    const TFormulaArea* FindFormulaArea(int32_t col, int32_t row) const;
+    // The area of the first array formula or data table registered that covers the cell.
+    const TFormulaArea* FindFormulaArea(int32_t col, int32_t row);
     // Remembers the area of an array formula or data table whose master is at (col, row).
     void AddFormulaArea(rtl::UnicodeStringView ref, int32_t col, int32_t row, uint8_t memberKind);
     void RegisterFormulaArea(const xpgParserXLSX::TCT_Cell& cell, int32_t col, int32_t row);
@@ -115,8 +116,8 @@ private:
     TXc12Manager& FManager;
     TXLSReadXLSXStyles& FStyles;
     TXc12DataWorksheet* FSheet = nullptr; // not owned
-    // The areas of the sheet's array formulas and data tables that rows still to come may reach, and their masters
-    // by area number.
+    // The areas of the sheet's array formulas and data tables, which follow the reading down the sheet, and their
+    // masters by area number.
     TXLSCellAreaIndex FFormulaAreaIndex;
     std::vector<TFormulaArea> FFormulaAreas;
     // Where the next row or cell without a reference goes.

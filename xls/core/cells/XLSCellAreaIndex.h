@@ -1,13 +1,13 @@
 #pragma once
 // An index of cell areas that answers, for one cell, which area covers it, in time that does not grow with the number
 // of areas: the readers look up every cell of a sheet in the areas of its array formulas and data tables. Areas are
-// numbered in the order they are added; a lookup finds the first-added area that covers the cell. Areas that end
-// above a row can be removed as a reader passes it.
+// numbered in the order they are added; a lookup finds the first-added area that covers the cell.
 //
+// The index follows a reader down the sheet: Advance says how far it has read. An area takes part from its first row
+// on and is dropped once the reader has passed its last one, so every area that takes part covers the row reached.
 // The columns of the sheet form a segment tree: an area is listed at the O(log columns) nodes whose column ranges
-// together make up its own, and a lookup visits the nodes above the cell's column, testing only the areas listed
-// there against the row. Areas that do not overlap, as those of every real workbook, make that O(log columns) for
-// each lookup.
+// together make up its own, and a lookup in the row reached takes the first area listed at each node above the
+// cell's column. A lookup above the row reached (a cell out of order) tests the areas listed there against its row.
 
 #include "xls/core/base/Xc12Utils5.h"
 
@@ -22,41 +22,51 @@ namespace xls {
 // Cell areas by the columns they cover.
 class TXLSCellAreaIndex {
 public:
-    // Adds area, which must be valid (IsValidArea); returns its number, counted from 0 in order of adding.
+    // Adds area, which must be valid (IsValidArea); returns its number, counted from 0 in order of adding. An area
+    // that starts below the row reached waits until Advance reaches its first row; one that ends above it is dropped
+    // at once.
     int32_t Add(const TXLSCellAreaRec& area);
-    // Removes every area whose last row is above row.
-    void RemoveEndingAbove(int32_t row);
-    // The number of the first-added area that covers the cell and was not removed; -1 when none does.
-    int32_t Find(int32_t col, int32_t row) const;
-    const TXLSCellAreaRec& Area(int32_t number) const { return FAreas[static_cast<size_t>(number)].Area; }
-    // Areas added and not removed.
-    int32_t Count() const { return FLiveCount; }
-    // Removes every area; numbering starts at 0 again.
+    // Moves the row reached down to row (never up): areas that start at or above it take part from now on, and those
+    // that end above it are dropped.
+    void Advance(int32_t row);
+    // The number of the first-added area taking part that covers the cell; -1 when none does.
+    int32_t Find(int32_t col, int32_t row);
+    // Areas added and not dropped.
+    int32_t Count() const { return FCount; }
+    // Removes every area and goes back to row 0; numbering starts at 0 again.
     void Clear();
 
 private:
     struct TEntry {
         TXLSCellAreaRec Area;
-        bool Live = true;
+        bool Dropped = false;
     };
-    // The numbers of the areas listed at one node, in the order they were added, and how many of them were removed.
+    // The numbers of the areas taking part that are listed at one node, in the order they were added, with the
+    // dropped ones among them: Start skips those at the front, and the list is compacted once half of it is dropped.
     struct TNode {
         std::vector<int32_t> Numbers;
-        int32_t Removed = 0;
+        size_t Start = 0;
+        int32_t Dropped = 0;
     };
-    // (last row, number), the area that ends first on top.
-    using TEnding = std::pair<int32_t, int32_t>;
+    // (row, number): the waiting areas by their first row, those taking part by their last row, the lowest on top.
+    using TRowOfArea = std::pair<int32_t, int32_t>;
+    using TRowQueue = std::priority_queue<TRowOfArea, std::vector<TRowOfArea>, std::greater<>>;
 
     // Calls visit(node) for every node whose columns together make up col1..col2.
     template <class TVisit>
     static void ForEachNodeOf(int32_t col1, int32_t col2, TVisit visit);
-    void Remove(int32_t number);
+    void TakePart(int32_t number);
+    void Drop(int32_t number);
+    // The first area listed at node that covers the cell and was added before limit; -1 when none.
+    int32_t FindAtNode(TNode& node, int32_t col, int32_t row, int32_t limit) const;
 
     std::vector<TEntry> FAreas;
     // Made at the first Add: the tree of 2 * columns nodes, node 1 the root, node columns + c the column c.
     std::vector<TNode> FNodes;
-    std::priority_queue<TEnding, std::vector<TEnding>, std::greater<>> FEndings;
-    int32_t FLiveCount = 0;
+    TRowQueue FWaiting;
+    TRowQueue FEndings;
+    int32_t FReached = 0;
+    int32_t FCount = 0;
 };
 
 } // namespace xls
