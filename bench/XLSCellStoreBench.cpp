@@ -5,8 +5,8 @@
 // report the store's bytes per position.
 
 #include "xls/core/cells/XLSCellMMU.h"
-#include "xls/core/model/Xc12DataSST.h"
-#include "xls/core/model/Xc12DataStyleSheet5.h"
+#include "xls/core/model/styles/Xc12DataSST.h"
+#include "xls/core/model/styles/Xc12DataStyleSheet5.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdint>
@@ -79,7 +79,7 @@ struct TWorkbook {
 
     xls::TXc12DataStyleSheet Styles;
     xls::TXc12DataSST SST{&Styles};
-    xls::TXLSCellMMU Cells{0, &Styles, &SST};
+    xls::TXLSCellMMU Cells{0, Styles.XFEditor(), SST};
 };
 
 void ReportMemory(benchmark::State& state, const xls::TXLSCellMMU& cells) {

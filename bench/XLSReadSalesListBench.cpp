@@ -4,8 +4,8 @@
 
 #include "WorkbookVisit.h"
 #include "rtl/CodePages.h"
-#include "xls/core/api/XLSSpreadsheet.h"
-#include "xls/core/api/XLSWorksheet.h"
+#include "xls/api/XLSSpreadsheet.h"
+#include "xls/api/XLSWorksheet.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>
@@ -21,7 +21,7 @@ std::string SalesListPath() {
 
 int64_t TouchCells(xls::TXLSWorksheet& sheet) {
     int64_t cells = 0;
-    bench::VisitCells(sheet, [&](int32_t col, int32_t row, int32_t kind) {
+    bench::VisitUsedArea(sheet, [&](int32_t col, int32_t row, int32_t kind) {
         ++cells;
         if (bench::IsNumberKind(kind)) {
             benchmark::DoNotOptimize(sheet.GetAsFloat(col, row));

@@ -2,13 +2,14 @@
 
 #include "rtl/Exceptions.h"
 #include "rtl/NumberConversions.h"
+#include "xls/core/base/XLSErrorManager.h"
+#include "xls/core/base/XLSReadLimits.h"
 #include "xls/core/cells/XLSCellMMU.h"
-#include "xls/core/model/XLSErrorManager.h"
-#include "xls/core/model/Xc12DataSST.h"
-#include "xls/core/model/Xc12DataStyleSheet5.h"
-#include "xls/core/model/Xc12DataWorkbook5.h"
-#include "xls/core/model/Xc12DataWorksheet5.h"
-#include "xls/core/model/Xc12Manager5.h"
+#include "xls/core/model/styles/Xc12DataSST.h"
+#include "xls/core/model/styles/Xc12DataStyleSheet5.h"
+#include "xls/core/model/workbook/Xc12DataWorkbook5.h"
+#include "xls/core/model/workbook/Xc12Manager5.h"
+#include "xls/core/model/worksheet/Xc12DataWorksheet5.h"
 #include "xls/core/xml/XpgConvert.h"
 #include "xls/xlsx/XLSReadXLSXStyles.h"
 #include "xls/xlsx/xpgParserXLSX.h"
@@ -100,9 +101,26 @@ uint8_t TableOptions(const TCT_CellFormula& formula) {
                                 (formula.GetDel1() ? TableOptionDel1 : 0) | (formula.GetDel2() ? TableOptionDel2 : 0));
 }
 
-bool Contains(const TXLSCellAreaRec& area, int32_t col, int32_t row) {
-    return col >= area.Col1 && col <= area.Col2 && row >= area.Row1 && row <= area.Row2;
-}
+// Gives back the font uses that a string's runs hold unless they were handed on to the shared-string table, so that
+// a string whose reading fails midway leaves every font's use count as it was.
+class TFontRunUsesGuard {
+public:
+    TFontRunUsesGuard(TXc12XFEditor& editor, const TXc12DynFontRunArray& runs) : FEditor(editor), FRuns(runs) {}
+    TFontRunUsesGuard(const TFontRunUsesGuard&) = delete;
+    TFontRunUsesGuard& operator=(const TFontRunUsesGuard&) = delete;
+    ~TFontRunUsesGuard() {
+        if (!FHandedOn) {
+            FEditor.ReleaseFontRuns(FRuns);
+        }
+    }
+
+    void HandOn() { FHandedOn = true; }
+
+private:
+    TXc12XFEditor& FEditor;
+    const TXc12DynFontRunArray& FRuns;
+    bool FHandedOn = false;
+};
 
 } // namespace
 
@@ -111,6 +129,7 @@ TXLSReadXLSXCells::TXLSReadXLSXCells(TXc12Manager& manager, TXLSReadXLSXStyles& 
 
 void TXLSReadXLSXCells::BeginSheet(TXc12DataWorksheet& sheet) {
     FSheet = &sheet;
+    FFormulaAreaIndex.Clear();
     FFormulaAreas.clear();
     FNextRow = 0;
     FNextCol = 0;
@@ -173,22 +192,16 @@ int32_t TXLSReadXLSXCells::CheckedXF(int32_t xf) const {
     return 0;
 }
 
-const TXLSReadXLSXCells::TFormulaArea* TXLSReadXLSXCells::FindFormulaArea(int32_t col, int32_t row) const {
-    for (const TFormulaArea& area : FFormulaAreas) {
-        if (Contains(area.Area, col, row)) {
-            return &area;
-        }
-    }
-    return nullptr;
+const TXLSReadXLSXCells::TFormulaArea* TXLSReadXLSXCells::FindFormulaArea(int32_t col, int32_t row) {
+    const int32_t number = FFormulaAreaIndex.Find(col, row);
+    return number >= 0 ? &FFormulaAreas[static_cast<size_t>(number)] : nullptr;
 }
 
 void TXLSReadXLSXCells::AddFormulaArea(rtl::UnicodeStringView ref, int32_t col, int32_t row, uint8_t memberKind) {
-    TFormulaArea area;
-    if (!ref.empty() && StrToCellArea(ref, area.Area)) {
-        area.MasterCol = col;
-        area.MasterRow = row;
-        area.MemberKind = memberKind;
-        FFormulaAreas.push_back(area);
+    TXLSCellAreaRec area;
+    if (!ref.empty() && StrToCellArea(ref, area)) {
+        static_cast<void>(FFormulaAreaIndex.Add(area));
+        FFormulaAreas.push_back({col, row, memberKind});
     }
 }
 
@@ -379,7 +392,11 @@ void TXLSReadXLSXCells::DoCell(const TCT_Row& row, const TCT_Cell& cell) {
     ++FCellCount;
     int32_t col = 0;
     int32_t rowIndex = 0;
-    if (!CellPosition(row, cell, col, rowIndex) || !MayStore(col, rowIndex, cell.GetR())) {
+    if (!CellPosition(row, cell, col, rowIndex)) {
+        return;
+    }
+    FFormulaAreaIndex.Advance(rowIndex);
+    if (!MayStore(col, rowIndex, cell.GetR())) {
         return;
     }
     const int32_t xf = CheckedXF(cell.GetS());
@@ -421,6 +438,7 @@ void TXLSReadXLSXCells::DoCellEvent(const TCT_Row& row, const TCT_Cell& cell) {
     if (!CellPosition(row, cell, col, rowIndex)) {
         return;
     }
+    FFormulaAreaIndex.Advance(rowIndex);
     const TCT_CellFormula& formula = cell.GetF();
     const bool isFormula = formula.Assigned();
     if (isFormula &&
@@ -454,7 +472,7 @@ void TXLSReadXLSXCells::AdvanceRow(const TCT_Row& row) {
     FNextRow = RowIndex(row) + 1;
     FNextCol = 0;
     // Rows come in ascending order, so areas that end above the next row can take no more members.
-    std::erase_if(FFormulaAreas, [this](const TFormulaArea& area) { return area.Area.Row2 < FNextRow; });
+    FFormulaAreaIndex.Advance(FNextRow);
 }
 
 void TXLSReadXLSXCells::DoRow(const TCT_Row& row) {
@@ -494,21 +512,15 @@ void TXLSReadXLSXCells::ReadRichText(const TCT_Rst& rst, rtl::UnicodeString& tex
     phonetic.clear();
     fonts.clear();
     const TCT_REltXpgList& runs = rst.GetR();
-    try {
-        for (int32_t i = 0; i < runs.Count(); ++i) {
-            const TCT_RElt& run = runs.GetItem(i);
-            const bool hasProperties = run.GetRPr().Assigned();
-            // A first run without properties shows in the cell's own font and needs no font run.
-            if (i > 0 || hasProperties) {
-                fonts.push_back(
-                    {static_cast<int32_t>(text.size()), hasProperties ? FStyles.ReadRunFont(run.GetRPr()) : nullptr});
-            }
-            text += run.GetT();
+    for (int32_t i = 0; i < runs.Count(); ++i) {
+        const TCT_RElt& run = runs.GetItem(i);
+        const bool hasProperties = run.GetRPr().Assigned();
+        // A first run without properties shows in the cell's own font and needs no font run.
+        if (i > 0 || hasProperties) {
+            fonts.push_back(
+                {static_cast<int32_t>(text.size()), hasProperties ? FStyles.ReadRunFont(run.GetRPr()) : nullptr});
         }
-    } catch (...) {
-        FManager.StyleSheet().XFEditor().ReleaseFontRuns(fonts);
-        fonts.clear();
-        throw;
+        text += run.GetT();
     }
     for (int32_t i = 0; i < rst.GetRPh().Count(); ++i) {
         const TCT_PhoneticRun& run = rst.GetRPh().GetItem(i);
@@ -525,13 +537,10 @@ void TXLSReadXLSXCells::DoSharedString(const TCT_Rst& item) {
     rtl::UnicodeString text;
     TXc12DynPhoneticRunArray phonetic;
     TXc12DynFontRunArray fonts;
+    TFontRunUsesGuard uses(FManager.StyleSheet().XFEditor(), fonts);
     ReadRichText(item, text, phonetic, fonts);
-    try {
-        sst.AddFormattedString(text, fonts);
-    } catch (...) {
-        FManager.StyleSheet().XFEditor().ReleaseFontRuns(fonts);
-        throw;
-    }
+    sst.AddFormattedString(text, fonts);
+    uses.HandOn();
 }
 
 } // namespace xls

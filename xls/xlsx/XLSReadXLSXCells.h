@@ -6,8 +6,9 @@
 // exist) become warnings and the rest of the sheet still reads.
 
 #include "rtl/StringTypes.h"
-#include "xls/core/formula/Xc12Utils5.h"
-#include "xls/core/model/Xc12DataStyleSheet5Fonts.h"
+#include "xls/core/base/Xc12Utils5.h"
+#include "xls/core/cells/XLSCellAreaIndex.h"
+#include "xls/core/model/styles/Xc12DataStyleSheet5Fonts.h"
 
 #include <cstdint>
 #include <vector>
@@ -26,10 +27,6 @@ class TCT_MergeCell;
 class TCT_Row;
 class TCT_Rst;
 } // namespace xpgParserXLSX
-
-// Cells and rows that may come before an earlier one in a sheet. Each costs the cell store a move of its row or row
-// block, so a file made of them would take quadratic time; real producers write in order.
-inline constexpr int32_t XLSMaxOutOfOrder = 256;
 
 // The value a cell element carries, decided once from its type and texts.
 struct TXLSXCellValue {
@@ -66,18 +63,14 @@ public:
     void DoMergeCell(const xpgParserXLSX::TCT_MergeCell& cell);
     // One item of the shared-string part, appended in file order so that its position is its index.
     void DoSharedString(const xpgParserXLSX::TCT_Rst& item);
-    // The text of a rich text and its runs. Each font run holds one use of its style-sheet font.
-    void ReadRichText(const xpgParserXLSX::TCT_Rst& rst, rtl::UnicodeString& text, TXc12DynPhoneticRunArray& phonetic,
-                      TXc12DynFontRunArray& fonts);
 
     // Cells and rows delivered since construction.
     int32_t CellCount() const { return FCellCount; }
     int32_t RowCount() const { return FRowCount; }
 
 private:
-    // An array formula's or data table's area, with its master cell and the kind its other cells get.
+    // The master cell of an array formula or data table, and the kind the other cells of its area get.
     struct TFormulaArea {
-        TXLSCellAreaRec Area;
         int32_t MasterCol = 0;
         int32_t MasterRow = 0;
         uint8_t MemberKind = 0;
@@ -91,7 +84,8 @@ private:
                       int32_t& rowIndex);
     // xf when the style sheet has such a cell format, else 0 after a warning.
     int32_t CheckedXF(int32_t xf) const;
-    const TFormulaArea* FindFormulaArea(int32_t col, int32_t row) const;
+    // The area of the first array formula or data table registered that covers the cell.
+    const TFormulaArea* FindFormulaArea(int32_t col, int32_t row);
     // Remembers the area of an array formula or data table whose master is at (col, row).
     void AddFormulaArea(rtl::UnicodeStringView ref, int32_t col, int32_t row, uint8_t memberKind);
     void RegisterFormulaArea(const xpgParserXLSX::TCT_Cell& cell, int32_t col, int32_t row);
@@ -103,6 +97,10 @@ private:
     TXLSXCellValue DateValue(rtl::UnicodeStringView text) const;
     TXLSXCellValue SharedStringValue(rtl::UnicodeStringView text) const;
     static rtl::UnicodeString InlineText(const xpgParserXLSX::TCT_Rst& rst);
+    // The text of a rich text and its runs. Each font run holds one use of its style-sheet font, which the caller
+    // gives back when the reading fails.
+    void ReadRichText(const xpgParserXLSX::TCT_Rst& rst, rtl::UnicodeString& text, TXc12DynPhoneticRunArray& phonetic,
+                      TXc12DynFontRunArray& fonts);
 
     void StoreFormula(const xpgParserXLSX::TCT_Cell& cell, int32_t col, int32_t row, int32_t xf);
     void StoreMember(const xpgParserXLSX::TCT_Cell& cell, const TFormulaArea& area, int32_t col, int32_t row,
@@ -118,6 +116,9 @@ private:
     TXc12Manager& FManager;
     TXLSReadXLSXStyles& FStyles;
     TXc12DataWorksheet* FSheet = nullptr; // not owned
+    // The areas of the sheet's array formulas and data tables, which follow the reading down the sheet, and their
+    // masters by area number.
+    TXLSCellAreaIndex FFormulaAreaIndex;
     std::vector<TFormulaArea> FFormulaAreas;
     // Where the next row or cell without a reference goes.
     int32_t FNextRow = 0;

@@ -1,8 +1,8 @@
 #include "xls/xlsx/XLSReadXLSXStyles.h"
 
 #include "rtl/Format.h"
-#include "xls/core/model/XLSErrorManager.h"
-#include "xls/core/model/Xc12DataStyleSheet5.h"
+#include "xls/core/base/XLSErrorManager.h"
+#include "xls/core/model/styles/Xc12DataStyleSheet5.h"
 #include "xls/xlsx/xpgParserXLSX.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "xls/xlsx/XLSReadXLSXWorkbook.h"
 
 #include "rtl/CodePages.h"
-#include "xls/core/model/Xc12DataWorkbook5.h"
+#include "xls/core/model/workbook/Xc12DataWorkbook5.h"
 #include "xls/xlsx/xpgParserXLSX.h"
 
 #include <cstdint>

@@ -1,11 +1,12 @@
 #include "xls/xlsx/XLSReadXLSXCells.h"
 
 #include "XLSReadXLSXTestSupport.h"
+#include "rtl/CodePages.h"
 #include "rtl/Exceptions.h"
 #include "tests/support/TestSupport.h"
 #include "xls/core/cells/XLSCellMMU.h"
-#include "xls/core/model/Xc12DataSST.h"
-#include "xls/core/model/Xc12DataStyleSheet5.h"
+#include "xls/core/model/styles/Xc12DataSST.h"
+#include "xls/core/model/styles/Xc12DataStyleSheet5.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -16,6 +17,7 @@ namespace {
 
 using test_support::NumberText;
 using test_support::Utf8;
+using xlsx_test::ReadBytes;
 using xlsx_test::TModel;
 using xlsx_test::TPackage;
 
@@ -94,6 +96,8 @@ TEST(XLSReadXLSXCells, CellElementsStoreTheValuesTheyCarry) {
         {"known error", R"(<row r="1"><c r="A1" t="e"><v>#DIV/0!</v></c></row>)", "A1", "error 2"},
         {"unknown error", R"(<row r="1"><c r="A1" t="e"><v>#BOGUS!</v></c></row>)", "A1", "error 0"},
         {"plain formula string", R"(<row r="1"><c r="A1" t="str"><v>text</v></c></row>)", "A1", "string 'text'"},
+        {"text on two lines", "<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>two\r\nlines</t></is></c></row>", "A1",
+         "string 'two\nlines'"},
         {"date", R"(<row r="1"><c r="A1" t="d"><v>2024-03-01T12:00:00</v></c></row>)", "A1", "float 45352.5"},
         {"date before March 1900", R"(<row r="1"><c r="A1" t="d"><v>1900-01-01</v></c></row>)", "A1", "float 1"},
         {"unreadable date keeps its text", R"(<row r="1"><c r="A1" t="d"><v>soon</v></c></row>)", "A1",
@@ -161,6 +165,30 @@ TEST(XLSReadXLSXCells, CellElementsStoreTheValuesTheyCarry) {
         int32_t row = 0;
         ASSERT_TRUE(ParseCellRef(rtl::UnicodeString(test.Cell.begin(), test.Cell.end()), col, row));
         EXPECT_EQ(Describe(model.Sheet(0).GetCells(), col, row), test.Expected);
+    }
+}
+
+// Array areas that stay open to the last row, overlapping, with many plain cells below their masters (a file that
+// once took time growing with cells times areas; tests/data/fuzz/make_array_areas.py writes it).
+TEST(XLSReadXLSXCells, ArrayAreasOpenToTheLastRowLeaveTheCellsBesideThemPlain) {
+    TModel model;
+    model.Read(ReadBytes("fuzz/xlsx-array-areas.xlsx"));
+    TXLSCellMMU& cells = model.Sheet(0).GetCells();
+    const std::pair<const char*, const char*> expected[] = {
+        {"A1", "formula 1 kind 1 f=1"},
+        {"A2000", "formula 2000 kind 1 f=2000"},
+        {"B2000", "none"},
+        // Inside every area: a member of the first.
+        {"A2001", "formula 2001 member 3 of A1"},
+        {"B4000", "formula 4000 member 3 of A1"},
+        {"C2001", "float 2001"},
+        {"J4000", "float 4000"},
+    };
+    for (const auto& [cell, description] : expected) {
+        int32_t col = 0;
+        int32_t row = 0;
+        ASSERT_TRUE(ParseCellRef(rtl::Utf8ToUnicode(cell), col, row));
+        EXPECT_EQ(Describe(cells, col, row), description) << cell;
     }
 }
 

@@ -2,8 +2,8 @@
 
 #include "rtl/Streams.h"
 #include "tests/support/TestSupport.h"
-#include "xls/core/model/XLSErrorManager.h"
-#include "xls/core/model/Xc12DataStyleSheet5.h"
+#include "xls/core/base/XLSErrorManager.h"
+#include "xls/core/model/styles/Xc12DataStyleSheet5.h"
 #include "xls/xlsx/xpgParserXLSX.h"
 
 #include <gtest/gtest.h>

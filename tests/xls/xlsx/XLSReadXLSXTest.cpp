@@ -5,9 +5,10 @@
 #include "rtl/Exceptions.h"
 #include "rtl/FileStream.h"
 #include "tests/support/TestSupport.h"
+#include "xls/core/base/XLSReadLimits.h"
 #include "xls/core/cells/XLSCellMMU.h"
-#include "xls/core/model/Xc12DataSST.h"
-#include "xls/core/model/Xc12DataWorkbook5.h"
+#include "xls/core/model/styles/Xc12DataSST.h"
+#include "xls/core/model/workbook/Xc12DataWorkbook5.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -18,6 +19,7 @@ namespace {
 
 using test_support::NumberText;
 using test_support::Utf8;
+using xlsx_test::ReadBytes;
 using xlsx_test::TModel;
 using xlsx_test::TPackage;
 
@@ -37,14 +39,6 @@ std::string Shown(TXLSCellMMU& cells, int32_t col, int32_t row) {
     default:
         return "kind " + std::to_string(cells.GetKind(handle));
     }
-}
-
-// The bytes of the fixture at path, relative to tests/data.
-std::string ReadBytes(const std::string& path) {
-    rtl::TFileStream file(test_support::DataPath(path), rtl::fmOpenRead);
-    rtl::TStringStream bytes;
-    bytes.CopyFrom(file, 0);
-    return bytes.DataString();
 }
 
 TEST(XLSReadXLSX, SalesListReadsToTheValuesShown) {
@@ -317,6 +311,24 @@ TEST(XLSReadXLSX, CellsAndRowsOutOfOrderAreStoredWithinABudget) {
     EXPECT_TRUE(lenient.Sheet(0).GetCells().FindCell(0, XLSMaxOutOfOrder + 9, handle));
     EXPECT_FALSE(lenient.Sheet(0).GetCells().FindCell(0, 0, handle));
     EXPECT_EQ(lenient.WarningNumbers().at(0), XLSErrorOutOfOrder);
+
+    // The budget at its edge: one cell far down, then cells above it in the same row element.
+    const auto strayCells = [](int32_t count) {
+        TPackage stray = TPackage::WithSheets({{"Sheet1", ""}});
+        std::string cells = R"(<row r="1000"><c r="XFD1000"><v>0</v></c>)";
+        for (int32_t row = 1; row <= count; ++row) {
+            cells += "<c r=\"A" + std::to_string(row) + "\"><v>1</v></c>";
+        }
+        stray.SetWorksheet(1, "<sheetData>" + cells + "</row></sheetData>");
+        return stray.Zip();
+    };
+    TModel edge;
+    edge.Errors.SetSaveToList(false);
+    edge.Read(strayCells(XLSMaxOutOfOrder));
+    EXPECT_TRUE(edge.Sheet(0).GetCells().FindCell(0, XLSMaxOutOfOrder - 1, handle));
+    TModel beyond;
+    beyond.Errors.SetSaveToList(false);
+    EXPECT_THROW(beyond.Read(strayCells(XLSMaxOutOfOrder + 1)), rtl::Exception);
 }
 
 // Inputs the fuzzer found slow: a full row followed by thousands of cells that fall into it again.

@@ -1,12 +1,14 @@
 #pragma once
 // Small .xlsx packages built from XML texts for the reader's tests, and a workbook model to read them into.
 
+#include "rtl/FileStream.h"
 #include "rtl/Streams.h"
-#include "xls/core/model/XLSClassFactory.h"
-#include "xls/core/model/XLSErrorManager.h"
-#include "xls/core/model/Xc12DataWorksheet5.h"
-#include "xls/core/model/Xc12DataWorksheet5CondFmts.h"
-#include "xls/core/model/Xc12Manager5.h"
+#include "tests/support/TestSupport.h"
+#include "xls/core/base/XLSErrorManager.h"
+#include "xls/core/model/common/XLSClassFactory.h"
+#include "xls/core/model/workbook/Xc12Manager5.h"
+#include "xls/core/model/worksheet/Xc12DataWorksheet5.h"
+#include "xls/core/model/worksheet/Xc12DataWorksheet5CondFmts.h"
 #include "xls/core/zip/XLSZip.h"
 #include "xls/xlsx/XLSReadXLSX.h"
 
@@ -16,6 +18,14 @@
 #include <vector>
 
 namespace xls::xlsx_test {
+
+// The bytes of the fixture at path, relative to tests/data.
+inline std::string ReadBytes(const std::string& path) {
+    rtl::TFileStream file(test_support::DataPath(path), rtl::fmOpenRead);
+    rtl::TStringStream bytes;
+    bytes.CopyFrom(file, 0);
+    return bytes.DataString();
+}
 
 inline constexpr std::string_view MainNs = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
 inline constexpr std::string_view RelNs = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";

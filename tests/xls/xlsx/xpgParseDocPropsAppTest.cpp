@@ -6,6 +6,7 @@
 #include "rtl/Streams.h"
 #include "rtl/StringUtils.h"
 #include "tests/support/TestSupport.h"
+#include "xls/core/base/XLSReadLimits.h"
 
 #include <functional>
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
 #include "xls/core/cells/XLSCellAreas.h"
 
 #include "rtl/Exceptions.h"
+#include "xls/core/base/XLSReadLimits.h"
 
 #include <algorithm>
 

@@ -7,7 +7,7 @@
 
 #include "rtl/Lists.h"
 #include "rtl/StringTypes.h"
-#include "xls/core/formula/Xc12Utils5.h"
+#include "xls/core/base/Xc12Utils5.h"
 
 #include <array>
 #include <cstdint>

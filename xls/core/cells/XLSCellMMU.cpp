@@ -2,10 +2,9 @@
 
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
+#include "xls/core/base/XLSReadLimits.h"
+#include "xls/core/base/XLSUtils.h"
 #include "xls/core/cells/XLSPackedBytes.h"
-#include "xls/core/model/XLSUtils.h"
-#include "xls/core/model/Xc12DataSST.h"
-#include "xls/core/model/Xc12DataStyleSheet5.h"
 
 #include <algorithm>
 #include <cmath>
@@ -439,8 +438,8 @@ const TXLSMMULayout& TXLSCellMMU::Layout() {
     return layout;
 }
 
-TXLSCellMMU::TXLSCellMMU(int32_t sheetIndex, TXc12DataStyleSheet* styleSheet, TXc12DataSST* sst)
-    : FSheetIndex(sheetIndex), FStyleSheet(styleSheet), FSST(sst), FBlockManager(Layout()) {
+TXLSCellMMU::TXLSCellMMU(int32_t sheetIndex, TXLSCellFormatUses& formats, TXLSCellStrings& strings)
+    : FSheetIndex(sheetIndex), FFormats(&formats), FSST(&strings), FBlockManager(Layout()) {
     Clear();
 }
 
@@ -470,11 +469,11 @@ void TXLSCellMMU::CheckXF(int32_t xf) {
 }
 
 void TXLSCellMMU::UseXF(int32_t xf) {
-    FStyleSheet->XFEditor().UseXFIndex(xf);
+    FFormats->UseXFIndex(xf);
 }
 
 void TXLSCellMMU::ReleaseXF(int32_t xf) {
-    FStyleSheet->XFEditor().ReleaseXFIndex(xf);
+    FFormats->ReleaseXFIndex(xf);
 }
 
 void TXLSCellMMU::MakeBlockCurrent(int32_t row) {
@@ -537,7 +536,7 @@ uint8_t* TXLSCellMMU::AddCellData(int32_t col, int32_t row, int32_t xf, uint8_t 
         throw;
     }
     if (newRow) {
-        FStyleSheet->XFEditor().UseDefaultXF();
+        UseXF(XLSDefaultXF);
     }
     // The new string is taken before the old one is given back: they may be the same string.
     if (sstIndex >= 0) {
@@ -582,9 +581,7 @@ void TXLSCellMMU::StoreFloat(int32_t col, int32_t row, int32_t xf, double value)
 
 void TXLSCellMMU::StoreSSTIndex(int32_t col, int32_t row, int32_t xf, int32_t index) {
     // Checked before anything changes; the reference itself is taken once the cell is written.
-    if (FSST->Item(index) == nullptr) {
-        Raise(SSTMessages::StringIsNil);
-    }
+    FSST->CheckString(index);
     const bool small = index <= 0xFFFF;
     uint8_t* value = StoreFixed(col, row, xf, small ? XLSCellSST16 : XLSCellSST32, index);
     if (small) {

@@ -8,9 +8,10 @@
 // variable-size (formula) cell. Numbers are kept in the smallest form that gives them back exactly.
 
 #include "rtl/StringTypes.h"
+#include "xls/core/base/Xc12Utils5.h"
 #include "xls/core/cells/XLSCellMemory.h"
+#include "xls/core/cells/XLSCellUses.h"
 #include "xls/core/cells/XLSFormulaHelper.h"
-#include "xls/core/formula/Xc12Utils5.h"
 
 #include <array>
 #include <cstdint>
@@ -18,9 +19,6 @@
 #include <vector>
 
 namespace xls {
-
-class TXc12DataSST;
-class TXc12DataStyleSheet;
 
 // The fixed texts of the cell store's failures.
 namespace CellMMUMessages {
@@ -107,8 +105,8 @@ private:
 // The cells of one worksheet.
 class TXLSCellMMU {
 public:
-    // styleSheet and sst are not owned and must outlive the store.
-    TXLSCellMMU(int32_t sheetIndex, TXc12DataStyleSheet* styleSheet, TXc12DataSST* sst);
+    // formats and strings (the workbook's style sheet and shared strings) are not owned and must outlive the store.
+    TXLSCellMMU(int32_t sheetIndex, TXLSCellFormatUses& formats, TXLSCellStrings& strings);
     TXLSCellMMU(const TXLSCellMMU&) = delete;
     TXLSCellMMU& operator=(const TXLSCellMMU&) = delete;
     ~TXLSCellMMU();
@@ -187,8 +185,6 @@ public:
 
     TXLSFormulaHelper& FormulaHelper() { return FFormulaHelper; }
     int32_t SheetIndex() const { return FSheetIndex; }
-    TXc12DataSST* SST() const { return FSST; }
-    TXc12DataStyleSheet* StyleSheet() const { return FStyleSheet; }
     // Bytes held by the rows: block memory with its spare room and the block records.
     int64_t MemorySize() const;
 
@@ -221,8 +217,8 @@ private:
     void ReleaseXF(int32_t xf);
 
     int32_t FSheetIndex;
-    TXc12DataStyleSheet* FStyleSheet; // not owned
-    TXc12DataSST* FSST;               // not owned
+    TXLSCellFormatUses* FFormats; // not owned
+    TXLSCellStrings* FSST;        // not owned
     // By row / 256; a block no row has reached yet is nullptr, so that one cell far down costs no block records.
     std::vector<std::unique_ptr<TXLSMMUBlock>> FBlocks;
     TXLSMMUBlockManager FBlockManager;

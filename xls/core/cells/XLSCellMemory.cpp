@@ -88,10 +88,6 @@ TXLSMMUBlock::TXLSMMUBlock() {
     FRowOffsets.fill(-1);
 }
 
-TXLSMMUBlock::~TXLSMMUBlock() {
-    std::free(FMemory);
-}
-
 void TXLSMMUBlock::Resize(int64_t size) {
     constexpr int64_t limit = std::numeric_limits<int32_t>::max();
     if (size < 0 || size > limit) {
@@ -100,11 +96,13 @@ void TXLSMMUBlock::Resize(int64_t size) {
     if (size > FCapacity) {
         // An eighth spare keeps appends from moving the block every time yet wastes little.
         const int64_t capacity = std::min(limit, size + size / 8);
-        void* memory = std::realloc(FMemory, static_cast<size_t>(capacity));
+        void* memory = std::realloc(FMemory.get(), static_cast<size_t>(capacity));
         if (memory == nullptr) {
             throw rtl::EOutOfMemory(rtl::RtlMessages::OutOfMemory);
         }
-        FMemory = static_cast<uint8_t*>(memory);
+        // realloc has freed the old memory or kept it as the new one.
+        static_cast<void>(FMemory.release());
+        FMemory.reset(static_cast<uint8_t*>(memory));
         FCapacity = static_cast<int32_t>(capacity);
     }
     FSize = static_cast<int32_t>(size);

@@ -9,10 +9,12 @@
 // Payload addresses they hand out stay valid until the next change of the same block.
 
 #include "rtl/StringTypes.h"
-#include "xls/core/formula/Xc12Utils5.h"
+#include "xls/core/base/XLSReadLimits.h"
+#include "xls/core/base/Xc12Utils5.h"
 
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -63,14 +65,11 @@ private:
 class TXLSMMUBlock {
 public:
     TXLSMMUBlock();
-    ~TXLSMMUBlock();
-    TXLSMMUBlock(const TXLSMMUBlock&) = delete;
-    TXLSMMUBlock& operator=(const TXLSMMUBlock&) = delete;
 
     int32_t Size() const { return FSize; }
     // Bytes allocated, Size included.
     int32_t Capacity() const { return FCapacity; }
-    uint8_t* Memory() const { return FMemory; }
+    uint8_t* Memory() const { return FMemory.get(); }
     int32_t RowOffset(int32_t slot) const { return FRowOffsets[slot]; }
     void SetRowOffset(int32_t slot, int32_t offset) { FRowOffsets[slot] = offset; }
     // Sets the size, reallocating when the capacity does not suffice; a size beyond 32 bits raises
@@ -78,9 +77,14 @@ public:
     void Resize(int64_t size);
 
 private:
+    // The memory comes from realloc, so that growing it can keep it in place.
+    struct TFreeMemory {
+        void operator()(uint8_t* memory) const { std::free(memory); }
+    };
+
     int32_t FSize = 0;
     int32_t FCapacity = 0;
-    uint8_t* FMemory = nullptr;
+    std::unique_ptr<uint8_t, TFreeMemory> FMemory;
     std::array<int32_t, XLSMMUBlockRows> FRowOffsets;
 };
 

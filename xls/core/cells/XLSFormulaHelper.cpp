@@ -2,8 +2,8 @@
 
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
-#include "xls/core/formula/Xc12Utils5.h"
-#include "xls/core/model/XLSUtils.h"
+#include "xls/core/base/XLSUtils.h"
+#include "xls/core/base/Xc12Utils5.h"
 
 #include <utility>
 

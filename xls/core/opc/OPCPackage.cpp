@@ -3,6 +3,7 @@
 #include "rtl/CodePages.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
+#include "xls/core/base/XLSReadLimits.h"
 #include "xls/core/opc/xpgParseContentType.h"
 #include "xls/core/opc/xpgParseOPC.h"
 #include "xls/core/zip/XLSZipIntf.h"
@@ -15,9 +16,6 @@ namespace xls {
 namespace {
 
 constexpr char16_t ContentTypesPartName[] = u"[Content_Types].xml";
-// Real packages nest parts a handful of levels deep (root, workbook, sheet, drawing, chart, chart style); a deeper
-// chain is hostile and would only make each part's path longer to resolve.
-constexpr int32_t MaxRelationshipDepth = 32;
 
 constexpr struct {
     const char16_t* Extension;
@@ -358,7 +356,7 @@ void TOPCContainer::LoadRelationships() {
     std::unordered_set<rtl::UnicodeString> loaded;
     std::vector<TOPCItem*> level{&FRoot};
     for (int32_t depth = 0; !level.empty(); ++depth) {
-        if (depth > MaxRelationshipDepth) {
+        if (depth > OPCMaxRelationshipDepth) {
             throw rtl::Exception(u"OPC relationships nest too deeply");
         }
         std::vector<TOPCItem*> next;

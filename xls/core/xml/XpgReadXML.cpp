@@ -4,6 +4,7 @@
 #include "rtl/Format.h"
 #include "rtl/Streams.h"
 #include "rtl/StringUtils.h"
+#include "xls/core/base/XLSReadLimits.h"
 #include "xls/core/xml/XpgMessages.h"
 #include "xls/core/xml/XpgNameHash.h"
 #include "xls/core/xml/XpgTextDecoder.h"

@@ -26,14 +26,6 @@ namespace xls {
 
 // The buffer starts this large and doubles whenever one construct fills it.
 inline constexpr int32_t XpgReadBufferSize = 0x10000;
-// The longest tag, comment, or begin tag with its following text that the reader takes; longer ones are refused
-// rather than held in an ever larger buffer.
-inline constexpr int32_t XpgMaxConstructBytes = 64 * 1024 * 1024;
-// The most attributes one tag may carry; far above what any schema element has.
-inline constexpr int32_t XpgMaxTagAttributes = 65535;
-// The deepest nesting of elements that the element classes and the simple DOM take: far more than any schema nests,
-// and a bound on the stacks they keep per open element.
-inline constexpr int32_t XpgMaxElementDepth = 1024;
 
 // Base of every part reader: tokenizes a UTF-8 XML stream and calls a hook per construct.
 class TXpgReadXML : public rtl::TObject {

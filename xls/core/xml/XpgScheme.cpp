@@ -1,5 +1,6 @@
 #include "xls/core/xml/XpgScheme.h"
 
+#include "xls/core/base/XLSReadLimits.h"
 #include "xls/core/xml/XpgConvert.h"
 #include "xls/core/xml/XpgTextDecoder.h"
 

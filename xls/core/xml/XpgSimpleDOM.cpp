@@ -5,6 +5,7 @@
 #include "rtl/Format.h"
 #include "rtl/Streams.h"
 #include "rtl/StringUtils.h"
+#include "xls/core/base/XLSReadLimits.h"
 #include "xls/core/xml/XpgConvert.h"
 #include "xls/core/xml/XpgMessages.h"
 

@@ -18,7 +18,7 @@ constexpr char16_t ReplacementCharacter = 0xFFFD;
 constexpr size_t MaxReferenceLength = 16;
 
 bool IsSpecial(Byte byte) {
-    return byte == '&' || byte == '<';
+    return byte == '&' || byte == '<' || byte == '\r';
 }
 
 char16_t* AppendCodePoint(char32_t codePoint, char16_t* out) {
@@ -72,6 +72,28 @@ char16_t* AppendUtf8(const Byte* p, const Byte* end, char16_t* out) {
         } else {
             p = AppendMultiByte(p, end, out);
         }
+    }
+    return out;
+}
+
+// A CR LF pair or a lone CR is one line feed (XML 1.0, 2.11); a CR written as a character reference stays.
+const Byte* AppendLineEnd(const Byte* carriageReturn, const Byte* end, char16_t*& out) {
+    *out++ = u'\n';
+    return carriageReturn + 1 < end && carriageReturn[1] == '\n' ? carriageReturn + 2 : carriageReturn + 1;
+}
+
+// UTF-8 with its line ends read as AppendLineEnd reads them.
+char16_t* AppendCharacters(const Byte* p, const Byte* end, char16_t* out) {
+    while (p < end) {
+        const Byte* carriageReturn = p;
+        while (carriageReturn < end && *carriageReturn != '\r') {
+            ++carriageReturn;
+        }
+        out = AppendUtf8(p, carriageReturn, out);
+        if (carriageReturn == end) {
+            break;
+        }
+        p = AppendLineEnd(carriageReturn, end, out);
     }
     return out;
 }
@@ -188,7 +210,7 @@ const Byte* AppendMarkup(const Byte* lessThan, const Byte* end, char16_t*& out) 
         *out++ = u'<';
         return lessThan + 1;
     }
-    out = AppendUtf8(lessThan + XpgCDataOpener.size(), lessThan + closer, out);
+    out = AppendCharacters(lessThan + XpgCDataOpener.size(), lessThan + closer, out);
     return lessThan + closer + XpgCDataCloser.size();
 }
 
@@ -214,7 +236,17 @@ void XpgDecodeText(std::string_view bytes, rtl::UnicodeString& target) {
         if (special == end) {
             break;
         }
-        p = *special == '&' ? AppendReference(special, end, out) : AppendMarkup(special, end, out);
+        switch (*special) {
+        case '&':
+            p = AppendReference(special, end, out);
+            break;
+        case '<':
+            p = AppendMarkup(special, end, out);
+            break;
+        default:
+            p = AppendLineEnd(special, end, out);
+            break;
+        }
     }
     target.resize(static_cast<size_t>(out - first));
 }

@@ -14,7 +14,8 @@ inline constexpr std::string_view XpgCDataCloser = "]]>";
 
 // Decodes character data or an attribute value as written into target (its capacity is reused): the five
 // predefined entities and decimal and hexadecimal character references are replaced, CDATA sections are taken as
-// they stand, and UTF-8 becomes UTF-16 (each byte of a malformed sequence gives U+FFFD). An "&" that no ";" closes
+// they stand, a CR LF pair or a lone CR becomes LF (but "&#13;" a CR), and UTF-8 becomes UTF-16 (each byte of a
+// malformed sequence gives U+FFFD). An "&" that no ";" closes
 // within a reference's length stays as written. Raises rtl::Exception for an unknown entity or for a character
 // reference to no character.
 void XpgDecodeText(std::string_view bytes, rtl::UnicodeString& target);

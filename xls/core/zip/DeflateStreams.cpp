@@ -1,5 +1,7 @@
 #include "xls/core/zip/DeflateStreams.h"
 
+#include "xls/core/base/XLSReadLimits.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>

@@ -34,10 +34,6 @@ inline constexpr char16_t InvalidStreamOperation[] = u"Invalid stream operation"
 inline constexpr char16_t ZlibDecompressError[] = u"ZLib decompress error";
 } // namespace ZlibMessages
 
-// Deflate cannot expand data by more than 1032:1 (a 258-byte match coded in two bits), so a size beyond this many
-// times the compressed size is impossible and is refused before anything is allocated for it.
-inline constexpr uint64_t MaxDeflateRatio = 1032;
-
 // How hard the compression stream works: zlib levels 0, 1, the default, and 9.
 enum TCompressionLevel : uint8_t { clNone, clFastest, clDefault, clMax };
 

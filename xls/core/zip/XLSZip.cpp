@@ -4,6 +4,7 @@
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
 #include "rtl/StringUtils.h"
+#include "xls/core/base/XLSReadLimits.h"
 #include "xls/core/zip/DeflateStreams.h"
 #include "xls/core/zip/InflateAheadStream.h"
 

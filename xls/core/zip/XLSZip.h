@@ -145,11 +145,6 @@ private:
     bool FChecked = false;
 };
 
-// The most data the entries of an archive that is read may hold together, inflated. Each entry already stays within
-// its declared size, which deflate cannot exceed 1032 times; this bounds what a small hostile archive of many entries
-// makes a reader take in, while a workbook's parts come nowhere near it.
-inline constexpr uint64_t MaxArchiveDataSize = uint64_t{4} << 30;
-
 // A zip archive open for reading or writing on a stream that stays the caller's.
 class TXLSZipArchive {
 public:

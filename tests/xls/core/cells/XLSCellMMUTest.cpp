@@ -3,9 +3,10 @@
 #include "rtl/CodePages.h"
 #include "rtl/Exceptions.h"
 #include "tests/support/TestSupport.h"
+#include "xls/core/base/XLSReadLimits.h"
 #include "xls/core/cells/XLSPackedBytes.h"
-#include "xls/core/model/Xc12DataSST.h"
-#include "xls/core/model/Xc12DataStyleSheet5.h"
+#include "xls/core/model/styles/Xc12DataSST.h"
+#include "xls/core/model/styles/Xc12DataStyleSheet5.h"
 
 #include <cmath>
 #include <cstdint>
@@ -55,7 +56,7 @@ public:
 
     TXc12DataStyleSheet FStyles;
     TXc12DataSST FSST{&FStyles};
-    TXLSCellMMU FCells{0, &FStyles, &FSST};
+    TXLSCellMMU FCells{0, FStyles.XFEditor(), FSST};
 };
 
 TEST(XLSCellMMU, CompactNumber) {

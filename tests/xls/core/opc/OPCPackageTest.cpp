@@ -3,6 +3,7 @@
 #include "rtl/Exceptions.h"
 #include "rtl/StringUtils.h"
 #include "tests/support/TestSupport.h"
+#include "xls/core/base/XLSReadLimits.h"
 #include "xls/core/zip/XLSZipIntf.h"
 
 #include <functional>
@@ -279,15 +280,32 @@ TEST(OPCPackageTest, RelationshipCyclesAreLoadedOnce) {
 }
 
 TEST(OPCPackageTest, AHostileChainOfPartsIsRefused) {
-    TParts parts = WorkbookParts();
-    for (int i = 0; i < 40; ++i) {
-        parts["xl/_rels/p" + std::to_string(i) + ".xml.rels"] =
-            Rels({{"rId1", "x", "p" + std::to_string(i + 1) + ".xml"}});
-    }
-    parts["xl/_rels/workbook.xml.rels"] = Rels({{"rId1", "x", "p0.xml"}});
-    auto stream = MakePackage(parts);
+    // The workbook is one level below the root; under it a chain of parts, each related from the one before.
+    const auto chainBelowWorkbook = [](int length) {
+        TParts parts = WorkbookParts();
+        for (int i = 0; i + 1 < length; ++i) {
+            parts["xl/_rels/p" + std::to_string(i) + ".xml.rels"] =
+                Rels({{"rId1", "x", "p" + std::to_string(i + 1) + ".xml"}});
+        }
+        parts["xl/_rels/workbook.xml.rels"] = Rels({{"rId1", "x", "p0.xml"}});
+        return MakePackage(parts);
+    };
+    const int deepest = OPCMaxRelationshipDepth - 1;
+    auto allowed = chainBelowWorkbook(deepest);
     TOPC_XLSX package;
-    EXPECT_EQ(FailureOf([&] { package.Open(*stream, false); }), "OPC relationships nest too deeply");
+    package.Open(*allowed, false);
+    const TOPCItem* item = package.GetWorkbook();
+    for (int level = 0; level < deepest; ++level) {
+        ASSERT_NE(item, nullptr) << level;
+        item = item->FindChild("rId1");
+    }
+    EXPECT_NE(item, nullptr);
+
+    for (const int length : {deepest + 1, 40}) {
+        auto refused = chainBelowWorkbook(length);
+        TOPC_XLSX other;
+        EXPECT_EQ(FailureOf([&] { other.Open(*refused, false); }), "OPC relationships nest too deeply") << length;
+    }
 }
 
 TEST(OPCPackageTest, ContentTypesKeepTheBuiltInDefaultsFirst) {

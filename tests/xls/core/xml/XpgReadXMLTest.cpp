@@ -3,11 +3,16 @@
 #include "XpgTestSupport.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
+#include "tests/support/TestSupport.h"
+#include "xls/core/base/XLSReadLimits.h"
 #include "xls/core/xml/XpgMessages.h"
 #include "xls/core/xml/XpgNameHash.h"
 
+#include <algorithm>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace xls {
@@ -17,6 +22,7 @@ using test::ParseLog;
 using test::TPieceStream;
 using test::TRecorder;
 using test::Utf8;
+using test_support::MessageOf;
 
 std::string Repeat(std::string_view text, size_t count) {
     std::string result;
@@ -65,7 +71,7 @@ TEST(XpgReadXML, ReportsConstructsInDocumentOrder) {
         {"CDATA between elements skipped", "<r><a/><![CDATA[x>y]]><b/></r>", false, "<r|<a|/a|<b|/b|/r"},
         {"document type skipped", "<!DOCTYPE r [<!ENTITY e 'v'>]><r/>", false, "<r|/r"},
         {"entities in text and values", "<r a='&quot;x&quot;'>a&amp;b&lt;c</r>", false, "<r a=\"x\" 'a&b<c'|/r"},
-        {"strict keeps line breaks of text", "<r>\r\n <s/></r>", false, "<r '\r\n '|<s|/s|/r"},
+        {"strict keeps line breaks of text, CR LF read as LF", "<r>\r\n <s/></r>", false, "<r '\n '|<s|/s|/r"},
         {"loose drops leading line breaks", "<r>\r\n <s/>\n\n</r>", true, "<r ' '|<s|/s|/r"},
         {"text after an end tag is not reported", "<a><b/>text<c/></a>", false, "<a|<b|/b|<c|/c|/a"},
         {"byte order mark", "\xEF\xBB\xBF<r/>", false, "<r|/r"},
@@ -388,6 +394,38 @@ private:
     bool FFirst = true;
 };
 
+// Hands out "<a>", a comment of the given length in all and "</a>", made as it is read.
+class TLongCommentStream : public rtl::TStream {
+public:
+    explicit TLongCommentStream(int64_t commentBytes) : FSize(3 + commentBytes + 4) {}
+
+    int32_t Read(void* buffer, int32_t count) override {
+        auto* bytes = static_cast<char*>(buffer);
+        const int64_t n = std::min<int64_t>(count, FSize - FPosition);
+        std::memset(bytes, 'x', static_cast<size_t>(n));
+        // The head and the tail, where they fall into this piece.
+        Overlay(bytes, n, "<a><!--", 0);
+        Overlay(bytes, n, "--></a>", FSize - 7);
+        FPosition += n;
+        return static_cast<int32_t>(n);
+    }
+    int32_t Write(const void*, int32_t) override { return 0; }
+    int64_t Seek(int64_t, rtl::TSeekOrigin) override { return 0; }
+
+private:
+    void Overlay(char* bytes, int64_t count, std::string_view text, int64_t at) const {
+        for (int64_t i = 0; i < static_cast<int64_t>(text.size()); ++i) {
+            const int64_t offset = at + i - FPosition;
+            if (offset >= 0 && offset < count) {
+                bytes[offset] = text[static_cast<size_t>(i)];
+            }
+        }
+    }
+
+    int64_t FSize;
+    int64_t FPosition = 0;
+};
+
 TEST(XpgReadXML, RefusesAConstructBeyondTheLimit) {
     TEndlessTextStream stream;
     TRecorder recorder;
@@ -398,6 +436,20 @@ TEST(XpgReadXML, RefusesAConstructBeyondTheLimit) {
         EXPECT_EQ(error.Message(), rtl::Format(XpgMessages::ConstructTooLong, {XpgMaxConstructBytes}));
     }
     EXPECT_TRUE(recorder.Events.empty());
+
+    // At the edge: a comment of exactly the limit is taken, one byte more is not.
+    struct TCommentLength : TXpgReadXML {
+        size_t Length = 0;
+        void Comment() override { Length = CommentRange().size(); }
+    };
+    TLongCommentStream atLimit(XpgMaxConstructBytes);
+    TCommentLength taken;
+    taken.Parse(atLimit);
+    EXPECT_EQ(taken.Length, static_cast<size_t>(XpgMaxConstructBytes - 7));
+    TLongCommentStream beyond(XpgMaxConstructBytes + 1);
+    TCommentLength refused;
+    EXPECT_EQ(MessageOf([&] { refused.Parse(beyond); }),
+              Utf8(rtl::Format(XpgMessages::ConstructTooLong, {XpgMaxConstructBytes})));
 }
 
 TEST(XpgReadXML, CountsLinesBeforeEachConstruct) {

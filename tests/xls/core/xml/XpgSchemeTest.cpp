@@ -5,6 +5,7 @@
 #include "rtl/Streams.h"
 #include "tests/support/TestSupport.h"
 #include "tests/xls/core/xml/xpgSchemeSample.h"
+#include "xls/core/base/XLSReadLimits.h"
 
 #include <functional>
 #include <gtest/gtest.h>

@@ -4,6 +4,7 @@
 #include "rtl/Exceptions.h"
 #include "rtl/Streams.h"
 #include "rtl/StringUtils.h"
+#include "xls/core/base/XLSReadLimits.h"
 
 #include <gtest/gtest.h>
 #include <string>

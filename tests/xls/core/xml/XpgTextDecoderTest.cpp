@@ -41,6 +41,13 @@ TEST(XpgTextDecoder, DecodesReferencesAndUtf8) {
         {"<![CDATA[&amp;<b>\xC3\xA4]]>&amp;", u"&amp;<b>\u00E4&"},
         {"a<b", u"a<b"},
         {"<![CDATA[open", u"<![CDATA[open"},
+        // Line ends as an XML parser reads them: CR LF and a lone CR are one LF, a CR written as a reference stays.
+        {"two\r\nlines", u"two\nlines"},
+        {"\r\r\n\n\r", u"\n\n\n\n"},
+        {"\xE4\xB8\xAD\r\n\xE6\x96\x87\r", u"\u4E2D\n\u6587\n"},
+        {"a&#13;&#10;b&#xD;", u"a\r\nb\r"},
+        {"a\r&#10;b", u"a\n\nb"},
+        {"<![CDATA[x\r\ny\rz]]>\r\n", u"x\ny\nz\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.bytes));

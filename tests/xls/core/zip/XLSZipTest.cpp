@@ -7,6 +7,7 @@
 #include "rtl/Format.h"
 #include "rtl/StringUtils.h"
 #include "tests/support/TestSupport.h"
+#include "xls/core/base/XLSReadLimits.h"
 #include "xls/core/zip/DeflateStreams.h"
 
 #include <gtest/gtest.h>
@@ -364,6 +365,26 @@ TEST(XLSZipOwnerStream, ReportsDamagedEntriesInsteadOfReturningThem) {
         // The copy into memory fails the same way.
         rtl::TMemoryStream copy;
         EXPECT_THROW(archive.GetFile(0).CopyToStream(copy), rtl::Exception);
+    }
+}
+
+// Deflate expands at most 1032 times: an entry may declare up to that many inflated bytes per compressed byte.
+TEST(XLSZipOwnerStream, DeclaredSizesAreTakenUpToDeflatesRatio) {
+    constexpr uint32_t compressed = 10;
+    for (const uint64_t declared : {compressed * MaxDeflateRatio, compressed * MaxDeflateRatio + 1}) {
+        SCOPED_TRACE(declared);
+        const TTestEntry entry{.Name = "d.xml",
+                               .Data = SheetXml(),
+                               .CompressedSize = compressed,
+                               .UncompressedSize = static_cast<uint32_t>(declared)};
+        auto stream = StreamOf(BuildArchive({entry}).Bytes);
+        TXLSZipArchive archive;
+        archive.OpenRead(*stream);
+        const std::string message =
+            MessageOf([&] { TXLSOwnerStream entryStream(archive.GetFile(0), archive.GetFile(0).Name()); });
+        EXPECT_EQ(message.find("declares impossible sizes") != std::string::npos,
+                  declared > compressed * MaxDeflateRatio)
+            << message;
     }
 }
 

@@ -1,0 +1,165 @@
+#include "xls/api/XLSSpreadsheet.h"
+
+#include "rtl/FileStream.h"
+#include "rtl/FileUtils.h"
+#include "rtl/StringUtils.h"
+#include "xls/api/XLSMoveCopyObjects.h"
+#include "xls/core/base/XLSErrorManager.h"
+#include "xls/core/base/XLSUtils.h"
+#include "xls/core/model/workbook/XLSBIFFServices.h"
+#include "xls/xlsx/XLSReadXLSX.h"
+
+#include <algorithm>
+
+namespace xls {
+
+namespace {
+
+// The most sheets ClearSheets adds.
+constexpr int32_t MaxClearSheets = 255;
+
+// File names read as BIFF whatever they hold.
+bool IsBIFFFileName(rtl::UnicodeStringView fileName) {
+    const rtl::UnicodeString extension = rtl::LowerCase(rtl::ExtractFileExt(fileName));
+    return extension == u".xls" || extension == u".xlm";
+}
+
+} // namespace
+
+std::unique_ptr<rtl::TObject> TXLSClassFactoryImpl::CreateObject(int32_t kind, rtl::TObject* /*owner*/) {
+    switch (kind) {
+    case xckDataValidations:
+        return std::make_unique<TXLSDataValidations>(this);
+    case xckDataValidation:
+        return std::make_unique<TXLSDataValidation>();
+    case xckConditionalFormat:
+        return std::make_unique<TXLSConditionalFormat>();
+    case xckConditionalFormats:
+        return std::make_unique<TXLSConditionalFormats>(this);
+    default:
+        return nullptr;
+    }
+}
+
+TXLSSpreadsheet::TXLSSpreadsheet(rtl::TComponent* owner)
+    : TXLSWorkbook(owner), FErrors(std::make_unique<TXLSErrorManager>()),
+      FClassFactory(std::make_unique<TXLSClassFactoryImpl>()),
+      FManager(std::make_unique<TXc12Manager>(FClassFactory.get(), FErrors.get())) {
+    FManager->CreateParts();
+    Init(FManager.get());
+    ClearSheets(1);
+}
+
+TXLSSpreadsheet::~TXLSSpreadsheet() {
+    // The wrappers and the BIFF document refer to the model: they go before it.
+    Clear();
+}
+
+void TXLSSpreadsheet::ClearSheets(int32_t count) {
+    Clear();
+    FManager->Clear();
+    FManager->SetBIFFSheetLookup(false);
+    for (int32_t i = std::clamp(count, 0, MaxClearSheets); i > 0; --i) {
+        AddSheet();
+    }
+}
+
+void TXLSSpreadsheet::Read() {
+    LoadFromFile(GetFilename());
+}
+
+void TXLSSpreadsheet::LoadFromFile(rtl::UnicodeStringView fileName) {
+    // A copy: fileName may be the Filename that it replaces.
+    const rtl::UnicodeString name(fileName);
+    SetFilename(name);
+    if (IsBIFFFileName(name)) {
+        ReadBIFF([&](TXLSBIFFDocument& document) {
+            document.SetFilename(name);
+            // The component only reads: a VBA project has nothing to go back into.
+            document.SetKeepVBA(false);
+            document.LoadFromFile();
+        });
+        return;
+    }
+    FManager->SetFileType(xvExcel2007);
+    // A file that cannot be opened fails the read like any other failure: the old workbook is gone.
+    ClearSheets(0);
+    // Excel keeps a workbook it has open locked against other writers only: reading must not ask for more.
+    rtl::TFileStream stream(name, rtl::fmOpenRead | rtl::fmShareDenyNone);
+    LoadFromStream(stream, true);
+}
+
+void TXLSSpreadsheet::LoadFromStream(rtl::TStream& stream, bool test) {
+    if (!test || IsZipStream(stream)) {
+        ReadXLSX(stream);
+    } else {
+        LoadFromStreamBIFF(stream);
+    }
+}
+
+void TXLSSpreadsheet::ReadXLSX(rtl::TStream& stream) {
+    FManager->SetFileType(xvExcel2007);
+    TXLSReadXLSX reader(*FManager);
+    RunRead([&] { reader.LoadFromStream(stream); });
+}
+
+void TXLSSpreadsheet::LoadFromStreamBIFF(rtl::TStream& stream) {
+    ReadBIFF([&](TXLSBIFFDocument& document) { document.LoadFromStream(stream); });
+}
+
+void TXLSSpreadsheet::ReadBIFF(const std::function<void(TXLSBIFFDocument&)>& load) {
+    FManager->SetFileType(xvExcel97);
+    RunRead([&] {
+        SetBIFFDocument(CreateBIFFDocument(*FManager));
+        TXLSBIFFDocument& document = *GetBIFFDocument();
+        document.SetOnPassword(FOnPassword);
+        document.SetReaderFlag(false);
+        load(document);
+    });
+}
+
+void TXLSSpreadsheet::RunRead(const std::function<void()>& read) {
+    ClearSheets(0);
+    BeforeRead();
+    try {
+        read();
+        AfterRead();
+    } catch (...) {
+        // Nothing of a failed read stays: the workbook is empty and ready for the next one.
+        ClearSheets(0);
+        FManager->CancelRead();
+        throw;
+    }
+    FManager->SetBIFFSheetLookup(false);
+}
+
+void TXLSSpreadsheet::BeforeRead() {
+    FManager->BeforeRead();
+}
+
+void TXLSSpreadsheet::AfterRead() {
+    RebuildSheets();
+    FManager->AfterRead();
+}
+
+TExcelVersion TXLSSpreadsheet::GetVersion() const {
+    return GetBIFFDocument() != nullptr ? xvExcel97 : xvExcel2007;
+}
+
+void TXLSSpreadsheet::SetVersion(TExcelVersion value) {
+    if (value == GetVersion()) {
+        return;
+    }
+    if (value != xvExcel97) {
+        DropBIFFDocument();
+        FManager->SetFileType(xvExcel2007);
+        return;
+    }
+    if (GetSheetCount() > 1 || (GetSheetCount() == 1 && !GetSheet(0)->IsEmpty())) {
+        FErrors->ReportWarning(u"", XLSWarningDataDiscarded);
+    }
+    // The empty BIFF workbook that the change starts from is made by the BIFF reader, which is not built in.
+    throw EXLSBIFFNotAvailable();
+}
+
+} // namespace xls

@@ -1,0 +1,185 @@
+#include "xls/api/XLSWorksheet.h"
+
+#include "rtl/Exceptions.h"
+#include "rtl/NumberConversions.h"
+#include "xls/core/model/styles/Xc12DataStyleSheet5XFs.h"
+#include "xls/core/model/workbook/Xc12DataXLinks5.h"
+#include "xls/core/model/workbook/Xc12Manager5.h"
+#include "xls/core/model/worksheet/Xc12DataWorksheet5.h"
+
+namespace xls {
+
+namespace {
+
+[[noreturn]] void RaiseCellMissingOrWrongType() {
+    throw rtl::Exception(XLSCellMissingOrWrongType);
+}
+
+rtl::UnicodeString NumberText(double value) {
+    return rtl::FloatToStr(value);
+}
+
+rtl::UnicodeString BooleanText(bool value) {
+    return rtl::UnicodeString(value ? XLSTrueText : XLSFalseText);
+}
+
+// An index outside the table (a damaged cell) reads as no text.
+rtl::UnicodeString ErrorText(int32_t index) {
+    if (index < 0 || index >= static_cast<int32_t>(XLSErrorTexts.size())) {
+        return {};
+    }
+    return rtl::UnicodeString(XLSErrorTexts[static_cast<size_t>(index)]);
+}
+
+// The positive decimal number that digits spells, or 0 when it spells none.
+int32_t PositiveNumber(rtl::UnicodeStringView digits) {
+    if (digits.empty() || digits.size() > 9) {
+        return 0;
+    }
+    int32_t value = 0;
+    for (const char16_t c : digits) {
+        if (c < u'0' || c > u'9') {
+            return 0;
+        }
+        value = value * 10 + (c - u'0');
+    }
+    return value;
+}
+
+} // namespace
+
+TXLSWorksheet::TXLSWorksheet(TXc12DataWorksheet* dataWorksheet, TXc12Manager* manager)
+    : FManager(manager), FDataSheet(dataWorksheet), FCells(&dataWorksheet->GetCells()) {}
+
+void TXLSWorksheet::CalcDimensions() {
+    FCells->CalcDimension();
+    FDataSheet->SetDimension(FCells->Dimension());
+}
+
+int32_t TXLSWorksheet::GetFirstRow() const {
+    return FDataSheet->GetDimension().Row1;
+}
+
+int32_t TXLSWorksheet::GetLastRow() const {
+    return FDataSheet->GetDimension().Row2;
+}
+
+int32_t TXLSWorksheet::GetFirstCol() const {
+    return FDataSheet->GetDimension().Col1;
+}
+
+int32_t TXLSWorksheet::GetLastCol() const {
+    return FDataSheet->GetDimension().Col2;
+}
+
+TXLSCellHandle TXLSWorksheet::FindCell(int32_t col, int32_t row) {
+    TXLSCellHandle handle;
+    FCells->FindCellRef(col, row, handle);
+    return handle;
+}
+
+int32_t TXLSWorksheet::GetCellType(int32_t col, int32_t row) {
+    return FCells->GetKind(FindCell(col, row));
+}
+
+double TXLSWorksheet::GetAsFloat(int32_t col, int32_t row) {
+    const TXLSCellHandle cell = FindCell(col, row);
+    switch (FCells->GetKind(cell)) {
+    case XLSKindFloat:
+        return FCells->GetFloat(cell);
+    case XLSResultFloat:
+        return FCells->GetFormulaFloatResult(cell);
+    default:
+        RaiseCellMissingOrWrongType();
+    }
+}
+
+rtl::UnicodeString TXLSWorksheet::GetAsString(int32_t col, int32_t row) {
+    const TXLSCellHandle cell = FindCell(col, row);
+    switch (FCells->GetKind(cell)) {
+    case XLSKindBoolean:
+        return BooleanText(FCells->GetBoolean(cell));
+    case XLSKindError:
+        return ErrorText(FCells->GetError(cell));
+    case XLSKindString:
+        return FCells->GetString(cell);
+    case XLSKindFloat:
+        return NumberText(FCells->GetFloat(cell));
+    case XLSResultFloat:
+        return NumberText(FCells->GetFormulaFloatResult(cell));
+    case XLSResultString:
+        return FCells->GetFormulaStringResult(cell);
+    case XLSResultBoolean:
+        return BooleanText(FCells->GetFormulaBoolResult(cell));
+    case XLSResultError:
+        return ErrorText(FCells->GetFormulaErrorResult(cell));
+    default:
+        return {};
+    }
+}
+
+rtl::UnicodeString TXLSWorksheet::GetFormulaText(int32_t col, int32_t row) {
+    const TXLSCellHandle cell = FindCell(col, row);
+    const int32_t kind = FCells->GetKind(cell);
+    if (kind < XLSResultFloat || kind > XLSResultError) {
+        RaiseCellMissingOrWrongType();
+    }
+    return ReplaceExternalBook(FCells->GetFormulaText(cell));
+}
+
+// Formulas keep external books as "[n]" (1-based in the external links); the text shows the book's path. A number
+// that names no link leaves the text as it is.
+rtl::UnicodeString TXLSWorksheet::ReplaceExternalBook(const rtl::UnicodeString& formula) const {
+    if (formula.empty() || formula.front() != u'[') {
+        return formula;
+    }
+    const size_t close = formula.find(u']');
+    if (close == rtl::UnicodeString::npos) {
+        return formula;
+    }
+    const int32_t book = PositiveNumber(rtl::UnicodeStringView(formula).substr(1, close - 1));
+    const TXc12DataXLinks& links = FManager->XLinks();
+    if (book < 1 || book > links.Count()) {
+        return formula;
+    }
+    return u"[" + links.GetItem(book - 1)->GetExternalBook().GetPath() + formula.substr(close);
+}
+
+int32_t TXLSWorksheet::GetDefaultXF(int32_t col, int32_t row) {
+    const int32_t columnXF = ColumnXF(col);
+    if (columnXF != 0) {
+        return columnXF;
+    }
+    const TXLSRowRecord record = FCells->GetRowRecord(row);
+    return record ? record.XF() : 0;
+}
+
+// The records may come in any order from a file, so each is looked at; the first that covers the column counts.
+int32_t TXLSWorksheet::ColumnXF(int32_t col) const {
+    const TXc12Columns& columns = FDataSheet->GetColumns();
+    for (int32_t i = 0; i < columns.Count(); ++i) {
+        const TXc12Column* column = columns.GetItem(i);
+        if (col >= column->GetFirstCol() && col <= column->GetLastCol()) {
+            return column->GetStyle() != nullptr ? column->GetStyle()->Index() : 0;
+        }
+    }
+    return 0;
+}
+
+void TXLSWorksheet::SetAsString(int32_t col, int32_t row, rtl::UnicodeStringView text) {
+    FCells->StoreString(col, row, text, GetDefaultXF(col, row));
+}
+
+bool TXLSWorksheet::IsEmpty() {
+    return !FCells->BeginIterate(0) || !FCells->NextCell();
+}
+
+const rtl::UnicodeString& TXLSWorksheet::GetName() const {
+    return FDataSheet->GetName();
+}
+
+rtl::TObject* TXLSWorksheet::GetObject(const rtl::TMetaclass& metaclass) {
+    return metaclass == TXc12DataWorksheet::StaticClass() ? FDataSheet : nullptr;
+}
+
+} // namespace xls

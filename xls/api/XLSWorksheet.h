@@ -1,0 +1,66 @@
+#pragma once
+// The worksheet facade: one sheet of the workbook model seen cell by cell (column first, then row, both zero-based):
+// whether a cell is there, its kind, its value as number or text, its formula text and cell format, and the used area.
+
+#include "rtl/Metaclass.h"
+#include "rtl/StringTypes.h"
+#include "xls/core/cells/XLSCellMMU.h"
+#include "xls/core/model/common/XLSIndexObjects.h"
+
+#include <cstdint>
+
+namespace xls {
+
+class TXc12DataWorksheet;
+class TXc12Manager;
+
+// The text of a cell operation asked of a cell that is not there or is of another kind.
+inline constexpr char16_t XLSCellMissingOrWrongType[] = u"Cell is missing/is of wrong type";
+
+// One model worksheet as the facade offers it; its index is the sheet's position in the workbook.
+class TXLSWorksheet : public TIndexObject {
+public:
+    // Neither reference is owned; both must outlive the wrapper.
+    TXLSWorksheet(TXc12DataWorksheet* dataWorksheet, TXc12Manager* manager);
+
+    // Computes the used area of the cells and stores it as the sheet's dimension.
+    void CalcDimensions();
+    // The stored used area (a reader's dimension until CalcDimensions runs).
+    int32_t GetFirstRow() const;
+    int32_t GetLastRow() const;
+    int32_t GetFirstCol() const;
+    int32_t GetLastCol() const;
+
+    // 0 no cell, 1 blank, 2 boolean, 3 error, 4 string, 5 float, 6 to 9 formula with float, string, boolean or
+    // error result.
+    int32_t GetCellType(int32_t col, int32_t row);
+    // The number of a float cell or a float formula's result; any other position raises XLSCellMissingOrWrongType.
+    double GetAsFloat(int32_t col, int32_t row);
+    // The cell as text; numbers in the general format with 15 significant digits and the process decimal separator.
+    rtl::UnicodeString GetAsString(int32_t col, int32_t row);
+    // The formula of a formula cell, an external book number "[n]" replaced by the book's path; any other position
+    // raises XLSCellMissingOrWrongType.
+    rtl::UnicodeString GetFormulaText(int32_t col, int32_t row);
+    // The cell format of a position without a cell: the column's, else the row's, else 0.
+    int32_t GetDefaultXF(int32_t col, int32_t row);
+    // Stores a text cell with the position's default cell format.
+    void SetAsString(int32_t col, int32_t row, rtl::UnicodeStringView text);
+    // True when the first row that the cell store holds has no cell.
+    bool IsEmpty();
+    const rtl::UnicodeString& GetName() const;
+
+    // The data worksheet for TXc12DataWorksheet::StaticClass(), nullptr for any other class.
+    rtl::TObject* GetObject(const rtl::TMetaclass& metaclass) override;
+
+private:
+    // The cell at the position; Data is nullptr without one.
+    TXLSCellHandle FindCell(int32_t col, int32_t row);
+    rtl::UnicodeString ReplaceExternalBook(const rtl::UnicodeString& formula) const;
+    int32_t ColumnXF(int32_t col) const;
+
+    TXc12Manager* FManager;         // not owned
+    TXc12DataWorksheet* FDataSheet; // not owned
+    TXLSCellMMU* FCells;            // not owned: the data worksheet's
+};
+
+} // namespace xls

@@ -1,0 +1,16 @@
+#include "xls/core/model/workbook/XLSBIFFServices.h"
+
+namespace xls {
+
+EXLSBIFFNotAvailable::EXLSBIFFNotAvailable() : rtl::Exception(XLSBIFFNotAvailable) {}
+
+bool TXLSBIFFUnavailable::GetExternSheetRange(int32_t, int32_t&, int32_t&) const {
+    throw EXLSBIFFNotAvailable();
+}
+
+void TXLSBIFFUnavailable::DecodeBIFFFormula(const uint8_t*, int32_t, int32_t, rtl::UnicodeString&, char16_t, int32_t,
+                                            int32_t) {
+    throw EXLSBIFFNotAvailable();
+}
+
+} // namespace xls

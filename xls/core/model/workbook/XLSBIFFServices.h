@@ -1,0 +1,75 @@
+#pragma once
+// What the workbook model, the formula kit and the spreadsheet component need of the BIFF (.xls) reader, behind
+// interfaces of their own so that they build and read .xlsx packages without it: the BIFF reader implements them.
+// Until one is linked in, TXLSBIFFUnavailable stands in and says so on every call.
+
+#include "rtl/Exceptions.h"
+#include "rtl/Streams.h"
+#include "rtl/StringTypes.h"
+#include "xls/core/model/workbook/Xc12Manager5.h"
+
+#include <cstdint>
+
+namespace xls {
+
+// The message of every BIFF service while no BIFF reader is built in.
+inline constexpr char16_t XLSBIFFNotAvailable[] = u"Reading Excel 97-2003 workbooks (.xls) is not available yet";
+
+// Raised by the stand-in BIFF services.
+class EXLSBIFFNotAvailable : public rtl::Exception {
+public:
+    EXLSBIFFNotAvailable();
+};
+
+// The BIFF reader's table of external names and external-sheet entries. The model keeps a reference to the current
+// one while BIFF data is loaded and never frees it.
+class TExternalNames {
+public:
+    virtual ~TExternalNames() = default;
+    // The first and last sheet of the external-sheet entry at index (as stored in 3-D references); true when they
+    // are the same sheet.
+    virtual bool GetExternSheetRange(int32_t index, int32_t& firstSheet, int32_t& lastSheet) const = 0;
+};
+
+// Turns formula tokens in the BIFF reader's format (first byte 0xFE or 0xFF) into formula text.
+class TXLSBIFFFormulaDecoder {
+public:
+    virtual ~TXLSBIFFFormulaDecoder() = default;
+    // result is cleared, then filled; argumentSeparator stands between function arguments; col and row are the
+    // formula cell's position. Tokens it cannot decode raise.
+    virtual void DecodeBIFFFormula(const uint8_t* tokens, int32_t length, int32_t sheetIndex,
+                                   rtl::UnicodeString& result, char16_t argumentSeparator, int32_t col,
+                                   int32_t row) = 0;
+};
+
+// One BIFF workbook bound to a model manager: it reads into the model and keeps the BIFF-only data of the file.
+class TXLSBIFFDocument {
+public:
+    virtual ~TXLSBIFFDocument() = default;
+
+    // The file LoadFromFile reads; nothing is read here.
+    virtual void SetFilename(rtl::UnicodeStringView fileName) = 0;
+    // Asked for the password of an encrypted file.
+    virtual void SetOnPassword(TPasswordEvent handler) = 0;
+    // True keeps the file's VBA project.
+    virtual void SetKeepVBA(bool keep) = 0;
+    // Handed on to the BIFF record reader.
+    virtual void SetReaderFlag(bool flag) = 0;
+    // The document's table of external names; it lives as long as the document.
+    virtual TExternalNames* GetInternalNames() = 0;
+    virtual void LoadFromFile() = 0;
+    // Reads from the stream's position.
+    virtual void LoadFromStream(rtl::TStream& stream) = 0;
+    // Appends an empty BIFF sheet, as the facade does when it adds a sheet.
+    virtual void AddSheet() = 0;
+};
+
+// The stand-in services: every call raises EXLSBIFFNotAvailable.
+class TXLSBIFFUnavailable : public TExternalNames, public TXLSBIFFFormulaDecoder {
+public:
+    bool GetExternSheetRange(int32_t index, int32_t& firstSheet, int32_t& lastSheet) const override;
+    void DecodeBIFFFormula(const uint8_t* tokens, int32_t length, int32_t sheetIndex, rtl::UnicodeString& result,
+                           char16_t argumentSeparator, int32_t col, int32_t row) override;
+};
+
+} // namespace xls

@@ -1,0 +1,76 @@
+#include "xls/core/model/worksheet/Xc12DataWorksheet5.h"
+
+#include "rtl/StringUtils.h"
+#include "xls/core/model/common/Xc12FactoryObjects.h"
+#include "xls/core/model/styles/Xc12DataSST.h"
+#include "xls/core/model/styles/Xc12DataStyleSheet5.h"
+
+#include <algorithm>
+
+namespace xls {
+
+namespace {
+
+bool IsAsciiLetterOrDigit(char16_t c) {
+    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+}
+
+} // namespace
+
+TXc12DataWorksheet::TXc12DataWorksheet(TXLSClassFactory* factory, TXc12DataStyleSheet* styleSheet, TXc12DataSST* sst,
+                                       int32_t position)
+    : FClassFactory(factory), FSST(sst), FStyleSheet(styleSheet), FCells(position, styleSheet->XFEditor(), *sst),
+      FComments(styleSheet),
+      FDrawing(FactoryObjectAs<TXc12DrawingDocument>(CreateFactoryObject(factory, xckDrawingDocument, this))),
+      FTables(factory), FHyperlinks(CreateFactoryObjectOr<TXc12Hyperlinks>(factory, xckHyperlinks, this, factory)),
+      FMergedCells(CreateFactoryObjectOr<TXc12MergedCells>(factory, xckMergedCells, this, factory)),
+      FAutofilter(CreateFactoryObjectOr<TXc12AutoFilter>(factory, xckAutofilter, this, factory)),
+      FCustomSheetViews(factory), FConditionalFormatting(CreateRequiredFactoryObject<TXc12ConditionalFormattings>(
+                                      factory, xckConditionalFormats, this)),
+      FDataValidations(CreateFactoryObjectOr<TXc12DataValidations>(factory, xckDataValidations, this, factory)) {
+    SetIndex(position);
+    FConditionalFormatting->SetSheet(this);
+    AddSheetView();
+}
+
+TXc12DataWorksheet::~TXc12DataWorksheet() = default;
+
+rtl::UnicodeString TXc12DataWorksheet::QuotedName() const {
+    // Every UTF-16 unit counts whole: a character outside ASCII whose low byte happens to be a letter still needs
+    // the quotes.
+    if (FName.empty() || std::all_of(FName.begin(), FName.end(), IsAsciiLetterOrDigit)) {
+        return FName;
+    }
+    return u"'" + FName + u"'";
+}
+
+TXc12DataWorksheets::TXc12DataWorksheets(TXLSClassFactory* factory, TXc12DataStyleSheet* styleSheet, TXc12DataSST* sst)
+    : FClassFactory(factory), FStyleSheet(styleSheet), FSST(sst) {}
+
+TXc12DataWorksheet* TXc12DataWorksheets::Add(int32_t sheetId) {
+    const int32_t position = Count();
+    auto sheet = std::make_unique<TXc12DataWorksheet>(FClassFactory, FStyleSheet, FSST, position);
+    sheet->SetSheetId(sheetId < 0 ? position + 1 : sheetId);
+    TXc12DataWorksheet* added = sheet.get();
+    TIndexObjectList::Add(std::move(sheet));
+    return added;
+}
+
+int32_t TXc12DataWorksheets::Find(rtl::UnicodeStringView name) const {
+    // Names are compared in UTF-16: a round trip through an 8-bit code page would make distinct names that the code
+    // page cannot hold equal.
+    for (int32_t i = 0; i < Count(); ++i) {
+        if (rtl::WideSameText(GetItem(i)->GetName(), name)) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+void TXc12DataWorksheets::Clear() {
+    TIndexObjectList::Clear();
+    FSST->Clear();
+    FStyleSheet->Clear();
+}
+
+} // namespace xls
