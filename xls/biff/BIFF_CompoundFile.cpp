@@ -56,8 +56,8 @@ constexpr uint32_t MiniSectorSize = 1U << CompoundMiniSectorShift;
 }
 
 // The sectors of size unit that hold count bytes.
-size_t UnitsFor(uint64_t count, uint32_t unit) {
-    return static_cast<size_t>((count + unit - 1) / unit);
+uint64_t UnitsFor(uint64_t count, uint64_t unit) {
+    return (count + unit - 1) / unit;
 }
 
 TCompoundEntry ParseDirectoryEntry(const uint8_t* bytes) {
@@ -313,7 +313,7 @@ std::vector<uint32_t> TCompoundFile::StreamChain(int32_t stream) const {
     const TCompoundEntry& entry = FEntries[stream];
     const bool mini = IsMiniStream(stream);
     const uint32_t unit = mini ? MiniSectorSize : uint32_t{1} << FSectorShift;
-    const size_t count = UnitsFor(entry.Size, unit);
+    const auto count = static_cast<size_t>(UnitsFor(entry.Size, unit));
     std::vector<uint32_t> chain = (mini ? FMiniFAT : FFAT).Walk(entry.StartSector, count);
     if (chain.size() < count) {
         FailCompound(BIFFMessages::CompoundStreamTruncated,

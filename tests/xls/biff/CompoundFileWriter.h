@@ -4,20 +4,16 @@
 // are not enough, and sibling trees ordered as MS-CFB orders them. The layout it reports lets a test damage the
 // document on purpose: loop a chain, point outside the file, cycle the directory.
 
+#include "xls/biff/BIFF_ExtraObjects.h"
+
 #include <cstdint>
-#include <string>
 #include <vector>
 
 namespace xls::test {
 
 // One storage or stream of a document to write, inside the storage Parent (an index into the element list, or -1
-// for the root, which always comes before the elements inside it).
-struct TCompoundElement {
-    std::u16string Name;
-    bool IsStorage = false;
-    int32_t Parent = -1;
-    std::vector<uint8_t> Data;
-};
+// for the root); a storage comes before the elements inside it, as in the copy the reader keeps.
+using TCompoundElement = TExtraObject;
 
 // Where the writer put the parts of a document. Directory entry 0 is the root, entry i + 1 the element i.
 struct TCompoundLayout {
