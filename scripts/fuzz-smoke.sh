@@ -13,13 +13,19 @@ corpus_root=../shared/corpus
 artifacts=$build/artifacts
 mkdir -p "$artifacts"
 
-# The seed folders of a target: xml gets the XML parts of the fixture packages, the others whole files.
+# The seed folders of a target: xml gets the XML parts of the fixture packages, the xls_* targets the .xls workbooks,
+# the others the packages and zip files, whole.
 seeds_for() {
     local target=$1 seeds=$build/seeds/$1
     rm -rf "$seeds" && mkdir -p "$seeds"
+    local patterns=(-name '*.xlsx' -o -name '*.xlsm' -o -name '*.zip') limit=-256k
+    if [[ $target == xls_* ]]; then
+        # Damaged workbooks of up to 1 MB are among the real ones.
+        patterns=(-iname '*.xls') limit=-1024k
+    fi
     local files
-    files=$(find tests/data -type f \( -name '*.xlsx' -o -name '*.zip' \); \
-        [[ -d $corpus_root ]] && find "$corpus_root" -type f \( -name '*.xlsx' -o -name '*.xlsm' \) -size -256k)
+    files=$(find tests/data -type f \( "${patterns[@]}" \); \
+        [[ -d $corpus_root ]] && find "$corpus_root" -type f \( "${patterns[@]}" \) -size "$limit")
     local n=0
     for file in $files; do
         n=$((n + 1))

@@ -2,10 +2,40 @@
 
 #include "rtl/CodePages.h"
 #include "rtl/Exceptions.h"
+#include "rtl/FileStream.h"
+#include "rtl/FileUtils.h"
+#include "rtl/StringUtils.h"
 
+#include <algorithm>
+#include <gtest/gtest.h>
 #include <sstream>
 
 namespace test_support {
+
+namespace {
+
+// Adds the files under folder (and its subfolders) whose names end in one of the extensions.
+void CollectFiles(const rtl::UnicodeString& folder, std::initializer_list<rtl::UnicodeStringView> extensions,
+                  std::vector<rtl::UnicodeString>& files) {
+    rtl::TSearchRec entry;
+    for (int32_t found = rtl::FindFirst(folder + u"/*", rtl::faDirectory, entry); found == 0;
+         found = rtl::FindNext(entry)) {
+        const rtl::UnicodeString path = folder + u"/" + entry.Name;
+        if ((entry.Attr & rtl::faDirectory) != 0) {
+            if (entry.Name != u"." && entry.Name != u"..") {
+                CollectFiles(path, extensions, files);
+            }
+            continue;
+        }
+        const rtl::UnicodeString extension = rtl::LowerCase(rtl::ExtractFileExt(entry.Name));
+        if (std::find(extensions.begin(), extensions.end(), extension) != extensions.end()) {
+            files.push_back(path);
+        }
+    }
+    rtl::FindClose(entry);
+}
+
+} // namespace
 
 std::string MessageOf(const std::function<void()>& action) {
     try {
@@ -22,6 +52,34 @@ std::string Utf8(rtl::UnicodeStringView text) {
 
 rtl::UnicodeString DataPath(std::string_view relative) {
     return rtl::Utf8ToUnicode(std::string(TALLYVANE_TEST_DATA_DIR) + "/" + std::string(relative));
+}
+
+rtl::UnicodeString CorpusDir() {
+    return rtl::Utf8ToUnicode(TALLYVANE_CORPUS_DIR);
+}
+
+bool HasCorpus() {
+    return rtl::DirectoryExists(CorpusDir());
+}
+
+std::vector<rtl::UnicodeString> CorpusFiles(std::initializer_list<rtl::UnicodeStringView> extensions) {
+    std::vector<rtl::UnicodeString> files;
+    CollectFiles(CorpusDir(), extensions, files);
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+TTempFile::TTempFile(rtl::UnicodeStringView name, const std::vector<uint8_t>& bytes)
+    : FName(rtl::GetTempDirectory() + u"tallyvane-" +
+            rtl::U16(testing::UnitTest::GetInstance()->current_test_info()->name()) + u"-" + rtl::UnicodeString(name)) {
+    rtl::TFileStream file(FName, rtl::fmCreate);
+    if (!bytes.empty()) {
+        file.Write(bytes.data(), static_cast<int32_t>(bytes.size()));
+    }
+}
+
+TTempFile::~TTempFile() {
+    rtl::RemoveFile(FName);
 }
 
 std::string NumberText(double value) {

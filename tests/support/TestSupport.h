@@ -3,8 +3,11 @@
 
 #include "rtl/StringTypes.h"
 
+#include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace test_support {
 
@@ -16,6 +19,28 @@ std::string Utf8(rtl::UnicodeStringView text);
 
 // The path of a fixture, given relative to tests/data.
 rtl::UnicodeString DataPath(std::string_view relative);
+
+// The folder of real-world workbooks that readers are tried on (../shared/corpus beside the clone); tests that need
+// it skip when it is absent.
+rtl::UnicodeString CorpusDir();
+bool HasCorpus();
+// The corpus files, in all its subfolders, whose names end in one of the extensions (lower-case, with the dot).
+std::vector<rtl::UnicodeString> CorpusFiles(std::initializer_list<rtl::UnicodeStringView> extensions);
+
+// A file in the temporary folder holding bytes, removed again by the destructor. The file is named after the running
+// test too: ctest runs test executables side by side.
+class TTempFile {
+public:
+    TTempFile(rtl::UnicodeStringView name, const std::vector<uint8_t>& bytes);
+    TTempFile(const TTempFile&) = delete;
+    TTempFile& operator=(const TTempFile&) = delete;
+    ~TTempFile();
+
+    const rtl::UnicodeString& Name() const { return FName; }
+
+private:
+    rtl::UnicodeString FName;
+};
 
 // A number to 15 significant digits, as a spreadsheet program shows it in a general cell.
 std::string NumberText(double value);

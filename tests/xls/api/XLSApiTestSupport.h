@@ -32,29 +32,6 @@ inline TXLSCellMMU& Cells(TXLSWorksheet& sheet) {
     return DataSheet(sheet).GetCells();
 }
 
-// A file in the temporary folder holding bytes, removed again by the destructor.
-class TTempFile {
-public:
-    // The file is named after the running test too: ctest runs test cases side by side, each in its own process.
-    TTempFile(rtl::UnicodeStringView name, const std::vector<uint8_t>& bytes)
-        : FName(rtl::GetTempDirectory() + u"tallyvane-" +
-                rtl::U16(testing::UnitTest::GetInstance()->current_test_info()->name()) + u"-" +
-                rtl::UnicodeString(name)) {
-        rtl::TFileStream file(FName, rtl::fmCreate);
-        if (!bytes.empty()) {
-            file.Write(bytes.data(), static_cast<int32_t>(bytes.size()));
-        }
-    }
-    TTempFile(const TTempFile&) = delete;
-    TTempFile& operator=(const TTempFile&) = delete;
-    ~TTempFile() { rtl::RemoveFile(FName); }
-
-    const rtl::UnicodeString& Name() const { return FName; }
-
-private:
-    rtl::UnicodeString FName;
-};
-
 // The path of a fixture of these tests.
 inline rtl::UnicodeString FixturePath(const std::string& name) {
     return test_support::DataPath("api/" + name);

@@ -20,8 +20,8 @@ namespace xls {
 namespace {
 
 using api_test::NewSpreadsheet;
-using api_test::TTempFile;
 using test_support::MessageOf;
+using test_support::TTempFile;
 using test_support::Utf8;
 
 const std::vector<uint8_t> NotAZip = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1, 0, 0, 0, 0};
@@ -330,31 +330,10 @@ TEST(XLSSpreadsheet, DirectReadHandsCellsToTheEvent) {
     EXPECT_TRUE(book->GetSheet(0)->IsEmpty());
 }
 
-// The files under the folder (and its subfolders) whose names end in one of the extensions.
-void CollectWorkbooks(const rtl::UnicodeString& folder, std::vector<rtl::UnicodeString>& files) {
-    rtl::TSearchRec entry;
-    for (int32_t found = rtl::FindFirst(folder + u"/*", rtl::faDirectory, entry); found == 0;
-         found = rtl::FindNext(entry)) {
-        const rtl::UnicodeString path = folder + u"/" + entry.Name;
-        if ((entry.Attr & rtl::faDirectory) != 0) {
-            if (entry.Name != u"." && entry.Name != u"..") {
-                CollectWorkbooks(path, files);
-            }
-            continue;
-        }
-        const rtl::UnicodeString extension = rtl::LowerCase(rtl::ExtractFileExt(entry.Name));
-        if (extension == u".xlsx" || extension == u".xlsm") {
-            files.push_back(path);
-        }
-    }
-    rtl::FindClose(entry);
-}
-
 // Every real-world package reads, except those listed here, which fail with a clear error.
 TEST(XLSSpreadsheet, CorpusReadsOrFailsCleanly) {
-    const rtl::UnicodeString corpus = rtl::U16(TALLYVANE_CORPUS_DIR);
-    if (!rtl::DirectoryExists(corpus)) {
-        GTEST_SKIP() << "no corpus at " << TALLYVANE_CORPUS_DIR;
+    if (!test_support::HasCorpus()) {
+        GTEST_SKIP() << "no corpus at " << Utf8(test_support::CorpusDir());
     }
     const struct {
         const char* Name;
@@ -366,8 +345,7 @@ TEST(XLSSpreadsheet, CorpusReadsOrFailsCleanly) {
         {"issue_530.xlsx", "its member names use backslashes, so the package has no \"_rels/.rels\""},
         {"strict_iso_paths.xlsx", "Strict Open XML relationship types (purl.oclc.org) are not read"},
     };
-    std::vector<rtl::UnicodeString> files;
-    CollectWorkbooks(corpus, files);
+    const std::vector<rtl::UnicodeString> files = test_support::CorpusFiles({u".xlsx", u".xlsm"});
     EXPECT_FALSE(files.empty());
     for (const rtl::UnicodeString& file : files) {
         SCOPED_TRACE(Utf8(file));

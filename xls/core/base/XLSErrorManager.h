@@ -20,6 +20,8 @@
 namespace xls {
 
 // The numbers of the messages the library's own code reports (their texts are in the manager's table).
+// A file encrypted in a way the library cannot decrypt, such as an encrypted .xlsx package inside a compound document.
+inline constexpr int32_t XLSErrorUnknownEncryption = 1002;
 // An unknown element or attribute, or another parse problem, in a part of a package.
 inline constexpr int32_t XLSWarningXMLRead = 2001;
 // An index attribute of the styles part (fontId, fillId, borderId, xfId, numFmtId, dxfId, a cell's s) that names no
