@@ -80,6 +80,42 @@ TDecimal TruncatedPlusOne(TDecimal decimal, int kept) {
     return decimal;
 }
 
+// Far beyond any exponent a value of ours can have; the cap keeps the exponent arithmetic small.
+constexpr int ExponentLimit = 100000;
+
+bool IsDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// Skips an optional sign at pos; true when it was a minus.
+bool ReadSign(UnicodeStringView text, size_t& pos) {
+    if (pos < text.size() && (text[pos] == u'+' || text[pos] == u'-')) {
+        return text[pos++] == u'-';
+    }
+    return false;
+}
+
+// Reads e|E [sign] digits at pos into exponent; false when the digits are missing.
+bool ReadExponentPart(UnicodeStringView text, size_t& pos, int& exponent) {
+    ++pos;
+    const bool negative = ReadSign(text, pos);
+    const size_t start = pos;
+    int value = 0;
+    for (; pos < text.size() && IsDigit(text[pos]); ++pos) {
+        value = std::min(value * 10 + (text[pos] - u'0'), ExponentLimit);
+    }
+    exponent = negative ? -value : value;
+    return pos != start;
+}
+
+template <typename T>
+TDecimal ShortestOf(T magnitude) {
+    char buffer[40];
+    char* end = std::to_chars(buffer, buffer + sizeof buffer - 1, magnitude, std::chars_format::scientific).ptr;
+    *end = '\0';
+    return ParsePrinted(buffer);
+}
+
 int UnitOf(const TDecimal& decimal, TRounding rounding, int count) {
     return rounding == TRounding::Significant ? decimal.Exponent - count : -count;
 }
@@ -152,11 +188,53 @@ TDecimal DecimalOfScaled(uint64_t magnitude, int decimals) {
     return decimal;
 }
 
+bool TryParseDecimal(UnicodeStringView text, char16_t decimalSeparator, TDecimal& magnitude, bool& negative) {
+    TDecimal decimal;
+    size_t i = 0;
+    negative = ReadSign(text, i);
+    bool anyDigit = false;
+    bool seenSeparator = false;
+    for (; i < text.size(); ++i) {
+        if (text[i] == decimalSeparator && !seenSeparator) {
+            seenSeparator = true;
+        } else if (IsDigit(text[i])) {
+            anyDigit = true;
+            decimal.Digits += static_cast<char>(text[i]);
+            decimal.Exponent += seenSeparator ? 0 : 1;
+        } else {
+            break;
+        }
+    }
+    int exponent = 0;
+    if (anyDigit && i < text.size() && (text[i] == u'e' || text[i] == u'E') && !ReadExponentPart(text, i, exponent)) {
+        return false;
+    }
+    if (!anyDigit || i != text.size()) {
+        return false;
+    }
+    decimal.Exponent += exponent;
+    Normalise(decimal);
+    magnitude = std::move(decimal);
+    return true;
+}
+
 TDecimal ShortestDecimal(double magnitude) {
-    char buffer[40];
-    char* end = std::to_chars(buffer, buffer + sizeof buffer - 1, magnitude, std::chars_format::scientific).ptr;
-    *end = '\0';
-    return ParsePrinted(buffer);
+    return ShortestOf(magnitude);
+}
+
+TDecimal ShortestDecimal(float magnitude) {
+    return ShortestOf(magnitude);
+}
+
+int CompareMagnitudes(const TDecimal& left, const TDecimal& right) {
+    if (left.IsZero() || right.IsZero()) {
+        return (left.IsZero() ? 0 : 1) - (right.IsZero() ? 0 : 1);
+    }
+    if (left.Exponent != right.Exponent) {
+        return left.Exponent < right.Exponent ? -1 : 1;
+    }
+    const int digits = left.Digits.compare(right.Digits);
+    return digits < 0 ? -1 : digits > 0 ? 1 : 0;
 }
 
 std::string ScientificText(const TDecimal& decimal) {

@@ -4,6 +4,8 @@
 // Floating-point values give their correctly rounded digits; exact decimals (currency amounts, BCD values, text)
 // round on their own digits.
 
+#include "rtl/StringTypes.h"
+
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -63,8 +65,14 @@ TDecimal RoundDecimal(const TDecimal& decimal, TRounding rounding, int count);
 TDecimal RoundDecimalAt(const TDecimal& decimal, int unit, bool halvesToEven);
 // An integer magnitude scaled by 10^-decimals: (12345, 2) is 123.45.
 TDecimal DecimalOfScaled(uint64_t magnitude, int decimals);
-// The shortest decimal that reads back as the finite double's magnitude.
+// Reads [sign] digits [separator digits] [e|E [sign] digits] with at least one mantissa digit, the whole text and
+// nothing else, into its exact magnitude and sign. Exponents beyond +-100000 are taken as that limit.
+bool TryParseDecimal(UnicodeStringView text, char16_t decimalSeparator, TDecimal& magnitude, bool& negative);
+// The shortest decimal that reads back as the finite magnitude in its own type: 0.1 for both 0.1 and 0.1f.
 TDecimal ShortestDecimal(double magnitude);
+TDecimal ShortestDecimal(float magnitude);
+// Orders two magnitudes: negative, zero or positive.
+int CompareMagnitudes(const TDecimal& left, const TDecimal& right);
 // The decimal as "0.<digits>e<exponent>" ("0.12345e3" for 123.45), a form std::from_chars reads exactly.
 std::string ScientificText(const TDecimal& decimal);
 

@@ -38,13 +38,17 @@ double RoundToPowerOfTen(double value, int digit, bool halvesToEven) {
 } // namespace
 
 int64_t Round(long double value) {
+    return CheckedInteger(RoundToWhole(value));
+}
+
+long double RoundToWhole(long double value) {
     long double whole = std::floor(value);
     // The fraction a value has beyond its floor is exact in binary floating point.
     const long double fraction = value - whole;
     if (fraction > 0.5L || (fraction == 0.5L && std::fmod(whole, 2.0L) != 0)) {
         whole += 1;
     }
-    return CheckedInteger(whole);
+    return whole;
 }
 
 int64_t Trunc(long double value) {

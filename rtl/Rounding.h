@@ -11,6 +11,9 @@ namespace rtl {
 // Both raise EInvalidOp for not-a-number, infinities and results outside the 64-bit integer range.
 int64_t Round(long double value);
 int64_t Trunc(long double value);
+// Round without the integer range: the nearest whole number, halves to the even one; not-a-number and infinities
+// come back unchanged.
+long double RoundToWhole(long double value);
 
 // The power of ten RoundTo and SimpleRoundTo round to: 10^digit, -37 <= digit <= 37.
 inline constexpr int MinRoundToDigit = -37;
