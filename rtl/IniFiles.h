@@ -5,7 +5,8 @@
 // TIniFile works on the file itself, every call on the current content. On Windows it goes through the system's
 // profile functions, as every other program reading the same file does; elsewhere through the portable parser of
 // TIniDocument, which behaves the same way: values are trimmed, and a value in matching single or double quotes reads
-// without them. Give either class a full path: Windows looks for a bare file name in its own folder.
+// without them. The default of a read comes back exactly as given. Give either class a full path: Windows looks for a
+// bare file name in its own folder.
 //
 // TMemIniFile reads the whole file once, works on that copy and writes it back only in UpdateFile. Files are ANSI
 // text in the code page given (the process ANSI code page by default), or UTF-16LE or UTF-8 with a byte-order mark,

@@ -52,15 +52,18 @@ std::vector<UnicodeString> SplitNameList(const UnicodeString& list) {
 
 TIniFile::TIniFile(UnicodeString fileName) : TCustomIniFile(std::move(fileName)) {}
 
+// The profile functions trim and unquote the default they are given; a missing key gives the caller's default as it
+// stands instead.
 UnicodeString TIniFile::ReadString(UnicodeStringView section, UnicodeStringView ident,
                                    UnicodeStringView defaultValue) const {
-    const TProfileName sectionName(section), identName(ident), defaultText(defaultValue), file(FileName());
-    return ReadGrowing(
+    const TProfileName sectionName(section), identName(ident), file(FileName());
+    const UnicodeString value = ReadGrowing(
         [&](wchar_t* buffer, DWORD size) {
-            return GetPrivateProfileStringW(sectionName.Pointer(), identName.Pointer(), defaultText.Pointer(), buffer,
-                                            size, file.Pointer());
+            return GetPrivateProfileStringW(sectionName.Pointer(), identName.Pointer(), L"", buffer, size,
+                                            file.Pointer());
         },
         1);
+    return value.empty() && !ValueExists(section, ident) ? UnicodeString(defaultValue) : value;
 }
 
 void TIniFile::WriteString(UnicodeStringView section, UnicodeStringView ident, UnicodeStringView value) {

@@ -69,6 +69,7 @@ TEST_P(IniFilesTest, AMissingFileReadsAsDefaultsAndTheFirstWriteCreatesIt) {
     auto ini = Open();
     EXPECT_EQ(ini->ReadString(u"Files", u"Read", u""), u"");
     EXPECT_EQ(ini->ReadString(u"Files", u"Read", u"none"), u"none");
+    EXPECT_EQ(ini->ReadString(u"Files", u"Read", u" \"as given\"  "), u" \"as given\"  ");
     EXPECT_EQ(ini->ReadInteger(u"FPSetup", u"KPXE", 2), 2);
     EXPECT_TRUE(ini->ReadBool(u"FPSetup", u"Flag", true));
     EXPECT_FALSE(ini->SectionExists(u"Files"));
