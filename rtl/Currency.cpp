@@ -1,5 +1,6 @@
 #include "rtl/Currency.h"
 
+#include "rtl/DecimalDigits.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
 #include "rtl/FormatSettings.h"
@@ -18,109 +19,44 @@ namespace {
 constexpr int32_t CurrencyDecimals = 4;
 constexpr uint64_t MaxPositiveMagnitude = uint64_t{std::numeric_limits<int64_t>::max()};
 constexpr uint64_t MaxNegativeMagnitude = MaxPositiveMagnitude + 1;
-// Beyond this many digits before the point no amount fits; the cap also keeps the exponent arithmetic small.
-constexpr int64_t ExponentLimit = 100000;
-// Digits past the twentieth never reach the result: nineteen are kept at most and the next one rounds.
-constexpr size_t MaxSignificantDigits = 20;
+constexpr int MaxScaledDigits = std::numeric_limits<int64_t>::digits10 + 1;
 
-// Skips an optional sign at pos; true when it was a minus.
-bool ReadSign(UnicodeStringView text, size_t& pos) {
-    if (pos < text.size() && (text[pos] == u'+' || text[pos] == u'-')) {
-        return text[pos++] == u'-';
-    }
-    return false;
-}
-
-// The digits of a decimal number without leading zeros, and how many of them stand before the point (negative when
-// the first significant digit lies further right).
-struct TDecimalDigits {
-    bool Negative = false;
-    UnicodeString Digits;
-    int64_t IntegerDigits = 0;
-};
-
-// Reads [sign] digits [separator digits] [e [sign] digits], the whole text and at least one mantissa digit.
-std::optional<TDecimalDigits> ReadDecimal(UnicodeStringView text, char16_t decimalSeparator) {
-    TDecimalDigits number;
-    size_t i = 0;
-    number.Negative = ReadSign(text, i);
-    bool anyDigit = false;
-    bool seenSeparator = false;
-    for (; i < text.size(); ++i) {
-        const char16_t c = text[i];
-        if (c == decimalSeparator && !seenSeparator) {
-            seenSeparator = true;
-            continue;
-        }
-        if (!IsAsciiDigit(c)) {
-            break;
-        }
-        anyDigit = true;
-        if (number.Digits.empty() && c == u'0') {
-            // A leading zero after the point moves the first significant digit right.
-            number.IntegerDigits -= seenSeparator ? 1 : 0;
-            continue;
-        }
-        if (number.Digits.size() < MaxSignificantDigits) {
-            number.Digits += c;
-        }
-        number.IntegerDigits += seenSeparator ? 0 : 1;
-    }
-    if (!anyDigit) {
-        return std::nullopt;
-    }
-    if (i < text.size() && (text[i] == u'e' || text[i] == u'E')) {
-        ++i;
-        const bool negativeExponent = ReadSign(text, i);
-        int64_t exponent = 0;
-        const size_t exponentStart = i;
-        for (; i < text.size() && IsAsciiDigit(text[i]); ++i) {
-            exponent = std::min<int64_t>(exponent * 10 + (text[i] - u'0'), ExponentLimit);
-        }
-        if (i == exponentStart) {
-            return std::nullopt;
-        }
-        number.IntegerDigits += negativeExponent ? -exponent : exponent;
-    }
-    if (i != text.size()) {
-        return std::nullopt;
-    }
-    return number;
-}
-
-// The number in ten-thousandths, the first dropped digit rounding half away from zero; nothing when out of range.
-std::optional<int64_t> ScaleDecimal(const TDecimalDigits& number) {
-    if (number.Digits.empty()) {
+// The magnitude in ten-thousandths, the first dropped digit rounding half away from zero; nothing when out of range.
+std::optional<int64_t> ScaleDecimal(const detail::TDecimal& magnitude, bool negative) {
+    const detail::TDecimal rounded = detail::RoundDecimal(magnitude, detail::TRounding::Decimals, CurrencyDecimals);
+    const int digits = rounded.Exponent + CurrencyDecimals;
+    if (rounded.IsZero()) {
         return 0;
     }
-    const int64_t kept = number.IntegerDigits + CurrencyDecimals;
-    if (kept > std::numeric_limits<int64_t>::digits10 + 1) {
+    if (digits > MaxScaledDigits) {
         return std::nullopt;
     }
-    uint64_t magnitude = 0;
-    for (int64_t k = 0; k < kept; ++k) {
-        const size_t index = static_cast<size_t>(k);
-        magnitude = magnitude * 10 + (index < number.Digits.size() ? number.Digits[index] - u'0' : 0);
+    uint64_t scaled = 0;
+    for (int i = 0; i < digits; ++i) {
+        scaled = scaled * 10 + static_cast<uint64_t>(rounded.DigitAt(i) - '0');
     }
-    if (kept >= 0 && static_cast<size_t>(kept) < number.Digits.size() && number.Digits[kept] >= u'5') {
-        ++magnitude;
-    }
-    if (magnitude > (number.Negative ? MaxNegativeMagnitude : MaxPositiveMagnitude)) {
+    if (scaled > (negative ? MaxNegativeMagnitude : MaxPositiveMagnitude)) {
         return std::nullopt;
     }
     // Two's complement negation of the magnitude, defined for the most negative amount too.
-    return static_cast<int64_t>(number.Negative ? ~magnitude + 1 : magnitude);
+    return static_cast<int64_t>(negative ? ~scaled + 1 : scaled);
 }
 
-// Reads the text into result, leaving result alone when the text is not an amount in range.
-bool TryParseScaled(UnicodeStringView text, char16_t decimalSeparator, Currency& result) {
-    const auto number = ReadDecimal(text, decimalSeparator);
-    const auto scaled = number ? ScaleDecimal(*number) : std::nullopt;
+bool TryScale(const detail::TDecimal& magnitude, bool negative, Currency& result) {
+    const auto scaled = ScaleDecimal(magnitude, negative);
     if (!scaled) {
         return false;
     }
     result = Currency::FromScaled(*scaled);
     return true;
+}
+
+// Reads the text into result, leaving result alone when the text is not an amount in range.
+bool TryParseScaled(UnicodeStringView text, char16_t decimalSeparator, Currency& result) {
+    detail::TDecimal magnitude;
+    bool negative = false;
+    return detail::TryParseDecimal(text, decimalSeparator, magnitude, negative) &&
+           TryScale(magnitude, negative, result);
 }
 
 // The shortest text that reads back as value: plain digits for an integer, a round-trip decimal for a double.
@@ -159,7 +95,7 @@ Currency& Currency::operator-=(Currency other) {
 }
 
 bool TryFloatToCurr(double value, Currency& result) {
-    return std::isfinite(value) && TryParseScaled(ShortestText(value), u'.', result);
+    return std::isfinite(value) && TryScale(detail::ShortestDecimal(std::fabs(value)), std::signbit(value), result);
 }
 
 Currency FloatToCurr(double value) {

@@ -42,6 +42,7 @@ RTL_DECLARE_EXCEPTION(EAbstractError, Exception);
 RTL_DECLARE_EXCEPTION(EAssertionFailed, Exception);
 RTL_DECLARE_EXCEPTION(EOutOfMemory, Exception);
 RTL_DECLARE_EXCEPTION(EOSError, Exception);
+RTL_DECLARE_EXCEPTION(EInvalidOp, Exception);
 
 #undef RTL_DECLARE_EXCEPTION
 
@@ -60,6 +61,7 @@ inline constexpr char16_t InvalidFormat[] = u"Format '%s' invalid or incompatibl
 inline constexpr char16_t FileOpenError[] = u"Cannot open file \"%s\". %s";
 inline constexpr char16_t FileCreateError[] = u"Cannot create file \"%s\". %s";
 inline constexpr char16_t OutOfMemory[] = u"Out of memory";
+inline constexpr char16_t InvalidOp[] = u"Invalid floating point operation";
 } // namespace RtlMessages
 
 } // namespace rtl

@@ -1,5 +1,6 @@
 #include "rtl/NumberConversions.h"
 
+#include "rtl/DecimalDigits.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Format.h"
 #include "rtl/FormatSettings.h"
@@ -17,11 +18,13 @@
 
 namespace rtl {
 
+using detail::TDecimal;
+using detail::TRounding;
+
 namespace {
 
 // An 80-bit value holds 19 significant decimal digits, not all of them exactly; 18 always round-trip.
 constexpr int MaxPrecision = 18;
-constexpr int MaxDecimals = 18;
 constexpr int MaxExponentDigits = 4;
 
 bool IsBlank(char16_t c) {
@@ -161,112 +164,6 @@ bool AsciiToDouble(const std::string& ascii, double& value) {
     return error == std::errc() && stop == end;
 }
 
-// A finite magnitude in decimal: 0.Digits x 10^Exponent, Digits without leading or trailing zeros (empty for zero).
-struct TDecimal {
-    std::string Digits;
-    int Exponent = 0;
-};
-
-void Normalise(TDecimal& decimal) {
-    const size_t leading = std::min(decimal.Digits.find_first_not_of('0'), decimal.Digits.size());
-    decimal.Digits.erase(0, leading);
-    decimal.Exponent -= static_cast<int>(leading);
-    const size_t last = decimal.Digits.find_last_not_of('0');
-    decimal.Digits.resize(last == std::string::npos ? 0 : last + 1);
-    if (decimal.Digits.empty()) {
-        decimal.Exponent = 0;
-    }
-}
-
-// Reads printf's %e or %f output; any character between the digits is the C locale's decimal point.
-TDecimal ParsePrinted(const char* text) {
-    TDecimal decimal;
-    int integerDigits = 0;
-    bool inFraction = false;
-    const char* p = text;
-    for (; *p != '\0' && *p != 'e'; ++p) {
-        if (*p >= '0' && *p <= '9') {
-            decimal.Digits += *p;
-            integerDigits += inFraction ? 0 : 1;
-        } else {
-            inFraction = true;
-        }
-    }
-    decimal.Exponent = integerDigits + (*p == 'e' ? std::atoi(p + 1) : 0);
-    Normalise(decimal);
-    return decimal;
-}
-
-enum class TRounding { Significant, Decimals };
-
-// The magnitude rounded by printf to `count` significant digits or decimals. Decimals need a magnitude below 10^19
-// to fit the buffer.
-TDecimal Printed(long double magnitude, TRounding rounding, int count) {
-    char buffer[64];
-    if (rounding == TRounding::Significant) {
-        std::snprintf(buffer, sizeof buffer, "%.*Le", count - 1, magnitude);
-    } else {
-        std::snprintf(buffer, sizeof buffer, "%.*Lf", count, magnitude);
-    }
-    return ParsePrinted(buffer);
-}
-
-// Whether a positive magnitude lies exactly halfway between two multiples of 10^unit. fmodl and ldexpl are exact, so
-// the answer is too.
-bool IsHalfway(long double magnitude, int unit) {
-    if (unit >= 28) {
-        // Halfway there is an odd multiple of 5^unit x 2^(unit-1): its odd part needs more than 64 mantissa bits.
-        return false;
-    }
-    if (unit >= 0) {
-        long double power = 1;
-        for (int i = 0; i < unit; ++i) {
-            power *= 10; // exact up to 10^27
-        }
-        return std::fmod(magnitude, power) == power / 2;
-    }
-    // Below 1, the halfway points a binary fraction can hit are exactly the odd multiples of 2^(unit-1).
-    const long double scaled = std::ldexp(magnitude, 1 - unit);
-    return scaled == std::trunc(scaled) && std::fmod(scaled, 2.0L) == 1;
-}
-
-// The decimal truncated at the digit of 10^unit, plus one there.
-TDecimal AddUnit(TDecimal decimal, int unit) {
-    const int kept = decimal.Exponent - unit;
-    if (kept <= 0) {
-        return {"1", unit + 1};
-    }
-    decimal.Digits.resize(static_cast<size_t>(kept), '0');
-    int i = kept - 1;
-    for (; i >= 0 && decimal.Digits[i] == '9'; --i) {
-        decimal.Digits[i] = '0';
-    }
-    if (i < 0) {
-        decimal.Digits.insert(0, 1, '1');
-        ++decimal.Exponent;
-    } else {
-        ++decimal.Digits[i];
-    }
-    Normalise(decimal);
-    return decimal;
-}
-
-// Correctly rounded digits, halves away from zero as people round money and measurements; printf would round
-// halves to even.
-TDecimal Rounded(long double magnitude, TRounding rounding, int count) {
-    TDecimal decimal = Printed(magnitude, rounding, count);
-    const int unit = rounding == TRounding::Significant ? decimal.Exponent - count : -count;
-    if (magnitude == 0 || !IsHalfway(magnitude, unit)) {
-        return decimal;
-    }
-    // A halfway value has exactly one digit more than the rounding keeps.
-    return AddUnit(Printed(magnitude, rounding, count + 1), unit);
-}
-
-char16_t DigitAt(const TDecimal& decimal, int index) {
-    return index >= 0 && index < static_cast<int>(decimal.Digits.size()) ? decimal.Digits[index] : u'0';
-}
-
 void AppendExponent(UnicodeString& text, int exponent, bool alwaysSigned, int minimumDigits) {
     text += u'E';
     if (exponent < 0) {
@@ -283,11 +180,11 @@ void AppendExponent(UnicodeString& text, int exponent, bool alwaysSigned, int mi
 
 // The first digit, then the decimal separator and `fractionDigits` more when there are any.
 UnicodeString Mantissa(const TDecimal& decimal, int fractionDigits, char16_t separator) {
-    UnicodeString text(1, DigitAt(decimal, 0));
+    UnicodeString text(1, decimal.DigitAt(0));
     if (fractionDigits > 0) {
         text += separator;
         for (int i = 1; i <= fractionDigits; ++i) {
-            text += DigitAt(decimal, i);
+            text += decimal.DigitAt(i);
         }
     }
     return text;
@@ -301,12 +198,12 @@ UnicodeString FixedText(const TDecimal& decimal, int decimals, char16_t separato
         if (thousands != 0 && i > 0 && (integerDigits - i) % 3 == 0) {
             text += thousands;
         }
-        text += DigitAt(decimal, decimal.Exponent - integerDigits + i);
+        text += decimal.DigitAt(decimal.Exponent - integerDigits + i);
     }
     if (decimals > 0) {
         text += separator;
         for (int i = 0; i < decimals; ++i) {
-            text += DigitAt(decimal, decimal.Exponent + i);
+            text += decimal.DigitAt(decimal.Exponent + i);
         }
     }
     return text;
@@ -353,10 +250,10 @@ UnicodeString CurrencyText(const UnicodeString& amount, bool negative, const TFo
     return text;
 }
 
-// The text of a finite magnitude without its sign; `zero` tells whether it shows as zero.
-UnicodeString MagnitudeText(long double magnitude, TFloatFormat format, int precision, int digits,
+// The text of a magnitude without its sign; `zero` tells whether it shows as zero.
+UnicodeString MagnitudeText(const detail::TDigitSource& source, TFloatFormat format, int precision, int digits,
                             const TFormatSettings& settings, bool& zero) {
-    const TDecimal significant = Rounded(magnitude, TRounding::Significant, precision);
+    const TDecimal significant = source.Rounded(TRounding::Significant, precision);
     const int exponentDigits = std::clamp(digits, 0, MaxExponentDigits);
     zero = significant.Digits.empty();
     if (format == TFloatFormat::ffGeneral) {
@@ -368,9 +265,9 @@ UnicodeString MagnitudeText(long double magnitude, TFloatFormat format, int prec
     if (significant.Exponent > precision) {
         return GeneralText(significant, precision, 0, settings.DecimalSeparator);
     }
-    const int decimals = std::clamp(digits, 0, MaxDecimals);
+    const int decimals = std::clamp(digits, 0, source.MaxDecimals());
     const TDecimal fixed =
-        significant.Exponent + decimals >= precision ? significant : Rounded(magnitude, TRounding::Decimals, decimals);
+        significant.Exponent + decimals >= precision ? significant : source.Rounded(TRounding::Decimals, decimals);
     zero = fixed.Digits.empty();
     const char16_t thousands = format == TFloatFormat::ffFixed ? u'\0' : settings.ThousandSeparator;
     return FixedText(fixed, decimals, settings.DecimalSeparator, thousands);
@@ -489,15 +386,24 @@ UnicodeString FloatToStrF(long double value, TFloatFormat format, int precision,
     if (std::isinf(value)) {
         return value < 0 ? u"-INF" : u"INF";
     }
+    return detail::DecimalToStrF(detail::TFloatDigits(std::fabs(value)), std::signbit(value), format,
+                                 std::clamp(precision, 1, MaxPrecision), digits, settings);
+}
+
+namespace detail {
+
+UnicodeString DecimalToStrF(const TDigitSource& source, bool negative, TFloatFormat format, int precision, int digits,
+                            const TFormatSettings& settings) {
     bool zero = true;
-    const UnicodeString text =
-        MagnitudeText(std::fabs(value), format, std::clamp(precision, 1, MaxPrecision), digits, settings, zero);
-    const bool negative = std::signbit(value) && !zero;
+    const UnicodeString text = MagnitudeText(source, format, precision, digits, settings, zero);
+    negative = negative && !zero;
     if (format == TFloatFormat::ffCurrency) {
         return CurrencyText(text, negative, settings);
     }
     return negative ? u"-" + text : text;
 }
+
+} // namespace detail
 
 UnicodeString IntToStr(int64_t value) {
     const uint64_t magnitude = static_cast<uint64_t>(value);

@@ -63,4 +63,11 @@ UnicodeString UIntToStr(uint64_t value);
 // Upper-case hexadecimal with at least `digits` digits.
 UnicodeString IntToHex(uint64_t value, int digits);
 
+namespace detail {
+class TDigitSource;
+// FloatToStrF's layouts over any digits: `precision` (at least 1) significant digits, then as the format says.
+UnicodeString DecimalToStrF(const TDigitSource& source, bool negative, TFloatFormat format, int precision, int digits,
+                            const TFormatSettings& settings);
+} // namespace detail
+
 } // namespace rtl
