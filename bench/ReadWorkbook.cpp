@@ -10,8 +10,8 @@
 // Exits 0 on success, 1 with the error message on standard error when the file cannot be read.
 
 #include "WorkbookVisit.h"
-#include "rtl/CodePages.h"
-#include "rtl/Exceptions.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/text/CodePages.h"
 #include "xls/api/XLSSpreadsheet.h"
 #include "xls/api/XLSWorksheet.h"
 

@@ -3,7 +3,7 @@
 // size: the fitted complexity the benchmark reports is O(N), where testing every cell against every open area made
 // it O(N^2). The package is built as the reader tests build theirs.
 
-#include "rtl/Streams.h"
+#include "rtl/io/Streams.h"
 #include "tests/xls/xlsx/XLSReadXLSXTestSupport.h"
 #include "xls/api/XLSSpreadsheet.h"
 

@@ -3,7 +3,7 @@
 // then every cell's type and its number or text.
 
 #include "WorkbookVisit.h"
-#include "rtl/CodePages.h"
+#include "rtl/text/CodePages.h"
 #include "xls/api/XLSSpreadsheet.h"
 #include "xls/api/XLSWorksheet.h"
 

@@ -2,7 +2,7 @@
 // through the compression stream in the short writes an XML writer makes, each beside zlib called directly on the
 // same bytes (the floor those streams add their block handling, position restoring and CRC checks to).
 
-#include "rtl/Streams.h"
+#include "rtl/io/Streams.h"
 #include "xls/core/zip/DeflateStreams.h"
 #include "xls/core/zip/XLSZip.h"
 

@@ -3,7 +3,7 @@
 // only hash names, and hooks that do what the cell classes do (hash every attribute name, decode every attribute
 // value, decode the text of <v>).
 
-#include "rtl/Streams.h"
+#include "rtl/io/Streams.h"
 #include "xls/core/xml/XpgReadXML.h"
 
 #include <benchmark/benchmark.h>

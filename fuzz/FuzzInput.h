@@ -1,7 +1,7 @@
 #pragma once
 // The fuzzers' view of their input: the bytes as a read-only stream, without a copy.
 
-#include "rtl/Streams.h"
+#include "rtl/io/Streams.h"
 
 #include <cstddef>
 #include <cstdint>

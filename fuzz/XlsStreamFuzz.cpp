@@ -3,7 +3,7 @@
 // drawing group read on across its continuations.
 
 #include "FuzzInput.h"
-#include "rtl/Exceptions.h"
+#include "rtl/core/Exceptions.h"
 #include "xls/biff/BIFF_ExtraObjects.h"
 #include "xls/biff/BIFF_Stream.h"
 #include "xls/core/base/XLSErrorManager.h"

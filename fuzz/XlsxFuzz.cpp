@@ -2,7 +2,7 @@
 
 #include "FuzzInput.h"
 #include "WorkbookVisit.h"
-#include "rtl/Exceptions.h"
+#include "rtl/core/Exceptions.h"
 #include "xls/api/XLSSpreadsheet.h"
 #include "xls/api/XLSWorksheet.h"
 

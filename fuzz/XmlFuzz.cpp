@@ -1,7 +1,7 @@
 // Parses the input as XML, strictly and loosely, visiting every attribute and text as the element classes do.
 
 #include "FuzzInput.h"
-#include "rtl/Exceptions.h"
+#include "rtl/core/Exceptions.h"
 #include "xls/core/xml/XpgReadXML.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Opens the input as a zip archive and reads every entry to its end, as the package layer does.
 
 #include "FuzzInput.h"
-#include "rtl/Exceptions.h"
+#include "rtl/core/Exceptions.h"
 #include "xls/core/zip/XLSZip.h"
 
 #include <array>

@@ -1,10 +1,10 @@
 #include "tests/support/TestSupport.h"
 
-#include "rtl/CodePages.h"
-#include "rtl/Exceptions.h"
-#include "rtl/FileStream.h"
-#include "rtl/FileUtils.h"
-#include "rtl/StringUtils.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/io/FileStream.h"
+#include "rtl/io/FileUtils.h"
+#include "rtl/text/CodePages.h"
+#include "rtl/text/StringUtils.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #pragma once
 // Helpers shared by the test executables.
 
-#include "rtl/StringTypes.h"
+#include "rtl/text/StringTypes.h"
 
 #include <cstdint>
 #include <functional>

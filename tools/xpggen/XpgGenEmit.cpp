@@ -318,9 +318,9 @@ void THeader::Preamble() {
         FCode.Line("// " + line);
     }
     FCode.Line();
-    std::vector<std::string> includes = {"rtl/StringTypes.h", "xls/core/xml/XpgScheme.h"};
+    std::vector<std::string> includes = {"rtl/text/StringTypes.h", "xls/core/xml/XpgScheme.h"};
     if (AnyTextType(FTable, [](TTextType type) { return type == TTextType::Date; })) {
-        includes.push_back("rtl/DateTime.h");
+        includes.push_back("rtl/time/DateTime.h");
     }
     includes.insert(includes.end(), FTable.Includes.begin(), FTable.Includes.end());
     std::sort(includes.begin(), includes.end());

@@ -1,6 +1,6 @@
 #include "xls/api/XLSMoveCopyObjects.h"
 
-#include "rtl/Exceptions.h"
+#include "rtl/core/Exceptions.h"
 #include "xls/core/model/common/Xc12FactoryObjects.h"
 
 namespace xls {

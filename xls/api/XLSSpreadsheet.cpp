@@ -1,8 +1,8 @@
 #include "xls/api/XLSSpreadsheet.h"
 
-#include "rtl/FileStream.h"
-#include "rtl/FileUtils.h"
-#include "rtl/StringUtils.h"
+#include "rtl/io/FileStream.h"
+#include "rtl/io/FileUtils.h"
+#include "rtl/text/StringUtils.h"
 #include "xls/api/XLSMoveCopyObjects.h"
 #include "xls/core/base/XLSErrorManager.h"
 #include "xls/core/base/XLSUtils.h"

@@ -3,9 +3,9 @@
 // file or stream into the model (.xlsx packages through the .xlsx reader, .xls files through the BIFF document) and
 // offers the result through the workbook facade it derives from.
 
-#include "rtl/Component.h"
-#include "rtl/Streams.h"
-#include "rtl/StringTypes.h"
+#include "rtl/core/Component.h"
+#include "rtl/io/Streams.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/api/XLSWorkbook.h"
 #include "xls/core/base/XLSErrorManager.h"
 #include "xls/core/model/common/XLSClassFactory.h"

@@ -1,8 +1,8 @@
 #include "xls/api/XLSWorkbook.h"
 
-#include "rtl/Exceptions.h"
-#include "rtl/NumberConversions.h"
-#include "rtl/StringUtils.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/numbers/NumberConversions.h"
+#include "rtl/text/StringUtils.h"
 #include "xls/core/model/workbook/Xc12Manager5.h"
 #include "xls/core/model/worksheet/Xc12DataWorksheet5.h"
 

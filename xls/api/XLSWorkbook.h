@@ -2,8 +2,8 @@
 // The workbook facade: one TXLSWorksheet wrapper per sheet of the workbook model, found by position or name, and
 // the adding of sheets with unique default names. The spreadsheet component derives from it.
 
-#include "rtl/Component.h"
-#include "rtl/StringTypes.h"
+#include "rtl/core/Component.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/api/XLSBIFFDocument.h"
 #include "xls/api/XLSWorksheet.h"
 #include "xls/core/model/common/XLSIndexObjects.h"

@@ -1,7 +1,7 @@
 #include "xls/api/XLSWorksheet.h"
 
-#include "rtl/Exceptions.h"
-#include "rtl/NumberConversions.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/numbers/NumberConversions.h"
 #include "xls/core/model/styles/Xc12DataStyleSheet5XFs.h"
 #include "xls/core/model/workbook/Xc12DataXLinks5.h"
 #include "xls/core/model/workbook/Xc12Manager5.h"

@@ -2,8 +2,8 @@
 // The worksheet facade: one sheet of the workbook model seen cell by cell (column first, then row, both zero-based):
 // whether a cell is there, its kind, its value as number or text, its formula text and cell format, and the used area.
 
-#include "rtl/Metaclass.h"
-#include "rtl/StringTypes.h"
+#include "rtl/core/Metaclass.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/cells/XLSCellMMU.h"
 #include "xls/core/model/common/XLSIndexObjects.h"
 

@@ -1,7 +1,7 @@
 #include "xls/biff/BIFF_CompoundFile.h"
 
-#include "rtl/Format.h"
-#include "rtl/StringUtils.h"
+#include "rtl/text/Format.h"
+#include "rtl/text/StringUtils.h"
 #include "xls/biff/BIFF_Bytes.h"
 #include "xls/biff/BIFF_Limits.h"
 #include "xls/biff/BIFF_Messages.h"

@@ -9,9 +9,9 @@
 // directory tree, a sector outside the file or a stream larger than its chain fails with ECompoundFileError. What is
 // allocated is bounded by the bytes the file holds, never by a count it declares.
 
-#include "rtl/Exceptions.h"
-#include "rtl/Streams.h"
-#include "rtl/StringTypes.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/io/Streams.h"
+#include "rtl/text/StringTypes.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "xls/biff/BIFF_ExtraObjects.h"
 
-#include "rtl/StringUtils.h"
+#include "rtl/text/StringUtils.h"
 #include "xls/biff/BIFF_CompoundFile.h"
 
 #include <utility>

@@ -4,7 +4,7 @@
 // names the storage that holds it by index, so however deep a file nests its storages, nothing walks or frees the
 // copy recursively.
 
-#include "rtl/StringTypes.h"
+#include "rtl/text/StringTypes.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,8 +1,8 @@
 #include "xls/biff/BIFF_Stream.h"
 
-#include "rtl/FileStream.h"
-#include "rtl/Format.h"
-#include "rtl/StringUtils.h"
+#include "rtl/io/FileStream.h"
+#include "rtl/text/Format.h"
+#include "rtl/text/StringUtils.h"
 #include "xls/biff/BIFF_Bytes.h"
 #include "xls/biff/BIFF_CompoundFile.h"
 #include "xls/biff/BIFF_ExtraObjects.h"

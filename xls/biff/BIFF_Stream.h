@@ -6,8 +6,8 @@
 //
 // A BIFF record (MS-XLS 2.1.4) is a 16-bit id, a 16-bit body length and the body, little-endian.
 
-#include "rtl/Streams.h"
-#include "rtl/StringTypes.h"
+#include "rtl/io/Streams.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/model/workbook/Xc12Manager5.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "xls/biff/BIFF_Utils.h"
 
-#include "rtl/CodePages.h"
-#include "rtl/Format.h"
+#include "rtl/text/CodePages.h"
+#include "rtl/text/Format.h"
 #include "xls/biff/BIFF_Bytes.h"
 #include "xls/biff/BIFF_Limits.h"
 #include "xls/biff/BIFF_Messages.h"

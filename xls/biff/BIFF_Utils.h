@@ -9,8 +9,8 @@
 // The string helpers are given the bytes they may read; a count that asks for more raises EBIFFError, so no
 // count from a file makes them read past a record or a buffer.
 
-#include "rtl/Exceptions.h"
-#include "rtl/StringTypes.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/text/StringTypes.h"
 
 #include <cstdint>
 #include <span>

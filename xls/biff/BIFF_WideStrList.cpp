@@ -1,6 +1,6 @@
 #include "xls/biff/BIFF_WideStrList.h"
 
-#include "rtl/StringUtils.h"
+#include "rtl/text/StringUtils.h"
 
 namespace xls {
 

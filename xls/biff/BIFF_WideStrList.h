@@ -2,7 +2,7 @@
 // The BIFF units' lists of texts, each with a 32-bit value: the sheet names of a workbook with their visibility, the
 // lines of a VBA project stream, the attributes of a VBA module.
 
-#include "rtl/StringTypes.h"
+#include "rtl/text/StringTypes.h"
 
 #include <cstdint>
 #include <functional>

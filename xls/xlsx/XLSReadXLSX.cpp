@@ -1,6 +1,6 @@
 #include "xls/xlsx/XLSReadXLSX.h"
 
-#include "rtl/CodePages.h"
+#include "rtl/text/CodePages.h"
 #include "xls/core/base/XLSErrorManager.h"
 #include "xls/core/model/package/Xc12FileData5.h"
 #include "xls/core/model/workbook/Xc12DataWorkbook5.h"

@@ -4,9 +4,9 @@
 // the workbook model. Cells stream into the cell stores, or to the read-cell event in direct-read mode. A read that
 // fails leaves the model empty and the package closed.
 
-#include "rtl/Object.h"
-#include "rtl/Streams.h"
-#include "rtl/StringTypes.h"
+#include "rtl/core/Object.h"
+#include "rtl/io/Streams.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/xlsx/XLSReadXLSXCells.h"
 #include "xls/xlsx/XLSReadXLSXStyles.h"
 

@@ -1,7 +1,7 @@
 #include "xls/xlsx/XLSReadXLSXCells.h"
 
-#include "rtl/Exceptions.h"
-#include "rtl/NumberConversions.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/numbers/NumberConversions.h"
 #include "xls/core/base/XLSErrorManager.h"
 #include "xls/core/base/XLSReadLimits.h"
 #include "xls/core/cells/XLSCellMMU.h"

@@ -5,7 +5,7 @@
 // previous row or cell; damaged values (a shared-string index that names no string, a cell format that does not
 // exist) become warnings and the rest of the sheet still reads.
 
-#include "rtl/StringTypes.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/base/Xc12Utils5.h"
 #include "xls/core/cells/XLSCellAreaIndex.h"
 #include "xls/core/model/styles/Xc12DataStyleSheet5Fonts.h"

@@ -1,6 +1,6 @@
 #include "xls/xlsx/XLSReadXLSXStyles.h"
 
-#include "rtl/Format.h"
+#include "rtl/text/Format.h"
 #include "xls/core/base/XLSErrorManager.h"
 #include "xls/core/model/styles/Xc12DataStyleSheet5.h"
 #include "xls/xlsx/xpgParserXLSX.h"

@@ -5,7 +5,7 @@
 // nowhere, and lists shorter than the predefined ones, are reported as warnings and fall back to the default item
 // instead of ending the read: workbooks written by other programs have them.
 
-#include "rtl/StringTypes.h"
+#include "rtl/text/StringTypes.h"
 
 #include <cstdint>
 #include <unordered_map>

@@ -1,6 +1,6 @@
 #include "xls/xlsx/XLSReadXLSXWorkbook.h"
 
-#include "rtl/CodePages.h"
+#include "rtl/text/CodePages.h"
 #include "xls/core/model/workbook/Xc12DataWorkbook5.h"
 #include "xls/xlsx/xpgParserXLSX.h"
 

@@ -6,8 +6,8 @@
 // heading pairs and part titles as vectors. The package data keeps one document of them, which it clears with the
 // rest of its data.
 
-#include "rtl/DateTime.h"
-#include "rtl/StringTypes.h"
+#include "rtl/text/StringTypes.h"
+#include "rtl/time/DateTime.h"
 #include "xls/core/xml/XpgScheme.h"
 
 #include <cstdint>

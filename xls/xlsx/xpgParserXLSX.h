@@ -6,7 +6,7 @@
 // reuses one object, clears it when its element begins and hands it to a callback when the element ends, so a part
 // of any size is read with one object per level.
 
-#include "rtl/StringTypes.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/xml/XpgScheme.h"
 
 #include <bit>

@@ -2,10 +2,10 @@
 // Helpers of the component and facade tests: a component that frees itself, direct access to a sheet's model, and
 // files written for one test.
 
-#include "rtl/FileStream.h"
-#include "rtl/FileUtils.h"
-#include "rtl/StringTypes.h"
-#include "rtl/StringUtils.h"
+#include "rtl/io/FileStream.h"
+#include "rtl/io/FileUtils.h"
+#include "rtl/text/StringTypes.h"
+#include "rtl/text/StringUtils.h"
 #include "tests/support/TestSupport.h"
 #include "xls/api/XLSSpreadsheet.h"
 #include "xls/core/model/worksheet/Xc12DataWorksheet5.h"

@@ -1,7 +1,7 @@
 #include "xls/api/XLSMoveCopyObjects.h"
 
 #include "XLSApiTestSupport.h"
-#include "rtl/Exceptions.h"
+#include "rtl/core/Exceptions.h"
 #include "tests/support/TestSupport.h"
 #include "xls/core/base/Xc12Utils5.h"
 

@@ -1,8 +1,8 @@
 #include "xls/api/XLSWorkbook.h"
 
 #include "XLSApiTestSupport.h"
-#include "rtl/Exceptions.h"
-#include "rtl/NumberConversions.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/numbers/NumberConversions.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>

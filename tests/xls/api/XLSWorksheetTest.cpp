@@ -1,7 +1,7 @@
 #include "xls/api/XLSWorksheet.h"
 
 #include "XLSApiTestSupport.h"
-#include "rtl/FormatSettings.h"
+#include "rtl/numbers/FormatSettings.h"
 #include "tests/support/TestSupport.h"
 #include "xls/core/base/XLSReadLimits.h"
 #include "xls/core/model/styles/Xc12DataStyleSheet5.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Helpers of the BIFF tests: record bytes built by hand and streams over them.
 
-#include "rtl/Streams.h"
+#include "rtl/io/Streams.h"
 
 #include <cstdint>
 #include <initializer_list>

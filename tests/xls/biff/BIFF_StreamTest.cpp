@@ -2,8 +2,8 @@
 
 #include "BIFFTestSupport.h"
 #include "CompoundFileWriter.h"
-#include "rtl/FileStream.h"
-#include "rtl/FileUtils.h"
+#include "rtl/io/FileStream.h"
+#include "rtl/io/FileUtils.h"
 #include "tests/support/TestSupport.h"
 #include "xls/biff/BIFF_ExtraObjects.h"
 #include "xls/biff/BIFF_Utils.h"

@@ -1,6 +1,6 @@
 #include "CompoundFileWriter.h"
 
-#include "rtl/StringUtils.h"
+#include "rtl/text/StringUtils.h"
 #include "xls/biff/BIFF_Bytes.h"
 
 #include <algorithm>

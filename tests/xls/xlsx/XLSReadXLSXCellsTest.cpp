@@ -1,8 +1,8 @@
 #include "xls/xlsx/XLSReadXLSXCells.h"
 
 #include "XLSReadXLSXTestSupport.h"
-#include "rtl/CodePages.h"
-#include "rtl/Exceptions.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/text/CodePages.h"
 #include "tests/support/TestSupport.h"
 #include "xls/core/cells/XLSCellMMU.h"
 #include "xls/core/model/styles/Xc12DataSST.h"

@@ -1,6 +1,6 @@
 #include "xls/xlsx/XLSReadXLSXStyles.h"
 
-#include "rtl/Streams.h"
+#include "rtl/io/Streams.h"
 #include "tests/support/TestSupport.h"
 #include "xls/core/base/XLSErrorManager.h"
 #include "xls/core/model/styles/Xc12DataStyleSheet5.h"

@@ -1,9 +1,9 @@
 #include "xls/xlsx/XLSReadXLSX.h"
 
 #include "XLSReadXLSXTestSupport.h"
-#include "rtl/CodePages.h"
-#include "rtl/Exceptions.h"
-#include "rtl/FileStream.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/io/FileStream.h"
+#include "rtl/text/CodePages.h"
 #include "tests/support/TestSupport.h"
 #include "xls/core/base/XLSReadLimits.h"
 #include "xls/core/cells/XLSCellMMU.h"

@@ -1,8 +1,8 @@
 #pragma once
 // Small .xlsx packages built from XML texts for the reader's tests, and a workbook model to read them into.
 
-#include "rtl/FileStream.h"
-#include "rtl/Streams.h"
+#include "rtl/io/FileStream.h"
+#include "rtl/io/Streams.h"
 #include "tests/support/TestSupport.h"
 #include "xls/core/base/XLSErrorManager.h"
 #include "xls/core/model/common/XLSClassFactory.h"

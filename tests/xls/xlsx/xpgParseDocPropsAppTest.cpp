@@ -1,10 +1,10 @@
 #include "xls/xlsx/xpgParseDocPropsApp.h"
 
-#include "rtl/DateTime.h"
-#include "rtl/Exceptions.h"
-#include "rtl/FileStream.h"
-#include "rtl/Streams.h"
-#include "rtl/StringUtils.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/io/FileStream.h"
+#include "rtl/io/Streams.h"
+#include "rtl/text/StringUtils.h"
+#include "rtl/time/DateTime.h"
 #include "tests/support/TestSupport.h"
 #include "xls/core/base/XLSReadLimits.h"
 

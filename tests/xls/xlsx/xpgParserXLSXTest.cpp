@@ -1,8 +1,8 @@
 #include "xls/xlsx/xpgParserXLSX.h"
 
-#include "rtl/CodePages.h"
-#include "rtl/FormatSettings.h"
-#include "rtl/Streams.h"
+#include "rtl/io/Streams.h"
+#include "rtl/numbers/FormatSettings.h"
+#include "rtl/text/CodePages.h"
 #include "tests/support/TestSupport.h"
 
 #include <bit>

@@ -1,6 +1,6 @@
 #include "xls/core/base/XLSErrorManager.h"
 
-#include "rtl/Exceptions.h"
+#include "rtl/core/Exceptions.h"
 
 #include <algorithm>
 #include <iterator>

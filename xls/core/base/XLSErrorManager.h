@@ -8,9 +8,9 @@
 // kept it). The caller must then abandon the operation that failed, as if the exception had passed through it, and
 // say at the call site how it goes on; the result is [[nodiscard]] so that no call site forgets this path.
 
-#include "rtl/Persistent.h"
-#include "rtl/SmallSet.h"
-#include "rtl/StringTypes.h"
+#include "rtl/core/Persistent.h"
+#include "rtl/core/SmallSet.h"
+#include "rtl/text/StringTypes.h"
 
 #include <cstdint>
 #include <functional>

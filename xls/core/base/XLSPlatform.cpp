@@ -1,6 +1,6 @@
 #include "xls/core/base/XLSPlatform.h"
 
-#include "rtl/FormatSettings.h"
+#include "rtl/numbers/FormatSettings.h"
 
 #include <algorithm>
 #include <cmath>

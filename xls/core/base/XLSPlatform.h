@@ -5,7 +5,7 @@
 // one unless a test has put its own in place. The real one reads Windows; elsewhere it answers as an English-language
 // Windows at 96 dpi would, near enough: '.' and ',' separators, A4 paper, digits half as wide as the font is high.
 
-#include "rtl/StringTypes.h"
+#include "rtl/text/StringTypes.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #include "xls/core/base/XLSUtils.h"
 
-#include "rtl/Exceptions.h"
+#include "rtl/core/Exceptions.h"
 
 #include <array>
 #include <cmath>

@@ -3,8 +3,8 @@
 // hashes use, the zip signature test that tells .xlsx packages from BIFF files, a memory stream over a block someone
 // else owns, and the converters between English Metric Units and centimetres. Positions are 0-based.
 
-#include "rtl/Streams.h"
-#include "rtl/StringTypes.h"
+#include "rtl/io/Streams.h"
+#include "rtl/text/StringTypes.h"
 
 #include <bitset>
 #include <cstdint>

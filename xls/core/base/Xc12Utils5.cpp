@@ -1,8 +1,8 @@
 #include "xls/core/base/Xc12Utils5.h"
 
-#include "rtl/Exceptions.h"
-#include "rtl/Format.h"
-#include "rtl/NumberConversions.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/numbers/NumberConversions.h"
+#include "rtl/text/Format.h"
 #include "xls/core/base/XLSReadLimits.h"
 
 #include <utility>

@@ -5,7 +5,7 @@
 // (automatic, indexed, RGB or theme with a tint) resolved to a Windows RGB value (0x00BBGGRR), compared and hashed.
 // Indexed and theme colours resolve against a TXc12Palette that the caller passes in, so each workbook keeps its own.
 
-#include "rtl/StringTypes.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/base/XLSReadLimits.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #include "xls/core/cells/XLSCellAreas.h"
 
-#include "rtl/Exceptions.h"
+#include "rtl/core/Exceptions.h"
 #include "xls/core/base/XLSReadLimits.h"
 
 #include <algorithm>

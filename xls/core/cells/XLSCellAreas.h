@@ -5,8 +5,8 @@
 // Every operation reads and writes an area through its eight accessors, so subclasses keep their bounds where they
 // like. Single cell positions (TCellRef) and the bases of the sheet objects that follow these operations are here too.
 
-#include "rtl/Lists.h"
-#include "rtl/StringTypes.h"
+#include "rtl/core/Lists.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/base/Xc12Utils5.h"
 
 #include <array>

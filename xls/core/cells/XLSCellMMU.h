@@ -7,7 +7,7 @@
 // Each cell carries a type byte: bits 0-4 the code below, 0x40 a uint16 XF index in front of the value, 0x80 a
 // variable-size (formula) cell. Numbers are kept in the smallest form that gives them back exactly.
 
-#include "rtl/StringTypes.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/base/Xc12Utils5.h"
 #include "xls/core/cells/XLSCellMemory.h"
 #include "xls/core/cells/XLSCellUses.h"

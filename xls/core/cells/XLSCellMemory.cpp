@@ -1,7 +1,7 @@
 #include "xls/core/cells/XLSCellMemory.h"
 
-#include "rtl/Exceptions.h"
-#include "rtl/Format.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/text/Format.h"
 #include "xls/core/cells/XLSPackedBytes.h"
 
 #include <algorithm>

@@ -8,7 +8,7 @@
 // These classes know only each type byte's payload size and the row record's default bytes, never what a cell means.
 // Payload addresses they hand out stay valid until the next change of the same block.
 
-#include "rtl/StringTypes.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/base/XLSReadLimits.h"
 #include "xls/core/base/Xc12Utils5.h"
 

@@ -5,7 +5,7 @@
 // The store knows neither class, so the workbook model, which holds the stores, builds on the cells and not the other
 // way round.
 
-#include "rtl/StringTypes.h"
+#include "rtl/text/StringTypes.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 #include "xls/core/cells/XLSFormulaHelper.h"
 
-#include "rtl/Exceptions.h"
-#include "rtl/Format.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/text/Format.h"
 #include "xls/core/base/XLSUtils.h"
 #include "xls/core/base/Xc12Utils5.h"
 

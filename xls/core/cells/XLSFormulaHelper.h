@@ -2,7 +2,7 @@
 // One formula cell in unpacked form. A reader clears it, fills it and has the cell store write it; the cell store
 // fills it when it loads a formula cell, and the caller reads it.
 
-#include "rtl/StringTypes.h"
+#include "rtl/text/StringTypes.h"
 
 #include <cstdint>
 #include <vector>

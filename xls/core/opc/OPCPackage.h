@@ -4,9 +4,9 @@
 // relationship, and writes the content types and relationship parts of a new package at Close; TOPC_XLSX adds the
 // lookups of a SpreadsheetML package.
 
-#include "rtl/Object.h"
-#include "rtl/Streams.h"
-#include "rtl/StringTypes.h"
+#include "rtl/core/Object.h"
+#include "rtl/io/Streams.h"
+#include "rtl/text/StringTypes.h"
 
 #include <cstdint>
 #include <memory>

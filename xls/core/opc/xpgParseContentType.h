@@ -5,7 +5,7 @@
 // part, given by default for the parts whose names end in an extension or for one part by its name. The package
 // reads and writes it through TXPGDocContentType.
 
-#include "rtl/StringTypes.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/xml/XpgScheme.h"
 
 #include <cstdint>

@@ -5,7 +5,7 @@
 // to other parts and to external resources, each with its identifier, type and target. The package reads and
 // writes them through TXPGDocOPC.
 
-#include "rtl/StringTypes.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/xml/XpgScheme.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "xls/core/xml/XpgAttributeList.h"
 
-#include "rtl/Exceptions.h"
-#include "rtl/Format.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/text/Format.h"
 #include "xls/core/xml/XpgTextDecoder.h"
 
 #include <algorithm>

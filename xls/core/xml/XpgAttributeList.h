@@ -4,7 +4,7 @@
 // dispatch on name hashes never pay for names they do not print; the decoded strings keep their capacity from tag to
 // tag, so reading a part allocates no string per attribute once they have grown.
 
-#include "rtl/StringTypes.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/xml/XpgNameHash.h"
 
 #include <array>

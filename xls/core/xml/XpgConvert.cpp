@@ -1,10 +1,10 @@
 #include "xls/core/xml/XpgConvert.h"
 
-#include "rtl/Exceptions.h"
-#include "rtl/Format.h"
-#include "rtl/FormatSettings.h"
-#include "rtl/NumberConversions.h"
-#include "rtl/StringUtils.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/numbers/FormatSettings.h"
+#include "rtl/numbers/NumberConversions.h"
+#include "rtl/text/Format.h"
+#include "rtl/text/StringUtils.h"
 #include "xls/core/xml/XpgMessages.h"
 
 #include <algorithm>

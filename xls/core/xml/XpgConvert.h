@@ -4,8 +4,8 @@
 // "yyyy-mm-ddThh:nn:ssZ". Nothing here reads or changes process-wide settings. Also the small text helpers that the
 // value lists and the simple DOM share.
 
-#include "rtl/DateTime.h"
-#include "rtl/StringTypes.h"
+#include "rtl/text/StringTypes.h"
+#include "rtl/time/DateTime.h"
 
 #include <cstdint>
 

@@ -4,7 +4,7 @@
 // 378551, 32-bit wrap-around). Names held as bytes and names held as UTF-16 text hash alike when the text is the bytes
 // widened one to one, so a class may hash either form.
 
-#include "rtl/StringTypes.h"
+#include "rtl/text/StringTypes.h"
 
 #include <cstdint>
 #include <string_view>

@@ -3,8 +3,8 @@
 // set, every report goes to it and reading goes on; without one, an unknown element ends the read with an exception
 // and an unknown attribute is passed over.
 
-#include "rtl/Object.h"
-#include "rtl/StringTypes.h"
+#include "rtl/core/Object.h"
+#include "rtl/text/StringTypes.h"
 
 #include <cstdint>
 #include <functional>

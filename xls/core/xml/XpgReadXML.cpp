@@ -1,9 +1,9 @@
 #include "xls/core/xml/XpgReadXML.h"
 
-#include "rtl/Exceptions.h"
-#include "rtl/Format.h"
-#include "rtl/Streams.h"
-#include "rtl/StringUtils.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/io/Streams.h"
+#include "rtl/text/Format.h"
+#include "rtl/text/StringUtils.h"
 #include "xls/core/base/XLSReadLimits.h"
 #include "xls/core/xml/XpgMessages.h"
 #include "xls/core/xml/XpgNameHash.h"

@@ -10,8 +10,8 @@
 // fills it. Only UTF-8 parts are read. The reader does not validate: it checks what it needs to find constructs,
 // reports a stream that ends inside one, and decodes references strictly.
 
-#include "rtl/Object.h"
-#include "rtl/StringTypes.h"
+#include "rtl/core/Object.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/xml/XpgAttributeList.h"
 #include "xls/core/xml/XpgNameHash.h"
 

@@ -21,10 +21,10 @@
 //   static constexpr TXpgUnitRules Rules;          where the units differ
 //   static constexpr TXpgNamespace Namespaces[];   the namespaces and the prefixes the unit's names use
 
-#include "rtl/Exceptions.h"
-#include "rtl/Format.h"
-#include "rtl/Object.h"
-#include "rtl/StringTypes.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/core/Object.h"
+#include "rtl/text/Format.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/xml/XpgAttributeList.h"
 #include "xls/core/xml/XpgMessages.h"
 #include "xls/core/xml/XpgPErrors.h"

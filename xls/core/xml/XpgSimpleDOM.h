@@ -4,8 +4,8 @@
 // is built by the reader's begin-tag and end-tag hooks, below a root node named "__ROOT__" whose first child is the
 // document element. Names and values are UTF-16 text decoded from the part's UTF-8.
 
-#include "rtl/Object.h"
-#include "rtl/StringTypes.h"
+#include "rtl/core/Object.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/xml/XpgReadXML.h"
 
 #include <cstdint>

@@ -1,8 +1,8 @@
 #include "xls/core/xml/XpgTextDecoder.h"
 
-#include "rtl/CodePages.h"
-#include "rtl/Exceptions.h"
-#include "rtl/Format.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/text/CodePages.h"
+#include "rtl/text/Format.h"
 #include "xls/core/xml/XpgMessages.h"
 
 #include <cstdint>

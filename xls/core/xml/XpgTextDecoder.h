@@ -2,7 +2,7 @@
 // Turning the bytes of an XML part into UTF-16 text. Character data and attribute values are decoded (references
 // replaced, UTF-8 converted); names are widened byte by byte, so that they compare and hash as the bytes they are.
 
-#include "rtl/StringTypes.h"
+#include "rtl/text/StringTypes.h"
 
 #include <string_view>
 

@@ -4,10 +4,10 @@
 // whole text and single items with the XML converters; a part of a text that does not convert is reported to
 // OnItemError and left out.
 
-#include "rtl/DateTime.h"
-#include "rtl/Object.h"
-#include "rtl/StringList.h"
-#include "rtl/StringTypes.h"
+#include "rtl/core/Object.h"
+#include "rtl/text/StringList.h"
+#include "rtl/text/StringTypes.h"
+#include "rtl/time/DateTime.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,8 +1,8 @@
 #include "xls/core/xml/XpgWriteXML.h"
 
-#include "rtl/CodePages.h"
-#include "rtl/Exceptions.h"
-#include "rtl/Streams.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/io/Streams.h"
+#include "rtl/text/CodePages.h"
 #include "xls/core/xml/XpgMessages.h"
 
 namespace xls {

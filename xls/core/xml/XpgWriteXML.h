@@ -4,8 +4,8 @@
 // indentation is written. Names, attribute values and text are written as UTF-8; the five XML special characters of
 // values and text are escaped.
 
-#include "rtl/Object.h"
-#include "rtl/StringTypes.h"
+#include "rtl/core/Object.h"
+#include "rtl/text/StringTypes.h"
 
 #include <cstdint>
 #include <string>

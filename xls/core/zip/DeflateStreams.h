@@ -5,9 +5,9 @@
 // position back where they left it before each transfer, so several of them can share one stream. InflateBuffer
 // inflates a whole zlib-format block in memory. zlib's own header stays out of this one.
 
-#include "rtl/Events.h"
-#include "rtl/Exceptions.h"
-#include "rtl/Streams.h"
+#include "rtl/core/Events.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/io/Streams.h"
 
 #include <cstdint>
 #include <memory>

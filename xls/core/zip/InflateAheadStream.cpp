@@ -1,6 +1,6 @@
 #include "xls/core/zip/InflateAheadStream.h"
 
-#include "rtl/Exceptions.h"
+#include "rtl/core/Exceptions.h"
 #include "xls/core/zip/DeflateStreams.h"
 
 #include <algorithm>

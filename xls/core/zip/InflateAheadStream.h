@@ -4,7 +4,7 @@
 // alone. The worker touches nothing but its own copy of the compressed bytes; the caller sees an ordinary stream that
 // ends with the deflate data and raises the inflater's error when the data is corrupt.
 
-#include "rtl/Streams.h"
+#include "rtl/io/Streams.h"
 
 #include <condition_variable>
 #include <cstdint>

@@ -1,9 +1,9 @@
 #include "xls/core/zip/XLSZip.h"
 
-#include "rtl/CodePages.h"
-#include "rtl/Exceptions.h"
-#include "rtl/Format.h"
-#include "rtl/StringUtils.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/text/CodePages.h"
+#include "rtl/text/Format.h"
+#include "rtl/text/StringUtils.h"
 #include "xls/core/base/XLSReadLimits.h"
 #include "xls/core/zip/DeflateStreams.h"
 #include "xls/core/zip/InflateAheadStream.h"

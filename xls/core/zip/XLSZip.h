@@ -8,9 +8,9 @@
 // Names are UTF-16 at this interface. An entry's 8-bit name is read as UTF-8 when its flags say so (APPNOTE 4.4.4
 // bit 11) and in the process ANSI code page otherwise; names written are plain ASCII, or UTF-8 with that flag set.
 
-#include "rtl/DateTime.h"
-#include "rtl/Streams.h"
-#include "rtl/StringTypes.h"
+#include "rtl/io/Streams.h"
+#include "rtl/text/StringTypes.h"
+#include "rtl/time/DateTime.h"
 #include "xls/core/zip/ZipRecords.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "xls/core/zip/XLSZipIntf.h"
 
-#include "rtl/Exceptions.h"
-#include "rtl/Format.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/text/Format.h"
 #include "xls/core/zip/DeflateStreams.h"
 #include "xls/core/zip/XLSZip.h"
 

@@ -3,8 +3,8 @@
 // TXLSZipArchive. Paths come whole ("xl/workbook.xml") or as a directory and a name; either way they are joined with
 // one "/" between the two.
 
-#include "rtl/Streams.h"
-#include "rtl/StringTypes.h"
+#include "rtl/io/Streams.h"
+#include "rtl/text/StringTypes.h"
 
 #include <cstdint>
 #include <memory>

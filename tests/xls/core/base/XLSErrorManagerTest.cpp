@@ -1,7 +1,7 @@
 #include "xls/core/base/XLSErrorManager.h"
 
-#include "rtl/CodePages.h"
-#include "rtl/Exceptions.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/text/CodePages.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>

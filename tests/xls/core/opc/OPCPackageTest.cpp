@@ -1,7 +1,7 @@
 #include "xls/core/opc/OPCPackage.h"
 
-#include "rtl/Exceptions.h"
-#include "rtl/StringUtils.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/text/StringUtils.h"
 #include "tests/support/TestSupport.h"
 #include "xls/core/base/XLSReadLimits.h"
 #include "xls/core/zip/XLSZipIntf.h"

@@ -1,7 +1,7 @@
 #include "xls/core/opc/xpgParseContentType.h"
 
-#include "rtl/Exceptions.h"
-#include "rtl/Streams.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/io/Streams.h"
 
 #include <gtest/gtest.h>
 #include <string>

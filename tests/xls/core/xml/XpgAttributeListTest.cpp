@@ -1,6 +1,6 @@
 #include "xls/core/xml/XpgAttributeList.h"
 
-#include "rtl/Exceptions.h"
+#include "rtl/core/Exceptions.h"
 #include "xls/core/xml/XpgNameHash.h"
 
 #include <gtest/gtest.h>

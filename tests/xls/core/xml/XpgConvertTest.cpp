@@ -1,9 +1,9 @@
 #include "xls/core/xml/XpgConvert.h"
 
-#include "rtl/DateTime.h"
-#include "rtl/Exceptions.h"
-#include "rtl/FormatSettings.h"
-#include "rtl/NumberConversions.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/numbers/FormatSettings.h"
+#include "rtl/numbers/NumberConversions.h"
+#include "rtl/time/DateTime.h"
 
 #include <cstring>
 #include <gtest/gtest.h>

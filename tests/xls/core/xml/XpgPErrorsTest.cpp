@@ -1,6 +1,6 @@
 #include "xls/core/xml/XpgPErrors.h"
 
-#include "rtl/Exceptions.h"
+#include "rtl/core/Exceptions.h"
 
 #include <gtest/gtest.h>
 

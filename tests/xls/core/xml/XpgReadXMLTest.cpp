@@ -1,8 +1,8 @@
 #include "xls/core/xml/XpgReadXML.h"
 
 #include "XpgTestSupport.h"
-#include "rtl/Exceptions.h"
-#include "rtl/Format.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/text/Format.h"
 #include "tests/support/TestSupport.h"
 #include "xls/core/base/XLSReadLimits.h"
 #include "xls/core/xml/XpgMessages.h"

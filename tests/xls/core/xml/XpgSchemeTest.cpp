@@ -1,8 +1,8 @@
 #include "xls/core/xml/XpgScheme.h"
 
-#include "rtl/CodePages.h"
-#include "rtl/Exceptions.h"
-#include "rtl/Streams.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/io/Streams.h"
+#include "rtl/text/CodePages.h"
 #include "tests/support/TestSupport.h"
 #include "tests/xls/core/xml/xpgSchemeSample.h"
 #include "xls/core/base/XLSReadLimits.h"

@@ -1,9 +1,9 @@
 #include "xls/core/xml/XpgSimpleDOM.h"
 
-#include "rtl/CodePages.h"
-#include "rtl/Exceptions.h"
-#include "rtl/Streams.h"
-#include "rtl/StringUtils.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/io/Streams.h"
+#include "rtl/text/CodePages.h"
+#include "rtl/text/StringUtils.h"
 #include "xls/core/base/XLSReadLimits.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #pragma once
 // Helpers shared by the XML kit's tests: streams over test bytes and a reader that logs what it reports.
 
-#include "rtl/CodePages.h"
-#include "rtl/Streams.h"
+#include "rtl/io/Streams.h"
+#include "rtl/text/CodePages.h"
 #include "xls/core/xml/XpgReadXML.h"
 
 #include <algorithm>

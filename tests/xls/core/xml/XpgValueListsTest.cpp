@@ -1,7 +1,7 @@
 #include "xls/core/xml/XpgValueLists.h"
 
-#include "rtl/Exceptions.h"
-#include "rtl/FormatSettings.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/numbers/FormatSettings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "xls/core/xml/XpgWriteXML.h"
 
-#include "rtl/Exceptions.h"
-#include "rtl/Streams.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/io/Streams.h"
 #include "xls/core/xml/XpgMessages.h"
 
 #include <gtest/gtest.h>

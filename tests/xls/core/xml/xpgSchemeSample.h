@@ -5,7 +5,7 @@
 // that the tests of the element-class scheme reach every kind of member that the generator writes and the rules
 // of the units that read without writing.
 
-#include "rtl/StringTypes.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/xml/XpgScheme.h"
 
 #include <cstdint>

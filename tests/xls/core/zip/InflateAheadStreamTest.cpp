@@ -1,7 +1,7 @@
 #include "xls/core/zip/InflateAheadStream.h"
 
 #include "ZipTestSupport.h"
-#include "rtl/Exceptions.h"
+#include "rtl/core/Exceptions.h"
 #include "tests/support/TestSupport.h"
 #include "xls/core/zip/DeflateStreams.h"
 #include "xls/core/zip/XLSZip.h"

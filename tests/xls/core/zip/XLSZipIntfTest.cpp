@@ -1,7 +1,7 @@
 #include "xls/core/zip/XLSZipIntf.h"
 
 #include "ZipTestSupport.h"
-#include "rtl/CodePages.h"
+#include "rtl/text/CodePages.h"
 #include "tests/support/TestSupport.h"
 #include "xls/core/zip/XLSZip.h"
 

@@ -2,7 +2,7 @@
 // Test support for the zip layer: archives assembled byte by byte from a description (so malformed ones can be made
 // on purpose), deflate data made with zlib directly, and stream helpers. Nothing here uses the code under test.
 
-#include "rtl/Streams.h"
+#include "rtl/io/Streams.h"
 
 #include <cstdint>
 #include <functional>

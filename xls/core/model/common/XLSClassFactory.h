@@ -3,7 +3,7 @@
 // kind and the component hands out its facade subclass of the model class, so that the facade can wrap the model's
 // own objects without copying them.
 
-#include "rtl/Object.h"
+#include "rtl/core/Object.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,8 +1,8 @@
 #include "xls/core/model/common/XLSIndexObjects.h"
 
-#include "rtl/Exceptions.h"
-#include "rtl/Format.h"
-#include "rtl/Lists.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/core/Lists.h"
+#include "rtl/text/Format.h"
 
 namespace xls {
 

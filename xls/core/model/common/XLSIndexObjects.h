@@ -2,8 +2,8 @@
 // Lists the workbook model is built from: a list of integers that also serves as a stack, and owning lists whose items
 // know their own position (sheets, images, pivot caches and style objects are found by position and report it).
 
-#include "rtl/Metaclass.h"
-#include "rtl/Object.h"
+#include "rtl/core/Metaclass.h"
+#include "rtl/core/Object.h"
 
 #include <cstdint>
 #include <memory>

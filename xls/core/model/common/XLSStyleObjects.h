@@ -4,8 +4,8 @@
 // their positions. The style sheet compares them with Equals to find an equal one and removes those nobody uses.
 // TXc12Data is the common base of the workbook model's parts.
 
-#include "rtl/Object.h"
-#include "rtl/StringTypes.h"
+#include "rtl/core/Object.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/model/common/XLSIndexObjects.h"
 
 #include <cstdint>

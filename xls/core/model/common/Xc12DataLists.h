@@ -2,7 +2,7 @@
 // The owning list most plain holders of the workbook model live in: each item is made by the list, already cleared
 // by its constructor, and freed with it.
 
-#include "rtl/Lists.h"
+#include "rtl/core/Lists.h"
 
 #include <cstdint>
 #include <memory>

@@ -2,9 +2,9 @@
 // Taking objects from the class factory: the factory decides the class, the model checks that it is the class the
 // model needs before it keeps the object.
 
-#include "rtl/Exceptions.h"
-#include "rtl/Metaclass.h"
-#include "rtl/Object.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/core/Metaclass.h"
+#include "rtl/core/Object.h"
 #include "xls/core/model/common/XLSClassFactory.h"
 
 #include <cstdint>

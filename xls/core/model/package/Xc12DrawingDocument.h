@@ -2,8 +2,8 @@
 // The drawing part of a sheet as the model sees it: the drawing model builds the real document; the worksheet only
 // owns it and the reader loads it.
 
-#include "rtl/Object.h"
-#include "rtl/Streams.h"
+#include "rtl/core/Object.h"
+#include "rtl/io/Streams.h"
 
 namespace xls {
 

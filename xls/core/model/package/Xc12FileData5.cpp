@@ -1,8 +1,8 @@
 #include "xls/core/model/package/Xc12FileData5.h"
 
-#include "rtl/CodePages.h"
-#include "rtl/Exceptions.h"
-#include "rtl/Format.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/text/CodePages.h"
+#include "rtl/text/Format.h"
 #include "xls/core/opc/OPCPackage.h"
 #include "xls/core/opc/xpgParseContentType.h"
 #include "xls/core/xml/XpgSimpleDOM.h"

@@ -3,9 +3,9 @@
 // properties, and the parts the reader did not consume, kept with their relationship type, path and content type so
 // that they can be written back; and the holders of pivot parts, kept as loaded XML documents.
 
-#include "rtl/Object.h"
-#include "rtl/Streams.h"
-#include "rtl/StringTypes.h"
+#include "rtl/core/Object.h"
+#include "rtl/io/Streams.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/model/common/XLSIndexObjects.h"
 
 #include <cstdint>

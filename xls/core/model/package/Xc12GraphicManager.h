@@ -6,9 +6,9 @@
 // Problems are warnings through the error manager: 3006 for an unknown picture type, 3008 for bytes that do not
 // read as a picture of their type.
 
-#include "rtl/Object.h"
-#include "rtl/Streams.h"
-#include "rtl/StringTypes.h"
+#include "rtl/core/Object.h"
+#include "rtl/io/Streams.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/model/common/XLSIndexObjects.h"
 #include "xls/core/model/package/Xc12GraphicProbes.h"
 

@@ -1,7 +1,7 @@
 #include "xls/core/model/styles/Xc12DataSST.h"
 
-#include "rtl/Exceptions.h"
-#include "rtl/Format.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/text/Format.h"
 #include "xls/core/base/XLSUtils.h"
 #include "xls/core/model/styles/Xc12DataStyleSheet5.h"
 

@@ -7,7 +7,7 @@
 // A string's reference count is the number of cells that use it; a string whose count drops to zero is freed and its
 // slot reused. A hash from text to index finds plain strings; strings with font runs are never found.
 
-#include "rtl/StringTypes.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/cells/XLSCellUses.h"
 #include "xls/core/model/common/XLSStyleObjects.h"
 #include "xls/core/model/styles/Xc12DataStyleSheet5Fonts.h"

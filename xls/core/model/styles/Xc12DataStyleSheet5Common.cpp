@@ -1,8 +1,8 @@
 #include "xls/core/model/styles/Xc12DataStyleSheet5Common.h"
 
-#include "rtl/Exceptions.h"
-#include "rtl/Format.h"
-#include "rtl/FormatSettings.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/numbers/FormatSettings.h"
+#include "rtl/text/Format.h"
 #include "xls/core/base/XLSUtils.h"
 
 #include <cmath>

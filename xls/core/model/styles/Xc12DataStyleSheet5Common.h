@@ -3,7 +3,7 @@
 // the colour record's dump and palette update, and the two colour lists of the style sheet (the recently used
 // colours and the palette entries a workbook file defines).
 
-#include "rtl/StringTypes.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/base/Xc12Utils5.h"
 #include "xls/core/model/common/XLSStyleObjects.h"
 

@@ -1,9 +1,9 @@
 #include "xls/core/model/styles/Xc12DataStyleSheet5Fonts.h"
 
-#include "rtl/Format.h"
-#include "rtl/FormatSettings.h"
-#include "rtl/NumberConversions.h"
-#include "rtl/StringUtils.h"
+#include "rtl/numbers/FormatSettings.h"
+#include "rtl/numbers/NumberConversions.h"
+#include "rtl/text/Format.h"
+#include "rtl/text/StringUtils.h"
 
 #include <algorithm>
 #include <cmath>

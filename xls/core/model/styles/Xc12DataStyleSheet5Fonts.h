@@ -3,8 +3,8 @@
 // the font list measures the widest digit of font 0 on the screen whenever font 0 gets a size. Fonts are shared by
 // cell formats and by rich-text runs, which hold one use each; a run array pairs character positions with fonts.
 
-#include "rtl/SmallSet.h"
-#include "rtl/StringTypes.h"
+#include "rtl/core/SmallSet.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/base/XLSPlatform.h"
 #include "xls/core/model/styles/Xc12DataStyleSheet5Common.h"
 

@@ -3,7 +3,7 @@
 // formats, several of them without a text; a workbook's own formats take ids from 164 on, and the ids between stay
 // empty formats.
 
-#include "rtl/StringTypes.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/model/styles/Xc12DataStyleSheet5Common.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "xls/core/model/styles/Xc12DataStyleSheet5Styles.h"
 
-#include "rtl/Exceptions.h"
-#include "rtl/StringUtils.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/text/StringUtils.h"
 #include "xls/core/base/XLSUtils.h"
 
 namespace xls {

@@ -2,7 +2,7 @@
 // Named cell styles ("Normal", "Good", a workbook's own) with the style formats they stand for, and table styles:
 // named sets of differential formats for the elements of a table or pivot table (header row, banded rows...).
 
-#include "rtl/StringTypes.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/model/styles/Xc12DataStyleSheet5XFs.h"
 
 #include <cstdint>

@@ -3,9 +3,9 @@
 // interfaces of their own so that they build and read .xlsx packages without it: the BIFF reader implements them.
 // Until one is linked in, TXLSBIFFUnavailable stands in and says so on every call.
 
-#include "rtl/Exceptions.h"
-#include "rtl/Streams.h"
-#include "rtl/StringTypes.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/io/Streams.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/model/workbook/Xc12Manager5.h"
 
 #include <cstdint>

@@ -1,8 +1,8 @@
 #include "xls/core/model/workbook/Xc12DataWorkbook5.h"
 
-#include "rtl/Exceptions.h"
-#include "rtl/Format.h"
-#include "rtl/StringUtils.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/text/Format.h"
+#include "rtl/text/StringUtils.h"
 
 namespace xls {
 

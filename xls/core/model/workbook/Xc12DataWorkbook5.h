@@ -6,8 +6,8 @@
 // Clear gives the schema's defaults. Names of sheets and defined names are kept in UTF-16 and compared with full case
 // folding, so that names in any script stay apart.
 
-#include "rtl/Lists.h"
-#include "rtl/StringTypes.h"
+#include "rtl/core/Lists.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/base/Xc12Utils5.h"
 #include "xls/core/model/common/XLSClassFactory.h"
 #include "xls/core/model/common/XLSStyleObjects.h"

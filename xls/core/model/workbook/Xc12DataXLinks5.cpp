@@ -1,6 +1,6 @@
 #include "xls/core/model/workbook/Xc12DataXLinks5.h"
 
-#include "rtl/StringUtils.h"
+#include "rtl/text/StringUtils.h"
 #include "xls/core/base/Xc12Utils5.h"
 
 namespace xls {

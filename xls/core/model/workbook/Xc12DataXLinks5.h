@@ -4,9 +4,9 @@
 // book "[n]" as the path of link n - 1; books and sheets are looked up by name without regard to case, in UTF-16,
 // so names in any script stay distinct.
 
-#include "rtl/Object.h"
-#include "rtl/StringList.h"
-#include "rtl/StringTypes.h"
+#include "rtl/core/Object.h"
+#include "rtl/text/StringList.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/model/common/Xc12DataLists.h"
 
 #include <cstdint>

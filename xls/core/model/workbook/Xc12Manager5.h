@@ -3,9 +3,9 @@
 // carries what the readers consult while they fill it (file name and type, password, direct-read mode and the cell
 // handed to the read-cell event).
 
-#include "rtl/Events.h"
-#include "rtl/Object.h"
-#include "rtl/StringTypes.h"
+#include "rtl/core/Events.h"
+#include "rtl/core/Object.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/base/Xc12Utils5.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "xls/core/model/worksheet/Xc12DataAutofilter5.h"
 
-#include "rtl/Exceptions.h"
-#include "rtl/Metaclass.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/core/Metaclass.h"
 
 namespace xls {
 

@@ -4,8 +4,8 @@
 // its conditions. The classes only keep what a file states; every field mirrors the attribute of the same name of
 // the autoFilter element (ECMA-376 Part 1, 18.3.2), with its Clear value where the class gives one.
 
-#include "rtl/StringList.h"
-#include "rtl/StringTypes.h"
+#include "rtl/text/StringList.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/base/Xc12Utils5.h"
 #include "xls/core/model/common/XLSClassFactory.h"
 #include "xls/core/model/common/Xc12DataLists.h"

@@ -4,8 +4,8 @@
 // in that list: the reader first gives each comment the author's position, then, once the authors are read, the
 // author object itself.
 
-#include "rtl/Lists.h"
-#include "rtl/StringTypes.h"
+#include "rtl/core/Lists.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/model/common/XLSStyleObjects.h"
 #include "xls/core/model/styles/Xc12DataStyleSheet5Common.h"
 #include "xls/core/model/styles/Xc12DataStyleSheet5Fonts.h"

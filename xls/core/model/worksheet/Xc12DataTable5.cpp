@@ -1,6 +1,6 @@
 #include "xls/core/model/worksheet/Xc12DataTable5.h"
 
-#include "rtl/StringUtils.h"
+#include "rtl/text/StringUtils.h"
 
 #include <memory>
 

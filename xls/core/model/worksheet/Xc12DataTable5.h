@@ -4,7 +4,7 @@
 // structured references (Sales[Amount]), so the list offers the lookups; names compare without regard to case over
 // all of UTF-16. Fields mirror the attributes of the table element (ECMA-376 Part 1, 18.5.1).
 
-#include "rtl/StringTypes.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/base/Xc12Utils5.h"
 #include "xls/core/model/common/XLSClassFactory.h"
 #include "xls/core/model/common/XLSStyleObjects.h"

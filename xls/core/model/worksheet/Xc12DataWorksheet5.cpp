@@ -1,6 +1,6 @@
 #include "xls/core/model/worksheet/Xc12DataWorksheet5.h"
 
-#include "rtl/StringUtils.h"
+#include "rtl/text/StringUtils.h"
 #include "xls/core/model/common/Xc12FactoryObjects.h"
 #include "xls/core/model/styles/Xc12DataSST.h"
 #include "xls/core/model/styles/Xc12DataStyleSheet5.h"

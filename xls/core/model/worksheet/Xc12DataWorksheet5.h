@@ -3,8 +3,8 @@
 // setting a package or binary workbook carries; the list finds sheets by name and empties the cell-wide tables with
 // them.
 
-#include "rtl/Metaclass.h"
-#include "rtl/StringTypes.h"
+#include "rtl/core/Metaclass.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/base/Xc12Utils5.h"
 #include "xls/core/cells/XLSCellAreas.h"
 #include "xls/core/cells/XLSCellMMU.h"

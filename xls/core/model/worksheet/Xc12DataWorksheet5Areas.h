@@ -2,7 +2,7 @@
 // The merged cells and the hyperlinks of a sheet: both are lists of cell areas that follow the cells when they move.
 // The class factory makes their items, so that the facade's classes can add what the public side needs.
 
-#include "rtl/StringTypes.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/base/Xc12Utils5.h"
 #include "xls/core/cells/XLSCellAreas.h"
 #include "xls/core/model/common/XLSClassFactory.h"

@@ -1,7 +1,7 @@
 #include "xls/core/model/worksheet/Xc12DataWorksheet5CondFmts.h"
 
-#include "rtl/Exceptions.h"
-#include "rtl/Metaclass.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/core/Metaclass.h"
 #include "xls/core/model/styles/Xc12DataStyleSheet5Common.h"
 
 namespace xls {

@@ -5,7 +5,7 @@
 // iconSet and dataValidation elements (ECMA-376 Part 1, 18.3.1). Enumerated fields hold the ordinal of their
 // SpreadsheetML simple type, 255 where none was given.
 
-#include "rtl/StringTypes.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/base/Xc12Utils5.h"
 #include "xls/core/cells/XLSCellAreas.h"
 #include "xls/core/model/common/XLSClassFactory.h"

@@ -4,8 +4,8 @@
 // attributes of the printOptions, pageMargins, pageSetup, headerFooter and brk elements (ECMA-376 Part 1, 18.3.1);
 // Clear gives the schema's defaults.
 
-#include "rtl/Streams.h"
-#include "rtl/StringTypes.h"
+#include "rtl/io/Streams.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/model/common/Xc12DataLists.h"
 
 #include <cstdint>

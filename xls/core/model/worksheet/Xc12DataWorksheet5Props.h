@@ -3,8 +3,8 @@
 // phonetic properties. Fields mirror the attributes of the col, sheetPr, sheetFormatPr, sheetCalcPr and phoneticPr
 // elements (ECMA-376 Part 1, 18.3.1, 18.4.3); Clear gives the schema's defaults.
 
-#include "rtl/SmallSet.h"
-#include "rtl/StringTypes.h"
+#include "rtl/core/SmallSet.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/base/Xc12Utils5.h"
 #include "xls/core/model/common/XLSStyleObjects.h"
 #include "xls/core/model/common/Xc12DataLists.h"

@@ -3,7 +3,7 @@
 // editable under their own passwords. Fields mirror the attributes of the sheetProtection and protectedRange
 // elements (ECMA-376 Part 1, 18.3.1).
 
-#include "rtl/StringTypes.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/cells/XLSCellAreas.h"
 #include "xls/core/model/common/Xc12DataLists.h"
 

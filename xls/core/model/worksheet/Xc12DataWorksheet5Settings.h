@@ -3,7 +3,7 @@
 // custom properties, ignored error checks, OLE objects, form controls, web publish items and smart tags. Fields mirror
 // the attributes of the elements of the same names (ECMA-376 Part 1, 18.3.1); every list owns its items.
 
-#include "rtl/StringTypes.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/base/Xc12Utils5.h"
 #include "xls/core/cells/XLSCellAreas.h"
 #include "xls/core/model/common/Xc12DataLists.h"

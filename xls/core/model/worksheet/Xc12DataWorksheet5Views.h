@@ -4,7 +4,7 @@
 // sheetView, pane, selection, pivotSelection, pivotArea, reference and customSheetView elements (ECMA-376 Part 1,
 // 18.3.1); Clear gives the schema's defaults.
 
-#include "rtl/StringTypes.h"
+#include "rtl/text/StringTypes.h"
 #include "xls/core/base/Xc12Utils5.h"
 #include "xls/core/cells/XLSCellAreas.h"
 #include "xls/core/model/common/XLSClassFactory.h"

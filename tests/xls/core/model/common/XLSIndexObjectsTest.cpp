@@ -1,6 +1,6 @@
 #include "xls/core/model/common/XLSIndexObjects.h"
 
-#include "rtl/Exceptions.h"
+#include "rtl/core/Exceptions.h"
 
 #include <functional>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "xls/core/model/package/Xc12GraphicManager.h"
 
-#include "rtl/Exceptions.h"
-#include "rtl/Streams.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/io/Streams.h"
 #include "xls/core/base/XLSErrorManager.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "xls/core/model/package/Xc12GraphicProbes.h"
 
-#include "rtl/FileStream.h"
-#include "rtl/Streams.h"
-#include "rtl/StringUtils.h"
+#include "rtl/io/FileStream.h"
+#include "rtl/io/Streams.h"
+#include "rtl/text/StringUtils.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>

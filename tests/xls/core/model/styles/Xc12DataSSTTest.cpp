@@ -1,7 +1,7 @@
 #include "xls/core/model/styles/Xc12DataSST.h"
 
-#include "rtl/CodePages.h"
-#include "rtl/Exceptions.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/text/CodePages.h"
 #include "tests/support/TestSupport.h"
 #include "xls/core/model/styles/Xc12DataStyleSheet5.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 // Helpers of the style-sheet tests: readable texts, a platform that records what it measures, and colour records.
 
-#include "rtl/CodePages.h"
-#include "rtl/Exceptions.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/text/CodePages.h"
 #include "tests/support/TestSupport.h"
 #include "xls/core/base/XLSPlatform.h"
 #include "xls/core/base/Xc12Utils5.h"

@@ -1,7 +1,7 @@
 #include "xls/core/model/workbook/Xc12DataWorkbook5.h"
 
-#include "rtl/CodePages.h"
-#include "rtl/Exceptions.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/text/CodePages.h"
 
 #include <functional>
 #include <gtest/gtest.h>

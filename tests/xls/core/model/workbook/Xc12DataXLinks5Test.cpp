@@ -1,6 +1,6 @@
 #include "xls/core/model/workbook/Xc12DataXLinks5.h"
 
-#include "rtl/Exceptions.h"
+#include "rtl/core/Exceptions.h"
 
 #include <functional>
 #include <gtest/gtest.h>

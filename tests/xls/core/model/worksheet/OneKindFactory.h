@@ -1,7 +1,7 @@
 #pragma once
 // A class factory for tests of collections whose items come from the component's factory.
 
-#include "rtl/Object.h"
+#include "rtl/core/Object.h"
 #include "xls/core/model/common/XLSClassFactory.h"
 
 #include <memory>

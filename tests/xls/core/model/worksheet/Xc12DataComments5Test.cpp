@@ -1,6 +1,6 @@
 #include "xls/core/model/worksheet/Xc12DataComments5.h"
 
-#include "rtl/Exceptions.h"
+#include "rtl/core/Exceptions.h"
 #include "xls/core/model/styles/Xc12DataStyleSheet5.h"
 
 #include <gtest/gtest.h>

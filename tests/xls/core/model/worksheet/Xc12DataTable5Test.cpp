@@ -1,6 +1,6 @@
 #include "xls/core/model/worksheet/Xc12DataTable5.h"
 
-#include "rtl/CodePages.h"
+#include "rtl/text/CodePages.h"
 
 #include <gtest/gtest.h>
 #include <initializer_list>

@@ -1,6 +1,6 @@
 #include "xls/core/model/worksheet/Xc12DataWorksheet5CondFmts.h"
 
-#include "rtl/Exceptions.h"
+#include "rtl/core/Exceptions.h"
 #include "tests/xls/core/model/worksheet/OneKindFactory.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "xls/core/model/worksheet/Xc12DataWorksheet5Printing.h"
 
-#include "rtl/Exceptions.h"
+#include "rtl/core/Exceptions.h"
 
 #include <cstring>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "xls/core/model/worksheet/Xc12DataWorksheet5Props.h"
 
-#include "rtl/Exceptions.h"
+#include "rtl/core/Exceptions.h"
 #include "xls/core/model/styles/Xc12DataStyleSheet5XFs.h"
 
 #include <cstdint>

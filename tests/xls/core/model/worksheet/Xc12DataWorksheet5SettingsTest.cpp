@@ -1,6 +1,6 @@
 #include "xls/core/model/worksheet/Xc12DataWorksheet5Settings.h"
 
-#include "rtl/CodePages.h"
+#include "rtl/text/CodePages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "xls/core/model/worksheet/Xc12DataWorksheet5.h"
 
-#include "rtl/Exceptions.h"
+#include "rtl/core/Exceptions.h"
 #include "tests/support/TestSupport.h"
 #include "tests/xls/core/model/worksheet/Xc12DataWorksheet5TestSupport.h"
 #include "xls/core/model/styles/Xc12DataSST.h"

@@ -1,7 +1,7 @@
 #include "xls/core/model/worksheet/Xc12DataWorksheet5Views.h"
 
-#include "rtl/Exceptions.h"
-#include "rtl/Streams.h"
+#include "rtl/core/Exceptions.h"
+#include "rtl/io/Streams.h"
 #include "tests/xls/core/model/worksheet/Xc12DataWorksheet5TestSupport.h"
 
 #include <cstdint>

@@ -1,0 +1,62 @@
+#include "rtl/text/CodePages.h"
+
+#include <gtest/gtest.h>
+
+namespace rtl {
+namespace {
+
+TEST(CodePages, Cp936RoundTrips) {
+    struct Case {
+        UnicodeString unicode;
+        AnsiString gbk;
+    };
+    const Case cases[] = {
+        {u"", ""},
+        {u"Kp 2.0", "Kp 2.0"},
+        {u"中文发票", "\xD6\xD0\xCE\xC4\xB7\xA2\xC6\xB1"},
+        {u"税率13%", "\xCB\xB0\xC2\xCA"
+                     "13%"},
+        {u"\u20AC", "\x80"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(UnicodeToUtf8(c.unicode));
+        EXPECT_EQ(UnicodeToAnsi(c.unicode, cpSimplifiedChinese), c.gbk);
+        EXPECT_EQ(AnsiToUnicode(c.gbk, cpSimplifiedChinese), c.unicode);
+    }
+}
+
+TEST(CodePages, CharacterOutsideGbkBecomesQuestionMark) {
+    // U+0E01 (Thai) has no GBK form; the surrounding text survives.
+    EXPECT_EQ(UnicodeToAnsi(u"a\u0E01b", cpSimplifiedChinese), "a?b");
+    // A character outside the BMP is two UTF-16 units, each replaced.
+    EXPECT_EQ(UnicodeToAnsi(u"x\U0001F600", cpSimplifiedChinese), "x??");
+}
+
+TEST(CodePages, WesternCodePageLosesChineseOnly) {
+    EXPECT_EQ(UnicodeToAnsi(u"caf\u00E9 中", cpWesternEuropean), "caf\xE9 ?");
+    EXPECT_EQ(AnsiToUnicode("caf\xE9", cpWesternEuropean), u"caf\u00E9");
+}
+
+TEST(CodePages, Utf8RoundTripIncludingSupplementaryPlane) {
+    const UnicodeString text = u"A中\u00E9\U0001F600";
+    const std::string utf8 = UnicodeToUtf8(text);
+    EXPECT_EQ(utf8, "A\xE4\xB8\xAD\xC3\xA9\xF0\x9F\x98\x80");
+    EXPECT_EQ(Utf8ToUnicode(utf8), text);
+    EXPECT_EQ(AnsiToUnicode(utf8, cpUtf8), text);
+}
+
+TEST(CodePages, MalformedUtf8AndLoneSurrogatesBecomeReplacementCharacters) {
+    EXPECT_EQ(Utf8ToUnicode("a\xC3"), u"a\uFFFD");                     // truncated sequence
+    EXPECT_EQ(Utf8ToUnicode("\xC0\xAF"), u"\uFFFD\uFFFD");             // overlong '/'
+    EXPECT_EQ(Utf8ToUnicode("\xED\xA0\x80z"), u"\uFFFD\uFFFD\uFFFDz"); // encoded surrogate
+    EXPECT_EQ(UnicodeToUtf8(UnicodeString(1, char16_t(0xD800)) + u"z"), "\xEF\xBF\xBDz");
+}
+
+TEST(CodePages, ProcessCodePageIsUsedByDefault) {
+    const UnicodeString text = u"Tallyvane";
+    EXPECT_EQ(AnsiToUnicode(UnicodeToAnsi(text)), text);
+    EXPECT_EQ(UnicodeToAnsi(text, cpProcessAnsi), UnicodeToAnsi(text, ProcessAnsiCodePage()));
+}
+
+} // namespace
+} // namespace rtl
