@@ -5,9 +5,11 @@
 
 #include "rtl/StringTypes.h"
 #include "xls/core/formula/XLSTokenList.h"
+#include "xls/core/formula/XLSTokenizer.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace xls {
 
@@ -64,6 +66,14 @@ private:
     // How a construct that may be there turned out.
     enum class TScan : uint8_t { scNone, scFound, scInvalid };
 
+    // Where, from a position on, the next "!", the next ":" and the next character that ends an unquoted sheet name
+    // stand; the text's size where there is none.
+    struct TNextMarks {
+        size_t Bang = 0;
+        size_t Colon = 0;
+        size_t NameEnd = 0;
+    };
+
     // A column or row of an A1 reference, scanned but not yet taken.
     struct TScannedPart {
         size_t Start = 0;
@@ -74,6 +84,8 @@ private:
 
     // Text access; at the end Current is 0, which no test takes for anything.
     bool AtEnd() const { return FPos >= FText.size(); }
+    // Once XLSMaxFormulaErrors errors were reported to a manager that does not raise, the rest is left unread.
+    bool Stopped() const { return FErrorCount >= XLSMaxFormulaErrors; }
     char16_t Current() const { return At(FPos); }
     char16_t At(size_t position) const { return position < FText.size() ? FText[position] : u'\0'; }
     bool LooksAt(rtl::UnicodeStringView word) const { return FText.substr(FPos).starts_with(word); }
@@ -113,6 +125,7 @@ private:
     TScan ParsePrefix();
     TScan ParseQuotedPrefix();
     bool ParseUnquotedPrefix(size_t bookStart, size_t bookEnd);
+    void IndexNextMarks();
     bool ParseWorkbookPrefix();
     void AddSheets(size_t start, rtl::UnicodeStringView sheets, size_t colon);
     TScan ParseA1(bool prefixed);
@@ -132,6 +145,9 @@ private:
     size_t FPos = 0;
     int32_t FDepth = 0;
     bool FTooDeepReported = false;
+    int32_t FErrorCount = 0;
+    // Built at the first unquoted sheet name tried, so that trying one at every name costs no scan of the rest.
+    std::vector<TNextMarks> FNextMarks;
 };
 
 } // namespace xls

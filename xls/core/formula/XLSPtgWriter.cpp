@@ -52,6 +52,13 @@ uint16_t CheckedIndexOrNone(int32_t index, uint16_t none, const char16_t* what) 
     return index == -1 ? none : static_cast<uint16_t>(Checked(index, 0, none - 1, what));
 }
 
+// A text's count of code units is a 16-bit field.
+void CheckTextFits(rtl::UnicodeStringView text) {
+    if (text.size() > static_cast<size_t>(MaxWordValue)) {
+        throw EXLSFormulaError(rtl::Format(PtgWriterMessages::TextTooLong, {text.size()}));
+    }
+}
+
 uint8_t ClampedSpaces(int32_t spaces) {
     return static_cast<uint8_t>(std::clamp(spaces, 0, PtgMaxSpaceCount));
 }
@@ -116,6 +123,7 @@ void TXLSPtgWriter::AddNum(double value) {
 }
 
 void TXLSPtgWriter::AddStr(rtl::UnicodeStringView text) {
+    CheckTextFits(text);
     Byte(ptgxStr);
     Text(text);
 }
@@ -143,6 +151,7 @@ void TXLSPtgWriter::AddFuncVar(int32_t argumentCount, int32_t functionId) {
 
 void TXLSPtgWriter::AddUserFunc(int32_t argumentCount, rtl::UnicodeStringView name) {
     const uint8_t count = CheckedArgumentCount(argumentCount);
+    CheckTextFits(name);
     Byte(ptgxUserFunc);
     Byte(count);
     Text(name);
@@ -324,9 +333,6 @@ void TXLSPtgWriter::Area(const TXLSPtgArea& area) {
 }
 
 void TXLSPtgWriter::Text(rtl::UnicodeStringView text) {
-    if (text.size() > static_cast<size_t>(MaxWordValue)) {
-        throw EXLSFormulaError(rtl::Format(PtgWriterMessages::TextTooLong, {text.size()}));
-    }
     Word(static_cast<uint16_t>(text.size()));
     for (const char16_t unit : text) {
         Word(unit);

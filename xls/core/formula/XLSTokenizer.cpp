@@ -100,6 +100,7 @@ void TXLSFormulaScanner::AddSpaces() {
 
 void TXLSFormulaScanner::Report(int32_t number, rtl::UnicodeStringView argument) {
     static_cast<void>(FErrors.ReportError(argument, number));
+    ++FErrorCount;
 }
 
 void TXLSFormulaScanner::Run() {
@@ -109,7 +110,7 @@ void TXLSFormulaScanner::Run() {
     if (FPos > 0) {
         AddInteger(xttWhitespace, 0, FPos, static_cast<int32_t>(FPos));
     }
-    while (!AtEnd()) {
+    while (!AtEnd() && !Stopped()) {
         if (IsFormulaWhitespace(Current())) {
             AddSpaces();
             continue;
@@ -119,7 +120,7 @@ void TXLSFormulaScanner::Run() {
         }
         // A manager that does not raise: the character is kept as it is, and scanning goes on after it.
         Report(XLSErrorInFormula);
-        if (!AtEnd()) {
+        if (!AtEnd() && !Stopped()) {
             TXLSToken& token = Add(xttChar, FPos, FPos + 1);
             token.Payload = TXLSTokenPayload::Character;
             token.Character = Current();
@@ -133,7 +134,7 @@ void TXLSFormulaScanner::Run() {
 // characters and added tokens on the way. Nested elements count against XLSMaxFormulaDepth, so no text runs the
 // recursion out of stack.
 bool TXLSFormulaScanner::ParseElement() {
-    if (AtEnd()) {
+    if (AtEnd() || Stopped()) {
         return false;
     }
     if (FDepth >= XLSMaxFormulaDepth) {

@@ -26,6 +26,9 @@ inline constexpr int32_t XLSMaxFormulaLength = 8192;
 // How deeply constructs may nest in a formula text (parentheses, function calls, runs of operators and signs); far
 // beyond the 64 levels of function calls a spreadsheet program allows, and well within the stack.
 inline constexpr int32_t XLSMaxFormulaDepth = 256;
+// After this many errors in one text, reported to a manager that does not raise, the rest of the text is left unread;
+// so a hostile text costs no more than a few passes over it however its errors repeat.
+inline constexpr int32_t XLSMaxFormulaErrors = 16;
 
 class TXLSTokenizer {
 public:

@@ -120,21 +120,25 @@ TXLSFormulaScanner::TScan TXLSFormulaScanner::ParseQuotedPrefix() {
 // Sheet!, First:Last!, and after a workbook also ! alone (a name of the workbook itself, as in [0]!Name). The workbook
 // token, when bookStart < bookEnd, goes before the sheets.
 bool TXLSFormulaScanner::ParseUnquotedPrefix(size_t bookStart, size_t bookEnd) {
+    if (FNextMarks.empty()) {
+        IndexNextMarks();
+    }
     const size_t start = bookEnd == bookStart ? bookStart : bookEnd + 1;
+    const TNextMarks& marks = FNextMarks[start];
+    const size_t bang = marks.Bang;
+    if (bang == FText.size() || marks.NameEnd < bang) {
+        return false;
+    }
     size_t colon = NotFound;
-    size_t bang = start;
-    for (; bang < FText.size() && FText[bang] != u'!'; ++bang) {
-        const char16_t c = FText[bang];
-        if (c == u':' && colon == NotFound) {
-            colon = bang - start;
-        } else if (c == u':' || IsFormulaDelimiter(c) || EndsUnquotedName(c)) {
+    if (marks.Colon < bang) {
+        if (FNextMarks[marks.Colon + 1].Colon < bang) {
             return false;
         }
+        colon = marks.Colon - start;
     }
     const std::u16string_view sheets = FText.substr(start, bang - start);
     const bool emptyAllowed = bookEnd != bookStart && colon == NotFound;
-    if (bang == FText.size() || (sheets.empty() && !emptyAllowed) || colon == 0 ||
-        (colon != NotFound && colon + 1 == sheets.size())) {
+    if ((sheets.empty() && !emptyAllowed) || colon == 0 || (colon != NotFound && colon + 1 == sheets.size())) {
         return false;
     }
     if (bookEnd != bookStart) {
@@ -145,6 +149,23 @@ bool TXLSFormulaScanner::ParseUnquotedPrefix(size_t bookStart, size_t bookEnd) {
     Add(xttBang, bang, bang + 1);
     FPos = bang + 1;
     return true;
+}
+
+void TXLSFormulaScanner::IndexNextMarks() {
+    FNextMarks.resize(FText.size() + 1);
+    TNextMarks next{FText.size(), FText.size(), FText.size()};
+    FNextMarks.back() = next;
+    for (size_t position = FText.size(); position-- > 0;) {
+        const char16_t c = FText[position];
+        if (c == u'!') {
+            next.Bang = position;
+        } else if (c == u':') {
+            next.Colon = position;
+        } else if (IsFormulaDelimiter(c) || EndsUnquotedName(c)) {
+            next.NameEnd = position;
+        }
+        FNextMarks[position] = next;
+    }
 }
 
 // [Book]Sheet!: the book is one or more characters other than delimiters, quotes, "?" and brackets.
