@@ -13,10 +13,20 @@ corpus_root=../shared/corpus
 artifacts=$build/artifacts
 mkdir -p "$artifacts"
 
-# The seed folders of a target: xml gets the XML parts of the fixture packages, the others whole files.
+# The seed folders of a target: xml gets the XML parts of the fixture packages, the tokenizer the formula texts of its
+# case file (as UTF-16LE), the others whole files.
 seeds_for() {
     local target=$1 seeds=$build/seeds/$1
     rm -rf "$seeds" && mkdir -p "$seeds"
+    if [[ $target == tokenizer_fuzz ]]; then
+        local n=0 text
+        while IFS=$'\t' read -r text _; do
+            n=$((n + 1))
+            printf '%s' "$text" | iconv -f UTF-8 -t UTF-16LE >"$seeds/$n"
+        done < <(grep -v '^//' tests/data/formula/tokenizer-cases.txt | grep $'\t')
+        echo "$seeds"
+        return
+    fi
     local files
     files=$(find tests/data -type f \( -name '*.xlsx' -o -name '*.zip' \); \
         [[ -d $corpus_root ]] && find "$corpus_root" -type f \( -name '*.xlsx' -o -name '*.xlsm' \) -size -256k)

@@ -93,6 +93,12 @@ private:
     TXLSToken& Add(TXLSTokenType kind, size_t start, size_t end);
     void AddInteger(TXLSTokenType kind, size_t start, size_t end, int32_t value);
     void AddText(TXLSTokenType kind, size_t start, size_t end, rtl::UnicodeString text);
+    // A token of the one character at the position, which it passes.
+    void TakeChar(TXLSTokenType kind);
+    // A column or row as relative (xttCol, xttRow) or, with its "$", the absolute kind after it.
+    void AddPart(const TScannedPart& part, TXLSTokenType relative);
+    // Two columns or rows around a colon, the scan going on after them.
+    void AddPartRange(const TScannedPart& first, const TScannedPart& last, TXLSTokenType relative);
     // Takes the run of whitespace at the position into the last token when that is xttSpace, else into a new one.
     void AddSpaces();
     // Errors go on after a manager that does not raise, as the caller of each says.

@@ -173,76 +173,16 @@ void TXLSPtgWriter::AddArea(const TXLSPtgArea& area, bool shiftedOff) {
     Area(area);
 }
 
-void TXLSPtgWriter::AddRef3d(const TXLSPtgCell& cell, int32_t sheet) {
-    const uint8_t sheetByte = CheckedSheet(sheet);
-    Byte(ptgxRef3d);
+void TXLSPtgWriter::AddRef3d(const TXLSPtgCell& cell, const TXLSPtgSheets& sheets) {
+    Byte(Begin3d(ptgxRef3d, sheets));
     Cell(cell);
-    Byte(sheetByte);
+    Sheets(sheets);
 }
 
-void TXLSPtgWriter::AddRef3dRange(const TXLSPtgCell& cell, int32_t firstSheet, int32_t lastSheet) {
-    const uint8_t first = CheckedSheet(firstSheet);
-    const uint8_t last = CheckedSheet(lastSheet);
-    Byte(ptgxRef3dRange);
-    Cell(cell);
-    Byte(first);
-    Byte(last);
-}
-
-void TXLSPtgWriter::AddRefExt(const TXLSPtgCell& cell, int32_t book, int32_t sheet) {
-    const uint16_t bookWord = CheckedWord(book, u"External book index");
-    const uint8_t sheetByte = CheckedSheet(sheet);
-    Byte(ptgxRefExt);
-    Cell(cell);
-    Word(bookWord);
-    Byte(sheetByte);
-}
-
-void TXLSPtgWriter::AddRefExtRange(const TXLSPtgCell& cell, int32_t book, int32_t firstSheet, int32_t lastSheet) {
-    const uint16_t bookWord = CheckedWord(book, u"External book index");
-    const uint8_t first = CheckedSheet(firstSheet);
-    const uint8_t last = CheckedSheet(lastSheet);
-    Byte(ptgxRefExtRange);
-    Cell(cell);
-    Word(bookWord);
-    Byte(first);
-    Byte(last);
-}
-
-void TXLSPtgWriter::AddArea3d(const TXLSPtgArea& area, int32_t sheet) {
-    const uint8_t sheetByte = CheckedSheet(sheet);
-    Byte(ptgxArea3d);
+void TXLSPtgWriter::AddArea3d(const TXLSPtgArea& area, const TXLSPtgSheets& sheets) {
+    Byte(Begin3d(ptgxArea3d, sheets));
     Area(area);
-    Byte(sheetByte);
-}
-
-void TXLSPtgWriter::AddArea3dRange(const TXLSPtgArea& area, int32_t firstSheet, int32_t lastSheet) {
-    const uint8_t first = CheckedSheet(firstSheet);
-    const uint8_t last = CheckedSheet(lastSheet);
-    Byte(ptgxArea3dRange);
-    Area(area);
-    Byte(first);
-    Byte(last);
-}
-
-void TXLSPtgWriter::AddAreaExt(const TXLSPtgArea& area, int32_t book, int32_t sheet) {
-    const uint16_t bookWord = CheckedWord(book, u"External book index");
-    const uint8_t sheetByte = CheckedSheet(sheet);
-    Byte(ptgxAreaExt);
-    Area(area);
-    Word(bookWord);
-    Byte(sheetByte);
-}
-
-void TXLSPtgWriter::AddAreaExtRange(const TXLSPtgArea& area, int32_t book, int32_t firstSheet, int32_t lastSheet) {
-    const uint16_t bookWord = CheckedWord(book, u"External book index");
-    const uint8_t first = CheckedSheet(firstSheet);
-    const uint8_t last = CheckedSheet(lastSheet);
-    Byte(ptgxAreaExtRange);
-    Area(area);
-    Word(bookWord);
-    Byte(first);
-    Byte(last);
+    Sheets(sheets);
 }
 
 void TXLSPtgWriter::Add3dErr(uint8_t id, int32_t errorIndex) {
@@ -313,6 +253,30 @@ void TXLSPtgWriter::Word(uint16_t value) {
 void TXLSPtgWriter::Long(uint32_t value) {
     Word(static_cast<uint16_t>(value));
     Word(static_cast<uint16_t>(value >> 16));
+}
+
+// The ids run sheet, sheet range, external sheet, external sheet range from the one of a sheet.
+uint8_t TXLSPtgWriter::Begin3d(uint8_t workbookSheetId, const TXLSPtgSheets& sheets) {
+    const bool external = sheets.Book != -1;
+    const bool range = sheets.Last != -1;
+    if (external) {
+        CheckedWord(sheets.Book, u"External book index");
+    }
+    CheckedSheet(sheets.First);
+    if (range) {
+        CheckedSheet(sheets.Last);
+    }
+    return static_cast<uint8_t>(workbookSheetId + (external ? 2 : 0) + (range ? 1 : 0));
+}
+
+void TXLSPtgWriter::Sheets(const TXLSPtgSheets& sheets) {
+    if (sheets.Book != -1) {
+        Word(static_cast<uint16_t>(sheets.Book));
+    }
+    Byte(static_cast<uint8_t>(sheets.First));
+    if (sheets.Last != -1) {
+        Byte(static_cast<uint8_t>(sheets.Last));
+    }
 }
 
 void TXLSPtgWriter::Cell(const TXLSPtgCell& cell) {

@@ -24,6 +24,14 @@ inline constexpr int32_t PtgMaxSheetIndex = 255;
 inline constexpr int32_t PtgMaxArgumentCount = 255;
 inline constexpr int32_t PtgMaxSpaceCount = 255;
 
+// Where a 3-D reference points: a sheet of the workbook, or with Book an external book's sheet; with Last a range of
+// sheets from First to Last. -1 leaves Book or Last out.
+struct TXLSPtgSheets {
+    int32_t Book = -1;
+    int32_t First = 0;
+    int32_t Last = -1;
+};
+
 // Appends tokens to a buffer it owns.
 class TXLSPtgWriter {
 public:
@@ -53,14 +61,10 @@ public:
     // ptgxRef or ptgxRefErr, ptgxArea or ptgxAreaErr.
     void AddRef(const TXLSPtgCell& cell, bool shiftedOff = false);
     void AddArea(const TXLSPtgArea& area, bool shiftedOff = false);
-    void AddRef3d(const TXLSPtgCell& cell, int32_t sheet);
-    void AddRef3dRange(const TXLSPtgCell& cell, int32_t firstSheet, int32_t lastSheet);
-    void AddRefExt(const TXLSPtgCell& cell, int32_t book, int32_t sheet);
-    void AddRefExtRange(const TXLSPtgCell& cell, int32_t book, int32_t firstSheet, int32_t lastSheet);
-    void AddArea3d(const TXLSPtgArea& area, int32_t sheet);
-    void AddArea3dRange(const TXLSPtgArea& area, int32_t firstSheet, int32_t lastSheet);
-    void AddAreaExt(const TXLSPtgArea& area, int32_t book, int32_t sheet);
-    void AddAreaExtRange(const TXLSPtgArea& area, int32_t book, int32_t firstSheet, int32_t lastSheet);
+    // ptgxRef3d, ptgxRef3dRange, ptgxRefExt or ptgxRefExtRange, as the sheets say.
+    void AddRef3d(const TXLSPtgCell& cell, const TXLSPtgSheets& sheets);
+    // ptgxArea3d, ptgxArea3dRange, ptgxAreaExt or ptgxAreaExtRange, as the sheets say.
+    void AddArea3d(const TXLSPtgArea& area, const TXLSPtgSheets& sheets);
     // id: ptgxRef3dErr, ptgxRef3dRangeErr, ptgxArea3dErr or ptgxArea3dRangeErr.
     void Add3dErr(uint8_t id, int32_t errorIndex);
 
@@ -76,6 +80,10 @@ private:
     void Byte(uint8_t value);
     void Word(uint16_t value);
     void Long(uint32_t value);
+    // The id for the sheets, from the one for a sheet of the workbook; the sheets are checked before anything is
+    // written.
+    uint8_t Begin3d(uint8_t workbookSheetId, const TXLSPtgSheets& sheets);
+    void Sheets(const TXLSPtgSheets& sheets);
     void Cell(const TXLSPtgCell& cell);
     void ColRowCell(const TXLSPtgCell& cell);
     void Area(const TXLSPtgArea& area);

@@ -10,10 +10,6 @@ namespace xls {
 
 namespace {
 
-constexpr int32_t XLSErrorInFormula = 4006;
-constexpr int32_t XLSErrorMissingRightParenthesis = 4007;
-constexpr int32_t XLSErrorInvalidUse = 4008;
-
 bool IsOperatorKind(TXLSTokenType kind) {
     return kind >= xttPower && kind <= xttRange;
 }
@@ -82,6 +78,23 @@ void TXLSFormulaScanner::AddText(TXLSTokenType kind, size_t start, size_t end, r
     TXLSToken& token = Add(kind, start, end);
     token.Payload = TXLSTokenPayload::Text;
     token.Text = std::move(text);
+}
+
+void TXLSFormulaScanner::TakeChar(TXLSTokenType kind) {
+    Add(kind, FPos, FPos + 1);
+    ++FPos;
+}
+
+void TXLSFormulaScanner::AddPart(const TScannedPart& part, TXLSTokenType relative) {
+    const auto kind = static_cast<TXLSTokenType>(part.Absolute ? relative + 1 : relative);
+    AddInteger(kind, part.Start, part.End, part.Value);
+}
+
+void TXLSFormulaScanner::AddPartRange(const TScannedPart& first, const TScannedPart& last, TXLSTokenType relative) {
+    AddPart(first, relative);
+    Add(xttColon, first.End, first.End + 1);
+    AddPart(last, relative);
+    FPos = last.End;
 }
 
 void TXLSFormulaScanner::AddSpaces() {
@@ -160,8 +173,7 @@ bool TXLSFormulaScanner::ParseElementSteps() {
     }
     if (CanTakeSign() && (Current() == u'-' || Current() == u'+')) {
         const char16_t sign = Current();
-        Add(sign == u'-' ? xttNeg : xttPlus, FPos, FPos + 1);
-        ++FPos;
+        TakeChar(sign == u'-' ? xttNeg : xttPlus);
         if (ParseElement()) {
             return true;
         }
@@ -171,16 +183,14 @@ bool TXLSFormulaScanner::ParseElementSteps() {
     if (Current() == u',') {
         // The next element is left to the caller, which parses elements until one fails anyway; so runs of empty
         // arguments do not nest.
-        Add(xttListSep, FPos, FPos + 1);
-        ++FPos;
+        TakeChar(xttListSep);
         return true;
     }
     if (ParseOperator() && ParseElement()) {
         return true;
     }
     if (Current() == u'%') {
-        Add(xttPercent, FPos, FPos + 1);
-        ++FPos;
+        TakeChar(xttPercent);
         return true;
     }
     if (ParseReferenceOrName()) {

@@ -21,6 +21,21 @@ namespace xls {
 
 class TXLSErrorManager;
 
+// The numbers of the errors the tokenizer reports.
+inline constexpr int32_t XLSErrorUnknownErrorConstant = 4001;
+inline constexpr int32_t XLSErrorInvalidExponent = 4002;
+inline constexpr int32_t XLSErrorInvalidFraction = 4003;
+inline constexpr int32_t XLSErrorMissingEndQuote = 4004;
+inline constexpr int32_t XLSErrorInvalidArray = 4005;
+// Also a number too large for a double, a text too long, and constructs nested too deeply.
+inline constexpr int32_t XLSErrorInFormula = 4006;
+inline constexpr int32_t XLSErrorMissingRightParenthesis = 4007;
+inline constexpr int32_t XLSErrorInvalidUse = 4008;
+inline constexpr int32_t XLSErrorInvalidFormulaReference = 4010;
+inline constexpr int32_t XLSErrorInvalidSheetName = 4011;
+inline constexpr int32_t XLSErrorInvalidWorkbookName = 4012;
+inline constexpr int32_t XLSErrorMissing = 4013;
+
 // The longest formula text the tokenizer reads, as many characters as a spreadsheet program lets a formula have.
 inline constexpr int32_t XLSMaxFormulaLength = 8192;
 // How deeply constructs may nest in a formula text (parentheses, function calls, runs of operators and signs); far

@@ -12,14 +12,6 @@ namespace xls {
 
 namespace {
 
-constexpr int32_t XLSErrorUnknownErrorConstant = 4001;
-constexpr int32_t XLSErrorInvalidExponent = 4002;
-constexpr int32_t XLSErrorInvalidFraction = 4003;
-constexpr int32_t XLSErrorMissingEndQuote = 4004;
-constexpr int32_t XLSErrorInvalidArray = 4005;
-constexpr int32_t XLSErrorNumberOutOfRange = 4006;
-constexpr int32_t XLSErrorInvalidReference = 4010;
-
 // The characters an unknown error constant is quoted with in its message.
 constexpr std::u16string_view ErrorConstantChars = u"#/!?01234567890_ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
@@ -94,14 +86,11 @@ TXLSFormulaScanner::TScan TXLSFormulaScanner::ReadRowRange(const TScannedPart& f
     const bool onSheet = first.Value >= 0 && first.Value <= XLSMaxRow;
     if (!ScanRowNumber(first.End + 1, last) || !onSheet || last.Value < 0 || last.Value > XLSMaxRow) {
         // A manager that does not raise: scanning goes on after the colon.
-        Report(XLSErrorInvalidReference);
+        Report(XLSErrorInvalidFormulaReference);
         FPos = first.End + 1;
         return TScan::scInvalid;
     }
-    AddInteger(first.Absolute ? xttRowAbs : xttRow, first.Start, first.End, first.Value);
-    Add(xttColon, first.End, first.End + 1);
-    AddInteger(last.Absolute ? xttRowAbs : xttRow, last.Start, last.End, last.Value);
-    FPos = last.End;
+    AddPartRange(first, last, xttRow);
     return TScan::scFound;
 }
 
@@ -139,7 +128,7 @@ bool TXLSFormulaScanner::ParseNumber() {
     double value = 0;
     if (!rtl::TryStrToFloat(FText.substr(FPos, end - FPos), value, rtl::TFormatSettings::Invariant())) {
         // Too large for a double. A manager that does not raise: the number is passed over.
-        Report(XLSErrorNumberOutOfRange);
+        Report(XLSErrorInFormula);
         FPos = end;
         return true;
     }
@@ -179,17 +168,14 @@ bool TXLSFormulaScanner::ParseArray() {
     if (Current() != u'{') {
         return false;
     }
-    Add(xttArrayOpen, FPos, FPos + 1);
-    ++FPos;
+    TakeChar(xttArrayOpen);
     bool rowRead = ParseArrayRow();
     while (rowRead && Current() == u';') {
-        Add(xttArrayRowSep, FPos, FPos + 1);
-        ++FPos;
+        TakeChar(xttArrayRowSep);
         rowRead = ParseArrayRow();
     }
     if (rowRead && Current() == u'}') {
-        Add(xttArrayClose, FPos, FPos + 1);
-        ++FPos;
+        TakeChar(xttArrayClose);
         return true;
     }
     // A manager that does not raise: the array ends where it went wrong.
@@ -199,15 +185,13 @@ bool TXLSFormulaScanner::ParseArray() {
 
 bool TXLSFormulaScanner::ParseArrayRow() {
     if (Current() == u'-' || Current() == u'+') {
-        Add(Current() == u'-' ? xttNeg : xttPlus, FPos, FPos + 1);
-        ++FPos;
+        TakeChar(Current() == u'-' ? xttNeg : xttPlus);
     }
     while (ParseErrorConstant() || ParseBoolean() || ParseNumber() || ParseText()) {
         if (Current() != u',') {
             return true;
         }
-        Add(xttListSep, FPos, FPos + 1);
-        ++FPos;
+        TakeChar(xttListSep);
     }
     return false;
 }

@@ -11,11 +11,6 @@ namespace xls {
 
 namespace {
 
-constexpr int32_t XLSErrorInvalidCellReference = 4010;
-constexpr int32_t XLSErrorInvalidSheetName = 4011;
-constexpr int32_t XLSErrorInvalidWorkbookName = 4012;
-constexpr int32_t XLSErrorMissing = 4013;
-
 constexpr size_t MaxColumnLetters = 3;
 constexpr size_t MaxRowDigits = 9;
 constexpr size_t NotFound = std::u16string_view::npos;
@@ -212,7 +207,7 @@ TXLSFormulaScanner::TScan TXLSFormulaScanner::ParseA1(bool prefixed) {
         return ReadRowRange(row);
     }
     // A manager that does not raise: scanning goes on after the digits.
-    Report(XLSErrorInvalidCellReference);
+    Report(XLSErrorInvalidFormulaReference);
     FPos = row.End;
     return TScan::scInvalid;
 }
@@ -248,8 +243,8 @@ bool TXLSFormulaScanner::ScanCellRow(size_t position, bool prefixed, TScannedPar
 }
 
 void TXLSFormulaScanner::AddCell(const TScannedPart& col, const TScannedPart& row) {
-    AddInteger(col.Absolute ? xttColAbs : xttCol, col.Start, col.End, col.Value);
-    AddInteger(row.Absolute ? xttRowAbs : xttRow, row.Start, row.End, row.Value);
+    AddPart(col, xttCol);
+    AddPart(row, xttRow);
 }
 
 // ":" and a second cell make an area; a colon before anything else is left for the range operator (A1:INDEX(...)).
@@ -268,14 +263,11 @@ TXLSFormulaScanner::TScan TXLSFormulaScanner::ParseWholeColumns(const TScannedPa
     TScannedPart last;
     if (!ScanColumn(first.End + 1, last) || IsFormulaWordChar(At(last.End))) {
         // A manager that does not raise: scanning goes on after the colon.
-        Report(XLSErrorInvalidCellReference);
+        Report(XLSErrorInvalidFormulaReference);
         FPos = first.End + 1;
         return TScan::scInvalid;
     }
-    AddInteger(first.Absolute ? xttColAbs : xttCol, first.Start, first.End, first.Value);
-    Add(xttColon, first.End, first.End + 1);
-    AddInteger(last.Absolute ? xttColAbs : xttCol, last.Start, last.End, last.Value);
-    FPos = last.End;
+    AddPartRange(first, last, xttCol);
     return TScan::scFound;
 }
 
@@ -315,8 +307,7 @@ bool TXLSFormulaScanner::ParseTableReference() {
     if (Current() != u']') {
         return found;
     }
-    Add(xttTableEnd, FPos, FPos + 1);
-    ++FPos;
+    TakeChar(xttTableEnd);
     return true;
 }
 
@@ -332,19 +323,16 @@ void TXLSFormulaScanner::ParseTableItemList() {
             }
             break;
         case u',':
-            Add(xttListSep, FPos, FPos + 1);
-            ++FPos;
+            TakeChar(xttListSep);
             while (Current() == u' ') {
                 ++FPos;
             }
             break;
         case u':':
-            Add(xttColon, FPos, FPos + 1);
-            ++FPos;
+            TakeChar(xttColon);
             break;
         case u';':
-            Add(xttArrayRowSep, FPos, FPos + 1);
-            ++FPos;
+            TakeChar(xttArrayRowSep);
             break;
         case u']':
             return;

@@ -36,8 +36,7 @@ std::vector<size_t> TokenSizes(const Bytes& buffer, TXLSPtgToken (*read)(std::sp
 TEST(XLSPtgs, ReferenceLayouts) {
     // A1:B2: rows 0 and 1, columns 0 and 1, no "$".
     const TXLSPtgArea a1b2 = MakePtgArea(MakePtgCell(0, 0), MakePtgCell(1, 1));
-    EXPECT_EQ(Written([&](TXLSPtgWriter& w) { w.AddArea(a1b2); }),
-              (Bytes{0x86, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 1, 0}));
+    EXPECT_EQ(Written([&](TXLSPtgWriter& w) { w.AddArea(a1b2); }), (Bytes{0x86, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 1, 0}));
     // $A$1: both absolute bits.
     const TXLSPtgCell a1 = MakePtgCell(0, 0, true, true);
     EXPECT_EQ(Written([&](TXLSPtgWriter& w) { w.AddRef(a1); }), (Bytes{0x84, 0, 0, 0, 0x80, 0, 0x80}));
@@ -48,8 +47,9 @@ TEST(XLSPtgs, ReferenceLayouts) {
     const TXLSPtgArea rows = MakePtgArea(MakePtgCell(0, 1), MakePtgCell(16383, 2));
     EXPECT_EQ(Written([&](TXLSPtgWriter& w) { w.AddArea(rows); }),
               (Bytes{0x86, 1, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0xFF, 0x3F}));
-    EXPECT_EQ(Written([&](TXLSPtgWriter& w) { w.AddRef3d(a1, 2); }), (Bytes{0xA2, 0, 0, 0, 0x80, 0, 0x80, 2}));
-    EXPECT_EQ(Written([&](TXLSPtgWriter& w) { w.AddRefExtRange(MakePtgCell(1, 2), 0x102, 3, 4); }),
+    EXPECT_EQ(Written([&](TXLSPtgWriter& w) { w.AddRef3d(a1, {.First = 2}); }),
+              (Bytes{0xA2, 0, 0, 0, 0x80, 0, 0x80, 2}));
+    EXPECT_EQ(Written([&](TXLSPtgWriter& w) { w.AddRef3d(MakePtgCell(1, 2), {.Book = 0x102, .First = 3, .Last = 4}); }),
               (Bytes{0xA5, 2, 0, 0, 0, 1, 0, 2, 1, 3, 4}));
     EXPECT_EQ(Written([&](TXLSPtgWriter& w) { w.AddCellFormula(ptgxShared, 3, 0x10203); }),
               (Bytes{0xB9, 3, 0, 3, 2, 1, 0}));
@@ -101,10 +101,11 @@ TEST(XLSPtgs, ValuesThatDoNotFitTheirFieldsAreRefused) {
         std::function<void(TXLSPtgWriter&)> write;
         std::string message;
     } cases[] = {
-        {[&](TXLSPtgWriter& w) { w.AddRef3d(cell, 256); }, "Sheet index 256 does not fit a formula token"},
-        {[&](TXLSPtgWriter& w) { w.AddRef3d(cell, -1); }, "Sheet index -1 does not fit a formula token"},
-        {[&](TXLSPtgWriter& w) { w.AddArea3dRange(area, 0, 300); }, "Sheet index 300 does not fit a formula token"},
-        {[&](TXLSPtgWriter& w) { w.AddAreaExt(area, 65536, 0); },
+        {[&](TXLSPtgWriter& w) { w.AddRef3d(cell, {.First = 256}); }, "Sheet index 256 does not fit a formula token"},
+        {[&](TXLSPtgWriter& w) { w.AddRef3d(cell, {.First = -1}); }, "Sheet index -1 does not fit a formula token"},
+        {[&](TXLSPtgWriter& w) { w.AddArea3d(area, {.First = 0, .Last = 300}); },
+         "Sheet index 300 does not fit a formula token"},
+        {[&](TXLSPtgWriter& w) { w.AddArea3d(area, {.Book = 65536}); },
          "External book index 65536 does not fit a formula token"},
         {[](TXLSPtgWriter& w) { w.AddFuncVar(256, 4); }, "Argument count 256 does not fit a formula token"},
         {[](TXLSPtgWriter& w) { w.AddUserFunc(-1, u"F"); }, "Argument count -1 does not fit a formula token"},
@@ -132,10 +133,10 @@ TEST(XLSPtgs, EveryTokenTheWriterWritesIsCutAtItsSize) {
     TXLSPtgWriter w;
     w.AddRef(cell, true);
     w.AddArea(area, true);
-    w.AddRef3dRange(cell, 1, 2);
-    w.AddRefExt(cell, 1, 2);
-    w.AddArea3d(area, 1);
-    w.AddAreaExtRange(area, 1, 2, 3);
+    w.AddRef3d(cell, {.First = 1, .Last = 2});
+    w.AddRef3d(cell, {.Book = 1, .First = 2});
+    w.AddArea3d(area, {.First = 1});
+    w.AddArea3d(area, {.Book = 1, .First = 2, .Last = 3});
     w.Add3dErr(ptgxRef3dErr, 4);
     w.Add3dErr(ptgxRef3dRangeErr, 4);
     w.Add3dErr(ptgxArea3dErr, 4);
@@ -219,11 +220,17 @@ TEST(XLSPtgs, BiffTokenSizes) {
     }
     EXPECT_EQ(MessageOf([] { TokenSizes({0x01, 0, 0, 0, 0}, ReadBiffPtgToken); }), "Unknown ptgs 01");
     EXPECT_EQ(MessageOf([] { TokenSizes({0x84, 0, 0, 0, 0, 0, 0}, ReadBiffPtgToken); }), "Unknown ptgs 84");
-    EXPECT_EQ(MessageOf([] { TokenSizes({0x17, 200, 1, 'a'}, ReadBiffPtgToken); }),
+    EXPECT_EQ(MessageOf([] {
+                  TokenSizes({0x17, 200, 1, 'a'}, ReadBiffPtgToken);
+              }),
               "Formula token 17 needs 403 bytes, 4 remain");
-    EXPECT_EQ(MessageOf([] { TokenSizes({0x19, 0x04, 0xFF}, ReadBiffPtgToken); }),
+    EXPECT_EQ(MessageOf([] {
+                  TokenSizes({0x19, 0x04, 0xFF}, ReadBiffPtgToken);
+              }),
               "Formula token 19 needs 4 bytes, 3 remain");
-    EXPECT_EQ(MessageOf([] { TokenSizes({0x29, 0xFF, 0x00, 0x16}, ReadBiffPtgToken); }),
+    EXPECT_EQ(MessageOf([] {
+                  TokenSizes({0x29, 0xFF, 0x00, 0x16}, ReadBiffPtgToken);
+              }),
               "Formula token 29 needs 258 bytes, 4 remain");
 }
 
