@@ -18,6 +18,10 @@ bool SaveScreenshot(const std::wstring& path) {
     if (width <= 0 || height <= 0) {
         return false;
     }
+    // Looking at the queue (nothing is taken from it) lets Windows bring what the windows painted to the screen.
+    MSG pending{};
+    PeekMessageW(&pending, nullptr, 0, 0, PM_NOREMOVE);
+    GdiFlush();
     TDibSurface surface(width, height);
     HDC screen = GetDC(nullptr);
     const bool copied = BitBlt(surface.DC(), 0, 0, width, height, screen, left, top, SRCCOPY | CAPTUREBLT);
@@ -54,17 +58,24 @@ std::wstring ScreenshotFolder() {
     return length > 0 && length < MAX_PATH ? std::wstring(folder) + L"\\" : std::wstring();
 }
 
+// The screen is taken at the first failed assertion of a test, while the test's windows still stand.
 class TFailureScreenshots final : public testing::EmptyTestEventListener {
-    void OnTestEnd(const testing::TestInfo& test) override {
-        if (!test.result()->Failed()) {
+    void OnTestStart(const testing::TestInfo&) override { FTaken = false; }
+
+    void OnTestPartResult(const testing::TestPartResult& result) override {
+        const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+        if (FTaken || !result.failed() || !test) {
             return;
         }
-        const std::string name = std::string(test.test_suite_name()) + "." + test.name() + ".bmp";
+        FTaken = true;
+        const std::string name = std::string(test->test_suite_name()) + "." + test->name() + ".bmp";
         const std::wstring path = ScreenshotFolder() + std::wstring(name.begin(), name.end());
         if (SaveScreenshot(path)) {
             std::printf("screenshot of the failed test: %ls\n", path.c_str());
         }
     }
+
+    bool FTaken = false;
 };
 
 // Runs at start-up of every test program that links the UI test support.

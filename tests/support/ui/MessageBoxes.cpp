@@ -2,6 +2,7 @@
 
 #include "rtl/CodePages.h"
 #include "rtl/WindowsApi.h"
+#include "tests/support/ui/MessagePump.h"
 
 #include <gtest/gtest.h>
 
@@ -20,24 +21,22 @@ public:
 
 TUnexpectedMessageBoxes UnexpectedMessageBoxes;
 
-int DismissCommand = IDOK;
+constexpr int DismissRetryMilliseconds = 20;
 
-BOOL CALLBACK DismissDialogWindow(HWND window, LPARAM dismissed) {
+BOOL CALLBACK PressDialogButton(HWND window, LPARAM command) {
     wchar_t className[16] = {};
     GetClassNameW(window, className, 16);
     if (IsWindowVisible(window) && wcscmp(className, L"#32770") == 0) {
-        PostMessageW(window, WM_COMMAND, MAKEWPARAM(DismissCommand, BN_CLICKED), 0);
-        *reinterpret_cast<bool*>(dismissed) = true;
+        PostMessageW(window, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(command), BN_CLICKED), 0);
         return FALSE;
     }
     return TRUE;
 }
 
-void CALLBACK DismissTimerTick(HWND, UINT, UINT_PTR timer, DWORD) {
-    bool dismissed = false;
-    EnumThreadWindows(GetCurrentThreadId(), DismissDialogWindow, reinterpret_cast<LPARAM>(&dismissed));
-    if (dismissed) {
-        KillTimer(nullptr, timer);
+// Tries again until a dialog box is there to take the command.
+void DismissDialog(int command) {
+    if (EnumThreadWindows(GetCurrentThreadId(), PressDialogButton, command)) {
+        RunLater(DismissRetryMilliseconds, [command] { DismissDialog(command); });
     }
 }
 
@@ -67,8 +66,7 @@ TWindowsMessageBoxes::~TWindowsMessageBoxes() {
 }
 
 void DismissDialogAfter(int milliseconds, int command) {
-    DismissCommand = command;
-    SetTimer(nullptr, 0, static_cast<UINT>(milliseconds), DismissTimerTick);
+    RunLater(milliseconds, [command] { DismissDialog(command); });
 }
 
 void InstallUnexpectedMessageBoxGuard() {

@@ -3,6 +3,8 @@
 #include "rtl/WindowsApi.h"
 #include "vcl/forms/Application.h"
 
+#include <map>
+
 namespace ui_test {
 
 namespace {
@@ -12,7 +14,28 @@ void RunOneRound() {
     vcl::Application().DoIdle();
 }
 
+std::map<UINT_PTR, std::function<void()>>& PendingActions() {
+    static std::map<UINT_PTR, std::function<void()>> actions;
+    return actions;
+}
+
+void CALLBACK RunPendingAction(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    const auto found = PendingActions().find(timer);
+    if (found == PendingActions().end()) {
+        return;
+    }
+    const std::function<void()> action = std::move(found->second);
+    PendingActions().erase(found);
+    action();
+}
+
 } // namespace
+
+void RunLater(int milliseconds, std::function<void()> action) {
+    const UINT_PTR timer = SetTimer(nullptr, 0, static_cast<UINT>(milliseconds), RunPendingAction);
+    PendingActions()[timer] = std::move(action);
+}
 
 void ProcessPendingMessages() {
     RunOneRound();

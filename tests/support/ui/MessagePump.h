@@ -13,5 +13,8 @@ void PumpMessages(int milliseconds);
 bool PumpUntil(const std::function<bool()>& condition, int timeoutMilliseconds = 2000);
 // Handles the messages queued now and does the idle work once.
 void ProcessPendingMessages();
+// Runs action once, milliseconds from now, inside whatever message loop runs then (a modal loop or a message box
+// too): how a test acts while the code it drives waits in such a loop.
+void RunLater(int milliseconds, std::function<void()> action);
 
 } // namespace ui_test
