@@ -28,6 +28,7 @@
 #include "rtl/StringTypes.h"
 
 #include <functional>
+#include <type_traits>
 #include <vector>
 
 namespace vcl {
@@ -65,17 +66,27 @@ struct TFormDescription {
 
 // A component of class TComponentClass, kept in field of the form, with its properties set by read.
 template <class TComponentClass, class TRootForm>
-TComponentEntry<TRootForm> Component(rtl::UnicodeStringView name, rtl::UnicodeStringView parentName,
-                                     TComponentClass* TRootForm::*field,
-                                     std::function<void(TRootForm&, TComponentClass&)> read) {
+TComponentEntry<TRootForm>
+Component(rtl::UnicodeStringView name, rtl::UnicodeStringView parentName, TComponentClass* TRootForm::*field,
+          std::type_identity_t<std::function<void(TRootForm&, TComponentClass&)>> read) {
     return {&TComponentClass::StaticClass(), name, parentName,
             [field, read = std::move(read)](TRootForm& form, rtl::TComponent& component) {
                 auto& typed = static_cast<TComponentClass&>(component);
-                if (field) {
-                    form.*field = &typed;
-                }
+                form.*field = &typed;
                 if (read) {
                     read(form, typed);
+                }
+            }};
+}
+
+// A component that no field of the form keeps: Component<TComponentClass, TRootForm>(name, parentName, read).
+template <class TComponentClass, class TRootForm>
+TComponentEntry<TRootForm> Component(rtl::UnicodeStringView name, rtl::UnicodeStringView parentName,
+                                     std::type_identity_t<std::function<void(TRootForm&, TComponentClass&)>> read) {
+    return {&TComponentClass::StaticClass(), name, parentName,
+            [read = std::move(read)](TRootForm& form, rtl::TComponent& component) {
+                if (read) {
+                    read(form, static_cast<TComponentClass&>(component));
                 }
             }};
 }
