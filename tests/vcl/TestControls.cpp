@@ -50,6 +50,9 @@ void TLoggingControl::Dispatch(vcl::TMessage& message) {
     if (message.Msg == vcl::CN_COMMAND) {
         Commands.push_back(vcl::HiWord(message.WParam));
     }
+    if (message.Msg >= vcl::CN_BASE) {
+        Notifications.push_back(message.Msg);
+    }
     TCustomControl::Dispatch(message);
 }
 

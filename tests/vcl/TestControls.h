@@ -36,6 +36,8 @@ public:
     TMessageLog* Log = nullptr; // not owned
     // Each CN_COMMAND received: its notification code (the high word of WParam).
     std::vector<int> Commands;
+    // Every notification message (CN_) received, in order.
+    std::vector<uint32_t> Notifications;
 };
 
 // A graphic control filled with its colour; logs like TLoggingControl.

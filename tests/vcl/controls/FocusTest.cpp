@@ -177,15 +177,33 @@ TEST(Focus, KeyPreviewGivesTheFormTheKeysFirst) {
         << "Ctrl+Q is character 17; a key consumed on its way down has been translated already";
 }
 
-// A control that answers the dialog key Escape (as a Cancel button does).
+TEST_F(FocusTest, NextDialogControlMovesThroughTheTabOrder) {
+    PostMessageW(Form->Handle(), WM_NEXTDLGCTL, 0, 0);
+    ui_test::ProcessPendingMessages();
+    EXPECT_TRUE(B->Focused());
+    PostMessageW(Form->Handle(), WM_NEXTDLGCTL, 1, 0);
+    ui_test::ProcessPendingMessages();
+    EXPECT_TRUE(A->Focused());
+    PostMessageW(Form->Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(C->Handle()), 1);
+    ui_test::ProcessPendingMessages();
+    EXPECT_TRUE(C->Focused());
+}
+
+// A control that answers the dialog key Escape (as a Cancel button does) and its mnemonic character.
 class TEscapeTaker : public TLoggingControl {
 public:
     using TLoggingControl::TLoggingControl;
     int EscapesTaken = 0;
+    int MnemonicsTaken = 0;
 
     void Dispatch(vcl::TMessage& message) override {
         if (message.Msg == vcl::CM_DIALOGKEY && message.WParam == VK_ESCAPE) {
             ++EscapesTaken;
+            message.Result = 1;
+            return;
+        }
+        if (message.Msg == vcl::CM_DIALOGCHAR && message.WParam == u'c') {
+            ++MnemonicsTaken;
             message.Result = 1;
             return;
         }
@@ -206,6 +224,12 @@ TEST(Focus, ADialogKeyTheFocusedControlDoesNotWantGoesToTheControlThatAnswersIt)
     EXPECT_EQ(editKeys, 0);
     ui_test::PressKey(VK_F2);
     EXPECT_EQ(editKeys, 1) << "other keys stay with the focused control";
+
+    std::u16string typed;
+    edit->SetOnKeyPress([&](rtl::TObject*, char16_t& key) { typed += key; });
+    ui_test::TypeText(u"abcd");
+    EXPECT_EQ(cancel->MnemonicsTaken, 1);
+    EXPECT_EQ(typed, u"abd") << "a control that does not want characters loses the mnemonic of another";
 }
 
 } // namespace

@@ -55,6 +55,53 @@ TEST(Window, ASubclassedButtonKeepsItsBehaviourAndHearsItsClickAsCNCommand) {
     EXPECT_EQ(button->Commands, (std::vector<int>{BN_CLICKED, BN_CLICKED}));
 }
 
+struct TReflectedCase {
+    const char* Name;
+    uint32_t Msg;
+    uint32_t Reflected;
+};
+
+// What Windows sends a parent about a child comes back to the child as the CN_ message; the structure-carrying
+// messages name the child inside their structure.
+TEST(Window, NotificationsToAParentAreReflectedToTheChildThatSentThem) {
+    auto form = ui_test::ShowNewTestForm();
+    auto* child = AddControl<TLoggingControl>(*form, u"Child", vcl::Bounds(10, 10, 80, 25));
+    HWND childWindow = child->Handle();
+    const TReflectedCase byHandle[] = {
+        {"command", WM_COMMAND, vcl::CN_COMMAND},
+        {"horizontal scroll", WM_HSCROLL, vcl::CN_HSCROLL},
+        {"vertical scroll", WM_VSCROLL, vcl::CN_VSCROLL},
+        {"edit colour", WM_CTLCOLOREDIT, vcl::CN_CTLCOLOREDIT},
+        {"static colour", WM_CTLCOLORSTATIC, vcl::CN_CTLCOLORSTATIC},
+    };
+    for (const TReflectedCase& reflected : byHandle) {
+        SCOPED_TRACE(reflected.Name);
+        child->Notifications.clear();
+        SendMessageW(form->Handle(), reflected.Msg, 0, reinterpret_cast<LPARAM>(childWindow));
+        EXPECT_EQ(child->Notifications, std::vector<uint32_t>{reflected.Msg + vcl::CN_BASE});
+    }
+    child->Notifications.clear();
+    DRAWITEMSTRUCT drawItem{};
+    drawItem.CtlType = ODT_BUTTON;
+    drawItem.hwndItem = childWindow;
+    SendMessageW(form->Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&drawItem));
+    MEASUREITEMSTRUCT measureItem{};
+    measureItem.CtlType = ODT_LISTBOX;
+    measureItem.CtlID = static_cast<UINT>(GetDlgCtrlID(childWindow));
+    SendMessageW(form->Handle(), WM_MEASUREITEM, measureItem.CtlID, reinterpret_cast<LPARAM>(&measureItem));
+    NMHDR notify{childWindow, 0, 0};
+    SendMessageW(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&notify));
+    EXPECT_EQ(child->Notifications, (std::vector<uint32_t>{vcl::CN_DRAWITEM, vcl::CN_MEASUREITEM, vcl::CN_NOTIFY}));
+
+    child->SetColor(vcl::clYellow);
+    HDC dc = GetDC(childWindow);
+    const LRESULT brush = SendMessageW(form->Handle(), WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc),
+                                       reinterpret_cast<LPARAM>(childWindow));
+    EXPECT_EQ(reinterpret_cast<HBRUSH>(brush), child->Brush().Handle());
+    EXPECT_EQ(GetBkColor(dc), vcl::ColorToRGB(vcl::clYellow)) << "a Windows control paints in its control's colours";
+    ReleaseDC(childWindow, dc);
+}
+
 TEST(Window, RecreatingAWindowKeepsTheTextTheChildrenAndTheFocus) {
     auto form = ui_test::ShowNewTestForm();
     auto* panel = AddControl<TLoggingControl>(*form, u"Panel", vcl::Bounds(5, 5, 100, 50));

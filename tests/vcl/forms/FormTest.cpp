@@ -47,6 +47,51 @@ TEST(Form, ShowingCreatesTheWindowsFiresOnShowAndActivatesTheForm) {
     EXPECT_EQ(events.Fired, (std::vector<std::string>{"show", "activate", "hide", "deactivate"}));
 }
 
+struct TBorderCase {
+    vcl::TFormBorderStyle BorderStyle;
+    DWORD Style;   // present
+    DWORD Absent;  // absent
+    DWORD ExStyle; // present
+};
+
+TEST(Form, TheBorderStyleShapesTheWindowAndAChangeMakesItAnew) {
+    const TBorderCase cases[] = {
+        {vcl::bsNone, WS_POPUP, WS_CAPTION | WS_THICKFRAME, 0},
+        {vcl::bsSingle, WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, WS_THICKFRAME, 0},
+        {vcl::bsSizeable, WS_CAPTION | WS_THICKFRAME | WS_MAXIMIZEBOX, WS_POPUP, 0},
+        {vcl::bsDialog, WS_CAPTION | WS_SYSMENU, WS_THICKFRAME | WS_MINIMIZEBOX, WS_EX_DLGMODALFRAME},
+        {vcl::bsToolWindow, WS_CAPTION, WS_THICKFRAME, WS_EX_TOOLWINDOW},
+    };
+    auto form = ui_test::ShowNewTestForm();
+    for (const TBorderCase& border : cases) {
+        SCOPED_TRACE(static_cast<int>(border.BorderStyle));
+        form->SetBorderStyle(border.BorderStyle);
+        const auto style = static_cast<DWORD>(GetWindowLongW(form->Handle(), GWL_STYLE));
+        EXPECT_EQ(style & border.Style, border.Style);
+        EXPECT_EQ(style & border.Absent, 0u);
+        EXPECT_EQ(static_cast<DWORD>(GetWindowLongW(form->Handle(), GWL_EXSTYLE)) & border.ExStyle, border.ExStyle);
+        EXPECT_TRUE(IsWindowVisible(form->Handle())) << "the new window shows as the old one did";
+    }
+    form->SetFormStyle(vcl::fsStayOnTop);
+    EXPECT_NE(GetWindowLongW(form->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    EXPECT_EQ(GetWindow(form->Handle(), GW_OWNER), vcl::Application().Handle()) << "the application owns forms";
+}
+
+TEST(Form, TheApplicationKnowsWhetherItIsActive) {
+    SendMessageW(vcl::Application().Handle(), WM_ACTIVATEAPP, TRUE, 0);
+    std::vector<std::string> events;
+    vcl::Application().SetOnDeactivate([&](rtl::TObject*) { events.push_back("deactivate"); });
+    vcl::Application().SetOnActivate([&](rtl::TObject*) { events.push_back("activate"); });
+    SendMessageW(vcl::Application().Handle(), WM_ACTIVATEAPP, FALSE, 0);
+    EXPECT_FALSE(vcl::Application().Active());
+    SendMessageW(vcl::Application().Handle(), WM_ACTIVATEAPP, TRUE, 0);
+    SendMessageW(vcl::Application().Handle(), WM_ACTIVATEAPP, TRUE, 0);
+    EXPECT_TRUE(vcl::Application().Active());
+    vcl::Application().SetOnDeactivate({});
+    vcl::Application().SetOnActivate({});
+    EXPECT_EQ(events, (std::vector<std::string>{"deactivate", "activate"}));
+}
+
 TEST(Form, OnActivateFiresAgainWhenTheFormIsActiveAgainAfterAMessageBox) {
     auto form = ui_test::ShowNewTestForm();
     TFormEvents events(*form);
