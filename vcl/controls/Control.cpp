@@ -187,22 +187,29 @@ void TControl::SetEnabled(bool value) {
     }
 }
 
-void TControl::SetColor(TColor value) {
-    if (value != FColor) {
-        FColor = value;
-        FParentColor = false;
-        Perform(CM_COLORCHANGED);
+void TControl::SetInheritance(bool& parentFlag, bool value, uint32_t parentChangedMessage) {
+    if (value == parentFlag) {
+        return;
+    }
+    parentFlag = value;
+    if (FParent && !ComponentState().Contains(rtl::TComponentState::csReading)) {
+        Perform(parentChangedMessage);
     }
 }
 
+void TControl::TakeParentValue(bool& parentFlag, const std::function<void()>& apply) {
+    if (parentFlag && FParent) {
+        apply();
+        parentFlag = true;
+    }
+}
+
+void TControl::SetColor(TColor value) {
+    SetOwnValue(FColor, value, FParentColor, CM_COLORCHANGED);
+}
+
 void TControl::SetParentColor(bool value) {
-    if (value == FParentColor) {
-        return;
-    }
-    FParentColor = value;
-    if (FParent && !ComponentState().Contains(rtl::TComponentState::csReading)) {
-        Perform(CM_PARENTCOLORCHANGED);
-    }
+    SetInheritance(FParentColor, value, CM_PARENTCOLORCHANGED);
 }
 
 void TControl::SetFont(const TFont& value) {
@@ -210,13 +217,7 @@ void TControl::SetFont(const TFont& value) {
 }
 
 void TControl::SetParentFont(bool value) {
-    if (value == FParentFont) {
-        return;
-    }
-    FParentFont = value;
-    if (FParent && !ComponentState().Contains(rtl::TComponentState::csReading)) {
-        Perform(CM_PARENTFONTCHANGED);
-    }
+    SetInheritance(FParentFont, value, CM_PARENTFONTCHANGED);
 }
 
 void TControl::FontChanged() {
@@ -245,71 +246,41 @@ void TControl::SetCursor(TCursor value) {
 }
 
 void TControl::SetShowHint(bool value) {
-    if (value != FShowHint) {
-        FShowHint = value;
-        FParentShowHint = false;
-        Perform(CM_SHOWHINTCHANGED);
-    }
+    SetOwnValue(FShowHint, value, FParentShowHint, CM_SHOWHINTCHANGED);
 }
 
 void TControl::SetParentShowHint(bool value) {
-    if (value == FParentShowHint) {
-        return;
-    }
-    FParentShowHint = value;
-    if (FParent && !ComponentState().Contains(rtl::TComponentState::csReading)) {
-        Perform(CM_PARENTSHOWHINTCHANGED);
-    }
+    SetInheritance(FParentShowHint, value, CM_PARENTSHOWHINTCHANGED);
 }
 
 void TControl::SetBiDiMode(TBiDiMode value) {
-    if (value != FBiDiMode) {
-        FBiDiMode = value;
-        FParentBiDiMode = false;
-        Perform(CM_BIDIMODECHANGED);
-    }
+    SetOwnValue(FBiDiMode, value, FParentBiDiMode, CM_BIDIMODECHANGED);
 }
 
 void TControl::SetParentBiDiMode(bool value) {
-    if (value == FParentBiDiMode) {
-        return;
-    }
-    FParentBiDiMode = value;
-    if (FParent && !ComponentState().Contains(rtl::TComponentState::csReading)) {
-        Perform(CM_PARENTBIDIMODECHANGED);
-    }
+    SetInheritance(FParentBiDiMode, value, CM_PARENTBIDIMODECHANGED);
 }
 
 // WParam non-zero: the colour comes in LParam instead of from the parent.
 void TControl::CMParentColorChanged(TMessage& message) {
-    if (!FParentColor || !FParent) {
-        return;
-    }
-    SetColor(message.WParam ? static_cast<TColor>(message.LParam) : FParent->Color());
-    FParentColor = true;
+    TakeParentValue(FParentColor, [&] {
+        SetColor(message.WParam ? static_cast<TColor>(message.LParam) : FParent->Color());
+    });
 }
 
 // WParam non-zero: the font comes in LParam (a TFont) instead of from the parent.
 void TControl::CMParentFontChanged(TMessage& message) {
-    if (!FParentFont || !FParent) {
-        return;
-    }
-    SetFont(message.WParam ? *reinterpret_cast<const TFont*>(message.LParam) : FParent->Font());
-    FParentFont = true;
+    TakeParentValue(FParentFont, [&] {
+        SetFont(message.WParam ? *reinterpret_cast<const TFont*>(message.LParam) : FParent->Font());
+    });
 }
 
 void TControl::CMParentShowHintChanged() {
-    if (FParentShowHint && FParent) {
-        SetShowHint(FParent->ShowHint());
-        FParentShowHint = true;
-    }
+    TakeParentValue(FParentShowHint, [this] { SetShowHint(FParent->ShowHint()); });
 }
 
 void TControl::CMParentBiDiModeChanged() {
-    if (FParentBiDiMode && FParent) {
-        SetBiDiMode(FParent->BiDiMode());
-        FParentBiDiMode = true;
-    }
+    TakeParentValue(FParentBiDiMode, [this] { SetBiDiMode(FParent->BiDiMode()); });
 }
 
 void TControl::InvalidateControl(bool isVisible, bool isOpaque) {

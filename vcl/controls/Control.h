@@ -201,6 +201,22 @@ protected:
     // Invalidates the control's area of its parent's window.
     void InvalidateControl(bool isVisible, bool isOpaque);
 
+    // A property the control may take from its parent (colour, font, ...): setting it gives the control a value of
+    // its own (parentFlag off) and announces the change with changedMessage.
+    template <class TValue>
+    void SetOwnValue(TValue& field, TValue value, bool& parentFlag, uint32_t changedMessage) {
+        if (value != field) {
+            field = value;
+            parentFlag = false;
+            Perform(changedMessage);
+        }
+    }
+    // Switches between taking the property from the parent and keeping the own value; taking it asks for it at once
+    // with parentChangedMessage (not while reading: the form loader asks once the properties are read).
+    void SetInheritance(bool& parentFlag, bool value, uint32_t parentChangedMessage);
+    // Applies what the parent's value gives (apply), when the control takes it from the parent, keeping it so.
+    void TakeParentValue(bool& parentFlag, const std::function<void()>& apply);
+
     // Mouse and clicks.
     virtual void Click();
     virtual void DblClick();

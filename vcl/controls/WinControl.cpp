@@ -281,11 +281,7 @@ void TWinControl::Dispatch(TMessage& message) {
     case CM_CTL3DCHANGED:
         return NotifyControls(CM_PARENTCTL3DCHANGED);
     case CM_PARENTCTL3DCHANGED:
-        if (FParentCtl3D && Parent()) {
-            SetCtl3D(Parent()->Ctl3D());
-            FParentCtl3D = true;
-        }
-        return;
+        return TakeParentValue(FParentCtl3D, [this] { SetCtl3D(Parent()->Ctl3D()); });
     case CM_SHOWHINTCHANGED:
         return NotifyControls(CM_PARENTSHOWHINTCHANGED);
     case CM_BIDIMODECHANGED:
@@ -422,20 +418,11 @@ void TWinControl::CMFontChanged() {
 }
 
 void TWinControl::SetCtl3D(bool value) {
-    if (value != FCtl3D) {
-        FCtl3D = value;
-        FParentCtl3D = false;
-        Perform(CM_CTL3DCHANGED);
-    }
+    SetOwnValue(FCtl3D, value, FParentCtl3D, CM_CTL3DCHANGED);
 }
 
 void TWinControl::SetParentCtl3D(bool value) {
-    if (value != FParentCtl3D) {
-        FParentCtl3D = value;
-        if (Parent() && !ComponentState().Contains(rtl::TComponentState::csReading)) {
-            Perform(CM_PARENTCTL3DCHANGED);
-        }
-    }
+    SetInheritance(FParentCtl3D, value, CM_PARENTCTL3DCHANGED);
 }
 
 void TWinControl::SetParentBackground(bool value) {

@@ -211,6 +211,8 @@ protected:
     virtual void ShowingChanged();
 
 private:
+    bool DoKeyMessage(TMessage& message, bool (TWinControl::*previewOnForm)(TMessage&),
+                      const std::function<void(uintptr_t& key)>& handle);
     void UpdateShowing();
     void PositionAlignedControl(TControl* child, TAlign align, TRect& rect);
     void InsertIntoZOrder();

@@ -135,61 +135,52 @@ TFormRoot* PreviewingForm(TWinControl* control) {
 
 } // namespace
 
-bool TWinControl::DoKeyDown(TMessage& message) {
+// The form previews the key first when it asks to; then the control's handler, which consumes the key by setting it
+// to 0. False leaves the key (perhaps changed) to the default handling.
+bool TWinControl::DoKeyMessage(TMessage& message, bool (TWinControl::*previewOnForm)(TMessage&),
+                               const std::function<void(uintptr_t& key)>& handle) {
     const TControlLink link(this);
-    if (TFormRoot* form = PreviewingForm(this); form && form->DoKeyDown(message)) {
+    if (TFormRoot* form = PreviewingForm(this); form && (form->*previewOnForm)(message)) {
         return true;
     }
     if (!link.Alive()) {
         return true;
     }
-    auto key = static_cast<uint16_t>(message.WParam);
+    uintptr_t key = message.WParam;
     if (!ControlStyle().Contains(csNoStdEvents)) {
-        KeyDown(key, KeyDataToShiftState(message.LParam));
+        handle(key);
         if (!link.Alive() || key == 0) {
             return true;
         }
     }
     message.WParam = key;
     return false;
+}
+
+bool TWinControl::DoKeyDown(TMessage& message) {
+    const TShiftState shift = KeyDataToShiftState(message.LParam);
+    return DoKeyMessage(message, &TWinControl::DoKeyDown, [this, shift](uintptr_t& key) {
+        auto virtualKey = static_cast<uint16_t>(key);
+        KeyDown(virtualKey, shift);
+        key = virtualKey;
+    });
 }
 
 bool TWinControl::DoKeyUp(TMessage& message) {
-    const TControlLink link(this);
-    if (TFormRoot* form = PreviewingForm(this); form && form->DoKeyUp(message)) {
-        return true;
-    }
-    if (!link.Alive()) {
-        return true;
-    }
-    auto key = static_cast<uint16_t>(message.WParam);
-    if (!ControlStyle().Contains(csNoStdEvents)) {
-        KeyUp(key, KeyDataToShiftState(message.LParam));
-        if (!link.Alive() || key == 0) {
-            return true;
-        }
-    }
-    message.WParam = key;
-    return false;
+    const TShiftState shift = KeyDataToShiftState(message.LParam);
+    return DoKeyMessage(message, &TWinControl::DoKeyUp, [this, shift](uintptr_t& key) {
+        auto virtualKey = static_cast<uint16_t>(key);
+        KeyUp(virtualKey, shift);
+        key = virtualKey;
+    });
 }
 
 bool TWinControl::DoKeyPress(TMessage& message) {
-    const TControlLink link(this);
-    if (TFormRoot* form = PreviewingForm(this); form && form->DoKeyPress(message)) {
-        return true;
-    }
-    if (!link.Alive()) {
-        return true;
-    }
-    auto key = static_cast<char16_t>(message.WParam);
-    if (!ControlStyle().Contains(csNoStdEvents)) {
-        KeyPress(key);
-        if (!link.Alive() || key == 0) {
-            return true;
-        }
-    }
-    message.WParam = key;
-    return false;
+    return DoKeyMessage(message, &TWinControl::DoKeyPress, [this](uintptr_t& key) {
+        auto character = static_cast<char16_t>(key);
+        KeyPress(character);
+        key = character;
+    });
 }
 
 void TWinControl::DoEnter() {

@@ -90,7 +90,8 @@ void TCustomForm::WMActivate(TMessage& message) {
     const TControlLink link(this);
     TFormRoot::Dispatch(message);
     const bool active = LoWord(message.WParam) != WA_INACTIVE;
-    if (!link.Alive() || active == Active()) {
+    const bool destroying = link.Alive() && ComponentState().Contains(rtl::TComponentState::csDestroying);
+    if (!link.Alive() || destroying || active == Active()) {
         return;
     }
     if (active) {
@@ -293,7 +294,7 @@ bool TCustomForm::SetFocusedControl(TWinControl* control) {
     const bool focused = TFormRoot::SetFocusedControl(control);
     if (focused && link.Alive()) {
         Screen().SetActiveForm(this);
-        Screen().SetActiveControl(control == this ? nullptr : control);
+        Screen().ActiveControlChanged();
     }
     return focused;
 }

@@ -28,12 +28,14 @@ void TScreen::AddForm(TCustomForm* form) {
 
 void TScreen::RemoveForm(TCustomForm* form) {
     std::erase(FForms, form);
-    if (FActiveControl && GetParentForm(FActiveControl) == form) {
-        FActiveControl = nullptr;
-    }
     if (FActiveForm == form) {
         FActiveForm = nullptr;
     }
+}
+
+// The active form keeps its active control right as controls go, so the screen asks it.
+TWinControl* TScreen::ActiveControl() const {
+    return FActiveForm ? FActiveForm->ActiveControl() : nullptr;
 }
 
 void TScreen::SetActiveForm(TCustomForm* form) {
@@ -46,11 +48,12 @@ void TScreen::SetActiveForm(TCustomForm* form) {
     }
 }
 
-void TScreen::SetActiveControl(TWinControl* control) {
-    if (control == FActiveControl) {
+void TScreen::ActiveControlChanged() {
+    const TWinControl* control = ActiveControl();
+    if (control == FAnnouncedActiveControl) {
         return;
     }
-    FActiveControl = control;
+    FAnnouncedActiveControl = control;
     if (FOnActiveControlChange) {
         FOnActiveControlChange(nullptr);
     }

@@ -40,7 +40,7 @@ public:
     TCustomForm* Forms(int32_t index) const;
     // The form that was active last, and the control of that form that has the focus.
     TCustomForm* ActiveForm() const { return FActiveForm; }
-    TWinControl* ActiveControl() const { return FActiveControl; }
+    TWinControl* ActiveControl() const;
 
     // The screen cursor: while it is not crDefault every window of the program shows it.
     TCursor Cursor() const;
@@ -73,12 +73,14 @@ public:
     void AddForm(TCustomForm* form);
     void RemoveForm(TCustomForm* form);
     void SetActiveForm(TCustomForm* form);
-    void SetActiveControl(TWinControl* control);
+    // The focus moved within the active form: fires OnActiveControlChange when the active control differs.
+    void ActiveControlChanged();
 
 private:
     std::vector<TCustomForm*> FForms; // not owned
     TCustomForm* FActiveForm = nullptr;
-    TWinControl* FActiveControl = nullptr;
+    // Only compared, never used: the active control last announced.
+    const void* FAnnouncedActiveControl = nullptr;
     std::vector<rtl::UnicodeString> FFonts;
     rtl::TNotifyEvent FOnActiveFormChange;
     rtl::TNotifyEvent FOnActiveControlChange;
