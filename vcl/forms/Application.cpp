@@ -13,14 +13,13 @@
 namespace vcl {
 
 TApplication& Application() {
-    // The screen outlives the application, whose forms leave the screen's list as they go.
-    static TScreen& screen = Screen();
     static TApplication application(nullptr);
-    (void)screen;
     return application;
 }
 
+// The screen is made first, so that it outlives the application, whose forms leave the screen's list as they go.
 TApplication::TApplication(rtl::TComponent* owner) : TComponent(owner) {
+    Screen();
     SetExceptionHandler([this](rtl::TObject* sender, std::exception_ptr error) { HandleException(sender, error); });
 }
 

@@ -171,6 +171,9 @@ void TCustomForm::CreateParams(TCreateParams& params) {
         if (canMinMax && FBorderIcons.Contains(biMaximize)) {
             params.Style |= WS_MAXIMIZEBOX;
         }
+        if (FBorderStyle == bsDialog && FBorderIcons.Contains(biHelp)) {
+            params.ExStyle |= WS_EX_CONTEXTHELP;
+        }
     }
     if (FFormStyle == fsStayOnTop) {
         params.ExStyle |= WS_EX_TOPMOST;
@@ -227,12 +230,31 @@ TPoint CentredIn(const TRect& area, int32_t width, int32_t height) {
 
 } // namespace
 
+// The work area of the monitor a centred form goes to.
+TRect TCustomForm::DefaultMonitorWorkArea() const {
+    const TCustomForm* reference = nullptr;
+    switch (FDefaultMonitor) {
+    case dmDesktop:
+        return Screen().WorkAreaRect();
+    case dmPrimary:
+        return Screen().MonitorFromPoint({0, 0}, mdPrimary).WorkareaRect;
+    case dmMainForm:
+        reference = Application().MainForm();
+        break;
+    case dmActiveForm:
+        reference = Screen().ActiveForm();
+        break;
+    }
+    HWND window = reference && reference != this ? reference->WindowHandle() : nullptr;
+    return window ? Screen().MonitorFromWindow(window).WorkareaRect : Screen().WorkAreaRect();
+}
+
 // The centring positions put the form in the middle of its area each time it is shown.
 void TCustomForm::PlaceOnShow() {
     TRect area;
     switch (FPosition) {
     case poScreenCenter:
-        area = Screen().MonitorFromWindow(WindowHandle(), mdPrimary).WorkareaRect;
+        area = DefaultMonitorWorkArea();
         break;
     case poDesktopCenter:
         area = Screen().DesktopRect();

@@ -125,6 +125,7 @@ private:
     void WMActivate(TMessage& message);
     void WMGetMinMaxInfo(TMessage& message);
     void PlaceOnShow();
+    TRect DefaultMonitorWorkArea() const;
     void CloseModal();
     void StyleChanged();
 
