@@ -153,7 +153,8 @@ public:
     void SetOnKeyPress(TKeyPressEvent handler) { FOnKeyPress = std::move(handler); }
 
 protected:
-    // Window creation.
+    // Window creation. CreateParams only describes the window: it is also asked before the window exists, for the
+    // size of the client area, so it has no other effect.
     virtual void CreateParams(TCreateParams& params);
     // Makes the window a subclass of a Windows control class ("BUTTON", "EDIT", ...).
     void CreateSubClass(TCreateParams& params, const char16_t* windowsClassName);
