@@ -1,9 +1,9 @@
 #include "vcl/controls/Control.h"
 
 #include "rtl/Exceptions.h"
-#include "vcl/controls/Mouse.h"
 #include "vcl/controls/SizeConstraints.h"
 #include "vcl/controls/WinControl.h"
+#include "vcl/controls/pointer/Mouse.h"
 #include "vcl/system/Win32.h"
 
 namespace vcl {
@@ -263,9 +263,8 @@ void TControl::SetParentBiDiMode(bool value) {
 
 // WParam non-zero: the colour comes in LParam instead of from the parent.
 void TControl::CMParentColorChanged(TMessage& message) {
-    TakeParentValue(FParentColor, [&] {
-        SetColor(message.WParam ? static_cast<TColor>(message.LParam) : FParent->Color());
-    });
+    TakeParentValue(FParentColor,
+                    [&] { SetColor(message.WParam ? static_cast<TColor>(message.LParam) : FParent->Color()); });
 }
 
 // WParam non-zero: the font comes in LParam (a TFont) instead of from the parent.

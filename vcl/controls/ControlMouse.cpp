@@ -2,8 +2,8 @@
 
 #include "vcl/controls/Control.h"
 #include "vcl/controls/FormRoot.h"
-#include "vcl/controls/Mouse.h"
 #include "vcl/controls/WinControl.h"
+#include "vcl/controls/pointer/Mouse.h"
 #include "vcl/system/Win32.h"
 
 #include <cstdlib>

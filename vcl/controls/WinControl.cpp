@@ -1,10 +1,10 @@
 #include "vcl/controls/WinControl.h"
 
 #include "rtl/Exceptions.h"
-#include "vcl/controls/Cursors.h"
 #include "vcl/controls/FormRoot.h"
-#include "vcl/controls/Mouse.h"
 #include "vcl/controls/WindowProcedure.h"
+#include "vcl/controls/pointer/Cursors.h"
+#include "vcl/controls/pointer/Mouse.h"
 #include "vcl/system/Win32.h"
 
 #include <algorithm>

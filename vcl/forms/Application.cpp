@@ -1,8 +1,8 @@
 #include "vcl/forms/Application.h"
 
 #include "vcl/controls/ControlCanvas.h"
-#include "vcl/controls/Mouse.h"
 #include "vcl/controls/WindowProcedure.h"
+#include "vcl/controls/pointer/Mouse.h"
 #include "vcl/forms/Form.h"
 #include "vcl/forms/MessageBoxSeam.h"
 #include "vcl/forms/Screen.h"

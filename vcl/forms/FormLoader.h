@@ -66,9 +66,9 @@ struct TFormDescription {
 
 // A component of class TComponentClass, kept in field of the form, with its properties set by read.
 template <class TComponentClass, class TRootForm>
-TComponentEntry<TRootForm>
-Component(rtl::UnicodeStringView name, rtl::UnicodeStringView parentName, TComponentClass* TRootForm::*field,
-          std::type_identity_t<std::function<void(TRootForm&, TComponentClass&)>> read) {
+TComponentEntry<TRootForm> Component(rtl::UnicodeStringView name, rtl::UnicodeStringView parentName,
+                                     TComponentClass* TRootForm::*field,
+                                     std::type_identity_t<std::function<void(TRootForm&, TComponentClass&)>> read) {
     return {&TComponentClass::StaticClass(), name, parentName,
             [field, read = std::move(read)](TRootForm& form, rtl::TComponent& component) {
                 auto& typed = static_cast<TComponentClass&>(component);

@@ -1,7 +1,7 @@
 #include "vcl/forms/Screen.h"
 
 #include "rtl/Exceptions.h"
-#include "vcl/controls/Cursors.h"
+#include "vcl/controls/pointer/Cursors.h"
 #include "vcl/forms/Form.h"
 #include "vcl/graphics/Font.h"
 #include "vcl/system/Win32.h"

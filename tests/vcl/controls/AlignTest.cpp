@@ -78,9 +78,7 @@ TEST_F(AlignTest, ResizingTheParentAlignsAgain) {
 TEST_F(AlignTest, HiddenControlsTakeNoSpace) {
     Top->Hide();
     Left->Hide();
-    ExpectBounds({{Bottom, Rect(0, 170, 300, 200)},
-                  {Right, Rect(250, 0, 300, 170)},
-                  {Client, Rect(0, 0, 250, 170)}});
+    ExpectBounds({{Bottom, Rect(0, 170, 300, 200)}, {Right, Rect(250, 0, 300, 170)}, {Client, Rect(0, 0, 250, 170)}});
     Top->Show();
     ExpectBounds({{Right, Rect(250, 20, 300, 170)}, {Client, Rect(0, 20, 250, 170)}});
 }

@@ -51,8 +51,7 @@ TEST(ComponentMessages, AChangeIsAnnouncedToTheControlAndWhatChildrenInheritToTh
          vcl::CM_PARENTSHOWHINTCHANGED},
         {"reading order", [](vcl::TWinControl& c) { c.SetBiDiMode(vcl::bdRightToLeft); }, vcl::CM_BIDIMODECHANGED,
          vcl::CM_PARENTBIDIMODECHANGED},
-        {"3D look", [](vcl::TWinControl& c) { c.SetCtl3D(false); }, vcl::CM_CTL3DCHANGED,
-         vcl::CM_PARENTCTL3DCHANGED},
+        {"3D look", [](vcl::TWinControl& c) { c.SetCtl3D(false); }, vcl::CM_CTL3DCHANGED, vcl::CM_PARENTCTL3DCHANGED},
     };
     for (const TAnnouncedChange& change : changes) {
         SCOPED_TRACE(change.Name);

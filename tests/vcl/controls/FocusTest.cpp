@@ -108,8 +108,8 @@ TEST(Focus, EnterAndExitFollowThePathFromTheOldControlToTheNew) {
     third->SetFocus();
     first->SetFocus();
     ui_test::ProcessPendingMessages();
-    EXPECT_EQ(log, (TMessageLog{"Left CM_ENTER", "First CM_ENTER",                                     //
-                                "First CM_EXIT", "Second CM_ENTER",                                    //
+    EXPECT_EQ(log, (TMessageLog{"Left CM_ENTER", "First CM_ENTER",                                    //
+                                "First CM_EXIT", "Second CM_ENTER",                                   //
                                 "Second CM_EXIT", "Left CM_EXIT", "Right CM_ENTER", "Third CM_ENTER", //
                                 "Third CM_EXIT", "Right CM_EXIT", "Left CM_ENTER", "First CM_ENTER"}));
     EXPECT_EQ(form->ActiveControl(), first);
@@ -162,7 +162,8 @@ TEST(Focus, KeyPreviewGivesTheFormTheKeysFirst) {
             key = 0;
         }
     });
-    a->SetOnKeyDown([&](rtl::TObject*, uint16_t& key, vcl::TShiftState) { keys.push_back("a " + std::to_string(key)); });
+    a->SetOnKeyDown(
+        [&](rtl::TObject*, uint16_t& key, vcl::TShiftState) { keys.push_back("a " + std::to_string(key)); });
     std::vector<char16_t> typed;
     a->SetOnKeyPress([&](rtl::TObject*, char16_t& key) { typed.push_back(key); });
 

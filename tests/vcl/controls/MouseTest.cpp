@@ -1,13 +1,14 @@
 // The mouse: the pointer entering and leaving controls, clicks, capture, the wheel, the context popup and cursors.
 
+#include "vcl/controls/pointer/Mouse.h"
+
 #include "rtl/WindowsApi.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
 #include "tests/vcl/TestControls.h"
-#include "vcl/controls/Cursors.h"
-#include "vcl/controls/Mouse.h"
+#include "vcl/controls/pointer/Cursors.h"
 #include "vcl/forms/Application.h"
 
 #include <gtest/gtest.h>
@@ -35,9 +36,9 @@ TEST(Mouse, EnterAndLeaveArriveOnceEachAsThePointerCrossesControls) {
     ui_test::MouseMove(*panel, Point(80, 80));
     ui_test::MouseMove(*form, Point(300, 200));
     ui_test::PumpMessages(50);
-    EXPECT_EQ(log, (TMessageLog{"Windowed CM_MOUSEENTER", "Panel CM_MOUSEENTER of Windowed",
-                                "Windowed CM_MOUSELEAVE", "Panel CM_MOUSELEAVE of Windowed",
-                                "Graphic CM_MOUSEENTER", "Panel CM_MOUSEENTER of Graphic", //
+    EXPECT_EQ(log, (TMessageLog{"Windowed CM_MOUSEENTER", "Panel CM_MOUSEENTER of Windowed", "Windowed CM_MOUSELEAVE",
+                                "Panel CM_MOUSELEAVE of Windowed", "Graphic CM_MOUSEENTER",
+                                "Panel CM_MOUSEENTER of Graphic",                          //
                                 "Graphic CM_MOUSELEAVE", "Panel CM_MOUSELEAVE of Graphic", //
                                 "Panel CM_MOUSEENTER", "Panel CM_MOUSELEAVE"}));
 }
@@ -60,10 +61,9 @@ TEST(Mouse, AClickIsAPressAndReleaseOverTheControl) {
     for (const bool graphicControl : {false, true}) {
         SCOPED_TRACE(graphicControl ? "graphic" : "windowed");
         vcl::TControl* control =
-            graphicControl
-                ? static_cast<vcl::TControl*>(AddLoggingControl<TLoggingGraphic>(*form, u"G", log,
-                                                                                 vcl::Bounds(10, 100, 50, 30)))
-                : AddLoggingControl<TLoggingControl>(*form, u"W", log, vcl::Bounds(10, 10, 50, 30));
+            graphicControl ? static_cast<vcl::TControl*>(
+                                 AddLoggingControl<TLoggingGraphic>(*form, u"G", log, vcl::Bounds(10, 100, 50, 30)))
+                           : AddLoggingControl<TLoggingControl>(*form, u"W", log, vcl::Bounds(10, 10, 50, 30));
         std::vector<std::string> events;
         control->SetOnClick([&](rtl::TObject*) { events.push_back("click"); });
         control->SetOnDblClick([&](rtl::TObject*) { events.push_back("double click"); });
@@ -156,7 +156,8 @@ TEST(Mouse, AContextPopupGoesToTheControlUnderThePointFirst) {
     const vcl::TPoint screen = graphic->ClientToScreen(Point(3, 4));
     SendMessageW(panel->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(panel->Handle()),
                  vcl::PointToLParam(screen));
-    SendMessageW(panel->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(panel->Handle()), vcl::PointToLParam({-1, -1}));
+    SendMessageW(panel->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(panel->Handle()),
+                 vcl::PointToLParam({-1, -1}));
     EXPECT_EQ(popups, (std::vector<std::string>{"graphic 3,4", "panel 23,24", "panel -1,-1"}));
 }
 

@@ -156,9 +156,8 @@ struct TSelfFreeCase {
 // A control freed by a handler of one of its own messages: the framework stops touching it and the form goes on.
 TEST(Window, AControlFreedByItsOwnEventHandlerIsLeftAlone) {
     const TSelfFreeCase cases[] = {
-        {"windowed, click", false, "click"},   {"graphic, click", true, "click"},
-        {"windowed, press", false, "press"},   {"graphic, press", true, "press"},
-        {"windowed, key", false, "key"},       {"windowed, exit", false, "exit"},
+        {"windowed, click", false, "click"}, {"graphic, click", true, "click"}, {"windowed, press", false, "press"},
+        {"graphic, press", true, "press"},   {"windowed, key", false, "key"},   {"windowed, exit", false, "exit"},
     };
     for (const TSelfFreeCase& freeCase : cases) {
         SCOPED_TRACE(freeCase.Name);

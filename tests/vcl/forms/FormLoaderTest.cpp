@@ -1,12 +1,13 @@
 // Building a form from its description: properties read while loading, references resolved after every component
 // exists, Loaded in creation order, then OnCreate; alignment and parent properties waiting for their turn.
 
+#include "vcl/forms/FormLoader.h"
+
 #include "rtl/Exceptions.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/ui/TestForms.h"
 #include "tests/vcl/TestControls.h"
 #include "vcl/forms/Application.h"
-#include "vcl/forms/FormLoader.h"
 
 #include <gtest/gtest.h>
 
@@ -65,50 +66,48 @@ class TJournalForm : public vcl::TForm {
     RTL_DECLARE_CLASS(TJournalForm, vcl::TForm)
 public:
     explicit TJournalForm(rtl::TComponent* owner) : TForm(owner) {
-        vcl::LoadForm<TJournalForm>(*this, {
-            .Root =
-                [](TJournalForm& form) {
-                    form.SetName(u"JournalForm");
-                    NoteRead(form);
-                    form.SetClientWidth(300);
-                    form.SetClientHeight(200);
-                    form.Font().SetStyle({vcl::fsBold});
-                    form.SetOnCreate([&form](rtl::TObject*) {
-                        Journal.push_back("create, client " + NameOf(form.Client));
-                    });
-                },
-            .Components =
-                {
-                    vcl::Component<TJournalControl>(u"Client", u"", &TJournalForm::Client,
-                                                    [](TJournalForm&, TJournalControl& client) {
-                                                        NoteRead(client);
-                                                        client.SetAlign(vcl::alClient);
-                                                        Journal.push_back(
-                                                            "client width while loading " +
-                                                            std::to_string(client.Width()));
-                                                    }),
-                    vcl::Component<TJournalControl>(u"Inner", u"Client", &TJournalForm::Inner,
-                                                    [](TJournalForm&, TJournalControl& inner) {
-                                                        NoteRead(inner);
-                                                        inner.SetBounds(8, 8, 60, 20);
-                                                        inner.Font().SetSize(20);
-                                                    }),
-                    vcl::Component<TJournalComponent, TJournalForm>(u"Helper", u"",
-                                                      [](TJournalForm&, TJournalComponent& helper) {
-                                                          NoteRead(helper);
-                                                      }),
-                    vcl::Component<TJournalControl>(u"Follower", u"Client", &TJournalForm::Follower,
-                                                    [](TJournalForm&, TJournalControl& follower) {
-                                                        NoteRead(follower);
-                                                        follower.SetBounds(8, 40, 60, 20);
-                                                    }),
-                },
-            .References =
-                {
-                    vcl::Reference<TJournalForm>(u"Inner", u"Follower", &TJournalControl::SetPartner),
-                    vcl::Reference<TJournalForm>(u"", u"Follower", &vcl::TCustomForm::SetActiveControl),
-                },
-        });
+        vcl::LoadForm<TJournalForm>(
+            *this, {
+                       .Root =
+                           [](TJournalForm& form) {
+                               form.SetName(u"JournalForm");
+                               NoteRead(form);
+                               form.SetClientWidth(300);
+                               form.SetClientHeight(200);
+                               form.Font().SetStyle({vcl::fsBold});
+                               form.SetOnCreate([&form](rtl::TObject*) {
+                                   Journal.push_back("create, client " + NameOf(form.Client));
+                               });
+                           },
+                       .Components =
+                           {
+                               vcl::Component<TJournalControl>(u"Client", u"", &TJournalForm::Client,
+                                                               [](TJournalForm&, TJournalControl& client) {
+                                                                   NoteRead(client);
+                                                                   client.SetAlign(vcl::alClient);
+                                                                   Journal.push_back("client width while loading " +
+                                                                                     std::to_string(client.Width()));
+                                                               }),
+                               vcl::Component<TJournalControl>(u"Inner", u"Client", &TJournalForm::Inner,
+                                                               [](TJournalForm&, TJournalControl& inner) {
+                                                                   NoteRead(inner);
+                                                                   inner.SetBounds(8, 8, 60, 20);
+                                                                   inner.Font().SetSize(20);
+                                                               }),
+                               vcl::Component<TJournalComponent, TJournalForm>(
+                                   u"Helper", u"", [](TJournalForm&, TJournalComponent& helper) { NoteRead(helper); }),
+                               vcl::Component<TJournalControl>(u"Follower", u"Client", &TJournalForm::Follower,
+                                                               [](TJournalForm&, TJournalControl& follower) {
+                                                                   NoteRead(follower);
+                                                                   follower.SetBounds(8, 40, 60, 20);
+                                                               }),
+                           },
+                       .References =
+                           {
+                               vcl::Reference<TJournalForm>(u"Inner", u"Follower", &TJournalControl::SetPartner),
+                               vcl::Reference<TJournalForm>(u"", u"Follower", &vcl::TCustomForm::SetActiveControl),
+                           },
+                   });
     }
 
     void Loaded() override {
@@ -176,19 +175,19 @@ class THighResolutionForm : public vcl::TForm {
     RTL_DECLARE_CLASS(THighResolutionForm, vcl::TForm)
 public:
     explicit THighResolutionForm(rtl::TComponent* owner) : TForm(owner) {
-        vcl::LoadForm<THighResolutionForm>(*this, {
-            .Root =
-                [](THighResolutionForm& form) {
-                    form.SetPixelsPerInch(192);
-                    form.SetClientWidth(400);
-                    form.SetClientHeight(200);
-                    form.Font().SetHeight(-24);
-                },
-            .Components = {vcl::Component<TLoggingControl>(u"Box", u"", &THighResolutionForm::Box,
-                                                           [](THighResolutionForm&, TLoggingControl& box) {
-                                                               box.SetBounds(40, 20, 100, 50);
-                                                           })},
-        });
+        vcl::LoadForm<THighResolutionForm>(
+            *this, {
+                       .Root =
+                           [](THighResolutionForm& form) {
+                               form.SetPixelsPerInch(192);
+                               form.SetClientWidth(400);
+                               form.SetClientHeight(200);
+                               form.Font().SetHeight(-24);
+                           },
+                       .Components = {vcl::Component<TLoggingControl>(
+                           u"Box", u"", &THighResolutionForm::Box,
+                           [](THighResolutionForm&, TLoggingControl& box) { box.SetBounds(40, 20, 100, 50); })},
+                   });
     }
 
     TLoggingControl* Box = nullptr;

@@ -208,11 +208,10 @@ TEST(Form, AnExceptionInAClickHandlerReachesTheErrorBoxAndTheMessageLoopGoesOn) 
     EXPECT_EQ(test_support::Utf8(boxes.Shown[1].Text), "'x' is not a valid floating point value.");
 
     std::vector<std::u16string> taken;
-    vcl::Application().SetOnException(
-        [&](rtl::TObject* sender, std::exception_ptr error) {
-            EXPECT_EQ(sender, button);
-            taken.push_back(vcl::ExceptionMessage(error));
-        });
+    vcl::Application().SetOnException([&](rtl::TObject* sender, std::exception_ptr error) {
+        EXPECT_EQ(sender, button);
+        taken.push_back(vcl::ExceptionMessage(error));
+    });
     ui_test::Click(*button, vcl::Point(5, 5));
     vcl::Application().SetOnException({});
     EXPECT_EQ(taken, std::vector<std::u16string>{u"'x' is not a valid floating point value"});

@@ -1,9 +1,10 @@
 // The screen: forms, the screen cursor, fonts, resolution and monitors; the mouse settings.
 
+#include "vcl/forms/Screen.h"
+
 #include "rtl/WindowsApi.h"
 #include "tests/support/ui/TestForms.h"
-#include "vcl/controls/Mouse.h"
-#include "vcl/forms/Screen.h"
+#include "vcl/controls/pointer/Mouse.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -36,8 +37,7 @@ TEST(Screen, ResolutionMonitorsAndWorkAreaDescribeTheTestDisplay) {
     EXPECT_EQ(vcl::Screen().PixelsPerInch(), 96);
     const std::vector<vcl::TMonitor> monitors = vcl::Screen().Monitors();
     ASSERT_GE(monitors.size(), 1u);
-    EXPECT_EQ(std::count_if(monitors.begin(), monitors.end(), [](const vcl::TMonitor& m) { return m.Primary; }),
-              1);
+    EXPECT_EQ(std::count_if(monitors.begin(), monitors.end(), [](const vcl::TMonitor& m) { return m.Primary; }), 1);
     const vcl::TMonitor primary = vcl::Screen().MonitorFromPoint({0, 0});
     EXPECT_TRUE(primary.Primary);
     EXPECT_EQ(primary.BoundsRect, vcl::Rect(0, 0, vcl::Screen().Width(), vcl::Screen().Height()));

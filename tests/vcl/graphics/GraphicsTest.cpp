@@ -1,9 +1,9 @@
 // Colours, fonts, brushes and the canvas: system colours, size and height of fonts, change notification, and GDI
 // objects selected into a device context while they change.
 
+#include "rtl/Exceptions.h"
 #include "rtl/WindowsApi.h"
 #include "tests/support/ui/DibSurface.h"
-#include "rtl/Exceptions.h"
 #include "vcl/graphics/Canvas.h"
 
 #include <gtest/gtest.h>

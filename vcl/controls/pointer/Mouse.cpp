@@ -1,4 +1,4 @@
-#include "vcl/controls/Mouse.h"
+#include "vcl/controls/pointer/Mouse.h"
 
 #include "vcl/controls/WinControl.h"
 #include "vcl/controls/WindowProcedure.h"

@@ -1,4 +1,4 @@
-#include "vcl/controls/Cursors.h"
+#include "vcl/controls/pointer/Cursors.h"
 
 #include "vcl/system/Win32.h"
 
