@@ -1,0 +1,13 @@
+#pragma once
+// A screenshot of the whole test display, saved as a BMP file beside the test log when a UI test fails: in the
+// folder named by the environment variable TALLYVANE_UI_SCREENSHOT_DIR (the ctest log folder), else the current
+// folder, as "<suite>.<test>.bmp". The UI test support registers it with GoogleTest at start-up.
+
+#include <string>
+
+namespace ui_test {
+
+// Saves the screen as a 32-bit BMP file; false when it could not be captured or written.
+bool SaveScreenshot(const std::wstring& path);
+
+} // namespace ui_test
