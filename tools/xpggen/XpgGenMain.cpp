@@ -8,29 +8,10 @@
 
 #include "XpgGenEmit.h"
 #include "XpgGenTable.h"
+#include "tools/support/GeneratedFiles.h"
 
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
-
-namespace {
-
-void WriteIfChanged(const std::filesystem::path& path, const std::string& text) {
-    std::ifstream existing(path, std::ios::binary);
-    if (existing && std::string(std::istreambuf_iterator<char>(existing), {}) == text) {
-        return;
-    }
-    existing.close();
-    std::filesystem::create_directories(path.parent_path());
-    std::ofstream file(path, std::ios::binary);
-    file << text;
-    if (!file) {
-        throw std::runtime_error(path.string() + ": cannot be written");
-    }
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     if (argc < 3) {
@@ -43,8 +24,8 @@ int main(int argc, char** argv) {
             const std::filesystem::path tablePath = argv[i];
             const xpggen::TTable table = xpggen::ReadTable(tablePath.string(), tablePath.filename().string());
             const std::filesystem::path folder = root / table.Folder;
-            WriteIfChanged(folder / (table.Unit + ".h"), xpggen::EmitHeader(table));
-            WriteIfChanged(folder / (table.Unit + ".cpp"), xpggen::EmitSource(table));
+            tools::WriteIfChanged(folder / (table.Unit + ".h"), xpggen::EmitHeader(table));
+            tools::WriteIfChanged(folder / (table.Unit + ".cpp"), xpggen::EmitSource(table));
         }
     } catch (const std::exception& error) {
         std::cerr << "xpggen: " << error.what() << "\n";

@@ -1,0 +1,10 @@
+# Generates the Hebrew year table into SCRATCH and fails when it differs from the COMMITTED file.
+file(REMOVE ${SCRATCH})
+execute_process(COMMAND ${GENERATOR} ${SCRATCH} RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "hebrewgen failed")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${SCRATCH} ${COMMITTED} RESULT_VARIABLE different)
+if(NOT different EQUAL 0)
+    message(FATAL_ERROR "${COMMITTED} differs from what hebrewgen writes: build regenerate_hebrew_year_table")
+endif()
