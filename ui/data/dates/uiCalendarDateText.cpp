@@ -3,7 +3,7 @@
 #include "rtl/DateTimeFormat.h"
 #include "rtl/StringUtils.h"
 #include "ui/data/dates/uiDateText.h"
-#include "ui/data/dates/uiLocale.h"
+#include "ui/data/locale/uiLocale.h"
 
 #include <algorithm>
 #include <array>

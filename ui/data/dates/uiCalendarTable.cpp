@@ -5,7 +5,7 @@
 #include "ui/data/dates/uiGregorianCalendars.h"
 #include "ui/data/dates/uiHebrewCalendar.h"
 #include "ui/data/dates/uiHijriCalendar.h"
-#include "ui/data/dates/uiLocale.h"
+#include "ui/data/locale/uiLocale.h"
 
 #include <algorithm>
 #include <limits>

@@ -10,6 +10,7 @@
 #include "rtl/DateTime.h"
 #include "rtl/StringTypes.h"
 #include "ui/data/dates/uiDateUtils.h"
+#include "ui/data/locale/uiLocale.h"
 
 #include <cstdint>
 #include <memory>

@@ -4,8 +4,8 @@
 #include "rtl/NumberConversions.h"
 #include "rtl/StringUtils.h"
 #include "ui/data/dates/uiCalendarTable.h"
-#include "ui/data/dates/uiFormats.h"
-#include "ui/data/dates/uiLocale.h"
+#include "ui/data/locale/uiFormats.h"
+#include "ui/data/locale/uiLocale.h"
 
 #include <algorithm>
 #include <array>

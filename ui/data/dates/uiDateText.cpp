@@ -4,9 +4,9 @@
 #include "rtl/StringUtils.h"
 #include "ui/data/dates/uiCalendarDateText.h"
 #include "ui/data/dates/uiCalendarTable.h"
-#include "ui/data/dates/uiFormats.h"
-#include "ui/data/dates/uiLocale.h"
 #include "ui/data/dates/uiSmartDate.h"
+#include "ui/data/locale/uiFormats.h"
+#include "ui/data/locale/uiLocale.h"
 
 #include <algorithm>
 #include <limits>

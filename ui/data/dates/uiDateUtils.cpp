@@ -1,7 +1,7 @@
 #include "ui/data/dates/uiDateUtils.h"
 
 #include "ui/data/dates/uiCalendarTable.h"
-#include "ui/data/dates/uiLocale.h"
+#include "ui/data/locale/uiLocale.h"
 
 #include <cmath>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "ui/data/dates/uiGregorianCalendars.h"
 
-#include "ui/data/dates/uiLocale.h"
+#include "ui/data/locale/uiLocale.h"
 
 #include <algorithm>
 

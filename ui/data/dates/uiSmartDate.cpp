@@ -6,23 +6,11 @@
 #include "ui/data/dates/uiDateUtils.h"
 
 #include <algorithm>
-#include <utility>
 #include <vector>
 
 namespace ui {
 
 namespace {
-
-TuiSmartDateWords EnglishSmartDateWords() {
-    return {u"today",    u"yesterday", u"tomorrow", u"Sunday", u"Monday", u"Tuesday", u"Wednesday",
-            u"Thursday", u"Friday",    u"Saturday", u"first",  u"second", u"third",   u"fourth",
-            u"fifth",    u"sixth",     u"seventh",  u"bom",    u"eom",    u"now"};
-}
-
-TuiSmartDateWordsSource& CurrentWordsSource() {
-    static TuiSmartDateWordsSource source;
-    return source;
-}
 
 // The date of a smart-date word, the clock's time of day only for "now".
 rtl::TDateTime DateOfSmartWord(int32_t word) {
@@ -76,15 +64,6 @@ bool FindWordAmong(const TuiSmartDateWords& words, rtl::UnicodeStringView text, 
 }
 
 } // namespace
-
-TuiSmartDateWords LoadSmartDateWords() {
-    const TuiSmartDateWordsSource& source = CurrentWordsSource();
-    return source ? source() : EnglishSmartDateWords();
-}
-
-TuiSmartDateWordsSource SetSmartDateWordsSource(TuiSmartDateWordsSource source) {
-    return std::exchange(CurrentWordsSource(), std::move(source));
-}
 
 bool FindSmartDateWord(rtl::UnicodeStringView text, int32_t& index) {
     return FindWordAmong(LoadSmartDateWords(), text, index);

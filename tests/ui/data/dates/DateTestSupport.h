@@ -1,29 +1,12 @@
 #pragma once
-// Test locale and clock for the date and format units.
+// The test locale, a stopped clock and calendar-date checks for the date tests.
 
 #include "rtl/DateTime.h"
+#include "tests/ui/data/locale/LocaleTestSupport.h"
 #include "ui/data/dates/uiCalendarTable.h"
 #include "ui/data/dates/uiDateClock.h"
-#include "ui/data/dates/uiLocale.h"
 
 namespace ui_test {
-
-// A locale of known settings in place of the process's while it lives: d/M/yyyy with "/", hh:nn:ss with AM and PM
-// designators, English names, Monday as the first day of the week, the Gregorian calendar and 2029 as the last year
-// of two-digit years. Change its settings, then call Apply so that the format controller and the calendar tables are
-// made afresh from them.
-class TTestLocale : public ui::TuiRuntimeLocale {
-public:
-    TTestLocale();
-    ~TTestLocale() override;
-    TTestLocale(const TTestLocale&) = delete;
-    TTestLocale& operator=(const TTestLocale&) = delete;
-
-    void Apply();
-
-private:
-    ui::TuiLocale* FPrevious;
-};
 
 // A clock stopped at a given moment while it lives.
 class TScopedClock {

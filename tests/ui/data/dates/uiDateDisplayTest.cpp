@@ -5,8 +5,8 @@
 #include "tests/support/TestSupport.h"
 #include "ui/data/dates/uiCalendarTable.h"
 #include "ui/data/dates/uiDateUtils.h"
-#include "ui/data/dates/uiFormats.h"
 #include "ui/data/dates/uiHebrewCalendar.h"
+#include "ui/data/locale/uiFormats.h"
 
 #include <gtest/gtest.h>
 

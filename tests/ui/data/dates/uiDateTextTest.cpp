@@ -3,7 +3,7 @@
 #include "DateTestSupport.h"
 #include "tests/support/TestSupport.h"
 #include "ui/data/dates/uiDateUtils.h"
-#include "ui/data/dates/uiFormats.h"
+#include "ui/data/locale/uiFormats.h"
 
 #include <gtest/gtest.h>
 

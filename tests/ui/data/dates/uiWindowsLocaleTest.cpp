@@ -1,11 +1,11 @@
-// The operating system's locale as the date units read it; the test prefix runs in zh-CN.
+// The date units over the operating system's own locale; the test prefix runs in zh-CN.
 
 #include "rtl/WindowsApi.h"
 #include "ui/data/dates/uiCalendarTable.h"
 #include "ui/data/dates/uiDateDisplay.h"
 #include "ui/data/dates/uiDateText.h"
-#include "ui/data/dates/uiFormats.h"
-#include "ui/data/dates/uiLocale.h"
+#include "ui/data/locale/uiFormats.h"
+#include "ui/data/locale/uiLocale.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "ui/data/dates/uiLocale.h"
+#include "ui/data/locale/uiLocale.h"
 
-#include "DateTestSupport.h"
+#include "LocaleTestSupport.h"
 #include "rtl/DateTime.h"
 
 #include <gtest/gtest.h>

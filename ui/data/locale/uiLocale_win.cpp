@@ -1,6 +1,6 @@
 #include "rtl/StringUtils.h"
 #include "rtl/WindowsApi.h"
-#include "ui/data/dates/uiLocale.h"
+#include "ui/data/locale/uiLocale.h"
 
 #include <iterator>
 

@@ -1,4 +1,4 @@
-#include "ui/data/dates/uiLocale.h"
+#include "ui/data/locale/uiLocale.h"
 
 namespace ui::detail {
 

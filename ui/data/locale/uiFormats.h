@@ -7,8 +7,8 @@
 #include "rtl/FormatSettings.h"
 #include "rtl/Interfaces.h"
 #include "rtl/StringTypes.h"
-#include "ui/data/dates/uiFormatElements.h"
-#include "ui/data/dates/uiSystemChangeWindow.h"
+#include "ui/data/locale/uiFormatElements.h"
+#include "ui/data/locale/uiSystemChangeWindow.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,12 +1,12 @@
 // The system's notices reaching the format controller through its hidden window, as Windows sends them.
 
-#include "ui/data/dates/uiSystemChangeWindow.h"
+#include "ui/data/locale/uiSystemChangeWindow.h"
 
-#include "DateTestSupport.h"
 #include "FormatListenerSupport.h"
+#include "LocaleTestSupport.h"
 #include "rtl/Exceptions.h"
 #include "rtl/WindowsApi.h"
-#include "ui/data/dates/uiFormats.h"
+#include "ui/data/locale/uiFormats.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "ui/data/dates/uiFormats.h"
+#include "ui/data/locale/uiFormats.h"
 
-#include "DateTestSupport.h"
 #include "FormatListenerSupport.h"
+#include "LocaleTestSupport.h"
 #include "rtl/Exceptions.h"
-#include "ui/data/dates/uiLocale.h"
+#include "ui/data/locale/uiLocale.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/data/dates/uiFormatElements.h"
+#include "ui/data/locale/uiFormatElements.h"
 
 #include "tests/support/TestSupport.h"
 
@@ -25,7 +25,7 @@ std::string Describe(const TuiDateTimeFormatInfo& info) {
     return line;
 }
 
-rtl::TFormatSettings Settings() {
+rtl::TFormatSettings ElementTestSettings() {
     rtl::TFormatSettings settings = rtl::TFormatSettings::Invariant();
     settings.ShortDateFormat = u"d/M/yyyy";
     settings.LongDateFormat = u"dddd, d MMMM yyyy";
@@ -34,7 +34,7 @@ rtl::TFormatSettings Settings() {
     return settings;
 }
 
-std::string Parsed(rtl::UnicodeStringView format, const rtl::TFormatSettings& settings = Settings()) {
+std::string Parsed(rtl::UnicodeStringView format, const rtl::TFormatSettings& settings = ElementTestSettings()) {
     TuiDateTimeFormatInfo info;
     return ParseDateTimeFormat(format, settings, info) ? Describe(info) : "failed";
 }
@@ -74,7 +74,7 @@ TEST(ParseDateTimeFormat, TakesFormatsApartIntoElements) {
 }
 
 TEST(ParseDateTimeFormat, FormatsThatNameEachOtherDoNotRecurse) {
-    rtl::TFormatSettings settings = Settings();
+    rtl::TFormatSettings settings = ElementTestSettings();
     settings.ShortDateFormat = u"ddddd";
     settings.LongTimeFormat = u"c";
     EXPECT_EQ(Parsed(u"ddddd", settings), "");
@@ -85,19 +85,19 @@ TEST(ParseDateTimeFormat, FormatsThatNameEachOtherDoNotRecurse) {
 
 TEST(ParseDateTimeFormat, RecordsWhichKindsOccurAndClearsThemOnFailure) {
     TuiDateTimeFormatInfo info;
-    ASSERT_TRUE(ParseDateTimeFormat(u"hh:mm AM/PM", Settings(), info));
+    ASSERT_TRUE(ParseDateTimeFormat(u"hh:mm AM/PM", ElementTestSettings(), info));
     EXPECT_TRUE(info.DefinedItems[dtiHour]);
     EXPECT_TRUE(info.DefinedItems[dtiDesignator]);
     EXPECT_FALSE(info.DefinedItems[dtiDay]);
-    ASSERT_TRUE(ParseDateTimeFormat(u"d AMPM", Settings(), info));
+    ASSERT_TRUE(ParseDateTimeFormat(u"d AMPM", ElementTestSettings(), info));
     EXPECT_FALSE(info.DefinedItems[dtiDesignator]);
-    EXPECT_FALSE(ParseDateTimeFormat(u"yyyy g", Settings(), info));
+    EXPECT_FALSE(ParseDateTimeFormat(u"yyyy g", ElementTestSettings(), info));
     EXPECT_TRUE(info.Items.empty());
     EXPECT_FALSE(info.DefinedItems[dtiYear]);
 }
 
 TEST(LocateDateFormatElement, FindsTheElementUnderAPosition) {
-    rtl::TFormatSettings settings = Settings();
+    rtl::TFormatSettings settings = ElementTestSettings();
     TuiDateTimeFormatInfo info;
     ASSERT_TRUE(ParseDateTimeFormat(u"dd/MMM/yyyy hh:mm AMPM", settings, info));
     struct TCase {
@@ -123,7 +123,7 @@ TEST(LocateDateFormatElement, FindsTheElementUnderAPosition) {
 }
 
 TEST(FormatItemLength, MeasuresDesignatorsByTheirKind) {
-    rtl::TFormatSettings settings = Settings();
+    rtl::TFormatSettings settings = ElementTestSettings();
     settings.TimeAMString = u"\u4E0A\u5348";
     settings.TimePMString = u"\u4E0B\u5348\u540E";
     EXPECT_EQ(FormatItemLength({dtiDesignator, u"AMPM"}, settings), 3);

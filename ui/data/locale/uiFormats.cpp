@@ -1,7 +1,7 @@
-#include "ui/data/dates/uiFormats.h"
+#include "ui/data/locale/uiFormats.h"
 
-#include "ui/data/dates/uiFormatPatterns.h"
-#include "ui/data/dates/uiLocale.h"
+#include "ui/data/locale/uiFormatPatterns.h"
+#include "ui/data/locale/uiLocale.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Listeners of the format controller that write down what they are told.
 
-#include "ui/data/dates/uiFormats.h"
+#include "ui/data/locale/uiFormats.h"
 
 #include <functional>
 #include <string>

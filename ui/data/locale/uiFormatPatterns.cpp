@@ -1,7 +1,7 @@
-#include "ui/data/dates/uiFormatPatterns.h"
+#include "ui/data/locale/uiFormatPatterns.h"
 
 #include "rtl/StringUtils.h"
-#include "ui/data/dates/uiSmartDate.h"
+#include "ui/data/locale/uiSmartDateWords.h"
 
 #include <algorithm>
 

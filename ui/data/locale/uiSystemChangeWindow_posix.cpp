@@ -1,4 +1,4 @@
-#include "ui/data/dates/uiSystemChangeWindow.h"
+#include "ui/data/locale/uiSystemChangeWindow.h"
 
 namespace ui {
 

@@ -1,4 +1,4 @@
-#include "ui/data/dates/uiFormatElements.h"
+#include "ui/data/locale/uiFormatElements.h"
 
 #include "rtl/StringUtils.h"
 

@@ -1,4 +1,4 @@
-#include "ui/data/dates/uiFormatPatterns.h"
+#include "ui/data/locale/uiFormatPatterns.h"
 
 #include "tests/support/TestSupport.h"
 
@@ -8,14 +8,15 @@ namespace {
 
 using namespace ui;
 
-rtl::TFormatSettings Settings() {
+rtl::TFormatSettings PatternTestSettings() {
     rtl::TFormatSettings settings = rtl::TFormatSettings::Invariant();
     settings.ShortDateFormat = u"d/M/yyyy";
     settings.LongTimeFormat = u"hh:nn:ss AMPM";
     return settings;
 }
 
-TuiDateTimeFormatInfo Elements(rtl::UnicodeStringView format, const rtl::TFormatSettings& settings = Settings()) {
+TuiDateTimeFormatInfo Elements(rtl::UnicodeStringView format,
+                               const rtl::TFormatSettings& settings = PatternTestSettings()) {
     TuiDateTimeFormatInfo info;
     ParseDateTimeFormat(format, settings, info);
     return info;
@@ -39,7 +40,7 @@ TEST(DateInputFormat, DoublesSingleDaysAndMonths) {
 }
 
 TEST(StandardMask, SpellsEachElementInTheMaskSyntax) {
-    rtl::TFormatSettings settings = Settings();
+    rtl::TFormatSettings settings = PatternTestSettings();
     settings.TimeAMString = u"\u4E0A\u5348";
     settings.TimePMString = u"\u4E0B\u5348";
     const std::pair<const char16_t*, const char16_t*> cases[] = {
@@ -59,11 +60,11 @@ TEST(StandardMask, SpellsEachElementInTheMaskSyntax) {
 TEST(DatePattern, AcceptsDaysMonthNumbersOrNamesAndYears) {
     const rtl::UnicodeString expected =
         DayAlternative + rtl::UnicodeString(u"\\/") + ShortMonthGroup + u"\\/\\d\\d\\d\\d";
-    EXPECT_EQ(BuildDatePattern(Elements(u"d/M/yyyy"), Settings()), expected);
-    EXPECT_EQ(BuildDatePattern(Elements(u"yy MMMM"), Settings()),
+    EXPECT_EQ(BuildDatePattern(Elements(u"d/M/yyyy"), PatternTestSettings()), expected);
+    EXPECT_EQ(BuildDatePattern(Elements(u"yy MMMM"), PatternTestSettings()),
               u"\\d\\d' '((0?[1-9]|1[012])|('January'|'February'|'March'|'April'|'May'|'June'|'July'|'August'|"
               u"'September'|'October'|'November'|'December'))");
-    rtl::TFormatSettings settings = Settings();
+    rtl::TFormatSettings settings = PatternTestSettings();
     settings.DateSeparator = u' ';
     EXPECT_EQ(BuildDatePattern(Elements(u"yy/d"), settings), u"\\d\\d' '([012]?[1-9]|[123]0|31)");
     settings.DateSeparator = 0;
@@ -71,7 +72,7 @@ TEST(DatePattern, AcceptsDaysMonthNumbersOrNamesAndYears) {
 }
 
 TEST(TimePattern, ShowsTheClockOfTheHourAndTheDesignators) {
-    rtl::TFormatSettings settings = Settings();
+    rtl::TFormatSettings settings = PatternTestSettings();
     EXPECT_EQ(BuildTimePattern(Elements(u"hh:mm:ss AM/PM"), settings),
               u"(0?[1-9]|1[012])\\:[0-5]?\\d\\:[0-5]?\\d' '(AM|PM)?");
     EXPECT_EQ(BuildTimePattern(Elements(u"H:mm"), settings), u"([01]?\\d|2[0-3])\\:[0-5]?\\d");
@@ -123,7 +124,7 @@ TEST(CurrencyFormat, PlacesTheSymbolAsTheLocaleSays) {
         {u"$", 2, 0, 16, u"$,0.00;"},
     };
     for (const TCase& c : cases) {
-        rtl::TFormatSettings settings = Settings();
+        rtl::TFormatSettings settings = PatternTestSettings();
         settings.CurrencyString = c.Symbol;
         settings.CurrencyDecimals = c.Decimals;
         settings.CurrencyFormat = c.Positive;

@@ -7,7 +7,7 @@
 
 #include "rtl/FormatSettings.h"
 #include "rtl/StringTypes.h"
-#include "ui/data/dates/uiFormatElements.h"
+#include "ui/data/locale/uiFormatElements.h"
 
 namespace ui {
 
@@ -21,8 +21,8 @@ rtl::UnicodeString BuildStandardMask(const TuiDateTimeFormatInfo& info, const rt
 rtl::UnicodeString BuildDatePattern(const TuiDateTimeFormatInfo& info, const rtl::TFormatSettings& settings);
 rtl::UnicodeString BuildTimePattern(const TuiDateTimeFormatInfo& info, const rtl::TFormatSettings& settings);
 
-// The pattern, or one of the smart-date words (uiSmartDate.h; "now" only when asked) with an optional signed offset of
-// one to four digits.
+// The pattern, or one of the smart-date words (uiSmartDateWords.h; "now" only when asked) with an optional signed
+// offset of one to four digits.
 rtl::UnicodeString AddSmartDateWords(rtl::UnicodeStringView pattern, bool withNow);
 
 // Text as literal text of a regular expression: runs without single quotes in single quotes, each single quote as \'.

@@ -1,6 +1,6 @@
 #include "rtl/Exceptions.h"
 #include "rtl/WindowsApi.h"
-#include "ui/data/dates/uiSystemChangeWindow.h"
+#include "ui/data/locale/uiSystemChangeWindow.h"
 
 #include <cwchar>
 
