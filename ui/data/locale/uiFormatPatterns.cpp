@@ -17,6 +17,16 @@ constexpr rtl::UnicodeStringView MinuteOrSecondPattern = u"[0-5]?\\d";
 // A signed day offset of one to four digits after a smart-date word.
 constexpr rtl::UnicodeStringView SmartDateOffsetPattern = u"((\\+|-)\\d(\\d(\\d\\d?)?)?)?";
 
+// The texts of the elements, one after the other.
+template <class TItemText>
+rtl::UnicodeString JoinItemTexts(const TuiDateTimeFormatInfo& info, TItemText itemText) {
+    rtl::UnicodeString text;
+    for (const TuiDateTimeFormatItem& item : info.Items) {
+        text += itemText(item);
+    }
+    return text;
+}
+
 bool IsSingleLetter(rtl::UnicodeStringView text, size_t pos) {
     const char16_t letter = text[pos];
     return (pos == 0 || text[pos - 1] != letter) && (pos + 1 == text.size() || text[pos + 1] != letter);
@@ -88,6 +98,42 @@ rtl::UnicodeString DesignatorPattern(const TuiDateTimeFormatItem& item, const rt
         }
     }
     return alternatives.empty() ? rtl::UnicodeString() : u"(" + alternatives + u")?";
+}
+
+rtl::UnicodeString DatePatternOfItem(const TuiDateTimeFormatItem& item, const rtl::TFormatSettings& settings) {
+    switch (item.Kind) {
+    case dtiLiteral:
+        return QuoteRegExprText(item.Text);
+    case dtiYear:
+        return item.Text == u"YY" ? u"\\d\\d" : u"\\d\\d\\d\\d";
+    case dtiMonth:
+        return u"(" + rtl::UnicodeString(MonthNumberPattern) + u"|(" +
+               AlternativesOf(item.Text == u"MMMM" ? settings.LongMonthNames : settings.ShortMonthNames) + u"))";
+    case dtiDay:
+        return rtl::UnicodeString(DayPattern);
+    case dtiDateSeparator:
+        return SeparatorPattern(settings.DateSeparator);
+    default:
+        return {};
+    }
+}
+
+rtl::UnicodeString TimePatternOfItem(const TuiDateTimeFormatItem& item, const rtl::TFormatSettings& settings) {
+    switch (item.Kind) {
+    case dtiLiteral:
+        return QuoteRegExprText(item.Text);
+    case dtiHour:
+        return rtl::UnicodeString(item.Text.starts_with(u"12") ? TwelveHourPattern : TwentyFourHourPattern);
+    case dtiMinute:
+    case dtiSecond:
+        return rtl::UnicodeString(MinuteOrSecondPattern);
+    case dtiDesignator:
+        return DesignatorPattern(item, settings);
+    case dtiTimeSeparator:
+        return SeparatorPattern(settings.TimeSeparator);
+    default:
+        return {};
+    }
 }
 
 rtl::UnicodeString MaskedDisplayOfItem(const TuiDateTimeFormatItem& item) {
@@ -170,66 +216,19 @@ rtl::UnicodeString BuildStandardMask(const TuiDateTimeFormatInfo& info, const rt
     if (info.Items.empty()) {
         return {};
     }
-    rtl::UnicodeString mask = u"!";
-    for (const TuiDateTimeFormatItem& item : info.Items) {
-        mask += MaskOfItem(item, settings);
-    }
-    return mask + u";1; ";
+    return u"!" +
+           JoinItemTexts(info, [&settings](const TuiDateTimeFormatItem& item) { return MaskOfItem(item, settings); }) +
+           u";1; ";
 }
 
 rtl::UnicodeString BuildDatePattern(const TuiDateTimeFormatInfo& info, const rtl::TFormatSettings& settings) {
-    rtl::UnicodeString pattern;
-    for (const TuiDateTimeFormatItem& item : info.Items) {
-        switch (item.Kind) {
-        case dtiLiteral:
-            pattern += QuoteRegExprText(item.Text);
-            break;
-        case dtiYear:
-            pattern += item.Text == u"YY" ? u"\\d\\d" : u"\\d\\d\\d\\d";
-            break;
-        case dtiMonth:
-            pattern += u"(" + rtl::UnicodeString(MonthNumberPattern) + u"|(" +
-                       AlternativesOf(item.Text == u"MMMM" ? settings.LongMonthNames : settings.ShortMonthNames) +
-                       u"))";
-            break;
-        case dtiDay:
-            pattern += DayPattern;
-            break;
-        case dtiDateSeparator:
-            pattern += SeparatorPattern(settings.DateSeparator);
-            break;
-        default:
-            break;
-        }
-    }
-    return pattern;
+    return JoinItemTexts(info,
+                         [&settings](const TuiDateTimeFormatItem& item) { return DatePatternOfItem(item, settings); });
 }
 
 rtl::UnicodeString BuildTimePattern(const TuiDateTimeFormatInfo& info, const rtl::TFormatSettings& settings) {
-    rtl::UnicodeString pattern;
-    for (const TuiDateTimeFormatItem& item : info.Items) {
-        switch (item.Kind) {
-        case dtiLiteral:
-            pattern += QuoteRegExprText(item.Text);
-            break;
-        case dtiHour:
-            pattern += item.Text.starts_with(u"12") ? TwelveHourPattern : TwentyFourHourPattern;
-            break;
-        case dtiMinute:
-        case dtiSecond:
-            pattern += MinuteOrSecondPattern;
-            break;
-        case dtiDesignator:
-            pattern += DesignatorPattern(item, settings);
-            break;
-        case dtiTimeSeparator:
-            pattern += SeparatorPattern(settings.TimeSeparator);
-            break;
-        default:
-            break;
-        }
-    }
-    return pattern;
+    return JoinItemTexts(info,
+                         [&settings](const TuiDateTimeFormatItem& item) { return TimePatternOfItem(item, settings); });
 }
 
 rtl::UnicodeString AddSmartDateWords(rtl::UnicodeStringView pattern, bool withNow) {
@@ -267,11 +266,7 @@ rtl::UnicodeString QuoteRegExprText(rtl::UnicodeStringView text) {
 }
 
 rtl::UnicodeString BuildMaskedDisplayFormat(const TuiDateTimeFormatInfo& info) {
-    rtl::UnicodeString format;
-    for (const TuiDateTimeFormatItem& item : info.Items) {
-        format += MaskedDisplayOfItem(item);
-    }
-    return format;
+    return JoinItemTexts(info, MaskedDisplayOfItem);
 }
 
 rtl::UnicodeString BuildCurrencyFormat(const rtl::TFormatSettings& settings) {

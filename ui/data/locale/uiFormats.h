@@ -37,7 +37,8 @@ protected:
     ~IuiTimeChangeListener() = default;
 };
 
-// The controller is the sink of its own hidden window.
+// The locale formats the date editors work with, read again on the system's notices (it is the sink of its own hidden
+// window).
 class TuiFormatController final : public TuiSystemChangeSink {
 public:
     // Reads the formats of the current locale (uiLocale.h); notifies nobody.
