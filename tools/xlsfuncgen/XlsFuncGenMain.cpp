@@ -6,7 +6,7 @@
 // when checking that the committed file is current); it is written only when its content changes. The table's
 // format is described at its top.
 
-#include "tools/WriteIfChanged.h"
+#include "tools/support/GeneratedFiles.h"
 #include "xls/core/formula/XLSFuncNameHash.h"
 
 #include <array>

@@ -8,7 +8,7 @@
 
 #include "XpgGenEmit.h"
 #include "XpgGenTable.h"
-#include "tools/WriteIfChanged.h"
+#include "tools/support/GeneratedFiles.h"
 
 #include <filesystem>
 #include <iostream>

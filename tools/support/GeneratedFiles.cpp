@@ -1,16 +1,12 @@
-#pragma once
-// Writing a generated file only when its content changes, so that a regeneration that changes nothing leaves the
-// file's time alone and nothing is rebuilt.
+#include "tools/support/GeneratedFiles.h"
 
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
-#include <string>
 
 namespace tools {
 
-inline void WriteIfChanged(const std::filesystem::path& path, const std::string& text) {
+void WriteIfChanged(const std::filesystem::path& path, const std::string& text) {
     std::ifstream existing(path, std::ios::binary);
     if (existing && std::string(std::istreambuf_iterator<char>(existing), {}) == text) {
         return;

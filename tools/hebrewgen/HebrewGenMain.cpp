@@ -1,0 +1,158 @@
+// hebrewgen: writes the Hebrew year table of the calendar tables from the arithmetic Hebrew calendar.
+//
+//   hebrewgen <output file>
+//
+// For each Gregorian year of the table it finds the Hebrew date of 1 January and the length of the Hebrew year that
+// holds it (the molad of Tishri with its postponements), and codes both as the table's header describes. The file is
+// written only when its content changes.
+
+#include "tools/support/GeneratedFiles.h"
+#include "ui/data/dates/uiHebrewYearTable.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <iostream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+// Days are counted from 1 January of year 1 of the proleptic Gregorian calendar (day 1).
+int64_t GregorianDayNumber(int64_t year, int64_t month, int64_t day) {
+    static constexpr int64_t daysBeforeMonth[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+    const int64_t y = year - 1;
+    const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+    return y * 365 + y / 4 - y / 100 + y / 400 + daysBeforeMonth[month - 1] + (leap && month > 2 ? 1 : 0) + day;
+}
+
+// 1 Tishri of Hebrew year 1 (7 October 3761 BCE in the Julian calendar).
+constexpr int64_t HebrewEpoch = -1373427;
+constexpr int64_t PartsPerDay = 25920;
+// The molad of Tishri of year 1 (BaHaRaD: 5 hours and 204 parts into the second day), and one lunar month, in parts.
+constexpr int64_t FirstMoladParts = 12084;
+constexpr int64_t MonthParts = 29 * PartsPerDay + 13753;
+
+bool IsHebrewLeapYear(int64_t year) {
+    return (7 * year + 1) % 19 < 7;
+}
+
+// Days from the epoch to the molad day of Tishri of year, moved off Sunday, Wednesday and Friday.
+int64_t ElapsedDays(int64_t year) {
+    const int64_t monthsElapsed = (235 * year - 234) / 19;
+    const int64_t parts = FirstMoladParts + (MonthParts - 29 * PartsPerDay) * monthsElapsed;
+    const int64_t days = 29 * monthsElapsed + parts / PartsPerDay;
+    return (3 * (days + 1)) % 7 < 3 ? days + 1 : days;
+}
+
+// The two further postponements that keep every year between 353 and 385 days long.
+int64_t NewYearDelay(int64_t year) {
+    const int64_t last = ElapsedDays(year - 1);
+    const int64_t present = ElapsedDays(year);
+    const int64_t next = ElapsedDays(year + 1);
+    if (next - present == 356) {
+        return 2;
+    }
+    return present - last == 382 ? 1 : 0;
+}
+
+// The day number of 1 Tishri.
+int64_t HebrewNewYear(int64_t year) {
+    return HebrewEpoch + ElapsedDays(year) + NewYearDelay(year);
+}
+
+struct THebrewYear {
+    int64_t Length;
+    bool Leap;
+    // 1 deficient, 2 regular, 3 complete.
+    int Kind;
+};
+
+THebrewYear HebrewYearOf(int64_t year) {
+    THebrewYear result{HebrewNewYear(year + 1) - HebrewNewYear(year), IsHebrewLeapYear(year), 0};
+    result.Kind = static_cast<int>(result.Length % 10 - 2); // 353/383 -> 1, 354/384 -> 2, 355/385 -> 3
+    if (result.Kind < 1 || result.Kind > 3) {
+        throw std::runtime_error("Hebrew year " + std::to_string(year) + " has " + std::to_string(result.Length) +
+                                 " days");
+    }
+    return result;
+}
+
+// The length of month 1 (Tishri) .. 13 of a Hebrew year: Heshvan is long in complete years, Kislev short in deficient
+// ones, and leap years add the 30 days of Adar I after Shevat.
+int64_t HebrewMonthLength(const THebrewYear& year, int month) {
+    if (!year.Leap && month >= 6) {
+        ++month;
+    }
+    switch (month) {
+    case 2:
+        return year.Kind == 3 ? 30 : 29;
+    case 3:
+        return year.Kind == 1 ? 29 : 30;
+    default:
+        return month % 2 == 1 ? 30 : 29;
+    }
+}
+
+int JanuaryFirstCode(int month, int64_t day) {
+    if (month == 5 && day <= 3) {
+        static constexpr int shevat[3] = {ui::HebrewJanuaryShevat1, ui::HebrewJanuaryShevat2, ui::HebrewJanuaryShevat3};
+        return shevat[day - 1];
+    }
+    if (month == 3 && day >= 29) {
+        return day == 30 ? ui::HebrewJanuaryKislev30 : ui::HebrewJanuaryKislev29;
+    }
+    if (month == 4) {
+        return static_cast<int>(day);
+    }
+    throw std::runtime_error("1 January falls on day " + std::to_string(day) + " of month " + std::to_string(month) +
+                             ", which the table cannot code");
+}
+
+// The table row of one Gregorian year.
+std::string Row(int gregorianYear) {
+    const int64_t hebrewYear = gregorianYear + ui::HebrewYearOffset;
+    const THebrewYear year = HebrewYearOf(hebrewYear);
+    int64_t day = GregorianDayNumber(gregorianYear, 1, 1) - HebrewNewYear(hebrewYear);
+    int month = 1;
+    while (day >= HebrewMonthLength(year, month)) {
+        day -= HebrewMonthLength(year, month);
+        ++month;
+    }
+    const int type = year.Kind + (year.Leap ? ui::HebrewLeapYearTypeBase : 0);
+    return "{" + std::to_string(JanuaryFirstCode(month, day + 1)) + ", " + std::to_string(type) + "}";
+}
+
+std::string TableSource() {
+    std::ostringstream out;
+    out << "// Generated by tools/hebrewgen from the arithmetic Hebrew calendar: do not edit. After changing the "
+           "generator,\n// build the target regenerate_hebrew_year_table.\n"
+           "#include \"ui/data/dates/uiHebrewYearTable.h\"\n\nnamespace ui {\n\n// clang-format off\n"
+           "const TuiHebrewYearRow HebrewYearTable[HebrewYearTableSize] = {\n";
+    constexpr int rowsPerLine = 10;
+    for (int year = ui::HebrewTableFirstYear; year <= ui::HebrewTableLastYear; year += rowsPerLine) {
+        out << "    /* " << year << " */";
+        for (int i = 0; i < rowsPerLine && year + i <= ui::HebrewTableLastYear; ++i) {
+            out << " " << Row(year + i) << ",";
+        }
+        out << "\n";
+    }
+    out << "};\n// clang-format on\n\n} // namespace ui\n";
+    return out.str();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: hebrewgen <source root>\n";
+        return 2;
+    }
+    try {
+        tools::WriteIfChanged(std::filesystem::path(argv[1]) / "ui/data/dates/uiHebrewYearTable.cpp", TableSource());
+    } catch (const std::exception& error) {
+        std::cerr << "hebrewgen: " << error.what() << "\n";
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,20 @@
+#pragma once
+// The clock that smart date input ("today", "eom", "now") reads: the system's local clock unless a caller, a test
+// above all, puts another in its place.
+
+#include "rtl/time/DateTime.h"
+
+#include <functional>
+
+namespace ui {
+
+using TuiClock = std::function<rtl::TDateTime()>;
+
+// The current local date and time, and the current date alone.
+rtl::TDateTime ClockNow();
+rtl::TDateTime ClockToday();
+
+// Puts clock in place of the current one (an empty one: the system clock) and returns the one it replaces.
+TuiClock SetClock(TuiClock clock);
+
+} // namespace ui
