@@ -4,6 +4,7 @@
 #include "rtl/numbers/FormatSettings.h"
 #include "rtl/text/CodePages.h"
 #include "tests/support/TestSupport.h"
+#include "tests/xls/xlsx/xpgParserXLSXTestSupport.h"
 
 #include <bit>
 #include <gtest/gtest.h>
@@ -17,38 +18,16 @@ constexpr std::string_view MainNs = "http://schemas.openxmlformats.org/spreadshe
 
 using test_support::Utf8;
 
-// Replaces MAIN by the SpreadsheetML namespace, so that the test parts stay short.
-std::string Expand(std::string xml) {
-    for (size_t at = xml.find("MAIN"); at != std::string::npos; at = xml.find("MAIN", at)) {
-        xml.replace(at, 4, MainNs);
-    }
-    return xml;
-}
-
 // A document that logs its reports, the string items and the rows and cells it streams.
-class Part {
+class Part : public xlsx_test::TLoggedDocument<TXPGDocXLSX> {
 public:
     Part() {
-        Doc.Errors().SetErrorHandler([this](TXpgPErrors& errors) { Log.push_back(Utf8(errors.Message())); });
         Doc.GetRoot().GetSst().SetOnStringItem([this](TCT_Rst& item) { Log.push_back("si " + ItemText(item)); });
         TCT_SheetData& sheetData = Doc.GetWorksheet().GetSheetData();
         sheetData.SetOnRow([this](TCT_Row& row) { Log.push_back(RowText(row)); });
         sheetData.GetRow().SetOnCell([this, &sheetData](TCT_Cell& cell) {
             Log.push_back(CellText(cell) + " in row " + std::to_string(sheetData.GetRow().GetR()));
         });
-    }
-
-    void Load(std::string_view xml) {
-        rtl::TStringStream stream(Expand(std::string(xml)));
-        Doc.LoadFromStream(stream);
-    }
-
-    std::string Joined() const {
-        std::string text;
-        for (const std::string& line : Log) {
-            text += (text.empty() ? "" : "|") + line;
-        }
-        return text;
     }
 
     // The plain text and each run's text, in brackets.
@@ -76,9 +55,6 @@ public:
         }
         return text;
     }
-
-    TXPGDocXLSX Doc;
-    std::vector<std::string> Log;
 };
 
 TEST(xpgParserXLSX, FindsEnumerationValuesByTheirNamesInAnyLetterCase) {
