@@ -33,18 +33,23 @@ inline std::string ExpandNamespaces(std::string xml) {
     return xml;
 }
 
-// The bytes of the part at path inside the fixture package at fixture (relative to tests/data).
-inline std::string FixturePart(std::string_view fixture, std::string_view path) {
-    rtl::TFileStream file(test_support::DataPath(fixture), rtl::fmOpenRead);
+// The bytes of the part at path inside the package file; raises when the package has no such part.
+inline std::string PackagePart(rtl::UnicodeStringView file, std::string_view path) {
+    rtl::TFileStream stream(rtl::UnicodeString(file), rtl::fmOpenRead);
     TXLSZipArchive archive;
-    archive.OpenRead(file);
+    archive.OpenRead(stream);
     const int32_t index = archive.Find(rtl::UnicodeString(path.begin(), path.end()));
     if (index < 0) {
-        throw std::runtime_error(std::string(path) + " is not in " + std::string(fixture));
+        throw std::runtime_error(std::string(path) + " is not in " + test_support::Utf8(file));
     }
     rtl::TStringStream bytes;
     archive.GetFile(index).CopyToStream(bytes);
     return bytes.DataString();
+}
+
+// The bytes of the part at path inside the fixture package at fixture (relative to tests/data).
+inline std::string FixturePart(std::string_view fixture, std::string_view path) {
+    return PackagePart(test_support::DataPath(fixture), path);
 }
 
 // A document of a generated unit that logs the names it reports.
