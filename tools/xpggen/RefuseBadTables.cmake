@@ -31,6 +31,13 @@ expect_refused(document_callback_of_a_child "only a stream of a unit with a docu
                "${valid}    child other Other TCT_Item document\n")
 expect_refused(unknown_value_list "\"TIntegerXpgList\" is no value list"
                "${valid}class TCT_Listed\n    about Listed.\n    values n N TIntegerXpgList\n")
+expect_refused(unknown_enum_rule "\"unknown-enum\" is first, raise or report" "unknown-enum guess\n${valid}")
+expect_refused(quoted_text_default "a text default holds no quotes or backslashes"
+               "${valid}class TCT_Quoted\n    about Quoted.\n    attribute name Name text default a\\b\n")
+expect_refused(occurred_text "texts and lists take no occurred value"
+               "${valid}class TCT_Marked\n    about Marked.\n    attribute name Name text occurred x\n")
+expect_refused(ignored_twice "a second attribute \"val\" in TCT_Item2"
+               "${valid}class TCT_Item2\n    about Twice.\n    attribute val Val int\n    ignore val\n")
 string(REPLACE "val Val int" "val Val text" writable "writes\n${valid}")
 expect_refused(text_child_written "a unit that writes has child and list members only"
                "${writable}class TCT_Named\n    about Named.\n    textchild name Name\n")

@@ -70,8 +70,13 @@ bool HasHandleElementEnd(const TClass& item) {
     return HasMember(item, TMemberKind::Stream) || item.Custom.contains("HandleElementEnd");
 }
 
+// Whether the class takes attributes: its own, kept or not.
+bool TakesAttributes(const TClass& item) {
+    return !item.Attributes.empty() || !item.IgnoredAttributes.empty();
+}
+
 bool HasAssignAttribute(const TClass& item) {
-    return !item.Attributes.empty() || item.Custom.contains("AssignAttribute");
+    return TakesAttributes(item) || item.Custom.contains("AssignAttribute");
 }
 
 // Whether names hash apart by their byte sums; where two collide, a class dispatches on the multiplicative hash.
@@ -142,7 +147,7 @@ std::string AssignedTest(const TAttribute& attribute) {
     const std::string field = Field(attribute.Field);
     switch (attribute.Type) {
     case TAttributeType::Text:
-        return "!" + field + ".empty()";
+        return attribute.Default.empty() ? "!" + field + ".empty()" : field + " != " + attribute.Default;
     case TAttributeType::StringList:
         return field + ".GetCount() > 0";
     case TAttributeType::Bool:
@@ -152,13 +157,18 @@ std::string AssignedTest(const TAttribute& attribute) {
     }
 }
 
+// A list's default is its one item, which the delimited text of that item gives.
+std::string ListStartStatement(const TAttribute& attribute) {
+    return Field(attribute.Field) + ".SetDelimitedText(" + attribute.Default + ");";
+}
+
 std::string ResetStatement(const TAttribute& attribute) {
     const std::string field = Field(attribute.Field);
     switch (attribute.Type) {
     case TAttributeType::Text:
-        return field + ".clear();";
+        return attribute.Default.empty() ? field + ".clear();" : field + " = " + attribute.Default + ";";
     case TAttributeType::StringList:
-        return field + ".Clear();";
+        return attribute.Default.empty() ? field + ".Clear();" : ListStartStatement(attribute);
     default:
         return field + " = " + attribute.Default + ";";
     }
@@ -427,7 +437,9 @@ std::string THeader::BaseClass(const TClass& item) const {
 
 void THeader::Class(const TClass& item) {
     const std::string name = CppName(item.Name);
-    FCode.Line("// " + item.About);
+    for (const std::string& line : item.About) {
+        FCode.Line("// " + line);
+    }
     FCode.Line("class " + name + " : public " + BaseClass(item) + " {");
     FCode.Line("public:");
     FCode.Line("    explicit " + name + "(TXPGDocBase& owner);");
@@ -560,7 +572,7 @@ void THeader::Methods(const TClass& item) {
 void THeader::Fields(const TClass& item) {
     std::vector<std::string> fields;
     for (const TAttribute& attribute : item.Attributes) {
-        const bool initialised = attribute.Type != TAttributeType::Text && attribute.Type != TAttributeType::StringList;
+        const bool initialised = attribute.Type != TAttributeType::StringList && !attribute.Default.empty();
         fields.push_back(FieldType(attribute.Type) + " " + Field(attribute.Field) +
                          (initialised ? " = " + attribute.Default : "") + ";");
     }
@@ -654,7 +666,8 @@ private:
     void PresetChildCase(const TMember& member, const std::string& indent);
     void HandleElementEnd(const TClass& item);
     void AssignAttribute(const TClass& item);
-    void AttributeCase(const TAttribute& attribute, const std::string& indent);
+    void AttributeCase(const std::string& name, const std::string& statement, const std::string& indent);
+    void CallLines(const std::string& line);
     void CheckAssigned(const TClass& item);
     void Write(const TClass& item);
     void WriteRoot(const TClass& item);
@@ -684,7 +697,7 @@ std::string TSource::Emit() {
         if (HasMember(item, TMemberKind::Stream) && !item.Custom.contains("HandleElementEnd")) {
             HandleElementEnd(item);
         }
-        if (!item.Attributes.empty() && !item.Custom.contains("AssignAttribute")) {
+        if (TakesAttributes(item) && !item.Custom.contains("AssignAttribute")) {
             AssignAttribute(item);
         }
         if (!item.Custom.contains("CheckAssigned")) {
@@ -810,8 +823,8 @@ void TSource::End() {
 void TSource::Constructor(const TClass& item) {
     const std::string name = CppName(item.Name);
     const std::string base = IsRoot(item) ? "TXpgSchemeRoot<TUnit>" : "TXPGBase";
-    const std::string counts =
-        "(owner, " + std::to_string(item.Members.size()) + ", " + std::to_string(item.Attributes.size()) + ")";
+    const std::string counts = "(owner, " + std::to_string(item.Members.size()) + ", " +
+                               std::to_string(item.Attributes.size() + item.IgnoredAttributes.size()) + ")";
     std::vector<std::string> creations;
     for (const TMember& member : item.Members) {
         if (member.Kind == TMemberKind::Optional || !HoldsObject(member)) {
@@ -819,6 +832,11 @@ void TSource::Constructor(const TClass& item) {
         }
         const std::string type = member.Kind == TMemberKind::List ? ListClass(member.Class) : CppName(member.Class);
         creations.push_back("    " + Field(member.Field) + " = std::make_unique<" + type + ">(owner);");
+    }
+    for (const TAttribute& attribute : item.Attributes) {
+        if (attribute.Type == TAttributeType::StringList && !attribute.Default.empty()) {
+            creations.push_back("    " + ListStartStatement(attribute));
+        }
     }
     const std::string signature = name + "::" + name + "(TXPGDocBase& owner)";
     const std::string opening = signature + " : " + base + counts + " {" + (creations.empty() ? "}" : "");
@@ -1010,22 +1028,30 @@ void TSource::HandleElementEnd(const TClass& item) {
 
 void TSource::AssignAttribute(const TClass& item) {
     Function("bool " + CppName(item.Name) + "::AssignAttribute(const TXpgXmlAttribute& attribute)");
-    if (item.Attributes.size() == 1) {
-        AttributeCase(item.Attributes[0], "    ");
+    // Each name the class takes, with the statement that keeps its value (none for an attribute it ignores).
+    std::vector<std::pair<std::string, std::string>> cases;
+    for (const TAttribute& attribute : item.Attributes) {
+        cases.emplace_back(attribute.XmlName, Conversion(attribute));
+    }
+    for (const std::string& ignored : item.IgnoredAttributes) {
+        cases.emplace_back(ignored, std::string());
+    }
+    if (cases.size() == 1) {
+        AttributeCase(cases[0].first, cases[0].second, "    ");
         FCode.Line("    return false;");
         End();
         return;
     }
     std::vector<std::string> names;
-    for (const TAttribute& attribute : item.Attributes) {
-        names.push_back(attribute.XmlName);
+    for (const auto& [name, statement] : cases) {
+        names.push_back(name);
     }
     const std::string hash = HashFunction(names);
     FCode.Line(std::string("    switch (attribute.") + (hash == "XpgByteSumHash" ? "NameSumHash" : "NameMulHash") +
                "()) {");
-    for (const TAttribute& attribute : item.Attributes) {
-        FCode.Line("    case " + hash + "(" + Quoted(attribute.XmlName) + "):");
-        AttributeCase(attribute, "        ");
+    for (const auto& [name, statement] : cases) {
+        FCode.Line("    case " + hash + "(" + Quoted(name) + "):");
+        AttributeCase(name, statement, "        ");
         FCode.Line("        return false;");
     }
     FCode.Line("    default:");
@@ -1034,11 +1060,38 @@ void TSource::AssignAttribute(const TClass& item) {
     End();
 }
 
-void TSource::AttributeCase(const TAttribute& attribute, const std::string& indent) {
-    FCode.Line(indent + "if (attribute.NameIs(" + Quoted(attribute.XmlName) + ")) {");
-    FCode.Line(indent + "    " + Conversion(attribute));
+void TSource::AttributeCase(const std::string& name, const std::string& statement, const std::string& indent) {
+    FCode.Line(indent + "if (attribute.NameIs(" + Quoted(name) + ")) {");
+    if (!statement.empty()) {
+        CallLines(indent + "    " + statement);
+    }
     FCode.Line(indent + "    return true;");
     FCode.Line(indent + "}");
+}
+
+// An assignment of a call's result, broken as the repository's .clang-format breaks it when it is too long for one
+// line: after the "=" when the call then fits on the next, else after an argument, the rest aligned after the call's
+// opening parenthesis.
+void TSource::CallLines(const std::string& line) {
+    if (line.size() <= MaxLineLength) {
+        FCode.Line(line);
+        return;
+    }
+    const size_t indent = line.find_first_not_of(' ');
+    const size_t equals = line.find(" = ");
+    if (equals != std::string::npos && indent + 4 + line.size() - (equals + 3) <= MaxLineLength) {
+        FCode.Line(line.substr(0, equals + 2));
+        FCode.Line(std::string(indent + 4, ' ') + line.substr(equals + 3));
+        return;
+    }
+    const size_t open = line.find('(');
+    const size_t gap = line.rfind(", ", MaxLineLength - 1);
+    if (open == std::string::npos || gap == std::string::npos || gap < open) {
+        FCode.Line(line);
+        return;
+    }
+    FCode.Line(line.substr(0, gap + 1));
+    FCode.Line(std::string(open + 1, ' ') + line.substr(gap + 2));
 }
 
 void TSource::CheckAssigned(const TClass& item) {

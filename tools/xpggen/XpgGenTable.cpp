@@ -107,7 +107,7 @@ private:
             if (FTable.Classes.empty()) {
                 FTable.About.push_back(line.Rest);
             } else {
-                FTable.Classes.back().About = line.Rest;
+                FTable.Classes.back().About.push_back(line.Rest);
             }
         } else if (keyword == "class" || keyword == "group" || keyword == "root") {
             Need(line, 2);
@@ -144,7 +144,12 @@ private:
         } else if (keyword == "presence") {
             FTable.PresenceAnyFlag = Choice(line, "any-flag", "occurred");
         } else if (keyword == "unknown-enum") {
-            FTable.RaiseUnknownEnum = Choice(line, "raise", "first");
+            const std::string& rule = Value(line);
+            if (rule != "first" && rule != "raise" && rule != "report") {
+                Fail(line.Number, "\"unknown-enum\" is first, raise or report");
+            }
+            FTable.RaiseUnknownEnum = rule == "raise";
+            FTable.ReportUnknownEnum = rule == "report";
         } else if (keyword == "namespace") {
             Need(line, 3);
             for (size_t i = 2; i < line.Tokens.size(); ++i) {
@@ -183,6 +188,11 @@ private:
             size_t next = 2;
             item.TextType = ReadTextType(line, next);
             ReadOptions(line, next, {}, [](const std::string&, const std::string&) {});
+        } else if (keyword == "ignore") {
+            Need(line, 2);
+            item.IgnoredAttributes.push_back(line.Tokens[1]);
+            ReadOptions(line, 2, {"hash"},
+                        [&](const std::string&, const std::string& value) { CheckHash(line, line.Tokens[1], value); });
         } else if (keyword == "clear") {
             item.Cleared = true;
         } else if (keyword == "custom") {
@@ -403,6 +413,11 @@ void TReader::CheckClass(const TClass& item) const {
             Fail(attribute.Line, "a second attribute \"" + attribute.XmlName + "\"");
         }
     }
+    for (const std::string& ignored : item.IgnoredAttributes) {
+        if (!attributes.insert(ignored).second) {
+            Fail(item.Line, "a second attribute \"" + ignored + "\" in " + item.Name);
+        }
+    }
     if (!item.TextField.empty()) {
         addField(item.TextField, item.Line);
     }
@@ -441,15 +456,23 @@ void TReader::CheckAttribute(const TClass& item, TAttribute& attribute) const {
         Fail(line, "only an enum has an unknown ordinal, and it is a number");
     }
     const bool text = attribute.Type == TAttributeType::Text || attribute.Type == TAttributeType::StringList;
-    if (text && (!attribute.Default.empty() || !attribute.Occurred.empty())) {
-        Fail(line, "texts and lists start empty");
+    if (text && !attribute.Occurred.empty()) {
+        Fail(line, "texts and lists take no occurred value");
     }
     if (text) {
+        if (attribute.Default.find_first_of("\"\\") != std::string::npos) {
+            Fail(line, "a text default holds no quotes or backslashes");
+        }
+        attribute.Default = attribute.Default.empty() ? std::string() : "u\"" + attribute.Default + "\"";
         return;
     }
     attribute.Default = ValueExpression(item, attribute, attribute.Default, "default");
     if (!attribute.Occurred.empty()) {
         attribute.Occurred = ValueExpression(item, attribute, attribute.Occurred, "occurred value");
+    }
+    if (FTable.ReportUnknownEnum && attribute.Type == TAttributeType::Enum && attribute.Unknown.empty()) {
+        // A value the type lacks reads as what the element means without it.
+        attribute.Unknown = attribute.Occurred.empty() ? attribute.Default : attribute.Occurred;
     }
 }
 

@@ -11,9 +11,15 @@
 //   writes                             the unit writes its documents back
 //   assign-attributes every-tag|tags-with-attributes   (default tags-with-attributes)
 //   presence any-flag|occurred                         what Assigned() tests (default occurred)
-//   unknown-enum first|raise                           an enumeration value not found (default first)
+//   unknown-enum first|raise|report                    an enumeration value not found gives the first value, raises,
+//                                                      or is reported and gives the attribute's unknown ordinal:
+//                                                      its unknown value, else its occurred value, else its default
+//                                                      (default first)
 //   ordinal <type>                     the C++ type of enumeration fields (default uint8_t)
-//   namespace <prefix> <uri>...        a namespace of the unit and the prefix its names use ("" for none)
+//   namespace <prefix> <uri>...        a namespace of the unit and the prefix its names use ("" for none); a unit
+//                                      that lists the markup-compatibility namespace reads mc:AlternateContent: the
+//                                      first mc:Choice whose required namespaces are all the unit's, else the
+//                                      mc:Fallback, as if its children stood in place of the block
 //   enum <ST_name> <key prefix> <value>...             an enumeration, values in ordinal order
 //
 // Class lines start a class, whose member lines follow it:
@@ -22,13 +28,15 @@
 //   root <name>                        the parent of the document element; its members are child lines
 //
 // Member lines (<xml name> as written with the unit's prefix; "hash <n>" checks the name's byte sum):
-//   about <text>                       what the class is for (required)
+//   about <text>                       what the class is for (required; a line of it, repeatable)
 //   attribute <xml name> <field> <type> [default <value>] [occurred <value>] [unknown <n>] [hash <n>]
 //       types: text, int, hex, bool, float, strlist, enum <ST_name> (default: a number or a value's name; a float
-//              may give the 16 hexadecimal digits of its bits after "0x")
+//              may give the 16 hexadecimal digits of its bits after "0x"; a text its value and a strlist its one
+//              item, without quotes or backslashes)
 //       occurred: the value the field takes when its element begins, which an element without the attribute
 //                 means; a bool value that is no boolean text also gives it (not for texts and lists)
 //       unknown:  (enum) a value missing from the enumeration is reported and gives the ordinal n
+//   ignore <xml name> [hash <n>]       an attribute taken without being kept (and without a report)
 //   text <field> [<text type>]         the text content of the element
 //   child <xml name> <field> <class> [main] [hash <n>]    one object, made with its parent; a root's main child is
 //                                                         written even when nothing is assigned
@@ -75,12 +83,13 @@ struct TAttribute {
     std::string Field;
     TAttributeType Type = TAttributeType::Text;
     std::string EnumName;
-    // A C++ expression (a number, or an enumeration's value); empty for text and string lists.
+    // A C++ expression: a number, an enumeration's value, or a text literal (u"...") for a text and a string list's
+    // one item; empty for an empty text or list.
     std::string Default;
     int Line = 0;
     // A C++ expression, or empty when beginning the element leaves the field as it is.
     std::string Occurred;
-    // A number, or empty when a missing enumeration value takes the unit's rule.
+    // A C++ expression, or empty when a missing enumeration value takes the unit's rule.
     std::string Unknown;
 };
 
@@ -108,8 +117,10 @@ enum class TClassKind { Element, Group, Root };
 struct TClass {
     TClassKind Kind = TClassKind::Element;
     std::string Name;
-    std::string About;
+    std::vector<std::string> About;
     std::vector<TAttribute> Attributes;
+    // The names of attributes taken without being kept.
+    std::vector<std::string> IgnoredAttributes;
     std::string TextField;
     TTextType TextType = TTextType::Text;
     std::vector<TMember> Members;
@@ -148,6 +159,9 @@ struct TTable {
     bool AssignEveryTag = false;
     bool PresenceAnyFlag = false;
     bool RaiseUnknownEnum = false;
+    // Whether an enumeration value missing from its type is reported; the table's check then gives every enumeration
+    // attribute its unknown ordinal.
+    bool ReportUnknownEnum = false;
     std::string Ordinal = "uint8_t";
     std::vector<TNamespace> Namespaces;
     std::vector<TEnum> Enums;

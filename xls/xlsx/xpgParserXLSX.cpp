@@ -1103,7 +1103,7 @@ TXPGBase* TCT_PatternFill::FindChild(TXPGReader& reader) {
 
 bool TCT_PatternFill::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("patternType")) {
-        FPatternType = StrToEnum(Enums().ST_PatternType, attribute.PlainValue());
+        FPatternType = StrToEnumReported(Owner(), Enums().ST_PatternType, attribute, 255);
         return true;
     }
     return false;
@@ -1135,7 +1135,7 @@ bool TCT_GradientFill::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("type"):
         if (attribute.NameIs("type")) {
-            FType = StrToEnum(Enums().ST_GradientType, attribute.PlainValue());
+            FType = StrToEnumReported(Owner(), Enums().ST_GradientType, attribute, TST_GradientType::Linear);
             return true;
         }
         return false;
@@ -1354,7 +1354,7 @@ TXPGBase* TCT_BorderPr::FindChild(TXPGReader& reader) {
 
 bool TCT_BorderPr::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("style")) {
-        FStyle = StrToEnum(Enums().ST_BorderStyle, attribute.PlainValue());
+        FStyle = StrToEnumReported(Owner(), Enums().ST_BorderStyle, attribute, TST_BorderStyle::None);
         return true;
     }
     return false;
@@ -1570,13 +1570,13 @@ bool TCT_CellAlignment::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("horizontal"):
         if (attribute.NameIs("horizontal")) {
-            FHorizontal = StrToEnum(Enums().ST_HorizontalAlignment, attribute.PlainValue());
+            FHorizontal = StrToEnumReported(Owner(), Enums().ST_HorizontalAlignment, attribute, 255);
             return true;
         }
         return false;
     case XpgByteSumHash("vertical"):
         if (attribute.NameIs("vertical")) {
-            FVertical = StrToEnum(Enums().ST_VerticalAlignment, attribute.PlainValue());
+            FVertical = StrToEnumReported(Owner(), Enums().ST_VerticalAlignment, attribute, 255);
             return true;
         }
         return false;
@@ -1974,7 +1974,7 @@ bool TCT_TableStyleElement::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("type"):
         if (attribute.NameIs("type")) {
-            FType = StrToEnum(Enums().ST_TableStyleType, attribute.PlainValue());
+            FType = StrToEnumReported(Owner(), Enums().ST_TableStyleType, attribute, 255);
             return true;
         }
         return false;
@@ -2429,13 +2429,14 @@ bool TCT_PhoneticPr::AssignAttribute(const TXpgXmlAttribute& attribute) {
         return false;
     case XpgByteSumHash("type"):
         if (attribute.NameIs("type")) {
-            FType = StrToEnum(Enums().ST_PhoneticType, attribute.PlainValue());
+            FType = StrToEnumReported(Owner(), Enums().ST_PhoneticType, attribute, TST_PhoneticType::FullwidthKatakana);
             return true;
         }
         return false;
     case XpgByteSumHash("alignment"):
         if (attribute.NameIs("alignment")) {
-            FAlignment = StrToEnum(Enums().ST_PhoneticAlignment, attribute.PlainValue());
+            FAlignment =
+                StrToEnumReported(Owner(), Enums().ST_PhoneticAlignment, attribute, TST_PhoneticAlignment::Left);
             return true;
         }
         return false;
@@ -2530,7 +2531,7 @@ TCT_UnderlineProperty::~TCT_UnderlineProperty() = default;
 
 bool TCT_UnderlineProperty::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("val")) {
-        FVal = StrToEnum(Enums().ST_UnderlineValues, attribute.PlainValue());
+        FVal = StrToEnumReported(Owner(), Enums().ST_UnderlineValues, attribute, TST_UnderlineValues::Single);
         return true;
     }
     return false;
@@ -2548,7 +2549,7 @@ TCT_VerticalAlignFontProperty::~TCT_VerticalAlignFontProperty() = default;
 
 bool TCT_VerticalAlignFontProperty::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("val")) {
-        FVal = StrToEnum(Enums().ST_VerticalAlignRun, attribute.PlainValue());
+        FVal = StrToEnumReported(Owner(), Enums().ST_VerticalAlignRun, attribute, 255);
         return true;
     }
     return false;
@@ -2566,7 +2567,7 @@ TCT_FontScheme::~TCT_FontScheme() = default;
 
 bool TCT_FontScheme::AssignAttribute(const TXpgXmlAttribute& attribute) {
     if (attribute.NameIs("val")) {
-        FVal = StrToEnum(Enums().ST_FontScheme, attribute.PlainValue());
+        FVal = StrToEnumReported(Owner(), Enums().ST_FontScheme, attribute, 255);
         return true;
     }
     return false;
@@ -2937,7 +2938,7 @@ bool TCT_CellFormula::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("t"):
         if (attribute.NameIs("t")) {
-            FT = StrToEnum(Enums().ST_CellFormulaType, attribute.PlainValue());
+            FT = StrToEnumReported(Owner(), Enums().ST_CellFormulaType, attribute, TST_CellFormulaType::Normal);
             return true;
         }
         return false;
@@ -3288,7 +3289,7 @@ bool TCT_WorkbookPr::AssignAttribute(const TXpgXmlAttribute& attribute) {
         return false;
     case XpgByteSumHash("showObjects"):
         if (attribute.NameIs("showObjects")) {
-            FShowObjects = StrToEnum(Enums().ST_Objects, attribute.PlainValue());
+            FShowObjects = StrToEnumReported(Owner(), Enums().ST_Objects, attribute, TST_Objects::All);
             return true;
         }
         return false;
@@ -3330,7 +3331,7 @@ bool TCT_WorkbookPr::AssignAttribute(const TXpgXmlAttribute& attribute) {
         return false;
     case XpgByteSumHash("updateLinks"):
         if (attribute.NameIs("updateLinks")) {
-            FUpdateLinks = StrToEnum(Enums().ST_UpdateLinks, attribute.PlainValue());
+            FUpdateLinks = StrToEnumReported(Owner(), Enums().ST_UpdateLinks, attribute, TST_UpdateLinks::UserSet);
             return true;
         }
         return false;
@@ -3503,7 +3504,7 @@ bool TCT_BookView::AssignAttribute(const TXpgXmlAttribute& attribute) {
     switch (attribute.NameSumHash()) {
     case XpgByteSumHash("visibility"):
         if (attribute.NameIs("visibility")) {
-            FVisibility = StrToEnum(Enums().ST_Visibility, attribute.PlainValue());
+            FVisibility = StrToEnumReported(Owner(), Enums().ST_Visibility, attribute, TST_Visibility::Visible);
             return true;
         }
         return false;
@@ -3643,7 +3644,7 @@ bool TCT_Sheet::AssignAttribute(const TXpgXmlAttribute& attribute) {
         return false;
     case XpgByteSumHash("state"):
         if (attribute.NameIs("state")) {
-            FState = StrToEnum(Enums().ST_SheetState, attribute.PlainValue());
+            FState = StrToEnumReported(Owner(), Enums().ST_SheetState, attribute, TST_SheetState::Visible);
             return true;
         }
         return false;
@@ -3938,7 +3939,7 @@ bool TCT_CalcPr::AssignAttribute(const TXpgXmlAttribute& attribute) {
         return false;
     case XpgByteSumHash("calcMode"):
         if (attribute.NameIs("calcMode")) {
-            FCalcMode = StrToEnum(Enums().ST_CalcMode, attribute.PlainValue());
+            FCalcMode = StrToEnumReported(Owner(), Enums().ST_CalcMode, attribute, TST_CalcMode::Auto);
             return true;
         }
         return false;
@@ -3950,7 +3951,7 @@ bool TCT_CalcPr::AssignAttribute(const TXpgXmlAttribute& attribute) {
         return false;
     case XpgByteSumHash("refMode"):
         if (attribute.NameIs("refMode")) {
-            FRefMode = StrToEnum(Enums().ST_RefMode, attribute.PlainValue());
+            FRefMode = StrToEnumReported(Owner(), Enums().ST_RefMode, attribute, TST_RefMode::A1);
             return true;
         }
         return false;
@@ -4217,13 +4218,13 @@ bool TCT_CustomWorkbookView::AssignAttribute(const TXpgXmlAttribute& attribute) 
         return false;
     case XpgByteSumHash("showComments"):
         if (attribute.NameIs("showComments")) {
-            FShowComments = StrToEnum(Enums().ST_Comments, attribute.PlainValue());
+            FShowComments = StrToEnumReported(Owner(), Enums().ST_Comments, attribute, TST_Comments::CommIndicator);
             return true;
         }
         return false;
     case XpgByteSumHash("showObjects"):
         if (attribute.NameIs("showObjects")) {
-            FShowObjects = StrToEnum(Enums().ST_Objects, attribute.PlainValue());
+            FShowObjects = StrToEnumReported(Owner(), Enums().ST_Objects, attribute, TST_Objects::All);
             return true;
         }
         return false;
@@ -4326,7 +4327,7 @@ bool TCT_SmartTagPr::AssignAttribute(const TXpgXmlAttribute& attribute) {
         return false;
     case XpgByteSumHash("show"):
         if (attribute.NameIs("show")) {
-            FShow = StrToEnum(Enums().ST_SmartTagShow, attribute.PlainValue());
+            FShow = StrToEnumReported(Owner(), Enums().ST_SmartTagShow, attribute, TST_SmartTagShow::All);
             return true;
         }
         return false;
@@ -4436,7 +4437,8 @@ bool TCT_WebPublishing::AssignAttribute(const TXpgXmlAttribute& attribute) {
         return false;
     case XpgByteSumHash("targetScreenSize"):
         if (attribute.NameIs("targetScreenSize")) {
-            FTargetScreenSize = StrToEnum(Enums().ST_TargetScreenSize, attribute.PlainValue());
+            FTargetScreenSize =
+                StrToEnumReported(Owner(), Enums().ST_TargetScreenSize, attribute, TST_TargetScreenSize::_800x600);
             return true;
         }
         return false;
@@ -4601,17 +4603,44 @@ int32_t TCT_WebPublishObject::CheckAssigned() {
     return SetAssigned(attributes, 0, 0);
 }
 
-TCT_Worksheet::TCT_Worksheet(TXPGDocBase& owner) : TXPGBase(owner, 11, 0) {
+TCT_Worksheet::TCT_Worksheet(TXPGDocBase& owner) : TXPGBase(owner, 38, 0) {
     FSheetPr = std::make_unique<TCT_SheetPr>(owner);
     FDimension = std::make_unique<TCT_SheetDimension>(owner);
+    FSheetViews = std::make_unique<TCT_SheetViews>(owner);
     FSheetFormatPr = std::make_unique<TCT_SheetFormatPr>(owner);
     FCols = std::make_unique<TCT_ColsXpgList>(owner);
     FSheetData = std::make_unique<TCT_SheetData>(owner);
     FSheetCalcPr = std::make_unique<TCT_SheetCalcPr>(owner);
     FSheetProtection = std::make_unique<TCT_SheetProtection>(owner);
     FProtectedRanges = std::make_unique<TCT_ProtectedRanges>(owner);
+    FScenarios = std::make_unique<TCT_Scenarios>(owner);
+    FAutoFilter = std::make_unique<TCT_AutoFilter>(owner);
+    FSortState = std::make_unique<TCT_SortState>(owner);
+    FDataConsolidate = std::make_unique<TCT_DataConsolidate>(owner);
+    FCustomSheetViews = std::make_unique<TCT_CustomSheetViews>(owner);
     FMergeCells = std::make_unique<TCT_MergeCells>(owner);
     FPhoneticPr = std::make_unique<TCT_PhoneticPr>(owner);
+    FConditionalFormatting = std::make_unique<TCT_ConditionalFormattingXpgList>(owner);
+    FDataValidations = std::make_unique<TCT_DataValidations>(owner);
+    FHyperlinks = std::make_unique<TCT_Hyperlinks>(owner);
+    FPrintOptions = std::make_unique<TCT_PrintOptions>(owner);
+    FPageMargins = std::make_unique<TCT_PageMargins>(owner);
+    FPageSetup = std::make_unique<TCT_PageSetup>(owner);
+    FHeaderFooter = std::make_unique<TCT_HeaderFooter>(owner);
+    FRowBreaks = std::make_unique<TCT_PageBreak>(owner);
+    FColBreaks = std::make_unique<TCT_PageBreak>(owner);
+    FCustomProperties = std::make_unique<TCT_CustomProperties>(owner);
+    FCellWatches = std::make_unique<TCT_CellWatches>(owner);
+    FIgnoredErrors = std::make_unique<TCT_IgnoredErrors>(owner);
+    FSmartTags = std::make_unique<TCT_SmartTags>(owner);
+    FDrawing = std::make_unique<TCT_Drawing>(owner);
+    FLegacyDrawing = std::make_unique<TCT_LegacyDrawing>(owner);
+    FLegacyDrawingHF = std::make_unique<TCT_LegacyDrawing>(owner);
+    FPicture = std::make_unique<TCT_SheetBackgroundPicture>(owner);
+    FOleObjects = std::make_unique<TCT_OleObjects>(owner);
+    FControls = std::make_unique<TCT_Controls>(owner);
+    FWebPublishItems = std::make_unique<TCT_WebPublishItems>(owner);
+    FTableParts = std::make_unique<TCT_TableParts>(owner);
     FExtLst = std::make_unique<TCT_ExtensionList>(owner);
 }
 
@@ -4627,6 +4656,11 @@ TXPGBase* TCT_Worksheet::FindChild(TXPGReader& reader) {
     case XpgByteSumHash("dimension"):
         if (reader.IsElement("dimension")) {
             return Enter(*FDimension, reader);
+        }
+        break;
+    case XpgByteSumHash("sheetViews"):
+        if (reader.IsElement("sheetViews")) {
+            return Enter(*FSheetViews, reader);
         }
         break;
     case XpgByteSumHash("sheetFormatPr"):
@@ -4659,6 +4693,31 @@ TXPGBase* TCT_Worksheet::FindChild(TXPGReader& reader) {
             return Enter(*FProtectedRanges, reader);
         }
         break;
+    case XpgByteSumHash("scenarios"):
+        if (reader.IsElement("scenarios")) {
+            return Enter(*FScenarios, reader);
+        }
+        break;
+    case XpgByteSumHash("autoFilter"):
+        if (reader.IsElement("autoFilter")) {
+            return Enter(*FAutoFilter, reader);
+        }
+        break;
+    case XpgByteSumHash("sortState"):
+        if (reader.IsElement("sortState")) {
+            return Enter(*FSortState, reader);
+        }
+        break;
+    case XpgByteSumHash("dataConsolidate"):
+        if (reader.IsElement("dataConsolidate")) {
+            return Enter(*FDataConsolidate, reader);
+        }
+        break;
+    case XpgByteSumHash("customSheetViews"):
+        if (reader.IsElement("customSheetViews")) {
+            return Enter(*FCustomSheetViews, reader);
+        }
+        break;
     case XpgByteSumHash("mergeCells"):
         if (reader.IsElement("mergeCells")) {
             return Enter(*FMergeCells, reader);
@@ -4667,6 +4726,111 @@ TXPGBase* TCT_Worksheet::FindChild(TXPGReader& reader) {
     case XpgByteSumHash("phoneticPr"):
         if (reader.IsElement("phoneticPr")) {
             return Enter(*FPhoneticPr, reader);
+        }
+        break;
+    case XpgByteSumHash("conditionalFormatting"):
+        if (reader.IsElement("conditionalFormatting")) {
+            return Enter(FConditionalFormatting->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("dataValidations"):
+        if (reader.IsElement("dataValidations")) {
+            return Enter(*FDataValidations, reader);
+        }
+        break;
+    case XpgByteSumHash("hyperlinks"):
+        if (reader.IsElement("hyperlinks")) {
+            return Enter(*FHyperlinks, reader);
+        }
+        break;
+    case XpgByteSumHash("printOptions"):
+        if (reader.IsElement("printOptions")) {
+            return Enter(*FPrintOptions, reader);
+        }
+        break;
+    case XpgByteSumHash("pageMargins"):
+        if (reader.IsElement("pageMargins")) {
+            return Enter(*FPageMargins, reader);
+        }
+        break;
+    case XpgByteSumHash("pageSetup"):
+        if (reader.IsElement("pageSetup")) {
+            return Enter(*FPageSetup, reader);
+        }
+        break;
+    case XpgByteSumHash("headerFooter"):
+        if (reader.IsElement("headerFooter")) {
+            return Enter(*FHeaderFooter, reader);
+        }
+        break;
+    case XpgByteSumHash("rowBreaks"):
+        if (reader.IsElement("rowBreaks")) {
+            return Enter(*FRowBreaks, reader);
+        }
+        break;
+    case XpgByteSumHash("colBreaks"):
+        if (reader.IsElement("colBreaks")) {
+            return Enter(*FColBreaks, reader);
+        }
+        break;
+    case XpgByteSumHash("customProperties"):
+        if (reader.IsElement("customProperties")) {
+            return Enter(*FCustomProperties, reader);
+        }
+        break;
+    case XpgByteSumHash("cellWatches"):
+        if (reader.IsElement("cellWatches")) {
+            return Enter(*FCellWatches, reader);
+        }
+        break;
+    case XpgByteSumHash("ignoredErrors"):
+        if (reader.IsElement("ignoredErrors")) {
+            return Enter(*FIgnoredErrors, reader);
+        }
+        break;
+    case XpgByteSumHash("smartTags"):
+        if (reader.IsElement("smartTags")) {
+            return Enter(*FSmartTags, reader);
+        }
+        break;
+    case XpgByteSumHash("drawing"):
+        if (reader.IsElement("drawing")) {
+            return Enter(*FDrawing, reader);
+        }
+        break;
+    case XpgByteSumHash("legacyDrawing"):
+        if (reader.IsElement("legacyDrawing")) {
+            return Enter(*FLegacyDrawing, reader);
+        }
+        break;
+    case XpgByteSumHash("legacyDrawingHF"):
+        if (reader.IsElement("legacyDrawingHF")) {
+            return Enter(*FLegacyDrawingHF, reader);
+        }
+        break;
+    case XpgByteSumHash("picture"):
+        if (reader.IsElement("picture")) {
+            return Enter(*FPicture, reader);
+        }
+        break;
+    case XpgByteSumHash("oleObjects"):
+        if (reader.IsElement("oleObjects")) {
+            return Enter(*FOleObjects, reader);
+        }
+        break;
+    case XpgByteSumHash("controls"):
+        if (reader.IsElement("controls")) {
+            return Enter(*FControls, reader);
+        }
+        break;
+    case XpgByteSumHash("webPublishItems"):
+        if (reader.IsElement("webPublishItems")) {
+            return Enter(*FWebPublishItems, reader);
+        }
+        break;
+    case XpgByteSumHash("tableParts"):
+        if (reader.IsElement("tableParts")) {
+            return Enter(*FTableParts, reader);
         }
         break;
     case XpgByteSumHash("extLst"):
@@ -4682,14 +4846,41 @@ int32_t TCT_Worksheet::CheckAssigned() {
     int32_t children = 0;
     children += FSheetPr->CheckAssigned();
     children += FDimension->CheckAssigned();
+    children += FSheetViews->CheckAssigned();
     children += FSheetFormatPr->CheckAssigned();
     children += FCols->CheckAssigned();
     children += FSheetData->CheckAssigned();
     children += FSheetCalcPr->CheckAssigned();
     children += FSheetProtection->CheckAssigned();
     children += FProtectedRanges->CheckAssigned();
+    children += FScenarios->CheckAssigned();
+    children += FAutoFilter->CheckAssigned();
+    children += FSortState->CheckAssigned();
+    children += FDataConsolidate->CheckAssigned();
+    children += FCustomSheetViews->CheckAssigned();
     children += FMergeCells->CheckAssigned();
     children += FPhoneticPr->CheckAssigned();
+    children += FConditionalFormatting->CheckAssigned();
+    children += FDataValidations->CheckAssigned();
+    children += FHyperlinks->CheckAssigned();
+    children += FPrintOptions->CheckAssigned();
+    children += FPageMargins->CheckAssigned();
+    children += FPageSetup->CheckAssigned();
+    children += FHeaderFooter->CheckAssigned();
+    children += FRowBreaks->CheckAssigned();
+    children += FColBreaks->CheckAssigned();
+    children += FCustomProperties->CheckAssigned();
+    children += FCellWatches->CheckAssigned();
+    children += FIgnoredErrors->CheckAssigned();
+    children += FSmartTags->CheckAssigned();
+    children += FDrawing->CheckAssigned();
+    children += FLegacyDrawing->CheckAssigned();
+    children += FLegacyDrawingHF->CheckAssigned();
+    children += FPicture->CheckAssigned();
+    children += FOleObjects->CheckAssigned();
+    children += FControls->CheckAssigned();
+    children += FWebPublishItems->CheckAssigned();
+    children += FTableParts->CheckAssigned();
     children += FExtLst->CheckAssigned();
     return SetAssigned(0, 0, children);
 }
@@ -5100,66 +5291,6 @@ int32_t TCT_Col::CheckAssigned() {
     return SetAssigned(attributes, 0, 0);
 }
 
-TCT_MergeCells::TCT_MergeCells(TXPGDocBase& owner) : TXPGBase(owner, 1, 1) {
-    FMergeCell = std::make_unique<TCT_MergeCell>(owner);
-}
-
-TCT_MergeCells::~TCT_MergeCells() = default;
-
-TXPGBase* TCT_MergeCells::FindChild(TXPGReader& reader) {
-    if (reader.IsElement("mergeCell")) {
-        FMergeCell->Clear();
-        return Enter(*FMergeCell, reader);
-    }
-    return nullptr;
-}
-
-void TCT_MergeCells::HandleElementEnd() {
-    if (FMergeCell->Flags() != 0 && FOnMergeCell) {
-        FOnMergeCell(*FMergeCell);
-    }
-    FMergeCell->SetFlags(0);
-}
-
-bool TCT_MergeCells::AssignAttribute(const TXpgXmlAttribute& attribute) {
-    if (attribute.NameIs("count")) {
-        FCount = XmlStrToIntDef(attribute.PlainValue(), 0);
-        return true;
-    }
-    return false;
-}
-
-int32_t TCT_MergeCells::CheckAssigned() {
-    int32_t attributes = 0;
-    attributes += FCount != 0;
-    int32_t children = 0;
-    children += FMergeCell->CheckAssigned();
-    return SetAssigned(attributes, 0, children);
-}
-
-TCT_MergeCell::TCT_MergeCell(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
-
-TCT_MergeCell::~TCT_MergeCell() = default;
-
-void TCT_MergeCell::Clear() {
-    SetFlags(0);
-    FRef.clear();
-}
-
-bool TCT_MergeCell::AssignAttribute(const TXpgXmlAttribute& attribute) {
-    if (attribute.NameIs("ref")) {
-        FRef = attribute.PlainValue();
-        return true;
-    }
-    return false;
-}
-
-int32_t TCT_MergeCell::CheckAssigned() {
-    int32_t attributes = 0;
-    attributes += !FRef.empty();
-    return SetAssigned(attributes, 0, 0);
-}
-
 TCT_SheetCalcPr::TCT_SheetCalcPr(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
 
 TCT_SheetCalcPr::~TCT_SheetCalcPr() = default;
@@ -5376,10 +5507,4989 @@ int32_t TCT_ProtectedRange::CheckAssigned() {
     return SetAssigned(attributes, 0, 0);
 }
 
-T_ROOT_::T_ROOT_(TXPGDocBase& owner) : TXpgSchemeRoot<TUnit>(owner, 4, 0) {
+TCT_MergeCells::TCT_MergeCells(TXPGDocBase& owner) : TXPGBase(owner, 1, 1) {
+    FMergeCell = std::make_unique<TCT_MergeCell>(owner);
+}
+
+TCT_MergeCells::~TCT_MergeCells() = default;
+
+TXPGBase* TCT_MergeCells::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("mergeCell")) {
+        FMergeCell->Clear();
+        return Enter(*FMergeCell, reader);
+    }
+    return nullptr;
+}
+
+void TCT_MergeCells::HandleElementEnd() {
+    if (FMergeCell->Flags() != 0 && FOnMergeCell) {
+        FOnMergeCell(*FMergeCell);
+    }
+    FMergeCell->SetFlags(0);
+}
+
+bool TCT_MergeCells::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("count")) {
+        FCount = XmlStrToIntDef(attribute.PlainValue(), 0);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_MergeCells::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FCount != 0;
+    int32_t children = 0;
+    children += FMergeCell->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_MergeCell::TCT_MergeCell(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_MergeCell::~TCT_MergeCell() = default;
+
+void TCT_MergeCell::Clear() {
+    SetFlags(0);
+    FRef.clear();
+}
+
+bool TCT_MergeCell::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("ref")) {
+        FRef = attribute.PlainValue();
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_MergeCell::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += !FRef.empty();
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_ConditionalFormatting::TCT_ConditionalFormatting(TXPGDocBase& owner) : TXPGBase(owner, 2, 2) {
+    FCfRule = std::make_unique<TCT_CfRuleXpgList>(owner);
+    FExtLst = std::make_unique<TCT_ExtensionList>(owner);
+}
+
+TCT_ConditionalFormatting::~TCT_ConditionalFormatting() = default;
+
+TXPGBase* TCT_ConditionalFormatting::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("cfRule"):
+        if (reader.IsElement("cfRule")) {
+            return Enter(FCfRule->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("extLst"):
+        if (reader.IsElement("extLst")) {
+            return Enter(*FExtLst, reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+bool TCT_ConditionalFormatting::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("pivot"):
+        if (attribute.NameIs("pivot")) {
+            FPivot = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("sqref"):
+        if (attribute.NameIs("sqref")) {
+            FSqref.SetDelimitedText(attribute.Value());
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_ConditionalFormatting::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FPivot;
+    attributes += FSqref.GetCount() > 0;
+    int32_t children = 0;
+    children += FCfRule->CheckAssigned();
+    children += FExtLst->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_CfRule::TCT_CfRule(TXPGDocBase& owner) : TXPGBase(owner, 5, 13) {
+    FColorScale = std::make_unique<TCT_ColorScale>(owner);
+    FDataBar = std::make_unique<TCT_DataBar>(owner);
+    FIconSet = std::make_unique<TCT_IconSet>(owner);
+    FExtLst = std::make_unique<TCT_ExtensionList>(owner);
+}
+
+TCT_CfRule::~TCT_CfRule() = default;
+
+TXPGBase* TCT_CfRule::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("formula"):
+        if (reader.IsElement("formula")) {
+            FFormula.Add(reader.GetText());
+            return this;
+        }
+        break;
+    case XpgByteSumHash("colorScale"):
+        if (reader.IsElement("colorScale")) {
+            return Enter(*FColorScale, reader);
+        }
+        break;
+    case XpgByteSumHash("dataBar"):
+        if (reader.IsElement("dataBar")) {
+            return Enter(*FDataBar, reader);
+        }
+        break;
+    case XpgByteSumHash("iconSet"):
+        if (reader.IsElement("iconSet")) {
+            return Enter(*FIconSet, reader);
+        }
+        break;
+    case XpgByteSumHash("extLst"):
+        if (reader.IsElement("extLst")) {
+            return Enter(*FExtLst, reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+bool TCT_CfRule::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("type"):
+        if (attribute.NameIs("type")) {
+            FType = StrToEnumReported(Owner(), Enums().ST_CfType, attribute, 255);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("dxfId"):
+        if (attribute.NameIs("dxfId")) {
+            FDxfId = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("priority"):
+        if (attribute.NameIs("priority")) {
+            FPriority = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("stopIfTrue"):
+        if (attribute.NameIs("stopIfTrue")) {
+            FStopIfTrue = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("aboveAverage"):
+        if (attribute.NameIs("aboveAverage")) {
+            FAboveAverage = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("percent"):
+        if (attribute.NameIs("percent")) {
+            FPercent = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("bottom"):
+        if (attribute.NameIs("bottom")) {
+            FBottom = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("operator"):
+        if (attribute.NameIs("operator")) {
+            FOperator = StrToEnumReported(Owner(), Enums().ST_ConditionalFormattingOperator, attribute, 255);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("text"):
+        if (attribute.NameIs("text")) {
+            FText = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("timePeriod"):
+        if (attribute.NameIs("timePeriod")) {
+            FTimePeriod = StrToEnumReported(Owner(), Enums().ST_TimePeriod, attribute, 255);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("rank"):
+        if (attribute.NameIs("rank")) {
+            FRank = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("stdDev"):
+        if (attribute.NameIs("stdDev")) {
+            FStdDev = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("equalAverage"):
+        if (attribute.NameIs("equalAverage")) {
+            FEqualAverage = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_CfRule::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FType != 255;
+    attributes += FDxfId != -1;
+    attributes += FPriority != 0;
+    attributes += FStopIfTrue;
+    attributes += !FAboveAverage;
+    attributes += FPercent;
+    attributes += FBottom;
+    attributes += FOperator != 255;
+    attributes += !FText.empty();
+    attributes += FTimePeriod != 255;
+    attributes += FRank != 0;
+    attributes += FStdDev != 0;
+    attributes += FEqualAverage;
+    int32_t children = 0;
+    children += FFormula.GetCount();
+    children += FColorScale->CheckAssigned();
+    children += FDataBar->CheckAssigned();
+    children += FIconSet->CheckAssigned();
+    children += FExtLst->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_ColorScale::TCT_ColorScale(TXPGDocBase& owner) : TXPGBase(owner, 2, 0) {
+    FCfvo = std::make_unique<TCT_CfvoXpgList>(owner);
+    FColor = std::make_unique<TCT_ColorXpgList>(owner);
+}
+
+TCT_ColorScale::~TCT_ColorScale() = default;
+
+TXPGBase* TCT_ColorScale::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("cfvo"):
+        if (reader.IsElement("cfvo")) {
+            return Enter(FCfvo->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("color"):
+        if (reader.IsElement("color")) {
+            return Enter(FColor->Add(), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_ColorScale::CheckAssigned() {
+    int32_t children = 0;
+    children += FCfvo->CheckAssigned();
+    children += FColor->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_DataBar::TCT_DataBar(TXPGDocBase& owner) : TXPGBase(owner, 2, 3) {
+    FCfvo = std::make_unique<TCT_CfvoXpgList>(owner);
+    FColor = std::make_unique<TCT_Color>(owner);
+}
+
+TCT_DataBar::~TCT_DataBar() = default;
+
+TXPGBase* TCT_DataBar::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("cfvo"):
+        if (reader.IsElement("cfvo")) {
+            return Enter(FCfvo->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("color"):
+        if (reader.IsElement("color")) {
+            return Enter(*FColor, reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+bool TCT_DataBar::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("minLength"):
+        if (attribute.NameIs("minLength")) {
+            FMinLength = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("maxLength"):
+        if (attribute.NameIs("maxLength")) {
+            FMaxLength = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("showValue"):
+        if (attribute.NameIs("showValue")) {
+            FShowValue = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_DataBar::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FMinLength != 10;
+    attributes += FMaxLength != 90;
+    attributes += !FShowValue;
+    int32_t children = 0;
+    children += FCfvo->CheckAssigned();
+    children += FColor->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_IconSet::TCT_IconSet(TXPGDocBase& owner) : TXPGBase(owner, 1, 4) {
+    FCfvo = std::make_unique<TCT_CfvoXpgList>(owner);
+}
+
+TCT_IconSet::~TCT_IconSet() = default;
+
+TXPGBase* TCT_IconSet::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("cfvo")) {
+        return Enter(FCfvo->Add(), reader);
+    }
+    return nullptr;
+}
+
+bool TCT_IconSet::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("iconSet"):
+        if (attribute.NameIs("iconSet")) {
+            FIconSet = StrToEnumReported(Owner(), Enums().ST_IconSetType, attribute, TST_IconSetType::_3TrafficLights1);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("showValue"):
+        if (attribute.NameIs("showValue")) {
+            FShowValue = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("percent"):
+        if (attribute.NameIs("percent")) {
+            FPercent = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("reverse"):
+        if (attribute.NameIs("reverse")) {
+            FReverse = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_IconSet::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FIconSet != TST_IconSetType::_3TrafficLights1;
+    attributes += !FShowValue;
+    attributes += !FPercent;
+    attributes += FReverse;
+    int32_t children = 0;
+    children += FCfvo->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_Cfvo::TCT_Cfvo(TXPGDocBase& owner) : TXPGBase(owner, 1, 3) {
+    FExtLst = std::make_unique<TCT_ExtensionList>(owner);
+}
+
+TCT_Cfvo::~TCT_Cfvo() = default;
+
+TXPGBase* TCT_Cfvo::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("extLst")) {
+        return Enter(*FExtLst, reader);
+    }
+    return nullptr;
+}
+
+bool TCT_Cfvo::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("type"):
+        if (attribute.NameIs("type")) {
+            FType = StrToEnumReported(Owner(), Enums().ST_CfvoType, attribute, 255);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("val"):
+        if (attribute.NameIs("val")) {
+            FVal = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("gte"):
+        if (attribute.NameIs("gte")) {
+            FGte = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_Cfvo::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FType != 255;
+    attributes += !FVal.empty();
+    attributes += !FGte;
+    int32_t children = 0;
+    children += FExtLst->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_DataValidations::TCT_DataValidations(TXPGDocBase& owner) : TXPGBase(owner, 1, 4) {
+    FDataValidation = std::make_unique<TCT_DataValidationXpgList>(owner);
+}
+
+TCT_DataValidations::~TCT_DataValidations() = default;
+
+TXPGBase* TCT_DataValidations::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("dataValidation")) {
+        return Enter(FDataValidation->Add(), reader);
+    }
+    return nullptr;
+}
+
+bool TCT_DataValidations::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("disablePrompts"):
+        if (attribute.NameIs("disablePrompts")) {
+            FDisablePrompts = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("xWindow"):
+        if (attribute.NameIs("xWindow")) {
+            FXWindow = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("yWindow"):
+        if (attribute.NameIs("yWindow")) {
+            FYWindow = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("count"):
+        if (attribute.NameIs("count")) {
+            FCount = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_DataValidations::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FDisablePrompts;
+    attributes += FXWindow != 0;
+    attributes += FYWindow != 0;
+    attributes += FCount != 0;
+    int32_t children = 0;
+    children += FDataValidation->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_DataValidation::TCT_DataValidation(TXPGDocBase& owner) : TXPGBase(owner, 2, 13) {}
+
+TCT_DataValidation::~TCT_DataValidation() = default;
+
+TXPGBase* TCT_DataValidation::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("formula1"):
+        if (reader.IsElement("formula1")) {
+            reader.DecodeText(FFormula1);
+            return this;
+        }
+        break;
+    case XpgByteSumHash("formula2"):
+        if (reader.IsElement("formula2")) {
+            reader.DecodeText(FFormula2);
+            return this;
+        }
+        break;
+    }
+    return nullptr;
+}
+
+bool TCT_DataValidation::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("type"):
+        if (attribute.NameIs("type")) {
+            FType = StrToEnumReported(Owner(), Enums().ST_DataValidationType, attribute, TST_DataValidationType::None);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("errorStyle"):
+        if (attribute.NameIs("errorStyle")) {
+            FErrorStyle = StrToEnumReported(Owner(), Enums().ST_DataValidationErrorStyle, attribute,
+                                            TST_DataValidationErrorStyle::Stop);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("imeMode"):
+        if (attribute.NameIs("imeMode")) {
+            FImeMode = StrToEnumReported(Owner(), Enums().ST_DataValidationImeMode, attribute,
+                                         TST_DataValidationImeMode::NoControl);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("operator"):
+        if (attribute.NameIs("operator")) {
+            FOperator = StrToEnumReported(Owner(), Enums().ST_DataValidationOperator, attribute,
+                                          TST_DataValidationOperator::Between);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("allowBlank"):
+        if (attribute.NameIs("allowBlank")) {
+            FAllowBlank = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("showDropDown"):
+        if (attribute.NameIs("showDropDown")) {
+            FShowDropDown = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("showInputMessage"):
+        if (attribute.NameIs("showInputMessage")) {
+            FShowInputMessage = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("showErrorMessage"):
+        if (attribute.NameIs("showErrorMessage")) {
+            FShowErrorMessage = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("errorTitle"):
+        if (attribute.NameIs("errorTitle")) {
+            FErrorTitle = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("error"):
+        if (attribute.NameIs("error")) {
+            FError = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("promptTitle"):
+        if (attribute.NameIs("promptTitle")) {
+            FPromptTitle = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("prompt"):
+        if (attribute.NameIs("prompt")) {
+            FPrompt = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("sqref"):
+        if (attribute.NameIs("sqref")) {
+            FSqref.SetDelimitedText(attribute.Value());
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_DataValidation::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FType != TST_DataValidationType::None;
+    attributes += FErrorStyle != TST_DataValidationErrorStyle::Stop;
+    attributes += FImeMode != TST_DataValidationImeMode::NoControl;
+    attributes += FOperator != TST_DataValidationOperator::Between;
+    attributes += FAllowBlank;
+    attributes += FShowDropDown;
+    attributes += FShowInputMessage;
+    attributes += FShowErrorMessage;
+    attributes += !FErrorTitle.empty();
+    attributes += !FError.empty();
+    attributes += !FPromptTitle.empty();
+    attributes += !FPrompt.empty();
+    attributes += FSqref.GetCount() > 0;
+    int32_t children = 0;
+    children += !FFormula1.empty();
+    children += !FFormula2.empty();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_Hyperlinks::TCT_Hyperlinks(TXPGDocBase& owner) : TXPGBase(owner, 1, 0) {
+    FHyperlink = std::make_unique<TCT_Hyperlink>(owner);
+}
+
+TCT_Hyperlinks::~TCT_Hyperlinks() = default;
+
+TXPGBase* TCT_Hyperlinks::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("hyperlink")) {
+        FHyperlink->Clear();
+        return Enter(*FHyperlink, reader);
+    }
+    return nullptr;
+}
+
+void TCT_Hyperlinks::HandleElementEnd() {
+    if (FHyperlink->Flags() != 0 && FOnHyperlink) {
+        FOnHyperlink(*FHyperlink);
+    }
+    FHyperlink->SetFlags(0);
+}
+
+int32_t TCT_Hyperlinks::CheckAssigned() {
+    int32_t children = 0;
+    children += FHyperlink->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_Hyperlink::TCT_Hyperlink(TXPGDocBase& owner) : TXPGBase(owner, 0, 5) {}
+
+TCT_Hyperlink::~TCT_Hyperlink() = default;
+
+void TCT_Hyperlink::Clear() {
+    SetFlags(0);
+    FRef.clear();
+    FId.clear();
+    FLocation.clear();
+    FTooltip.clear();
+    FDisplay.clear();
+}
+
+bool TCT_Hyperlink::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("ref"):
+        if (attribute.NameIs("ref")) {
+            FRef = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("r:id"):
+        if (attribute.NameIs("r:id")) {
+            FId = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("location"):
+        if (attribute.NameIs("location")) {
+            FLocation = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("tooltip"):
+        if (attribute.NameIs("tooltip")) {
+            FTooltip = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("display"):
+        if (attribute.NameIs("display")) {
+            FDisplay = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_Hyperlink::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += !FRef.empty();
+    attributes += !FId.empty();
+    attributes += !FLocation.empty();
+    attributes += !FTooltip.empty();
+    attributes += !FDisplay.empty();
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_PrintOptions::TCT_PrintOptions(TXPGDocBase& owner) : TXPGBase(owner, 0, 5) {}
+
+TCT_PrintOptions::~TCT_PrintOptions() = default;
+
+bool TCT_PrintOptions::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("horizontalCentered"):
+        if (attribute.NameIs("horizontalCentered")) {
+            FHorizontalCentered = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("verticalCentered"):
+        if (attribute.NameIs("verticalCentered")) {
+            FVerticalCentered = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("headings"):
+        if (attribute.NameIs("headings")) {
+            FHeadings = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("gridLines"):
+        if (attribute.NameIs("gridLines")) {
+            FGridLines = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("gridLinesSet"):
+        if (attribute.NameIs("gridLinesSet")) {
+            FGridLinesSet = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_PrintOptions::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FHorizontalCentered;
+    attributes += FVerticalCentered;
+    attributes += FHeadings;
+    attributes += FGridLines;
+    attributes += !FGridLinesSet;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_PageMargins::TCT_PageMargins(TXPGDocBase& owner) : TXPGBase(owner, 0, 6) {}
+
+TCT_PageMargins::~TCT_PageMargins() = default;
+
+bool TCT_PageMargins::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("left"):
+        if (attribute.NameIs("left")) {
+            FLeft = XmlStrToFloatDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("right"):
+        if (attribute.NameIs("right")) {
+            FRight = XmlStrToFloatDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("top"):
+        if (attribute.NameIs("top")) {
+            FTop = XmlStrToFloatDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("bottom"):
+        if (attribute.NameIs("bottom")) {
+            FBottom = XmlStrToFloatDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("header"):
+        if (attribute.NameIs("header")) {
+            FHeader = XmlStrToFloatDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("footer"):
+        if (attribute.NameIs("footer")) {
+            FFooter = XmlStrToFloatDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_PageMargins::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FLeft != 0;
+    attributes += FRight != 0;
+    attributes += FTop != 0;
+    attributes += FBottom != 0;
+    attributes += FHeader != 0;
+    attributes += FFooter != 0;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_PageSetup::TCT_PageSetup(TXPGDocBase& owner) : TXPGBase(owner, 0, 17) {}
+
+TCT_PageSetup::~TCT_PageSetup() = default;
+
+bool TCT_PageSetup::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("paperSize"):
+        if (attribute.NameIs("paperSize")) {
+            FPaperSize = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("scale"):
+        if (attribute.NameIs("scale")) {
+            FScale = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("firstPageNumber"):
+        if (attribute.NameIs("firstPageNumber")) {
+            FFirstPageNumber = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("fitToWidth"):
+        if (attribute.NameIs("fitToWidth")) {
+            FFitToWidth = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("fitToHeight"):
+        if (attribute.NameIs("fitToHeight")) {
+            FFitToHeight = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("pageOrder"):
+        if (attribute.NameIs("pageOrder")) {
+            FPageOrder = StrToEnumReported(Owner(), Enums().ST_PageOrder, attribute, TST_PageOrder::DownThenOver);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("orientation"):
+        if (attribute.NameIs("orientation")) {
+            FOrientation = StrToEnumReported(Owner(), Enums().ST_Orientation, attribute, TST_Orientation::Default);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("usePrinterDefaults"):
+        if (attribute.NameIs("usePrinterDefaults")) {
+            FUsePrinterDefaults = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("blackAndWhite"):
+        if (attribute.NameIs("blackAndWhite")) {
+            FBlackAndWhite = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("draft"):
+        if (attribute.NameIs("draft")) {
+            FDraft = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("cellComments"):
+        if (attribute.NameIs("cellComments")) {
+            FCellComments = StrToEnumReported(Owner(), Enums().ST_CellComments, attribute, TST_CellComments::None);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("useFirstPageNumber"):
+        if (attribute.NameIs("useFirstPageNumber")) {
+            FUseFirstPageNumber = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("errors"):
+        if (attribute.NameIs("errors")) {
+            FErrors = StrToEnumReported(Owner(), Enums().ST_PrintError, attribute, TST_PrintError::Displayed);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("horizontalDpi"):
+        if (attribute.NameIs("horizontalDpi")) {
+            FHorizontalDpi = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("verticalDpi"):
+        if (attribute.NameIs("verticalDpi")) {
+            FVerticalDpi = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("copies"):
+        if (attribute.NameIs("copies")) {
+            FCopies = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("r:id"):
+        if (attribute.NameIs("r:id")) {
+            FId = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_PageSetup::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FPaperSize != 1;
+    attributes += FScale != 100;
+    attributes += FFirstPageNumber != 1;
+    attributes += FFitToWidth != 1;
+    attributes += FFitToHeight != 1;
+    attributes += FPageOrder != TST_PageOrder::DownThenOver;
+    attributes += FOrientation != TST_Orientation::Default;
+    attributes += !FUsePrinterDefaults;
+    attributes += FBlackAndWhite;
+    attributes += FDraft;
+    attributes += FCellComments != TST_CellComments::None;
+    attributes += FUseFirstPageNumber;
+    attributes += FErrors != TST_PrintError::Displayed;
+    attributes += FHorizontalDpi != 600;
+    attributes += FVerticalDpi != 600;
+    attributes += FCopies != 1;
+    attributes += !FId.empty();
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_HeaderFooter::TCT_HeaderFooter(TXPGDocBase& owner) : TXPGBase(owner, 6, 4) {}
+
+TCT_HeaderFooter::~TCT_HeaderFooter() = default;
+
+TXPGBase* TCT_HeaderFooter::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("oddHeader"):
+        if (reader.IsElement("oddHeader")) {
+            reader.DecodeText(FOddHeader);
+            return this;
+        }
+        break;
+    case XpgByteSumHash("oddFooter"):
+        if (reader.IsElement("oddFooter")) {
+            reader.DecodeText(FOddFooter);
+            return this;
+        }
+        break;
+    case XpgByteSumHash("evenHeader"):
+        if (reader.IsElement("evenHeader")) {
+            reader.DecodeText(FEvenHeader);
+            return this;
+        }
+        break;
+    case XpgByteSumHash("evenFooter"):
+        if (reader.IsElement("evenFooter")) {
+            reader.DecodeText(FEvenFooter);
+            return this;
+        }
+        break;
+    case XpgByteSumHash("firstHeader"):
+        if (reader.IsElement("firstHeader")) {
+            reader.DecodeText(FFirstHeader);
+            return this;
+        }
+        break;
+    case XpgByteSumHash("firstFooter"):
+        if (reader.IsElement("firstFooter")) {
+            reader.DecodeText(FFirstFooter);
+            return this;
+        }
+        break;
+    }
+    return nullptr;
+}
+
+bool TCT_HeaderFooter::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("differentOddEven"):
+        if (attribute.NameIs("differentOddEven")) {
+            FDifferentOddEven = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("differentFirst"):
+        if (attribute.NameIs("differentFirst")) {
+            FDifferentFirst = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("scaleWithDoc"):
+        if (attribute.NameIs("scaleWithDoc")) {
+            FScaleWithDoc = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("alignWithMargins"):
+        if (attribute.NameIs("alignWithMargins")) {
+            FAlignWithMargins = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_HeaderFooter::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FDifferentOddEven;
+    attributes += FDifferentFirst;
+    attributes += !FScaleWithDoc;
+    attributes += !FAlignWithMargins;
+    int32_t children = 0;
+    children += !FOddHeader.empty();
+    children += !FOddFooter.empty();
+    children += !FEvenHeader.empty();
+    children += !FEvenFooter.empty();
+    children += !FFirstHeader.empty();
+    children += !FFirstFooter.empty();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_PageBreak::TCT_PageBreak(TXPGDocBase& owner) : TXPGBase(owner, 1, 2) {
+    FBrk = std::make_unique<TCT_BreakXpgList>(owner);
+}
+
+TCT_PageBreak::~TCT_PageBreak() = default;
+
+TXPGBase* TCT_PageBreak::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("brk")) {
+        return Enter(FBrk->Add(), reader);
+    }
+    return nullptr;
+}
+
+bool TCT_PageBreak::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("manualBreakCount"):
+        if (attribute.NameIs("manualBreakCount")) {
+            FManualBreakCount = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("count"):
+        if (attribute.NameIs("count")) {
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_PageBreak::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FManualBreakCount != 0;
+    int32_t children = 0;
+    children += FBrk->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_Break::TCT_Break(TXPGDocBase& owner) : TXPGBase(owner, 0, 5) {}
+
+TCT_Break::~TCT_Break() = default;
+
+bool TCT_Break::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("id"):
+        if (attribute.NameIs("id")) {
+            FId = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("min"):
+        if (attribute.NameIs("min")) {
+            FMin = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("max"):
+        if (attribute.NameIs("max")) {
+            FMax = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("man"):
+        if (attribute.NameIs("man")) {
+            FMan = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("pt"):
+        if (attribute.NameIs("pt")) {
+            FPt = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_Break::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FId != 0;
+    attributes += FMin != 0;
+    attributes += FMax != 0;
+    attributes += FMan;
+    attributes += FPt;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_Scenarios::TCT_Scenarios(TXPGDocBase& owner) : TXPGBase(owner, 1, 3) {
+    FScenario = std::make_unique<TCT_ScenarioXpgList>(owner);
+}
+
+TCT_Scenarios::~TCT_Scenarios() = default;
+
+TXPGBase* TCT_Scenarios::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("scenario")) {
+        return Enter(FScenario->Add(), reader);
+    }
+    return nullptr;
+}
+
+bool TCT_Scenarios::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("current"):
+        if (attribute.NameIs("current")) {
+            FCurrent = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("show"):
+        if (attribute.NameIs("show")) {
+            FShow = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("sqref"):
+        if (attribute.NameIs("sqref")) {
+            FSqref.SetDelimitedText(attribute.Value());
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_Scenarios::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FCurrent != 0;
+    attributes += FShow != 0;
+    attributes += FSqref.GetCount() > 0;
+    int32_t children = 0;
+    children += FScenario->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_Scenario::TCT_Scenario(TXPGDocBase& owner) : TXPGBase(owner, 1, 6) {
+    FInputCells = std::make_unique<TCT_InputCellsXpgList>(owner);
+}
+
+TCT_Scenario::~TCT_Scenario() = default;
+
+TXPGBase* TCT_Scenario::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("inputCells")) {
+        return Enter(FInputCells->Add(), reader);
+    }
+    return nullptr;
+}
+
+bool TCT_Scenario::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("name"):
+        if (attribute.NameIs("name")) {
+            FName = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("locked"):
+        if (attribute.NameIs("locked")) {
+            FLocked = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("hidden"):
+        if (attribute.NameIs("hidden")) {
+            FHidden = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("count"):
+        if (attribute.NameIs("count")) {
+            FCount = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("user"):
+        if (attribute.NameIs("user")) {
+            FUser = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("comment"):
+        if (attribute.NameIs("comment")) {
+            FComment = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_Scenario::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += !FName.empty();
+    attributes += FLocked;
+    attributes += FHidden;
+    attributes += FCount != 0;
+    attributes += !FUser.empty();
+    attributes += !FComment.empty();
+    int32_t children = 0;
+    children += FInputCells->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_InputCells::TCT_InputCells(TXPGDocBase& owner) : TXPGBase(owner, 0, 5) {}
+
+TCT_InputCells::~TCT_InputCells() = default;
+
+bool TCT_InputCells::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("r"):
+        if (attribute.NameIs("r")) {
+            FR = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("deleted"):
+        if (attribute.NameIs("deleted")) {
+            FDeleted = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("undone"):
+        if (attribute.NameIs("undone")) {
+            FUndone = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("val"):
+        if (attribute.NameIs("val")) {
+            FVal = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("numFmtId"):
+        if (attribute.NameIs("numFmtId")) {
+            FNumFmtId = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_InputCells::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += !FR.empty();
+    attributes += FDeleted;
+    attributes += FUndone;
+    attributes += !FVal.empty();
+    attributes += FNumFmtId != 0;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_DataConsolidate::TCT_DataConsolidate(TXPGDocBase& owner) : TXPGBase(owner, 1, 4) {
+    FDataRefs = std::make_unique<TCT_DataRefs>(owner);
+}
+
+TCT_DataConsolidate::~TCT_DataConsolidate() = default;
+
+TXPGBase* TCT_DataConsolidate::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("dataRefs")) {
+        return Enter(*FDataRefs, reader);
+    }
+    return nullptr;
+}
+
+bool TCT_DataConsolidate::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("function"):
+        if (attribute.NameIs("function")) {
+            FFunction = StrToEnumReported(Owner(), Enums().ST_DataConsolidateFunction, attribute,
+                                          TST_DataConsolidateFunction::Sum);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("leftLabels"):
+        if (attribute.NameIs("leftLabels")) {
+            FLeftLabels = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("topLabels"):
+        if (attribute.NameIs("topLabels")) {
+            FTopLabels = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("link"):
+        if (attribute.NameIs("link")) {
+            FLink = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_DataConsolidate::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FFunction != TST_DataConsolidateFunction::Sum;
+    attributes += FLeftLabels;
+    attributes += FTopLabels;
+    attributes += FLink;
+    int32_t children = 0;
+    children += FDataRefs->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_DataRefs::TCT_DataRefs(TXPGDocBase& owner) : TXPGBase(owner, 1, 1) {
+    FDataRef = std::make_unique<TCT_DataRefXpgList>(owner);
+}
+
+TCT_DataRefs::~TCT_DataRefs() = default;
+
+TXPGBase* TCT_DataRefs::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("dataRef")) {
+        return Enter(FDataRef->Add(), reader);
+    }
+    return nullptr;
+}
+
+bool TCT_DataRefs::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("count")) {
+        FCount = XmlStrToIntDef(attribute.PlainValue(), 0);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_DataRefs::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FCount != 0;
+    int32_t children = 0;
+    children += FDataRef->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_DataRef::TCT_DataRef(TXPGDocBase& owner) : TXPGBase(owner, 0, 4) {}
+
+TCT_DataRef::~TCT_DataRef() = default;
+
+bool TCT_DataRef::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("ref"):
+        if (attribute.NameIs("ref")) {
+            FRef = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("name"):
+        if (attribute.NameIs("name")) {
+            FName = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("sheet"):
+        if (attribute.NameIs("sheet")) {
+            FSheet = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("r:id"):
+        if (attribute.NameIs("r:id")) {
+            FId = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_DataRef::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += !FRef.empty();
+    attributes += !FName.empty();
+    attributes += !FSheet.empty();
+    attributes += !FId.empty();
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_CustomProperties::TCT_CustomProperties(TXPGDocBase& owner) : TXPGBase(owner, 1, 0) {
+    FCustomPr = std::make_unique<TCT_CustomPropertyXpgList>(owner);
+}
+
+TCT_CustomProperties::~TCT_CustomProperties() = default;
+
+TXPGBase* TCT_CustomProperties::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("customPr")) {
+        return Enter(FCustomPr->Add(), reader);
+    }
+    return nullptr;
+}
+
+int32_t TCT_CustomProperties::CheckAssigned() {
+    int32_t children = 0;
+    children += FCustomPr->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_CustomProperty::TCT_CustomProperty(TXPGDocBase& owner) : TXPGBase(owner, 0, 2) {}
+
+TCT_CustomProperty::~TCT_CustomProperty() = default;
+
+bool TCT_CustomProperty::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("name"):
+        if (attribute.NameIs("name")) {
+            FName = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("r:id"):
+        if (attribute.NameIs("r:id")) {
+            FId = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_CustomProperty::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += !FName.empty();
+    attributes += !FId.empty();
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_CellWatches::TCT_CellWatches(TXPGDocBase& owner) : TXPGBase(owner, 1, 0) {
+    FCellWatch = std::make_unique<TCT_CellWatchXpgList>(owner);
+}
+
+TCT_CellWatches::~TCT_CellWatches() = default;
+
+TXPGBase* TCT_CellWatches::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("cellWatch")) {
+        return Enter(FCellWatch->Add(), reader);
+    }
+    return nullptr;
+}
+
+int32_t TCT_CellWatches::CheckAssigned() {
+    int32_t children = 0;
+    children += FCellWatch->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_CellWatch::TCT_CellWatch(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_CellWatch::~TCT_CellWatch() = default;
+
+bool TCT_CellWatch::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("r")) {
+        FR = attribute.PlainValue();
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_CellWatch::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += !FR.empty();
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_IgnoredErrors::TCT_IgnoredErrors(TXPGDocBase& owner) : TXPGBase(owner, 2, 0) {
+    FIgnoredError = std::make_unique<TCT_IgnoredErrorXpgList>(owner);
+    FExtLst = std::make_unique<TCT_ExtensionList>(owner);
+}
+
+TCT_IgnoredErrors::~TCT_IgnoredErrors() = default;
+
+TXPGBase* TCT_IgnoredErrors::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("ignoredError"):
+        if (reader.IsElement("ignoredError")) {
+            return Enter(FIgnoredError->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("extLst"):
+        if (reader.IsElement("extLst")) {
+            return Enter(*FExtLst, reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_IgnoredErrors::CheckAssigned() {
+    int32_t children = 0;
+    children += FIgnoredError->CheckAssigned();
+    children += FExtLst->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_IgnoredError::TCT_IgnoredError(TXPGDocBase& owner) : TXPGBase(owner, 0, 10) {}
+
+TCT_IgnoredError::~TCT_IgnoredError() = default;
+
+bool TCT_IgnoredError::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("sqref"):
+        if (attribute.NameIs("sqref")) {
+            FSqref.SetDelimitedText(attribute.Value());
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("evalError"):
+        if (attribute.NameIs("evalError")) {
+            FEvalError = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("twoDigitTextYear"):
+        if (attribute.NameIs("twoDigitTextYear")) {
+            FTwoDigitTextYear = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("numberStoredAsText"):
+        if (attribute.NameIs("numberStoredAsText")) {
+            FNumberStoredAsText = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("formula"):
+        if (attribute.NameIs("formula")) {
+            FFormula = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("formulaRange"):
+        if (attribute.NameIs("formulaRange")) {
+            FFormulaRange = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("unlockedFormula"):
+        if (attribute.NameIs("unlockedFormula")) {
+            FUnlockedFormula = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("emptyCellReference"):
+        if (attribute.NameIs("emptyCellReference")) {
+            FEmptyCellReference = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("listDataValidation"):
+        if (attribute.NameIs("listDataValidation")) {
+            FListDataValidation = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("calculatedColumn"):
+        if (attribute.NameIs("calculatedColumn")) {
+            FCalculatedColumn = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_IgnoredError::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FSqref.GetCount() > 0;
+    attributes += FEvalError;
+    attributes += FTwoDigitTextYear;
+    attributes += FNumberStoredAsText;
+    attributes += FFormula;
+    attributes += FFormulaRange;
+    attributes += FUnlockedFormula;
+    attributes += FEmptyCellReference;
+    attributes += FListDataValidation;
+    attributes += FCalculatedColumn;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_SmartTags::TCT_SmartTags(TXPGDocBase& owner) : TXPGBase(owner, 1, 0) {
+    FCellSmartTags = std::make_unique<TCT_CellSmartTagsXpgList>(owner);
+}
+
+TCT_SmartTags::~TCT_SmartTags() = default;
+
+TXPGBase* TCT_SmartTags::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("cellSmartTags")) {
+        return Enter(FCellSmartTags->Add(), reader);
+    }
+    return nullptr;
+}
+
+int32_t TCT_SmartTags::CheckAssigned() {
+    int32_t children = 0;
+    children += FCellSmartTags->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_CellSmartTags::TCT_CellSmartTags(TXPGDocBase& owner) : TXPGBase(owner, 1, 1) {
+    FCellSmartTag = std::make_unique<TCT_CellSmartTagXpgList>(owner);
+}
+
+TCT_CellSmartTags::~TCT_CellSmartTags() = default;
+
+TXPGBase* TCT_CellSmartTags::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("cellSmartTag")) {
+        return Enter(FCellSmartTag->Add(), reader);
+    }
+    return nullptr;
+}
+
+bool TCT_CellSmartTags::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("r")) {
+        FR = attribute.PlainValue();
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_CellSmartTags::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += !FR.empty();
+    int32_t children = 0;
+    children += FCellSmartTag->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_CellSmartTag::TCT_CellSmartTag(TXPGDocBase& owner) : TXPGBase(owner, 1, 3) {
+    FCellSmartTagPr = std::make_unique<TCT_CellSmartTagPrXpgList>(owner);
+}
+
+TCT_CellSmartTag::~TCT_CellSmartTag() = default;
+
+TXPGBase* TCT_CellSmartTag::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("cellSmartTagPr")) {
+        return Enter(FCellSmartTagPr->Add(), reader);
+    }
+    return nullptr;
+}
+
+bool TCT_CellSmartTag::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("type"):
+        if (attribute.NameIs("type")) {
+            FType = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("deleted"):
+        if (attribute.NameIs("deleted")) {
+            FDeleted = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("xmlBased"):
+        if (attribute.NameIs("xmlBased")) {
+            FXmlBased = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_CellSmartTag::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FType != 0;
+    attributes += FDeleted;
+    attributes += FXmlBased;
+    int32_t children = 0;
+    children += FCellSmartTagPr->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_CellSmartTagPr::TCT_CellSmartTagPr(TXPGDocBase& owner) : TXPGBase(owner, 0, 2) {}
+
+TCT_CellSmartTagPr::~TCT_CellSmartTagPr() = default;
+
+bool TCT_CellSmartTagPr::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("key"):
+        if (attribute.NameIs("key")) {
+            FKey = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("val"):
+        if (attribute.NameIs("val")) {
+            FVal = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_CellSmartTagPr::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += !FKey.empty();
+    attributes += !FVal.empty();
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_OleObjects::TCT_OleObjects(TXPGDocBase& owner) : TXPGBase(owner, 1, 0) {
+    FOleObject = std::make_unique<TCT_OleObjectXpgList>(owner);
+}
+
+TCT_OleObjects::~TCT_OleObjects() = default;
+
+TXPGBase* TCT_OleObjects::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("oleObject")) {
+        return Enter(FOleObject->Add(), reader);
+    }
+    return nullptr;
+}
+
+int32_t TCT_OleObjects::CheckAssigned() {
+    int32_t children = 0;
+    children += FOleObject->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_OleObject::TCT_OleObject(TXPGDocBase& owner) : TXPGBase(owner, 0, 7) {}
+
+TCT_OleObject::~TCT_OleObject() = default;
+
+bool TCT_OleObject::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("progId"):
+        if (attribute.NameIs("progId")) {
+            FProgId = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("dvAspect"):
+        if (attribute.NameIs("dvAspect")) {
+            FDvAspect = StrToEnumReported(Owner(), Enums().ST_DvAspect, attribute, TST_DvAspect::DVASPECT_CONTENT);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("link"):
+        if (attribute.NameIs("link")) {
+            FLink = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("oleUpdate"):
+        if (attribute.NameIs("oleUpdate")) {
+            FOleUpdate = StrToEnumReported(Owner(), Enums().ST_OleUpdate, attribute, 255);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("autoLoad"):
+        if (attribute.NameIs("autoLoad")) {
+            FAutoLoad = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("shapeId"):
+        if (attribute.NameIs("shapeId")) {
+            FShapeId = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("r:id"):
+        if (attribute.NameIs("r:id")) {
+            FId = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_OleObject::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += !FProgId.empty();
+    attributes += FDvAspect != TST_DvAspect::DVASPECT_CONTENT;
+    attributes += !FLink.empty();
+    attributes += FOleUpdate != 255;
+    attributes += FAutoLoad;
+    attributes += FShapeId != 0;
+    attributes += !FId.empty();
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_Controls::TCT_Controls(TXPGDocBase& owner) : TXPGBase(owner, 1, 0) {
+    FControl = std::make_unique<TCT_ControlXpgList>(owner);
+}
+
+TCT_Controls::~TCT_Controls() = default;
+
+TXPGBase* TCT_Controls::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("control")) {
+        return Enter(FControl->Add(), reader);
+    }
+    return nullptr;
+}
+
+int32_t TCT_Controls::CheckAssigned() {
+    int32_t children = 0;
+    children += FControl->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_Control::TCT_Control(TXPGDocBase& owner) : TXPGBase(owner, 0, 3) {}
+
+TCT_Control::~TCT_Control() = default;
+
+bool TCT_Control::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("shapeId"):
+        if (attribute.NameIs("shapeId")) {
+            FShapeId = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("r:id"):
+        if (attribute.NameIs("r:id")) {
+            FId = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("name"):
+        if (attribute.NameIs("name")) {
+            FName = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_Control::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FShapeId != 0;
+    attributes += !FId.empty();
+    attributes += !FName.empty();
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_WebPublishItems::TCT_WebPublishItems(TXPGDocBase& owner) : TXPGBase(owner, 1, 1) {
+    FWebPublishItem = std::make_unique<TCT_WebPublishItemXpgList>(owner);
+}
+
+TCT_WebPublishItems::~TCT_WebPublishItems() = default;
+
+TXPGBase* TCT_WebPublishItems::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("webPublishItem")) {
+        return Enter(FWebPublishItem->Add(), reader);
+    }
+    return nullptr;
+}
+
+bool TCT_WebPublishItems::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("count")) {
+        FCount = XmlStrToIntDef(attribute.PlainValue(), 0);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_WebPublishItems::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FCount != 0;
+    int32_t children = 0;
+    children += FWebPublishItem->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_WebPublishItem::TCT_WebPublishItem(TXPGDocBase& owner) : TXPGBase(owner, 0, 8) {}
+
+TCT_WebPublishItem::~TCT_WebPublishItem() = default;
+
+bool TCT_WebPublishItem::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("id"):
+        if (attribute.NameIs("id")) {
+            FId = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("divId"):
+        if (attribute.NameIs("divId")) {
+            FDivId = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("sourceType"):
+        if (attribute.NameIs("sourceType")) {
+            FSourceType = StrToEnumReported(Owner(), Enums().ST_WebSourceType, attribute, 255);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("sourceRef"):
+        if (attribute.NameIs("sourceRef")) {
+            FSourceRef = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("sourceObject"):
+        if (attribute.NameIs("sourceObject")) {
+            FSourceObject = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("destinationFile"):
+        if (attribute.NameIs("destinationFile")) {
+            FDestinationFile = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("title"):
+        if (attribute.NameIs("title")) {
+            FTitle = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("autoRepublish"):
+        if (attribute.NameIs("autoRepublish")) {
+            FAutoRepublish = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_WebPublishItem::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FId != 0;
+    attributes += !FDivId.empty();
+    attributes += FSourceType != 255;
+    attributes += !FSourceRef.empty();
+    attributes += !FSourceObject.empty();
+    attributes += !FDestinationFile.empty();
+    attributes += !FTitle.empty();
+    attributes += FAutoRepublish;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_Drawing::TCT_Drawing(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_Drawing::~TCT_Drawing() = default;
+
+bool TCT_Drawing::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("r:id")) {
+        FId = attribute.PlainValue();
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_Drawing::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += !FId.empty();
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_LegacyDrawing::TCT_LegacyDrawing(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_LegacyDrawing::~TCT_LegacyDrawing() = default;
+
+bool TCT_LegacyDrawing::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("r:id")) {
+        FId = attribute.PlainValue();
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_LegacyDrawing::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += !FId.empty();
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_SheetBackgroundPicture::TCT_SheetBackgroundPicture(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_SheetBackgroundPicture::~TCT_SheetBackgroundPicture() = default;
+
+bool TCT_SheetBackgroundPicture::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("r:id")) {
+        FId = attribute.PlainValue();
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_SheetBackgroundPicture::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += !FId.empty();
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_TableParts::TCT_TableParts(TXPGDocBase& owner) : TXPGBase(owner, 1, 1) {
+    FTablePart = std::make_unique<TCT_TablePartXpgList>(owner);
+}
+
+TCT_TableParts::~TCT_TableParts() = default;
+
+TXPGBase* TCT_TableParts::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("tablePart")) {
+        return Enter(FTablePart->Add(), reader);
+    }
+    return nullptr;
+}
+
+bool TCT_TableParts::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("count")) {
+        FCount = XmlStrToIntDef(attribute.PlainValue(), 0);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_TableParts::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FCount != 0;
+    int32_t children = 0;
+    children += FTablePart->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_TablePart::TCT_TablePart(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_TablePart::~TCT_TablePart() = default;
+
+bool TCT_TablePart::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("r:id")) {
+        FId = attribute.PlainValue();
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_TablePart::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += !FId.empty();
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_SheetViews::TCT_SheetViews(TXPGDocBase& owner) : TXPGBase(owner, 2, 0) {
+    FSheetView = std::make_unique<TCT_SheetViewXpgList>(owner);
+    FExtLst = std::make_unique<TCT_ExtensionList>(owner);
+}
+
+TCT_SheetViews::~TCT_SheetViews() = default;
+
+TXPGBase* TCT_SheetViews::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("sheetView"):
+        if (reader.IsElement("sheetView")) {
+            return Enter(FSheetView->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("extLst"):
+        if (reader.IsElement("extLst")) {
+            return Enter(*FExtLst, reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_SheetViews::CheckAssigned() {
+    int32_t children = 0;
+    children += FSheetView->CheckAssigned();
+    children += FExtLst->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_SheetView::TCT_SheetView(TXPGDocBase& owner) : TXPGBase(owner, 4, 19) {
+    FPane = std::make_unique<TCT_Pane>(owner);
+    FSelection = std::make_unique<TCT_SelectionXpgList>(owner);
+    FPivotSelection = std::make_unique<TCT_PivotSelectionXpgList>(owner);
+    FExtLst = std::make_unique<TCT_ExtensionList>(owner);
+}
+
+TCT_SheetView::~TCT_SheetView() = default;
+
+TXPGBase* TCT_SheetView::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("pane"):
+        if (reader.IsElement("pane")) {
+            return Enter(*FPane, reader);
+        }
+        break;
+    case XpgByteSumHash("selection"):
+        if (reader.IsElement("selection")) {
+            return Enter(FSelection->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("pivotSelection"):
+        if (reader.IsElement("pivotSelection")) {
+            return Enter(FPivotSelection->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("extLst"):
+        if (reader.IsElement("extLst")) {
+            return Enter(*FExtLst, reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+bool TCT_SheetView::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("windowProtection"):
+        if (attribute.NameIs("windowProtection")) {
+            FWindowProtection = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("showFormulas"):
+        if (attribute.NameIs("showFormulas")) {
+            FShowFormulas = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("showGridLines"):
+        if (attribute.NameIs("showGridLines")) {
+            FShowGridLines = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("showRowColHeaders"):
+        if (attribute.NameIs("showRowColHeaders")) {
+            FShowRowColHeaders = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("showZeros"):
+        if (attribute.NameIs("showZeros")) {
+            FShowZeros = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("rightToLeft"):
+        if (attribute.NameIs("rightToLeft")) {
+            FRightToLeft = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("tabSelected"):
+        if (attribute.NameIs("tabSelected")) {
+            FTabSelected = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("showRuler"):
+        if (attribute.NameIs("showRuler")) {
+            FShowRuler = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("showOutlineSymbols"):
+        if (attribute.NameIs("showOutlineSymbols")) {
+            FShowOutlineSymbols = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("defaultGridColor"):
+        if (attribute.NameIs("defaultGridColor")) {
+            FDefaultGridColor = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("showWhiteSpace"):
+        if (attribute.NameIs("showWhiteSpace")) {
+            FShowWhiteSpace = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("view"):
+        if (attribute.NameIs("view")) {
+            FView = StrToEnumReported(Owner(), Enums().ST_SheetViewType, attribute, TST_SheetViewType::Normal);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("topLeftCell"):
+        if (attribute.NameIs("topLeftCell")) {
+            FTopLeftCell = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("colorId"):
+        if (attribute.NameIs("colorId")) {
+            FColorId = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("zoomScale"):
+        if (attribute.NameIs("zoomScale")) {
+            FZoomScale = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("zoomScaleNormal"):
+        if (attribute.NameIs("zoomScaleNormal")) {
+            FZoomScaleNormal = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("zoomScaleSheetLayoutView"):
+        if (attribute.NameIs("zoomScaleSheetLayoutView")) {
+            FZoomScaleSheetLayoutView = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("zoomScalePageLayoutView"):
+        if (attribute.NameIs("zoomScalePageLayoutView")) {
+            FZoomScalePageLayoutView = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("workbookViewId"):
+        if (attribute.NameIs("workbookViewId")) {
+            FWorkbookViewId = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_SheetView::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FWindowProtection;
+    attributes += FShowFormulas;
+    attributes += !FShowGridLines;
+    attributes += !FShowRowColHeaders;
+    attributes += !FShowZeros;
+    attributes += FRightToLeft;
+    attributes += FTabSelected;
+    attributes += !FShowRuler;
+    attributes += !FShowOutlineSymbols;
+    attributes += !FDefaultGridColor;
+    attributes += !FShowWhiteSpace;
+    attributes += FView != TST_SheetViewType::Normal;
+    attributes += !FTopLeftCell.empty();
+    attributes += FColorId != 64;
+    attributes += FZoomScale != 100;
+    attributes += FZoomScaleNormal != 0;
+    attributes += FZoomScaleSheetLayoutView != 0;
+    attributes += FZoomScalePageLayoutView != 0;
+    attributes += FWorkbookViewId != 0;
+    int32_t children = 0;
+    children += FPane->CheckAssigned();
+    children += FSelection->CheckAssigned();
+    children += FPivotSelection->CheckAssigned();
+    children += FExtLst->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_Pane::TCT_Pane(TXPGDocBase& owner) : TXPGBase(owner, 0, 5) {}
+
+TCT_Pane::~TCT_Pane() = default;
+
+bool TCT_Pane::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("xSplit"):
+        if (attribute.NameIs("xSplit")) {
+            FXSplit = XmlStrToFloatDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("ySplit"):
+        if (attribute.NameIs("ySplit")) {
+            FYSplit = XmlStrToFloatDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("topLeftCell"):
+        if (attribute.NameIs("topLeftCell")) {
+            FTopLeftCell = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("activePane"):
+        if (attribute.NameIs("activePane")) {
+            FActivePane = StrToEnumReported(Owner(), Enums().ST_Pane, attribute, TST_Pane::TopLeft);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("state"):
+        if (attribute.NameIs("state")) {
+            FState = StrToEnumReported(Owner(), Enums().ST_PaneState, attribute, TST_PaneState::Split);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_Pane::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FXSplit != 0;
+    attributes += FYSplit != 0;
+    attributes += !FTopLeftCell.empty();
+    attributes += FActivePane != TST_Pane::TopLeft;
+    attributes += FState != TST_PaneState::Split;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_Selection::TCT_Selection(TXPGDocBase& owner) : TXPGBase(owner, 0, 4) {
+    FSqref.SetDelimitedText(u"A1");
+}
+
+TCT_Selection::~TCT_Selection() = default;
+
+bool TCT_Selection::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("pane"):
+        if (attribute.NameIs("pane")) {
+            FPane = StrToEnumReported(Owner(), Enums().ST_Pane, attribute, TST_Pane::TopLeft);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("activeCell"):
+        if (attribute.NameIs("activeCell")) {
+            FActiveCell = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("activeCellId"):
+        if (attribute.NameIs("activeCellId")) {
+            FActiveCellId = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("sqref"):
+        if (attribute.NameIs("sqref")) {
+            FSqref.SetDelimitedText(attribute.Value());
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_Selection::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FPane != TST_Pane::TopLeft;
+    attributes += !FActiveCell.empty();
+    attributes += FActiveCellId != 0;
+    attributes += FSqref.GetCount() > 0;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_CustomSheetViews::TCT_CustomSheetViews(TXPGDocBase& owner) : TXPGBase(owner, 1, 0) {
+    FCustomSheetView = std::make_unique<TCT_CustomSheetViewXpgList>(owner);
+}
+
+TCT_CustomSheetViews::~TCT_CustomSheetViews() = default;
+
+TXPGBase* TCT_CustomSheetViews::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("customSheetView")) {
+        return Enter(FCustomSheetView->Add(), reader);
+    }
+    return nullptr;
+}
+
+int32_t TCT_CustomSheetViews::CheckAssigned() {
+    int32_t children = 0;
+    children += FCustomSheetView->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_CustomSheetView::TCT_CustomSheetView(TXPGDocBase& owner) : TXPGBase(owner, 10, 20) {
+    FPane = std::make_unique<TCT_Pane>(owner);
+    FSelection = std::make_unique<TCT_Selection>(owner);
+    FRowBreaks = std::make_unique<TCT_PageBreak>(owner);
+    FColBreaks = std::make_unique<TCT_PageBreak>(owner);
+    FPageMargins = std::make_unique<TCT_PageMargins>(owner);
+    FPrintOptions = std::make_unique<TCT_PrintOptions>(owner);
+    FPageSetup = std::make_unique<TCT_PageSetup>(owner);
+    FHeaderFooter = std::make_unique<TCT_HeaderFooter>(owner);
+    FAutoFilter = std::make_unique<TCT_AutoFilter>(owner);
+    FExtLst = std::make_unique<TCT_ExtensionList>(owner);
+}
+
+TCT_CustomSheetView::~TCT_CustomSheetView() = default;
+
+TXPGBase* TCT_CustomSheetView::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("pane"):
+        if (reader.IsElement("pane")) {
+            return Enter(*FPane, reader);
+        }
+        break;
+    case XpgByteSumHash("selection"):
+        if (reader.IsElement("selection")) {
+            return Enter(*FSelection, reader);
+        }
+        break;
+    case XpgByteSumHash("rowBreaks"):
+        if (reader.IsElement("rowBreaks")) {
+            return Enter(*FRowBreaks, reader);
+        }
+        break;
+    case XpgByteSumHash("colBreaks"):
+        if (reader.IsElement("colBreaks")) {
+            return Enter(*FColBreaks, reader);
+        }
+        break;
+    case XpgByteSumHash("pageMargins"):
+        if (reader.IsElement("pageMargins")) {
+            return Enter(*FPageMargins, reader);
+        }
+        break;
+    case XpgByteSumHash("printOptions"):
+        if (reader.IsElement("printOptions")) {
+            return Enter(*FPrintOptions, reader);
+        }
+        break;
+    case XpgByteSumHash("pageSetup"):
+        if (reader.IsElement("pageSetup")) {
+            return Enter(*FPageSetup, reader);
+        }
+        break;
+    case XpgByteSumHash("headerFooter"):
+        if (reader.IsElement("headerFooter")) {
+            return Enter(*FHeaderFooter, reader);
+        }
+        break;
+    case XpgByteSumHash("autoFilter"):
+        if (reader.IsElement("autoFilter")) {
+            return Enter(*FAutoFilter, reader);
+        }
+        break;
+    case XpgByteSumHash("extLst"):
+        if (reader.IsElement("extLst")) {
+            return Enter(*FExtLst, reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+bool TCT_CustomSheetView::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameMulHash()) {
+    case XpgByteMulHash("guid"):
+        if (attribute.NameIs("guid")) {
+            FGuid = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteMulHash("scale"):
+        if (attribute.NameIs("scale")) {
+            FScale = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteMulHash("colorId"):
+        if (attribute.NameIs("colorId")) {
+            FColorId = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteMulHash("showPageBreaks"):
+        if (attribute.NameIs("showPageBreaks")) {
+            FShowPageBreaks = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteMulHash("showFormulas"):
+        if (attribute.NameIs("showFormulas")) {
+            FShowFormulas = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteMulHash("showGridLines"):
+        if (attribute.NameIs("showGridLines")) {
+            FShowGridLines = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    case XpgByteMulHash("showRowCol"):
+        if (attribute.NameIs("showRowCol")) {
+            FShowRowCol = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    case XpgByteMulHash("outlineSymbols"):
+        if (attribute.NameIs("outlineSymbols")) {
+            FOutlineSymbols = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    case XpgByteMulHash("zeroValues"):
+        if (attribute.NameIs("zeroValues")) {
+            FZeroValues = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    case XpgByteMulHash("fitToPage"):
+        if (attribute.NameIs("fitToPage")) {
+            FFitToPage = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteMulHash("printArea"):
+        if (attribute.NameIs("printArea")) {
+            FPrintArea = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteMulHash("filter"):
+        if (attribute.NameIs("filter")) {
+            FFilter = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteMulHash("showAutoFilter"):
+        if (attribute.NameIs("showAutoFilter")) {
+            FShowAutoFilter = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteMulHash("hiddenRows"):
+        if (attribute.NameIs("hiddenRows")) {
+            FHiddenRows = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteMulHash("hiddenColumns"):
+        if (attribute.NameIs("hiddenColumns")) {
+            FHiddenColumns = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteMulHash("state"):
+        if (attribute.NameIs("state")) {
+            FState = StrToEnumReported(Owner(), Enums().ST_SheetState, attribute, TST_SheetState::Visible);
+            return true;
+        }
+        return false;
+    case XpgByteMulHash("filterUnique"):
+        if (attribute.NameIs("filterUnique")) {
+            FFilterUnique = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteMulHash("view"):
+        if (attribute.NameIs("view")) {
+            FView = StrToEnumReported(Owner(), Enums().ST_SheetViewType, attribute, TST_SheetViewType::Normal);
+            return true;
+        }
+        return false;
+    case XpgByteMulHash("showRuler"):
+        if (attribute.NameIs("showRuler")) {
+            FShowRuler = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    case XpgByteMulHash("topLeftCell"):
+        if (attribute.NameIs("topLeftCell")) {
+            FTopLeftCell = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_CustomSheetView::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += !FGuid.empty();
+    attributes += FScale != 100;
+    attributes += FColorId != 64;
+    attributes += FShowPageBreaks;
+    attributes += FShowFormulas;
+    attributes += !FShowGridLines;
+    attributes += !FShowRowCol;
+    attributes += !FOutlineSymbols;
+    attributes += !FZeroValues;
+    attributes += FFitToPage;
+    attributes += FPrintArea;
+    attributes += FFilter;
+    attributes += FShowAutoFilter;
+    attributes += FHiddenRows;
+    attributes += FHiddenColumns;
+    attributes += FState != TST_SheetState::Visible;
+    attributes += FFilterUnique;
+    attributes += FView != TST_SheetViewType::Normal;
+    attributes += !FShowRuler;
+    attributes += !FTopLeftCell.empty();
+    int32_t children = 0;
+    children += FPane->CheckAssigned();
+    children += FSelection->CheckAssigned();
+    children += FRowBreaks->CheckAssigned();
+    children += FColBreaks->CheckAssigned();
+    children += FPageMargins->CheckAssigned();
+    children += FPrintOptions->CheckAssigned();
+    children += FPageSetup->CheckAssigned();
+    children += FHeaderFooter->CheckAssigned();
+    children += FAutoFilter->CheckAssigned();
+    children += FExtLst->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_PivotSelection::TCT_PivotSelection(TXPGDocBase& owner) : TXPGBase(owner, 1, 17) {
+    FPivotArea = std::make_unique<TCT_PivotArea>(owner);
+}
+
+TCT_PivotSelection::~TCT_PivotSelection() = default;
+
+TXPGBase* TCT_PivotSelection::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("pivotArea")) {
+        return Enter(*FPivotArea, reader);
+    }
+    return nullptr;
+}
+
+bool TCT_PivotSelection::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("pane"):
+        if (attribute.NameIs("pane")) {
+            FPane = StrToEnumReported(Owner(), Enums().ST_Pane, attribute, TST_Pane::TopLeft);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("showHeader"):
+        if (attribute.NameIs("showHeader")) {
+            FShowHeader = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("label"):
+        if (attribute.NameIs("label")) {
+            FLabel = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("data"):
+        if (attribute.NameIs("data")) {
+            FData = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("extendable"):
+        if (attribute.NameIs("extendable")) {
+            FExtendable = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("count"):
+        if (attribute.NameIs("count")) {
+            FCount = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("axis"):
+        if (attribute.NameIs("axis")) {
+            FAxis = StrToEnumReported(Owner(), Enums().ST_Axis, attribute, 255);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("dimension"):
+        if (attribute.NameIs("dimension")) {
+            FDimension = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("start"):
+        if (attribute.NameIs("start")) {
+            FStart = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("min"):
+        if (attribute.NameIs("min")) {
+            FMin = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("max"):
+        if (attribute.NameIs("max")) {
+            FMax = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("activeRow"):
+        if (attribute.NameIs("activeRow")) {
+            FActiveRow = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("activeCol"):
+        if (attribute.NameIs("activeCol")) {
+            FActiveCol = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("previousRow"):
+        if (attribute.NameIs("previousRow")) {
+            FPreviousRow = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("previousCol"):
+        if (attribute.NameIs("previousCol")) {
+            FPreviousCol = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("click"):
+        if (attribute.NameIs("click")) {
+            FClick = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("r:id"):
+        if (attribute.NameIs("r:id")) {
+            FId = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_PivotSelection::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FPane != TST_Pane::TopLeft;
+    attributes += FShowHeader;
+    attributes += FLabel;
+    attributes += FData;
+    attributes += FExtendable;
+    attributes += FCount != 0;
+    attributes += FAxis != 255;
+    attributes += FDimension != 0;
+    attributes += FStart != 0;
+    attributes += FMin != 0;
+    attributes += FMax != 0;
+    attributes += FActiveRow != 0;
+    attributes += FActiveCol != 0;
+    attributes += FPreviousRow != 0;
+    attributes += FPreviousCol != 0;
+    attributes += FClick != 0;
+    attributes += !FId.empty();
+    int32_t children = 0;
+    children += FPivotArea->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_PivotArea::TCT_PivotArea(TXPGDocBase& owner) : TXPGBase(owner, 2, 12) {
+    FReferences = std::make_unique<TCT_PivotAreaReferences>(owner);
+    FExtLst = std::make_unique<TCT_ExtensionList>(owner);
+}
+
+TCT_PivotArea::~TCT_PivotArea() = default;
+
+TXPGBase* TCT_PivotArea::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("references"):
+        if (reader.IsElement("references")) {
+            return Enter(*FReferences, reader);
+        }
+        break;
+    case XpgByteSumHash("extLst"):
+        if (reader.IsElement("extLst")) {
+            return Enter(*FExtLst, reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+bool TCT_PivotArea::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("field"):
+        if (attribute.NameIs("field")) {
+            FField = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("type"):
+        if (attribute.NameIs("type")) {
+            FType = StrToEnumReported(Owner(), Enums().ST_PivotAreaType, attribute, TST_PivotAreaType::Normal);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("dataOnly"):
+        if (attribute.NameIs("dataOnly")) {
+            FDataOnly = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("labelOnly"):
+        if (attribute.NameIs("labelOnly")) {
+            FLabelOnly = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("grandRow"):
+        if (attribute.NameIs("grandRow")) {
+            FGrandRow = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("grandCol"):
+        if (attribute.NameIs("grandCol")) {
+            FGrandCol = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("cacheIndex"):
+        if (attribute.NameIs("cacheIndex")) {
+            FCacheIndex = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("outline"):
+        if (attribute.NameIs("outline")) {
+            FOutline = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("offset"):
+        if (attribute.NameIs("offset")) {
+            FOffset = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("collapsedLevelsAreSubtotals"):
+        if (attribute.NameIs("collapsedLevelsAreSubtotals")) {
+            FCollapsedLevelsAreSubtotals = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("axis"):
+        if (attribute.NameIs("axis")) {
+            FAxis = StrToEnumReported(Owner(), Enums().ST_Axis, attribute, 255);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("fieldPosition"):
+        if (attribute.NameIs("fieldPosition")) {
+            FFieldPosition = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_PivotArea::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FField != 0;
+    attributes += FType != TST_PivotAreaType::Normal;
+    attributes += !FDataOnly;
+    attributes += FLabelOnly;
+    attributes += FGrandRow;
+    attributes += FGrandCol;
+    attributes += FCacheIndex;
+    attributes += !FOutline;
+    attributes += !FOffset.empty();
+    attributes += FCollapsedLevelsAreSubtotals;
+    attributes += FAxis != 255;
+    attributes += FFieldPosition != 0;
+    int32_t children = 0;
+    children += FReferences->CheckAssigned();
+    children += FExtLst->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_PivotAreaReferences::TCT_PivotAreaReferences(TXPGDocBase& owner) : TXPGBase(owner, 1, 1) {
+    FReference = std::make_unique<TCT_PivotAreaReferenceXpgList>(owner);
+}
+
+TCT_PivotAreaReferences::~TCT_PivotAreaReferences() = default;
+
+TXPGBase* TCT_PivotAreaReferences::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("reference")) {
+        return Enter(FReference->Add(), reader);
+    }
+    return nullptr;
+}
+
+bool TCT_PivotAreaReferences::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("count")) {
+        FCount = XmlStrToIntDef(attribute.PlainValue(), 0);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_PivotAreaReferences::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FCount != 0;
+    int32_t children = 0;
+    children += FReference->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_PivotAreaReference::TCT_PivotAreaReference(TXPGDocBase& owner) : TXPGBase(owner, 2, 17) {
+    FX = std::make_unique<TCT_IndexXpgList>(owner);
+    FExtLst = std::make_unique<TCT_ExtensionList>(owner);
+}
+
+TCT_PivotAreaReference::~TCT_PivotAreaReference() = default;
+
+TXPGBase* TCT_PivotAreaReference::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("x"):
+        if (reader.IsElement("x")) {
+            return Enter(FX->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("extLst"):
+        if (reader.IsElement("extLst")) {
+            return Enter(*FExtLst, reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+bool TCT_PivotAreaReference::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameMulHash()) {
+    case XpgByteMulHash("field"):
+        if (attribute.NameIs("field")) {
+            FField = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteMulHash("count"):
+        if (attribute.NameIs("count")) {
+            FCount = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteMulHash("selected"):
+        if (attribute.NameIs("selected")) {
+            FSelected = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    case XpgByteMulHash("byPosition"):
+        if (attribute.NameIs("byPosition")) {
+            FByPosition = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteMulHash("relative"):
+        if (attribute.NameIs("relative")) {
+            FRelative = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteMulHash("defaultSubtotal"):
+        if (attribute.NameIs("defaultSubtotal")) {
+            FDefaultSubtotal = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteMulHash("sumSubtotal"):
+        if (attribute.NameIs("sumSubtotal")) {
+            FSumSubtotal = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteMulHash("countASubtotal"):
+        if (attribute.NameIs("countASubtotal")) {
+            FCountASubtotal = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteMulHash("avgSubtotal"):
+        if (attribute.NameIs("avgSubtotal")) {
+            FAvgSubtotal = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteMulHash("maxSubtotal"):
+        if (attribute.NameIs("maxSubtotal")) {
+            FMaxSubtotal = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteMulHash("minSubtotal"):
+        if (attribute.NameIs("minSubtotal")) {
+            FMinSubtotal = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteMulHash("productSubtotal"):
+        if (attribute.NameIs("productSubtotal")) {
+            FProductSubtotal = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteMulHash("countSubtotal"):
+        if (attribute.NameIs("countSubtotal")) {
+            FCountSubtotal = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteMulHash("stdDevSubtotal"):
+        if (attribute.NameIs("stdDevSubtotal")) {
+            FStdDevSubtotal = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteMulHash("stdDevPSubtotal"):
+        if (attribute.NameIs("stdDevPSubtotal")) {
+            FStdDevPSubtotal = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteMulHash("varSubtotal"):
+        if (attribute.NameIs("varSubtotal")) {
+            FVarSubtotal = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteMulHash("varPSubtotal"):
+        if (attribute.NameIs("varPSubtotal")) {
+            FVarPSubtotal = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_PivotAreaReference::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FField != 0;
+    attributes += FCount != 0;
+    attributes += !FSelected;
+    attributes += FByPosition;
+    attributes += FRelative;
+    attributes += FDefaultSubtotal;
+    attributes += FSumSubtotal;
+    attributes += FCountASubtotal;
+    attributes += FAvgSubtotal;
+    attributes += FMaxSubtotal;
+    attributes += FMinSubtotal;
+    attributes += FProductSubtotal;
+    attributes += FCountSubtotal;
+    attributes += FStdDevSubtotal;
+    attributes += FStdDevPSubtotal;
+    attributes += FVarSubtotal;
+    attributes += FVarPSubtotal;
+    int32_t children = 0;
+    children += FX->CheckAssigned();
+    children += FExtLst->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_Index::TCT_Index(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_Index::~TCT_Index() = default;
+
+bool TCT_Index::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("v")) {
+        FV = XmlStrToIntDef(attribute.PlainValue(), 0);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_Index::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FV != 0;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_AutoFilter::TCT_AutoFilter(TXPGDocBase& owner) : TXPGBase(owner, 3, 1) {
+    FFilterColumn = std::make_unique<TCT_FilterColumnXpgList>(owner);
+    FSortState = std::make_unique<TCT_SortState>(owner);
+    FExtLst = std::make_unique<TCT_ExtensionList>(owner);
+}
+
+TCT_AutoFilter::~TCT_AutoFilter() = default;
+
+TXPGBase* TCT_AutoFilter::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("filterColumn"):
+        if (reader.IsElement("filterColumn")) {
+            return Enter(FFilterColumn->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("sortState"):
+        if (reader.IsElement("sortState")) {
+            return Enter(*FSortState, reader);
+        }
+        break;
+    case XpgByteSumHash("extLst"):
+        if (reader.IsElement("extLst")) {
+            return Enter(*FExtLst, reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+bool TCT_AutoFilter::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("ref")) {
+        FRef = attribute.PlainValue();
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_AutoFilter::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += !FRef.empty();
+    int32_t children = 0;
+    children += FFilterColumn->CheckAssigned();
+    children += FSortState->CheckAssigned();
+    children += FExtLst->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_FilterColumn::TCT_FilterColumn(TXPGDocBase& owner) : TXPGBase(owner, 7, 3) {
+    FFilters = std::make_unique<TCT_Filters>(owner);
+    FTop10 = std::make_unique<TCT_Top10>(owner);
+    FCustomFilters = std::make_unique<TCT_CustomFilters>(owner);
+    FDynamicFilter = std::make_unique<TCT_DynamicFilter>(owner);
+    FColorFilter = std::make_unique<TCT_ColorFilter>(owner);
+    FIconFilter = std::make_unique<TCT_IconFilter>(owner);
+    FExtLst = std::make_unique<TCT_ExtensionList>(owner);
+}
+
+TCT_FilterColumn::~TCT_FilterColumn() = default;
+
+TXPGBase* TCT_FilterColumn::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("filters"):
+        if (reader.IsElement("filters")) {
+            return Enter(*FFilters, reader);
+        }
+        break;
+    case XpgByteSumHash("top10"):
+        if (reader.IsElement("top10")) {
+            return Enter(*FTop10, reader);
+        }
+        break;
+    case XpgByteSumHash("customFilters"):
+        if (reader.IsElement("customFilters")) {
+            return Enter(*FCustomFilters, reader);
+        }
+        break;
+    case XpgByteSumHash("dynamicFilter"):
+        if (reader.IsElement("dynamicFilter")) {
+            return Enter(*FDynamicFilter, reader);
+        }
+        break;
+    case XpgByteSumHash("colorFilter"):
+        if (reader.IsElement("colorFilter")) {
+            return Enter(*FColorFilter, reader);
+        }
+        break;
+    case XpgByteSumHash("iconFilter"):
+        if (reader.IsElement("iconFilter")) {
+            return Enter(*FIconFilter, reader);
+        }
+        break;
+    case XpgByteSumHash("extLst"):
+        if (reader.IsElement("extLst")) {
+            return Enter(*FExtLst, reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+bool TCT_FilterColumn::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("colId"):
+        if (attribute.NameIs("colId")) {
+            FColId = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("hiddenButton"):
+        if (attribute.NameIs("hiddenButton")) {
+            FHiddenButton = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("showButton"):
+        if (attribute.NameIs("showButton")) {
+            FShowButton = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_FilterColumn::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FColId != 0;
+    attributes += FHiddenButton;
+    attributes += !FShowButton;
+    int32_t children = 0;
+    children += FFilters->CheckAssigned();
+    children += FTop10->CheckAssigned();
+    children += FCustomFilters->CheckAssigned();
+    children += FDynamicFilter->CheckAssigned();
+    children += FColorFilter->CheckAssigned();
+    children += FIconFilter->CheckAssigned();
+    children += FExtLst->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_Filters::TCT_Filters(TXPGDocBase& owner) : TXPGBase(owner, 2, 2) {
+    FFilter = std::make_unique<TCT_FilterXpgList>(owner);
+    FDateGroupItem = std::make_unique<TCT_DateGroupItemXpgList>(owner);
+}
+
+TCT_Filters::~TCT_Filters() = default;
+
+TXPGBase* TCT_Filters::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("filter"):
+        if (reader.IsElement("filter")) {
+            return Enter(FFilter->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("dateGroupItem"):
+        if (reader.IsElement("dateGroupItem")) {
+            return Enter(FDateGroupItem->Add(), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+bool TCT_Filters::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("blank"):
+        if (attribute.NameIs("blank")) {
+            FBlank = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("calendarType"):
+        if (attribute.NameIs("calendarType")) {
+            FCalendarType = StrToEnumReported(Owner(), Enums().ST_CalendarType, attribute, TST_CalendarType::None);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_Filters::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FBlank;
+    attributes += FCalendarType != TST_CalendarType::None;
+    int32_t children = 0;
+    children += FFilter->CheckAssigned();
+    children += FDateGroupItem->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_Filter::TCT_Filter(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_Filter::~TCT_Filter() = default;
+
+bool TCT_Filter::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("val")) {
+        FVal = attribute.PlainValue();
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_Filter::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += !FVal.empty();
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_DateGroupItem::TCT_DateGroupItem(TXPGDocBase& owner) : TXPGBase(owner, 0, 7) {}
+
+TCT_DateGroupItem::~TCT_DateGroupItem() = default;
+
+bool TCT_DateGroupItem::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("year"):
+        if (attribute.NameIs("year")) {
+            FYear = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("month"):
+        if (attribute.NameIs("month")) {
+            FMonth = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("day"):
+        if (attribute.NameIs("day")) {
+            FDay = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("hour"):
+        if (attribute.NameIs("hour")) {
+            FHour = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("minute"):
+        if (attribute.NameIs("minute")) {
+            FMinute = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("second"):
+        if (attribute.NameIs("second")) {
+            FSecond = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("dateTimeGrouping"):
+        if (attribute.NameIs("dateTimeGrouping")) {
+            FDateTimeGrouping = StrToEnumReported(Owner(), Enums().ST_DateTimeGrouping, attribute, 255);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_DateGroupItem::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FYear != 0;
+    attributes += FMonth != 0;
+    attributes += FDay != 0;
+    attributes += FHour != 0;
+    attributes += FMinute != 0;
+    attributes += FSecond != 0;
+    attributes += FDateTimeGrouping != 255;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_CustomFilters::TCT_CustomFilters(TXPGDocBase& owner) : TXPGBase(owner, 1, 1) {
+    FCustomFilter = std::make_unique<TCT_CustomFilterXpgList>(owner);
+}
+
+TCT_CustomFilters::~TCT_CustomFilters() = default;
+
+TXPGBase* TCT_CustomFilters::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("customFilter")) {
+        return Enter(FCustomFilter->Add(), reader);
+    }
+    return nullptr;
+}
+
+bool TCT_CustomFilters::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("and")) {
+        FAnd = XmlStrToBoolDef(attribute.PlainValue(), false);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_CustomFilters::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FAnd;
+    int32_t children = 0;
+    children += FCustomFilter->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_CustomFilter::TCT_CustomFilter(TXPGDocBase& owner) : TXPGBase(owner, 0, 2) {}
+
+TCT_CustomFilter::~TCT_CustomFilter() = default;
+
+bool TCT_CustomFilter::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("operator"):
+        if (attribute.NameIs("operator")) {
+            FOperator = StrToEnumReported(Owner(), Enums().ST_FilterOperator, attribute, TST_FilterOperator::Equal);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("val"):
+        if (attribute.NameIs("val")) {
+            FVal = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_CustomFilter::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FOperator != TST_FilterOperator::Equal;
+    attributes += !FVal.empty();
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_Top10::TCT_Top10(TXPGDocBase& owner) : TXPGBase(owner, 0, 4) {}
+
+TCT_Top10::~TCT_Top10() = default;
+
+bool TCT_Top10::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("top"):
+        if (attribute.NameIs("top")) {
+            FTop = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("percent"):
+        if (attribute.NameIs("percent")) {
+            FPercent = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("val"):
+        if (attribute.NameIs("val")) {
+            FVal = XmlStrToFloatDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("filterVal"):
+        if (attribute.NameIs("filterVal")) {
+            FFilterVal = XmlStrToFloatDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_Top10::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += !FTop;
+    attributes += FPercent;
+    attributes += FVal != 0;
+    attributes += FFilterVal != 0;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_DynamicFilter::TCT_DynamicFilter(TXPGDocBase& owner) : TXPGBase(owner, 0, 3) {}
+
+TCT_DynamicFilter::~TCT_DynamicFilter() = default;
+
+bool TCT_DynamicFilter::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("type"):
+        if (attribute.NameIs("type")) {
+            FType = StrToEnumReported(Owner(), Enums().ST_DynamicFilterType, attribute, 255);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("val"):
+        if (attribute.NameIs("val")) {
+            FVal = XmlStrToFloatDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("maxVal"):
+        if (attribute.NameIs("maxVal")) {
+            FMaxVal = XmlStrToFloatDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_DynamicFilter::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FType != 255;
+    attributes += FVal != 0;
+    attributes += FMaxVal != 0;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_ColorFilter::TCT_ColorFilter(TXPGDocBase& owner) : TXPGBase(owner, 0, 2) {}
+
+TCT_ColorFilter::~TCT_ColorFilter() = default;
+
+bool TCT_ColorFilter::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("dxfId"):
+        if (attribute.NameIs("dxfId")) {
+            FDxfId = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("cellColor"):
+        if (attribute.NameIs("cellColor")) {
+            FCellColor = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_ColorFilter::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FDxfId != -1;
+    attributes += !FCellColor;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_IconFilter::TCT_IconFilter(TXPGDocBase& owner) : TXPGBase(owner, 0, 2) {}
+
+TCT_IconFilter::~TCT_IconFilter() = default;
+
+bool TCT_IconFilter::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("iconSet"):
+        if (attribute.NameIs("iconSet")) {
+            FIconSet = StrToEnumReported(Owner(), Enums().ST_IconSetType, attribute, 255);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("iconId"):
+        if (attribute.NameIs("iconId")) {
+            FIconId = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_IconFilter::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FIconSet != 255;
+    attributes += FIconId != 0;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_SortState::TCT_SortState(TXPGDocBase& owner) : TXPGBase(owner, 2, 4) {
+    FSortCondition = std::make_unique<TCT_SortConditionXpgList>(owner);
+    FExtLst = std::make_unique<TCT_ExtensionList>(owner);
+}
+
+TCT_SortState::~TCT_SortState() = default;
+
+TXPGBase* TCT_SortState::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("sortCondition"):
+        if (reader.IsElement("sortCondition")) {
+            return Enter(FSortCondition->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("extLst"):
+        if (reader.IsElement("extLst")) {
+            return Enter(*FExtLst, reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+bool TCT_SortState::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("columnSort"):
+        if (attribute.NameIs("columnSort")) {
+            FColumnSort = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("caseSensitive"):
+        if (attribute.NameIs("caseSensitive")) {
+            FCaseSensitive = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("sortMethod"):
+        if (attribute.NameIs("sortMethod")) {
+            FSortMethod = StrToEnumReported(Owner(), Enums().ST_SortMethod, attribute, TST_SortMethod::None);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("ref"):
+        if (attribute.NameIs("ref")) {
+            FRef = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_SortState::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FColumnSort;
+    attributes += FCaseSensitive;
+    attributes += FSortMethod != TST_SortMethod::None;
+    attributes += !FRef.empty();
+    int32_t children = 0;
+    children += FSortCondition->CheckAssigned();
+    children += FExtLst->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_SortCondition::TCT_SortCondition(TXPGDocBase& owner) : TXPGBase(owner, 0, 7) {}
+
+TCT_SortCondition::~TCT_SortCondition() = default;
+
+bool TCT_SortCondition::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("descending"):
+        if (attribute.NameIs("descending")) {
+            FDescending = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("sortBy"):
+        if (attribute.NameIs("sortBy")) {
+            FSortBy = StrToEnumReported(Owner(), Enums().ST_SortBy, attribute, TST_SortBy::Value);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("ref"):
+        if (attribute.NameIs("ref")) {
+            FRef = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("customList"):
+        if (attribute.NameIs("customList")) {
+            FCustomList = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("dxfId"):
+        if (attribute.NameIs("dxfId")) {
+            FDxfId = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("iconSet"):
+        if (attribute.NameIs("iconSet")) {
+            FIconSet = StrToEnumReported(Owner(), Enums().ST_IconSetType, attribute, TST_IconSetType::_3Arrows);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("iconId"):
+        if (attribute.NameIs("iconId")) {
+            FIconId = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_SortCondition::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FDescending;
+    attributes += FSortBy != TST_SortBy::Value;
+    attributes += !FRef.empty();
+    attributes += !FCustomList.empty();
+    attributes += FDxfId != -1;
+    attributes += FIconSet != TST_IconSetType::_3Arrows;
+    attributes += FIconId != 0;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_Comments::TCT_Comments(TXPGDocBase& owner) : TXPGBase(owner, 3, 0) {
+    FAuthors = std::make_unique<TCT_Authors>(owner);
+    FCommentList = std::make_unique<TCT_CommentList>(owner);
+    FExtLst = std::make_unique<TCT_ExtensionList>(owner);
+}
+
+TCT_Comments::~TCT_Comments() = default;
+
+TXPGBase* TCT_Comments::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("authors"):
+        if (reader.IsElement("authors")) {
+            return Enter(*FAuthors, reader);
+        }
+        break;
+    case XpgByteSumHash("commentList"):
+        if (reader.IsElement("commentList")) {
+            return Enter(*FCommentList, reader);
+        }
+        break;
+    case XpgByteSumHash("extLst"):
+        if (reader.IsElement("extLst")) {
+            return Enter(*FExtLst, reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_Comments::CheckAssigned() {
+    int32_t children = 0;
+    children += FAuthors->CheckAssigned();
+    children += FCommentList->CheckAssigned();
+    children += FExtLst->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_Authors::TCT_Authors(TXPGDocBase& owner) : TXPGBase(owner, 1, 0) {}
+
+TCT_Authors::~TCT_Authors() = default;
+
+TXPGBase* TCT_Authors::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("author")) {
+        FAuthor.Add(reader.GetText());
+        return this;
+    }
+    return nullptr;
+}
+
+int32_t TCT_Authors::CheckAssigned() {
+    int32_t children = 0;
+    children += FAuthor.GetCount();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_CommentList::TCT_CommentList(TXPGDocBase& owner) : TXPGBase(owner, 1, 0) {
+    FComment = std::make_unique<TCT_Comment>(owner);
+}
+
+TCT_CommentList::~TCT_CommentList() = default;
+
+TXPGBase* TCT_CommentList::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("comment")) {
+        FComment->Clear();
+        return Enter(*FComment, reader);
+    }
+    return nullptr;
+}
+
+void TCT_CommentList::HandleElementEnd() {
+    if (FComment->Flags() != 0 && FOnComment) {
+        FOnComment(*FComment);
+    }
+    FComment->SetFlags(0);
+}
+
+int32_t TCT_CommentList::CheckAssigned() {
+    int32_t children = 0;
+    children += FComment->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_Comment::TCT_Comment(TXPGDocBase& owner) : TXPGBase(owner, 1, 3) {
+    FText = std::make_unique<TCT_Rst>(owner);
+}
+
+TCT_Comment::~TCT_Comment() = default;
+
+void TCT_Comment::Clear() {
+    SetFlags(0);
+    FRef.clear();
+    FAuthorId = 0;
+    FGuid.clear();
+    FText->Clear();
+}
+
+TXPGBase* TCT_Comment::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("text")) {
+        return Enter(*FText, reader);
+    }
+    return nullptr;
+}
+
+bool TCT_Comment::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("ref"):
+        if (attribute.NameIs("ref")) {
+            FRef = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("authorId"):
+        if (attribute.NameIs("authorId")) {
+            FAuthorId = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("guid"):
+        if (attribute.NameIs("guid")) {
+            FGuid = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_Comment::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += !FRef.empty();
+    attributes += FAuthorId != 0;
+    attributes += !FGuid.empty();
+    int32_t children = 0;
+    children += FText->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_Table::TCT_Table(TXPGDocBase& owner) : TXPGBase(owner, 5, 22) {
+    FAutoFilter = std::make_unique<TCT_AutoFilter>(owner);
+    FSortState = std::make_unique<TCT_SortState>(owner);
+    FTableColumns = std::make_unique<TCT_TableColumns>(owner);
+    FTableStyleInfo = std::make_unique<TCT_TableStyleInfo>(owner);
+    FExtLst = std::make_unique<TCT_ExtensionList>(owner);
+}
+
+TCT_Table::~TCT_Table() = default;
+
+TXPGBase* TCT_Table::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("autoFilter"):
+        if (reader.IsElement("autoFilter")) {
+            return Enter(*FAutoFilter, reader);
+        }
+        break;
+    case XpgByteSumHash("sortState"):
+        if (reader.IsElement("sortState")) {
+            return Enter(*FSortState, reader);
+        }
+        break;
+    case XpgByteSumHash("tableColumns"):
+        if (reader.IsElement("tableColumns")) {
+            return Enter(*FTableColumns, reader);
+        }
+        break;
+    case XpgByteSumHash("tableStyleInfo"):
+        if (reader.IsElement("tableStyleInfo")) {
+            return Enter(*FTableStyleInfo, reader);
+        }
+        break;
+    case XpgByteSumHash("extLst"):
+        if (reader.IsElement("extLst")) {
+            return Enter(*FExtLst, reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+bool TCT_Table::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("id"):
+        if (attribute.NameIs("id")) {
+            FId = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("name"):
+        if (attribute.NameIs("name")) {
+            FName = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("displayName"):
+        if (attribute.NameIs("displayName")) {
+            FDisplayName = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("comment"):
+        if (attribute.NameIs("comment")) {
+            FComment = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("ref"):
+        if (attribute.NameIs("ref")) {
+            FRef = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("tableType"):
+        if (attribute.NameIs("tableType")) {
+            FTableType = StrToEnumReported(Owner(), Enums().ST_TableType, attribute, TST_TableType::worksheet);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("headerRowCount"):
+        if (attribute.NameIs("headerRowCount")) {
+            FHeaderRowCount = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("insertRow"):
+        if (attribute.NameIs("insertRow")) {
+            FInsertRow = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("insertRowShift"):
+        if (attribute.NameIs("insertRowShift")) {
+            FInsertRowShift = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("totalsRowCount"):
+        if (attribute.NameIs("totalsRowCount")) {
+            FTotalsRowCount = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("totalsRowShown"):
+        if (attribute.NameIs("totalsRowShown")) {
+            FTotalsRowShown = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("published"):
+        if (attribute.NameIs("published")) {
+            FPublished = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("headerRowDxfId"):
+        if (attribute.NameIs("headerRowDxfId")) {
+            FHeaderRowDxfId = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("dataDxfId"):
+        if (attribute.NameIs("dataDxfId")) {
+            FDataDxfId = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("totalsRowDxfId"):
+        if (attribute.NameIs("totalsRowDxfId")) {
+            FTotalsRowDxfId = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("headerRowBorderDxfId"):
+        if (attribute.NameIs("headerRowBorderDxfId")) {
+            FHeaderRowBorderDxfId = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("tableBorderDxfId"):
+        if (attribute.NameIs("tableBorderDxfId")) {
+            FTableBorderDxfId = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("totalsRowBorderDxfId"):
+        if (attribute.NameIs("totalsRowBorderDxfId")) {
+            FTotalsRowBorderDxfId = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("headerRowCellStyle"):
+        if (attribute.NameIs("headerRowCellStyle")) {
+            FHeaderRowCellStyle = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("dataCellStyle"):
+        if (attribute.NameIs("dataCellStyle")) {
+            FDataCellStyle = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("totalsRowCellStyle"):
+        if (attribute.NameIs("totalsRowCellStyle")) {
+            FTotalsRowCellStyle = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("connectionId"):
+        if (attribute.NameIs("connectionId")) {
+            FConnectionId = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_Table::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FId != 0;
+    attributes += !FName.empty();
+    attributes += !FDisplayName.empty();
+    attributes += !FComment.empty();
+    attributes += !FRef.empty();
+    attributes += FTableType != TST_TableType::worksheet;
+    attributes += FHeaderRowCount != 1;
+    attributes += FInsertRow;
+    attributes += FInsertRowShift;
+    attributes += FTotalsRowCount != 0;
+    attributes += !FTotalsRowShown;
+    attributes += FPublished;
+    attributes += !FHeaderRowDxfId.empty();
+    attributes += !FDataDxfId.empty();
+    attributes += !FTotalsRowDxfId.empty();
+    attributes += !FHeaderRowBorderDxfId.empty();
+    attributes += !FTableBorderDxfId.empty();
+    attributes += !FTotalsRowBorderDxfId.empty();
+    attributes += !FHeaderRowCellStyle.empty();
+    attributes += !FDataCellStyle.empty();
+    attributes += !FTotalsRowCellStyle.empty();
+    attributes += FConnectionId != 0;
+    int32_t children = 0;
+    children += FAutoFilter->CheckAssigned();
+    children += FSortState->CheckAssigned();
+    children += FTableColumns->CheckAssigned();
+    children += FTableStyleInfo->CheckAssigned();
+    children += FExtLst->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_TableColumns::TCT_TableColumns(TXPGDocBase& owner) : TXPGBase(owner, 1, 1) {
+    FTableColumn = std::make_unique<TCT_TableColumnXpgList>(owner);
+}
+
+TCT_TableColumns::~TCT_TableColumns() = default;
+
+TXPGBase* TCT_TableColumns::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("tableColumn")) {
+        return Enter(FTableColumn->Add(), reader);
+    }
+    return nullptr;
+}
+
+bool TCT_TableColumns::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("count")) {
+        FCount = XmlStrToIntDef(attribute.PlainValue(), 0);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_TableColumns::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FCount != 0;
+    int32_t children = 0;
+    children += FTableColumn->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_TableColumn::TCT_TableColumn(TXPGDocBase& owner) : TXPGBase(owner, 4, 12) {
+    FCalculatedColumnFormula = std::make_unique<TCT_TableFormula>(owner);
+    FTotalsRowFormula = std::make_unique<TCT_TableFormula>(owner);
+    FXmlColumnPr = std::make_unique<TCT_XmlColumnPr>(owner);
+    FExtLst = std::make_unique<TCT_ExtensionList>(owner);
+}
+
+TCT_TableColumn::~TCT_TableColumn() = default;
+
+TXPGBase* TCT_TableColumn::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("calculatedColumnFormula"):
+        if (reader.IsElement("calculatedColumnFormula")) {
+            return Enter(*FCalculatedColumnFormula, reader);
+        }
+        break;
+    case XpgByteSumHash("totalsRowFormula"):
+        if (reader.IsElement("totalsRowFormula")) {
+            return Enter(*FTotalsRowFormula, reader);
+        }
+        break;
+    case XpgByteSumHash("xmlColumnPr"):
+        if (reader.IsElement("xmlColumnPr")) {
+            return Enter(*FXmlColumnPr, reader);
+        }
+        break;
+    case XpgByteSumHash("extLst"):
+        if (reader.IsElement("extLst")) {
+            return Enter(*FExtLst, reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+bool TCT_TableColumn::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("id"):
+        if (attribute.NameIs("id")) {
+            FId = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("uniqueName"):
+        if (attribute.NameIs("uniqueName")) {
+            FUniqueName = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("name"):
+        if (attribute.NameIs("name")) {
+            FName = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("totalsRowFunction"):
+        if (attribute.NameIs("totalsRowFunction")) {
+            FTotalsRowFunction =
+                StrToEnumReported(Owner(), Enums().ST_TotalsRowFunction, attribute, TST_TotalsRowFunction::none);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("totalsRowLabel"):
+        if (attribute.NameIs("totalsRowLabel")) {
+            FTotalsRowLabel = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("queryTableFieldId"):
+        if (attribute.NameIs("queryTableFieldId")) {
+            FQueryTableFieldId = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("headerRowDxfId"):
+        if (attribute.NameIs("headerRowDxfId")) {
+            FHeaderRowDxfId = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("dataDxfId"):
+        if (attribute.NameIs("dataDxfId")) {
+            FDataDxfId = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("totalsRowDxfId"):
+        if (attribute.NameIs("totalsRowDxfId")) {
+            FTotalsRowDxfId = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("headerRowCellStyle"):
+        if (attribute.NameIs("headerRowCellStyle")) {
+            FHeaderRowCellStyle = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("dataCellStyle"):
+        if (attribute.NameIs("dataCellStyle")) {
+            FDataCellStyle = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("totalsRowCellStyle"):
+        if (attribute.NameIs("totalsRowCellStyle")) {
+            FTotalsRowCellStyle = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_TableColumn::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FId != 0;
+    attributes += !FUniqueName.empty();
+    attributes += !FName.empty();
+    attributes += FTotalsRowFunction != TST_TotalsRowFunction::none;
+    attributes += !FTotalsRowLabel.empty();
+    attributes += FQueryTableFieldId != 0;
+    attributes += !FHeaderRowDxfId.empty();
+    attributes += !FDataDxfId.empty();
+    attributes += !FTotalsRowDxfId.empty();
+    attributes += !FHeaderRowCellStyle.empty();
+    attributes += !FDataCellStyle.empty();
+    attributes += !FTotalsRowCellStyle.empty();
+    int32_t children = 0;
+    children += FCalculatedColumnFormula->CheckAssigned();
+    children += FTotalsRowFormula->CheckAssigned();
+    children += FXmlColumnPr->CheckAssigned();
+    children += FExtLst->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_TableFormula::TCT_TableFormula(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_TableFormula::~TCT_TableFormula() = default;
+
+bool TCT_TableFormula::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("array")) {
+        FArray = XmlStrToBoolDef(attribute.PlainValue(), false);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_TableFormula::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FArray;
+    return SetAssigned(attributes, !FText.empty(), 0);
+}
+
+TCT_XmlColumnPr::TCT_XmlColumnPr(TXPGDocBase& owner) : TXPGBase(owner, 1, 4) {
+    FExtLst = std::make_unique<TCT_ExtensionList>(owner);
+}
+
+TCT_XmlColumnPr::~TCT_XmlColumnPr() = default;
+
+TXPGBase* TCT_XmlColumnPr::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("extLst")) {
+        return Enter(*FExtLst, reader);
+    }
+    return nullptr;
+}
+
+bool TCT_XmlColumnPr::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("mapId"):
+        if (attribute.NameIs("mapId")) {
+            FMapId = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("xpath"):
+        if (attribute.NameIs("xpath")) {
+            FXpath = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("denormalized"):
+        if (attribute.NameIs("denormalized")) {
+            FDenormalized = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("xmlDataType"):
+        if (attribute.NameIs("xmlDataType")) {
+            FXmlDataType = StrToEnumReported(Owner(), Enums().ST_XmlDataType, attribute, 255);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_XmlColumnPr::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FMapId != 0;
+    attributes += !FXpath.empty();
+    attributes += FDenormalized;
+    attributes += FXmlDataType != 255;
+    int32_t children = 0;
+    children += FExtLst->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_TableStyleInfo::TCT_TableStyleInfo(TXPGDocBase& owner) : TXPGBase(owner, 0, 5) {}
+
+TCT_TableStyleInfo::~TCT_TableStyleInfo() = default;
+
+bool TCT_TableStyleInfo::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("name"):
+        if (attribute.NameIs("name")) {
+            FName = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("showFirstColumn"):
+        if (attribute.NameIs("showFirstColumn")) {
+            FShowFirstColumn = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("showLastColumn"):
+        if (attribute.NameIs("showLastColumn")) {
+            FShowLastColumn = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("showRowStripes"):
+        if (attribute.NameIs("showRowStripes")) {
+            FShowRowStripes = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("showColumnStripes"):
+        if (attribute.NameIs("showColumnStripes")) {
+            FShowColumnStripes = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_TableStyleInfo::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += !FName.empty();
+    attributes += FShowFirstColumn;
+    attributes += FShowLastColumn;
+    attributes += FShowRowStripes;
+    attributes += FShowColumnStripes;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_Chartsheet::TCT_Chartsheet(TXPGDocBase& owner) : TXPGBase(owner, 13, 0) {
+    FSheetPr = std::make_unique<TCT_ChartsheetPr>(owner);
+    FSheetViews = std::make_unique<TCT_ChartsheetViews>(owner);
+    FSheetProtection = std::make_unique<TCT_ChartsheetProtection>(owner);
+    FCustomSheetViews = std::make_unique<TCT_CustomChartsheetViews>(owner);
+    FPageMargins = std::make_unique<TCT_PageMargins>(owner);
+    FPageSetup = std::make_unique<TCT_CsPageSetup>(owner);
+    FHeaderFooter = std::make_unique<TCT_HeaderFooter>(owner);
+    FDrawing = std::make_unique<TCT_Drawing>(owner);
+    FLegacyDrawing = std::make_unique<TCT_LegacyDrawing>(owner);
+    FLegacyDrawingHF = std::make_unique<TCT_LegacyDrawing>(owner);
+    FPicture = std::make_unique<TCT_SheetBackgroundPicture>(owner);
+    FWebPublishItems = std::make_unique<TCT_WebPublishItems>(owner);
+    FExtLst = std::make_unique<TCT_ExtensionList>(owner);
+}
+
+TCT_Chartsheet::~TCT_Chartsheet() = default;
+
+TXPGBase* TCT_Chartsheet::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("sheetPr"):
+        if (reader.IsElement("sheetPr")) {
+            return Enter(*FSheetPr, reader);
+        }
+        break;
+    case XpgByteSumHash("sheetViews"):
+        if (reader.IsElement("sheetViews")) {
+            return Enter(*FSheetViews, reader);
+        }
+        break;
+    case XpgByteSumHash("sheetProtection"):
+        if (reader.IsElement("sheetProtection")) {
+            return Enter(*FSheetProtection, reader);
+        }
+        break;
+    case XpgByteSumHash("customSheetViews"):
+        if (reader.IsElement("customSheetViews")) {
+            return Enter(*FCustomSheetViews, reader);
+        }
+        break;
+    case XpgByteSumHash("pageMargins"):
+        if (reader.IsElement("pageMargins")) {
+            return Enter(*FPageMargins, reader);
+        }
+        break;
+    case XpgByteSumHash("pageSetup"):
+        if (reader.IsElement("pageSetup")) {
+            return Enter(*FPageSetup, reader);
+        }
+        break;
+    case XpgByteSumHash("headerFooter"):
+        if (reader.IsElement("headerFooter")) {
+            return Enter(*FHeaderFooter, reader);
+        }
+        break;
+    case XpgByteSumHash("drawing"):
+        if (reader.IsElement("drawing")) {
+            return Enter(*FDrawing, reader);
+        }
+        break;
+    case XpgByteSumHash("legacyDrawing"):
+        if (reader.IsElement("legacyDrawing")) {
+            return Enter(*FLegacyDrawing, reader);
+        }
+        break;
+    case XpgByteSumHash("legacyDrawingHF"):
+        if (reader.IsElement("legacyDrawingHF")) {
+            return Enter(*FLegacyDrawingHF, reader);
+        }
+        break;
+    case XpgByteSumHash("picture"):
+        if (reader.IsElement("picture")) {
+            return Enter(*FPicture, reader);
+        }
+        break;
+    case XpgByteSumHash("webPublishItems"):
+        if (reader.IsElement("webPublishItems")) {
+            return Enter(*FWebPublishItems, reader);
+        }
+        break;
+    case XpgByteSumHash("extLst"):
+        if (reader.IsElement("extLst")) {
+            return Enter(*FExtLst, reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_Chartsheet::CheckAssigned() {
+    int32_t children = 0;
+    children += FSheetPr->CheckAssigned();
+    children += FSheetViews->CheckAssigned();
+    children += FSheetProtection->CheckAssigned();
+    children += FCustomSheetViews->CheckAssigned();
+    children += FPageMargins->CheckAssigned();
+    children += FPageSetup->CheckAssigned();
+    children += FHeaderFooter->CheckAssigned();
+    children += FDrawing->CheckAssigned();
+    children += FLegacyDrawing->CheckAssigned();
+    children += FLegacyDrawingHF->CheckAssigned();
+    children += FPicture->CheckAssigned();
+    children += FWebPublishItems->CheckAssigned();
+    children += FExtLst->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_ChartsheetPr::TCT_ChartsheetPr(TXPGDocBase& owner) : TXPGBase(owner, 1, 2) {
+    FTabColor = std::make_unique<TCT_Color>(owner);
+}
+
+TCT_ChartsheetPr::~TCT_ChartsheetPr() = default;
+
+TXPGBase* TCT_ChartsheetPr::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("tabColor")) {
+        return Enter(*FTabColor, reader);
+    }
+    return nullptr;
+}
+
+bool TCT_ChartsheetPr::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("published"):
+        if (attribute.NameIs("published")) {
+            FPublished = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("codeName"):
+        if (attribute.NameIs("codeName")) {
+            FCodeName = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_ChartsheetPr::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += !FPublished;
+    attributes += !FCodeName.empty();
+    int32_t children = 0;
+    children += FTabColor->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_ChartsheetViews::TCT_ChartsheetViews(TXPGDocBase& owner) : TXPGBase(owner, 2, 0) {
+    FSheetView = std::make_unique<TCT_ChartsheetViewXpgList>(owner);
+    FExtLst = std::make_unique<TCT_ExtensionList>(owner);
+}
+
+TCT_ChartsheetViews::~TCT_ChartsheetViews() = default;
+
+TXPGBase* TCT_ChartsheetViews::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("sheetView"):
+        if (reader.IsElement("sheetView")) {
+            return Enter(FSheetView->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("extLst"):
+        if (reader.IsElement("extLst")) {
+            return Enter(*FExtLst, reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_ChartsheetViews::CheckAssigned() {
+    int32_t children = 0;
+    children += FSheetView->CheckAssigned();
+    children += FExtLst->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_ChartsheetView::TCT_ChartsheetView(TXPGDocBase& owner) : TXPGBase(owner, 1, 4) {
+    FExtLst = std::make_unique<TCT_ExtensionList>(owner);
+}
+
+TCT_ChartsheetView::~TCT_ChartsheetView() = default;
+
+TXPGBase* TCT_ChartsheetView::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("extLst")) {
+        return Enter(*FExtLst, reader);
+    }
+    return nullptr;
+}
+
+bool TCT_ChartsheetView::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("tabSelected"):
+        if (attribute.NameIs("tabSelected")) {
+            FTabSelected = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("zoomScale"):
+        if (attribute.NameIs("zoomScale")) {
+            FZoomScale = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("workbookViewId"):
+        if (attribute.NameIs("workbookViewId")) {
+            FWorkbookViewId = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("zoomToFit"):
+        if (attribute.NameIs("zoomToFit")) {
+            FZoomToFit = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_ChartsheetView::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FTabSelected;
+    attributes += FZoomScale != 100;
+    attributes += FWorkbookViewId != 0;
+    attributes += FZoomToFit;
+    int32_t children = 0;
+    children += FExtLst->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_ChartsheetProtection::TCT_ChartsheetProtection(TXPGDocBase& owner) : TXPGBase(owner, 0, 3) {}
+
+TCT_ChartsheetProtection::~TCT_ChartsheetProtection() = default;
+
+bool TCT_ChartsheetProtection::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("password"):
+        if (attribute.NameIs("password")) {
+            FPassword = XpgHexToInt(attribute.PlainValue());
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("content"):
+        if (attribute.NameIs("content")) {
+            FContent = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("objects"):
+        if (attribute.NameIs("objects")) {
+            FObjects = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_ChartsheetProtection::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FPassword != 0;
+    attributes += FContent;
+    attributes += FObjects;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_CustomChartsheetViews::TCT_CustomChartsheetViews(TXPGDocBase& owner) : TXPGBase(owner, 1, 0) {
+    FCustomSheetView = std::make_unique<TCT_CustomChartsheetViewXpgList>(owner);
+}
+
+TCT_CustomChartsheetViews::~TCT_CustomChartsheetViews() = default;
+
+TXPGBase* TCT_CustomChartsheetViews::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("customSheetView")) {
+        return Enter(FCustomSheetView->Add(), reader);
+    }
+    return nullptr;
+}
+
+int32_t TCT_CustomChartsheetViews::CheckAssigned() {
+    int32_t children = 0;
+    children += FCustomSheetView->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_CustomChartsheetView::TCT_CustomChartsheetView(TXPGDocBase& owner) : TXPGBase(owner, 3, 4) {
+    FPageMargins = std::make_unique<TCT_PageMargins>(owner);
+    FPageSetup = std::make_unique<TCT_CsPageSetup>(owner);
+    FHeaderFooter = std::make_unique<TCT_HeaderFooter>(owner);
+}
+
+TCT_CustomChartsheetView::~TCT_CustomChartsheetView() = default;
+
+TXPGBase* TCT_CustomChartsheetView::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("pageMargins"):
+        if (reader.IsElement("pageMargins")) {
+            return Enter(*FPageMargins, reader);
+        }
+        break;
+    case XpgByteSumHash("pageSetup"):
+        if (reader.IsElement("pageSetup")) {
+            return Enter(*FPageSetup, reader);
+        }
+        break;
+    case XpgByteSumHash("headerFooter"):
+        if (reader.IsElement("headerFooter")) {
+            return Enter(*FHeaderFooter, reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+bool TCT_CustomChartsheetView::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("guid"):
+        if (attribute.NameIs("guid")) {
+            FGuid = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("scale"):
+        if (attribute.NameIs("scale")) {
+            FScale = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("state"):
+        if (attribute.NameIs("state")) {
+            FState = StrToEnumReported(Owner(), Enums().ST_SheetState, attribute, TST_SheetState::Visible);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("zoomToFit"):
+        if (attribute.NameIs("zoomToFit")) {
+            FZoomToFit = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_CustomChartsheetView::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += !FGuid.empty();
+    attributes += FScale != 100;
+    attributes += FState != TST_SheetState::Visible;
+    attributes += FZoomToFit;
+    int32_t children = 0;
+    children += FPageMargins->CheckAssigned();
+    children += FPageSetup->CheckAssigned();
+    children += FHeaderFooter->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_CsPageSetup::TCT_CsPageSetup(TXPGDocBase& owner) : TXPGBase(owner, 0, 11) {}
+
+TCT_CsPageSetup::~TCT_CsPageSetup() = default;
+
+bool TCT_CsPageSetup::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("paperSize"):
+        if (attribute.NameIs("paperSize")) {
+            FPaperSize = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("firstPageNumber"):
+        if (attribute.NameIs("firstPageNumber")) {
+            FFirstPageNumber = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("orientation"):
+        if (attribute.NameIs("orientation")) {
+            FOrientation = StrToEnumReported(Owner(), Enums().ST_Orientation, attribute, TST_Orientation::Default);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("usePrinterDefaults"):
+        if (attribute.NameIs("usePrinterDefaults")) {
+            FUsePrinterDefaults = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("blackAndWhite"):
+        if (attribute.NameIs("blackAndWhite")) {
+            FBlackAndWhite = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("draft"):
+        if (attribute.NameIs("draft")) {
+            FDraft = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("useFirstPageNumber"):
+        if (attribute.NameIs("useFirstPageNumber")) {
+            FUseFirstPageNumber = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("horizontalDpi"):
+        if (attribute.NameIs("horizontalDpi")) {
+            FHorizontalDpi = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("verticalDpi"):
+        if (attribute.NameIs("verticalDpi")) {
+            FVerticalDpi = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("copies"):
+        if (attribute.NameIs("copies")) {
+            FCopies = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("r:id"):
+        if (attribute.NameIs("r:id")) {
+            FId = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_CsPageSetup::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FPaperSize != 1;
+    attributes += FFirstPageNumber != 1;
+    attributes += FOrientation != TST_Orientation::Default;
+    attributes += !FUsePrinterDefaults;
+    attributes += FBlackAndWhite;
+    attributes += FDraft;
+    attributes += FUseFirstPageNumber;
+    attributes += FHorizontalDpi != 600;
+    attributes += FVerticalDpi != 600;
+    attributes += FCopies != 1;
+    attributes += !FId.empty();
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_Dialogsheet::TCT_Dialogsheet(TXPGDocBase& owner) : TXPGBase(owner, 14, 0) {
+    FSheetPr = std::make_unique<TCT_SheetPr>(owner);
+    FSheetViews = std::make_unique<TCT_SheetViews>(owner);
+    FSheetFormatPr = std::make_unique<TCT_SheetFormatPr>(owner);
+    FSheetProtection = std::make_unique<TCT_SheetProtection>(owner);
+    FCustomSheetViews = std::make_unique<TCT_CustomSheetViews>(owner);
+    FPrintOptions = std::make_unique<TCT_PrintOptions>(owner);
+    FPageMargins = std::make_unique<TCT_PageMargins>(owner);
+    FPageSetup = std::make_unique<TCT_PageSetup>(owner);
+    FHeaderFooter = std::make_unique<TCT_HeaderFooter>(owner);
+    FDrawing = std::make_unique<TCT_Drawing>(owner);
+    FLegacyDrawing = std::make_unique<TCT_LegacyDrawing>(owner);
+    FLegacyDrawingHF = std::make_unique<TCT_LegacyDrawing>(owner);
+    FOleObjects = std::make_unique<TCT_OleObjects>(owner);
+    FExtLst = std::make_unique<TCT_ExtensionList>(owner);
+}
+
+TCT_Dialogsheet::~TCT_Dialogsheet() = default;
+
+TXPGBase* TCT_Dialogsheet::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("sheetPr"):
+        if (reader.IsElement("sheetPr")) {
+            return Enter(*FSheetPr, reader);
+        }
+        break;
+    case XpgByteSumHash("sheetViews"):
+        if (reader.IsElement("sheetViews")) {
+            return Enter(*FSheetViews, reader);
+        }
+        break;
+    case XpgByteSumHash("sheetFormatPr"):
+        if (reader.IsElement("sheetFormatPr")) {
+            return Enter(*FSheetFormatPr, reader);
+        }
+        break;
+    case XpgByteSumHash("sheetProtection"):
+        if (reader.IsElement("sheetProtection")) {
+            return Enter(*FSheetProtection, reader);
+        }
+        break;
+    case XpgByteSumHash("customSheetViews"):
+        if (reader.IsElement("customSheetViews")) {
+            return Enter(*FCustomSheetViews, reader);
+        }
+        break;
+    case XpgByteSumHash("printOptions"):
+        if (reader.IsElement("printOptions")) {
+            return Enter(*FPrintOptions, reader);
+        }
+        break;
+    case XpgByteSumHash("pageMargins"):
+        if (reader.IsElement("pageMargins")) {
+            return Enter(*FPageMargins, reader);
+        }
+        break;
+    case XpgByteSumHash("pageSetup"):
+        if (reader.IsElement("pageSetup")) {
+            return Enter(*FPageSetup, reader);
+        }
+        break;
+    case XpgByteSumHash("headerFooter"):
+        if (reader.IsElement("headerFooter")) {
+            return Enter(*FHeaderFooter, reader);
+        }
+        break;
+    case XpgByteSumHash("drawing"):
+        if (reader.IsElement("drawing")) {
+            return Enter(*FDrawing, reader);
+        }
+        break;
+    case XpgByteSumHash("legacyDrawing"):
+        if (reader.IsElement("legacyDrawing")) {
+            return Enter(*FLegacyDrawing, reader);
+        }
+        break;
+    case XpgByteSumHash("legacyDrawingHF"):
+        if (reader.IsElement("legacyDrawingHF")) {
+            return Enter(*FLegacyDrawingHF, reader);
+        }
+        break;
+    case XpgByteSumHash("oleObjects"):
+        if (reader.IsElement("oleObjects")) {
+            return Enter(*FOleObjects, reader);
+        }
+        break;
+    case XpgByteSumHash("extLst"):
+        if (reader.IsElement("extLst")) {
+            return Enter(*FExtLst, reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_Dialogsheet::CheckAssigned() {
+    int32_t children = 0;
+    children += FSheetPr->CheckAssigned();
+    children += FSheetViews->CheckAssigned();
+    children += FSheetFormatPr->CheckAssigned();
+    children += FSheetProtection->CheckAssigned();
+    children += FCustomSheetViews->CheckAssigned();
+    children += FPrintOptions->CheckAssigned();
+    children += FPageMargins->CheckAssigned();
+    children += FPageSetup->CheckAssigned();
+    children += FHeaderFooter->CheckAssigned();
+    children += FDrawing->CheckAssigned();
+    children += FLegacyDrawing->CheckAssigned();
+    children += FLegacyDrawingHF->CheckAssigned();
+    children += FOleObjects->CheckAssigned();
+    children += FExtLst->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+T_ROOT_::T_ROOT_(TXPGDocBase& owner) : TXpgSchemeRoot<TUnit>(owner, 8, 0) {
     FStyleSheet = std::make_unique<TCT_Stylesheet>(owner);
     FSst = std::make_unique<TCT_Sst>(owner);
     FWorkbook = std::make_unique<TCT_Workbook>(owner);
+    FComments = std::make_unique<TCT_Comments>(owner);
+    FTable = std::make_unique<TCT_Table>(owner);
+    FChartsheet = std::make_unique<TCT_Chartsheet>(owner);
+    FDialogsheet = std::make_unique<TCT_Dialogsheet>(owner);
     FWorksheet = std::make_unique<TCT_Worksheet>(owner);
 }
 
@@ -5402,6 +10512,26 @@ TXPGBase* T_ROOT_::FindChild(TXPGReader& reader) {
             return Enter(*FWorkbook, reader);
         }
         break;
+    case XpgByteSumHash("comments"):
+        if (reader.IsElement("comments")) {
+            return Enter(*FComments, reader);
+        }
+        break;
+    case XpgByteSumHash("table"):
+        if (reader.IsElement("table")) {
+            return Enter(*FTable, reader);
+        }
+        break;
+    case XpgByteSumHash("chartsheet"):
+        if (reader.IsElement("chartsheet")) {
+            return Enter(*FChartsheet, reader);
+        }
+        break;
+    case XpgByteSumHash("dialogsheet"):
+        if (reader.IsElement("dialogsheet")) {
+            return Enter(*FDialogsheet, reader);
+        }
+        break;
     case XpgByteSumHash("worksheet"):
         if (reader.IsElement("worksheet")) {
             return Enter(*FWorksheet, reader);
@@ -5416,6 +10546,10 @@ int32_t T_ROOT_::CheckAssigned() {
     children += FStyleSheet->CheckAssigned();
     children += FSst->CheckAssigned();
     children += FWorkbook->CheckAssigned();
+    children += FComments->CheckAssigned();
+    children += FTable->CheckAssigned();
+    children += FChartsheet->CheckAssigned();
+    children += FDialogsheet->CheckAssigned();
     children += FWorksheet->CheckAssigned();
     return SetAssigned(0, 0, children);
 }

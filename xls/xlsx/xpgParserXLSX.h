@@ -27,6 +27,7 @@ struct TUnit {
         {"", "http://purl.oclc.org/ooxml/spreadsheetml/main"},
         {"r", "http://schemas.openxmlformats.org/officeDocument/2006/relationships"},
         {"r", "http://purl.oclc.org/ooxml/officeDocument/relationships"},
+        {"mc", "http://schemas.openxmlformats.org/markup-compatibility/2006"},
     };
 };
 
@@ -911,12 +912,98 @@ class TCT_SheetDimension;
 class TCT_SheetFormatPr;
 class TCT_Cols;
 class TCT_Col;
-class TCT_MergeCells;
-class TCT_MergeCell;
 class TCT_SheetCalcPr;
 class TCT_SheetProtection;
 class TCT_ProtectedRanges;
 class TCT_ProtectedRange;
+class TCT_MergeCells;
+class TCT_MergeCell;
+class TCT_ConditionalFormatting;
+class TCT_CfRule;
+class TCT_ColorScale;
+class TCT_DataBar;
+class TCT_IconSet;
+class TCT_Cfvo;
+class TCT_DataValidations;
+class TCT_DataValidation;
+class TCT_Hyperlinks;
+class TCT_Hyperlink;
+class TCT_PrintOptions;
+class TCT_PageMargins;
+class TCT_PageSetup;
+class TCT_HeaderFooter;
+class TCT_PageBreak;
+class TCT_Break;
+class TCT_Scenarios;
+class TCT_Scenario;
+class TCT_InputCells;
+class TCT_DataConsolidate;
+class TCT_DataRefs;
+class TCT_DataRef;
+class TCT_CustomProperties;
+class TCT_CustomProperty;
+class TCT_CellWatches;
+class TCT_CellWatch;
+class TCT_IgnoredErrors;
+class TCT_IgnoredError;
+class TCT_SmartTags;
+class TCT_CellSmartTags;
+class TCT_CellSmartTag;
+class TCT_CellSmartTagPr;
+class TCT_OleObjects;
+class TCT_OleObject;
+class TCT_Controls;
+class TCT_Control;
+class TCT_WebPublishItems;
+class TCT_WebPublishItem;
+class TCT_Drawing;
+class TCT_LegacyDrawing;
+class TCT_SheetBackgroundPicture;
+class TCT_TableParts;
+class TCT_TablePart;
+class TCT_SheetViews;
+class TCT_SheetView;
+class TCT_Pane;
+class TCT_Selection;
+class TCT_CustomSheetViews;
+class TCT_CustomSheetView;
+class TCT_PivotSelection;
+class TCT_PivotArea;
+class TCT_PivotAreaReferences;
+class TCT_PivotAreaReference;
+class TCT_Index;
+class TCT_AutoFilter;
+class TCT_FilterColumn;
+class TCT_Filters;
+class TCT_Filter;
+class TCT_DateGroupItem;
+class TCT_CustomFilters;
+class TCT_CustomFilter;
+class TCT_Top10;
+class TCT_DynamicFilter;
+class TCT_ColorFilter;
+class TCT_IconFilter;
+class TCT_SortState;
+class TCT_SortCondition;
+class TCT_Comments;
+class TCT_Authors;
+class TCT_CommentList;
+class TCT_Comment;
+class TCT_Table;
+class TCT_TableColumns;
+class TCT_TableColumn;
+class TCT_TableFormula;
+class TCT_XmlColumnPr;
+class TCT_TableStyleInfo;
+class TCT_Chartsheet;
+class TCT_ChartsheetPr;
+class TCT_ChartsheetViews;
+class TCT_ChartsheetView;
+class TCT_ChartsheetProtection;
+class TCT_CustomChartsheetViews;
+class TCT_CustomChartsheetView;
+class TCT_CsPageSetup;
+class TCT_Dialogsheet;
 class T_ROOT_;
 
 using TCT_ExtensionXpgList = TXpgSchemeList<TUnit, TCT_Extension>;
@@ -944,7 +1031,39 @@ using TCT_PivotCacheXpgList = TXpgSchemeList<TUnit, TCT_PivotCache>;
 using TCT_SmartTagTypeXpgList = TXpgSchemeList<TUnit, TCT_SmartTagType>;
 using TCT_WebPublishObjectXpgList = TXpgSchemeList<TUnit, TCT_WebPublishObject>;
 using TCT_ColsXpgList = TXpgSchemeList<TUnit, TCT_Cols>;
+using TCT_ConditionalFormattingXpgList = TXpgSchemeList<TUnit, TCT_ConditionalFormatting>;
 using TCT_ProtectedRangeXpgList = TXpgSchemeList<TUnit, TCT_ProtectedRange>;
+using TCT_CfRuleXpgList = TXpgSchemeList<TUnit, TCT_CfRule>;
+using TCT_CfvoXpgList = TXpgSchemeList<TUnit, TCT_Cfvo>;
+using TCT_DataValidationXpgList = TXpgSchemeList<TUnit, TCT_DataValidation>;
+using TCT_BreakXpgList = TXpgSchemeList<TUnit, TCT_Break>;
+using TCT_ScenarioXpgList = TXpgSchemeList<TUnit, TCT_Scenario>;
+using TCT_InputCellsXpgList = TXpgSchemeList<TUnit, TCT_InputCells>;
+using TCT_DataRefXpgList = TXpgSchemeList<TUnit, TCT_DataRef>;
+using TCT_CustomPropertyXpgList = TXpgSchemeList<TUnit, TCT_CustomProperty>;
+using TCT_CellWatchXpgList = TXpgSchemeList<TUnit, TCT_CellWatch>;
+using TCT_IgnoredErrorXpgList = TXpgSchemeList<TUnit, TCT_IgnoredError>;
+using TCT_CellSmartTagsXpgList = TXpgSchemeList<TUnit, TCT_CellSmartTags>;
+using TCT_CellSmartTagXpgList = TXpgSchemeList<TUnit, TCT_CellSmartTag>;
+using TCT_CellSmartTagPrXpgList = TXpgSchemeList<TUnit, TCT_CellSmartTagPr>;
+using TCT_OleObjectXpgList = TXpgSchemeList<TUnit, TCT_OleObject>;
+using TCT_ControlXpgList = TXpgSchemeList<TUnit, TCT_Control>;
+using TCT_WebPublishItemXpgList = TXpgSchemeList<TUnit, TCT_WebPublishItem>;
+using TCT_TablePartXpgList = TXpgSchemeList<TUnit, TCT_TablePart>;
+using TCT_SheetViewXpgList = TXpgSchemeList<TUnit, TCT_SheetView>;
+using TCT_SelectionXpgList = TXpgSchemeList<TUnit, TCT_Selection>;
+using TCT_PivotSelectionXpgList = TXpgSchemeList<TUnit, TCT_PivotSelection>;
+using TCT_CustomSheetViewXpgList = TXpgSchemeList<TUnit, TCT_CustomSheetView>;
+using TCT_PivotAreaReferenceXpgList = TXpgSchemeList<TUnit, TCT_PivotAreaReference>;
+using TCT_IndexXpgList = TXpgSchemeList<TUnit, TCT_Index>;
+using TCT_FilterColumnXpgList = TXpgSchemeList<TUnit, TCT_FilterColumn>;
+using TCT_FilterXpgList = TXpgSchemeList<TUnit, TCT_Filter>;
+using TCT_DateGroupItemXpgList = TXpgSchemeList<TUnit, TCT_DateGroupItem>;
+using TCT_CustomFilterXpgList = TXpgSchemeList<TUnit, TCT_CustomFilter>;
+using TCT_SortConditionXpgList = TXpgSchemeList<TUnit, TCT_SortCondition>;
+using TCT_TableColumnXpgList = TXpgSchemeList<TUnit, TCT_TableColumn>;
+using TCT_ChartsheetViewXpgList = TXpgSchemeList<TUnit, TCT_ChartsheetView>;
+using TCT_CustomChartsheetViewXpgList = TXpgSchemeList<TUnit, TCT_CustomChartsheetView>;
 
 // The extensions of an element, which nothing here interprets.
 class TCT_ExtensionList : public TXPGBase {
@@ -978,6 +1097,7 @@ private:
     rtl::UnicodeString FUri;
 };
 
+// A styles part: number formats, fonts, fills, borders, cell formats, cell styles, differential formats,
 // table styles and the palette.
 class TCT_Stylesheet : public TXPGBase {
 public:
@@ -1336,6 +1456,7 @@ private:
     std::unique_ptr<TCT_XfXpgList> FXf;
 };
 
+// A cell format: the number format, font, fill and border it refers to, which of them apply, its alignment
 // and protection.
 class TCT_Xf : public TXPGBase {
 public:
@@ -2994,7 +3115,8 @@ private:
     bool FAutoRepublish = false;
 };
 
-// are reported as unknown elements and passed over whole.
+// A worksheet part, its members in any order: rows and cells, columns, merged ranges and hyperlinks are handed
+// to callbacks as they end; everything else is kept for the reader.
 class TCT_Worksheet : public TXPGBase {
 public:
     explicit TCT_Worksheet(TXPGDocBase& owner);
@@ -3002,14 +3124,41 @@ public:
 
     TCT_SheetPr& GetSheetPr() const { return *FSheetPr; }
     TCT_SheetDimension& GetDimension() const { return *FDimension; }
+    TCT_SheetViews& GetSheetViews() const { return *FSheetViews; }
     TCT_SheetFormatPr& GetSheetFormatPr() const { return *FSheetFormatPr; }
     TCT_ColsXpgList& GetCols() const { return *FCols; }
     TCT_SheetData& GetSheetData() const { return *FSheetData; }
     TCT_SheetCalcPr& GetSheetCalcPr() const { return *FSheetCalcPr; }
     TCT_SheetProtection& GetSheetProtection() const { return *FSheetProtection; }
     TCT_ProtectedRanges& GetProtectedRanges() const { return *FProtectedRanges; }
+    TCT_Scenarios& GetScenarios() const { return *FScenarios; }
+    TCT_AutoFilter& GetAutoFilter() const { return *FAutoFilter; }
+    TCT_SortState& GetSortState() const { return *FSortState; }
+    TCT_DataConsolidate& GetDataConsolidate() const { return *FDataConsolidate; }
+    TCT_CustomSheetViews& GetCustomSheetViews() const { return *FCustomSheetViews; }
     TCT_MergeCells& GetMergeCells() const { return *FMergeCells; }
     TCT_PhoneticPr& GetPhoneticPr() const { return *FPhoneticPr; }
+    TCT_ConditionalFormattingXpgList& GetConditionalFormatting() const { return *FConditionalFormatting; }
+    TCT_DataValidations& GetDataValidations() const { return *FDataValidations; }
+    TCT_Hyperlinks& GetHyperlinks() const { return *FHyperlinks; }
+    TCT_PrintOptions& GetPrintOptions() const { return *FPrintOptions; }
+    TCT_PageMargins& GetPageMargins() const { return *FPageMargins; }
+    TCT_PageSetup& GetPageSetup() const { return *FPageSetup; }
+    TCT_HeaderFooter& GetHeaderFooter() const { return *FHeaderFooter; }
+    TCT_PageBreak& GetRowBreaks() const { return *FRowBreaks; }
+    TCT_PageBreak& GetColBreaks() const { return *FColBreaks; }
+    TCT_CustomProperties& GetCustomProperties() const { return *FCustomProperties; }
+    TCT_CellWatches& GetCellWatches() const { return *FCellWatches; }
+    TCT_IgnoredErrors& GetIgnoredErrors() const { return *FIgnoredErrors; }
+    TCT_SmartTags& GetSmartTags() const { return *FSmartTags; }
+    TCT_Drawing& GetDrawing() const { return *FDrawing; }
+    TCT_LegacyDrawing& GetLegacyDrawing() const { return *FLegacyDrawing; }
+    TCT_LegacyDrawing& GetLegacyDrawingHF() const { return *FLegacyDrawingHF; }
+    TCT_SheetBackgroundPicture& GetPicture() const { return *FPicture; }
+    TCT_OleObjects& GetOleObjects() const { return *FOleObjects; }
+    TCT_Controls& GetControls() const { return *FControls; }
+    TCT_WebPublishItems& GetWebPublishItems() const { return *FWebPublishItems; }
+    TCT_TableParts& GetTableParts() const { return *FTableParts; }
     TCT_ExtensionList& GetExtLst() const { return *FExtLst; }
 
     TXPGBase* FindChild(TXPGReader& reader) override;
@@ -3018,14 +3167,41 @@ public:
 private:
     std::unique_ptr<TCT_SheetPr> FSheetPr;
     std::unique_ptr<TCT_SheetDimension> FDimension;
+    std::unique_ptr<TCT_SheetViews> FSheetViews;
     std::unique_ptr<TCT_SheetFormatPr> FSheetFormatPr;
     std::unique_ptr<TCT_ColsXpgList> FCols;
     std::unique_ptr<TCT_SheetData> FSheetData;
     std::unique_ptr<TCT_SheetCalcPr> FSheetCalcPr;
     std::unique_ptr<TCT_SheetProtection> FSheetProtection;
     std::unique_ptr<TCT_ProtectedRanges> FProtectedRanges;
+    std::unique_ptr<TCT_Scenarios> FScenarios;
+    std::unique_ptr<TCT_AutoFilter> FAutoFilter;
+    std::unique_ptr<TCT_SortState> FSortState;
+    std::unique_ptr<TCT_DataConsolidate> FDataConsolidate;
+    std::unique_ptr<TCT_CustomSheetViews> FCustomSheetViews;
     std::unique_ptr<TCT_MergeCells> FMergeCells;
     std::unique_ptr<TCT_PhoneticPr> FPhoneticPr;
+    std::unique_ptr<TCT_ConditionalFormattingXpgList> FConditionalFormatting;
+    std::unique_ptr<TCT_DataValidations> FDataValidations;
+    std::unique_ptr<TCT_Hyperlinks> FHyperlinks;
+    std::unique_ptr<TCT_PrintOptions> FPrintOptions;
+    std::unique_ptr<TCT_PageMargins> FPageMargins;
+    std::unique_ptr<TCT_PageSetup> FPageSetup;
+    std::unique_ptr<TCT_HeaderFooter> FHeaderFooter;
+    std::unique_ptr<TCT_PageBreak> FRowBreaks;
+    std::unique_ptr<TCT_PageBreak> FColBreaks;
+    std::unique_ptr<TCT_CustomProperties> FCustomProperties;
+    std::unique_ptr<TCT_CellWatches> FCellWatches;
+    std::unique_ptr<TCT_IgnoredErrors> FIgnoredErrors;
+    std::unique_ptr<TCT_SmartTags> FSmartTags;
+    std::unique_ptr<TCT_Drawing> FDrawing;
+    std::unique_ptr<TCT_LegacyDrawing> FLegacyDrawing;
+    std::unique_ptr<TCT_LegacyDrawing> FLegacyDrawingHF;
+    std::unique_ptr<TCT_SheetBackgroundPicture> FPicture;
+    std::unique_ptr<TCT_OleObjects> FOleObjects;
+    std::unique_ptr<TCT_Controls> FControls;
+    std::unique_ptr<TCT_WebPublishItems> FWebPublishItems;
+    std::unique_ptr<TCT_TableParts> FTableParts;
     std::unique_ptr<TCT_ExtensionList> FExtLst;
 };
 
@@ -3236,45 +3412,6 @@ private:
     bool FCollapsed = false;
 };
 
-// The merged ranges of the sheet, each handed to OnMergeCell as it ends (they can be very many).
-class TCT_MergeCells : public TXPGBase {
-public:
-    explicit TCT_MergeCells(TXPGDocBase& owner);
-    ~TCT_MergeCells() override;
-
-    int32_t GetCount() const { return FCount; }
-    void SetCount(int32_t value) { FCount = value; }
-    TCT_MergeCell& GetMergeCell() const { return *FMergeCell; }
-    void SetOnMergeCell(std::function<void(TCT_MergeCell&)> handler) { FOnMergeCell = std::move(handler); }
-
-    TXPGBase* FindChild(TXPGReader& reader) override;
-    void HandleElementEnd() override;
-    int32_t CheckAssigned() override;
-    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
-
-private:
-    int32_t FCount = 0;
-    std::unique_ptr<TCT_MergeCell> FMergeCell;
-    std::function<void(TCT_MergeCell&)> FOnMergeCell;
-};
-
-// One merged range as written, for example B2:D4.
-class TCT_MergeCell : public TXPGBase {
-public:
-    explicit TCT_MergeCell(TXPGDocBase& owner);
-    ~TCT_MergeCell() override;
-
-    const rtl::UnicodeString& GetRef() const { return FRef; }
-    void SetRef(rtl::UnicodeStringView value) { FRef = value; }
-
-    void Clear();
-    int32_t CheckAssigned() override;
-    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
-
-private:
-    rtl::UnicodeString FRef;
-};
-
 // Whether the sheet is calculated in full when it is opened.
 class TCT_SheetCalcPr : public TXPGBase {
 public:
@@ -3395,6 +3532,2567 @@ private:
     rtl::UnicodeString FSecurityDescriptor;
 };
 
+// The merged ranges of the sheet, each handed to OnMergeCell as it ends (they can be very many); count is as
+// written, the ranges handed out are what the sheet holds.
+class TCT_MergeCells : public TXPGBase {
+public:
+    explicit TCT_MergeCells(TXPGDocBase& owner);
+    ~TCT_MergeCells() override;
+
+    int32_t GetCount() const { return FCount; }
+    void SetCount(int32_t value) { FCount = value; }
+    TCT_MergeCell& GetMergeCell() const { return *FMergeCell; }
+    void SetOnMergeCell(std::function<void(TCT_MergeCell&)> handler) { FOnMergeCell = std::move(handler); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    void HandleElementEnd() override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FCount = 0;
+    std::unique_ptr<TCT_MergeCell> FMergeCell;
+    std::function<void(TCT_MergeCell&)> FOnMergeCell;
+};
+
+// One merged range as written, for example B2:D4.
+class TCT_MergeCell : public TXPGBase {
+public:
+    explicit TCT_MergeCell(TXPGDocBase& owner);
+    ~TCT_MergeCell() override;
+
+    const rtl::UnicodeString& GetRef() const { return FRef; }
+    void SetRef(rtl::UnicodeStringView value) { FRef = value; }
+
+    void Clear();
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    rtl::UnicodeString FRef;
+};
+
+// The conditional formats of a group of ranges: its rules, applied by their priorities.
+class TCT_ConditionalFormatting : public TXPGBase {
+public:
+    explicit TCT_ConditionalFormatting(TXPGDocBase& owner);
+    ~TCT_ConditionalFormatting() override;
+
+    bool GetPivot() const { return FPivot; }
+    void SetPivot(bool value) { FPivot = value; }
+    TStringXpgList& GetSqref() { return FSqref; }
+    const TStringXpgList& GetSqref() const { return FSqref; }
+    TCT_CfRuleXpgList& GetCfRule() const { return *FCfRule; }
+    TCT_ExtensionList& GetExtLst() const { return *FExtLst; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    bool FPivot = false;
+    TStringXpgList FSqref;
+    std::unique_ptr<TCT_CfRuleXpgList> FCfRule;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// One rule of a conditional format, its formulas as written; type, operator and timePeriod are 255 and dxfId
+// is -1 when absent.
+class TCT_CfRule : public TXPGBase {
+public:
+    explicit TCT_CfRule(TXPGDocBase& owner);
+    ~TCT_CfRule() override;
+
+    TUnit::TOrdinal GetType() const { return FType; }
+    void SetType(TUnit::TOrdinal value) { FType = value; }
+    int32_t GetDxfId() const { return FDxfId; }
+    void SetDxfId(int32_t value) { FDxfId = value; }
+    int32_t GetPriority() const { return FPriority; }
+    void SetPriority(int32_t value) { FPriority = value; }
+    bool GetStopIfTrue() const { return FStopIfTrue; }
+    void SetStopIfTrue(bool value) { FStopIfTrue = value; }
+    bool GetAboveAverage() const { return FAboveAverage; }
+    void SetAboveAverage(bool value) { FAboveAverage = value; }
+    bool GetPercent() const { return FPercent; }
+    void SetPercent(bool value) { FPercent = value; }
+    bool GetBottom() const { return FBottom; }
+    void SetBottom(bool value) { FBottom = value; }
+    TUnit::TOrdinal GetOperator() const { return FOperator; }
+    void SetOperator(TUnit::TOrdinal value) { FOperator = value; }
+    const rtl::UnicodeString& GetText() const { return FText; }
+    void SetText(rtl::UnicodeStringView value) { FText = value; }
+    TUnit::TOrdinal GetTimePeriod() const { return FTimePeriod; }
+    void SetTimePeriod(TUnit::TOrdinal value) { FTimePeriod = value; }
+    int32_t GetRank() const { return FRank; }
+    void SetRank(int32_t value) { FRank = value; }
+    int32_t GetStdDev() const { return FStdDev; }
+    void SetStdDev(int32_t value) { FStdDev = value; }
+    bool GetEqualAverage() const { return FEqualAverage; }
+    void SetEqualAverage(bool value) { FEqualAverage = value; }
+    TStringXpgList& GetFormula() { return FFormula; }
+    const TStringXpgList& GetFormula() const { return FFormula; }
+    TCT_ColorScale& GetColorScale() const { return *FColorScale; }
+    TCT_DataBar& GetDataBar() const { return *FDataBar; }
+    TCT_IconSet& GetIconSet() const { return *FIconSet; }
+    TCT_ExtensionList& GetExtLst() const { return *FExtLst; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    TUnit::TOrdinal FType = 255;
+    int32_t FDxfId = -1;
+    int32_t FPriority = 0;
+    bool FStopIfTrue = false;
+    bool FAboveAverage = true;
+    bool FPercent = false;
+    bool FBottom = false;
+    TUnit::TOrdinal FOperator = 255;
+    rtl::UnicodeString FText;
+    TUnit::TOrdinal FTimePeriod = 255;
+    int32_t FRank = 0;
+    int32_t FStdDev = 0;
+    bool FEqualAverage = false;
+    TStringXpgList FFormula;
+    std::unique_ptr<TCT_ColorScale> FColorScale;
+    std::unique_ptr<TCT_DataBar> FDataBar;
+    std::unique_ptr<TCT_IconSet> FIconSet;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// A colour scale: its value points and the colour of each.
+class TCT_ColorScale : public TXPGBase {
+public:
+    explicit TCT_ColorScale(TXPGDocBase& owner);
+    ~TCT_ColorScale() override;
+
+    TCT_CfvoXpgList& GetCfvo() const { return *FCfvo; }
+    TCT_ColorXpgList& GetColor() const { return *FColor; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_CfvoXpgList> FCfvo;
+    std::unique_ptr<TCT_ColorXpgList> FColor;
+};
+
+// A data bar: its shortest and longest length in percent, its two value points and its colour.
+class TCT_DataBar : public TXPGBase {
+public:
+    explicit TCT_DataBar(TXPGDocBase& owner);
+    ~TCT_DataBar() override;
+
+    int32_t GetMinLength() const { return FMinLength; }
+    void SetMinLength(int32_t value) { FMinLength = value; }
+    int32_t GetMaxLength() const { return FMaxLength; }
+    void SetMaxLength(int32_t value) { FMaxLength = value; }
+    bool GetShowValue() const { return FShowValue; }
+    void SetShowValue(bool value) { FShowValue = value; }
+    TCT_CfvoXpgList& GetCfvo() const { return *FCfvo; }
+    TCT_Color& GetColor() const { return *FColor; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FMinLength = 10;
+    int32_t FMaxLength = 90;
+    bool FShowValue = true;
+    std::unique_ptr<TCT_CfvoXpgList> FCfvo;
+    std::unique_ptr<TCT_Color> FColor;
+};
+
+// An icon set and the value points between its icons.
+class TCT_IconSet : public TXPGBase {
+public:
+    explicit TCT_IconSet(TXPGDocBase& owner);
+    ~TCT_IconSet() override;
+
+    TUnit::TOrdinal GetIconSet() const { return FIconSet; }
+    void SetIconSet(TUnit::TOrdinal value) { FIconSet = value; }
+    bool GetShowValue() const { return FShowValue; }
+    void SetShowValue(bool value) { FShowValue = value; }
+    bool GetPercent() const { return FPercent; }
+    void SetPercent(bool value) { FPercent = value; }
+    bool GetReverse() const { return FReverse; }
+    void SetReverse(bool value) { FReverse = value; }
+    TCT_CfvoXpgList& GetCfvo() const { return *FCfvo; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    TUnit::TOrdinal FIconSet = TST_IconSetType::_3TrafficLights1;
+    bool FShowValue = true;
+    bool FPercent = true;
+    bool FReverse = false;
+    std::unique_ptr<TCT_CfvoXpgList> FCfvo;
+};
+
+// A value point of a colour scale, data bar or icon set: what kind of value and the value as written; type is
+// 255 when absent.
+class TCT_Cfvo : public TXPGBase {
+public:
+    explicit TCT_Cfvo(TXPGDocBase& owner);
+    ~TCT_Cfvo() override;
+
+    TUnit::TOrdinal GetType() const { return FType; }
+    void SetType(TUnit::TOrdinal value) { FType = value; }
+    const rtl::UnicodeString& GetVal() const { return FVal; }
+    void SetVal(rtl::UnicodeStringView value) { FVal = value; }
+    bool GetGte() const { return FGte; }
+    void SetGte(bool value) { FGte = value; }
+    TCT_ExtensionList& GetExtLst() const { return *FExtLst; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    TUnit::TOrdinal FType = 255;
+    rtl::UnicodeString FVal;
+    bool FGte = true;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// The data validations of the sheet and where their prompts show; count is as written, the items are what
+// the sheet holds.
+class TCT_DataValidations : public TXPGBase {
+public:
+    explicit TCT_DataValidations(TXPGDocBase& owner);
+    ~TCT_DataValidations() override;
+
+    bool GetDisablePrompts() const { return FDisablePrompts; }
+    void SetDisablePrompts(bool value) { FDisablePrompts = value; }
+    int32_t GetXWindow() const { return FXWindow; }
+    void SetXWindow(int32_t value) { FXWindow = value; }
+    int32_t GetYWindow() const { return FYWindow; }
+    void SetYWindow(int32_t value) { FYWindow = value; }
+    int32_t GetCount() const { return FCount; }
+    void SetCount(int32_t value) { FCount = value; }
+    TCT_DataValidationXpgList& GetDataValidation() const { return *FDataValidation; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    bool FDisablePrompts = false;
+    int32_t FXWindow = 0;
+    int32_t FYWindow = 0;
+    int32_t FCount = 0;
+    std::unique_ptr<TCT_DataValidationXpgList> FDataValidation;
+};
+
+// One data validation: what its ranges accept, the messages it shows and its formulas as written.
+class TCT_DataValidation : public TXPGBase {
+public:
+    explicit TCT_DataValidation(TXPGDocBase& owner);
+    ~TCT_DataValidation() override;
+
+    TUnit::TOrdinal GetType() const { return FType; }
+    void SetType(TUnit::TOrdinal value) { FType = value; }
+    TUnit::TOrdinal GetErrorStyle() const { return FErrorStyle; }
+    void SetErrorStyle(TUnit::TOrdinal value) { FErrorStyle = value; }
+    TUnit::TOrdinal GetImeMode() const { return FImeMode; }
+    void SetImeMode(TUnit::TOrdinal value) { FImeMode = value; }
+    TUnit::TOrdinal GetOperator() const { return FOperator; }
+    void SetOperator(TUnit::TOrdinal value) { FOperator = value; }
+    bool GetAllowBlank() const { return FAllowBlank; }
+    void SetAllowBlank(bool value) { FAllowBlank = value; }
+    bool GetShowDropDown() const { return FShowDropDown; }
+    void SetShowDropDown(bool value) { FShowDropDown = value; }
+    bool GetShowInputMessage() const { return FShowInputMessage; }
+    void SetShowInputMessage(bool value) { FShowInputMessage = value; }
+    bool GetShowErrorMessage() const { return FShowErrorMessage; }
+    void SetShowErrorMessage(bool value) { FShowErrorMessage = value; }
+    const rtl::UnicodeString& GetErrorTitle() const { return FErrorTitle; }
+    void SetErrorTitle(rtl::UnicodeStringView value) { FErrorTitle = value; }
+    const rtl::UnicodeString& GetError() const { return FError; }
+    void SetError(rtl::UnicodeStringView value) { FError = value; }
+    const rtl::UnicodeString& GetPromptTitle() const { return FPromptTitle; }
+    void SetPromptTitle(rtl::UnicodeStringView value) { FPromptTitle = value; }
+    const rtl::UnicodeString& GetPrompt() const { return FPrompt; }
+    void SetPrompt(rtl::UnicodeStringView value) { FPrompt = value; }
+    TStringXpgList& GetSqref() { return FSqref; }
+    const TStringXpgList& GetSqref() const { return FSqref; }
+    const rtl::UnicodeString& GetFormula1() const { return FFormula1; }
+    void SetFormula1(rtl::UnicodeStringView value) { FFormula1 = value; }
+    const rtl::UnicodeString& GetFormula2() const { return FFormula2; }
+    void SetFormula2(rtl::UnicodeStringView value) { FFormula2 = value; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    TUnit::TOrdinal FType = TST_DataValidationType::None;
+    TUnit::TOrdinal FErrorStyle = TST_DataValidationErrorStyle::Stop;
+    TUnit::TOrdinal FImeMode = TST_DataValidationImeMode::NoControl;
+    TUnit::TOrdinal FOperator = TST_DataValidationOperator::Between;
+    bool FAllowBlank = false;
+    bool FShowDropDown = false;
+    bool FShowInputMessage = false;
+    bool FShowErrorMessage = false;
+    rtl::UnicodeString FErrorTitle;
+    rtl::UnicodeString FError;
+    rtl::UnicodeString FPromptTitle;
+    rtl::UnicodeString FPrompt;
+    TStringXpgList FSqref;
+    rtl::UnicodeString FFormula1;
+    rtl::UnicodeString FFormula2;
+};
+
+// The hyperlinks of the sheet, each handed to OnHyperlink as it ends.
+class TCT_Hyperlinks : public TXPGBase {
+public:
+    explicit TCT_Hyperlinks(TXPGDocBase& owner);
+    ~TCT_Hyperlinks() override;
+
+    TCT_Hyperlink& GetHyperlink() const { return *FHyperlink; }
+    void SetOnHyperlink(std::function<void(TCT_Hyperlink&)> handler) { FOnHyperlink = std::move(handler); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    void HandleElementEnd() override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_Hyperlink> FHyperlink;
+    std::function<void(TCT_Hyperlink&)> FOnHyperlink;
+};
+
+// One hyperlink as written: the cells it sits on and its target, outside the workbook by the relationship r:id
+// or inside it by location.
+class TCT_Hyperlink : public TXPGBase {
+public:
+    explicit TCT_Hyperlink(TXPGDocBase& owner);
+    ~TCT_Hyperlink() override;
+
+    const rtl::UnicodeString& GetRef() const { return FRef; }
+    void SetRef(rtl::UnicodeStringView value) { FRef = value; }
+    const rtl::UnicodeString& GetId() const { return FId; }
+    void SetId(rtl::UnicodeStringView value) { FId = value; }
+    const rtl::UnicodeString& GetLocation() const { return FLocation; }
+    void SetLocation(rtl::UnicodeStringView value) { FLocation = value; }
+    const rtl::UnicodeString& GetTooltip() const { return FTooltip; }
+    void SetTooltip(rtl::UnicodeStringView value) { FTooltip = value; }
+    const rtl::UnicodeString& GetDisplay() const { return FDisplay; }
+    void SetDisplay(rtl::UnicodeStringView value) { FDisplay = value; }
+
+    void Clear();
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    rtl::UnicodeString FRef;
+    rtl::UnicodeString FId;
+    rtl::UnicodeString FLocation;
+    rtl::UnicodeString FTooltip;
+    rtl::UnicodeString FDisplay;
+};
+
+// How the sheet is printed: centred on the page, with headings, with grid lines.
+class TCT_PrintOptions : public TXPGBase {
+public:
+    explicit TCT_PrintOptions(TXPGDocBase& owner);
+    ~TCT_PrintOptions() override;
+
+    bool GetHorizontalCentered() const { return FHorizontalCentered; }
+    void SetHorizontalCentered(bool value) { FHorizontalCentered = value; }
+    bool GetVerticalCentered() const { return FVerticalCentered; }
+    void SetVerticalCentered(bool value) { FVerticalCentered = value; }
+    bool GetHeadings() const { return FHeadings; }
+    void SetHeadings(bool value) { FHeadings = value; }
+    bool GetGridLines() const { return FGridLines; }
+    void SetGridLines(bool value) { FGridLines = value; }
+    bool GetGridLinesSet() const { return FGridLinesSet; }
+    void SetGridLinesSet(bool value) { FGridLinesSet = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    bool FHorizontalCentered = false;
+    bool FVerticalCentered = false;
+    bool FHeadings = false;
+    bool FGridLines = false;
+    bool FGridLinesSet = true;
+};
+
+// The page margins in inches; 0 where absent.
+class TCT_PageMargins : public TXPGBase {
+public:
+    explicit TCT_PageMargins(TXPGDocBase& owner);
+    ~TCT_PageMargins() override;
+
+    double GetLeft() const { return FLeft; }
+    void SetLeft(double value) { FLeft = value; }
+    double GetRight() const { return FRight; }
+    void SetRight(double value) { FRight = value; }
+    double GetTop() const { return FTop; }
+    void SetTop(double value) { FTop = value; }
+    double GetBottom() const { return FBottom; }
+    void SetBottom(double value) { FBottom = value; }
+    double GetHeader() const { return FHeader; }
+    void SetHeader(double value) { FHeader = value; }
+    double GetFooter() const { return FFooter; }
+    void SetFooter(double value) { FFooter = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    double FLeft = 0;
+    double FRight = 0;
+    double FTop = 0;
+    double FBottom = 0;
+    double FHeader = 0;
+    double FFooter = 0;
+};
+
+// The page setup of a sheet: paper, scale, order and orientation, and the relationship of its printer
+// settings.
+class TCT_PageSetup : public TXPGBase {
+public:
+    explicit TCT_PageSetup(TXPGDocBase& owner);
+    ~TCT_PageSetup() override;
+
+    int32_t GetPaperSize() const { return FPaperSize; }
+    void SetPaperSize(int32_t value) { FPaperSize = value; }
+    int32_t GetScale() const { return FScale; }
+    void SetScale(int32_t value) { FScale = value; }
+    int32_t GetFirstPageNumber() const { return FFirstPageNumber; }
+    void SetFirstPageNumber(int32_t value) { FFirstPageNumber = value; }
+    int32_t GetFitToWidth() const { return FFitToWidth; }
+    void SetFitToWidth(int32_t value) { FFitToWidth = value; }
+    int32_t GetFitToHeight() const { return FFitToHeight; }
+    void SetFitToHeight(int32_t value) { FFitToHeight = value; }
+    TUnit::TOrdinal GetPageOrder() const { return FPageOrder; }
+    void SetPageOrder(TUnit::TOrdinal value) { FPageOrder = value; }
+    TUnit::TOrdinal GetOrientation() const { return FOrientation; }
+    void SetOrientation(TUnit::TOrdinal value) { FOrientation = value; }
+    bool GetUsePrinterDefaults() const { return FUsePrinterDefaults; }
+    void SetUsePrinterDefaults(bool value) { FUsePrinterDefaults = value; }
+    bool GetBlackAndWhite() const { return FBlackAndWhite; }
+    void SetBlackAndWhite(bool value) { FBlackAndWhite = value; }
+    bool GetDraft() const { return FDraft; }
+    void SetDraft(bool value) { FDraft = value; }
+    TUnit::TOrdinal GetCellComments() const { return FCellComments; }
+    void SetCellComments(TUnit::TOrdinal value) { FCellComments = value; }
+    bool GetUseFirstPageNumber() const { return FUseFirstPageNumber; }
+    void SetUseFirstPageNumber(bool value) { FUseFirstPageNumber = value; }
+    TUnit::TOrdinal GetErrors() const { return FErrors; }
+    void SetErrors(TUnit::TOrdinal value) { FErrors = value; }
+    int32_t GetHorizontalDpi() const { return FHorizontalDpi; }
+    void SetHorizontalDpi(int32_t value) { FHorizontalDpi = value; }
+    int32_t GetVerticalDpi() const { return FVerticalDpi; }
+    void SetVerticalDpi(int32_t value) { FVerticalDpi = value; }
+    int32_t GetCopies() const { return FCopies; }
+    void SetCopies(int32_t value) { FCopies = value; }
+    const rtl::UnicodeString& GetId() const { return FId; }
+    void SetId(rtl::UnicodeStringView value) { FId = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FPaperSize = 1;
+    int32_t FScale = 100;
+    int32_t FFirstPageNumber = 1;
+    int32_t FFitToWidth = 1;
+    int32_t FFitToHeight = 1;
+    TUnit::TOrdinal FPageOrder = TST_PageOrder::DownThenOver;
+    TUnit::TOrdinal FOrientation = TST_Orientation::Default;
+    bool FUsePrinterDefaults = true;
+    bool FBlackAndWhite = false;
+    bool FDraft = false;
+    TUnit::TOrdinal FCellComments = TST_CellComments::None;
+    bool FUseFirstPageNumber = false;
+    TUnit::TOrdinal FErrors = TST_PrintError::Displayed;
+    int32_t FHorizontalDpi = 600;
+    int32_t FVerticalDpi = 600;
+    int32_t FCopies = 1;
+    rtl::UnicodeString FId;
+};
+
+// The page headers and footers, as written with their formatting codes.
+class TCT_HeaderFooter : public TXPGBase {
+public:
+    explicit TCT_HeaderFooter(TXPGDocBase& owner);
+    ~TCT_HeaderFooter() override;
+
+    bool GetDifferentOddEven() const { return FDifferentOddEven; }
+    void SetDifferentOddEven(bool value) { FDifferentOddEven = value; }
+    bool GetDifferentFirst() const { return FDifferentFirst; }
+    void SetDifferentFirst(bool value) { FDifferentFirst = value; }
+    bool GetScaleWithDoc() const { return FScaleWithDoc; }
+    void SetScaleWithDoc(bool value) { FScaleWithDoc = value; }
+    bool GetAlignWithMargins() const { return FAlignWithMargins; }
+    void SetAlignWithMargins(bool value) { FAlignWithMargins = value; }
+    const rtl::UnicodeString& GetOddHeader() const { return FOddHeader; }
+    void SetOddHeader(rtl::UnicodeStringView value) { FOddHeader = value; }
+    const rtl::UnicodeString& GetOddFooter() const { return FOddFooter; }
+    void SetOddFooter(rtl::UnicodeStringView value) { FOddFooter = value; }
+    const rtl::UnicodeString& GetEvenHeader() const { return FEvenHeader; }
+    void SetEvenHeader(rtl::UnicodeStringView value) { FEvenHeader = value; }
+    const rtl::UnicodeString& GetEvenFooter() const { return FEvenFooter; }
+    void SetEvenFooter(rtl::UnicodeStringView value) { FEvenFooter = value; }
+    const rtl::UnicodeString& GetFirstHeader() const { return FFirstHeader; }
+    void SetFirstHeader(rtl::UnicodeStringView value) { FFirstHeader = value; }
+    const rtl::UnicodeString& GetFirstFooter() const { return FFirstFooter; }
+    void SetFirstFooter(rtl::UnicodeStringView value) { FFirstFooter = value; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    bool FDifferentOddEven = false;
+    bool FDifferentFirst = false;
+    bool FScaleWithDoc = true;
+    bool FAlignWithMargins = true;
+    rtl::UnicodeString FOddHeader;
+    rtl::UnicodeString FOddFooter;
+    rtl::UnicodeString FEvenHeader;
+    rtl::UnicodeString FEvenFooter;
+    rtl::UnicodeString FFirstHeader;
+    rtl::UnicodeString FFirstFooter;
+};
+
+// The manual page breaks between rows or columns: the breaks are the items, the count written beside them is
+// not kept.
+class TCT_PageBreak : public TXPGBase {
+public:
+    explicit TCT_PageBreak(TXPGDocBase& owner);
+    ~TCT_PageBreak() override;
+
+    int32_t GetManualBreakCount() const { return FManualBreakCount; }
+    void SetManualBreakCount(int32_t value) { FManualBreakCount = value; }
+    TCT_BreakXpgList& GetBrk() const { return *FBrk; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FManualBreakCount = 0;
+    std::unique_ptr<TCT_BreakXpgList> FBrk;
+};
+
+// One page break: the row or column it follows and the span it covers.
+class TCT_Break : public TXPGBase {
+public:
+    explicit TCT_Break(TXPGDocBase& owner);
+    ~TCT_Break() override;
+
+    int32_t GetId() const { return FId; }
+    void SetId(int32_t value) { FId = value; }
+    int32_t GetMin() const { return FMin; }
+    void SetMin(int32_t value) { FMin = value; }
+    int32_t GetMax() const { return FMax; }
+    void SetMax(int32_t value) { FMax = value; }
+    bool GetMan() const { return FMan; }
+    void SetMan(bool value) { FMan = value; }
+    bool GetPt() const { return FPt; }
+    void SetPt(bool value) { FPt = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FId = 0;
+    int32_t FMin = 0;
+    int32_t FMax = 0;
+    bool FMan = false;
+    bool FPt = false;
+};
+
+// The what-if scenarios of the sheet.
+class TCT_Scenarios : public TXPGBase {
+public:
+    explicit TCT_Scenarios(TXPGDocBase& owner);
+    ~TCT_Scenarios() override;
+
+    int32_t GetCurrent() const { return FCurrent; }
+    void SetCurrent(int32_t value) { FCurrent = value; }
+    int32_t GetShow() const { return FShow; }
+    void SetShow(int32_t value) { FShow = value; }
+    TStringXpgList& GetSqref() { return FSqref; }
+    const TStringXpgList& GetSqref() const { return FSqref; }
+    TCT_ScenarioXpgList& GetScenario() const { return *FScenario; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FCurrent = 0;
+    int32_t FShow = 0;
+    TStringXpgList FSqref;
+    std::unique_ptr<TCT_ScenarioXpgList> FScenario;
+};
+
+// One scenario: its name, who made it and the values it puts into its input cells.
+class TCT_Scenario : public TXPGBase {
+public:
+    explicit TCT_Scenario(TXPGDocBase& owner);
+    ~TCT_Scenario() override;
+
+    const rtl::UnicodeString& GetName() const { return FName; }
+    void SetName(rtl::UnicodeStringView value) { FName = value; }
+    bool GetLocked() const { return FLocked; }
+    void SetLocked(bool value) { FLocked = value; }
+    bool GetHidden() const { return FHidden; }
+    void SetHidden(bool value) { FHidden = value; }
+    int32_t GetCount() const { return FCount; }
+    void SetCount(int32_t value) { FCount = value; }
+    const rtl::UnicodeString& GetUser() const { return FUser; }
+    void SetUser(rtl::UnicodeStringView value) { FUser = value; }
+    const rtl::UnicodeString& GetComment() const { return FComment; }
+    void SetComment(rtl::UnicodeStringView value) { FComment = value; }
+    TCT_InputCellsXpgList& GetInputCells() const { return *FInputCells; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    rtl::UnicodeString FName;
+    bool FLocked = false;
+    bool FHidden = false;
+    int32_t FCount = 0;
+    rtl::UnicodeString FUser;
+    rtl::UnicodeString FComment;
+    std::unique_ptr<TCT_InputCellsXpgList> FInputCells;
+};
+
+// One input cell of a scenario and the value the scenario gives it, as written.
+class TCT_InputCells : public TXPGBase {
+public:
+    explicit TCT_InputCells(TXPGDocBase& owner);
+    ~TCT_InputCells() override;
+
+    const rtl::UnicodeString& GetR() const { return FR; }
+    void SetR(rtl::UnicodeStringView value) { FR = value; }
+    bool GetDeleted() const { return FDeleted; }
+    void SetDeleted(bool value) { FDeleted = value; }
+    bool GetUndone() const { return FUndone; }
+    void SetUndone(bool value) { FUndone = value; }
+    const rtl::UnicodeString& GetVal() const { return FVal; }
+    void SetVal(rtl::UnicodeStringView value) { FVal = value; }
+    int32_t GetNumFmtId() const { return FNumFmtId; }
+    void SetNumFmtId(int32_t value) { FNumFmtId = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    rtl::UnicodeString FR;
+    bool FDeleted = false;
+    bool FUndone = false;
+    rtl::UnicodeString FVal;
+    int32_t FNumFmtId = 0;
+};
+
+// How ranges are consolidated into the sheet, and from which ranges.
+class TCT_DataConsolidate : public TXPGBase {
+public:
+    explicit TCT_DataConsolidate(TXPGDocBase& owner);
+    ~TCT_DataConsolidate() override;
+
+    TUnit::TOrdinal GetFunction() const { return FFunction; }
+    void SetFunction(TUnit::TOrdinal value) { FFunction = value; }
+    bool GetLeftLabels() const { return FLeftLabels; }
+    void SetLeftLabels(bool value) { FLeftLabels = value; }
+    bool GetTopLabels() const { return FTopLabels; }
+    void SetTopLabels(bool value) { FTopLabels = value; }
+    bool GetLink() const { return FLink; }
+    void SetLink(bool value) { FLink = value; }
+    TCT_DataRefs& GetDataRefs() const { return *FDataRefs; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    TUnit::TOrdinal FFunction = TST_DataConsolidateFunction::Sum;
+    bool FLeftLabels = false;
+    bool FTopLabels = false;
+    bool FLink = false;
+    std::unique_ptr<TCT_DataRefs> FDataRefs;
+};
+
+// The ranges consolidated; count is as written, the items are what is read.
+class TCT_DataRefs : public TXPGBase {
+public:
+    explicit TCT_DataRefs(TXPGDocBase& owner);
+    ~TCT_DataRefs() override;
+
+    int32_t GetCount() const { return FCount; }
+    void SetCount(int32_t value) { FCount = value; }
+    TCT_DataRefXpgList& GetDataRef() const { return *FDataRef; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FCount = 0;
+    std::unique_ptr<TCT_DataRefXpgList> FDataRef;
+};
+
+// One consolidated range: by reference, by name, on a sheet or in another workbook by relationship.
+class TCT_DataRef : public TXPGBase {
+public:
+    explicit TCT_DataRef(TXPGDocBase& owner);
+    ~TCT_DataRef() override;
+
+    const rtl::UnicodeString& GetRef() const { return FRef; }
+    void SetRef(rtl::UnicodeStringView value) { FRef = value; }
+    const rtl::UnicodeString& GetName() const { return FName; }
+    void SetName(rtl::UnicodeStringView value) { FName = value; }
+    const rtl::UnicodeString& GetSheet() const { return FSheet; }
+    void SetSheet(rtl::UnicodeStringView value) { FSheet = value; }
+    const rtl::UnicodeString& GetId() const { return FId; }
+    void SetId(rtl::UnicodeStringView value) { FId = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    rtl::UnicodeString FRef;
+    rtl::UnicodeString FName;
+    rtl::UnicodeString FSheet;
+    rtl::UnicodeString FId;
+};
+
+// The custom properties of the sheet.
+class TCT_CustomProperties : public TXPGBase {
+public:
+    explicit TCT_CustomProperties(TXPGDocBase& owner);
+    ~TCT_CustomProperties() override;
+
+    TCT_CustomPropertyXpgList& GetCustomPr() const { return *FCustomPr; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_CustomPropertyXpgList> FCustomPr;
+};
+
+// One custom property: its name and the relationship of the part holding its value.
+class TCT_CustomProperty : public TXPGBase {
+public:
+    explicit TCT_CustomProperty(TXPGDocBase& owner);
+    ~TCT_CustomProperty() override;
+
+    const rtl::UnicodeString& GetName() const { return FName; }
+    void SetName(rtl::UnicodeStringView value) { FName = value; }
+    const rtl::UnicodeString& GetId() const { return FId; }
+    void SetId(rtl::UnicodeStringView value) { FId = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    rtl::UnicodeString FName;
+    rtl::UnicodeString FId;
+};
+
+// The cells shown in the watch window.
+class TCT_CellWatches : public TXPGBase {
+public:
+    explicit TCT_CellWatches(TXPGDocBase& owner);
+    ~TCT_CellWatches() override;
+
+    TCT_CellWatchXpgList& GetCellWatch() const { return *FCellWatch; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_CellWatchXpgList> FCellWatch;
+};
+
+// One watched cell.
+class TCT_CellWatch : public TXPGBase {
+public:
+    explicit TCT_CellWatch(TXPGDocBase& owner);
+    ~TCT_CellWatch() override;
+
+    const rtl::UnicodeString& GetR() const { return FR; }
+    void SetR(rtl::UnicodeStringView value) { FR = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    rtl::UnicodeString FR;
+};
+
+// The ranges whose error checks are switched off.
+class TCT_IgnoredErrors : public TXPGBase {
+public:
+    explicit TCT_IgnoredErrors(TXPGDocBase& owner);
+    ~TCT_IgnoredErrors() override;
+
+    TCT_IgnoredErrorXpgList& GetIgnoredError() const { return *FIgnoredError; }
+    TCT_ExtensionList& GetExtLst() const { return *FExtLst; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_IgnoredErrorXpgList> FIgnoredError;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// The error checks switched off on some ranges.
+class TCT_IgnoredError : public TXPGBase {
+public:
+    explicit TCT_IgnoredError(TXPGDocBase& owner);
+    ~TCT_IgnoredError() override;
+
+    TStringXpgList& GetSqref() { return FSqref; }
+    const TStringXpgList& GetSqref() const { return FSqref; }
+    bool GetEvalError() const { return FEvalError; }
+    void SetEvalError(bool value) { FEvalError = value; }
+    bool GetTwoDigitTextYear() const { return FTwoDigitTextYear; }
+    void SetTwoDigitTextYear(bool value) { FTwoDigitTextYear = value; }
+    bool GetNumberStoredAsText() const { return FNumberStoredAsText; }
+    void SetNumberStoredAsText(bool value) { FNumberStoredAsText = value; }
+    bool GetFormula() const { return FFormula; }
+    void SetFormula(bool value) { FFormula = value; }
+    bool GetFormulaRange() const { return FFormulaRange; }
+    void SetFormulaRange(bool value) { FFormulaRange = value; }
+    bool GetUnlockedFormula() const { return FUnlockedFormula; }
+    void SetUnlockedFormula(bool value) { FUnlockedFormula = value; }
+    bool GetEmptyCellReference() const { return FEmptyCellReference; }
+    void SetEmptyCellReference(bool value) { FEmptyCellReference = value; }
+    bool GetListDataValidation() const { return FListDataValidation; }
+    void SetListDataValidation(bool value) { FListDataValidation = value; }
+    bool GetCalculatedColumn() const { return FCalculatedColumn; }
+    void SetCalculatedColumn(bool value) { FCalculatedColumn = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    TStringXpgList FSqref;
+    bool FEvalError = false;
+    bool FTwoDigitTextYear = false;
+    bool FNumberStoredAsText = false;
+    bool FFormula = false;
+    bool FFormulaRange = false;
+    bool FUnlockedFormula = false;
+    bool FEmptyCellReference = false;
+    bool FListDataValidation = false;
+    bool FCalculatedColumn = false;
+};
+
+// The smart tags of the sheet's cells.
+class TCT_SmartTags : public TXPGBase {
+public:
+    explicit TCT_SmartTags(TXPGDocBase& owner);
+    ~TCT_SmartTags() override;
+
+    TCT_CellSmartTagsXpgList& GetCellSmartTags() const { return *FCellSmartTags; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_CellSmartTagsXpgList> FCellSmartTags;
+};
+
+// The smart tags of one cell.
+class TCT_CellSmartTags : public TXPGBase {
+public:
+    explicit TCT_CellSmartTags(TXPGDocBase& owner);
+    ~TCT_CellSmartTags() override;
+
+    const rtl::UnicodeString& GetR() const { return FR; }
+    void SetR(rtl::UnicodeStringView value) { FR = value; }
+    TCT_CellSmartTagXpgList& GetCellSmartTag() const { return *FCellSmartTag; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    rtl::UnicodeString FR;
+    std::unique_ptr<TCT_CellSmartTagXpgList> FCellSmartTag;
+};
+
+// One smart tag: its type among the workbook's smart-tag types and its properties.
+class TCT_CellSmartTag : public TXPGBase {
+public:
+    explicit TCT_CellSmartTag(TXPGDocBase& owner);
+    ~TCT_CellSmartTag() override;
+
+    int32_t GetType() const { return FType; }
+    void SetType(int32_t value) { FType = value; }
+    bool GetDeleted() const { return FDeleted; }
+    void SetDeleted(bool value) { FDeleted = value; }
+    bool GetXmlBased() const { return FXmlBased; }
+    void SetXmlBased(bool value) { FXmlBased = value; }
+    TCT_CellSmartTagPrXpgList& GetCellSmartTagPr() const { return *FCellSmartTagPr; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FType = 0;
+    bool FDeleted = false;
+    bool FXmlBased = false;
+    std::unique_ptr<TCT_CellSmartTagPrXpgList> FCellSmartTagPr;
+};
+
+// One property of a smart tag.
+class TCT_CellSmartTagPr : public TXPGBase {
+public:
+    explicit TCT_CellSmartTagPr(TXPGDocBase& owner);
+    ~TCT_CellSmartTagPr() override;
+
+    const rtl::UnicodeString& GetKey() const { return FKey; }
+    void SetKey(rtl::UnicodeStringView value) { FKey = value; }
+    const rtl::UnicodeString& GetVal() const { return FVal; }
+    void SetVal(rtl::UnicodeStringView value) { FVal = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    rtl::UnicodeString FKey;
+    rtl::UnicodeString FVal;
+};
+
+// The embedded and linked objects of the sheet.
+class TCT_OleObjects : public TXPGBase {
+public:
+    explicit TCT_OleObjects(TXPGDocBase& owner);
+    ~TCT_OleObjects() override;
+
+    TCT_OleObjectXpgList& GetOleObject() const { return *FOleObject; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_OleObjectXpgList> FOleObject;
+};
+
+// One embedded or linked object: its program, how it shows and updates, its shape and the relationship of its
+// data; oleUpdate is 255 when absent.
+class TCT_OleObject : public TXPGBase {
+public:
+    explicit TCT_OleObject(TXPGDocBase& owner);
+    ~TCT_OleObject() override;
+
+    const rtl::UnicodeString& GetProgId() const { return FProgId; }
+    void SetProgId(rtl::UnicodeStringView value) { FProgId = value; }
+    TUnit::TOrdinal GetDvAspect() const { return FDvAspect; }
+    void SetDvAspect(TUnit::TOrdinal value) { FDvAspect = value; }
+    const rtl::UnicodeString& GetLink() const { return FLink; }
+    void SetLink(rtl::UnicodeStringView value) { FLink = value; }
+    TUnit::TOrdinal GetOleUpdate() const { return FOleUpdate; }
+    void SetOleUpdate(TUnit::TOrdinal value) { FOleUpdate = value; }
+    bool GetAutoLoad() const { return FAutoLoad; }
+    void SetAutoLoad(bool value) { FAutoLoad = value; }
+    int32_t GetShapeId() const { return FShapeId; }
+    void SetShapeId(int32_t value) { FShapeId = value; }
+    const rtl::UnicodeString& GetId() const { return FId; }
+    void SetId(rtl::UnicodeStringView value) { FId = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    rtl::UnicodeString FProgId;
+    TUnit::TOrdinal FDvAspect = TST_DvAspect::DVASPECT_CONTENT;
+    rtl::UnicodeString FLink;
+    TUnit::TOrdinal FOleUpdate = 255;
+    bool FAutoLoad = false;
+    int32_t FShapeId = 0;
+    rtl::UnicodeString FId;
+};
+
+// The form controls of the sheet.
+class TCT_Controls : public TXPGBase {
+public:
+    explicit TCT_Controls(TXPGDocBase& owner);
+    ~TCT_Controls() override;
+
+    TCT_ControlXpgList& GetControl() const { return *FControl; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_ControlXpgList> FControl;
+};
+
+// One control: its shape, the relationship of its properties and its name.
+class TCT_Control : public TXPGBase {
+public:
+    explicit TCT_Control(TXPGDocBase& owner);
+    ~TCT_Control() override;
+
+    int32_t GetShapeId() const { return FShapeId; }
+    void SetShapeId(int32_t value) { FShapeId = value; }
+    const rtl::UnicodeString& GetId() const { return FId; }
+    void SetId(rtl::UnicodeStringView value) { FId = value; }
+    const rtl::UnicodeString& GetName() const { return FName; }
+    void SetName(rtl::UnicodeStringView value) { FName = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FShapeId = 0;
+    rtl::UnicodeString FId;
+    rtl::UnicodeString FName;
+};
+
+// The items of the sheet published as web pages; count is as written, the items are what is read.
+class TCT_WebPublishItems : public TXPGBase {
+public:
+    explicit TCT_WebPublishItems(TXPGDocBase& owner);
+    ~TCT_WebPublishItems() override;
+
+    int32_t GetCount() const { return FCount; }
+    void SetCount(int32_t value) { FCount = value; }
+    TCT_WebPublishItemXpgList& GetWebPublishItem() const { return *FWebPublishItem; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FCount = 0;
+    std::unique_ptr<TCT_WebPublishItemXpgList> FWebPublishItem;
+};
+
+// One item published as a web page: what is published and where to; sourceType is 255 when absent.
+class TCT_WebPublishItem : public TXPGBase {
+public:
+    explicit TCT_WebPublishItem(TXPGDocBase& owner);
+    ~TCT_WebPublishItem() override;
+
+    int32_t GetId() const { return FId; }
+    void SetId(int32_t value) { FId = value; }
+    const rtl::UnicodeString& GetDivId() const { return FDivId; }
+    void SetDivId(rtl::UnicodeStringView value) { FDivId = value; }
+    TUnit::TOrdinal GetSourceType() const { return FSourceType; }
+    void SetSourceType(TUnit::TOrdinal value) { FSourceType = value; }
+    const rtl::UnicodeString& GetSourceRef() const { return FSourceRef; }
+    void SetSourceRef(rtl::UnicodeStringView value) { FSourceRef = value; }
+    const rtl::UnicodeString& GetSourceObject() const { return FSourceObject; }
+    void SetSourceObject(rtl::UnicodeStringView value) { FSourceObject = value; }
+    const rtl::UnicodeString& GetDestinationFile() const { return FDestinationFile; }
+    void SetDestinationFile(rtl::UnicodeStringView value) { FDestinationFile = value; }
+    const rtl::UnicodeString& GetTitle() const { return FTitle; }
+    void SetTitle(rtl::UnicodeStringView value) { FTitle = value; }
+    bool GetAutoRepublish() const { return FAutoRepublish; }
+    void SetAutoRepublish(bool value) { FAutoRepublish = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FId = 0;
+    rtl::UnicodeString FDivId;
+    TUnit::TOrdinal FSourceType = 255;
+    rtl::UnicodeString FSourceRef;
+    rtl::UnicodeString FSourceObject;
+    rtl::UnicodeString FDestinationFile;
+    rtl::UnicodeString FTitle;
+    bool FAutoRepublish = false;
+};
+
+// The relationship of the sheet's drawing part.
+class TCT_Drawing : public TXPGBase {
+public:
+    explicit TCT_Drawing(TXPGDocBase& owner);
+    ~TCT_Drawing() override;
+
+    const rtl::UnicodeString& GetId() const { return FId; }
+    void SetId(rtl::UnicodeStringView value) { FId = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    rtl::UnicodeString FId;
+};
+
+// The relationship of a VML drawing part (the sheet's shapes, or the pictures of its headers and footers).
+class TCT_LegacyDrawing : public TXPGBase {
+public:
+    explicit TCT_LegacyDrawing(TXPGDocBase& owner);
+    ~TCT_LegacyDrawing() override;
+
+    const rtl::UnicodeString& GetId() const { return FId; }
+    void SetId(rtl::UnicodeStringView value) { FId = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    rtl::UnicodeString FId;
+};
+
+// The relationship of the sheet's background picture.
+class TCT_SheetBackgroundPicture : public TXPGBase {
+public:
+    explicit TCT_SheetBackgroundPicture(TXPGDocBase& owner);
+    ~TCT_SheetBackgroundPicture() override;
+
+    const rtl::UnicodeString& GetId() const { return FId; }
+    void SetId(rtl::UnicodeStringView value) { FId = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    rtl::UnicodeString FId;
+};
+
+// The tables of the sheet; count is as written, the items are what is read.
+class TCT_TableParts : public TXPGBase {
+public:
+    explicit TCT_TableParts(TXPGDocBase& owner);
+    ~TCT_TableParts() override;
+
+    int32_t GetCount() const { return FCount; }
+    void SetCount(int32_t value) { FCount = value; }
+    TCT_TablePartXpgList& GetTablePart() const { return *FTablePart; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FCount = 0;
+    std::unique_ptr<TCT_TablePartXpgList> FTablePart;
+};
+
+// The relationship of one table part.
+class TCT_TablePart : public TXPGBase {
+public:
+    explicit TCT_TablePart(TXPGDocBase& owner);
+    ~TCT_TablePart() override;
+
+    const rtl::UnicodeString& GetId() const { return FId; }
+    void SetId(rtl::UnicodeStringView value) { FId = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    rtl::UnicodeString FId;
+};
+
+// The windows showing the sheet.
+class TCT_SheetViews : public TXPGBase {
+public:
+    explicit TCT_SheetViews(TXPGDocBase& owner);
+    ~TCT_SheetViews() override;
+
+    TCT_SheetViewXpgList& GetSheetView() const { return *FSheetView; }
+    TCT_ExtensionList& GetExtLst() const { return *FExtLst; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_SheetViewXpgList> FSheetView;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// One window on the sheet: what it shows, its zoom, its panes and selections.
+class TCT_SheetView : public TXPGBase {
+public:
+    explicit TCT_SheetView(TXPGDocBase& owner);
+    ~TCT_SheetView() override;
+
+    bool GetWindowProtection() const { return FWindowProtection; }
+    void SetWindowProtection(bool value) { FWindowProtection = value; }
+    bool GetShowFormulas() const { return FShowFormulas; }
+    void SetShowFormulas(bool value) { FShowFormulas = value; }
+    bool GetShowGridLines() const { return FShowGridLines; }
+    void SetShowGridLines(bool value) { FShowGridLines = value; }
+    bool GetShowRowColHeaders() const { return FShowRowColHeaders; }
+    void SetShowRowColHeaders(bool value) { FShowRowColHeaders = value; }
+    bool GetShowZeros() const { return FShowZeros; }
+    void SetShowZeros(bool value) { FShowZeros = value; }
+    bool GetRightToLeft() const { return FRightToLeft; }
+    void SetRightToLeft(bool value) { FRightToLeft = value; }
+    bool GetTabSelected() const { return FTabSelected; }
+    void SetTabSelected(bool value) { FTabSelected = value; }
+    bool GetShowRuler() const { return FShowRuler; }
+    void SetShowRuler(bool value) { FShowRuler = value; }
+    bool GetShowOutlineSymbols() const { return FShowOutlineSymbols; }
+    void SetShowOutlineSymbols(bool value) { FShowOutlineSymbols = value; }
+    bool GetDefaultGridColor() const { return FDefaultGridColor; }
+    void SetDefaultGridColor(bool value) { FDefaultGridColor = value; }
+    bool GetShowWhiteSpace() const { return FShowWhiteSpace; }
+    void SetShowWhiteSpace(bool value) { FShowWhiteSpace = value; }
+    TUnit::TOrdinal GetView() const { return FView; }
+    void SetView(TUnit::TOrdinal value) { FView = value; }
+    const rtl::UnicodeString& GetTopLeftCell() const { return FTopLeftCell; }
+    void SetTopLeftCell(rtl::UnicodeStringView value) { FTopLeftCell = value; }
+    int32_t GetColorId() const { return FColorId; }
+    void SetColorId(int32_t value) { FColorId = value; }
+    int32_t GetZoomScale() const { return FZoomScale; }
+    void SetZoomScale(int32_t value) { FZoomScale = value; }
+    int32_t GetZoomScaleNormal() const { return FZoomScaleNormal; }
+    void SetZoomScaleNormal(int32_t value) { FZoomScaleNormal = value; }
+    int32_t GetZoomScaleSheetLayoutView() const { return FZoomScaleSheetLayoutView; }
+    void SetZoomScaleSheetLayoutView(int32_t value) { FZoomScaleSheetLayoutView = value; }
+    int32_t GetZoomScalePageLayoutView() const { return FZoomScalePageLayoutView; }
+    void SetZoomScalePageLayoutView(int32_t value) { FZoomScalePageLayoutView = value; }
+    int32_t GetWorkbookViewId() const { return FWorkbookViewId; }
+    void SetWorkbookViewId(int32_t value) { FWorkbookViewId = value; }
+    TCT_Pane& GetPane() const { return *FPane; }
+    TCT_SelectionXpgList& GetSelection() const { return *FSelection; }
+    TCT_PivotSelectionXpgList& GetPivotSelection() const { return *FPivotSelection; }
+    TCT_ExtensionList& GetExtLst() const { return *FExtLst; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    bool FWindowProtection = false;
+    bool FShowFormulas = false;
+    bool FShowGridLines = true;
+    bool FShowRowColHeaders = true;
+    bool FShowZeros = true;
+    bool FRightToLeft = false;
+    bool FTabSelected = false;
+    bool FShowRuler = true;
+    bool FShowOutlineSymbols = true;
+    bool FDefaultGridColor = true;
+    bool FShowWhiteSpace = true;
+    TUnit::TOrdinal FView = TST_SheetViewType::Normal;
+    rtl::UnicodeString FTopLeftCell;
+    int32_t FColorId = 64;
+    int32_t FZoomScale = 100;
+    int32_t FZoomScaleNormal = 0;
+    int32_t FZoomScaleSheetLayoutView = 0;
+    int32_t FZoomScalePageLayoutView = 0;
+    int32_t FWorkbookViewId = 0;
+    std::unique_ptr<TCT_Pane> FPane;
+    std::unique_ptr<TCT_SelectionXpgList> FSelection;
+    std::unique_ptr<TCT_PivotSelectionXpgList> FPivotSelection;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// How a window is split or frozen, and which of its panes is active.
+class TCT_Pane : public TXPGBase {
+public:
+    explicit TCT_Pane(TXPGDocBase& owner);
+    ~TCT_Pane() override;
+
+    double GetXSplit() const { return FXSplit; }
+    void SetXSplit(double value) { FXSplit = value; }
+    double GetYSplit() const { return FYSplit; }
+    void SetYSplit(double value) { FYSplit = value; }
+    const rtl::UnicodeString& GetTopLeftCell() const { return FTopLeftCell; }
+    void SetTopLeftCell(rtl::UnicodeStringView value) { FTopLeftCell = value; }
+    TUnit::TOrdinal GetActivePane() const { return FActivePane; }
+    void SetActivePane(TUnit::TOrdinal value) { FActivePane = value; }
+    TUnit::TOrdinal GetState() const { return FState; }
+    void SetState(TUnit::TOrdinal value) { FState = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    double FXSplit = 0;
+    double FYSplit = 0;
+    rtl::UnicodeString FTopLeftCell;
+    TUnit::TOrdinal FActivePane = TST_Pane::TopLeft;
+    TUnit::TOrdinal FState = TST_PaneState::Split;
+};
+
+// The selection of one pane: its active cell and its ranges, A1 when none are written.
+class TCT_Selection : public TXPGBase {
+public:
+    explicit TCT_Selection(TXPGDocBase& owner);
+    ~TCT_Selection() override;
+
+    TUnit::TOrdinal GetPane() const { return FPane; }
+    void SetPane(TUnit::TOrdinal value) { FPane = value; }
+    const rtl::UnicodeString& GetActiveCell() const { return FActiveCell; }
+    void SetActiveCell(rtl::UnicodeStringView value) { FActiveCell = value; }
+    int32_t GetActiveCellId() const { return FActiveCellId; }
+    void SetActiveCellId(int32_t value) { FActiveCellId = value; }
+    TStringXpgList& GetSqref() { return FSqref; }
+    const TStringXpgList& GetSqref() const { return FSqref; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    TUnit::TOrdinal FPane = TST_Pane::TopLeft;
+    rtl::UnicodeString FActiveCell;
+    int32_t FActiveCellId = 0;
+    TStringXpgList FSqref;
+};
+
+// The custom views of the sheet.
+class TCT_CustomSheetViews : public TXPGBase {
+public:
+    explicit TCT_CustomSheetViews(TXPGDocBase& owner);
+    ~TCT_CustomSheetViews() override;
+
+    TCT_CustomSheetViewXpgList& GetCustomSheetView() const { return *FCustomSheetView; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_CustomSheetViewXpgList> FCustomSheetView;
+};
+
+// One custom view: what it shows, its pane and selection, and its own set of print settings and autofilter.
+class TCT_CustomSheetView : public TXPGBase {
+public:
+    explicit TCT_CustomSheetView(TXPGDocBase& owner);
+    ~TCT_CustomSheetView() override;
+
+    const rtl::UnicodeString& GetGuid() const { return FGuid; }
+    void SetGuid(rtl::UnicodeStringView value) { FGuid = value; }
+    int32_t GetScale() const { return FScale; }
+    void SetScale(int32_t value) { FScale = value; }
+    int32_t GetColorId() const { return FColorId; }
+    void SetColorId(int32_t value) { FColorId = value; }
+    bool GetShowPageBreaks() const { return FShowPageBreaks; }
+    void SetShowPageBreaks(bool value) { FShowPageBreaks = value; }
+    bool GetShowFormulas() const { return FShowFormulas; }
+    void SetShowFormulas(bool value) { FShowFormulas = value; }
+    bool GetShowGridLines() const { return FShowGridLines; }
+    void SetShowGridLines(bool value) { FShowGridLines = value; }
+    bool GetShowRowCol() const { return FShowRowCol; }
+    void SetShowRowCol(bool value) { FShowRowCol = value; }
+    bool GetOutlineSymbols() const { return FOutlineSymbols; }
+    void SetOutlineSymbols(bool value) { FOutlineSymbols = value; }
+    bool GetZeroValues() const { return FZeroValues; }
+    void SetZeroValues(bool value) { FZeroValues = value; }
+    bool GetFitToPage() const { return FFitToPage; }
+    void SetFitToPage(bool value) { FFitToPage = value; }
+    bool GetPrintArea() const { return FPrintArea; }
+    void SetPrintArea(bool value) { FPrintArea = value; }
+    bool GetFilter() const { return FFilter; }
+    void SetFilter(bool value) { FFilter = value; }
+    bool GetShowAutoFilter() const { return FShowAutoFilter; }
+    void SetShowAutoFilter(bool value) { FShowAutoFilter = value; }
+    bool GetHiddenRows() const { return FHiddenRows; }
+    void SetHiddenRows(bool value) { FHiddenRows = value; }
+    bool GetHiddenColumns() const { return FHiddenColumns; }
+    void SetHiddenColumns(bool value) { FHiddenColumns = value; }
+    TUnit::TOrdinal GetState() const { return FState; }
+    void SetState(TUnit::TOrdinal value) { FState = value; }
+    bool GetFilterUnique() const { return FFilterUnique; }
+    void SetFilterUnique(bool value) { FFilterUnique = value; }
+    TUnit::TOrdinal GetView() const { return FView; }
+    void SetView(TUnit::TOrdinal value) { FView = value; }
+    bool GetShowRuler() const { return FShowRuler; }
+    void SetShowRuler(bool value) { FShowRuler = value; }
+    const rtl::UnicodeString& GetTopLeftCell() const { return FTopLeftCell; }
+    void SetTopLeftCell(rtl::UnicodeStringView value) { FTopLeftCell = value; }
+    TCT_Pane& GetPane() const { return *FPane; }
+    TCT_Selection& GetSelection() const { return *FSelection; }
+    TCT_PageBreak& GetRowBreaks() const { return *FRowBreaks; }
+    TCT_PageBreak& GetColBreaks() const { return *FColBreaks; }
+    TCT_PageMargins& GetPageMargins() const { return *FPageMargins; }
+    TCT_PrintOptions& GetPrintOptions() const { return *FPrintOptions; }
+    TCT_PageSetup& GetPageSetup() const { return *FPageSetup; }
+    TCT_HeaderFooter& GetHeaderFooter() const { return *FHeaderFooter; }
+    TCT_AutoFilter& GetAutoFilter() const { return *FAutoFilter; }
+    TCT_ExtensionList& GetExtLst() const { return *FExtLst; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    rtl::UnicodeString FGuid;
+    int32_t FScale = 100;
+    int32_t FColorId = 64;
+    bool FShowPageBreaks = false;
+    bool FShowFormulas = false;
+    bool FShowGridLines = true;
+    bool FShowRowCol = true;
+    bool FOutlineSymbols = true;
+    bool FZeroValues = true;
+    bool FFitToPage = false;
+    bool FPrintArea = false;
+    bool FFilter = false;
+    bool FShowAutoFilter = false;
+    bool FHiddenRows = false;
+    bool FHiddenColumns = false;
+    TUnit::TOrdinal FState = TST_SheetState::Visible;
+    bool FFilterUnique = false;
+    TUnit::TOrdinal FView = TST_SheetViewType::Normal;
+    bool FShowRuler = true;
+    rtl::UnicodeString FTopLeftCell;
+    std::unique_ptr<TCT_Pane> FPane;
+    std::unique_ptr<TCT_Selection> FSelection;
+    std::unique_ptr<TCT_PageBreak> FRowBreaks;
+    std::unique_ptr<TCT_PageBreak> FColBreaks;
+    std::unique_ptr<TCT_PageMargins> FPageMargins;
+    std::unique_ptr<TCT_PrintOptions> FPrintOptions;
+    std::unique_ptr<TCT_PageSetup> FPageSetup;
+    std::unique_ptr<TCT_HeaderFooter> FHeaderFooter;
+    std::unique_ptr<TCT_AutoFilter> FAutoFilter;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// The selection in a pivot table of one pane: what is selected and the area it covers; axis is 255 when
+// absent.
+class TCT_PivotSelection : public TXPGBase {
+public:
+    explicit TCT_PivotSelection(TXPGDocBase& owner);
+    ~TCT_PivotSelection() override;
+
+    TUnit::TOrdinal GetPane() const { return FPane; }
+    void SetPane(TUnit::TOrdinal value) { FPane = value; }
+    bool GetShowHeader() const { return FShowHeader; }
+    void SetShowHeader(bool value) { FShowHeader = value; }
+    bool GetLabel() const { return FLabel; }
+    void SetLabel(bool value) { FLabel = value; }
+    bool GetData() const { return FData; }
+    void SetData(bool value) { FData = value; }
+    bool GetExtendable() const { return FExtendable; }
+    void SetExtendable(bool value) { FExtendable = value; }
+    int32_t GetCount() const { return FCount; }
+    void SetCount(int32_t value) { FCount = value; }
+    TUnit::TOrdinal GetAxis() const { return FAxis; }
+    void SetAxis(TUnit::TOrdinal value) { FAxis = value; }
+    int32_t GetDimension() const { return FDimension; }
+    void SetDimension(int32_t value) { FDimension = value; }
+    int32_t GetStart() const { return FStart; }
+    void SetStart(int32_t value) { FStart = value; }
+    int32_t GetMin() const { return FMin; }
+    void SetMin(int32_t value) { FMin = value; }
+    int32_t GetMax() const { return FMax; }
+    void SetMax(int32_t value) { FMax = value; }
+    int32_t GetActiveRow() const { return FActiveRow; }
+    void SetActiveRow(int32_t value) { FActiveRow = value; }
+    int32_t GetActiveCol() const { return FActiveCol; }
+    void SetActiveCol(int32_t value) { FActiveCol = value; }
+    int32_t GetPreviousRow() const { return FPreviousRow; }
+    void SetPreviousRow(int32_t value) { FPreviousRow = value; }
+    int32_t GetPreviousCol() const { return FPreviousCol; }
+    void SetPreviousCol(int32_t value) { FPreviousCol = value; }
+    int32_t GetClick() const { return FClick; }
+    void SetClick(int32_t value) { FClick = value; }
+    const rtl::UnicodeString& GetId() const { return FId; }
+    void SetId(rtl::UnicodeStringView value) { FId = value; }
+    TCT_PivotArea& GetPivotArea() const { return *FPivotArea; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    TUnit::TOrdinal FPane = TST_Pane::TopLeft;
+    bool FShowHeader = false;
+    bool FLabel = false;
+    bool FData = false;
+    bool FExtendable = false;
+    int32_t FCount = 0;
+    TUnit::TOrdinal FAxis = 255;
+    int32_t FDimension = 0;
+    int32_t FStart = 0;
+    int32_t FMin = 0;
+    int32_t FMax = 0;
+    int32_t FActiveRow = 0;
+    int32_t FActiveCol = 0;
+    int32_t FPreviousRow = 0;
+    int32_t FPreviousCol = 0;
+    int32_t FClick = 0;
+    rtl::UnicodeString FId;
+    std::unique_ptr<TCT_PivotArea> FPivotArea;
+};
+
+// An area of a pivot table, by its field, kind and the references that pick its items; axis is 255 when
+// absent.
+class TCT_PivotArea : public TXPGBase {
+public:
+    explicit TCT_PivotArea(TXPGDocBase& owner);
+    ~TCT_PivotArea() override;
+
+    int32_t GetField() const { return FField; }
+    void SetField(int32_t value) { FField = value; }
+    TUnit::TOrdinal GetType() const { return FType; }
+    void SetType(TUnit::TOrdinal value) { FType = value; }
+    bool GetDataOnly() const { return FDataOnly; }
+    void SetDataOnly(bool value) { FDataOnly = value; }
+    bool GetLabelOnly() const { return FLabelOnly; }
+    void SetLabelOnly(bool value) { FLabelOnly = value; }
+    bool GetGrandRow() const { return FGrandRow; }
+    void SetGrandRow(bool value) { FGrandRow = value; }
+    bool GetGrandCol() const { return FGrandCol; }
+    void SetGrandCol(bool value) { FGrandCol = value; }
+    bool GetCacheIndex() const { return FCacheIndex; }
+    void SetCacheIndex(bool value) { FCacheIndex = value; }
+    bool GetOutline() const { return FOutline; }
+    void SetOutline(bool value) { FOutline = value; }
+    const rtl::UnicodeString& GetOffset() const { return FOffset; }
+    void SetOffset(rtl::UnicodeStringView value) { FOffset = value; }
+    bool GetCollapsedLevelsAreSubtotals() const { return FCollapsedLevelsAreSubtotals; }
+    void SetCollapsedLevelsAreSubtotals(bool value) { FCollapsedLevelsAreSubtotals = value; }
+    TUnit::TOrdinal GetAxis() const { return FAxis; }
+    void SetAxis(TUnit::TOrdinal value) { FAxis = value; }
+    int32_t GetFieldPosition() const { return FFieldPosition; }
+    void SetFieldPosition(int32_t value) { FFieldPosition = value; }
+    TCT_PivotAreaReferences& GetReferences() const { return *FReferences; }
+    TCT_ExtensionList& GetExtLst() const { return *FExtLst; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FField = 0;
+    TUnit::TOrdinal FType = TST_PivotAreaType::Normal;
+    bool FDataOnly = true;
+    bool FLabelOnly = false;
+    bool FGrandRow = false;
+    bool FGrandCol = false;
+    bool FCacheIndex = false;
+    bool FOutline = true;
+    rtl::UnicodeString FOffset;
+    bool FCollapsedLevelsAreSubtotals = false;
+    TUnit::TOrdinal FAxis = 255;
+    int32_t FFieldPosition = 0;
+    std::unique_ptr<TCT_PivotAreaReferences> FReferences;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// The references of a pivot area; count is as written, the items are what is read.
+class TCT_PivotAreaReferences : public TXPGBase {
+public:
+    explicit TCT_PivotAreaReferences(TXPGDocBase& owner);
+    ~TCT_PivotAreaReferences() override;
+
+    int32_t GetCount() const { return FCount; }
+    void SetCount(int32_t value) { FCount = value; }
+    TCT_PivotAreaReferenceXpgList& GetReference() const { return *FReference; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FCount = 0;
+    std::unique_ptr<TCT_PivotAreaReferenceXpgList> FReference;
+};
+
+// One reference of a pivot area: a field, which of its subtotals, and the indexes of its selected items.
+class TCT_PivotAreaReference : public TXPGBase {
+public:
+    explicit TCT_PivotAreaReference(TXPGDocBase& owner);
+    ~TCT_PivotAreaReference() override;
+
+    int32_t GetField() const { return FField; }
+    void SetField(int32_t value) { FField = value; }
+    int32_t GetCount() const { return FCount; }
+    void SetCount(int32_t value) { FCount = value; }
+    bool GetSelected() const { return FSelected; }
+    void SetSelected(bool value) { FSelected = value; }
+    bool GetByPosition() const { return FByPosition; }
+    void SetByPosition(bool value) { FByPosition = value; }
+    bool GetRelative() const { return FRelative; }
+    void SetRelative(bool value) { FRelative = value; }
+    bool GetDefaultSubtotal() const { return FDefaultSubtotal; }
+    void SetDefaultSubtotal(bool value) { FDefaultSubtotal = value; }
+    bool GetSumSubtotal() const { return FSumSubtotal; }
+    void SetSumSubtotal(bool value) { FSumSubtotal = value; }
+    bool GetCountASubtotal() const { return FCountASubtotal; }
+    void SetCountASubtotal(bool value) { FCountASubtotal = value; }
+    bool GetAvgSubtotal() const { return FAvgSubtotal; }
+    void SetAvgSubtotal(bool value) { FAvgSubtotal = value; }
+    bool GetMaxSubtotal() const { return FMaxSubtotal; }
+    void SetMaxSubtotal(bool value) { FMaxSubtotal = value; }
+    bool GetMinSubtotal() const { return FMinSubtotal; }
+    void SetMinSubtotal(bool value) { FMinSubtotal = value; }
+    bool GetProductSubtotal() const { return FProductSubtotal; }
+    void SetProductSubtotal(bool value) { FProductSubtotal = value; }
+    bool GetCountSubtotal() const { return FCountSubtotal; }
+    void SetCountSubtotal(bool value) { FCountSubtotal = value; }
+    bool GetStdDevSubtotal() const { return FStdDevSubtotal; }
+    void SetStdDevSubtotal(bool value) { FStdDevSubtotal = value; }
+    bool GetStdDevPSubtotal() const { return FStdDevPSubtotal; }
+    void SetStdDevPSubtotal(bool value) { FStdDevPSubtotal = value; }
+    bool GetVarSubtotal() const { return FVarSubtotal; }
+    void SetVarSubtotal(bool value) { FVarSubtotal = value; }
+    bool GetVarPSubtotal() const { return FVarPSubtotal; }
+    void SetVarPSubtotal(bool value) { FVarPSubtotal = value; }
+    TCT_IndexXpgList& GetX() const { return *FX; }
+    TCT_ExtensionList& GetExtLst() const { return *FExtLst; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FField = 0;
+    int32_t FCount = 0;
+    bool FSelected = true;
+    bool FByPosition = false;
+    bool FRelative = false;
+    bool FDefaultSubtotal = false;
+    bool FSumSubtotal = false;
+    bool FCountASubtotal = false;
+    bool FAvgSubtotal = false;
+    bool FMaxSubtotal = false;
+    bool FMinSubtotal = false;
+    bool FProductSubtotal = false;
+    bool FCountSubtotal = false;
+    bool FStdDevSubtotal = false;
+    bool FStdDevPSubtotal = false;
+    bool FVarSubtotal = false;
+    bool FVarPSubtotal = false;
+    std::unique_ptr<TCT_IndexXpgList> FX;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// The index of one item.
+class TCT_Index : public TXPGBase {
+public:
+    explicit TCT_Index(TXPGDocBase& owner);
+    ~TCT_Index() override;
+
+    int32_t GetV() const { return FV; }
+    void SetV(int32_t value) { FV = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FV = 0;
+};
+
+// An autofilter: its range, the filters of its columns and how it is sorted.
+class TCT_AutoFilter : public TXPGBase {
+public:
+    explicit TCT_AutoFilter(TXPGDocBase& owner);
+    ~TCT_AutoFilter() override;
+
+    const rtl::UnicodeString& GetRef() const { return FRef; }
+    void SetRef(rtl::UnicodeStringView value) { FRef = value; }
+    TCT_FilterColumnXpgList& GetFilterColumn() const { return *FFilterColumn; }
+    TCT_SortState& GetSortState() const { return *FSortState; }
+    TCT_ExtensionList& GetExtLst() const { return *FExtLst; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    rtl::UnicodeString FRef;
+    std::unique_ptr<TCT_FilterColumnXpgList> FFilterColumn;
+    std::unique_ptr<TCT_SortState> FSortState;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// The filter of one column of an autofilter: each kind of filter has its object, and the one that occurred
+// is Assigned.
+class TCT_FilterColumn : public TXPGBase {
+public:
+    explicit TCT_FilterColumn(TXPGDocBase& owner);
+    ~TCT_FilterColumn() override;
+
+    int32_t GetColId() const { return FColId; }
+    void SetColId(int32_t value) { FColId = value; }
+    bool GetHiddenButton() const { return FHiddenButton; }
+    void SetHiddenButton(bool value) { FHiddenButton = value; }
+    bool GetShowButton() const { return FShowButton; }
+    void SetShowButton(bool value) { FShowButton = value; }
+    TCT_Filters& GetFilters() const { return *FFilters; }
+    TCT_Top10& GetTop10() const { return *FTop10; }
+    TCT_CustomFilters& GetCustomFilters() const { return *FCustomFilters; }
+    TCT_DynamicFilter& GetDynamicFilter() const { return *FDynamicFilter; }
+    TCT_ColorFilter& GetColorFilter() const { return *FColorFilter; }
+    TCT_IconFilter& GetIconFilter() const { return *FIconFilter; }
+    TCT_ExtensionList& GetExtLst() const { return *FExtLst; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FColId = 0;
+    bool FHiddenButton = false;
+    bool FShowButton = true;
+    std::unique_ptr<TCT_Filters> FFilters;
+    std::unique_ptr<TCT_Top10> FTop10;
+    std::unique_ptr<TCT_CustomFilters> FCustomFilters;
+    std::unique_ptr<TCT_DynamicFilter> FDynamicFilter;
+    std::unique_ptr<TCT_ColorFilter> FColorFilter;
+    std::unique_ptr<TCT_IconFilter> FIconFilter;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// A filter by values: the values and date groups shown, and whether blanks are.
+class TCT_Filters : public TXPGBase {
+public:
+    explicit TCT_Filters(TXPGDocBase& owner);
+    ~TCT_Filters() override;
+
+    bool GetBlank() const { return FBlank; }
+    void SetBlank(bool value) { FBlank = value; }
+    TUnit::TOrdinal GetCalendarType() const { return FCalendarType; }
+    void SetCalendarType(TUnit::TOrdinal value) { FCalendarType = value; }
+    TCT_FilterXpgList& GetFilter() const { return *FFilter; }
+    TCT_DateGroupItemXpgList& GetDateGroupItem() const { return *FDateGroupItem; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    bool FBlank = false;
+    TUnit::TOrdinal FCalendarType = TST_CalendarType::None;
+    std::unique_ptr<TCT_FilterXpgList> FFilter;
+    std::unique_ptr<TCT_DateGroupItemXpgList> FDateGroupItem;
+};
+
+// One value shown by a filter, as written.
+class TCT_Filter : public TXPGBase {
+public:
+    explicit TCT_Filter(TXPGDocBase& owner);
+    ~TCT_Filter() override;
+
+    const rtl::UnicodeString& GetVal() const { return FVal; }
+    void SetVal(rtl::UnicodeStringView value) { FVal = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    rtl::UnicodeString FVal;
+};
+
+// A group of dates shown by a filter, down to its grouping; dateTimeGrouping is 255 when absent.
+class TCT_DateGroupItem : public TXPGBase {
+public:
+    explicit TCT_DateGroupItem(TXPGDocBase& owner);
+    ~TCT_DateGroupItem() override;
+
+    int32_t GetYear() const { return FYear; }
+    void SetYear(int32_t value) { FYear = value; }
+    int32_t GetMonth() const { return FMonth; }
+    void SetMonth(int32_t value) { FMonth = value; }
+    int32_t GetDay() const { return FDay; }
+    void SetDay(int32_t value) { FDay = value; }
+    int32_t GetHour() const { return FHour; }
+    void SetHour(int32_t value) { FHour = value; }
+    int32_t GetMinute() const { return FMinute; }
+    void SetMinute(int32_t value) { FMinute = value; }
+    int32_t GetSecond() const { return FSecond; }
+    void SetSecond(int32_t value) { FSecond = value; }
+    TUnit::TOrdinal GetDateTimeGrouping() const { return FDateTimeGrouping; }
+    void SetDateTimeGrouping(TUnit::TOrdinal value) { FDateTimeGrouping = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FYear = 0;
+    int32_t FMonth = 0;
+    int32_t FDay = 0;
+    int32_t FHour = 0;
+    int32_t FMinute = 0;
+    int32_t FSecond = 0;
+    TUnit::TOrdinal FDateTimeGrouping = 255;
+};
+
+// A filter by one or two comparisons, both or either to hold.
+class TCT_CustomFilters : public TXPGBase {
+public:
+    explicit TCT_CustomFilters(TXPGDocBase& owner);
+    ~TCT_CustomFilters() override;
+
+    bool GetAnd() const { return FAnd; }
+    void SetAnd(bool value) { FAnd = value; }
+    TCT_CustomFilterXpgList& GetCustomFilter() const { return *FCustomFilter; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    bool FAnd = false;
+    std::unique_ptr<TCT_CustomFilterXpgList> FCustomFilter;
+};
+
+// One comparison of a custom filter, its value as written.
+class TCT_CustomFilter : public TXPGBase {
+public:
+    explicit TCT_CustomFilter(TXPGDocBase& owner);
+    ~TCT_CustomFilter() override;
+
+    TUnit::TOrdinal GetOperator() const { return FOperator; }
+    void SetOperator(TUnit::TOrdinal value) { FOperator = value; }
+    const rtl::UnicodeString& GetVal() const { return FVal; }
+    void SetVal(rtl::UnicodeStringView value) { FVal = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    TUnit::TOrdinal FOperator = TST_FilterOperator::Equal;
+    rtl::UnicodeString FVal;
+};
+
+// A filter of the top or bottom values, by count or percent.
+class TCT_Top10 : public TXPGBase {
+public:
+    explicit TCT_Top10(TXPGDocBase& owner);
+    ~TCT_Top10() override;
+
+    bool GetTop() const { return FTop; }
+    void SetTop(bool value) { FTop = value; }
+    bool GetPercent() const { return FPercent; }
+    void SetPercent(bool value) { FPercent = value; }
+    double GetVal() const { return FVal; }
+    void SetVal(double value) { FVal = value; }
+    double GetFilterVal() const { return FFilterVal; }
+    void SetFilterVal(double value) { FFilterVal = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    bool FTop = true;
+    bool FPercent = false;
+    double FVal = 0;
+    double FFilterVal = 0;
+};
+
+// A filter whose values follow the data or the date; type is 255 when absent.
+class TCT_DynamicFilter : public TXPGBase {
+public:
+    explicit TCT_DynamicFilter(TXPGDocBase& owner);
+    ~TCT_DynamicFilter() override;
+
+    TUnit::TOrdinal GetType() const { return FType; }
+    void SetType(TUnit::TOrdinal value) { FType = value; }
+    double GetVal() const { return FVal; }
+    void SetVal(double value) { FVal = value; }
+    double GetMaxVal() const { return FMaxVal; }
+    void SetMaxVal(double value) { FMaxVal = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    TUnit::TOrdinal FType = 255;
+    double FVal = 0;
+    double FMaxVal = 0;
+};
+
+// A filter by cell or font colour, the colour given by a differential format (-1 when absent).
+class TCT_ColorFilter : public TXPGBase {
+public:
+    explicit TCT_ColorFilter(TXPGDocBase& owner);
+    ~TCT_ColorFilter() override;
+
+    int32_t GetDxfId() const { return FDxfId; }
+    void SetDxfId(int32_t value) { FDxfId = value; }
+    bool GetCellColor() const { return FCellColor; }
+    void SetCellColor(bool value) { FCellColor = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FDxfId = -1;
+    bool FCellColor = true;
+};
+
+// A filter by the icon of a conditional format; iconSet is 255 when absent.
+class TCT_IconFilter : public TXPGBase {
+public:
+    explicit TCT_IconFilter(TXPGDocBase& owner);
+    ~TCT_IconFilter() override;
+
+    TUnit::TOrdinal GetIconSet() const { return FIconSet; }
+    void SetIconSet(TUnit::TOrdinal value) { FIconSet = value; }
+    int32_t GetIconId() const { return FIconId; }
+    void SetIconId(int32_t value) { FIconId = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    TUnit::TOrdinal FIconSet = 255;
+    int32_t FIconId = 0;
+};
+
+// How a range is sorted: by columns or rows, with its sort conditions in order.
+class TCT_SortState : public TXPGBase {
+public:
+    explicit TCT_SortState(TXPGDocBase& owner);
+    ~TCT_SortState() override;
+
+    bool GetColumnSort() const { return FColumnSort; }
+    void SetColumnSort(bool value) { FColumnSort = value; }
+    bool GetCaseSensitive() const { return FCaseSensitive; }
+    void SetCaseSensitive(bool value) { FCaseSensitive = value; }
+    TUnit::TOrdinal GetSortMethod() const { return FSortMethod; }
+    void SetSortMethod(TUnit::TOrdinal value) { FSortMethod = value; }
+    const rtl::UnicodeString& GetRef() const { return FRef; }
+    void SetRef(rtl::UnicodeStringView value) { FRef = value; }
+    TCT_SortConditionXpgList& GetSortCondition() const { return *FSortCondition; }
+    TCT_ExtensionList& GetExtLst() const { return *FExtLst; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    bool FColumnSort = false;
+    bool FCaseSensitive = false;
+    TUnit::TOrdinal FSortMethod = TST_SortMethod::None;
+    rtl::UnicodeString FRef;
+    std::unique_ptr<TCT_SortConditionXpgList> FSortCondition;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// One sort condition: its range, direction and what it sorts by; dxfId is -1 when absent.
+class TCT_SortCondition : public TXPGBase {
+public:
+    explicit TCT_SortCondition(TXPGDocBase& owner);
+    ~TCT_SortCondition() override;
+
+    bool GetDescending() const { return FDescending; }
+    void SetDescending(bool value) { FDescending = value; }
+    TUnit::TOrdinal GetSortBy() const { return FSortBy; }
+    void SetSortBy(TUnit::TOrdinal value) { FSortBy = value; }
+    const rtl::UnicodeString& GetRef() const { return FRef; }
+    void SetRef(rtl::UnicodeStringView value) { FRef = value; }
+    const rtl::UnicodeString& GetCustomList() const { return FCustomList; }
+    void SetCustomList(rtl::UnicodeStringView value) { FCustomList = value; }
+    int32_t GetDxfId() const { return FDxfId; }
+    void SetDxfId(int32_t value) { FDxfId = value; }
+    TUnit::TOrdinal GetIconSet() const { return FIconSet; }
+    void SetIconSet(TUnit::TOrdinal value) { FIconSet = value; }
+    int32_t GetIconId() const { return FIconId; }
+    void SetIconId(int32_t value) { FIconId = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    bool FDescending = false;
+    TUnit::TOrdinal FSortBy = TST_SortBy::Value;
+    rtl::UnicodeString FRef;
+    rtl::UnicodeString FCustomList;
+    int32_t FDxfId = -1;
+    TUnit::TOrdinal FIconSet = TST_IconSetType::_3Arrows;
+    int32_t FIconId = 0;
+};
+
+// A comments part: the authors, and the comments, each handed to OnComment as it ends.
+class TCT_Comments : public TXPGBase {
+public:
+    explicit TCT_Comments(TXPGDocBase& owner);
+    ~TCT_Comments() override;
+
+    TCT_Authors& GetAuthors() const { return *FAuthors; }
+    TCT_CommentList& GetCommentList() const { return *FCommentList; }
+    TCT_ExtensionList& GetExtLst() const { return *FExtLst; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_Authors> FAuthors;
+    std::unique_ptr<TCT_CommentList> FCommentList;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// The authors of the comments, in the order their ids count (an empty author element keeps its place).
+class TCT_Authors : public TXPGBase {
+public:
+    explicit TCT_Authors(TXPGDocBase& owner);
+    ~TCT_Authors() override;
+
+    TStringXpgList& GetAuthor() { return FAuthor; }
+    const TStringXpgList& GetAuthor() const { return FAuthor; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    TStringXpgList FAuthor;
+};
+
+// The comments, each handed to OnComment as it ends.
+class TCT_CommentList : public TXPGBase {
+public:
+    explicit TCT_CommentList(TXPGDocBase& owner);
+    ~TCT_CommentList() override;
+
+    TCT_Comment& GetComment() const { return *FComment; }
+    void SetOnComment(std::function<void(TCT_Comment&)> handler) { FOnComment = std::move(handler); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    void HandleElementEnd() override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_Comment> FComment;
+    std::function<void(TCT_Comment&)> FOnComment;
+};
+
+// One comment: its cell as written, its author's index and its rich text.
+class TCT_Comment : public TXPGBase {
+public:
+    explicit TCT_Comment(TXPGDocBase& owner);
+    ~TCT_Comment() override;
+
+    const rtl::UnicodeString& GetRef() const { return FRef; }
+    void SetRef(rtl::UnicodeStringView value) { FRef = value; }
+    int32_t GetAuthorId() const { return FAuthorId; }
+    void SetAuthorId(int32_t value) { FAuthorId = value; }
+    const rtl::UnicodeString& GetGuid() const { return FGuid; }
+    void SetGuid(rtl::UnicodeStringView value) { FGuid = value; }
+    TCT_Rst& GetText() const { return *FText; }
+
+    void Clear();
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    rtl::UnicodeString FRef;
+    int32_t FAuthorId = 0;
+    rtl::UnicodeString FGuid;
+    std::unique_ptr<TCT_Rst> FText;
+};
+
+// A table part: the table's range, names, header and totals rows, columns, autofilter and style; the
+// differential formats are kept as written.
+class TCT_Table : public TXPGBase {
+public:
+    explicit TCT_Table(TXPGDocBase& owner);
+    ~TCT_Table() override;
+
+    int32_t GetId() const { return FId; }
+    void SetId(int32_t value) { FId = value; }
+    const rtl::UnicodeString& GetName() const { return FName; }
+    void SetName(rtl::UnicodeStringView value) { FName = value; }
+    const rtl::UnicodeString& GetDisplayName() const { return FDisplayName; }
+    void SetDisplayName(rtl::UnicodeStringView value) { FDisplayName = value; }
+    const rtl::UnicodeString& GetComment() const { return FComment; }
+    void SetComment(rtl::UnicodeStringView value) { FComment = value; }
+    const rtl::UnicodeString& GetRef() const { return FRef; }
+    void SetRef(rtl::UnicodeStringView value) { FRef = value; }
+    TUnit::TOrdinal GetTableType() const { return FTableType; }
+    void SetTableType(TUnit::TOrdinal value) { FTableType = value; }
+    int32_t GetHeaderRowCount() const { return FHeaderRowCount; }
+    void SetHeaderRowCount(int32_t value) { FHeaderRowCount = value; }
+    bool GetInsertRow() const { return FInsertRow; }
+    void SetInsertRow(bool value) { FInsertRow = value; }
+    bool GetInsertRowShift() const { return FInsertRowShift; }
+    void SetInsertRowShift(bool value) { FInsertRowShift = value; }
+    int32_t GetTotalsRowCount() const { return FTotalsRowCount; }
+    void SetTotalsRowCount(int32_t value) { FTotalsRowCount = value; }
+    bool GetTotalsRowShown() const { return FTotalsRowShown; }
+    void SetTotalsRowShown(bool value) { FTotalsRowShown = value; }
+    bool GetPublished() const { return FPublished; }
+    void SetPublished(bool value) { FPublished = value; }
+    const rtl::UnicodeString& GetHeaderRowDxfId() const { return FHeaderRowDxfId; }
+    void SetHeaderRowDxfId(rtl::UnicodeStringView value) { FHeaderRowDxfId = value; }
+    const rtl::UnicodeString& GetDataDxfId() const { return FDataDxfId; }
+    void SetDataDxfId(rtl::UnicodeStringView value) { FDataDxfId = value; }
+    const rtl::UnicodeString& GetTotalsRowDxfId() const { return FTotalsRowDxfId; }
+    void SetTotalsRowDxfId(rtl::UnicodeStringView value) { FTotalsRowDxfId = value; }
+    const rtl::UnicodeString& GetHeaderRowBorderDxfId() const { return FHeaderRowBorderDxfId; }
+    void SetHeaderRowBorderDxfId(rtl::UnicodeStringView value) { FHeaderRowBorderDxfId = value; }
+    const rtl::UnicodeString& GetTableBorderDxfId() const { return FTableBorderDxfId; }
+    void SetTableBorderDxfId(rtl::UnicodeStringView value) { FTableBorderDxfId = value; }
+    const rtl::UnicodeString& GetTotalsRowBorderDxfId() const { return FTotalsRowBorderDxfId; }
+    void SetTotalsRowBorderDxfId(rtl::UnicodeStringView value) { FTotalsRowBorderDxfId = value; }
+    const rtl::UnicodeString& GetHeaderRowCellStyle() const { return FHeaderRowCellStyle; }
+    void SetHeaderRowCellStyle(rtl::UnicodeStringView value) { FHeaderRowCellStyle = value; }
+    const rtl::UnicodeString& GetDataCellStyle() const { return FDataCellStyle; }
+    void SetDataCellStyle(rtl::UnicodeStringView value) { FDataCellStyle = value; }
+    const rtl::UnicodeString& GetTotalsRowCellStyle() const { return FTotalsRowCellStyle; }
+    void SetTotalsRowCellStyle(rtl::UnicodeStringView value) { FTotalsRowCellStyle = value; }
+    int32_t GetConnectionId() const { return FConnectionId; }
+    void SetConnectionId(int32_t value) { FConnectionId = value; }
+    TCT_AutoFilter& GetAutoFilter() const { return *FAutoFilter; }
+    TCT_SortState& GetSortState() const { return *FSortState; }
+    TCT_TableColumns& GetTableColumns() const { return *FTableColumns; }
+    TCT_TableStyleInfo& GetTableStyleInfo() const { return *FTableStyleInfo; }
+    TCT_ExtensionList& GetExtLst() const { return *FExtLst; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FId = 0;
+    rtl::UnicodeString FName;
+    rtl::UnicodeString FDisplayName;
+    rtl::UnicodeString FComment;
+    rtl::UnicodeString FRef;
+    TUnit::TOrdinal FTableType = TST_TableType::worksheet;
+    int32_t FHeaderRowCount = 1;
+    bool FInsertRow = false;
+    bool FInsertRowShift = false;
+    int32_t FTotalsRowCount = 0;
+    bool FTotalsRowShown = true;
+    bool FPublished = false;
+    rtl::UnicodeString FHeaderRowDxfId;
+    rtl::UnicodeString FDataDxfId;
+    rtl::UnicodeString FTotalsRowDxfId;
+    rtl::UnicodeString FHeaderRowBorderDxfId;
+    rtl::UnicodeString FTableBorderDxfId;
+    rtl::UnicodeString FTotalsRowBorderDxfId;
+    rtl::UnicodeString FHeaderRowCellStyle;
+    rtl::UnicodeString FDataCellStyle;
+    rtl::UnicodeString FTotalsRowCellStyle;
+    int32_t FConnectionId = 0;
+    std::unique_ptr<TCT_AutoFilter> FAutoFilter;
+    std::unique_ptr<TCT_SortState> FSortState;
+    std::unique_ptr<TCT_TableColumns> FTableColumns;
+    std::unique_ptr<TCT_TableStyleInfo> FTableStyleInfo;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// The columns of a table; count is as written, the items are what is read.
+class TCT_TableColumns : public TXPGBase {
+public:
+    explicit TCT_TableColumns(TXPGDocBase& owner);
+    ~TCT_TableColumns() override;
+
+    int32_t GetCount() const { return FCount; }
+    void SetCount(int32_t value) { FCount = value; }
+    TCT_TableColumnXpgList& GetTableColumn() const { return *FTableColumn; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FCount = 0;
+    std::unique_ptr<TCT_TableColumnXpgList> FTableColumn;
+};
+
+// One column of a table: its names, totals-row function and label, formats and formulas.
+class TCT_TableColumn : public TXPGBase {
+public:
+    explicit TCT_TableColumn(TXPGDocBase& owner);
+    ~TCT_TableColumn() override;
+
+    int32_t GetId() const { return FId; }
+    void SetId(int32_t value) { FId = value; }
+    const rtl::UnicodeString& GetUniqueName() const { return FUniqueName; }
+    void SetUniqueName(rtl::UnicodeStringView value) { FUniqueName = value; }
+    const rtl::UnicodeString& GetName() const { return FName; }
+    void SetName(rtl::UnicodeStringView value) { FName = value; }
+    TUnit::TOrdinal GetTotalsRowFunction() const { return FTotalsRowFunction; }
+    void SetTotalsRowFunction(TUnit::TOrdinal value) { FTotalsRowFunction = value; }
+    const rtl::UnicodeString& GetTotalsRowLabel() const { return FTotalsRowLabel; }
+    void SetTotalsRowLabel(rtl::UnicodeStringView value) { FTotalsRowLabel = value; }
+    int32_t GetQueryTableFieldId() const { return FQueryTableFieldId; }
+    void SetQueryTableFieldId(int32_t value) { FQueryTableFieldId = value; }
+    const rtl::UnicodeString& GetHeaderRowDxfId() const { return FHeaderRowDxfId; }
+    void SetHeaderRowDxfId(rtl::UnicodeStringView value) { FHeaderRowDxfId = value; }
+    const rtl::UnicodeString& GetDataDxfId() const { return FDataDxfId; }
+    void SetDataDxfId(rtl::UnicodeStringView value) { FDataDxfId = value; }
+    const rtl::UnicodeString& GetTotalsRowDxfId() const { return FTotalsRowDxfId; }
+    void SetTotalsRowDxfId(rtl::UnicodeStringView value) { FTotalsRowDxfId = value; }
+    const rtl::UnicodeString& GetHeaderRowCellStyle() const { return FHeaderRowCellStyle; }
+    void SetHeaderRowCellStyle(rtl::UnicodeStringView value) { FHeaderRowCellStyle = value; }
+    const rtl::UnicodeString& GetDataCellStyle() const { return FDataCellStyle; }
+    void SetDataCellStyle(rtl::UnicodeStringView value) { FDataCellStyle = value; }
+    const rtl::UnicodeString& GetTotalsRowCellStyle() const { return FTotalsRowCellStyle; }
+    void SetTotalsRowCellStyle(rtl::UnicodeStringView value) { FTotalsRowCellStyle = value; }
+    TCT_TableFormula& GetCalculatedColumnFormula() const { return *FCalculatedColumnFormula; }
+    TCT_TableFormula& GetTotalsRowFormula() const { return *FTotalsRowFormula; }
+    TCT_XmlColumnPr& GetXmlColumnPr() const { return *FXmlColumnPr; }
+    TCT_ExtensionList& GetExtLst() const { return *FExtLst; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FId = 0;
+    rtl::UnicodeString FUniqueName;
+    rtl::UnicodeString FName;
+    TUnit::TOrdinal FTotalsRowFunction = TST_TotalsRowFunction::none;
+    rtl::UnicodeString FTotalsRowLabel;
+    int32_t FQueryTableFieldId = 0;
+    rtl::UnicodeString FHeaderRowDxfId;
+    rtl::UnicodeString FDataDxfId;
+    rtl::UnicodeString FTotalsRowDxfId;
+    rtl::UnicodeString FHeaderRowCellStyle;
+    rtl::UnicodeString FDataCellStyle;
+    rtl::UnicodeString FTotalsRowCellStyle;
+    std::unique_ptr<TCT_TableFormula> FCalculatedColumnFormula;
+    std::unique_ptr<TCT_TableFormula> FTotalsRowFormula;
+    std::unique_ptr<TCT_XmlColumnPr> FXmlColumnPr;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// A formula of a table column as written, and whether it is an array formula.
+class TCT_TableFormula : public TXPGBase {
+public:
+    explicit TCT_TableFormula(TXPGDocBase& owner);
+    ~TCT_TableFormula() override;
+
+    bool GetArray() const { return FArray; }
+    void SetArray(bool value) { FArray = value; }
+    const rtl::UnicodeString& GetText() const { return FText; }
+    void SetText(rtl::UnicodeStringView value) { FText = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+protected:
+    void SetTextContent(rtl::UnicodeStringView text) override { FText = text; }
+
+private:
+    bool FArray = false;
+    rtl::UnicodeString FText;
+};
+
+// How a table column maps to XML data; xmlDataType is 255 when absent.
+class TCT_XmlColumnPr : public TXPGBase {
+public:
+    explicit TCT_XmlColumnPr(TXPGDocBase& owner);
+    ~TCT_XmlColumnPr() override;
+
+    int32_t GetMapId() const { return FMapId; }
+    void SetMapId(int32_t value) { FMapId = value; }
+    const rtl::UnicodeString& GetXpath() const { return FXpath; }
+    void SetXpath(rtl::UnicodeStringView value) { FXpath = value; }
+    bool GetDenormalized() const { return FDenormalized; }
+    void SetDenormalized(bool value) { FDenormalized = value; }
+    TUnit::TOrdinal GetXmlDataType() const { return FXmlDataType; }
+    void SetXmlDataType(TUnit::TOrdinal value) { FXmlDataType = value; }
+    TCT_ExtensionList& GetExtLst() const { return *FExtLst; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FMapId = 0;
+    rtl::UnicodeString FXpath;
+    bool FDenormalized = false;
+    TUnit::TOrdinal FXmlDataType = 255;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// The style of a table and which of its parts the style marks.
+class TCT_TableStyleInfo : public TXPGBase {
+public:
+    explicit TCT_TableStyleInfo(TXPGDocBase& owner);
+    ~TCT_TableStyleInfo() override;
+
+    const rtl::UnicodeString& GetName() const { return FName; }
+    void SetName(rtl::UnicodeStringView value) { FName = value; }
+    bool GetShowFirstColumn() const { return FShowFirstColumn; }
+    void SetShowFirstColumn(bool value) { FShowFirstColumn = value; }
+    bool GetShowLastColumn() const { return FShowLastColumn; }
+    void SetShowLastColumn(bool value) { FShowLastColumn = value; }
+    bool GetShowRowStripes() const { return FShowRowStripes; }
+    void SetShowRowStripes(bool value) { FShowRowStripes = value; }
+    bool GetShowColumnStripes() const { return FShowColumnStripes; }
+    void SetShowColumnStripes(bool value) { FShowColumnStripes = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    rtl::UnicodeString FName;
+    bool FShowFirstColumn = false;
+    bool FShowLastColumn = false;
+    bool FShowRowStripes = false;
+    bool FShowColumnStripes = false;
+};
+
+// A chart sheet part: its properties, views, protection, printing and the references to its drawing.
+class TCT_Chartsheet : public TXPGBase {
+public:
+    explicit TCT_Chartsheet(TXPGDocBase& owner);
+    ~TCT_Chartsheet() override;
+
+    TCT_ChartsheetPr& GetSheetPr() const { return *FSheetPr; }
+    TCT_ChartsheetViews& GetSheetViews() const { return *FSheetViews; }
+    TCT_ChartsheetProtection& GetSheetProtection() const { return *FSheetProtection; }
+    TCT_CustomChartsheetViews& GetCustomSheetViews() const { return *FCustomSheetViews; }
+    TCT_PageMargins& GetPageMargins() const { return *FPageMargins; }
+    TCT_CsPageSetup& GetPageSetup() const { return *FPageSetup; }
+    TCT_HeaderFooter& GetHeaderFooter() const { return *FHeaderFooter; }
+    TCT_Drawing& GetDrawing() const { return *FDrawing; }
+    TCT_LegacyDrawing& GetLegacyDrawing() const { return *FLegacyDrawing; }
+    TCT_LegacyDrawing& GetLegacyDrawingHF() const { return *FLegacyDrawingHF; }
+    TCT_SheetBackgroundPicture& GetPicture() const { return *FPicture; }
+    TCT_WebPublishItems& GetWebPublishItems() const { return *FWebPublishItems; }
+    TCT_ExtensionList& GetExtLst() const { return *FExtLst; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_ChartsheetPr> FSheetPr;
+    std::unique_ptr<TCT_ChartsheetViews> FSheetViews;
+    std::unique_ptr<TCT_ChartsheetProtection> FSheetProtection;
+    std::unique_ptr<TCT_CustomChartsheetViews> FCustomSheetViews;
+    std::unique_ptr<TCT_PageMargins> FPageMargins;
+    std::unique_ptr<TCT_CsPageSetup> FPageSetup;
+    std::unique_ptr<TCT_HeaderFooter> FHeaderFooter;
+    std::unique_ptr<TCT_Drawing> FDrawing;
+    std::unique_ptr<TCT_LegacyDrawing> FLegacyDrawing;
+    std::unique_ptr<TCT_LegacyDrawing> FLegacyDrawingHF;
+    std::unique_ptr<TCT_SheetBackgroundPicture> FPicture;
+    std::unique_ptr<TCT_WebPublishItems> FWebPublishItems;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// The properties of a chart sheet: its code name and tab colour.
+class TCT_ChartsheetPr : public TXPGBase {
+public:
+    explicit TCT_ChartsheetPr(TXPGDocBase& owner);
+    ~TCT_ChartsheetPr() override;
+
+    bool GetPublished() const { return FPublished; }
+    void SetPublished(bool value) { FPublished = value; }
+    const rtl::UnicodeString& GetCodeName() const { return FCodeName; }
+    void SetCodeName(rtl::UnicodeStringView value) { FCodeName = value; }
+    TCT_Color& GetTabColor() const { return *FTabColor; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    bool FPublished = true;
+    rtl::UnicodeString FCodeName;
+    std::unique_ptr<TCT_Color> FTabColor;
+};
+
+// The windows showing a chart sheet.
+class TCT_ChartsheetViews : public TXPGBase {
+public:
+    explicit TCT_ChartsheetViews(TXPGDocBase& owner);
+    ~TCT_ChartsheetViews() override;
+
+    TCT_ChartsheetViewXpgList& GetSheetView() const { return *FSheetView; }
+    TCT_ExtensionList& GetExtLst() const { return *FExtLst; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_ChartsheetViewXpgList> FSheetView;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// One window on a chart sheet.
+class TCT_ChartsheetView : public TXPGBase {
+public:
+    explicit TCT_ChartsheetView(TXPGDocBase& owner);
+    ~TCT_ChartsheetView() override;
+
+    bool GetTabSelected() const { return FTabSelected; }
+    void SetTabSelected(bool value) { FTabSelected = value; }
+    int32_t GetZoomScale() const { return FZoomScale; }
+    void SetZoomScale(int32_t value) { FZoomScale = value; }
+    int32_t GetWorkbookViewId() const { return FWorkbookViewId; }
+    void SetWorkbookViewId(int32_t value) { FWorkbookViewId = value; }
+    bool GetZoomToFit() const { return FZoomToFit; }
+    void SetZoomToFit(bool value) { FZoomToFit = value; }
+    TCT_ExtensionList& GetExtLst() const { return *FExtLst; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    bool FTabSelected = false;
+    int32_t FZoomScale = 100;
+    int32_t FWorkbookViewId = 0;
+    bool FZoomToFit = false;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// The protection of a chart sheet: its password hash and what is locked.
+class TCT_ChartsheetProtection : public TXPGBase {
+public:
+    explicit TCT_ChartsheetProtection(TXPGDocBase& owner);
+    ~TCT_ChartsheetProtection() override;
+
+    int32_t GetPassword() const { return FPassword; }
+    void SetPassword(int32_t value) { FPassword = value; }
+    bool GetContent() const { return FContent; }
+    void SetContent(bool value) { FContent = value; }
+    bool GetObjects() const { return FObjects; }
+    void SetObjects(bool value) { FObjects = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FPassword = 0;
+    bool FContent = false;
+    bool FObjects = false;
+};
+
+// The custom views of a chart sheet.
+class TCT_CustomChartsheetViews : public TXPGBase {
+public:
+    explicit TCT_CustomChartsheetViews(TXPGDocBase& owner);
+    ~TCT_CustomChartsheetViews() override;
+
+    TCT_CustomChartsheetViewXpgList& GetCustomSheetView() const { return *FCustomSheetView; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_CustomChartsheetViewXpgList> FCustomSheetView;
+};
+
+// One custom view of a chart sheet with its print settings.
+class TCT_CustomChartsheetView : public TXPGBase {
+public:
+    explicit TCT_CustomChartsheetView(TXPGDocBase& owner);
+    ~TCT_CustomChartsheetView() override;
+
+    const rtl::UnicodeString& GetGuid() const { return FGuid; }
+    void SetGuid(rtl::UnicodeStringView value) { FGuid = value; }
+    int32_t GetScale() const { return FScale; }
+    void SetScale(int32_t value) { FScale = value; }
+    TUnit::TOrdinal GetState() const { return FState; }
+    void SetState(TUnit::TOrdinal value) { FState = value; }
+    bool GetZoomToFit() const { return FZoomToFit; }
+    void SetZoomToFit(bool value) { FZoomToFit = value; }
+    TCT_PageMargins& GetPageMargins() const { return *FPageMargins; }
+    TCT_CsPageSetup& GetPageSetup() const { return *FPageSetup; }
+    TCT_HeaderFooter& GetHeaderFooter() const { return *FHeaderFooter; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    rtl::UnicodeString FGuid;
+    int32_t FScale = 100;
+    TUnit::TOrdinal FState = TST_SheetState::Visible;
+    bool FZoomToFit = false;
+    std::unique_ptr<TCT_PageMargins> FPageMargins;
+    std::unique_ptr<TCT_CsPageSetup> FPageSetup;
+    std::unique_ptr<TCT_HeaderFooter> FHeaderFooter;
+};
+
+// The page setup of a chart sheet and the relationship of its printer settings.
+class TCT_CsPageSetup : public TXPGBase {
+public:
+    explicit TCT_CsPageSetup(TXPGDocBase& owner);
+    ~TCT_CsPageSetup() override;
+
+    int32_t GetPaperSize() const { return FPaperSize; }
+    void SetPaperSize(int32_t value) { FPaperSize = value; }
+    int32_t GetFirstPageNumber() const { return FFirstPageNumber; }
+    void SetFirstPageNumber(int32_t value) { FFirstPageNumber = value; }
+    TUnit::TOrdinal GetOrientation() const { return FOrientation; }
+    void SetOrientation(TUnit::TOrdinal value) { FOrientation = value; }
+    bool GetUsePrinterDefaults() const { return FUsePrinterDefaults; }
+    void SetUsePrinterDefaults(bool value) { FUsePrinterDefaults = value; }
+    bool GetBlackAndWhite() const { return FBlackAndWhite; }
+    void SetBlackAndWhite(bool value) { FBlackAndWhite = value; }
+    bool GetDraft() const { return FDraft; }
+    void SetDraft(bool value) { FDraft = value; }
+    bool GetUseFirstPageNumber() const { return FUseFirstPageNumber; }
+    void SetUseFirstPageNumber(bool value) { FUseFirstPageNumber = value; }
+    int32_t GetHorizontalDpi() const { return FHorizontalDpi; }
+    void SetHorizontalDpi(int32_t value) { FHorizontalDpi = value; }
+    int32_t GetVerticalDpi() const { return FVerticalDpi; }
+    void SetVerticalDpi(int32_t value) { FVerticalDpi = value; }
+    int32_t GetCopies() const { return FCopies; }
+    void SetCopies(int32_t value) { FCopies = value; }
+    const rtl::UnicodeString& GetId() const { return FId; }
+    void SetId(rtl::UnicodeStringView value) { FId = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FPaperSize = 1;
+    int32_t FFirstPageNumber = 1;
+    TUnit::TOrdinal FOrientation = TST_Orientation::Default;
+    bool FUsePrinterDefaults = true;
+    bool FBlackAndWhite = false;
+    bool FDraft = false;
+    bool FUseFirstPageNumber = false;
+    int32_t FHorizontalDpi = 600;
+    int32_t FVerticalDpi = 600;
+    int32_t FCopies = 1;
+    rtl::UnicodeString FId;
+};
+
+// A dialog sheet part, read with the worksheet's classes.
+class TCT_Dialogsheet : public TXPGBase {
+public:
+    explicit TCT_Dialogsheet(TXPGDocBase& owner);
+    ~TCT_Dialogsheet() override;
+
+    TCT_SheetPr& GetSheetPr() const { return *FSheetPr; }
+    TCT_SheetViews& GetSheetViews() const { return *FSheetViews; }
+    TCT_SheetFormatPr& GetSheetFormatPr() const { return *FSheetFormatPr; }
+    TCT_SheetProtection& GetSheetProtection() const { return *FSheetProtection; }
+    TCT_CustomSheetViews& GetCustomSheetViews() const { return *FCustomSheetViews; }
+    TCT_PrintOptions& GetPrintOptions() const { return *FPrintOptions; }
+    TCT_PageMargins& GetPageMargins() const { return *FPageMargins; }
+    TCT_PageSetup& GetPageSetup() const { return *FPageSetup; }
+    TCT_HeaderFooter& GetHeaderFooter() const { return *FHeaderFooter; }
+    TCT_Drawing& GetDrawing() const { return *FDrawing; }
+    TCT_LegacyDrawing& GetLegacyDrawing() const { return *FLegacyDrawing; }
+    TCT_LegacyDrawing& GetLegacyDrawingHF() const { return *FLegacyDrawingHF; }
+    TCT_OleObjects& GetOleObjects() const { return *FOleObjects; }
+    TCT_ExtensionList& GetExtLst() const { return *FExtLst; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_SheetPr> FSheetPr;
+    std::unique_ptr<TCT_SheetViews> FSheetViews;
+    std::unique_ptr<TCT_SheetFormatPr> FSheetFormatPr;
+    std::unique_ptr<TCT_SheetProtection> FSheetProtection;
+    std::unique_ptr<TCT_CustomSheetViews> FCustomSheetViews;
+    std::unique_ptr<TCT_PrintOptions> FPrintOptions;
+    std::unique_ptr<TCT_PageMargins> FPageMargins;
+    std::unique_ptr<TCT_PageSetup> FPageSetup;
+    std::unique_ptr<TCT_HeaderFooter> FHeaderFooter;
+    std::unique_ptr<TCT_Drawing> FDrawing;
+    std::unique_ptr<TCT_LegacyDrawing> FLegacyDrawing;
+    std::unique_ptr<TCT_LegacyDrawing> FLegacyDrawingHF;
+    std::unique_ptr<TCT_OleObjects> FOleObjects;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
 // The parent of the document element, which says which part is read.
 class T_ROOT_ : public TXpgSchemeRoot<TUnit> {
 public:
@@ -3404,6 +6102,10 @@ public:
     TCT_Stylesheet& GetStyleSheet() const { return *FStyleSheet; }
     TCT_Sst& GetSst() const { return *FSst; }
     TCT_Workbook& GetWorkbook() const { return *FWorkbook; }
+    TCT_Comments& GetComments() const { return *FComments; }
+    TCT_Table& GetTable() const { return *FTable; }
+    TCT_Chartsheet& GetChartsheet() const { return *FChartsheet; }
+    TCT_Dialogsheet& GetDialogsheet() const { return *FDialogsheet; }
     TCT_Worksheet& GetWorksheet() const { return *FWorksheet; }
 
     TXPGBase* FindChild(TXPGReader& reader) override;
@@ -3413,6 +6115,10 @@ private:
     std::unique_ptr<TCT_Stylesheet> FStyleSheet;
     std::unique_ptr<TCT_Sst> FSst;
     std::unique_ptr<TCT_Workbook> FWorkbook;
+    std::unique_ptr<TCT_Comments> FComments;
+    std::unique_ptr<TCT_Table> FTable;
+    std::unique_ptr<TCT_Chartsheet> FChartsheet;
+    std::unique_ptr<TCT_Dialogsheet> FDialogsheet;
     std::unique_ptr<TCT_Worksheet> FWorksheet;
 };
 
@@ -3420,7 +6126,9 @@ private:
 class TXPGDocXLSX : public TXpgSchemeDocument<TUnit, T_ROOT_> {
 public:
     TCT_Stylesheet& GetStyleSheet() { return GetRoot().GetStyleSheet(); }
+    TCT_Table& GetTable() { return GetRoot().GetTable(); }
     TCT_Workbook& GetWorkbook() { return GetRoot().GetWorkbook(); }
+    TCT_Chartsheet& GetChartsheet() { return GetRoot().GetChartsheet(); }
     TCT_Worksheet& GetWorksheet() { return GetRoot().GetWorksheet(); }
     void SetOnCol(std::function<void(TCT_Col&)> handler) { FOnCol = std::move(handler); }
     // Hands an object to the callback, when one is set.

@@ -111,7 +111,18 @@ void XpgWriteKeptAttribute(TXpgWriteXML& writer, rtl::UnicodeStringView text) {
 }
 
 TXpgSchemeReaderBase::TXpgSchemeReaderBase(TXpgPErrors& errors, std::span<const TXpgNamespace> namespaces)
-    : FErrors(errors), FNamespaces(namespaces), FElementAttributes(&Attributes()) {}
+    : FErrors(errors), FNamespaces(namespaces), FElementAttributes(&Attributes()) {
+    const auto compatibility = std::find_if(namespaces.begin(), namespaces.end(), [](const TXpgNamespace& item) {
+        return item.Uri == XpgCompatibilityNamespace;
+    });
+    if (compatibility == namespaces.end()) {
+        return;
+    }
+    const std::string prefix = compatibility->Prefix.empty() ? std::string() : std::string(compatibility->Prefix) + ":";
+    FAlternateContentName = prefix + "AlternateContent";
+    FChoiceName = prefix + "Choice";
+    FFallbackName = prefix + "Fallback";
+}
 
 TXpgSchemeReaderBase::~TXpgSchemeReaderBase() = default;
 
@@ -133,6 +144,7 @@ void TXpgSchemeReaderBase::Restart() {
     Clear();
     FBindings.clear();
     FRenamingBindings = 0;
+    FAlternateScopes.clear();
     FDepth = 0;
     FSkipDepth = 0;
 }
@@ -167,12 +179,68 @@ bool TXpgSchemeReaderBase::LeaveScope() {
     }
     const bool skipped = FSkipDepth == 1;
     FSkipDepth = 0;
+    const bool alternate = !FAlternateScopes.empty() && FAlternateScopes.back().Depth == FDepth;
+    if (alternate) {
+        FAlternateScopes.pop_back();
+    }
     while (!FBindings.empty() && FBindings.back().Depth == FDepth) {
         FRenamingBindings -= FBindings.back().Renames ? 1 : 0;
         FBindings.pop_back();
     }
     --FDepth;
-    return !skipped;
+    return !skipped && !alternate;
+}
+
+bool TXpgSchemeReaderBase::EnterAlternateContent() {
+    if (FAlternateContentName.empty()) {
+        return false;
+    }
+    const bool inBlock =
+        !FAlternateScopes.empty() && FAlternateScopes.back().Block && FAlternateScopes.back().Depth == FDepth - 1;
+    if (!inBlock) {
+        if (FElementName != FAlternateContentName) {
+            return false;
+        }
+        FAlternateScopes.push_back({FDepth, true, false});
+        return true;
+    }
+    // A block holds branches only; the first one that can be read is, and the rest are passed over.
+    TAlternateScope& block = FAlternateScopes.back();
+    bool read = false;
+    if (FElementName == FChoiceName) {
+        read = !block.BranchTaken && RequirementsKnown();
+    } else if (FElementName == FFallbackName) {
+        read = !block.BranchTaken;
+    } else {
+        ReportUnknownElement();
+    }
+    if (!read) {
+        SkipSubtree();
+        return true;
+    }
+    block.BranchTaken = true;
+    FAlternateScopes.push_back({FDepth, false, false});
+    return true;
+}
+
+bool TXpgSchemeReaderBase::RequirementsKnown() const {
+    std::string_view required;
+    const TXpgXMLAttributeList& attributes = Attributes();
+    for (int32_t i = 0; i < attributes.GetCount(); ++i) {
+        if (attributes.GetItem(i).RawName() == "Requires") {
+            required = attributes.GetItem(i).RawValue();
+        }
+    }
+    constexpr std::string_view Blanks = " \t\r\n";
+    for (size_t start = required.find_first_not_of(Blanks); start != std::string_view::npos;) {
+        const size_t end = std::min(required.find_first_of(Blanks, start), required.size());
+        std::string_view unitPrefix;
+        if (!FindUnitPrefix(required.substr(start, end - start), unitPrefix)) {
+            return false;
+        }
+        start = required.find_first_not_of(Blanks, end);
+    }
+    return true;
 }
 
 void TXpgSchemeReaderBase::BindDeclaredPrefixes() {

@@ -16,6 +16,11 @@
 // SpreadsheetML) is read as if it used the unit's prefix. While no such binding is in scope, which is the common
 // case, names are taken as written, without a lookup.
 //
+// A unit whose namespaces include markup compatibility (ECMA-376 Part 3) reads its alternate content: of an
+// mc:AlternateContent block, the first mc:Choice whose Requires names only prefixes bound to the unit's namespaces
+// is read, else the mc:Fallback, and never more than one branch; the branch's children go to the object current
+// before the block, as if they stood in its place. The other branches are skipped whole.
+//
 // A unit's policy type (TUnit in each generated unit) provides:
 //   using TOrdinal = ...;                          the type of enumeration fields
 //   static constexpr TXpgUnitRules Rules;          where the units differ
@@ -66,6 +71,10 @@ struct TXpgNamespace {
     std::string_view Prefix;
     std::string_view Uri;
 };
+
+// The markup-compatibility namespace (ECMA-376 Part 3), whose alternate content a unit listing it reads.
+inline constexpr std::string_view XpgCompatibilityNamespace =
+    "http://schemas.openxmlformats.org/markup-compatibility/2006";
 
 // One enumeration of a schema: its values in ordinal order, found by name in any letter case (ASCII).
 class TXpgEnumType {
@@ -129,9 +138,13 @@ protected:
     virtual void Restart();
     // At a begin tag: opens the element's scope and works out its names; false inside a skipped subtree.
     bool EnterScope();
+    // After EnterScope: true when the element belongs to alternate content rather than to the current object (the
+    // block, or one of its branches, which is read or skipped here); its end closes it without reaching an object.
+    bool EnterAlternateContent();
     // The element just entered is skipped with its subtree.
     void SkipSubtree() { FSkipDepth = 1; }
-    // At an end tag: closes the element's scope; false when the element was skipped (or closes nothing).
+    // At an end tag: closes the element's scope; false when the element was skipped, was alternate content (or
+    // closes nothing).
     bool LeaveScope();
 
 private:
@@ -154,11 +167,26 @@ private:
     bool TranslateName(std::string_view name, std::string& target) const;
     // As TranslateName for an attribute's name: only prefixed names that declare nothing belong to a namespace.
     bool TranslateAttributeName(std::string_view name, std::string& target) const;
+    // Whether every prefix that the current mc:Choice requires is bound to a namespace of the unit.
+    bool RequirementsKnown() const;
+
+    // An open element of alternate content: a block, which remembers whether a branch of it was taken, or the
+    // branch being read.
+    struct TAlternateScope {
+        int32_t Depth;
+        bool Block;
+        bool BranchTaken;
+    };
 
     TXpgPErrors& FErrors;
     std::span<const TXpgNamespace> FNamespaces;
     std::vector<TBinding> FBindings;
     int32_t FRenamingBindings = 0;
+    // The names of alternate content with the unit's prefix, empty when the unit does not read it.
+    std::string FAlternateContentName;
+    std::string FChoiceName;
+    std::string FFallbackName;
+    std::vector<TAlternateScope> FAlternateScopes;
     int32_t FDepth = 0;
     int64_t FSkipDepth = 0;
     std::string_view FElementName;
@@ -402,7 +430,7 @@ public:
     TBase& Current() const { return *FCurrent; }
 
     void BeginTag() override {
-        if (!EnterScope()) {
+        if (!EnterScope() || EnterAlternateContent()) {
             return;
         }
         TBase* child = FCurrent->HandleElement(*this);

@@ -130,8 +130,8 @@ std::string Summary(Sample& sample) {
     TCT_Worksheet& worksheet = sample.Doc.GetWorksheet();
     if (worksheet.Assigned()) {
         text += "worksheet drawing=" + Utf8(worksheet.GetDrawing().GetId());
-        if (worksheet.GetSheetViews().GetSheetView().Count() > 0) {
-            text += " zoom=" + std::to_string(worksheet.GetSheetViews().GetSheetView().GetItem(0).GetZoomScale());
+        for (int32_t i = 0; i < worksheet.GetSheetViews().GetSheetView().Count(); ++i) {
+            text += " zoom=" + std::to_string(worksheet.GetSheetViews().GetSheetView().GetItem(i).GetZoomScale());
         }
     }
     TEG_FillProperties& fill = sample.Doc.GetShapeProperties().GetFill();
@@ -169,6 +169,52 @@ TEST(XpgScheme, MatchesNamesByTheirNamespaceNotByThePrefixWritten) {
         SCOPED_TRACE(c.xml);
         Sample sample;
         sample.Load(c.xml);
+        EXPECT_EQ(Summary(sample), c.expected);
+    }
+}
+
+TEST(XpgScheme, ReadsOneBranchOfAlternateContentInPlaceOfTheBlock) {
+    struct Case {
+        const char* content;
+        const char* expected;
+    };
+    // x14 is bound to a namespace the unit does not know, a to one it does.
+    const Case cases[] = {
+        {R"(<mc:AlternateContent><mc:Choice Requires="x14"><drawing r:id="rId1"/></mc:Choice>)"
+         R"(<mc:Fallback><drawing r:id="rId2"/></mc:Fallback></mc:AlternateContent>)",
+         "worksheet drawing=rId2"},
+        {R"(<mc:AlternateContent><mc:Choice Requires="a"><drawing r:id="rId1"/></mc:Choice>)"
+         R"(<mc:Fallback><drawing r:id="rId2"/></mc:Fallback></mc:AlternateContent>)",
+         "worksheet drawing=rId1"},
+        {R"(<mc:AlternateContent><mc:Choice Requires="x14 a"><drawing r:id="rId1"/></mc:Choice>)"
+         R"(<mc:Choice Requires=" a  r "><drawing r:id="rId3"/></mc:Choice><mc:Choice Requires="a">)"
+         R"(<drawing r:id="rId4"/></mc:Choice><mc:Fallback><drawing r:id="rId2"/></mc:Fallback></mc:AlternateContent>)",
+         "worksheet drawing=rId3"},
+        {R"(<mc:AlternateContent><mc:Choice Requires="undeclared"><drawing r:id="rId1"/></mc:Choice>)"
+         R"(</mc:AlternateContent><drawing r:id="rId5"/>)",
+         "worksheet drawing=rId5"},
+        {R"(<sheetViews><mc:AlternateContent><mc:Choice Requires="x14"><sheetView zoomScale="10"/></mc:Choice>)"
+         R"(<mc:Fallback><sheetView zoomScale="20"/><sheetView zoomScale="30"/></mc:Fallback></mc:AlternateContent>)"
+         R"(<sheetView zoomScale="40"/></sheetViews>)",
+         "worksheet drawing= zoom=20 zoom=30 zoom=40"},
+        {R"(<m:AlternateContent xmlns:m="http://schemas.openxmlformats.org/markup-compatibility/2006">)"
+         R"(<m:Choice xmlns:d="DML" Requires="d"><drawing r:id="rId6"/></m:Choice></m:AlternateContent>)",
+         "worksheet drawing=rId6"},
+        {R"(<mc:AlternateContent><mc:Fallback><mc:AlternateContent><mc:Choice Requires="x14">)"
+         R"(<drawing r:id="rId1"/></mc:Choice><mc:Fallback><drawing r:id="rId7"/></mc:Fallback>)"
+         R"(</mc:AlternateContent></mc:Fallback><mc:Fallback><drawing r:id="rId2"/></mc:Fallback>)"
+         R"(</mc:AlternateContent>)",
+         "worksheet drawing=rId7"},
+        {R"(<mc:AlternateContent><drawing r:id="rId1"/><mc:Fallback><foo/><drawing r:id="rId8"/></mc:Fallback>)"
+         R"(</mc:AlternateContent>)",
+         "worksheet drawing=rId8 | Row 0: Unknown Element \"drawing\" | Row 0: Unknown Element \"foo\""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.content);
+        Sample sample;
+        sample.Load(R"(<worksheet xmlns="MAIN" xmlns:r="REL" xmlns:a="DML" xmlns:x14="urn:x14")"
+                    R"( xmlns:mc="http://schemas.openxmlformats.org/markup-compatibility/2006">)" +
+                    std::string(c.content) + "</worksheet>");
         EXPECT_EQ(Summary(sample), c.expected);
     }
 }

@@ -26,6 +26,7 @@ struct TUnit {
         {"r", "http://schemas.openxmlformats.org/officeDocument/2006/relationships"},
         {"a", "http://schemas.openxmlformats.org/drawingml/2006/main"},
         {"c", "http://schemas.openxmlformats.org/drawingml/2006/chart"},
+        {"mc", "http://schemas.openxmlformats.org/markup-compatibility/2006"},
     };
 };
 
