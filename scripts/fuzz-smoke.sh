@@ -14,10 +14,16 @@ artifacts=$build/artifacts
 mkdir -p "$artifacts"
 
 # The seed folders of a target: xml gets the XML parts of the fixture packages, the xls_* targets the .xls workbooks,
-# the others the packages and zip files, whole.
+# a target with a folder tests/data/fuzz/<target> its files, the others the packages and zip files, whole.
 seeds_for() {
     local target=$1 seeds=$build/seeds/$1
     rm -rf "$seeds" && mkdir -p "$seeds"
+    # A target with a seed folder of its own (streams that are no workbook) starts from that alone.
+    if [[ -d tests/data/fuzz/$target ]]; then
+        cp tests/data/fuzz/"$target"/* "$seeds"
+        echo "$seeds"
+        return
+    fi
     local patterns=(-name '*.xlsx' -o -name '*.xlsm' -o -name '*.zip') limit=-256k
     if [[ $target == xls_* ]]; then
         # Damaged workbooks of up to 1 MB are among the real ones.

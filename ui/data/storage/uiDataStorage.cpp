@@ -220,21 +220,11 @@ void TuiDataStorage::AssignRecordId(int32_t recordIndex, int32_t id) {
 }
 
 void TuiDataStorage::ChangeUseRecordIds(bool useRecordIds) {
-    if (FUseRecordIds == useRecordIds) {
-        return;
-    }
-    FreeOrdinaryRecordBuffers();
-    FUseRecordIds = useRecordIds;
-    ValueDefsChanged(*FValueDefs);
+    ChangeLayoutFlag(FUseRecordIds, useRecordIds);
 }
 
 void TuiDataStorage::ChangeStoredValuesOnly(bool storedValuesOnly) {
-    if (FStoredValuesOnly == storedValuesOnly) {
-        return;
-    }
-    FreeOrdinaryRecordBuffers();
-    FStoredValuesOnly = storedValuesOnly;
-    ValueDefsChanged(*FValueDefs);
+    ChangeLayoutFlag(FStoredValuesOnly, storedValuesOnly);
 }
 
 int32_t TuiDataStorage::RecordHeaderSize() const {
@@ -412,6 +402,15 @@ void TuiDataStorage::ResetIdCounterIfEmpty() {
     if (FRecordBuffers.empty()) {
         FRecordIdCounter = 1;
     }
+}
+
+void TuiDataStorage::ChangeLayoutFlag(bool& flag, bool value) {
+    if (flag == value) {
+        return;
+    }
+    FreeOrdinaryRecordBuffers();
+    flag = value;
+    ValueDefsChanged(*FValueDefs);
 }
 
 void TuiDataStorage::FreeOrdinaryRecordBuffers() {

@@ -133,6 +133,8 @@ private:
     void CheckRecordIdLeft() const;
     void ResetIdCounterIfEmpty();
     void FreeOrdinaryRecordBuffers();
+    // Sets a flag that changes the layout of the ordinary records, whose buffers go first.
+    void ChangeLayoutFlag(bool& flag, bool value);
 
     // For the definitions: reshaping every buffer of a definition list before its layout changes.
     void ValueDefsChanged(TuiValueDefs& valueDefs);

@@ -8,6 +8,7 @@
 #include "ui/data/common/uiDataConsts.h"
 
 #include <limits>
+#include <vector>
 
 namespace ui {
 
@@ -126,9 +127,14 @@ rtl::Variant ReadArray(rtl::TStream& stream, int32_t depth) {
         RaiseDataReadError();
     }
     const int32_t count = ReadArrayCount(stream);
+    // The elements are read before the array is made: what is allocated never runs ahead of the bytes read.
+    std::vector<rtl::Variant> elements;
+    for (int32_t i = 0; i < count; ++i) {
+        elements.push_back(ReadVariantAt(stream, depth + 1));
+    }
     rtl::Variant array = rtl::Variant::CreateArray(0, count - 1, rtl::varVariant);
     for (int32_t i = 0; i < count; ++i) {
-        array.SetArrayElement(i, ReadVariantAt(stream, depth + 1));
+        array.SetArrayElement(i, elements[static_cast<size_t>(i)]);
     }
     return array;
 }

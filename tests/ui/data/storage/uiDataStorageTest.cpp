@@ -3,7 +3,7 @@
 #include "rtl/core/Exceptions.h"
 #include "rtl/variants/VariantConversions.h"
 #include "tests/support/TestSupport.h"
-#include "tests/ui/data/DataStreamTestSupport.h"
+#include "tests/ui/data/DataTestSupport.h"
 #include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/data/values/uiVariants.h"
@@ -333,19 +333,14 @@ TEST(uiDataStorage, StreamModeOrdersTheDefinitions) {
 }
 
 TEST(uiDataStorage, ObjectsAreFreedWithTheirValue) {
-    struct TTracked : rtl::TObject {
-        explicit TTracked(int& frees) : Frees(frees) {}
-        ~TTracked() override { ++Frees; }
-        int& Frees;
-    };
     int frees = 0;
     {
         TuiDataStorage storage;
         TuiValueDef& object = storage.ValueDefs().Add(TuiObjectValueType::Instance(), true, false, nullptr);
         storage.SetRecordCount(3);
-        const int32_t handles[] = {storage.AddObject(std::make_unique<TTracked>(frees)),
-                                   storage.AddObject(std::make_unique<TTracked>(frees)),
-                                   storage.AddObject(std::make_unique<TTracked>(frees))};
+        const int32_t handles[] = {storage.AddObject(std::make_unique<test::TFreeCountingObject>(frees)),
+                                   storage.AddObject(std::make_unique<test::TFreeCountingObject>(frees)),
+                                   storage.AddObject(std::make_unique<test::TFreeCountingObject>(frees))};
         for (int32_t r = 0; r < 3; ++r) {
             storage.SetValue(r, object, Variant(handles[r]));
         }

@@ -6,6 +6,7 @@
 #include "rtl/variants/SqlTimeStampVariant.h"
 #include "rtl/variants/VariantConversions.h"
 #include "tests/support/TestSupport.h"
+#include "tests/ui/data/DataTestSupport.h"
 #include "ui/core/uxStream.h"
 #include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/data/values/uiScalarValueTypes.h"
@@ -278,15 +279,10 @@ TEST(uiValueTypes, DisplayTexts) {
 }
 
 TEST(uiValueTypes, ObjectValuesOwnTheirObject) {
-    struct TTracked : rtl::TObject {
-        explicit TTracked(int& frees) : Frees(frees) {}
-        ~TTracked() override { ++Frees; }
-        int& Frees;
-    };
     int frees = 0;
     const TuiObjectValueType& type = TuiObjectValueType::Instance();
     TValueCell cell;
-    const uint32_t handle = cell.Slots.Objects().Add(std::make_unique<TTracked>(frees));
+    const uint32_t handle = cell.Slots.Objects().Add(std::make_unique<test::TFreeCountingObject>(frees));
     cell.Set(type, Variant(static_cast<int32_t>(handle)));
     EXPECT_EQ(rtl::VarToInteger(cell.Get(type)), static_cast<int32_t>(handle));
     rtl::TStringStream stream;

@@ -8,7 +8,7 @@
 #include "rtl/variants/SqlTimeStampVariant.h"
 #include "rtl/variants/VariantConversions.h"
 #include "tests/support/TestSupport.h"
-#include "tests/ui/data/DataStreamTestSupport.h"
+#include "tests/ui/data/DataTestSupport.h"
 #include "ui/data/values/uiVariants.h"
 
 #include <cmath>

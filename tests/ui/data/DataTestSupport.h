@@ -1,11 +1,23 @@
 #pragma once
-// Bytes of stream forms as hex text ("02 7F"), both ways, for the tests of the data layer's streams.
+// Helpers of the data layer's tests: bytes of stream forms as hex text ("02 7F") both ways, and an object that counts
+// how often objects of its kind are freed.
+
+#include "rtl/core/Object.h"
 
 #include <cstdio>
 #include <string>
 #include <string_view>
 
 namespace ui::test {
+
+class TFreeCountingObject : public rtl::TObject {
+public:
+    explicit TFreeCountingObject(int& frees) : FFrees(frees) {}
+    ~TFreeCountingObject() override { ++FFrees; }
+
+private:
+    int& FFrees;
+};
 
 inline std::string HexOf(std::string_view bytes) {
     std::string hex;
