@@ -9,10 +9,10 @@ namespace ui {
 
 namespace {
 
-constexpr int32_t DaysPerWeek = 7;
+constexpr int32_t WeekDayCount = 7;
 
 // The currency symbol as format text: a ',' or '.' in it would be read as a separator.
-rtl::UnicodeString QuotedCurrencySymbol(rtl::UnicodeStringView symbol) {
+rtl::UnicodeString CurrencySymbolAsFormatText(rtl::UnicodeStringView symbol) {
     rtl::UnicodeString quoted;
     for (const char16_t c : symbol) {
         if (c == u',' || c == u'.') {
@@ -35,7 +35,7 @@ rtl::UnicodeString UpperCaseAnsiText(std::string_view text) {
 
 rtl::UnicodeString GetCurrencyDisplayFormat(const rtl::TFormatSettings& settings) {
     const rtl::UnicodeString number = u",0." + rtl::UnicodeString(settings.CurrencyDecimals, u'0');
-    const rtl::UnicodeString symbol = QuotedCurrencySymbol(settings.CurrencyString);
+    const rtl::UnicodeString symbol = CurrencySymbolAsFormatText(settings.CurrencyString);
     if (symbol.empty()) {
         return number;
     }
@@ -65,7 +65,7 @@ rtl::TDateTime WeekStartDate(rtl::TDateTime date, int32_t firstDayOfWeek) {
     const int32_t day = rtl::DayOfWeek(date) - 1;
     const rtl::TDateTime wholeDay = DateTruncToDay(date);
     if (day < firstDayOfWeek) {
-        return wholeDay - DaysPerWeek + (firstDayOfWeek - day);
+        return wholeDay - WeekDayCount + (firstDayOfWeek - day);
     }
     return wholeDay - (day - firstDayOfWeek);
 }

@@ -1,6 +1,7 @@
 #include "ui/data/storage/uiDataStorage.h"
 
 #include "rtl/core/Exceptions.h"
+#include "rtl/core/Lists.h"
 #include "rtl/text/Format.h"
 #include "ui/core/uxStream.h"
 #include "ui/data/values/uiBufferBytes.h"
@@ -285,12 +286,13 @@ void TuiDataStorage::ReadData(int32_t recordIndex, rtl::TStream& stream) {
 
 void TuiDataStorage::EnterStreamMode(const TValueDefCompare& compare) {
     FStreamOrder.reset();
+    TuiValueDefs& valueDefs = *FValueDefs;
     std::vector<TuiValueDef*> order;
-    for (int32_t i = 0; i < FValueDefs->GetCount(); ++i) {
-        order.push_back(&FValueDefs->GetItem(i));
+    for (const int32_t position : rtl::StableSortOrder(valueDefs.GetCount(), [&](int32_t first, int32_t second) {
+             return compare(valueDefs.GetItem(first), valueDefs.GetItem(second));
+         })) {
+        order.push_back(&valueDefs.GetItem(position));
     }
-    std::stable_sort(order.begin(), order.end(),
-                     [&compare](const TuiValueDef* a, const TuiValueDef* b) { return compare(*a, *b) < 0; });
     FStreamOrder = std::move(order);
 }
 

@@ -19,7 +19,7 @@ int Sign(int value) {
     return (value > 0) - (value < 0);
 }
 
-std::string Describe(const Variant& value) {
+std::string DescribeVariant(const Variant& value) {
     if (value.IsArray()) {
         return "array of " + std::to_string(value.ArrayCount());
     }
@@ -52,7 +52,7 @@ TEST(uiVariants, CompareVariantsIsTheOrderOfTheDataSide) {
         {Ansi936(u"啊"), Ansi936(u"中"), -1}, // code page 936 bytes B0A1 before D6D0
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(Describe(c.a) + " against " + Describe(c.b));
+        SCOPED_TRACE(DescribeVariant(c.a) + " against " + DescribeVariant(c.b));
         EXPECT_EQ(Sign(CompareVariants(c.a, c.b)), c.expectedSign);
         EXPECT_EQ(Sign(CompareVariants(c.b, c.a)), -c.expectedSign);
         EXPECT_EQ(VariantsCompareEqual(c.a, c.b), c.expectedSign == 0);
@@ -98,7 +98,7 @@ TEST(uiVariants, BooleansEqualTheTextThatShowsThem) {
         {Variant(u"1"), Variant(1), false},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(Describe(c.a) + " against " + Describe(c.b));
+        SCOPED_TRACE(DescribeVariant(c.a) + " against " + DescribeVariant(c.b));
         EXPECT_EQ(VariantsEqual(c.a, c.b), c.expected);
         EXPECT_EQ(VariantsEqual(c.b, c.a), c.expected);
     }
@@ -122,10 +122,10 @@ TEST(uiVariants, TypeTests) {
     EXPECT_TRUE(IsCurrencyVarType(bcd.VarType()));
     EXPECT_FALSE(IsCurrencyVarType(rtl::varDouble));
     for (const Variant& number : {Variant(int8_t{1}), Variant(1.5f), Variant(true), bcd, Variant(uint16_t{3})}) {
-        EXPECT_TRUE(IsNumericVariant(number)) << Describe(number);
+        EXPECT_TRUE(IsNumericVariant(number)) << DescribeVariant(number);
     }
     for (const Variant& other : {Variant(u"1"), Variant::FromDateTime(1), stamp, Variant::Null()}) {
-        EXPECT_FALSE(IsNumericVariant(other)) << Describe(other);
+        EXPECT_FALSE(IsNumericVariant(other)) << DescribeVariant(other);
     }
 }
 
