@@ -13,17 +13,23 @@ corpus_root=../shared/corpus
 artifacts=$build/artifacts
 mkdir -p "$artifacts"
 
-# The seed folders of a target: xml gets the XML parts of the fixture packages, the tokenizer the formula texts of its
-# case file (as UTF-16LE), the xls_* targets the .xls workbooks, the others the packages and zip files, whole.
+# The seed folders of a target: a target with a folder tests/data/fuzz/<target> (streams that are no workbook) its
+# files, the tokenizer the formula texts of its case file (as UTF-16LE), xml the XML parts of the fixture packages, the
+# xls_* targets the .xls workbooks, the others the packages and zip files, whole.
 seeds_for() {
     local target=$1 seeds=$build/seeds/$1
     rm -rf "$seeds" && mkdir -p "$seeds"
+    if [[ -d tests/data/fuzz/$target ]]; then
+        cp tests/data/fuzz/"$target"/* "$seeds"
+        echo "$seeds"
+        return
+    fi
     if [[ $target == tokenizer_fuzz ]]; then
         local n=0 text
-        while IFS=$'	' read -r text _; do
+        while IFS=$'\t' read -r text _; do
             n=$((n + 1))
             printf '%s' "$text" | iconv -f UTF-8 -t UTF-16LE >"$seeds/$n"
-        done < <(grep -v '^//' tests/data/formula/tokenizer-cases.txt | grep $'	')
+        done < <(grep -v '^//' tests/data/formula/tokenizer-cases.txt | grep $'\t')
         echo "$seeds"
         return
     fi
