@@ -25,7 +25,7 @@ void TCustomLabel::Dispatch(TMessage& message) {
         return Changed();
     case CM_FONTCHANGED:
         TGraphicControl::Dispatch(message);
-        return AdjustBounds();
+        return AdjustSize();
     case CM_DIALOGCHAR:
         if (FFocusControl && Enabled() && FShowAccelChar && IsAccel(static_cast<char16_t>(message.WParam), Caption()) &&
             FFocusControl->CanFocus()) {
@@ -41,7 +41,7 @@ void TCustomLabel::Dispatch(TMessage& message) {
 
 void TCustomLabel::Loaded() {
     TGraphicControl::Loaded();
-    AdjustBounds();
+    AdjustSize();
 }
 
 uint32_t TCustomLabel::TextFlags() const {
@@ -88,7 +88,7 @@ bool TCustomLabel::CanAutoSize(int32_t& newWidth, int32_t& newHeight) {
     return true;
 }
 
-void TCustomLabel::AdjustBounds() {
+void TCustomLabel::AdjustSize() {
     if (!AutoSize() || ComponentState().Contains(rtl::TComponentState::csLoading)) {
         return;
     }
@@ -101,12 +101,7 @@ void TCustomLabel::AdjustBounds() {
 
 void TCustomLabel::Changed() {
     Invalidate();
-    AdjustBounds();
-}
-
-void TCustomLabel::SetAutoSize(bool value) {
-    TGraphicControl::SetAutoSize(value);
-    AdjustBounds();
+    AdjustSize();
 }
 
 void TCustomLabel::SetAlignment(TAlignment value) {

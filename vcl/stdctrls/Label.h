@@ -33,14 +33,13 @@ public:
     // The windowed control the mnemonic focuses.
     TWinControl* FocusControl() const { return FFocusControl; }
     void SetFocusControl(TWinControl* value);
-    void SetAutoSize(bool value) override;
 
 protected:
     void Paint() override;
     bool CanAutoSize(int32_t& newWidth, int32_t& newHeight) override;
     void Notification(rtl::TComponent* component, rtl::TOperation operation) override;
     // Sizes the label to its caption (when AutoSize), keeping the edge its alignment keeps.
-    void AdjustBounds();
+    void AdjustSize() override;
 
 private:
     uint32_t TextFlags() const;

@@ -81,6 +81,10 @@ TEST_F(LabelTest, ARightAlignedLabelKeepsItsRightEdgeAsItGrows) {
     label->SetCaption(u"不含税金额：");
     EXPECT_EQ(label->Left() + label->Width(), right);
     EXPECT_LT(label->Left(), 100 - 10);
+    label->SetAutoSize(false);
+    label->SetCaption(u"税额：");
+    label->SetAutoSize(true);
+    EXPECT_EQ(label->Left() + label->Width(), right) << "also when auto size is turned on";
 }
 
 TEST_F(LabelTest, AWrappingLabelKeepsItsWidthAndGrowsDownwards) {
