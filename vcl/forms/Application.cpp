@@ -193,13 +193,17 @@ void TApplication::ShowException(std::exception_ptr error) {
     MessageBox(text, FTitle, MB_OK | MB_ICONSTOP);
 }
 
-// The box is owned by the active window; when it closes that window becomes active again.
 int32_t TApplication::MessageBox(rtl::UnicodeStringView text, rtl::UnicodeStringView caption, uint32_t flags) {
+    int32_t answer = 0;
+    RunTaskModal([&](HWND owner) { answer = MessageBoxPresenter().ShowMessageBox(owner, text, caption, flags); });
+    return answer;
+}
+
+void TApplication::RunTaskModal(const std::function<void(HWND owner)>& show) {
     HWND active = GetActiveWindow();
     const std::vector<HWND> disabled = DisableTaskWindows(nullptr);
-    int32_t answer = 0;
     try {
-        answer = MessageBoxPresenter().ShowMessageBox(active ? active : Handle(), text, caption, flags);
+        show(active ? active : Handle());
     } catch (...) {
         EnableTaskWindows(disabled);
         throw;
@@ -208,7 +212,6 @@ int32_t TApplication::MessageBox(rtl::UnicodeStringView text, rtl::UnicodeString
     if (active && IsWindow(active)) {
         SetActiveWindow(active);
     }
-    return answer;
 }
 
 void TApplication::SetActive(bool value) {

@@ -61,6 +61,10 @@ public:
     void ShowException(std::exception_ptr error);
     // A message box owned by the active window, with the other windows of the program disabled meanwhile.
     int32_t MessageBox(rtl::UnicodeStringView text, rtl::UnicodeStringView caption, uint32_t flags);
+    // Runs show (a message box, a common dialog) as modal to the whole program: show gets the owner to give it (the
+    // active window, or the application window), the program's windows are disabled while it runs, and the window
+    // that was active is active again afterwards.
+    void RunTaskModal(const std::function<void(HWND owner)>& show);
 
     // The hidden application window, created on first use.
     HWND Handle();

@@ -1,8 +1,7 @@
 #include "vcl/forms/MessageBoxSeam.h"
 
+#include "vcl/system/Seam.h"
 #include "vcl/system/Win32.h"
-
-#include <utility>
 
 namespace vcl {
 
@@ -19,16 +18,16 @@ public:
 };
 
 TWindowsMessageBox WindowsMessageBox;
-IMessageBoxPresenter* InjectedPresenter = nullptr; // not owned
+TSeam<IMessageBoxPresenter> MessageBoxSeam(WindowsMessageBox);
 
 } // namespace
 
 IMessageBoxPresenter& MessageBoxPresenter() {
-    return InjectedPresenter ? *InjectedPresenter : WindowsMessageBox;
+    return MessageBoxSeam.Current();
 }
 
 IMessageBoxPresenter* SetMessageBoxPresenter(IMessageBoxPresenter* presenter) {
-    return std::exchange(InjectedPresenter, presenter);
+    return MessageBoxSeam.Inject(presenter);
 }
 
 } // namespace vcl

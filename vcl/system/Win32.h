@@ -4,6 +4,7 @@
 // other layers include.
 
 #include "rtl/WindowsApi.h"
+#include "rtl/text/StringTypes.h"
 #include "vcl/system/Types.h"
 
 namespace vcl {
@@ -30,6 +31,11 @@ inline TPoint ToPoint(const POINT& point) {
 
 inline const wchar_t* AsWide(const char16_t* text) {
     return reinterpret_cast<const wchar_t*>(text);
+}
+
+// A text as an optional argument of a Windows function: no text at all when it is empty.
+inline const wchar_t* AsWideOrNull(const rtl::UnicodeString& text) {
+    return text.empty() ? nullptr : AsWide(text.c_str());
 }
 
 inline const char16_t* AsUtf16(const wchar_t* text) {

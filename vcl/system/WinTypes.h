@@ -11,6 +11,7 @@ struct HBITMAP__;
 struct HRGN__;
 struct HICON__;
 struct HMONITOR__;
+struct HKEY__;
 
 using HWND = HWND__*;
 using HDC = HDC__*;
@@ -21,3 +22,4 @@ using HRGN = HRGN__*;
 using HICON = HICON__*;
 using HCURSOR = HICON;
 using HMONITOR = HMONITOR__*;
+using HKEY = HKEY__*;

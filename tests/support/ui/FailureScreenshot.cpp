@@ -2,7 +2,9 @@
 
 #include "rtl/WindowsApi.h"
 #include "tests/support/ui/DibSurface.h"
+#include "tests/support/ui/FileDialogs.h"
 #include "tests/support/ui/MessageBoxes.h"
+#include "tests/support/ui/ServiceDoubles.h"
 
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -82,6 +84,8 @@ class TFailureScreenshots final : public testing::EmptyTestEventListener {
 const bool UiTestSupportInstalled = [] {
     testing::UnitTest::GetInstance()->listeners().Append(new TFailureScreenshots);
     InstallUnexpectedMessageBoxGuard();
+    InstallUnexpectedFileDialogGuard();
+    InstallUnexpectedShellLaunchGuard();
     return true;
 }();
 

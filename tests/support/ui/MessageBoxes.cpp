@@ -21,22 +21,26 @@ public:
 
 TUnexpectedMessageBoxes UnexpectedMessageBoxes;
 
-constexpr int DismissRetryMilliseconds = 20;
+constexpr int DialogRetryMilliseconds = 20;
 
-BOOL CALLBACK PressDialogButton(HWND window, LPARAM command) {
+BOOL CALLBACK FindShownDialog(HWND window, LPARAM found) {
     wchar_t className[16] = {};
     GetClassNameW(window, className, 16);
     if (IsWindowVisible(window) && wcscmp(className, L"#32770") == 0) {
-        PostMessageW(window, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(command), BN_CLICKED), 0);
+        *reinterpret_cast<HWND*>(found) = window;
         return FALSE;
     }
     return TRUE;
 }
 
-// Tries again until a dialog box is there to take the command.
-void DismissDialog(int command) {
-    if (EnumThreadWindows(GetCurrentThreadId(), PressDialogButton, command)) {
-        RunLater(DismissRetryMilliseconds, [command] { DismissDialog(command); });
+// Tries again until a dialog box is there to act on.
+void ActOnDialog(const std::function<void(HWND dialog)>& action) {
+    HWND dialog = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindShownDialog, reinterpret_cast<LPARAM>(&dialog));
+    if (dialog) {
+        action(dialog);
+    } else {
+        RunLater(DialogRetryMilliseconds, [action] { ActOnDialog(action); });
     }
 }
 
@@ -65,8 +69,14 @@ TWindowsMessageBoxes::~TWindowsMessageBoxes() {
     vcl::SetMessageBoxPresenter(FPrevious);
 }
 
+void ActOnDialogAfter(int milliseconds, std::function<void(HWND dialog)> action) {
+    RunLater(milliseconds, [action = std::move(action)] { ActOnDialog(action); });
+}
+
 void DismissDialogAfter(int milliseconds, int command) {
-    RunLater(milliseconds, [command] { DismissDialog(command); });
+    ActOnDialogAfter(milliseconds, [command](HWND dialog) {
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(command), BN_CLICKED), 0);
+    });
 }
 
 void InstallUnexpectedMessageBoxGuard() {

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace ui_test {
@@ -50,8 +51,11 @@ private:
     vcl::IMessageBoxPresenter* FPrevious;
 };
 
-// After milliseconds, the dialog box (a message box) of this thread that is then shown gets the command (IDOK,
-// IDCANCEL, ...), as if its button was pressed. Works inside the dialog's own message loop.
+// After milliseconds, action runs on the dialog box (a message box, a common dialog) of this thread that is then
+// shown, as soon as there is one. Works inside the dialog's own message loop.
+void ActOnDialogAfter(int milliseconds, std::function<void(HWND dialog)> action);
+// After milliseconds, the dialog box of this thread that is then shown gets the command (IDOK, IDCANCEL, ...), as if
+// its button was pressed.
 void DismissDialogAfter(int milliseconds, int command);
 
 // Installs the presenter that fails the test on an unexpected message box; the UI test support does it at start-up.
