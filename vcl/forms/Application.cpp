@@ -1,5 +1,6 @@
 #include "vcl/forms/Application.h"
 
+#include "rtl/core/Exceptions.h"
 #include "vcl/controls/ControlCanvas.h"
 #include "vcl/controls/WindowProcedure.h"
 #include "vcl/controls/pointer/Mouse.h"
