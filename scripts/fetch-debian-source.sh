@@ -9,7 +9,7 @@ package=$1
 version=$2
 dest=$3
 unpacked=$dest/$package-$version
-[[ -d $unpacked ]] && exit 0
+[[ -f $unpacked/.unpacked ]] && exit 0
 
 work=$dest/apt
 mkdir -p "$work/lists/partial" "$work/archives/partial" "$dest"
@@ -30,4 +30,7 @@ apt-get "${options[@]}" update -qq
 (cd "$dest" && apt-get "${options[@]}" source --download-only "$package=$(apt-cache "${options[@]}" showsrc "$package" |
     awk -v v="$version" '$1 == "Version:" && index($2, v) { print $2; exit }')")
 dsc=$(ls "$dest"/"${package}"_*"${version}"*.dsc | head -n 1)
-dpkg-source --no-check -x "$dsc" "$unpacked" >/dev/null
+rm -rf "$dest/unpacking" "$unpacked"
+dpkg-source --no-check -x "$dsc" "$dest/unpacking" >/dev/null
+mv "$dest/unpacking" "$unpacked"
+touch "$unpacked/.unpacked"
