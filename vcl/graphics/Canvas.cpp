@@ -73,12 +73,9 @@ void TCanvas::RequireFont() {
 void TCanvas::RequireBrush() {
     HDC dc = Handle();
     SelectKeepingOriginal(dc, FBrush.Handle(), FOriginalBrush);
-    if (FBrush.Style() == bsClear) {
-        SetBkMode(dc, TRANSPARENT);
-    } else {
-        SetBkMode(dc, OPAQUE);
-        SetBkColor(dc, ColorToRGB(FBrush.Color()));
-    }
+    // Hatch lines leave the background between them as it is; text and monochrome copies take the brush colour.
+    SetBkColor(dc, ColorToRGB(FBrush.Color()));
+    SetBkMode(dc, FBrush.Style() == bsSolid ? OPAQUE : TRANSPARENT);
 }
 
 void TCanvas::RequirePen() {

@@ -110,8 +110,10 @@ TBitmapHandle CreateDib(const std::vector<uint8_t>& info, void*& bits) {
     return handle;
 }
 
-// The BITMAPINFO of an existing DIB section, or an empty vector for a device-dependent bitmap.
-std::vector<uint8_t> InfoOfDibSection(HBITMAP handle) {
+// The BITMAPINFO of an existing DIB section, or an empty vector for a device-dependent bitmap. The colour table is read
+// through selectedIn, a device context the bitmap is selected into (a bitmap is selected into one at most), or
+// through one of its own when that is nullptr.
+std::vector<uint8_t> InfoOfDibSection(HBITMAP handle, HDC selectedIn) {
     DIBSECTION section{};
     if (GetObjectW(handle, sizeof(section), &section) != sizeof(section)) {
         return {};
@@ -121,7 +123,9 @@ std::vector<uint8_t> InfoOfDibSection(HBITMAP handle) {
     header.biSizeImage = 0;
     RGBQUAD table[256] = {};
     UINT entries = 0;
-    if (header.biBitCount <= 8) {
+    if (header.biBitCount <= 8 && selectedIn) {
+        entries = GetDIBColorTable(selectedIn, 0, 256, table);
+    } else if (header.biBitCount <= 8) {
         const TBitmapDC dc(handle);
         entries = GetDIBColorTable(dc.Get(), 0, 256, table);
     }
@@ -244,7 +248,7 @@ void TBitmap::SetHandle(HBITMAP handle) {
         Replace({}, FPixelFormat, 0, 0);
         return;
     }
-    const std::vector<uint8_t> info = InfoOfDibSection(handle);
+    const std::vector<uint8_t> info = InfoOfDibSection(handle, nullptr);
     const TPixelFormat format = info.empty() ? pfDevice : FormatOfDib(info);
     Replace(std::move(owned), format, description.bmWidth, description.bmHeight);
 }
@@ -356,7 +360,7 @@ void TBitmap::Assign(const rtl::TPersistent* source) {
 
 std::vector<uint8_t> TBitmap::DibInfo() const {
     if (FPixelFormat != pfDevice) {
-        return InfoOfDibSection(FHandle.Get());
+        return InfoOfDibSection(FHandle.Get(), FCanvas->Handle());
     }
     return DefaultDibInfo(pf32bit, FWidth, FHeight);
 }
