@@ -204,6 +204,12 @@ void TCanvas::TextRect(const TRect& rect, int32_t x, int32_t y, rtl::UnicodeStri
     ExtTextOutW(FHandle, x, y, options, AsRECT(&rect), AsWide(text.data()), static_cast<UINT>(text.size()), nullptr);
 }
 
+int32_t TCanvas::DrawText(rtl::UnicodeStringView text, TRect& rect, uint32_t flags) {
+    RequireFont();
+    RequireBrush();
+    return DrawTextW(FHandle, AsWide(text.data()), static_cast<int>(text.size()), AsRECT(&rect), flags);
+}
+
 TSize TCanvas::TextExtent(rtl::UnicodeStringView text) {
     RequireFont();
     SIZE size{};

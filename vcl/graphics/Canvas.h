@@ -89,6 +89,9 @@ public:
     void TextOut(int32_t x, int32_t y, rtl::UnicodeStringView text);
     // Text at (x, y), clipped to rect (which the brush fills first unless it is clear).
     void TextRect(const TRect& rect, int32_t x, int32_t y, rtl::UnicodeStringView text);
+    // Windows DrawText (the DT_ flags) in the font, on the brush unless it is clear; DT_CALCRECT measures into rect.
+    // Returns the height of the text.
+    int32_t DrawText(rtl::UnicodeStringView text, TRect& rect, uint32_t flags);
     TSize TextExtent(rtl::UnicodeStringView text);
     int32_t TextWidth(rtl::UnicodeStringView text) { return TextExtent(text).cx; }
     int32_t TextHeight(rtl::UnicodeStringView text) { return TextExtent(text).cy; }

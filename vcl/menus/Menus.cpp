@@ -250,15 +250,10 @@ void TMenuItem::DrawItem(TCanvas& canvas, const TRect& rect, bool selected) {
     TRect textRect = rect;
     textRect.Left += ItemMargin + imageWidth + ImageGap;
     textRect.Right -= ItemMargin;
-    // Measuring selects the font and its colour into the device context for DrawTextW.
-    canvas.TextExtent(u"");
-    HDC dc = canvas.Handle();
+    canvas.DrawText(FCaption, textRect, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
     const rtl::UnicodeString shortCut = ShortCutToText(FShortCut);
-    DrawTextW(dc, AsWide(FCaption.c_str()), static_cast<int>(FCaption.size()), AsRECT(&textRect),
-              DT_LEFT | DT_VCENTER | DT_SINGLELINE);
     if (!shortCut.empty()) {
-        DrawTextW(dc, AsWide(shortCut.c_str()), static_cast<int>(shortCut.size()), AsRECT(&textRect),
-                  DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+        canvas.DrawText(shortCut, textRect, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
     }
 }
 
