@@ -1,10 +1,10 @@
 // TControl: mouse presses, clicks, moves, the wheel, the context popup, capture and the mouse entering or leaving.
 
 #include "vcl/controls/Control.h"
-#include "vcl/menus/Menus.h"
 #include "vcl/controls/FormRoot.h"
 #include "vcl/controls/WinControl.h"
 #include "vcl/controls/pointer/Mouse.h"
+#include "vcl/menus/Menus.h"
 #include "vcl/system/Win32.h"
 
 #include <cstdlib>

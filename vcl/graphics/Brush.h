@@ -13,7 +13,16 @@ namespace vcl {
 
 class TBitmap;
 
-enum TBrushStyle : uint8_t { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
+enum TBrushStyle : uint8_t {
+    bsSolid,
+    bsClear,
+    bsHorizontal,
+    bsVertical,
+    bsFDiagonal,
+    bsBDiagonal,
+    bsCross,
+    bsDiagCross
+};
 
 // A fill description whose GDI brush is created when first asked for and released when the description changes.
 class TBrush : public rtl::TPersistent {

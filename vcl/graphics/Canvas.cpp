@@ -4,7 +4,6 @@
 #include "vcl/graphics/images/Graphic.h"
 #include "vcl/system/Win32.h"
 
-
 namespace vcl {
 
 namespace {

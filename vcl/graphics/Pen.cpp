@@ -10,10 +10,10 @@ namespace vcl {
 
 namespace {
 
-constexpr int32_t PenModeROP2Codes[] = {R2_BLACK,       R2_WHITE,       R2_NOP,         R2_NOT,
-                                        R2_COPYPEN,     R2_NOTCOPYPEN,  R2_MERGEPENNOT, R2_MASKPENNOT,
-                                        R2_MERGENOTPEN, R2_MASKNOTPEN,  R2_MERGEPEN,    R2_NOTMERGEPEN,
-                                        R2_MASKPEN,     R2_NOTMASKPEN,  R2_XORPEN,      R2_NOTXORPEN};
+constexpr int32_t PenModeROP2Codes[] = {R2_BLACK,       R2_WHITE,      R2_NOP,         R2_NOT,
+                                        R2_COPYPEN,     R2_NOTCOPYPEN, R2_MERGEPENNOT, R2_MASKPENNOT,
+                                        R2_MERGENOTPEN, R2_MASKNOTPEN, R2_MERGEPEN,    R2_NOTMERGEPEN,
+                                        R2_MASKPEN,     R2_NOTMASKPEN, R2_XORPEN,      R2_NOTXORPEN};
 
 constexpr int PenStyles[] = {PS_SOLID, PS_DASH, PS_DOT, PS_DASHDOT, PS_DASHDOTDOT, PS_NULL, PS_INSIDEFRAME};
 
@@ -86,7 +86,8 @@ void TPen::SetHandle(HPEN handle) {
     if (handle && GetObjectW(handle, sizeof(description), &description) == sizeof(description)) {
         FColor = static_cast<TColor>(description.lopnColor);
         FWidth = std::max<int32_t>(description.lopnWidth.x, 1);
-        const auto* style = std::find(std::begin(PenStyles), std::end(PenStyles), static_cast<int>(description.lopnStyle));
+        const auto* style =
+            std::find(std::begin(PenStyles), std::end(PenStyles), static_cast<int>(description.lopnStyle));
         FStyle = style == std::end(PenStyles) ? psSolid : static_cast<TPenStyle>(style - std::begin(PenStyles));
     }
     Changed();

@@ -6,9 +6,8 @@
 #include "vcl/graphics/images/Icon.h"
 #include "vcl/system/Win32.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
+#include <commctrl.h>
 
 namespace vcl {
 
@@ -299,8 +298,8 @@ void TCustomImageList::Draw(TCanvas& canvas, int32_t x, int32_t y, int32_t index
     Draw(canvas, x, y, index, FDrawingStyle, FImageType, enabled);
 }
 
-void TCustomImageList::Draw(TCanvas& canvas, int32_t x, int32_t y, int32_t index, TDrawingStyle style,
-                            TImageType type, bool enabled) {
+void TCustomImageList::Draw(TCanvas& canvas, int32_t x, int32_t y, int32_t index, TDrawingStyle style, TImageType type,
+                            bool enabled) {
     if (IndexValid(index)) {
         DoDraw(index, canvas, x, y, style, type, enabled);
     }

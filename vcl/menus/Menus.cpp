@@ -32,10 +32,10 @@ rtl::UnicodeString KeyName(uint16_t key) {
     const struct {
         uint16_t Key;
         const char16_t* Name;
-    } names[] = {{VK_BACK, u"BkSp"}, {VK_TAB, u"Tab"},   {VK_RETURN, u"Enter"}, {VK_ESCAPE, u"Esc"},
-                 {VK_SPACE, u"Space"}, {VK_PRIOR, u"PgUp"}, {VK_NEXT, u"PgDn"},  {VK_END, u"End"},
-                 {VK_HOME, u"Home"}, {VK_LEFT, u"Left"}, {VK_UP, u"Up"},       {VK_RIGHT, u"Right"},
-                 {VK_DOWN, u"Down"}, {VK_INSERT, u"Ins"}, {VK_DELETE, u"Del"}};
+    } names[] = {{VK_BACK, u"BkSp"},   {VK_TAB, u"Tab"},    {VK_RETURN, u"Enter"}, {VK_ESCAPE, u"Esc"},
+                 {VK_SPACE, u"Space"}, {VK_PRIOR, u"PgUp"}, {VK_NEXT, u"PgDn"},    {VK_END, u"End"},
+                 {VK_HOME, u"Home"},   {VK_LEFT, u"Left"},  {VK_UP, u"Up"},        {VK_RIGHT, u"Right"},
+                 {VK_DOWN, u"Down"},   {VK_INSERT, u"Ins"}, {VK_DELETE, u"Del"}};
     for (const auto& entry : names) {
         if (entry.Key == key) {
             return entry.Name;
@@ -210,8 +210,9 @@ void TMenuItem::Click() {
 void TMenuItem::MeasureItem(TCanvas& canvas, int32_t& width, int32_t& height) {
     TMenu* menu = GetParentMenu();
     TCustomImageList* images = menu ? menu->Images() : nullptr;
-    const TSize image = images ? TSize{images->Width(), images->Height()}
-                               : HasBitmap() ? TSize{FBitmap->Width(), FBitmap->Height()} : TSize{16, 16};
+    const TSize image = images        ? TSize{images->Width(), images->Height()}
+                        : HasBitmap() ? TSize{FBitmap->Width(), FBitmap->Height()}
+                                      : TSize{16, 16};
     const TSize text = canvas.TextExtent(MenuText(*this));
     width = ItemMargin + image.cx + ImageGap + text.cx + ItemMargin;
     height = std::max(image.cy, text.cy) + ItemMargin;
@@ -365,7 +366,8 @@ const TMenuItem* FindIn(const TMenuItem& parent, const std::function<bool(const 
 } // namespace
 
 TMenuItem* TMenu::FindItem(uint32_t command) const {
-    return const_cast<TMenuItem*>(FindIn(*FItems, [command](const TMenuItem& item) { return item.Command() == command; }));
+    return const_cast<TMenuItem*>(
+        FindIn(*FItems, [command](const TMenuItem& item) { return item.Command() == command; }));
 }
 
 TMenuItem* TMenu::FindShortCut(TShortCut shortCut) const {

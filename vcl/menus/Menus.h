@@ -37,10 +37,9 @@ rtl::UnicodeString ShortCutToText(TShortCut shortCut);
 enum TMenuBreak : uint8_t { mbNone, mbBreak, mbBarBreak };
 enum TPopupAlignment : uint8_t { paLeft, paRight, paCenter };
 
-using TMenuMeasureItemEvent = std::function<void(rtl::TObject* sender, TCanvas& canvas, int32_t& width,
-                                                 int32_t& height)>;
-using TMenuDrawItemEvent =
-    std::function<void(rtl::TObject* sender, TCanvas& canvas, const TRect& rect, bool selected)>;
+using TMenuMeasureItemEvent =
+    std::function<void(rtl::TObject* sender, TCanvas& canvas, int32_t& width, int32_t& height)>;
+using TMenuDrawItemEvent = std::function<void(rtl::TObject* sender, TCanvas& canvas, const TRect& rect, bool selected)>;
 
 // One item of a menu, with the items of its submenu (owned).
 class TMenuItem : public rtl::TComponent {
@@ -165,9 +164,9 @@ private:
     bool DrawsItself(const TMenuItem& item) const;
 
     std::unique_ptr<TMenuItem, rtl::TComponentDeleter> FItems;
-    HMENU FHandle = nullptr;                // owned
-    std::vector<HMENU> FSubmenus;           // owned through FHandle
-    TCustomImageList* FImages = nullptr;    // not owned
+    HMENU FHandle = nullptr;             // owned
+    std::vector<HMENU> FSubmenus;        // owned through FHandle
+    TCustomImageList* FImages = nullptr; // not owned
     TChangeLink FImageChangeLink;
     bool FOwnerDraw = false;
 };

@@ -14,7 +14,7 @@ TOwnerDrawState OwnerDrawStateOf(UINT itemState) {
         UINT Bit;
         TOwnerDrawStateFlag Flag;
     } bits[] = {{ODS_SELECTED, odSelected}, {ODS_GRAYED, odGrayed}, {ODS_DISABLED, odDisabled},
-                {ODS_CHECKED, odChecked},   {ODS_FOCUS, odFocused},  {ODS_DEFAULT, odDefault}};
+                {ODS_CHECKED, odChecked},   {ODS_FOCUS, odFocused}, {ODS_DEFAULT, odDefault}};
     for (const auto& bit : bits) {
         if (itemState & bit.Bit) {
             state.Include(bit.Flag);

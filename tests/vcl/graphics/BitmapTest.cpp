@@ -1,16 +1,16 @@
 // Bitmaps: pixel formats and their GDI bitmaps, resizing, scan lines, the BMP file and "Data" forms with every damage a
 // reader must refuse, transparent drawing, and copies between bitmaps.
 
+#include "vcl/graphics/images/Bitmap.h"
+
 #include "rtl/WindowsApi.h"
 #include "rtl/io/Streams.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/ui/DibSurface.h"
-#include "vcl/graphics/images/Bitmap.h"
-
-#include <gtest/gtest.h>
 
 #include <cstring>
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -33,7 +33,7 @@ TEST(Bitmap, EachPixelFormatHasAGdiBitmapOfItsDepth) {
     const struct {
         vcl::TPixelFormat Format;
         WORD BitsPerPixel;
-    } cases[] = {{vcl::pf1bit, 1},  {vcl::pf4bit, 4},  {vcl::pf8bit, 8},  {vcl::pf15bit, 16},
+    } cases[] = {{vcl::pf1bit, 1},   {vcl::pf4bit, 4},   {vcl::pf8bit, 8},  {vcl::pf15bit, 16},
                  {vcl::pf16bit, 16}, {vcl::pf24bit, 24}, {vcl::pf32bit, 32}};
     for (const auto& test : cases) {
         vcl::TBitmap bitmap(5, 3, test.Format);
@@ -87,8 +87,8 @@ TEST(Bitmap, ResizingKeepsThePixelsThatFitAndChangingFormatKeepsColours) {
 }
 
 TEST(Bitmap, TheDataFormRoundTripsEveryFormat) {
-    for (const vcl::TPixelFormat format : {vcl::pf1bit, vcl::pf4bit, vcl::pf8bit, vcl::pf16bit, vcl::pf24bit,
-                                           vcl::pf32bit, vcl::pfDevice}) {
+    for (const vcl::TPixelFormat format :
+         {vcl::pf1bit, vcl::pf4bit, vcl::pf8bit, vcl::pf16bit, vcl::pf24bit, vcl::pf32bit, vcl::pfDevice}) {
         SCOPED_TRACE(testing::Message() << "format " << int(format));
         auto bitmap = HalvesBitmap(format, 9, 5);
         rtl::TMemoryStream data;

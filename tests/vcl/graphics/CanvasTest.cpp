@@ -1,9 +1,10 @@
 // The canvas over a 32-bit DIB: frames, the XOR focus frame, pens and their mix modes, hatch brushes, shapes, copies
 // between canvases, and text measured the same way as GDI measures it.
 
+#include "vcl/graphics/Canvas.h"
+
 #include "rtl/WindowsApi.h"
 #include "tests/support/ui/DibSurface.h"
-#include "vcl/graphics/Canvas.h"
 #include "vcl/graphics/images/Bitmap.h"
 
 #include <gtest/gtest.h>
@@ -51,12 +52,9 @@ TEST(CanvasShapes, PenModesMixWithTheBackgroundAsSetROP2Does) {
         vcl::TColor Background;
         vcl::TColor Expected;
     } cases[] = {
-        {vcl::pmCopy, vcl::clWhite, vcl::clRed},
-        {vcl::pmXor, vcl::clWhite, vcl::clAqua},
-        {vcl::pmNot, vcl::clWhite, vcl::clBlack},
-        {vcl::pmNop, vcl::clLime, vcl::clLime},
-        {vcl::pmMask, vcl::clYellow, vcl::clRed},
-        {vcl::pmWhite, vcl::clBlack, vcl::clWhite},
+        {vcl::pmCopy, vcl::clWhite, vcl::clRed},  {vcl::pmXor, vcl::clWhite, vcl::clAqua},
+        {vcl::pmNot, vcl::clWhite, vcl::clBlack}, {vcl::pmNop, vcl::clLime, vcl::clLime},
+        {vcl::pmMask, vcl::clYellow, vcl::clRed}, {vcl::pmWhite, vcl::clBlack, vcl::clWhite},
     };
     for (const auto& test : cases) {
         TCanvasOnSurface on;

@@ -1,6 +1,8 @@
 // Pictures of every built-in class: JPEG images decoded by libjpeg-turbo (a file written by Pillow), icons, enhanced
 // metafiles, and the picture that holds any of them with its registry of classes by file extension.
 
+#include "vcl/graphics/images/Picture.h"
+
 #include "rtl/WindowsApi.h"
 #include "rtl/io/FileStream.h"
 #include "rtl/io/Streams.h"
@@ -9,11 +11,9 @@
 #include "vcl/graphics/images/Icon.h"
 #include "vcl/graphics/images/JpegImage.h"
 #include "vcl/graphics/images/Metafile.h"
-#include "vcl/graphics/images/Picture.h"
-
-#include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <gtest/gtest.h>
 
 namespace {
 

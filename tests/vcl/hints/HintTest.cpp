@@ -9,9 +9,8 @@
 #include "vcl/forms/Application.h"
 #include "vcl/hints/HintWindow.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,11 +1,12 @@
 // Image lists: a strip cut into images, masked drawing over a background, moving and deleting images, change links,
 // and the drag image.
 
+#include "vcl/imagelists/ImageList.h"
+
 #include "rtl/WindowsApi.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/ui/DibSurface.h"
 #include "vcl/graphics/images/Bitmap.h"
-#include "vcl/imagelists/ImageList.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>

@@ -8,7 +8,6 @@
 #include "vcl/menus/Menus.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -156,16 +155,14 @@ TEST(PopupMenu, AControlShowsItsPopupMenuOnAContextRequestUnlessItsEventTookIt) 
     form->SetPopupMenu(&edit->Menu);
     PressKeysLater(form->Handle(), {VK_DOWN, VK_RETURN});
     const vcl::TPoint screen = form->ClientToScreen(vcl::Point(10, 10));
-    SendMessageW(form->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form->Handle()),
-                 vcl::PointToLParam(screen));
+    SendMessageW(form->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form->Handle()), vcl::PointToLParam(screen));
     EXPECT_EQ(edit->Clicked, std::vector<std::u16string>{u"Cut"});
     EXPECT_EQ(edit->Menu.PopupComponent(), form.get());
     EXPECT_EQ(edit->Menu.PopupPoint(), screen);
 
     form->SetOnContextPopup([](rtl::TObject*, vcl::TPoint, bool& handled) { handled = true; });
     edit->Clicked.clear();
-    SendMessageW(form->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form->Handle()),
-                 vcl::PointToLParam(screen));
+    SendMessageW(form->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form->Handle()), vcl::PointToLParam(screen));
     EXPECT_TRUE(edit->Clicked.empty());
     delete edit;
     EXPECT_EQ(form->PopupMenu(), nullptr) << "a freed menu is forgotten";

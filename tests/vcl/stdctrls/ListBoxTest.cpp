@@ -1,16 +1,16 @@
 // The list box: items that live without the window and follow into it, owner-draw items drawn and measured by the
 // control, the top index, selection by mouse and a window recreated with its items.
 
+#include "vcl/stdctrls/ListBox.h"
+
 #include "rtl/WindowsApi.h"
 #include "tests/support/ui/DibSurface.h"
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
 #include "tests/vcl/TestControls.h"
-#include "vcl/stdctrls/ListBox.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 
 namespace {

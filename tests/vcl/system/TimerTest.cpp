@@ -1,8 +1,9 @@
 // The timer component: it fires while messages are pumped, only while enabled with a handler, and a change starts
 // its period again.
 
-#include "tests/support/ui/MessagePump.h"
 #include "vcl/system/Timer.h"
+
+#include "tests/support/ui/MessagePump.h"
 
 #include <gtest/gtest.h>
 

@@ -232,7 +232,8 @@ void TIcon::LoadFromStream(rtl::TStream& stream) {
     const uint16_t reserved = ReadAt<uint16_t>(file, 0);
     const uint16_t type = ReadAt<uint16_t>(file, 2);
     const uint16_t count = ReadAt<uint16_t>(file, 4);
-    if (reserved != 0 || type != 1 || count == 0 || IconDirSize + count * IconEntrySize > static_cast<size_t>(remaining)) {
+    if (reserved != 0 || type != 1 || count == 0 ||
+        IconDirSize + count * IconEntrySize > static_cast<size_t>(remaining)) {
         InvalidIcon();
     }
     // The file ends with its last image.

@@ -85,7 +85,8 @@ void DecodeJpeg(const std::vector<uint8_t>& data, TBitmap& bitmap, bool& graysca
     jpeg_mem_src(&codec.Info, data.data(), static_cast<unsigned long>(data.size()));
     jpeg_read_header(&codec.Info, TRUE);
     if (!ImageSizeAllowed(codec.Info.image_width, codec.Info.image_height)) {
-        throw EInvalidGraphic(rtl::Format(VclMessages::ImageTooLarge, {codec.Info.image_width, codec.Info.image_height}));
+        throw EInvalidGraphic(
+            rtl::Format(VclMessages::ImageTooLarge, {codec.Info.image_width, codec.Info.image_height}));
     }
     grayscale = codec.Info.jpeg_color_space == JCS_GRAYSCALE;
     // BGR rows are what a 24-bit DIB holds.

@@ -26,10 +26,10 @@ TSize FrameInPixels(HENHMETAFILE handle) {
         return {};
     }
     const TScreenDC screen;
-    const int32_t width = MulDiv(header.rclFrame.right - header.rclFrame.left, GetDeviceCaps(screen.Get(), LOGPIXELSX),
-                                 2540);
-    const int32_t height = MulDiv(header.rclFrame.bottom - header.rclFrame.top,
-                                  GetDeviceCaps(screen.Get(), LOGPIXELSY), 2540);
+    const int32_t width =
+        MulDiv(header.rclFrame.right - header.rclFrame.left, GetDeviceCaps(screen.Get(), LOGPIXELSX), 2540);
+    const int32_t height =
+        MulDiv(header.rclFrame.bottom - header.rclFrame.top, GetDeviceCaps(screen.Get(), LOGPIXELSY), 2540);
     return {width, height};
 }
 

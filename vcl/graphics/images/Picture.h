@@ -21,7 +21,8 @@ inline constexpr char16_t UnknownExtension[] = u"Unknown picture file extension 
 
 // Registers the class for files with the extension (without a dot, case-insensitive), described for file dialogs;
 // a later registration of the extension takes its place.
-void RegisterFileFormat(rtl::UnicodeStringView extension, rtl::UnicodeStringView description, TGraphicClass graphicClass);
+void RegisterFileFormat(rtl::UnicodeStringView extension, rtl::UnicodeStringView description,
+                        TGraphicClass graphicClass);
 // Removes every extension registered for the class.
 void UnregisterGraphicClass(TGraphicClass graphicClass);
 // The class registered for the extension, or nullptr.
