@@ -8,6 +8,7 @@ readonly packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     zlib1g-dev libz-mingw-w64-dev
     wine wine64 xvfb fonts-wine fonts-wqy-microhei locales ccache
+    dpkg-dev
 )
 
 missing=()

@@ -27,6 +27,7 @@
 
 namespace vcl {
 
+class TPopupMenu;
 class TSizeConstraints;
 class TWinControl;
 
@@ -130,6 +131,10 @@ public:
     bool ParentBiDiMode() const { return FParentBiDiMode; }
     void SetParentBiDiMode(bool value);
     bool UseRightToLeftAlignment() const { return FBiDiMode == bdRightToLeft; }
+    // The menu a right click (or the menu key) shows when it is AutoPopup and OnContextPopup leaves the popup
+    // unhandled (not owned; forgotten when it is freed).
+    TPopupMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(TPopupMenu* menu);
 
     // Painting.
     virtual void Invalidate();
@@ -231,8 +236,11 @@ protected:
     // Routes a WM_MOUSEWHEEL: to the parent form, which gives it to its focused control as CM_MOUSEWHEEL.
     virtual void MouseWheelHandler(TMessage& message);
     // A context popup was asked for at mousePos (client coordinates, (-1, -1) from the keyboard); fires
-    // OnContextPopup, which may set handled.
+    // OnContextPopup, which may set handled, and then shows GetPopupMenu when it is AutoPopup.
     virtual void DoContextPopup(TPoint mousePos, bool& handled);
+    // The menu of the context popup: PopupMenu here.
+    virtual TPopupMenu* GetPopupMenu() const { return FPopupMenu; }
+    void Notification(rtl::TComponent* component, rtl::TOperation operation) override;
 
 private:
     void WMMouseButtonDown(TMessage& message, TMouseButton button, bool doubleClick);
@@ -285,6 +293,7 @@ private:
     TBiDiMode FBiDiMode = bdLeftToRight;
     bool FParentBiDiMode = true;
     int32_t FWheelAccumulator = 0;
+    TPopupMenu* FPopupMenu = nullptr; // not owned
 
     rtl::TNotifyEvent FOnClick;
     rtl::TNotifyEvent FOnDblClick;

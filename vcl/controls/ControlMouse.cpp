@@ -4,6 +4,7 @@
 #include "vcl/controls/FormRoot.h"
 #include "vcl/controls/WinControl.h"
 #include "vcl/controls/pointer/Mouse.h"
+#include "vcl/menus/Menus.h"
 #include "vcl/system/Win32.h"
 
 #include <cstdlib>
@@ -201,8 +202,41 @@ void TControl::WMContextMenu(TMessage& message) {
 }
 
 void TControl::DoContextPopup(TPoint mousePos, bool& handled) {
+    const TControlLink link(this);
     if (FOnContextPopup) {
         FOnContextPopup(this, mousePos, handled);
+    }
+    if (handled || !link.Alive()) {
+        return;
+    }
+    TPopupMenu* menu = GetPopupMenu();
+    if (!menu || !menu->AutoPopup()) {
+        return;
+    }
+    // From the keyboard the menu opens at the client area's corner.
+    const TPoint screen = ClientToScreen(mousePos == TPoint{-1, -1} ? TPoint{0, 0} : mousePos);
+    menu->SetPopupComponent(this);
+    menu->Popup(screen.X, screen.Y);
+    handled = true;
+}
+
+void TControl::SetPopupMenu(TPopupMenu* menu) {
+    if (menu == FPopupMenu) {
+        return;
+    }
+    if (FPopupMenu) {
+        FPopupMenu->RemoveFreeNotification(this);
+    }
+    FPopupMenu = menu;
+    if (menu) {
+        menu->FreeNotification(this);
+    }
+}
+
+void TControl::Notification(rtl::TComponent* component, rtl::TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation == rtl::TOperation::opRemove && component == FPopupMenu) {
+        FPopupMenu = nullptr;
     }
 }
 

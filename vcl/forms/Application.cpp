@@ -1,5 +1,6 @@
 #include "vcl/forms/Application.h"
 
+#include "rtl/core/Exceptions.h"
 #include "vcl/controls/ControlCanvas.h"
 #include "vcl/controls/WindowProcedure.h"
 #include "vcl/controls/pointer/Mouse.h"
@@ -18,13 +19,14 @@ TApplication& Application() {
 }
 
 // The screen is made first, so that it outlives the application, whose forms leave the screen's list as they go.
-TApplication::TApplication(rtl::TComponent* owner) : TComponent(owner) {
+TApplication::TApplication(rtl::TComponent* owner) : TComponent(owner), FHints(std::make_unique<THintController>()) {
     Screen();
     SetExceptionHandler([this](rtl::TObject* sender, std::exception_ptr error) { HandleException(sender, error); });
 }
 
 TApplication::~TApplication() {
     SetExceptionHandler({});
+    FHints.reset();
     DestroyComponents();
     DeallocateHWnd(FHandle);
 }
@@ -104,6 +106,7 @@ bool TApplication::ProcessMessage() {
         FTerminated = true;
         return true;
     }
+    FHints->MessageArrived(msg.message);
     if (!IsKeyMessage(msg)) {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
@@ -162,6 +165,7 @@ void TApplication::UpdateMouseControl() {
         SetMouseControl(FindDragTarget(Mouse().CursorPos(), false));
     }
     SetHint(GetLongHint(HintOf(MouseControl())));
+    FHints->MouseControlChanged(MouseControl());
 }
 
 void TApplication::SetHint(rtl::UnicodeStringView value) {

@@ -9,12 +9,14 @@
 
 #include "rtl/core/Component.h"
 #include "rtl/core/Events.h"
+#include "vcl/forms/HintController.h"
 #include "vcl/system/Messages.h"
 #include "vcl/system/WinTypes.h"
 
 #include <cstdint>
 #include <exception>
 #include <functional>
+#include <memory>
 #include <vector>
 
 struct tagMSG;
@@ -79,6 +81,22 @@ public:
     const rtl::UnicodeString& Hint() const { return FHint; }
     void SetHint(rtl::UnicodeStringView value);
 
+    // Hints of the controls under the pointer (see HintController.h).
+    bool ShowHint() const { return FHints->ShowHint(); }
+    void SetShowHint(bool value) { FHints->SetShowHint(value); }
+    uint32_t HintPause() const { return FHints->HintPause(); }
+    void SetHintPause(uint32_t value) { FHints->SetHintPause(value); }
+    uint32_t HintHidePause() const { return FHints->HintHidePause(); }
+    void SetHintHidePause(uint32_t value) { FHints->SetHintHidePause(value); }
+    TColor HintColor() const { return FHints->HintColor(); }
+    void SetHintColor(TColor value) { FHints->SetHintColor(value); }
+    const TShowHintEvent& OnShowHint() const { return FHints->OnShowHint(); }
+    void SetOnShowHint(TShowHintEvent handler) { FHints->SetOnShowHint(std::move(handler)); }
+    void ActivateHint() { FHints->ActivateHint(); }
+    void CancelHint() { FHints->CancelHint(); }
+    // The window showing a hint now, or nullptr.
+    THintWindow* HintWindow() const { return FHints->HintShowing() ? FHints->HintWindow() : nullptr; }
+
     const TIdleEvent& OnIdle() const { return FOnIdle; }
     void SetOnIdle(TIdleEvent handler) { FOnIdle = std::move(handler); }
     const TExceptionEvent& OnException() const { return FOnException; }
@@ -103,6 +121,7 @@ private:
     void NotifyForms(uint32_t msg);
 
     HWND FHandle = nullptr;
+    std::unique_ptr<THintController> FHints;
     TCustomForm* FMainForm = nullptr; // not owned here (owned as a component)
     bool FShowMainForm = true;
     bool FTerminated = false;

@@ -1,5 +1,6 @@
 #include "vcl/graphics/Brush.h"
 
+#include "vcl/graphics/images/Bitmap.h"
 #include "vcl/system/Win32.h"
 
 #include <utility>
@@ -8,17 +9,11 @@ namespace vcl {
 
 namespace {
 
-void DeleteBrushHandle(HBRUSH handle) {
-    if (handle && handle != GetStockObject(HOLLOW_BRUSH)) {
-        DeleteObject(handle);
-    }
-}
+constexpr int HatchStyles[] = {HS_HORIZONTAL, HS_VERTICAL, HS_FDIAGONAL, HS_BDIAGONAL, HS_CROSS, HS_DIAGCROSS};
 
 } // namespace
 
-TBrush::~TBrush() {
-    DeleteBrushHandle(FHandle);
-}
+TBrush::~TBrush() = default;
 
 void TBrush::Assign(const rtl::TPersistent* source) {
     const auto* brush = dynamic_cast<const TBrush*>(source);
@@ -26,9 +21,10 @@ void TBrush::Assign(const rtl::TPersistent* source) {
         TPersistent::Assign(source);
         return;
     }
-    if (brush->FColor != FColor || brush->FStyle != FStyle) {
+    if (brush->FColor != FColor || brush->FStyle != FStyle || brush->FBitmap != FBitmap) {
         FColor = brush->FColor;
         FStyle = brush->FStyle;
+        FBitmap = brush->FBitmap;
         Changed();
     }
 }
@@ -36,7 +32,9 @@ void TBrush::Assign(const rtl::TPersistent* source) {
 void TBrush::SetColor(TColor color) {
     if (color != FColor || FStyle == bsClear) {
         FColor = color;
-        FStyle = bsSolid;
+        if (FStyle == bsClear) {
+            FStyle = bsSolid;
+        }
         Changed();
     }
 }
@@ -48,21 +46,51 @@ void TBrush::SetStyle(TBrushStyle style) {
     }
 }
 
-HBRUSH TBrush::Handle() {
-    if (!FHandle) {
-        FHandle = FStyle == bsClear ? static_cast<HBRUSH>(GetStockObject(HOLLOW_BRUSH))
-                                    : CreateSolidBrush(ColorToRGB(FColor));
+void TBrush::SetBitmap(TBitmap* bitmap) {
+    if (bitmap != FBitmap) {
+        FBitmap = bitmap;
+        Changed();
     }
-    return FHandle;
+}
+
+HBRUSH TBrush::Handle() {
+    if (FHandle) {
+        return FHandle.Get();
+    }
+    if (FBitmap && !FBitmap->Empty()) {
+        FHandle.Reset(CreatePatternBrush(FBitmap->Handle()));
+    } else if (FStyle == bsClear) {
+        return static_cast<HBRUSH>(GetStockObject(HOLLOW_BRUSH));
+    } else if (FStyle == bsSolid) {
+        FHandle.Reset(CreateSolidBrush(ColorToRGB(FColor)));
+    } else {
+        FHandle.Reset(CreateHatchBrush(HatchStyles[FStyle - bsHorizontal], ColorToRGB(FColor)));
+    }
+    return FHandle.Get();
+}
+
+void TBrush::SetHandle(HBRUSH handle) {
+    LOGBRUSH description{};
+    if (handle && GetObjectW(handle, sizeof(description), &description) == sizeof(description)) {
+        FColor = static_cast<TColor>(description.lbColor);
+        FStyle = bsSolid;
+        if (description.lbStyle == BS_NULL) {
+            FStyle = bsClear;
+        } else if (description.lbStyle == BS_HATCHED && description.lbHatch <= HS_DIAGCROSS) {
+            FStyle = static_cast<TBrushStyle>(bsHorizontal + description.lbHatch);
+        }
+        FBitmap = nullptr;
+    }
+    Changed();
+    FHandle.Reset(handle);
 }
 
 // The old GDI brush goes only after the listeners ran, so that a canvas can first select it out of its device context.
 void TBrush::Changed() {
-    HBRUSH previous = std::exchange(FHandle, nullptr);
+    const TBrushHandle previous = std::move(FHandle);
     if (FOnChange) {
         FOnChange(this);
     }
-    DeleteBrushHandle(previous);
 }
 
 } // namespace vcl

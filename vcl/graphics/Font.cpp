@@ -21,9 +21,7 @@ TFont::TFont() : FPixelsPerInch(ScreenPixelsPerInch()) {
     FHeight = -MulDiv(DefaultSize, FPixelsPerInch, 72);
 }
 
-TFont::~TFont() {
-    ReleaseHandle();
-}
+TFont::~TFont() = default;
 
 void TFont::Assign(const rtl::TPersistent* source) {
     const auto* font = dynamic_cast<const TFont*>(source);
@@ -96,7 +94,7 @@ void TFont::SetPitch(TFontPitch pitch) {
 
 HFONT TFont::Handle() {
     if (FHandle) {
-        return FHandle;
+        return FHandle.Get();
     }
     LOGFONTW description{};
     description.lfHeight = FHeight;
@@ -111,8 +109,35 @@ HFONT TFont::Handle() {
     description.lfPitchAndFamily = FPitch == fpFixed ? FIXED_PITCH : FPitch == fpVariable ? VARIABLE_PITCH : 0;
     const size_t length = std::min(FName.size(), size_t{LF_FACESIZE - 1});
     std::copy_n(AsWide(FName.c_str()), length, description.lfFaceName);
-    FHandle = CreateFontIndirectW(&description);
-    return FHandle;
+    FHandle.Reset(CreateFontIndirectW(&description));
+    return FHandle.Get();
+}
+
+void TFont::SetHandle(HFONT handle) {
+    LOGFONTW description{};
+    if (handle && GetObjectW(handle, sizeof(description), &description) == sizeof(description)) {
+        FName = AsUtf16(description.lfFaceName);
+        FHeight = description.lfHeight;
+        FCharset = description.lfCharSet;
+        TFontStyles style;
+        if (description.lfWeight >= FW_BOLD) {
+            style.Include(fsBold);
+        }
+        if (description.lfItalic) {
+            style.Include(fsItalic);
+        }
+        if (description.lfUnderline) {
+            style.Include(fsUnderline);
+        }
+        if (description.lfStrikeOut) {
+            style.Include(fsStrikeOut);
+        }
+        FStyle = style;
+        const int pitch = description.lfPitchAndFamily & 3;
+        FPitch = pitch == FIXED_PITCH ? fpFixed : pitch == VARIABLE_PITCH ? fpVariable : fpDefault;
+    }
+    Changed();
+    FHandle.Reset(handle);
 }
 
 bool TFont::SameAs(const TFont& other) const {
@@ -122,19 +147,9 @@ bool TFont::SameAs(const TFont& other) const {
 
 // The old GDI font goes only after the listeners ran, so that a canvas can first select it out of its device context.
 void TFont::Changed() {
-    HFONT previous = std::exchange(FHandle, nullptr);
+    const TFontHandle previous = std::move(FHandle);
     if (FOnChange) {
         FOnChange(this);
-    }
-    if (previous) {
-        DeleteObject(previous);
-    }
-}
-
-void TFont::ReleaseHandle() {
-    if (FHandle) {
-        DeleteObject(FHandle);
-        FHandle = nullptr;
     }
 }
 

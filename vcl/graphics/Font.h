@@ -8,6 +8,7 @@
 #include "rtl/core/Persistent.h"
 #include "rtl/core/SmallSet.h"
 #include "vcl/graphics/Colors.h"
+#include "vcl/graphics/GdiObjects.h"
 #include "vcl/system/WinTypes.h"
 
 #include <cstdint>
@@ -56,7 +57,9 @@ public:
 
     // The GDI font of the description, owned by this object; valid until the next change.
     HFONT Handle();
-    bool HandleAllocated() const { return FHandle != nullptr; }
+    // Takes handle over (owned from now on): the description becomes the font's, then OnChange fires.
+    void SetHandle(HFONT handle);
+    bool HandleAllocated() const { return static_cast<bool>(FHandle); }
 
     const rtl::TNotifyEvent& OnChange() const { return FOnChange; }
     void SetOnChange(rtl::TNotifyEvent handler) { FOnChange = std::move(handler); }
@@ -66,7 +69,6 @@ public:
 
 private:
     void Changed();
-    void ReleaseHandle();
 
     rtl::UnicodeString FName = DefaultName;
     int32_t FHeight = 0;
@@ -75,7 +77,7 @@ private:
     TColor FColor = clWindowText;
     TFontPitch FPitch = fpDefault;
     int32_t FPixelsPerInch = 96;
-    HFONT FHandle = nullptr; // owned
+    TFontHandle FHandle;
     rtl::TNotifyEvent FOnChange;
 };
 

@@ -1,5 +1,6 @@
 #include "vcl/stdctrls/TextDrawing.h"
 
+#include "vcl/graphics/GdiObjects.h"
 #include "vcl/system/Win32.h"
 
 namespace vcl {
@@ -22,19 +23,6 @@ private:
     HDC FDC;
     HGDIOBJ FOldFont;
     int FOldMode;
-};
-
-// The screen's device context, given back on every way out.
-class TScreenDC {
-public:
-    TScreenDC() : FDC(GetDC(nullptr)) {}
-    ~TScreenDC() { ReleaseDC(nullptr, FDC); }
-    TScreenDC(const TScreenDC&) = delete;
-    TScreenDC& operator=(const TScreenDC&) = delete;
-    HDC DC() const { return FDC; }
-
-private:
-    HDC FDC;
 };
 
 int DrawTextIn(HDC dc, rtl::UnicodeStringView text, TRect& rect, uint32_t flags) {
@@ -65,9 +53,9 @@ void DrawControlCaption(const TControl& control, HDC dc, rtl::UnicodeStringView 
 
 TRect MeasureCaption(TFont& font, rtl::UnicodeStringView text, const TRect& rect, uint32_t flags) {
     const TScreenDC screen;
-    const TCaptionFont selected(screen.DC(), font);
+    const TCaptionFont selected(screen.Get(), font);
     TRect area = rect;
-    DrawTextIn(screen.DC(), text, area, flags | DT_CALCRECT);
+    DrawTextIn(screen.Get(), text, area, flags | DT_CALCRECT);
     return area;
 }
 
