@@ -29,6 +29,7 @@ inline constexpr char16_t SheetNameExists[] = u"Sheet name \"%s\" allready exist
 inline constexpr char16_t ReadingRecord[] = u"Error on reading record # %d, %.4X Offs: %.8X";
 inline constexpr char16_t BadRecord[] = u"Bad record in file";
 inline constexpr char16_t RecordCutShort[] = u"Record %.4X is cut short: %d of its %d bytes are left in the file";
+inline constexpr char16_t FieldPastEnd[] = u"Record %.4X is damaged: %d bytes from offset %d run past its %d bytes";
 inline constexpr char16_t InvalidBOFSize[] = u"Invalid BOF size";
 inline constexpr char16_t BIFF4WorkbookUnhandled[] = u"BIFF4 Workbook unhandled";
 inline constexpr char16_t NoSheetForSubstream[] =

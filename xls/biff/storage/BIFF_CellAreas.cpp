@@ -46,6 +46,25 @@ std::vector<TCellArea97> PiecesOutside(const TCellArea97& area, int32_t col1, in
     return pieces;
 }
 
+// The areas after the block's cells are deleted: an area the block cuts becomes its pieces outside it. Solid areas
+// must not become more than one piece.
+std::vector<TCellArea97> AreasAfterDeleting(const std::vector<TCellArea97>& areas, int32_t col1, int32_t row1,
+                                            int32_t col2, int32_t row2, bool solid) {
+    std::vector<TCellArea97> result;
+    for (const TCellArea97& area : areas) {
+        if (!area.Intersects(col1, row1, col2, row2)) {
+            result.push_back(area);
+            continue;
+        }
+        const std::vector<TCellArea97> pieces = PiecesOutside(area, col1, row1, col2, row2);
+        if (solid && pieces.size() > 1) {
+            throw EBIFFError(BIFFMessages::MergedCellPart);
+        }
+        result.insert(result.end(), pieces.begin(), pieces.end());
+    }
+    return result;
+}
+
 bool ClipToSheet(TCellArea97& area) {
     return ClipAreaToBIFF(area.Col1, area.Row1, area.Col2, area.Row2) && area.Col1 <= area.Col2 &&
            area.Row1 <= area.Row2;
@@ -126,19 +145,7 @@ void TCellAreas97::AddJoined(const TCellArea97& piece) {
 }
 
 void TCellAreas97::DeleteCells(int32_t col1, int32_t row1, int32_t col2, int32_t row2) {
-    std::vector<TCellArea97> result;
-    for (const TCellArea97& area : Areas()) {
-        if (!area.Intersects(col1, row1, col2, row2)) {
-            result.push_back(area);
-            continue;
-        }
-        for (TCellArea97 piece : PiecesOutside(area, col1, row1, col2, row2)) {
-            if (ClipToSheet(piece)) {
-                result.push_back(piece);
-            }
-        }
-    }
-    Areas() = std::move(result);
+    Areas() = AreasAfterDeleting(Areas(), col1, row1, col2, row2, false);
 }
 
 void TCellAreas97::ClipTo(int32_t col1, int32_t row1, int32_t col2, int32_t row2) {
@@ -181,21 +188,7 @@ void TCellAreas97::MoveCells(int32_t col1, int32_t row1, int32_t col2, int32_t r
 }
 
 void TSolidCellAreas97::DeleteCells(int32_t col1, int32_t row1, int32_t col2, int32_t row2) {
-    std::vector<TCellArea97> result;
-    for (const TCellArea97& area : Areas()) {
-        if (!area.Intersects(col1, row1, col2, row2)) {
-            result.push_back(area);
-            continue;
-        }
-        const std::vector<TCellArea97> pieces = PiecesOutside(area, col1, row1, col2, row2);
-        if (pieces.size() > 1) {
-            throw EBIFFError(BIFFMessages::MergedCellPart);
-        }
-        if (pieces.size() == 1) {
-            result.push_back(pieces.front());
-        }
-    }
-    Areas() = std::move(result);
+    Areas() = AreasAfterDeleting(Areas(), col1, row1, col2, row2, true);
 }
 
 void TSolidCellAreas97::ClipTo(int32_t, int32_t, int32_t, int32_t) {}

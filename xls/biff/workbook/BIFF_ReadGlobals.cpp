@@ -2,6 +2,7 @@
 // workbook window and settings, defined names, the shared strings and the records kept for the workbook object.
 
 #include "rtl/text/CodePages.h"
+#include "rtl/text/Format.h"
 #include "xls/biff/BIFF_Messages.h"
 #include "xls/biff/BIFF_RecordIds.h"
 #include "xls/biff/stream/BIFF_Utils.h"
@@ -226,7 +227,9 @@ void TXLSReadBIFF::ReadName() {
         NameText + (nameLength > 0 ? 1 + static_cast<int32_t>(FlaggedCharacterBytes(flag, nameLength)) : 0);
     const uint16_t tokenLength = body.Word(NameTokenLength);
     const std::span<const uint8_t> tokens = body.From(offset);
-    CheckStringBytes(tokenLength, tokenLength, static_cast<int64_t>(tokens.size()));
+    if (tokenLength > tokens.size()) {
+        throw EBIFFError(rtl::Format(BIFFMessages::FieldPastEnd, {FHeader.RecID, tokenLength, offset, body.Size()}));
+    }
     std::vector<uint8_t> compiled{BIFFTokensMarker};
     compiled.insert(compiled.end(), tokens.begin(), tokens.begin() + tokenLength);
     name->SetPtgs(std::move(compiled));

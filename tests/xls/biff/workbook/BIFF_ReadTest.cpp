@@ -1,5 +1,7 @@
 #include "xls/biff/workbook/BIFF_Read.h"
 
+#include "rtl/core/Exceptions.h"
+#include "rtl/text/CodePages.h"
 #include "tests/support/TestSupport.h"
 #include "tests/xls/biff/workbook/BIFFReadTestSupport.h"
 #include "xls/biff/BIFF_RecordIds.h"
@@ -116,16 +118,16 @@ TEST(TXLSReadBIFF, MacroSheetsAndVBModulesAreSkippedAndKeepTheSheetIndexesInStep
 }
 
 TEST(TXLSReadBIFF, ChartSubstreamsAreSkippedWholeAndNestedChartsDoNotEndTheirSheet) {
-    const TBytes embeddedChart = Substream8(SubstreamChart, {Marked(9), Record(0x1009, {0, 0}), EOFRecord()});
     TBIFFModel model;
     model.ReadWorkbook8(Concat({
         Substream8(SubstreamGlobals, {BoundSheet8(u"Chart", 0, 2), BoundSheet8(u"Data")}),
         // A chart sheet, with a nested substream of its own.
         Substream8(SubstreamChart, {Marked(8), BOF8(SubstreamChart), EOFRecord()}),
-        Substream8(SubstreamWorksheet, {Marked(1), Concat({BOF8(SubstreamChart), Marked(9), EOFRecord()}), Marked(2),
-                                        Record(0x1009, {1, 0})}),
+        // A chart embedded in the sheet, nesting a substream itself.
+        Substream8(SubstreamWorksheet,
+                   {Marked(1), Substream8(SubstreamChart, {Marked(9), Substream8(SubstreamChart, {})}), Marked(2),
+                    Record(0x1009, {1, 0})}),
     }));
-    static_cast<void>(embeddedChart);
     EXPECT_EQ(SheetNames(model), (std::vector<std::string>{"Data"}));
     const TRecordStorageSheet& storage = model.Biff.GetSheet(0).Storage();
     EXPECT_EQ(MarksIn(storage), (std::vector<uint8_t>{1, 2}));
