@@ -81,6 +81,12 @@ inline TBytes Substream5(uint16_t type, std::initializer_list<TBytes> records) {
     return Concat({BOF5(type), Concat(records), EOFRecord()});
 }
 
+// A BIFF8 workbook whose globals hold records and list one sheet, "S", which is empty.
+inline TBytes Workbook8WithSheet(std::initializer_list<TBytes> globals) {
+    return Concat(
+        {BOF8(SubstreamGlobals), Concat(globals), BoundSheet8(u"S"), EOFRecord(), Substream8(SubstreamWorksheet, {})});
+}
+
 // A compound document whose record stream ("Workbook" or "Book") holds records.
 inline TBytes CompoundWorkbook(const TBytes& records, const char16_t* streamName = u"Workbook") {
     return WriteCompoundFile({{streamName, false, -1, records}});

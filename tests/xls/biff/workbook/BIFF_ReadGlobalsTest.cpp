@@ -36,14 +36,8 @@ using test::WordRecord;
 using test_support::MessageOf;
 using test_support::Utf8;
 
-// A BIFF8 workbook whose globals hold records and list one sheet.
-TBytes Globals8WithSheet(std::initializer_list<TBytes> records) {
-    return Concat({test::BOF8(SubstreamGlobals), Concat(records), BoundSheet8(u"S"), test::EOFRecord(),
-                   Substream8(SubstreamWorksheet, {})});
-}
-
 void ReadGlobals8(TBIFFModel& model, std::initializer_list<TBytes> records) {
-    model.ReadWorkbook8(Globals8WithSheet(records));
+    model.ReadWorkbook8(test::Workbook8WithSheet(records));
 }
 
 TBytes DoubleBytes(double value) {
@@ -177,8 +171,8 @@ TEST(TXLSReadBIFF, Window1GivesTheBookView) {
 
 TEST(TXLSReadBIFF, WriteAccessGivesTheLastUserInEitherLayout) {
     TBIFFModel model8;
-    model8.ReadWorkbook8(
-        Globals8WithSheet({Record(BIFFRecordWriteAccess, Concat({Word(2), Flagged16(u"张三"), TBytes(105, ' ')}))}));
+    model8.ReadWorkbook8(test::Workbook8WithSheet(
+        {Record(BIFFRecordWriteAccess, Concat({Word(2), Flagged16(u"张三"), TBytes(105, ' ')}))}));
     EXPECT_EQ(model8.Manager.Workbook().GetLastUserName(), u"张三");
 
     // BIFF5 writes it before CODEPAGE; the name is read in the code page all the same, and kept in the BIFF8 layout
@@ -195,7 +189,7 @@ TEST(TXLSReadBIFF, WriteAccessGivesTheLastUserInEitherLayout) {
     // Text that is no counted string leaves the name empty.
     TBIFFModel broken;
     broken.ReadWorkbook8(
-        Globals8WithSheet({Record(BIFFRecordWriteAccess, Concat({Bytes8("None"), TBytes(108, ' ')}))}));
+        test::Workbook8WithSheet({Record(BIFFRecordWriteAccess, Concat({Bytes8("None"), TBytes(108, ' ')}))}));
     EXPECT_EQ(broken.Manager.Workbook().GetLastUserName(), u"");
 }
 
@@ -246,7 +240,9 @@ TEST(TXLSReadBIFF, NameCountsMustFitTheRecord) {
         Record(BIFFRecordName,
                Concat({Word(0), {0, 1}, Word(40), Word(0), Word(0), TBytes(4, 0), Flagged16(u"N"), TBytes(3, 0)}));
     TBIFFModel model;
-    EXPECT_NE(MessageOf([&] { ReadGlobals8(model, {tooManyTokens}); }).find("Record 0018 is damaged: 40 bytes from offset 17 run past its 20 bytes"),
+    EXPECT_NE(MessageOf([&] {
+                  ReadGlobals8(model, {tooManyTokens});
+              }).find("Record 0018 is damaged: 40 bytes from offset 17 run past its 20 bytes"),
               std::string::npos);
 }
 
@@ -254,7 +250,7 @@ TEST(TXLSReadBIFF, ExternalReferencesStayRawWithTheirCrnRecords) {
     const TBytes xct = Record(BIFFRecordXct, Concat({Word(2), Word(0)}));
     const TBytes crn = Record(BIFFRecordCrn, {0, 0, 0, 0});
     TBIFFModel model;
-    model.ReadWorkbook8(Globals8WithSheet({Record(BIFFRecordSupBook, Word(1)), xct, crn, crn}));
+    model.ReadWorkbook8(test::Workbook8WithSheet({Record(BIFFRecordSupBook, Word(1)), xct, crn, crn}));
     const std::vector<uint16_t> ids = StoredIds(model.Biff.Globals());
     const auto supBook = std::find(ids.begin(), ids.end(), BIFFRecordSupBook);
     ASSERT_NE(supBook, ids.end());
@@ -273,22 +269,24 @@ TEST(TXLSReadBIFF, FileSharingAndStylesAreKeptForTheWorkbookObject) {
     const TBytes builtIn = Concat({Word(0x8010), {3, 0xFF}});
     const TBytes own = Concat({Word(0x0015), Word(2), Flagged16(u"Mo")});
     TBIFFModel model;
-    model.ReadWorkbook8(Globals8WithSheet({Record(BIFFRecordFileSharing, sharing), Record(BIFFRecordStyle, builtIn),
-                                           Record(BIFFRecordStyle, Concat({own, TBytes{9, 9}}))}));
+    model.ReadWorkbook8(
+        test::Workbook8WithSheet({Record(BIFFRecordFileSharing, sharing), Record(BIFFRecordStyle, builtIn),
+                                  Record(BIFFRecordStyle, Concat({own, TBytes{9, 9}}))}));
     EXPECT_EQ(model.Biff.FileSharing(), sharing);
     ASSERT_EQ(model.Biff.Styles().size(), 2u);
     EXPECT_EQ(model.Biff.Styles()[0], builtIn);
     EXPECT_EQ(model.Biff.Styles()[1], own);
     TBIFFModel cut;
     EXPECT_NE(MessageOf([&] {
-                  cut.ReadWorkbook8(Globals8WithSheet({Record(BIFFRecordStyle, Concat({Word(0x0015), Word(9), {0}}))}));
+                  cut.ReadWorkbook8(
+                      test::Workbook8WithSheet({Record(BIFFRecordStyle, Concat({Word(0x0015), Word(9), {0}}))}));
               }).find("String of 9 characters"),
               std::string::npos);
 }
 
 TEST(TXLSReadBIFF, BookBoolPutsTheStylesPlaceAfterIt) {
     TBIFFModel model;
-    model.ReadWorkbook8(Globals8WithSheet({WordRecord(BIFFRecordBookBool, 0), Record(0x0063, {1})}));
+    model.ReadWorkbook8(test::Workbook8WithSheet({WordRecord(BIFFRecordBookBool, 0), Record(0x0063, {1})}));
     const std::vector<uint16_t> ids = StoredIds(model.Biff.Globals());
     const auto bookBool = std::find(ids.begin(), ids.end(), BIFFRecordBookBool);
     ASSERT_NE(bookBool, ids.end());

@@ -58,11 +58,6 @@ TBytes Xf8(uint16_t font, uint16_t format, const TBytes& rest = TBytes(16, 0)) {
     return Record(BIFFRecordXF, Concat({Word(font), Word(format), rest}));
 }
 
-TBytes Workbook8(std::initializer_list<TBytes> globals) {
-    return Concat({test::BOF8(SubstreamGlobals), Concat(globals), BoundSheet8(u"S"), test::EOFRecord(),
-                   Substream8(SubstreamWorksheet, {})});
-}
-
 // The model's cell format of BIFF XF n.
 const TXc12XF& ModelXF(const TBIFFModel& model, int32_t n) {
     return *model.Manager.StyleSheet().XFs().GetItem(n + 1);
@@ -70,8 +65,8 @@ const TXc12XF& ModelXF(const TBIFFModel& model, int32_t n) {
 
 TEST(TXLSReadBIFF, FontNumbersSkipFourAndCellFormatsFindTheirFonts) {
     TBIFFModel model;
-    model.ReadWorkbook8(Workbook8({Font8({u"R1"}), Font8({u"R2"}), Font8({u"R3"}), Font8({u"R4"}), Font8({u"R5"}),
-                                   Font8({u"R6"}), Xf8(5, 0), Xf8(3, 0), Xf8(4, 0)}));
+    model.ReadWorkbook8(test::Workbook8WithSheet({Font8({u"R1"}), Font8({u"R2"}), Font8({u"R3"}), Font8({u"R4"}),
+                                                  Font8({u"R5"}), Font8({u"R6"}), Xf8(5, 0), Xf8(3, 0), Xf8(4, 0)}));
     // The fifth FONT record is font 5, the fourth font 3; font 4 stands for the first.
     EXPECT_EQ(Utf8(ModelXF(model, 0).GetFont()->GetName()), "R5");
     EXPECT_EQ(Utf8(ModelXF(model, 1).GetFont()->GetName()), "R4");
@@ -81,8 +76,8 @@ TEST(TXLSReadBIFF, FontNumbersSkipFourAndCellFormatsFindTheirFonts) {
 
 TEST(TXLSReadBIFF, FontFieldsBecomeTheModelFont) {
     TBIFFModel model;
-    model.ReadWorkbook8(Workbook8({Font8({u"宋体", 240, 0x0002 | 0x0008, 10, 700, 1, 0x21, 2, 134}),
-                                   Font8({u"Plain", 190, 0, 0x7FFF, 400, 2, 0x02, 0, 0})}));
+    model.ReadWorkbook8(test::Workbook8WithSheet({Font8({u"宋体", 240, 0x0002 | 0x0008, 10, 700, 1, 0x21, 2, 134}),
+                                                  Font8({u"Plain", 190, 0, 0x7FFF, 400, 2, 0x02, 0, 0})}));
     const TXc12Font& font = *model.Manager.StyleSheet().Fonts().GetItem(1);
     EXPECT_EQ(font.GetName(), u"宋体");
     EXPECT_EQ(font.GetSize(), 12);
@@ -111,7 +106,7 @@ TEST(TXLSReadBIFF, CellFormatsOfBIFF8GiveAlignmentBordersAndFill) {
                                 DWord(10 | 11 << 7 | 1u << 26),
                                 Word(12 | 127 << 7)});
     TBIFFModel model;
-    model.ReadWorkbook8(Workbook8({Font8({}), Xf8(0, 0, rest)}));
+    model.ReadWorkbook8(test::Workbook8WithSheet({Font8({}), Xf8(0, 0, rest)}));
     const TXc12XF& xf = ModelXF(model, 0);
     EXPECT_EQ(xf.GetProtection(), XC12ProtectionLocked);
     const TXc12CellAlignment& alignment = xf.GetAlignment();
@@ -139,7 +134,7 @@ TEST(TXLSReadBIFF, CellFormatsOfBIFF8GiveAlignmentBordersAndFill) {
 
 TEST(TXLSReadBIFF, IndexesThatNameNothingGiveTheDefaultsWithAWarning) {
     TBIFFModel model;
-    model.ReadWorkbook8(Workbook8({Font8({}), Xf8(99, 999)}));
+    model.ReadWorkbook8(test::Workbook8WithSheet({Font8({}), Xf8(99, 999)}));
     const TXc12XF& xf = ModelXF(model, 0);
     EXPECT_EQ(xf.GetFont(), model.Manager.StyleSheet().Fonts().GetDefaultFont());
     EXPECT_EQ(xf.GetNumberFormat(), model.Manager.StyleSheet().NumberFormats().GetDefault());
@@ -148,8 +143,8 @@ TEST(TXLSReadBIFF, IndexesThatNameNothingGiveTheDefaultsWithAWarning) {
 
 TEST(TXLSReadBIFF, NumberFormatsKeepTheirIds) {
     TBIFFModel model8;
-    model8.ReadWorkbook8(
-        Workbook8({Record(BIFFRecordFormat, Concat({Word(164), Word(4), Flagged16(u"0.0元")})), Xf8(0, 164)}));
+    model8.ReadWorkbook8(test::Workbook8WithSheet(
+        {Record(BIFFRecordFormat, Concat({Word(164), Word(4), Flagged16(u"0.0元")})), Xf8(0, 164)}));
     EXPECT_EQ(model8.Manager.StyleSheet().NumberFormats().GetItem(164)->GetText(), u"0.0元");
     EXPECT_EQ(ModelXF(model8, 0).GetNumberFormat()->GetText(), u"0.0元");
     TBIFFModel model5;
@@ -191,7 +186,7 @@ TEST(TXLSReadBIFF, PaletteChangesColoursEightToSixtyThreeAndNoMore) {
     for (const auto& c : cases) {
         TBIFFModel model;
         const TXc12Palette defaults;
-        model.ReadWorkbook8(Workbook8({Palette(c.Count, c.Entries)}));
+        model.ReadWorkbook8(test::Workbook8WithSheet({Palette(c.Count, c.Entries)}));
         const TXc12Palette& palette = model.Manager.Palette();
         for (int32_t i = 0; i < TXc12Palette::Count; ++i) {
             const bool changed = i >= 8 && i < 8 + c.Changed;
@@ -207,7 +202,7 @@ TEST(TXLSReadBIFF, PaletteChangesColoursEightToSixtyThreeAndNoMore) {
 
 TEST(TXLSReadBIFF, EachWorkbookStartsFromTheDefaultPalette) {
     TBIFFModel model;
-    model.ReadWorkbook8(Workbook8({Palette(56, 56)}));
+    model.ReadWorkbook8(test::Workbook8WithSheet({Palette(56, 56)}));
     ASSERT_NE(model.Manager.Palette().GetColor(8), TXc12Palette().GetColor(8));
     TBIFF5 next(model.Manager);
     EXPECT_EQ(model.Manager.Palette().GetColor(8), TXc12Palette().GetColor(8));
