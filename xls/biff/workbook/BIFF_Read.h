@@ -6,7 +6,8 @@
 //
 // Not interpreted yet, so kept raw: cell, row and column records, the sheet's page setup, window and pane records,
 // the external references, drawings and notes, conditional formats and autofilters. Data validations are dropped,
-// chart substreams (chart sheets and charts embedded in a sheet), macro sheets and VB modules are skipped whole.
+// chart substreams (chart sheets and charts embedded in a sheet), macro sheets and VB modules are skipped whole, and
+// an encrypted workbook (FILEPASS) fails the read.
 
 #include "rtl/io/Streams.h"
 #include "rtl/text/StringTypes.h"

@@ -204,6 +204,24 @@ TEST(TXLSReadBIFF, ProgressRisesFromZeroToOneHundredEachValueOnce) {
     EXPECT_EQ(std::adjacent_find(reported.begin(), reported.end()), reported.end());
 }
 
+TEST(TXLSReadBIFF, AnAbortStopsTheReadBeforeTheNextRecord) {
+    TBytes sheet = BOF8(SubstreamWorksheet);
+    for (uint8_t i = 0; i < 100; ++i) {
+        sheet = Concat({sheet, Marked(i)});
+    }
+    TBIFFModel model;
+    model.Biff.SetOnProgress([&](int32_t percent) {
+        if (percent >= 50) {
+            model.Biff.Abort();
+        }
+    });
+    model.ReadWorkbook8(Concat({Substream8(SubstreamGlobals, {BoundSheet8(u"A")}), sheet, EOFRecord()}));
+    const std::vector<uint8_t> marks = MarksIn(model.Biff.GetSheet(0).Storage());
+    EXPECT_GT(marks.size(), 10u);
+    EXPECT_LT(marks.size(), 90u);
+    EXPECT_FALSE(model.Biff.Empty());
+}
+
 TEST(TXLSReadBIFF, EveryCorpusWorkbookReadsOrFailsWithAClearError) {
     if (!test_support::HasCorpus()) {
         GTEST_SKIP() << "no corpus";
