@@ -4,8 +4,8 @@
 
 #include "FuzzInput.h"
 #include "rtl/core/Exceptions.h"
-#include "xls/biff/BIFF_ExtraObjects.h"
-#include "xls/biff/BIFF_Stream.h"
+#include "xls/biff/stream/BIFF_ExtraObjects.h"
+#include "xls/biff/stream/BIFF_Stream.h"
 #include "xls/core/base/XLSErrorManager.h"
 
 #include <algorithm>

@@ -12,6 +12,8 @@ namespace rtl {
 inline constexpr uint32_t cpProcessAnsi = 0;
 inline constexpr uint32_t cpWesternEuropean = 1252;
 inline constexpr uint32_t cpSimplifiedChinese = 936;
+inline constexpr uint32_t cpMacRoman = 10000;
+inline constexpr uint32_t cpGB18030 = 54936;
 inline constexpr uint32_t cpUtf8 = 65001;
 
 // The process ANSI code page: GetACP() on Windows; elsewhere taken from the locale's character set (UTF-8 by default).

@@ -35,11 +35,16 @@ uint32_t CodePageOfLocaleName(std::string_view name) {
     return cpUtf8;
 }
 
+// iconv knows most Windows code pages as "CP" and the number; these it names otherwise.
 std::string IconvName(uint32_t codePage) {
-    if (codePage == 54936) {
+    switch (codePage) {
+    case cpGB18030:
         return "GB18030";
+    case cpMacRoman:
+        return "MACINTOSH";
+    default:
+        return "CP" + std::to_string(codePage);
     }
-    return "CP" + std::to_string(codePage);
 }
 
 struct IconvCloser {

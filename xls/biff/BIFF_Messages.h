@@ -14,6 +14,33 @@ inline constexpr char16_t PictureContinueTooShort[] =
 inline constexpr char16_t StringPastEnd[] = u"String of %d characters needs %d bytes, but only %d are left";
 inline constexpr char16_t ShortStringTooLong[] = u"Short string of %d characters is longer than %d";
 
+// Record storages.
+inline constexpr char16_t RecordTooLong[] = u"Record %.4X of %d bytes is longer than a record can be";
+inline constexpr char16_t DefaultSizeMismatch[] = u"Size missmatch on default record %.4X";
+inline constexpr char16_t DefaultNotFound[] = u"Excpected default record %.4X not found.";
+
+// Cell areas and sheets.
+inline constexpr char16_t MergedCellPart[] = u"Can not change part of a merged cell";
+inline constexpr char16_t SolidAreasMove[] = u"TSolidCellAreas.Move not implemented";
+inline constexpr char16_t SheetNameExists[] = u"Sheet name \"%s\" allready exists";
+
+// The record reader. Every failure while a record is handled is raised again as ReadingRecord, a carriage return and
+// the failure's own message.
+inline constexpr char16_t ReadingRecord[] = u"Error on reading record # %d, %.4X Offs: %.8X";
+inline constexpr char16_t BadRecord[] = u"Bad record in file";
+inline constexpr char16_t RecordCutShort[] = u"Record %.4X is cut short: %d of its %d bytes are left in the file";
+inline constexpr char16_t FieldPastEnd[] = u"Record %.4X is damaged: %d bytes from offset %d run past its %d bytes";
+inline constexpr char16_t InvalidBOFSize[] = u"Invalid BOF size";
+inline constexpr char16_t BIFF4WorkbookUnhandled[] = u"BIFF4 Workbook unhandled";
+inline constexpr char16_t NoSheetForSubstream[] =
+    u"The file has a worksheet substream for sheet %d, but its sheet list names no such worksheet";
+inline constexpr char16_t EncryptedNotAvailable[] = u"Reading encrypted Excel 97-2003 workbooks is not available yet";
+inline constexpr char16_t SSTContinueMissing[] = u"CONTINUE record is missing in SST";
+inline constexpr char16_t SSTStringType[] = u"STT: Unhandled string type in Read (%.2X)";
+inline constexpr char16_t SSTSplitCharacter[] =
+    u"SST string is damaged: a UTF-16 character is split between two records";
+inline constexpr char16_t CRNMissing[] = u"CRN record missing";
+
 // The compound document (MS-CFB) around BIFF5 and BIFF8 workbooks.
 inline constexpr char16_t CompoundSignature[] = u"The file is not a compound document";
 inline constexpr char16_t CompoundTooShort[] = u"Damaged compound document: the file is shorter than its header";

@@ -37,6 +37,11 @@ TEST(CodePages, WesternCodePageLosesChineseOnly) {
     EXPECT_EQ(AnsiToUnicode("caf\xE9", cpWesternEuropean), u"caf\u00E9");
 }
 
+TEST(CodePages, MacRomanIsKnownByItsWindowsNumber) {
+    // Mac Roman puts e-acute at 0x8E and the euro sign at 0xDB.
+    EXPECT_EQ(AnsiToUnicode("caf\x8E \xDB", cpMacRoman), u"caf\u00E9 \u20AC");
+}
+
 TEST(CodePages, Utf8RoundTripIncludingSupplementaryPlane) {
     const UnicodeString text = u"A中\u00E9\U0001F600";
     const std::string utf8 = UnicodeToUtf8(text);

@@ -1,7 +1,7 @@
-#include "CompoundFileWriter.h"
+#include "tests/xls/biff/CompoundFileWriter.h"
 
 #include "rtl/text/StringUtils.h"
-#include "xls/biff/BIFF_Bytes.h"
+#include "xls/biff/stream/BIFF_Bytes.h"
 
 #include <algorithm>
 #include <array>

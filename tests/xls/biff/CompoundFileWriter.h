@@ -4,7 +4,7 @@
 // are not enough, and sibling trees ordered as MS-CFB orders them. The layout it reports lets a test damage the
 // document on purpose: loop a chain, point outside the file, cycle the directory.
 
-#include "xls/biff/BIFF_ExtraObjects.h"
+#include "xls/biff/stream/BIFF_ExtraObjects.h"
 
 #include <cstdint>
 #include <vector>

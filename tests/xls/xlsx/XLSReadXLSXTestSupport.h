@@ -4,6 +4,7 @@
 #include "rtl/io/FileStream.h"
 #include "rtl/io/Streams.h"
 #include "tests/support/TestSupport.h"
+#include "tests/xls/XLSTestModel.h"
 #include "xls/core/base/XLSErrorManager.h"
 #include "xls/core/model/common/XLSClassFactory.h"
 #include "xls/core/model/workbook/Xc12Manager5.h"
@@ -31,50 +32,11 @@ inline constexpr std::string_view MainNs = "http://schemas.openxmlformats.org/sp
 inline constexpr std::string_view RelNs = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
 inline constexpr std::string_view RelTypes = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
 
-// Makes only what every worksheet needs: its conditional-format list.
-class TReaderTestFactory : public TXLSClassFactory {
-public:
-    std::unique_ptr<rtl::TObject> CreateObject(int32_t kind, rtl::TObject*) override {
-        if (kind == xckConditionalFormats) {
-            return std::make_unique<TFormats>(this);
-        }
-        return nullptr;
-    }
-
-private:
-    class TFormats : public TXc12ConditionalFormattings {
-    public:
-        using TXc12ConditionalFormattings::TXc12ConditionalFormattings;
-
-    protected:
-        std::unique_ptr<TXc12ConditionalFormatting> NewItem() override { return nullptr; }
-    };
-};
-
 // A workbook model that keeps the warnings reported while it is read.
-struct TModel {
-    TXLSErrorManager Errors;
-    TReaderTestFactory Factory;
-    TXc12Manager Manager{&Factory, &Errors};
-
-    TModel() {
-        Manager.CreateParts();
-        Errors.SetSaveToList(true);
-    }
-
+struct TModel : test_model::TTestModel {
     void Read(const std::string& bytes) {
         rtl::TStringStream stream(bytes);
         TXLSReadXLSX(Manager).LoadFromStream(stream);
-    }
-
-    TXc12DataWorksheet& Sheet(int32_t index) const { return *Manager.Worksheets().GetItem(index); }
-
-    std::vector<int32_t> WarningNumbers() const {
-        std::vector<int32_t> numbers;
-        for (const TXLSErrorMessage& message : Errors.Messages()) {
-            numbers.push_back(message.Number);
-        }
-        return numbers;
     }
 };
 

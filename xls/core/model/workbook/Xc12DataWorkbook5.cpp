@@ -137,6 +137,7 @@ void TXc12DefinedName::Clear() {
     FPublishToServer = false;
     FWorkbookParameter = false;
     FBuiltIn = Xc12BuiltinNone;
+    FBuiltInCode = 0xFF;
     FDefinition.clear();
     // A cleared definition must not keep the tokens compiled from the old one.
     FPtgs.clear();
@@ -294,6 +295,7 @@ void TXc12DataWorkbook::Clear() {
     FFunctionGroups.Clear();
     FDefinedNames->Clear();
     FCalcPr.Clear();
+    FLastUserName.clear();
     // A file that names no OLE size must not keep the one of the file read before.
     ClearCellArea(FOleSize);
     FCustomWorkbookViews.Clear();

@@ -569,6 +569,9 @@ public:
     // A position in Xc12BuiltinNames, or Xc12BuiltinNone.
     uint8_t GetBuiltIn() const { return FBuiltIn; }
     void SetBuiltIn(uint8_t value) { FBuiltIn = value; }
+    // The built-in name code a binary workbook gave the name (MS-XLS 2.4.150, Lbl), 0xFF for none.
+    uint8_t GetBuiltInCode() const { return FBuiltInCode; }
+    void SetBuiltInCode(uint8_t value) { FBuiltInCode = value; }
 
     // The compiled definition.
     const std::vector<uint8_t>& GetPtgs() const { return FPtgs; }
@@ -598,6 +601,7 @@ private:
     bool FPublishToServer = false;
     bool FWorkbookParameter = false;
     uint8_t FBuiltIn = Xc12BuiltinNone;
+    uint8_t FBuiltInCode = 0xFF;
     rtl::UnicodeString FDefinition;
     std::vector<uint8_t> FPtgs;
     TXc12NameDefinitionKind FDefinitionKind = xndkTokens;
@@ -665,6 +669,9 @@ public:
     TXc12FunctionGroups& GetFunctionGroups() { return FFunctionGroups; }
     TXc12DefinedNames& GetDefinedNames() const { return *FDefinedNames; }
     TXc12CalcPr& GetCalcPr() { return FCalcPr; }
+    // Who saved the file last, as a binary workbook records it.
+    const rtl::UnicodeString& GetLastUserName() const { return FLastUserName; }
+    void SetLastUserName(rtl::UnicodeStringView value) { FLastUserName = value; }
     // The area an embedded workbook shows as an OLE object; all -1 when the file names none.
     const TXLSCellAreaRec& GetOleSize() const { return FOleSize; }
     // Takes the area from an A1 reference; an empty or unreadable text gives no area, and false for the latter.
@@ -690,6 +697,7 @@ private:
     TXc12FunctionGroups FFunctionGroups;
     std::unique_ptr<TXc12DefinedNames> FDefinedNames;
     TXc12CalcPr FCalcPr;
+    rtl::UnicodeString FLastUserName;
     TXLSCellAreaRec FOleSize;
     TXc12CustomWorkbookViews FCustomWorkbookViews;
     TXLSPivotCacheDefinitions FPivotCaches;

@@ -1,4 +1,4 @@
-#include "xls/biff/BIFF_WideStrList.h"
+#include "xls/biff/stream/BIFF_WideStrList.h"
 
 #include "tests/support/TestSupport.h"
 

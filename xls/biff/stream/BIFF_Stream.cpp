@@ -1,14 +1,14 @@
-#include "xls/biff/BIFF_Stream.h"
+#include "xls/biff/stream/BIFF_Stream.h"
 
 #include "rtl/io/FileStream.h"
 #include "rtl/text/Format.h"
 #include "rtl/text/StringUtils.h"
-#include "xls/biff/BIFF_Bytes.h"
-#include "xls/biff/BIFF_CompoundFile.h"
-#include "xls/biff/BIFF_ExtraObjects.h"
 #include "xls/biff/BIFF_Limits.h"
 #include "xls/biff/BIFF_Messages.h"
-#include "xls/biff/BIFF_Utils.h"
+#include "xls/biff/stream/BIFF_Bytes.h"
+#include "xls/biff/stream/BIFF_CompoundFile.h"
+#include "xls/biff/stream/BIFF_ExtraObjects.h"
+#include "xls/biff/stream/BIFF_Utils.h"
 #include "xls/core/base/XLSErrorManager.h"
 
 #include <algorithm>

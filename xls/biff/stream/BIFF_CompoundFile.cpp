@@ -1,10 +1,10 @@
-#include "xls/biff/BIFF_CompoundFile.h"
+#include "xls/biff/stream/BIFF_CompoundFile.h"
 
 #include "rtl/text/Format.h"
 #include "rtl/text/StringUtils.h"
-#include "xls/biff/BIFF_Bytes.h"
 #include "xls/biff/BIFF_Limits.h"
 #include "xls/biff/BIFF_Messages.h"
+#include "xls/biff/stream/BIFF_Bytes.h"
 
 #include <algorithm>
 #include <array>

@@ -8,6 +8,7 @@
 
 #include "rtl/io/Streams.h"
 #include "rtl/text/StringTypes.h"
+#include "xls/biff/BIFF_RecordIds.h"
 #include "xls/core/model/workbook/Xc12Manager5.h"
 
 #include <cstdint>
@@ -18,16 +19,6 @@ namespace xls {
 
 class TExtraObjects;
 class TXLSErrorManager;
-
-// The record ids the stream itself knows.
-inline constexpr uint16_t BIFFRecordBOF2 = 0x0009;
-inline constexpr uint16_t BIFFRecordBOF3 = 0x0209;
-inline constexpr uint16_t BIFFRecordBOF4 = 0x0409;
-inline constexpr uint16_t BIFFRecordBOF8 = 0x0809;
-inline constexpr uint16_t BIFFRecordContinue = 0x003C;
-inline constexpr uint16_t BIFFRecordMsoDrawingGroup = 0x00EB;
-inline constexpr uint16_t BIFFRecordHFPicture = 0x0866;
-inline constexpr uint16_t BIFFRecordGelFrame = 0x1066;
 
 // A HFPICTURE record that continues a drawing starts with 14 bytes of its own fields (MS-XLS 2.4.138) before the
 // drawing data.

@@ -1,9 +1,9 @@
-#include "xls/biff/BIFF_CompoundFile.h"
+#include "xls/biff/stream/BIFF_CompoundFile.h"
 
-#include "BIFFTestSupport.h"
-#include "CompoundFileWriter.h"
 #include "tests/support/TestSupport.h"
-#include "xls/biff/BIFF_Bytes.h"
+#include "tests/xls/biff/BIFFTestSupport.h"
+#include "tests/xls/biff/CompoundFileWriter.h"
+#include "xls/biff/stream/BIFF_Bytes.h"
 
 #include <functional>
 #include <gtest/gtest.h>

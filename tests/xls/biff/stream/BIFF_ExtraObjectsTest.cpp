@@ -1,8 +1,8 @@
-#include "xls/biff/BIFF_ExtraObjects.h"
+#include "xls/biff/stream/BIFF_ExtraObjects.h"
 
-#include "BIFFTestSupport.h"
-#include "CompoundFileWriter.h"
-#include "xls/biff/BIFF_CompoundFile.h"
+#include "tests/xls/biff/BIFFTestSupport.h"
+#include "tests/xls/biff/CompoundFileWriter.h"
+#include "xls/biff/stream/BIFF_CompoundFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "xls/biff/BIFF_Stream.h"
+#include "xls/biff/stream/BIFF_Stream.h"
 
-#include "BIFFTestSupport.h"
-#include "CompoundFileWriter.h"
 #include "rtl/io/FileStream.h"
 #include "rtl/io/FileUtils.h"
 #include "tests/support/TestSupport.h"
-#include "xls/biff/BIFF_ExtraObjects.h"
-#include "xls/biff/BIFF_Utils.h"
+#include "tests/xls/biff/BIFFTestSupport.h"
+#include "tests/xls/biff/CompoundFileWriter.h"
+#include "xls/biff/stream/BIFF_ExtraObjects.h"
+#include "xls/biff/stream/BIFF_Utils.h"
 #include "xls/core/base/XLSErrorManager.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
-#include "xls/biff/BIFF_Utils.h"
+#include "xls/biff/stream/BIFF_Utils.h"
 
 #include "rtl/text/CodePages.h"
 #include "rtl/text/Format.h"
-#include "xls/biff/BIFF_Bytes.h"
 #include "xls/biff/BIFF_Limits.h"
 #include "xls/biff/BIFF_Messages.h"
+#include "xls/biff/stream/BIFF_Bytes.h"
 #include "xls/core/base/Xc12Utils5.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
-#include "xls/biff/BIFF_ExtraObjects.h"
+#include "xls/biff/stream/BIFF_ExtraObjects.h"
 
 #include "rtl/text/StringUtils.h"
-#include "xls/biff/BIFF_CompoundFile.h"
+#include "xls/biff/stream/BIFF_CompoundFile.h"
 
 #include <utility>
 

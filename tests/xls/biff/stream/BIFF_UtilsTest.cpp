@@ -1,7 +1,7 @@
-#include "xls/biff/BIFF_Utils.h"
+#include "xls/biff/stream/BIFF_Utils.h"
 
-#include "BIFFTestSupport.h"
 #include "tests/support/TestSupport.h"
+#include "tests/xls/biff/BIFFTestSupport.h"
 
 #include <functional>
 #include <gtest/gtest.h>

@@ -1,0 +1,412 @@
+#include "xls/biff/workbook/BIFF_Read.h"
+
+#include "rtl/text/CodePages.h"
+#include "rtl/text/Format.h"
+#include "xls/biff/BIFF_Messages.h"
+#include "xls/biff/BIFF_RecordIds.h"
+#include "xls/biff/stream/BIFF_Utils.h"
+#include "xls/biff/workbook/BIFF5.h"
+#include "xls/core/base/XLSErrorManager.h"
+#include "xls/core/model/styles/Xc12DataStyleSheet5.h"
+#include "xls/core/model/workbook/Xc12DataWorkbook5.h"
+#include "xls/core/model/worksheet/Xc12DataWorksheet5.h"
+
+#include <algorithm>
+#include <array>
+#include <exception>
+
+namespace xls {
+
+namespace {
+
+constexpr int32_t HeaderSize = 4;
+
+// The substream types of a BOF (MS-XLS 2.4.21) and where its fields are.
+constexpr int32_t BOFTypeOffset = 2;
+constexpr int32_t BOFBuildOffset = 4;
+constexpr uint16_t BOFTypeGlobals = 0x0005;
+constexpr uint16_t BOFTypeVBModule = 0x0006;
+constexpr uint16_t BOFTypeWorksheet = 0x0010;
+constexpr uint16_t BOFTypeChart = 0x0020;
+constexpr uint16_t BOFTypeMacroSheet = 0x0040;
+constexpr uint16_t BOFTypeWorkspace = 0x0100;
+constexpr size_t MaxGlobalsBOFSize = 256;
+// The build the globals' BOF is given, as the template's.
+constexpr uint16_t GlobalsBOFBuild = 6319;
+
+// The name of the one sheet of a file without a sheet list (BIFF2-4).
+constexpr char16_t SingleSheetName[] = u"Sheet1";
+
+constexpr int32_t PercentDone = 100;
+
+// The built-in number formats BIFF2-4 files start their own numbering with.
+constexpr int32_t BIFFBuiltInFormatCount = 34;
+
+rtl::UnicodeString MessageOf(const std::exception& error) {
+    if (const auto* exception = dynamic_cast<const rtl::Exception*>(&error)) {
+        return exception->Message();
+    }
+    return rtl::Utf8ToUnicode(error.what());
+}
+
+} // namespace
+
+const TXLSReadBIFF::TRecordRule* TXLSReadBIFF::FindRule(uint16_t id) {
+    using R = TXLSReadBIFF;
+    constexpr TExcelVersion Any = xvExcel21;
+    constexpr TExcelVersion BIFF5 = xvExcel50;
+    constexpr TExcelVersion BIFF8 = xvExcel97;
+    constexpr TKeep Drop = TKeep::Drop;
+    constexpr TKeep Raw = TKeep::Raw;
+    constexpr TKeep Default = TKeep::Default;
+    // Ordered by id. The sheet records whose handlers come later are kept raw, after the marker of their place.
+    static constexpr TRecordRule Rules[] = {
+        {BIFFRecordDimensions2, Any, 0, &R::ReadDimensions2, Raw, Raw},
+        {BIFFRecordBOF2, Any, 0, &R::ReadBOF, Drop, Drop},
+        {BIFFRecordEOF, Any, 0, &R::ReadEOF, Default, Default},
+        {BIFFRecordCalcCount, BIFF5, 0, &R::ReadCalcCount, Default, Drop},
+        {BIFFRecordCalcMode, BIFF5, 0, &R::ReadCalcMode, Default, Drop},
+        {BIFFRecordPrecision, BIFF5, 0, &R::ReadPrecision, Default, Drop},
+        {BIFFRecordRefMode, BIFF5, 0, &R::ReadRefMode, Default, Drop},
+        {BIFFRecordDelta, BIFF5, 0, &R::ReadDelta, Default, Drop},
+        {BIFFRecordIteration, BIFF5, 0, &R::ReadIteration, Default, Drop},
+        {BIFFRecordProtect, Any, 0, nullptr, Default, Default},
+        {BIFFRecordPassword, Any, 0, &R::ReadPassword, Default, Default},
+        {BIFFRecordHeader, BIFF5, BIFFMarkerHeaderFooter, nullptr, Raw, Drop},
+        {BIFFRecordFooter, BIFF5, BIFFMarkerHeaderFooter, nullptr, Raw, Drop},
+        {BIFFRecordExternSheet, BIFF8, BIFFMarkerExternals, nullptr, Raw, Raw},
+        {BIFFRecordName, BIFF8, 0, &R::ReadName, Drop, Drop},
+        {BIFFRecordWindowProtect, BIFF5, 0, &R::ReadWindowProtect, Default, Drop},
+        {BIFFRecordVerticalPageBreaks, Any, BIFFMarkerPageBreaks, nullptr, Raw, Raw},
+        {BIFFRecordHorizontalPageBreaks, Any, BIFFMarkerPageBreaks, nullptr, Raw, Raw},
+        {BIFFRecordFormat2, Any, 0, &R::ReadFormat2, Drop, Drop},
+        {BIFFRecordDateMode, BIFF5, 0, &R::ReadDateMode, Default, Drop},
+        {BIFFRecordExternName, BIFF8, BIFFMarkerExternals, nullptr, Raw, Raw},
+        {BIFFRecordLeftMargin, BIFF5, BIFFMarkerMargins, nullptr, Raw, Drop},
+        {BIFFRecordRightMargin, BIFF5, BIFFMarkerMargins, nullptr, Raw, Drop},
+        {BIFFRecordTopMargin, BIFF5, BIFFMarkerMargins, nullptr, Raw, Drop},
+        {BIFFRecordBottomMargin, BIFF5, BIFFMarkerMargins, nullptr, Raw, Drop},
+        {BIFFRecordPrintHeaders, BIFF5, 0, nullptr, Default, Drop},
+        {BIFFRecordPrintGridlines, BIFF5, 0, nullptr, Default, Drop},
+        {BIFFRecordFilePass, Any, 0, &R::ReadFilePass, Drop, Drop},
+        {BIFFRecordFont, Any, 0, &R::ReadFont, Drop, Drop},
+        {BIFFRecordWindow1, Any, 0, &R::ReadWindow1, Default, Default},
+        {BIFFRecordBackup, BIFF5, 0, &R::ReadBackup, Default, Drop},
+        {BIFFRecordCodePage, Any, 0, &R::ReadCodePage, Default, Default},
+        {BIFFRecordDefColWidth, BIFF5, 0, nullptr, Default, Drop},
+        {BIFFRecordXct, Any, 0, &R::ReadXct, Drop, Drop},
+        {BIFFRecordFileSharing, Any, 0, &R::ReadFileSharing, Drop, Drop},
+        {BIFFRecordWriteAccess, Any, 0, &R::ReadWriteAccess, Drop, Drop},
+        {BIFFRecordSaveRecalc, BIFF5, 0, &R::ReadSaveRecalc, Default, Drop},
+        {BIFFRecordGuts, BIFF5, 0, nullptr, Default, Drop},
+        {BIFFRecordWsBool, Any, 0, &R::ReadWsBool, Raw, Raw},
+        {BIFFRecordGridSet, BIFF5, 0, nullptr, Default, Drop},
+        {BIFFRecordHCenter, BIFF5, 0, nullptr, Default, Drop},
+        {BIFFRecordVCenter, BIFF5, 0, nullptr, Default, Drop},
+        {BIFFRecordBoundSheet, Any, BIFFMarkerSheets, &R::ReadBoundSheet, Drop, Drop},
+        {BIFFRecordCountry, BIFF8, 0, nullptr, Default, Drop},
+        {BIFFRecordHideObj, BIFF5, 0, nullptr, Default, Drop},
+        {BIFFRecordPalette, Any, 0, &R::ReadPalette, Drop, Drop},
+        {BIFFRecordFnGroupCount, Any, 0, nullptr, Default, Default},
+        {BIFFRecordSetup, BIFF5, 0, nullptr, Default, Drop},
+        {BIFFRecordDBCell, Any, 0, nullptr, Drop, Drop},
+        {BIFFRecordBookBool, Any, 0, &R::ReadBookBool, Drop, Drop},
+        {BIFFRecordXF, Any, 0, &R::ReadXf, Drop, Drop},
+        {BIFFRecordMergeCells, Any, BIFFMarkerObjects, nullptr, Raw, Raw},
+        {BIFFRecordMsoDrawingGroup, Any, BIFFMarkerDrawingGroup, &R::ReadMsoDrawingGroup, Drop, Drop},
+        {BIFFRecordSST, Any, 0, &R::ReadSst, Drop, Drop},
+        {BIFFRecordExtSST, Any, 0, nullptr, Drop, Drop},
+        {BIFFRecordDSF, Any, 0, nullptr, Default, Default},
+        {BIFFRecordUserBView, Any, 0, nullptr, Drop, Drop},
+        {BIFFRecordUserSViewBegin, Any, 0, &R::BeginSkipCustomView, Drop, Drop},
+        {BIFFRecordSupBook, BIFF8, BIFFMarkerExternals, nullptr, Raw, Raw},
+        {BIFFRecordProt4Rev, Any, 0, nullptr, Default, Default},
+        {BIFFRecordDVal, Any, 0, nullptr, Drop, Drop},
+        {BIFFRecordRefreshAll, Any, 0, &R::ReadRefreshAll, Default, Default},
+        {BIFFRecordDV, Any, 0, nullptr, Drop, Drop},
+        {BIFFRecordRecalcId, Any, 0, nullptr, Default, Default},
+        {BIFFRecordDimensions, BIFF5, 0, &R::ReadDimensions, Default, Drop},
+        {BIFFRecordBOF3, Any, 0, &R::ReadBOF, Drop, Drop},
+        {BIFFRecordIndex, Any, 0, nullptr, Drop, Drop},
+        {BIFFRecordName3, BIFF8, 0, &R::ReadName, Drop, Drop},
+        {BIFFRecordExternName3, BIFF8, BIFFMarkerExternals, nullptr, Raw, Raw},
+        {BIFFRecordDefaultRowHeight, BIFF5, 0, nullptr, Default, Drop},
+        {BIFFRecordFont3, Any, 0, &R::ReadFont, Drop, Drop},
+        {BIFFRecordWindow2, BIFF5, 0, nullptr, Default, Drop},
+        {BIFFRecordXF3, Any, 0, &R::ReadXf34, Raw, Raw},
+        {BIFFRecordStyle, Any, 0, &R::ReadStyle, Drop, Drop},
+        {BIFFRecordBOF4, Any, 0, &R::ReadBOF, Drop, Drop},
+        {BIFFRecordFormat, Any, 0, &R::ReadFormat, Drop, Drop},
+        {BIFFRecordXF4, Any, 0, &R::ReadXf34, Raw, Raw},
+        {BIFFRecordBOF8, Any, 0, &R::ReadBOF, Drop, Drop},
+        // Records of the later versions that describe nothing this reader keeps.
+        {BIFFRecordBookExt, Any, 0, nullptr, Drop, Drop},
+        {BIFFRecordXFCRC, Any, 0, nullptr, Drop, Drop},
+        {BIFFRecordXFExt, Any, 0, nullptr, Drop, Drop},
+        {BIFFRecordCompat12, Any, 0, nullptr, Drop, Drop},
+        {BIFFRecordTableStyles, Any, 0, nullptr, Drop, Drop},
+        {BIFFRecordStyleExt, Any, 0, nullptr, Drop, Drop},
+        {BIFFRecordTheme, Any, 0, nullptr, Drop, Drop},
+        {BIFFRecordMTRSettings, Any, 0, nullptr, Drop, Drop},
+        {BIFFRecordCompressPictures, Any, 0, nullptr, Drop, Drop},
+        {BIFFRecordForceFullCalculation, Any, 0, nullptr, Drop, Drop},
+    };
+    constexpr auto ById = [](const TRecordRule& a, const TRecordRule& b) { return a.Id < b.Id; };
+    static_assert(std::is_sorted(std::begin(Rules), std::end(Rules), ById));
+    const TRecordRule key{id, Any, 0, nullptr, Drop, Drop};
+    const auto* found = std::lower_bound(std::begin(Rules), std::end(Rules), key, ById);
+    return found != std::end(Rules) && found->Id == id ? found : nullptr;
+}
+
+TXLSReadBIFF::TXLSReadBIFF(TBIFF5& biff) : FBIFF(biff), FManager(biff.Manager()), FStream(*biff.Manager().Errors()) {}
+
+TXLSReadBIFF::~TXLSReadBIFF() = default;
+
+void TXLSReadBIFF::LoadFromStream(rtl::TStream* stream) {
+    FBIFF.SetEmpty(false);
+    FStream.SetExtraObjects(&FBIFF.ExtraObjects());
+    FStream.SetSourceStream(stream);
+    FVersion = FStream.OpenFile(FBIFF.Filename());
+    FStream.SetSourceStream(nullptr);
+    if (FVersion == xvNone) {
+        return;
+    }
+    FBIFF.SetVersion(FVersion);
+    FBody.reserve(static_cast<size_t>(FBIFF.MaxBodySize()));
+    FCurrentStorage = &FBIFF.Globals();
+    TXc12NumberFormats& formats = FManager.StyleSheet().NumberFormats();
+    FFormatBase = formats.Count();
+    for (int32_t id = 0; id < BIFFBuiltInFormatCount; ++id) {
+        FCollectedFormats.push_back(formats.GetItem(id)->GetText());
+    }
+    ReportProgress();
+    if (FStream.PeekRecordId() == BIFFRecordBOF4) {
+        ReadBIFF4Worksheet();
+    } else {
+        RunRecordLoop(&TXLSReadBIFF::HandleRecord);
+    }
+    FinishRead();
+}
+
+void TXLSReadBIFF::ReadBIFF4Worksheet() {
+    AddSingleSheet();
+    FCurrentStorage = &EnterSheet().Storage();
+    RunRecordLoop(&TXLSReadBIFF::HandleBIFF4Record);
+}
+
+void TXLSReadBIFF::RunRecordLoop(void (TXLSReadBIFF::*handleRecord)()) {
+    while (!FFinished && !FBIFF.Aborted() && FStream.ReadHeader(FHeader) == HeaderSize) {
+        try {
+            if (FHeader.RecID >= BIFFFirstMarkerId) {
+                throw EBIFFError(BIFFMessages::BadRecord);
+            }
+            ReadBody(FHeader, FBody);
+            ReportProgress();
+            (this->*handleRecord)();
+        } catch (const std::exception& error) {
+            throw EBIFFError(
+                rtl::Format(BIFFMessages::ReadingRecord, {FRecordCount, FHeader.RecID, FStream.Position()}) + u'\r' +
+                MessageOf(error));
+        }
+    }
+}
+
+void TXLSReadBIFF::ReadBody(const TBIFFHeader& header, std::vector<uint8_t>& body) {
+    body.resize(header.Length);
+    const int32_t got = FStream.Read(body.data(), header.Length);
+    if (got < header.Length) {
+        throw EBIFFError(rtl::Format(BIFFMessages::RecordCutShort, {header.RecID, got, header.Length}));
+    }
+}
+
+void TXLSReadBIFF::SkipBody(const TBIFFHeader& header) {
+    const int64_t left = FStream.Size() - FStream.Position();
+    if (left < header.Length) {
+        throw EBIFFError(rtl::Format(BIFFMessages::RecordCutShort, {header.RecID, left, header.Length}));
+    }
+    FStream.Seek(header.Length, rtl::soCurrent);
+}
+
+void TXLSReadBIFF::HandleRecord() {
+    if (FSkippingCustomView) {
+        // A custom view ends at its USERSVIEWEND, or at the latest with its substream.
+        if (FHeader.RecID != BIFFRecordEOF) {
+            FSkippingCustomView = FHeader.RecID != BIFFRecordUserSViewEnd;
+            return;
+        }
+        FSkippingCustomView = false;
+    }
+    const TRecordRule* rule = FindRule(FHeader.RecID);
+    FKeep = TKeep::Raw;
+    if (rule != nullptr && FVersion < rule->From) {
+        FKeep = rule->Older;
+    } else if (rule != nullptr) {
+        if (rule->Marker != 0) {
+            FCurrentStorage->FlushToMarker(rule->Marker);
+        }
+        FKeep = rule->Keep;
+        if (rule->Handler != nullptr) {
+            (this->*rule->Handler)();
+        }
+    }
+    Keep(FKeep);
+    ++FRecordCount;
+}
+
+void TXLSReadBIFF::HandleBIFF4Record() {
+    switch (FHeader.RecID) {
+    case BIFFRecordBOF4:
+        if (Body().Word(BOFTypeOffset) == BOFTypeWorkspace) {
+            throw EBIFFError(BIFFMessages::BIFF4WorkbookUnhandled);
+        }
+        break;
+    case BIFFRecordEOF:
+        FFinished = true;
+        break;
+    case BIFFRecordCodePage:
+        ReadCodePage();
+        break;
+    case BIFFRecordPalette:
+        ReadPalette();
+        break;
+    case BIFFRecordFont3:
+        ReadFont3();
+        break;
+    case BIFFRecordFormat:
+        ReadFormat4();
+        break;
+    case BIFFRecordXF4:
+        ReadXf34();
+        break;
+    default:
+        break;
+    }
+    ++FRecordCount;
+}
+
+void TXLSReadBIFF::Keep(TKeep keep) {
+    if (keep == TKeep::Raw) {
+        FCurrentStorage->Add(FHeader.RecID, FBody);
+    } else if (keep == TKeep::Default) {
+        FCurrentStorage->UpdateDefault(FHeader.RecID, FBody);
+    }
+}
+
+void TXLSReadBIFF::ReportProgress() {
+    const int64_t size = FStream.Size();
+    if (!FBIFF.OnProgress() || size <= 0) {
+        return;
+    }
+    const auto percent =
+        static_cast<int32_t>(std::clamp<int64_t>((FStream.Position() * 200 + size) / (2 * size), 0, PercentDone));
+    if (percent > FLastPercent) {
+        FLastPercent = percent;
+        FBIFF.OnProgress()(percent);
+    }
+}
+
+void TXLSReadBIFF::FinishRead() {
+    if (!FUserName8.empty()) {
+        FManager.Workbook().SetLastUserName(Text8(FUserName8));
+    }
+    if (FBIFF.OnProgress() && FStream.Size() > 0 && FLastPercent < PercentDone) {
+        FLastPercent = PercentDone;
+        FBIFF.OnProgress()(PercentDone);
+    }
+}
+
+void TXLSReadBIFF::ReadBOF() {
+    const uint16_t type = Body().Word(BOFTypeOffset);
+    if (InSheet() && type == BOFTypeChart) {
+        // A chart embedded in the sheet: its substream is nested, and its EOF ends neither the sheet nor the file.
+        SkipSubstream();
+        return;
+    }
+    switch (type) {
+    case BOFTypeGlobals:
+        if (FBody.size() > MaxGlobalsBOFSize) {
+            throw EBIFFError(BIFFMessages::InvalidBOFSize);
+        }
+        if (FBody.size() >= BOFBuildOffset + 2) {
+            StoreUInt16LE(FBody.data() + BOFBuildOffset, GlobalsBOFBuild);
+        }
+        FSubstream = TSubstream::Globals;
+        FCurrentStorage = &FBIFF.Globals();
+        FKeep = TKeep::Default;
+        break;
+    case BOFTypeWorksheet:
+        FCurrentStorage = &EnterSheet().Storage();
+        FSubstream = TSubstream::Worksheet;
+        FKeep = TKeep::Default;
+        break;
+    case BOFTypeMacroSheet:
+        // Its sheet list entry made an empty sheet, which keeps its place; the records are not read.
+        EnterSheet();
+        SkipSubstream();
+        EndSubstream();
+        break;
+    case BOFTypeVBModule:
+    case BOFTypeChart:
+        ++FBoundSheetIndex;
+        SkipSubstream();
+        EndSubstream();
+        break;
+    case BOFTypeWorkspace:
+        throw EBIFFError(BIFFMessages::BIFF4WorkbookUnhandled);
+    default:
+        break;
+    }
+}
+
+void TXLSReadBIFF::ReadEOF() {
+    EndSubstream();
+}
+
+TSheet& TXLSReadBIFF::EnterSheet() {
+    ++FBoundSheetIndex;
+    ++FSheetIndex;
+    if (FSheetNames.Count() == 0 && FBIFF.Sheets().Count() == 0) {
+        AddSingleSheet();
+    }
+    TXc12DataWorksheets& worksheets = FManager.Worksheets();
+    if (FSheetIndex >= FBIFF.Sheets().Count() || FSheetIndex >= worksheets.Count()) {
+        throw EBIFFError(rtl::Format(BIFFMessages::NoSheetForSubstream, {FSheetIndex}));
+    }
+    TSheet& sheet = FBIFF.GetSheet(FSheetIndex);
+    sheet.SetIsRead(true);
+    if (FBoundSheetIndex < FSheetNames.Count()) {
+        sheet.SetNameFromFile(FSheetNames.GetString(FBoundSheetIndex));
+        sheet.SetBoundSheetIndex(FBoundSheetIndex);
+        sheet.SetHidden(static_cast<THiddenState>(FSheetNames.GetValue(FBoundSheetIndex)));
+    }
+    FCurrentWorksheet = worksheets.GetItem(FSheetIndex);
+    return sheet;
+}
+
+void TXLSReadBIFF::AddSingleSheet() {
+    FBIFF.Sheets().Add().SetNameFromFile(SingleSheetName);
+    FManager.Worksheets().Add(-1)->SetName(SingleSheetName);
+}
+
+void TXLSReadBIFF::SkipSubstream() {
+    int32_t depth = 1;
+    TBIFFHeader header;
+    while (depth > 0 && FStream.ReadHeader(header) == HeaderSize) {
+        SkipBody(header);
+        if (IsBIFFBOF(header.RecID)) {
+            ++depth;
+        } else if (header.RecID == BIFFRecordEOF) {
+            --depth;
+        }
+    }
+    ReportProgress();
+}
+
+void TXLSReadBIFF::EndSubstream() {
+    FSubstream = TSubstream::None;
+    if (FSheetNames.Count() == 0 || FBoundSheetIndex >= FSheetNames.Count() - 1) {
+        FFinished = true;
+    }
+}
+
+} // namespace xls

@@ -1,0 +1,189 @@
+#pragma once
+// TXLSReadBIFF: reads one BIFF2-8 workbook record by record and fills two places at once: the workbook model (style
+// sheet, shared strings, workbook settings, defined names, sheets) and the BIFF workbook object (its sheets and
+// record storages). It walks the substreams of the file (the globals, then one per sheet), hands each record to its
+// handler by id, and keeps the records it does not interpret raw in the record storage of the current substream.
+//
+// Not interpreted yet, so kept raw: cell, row and column records, the sheet's page setup, window and pane records,
+// the external references, drawings and notes, conditional formats and autofilters. Data validations are dropped,
+// chart substreams (chart sheets and charts embedded in a sheet), macro sheets and VB modules are skipped whole, and
+// an encrypted workbook (FILEPASS) fails the read.
+
+#include "rtl/io/Streams.h"
+#include "rtl/text/StringTypes.h"
+#include "xls/biff/stream/BIFF_RecordBody.h"
+#include "xls/biff/stream/BIFF_Stream.h"
+#include "xls/biff/stream/BIFF_WideStrList.h"
+#include "xls/core/model/workbook/Xc12Manager5.h"
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <vector>
+
+namespace xls {
+
+class TBIFF5;
+class TRecordStorageDefault;
+class TSheet;
+class TXc12DataWorksheet;
+class TXc12Font;
+class TXc12NumberFormat;
+class TXc12XF;
+
+// Reads one workbook; one reader per read.
+class TXLSReadBIFF {
+public:
+    // Reads into biff and the model it was made on; neither is owned.
+    explicit TXLSReadBIFF(TBIFF5& biff);
+    TXLSReadBIFF(const TXLSReadBIFF&) = delete;
+    TXLSReadBIFF& operator=(const TXLSReadBIFF&) = delete;
+    ~TXLSReadBIFF();
+
+    // Reads the whole workbook from stream, or from the file the workbook object names when stream is nullptr. A
+    // failure while a record is handled raises EBIFFError "Error on reading record # %d, %.4X Offs: %.8X", a carriage
+    // return and the failure's own message.
+    void LoadFromStream(rtl::TStream* stream);
+
+private:
+    // What becomes of a record after its handler.
+    enum class TKeep : uint8_t { Drop, Raw, Default };
+    // How a record id is handled: from which version on, with which handler, after flushing the storage's template
+    // up to which marker (0 for none), and kept how; before that version it is kept as Older says.
+    struct TRecordRule {
+        uint16_t Id;
+        TExcelVersion From;
+        uint16_t Marker;
+        void (TXLSReadBIFF::*Handler)();
+        TKeep Keep;
+        TKeep Older;
+    };
+    static const TRecordRule* FindRule(uint16_t id);
+
+    // The record loop (BIFF_Read.cpp).
+    void ReadBIFF4Worksheet();
+    void RunRecordLoop(void (TXLSReadBIFF::*handleRecord)());
+    // A body cut short by the end of the stream raises "Record %.4X is cut short ...".
+    void ReadBody(const TBIFFHeader& header, std::vector<uint8_t>& body);
+    void SkipBody(const TBIFFHeader& header);
+    void HandleRecord();
+    void HandleBIFF4Record();
+    void Keep(TKeep keep);
+    void ReportProgress();
+    void FinishRead();
+    TBIFFBody Body() const { return TBIFFBody(FBody); }
+    bool IsBIFF8() const { return FVersion >= xvExcel97; }
+    bool InSheet() const { return FSubstream == TSubstream::Worksheet; }
+
+    // Substreams.
+    void ReadBOF();
+    void ReadEOF();
+    // The next sheet substream's sheet: named and made visible as the sheet list says, marked read, current.
+    TSheet& EnterSheet();
+    void AddSingleSheet();
+    // Reads on to the EOF that ends the substream just begun; the substreams nested in it end at their own EOF.
+    void SkipSubstream();
+    // After a substream: stops when the last sheet the file lists has been read.
+    void EndSubstream();
+    void BeginSkipCustomView() { FSkippingCustomView = true; }
+
+    // Workbook globals (BIFF_ReadGlobals.cpp).
+    void ReadBoundSheet();
+    void ReadCodePage();
+    void ReadWriteAccess();
+    void ReadFileSharing();
+    void ReadFilePass();
+    void ReadWindow1();
+    void ReadBookBool();
+    void ReadName();
+    void ReadXct();
+    void ReadSst();
+    void ReadMsoDrawingGroup();
+    void ReadDimensions();
+    void ReadDimensions2();
+    void ReadWsBool();
+    void ReadPassword();
+    void ReadCalcCount();
+    void ReadCalcMode();
+    void ReadPrecision();
+    void ReadRefMode();
+    void ReadDelta();
+    void ReadIteration();
+    void ReadSaveRecalc();
+    void ReadDateMode();
+    void ReadBackup();
+    void ReadRefreshAll();
+    void ReadWindowProtect();
+    // Appends the record read next, which must follow the current one, raw to the current storage.
+    void KeepNextRaw();
+
+    // Fonts, formats, cell formats, palette and styles (BIFF_ReadStyles.cpp).
+    void ReadFont();
+    void ReadFont2();
+    void ReadFont3();
+    void ReadFont5();
+    void ReadOldFont(int32_t nameOffset, bool hasColor);
+    TXc12Font& AddFont();
+    // Appends the placeholder of BIFF font 4 once the fonts before it are in.
+    void FontAdded();
+    void SetFontColor(TXc12Font& font, uint16_t index) const;
+    void ReadFormat();
+    void ReadFormat2();
+    void ReadFormat4();
+    void CollectFormat(int32_t textOffset);
+    void AddCollectedFormats();
+    void ReadXf();
+    void ReadXf8(TXc12XF& xf);
+    void ReadXf34();
+    // Appends a cell format to the model, raising the use counts of its parts.
+    void AppendXF(std::unique_ptr<TXc12XF> xf);
+    TXc12ColorRec IndexedColor(int32_t index) const;
+    void ReadPalette();
+    void ReadStyle();
+    // The model's font of a BIFF font number, and the model's number format of a format id; one that the model does
+    // not hold gives the default with warning 2002.
+    TXc12Font* ModelFont(int32_t biffFont) const;
+    TXc12NumberFormat* ModelNumberFormat(int32_t id) const;
+
+    // Texts of the record body. In BIFF2-7 8-bit text is in the code page the CODEPAGE record named (the process's
+    // ANSI code page until then); in BIFF8 it is Latin-1.
+    rtl::UnicodeString Text8(std::span<const uint8_t> bytes) const;
+    // A one-byte count at offset, then in BIFF8 a flagged string, before it 8-bit characters.
+    rtl::UnicodeString ByteCountText(int32_t offset) const;
+    // count 8-bit characters at offset.
+    rtl::UnicodeString CharsText(int32_t offset, int32_t count) const;
+
+    TBIFF5& FBIFF;
+    TXc12Manager& FManager;
+    TXLSStream FStream;
+    TExcelVersion FVersion = xvNone;
+    TBIFFHeader FHeader;
+    std::vector<uint8_t> FBody;
+    int32_t FRecordCount = 0;
+    int32_t FLastPercent = -1;
+    TKeep FKeep = TKeep::Raw;
+    bool FFinished = false;
+
+    enum class TSubstream : uint8_t { None, Globals, Worksheet };
+    TSubstream FSubstream = TSubstream::None;
+    bool FSkippingCustomView = false;
+    // One entry per BOUNDSHEET: the sheet's name with its visibility.
+    TXLSWideStringList FSheetNames;
+    int32_t FBoundSheetIndex = -1;
+    int32_t FSheetIndex = -1;
+    TRecordStorageDefault* FCurrentStorage = nullptr; // not owned
+    TXc12DataWorksheet* FCurrentWorksheet = nullptr;  // not owned
+
+    uint32_t FCodePage = 0;
+    // The user name of a BIFF2-7 WRITEACCESS, which comes before CODEPAGE: it is converted once the read is done.
+    std::vector<uint8_t> FUserName8;
+
+    // The number formats of BIFF2-4, which are numbered in file order: the file's FORMAT records replace the built-in
+    // texts one by one and are added to the model, from FFormatBase on, before the first cell format.
+    std::vector<rtl::UnicodeString> FCollectedFormats;
+    int32_t FFormatBase = 0;
+    int32_t FFormatsCollected = 0;
+    bool FFormatsAdded = false;
+};
+
+} // namespace xls

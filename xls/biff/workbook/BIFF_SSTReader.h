@@ -1,0 +1,55 @@
+#pragma once
+// The reading of a BIFF8 shared-string table (MS-XLS 2.4.265): the SST record and the CONTINUE records after it hold
+// the strings one after the other. A string's characters may go on in the next record, which then starts with its
+// own option byte telling whether they are 8-bit or UTF-16; its font runs and phonetic data go on without one. The
+// table is read until its unique count or until the data ends, whichever comes first: files that claim more strings
+// than they hold are read as far as they go, and nothing is allocated by a count before its bytes are there.
+
+#include "rtl/text/StringTypes.h"
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <vector>
+
+namespace xls {
+
+class TXc12DataSST;
+class TXc12Font;
+
+// Reads one table into the model's shared strings.
+class TBIFFSSTReader {
+public:
+    // The font of a font run's BIFF font number; it never gives nullptr.
+    using TFontOfNumber = std::function<TXc12Font*(int32_t biffFont)>;
+
+    TBIFFSSTReader(TXc12DataSST& sst, TFontOfNumber fontOfNumber);
+
+    // The body of the SST record first, then each CONTINUE record's.
+    void AddPiece(std::span<const uint8_t> body);
+    // Appends the strings to the model's table in order. A string cut short raises "CONTINUE record is missing in
+    // SST"; an unknown option byte "STT: Unhandled string type in Read (%.2X)".
+    void Read();
+
+private:
+    bool AtEnd() const { return FPosition == FData.size(); }
+    bool AtPieceEnd() const { return FPosition == FPieceEnds[FPiece]; }
+    size_t BytesLeft() const { return FData.size() - FPosition; }
+    // Bytes that run on across record boundaries.
+    std::span<const uint8_t> Take(size_t count);
+    uint16_t TakeWord();
+    uint32_t TakeDWord();
+    void ReadString();
+    // count characters, 8-bit or UTF-16 as the option bytes say; wide is set when any piece was UTF-16.
+    rtl::UnicodeString ReadCharacters(int32_t count, bool& wide);
+
+    TXc12DataSST& FSST;
+    TFontOfNumber FFontOfNumber;
+    std::vector<uint8_t> FData;
+    // Where each record's bytes end in FData.
+    std::vector<size_t> FPieceEnds;
+    size_t FPosition = 0;
+    size_t FPiece = 0;
+};
+
+} // namespace xls
