@@ -5,6 +5,7 @@
 #include "rtl/io/Streams.h"
 #include "tests/support/TestSupport.h"
 #include "xls/core/base/XLSErrorManager.h"
+#include "xls/core/formula/XLSFormulaHandler.h"
 #include "xls/core/model/common/XLSClassFactory.h"
 #include "xls/core/model/workbook/Xc12Manager5.h"
 #include "xls/core/model/worksheet/Xc12DataWorksheet5.h"
@@ -56,6 +57,7 @@ struct TModel {
     TXLSErrorManager Errors;
     TReaderTestFactory Factory;
     TXc12Manager Manager{&Factory, &Errors};
+    TXLSFormulaHandler Handler{Manager};
 
     TModel() {
         Manager.CreateParts();
@@ -64,7 +66,7 @@ struct TModel {
 
     void Read(const std::string& bytes) {
         rtl::TStringStream stream(bytes);
-        TXLSReadXLSX(Manager).LoadFromStream(stream);
+        TXLSReadXLSX(Manager, Handler).LoadFromStream(stream);
     }
 
     TXc12DataWorksheet& Sheet(int32_t index) const { return *Manager.Worksheets().GetItem(index); }
