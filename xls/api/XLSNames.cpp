@@ -1,6 +1,5 @@
 #include "xls/api/XLSNames.h"
 
-#include "rtl/core/Exceptions.h"
 #include "xls/core/base/XLSErrorManager.h"
 #include "xls/core/formula/XLSFormulaHandler.h"
 #include "xls/core/formula/XLSTokenizer.h"
@@ -52,25 +51,13 @@ void TXLSNames::Refresh() {
     }
 }
 
-// A name's own sheet is where the names its definition uses are looked up first. The error manager is muted while
-// the definition compiles: a name the reader cannot compile must not end the read.
+// A name's own sheet is where the names its definition uses are looked up first. A name the reader cannot compile
+// must not end the read: its errors become a warning.
 void TXLSNames::CompileName(TXc12DefinedName& name) {
-    TXLSErrorManager& errors = *FManager.Errors();
-    const bool muted = errors.Muted();
-    errors.SetMuted(true);
-    errors.SetLastError(0);
     std::vector<uint8_t> ptgs;
     rtl::UnicodeString failure;
-    try {
-        static_cast<void>(FHandler.EncodeFormula(name.TXc12DefinedName::GetDefinition(), ptgs, name.GetLocalSheetId()));
-    } catch (const rtl::Exception& error) {
-        failure = error.Message();
-    }
-    errors.SetMuted(muted);
-    if (failure.empty() && errors.LastError() != 0) {
-        failure = errors.LastErrorText();
-    }
-    errors.SetLastError(0);
+    FHandler.TryEncodeFormula(name.TXc12DefinedName::GetDefinition(), ptgs, name.GetLocalSheetId(), failure);
+    TXLSErrorManager& errors = *FManager.Errors();
     if (!failure.empty()) {
         errors.ReportWarning(NameForWarning(name) + u": " + failure, XLSWarningFormulaNotCompiled);
         return;

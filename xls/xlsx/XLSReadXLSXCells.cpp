@@ -315,30 +315,16 @@ void TXLSReadXLSXCells::SetFormulaResult(const TXLSXCellValue& value) {
     }
 }
 
-// The errors of the formula's text are the read's to judge, not the caller's: the manager is muted while the
-// formula compiles, and a failure becomes a warning naming the cell.
+// The errors of a file's formula are the read's to judge, not the caller's: a failure becomes a warning naming the
+// cell.
 bool TXLSReadXLSXCells::Compile(rtl::UnicodeStringView text, int32_t col, int32_t row) {
-    TXLSErrorManager& errors = *FManager.Errors();
-    const bool muted = errors.Muted();
-    errors.SetMuted(true);
-    errors.SetLastError(0);
     rtl::UnicodeString failure;
-    int32_t length = 0;
-    try {
-        length = FHandler.EncodeFormula(text, FPtgs, FSheet->Index());
-    } catch (const rtl::Exception& error) {
-        failure = error.Message();
+    const int32_t length = FHandler.TryEncodeFormula(text, FPtgs, FSheet->Index(), failure);
+    if (!failure.empty()) {
+        const rtl::UnicodeString cell = QuoteSheetName(FSheet->GetName()) + u"!" + ColRowToStr(col, row);
+        FManager.Errors()->ReportWarning(cell + u": " + failure, XLSWarningFormulaNotCompiled);
     }
-    errors.SetMuted(muted);
-    if (failure.empty() && errors.LastError() != 0) {
-        failure = errors.LastErrorText();
-    }
-    if (failure.empty()) {
-        return length > 0;
-    }
-    const rtl::UnicodeString cell = QuoteSheetName(FSheet->GetName()) + u"!" + ColRowToStr(col, row);
-    errors.ReportWarning(cell + u": " + failure, XLSWarningFormulaNotCompiled);
-    return false;
+    return length > 0;
 }
 
 void TXLSReadXLSXCells::CompileIntoHelper(rtl::UnicodeStringView text, int32_t col, int32_t row) {

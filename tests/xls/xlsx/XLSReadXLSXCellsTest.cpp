@@ -9,6 +9,7 @@
 #include "xls/core/model/styles/Xc12DataStyleSheet5.h"
 
 #include <gtest/gtest.h>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -78,6 +79,16 @@ std::string Describe(TModel& model, int32_t col, int32_t row) {
         return "float " + NumberText(cells.GetFloat(handle)) + xf;
     default:
         return FormulaCell(model, cells, handle) + xf;
+    }
+}
+
+// Each A1 cell of the first sheet described as expected.
+void ExpectCells(TModel& model, std::span<const std::pair<const char*, const char*>> expected) {
+    for (const auto& [cell, description] : expected) {
+        int32_t col = 0;
+        int32_t row = 0;
+        ASSERT_TRUE(ParseCellRef(rtl::Utf8ToUnicode(cell), col, row));
+        EXPECT_EQ(Describe(model, col, row), description) << cell;
     }
 }
 
@@ -192,7 +203,6 @@ TEST(XLSReadXLSXCells, CellElementsStoreTheValuesTheyCarry) {
 TEST(XLSReadXLSXCells, ArrayAreasOpenToTheLastRowLeaveTheCellsBesideThemPlain) {
     TModel model;
     model.Read(ReadBytes("fuzz/xlsx-array-areas.xlsx"));
-    TXLSCellMMU& cells = model.Sheet(0).GetCells();
     const std::pair<const char*, const char*> expected[] = {
         {"A1", "formula 1 kind 1 f=1"},
         {"A2000", "formula 2000 kind 1 f=2000"},
@@ -203,12 +213,7 @@ TEST(XLSReadXLSXCells, ArrayAreasOpenToTheLastRowLeaveTheCellsBesideThemPlain) {
         {"C2001", "float 2001"},
         {"J4000", "float 4000"},
     };
-    for (const auto& [cell, description] : expected) {
-        int32_t col = 0;
-        int32_t row = 0;
-        ASSERT_TRUE(ParseCellRef(rtl::Utf8ToUnicode(cell), col, row));
-        EXPECT_EQ(Describe(model, col, row), description) << cell;
-    }
+    ExpectCells(model, expected);
 }
 
 // A formula that does not compile keeps its text and cached result and is reported as a warning naming the cell; a
@@ -229,12 +234,7 @@ TEST(XLSReadXLSXCells, FormulasThatDoNotCompileKeepTheirTextAndWarn) {
         {"E1", "formula 5 kind 0 text=(1,2)"},      {"F1", "float 6"},
         {"C2", "formula 7 kind 0 text="},
     };
-    for (const auto& [cell, description] : expected) {
-        int32_t col = 0;
-        int32_t row = 0;
-        ASSERT_TRUE(ParseCellRef(rtl::Utf8ToUnicode(cell), col, row));
-        EXPECT_EQ(Describe(model, col, row), description) << cell;
-    }
+    ExpectCells(model, expected);
     EXPECT_EQ(model.WarningNumbers(), std::vector<int32_t>(5, XLSWarningFormulaNotCompiled));
     EXPECT_EQ(Utf8(model.Errors.Messages()[0].Text),
               "W2006: Formula not compiled \"Sheet1!A1: E4016: Uknown sheet name \"Nosuch\"\"");

@@ -4,12 +4,11 @@
 #include "rtl/io/FileStream.h"
 #include "rtl/io/Streams.h"
 #include "tests/support/TestSupport.h"
+#include "tests/xls/core/model/XLSPlainModelFactory.h"
 #include "xls/core/base/XLSErrorManager.h"
 #include "xls/core/formula/XLSFormulaHandler.h"
-#include "xls/core/model/common/XLSClassFactory.h"
 #include "xls/core/model/workbook/Xc12Manager5.h"
 #include "xls/core/model/worksheet/Xc12DataWorksheet5.h"
-#include "xls/core/model/worksheet/Xc12DataWorksheet5CondFmts.h"
 #include "xls/core/zip/XLSZip.h"
 #include "xls/xlsx/XLSReadXLSX.h"
 
@@ -32,30 +31,10 @@ inline constexpr std::string_view MainNs = "http://schemas.openxmlformats.org/sp
 inline constexpr std::string_view RelNs = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
 inline constexpr std::string_view RelTypes = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
 
-// Makes only what every worksheet needs: its conditional-format list.
-class TReaderTestFactory : public TXLSClassFactory {
-public:
-    std::unique_ptr<rtl::TObject> CreateObject(int32_t kind, rtl::TObject*) override {
-        if (kind == xckConditionalFormats) {
-            return std::make_unique<TFormats>(this);
-        }
-        return nullptr;
-    }
-
-private:
-    class TFormats : public TXc12ConditionalFormattings {
-    public:
-        using TXc12ConditionalFormattings::TXc12ConditionalFormattings;
-
-    protected:
-        std::unique_ptr<TXc12ConditionalFormatting> NewItem() override { return nullptr; }
-    };
-};
-
 // A workbook model that keeps the warnings reported while it is read.
 struct TModel {
     TXLSErrorManager Errors;
-    TReaderTestFactory Factory;
+    model_test::TPlainModelFactory Factory;
     TXc12Manager Manager{&Factory, &Errors};
     TXLSFormulaHandler Handler{Manager};
 

@@ -137,29 +137,13 @@ TXLSEncoderRun::TPrefix TXLSEncoderRun::ReadPrefix() {
     return prefix;
 }
 
-// The sheets a prefix names; false after error 4012 or 4016 when the book or a sheet is not there.
+// The sheets a prefix names; false after error 4012 or 4016 when the book or a sheet is not there. A book is named
+// by its number in the external links ("[1]") or, for a range of its sheets always, by its path.
 bool TXLSEncoderRun::ResolvePrefix(const TPrefix& prefix, TXLSPtgSheets& sheets) {
-    if (prefix.Kind == TPrefix::pkBook || prefix.Kind == TPrefix::pkBookRange) {
-        return FindBookSheets(prefix, sheets);
+    if (prefix.Kind != TPrefix::pkBook && prefix.Kind != TPrefix::pkBookRange) {
+        const TXc12DataWorksheets& worksheets = FManager.Worksheets();
+        return FindSheets(prefix, sheets, [&](rtl::UnicodeStringView name) { return worksheets.Find(name); });
     }
-    const TXc12DataWorksheets& worksheets = FManager.Worksheets();
-    sheets.First = worksheets.Find(prefix.First);
-    if (sheets.First < 0) {
-        Report(XLSErrorUnknownSheet, prefix.First);
-        return false;
-    }
-    if (prefix.Kind == TPrefix::pkSheetRange) {
-        sheets.Last = worksheets.Find(prefix.Last);
-        if (sheets.Last < 0) {
-            Report(XLSErrorUnknownSheet, prefix.Last);
-            return false;
-        }
-    }
-    return true;
-}
-
-// A book is named by its number in the external links ("[1]") or, for a range of its sheets always, by its path.
-bool TXLSEncoderRun::FindBookSheets(const TPrefix& prefix, TXLSPtgSheets& sheets) {
     const TXc12DataXLinks& links = FManager.XLinks();
     sheets.Book = prefix.Kind == TPrefix::pkBook ? NumberedBook(prefix.Book, links.Count()) : -1;
     if (sheets.Book < 0) {
@@ -170,17 +154,22 @@ bool TXLSEncoderRun::FindBookSheets(const TPrefix& prefix, TXLSPtgSheets& sheets
         return false;
     }
     const TXc12XExternalBook& book = links.GetItem(sheets.Book)->GetExternalBook();
-    sheets.First = book.FindSheet(prefix.First);
+    return FindSheets(prefix, sheets, [&](rtl::UnicodeStringView name) { return book.FindSheet(name); });
+}
+
+bool TXLSEncoderRun::FindSheets(const TPrefix& prefix, TXLSPtgSheets& sheets, const TFindSheet& find) {
+    sheets.First = find(prefix.First);
     if (sheets.First < 0) {
         Report(XLSErrorUnknownSheet, prefix.First);
         return false;
     }
-    if (prefix.Kind == TPrefix::pkBookRange) {
-        sheets.Last = book.FindSheet(prefix.Last);
-        if (sheets.Last < 0) {
-            Report(XLSErrorUnknownSheet, prefix.Last);
-            return false;
-        }
+    if (prefix.Kind != TPrefix::pkSheetRange && prefix.Kind != TPrefix::pkBookRange) {
+        return true;
+    }
+    sheets.Last = find(prefix.Last);
+    if (sheets.Last < 0) {
+        Report(XLSErrorUnknownSheet, prefix.Last);
+        return false;
     }
     return true;
 }

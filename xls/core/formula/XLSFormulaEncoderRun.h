@@ -11,6 +11,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace xls {
@@ -108,7 +109,10 @@ private:
     void HandleReference();
     TPrefix ReadPrefix();
     bool ResolvePrefix(const TPrefix& prefix, TXLSPtgSheets& sheets);
-    bool FindBookSheets(const TPrefix& prefix, TXLSPtgSheets& sheets);
+    // The position of a sheet by its name, -1 when there is none.
+    using TFindSheet = std::function<int32_t(rtl::UnicodeStringView name)>;
+    // The prefix's first (and last) sheet by find; false after error 4016 for one that is not there.
+    bool FindSheets(const TPrefix& prefix, TXLSPtgSheets& sheets, const TFindSheet& find);
     void HandlePrefixedName(const TPrefix& prefix);
     void HandleErrorReference(const TPrefix& prefix);
     // The cell of a column and a row token; false after error 4010 for one off the sheet.

@@ -1,5 +1,6 @@
 #include "xls/core/formula/XLSFormulaHandler.h"
 
+#include "rtl/core/Exceptions.h"
 #include "xls/core/base/XLSErrorManager.h"
 #include "xls/core/base/XLSPlatform.h"
 #include "xls/core/base/XLSReadLimits.h"
@@ -202,6 +203,27 @@ TXLSFormulaHandler::TXLSFormulaHandler(TXc12Manager& manager)
 
 int32_t TXLSFormulaHandler::EncodeFormula(rtl::UnicodeStringView text, std::vector<uint8_t>& ptgs, int32_t sheetIndex) {
     return EncodeWith(FManager, FTokenizer, FTables, text, ptgs, sheetIndex);
+}
+
+int32_t TXLSFormulaHandler::TryEncodeFormula(rtl::UnicodeStringView text, std::vector<uint8_t>& ptgs,
+                                             int32_t sheetIndex, rtl::UnicodeString& failure) {
+    TXLSErrorManager& errors = *FManager.Errors();
+    const bool muted = errors.Muted();
+    errors.SetMuted(true);
+    errors.SetLastError(0);
+    failure.clear();
+    int32_t length = 0;
+    try {
+        length = EncodeFormula(text, ptgs, sheetIndex);
+    } catch (const rtl::Exception& error) {
+        failure = error.Message();
+    }
+    errors.SetMuted(muted);
+    if (failure.empty() && errors.LastError() != 0) {
+        failure = errors.LastErrorText();
+    }
+    errors.SetLastError(0);
+    return failure.empty() ? length : 0;
 }
 
 void TXLSFormulaHandler::DecodeFormula(TXLSCellMMU* cells, int32_t sheetIndex, rtl::UnicodeString& text,

@@ -54,6 +54,11 @@ public:
     // structured reference the encoder rejects. sheetIndex is the sheet whose own defined names are searched first
     // (-1 for none). Errors in the text go through the error manager, which raises them by default.
     int32_t EncodeFormula(rtl::UnicodeStringView text, std::vector<uint8_t>& ptgs, int32_t sheetIndex);
+    // EncodeFormula for a caller that judges the errors itself, as a reader does with the formulas of a file: the
+    // error manager is muted meanwhile, and failure receives the message of the error or exception that stopped the
+    // formula (empty when it compiled or was blank).
+    int32_t TryEncodeFormula(rtl::UnicodeStringView text, std::vector<uint8_t>& ptgs, int32_t sheetIndex,
+                             rtl::UnicodeString& failure);
     // The text of ptgs (XLSFormulaDecoder.h). A buffer of one ptgxShared token stands for the compiled formula of the
     // cell it names in cells; a buffer of BIFF tokens goes to the BIFF decoder. bookNumbers writes external books as
     // "[n]" (defined names) rather than by their paths (cell formulas).

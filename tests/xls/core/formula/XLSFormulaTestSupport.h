@@ -7,6 +7,7 @@
 #include "rtl/numbers/NumberConversions.h"
 #include "rtl/text/CodePages.h"
 #include "tests/support/TestSupport.h"
+#include "tests/xls/core/model/XLSPlainModelFactory.h"
 #include "xls/core/base/XLSErrorManager.h"
 #include "xls/core/base/XLSPlatform.h"
 #include "xls/core/base/Xc12Utils5.h"
@@ -14,13 +15,11 @@
 #include "xls/core/formula/XLSFormulaHandler.h"
 #include "xls/core/formula/XLSIteratePtgs.h"
 #include "xls/core/formula/XLSPtgs.h"
-#include "xls/core/model/common/XLSClassFactory.h"
 #include "xls/core/model/workbook/Xc12DataWorkbook5.h"
 #include "xls/core/model/workbook/Xc12DataXLinks5.h"
 #include "xls/core/model/workbook/Xc12Manager5.h"
 #include "xls/core/model/worksheet/Xc12DataTable5.h"
 #include "xls/core/model/worksheet/Xc12DataWorksheet5.h"
-#include "xls/core/model/worksheet/Xc12DataWorksheet5CondFmts.h"
 
 #include <charconv>
 #include <cstdint>
@@ -33,23 +32,6 @@
 namespace xls::formula_test {
 
 using test_support::Utf8;
-
-// Makes what every worksheet needs: its conditional-format list.
-class TFormulaTestFactory : public TXLSClassFactory {
-public:
-    std::unique_ptr<rtl::TObject> CreateObject(int32_t kind, rtl::TObject*) override {
-        return kind == xckConditionalFormats ? std::make_unique<TFormats>(this) : nullptr;
-    }
-
-private:
-    class TFormats : public TXc12ConditionalFormattings {
-    public:
-        using TXc12ConditionalFormattings::TXc12ConditionalFormattings;
-
-    protected:
-        std::unique_ptr<TXc12ConditionalFormatting> NewItem() override { return nullptr; }
-    };
-};
 
 // A platform whose locale has the given decimal and list separators.
 class TSeparatorsPlatform : public TXLSPlatform {
@@ -86,7 +68,7 @@ private:
 struct TFormulaModel {
     TSeparatorsScope Separators;
     TXLSErrorManager Errors;
-    TFormulaTestFactory Factory;
+    model_test::TPlainModelFactory Factory;
     TXc12Manager Manager{&Factory, &Errors};
     TXLSFormulaHandler Handler{Manager};
 
