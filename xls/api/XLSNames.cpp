@@ -86,7 +86,7 @@ rtl::UnicodeString TXLSName::GetDefinition() const {
     const TXLSNameReferenceKind kind = GetNameReference(manager, ptgs, reference);
     const TXc12DataWorksheets& sheets = manager.Worksheets();
     if (kind == xnrSheetError || ((kind == xnrCell || kind == xnrArea) && reference.Sheet >= sheets.Count())) {
-        return rtl::UnicodeString(XLSErrorTexts[4]);
+        return rtl::UnicodeString(XLSErrorTexts[XLSErrorIndexRef]);
     }
     const TXLSPtgArea& area = reference.Area;
     if (kind == xnrCell) {

@@ -83,6 +83,9 @@ inline void MakeCellArea(int32_t col1, int32_t row1, int32_t col2, int32_t row2,
 // Error constants; the position is the error index of cells and formula tokens, 0 standing for no known error.
 inline constexpr std::array<rtl::UnicodeStringView, 9> XLSErrorTexts = {
     u"_ERROR_ERROR_", u"#NULL!", u"#DIV/0!", u"#VALUE!", u"#REF!", u"#NAME?", u"#NUM!", u"#N/A", u"#GETTING_DATA"};
+// The error indexes of #REF! (a reference that no longer exists) and #NAME? (a name that is not defined).
+inline constexpr uint8_t XLSErrorIndexRef = 4;
+inline constexpr uint8_t XLSErrorIndexName = 5;
 // The text of boolean cells.
 inline constexpr rtl::UnicodeStringView XLSTrueText = u"TRUE";
 inline constexpr rtl::UnicodeStringView XLSFalseText = u"FALSE";

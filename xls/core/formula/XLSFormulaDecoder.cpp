@@ -211,7 +211,7 @@ private:
             break;
         case ptgxRefErr:
         case ptgxAreaErr:
-            PushSpaced(XLSErrorTexts[4]);
+            PushSpaced(XLSErrorTexts[XLSErrorIndexRef]);
             break;
         case ptgxExp:
         case ptgxTbl:
@@ -290,7 +290,7 @@ private:
     rtl::UnicodeString NameText(int32_t index) const {
         const TXc12DefinedNames& names = FContext.Manager.Workbook().GetDefinedNames();
         if (index == PtgNameUndefined || index >= names.Count()) {
-            return rtl::UnicodeString(XLSErrorTexts[5]);
+            return rtl::UnicodeString(XLSErrorTexts[XLSErrorIndexName]);
         }
         const TXc12DefinedName& name = *names.GetItem(index);
         rtl::UnicodeString text = name.GetBuiltIn() < Xc12BuiltinNames.size()
@@ -337,7 +337,7 @@ private:
         const uint8_t flags = token.Byte(1);
         const auto cellText = [&](size_t offset, uint8_t errorFlag) {
             if ((flags & errorFlag) != 0) {
-                return rtl::UnicodeString(XLSErrorTexts[4]);
+                return rtl::UnicodeString(XLSErrorTexts[XLSErrorIndexRef]);
             }
             const TXLSPtgCell cell = token.ColRowCell(offset);
             return PtgCellRefToStr(cell.ColWord, cell.RowWord);
@@ -358,7 +358,7 @@ private:
     // A table of another sheet makes that sheet's tables the ones the items that follow name.
     void DecodeList(const TXLSPtgToken& token) {
         const int32_t sheet = token.Word(3);
-        if (sheet < PtgMaxSheetIndexOfList) {
+        if (sheet < ListSheetLimit) {
             if (sheet >= Worksheets().Count()) {
                 throw EXLSFormulaError(rtl::Format(DecoderMessages::UnknownSheet, {sheet}));
             }
@@ -391,7 +391,7 @@ private:
     }
 
     // The sheet indexes below this one name a sheet; a table of the formula's own sheet has PtgListOwnSheet.
-    static constexpr int32_t PtgMaxSheetIndexOfList = 255;
+    static constexpr int32_t ListSheetLimit = 255;
 
     TDecodeContext& FContext;
     TStringStack FStack;

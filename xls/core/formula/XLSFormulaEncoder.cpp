@@ -17,7 +17,6 @@ namespace {
 // A list separator waiting on the operator stack: it becomes a union between two references, or is dropped where
 // it only separates arguments. It never reaches a stored buffer.
 constexpr uint8_t UnionSeparator = 0xF0;
-constexpr int32_t NameErrorIndex = 5;
 
 // The precedence an item has on the stack; operators of equal precedence group from the left.
 int32_t StackPrecedence(uint8_t id) {
@@ -309,7 +308,7 @@ void TXLSEncoderRun::HandleFunction() {
 void TXLSEncoderRun::HandleName() {
     const int32_t index = FManager.Workbook().GetDefinedNames().Find(Token().Text, FSheetIndex);
     if (index < 0) {
-        FOut.AddErr(NameErrorIndex);
+        FOut.AddErr(XLSErrorIndexName);
         Wrote(PtgErr);
         return;
     }

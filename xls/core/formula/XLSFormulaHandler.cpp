@@ -32,7 +32,6 @@ constexpr int32_t Biff8MaxCol = 255;
 constexpr int32_t Biff8MaxRow = 65535;
 // The BIFF sheet indexes that name a sheet.
 constexpr int32_t BiffSheetLimit = 255;
-constexpr uint8_t RefErrorIndex = 4;
 // Where the BIFF tokens of a ptgxBiffBlock start, after its 16-bit length.
 constexpr size_t BiffBlockHeader = 3;
 
@@ -76,9 +75,9 @@ void WriteMovedOff(TXLSPtgWriter& writer, const TXLSPtgToken& token) {
     } else if (id == ptgxArea) {
         writer.AddArea(token.Area(1), true);
     } else if (IsAreaReference(id)) {
-        writer.Add3dErr(range ? ptgxArea3dRangeErr : ptgxArea3dErr, RefErrorIndex);
+        writer.Add3dErr(range ? ptgxArea3dRangeErr : ptgxArea3dErr, XLSErrorIndexRef);
     } else {
-        writer.Add3dErr(range ? ptgxRef3dRangeErr : ptgxRef3dErr, RefErrorIndex);
+        writer.Add3dErr(range ? ptgxRef3dRangeErr : ptgxRef3dErr, XLSErrorIndexRef);
     }
 }
 
