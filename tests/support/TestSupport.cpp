@@ -69,6 +69,13 @@ std::vector<rtl::UnicodeString> CorpusFiles(std::initializer_list<rtl::UnicodeSt
     return files;
 }
 
+std::vector<rtl::UnicodeString> DataFiles(std::initializer_list<rtl::UnicodeStringView> extensions) {
+    std::vector<rtl::UnicodeString> files;
+    CollectFiles(rtl::Utf8ToUnicode(TALLYVANE_TEST_DATA_DIR), extensions, files);
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
 TTempFile::TTempFile(rtl::UnicodeStringView name, const std::vector<uint8_t>& bytes)
     : FName(rtl::GetTempDirectory() + u"tallyvane-" +
             rtl::U16(testing::UnitTest::GetInstance()->current_test_info()->name()) + u"-" + rtl::UnicodeString(name)) {

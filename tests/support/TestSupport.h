@@ -19,6 +19,9 @@ std::string Utf8(rtl::UnicodeStringView text);
 
 // The path of a fixture, given relative to tests/data.
 rtl::UnicodeString DataPath(std::string_view relative);
+// The fixtures, in all the subfolders of tests/data, whose names end in one of the extensions (lower-case, with the
+// dot).
+std::vector<rtl::UnicodeString> DataFiles(std::initializer_list<rtl::UnicodeStringView> extensions);
 
 // The folder of real-world workbooks that readers are tried on (../shared/corpus beside the clone); tests that need
 // it skip when it is absent.

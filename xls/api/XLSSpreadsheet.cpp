@@ -4,6 +4,7 @@
 #include "rtl/io/FileUtils.h"
 #include "rtl/text/StringUtils.h"
 #include "xls/api/XLSMoveCopyObjects.h"
+#include "xls/api/XLSNames.h"
 #include "xls/core/base/XLSErrorManager.h"
 #include "xls/core/base/XLSUtils.h"
 #include "xls/core/model/workbook/XLSBIFFServices.h"
@@ -26,8 +27,15 @@ bool IsBIFFFileName(rtl::UnicodeStringView fileName) {
 
 } // namespace
 
-std::unique_ptr<rtl::TObject> TXLSClassFactoryImpl::CreateObject(int32_t kind, rtl::TObject* /*owner*/) {
+std::unique_ptr<rtl::TObject> TXLSClassFactoryImpl::CreateObject(int32_t kind, rtl::TObject* owner) {
     switch (kind) {
+    case xckNames:
+        return std::make_unique<TXLSNames>(this, FComponent.GetFormulaHandler(), *FComponent.GetManager());
+    case xckName: {
+        // Names of a list the facade did not make stay the model's own.
+        auto* names = dynamic_cast<TXLSNames*>(owner);
+        return names != nullptr ? std::make_unique<TXLSName>(*names) : nullptr;
+    }
     case xckDataValidations:
         return std::make_unique<TXLSDataValidations>(this);
     case xckDataValidation:
@@ -43,10 +51,13 @@ std::unique_ptr<rtl::TObject> TXLSClassFactoryImpl::CreateObject(int32_t kind, r
 
 TXLSSpreadsheet::TXLSSpreadsheet(rtl::TComponent* owner)
     : TXLSWorkbook(owner), FErrors(std::make_unique<TXLSErrorManager>()),
-      FClassFactory(std::make_unique<TXLSClassFactoryImpl>()),
-      FManager(std::make_unique<TXc12Manager>(FClassFactory.get(), FErrors.get())) {
+      FClassFactory(std::make_unique<TXLSClassFactoryImpl>(*this)),
+      FManager(std::make_unique<TXc12Manager>(FClassFactory.get(), FErrors.get())),
+      FFormulaHandler(std::make_unique<TXLSFormulaHandler>(*FManager)) {
+    // The defined names that the workbook part makes reach the model and the formula handler through the facade: it
+    // knows both before the parts are made.
+    Init(FManager.get(), FFormulaHandler.get());
     FManager->CreateParts();
-    Init(FManager.get());
     ClearSheets(1);
 }
 
@@ -99,7 +110,7 @@ void TXLSSpreadsheet::LoadFromStream(rtl::TStream& stream, bool test) {
 
 void TXLSSpreadsheet::ReadXLSX(rtl::TStream& stream) {
     FManager->SetFileType(xvExcel2007);
-    TXLSReadXLSX reader(*FManager);
+    TXLSReadXLSX reader(*FManager, *FFormulaHandler);
     RunRead([&] { reader.LoadFromStream(stream); });
 }
 

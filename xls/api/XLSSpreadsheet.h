@@ -6,25 +6,43 @@
 #include "rtl/core/Component.h"
 #include "rtl/io/Streams.h"
 #include "rtl/text/StringTypes.h"
+#include "rtl/variants/Variant.h"
 #include "xls/api/XLSWorkbook.h"
 #include "xls/core/base/XLSErrorManager.h"
+#include "xls/core/formula/XLSFormulaHandler.h"
 #include "xls/core/model/common/XLSClassFactory.h"
 #include "xls/core/model/workbook/Xc12Manager5.h"
 
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 
 namespace xls {
 
 // The component's version text.
 inline constexpr char16_t XLSComponentVersion[] = u"5.20.25a";
 
-// Makes the facade's classes of the model objects that follow cell moves; the model makes its own plain objects of
-// every other kind.
+class TXLSSpreadsheet;
+
+// One value a worksheet function takes or gives.
+using TFormulaValue = rtl::Variant;
+// A function that formulas call by name, evaluated by the application. Formulas are not evaluated, so the component
+// never calls it.
+using TFunctionEvent = std::function<void(rtl::TObject* sender, rtl::UnicodeStringView funcName,
+                                          std::span<const TFormulaValue> args, TFormulaValue& result)>;
+
+// Makes the facade's classes of the model objects that follow cell moves and of the defined names; the model makes
+// its own plain objects of every other kind.
 class TXLSClassFactoryImpl : public TXLSClassFactory {
 public:
+    // component is not owned; its manager and formula handler must exist before the first object is asked for.
+    explicit TXLSClassFactoryImpl(TXLSSpreadsheet& component) : FComponent(component) {}
+
     std::unique_ptr<rtl::TObject> CreateObject(int32_t kind, rtl::TObject* owner) override;
+
+private:
+    TXLSSpreadsheet& FComponent;
 };
 
 // Reads workbooks into its model and shows them as sheets and cells.
@@ -73,6 +91,12 @@ public:
     void SetOnPassword(TPasswordEvent handler) { FOnPassword = std::move(handler); }
     const TXLSProgressEvent& GetOnProgress() const { return FManager->GetOnProgress(); }
     void SetOnProgress(TXLSProgressEvent handler) { FManager->SetOnProgress(std::move(handler)); }
+    // Always unassigned: assigning it changes nothing, as no formula is evaluated.
+    const TFunctionEvent& GetOnFunction() const { return FNoFunction; }
+    void SetOnFunction(const TFunctionEvent& /*handler*/) {}
+    const TUserFunctionEvent& GetOnUserFunction() const { return FFormulaHandler->GetOnUserFunction(); }
+    void SetOnUserFunction(TUserFunctionEvent handler) { FFormulaHandler->SetOnUserFunction(std::move(handler)); }
+    TXLSFormulaHandler& GetFormulaHandler() const { return *FFormulaHandler; }
 
 private:
     // Empties the model, runs read and rebuilds the wrappers; when read fails the model is emptied again.
@@ -85,7 +109,9 @@ private:
     std::unique_ptr<TXLSErrorManager> FErrors;
     std::unique_ptr<TXLSClassFactoryImpl> FClassFactory;
     std::unique_ptr<TXc12Manager> FManager;
+    std::unique_ptr<TXLSFormulaHandler> FFormulaHandler;
     TPasswordEvent FOnPassword;
+    TFunctionEvent FNoFunction;
 };
 
 } // namespace xls

@@ -3,6 +3,7 @@
 #include "rtl/core/Exceptions.h"
 #include "rtl/numbers/NumberConversions.h"
 #include "rtl/text/StringUtils.h"
+#include "xls/api/XLSNames.h"
 #include "xls/core/model/workbook/Xc12Manager5.h"
 #include "xls/core/model/worksheet/Xc12DataWorksheet5.h"
 
@@ -21,8 +22,9 @@ TXLSWorkbook::TXLSWorkbook(rtl::TComponent* owner) : rtl::TComponent(owner) {}
 
 TXLSWorkbook::~TXLSWorkbook() = default;
 
-void TXLSWorkbook::Init(TXc12Manager* manager) {
+void TXLSWorkbook::Init(TXc12Manager* manager, TXLSFormulaHandler* handler) {
     FManager = manager;
+    FFormulaHandler = handler;
 }
 
 TXLSWorksheet* TXLSWorkbook::GetSheet(int32_t index) const {
@@ -75,10 +77,17 @@ void TXLSWorkbook::RebuildSheets() {
     for (int32_t i = 0; i < FManager->Worksheets().Count(); ++i) {
         AddSheetWrapper(i);
     }
+    if (TXLSNames* names = GetNames()) {
+        names->Refresh();
+    }
+}
+
+TXLSNames* TXLSWorkbook::GetNames() const {
+    return dynamic_cast<TXLSNames*>(&FManager->Workbook().GetDefinedNames());
 }
 
 TXLSWorksheet* TXLSWorkbook::AddSheetWrapper(int32_t index) {
-    auto sheet = std::make_unique<TXLSWorksheet>(FManager->Worksheets().GetItem(index), FManager);
+    auto sheet = std::make_unique<TXLSWorksheet>(FManager->Worksheets().GetItem(index), FManager, FFormulaHandler);
     TXLSWorksheet* added = sheet.get();
     FSheets.Add(std::move(sheet));
     return added;

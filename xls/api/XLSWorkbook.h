@@ -13,6 +13,8 @@
 
 namespace xls {
 
+class TXLSFormulaHandler;
+class TXLSNames;
 class TXc12Manager;
 
 // Raised when every default sheet name that AddSheet tries is taken.
@@ -24,8 +26,9 @@ class TXLSWorkbook : public rtl::TComponent {
 public:
     ~TXLSWorkbook() override;
 
-    // Binds the facade to its model manager (not owned; it must outlive the facade's wrappers).
-    void Init(TXc12Manager* manager);
+    // Binds the facade to its model manager and formula handler (neither owned; both must outlive the facade's
+    // wrappers).
+    void Init(TXc12Manager* manager, TXLSFormulaHandler* handler);
     // The wrapper at index; an index outside the list raises EListError.
     TXLSWorksheet* GetSheet(int32_t index) const;
     int32_t GetSheetCount() const { return FSheets.Count(); }
@@ -36,13 +39,15 @@ public:
     // The first free name "Sheet<n>", n counting from the number of model worksheets; raises
     // XLSCanNotCreateUniqueSheetName when the next 1,001 are all taken.
     rtl::UnicodeString UniqueSheetName() const;
-    // One wrapper per model worksheet, for a model a reader has just filled.
+    // One wrapper per model worksheet, for a model a reader has just filled; the defined names are compiled.
     void RebuildSheets();
     // The wrapper of model worksheet index, appended.
     TXLSWorksheet* AddSheetWrapper(int32_t index);
     // Frees the wrappers and the BIFF document.
     void Clear();
     TXc12Manager* GetManager() const { return FManager; }
+    // The workbook's defined names; nullptr when the model's class factory did not make the facade's list.
+    TXLSNames* GetNames() const;
 
 protected:
     explicit TXLSWorkbook(rtl::TComponent* owner);
@@ -55,7 +60,8 @@ protected:
     void DropBIFFDocument();
 
 private:
-    TXc12Manager* FManager = nullptr; // not owned
+    TXc12Manager* FManager = nullptr;              // not owned
+    TXLSFormulaHandler* FFormulaHandler = nullptr; // not owned
     TIndexObjectList FSheets;
     rtl::UnicodeString FDefaultSheetName = u"Sheet";
     std::unique_ptr<TXLSBIFFDocument> FBIFFDocument;

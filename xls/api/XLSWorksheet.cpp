@@ -2,6 +2,7 @@
 
 #include "rtl/core/Exceptions.h"
 #include "rtl/numbers/NumberConversions.h"
+#include "xls/core/formula/XLSFormulaHandler.h"
 #include "xls/core/model/styles/Xc12DataStyleSheet5XFs.h"
 #include "xls/core/model/workbook/Xc12DataXLinks5.h"
 #include "xls/core/model/workbook/Xc12Manager5.h"
@@ -48,8 +49,8 @@ int32_t PositiveNumber(rtl::UnicodeStringView digits) {
 
 } // namespace
 
-TXLSWorksheet::TXLSWorksheet(TXc12DataWorksheet* dataWorksheet, TXc12Manager* manager)
-    : FManager(manager), FDataSheet(dataWorksheet), FCells(&dataWorksheet->GetCells()) {}
+TXLSWorksheet::TXLSWorksheet(TXc12DataWorksheet* dataWorksheet, TXc12Manager* manager, TXLSFormulaHandler* handler)
+    : FManager(manager), FFormulaHandler(handler), FDataSheet(dataWorksheet), FCells(&dataWorksheet->GetCells()) {}
 
 void TXLSWorksheet::CalcDimensions() {
     FCells->CalcDimension();
@@ -124,7 +125,14 @@ rtl::UnicodeString TXLSWorksheet::GetFormulaText(int32_t col, int32_t row) {
     if (kind < XLSResultFloat || kind > XLSResultError) {
         RaiseCellMissingOrWrongType();
     }
-    return ReplaceExternalBook(FCells->GetFormulaText(cell));
+    if (!FCells->IsFormulaCompiled(cell)) {
+        return ReplaceExternalBook(FCells->GetFormulaText(cell));
+    }
+    int32_t length = 0;
+    const uint8_t* ptgs = FCells->GetFormulaPtgs(cell, length);
+    rtl::UnicodeString text;
+    FFormulaHandler->DecodeFormula(FCells, FDataSheet->Index(), text, false, {ptgs, static_cast<size_t>(length)});
+    return text;
 }
 
 // Formulas keep external books as "[n]" (1-based in the external links); the text shows the book's path. A number

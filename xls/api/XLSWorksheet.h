@@ -11,6 +11,7 @@
 
 namespace xls {
 
+class TXLSFormulaHandler;
 class TXc12DataWorksheet;
 class TXc12Manager;
 
@@ -20,8 +21,8 @@ inline constexpr char16_t XLSCellMissingOrWrongType[] = u"Cell is missing/is of 
 // One model worksheet as the facade offers it; its index is the sheet's position in the workbook.
 class TXLSWorksheet : public TIndexObject {
 public:
-    // Neither reference is owned; both must outlive the wrapper.
-    TXLSWorksheet(TXc12DataWorksheet* dataWorksheet, TXc12Manager* manager);
+    // No reference is owned; all must outlive the wrapper.
+    TXLSWorksheet(TXc12DataWorksheet* dataWorksheet, TXc12Manager* manager, TXLSFormulaHandler* handler);
 
     // Computes the used area of the cells and stores it as the sheet's dimension.
     void CalcDimensions();
@@ -38,8 +39,9 @@ public:
     double GetAsFloat(int32_t col, int32_t row);
     // The cell as text; numbers in the general format with 15 significant digits and the process decimal separator.
     rtl::UnicodeString GetAsString(int32_t col, int32_t row);
-    // The formula of a formula cell, an external book number "[n]" replaced by the book's path; any other position
-    // raises XLSCellMissingOrWrongType.
+    // The formula of a formula cell: compiled tokens decoded with the process's list and decimal separators (a
+    // damaged or circular formula raises EXLSFormulaError), a formula kept as text with an external book number "[n]"
+    // replaced by the book's path; any other position raises XLSCellMissingOrWrongType.
     rtl::UnicodeString GetFormulaText(int32_t col, int32_t row);
     // The cell format of a position without a cell: the column's, else the row's, else 0.
     int32_t GetDefaultXF(int32_t col, int32_t row);
@@ -58,9 +60,10 @@ private:
     rtl::UnicodeString ReplaceExternalBook(const rtl::UnicodeString& formula) const;
     int32_t ColumnXF(int32_t col) const;
 
-    TXc12Manager* FManager;         // not owned
-    TXc12DataWorksheet* FDataSheet; // not owned
-    TXLSCellMMU* FCells;            // not owned: the data worksheet's
+    TXc12Manager* FManager;              // not owned
+    TXLSFormulaHandler* FFormulaHandler; // not owned
+    TXc12DataWorksheet* FDataSheet;      // not owned
+    TXLSCellMMU* FCells;                 // not owned: the data worksheet's
 };
 
 } // namespace xls

@@ -17,9 +17,9 @@ namespace xls {
 
 using namespace xpgParserXLSX;
 
-TXLSReadXLSX::TXLSReadXLSX(TXc12Manager& manager)
-    : FManager(manager), FStyles(manager.StyleSheet(), *manager.Errors(), manager.Palette()), FCells(manager, FStyles) {
-}
+TXLSReadXLSX::TXLSReadXLSX(TXc12Manager& manager, TXLSFormulaHandler& handler)
+    : FManager(manager), FStyles(manager.StyleSheet(), *manager.Errors(), manager.Palette()),
+      FCells(manager, FStyles, handler) {}
 
 void TXLSReadXLSX::LoadFromStream(rtl::TStream& stream) {
     try {

@@ -12,6 +12,7 @@
 
 namespace xls {
 
+class TXLSFormulaHandler;
 class TXc12Manager;
 class TXc12DataWorksheet;
 class TXpgPErrors;
@@ -23,8 +24,8 @@ class TXPGDocXLSX;
 // Reads one .xlsx package into a workbook model; one reader per read.
 class TXLSReadXLSX : public rtl::TObject {
 public:
-    // manager is not owned; its model should be empty.
-    explicit TXLSReadXLSX(TXc12Manager& manager);
+    // Neither reference is owned; the model should be empty. handler compiles the formulas of the cells.
+    TXLSReadXLSX(TXc12Manager& manager, TXLSFormulaHandler& handler);
 
     // Reads the package on stream, which must stay alive during the call.
     void LoadFromStream(rtl::TStream& stream);

@@ -5,6 +5,7 @@
 #include "xls/core/base/XLSErrorManager.h"
 #include "xls/core/base/XLSReadLimits.h"
 #include "xls/core/cells/XLSCellMMU.h"
+#include "xls/core/formula/XLSFormulaHandler.h"
 #include "xls/core/model/styles/Xc12DataSST.h"
 #include "xls/core/model/styles/Xc12DataStyleSheet5.h"
 #include "xls/core/model/workbook/Xc12DataWorkbook5.h"
@@ -124,13 +125,14 @@ private:
 
 } // namespace
 
-TXLSReadXLSXCells::TXLSReadXLSXCells(TXc12Manager& manager, TXLSReadXLSXStyles& styles)
-    : FManager(manager), FStyles(styles) {}
+TXLSReadXLSXCells::TXLSReadXLSXCells(TXc12Manager& manager, TXLSReadXLSXStyles& styles, TXLSFormulaHandler& handler)
+    : FManager(manager), FStyles(styles), FHandler(handler) {}
 
 void TXLSReadXLSXCells::BeginSheet(TXc12DataWorksheet& sheet) {
     FSheet = &sheet;
     FFormulaAreaIndex.Clear();
     FFormulaAreas.clear();
+    FSharedFormulas.Clear();
     FNextRow = 0;
     FNextCol = 0;
     FLastRow = -1;
@@ -313,6 +315,63 @@ void TXLSReadXLSXCells::SetFormulaResult(const TXLSXCellValue& value) {
     }
 }
 
+// The errors of a file's formula are the read's to judge, not the caller's: a failure becomes a warning naming the
+// cell.
+bool TXLSReadXLSXCells::Compile(rtl::UnicodeStringView text, int32_t col, int32_t row) {
+    rtl::UnicodeString failure;
+    const int32_t length = FHandler.TryEncodeFormula(text, FPtgs, FSheet->Index(), failure);
+    if (!failure.empty()) {
+        const rtl::UnicodeString cell = QuoteSheetName(FSheet->GetName()) + u"!" + ColRowToStr(col, row);
+        FManager.Errors()->ReportWarning(cell + u": " + failure, XLSWarningFormulaNotCompiled);
+    }
+    return length > 0;
+}
+
+void TXLSReadXLSXCells::CompileIntoHelper(rtl::UnicodeStringView text, int32_t col, int32_t row) {
+    TXLSFormulaHelper& helper = Cells().FormulaHelper();
+    if (Compile(text, col, row)) {
+        helper.AttachPtgs(FPtgs.data());
+        helper.SetPtgsSize(static_cast<int32_t>(FPtgs.size()));
+    } else {
+        helper.SetFormulaText(text);
+    }
+}
+
+bool TXLSReadXLSXCells::RecordSharedFormula(const TCT_CellFormula& formula, int32_t col, int32_t row) {
+    TXLSSharedFormula shared{.MasterCol = col, .MasterRow = row};
+    StrToCellArea(formula.GetRef(), shared.Area);
+    const bool compiled = Compile(formula.GetText(), col, row);
+    if (compiled) {
+        shared.Ptgs = FPtgs;
+    }
+    FSharedFormulas.Add(formula.GetSi(), std::move(shared));
+    return compiled;
+}
+
+bool TXLSReadXLSXCells::MoveSharedFormula(int32_t si, int32_t col, int32_t row) {
+    const TXLSSharedFormula* shared = FSharedFormulas.GetItem(si);
+    if (shared == nullptr || shared->Ptgs.empty() || !shared->Covers(col, row)) {
+        return false;
+    }
+    FPtgs = TXLSFormulaHandler::TranslateRelativeRefs(shared->Ptgs, col - shared->MasterCol, row - shared->MasterRow);
+    return true;
+}
+
+rtl::UnicodeString TXLSReadXLSXCells::EventFormulaText(const TCT_CellFormula& formula, int32_t col, int32_t row) {
+    if (formula.GetT() != TST_CellFormulaType::Shared) {
+        return formula.GetText();
+    }
+    if (!formula.GetText().empty()) {
+        RecordSharedFormula(formula, col, row);
+        return formula.GetText();
+    }
+    rtl::UnicodeString text;
+    if (MoveSharedFormula(formula.GetSi(), col, row)) {
+        FHandler.DecodeFormula(nullptr, FSheet->Index(), text, false, FPtgs);
+    }
+    return text;
+}
+
 void TXLSReadXLSXCells::StoreFormula(const TCT_Cell& cell, int32_t col, int32_t row, int32_t xf) {
     const TCT_CellFormula& formula = cell.GetF();
     TXLSFormulaHelper& helper = Cells().FormulaHelper();
@@ -320,13 +379,12 @@ void TXLSReadXLSXCells::StoreFormula(const TCT_Cell& cell, int32_t col, int32_t 
     helper.SetCell(col, row);
     helper.SetXF(xf);
     uint8_t options = (formula.GetBx() ? FormulaOptionBx : 0) | (formula.GetCa() ? FormulaOptionCa : 0);
-    // Formulas keep their text as written: there is no formula encoder yet to compile them.
     switch (formula.GetT()) {
     case TST_CellFormulaType::Array:
         RegisterFormulaArea(cell, col, row);
         helper.SetFormulaKind(XLSFormulaArray);
         helper.SetAreaText(formula.GetRef());
-        helper.SetFormulaText(formula.GetText());
+        CompileIntoHelper(formula.GetText(), col, row);
         options |= formula.GetAca() ? FormulaOptionAca : 0;
         break;
     case TST_CellFormulaType::DataTable:
@@ -339,10 +397,22 @@ void TXLSReadXLSXCells::StoreFormula(const TCT_Cell& cell, int32_t col, int32_t 
             helper.SetTableRef2Text(formula.GetR2());
         }
         break;
+    case TST_CellFormulaType::Shared: {
+        // The master carries the text; another cell of its area takes the master's tokens, or without them keeps
+        // only its cached result.
+        const bool master = !formula.GetText().empty();
+        const bool compiled =
+            master ? RecordSharedFormula(formula, col, row) : MoveSharedFormula(formula.GetSi(), col, row);
+        if (compiled) {
+            helper.AttachPtgs(FPtgs.data());
+            helper.SetPtgsSize(static_cast<int32_t>(FPtgs.size()));
+        } else if (master) {
+            helper.SetFormulaText(formula.GetText());
+        }
+        break;
+    }
     default:
-        // A shared formula's master keeps its text; a dependent (no text) would need the master's tokens moved to
-        // its own cell, which waits for the formula encoder, so it is stored with its cached result and no formula.
-        helper.SetFormulaText(formula.GetText());
+        CompileIntoHelper(formula.GetText(), col, row);
         break;
     }
     helper.SetOptions(options);
@@ -459,9 +529,7 @@ void TXLSReadXLSXCells::DoCellEvent(const TCT_Row& row, const TCT_Cell& cell) {
     event.SetCol(col);
     event.SetRow(rowIndex);
     if (isFormula) {
-        // A shared formula's dependent has no text of its own; until formulas can be decoded it is reported with
-        // an empty formula and its cached result.
-        event.SetFormula(formula.GetText());
+        event.SetFormula(EventFormulaText(formula, col, rowIndex));
         FManager.Errors()->SetLastError(0);
     }
     FireEvent(value);

@@ -9,6 +9,7 @@
 #include "xls/core/base/Xc12Utils5.h"
 #include "xls/core/cells/XLSCellAreaIndex.h"
 #include "xls/core/model/styles/Xc12DataStyleSheet5Fonts.h"
+#include "xls/xlsx/XLSSharedFormulaList.h"
 
 #include <cstdint>
 #include <vector>
@@ -18,10 +19,12 @@ namespace xls {
 class TXc12Manager;
 class TXc12DataWorksheet;
 class TXLSCellMMU;
+class TXLSFormulaHandler;
 class TXLSReadXLSXStyles;
 
 namespace xpgParserXLSX {
 class TCT_Cell;
+class TCT_CellFormula;
 class TCT_Col;
 class TCT_MergeCell;
 class TCT_Row;
@@ -40,13 +43,17 @@ struct TXLSXCellValue {
     rtl::UnicodeString Text;
 };
 
-// Copies the sheet data and shared-string elements of one read into the model.
+// Copies the sheet data and shared-string elements of one read into the model. Formulas are compiled as they are read:
+// every formula cell holds its tokens, a shared formula's other cells the master's tokens moved to their position. A
+// formula that does not compile is reported as warning 2006 and keeps its text and cached result; it never ends the
+// read.
 class TXLSReadXLSXCells {
 public:
-    // Neither reference is owned; both must outlive the callbacks.
-    TXLSReadXLSXCells(TXc12Manager& manager, TXLSReadXLSXStyles& styles);
+    // No reference is owned; all must outlive the callbacks.
+    TXLSReadXLSXCells(TXc12Manager& manager, TXLSReadXLSXStyles& styles, TXLSFormulaHandler& handler);
 
-    // Starts a worksheet: the array and data-table areas and the positions of the previous sheet are forgotten.
+    // Starts a worksheet: the array and data-table areas, the shared formulas and the positions of the previous sheet
+    // are forgotten.
     void BeginSheet(TXc12DataWorksheet& sheet);
 
     // A cell of row stored in the cell store.
@@ -102,6 +109,19 @@ private:
     void ReadRichText(const xpgParserXLSX::TCT_Rst& rst, rtl::UnicodeString& text, TXc12DynPhoneticRunArray& phonetic,
                       TXc12DynFontRunArray& fonts);
 
+    // Compiles text into FPtgs; false, after warning 2006 when it failed, when there are no tokens.
+    bool Compile(rtl::UnicodeStringView text, int32_t col, int32_t row);
+    // The tokens of text, or else the text itself, for the formula helper.
+    void CompileIntoHelper(rtl::UnicodeStringView text, int32_t col, int32_t row);
+    // A shared formula's master: compiled into FPtgs and recorded under its shared index. False when it did not
+    // compile.
+    bool RecordSharedFormula(const xpgParserXLSX::TCT_CellFormula& formula, int32_t col, int32_t row);
+    // The master's tokens moved to a cell of its area, in FPtgs; false for a cell outside it or a master that is
+    // missing or did not compile.
+    bool MoveSharedFormula(int32_t si, int32_t col, int32_t row);
+    // The formula text the read-cell event reports: as written, or for a shared formula's other cell the text of its
+    // moved tokens.
+    rtl::UnicodeString EventFormulaText(const xpgParserXLSX::TCT_CellFormula& formula, int32_t col, int32_t row);
     void StoreFormula(const xpgParserXLSX::TCT_Cell& cell, int32_t col, int32_t row, int32_t xf);
     void StoreMember(const xpgParserXLSX::TCT_Cell& cell, const TFormulaArea& area, int32_t col, int32_t row,
                      int32_t xf);
@@ -115,7 +135,11 @@ private:
 
     TXc12Manager& FManager;
     TXLSReadXLSXStyles& FStyles;
+    TXLSFormulaHandler& FHandler;
     TXc12DataWorksheet* FSheet = nullptr; // not owned
+    TXLSSharedFormulaList FSharedFormulas;
+    // The tokens of the formula being stored, kept until the cell store has copied them.
+    std::vector<uint8_t> FPtgs;
     // The areas of the sheet's array formulas and data tables, which follow the reading down the sheet, and their
     // masters by area number.
     TXLSCellAreaIndex FFormulaAreaIndex;

@@ -48,6 +48,12 @@ TEST(XLSSpreadsheet, Properties) {
     book->SetOnProgress([](TXLSProgressType, TXLSProgressState, double) {});
     EXPECT_TRUE(static_cast<bool>(book->GetManager()->GetOnReadCell()));
     EXPECT_TRUE(static_cast<bool>(book->GetManager()->GetOnProgress()));
+    // No formula is evaluated: the function event stays unassigned; the user-function event is kept by the
+    // formula handler.
+    book->SetOnFunction([](rtl::TObject*, rtl::UnicodeStringView, std::span<const TFormulaValue>, TFormulaValue&) {});
+    EXPECT_FALSE(static_cast<bool>(book->GetOnFunction()));
+    book->SetOnUserFunction([](rtl::UnicodeStringView, TXLSUserFuncData*) {});
+    EXPECT_TRUE(static_cast<bool>(book->GetFormulaHandler().GetOnUserFunction()));
 }
 
 // A form creates its components by class.

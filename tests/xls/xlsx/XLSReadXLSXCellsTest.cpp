@@ -9,6 +9,7 @@
 #include "xls/core/model/styles/Xc12DataStyleSheet5.h"
 
 #include <gtest/gtest.h>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -37,7 +38,8 @@ std::string FormulaResult(TXLSCellMMU& cells, const TXLSCellHandle& handle) {
     }
 }
 
-std::string FormulaCell(TXLSCellMMU& cells, const TXLSCellHandle& handle) {
+// A compiled formula as "f=" and its decoded text, one kept as text as "text=" and that text.
+std::string FormulaCell(TModel& model, TXLSCellMMU& cells, const TXLSCellHandle& handle) {
     cells.LoadFormula(handle);
     const TXLSFormulaHelper& helper = cells.FormulaHelper();
     std::string text = "formula " + FormulaResult(cells, handle);
@@ -45,11 +47,20 @@ std::string FormulaCell(TXLSCellMMU& cells, const TXLSCellHandle& handle) {
         return text + " member " + std::to_string(helper.FormulaKind()) + " of " +
                Utf8(ColRowToStr(helper.MasterCol(), helper.MasterRow()));
     }
-    return text + " kind " + std::to_string(helper.FormulaKind()) + " f=" + Utf8(cells.GetFormulaText(handle));
+    text += " kind " + std::to_string(helper.FormulaKind());
+    if (!cells.IsFormulaCompiled(handle)) {
+        return text + " text=" + Utf8(cells.GetFormulaText(handle));
+    }
+    int32_t length = 0;
+    const uint8_t* ptgs = cells.GetFormulaPtgs(handle, length);
+    rtl::UnicodeString formula;
+    model.Handler.DecodeFormula(&cells, 0, formula, false, {ptgs, static_cast<size_t>(length)});
+    return text + " f=" + Utf8(formula);
 }
 
-// The cell at (col, row) in words, with its cell format when it has one.
-std::string Describe(TXLSCellMMU& cells, int32_t col, int32_t row) {
+// The cell at (col, row) of the first sheet in words, with its cell format when it has one.
+std::string Describe(TModel& model, int32_t col, int32_t row) {
+    TXLSCellMMU& cells = model.Sheet(0).GetCells();
     TXLSCellHandle handle;
     if (!cells.FindCell(col, row, handle)) {
         return "none";
@@ -67,7 +78,17 @@ std::string Describe(TXLSCellMMU& cells, int32_t col, int32_t row) {
     case XLSKindFloat:
         return "float " + NumberText(cells.GetFloat(handle)) + xf;
     default:
-        return FormulaCell(cells, handle) + xf;
+        return FormulaCell(model, cells, handle) + xf;
+    }
+}
+
+// Each A1 cell of the first sheet described as expected.
+void ExpectCells(TModel& model, std::span<const std::pair<const char*, const char*>> expected) {
+    for (const auto& [cell, description] : expected) {
+        int32_t col = 0;
+        int32_t row = 0;
+        ASSERT_TRUE(ParseCellRef(rtl::Utf8ToUnicode(cell), col, row));
+        EXPECT_EQ(Describe(model, col, row), description) << cell;
     }
 }
 
@@ -130,15 +151,24 @@ TEST(XLSReadXLSXCells, CellElementsStoreTheValuesTheyCarry) {
          "formula '#SPILL!' kind 0 f=SEQUENCE(2)"},
         {"formula with date result", R"(<row r="1"><c r="A1" t="d"><f>TODAY()</f><v>2024-03-01</v></c></row>)", "A1",
          "formula 45352 kind 0 f=TODAY()"},
-        {"shared master keeps its text",
-         R"(<row r="2"><c r="B2"><f t="shared" ref="B2:B4" si="0">A2*2</f><v>2</v></c></row>)", "B2",
+        {"shared master", R"(<row r="2"><c r="B2"><f t="shared" ref="B2:B4" si="0">A2*2</f><v>2</v></c></row>)", "B2",
          "formula 2 kind 0 f=A2*2"},
-        {"shared dependent keeps its result",
+        {"shared dependent takes the master's formula moved to its cell",
+         R"(<row r="2"><c r="B2"><f t="shared" ref="B2:C4" si="0">A2*$A$1+Sheet1!A2</f><v>2</v></c></row>)"
+         R"(<row r="4"><c r="C4"><f t="shared" si="0"/><v>4</v></c></row>)",
+         "C4", "formula 4 kind 0 f=B4*$A$1+Sheet1!B4"},
+        {"shared dependent whose reference leaves the sheet",
+         R"(<row r="2"><c r="B2"><f t="shared" ref="B1:B4" si="0">A1*2</f><v>2</v></c></row>)"
+         R"(<row r="1"><c r="B1"><f t="shared" si="0"/><v>4</v></c></row>)",
+         "B1", "formula 4 kind 0 f=#REF!*2"},
+        {"shared dependent outside its master's area",
          R"(<row r="2"><c r="B2"><f t="shared" ref="B2:B4" si="0">A2*2</f><v>2</v></c></row>)"
-         R"(<row r="3"><c r="B3"><f t="shared" si="0"/><v>4</v></c></row>)",
-         "B3", "formula 4 kind 0 f="},
+         R"(<row r="5"><c r="B5"><f t="shared" si="0"/><v>4</v></c></row>)",
+         "B5", "formula 4 kind 0 text="},
         {"shared dependent without master", R"(<row r="3"><c r="B3"><f t="shared" si="7"/><v>4</v></c></row>)", "B3",
-         "formula 4 kind 0 f="},
+         "formula 4 kind 0 text="},
+        {"shared dependent with a huge index",
+         R"(<row r="3"><c r="B3"><f t="shared" si="2147483647"/><v>4</v></c></row>)", "B3", "formula 4 kind 0 text="},
         {"array master", R"(<row r="1"><c r="A1"><f t="array" ref="A1:A3">B1:B3*2</f><v>2</v></c></row>)", "A1",
          "formula 2 kind 1 f=B1:B3*2"},
         {"array member",
@@ -164,7 +194,7 @@ TEST(XLSReadXLSXCells, CellElementsStoreTheValuesTheyCarry) {
         int32_t col = 0;
         int32_t row = 0;
         ASSERT_TRUE(ParseCellRef(rtl::UnicodeString(test.Cell.begin(), test.Cell.end()), col, row));
-        EXPECT_EQ(Describe(model.Sheet(0).GetCells(), col, row), test.Expected);
+        EXPECT_EQ(Describe(model, col, row), test.Expected);
     }
 }
 
@@ -173,7 +203,6 @@ TEST(XLSReadXLSXCells, CellElementsStoreTheValuesTheyCarry) {
 TEST(XLSReadXLSXCells, ArrayAreasOpenToTheLastRowLeaveTheCellsBesideThemPlain) {
     TModel model;
     model.Read(ReadBytes("fuzz/xlsx-array-areas.xlsx"));
-    TXLSCellMMU& cells = model.Sheet(0).GetCells();
     const std::pair<const char*, const char*> expected[] = {
         {"A1", "formula 1 kind 1 f=1"},
         {"A2000", "formula 2000 kind 1 f=2000"},
@@ -184,12 +213,38 @@ TEST(XLSReadXLSXCells, ArrayAreasOpenToTheLastRowLeaveTheCellsBesideThemPlain) {
         {"C2001", "float 2001"},
         {"J4000", "float 4000"},
     };
-    for (const auto& [cell, description] : expected) {
-        int32_t col = 0;
-        int32_t row = 0;
-        ASSERT_TRUE(ParseCellRef(rtl::Utf8ToUnicode(cell), col, row));
-        EXPECT_EQ(Describe(cells, col, row), description) << cell;
-    }
+    ExpectCells(model, expected);
+}
+
+// A formula that does not compile keeps its text and cached result and is reported as a warning naming the cell; a
+// shared formula whose master does not compile leaves its other cells with their results only. Nothing of it ends
+// the read, even with an error manager that raises errors.
+TEST(XLSReadXLSXCells, FormulasThatDoNotCompileKeepTheirTextAndWarn) {
+    const std::string sheetData =
+        R"(<row r="1"><c r="A1"><f>Nosuch!A1</f><v>1</v></c><c r="B1"><f>SUM(</f><v>2</v></c>)"
+        R"(<c r="C1"><f t="shared" ref="C1:C2" si="0">[1]Book!A1</f><v>3</v></c>)"
+        R"(<c r="D1"><f t="array" ref="D1">1+</f><v>4</v></c><c r="E1"><f>(1,2)</f><v>5</v></c>)"
+        R"(<c r="F1"><v>6</v></c></row><row r="2"><c r="C2"><f t="shared" si="0"/><v>7</v></c></row>)";
+    const std::string package = TPackage::WithSheets({{"Sheet1", sheetData}}).Zip();
+    TModel model;
+    model.Read(package);
+    const std::pair<const char*, const char*> expected[] = {
+        {"A1", "formula 1 kind 0 text=Nosuch!A1"},  {"B1", "formula 2 kind 0 text=SUM("},
+        {"C1", "formula 3 kind 0 text=[1]Book!A1"}, {"D1", "formula 4 kind 1 text=1+"},
+        {"E1", "formula 5 kind 0 text=(1,2)"},      {"F1", "float 6"},
+        {"C2", "formula 7 kind 0 text="},
+    };
+    ExpectCells(model, expected);
+    EXPECT_EQ(model.WarningNumbers(), std::vector<int32_t>(5, XLSWarningFormulaNotCompiled));
+    EXPECT_EQ(Utf8(model.Errors.Messages()[0].Text),
+              "W2006: Formula not compiled \"Sheet1!A1: E4016: Uknown sheet name \"Nosuch\"\"");
+    EXPECT_EQ(model.Errors.LastError(), 0);
+
+    TModel raising;
+    raising.Errors.SetSaveToList(false);
+    raising.Read(package);
+    EXPECT_EQ(raising.Errors.WarningCount(), 5);
+    EXPECT_EQ(raising.Errors.ErrorCount(), 0);
 }
 
 TEST(XLSReadXLSXCells, DamagedValuesWarnAndTheRestReads) {
@@ -206,7 +261,7 @@ TEST(XLSReadXLSXCells, DamagedValuesWarnAndTheRestReads) {
         package.SetSharedStrings("<si><t>only</t></si>");
         TModel model;
         model.Read(package.Zip());
-        EXPECT_EQ(Describe(model.Sheet(0).GetCells(), 1, 0), cases[i].Expected);
+        EXPECT_EQ(Describe(model, 1, 0), cases[i].Expected);
         EXPECT_EQ(model.WarningNumbers(), expectedWarnings[i]);
     }
 }
@@ -214,7 +269,7 @@ TEST(XLSReadXLSXCells, DamagedValuesWarnAndTheRestReads) {
 TEST(XLSReadXLSXCells, PackageWithoutSharedStringsGivesErrorCells) {
     TModel model;
     model.Read(TPackage::WithSheets({{"Sheet1", R"(<row r="1"><c r="A1" t="s"><v>0</v></c></row>)"}}).Zip());
-    EXPECT_EQ(Describe(model.Sheet(0).GetCells(), 0, 0), "error 4");
+    EXPECT_EQ(Describe(model, 0, 0), "error 4");
     EXPECT_EQ(model.WarningNumbers(), std::vector<int32_t>{XLSWarningSharedStringIndex});
 }
 
@@ -259,8 +314,8 @@ TEST(XLSReadXLSXCells, ReferencesThatNameNoCellAreErrors) {
         TModel listing;
         listing.Read(package);
         EXPECT_EQ(listing.WarningNumbers(), std::vector<int32_t>{3004});
-        EXPECT_EQ(Describe(listing.Sheet(0).GetCells(), 1, 0), "float 2");
-        EXPECT_EQ(Describe(listing.Sheet(0).GetCells(), 0, 0), "none");
+        EXPECT_EQ(Describe(listing, 1, 0), "float 2");
+        EXPECT_EQ(Describe(listing, 0, 0), "none");
     }
 }
 

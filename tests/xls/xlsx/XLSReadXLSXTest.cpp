@@ -62,7 +62,11 @@ TEST(XLSReadXLSX, SalesListReadsToTheValuesShown) {
     }
     TXLSCellHandle formula;
     ASSERT_TRUE(sheet.GetCells().FindCell(4, 1, formula));
-    EXPECT_EQ(Utf8(sheet.GetCells().GetFormulaText(formula)), "C2*D2");
+    int32_t length = 0;
+    const uint8_t* ptgs = sheet.GetCells().GetFormulaPtgs(formula, length);
+    rtl::UnicodeString text;
+    model.Handler.DecodeFormula(&sheet.GetCells(), 0, text, false, {ptgs, static_cast<size_t>(length)});
+    EXPECT_EQ(Utf8(text), "C2*D2");
     EXPECT_EQ(sheet.GetDimension(), (TXLSCellAreaRec{0, 4, 0, 4}));
     EXPECT_EQ(sheet.GetSheetFormatPr().GetDefaultRowHeight(), 12.8 * 20);
     EXPECT_TRUE(model.WarningNumbers().empty());
@@ -205,9 +209,9 @@ TEST(XLSReadXLSX, DirectReadHandsEveryCellToTheEventAndStoresNone) {
     });
     model.Read(package.Zip());
     const std::vector<std::string> expected = {
-        "0!A1 type 4 'name'",  "0!B1 type 2 TRUE",     "0!A2 type 3 7",
-        "0!B2 type 6 3 f=A1",  "0!C2 type 4 'inline'", "0!B3 type 7 'x1' f=\"x\"&A3",
-        "0!B4 type 7 'x2' f=", "0!C4 type 3 4",        "1!A1 type 5 45352",
+        "0!A1 type 4 'name'",          "0!B1 type 2 TRUE",     "0!A2 type 3 7",
+        "0!B2 type 6 3 f=A1",          "0!C2 type 4 'inline'", "0!B3 type 7 'x1' f=\"x\"&A3",
+        "0!B4 type 7 'x2' f=\"x\"&A4", "0!C4 type 3 4",        "1!A1 type 5 45352",
     };
     EXPECT_EQ(seen, expected);
     for (int32_t i = 0; i < model.Manager.Worksheets().Count(); ++i) {

@@ -6,10 +6,9 @@
 #include "tests/support/TestSupport.h"
 #include "tests/xls/XLSTestModel.h"
 #include "xls/core/base/XLSErrorManager.h"
-#include "xls/core/model/common/XLSClassFactory.h"
+#include "xls/core/formula/XLSFormulaHandler.h"
 #include "xls/core/model/workbook/Xc12Manager5.h"
 #include "xls/core/model/worksheet/Xc12DataWorksheet5.h"
-#include "xls/core/model/worksheet/Xc12DataWorksheet5CondFmts.h"
 #include "xls/core/zip/XLSZip.h"
 #include "xls/xlsx/XLSReadXLSX.h"
 
@@ -34,9 +33,11 @@ inline constexpr std::string_view RelTypes = "http://schemas.openxmlformats.org/
 
 // A workbook model that keeps the warnings reported while it is read.
 struct TModel : test_model::TTestModel {
+    TXLSFormulaHandler Handler{Manager};
+
     void Read(const std::string& bytes) {
         rtl::TStringStream stream(bytes);
-        TXLSReadXLSX(Manager).LoadFromStream(stream);
+        TXLSReadXLSX(Manager, Handler).LoadFromStream(stream);
     }
 };
 

@@ -29,6 +29,7 @@ constexpr TMessageText MessageTexts[] = {
     {2003, u"Too few %s in styles part"},
     {2004, u"Shared string index out of range \"%s\""},
     {2005, u"Too many cells out of order at \"%s\""},
+    {2006, u"Formula not compiled \"%s\""},
     {3001, u"Can not find Defined Name \"%s\""},
     {3002, u"Circular formula \"%s\""},
     {3003, u"There is allready a sheet with name \"%s\""},
@@ -126,11 +127,12 @@ rtl::UnicodeString TXLSErrorManager::BuildMessage(rtl::UnicodeStringView argumen
 
 TXLSErrorOutcome TXLSErrorManager::ReportError(rtl::UnicodeStringView argument, int32_t number) {
     FLastError = number;
+    const rtl::UnicodeString message = u"E" + BuildMessage(argument, number);
+    FLastErrorText = message;
     if (FMuted) {
         return TXLSErrorOutcome::xeoMuted;
     }
     CountOne(FErrors);
-    const rtl::UnicodeString message = u"E" + BuildMessage(argument, number);
     if (Dispatch(xelError, message, number)) {
         return TXLSErrorOutcome::xeoHandled;
     }
@@ -138,6 +140,11 @@ TXLSErrorOutcome TXLSErrorManager::ReportError(rtl::UnicodeStringView argument, 
         throw rtl::Exception(message);
     }
     return TXLSErrorOutcome::xeoListed;
+}
+
+void TXLSErrorManager::SetLastError(int32_t number) {
+    FLastError = number;
+    FLastErrorText.clear();
 }
 
 void TXLSErrorManager::ReportWarning(rtl::UnicodeStringView argument, int32_t number) {

@@ -33,6 +33,8 @@ inline constexpr int32_t XLSWarningStyleCount = 2003;
 inline constexpr int32_t XLSWarningSharedStringIndex = 2004;
 // A sheet with more cells or rows out of order than the reader takes.
 inline constexpr int32_t XLSErrorOutOfOrder = 2005;
+// A formula of a cell or a defined name that does not compile; the cell keeps its text and cached result.
+inline constexpr int32_t XLSWarningFormulaNotCompiled = 2006;
 inline constexpr int32_t XLSErrorInvalidCellReference = 3004;
 inline constexpr int32_t XLSWarningUnknownImageType = 3006;
 inline constexpr int32_t XLSWarningImageError = 3008;
@@ -77,7 +79,11 @@ public:
     static rtl::UnicodeString BuildMessage(rtl::UnicodeStringView argument, int32_t number);
 
     int32_t LastError() const { return FLastError; }
-    void SetLastError(int32_t number) { FLastError = number; }
+    // Also clears LastErrorText.
+    void SetLastError(int32_t number);
+    // The full message of the last error ReportError took, also while the manager is muted; empty after
+    // SetLastError.
+    const rtl::UnicodeString& LastErrorText() const { return FLastErrorText; }
     bool SaveToList() const { return FSaveToList; }
     void SetSaveToList(bool saveToList) { FSaveToList = saveToList; }
     // The levels for which OnError is not called.
@@ -105,6 +111,7 @@ private:
     bool Dispatch(TXLSErrorLevel level, const rtl::UnicodeString& message, int32_t number);
 
     int32_t FLastError = 0;
+    rtl::UnicodeString FLastErrorText;
     bool FSaveToList = false;
     TXLSErrorLevels FFilter{xelDebug};
     TXLSErrorEvent FOnError;

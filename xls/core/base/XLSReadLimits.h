@@ -17,6 +17,12 @@ inline constexpr int32_t XLSMaxRow = 1048575;
 // block, so a file made of them would take quadratic time; real producers write in order.
 inline constexpr int32_t XLSMaxOutOfOrder = 256;
 
+// Formula cells that stand for another cell's formula (members of an array formula or a data table) are decoded by
+// following the cell they name. A file only ever makes one such step, from a member to its master; a longer chain,
+// or one that leads back to a cell already passed, is hostile and gives an error for that cell instead of a hang or
+// a recursion as deep as the sheet is long.
+inline constexpr int32_t XLSMaxFormulaChain = 8;
+
 // Zip archives. Deflate cannot expand data by more than 1032:1 (a 258-byte match coded in two bits), so an entry that
 // declares more inflated bytes than this many times its compressed size is impossible and is refused before anything
 // is allocated for it.

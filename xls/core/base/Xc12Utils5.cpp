@@ -5,6 +5,7 @@
 #include "rtl/text/Format.h"
 #include "xls/core/base/XLSReadLimits.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace xls {
@@ -161,6 +162,35 @@ int32_t PtgRow(uint32_t word) {
     return static_cast<int32_t>(word & PtgRowMask);
 }
 
+bool IsAsciiLetter(char16_t c) {
+    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+}
+
+bool IsAsciiLetterOrDigit(char16_t c) {
+    return IsDigit(c) || IsAsciiLetter(c);
+}
+
+// Whole UTF-16 units are tested, so a character outside ASCII whose low byte is a letter still needs the quotes.
+bool IsPlainSheetName(UnicodeStringView name) {
+    return !name.empty() && IsAsciiLetter(name.front()) &&
+           std::all_of(name.begin(), name.end(), IsAsciiLetterOrDigit) && !name.starts_with(XLSTrueText) &&
+           !name.starts_with(XLSFalseText);
+}
+
+bool IsPlainBookName(UnicodeStringView name) {
+    return std::all_of(name.begin(), name.end(),
+                       [](char16_t c) { return IsAsciiLetterOrDigit(c) || c == u'.' || c == u'_'; });
+}
+
+void AppendDoubledQuotes(UnicodeString& text, UnicodeStringView part) {
+    for (const char16_t c : part) {
+        text += c;
+        if (c == u'\'') {
+            text += c;
+        }
+    }
+}
+
 } // namespace
 
 bool ParseCellRef(UnicodeStringView text, int32_t& col, int32_t& row) {
@@ -285,6 +315,29 @@ UnicodeString PtgCellRefToStr(uint16_t colWord, uint32_t rowWord) {
 
 UnicodeString PtgAreaRefToStr(uint16_t col1Word, uint32_t row1Word, uint16_t col2Word, uint32_t row2Word) {
     return PtgCellRefToStr(col1Word, row1Word) + u':' + PtgCellRefToStr(col2Word, row2Word);
+}
+
+UnicodeString QuoteSheetReference(UnicodeStringView book, UnicodeStringView first, UnicodeStringView last) {
+    UnicodeString prefix;
+    if (!book.empty()) {
+        prefix = u"[" + UnicodeString(book) + u"]";
+    }
+    prefix += first;
+    if (!last.empty()) {
+        prefix += u':';
+        prefix += last;
+    }
+    if (IsPlainBookName(book) && IsPlainSheetName(first) && (last.empty() || IsPlainSheetName(last))) {
+        return prefix;
+    }
+    UnicodeString quoted = u"'";
+    AppendDoubledQuotes(quoted, prefix);
+    quoted += u'\'';
+    return quoted;
+}
+
+UnicodeString QuoteSheetName(UnicodeStringView name) {
+    return name.empty() ? UnicodeString() : QuoteSheetReference({}, name);
 }
 
 bool IsValidCell(int32_t col, int32_t row) {

@@ -51,6 +51,16 @@ rtl::UnicodeString AreaRefToStr(int32_t col1, int32_t row1, int32_t col2, int32_
 rtl::UnicodeString PtgCellRefToStr(uint16_t colWord, uint32_t rowWord);
 rtl::UnicodeString PtgAreaRefToStr(uint16_t col1Word, uint32_t row1Word, uint16_t col2Word, uint32_t row2Word);
 
+// The prefix of a 3-D reference as formula text writes it before "!": the sheet, or "First:Last" for a range of
+// sheets (last empty for one sheet), after "[book]" when book is not empty. It stands as it is when the tokenizer
+// reads it back that way: sheet names of ASCII letters and digits that start with a letter but not with TRUE or
+// FALSE (which read as constants), a book name of ASCII letters, digits, "." and "_". Otherwise the whole prefix goes
+// between apostrophes, each apostrophe inside written twice: 'My Sheet', '2019', 'Bob''s', '[C:\Books\a.xlsx]Sheet1'.
+rtl::UnicodeString QuoteSheetReference(rtl::UnicodeStringView book, rtl::UnicodeStringView first,
+                                       rtl::UnicodeStringView last = {});
+// One sheet's name as QuoteSheetReference writes it; empty for an empty name.
+rtl::UnicodeString QuoteSheetName(rtl::UnicodeStringView name);
+
 bool IsValidCell(int32_t col, int32_t row);
 bool IsValidArea(int32_t col1, int32_t row1, int32_t col2, int32_t row2);
 
@@ -73,6 +83,9 @@ inline void MakeCellArea(int32_t col1, int32_t row1, int32_t col2, int32_t row2,
 // Error constants; the position is the error index of cells and formula tokens, 0 standing for no known error.
 inline constexpr std::array<rtl::UnicodeStringView, 9> XLSErrorTexts = {
     u"_ERROR_ERROR_", u"#NULL!", u"#DIV/0!", u"#VALUE!", u"#REF!", u"#NAME?", u"#NUM!", u"#N/A", u"#GETTING_DATA"};
+// The error indexes of #REF! (a reference that no longer exists) and #NAME? (a name that is not defined).
+inline constexpr uint8_t XLSErrorIndexRef = 4;
+inline constexpr uint8_t XLSErrorIndexName = 5;
 // The text of boolean cells.
 inline constexpr rtl::UnicodeStringView XLSTrueText = u"TRUE";
 inline constexpr rtl::UnicodeStringView XLSFalseText = u"FALSE";

@@ -82,6 +82,8 @@ TEST(XLSErrorManager, ReportErrorTakesTheFirstTakerOrRaises) {
             }
         }
         EXPECT_EQ(manager.LastError(), 3004);
+        // Also a caller that muted the manager can tell what failed.
+        EXPECT_EQ(Utf8(manager.LastErrorText()), Utf8(Sheet9Message));
         EXPECT_EQ(manager.ErrorCount(), c.errorCount);
         EXPECT_EQ(manager.WarningCount(), c.errorCount);
         ASSERT_EQ(configured.Calls.size(), c.handled ? 1u : 0u);
@@ -95,6 +97,15 @@ TEST(XLSErrorManager, ReportErrorTakesTheFirstTakerOrRaises) {
             EXPECT_EQ(manager.Messages()[0].Number, 3004);
         }
     }
+}
+
+TEST(XLSErrorManager, SetLastErrorForgetsTheLastErrorsText) {
+    TXLSErrorManager manager;
+    manager.SetMuted(true);
+    static_cast<void>(manager.ReportError(u"A0", 3004));
+    manager.SetLastError(0);
+    EXPECT_EQ(manager.LastError(), 0);
+    EXPECT_TRUE(manager.LastErrorText().empty());
 }
 
 TEST(XLSErrorManager, WarningsAreNeverRaised) {

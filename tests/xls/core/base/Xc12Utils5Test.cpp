@@ -231,6 +231,34 @@ TEST(Xc12Utils5, PackedReferencesCarryTheirDollarsInTheTopBits) {
     EXPECT_EQ(Utf8(PtgAreaRefToStr(0, 0x80000000u, 0x8000 | 1, 1)), "A$1:$B2");
 }
 
+// A prefix stands plain only where the formula tokenizer reads it back plain; quoted, the whole prefix goes between
+// apostrophes with those inside doubled.
+TEST(Xc12Utils5, QuoteSheetReferenceQuotesWhatTheTokenizerWouldMisread) {
+    const struct {
+        std::u16string_view Book;
+        std::u16string_view First;
+        std::u16string_view Last;
+        std::string Quoted;
+    } cases[] = {
+        {u"", u"Sheet1", u"", "Sheet1"},
+        {u"", u"My Sheet", u"", "'My Sheet'"},
+        {u"", u"2019", u"", "'2019'"},
+        {u"", u"TRUE1", u"", "'TRUE1'"},
+        {u"", u"Bob's", u"", "'Bob''s'"},
+        {u"", u"\u9500\u552E", u"", "'\xE9\x94\x80\xE5\x94\xAE'"},
+        {u"", u"Sheet1", u"Sheet3", "Sheet1:Sheet3"},
+        {u"", u"Sheet1", u"My Sheet", "'Sheet1:My Sheet'"},
+        {u"1", u"Prices", u"", "[1]Prices"},
+        {u"Book1.xlsx", u"Prices", u"", "[Book1.xlsx]Prices"},
+        {u"C:\\Books\\Bob's.xlsx", u"Prices", u"", "'[C:\\Books\\Bob''s.xlsx]Prices'"},
+        {u"1", u"Q 1", u"Q 2", "'[1]Q 1:Q 2'"},
+    };
+    for (const auto& test : cases) {
+        EXPECT_EQ(Utf8(QuoteSheetReference(test.Book, test.First, test.Last)), test.Quoted);
+    }
+    EXPECT_EQ(Utf8(QuoteSheetName(u"")), "");
+}
+
 TEST(Xc12Utils5, IsValidCellAndArea) {
     struct Case {
         int32_t col1;

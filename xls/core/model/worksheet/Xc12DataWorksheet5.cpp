@@ -5,17 +5,7 @@
 #include "xls/core/model/styles/Xc12DataSST.h"
 #include "xls/core/model/styles/Xc12DataStyleSheet5.h"
 
-#include <algorithm>
-
 namespace xls {
-
-namespace {
-
-bool IsAsciiLetterOrDigit(char16_t c) {
-    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
-}
-
-} // namespace
 
 TXc12DataWorksheet::TXc12DataWorksheet(TXLSClassFactory* factory, TXc12DataStyleSheet* styleSheet, TXc12DataSST* sst,
                                        int32_t position)
@@ -36,12 +26,7 @@ TXc12DataWorksheet::TXc12DataWorksheet(TXLSClassFactory* factory, TXc12DataStyle
 TXc12DataWorksheet::~TXc12DataWorksheet() = default;
 
 rtl::UnicodeString TXc12DataWorksheet::QuotedName() const {
-    // Every UTF-16 unit counts whole: a character outside ASCII whose low byte happens to be a letter still needs
-    // the quotes.
-    if (FName.empty() || std::all_of(FName.begin(), FName.end(), IsAsciiLetterOrDigit)) {
-        return FName;
-    }
-    return u"'" + FName + u"'";
+    return QuoteSheetName(FName);
 }
 
 TXc12DataWorksheets::TXc12DataWorksheets(TXLSClassFactory* factory, TXc12DataStyleSheet* styleSheet, TXc12DataSST* sst)

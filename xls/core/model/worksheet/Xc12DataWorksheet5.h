@@ -56,8 +56,7 @@ public:
     // The used area as last computed by the cell store or set by a reader; all -1 until then.
     const TXLSCellAreaRec& GetDimension() const { return FDimension; }
     void SetDimension(const TXLSCellAreaRec& value) { FDimension = value; }
-    // The name as a formula writes it before "!": as it is when it holds only ASCII letters and digits, else
-    // between apostrophes; empty for an empty name.
+    // The name as a formula writes it before "!" (QuoteSheetName): 'My Sheet', 'Bob''s'; empty for an empty name.
     rtl::UnicodeString QuotedName() const;
 
     TXLSClassFactory* GetClassFactory() const { return FClassFactory; }

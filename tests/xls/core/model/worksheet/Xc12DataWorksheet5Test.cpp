@@ -88,19 +88,25 @@ TEST(Xc12DataWorksheet5, FindComparesNamesInUtf16IgnoringCase) {
     }
 }
 
+// The name as the formula tokenizer reads it back: quoted unless it is ASCII letters and digits starting with a
+// letter and not with a constant; a quote inside is written twice.
 TEST(Xc12DataWorksheet5, QuotedNameQuotesAllButAsciiLettersAndDigits) {
     const struct {
         std::u16string Name;
         std::u16string Expected;
     } cases[] = {
         {u"Sheet1", u"Sheet1"},
-        {u"2024", u"2024"},
+        {u"Q2024", u"Q2024"},
+        {u"2024", u"'2024'"},
+        {u"TRUE1", u"'TRUE1'"},
+        {u"FALSEHOOD", u"'FALSEHOOD'"},
+        {u"True1", u"True1"},
         {u"My Sheet", u"'My Sheet'"},
         {u"销货清单", u"'销货清单'"},
         // U+4E41 has 'A' as its low byte: it is still not an ASCII letter.
         {u"\u4E41", u"'\u4E41'"},
         {u"Q1_2024", u"'Q1_2024'"},
-        {u"Bob's", u"'Bob's'"},
+        {u"Bob's", u"'Bob''s'"},
         {u"", u""},
     };
     for (const auto& test : cases) {
