@@ -127,12 +127,13 @@ bool TXLSHyperlink::IsPlaceInWorkbook(rtl::UnicodeStringView text) const {
 }
 
 void TXLSHyperlink::ParseAddress(rtl::UnicodeStringView text) {
-    if (HasScheme(text) || (StartsWithIgnoringCase(text, u"www.") && text.size() > 4)) {
+    // "file:///" has a scheme too: it is looked for first.
+    if (StartsWithIgnoringCase(text, FilePrefix)) {
+        SetResult(xhkFile, text);
+    } else if (HasScheme(text) || (StartsWithIgnoringCase(text, u"www.") && text.size() > 4)) {
         SetResult(xhkWeb, EscapeAddress(text));
     } else if (StartsWithIgnoringCase(text, u"mailto:") && text.size() > 7) {
         SetResult(xhkWeb, text);
-    } else if (StartsWithIgnoringCase(text, FilePrefix)) {
-        SetResult(xhkFile, text);
     } else if (IsNetworkPath(text)) {
         SetResult(xhkNetwork, rtl::UnicodeString(FilePrefix) + EscapePath(text));
     } else if (HasDrive(text)) {

@@ -46,9 +46,9 @@ public:
     explicit TXLSHyperlink(TXLSHyperlinks* owner) : FOwner(owner) {}
 
     // Sets the kind (and moniker kind) and rewrites the address:
-    // - a scheme ("https://host...") or "www." and a host: xhkWeb, escaped;
-    // - "mailto:" and an address: xhkWeb, as it is;
     // - "file:///...": xhkFile, as it is;
+    // - another scheme ("https://host...") or "www." and a host: xhkWeb, escaped;
+    // - "mailto:" and an address: xhkWeb, as it is;
     // - "\\server...": xhkNetwork, "file:///" and the escaped path;
     // - a drive ("C:..."): xhkFile, "file:///" and the escaped path;
     // - one cell, area or defined name of the workbook, with or without a leading "#" ("Sheet2!A1", "#Prices"):
