@@ -46,16 +46,12 @@ struct TXc12LogFont {
 class TXc12Fonts;
 
 // The GDI font (an HFONT on Windows) made from a style-sheet font for painting: made on first use and kept until the
-// font changes, then deleted. A copy holds none. Only Windows has GDI: elsewhere no handle is ever made.
+// font changes, then deleted. Only Windows has GDI: elsewhere no handle is ever made.
 class TXc12FontHandle {
 public:
     TXc12FontHandle() = default;
-    TXc12FontHandle(const TXc12FontHandle& /*other*/) noexcept {}
-    // The font the handle was made from changes: the handle goes.
-    TXc12FontHandle& operator=(const TXc12FontHandle& /*other*/) noexcept {
-        Free();
-        return *this;
-    }
+    TXc12FontHandle(const TXc12FontHandle&) = delete;
+    TXc12FontHandle& operator=(const TXc12FontHandle&) = delete;
     ~TXc12FontHandle() { Free(); }
 
     // The held handle, or one made from logFont (the stock system font when GDI cannot make it); nullptr without

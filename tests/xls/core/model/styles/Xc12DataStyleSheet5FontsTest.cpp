@@ -276,8 +276,9 @@ TEST(Xc12DataStyleSheet5Fonts, TheGdiFontIsKeptUntilTheFontChanges) {
     ASSERT_EQ(GetObjectW(static_cast<HGDIOBJ>(font.GetHandle(96)), sizeof(made), &made),
               static_cast<int>(sizeof(made)));
     EXPECT_EQ(made.lfHeight, -16);
-    // A copy of the font holds no handle of its own.
-    const TXc12Font copy(font);
+    // A font that takes this one's fields makes its own handle when asked.
+    TXc12Font copy;
+    copy.Assign(font);
     EXPECT_FALSE(copy.HasHandle());
     font.FreeHandle();
     EXPECT_FALSE(font.HasHandle());
