@@ -292,14 +292,13 @@ TXLSXCellValue TXLSReadXLSXCells::FormulaValue(const TCT_Cell& cell) const {
         return MakeString(v);
     case TST_CellType::D:
         return DateValue(v);
-    // LibreOffice writes string results as shared or inline strings too.
-    case TST_CellType::S: {
-        const TXLSXCellValue shared = SharedStringValue(v);
-        return shared.Kind == TXLSXCellValue::vkSharedString ? MakeString(FManager.SST().GetString(shared.Index))
-                                                             : shared;
+    // LibreOffice writes string results as shared or inline strings too: they are read as a plain cell's are.
+    case TST_CellType::S:
+    case TST_CellType::InlineStr: {
+        const TXLSXCellValue value = PlainValue(cell);
+        return value.Kind == TXLSXCellValue::vkSharedString ? MakeString(FManager.SST().GetString(value.Index))
+                                                            : value;
     }
-    case TST_CellType::InlineStr:
-        return MakeString(cell.GetIs().Assigned() || v.empty() ? InlineText(cell.GetIs()) : v);
     default:
         throw rtl::Exception(u"Unsupported type of formula cell: " + rtl::IntToStr(cell.GetT()));
     }
