@@ -532,5 +532,27 @@ TEST(XLSReadXLSXParts, TargetsOutsideThePackageAreReportedAndIgnored) {
               "../../../comments1.xml\"");
 }
 
+// Every real-world package that reads at all reads every part it has: none is left out.
+TEST(XLSReadXLSXParts, CorpusPackagesLeaveNoPartOut) {
+    if (!test_support::HasCorpus()) {
+        GTEST_SKIP() << "no corpus at " << Utf8(test_support::CorpusDir());
+    }
+    for (const rtl::UnicodeString& file : test_support::CorpusFiles({u".xlsx", u".xlsm"})) {
+        SCOPED_TRACE(Utf8(file));
+        TModel model;
+        try {
+            rtl::TFileStream stream(file, rtl::fmOpenRead);
+            TXLSReadXLSX(model.Manager, model.Handler).LoadFromStream(stream);
+        } catch (const rtl::Exception&) {
+            // Packages that fail, and why, are the component's tests' concern.
+            continue;
+        }
+        for (const TXLSErrorMessage& message : model.Errors.Messages()) {
+            EXPECT_TRUE(message.Number < XLSWarningPartNotRead || message.Number > XLSWarningCommentAnchor)
+                << Utf8(message.Text);
+        }
+    }
+}
+
 } // namespace
 } // namespace xls::xlsx_test
