@@ -296,8 +296,7 @@ TXLSXCellValue TXLSReadXLSXCells::FormulaValue(const TCT_Cell& cell) const {
     case TST_CellType::S:
     case TST_CellType::InlineStr: {
         const TXLSXCellValue value = PlainValue(cell);
-        return value.Kind == TXLSXCellValue::vkSharedString ? MakeString(FManager.SST().GetString(value.Index))
-                                                            : value;
+        return value.Kind == TXLSXCellValue::vkSharedString ? MakeString(FManager.SST().GetString(value.Index)) : value;
     }
     default:
         throw rtl::Exception(u"Unsupported type of formula cell: " + rtl::IntToStr(cell.GetT()));

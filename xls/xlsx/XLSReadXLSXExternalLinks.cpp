@@ -15,28 +15,69 @@ using namespace xpgParseXLinks;
 
 namespace {
 
+// What a cached value of a cell or a DDE item holds, from the two parts' own type enumerations.
+enum class TCachedValueKind : uint8_t { Nil, Boolean, Number, Error, String, None };
+
+TCachedValueKind CellValueKind(uint8_t type) {
+    switch (type) {
+    case xpgParseXLinks::TST_CellType::b:
+        return TCachedValueKind::Boolean;
+    case xpgParseXLinks::TST_CellType::n:
+        return TCachedValueKind::Number;
+    case xpgParseXLinks::TST_CellType::e:
+        return TCachedValueKind::Error;
+    case xpgParseXLinks::TST_CellType::str:
+        return TCachedValueKind::String;
+    default:
+        return TCachedValueKind::None;
+    }
+}
+
+TCachedValueKind DdeValueKind(uint8_t type) {
+    switch (type) {
+    case xpgParseXLinks::TST_DdeValueType::nil:
+        return TCachedValueKind::Nil;
+    case xpgParseXLinks::TST_DdeValueType::b:
+        return TCachedValueKind::Boolean;
+    case xpgParseXLinks::TST_DdeValueType::n:
+        return TCachedValueKind::Number;
+    case xpgParseXLinks::TST_DdeValueType::e:
+        return TCachedValueKind::Error;
+    case xpgParseXLinks::TST_DdeValueType::str:
+        return TCachedValueKind::String;
+    default:
+        return TCachedValueKind::None;
+    }
+}
+
+void SetCachedValue(TCachedValueKind kind, const rtl::UnicodeString& text, TXc12XCellValue& value) {
+    switch (kind) {
+    case TCachedValueKind::Nil:
+        value.SetNil(true);
+        break;
+    case TCachedValueKind::Boolean:
+        value.SetBoolean(XmlStrToBool(text) ? 1 : 0);
+        break;
+    case TCachedValueKind::Number:
+        value.SetNumber(XmlStrToFloat(text));
+        break;
+    case TCachedValueKind::Error:
+        value.SetError(static_cast<uint8_t>(ErrorStrToIndex(text)));
+        break;
+    case TCachedValueKind::String:
+        value.SetString(text);
+        break;
+    case TCachedValueKind::None:
+        break;
+    }
+}
+
 void ReadCachedCell(const TCT_ExternalCell& element, TXc12XCell& cell) {
     cell.SetRefText(element.GetR());
     cell.SetVm(static_cast<uint32_t>(element.GetVm()));
-    const rtl::UnicodeString& v = element.GetV();
-    if (v.empty()) {
-        return;
-    }
-    switch (element.GetT()) {
-    case xpgParseXLinks::TST_CellType::b:
-        cell.SetBoolean(XmlStrToBool(v) ? 1 : 0);
-        break;
-    case xpgParseXLinks::TST_CellType::n:
-        cell.SetNumber(XmlStrToFloat(v));
-        break;
-    case xpgParseXLinks::TST_CellType::e:
-        cell.SetError(static_cast<uint8_t>(ErrorStrToIndex(v)));
-        break;
-    case xpgParseXLinks::TST_CellType::str:
-        cell.SetString(v);
-        break;
-    default:
-        break;
+    // A cell without a value keeps none.
+    if (!element.GetV().empty()) {
+        SetCachedValue(CellValueKind(element.GetT()), element.GetV(), cell);
     }
 }
 
@@ -73,29 +114,6 @@ void ReadExternalBook(const TCT_ExternalBook& element, const TOPCItem& linkItem,
     }
 }
 
-void ReadDdeValue(const TCT_DdeValue& element, TXc12DdeValue& value) {
-    const rtl::UnicodeString& text = element.GetVal();
-    switch (element.GetT()) {
-    case xpgParseXLinks::TST_DdeValueType::nil:
-        value.SetNil(true);
-        break;
-    case xpgParseXLinks::TST_DdeValueType::b:
-        value.SetBoolean(XmlStrToBool(text) ? 1 : 0);
-        break;
-    case xpgParseXLinks::TST_DdeValueType::n:
-        value.SetNumber(XmlStrToFloat(text));
-        break;
-    case xpgParseXLinks::TST_DdeValueType::e:
-        value.SetError(static_cast<uint8_t>(ErrorStrToIndex(text)));
-        break;
-    case xpgParseXLinks::TST_DdeValueType::str:
-        value.SetString(text);
-        break;
-    default:
-        break;
-    }
-}
-
 void ReadDdeLink(const TCT_DdeLink& element, TXc12DdeLink& link) {
     link.SetDdeService(element.GetDdeService());
     link.SetDdeTopic(element.GetDdeTopic());
@@ -111,7 +129,8 @@ void ReadDdeLink(const TCT_DdeLink& element, TXc12DdeLink& link) {
         ddeItem.GetValues().SetRows(values.GetRows());
         ddeItem.GetValues().SetCols(values.GetCols());
         for (int32_t j = 0; j < values.GetValue().Count(); ++j) {
-            ReadDdeValue(values.GetValue().GetItem(j), *ddeItem.GetValues().Add());
+            const TCT_DdeValue& value = values.GetValue().GetItem(j);
+            SetCachedValue(DdeValueKind(value.GetT()), value.GetVal(), *ddeItem.GetValues().Add());
         }
     }
 }

@@ -12,8 +12,8 @@ class TCT_ExternalLink;
 } // namespace xpgParseXLinks
 
 // linkItem is the package item of the part, whose relationships say where the book or object is; a relationship
-// that is missing leaves the path empty. A cached boolean that is no boolean raises "Invalid boolean value "%s"",
-// a cached number that is no number raises EConvertError.
+// that is missing leaves the path empty. A cached boolean that is no boolean raises "Invalid boolean value "%s"";
+// a cached number that is no number reads as 0.
 void ReadExternalLinkPart(const xpgParseXLinks::TCT_ExternalLink& element, const TOPCItem& linkItem,
                           TXc12ExternalLink& link);
 
