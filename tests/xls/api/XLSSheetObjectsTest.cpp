@@ -7,6 +7,7 @@
 #include "rtl/text/CodePages.h"
 #include "tests/xls/api/XLSApiTestSupport.h"
 #include "tests/xls/core/formula/XLSFormulaTestSupport.h"
+#include "tests/xls/xlsx/XLSReadXLSXTestSupport.h"
 #include "xls/api/XLSHyperlinks.h"
 #include "xls/api/XLSMoveCopyObjects.h"
 #include "xls/api/XLSNames.h"
@@ -237,6 +238,50 @@ TEST_F(OpenpyxlNames, FrozenPanesAndTheAutofilterWithItsSortState) {
     ASSERT_EQ(conditions.Count(), 1);
     EXPECT_TRUE(conditions.GetItem(0)->GetDescending());
     EXPECT_EQ(AreaText(conditions.GetItem(0)->GetArea()), "B2:B4");
+}
+
+// Custom views, calculation options, protection and page breaks, from a package written here: LibreOffice writes no
+// custom views.
+TEST(XLSSheetSettings, WorkbookAndSheetSettingsShowThroughTheWrappers) {
+    xlsx_test::TPackage package = xlsx_test::TPackage::WithSheets({{"Sheet1", ""}});
+    std::string& workbook = package.Parts["xl/workbook.xml"];
+    workbook.insert(workbook.find("<sheets>"), R"(<workbookPr date1904="1"/>)");
+    workbook.insert(workbook.find("</workbook>"),
+                    R"(<calcPr calcMode="manual" iterateCount="50"/><customWorkbookViews><customWorkbookView )"
+                    R"(name="Wide" guid="{1}" windowWidth="900" activeSheetId="1"/><customWorkbookView )"
+                    R"(name="Narrow" guid="{2}" windowWidth="300" activeSheetId="1"/></customWorkbookViews>)");
+    package.SetWorksheet(1, R"(<sheetViews><sheetView workbookViewId="0"><selection activeCell="C3" )"
+                            R"(sqref="C3:D4 F1"/></sheetView></sheetViews><sheetData/><sheetProtection )"
+                            R"(password="CC1A" sheet="1"/><rowBreaks count="2"><brk id="10" man="1"/><brk id="20"/>)"
+                            R"(</rowBreaks><colBreaks count="1"><brk id="4" man="1"/></colBreaks>)");
+    auto book = NewSpreadsheet();
+    rtl::TStringStream stream(package.Zip());
+    book->LoadFromStream(stream, true);
+    TXLSWorkbookData data = book->GetWorkbookData();
+    EXPECT_TRUE(data.GetDate1904());
+    ASSERT_EQ(data.GetCustomViewCount(), 2);
+    EXPECT_EQ(data.FindCustomView(u"NARROW"), 1);
+    EXPECT_EQ(data.GetCustomView(1).GetWindow().GetWindowWidth(), 300);
+    EXPECT_EQ(data.FindCustomView(u"Tall"), -1);
+    TXLSOptionsDialog options = book->GetOptions();
+    EXPECT_EQ(options.GetCalcMode(), 0);
+    EXPECT_EQ(options.GetIterateCount(), 50);
+
+    TXLSWorksheet& sheet = *book->GetSheet(0);
+    EXPECT_TRUE(sheet.GetProtection().IsProtected());
+    EXPECT_EQ(sheet.GetProtection().GetPasswordHash(), 0xCC1A);
+    TXLSHorizPagebreaks& rows = sheet.GetPrintSettings().GetHorizPagebreaks();
+    ASSERT_EQ(rows.Count(), 2);
+    EXPECT_EQ(rows.GetItem(1).GetPosition(), 20);
+    EXPECT_FALSE(rows.GetItem(1).GetManual());
+    EXPECT_THROW(rows.GetItem(2), rtl::EListError);
+    EXPECT_EQ(sheet.GetPrintSettings().GetVertPagebreaks().GetItem(0).GetPosition(), 4);
+    TXLSSelectedAreas& selection = sheet.GetSelectedAreas();
+    EXPECT_EQ(AreasText(selection), "C3:D4 F1");
+    EXPECT_EQ(selection.GetActiveCol(), 2);
+    EXPECT_EQ(selection.GetActiveRow(), 2);
+    // A sheet without a paper size takes the locale's.
+    EXPECT_EQ(sheet.GetPrintSettings().GetPaperSize(), book->GetDefaultPaperSize());
 }
 
 } // namespace
