@@ -199,7 +199,19 @@ const rtl::UnicodeString& TXLSWorksheet::GetName() const {
 }
 
 rtl::TObject* TXLSWorksheet::GetObject(const rtl::TMetaclass& metaclass) {
-    return metaclass == TXc12DataWorksheet::StaticClass() ? FDataSheet : nullptr;
+    if (metaclass == TXc12DataWorksheet::StaticClass()) {
+        return FDataSheet;
+    }
+    if (metaclass == TCellAreas::StaticClass()) {
+        return &FSelectedAreas;
+    }
+    if (metaclass == TXLSColumns::StaticClass()) {
+        return &FColumns;
+    }
+    if (metaclass == TXLSRows::StaticClass()) {
+        return &FRows;
+    }
+    return nullptr;
 }
 
 TXLSCell& TXLSWorksheet::GetCell(int32_t col, int32_t row) {

@@ -65,7 +65,8 @@ public:
     bool IsEmpty();
     const rtl::UnicodeString& GetName() const;
 
-    // The data worksheet for TXc12DataWorksheet::StaticClass(), nullptr for any other class.
+    // The part of the sheet of exactly the class metaclass: the data worksheet, the selection (TCellAreas), the
+    // columns or the rows; nullptr for any other class.
     rtl::TObject* GetObject(const rtl::TMetaclass& metaclass) override;
 
     // The one cell object, positioned at the position.

@@ -4,6 +4,7 @@
 // format of the style sheet. Giving a column of a multi-column record its own format splits the record, so that the
 // other columns keep theirs.
 
+#include "rtl/core/Object.h"
 #include "xls/core/cells/XLSCellMMU.h"
 
 #include <cstdint>
@@ -83,7 +84,8 @@ private:
 };
 
 // The rows of a sheet.
-class TXLSRows {
+class TXLSRows : public rtl::TObject {
+    RTL_DECLARE_CLASS(TXLSRows, rtl::TObject)
 public:
     TXLSRows(TXc12DataStyleSheet& styleSheet, TXLSCellMMU& cells) : FRow(styleSheet, cells) {}
 
@@ -123,7 +125,8 @@ private:
 using TXLSColumnsChanged = std::function<void(int32_t firstCol, int32_t lastCol)>;
 
 // The column records of a sheet, kept in column order.
-class TXLSColumns {
+class TXLSColumns : public rtl::TObject {
+    RTL_DECLARE_CLASS(TXLSColumns, rtl::TObject)
 public:
     // The width of a record made for a column that had none, in characters.
     static constexpr double DefaultWidth = 9.140625;
