@@ -155,16 +155,10 @@ rtl::Variant TuiCustomDataController::GetValue(int32_t recordIndex, int32_t item
 }
 
 void TuiCustomDataController::SetValue(int32_t recordIndex, int32_t itemIndex, const rtl::Variant& value) {
-    if (IsProviderNavigation()) {
-        return;
+    if (const TuiValueDef* valueDef = ValueDefToStore(recordIndex, itemIndex)) {
+        FDataStorage->SetValue(recordIndex, *valueDef, value);
+        RecordChanged(dckItem, itemIndex, recordIndex);
     }
-    CheckRecordIndex(recordIndex);
-    const TuiValueDef* valueDef = GetItemField(itemIndex).EffectiveValueDef();
-    if (!valueDef) {
-        return;
-    }
-    FDataStorage->SetValue(recordIndex, *valueDef, value);
-    RecordChanged(dckItem, itemIndex, recordIndex);
 }
 
 rtl::AnsiString TuiCustomDataController::GetDisplayText(int32_t recordIndex, int32_t itemIndex) {
@@ -173,16 +167,18 @@ rtl::AnsiString TuiCustomDataController::GetDisplayText(int32_t recordIndex, int
 }
 
 void TuiCustomDataController::SetDisplayText(int32_t recordIndex, int32_t itemIndex, const rtl::AnsiString& text) {
+    if (const TuiValueDef* valueDef = ValueDefToStore(recordIndex, itemIndex)) {
+        FDataStorage->SetDisplayText(recordIndex, *valueDef, text);
+        RecordChanged(dckItem, itemIndex, recordIndex);
+    }
+}
+
+const TuiValueDef* TuiCustomDataController::ValueDefToStore(int32_t recordIndex, int32_t itemIndex) {
     if (IsProviderNavigation()) {
-        return;
+        return nullptr;
     }
     CheckRecordIndex(recordIndex);
-    const TuiValueDef* valueDef = GetItemField(itemIndex).EffectiveValueDef();
-    if (!valueDef) {
-        return;
-    }
-    FDataStorage->SetDisplayText(recordIndex, *valueDef, text);
-    RecordChanged(dckItem, itemIndex, recordIndex);
+    return GetItemField(itemIndex).EffectiveValueDef();
 }
 
 rtl::Variant TuiCustomDataController::GetRecordId(int32_t recordIndex) {

@@ -295,6 +295,9 @@ private:
         bool Removed;
     };
 
+    // The definition through which a value of the item goes into the record, after both indexes are checked; nullptr
+    // when the provider navigates itself or the item has no value type.
+    const TuiValueDef* ValueDefToStore(int32_t recordIndex, int32_t itemIndex);
     // A field of the field class, marked internal or not, added to the field list.
     TuiCustomDataField& AddNewField(bool internal);
     void AddListenerLink(TuiDataListenerLink& link);

@@ -1,7 +1,7 @@
 #pragma once
-// TuiCustomDataProvider: the data controller's provider, which keeps the controller's editing state and would
-// forward value access to an external record source. This base serves an unbound controller: it navigates no record
-// window of its own and is bound to no external data set.
+// TuiCustomDataProvider: the data controller's provider, through which editing and an external record source reach
+// the controller. The base serves an unbound controller: it navigates no record window of its own and is bound to no
+// external data set.
 
 #include "rtl/core/Object.h"
 #include "rtl/text/StringTypes.h"

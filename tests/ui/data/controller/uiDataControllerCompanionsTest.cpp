@@ -40,7 +40,7 @@ TEST(uiUpdateControlInfo, ASelectionNoticeListsEachNamedRowOnce) {
 
 TEST(uiSummaryFormats, DefaultFormatsFollowCategoryKindAndPosition) {
     rtl::TFormatSettings settings = rtl::TFormatSettings::Invariant();
-    settings.CurrencyString = u"$";
+    settings.CurrencyString = rtl::UnicodeString(u"$");
     settings.CurrencyFormat = 0;
     settings.CurrencyDecimals = 2;
     struct TCase {
