@@ -334,8 +334,9 @@ private:
     bool FDestroying = false;
     std::unique_ptr<TuiDataControllerGroups> FGroups;
     std::unique_ptr<TuiCustomDataFieldList> FFields;
-    std::unique_ptr<TuiDataFilterCriteria> FFilter;
+    // Before the filter: a criteria leaves the extra filters when it is freed.
     std::unique_ptr<TuiDataFilterList> FExtraFilters;
+    std::unique_ptr<TuiDataFilterCriteria> FFilter;
     bool FInControlNotification = false;
     bool FInSortingChanged = false;
     std::vector<TuiDataListenerLink*> FListenerLinks; // not owned: each link removes itself

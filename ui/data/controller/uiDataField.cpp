@@ -6,6 +6,7 @@
 #include "ui/data/storage/uiDataStorage.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace ui {
 
@@ -40,14 +41,17 @@ void TuiCustomDataField::AttachToField(TuiCustomDataField* field) {
     if (field == FReferenceField) {
         return;
     }
-    const TuiCustomDataField* chainEnd = field ? &field->ReferenceChainEnd() : nullptr;
+    TuiCustomDataField* chainEnd = field;
+    while (chainEnd && chainEnd->FReferenceField) {
+        chainEnd = chainEnd->FReferenceField;
+    }
     if (chainEnd == this) {
         return;
     }
     if (!FReferenceField) {
         AssignValueTypeClass(nullptr);
     }
-    FReferenceField = const_cast<TuiCustomDataField*>(chainEnd);
+    FReferenceField = chainEnd;
 }
 
 void TuiCustomDataField::AssignValueTypeClass(TuiValueTypeClass valueTypeClass) {
