@@ -12,6 +12,10 @@
 
 namespace ui {
 
+// Vertical placement of content in a rectangle, and the four directions (with none).
+enum TuiAlignmentVert : uint8_t { vaTop, vaBottom, vaCenter };
+enum TuiDirection : uint8_t { dirNone, dirLeft, dirRight, dirUp, dirDown };
+
 // True when the rectangle holds no pixel.
 bool IsRectEmptyArea(const vcl::TRect& r);
 // The common part of a and b into result; (0, 0, 0, 0) and false when it holds no pixel.
