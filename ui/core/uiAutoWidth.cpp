@@ -38,7 +38,8 @@ void TuiAutoWidthObject::Calculate() {
             if (item.AutoWidth != -1) {
                 continue;
             }
-            const int32_t share = MulDiv(sumBefore + item.Width, available, total) - MulDiv(sumBefore, available, total);
+            const int32_t share =
+                MulDiv(sumBefore + item.Width, available, total) - MulDiv(sumBefore, available, total);
             if (finalPass) {
                 item.AutoWidth = share;
             } else if (item.MinWidth >= share) {

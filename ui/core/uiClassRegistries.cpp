@@ -60,8 +60,8 @@ void TuiRegisteredClasses::Unregister(TuiClass registeredClass) {
 }
 
 int32_t TuiRegisteredClasses::IndexOfClass(TuiClass registeredClass) const {
-    const auto found = std::find_if(FItems.begin(), FItems.end(),
-                                    [&](const TEntry& entry) { return entry.Class == registeredClass; });
+    const auto found =
+        std::find_if(FItems.begin(), FItems.end(), [&](const TEntry& entry) { return entry.Class == registeredClass; });
     return found == FItems.end() ? -1 : static_cast<int32_t>(found - FItems.begin());
 }
 

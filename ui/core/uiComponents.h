@@ -1,6 +1,7 @@
 #pragma once
-// The library's component and persistent bases: TuiComponent, whose links die with it; TuiInterfacedPersistent, a persistent that knows its owner (editor properties, styles); and
-// TuiFreeNotificator, which tells its handler when a watched component is freed.
+// The library's component and persistent bases: TuiComponent, whose links die with it; TuiInterfacedPersistent, a
+// persistent that knows its owner (editor properties, styles); and TuiFreeNotificator, which tells its handler when a
+// watched component is freed.
 
 #include "rtl/core/Component.h"
 #include "rtl/core/Persistent.h"

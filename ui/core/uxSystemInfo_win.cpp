@@ -20,10 +20,9 @@ public:
     bool IsWow64() const override {
         using TIsWow64Process = BOOL(WINAPI*)(HANDLE, PBOOL);
         HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
-        const auto isWow64Process =
-            kernel ? reinterpret_cast<TIsWow64Process>(
-                         reinterpret_cast<void (*)()>(GetProcAddress(kernel, "IsWow64Process")))
-                   : nullptr;
+        const auto isWow64Process = kernel ? reinterpret_cast<TIsWow64Process>(
+                                                 reinterpret_cast<void (*)()>(GetProcAddress(kernel, "IsWow64Process")))
+                                           : nullptr;
         BOOL result = FALSE;
         return isWow64Process && isWow64Process(GetCurrentProcess(), &result) && result;
     }

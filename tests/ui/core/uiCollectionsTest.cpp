@@ -27,9 +27,8 @@ struct TRankedCollection {
     std::vector<rtl::TCollectionItem*> Changes;
 
     TRankedCollection() {
-        Collection.SetOnChange([this](TuiOwnedInterfacedCollection&, rtl::TCollectionItem* item) {
-            Changes.push_back(item);
-        });
+        Collection.SetOnChange(
+            [this](TuiOwnedInterfacedCollection&, rtl::TCollectionItem* item) { Changes.push_back(item); });
         Collection.SetOnCompare([](TuiOwnedInterfacedCollection&, rtl::TCollectionItem& a, rtl::TCollectionItem& b) {
             return static_cast<TRankedItem&>(a).Rank - static_cast<TRankedItem&>(b).Rank;
         });

@@ -1,6 +1,7 @@
 // Weak links to components, the library's component base and the free notificator.
 
 #include "ui/core/uiComponents.h"
+
 #include "ui/core/uiObjectLinks.h"
 
 #include <gtest/gtest.h>

@@ -73,7 +73,9 @@ TEST(uxStream, WritersPutLittleEndianIntegersAndBareBytes) {
     WriteIntegerToStream(stream, 0x01020304);
     WriteStringToStream(stream, "ab");
     WriteStringToStream(stream, "");
-    EXPECT_EQ(stream.DataString(), std::string("\xfe\xff\xff\xff\x04\x03\x02\x01" "ab", 10));
+    EXPECT_EQ(stream.DataString(), std::string("\xfe\xff\xff\xff\x04\x03\x02\x01"
+                                               "ab",
+                                               10));
 }
 
 TEST(uxStream, MemoryStreamsAreTheSameWhenTheirBytesAre) {

@@ -11,11 +11,11 @@ namespace {
 std::string FlagsText(const TuxOSFlags& f) {
     std::string text;
     const std::pair<bool, const char*> flags[] = {
-        {f.IsWin9x, "9x "},        {f.IsWin95, "95 "},     {f.IsWin98, "98 "},
-        {f.IsWinMe, "Me "},        {f.IsWinNT, "NT "},     {f.IsWin2K, "2K "},
-        {f.IsWin2KOrLater, "2K+ "}, {f.IsWinXP, "XP "},     {f.IsWinXPOrLater, "XP+ "},
-        {f.IsWin2KOrXP, "2K|XP "}, {f.IsWinVista, "Vista "}, {f.IsWinVistaOrLater, "Vista+ "},
-        {f.IsWin7, "7 "},          {f.IsWow64, "WOW64 "},
+        {f.IsWin9x, "9x "},         {f.IsWin95, "95 "},       {f.IsWin98, "98 "},
+        {f.IsWinMe, "Me "},         {f.IsWinNT, "NT "},       {f.IsWin2K, "2K "},
+        {f.IsWin2KOrLater, "2K+ "}, {f.IsWinXP, "XP "},       {f.IsWinXPOrLater, "XP+ "},
+        {f.IsWin2KOrXP, "2K|XP "},  {f.IsWinVista, "Vista "}, {f.IsWinVistaOrLater, "Vista+ "},
+        {f.IsWin7, "7 "},           {f.IsWow64, "WOW64 "},
     };
     for (const auto& [set, name] : flags) {
         if (set) {

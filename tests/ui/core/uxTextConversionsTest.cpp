@@ -42,7 +42,7 @@ TEST(uxTextConversions, CharsetsMapToTheirCodePages) {
     const struct {
         uint8_t Charset;
         uint32_t CodePage;
-    } cases[] = {{0, 0},      {1, 0},      {2, 0},      {128, 932},  {129, 949}, {130, 949},
+    } cases[] = {{0, 0},      {1, 0},      {2, 0},      {128, 932},  {129, 949},  {130, 949},
                  {134, 936},  {136, 950},  {161, 1253}, {162, 1254}, {177, 1255}, {178, 1256},
                  {186, 1257}, {204, 1251}, {222, 874},  {238, 1250}, {255, 0}};
     for (const auto& c : cases) {
@@ -89,10 +89,9 @@ TEST(uxTextConversions, SpecialCharsetsAreChineseAndArabicForTextThatDoesNotStar
         uint8_t DefaultCharset;
         bool Expected;
     } cases[] = {
-        {134, u"a", 0, false},      {134, u"中文", 0, true},   {136, u"中", 0, true},
-        {178, u"\u0627", 0, true},  {128, u"中", 0, false},    {0, u"中", 134, false},
-        {1, u"中", 134, true},      {1, u"中", 0, false},      {134, u"", 0, false},
-        {134, u"a中", 0, false},
+        {134, u"a", 0, false},  {134, u"中文", 0, true}, {136, u"中", 0, true}, {178, u"\u0627", 0, true},
+        {128, u"中", 0, false}, {0, u"中", 134, false},  {1, u"中", 134, true}, {1, u"中", 0, false},
+        {134, u"", 0, false},   {134, u"a中", 0, false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(UsesSpecialCharset(c.Charset, c.Text, c.DefaultCharset), c.Expected)

@@ -71,7 +71,8 @@ public:
     TuiBitmap32() : TuiBitmap32(0, 0) {}
     // With clear every pixel starts as 0.
     TuiBitmap32(int32_t width, int32_t height, bool clear = false);
-    explicit TuiBitmap32(const vcl::TRect& rect, bool clear = false) : TuiBitmap32(rect.Width(), rect.Height(), clear) {}
+    explicit TuiBitmap32(const vcl::TRect& rect, bool clear = false)
+        : TuiBitmap32(rect.Width(), rect.Height(), clear) {}
 
     // Loads and keeps 32 bits per pixel, with one notice.
     void LoadFromStream(rtl::TStream& stream) override;

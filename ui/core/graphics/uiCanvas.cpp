@@ -298,8 +298,8 @@ void TuiCanvas::DrawEdge(const vcl::TRect& rect, bool sunken, bool outer, TuiBor
     DrawComplexFrame(rect, edge.LeftTop, edge.RightBottom, borders, 1);
 }
 
-void TuiCanvas::DrawRegion(const TuiRegion& region, vcl::TColor fillColor, vcl::TColor frameColor,
-                           int32_t frameWidth, int32_t frameHeight) {
+void TuiCanvas::DrawRegion(const TuiRegion& region, vcl::TColor fillColor, vcl::TColor frameColor, int32_t frameWidth,
+                           int32_t frameHeight) {
     SetBrushColor(fillColor);
     FillRgn(Handle(), region.Handle(), Brush().Handle());
     SetBrushColor(frameColor);

@@ -151,8 +151,7 @@ public:
     void MeasureTextRect(rtl::UnicodeStringView text, vcl::TRect& rect, uint16_t flags);
     // Moves rect's top so that the text sits at its bottom or centre.
     void AlignTextRectVertically(vcl::TRect& rect, rtl::UnicodeStringView text, TuiAlignmentVert alignment,
-                                 bool wordBreak, bool showPrefix, bool enabled, bool dontBreakChars,
-                                 bool endEllipsis);
+                                 bool wordBreak, bool showPrefix, bool enabled, bool dontBreakChars, bool endEllipsis);
     // Text in rect with the library's flags; disabled text is drawn embossed (highlight at (+1, +1), then shadow).
     // Single-line text without prefix, ellipsis or rotation takes ExtTextOut, which fills the text's background
     // unless the brush is clear; the rest is drawn transparently.

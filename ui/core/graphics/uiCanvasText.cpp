@@ -22,10 +22,11 @@ struct TTextFlagMapping {
 };
 
 constexpr TTextFlagMapping TextFlagMappings[] = {
-    {tfAlignRight, DT_RIGHT},         {tfAlignHCenter, DT_CENTER},       {tfAlignBottom, DT_BOTTOM},
-    {tfAlignVCenter, DT_VCENTER},     {tfSingleLine, DT_SINGLELINE},     {tfDontClip, DT_NOCLIP},
-    {tfExpandTabs, DT_EXPANDTABS},    {tfShowEndEllipsis, DT_END_ELLIPSIS}, {tfCalcRect, DT_CALCRECT},
-    {tfShowPathEllipsis, DT_PATH_ELLIPSIS},
+    {tfAlignRight, DT_RIGHT},      {tfAlignHCenter, DT_CENTER},
+    {tfAlignBottom, DT_BOTTOM},    {tfAlignVCenter, DT_VCENTER},
+    {tfSingleLine, DT_SINGLELINE}, {tfDontClip, DT_NOCLIP},
+    {tfExpandTabs, DT_EXPANDTABS}, {tfShowEndEllipsis, DT_END_ELLIPSIS},
+    {tfCalcRect, DT_CALCRECT},     {tfShowPathEllipsis, DT_PATH_ELLIPSIS},
 };
 
 // The rotation that undoes angle.
@@ -112,8 +113,7 @@ void TuiCanvas::MeasureTextRect(rtl::UnicodeStringView text, vcl::TRect& rect, u
         rect.Right = rect.Left + 1;
     }
     FCanvas->RequireFont();
-    if (DrawTextColored(Handle(), text, rect, (drawTextFlags & ~DT_VCENTER) | DT_CALCRECT, vcl::clDefault, true) ==
-        0) {
+    if (DrawTextColored(Handle(), text, rect, (drawTextFlags & ~DT_VCENTER) | DT_CALCRECT, vcl::clDefault, true) == 0) {
         rect = {rect.Left, rect.Top, rect.Left, rect.Top};
     }
     int32_t dx = 0;
@@ -142,8 +142,8 @@ void TuiCanvas::AlignTextRectVertically(vcl::TRect& rect, rtl::UnicodeStringView
     if (endEllipsis && wordBreak) {
         // Only whole lines show: the ellipsis ends the last one that fits.
         const int32_t lineHeight = GetTextHeight(u"Wg");
-        textHeight = lineHeight > 0 ? std::max(lineHeight, lineHeight * ((rect.Height() - disabledOffset) / lineHeight))
-                                    : 0;
+        textHeight =
+            lineHeight > 0 ? std::max(lineHeight, lineHeight * ((rect.Height() - disabledOffset) / lineHeight)) : 0;
     } else {
         vcl::TRect measured{0, 0, rect.Width() - disabledOffset, 0};
         uint16_t flags = tfAlignLeft | tfAlignTop;
@@ -206,8 +206,8 @@ void TuiCanvas::DrawText(rtl::UnicodeStringView text, const vcl::TRect& rect, ui
     Font().SetColor(fontColor);
 }
 
-void TuiCanvas::OutputText(rtl::UnicodeStringView text, const vcl::TRect& rect, uint16_t flags,
-                           TuiRotationAngle angle, bool fastPath) {
+void TuiCanvas::OutputText(rtl::UnicodeStringView text, const vcl::TRect& rect, uint16_t flags, TuiRotationAngle angle,
+                           bool fastPath) {
     if (!fastPath) {
         DrawRotatedText(*this, text, rect, TextFlagsToDrawTextFlags(flags), vcl::clDefault, angle);
         return;

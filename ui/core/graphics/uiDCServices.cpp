@@ -57,8 +57,8 @@ std::vector<uint8_t> MonochromeRows(HBITMAP bitmap, int32_t width, int32_t heigh
     info.Header.biCompression = BI_RGB;
     std::vector<uint8_t> rows(rowSize * static_cast<size_t>(height));
     const vcl::TScreenDC screen;
-    if (GetDIBits(screen.Get(), bitmap, 0, height, rows.data(), reinterpret_cast<BITMAPINFO*>(&info),
-                  DIB_RGB_COLORS) != height) {
+    if (GetDIBits(screen.Get(), bitmap, 0, height, rows.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS) !=
+        height) {
         rows.clear();
     }
     return rows;

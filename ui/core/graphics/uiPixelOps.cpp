@@ -40,8 +40,9 @@ constexpr TGreyWeights GreenWeightedWeights{0.0729f, 0.7146f, 0.2125f};
 
 uint32_t GreyPixel(uint32_t pixel, const TGreyWeights& weights) {
     const TPixelChannels c = ChannelsOf(pixel);
-    const int32_t grey = GetChannelValue(static_cast<double>(weights.Red) * c.R + static_cast<double>(weights.Green) * c.G +
-                                         static_cast<double>(weights.Blue) * c.B);
+    const int32_t grey =
+        GetChannelValue(static_cast<double>(weights.Red) * c.R + static_cast<double>(weights.Green) * c.G +
+                        static_cast<double>(weights.Blue) * c.B);
     return PixelOf(grey, grey, grey, c.A);
 }
 

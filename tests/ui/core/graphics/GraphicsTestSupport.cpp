@@ -34,8 +34,7 @@ vcl::TRect BoundsOf(const TPixelSet& pixels) {
     if (pixels.empty()) {
         return {};
     }
-    vcl::TRect bounds{pixels.begin()->first, pixels.begin()->second, pixels.begin()->first,
-                      pixels.begin()->second};
+    vcl::TRect bounds{pixels.begin()->first, pixels.begin()->second, pixels.begin()->first, pixels.begin()->second};
     for (const auto& [x, y] : pixels) {
         bounds.Left = std::min(bounds.Left, x);
         bounds.Top = std::min(bounds.Top, y);

@@ -24,7 +24,7 @@ TEST(uiBitmapPixels, PixelsRoundTripInBothRowOrders) {
     for (const vcl::TPixelFormat format : {vcl::pf32bit, vcl::pf24bit, vcl::pfDevice}) {
         SCOPED_TRACE(static_cast<int>(format));
         TuiBitmap bitmap(3, 2, format);
-        const TRGBColors topDown{Pixel(1, 2, 3, 0), Pixel(4, 5, 6, 0), Pixel(7, 8, 9, 0),
+        const TRGBColors topDown{Pixel(1, 2, 3, 0),    Pixel(4, 5, 6, 0),    Pixel(7, 8, 9, 0),
                                  Pixel(10, 11, 12, 0), Pixel(13, 14, 15, 0), Pixel(16, 17, 18, 0)};
         ASSERT_TRUE(WriteBitmapColors(bitmap, topDown, true));
         TRGBColors read;
@@ -32,7 +32,8 @@ TEST(uiBitmapPixels, PixelsRoundTripInBothRowOrders) {
         EXPECT_EQ(read, topDown);
         ASSERT_TRUE(ReadBitmapColors(bitmap, read, false));
         EXPECT_EQ(read, (TRGBColors{topDown[3], topDown[4], topDown[5], topDown[0], topDown[1], topDown[2]}));
-        EXPECT_EQ(static_cast<vcl::TColor>(GetPixel(bitmap.Canvas().Handle(), 2, 0)), static_cast<vcl::TColor>(RGB(7, 8, 9)));
+        EXPECT_EQ(static_cast<vcl::TColor>(GetPixel(bitmap.Canvas().Handle(), 2, 0)),
+                  static_cast<vcl::TColor>(RGB(7, 8, 9)));
     }
 }
 

@@ -1,10 +1,9 @@
 // Text on a TuiCanvas: flags, measuring, the embossed disabled look, vertical placement and rotation. Text is checked
 // by where its ink lies and how two drawings relate, never against stored images.
 
-#include "ui/core/graphics/uiCanvas.h"
-
 #include "tests/ui/core/SystemInfoDouble.h"
 #include "tests/ui/core/graphics/GraphicsTestSupport.h"
+#include "ui/core/graphics/uiCanvas.h"
 #include "vcl/system/Win32.h"
 
 #include <gtest/gtest.h>

@@ -61,7 +61,8 @@ TEST(uiControlBackground, PaintingIsClippedToTheRectangleAndMovedByTheOffset) {
 }
 
 TEST(uiControlBackground, WindowEdgesAreDrawnAroundTheContents) {
-    for (const TFilledControl::TBorder border : {TFilledControl::TBorder::Single, TFilledControl::TBorder::ClientEdge}) {
+    for (const TFilledControl::TBorder border :
+         {TFilledControl::TBorder::Single, TFilledControl::TBorder::ClientEdge}) {
         SCOPED_TRACE(static_cast<int>(border));
         TThreeChildren controls;
         controls.Parent->Border = border;
