@@ -32,9 +32,15 @@ size_t PixelCount(const vcl::TBitmap& bitmap) {
     return static_cast<size_t>(bitmap.Width()) * static_cast<size_t>(bitmap.Height());
 }
 
-// The row of the buffer that holds picture row y (row 0 at the top).
-size_t BufferRow(int32_t y, int32_t height, bool topDown) {
-    return static_cast<size_t>(topDown ? y : height - 1 - y);
+// Calls copyRow with each scan line of a 32-bit bitmap (row 0 at the top) and the pixels of that row in a buffer whose
+// rows run top-down or bottom-up; the count of pixels to copy is the bitmap's width.
+template <class TCopyRow>
+void ForEachScanLine(vcl::TBitmap& bitmap, bool topDown, TCopyRow copyRow) {
+    const int32_t height = bitmap.Height();
+    for (int32_t y = 0; y < height; ++y) {
+        const auto bufferRow = static_cast<size_t>(topDown ? y : height - 1 - y);
+        copyRow(static_cast<uint32_t*>(bitmap.ScanLine(y)), bufferRow * static_cast<size_t>(bitmap.Width()));
+    }
 }
 
 } // namespace
@@ -52,16 +58,14 @@ bool ReadBitmapBits(vcl::TBitmap& bitmap, uint32_t* buffer, bool topDown) {
     if (bitmap.Empty()) {
         return false;
     }
-    const int32_t width = bitmap.Width();
-    const int32_t height = bitmap.Height();
+    const size_t rowBytes = static_cast<size_t>(bitmap.Width()) * sizeof(uint32_t);
     if (bitmap.PixelFormat() == vcl::pf32bit) {
-        for (int32_t y = 0; y < height; ++y) {
-            std::memcpy(buffer + BufferRow(y, height, topDown) * width, bitmap.ScanLine(y), width * sizeof(uint32_t));
-        }
+        ForEachScanLine(bitmap, topDown, [&](uint32_t* row, size_t at) { std::memcpy(buffer + at, row, rowBytes); });
         return true;
     }
     ReleaseBitmapContext(bitmap);
-    BITMAPINFO info = InitBitmapInfoHeader(width, height, topDown);
+    const int32_t height = bitmap.Height();
+    BITMAPINFO info = InitBitmapInfoHeader(bitmap.Width(), height, topDown);
     const vcl::TScreenDC screen;
     const vcl::TMemoryDCHandle dc(CreateCompatibleDC(screen.Get()));
     return GetDIBits(dc.Get(), bitmap.Handle(), 0, height, buffer, &info, DIB_RGB_COLORS) == height;
@@ -71,16 +75,14 @@ bool WriteBitmapBits(vcl::TBitmap& bitmap, const uint32_t* buffer, bool topDown)
     if (bitmap.Empty()) {
         return false;
     }
-    const int32_t width = bitmap.Width();
-    const int32_t height = bitmap.Height();
+    const size_t rowBytes = static_cast<size_t>(bitmap.Width()) * sizeof(uint32_t);
     if (bitmap.PixelFormat() == vcl::pf32bit) {
-        for (int32_t y = 0; y < height; ++y) {
-            std::memcpy(bitmap.ScanLine(y), buffer + BufferRow(y, height, topDown) * width, width * sizeof(uint32_t));
-        }
+        ForEachScanLine(bitmap, topDown, [&](uint32_t* row, size_t at) { std::memcpy(row, buffer + at, rowBytes); });
         return true;
     }
     ReleaseBitmapContext(bitmap);
-    const BITMAPINFO info = InitBitmapInfoHeader(width, height, topDown);
+    const int32_t height = bitmap.Height();
+    const BITMAPINFO info = InitBitmapInfoHeader(bitmap.Width(), height, topDown);
     const vcl::TScreenDC screen;
     return SetDIBits(screen.Get(), bitmap.Handle(), 0, height, buffer, &info, DIB_RGB_COLORS) == height;
 }

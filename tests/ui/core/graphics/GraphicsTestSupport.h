@@ -3,23 +3,14 @@
 // from a surface, and a windowed control painted in its colour (with a border when asked).
 
 #include "tests/support/ui/DibSurface.h"
+#include "tests/support/ui/GeometryPrinting.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "vcl/controls/CustomControl.h"
 #include "vcl/graphics/Canvas.h"
 
 #include <cstdint>
-#include <ostream>
 #include <set>
 #include <utility>
-
-namespace vcl {
-inline void PrintTo(const TRect& rect, std::ostream* out) {
-    *out << "(" << rect.Left << ", " << rect.Top << ", " << rect.Right << ", " << rect.Bottom << ")";
-}
-inline void PrintTo(const TPoint& point, std::ostream* out) {
-    *out << "(" << point.X << ", " << point.Y << ")";
-}
-} // namespace vcl
 
 namespace ui_test {
 
