@@ -1,6 +1,6 @@
 #pragma once
-// EuxException: the base of the UI library's exceptions. The library raises its own failures (invalid arguments and
-// states, bad streams) as this class or a descendant, so a caller can tell them from the runtime's.
+// EuxException: the base of the UI library's own failures (argument and state checks, wrong pixel formats, missing
+// platform services). The library raises it or a descendant, never a bare runtime exception of its own making.
 
 #include "rtl/core/Exceptions.h"
 
@@ -8,7 +8,8 @@ namespace ui {
 
 class EuxException : public rtl::Exception {
 public:
-    using rtl::Exception::Exception;
+    using Exception::Exception;
+    // Defined in one place, so the class's type information has one home.
     ~EuxException() override;
 };
 

@@ -1,0 +1,17 @@
+#include "ui/core/graphics/uiGraphicsUnit.h"
+#include "ui/core/uiCoreUnits.h"
+#include "ui/core/uiGeometry.h"
+#include "ui/core/uxSystemInfo.h"
+
+namespace ui::detail {
+
+std::span<const TuiCoreUnit> CoreUnits() {
+    static constexpr TuiCoreUnit units[] = {
+        {"library core", InitializeSystemInfoUnit, nullptr},
+        {"geometry", InitializeGeometryUnit, FinalizeGeometryUnit},
+        {"canvas and bitmaps", InitializeGraphicsUnit, FinalizeGraphicsUnit},
+    };
+    return units;
+}
+
+} // namespace ui::detail
