@@ -34,7 +34,6 @@ inline constexpr char16_t InvalidBOFSize[] = u"Invalid BOF size";
 inline constexpr char16_t BIFF4WorkbookUnhandled[] = u"BIFF4 Workbook unhandled";
 inline constexpr char16_t NoSheetForSubstream[] =
     u"The file has a worksheet substream for sheet %d, but its sheet list names no such worksheet";
-inline constexpr char16_t EncryptedNotAvailable[] = u"Reading encrypted Excel 97-2003 workbooks is not available yet";
 inline constexpr char16_t SSTContinueMissing[] = u"CONTINUE record is missing in SST";
 inline constexpr char16_t SSTStringType[] = u"STT: Unhandled string type in Read (%.2X)";
 inline constexpr char16_t SSTSplitCharacter[] =

@@ -23,6 +23,7 @@ void TBIFF5::Clear() {
     FStyles.clear();
     FExtraObjects.Clear();
     FFileSharing.clear();
+    FPasswordInUse.clear();
     FAborted = false;
     FLastReadVersion = xvNone;
 }

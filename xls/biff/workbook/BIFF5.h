@@ -59,6 +59,9 @@ public:
     TRecordStorageGlobals& Globals() { return FGlobals; }
     TStyles& Styles() { return FStyles; }
     TExtraObjects& ExtraObjects() { return FExtraObjects; }
+    // The password that opened an encrypted file when none was given: the format's default password. Empty otherwise.
+    const rtl::UnicodeString& PasswordInUse() const { return FPasswordInUse; }
+    void SetPasswordInUse(rtl::UnicodeStringView password) { FPasswordInUse = password; }
     const std::vector<uint8_t>& FileSharing() const { return FFileSharing; }
     void SetFileSharing(std::vector<uint8_t> body) { FFileSharing = std::move(body); }
 
@@ -85,6 +88,7 @@ private:
     TStyles FStyles;
     TExtraObjects FExtraObjects;
     std::vector<uint8_t> FFileSharing;
+    rtl::UnicodeString FPasswordInUse;
     bool FEmpty = true;
     bool FAborted = false;
     TBIFFProgressEvent FOnProgress;
