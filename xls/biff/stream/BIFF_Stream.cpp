@@ -219,11 +219,14 @@ int32_t TXLSStream::ReadStored(uint8_t* target, int32_t count) {
 }
 
 void TXLSStream::Decrypt(int64_t offset, uint8_t* bytes, int32_t count) {
-    // Only the bytes after the clear start of the body are encrypted.
+    // The bytes of the current record's body that are stored in clear stay as they are; all others are decrypted.
+    const int64_t end = offset + count;
     const int64_t bodyStart = FPieceEnd - FPieceLength;
-    const int64_t clearEnd = bodyStart + std::min<int64_t>(ClearBodyBytes(FRecordId), FPieceLength);
-    const auto skip = static_cast<int32_t>(std::clamp<int64_t>(clearEnd - offset, 0, count));
-    FDecryptor->Decrypt(offset + skip, bytes + skip, count - skip);
+    const int64_t clearStart = std::clamp(bodyStart, offset, end);
+    const int64_t clearEnd =
+        std::clamp(bodyStart + std::min<int64_t>(ClearBodyBytes(FRecordId), FPieceLength), clearStart, end);
+    FDecryptor->Decrypt(offset, bytes, static_cast<int32_t>(clearStart - offset));
+    FDecryptor->Decrypt(clearEnd, bytes + (clearEnd - offset), static_cast<int32_t>(end - clearEnd));
 }
 
 bool TXLSStream::SetPassword(const TBIFFEncryption& encryption, rtl::UnicodeStringView password) {

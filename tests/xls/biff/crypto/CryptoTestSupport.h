@@ -2,6 +2,7 @@
 // Encrypted records for the decryption tests: published key material, FILEPASS bodies, and record streams
 // encrypted the way Excel encrypts them (MS-XLS 2.2.10), so that a test can build an encrypted workbook byte by byte.
 
+#include "tests/xls/biff/crypto/DecryptedRecords.h"
 #include "tests/xls/biff/workbook/BIFFReadTestSupport.h"
 #include "xls/biff/crypto/BIFF_Decryptor.h"
 
@@ -45,6 +46,21 @@ inline TBIFFEncryption ExampleEncryption() {
     std::copy(verifier.begin(), verifier.end(), encryption.EncryptedVerifier.begin());
     encryption.EncryptedVerifierHash = FromHex(ExampleVerifierHash);
     return encryption;
+}
+
+// The records of a record stream, as they stand.
+inline std::vector<TRecordBytes> RecordsOf(const TBytes& records) {
+    std::vector<TRecordBytes> split;
+    size_t at = 0;
+    while (at + 4 <= records.size()) {
+        const size_t length = static_cast<size_t>(records[at + 2] | records[at + 3] << 8);
+        const size_t end = std::min(records.size(), at + 4 + length);
+        split.push_back({static_cast<uint16_t>(records[at] | records[at + 1] << 8),
+                         TBytes(records.begin() + static_cast<std::ptrdiff_t>(at + 4),
+                                records.begin() + static_cast<std::ptrdiff_t>(end))});
+        at = end;
+    }
+    return split;
 }
 
 // records with every body encrypted that Excel encrypts: all but those of BOF, FILEPASS and INTERFACEHDR and the
