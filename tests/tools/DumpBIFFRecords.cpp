@@ -14,8 +14,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        const auto records = xls::test::DecryptedRecords(rtl::Utf8ToUnicode(argv[1]),
-                                                         rtl::Utf8ToUnicode(argc == 3 ? argv[2] : ""));
+        const auto records =
+            xls::test::DecryptedRecords(rtl::Utf8ToUnicode(argv[1]), rtl::Utf8ToUnicode(argc == 3 ? argv[2] : ""));
         for (const xls::test::TRecordBytes& record : records) {
             std::printf("%04x ", record.Id);
             for (const uint8_t b : record.Body) {

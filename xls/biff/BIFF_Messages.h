@@ -54,8 +54,7 @@ inline constexpr char16_t VBARawChunkShort[] =
     u"Damaged VBA project: the uncompressed chunk at offset %d has %d of its 4096 bytes";
 inline constexpr char16_t VBACopyBeforeOutput[] =
     u"Damaged VBA project: a copy at offset %d reaches %d bytes back, but its chunk has given only %d";
-inline constexpr char16_t VBAChunkTooLong[] =
-    u"Damaged VBA project: the chunk at offset %d gives more than 4096 bytes";
+inline constexpr char16_t VBAChunkTooLong[] = u"Damaged VBA project: the chunk at offset %d gives more than 4096 bytes";
 inline constexpr char16_t VBATooLarge[] = u"Damaged VBA project: a stream decompresses to more than %d bytes";
 
 // The compound document (MS-CFB) around BIFF5 and BIFF8 workbooks.

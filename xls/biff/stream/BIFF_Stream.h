@@ -62,9 +62,9 @@ public:
     TExcelVersion FileVersion() const { return FFileVersion; }
     int64_t Size() const;
 
-    // Reads up to count bytes and returns how many it read, decrypted once a password is set. In continue-read mode a read that reaches the end of the
-    // current record goes on in the next one, which must be CONTINUE, MSODRAWINGGROUP, HFPICTURE (whose first 14
-    // bytes are dropped) or GELFRAME, each contributing the body length its own header gives.
+    // Reads up to count bytes and returns how many it read, decrypted once a password is set. In continue-read mode a
+    // read that reaches the end of the current record goes on in the next one, which must be CONTINUE, MSODRAWINGGROUP,
+    // HFPICTURE (whose first 14 bytes are dropped) or GELFRAME, each contributing the body length its own header gives.
     int32_t Read(void* buffer, int32_t count);
     // Reads a 4-byte record header, which starts the current record; returns the bytes read (4 unless the stream
     // ended, when header is zeroed). Headers are never encrypted.

@@ -68,9 +68,9 @@ private:
         const size_t length = static_cast<size_t>((token & lengthMask) + CopyLengthBias);
         const size_t offset = static_cast<size_t>((token >> (16 - offsetBits)) + 1);
         if (offset > Given()) {
-            throw EBIFFError(rtl::Format(BIFFMessages::VBACopyBeforeOutput,
-                                         {static_cast<int64_t>(at), static_cast<int64_t>(offset),
-                                          static_cast<int64_t>(Given())}));
+            throw EBIFFError(
+                rtl::Format(BIFFMessages::VBACopyBeforeOutput,
+                            {static_cast<int64_t>(at), static_cast<int64_t>(offset), static_cast<int64_t>(Given())}));
         }
         for (size_t i = 0; i < length; ++i) {
             Append(at, FOutput[FOutput.size() - offset]);

@@ -32,8 +32,7 @@ TBIFFEncryption EncryptionOfKeyBits(int32_t keyBits) {
     case 40:
         return CryptoAPIEncryption(40, "8aa2f3d5efe4e59533eef69c5e80d9d8", "a77a2d73e0c29bbe95e63cb3d9e86df6c57fb111");
     case 128:
-        return CryptoAPIEncryption(128, "a2cc5d18957fc7459d6a48bec1b2c8fa",
-                                   "c0c009c8eec55e3810d803a5a52b76c482805d50");
+        return CryptoAPIEncryption(128, "a2cc5d18957fc7459d6a48bec1b2c8fa", "c0c009c8eec55e3810d803a5a52b76c482805d50");
     default:
         return test::ExampleEncryption();
     }
@@ -63,9 +62,9 @@ TEST(TBIFFDecryptor, EachBlockHasTheKeyStreamOfItsNumber) {
         const char* Bytes;
     };
     const TCase cases[] = {
-        {0, 0, "fbba127c9e7b3311"},    {0, 1020, "82079afa954ec5dd"},   {0, 2050, "3ed64e236d7be070"},
-        {40, 0, "8aa3f1d6ebe1e392"},   {40, 1020, "152628aa6ac9382d"},  {40, 2050, "dfe873bf4f4e9a77"},
-        {128, 0, "a2cd5f1b917ac142"},  {128, 1020, "8fdae5975c8d5666"}, {128, 2050, "92e685627b438949"},
+        {0, 0, "fbba127c9e7b3311"},   {0, 1020, "82079afa954ec5dd"},   {0, 2050, "3ed64e236d7be070"},
+        {40, 0, "8aa3f1d6ebe1e392"},  {40, 1020, "152628aa6ac9382d"},  {40, 2050, "dfe873bf4f4e9a77"},
+        {128, 0, "a2cd5f1b917ac142"}, {128, 1020, "8fdae5975c8d5666"}, {128, 2050, "92e685627b438949"},
     };
     for (const TCase& c : cases) {
         std::unique_ptr<TBIFFDecryptor> decryptor =
@@ -79,7 +78,8 @@ TEST(TBIFFDecryptor, EachBlockHasTheKeyStreamOfItsNumber) {
 }
 
 TEST(TBIFFDecryptor, PiecesDecryptAlikeInAnyOrder) {
-    std::unique_ptr<TBIFFDecryptor> decryptor = TBIFFDecryptor::Create(test::ExampleEncryption(), test::ExamplePassword);
+    std::unique_ptr<TBIFFDecryptor> decryptor =
+        TBIFFDecryptor::Create(test::ExampleEncryption(), test::ExamplePassword);
     ASSERT_NE(decryptor, nullptr);
     const TBytes whole = KeyStreamAt(*decryptor, 0, 5000);
     for (const int32_t piece : {1, 7, 1023, 1025}) {

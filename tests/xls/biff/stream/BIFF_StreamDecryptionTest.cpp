@@ -1,7 +1,6 @@
-#include "xls/biff/stream/BIFF_Stream.h"
-
 #include "tests/xls/biff/crypto/CryptoTestSupport.h"
 #include "xls/biff/stream/BIFF_FilePass.h"
+#include "xls/biff/stream/BIFF_Stream.h"
 #include "xls/core/base/XLSErrorManager.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,7 @@
-#include "xls/biff/vba/BIFF_VBA.h"
-
 #include "tests/support/TestSupport.h"
 #include "tests/xls/biff/crypto/CryptoTestSupport.h"
 #include "tests/xls/biff/vba/VBATestSupport.h"
+#include "xls/biff/vba/BIFF_VBA.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -23,9 +22,11 @@ std::string Decompressed(const TBytes& data, size_t start = 0) {
 
 TEST(TXLSVBADecompress, PublishedExamples) {
     // MS-OVBA 3.2.1 (no compression) and 3.2.2 (normal compression).
-    EXPECT_EQ(Decompressed(FromHex("0119b000616263646566676800696a6b6c6d6e6f7000717273747576""2e")),
+    EXPECT_EQ(Decompressed(FromHex("0119b000616263646566676800696a6b6c6d6e6f7000717273747576"
+                                   "2e")),
               "abcdefghijklmnopqrstuv.");
-    EXPECT_EQ(Decompressed(FromHex("012fb00023616161626364658266007061676869""6a013808616b6c00306d6e6f70"
+    EXPECT_EQ(Decompressed(FromHex("012fb00023616161626364658266007061676869"
+                                   "6a013808616b6c00306d6e6f70"
                                    "0671027004107273747576107778797a003c")),
               "#aaabcdefaaaaghijaaaaaklaaamnopqaaaaaaaaaaaarstuvwxyzaaa");
 }

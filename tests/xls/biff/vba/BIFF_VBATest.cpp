@@ -26,7 +26,8 @@ const TBytes Project1251 = {0xCF, 0xF0, 0xEE, 0xE5, 0xEA, 0xF2};
 
 // A document module with five attribute lines and an attribute line inside a procedure, then bytes after the last
 // line feed; and a procedural module.
-const std::string SheetSource = "Attribute VB_Name = \"\xCB\xE8\xF1\xF2" "1\"\r\n"
+const std::string SheetSource = "Attribute VB_Name = \"\xCB\xE8\xF1\xF2"
+                                "1\"\r\n"
                                 "Attribute VB_Base = \"0{00020820-0000-0000-C000-000000000046}\"\r\n"
                                 "attribute VB_GlobalNameSpace = False\r\n"
                                 "Attribute VB_Creatable = False\r\n"
@@ -67,12 +68,12 @@ TEST(TXLSVBA, ModulesGiveTheirSourceAndTheirLeadingAttributes) {
     const TVBAModuleSource& sheet = vba.Module(0);
     EXPECT_EQ(Utf8(sheet.Name()), "Лист1");
     EXPECT_EQ(sheet.Type(), vmtDocumentOrClass);
-    EXPECT_EQ(Lines(sheet.Attributes()),
-              (std::vector<std::string>{"VB_Name = \"Лист1\"", "VB_Base = \"0{00020820-0000-0000-C000-000000000046}\"",
-                                        "VB_GlobalNameSpace = False", "VB_Creatable = False",
-                                        "VB_PredeclaredId = True"}));
-    EXPECT_EQ(Lines(sheet.Source()), (std::vector<std::string>{"Sub Hello()", "Attribute Hello.VB_Description = \"hi\"",
-                                                               "End Sub"}));
+    EXPECT_EQ(
+        Lines(sheet.Attributes()),
+        (std::vector<std::string>{"VB_Name = \"Лист1\"", "VB_Base = \"0{00020820-0000-0000-C000-000000000046}\"",
+                                  "VB_GlobalNameSpace = False", "VB_Creatable = False", "VB_PredeclaredId = True"}));
+    EXPECT_EQ(Lines(sheet.Source()),
+              (std::vector<std::string>{"Sub Hello()", "Attribute Hello.VB_Description = \"hi\"", "End Sub"}));
 
     const TVBAModuleSource& module = vba.Module(1);
     EXPECT_EQ(Utf8(module.Name()), "Module2");
@@ -156,7 +157,9 @@ TEST(TXLSVBA, DamagedProjectsFailCleanly) {
     for (const TCase& c : cases) {
         TBIFFModel model;
         model.Biff.SetKeepVBA(true);
-        const std::string message = MessageOf([&] { model.Read(test::WorkbookWithProject(c.Dir, {{u"Module2", c.Module}})); });
+        const std::string message = MessageOf([&] {
+            model.Read(test::WorkbookWithProject(c.Dir, {{u"Module2", c.Module}}));
+        });
         EXPECT_NE(message.find(c.Message), std::string::npos) << c.What << ": " << message;
     }
 }

@@ -51,8 +51,8 @@ inline TBytes DirModule(const TBytes& name, std::u16string_view streamName, uint
     if (!streamName.empty()) {
         records = Concat({records, DirRecord(0x001A, Bytes8("ignored")), DirRecord(0x0032, Utf16(streamName))});
     }
-    return Concat({records, DirRecord(0x0031, DWord(offset)), DirRecord(document ? 0x0022 : 0x0021, {}),
-                   DirRecord(0x002B, {})});
+    return Concat(
+        {records, DirRecord(0x0031, DWord(offset)), DirRecord(document ? 0x0022 : 0x0021, {}), DirRecord(0x002B, {})});
 }
 
 inline TBytes DirEnd() {

@@ -1,9 +1,8 @@
-#include "xls/biff/workbook/BIFF_Read.h"
-
 #include "tests/support/TestSupport.h"
 #include "tests/xls/biff/crypto/CryptoTestSupport.h"
 #include "xls/biff/stream/BIFF_FilePass.h"
 #include "xls/biff/stream/BIFF_Utils.h"
+#include "xls/biff/workbook/BIFF_Read.h"
 #include "xls/core/model/styles/Xc12DataSST.h"
 #include "xls/core/model/worksheet/Xc12DataWorksheet5.h"
 
@@ -36,8 +35,9 @@ TBytes EncryptedWorkbook(const TBytes& filePass, std::u16string_view password) {
         {test::BOF8(test::SubstreamGlobals), Record(BIFFRecordFilePass, filePass),
          Record(BIFFRecordSST, Concat({DWord(1), DWord(1), Word(static_cast<uint16_t>(text.size())), {0}, text})),
          test::BoundSheet8(u"Sales"), test::EOFRecord(),
-         test::Substream8(test::SubstreamWorksheet, {Record(RecordLabelSST, Concat({Word(0), Word(0), Word(15), DWord(0)})),
-                                                     Record(RecordRK, Concat({Word(0), Word(1), Word(15), DWord(0x0E)}))})});
+         test::Substream8(test::SubstreamWorksheet,
+                          {Record(RecordLabelSST, Concat({Word(0), Word(0), Word(15), DWord(0)})),
+                           Record(RecordRK, Concat({Word(0), Word(1), Word(15), DWord(0x0E)}))})});
     return test::CompoundWorkbook(test::EncryptRecords(records, FilePassEncryption(filePass, xvExcel97), password));
 }
 
@@ -76,8 +76,8 @@ TEST(TXLSReadBIFF, TheModelsPasswordOrThePasswordEventOpensAnEncryptedWorkbook) 
 
 TEST(TXLSReadBIFF, AWorkbookEncryptedWithTheDefaultPasswordOpensWithoutOne) {
     TBIFFModel model;
-    model.Read(EncryptedWorkbook(
-        test::FilePassRC4(test::DefaultSalt, test::DefaultVerifier, test::DefaultVerifierHash), BIFFDefaultPassword));
+    model.Read(EncryptedWorkbook(test::FilePassRC4(test::DefaultSalt, test::DefaultVerifier, test::DefaultVerifierHash),
+                                 BIFFDefaultPassword));
     EXPECT_TRUE(ReadWhole(model));
     EXPECT_EQ(model.Biff.PasswordInUse(), u"VelvetSweatshop");
 }
@@ -105,8 +105,8 @@ TEST(TXLSReadBIFF, DecryptionFailuresAreReportedAndEndTheRead) {
                                 u"Book"),
          u"", false, XLSErrorUnknownEncryption},
         {"RC4 header cut short",
-         test::CompoundWorkbook(test::Workbook8WithSheet(
-             {Record(BIFFRecordFilePass, TBytes(rc4.begin(), rc4.end() - 1))})),
+         test::CompoundWorkbook(
+             test::Workbook8WithSheet({Record(BIFFRecordFilePass, TBytes(rc4.begin(), rc4.end() - 1))})),
          test::ExamplePassword, false, XLSErrorUnknownEncryption},
     };
     for (const TCase& c : cases) {
@@ -172,7 +172,7 @@ std::optional<double> CellNumber(const std::vector<TRecordBytes>& records, uint1
 std::optional<uint32_t> CellString(const std::vector<TRecordBytes>& records, uint16_t row, uint16_t col) {
     const TRecordBytes* record = CellRecord(records, row, col);
     return record != nullptr && record->Id == RecordLabelSST ? std::optional(TBIFFBody(record->Body).DWord(6))
-                                                              : std::nullopt;
+                                                             : std::nullopt;
 }
 
 // The records of a workbook but those that hold stream offsets, which FILEPASS shifts (BOUNDSHEET, INDEX, DBCELL,
@@ -195,7 +195,8 @@ void ExpectSameRecords(const std::vector<TRecordBytes>& actual, const std::vecto
 
 // A1 "lorem ipsum" and B1 3 of an encrypted workbook and of its plain twin, in their decrypted records and in what
 // the reader makes of them; the twin's records are the decrypted ones, but those that hold stream offsets.
-void ExpectTwins(const rtl::UnicodeString& encrypted, const rtl::UnicodeString& plain, rtl::UnicodeStringView password) {
+void ExpectTwins(const rtl::UnicodeString& encrypted, const rtl::UnicodeString& plain,
+                 rtl::UnicodeStringView password) {
     const std::vector<TRecordBytes> decrypted = test::DecryptedRecords(encrypted, password);
     ExpectSameRecords(OffsetFreeRecords(decrypted), OffsetFreeRecords(test::DecryptedRecords(plain, u"")));
     EXPECT_EQ(CellNumber(decrypted, 0, 1), 3.0);
