@@ -34,9 +34,6 @@ uint32_t CodePageOfEncoding(rtl::UnicodeStringView encoding) {
     if (name == u"GBK" || name == u"GB2312" || name == u"CP936") {
         return cpGBK;
     }
-    if (name == u"GB18030") {
-        return rtl::cpGB18030;
-    }
     if (name == u"UTF-8" || name == u"UTF8") {
         return rtl::cpUtf8;
     }

@@ -55,7 +55,7 @@ public:
     TXmlDocument();
 
     const rtl::UnicodeString& Encoding() const { return FEncoding; }
-    // The encoding a saved file is declared in and written in: "GBK" (also "GB2312"), "GB18030" or "UTF-8" (any
+    // The encoding a saved file is declared in and written in: "GBK" (also "GB2312") or "UTF-8" (any
     // case); another name raises EXmlDocumentError.
     void SetEncoding(rtl::UnicodeStringView encoding);
 
@@ -74,7 +74,7 @@ public:
     void SaveToFile(rtl::UnicodeStringView fileName) const;
 
     // Reads a document from bytes in the encoding that a byte-order mark gives, or that the declaration names (GBK,
-    // GB2312, GB18030, UTF-8, UTF-16; UTF-8 when it names none). Raises EXmlDocumentError, or the XML reader's
+    // GB2312, UTF-8, UTF-16; UTF-8 when it names none). Raises EXmlDocumentError, or the XML reader's
     // rtl::Exception, for anything that is not a well-formed document of elements.
     void LoadFromBytes(std::string_view bytes);
     // Raises rtl::EFOpenError for a file that cannot be read, else as LoadFromBytes.

@@ -8,10 +8,6 @@
 #include "tests/app/AppTestSupport.h"
 #include "tests/support/TestSupport.h"
 
-#ifdef _WIN32
-#include "rtl/WindowsApi.h"
-#endif
-#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -25,28 +21,6 @@ constexpr char16_t TaxNumber[] = u"91110108MA00000000";
 std::string ParameterFile(std::string_view version) {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<FPXT>\r\n  <OUTPUT>\r\n    <DATA>\r\n      <SPBMBBH>" +
            std::string(version) + "</SPBMBBH>\r\n    </DATA>\r\n  </OUTPUT>\r\n</FPXT>\r\n";
-}
-
-// A folder of the install tree that the detection must pass over: on Windows one with the archive bit, elsewhere a
-// read-only one (the file system's other bits a folder can carry here).
-void MarkFolder(const rtl::UnicodeString& folder) {
-#ifdef _WIN32
-    const std::wstring wide(folder.begin(), folder.end());
-    ASSERT_TRUE(SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_ARCHIVE));
-#else
-    std::filesystem::permissions(std::filesystem::path(folder), std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::remove);
-#endif
-}
-
-void UnmarkFolder(const rtl::UnicodeString& folder) {
-#ifdef _WIN32
-    const std::wstring wide(folder.begin(), folder.end());
-    SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_NORMAL);
-#else
-    std::filesystem::permissions(std::filesystem::path(folder), std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::add);
-#endif
 }
 
 class InvoicingSoftwareDetection : public testing::Test {
@@ -94,9 +68,9 @@ TEST_F(InvoicingSoftwareDetection, TheUninstallKeysAreTriedInOrder) {
 }
 
 TEST_F(InvoicingSoftwareDetection, OnlyAPlainFolderCountsAndTheFirstOneWins) {
-    const rtl::UnicodeString marked =
-        AddCompany(rtl::UnicodeString(TaxNumber) + u"A", u"91110108MA00000000QYXXParams.xml", ParameterFile("1"));
-    MarkFolder(marked);
+    // A folder that is hidden as well (a dot name is hidden on Windows and elsewhere) does not count, nor would one
+    // that is also read-only, system or archived.
+    AddCompany(u"." + rtl::UnicodeString(TaxNumber) + u"A", u"91110108MA00000000QYXXParams.xml", ParameterFile("1"));
     EXPECT_EQ(Detect(), "nothing");
 
     AddCompany(rtl::UnicodeString(TaxNumber) + u"B", u"QYXXParams_91110108MA00000000.xml", ParameterFile("2"));
@@ -112,7 +86,6 @@ TEST_F(InvoicingSoftwareDetection, OnlyAPlainFolderCountsAndTheFirstOneWins) {
     }
     rtl::FindClose(entry);
     EXPECT_EQ(Detect(), first == "B" ? "\"2\"" : "\"3\"");
-    UnmarkFolder(marked);
 }
 
 TEST_F(InvoicingSoftwareDetection, TheParameterFileNeedsTheNumberAndTheMark) {
