@@ -5,6 +5,7 @@
 #include "app/invoice/TextEncoding.h"
 #include "app/invoice/XmlDocument.h"
 #include "rtl/numbers/NumberConversions.h"
+#include "rtl/text/CodePages.h"
 #include "rtl/text/StringUtils.h"
 #include "rtl/variants/VariantConversions.h"
 #include "ui/data/controller/uiCustomDataController.h"
@@ -20,7 +21,7 @@ constexpr int32_t NoLine = 0;
 
 // Adds a child holding text after checking that the file can hold it.
 void AddCheckedText(TXmlElement& parent, rtl::UnicodeStringView name, rtl::UnicodeStringView text, int32_t line) {
-    const size_t bad = FindCharacterNotInXml(text, cpGBK);
+    const size_t bad = FindCharacterNotInXml(text, rtl::cpSimplifiedChinese);
     if (bad != rtl::UnicodeStringView::npos) {
         rtl::UnicodeString message;
         if (line != NoLine) {

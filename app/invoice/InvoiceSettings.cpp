@@ -1,5 +1,6 @@
 #include "app/invoice/InvoiceSettings.h"
 
+#include "app/invoice/InvoiceTotals.h"
 #include "rtl/io/FileUtils.h"
 #include "rtl/io/IniFiles.h"
 #include "rtl/text/StringUtils.h"
@@ -10,7 +11,6 @@ namespace {
 
 constexpr char16_t FilesSection[] = u"Files";
 constexpr char16_t SetupSection[] = u"FPSetup";
-constexpr int32_t LimitCount = 5;
 
 } // namespace
 
@@ -19,7 +19,7 @@ TInvoiceSettings ReadInvoiceSettings(const rtl::TCustomIniFile& file) {
     settings.ReadFileName = file.ReadString(FilesSection, u"Read", u"");
     settings.WriteFileName = file.ReadString(FilesSection, u"Write", u"");
     settings.LimitIndex = file.ReadInteger(SetupSection, u"KPXE", DefaultLimitIndex);
-    if (settings.LimitIndex < 0 || settings.LimitIndex >= LimitCount) {
+    if (settings.LimitIndex < 0 || settings.LimitIndex >= InvoiceLimitCount) {
         settings.LimitIndex = DefaultLimitIndex;
     }
     settings.Reviewer = file.ReadString(SetupSection, u"FHR", u"");

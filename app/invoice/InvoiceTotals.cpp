@@ -32,7 +32,7 @@ TTotalsTexts FormatTotals(const TInvoiceTotals& totals) {
 }
 
 int32_t InvoiceLimit(int32_t limitIndex) {
-    constexpr std::array<int32_t, 5> Limits = {1000, 10000, 100000, 1000000, 10000000};
+    constexpr std::array<int32_t, InvoiceLimitCount> Limits = {1000, 10000, 100000, 1000000, 10000000};
     if (limitIndex < 0 || limitIndex >= static_cast<int32_t>(Limits.size())) {
         return 0;
     }

@@ -34,6 +34,8 @@ struct TTotalsTexts {
 };
 TTotalsTexts FormatTotals(const TInvoiceTotals& totals);
 
+// The number of invoice limits in the limit list.
+inline constexpr int32_t InvoiceLimitCount = 5;
 // The invoice limit of an item of the limit list: 0 = 1000, 1 = 10000, 2 = 100000, 3 = 1000000, 4 = 10000000; any
 // other index gives 0, so that every positive total exceeds it.
 int32_t InvoiceLimit(int32_t limitIndex);

@@ -10,9 +10,6 @@
 
 namespace app {
 
-// The code page numbers of the encodings the application writes and reads by name.
-inline constexpr uint32_t cpGBK = 936;
-
 // The index of the first character of text that the code page cannot hold (a round trip through its bytes changes
 // it; an unpaired surrogate never survives), or npos.
 size_t FindCharacterNotInCodePage(rtl::UnicodeStringView text, uint32_t codePage);

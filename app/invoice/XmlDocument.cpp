@@ -32,7 +32,7 @@ constexpr std::string_view Utf16BigEndianStart = std::string_view("\0<\0?", 4);
 uint32_t CodePageOfEncoding(rtl::UnicodeStringView encoding) {
     const rtl::UnicodeString name = rtl::UpperCase(encoding);
     if (name == u"GBK" || name == u"GB2312" || name == u"CP936") {
-        return cpGBK;
+        return rtl::cpSimplifiedChinese;
     }
     if (name == u"UTF-8" || name == u"UTF8") {
         return rtl::cpUtf8;
