@@ -11,14 +11,13 @@
 #include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 
-#include <benchmark/benchmark.h>
-#include <malloc.h>
-
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdlib>
+#include <malloc.h>
 #include <memory>
 #include <new>
 #include <string>
@@ -301,19 +300,22 @@ void SortByRowNumber(TBenchController& controller, int32_t item) {
     controller.EndUpdate();
 }
 
+// Sorted by item instead of the row number, against the peer's sort by the same column.
+void RunSort(benchmark::State& state, int32_t item, const TCost& peer) {
+    RunControllerChange(
+        state, [item](TBenchController& c) { SortInsteadOfRowNumber(c, item); },
+        [item](TBenchController& c) { SortByRowNumber(c, item); }, peer);
+}
+
 void BM_SortByText(benchmark::State& state) {
     static const TCost peer = PeerSort(ByText);
-    RunControllerChange(
-        state, [](TBenchController& c) { SortInsteadOfRowNumber(c, SortText); },
-        [](TBenchController& c) { SortByRowNumber(c, SortText); }, peer);
+    RunSort(state, SortText, peer);
 }
 BENCHMARK(BM_SortByText)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_SortByCurrency(benchmark::State& state) {
     static const TCost peer = PeerSort(ByCurrency);
-    RunControllerChange(
-        state, [](TBenchController& c) { SortInsteadOfRowNumber(c, SortCurrency); },
-        [](TBenchController& c) { SortByRowNumber(c, SortCurrency); }, peer);
+    RunSort(state, SortCurrency, peer);
 }
 BENCHMARK(BM_SortByCurrency)->Unit(benchmark::kMillisecond)->Iterations(3);
 

@@ -190,6 +190,9 @@ private:
                               const TuiSortingFieldEntry& entry);
     // The closing steps of a focus change.
     void FinishFocusChange(bool allowed);
+    // Without groups, or with dcoGroupsAlwaysExpanded, nothing expands or collapses.
+    bool IsExpansionFixed() const;
+    void CheckFocusedRowLocked();
     int32_t RowOfFocusedRecordKeepingCollapsed(int32_t groupIndex, int32_t position);
     int32_t RowOfFocusedRecordExpanding(int32_t groupIndex, int32_t position);
 

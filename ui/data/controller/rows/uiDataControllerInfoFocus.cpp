@@ -72,14 +72,7 @@ void TuiCustomDataControllerInfo::ResetAndFocusRow(int32_t row) {
 }
 
 void TuiCustomDataControllerInfo::FocusRowLocked(int32_t row) {
-    FDataController.BeginUpdate();
-    try {
-        ChangeFocusedRow(row, false);
-    } catch (...) {
-        FDataController.EndUpdate();
-        throw;
-    }
-    FDataController.EndUpdate();
+    FDataController.InsideUpdate([&] { ChangeFocusedRow(row, false); });
 }
 
 bool TuiCustomDataControllerInfo::CanFocusRow(int32_t row) {
@@ -197,7 +190,7 @@ void TuiCustomDataControllerInfo::CorrectFocusedRow() {
 
 void TuiCustomDataControllerInfo::ChangeExpanding(int32_t row, bool expanded, bool recursive) {
     CheckRowIndex(row);
-    if (!IsGrouped() || FDataController.Options().Contains(dcoGroupsAlwaysExpanded)) {
+    if (IsExpansionFixed()) {
         return;
     }
     const int32_t focusedRow = GetFocusedRowIndex();
@@ -206,20 +199,15 @@ void TuiCustomDataControllerInfo::ChangeExpanding(int32_t row, bool expanded, bo
     }
     FGroups->SetExpanded(row, expanded, recursive);
     ExpandingChanged();
-    BeginUpdate();
-    try {
-        if (!expanded) {
-            CheckFocusedRow();
-        }
-    } catch (...) {
-        EndUpdate();
-        throw;
+    if (expanded) {
+        CheckChanges();
+    } else {
+        CheckFocusedRowLocked();
     }
-    EndUpdate();
 }
 
 void TuiCustomDataControllerInfo::FullExpand() {
-    if (!IsGrouped() || FDataController.Options().Contains(dcoGroupsAlwaysExpanded)) {
+    if (IsExpansionFixed()) {
         return;
     }
     FGroups->SetAllExpanded(true);
@@ -228,11 +216,20 @@ void TuiCustomDataControllerInfo::FullExpand() {
 }
 
 void TuiCustomDataControllerInfo::FullCollapse() {
-    if (!IsGrouped() || FDataController.Options().Contains(dcoGroupsAlwaysExpanded)) {
+    if (IsExpansionFixed()) {
         return;
     }
     FGroups->SetAllExpanded(false);
     ExpandingChanged();
+    CheckFocusedRowLocked();
+}
+
+bool TuiCustomDataControllerInfo::IsExpansionFixed() const {
+    return !IsGrouped() || FDataController.Options().Contains(dcoGroupsAlwaysExpanded);
+}
+
+void TuiCustomDataControllerInfo::CheckFocusedRowLocked() {
+    // The focus moves off the collapsed rows before the recalculation reports the collapse.
     BeginUpdate();
     try {
         CheckFocusedRow();
