@@ -1,16 +1,16 @@
 #include "ui/data/controller/uiCustomDataController.h"
 
 #include "ui/data/common/uiDataConsts.h"
+#include "ui/data/controller/rows/uiDataControllerGroups.h"
+#include "ui/data/controller/rows/uiDataControllerInfo.h"
+#include "ui/data/controller/rows/uiDataSelection.h"
 #include "ui/data/controller/uiDataControllerError.h"
-#include "ui/data/controller/uiDataControllerGroups.h"
-#include "ui/data/controller/uiDataControllerInfo.h"
 #include "ui/data/controller/uiDataControllerNotifier.h"
 #include "ui/data/controller/uiDataControllerSearch.h"
 #include "ui/data/controller/uiDataField.h"
 #include "ui/data/controller/uiDataFilter.h"
 #include "ui/data/controller/uiDataListenerLink.h"
 #include "ui/data/controller/uiDataProvider.h"
-#include "ui/data/controller/uiDataSelection.h"
 #include "ui/data/controller/uiDataSummary.h"
 #include "ui/data/storage/uiDataStorage.h"
 
@@ -146,6 +146,7 @@ void TuiCustomDataController::SetRecordCount(int32_t count) {
     }
     FDataStorage->SetRecordCount(count);
     FInfo->CheckSelectionRange();
+    CheckBookmarkValid(uiNoIndex);
     RecordChanged(count > previousCount ? dckRecordsAdded : dckRecordsRemoved, uiNoIndex, uiNoIndex);
 }
 
@@ -398,6 +399,13 @@ bool TuiCustomDataController::DoFilterRecord(int32_t recordIndex) {
         FOnFilterRecord(*this, recordIndex, accept);
     }
     return accept;
+}
+
+void TuiCustomDataController::SetOnFilterRecord(TuiDataFilterRecordEvent handler) {
+    FOnFilterRecord = std::move(handler);
+    if (!IsDestroying() && !IsLoading()) {
+        FilterChanged();
+    }
 }
 
 bool TuiCustomDataController::HasFilterRecordHandler() const {

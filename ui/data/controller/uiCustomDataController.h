@@ -41,11 +41,15 @@ class TuiDataStorage;
 class TuiDataSummary;
 class TuiUpdateControlInfo;
 class TuiValueDef;
+struct TuiRowInfo;
+struct TuiSortingFieldEntry;
 
 // The view's receiver of notices; the notice is freed when it returns.
 using TuiControlNotificationEvent = std::function<void(TuiUpdateControlInfo& info)>;
 // A data-changed listener: called with its user data after the data events.
 using TuiDataChangedListenerProc = std::function<void(void* userData, TuiCustomDataController& dataController)>;
+// Called by ForEachRow for a row; the last answer is ForEachRow's.
+using TuiForEachRowProc = std::function<int32_t(int32_t rowIndex, const TuiRowInfo& rowInfo)>;
 
 class TuiCustomDataController : public rtl::TPersistent, public rtl::TNotCountedInterface {
     RTL_DECLARE_CLASS(TuiCustomDataController, rtl::TPersistent)
@@ -159,7 +163,7 @@ public:
     virtual void RemoveDestroyedFields();
     // A descendant frees the field when its item no longer exists; nothing here.
     virtual void ValidateField(TuiCustomDataField& field);
-    // A field has left the field list: what refers to it lets go. Nothing here.
+    // A field has left the field list: what refers to it lets go (sorting, grouping, the incremental filter).
     virtual void DoFieldRemoved(TuiCustomDataField& field);
     // A component a field may refer to is being freed: every field hears of it.
     virtual void ComponentRemoved(rtl::TComponent* component);
@@ -167,6 +171,183 @@ public:
     bool IsInternalFieldValueDef(const TuiValueDef& valueDef) const;
     // A descendant tells its view; nothing here.
     virtual void ItemValueTypeClassChanged(int32_t itemIndex);
+
+    // Rows: group rows and data rows of expanded groups when grouped, otherwise one row per filtered record
+    // (uiDataControllerInfo.h). A bad row raises "RowIndex out of range".
+    int32_t GetRowCount() const;
+    TuiRowInfo GetRowInfo(int32_t rowIndex) const;
+    // -1 when the record is filtered out or, without expand, inside a collapsed group; expand expands its groups.
+    // The record index is checked first.
+    int32_t GetRowIndexByRecordIndex(int32_t recordIndex, bool expand);
+    // The row to focus after row is deleted.
+    int32_t GetNearestRowIndex(int32_t rowIndex) const;
+    // The value or text of a row: a group row shows its grouping item, whatever item is asked for.
+    rtl::Variant GetRowValue(const TuiRowInfo& rowInfo, int32_t itemIndex);
+    rtl::AnsiString GetRowDisplayText(const TuiRowInfo& rowInfo, int32_t itemIndex);
+    // Calls proc for every row, or for every selected row in selection order; the last answer, or the row count when
+    // proc was not called.
+    int32_t ForEachRow(bool selectedOnly, const TuiForEachRowProc& proc);
+    // The record of the last row, -1 without rows.
+    int32_t GetLastRowRecordIndex() const;
+    // The records that pass filtering, in display order.
+    int32_t GetFilteredRecordCount() const;
+    int32_t GetFilteredRecordIndex(int32_t position) const;
+    // -1 when the record is filtered out.
+    int32_t GetFilteredIndexByRecordIndex(int32_t recordIndex) const;
+
+    // Focus. It follows the focused record through sorting, filtering and regrouping.
+    int32_t GetFocusedRowIndex() const;
+    int32_t GetFocusedRecordIndex() const;
+    virtual int32_t GetFocusedRecord() const;
+    // The record the provider has focused when it navigates itself; else the focused record.
+    virtual int32_t GetFocusedRecordIndexFromProvider() const;
+    // Moves the focus to the row (clamped to the rows; -1 none): whether it was done.
+    bool ChangeFocusedRowIndex(int32_t rowIndex);
+    // Focuses the record's row, expanding its groups.
+    bool ChangeFocusedRecordIndex(int32_t recordIndex);
+    // Focuses row 0 when no row is focused.
+    void EnsureRowFocused();
+    void GotoFirst();
+    void GotoLast();
+    // Both true without rows; neither while rows exist and none is focused.
+    bool IsFirstRowFocused() const;
+    bool IsLastRowFocused() const;
+    // Asked before another record is focused: a pending edit is posted first.
+    virtual bool CanFocusRecord(int32_t recordIndex);
+    virtual bool CanLoadData() const { return true; }
+    virtual bool IsDetailFocusSync() const { return false; }
+    // Hooks: before the focus leaves a master's record, before it moves to a row, after the focused record changed,
+    // and while a group holding the focused row collapses. Nothing here.
+    virtual void NotifyDetailsFocusChanging() {}
+    virtual void FocusedRowChanging(int32_t) {}
+    virtual void DoAfterFocusedRecordChanged() {}
+    virtual void CheckFocusedRow() {}
+    // After deletions: the record the deletion left to focus, or the last row's when none is focused.
+    void FocusNearestRecord();
+    // Focuses the row of the index-th selected row: whether it became the focused row.
+    virtual bool FocusSelectedRow(int32_t index);
+    // -1 when none; a deletion sets the nearest record, a detail its master record.
+    int32_t GetNearestRecordIndex() const { return FNearestRecordIndex; }
+    int32_t GetMasterRecordIndex() const { return FMasterRecordIndex; }
+
+    // Selection. In single-select mode the focused row is the selection (unless SetFocusedSelected(false) took it
+    // out) and selecting rows does nothing; in multi-select mode the row information keeps the selected rows.
+    int32_t GetSelectedRowCount() const;
+    virtual int32_t GetSelectedRowIndex(int32_t index) const;
+    bool IsRowSelected(int32_t rowIndex) const;
+    virtual void ChangeRowSelection(int32_t rowIndex, bool selected);
+    // Selects the rows from one to the other, in either order.
+    void SelectRowRange(int32_t fromRowIndex, int32_t toRowIndex);
+    virtual void SelectAll();
+    void ClearSelection();
+    // The row a range selection starts from; "RowIndex out of range" for a bad row.
+    virtual void SetSelectionAnchor(int32_t rowIndex);
+    int32_t GetSelectionAnchorRowIndex() const;
+    bool IsSelectionAnchorSet() const;
+    virtual void ClearSelectionAnchor();
+    // Selects from the anchor to the row; unless keep, only those. Nothing without an anchor.
+    virtual void SelectFromAnchor(int32_t rowIndex, bool keep);
+    // The focused row becomes the anchor and the selection.
+    virtual void SyncSelectionWithFocus();
+    // The focused row alone (multi-select mode).
+    void SelectFocusedRow();
+    bool MultiSelect() const { return FMultiSelect; }
+    void SetMultiSelect(bool multiSelect);
+    bool FocusedSelected() const { return FFocusedSelected; }
+    // Single-select mode: whether the focused row counts as selected.
+    void SetFocusedSelected(bool focusedSelected);
+    virtual rtl::Variant GetSelectedRowIndexAsVariant(int32_t index) const;
+    virtual bool CanSelectRow(int32_t) { return true; }
+    virtual bool IsSingleSelect() const { return !FMultiSelect; }
+
+    // The bookmark: a record to come back to, -1 none; lost when its record is filtered out or deleted.
+    int32_t GetBookmarkRecordIndex() const { return FBookmarkRecordIndex; }
+    // The focused record becomes the bookmark: false when it was already.
+    virtual bool SaveBookmark();
+    void SaveBookmarkAndNotify();
+    virtual bool GotoBookmark();
+    bool GotoBookmarkIfAvailable();
+    virtual bool IsBookmarkAvailable() const;
+    virtual bool IsBookmarkRow(int32_t rowIndex) const;
+    virtual void ClearBookmark();
+    // Clears the bookmark with a bookmark notice when one was set.
+    void ResetBookmark();
+    // Whether the bookmark goes with the record (being deleted) or is no longer among the filtered records.
+    virtual bool IsBookmarkLost(int32_t recordIndex) const;
+    virtual void CheckBookmarkValid(int32_t recordIndex);
+
+    // Sorting: an item's order comes from its sorting entry, else from its grouping entry (ascending or the order it
+    // is sorted in).
+    TuiDataSortOrder GetItemSortOrder(int32_t itemIndex) const;
+    // -1 when the item is not sorted.
+    int32_t GetItemSortingIndex(int32_t itemIndex) const;
+    int32_t GetSortingItemCount() const;
+    int32_t GetSortingItemIndex(int32_t index) const;
+    void ChangeSortOrder(int32_t itemIndex, TuiDataSortOrder order);
+    // Moves the item's sorting entry; an item that is neither sorted nor grouped stays unsorted, and a grouped item
+    // sorted ascending loses its sorting entry at index -1.
+    void ChangeSortingIndex(int32_t itemIndex, int32_t index);
+    // With keepGrouped the grouped items keep their sorting entries.
+    void ClearSortingExceptGrouping(bool keepGrouped);
+    // Rebuilds the rows when the item takes part in the order (or for item -1): whether it did.
+    virtual bool ResortIfItemSorted(int32_t itemIndex);
+    // Values of the item are compared as values (OnCompare, Variant order, the text options) rather than through
+    // the storage.
+    virtual void SetItemCompareByValues(int32_t itemIndex, bool compareByValues);
+    virtual bool GetItemCompareByValues(int32_t itemIndex) const;
+
+    // Comparison of two records on one field: through OnCompare, the text options or the Variant order when the field
+    // compares values, else through the storage (nulls first, then the value type's order).
+    virtual int CompareByField(int32_t recordIndexA, int32_t recordIndexB, const TuiCustomDataField& field);
+    // The last tie-break: storage order in both directions.
+    virtual int CompareRecordsByIndex(int32_t recordIndexA, int32_t recordIndexB);
+    // CompareByField, negated for a descending entry.
+    virtual int CompareBySortingField(int32_t recordIndexA, int32_t recordIndexB, bool forGrouping,
+                                      const TuiSortingFieldEntry& entry);
+    // The display text when the field sorts by it, else the value.
+    virtual rtl::Variant GetValueForCompare(int32_t recordIndex, const TuiCustomDataField& field);
+    virtual bool UsesValueCompare(const TuiCustomDataField& field) const;
+    virtual bool IsItemTextCompared(int32_t itemIndex) const;
+    // dcoAnsiSort or dcoCaseInsensitive and a text field.
+    virtual bool IsFieldCompareAsText(const TuiCustomDataField& field) const;
+    virtual bool IsFieldSortedByDisplayText(const TuiCustomDataField& field) const;
+    // Whether the item sorts by its display text; false here whatever the default (a view answers per item).
+    virtual bool ItemSortsByDisplayText(int32_t itemIndex, bool defaultValue) const;
+    // Through the storage; 0 for a field without values.
+    int CompareFieldValues(int32_t recordIndexA, int32_t recordIndexB, const TuiCustomDataField& field);
+    // Set while a locate buffer record is found: display texts are not compared then.
+    bool IsInInternalRecordFind() const { return FInInternalRecordFind; }
+    void SetInInternalRecordFind(bool finding) { FInInternalRecordFind = finding; }
+
+    // The incremental filter keeps the records whose display text of an item begins with a text, ignoring case.
+    // Setting it answers the first record that passes, -1 when none.
+    virtual int32_t SetIncrementalFilter(int32_t itemIndex, const rtl::AnsiString& text);
+    virtual void ResetIncrementalFilter();
+    virtual bool IsIncrementalFilterActive() const;
+    virtual rtl::AnsiString GetIncrementalFilterText() const;
+    virtual bool IncrementalFilterRecord(int32_t recordIndex);
+
+    // The filter changed: the rows are filtered anew, and a focus it takes away goes to the first row.
+    virtual void FilterChanged();
+    virtual rtl::Variant GetFilterValue(int32_t recordIndex, const TuiCustomDataField& field);
+    virtual rtl::AnsiString GetDisplayTextForFilter(int32_t recordIndex, int32_t itemIndex);
+    virtual rtl::AnsiString GetDisplayTextForSearch(int32_t recordIndex, int32_t itemIndex);
+
+    // Finds among the filtered records, from position start, the first whose display text of the item is the text
+    // (or, with partial, begins with it), ignoring case; with wrap the search goes round. The record, -1 when none.
+    virtual int32_t FindRowByText(int32_t start, int32_t itemIndex, const rtl::AnsiString& text, bool partial,
+                                  bool wrap, bool forward);
+    // The first filtered record equal to recordIndex on the first fieldCount sorting fields, by bisection when
+    // sorted; -1 when none.
+    int32_t FindRecordBySortingFields(int32_t recordIndex, int32_t fieldCount, bool sorted);
+    // Hooks around the reading of a locate record; nothing here.
+    virtual void BeforeLoad() {}
+    virtual void AfterLoad() {}
+    // Posts a pending edit before the rows are reordered; the unbound controller edits through the provider, which
+    // has no edit pending here.
+    virtual void PostEditingIfActive() {}
+    // Tells the view that the groups are about to be rebuilt.
+    void SendGroupingChangingNotice();
 
     // Update locking, through the row information's lock; only the outermost end delivers.
     virtual void BeginUpdate();
@@ -253,7 +434,8 @@ public:
     const TuiDataDetailExpandedEvent& OnNewRecord() const { return FOnNewRecord; }
     void SetOnNewRecord(TuiDataDetailExpandedEvent handler) { FOnNewRecord = std::move(handler); }
     const TuiDataFilterRecordEvent& OnFilterRecord() const { return FOnFilterRecord; }
-    void SetOnFilterRecord(TuiDataFilterRecordEvent handler) { FOnFilterRecord = std::move(handler); }
+    // A handler cannot be compared with the one before it: every assignment filters the rows anew.
+    void SetOnFilterRecord(TuiDataFilterRecordEvent handler);
     const TuiDataControllerCompareEvent& OnCompare() const { return FOnCompare; }
     void SetOnCompare(TuiDataControllerCompareEvent handler) { FOnCompare = std::move(handler); }
     const rtl::TNotifyEvent& OnDataChanged() const { return FOnDataChanged; }
@@ -274,6 +456,8 @@ public:
     void SetOnRecordChanged(TuiDataRecordChangedEvent handler) { FOnRecordChanged = std::move(handler); }
 
 private:
+    friend class TuiCustomDataControllerInfo;
+    friend class TuiDataControllerGroups;
     friend class TuiDataListenerLink;
 
     // The data change collected since the last delivery.
@@ -316,7 +500,12 @@ private:
 
     void DeliverChanges(TuiDataControllerChanges changes);
     void DeliverDataChange();
+    void SendFocusNotices();
     void SendSelectionNotice();
+    // A previous selection notice that named one row names the row where that record is now.
+    void UpdatePrevSelectionChange();
+    // The option-dependent comparison of two texts.
+    int CompareTexts(const rtl::Variant& a, const rtl::Variant& b) const;
     void FireGroupingChanged();
     void FireSortingChanged();
     // Hands the notice to the view and frees it, also when the view raises.
@@ -324,6 +513,9 @@ private:
 
     rtl::TComponent* FOwner;
     bool FActive = false;
+    int32_t FBookmarkRecordIndex = uiNoIndex;
+    // Set by FilterChanged; the filtering that drops records turns it into the filter-changed flag.
+    bool FCheckFocusingAfterFilter = false;
     bool FDeferredAfterSummary = false;
     bool FDeferredDataChanged = false;
     TuiDataControllerChanges FChanges;
@@ -332,14 +524,25 @@ private:
     std::unique_ptr<TuiCustomDataControllerInfo> FInfo;
     std::unique_ptr<TuiDataStorage> FDataStorage;
     bool FDestroying = false;
+    // Grouping or sorting was changed through the controller: reported as its event.
+    bool FGroupingChanged = false;
     std::unique_ptr<TuiDataControllerGroups> FGroups;
     std::unique_ptr<TuiCustomDataFieldList> FFields;
     // Before the filter: a criteria leaves the extra filters when it is freed.
     std::unique_ptr<TuiDataFilterList> FExtraFilters;
     std::unique_ptr<TuiDataFilterCriteria> FFilter;
+    // A filtering dropped records after FilterChanged: a lost focus goes to the first row.
+    bool FFilterChanged = false;
+    bool FFocusedSelected = true;
+    TuiCustomDataField* FIncrementalFilterField = nullptr;
+    rtl::AnsiString FIncrementalFilterText;
     bool FInControlNotification = false;
+    bool FInInternalRecordFind = false;
     bool FInSortingChanged = false;
     std::vector<TuiDataListenerLink*> FListenerLinks; // not owned: each link removes itself
+    int32_t FMasterRecordIndex = uiNoIndex;
+    bool FMultiSelect = false;
+    int32_t FNearestRecordIndex = uiNoIndex;
     int32_t FNewItemRecordIndex = 0;
     std::unique_ptr<TuiDataControllerNotifier, rtl::TComponentDeleter> FNotifier;
     TuiDataControllerOptions FOptions = uiDefaultDataControllerOptions;
@@ -347,6 +550,7 @@ private:
     TSelectionChangeState FSelectionChange;
     std::unique_ptr<TuiCustomDataProvider> FProvider;
     std::unique_ptr<TuiDataControllerSearch> FSearch;
+    bool FSortingChanged = false;
     std::unique_ptr<TuiDataSummary> FSummary;
 
     TuiDataControllerNotifyEvent FOnAfterCancel;

@@ -1,7 +1,8 @@
 // TuiCustomDataController: update locking, and the collection and delivery of changes.
 
+#include "ui/data/controller/rows/uiDataControllerInfo.h"
+#include "ui/data/controller/rows/uiDataFocusingInfo.h"
 #include "ui/data/controller/uiCustomDataController.h"
-#include "ui/data/controller/uiDataControllerInfo.h"
 #include "ui/data/controller/uiDataSummary.h"
 #include "ui/data/controller/uiUpdateControlInfo.h"
 
@@ -55,7 +56,8 @@ void TuiCustomDataController::Change(TuiDataControllerChanges changes) {
 }
 
 void TuiCustomDataController::CheckChanges() {
-    if (!FInfo || FInfo->LockCount() != 0) {
+    // A recalculation hands over what it caused when it ends.
+    if (!FInfo || FInfo->LockCount() != 0 || FInfo->IsInCalculation()) {
         return;
     }
     BeforeNotifyChanges();
@@ -110,6 +112,9 @@ void TuiCustomDataController::DeliverChanges(TuiDataControllerChanges changes) {
     } else if (!(changes * TuiDataControllerChanges{dccLayout, dccDetail, dccSummary}).IsEmpty()) {
         SendNotice(std::make_unique<TuiLayoutChangedInfo>());
     }
+    if (changes.Contains(dccFocus)) {
+        SendFocusNotices();
+    }
     if (changes.Contains(dccSelection)) {
         SendSelectionNotice();
     }
@@ -147,13 +152,31 @@ void TuiCustomDataController::DeliverDataChange() {
     FPendingDataChange = {};
 }
 
+void TuiCustomDataController::SendFocusNotices() {
+    const TuiDataFocusingInfo& previous = FInfo->PrevFocusingInfo();
+    const int32_t previousRow = previous.RowIndex();
+    const int32_t previousRecord = previous.RecordedRecordIndex();
+    const bool newItemRowChanged = previous.NewItemRowChanged();
+    const int32_t focusedRow = FInfo->GetFocusedRowIndex();
+    const int32_t focusedRecord = FInfo->GetFocusedRecordIndex();
+    // The previous focus is what the next notices compare with, also when the view raises.
+    FInfo->PrevFocusingInfo().Assign(FInfo->FocusingInfo());
+    if (previousRow != focusedRow) {
+        SendNotice(std::make_unique<TuiFocusedRowChangedInfo>(previousRow, focusedRow));
+    }
+    if (previousRecord >= 0 || focusedRecord >= 0 || newItemRowChanged) {
+        SendNotice(std::make_unique<TuiFocusedRecordChangedInfo>(previousRecord, focusedRecord, previousRow, focusedRow,
+                                                                 newItemRowChanged));
+    }
+}
+
 void TuiCustomDataController::SendSelectionNotice() {
-    const int32_t selectedCount = FInfo->GetSelectedCount();
+    const int32_t selectedCount = GetSelectedRowCount();
     FSelectionChange.SelectedCount = selectedCount;
     int32_t previousRow = uiNoIndex;
     int32_t currentRow = uiNoIndex;
     if (selectedCount <= 1) {
-        FSelectionChange.RowIndex = selectedCount == 1 ? FInfo->GetSelectedRowIndex(0) : uiNoIndex;
+        FSelectionChange.RowIndex = selectedCount == 1 ? GetSelectedRowIndex(0) : uiNoIndex;
         if (FPrevSelectionChange.SelectedCount <= 1) {
             previousRow = FPrevSelectionChange.SelectedCount == 1 ? FPrevSelectionChange.RowIndex : uiNoIndex;
             currentRow = FSelectionChange.RowIndex;
@@ -161,6 +184,18 @@ void TuiCustomDataController::SendSelectionNotice() {
     }
     FPrevSelectionChange = FSelectionChange;
     SendNotice(std::make_unique<TuiSelectionChangedInfo>(previousRow, currentRow));
+}
+
+void TuiCustomDataController::UpdatePrevSelectionChange() {
+    if (FPrevSelectionChange.SelectedCount != 1) {
+        return;
+    }
+    FPrevSelectionChange.SelectedCount = GetSelectedRowCount();
+    FPrevSelectionChange.RowIndex = FPrevSelectionChange.SelectedCount == 1 ? GetSelectedRowIndex(0) : uiNoIndex;
+}
+
+void TuiCustomDataController::SendGroupingChangingNotice() {
+    SendNotice(std::make_unique<TuiGroupingChangingInfo>());
 }
 
 void TuiCustomDataController::FireGroupingChanged() {

@@ -2,9 +2,9 @@
 
 #include "rtl/text/StringUtils.h"
 #include "ui/data/common/uiDataConsts.h"
+#include "ui/data/controller/rows/uiDataControllerInfo.h"
 #include "ui/data/controller/uiCustomDataController.h"
 #include "ui/data/controller/uiDataControllerError.h"
-#include "ui/data/controller/uiDataControllerInfo.h"
 #include "ui/data/controller/uiDataField.h"
 #include "ui/data/storage/uiValueDefs.h"
 
@@ -149,7 +149,14 @@ void TuiCustomDataController::RemoveDestroyedFields() {
 
 void TuiCustomDataController::ValidateField(TuiCustomDataField&) {}
 
-void TuiCustomDataController::DoFieldRemoved(TuiCustomDataField&) {}
+void TuiCustomDataController::DoFieldRemoved(TuiCustomDataField& field) {
+    if (FInfo) {
+        FInfo->RemoveField(field);
+    }
+    if (&field == FIncrementalFilterField) {
+        ResetIncrementalFilter();
+    }
+}
 
 void TuiCustomDataController::ComponentRemoved(rtl::TComponent* component) {
     FFields->NotifyComponentRemoved(component);

@@ -63,6 +63,11 @@ enum TuiDataChangeKind : uint8_t {
 
 // Record and item indexes: -1 for none.
 inline constexpr int32_t uiNoIndex = -1;
+// The editing record index when no record is being edited: outside every record range, internal records included.
+inline constexpr int32_t uiNoEditingRecordIndex = -2147483647;
+
+// The order of a sorting or grouping entry.
+enum TuiDataSortOrder : uint8_t { soNone, soAscending, soDescending };
 
 // The handler types of the controller's events.
 using TuiDataControllerNotifyEvent = std::function<void(TuiCustomDataController& dataController)>;

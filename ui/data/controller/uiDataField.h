@@ -19,6 +19,14 @@ class TuiCustomDataFieldList;
 class TuiDataStorage;
 class TuiValueDef;
 
+// How a field compares while a sort, a grouping or a find runs; fcfNone otherwise.
+enum TuiFieldConversionFlag : int8_t {
+    fcfStorage = -1,    // through the record storage's value types
+    fcfNone = 0,        // not decided: no sort runs
+    fcfValues = 1,      // by the values the controller gives
+    fcfDisplayText = 2, // by the display texts
+};
+
 class TuiCustomDataField : public rtl::TObject {
     RTL_DECLARE_CLASS(TuiCustomDataField, rtl::TObject)
 public:
@@ -57,6 +65,12 @@ public:
     TuiValueTypeClass EffectiveValueTypeClass() const { return ReferenceChainEnd().FValueTypeClass; }
     bool EffectiveTextStored() const { return ReferenceChainEnd().FTextStored; }
 
+    // Set when the item's values are compared as values rather than through the storage.
+    bool CompareByValues() const { return FCompareByValues; }
+    void SetCompareByValues(bool compareByValues) { FCompareByValues = compareByValues; }
+    TuiFieldConversionFlag ConversionFlag() const { return FConversionFlag; }
+    void SetConversionFlag(TuiFieldConversionFlag flag) { FConversionFlag = flag; }
+
     // Change the value type or the text-stored flag: the value definition is made anew, its values are lost.
     // Nothing for a field that refers to another.
     void AssignValueTypeClass(TuiValueTypeClass valueTypeClass);
@@ -81,6 +95,8 @@ private:
     void FreeValueDef();
 
     TuiCustomDataFieldList& FFieldList;
+    bool FCompareByValues = false;
+    TuiFieldConversionFlag FConversionFlag = fcfNone;
     bool FInternal = false;
     rtl::TObject* FItem = nullptr;
     int32_t FValueDefRebuildLock = 0;

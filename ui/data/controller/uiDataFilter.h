@@ -1,7 +1,7 @@
 #pragma once
 // The filter of a data controller: TuiDataFilterCriteria binds filter criteria to the controller, which owns one as
 // its Filter and may keep more in its extra-filter list (TuiDataFilterList). So far a criteria holds its Active switch,
-// which it takes over from another criteria on Assign; conditions are not there yet, so no criteria filters.
+// which it takes over from another criteria on Assign; conditions are not there yet, so a criteria filters nothing.
 
 #include "rtl/core/Persistent.h"
 
@@ -27,6 +27,10 @@ public:
     void SetActive(bool value) { FActive = value; }
     // Takes over another criteria of this family.
     void Assign(const rtl::TPersistent* source) override;
+    // Whether the rows are filtered by the criteria: never while it holds no conditions.
+    virtual bool IsFiltering() const { return false; }
+    // Whether a record passes the conditions: every record passes none.
+    virtual bool FilterRecord(int32_t) { return true; }
     // Whether the criteria is in its controller's extra-filter list.
     bool IsExtraFilter() const;
     bool IsDestroying() const;

@@ -6,6 +6,7 @@
 #include "rtl/core/Object.h"
 #include "rtl/text/StringTypes.h"
 #include "rtl/variants/Variant.h"
+#include "ui/data/controller/uiDataControllerTypes.h"
 
 namespace ui {
 
@@ -29,8 +30,20 @@ public:
     virtual rtl::Variant GetBufferValue(const TuiCustomDataField& field) const;
     virtual rtl::AnsiString GetBufferDisplayText(const TuiCustomDataField& field) const;
 
+    // The editing state that sorting and grouping read: the record being edited (uiNoEditingRecordIndex: none), the
+    // record an appended one follows and the one an inserted one precedes (uiNoEditingRecordIndex: unset), and the
+    // internal record holding the edited record's values from before the edit (0: none).
+    int32_t EditingRecordIndex() const { return FEditingRecordIndex; }
+    int32_t AppendAnchor() const { return FAppendAnchor; }
+    int32_t InsertAnchor() const { return FInsertAnchor; }
+    int32_t SavedRecordIndex() const { return FSavedRecordIndex; }
+
 private:
     TuiCustomDataController& FDataController;
+    int32_t FAppendAnchor = uiNoEditingRecordIndex;
+    int32_t FEditingRecordIndex = uiNoEditingRecordIndex;
+    int32_t FInsertAnchor = uiNoEditingRecordIndex;
+    int32_t FSavedRecordIndex = 0;
 };
 
 } // namespace ui

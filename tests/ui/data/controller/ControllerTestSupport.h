@@ -36,12 +36,37 @@ public:
         FItems.insert(FItems.begin() + to, std::move(item));
     }
 
+    // Appends a record with these values of the first items.
+    int32_t AddRecord(std::initializer_list<rtl::Variant> values) {
+        const int32_t record = GetRecordCount();
+        SetRecordCount(record + 1);
+        int32_t item = 0;
+        for (const rtl::Variant& value : values) {
+            SetValue(record, item++, value);
+        }
+        return record;
+    }
+    // The records that pass filtering, in display order.
+    std::vector<int32_t> FilteredRecords() const {
+        std::vector<int32_t> records;
+        for (int32_t position = 0; position < GetFilteredRecordCount(); ++position) {
+            records.push_back(GetFilteredRecordIndex(position));
+        }
+        return records;
+    }
+
 private:
     std::vector<std::unique_ptr<rtl::TObject>> FItems;
 };
 
+// An ANSI text value.
+inline rtl::Variant Text(const char* text) {
+    return rtl::Variant::FromAnsiString(text);
+}
+
 // The notices a controller sends, as text: "data 0 1 2" (kind, item, record), "layout", "selection 3 4" (the listed
-// rows), "search", "bookmark"; other notices by class name.
+// rows), "search", "bookmark", "row 5 3" (the focused row, then the previous one), "record 7 2" (the focused record,
+// then the previous one); other notices by class name.
 class TNoticeLog {
 public:
     explicit TNoticeLog(TuiCustomDataController& controller) {
@@ -59,6 +84,13 @@ public:
                 text += " " + std::to_string(selection->GetRowIndex(i));
             }
             return text;
+        }
+        if (const auto* row = dynamic_cast<const TuiFocusedRowChangedInfo*>(&info)) {
+            return "row " + std::to_string(row->FocusedRowIndex()) + " " + std::to_string(row->PrevFocusedRowIndex());
+        }
+        if (const auto* record = dynamic_cast<const TuiFocusedRecordChangedInfo*>(&info)) {
+            return "record " + std::to_string(record->FocusedRecordIndex()) + " " +
+                   std::to_string(record->PrevFocusedRecordIndex());
         }
         if (dynamic_cast<const TuiLayoutChangedInfo*>(&info)) {
             return "layout";

@@ -1,9 +1,9 @@
 #include "ControllerTestSupport.h"
 #include "tests/support/TestSupport.h"
+#include "ui/data/controller/rows/uiDataControllerInfo.h"
+#include "ui/data/controller/rows/uiDataSelection.h"
 #include "ui/data/controller/uiCustomDataController.h"
-#include "ui/data/controller/uiDataControllerInfo.h"
 #include "ui/data/controller/uiDataListenerLink.h"
-#include "ui/data/controller/uiDataSelection.h"
 #include "ui/data/controller/uiDataSummary.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 
@@ -208,6 +208,7 @@ TEST_F(DataChanges, ANoticeIsFreedAndTheStateResetWhenTheViewRaises) {
 }
 
 TEST_F(DataChanges, ASelectionNoticeNamesTheRowsOfSingleSelections) {
+    FController.SetMultiSelect(true);
     TuiCustomDataControllerInfo& info = FController.DataControllerInfo();
     // Selects only the given rows, as one change.
     const auto selectRows = [&](std::initializer_list<int32_t> rows) {
