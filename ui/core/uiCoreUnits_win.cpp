@@ -1,3 +1,5 @@
+#include "ui/core/gdiplus/uxGdiPlusAPI.h"
+#include "ui/core/gdiplus/uxGdiPlusClasses.h"
 #include "ui/core/graphics/uiGraphicsUnit.h"
 #include "ui/core/uiCoreUnits.h"
 #include "ui/core/uiGeometry.h"
@@ -8,6 +10,8 @@ namespace ui::detail {
 std::span<const TuiCoreUnit> CoreUnits() {
     static constexpr TuiCoreUnit units[] = {
         {"library core", InitializeSystemInfoUnit, nullptr},
+        {"GDI+ binding", InitializeGdiPlusAPIUnit, FinalizeGdiPlusAPIUnit},
+        {"GDI+ pictures", InitializeGdiPlusClassesUnit, FinalizeGdiPlusClassesUnit},
         {"geometry", InitializeGeometryUnit, FinalizeGeometryUnit},
         {"canvas and bitmaps", InitializeGraphicsUnit, FinalizeGraphicsUnit},
     };

@@ -161,7 +161,10 @@ uint8_t BitmapDataBlockSize(int32_t bitsPerPixel) {
 std::vector<uint8_t> CompressBitmapData(std::span<const uint8_t> plain, uint8_t blockSize) {
     blockSize = std::clamp<uint8_t>(blockSize, 1, 4);
     const auto remainder = static_cast<uint8_t>(plain.size() % blockSize);
-    std::vector<uint8_t> packed(uiBitmapDataHeaderSize);
+    std::vector<uint8_t> packed;
+    // At worst every block is literal: one control byte for each 125 of them.
+    packed.reserve(uiBitmapDataHeaderSize + 2 + plain.size() + plain.size() / blockSize / uiBitmapDataMaxRun + 1);
+    packed.resize(uiBitmapDataHeaderSize);
     packed.push_back(blockSize);
     packed.push_back(remainder);
     packed.insert(packed.end(), plain.begin(), plain.begin() + remainder);
