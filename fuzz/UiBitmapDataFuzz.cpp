@@ -3,7 +3,7 @@
 
 #include "FuzzInput.h"
 #include "rtl/core/Exceptions.h"
-#include "ui/core/images/uiBitmapDataCodec.h"
+#include "ui/core/graphics/uiBitmapDataCodec.h"
 
 #include <cstdlib>
 

@@ -7,6 +7,7 @@
 #include "rtl/io/Streams.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/ui/DibSurface.h"
+#include "tests/ui/core/gdiplus/GdiPlusTestSupport.h"
 #include "ui/core/gdiplus/uxGdiPlusClasses.h"
 #include "ui/core/gdiplus/uxGdiPlusFlat.h"
 
@@ -18,41 +19,8 @@
 namespace ui {
 namespace {
 
-// The system's gdiplus.dll with one entry hidden, recording every name asked for.
-class THidingGdiPlusLibrary final : public TuxGdiPlusLibrary {
-public:
-    explicit THidingGdiPlusLibrary(std::string hidden) : Hidden(std::move(hidden)) {}
-
-    HMODULE Open() override { return Missing ? nullptr : LoadLibraryW(L"gdiplus.dll"); }
-    TuxProcAddress Lookup(HMODULE library, const char* name) override {
-        Asked.emplace_back(name);
-        return name == Hidden ? nullptr : reinterpret_cast<TuxProcAddress>(GetProcAddress(library, name));
-    }
-    void Close(HMODULE library) override {
-        ++Closed;
-        FreeLibrary(library);
-    }
-
-    std::string Hidden;
-    bool Missing = false;
-    std::vector<std::string> Asked;
-    int Closed = 0;
-};
-
-// Puts library in place of the system's for the scope, with GDI+ unloaded; afterwards GDI+ is loaded again the
-// system's way.
-class TGdiPlusRebinding {
-public:
-    explicit TGdiPlusRebinding(TuxGdiPlusLibrary& library) {
-        UnloadGdiPlus();
-        GdiPlusLibrarySeam().Inject(&library);
-    }
-    ~TGdiPlusRebinding() {
-        UnloadGdiPlus();
-        GdiPlusLibrarySeam().Inject(nullptr);
-        LoadGdiPlus();
-    }
-};
+using ui_test::TGdiPlusRebinding;
+using ui_test::THidingGdiPlusLibrary;
 
 constexpr uint32_t Blue = 0xFF0000FF;
 constexpr uint32_t Red = 0xFFFF0000;
@@ -114,7 +82,7 @@ TEST(uxGdiPlusAPI, AMissingEntryLeavesGdiPlusUnavailableWithoutLaterLookups) {
     }
     EXPECT_TRUE(IsGdiPlusAvailable()) << "bound again the system's way";
 
-    THidingGdiPlusLibrary absent("");
+    THidingGdiPlusLibrary absent;
     absent.Missing = true;
     {
         const TGdiPlusRebinding rebinding(absent);

@@ -1,4 +1,4 @@
-#include "ui/core/images/uiBitmapDataCodec.h"
+#include "ui/core/graphics/uiBitmapDataCodec.h"
 
 #include "rtl/io/Streams.h"
 #include "vcl/graphics/images/Graphic.h"

@@ -1,7 +1,7 @@
 // The compressed bitmap data "XDBM": the runs it forms, the verbatim remainder, round trips, plain data passed by,
 // and damaged data refused with the framework's bitmap error.
 
-#include "ui/core/images/uiBitmapDataCodec.h"
+#include "ui/core/graphics/uiBitmapDataCodec.h"
 
 #include "rtl/io/Streams.h"
 #include "tests/support/TestSupport.h"
