@@ -2,6 +2,7 @@
 #include "ui/core/gdiplus/uxGdiPlusClasses.h"
 #include "ui/core/graphics/uiGraphicsUnit.h"
 #include "ui/core/images/uiImagesUnit.h"
+#include "ui/core/text/uiDrawTextUtils.h"
 #include "ui/core/uiCoreUnits.h"
 #include "ui/core/uiGeometry.h"
 #include "ui/core/uxSystemInfo.h"
@@ -14,6 +15,7 @@ std::span<const TuiCoreUnit> CoreUnits() {
         {"GDI+ binding", InitializeGdiPlusAPIUnit, FinalizeGdiPlusAPIUnit},
         {"GDI+ pictures", InitializeGdiPlusClassesUnit, FinalizeGdiPlusClassesUnit},
         {"geometry", InitializeGeometryUnit, FinalizeGeometryUnit},
+        {"text engine", InitializeTextUnit, FinalizeTextUnit},
         {"canvas and bitmaps", InitializeGraphicsUnit, FinalizeGraphicsUnit},
         {"alpha blending and glyphs", InitializeImagesUnit, FinalizeImagesUnit},
     };
