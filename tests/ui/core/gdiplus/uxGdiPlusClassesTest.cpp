@@ -9,6 +9,7 @@
 #include "tests/support/TestSupport.h"
 #include "tests/support/ui/DibSurface.h"
 #include "ui/core/graphics/uiBitmaps.h"
+#include "ui/core/uiCoreUnits.h"
 #include "vcl/graphics/Canvas.h"
 #include "vcl/graphics/images/Bitmap.h"
 #include "vcl/graphics/images/Icon.h"
@@ -112,6 +113,15 @@ TEST(uxGdiPlusClasses, ThePictureRegistryReadsPngFiles) {
     picture.LoadFromFile(test_support::DataPath("images/alpha.png"));
     ASSERT_NE(dynamic_cast<TuxPNGImage*>(picture.Graphic()), nullptr);
     EXPECT_EQ(picture.Width(), 4);
+}
+
+TEST(uxGdiPlusClasses, ThePngFormatLeavesAndReturnsWithTheUICore) {
+    FinalizeUICore();
+    EXPECT_EQ(vcl::GraphicClassOfExtension(u"png"), nullptr);
+    EXPECT_FALSE(IsGdiPlusAvailable()) << "GDI+ is unloaded after the units that use it, and not loaded again";
+    InitializeUICore();
+    EXPECT_TRUE(IsGdiPlusAvailable());
+    EXPECT_EQ(vcl::GraphicClassOfExtension(u"png"), &TuxPNGImage::StaticClass());
 }
 
 TEST(uxGdiPlusClasses, BmpStreamsGoThroughTheFrameworkBitmap) {
