@@ -12,45 +12,34 @@
 
 namespace ui {
 
+// clang-format off
 #define UX_GDIPLUS_ENTRIES(X)                                                                                          \
-    X(GdipAlloc)                                                                                                       \
-    X(GdipFree) X(GdiplusStartup) X(GdiplusShutdown) X(GdipCloneBrush) X(GdipDeleteBrush) X(GdipGetBrushType) X(       \
-        GdipCreateSolidFill) X(GdipSetSolidFillColor) X(GdipGetSolidFillColor) X(GdipCreateLineBrushFromRectI)         \
-        X(GdipGetLineRectI) X(GdipSetLineColors) X(GdipGetLineColors) X(GdipSetLineWrapMode) X(GdipGetLineWrapMode) X( \
-            GdipCreateHatchBrush) X(GdipGetHatchStyle) X(GdipGetHatchForegroundColor) X(GdipGetHatchBackgroundColor)   \
-            X(GdipCreatePen1) X(GdipCreatePen2) X(GdipClonePen) X(GdipDeletePen) X(GdipGetPenFillType) X(              \
-                GdipSetPenBrushFill) X(GdipGetPenBrushFill) X(GdipSetPenColor) X(GdipGetPenColor) X(GdipSetPenMode)    \
-                X(GdipGetPenMode) X(GdipSetPenWidth) X(GdipGetPenWidth) X(GdipGetPenDashStyle) X(                      \
-                    GdipSetPenDashStyle) X(GdipCreateFromHDC) X(GdipDeleteGraphics) X(GdipGetDC) X(GdipReleaseDC)      \
-                    X(GdipGraphicsClear) X(GdipDrawLineI) X(GdipDrawLinesI) X(GdipFillRectangleI) X(GdipDrawArcI) X(   \
-                        GdipDrawBezierI) X(GdipDrawRectangleI) X(GdipDrawEllipseI) X(GdipDrawPieI) X(GdipDrawPolygonI) \
-                        X(GdipDrawCurve2I) X(GdipDrawClosedCurve2I) X(GdipFillPolygonI) X(GdipFillEllipseI) X(         \
-                            GdipFillPieI) X(GdipFillClosedCurveI) X(GdipLoadImageFromStream)                           \
-                            X(GdipCreateBitmapFromFile) X(GdipCreateBitmapFromStream) X(GdipCreateBitmapFromStreamICM) \
-                                X(GdipCreateHBITMAPFromBitmap) X(GdipLoadImageFromFile) X(GdipGetImageDimension) X(    \
-                                    GdipDrawImageRectI) X(GdipDisposeImage) X(GdipGetImageEncodersSize)                \
-                                    X(GdipGetImageEncoders) X(GdipSaveImageToStream) X(GdipCreateBitmapFromHBITMAP) X( \
-                                        GdipIsVisibleRect) X(GdipIsVisibleRectI) X(GdipGetEncoderParameterListSize)    \
-                                        X(GdipGetEncoderParameterList) X(GdipCreateBitmapFromGdiDib) X(                \
-                                            GdipCreateBitmapFromScan0) X(GdipBitmapLockBits) X(GdipBitmapUnlockBits)   \
-                                            X(GdipDrawImageRectRectI) X(GdipDrawImageRectRect)                         \
-                                                X(GdipDrawImagePointRect) X(GdipCloneImage) X(GdipCreateTexture2I) X(  \
-                                                    GdipCreateImageAttributes) X(GdipDisposeImageAttributes)           \
-                                                    X(GdipSetImageAttributesColorMatrix) X(GdipAddPathArc) X(          \
-                                                        GdipAddPathLine) X(GdipClosePathFigure) X(GdipCreatePath)      \
-                                                        X(GdipDeletePath) X(GdipDrawPath) X(GdipFillPath) X(           \
-                                                            GdipStartPathFigure) X(GdipSetInterpolationMode)           \
-                                                            X(GdipGetInterpolationMode) X(GdipCreateCachedBitmap) X(   \
-                                                                GdipDeleteCachedBitmap) X(GdipDrawCachedBitmap)        \
-                                                                X(GdipCreateBitmapFromGraphics) X(                     \
-                                                                    GdipGetImageGraphicsContext) X(GdipGetImageWidth)  \
-                                                                    X(GdipGetImageHeight) X(GdipSetCompositingMode)    \
-                                                                        X(GdipGetCompositingMode)                      \
-                                                                            X(GdipSetCompositingQuality)               \
-                                                                                X(GdipGetCompositingQuality)           \
-                                                                                    X(GdipSetSmoothingMode)            \
-                                                                                        X(GdipGetSmoothingMode)        \
-                                                                                            X(GdipCloneBitmapAreaI)
+    X(GdipAlloc) X(GdipFree) X(GdiplusStartup) X(GdiplusShutdown) X(GdipCloneBrush) X(GdipDeleteBrush)                 \
+    X(GdipGetBrushType) X(GdipCreateSolidFill) X(GdipSetSolidFillColor) X(GdipGetSolidFillColor)                       \
+    X(GdipCreateLineBrushFromRectI) X(GdipGetLineRectI) X(GdipSetLineColors) X(GdipGetLineColors)                      \
+    X(GdipSetLineWrapMode) X(GdipGetLineWrapMode) X(GdipCreateHatchBrush) X(GdipGetHatchStyle)                         \
+    X(GdipGetHatchForegroundColor) X(GdipGetHatchBackgroundColor) X(GdipCreatePen1) X(GdipCreatePen2)                  \
+    X(GdipClonePen) X(GdipDeletePen) X(GdipGetPenFillType) X(GdipSetPenBrushFill) X(GdipGetPenBrushFill)               \
+    X(GdipSetPenColor) X(GdipGetPenColor) X(GdipSetPenMode) X(GdipGetPenMode) X(GdipSetPenWidth) X(GdipGetPenWidth)    \
+    X(GdipGetPenDashStyle) X(GdipSetPenDashStyle) X(GdipCreateFromHDC) X(GdipDeleteGraphics) X(GdipGetDC)              \
+    X(GdipReleaseDC) X(GdipGraphicsClear) X(GdipDrawLineI) X(GdipDrawLinesI) X(GdipFillRectangleI) X(GdipDrawArcI)     \
+    X(GdipDrawBezierI) X(GdipDrawRectangleI) X(GdipDrawEllipseI) X(GdipDrawPieI) X(GdipDrawPolygonI)                   \
+    X(GdipDrawCurve2I) X(GdipDrawClosedCurve2I) X(GdipFillPolygonI) X(GdipFillEllipseI) X(GdipFillPieI)                \
+    X(GdipFillClosedCurveI) X(GdipLoadImageFromStream) X(GdipCreateBitmapFromFile) X(GdipCreateBitmapFromStream)       \
+    X(GdipCreateBitmapFromStreamICM) X(GdipCreateHBITMAPFromBitmap) X(GdipLoadImageFromFile)                           \
+    X(GdipGetImageDimension) X(GdipDrawImageRectI) X(GdipDisposeImage) X(GdipGetImageEncodersSize)                     \
+    X(GdipGetImageEncoders) X(GdipSaveImageToStream) X(GdipCreateBitmapFromHBITMAP) X(GdipIsVisibleRect)               \
+    X(GdipIsVisibleRectI) X(GdipGetEncoderParameterListSize) X(GdipGetEncoderParameterList)                            \
+    X(GdipCreateBitmapFromGdiDib) X(GdipCreateBitmapFromScan0) X(GdipBitmapLockBits) X(GdipBitmapUnlockBits)           \
+    X(GdipDrawImageRectRectI) X(GdipDrawImageRectRect) X(GdipDrawImagePointRect) X(GdipCloneImage)                     \
+    X(GdipCreateTexture2I) X(GdipCreateImageAttributes) X(GdipDisposeImageAttributes)                                  \
+    X(GdipSetImageAttributesColorMatrix) X(GdipAddPathArc) X(GdipAddPathLine) X(GdipClosePathFigure)                   \
+    X(GdipCreatePath) X(GdipDeletePath) X(GdipDrawPath) X(GdipFillPath) X(GdipStartPathFigure)                         \
+    X(GdipSetInterpolationMode) X(GdipGetInterpolationMode) X(GdipCreateCachedBitmap) X(GdipDeleteCachedBitmap)        \
+    X(GdipDrawCachedBitmap) X(GdipCreateBitmapFromGraphics) X(GdipGetImageGraphicsContext) X(GdipGetImageWidth)        \
+    X(GdipGetImageHeight) X(GdipSetCompositingMode) X(GdipGetCompositingMode) X(GdipSetCompositingQuality)             \
+    X(GdipGetCompositingQuality) X(GdipSetSmoothingMode) X(GdipGetSmoothingMode) X(GdipCloneBitmapAreaI)
+// clang-format on
 
 enum class TuxGdipEntry : uint8_t {
 #define UX_GDIPLUS_ENTRY_ID(name) name,
