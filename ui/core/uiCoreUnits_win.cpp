@@ -1,4 +1,8 @@
+#include "ui/core/gdiplus/uxGdiPlusAPI.h"
+#include "ui/core/gdiplus/uxGdiPlusClasses.h"
 #include "ui/core/graphics/uiGraphicsUnit.h"
+#include "ui/core/images/uiImagesUnit.h"
+#include "ui/core/text/uiDrawTextUtils.h"
 #include "ui/core/uiCoreUnits.h"
 #include "ui/core/uiGeometry.h"
 #include "ui/core/uxSystemInfo.h"
@@ -8,8 +12,12 @@ namespace ui::detail {
 std::span<const TuiCoreUnit> CoreUnits() {
     static constexpr TuiCoreUnit units[] = {
         {"library core", InitializeSystemInfoUnit, nullptr},
+        {"GDI+ binding", InitializeGdiPlusAPIUnit, FinalizeGdiPlusAPIUnit},
+        {"GDI+ pictures", InitializeGdiPlusClassesUnit, FinalizeGdiPlusClassesUnit},
         {"geometry", InitializeGeometryUnit, FinalizeGeometryUnit},
+        {"text engine", InitializeTextUnit, FinalizeTextUnit},
         {"canvas and bitmaps", InitializeGraphicsUnit, FinalizeGraphicsUnit},
+        {"alpha blending and glyphs", InitializeImagesUnit, FinalizeImagesUnit},
     };
     return units;
 }
