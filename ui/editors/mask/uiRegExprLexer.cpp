@@ -12,7 +12,7 @@ namespace {
 // How the missing closing quote and a stray quote are named in messages: the quote between blanks.
 constexpr char16_t quoteInMessage[] = u" ' ";
 
-rtl::UnicodeString FormatMessage(const TuxResourceString& message, rtl::UnicodeStringView argument) {
+rtl::UnicodeString MessageWith(const TuxResourceString& message, rtl::UnicodeStringView argument) {
     return rtl::Format(LoadResStringText(message), {argument});
 }
 
@@ -117,17 +117,36 @@ void TuiRegExprLexer::Lex() {
         }
     }
     if (FBalance > 0) {
-        FErrors.Add(FormatMessage(suiRegExprMissing, u")"));
+        FErrors.Add(MessageWith(suiRegExprMissing, u")"));
     } else if (FBalance < 0) {
-        FErrors.Add(FormatMessage(suiRegExprUnnecessary, u")"));
+        FErrors.Add(MessageWith(suiRegExprUnnecessary, u")"));
+    }
+}
+
+bool TuiRegExprLexer::LexQuoteSeparatorOrEscape(char16_t character) {
+    switch (character) {
+    case u'\'':
+        LexQuoted();
+        return true;
+    case u'/':
+        Add(lkDateSeparator, u"/");
+        return true;
+    case u':':
+        Add(lkTimeSeparator, u":");
+        return true;
+    case u'\\':
+        LexEscape();
+        return true;
+    default:
+        return false;
     }
 }
 
 void TuiRegExprLexer::LexMain(char16_t character) {
-    switch (character) {
-    case u'\'':
-        LexQuoted();
+    if (LexQuoteSeparatorOrEscape(character)) {
         return;
+    }
+    switch (character) {
     case u'(':
         ++FBalance;
         Add(lkSpecial, {character});
@@ -145,18 +164,9 @@ void TuiRegExprLexer::LexMain(char16_t character) {
     case u'.':
         Add(lkAnyChar, u".");
         return;
-    case u'/':
-        Add(lkDateSeparator, u"/");
-        return;
-    case u':':
-        Add(lkTimeSeparator, u":");
-        return;
     case u'[':
         Add(lkSpecial, {character});
         LexBracket();
-        return;
-    case u'\\':
-        LexEscape();
         return;
     case u'{':
         Add(lkSpecial, {character});
@@ -180,7 +190,7 @@ void TuiRegExprLexer::LexQuoted() {
             return;
         }
     }
-    ErrorAfterEnd(FormatMessage(suiRegExprMissing, quoteInMessage));
+    ErrorAfterEnd(MessageWith(suiRegExprMissing, quoteInMessage));
 }
 
 void TuiRegExprLexer::LexEscape() {
@@ -217,7 +227,7 @@ void TuiRegExprLexer::LexHexadecimal(int32_t line, int32_t column) {
         const char16_t character = Read();
         const int value = HexadecimalDigitValue(character);
         if (value < 0) {
-            ErrorHere(FormatMessage(suiRegExprHexNumberExpected, {&character, 1}));
+            ErrorHere(MessageWith(suiRegExprHexNumberExpected, {&character, 1}));
             return;
         }
         code = code * 16 + value;
@@ -239,23 +249,14 @@ void TuiRegExprLexer::LexBracket() {
         LexBracketCharacter(character, first);
         first = false;
     }
-    ErrorAfterEnd(FormatMessage(suiRegExprMissing, u"]"));
+    ErrorAfterEnd(MessageWith(suiRegExprMissing, u"]"));
 }
 
 void TuiRegExprLexer::LexBracketCharacter(char16_t character, bool first) {
+    if (LexQuoteSeparatorOrEscape(character)) {
+        return;
+    }
     switch (character) {
-    case u'\'':
-        LexQuoted();
-        return;
-    case u'/':
-        Add(lkDateSeparator, u"/");
-        return;
-    case u':':
-        Add(lkTimeSeparator, u":");
-        return;
-    case u'\\':
-        LexEscape();
-        return;
     case u'^':
         Add(first ? lkSpecial : lkSymbol, {character});
         return;
@@ -289,12 +290,12 @@ void TuiRegExprLexer::LexBrace() {
             Add(lkSpecial, u"}");
             return;
         } else if (character == u'\'') {
-            ErrorHere(FormatMessage(suiRegExprIllegalSymbol, quoteInMessage));
+            ErrorHere(MessageWith(suiRegExprIllegalSymbol, quoteInMessage));
         } else {
-            ErrorHere(FormatMessage(suiRegExprIllegalSymbol, {&character, 1}));
+            ErrorHere(MessageWith(suiRegExprIllegalSymbol, {&character, 1}));
         }
     }
-    ErrorAfterEnd(FormatMessage(suiRegExprMissing, u"}"));
+    ErrorAfterEnd(MessageWith(suiRegExprMissing, u"}"));
 }
 
 } // namespace ui

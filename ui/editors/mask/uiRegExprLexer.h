@@ -59,6 +59,8 @@ private:
     void ErrorHere(rtl::UnicodeString message);
     void ErrorAfterEnd(rtl::UnicodeString message);
 
+    // The characters that mean the same inside brackets as outside; false for any other.
+    bool LexQuoteSeparatorOrEscape(char16_t character);
     void LexMain(char16_t character);
     void LexQuoted();
     void LexEscape();

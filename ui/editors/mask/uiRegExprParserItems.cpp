@@ -67,7 +67,11 @@ void TuiRegExprParserBlockItem::CopyTotals(const TuiRegExprParserBlockItem& sour
 
 TuiRegExprParserSimpleItem& TuiRegExprItemPool::AddSimple(std::unique_ptr<TuiRegExprItem> item,
                                                           TuiRegExprQuantifier quantifier) {
-    auto state = std::make_unique<TuiRegExprSimpleState>(std::move(item));
+    return AddSimpleState(std::make_unique<TuiRegExprSimpleState>(std::move(item)), quantifier);
+}
+
+TuiRegExprParserSimpleItem& TuiRegExprItemPool::AddSimpleState(std::unique_ptr<TuiRegExprSimpleState> state,
+                                                               TuiRegExprQuantifier quantifier) {
     auto& added = FItems.emplace_back(std::make_unique<TuiRegExprParserSimpleItem>(std::move(state), quantifier));
     return static_cast<TuiRegExprParserSimpleItem&>(*added);
 }
@@ -84,10 +88,7 @@ TuiRegExprParserItem& TuiRegExprItemPool::DuplicateOne(const TuiRegExprParserIte
         return copy;
     }
     const auto& simple = static_cast<const TuiRegExprParserSimpleItem&>(item);
-    auto state = simple.State().Duplicate();
-    auto& added =
-        FItems.emplace_back(std::make_unique<TuiRegExprParserSimpleItem>(std::move(state), item.Quantifier()));
-    return *added;
+    return AddSimpleState(simple.State().Duplicate(), item.Quantifier());
 }
 
 TuiRegExprParserItem& TuiRegExprItemPool::Duplicate(const TuiRegExprParserItem& item) {

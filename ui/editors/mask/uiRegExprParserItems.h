@@ -140,6 +140,8 @@ public:
     TuiRegExprParserItem& Duplicate(const TuiRegExprParserItem& item);
 
 private:
+    TuiRegExprParserSimpleItem& AddSimpleState(std::unique_ptr<TuiRegExprSimpleState> state,
+                                               TuiRegExprQuantifier quantifier);
     TuiRegExprParserItem& DuplicateOne(const TuiRegExprParserItem& item);
 
     std::vector<std::unique_ptr<TuiRegExprParserItem>> FItems;

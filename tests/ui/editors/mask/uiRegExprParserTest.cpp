@@ -13,6 +13,19 @@ struct TParseErrorCase {
     const char* Errors;
 };
 
+// Each mask fails with exactly its errors and leaves the expression not compiled.
+template <size_t Count>
+void ExpectCompileErrors(const TParseErrorCase (&cases)[Count]) {
+    test::TTestSeparators separators;
+    TuiRegExpr expression(separators);
+    for (const TParseErrorCase& test : cases) {
+        SCOPED_TRACE(test_support::Utf8(test.Mask));
+        EXPECT_EQ(test::CompileErrors(expression, test.Mask), test.Errors);
+        EXPECT_FALSE(expression.IsCompiled());
+        EXPECT_EQ(expression.GetSource(), nullptr);
+    }
+}
+
 TEST(uiRegExprParser, CollectsEveryErrorOfTheMask) {
     const TParseErrorCase cases[] = {
         {u"   \t\r\n", "The source stream is empty"},
@@ -38,14 +51,7 @@ TEST(uiRegExprParser, CollectsEveryErrorOfTheMask) {
         {u")(", "Line1, Char1: Illegal ')' | The alternative should not be empty"},
         {u"*|+", "Line1, Char1: Illegal quantifier '*' | Line1, Char3: Illegal quantifier '+'"},
     };
-    test::TTestSeparators separators;
-    TuiRegExpr expression(separators);
-    for (const TParseErrorCase& test : cases) {
-        SCOPED_TRACE(test_support::Utf8(test.Mask));
-        EXPECT_EQ(test::CompileErrors(expression, test.Mask), test.Errors);
-        EXPECT_FALSE(expression.IsCompiled());
-        EXPECT_EQ(expression.GetSource(), nullptr);
-    }
+    ExpectCompileErrors(cases);
 }
 
 // Counts are copied out item by item: digits past the integer range, and counts, nested counts and back references
@@ -62,12 +68,9 @@ TEST(uiRegExprParser, RefusesCountsAndReferencesPastTheItemBudget) {
         // Each reference doubles the open group; the thirteenth would take it past the budget.
         {u"(a\\1\\1\\1\\1\\1\\1\\1\\1\\1\\1\\1\\1\\1)", "Line1, Char27: Incorrect parameter quantifier"},
     };
+    ExpectCompileErrors(cases);
     test::TTestSeparators separators;
     TuiRegExpr expression(separators);
-    for (const TParseErrorCase& test : cases) {
-        SCOPED_TRACE(test_support::Utf8(test.Mask));
-        EXPECT_EQ(test::CompileErrors(expression, test.Mask), test.Errors);
-    }
     EXPECT_EQ(test::CompileErrors(expression, u"(a{4000})\\1"), "");
 }
 
