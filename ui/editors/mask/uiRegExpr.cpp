@@ -23,8 +23,10 @@ void TuiRegExpr::Discard() {
 }
 
 void TuiRegExpr::Compile(rtl::UnicodeStringView source) {
+    // Copied first: the text may be this expression's own source, which discarding clears.
+    rtl::UnicodeString text(source);
     Discard();
-    FSource = source;
+    FSource = std::move(text);
     if (std::all_of(FSource.begin(), FSource.end(), IsRegExprBlank)) {
         FErrors.Add(LoadResStringText(suiRegExprEmptySourceStream));
         RaiseErrors();
@@ -80,13 +82,14 @@ bool TuiRegExpr::Accept(char16_t& character) {
 
 void TuiRegExpr::AcceptText(rtl::UnicodeStringView text, rtl::UnicodeString& accepted) {
     CheckCompiled();
-    accepted.clear();
+    rtl::UnicodeString taken;
     for (const char16_t character : text) {
         char16_t tested = character;
         if (FAutomat->Accept(tested, FCaseInsensitive)) {
-            accepted += character;
+            taken += character;
         }
     }
+    accepted = std::move(taken);
 }
 
 bool TuiRegExpr::StepBack() {

@@ -7,7 +7,8 @@
 namespace ui {
 namespace {
 
-const char* const lexemCodeNames[] = {"sym", "spec", "int", "any", "w", "W", "d", "D", "s", "S", "ref", "date", "time"};
+const char* const lexemCodeNames[] = {"sym", "special", "int", "any", "w",    "W",   "d",
+                                      "D",   "s",       "S",   "ref", "date", "time"};
 
 // The lexems as "code:value" words; control characters as #code.
 std::string LexemWords(const TuiLexems& lexems) {
@@ -51,16 +52,16 @@ TEST(uiRegExprLexer, CutsTheMaskIntoLexems) {
         {u"\\a\\e\\f\\n\\r\\t", "sym:#7 sym:#27 sym:#12 sym:#10 sym:#13 sym:#9"},
         {u"\\p\\x41\\x7a", "sym:, sym:A sym:z"},
         {u". / :", "any:. date:/ time::"},
-        {u"(a|b)*+?", "spec:( sym:a spec:| sym:b spec:) spec:* spec:+ spec:?"},
+        {u"(a|b)*+?", "special:( sym:a special:| sym:b special:) special:* special:+ special:?"},
         {u"]}^-,$", "sym:] sym:} sym:^ sym:- sym:, sym:$"},
-        {u"[a-]", "spec:[ sym:a sym:- spec:]"},
-        {u"[a-z]", "spec:[ sym:a spec:- sym:z spec:]"},
-        {u"[a - ]", "spec:[ sym:a sym:- spec:]"},
-        {u"[-a^[]", "spec:[ sym:- sym:a sym:^ sym:[ spec:]"},
-        {u"[^/:\\d' ']", "spec:[ spec:^ date:/ time:: d:d sym:  spec:]"},
-        {u"[]", "spec:[ spec:]"},
-        {u"{2,}", "spec:{ int:2 spec:, spec:}"},
-        {u"{ 12 , 345 }", "spec:{ int:12 spec:, int:345 spec:}"},
+        {u"[a-]", "special:[ sym:a sym:- special:]"},
+        {u"[a-z]", "special:[ sym:a special:- sym:z special:]"},
+        {u"[a - ]", "special:[ sym:a sym:- special:]"},
+        {u"[-a^[]", "special:[ sym:- sym:a sym:^ sym:[ special:]"},
+        {u"[^/:\\d' ']", "special:[ special:^ date:/ time:: d:d sym:  special:]"},
+        {u"[]", "special:[ special:]"},
+        {u"{2,}", "special:{ int:2 special:, special:}"},
+        {u"{ 12 , 345 }", "special:{ int:12 special:, int:345 special:}"},
     };
     for (const TLexCase& test : cases) {
         SCOPED_TRACE(test_support::Utf8(test.Mask));

@@ -138,6 +138,8 @@ TEST_F(uiRegExprTest, SteppingRaisesUntilCompiled) {
     EXPECT_EQ(test_support::MessageOf([&] { Expression.StepBack(); }), notCompiled);
     Expression.Compile(u"a");
     EXPECT_EQ(test_support::Utf8(*Expression.GetSource()), "a");
+    Expression.Compile(*Expression.GetSource());
+    EXPECT_TRUE(Accepts(u'a'));
     Expression.Discard();
     EXPECT_EQ(Expression.GetSource(), nullptr);
     EXPECT_EQ(test_support::MessageOf([&] { Expression.AtFinal(); }), notCompiled);
