@@ -1,4 +1,10 @@
 #include "ui/core/graphics/uiGraphicsUnit.h"
+#include "ui/core/painters/uiPainterImages.h"
+#include "ui/core/styles/uiStyles.h"
+#include "ui/core/themes/uiDWMApi.h"
+#include "ui/core/themes/uxOffice11.h"
+#include "ui/core/themes/uxThemeManager.h"
+#include "ui/core/themes/uxUxTheme.h"
 #include "ui/core/uiCoreUnits.h"
 #include "ui/core/uiGeometry.h"
 #include "ui/core/uxSystemInfo.h"
@@ -9,7 +15,13 @@ std::span<const TuiCoreUnit> CoreUnits() {
     static constexpr TuiCoreUnit units[] = {
         {"library core", InitializeSystemInfoUnit, nullptr},
         {"geometry", InitializeGeometryUnit, FinalizeGeometryUnit},
+        {"visual styles", InitializeUxThemeUnit, FinalizeUxThemeUnit},
+        {"theme manager", InitializeThemeManagerUnit, FinalizeThemeManagerUnit},
+        {"Office 2003 colours", InitializeOffice11Unit, FinalizeOffice11Unit},
         {"canvas and bitmaps", InitializeGraphicsUnit, FinalizeGraphicsUnit},
+        {"painters", InitializePaintersUnit, FinalizePaintersUnit},
+        {"desktop composition", InitializeDWMApiUnit, FinalizeDWMApiUnit},
+        {"styles", InitializeStylesUnit, FinalizeStylesUnit},
     };
     return units;
 }
