@@ -394,6 +394,10 @@ void TuiCustomLookAndFeelPainter::PaintProgressBar(TuiCanvas& canvas, bool verti
         drawIn(ProgressTextColorFor(false));
     }
     canvas.PopState();
+    if (vertical) {
+        // The state's font copy describes the same font, so popping it leaves the turned handle in place.
+        canvas.SetFontAngle(0);
+    }
 }
 
 vcl::TRect TuiCustomLookAndFeelPainter::ProgressFrameInsets(bool /*vertical*/) const {

@@ -8,6 +8,7 @@
 #include "tests/ui/core/graphics/GraphicsTestSupport.h"
 #include "tests/ui/core/themes/ThemeApiDouble.h"
 #include "ui/core/themes/uiDWMApi.h"
+#include "vcl/system/ExceptionHook.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -137,7 +138,12 @@ TEST_F(uxThemeManager, AColourChangeClosesEveryThemeAndTellsEveryListenerOnce) {
 TEST_F(uxThemeManager, AnExceptionOfAListenerStaysInsideTheReceiver) {
     TuxThemeChangedNotificator failing;
     failing.SetOnThemeChanged([] { throw std::runtime_error("listener failed"); });
+    rtl::UnicodeString handled;
+    const vcl::TExceptionHandler previous = vcl::SetExceptionHandler(
+        [&](rtl::TObject*, std::exception_ptr error) { handled = vcl::ExceptionMessage(error); });
     EXPECT_EQ(SendMessageW(ThemeChangedReceiverWindow(), WM_THEMECHANGED, 0, 0), 0);
+    vcl::SetExceptionHandler(previous);
+    EXPECT_EQ(handled, u"listener failed") << "the application's handler has it";
     EXPECT_TRUE(AreVisualStylesActive()) << "the state was read before the listeners";
 }
 
