@@ -24,15 +24,6 @@ vcl::TColor RgbColor(vcl::TColor color) {
     return static_cast<vcl::TColor>(ColorToRGB(color));
 }
 
-// The canvas fill of view parameters: their bitmap tiled when there is one, else their colour.
-void FillViewParams(TuiCanvas& canvas, const vcl::TRect& rect, const TuiDrawParams& viewParams) {
-    if (viewParams.Bitmap) {
-        canvas.FillRect(rect, viewParams.Bitmap);
-    } else {
-        canvas.FillRectColor(rect, viewParams.Color);
-    }
-}
-
 // The rotation that turns the bottom-right size grip to a corner (0 top-left, 1 top-right, 2 bottom-left, 3
 // bottom-right).
 TuiRotationAngle SizeGripRotation(int32_t corner) {
@@ -213,7 +204,7 @@ void TuiCustomLookAndFeelPainter::PaintProgressStrip(TuiCanvas& canvas, const vc
     constexpr vcl::TColor grey = 0x808080;
     canvas.FrameRect(bounds, grey);
     if (!frameOnly) {
-        FillViewParams(canvas, InflateRectBy(bounds, -1, -1), viewParams);
+        canvas.FillRectWithParams(InflateRectBy(bounds, -1, -1), viewParams);
     }
     canvas.FillRectColor(progressRect, vcl::clNavy);
 }

@@ -13,15 +13,6 @@ namespace ui {
 
 namespace {
 
-// The canvas fill of view parameters: their bitmap tiled when there is one, else their colour.
-void FillWithViewParams(TuiCanvas& canvas, const vcl::TRect& rect, const TuiDrawParams& viewParams) {
-    if (viewParams.Bitmap) {
-        canvas.FillRect(rect, viewParams.Bitmap);
-    } else {
-        canvas.FillRectColor(rect, viewParams.Color);
-    }
-}
-
 // rect moved outward by width on the sides named.
 vcl::TRect GrowSides(const vcl::TRect& rect, TuiBorders sides, int32_t width) {
     return InflateRectSides(rect, sides.Contains(bLeft) ? width : 0, sides.Contains(bTop) ? width : 0,
@@ -106,8 +97,8 @@ void TuiCustomLookAndFeelPainter::PaintHeaderSectionText(TuiCanvas& canvas, cons
 
 void TuiCustomLookAndFeelPainter::PaintHeaderDivider(TuiCanvas& canvas, const vcl::TRect& bounds, int32_t indent,
                                                      vcl::TColor color, const TuiDrawParams& viewParams) const {
-    FillWithViewParams(canvas, {bounds.Left, bounds.Top, bounds.Left + indent, bounds.Bottom}, viewParams);
-    FillWithViewParams(canvas, {bounds.Right - indent, bounds.Top, bounds.Right, bounds.Bottom}, viewParams);
+    canvas.FillRectWithParams({bounds.Left, bounds.Top, bounds.Left + indent, bounds.Bottom}, viewParams);
+    canvas.FillRectWithParams({bounds.Right - indent, bounds.Top, bounds.Right, bounds.Bottom}, viewParams);
     canvas.FillRectColor({bounds.Left + indent, bounds.Top, bounds.Right - indent, bounds.Bottom}, color);
 }
 
@@ -297,7 +288,7 @@ void TuiCustomLookAndFeelPainter::PaintFooterCellFrame(TuiCanvas& /*canvas*/, co
 void TuiCustomLookAndFeelPainter::PaintFooterBackground(TuiCanvas& canvas, const vcl::TRect& rect,
                                                         const TuiDrawParams& viewParams) const {
     if (!rect.IsEmpty()) {
-        FillWithViewParams(canvas, rect, viewParams);
+        canvas.FillRectWithParams(rect, viewParams);
     }
 }
 
