@@ -10,6 +10,7 @@
 #include "vcl/imagelists/ImageList.h"
 
 #include <array>
+#include <functional>
 
 namespace ui {
 
@@ -30,41 +31,28 @@ std::unique_ptr<vcl::TCustomImageList> Indicators;
 std::array<std::unique_ptr<TuiBitmap>, 2> ScrollBarPatterns;
 std::unique_ptr<TuiSystemPaletteChangedNotifier> PaletteNotifier;
 
-// A top-down 32-bit surface of its own device context, for reading what GDI draws.
+// A 32-bit bitmap that GDI draws on and whose pixels are then read back (Read) as RGB colours.
 class TPixelSurface {
 public:
-    TPixelSurface(int32_t width, int32_t height) : FWidth(width), FDC(CreateCompatibleDC(nullptr)) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        FBitmap.Reset(CreateDIBSection(FDC.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        FBits = static_cast<const uint32_t*>(bits);
-        FSelected = SelectObject(FDC.Get(), FBitmap.Get());
-    }
-    ~TPixelSurface() { SelectObject(FDC.Get(), FSelected); }
-    TPixelSurface(const TPixelSurface&) = delete;
-    TPixelSurface& operator=(const TPixelSurface&) = delete;
+    TPixelSurface(int32_t width, int32_t height) : FBitmap(width, height) {}
 
-    HDC DC() const { return FDC.Get(); }
-    // The pixel as an RGB colour.
-    uint32_t Pixel(int32_t x, int32_t y) const {
-        const uint32_t bgr = FBits[static_cast<size_t>(y) * static_cast<size_t>(FWidth) + static_cast<size_t>(x)];
-        return (bgr & 0xFF) << 16 | (bgr & 0xFF00) | (bgr >> 16 & 0xFF);
-    }
+    HDC DC() { return FBitmap.Canvas().Handle(); }
     void Fill(const RECT& rect, int stockBrush) {
-        FillRect(FDC.Get(), &rect, static_cast<HBRUSH>(GetStockObject(stockBrush)));
+        FillRect(DC(), &rect, static_cast<HBRUSH>(GetStockObject(stockBrush)));
+    }
+    void Read() {
+        GdiFlush();
+        ReadBitmapColors(FBitmap, FPixels, true);
+    }
+    uint32_t Pixel(int32_t x, int32_t y) const {
+        const uint32_t bgr =
+            FPixels[static_cast<size_t>(y) * static_cast<size_t>(FBitmap.Width()) + static_cast<size_t>(x)];
+        return (bgr & 0xFF) << 16 | (bgr & 0xFF00) | (bgr >> 16 & 0xFF);
     }
 
 private:
-    int32_t FWidth;
-    vcl::TMemoryDCHandle FDC;
-    vcl::TBitmapHandle FBitmap;
-    const uint32_t* FBits = nullptr;
-    HGDIOBJ FSelected = nullptr;
+    TuiBitmap32 FBitmap;
+    TRGBColors FPixels;
 };
 
 vcl::TSize MeasureCheckBoxCell() {
@@ -232,7 +220,7 @@ TuiRadioButtonImageList::TuiRadioButtonImageList() {
     RECT cellRect{0, 0, cell.cx, cell.cy};
     surface.Fill(cellRect, BLACK_BRUSH);
     DrawFrameControl(surface.DC(), &cellRect, DFC_BUTTON, DFCS_BUTTONRADIOMASK | DFCS_FLAT);
-    GdiFlush();
+    surface.Read();
     int32_t left = 0;
     int32_t width = 0;
     int32_t top = 0;
@@ -243,7 +231,7 @@ TuiRadioButtonImageList::TuiRadioButtonImageList() {
 
     surface.Fill(cellRect, BLACK_BRUSH);
     DrawFrameControl(surface.DC(), &cellRect, DFC_BUTTON, DFCS_BUTTONRADIO | DFCS_FLAT | DFCS_CHECKED);
-    GdiFlush();
+    surface.Read();
     // The platform draws the dot in its own window-text colour.
     const uint32_t dotColour = GetSysColor(COLOR_WINDOWTEXT);
     const int32_t column = FRadioRect.Left + FRadioRect.Width() / 2 - 1;
@@ -277,7 +265,7 @@ void TuiRadioButtonImageList::BuildPattern() {
     HGDIOBJ oldBrush = SelectObject(surface.DC(), GetStockObject(NULL_BRUSH));
     HGDIOBJ oldPen = SelectObject(surface.DC(), GetStockObject(BLACK_PEN));
     Ellipse(surface.DC(), 0, 0, width, height);
-    GdiFlush();
+    surface.Read();
     for (int32_t row = 0; row < height; ++row) {
         for (int32_t column = 0; column < width; ++column) {
             if (surface.Pixel(column, row) == 0) {
@@ -328,7 +316,7 @@ void TuiRadioButtonImageList::BuildPattern() {
     Ellipse(surface.DC(), dot.Left, dot.Top, dot.Right, dot.Bottom);
     SelectObject(surface.DC(), oldPen);
     SelectObject(surface.DC(), oldBrush);
-    GdiFlush();
+    surface.Read();
     for (int32_t row = 0; row < height; ++row) {
         for (int32_t column = 0; column < width; ++column) {
             if (surface.Pixel(column, row) == 0) {

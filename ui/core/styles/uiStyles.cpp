@@ -13,19 +13,6 @@ namespace ui {
 
 namespace {
 
-// Lists item once in list.
-template <class T>
-void ListOnce(std::vector<T*>& list, T* item) {
-    if (std::find(list.begin(), list.end(), item) == list.end()) {
-        list.push_back(item);
-    }
-}
-
-template <class T>
-void Unlist(std::vector<T*>& list, T* item) {
-    list.erase(std::remove(list.begin(), list.end(), item), list.end());
-}
-
 // component as a repository: nullptr stays nullptr, another class is the invalid-cast error.
 TuiStyleRepository* AsRepository(rtl::TComponent* component) {
     if (!component) {
@@ -53,6 +40,22 @@ T& CreateAs(const rtl::TMetaclass& componentClass, rtl::TComponent* owner) {
 
 } // namespace
 
+template <class TMember>
+void TuiStyleRepository::MoveMember(TMember* member, TuiStyleRepository*& current, TuiStyleRepository* next,
+                                    std::vector<TMember*> TuiStyleRepository::*list) {
+    if (next == current) {
+        return;
+    }
+    if (current) {
+        std::vector<TMember*>& members = current->*list;
+        members.erase(std::remove(members.begin(), members.end(), member), members.end());
+    }
+    current = next;
+    if (current && std::find((current->*list).begin(), (current->*list).end(), member) == (current->*list).end()) {
+        (current->*list).push_back(member);
+    }
+}
+
 // TuiCustomStyle
 
 TuiCustomStyle::~TuiCustomStyle() {
@@ -74,16 +77,7 @@ void TuiCustomStyle::DetachListener(IuiStyleClient* watcher) {
 }
 
 void TuiCustomStyle::SetRepository(TuiStyleRepository* repository) {
-    if (repository == FRepository) {
-        return;
-    }
-    if (FRepository) {
-        Unlist(FRepository->FStyles, this);
-    }
-    FRepository = repository;
-    if (FRepository) {
-        ListOnce(FRepository->FStyles, this);
-    }
+    TuiStyleRepository::MoveMember(this, FRepository, repository, &TuiStyleRepository::FStyles);
 }
 
 rtl::TComponent* TuiCustomStyle::GetParentComponent() const {
@@ -254,16 +248,7 @@ void TuiStyleRepository::GetChildren(const std::function<void(rtl::TComponent*)>
 // TuiCustomStyleSheet: the repository side
 
 void TuiCustomStyleSheet::SetRepository(TuiStyleRepository* repository) {
-    if (repository == FRepository) {
-        return;
-    }
-    if (FRepository) {
-        Unlist(FRepository->FStyleSheets, this);
-    }
-    FRepository = repository;
-    if (FRepository) {
-        ListOnce(FRepository->FStyleSheets, this);
-    }
+    TuiStyleRepository::MoveMember(this, FRepository, repository, &TuiStyleRepository::FStyleSheets);
 }
 
 rtl::TComponent* TuiCustomStyleSheet::GetParentComponent() const {

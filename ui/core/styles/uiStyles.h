@@ -155,6 +155,11 @@ private:
     friend class TuiCustomStyle;
     friend class TuiCustomStyleSheet;
 
+    // Moves member from the list of the repository in current to the same list of next, and stores next in current.
+    template <class TMember>
+    static void MoveMember(TMember* member, TuiStyleRepository*& current, TuiStyleRepository* next,
+                           std::vector<TMember*> TuiStyleRepository::*list);
+
     std::vector<TuiCustomStyle*> FStyles;           // not owned
     std::vector<TuiCustomStyleSheet*> FStyleSheets; // not owned
     int32_t FPixelsPerInch = 0;

@@ -1,10 +1,10 @@
 #include "ui/core/themes/uiDWMApi.h"
 
 #include "rtl/WindowsApi.h"
+#include "ui/core/themes/uxLibraryBinding.h"
 #include "ui/core/uxSystemInfo.h"
 
 #include <array>
-#include <utility>
 
 namespace ui {
 
@@ -34,42 +34,29 @@ constexpr std::array<const char*, dweEntryCount> DwmEntryNames = {
     "DwmSetIconicThumbnail", "DwmSetIconicLivePreviewBitmap", "DwmInvalidateIconicBitmaps",
 };
 
-HMODULE DwmLibrary = nullptr;
-std::array<FARPROC, dweEntryCount> DwmEntries{};
+TuxLibraryBinding DwmLibrary;
 
 } // namespace
 
 bool IsDwmAvailable() {
-    return DwmLibrary != nullptr;
+    return DwmLibrary.Loaded();
 }
 
 bool IsDwmCompositionEnabled() {
     using TDwmIsCompositionEnabled = HRESULT(WINAPI*)(BOOL*);
-    const auto function =
-        reinterpret_cast<TDwmIsCompositionEnabled>(reinterpret_cast<void (*)()>(DwmEntries[dweIsCompositionEnabled]));
+    const auto function = DwmLibrary.Function<TDwmIsCompositionEnabled>(dweIsCompositionEnabled);
     BOOL enabled = FALSE;
-    return IsDwmAvailable() && function && SUCCEEDED(function(&enabled)) && enabled;
+    return function && SUCCEEDED(function(&enabled)) && enabled;
 }
 
 void InitializeDWMApiUnit() {
-    if (GetSystemInfo().OSVersion().Major <= 5) {
-        return;
-    }
-    DwmLibrary = LoadLibraryA("dwmapi.dll");
-    if (!DwmLibrary) {
-        return;
-    }
-    for (size_t entry = 0; entry < DwmEntries.size(); ++entry) {
-        DwmEntries[entry] = GetProcAddress(DwmLibrary, DwmEntryNames[entry]);
+    if (GetSystemInfo().OSVersion().Major > 5) {
+        DwmLibrary.Load("dwmapi.dll", DwmEntryNames);
     }
 }
 
 void FinalizeDWMApiUnit() {
-    if (!DwmLibrary) {
-        return;
-    }
-    DwmEntries.fill(nullptr);
-    FreeLibrary(std::exchange(DwmLibrary, nullptr));
+    DwmLibrary.Free();
 }
 
 } // namespace ui

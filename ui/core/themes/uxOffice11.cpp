@@ -2,6 +2,7 @@
 
 #include "rtl/WindowsApi.h"
 #include "ui/core/graphics/uiPixelOps.h"
+#include "ui/core/themes/uxLibraryBinding.h"
 #include "ui/core/themes/uxThemeManager.h"
 #include "ui/core/uiArithmetic.h"
 #include "ui/core/uxSystemInfo.h"
@@ -93,9 +94,9 @@ vcl::TBrushHandle SeparatorLightBrush;
 std::unique_ptr<vcl::TBitmap> ExpandButtonMinus;
 std::unique_ptr<vcl::TBitmap> ExpandButtonPlus;
 
-HMODULE Msimg32Library = nullptr;
+constexpr const char* Msimg32Functions[] = {"GradientFill"};
+TuxLibraryBinding Msimg32Library;
 using TGradientFill = BOOL(WINAPI*)(HDC, PTRIVERTEX, ULONG, PVOID, ULONG, ULONG);
-TGradientFill GradientFillFunction = nullptr;
 bool SystemGradientFillEnabled = true;
 
 TuxOffice11Colors SchemeColors(TuxOffice11Scheme scheme) {
@@ -204,7 +205,8 @@ vcl::TRect GradientBand(const vcl::TRect& rect, bool horizontal, int32_t first, 
 }
 
 bool SystemGradientFill(HDC dc, const vcl::TRect& rect, uint32_t colour1, uint32_t colour2, bool horizontal) {
-    if (!GradientFillFunction || !SystemGradientFillEnabled) {
+    const auto gradientFill = Msimg32Library.Function<TGradientFill>(0);
+    if (!gradientFill || !SystemGradientFillEnabled) {
         return false;
     }
     const auto vertex = [](int32_t x, int32_t y, uint32_t color) {
@@ -217,7 +219,7 @@ bool SystemGradientFill(HDC dc, const vcl::TRect& rect, uint32_t colour1, uint32
     };
     TRIVERTEX vertices[2] = {vertex(rect.Left, rect.Top, colour1), vertex(rect.Right, rect.Bottom, colour2)};
     GRADIENT_RECT gradient{0, 1};
-    GradientFillFunction(dc, vertices, 2, &gradient, 1, horizontal ? GRADIENT_FILL_RECT_H : GRADIENT_FILL_RECT_V);
+    gradientFill(dc, vertices, 2, &gradient, 1, horizontal ? GRADIENT_FILL_RECT_H : GRADIENT_FILL_RECT_V);
     return true;
 }
 
@@ -460,20 +462,13 @@ bool SetSystemGradientFillEnabled(bool enabled) {
 }
 
 void InitializeOffice11Unit() {
-    Msimg32Library = LoadLibraryA("msimg32.dll");
-    if (Msimg32Library) {
-        GradientFillFunction = reinterpret_cast<TGradientFill>(
-            reinterpret_cast<void (*)()>(GetProcAddress(Msimg32Library, "GradientFill")));
-    }
+    Msimg32Library.Load("msimg32.dll", Msimg32Functions);
 }
 
 void FinalizeOffice11Unit() {
     FreeBrushesAndBitmaps();
     ColorsReferenceCount = 0;
-    GradientFillFunction = nullptr;
-    if (Msimg32Library) {
-        FreeLibrary(std::exchange(Msimg32Library, nullptr));
-    }
+    Msimg32Library.Free();
 }
 
 } // namespace ui

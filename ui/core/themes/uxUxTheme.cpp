@@ -2,11 +2,11 @@
 
 #include "rtl/WindowsApi.h"
 #include "rtl/text/CodePages.h"
+#include "ui/core/themes/uxLibraryBinding.h"
 #include "vcl/system/Seam.h"
 
 #include <array>
 #include <commctrl.h>
-#include <utility>
 #include <uxtheme.h>
 
 namespace ui {
@@ -125,13 +125,12 @@ constexpr std::array<const char*, uxeEntryCount> UxThemeEntryNames = {
     "BufferedPaintSetAlpha",
 };
 
-HMODULE UxThemeLibrary = nullptr;
-std::array<FARPROC, uxeEntryCount> UxThemeEntries{};
+TuxLibraryBinding UxThemeLibrary;
 
 // The bound function of entry with the type of the system's declaration, or nullptr.
 template <class TFunction>
 TFunction Bound(TUxThemeEntry entry) {
-    return reinterpret_cast<TFunction>(reinterpret_cast<void (*)()>(UxThemeEntries[entry]));
+    return UxThemeLibrary.Function<TFunction>(entry);
 }
 
 const RECT* AsRect(const vcl::TRect* rect) {
@@ -163,7 +162,7 @@ vcl::TSeam<const TuxThemeApi> UxThemeSeam(LibraryThemeApi);
 } // namespace
 
 bool TuxThemeApi::IsLoaded() const {
-    return UxThemeLibrary != nullptr;
+    return UxThemeLibrary.Loaded();
 }
 
 bool TuxThemeApi::IsThemeActive() const {
@@ -313,21 +312,11 @@ int32_t DrawThemeTextAnsi(HTHEME theme, HDC dc, int32_t part, int32_t state, std
 
 void InitializeUxThemeUnit() {
     InitCommonControls();
-    UxThemeLibrary = LoadLibraryA("UxTheme.dll");
-    if (!UxThemeLibrary) {
-        return;
-    }
-    for (size_t entry = 0; entry < UxThemeEntries.size(); ++entry) {
-        UxThemeEntries[entry] = GetProcAddress(UxThemeLibrary, UxThemeEntryNames[entry]);
-    }
+    UxThemeLibrary.Load("UxTheme.dll", UxThemeEntryNames);
 }
 
 void FinalizeUxThemeUnit() {
-    if (!UxThemeLibrary) {
-        return;
-    }
-    UxThemeEntries.fill(nullptr);
-    FreeLibrary(std::exchange(UxThemeLibrary, nullptr));
+    UxThemeLibrary.Free();
 }
 
 } // namespace ui
