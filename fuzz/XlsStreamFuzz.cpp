@@ -1,11 +1,14 @@
 // Opens the input as an .xls file through the BIFF record stream, keeping a copy of the compound document's other
-// elements, and walks its records as the reader does: headers and bodies, sheet names by their counts, and the
-// drawing group read on across its continuations.
+// elements, reads the VBA project from that copy, and walks its records as the reader does: headers and bodies, sheet
+// names by their counts, the drawing group read on across its continuations, and a FILEPASS answered with the
+// default password, so that what follows is decrypted.
 
 #include "FuzzInput.h"
 #include "rtl/core/Exceptions.h"
 #include "xls/biff/stream/BIFF_ExtraObjects.h"
+#include "xls/biff/stream/BIFF_FilePass.h"
 #include "xls/biff/stream/BIFF_Stream.h"
+#include "xls/biff/vba/BIFF_VBA.h"
 #include "xls/core/base/XLSErrorManager.h"
 
 #include <algorithm>
@@ -14,6 +17,7 @@
 namespace {
 
 constexpr uint16_t RecordBoundSheet = 0x0085;
+constexpr uint16_t RecordFilePass = 0x002F;
 // A BOUNDSHEET body (MS-XLS 2.4.28): stream position, visibility, type, then the name's count byte and flagged text.
 constexpr int32_t BoundSheetNameCount = 6;
 constexpr int32_t ChunkSize = 4096;
@@ -48,6 +52,15 @@ void ReadBoundSheetName(xls::TXLSStream& stream, const std::vector<uint8_t>& bod
     stream.Seek(end, rtl::soBeginning);
 }
 
+// A damaged project fails on its own; the records are walked all the same.
+void ReadVBAProject(const xls::TExtraObjects& extras) {
+    try {
+        xls::TXLSVBA vba;
+        vba.ReadProject(extras);
+    } catch (const rtl::Exception&) {
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -59,9 +72,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     stream.SetSourceStream(&input);
     stream.SetExtraObjects(&extras);
     try {
-        if (stream.OpenFile(u"") == xls::xvNone) {
+        const xls::TExcelVersion version = stream.OpenFile(u"");
+        if (version == xls::xvNone) {
             return 0;
         }
+        ReadVBAProject(extras);
         std::vector<uint8_t> body;
         xls::TBIFFHeader header;
         while (stream.ReadHeader(header) == 4) {
@@ -75,6 +90,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             }
             if (header.RecID == RecordBoundSheet) {
                 ReadBoundSheetName(stream, body);
+            } else if (header.RecID == RecordFilePass) {
+                stream.SetPassword(xls::FilePassEncryption(body, version), xls::BIFFDefaultPassword);
             }
         }
     } catch (const rtl::Exception&) {
