@@ -306,6 +306,35 @@ TEST(XLSReadXLSXParts, ExternalLinksThatDoNotReadStayEmpty) {
     EXPECT_EQ(A1(model, 0), "1");
 }
 
+// The sheet names of an external book keep every script, also one that no ANSI code page holds, so that a formula
+// naming such a sheet compiles.
+TEST(XLSReadXLSXParts, ExternalSheetNamesKeepEveryScript) {
+    TPackage package = TPackage::WithSheets({{"Sheet1", ""}});
+    package.SetWorksheet(1, R"(<sheetData><row r="1"><c r="A1"><f>[1]อัตรา!B1*2</f><v>4</v></c></row></sheetData>)");
+    std::string& workbook = package.Parts["xl/workbook.xml"];
+    workbook.insert(workbook.find("</workbook>"),
+                    R"(<externalReferences><externalReference r:id="rIdX1"/></externalReferences>)");
+    package.WorkbookRels += TPackage::Relationship("rIdX1", "externalLink", "externalLinks/externalLink1.xml");
+    package.Parts["xl/externalLinks/externalLink1.xml"] =
+        LinkPart(R"(<externalBook r:id="rId1"><sheetNames><sheetName val="อัตรา"/><sheetName val="汇率"/></sheetNames>)"
+                 R"(</externalBook>)");
+    package.Parts["xl/externalLinks/_rels/externalLink1.xml.rels"] =
+        Relationships(R"(<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/)"
+                      R"(relationships/externalLinkPath" Target="rates.xlsx" TargetMode="External"/>)");
+    TModel model;
+    model.Read(package.Zip());
+    ASSERT_EQ(model.Manager.XLinks().Count(), 1);
+    TXc12XExternalBook& book = model.Manager.XLinks().GetItem(0)->GetExternalBook();
+    ASSERT_EQ(book.GetSheetNames().Count(), 2);
+    EXPECT_EQ(Utf8(book.GetSheetNames().Get(0)), "อัตรา");
+    EXPECT_EQ(Utf8(book.GetSheetNames().Get(1)), "汇率");
+    EXPECT_EQ(book.FindSheet(u"汇率"), 1);
+    TXLSCellHandle handle;
+    ASSERT_TRUE(model.Sheet(0).GetCells().FindCell(0, 0, handle));
+    EXPECT_TRUE(model.Sheet(0).GetCells().IsFormulaCompiled(handle));
+    EXPECT_EQ(model.WarningNumbers(), std::vector<int32_t>{});
+}
+
 TEST(XLSReadXLSXParts, PivotCachesAndTablesAreKeptAsDocuments) {
     TPackage package = SheetWith("", TPackage::Relationship("rIdP", "pivotTable", "../pivotTables/pivotTable1.xml"));
     std::string& workbook = package.Parts["xl/workbook.xml"];
