@@ -2,6 +2,7 @@
 #include "ui/core/gdiplus/uxGdiPlusClasses.h"
 #include "ui/core/graphics/uiGraphicsUnit.h"
 #include "ui/core/images/uiImagesUnit.h"
+#include "ui/core/skins/uxSkinsCoreUnit.h"
 #include "ui/core/text/uiDrawTextUtils.h"
 #include "ui/core/uiCoreUnits.h"
 #include "ui/core/uiGeometry.h"
@@ -18,6 +19,7 @@ std::span<const TuiCoreUnit> CoreUnits() {
         {"text engine", InitializeTextUnit, FinalizeTextUnit},
         {"canvas and bitmaps", InitializeGraphicsUnit, FinalizeGraphicsUnit},
         {"alpha blending and glyphs", InitializeImagesUnit, FinalizeImagesUnit},
+        {"skin core", InitializeSkinsCoreUnit, FinalizeSkinsCoreUnit},
     };
     return units;
 }
