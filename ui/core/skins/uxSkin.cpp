@@ -1,5 +1,6 @@
 #include "ui/core/skins/uxSkin.h"
 
+#include "rtl/text/CodePages.h"
 #include "ui/core/skins/uxSkinStreamIO.h"
 #include "ui/core/skins/uxSkinTexture.h"
 #include "ui/core/skins/uxSkinsCoreStrs.h"

@@ -242,6 +242,8 @@ public:
     bool GetUseCache() const {
         return static_cast<bool>(FCache);
     }
+    // Whether the cache holds a translucent (ARGB) picture.
+    bool IsAlphaCached() const;
 #endif
 
 private:

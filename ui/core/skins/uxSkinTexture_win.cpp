@@ -1,6 +1,8 @@
 #include "ui/core/gdiplus/uxGdiPlusAPI.h"
 #include "ui/core/gdiplus/uxGdiPlusClasses.h"
+#include "ui/core/skins/uxSkinStreamIO.h"
 #include "ui/core/skins/uxSkinTexture.h"
+#include "ui/core/skins/uxSkinsCoreStrs.h"
 
 namespace ui {
 
@@ -12,13 +14,25 @@ TuxSkinTexture::TuxSkinTexture() : FData(std::make_unique<TData>()) {}
 
 TuxSkinTexture::~TuxSkinTexture() = default;
 
+// The picture is kept as 32-bit ARGB pixels whatever the PNG's colour type: Wine's GDI+ draws a 1-bit indexed PNG in
+// its first palette colour alone, while the 32-bit copy draws alike everywhere, and drawing needs no conversion.
 void TuxSkinTexture::LoadFromStream(rtl::TStream& stream) {
     if (stream.Size() - stream.Position() <= 0) {
         Clear();
         return;
     }
-    FData->Picture.SetImage(TuxGPImage::CreateFromStream(stream));
-    CheckGdipSuccess(!FData->Picture.Empty());
+    std::unique_ptr<TuxGPImage> image;
+    try {
+        image = TuxGPImage::CreateFromStream(stream);
+        TRGBColors pixels;
+        image->GetBits(pixels);
+    } catch (const EuxGdipException&) {
+        image.reset();
+    }
+    if (!image || !image->HasHandle()) {
+        throw EuxSkin(LoadResStringText(suxSkinTextureNotPng));
+    }
+    FData->Picture.SetImage(std::move(image));
 }
 
 void TuxSkinTexture::SaveToStream(rtl::TStream& stream) const {
