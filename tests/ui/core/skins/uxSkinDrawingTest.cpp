@@ -269,4 +269,32 @@ TEST(SkinLoading, WithoutGdiPlusALoadReadsNothing) {
     EXPECT_EQ(skin.Groups().Count(), 0);
 }
 
+TEST(SkinLoading, TheBuiltInSkinsLoadFromTheProgramsResources) {
+    const std::pair<const char*, const char*> skins[] = {
+        {"Blue", "Blue"}, {"Office2007Blue", "Office2007Blue"}, {"DefaultUserSkinData", "defaultuserskindata"}};
+    for (const auto& [resource, name] : skins) {
+        const ui::TuxSkin skin(resource, true, nullptr);
+        EXPECT_EQ(skin.Name(), name);
+        EXPECT_EQ(skin.Groups().Count(), 13) << name;
+    }
+    EXPECT_ANY_THROW(ui::TuxSkin("NoSuchSkin", true, nullptr));
+}
+
+// A built-in element drawn twice gives the same pixels, and its translucent texture corners keep the background.
+TEST(SkinLoading, ABuiltInElementDrawsFromItsTexture) {
+    const ui::TuxSkin skin("Blue", true, nullptr);
+    ui::TuxSkinElement* button = skin.GetGroupByName("Common")->GetElementByName("Button");
+    ASSERT_NE(button, nullptr);
+    TDibSurface surface(40, 24);
+    surface.Fill(vcl::clFuchsia);
+    button->Draw(surface.DC(), {0, 0, 40, 24}, 0, ui::esHot);
+    GdiFlush();
+    const std::vector<uint32_t> first = surface.Pixels();
+    EXPECT_EQ(surface.Pixel(0, 0), vcl::clFuchsia);
+    EXPECT_NE(surface.Pixel(20, 12), vcl::clFuchsia);
+    button->Draw(surface.DC(), {0, 0, 40, 24}, 0, ui::esHot);
+    GdiFlush();
+    EXPECT_EQ(surface.Pixels(), first);
+}
+
 } // namespace
