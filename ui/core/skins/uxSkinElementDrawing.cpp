@@ -1,6 +1,7 @@
 // Drawing of skin images, borders and elements on a skin canvas (Windows: GDI+ draws the textures).
 #include "rtl/WindowsApi.h"
 #include "ui/core/gdiplus/uxGdiPlusClasses.h"
+#include "ui/core/painters/uiPainterTypes.h"
 #include "ui/core/skins/uxSkinCanvas.h"
 #include "ui/core/skins/uxSkinElementCache.h"
 #include "ui/core/skins/uxSkinElements.h"
@@ -154,6 +155,15 @@ void TuxSkinElement::ChangeCaching(bool on) {
     } else {
         FCache.reset();
     }
+}
+
+vcl::TColor TuxSkinElement::GetTextColor(TuiButtonState state) const {
+    const char* name = state == uibsHot        ? "TextColorHot"
+                       : state == uibsPressed  ? "TextColorPressed"
+                       : state == uibsDisabled ? "TextColorDisabled"
+                                               : nullptr;
+    const auto* color = name ? dynamic_cast<const TuxSkinColor*>(GetPropertyByName(name)) : nullptr;
+    return color && color->Value() != vcl::clDefault ? color->Value() : FTextColor;
 }
 
 bool TuxSkinElement::IsAlphaCached() const {

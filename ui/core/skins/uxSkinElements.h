@@ -27,6 +27,7 @@ class TuxSkinWriter;
 #ifdef _WIN32
 class TuxSkinCanvas;
 class TuxSkinElementCache;
+enum TuiButtonState : uint8_t;
 #endif
 
 using TuxSkinGradientMode = TuxGpGradientMode;
@@ -244,6 +245,9 @@ public:
     }
     // Whether the cache holds a translucent (ARGB) picture.
     bool IsAlphaCached() const;
+    // The text colour of a button state: for hot, pressed and disabled the colour property "TextColorHot",
+    // "TextColorPressed" or "TextColorDisabled" when it exists and is not clDefault; TextColor otherwise.
+    vcl::TColor GetTextColor(TuiButtonState state) const;
 #endif
 
 private:

@@ -4,6 +4,7 @@
 #include "tests/ui/core/gdiplus/GdiPlusTestSupport.h"
 #include "tests/ui/core/graphics/GraphicsTestSupport.h"
 #include "tests/ui/core/skins/SkinTestSupport.h"
+#include "ui/core/painters/uiPainterTypes.h"
 #include "ui/core/skins/uxSkinCanvas.h"
 #include "ui/core/skins/uxSkinsCoreUnit.h"
 
@@ -252,6 +253,19 @@ TEST(SkinElementDrawing, AGradientOnlyImageFillsInsideItsMargins) {
     target.Draw({0, 0, 20, 20});
     EXPECT_EQ(target.Surface.Pixel(1, 1), vcl::clWhite);
     EXPECT_TRUE(ui_test::AllPixelsAre(target.Surface, {2, 2, 18, 18}, vcl::clBlue));
+}
+
+TEST(SkinElementTextColor, AStatePropertyWinsUnlessItIsDefault) {
+    ui::TuxSkinElement element(nullptr, "Button");
+    EXPECT_EQ(element.GetTextColor(ui::uibsHot), vcl::clDefault);
+    element.SetTextColor(vcl::clNavy);
+    element.Properties().AddColor("TextColorHot", vcl::clRed);
+    element.Properties().AddColor("TextColorPressed", vcl::clDefault);
+    element.Properties().AddProperty("TextColorDisabled", ui::TuxSkinIntegerProperty::StaticClass());
+    EXPECT_EQ(element.GetTextColor(ui::uibsHot), vcl::clRed);
+    EXPECT_EQ(element.GetTextColor(ui::uibsPressed), vcl::clNavy);
+    EXPECT_EQ(element.GetTextColor(ui::uibsDisabled), vcl::clNavy);
+    EXPECT_EQ(element.GetTextColor(ui::uibsNormal), vcl::clNavy);
 }
 
 TEST(SkinLoading, WithoutGdiPlusALoadReadsNothing) {

@@ -2,6 +2,7 @@
 #include "rtl/io/Streams.h"
 #include "rtl/text/CodePages.h"
 #include "tests/ui/core/skins/SkinTestSupport.h"
+#include "ui/core/skins/uxSkinPartStream.h"
 #include "ui/core/skins/uxSkinStreamIO.h"
 #include "ui/core/skins/uxSkinsCoreStrs.h"
 
@@ -359,6 +360,25 @@ TEST(SkinModel, PropertyTypeNamesDropPrefixAndSuffix) {
     EXPECT_EQ(color.GetTypeName(), u"Color");
     EXPECT_EQ(wide.GetTypeName(), u"WideString");
     EXPECT_EQ(color.Value(), vcl::clDefault);
+}
+
+} // namespace
+
+namespace {
+
+TEST(SkinPartStream, AWindowStopsReadsAndSeeksAtItsEnds) {
+    rtl::TStringStream source("0123456789");
+    ui::TuxSkinPartStream window(source, 2, 6);
+    EXPECT_EQ(window.Size(), 4);
+    EXPECT_EQ(window.Position(), 0);
+    char buffer[8] = {};
+    EXPECT_EQ(window.Read(buffer, 8), 4);
+    EXPECT_EQ(std::string(buffer, 4), "2345");
+    EXPECT_EQ(window.Read(buffer, 8), 0);
+    EXPECT_EQ(window.Seek(-1, rtl::soEnd), 3);
+    EXPECT_EQ(window.Seek(100, rtl::soBeginning), 4);
+    EXPECT_EQ(window.Seek(-100, rtl::soCurrent), 0);
+    EXPECT_EQ(source.Position(), 2);
 }
 
 } // namespace
