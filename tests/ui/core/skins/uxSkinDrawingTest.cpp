@@ -128,6 +128,14 @@ TEST(SkinElementDrawing, ATranslucentColourBlendsAndIsCachedWithItsAlpha) {
     EXPECT_TRUE(CloseTo(target.Surface.Pixel(10, 10), 0x7F007F)) << std::hex << target.Surface.Pixel(10, 10);
 }
 
+TEST(SkinElementDrawing, ATranslucentTextureBlendsByItsAlpha) {
+    TElementOnSurface target(20, 20);
+    LoadTexture(target.Element.Image(), ui_test::FlatFramesPng(4, 4, {0x800000FF}));
+    EXPECT_TRUE(target.Element.IsAlphaUsed());
+    target.Draw({0, 0, 20, 20});
+    EXPECT_TRUE(CloseTo(target.Surface.Pixel(10, 10), 0xFF7F7F)) << std::hex << target.Surface.Pixel(10, 10);
+}
+
 TEST(SkinElementDrawing, AnOpaqueStretchedTextureHidesTheColour) {
     TElementOnSurface target(20, 20);
     target.Element.SetColor(vcl::clRed);
