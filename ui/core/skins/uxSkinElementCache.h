@@ -25,10 +25,11 @@ public:
     void Draw(HDC dc, TuxSkinElement& element, const vcl::TRect& rect, TuxSkinElementState state, int32_t imageIndex);
     // Whether the picture kept is translucent (a GDI+ bitmap with alpha).
     bool IsAlphaCache() const { return static_cast<bool>(FAlphaBitmap); }
+    // Drops the picture: the element changed, so the next drawing renders it anew.
+    void FreeCache();
 
 private:
     void CheckCache(TuxSkinElement& element, const vcl::TRect& rect, TuxSkinElementState state, int32_t imageIndex);
-    void FreeCache();
     void InitAlphaCache(TuxSkinElement& element);
     void InitOpaqueCache(TuxSkinElement& element);
     void DrawFromCache(HDC dc, const vcl::TRect& rect);

@@ -166,6 +166,13 @@ vcl::TColor TuxSkinElement::GetTextColor(TuiButtonState state) const {
     return color && color->Value() != vcl::clDefault ? color->Value() : FTextColor;
 }
 
+void TuxSkinElement::FlagChanged() {
+    if (FCache) {
+        FCache->FreeCache();
+    }
+    TuxSkinPersistent::FlagChanged();
+}
+
 bool TuxSkinElement::IsAlphaCached() const {
     return FCache && FCache->IsAlphaCache();
 }

@@ -325,26 +325,27 @@ void TuxSkinElement::SetAlpha(uint8_t value) {
 
 void TuxSkinElement::SetColor(vcl::TColor value) {
     FColor = value;
-    DoChange();
+    FlagChanged();
 }
 
 void TuxSkinElement::SetContentOffset(const vcl::TRect& value) {
-    SetAndTell(FContentOffset, value, [this] { DoChange(); });
+    SetAndTell(FContentOffset, value, [this] { FlagChanged(); });
 }
 
 void TuxSkinElement::SetImageCount(int32_t value) {
     SetAndTell(FImageCount, std::max(value, 1), [this] {
-        FImage->InvalidateParts();
-        FGlyph->InvalidateParts();
+        FImage->FlagLayoutDirty();
+        FGlyph->FlagLayoutDirty();
+        FlagChanged();
     });
 }
 
 void TuxSkinElement::SetMinSize(vcl::TSize value) {
-    SetAndTell(FMinSize, vcl::TSize{std::max(value.cx, 0), std::max(value.cy, 0)}, [this] { DoChange(); });
+    SetAndTell(FMinSize, vcl::TSize{std::max(value.cx, 0), std::max(value.cy, 0)}, [this] { FlagChanged(); });
 }
 
 void TuxSkinElement::SetTextColor(vcl::TColor value) {
-    SetAndTell(FTextColor, value, [this] { DoChange(); });
+    SetAndTell(FTextColor, value, [this] { FlagChanged(); });
 }
 
 TuxSkinControlGroup* TuxSkinElement::GetGroup() const {

@@ -78,6 +78,8 @@ public:
     vcl::TSize GetSize() { return Layout().FrameSize(); }
     // Flags the layout for recalculation and tells the change.
     void InvalidateParts();
+    // Flags the layout for recalculation without telling anyone, for a change told by the element.
+    void FlagLayoutDirty() { FLayoutDirty = true; }
 
     void ReadFromStream(TuxSkinReader& reader, double version);
     void WriteToStream(TuxSkinWriter& writer) const;
@@ -250,9 +252,15 @@ public:
     vcl::TColor GetTextColor(TuiButtonState state) const;
 #endif
 
+protected:
+#ifdef _WIN32
+    // A changed element draws anew: the cached picture goes.
+    void FlagChanged() override;
+#endif
+
 private:
     void PartChanged() {
-        DoChange();
+        FlagChanged();
     }
 #ifdef _WIN32
     void FillBackground(TuxSkinCanvas& canvas, const vcl::TRect& rect);

@@ -136,6 +136,17 @@ TEST(SkinElementDrawing, ATranslucentTextureBlendsByItsAlpha) {
     EXPECT_TRUE(CloseTo(target.Surface.Pixel(10, 10), 0xFF7F7F)) << std::hex << target.Surface.Pixel(10, 10);
 }
 
+TEST(SkinElementDrawing, AChangedElementIsNotDrawnFromAStaleCache) {
+    TElementOnSurface target(20, 20);
+    target.Element.SetColor(vcl::clRed);
+    target.Element.ChangeCaching(true);
+    target.Draw({0, 0, 20, 20});
+    EXPECT_EQ(target.Surface.Pixel(10, 10), vcl::clRed);
+    target.Element.SetColor(vcl::clBlue);
+    target.Draw({0, 0, 20, 20});
+    EXPECT_EQ(target.Surface.Pixel(10, 10), vcl::clBlue);
+}
+
 TEST(SkinElementDrawing, AnOpaqueStretchedTextureHidesTheColour) {
     TElementOnSurface target(20, 20);
     target.Element.SetColor(vcl::clRed);

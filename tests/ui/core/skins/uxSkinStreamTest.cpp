@@ -331,9 +331,19 @@ TEST(SkinModel, ChangesReachTheListenersOnceEach) {
     skin.EndUpdate();
     EXPECT_EQ(sink.Count, 4);
 
+    element->SetImageCount(2);
+    EXPECT_EQ(sink.Count, 5) << "the image count is one change, though both images lay out anew";
+    element->BeginUpdate();
+    element->SetColor(vcl::clGreen);
+    element->SetContentOffset({1, 2, 3, 4});
+    element->Glyph().SetStretch(ui::smTile);
+    EXPECT_EQ(sink.Count, 5);
+    element->EndUpdate();
+    EXPECT_EQ(sink.Count, 6);
+
     skin.RemoveListener(&sink);
     element->SetTextColor(vcl::clBlack);
-    EXPECT_EQ(sink.Count, 4);
+    EXPECT_EQ(sink.Count, 6);
 }
 
 TEST(SkinModel, AssignAndCloneCopyContentsButNotNameOrVersion) {
