@@ -5,6 +5,32 @@
 
 namespace ui {
 
+void PaintFlatScrollBarElement(const TuiCustomLookAndFeelPainter& painter, TuiCanvas& canvas, bool horizontal,
+                               const vcl::TRect& rect, TuiScrollBarPart part, TuiButtonState state,
+                               int32_t arrowInset) {
+    if (rect.IsEmpty() || (part == sbpThumb && state == uibsDisabled)) {
+        return;
+    }
+    const TuiButtonState drawn = state == uibsHot ? uibsNormal : state;
+    switch (part) {
+    case sbpLineUp:
+    case sbpLineDown:
+        painter.PaintButton(canvas, rect, {}, drawn, true, vcl::clDefault, vcl::clDefault, false, false);
+        painter.PaintStateArrow(canvas, InflateRectBy(rect, -arrowInset, -arrowInset), drawn,
+                                ScrollBarArrowDirection(horizontal, part));
+        break;
+    case sbpThumb:
+        painter.PaintButton(canvas, rect, {}, drawn, true, vcl::clDefault, vcl::clDefault, false, false);
+        break;
+    case sbpPageUp:
+    case sbpPageDown:
+        FillScrollBarPageArea(canvas, rect, state == uibsPressed);
+        break;
+    case sbpNone:
+        break;
+    }
+}
+
 void FillScrollBarPageArea(TuiCanvas& canvas, const vcl::TRect& rect, bool pressed) {
     canvas.FillRect(rect, ScrollBarPatternBitmap(pressed));
     canvas.Brush().SetStyle(vcl::bsSolid);

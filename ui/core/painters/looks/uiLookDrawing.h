@@ -1,8 +1,9 @@
 #pragma once
-// Drawing that several looks share: the dotted page areas of scroll bars, the arrow direction of a scroll-bar button,
-// the outlines of track-bar thumbs, and the lines of splitter frames.
+// Drawing that several looks share: the flat looks' scroll-bar elements, the dotted page areas of scroll bars, the
+// arrow direction of a scroll-bar button, the outlines of track-bar thumbs, and the lines of splitter frames.
 
 #include "ui/core/graphics/uiCanvas.h"
+#include "ui/core/painters/uiLookAndFeelPainters.h"
 #include "ui/core/painters/uiPainterShapes.h"
 #include "ui/core/painters/uiPainterTypes.h"
 
@@ -11,6 +12,10 @@
 
 namespace ui {
 
+// The scroll-bar element of the flat looks: nothing for an empty rect or a disabled thumb; hot draws as normal; arrow
+// buttons and the thumb are buttons of painter, the arrows inset by arrowInset; page areas take the dotted pattern.
+void PaintFlatScrollBarElement(const TuiCustomLookAndFeelPainter& painter, TuiCanvas& canvas, bool horizontal,
+                               const vcl::TRect& rect, TuiScrollBarPart part, TuiButtonState state, int32_t arrowInset);
 // A page area of a scroll bar in the dotted pattern, the darker one when pressed.
 void FillScrollBarPageArea(TuiCanvas& canvas, const vcl::TRect& rect, bool pressed);
 // Where the arrow of a scroll bar's line-up or line-down button points on a horizontal or vertical bar.
