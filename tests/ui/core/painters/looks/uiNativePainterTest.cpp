@@ -119,8 +119,8 @@ TEST_F(uiNativePainter, ASelectedTabCoversThePanesLineAndOthersLeaveIt) {
                         false);
         return on.Surface.Pixel(20, tab.Bottom - 1);
     };
-    EXPECT_EQ(lastRow(uibsNormal), static_cast<vcl::TColor>(ColorToRGB(vcl::clFuchsia)));
-    EXPECT_NE(lastRow(uibsPressed), static_cast<vcl::TColor>(ColorToRGB(vcl::clFuchsia)));
+    EXPECT_EQ(lastRow(uibsNormal), static_cast<vcl::TColor>(vcl::ColorToRGB(vcl::clFuchsia)));
+    EXPECT_NE(lastRow(uibsPressed), static_cast<vcl::TColor>(vcl::ColorToRGB(vcl::clFuchsia)));
     EXPECT_TRUE(Native.PaintsTabs(false));
 }
 

@@ -116,7 +116,7 @@ TEST(uiOffice11Painter, WithoutVisualStylesScrollBarsAreStandardAndGroupBoxesUlt
     }
     TCanvasOnSurface group(30, 20);
     Office11.PaintGroupFrame(group.Canvas, {0, 0, 30, 20}, true, gcpTop, uiAllBorders);
-    EXPECT_EQ(group.Surface.Pixel(0, 10), static_cast<vcl::TColor>(ColorToRGB(vcl::clHighlight)));
+    EXPECT_EQ(group.Surface.Pixel(0, 10), static_cast<vcl::TColor>(vcl::ColorToRGB(vcl::clHighlight)));
     api.StylesOff = false;
     ui_test::TThemeApiDouble::AnnounceThemeChange();
 }
