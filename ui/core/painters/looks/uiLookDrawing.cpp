@@ -50,7 +50,7 @@ void DrawEtchedBand(TuiCanvas& canvas, const vcl::TRect& band, vcl::TColor dark,
 }
 
 void DrawPolylineIn(TuiCanvas& canvas, std::span<const vcl::TPoint> points, vcl::TColor color) {
-    canvas.Pen().SetColor(static_cast<vcl::TColor>(ColorToRGB(color)));
+    canvas.Pen().SetColor(static_cast<vcl::TColor>(vcl::ColorToRGB(color)));
     canvas.Polyline(points);
 }
 
