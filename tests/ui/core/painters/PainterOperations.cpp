@@ -65,6 +65,11 @@ std::vector<TPainterDrawingCase> PainterDrawingCases() {
              p.PaintContentWithText(c, r, InflateRectBy(r, -2, -2), uibsNormal, centred, u"Total", font,
                                     vcl::clBlue, vcl::clYellow, noHook, false);
          }},
+        {"PaintContentWithText hot",
+         [=](P p, C c, R r) {
+             p.PaintContentWithText(c, r, InflateRectBy(r, -2, -2), uibsHot, centred, u"Total", font, vcl::clBlue,
+                                    vcl::clYellow, noHook, false);
+         }},
         {"PaintFooterSeparator", [](P p, C c, R r) { p.PaintFooterSeparator(c, r, uiAllBorders); }},
         {"PaintNavigationButton previous",
          [](P p, C c, R r) { p.PaintNavigationButton(c, r, CenterRectInRect(r, 7, 7), false, uibsNormal); }},
@@ -144,6 +149,10 @@ std::vector<TPainterDrawingCase> PainterDrawingCases() {
         {"PaintTab",
          [=](P p, C c, R r) {
              p.PaintTab(c, r, uiAllBorders, u"Tab", uibsNormal, false, font, vcl::clBlack, vcl::clWhite, true);
+         }},
+        {"PaintTab vertical selected",
+         [=](P p, C c, R r) {
+             p.PaintTab(c, r, {bLeft, bTop}, u"Tab", uibsPressed, true, font, vcl::clBlack, vcl::clWhite, false);
          }},
         {"PaintTabFrame", [](P p, C c, R r) { p.PaintTabFrame(c, r, 1, uiAllBorders, false); }},
         {"PaintTabStrip", [](P p, C c, R r) { p.PaintTabStrip(c, r, uiAllBorders, false); }},
@@ -257,6 +266,14 @@ std::vector<TPainterDrawingCase> PainterDrawingCases() {
                                  p.PaintTrackBarThumb(c, CenterRectInRect(r, 16, 20), uibsNormal, horizontal, shape,
                                                       vcl::clBtnFace);
                              }});
+        }
+    }
+    for (const TuiScrollBarPart part : {sbpLineUp, sbpLineDown, sbpThumb, sbpPageUp, sbpPageDown}) {
+        for (const TuiButtonState state : {uibsNormal, uibsPressed, uibsDisabled}) {
+            const bool horizontal = part % 2 == 0;
+            cases.push_back({"PaintScrollBarElement part " + std::to_string(part) + " state " + std::to_string(state) +
+                                 (horizontal ? " horizontal" : ""),
+                             [=](P p, C c, R r) { p.PaintScrollBarElement(c, horizontal, r, part, state); }});
         }
     }
     return cases;

@@ -70,9 +70,13 @@ void DrawStandardScrollArrowButton(TuiCanvas& canvas, const vcl::TRect& rect, Tu
     if (pressed) {
         kind |= DFCS_FLAT;
     }
+    // The shifted arrow stays inside the button: its last column and row would fall on the neighbour.
     const vcl::TRect arrowRect = pressed ? vcl::OffsetRect(rect, 1, 1) : rect;
     RECT r{arrowRect.Left, arrowRect.Top, arrowRect.Right, arrowRect.Bottom};
+    canvas.PushClipRegion();
+    canvas.IntersectClipArea(rect);
     DrawFrameControl(canvas.Handle(), &r, DFC_SCROLL, kind);
+    canvas.PopClipRegion();
     DrawStandardScrollButtonFrame(canvas, rect, pressed);
 }
 
