@@ -226,7 +226,7 @@ std::vector<TDrawingCase> DrawingCases() {
         {"PaintNavigationArrow", [](P p, C c, R r) { p.PaintNavigationArrow(c, CenterRectInRect(r, 7, 7), false, vcl::clRed); }},
         {"PaintNavigationArrow next", [](P p, C c, R r) { p.PaintNavigationArrow(c, r, true, vcl::clRed); }},
         {"PaintNavigatorButton", [](P p, C c, R r) { p.PaintNavigatorButton(c, r, uibsHot); }},
-        {"PaintSplitterFrame", [](P p, C c, R r) { p.PaintSplitterFrame(c, r, false, true); }},
+        {"PaintSplitterFrame", [](P p, C c, R r) { p.PaintSplitterFrame(c, r, false, true, TuiDrawParams{}); }},
         {"PaintClockFace", [](P p, C c, R r) { p.PaintClockFace(c, r, 0.6, vcl::clWhite); }},
         {"PaintEditButton", [](P p, C c, R r) { p.PaintEditButton(c, r, 0, uibsNormal, 0); }},
         {"PaintHeaderPanel",
