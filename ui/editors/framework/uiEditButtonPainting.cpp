@@ -345,14 +345,19 @@ void DrawEditButtonContent(TuiCanvas& canvas, const TuiEditButtonPaintContext& c
     canvas.PopState();
 }
 
-void DrawEditButton(TuiCanvas& canvas, const TuiEditButtonPaintContext& context, const TuiEditButtonViewInfo& button) {
+void DrawEditButton(TuiCanvas& canvas, const TuiEditButtonPaintContext& context, const TuiEditButtonViewInfo& button,
+                    const TuiEditButtonDrawHooks& hooks) {
     const TuiSolidBrushPaintScope paint;
     vcl::TColor back = vcl::clBtnFace;
     vcl::TColor text = vcl::clBtnText;
     vcl::TRect content = button.Bounds;
     vcl::TRect face = button.Bounds;
-    DrawEditButtonBorder(canvas, context, button, back, text, content, face);
-    FillRectByColor(canvas, face, back);
+    if (!(hooks.DrawBorder && hooks.DrawBorder(content, face))) {
+        DrawEditButtonBorder(canvas, context, button, back, text, content, face);
+    }
+    if (!(hooks.DrawBackground && hooks.DrawBackground(face))) {
+        FillRectByColor(canvas, face, back);
+    }
     if (content.Left < content.Right && content.Top < content.Bottom) {
         DrawEditButtonContent(canvas, context, button, button.State == ebvsPressed, text, content);
     }

@@ -5,6 +5,8 @@
 
 #include "ui/editors/framework/uiEditButtons.h"
 
+#include <functional>
+
 namespace vcl {
 class TFont;
 } // namespace vcl
@@ -42,8 +44,15 @@ void DrawEditButtonBorder(TuiCanvas& canvas, const TuiEditButtonPaintContext& co
 void DrawEditButtonContent(TuiCanvas& canvas, const TuiEditButtonPaintContext& context,
                            const TuiEditButtonViewInfo& button, bool pressedShift, vcl::TColor text,
                            const vcl::TRect& content);
-// Border, face and content; pressed buttons shift their content.
-void DrawEditButton(TuiCanvas& canvas, const TuiEditButtonPaintContext& context, const TuiEditButtonViewInfo& button);
+// Custom drawing of a button's border and face; each answers whether it drew (handled).
+struct TuiEditButtonDrawHooks {
+    std::function<bool(vcl::TRect& content, vcl::TRect& face)> DrawBorder;
+    std::function<bool(const vcl::TRect& face)> DrawBackground;
+};
+
+// Border, face and content, each step offered to the hooks first; pressed buttons shift their content.
+void DrawEditButton(TuiCanvas& canvas, const TuiEditButtonPaintContext& context, const TuiEditButtonViewInfo& button,
+                    const TuiEditButtonDrawHooks& hooks = {});
 
 // Three dots of size 2 (1 in rectangles 11 pixels wide or less), 2 pixels apart, centred in rect.
 void DrawEditEllipsis(TuiCanvas& canvas, const vcl::TRect& rect, bool shift, vcl::TColor color);

@@ -15,21 +15,21 @@ void MoveHorizontally(TuiEditButtonViewInfo& button, int32_t dx) {
 }
 
 // Grows participant by add toward the middle of the editor and moves the buttons beyond it on its side.
-void GrowEditButton(std::span<TuiEditButtonViewInfo> buttons, TuiEditButtonViewInfo& participant, int32_t add) {
+void GrowEditButton(std::span<TuiEditButtonViewInfo* const> buttons, TuiEditButtonViewInfo& participant, int32_t add) {
     if (participant.LeftAlignment) {
         const int32_t oldRight = participant.Bounds.Right;
-        for (TuiEditButtonViewInfo& other : buttons) {
-            if (&other != &participant && other.LeftAlignment && other.Bounds.Left >= oldRight) {
-                MoveHorizontally(other, add);
+        for (TuiEditButtonViewInfo* other : buttons) {
+            if (other != &participant && other->LeftAlignment && other->Bounds.Left >= oldRight) {
+                MoveHorizontally(*other, add);
             }
         }
         participant.Bounds.Right += add;
         participant.VisibleBounds.Right += add;
     } else {
         const int32_t oldLeft = participant.Bounds.Left;
-        for (TuiEditButtonViewInfo& other : buttons) {
-            if (&other != &participant && !other.LeftAlignment && other.Bounds.Right <= oldLeft) {
-                MoveHorizontally(other, -add);
+        for (TuiEditButtonViewInfo* other : buttons) {
+            if (other != &participant && !other->LeftAlignment && other->Bounds.Right <= oldLeft) {
+                MoveHorizontally(*other, -add);
             }
         }
         participant.Bounds.Left -= add;
@@ -70,7 +70,7 @@ void LayOutEditButton(TuiEditButtonViewInfo& button, int32_t viewIndex, int32_t 
     }
 }
 
-void AdjustEditButtonWidths(std::span<TuiEditButtonViewInfo> buttons, int32_t fullWidth, int32_t freeWidth,
+void AdjustEditButtonWidths(std::span<TuiEditButtonViewInfo* const> buttons, int32_t fullWidth, int32_t freeWidth,
                             const std::function<bool(int32_t buttonIndex)>& isWidthFixed) {
     if (freeWidth <= 0) {
         return;
@@ -78,9 +78,9 @@ void AdjustEditButtonWidths(std::span<TuiEditButtonViewInfo> buttons, int32_t fu
     std::vector<size_t> participants;
     int64_t total = 0;
     for (size_t i = 0; i < buttons.size(); ++i) {
-        if (buttons[i].Stretchable && !isWidthFixed(buttons[i].ButtonIndex)) {
+        if (buttons[i]->Stretchable && !isWidthFixed(buttons[i]->ButtonIndex)) {
             participants.push_back(i);
-            total += buttons[i].Bounds.Right - buttons[i].Bounds.Left;
+            total += buttons[i]->Bounds.Right - buttons[i]->Bounds.Left;
         }
     }
     if (participants.empty()) {
@@ -94,7 +94,7 @@ void AdjustEditButtonWidths(std::span<TuiEditButtonViewInfo> buttons, int32_t fu
     }
     int32_t left = freeWidth;
     for (auto it = participants.rbegin(); it != participants.rend(); ++it) {
-        TuiEditButtonViewInfo& participant = buttons[*it];
+        TuiEditButtonViewInfo& participant = *buttons[*it];
         const int32_t width = participant.Bounds.Right - participant.Bounds.Left;
         const int32_t add =
             std::next(it) == participants.rend() ? left : static_cast<int32_t>(width * freeWidth / total);

@@ -27,7 +27,7 @@ void LayOutEditButton(TuiEditButtonViewInfo& button, int32_t viewIndex, int32_t 
 // Shares freeWidth among the stretchable buttons that isWidthFixed does not fix (among all, counted as fullWidth -
 // freeWidth wide, when none is), in proportion to their widths; the first button gets the rounding remainder. Buttons
 // farther out on the same side move along. Nothing when freeWidth is not positive.
-void AdjustEditButtonWidths(std::span<TuiEditButtonViewInfo> buttons, int32_t fullWidth, int32_t freeWidth,
+void AdjustEditButtonWidths(std::span<TuiEditButtonViewInfo* const> buttons, int32_t fullWidth, int32_t freeWidth,
                             const std::function<bool(int32_t buttonIndex)>& isWidthFixed);
 
 } // namespace ui

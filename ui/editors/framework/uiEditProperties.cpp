@@ -2,6 +2,8 @@
 
 #include "rtl/variants/VariantCompare.h"
 #include "ui/editors/framework/uiEditConsts.h"
+#include "ui/editors/framework/uiEditViewData.h"
+#include "ui/editors/framework/uiEditViewInfo.h"
 
 #include <algorithm>
 #include <vector>
@@ -355,6 +357,22 @@ uint32_t TuiCustomEditProperties::GetCapabilities() const {
 
 void TuiCustomEditProperties::PrepareDisplayValue(const rtl::Variant& editValue, rtl::Variant& displayValue, bool) {
     displayValue = editValue;
+}
+
+std::unique_ptr<TuiCustomEditViewData> TuiCustomEditProperties::CreateViewData(TuiCustomEditStyle& style,
+                                                                               bool isInplace, bool extraFlag) {
+    auto viewData = std::make_unique<TuiCustomEditViewData>(*this, style, isInplace);
+    viewData->ExtraFlag = extraFlag;
+    return viewData;
+}
+
+std::unique_ptr<TuiCustomEditViewInfo> TuiCustomEditProperties::CreateViewInfo() const {
+    return std::make_unique<TuiCustomEditViewInfo>();
+}
+
+vcl::TSize TuiCustomEditProperties::GetEditSize(TuiCanvas& canvas, TuiCustomEditStyle& style, bool isInplace,
+                                                const rtl::Variant& editValue, const TuiEditSizeRequest& request) {
+    return CreateViewData(style, isInplace)->GetEditSize(canvas, editValue, request);
 }
 
 int32_t EditPropertiesCount() {

@@ -19,7 +19,12 @@
 
 namespace ui {
 
+class TuiCanvas;
 class TuiCustomEditProperties;
+class TuiCustomEditStyle;
+class TuiCustomEditViewData;
+class TuiCustomEditViewInfo;
+struct TuiEditSizeRequest;
 
 // Which of the inheritable values of its properties were set there; a clear flag leaves the value to the provider.
 // Changing a flag never changes the value itself.
@@ -215,6 +220,15 @@ public:
     void AssignDefaultValuesProvider(IuiEditDefaultValuesProvider* provider);
     bool IsProviderDisplayFormatDefined(bool editing);
     bool UsesDataDisplayFormatWhenIdle();
+
+    // The companions that lay out and paint a value without a control: a view data for a style, and the view info
+    // it fills.
+    virtual std::unique_ptr<TuiCustomEditViewData> CreateViewData(TuiCustomEditStyle& style, bool isInplace,
+                                                                  bool extraFlag = false);
+    virtual std::unique_ptr<TuiCustomEditViewInfo> CreateViewInfo() const;
+    // The size an editor of these properties needs for editValue, through a view data of its own.
+    vcl::TSize GetEditSize(TuiCanvas& canvas, TuiCustomEditStyle& style, bool isInplace, const rtl::Variant& editValue,
+                           const TuiEditSizeRequest& request);
 
     // Resets the stored alignment, then clears every assigned flag (one notification).
     virtual void RestoreDefaults();

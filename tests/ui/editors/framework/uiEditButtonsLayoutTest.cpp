@@ -2,6 +2,7 @@
 
 #include "tests/support/ui/GeometryPrinting.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -23,6 +24,15 @@ std::vector<TuiEditButtonViewInfo> LayOut(const std::vector<int32_t>& widths, co
 
 bool NoneFixed(int32_t) {
     return false;
+}
+
+void Adjust(std::vector<TuiEditButtonViewInfo>& buttons, int32_t fullWidth, int32_t freeWidth,
+            const std::function<bool(int32_t)>& isWidthFixed) {
+    std::vector<TuiEditButtonViewInfo*> pointers;
+    for (TuiEditButtonViewInfo& button : buttons) {
+        pointers.push_back(&button);
+    }
+    AdjustEditButtonWidths(pointers, fullWidth, freeWidth, isWidthFixed);
 }
 
 TEST(uiEditButtonsLayout, TheLastRightButtonSitsWhollyAtTheRightAndTheFirstShowsWhatRemains) {
@@ -70,7 +80,7 @@ TEST(uiEditButtonsLayout, StretchingSharesTheFreeWidthInProportionWithTheRemaind
         vcl::TRect rect{0, 0, full, 10};
         TuiEditButtonSides sides;
         auto buttons = LayOut({c.First, c.Last}, {false, false}, rect, sides);
-        AdjustEditButtonWidths(buttons, full, rect.Right - rect.Left, NoneFixed);
+        Adjust(buttons, full, rect.Right - rect.Left, NoneFixed);
         SCOPED_TRACE(c.First * 100 + c.Last);
         EXPECT_EQ(buttons[1].Bounds.Right - buttons[1].Bounds.Left, c.Last + c.LastAdd);
         EXPECT_EQ(buttons[0].Bounds.Right - buttons[0].Bounds.Left, c.First + c.FirstAdd);
@@ -86,7 +96,7 @@ TEST(uiEditButtonsLayout, FixedAndUnstretchableButtonsKeepTheirWidth) {
     TuiEditButtonSides sides;
     auto buttons = LayOut({10, 10, 10}, {true, false, false}, rect, sides);
     buttons[2].Stretchable = false;
-    AdjustEditButtonWidths(buttons, 60, rect.Right - rect.Left, [](int32_t index) { return index == 1; });
+    Adjust(buttons, 60, rect.Right - rect.Left, [](int32_t index) { return index == 1; });
     EXPECT_EQ(buttons[0].Bounds, (vcl::TRect{0, 0, 40, 10}));
     EXPECT_EQ(buttons[1].Bounds, (vcl::TRect{40, 0, 50, 10}));
     EXPECT_EQ(buttons[2].Bounds, (vcl::TRect{50, 0, 60, 10}));
@@ -96,7 +106,7 @@ TEST(uiEditButtonsLayout, FixedAndUnstretchableButtonsKeepTheirWidth) {
     sides = {};
     buttons = LayOut({10, 10}, {false, false}, rect, sides);
     buttons[0].Stretchable = buttons[1].Stretchable = false;
-    AdjustEditButtonWidths(buttons, 40, 20, NoneFixed);
+    Adjust(buttons, 40, 20, NoneFixed);
     EXPECT_EQ(buttons[0].Bounds, (vcl::TRect{0, 0, 20, 10}));
     EXPECT_EQ(buttons[1].Bounds, (vcl::TRect{20, 0, 40, 10}));
 }
