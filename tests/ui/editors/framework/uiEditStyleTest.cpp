@@ -7,6 +7,13 @@
 namespace ui {
 namespace {
 
+// Puts a default controller in place for the test's life, then the one before.
+struct TDefaultControllerScope {
+    TuiEditStyleController* Previous = DefaultEditStyleController();
+    explicit TDefaultControllerScope(TuiEditStyleController* controller) { SetDefaultEditStyleController(controller); }
+    ~TDefaultControllerScope() { SetDefaultEditStyleController(Previous); }
+};
+
 // An editor's normal style with its focused and hot styles.
 struct TEditorStyles {
     TuiEditStyle Normal{nullptr, false};
@@ -15,6 +22,7 @@ struct TEditorStyles {
 };
 
 TEST(uiEditStyle, ANewStyleAnswersTheFixedDefaults) {
+    ASSERT_NE(DefaultEditStyleController(), nullptr); // the framework's start-up made it
     TEditorStyles styles;
     for (const TuiEditStyle* style : {&styles.Normal, &styles.Hot}) {
         EXPECT_EQ(style->ButtonStyle(), btsDefault);
@@ -64,17 +72,17 @@ TEST(uiEditStyle, AControllerAnswersWhatTheStyleLeavesUnassignedStateByState) {
 TEST(uiEditStyle, TheDefaultControllerServesUnlessTheEditorIsInPlace) {
     TuiEditStyleController defaults(nullptr);
     defaults.Style().SetButtonStyle(btsHotFlat);
-    SetDefaultEditStyleController(&defaults);
+    const TDefaultControllerScope scope(&defaults);
     TEditorStyles standalone;
     TEditorStyles inplace;
     inplace.Normal.SetIgnoresDefaultController(true);
     EXPECT_EQ(standalone.Normal.ButtonStyle(), btsHotFlat);
     EXPECT_EQ(inplace.Normal.ButtonStyle(), btsDefault);
     EXPECT_EQ(inplace.Hot.ButtonStyle(), btsDefault);
-    SetDefaultEditStyleController(nullptr);
 }
 
 TEST(uiEditStyle, AFreedControllerIsForgotten) {
+    const TDefaultControllerScope scope(nullptr);
     TEditorStyles styles;
     int32_t changes = 0;
     styles.Normal.SetOnChanged([&changes](rtl::TObject*) { ++changes; });
