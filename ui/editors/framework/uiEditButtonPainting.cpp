@@ -7,6 +7,7 @@
 #include "ui/core/painters/looks/uiStandardPainter.h"
 #include "ui/core/painters/looks/uiUltraFlatPainter.h"
 #include "ui/core/themes/uxOffice11.h"
+#include "ui/core/themes/uxThemeManager.h"
 #include "ui/editors/framework/uiSolidBrushCache.h"
 #include "vcl/graphics/images/Bitmap.h"
 
@@ -239,6 +240,21 @@ void DrawEditButtonCaption(TuiCanvas& canvas, const TuiEditButtonPaintContext& c
     canvas.DrawText(button.Caption, rect, flags, button.State != ebvsDisabled);
 }
 
+HTHEME NativeButtonTheme(const TuiEditButtonViewInfo& button) {
+    return OpenThemeOfType(button.ComboLook ? totComboBox : totButton);
+}
+
+// A themed button's content: nothing for a drop-down, else the push button's content rectangle.
+vcl::TRect NativeButtonContent(TuiCanvas& canvas, const TuiEditButtonViewInfo& button) {
+    if (button.ComboLook) {
+        return {};
+    }
+    vcl::TRect content = button.Bounds;
+    UxTheme().GetThemeBackgroundContentRect(NativeButtonTheme(button), canvas.Handle(), 1, button.ThemeState,
+                                            button.Bounds, content);
+    return content;
+}
+
 } // namespace
 
 void FillRectByColor(TuiCanvas& canvas, const vcl::TRect& rect, vcl::TColor color) {
@@ -352,11 +368,21 @@ void DrawEditButton(TuiCanvas& canvas, const TuiEditButtonPaintContext& context,
     vcl::TColor text = vcl::clBtnText;
     vcl::TRect content = button.Bounds;
     vcl::TRect face = button.Bounds;
+    const bool themed = button.ThemePart != 0;
     if (!(hooks.DrawBorder && hooks.DrawBorder(content, face))) {
-        DrawEditButtonBorder(canvas, context, button, back, text, content, face);
+        if (themed) {
+            content = NativeButtonContent(canvas, button);
+        } else {
+            DrawEditButtonBorder(canvas, context, button, back, text, content, face);
+        }
     }
     if (!(hooks.DrawBackground && hooks.DrawBackground(face))) {
-        FillRectByColor(canvas, face, back);
+        if (themed) {
+            UxTheme().DrawThemeBackground(NativeButtonTheme(button), canvas.Handle(), button.ThemePart,
+                                          button.ThemeState, button.Bounds);
+        } else {
+            FillRectByColor(canvas, face, back);
+        }
     }
     if (content.Left < content.Right && content.Top < content.Bottom) {
         DrawEditButtonContent(canvas, context, button, button.State == ebvsPressed, text, content);

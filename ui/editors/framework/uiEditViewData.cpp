@@ -2,6 +2,8 @@
 
 #include "ui/core/painters/uiLookAndFeels.h"
 #include "ui/core/themes/uxOffice11.h"
+#include "ui/core/themes/uxThemeManager.h"
+#include "ui/core/uxSystemInfo.h"
 #include "ui/editors/framework/uiEditProperties.h"
 #include "vcl/graphics/Font.h"
 #include "vcl/graphics/images/Bitmap.h"
@@ -15,6 +17,35 @@ namespace ui {
 namespace {
 
 constexpr int32_t editShadowSize = 3;
+// Theme parts and the fill-colour property.
+constexpr int32_t themeEditText = 1;
+constexpr int32_t themeButtonPushButton = 1;
+constexpr int32_t themeComboDropDown = 1;
+constexpr int32_t themeComboDropDownRight = 6;
+constexpr int32_t themeComboDropDownLeft = 7;
+constexpr int32_t themeFillColor = 3802;
+
+// The theme's margins round part 1's content in a 100 x 100 rectangle.
+vcl::TRect ThemeContentMargins(HTHEME theme, int32_t part) {
+    const vcl::TRect bounds{0, 0, 100, 100};
+    vcl::TRect content = bounds;
+    UxTheme().GetThemeBackgroundContentRect(theme, nullptr, part, 1, bounds, content);
+    return {content.Left, content.Top, 100 - content.Right, 100 - content.Bottom};
+}
+
+// The only visible button is a drop-down: it draws as a combo box's.
+bool HasComboLook(const TuiEditButtons& buttons) {
+    const TuiEditButton* only = nullptr;
+    for (int32_t i = 0; i < buttons.Count(); ++i) {
+        if (buttons.Items(i).Visible()) {
+            if (only != nullptr) {
+                return false;
+            }
+            only = &buttons.Items(i);
+        }
+    }
+    return only != nullptr && only->Kind() == bkDown;
+}
 
 bool HoldsMouseButton(vcl::TShiftState shift) {
     return shift.Contains(vcl::ssLeft) || shift.Contains(vcl::ssRight) || shift.Contains(vcl::ssMiddle);
@@ -80,7 +111,24 @@ vcl::TRect TuiCustomEditViewData::GetBorderExtentByEdges(int32_t width) const {
 }
 
 bool TuiCustomEditViewData::HasShadow() const {
-    return FStyle->Shadow();
+    return FStyle->Shadow() && !IsNativeStyle(FStyle->LookAndFeel());
+}
+
+bool TuiCustomEditViewData::IsNativeStyle(const TuiLookAndFeel& lookAndFeel) {
+    return lookAndFeel.NativeStyle() && OpenThemeOfType(totEdit) != nullptr;
+}
+
+int32_t TuiCustomEditViewData::GetEditNativeState() const {
+    if (!Enabled) {
+        return 4;
+    }
+    if (FContainerState.Contains(csHotTrack)) {
+        return 2;
+    }
+    if (Focused) {
+        return 5;
+    }
+    return FProperties->GetReadOnly() ? 6 : 1;
 }
 
 vcl::TRect TuiCustomEditViewData::GetBorderExtent() const {
@@ -98,7 +146,17 @@ vcl::TRect TuiCustomEditViewData::GetBorderExtent() const {
 }
 
 vcl::TRect TuiCustomEditViewData::GetClientExtent() const {
-    return GetBorderExtent();
+    if (FIsInplace) {
+        return InplaceContentOffsets;
+    }
+    if (!IsNativeStyle(FStyle->LookAndFeel())) {
+        return GetBorderExtent();
+    }
+    const TuiEditBorderStyle baseBorder = FStyle->BaseStyle().BorderStyle();
+    if (baseBorder == ebsNone) {
+        return FStyle->TransparentBorder() ? vcl::TRect{2, 2, 2, 2} : vcl::TRect{};
+    }
+    return ThemeContentMargins(OpenThemeOfType(totEdit), themeEditText);
 }
 
 vcl::TColor TuiCustomEditViewData::GetBorderColor() const {
@@ -112,6 +170,18 @@ vcl::TColor TuiCustomEditViewData::GetBorderColor() const {
         return style == ebsOffice11 ? Office11Colors().Office11HighlightBorderColor : vcl::clHighlight;
     }
     return vcl::clBtnShadow;
+}
+
+// A disabled native editor without a colour of its own takes the edit field's themed fill.
+vcl::TColor TuiCustomEditViewData::BackgroundColor() const {
+    if (FNativeStyle && !Enabled && !FStyle->IsStyleValueAssigned(esvColor)) {
+        uint32_t fill = 0;
+        const int32_t part = OSFlags().IsWinVistaOrLater ? 3 : 1;
+        if (UxTheme().GetThemeColor(OpenThemeOfType(totEdit), part, GetEditNativeState(), themeFillColor, fill) == 0) {
+            return static_cast<vcl::TColor>(fill);
+        }
+    }
+    return FStyle->Color();
 }
 
 TuiEditButtonStyle TuiCustomEditViewData::GetButtonStyle() const {
@@ -138,11 +208,13 @@ void TuiCustomEditViewData::Calculate(TuiCanvas& canvas, const vcl::TRect& bound
                                       TuiCustomEditViewInfo& viewInfo, vcl::TShiftState shift,
                                       std::optional<vcl::TMouseButton> button, vcl::TPoint mousePos) {
     shift.Exclude(vcl::ssShift).Exclude(vcl::ssAlt).Exclude(vcl::ssCtrl);
+    FNativeStyle = IsNativeStyle(FStyle->LookAndFeel());
     FContainerState = GetContainerState(bounds, mousePos, shift);
     const bool hotOrFocused = FContainerState.Contains(csActive) || FContainerState.Contains(csHotTrack);
     viewInfo.ContainerState = FContainerState;
     viewInfo.HotTrackMode = (IsDesigning || !FStyle->HotTrack() || FIsInplace) ? 0 : (hotOrFocused ? 2 : 1);
-    viewInfo.EditBorderStyle = GetBorderStyleForExtent();
+    viewInfo.EditBorderStyle =
+        FIsInplace || !FNativeStyle ? GetBorderStyleForExtent() : FStyle->BaseStyle().BorderStyle();
     viewInfo.Properties = FProperties;
     FStretchButtons = ButtonsStretch(bounds);
 
@@ -158,7 +230,8 @@ void TuiCustomEditViewData::Calculate(TuiCanvas& canvas, const vcl::TRect& bound
     viewInfo.Shadow = !FIsInplace && HasShadow();
     viewInfo.Transparent = FProperties->Transparent();
 
-    viewInfo.NativeStyle = false;
+    viewInfo.NativeStyle = FNativeStyle;
+    viewInfo.ThemeState = FNativeStyle ? GetEditNativeState() : 0;
     viewInfo.BorderExtent = GetBorderExtent();
     viewInfo.BorderRect = Deflated(bounds, viewInfo.BorderExtent);
     viewInfo.HasInplaceOffsets = InplaceContentOffsets != vcl::TRect{};
@@ -166,7 +239,7 @@ void TuiCustomEditViewData::Calculate(TuiCanvas& canvas, const vcl::TRect& bound
         viewInfo.BorderColor = GetBorderColor();
     }
     viewInfo.TextColor = FStyle->TextColor();
-    viewInfo.BackgroundColor = FStyle->Color();
+    viewInfo.BackgroundColor = BackgroundColor();
 
     CalculateButtons(canvas, bounds, keepPressed, viewInfo, shift, button, mousePos);
     viewInfo.ClientRect = Deflated(bounds, CalculateClientRect(viewInfo));
@@ -192,7 +265,9 @@ void TuiCustomEditViewData::CalculateButtons(TuiCanvas& canvas, const vcl::TRect
     viewInfo.PressedIndex = viewInfo.HotIndex = -1;
     FSides = {};
 
-    vcl::TRect rect = Deflated(bounds, GetClientExtent());
+    // A native drop-down of the newer themes covers the whole editor's height and its own edge.
+    const bool comboOverBounds = !FIsInplace && FNativeStyle && OSFlags().IsWinVistaOrLater && HasComboLook(buttons);
+    vcl::TRect rect = comboOverBounds ? bounds : Deflated(bounds, GetClientExtent());
     const int32_t fullWidth = std::max(rect.Right - rect.Left, 0);
     const TuiEditButtonStyle style = GetButtonStyle();
     bool fontSet = false;
@@ -226,8 +301,7 @@ void TuiCustomEditViewData::CalculateButtons(TuiCanvas& canvas, const vcl::TRect
             viewInfo.OnGetButtonState(viewInfo, info, state);
         }
         info.State = state;
-        info.ThemePart = info.ThemeState = 0;
-        info.PartlyTransparent = false;
+        CalculateButtonNativeInfo(info);
     }
     FlagOutermostButtons(viewInfo);
 }
@@ -294,6 +368,23 @@ TuiEditButtonVisualState TuiCustomEditViewData::ButtonStateAt(TuiCustomEditViewI
         return ebvsPressed;
     }
     return ebvsNormal;
+}
+
+void TuiCustomEditViewData::CalculateButtonNativeInfo(TuiEditButtonViewInfo& info) const {
+    const HTHEME theme = info.Native ? OpenThemeOfType(info.ComboLook ? totComboBox : totButton) : nullptr;
+    if (theme == nullptr) {
+        info.ThemePart = info.ThemeState = 0;
+        info.PartlyTransparent = false;
+        return;
+    }
+    if (info.ComboLook && OSFlags().IsWinVistaOrLater && !FIsInplace) {
+        info.ThemePart = info.LeftAlignment ? themeComboDropDownLeft : themeComboDropDownRight;
+    } else {
+        info.ThemePart = info.ComboLook ? themeComboDropDown : themeButtonPushButton;
+    }
+    info.PartlyTransparent = UxTheme().IsThemeBackgroundPartiallyTransparent(theme, info.ThemePart, info.ThemeState);
+    static constexpr int32_t themeStates[] = {4, 1, 3, 2}; // disabled, normal, pressed, hot
+    info.ThemeState = themeStates[info.State];
 }
 
 void TuiCustomEditViewData::FlagOutermostButtons(TuiCustomEditViewInfo& viewInfo) const {

@@ -61,6 +61,10 @@ public:
     // The style's button style, or the one its border (or in place its look) implies.
     TuiEditButtonStyle GetButtonStyle() const;
     bool HasShadow() const;
+    // The look asks for native style and the edit field's theme opens.
+    static bool IsNativeStyle(const TuiLookAndFeel& lookAndFeel);
+    // The edit field's theme state for the last calculated state.
+    int32_t GetEditNativeState() const;
     // The content offsets' width (always 3) and height (4 standalone, 2 in place).
     vcl::TSize GetContentOffsetsSize() const;
 
@@ -93,6 +97,8 @@ private:
                                            std::optional<vcl::TMouseButton> button, vcl::TPoint mousePos,
                                            int32_t previousPressed);
     void FlagOutermostButtons(TuiCustomEditViewInfo& viewInfo) const;
+    void CalculateButtonNativeInfo(TuiEditButtonViewInfo& info) const;
+    vcl::TColor BackgroundColor() const;
     vcl::TRect CalculateClientRect(const TuiCustomEditViewInfo& viewInfo) const;
     bool ButtonsStretch(const vcl::TRect& bounds) const;
     // The content height the buttons' glyphs (and in place their captions) need beyond the frame.
@@ -102,6 +108,7 @@ private:
     TuiCustomEditStyle* FStyle;           // not owned
     bool FIsInplace;
     bool FStretchButtons = false;
+    bool FNativeStyle = false;
     TuiContainerState FContainerState{csNormal};
     vcl::TRect FContentOffsets;
     TuiEditButtonSides FSides;

@@ -1,5 +1,7 @@
 #include "ui/editors/framework/uiEditViewInfo.h"
 
+#include "ui/core/themes/uxThemeManager.h"
+#include "ui/core/uxSystemInfo.h"
 #include "ui/editors/framework/uiEditButtonPainting.h"
 #include "ui/editors/framework/uiSolidBrushCache.h"
 
@@ -116,6 +118,10 @@ void TuiCustomEditViewInfo::DrawEditBackground(TuiCanvas& canvas, bool fill) {
     if (CustomDrawBackground(&canvas)) {
         return;
     }
+    if (NativeStyle) {
+        DrawNativeBackground(canvas, fill);
+        return;
+    }
     const int32_t width = EditBorderWidth(EditBorderStyle);
     vcl::TRect rect{BorderRect.Left - width, BorderRect.Top - width, BorderRect.Right, BorderRect.Bottom};
     rect.Right += Edges.Contains(bRight) ? width : 0;
@@ -137,6 +143,34 @@ void TuiCustomEditViewInfo::DrawEditBackground(TuiCanvas& canvas, bool fill) {
         }
     } else if (fill) {
         FillRectByColor(canvas, BorderRect, BackgroundColor);
+    }
+}
+
+void TuiCustomEditViewInfo::DrawNativeBackground(TuiCanvas& canvas, bool fill) {
+    vcl::TRect area = Bounds;
+    const bool themedFrame = !IsInplace && EditBorderStyle != ebsNone;
+    if (themedFrame) {
+        const HTHEME theme = OpenThemeOfType(totEdit);
+        // The newer themes frame an edit field without scroll bars in a part of its own.
+        const bool newerTheme = OSFlags().IsWinVistaOrLater;
+        const int32_t part = newerTheme ? 6 : 1;
+        if (newerTheme) {
+            area = {Bounds.Left + 2, Bounds.Top + 2, Bounds.Right - 2, Bounds.Bottom - 2};
+        } else {
+            UxTheme().GetThemeBackgroundContentRect(theme, canvas.Handle(), part, ThemeState, Bounds, area);
+        }
+        canvas.PushClipRegion();
+        canvas.ExcludeClipArea(area);
+        UxTheme().DrawThemeBackground(theme, canvas.Handle(), part, ThemeState, Bounds);
+        canvas.PopClipRegion();
+    }
+    if (Transparent) {
+        return;
+    }
+    if (fill || !themedFrame) {
+        FillRectByColor(canvas, area, BackgroundColor);
+    } else {
+        FillBandsByColor(canvas, area, BorderRect, BackgroundColor);
     }
 }
 

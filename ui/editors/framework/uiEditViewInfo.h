@@ -94,6 +94,8 @@ public:
     TuiBorders Edges = uiAllBorders;
     bool Shadow = false;
     bool NativeStyle = false;
+    // The edit field's theme state (1 normal, 2 hot, 4 disabled, 5 focused, 6 read-only); 0 without native style.
+    int32_t ThemeState = 0;
     bool Transparent = false;
     bool Enabled = true;
     bool Focused = false;
@@ -121,6 +123,8 @@ public:
 protected:
     virtual void DrawEditBackground(TuiCanvas& canvas, bool fill);
     void DrawEditBorder(TuiCanvas& canvas, vcl::TRect rect, int32_t width);
+    // The edit field's theme frame (in place or without border none) and the fill inside it.
+    void DrawNativeBackground(TuiCanvas& canvas, bool fill);
     void DrawButtonInBounds(TuiCanvas& canvas, int32_t index);
     virtual void DrawButton(TuiCanvas& canvas, int32_t index);
 
