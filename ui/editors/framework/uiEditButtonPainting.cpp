@@ -8,6 +8,7 @@
 #include "ui/core/painters/looks/uiUltraFlatPainter.h"
 #include "ui/core/themes/uxOffice11.h"
 #include "ui/core/themes/uxThemeManager.h"
+#include "ui/core/uiGeometry.h"
 #include "ui/editors/framework/uiSolidBrushCache.h"
 #include "vcl/graphics/images/Bitmap.h"
 
@@ -69,7 +70,7 @@ void DrawSimpleBorder(TuiCanvas& canvas, const TuiEditButtonPaintContext& contex
     if (!context.Transparent) {
         canvas.FrameRect(rect, button.BackgroundColor);
     }
-    rect = {rect.Left + 1, rect.Top + 1, rect.Right - 1, rect.Bottom - 1};
+    rect = InflateRectBy(rect, -1, -1);
     DrawSideColumnsAndShrink(canvas, rect, back);
 }
 
@@ -101,7 +102,7 @@ void DrawHotFlatBorder(TuiCanvas& canvas, const TuiEditButtonViewInfo& button, v
         const TuiBorder outer = button.LeftAlignment ? bLeft : bRight;
         canvas.FrameRect(rect, vcl::clBtnShadow, 1, {bTop, bBottom, outer});
         FillColumn(canvas, rect, button.LeftAlignment ? rect.Right - 1 : rect.Left, back);
-        rect = {rect.Left + 1, rect.Top + 1, rect.Right - 1, rect.Bottom - 1};
+        rect = InflateRectBy(rect, -1, -1);
     }
     DrawSideColumnsAndShrink(canvas, rect, back);
 }
@@ -133,7 +134,7 @@ vcl::TRect DrawUltraFlatBorder(TuiCanvas& canvas, const TuiEditButtonPaintContex
         } else if (!context.Transparent) {
             canvas.FrameRect(rect, button.BackgroundColor);
         }
-        rect = {rect.Left + 1, rect.Top + 1, rect.Right - 1, rect.Bottom - 1};
+        rect = InflateRectBy(rect, -1, -1);
         const vcl::TRect face = rect;
         ++rect.Left;
         --rect.Right;
@@ -153,7 +154,7 @@ vcl::TRect DrawUltraFlatBorder(TuiCanvas& canvas, const TuiEditButtonPaintContex
     --face.Right;
     face.Left -= drawLeft ? 0 : 1;
     face.Right += drawRight ? 0 : 1;
-    rect = {face.Left + 1, face.Top + 1, face.Right - 1, face.Bottom - 1};
+    rect = InflateRectBy(face, -1, -1);
     return face;
 }
 
@@ -182,10 +183,6 @@ vcl::TRect DownArrowRect(const TuiEditButtonViewInfo& button, const vcl::TRect& 
     return rect;
 }
 
-vcl::TRect Shifted(const vcl::TRect& rect, int32_t d) {
-    return {rect.Left + d, rect.Top + d, rect.Right + d, rect.Bottom + d};
-}
-
 // Enabled: once in color; disabled: embossed.
 template <class TDraw>
 void DrawEmbossable(bool enabled, vcl::TColor color, TDraw draw) {
@@ -208,7 +205,7 @@ void DrawEditButtonGlyph(TuiCanvas& canvas, const TuiEditButtonViewInfo& button,
     rect.Right = rect.Left + width;
     rect.Bottom = rect.Top + height;
     if (pressedShift && rect.Right < content.Right && rect.Bottom < content.Bottom) {
-        rect = Shifted(rect, 1);
+        rect = ShiftRect(rect, 1, 1);
     }
     DrawGlyphOrImage(canvas.Handle(), rect, rect, button.Glyph, nullptr, -1,
                      button.State == ebvsDisabled ? gdmDisabled : gdmNormal, false, nullptr, vcl::clNone, true);
@@ -227,7 +224,7 @@ void DrawEditButtonCaption(TuiCanvas& canvas, const TuiEditButtonPaintContext& c
         --rect.Bottom;
     }
     if (pressedShift) {
-        rect = Shifted(rect, 1);
+        rect = ShiftRect(rect, 1, 1);
     }
     vcl::TColor color = text;
     if (!(button.Style == btsHotFlat && IsPressedOrHot(button))) {
@@ -267,12 +264,12 @@ void FillRectByColor(TuiCanvas& canvas, const vcl::TRect& rect, vcl::TColor colo
 
 void DrawSolidFrameAndShrink(TuiCanvas& canvas, vcl::TRect& rect, vcl::TColor color) {
     canvas.FrameRect(rect, color);
-    rect = {rect.Left + 1, rect.Top + 1, rect.Right - 1, rect.Bottom - 1};
+    rect = InflateRectBy(rect, -1, -1);
 }
 
 void DrawFrameAndShrink(TuiCanvas& canvas, vcl::TRect& rect, vcl::TColor leftTopColor, vcl::TColor rightBottomColor) {
     canvas.DrawComplexFrame(rect, leftTopColor, rightBottomColor);
-    rect = {rect.Left + 1, rect.Top + 1, rect.Right - 1, rect.Bottom - 1};
+    rect = InflateRectBy(rect, -1, -1);
 }
 
 TuiEditButtonStyle EffectiveEditButtonStyle(const TuiEditButtonViewInfo& button) {
@@ -340,13 +337,14 @@ void DrawEditButtonContent(TuiCanvas& canvas, const TuiEditButtonPaintContext& c
     switch (button.Kind) {
     case bkEllipsis:
         DrawEmbossable(enabled, text, [&](int32_t d, vcl::TColor color) {
-            DrawEditEllipsis(canvas, Shifted(content, d), pressedShift, color);
+            DrawEditEllipsis(canvas, ShiftRect(content, d, d), pressedShift, color);
         });
         break;
     case bkDown: {
         const vcl::TRect arrow = DownArrowRect(button, content, pressedShift);
         DrawEmbossable(enabled, text, [&](int32_t d, vcl::TColor color) {
-            TuiStandardLookAndFeelPainter::Instance().PaintDirectionArrow(canvas, Shifted(arrow, d), adDown, color);
+            TuiStandardLookAndFeelPainter::Instance().PaintDirectionArrow(canvas, ShiftRect(arrow, d, d), adDown,
+                                                                          color);
         });
         break;
     }

@@ -3,6 +3,7 @@
 #include "ui/core/painters/uiLookAndFeels.h"
 #include "ui/core/themes/uxOffice11.h"
 #include "ui/core/themes/uxThemeManager.h"
+#include "ui/core/uiGeometry.h"
 #include "ui/core/uxSystemInfo.h"
 #include "ui/editors/framework/uiEditProperties.h"
 #include "vcl/graphics/Font.h"
@@ -59,10 +60,6 @@ bool PointInRect(const vcl::TRect& rect, vcl::TPoint point) {
     return point.X >= rect.Left && point.X < rect.Right && point.Y >= rect.Top && point.Y < rect.Bottom;
 }
 
-vcl::TRect Deflated(const vcl::TRect& rect, const vcl::TRect& by) {
-    return {rect.Left + by.Left, rect.Top + by.Top, rect.Right - by.Right, rect.Bottom - by.Bottom};
-}
-
 } // namespace
 
 TuiCustomEditViewData::TuiCustomEditViewData(TuiCustomEditProperties& properties, TuiCustomEditStyle& style,
@@ -89,7 +86,7 @@ TuiContainerState TuiCustomEditViewData::GetContainerState(const vcl::TRect& bou
         return {csNormal};
     }
     TuiContainerState state{Focused ? csActive : csNormal};
-    const vcl::TRect area = FIsInplace ? Deflated(bounds, InplaceContentOffsets) : bounds;
+    const vcl::TRect area = FIsInplace ? DeflateRectByMargins(bounds, InplaceContentOffsets) : bounds;
     if (PointInRect(area, mousePos) && !HoldsMouseButton(shift)) {
         state.Include(csHotTrack);
     }
@@ -233,7 +230,7 @@ void TuiCustomEditViewData::Calculate(TuiCanvas& canvas, const vcl::TRect& bound
     viewInfo.NativeStyle = FNativeStyle;
     viewInfo.ThemeState = FNativeStyle ? GetEditNativeState() : 0;
     viewInfo.BorderExtent = GetBorderExtent();
-    viewInfo.BorderRect = Deflated(bounds, viewInfo.BorderExtent);
+    viewInfo.BorderRect = DeflateRectByMargins(bounds, viewInfo.BorderExtent);
     viewInfo.HasInplaceOffsets = InplaceContentOffsets != vcl::TRect{};
     if (!FIsInplace) {
         viewInfo.BorderColor = GetBorderColor();
@@ -242,7 +239,7 @@ void TuiCustomEditViewData::Calculate(TuiCanvas& canvas, const vcl::TRect& bound
     viewInfo.BackgroundColor = BackgroundColor();
 
     CalculateButtons(canvas, bounds, keepPressed, viewInfo, shift, button, mousePos);
-    viewInfo.ClientRect = Deflated(bounds, CalculateClientRect(viewInfo));
+    viewInfo.ClientRect = DeflateRectByMargins(bounds, CalculateClientRect(viewInfo));
     viewInfo.PopupBorderStyle = FStyle->PopupBorderStyle();
 }
 
@@ -267,7 +264,7 @@ void TuiCustomEditViewData::CalculateButtons(TuiCanvas& canvas, const vcl::TRect
 
     // A native drop-down of the newer themes covers the whole editor's height and its own edge.
     const bool comboOverBounds = !FIsInplace && FNativeStyle && OSFlags().IsWinVistaOrLater && HasComboLook(buttons);
-    vcl::TRect rect = comboOverBounds ? bounds : Deflated(bounds, GetClientExtent());
+    vcl::TRect rect = comboOverBounds ? bounds : DeflateRectByMargins(bounds, GetClientExtent());
     const int32_t fullWidth = std::max(rect.Right - rect.Left, 0);
     const TuiEditButtonStyle style = GetButtonStyle();
     bool fontSet = false;

@@ -1,6 +1,7 @@
 #include "ui/editors/framework/uiEditViewInfo.h"
 
 #include "ui/core/themes/uxThemeManager.h"
+#include "ui/core/uiGeometry.h"
 #include "ui/core/uxSystemInfo.h"
 #include "ui/editors/framework/uiEditButtonPainting.h"
 #include "ui/editors/framework/uiSolidBrushCache.h"
@@ -53,6 +54,39 @@ int32_t EditBorderWidth(TuiEditBorderStyle style) {
 }
 
 TuiCustomEditViewInfo::~TuiCustomEditViewInfo() = default;
+
+void TuiCustomEditViewInfo::Assign(const rtl::TPersistent* source) {
+    const auto* other = dynamic_cast<const TuiCustomEditViewInfo*>(source);
+    if (other == nullptr) {
+        TPersistent::Assign(source);
+        return;
+    }
+    Bounds = other->Bounds;
+    BorderRect = other->BorderRect;
+    ClientRect = other->ClientRect;
+    BackgroundColor = other->BackgroundColor;
+    BorderColor = other->BorderColor;
+    EditBorderStyle = other->EditBorderStyle;
+    ContainerState = other->ContainerState;
+    ThemeState = other->ThemeState;
+    SetButtonCount(other->ButtonCount());
+    for (int32_t i = 0; i < ButtonCount(); ++i) {
+        Buttons(i).Assign(&other->Buttons(i));
+    }
+    PressedIndex = other->PressedIndex;
+    HotIndex = other->HotIndex;
+}
+
+void TuiCustomEditViewInfo::Offset(int32_t dx, int32_t dy) {
+    for (vcl::TRect* rect : {&Bounds, &BorderRect, &ClientRect}) {
+        *rect = ShiftRect(*rect, dx, dy);
+    }
+    for (const std::unique_ptr<TuiEditButtonViewInfo>& button : FButtons) {
+        for (vcl::TRect* rect : {&button->Bounds, &button->VisibleBounds}) {
+            *rect = ShiftRect(*rect, dx, dy);
+        }
+    }
+}
 
 void TuiCustomEditViewInfo::SetButtonCount(int32_t count) {
     const size_t wanted = static_cast<size_t>(std::max(count, 0));
@@ -155,7 +189,7 @@ void TuiCustomEditViewInfo::DrawNativeBackground(TuiCanvas& canvas, bool fill) {
         const bool newerTheme = OSFlags().IsWinVistaOrLater;
         const int32_t part = newerTheme ? 6 : 1;
         if (newerTheme) {
-            area = {Bounds.Left + 2, Bounds.Top + 2, Bounds.Right - 2, Bounds.Bottom - 2};
+            area = InflateRectBy(Bounds, -2, -2);
         } else {
             UxTheme().GetThemeBackgroundContentRect(theme, canvas.Handle(), part, ThemeState, Bounds, area);
         }
@@ -182,12 +216,12 @@ void TuiCustomEditViewInfo::DrawEditBorder(TuiCanvas& canvas, vcl::TRect rect, i
         break;
     case ebsFlat:
         canvas.DrawEdge(rect, true, true, Edges);
-        rect = {rect.Left + 1, rect.Top + 1, rect.Right - 1, rect.Bottom - 1};
+        rect = InflateRectBy(rect, -1, -1);
         canvas.FrameRect(rect, vcl::clBtnFace);
         break;
     case ebs3D:
         canvas.DrawEdge(rect, true, true, Edges);
-        rect = {rect.Left + 1, rect.Top + 1, rect.Right - 1, rect.Bottom - 1};
+        rect = InflateRectBy(rect, -1, -1);
         canvas.DrawComplexFrame(rect, vcl::cl3DDkShadow, vcl::cl3DLight, Edges);
         break;
     default:

@@ -52,6 +52,12 @@ public:
     TuiCustomEditViewInfo() = default;
     ~TuiCustomEditViewInfo() override;
 
+    // From another edit view info: what tells whether the editor must be painted again (rectangles, colours, border
+    // style, states and the buttons), so that the copy can stand for the picture before a change.
+    void Assign(const rtl::TPersistent* source) override;
+    // Moves every rectangle by (dx, dy).
+    void Offset(int32_t dx, int32_t dy);
+
     int32_t ButtonCount() const { return static_cast<int32_t>(FButtons.size()); }
     TuiEditButtonViewInfo& Buttons(int32_t index) const { return *FButtons.at(static_cast<size_t>(index)); }
     // Frees surplus button view infos and makes missing ones.

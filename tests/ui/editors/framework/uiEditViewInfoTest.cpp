@@ -3,6 +3,7 @@
 
 #include "ui/editors/framework/uiEditViewInfo.h"
 
+#include "tests/support/ui/GeometryPrinting.h"
 #include "tests/ui/editors/framework/EditorPaintingSupport.h"
 #include "ui/core/painters/uiLookAndFeels.h"
 
@@ -97,6 +98,25 @@ TEST(uiEditViewInfo, PartsUnderAPoint) {
     editor.Calculate(on.Canvas, {0, 0, 32, 20});
     EXPECT_EQ(info.GetPartAt({10, 10}), ephtText);
     EXPECT_EQ(info.GetPartAt({0, 10}), ephtNone);
+}
+
+TEST(uiEditViewInfo, ACopyKeepsThePictureAndMovesWhole) {
+    TPaintedEditor editor;
+    editor.Properties.Buttons().Add().SetWidth(15);
+    TCanvasSurface on(60, 30);
+    editor.Calculate(on.Canvas, {0, 0, 50, 20}, {40, 10});
+    TuiCustomEditViewInfo copy;
+    copy.Assign(editor.ViewInfo.get());
+    ASSERT_EQ(copy.ButtonCount(), 1);
+    EXPECT_EQ(copy.Buttons(0).State, ebvsHot);
+    EXPECT_EQ(copy.HotIndex, 0);
+    EXPECT_EQ(copy.BorderRect, editor.ViewInfo->BorderRect);
+    EXPECT_FALSE(copy.Buttons(0).DiffersFrom(editor.ViewInfo->Buttons(0)));
+
+    copy.Offset(5, 3);
+    EXPECT_EQ(copy.Bounds, (vcl::TRect{5, 3, 55, 23}));
+    EXPECT_EQ(copy.Buttons(0).Bounds, (vcl::TRect{39, 4, 54, 22}));
+    EXPECT_EQ(copy.GetPartAt({45, 10}), 0);
 }
 
 TEST(uiEditViewInfo, AButtonReachingOutOfTheBorderIsClippedToItsVisibleBounds) {
