@@ -1,6 +1,5 @@
 #include "ui/editors/framework/uiEditButtonPainting.h"
 
-#include "rtl/WindowsApi.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/images/uiGlyphDrawing.h"
 #include "ui/core/painters/looks/uiOffice11Painter.h"
@@ -9,6 +8,7 @@
 #include "ui/core/themes/uxOffice11.h"
 #include "ui/core/themes/uxThemeManager.h"
 #include "ui/core/uiGeometry.h"
+#include "ui/editors/framework/uiEditDrawing.h"
 #include "ui/editors/framework/uiSolidBrushCache.h"
 #include "vcl/graphics/images/Bitmap.h"
 
@@ -253,24 +253,6 @@ vcl::TRect NativeButtonContent(TuiCanvas& canvas, const TuiEditButtonViewInfo& b
 }
 
 } // namespace
-
-void FillRectByColor(TuiCanvas& canvas, const vcl::TRect& rect, vcl::TColor color) {
-    if (rect.Left >= rect.Right || rect.Top >= rect.Bottom || color == vcl::clNone) {
-        return;
-    }
-    const RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
-    FillRect(canvas.Handle(), &r, SolidBrushCache().GetSolidBrush(color));
-}
-
-void DrawSolidFrameAndShrink(TuiCanvas& canvas, vcl::TRect& rect, vcl::TColor color) {
-    canvas.FrameRect(rect, color);
-    rect = InflateRectBy(rect, -1, -1);
-}
-
-void DrawFrameAndShrink(TuiCanvas& canvas, vcl::TRect& rect, vcl::TColor leftTopColor, vcl::TColor rightBottomColor) {
-    canvas.DrawComplexFrame(rect, leftTopColor, rightBottomColor);
-    rect = InflateRectBy(rect, -1, -1);
-}
 
 TuiEditButtonStyle EffectiveEditButtonStyle(const TuiEditButtonViewInfo& button) {
     return button.Style == btsSimple && IsPressedOrHot(button) ? btsFlat : button.Style;

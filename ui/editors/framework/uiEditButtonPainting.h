@@ -56,10 +56,5 @@ void DrawEditButton(TuiCanvas& canvas, const TuiEditButtonPaintContext& context,
 
 // Three dots of size 2 (1 in rectangles 11 pixels wide or less), 2 pixels apart, centred in rect.
 void DrawEditEllipsis(TuiCanvas& canvas, const vcl::TRect& rect, bool shift, vcl::TColor color);
-// Fills rect with the editors' cached brush of the colour.
-void FillRectByColor(TuiCanvas& canvas, const vcl::TRect& rect, vcl::TColor color);
-// A one-pixel frame, then rect shrinks by 1.
-void DrawSolidFrameAndShrink(TuiCanvas& canvas, vcl::TRect& rect, vcl::TColor color);
-void DrawFrameAndShrink(TuiCanvas& canvas, vcl::TRect& rect, vcl::TColor leftTopColor, vcl::TColor rightBottomColor);
 
 } // namespace ui

@@ -4,6 +4,7 @@
 #include "ui/core/uiGeometry.h"
 #include "ui/core/uxSystemInfo.h"
 #include "ui/editors/framework/uiEditButtonPainting.h"
+#include "ui/editors/framework/uiEditDrawing.h"
 #include "ui/editors/framework/uiSolidBrushCache.h"
 
 #include <algorithm>
@@ -20,14 +21,6 @@ bool PointIn(const vcl::TRect& rect, vcl::TPoint point) {
 
 bool StickOut(const vcl::TRect& inner, const vcl::TRect& outer) {
     return inner.Left < outer.Left || inner.Top < outer.Top || inner.Right > outer.Right || inner.Bottom > outer.Bottom;
-}
-
-// The four bands of outer that inner leaves.
-void FillBandsByColor(TuiCanvas& canvas, const vcl::TRect& outer, const vcl::TRect& inner, vcl::TColor color) {
-    FillRectByColor(canvas, {outer.Left, outer.Top, outer.Right, inner.Top}, color);
-    FillRectByColor(canvas, {outer.Left, inner.Bottom, outer.Right, outer.Bottom}, color);
-    FillRectByColor(canvas, {outer.Left, inner.Top, inner.Left, inner.Bottom}, color);
-    FillRectByColor(canvas, {inner.Right, inner.Top, outer.Right, inner.Bottom}, color);
 }
 
 // The drop shadow: 3-pixel strips below and right of rect.
@@ -173,7 +166,7 @@ void TuiCustomEditViewInfo::DrawEditBackground(TuiCanvas& canvas, bool fill) {
         if (fill) {
             FillRectByColor(canvas, Bounds, BackgroundColor);
         } else {
-            FillBandsByColor(canvas, Bounds, BorderRect, BackgroundColor);
+            FillRectExcept(canvas, Bounds, BorderRect, BackgroundColor);
         }
     } else if (fill) {
         FillRectByColor(canvas, BorderRect, BackgroundColor);
@@ -204,7 +197,7 @@ void TuiCustomEditViewInfo::DrawNativeBackground(TuiCanvas& canvas, bool fill) {
     if (fill || !themedFrame) {
         FillRectByColor(canvas, area, BackgroundColor);
     } else {
-        FillBandsByColor(canvas, area, BorderRect, BackgroundColor);
+        FillRectExcept(canvas, area, BorderRect, BackgroundColor);
     }
 }
 

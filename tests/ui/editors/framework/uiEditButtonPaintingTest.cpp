@@ -3,31 +3,19 @@
 
 #include "ui/editors/framework/uiEditButtonPainting.h"
 
-#include "tests/support/ui/DibSurface.h"
-#include "ui/core/graphics/uiCanvas.h"
-#include "vcl/graphics/Canvas.h"
+#include "tests/ui/editors/framework/EditorPaintingSupport.h"
 
 #include <gtest/gtest.h>
 
 namespace ui {
 namespace {
 
-// A TuiCanvas over a surface filled with the editor's background.
-struct TButtonSurface {
-    ui_test::TDibSurface Surface;
-    vcl::TCanvas Frame;
-    TuiCanvas Canvas{Frame};
+using ui_test::Rgb;
 
-    TButtonSurface() : Surface(40, 24) {
-        Surface.Fill(vcl::clWhite);
-        Frame.SetHandle(Surface.DC());
-    }
-    ~TButtonSurface() { Frame.SetHandle(nullptr); }
+// A surface for one button, white as the editor's background.
+struct TButtonSurface : ui_test::TCanvasSurface {
+    TButtonSurface() : TCanvasSurface(40, 24) {}
 };
-
-vcl::TColor Rgb(vcl::TColor color) {
-    return static_cast<vcl::TColor>(vcl::ColorToRGB(color));
-}
 
 // A right-aligned button, the only one of its editor, 20 x 20 at (10, 2) on white.
 struct TButton : TuiEditButtonViewInfo {

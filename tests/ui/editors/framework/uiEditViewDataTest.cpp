@@ -6,6 +6,7 @@
 #include "tests/support/ui/GeometryPrinting.h"
 #include "tests/ui/editors/framework/EditorPaintingSupport.h"
 #include "ui/core/painters/uiLookAndFeels.h"
+#include "vcl/graphics/images/Bitmap.h"
 
 #include <gtest/gtest.h>
 
