@@ -252,6 +252,35 @@ vcl::TRect NativeButtonContent(TuiCanvas& canvas, const TuiEditButtonViewInfo& b
     return content;
 }
 
+bool HasGradientFace(const TuiEditButtonViewInfo& button) {
+    return button.Style == btsOffice11 && button.Gradient && !button.Transparent && button.State != ebvsDisabled;
+}
+
+// The Office 2003 face: a gradient from top to bottom over the button's column of the editor's border rectangle (a
+// normal button's one pixel taller at both ends), seen through face.
+void DrawGradientFace(TuiCanvas& canvas, const TuiEditButtonPaintContext& context, const TuiEditButtonViewInfo& button,
+                      const vcl::TRect& face) {
+    const TuxOffice11Colors& colors = Office11Colors();
+    vcl::TColor top = colors.Office11BarLightColor;
+    vcl::TColor bottom = colors.Office11BarDarkColor;
+    int32_t grow = 1;
+    if (button.State == ebvsHot) {
+        top = colors.Office11HotColor1;
+        bottom = colors.Office11HotColor2;
+        grow = 0;
+    } else if (button.State == ebvsPressed) {
+        top = colors.Office11PressedColor1;
+        bottom = colors.Office11PressedColor2;
+        grow = 0;
+    }
+    const vcl::TRect column{button.Bounds.Left, context.BorderRect.Top - grow, button.Bounds.Right,
+                            context.BorderRect.Bottom + grow};
+    canvas.PushClipRegion();
+    canvas.IntersectClipArea(face);
+    PaintGradientRect(canvas.Handle(), column, top, bottom, false);
+    canvas.PopClipRegion();
+}
+
 } // namespace
 
 TuiEditButtonStyle EffectiveEditButtonStyle(const TuiEditButtonViewInfo& button) {
@@ -360,6 +389,8 @@ void DrawEditButton(TuiCanvas& canvas, const TuiEditButtonPaintContext& context,
         if (themed) {
             UxTheme().DrawThemeBackground(NativeButtonTheme(button), canvas.Handle(), button.ThemePart,
                                           button.ThemeState, button.Bounds);
+        } else if (HasGradientFace(button)) {
+            DrawGradientFace(canvas, context, button, face);
         } else {
             FillRectByColor(canvas, face, back);
         }

@@ -4,6 +4,7 @@
 #include "ui/editors/framework/uiEditButtonPainting.h"
 
 #include "tests/ui/editors/framework/EditorPaintingSupport.h"
+#include "ui/core/themes/uxOffice11.h"
 
 #include <gtest/gtest.h>
 
@@ -120,6 +121,26 @@ TEST(uiEditButtonPainting, AnUltraFlatHotButtonInABorderedEditorDrawsOnlyItsInne
     DrawEditButton(framed.Canvas, context, button);
     EXPECT_EQ(framed.Surface.Pixel(29, 10), Rgb(vcl::clHighlight));
     EXPECT_EQ(framed.Surface.Pixel(20, 2), Rgb(vcl::clHighlight));
+}
+
+TEST(uiEditButtonPainting, Office2003GradientButtonsFadeFromTopToBottom) {
+    const TuxOffice11Colors& colors = Office11Colors();
+    ASSERT_NE(colors.Office11BarLightColor, colors.Office11BarDarkColor);
+    TuiEditButtonPaintContext context;
+    context.BorderRect = {0, 2, 40, 22};
+    context.HasEditBorder = false; // the button frames itself, its face starts one pixel in
+    TButton button(btsOffice11, ebvsNormal, bkText);
+    button.Caption.clear();
+    button.Gradient = true;
+    TButtonSurface on;
+    DrawEditButton(on.Canvas, context, button);
+    EXPECT_NE(on.Surface.Pixel(20, 3), on.Surface.Pixel(20, 20));
+    EXPECT_NE(on.Surface.Pixel(20, 3), Rgb(colors.Office11FaceColor));
+
+    button.Gradient = false;
+    TButtonSurface plain;
+    DrawEditButton(plain.Canvas, context, button);
+    EXPECT_EQ(plain.Surface.Pixel(20, 3), plain.Surface.Pixel(20, 20));
 }
 
 TEST(uiEditButtonPainting, EveryStyleStateAndKindPaintsTheSamePixelsTwice) {
