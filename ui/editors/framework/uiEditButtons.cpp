@@ -2,6 +2,7 @@
 
 #include "rtl/WindowsApi.h"
 #include "ui/core/graphics/uiCanvas.h"
+#include "ui/core/graphics/uiRegion.h"
 #include "ui/core/themes/uxThemeManager.h"
 #include "vcl/graphics/images/Bitmap.h"
 
@@ -173,6 +174,10 @@ void TuiEditButtonViewInfo::Assign(const rtl::TPersistent* source) {
 bool TuiEditButtonViewInfo::DiffersFrom(const TuiEditButtonViewInfo& old) const {
     return Style != old.Style || State != old.State || BackgroundColor != old.BackgroundColor ||
            ThemeState != old.ThemeState;
+}
+
+std::unique_ptr<TuiRegion> TuiEditButtonViewInfo::GetUpdateRegion(const TuiEditButtonViewInfo& old) const {
+    return DiffersFrom(old) ? std::make_unique<TuiRegion>(Bounds) : std::make_unique<TuiRegion>();
 }
 
 bool IsBitmapDrawable(const vcl::TBitmap* bitmap) {

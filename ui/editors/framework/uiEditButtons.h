@@ -19,6 +19,7 @@ class TBitmap;
 namespace ui {
 
 class TuiCanvas;
+class TuiRegion;
 
 enum TuiEditButtonKind : uint8_t { bkEllipsis, bkDown, bkGlyph, bkText };
 enum TuiEditButtonStyle : uint8_t { btsDefault, bts3D, btsFlat, btsSimple, btsHotFlat, btsUltraFlat, btsOffice11 };
@@ -125,6 +126,8 @@ public:
     void Assign(const rtl::TPersistent* source) override;
     // Style, state, background colour or theme state differ from old's: the button must be painted again.
     bool DiffersFrom(const TuiEditButtonViewInfo& old) const;
+    // What must be painted again after old: the bounds when the button differs from it, else nothing.
+    std::unique_ptr<TuiRegion> GetUpdateRegion(const TuiEditButtonViewInfo& old) const;
 
     vcl::TRect Bounds;
     vcl::TColor BackgroundColor = vcl::clDefault;

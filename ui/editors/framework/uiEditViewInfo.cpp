@@ -1,5 +1,6 @@
 #include "ui/editors/framework/uiEditViewInfo.h"
 
+#include "ui/core/graphics/uiRegion.h"
 #include "ui/core/themes/uxThemeManager.h"
 #include "ui/core/uiGeometry.h"
 #include "ui/core/uxSystemInfo.h"
@@ -68,6 +69,23 @@ void TuiCustomEditViewInfo::Assign(const rtl::TPersistent* source) {
     }
     PressedIndex = other->PressedIndex;
     HotIndex = other->HotIndex;
+}
+
+std::unique_ptr<TuiRegion> TuiCustomEditViewInfo::GetUpdateRegion(const TuiCustomEditViewInfo& old) const {
+    auto region = std::make_unique<TuiRegion>();
+    const bool sameFrame = (BorderColor == old.BorderColor || EditBorderStyle == ebsNone) &&
+                           EditBorderStyle == old.EditBorderStyle && ButtonCount() == old.ButtonCount() &&
+                           ThemeState == old.ThemeState;
+    if (!sameFrame) {
+        if (!IsRectEmptyArea(Bounds)) {
+            region->CombineWith(TuiRegion(Bounds), TuiRegionOperation::Union);
+        }
+        return region;
+    }
+    for (int32_t i = 0; i < ButtonCount(); ++i) {
+        region->CombineWith(*Buttons(i).GetUpdateRegion(old.Buttons(i)), TuiRegionOperation::Union);
+    }
+    return region;
 }
 
 void TuiCustomEditViewInfo::Offset(int32_t dx, int32_t dy) {

@@ -22,6 +22,7 @@ class TFont;
 namespace ui {
 
 class TuiCustomEditProperties;
+class TuiRegion;
 
 // The state of an editor or cell, as a set.
 enum TuiContainerStateItem : uint8_t { csNormal, csActive, csDisabled, csHotTrack };
@@ -55,6 +56,9 @@ public:
     // From another edit view info: what tells whether the editor must be painted again (rectangles, colours, border
     // style, states and the buttons), so that the copy can stand for the picture before a change.
     void Assign(const rtl::TPersistent* source) override;
+    // What must be painted again after old: the changed buttons while the frame stayed (border colour, border style,
+    // button count, theme state), else the whole bounds.
+    std::unique_ptr<TuiRegion> GetUpdateRegion(const TuiCustomEditViewInfo& old) const;
     // Moves every rectangle by (dx, dy).
     void Offset(int32_t dx, int32_t dy);
 

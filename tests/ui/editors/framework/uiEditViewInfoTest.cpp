@@ -5,6 +5,7 @@
 
 #include "tests/support/ui/GeometryPrinting.h"
 #include "tests/ui/editors/framework/EditorPaintingSupport.h"
+#include "ui/core/graphics/uiRegion.h"
 #include "ui/core/painters/uiLookAndFeels.h"
 
 #include <gtest/gtest.h>
@@ -117,6 +118,25 @@ TEST(uiEditViewInfo, ACopyKeepsThePictureAndMovesWhole) {
     EXPECT_EQ(copy.Bounds, (vcl::TRect{5, 3, 55, 23}));
     EXPECT_EQ(copy.Buttons(0).Bounds, (vcl::TRect{39, 4, 54, 22}));
     EXPECT_EQ(copy.GetPartAt({45, 10}), 0);
+}
+
+TEST(uiEditViewInfo, AfterAChangeOnlyTheChangedButtonOrTheWholeEditorIsPaintedAgain) {
+    TPaintedEditor editor;
+    editor.Properties.Buttons().Add().SetWidth(15);
+    editor.Properties.Buttons().Add().SetWidth(15);
+    TCanvasSurface on(60, 30);
+    editor.Calculate(on.Canvas, {0, 0, 50, 20});
+    TuiCustomEditViewInfo old;
+    old.Assign(editor.ViewInfo.get());
+    EXPECT_TRUE(editor.ViewInfo->GetUpdateRegion(old)->IsEmpty());
+
+    editor.Calculate(on.Canvas, {0, 0, 50, 20}, {40, 10});
+    const std::unique_ptr<TuiRegion> hot = editor.ViewInfo->GetUpdateRegion(old);
+    EXPECT_EQ(hot->Bounds(), editor.ViewInfo->Buttons(1).Bounds);
+
+    editor.Style.SetBorderColor(vcl::clRed);
+    editor.Calculate(on.Canvas, {0, 0, 50, 20}, {40, 10});
+    EXPECT_EQ(editor.ViewInfo->GetUpdateRegion(old)->Bounds(), (vcl::TRect{0, 0, 50, 20}));
 }
 
 TEST(uiEditViewInfo, AButtonReachingOutOfTheBorderIsClippedToItsVisibleBounds) {
