@@ -260,37 +260,7 @@ void TuiCustomEditViewData::CalculateButtons(TuiCanvas& canvas, const vcl::TRect
     viewInfo.ButtonCaptured = false;
     const int32_t previousPressed = keepPressed ? viewInfo.PressedIndex : -1;
     viewInfo.PressedIndex = viewInfo.HotIndex = -1;
-    FSides = {};
-
-    // A native drop-down of the newer themes covers the whole editor's height and its own edge.
-    const bool comboOverBounds = !FIsInplace && FNativeStyle && OSFlags().IsWinVistaOrLater && HasComboLook(buttons);
-    vcl::TRect rect = comboOverBounds ? bounds : DeflateRectByMargins(bounds, GetClientExtent());
-    const int32_t fullWidth = std::max(rect.Right - rect.Left, 0);
-    const TuiEditButtonStyle style = GetButtonStyle();
-    bool fontSet = false;
-    int32_t slot = visibleCount;
-    for (int32_t index = buttons.Count() - 1; index >= 0; --index) {
-        if (!buttons.Items(index).Visible()) {
-            continue;
-        }
-        --slot;
-        if (buttons.Items(index).Kind() == bkText && !fontSet) {
-            canvas.SetFont(FStyle->Font());
-            fontSet = true;
-        }
-        TuiEditButtonViewInfo& info = viewInfo.Buttons(slot);
-        info.Style = style;
-        CalculateButtonViewInfo(canvas, viewInfo, slot, index);
-        LayOutEditButton(info, slot, CalculateEditButtonWidth(canvas, info), rect, FSides);
-    }
-    if (FStretchButtons) {
-        std::vector<TuiEditButtonViewInfo*> laid;
-        for (int32_t i = 0; i < visibleCount; ++i) {
-            laid.push_back(&viewInfo.Buttons(i));
-        }
-        AdjustEditButtonWidths(laid, fullWidth, std::max(rect.Right - rect.Left, 0),
-                               [this](int32_t index) { return IsButtonWidthFixed(index); });
-    }
+    LayOutButtons(canvas, bounds, viewInfo);
     for (int32_t i = 0; i < visibleCount; ++i) {
         TuiEditButtonViewInfo& info = viewInfo.Buttons(i);
         TuiEditButtonVisualState state = ButtonStateAt(viewInfo, i, shift, button, mousePos, previousPressed);
@@ -303,7 +273,42 @@ void TuiCustomEditViewData::CalculateButtons(TuiCanvas& canvas, const vcl::TRect
     FlagOutermostButtons(viewInfo);
 }
 
-void TuiCustomEditViewData::CalculateButtonViewInfo(TuiCanvas&, TuiCustomEditViewInfo& viewInfo, int32_t slot,
+void TuiCustomEditViewData::LayOutButtons(TuiCanvas& canvas, const vcl::TRect& bounds,
+                                          TuiCustomEditViewInfo& viewInfo) {
+    const TuiEditButtons& buttons = FProperties->Buttons();
+    FSides = {};
+    // A native drop-down of the newer themes covers the whole editor's height and its own edge.
+    const bool comboOverBounds = !FIsInplace && FNativeStyle && OSFlags().IsWinVistaOrLater && HasComboLook(buttons);
+    vcl::TRect rect = comboOverBounds ? bounds : DeflateRectByMargins(bounds, GetClientExtent());
+    const int32_t fullWidth = std::max(rect.Right - rect.Left, 0);
+    const TuiEditButtonStyle style = GetButtonStyle();
+    bool fontSet = false;
+    int32_t slot = viewInfo.ButtonCount();
+    for (int32_t index = buttons.Count() - 1; index >= 0; --index) {
+        if (!buttons.Items(index).Visible()) {
+            continue;
+        }
+        --slot;
+        if (buttons.Items(index).Kind() == bkText && !fontSet) {
+            canvas.SetFont(FStyle->Font());
+            fontSet = true;
+        }
+        TuiEditButtonViewInfo& info = viewInfo.Buttons(slot);
+        info.Style = style;
+        CalculateButtonViewInfo(viewInfo, slot, index);
+        LayOutEditButton(info, slot, CalculateEditButtonWidth(canvas, info), rect, FSides);
+    }
+    if (FStretchButtons) {
+        std::vector<TuiEditButtonViewInfo*> laid;
+        for (int32_t i = 0; i < viewInfo.ButtonCount(); ++i) {
+            laid.push_back(&viewInfo.Buttons(i));
+        }
+        AdjustEditButtonWidths(laid, fullWidth, std::max(rect.Right - rect.Left, 0),
+                               [this](int32_t index) { return IsButtonWidthFixed(index); });
+    }
+}
+
+void TuiCustomEditViewData::CalculateButtonViewInfo(TuiCustomEditViewInfo& viewInfo, int32_t slot,
                                                     int32_t buttonIndex) {
     TuiEditButton& button = FProperties->Buttons().Items(buttonIndex);
     TuiEditButtonViewInfo& info = viewInfo.Buttons(slot);

@@ -92,7 +92,9 @@ protected:
                                   std::optional<vcl::TMouseButton> button, vcl::TPoint mousePos);
 
 private:
-    void CalculateButtonViewInfo(TuiCanvas& canvas, TuiCustomEditViewInfo& viewInfo, int32_t slot, int32_t buttonIndex);
+    // Fills the button view infos from the properties' visible buttons and lays them out, stretched when asked.
+    void LayOutButtons(TuiCanvas& canvas, const vcl::TRect& bounds, TuiCustomEditViewInfo& viewInfo);
+    void CalculateButtonViewInfo(TuiCustomEditViewInfo& viewInfo, int32_t slot, int32_t buttonIndex);
     TuiEditButtonVisualState ButtonStateAt(TuiCustomEditViewInfo& viewInfo, int32_t slot, vcl::TShiftState shift,
                                            std::optional<vcl::TMouseButton> button, vcl::TPoint mousePos,
                                            int32_t previousPressed);
