@@ -1,3 +1,4 @@
+#include "ui/core/controls/uiControlsUnit.h"
 #include "ui/core/gdiplus/uxGdiPlusAPI.h"
 #include "ui/core/gdiplus/uxGdiPlusClasses.h"
 #include "ui/core/graphics/uiGraphicsUnit.h"
@@ -29,6 +30,7 @@ std::span<const TuiCoreUnit> CoreUnits() {
         {"alpha blending and glyphs", InitializeImagesUnit, FinalizeImagesUnit},
         {"painters", InitializePaintersUnit, FinalizePaintersUnit},
         {"desktop composition", InitializeDWMApiUnit, FinalizeDWMApiUnit},
+        {"controls", InitializeControlsUnit, FinalizeControlsUnit},
         {"styles", InitializeStylesUnit, FinalizeStylesUnit},
     };
     return units;

@@ -1,0 +1,37 @@
+#include "ui/core/controls/uiControlRoutines.h"
+
+#include "rtl/WindowsApi.h"
+#include "vcl/controls/pointer/Mouse.h"
+
+#include <cstdlib>
+
+namespace ui {
+
+bool IsWindowEnabledDeep(HWND window) {
+    while (window) {
+        if (!IsWindowEnabled(window)) {
+            return false;
+        }
+        if ((GetWindowLongW(window, GWL_STYLE) & WS_CHILD) == 0) {
+            return true;
+        }
+        window = GetParent(window);
+    }
+    return true;
+}
+
+vcl::TPoint CursorPosOrInvalid() {
+    POINT point;
+    return GetCursorPos(&point) ? vcl::TPoint{point.x, point.y} : uiInvalidPoint;
+}
+
+bool IsControlKeyDown() {
+    return GetAsyncKeyState(VK_CONTROL) < 0;
+}
+
+bool IsWithinDragThreshold(vcl::TPoint pressPoint, int32_t x, int32_t y) {
+    const int32_t threshold = vcl::Mouse().DragThreshold();
+    return std::abs(x - pressPoint.X) < threshold && std::abs(y - pressPoint.Y) < threshold;
+}
+
+} // namespace ui
