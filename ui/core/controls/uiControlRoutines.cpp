@@ -25,8 +25,18 @@ vcl::TPoint CursorPosOrInvalid() {
     return GetCursorPos(&point) ? vcl::TPoint{point.x, point.y} : uiInvalidPoint;
 }
 
-bool IsControlKeyDown() {
+bool TuiKeyboardQuery::ControlKeyDown() const {
     return GetAsyncKeyState(VK_CONTROL) < 0;
+}
+
+vcl::TSeam<TuiKeyboardQuery>& KeyboardQuery() {
+    static TuiKeyboardQuery standard;
+    static vcl::TSeam<TuiKeyboardQuery> seam(standard);
+    return seam;
+}
+
+bool IsControlKeyDown() {
+    return KeyboardQuery().Current().ControlKeyDown();
 }
 
 bool IsWithinDragThreshold(vcl::TPoint pressPoint, int32_t x, int32_t y) {

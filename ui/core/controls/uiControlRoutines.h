@@ -1,6 +1,7 @@
 #pragma once
 // Free routines the library's controls share: window queries, the pointer and the keys.
 
+#include "vcl/system/Seam.h"
 #include "vcl/system/Types.h"
 #include "vcl/system/WinTypes.h"
 
@@ -13,7 +14,17 @@ inline constexpr vcl::TPoint uiInvalidPoint{-1, -1};
 bool IsWindowEnabledDeep(HWND window);
 // The cursor position on the screen, or the invalid point when it cannot be read.
 vcl::TPoint CursorPosOrInvalid();
-// Whether Ctrl is down now (asked of the keyboard itself, not of the message queue's state).
+// The keyboard as the controls ask it outside messages. Synthetic input does not reach the keyboard's asynchronous
+// state, so tests put their own answer in place.
+class TuiKeyboardQuery {
+public:
+    virtual ~TuiKeyboardQuery() = default;
+    // Here the keyboard itself is asked (GetAsyncKeyState), not the message queue's state.
+    virtual bool ControlKeyDown() const;
+};
+vcl::TSeam<TuiKeyboardQuery>& KeyboardQuery();
+
+// Whether Ctrl is down now.
 bool IsControlKeyDown();
 // Whether both coordinates of (x, y) lie less than the mouse's drag threshold from pressPoint.
 bool IsWithinDragThreshold(vcl::TPoint pressPoint, int32_t x, int32_t y);

@@ -1,0 +1,335 @@
+// The base control driven by messages as a user drives it: dialog keys, background erasing, presses (far out on a
+// wide control, on a control that cannot take the focus), painting through a bitmap on Windows 7, the built-in bars
+// a descendant asks for, the wheel, and the middle-button panning mode with its timing.
+
+#include "ui/core/controls/uiControl.h"
+
+#include "rtl/WindowsApi.h"
+#include "tests/support/ui/DibSurface.h"
+#include "tests/support/ui/MessagePump.h"
+#include "tests/support/ui/SyntheticInput.h"
+#include "tests/support/ui/TestForms.h"
+#include "tests/ui/core/SystemInfoDouble.h"
+#include "ui/core/controls/uiControlRoutines.h"
+#include "vcl/controls/pointer/Mouse.h"
+#include "vcl/system/Seam.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace ui {
+namespace {
+
+using ui_test::PumpMessages;
+using ui_test::PumpUntil;
+
+// A descendant with a content of a given size that it scrolls, logging what reaches Scroll and Paint.
+class TContentControl : public TuiControl {
+    RTL_DECLARE_CLASS(TContentControl, TuiControl)
+public:
+    explicit TContentControl(rtl::TComponent* owner) : TuiControl(owner) {}
+
+    void SetContent(int32_t width, int32_t height) {
+        ContentWidth = width;
+        ContentHeight = height;
+        UpdateScrollBars();
+    }
+    bool IsFocused() const override { return !RefuseFocus && TuiControl::IsFocused(); }
+    bool AllowsScrollBar(TScrollBarKind) const override { return true; }
+    void CallUpdateScrollBars() { UpdateScrollBars(); }
+
+    int32_t ContentWidth = 0;
+    int32_t ContentHeight = 0;
+    bool AllowHide = true;
+    bool RefuseFocus = false;
+    // Shows the vertical bar exactly when it is hidden now: a layout that never settles.
+    bool Toggling = false;
+    std::vector<TScrollCode> VerticalScrolls;
+    std::vector<TScrollCode> HorizontalScrolls;
+    // The kind of device context the last Paint drew on (OBJ_DC, OBJ_MEMDC), 0 before any.
+    DWORD PaintDCType = 0;
+
+protected:
+    void InitScrollBarsParameters() override {
+        if (Toggling) {
+            SetScrollBarInfo(sbVertical, 0, 99, 1, VScrollBar()->Visible() ? 100 : 10, 0, true, true);
+            return;
+        }
+        const vcl::TRect client = GetClientBounds();
+        SetScrollBarInfo(sbHorizontal, 0, ContentWidth - 1, 1, client.Width(), 0, true, AllowHide);
+        SetScrollBarInfo(sbVertical, 0, ContentHeight - 1, 1, client.Height(), 0, true, AllowHide);
+    }
+    void Scroll(TScrollBarKind kind, TScrollCode code, int32_t&) override {
+        (kind == sbVertical ? VerticalScrolls : HorizontalScrolls).push_back(code);
+    }
+    void Paint() override {
+        PaintDCType = GetObjectType(Canvas().Handle());
+        TuiControl::Paint();
+    }
+};
+
+class TuiControlTest : public testing::Test {
+protected:
+    void SetUp() override {
+        Form = ui_test::ShowNewTestForm(400, 300);
+        Control = new TContentControl(Form.get());
+        Control->SetParent(Form.get());
+        Control->SetBounds(20, 20, 200, 150);
+        Control->HandleNeeded();
+        ui_test::ProcessPendingMessages();
+    }
+    int32_t BarThickness() const { return GetSystemMetrics(SM_CXVSCROLL); }
+
+    ui_test::TFormPtr<vcl::TForm> Form;
+    TContentControl* Control = nullptr;
+};
+
+// Ctrl held, as the keyboard itself reports it, while the object lives.
+class TControlKeyHeld final : public TuiKeyboardQuery {
+public:
+    TControlKeyHeld() : FPrevious(KeyboardQuery().Inject(this)) {}
+    ~TControlKeyHeld() override { KeyboardQuery().Inject(FPrevious); }
+    bool ControlKeyDown() const override { return true; }
+
+private:
+    TuiKeyboardQuery* FPrevious;
+};
+
+TEST_F(TuiControlTest, WantedKeysGiveTheDialogCodeWithoutTabWhileCtrlIsDown) {
+    EXPECT_EQ(Control->Perform(WM_GETDLGCODE), 0);
+    Control->SetKeys({kArrows, kChars, kTab});
+    EXPECT_EQ(Control->Perform(WM_GETDLGCODE), DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB);
+    {
+        const TControlKeyHeld ctrl;
+        EXPECT_EQ(Control->Perform(WM_GETDLGCODE), DLGC_WANTARROWS | DLGC_WANTCHARS);
+    }
+    Control->SetKeys({kAll});
+    EXPECT_EQ(Control->Perform(WM_GETDLGCODE), DLGC_WANTALLKEYS);
+}
+
+TEST_F(TuiControlTest, TheBackgroundIsErasedOnlyWhenTheMessageCarriesItsDeviceContextTwice) {
+    Control->SetParentBackground(false);
+    Control->SetColor(vcl::clLime);
+    ui_test::TDibSurface surface(20, 20);
+    surface.Fill(vcl::clFuchsia);
+    const auto dc = reinterpret_cast<uintptr_t>(surface.DC());
+    EXPECT_EQ(Control->Perform(WM_ERASEBKGND, dc, 0), 0);
+    GdiFlush();
+    EXPECT_EQ(surface.Pixel(5, 5), vcl::clFuchsia);
+    Control->Perform(WM_ERASEBKGND, dc, static_cast<intptr_t>(dc));
+    GdiFlush();
+    EXPECT_EQ(surface.Pixel(5, 5), vcl::clLime);
+}
+
+TEST_F(TuiControlTest, APressFarOutOnAWideControlKeepsItsCoordinate) {
+    vcl::TPoint seen{-1, -1};
+    Control->SetOnMouseDown([&](rtl::TObject*, vcl::TMouseButton, vcl::TShiftState, int32_t x, int32_t y) {
+        seen = {x, y};
+    });
+    Control->SetBounds(-32700, 20, 41000, 150);
+    ui_test::MouseDown(*Control, vcl::mbLeft, {32800, 30});
+    ui_test::MouseUp(*Control, vcl::mbLeft, {32800, 30});
+    EXPECT_EQ(seen, vcl::Point(32800, 30));
+    EXPECT_EQ(Control->MouseDownPos(), vcl::Point(32800, 30));
+}
+
+TEST_F(TuiControlTest, APressOnAControlThatTakesNoFocusFiresNothingAndFreesTheCapture) {
+    int presses = 0;
+    Control->SetOnMouseDown([&](rtl::TObject*, vcl::TMouseButton, vcl::TShiftState, int32_t, int32_t) { ++presses; });
+    Control->RefuseFocus = true;
+    ui_test::MouseDown(*Control, vcl::mbLeft, {30, 30});
+    EXPECT_EQ(presses, 0);
+    EXPECT_FALSE(Control->MouseCapture());
+    ui_test::MouseUp(*Control, vcl::mbLeft, {30, 30});
+
+    Control->RefuseFocus = false;
+    ui_test::MouseDown(*Control, vcl::mbLeft, {30, 30});
+    EXPECT_EQ(presses, 1);
+    EXPECT_TRUE(Control->MouseCapture());
+    ui_test::MouseUp(*Control, vcl::mbLeft, {30, 30});
+}
+
+TEST_F(TuiControlTest, Windows7PaintsThroughABitmapAndLaterVersionsOnTheWindow) {
+    const struct {
+        uint32_t Minor;
+        DWORD PaintedOn;
+    } cases[] = {{1, OBJ_MEMDC}, {2, OBJ_DC}};
+    for (const auto& testCase : cases) {
+        SCOPED_TRACE(testCase.Minor);
+        const ui_test::TPinnedSystemInfo pinned({uxPlatformWinNT, 6, testCase.Minor});
+        Control->PaintDCType = 0;
+        Control->Invalidate();
+        Control->Update();
+        EXPECT_EQ(Control->PaintDCType, testCase.PaintedOn);
+    }
+}
+
+TEST_F(TuiControlTest, BarsShowOnlyForContentThatDoesNotFitAndTheGripJoinsTwoBars) {
+    Control->SetContent(190, 140);
+    EXPECT_FALSE(Control->IsHScrollBarVisible());
+    EXPECT_FALSE(Control->IsVScrollBarVisible());
+
+    Control->SetContent(205, 155);
+    EXPECT_TRUE(Control->IsHScrollBarVisible());
+    EXPECT_TRUE(Control->IsVScrollBarVisible());
+    EXPECT_TRUE(Control->SizeGrip()->Visible());
+    EXPECT_EQ(Control->VScrollBar()->BoundsRect(), vcl::Rect(200 - BarThickness(), 0, 200, 150 - BarThickness()));
+    EXPECT_EQ(Control->GetClientBounds(), vcl::Rect(0, 0, 200 - BarThickness(), 150 - BarThickness()));
+
+    // Each bar fits its page once the other has gone: neither stays.
+    Control->SetContent(200 - BarThickness() / 2, 150 - BarThickness() / 2);
+    EXPECT_FALSE(Control->IsHScrollBarVisible());
+    EXPECT_FALSE(Control->IsVScrollBarVisible());
+    EXPECT_FALSE(Control->SizeGrip()->Visible());
+}
+
+TEST_F(TuiControlTest, NothingToScrollHidesABarThatMayHideAndDisablesOneThatMayNot) {
+    Control->SetContent(100, 100);
+    EXPECT_FALSE(Control->IsVScrollBarVisible());
+    Control->AllowHide = false;
+    Control->CallUpdateScrollBars();
+    EXPECT_TRUE(Control->IsVScrollBarVisible());
+    EXPECT_FALSE(Control->VScrollBar()->Enabled());
+    Control->SetContent(100, 400);
+    EXPECT_TRUE(Control->VScrollBar()->Enabled());
+}
+
+TEST_F(TuiControlTest, ALayoutThatTogglesABarShowsItDisabled) {
+    Control->Toggling = true;
+    Control->CallUpdateScrollBars();
+    EXPECT_TRUE(Control->IsVScrollBarVisible());
+    EXPECT_FALSE(Control->VScrollBar()->Enabled());
+}
+
+TEST_F(TuiControlTest, AVerticalOnlySettingNeverShowsTheHorizontalBar) {
+    Control->SetScrollBars(vcl::ssVertical);
+    Control->SetContent(1000, 1000);
+    EXPECT_FALSE(Control->IsHScrollBarVisible());
+    EXPECT_TRUE(Control->IsVScrollBarVisible());
+    Control->EndScrollBarsUpdate();
+    Control->SetScrollBars(vcl::ssNone);
+    EXPECT_FALSE(Control->IsVScrollBarVisible());
+}
+
+TEST_F(TuiControlTest, LockedUpdatesRunOnceAtTheLastUnlock) {
+    Control->BeginScrollBarsUpdate();
+    Control->BeginScrollBarsUpdate();
+    Control->SetContent(1000, 1000);
+    EXPECT_FALSE(Control->IsVScrollBarVisible());
+    Control->EndScrollBarsUpdate();
+    EXPECT_FALSE(Control->IsVScrollBarVisible());
+    Control->EndScrollBarsUpdate();
+    EXPECT_TRUE(Control->IsVScrollBarVisible());
+}
+
+TEST_F(TuiControlTest, AWheelNotchScrollsAsManyLinesAsTheSystemSays) {
+    Control->SetContent(100, 1000);
+    Control->SetFocus();
+    ui_test::MouseWheel(*Control, -WHEEL_DELTA, {30, 30});
+    EXPECT_EQ(vcl::Mouse().WheelScrollLines(), 3);
+    EXPECT_EQ(Control->VerticalScrolls, std::vector<TScrollCode>(3, scLineDown));
+    Control->VerticalScrolls.clear();
+    ui_test::MouseWheel(*Control, WHEEL_DELTA, {30, 30});
+    EXPECT_EQ(Control->VerticalScrolls, std::vector<TScrollCode>(3, scLineUp));
+}
+
+TEST_F(TuiControlTest, AClickOnABuiltInBarScrollsThroughTheControl) {
+    Control->SetContent(100, 1000);
+    TuiControlScrollBar& bar = *Control->VScrollBar();
+    ui_test::Click(bar, {5, bar.Height() - 3});
+    EXPECT_EQ(Control->VerticalScrolls.front(), scLineDown);
+    EXPECT_EQ(Control->VerticalScrolls.back(), scEndScroll);
+    EXPECT_TRUE(Control->Focused());
+}
+
+TEST(PanningStepAt, TheSpeedGrowsWithTheDistanceBeyondTheNeutralZone) {
+    const vcl::TPoint anchor{500, 400};
+    const struct {
+        vcl::TPoint Point;
+        bool Horizontal, Vertical;
+        TuiDirection Direction;
+        int32_t Speed;
+    } cases[] = {
+        {{510, 410}, true, true, dirNone, 0},  {{514, 400}, true, true, dirRight, 1},
+        {{500, 385}, true, true, dirUp, 1},    {{500, 469}, true, true, dirDown, 12},
+        {{500, 468}, true, true, dirDown, 11}, {{430, 405}, true, true, dirLeft, 12},
+        {{900, 400}, false, true, dirNone, 0}, {{900, 420}, false, true, dirDown, 2},
+        {{500, 900}, true, false, dirNone, 0}, {{460, 900}, true, false, dirLeft, 6},
+    };
+    for (const auto& testCase : cases) {
+        SCOPED_TRACE(testing::Message() << testCase.Point.X << "," << testCase.Point.Y);
+        const TuiPanningStep step = PanningStepAt(anchor, testCase.Point, 28, testCase.Horizontal, testCase.Vertical);
+        EXPECT_EQ(step.Direction, testCase.Direction);
+        EXPECT_EQ(step.Speed, testCase.Speed);
+        EXPECT_EQ(step.OutsideNeutralZone, testCase.Direction != dirNone);
+    }
+}
+
+// The panning mode runs its own loop inside the press: a test acts through actions that run inside it.
+class PanningTest : public TuiControlTest {
+protected:
+    void SetUp() override {
+        TuiControlTest::SetUp();
+        Control->SetContent(1000, 1000);
+        Control->SetOnMouseDown([this](rtl::TObject*, vcl::TMouseButton button, vcl::TShiftState, int32_t, int32_t) {
+            Presses.push_back(button);
+        });
+    }
+    // Posts a mouse message to the control's window with the pointer at client point.
+    void Post(UINT msg, vcl::TPoint point, WPARAM keys = 0) {
+        const vcl::TPoint screen = Control->ClientToScreen(point);
+        SetCursorPos(screen.X, screen.Y);
+        PostMessageW(Control->WindowHandle(), msg, keys, vcl::PointToLParam(point));
+    }
+    size_t Scrolls() const { return Control->VerticalScrolls.size() + Control->HorizontalScrolls.size(); }
+
+    const vcl::TPoint Anchor{90, 60};
+    std::vector<vcl::TMouseButton> Presses;
+};
+
+TEST_F(PanningTest, AClickWithoutMovingKeepsTheModeAndTheNextClickEndsItUnseen) {
+    bool runningAfterRelease = false;
+    ui_test::RunLater(60, [&] { Post(WM_MBUTTONUP, Anchor); });
+    ui_test::RunLater(200, [&] {
+        runningAfterRelease = Control->IsScrollingContent();
+        Post(WM_MBUTTONDOWN, Anchor, MK_MBUTTON);
+    });
+    ui_test::MouseDown(*Control, vcl::mbMiddle, Anchor);
+    EXPECT_TRUE(runningAfterRelease);
+    EXPECT_FALSE(Control->IsScrollingContent());
+    EXPECT_EQ(Presses, std::vector<vcl::TMouseButton>{vcl::mbMiddle});
+    EXPECT_EQ(GetCapture(), nullptr);
+    ui_test::MouseUp(*Control, vcl::mbMiddle, Anchor);
+}
+
+TEST_F(PanningTest, JustOutsideTheZoneItStepsEvery240msAndFarOutOnEveryTick) {
+    size_t slowSteps = 0;
+    size_t fastSteps = 0;
+    ui_test::RunLater(20, [&] { Post(WM_MOUSEMOVE, {Anchor.X, Anchor.Y + 15}, MK_MBUTTON); });
+    ui_test::RunLater(520, [&] {
+        slowSteps = Scrolls();
+        Post(WM_MOUSEMOVE, {Anchor.X, Anchor.Y + 14 + 55}, MK_MBUTTON);
+    });
+    ui_test::RunLater(820, [&] {
+        fastSteps = Scrolls() - slowSteps;
+        PostMessageW(Control->WindowHandle(), WM_KEYDOWN, VK_ESCAPE, 1);
+    });
+    ui_test::MouseDown(*Control, vcl::mbMiddle, Anchor);
+    EXPECT_GE(slowSteps, 1u);
+    EXPECT_LE(slowSteps, 3u);
+    EXPECT_GE(fastSteps, 8u);
+    EXPECT_EQ(Control->VerticalScrolls.front(), scLineDown);
+    EXPECT_FALSE(Control->IsScrollingContent());
+    EXPECT_EQ(GetCapture(), nullptr);
+    ui_test::MouseUp(*Control, vcl::mbMiddle, Anchor);
+}
+
+TEST_F(PanningTest, LosingTheCaptureEndsTheModeCleanly) {
+    ui_test::RunLater(60, [] { ReleaseCapture(); });
+    ui_test::MouseDown(*Control, vcl::mbMiddle, Anchor);
+    EXPECT_FALSE(Control->IsScrollingContent());
+    ui_test::MouseUp(*Control, vcl::mbMiddle, Anchor);
+}
+
+} // namespace
+} // namespace ui
