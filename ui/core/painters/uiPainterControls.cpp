@@ -246,7 +246,8 @@ void TuiCustomLookAndFeelPainter::PaintNavigatorButton(TuiCanvas& canvas, const 
 }
 
 void TuiCustomLookAndFeelPainter::PaintSplitterFrame(TuiCanvas& /*canvas*/, const vcl::TRect& /*rect*/,
-                                                     bool /*highlighted*/, bool /*horizontal*/) const {}
+                                                     bool /*highlighted*/, bool /*horizontal*/,
+                                                     const TuiDrawParams& /*viewParams*/) const {}
 
 vcl::TRect TuiCustomLookAndFeelPainter::ProgressStripInsets() const {
     return {2, 2, 2, 2};
@@ -469,7 +470,7 @@ vcl::TColor TuiCustomLookAndFeelPainter::GroupTextColor() const {
 // Track bar
 
 void TuiCustomLookAndFeelPainter::TrackBarTrackRect(TuiCanvas& /*canvas*/, vcl::TRect& rect, bool /*horizontal*/,
-                                                    bool /*ticks*/) const {
+                                                    int32_t /*shape*/) const {
     --rect.Right;
     --rect.Bottom;
 }
