@@ -21,7 +21,13 @@ constexpr int32_t LargestMessageCoordinate = 32768;
 } // namespace
 
 TuiControl::TuiControl(rtl::TComponent* owner)
-    : TCustomControl(owner), FCanvas(std::make_unique<TuiCanvas>(Canvas())), FDefaultCursor(Cursor()) {
+    : TCustomControl(owner), FCanvas(std::make_unique<TuiCanvas>(Canvas())),
+      FLookAndFeel(std::make_unique<TuiLookAndFeel>(this)), FDefaultCursor(Cursor()) {
+    FLookAndFeel->SetOnChanged([this](TuiLookAndFeel* sender, TuiLookAndFeelValues changed) {
+        if (!IsDestroying()) {
+            LookAndFeelChanged(sender, changed);
+        }
+    });
     CreateScrollBars();
     SetTabStop(MayFocus());
     vcl::TControlStyle style = ControlStyle();
@@ -35,6 +41,7 @@ TuiControl::~TuiControl() {
     }
     DestroyScrollBars();
     FFontListeners.clear();
+    FLookAndFeel.reset();
     DetachObjectLinks(this);
 }
 
@@ -57,7 +64,7 @@ void TuiControl::SetScrollBars(vcl::TScrollStyle value) {
 }
 
 TuiLookAndFeelPainterClass TuiControl::GetPainter() const {
-    return &TuiCustomLookAndFeelPainter::Instance();
+    return FLookAndFeel->ActivePainter();
 }
 
 int32_t TuiControl::GetBorderSize() const {

@@ -53,11 +53,11 @@ struct TuiScrollBarData {
 class TuiControlScrollBar : public TuiScrollBar {
     RTL_DECLARE_CLASS(TuiControlScrollBar, TuiScrollBar)
 public:
+    // Follows the control's look and feel.
     TuiControlScrollBar(TuiControl& control, TScrollBarKind kind);
     ~TuiControlScrollBar() override;
 
     void WndProc(vcl::TMessage& message) override;
-    TuiLookAndFeelPainterClass GetPainter() const override;
     // The record to be applied by ApplyData.
     TuiScrollBarData& Data() { return FData; }
     void ApplyData();
@@ -71,14 +71,17 @@ private:
 class TuiSizeGrip : public vcl::TCustomControl {
     RTL_DECLARE_CLASS(TuiSizeGrip, vcl::TCustomControl)
 public:
+    // Follows the control's look and feel.
     explicit TuiSizeGrip(TuiControl& control);
+    ~TuiSizeGrip() override;
     void Dispatch(vcl::TMessage& message) override;
+    TuiLookAndFeel& LookAndFeel() const { return *FLookAndFeel; }
 
 protected:
     void Paint() override;
 
 private:
-    TuiControl& FControl; // not owned
+    std::unique_ptr<TuiLookAndFeel> FLookAndFeel;
 };
 
 // The library's own drag of something inside one control (a column, a splitter): it follows the pointer while the
@@ -143,6 +146,9 @@ public:
     void Dispatch(vcl::TMessage& message) override;
 
     TuiCanvas& UICanvas() const { return *FCanvas; }
+    // The look and feel the control's painter comes from; setting copies the given one's values.
+    TuiLookAndFeel& LookAndFeel() const { return *FLookAndFeel; }
+    void SetLookAndFeel(const TuiLookAndFeel& value) { FLookAndFeel->Assign(&value); }
     TuiControlBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TuiControlBorderStyle value);
     TuiControlKeys Keys() const { return FKeys; }
@@ -248,6 +254,7 @@ protected:
     virtual void UpdateScrollBarBounds();
     virtual void UpdateInternalControlsState();
     virtual void ParentBackgroundChanged() {}
+    virtual void LookAndFeelChanged(TuiLookAndFeel* /*sender*/, TuiLookAndFeelValues /*changed*/) {}
 
 private:
     friend class TuiControlScrollBar;
@@ -273,6 +280,7 @@ private:
     void RunPanningMode();
 
     std::unique_ptr<TuiCanvas> FCanvas;
+    std::unique_ptr<TuiLookAndFeel> FLookAndFeel;
     TuiControlBorderStyle FBorderStyle = uicbsNone;
     bool FCalculatingScrollBarsParams = false;
     vcl::TCursor FDefaultCursor = vcl::crDefault;

@@ -30,16 +30,11 @@ TuiControlScrollBar::TuiControlScrollBar(TuiControl& control, TScrollBarKind kin
     SetKind(kind);
     SetOnScroll(
         [this](rtl::TObject*, TScrollCode code, int32_t& position) { FControl.Scroll(Kind(), code, position); });
-    ViewInfo().UpdateMinThumbSize();
-    ViewInfo().Recalculate();
+    LookAndFeel().SetMaster(&control.LookAndFeel());
 }
 
 TuiControlScrollBar::~TuiControlScrollBar() {
     DetachObjectLinks(this);
-}
-
-TuiLookAndFeelPainterClass TuiControlScrollBar::GetPainter() const {
-    return FControl.GetPainter();
 }
 
 // A press first gives the focus to the control the bar serves, which may free the bar.
@@ -66,11 +61,16 @@ void TuiControlScrollBar::ApplyData() {
     }
 }
 
-TuiSizeGrip::TuiSizeGrip(TuiControl& control) : TCustomControl(nullptr), FControl(control) {
+TuiSizeGrip::TuiSizeGrip(TuiControl& control)
+    : TCustomControl(nullptr), FLookAndFeel(std::make_unique<TuiLookAndFeel>(this)) {
     SetColor(vcl::clBtnFace);
     SetControlStyle({vcl::csNoDesignVisible, vcl::csReplicatable});
     SetVisible(false);
+    FLookAndFeel->SetMaster(&control.LookAndFeel());
+    FLookAndFeel->SetOnChanged([this](TuiLookAndFeel*, TuiLookAndFeelValues) { Invalidate(); });
 }
+
+TuiSizeGrip::~TuiSizeGrip() = default;
 
 void TuiSizeGrip::Dispatch(vcl::TMessage& message) {
     if (message.Msg == WM_ERASEBKGND) {
@@ -81,7 +81,7 @@ void TuiSizeGrip::Dispatch(vcl::TMessage& message) {
 }
 
 void TuiSizeGrip::Paint() {
-    Canvas().Brush().SetColor(FControl.GetPainter()->FormContentColor());
+    Canvas().Brush().SetColor(FLookAndFeel->ActivePainter()->FormContentColor());
     Canvas().FillRect(ClientRect());
 }
 

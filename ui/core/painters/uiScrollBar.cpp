@@ -26,6 +26,9 @@ TuiScrollBar::TuiScrollBar(rtl::TComponent* owner)
       FCanvas(std::make_unique<TuiCanvas>(FBitmap->Canvas())),
       FThemeNotificator(std::make_unique<TuxThemeChangedNotificator>()), FTimer(std::make_unique<TuiTimer>(nullptr)),
       FViewInfo(std::make_unique<TuiScrollBarViewInfo>(*this)) {
+    FLookAndFeel = std::make_unique<TuiLookAndFeel>(this);
+    FLookAndFeel->SetOnChanged(
+        [this](TuiLookAndFeel* sender, TuiLookAndFeelValues changed) { LookAndFeelChanged(sender, changed); });
     SetControlStyle({vcl::csCaptureMouse, vcl::csFramed, vcl::csOpaque});
     SetBounds(Left(), Top(), 121, GetSystemMetrics(SM_CYHSCROLL));
     FThemeNotificator->SetOnThemeChanged([this] { ThemeChanged(); });
@@ -40,6 +43,7 @@ TuiScrollBar::~TuiScrollBar() {
     FTimer.reset();
     FThemeNotificator.reset();
     FViewInfo.reset();
+    FLookAndFeel.reset();
     FCanvas.reset();
     FBitmap.reset();
 }
@@ -159,7 +163,13 @@ void TuiScrollBar::ScrollForPart(TuiScrollBarPart part) {
 }
 
 TuiLookAndFeelPainterClass TuiScrollBar::GetPainter() const {
-    return &TuiCustomLookAndFeelPainter::Instance();
+    return FLookAndFeel->PainterForObjectType(totScrollBar);
+}
+
+void TuiScrollBar::LookAndFeelChanged(TuiLookAndFeel*, TuiLookAndFeelValues) {
+    FViewInfo->UpdateMinThumbSize();
+    Recalculate();
+    Invalidate();
 }
 
 void TuiScrollBar::DoChange() {

@@ -7,6 +7,7 @@
 // OnScroll; OnChange fires exactly when the stored position changes.
 
 #include "ui/core/painters/uiLookAndFeelPainters.h"
+#include "ui/core/painters/uiLookAndFeels.h"
 #include "ui/core/painters/uiPainterTypes.h"
 #include "vcl/controls/CustomControl.h"
 
@@ -133,11 +134,15 @@ public:
     // Ends a held button or a thumb drag.
     void StopTracking();
 
+    // The look and feel the bar's painter comes from; setting copies the given one's values.
+    TuiLookAndFeel& LookAndFeel() const { return *FLookAndFeel; }
+    void SetLookAndFeel(const TuiLookAndFeel& value) { FLookAndFeel->Assign(&value); }
+
     TuiScrollBarViewInfo& ViewInfo() const { return *FViewInfo; }
     // The part held by the mouse (sbpNone when none) and the part under the pointer.
     TuiScrollBarPart TrackingPart() const { return FTrackingPart; }
     TuiScrollBarPart HotPart() const { return FHotPart; }
-    // The painter the bar draws with.
+    // The painter the bar draws with: its look and feel's painter for scroll bars.
     virtual TuiLookAndFeelPainterClass GetPainter() const;
 
     const rtl::TNotifyEvent& OnChange() const { return FOnChange; }
@@ -164,6 +169,7 @@ protected:
     virtual void MouseLeave(vcl::TControl* control);
     TuiButtonState PartState(TuiScrollBarPart part) const;
     void ThemeChanged();
+    virtual void LookAndFeelChanged(TuiLookAndFeel* sender, TuiLookAndFeelValues changed);
 
 private:
     friend class TuiScrollBarViewInfo;
@@ -186,6 +192,7 @@ private:
     vcl::TPoint FDownMousePos;
     TScrollBarKind FKind = sbHorizontal;
     TScrollBarInc FLargeChange = 1;
+    std::unique_ptr<TuiLookAndFeel> FLookAndFeel;
     int32_t FMax = 100;
     int32_t FMin = 0;
     int32_t FPageSize = 0;

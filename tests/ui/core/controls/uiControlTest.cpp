@@ -14,6 +14,7 @@
 #include "vcl/controls/pointer/Mouse.h"
 #include "vcl/system/Seam.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -37,6 +38,7 @@ public:
     bool IsFocused() const override { return !RefuseFocus && TuiControl::IsFocused(); }
     bool AllowsScrollBar(TScrollBarKind) const override { return true; }
     void CallUpdateScrollBars() { UpdateScrollBars(); }
+    std::function<void()> OnLookAndFeelChanged;
 
     int32_t ContentWidth = 0;
     int32_t ContentHeight = 0;
@@ -58,6 +60,11 @@ protected:
         const vcl::TRect client = GetClientBounds();
         SetScrollBarInfo(sbHorizontal, 0, ContentWidth - 1, 1, client.Width(), 0, true, AllowHide);
         SetScrollBarInfo(sbVertical, 0, ContentHeight - 1, 1, client.Height(), 0, true, AllowHide);
+    }
+    void LookAndFeelChanged(TuiLookAndFeel*, TuiLookAndFeelValues) override {
+        if (OnLookAndFeelChanged) {
+            OnLookAndFeelChanged();
+        }
     }
     void Scroll(TScrollBarKind kind, TScrollCode code, int32_t&) override {
         (kind == sbVertical ? VerticalScrolls : HorizontalScrolls).push_back(code);
@@ -240,6 +247,20 @@ TEST_F(TuiControlTest, AClickOnABuiltInBarScrollsThroughTheControl) {
     EXPECT_EQ(Control->VerticalScrolls.front(), scLineDown);
     EXPECT_EQ(Control->VerticalScrolls.back(), scEndScroll);
     EXPECT_TRUE(Control->Focused());
+}
+
+TEST_F(TuiControlTest, TheControlAndItsBuiltInBarsDrawWithItsLookAndFeel) {
+    int changes = 0;
+    Control->OnLookAndFeelChanged = [&] { ++changes; };
+    ASSERT_EQ(Control->VScrollBar()->LookAndFeel().Master(), &Control->LookAndFeel());
+    for (const TuiLookAndFeelKind kind : {lfFlat, lfStandard}) {
+        Control->LookAndFeel().SetKind(kind);
+        EXPECT_EQ(Control->GetPainter(), Control->LookAndFeel().ActivePainter());
+        EXPECT_EQ(Control->VScrollBar()->LookAndFeel().Kind(), kind);
+        EXPECT_EQ(Control->HScrollBar()->GetPainter(), Control->LookAndFeel().PainterForObjectType(totScrollBar));
+        EXPECT_EQ(Control->SizeGrip()->LookAndFeel().Kind(), kind);
+    }
+    EXPECT_EQ(changes, 2);
 }
 
 TEST(PanningStepAt, TheSpeedGrowsWithTheDistanceBeyondTheNeutralZone) {
