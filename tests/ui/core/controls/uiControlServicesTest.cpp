@@ -240,6 +240,30 @@ TEST(TuiSettingsController, NonClientMetricsChangesReachEveryRegisteredControl) 
     EXPECT_EQ(controller.Window(), nullptr);
 }
 
+TEST(ControlsUnit, TheLibrarysCursorsAreLoadedWithTheirHotSpots) {
+    const HCURSOR arrow = vcl::CursorHandle(vcl::crArrow);
+    const struct {
+        vcl::TCursor Cursor;
+        DWORD HotSpotX, HotSpotY;
+    } cursors[] = {{crDragCopy, 0, 0},   {crFullScroll, 15, 15}, {crUpScroll, 15, 15},
+                   {crUiNoDrop, 15, 15}, {crColorPicker, 1, 30}, {crMultiDragCopy, 0, 0}};
+    for (const auto& expected : cursors) {
+        SCOPED_TRACE(expected.Cursor);
+        const HCURSOR cursor = vcl::CursorHandle(expected.Cursor);
+        ASSERT_NE(cursor, arrow);
+        ICONINFO info{};
+        ASSERT_TRUE(GetIconInfo(cursor, &info));
+        EXPECT_FALSE(info.fIcon);
+        EXPECT_EQ(info.xHotspot, expected.HotSpotX);
+        EXPECT_EQ(info.yHotspot, expected.HotSpotY);
+        DeleteObject(info.hbmMask);
+        if (info.hbmColor) {
+            DeleteObject(info.hbmColor);
+        }
+    }
+    EXPECT_EQ(vcl::CursorHandle(crUiHandPoint), LoadCursorW(nullptr, IDC_HAND));
+}
+
 TEST(Hourglass, NestedPushesRestoreTheCursorAtTheOutermostPopAndAnExtraPopIsVoid) {
     vcl::SetScreenCursor(vcl::crCross);
     PushHourglassCursor();
