@@ -11,6 +11,7 @@
 #include "tests/support/ui/TestForms.h"
 #include "tests/ui/core/SystemInfoDouble.h"
 #include "ui/core/controls/uiControlRoutines.h"
+#include "ui/core/controls/uiSystemControllers.h"
 #include "vcl/controls/pointer/Mouse.h"
 #include "vcl/system/Seam.h"
 
@@ -46,6 +47,12 @@ public:
     bool RefuseFocus = false;
     // Shows the vertical bar exactly when it is hidden now: a layout that never settles.
     bool Toggling = false;
+    // Answers the opposite of the visibility it is asked with, every time: a calculation that never settles.
+    bool Flipping = false;
+    int Calculations = 0;
+    // A range of its own for the vertical bar instead of the content's.
+    bool OwnRange = false;
+    int32_t RangeMin = 0, RangeMax = 0, RangePage = 0;
     std::vector<TScrollCode> VerticalScrolls;
     std::vector<TScrollCode> HorizontalScrolls;
     // The kind of device context the last Paint drew on (OBJ_DC, OBJ_MEMDC), 0 before any.
@@ -53,6 +60,15 @@ public:
 
 protected:
     void InitScrollBarsParameters() override {
+        ++Calculations;
+        if (Flipping) {
+            SetScrollBarInfo(sbVertical, 0, 99, 1, IsVScrollBarVisible() ? 100 : 10, 0, true, true);
+            return;
+        }
+        if (OwnRange) {
+            SetScrollBarInfo(sbVertical, RangeMin, RangeMax, 1, RangePage, RangeMin, true, true);
+            return;
+        }
         if (Toggling) {
             SetScrollBarInfo(sbVertical, 0, 99, 1, VScrollBar()->Visible() ? 100 : 10, 0, true, true);
             return;
@@ -206,6 +222,35 @@ TEST_F(TuiControlTest, ALayoutThatTogglesABarShowsItDisabled) {
     Control->CallUpdateScrollBars();
     EXPECT_TRUE(Control->IsVScrollBarVisible());
     EXPECT_FALSE(Control->VScrollBar()->Enabled());
+}
+
+TEST_F(TuiControlTest, AnAnswerThatNeverSettlesEndsTheCalculationAfterAFewRounds) {
+    Control->Flipping = true;
+    Control->Calculations = 0;
+    Control->CallUpdateScrollBars();
+    EXPECT_GT(Control->Calculations, 1);
+    EXPECT_LT(Control->Calculations, 50);
+}
+
+// The page is checked against the length of the range, so a range below zero takes a page above its maximum.
+TEST_F(TuiControlTest, ABarOverANegativeRangeTakesAPageLargerThanItsMaximum) {
+    Control->OwnRange = true;
+    Control->RangeMin = -100;
+    Control->RangeMax = 10;
+    Control->RangePage = 50;
+    EXPECT_NO_THROW(Control->CallUpdateScrollBars());
+    ASSERT_TRUE(Control->IsVScrollBarVisible());
+    EXPECT_TRUE(Control->VScrollBar()->Enabled());
+    EXPECT_EQ(Control->VScrollBar()->Min(), -100);
+    EXPECT_EQ(Control->VScrollBar()->PageSize(), 50);
+}
+
+TEST_F(TuiControlTest, ASettingsChangeOfTheSystemReachesTheControl) {
+    Control->SetContent(1000, 1000);
+    Control->VScrollBar()->SetWidth(5);
+    SendMessageW(SettingsController()->Window(), WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0);
+    PumpMessages(10);
+    EXPECT_EQ(Control->VScrollBar()->Width(), GetSystemMetrics(SM_CXVSCROLL));
 }
 
 TEST_F(TuiControlTest, AVerticalOnlySettingNeverShowsTheHorizontalBar) {
