@@ -430,7 +430,12 @@ void TuiControl::Dispatch(vcl::TMessage& message) {
         SettingsChanged();
         return;
     case vcl::CN_KEYDOWN:
-        if (FDragAndDropState != ddsNone) {
+    case vcl::CN_SYSKEYDOWN:
+        if (IsPopupMenuShortCut(message)) {
+            message.Result = 1;
+            return;
+        }
+        if (message.Msg == vcl::CN_KEYDOWN && FDragAndDropState != ddsNone) {
             FinishDragAndDrop(false);
             message.Result = 1;
             return;
@@ -476,6 +481,57 @@ void TuiControl::Paint() {
     }
     TCustomControl::Paint();
     UpdateInternalControlsState();
+}
+
+void TuiControl::SetPopupMenuComponent(rtl::TComponent* menu) {
+    if (!IsPopupMenuComponent(menu)) {
+        menu = nullptr;
+    }
+    if (menu == FPopupMenuComponent) {
+        return;
+    }
+    if (FPopupMenuComponent) {
+        FPopupMenuComponent->RemoveFreeNotification(this);
+    }
+    FPopupMenuComponent = menu;
+    if (menu) {
+        menu->FreeNotification(this);
+    }
+}
+
+void TuiControl::Notification(rtl::TComponent* component, rtl::TOperation operation) {
+    TCustomControl::Notification(component, operation);
+    if (operation == rtl::TOperation::opRemove && component == FPopupMenuComponent) {
+        FPopupMenuComponent = nullptr;
+    }
+}
+
+bool TuiControl::IsPopupMenuShortCut(const vcl::TMessage& message) const {
+    if (ComponentState().Contains(rtl::TComponentState::csDesigning)) {
+        return false;
+    }
+    for (const vcl::TControl* control = this; control; control = control->Parent()) {
+        const auto* uiControl = dynamic_cast<const TuiControl*>(control);
+        if (uiControl && ui::IsPopupMenuShortCut(uiControl->FPopupMenuComponent, message)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TuiControl::ShowContextMenu(rtl::TComponent* menu, int32_t x, int32_t y) {
+    return PopupMenuAt(this, menu, x, y);
+}
+
+// The framework's handling (OnContextPopup) comes first; the keyboard's menu opens at the client area's corner.
+void TuiControl::DoContextPopup(vcl::TPoint mousePos, bool& handled) {
+    const vcl::TControlLink link(this);
+    TCustomControl::DoContextPopup(mousePos, handled);
+    if (handled || !link.Alive()) {
+        return;
+    }
+    const vcl::TPoint screen = ClientToScreen(mousePos == uiInvalidPoint ? vcl::TPoint{0, 0} : mousePos);
+    handled = ShowContextMenu(FPopupMenuComponent, screen.X, screen.Y);
 }
 
 void TuiControl::UpdateInternalControlsState() {

@@ -187,6 +187,12 @@ public:
 
     void AddFontListener(std::function<void(TuiControl* sender, vcl::TFont& font)> listener);
 
+    // The context menu: a TPopupMenu or a component implementing IuiPopupMenu; any other component clears it.
+    rtl::TComponent* PopupMenuComponent() const { return FPopupMenuComponent; }
+    void SetPopupMenuComponent(rtl::TComponent* menu);
+    // Whether the key message is a short-cut of the popup menu of this control or of a TuiControl parent.
+    bool IsPopupMenuShortCut(const vcl::TMessage& message) const;
+
     // Overridable behaviour.
     virtual TuiLookAndFeelPainterClass GetPainter() const;
     virtual int32_t GetBorderSize() const;
@@ -254,6 +260,10 @@ protected:
     virtual void UpdateScrollBarBounds();
     virtual void UpdateInternalControlsState();
     virtual void ParentBackgroundChanged() {}
+    // Shows menu at the screen point; whether one was shown.
+    virtual bool ShowContextMenu(rtl::TComponent* menu, int32_t x, int32_t y);
+    void DoContextPopup(vcl::TPoint mousePos, bool& handled) override;
+    void Notification(rtl::TComponent* component, rtl::TOperation operation) override;
     virtual void LookAndFeelChanged(TuiLookAndFeel* /*sender*/, TuiLookAndFeelValues /*changed*/) {}
 
 private:
@@ -307,6 +317,7 @@ private:
     TuiControlScrollBar* FVScrollBar = nullptr; // owned like the bars
     bool FScrollingContent = false;
     bool FLastParentBackground = true;
+    rtl::TComponent* FPopupMenuComponent = nullptr; // not owned, watched
     rtl::TNotifyEvent FOnFocusChanged;
     rtl::TNotifyEvent FOnMouseEnter;
     rtl::TNotifyEvent FOnMouseLeave;

@@ -2,10 +2,37 @@
 
 #include "rtl/WindowsApi.h"
 #include "vcl/controls/pointer/Mouse.h"
+#include "vcl/menus/Menus.h"
 
 #include <cstdlib>
 
 namespace ui {
+
+bool IsPopupMenuComponent(rtl::TComponent* menu) {
+    return dynamic_cast<vcl::TPopupMenu*>(menu) || dynamic_cast<IuiPopupMenu*>(menu);
+}
+
+bool IsPopupMenuShortCut(rtl::TComponent* menu, const vcl::TMessage& message) {
+    if (auto* own = dynamic_cast<IuiPopupMenu*>(menu)) {
+        return own->IsShortCut(message);
+    }
+    auto* popup = dynamic_cast<vcl::TPopupMenu*>(menu);
+    return popup && popup->HandleAllocated() && popup->IsShortCut(message);
+}
+
+bool PopupMenuAt(vcl::TControl* control, rtl::TComponent* menu, int32_t x, int32_t y) {
+    if (auto* own = dynamic_cast<IuiPopupMenu*>(menu)) {
+        own->Popup(x, y);
+        return true;
+    }
+    auto* popup = dynamic_cast<vcl::TPopupMenu*>(menu);
+    if (!popup || !popup->AutoPopup()) {
+        return false;
+    }
+    popup->SetPopupComponent(control);
+    popup->Popup(x, y);
+    return true;
+}
 
 bool IsWindowEnabledDeep(HWND window) {
     while (window) {

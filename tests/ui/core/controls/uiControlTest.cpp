@@ -308,6 +308,67 @@ TEST_F(TuiControlTest, TheControlAndItsBuiltInBarsDrawWithItsLookAndFeel) {
     EXPECT_EQ(changes, 2);
 }
 
+// A menu of the library's own kind: F5 is its short-cut; it records where it popped up.
+class TRecordingPopupMenu : public rtl::TComponent, public IuiPopupMenu {
+    RTL_DECLARE_CLASS(TRecordingPopupMenu, rtl::TComponent)
+public:
+    explicit TRecordingPopupMenu(rtl::TComponent* owner) : TComponent(owner) {}
+    bool IsShortCut(const vcl::TMessage& message) override { return message.WParam == VK_F5; }
+    void Popup(int32_t x, int32_t y) override { Popups.push_back({x, y}); }
+    std::vector<vcl::TPoint> Popups;
+};
+
+TEST_F(TuiControlTest, PopupMenuShortCutsOfTheControlAndItsParentsAreTakenAndTheMenuPopsUp) {
+    auto* child = new TContentControl(Form.get());
+    child->SetParent(Control);
+    child->SetBounds(5, 5, 50, 50);
+    auto* menu = new TRecordingPopupMenu(Form.get());
+    Control->SetPopupMenuComponent(menu);
+    EXPECT_EQ(Control->Perform(vcl::CN_KEYDOWN, VK_F5), 1);
+    EXPECT_EQ(child->Perform(vcl::CN_KEYDOWN, VK_F5), 1);
+    EXPECT_EQ(child->Perform(vcl::CN_KEYDOWN, VK_F6), 0);
+
+    Control->Perform(WM_CONTEXTMENU, reinterpret_cast<uintptr_t>(Control->Handle()), -1);
+    ASSERT_EQ(menu->Popups.size(), 1u);
+    EXPECT_EQ(menu->Popups[0], Control->ClientToScreen({0, 0}));
+
+    Control->SetPopupMenuComponent(new rtl::TComponent(Form.get()));
+    EXPECT_EQ(Control->PopupMenuComponent(), nullptr);
+    Control->SetPopupMenuComponent(menu);
+    delete menu;
+    EXPECT_EQ(Control->PopupMenuComponent(), nullptr);
+    EXPECT_EQ(Control->Perform(vcl::CN_KEYDOWN, VK_F5), 0);
+}
+
+// A descendant whose presses start the library's drag-and-drop.
+class TDraggingControl : public TContentControl {
+    RTL_DECLARE_CLASS(TDraggingControl, TContentControl)
+public:
+    using TContentControl::TContentControl;
+
+protected:
+    bool StartDragAndDrop(vcl::TPoint) override { return true; }
+};
+
+TEST_F(TuiControlTest, TheLibrarysDragStartsOutsideThePressSquareAndAKeyCancelsIt) {
+    auto* dragging = new TDraggingControl(Form.get());
+    dragging->SetParent(Form.get());
+    dragging->SetBounds(240, 20, 100, 100);
+    const int32_t threshold = vcl::Mouse().DragThreshold();
+    ui_test::MouseDown(*dragging, vcl::mbLeft, {50, 50});
+    EXPECT_EQ(dragging->DragAndDropState(), ddsStarting);
+    ui_test::MouseMove(*dragging, {50 + threshold - 1, 50}, {vcl::ssLeft});
+    EXPECT_EQ(dragging->DragAndDropState(), ddsStarting);
+    ui_test::MouseMove(*dragging, {50 + threshold, 50}, {vcl::ssLeft});
+    EXPECT_EQ(dragging->DragAndDropState(), ddsInProcess);
+    EXPECT_EQ(dragging->DragAndDropObject().CurMousePos(), vcl::Point(50 + threshold, 50));
+
+    EXPECT_EQ(dragging->Perform(vcl::CN_KEYDOWN, 'A'), 1);
+    EXPECT_EQ(dragging->DragAndDropState(), ddsNone);
+    EXPECT_FALSE(dragging->MouseCapture());
+    ui_test::MouseUp(*dragging, vcl::mbLeft, {50 + threshold, 50});
+}
+
 TEST(PanningStepAt, TheSpeedGrowsWithTheDistanceBeyondTheNeutralZone) {
     const vcl::TPoint anchor{500, 400};
     const struct {
