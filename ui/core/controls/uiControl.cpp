@@ -4,6 +4,7 @@
 #include "ui/core/controls/uiControlRoutines.h"
 #include "ui/core/controls/uiSystemControllers.h"
 #include "ui/core/graphics/uiCanvas.h"
+#include "ui/core/graphics/uiSharedCanvases.h"
 #include "ui/core/uiObjectLinks.h"
 #include "ui/core/uxSystemInfo.h"
 #include "vcl/controls/drag/DragSession.h"
@@ -21,7 +22,7 @@ constexpr int32_t LargestMessageCoordinate = 32768;
 } // namespace
 
 TuiControl::TuiControl(rtl::TComponent* owner)
-    : TCustomControl(owner), FCanvas(std::make_unique<TuiCanvas>(Canvas())),
+    : TCustomControl(owner), FScreenCanvas(), FCanvas(std::make_unique<TuiCanvas>(Canvas())),
       FLookAndFeel(std::make_unique<TuiLookAndFeel>(this)), FDefaultCursor(Cursor()) {
     FLookAndFeel->SetOnChanged([this](TuiLookAndFeel* sender, TuiLookAndFeelValues changed) {
         if (!IsDestroying()) {
@@ -415,6 +416,17 @@ void TuiControl::Dispatch(vcl::TMessage& message) {
     case vcl::CM_CURSORCHANGED:
         FDefaultCursor = Cursor();
         break;
+    case vcl::CM_COLORCHANGED:
+        ColorChanged();
+        break;
+    case vcl::CM_TEXTCHANGED:
+        TCustomControl::Dispatch(message);
+        TextChanged();
+        return;
+    case vcl::CM_VISIBLECHANGED:
+        TCustomControl::Dispatch(message);
+        VisibleChanged();
+        return;
     case vcl::CM_FONTCHANGED:
         TCustomControl::Dispatch(message);
         FontChanged();
@@ -481,6 +493,47 @@ void TuiControl::Paint() {
     }
     TCustomControl::Paint();
     UpdateInternalControlsState();
+}
+
+TuiCanvas& TuiControl::DrawingCanvas() {
+    if (HandleAllocated()) {
+        FScreenCanvas.reset();
+        return *FCanvas;
+    }
+    if (!FScreenCanvas) {
+        FScreenCanvas = std::make_unique<TuiScreenCanvas>();
+    }
+    return *FScreenCanvas;
+}
+
+void TuiControl::InvalidateRect(const vcl::TRect& rect, bool erase) {
+    if (HandleAllocated()) {
+        RECT area{rect.Left, rect.Top, rect.Right, rect.Bottom};
+        ::InvalidateRect(WindowHandle(), &area, erase);
+    }
+}
+
+void TuiControl::InvalidateWithChildren() {
+    if (HandleAllocated()) {
+        RedrawWindow(WindowHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_NOERASE);
+    }
+}
+
+void TuiControl::PostMouseMove() {
+    PostMouseMove(ScreenToClient(CursorPosOrInvalid()));
+}
+
+void TuiControl::PostMouseMove(vcl::TPoint point) {
+    if (HandleAllocated()) {
+        PostMessageW(WindowHandle(), WM_MOUSEMOVE, 0, vcl::PointToLParam(point));
+    }
+}
+
+void TuiControl::ScrollWindow(int32_t dx, int32_t dy, const vcl::TRect& rect) {
+    if (HandleAllocated()) {
+        RECT area{rect.Left, rect.Top, rect.Right, rect.Bottom};
+        ScrollWindowEx(WindowHandle(), dx, dy, &area, nullptr, nullptr, nullptr, SW_INVALIDATE | SW_ERASE);
+    }
 }
 
 void TuiControl::SetPopupMenuComponent(rtl::TComponent* menu) {

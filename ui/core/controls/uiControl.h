@@ -146,6 +146,8 @@ public:
     void Dispatch(vcl::TMessage& message) override;
 
     TuiCanvas& UICanvas() const { return *FCanvas; }
+    // The canvas while the window exists, else a screen canvas made on demand (for measuring before the window).
+    TuiCanvas& DrawingCanvas();
     // The look and feel the control's painter comes from; setting copies the given one's values.
     TuiLookAndFeel& LookAndFeel() const { return *FLookAndFeel; }
     void SetLookAndFeel(const TuiLookAndFeel& value) { FLookAndFeel->Assign(&value); }
@@ -184,6 +186,15 @@ public:
     void SetMouseCaptureObject(rtl::TObject* object);
     rtl::TObject* MouseCaptureObject() const { return FMouseCaptureObject; }
     bool IsMouseInPressedArea(int32_t x, int32_t y) const;
+
+    // Each only while the window exists.
+    void InvalidateRect(const vcl::TRect& rect, bool erase);
+    void InvalidateWithChildren();
+    // Posts a move of the pointer at its place (so hot tracking is worked out again) or at a client point.
+    void PostMouseMove();
+    void PostMouseMove(vcl::TPoint point);
+    // Scrolls the window's content by (dx, dy) within rect, invalidating what comes into view.
+    void ScrollWindow(int32_t dx, int32_t dy, const vcl::TRect& rect);
 
     void AddFontListener(std::function<void(TuiControl* sender, vcl::TFont& font)> listener);
 
@@ -241,6 +252,9 @@ protected:
     virtual void BoundsChanged();
     virtual void FocusChanged();
     virtual void FontChanged();
+    virtual void ColorChanged() {}
+    virtual void TextChanged() {}
+    virtual void VisibleChanged() {}
     virtual void MouseEnter(vcl::TControl* control);
     virtual void MouseLeave(vcl::TControl* control);
     virtual void BeforeMouseDown(vcl::TMouseButton, vcl::TShiftState, int32_t, int32_t) {}
@@ -289,6 +303,7 @@ private:
     // Panning.
     void RunPanningMode();
 
+    std::unique_ptr<TuiCanvas> FScreenCanvas;
     std::unique_ptr<TuiCanvas> FCanvas;
     std::unique_ptr<TuiLookAndFeel> FLookAndFeel;
     TuiControlBorderStyle FBorderStyle = uicbsNone;

@@ -12,6 +12,7 @@
 #include "tests/ui/core/SystemInfoDouble.h"
 #include "ui/core/controls/uiControlRoutines.h"
 #include "ui/core/controls/uiSystemControllers.h"
+#include "ui/core/graphics/uiCanvas.h"
 #include "vcl/controls/pointer/Mouse.h"
 #include "vcl/system/Seam.h"
 
@@ -117,6 +118,16 @@ public:
 private:
     TuiKeyboardQuery* FPrevious;
 };
+
+TEST_F(TuiControlTest, DrawingBeforeTheWindowExistsGoesToAScreenCanvas) {
+    auto* fresh = new TContentControl(Form.get());
+    TuiCanvas& before = fresh->DrawingCanvas();
+    EXPECT_NE(&before, &fresh->UICanvas());
+    EXPECT_NE(before.Handle(), nullptr);
+    fresh->SetParent(Form.get());
+    fresh->HandleNeeded();
+    EXPECT_EQ(&fresh->DrawingCanvas(), &fresh->UICanvas());
+}
 
 TEST_F(TuiControlTest, WantedKeysGiveTheDialogCodeWithoutTabWhileCtrlIsDown) {
     EXPECT_EQ(Control->Perform(WM_GETDLGCODE), 0);
