@@ -210,7 +210,7 @@ public:
     virtual vcl::TRect GetBounds() const;
     virtual vcl::TRect GetClientBounds() const;
     virtual bool CanFocusOnClick() const;
-    virtual bool CanFocusOnClickAt(int32_t x, int32_t y) const { return CanFocusOnClick(); }
+    virtual bool CanFocusOnClickAt(int32_t /*x*/, int32_t /*y*/) const { return CanFocusOnClick(); }
     virtual bool FocusWhenChildIsClicked(vcl::TControl* /*child*/) const { return CanFocusOnClick(); }
     virtual bool IsFocused() const { return Focused(); }
     virtual bool MayFocus() const { return true; }
@@ -223,7 +223,7 @@ public:
     virtual bool AllowScrollContent(TuiDirection /*direction*/) const { return false; }
     virtual bool AllowsScrollBar(TScrollBarKind /*kind*/) const { return false; }
     virtual TuiMouseWheelScrollingKind GetMouseWheelScrollingKind() const;
-    virtual vcl::TCursor GetCurrentCursor(int32_t x, int32_t y) const { return FDefaultCursor; }
+    virtual vcl::TCursor GetCurrentCursor(int32_t /*x*/, int32_t /*y*/) const { return FDefaultCursor; }
     virtual bool IsInternalControl(const vcl::TControl* control) const;
     virtual void UpdateScrollBars();
 
