@@ -14,6 +14,7 @@
 #include "ui/core/painters/uiLookAndFeelPainters.h"
 #include "ui/core/painters/uiScrollBar.h"
 #include "vcl/controls/CustomControl.h"
+#include "vcl/controls/drag/DragObjects.h"
 #include "vcl/stdctrls/StdCtrlTypes.h"
 
 #include <cstdint>
@@ -128,6 +129,15 @@ struct TuiPanningStep {
 };
 TuiPanningStep PanningStepAt(vcl::TPoint anchor, vcl::TPoint point, int32_t bitmapWidth, bool horizontalBar,
                              bool verticalBar);
+
+// The framework drag object of the library's controls: over a target that accepts, a control that copies (Ctrl held)
+// shows the copying cursor. The drag frees it when it ends.
+class TuiDragControlObject : public vcl::TDragControlObject {
+    RTL_DECLARE_CLASS(TuiDragControlObject, vcl::TDragControlObject)
+public:
+    explicit TuiDragControlObject(vcl::TControl* control);
+    vcl::TCursor GetDragCursor(bool accepted, int32_t x, int32_t y) override;
+};
 
 // What the drag-detection loop saw: the buttons released inside the square, the pointer leaving it, or a cancel.
 enum TuiDragDetectResult : uint8_t { ddrReleased, ddrDrag, ddrCancelled };
@@ -260,6 +270,11 @@ protected:
     virtual void BeforeMouseDown(vcl::TMouseButton, vcl::TShiftState, int32_t, int32_t) {}
     virtual void StartDragOnMouseDown(vcl::TMouseButton button, int32_t x, int32_t y);
     virtual bool StartDragAndDrop(vcl::TPoint /*point*/) { return false; }
+    // Whether a framework drag of the control copies: while Ctrl is down.
+    virtual bool IsCopyDragDrop() const;
+    // Whether a framework drag may go on with the drag object made for it.
+    virtual bool StartDrag(vcl::TDragObject* /*dragObject*/) { return true; }
+    void DoStartDrag(vcl::TDragObject*& dragObject) override;
     virtual bool CanDrag(int32_t /*x*/, int32_t /*y*/) const { return FDragAndDropState == ddsNone; }
     virtual void DragAndDrop(vcl::TPoint point, bool& accepted);
     virtual void EndDragAndDrop(bool accepted);
@@ -282,6 +297,7 @@ protected:
 
 private:
     friend class TuiControlScrollBar;
+    friend class TuiDragControlObject;
 
     void HandleWindowsMessageAfter(const vcl::TMessage& message, const vcl::TControlLink& link);
     void DispatchDirectly(vcl::TMessage& message);

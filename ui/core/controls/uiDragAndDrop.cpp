@@ -3,8 +3,12 @@
 #include "rtl/WindowsApi.h"
 #include "ui/core/controls/uiControl.h"
 #include "ui/core/controls/uiControlRoutines.h"
+#include "ui/core/controls/uiControlsUnit.h"
+#include "vcl/controls/drag/DragSession.h"
 #include "vcl/controls/pointer/Cursors.h"
 #include "vcl/controls/pointer/Mouse.h"
+
+#include <utility>
 
 namespace ui {
 
@@ -97,6 +101,35 @@ void TuiControl::FinishDragAndDrop(bool accepted) {
     }
     FDragAndDropObject.reset();
     FFinishingDragAndDrop = false;
+}
+
+TuiDragControlObject::TuiDragControlObject(vcl::TControl* control) : TDragControlObject(control) {
+    SetFreedByDrag(true);
+}
+
+vcl::TCursor TuiDragControlObject::GetDragCursor(bool accepted, int32_t x, int32_t y) {
+    const auto* control = dynamic_cast<const TuiControl*>(Control());
+    if (accepted && control && control->IsCopyDragDrop()) {
+        return crDragCopy;
+    }
+    return TDragControlObject::GetDragCursor(accepted, x, y);
+}
+
+bool TuiControl::IsCopyDragDrop() const {
+    return IsControlKeyDown();
+}
+
+// The window is brought up to date first, so the images a drag shows are taken from what the user sees.
+void TuiControl::DoStartDrag(vcl::TDragObject*& dragObject) {
+    Update();
+    TCustomControl::DoStartDrag(dragObject);
+    if (!dragObject) {
+        dragObject = new TuiDragControlObject(this);
+    }
+    if (!StartDrag(dragObject)) {
+        delete std::exchange(dragObject, nullptr);
+        vcl::CancelDrag();
+    }
 }
 
 TuiDragDetectResult DetectDrag(HWND window, vcl::TPoint screenPoint) {

@@ -11,8 +11,10 @@
 #include "tests/support/ui/TestForms.h"
 #include "tests/ui/core/SystemInfoDouble.h"
 #include "ui/core/controls/uiControlRoutines.h"
+#include "ui/core/controls/uiControlsUnit.h"
 #include "ui/core/controls/uiSystemControllers.h"
 #include "ui/core/graphics/uiCanvas.h"
+#include "vcl/controls/drag/DragSession.h"
 #include "vcl/controls/pointer/Mouse.h"
 #include "vcl/system/Seam.h"
 
@@ -378,6 +380,47 @@ TEST_F(TuiControlTest, TheLibrarysDragStartsOutsideThePressSquareAndAKeyCancelsI
     EXPECT_EQ(dragging->DragAndDropState(), ddsNone);
     EXPECT_FALSE(dragging->MouseCapture());
     ui_test::MouseUp(*dragging, vcl::mbLeft, {50 + threshold, 50});
+}
+
+// An automatically dragged control: the press runs the drag-detection loop, which a test drives from inside.
+class AutomaticDragTest : public TuiControlTest {
+protected:
+    void SetUp() override {
+        TuiControlTest::SetUp();
+        Control->SetDragMode(vcl::dmAutomatic);
+    }
+    void PostToCapture(UINT msg, vcl::TPoint point, WPARAM keys) {
+        const vcl::TPoint screen = Control->ClientToScreen(point);
+        SetCursorPos(screen.X, screen.Y);
+        PostMessageW(GetCapture(), msg, keys, vcl::PointToLParam(point));
+    }
+    const vcl::TPoint Press{60, 60};
+};
+
+TEST_F(AutomaticDragTest, APressReleasedInsideThePressSquareStartsNoDrag) {
+    const int32_t threshold = vcl::Mouse().DragThreshold();
+    ui_test::RunLater(30, [&] { PostToCapture(WM_MOUSEMOVE, {Press.X + threshold - 1, Press.Y}, MK_LBUTTON); });
+    ui_test::RunLater(80, [&] { PostToCapture(WM_LBUTTONUP, {Press.X + threshold - 1, Press.Y}, 0); });
+    ui_test::MouseDown(*Control, vcl::mbLeft, Press);
+    EXPECT_EQ(vcl::DragControl(), nullptr);
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(AutomaticDragTest, LeavingThePressSquareStartsTheDragAtOnceAndCtrlShowsTheCopyCursor) {
+    const int32_t threshold = vcl::Mouse().DragThreshold();
+    ui_test::RunLater(30, [&] { PostToCapture(WM_MOUSEMOVE, {Press.X, Press.Y + threshold}, MK_LBUTTON); });
+    ui_test::MouseDown(*Control, vcl::mbLeft, Press);
+    ASSERT_EQ(vcl::DragControl(), Control);
+    auto* object = dynamic_cast<TuiDragControlObject*>(vcl::DragObject());
+    ASSERT_NE(object, nullptr);
+    EXPECT_EQ(object->GetDragCursor(true, 0, 0), vcl::crDrag);
+    {
+        const TControlKeyHeld ctrl;
+        EXPECT_EQ(object->GetDragCursor(true, 0, 0), crDragCopy);
+        EXPECT_EQ(object->GetDragCursor(false, 0, 0), vcl::crNoDrop);
+    }
+    vcl::EndControlDrag(false);
+    EXPECT_EQ(vcl::DragControl(), nullptr);
 }
 
 TEST(PanningStepAt, TheSpeedGrowsWithTheDistanceBeyondTheNeutralZone) {
