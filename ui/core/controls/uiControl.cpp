@@ -12,6 +12,8 @@
 #include "vcl/forms/Form.h"
 #include "vcl/graphics/images/Bitmap.h"
 
+#include <algorithm>
+
 namespace ui {
 
 namespace {
@@ -36,7 +38,41 @@ TuiControl::TuiControl(rtl::TComponent* owner)
     SetControlStyle(style);
 }
 
+TuiControlChildComponent::TuiControlChildComponent(rtl::TComponent* owner) : TuiComponent(owner) {}
+
+TuiControlChildComponent::TuiControlChildComponent(TuiControl* control, bool takeControlOwner)
+    : TuiComponent(takeControlOwner && control ? control->Owner() : nullptr) {
+    if (control) {
+        control->AddChildComponent(this);
+    }
+}
+
+TuiControlChildComponent::~TuiControlChildComponent() {
+    if (FControl) {
+        FControl->RemoveChildComponent(this);
+    }
+}
+
+bool TuiControlChildComponent::IsDestroying() const {
+    return ComponentState().Contains(rtl::TComponentState::csDestroying);
+}
+
+void TuiControl::AddChildComponent(TuiControlChildComponent* child) {
+    if (std::find(FChildComponents.begin(), FChildComponents.end(), child) == FChildComponents.end()) {
+        FChildComponents.push_back(child);
+    }
+    child->SetControl(this);
+}
+
+void TuiControl::RemoveChildComponent(TuiControlChildComponent* child) {
+    std::erase(FChildComponents, child);
+    child->SetControl(nullptr);
+}
+
 TuiControl::~TuiControl() {
+    for (TuiControlChildComponent* child : std::vector<TuiControlChildComponent*>(FChildComponents)) {
+        RemoveChildComponent(child);
+    }
     if (Dragging()) {
         EndDrag(false);
     }
@@ -331,6 +367,9 @@ bool TuiControl::IsMouseInPressedArea(int32_t x, int32_t y) const {
 void TuiControl::SetMouseCaptureObject(rtl::TObject* object) {
     if (object == FMouseCaptureObject) {
         return;
+    }
+    if (auto* previous = dynamic_cast<IuiMouseCaptureObject*>(FMouseCaptureObject)) {
+        previous->DoCancelMode();
     }
     FMouseCaptureObject = object;
     const bool hadCapture = MouseCapture();

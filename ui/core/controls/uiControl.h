@@ -13,6 +13,7 @@
 #include "ui/core/controls/uiMouseTracking.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
 #include "ui/core/painters/uiScrollBar.h"
+#include "ui/core/uiComponents.h"
 #include "vcl/controls/CustomControl.h"
 #include "vcl/controls/drag/DragObjects.h"
 #include "vcl/stdctrls/StdCtrlTypes.h"
@@ -83,6 +84,31 @@ protected:
 
 private:
     std::unique_ptr<TuiLookAndFeel> FLookAndFeel;
+};
+
+// An object that holds a control's mouse capture and hears when another object takes it.
+class IuiMouseCaptureObject {
+public:
+    virtual ~IuiMouseCaptureObject() = default;
+    virtual void DoCancelMode() = 0;
+};
+
+// A component that belongs to a TuiControl (the grid's views). The control forgets it when it goes, and it is
+// told (its control becomes nullptr) when the control goes first.
+class TuiControlChildComponent : public TuiComponent {
+    RTL_DECLARE_CLASS(TuiControlChildComponent, TuiComponent)
+public:
+    explicit TuiControlChildComponent(rtl::TComponent* owner);
+    // Belongs to control at once; owned by the control's owner when takeControlOwner, else by nobody.
+    TuiControlChildComponent(TuiControl* control, bool takeControlOwner);
+    ~TuiControlChildComponent() override;
+
+    TuiControl* Control() const { return FControl; }
+    virtual void SetControl(TuiControl* control) { FControl = control; }
+    bool IsDestroying() const;
+
+private:
+    TuiControl* FControl = nullptr; // not owned
 };
 
 // The library's own drag of something inside one control (a column, a splitter): it follows the pointer while the
@@ -205,6 +231,10 @@ public:
     void PostMouseMove(vcl::TPoint point);
     // Scrolls the window's content by (dx, dy) within rect, invalidating what comes into view.
     void ScrollWindow(int32_t dx, int32_t dy, const vcl::TRect& rect);
+
+    // Child components: each belongs to the control from Add until Remove.
+    virtual void AddChildComponent(TuiControlChildComponent* child);
+    virtual void RemoveChildComponent(TuiControlChildComponent* child);
 
     void AddFontListener(std::function<void(TuiControl* sender, vcl::TFont& font)> listener);
 
@@ -348,7 +378,8 @@ private:
     TuiControlScrollBar* FVScrollBar = nullptr; // owned like the bars
     bool FScrollingContent = false;
     bool FLastParentBackground = true;
-    rtl::TComponent* FPopupMenuComponent = nullptr; // not owned, watched
+    rtl::TComponent* FPopupMenuComponent = nullptr;          // not owned, watched
+    std::vector<TuiControlChildComponent*> FChildComponents; // not owned
     rtl::TNotifyEvent FOnFocusChanged;
     rtl::TNotifyEvent FOnMouseEnter;
     rtl::TNotifyEvent FOnMouseLeave;

@@ -423,6 +423,35 @@ TEST_F(AutomaticDragTest, LeavingThePressSquareStartsTheDragAtOnceAndCtrlShowsTh
     EXPECT_EQ(vcl::DragControl(), nullptr);
 }
 
+TEST_F(TuiControlTest, ChildComponentsBelongToTheControlUntilEitherGoes) {
+    auto* owned = new TuiControlChildComponent(Control, true);
+    EXPECT_EQ(owned->Control(), Control);
+    EXPECT_EQ(owned->Owner(), Form.get());
+    auto* loose = new TuiControlChildComponent(Control, false);
+    EXPECT_EQ(loose->Owner(), nullptr);
+    delete owned;
+    delete Control;
+    Control = nullptr;
+    EXPECT_EQ(loose->Control(), nullptr);
+    delete loose;
+}
+
+TEST_F(TuiControlTest, TheHolderOfTheMouseCaptureHearsWhenAnotherTakesIt) {
+    struct TCaptureHolder : rtl::TObject, IuiMouseCaptureObject {
+        void DoCancelMode() override { ++Cancels; }
+        int Cancels = 0;
+    } first, second;
+    Control->SetMouseCaptureObject(&first);
+    EXPECT_TRUE(Control->MouseCapture());
+    Control->SetMouseCaptureObject(&first);
+    EXPECT_EQ(first.Cancels, 0);
+    Control->SetMouseCaptureObject(&second);
+    EXPECT_EQ(first.Cancels, 1);
+    Control->SetMouseCaptureObject(nullptr);
+    EXPECT_EQ(second.Cancels, 1);
+    EXPECT_FALSE(Control->MouseCapture());
+}
+
 TEST(PanningStepAt, TheSpeedGrowsWithTheDistanceBeyondTheNeutralZone) {
     const vcl::TPoint anchor{500, 400};
     const struct {
