@@ -48,6 +48,10 @@ TuiScrollBar::~TuiScrollBar() {
     FBitmap.reset();
 }
 
+bool TuiScrollBar::QueryInterface(const rtl::TGUID& iid, void** object) {
+    return rtl::QueryInterfaceOf<IuiSkinDrawnMarker>(this, iid, object) || TCustomControl::QueryInterface(iid, object);
+}
+
 void TuiScrollBar::SetKind(TScrollBarKind value) {
     if (value == FKind) {
         return;

@@ -95,12 +95,14 @@ private:
     vcl::TRect FLineUpButtonRect;
 };
 
-// A scroll bar window control drawn through a painter.
-class TuiScrollBar : public vcl::TCustomControl {
+// A scroll bar window control drawn through a painter; a skin painter may draw it (IuiSkinDrawnMarker).
+class TuiScrollBar : public vcl::TCustomControl, public IuiSkinDrawnMarker {
     RTL_DECLARE_CLASS(TuiScrollBar, vcl::TCustomControl)
 public:
     explicit TuiScrollBar(rtl::TComponent* owner);
     ~TuiScrollBar() override;
+
+    bool QueryInterface(const rtl::TGUID& iid, void** object) override;
 
     void Dispatch(vcl::TMessage& message) override;
     void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) override;

@@ -127,6 +127,8 @@ TEST(TuiScrollBar, ANewBarIsHorizontalWithTheSystemHeightAndTheRangeOfAHundred) 
     EXPECT_EQ(bar.Position(), 0);
     EXPECT_EQ(bar.PageSize(), 0);
     EXPECT_TRUE(bar.ControlStyle().Contains(vcl::csOpaque));
+    void* marker = nullptr;
+    EXPECT_TRUE(bar.QueryInterface(IuiSkinDrawnMarker::IID, &marker));
     EXPECT_FALSE(bar.ControlStyle().Contains(vcl::csClickEvents));
 }
 
