@@ -53,6 +53,8 @@ public:
     // Answers the opposite of the visibility it is asked with, every time: a calculation that never settles.
     bool Flipping = false;
     int Calculations = 0;
+    // Pages as if both bars were always shown: each bar is then needed only because of the other.
+    bool PagesLessBothBars = false;
     // A range of its own for the vertical bar instead of the content's.
     bool OwnRange = false;
     int32_t RangeMin = 0, RangeMax = 0, RangePage = 0;
@@ -66,6 +68,12 @@ protected:
         ++Calculations;
         if (Flipping) {
             SetScrollBarInfo(sbVertical, 0, 99, 1, IsVScrollBarVisible() ? 100 : 10, 0, true, true);
+            return;
+        }
+        if (PagesLessBothBars) {
+            const int32_t thickness = GetSystemMetrics(SM_CXVSCROLL);
+            SetScrollBarInfo(sbHorizontal, 0, ContentWidth - 1, 1, Width() - thickness, 0, true, true);
+            SetScrollBarInfo(sbVertical, 0, ContentHeight - 1, 1, Height() - thickness, 0, true, true);
             return;
         }
         if (OwnRange) {
@@ -212,11 +220,18 @@ TEST_F(TuiControlTest, BarsShowOnlyForContentThatDoesNotFitAndTheGripJoinsTwoBar
     EXPECT_EQ(Control->VScrollBar()->BoundsRect(), vcl::Rect(200 - BarThickness(), 0, 200, 150 - BarThickness()));
     EXPECT_EQ(Control->GetClientBounds(), vcl::Rect(0, 0, 200 - BarThickness(), 150 - BarThickness()));
 
-    // Each bar fits its page once the other has gone: neither stays.
+    Control->SetContent(100, 100);
+    EXPECT_FALSE(Control->SizeGrip()->Visible());
+}
+
+TEST_F(TuiControlTest, BarsNeededOnlyBecauseOfEachOtherAreBothDropped) {
+    Control->PagesLessBothBars = true;
     Control->SetContent(200 - BarThickness() / 2, 150 - BarThickness() / 2);
     EXPECT_FALSE(Control->IsHScrollBarVisible());
     EXPECT_FALSE(Control->IsVScrollBarVisible());
-    EXPECT_FALSE(Control->SizeGrip()->Visible());
+    Control->SetContent(201, 151);
+    EXPECT_TRUE(Control->IsHScrollBarVisible());
+    EXPECT_TRUE(Control->IsVScrollBarVisible());
 }
 
 TEST_F(TuiControlTest, NothingToScrollHidesABarThatMayHideAndDisablesOneThatMayNot) {
