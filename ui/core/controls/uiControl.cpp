@@ -7,9 +7,6 @@
 #include "ui/core/graphics/uiSharedCanvases.h"
 #include "ui/core/uiObjectLinks.h"
 #include "ui/core/uxSystemInfo.h"
-#include "vcl/controls/drag/DragSession.h"
-#include "vcl/controls/pointer/Mouse.h"
-#include "vcl/forms/Form.h"
 #include "vcl/graphics/images/Bitmap.h"
 
 #include <algorithm>
@@ -17,7 +14,7 @@
 namespace ui {
 
 TuiControl::TuiControl(rtl::TComponent* owner)
-    : TCustomControl(owner), FScreenCanvas(), FCanvas(std::make_unique<TuiCanvas>(Canvas())),
+    : TCustomControl(owner), FCanvas(std::make_unique<TuiCanvas>(Canvas())),
       FLookAndFeel(std::make_unique<TuiLookAndFeel>(this)), FDefaultCursor(Cursor()) {
     FLookAndFeel->SetOnChanged([this](TuiLookAndFeel* sender, TuiLookAndFeelValues changed) {
         if (!IsDestroying()) {
