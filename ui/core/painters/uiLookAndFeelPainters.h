@@ -477,6 +477,8 @@ protected:
     // The text part of PaintContentWithText: text in textRect, transparent, in font and textColor; nothing when empty.
     static void DrawContentText(TuiCanvas& canvas, const vcl::TRect& textRect, const TuiTextLayout& layout,
                                 rtl::UnicodeStringView text, vcl::TFont* font, vcl::TColor textColor);
+    // The arrows of PaintMonthTitle in clWindowText, below the title's top frame.
+    void PaintMonthTitleArrows(TuiCanvas& canvas, const vcl::TRect& rect, int32_t arrows, int32_t arrowOffset) const;
 };
 
 } // namespace ui

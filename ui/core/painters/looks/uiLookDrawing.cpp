@@ -43,8 +43,14 @@ TuiArrowDirection ScrollBarArrowDirection(bool horizontal, TuiScrollBarPart part
     return part == sbpLineUp ? adUp : adDown;
 }
 
+void DrawEtchedBand(TuiCanvas& canvas, const vcl::TRect& band, vcl::TColor dark, vcl::TColor light) {
+    const vcl::TRect first{band.Left, band.Top, band.Right - 1, band.Bottom - 1};
+    canvas.FillRectColor(first, dark);
+    canvas.FillRectColor(vcl::OffsetRect(first, 1, 1), light);
+}
+
 void DrawPolylineIn(TuiCanvas& canvas, std::span<const vcl::TPoint> points, vcl::TColor color) {
-    canvas.Pen().SetColor(static_cast<vcl::TColor>(ColorToRGB(color)));
+    canvas.Pen().SetColor(static_cast<vcl::TColor>(vcl::ColorToRGB(color)));
     canvas.Polyline(points);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Drawing that several looks share: the flat looks' scroll-bar elements, the dotted page areas of scroll bars, the
-// arrow direction of a scroll-bar button, the outlines of track-bar thumbs, and the lines of splitter frames.
+// arrow direction of a scroll-bar button, etched bands, the outlines of track-bar thumbs, and the lines of splitter
+// frames.
 
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
@@ -20,6 +21,8 @@ void PaintFlatScrollBarElement(const TuiCustomLookAndFeelPainter& painter, TuiCa
 void FillScrollBarPageArea(TuiCanvas& canvas, const vcl::TRect& rect, bool pressed);
 // Where the arrow of a scroll bar's line-up or line-down button points on a horizontal or vertical bar.
 TuiArrowDirection ScrollBarArrowDirection(bool horizontal, TuiScrollBarPart part);
+// An etched band: band less its last column and row in dark, then the same moved one pixel right and down in light.
+void DrawEtchedBand(TuiCanvas& canvas, const vcl::TRect& band, vcl::TColor dark, vcl::TColor light);
 // A polyline in color.
 void DrawPolylineIn(TuiCanvas& canvas, std::span<const vcl::TPoint> points, vcl::TColor color);
 // The lines of a splitter frame from rect inwards, top and bottom for a horizontal splitter, left and right for a

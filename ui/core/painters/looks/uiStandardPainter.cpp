@@ -70,9 +70,13 @@ void DrawStandardScrollArrowButton(TuiCanvas& canvas, const vcl::TRect& rect, Tu
     if (pressed) {
         kind |= DFCS_FLAT;
     }
+    // The shifted arrow stays inside the button: its last column and row would fall on the neighbour.
     const vcl::TRect arrowRect = pressed ? vcl::OffsetRect(rect, 1, 1) : rect;
     RECT r{arrowRect.Left, arrowRect.Top, arrowRect.Right, arrowRect.Bottom};
+    canvas.PushClipRegion();
+    canvas.IntersectClipArea(rect);
     DrawFrameControl(canvas.Handle(), &r, DFC_SCROLL, kind);
+    canvas.PopClipRegion();
     DrawStandardScrollButtonFrame(canvas, rect, pressed);
 }
 
@@ -97,11 +101,7 @@ void TuiStandardLookAndFeelPainter::PaintFrame(TuiCanvas& canvas, const vcl::TRe
 
 void TuiStandardLookAndFeelPainter::PaintSeparatorLine(TuiCanvas& canvas, const vcl::TRect& rect,
                                                        bool horizontal) const {
-    vcl::TRect band = CenteredBandRect(rect, FrameWidth(), horizontal);
-    --band.Right;
-    --band.Bottom;
-    canvas.FillRectColor(band, vcl::clBtnShadow);
-    canvas.FillRectColor(vcl::OffsetRect(band, 1, 1), vcl::clBtnHighlight);
+    DrawEtchedBand(canvas, CenteredBandRect(rect, FrameWidth(), horizontal), vcl::clBtnShadow, vcl::clBtnHighlight);
 }
 
 int32_t TuiStandardLookAndFeelPainter::ButtonFrameWidth(TuiButtonState state) const {
@@ -278,8 +278,7 @@ void TuiStandardLookAndFeelPainter::PaintMonthTitle(TuiCanvas& canvas, const vcl
     const TuiTextLayout centred{vcl::taCenter, vaCenter, false, false};
     PaintHeaderCell(canvas, content, content, {}, uiAllBorders, uibsNormal, centred, text, viewParams.Font,
                     viewParams.TextColor, viewParams.Color, hook, false, false);
-    const vcl::TRect area{rect.Left, rect.Top + FrameWidth() + 1, rect.Right, rect.Bottom - 1};
-    DrawMonthTitleArrows(canvas, area, arrows, arrowOffset, vcl::clWindowText);
+    PaintMonthTitleArrows(canvas, rect, arrows, arrowOffset);
 }
 
 vcl::TColor TuiStandardLookAndFeelPainter::EventContentColor() const {

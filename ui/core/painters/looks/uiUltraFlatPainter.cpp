@@ -9,7 +9,7 @@ namespace {
 
 // Each channel of color a third of the way to white.
 vcl::TColor LightenedByAThird(vcl::TColor color) {
-    const uint32_t rgb = ColorToRGB(color);
+    const uint32_t rgb = vcl::ColorToRGB(color);
     uint32_t result = 0;
     for (int shift = 0; shift < 24; shift += 8) {
         const uint32_t channel = (rgb >> shift) & 0xFF;

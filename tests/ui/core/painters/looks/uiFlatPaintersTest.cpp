@@ -18,7 +18,7 @@ const TuiFlatLookAndFeelPainter& Flat = TuiFlatLookAndFeelPainter::Instance();
 const TuiUltraFlatLookAndFeelPainter& UltraFlat = TuiUltraFlatLookAndFeelPainter::Instance();
 
 vcl::TColor FlatRgb(vcl::TColor color) {
-    return static_cast<vcl::TColor>(ColorToRGB(color));
+    return static_cast<vcl::TColor>(vcl::ColorToRGB(color));
 }
 
 TEST(uiUltraFlatPainter, ButtonsShowOneRingByStateAndTwoWindowFrameRingsWhenDefault) {

@@ -16,7 +16,7 @@ using ui_test::TCanvasOnSurface;
 const TuiStandardLookAndFeelPainter& Standard = TuiStandardLookAndFeelPainter::Instance();
 
 vcl::TColor StandardRgb(vcl::TColor color) {
-    return static_cast<vcl::TColor>(ColorToRGB(color));
+    return static_cast<vcl::TColor>(vcl::ColorToRGB(color));
 }
 
 // The colours of the rings of rect from the outside in, read at their top-left and bottom-right corners.
