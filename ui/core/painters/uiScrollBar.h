@@ -136,6 +136,11 @@ public:
     // Ends a held button or a thumb drag.
     void StopTracking();
 
+    // The 3-D flag as the program set it: a skin switches the window's own flag off while it draws the bar, and this
+    // keeps the value for when another look comes back. Reads true when either flag is set.
+    bool Ctl3D() const { return TCustomControl::Ctl3D() || FSavedCtl3D; }
+    void SetCtl3D(bool value);
+
     // The look and feel the bar's painter comes from; setting copies the given one's values.
     TuiLookAndFeel& LookAndFeel() const { return *FLookAndFeel; }
     void SetLookAndFeel(const TuiLookAndFeel& value) { FLookAndFeel->Assign(&value); }
@@ -188,6 +193,8 @@ private:
     int32_t ThumbToPosition() const;
     vcl::TRect TrackingBounds() const;
     void HandleEnabledChanged(vcl::TMessage& message);
+    // Whether a skin painter draws the bar now.
+    bool HasSkinPainter() const;
 
     std::unique_ptr<vcl::TBitmap> FBitmap;
     std::unique_ptr<TuiCanvas> FCanvas;
@@ -195,6 +202,7 @@ private:
     TScrollBarKind FKind = sbHorizontal;
     TScrollBarInc FLargeChange = 1;
     std::unique_ptr<TuiLookAndFeel> FLookAndFeel;
+    bool FSavedCtl3D = true;
     int32_t FMax = 100;
     int32_t FMin = 0;
     int32_t FPageSize = 0;

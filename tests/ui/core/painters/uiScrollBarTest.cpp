@@ -9,11 +9,13 @@
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
+#include "ui/core/painters/uiPainterRegistry.h"
 #include "ui/core/uiArithmetic.h"
 
 #include <algorithm>
 #include <climits>
 #include <gtest/gtest.h>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -130,6 +132,40 @@ TEST(TuiScrollBar, ANewBarIsHorizontalWithTheSystemHeightAndTheRangeOfAHundred) 
     void* marker = nullptr;
     EXPECT_TRUE(bar.QueryInterface(IuiSkinDrawnMarker::IID, &marker));
     EXPECT_FALSE(bar.ControlStyle().Contains(vcl::csClickEvents));
+}
+
+// A skin painter registered under a name while the object lives.
+class TRegisteredTestSkin {
+public:
+    explicit TRegisteredTestSkin(const TuiCustomLookAndFeelPainter& painter) {
+        std::unique_ptr<rtl::TObject> data = std::make_unique<rtl::TObject>();
+        ExtendedStylePainters()->Register(Name, &painter, data);
+    }
+    ~TRegisteredTestSkin() { ExtendedStylePainters()->Unregister(Name); }
+    TRegisteredTestSkin(const TRegisteredTestSkin&) = delete;
+    TRegisteredTestSkin& operator=(const TRegisteredTestSkin&) = delete;
+
+    static constexpr char16_t Name[] = u"ScrollBarTestSkin";
+};
+
+TEST(TuiScrollBar, AWindowDrawnByASkinHasNo3DFrameButKeepsTheFlagItWasGiven) {
+    const TRecordingScrollBarPainter skinPainter;
+    const TRegisteredTestSkin skin(skinPainter);
+    TuiScrollBar bar(nullptr);
+    bar.SetCtl3D(true);
+    bar.LookAndFeel().SetSkinName(TRegisteredTestSkin::Name);
+    ASSERT_EQ(bar.LookAndFeel().ActivePainter(), &skinPainter);
+    EXPECT_FALSE(bar.vcl::TWinControl::Ctl3D());
+    EXPECT_TRUE(bar.Ctl3D());
+    bar.LookAndFeel().SetSkinName(u"");
+    EXPECT_TRUE(bar.vcl::TWinControl::Ctl3D());
+    EXPECT_TRUE(bar.Ctl3D());
+
+    bar.SetCtl3D(false);
+    bar.LookAndFeel().SetSkinName(TRegisteredTestSkin::Name);
+    EXPECT_FALSE(bar.Ctl3D());
+    bar.LookAndFeel().SetSkinName(u"");
+    EXPECT_FALSE(bar.vcl::TWinControl::Ctl3D());
 }
 
 TEST(TuiScrollBar, ARangeOutOfOrderIsRefusedAndChangesNothing) {
