@@ -26,6 +26,7 @@ TuiControl::TuiControl(rtl::TComponent* owner)
     vcl::TControlStyle style = ControlStyle();
     style.Include(vcl::csParentBackground);
     SetControlStyle(style);
+    GetResourceStringsRepository().AddListener(this);
 }
 
 TuiControlChildComponent::TuiControlChildComponent(rtl::TComponent* owner) : TuiComponent(owner) {}
@@ -60,6 +61,7 @@ void TuiControl::RemoveChildComponent(TuiControlChildComponent* child) {
 }
 
 TuiControl::~TuiControl() {
+    GetResourceStringsRepository().RemoveListener(this);
     for (TuiControlChildComponent* child : std::vector<TuiControlChildComponent*>(FChildComponents)) {
         RemoveChildComponent(child);
     }

@@ -438,6 +438,14 @@ TEST_F(AutomaticDragTest, LeavingThePressSquareStartsTheDragAtOnceAndCtrlShowsTh
     EXPECT_EQ(vcl::DragControl(), nullptr);
 }
 
+TEST_F(TuiControlTest, AControlListensToTheLibrarysTranslationsWhileItLives) {
+    const int32_t before = GetResourceStringsRepository().GetListenerCount();
+    auto* another = new TContentControl(Form.get());
+    EXPECT_EQ(GetResourceStringsRepository().GetListenerCount(), before + 1);
+    delete another;
+    EXPECT_EQ(GetResourceStringsRepository().GetListenerCount(), before);
+}
+
 TEST_F(TuiControlTest, ChildComponentsBelongToTheControlUntilEitherGoes) {
     auto* owned = new TuiControlChildComponent(Control, true);
     EXPECT_EQ(owned->Control(), Control);
