@@ -63,6 +63,13 @@ private:
     TuiControl* FControl = nullptr; // not owned
 };
 
+// Invalidates control's window (erasing unless the control is opaque) when redraw, and with children every child
+// window that is not opaque or shows its parent's background; its parent hears CM_INVALIDATE with WParam 1, which
+// only passes upward. Nothing without a window.
+void InvalidateControl(vcl::TWinControl* control, bool redraw, bool withChildren);
+// Paints what is invalid of control's window and its children's at once.
+void UpdateWindowNow(vcl::TWinControl* control);
+
 // The windowed base control of the library; it listens to the library's translations from construction to
 // destruction.
 class TuiControl : public vcl::TCustomControl, public IuxResourceStringsListener {
