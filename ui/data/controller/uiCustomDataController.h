@@ -148,6 +148,7 @@ public:
     virtual bool GetItemTextStored(int32_t itemIndex) const;
     virtual bool IsItemTextStored(int32_t itemIndex) const;
     TuiValueTypeClass GetItemValueTypeClass(int32_t itemIndex) const;
+    // -1 is no item's ID, whatever GetItemID answers.
     virtual rtl::TObject* FindItemByID(int32_t id) const;
     // Case-insensitive.
     virtual rtl::TObject* FindItemByName(rtl::UnicodeStringView name) const;
@@ -157,6 +158,10 @@ public:
     virtual int32_t GetItemID(rtl::TObject* item) const;
     // The Name of a component, empty for other objects.
     virtual rtl::UnicodeString GetItemName(rtl::TObject* item) const;
+    // The name a user knows the item by; empty here (a view names its columns).
+    virtual rtl::UnicodeString GetItemDisplayName(int32_t itemIndex) const;
+    // The item's name in filter expressions: its display name here.
+    virtual rtl::UnicodeString GetItemFilterCaption(int32_t itemIndex) const;
     virtual TuiCustomDataField& CreateField();
     virtual TuiCustomDataField& CreateInternalField();
     // Lets ValidateField free the fields whose items are gone, until a pass frees none.

@@ -6,6 +6,7 @@
 #include "rtl/core/Metaclass.h"
 #include "rtl/core/SmallSet.h"
 #include "rtl/variants/Variant.h"
+#include "ui/data/common/uiClassInstances.h"
 
 #include <cstdint>
 #include <functional>
@@ -81,15 +82,5 @@ using TuiDataControllerCompareEvent =
                        int32_t itemIndex, const rtl::Variant& value1, const rtl::Variant& value2, int32_t& compare)>;
 using TuiDataRecordChangedEvent =
     std::function<void(TuiCustomDataController& dataController, int32_t recordIndex, int32_t itemIndex)>;
-
-// A companion of the controller built by its virtual constructor from the class a class factory names, which must
-// be T or a descendant of it (EInvalidCast otherwise).
-template <class T>
-std::unique_ptr<T> CreateCompanion(const rtl::TMetaclass& companionClass, rtl::TObject* argument) {
-    if (!companionClass.InheritsFrom(T::StaticClass())) {
-        throw rtl::EInvalidCast(rtl::RtlMessages::InvalidCast);
-    }
-    return std::unique_ptr<T>(static_cast<T*>(companionClass.CreateInstance(argument)));
-}
 
 } // namespace ui
