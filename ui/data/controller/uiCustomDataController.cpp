@@ -111,6 +111,18 @@ const rtl::TMetaclass& TuiCustomDataController::GetSummaryClass() const {
     return TuiDataSummary::StaticClass();
 }
 
+const rtl::TMetaclass& TuiCustomDataController::GetSummaryItemClass() const {
+    return TuiDataSummaryItem::StaticClass();
+}
+
+const rtl::TMetaclass& TuiCustomDataController::GetSummaryGroupItemLinkClass() const {
+    return TuiDataSummaryGroupItemLink::StaticClass();
+}
+
+const rtl::TMetaclass* TuiCustomDataController::GetSortingBySummaryEngineClass() const {
+    return nullptr;
+}
+
 void TuiCustomDataController::SetFilter(const TuiDataFilterCriteria& criteria) {
     FFilter->Assign(&criteria);
 }

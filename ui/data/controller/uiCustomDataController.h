@@ -73,6 +73,11 @@ public:
     virtual const rtl::TMetaclass& GetFilterCriteriaClass() const;
     virtual const rtl::TMetaclass& GetSearchClass() const;
     virtual const rtl::TMetaclass& GetSummaryClass() const;
+    // The classes of summary items and of summary-group links; read while the summary is made.
+    virtual const rtl::TMetaclass& GetSummaryItemClass() const;
+    virtual const rtl::TMetaclass& GetSummaryGroupItemLinkClass() const;
+    // The engine that orders groups by a summary (uiSortingBySummaryEngine.h); none here.
+    virtual const rtl::TMetaclass* GetSortingBySummaryEngineClass() const;
 
     // The companions.
     TuiDataStorage& DataStorage() const { return *FDataStorage; }
@@ -296,6 +301,13 @@ public:
     void ClearSortingExceptGrouping(bool keepGrouped);
     // Rebuilds the rows when the item takes part in the order (or for item -1): whether it did.
     virtual bool ResortIfItemSorted(int32_t itemIndex);
+    // The item whose group summary orders the groups, -1 when none. Setting another (-1: none) re-sorts the groups
+    // and reports the sorting changed.
+    int32_t SortingBySummaryItemIndex() const;
+    void SetSortingBySummaryItemIndex(int32_t itemIndex);
+    // The order of groups by summary changed: re-sorted at the next recalculation, reported as a sorting change.
+    void NotifySortingBySummaryChange();
+    bool IsSortingBySummaryChanged() const { return FSortingBySummaryChanged; }
     // Values of the item are compared as values (OnCompare, Variant order, the text options) rather than through
     // the storage.
     virtual void SetItemCompareByValues(int32_t itemIndex, bool compareByValues);
@@ -555,6 +567,8 @@ private:
     TSelectionChangeState FSelectionChange;
     std::unique_ptr<TuiCustomDataProvider> FProvider;
     std::unique_ptr<TuiDataControllerSearch> FSearch;
+    bool FSortingBySummaryChanged = false;
+    TuiCustomDataField* FSortingBySummaryField = nullptr; // not owned
     bool FSortingChanged = false;
     std::unique_ptr<TuiDataSummary> FSummary;
 

@@ -265,7 +265,10 @@ void TuiCustomDataController::CheckDeferredChanges() {
 }
 
 void TuiCustomDataController::SummaryChanged(bool redrawOnly) {
-    FInfo->SummaryChanged(redrawOnly);
+    // The summary is made before the row information.
+    if (FInfo) {
+        FInfo->SummaryChanged(redrawOnly);
+    }
 }
 
 } // namespace ui

@@ -7,6 +7,7 @@
 #include "ui/data/controller/uiDataControllerError.h"
 #include "ui/data/controller/uiDataField.h"
 #include "ui/data/controller/uiDataFilter.h"
+#include "ui/data/controller/uiDataSummary.h"
 #include "ui/data/storage/uiValueDefs.h"
 
 namespace ui {
@@ -170,6 +171,13 @@ void TuiCustomDataController::DoFieldRemoved(TuiCustomDataField& field) {
     if (FFilter) {
         FExtraFilters->RemoveItemsOfField(field);
         FFilter->RemoveItemsOfField(field);
+    }
+    if (FSummary) {
+        FSummary->RemoveItemsOfField(field);
+    }
+    if (&field == FSortingBySummaryField) {
+        FSortingBySummaryField = nullptr;
+        NotifySortingBySummaryChange();
     }
     if (&field == FIncrementalFilterField) {
         ResetIncrementalFilter();

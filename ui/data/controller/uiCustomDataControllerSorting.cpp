@@ -149,6 +149,26 @@ rtl::Variant TuiCustomDataController::GetValueForCompare(int32_t recordIndex, co
     return GetFieldValue(recordIndex, field);
 }
 
+int32_t TuiCustomDataController::SortingBySummaryItemIndex() const {
+    return FSortingBySummaryField ? FSortingBySummaryField->GetPosition() : uiNoIndex;
+}
+
+void TuiCustomDataController::SetSortingBySummaryItemIndex(int32_t itemIndex) {
+    if (itemIndex == SortingBySummaryItemIndex()) {
+        return;
+    }
+    FSortingBySummaryField = itemIndex == uiNoIndex ? nullptr : &GetItemField(itemIndex);
+    NotifySortingBySummaryChange();
+}
+
+void TuiCustomDataController::NotifySortingBySummaryChange() {
+    if (IsDestroying()) {
+        return;
+    }
+    FSortingBySummaryChanged = true;
+    Change({dccSortingChanged});
+}
+
 bool TuiCustomDataController::UsesValueCompare(const TuiCustomDataField& field) const {
     if (field.ConversionFlag() != fcfNone) {
         return field.ConversionFlag() != fcfStorage;
