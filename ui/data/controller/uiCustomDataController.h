@@ -350,6 +350,9 @@ public:
     virtual rtl::AnsiString GetDisplayTextForFilter(int32_t recordIndex, int32_t itemIndex);
     virtual rtl::AnsiString GetDisplayTextForSearch(int32_t recordIndex, int32_t itemIndex);
 
+    // Searches a provider that navigates itself; false here.
+    virtual bool SearchInProvider(const rtl::AnsiString& text, bool forward, bool repeat);
+
     // Finds among the filtered records, from position start, the first whose display text of the item is the text
     // (or, with partial, begins with it), ignoring case; with wrap the search goes round. The record, -1 when none.
     virtual int32_t FindRowByText(int32_t start, int32_t itemIndex, const rtl::AnsiString& text, bool partial,
@@ -475,6 +478,7 @@ public:
 private:
     friend class TuiCustomDataControllerInfo;
     friend class TuiDataControllerGroups;
+    friend class TuiDataControllerSearch;
     friend class TuiDataListenerLink;
 
     // The data change collected since the last delivery.
@@ -567,6 +571,10 @@ private:
     TSelectionChangeState FSelectionChange;
     std::unique_ptr<TuiCustomDataProvider> FProvider;
     std::unique_ptr<TuiDataControllerSearch> FSearch;
+    // The incremental search's state, kept by its search object.
+    TuiCustomDataField* FSearchField = nullptr; // not owned
+    bool FSearching = false;
+    rtl::AnsiString FSearchText;
     bool FSortingBySummaryChanged = false;
     TuiCustomDataField* FSortingBySummaryField = nullptr; // not owned
     bool FSortingChanged = false;

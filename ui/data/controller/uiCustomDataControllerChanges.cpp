@@ -3,6 +3,7 @@
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
 #include "ui/data/controller/rows/uiDataFocusingInfo.h"
 #include "ui/data/controller/uiCustomDataController.h"
+#include "ui/data/controller/uiDataControllerSearch.h"
 #include "ui/data/controller/uiDataSummary.h"
 #include "ui/data/controller/uiUpdateControlInfo.h"
 
@@ -111,6 +112,9 @@ void TuiCustomDataController::DeliverChanges(TuiDataControllerChanges changes) {
         DeliverDataChange();
     } else if (!(changes * TuiDataControllerChanges{dccLayout, dccDetail, dccSummary}).IsEmpty()) {
         SendNotice(std::make_unique<TuiLayoutChangedInfo>());
+    } else if (changes.Contains(dccEditedRecord)) {
+        SendNotice(std::make_unique<TuiUpdateRecordInfo>(GetFocusedRecordIndex()));
+        FSearch->Cancel();
     }
     if (changes.Contains(dccFocus)) {
         SendFocusNotices();
@@ -167,6 +171,7 @@ void TuiCustomDataController::SendFocusNotices() {
     if (previousRecord >= 0 || focusedRecord >= 0 || newItemRowChanged) {
         SendNotice(std::make_unique<TuiFocusedRecordChangedInfo>(previousRecord, focusedRecord, previousRow, focusedRow,
                                                                  newItemRowChanged));
+        FSearch->Cancel();
     }
 }
 

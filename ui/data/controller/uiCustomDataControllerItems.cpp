@@ -5,6 +5,7 @@
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
 #include "ui/data/controller/uiCustomDataController.h"
 #include "ui/data/controller/uiDataControllerError.h"
+#include "ui/data/controller/uiDataControllerSearch.h"
 #include "ui/data/controller/uiDataField.h"
 #include "ui/data/controller/uiDataFilter.h"
 #include "ui/data/controller/uiDataSummary.h"
@@ -174,6 +175,12 @@ void TuiCustomDataController::DoFieldRemoved(TuiCustomDataField& field) {
     }
     if (FSummary) {
         FSummary->RemoveItemsOfField(field);
+    }
+    if (&field == FSearchField) {
+        if (FSearch) {
+            FSearch->Cancel();
+        }
+        FSearchField = nullptr;
     }
     if (&field == FSortingBySummaryField) {
         FSortingBySummaryField = nullptr;

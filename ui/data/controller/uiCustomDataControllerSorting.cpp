@@ -253,6 +253,10 @@ rtl::AnsiString TuiCustomDataController::GetDisplayTextForSearch(int32_t recordI
     return GetDisplayText(recordIndex, itemIndex);
 }
 
+bool TuiCustomDataController::SearchInProvider(const rtl::AnsiString&, bool, bool) {
+    return false;
+}
+
 int32_t TuiCustomDataController::FindRowByText(int32_t start, int32_t itemIndex, const rtl::AnsiString& text,
                                                bool partial, bool wrap, bool forward) {
     const TuiCustomDataField& field = GetItemField(itemIndex);
