@@ -277,7 +277,11 @@ namespace {
 
 // The shape of the condition's pattern.
 TuiLikePatternShape LikeShapeOf(const TuiFilterOperator& op) {
-    rtl::UnicodeString pattern = rtl::VarToStr(op.Condition().Value());
+    const rtl::Variant& value = op.Condition().Value();
+    if (value.IsArray()) {
+        return lpsLike;
+    }
+    rtl::UnicodeString pattern = rtl::VarToStr(value);
     return StripLikeWildcards(pattern, op.Criteria().PercentWildcard());
 }
 

@@ -3,6 +3,7 @@
 #include "tests/ui/data/DataTestSupport.h"
 #include "ui/data/values/uiVariantStreams.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace ui {
@@ -57,6 +58,54 @@ private:
     rtl::TStringStream FStream;
 };
 
+// Three root entries in version 1: two conditions and a group, without names.
+std::string VersionOneStream() {
+    TStreamBytes stream;
+    stream.Integer(3);
+    stream.Condition(fokEqual, "A", 1, nullptr, Ansi("A"));
+    stream.Condition(fokGreater, "1", 2, nullptr, 1);
+    stream.List(fboOr, 1).Condition(fokLess, "5", 3, nullptr, 5);
+    return stream.Bytes();
+}
+
+// Conditions of items the criteria does not know, among two it knows.
+std::string GoneItemsStream() {
+    TStreamBytes stream;
+    stream.Integer(-2).Byte(fboOr).Integer(5);
+    stream.Condition(fokEqual, "x", 99, "Gone", Ansi("x"));
+    stream.List(fboAnd, 1).Condition(fokEqual, "y", 98, "Lost", Ansi("y"));
+    // Named otherwise than the item of its ID: another item.
+    stream.Condition(fokEqual, "z", 1, "Other", Ansi("z"));
+    // Without a name the ID decides.
+    stream.Condition(fokGreater, "2", 2, "", 2);
+    stream.Condition(fokEqual, "A", 0, "Name", Ansi("A"));
+    return stream.Bytes();
+}
+
+// A condition whose strings are UTF-16: the display text and value 中文.
+std::string UnicodeStream() {
+    TStreamBytes stream;
+    stream.Integer(-2).Byte(fboAnd).Integer(1).Byte(0);
+    return stream.Bytes() + "UXUFMT" +
+           BytesOfHex("00 02 00 00 00 2D 4E 87 65 01 00 00 00 04 00 00 00 4E 00 61 00 6D 00 65 00 12 02 00 00 00 2D 4E "
+                      "87 65");
+}
+
+// Every operator kind once, with a value of the shape it takes.
+std::string EveryKindStream() {
+    TTestFilterCriteria criteria;
+    for (uint8_t kind = 0; kind < uiFilterOperatorKindCount; ++kind) {
+        rtl::Variant value = static_cast<int32_t>(kind);
+        if (kind == fokBetween || kind == fokNotBetween || kind == fokInList || kind == fokNotInList) {
+            value = rtl::Variant::ArrayOf({1, 2.5, Ansi("c")});
+        } else if (kind == fokLike || kind == fokNotLike) {
+            value = Ansi("%b_");
+        }
+        criteria.AddItem(nullptr, criteria.Item(kind % 3), static_cast<TuiFilterOperatorKind>(kind), value, u"v");
+    }
+    return Written(criteria);
+}
+
 // A tree of every kind of entry: an OR root with a condition, a NOT AND group, a BETWEEN over an array, a blank
 // test and a date range.
 void BuildMixedTree(TTestFilterCriteria& criteria) {
@@ -98,31 +147,17 @@ TEST(uiFilterStream, WhatIsWrittenReadsBackToTheSameTree) {
 }
 
 TEST(uiFilterStream, AVersionOneStreamCountsTheRootsEntries) {
-    TStreamBytes stream;
-    stream.Integer(3);
-    stream.Condition(fokEqual, "A", 1, nullptr, Ansi("A"));
-    stream.Condition(fokGreater, "1", 2, nullptr, 1);
-    stream.List(fboOr, 1).Condition(fokLess, "5", 3, nullptr, 5);
     TTestFilterCriteria criteria;
     criteria.Root().ChangeBoolOperator(fboOr);
-    Load(criteria, stream.Bytes());
+    Load(criteria, VersionOneStream());
     EXPECT_EQ(criteria.LoadedStreamVersion(), 1);
     EXPECT_EQ(criteria.Root().BoolOperator(), fboAnd);
     EXPECT_EQ(Utf8(criteria.GetFilterExpression()), "(Name = 'A') AND (Price > 1) AND ((Qty < 5))");
 }
 
 TEST(uiFilterStream, ConditionsOfItemsThatAreGoneAreDroppedAndCounted) {
-    TStreamBytes stream;
-    stream.Integer(-2).Byte(fboOr).Integer(5);
-    stream.Condition(fokEqual, "x", 99, "Gone", Ansi("x"));
-    stream.List(fboAnd, 1).Condition(fokEqual, "y", 98, "Lost", Ansi("y"));
-    // Named otherwise than the item of its ID: another item.
-    stream.Condition(fokEqual, "z", 1, "Other", Ansi("z"));
-    // Without a name the ID decides.
-    stream.Condition(fokGreater, "2", 2, "", 2);
-    stream.Condition(fokEqual, "A", 0, "Name", Ansi("A"));
     TTestFilterCriteria criteria;
-    const TuiFilterDroppedEntries dropped = Load(criteria, stream.Bytes());
+    const TuiFilterDroppedEntries dropped = Load(criteria, GoneItemsStream());
     EXPECT_EQ(dropped.Conditions, 3);
     EXPECT_EQ(dropped.Groups, 1);
     EXPECT_EQ(criteria.Root().BoolOperator(), fboOr);
@@ -136,13 +171,8 @@ TEST(uiFilterStream, ConditionsOfItemsThatAreGoneAreDroppedAndCounted) {
 }
 
 TEST(uiFilterStream, UnicodeConditionsReadTheirStringsAsUtf16) {
-    TStreamBytes stream;
-    stream.Integer(-2).Byte(fboAnd).Integer(1).Byte(0);
-    std::string bytes = stream.Bytes() + "UXUFMT" +
-                        BytesOfHex("00 02 00 00 00 2D 4E 87 65 01 00 00 00 04 00 00 00 "
-                                   "4E 00 61 00 6D 00 65 00 12 02 00 00 00 2D 4E 87 65");
     TTestFilterCriteria criteria;
-    Load(criteria, bytes);
+    Load(criteria, UnicodeStream());
     ASSERT_FALSE(criteria.HasNoConditions());
     const auto& condition = static_cast<const TuiFilterCriteriaItem&>(*criteria.Root().GetItem(0));
     EXPECT_EQ(condition.DisplayValue(), u"中文");
@@ -199,6 +229,42 @@ TEST(uiFilterStream, KindsCountsAndDepthsOutOfRangeAreReadErrors) {
     TTestFilterCriteria deep;
     Load(deep, deepGroups(MaxFilterStreamDepth));
     EXPECT_FALSE(deep.HasNoConditions());
+}
+
+// The fuzz target of the filter stream starts from the streams these tests write: the committed files
+// (tests/data/fuzz/ui_filter_stream_fuzz/) are exactly those streams. TALLYVANE_WRITE_FUZZ_SEEDS=1 writes them anew.
+TEST(uiFilterStream, TheFuzzSeedsAreTheStreamsTheTestsWrite) {
+    TTestFilterCriteria mixed;
+    BuildMixedTree(mixed);
+    TTestFilterCriteria deep;
+    TuiFilterCriteriaItemList* list = &deep.Root();
+    for (int32_t level = 0; level < 8; ++level) {
+        list = &list->AddGroup(static_cast<TuiFilterBoolOperatorKind>(level % uiFilterBoolOperatorKindCount));
+    }
+    deep.AddItem(list, deep.QtyItem(), fokLessEqual, 3, u"3");
+    const std::pair<const char*, std::string> seeds[] = {
+        {"mixed-v3.flt", Written(mixed)},      {"mixed-v2.flt", Written(mixed, 2)},
+        {"version-1.flt", VersionOneStream()}, {"gone-items.flt", GoneItemsStream()},
+        {"unicode.flt", UnicodeStream()},      {"every-kind.flt", EveryKindStream()},
+        {"nested-groups.flt", Written(deep)},
+    };
+    const char* write = std::getenv("TALLYVANE_WRITE_FUZZ_SEEDS");
+    for (const auto& [name, bytes] : seeds) {
+        SCOPED_TRACE(name);
+        const rtl::UnicodeString path = test_support::DataPath(std::string("fuzz/ui_filter_stream_fuzz/") + name);
+        rtl::TStringStream stream(bytes);
+        if (write && std::string(write) == "1") {
+            stream.SaveToFile(path);
+            continue;
+        }
+        rtl::TMemoryStream committed;
+        committed.LoadFromFile(path);
+        EXPECT_EQ(
+            HexOf(std::string(static_cast<const char*>(committed.Memory()), static_cast<size_t>(committed.Size()))),
+            HexOf(bytes));
+        TTestFilterCriteria criteria;
+        EXPECT_NO_THROW(Load(criteria, bytes));
+    }
 }
 
 } // namespace
