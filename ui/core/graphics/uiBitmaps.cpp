@@ -1,6 +1,8 @@
 #include "ui/core/graphics/uiBitmaps.h"
 
 #include "rtl/core/ClassRegistry.h"
+#include "rtl/io/Streams.h"
+#include "ui/core/graphics/uiBitmapDataCodec.h"
 #include "ui/core/uxException.h"
 #include "vcl/graphics/GdiObjects.h"
 #include "vcl/system/Win32.h"
@@ -96,6 +98,22 @@ bool WriteBitmapColors(vcl::TBitmap& bitmap, const TRGBColors& colors, bool topD
     return colors.size() == PixelCount(bitmap) && WriteBitmapBits(bitmap, colors.data(), topDown);
 }
 
+void CopyBitmapPixels(vcl::TBitmap& source, vcl::TPoint from, vcl::TBitmap& target) {
+    const int32_t width = std::min(source.Width() - from.X, target.Width());
+    const int32_t height = std::min(source.Height() - from.Y, target.Height());
+    TRGBColors sourcePixels;
+    TRGBColors targetPixels;
+    if (width <= 0 || height <= 0 || from.X < 0 || from.Y < 0 || !ReadBitmapColors(source, sourcePixels, true) ||
+        !ReadBitmapColors(target, targetPixels, true)) {
+        return;
+    }
+    for (int32_t y = 0; y < height; ++y) {
+        const auto row = sourcePixels.begin() + static_cast<ptrdiff_t>(from.Y + y) * source.Width() + from.X;
+        std::copy(row, row + width, targetPixels.begin() + static_cast<ptrdiff_t>(y) * target.Width());
+    }
+    WriteBitmapColors(target, targetPixels, true);
+}
+
 bool BitmapHasAlpha(vcl::TBitmap& bitmap) {
     TRGBColors colors;
     return GetBitmapBitsPerPixel(bitmap) >= 32 && ReadBitmapColors(bitmap, colors, false) &&
@@ -164,6 +182,31 @@ void TuiBitmap::CopyBitmapRect(vcl::TBitmap& source, const vcl::TRect& destRect,
     }
     BitBlt(FCanvas->Handle(), destRect.Left, destRect.Top, destRect.Width(), destRect.Height(),
            source.Canvas().Handle(), sourcePoint.X, sourcePoint.Y, rasterOp);
+}
+
+void TuiBitmap::ReadData(rtl::TStream& stream) {
+    const std::optional<std::vector<uint8_t>> plain = ReadCompressedBitmapData(stream);
+    if (!plain) {
+        vcl::TBitmap::ReadData(stream);
+        return;
+    }
+    rtl::TMemoryStream expanded;
+    expanded.WriteBuffer(plain->data(), static_cast<int32_t>(plain->size()));
+    expanded.SetPosition(0);
+    vcl::TBitmap::ReadData(expanded);
+}
+
+void TuiBitmap::WriteData(rtl::TStream& stream) {
+    if (!FCompressData) {
+        vcl::TBitmap::WriteData(stream);
+        return;
+    }
+    rtl::TMemoryStream plain;
+    vcl::TBitmap::WriteData(plain);
+    const auto* bytes = static_cast<const uint8_t*>(plain.Memory());
+    const std::vector<uint8_t> packed = CompressBitmapData(std::span(bytes, static_cast<size_t>(plain.Size())),
+                                                           BitmapDataBlockSize(GetBitmapBitsPerPixel(*this)));
+    stream.WriteBuffer(packed.data(), static_cast<int32_t>(packed.size()));
 }
 
 void TuiBitmap::Changed() {

@@ -22,6 +22,9 @@ bool WriteBitmapBits(vcl::TBitmap& bitmap, const uint32_t* buffer, bool topDown)
 // The same into an array sized to width x height first; writing refuses an array of another size (false).
 bool ReadBitmapColors(vcl::TBitmap& bitmap, TRGBColors& colors, bool topDown);
 bool WriteBitmapColors(vcl::TBitmap& bitmap, const TRGBColors& colors, bool topDown);
+// Copies source's pixels from the point from into target's top-left corner, as many as fit in both (alpha bytes
+// included where both have them); the rest of target stays as it was.
+void CopyBitmapPixels(vcl::TBitmap& source, vcl::TPoint from, vcl::TBitmap& target);
 // True for a bitmap of 32 bits per pixel with a pixel whose alpha byte is not 0.
 bool BitmapHasAlpha(vcl::TBitmap& bitmap);
 // Turns the bitmap by angle (quarter turns exchange width and height) and mirrors it with flip.
@@ -53,6 +56,12 @@ public:
     void Rotate(TuiRotationAngle angle, bool flip = false) { RotateBitmap(*this, angle, flip); }
     vcl::TRect GetClientRect() const { return {0, 0, Width(), Height()}; }
 
+    // Whether the "Data" form is written compressed ("XDBM", uiBitmapDataCodec); reading takes either form.
+    bool CompressData() const { return FCompressData; }
+    void SetCompressData(bool value) { FCompressData = value; }
+    void ReadData(rtl::TStream& stream) override;
+    void WriteData(rtl::TStream& stream) override;
+
 protected:
     // Unlocked: the framework's notice, then Update. Locked: only remembered.
     void Changed() override;
@@ -61,6 +70,7 @@ protected:
 
 private:
     std::unique_ptr<TuiCanvas> FCanvas;
+    bool FCompressData = false;
     int32_t FLockCount = 0;
     bool FChangedWhileLocked = false;
 };
@@ -104,6 +114,8 @@ public:
     void SetTransparentColor(vcl::TColor color);
     // Adds a colour whose pixels count as transparent whatever their alpha.
     void AddTransparentColor(vcl::TColor color);
+    // No colour counts as transparent any more (the background colour still does).
+    void ClearTransparentColors() { FTransparency.Colors.clear(); }
     const TuiPixelTransparency& Transparency() const { return FTransparency; }
     // Applies the operation to every pixel, then notices the change.
     void ProcessPixels(TuiPixelOperation operation);

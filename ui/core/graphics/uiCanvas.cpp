@@ -268,6 +268,37 @@ void TuiCanvas::FrameRect(const vcl::TRect& rect, vcl::TColor color, int32_t wid
     }
 }
 
+void TuiCanvas::FillRectWithParams(const vcl::TRect& rect, const TuiDrawParams& params, TuiBorders borders,
+                                   vcl::TColor borderColor, int32_t borderWidth, bool exclude) {
+    FrameRect(rect, borderColor, borderWidth, borders, exclude);
+    const auto inset = [&](TuiBorder side) { return borders.Contains(side) ? borderWidth : 0; };
+    const vcl::TRect inner{rect.Left + inset(bLeft), rect.Top + inset(bTop), rect.Right - inset(bRight),
+                           rect.Bottom - inset(bBottom)};
+    if (params.Color != vcl::clDefault) {
+        SetBrushColor(params.Color);
+    }
+    FillRect(inner, params.Bitmap, exclude);
+}
+
+void TuiCanvas::ReadDrawParams(TuiDrawParams& params) {
+    params.Color = Brush().Color();
+    params.Font = &Font();
+    params.TextColor = Font().Color();
+}
+
+void TuiCanvas::ApplyDrawParams(const TuiDrawParams& params) {
+    // Unset values leave the canvas's own.
+    if (params.Color != vcl::clDefault) {
+        SetBrushColor(params.Color);
+    }
+    if (params.Font) {
+        SetFont(*params.Font);
+    }
+    if (params.TextColor != vcl::clDefault) {
+        Font().SetColor(SeamColor(params.TextColor));
+    }
+}
+
 void TuiCanvas::DrawComplexFrame(const vcl::TRect& rect, vcl::TColor leftTopColor, vcl::TColor rightBottomColor,
                                  TuiBorders borders, int32_t width) {
     if (borders.Contains(bLeft)) {

@@ -8,6 +8,7 @@
 
 #include "rtl/core/SmallSet.h"
 #include "rtl/text/StringTypes.h"
+#include "ui/core/graphics/uiDrawParams.h"
 #include "ui/core/graphics/uiPixelOps.h"
 #include "ui/core/graphics/uiRegion.h"
 #include "ui/core/uiGeometry.h"
@@ -128,6 +129,13 @@ public:
     // clDefault keeps the brush colour, clNone draws nothing.
     void FrameRect(const vcl::TRect& rect, vcl::TColor color, int32_t width = 1, TuiBorders borders = uiAllBorders,
                    bool excludeFrame = false);
+    // A frame of borderWidth in borderColor on the named sides, then the rest filled with the params' colour, or
+    // their bitmap tiled when they have one.
+    void FillRectWithParams(const vcl::TRect& rect, const TuiDrawParams& params, TuiBorders borders = {},
+                            vcl::TColor borderColor = vcl::clDefault, int32_t borderWidth = 0, bool exclude = false);
+    // The brush colour, the font and its colour as draw parameters (no bitmap); and back onto the canvas.
+    void ReadDrawParams(TuiDrawParams& params);
+    void ApplyDrawParams(const TuiDrawParams& params);
     // Bands of width along the named sides, left and top in leftTopColor, right and bottom in rightBottomColor.
     void DrawComplexFrame(const vcl::TRect& rect, vcl::TColor leftTopColor, vcl::TColor rightBottomColor,
                           TuiBorders borders = uiAllBorders, int32_t width = 1);
