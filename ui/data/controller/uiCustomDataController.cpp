@@ -9,6 +9,7 @@
 #include "ui/data/controller/uiDataControllerSearch.h"
 #include "ui/data/controller/uiDataField.h"
 #include "ui/data/controller/uiDataFilter.h"
+#include "ui/data/controller/uiDataKeys.h"
 #include "ui/data/controller/uiDataListenerLink.h"
 #include "ui/data/controller/uiDataProvider.h"
 #include "ui/data/controller/uiDataSummary.h"
@@ -156,9 +157,15 @@ void TuiCustomDataController::SetRecordCount(int32_t count) {
     if (count == previousCount) {
         return;
     }
+    // The source reports the records it makes or drops.
+    if (IsProviderMode()) {
+        FProvider->SetRecordCount(count);
+        return;
+    }
     FDataStorage->SetRecordCount(count);
     FInfo->CheckSelectionRange();
     CheckBookmarkValid(uiNoIndex);
+    CorrectEditingIndexOnDelete(uiNoIndex);
     RecordChanged(count > previousCount ? dckRecordsAdded : dckRecordsRemoved, uiNoIndex, uiNoIndex);
 }
 
@@ -168,6 +175,12 @@ rtl::Variant TuiCustomDataController::GetValue(int32_t recordIndex, int32_t item
 }
 
 void TuiCustomDataController::SetValue(int32_t recordIndex, int32_t itemIndex, const rtl::Variant& value) {
+    if (recordIndex >= 0 && IsProviderMode() && !IsProviderNavigation()) {
+        CheckRecordIndex(recordIndex);
+        FProvider->SetValue(recordIndex, GetItemField(itemIndex), value);
+        RecordChanged(dckItem, itemIndex, recordIndex);
+        return;
+    }
     if (const TuiValueDef* valueDef = ValueDefToStore(recordIndex, itemIndex)) {
         FDataStorage->SetValue(recordIndex, *valueDef, value);
         RecordChanged(dckItem, itemIndex, recordIndex);
@@ -198,6 +211,9 @@ rtl::Variant TuiCustomDataController::GetRecordId(int32_t recordIndex) {
     if (recordIndex < 0 || recordIndex >= GetRecordCount()) {
         EuiInvalidDataControllerOperation::Raise(uiSDataRecordIndexError);
     }
+    if (IsProviderMode()) {
+        return FProvider->IsRecordIdSupported() ? FProvider->GetRecordId(recordIndex) : rtl::Variant::Null();
+    }
     if (!UseRecordIDs()) {
         return rtl::Variant::Null();
     }
@@ -205,6 +221,9 @@ rtl::Variant TuiCustomDataController::GetRecordId(int32_t recordIndex) {
 }
 
 rtl::Variant TuiCustomDataController::GetFieldValue(int32_t recordIndex, const TuiCustomDataField& field) {
+    if (recordIndex >= 0 && IsProviderMode() && IsProviderField(field)) {
+        return FProvider->GetValue(recordIndex, field);
+    }
     if (IsProviderField(field) && IsProviderNavigation()) {
         return FProvider->GetBufferValue(field);
     }
@@ -213,6 +232,9 @@ rtl::Variant TuiCustomDataController::GetFieldValue(int32_t recordIndex, const T
 }
 
 rtl::AnsiString TuiCustomDataController::GetFieldDisplayText(int32_t recordIndex, const TuiCustomDataField& field) {
+    if (recordIndex >= 0 && IsProviderMode() && IsProviderField(field)) {
+        return FProvider->GetDisplayText(recordIndex, field);
+    }
     if (IsProviderField(field) && IsProviderNavigation()) {
         return FProvider->GetBufferDisplayText(field);
     }
@@ -246,7 +268,8 @@ void TuiCustomDataController::RebuildRows() {
 
 void TuiCustomDataController::CheckRecordIndex(int32_t recordIndex) {
     const int32_t newItemRecordIndex = GetNewItemRecordIndex();
-    if ((recordIndex >= 0 && recordIndex < GetRecordCount()) || recordIndex == newItemRecordIndex) {
+    if ((recordIndex >= 0 && recordIndex < GetRecordCount()) || recordIndex == newItemRecordIndex ||
+        (recordIndex < 0 && recordIndex == FProvider->SavedRecordIndex())) {
         return;
     }
     EuiInvalidDataControllerOperation::Raise(uiSDataRecordIndexError);
@@ -272,6 +295,9 @@ int32_t TuiCustomDataController::GetNewItemRecordIndex() {
 
 void TuiCustomDataController::ResetNewItemRecord() {
     FNewItemRecordIndex = 0;
+    if (FProvider) {
+        FProvider->ForgetSavedRecord();
+    }
 }
 
 bool TuiCustomDataController::IsDestroying() const {

@@ -15,6 +15,7 @@
 #include "rtl/core/Events.h"
 #include "rtl/core/Interfaces.h"
 #include "rtl/core/Persistent.h"
+#include "rtl/io/Streams.h"
 #include "rtl/text/StringTypes.h"
 #include "rtl/variants/Variant.h"
 #include "ui/data/controller/uiDataControllerTypes.h"
@@ -31,6 +32,7 @@ class TuiCustomDataControllerInfo;
 class TuiCustomDataField;
 class TuiCustomDataFieldList;
 class TuiCustomDataProvider;
+class TuiCustomRecordSource;
 class TuiDataControllerGroups;
 class TuiDataControllerNotifier;
 class TuiDataControllerSearch;
@@ -40,6 +42,7 @@ class TuiDataListenerLink;
 class TuiDataStorage;
 class TuiDataSummary;
 class TuiUpdateControlInfo;
+class TuiSaveObject;
 class TuiValueDef;
 struct TuiRowInfo;
 struct TuiSortingFieldEntry;
@@ -135,6 +138,107 @@ public:
     virtual int32_t GetNewItemRecordIndex();
     // The storage has dropped its internal records.
     virtual void ResetNewItemRecord();
+
+    // Editing through the provider (uiDataProvider.h). Insert and Append begin a new record (Append after the last
+    // row), Edit the focused record; Post stores the edit and Cancel undoes it. Each does nothing when the provider
+    // does not allow it.
+    virtual void Append();
+    virtual void Insert();
+    virtual void Edit();
+    virtual void Post(bool force = false);
+    virtual void Cancel();
+    // Deletes the focused record, or every record of a focused group row, and focuses the nearest record.
+    virtual void DeleteFocused();
+    // Deletes the records of the selected rows.
+    virtual void DeleteSelection();
+    virtual void PostEditingData();
+    // Whether the item's value may be edited; when so an edit of the record begins.
+    virtual bool CanModifyItem(int32_t itemIndex);
+    // Stores an edited value (an empty editor text as Null), posting at once when edits post immediately.
+    virtual bool SetEditValue(int32_t itemIndex, const rtl::Variant& value, TuiDataEditValueSource source);
+    // The edited record's value; "RecordIndex out of range" when no record is edited or focused.
+    virtual rtl::Variant GetEditValue(int32_t itemIndex, TuiDataEditValueSource source);
+    // The record being edited, else the new-item record while its row is edited, else the focused record
+    // (uiNoEditingRecordIndex without a focused row).
+    virtual int32_t GetEditingRecordIndex();
+    virtual int32_t GetEditingOrFocusedRecordIndex();
+    TuiDataEditState GetEditState() const;
+    TuiDataEditOperations GetEditOperations() const;
+    bool IsEditingRecord() const;
+    virtual bool IsImmediatePost() const;
+    // A deletion at or before the edited record, or an edited record beyond the count, ends the edit.
+    virtual void CorrectEditingIndexOnDelete(int32_t recordIndex);
+    // A view writes its editor's value back here; nothing in the base.
+    virtual void UpdateData() {}
+    // Whether the view lets the item be edited; true here.
+    virtual bool GetItemEditingHook(int32_t) { return true; }
+    // The record's values of the grouping items, in grouping order (all Null for a record out of range).
+    rtl::Variant GetGroupingValues(int32_t recordIndex);
+    // The records of the selected rows, a group row giving all of its records.
+    std::vector<int32_t> GetSelectedRecords();
+    // Deletes the records, sorted and without duplicates, from the last to the first.
+    void DeleteRecordList(std::vector<int32_t> recordIndexes);
+    bool IsInCancel() const { return FInCancel; }
+    void ProviderLock();
+    void ProviderUnlock();
+    bool IsProviderLocked() const;
+
+    // Records as the provider makes them: appended, inserted at a place (0 .. count), deleted (a negative index
+    // frees the internal record); each reports the change. CopyRecord copies the values of the items' fields.
+    int32_t AppendRecord();
+    int32_t InsertRecord(int32_t recordIndex);
+    void DeleteRecord(int32_t recordIndex);
+    virtual void CopyRecord(int32_t fromRecordIndex, int32_t toRecordIndex);
+
+    // The new-item row of a view: while it is used for editing, inserts type into the new-item record, and Post
+    // appends a data record holding its values.
+    bool NewItemRowFocused() const { return FNewItemRowFocused; }
+    // Focusing it takes the focus from the data rows (and inserts with dcoInsertOnNewItemRowFocusing); leaving it
+    // posts its edit.
+    void SetNewItemRowFocused(bool focused);
+    bool UseNewItemRowForEditing() const { return FUseNewItemRowForEditing; }
+    // A change cancels the edit and clears the selection.
+    void SetUseNewItemRowForEditing(bool use);
+    bool IsEditingNewItemRow() const;
+    bool IsNewItemRecord(int32_t recordIndex);
+
+    // Provider mode: the values come from a custom record source (uiCustomRecordSource.h); the storage keeps one
+    // record per source record holding its handle. Assigning a source clears the storage and loads the source's
+    // records; removing it clears the storage.
+    bool IsProviderMode() const;
+    TuiCustomRecordSource* GetCustomDataSource() const;
+    void SetCustomDataSource(TuiCustomRecordSource* source);
+    virtual void DataSourceChanged();
+    // A descendant hears of a new source; nothing here.
+    virtual void CustomDataSourceChanged() {}
+    // The records anew: the storage is cleared and, in provider mode, loaded from the source (a template never
+    // loads).
+    virtual void LayoutChanged();
+    // The definition of the internal field that holds the records' source handles; provider mode only.
+    const TuiValueDef& RecordHandlesValueDef() const;
+    // A template describes a detail level and holds no records: it never loads from a source.
+    bool IsTemplateController() const { return FIsTemplate; }
+    void SetIsTemplate(bool isTemplate);
+
+    // Keys and saved state. Around operations that may reload the records, the expanded details and the selection
+    // are saved by the records' key values and found again afterwards; without keys (unbound mode) the restore only
+    // drops selected rows beyond the records and a lost bookmark. Calls nest: the outermost pair saves and restores.
+    void BeginSaveState();
+    void EndSaveState();
+    // Null without key fields (the source's record ID in provider mode), the value of one key field, or an array of
+    // the values of several.
+    virtual rtl::Variant GetKeyValue(int32_t recordIndex, const std::vector<TuiCustomDataField*>& keyFields);
+    // A descendant adds its key fields; none here.
+    virtual void GetKeyFields(std::vector<TuiCustomDataField*>& keyFields);
+    // Provider mode with a source that gives record IDs.
+    virtual bool CanRestoreByKeys();
+
+    // The data-controller stream: "DataController1", the value types of the items' fields, the record count and
+    // the records. Loading checks the whole stream before the records are replaced: a bad one raises "Invalid
+    // stream format" (or the stream's read error) and leaves the records and the views untouched. Provider mode
+    // cannot load ("This operation is not supported in provider mode").
+    void SaveDataToStream(rtl::TStream& stream);
+    void LoadDataFromStream(rtl::TStream& stream);
 
     // Items and their fields.
     virtual int32_t GetItemCount() const;
@@ -238,6 +342,7 @@ public:
     virtual bool FocusSelectedRow(int32_t index);
     // -1 when none; a deletion sets the nearest record, a detail its master record.
     int32_t GetNearestRecordIndex() const { return FNearestRecordIndex; }
+    void SetNearestRecordIndex(int32_t recordIndex) { FNearestRecordIndex = recordIndex; }
     int32_t GetMasterRecordIndex() const { return FMasterRecordIndex; }
 
     // Selection. In single-select mode the focused row is the selection (unless SetFocusedSelected(false) took it
@@ -363,9 +468,8 @@ public:
     // Hooks around the reading of a locate record; nothing here.
     virtual void BeforeLoad() {}
     virtual void AfterLoad() {}
-    // Posts a pending edit before the rows are reordered; the unbound controller edits through the provider, which
-    // has no edit pending here.
-    virtual void PostEditingIfActive() {}
+    // Posts a pending edit before the rows are reordered.
+    virtual void PostEditingIfActive();
     // Tells the view that the groups are about to be rebuilt.
     void SendGroupingChangingNotice();
 
@@ -480,6 +584,7 @@ private:
     friend class TuiDataControllerGroups;
     friend class TuiDataControllerSearch;
     friend class TuiDataListenerLink;
+    friend class TuiCustomDataProvider;
 
     // The data change collected since the last delivery.
     struct TPendingDataChange {
@@ -513,6 +618,14 @@ private:
 
     // A record index that names a record: -1 names none.
     static bool IsRealRecordIndex(int32_t recordIndex) { return recordIndex != uiNoIndex; }
+    // Sets the stream-stored flag of every definition (not for internal fields): their count.
+    int32_t MarkStreamStoredValueDefs();
+    void WriteStreamHeader(rtl::TStream& stream);
+    void CheckStreamHeader(rtl::TStream& stream);
+    // The stream's records replace the storage's: read after them, the old ones go only when all were read.
+    void ReadStreamRecords(rtl::TStream& stream);
+    // Provider mode: the records of the source.
+    void LoadFromProvider();
     void MergeDataChange(TuiDataChangeKind kind, int32_t itemIndex, int32_t recordIndex);
     // What a structure update comes to without an external record source: the rows anew.
     void UpdateStructure();
@@ -557,12 +670,19 @@ private:
     bool FFocusedSelected = true;
     TuiCustomDataField* FIncrementalFilterField = nullptr;
     rtl::AnsiString FIncrementalFilterText;
+    bool FInCancel = false;
+    bool FIsTemplate = false;
     bool FInControlNotification = false;
     bool FInInternalRecordFind = false;
     bool FInSortingChanged = false;
     std::vector<TuiDataListenerLink*> FListenerLinks; // not owned: each link removes itself
     int32_t FMasterRecordIndex = uiNoIndex;
     bool FMultiSelect = false;
+    bool FNewItemRowFocused = false;
+    TuiCustomDataField* FRecordHandlesField = nullptr; // in the field list; provider mode only
+    std::unique_ptr<TuiSaveObject> FSaveObject;
+    int32_t FSaveStateLockCount = 0;
+    bool FUseNewItemRowForEditing = false;
     int32_t FNearestRecordIndex = uiNoIndex;
     int32_t FNewItemRecordIndex = 0;
     std::unique_ptr<TuiDataControllerNotifier, rtl::TComponentDeleter> FNotifier;

@@ -92,6 +92,9 @@ int32_t TuiCustomDataController::GetFocusedRecordIndexFromProvider() const {
 }
 
 bool TuiCustomDataController::ChangeFocusedRowIndex(int32_t rowIndex) {
+    if (rowIndex >= 0 && FNewItemRowFocused) {
+        SetNewItemRowFocused(false);
+    }
     if (rowIndex != GetFocusedRowIndex()) {
         NotifyDetailsFocusChanging();
     }

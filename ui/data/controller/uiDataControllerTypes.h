@@ -67,6 +67,18 @@ inline constexpr int32_t uiNoIndex = -1;
 // The editing record index when no record is being edited: outside every record range, internal records included.
 inline constexpr int32_t uiNoEditingRecordIndex = -2147483647;
 
+// The edit state of a data controller (bit value 1 << ordinal): a record is being inserted or edited, a value of it
+// is being changed through an editor, its values were changed. None: browsing.
+enum TuiDataEditStateFlag : uint8_t { dceInsert, dceEdit, dceChanging, dceModified };
+using TuiDataEditState = rtl::TSmallSet<TuiDataEditStateFlag>;
+
+// What the provider allows (bit value 1 << ordinal); dceoShowEdit: it is bound to no external data set.
+enum TuiDataEditOperation : uint8_t { dceoAppend, dceoDelete, dceoEdit, dceoInsert, dceoShowEdit };
+using TuiDataEditOperations = rtl::TSmallSet<TuiDataEditOperation>;
+
+// Where an edit value comes from: a value, or the text of an editor.
+enum TuiDataEditValueSource : uint8_t { evsValue, evsText };
+
 // The order of a sorting or grouping entry.
 enum TuiDataSortOrder : uint8_t { soNone, soAscending, soDescending };
 
