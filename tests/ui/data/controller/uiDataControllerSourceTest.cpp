@@ -6,6 +6,7 @@
 #include "ui/data/controller/uiCustomRecordSource.h"
 #include "ui/data/controller/uiDataField.h"
 #include "ui/data/controller/uiDataProvider.h"
+#include "ui/data/storage/uiDataStorage.h"
 #include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 
