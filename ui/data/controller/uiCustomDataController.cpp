@@ -1,6 +1,7 @@
 #include "ui/data/controller/uiCustomDataController.h"
 
 #include "ui/data/common/uiDataConsts.h"
+#include "ui/data/controller/details/uiDataRelations.h"
 #include "ui/data/controller/rows/uiDataControllerGroups.h"
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
 #include "ui/data/controller/rows/uiDataSelection.h"
@@ -36,6 +37,10 @@ TuiCustomDataController::TuiCustomDataController(rtl::TComponent* owner)
 TuiCustomDataController::~TuiCustomDataController() {
     FDestroying = true;
     FNotifier.reset();
+    FRelations.reset();
+    if (FMasterRelation && FMasterRelation->DetailDataController() == this) {
+        FMasterRelation->SetDetailDataController(nullptr);
+    }
     FInfo.reset();
     FSummary.reset();
     FFilter.reset();

@@ -33,6 +33,8 @@ class TuiCustomDataField;
 class TuiCustomDataFieldList;
 class TuiCustomDataProvider;
 class TuiCustomRecordSource;
+class TuiCustomDataRelation;
+class TuiCustomDataRelationList;
 class TuiDataControllerGroups;
 class TuiDataControllerNotifier;
 class TuiDataControllerSearch;
@@ -216,9 +218,60 @@ public:
     virtual void LayoutChanged();
     // The definition of the internal field that holds the records' source handles; provider mode only.
     const TuiValueDef& RecordHandlesValueDef() const;
+    // 0 an ordinary controller, 1 a template (the detail of a relation without a master record, or one marked so),
+    // 2 the detail of a master record.
+    int32_t GetTemplateState() const;
     // A template describes a detail level and holds no records: it never loads from a source.
-    bool IsTemplateController() const { return FIsTemplate; }
+    bool IsTemplateController() const { return GetTemplateState() == 1; }
     void SetIsTemplate(bool isTemplate);
+
+    // Master side (details/uiDataRelations.h). The first relation makes the internal field of the records' detail
+    // objects, the last one removed frees it.
+    TuiCustomDataRelationList& GetRelations();
+    TuiCustomDataRelationList* FindRelations() const { return FRelations.get(); }
+    bool HasRelations() const;
+    // -1 without a detail object.
+    int32_t GetDetailActiveRelationIndex(int32_t recordIndex);
+    void SetDetailActiveRelation(int32_t recordIndex, int32_t relationIndex);
+    bool IsDetailExpanded(int32_t recordIndex) const;
+    // True when the record's detail is (now) in that state; false out of range, without details or when
+    // OnDetailExpanding or OnDetailCollapsing refuses.
+    bool ChangeDetailExpanding(int32_t recordIndex, bool expand);
+    void CollapseAllDetails();
+    void ClearDetailObject(int32_t recordIndex, int32_t relationIndex);
+    // Every record's detail object loses its link objects.
+    void ClearDetails();
+    // The record's link object of the relation, made by CreateDetailLinkObject on first use.
+    rtl::TObject* GetDetailLinkObject(int32_t recordIndex, int32_t relationIndex);
+    TuiCustomDataController* GetDetailDataController(int32_t recordIndex, int32_t relationIndex);
+    bool IsDetailLinkObjectCreated(int32_t recordIndex, int32_t relationIndex) const;
+    // The detail controllers of the relation's link objects let go of their master.
+    void DetachRelationDetails(TuiCustomDataRelation& relation);
+    // After an insert at recordIndex the details of the records after it belong one record further, after a
+    // deletion those from recordIndex on one record back.
+    void ShiftDetailMasterIndexesUp(int32_t recordIndex);
+    void ShiftDetailMasterIndexesDown(int32_t recordIndex);
+    void ClearDetailsOfItem(rtl::TObject* item);
+    virtual void UpdateRelations(TuiCustomDataRelation* relation);
+    // A view makes the clone of a detail level for a master record; none here.
+    virtual std::unique_ptr<rtl::TObject> CreateDetailLinkObject(TuiCustomDataRelation& relation, int32_t recordIndex);
+    // The detail controller of a link object; none here.
+    virtual TuiCustomDataController* GetDetailLinkObjectController(rtl::TObject* linkObject) const;
+    virtual int32_t GetDefaultActiveRelationIndex() const { return 0; }
+
+    // Detail side.
+    TuiCustomDataRelation* GetMasterRelation() const { return FMasterRelation; }
+    TuiCustomDataController* GetMasterDataController() const;
+    bool IsDetailMode() const { return FMasterRelation != nullptr; }
+    TuiCustomDataController& GetRootDataController();
+    // The template of this controller's level: itself without a master relation.
+    TuiCustomDataController* GetPatternDataController() const;
+    void SetMasterRelation(TuiCustomDataRelation* relation, bool isTemplate);
+    // recordIndex -1 attaches the controller to the relation as its template.
+    virtual void SetMasterRelationAndRecord(TuiCustomDataRelation* relation, int32_t recordIndex);
+    // The master relation or detail object went: the controller is no longer a detail.
+    void DetachFromMasterRelation();
+    virtual void MasterRecordChanged();
 
     // Keys and saved state. Around operations that may reload the records, the expanded details and the selection
     // are saved by the records' key values and found again afterwards; without keys (unbound mode) the restore only
@@ -626,6 +679,9 @@ private:
     void ReadStreamRecords(rtl::TStream& stream);
     // Provider mode: the records of the source.
     void LoadFromProvider();
+    // Calls action for the detail controllers of the link objects of the records from fromRecordIndex on.
+    void ForEachDetailController(int32_t fromRecordIndex, const std::function<void(TuiCustomDataController&)>& action);
+    bool SetDetailExpanded(int32_t recordIndex, bool expand);
     void MergeDataChange(TuiDataChangeKind kind, int32_t itemIndex, int32_t recordIndex);
     // What a structure update comes to without an external record source: the rows anew.
     void UpdateStructure();
@@ -671,6 +727,10 @@ private:
     TuiCustomDataField* FIncrementalFilterField = nullptr;
     rtl::AnsiString FIncrementalFilterText;
     bool FInCancel = false;
+    bool FCreatingLinkObject = false;
+    bool FDetailExpanding = false;
+    TuiCustomDataRelation* FMasterRelation = nullptr; // not owned
+    std::unique_ptr<TuiCustomDataRelationList> FRelations;
     bool FIsTemplate = false;
     bool FInControlNotification = false;
     bool FInInternalRecordFind = false;

@@ -251,6 +251,7 @@ int32_t TuiCustomDataController::InsertRecord(int32_t recordIndex) {
         FProvider->InsertSourceRecord(recordIndex);
     } else {
         FDataStorage->InsertRecordAt(recordIndex);
+        ShiftDetailMasterIndexesUp(recordIndex);
     }
     RecordChanged(dckRecordsAdded, uiNoIndex, uiNoIndex);
     return recordIndex;
@@ -268,6 +269,7 @@ void TuiCustomDataController::DeleteRecord(int32_t recordIndex) {
             FProvider->DeleteSourceRecord(recordIndex);
         }
         FDataStorage->RemoveRecordAt(recordIndex);
+        ShiftDetailMasterIndexesDown(recordIndex);
         CorrectEditingIndexOnDelete(recordIndex);
     }
     FInfo->CheckSelectionRange();

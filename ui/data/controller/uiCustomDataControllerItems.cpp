@@ -2,6 +2,7 @@
 
 #include "rtl/text/StringUtils.h"
 #include "ui/data/common/uiDataConsts.h"
+#include "ui/data/controller/details/uiDataRelations.h"
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
 #include "ui/data/controller/uiCustomDataController.h"
 #include "ui/data/controller/uiDataControllerError.h"
@@ -167,6 +168,9 @@ void TuiCustomDataController::ValidateField(TuiCustomDataField&) {}
 void TuiCustomDataController::DoFieldRemoved(TuiCustomDataField& field) {
     if (FInfo) {
         FInfo->RemoveField(field);
+    }
+    if (FRelations) {
+        FRelations->FieldRemoved(field);
     }
     // The companions are gone while the controller is freed.
     if (FFilter) {

@@ -45,7 +45,7 @@ void TuiCustomDataController::DataSourceChanged() {
 
 void TuiCustomDataController::LayoutChanged() {
     FDataStorage->Clear(FProvider->IsDataChangedLocked());
-    if (FProvider->IsActive() && !FIsTemplate) {
+    if (FProvider->IsActive() && !IsTemplateController()) {
         LoadFromProvider();
         FInfo->CheckSelectionRange();
         CheckBookmarkValid(uiNoIndex);
@@ -71,16 +71,6 @@ void TuiCustomDataController::LoadFromProvider() {
 
 const TuiValueDef& TuiCustomDataController::RecordHandlesValueDef() const {
     return *FRecordHandlesField->EffectiveValueDef();
-}
-
-void TuiCustomDataController::SetIsTemplate(bool isTemplate) {
-    if (isTemplate == FIsTemplate) {
-        return;
-    }
-    FIsTemplate = isTemplate;
-    if (!IsDestroying()) {
-        DataSourceChanged();
-    }
 }
 
 void TuiCustomDataController::BeginSaveState() {
