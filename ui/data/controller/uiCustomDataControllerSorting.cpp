@@ -170,6 +170,10 @@ void TuiCustomDataController::NotifySortingBySummaryChange() {
 }
 
 bool TuiCustomDataController::UsesValueCompare(const TuiCustomDataField& field) const {
+    // The storage keeps only handles in provider mode: the values are the source's.
+    if (IsProviderMode() && IsProviderField(field)) {
+        return true;
+    }
     if (field.ConversionFlag() != fcfNone) {
         return field.ConversionFlag() != fcfStorage;
     }

@@ -134,6 +134,19 @@ TEST_F(ProviderMode, ValuesInsertsAndDeletionsGoToTheSource) {
               "This operation is not supported in provider mode");
 }
 
+TEST_F(ProviderMode, RecordsSortByTheSourcesValues) {
+    FSource.Rows.at(1).at(1) = Text("c");
+    FSource.Rows.at(3).at(1) = Text("a");
+    FController.SetCustomDataSource(&FSource);
+    FController.ChangeSortOrder(1, soAscending);
+    std::string names;
+    for (int32_t row = 0; row < FController.GetRowCount(); ++row) {
+        names += rtl::VarToAnsiStr(FController.GetRowValue(FController.GetRowInfo(row), 1));
+    }
+    EXPECT_EQ(names, "abc");
+    EXPECT_EQ(FController.GetRowInfo(0).RecordIndex, 2);
+}
+
 TEST_F(ProviderMode, ATemplateNeverLoads) {
     FController.SetIsTemplate(true);
     FController.SetCustomDataSource(&FSource);
