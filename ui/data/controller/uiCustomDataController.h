@@ -245,6 +245,8 @@ public:
     rtl::TObject* GetDetailLinkObject(int32_t recordIndex, int32_t relationIndex);
     TuiCustomDataController* GetDetailDataController(int32_t recordIndex, int32_t relationIndex);
     bool IsDetailLinkObjectCreated(int32_t recordIndex, int32_t relationIndex) const;
+    // Set while CreateDetailLinkObject runs.
+    bool IsCreatingLinkObject() const { return FCreatingLinkObject; }
     // The detail controllers of the relation's link objects let go of their master.
     void DetachRelationDetails(TuiCustomDataRelation& relation);
     // After an insert at recordIndex the details of the records after it belong one record further, after a

@@ -50,6 +50,43 @@ void TuiKeys::RemoveKey(int32_t index) {
     FKeys.erase(FKeys.begin() + index);
 }
 
+void TuiDetailKeys::DoSave() {
+    TuiCustomDataController& controller = DataController();
+    for (int32_t recordIndex = 0; recordIndex < controller.GetRecordCount(); ++recordIndex) {
+        if (!controller.IsDetailExpanded(recordIndex)) {
+            continue;
+        }
+        TuiKeyInfo key{RecordKey(recordIndex), 0, controller.GetDetailActiveRelationIndex(recordIndex),
+                       std::make_shared<TuiSaveObject>()};
+        if (TuiCustomDataController* detail =
+                controller.GetDetailDataController(recordIndex, key.ActiveRelationIndex)) {
+            key.DetailState->SaveState(*detail);
+        }
+        AddKey(std::move(key));
+    }
+}
+
+void TuiDetailKeys::DoRestore() {
+    TuiCustomDataController& controller = DataController();
+    for (int32_t recordIndex = 0; recordIndex < controller.GetRecordCount(); ++recordIndex) {
+        int32_t index = 0;
+        if (!FindRecordKey(recordIndex, index)) {
+            continue;
+        }
+        const TuiKeyInfo& key = Key(index);
+        controller.ChangeDetailExpanding(recordIndex, true);
+        controller.SetDetailActiveRelation(recordIndex, key.ActiveRelationIndex);
+        if (!controller.IsDetailExpanded(recordIndex) ||
+            controller.GetDetailActiveRelationIndex(recordIndex) != key.ActiveRelationIndex) {
+            continue;
+        }
+        if (TuiCustomDataController* detail =
+                controller.GetDetailDataController(recordIndex, key.ActiveRelationIndex)) {
+            key.DetailState->RestoreState(*detail);
+        }
+    }
+}
+
 void TuiSelectedKeys::DoSave() {
     TuiCustomDataController& controller = DataController();
     const TuiDataSelection& selection = controller.DataControllerInfo().Selection();
@@ -98,14 +135,19 @@ void TuiSelectedKeys::DoRestore() {
 }
 
 void TuiSaveObject::SaveState(TuiCustomDataController& dataController) {
-    if (dataController.IsDestroying() || !dataController.CanRestoreByKeys()) {
+    if (dataController.IsCreatingLinkObject() || dataController.IsDestroying() || !dataController.CanRestoreByKeys()) {
         return;
     }
+    FDetailKeys.SaveKeys(dataController);
     FSelectedKeys.SaveKeys(dataController);
 }
 
 void TuiSaveObject::RestoreState(TuiCustomDataController& dataController) {
+    if (dataController.IsCreatingLinkObject()) {
+        return;
+    }
     if (dataController.CanRestoreByKeys()) {
+        FDetailKeys.RestoreKeys(dataController);
         FSelectedKeys.RestoreKeys(dataController);
         return;
     }

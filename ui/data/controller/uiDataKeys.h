@@ -1,7 +1,8 @@
 #pragma once
 // Keys and saved state of a data controller. Around an operation that may reload the records (a deletion in provider
-// mode) the controller saves which records are selected by their key values (TuiSelectedKeys) and afterwards finds
-// them again: a record that moved keeps its selection entry under its new index, one that disappeared loses it.
+// mode) the controller saves by their key values which records show an expanded detail, with the detail controller's
+// own state (TuiDetailKeys), and which are selected (TuiSelectedKeys); afterwards it finds them again: a record that
+// moved keeps its expanded detail and its selection entry under its new index, one that disappeared loses them.
 // Without usable keys (unbound mode) the restore only drops selected rows beyond the records and a lost bookmark.
 
 #include "rtl/core/Object.h"
@@ -15,11 +16,15 @@ namespace ui {
 
 class TuiCustomDataController;
 class TuiCustomDataField;
+class TuiSaveObject;
 
 struct TuiKeyInfo {
     rtl::Variant Key;
     // The position of the entry in the row information's selection.
     int32_t SelectionPosition = 0;
+    // An expanded detail: its active relation and the saved state of its detail controller.
+    int32_t ActiveRelationIndex = -1;
+    std::shared_ptr<TuiSaveObject> DetailState;
 };
 
 // The key values of some records of a controller, found again after the records changed.
@@ -49,6 +54,13 @@ private:
     std::vector<TuiKeyInfo> FKeys;
 };
 
+// The records whose details are expanded, by key; a key may match several records and is not used up.
+class TuiDetailKeys : public TuiKeys {
+protected:
+    void DoSave() override;
+    void DoRestore() override;
+};
+
 // The selected data rows by key.
 class TuiSelectedKeys : public TuiKeys {
 protected:
@@ -65,6 +77,7 @@ public:
     void RestoreState(TuiCustomDataController& dataController);
 
 private:
+    TuiDetailKeys FDetailKeys;
     TuiSelectedKeys FSelectedKeys;
 };
 

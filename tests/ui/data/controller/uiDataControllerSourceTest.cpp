@@ -1,4 +1,5 @@
 #include "ControllerTestSupport.h"
+#include "RecordSourceTestSupport.h"
 #include "rtl/variants/VariantConversions.h"
 #include "tests/support/TestSupport.h"
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
@@ -11,45 +12,13 @@
 #include "ui/data/values/uiScalarValueTypes.h"
 
 #include <gtest/gtest.h>
-#include <map>
 
 namespace ui {
 namespace {
 
 using test::Text;
+using test::TMemoryRecordSource;
 using test::TTestDataController;
-
-// An in-memory source of two columns; handles count from 1, record IDs are the handle times 100.
-class TMemoryRecordSource : public TuiCustomRecordSource {
-public:
-    int32_t AddRecord() override {
-        Rows[FNextHandle] = {rtl::Variant::Null(), rtl::Variant::Null()};
-        return FNextHandle++;
-    }
-    void AddRow(const rtl::Variant& a, const rtl::Variant& b) { Rows[AddRecord()] = {a, b}; }
-    void RemoveRecord(int32_t handle) override { Rows.erase(handle); }
-    rtl::Variant GetValue(int32_t handle, int32_t itemHandle) override {
-        return Rows.at(handle).at(static_cast<size_t>(itemHandle));
-    }
-    void SetValue(int32_t handle, int32_t itemHandle, const rtl::Variant& value) override {
-        Rows.at(handle).at(static_cast<size_t>(itemHandle)) = value;
-    }
-    bool IsRecordIdSupported() override { return RecordIds; }
-    rtl::Variant GetRecordId(int32_t handle) override { return handle * 100; }
-    void LoadRecordHandles() override {
-        ++Loads;
-        for (const auto& row : Rows) {
-            CurrentProvider()->AddSourceRecord(row.first);
-        }
-    }
-
-    std::map<int32_t, std::vector<rtl::Variant>> Rows;
-    bool RecordIds = false;
-    int Loads = 0;
-
-private:
-    int32_t FNextHandle = 1;
-};
 
 // Two items, a number and a name; GetKeyFields gives the fields named in KeyItems.
 class TSourceController : public TTestDataController {
@@ -236,13 +205,14 @@ TEST(SavedState, NestedCallsSaveAndRestoreOnce) {
     controller.BeginSaveState();
     controller.BeginSaveState();
     controller.EndSaveState();
-    EXPECT_EQ(controller.KeyFieldRequests, 1);
+    // The detail keys and the selected keys each ask once to save and once to restore.
+    EXPECT_EQ(controller.KeyFieldRequests, 2);
     controller.DataStorage().InsertRecordAt(0);
     controller.EndSaveState();
-    EXPECT_EQ(controller.KeyFieldRequests, 2);
+    EXPECT_EQ(controller.KeyFieldRequests, 4);
     EXPECT_EQ(controller.DataControllerInfo().Selection().GetEntry(0).Index, 2) << "b, found again by its key";
     controller.EndSaveState();
-    EXPECT_EQ(controller.KeyFieldRequests, 2) << "an unbalanced end does nothing";
+    EXPECT_EQ(controller.KeyFieldRequests, 4) << "an unbalanced end does nothing";
 }
 
 } // namespace

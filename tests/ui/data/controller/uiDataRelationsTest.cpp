@@ -1,6 +1,9 @@
 #include "ui/data/controller/details/uiDataRelations.h"
 
 #include "ControllerTestSupport.h"
+#include "RecordSourceTestSupport.h"
+#include "ui/data/controller/rows/uiDataControllerInfo.h"
+#include "ui/data/controller/rows/uiDataSelection.h"
 #include "ui/data/controller/uiDataField.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 
@@ -144,6 +147,36 @@ TEST_F(MasterDetail, RemovingTheRelationDetachesItsDetails) {
     EXPECT_EQ(FTemplate.GetMasterRelation(), nullptr);
     EXPECT_TRUE(FTemplate.IsTemplateController()) << "it stays a template";
     EXPECT_EQ(FMaster.GetRelations().GetCount(), 0);
+}
+
+// A reload in provider mode finds the expanded details and the selected records again by their record IDs.
+TEST(MasterDetailState, AReloadKeepsExpandedDetailsAndTheSelectionByKey) {
+    test::TMemoryRecordSource source;
+    source.RecordIds = true;
+    for (int32_t value = 1; value <= 4; ++value) {
+        source.AddRow(value, rtl::Variant::Null());
+    }
+    TMasterController master(0);
+    rtl::TObject level;
+    TuiCustomDataRelation& relation = master.GetRelations().AddRelation(&level);
+    TTestDataController pattern;
+    pattern.SetMasterRelation(&relation, true);
+    master.SetCustomDataSource(&source);
+    ASSERT_EQ(master.GetRecordCount(), 4);
+    ASSERT_TRUE(master.ChangeDetailExpanding(2, true));
+    master.SetMultiSelect(true);
+    master.ChangeRowSelection(1, true);
+
+    source.Rows.erase(1);
+    master.BeginSaveState();
+    master.LayoutChanged();
+    master.EndSaveState();
+    EXPECT_EQ(master.GetRecordCount(), 3);
+    EXPECT_TRUE(master.IsDetailExpanded(1)) << "the third source record is now the second";
+    EXPECT_FALSE(master.IsDetailExpanded(2));
+    const TuiDataSelection& selection = master.DataControllerInfo().Selection();
+    ASSERT_EQ(selection.GetCount(), 1);
+    EXPECT_EQ(selection.GetEntry(0).Index, 0);
 }
 
 } // namespace
