@@ -3,6 +3,7 @@
 #include "rtl/variants/VariantConversions.h"
 #include "tests/support/TestSupport.h"
 #include "tests/ui/data/DataTestSupport.h"
+#include "tests/ui/data/FuzzSeedTestSupport.h"
 #include "ui/data/controller/uiDataField.h"
 #include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/data/values/uiScalarValueTypes.h"
@@ -142,25 +143,8 @@ TEST(DataControllerStream, ARecordCountBeyondTheBytesIsRefused) {
 TEST(DataControllerStream, TheFuzzSeedsAreTheStreamsTheTestsWrite) {
     TStreamController edited;
     edited.AddRecord({Text("x"), -5});
-    const std::pair<const char*, std::string> seeds[] = {
-        {"three-records.dat", ThreeRecordStream()},
-        {"one-record.dat", SavedData(edited)},
-    };
-    const char* write = std::getenv("TALLYVANE_WRITE_FUZZ_SEEDS");
-    for (const auto& [name, bytes] : seeds) {
-        SCOPED_TRACE(name);
-        const rtl::UnicodeString path =
-            test_support::DataPath(std::string("fuzz/ui_data_controller_stream_fuzz/") + name);
-        if (write && std::string(write) == "1") {
-            rtl::TStringStream(bytes).SaveToFile(path);
-            continue;
-        }
-        rtl::TMemoryStream committed;
-        committed.LoadFromFile(path);
-        EXPECT_EQ(
-            HexOf(std::string(static_cast<const char*>(committed.Memory()), static_cast<size_t>(committed.Size()))),
-            HexOf(bytes));
-    }
+    test::ExpectFuzzSeeds("ui_data_controller_stream_fuzz",
+                          {{"three-records.dat", ThreeRecordStream()}, {"one-record.dat", SavedData(edited)}});
 }
 
 } // namespace
