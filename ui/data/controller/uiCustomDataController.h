@@ -245,6 +245,11 @@ public:
     rtl::TObject* GetDetailLinkObject(int32_t recordIndex, int32_t relationIndex);
     TuiCustomDataController* GetDetailDataController(int32_t recordIndex, int32_t relationIndex);
     bool IsDetailLinkObjectCreated(int32_t recordIndex, int32_t relationIndex) const;
+    // Whether the record's detail has records: its detail controller's when made, else (provider mode) the source's
+    // answer, asked once and remembered; false in unbound mode.
+    bool DetailHasChildren(int32_t recordIndex, int32_t relationIndex);
+    // Forgets the remembered answers; a detail change when there were any.
+    void ResetDetailsHasChildren();
     // Set while CreateDetailLinkObject runs.
     bool IsCreatingLinkObject() const { return FCreatingLinkObject; }
     // The detail controllers of the relation's link objects let go of their master.

@@ -71,6 +71,10 @@ void TuiCustomDataController::BeforeNotifyChanges() {}
 
 void TuiCustomDataController::RecordChanged(TuiDataChangeKind kind, int32_t itemIndex, int32_t recordIndex) {
     MergeDataChange(kind, itemIndex, recordIndex);
+    // The master's remembered answers about this detail's records may be wrong now.
+    if ((IsProviderMode() || FProvider->IsDataSetProvider()) && FMasterRelation && !FProvider->IsEditing()) {
+        GetMasterDataController()->ResetDetailsHasChildren();
+    }
     if (kind == dckAllData) {
         UpdateStructure();
         return;

@@ -159,6 +159,39 @@ bool TuiCustomDataController::IsDetailLinkObjectCreated(int32_t recordIndex, int
     return FRelations && FRelations->HasDetailLinkObject(recordIndex, relationIndex);
 }
 
+bool TuiCustomDataController::DetailHasChildren(int32_t recordIndex, int32_t relationIndex) {
+    if (IsDetailLinkObjectCreated(recordIndex, relationIndex)) {
+        const TuiCustomDataController* detail =
+            GetDetailLinkObjectController(FRelations->FindDetailObject(recordIndex)->LinkObjectOf(relationIndex));
+        return detail && detail->GetRecordCount() > 0;
+    }
+    if (!IsProviderMode() && !FProvider->IsDataSetProvider()) {
+        return false;
+    }
+    TuiDetailObject* detailObject = HasRelations() ? FRelations->GetDetailObject(recordIndex) : nullptr;
+    if (!detailObject) {
+        return true;
+    }
+    TuiDetailInfoObject& info = detailObject->EnsureInfoObject(relationIndex);
+    if (!info.HasChildrenKnown) {
+        info.HasChildren = FProvider->HasDetailRecords(recordIndex, relationIndex);
+        info.HasChildrenKnown = true;
+    }
+    return info.HasChildren;
+}
+
+void TuiCustomDataController::ResetDetailsHasChildren() {
+    bool known = false;
+    for (int32_t record = 0; FRelations && record < GetRecordCount(); ++record) {
+        if (TuiDetailObject* detailObject = FRelations->FindDetailObject(record)) {
+            known = detailObject->ResetHasChildren() || known;
+        }
+    }
+    if (known) {
+        Change({dccDetail});
+    }
+}
+
 void TuiCustomDataController::DetachRelationDetails(TuiCustomDataRelation& relation) {
     const int32_t relationIndex = relation.IndexInList();
     for (int32_t record = 0; record < GetRecordCount(); ++record) {

@@ -25,6 +25,11 @@ public:
         Rows.at(handle).at(static_cast<size_t>(itemHandle)) = value;
     }
     bool IsRecordIdSupported() override { return RecordIds; }
+    // Even records have details.
+    bool HasDetailRecords(int32_t recordIndex, int32_t) override {
+        ++DetailQuestions;
+        return recordIndex % 2 == 0;
+    }
     rtl::Variant GetRecordId(int32_t handle) override { return handle * 100; }
     void LoadRecordHandles() override {
         ++Loads;
@@ -36,6 +41,7 @@ public:
     std::map<int32_t, std::vector<rtl::Variant>> Rows;
     bool RecordIds = false;
     int Loads = 0;
+    int DetailQuestions = 0;
 
 private:
     int32_t FNextHandle = 1;

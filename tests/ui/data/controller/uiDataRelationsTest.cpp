@@ -149,6 +149,26 @@ TEST_F(MasterDetail, RemovingTheRelationDetachesItsDetails) {
     EXPECT_EQ(FMaster.GetRelations().GetCount(), 0);
 }
 
+TEST_F(MasterDetail, TheSourceIsAskedOnceWhetherADetailHasRecords) {
+    EXPECT_FALSE(FMaster.DetailHasChildren(0, 0)) << "unbound: no details without a clone";
+    test::TMemoryRecordSource source;
+    for (int32_t value = 0; value < 3; ++value) {
+        source.AddRow(value, rtl::Variant::Null());
+    }
+    FMaster.SetCustomDataSource(&source);
+    EXPECT_TRUE(FMaster.DetailHasChildren(0, 0));
+    EXPECT_FALSE(FMaster.DetailHasChildren(1, 0));
+    EXPECT_TRUE(FMaster.DetailHasChildren(0, 0));
+    EXPECT_EQ(source.DetailQuestions, 2);
+    FMaster.ResetDetailsHasChildren();
+    FMaster.DetailHasChildren(0, 0);
+    EXPECT_EQ(source.DetailQuestions, 3);
+    TuiCustomDataController* detail = FMaster.GetDetailDataController(1, 0);
+    ASSERT_NE(detail, nullptr);
+    EXPECT_FALSE(FMaster.DetailHasChildren(1, 0)) << "the clone's records answer now";
+    FMaster.SetCustomDataSource(nullptr);
+}
+
 // A reload in provider mode finds the expanded details and the selected records again by their record IDs.
 TEST(MasterDetailState, AReloadKeepsExpandedDetailsAndTheSelectionByKey) {
     test::TMemoryRecordSource source;
