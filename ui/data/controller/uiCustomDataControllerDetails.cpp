@@ -193,9 +193,11 @@ void TuiCustomDataController::ResetDetailsHasChildren() {
 }
 
 void TuiCustomDataController::DetachRelationDetails(TuiCustomDataRelation& relation) {
+    // The relation's own list: the controller's may be on its way out.
+    const TuiCustomDataRelationList& relations = relation.RelationList();
     const int32_t relationIndex = relation.IndexInList();
     for (int32_t record = 0; record < GetRecordCount(); ++record) {
-        const TuiDetailObject* detailObject = FRelations->FindDetailObject(record);
+        const TuiDetailObject* detailObject = relations.FindDetailObject(record);
         if (TuiCustomDataController* detail =
                 detailObject ? GetDetailLinkObjectController(detailObject->LinkObjectOf(relationIndex)) : nullptr) {
             detail->DetachFromMasterRelation();

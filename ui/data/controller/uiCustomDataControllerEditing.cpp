@@ -89,10 +89,10 @@ void TuiCustomDataController::DeleteFocused() {
     }
     FProvider->BeginDeleting();
     try {
-        std::vector<int32_t> records;
-        FGroups->CollectRecordIndexesOfRow(records, focusedRow);
         const TuiRowInfo rowInfo = GetRowInfo(focusedRow);
         if (FInfo->IsGrouped() && rowInfo.Level < FInfo->Groups().LevelCount()) {
+            std::vector<int32_t> records;
+            FGroups->CollectRecordIndexesOfRow(records, focusedRow);
             DeleteRecordList(std::move(records));
         } else {
             if (FNearestRecordIndex != uiNoIndex && FNearestRecordIndex >= rowInfo.RecordIndex) {

@@ -140,6 +140,16 @@ TEST_F(MasterDetail, TheActiveRelationIsOneWithATemplate) {
     EXPECT_EQ(FMaster.GetDetailActiveRelationIndex(0), 1);
 }
 
+TEST_F(MasterDetail, ClearingTheRelationsFreesTheDetailsSafely) {
+    for (int32_t record = 0; record < 5; ++record) {
+        ASSERT_NE(FMaster.GetDetailDataController(record, 0), nullptr);
+    }
+    FMaster.GetRelations().ClearRelations();
+    EXPECT_EQ(FMaster.GetRelations().DataField(), nullptr);
+    EXPECT_FALSE(FMaster.IsDetailLinkObjectCreated(0, 0));
+    EXPECT_EQ(FTemplate.GetMasterRelation(), nullptr);
+}
+
 TEST_F(MasterDetail, RemovingTheRelationDetachesItsDetails) {
     TuiCustomDataController* detail = FMaster.GetDetailDataController(0, 0);
     ASSERT_NE(detail, nullptr);

@@ -16,6 +16,7 @@ TuiCustomDataRelation::TuiCustomDataRelation(TuiCustomDataRelationList& relation
 }
 
 TuiCustomDataRelation::~TuiCustomDataRelation() {
+    GetMasterController().DetachRelationDetails(*this);
     if (TuiCustomDataController* detail = FDetailDataController) {
         FDetailDataController = nullptr;
         detail->DetachFromMasterRelation();
@@ -126,7 +127,6 @@ TuiCustomDataRelation& TuiCustomDataRelationList::AddRelation(rtl::TObject* item
 }
 
 void TuiCustomDataRelationList::RemoveRelation(TuiCustomDataRelation& relation) {
-    FDataController.DetachRelationDetails(relation);
     delete &relation;
     Changed(nullptr);
 }

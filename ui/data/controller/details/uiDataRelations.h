@@ -23,7 +23,7 @@ public:
     TuiCustomDataRelation(TuiCustomDataRelationList& relationList, rtl::TObject* item);
     TuiCustomDataRelation(const TuiCustomDataRelation&) = delete;
     TuiCustomDataRelation& operator=(const TuiCustomDataRelation&) = delete;
-    // Detaches its detail controller and leaves the list.
+    // Detaches its detail controller and those of its link objects, and leaves the list.
     ~TuiCustomDataRelation() override;
 
     // A field of the master is going; nothing here.
@@ -91,7 +91,6 @@ public:
     TuiCustomDataField* DataField() const { return FDataField; }
 
     TuiCustomDataRelation& AddRelation(rtl::TObject* item);
-    // Detaches the detail controllers of its link objects first.
     void RemoveRelation(TuiCustomDataRelation& relation);
     TuiCustomDataRelation* FindByItem(const rtl::TObject* item) const;
     int32_t GetCount() const { return static_cast<int32_t>(FItems.size()); }
