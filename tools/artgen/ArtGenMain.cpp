@@ -11,8 +11,10 @@
 //
 // Each picture becomes resources/bitmaps/<name>.bmp below the output root (the repository, or a scratch folder when
 // checking that the committed files are current), an uncompressed bottom-up BMP file; a 4-bit picture's colour table
-// holds the palette's colours in the order they were given. A file is written only when its content changes.
+// holds the palette's colours in the order they were given. A source may also hold skin textures, drawn from recipes
+// into PNG files below resources/skins (TextureArt.h). A file is written only when its content changes.
 
+#include "tools/artgen/TextureArt.h"
 #include "tools/support/GeneratedFiles.h"
 
 #include <cstdint>
@@ -27,6 +29,7 @@
 namespace {
 
 constexpr const char* OutputFolder = "resources/bitmaps";
+constexpr const char* TextureFolder = "resources/skins";
 
 struct TPaletteEntry {
     char Pixel;
@@ -53,6 +56,7 @@ struct TPicture {
 struct TSource {
     std::vector<TPaletteEntry> Palette;
     std::vector<TPicture> Pictures;
+    std::vector<artgen::TTexture> Textures;
 };
 
 class TSourceReader {
@@ -93,6 +97,10 @@ private:
             ReadPalette(words);
         } else if (keyword == "bitmap") {
             ReadBitmap(words);
+        } else if (keyword == "texture") {
+            ReadTexture(words);
+        } else if (keyword == "frame") {
+            ReadFrame(line.substr(keyword.size()));
         } else {
             Fail("unknown line \"" + keyword + "\"");
         }
@@ -160,6 +168,26 @@ private:
                  std::to_string(picture.Rows.front().size()));
         }
         picture.Rows.push_back(row);
+    }
+
+    void ReadTexture(std::istringstream& words) {
+        try {
+            FSource.Textures.push_back(artgen::ReadTextureLine(words));
+        } catch (const std::invalid_argument& error) {
+            Fail(error.what());
+        }
+    }
+
+    void ReadFrame(const std::string& operations) {
+        if (FSource.Textures.empty()) {
+            Fail("a frame before the first texture");
+        }
+        try {
+            artgen::CheckFrameLine(operations);
+        } catch (const std::invalid_argument& error) {
+            Fail(error.what());
+        }
+        FSource.Textures.back().Frames.push_back(operations);
     }
 
     void CheckLastPicture() const {
@@ -252,6 +280,11 @@ int main(int argc, char** argv) {
             const TSource source = TSourceReader(argv[argument]).Read();
             for (const TPicture& picture : source.Pictures) {
                 tools::WriteIfChanged(folder / (picture.Name + ".bmp"), EncodeBitmap(picture));
+            }
+            for (const artgen::TTexture& texture : source.Textures) {
+                const std::vector<uint8_t> png = artgen::DrawTexture(texture);
+                tools::WriteIfChanged(std::filesystem::path(argv[1]) / TextureFolder / texture.Path,
+                                      std::string(png.begin(), png.end()));
             }
         }
     } catch (const std::exception& error) {

@@ -26,3 +26,17 @@ foreach(pixel a b c d e f g h i j k l m n o p q)
 endforeach()
 expect_refused(too_many_colours "a 4-bit bitmap has at most 16 colours, the palette has 17"
                "${crowded}bitmap CROWDED 4\n|a|\n")
+
+set(texture "texture Skin/Sample.png 4x2 6 8\nframe fill FFFFFF\n")
+expect_taken("${valid}${texture}")
+expect_refused(texture_type "a texture is of PNG colour type 2, 3 or 6" "texture a.png 4x4 5 8\nframe fill FFFFFF\n")
+expect_refused(texture_size "a frame is 1 to 256 pixels" "texture a.png 0x4 6 8\nframe fill FFFFFF\n")
+expect_refused(frame_first "a frame before the first texture" "frame fill FFFFFF\n${texture}")
+expect_refused(unknown_operation "unknown operation \"blur\"" "${texture}frame blur\n")
+expect_refused(texture_colour "\"FFFFF\" is not RRGGBB or AARRGGBB" "${texture}frame fill FFFFF\n")
+expect_refused(unknown_glyph "no glyph \"star\"" "${texture}frame glyph star 000000\n")
+expect_refused(missing_value "\"vgradient\" lacks a value" "${texture}frame vgradient 000000\n")
+expect_refused(no_frame "Sample.png has no frame" "texture Skin/Sample.png 4x2 6 8\n")
+expect_refused(palette_too_small "4 colours do not fit 1 bits per pixel"
+               "texture a.png 4x1 3 1\nframe hgradient 000000 FFFFFF\n")
+expect_refused(translucent_truecolour "must be opaque" "texture a.png 4x1 2 8\nframe fill 80FFFFFF\n")

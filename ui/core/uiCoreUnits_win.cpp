@@ -3,6 +3,7 @@
 #include "ui/core/graphics/uiGraphicsUnit.h"
 #include "ui/core/images/uiImagesUnit.h"
 #include "ui/core/painters/uiPainterImages.h"
+#include "ui/core/skins/uxSkinsCoreUnit.h"
 #include "ui/core/styles/uiStyles.h"
 #include "ui/core/text/uiDrawTextUtils.h"
 #include "ui/core/themes/uiDWMApi.h"
@@ -30,6 +31,7 @@ std::span<const TuiCoreUnit> CoreUnits() {
         {"painters", InitializePaintersUnit, FinalizePaintersUnit},
         {"desktop composition", InitializeDWMApiUnit, FinalizeDWMApiUnit},
         {"styles", InitializeStylesUnit, FinalizeStylesUnit},
+        {"skin core", InitializeSkinsCoreUnit, FinalizeSkinsCoreUnit},
     };
     return units;
 }
