@@ -216,6 +216,10 @@ public:
     // The records anew: the storage is cleared and, in provider mode, loaded from the source (a template never
     // loads).
     virtual void LayoutChanged();
+    // A descendant fills the storage directly between these; the end rebuilds the rows and tells the view that any
+    // data may have changed.
+    TuiDataStorage& BeginFullLoad();
+    void EndFullLoad();
     // The definition of the internal field that holds the records' source handles; provider mode only.
     const TuiValueDef& RecordHandlesValueDef() const;
     // 0 an ordinary controller, 1 a template (the detail of a relation without a master record, or one marked so),

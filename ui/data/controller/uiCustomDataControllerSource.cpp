@@ -54,9 +54,7 @@ void TuiCustomDataController::LayoutChanged() {
 }
 
 void TuiCustomDataController::LoadFromProvider() {
-    FProvider->HoldChanges();
-    FProvider->LoadingStarted();
-    FDataStorage->BeginLoad();
+    BeginFullLoad();
     try {
         FProvider->LoadFromDataSource();
     } catch (...) {
@@ -67,6 +65,22 @@ void TuiCustomDataController::LoadFromProvider() {
     FDataStorage->EndLoad();
     FProvider->LoadingFinished();
     FProvider->ReleaseChanges();
+}
+
+TuiDataStorage& TuiCustomDataController::BeginFullLoad() {
+    FProvider->HoldChanges();
+    FProvider->LoadingStarted();
+    FDataStorage->BeginLoad();
+    return *FDataStorage;
+}
+
+void TuiCustomDataController::EndFullLoad() {
+    FDataStorage->EndLoad();
+    FProvider->LoadingFinished();
+    FProvider->ReleaseChanges();
+    FInfo->CheckSelectionRange();
+    CheckBookmarkValid(uiNoIndex);
+    RecordChanged(dckAllData, uiNoIndex, uiNoIndex);
 }
 
 const TuiValueDef& TuiCustomDataController::RecordHandlesValueDef() const {

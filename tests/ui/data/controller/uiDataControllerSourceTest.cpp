@@ -176,6 +176,18 @@ TEST_F(ProviderMode, ADeletionKeepsTheSelectionOnItsRecordsByKey) {
     EXPECT_EQ(FController.GetRowInfo(FController.GetSelectedRowIndex(0)).RecordIndex, 0) << "b moved to 0";
 }
 
+TEST(FullLoad, ADescendantFillsTheStorageAndTheRowsFollow) {
+    TSourceController controller;
+    test::TNoticeLog log(controller);
+    TuiDataStorage& storage = controller.BeginFullLoad();
+    storage.SetRecordCount(3);
+    EXPECT_TRUE(controller.Provider().IsChangesHeld());
+    controller.EndFullLoad();
+    EXPECT_FALSE(controller.Provider().IsChangesHeld());
+    EXPECT_EQ(controller.GetRowCount(), 3);
+    EXPECT_EQ(log.Entries, (std::vector<std::string>{"data 4 -1 -1"}));
+}
+
 TEST(SavedState, UnboundRestoreOnlyDropsSelectionBeyondTheRecordsAndALostBookmark) {
     TSourceController controller;
     for (const char* name : {"a", "b", "c", "d", "e"}) {
