@@ -42,6 +42,10 @@ public:
     // Appends one controller record per source record through AppendRecordHandle.
     virtual void LoadRecordHandles() = 0;
     virtual void SetRecordCount(int32_t) {}
+    // Whether the source orders two of its records by a column itself (NativeCompare); not here.
+    virtual bool IsNativeCompareFunc() { return false; }
+    // Negative, zero or positive.
+    virtual int NativeCompare(int32_t, int32_t, int32_t) { return 0; }
 
     // The provider being served (set before every call into the source), else the default one.
     TuiCustomDataProvider* CurrentProvider() const;

@@ -510,6 +510,20 @@ bool TuiCustomDataProvider::HasDetailRecords(int32_t recordIndex, int32_t relati
     return source && source->HasDetailRecords(recordIndex, relationIndex);
 }
 
+bool TuiCustomDataProvider::IsNativeCompareFunc() {
+    TuiCustomRecordSource* source = ActiveSource();
+    return source && source->IsNativeCompareFunc();
+}
+
+int TuiCustomDataProvider::NativeCompare(int32_t recordIndexA, int32_t recordIndexB, const TuiCustomDataField& field) {
+    TuiCustomRecordSource* source = ActiveSource();
+    if (!source) {
+        return 0;
+    }
+    return source->NativeCompare(source->GetRecordHandle(recordIndexA), source->GetRecordHandle(recordIndexB),
+                                 source->GetItemHandle(field.GetPosition()));
+}
+
 int32_t TuiCustomDataProvider::AddSourceRecord(int32_t handle) {
     TuiCustomRecordSource* source = ActiveSource();
     return source ? source->AppendRecordHandle(handle) : uiNoIndex;

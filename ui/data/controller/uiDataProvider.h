@@ -138,6 +138,9 @@ public:
     rtl::Variant GetRecordId(int32_t recordIndex);
     bool IsRecordIdSupported();
     bool HasDetailRecords(int32_t recordIndex, int32_t relationIndex);
+    // Whether the source compares its records itself, and its order of two data records by a field.
+    bool IsNativeCompareFunc();
+    int NativeCompare(int32_t recordIndexA, int32_t recordIndexB, const TuiCustomDataField& field);
     // Appends a controller record for a source record handle; -1 without a source.
     int32_t AddSourceRecord(int32_t handle);
     // The source appends its records through AddSourceRecord.

@@ -1,6 +1,7 @@
 #pragma once
 // An in-memory custom record source for the data controller's tests of provider mode.
 
+#include "rtl/variants/VariantConversions.h"
 #include "ui/data/controller/uiCustomRecordSource.h"
 #include "ui/data/controller/uiDataProvider.h"
 
@@ -40,6 +41,14 @@ public:
 
     std::map<int32_t, std::vector<rtl::Variant>> Rows;
     bool RecordIds = false;
+    // With NativeOrder the source orders its records by the length of their texts in the column.
+    bool IsNativeCompareFunc() override { return NativeOrder; }
+    int NativeCompare(int32_t handleA, int32_t handleB, int32_t itemHandle) override {
+        const auto length = [&](int32_t handle) { return rtl::VarToAnsiStr(GetValue(handle, itemHandle)).size(); };
+        return length(handleA) < length(handleB) ? -1 : length(handleA) > length(handleB) ? 1 : 0;
+    }
+
+    bool NativeOrder = false;
     int Loads = 0;
     int DetailQuestions = 0;
 

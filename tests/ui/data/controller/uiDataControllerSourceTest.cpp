@@ -114,6 +114,13 @@ TEST_F(ProviderMode, RecordsSortByTheSourcesValues) {
     }
     EXPECT_EQ(names, "abc");
     EXPECT_EQ(FController.GetRowInfo(0).RecordIndex, 2);
+
+    FSource.Rows.at(2).at(1) = Text("bbb");
+    FSource.Rows.at(3).at(1) = Text("aa");
+    FSource.NativeOrder = true;
+    FController.Refresh();
+    EXPECT_EQ(FController.GetRowInfo(0).RecordIndex, 0) << "the source's own order: by length";
+    EXPECT_EQ(FController.GetRowInfo(2).RecordIndex, 1);
 }
 
 TEST_F(ProviderMode, ATemplateNeverLoads) {
