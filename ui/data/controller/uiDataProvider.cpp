@@ -128,15 +128,7 @@ void TuiCustomDataProvider::DoInsert(bool append) {
     try {
         rtl::Variant groupingValues;
         if (controller.UseNewItemRowForEditing()) {
-            const int32_t focusedRecord = controller.GetFocusedRecordIndex();
-            const int32_t neighbour = focusedRecord < 0 && controller.GetRowCount() > 0
-                                          ? controller.GetRowInfo(0).RecordIndex
-                                          : focusedRecord;
-            FEditingRecordIndex = controller.GetNewItemRecordIndex();
-            // Set before the row takes the focus, which would otherwise start this insert again.
-            FInserting = true;
-            controller.SetNewItemRowFocused(true);
-            groupingValues = controller.GetGroupingValues(neighbour);
+            BeginNewItemRowInsert(groupingValues);
         } else {
             if (!append) {
                 controller.ClearSelection();
@@ -156,6 +148,18 @@ void TuiCustomDataProvider::DoInsert(bool append) {
         controller.ChangeFocusedRecordIndex(FEditingRecordIndex);
     }
     controller.DoAfterInsert();
+}
+
+void TuiCustomDataProvider::BeginNewItemRowInsert(rtl::Variant& groupingValues) {
+    TuiCustomDataController& controller = FDataController;
+    const int32_t focusedRecord = controller.GetFocusedRecordIndex();
+    const int32_t neighbour =
+        focusedRecord < 0 && controller.GetRowCount() > 0 ? controller.GetRowInfo(0).RecordIndex : focusedRecord;
+    FEditingRecordIndex = controller.GetNewItemRecordIndex();
+    // Set before the row takes the focus, which would otherwise start this insert again.
+    FInserting = true;
+    controller.SetNewItemRowFocused(true);
+    groupingValues = controller.GetGroupingValues(neighbour);
 }
 
 int32_t TuiCustomDataProvider::MakeInsertedRecord(bool append, rtl::Variant& groupingValues) {
@@ -311,26 +315,28 @@ void TuiCustomDataProvider::EndDeleting() {
 
 void TuiCustomDataProvider::RunDeletion(const std::function<void()>& work) {
     TuiCustomDataController& controller = FDataController;
-    const bool saveState = controller.IsProviderMode();
     try {
-        if (saveState) {
-            controller.BeginSaveState();
-        }
-        try {
+        if (controller.IsProviderMode()) {
+            RunSavingState(work);
+        } else {
             work();
-        } catch (...) {
-            if (saveState) {
-                controller.EndSaveState();
-            }
-            throw;
-        }
-        if (saveState) {
-            controller.EndSaveState();
         }
     } catch (...) {
         controller.SetNearestRecordIndex(controller.GetFocusedRecordIndex());
         throw;
     }
+}
+
+void TuiCustomDataProvider::RunSavingState(const std::function<void()>& work) {
+    // The source may reload its records: selection and expanded details are found again by key.
+    FDataController.BeginSaveState();
+    try {
+        work();
+    } catch (...) {
+        FDataController.EndSaveState();
+        throw;
+    }
+    FDataController.EndSaveState();
 }
 
 void TuiCustomDataProvider::DeleteFocused() {

@@ -157,10 +157,13 @@ protected:
 private:
     // The record before an appended one, or after an inserted one, noted so sorting keeps the edited record in place.
     void NoteAnchorsOfFocusedRow();
+    // The new-item record becomes the edited one and its row takes the focus.
+    void BeginNewItemRowInsert(rtl::Variant& groupingValues);
     // The new record for an insert or append; its grouping values are those of the neighbour it is made beside.
     int32_t MakeInsertedRecord(bool append, rtl::Variant& groupingValues);
     // Deletes records through work; a failure leaves the focused record as the one to focus.
     void RunDeletion(const std::function<void()>& work);
+    void RunSavingState(const std::function<void()>& work);
     // Marks the source as serving this provider before a call into it.
     TuiCustomRecordSource* ActiveSource() const;
 
