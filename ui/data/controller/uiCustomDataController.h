@@ -303,6 +303,9 @@ public:
     // cannot load ("This operation is not supported in provider mode").
     void SaveDataToStream(rtl::TStream& stream);
     void LoadDataFromStream(rtl::TStream& stream);
+    // Takes over the records of another controller with the same items: through the stream, or, from a controller
+    // in provider mode, by reading the same source.
+    void AssignData(TuiCustomDataController& source);
 
     // Items and their fields.
     virtual int32_t GetItemCount() const;

@@ -96,6 +96,18 @@ void TuiCustomDataController::LoadDataFromStream(rtl::TStream& stream) {
     ReadStreamRecords(stream);
 }
 
+void TuiCustomDataController::AssignData(TuiCustomDataController& source) {
+    if (source.IsProviderMode()) {
+        SetCustomDataSource(nullptr);
+        SetCustomDataSource(source.GetCustomDataSource());
+        return;
+    }
+    rtl::TMemoryStream stream;
+    source.SaveDataToStream(stream);
+    stream.SetPosition(0);
+    LoadDataFromStream(stream);
+}
+
 void TuiCustomDataController::ReadStreamRecords(rtl::TStream& stream) {
     const int32_t recordCount = ReadStreamInteger(stream);
     // Every record takes at least its flag byte.

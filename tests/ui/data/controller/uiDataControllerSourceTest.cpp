@@ -123,6 +123,15 @@ TEST_F(ProviderMode, RecordsSortByTheSourcesValues) {
     EXPECT_EQ(FController.GetRowInfo(2).RecordIndex, 1);
 }
 
+TEST_F(ProviderMode, AssigningDataFromAProviderControllerSharesItsSource) {
+    FController.SetCustomDataSource(&FSource);
+    TSourceController copy;
+    copy.AssignData(FController);
+    EXPECT_EQ(copy.GetCustomDataSource(), &FSource);
+    EXPECT_EQ(Names(copy), "abc");
+    EXPECT_EQ(FSource.Loads, 2);
+}
+
 TEST_F(ProviderMode, ATemplateNeverLoads) {
     FController.SetIsTemplate(true);
     FController.SetCustomDataSource(&FSource);

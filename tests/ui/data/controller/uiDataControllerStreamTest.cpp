@@ -105,6 +105,16 @@ TEST(DataControllerStream, AnotherLayoutIsAnInvalidFormatAndLeavesTheRecords) {
     EXPECT_EQ(test_support::MessageOf([&] { LoadData(controller, badSignature); }), "Invalid stream format");
 }
 
+TEST(DataControllerStream, AssigningDataCopiesTheRecords) {
+    TStreamController source;
+    source.AddRecord({Text("a"), 1});
+    TStreamController target;
+    target.AssignData(source);
+    EXPECT_EQ(Values(target), "a,1;");
+    source.SetValue(0, 0, Text("b"));
+    EXPECT_EQ(Values(target), "a,1;") << "a copy";
+}
+
 TEST(DataControllerStream, InternalFieldsAreNeitherCountedNorWritten) {
     TStreamController controller;
     controller.CreateInternalField().AssignValueTypeClass(&TuiIntegerValueType::Instance());
