@@ -32,6 +32,8 @@ void TuiCustomDataController::DataSourceChanged() {
         FDataStorage->Clear(false);
         ClearBookmark();
         FInfo->CheckSelectionRange();
+        // The values of a source's records are the source's: the records keep room for internal fields alone.
+        FDataStorage->ChangeStoredValuesOnly(IsProviderMode() || IsProviderNavigation());
         if (!IsProviderMode() && FRecordHandlesField) {
             delete FRecordHandlesField;
             FRecordHandlesField = nullptr;

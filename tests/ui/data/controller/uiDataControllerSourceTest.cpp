@@ -69,8 +69,10 @@ TEST_F(ProviderMode, AssigningASourceLoadsItsRecordsAndRemovingItClearsThem) {
     EXPECT_EQ(Names(FController), "abc");
     EXPECT_EQ(FController.GetItemCount(), 2) << "the handles field is internal";
     EXPECT_EQ(FController.GetRowCount(), 3);
+    EXPECT_TRUE(FController.DataStorage().StoredValuesOnly()) << "no room for the source's values";
 
     FController.SetCustomDataSource(nullptr);
+    EXPECT_FALSE(FController.DataStorage().StoredValuesOnly());
     EXPECT_FALSE(FController.IsProviderMode());
     EXPECT_EQ(FController.GetRecordCount(), 0);
     EXPECT_EQ(FSource.Loads, 1) << "no reload without a source";
@@ -84,6 +86,12 @@ TEST_F(ProviderMode, ValuesInsertsAndDeletionsGoToTheSource) {
     EXPECT_TRUE(FController.GetRecordId(1).IsNull()) << "the source gives no record IDs";
     FSource.RecordIds = true;
     EXPECT_EQ(FController.GetRecordId(1).StoredSigned(), 200);
+
+    FController.ChangeFocusedRowIndex(1);
+    FController.SetEditValue(1, Text("zz"), evsValue);
+    EXPECT_EQ(rtl::VarToAnsiStr(FSource.Rows.at(2).at(1)), "zz");
+    FController.Cancel();
+    EXPECT_EQ(rtl::VarToAnsiStr(FSource.Rows.at(2).at(1)), "B") << "the saved copy goes back through the source";
 
     FController.ChangeFocusedRowIndex(2);
     FController.Append();
