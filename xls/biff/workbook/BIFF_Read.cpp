@@ -62,6 +62,10 @@ const TXLSReadBIFF::TRecordRule* TXLSReadBIFF::FindRule(uint16_t id) {
     // Ordered by id. The sheet records whose handlers come later are kept raw, after the marker of their place.
     static constexpr TRecordRule Rules[] = {
         {BIFFRecordDimensions2, Any, 0, &R::ReadDimensions2, Raw, Raw},
+        {BIFFRecordInteger2, Any, 0, &R::ReadInteger2, Drop, Drop},
+        {BIFFRecordNumber2, Any, 0, &R::ReadNumber2, Drop, Drop},
+        {BIFFRecordLabel2, Any, 0, &R::ReadLabel2, Drop, Drop},
+        {BIFFRecordFormula, Any, 0, &R::ReadFormula, Drop, Drop},
         {BIFFRecordBOF2, Any, 0, &R::ReadBOF, Drop, Drop},
         {BIFFRecordEOF, Any, 0, &R::ReadEOF, Default, Default},
         {BIFFRecordCalcCount, BIFF5, 0, &R::ReadCalcCount, Default, Drop},
@@ -98,6 +102,7 @@ const TXLSReadBIFF::TRecordRule* TXLSReadBIFF::FindRule(uint16_t id) {
         {BIFFRecordFileSharing, Any, 0, &R::ReadFileSharing, Drop, Drop},
         {BIFFRecordWriteAccess, Any, 0, &R::ReadWriteAccess, Drop, Drop},
         {BIFFRecordSaveRecalc, BIFF5, 0, &R::ReadSaveRecalc, Default, Drop},
+        {BIFFRecordRK, Any, 0, &R::ReadRK, Drop, Drop},
         {BIFFRecordGuts, BIFF5, 0, nullptr, Default, Drop},
         {BIFFRecordWsBool, Any, 0, &R::ReadWsBool, Raw, Raw},
         {BIFFRecordGridSet, BIFF5, 0, nullptr, Default, Drop},
@@ -109,12 +114,15 @@ const TXLSReadBIFF::TRecordRule* TXLSReadBIFF::FindRule(uint16_t id) {
         {BIFFRecordPalette, Any, 0, &R::ReadPalette, Drop, Drop},
         {BIFFRecordFnGroupCount, Any, 0, nullptr, Default, Default},
         {BIFFRecordSetup, BIFF5, 0, nullptr, Default, Drop},
+        {BIFFRecordMulRK, Any, 0, &R::ReadMulRK, Drop, Drop},
+        {BIFFRecordMulBlank, Any, 0, &R::ReadMulBlank, Drop, Drop},
         {BIFFRecordDBCell, Any, 0, nullptr, Drop, Drop},
         {BIFFRecordBookBool, Any, 0, &R::ReadBookBool, Drop, Drop},
         {BIFFRecordXF, Any, 0, &R::ReadXf, Drop, Drop},
         {BIFFRecordMergeCells, Any, BIFFMarkerObjects, nullptr, Raw, Raw},
         {BIFFRecordMsoDrawingGroup, Any, BIFFMarkerDrawingGroup, &R::ReadMsoDrawingGroup, Drop, Drop},
         {BIFFRecordSST, Any, 0, &R::ReadSst, Drop, Drop},
+        {BIFFRecordLabelSST, Any, 0, &R::ReadLabelSST, Drop, Drop},
         {BIFFRecordExtSST, Any, 0, nullptr, Drop, Drop},
         {BIFFRecordDSF, Any, 0, nullptr, Default, Default},
         {BIFFRecordUserBView, Any, 0, nullptr, Drop, Drop},
@@ -126,6 +134,10 @@ const TXLSReadBIFF::TRecordRule* TXLSReadBIFF::FindRule(uint16_t id) {
         {BIFFRecordDV, Any, 0, nullptr, Drop, Drop},
         {BIFFRecordRecalcId, Any, 0, nullptr, Default, Default},
         {BIFFRecordDimensions, BIFF5, 0, &R::ReadDimensions, Default, Drop},
+        {BIFFRecordBlank, Any, 0, &R::ReadBlank, Drop, Drop},
+        {BIFFRecordNumber, Any, 0, &R::ReadNumber, Drop, Drop},
+        {BIFFRecordLabel, Any, 0, &R::ReadLabel, Drop, Drop},
+        {BIFFRecordBoolErr, Any, 0, &R::ReadBoolErr, Drop, Drop},
         {BIFFRecordBOF3, Any, 0, &R::ReadBOF, Drop, Drop},
         {BIFFRecordIndex, Any, 0, nullptr, Drop, Drop},
         {BIFFRecordName3, BIFF8, 0, &R::ReadName, Drop, Drop},
@@ -134,6 +146,7 @@ const TXLSReadBIFF::TRecordRule* TXLSReadBIFF::FindRule(uint16_t id) {
         {BIFFRecordFont3, Any, 0, &R::ReadFont, Drop, Drop},
         {BIFFRecordWindow2, BIFF5, 0, nullptr, Default, Drop},
         {BIFFRecordXF3, Any, 0, &R::ReadXf34, Raw, Raw},
+        {BIFFRecordRK3, Any, 0, &R::ReadRK, Drop, Drop},
         {BIFFRecordStyle, Any, 0, &R::ReadStyle, Drop, Drop},
         {BIFFRecordBOF4, Any, 0, &R::ReadBOF, Drop, Drop},
         {BIFFRecordFormat, Any, 0, &R::ReadFormat, Drop, Drop},
@@ -158,7 +171,8 @@ const TXLSReadBIFF::TRecordRule* TXLSReadBIFF::FindRule(uint16_t id) {
     return found != std::end(Rules) && found->Id == id ? found : nullptr;
 }
 
-TXLSReadBIFF::TXLSReadBIFF(TBIFF5& biff) : FBIFF(biff), FManager(biff.Manager()), FStream(*biff.Manager().Errors()) {}
+TXLSReadBIFF::TXLSReadBIFF(TBIFF5& biff)
+    : FBIFF(biff), FManager(biff.Manager()), FStream(*biff.Manager().Errors()), FFormulaDecoder(biff.Manager()) {}
 
 TXLSReadBIFF::~TXLSReadBIFF() = default;
 
@@ -191,6 +205,7 @@ void TXLSReadBIFF::LoadFromStream(rtl::TStream* stream) {
 void TXLSReadBIFF::ReadBIFF4Worksheet() {
     AddSingleSheet();
     FCurrentStorage = &EnterSheet().Storage();
+    FSubstream = TSubstream::Worksheet;
     RunRecordLoop(&TXLSReadBIFF::HandleBIFF4Record);
 }
 
@@ -278,6 +293,27 @@ void TXLSReadBIFF::HandleBIFF4Record() {
     case BIFFRecordXF4:
         ReadXf34();
         break;
+    case BIFFRecordMulRK:
+        ReadMulRK();
+        break;
+    case BIFFRecordMulBlank:
+        ReadMulBlank();
+        break;
+    case BIFFRecordBlank:
+        ReadBlank();
+        break;
+    case BIFFRecordNumber:
+        ReadNumber();
+        break;
+    case BIFFRecordLabel:
+        ReadLabel();
+        break;
+    case BIFFRecordBoolErr:
+        ReadBoolErr();
+        break;
+    case BIFFRecordRK3:
+        ReadRK();
+        break;
     default:
         break;
     }
@@ -316,6 +352,7 @@ void TXLSReadBIFF::FinishRead() {
 }
 
 void TXLSReadBIFF::ReadBOF() {
+    ForgetSheetFormulas();
     const uint16_t type = Body().Word(BOFTypeOffset);
     if (InSheet() && type == BOFTypeChart) {
         // A chart embedded in the sheet: its substream is nested, and its EOF ends neither the sheet nor the file.
@@ -359,6 +396,7 @@ void TXLSReadBIFF::ReadBOF() {
 }
 
 void TXLSReadBIFF::ReadEOF() {
+    ForgetSheetFormulas();
     EndSubstream();
 }
 
@@ -381,6 +419,11 @@ TSheet& TXLSReadBIFF::EnterSheet() {
     }
     FCurrentWorksheet = worksheets.GetItem(FSheetIndex);
     return sheet;
+}
+
+void TXLSReadBIFF::ForgetSheetFormulas() {
+    FSharedFormulas.Clear();
+    FPendingArray.reset();
 }
 
 void TXLSReadBIFF::AddSingleSheet() {

@@ -390,7 +390,10 @@ rtl::UnicodeString TXLSReadBIFF::ByteCountText(int32_t offset) const {
 }
 
 rtl::UnicodeString TXLSReadBIFF::CharsText(int32_t offset, int32_t count) const {
-    const std::span<const uint8_t> bytes = Body().From(offset);
+    return Text8Checked(Body().From(offset), count);
+}
+
+rtl::UnicodeString TXLSReadBIFF::Text8Checked(std::span<const uint8_t> bytes, int32_t count) const {
     CheckStringBytes(count, count, static_cast<int64_t>(bytes.size()));
     return Text8(bytes.first(static_cast<size_t>(count)));
 }
