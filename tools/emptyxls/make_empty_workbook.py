@@ -18,10 +18,12 @@ namespace xls {
 namespace {
 
 // The zlib stream of an empty BIFF8 workbook of %d bytes.
+// clang-format off
 constexpr uint8_t Compressed[] = {
 """
 
 FOOTER = """};
+// clang-format on
 
 } // namespace
 

@@ -253,6 +253,7 @@ void TXLSReadBIFF::PutFormula(const TBIFFFormulaCell& cell) {
         helper.SetMaster(cell.MasterCol, cell.MasterRow);
     } else if (cell.Kind == XLSFormulaArray) {
         helper.SetArea(cell.Area.Col1, cell.Area.Row1, cell.Area.Col2, cell.Area.Row2);
+        helper.SetHasArea(true);
     }
     if (cell.Tokens.empty()) {
         // No tokens: the cell keeps its result.
