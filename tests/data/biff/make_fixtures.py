@@ -4,10 +4,10 @@
 - libreoffice-sales.xls (BIFF8, LibreOffice headless, filter "MS Excel 97") and libreoffice-sales.xlsx: a sales list
   with Chinese names, codes and an amount as text, numbers, dates, booleans, formulas with number, text, boolean and
   error results, a blank row and a total row; and a sheet of formulas: columns filled down (which the .xls keeps as
-  shared formulas), an array formula over B1:B3, array constants, functions, texts, unions and names;
+  shared formulas), an array formula over B1:B3, array constants, functions, texts, unions and names; and a sheet
+  of hyperlinks to a web address, a file and a place in the workbook;
 - gnumeric-sales.xls (BIFF7, Gnumeric's ssconvert, "Gnumeric_Excel:excel_biff7", written in the zh_CN locale so that
-  its text is in code page 936) and gnumeric-sales.xlsx, both from libreoffice-sales.xlsx (LibreOffice 7.4 exports
-  no BIFF7);
+  its text is in code page 936) from libreoffice-sales.xlsx, its twin (LibreOffice 7.4 exports no BIFF7);
 - xlwt-sales.xls (BIFF8, Debian's python3-xlwt): the sales list of ../api/openpyxl-sales.xlsx, its twin.
 
 Needs soffice, ssconvert (gnumeric) and python3-xlwt. Run from this folder: /usr/bin/python3 make_fixtures.py
@@ -15,9 +15,7 @@ Needs soffice, ssconvert (gnumeric) and python3-xlwt. Run from this folder: /usr
 import datetime
 import html
 import os
-import shutil
 import subprocess
-import tempfile
 
 import xlwt
 
@@ -25,6 +23,7 @@ HEADER = """<?xml version="1.0" encoding="UTF-8"?>
 <office:document xmlns:office="urn:oasis:names:tc:opendocument:xmlns:office:1.0"
  xmlns:table="urn:oasis:names:tc:opendocument:xmlns:table:1.0"
  xmlns:text="urn:oasis:names:tc:opendocument:xmlns:text:1.0"
+ xmlns:xlink="http://www.w3.org/1999/xlink"
  xmlns:of="urn:oasis:names:tc:opendocument:xmlns:of:1.2"
  xmlns:style="urn:oasis:names:tc:opendocument:xmlns:style:1.0"
  xmlns:number="urn:oasis:names:tc:opendocument:xmlns:datastyle:1.0"
@@ -107,6 +106,17 @@ def formulas_sheet():
     return table("Formulas", rows)
 
 
+def link(label, target):
+    return (f'<table:table-cell office:value-type="string"><text:p><text:a xlink:href="{html.escape(target)}">'
+            f'{html.escape(label)}</text:a></text:p></table:table-cell>')
+
+
+def links_sheet():
+    return table("Links", [[link("网站", "https://example.com/发票?id=1")],
+                           [link("Report", "../reports/report.xls")],
+                           [link("Total", "#Formulas.A11")]])
+
+
 def write_xlwt_sales(path):
     """The rows of ../api/make_openpyxl_sales.py, as xlwt writes them."""
     book = xlwt.Workbook(encoding="utf-8")
@@ -129,21 +139,19 @@ def write_xlwt_sales(path):
 
 
 def main():
-    work = tempfile.mkdtemp()
+    # The source lies here while it is converted, so that the relative link keeps its path.
+    source = "libreoffice-sales.fods"
     try:
-        source = os.path.join(work, "libreoffice-sales.fods")
         with open(source, "w", encoding="utf-8") as f:
-            f.write(HEADER + sales_sheet() + formulas_sheet() + FOOTER)
+            f.write(HEADER + sales_sheet() + formulas_sheet() + links_sheet() + FOOTER)
         for target in ["xls:MS Excel 97", "xlsx"]:
             subprocess.run(["soffice", "--headless", "--convert-to", target, "--outdir", ".", source], check=True,
                            stdout=subprocess.DEVNULL)
-        environment = dict(os.environ, LC_ALL="zh_CN.UTF-8", LANG="zh_CN.UTF-8")
-        for exporter, output in [("Gnumeric_Excel:excel_biff7", "gnumeric-sales.xls"),
-                                 ("Gnumeric_Excel:xlsx2", "gnumeric-sales.xlsx")]:
-            subprocess.run(["ssconvert", "-T", exporter, "libreoffice-sales.xlsx", output], check=True,
-                           env=environment, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     finally:
-        shutil.rmtree(work)
+        os.remove(source)
+    environment = dict(os.environ, LC_ALL="zh_CN.UTF-8", LANG="zh_CN.UTF-8")
+    subprocess.run(["ssconvert", "-T", "Gnumeric_Excel:excel_biff7", "libreoffice-sales.xlsx", "gnumeric-sales.xls"],
+                   check=True, env=environment, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     write_xlwt_sales("xlwt-sales.xls")
 
 

@@ -170,7 +170,7 @@ TEST(XLSSpreadsheetBIFF, DirectReadHandsTheStoredCellsToTheEvent) {
     });
     book->LoadFromFile(test_support::DataPath("biff/libreoffice-sales.xls"));
     EXPECT_EQ(fired, expected);
-    ASSERT_EQ(book->GetSheetCount(), 2);
+    ASSERT_EQ(book->GetSheetCount(), 3);
     EXPECT_TRUE(book->GetSheet(0)->IsEmpty());
 }
 

@@ -33,6 +33,7 @@ class TSheet;
 class TXc12DataWorksheet;
 class TXc12Font;
 class TXc12NumberFormat;
+class TXc12SheetView;
 class TXc12XF;
 class TXLSFormulaHelper;
 
@@ -106,9 +107,6 @@ private:
     void ReadXct();
     void ReadSst();
     void ReadMsoDrawingGroup();
-    void ReadDimensions();
-    void ReadDimensions2();
-    void ReadWsBool();
     void ReadPassword();
     void ReadCalcCount();
     void ReadCalcMode();
@@ -176,6 +174,32 @@ private:
     // The cells of a MULRK or MULBLANK whose entries are entrySize bytes: as many as the body holds and the row has
     // columns for from the first one on.
     int32_t MulCellCount(int32_t entrySize) const;
+
+    // Rows, columns, window, printing and options of a sheet (BIFF_ReadSheet.cpp), and its hyperlinks
+    // (BIFF_ReadHyperlink.cpp).
+    void ReadRow();
+    void ReadColInfo();
+    void ReadDimensions();
+    void ReadDimensions2();
+    void ReadDefColWidth();
+    void ReadDefaultRowHeight();
+    void ReadMergeCells();
+    void ReadWindow2();
+    void ReadPane();
+    void ReadSelection();
+    void ReadSetup();
+    // LEFTMARGIN, RIGHTMARGIN, TOPMARGIN and BOTTOMMARGIN.
+    void ReadMargin();
+    void ReadHeaderFooter();
+    // HCENTER, VCENTER, PRINTHEADERS, PRINTGRIDLINES and GRIDSET.
+    void ReadPrintOption();
+    void ReadPageBreaks();
+    void ReadWsBool();
+    void ReadSheetExt();
+    void ReadFeatHdr();
+    void ReadHLink();
+    // The worksheet's first view, made when it has none.
+    TXc12SheetView& FirstSheetView();
 
     // Formulas (BIFF_ReadFormula.cpp).
     void ReadFormula();

@@ -23,7 +23,10 @@ namespace {
 using test::BoundSheet5;
 using test::BoundSheet8;
 using test::Bytes8;
+using test::CellRecord;
+using test::CellWorkbook8;
 using test::Concat;
+using test::DoubleOf;
 using test::DWord;
 using test::EOFRecord;
 using test::Flagged16;
@@ -37,36 +40,6 @@ using test::TBytes;
 using test::Word;
 using test_support::MessageOf;
 using test_support::Utf8;
-
-constexpr int32_t CellFormats = 4;
-
-TBytes DoubleOf(double value) {
-    TBytes bytes(8);
-    std::memcpy(bytes.data(), &value, 8);
-    return bytes;
-}
-
-// The globals every workbook of these tests starts with: one font and four cell formats.
-TBytes CellGlobals() {
-    TBytes globals =
-        Record(BIFFRecordFont,
-               Concat({Word(200), Word(0), Word(0x7FFF), Word(400), Word(0), {0, 0, 0, 0, 5}, Flagged16(u"Arial")}));
-    for (int32_t i = 0; i < CellFormats; ++i) {
-        globals = Concat({globals, Record(BIFFRecordXF, TBytes(20, 0))});
-    }
-    return globals;
-}
-
-// A BIFF8 workbook of one sheet "S" whose substream holds records; the globals may add an SST.
-TBytes CellWorkbook8(std::initializer_list<TBytes> records, const TBytes& sst = {}) {
-    return Concat({test::BOF8(SubstreamGlobals), CellGlobals(), sst, BoundSheet8(u"S"), EOFRecord(),
-                   Substream8(SubstreamWorksheet, records)});
-}
-
-// A cell record of row, column and XF number with its value bytes.
-TBytes CellRecord(uint16_t id, uint16_t row, uint16_t col, uint16_t xf, const TBytes& value) {
-    return Record(id, Concat({Word(row), Word(col), Word(xf), value}));
-}
 
 // RK of an integer.
 uint32_t IntegerRK(int32_t value) {
