@@ -63,10 +63,7 @@ TBytes StringRecord8(std::u16string_view text) {
     return Record(BIFFRecordString, Concat({Word(static_cast<uint16_t>(text.size())), Flagged16(text)}));
 }
 
-// PtgRef (value class) of a relative cell, and PtgRefN of an offset.
-TBytes RefV(uint16_t row, uint16_t col) {
-    return Concat({{0x44}, Word(row), Word(static_cast<uint16_t>(col | 0xC000))});
-}
+// The pointer of a cell to the shared or array formula of the cell at row, col.
 TBytes PtgExp(uint16_t row, uint16_t col) {
     return Concat({{0x01}, Word(row), Word(col)});
 }
