@@ -199,18 +199,6 @@ rtl::UnicodeString CellText(int32_t col, int32_t row, uint16_t field) {
     return CellRefToStr(col, row, (field & ColRelative) == 0, (field & RowRelative) == 0);
 }
 
-// A text constant between double quotes, each double quote inside written twice so that the text reads back.
-rtl::UnicodeString QuotedText(rtl::UnicodeStringView text) {
-    rtl::UnicodeString quoted = u"\"";
-    for (const char16_t c : text) {
-        quoted += c;
-        if (c == u'"') {
-            quoted += c;
-        }
-    }
-    return quoted + u'"';
-}
-
 // Decodes one buffer.
 class TBIFFDecodeRun {
 public:
@@ -336,7 +324,7 @@ private:
             Push({});
             break;
         case PtgStr:
-            Push(QuotedText(UnicodeBodyToWide(reader.From(2), reader.Byte(1))));
+            Push(QuoteFormulaText(UnicodeBodyToWide(reader.From(2), reader.Byte(1))));
             break;
         case PtgAttr:
             if ((reader.Byte(1) & (AttrChoose | AttrSum)) == AttrSum) {
@@ -520,7 +508,7 @@ private:
             const uint16_t count = FExtra.Word(1);
             const int32_t size = 4 + static_cast<int32_t>(FlaggedCharacterBytes(FExtra.Byte(3), count));
             NeedExtra(size);
-            rtl::UnicodeString value = QuotedText(UnicodeBodyToWide(FExtra.From(3), count));
+            rtl::UnicodeString value = QuoteFormulaText(UnicodeBodyToWide(FExtra.From(3), count));
             FExtra.Skip(size);
             return value;
         }

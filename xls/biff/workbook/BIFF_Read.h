@@ -204,8 +204,6 @@ private:
     // Formulas (BIFF_ReadFormula.cpp).
     void ReadFormula();
     TBIFFCellValue FormulaResult(int32_t offset) const;
-    // length token bytes at offset of the body; more than it holds raises.
-    std::span<const uint8_t> TokensOf(int32_t offset, int32_t length) const;
     // The tokens of the shared formula the cell points at, made the cell's own; none raises the fixup error.
     void TakeSharedFormula(TBIFFFormulaCell& cell, std::span<const uint8_t> pointer);
     void ReadSharedFormulaRecord();

@@ -59,6 +59,28 @@ constexpr int32_t ArrayTokenLength = 12;
 // The option bits a reader gives the formula helper: always calculate.
 constexpr uint8_t HelperAlwaysCalc = 4;
 
+// The length tokens of a record at offset and the array-constant data after them, up to the record's end. Tokens
+// that run past the record raise.
+struct TTokensAndExtra {
+    std::span<const uint8_t> Tokens;
+    std::span<const uint8_t> Extra;
+};
+
+TTokensAndExtra SplitTokens(const TBIFFBody& body, uint16_t id, int32_t offset, size_t length) {
+    const std::span<const uint8_t> rest = body.From(offset);
+    if (length > rest.size()) {
+        throw EBIFFError(rtl::Format(BIFFMessages::FieldPastEnd, {id, length, offset, body.Size()}));
+    }
+    return {rest.first(length), rest.subspan(length)};
+}
+
+// The area of a SHRFMLA or ARRAY record.
+TXLSCellAreaRec RecordArea(const TBIFFBody& body) {
+    TXLSCellAreaRec area;
+    SetCellArea(area, body.Byte(AreaCol1), body.Word(AreaRow1), body.Byte(AreaCol2), body.Word(AreaRow2));
+    return area;
+}
+
 bool Covers(const TXLSCellAreaRec& area, int32_t col, int32_t row) {
     return col >= area.Col1 && col <= area.Col2 && row >= area.Row1 && row <= area.Row2;
 }
@@ -80,7 +102,8 @@ void TXLSReadBIFF::ReadFormula() {
     cell.AlwaysCalc = (options & FormulaAlwaysCalc) != 0;
     cell.Result = FormulaResult(layout.Result);
     const int32_t tokenLength = biff2 ? body.Byte(layout.TokenLength) : body.Word(layout.TokenLength);
-    const std::span<const uint8_t> tokens = TokensOf(layout.Tokens, tokenLength);
+    const TTokensAndExtra parts = SplitTokens(body, FHeader.RecID, layout.Tokens, tokenLength);
+    const std::span<const uint8_t> tokens = parts.Tokens;
     const bool pointer = tokenLength > 0 && tokens[0] == PtgExp;
     if (pointer && (options & FormulaShared) != 0 && !biff2) {
         TakeSharedFormula(cell, tokens);
@@ -88,8 +111,7 @@ void TXLSReadBIFF::ReadFormula() {
         FPendingArray.reset();
         if (IsBIFF8()) {
             cell.Tokens.assign(tokens.begin(), tokens.end());
-            const std::span<const uint8_t> extra = body.From(layout.Tokens + tokenLength);
-            cell.Extra.assign(extra.begin(), extra.end());
+            cell.Extra.assign(parts.Extra.begin(), parts.Extra.end());
         }
     }
     if (cell.Result.Kind == TBIFFCellValue::vkStringFollows && !ReadStringResult(cell.Result)) {
@@ -130,14 +152,6 @@ TBIFFCellValue TXLSReadBIFF::FormulaResult(int32_t offset) const {
     return result;
 }
 
-std::span<const uint8_t> TXLSReadBIFF::TokensOf(int32_t offset, int32_t length) const {
-    const std::span<const uint8_t> rest = Body().From(offset);
-    if (static_cast<size_t>(length) > rest.size()) {
-        throw EBIFFError(rtl::Format(BIFFMessages::FieldPastEnd, {FHeader.RecID, length, offset, Body().Size()}));
-    }
-    return rest.first(static_cast<size_t>(length));
-}
-
 void TXLSReadBIFF::TakeSharedFormula(TBIFFFormulaCell& cell, std::span<const uint8_t> pointer) {
     if (FStream.PeekRecordId() == BIFFRecordShrFmla) {
         ReadSharedFormulaRecord();
@@ -165,14 +179,8 @@ void TXLSReadBIFF::ReadSharedFormulaRecord() {
     if (!IsBIFF8()) {
         return;
     }
-    const std::span<const uint8_t> rest = body.From(ShrFmlaTokenLength + 2);
-    const size_t length = body.Word(ShrFmlaTokenLength);
-    if (length > rest.size()) {
-        throw EBIFFError(rtl::Format(BIFFMessages::FieldPastEnd, {id, length, ShrFmlaTokenLength + 2, body.Size()}));
-    }
-    TXLSCellAreaRec area;
-    SetCellArea(area, body.Byte(AreaCol1), body.Word(AreaRow1), body.Byte(AreaCol2), body.Word(AreaRow2));
-    FSharedFormulas.Add(area, rest.first(length), rest.subspan(length));
+    const TTokensAndExtra parts = SplitTokens(body, id, ShrFmlaTokenLength + 2, body.Word(ShrFmlaTokenLength));
+    FSharedFormulas.Add(RecordArea(body), parts.Tokens, parts.Extra);
 }
 
 bool TXLSReadBIFF::TakeArrayFormula(TBIFFFormulaCell& cell) {
@@ -198,18 +206,14 @@ void TXLSReadBIFF::ReadArrayRecord() {
     const uint16_t id = ReadNextRecord(FFollowingBody);
     const TBIFFBody body(FFollowingBody);
     TBIFFArrayFormula& array = FPendingArray.emplace();
-    SetCellArea(array.Area, body.Byte(AreaCol1), body.Word(AreaRow1), body.Byte(AreaCol2), body.Word(AreaRow2));
+    array.Area = RecordArea(body);
     array.AlwaysCalc = (body.Word(ArrayOptions) & FormulaAlwaysCalc) != 0;
     if (!IsBIFF8()) {
         return;
     }
-    const std::span<const uint8_t> rest = body.From(ArrayTokenLength + 2);
-    const size_t length = body.Word(ArrayTokenLength);
-    if (length > rest.size()) {
-        throw EBIFFError(rtl::Format(BIFFMessages::FieldPastEnd, {id, length, ArrayTokenLength + 2, body.Size()}));
-    }
-    array.Tokens.assign(rest.begin(), rest.begin() + static_cast<std::ptrdiff_t>(length));
-    array.Extra.assign(rest.begin() + static_cast<std::ptrdiff_t>(length), rest.end());
+    const TTokensAndExtra parts = SplitTokens(body, id, ArrayTokenLength + 2, body.Word(ArrayTokenLength));
+    array.Tokens.assign(parts.Tokens.begin(), parts.Tokens.end());
+    array.Extra.assign(parts.Extra.begin(), parts.Extra.end());
 }
 
 bool TXLSReadBIFF::ReadStringResult(TBIFFCellValue& result) {
