@@ -34,3 +34,16 @@ function(tallyvane_platform_sources output_variable)
     endforeach()
     set(${output_variable} ${sources} PARENT_SCOPE)
 endfunction()
+
+# Compiles RC_FILE (a string table written in UTF-8) into the objects of LIBRARY's users (Windows only). Resources reach
+# an executable only as objects of its own link, so every executable that links LIBRARY links these objects. CMake
+# passes windres no compile options but -D and -I, hence the code page through the directory's resource flags.
+function(tallyvane_add_string_table library rc_file)
+    if(NOT WIN32)
+        return()
+    endif()
+    string(APPEND CMAKE_RC_FLAGS " -c 65001")
+    set(CMAKE_RC_FLAGS ${CMAKE_RC_FLAGS} PARENT_SCOPE)
+    add_library(${library}_strings OBJECT ${rc_file})
+    target_sources(${library} INTERFACE $<TARGET_OBJECTS:${library}_strings>)
+endfunction()

@@ -44,6 +44,9 @@ UnicodeString GetTempDirectory();
 bool RemoveFile(UnicodeStringView fileName);
 // Fails when newName already exists.
 bool RenameFile(UnicodeStringView oldName, UnicodeStringView newName);
+// Renames oldName to newName, replacing a file newName in one step: a reader of newName finds the old file or the
+// new one, never a part of either. Both must be on the same volume.
+bool RenameFileReplacing(UnicodeStringView oldName, UnicodeStringView newName);
 bool CopyFileTo(UnicodeStringView source, UnicodeStringView target, bool failIfExists);
 
 // Attribute bits of a found entry and of the filter given to FindFirst.

@@ -170,6 +170,12 @@ bool RenameFile(UnicodeStringView oldName, UnicodeStringView newName) {
            renameat2(AT_FDCWD, nativeOld->c_str(), AT_FDCWD, nativeNew->c_str(), RENAME_NOREPLACE) == 0;
 }
 
+bool RenameFileReplacing(UnicodeStringView oldName, UnicodeStringView newName) {
+    const auto nativeOld = NativePath(oldName);
+    const auto nativeNew = NativePath(newName);
+    return nativeOld && nativeNew && rename(nativeOld->c_str(), nativeNew->c_str()) == 0;
+}
+
 bool CopyFileTo(UnicodeStringView source, UnicodeStringView target, bool failIfExists) {
     const auto nativeSource = NativePath(source);
     const auto nativeTarget = NativePath(target);

@@ -127,6 +127,13 @@ bool RenameFile(UnicodeStringView oldName, UnicodeStringView newName) {
     return wideOld && wideNew && MoveFileW(wideOld->c_str(), wideNew->c_str());
 }
 
+bool RenameFileReplacing(UnicodeStringView oldName, UnicodeStringView newName) {
+    const auto wideOld = WidePath(oldName);
+    const auto wideNew = WidePath(newName);
+    return wideOld && wideNew &&
+           MoveFileExW(wideOld->c_str(), wideNew->c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+}
+
 bool CopyFileTo(UnicodeStringView source, UnicodeStringView target, bool failIfExists) {
     const auto wideSource = WidePath(source);
     const auto wideTarget = WidePath(target);

@@ -3,22 +3,12 @@
 // component messages it receives, a graphic control, a control painted in one colour, and a Windows button
 // subclassed by the framework.
 
+#include "tests/support/ui/GeometryPrinting.h"
 #include "vcl/controls/CustomControl.h"
 #include "vcl/controls/GraphicControl.h"
 
-#include <ostream>
 #include <string>
 #include <vector>
-
-namespace vcl {
-// Rectangles and points in test output.
-inline void PrintTo(const TRect& rect, std::ostream* out) {
-    *out << "(" << rect.Left << ", " << rect.Top << ", " << rect.Right << ", " << rect.Bottom << ")";
-}
-inline void PrintTo(const TPoint& point, std::ostream* out) {
-    *out << "(" << point.X << ", " << point.Y << ")";
-}
-} // namespace vcl
 
 namespace vcl_test {
 

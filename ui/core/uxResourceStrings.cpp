@@ -43,6 +43,16 @@ int32_t TuxResourceStringsRepository::IndexOfProduct(rtl::UnicodeStringView key)
     return -1;
 }
 
+void TuxResourceStringsRepository::AddListener(IuxResourceStringsListener* listener) {
+    if (listener && std::find(FListeners.begin(), FListeners.end(), listener) == FListeners.end()) {
+        FListeners.push_back(listener);
+    }
+}
+
+void TuxResourceStringsRepository::RemoveListener(IuxResourceStringsListener* listener) {
+    std::erase(FListeners, listener);
+}
+
 TuxResourceStringsRepository& GetResourceStringsRepository() {
     static TuxResourceStringsRepository repository;
     return repository;

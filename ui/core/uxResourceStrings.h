@@ -47,7 +47,16 @@ private:
     std::vector<const TuxResourceString*> FStrings; // not owned: the string units' tables
 };
 
-// The process-wide list of registered products, in the order of registration.
+// Told when the library's texts change language; the repository only keeps the list of those listening.
+class IuxResourceStringsListener {
+public:
+    virtual void TranslationChanged() = 0;
+
+protected:
+    ~IuxResourceStringsListener() = default;
+};
+
+// The process-wide list of registered products, in the order of registration, and of the listeners to translations.
 class TuxResourceStringsRepository {
 public:
     // Appends a product for key, filled by fill; a key registered already gets a second product.
@@ -59,8 +68,14 @@ public:
     int32_t GetProductCount() const { return static_cast<int32_t>(FProducts.size()); }
     const TuxProductResourceStrings& GetProduct(int32_t index) const { return *FProducts.at(index); }
 
+    // Adds a listener (not owned) unless it is listed already.
+    void AddListener(IuxResourceStringsListener* listener);
+    void RemoveListener(IuxResourceStringsListener* listener);
+    int32_t GetListenerCount() const { return static_cast<int32_t>(FListeners.size()); }
+
 private:
     std::vector<std::unique_ptr<TuxProductResourceStrings>> FProducts;
+    std::vector<IuxResourceStringsListener*> FListeners; // not owned
 };
 
 // The single repository, made on first use.

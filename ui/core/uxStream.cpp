@@ -1,6 +1,11 @@
 #include "ui/core/uxStream.h"
 
+#include "rtl/core/Exceptions.h"
+
+#include <algorithm>
 #include <array>
+#include <cstring>
+#include <limits>
 
 namespace ui {
 
@@ -43,6 +48,35 @@ int64_t TuxStream::Seek(int64_t offset, rtl::TSeekOrigin origin) {
 
 int64_t TuxStream::Size() {
     return FStream.Size();
+}
+
+rtl::AnsiString ReadStreamIntoString(rtl::TStream& stream) {
+    const int64_t remaining = std::max<int64_t>(stream.Size() - stream.Position(), 0);
+    if (remaining > std::numeric_limits<int32_t>::max()) {
+        throw rtl::EReadError(rtl::RtlMessages::StreamReadError);
+    }
+    rtl::AnsiString bytes(static_cast<size_t>(remaining), '\0');
+    stream.ReadBuffer(bytes.data(), static_cast<int32_t>(remaining));
+    return bytes;
+}
+
+void WriteIntegerToStream(rtl::TStream& stream, int32_t value) {
+    const auto bits = static_cast<uint32_t>(value);
+    const uint8_t bytes[4] = {static_cast<uint8_t>(bits), static_cast<uint8_t>(bits >> 8),
+                              static_cast<uint8_t>(bits >> 16), static_cast<uint8_t>(bits >> 24)};
+    stream.WriteBuffer(bytes, sizeof(bytes));
+}
+
+void WriteStringToStream(rtl::TStream& stream, std::string_view bytes) {
+    if (bytes.size() > static_cast<size_t>(std::numeric_limits<int32_t>::max())) {
+        throw rtl::EWriteError(rtl::RtlMessages::StreamWriteError);
+    }
+    stream.WriteBuffer(bytes.data(), static_cast<int32_t>(bytes.size()));
+}
+
+bool SameMemoryStreams(rtl::TCustomMemoryStream& a, rtl::TCustomMemoryStream& b) {
+    const int64_t size = a.Size();
+    return size == b.Size() && (size == 0 || std::memcmp(a.Memory(), b.Memory(), static_cast<size_t>(size)) == 0);
 }
 
 } // namespace ui

@@ -1,6 +1,7 @@
 #pragma once
-// The text-format markers that open a block of strings in the library's streams, and TuxStream, the stream wrapper
-// that reads the marker and tells the block's readers whether its strings are UTF-16 or ANSI.
+// The text-format markers that open a block of strings in the library's streams, TuxStream, the stream wrapper that
+// reads the marker and tells the block's readers whether its strings are UTF-16 or ANSI, and the small stream helpers
+// the library's writers and comparisons share.
 
 #include "rtl/io/Streams.h"
 
@@ -40,5 +41,14 @@ private:
     bool FIsWideText;
     rtl::TStream& FStream;
 };
+
+// The bytes from the stream's position to its end; the position moves to the end.
+rtl::AnsiString ReadStreamIntoString(rtl::TStream& stream);
+// Four bytes, little-endian.
+void WriteIntegerToStream(rtl::TStream& stream, int32_t value);
+// The string's bytes, without length or terminator.
+void WriteStringToStream(rtl::TStream& stream, std::string_view bytes);
+// True when both hold the same bytes.
+bool SameMemoryStreams(rtl::TCustomMemoryStream& a, rtl::TCustomMemoryStream& b);
 
 } // namespace ui

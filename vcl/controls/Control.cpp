@@ -3,6 +3,7 @@
 #include "rtl/core/Exceptions.h"
 #include "vcl/controls/SizeConstraints.h"
 #include "vcl/controls/WinControl.h"
+#include "vcl/controls/drag/DragSession.h"
 #include "vcl/controls/pointer/Mouse.h"
 #include "vcl/system/Win32.h"
 
@@ -21,9 +22,15 @@ TControl::TControl(rtl::TComponent* owner)
 TControl::~TControl() {
     *FAlive = false;
     ControlDestroyed(this);
+    DragControlDestroyed(this);
     if (FParent) {
         FParent->RemoveControl(this);
     }
+}
+
+void TControl::BeforeDestruction() {
+    TComponent::BeforeDestruction();
+    DragControlDestroying(this);
 }
 
 void TControl::Loaded() {
@@ -40,6 +47,9 @@ intptr_t TControl::Perform(uint32_t msg, uintptr_t wParam, intptr_t lParam) {
 void TControl::WndProc(TMessage& message) {
     if (message.Msg >= WM_MOUSEFIRST && message.Msg <= WM_MOUSELAST) {
         TranslateDoubleClick(message);
+        if (BeginsAutoDrag(message)) {
+            return BeginAutoDrag();
+        }
         switch (message.Msg) {
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
@@ -61,6 +71,11 @@ void TControl::WndProc(TMessage& message) {
         }
     }
     Dispatch(message);
+}
+
+bool TControl::BeginsAutoDrag(const TMessage& message) const {
+    return (message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONDBLCLK) && FDragMode == dmAutomatic &&
+           !ComponentState().Contains(rtl::TComponentState::csDesigning);
 }
 
 void TControl::TranslateDoubleClick(TMessage& message) const {
@@ -116,6 +131,8 @@ void TControl::Dispatch(TMessage& message) {
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE:
         return CMMouseEnterLeave(message);
+    case CM_DRAG:
+        return CMDrag(message);
     case CM_PARENTCOLORCHANGED:
         return CMParentColorChanged(message);
     case CM_PARENTFONTCHANGED:

@@ -3,7 +3,7 @@
 // it sits in) besides its owner (the component that frees it), bounds in its parent's client coordinates, an
 // alignment, anchors and size constraints that the parent applies when it lays out its children, a font and a colour
 // it may take from its parent, visibility and enabling, a cursor and a hint, and the mouse behaviour (capture,
-// clicks, wheel, context popup) common to windowed and graphic controls.
+// clicks, wheel, context popup) and drag and drop common to windowed and graphic controls.
 //
 // A control is driven by messages. Perform hands one to WndProc, which prepares mouse messages and passes every
 // message to Dispatch; Dispatch is the table of handlers: each class overrides it, handles its own messages and
@@ -27,6 +27,7 @@
 
 namespace vcl {
 
+class TDragImageList;
 class TPopupMenu;
 class TSizeConstraints;
 class TWinControl;
@@ -39,6 +40,7 @@ class TControl : public rtl::TComponent {
 public:
     explicit TControl(rtl::TComponent* owner);
     ~TControl() override;
+    void BeforeDestruction() override;
     void Loaded() override;
 
     // Messages.
@@ -150,6 +152,34 @@ public:
     bool MouseCapture() const;
     void SetMouseCapture(bool value);
 
+    // Drag and drop (see drag/DragSession.h). With dmAutomatic a left press begins a drag instead of being handled
+    // as a press (at once when the mouse's DragImmediate, otherwise after its DragThreshold).
+    TDragMode DragMode() const { return FDragMode; }
+    virtual void SetDragMode(TDragMode value) { FDragMode = value; }
+    // The cursor of this control's drags over a control that accepts them.
+    TCursor DragCursor() const { return FDragCursor; }
+    void SetDragCursor(TCursor value) { FDragCursor = value; }
+    // Begins a drag of the control: at once when immediate, otherwise once the pointer has moved threshold pixels
+    // (negative: the mouse's DragThreshold). Nothing while a drag runs.
+    void BeginDrag(bool immediate, int32_t threshold = -1);
+    // Ends this control's drag: dropped when drop and the control under the pointer accepts, otherwise cancelled.
+    void EndDrag(bool drop);
+    // True while a drag of this control runs.
+    bool Dragging() const;
+    // The images that follow the pointer while the control is dragged; nullptr (here) for none.
+    virtual TDragImageList* GetDragImages();
+    // The steps of a drag, which the drag calls. A drag of this control begins: fires OnStartDrag, whose handler may
+    // give a drag object of its own. It ended (target as TEndDragEvent says): fires OnEndDrag. It was cancelled
+    // (before it ended): nothing here.
+    virtual void DoStartDrag(TDragObject*& dragObject);
+    virtual void DoEndDrag(rtl::TObject* target, int32_t x, int32_t y);
+    virtual void DragCanceled();
+    // A drag passes over this control: accept says whether a drop is welcome; here only when OnDragOver is assigned,
+    // which decides.
+    virtual void DragOver(rtl::TObject* source, int32_t x, int32_t y, TDragState state, bool& accept);
+    // A drag was dropped on this control: fires OnDragDrop.
+    virtual void DragDrop(rtl::TObject* source, int32_t x, int32_t y);
+
     // Events.
     const rtl::TNotifyEvent& OnClick() const { return FOnClick; }
     void SetOnClick(rtl::TNotifyEvent handler) { FOnClick = std::move(handler); }
@@ -175,6 +205,14 @@ public:
     void SetOnCanResize(TCanResizeEvent handler) { FOnCanResize = std::move(handler); }
     const TConstrainedResizeEvent& OnConstrainedResize() const { return FOnConstrainedResize; }
     void SetOnConstrainedResize(TConstrainedResizeEvent handler) { FOnConstrainedResize = std::move(handler); }
+    const TDragOverEvent& OnDragOver() const { return FOnDragOver; }
+    void SetOnDragOver(TDragOverEvent handler) { FOnDragOver = std::move(handler); }
+    const TDragDropEvent& OnDragDrop() const { return FOnDragDrop; }
+    void SetOnDragDrop(TDragDropEvent handler) { FOnDragDrop = std::move(handler); }
+    const TStartDragEvent& OnStartDrag() const { return FOnStartDrag; }
+    void SetOnStartDrag(TStartDragEvent handler) { FOnStartDrag = std::move(handler); }
+    const TEndDragEvent& OnEndDrag() const { return FOnEndDrag; }
+    void SetOnEndDrag(TEndDragEvent handler) { FOnEndDrag = std::move(handler); }
 
     // Shared flag that turns false when the control is destroyed (see TControlLink).
     std::shared_ptr<const bool> AliveFlag() const { return FAlive; }
@@ -240,6 +278,8 @@ protected:
     virtual void DoContextPopup(TPoint mousePos, bool& handled);
     // The menu of the context popup: PopupMenu here.
     virtual TPopupMenu* GetPopupMenu() const { return FPopupMenu; }
+    // The drag a left press on a dmAutomatic control begins.
+    virtual void BeginAutoDrag();
     void Notification(rtl::TComponent* component, rtl::TOperation operation) override;
 
 private:
@@ -249,6 +289,7 @@ private:
     void WMContextMenu(TMessage& message);
     void CMMouseWheel(TMessage& message);
     void CMMouseEnterLeave(TMessage& message);
+    void CMDrag(TMessage& message);
     void CMParentColorChanged(TMessage& message);
     void CMParentFontChanged(TMessage& message);
     void CMParentShowHintChanged();
@@ -257,6 +298,8 @@ private:
     bool DoCanAutoSize(int32_t& width, int32_t& height);
     void DoConstraintsChange();
     void FontChanged();
+    // Whether the message is a left press that begins a drag of a dmAutomatic control.
+    bool BeginsAutoDrag(const TMessage& message) const;
     // Keeps mouse messages that the control does not take as double clicks from arriving as double clicks.
     void TranslateDoubleClick(TMessage& message) const;
     // The client point of a mouse message; read from the cursor for controls too large for 16-bit coordinates.
@@ -294,6 +337,8 @@ private:
     bool FParentBiDiMode = true;
     int32_t FWheelAccumulator = 0;
     TPopupMenu* FPopupMenu = nullptr; // not owned
+    TDragMode FDragMode = dmManual;
+    TCursor FDragCursor = crDrag;
 
     rtl::TNotifyEvent FOnClick;
     rtl::TNotifyEvent FOnDblClick;
@@ -307,6 +352,10 @@ private:
     rtl::TNotifyEvent FOnResize;
     TCanResizeEvent FOnCanResize;
     TConstrainedResizeEvent FOnConstrainedResize;
+    TDragOverEvent FOnDragOver;
+    TDragDropEvent FOnDragDrop;
+    TStartDragEvent FOnStartDrag;
+    TEndDragEvent FOnEndDrag;
 };
 
 // Tells whether a control still exists: taken before code that may free the control runs, asked after it returned.

@@ -1,6 +1,6 @@
 #pragma once
 // The small value types of the control model: alignment and anchors, the control style and state flags, mouse
-// buttons and shift states, cursors, and the event signatures of controls.
+// buttons and shift states, cursors, drag modes and states, and the event signatures of controls.
 
 #include "rtl/core/SmallSet.h"
 #include "vcl/system/Types.h"
@@ -13,6 +13,8 @@ class TObject;
 } // namespace rtl
 
 namespace vcl {
+
+class TDragObject;
 
 // Where a control places itself inside its parent's client area; alCustom leaves it to the parent.
 enum TAlign : uint8_t { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
@@ -35,9 +37,9 @@ enum TControlStyleFlag : uint8_t {
     csFixedWidth,
     csFixedHeight,
     csNoDesignVisible,
-    csReplicatable, // paints along when its parent is painted into another device context
-    csNoStdEvents,  // no OnMouseDown/Move/Up, OnClick or OnDblClick events
-    csDisplayDragImage,
+    csReplicatable,     // paints along when its parent is painted into another device context
+    csNoStdEvents,      // no OnMouseDown/Move/Up, OnClick or OnDblClick events
+    csDisplayDragImage, // shows the drag image while a drag passes over it
     csReflector,
     csParentBackground, // may show its parent's background (see ParentBackground)
 };
@@ -100,6 +102,13 @@ inline constexpr TCursor crHelp = -20;
 inline constexpr TCursor crHandPoint = -21;
 inline constexpr TCursor crSizeAll = -22;
 
+// How a control's drags begin: with dmAutomatic a left press on the control begins one; with dmManual only the
+// program does (BeginDrag).
+enum TDragMode : uint8_t { dmManual, dmAutomatic };
+
+// Where a drag is, seen from the control it passes over: it came onto the control, left it, or moved over it.
+enum TDragState : uint8_t { dsDragEnter, dsDragLeave, dsDragMove };
+
 // Modal results: the answer a modal form gives, numbered as the message box answers.
 using TModalResult = int32_t;
 inline constexpr TModalResult mrNone = 0;
@@ -125,6 +134,15 @@ using TKeyEvent = std::function<void(rtl::TObject* sender, uint16_t& key, TShift
 using TKeyPressEvent = std::function<void(rtl::TObject* sender, char16_t& key)>;
 using TContextPopupEvent = std::function<void(rtl::TObject* sender, TPoint mousePos, bool& handled)>;
 using TCanResizeEvent = std::function<void(rtl::TObject* sender, int32_t& newWidth, int32_t& newHeight, bool& resize)>;
+// source: the dragged control, or the drag object when no control is dragged; (x, y) in the receiver's client
+// coordinates. OnDragOver sets accept to refuse or allow the drop.
+using TDragOverEvent = std::function<void(rtl::TObject* sender, rtl::TObject* source, int32_t x, int32_t y,
+                                          TDragState state, bool& accept)>;
+using TDragDropEvent = std::function<void(rtl::TObject* sender, rtl::TObject* source, int32_t x, int32_t y)>;
+// The handler may give the drag an object of its own; left nullptr, the framework drags the control itself.
+using TStartDragEvent = std::function<void(rtl::TObject* sender, TDragObject*& dragObject)>;
+// target: the control the drag was dropped on, nullptr when it was refused or cancelled; (x, y) in its coordinates.
+using TEndDragEvent = std::function<void(rtl::TObject* sender, rtl::TObject* target, int32_t x, int32_t y)>;
 using TConstrainedResizeEvent = std::function<void(rtl::TObject* sender, int32_t& minWidth, int32_t& minHeight,
                                                    int32_t& maxWidth, int32_t& maxHeight)>;
 

@@ -115,7 +115,8 @@ bool TApplication::ProcessMessage() {
 }
 
 // Before Windows translates a key, the control it is for (or the nearest control around a foreign child window, or
-// the one holding the capture) hears it as a CN_ message; a non-zero answer takes the key away.
+// the one holding the capture, which may be a hidden window of the framework: the drag's) hears it as a CN_ message;
+// a non-zero answer takes the key away.
 bool TApplication::IsKeyMessage(const tagMSG& msg) {
     if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) {
         return false;
@@ -127,7 +128,7 @@ bool TApplication::IsKeyMessage(const tagMSG& msg) {
             target = GetParent(target);
         }
     }
-    if (!FindControl(target)) {
+    if (!FindControl(target) && !IsAllocatedHWnd(target)) {
         return false;
     }
     return SendMessageW(target, CN_BASE + msg.message, msg.wParam, msg.lParam) != 0;

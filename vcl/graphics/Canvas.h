@@ -98,15 +98,18 @@ public:
     // The part of the device context that drawing reaches, in logical coordinates.
     TRect ClipRect();
 
-protected:
-    // Gives the canvas a device context when it has none; the base has no source for one.
-    virtual void CreateHandle() {}
-    // Selects the canvas's objects out of the current device context (before it is released).
+    // For code that draws on Handle() with GDI itself. DeselectHandles selects the canvas's objects out of the device
+    // context (before it is released, or before its state is saved with SaveDC, so that the saved state never refers
+    // to objects the canvas may delete); the Require functions make the device context ready for text, fills or
+    // lines: the objects selected, the colours and modes set.
     void DeselectHandles();
-    // Makes the device context ready for text, fills or lines: the objects selected, the colours and modes set.
     void RequireFont();
     void RequireBrush();
     void RequirePen();
+
+protected:
+    // Gives the canvas a device context when it has none; the base has no source for one.
+    virtual void CreateHandle() {}
 
 private:
     void FontChanged();

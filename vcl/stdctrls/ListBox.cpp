@@ -1,5 +1,6 @@
 #include "vcl/stdctrls/ListBox.h"
 
+#include "rtl/core/Exceptions.h"
 #include "vcl/system/Win32.h"
 
 #include <algorithm>

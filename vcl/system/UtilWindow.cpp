@@ -77,4 +77,9 @@ void DeallocateHWnd(HWND window) {
     }
 }
 
+bool IsAllocatedHWnd(HWND window) {
+    return window && GetWindowLongPtrW(window, GWLP_USERDATA) != 0 &&
+           GetWindowLongPtrW(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(UtilWindowProc);
+}
+
 } // namespace vcl

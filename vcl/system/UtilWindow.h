@@ -19,5 +19,7 @@ HWND AllocateHWnd(TWndMethod method);
 // Destroys the window and drops its method; safe while the method is handling one of the window's messages (the
 // method is dropped when it returns). Nothing for a null handle.
 void DeallocateHWnd(HWND window);
+// Whether window is one that AllocateHWnd made (and that is not deallocated).
+bool IsAllocatedHWnd(HWND window);
 
 } // namespace vcl

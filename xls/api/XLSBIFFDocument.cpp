@@ -16,8 +16,7 @@ public:
     void SetFilename(rtl::UnicodeStringView fileName) override { FBIFF.SetFilename(fileName); }
     // The model's password event is the one an encrypted file asks.
     void SetOnPassword(TPasswordEvent handler) override { FManager.SetOnPassword(std::move(handler)); }
-    // VBA projects are not read, so none is kept whatever is asked; the component never asks for one.
-    void SetKeepVBA(bool /*keep*/) override {}
+    void SetKeepVBA(bool keep) override { FBIFF.SetKeepVBA(keep); }
     // The reader keeps no record raw that it can interpret: the flag that would keep them is never set.
     void SetReaderFlag(bool /*flag*/) override {}
     TExternalNames* GetInternalNames() override { return &FExternSheets; }

@@ -17,6 +17,10 @@ inline constexpr int32_t BIFFMaxRow = 65535;
 // A short string's character count is one byte.
 inline constexpr int32_t BIFFMaxShortStringLength = 255;
 
+// The most a compressed VBA stream (MS-OVBA 2.4.1) may give: a chunk of a few bytes gives up to 4096, so the
+// output is bounded by this rather than by the input.
+inline constexpr int32_t VBAMaxDecompressedSize = 16 * 1024 * 1024;
+
 // Record-stream positions are 32-bit, so no stream of a compound document may be larger. A larger declared size
 // fails before anything is read.
 inline constexpr uint64_t CompoundMaxStreamSize = INT32_MAX;

@@ -34,7 +34,6 @@ inline constexpr char16_t InvalidBOFSize[] = u"Invalid BOF size";
 inline constexpr char16_t BIFF4WorkbookUnhandled[] = u"BIFF4 Workbook unhandled";
 inline constexpr char16_t NoSheetForSubstream[] =
     u"The file has a worksheet substream for sheet %d, but its sheet list names no such worksheet";
-inline constexpr char16_t EncryptedNotAvailable[] = u"Reading encrypted Excel 97-2003 workbooks is not available yet";
 inline constexpr char16_t SSTContinueMissing[] = u"CONTINUE record is missing in SST";
 inline constexpr char16_t SSTStringType[] = u"STT: Unhandled string type in Read (%.2X)";
 inline constexpr char16_t SSTSplitCharacter[] =
@@ -57,6 +56,23 @@ inline constexpr char16_t FunctionArgumentsMissing[] = u"Function arguments miss
 inline constexpr char16_t TokenPastEnd[] = u"Formula token %.2X needs %d bytes, but only %d are left";
 inline constexpr char16_t ArrayDataMissing[] = u"Formula array constant needs %d bytes of data, but only %d are left";
 inline constexpr char16_t BadArrayElement[] = u"Bad element ID#%d in array";
+
+// The VBA project (MS-OVBA) of a workbook read with its VBA.
+inline constexpr char16_t VBADirEOFMissing[] = u"EOF missing in VBA dir stream";
+inline constexpr char16_t VBADirRecordPastEnd[] =
+    u"Damaged VBA project: dir record %.4X of %u bytes runs past the end of the dir stream";
+inline constexpr char16_t VBAModuleStreamMissing[] = u"Damaged VBA project: the stream of module \"%s\" is missing";
+inline constexpr char16_t VBAModuleOffsetPastEnd[] =
+    u"Damaged VBA project: module \"%s\" starts at offset %u of its %d-byte stream";
+inline constexpr char16_t VBACompressedSignature[] =
+    u"Damaged VBA project: compressed data at offset %d does not start with its signature byte";
+inline constexpr char16_t VBAChunkHeader[] = u"Damaged VBA project: chunk header %.4X at offset %d is invalid";
+inline constexpr char16_t VBARawChunkShort[] =
+    u"Damaged VBA project: the uncompressed chunk at offset %d has %d of its 4096 bytes";
+inline constexpr char16_t VBACopyBeforeOutput[] =
+    u"Damaged VBA project: a copy at offset %d reaches %d bytes back, but its chunk has given only %d";
+inline constexpr char16_t VBAChunkTooLong[] = u"Damaged VBA project: the chunk at offset %d gives more than 4096 bytes";
+inline constexpr char16_t VBATooLarge[] = u"Damaged VBA project: a stream decompresses to more than %d bytes";
 
 // The compound document (MS-CFB) around BIFF5 and BIFF8 workbooks.
 inline constexpr char16_t CompoundSignature[] = u"The file is not a compound document";

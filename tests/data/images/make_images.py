@@ -7,6 +7,8 @@ strip.bmp    48 x 16, 24-bit: three 16 x 16 cells, red, green and blue, each wit
 app.ico      the program icon: 16 x 16 and 32 x 32 images, 32-bit with their AND masks (a green square on a clear
              ground), built byte by byte as the .ico format lays them out.
 drag.cur     a 32 x 32 cursor with its hot spot at (3, 5), laid out the same way as a .cur file.
+alpha.png    4 x 3 RGBA, written by Pillow: opaque, half and quarter transparent and clear pixels (ALPHA_PIXELS), which
+             the UI core's PNG tests compare with what GDI+ decodes.
 """
 import struct
 
@@ -24,6 +26,19 @@ def write_strip_bitmap():
     for cell, colour in enumerate([(255, 0, 0), (0, 255, 0), (0, 0, 255)]):
         image.paste(colour, (cell * 16 + 1, 1, cell * 16 + 15, 15))
     image.save("strip.bmp")
+
+
+ALPHA_PIXELS = [
+    [(255, 0, 0, 255), (0, 255, 0, 128), (0, 0, 255, 64), (255, 255, 255, 0)],
+    [(255, 255, 255, 255), (0, 0, 0, 255), (255, 128, 0, 200), (10, 20, 30, 255)],
+    [(0, 0, 0, 0), (200, 100, 50, 255), (128, 128, 128, 128), (255, 0, 255, 255)],
+]
+
+
+def write_alpha_png():
+    image = Image.new("RGBA", (4, 3))
+    image.putdata([pixel for row in ALPHA_PIXELS for pixel in row])
+    image.save("alpha.png")
 
 
 def icon_image(size):
@@ -61,3 +76,4 @@ if __name__ == "__main__":
     write_strip_bitmap()
     write_icon_file("app.ico", 1, [16, 32])
     write_icon_file("drag.cur", 2, [32], hotspot=(3, 5))
+    write_alpha_png()

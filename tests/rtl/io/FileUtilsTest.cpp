@@ -388,5 +388,24 @@ TEST_F(FileUtilsFolder, CopyRenameAndRemove) {
     EXPECT_TRUE(DirectoryExists(Folder + u"sub"));
 }
 
+TEST_F(FileUtilsFolder, RenameReplacingTakesThePlaceOfTheTarget) {
+    const UnicodeString source = Folder + u"销售清单.xlsx";
+    const UnicodeString target = Folder + u"plain.txt";
+    const UnicodeString fresh = Folder + u"新文件.xml";
+
+    EXPECT_TRUE(RenameFileReplacing(source, target));
+    EXPECT_FALSE(FileExists(source));
+    EXPECT_EQ(ReadFile(target), "workbook contents");
+    EXPECT_TRUE(RenameFileReplacing(target, fresh));
+    EXPECT_EQ(ReadFile(fresh), "workbook contents");
+
+    // A missing source changes nothing, and a folder is not replaced.
+    EXPECT_FALSE(RenameFileReplacing(Folder + u"missing.xlsx", fresh));
+    EXPECT_EQ(ReadFile(fresh), "workbook contents");
+    EXPECT_FALSE(RenameFileReplacing(fresh, Folder + u"sub"));
+    EXPECT_TRUE(DirectoryExists(Folder + u"sub"));
+    EXPECT_TRUE(FileExists(fresh));
+}
+
 } // namespace
 } // namespace rtl

@@ -8,13 +8,20 @@ namespace ui_test {
 
 namespace {
 
-// The window a control's mouse messages go to, and the point in that window's client coordinates.
+// The window a control's mouse messages go to, and the point in that window's client coordinates. While a window
+// of the thread holds the capture, Windows gives it every mouse message, in its own coordinates.
 struct TMouseTarget {
     HWND Window = nullptr;
     vcl::TPoint Point;
 };
 
 TMouseTarget MouseTargetOf(vcl::TControl& control, vcl::TPoint point) {
+    if (HWND capture = GetCapture()) {
+        const vcl::TPoint screen = control.ClientToScreen(point);
+        POINT inCapture{screen.X, screen.Y};
+        ScreenToClient(capture, &inCapture);
+        return {capture, {inCapture.x, inCapture.y}};
+    }
     if (auto* windowed = dynamic_cast<vcl::TWinControl*>(&control)) {
         return {windowed->Handle(), point};
     }

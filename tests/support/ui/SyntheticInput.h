@@ -2,8 +2,8 @@
 // Mouse and keyboard input for tests, made of the messages Windows would post, with the pointer and the keyboard
 // state (SetCursorPos, SetKeyboardState) kept in line so that code reading them sees the same input. Every call
 // posts its messages and then handles them, as the application's message loop does (keys pass through the
-// application's key handling and TranslateMessage). Moving the pointer makes Windows post a WM_MOUSEMOVE of its own
-// as well, so a handler may see a move twice.
+// application's key handling and TranslateMessage); mouse messages go to the window holding the capture when one
+// does. Moving the pointer makes Windows post a WM_MOUSEMOVE of its own as well, so a handler may see a move twice.
 
 #include "vcl/controls/Control.h"
 

@@ -56,5 +56,24 @@ TEST(uxResourceStrings, RegistrationListsTheProductWhileItLives) {
     EXPECT_EQ(repository.IndexOfProduct(u"Scoped test product"), -1);
 }
 
+class TTestListener final : public IuxResourceStringsListener {
+public:
+    void TranslationChanged() override {}
+};
+
+TEST(uxResourceStrings, AListenerIsListedOnce) {
+    TuxResourceStringsRepository repository;
+    TTestListener first;
+    TTestListener second;
+    repository.AddListener(&first);
+    repository.AddListener(&first);
+    repository.AddListener(&second);
+    repository.AddListener(nullptr);
+    EXPECT_EQ(repository.GetListenerCount(), 2);
+    repository.RemoveListener(&first);
+    repository.RemoveListener(&first);
+    EXPECT_EQ(repository.GetListenerCount(), 1);
+}
+
 } // namespace
 } // namespace ui

@@ -57,5 +57,40 @@ TEST(uxStream, WriterPutsTheAnsiMarker) {
     EXPECT_EQ(stream.Position(), 6);
 }
 
+TEST(uxStream, ReadStreamIntoStringTakesTheBytesFromThePositionToTheEnd) {
+    rtl::TStringStream stream(std::string("head\0tail", 9));
+    stream.SetPosition(4);
+    EXPECT_EQ(ReadStreamIntoString(stream), std::string("\0tail", 5));
+    EXPECT_EQ(stream.Position(), 9);
+    EXPECT_EQ(ReadStreamIntoString(stream), "");
+    stream.SetPosition(20);
+    EXPECT_EQ(ReadStreamIntoString(stream), "") << "a position beyond the end reads nothing";
+}
+
+TEST(uxStream, WritersPutLittleEndianIntegersAndBareBytes) {
+    rtl::TStringStream stream("");
+    WriteIntegerToStream(stream, -2);
+    WriteIntegerToStream(stream, 0x01020304);
+    WriteStringToStream(stream, "ab");
+    WriteStringToStream(stream, "");
+    EXPECT_EQ(stream.DataString(), std::string("\xfe\xff\xff\xff\x04\x03\x02\x01"
+                                               "ab",
+                                               10));
+}
+
+TEST(uxStream, MemoryStreamsAreTheSameWhenTheirBytesAre) {
+    rtl::TMemoryStream a;
+    rtl::TMemoryStream b;
+    EXPECT_TRUE(SameMemoryStreams(a, b));
+    WriteStringToStream(a, "abc");
+    WriteStringToStream(b, "abd");
+    EXPECT_FALSE(SameMemoryStreams(a, b));
+    b.SetPosition(2);
+    WriteStringToStream(b, "c");
+    EXPECT_TRUE(SameMemoryStreams(a, b));
+    WriteStringToStream(b, "d");
+    EXPECT_FALSE(SameMemoryStreams(a, b)) << "sizes differ";
+}
+
 } // namespace
 } // namespace ui

@@ -11,7 +11,17 @@ namespace {
 
 constexpr int32_t WeekDayCount = 7;
 
-// The currency symbol as format text: a ',' or '.' in it would be read as a separator.
+// Upper case as the locale maps it, through UTF-16: ANSI trail bytes of double-byte characters must not change.
+rtl::UnicodeString UpperCaseAnsiText(std::string_view text) {
+    return rtl::WideUpperCase(rtl::AnsiToUnicode(text));
+}
+
+} // namespace
+
+rtl::UnicodeString CurrencyNumberFormat(const rtl::TFormatSettings& settings) {
+    return u",0." + rtl::UnicodeString(settings.CurrencyDecimals, u'0');
+}
+
 rtl::UnicodeString CurrencySymbolAsFormatText(rtl::UnicodeStringView symbol) {
     rtl::UnicodeString quoted;
     for (const char16_t c : symbol) {
@@ -26,15 +36,8 @@ rtl::UnicodeString CurrencySymbolAsFormatText(rtl::UnicodeStringView symbol) {
     return quoted;
 }
 
-// Upper case as the locale maps it, through UTF-16: ANSI trail bytes of double-byte characters must not change.
-rtl::UnicodeString UpperCaseAnsiText(std::string_view text) {
-    return rtl::WideUpperCase(rtl::AnsiToUnicode(text));
-}
-
-} // namespace
-
 rtl::UnicodeString GetCurrencyDisplayFormat(const rtl::TFormatSettings& settings) {
-    const rtl::UnicodeString number = u",0." + rtl::UnicodeString(settings.CurrencyDecimals, u'0');
+    const rtl::UnicodeString number = CurrencyNumberFormat(settings);
     const rtl::UnicodeString symbol = CurrencySymbolAsFormatText(settings.CurrencyString);
     if (symbol.empty()) {
         return number;

@@ -14,6 +14,10 @@ namespace ui {
 // The number format of a currency amount: the settings' symbol (its ',' and '.' quoted) placed by their positive
 // currency layout around ",0." and as many zeros as they have currency decimals: "$,0.00", ",0.00 kr".
 rtl::UnicodeString GetCurrencyDisplayFormat(const rtl::TFormatSettings& settings = rtl::FormatSettings());
+// The two pieces of it: the number (",0.00") and the symbol as format text, whose ',' and '.' would otherwise be read
+// as separators ("Fr'.'").
+rtl::UnicodeString CurrencyNumberFormat(const rtl::TFormatSettings& settings);
+rtl::UnicodeString CurrencySymbolAsFormatText(rtl::UnicodeStringView symbol);
 
 // The whole days of a date-time (truncated toward zero) and its fraction (negative for a negative value).
 rtl::TDateTime DateTruncToDay(rtl::TDateTime value);

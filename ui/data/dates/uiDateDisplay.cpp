@@ -3,6 +3,7 @@
 #include "rtl/numbers/NumberConversions.h"
 #include "rtl/text/StringUtils.h"
 #include "rtl/time/DateTimeFormat.h"
+#include "ui/core/uxTextConversions.h"
 #include "ui/data/dates/uiCalendarTable.h"
 #include "ui/data/locale/uiFormats.h"
 #include "ui/data/locale/uiLocale.h"
@@ -172,17 +173,6 @@ rtl::UnicodeString LastCharacter(rtl::UnicodeStringView text) {
     return rtl::UnicodeString(text.substr(text.size() - units));
 }
 
-// Chinese and Arabic text in a font of their character set, where a weekday name ends in what tells the days apart.
-bool NameUsesSpecialCharset(uint8_t charset, rtl::UnicodeStringView name, uint8_t defaultCharset) {
-    if (charset == csDefault) {
-        charset = defaultCharset;
-    }
-    if (name.empty() || name[0] < 0x80) {
-        return false;
-    }
-    return charset == csGB2312 || charset == csChineseBig5 || charset == csArabic;
-}
-
 } // namespace
 
 rtl::UnicodeString DateToDisplayText(bool useMaskedFormat, bool withTime, bool fourDigitYear, rtl::TDateTime date) {
@@ -327,7 +317,8 @@ rtl::UnicodeString GetWeekdayName(int32_t day, uint8_t charset) {
     if (!OneLetterNames || name.empty()) {
         return name;
     }
-    return NameUsesSpecialCharset(charset, name, values.DefaultCharset) ? LastCharacter(name) : FirstCharacter(name);
+    // In Chinese and Arabic fonts a weekday name ends in what tells the days apart.
+    return UsesSpecialCharset(charset, name, values.DefaultCharset) ? LastCharacter(name) : FirstCharacter(name);
 }
 
 bool OneLetterWeekdayNames() {

@@ -1,9 +1,11 @@
 #include "ui/data/locale/uiFormatPatterns.h"
 
 #include "rtl/text/StringUtils.h"
+#include "ui/data/common/uiDataUtils.h"
 #include "ui/data/locale/uiSmartDateWords.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace ui {
 
@@ -162,37 +164,20 @@ rtl::UnicodeString MaskedDisplayOfItem(const TuiDateTimeFormatItem& item) {
     }
 }
 
-// The currency symbol with its commas and full stops quoted, so the number format does not read them.
-rtl::UnicodeString QuotedCurrencySymbol(rtl::UnicodeStringView symbol) {
-    rtl::UnicodeString quoted;
-    for (const char16_t c : symbol) {
-        if (c == u',' || c == u'.') {
-            quoted += u'\'';
-            quoted += c;
-            quoted += u'\'';
-        } else {
-            quoted += c;
-        }
-    }
-    return quoted;
-}
-
-// The layouts of the currency formats, in the order the locale numbers them: s stands for the symbol, n for the
-// number.
-constexpr rtl::UnicodeStringView PositiveCurrencyLayouts[] = {u"sn", u"ns", u"s n", u"n s"};
+// The layouts of negative currency amounts, in the order the locale numbers them: s stands for the symbol, n for
+// the number.
 constexpr rtl::UnicodeStringView NegativeCurrencyLayouts[] = {u"(sn)", u"-sn",  u"s-n",   u"sn-",  u"(ns)", u"-ns",
                                                               u"n-s",  u"ns-",  u"-n s",  u"-s n", u"n s-", u"s n-",
                                                               u"s -n", u"n- s", u"(s n)", u"(n s)"};
 
-// The layout of a format with symbol and number put in; empty for a format without a layout.
-template <size_t N>
-rtl::UnicodeString CurrencyPart(const rtl::UnicodeStringView (&layouts)[N], uint8_t format,
-                                const rtl::UnicodeString& number, const rtl::UnicodeString& symbol) {
-    if (format >= N) {
+// The negative layout with symbol and number put in; empty for a format without a layout.
+rtl::UnicodeString NegativeCurrencyPart(uint8_t format, const rtl::UnicodeString& number,
+                                        const rtl::UnicodeString& symbol) {
+    if (format >= std::size(NegativeCurrencyLayouts)) {
         return {};
     }
     rtl::UnicodeString part;
-    for (const char16_t c : layouts[format]) {
+    for (const char16_t c : NegativeCurrencyLayouts[format]) {
         part += c == u's' ? symbol : c == u'n' ? number : rtl::UnicodeString(1, c);
     }
     return part;
@@ -270,10 +255,9 @@ rtl::UnicodeString BuildMaskedDisplayFormat(const TuiDateTimeFormatInfo& info) {
 }
 
 rtl::UnicodeString BuildCurrencyFormat(const rtl::TFormatSettings& settings) {
-    const rtl::UnicodeString number = u",0." + rtl::UnicodeString(settings.CurrencyDecimals, u'0');
-    const rtl::UnicodeString symbol = QuotedCurrencySymbol(settings.CurrencyString);
-    return CurrencyPart(PositiveCurrencyLayouts, settings.CurrencyFormat, number, symbol) + u";" +
-           CurrencyPart(NegativeCurrencyLayouts, settings.NegCurrFormat, number, symbol);
+    return GetCurrencyDisplayFormat(settings) + u";" +
+           NegativeCurrencyPart(settings.NegCurrFormat, CurrencyNumberFormat(settings),
+                                CurrencySymbolAsFormatText(settings.CurrencyString));
 }
 
 } // namespace ui

@@ -31,7 +31,8 @@ rtl::UnicodeString QuoteRegExprText(rtl::UnicodeStringView text);
 // The runtime display format for masked date input: dd/MM/yyyy gives "dd/mm/yyyy".
 rtl::UnicodeString BuildMaskedDisplayFormat(const TuiDateTimeFormatInfo& info);
 
-// The currency display format, positive and negative parts: two decimals, symbol $ and formats 0 and 0 give
+// The currency display format of the editors: the positive part (GetCurrencyDisplayFormat, uiDataUtils.h), ";" and
+// the negative part placed by the settings' negative layout. Two decimals, symbol $ and formats 0 and 0 give
 // "$,0.00;($,0.00)".
 rtl::UnicodeString BuildCurrencyFormat(const rtl::TFormatSettings& settings);
 

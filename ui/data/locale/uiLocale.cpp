@@ -1,5 +1,6 @@
 #include "ui/data/locale/uiLocale.h"
 
+#include "rtl/text/StringUtils.h"
 #include "rtl/time/DateTimeFormat.h"
 
 #include <algorithm>
@@ -52,6 +53,14 @@ std::optional<rtl::UnicodeString> TuiRuntimeLocale::CalendarYearMonthFormat(int3
 
 int32_t TuiRuntimeLocale::TwoDigitYearMax(int32_t) const {
     return FTwoDigitYearMax != 0 ? FTwoDigitYearMax : RuntimeTwoDigitYearMax(FSettings);
+}
+
+int TuiRuntimeLocale::CompareText(rtl::UnicodeStringView a, rtl::UnicodeStringView b, bool ignoreCase) const {
+    return ignoreCase ? rtl::WideCompareText(a, b) : rtl::CompareStr(a, b);
+}
+
+rtl::UnicodeString TuiRuntimeLocale::UpperCase(rtl::UnicodeStringView text) const {
+    return rtl::WideUpperCase(text);
 }
 
 int32_t RuntimeTwoDigitYearMax(const rtl::TFormatSettings& settings) {

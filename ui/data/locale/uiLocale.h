@@ -101,6 +101,10 @@ public:
     virtual std::optional<rtl::UnicodeString> CalendarYearMonthFormat(int32_t calendarId) const = 0;
     // The last year that a two-digit year of a calendar stands for (2029: 30 is 1930, 29 is 2029); 0 when unknown.
     virtual int32_t TwoDigitYearMax(int32_t calendarId) const = 0;
+    // Texts compared by the locale's collation, case-sensitively or not: negative, 0 or positive.
+    virtual int CompareText(rtl::UnicodeStringView a, rtl::UnicodeStringView b, bool ignoreCase) const = 0;
+    // The text in upper case by the locale's rules.
+    virtual rtl::UnicodeString UpperCase(rtl::UnicodeStringView text) const = 0;
 };
 
 // A locale made of the runtime's format settings alone, with the operating system's values set as a caller wishes: the
@@ -120,6 +124,9 @@ public:
     std::optional<rtl::UnicodeString> CalendarYearMonthFormat(int32_t calendarId) const override;
     // The last year of the runtime's two-digit century window unless set.
     int32_t TwoDigitYearMax(int32_t calendarId) const override;
+    // Without a collation of its own: UTF-16 unit order, after full case mapping when case is ignored.
+    int CompareText(rtl::UnicodeStringView a, rtl::UnicodeStringView b, bool ignoreCase) const override;
+    rtl::UnicodeString UpperCase(rtl::UnicodeStringView text) const override;
 
     rtl::TFormatSettings& Settings() { return FSettings; }
     TuiLocaleValues& MutableValues() { return FValues; }

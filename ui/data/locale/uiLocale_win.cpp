@@ -161,6 +161,26 @@ public:
         return static_cast<int32_t>(value);
     }
 
+    int CompareText(rtl::UnicodeStringView a, rtl::UnicodeStringView b, bool ignoreCase) const override {
+        const int result = CompareStringW(GetThreadLocale(), ignoreCase ? NORM_IGNORECASE : 0,
+                                          reinterpret_cast<const wchar_t*>(a.data()), static_cast<int>(a.size()),
+                                          reinterpret_cast<const wchar_t*>(b.data()), static_cast<int>(b.size()));
+        // CSTR_LESS_THAN 1, CSTR_EQUAL 2, CSTR_GREATER_THAN 3; 0 only for bad arguments.
+        return result == 0 ? rtl::CompareStr(a, b) : result - CSTR_EQUAL;
+    }
+
+    rtl::UnicodeString UpperCase(rtl::UnicodeStringView text) const override {
+        if (text.empty()) {
+            return {};
+        }
+        const auto length = static_cast<int>(text.size());
+        rtl::UnicodeString upper(text.size(), u'\0');
+        const int written =
+            LCMapStringW(GetThreadLocale(), LCMAP_UPPERCASE, reinterpret_cast<const wchar_t*>(text.data()), length,
+                         reinterpret_cast<wchar_t*>(upper.data()), length);
+        return written == length ? upper : rtl::WideUpperCase(text);
+    }
+
 private:
     // The era names of a calendar, and each era's year offset found by formatting the last day of the years.
     std::vector<TuiLocaleEra> ReadEras(CALID calendar) const {

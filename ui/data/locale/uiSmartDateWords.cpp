@@ -1,15 +1,26 @@
 #include "ui/data/locale/uiSmartDateWords.h"
 
+#include "ui/data/common/uiLibraryStrs.h"
+
 #include <utility>
 
 namespace ui {
 
 namespace {
 
-TuiSmartDateWords EnglishSmartDateWords() {
-    return {u"today",    u"yesterday", u"tomorrow", u"Sunday", u"Monday", u"Tuesday", u"Wednesday",
-            u"Thursday", u"Friday",    u"Saturday", u"first",  u"second", u"third",   u"fourth",
-            u"fifth",    u"sixth",     u"seventh",  u"bom",    u"eom",    u"now"};
+// The library's strings of the words, in the order of TuiSmartDateWord.
+const TuxResourceString* const SmartDateWordStrings[swWordCount] = {
+    &uiSDateToday,   &uiSDateYesterday, &uiSDateTomorrow, &uiSDateSunday, &uiSDateMonday,
+    &uiSDateTuesday, &uiSDateWednesday, &uiSDateThursday, &uiSDateFriday, &uiSDateSaturday,
+    &uiSDateFirst,   &uiSDateSecond,    &uiSDateThird,    &uiSDateFourth, &uiSDateFifth,
+    &uiSDateSixth,   &uiSDateSeventh,   &uiSDateBOM,      &uiSDateEOM,    &uiSDateNow};
+
+TuiSmartDateWords WordsOfStringTable() {
+    TuiSmartDateWords words;
+    for (int32_t word = 0; word < swWordCount; ++word) {
+        words[word] = LoadResStringText(*SmartDateWordStrings[word]);
+    }
+    return words;
 }
 
 TuiSmartDateWordsSource& CurrentWordsSource() {
@@ -21,7 +32,7 @@ TuiSmartDateWordsSource& CurrentWordsSource() {
 
 TuiSmartDateWords LoadSmartDateWords() {
     const TuiSmartDateWordsSource& source = CurrentWordsSource();
-    return source ? source() : EnglishSmartDateWords();
+    return source ? source() : WordsOfStringTable();
 }
 
 TuiSmartDateWordsSource SetSmartDateWordsSource(TuiSmartDateWordsSource source) {

@@ -1,7 +1,7 @@
 #pragma once
-// The words of smart date input ("today", "eom", "monday"...): localisable texts, read anew before every use so that
-// a change of language takes effect at once. The date units read typed words with them, the format controller puts
-// them into the regular expressions of date editors.
+// The words of smart date input ("today", "eom", "monday"...): the library's localisable strings (uiLibraryStrs.h),
+// read anew before every use so that a change of language takes effect at once. The date units read typed words with
+// them, the format controller puts them into the regular expressions of date editors.
 
 #include "rtl/text/StringTypes.h"
 
@@ -39,10 +39,9 @@ enum TuiSmartDateWord : int32_t {
 using TuiSmartDateWords = std::array<rtl::UnicodeString, swWordCount>;
 using TuiSmartDateWordsSource = std::function<TuiSmartDateWords()>;
 
-// The words as the current source gives them: the English texts unless the string tables of the library are put in
-// place with SetSmartDateWordsSource.
+// The words as the current source gives them: the library's string table unless another source is put in place.
 TuiSmartDateWords LoadSmartDateWords();
-// Puts source in place of the current one (an empty one: the English texts) and returns the one it replaces.
+// Puts source in place of the current one (an empty one: the string table) and returns the one it replaces.
 TuiSmartDateWordsSource SetSmartDateWordsSource(TuiSmartDateWordsSource source);
 
 } // namespace ui

@@ -51,4 +51,35 @@ int32_t TExtraObjects::Find(int32_t parent, rtl::UnicodeStringView name) const {
     return -1;
 }
 
+TExtraObjects TExtraObjects::Subtree(int32_t storage) const {
+    TExtraObjects copy;
+    // Where each element went in the copy, -1 when it is not inside the storage; storages precede their elements.
+    std::vector<int32_t> placed(FItems.size(), -1);
+    for (int32_t i = 0; i < Count(); ++i) {
+        const int32_t parent = FItems[i].Parent;
+        if (parent != storage && (parent == Root || placed[parent] < 0)) {
+            continue;
+        }
+        placed[i] = copy.Count();
+        TExtraObject& item = copy.FItems.emplace_back(FItems[i]);
+        item.Parent = parent == storage ? Root : placed[parent];
+    }
+    return copy;
+}
+
+void TExtraObjects::Remove(int32_t index) {
+    std::vector<int32_t> placed(FItems.size(), -1);
+    std::vector<TExtraObject> kept;
+    for (int32_t i = 0; i < Count(); ++i) {
+        const int32_t parent = FItems[i].Parent;
+        if (i == index || (parent != Root && placed[parent] < 0)) {
+            continue;
+        }
+        placed[i] = static_cast<int32_t>(kept.size());
+        TExtraObject& item = kept.emplace_back(std::move(FItems[i]));
+        item.Parent = parent == Root ? Root : placed[parent];
+    }
+    FItems = std::move(kept);
+}
+
 } // namespace xls

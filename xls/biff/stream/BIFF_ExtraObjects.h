@@ -39,6 +39,10 @@ public:
     const TExtraObject& Item(int32_t index) const { return FItems[index]; }
     // The element named name (compared without case) directly inside the storage parent; -1 when there is none.
     int32_t Find(int32_t parent, rtl::UnicodeStringView name) const;
+    // A copy of everything inside the storage at index, which becomes the copy's root.
+    TExtraObjects Subtree(int32_t storage) const;
+    // Removes the element at index and, for a storage, everything inside it.
+    void Remove(int32_t index);
 
 private:
     std::vector<TExtraObject> FItems;

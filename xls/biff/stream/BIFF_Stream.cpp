@@ -5,6 +5,7 @@
 #include "rtl/text/StringUtils.h"
 #include "xls/biff/BIFF_Limits.h"
 #include "xls/biff/BIFF_Messages.h"
+#include "xls/biff/crypto/BIFF_Decryptor.h"
 #include "xls/biff/stream/BIFF_Bytes.h"
 #include "xls/biff/stream/BIFF_CompoundFile.h"
 #include "xls/biff/stream/BIFF_ExtraObjects.h"
@@ -28,6 +29,32 @@ constexpr char16_t EncryptedPackageStreamName[] = u"EncryptedPackage";
 // The BOF version field of BIFF8 and of BIFF5/7 (MS-XLS 2.4.21).
 constexpr uint16_t BOFVersionBIFF8 = 0x0600;
 constexpr uint16_t BOFVersionBIFF5 = 0x0500;
+
+// The records whose bodies an encrypted workbook stores in clear (MS-XLS 2.2.10) besides BOF and FILEPASS.
+constexpr uint16_t RecordInterfaceHdr = 0x00E1;
+constexpr uint16_t RecordRRDHead = 0x0138;
+constexpr uint16_t RecordUsrExcl = 0x0194;
+constexpr uint16_t RecordFileLock = 0x0195;
+constexpr uint16_t RecordRRDInfo = 0x0196;
+// A BOUNDSHEET's first field, the stream position of its sheet's BOF, is stored in clear too.
+constexpr int64_t BoundSheetClearBytes = 4;
+
+// How many bytes at the start of a record's body an encrypted workbook stores in clear.
+int64_t ClearBodyBytes(uint16_t id) {
+    switch (id) {
+    case BIFFRecordFilePass:
+    case RecordInterfaceHdr:
+    case RecordRRDHead:
+    case RecordUsrExcl:
+    case RecordFileLock:
+    case RecordRRDInfo:
+        return INT64_MAX;
+    case BIFFRecordBoundSheet:
+        return BoundSheetClearBytes;
+    default:
+        return IsBIFFBOF(id) ? INT64_MAX : 0;
+    }
+}
 
 bool ContinuesRecord(uint16_t id) {
     return id == BIFFRecordContinue || id == BIFFRecordMsoDrawingGroup || id == BIFFRecordHFPicture ||
@@ -112,7 +139,10 @@ void TXLSStream::Close() {
     FStream.reset();
     FFileVersion = xvNone;
     FContinueRead = false;
+    FRecordId = 0;
+    FPieceLength = 0;
     FPieceEnd = -1;
+    FDecryptor.reset();
     FWrittenInRecord = 0;
     FPendingHeader = -1;
 }
@@ -176,7 +206,36 @@ int32_t TXLSStream::Read(void* buffer, int32_t count) {
     if (FContinueRead) {
         return ReadContinued(static_cast<uint8_t*>(buffer), count);
     }
-    return FStream->Read(buffer, count);
+    return ReadStored(static_cast<uint8_t*>(buffer), count);
+}
+
+int32_t TXLSStream::ReadStored(uint8_t* target, int32_t count) {
+    const int64_t offset = Position();
+    const int32_t got = FStream->Read(target, count);
+    if (FDecryptor != nullptr) {
+        Decrypt(offset, target, got);
+    }
+    return got;
+}
+
+void TXLSStream::Decrypt(int64_t offset, uint8_t* bytes, int32_t count) {
+    // The bytes of the current record's body that are stored in clear stay as they are; all others are decrypted.
+    const int64_t end = offset + count;
+    const int64_t bodyStart = FPieceEnd - FPieceLength;
+    const int64_t clearStart = std::clamp(bodyStart, offset, end);
+    const int64_t clearEnd =
+        std::clamp(bodyStart + std::min<int64_t>(ClearBodyBytes(FRecordId), FPieceLength), clearStart, end);
+    FDecryptor->Decrypt(offset, bytes, static_cast<int32_t>(clearStart - offset));
+    FDecryptor->Decrypt(clearEnd, bytes + (clearEnd - offset), static_cast<int32_t>(end - clearEnd));
+}
+
+bool TXLSStream::SetPassword(const TBIFFEncryption& encryption, rtl::UnicodeStringView password) {
+    std::unique_ptr<TBIFFDecryptor> decryptor = TBIFFDecryptor::Create(encryption, password);
+    if (decryptor == nullptr) {
+        return false;
+    }
+    FDecryptor = std::move(decryptor);
+    return true;
 }
 
 int32_t TXLSStream::ReadContinued(uint8_t* target, int32_t count) {
@@ -190,7 +249,7 @@ int32_t TXLSStream::ReadContinued(uint8_t* target, int32_t count) {
             continue;
         }
         const auto wanted = static_cast<int32_t>(std::min<int64_t>(left, count - done));
-        const int32_t got = FStream->Read(target + done, wanted);
+        const int32_t got = ReadStored(target + done, wanted);
         done += got;
         if (got < wanted) {
             break;
@@ -223,6 +282,8 @@ int32_t TXLSStream::ReadHeader(TBIFFHeader& header) {
     header = {};
     if (got == RecordHeaderSize) {
         header = {LoadUInt16LE(bytes.data()), LoadUInt16LE(bytes.data() + 2)};
+        FRecordId = header.RecID;
+        FPieceLength = header.Length;
         FPieceEnd = Position() + header.Length;
     }
     return got;

@@ -2,7 +2,8 @@
 // TXLSStream: the byte source of the BIFF reader and the sink of the BIFF record writers. It opens an .xls file or a
 // caller's stream: a compound document (BIFF5, BIFF8) gives its record stream "Workbook" or "Book", a plain file
 // (BIFF2-4) is its own record stream. It reads record headers and bodies, joins a drawing record with the records
-// that continue it, and writes records, splitting long data into CONTINUE records.
+// that continue it, decrypts the records of an encrypted workbook, and writes records, splitting long data into
+// CONTINUE records.
 //
 // A BIFF record (MS-XLS 2.1.4) is a 16-bit id, a 16-bit body length and the body, little-endian.
 
@@ -17,8 +18,10 @@
 
 namespace xls {
 
+class TBIFFDecryptor;
 class TExtraObjects;
 class TXLSErrorManager;
+struct TBIFFEncryption;
 
 // A HFPICTURE record that continues a drawing starts with 14 bytes of its own fields (MS-XLS 2.4.138) before the
 // drawing data.
@@ -59,14 +62,14 @@ public:
     TExcelVersion FileVersion() const { return FFileVersion; }
     int64_t Size() const;
 
-    // Reads up to count bytes and returns how many it read. In continue-read mode a read that reaches the end of the
-    // current record goes on in the next one, which must be CONTINUE, MSODRAWINGGROUP, HFPICTURE (whose first 14
-    // bytes are dropped) or GELFRAME, each contributing the body length its own header gives.
+    // Reads up to count bytes and returns how many it read, decrypted once a password is set. In continue-read mode a
+    // read that reaches the end of the current record goes on in the next one, which must be CONTINUE, MSODRAWINGGROUP,
+    // HFPICTURE (whose first 14 bytes are dropped) or GELFRAME, each contributing the body length its own header gives.
     int32_t Read(void* buffer, int32_t count);
     // Reads a 4-byte record header, which starts the current record; returns the bytes read (4 unless the stream
-    // ended, when header is zeroed).
+    // ended, when header is zeroed). Headers are never encrypted.
     int32_t ReadHeader(TBIFFHeader& header);
-    // The id of the next record, leaving the position alone; 0 when fewer than 4 bytes remain.
+    // The id of the next record, leaving the position and the current record alone; 0 when fewer than 4 bytes remain.
     uint16_t PeekRecordId();
     // A flag byte (1: UTF-16 characters follow, otherwise 8-bit ones) and count characters; returns the bytes read.
     // A count that needs more bytes than are left in the current record (in continue-read mode, in the stream)
@@ -75,6 +78,13 @@ public:
 
     int64_t Seek(int64_t offset, rtl::TSeekOrigin origin);
     int64_t Position() { return Seek(0, rtl::soCurrent); }
+
+    // Checks password against the encryption the FILEPASS record names. When it is right, every body read from then
+    // on is decrypted, but those stored in clear (MS-XLS 2.2.10: BOF, FILEPASS, INTERFACEHDR, USREXCL, FILELOCK,
+    // RRDINFO, RRDHEAD, and the stream position that starts a BOUNDSHEET), until the stream is closed; when it is
+    // wrong, nothing changes and the result is false.
+    bool SetPassword(const TBIFFEncryption& encryption, rtl::UnicodeStringView password);
+    bool Encrypted() const { return FDecryptor != nullptr; }
 
     // Continue-read mode is entered and left around the reading of one drawing record with its continuations; entering
     // twice raises "CONTINUE read active".
@@ -106,6 +116,9 @@ private:
     TExcelVersion OpenCompound(rtl::TStream& input);
     TExcelVersion OpenPlain(std::unique_ptr<rtl::TStream> input);
     int32_t ReadContinued(uint8_t* target, int32_t count);
+    // Reads count bytes of the current record's body, decrypting what is encrypted.
+    int32_t ReadStored(uint8_t* target, int32_t count);
+    void Decrypt(int64_t offset, uint8_t* bytes, int32_t count);
     // Reads the header of the record that continues the current one; false at the end of the stream.
     bool OpenContinuation();
     // The bytes a string may still take: those of the current record, or of the stream in continue-read mode.
@@ -121,8 +134,11 @@ private:
     std::unique_ptr<rtl::TStream> FStream;  // the record stream
     TExcelVersion FFileVersion = xvNone;
     bool FContinueRead = false;
-    // Where the body of the current record ends; -1 before the first header.
+    // The current record: its id, its body's length and where its body ends (-1 before the first header).
+    uint16_t FRecordId = 0;
+    int64_t FPieceLength = 0;
     int64_t FPieceEnd = -1;
+    std::unique_ptr<TBIFFDecryptor> FDecryptor;
     int32_t FMaxBodySize = 0;
     int32_t FWrittenInRecord = 0;
     // Where the header that Write adds to starts; -1 when there is none.

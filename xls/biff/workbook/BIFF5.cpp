@@ -1,6 +1,7 @@
 #include "xls/biff/workbook/BIFF5.h"
 
 #include "xls/biff/BIFF_Limits.h"
+#include "xls/biff/vba/BIFF_VBA.h"
 #include "xls/biff/workbook/BIFF_Read.h"
 
 namespace xls {
@@ -9,6 +10,16 @@ TBIFF5::TBIFF5(TXc12Manager& manager) : FManager(manager) {
     Clear();
     SetVersion(xvExcel97);
     FManager.Palette().Reset();
+}
+
+TBIFF5::~TBIFF5() = default;
+
+void TBIFF5::SetKeepVBA(bool keep) {
+    if (!keep) {
+        FVBA.reset();
+    } else if (FVBA == nullptr) {
+        FVBA = std::make_unique<TXLSVBA>();
+    }
 }
 
 void TBIFF5::SetVersion(TExcelVersion version) {
@@ -22,7 +33,11 @@ void TBIFF5::Clear() {
     FSheets.Reset();
     FStyles.clear();
     FExtraObjects.Clear();
+    if (FVBA != nullptr) {
+        FVBA->Clear();
+    }
     FFileSharing.clear();
+    FPasswordInUse.clear();
     FAborted = false;
     FLastReadVersion = xvNone;
 }

@@ -2,7 +2,7 @@
 // TBIFF5: the BIFF workbook object, made for each read of an .xls file beside the workbook model it fills. It runs
 // the record reader and keeps what of the file lives outside the model: the records of the globals and of every
 // sheet (their record storages), the BIFF sheets with their merged cells, panes and selections, the raw STYLE
-// records, the FILESHARING record and the other elements of the compound document.
+// records, the FILESHARING record, the other elements of the compound document and, when asked, the VBA project.
 
 #include "rtl/io/Streams.h"
 #include "rtl/text/StringTypes.h"
@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace xls {
@@ -25,12 +26,15 @@ using TBIFFProgressEvent = std::function<void(int32_t percent)>;
 // Called after the records are read.
 using TBIFFAfterReadEvent = std::function<void(class TBIFF5& sender)>;
 
+class TXLSVBA;
+
 // The BIFF workbook object of one read.
 class TBIFF5 {
 public:
     // manager is not owned and must outlive the object. The model's palette goes back to the default palette: each
     // workbook starts from it.
     explicit TBIFF5(TXc12Manager& manager);
+    ~TBIFF5();
     TBIFF5(const TBIFF5&) = delete;
     TBIFF5& operator=(const TBIFF5&) = delete;
 
@@ -59,6 +63,14 @@ public:
     TRecordStorageGlobals& Globals() { return FGlobals; }
     TStyles& Styles() { return FStyles; }
     TExtraObjects& ExtraObjects() { return FExtraObjects; }
+    // True reads the VBA project of the files read from now on into a VBA holder (created here); false frees it.
+    void SetKeepVBA(bool keep);
+    bool KeepVBA() const { return FVBA != nullptr; }
+    // The VBA holder; nullptr unless VBA is kept.
+    TXLSVBA* VBA() const { return FVBA.get(); }
+    // The password that opened an encrypted file when none was given: the format's default password. Empty otherwise.
+    const rtl::UnicodeString& PasswordInUse() const { return FPasswordInUse; }
+    void SetPasswordInUse(rtl::UnicodeStringView password) { FPasswordInUse = password; }
     const std::vector<uint8_t>& FileSharing() const { return FFileSharing; }
     void SetFileSharing(std::vector<uint8_t> body) { FFileSharing = std::move(body); }
 
@@ -84,7 +96,9 @@ private:
     TRecordStorageGlobals FGlobals;
     TStyles FStyles;
     TExtraObjects FExtraObjects;
+    std::unique_ptr<TXLSVBA> FVBA;
     std::vector<uint8_t> FFileSharing;
+    rtl::UnicodeString FPasswordInUse;
     bool FEmpty = true;
     bool FAborted = false;
     TBIFFProgressEvent FOnProgress;

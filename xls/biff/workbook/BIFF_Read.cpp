@@ -5,6 +5,7 @@
 #include "xls/biff/BIFF_Messages.h"
 #include "xls/biff/BIFF_RecordIds.h"
 #include "xls/biff/stream/BIFF_Utils.h"
+#include "xls/biff/vba/BIFF_VBA.h"
 #include "xls/biff/workbook/BIFF5.h"
 #include "xls/core/base/XLSErrorManager.h"
 #include "xls/core/model/styles/Xc12DataStyleSheet5.h"
@@ -191,6 +192,9 @@ void TXLSReadBIFF::LoadFromStream(rtl::TStream* stream) {
     FStream.SetSourceStream(nullptr);
     if (FVersion == xvNone) {
         return;
+    }
+    if (FBIFF.VBA() != nullptr) {
+        FBIFF.VBA()->ReadProject(FBIFF.ExtraObjects());
     }
     FBIFF.SetVersion(FVersion);
     FBody.reserve(static_cast<size_t>(FBIFF.MaxBodySize()));

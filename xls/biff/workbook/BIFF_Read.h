@@ -5,9 +5,8 @@
 // handler by id, and keeps the records it does not interpret raw in the record storage of the current substream.
 //
 // Not interpreted yet, so kept raw: the external references, drawings and notes, conditional formats and
-// autofilters. Data validations are dropped,
-// chart substreams (chart sheets and charts embedded in a sheet), macro sheets and VB modules are skipped whole, and
-// an encrypted workbook (FILEPASS) fails the read.
+// autofilters. Data validations are dropped, chart substreams (chart sheets and charts embedded in a sheet), macro
+// sheets and VB modules are skipped whole.
 
 #include "rtl/io/Streams.h"
 #include "rtl/text/StringTypes.h"
@@ -100,7 +99,6 @@ private:
     void ReadCodePage();
     void ReadWriteAccess();
     void ReadFileSharing();
-    void ReadFilePass();
     void ReadWindow1();
     void ReadBookBool();
     void ReadName();
@@ -121,6 +119,11 @@ private:
     void ReadWindowProtect();
     // Appends the record read next, which must follow the current one, raw to the current storage.
     void KeepNextRaw();
+
+    // Decryption (BIFF_ReadFilePass.cpp).
+    void ReadFilePass();
+    // Reports error 1002, 1003 or 1004 and ends the read: what follows is encrypted.
+    void StopWithError(int32_t number);
 
     // Fonts, formats, cell formats, palette and styles (BIFF_ReadStyles.cpp).
     void ReadFont();

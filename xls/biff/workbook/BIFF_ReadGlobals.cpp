@@ -157,10 +157,6 @@ void TXLSReadBIFF::ReadFileSharing() {
     FBIFF.SetFileSharing(FBody);
 }
 
-void TXLSReadBIFF::ReadFilePass() {
-    throw EBIFFError(BIFFMessages::EncryptedNotAvailable);
-}
-
 void TXLSReadBIFF::ReadWindow1() {
     if (!IsBIFF8() || FSubstream != TSubstream::Globals) {
         return;

@@ -22,6 +22,10 @@ namespace xls {
 // The numbers of the messages the library's own code reports (their texts are in the manager's table).
 // A file encrypted in a way the library cannot decrypt, such as an encrypted .xlsx package inside a compound document.
 inline constexpr int32_t XLSErrorUnknownEncryption = 1002;
+// An encrypted workbook, and no password to try (or the default password did not open it).
+inline constexpr int32_t XLSErrorPasswordMissing = 1003;
+// An encrypted workbook, and the password given is not its password.
+inline constexpr int32_t XLSErrorPasswordWrong = 1004;
 // An unknown element or attribute, or another parse problem, in a part of a package.
 inline constexpr int32_t XLSWarningXMLRead = 2001;
 // An index attribute of the styles part (fontId, fillId, borderId, xfId, numFmtId, dxfId, a cell's s) that names no

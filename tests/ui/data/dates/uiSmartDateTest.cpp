@@ -2,6 +2,7 @@
 
 #include "DateTestSupport.h"
 #include "tests/support/TestSupport.h"
+#include "ui/data/common/uiLibraryStrs.h"
 #include "ui/data/dates/uiDateUtils.h"
 
 #include <gtest/gtest.h>
@@ -43,6 +44,16 @@ TEST_F(SmartDate, OtherTextsAreNoSmartDates) {
         EXPECT_FALSE(ui::TextToDateSmart(text, date)) << test_support::Utf8(text);
         EXPECT_EQ(date, 7) << test_support::Utf8(text);
     }
+}
+
+TEST_F(SmartDate, TheWordsAreTheLibraryStrings) {
+    // A translated string table changes the words: each one is the library string's text, in the words' order.
+    const ui::TuiSmartDateWords words = ui::LoadSmartDateWords();
+    EXPECT_EQ(words[ui::swToday], ui::LoadResStringText(ui::uiSDateToday));
+    EXPECT_EQ(words[ui::swSaturday], ui::LoadResStringText(ui::uiSDateSaturday));
+    EXPECT_EQ(words[ui::swSeventh], ui::LoadResStringText(ui::uiSDateSeventh));
+    EXPECT_EQ(words[ui::swNow], ui::LoadResStringText(ui::uiSDateNow));
+    EXPECT_EQ(test_support::Utf8(words[ui::swEOM]), "eom");
 }
 
 TEST_F(SmartDate, TheLongestWordThatFitsWins) {

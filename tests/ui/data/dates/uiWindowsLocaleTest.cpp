@@ -64,4 +64,16 @@ TEST(WindowsLocale, DatesShownByTheLocaleReadBack) {
     ui::FreeFormatController();
 }
 
+TEST(WindowsLocale, ComparesAndUpperCasesByTheLocale) {
+    const ui::TuiLocale& locale = ui::GetLocale();
+    // The collation puts a before B whatever the case, which the order of the units does not.
+    EXPECT_LT(locale.CompareText(u"a", u"B", false), 0);
+    EXPECT_LT(locale.CompareText(u"abc", u"ABD", false), 0);
+    EXPECT_NE(locale.CompareText(u"abc", u"ABC", false), 0);
+    EXPECT_EQ(locale.CompareText(u"abc", u"ABC", true), 0);
+    EXPECT_GT(locale.CompareText(u"abd", u"ABC", true), 0);
+    EXPECT_EQ(locale.UpperCase(u"abc\u4e2d\u00e9"), u"ABC\u4e2d\u00c9");
+    EXPECT_EQ(locale.UpperCase(u""), u"");
+}
+
 } // namespace

@@ -73,4 +73,13 @@ TEST(RuntimeLocale, FormatsWithTheRuntimeSettingsAndKnowsTheWindowOfTwoDigitYear
     EXPECT_EQ(locale.TwoDigitYearMax(ui::calGregorian), 2029);
 }
 
+TEST(RuntimeLocale, ComparesTextsByUnitAndUpperCasesEveryCasedLetter) {
+    const ui::TuiRuntimeLocale locale(rtl::TFormatSettings::Invariant());
+    EXPECT_LT(locale.CompareText(u"ABD", u"abc", false), 0);
+    EXPECT_LT(locale.CompareText(u"abc", u"ABD", true), 0);
+    EXPECT_EQ(locale.CompareText(u"\u00e9t\u00e9", u"\u00c9T\u00c9", true), 0);
+    EXPECT_GT(locale.CompareText(u"b", u"a", true), 0);
+    EXPECT_EQ(locale.UpperCase(u"abc\u4e2d\u00e9"), u"ABC\u4e2d\u00c9");
+}
+
 } // namespace

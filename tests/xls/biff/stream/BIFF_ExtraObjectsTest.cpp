@@ -52,6 +52,33 @@ TEST(TExtraObjects, KeepEverythingButTheRecordStreams) {
     EXPECT_EQ(copy.Find(vba, u"PROJECT"), -1);
 }
 
+TEST(TExtraObjects, SubtreesAndRemovalKeepEveryElementUnderItsStorage) {
+    const std::vector<TCompoundElement> elements = {
+        {u"Workbook", false, -1, test::PatternBytes(10)},
+        {u"A", true, -1, {}},
+        {u"B", true, 1, {}},
+        {u"b1", false, 2, test::PatternBytes(5, 1)},
+        {u"a1", false, 1, test::PatternBytes(5, 2)},
+        {u"C", true, 2, {}},
+        {u"c1", false, 5, test::PatternBytes(5, 3)},
+        {u"x", false, -1, test::PatternBytes(5, 4)},
+    };
+    const TExtraObjects copy = CopyOf(elements);
+    const TExtraObjects a = copy.Subtree(copy.Find(TExtraObjects::Root, u"A"));
+    EXPECT_EQ(a.Count(), 5);
+    const int32_t b = a.Find(TExtraObjects::Root, u"B");
+    ASSERT_GE(b, 0);
+    EXPECT_EQ(a.Item(a.Find(a.Find(b, u"C"), u"c1")).Data, elements[6].Data);
+    EXPECT_EQ(a.Item(a.Find(TExtraObjects::Root, u"a1")).Data, elements[4].Data);
+    EXPECT_EQ(a.Find(TExtraObjects::Root, u"x"), -1);
+
+    TExtraObjects removed = copy;
+    removed.Remove(removed.Find(removed.Find(TExtraObjects::Root, u"A"), u"B"));
+    EXPECT_EQ(removed.Count(), 3);
+    EXPECT_EQ(removed.Item(removed.Find(removed.Find(TExtraObjects::Root, u"A"), u"a1")).Data, elements[4].Data);
+    EXPECT_EQ(removed.Item(removed.Find(TExtraObjects::Root, u"x")).Data, elements[7].Data);
+}
+
 TEST(TExtraObjects, DeepNestingCopiesAndFreesWithoutRecursion) {
     constexpr int32_t Depth = 20000;
     std::vector<TCompoundElement> elements;

@@ -176,16 +176,6 @@ TEST(TXLSReadBIFF, DrawingsAndNotesStayRawAndValidationsAreDropped) {
     EXPECT_EQ(sheet.Find(BIFFRecordDV), -1);
 }
 
-TEST(TXLSReadBIFF, EncryptedWorkbooksFailTheRead) {
-    TBIFFModel model;
-    const std::string message = MessageOf([&] {
-        model.ReadWorkbook8(Substream8(SubstreamGlobals, {Record(BIFFRecordFilePass, {1, 0})}));
-    });
-    EXPECT_NE(message.find("Reading encrypted Excel 97-2003 workbooks is not available yet"), std::string::npos)
-        << message;
-    EXPECT_EQ(model.Biff.Sheets().Count(), 1) << "a failed read leaves one empty sheet";
-}
-
 TEST(TXLSReadBIFF, ProgressRisesFromZeroToOneHundredEachValueOnce) {
     TBytes records = Substream8(SubstreamGlobals, {BoundSheet8(u"A")});
     TBytes sheet = BOF8(SubstreamWorksheet);

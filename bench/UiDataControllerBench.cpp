@@ -1,0 +1,332 @@
+// The grid's data controller under the import's load: 200,000 records of 14 items (a row number, eight texts of
+// Chinese names in code page 936, three Currency amounts, two Integers) stored inside one update lock, then sorted
+// by a text and by a Currency item and grouped by a text. Each reports its time and heap bytes per record, and both
+// as ratios to the same work on a vector of structs (filled, then std::stable_sort), the best a caller could do by
+// hand. Heap bytes are those the operation leaves allocated (the load) or the peak it adds (sort, group), counted by
+// the global allocation functions of this program.
+
+#include "rtl/text/CodePages.h"
+#include "ui/data/controller/rows/uiDataControllerGroups.h"
+#include "ui/data/controller/uiDataController.h"
+#include "ui/data/values/uiReferenceValueTypes.h"
+#include "ui/data/values/uiScalarValueTypes.h"
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdlib>
+#include <malloc.h>
+#include <memory>
+#include <new>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::atomic<int64_t> LiveBytes{0};
+std::atomic<int64_t> PeakBytes{0};
+
+void* CountedAllocate(size_t size) {
+    void* block = std::malloc(size == 0 ? 1 : size);
+    if (block == nullptr) {
+        throw std::bad_alloc();
+    }
+    const int64_t live = LiveBytes += static_cast<int64_t>(malloc_usable_size(block));
+    int64_t peak = PeakBytes.load();
+    while (live > peak && !PeakBytes.compare_exchange_weak(peak, live)) {
+    }
+    return block;
+}
+
+void CountedFree(void* block) {
+    if (block != nullptr) {
+        LiveBytes -= static_cast<int64_t>(malloc_usable_size(block));
+        std::free(block);
+    }
+}
+
+} // namespace
+
+void* operator new(size_t size) {
+    return CountedAllocate(size);
+}
+void* operator new[](size_t size) {
+    return CountedAllocate(size);
+}
+void operator delete(void* block) noexcept {
+    CountedFree(block);
+}
+void operator delete[](void* block) noexcept {
+    CountedFree(block);
+}
+void operator delete(void* block, size_t) noexcept {
+    CountedFree(block);
+}
+void operator delete[](void* block, size_t) noexcept {
+    CountedFree(block);
+}
+
+namespace {
+
+constexpr int32_t RecordCount = 200000;
+constexpr int32_t TextCount = 8;
+constexpr int32_t CurrencyCount = 3;
+constexpr int32_t IntegerCount = 2;
+// Items: the row number, the texts, the amounts, the integers.
+constexpr int32_t FirstText = 1;
+constexpr int32_t FirstCurrency = FirstText + TextCount;
+constexpr int32_t FirstInteger = FirstCurrency + CurrencyCount;
+constexpr int32_t ItemCount = FirstInteger + IntegerCount;
+// What the benchmarks sort and group by: the first text (customer names), the second amount.
+constexpr int32_t SortText = FirstText;
+constexpr int32_t SortCurrency = FirstCurrency + 1;
+// Grouped by the third text, which has few distinct values (regions).
+constexpr int32_t GroupText = FirstText + 2;
+
+struct TRow {
+    int32_t Number;
+    std::array<std::string, TextCount> Texts;
+    std::array<int64_t, CurrencyCount> Amounts;
+    std::array<int32_t, IntegerCount> Integers;
+};
+
+// A Chinese name of two or three characters in code page 936; the number of distinct names depends on the column.
+std::string ChineseName(uint32_t seed, int32_t column) {
+    static const char16_t surnames[] = u"王李张刘陈杨黄赵吴周徐孙马朱胡郭何高林罗";
+    static const char16_t given[] = u"伟芳娜秀英敏静丽强磊军洋勇艳杰娟涛明超兰霞平刚桂华";
+    const uint32_t distinct = column == GroupText - FirstText ? 12u : 20000u;
+    const uint32_t value = (seed / static_cast<uint32_t>(column + 1)) % distinct;
+    std::u16string name;
+    name += surnames[value % 20];
+    name += given[(value / 20) % 26];
+    if (value >= 520) {
+        name += given[(value / 520) % 26];
+    }
+    return rtl::UnicodeToAnsi(name, rtl::cpSimplifiedChinese);
+}
+
+std::vector<TRow> MakeRows() {
+    std::vector<TRow> rows(RecordCount);
+    for (int32_t number = 0; number < RecordCount; ++number) {
+        TRow& row = rows[static_cast<size_t>(number)];
+        const uint32_t seed = static_cast<uint32_t>(number) * 2654435761u;
+        row.Number = number + 1;
+        for (int32_t column = 0; column < TextCount; ++column) {
+            row.Texts[static_cast<size_t>(column)] = ChineseName(seed, column);
+        }
+        for (int32_t column = 0; column < CurrencyCount; ++column) {
+            row.Amounts[static_cast<size_t>(column)] = static_cast<int64_t>((seed >> column) % 100000000u) * 100;
+        }
+        for (int32_t column = 0; column < IntegerCount; ++column) {
+            row.Integers[static_cast<size_t>(column)] = static_cast<int32_t>((seed >> (column * 3)) % 1000u);
+        }
+    }
+    return rows;
+}
+
+const std::vector<TRow>& SourceRows() {
+    static const std::vector<TRow> rows = MakeRows();
+    return rows;
+}
+
+class TBenchController : public ui::TuiDataController {
+public:
+    TBenchController() : TuiDataController(nullptr) {
+        for (int32_t index = 0; index < ItemCount; ++index) {
+            FItems.push_back(std::make_unique<rtl::TObject>());
+            AddItem(FItems.back().get());
+            ChangeValueTypeClass(index, ValueTypeOf(index));
+        }
+    }
+    rtl::TObject* GetItem(int32_t index) const override { return FItems.at(static_cast<size_t>(index)).get(); }
+
+private:
+    static ui::TuiValueTypeClass ValueTypeOf(int32_t item) {
+        if (item >= FirstText && item < FirstCurrency) {
+            return &ui::TuiStringValueType::Instance();
+        }
+        if (item >= FirstCurrency && item < FirstInteger) {
+            return &ui::TuiCurrencyValueType::Instance();
+        }
+        return &ui::TuiIntegerValueType::Instance();
+    }
+
+    std::vector<std::unique_ptr<rtl::TObject>> FItems;
+};
+
+// The import's load: one lock, the count, then every value; the grid shows the records by their row number.
+void Load(TBenchController& controller, const std::vector<TRow>& rows) {
+    controller.BeginUpdate();
+    controller.ChangeSortOrder(0, ui::soAscending);
+    controller.SetRecordCount(static_cast<int32_t>(rows.size()));
+    for (int32_t record = 0; record < static_cast<int32_t>(rows.size()); ++record) {
+        const TRow& row = rows[static_cast<size_t>(record)];
+        controller.SetValue(record, 0, rtl::Variant(row.Number));
+        for (int32_t column = 0; column < TextCount; ++column) {
+            controller.SetValue(record, FirstText + column,
+                                rtl::Variant::FromAnsiString(row.Texts[static_cast<size_t>(column)]));
+        }
+        for (int32_t column = 0; column < CurrencyCount; ++column) {
+            controller.SetValue(record, FirstCurrency + column,
+                                rtl::Variant(rtl::Currency::FromScaled(row.Amounts[static_cast<size_t>(column)])));
+        }
+        for (int32_t column = 0; column < IntegerCount; ++column) {
+            controller.SetValue(record, FirstInteger + column, rtl::Variant(row.Integers[static_cast<size_t>(column)]));
+        }
+    }
+    controller.EndUpdate();
+}
+
+using TPeerCompare = bool (*)(const TRow&, const TRow&);
+
+bool ByText(const TRow& a, const TRow& b) {
+    return a.Texts[SortText - FirstText] < b.Texts[SortText - FirstText];
+}
+bool ByCurrency(const TRow& a, const TRow& b) {
+    return a.Amounts[SortCurrency - FirstCurrency] < b.Amounts[SortCurrency - FirstCurrency];
+}
+bool ByGroupText(const TRow& a, const TRow& b) {
+    return a.Texts[GroupText - FirstText] < b.Texts[GroupText - FirstText];
+}
+
+// Seconds and heap bytes of one piece of work, the best of three runs.
+struct TCost {
+    double Seconds = 1e300;
+    double Bytes = 0;
+};
+
+template <class Work>
+TCost Measure(Work&& work) {
+    TCost best;
+    for (int run = 0; run < 3; ++run) {
+        const int64_t liveBefore = LiveBytes.load();
+        PeakBytes = liveBefore;
+        const auto start = std::chrono::steady_clock::now();
+        const int64_t kept = work();
+        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+        best.Seconds = std::min(best.Seconds, elapsed.count());
+        best.Bytes = static_cast<double>(kept >= 0 ? kept : PeakBytes.load() - liveBefore);
+    }
+    return best;
+}
+
+// The peer's load: the rows copied into a vector of structs; its heap bytes are those it keeps.
+const TCost& PeerLoad() {
+    static const TCost cost = Measure([] {
+        const int64_t before = LiveBytes.load();
+        std::vector<TRow> rows = SourceRows();
+        benchmark::DoNotOptimize(rows.data());
+        return LiveBytes.load() - before;
+    });
+    return cost;
+}
+
+// The peer's sort: std::stable_sort of a copy (the copy not counted).
+TCost PeerSort(TPeerCompare compare) {
+    std::vector<TRow> rows = SourceRows();
+    return Measure([&] {
+        std::vector<TRow> work = rows;
+        const int64_t live = LiveBytes.load();
+        PeakBytes = live;
+        std::stable_sort(work.begin(), work.end(), compare);
+        benchmark::DoNotOptimize(work.data());
+        return PeakBytes.load() - live;
+    });
+}
+
+void Report(benchmark::State& state, double seconds, double bytes, const TCost& peer) {
+    state.counters["ns_per_record"] = seconds * 1e9 / RecordCount;
+    state.counters["heap_bytes_per_record"] = bytes / RecordCount;
+    state.counters["time_ratio"] = seconds / peer.Seconds;
+    state.counters["heap_ratio"] = peer.Bytes > 0 ? bytes / peer.Bytes : 0;
+}
+
+void BM_LoadInOneLock(benchmark::State& state) {
+    const std::vector<TRow>& rows = SourceRows();
+    double seconds = 0;
+    double bytes = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto controller = std::make_unique<TBenchController>();
+        const int64_t before = LiveBytes.load();
+        const auto start = std::chrono::steady_clock::now();
+        state.ResumeTiming();
+        Load(*controller, rows);
+        state.PauseTiming();
+        seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        bytes = static_cast<double>(LiveBytes.load() - before);
+        controller.reset();
+        state.ResumeTiming();
+    }
+    Report(state, seconds, bytes, PeerLoad());
+}
+BENCHMARK(BM_LoadInOneLock)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// One rebuild of the rows by the controller, from records shown by their row number.
+template <class Change, class Undo>
+void RunControllerChange(benchmark::State& state, Change&& change, Undo&& undo, const TCost& peer) {
+    TBenchController controller;
+    Load(controller, SourceRows());
+    double seconds = 0;
+    double bytes = 0;
+    for (auto _ : state) {
+        const int64_t live = LiveBytes.load();
+        PeakBytes = live;
+        const auto start = std::chrono::steady_clock::now();
+        change(controller);
+        seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        bytes = static_cast<double>(PeakBytes.load() - live);
+        state.PauseTiming();
+        undo(controller);
+        state.ResumeTiming();
+    }
+    Report(state, seconds, bytes, peer);
+}
+
+// Sorted by one item instead of the row number.
+void SortInsteadOfRowNumber(TBenchController& controller, int32_t item) {
+    controller.BeginUpdate();
+    controller.ChangeSortOrder(0, ui::soNone);
+    controller.ChangeSortOrder(item, ui::soAscending);
+    controller.EndUpdate();
+}
+
+void SortByRowNumber(TBenchController& controller, int32_t item) {
+    controller.BeginUpdate();
+    controller.ChangeSortOrder(item, ui::soNone);
+    controller.ChangeSortOrder(0, ui::soAscending);
+    controller.EndUpdate();
+}
+
+// Sorted by item instead of the row number, against the peer's sort by the same column.
+void RunSort(benchmark::State& state, int32_t item, const TCost& peer) {
+    RunControllerChange(
+        state, [item](TBenchController& c) { SortInsteadOfRowNumber(c, item); },
+        [item](TBenchController& c) { SortByRowNumber(c, item); }, peer);
+}
+
+void BM_SortByText(benchmark::State& state) {
+    static const TCost peer = PeerSort(ByText);
+    RunSort(state, SortText, peer);
+}
+BENCHMARK(BM_SortByText)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_SortByCurrency(benchmark::State& state) {
+    static const TCost peer = PeerSort(ByCurrency);
+    RunSort(state, SortCurrency, peer);
+}
+BENCHMARK(BM_SortByCurrency)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_GroupByText(benchmark::State& state) {
+    static const TCost peer = PeerSort(ByGroupText);
+    RunControllerChange(
+        state, [](TBenchController& c) { c.Groups().ChangeItemGroupIndex(GroupText, 0); },
+        [](TBenchController& c) { c.Groups().ClearGrouping(); }, peer);
+}
+BENCHMARK(BM_GroupByText)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,262 @@
+// artgen: draws the program's small bitmap resources from their pixel sources.
+//
+//   artgen <output root> <source>...
+//
+// A source lists colours and pictures, one character per pixel:
+//
+//   # a comment
+//   palette # 000000          the character "#" stands for the colour RRGGBB from here on
+//   bitmap UI_ARROWBITMAP 4   a picture of that resource name, 4 bits per pixel (16 colours) or 24
+//   |..#.....|                one row per line, top row first, between bars; every row equally wide
+//
+// Each picture becomes resources/bitmaps/<name>.bmp below the output root (the repository, or a scratch folder when
+// checking that the committed files are current), an uncompressed bottom-up BMP file; a 4-bit picture's colour table
+// holds the palette's colours in the order they were given. A file is written only when its content changes.
+
+#include "tools/support/GeneratedFiles.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr const char* OutputFolder = "resources/bitmaps";
+
+struct TPaletteEntry {
+    char Pixel;
+    uint32_t Color; // RRGGBB
+};
+
+struct TPicture {
+    std::string Name;
+    int Bits = 0;
+    // The palette as it stood at the picture's "bitmap" line, in the order it was given.
+    std::vector<TPaletteEntry> Palette;
+    std::vector<std::string> Rows;
+
+    const TPaletteEntry* Find(char pixel) const {
+        for (const TPaletteEntry& entry : Palette) {
+            if (entry.Pixel == pixel) {
+                return &entry;
+            }
+        }
+        return nullptr;
+    }
+};
+
+struct TSource {
+    std::vector<TPaletteEntry> Palette;
+    std::vector<TPicture> Pictures;
+};
+
+class TSourceReader {
+public:
+    explicit TSourceReader(std::string path) : FPath(std::move(path)) {}
+
+    TSource Read() {
+        std::ifstream file(FPath);
+        if (!file) {
+            throw std::runtime_error(FPath + ": cannot be read");
+        }
+        std::string line;
+        while (std::getline(file, line)) {
+            ++FLine;
+            ReadLine(line);
+        }
+        CheckLastPicture();
+        return std::move(FSource);
+    }
+
+private:
+    [[noreturn]] void Fail(const std::string& message) const {
+        throw std::runtime_error(FPath + ":" + std::to_string(FLine) + ": " + message);
+    }
+
+    void ReadLine(const std::string& line) {
+        if (line.empty() || line[0] == '#') {
+            return;
+        }
+        if (line[0] == '|') {
+            ReadRow(line);
+            return;
+        }
+        std::istringstream words(line);
+        std::string keyword;
+        words >> keyword;
+        if (keyword == "palette") {
+            ReadPalette(words);
+        } else if (keyword == "bitmap") {
+            ReadBitmap(words);
+        } else {
+            Fail("unknown line \"" + keyword + "\"");
+        }
+    }
+
+    void ReadPalette(std::istringstream& words) {
+        std::string character;
+        std::string hex;
+        words >> character >> hex;
+        if (character.size() != 1 || character[0] == '|') {
+            Fail("a palette entry names one character other than \"|\"");
+        }
+        if (hex.size() != 6 || hex.find_first_not_of("0123456789ABCDEFabcdef") != std::string::npos) {
+            Fail("the colour \"" + hex + "\" is not six hexadecimal digits");
+        }
+        const TPaletteEntry entry{character[0], static_cast<uint32_t>(std::stoul(hex, nullptr, 16))};
+        for (TPaletteEntry& earlier : FSource.Palette) {
+            if (earlier.Pixel == entry.Pixel) {
+                earlier = entry;
+                return;
+            }
+        }
+        FSource.Palette.push_back(entry);
+    }
+
+    void ReadBitmap(std::istringstream& words) {
+        CheckLastPicture();
+        TPicture picture;
+        words >> picture.Name >> picture.Bits;
+        if (picture.Name.empty() ||
+            picture.Name.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_") != std::string::npos) {
+            Fail("the name \"" + picture.Name + "\" is not upper-case letters, digits and \"_\"");
+        }
+        if (picture.Bits != 4 && picture.Bits != 24) {
+            Fail("a bitmap has 4 or 24 bits per pixel");
+        }
+        for (const TPicture& earlier : FSource.Pictures) {
+            if (earlier.Name == picture.Name) {
+                Fail("a second bitmap \"" + picture.Name + "\"");
+            }
+        }
+        if (picture.Bits == 4 && FSource.Palette.size() > 16) {
+            Fail("a 4-bit bitmap has at most 16 colours, the palette has " + std::to_string(FSource.Palette.size()));
+        }
+        picture.Palette = FSource.Palette;
+        FSource.Pictures.push_back(std::move(picture));
+    }
+
+    void ReadRow(const std::string& line) {
+        if (FSource.Pictures.empty()) {
+            Fail("a row before the first bitmap");
+        }
+        TPicture& picture = FSource.Pictures.back();
+        if (line.size() < 3 || line.back() != '|') {
+            Fail("a row is pixels between two bars");
+        }
+        const std::string row = line.substr(1, line.size() - 2);
+        for (const char pixel : row) {
+            if (!picture.Find(pixel)) {
+                Fail(std::string("the pixel \"") + pixel + "\" has no palette entry");
+            }
+        }
+        if (!picture.Rows.empty() && row.size() != picture.Rows.front().size()) {
+            Fail("a row of " + picture.Name + " is " + std::to_string(row.size()) + " wide, not " +
+                 std::to_string(picture.Rows.front().size()));
+        }
+        picture.Rows.push_back(row);
+    }
+
+    void CheckLastPicture() const {
+        if (!FSource.Pictures.empty() && FSource.Pictures.back().Rows.empty()) {
+            Fail("the bitmap " + FSource.Pictures.back().Name + " has no rows");
+        }
+    }
+
+    std::string FPath;
+    int FLine = 0;
+    TSource FSource;
+};
+
+void PutLittleEndian(std::string& out, uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) {
+        out.push_back(static_cast<char>(value >> (8 * i) & 0xFF));
+    }
+}
+
+int PaletteIndex(const TPicture& picture, char pixel) {
+    return static_cast<int>(picture.Find(pixel) - picture.Palette.data());
+}
+
+// One row of pixels as the BMP file holds it, padded to four bytes.
+std::string EncodeRow(const TPicture& picture, const std::string& row) {
+    std::string bytes;
+    if (picture.Bits == 24) {
+        for (const char pixel : row) {
+            const uint32_t rgb = picture.Find(pixel)->Color;
+            bytes.push_back(static_cast<char>(rgb & 0xFF));
+            bytes.push_back(static_cast<char>(rgb >> 8 & 0xFF));
+            bytes.push_back(static_cast<char>(rgb >> 16 & 0xFF));
+        }
+    } else {
+        for (size_t x = 0; x < row.size(); x += 2) {
+            const int high = PaletteIndex(picture, row[x]);
+            const int low = x + 1 < row.size() ? PaletteIndex(picture, row[x + 1]) : 0;
+            bytes.push_back(static_cast<char>(high << 4 | low));
+        }
+    }
+    bytes.resize((bytes.size() + 3) / 4 * 4, '\0');
+    return bytes;
+}
+
+std::string EncodeBitmap(const TPicture& picture) {
+    const auto width = static_cast<uint32_t>(picture.Rows.front().size());
+    const auto height = static_cast<uint32_t>(picture.Rows.size());
+    const uint32_t paletteSize = picture.Bits == 4 ? 16 * 4 : 0;
+    std::string pixels;
+    for (auto row = picture.Rows.rbegin(); row != picture.Rows.rend(); ++row) {
+        pixels += EncodeRow(picture, *row);
+    }
+    constexpr uint32_t fileHeaderSize = 14;
+    constexpr uint32_t infoHeaderSize = 40;
+    const uint32_t offset = fileHeaderSize + infoHeaderSize + paletteSize;
+    std::string out = "BM";
+    PutLittleEndian(out, offset + static_cast<uint32_t>(pixels.size()), 4);
+    PutLittleEndian(out, 0, 4);
+    PutLittleEndian(out, offset, 4);
+    PutLittleEndian(out, infoHeaderSize, 4);
+    PutLittleEndian(out, width, 4);
+    PutLittleEndian(out, height, 4);
+    PutLittleEndian(out, 1, 2);
+    PutLittleEndian(out, static_cast<uint32_t>(picture.Bits), 2);
+    PutLittleEndian(out, 0, 4); // BI_RGB
+    PutLittleEndian(out, static_cast<uint32_t>(pixels.size()), 4);
+    PutLittleEndian(out, 0, 4);
+    PutLittleEndian(out, 0, 4);
+    PutLittleEndian(out, picture.Bits == 4 ? 16 : 0, 4);
+    PutLittleEndian(out, 0, 4);
+    if (picture.Bits == 4) {
+        for (size_t index = 0; index < 16; ++index) {
+            const uint32_t rgb = index < picture.Palette.size() ? picture.Palette[index].Color : 0;
+            PutLittleEndian(out, (rgb & 0xFF) << 16 | (rgb & 0xFF00) | (rgb >> 16 & 0xFF), 4);
+        }
+    }
+    return out + pixels;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::cerr << "usage: artgen <output root> <source>...\n";
+        return 2;
+    }
+    try {
+        const std::filesystem::path folder = std::filesystem::path(argv[1]) / OutputFolder;
+        for (int argument = 2; argument < argc; ++argument) {
+            const TSource source = TSourceReader(argv[argument]).Read();
+            for (const TPicture& picture : source.Pictures) {
+                tools::WriteIfChanged(folder / (picture.Name + ".bmp"), EncodeBitmap(picture));
+            }
+        }
+    } catch (const std::exception& error) {
+        std::cerr << "artgen: " << error.what() << "\n";
+        return 1;
+    }
+    return 0;
+}

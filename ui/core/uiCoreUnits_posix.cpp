@@ -1,0 +1,15 @@
+#include "ui/core/uiCoreUnits.h"
+#include "ui/core/uiGeometry.h"
+#include "ui/core/uxSystemInfo.h"
+
+namespace ui::detail {
+
+std::span<const TuiCoreUnit> CoreUnits() {
+    static constexpr TuiCoreUnit units[] = {
+        {"library core", InitializeSystemInfoUnit, nullptr},
+        {"geometry", InitializeGeometryUnit, FinalizeGeometryUnit},
+    };
+    return units;
+}
+
+} // namespace ui::detail

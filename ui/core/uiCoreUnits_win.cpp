@@ -1,0 +1,37 @@
+#include "ui/core/gdiplus/uxGdiPlusAPI.h"
+#include "ui/core/gdiplus/uxGdiPlusClasses.h"
+#include "ui/core/graphics/uiGraphicsUnit.h"
+#include "ui/core/images/uiImagesUnit.h"
+#include "ui/core/painters/uiPainterImages.h"
+#include "ui/core/styles/uiStyles.h"
+#include "ui/core/text/uiDrawTextUtils.h"
+#include "ui/core/themes/uiDWMApi.h"
+#include "ui/core/themes/uxOffice11.h"
+#include "ui/core/themes/uxThemeManager.h"
+#include "ui/core/themes/uxUxTheme.h"
+#include "ui/core/uiCoreUnits.h"
+#include "ui/core/uiGeometry.h"
+#include "ui/core/uxSystemInfo.h"
+
+namespace ui::detail {
+
+std::span<const TuiCoreUnit> CoreUnits() {
+    static constexpr TuiCoreUnit units[] = {
+        {"library core", InitializeSystemInfoUnit, nullptr},
+        {"GDI+ binding", InitializeGdiPlusAPIUnit, FinalizeGdiPlusAPIUnit},
+        {"GDI+ pictures", InitializeGdiPlusClassesUnit, FinalizeGdiPlusClassesUnit},
+        {"geometry", InitializeGeometryUnit, FinalizeGeometryUnit},
+        {"text engine", InitializeTextUnit, FinalizeTextUnit},
+        {"visual styles", InitializeUxThemeUnit, FinalizeUxThemeUnit},
+        {"theme manager", InitializeThemeManagerUnit, FinalizeThemeManagerUnit},
+        {"Office 2003 colours", InitializeOffice11Unit, FinalizeOffice11Unit},
+        {"canvas and bitmaps", InitializeGraphicsUnit, FinalizeGraphicsUnit},
+        {"alpha blending and glyphs", InitializeImagesUnit, FinalizeImagesUnit},
+        {"painters", InitializePaintersUnit, FinalizePaintersUnit},
+        {"desktop composition", InitializeDWMApiUnit, FinalizeDWMApiUnit},
+        {"styles", InitializeStylesUnit, FinalizeStylesUnit},
+    };
+    return units;
+}
+
+} // namespace ui::detail

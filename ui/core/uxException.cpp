@@ -1,0 +1,7 @@
+#include "ui/core/uxException.h"
+
+namespace ui {
+
+EuxException::~EuxException() = default;
+
+} // namespace ui

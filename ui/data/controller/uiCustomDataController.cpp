@@ -1,0 +1,447 @@
+#include "ui/data/controller/uiCustomDataController.h"
+
+#include "ui/data/common/uiDataConsts.h"
+#include "ui/data/controller/rows/uiDataControllerGroups.h"
+#include "ui/data/controller/rows/uiDataControllerInfo.h"
+#include "ui/data/controller/rows/uiDataSelection.h"
+#include "ui/data/controller/uiDataControllerError.h"
+#include "ui/data/controller/uiDataControllerNotifier.h"
+#include "ui/data/controller/uiDataControllerSearch.h"
+#include "ui/data/controller/uiDataField.h"
+#include "ui/data/controller/uiDataFilter.h"
+#include "ui/data/controller/uiDataListenerLink.h"
+#include "ui/data/controller/uiDataProvider.h"
+#include "ui/data/controller/uiDataSummary.h"
+#include "ui/data/storage/uiDataStorage.h"
+
+#include <algorithm>
+
+namespace ui {
+
+TuiCustomDataController::TuiCustomDataController(rtl::TComponent* owner)
+    : FOwner(owner), FDataStorage(std::make_unique<TuiDataStorage>()),
+      FGroups(std::make_unique<TuiDataControllerGroups>(*this)),
+      FFields(std::make_unique<TuiCustomDataFieldList>(*this)), FExtraFilters(std::make_unique<TuiDataFilterList>()) {
+    FFilter = CreateCompanion<TuiDataFilterCriteria>(GetFilterCriteriaClass(), this);
+    FSearch = CreateCompanion<TuiDataControllerSearch>(GetSearchClass(), this);
+    FSummary = CreateCompanion<TuiDataSummary>(GetSummaryClass(), this);
+    FProvider = CreateCompanion<TuiCustomDataProvider>(GetDataProviderClass(), this);
+    FInfo = std::make_unique<TuiCustomDataControllerInfo>(*this);
+    FNotifier.reset(new TuiDataControllerNotifier(nullptr, *this));
+    FDataStorage->SetOnInternalRecordsCleared([this](TuiDataStorage&) { ResetNewItemRecord(); });
+    FDataStorage->ChangeUseRecordIds(UseRecordIDs());
+}
+
+TuiCustomDataController::~TuiCustomDataController() {
+    FDestroying = true;
+    FNotifier.reset();
+    FInfo.reset();
+    FSummary.reset();
+    FFilter.reset();
+    FExtraFilters->Clear();
+    FExtraFilters.reset();
+    FDataStorage->Clear(false);
+    FGroups.reset();
+    FFields->Clear();
+    FFields.reset();
+    FDataStorage.reset();
+    FProvider.reset();
+    FSearch.reset();
+    FDataChangedListeners.clear();
+    for (TuiDataListenerLink* link : FListenerLinks) {
+        link->FDataController = nullptr;
+    }
+}
+
+rtl::TPersistent* TuiCustomDataController::GetOwner() const {
+    return FOwner;
+}
+
+void TuiCustomDataController::Assign(const rtl::TPersistent* source) {
+    const auto* controller = dynamic_cast<const TuiCustomDataController*>(source);
+    if (!controller) {
+        TPersistent::Assign(source);
+        return;
+    }
+    SetOptions(controller->Options());
+    SetFilter(controller->Filter());
+    SetSummary(controller->Summary());
+    FOnAfterCancel = controller->FOnAfterCancel;
+    FOnAfterDelete = controller->FOnAfterDelete;
+    FOnAfterInsert = controller->FOnAfterInsert;
+    FOnAfterPost = controller->FOnAfterPost;
+    FOnBeforeCancel = controller->FOnBeforeCancel;
+    FOnBeforeInsert = controller->FOnBeforeInsert;
+    FOnBeforePost = controller->FOnBeforePost;
+    FOnBeforeDelete = controller->FOnBeforeDelete;
+    FOnNewRecord = controller->FOnNewRecord;
+    SetOnFilterRecord(controller->FOnFilterRecord);
+    FOnCompare = controller->FOnCompare;
+    FOnDataChanged = controller->FOnDataChanged;
+    FOnGroupingChanged = controller->FOnGroupingChanged;
+    FOnSortingChanged = controller->FOnSortingChanged;
+    FOnDetailCollapsing = controller->FOnDetailCollapsing;
+    FOnDetailExpanding = controller->FOnDetailExpanding;
+    FOnDetailCollapsed = controller->FOnDetailCollapsed;
+    FOnDetailExpanded = controller->FOnDetailExpanded;
+    FOnRecordChanged = controller->FOnRecordChanged;
+}
+
+const rtl::TMetaclass& TuiCustomDataController::GetDataProviderClass() const {
+    return TuiCustomDataProvider::StaticClass();
+}
+
+const rtl::TMetaclass& TuiCustomDataController::GetDataSelectionClass() const {
+    return TuiDataSelection::StaticClass();
+}
+
+const rtl::TMetaclass& TuiCustomDataController::GetFieldClass() const {
+    return TuiCustomDataField::StaticClass();
+}
+
+const rtl::TMetaclass& TuiCustomDataController::GetFilterCriteriaClass() const {
+    return TuiDataFilterCriteria::StaticClass();
+}
+
+const rtl::TMetaclass& TuiCustomDataController::GetSearchClass() const {
+    return TuiDataControllerSearch::StaticClass();
+}
+
+const rtl::TMetaclass& TuiCustomDataController::GetSummaryClass() const {
+    return TuiDataSummary::StaticClass();
+}
+
+void TuiCustomDataController::SetFilter(const TuiDataFilterCriteria& criteria) {
+    FFilter->Assign(&criteria);
+}
+
+void TuiCustomDataController::SetSummary(const TuiDataSummary& summary) {
+    FSummary->Assign(&summary);
+}
+
+void TuiCustomDataController::SetActive(bool active) {
+    FActive = active;
+}
+
+void TuiCustomDataController::SetOptions(TuiDataControllerOptions options) {
+    if (options == FOptions) {
+        return;
+    }
+    FOptions = options;
+    RebuildRows();
+}
+
+int32_t TuiCustomDataController::GetRecordCount() const {
+    return FDataStorage->GetRecordCount();
+}
+
+void TuiCustomDataController::SetRecordCount(int32_t count) {
+    if (IsProviderNavigation()) {
+        return;
+    }
+    count = std::max(count, 0);
+    const int32_t previousCount = GetRecordCount();
+    if (count == previousCount) {
+        return;
+    }
+    FDataStorage->SetRecordCount(count);
+    FInfo->CheckSelectionRange();
+    CheckBookmarkValid(uiNoIndex);
+    RecordChanged(count > previousCount ? dckRecordsAdded : dckRecordsRemoved, uiNoIndex, uiNoIndex);
+}
+
+rtl::Variant TuiCustomDataController::GetValue(int32_t recordIndex, int32_t itemIndex) {
+    CheckRecordIndex(recordIndex);
+    return GetFieldValue(recordIndex, GetItemField(itemIndex));
+}
+
+void TuiCustomDataController::SetValue(int32_t recordIndex, int32_t itemIndex, const rtl::Variant& value) {
+    if (const TuiValueDef* valueDef = ValueDefToStore(recordIndex, itemIndex)) {
+        FDataStorage->SetValue(recordIndex, *valueDef, value);
+        RecordChanged(dckItem, itemIndex, recordIndex);
+    }
+}
+
+rtl::AnsiString TuiCustomDataController::GetDisplayText(int32_t recordIndex, int32_t itemIndex) {
+    CheckRecordIndex(recordIndex);
+    return GetFieldDisplayText(recordIndex, GetItemField(itemIndex));
+}
+
+void TuiCustomDataController::SetDisplayText(int32_t recordIndex, int32_t itemIndex, const rtl::AnsiString& text) {
+    if (const TuiValueDef* valueDef = ValueDefToStore(recordIndex, itemIndex)) {
+        FDataStorage->SetDisplayText(recordIndex, *valueDef, text);
+        RecordChanged(dckItem, itemIndex, recordIndex);
+    }
+}
+
+const TuiValueDef* TuiCustomDataController::ValueDefToStore(int32_t recordIndex, int32_t itemIndex) {
+    if (IsProviderNavigation()) {
+        return nullptr;
+    }
+    CheckRecordIndex(recordIndex);
+    return GetItemField(itemIndex).EffectiveValueDef();
+}
+
+rtl::Variant TuiCustomDataController::GetRecordId(int32_t recordIndex) {
+    if (recordIndex < 0 || recordIndex >= GetRecordCount()) {
+        EuiInvalidDataControllerOperation::Raise(uiSDataRecordIndexError);
+    }
+    if (!UseRecordIDs()) {
+        return rtl::Variant::Null();
+    }
+    return rtl::Variant(FDataStorage->GetRecordID(recordIndex));
+}
+
+rtl::Variant TuiCustomDataController::GetFieldValue(int32_t recordIndex, const TuiCustomDataField& field) {
+    if (IsProviderField(field) && IsProviderNavigation()) {
+        return FProvider->GetBufferValue(field);
+    }
+    const TuiValueDef* valueDef = field.EffectiveValueDef();
+    return valueDef ? FDataStorage->GetValue(recordIndex, *valueDef) : rtl::Variant::Null();
+}
+
+rtl::AnsiString TuiCustomDataController::GetFieldDisplayText(int32_t recordIndex, const TuiCustomDataField& field) {
+    if (IsProviderField(field) && IsProviderNavigation()) {
+        return FProvider->GetBufferDisplayText(field);
+    }
+    const TuiValueDef* valueDef = field.EffectiveValueDef();
+    return valueDef ? FDataStorage->GetDisplayText(recordIndex, *valueDef) : rtl::AnsiString();
+}
+
+rtl::Variant TuiCustomDataController::GetValueForField(int32_t recordIndex, const TuiCustomDataField& field) {
+    return GetFieldValue(recordIndex, field);
+}
+
+bool TuiCustomDataController::IsProviderField(const TuiCustomDataField& field) const {
+    if (!field.IsInternalField()) {
+        return true;
+    }
+    const TuiCustomDataField* reference = field.ReferenceField();
+    return reference && !reference->IsInternalField();
+}
+
+bool TuiCustomDataController::IsProviderNavigation() const {
+    return FProvider->IsGridMode();
+}
+
+void TuiCustomDataController::Refresh() {
+    RebuildRows();
+}
+
+void TuiCustomDataController::RebuildRows() {
+    InsideUpdate([this] { FInfo->DataChanged(); });
+}
+
+void TuiCustomDataController::CheckRecordIndex(int32_t recordIndex) {
+    const int32_t newItemRecordIndex = GetNewItemRecordIndex();
+    if ((recordIndex >= 0 && recordIndex < GetRecordCount()) || recordIndex == newItemRecordIndex) {
+        return;
+    }
+    EuiInvalidDataControllerOperation::Raise(uiSDataRecordIndexError);
+}
+
+void TuiCustomDataController::CheckItemIndex(int32_t itemIndex) const {
+    if (itemIndex < 0 || itemIndex >= GetItemCount()) {
+        EuiInvalidDataControllerOperation::Raise(uiSDataItemIndexError);
+    }
+}
+
+TuiCustomDataField& TuiCustomDataController::GetItemField(int32_t itemIndex) const {
+    CheckItemIndex(itemIndex);
+    return FFields->GetItem(itemIndex);
+}
+
+int32_t TuiCustomDataController::GetNewItemRecordIndex() {
+    if (FNewItemRecordIndex == 0) {
+        FNewItemRecordIndex = FDataStorage->AppendInternalRecord();
+    }
+    return FNewItemRecordIndex;
+}
+
+void TuiCustomDataController::ResetNewItemRecord() {
+    FNewItemRecordIndex = 0;
+}
+
+bool TuiCustomDataController::IsDestroying() const {
+    return FDestroying || (FOwner && FOwner->ComponentState().Contains(rtl::TComponentState::csDestroying));
+}
+
+bool TuiCustomDataController::IsLoading() const {
+    return FOwner && FOwner->ComponentState().Contains(rtl::TComponentState::csLoading);
+}
+
+bool TuiCustomDataController::IsReading() const {
+    return FOwner && FOwner->ComponentState().Contains(rtl::TComponentState::csReading);
+}
+
+bool TuiCustomDataController::IsGridModeBuffering() const {
+    return false;
+}
+
+bool TuiCustomDataController::UseRecordIDs() const {
+    return IsGridModeBuffering();
+}
+
+void TuiCustomDataController::AddDataChangedListener(void* userData, TuiDataChangedListenerProc proc) {
+    FDataChangedListeners.push_back(
+        std::make_unique<TDataChangedListener>(TDataChangedListener{userData, std::move(proc), false}));
+}
+
+void TuiCustomDataController::RemoveDataChangedListener(void* userData) {
+    for (const std::unique_ptr<TDataChangedListener>& listener : FDataChangedListeners) {
+        if (listener->UserData == userData) {
+            listener->Removed = true;
+        }
+    }
+    if (FDataChangedListenerCalls == 0) {
+        DropRemovedListeners();
+    }
+}
+
+void TuiCustomDataController::CallDataChangedListeners() {
+    // Entries stay in place while listeners run, so removing one marks it; listeners added meanwhile wait for the
+    // next change.
+    ++FDataChangedListenerCalls;
+    const size_t count = FDataChangedListeners.size();
+    try {
+        for (size_t i = 0; i < count; ++i) {
+            TDataChangedListener& listener = *FDataChangedListeners[i];
+            if (!listener.Removed) {
+                listener.Proc(listener.UserData, *this);
+            }
+        }
+    } catch (...) {
+        if (--FDataChangedListenerCalls == 0) {
+            DropRemovedListeners();
+        }
+        throw;
+    }
+    if (--FDataChangedListenerCalls == 0) {
+        DropRemovedListeners();
+    }
+}
+
+bool TuiCustomDataController::HasDataChangedListeners() const {
+    return std::any_of(FDataChangedListeners.begin(), FDataChangedListeners.end(),
+                       [](const std::unique_ptr<TDataChangedListener>& listener) { return !listener->Removed; });
+}
+
+void TuiCustomDataController::DropRemovedListeners() {
+    std::erase_if(FDataChangedListeners,
+                  [](const std::unique_ptr<TDataChangedListener>& listener) { return listener->Removed; });
+}
+
+void TuiCustomDataController::AddListenerLink(TuiDataListenerLink& link) {
+    FListenerLinks.push_back(&link);
+}
+
+void TuiCustomDataController::RemoveListenerLink(TuiDataListenerLink& link) {
+    std::erase(FListenerLinks, &link);
+}
+
+void TuiCustomDataController::DoAfterCancel() {
+    if (FOnAfterCancel) {
+        FOnAfterCancel(*this);
+    }
+}
+
+void TuiCustomDataController::DoAfterDelete() {
+    if (FOnAfterDelete) {
+        FOnAfterDelete(*this);
+    }
+}
+
+void TuiCustomDataController::DoAfterInsert() {
+    if (FOnAfterInsert) {
+        FOnAfterInsert(*this);
+    }
+}
+
+void TuiCustomDataController::DoAfterPost() {
+    if (FOnAfterPost) {
+        FOnAfterPost(*this);
+    }
+}
+
+void TuiCustomDataController::DoBeforeCancel() {
+    if (FOnBeforeCancel) {
+        FOnBeforeCancel(*this);
+    }
+}
+
+void TuiCustomDataController::DoBeforeDelete(int32_t recordIndex) {
+    if (FOnBeforeDelete) {
+        FOnBeforeDelete(*this, recordIndex);
+    }
+}
+
+void TuiCustomDataController::DoBeforeInsert() {
+    if (FOnBeforeInsert) {
+        FOnBeforeInsert(*this);
+    }
+}
+
+void TuiCustomDataController::DoBeforePost() {
+    if (FOnBeforePost) {
+        FOnBeforePost(*this);
+    }
+}
+
+void TuiCustomDataController::DoNewRecord(int32_t recordIndex) {
+    if (FOnNewRecord) {
+        FOnNewRecord(*this, recordIndex);
+    }
+}
+
+bool TuiCustomDataController::DoFilterRecord(int32_t recordIndex) {
+    bool accept = true;
+    if (FOnFilterRecord) {
+        FOnFilterRecord(*this, recordIndex, accept);
+    }
+    return accept;
+}
+
+void TuiCustomDataController::SetOnFilterRecord(TuiDataFilterRecordEvent handler) {
+    FOnFilterRecord = std::move(handler);
+    if (!IsDestroying() && !IsLoading()) {
+        FilterChanged();
+    }
+}
+
+bool TuiCustomDataController::HasFilterRecordHandler() const {
+    return static_cast<bool>(FOnFilterRecord);
+}
+
+bool TuiCustomDataController::DoDetailExpanding(int32_t recordIndex) {
+    bool allow = true;
+    if (FOnDetailExpanding) {
+        FOnDetailExpanding(*this, recordIndex, allow);
+    }
+    return allow;
+}
+
+bool TuiCustomDataController::DoDetailCollapsing(int32_t recordIndex) {
+    bool allow = true;
+    if (FOnDetailCollapsing) {
+        FOnDetailCollapsing(*this, recordIndex, allow);
+    }
+    return allow;
+}
+
+bool TuiCustomDataController::CanChangeDetailExpanding(int32_t recordIndex, bool expanding) {
+    return expanding ? DoDetailExpanding(recordIndex) : DoDetailCollapsing(recordIndex);
+}
+
+void TuiCustomDataController::DoDetailExpanded(int32_t recordIndex) {
+    if (FOnDetailExpanded) {
+        FOnDetailExpanded(*this, recordIndex);
+    }
+}
+
+void TuiCustomDataController::DoDetailCollapsed(int32_t recordIndex) {
+    if (FOnDetailCollapsed) {
+        FOnDetailCollapsed(*this, recordIndex);
+    }
+}
+
+} // namespace ui

@@ -1,0 +1,580 @@
+#pragma once
+// TuiCustomDataController: the non-visual model behind a data-aware view: a table of records (rows of its record
+// storage) and items (columns, each backed by a data field), with a provider, row information, filter, summary,
+// search and notifier as companions. Changes made inside BeginUpdate and EndUpdate are collected and delivered once
+// at the outermost EndUpdate: the row information recalculates, then the controller sends the view its notices
+// (uiUpdateControlInfo.h) through the control-notification callback and fires its data events.
+//
+// Record indexes: data records 0 .. GetRecordCount() - 1 in storage order; internal records (the new-item record)
+// are negative; -1 means none.
+//
+// The constructor builds the companions from the classes its class factories name. C++ reaches only this class's
+// factories while the base is being built, so a descendant's override of one of them does not take effect there.
+
+#include "rtl/core/Component.h"
+#include "rtl/core/Events.h"
+#include "rtl/core/Interfaces.h"
+#include "rtl/core/Persistent.h"
+#include "rtl/text/StringTypes.h"
+#include "rtl/variants/Variant.h"
+#include "ui/data/controller/uiDataControllerTypes.h"
+#include "ui/data/values/uiValueType.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace ui {
+
+class TuiCustomDataControllerInfo;
+class TuiCustomDataField;
+class TuiCustomDataFieldList;
+class TuiCustomDataProvider;
+class TuiDataControllerGroups;
+class TuiDataControllerNotifier;
+class TuiDataControllerSearch;
+class TuiDataFilterCriteria;
+class TuiDataFilterList;
+class TuiDataListenerLink;
+class TuiDataStorage;
+class TuiDataSummary;
+class TuiUpdateControlInfo;
+class TuiValueDef;
+struct TuiRowInfo;
+struct TuiSortingFieldEntry;
+
+// The view's receiver of notices; the notice is freed when it returns.
+using TuiControlNotificationEvent = std::function<void(TuiUpdateControlInfo& info)>;
+// A data-changed listener: called with its user data after the data events.
+using TuiDataChangedListenerProc = std::function<void(void* userData, TuiCustomDataController& dataController)>;
+// Called by ForEachRow for a row; the last answer is ForEachRow's.
+using TuiForEachRowProc = std::function<int32_t(int32_t rowIndex, const TuiRowInfo& rowInfo)>;
+
+class TuiCustomDataController : public rtl::TPersistent, public rtl::TNotCountedInterface {
+    RTL_DECLARE_CLASS(TuiCustomDataController, rtl::TPersistent)
+public:
+    using TConstructorArgument = rtl::TComponent*;
+
+    // owner is the view or grid that holds the controller (may be nullptr); its component state tells whether it
+    // is loading, being read or being destroyed.
+    explicit TuiCustomDataController(rtl::TComponent* owner);
+    ~TuiCustomDataController() override;
+
+    rtl::TPersistent* GetOwner() const override;
+    rtl::TComponent* OwnerComponent() const { return FOwner; }
+    // Takes over the options, filter, summary and event handlers of another controller, not the control callback.
+    void Assign(const rtl::TPersistent* source) override;
+
+    // Class factories of the companions.
+    virtual const rtl::TMetaclass& GetDataProviderClass() const;
+    virtual const rtl::TMetaclass& GetDataSelectionClass() const;
+    virtual const rtl::TMetaclass& GetFieldClass() const;
+    virtual const rtl::TMetaclass& GetFilterCriteriaClass() const;
+    virtual const rtl::TMetaclass& GetSearchClass() const;
+    virtual const rtl::TMetaclass& GetSummaryClass() const;
+
+    // The companions.
+    TuiDataStorage& DataStorage() const { return *FDataStorage; }
+    TuiCustomDataFieldList& Fields() const { return *FFields; }
+    TuiCustomDataControllerInfo& DataControllerInfo() const { return *FInfo; }
+    TuiCustomDataProvider& Provider() const { return *FProvider; }
+    TuiDataControllerGroups& Groups() const { return *FGroups; }
+    TuiDataControllerSearch& Search() const { return *FSearch; }
+    TuiDataControllerNotifier& Notifier() const { return *FNotifier; }
+    TuiDataFilterList& ExtraFilters() const { return *FExtraFilters; }
+    TuiDataFilterCriteria& Filter() const { return *FFilter; }
+    // Copies criteria into the own filter.
+    void SetFilter(const TuiDataFilterCriteria& criteria);
+    TuiDataSummary& Summary() const { return *FSummary; }
+    // Copies summary into the own summary.
+    void SetSummary(const TuiDataSummary& summary);
+
+    bool Active() const { return FActive; }
+    virtual void SetActive(bool active);
+    TuiDataControllerOptions Options() const { return FOptions; }
+    // A different value rebuilds the rows.
+    void SetOptions(TuiDataControllerOptions options);
+
+    // Records and values. Every access checks the record index (0 .. count - 1 or the new-item record) and the item
+    // index first and raises EuiInvalidDataControllerOperation for a bad one.
+    virtual int32_t GetRecordCount() const;
+    // Grows (new records hold Null everywhere) or shrinks from the end; a negative count counts as 0. Reports
+    // records added or removed.
+    virtual void SetRecordCount(int32_t count);
+    virtual rtl::Variant GetValue(int32_t recordIndex, int32_t itemIndex);
+    // Stores the value converted to the item's value type and reports a change of that item; an item without value
+    // type is left alone and nothing is reported.
+    virtual void SetValue(int32_t recordIndex, int32_t itemIndex, const rtl::Variant& value);
+    virtual rtl::AnsiString GetDisplayText(int32_t recordIndex, int32_t itemIndex);
+    // Stores the text when the item keeps display texts; reported as SetValue is.
+    virtual void SetDisplayText(int32_t recordIndex, int32_t itemIndex, const rtl::AnsiString& text);
+    // The record's ID while record IDs are used, else Null; only data records.
+    virtual rtl::Variant GetRecordId(int32_t recordIndex);
+    virtual rtl::Variant GetFieldValue(int32_t recordIndex, const TuiCustomDataField& field);
+    virtual rtl::AnsiString GetFieldDisplayText(int32_t recordIndex, const TuiCustomDataField& field);
+    virtual rtl::Variant GetValueForField(int32_t recordIndex, const TuiCustomDataField& field);
+    // Whether the field's values come from the provider rather than the storage.
+    bool IsProviderField(const TuiCustomDataField& field) const;
+    // Whether the provider navigates a record window itself.
+    bool IsProviderNavigation() const;
+    // The rows again: filtered, sorted and grouped anew.
+    void Refresh();
+    virtual void RebuildRows();
+
+    void CheckRecordIndex(int32_t recordIndex);
+    void CheckItemIndex(int32_t itemIndex) const;
+    // The field of item itemIndex, after checking the index.
+    TuiCustomDataField& GetItemField(int32_t itemIndex) const;
+    // The internal record that holds the values typed into a view's new-item row, made on first use.
+    virtual int32_t GetNewItemRecordIndex();
+    // The storage has dropped its internal records.
+    virtual void ResetNewItemRecord();
+
+    // Items and their fields.
+    virtual int32_t GetItemCount() const;
+    // The view's item object at index.
+    virtual rtl::TObject* GetItem(int32_t index) const = 0;
+    // A field for item (nullptr: an item-less field); "Item already exists" when item has one already.
+    virtual TuiCustomDataField& AddItem(rtl::TObject* item);
+    // Frees the item's field; nothing for an object without one.
+    virtual void RemoveItem(rtl::TObject* item);
+    // Puts the fields into the order of the view's items; reports a layout change.
+    virtual void UpdateItems();
+    // Changing the value type or the text-stored flag makes the item's values anew (they are lost) and reports a
+    // layout change; the current setting reports nothing.
+    virtual void ChangeValueTypeClass(int32_t itemIndex, TuiValueTypeClass valueTypeClass);
+    virtual void ChangeItemTextStored(int32_t itemIndex, bool textStored);
+    virtual bool GetItemTextStored(int32_t itemIndex) const;
+    virtual bool IsItemTextStored(int32_t itemIndex) const;
+    TuiValueTypeClass GetItemValueTypeClass(int32_t itemIndex) const;
+    virtual rtl::TObject* FindItemByID(int32_t id) const;
+    // Case-insensitive.
+    virtual rtl::TObject* FindItemByName(rtl::UnicodeStringView name) const;
+    // The item whose ID is that of link.
+    virtual rtl::TObject* GetItemByItemLink(rtl::TObject* link) const;
+    // -1 here.
+    virtual int32_t GetItemID(rtl::TObject* item) const;
+    // The Name of a component, empty for other objects.
+    virtual rtl::UnicodeString GetItemName(rtl::TObject* item) const;
+    virtual TuiCustomDataField& CreateField();
+    virtual TuiCustomDataField& CreateInternalField();
+    // Lets ValidateField free the fields whose items are gone, until a pass frees none.
+    virtual void RemoveDestroyedFields();
+    // A descendant frees the field when its item no longer exists; nothing here.
+    virtual void ValidateField(TuiCustomDataField& field);
+    // A field has left the field list: what refers to it lets go (sorting, grouping, the incremental filter).
+    virtual void DoFieldRemoved(TuiCustomDataField& field);
+    // A component a field may refer to is being freed: every field hears of it.
+    virtual void ComponentRemoved(rtl::TComponent* component);
+    // Whether the definition belongs to an internal field.
+    bool IsInternalFieldValueDef(const TuiValueDef& valueDef) const;
+    // A descendant tells its view; nothing here.
+    virtual void ItemValueTypeClassChanged(int32_t itemIndex);
+
+    // Rows: group rows and data rows of expanded groups when grouped, otherwise one row per filtered record
+    // (uiDataControllerInfo.h). A bad row raises "RowIndex out of range".
+    int32_t GetRowCount() const;
+    TuiRowInfo GetRowInfo(int32_t rowIndex) const;
+    // -1 when the record is filtered out or, without expand, inside a collapsed group; expand expands its groups.
+    // The record index is checked first.
+    int32_t GetRowIndexByRecordIndex(int32_t recordIndex, bool expand);
+    // The row to focus after row is deleted.
+    int32_t GetNearestRowIndex(int32_t rowIndex) const;
+    // The value or text of a row: a group row shows its grouping item, whatever item is asked for.
+    rtl::Variant GetRowValue(const TuiRowInfo& rowInfo, int32_t itemIndex);
+    rtl::AnsiString GetRowDisplayText(const TuiRowInfo& rowInfo, int32_t itemIndex);
+    // Calls proc for every row, or for every selected row in selection order; the last answer, or the row count when
+    // proc was not called.
+    int32_t ForEachRow(bool selectedOnly, const TuiForEachRowProc& proc);
+    // The record of the last row, -1 without rows.
+    int32_t GetLastRowRecordIndex() const;
+    // The records that pass filtering, in display order.
+    int32_t GetFilteredRecordCount() const;
+    int32_t GetFilteredRecordIndex(int32_t position) const;
+    // -1 when the record is filtered out.
+    int32_t GetFilteredIndexByRecordIndex(int32_t recordIndex) const;
+
+    // Focus. It follows the focused record through sorting, filtering and regrouping.
+    int32_t GetFocusedRowIndex() const;
+    int32_t GetFocusedRecordIndex() const;
+    virtual int32_t GetFocusedRecord() const;
+    // The record the provider has focused when it navigates itself; else the focused record.
+    virtual int32_t GetFocusedRecordIndexFromProvider() const;
+    // Moves the focus to the row (clamped to the rows; -1 none): whether it was done.
+    bool ChangeFocusedRowIndex(int32_t rowIndex);
+    // Focuses the record's row, expanding its groups.
+    bool ChangeFocusedRecordIndex(int32_t recordIndex);
+    // Focuses row 0 when no row is focused.
+    void EnsureRowFocused();
+    void GotoFirst();
+    void GotoLast();
+    // Both true without rows; neither while rows exist and none is focused.
+    bool IsFirstRowFocused() const;
+    bool IsLastRowFocused() const;
+    // Asked before another record is focused: a pending edit is posted first.
+    virtual bool CanFocusRecord(int32_t recordIndex);
+    virtual bool CanLoadData() const { return true; }
+    virtual bool IsDetailFocusSync() const { return false; }
+    // Hooks: before the focus leaves a master's record, before it moves to a row, after the focused record changed,
+    // and while a group holding the focused row collapses. Nothing here.
+    virtual void NotifyDetailsFocusChanging() {}
+    virtual void FocusedRowChanging(int32_t) {}
+    virtual void DoAfterFocusedRecordChanged() {}
+    virtual void CheckFocusedRow() {}
+    // After deletions: the record the deletion left to focus, or the last row's when none is focused.
+    void FocusNearestRecord();
+    // Focuses the row of the index-th selected row: whether it became the focused row.
+    virtual bool FocusSelectedRow(int32_t index);
+    // -1 when none; a deletion sets the nearest record, a detail its master record.
+    int32_t GetNearestRecordIndex() const { return FNearestRecordIndex; }
+    int32_t GetMasterRecordIndex() const { return FMasterRecordIndex; }
+
+    // Selection. In single-select mode the focused row is the selection (unless SetFocusedSelected(false) took it
+    // out) and selecting rows does nothing; in multi-select mode the row information keeps the selected rows.
+    int32_t GetSelectedRowCount() const;
+    virtual int32_t GetSelectedRowIndex(int32_t index) const;
+    bool IsRowSelected(int32_t rowIndex) const;
+    virtual void ChangeRowSelection(int32_t rowIndex, bool selected);
+    // Selects the rows from one to the other, in either order.
+    void SelectRowRange(int32_t fromRowIndex, int32_t toRowIndex);
+    virtual void SelectAll();
+    void ClearSelection();
+    // The row a range selection starts from; "RowIndex out of range" for a bad row.
+    virtual void SetSelectionAnchor(int32_t rowIndex);
+    int32_t GetSelectionAnchorRowIndex() const;
+    bool IsSelectionAnchorSet() const;
+    virtual void ClearSelectionAnchor();
+    // Selects from the anchor to the row; unless keep, only those. Nothing without an anchor.
+    virtual void SelectFromAnchor(int32_t rowIndex, bool keep);
+    // The focused row becomes the anchor and the selection.
+    virtual void SyncSelectionWithFocus();
+    // The focused row alone (multi-select mode).
+    void SelectFocusedRow();
+    bool MultiSelect() const { return FMultiSelect; }
+    void SetMultiSelect(bool multiSelect);
+    bool FocusedSelected() const { return FFocusedSelected; }
+    // Single-select mode: whether the focused row counts as selected.
+    void SetFocusedSelected(bool focusedSelected);
+    virtual rtl::Variant GetSelectedRowIndexAsVariant(int32_t index) const;
+    virtual bool CanSelectRow(int32_t) { return true; }
+    virtual bool IsSingleSelect() const { return !FMultiSelect; }
+
+    // The bookmark: a record to come back to, -1 none; lost when its record is filtered out or deleted.
+    int32_t GetBookmarkRecordIndex() const { return FBookmarkRecordIndex; }
+    // The focused record becomes the bookmark: false when it was already.
+    virtual bool SaveBookmark();
+    void SaveBookmarkAndNotify();
+    virtual bool GotoBookmark();
+    bool GotoBookmarkIfAvailable();
+    virtual bool IsBookmarkAvailable() const;
+    virtual bool IsBookmarkRow(int32_t rowIndex) const;
+    virtual void ClearBookmark();
+    // Clears the bookmark with a bookmark notice when one was set.
+    void ResetBookmark();
+    // Whether the bookmark goes with the record (being deleted) or is no longer among the filtered records.
+    virtual bool IsBookmarkLost(int32_t recordIndex) const;
+    virtual void CheckBookmarkValid(int32_t recordIndex);
+
+    // Sorting: an item's order comes from its sorting entry, else from its grouping entry (ascending or the order it
+    // is sorted in).
+    TuiDataSortOrder GetItemSortOrder(int32_t itemIndex) const;
+    // -1 when the item is not sorted.
+    int32_t GetItemSortingIndex(int32_t itemIndex) const;
+    int32_t GetSortingItemCount() const;
+    int32_t GetSortingItemIndex(int32_t index) const;
+    void ChangeSortOrder(int32_t itemIndex, TuiDataSortOrder order);
+    // Moves the item's sorting entry; an item that is neither sorted nor grouped stays unsorted, and a grouped item
+    // sorted ascending loses its sorting entry at index -1.
+    void ChangeSortingIndex(int32_t itemIndex, int32_t index);
+    // With keepGrouped the grouped items keep their sorting entries.
+    void ClearSortingExceptGrouping(bool keepGrouped);
+    // Rebuilds the rows when the item takes part in the order (or for item -1): whether it did.
+    virtual bool ResortIfItemSorted(int32_t itemIndex);
+    // Values of the item are compared as values (OnCompare, Variant order, the text options) rather than through
+    // the storage.
+    virtual void SetItemCompareByValues(int32_t itemIndex, bool compareByValues);
+    virtual bool GetItemCompareByValues(int32_t itemIndex) const;
+
+    // Comparison of two records on one field: through OnCompare, the text options or the Variant order when the field
+    // compares values, else through the storage (nulls first, then the value type's order).
+    virtual int CompareByField(int32_t recordIndexA, int32_t recordIndexB, const TuiCustomDataField& field);
+    // The last tie-break: storage order in both directions.
+    virtual int CompareRecordsByIndex(int32_t recordIndexA, int32_t recordIndexB);
+    // CompareByField, negated for a descending entry.
+    virtual int CompareBySortingField(int32_t recordIndexA, int32_t recordIndexB, bool forGrouping,
+                                      const TuiSortingFieldEntry& entry);
+    // The display text when the field sorts by it, else the value.
+    virtual rtl::Variant GetValueForCompare(int32_t recordIndex, const TuiCustomDataField& field);
+    virtual bool UsesValueCompare(const TuiCustomDataField& field) const;
+    virtual bool IsItemTextCompared(int32_t itemIndex) const;
+    // dcoAnsiSort or dcoCaseInsensitive and a text field.
+    virtual bool IsFieldCompareAsText(const TuiCustomDataField& field) const;
+    virtual bool IsFieldSortedByDisplayText(const TuiCustomDataField& field) const;
+    // Whether the item sorts by its display text; false here whatever the default (a view answers per item).
+    virtual bool ItemSortsByDisplayText(int32_t itemIndex, bool defaultValue) const;
+    // Through the storage; 0 for a field without values.
+    int CompareFieldValues(int32_t recordIndexA, int32_t recordIndexB, const TuiCustomDataField& field);
+    // Set while a locate buffer record is found: display texts are not compared then.
+    bool IsInInternalRecordFind() const { return FInInternalRecordFind; }
+    void SetInInternalRecordFind(bool finding) { FInInternalRecordFind = finding; }
+
+    // The incremental filter keeps the records whose display text of an item begins with a text, ignoring case.
+    // Setting it answers the first record that passes, -1 when none.
+    virtual int32_t SetIncrementalFilter(int32_t itemIndex, const rtl::AnsiString& text);
+    virtual void ResetIncrementalFilter();
+    virtual bool IsIncrementalFilterActive() const;
+    virtual rtl::AnsiString GetIncrementalFilterText() const;
+    virtual bool IncrementalFilterRecord(int32_t recordIndex);
+
+    // The filter changed: the rows are filtered anew, and a focus it takes away goes to the first row.
+    virtual void FilterChanged();
+    virtual rtl::Variant GetFilterValue(int32_t recordIndex, const TuiCustomDataField& field);
+    virtual rtl::AnsiString GetDisplayTextForFilter(int32_t recordIndex, int32_t itemIndex);
+    virtual rtl::AnsiString GetDisplayTextForSearch(int32_t recordIndex, int32_t itemIndex);
+
+    // Finds among the filtered records, from position start, the first whose display text of the item is the text
+    // (or, with partial, begins with it), ignoring case; with wrap the search goes round. The record, -1 when none.
+    virtual int32_t FindRowByText(int32_t start, int32_t itemIndex, const rtl::AnsiString& text, bool partial,
+                                  bool wrap, bool forward);
+    // The first filtered record equal to recordIndex on the first fieldCount sorting fields, by bisection when
+    // sorted; -1 when none.
+    int32_t FindRecordBySortingFields(int32_t recordIndex, int32_t fieldCount, bool sorted);
+    // Hooks around the reading of a locate record; nothing here.
+    virtual void BeforeLoad() {}
+    virtual void AfterLoad() {}
+    // Posts a pending edit before the rows are reordered; the unbound controller edits through the provider, which
+    // has no edit pending here.
+    virtual void PostEditingIfActive() {}
+    // Tells the view that the groups are about to be rebuilt.
+    void SendGroupingChangingNotice();
+
+    // Update locking, through the row information's lock; only the outermost end delivers.
+    virtual void BeginUpdate();
+    virtual void EndUpdate();
+    void LockInfoUpdate();
+    void UnlockInfoUpdate();
+    int32_t GetInfoLockCount() const;
+    // False while the row information recalculates.
+    bool IsRowInfoValid() const;
+
+    // Change collection and delivery.
+    void Change(TuiDataControllerChanges changes);
+    // Delivers the pending changes unless the row information is locked.
+    void CheckChanges();
+    // Merges a data change into the pending one: a pending change only widens until it is delivered.
+    virtual void RecordChanged(TuiDataChangeKind kind, int32_t itemIndex, int32_t recordIndex);
+    // Fires OnRecordChanged, OnDataChanged and the data-changed listeners; while the owner loads, only remembers to.
+    virtual void DoDataChanged();
+    // Fires what waited while the owner was loading; the owning view calls it after loading.
+    virtual void CheckDeferredChanges();
+    // Hands a notice to the control-notification callback.
+    virtual void NotifyControl(TuiUpdateControlInfo& info);
+    // Called before pending changes are delivered; nothing here.
+    virtual void BeforeNotifyChanges();
+    // The summaries changed (redrawOnly: only their texts).
+    virtual void SummaryChanged(bool redrawOnly);
+    // While the owner loads, the summary's after-summary event waits for CheckDeferredChanges.
+    void SetAfterSummaryDeferred(bool deferred) { FDeferredAfterSummary = deferred; }
+    // Whether a notice is being handed to the view.
+    bool IsInControlNotification() const { return FInControlNotification; }
+
+    // State of the owner, and of the controller itself.
+    bool IsDestroying() const;
+    bool IsLoading() const;
+    bool IsReading() const;
+    virtual bool IsGridModeBuffering() const;
+    // Whether the storage keeps record IDs.
+    bool UseRecordIDs() const;
+
+    const TuiControlNotificationEvent& ControlNotification() const { return FControlNotification; }
+    void SetControlNotification(TuiControlNotificationEvent handler) { FControlNotification = std::move(handler); }
+    // Listeners called after the data events; the controller keeps them until removed. A listener may remove
+    // itself or another while being called: none is called twice and none after its removal.
+    void AddDataChangedListener(void* userData, TuiDataChangedListenerProc proc);
+    void RemoveDataChangedListener(void* userData);
+
+    // Event firing; each does nothing while its handler is unassigned.
+    virtual void DoAfterCancel();
+    virtual void DoAfterDelete();
+    virtual void DoAfterInsert();
+    virtual void DoAfterPost();
+    virtual void DoBeforeCancel();
+    virtual void DoBeforeDelete(int32_t recordIndex);
+    virtual void DoBeforeInsert();
+    virtual void DoBeforePost();
+    virtual void DoNewRecord(int32_t recordIndex);
+    // Whether the record passes OnFilterRecord (true when unassigned).
+    virtual bool DoFilterRecord(int32_t recordIndex);
+    virtual bool HasFilterRecordHandler() const;
+    // Whether OnDetailExpanding (or OnDetailCollapsing) allows it (true when unassigned).
+    virtual bool DoDetailExpanding(int32_t recordIndex);
+    virtual bool DoDetailCollapsing(int32_t recordIndex);
+    virtual bool CanChangeDetailExpanding(int32_t recordIndex, bool expanding);
+    virtual void DoDetailExpanded(int32_t recordIndex);
+    virtual void DoDetailCollapsed(int32_t recordIndex);
+
+    // Events.
+    const TuiDataControllerNotifyEvent& OnAfterCancel() const { return FOnAfterCancel; }
+    void SetOnAfterCancel(TuiDataControllerNotifyEvent handler) { FOnAfterCancel = std::move(handler); }
+    const TuiDataControllerNotifyEvent& OnAfterDelete() const { return FOnAfterDelete; }
+    void SetOnAfterDelete(TuiDataControllerNotifyEvent handler) { FOnAfterDelete = std::move(handler); }
+    const TuiDataControllerNotifyEvent& OnAfterInsert() const { return FOnAfterInsert; }
+    void SetOnAfterInsert(TuiDataControllerNotifyEvent handler) { FOnAfterInsert = std::move(handler); }
+    const TuiDataControllerNotifyEvent& OnAfterPost() const { return FOnAfterPost; }
+    void SetOnAfterPost(TuiDataControllerNotifyEvent handler) { FOnAfterPost = std::move(handler); }
+    const TuiDataControllerNotifyEvent& OnBeforeCancel() const { return FOnBeforeCancel; }
+    void SetOnBeforeCancel(TuiDataControllerNotifyEvent handler) { FOnBeforeCancel = std::move(handler); }
+    const TuiDataControllerNotifyEvent& OnBeforeInsert() const { return FOnBeforeInsert; }
+    void SetOnBeforeInsert(TuiDataControllerNotifyEvent handler) { FOnBeforeInsert = std::move(handler); }
+    const TuiDataControllerNotifyEvent& OnBeforePost() const { return FOnBeforePost; }
+    void SetOnBeforePost(TuiDataControllerNotifyEvent handler) { FOnBeforePost = std::move(handler); }
+    const TuiDataDetailExpandedEvent& OnBeforeDelete() const { return FOnBeforeDelete; }
+    void SetOnBeforeDelete(TuiDataDetailExpandedEvent handler) { FOnBeforeDelete = std::move(handler); }
+    const TuiDataDetailExpandedEvent& OnNewRecord() const { return FOnNewRecord; }
+    void SetOnNewRecord(TuiDataDetailExpandedEvent handler) { FOnNewRecord = std::move(handler); }
+    const TuiDataFilterRecordEvent& OnFilterRecord() const { return FOnFilterRecord; }
+    // A handler cannot be compared with the one before it: every assignment filters the rows anew.
+    void SetOnFilterRecord(TuiDataFilterRecordEvent handler);
+    const TuiDataControllerCompareEvent& OnCompare() const { return FOnCompare; }
+    void SetOnCompare(TuiDataControllerCompareEvent handler) { FOnCompare = std::move(handler); }
+    const rtl::TNotifyEvent& OnDataChanged() const { return FOnDataChanged; }
+    void SetOnDataChanged(rtl::TNotifyEvent handler) { FOnDataChanged = std::move(handler); }
+    const rtl::TNotifyEvent& OnGroupingChanged() const { return FOnGroupingChanged; }
+    void SetOnGroupingChanged(rtl::TNotifyEvent handler) { FOnGroupingChanged = std::move(handler); }
+    const rtl::TNotifyEvent& OnSortingChanged() const { return FOnSortingChanged; }
+    void SetOnSortingChanged(rtl::TNotifyEvent handler) { FOnSortingChanged = std::move(handler); }
+    const TuiDataDetailExpandingEvent& OnDetailCollapsing() const { return FOnDetailCollapsing; }
+    void SetOnDetailCollapsing(TuiDataDetailExpandingEvent handler) { FOnDetailCollapsing = std::move(handler); }
+    const TuiDataDetailExpandingEvent& OnDetailExpanding() const { return FOnDetailExpanding; }
+    void SetOnDetailExpanding(TuiDataDetailExpandingEvent handler) { FOnDetailExpanding = std::move(handler); }
+    const TuiDataDetailExpandedEvent& OnDetailCollapsed() const { return FOnDetailCollapsed; }
+    void SetOnDetailCollapsed(TuiDataDetailExpandedEvent handler) { FOnDetailCollapsed = std::move(handler); }
+    const TuiDataDetailExpandedEvent& OnDetailExpanded() const { return FOnDetailExpanded; }
+    void SetOnDetailExpanded(TuiDataDetailExpandedEvent handler) { FOnDetailExpanded = std::move(handler); }
+    const TuiDataRecordChangedEvent& OnRecordChanged() const { return FOnRecordChanged; }
+    void SetOnRecordChanged(TuiDataRecordChangedEvent handler) { FOnRecordChanged = std::move(handler); }
+
+private:
+    friend class TuiCustomDataControllerInfo;
+    friend class TuiDataControllerGroups;
+    friend class TuiDataListenerLink;
+
+    // The data change collected since the last delivery.
+    struct TPendingDataChange {
+        TuiDataChangeKind Kind = dckAllData;
+        int32_t ItemIndex = uiNoIndex;
+        int32_t RecordIndex = uiNoIndex;
+        // False until a change arrives after the last delivery.
+        bool Collected = false;
+    };
+    // The selected-row count and the single selected row (or -1) as a selection notice saw them.
+    struct TSelectionChangeState {
+        int32_t SelectedCount = 0;
+        int32_t RowIndex = uiNoIndex;
+    };
+    struct TDataChangedListener {
+        void* UserData;
+        TuiDataChangedListenerProc Proc;
+        bool Removed;
+    };
+
+    // The definition through which a value of the item goes into the record, after both indexes are checked; nullptr
+    // when the provider navigates itself or the item has no value type.
+    const TuiValueDef* ValueDefToStore(int32_t recordIndex, int32_t itemIndex);
+    // A field of the field class, marked internal or not, added to the field list.
+    TuiCustomDataField& AddNewField(bool internal);
+    void AddListenerLink(TuiDataListenerLink& link);
+    void RemoveListenerLink(TuiDataListenerLink& link);
+    void CallDataChangedListeners();
+    bool HasDataChangedListeners() const;
+    void DropRemovedListeners();
+
+    // A record index that names a record: -1 names none.
+    static bool IsRealRecordIndex(int32_t recordIndex) { return recordIndex != uiNoIndex; }
+    void MergeDataChange(TuiDataChangeKind kind, int32_t itemIndex, int32_t recordIndex);
+    // What a structure update comes to without an external record source: the rows anew.
+    void UpdateStructure();
+    // Runs work between BeginUpdate and EndUpdate, ending the update also when work raises.
+    void InsideUpdate(const std::function<void()>& work);
+
+    void DeliverChanges(TuiDataControllerChanges changes);
+    void DeliverDataChange();
+    void SendFocusNotices();
+    void SendSelectionNotice();
+    // A previous selection notice that named one row names the row where that record is now.
+    void UpdatePrevSelectionChange();
+    // The option-dependent comparison of two texts.
+    int CompareTexts(const rtl::Variant& a, const rtl::Variant& b) const;
+    void FireGroupingChanged();
+    void FireSortingChanged();
+    // Hands the notice to the view and frees it, also when the view raises.
+    void SendNotice(std::unique_ptr<TuiUpdateControlInfo> info);
+
+    rtl::TComponent* FOwner;
+    bool FActive = false;
+    int32_t FBookmarkRecordIndex = uiNoIndex;
+    // Set by FilterChanged; the filtering that drops records turns it into the filter-changed flag.
+    bool FCheckFocusingAfterFilter = false;
+    bool FDeferredAfterSummary = false;
+    bool FDeferredDataChanged = false;
+    TuiDataControllerChanges FChanges;
+    std::vector<std::unique_ptr<TDataChangedListener>> FDataChangedListeners;
+    int32_t FDataChangedListenerCalls = 0;
+    std::unique_ptr<TuiCustomDataControllerInfo> FInfo;
+    std::unique_ptr<TuiDataStorage> FDataStorage;
+    bool FDestroying = false;
+    // Grouping or sorting was changed through the controller: reported as its event.
+    bool FGroupingChanged = false;
+    std::unique_ptr<TuiDataControllerGroups> FGroups;
+    std::unique_ptr<TuiCustomDataFieldList> FFields;
+    // Before the filter: a criteria leaves the extra filters when it is freed.
+    std::unique_ptr<TuiDataFilterList> FExtraFilters;
+    std::unique_ptr<TuiDataFilterCriteria> FFilter;
+    // A filtering dropped records after FilterChanged: a lost focus goes to the first row.
+    bool FFilterChanged = false;
+    bool FFocusedSelected = true;
+    TuiCustomDataField* FIncrementalFilterField = nullptr;
+    rtl::AnsiString FIncrementalFilterText;
+    bool FInControlNotification = false;
+    bool FInInternalRecordFind = false;
+    bool FInSortingChanged = false;
+    std::vector<TuiDataListenerLink*> FListenerLinks; // not owned: each link removes itself
+    int32_t FMasterRecordIndex = uiNoIndex;
+    bool FMultiSelect = false;
+    int32_t FNearestRecordIndex = uiNoIndex;
+    int32_t FNewItemRecordIndex = 0;
+    std::unique_ptr<TuiDataControllerNotifier, rtl::TComponentDeleter> FNotifier;
+    TuiDataControllerOptions FOptions = uiDefaultDataControllerOptions;
+    TSelectionChangeState FPrevSelectionChange;
+    TSelectionChangeState FSelectionChange;
+    std::unique_ptr<TuiCustomDataProvider> FProvider;
+    std::unique_ptr<TuiDataControllerSearch> FSearch;
+    bool FSortingChanged = false;
+    std::unique_ptr<TuiDataSummary> FSummary;
+
+    TuiDataControllerNotifyEvent FOnAfterCancel;
+    TuiDataControllerNotifyEvent FOnAfterDelete;
+    TuiDataControllerNotifyEvent FOnAfterInsert;
+    TuiDataControllerNotifyEvent FOnAfterPost;
+    TuiDataControllerNotifyEvent FOnBeforeCancel;
+    TuiDataControllerNotifyEvent FOnBeforeInsert;
+    TuiDataControllerNotifyEvent FOnBeforePost;
+    TuiDataDetailExpandedEvent FOnBeforeDelete;
+    TuiDataDetailExpandedEvent FOnNewRecord;
+    TuiDataFilterRecordEvent FOnFilterRecord;
+    TuiDataControllerCompareEvent FOnCompare;
+    rtl::TNotifyEvent FOnDataChanged;
+    rtl::TNotifyEvent FOnGroupingChanged;
+    rtl::TNotifyEvent FOnSortingChanged;
+    TuiDataDetailExpandingEvent FOnDetailCollapsing;
+    TuiDataDetailExpandingEvent FOnDetailExpanding;
+    TuiDataDetailExpandedEvent FOnDetailCollapsed;
+    TuiDataDetailExpandedEvent FOnDetailExpanded;
+    TuiDataRecordChangedEvent FOnRecordChanged;
+    TuiControlNotificationEvent FControlNotification;
+
+    TPendingDataChange FPendingDataChange;
+};
+
+} // namespace ui

@@ -1,0 +1,16 @@
+#pragma once
+// EuiEditError: the editors' own failures (a value that cannot be converted, an unacceptable repository item, a mask
+// engine used before it is compiled). Descendants name the narrower kinds.
+
+#include "ui/core/uxException.h"
+
+namespace ui {
+
+class EuiEditError : public EuxException {
+public:
+    using EuxException::EuxException;
+    // Defined in one place, so the class's type information has one home.
+    ~EuiEditError() override;
+};
+
+} // namespace ui
