@@ -14,7 +14,7 @@
 #include "xls/biff/stream/BIFF_RecordBody.h"
 #include "xls/biff/stream/BIFF_Stream.h"
 #include "xls/biff/stream/BIFF_WideStrList.h"
-#include "xls/biff/workbook/BIFF_CellValue.h"
+#include "xls/biff/workbook/BIFF_FormulaCell.h"
 #include "xls/biff/workbook/BIFF_SharedFormulas.h"
 #include "xls/core/model/workbook/Xc12Manager5.h"
 
@@ -168,12 +168,12 @@ private:
     // The model XF of a BIFF XF number; one the style sheet does not hold gives no XF (0) with warning 2002.
     int32_t CellXF(uint16_t xfNumber) const;
     // Stores the cell, or in read-cell mode fires it (blanks are stored in either mode).
-    void PutCell(int32_t col, int32_t row, int32_t xf, const TBIFFCellValue& value);
+    void PutCell(int32_t col, int32_t row, int32_t xf, const TXLSCellValue& value);
     // The cell of the record's header (from BIFF3 on), and of a BIFF2 record's, which is stored with no XF.
-    void PutRecordCell(const TBIFFCellValue& value);
-    void PutRecordCell2(const TBIFFCellValue& value);
+    void PutRecordCell(const TXLSCellValue& value);
+    void PutRecordCell2(const TXLSCellValue& value);
     // Hands the cell to the model's read-cell event; formula is its formula text, nullptr for a plain cell.
-    void FireCell(int32_t col, int32_t row, const TBIFFCellValue& value, const rtl::UnicodeString* formula);
+    void FireCell(int32_t col, int32_t row, const TXLSCellValue& value, const rtl::UnicodeString* formula);
     // The cells of a MULRK or MULBLANK whose entries are entrySize bytes: as many as the body holds and the row has
     // columns for from the first one on.
     int32_t MulCellCount(int32_t entrySize) const;
@@ -206,7 +206,8 @@ private:
 
     // Formulas (BIFF_ReadFormula.cpp).
     void ReadFormula();
-    TBIFFCellValue FormulaResult(int32_t offset) const;
+    // The result at offset; a string result is marked as one the STRING record after the formula holds.
+    void ReadFormulaResult(int32_t offset, TBIFFFormulaCell& cell) const;
     // The tokens of the shared formula the cell points at, made the cell's own; none raises the fixup error.
     void TakeSharedFormula(TBIFFFormulaCell& cell, std::span<const uint8_t> pointer);
     void ReadSharedFormulaRecord();
@@ -215,11 +216,10 @@ private:
     bool TakeArrayFormula(TBIFFFormulaCell& cell);
     void ReadArrayRecord();
     // The text of the STRING record that follows; false when none does.
-    bool ReadStringResult(TBIFFCellValue& result);
+    bool ReadStringResult(TXLSCellValue& result);
     // Reads the next record into body and returns its id.
     uint16_t ReadNextRecord(std::vector<uint8_t>& body);
     void PutFormula(const TBIFFFormulaCell& cell);
-    static void SetFormulaResult(TXLSFormulaHelper& helper, const TBIFFCellValue& result);
     rtl::UnicodeString EventFormulaText(const TXLSFormulaHelper& helper);
 
     // Texts of the record body. In BIFF2-7 8-bit text is in the code page the CODEPAGE record named (the process's

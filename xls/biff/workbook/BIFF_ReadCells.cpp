@@ -41,27 +41,6 @@ constexpr uint8_t FlagUTF16 = 1;
 constexpr int32_t BoolErrValue = 6;
 constexpr int32_t BoolErrIsError = 7;
 
-TBIFFCellValue FloatValue(double value) {
-    TBIFFCellValue result;
-    result.Kind = TBIFFCellValue::vkFloat;
-    result.Float = value;
-    return result;
-}
-
-TBIFFCellValue IndexValue(TBIFFCellValue::TKind kind, int32_t index) {
-    TBIFFCellValue result;
-    result.Kind = kind;
-    result.Index = index;
-    return result;
-}
-
-TBIFFCellValue TextValue(rtl::UnicodeString text) {
-    TBIFFCellValue result;
-    result.Kind = TBIFFCellValue::vkString;
-    result.Text = std::move(text);
-    return result;
-}
-
 } // namespace
 
 int32_t TXLSReadBIFF::CellXF(uint16_t xfNumber) const {
@@ -73,35 +52,15 @@ int32_t TXLSReadBIFF::CellXF(uint16_t xfNumber) const {
     return 0;
 }
 
-void TXLSReadBIFF::PutCell(int32_t col, int32_t row, int32_t xf, const TBIFFCellValue& value) {
-    if (FManager.GetDirectRead() && value.Kind != TBIFFCellValue::vkBlank) {
+void TXLSReadBIFF::PutCell(int32_t col, int32_t row, int32_t xf, const TXLSCellValue& value) {
+    if (FManager.GetDirectRead() && value.Kind != TXLSCellValue::vkNone) {
         FireCell(col, row, value, nullptr);
         return;
     }
-    TXLSCellMMU& cells = FCurrentWorksheet->GetCells();
-    switch (value.Kind) {
-    case TBIFFCellValue::vkFloat:
-        cells.StoreFloat(col, row, xf, value.Float);
-        break;
-    case TBIFFCellValue::vkBoolean:
-        cells.StoreBoolean(col, row, xf, value.Boolean);
-        break;
-    case TBIFFCellValue::vkError:
-        cells.StoreError(col, row, xf, value.Index);
-        break;
-    case TBIFFCellValue::vkString:
-        cells.StoreString(col, row, value.Text, xf);
-        break;
-    case TBIFFCellValue::vkSharedString:
-        cells.StoreSSTIndex(col, row, xf, value.Index);
-        break;
-    default:
-        cells.StoreBlank(col, row, xf);
-        break;
-    }
+    StoreCellValue(FCurrentWorksheet->GetCells(), col, row, xf, value);
 }
 
-void TXLSReadBIFF::FireCell(int32_t col, int32_t row, const TBIFFCellValue& value, const rtl::UnicodeString* formula) {
+void TXLSReadBIFF::FireCell(int32_t col, int32_t row, const TXLSCellValue& value, const rtl::UnicodeString* formula) {
     TXLSEventCell& event = FManager.EventCell();
     event.Clear();
     event.SetSheetIndex(FSheetIndex);
@@ -110,32 +69,16 @@ void TXLSReadBIFF::FireCell(int32_t col, int32_t row, const TBIFFCellValue& valu
     if (formula != nullptr) {
         event.SetFormula(*formula);
     }
-    switch (value.Kind) {
-    case TBIFFCellValue::vkBoolean:
-        event.SetBoolean(value.Boolean);
-        break;
-    case TBIFFCellValue::vkError:
-        event.SetError(static_cast<uint8_t>(value.Index));
-        break;
-    case TBIFFCellValue::vkString:
-        event.SetString(value.Text);
-        break;
-    case TBIFFCellValue::vkSharedString:
-        event.SetString(FManager.SST().GetString(value.Index));
-        break;
-    default:
-        event.SetFloat(value.Float);
-        break;
-    }
+    SetEventCellValue(event, FManager.SST(), value);
     FManager.FireReadCell();
 }
 
-void TXLSReadBIFF::PutRecordCell(const TBIFFCellValue& value) {
+void TXLSReadBIFF::PutRecordCell(const TXLSCellValue& value) {
     const TBIFFBody body = Body();
     PutCell(body.Word(CellCol), body.Word(CellRow), CellXF(body.Word(CellXFNumber)), value);
 }
 
-void TXLSReadBIFF::PutRecordCell2(const TBIFFCellValue& value) {
+void TXLSReadBIFF::PutRecordCell2(const TXLSCellValue& value) {
     const TBIFFBody body = Body();
     PutCell(body.Word(CellCol), body.Word(CellRow), 0, value);
 }
@@ -148,13 +91,13 @@ void TXLSReadBIFF::ReadBlank() {
 
 void TXLSReadBIFF::ReadNumber() {
     if (InSheet()) {
-        PutRecordCell(FloatValue(Body().Double(CellValue)));
+        PutRecordCell(TXLSCellValue::OfFloat(Body().Double(CellValue)));
     }
 }
 
 void TXLSReadBIFF::ReadRK() {
     if (InSheet()) {
-        PutRecordCell(FloatValue(DecodeRK(Body().DWord(CellValue))));
+        PutRecordCell(TXLSCellValue::OfFloat(DecodeRK(Body().DWord(CellValue))));
     }
 }
 
@@ -174,7 +117,7 @@ void TXLSReadBIFF::ReadMulRK() {
     const int32_t count = MulCellCount(MulRKEntrySize);
     for (int32_t i = 0; i < count; ++i) {
         const int32_t entry = MulEntries + i * MulRKEntrySize;
-        PutCell(firstCol + i, row, CellXF(body.Word(entry)), FloatValue(DecodeRK(body.DWord(entry + 2))));
+        PutCell(firstCol + i, row, CellXF(body.Word(entry)), TXLSCellValue::OfFloat(DecodeRK(body.DWord(entry + 2))));
     }
 }
 
@@ -207,7 +150,7 @@ void TXLSReadBIFF::ReadLabel() {
     } else {
         text = CharsText(flagged ? LabelText + 1 : LabelText, count);
     }
-    PutRecordCell(TextValue(std::move(text)));
+    PutRecordCell(TXLSCellValue::OfString(text));
 }
 
 void TXLSReadBIFF::ReadLabelSST() {
@@ -217,11 +160,11 @@ void TXLSReadBIFF::ReadLabelSST() {
     const uint32_t index = Body().DWord(CellValue);
     const TXc12DataSST& sst = FManager.SST();
     if (index < static_cast<uint32_t>(sst.Count()) && sst.Item(static_cast<int32_t>(index)) != nullptr) {
-        PutRecordCell(IndexValue(TBIFFCellValue::vkSharedString, static_cast<int32_t>(index)));
+        PutRecordCell(TXLSCellValue::OfIndex(TXLSCellValue::vkSharedString, static_cast<int32_t>(index)));
         return;
     }
     FManager.Errors()->ReportWarning(rtl::Format(u"string %u", {index}), XLSWarningSharedStringIndex);
-    PutRecordCell(IndexValue(TBIFFCellValue::vkError, XLSErrorIndexRef));
+    PutRecordCell(TXLSCellValue::OfIndex(TXLSCellValue::vkError, XLSErrorIndexRef));
 }
 
 void TXLSReadBIFF::ReadBoolErr() {
@@ -232,30 +175,27 @@ void TXLSReadBIFF::ReadBoolErr() {
     const uint8_t value = body.Byte(BoolErrValue);
     if (body.Byte(BoolErrIsError) != 0) {
         // A code that is no error keeps its place as the unknown error.
-        PutRecordCell(IndexValue(TBIFFCellValue::vkError, ErrorByteToIndex(value)));
+        PutRecordCell(TXLSCellValue::OfIndex(TXLSCellValue::vkError, ErrorByteToIndex(value)));
         return;
     }
-    TBIFFCellValue cell;
-    cell.Kind = TBIFFCellValue::vkBoolean;
-    cell.Boolean = value != 0;
-    PutRecordCell(cell);
+    PutRecordCell(TXLSCellValue::OfBoolean(value != 0));
 }
 
 void TXLSReadBIFF::ReadInteger2() {
     if (InSheet()) {
-        PutRecordCell2(FloatValue(Body().Word(Cell2Value)));
+        PutRecordCell2(TXLSCellValue::OfFloat(Body().Word(Cell2Value)));
     }
 }
 
 void TXLSReadBIFF::ReadNumber2() {
     if (InSheet()) {
-        PutRecordCell2(FloatValue(Body().Double(Cell2Value)));
+        PutRecordCell2(TXLSCellValue::OfFloat(Body().Double(Cell2Value)));
     }
 }
 
 void TXLSReadBIFF::ReadLabel2() {
     if (InSheet()) {
-        PutRecordCell2(TextValue(CharsText(Cell2Value + 1, Body().Byte(Cell2Value))));
+        PutRecordCell2(TXLSCellValue::OfString(CharsText(Cell2Value + 1, Body().Byte(Cell2Value))));
     }
 }
 

@@ -100,7 +100,7 @@ void TXLSReadBIFF::ReadFormula() {
     cell.XF = biff2 ? 0 : CellXF(body.Word(FormulaXF));
     const uint16_t options = biff2 ? body.Byte(layout.Options) : body.Word(layout.Options);
     cell.AlwaysCalc = (options & FormulaAlwaysCalc) != 0;
-    cell.Result = FormulaResult(layout.Result);
+    ReadFormulaResult(layout.Result, cell);
     const int32_t tokenLength = biff2 ? body.Byte(layout.TokenLength) : body.Word(layout.TokenLength);
     const TTokensAndExtra parts = SplitTokens(body, FHeader.RecID, layout.Tokens, tokenLength);
     const std::span<const uint8_t> tokens = parts.Tokens;
@@ -114,42 +114,37 @@ void TXLSReadBIFF::ReadFormula() {
             cell.Extra.assign(parts.Extra.begin(), parts.Extra.end());
         }
     }
-    if (cell.Result.Kind == TBIFFCellValue::vkStringFollows && !ReadStringResult(cell.Result)) {
+    if (cell.ResultInStringRecord && !ReadStringResult(cell.Result)) {
         return;
     }
-    if (tokenLength == 0 && cell.Result.Kind == TBIFFCellValue::vkFloat) {
+    if (tokenLength == 0 && cell.Result.Kind == TXLSCellValue::vkFloat) {
         return;
     }
     PutFormula(cell);
 }
 
-TBIFFCellValue TXLSReadBIFF::FormulaResult(int32_t offset) const {
+void TXLSReadBIFF::ReadFormulaResult(int32_t offset, TBIFFFormulaCell& cell) const {
     const TBIFFBody body = Body();
-    TBIFFCellValue result;
     const uint8_t type = body.Byte(offset);
     if (body.Word(offset + 6) != 0xFFFF || type > ResultEmptyString) {
-        result.Kind = TBIFFCellValue::vkFloat;
-        result.Float = body.Double(offset);
-        return result;
+        cell.Result = TXLSCellValue::OfFloat(body.Double(offset));
+        return;
     }
     const uint8_t value = body.Byte(offset + ResultValue);
     switch (type) {
     case ResultString:
-        result.Kind = TBIFFCellValue::vkStringFollows;
+        cell.ResultInStringRecord = true;
         break;
     case ResultBoolean:
-        result.Kind = TBIFFCellValue::vkBoolean;
-        result.Boolean = value != 0;
+        cell.Result = TXLSCellValue::OfBoolean(value != 0);
         break;
     case ResultError:
-        result.Kind = TBIFFCellValue::vkError;
-        result.Index = ErrorByteToIndex(value);
+        cell.Result = TXLSCellValue::OfIndex(TXLSCellValue::vkError, ErrorByteToIndex(value));
         break;
     default:
-        result.Kind = TBIFFCellValue::vkString;
+        cell.Result = TXLSCellValue::OfString(u"");
         break;
     }
-    return result;
 }
 
 void TXLSReadBIFF::TakeSharedFormula(TBIFFFormulaCell& cell, std::span<const uint8_t> pointer) {
@@ -216,7 +211,7 @@ void TXLSReadBIFF::ReadArrayRecord() {
     array.Extra.assign(parts.Extra.begin(), parts.Extra.end());
 }
 
-bool TXLSReadBIFF::ReadStringResult(TBIFFCellValue& result) {
+bool TXLSReadBIFF::ReadStringResult(TXLSCellValue& result) {
     const uint16_t next = FStream.PeekRecordId();
     if (next == BIFFRecordShrFmla) {
         throw EBIFFError(BIFFMessages::UnexpectedShrFmla);
@@ -227,7 +222,7 @@ bool TXLSReadBIFF::ReadStringResult(TBIFFCellValue& result) {
     }
     ReadNextRecord(FFollowingBody);
     const TBIFFBody body(FFollowingBody);
-    result.Kind = TBIFFCellValue::vkString;
+    result.Kind = TXLSCellValue::vkString;
     if (next == BIFFRecordString2) {
         result.Text = Text8Checked(body.From(1), body.Byte(0));
     } else if (IsBIFF8()) {
@@ -269,35 +264,13 @@ void TXLSReadBIFF::PutFormula(const TBIFFFormulaCell& cell) {
         helper.SetPtgsWithExtra(tokens.data(), static_cast<int32_t>(cell.Tokens.size()),
                                 static_cast<int32_t>(cell.Extra.size()));
     }
-    SetFormulaResult(helper, cell.Result);
+    SetFormulaHelperResult(helper, cell.Result);
     if (FManager.GetDirectRead()) {
         const rtl::UnicodeString text = EventFormulaText(helper);
         FireCell(cell.Col, cell.Row, cell.Result, &text);
         return;
     }
     cells.StoreFormula();
-}
-
-void TXLSReadBIFF::SetFormulaResult(TXLSFormulaHelper& helper, const TBIFFCellValue& result) {
-    switch (result.Kind) {
-    case TBIFFCellValue::vkBoolean:
-        helper.SetBooleanResult(result.Boolean);
-        break;
-    case TBIFFCellValue::vkError:
-        // A code that is no error keeps the formula, showing the unknown error as a BOOLERR cell does.
-        if (result.Index > 0) {
-            helper.SetErrorResult(result.Index);
-        } else {
-            helper.SetStringResult(XLSErrorTexts[0]);
-        }
-        break;
-    case TBIFFCellValue::vkString:
-        helper.SetStringResult(result.Text);
-        break;
-    default:
-        helper.SetFloatResult(result.Float);
-        break;
-    }
 }
 
 rtl::UnicodeString TXLSReadBIFF::EventFormulaText(const TXLSFormulaHelper& helper) {

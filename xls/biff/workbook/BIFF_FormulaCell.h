@@ -1,36 +1,16 @@
 #pragma once
-// A cell as the record reader takes it from its record before it stores it in the cell store or hands it to the
-// read-cell event: its value, and for a formula cell its tokens, its kind and the area of its array.
+// A formula cell as the record reader takes it from its FORMULA record and the records after it, before it stores it
+// in the cell store or hands it to the read-cell event: its tokens, its kind, the area of its array and its result.
 
 #include "rtl/text/StringTypes.h"
 #include "xls/core/base/Xc12Utils5.h"
 #include "xls/core/cells/XLSFormulaHelper.h"
+#include "xls/core/model/workbook/XLSReadCellValue.h"
 
 #include <cstdint>
 #include <vector>
 
 namespace xls {
-
-// The value of a cell, or the result of a formula.
-struct TBIFFCellValue {
-    enum TKind : uint8_t {
-        vkBlank,
-        vkFloat,
-        vkBoolean,
-        vkError,
-        vkString,
-        vkSharedString,
-        // A formula's string result, which the STRING record after it holds.
-        vkStringFollows,
-    };
-
-    TKind Kind = vkBlank;
-    double Float = 0;
-    bool Boolean = false;
-    // The error index of XLSErrorTexts (0 for a code that is none of them), or the shared-string index.
-    int32_t Index = 0;
-    rtl::UnicodeString Text;
-};
 
 // The tokens of an array formula (ARRAY, MS-XLS 2.4.2) and the area its result fills.
 struct TBIFFArrayFormula {
@@ -56,7 +36,9 @@ struct TBIFFFormulaCell {
     // alone.
     std::vector<uint8_t> Tokens;
     std::vector<uint8_t> Extra;
-    TBIFFCellValue Result;
+    TXLSCellValue Result;
+    // The result is a string that the STRING record after the formula holds.
+    bool ResultInStringRecord = false;
 };
 
 } // namespace xls
