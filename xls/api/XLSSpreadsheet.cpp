@@ -4,12 +4,15 @@
 #include "rtl/io/FileUtils.h"
 #include "rtl/text/StringUtils.h"
 #include "xls/api/XLSEmptyWorkbook.h"
+#include "xls/api/XLSHyperlinks.h"
 #include "xls/api/XLSMoveCopyObjects.h"
 #include "xls/api/XLSNames.h"
+#include "xls/api/XLSSheetObjects.h"
 #include "xls/core/base/XLSErrorManager.h"
 #include "xls/core/base/XLSUtils.h"
 #include "xls/core/model/styles/Xc12DataStyleSheet5.h"
 #include "xls/core/model/workbook/XLSBIFFServices.h"
+#include "xls/core/model/worksheet/Xc12DataWorksheet5.h"
 #include "xls/core/zip/DeflateStreams.h"
 #include "xls/xlsx/XLSReadXLSX.h"
 
@@ -39,6 +42,19 @@ std::unique_ptr<rtl::TObject> TXLSClassFactoryImpl::CreateObject(int32_t kind, r
         auto* names = dynamic_cast<TXLSNames*>(owner);
         return names != nullptr ? std::make_unique<TXLSName>(*names) : nullptr;
     }
+    case xckMergedCells:
+        return std::make_unique<TXLSMergedCells>(this);
+    case xckMergedCell:
+        return std::make_unique<TXLSMergedCell>();
+    case xckHyperlinks:
+        return std::make_unique<TXLSHyperlinks>(this, FComponent.GetFormulaHandler(),
+                                                dynamic_cast<TXc12DataWorksheet*>(owner));
+    case xckHyperlink:
+        return std::make_unique<TXLSHyperlink>(dynamic_cast<TXLSHyperlinks*>(owner));
+    case xckAutofilter:
+        return std::make_unique<TXLSAutofilter>(this);
+    case xckAutofilterColumn:
+        return std::make_unique<TXLSAutofilterColumn>();
     case xckDataValidations:
         return std::make_unique<TXLSDataValidations>(this);
     case xckDataValidation:

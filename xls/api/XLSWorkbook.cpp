@@ -86,6 +86,18 @@ TXLSNames* TXLSWorkbook::GetNames() const {
     return dynamic_cast<TXLSNames*>(&FManager->Workbook().GetDefinedNames());
 }
 
+TXLSWorkbookData TXLSWorkbook::GetWorkbookData() const {
+    return TXLSWorkbookData(FManager->Workbook());
+}
+
+TXLSOptionsDialog TXLSWorkbook::GetOptions() const {
+    return TXLSOptionsDialog(FManager->Workbook());
+}
+
+uint8_t TXLSWorkbook::GetDefaultPaperSize() const {
+    return FManager->GetDefaultPaperSize();
+}
+
 TXLSWorksheet* TXLSWorkbook::AddSheetWrapper(int32_t index) {
     auto sheet = std::make_unique<TXLSWorksheet>(FManager->Worksheets().GetItem(index), FManager, FFormulaHandler);
     TXLSWorksheet* added = sheet.get();

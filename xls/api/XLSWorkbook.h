@@ -6,6 +6,7 @@
 #include "rtl/text/StringTypes.h"
 #include "xls/api/XLSBIFFDocument.h"
 #include "xls/api/XLSWorksheet.h"
+#include "xls/api/wrappers/XLSWorkbookSettings.h"
 #include "xls/core/model/common/XLSIndexObjects.h"
 
 #include <cstdint>
@@ -48,6 +49,11 @@ public:
     TXc12Manager* GetManager() const { return FManager; }
     // The workbook's defined names; nullptr when the model's class factory did not make the facade's list.
     TXLSNames* GetNames() const;
+    // The workbook part's own settings and its calculation options, read and written in the model.
+    TXLSWorkbookData GetWorkbookData() const;
+    TXLSOptionsDialog GetOptions() const;
+    // The paper size new sheets print on, from the user's locale (SpreadsheetML's number).
+    uint8_t GetDefaultPaperSize() const;
 
 protected:
     explicit TXLSWorkbook(rtl::TComponent* owner);

@@ -2,6 +2,10 @@
 
 #include "rtl/core/Exceptions.h"
 #include "rtl/numbers/NumberConversions.h"
+#include "xls/api/XLSHyperlinks.h"
+#include "xls/api/XLSMoveCopyObjects.h"
+#include "xls/api/XLSNames.h"
+#include "xls/api/XLSSheetObjects.h"
 #include "xls/core/formula/XLSFormulaHandler.h"
 #include "xls/core/model/styles/Xc12DataStyleSheet5XFs.h"
 #include "xls/core/model/workbook/Xc12DataXLinks5.h"
@@ -47,10 +51,30 @@ int32_t PositiveNumber(rtl::UnicodeStringView digits) {
     return value;
 }
 
+// A view of the wrapper's own for a sheet whose model has none.
+std::unique_ptr<TXc12SheetView> OwnViewFor(TXc12DataWorksheet& sheet) {
+    return sheet.GetSheetViews().Count() == 0 ? std::make_unique<TXc12SheetView>() : nullptr;
+}
+
 } // namespace
 
 TXLSWorksheet::TXLSWorksheet(TXc12DataWorksheet* dataWorksheet, TXc12Manager* manager, TXLSFormulaHandler* handler)
-    : FManager(manager), FFormulaHandler(handler), FDataSheet(dataWorksheet), FCells(&dataWorksheet->GetCells()) {}
+    : FManager(manager), FFormulaHandler(handler), FDataSheet(dataWorksheet), FCells(&dataWorksheet->GetCells()),
+      FOwnView(OwnViewFor(*dataWorksheet)),
+      FView(FOwnView != nullptr ? FOwnView.get() : dataWorksheet->GetSheetViews().GetItem(0)),
+      FCell(manager->StyleSheet(), *FCells), FRows(manager->StyleSheet(), *FCells),
+      FColumns(manager->StyleSheet(), dataWorksheet->GetColumns()), FComments(dataWorksheet->GetComments()),
+      FSelectedAreas(*FView),
+      FPrintSettings(*dataWorksheet, dynamic_cast<TXLSNames*>(&manager->Workbook().GetDefinedNames())),
+      FPane(FView->GetPane()), FProtection(dataWorksheet->GetSheetProtection()) {
+    // A change of a column's format may move the notes anchored to it.
+    FColumns.SetOnChange([this](int32_t, int32_t) { FComments.Refresh(); });
+    if (FPrintSettings.GetPaperSize() == TXc12PageSetup::PaperSizeNotSet) {
+        FPrintSettings.SetPaperSize(manager->GetDefaultPaperSize());
+    }
+}
+
+TXLSWorksheet::~TXLSWorksheet() = default;
 
 void TXLSWorksheet::CalcDimensions() {
     FCells->CalcDimension();
@@ -154,24 +178,12 @@ rtl::UnicodeString TXLSWorksheet::ReplaceExternalBook(const rtl::UnicodeString& 
 }
 
 int32_t TXLSWorksheet::GetDefaultXF(int32_t col, int32_t row) {
-    const int32_t columnXF = ColumnXF(col);
+    const int32_t columnXF = FColumns.GetColumn(col).GetXFIndex();
     if (columnXF != 0) {
         return columnXF;
     }
     const TXLSRowRecord record = FCells->GetRowRecord(row);
     return record ? record.XF() : 0;
-}
-
-// The records may come in any order from a file, so each is looked at; the first that covers the column counts.
-int32_t TXLSWorksheet::ColumnXF(int32_t col) const {
-    const TXc12Columns& columns = FDataSheet->GetColumns();
-    for (int32_t i = 0; i < columns.Count(); ++i) {
-        const TXc12Column* column = columns.GetItem(i);
-        if (col >= column->GetFirstCol() && col <= column->GetLastCol()) {
-            return column->GetStyle() != nullptr ? column->GetStyle()->Index() : 0;
-        }
-    }
-    return 0;
 }
 
 void TXLSWorksheet::SetAsString(int32_t col, int32_t row, rtl::UnicodeStringView text) {
@@ -187,7 +199,44 @@ const rtl::UnicodeString& TXLSWorksheet::GetName() const {
 }
 
 rtl::TObject* TXLSWorksheet::GetObject(const rtl::TMetaclass& metaclass) {
-    return metaclass == TXc12DataWorksheet::StaticClass() ? FDataSheet : nullptr;
+    if (metaclass == TXc12DataWorksheet::StaticClass()) {
+        return FDataSheet;
+    }
+    if (metaclass == TCellAreas::StaticClass()) {
+        return &FSelectedAreas;
+    }
+    if (metaclass == TXLSColumns::StaticClass()) {
+        return &FColumns;
+    }
+    if (metaclass == TXLSRows::StaticClass()) {
+        return &FRows;
+    }
+    return nullptr;
+}
+
+TXLSCell& TXLSWorksheet::GetCell(int32_t col, int32_t row) {
+    FCell.SetPosition(col, row);
+    return FCell;
+}
+
+TXLSHyperlinks* TXLSWorksheet::GetHyperlinks() const {
+    return dynamic_cast<TXLSHyperlinks*>(&FDataSheet->GetHyperlinks());
+}
+
+TXLSMergedCells* TXLSWorksheet::GetMergedCells() const {
+    return dynamic_cast<TXLSMergedCells*>(&FDataSheet->GetMergedCells());
+}
+
+TXLSDataValidations* TXLSWorksheet::GetDataValidations() const {
+    return dynamic_cast<TXLSDataValidations*>(&FDataSheet->GetDataValidations());
+}
+
+TXLSConditionalFormats* TXLSWorksheet::GetConditionalFormats() const {
+    return dynamic_cast<TXLSConditionalFormats*>(&FDataSheet->GetConditionalFormatting());
+}
+
+TXLSAutofilter* TXLSWorksheet::GetAutofilter() const {
+    return dynamic_cast<TXLSAutofilter*>(&FDataSheet->GetAutofilter());
 }
 
 } // namespace xls

@@ -1,14 +1,18 @@
 #include "xls/xlsx/XLSReadXLSX.h"
 
+#include "rtl/core/Exceptions.h"
 #include "rtl/text/CodePages.h"
 #include "xls/core/base/XLSErrorManager.h"
 #include "xls/core/model/package/Xc12FileData5.h"
 #include "xls/core/model/workbook/Xc12DataWorkbook5.h"
+#include "xls/core/model/workbook/Xc12DataXLinks5.h"
 #include "xls/core/model/workbook/Xc12Manager5.h"
-#include "xls/core/model/worksheet/Xc12DataWorksheet5.h"
 #include "xls/core/opc/OPCPackage.h"
 #include "xls/core/xml/XpgPErrors.h"
+#include "xls/core/xml/XpgSimpleDOM.h"
+#include "xls/xlsx/XLSReadXLSXExternalLinks.h"
 #include "xls/xlsx/XLSReadXLSXWorkbook.h"
+#include "xls/xlsx/xpgParseXLinks.h"
 #include "xls/xlsx/xpgParserXLSX.h"
 
 #include <memory>
@@ -35,12 +39,20 @@ void TXLSReadXLSX::LoadFromStream(rtl::TStream& stream) {
 void TXLSReadXLSX::ReadPackage(rtl::TStream& stream) {
     TXc12FileData& fileData = FManager.FileData();
     fileData.ReadPackage(stream);
+    ReportRejectedTargets();
     ReadStyles();
     ReadSharedStrings();
+    ReadConnections();
     ReadWorkbook();
     ReadSheets();
-    fileData.KeepUnreadParts();
+    fileData.KeepUnreadParts(*FManager.Errors());
     fileData.GetPackage().Close();
+}
+
+void TXLSReadXLSX::ReportRejectedTargets() {
+    for (const rtl::UnicodeString& target : FManager.FileData().GetPackage().RejectedTargets()) {
+        FManager.Errors()->ReportWarning(target, XLSWarningTargetOutsidePackage);
+    }
 }
 
 void TXLSReadXLSX::PrepareDocument(TXPGDocXLSX& document) {
@@ -49,6 +61,20 @@ void TXLSReadXLSX::PrepareDocument(TXPGDocXLSX& document) {
 
 void TXLSReadXLSX::DoXmlError(TXpgPErrors& errors) {
     FManager.Errors()->ReportWarning(errors.Message(), XLSWarningXMLRead);
+}
+
+bool TXLSReadXLSX::ReadOptionalPart(rtl::UnicodeStringView part, const std::function<void()>& read,
+                                    const std::function<void()>& undo) {
+    try {
+        read();
+        return true;
+    } catch (const rtl::Exception& e) {
+        if (undo) {
+            undo();
+        }
+        FManager.Errors()->ReportWarning(rtl::UnicodeString(part) + u": " + e.Message(), XLSWarningPartNotRead);
+        return false;
+    }
 }
 
 void TXLSReadXLSX::ReadStyles() {
@@ -73,6 +99,18 @@ void TXLSReadXLSX::ReadSharedStrings() {
     document.LoadFromStream(*stream);
 }
 
+void TXLSReadXLSX::ReadConnections() {
+    TXpgSimpleDOM& connections = FManager.Workbook().GetConnections();
+    ReadOptionalPart(
+        u"connections",
+        [&] {
+            if (const std::unique_ptr<rtl::TStream> stream = FManager.FileData().GetPackage().OpenConnections()) {
+                connections.Parse(*stream);
+            }
+        },
+        [&] { connections.Clear(); });
+}
+
 void TXLSReadXLSX::ReadWorkbook() {
     const std::unique_ptr<rtl::TStream> stream = FManager.FileData().GetPackage().OpenWorkbook();
     if (stream == nullptr) {
@@ -80,97 +118,77 @@ void TXLSReadXLSX::ReadWorkbook() {
     }
     TXPGDocXLSX document;
     PrepareDocument(document);
-    TXc12DefinedNames& names = FManager.Workbook().GetDefinedNames();
-    document.GetWorkbook().GetDefinedNames().SetOnDefinedName(
-        [&names](TCT_DefinedName& name) { DoDefinedName(name, names); });
+    TCT_Workbook& workbook = document.GetWorkbook();
+    // The sheets element comes before the defined names, so a name's scope can be checked as it streams.
+    TXLSReadXLSXDefinedNames names(FManager.Workbook().GetDefinedNames(), *FManager.Errors());
+    workbook.GetDefinedNames().SetOnDefinedName([&](TCT_DefinedName& name) {
+        names.SetSheetCount(workbook.GetSheets().GetSheet().Count());
+        names.DoDefinedName(name);
+    });
     document.LoadFromStream(*stream);
-    ReadWorkbookPart(document.GetWorkbook(), FManager.Workbook());
+    ReadWorkbookPart(workbook, FManager.Workbook());
+    ReadExternalLinks(workbook);
+    ReadPivotCaches(workbook);
 }
 
-void TXLSReadXLSX::ReadSheets() {
-    TXc12Sheets& entries = FManager.Workbook().GetSheets();
-    TXc12DataWorksheets& sheets = FManager.Worksheets();
-    for (int32_t i = 0; i < entries.Count(); ++i) {
-        const TXc12Sheet& entry = *entries.GetItem(i);
-        // The model counts sheet ids from 0; an entry without a usable id gets the next one.
-        TXc12DataWorksheet* sheet = sheets.Add(entry.GetSheetId() > 0 ? entry.GetSheetId() - 1 : -1);
-        sheet->SetName(entry.GetName());
-        sheet->SetState(entry.GetState());
-        sheet->SetRId(entry.GetRId());
+void TXLSReadXLSX::ReadExternalLinks(const TCT_Workbook& element) {
+    const TCT_ExternalReferenceXpgList& references = element.GetExternalReferences().GetExternalReference();
+    for (int32_t i = 0; i < references.Count(); ++i) {
+        ReadExternalLink(rtl::UnicodeToAnsi(references.GetItem(i).GetId()));
     }
+}
+
+// A link that cannot be read stays in the list, empty: formulas number the books by their place in it.
+void TXLSReadXLSX::ReadExternalLink(const rtl::AnsiString& id) {
+    auto link = std::make_unique<TXc12ExternalLink>();
     TOPC_XLSX& package = FManager.FileData().GetPackage();
-    for (int32_t i = 0; i < sheets.Count(); ++i) {
-        FCurrentWorksheet = sheets.GetItem(i);
-        const rtl::AnsiString& id = FCurrentWorksheet->GetRId();
-        FManager.FileData().AddSheetId(rtl::AnsiToUnicode(id));
-        FCurrentWorksheet->SetIsChartsheet(package.IsChartsheet(id));
-        if (FCurrentWorksheet->GetIsChartsheet()) {
-            ReadChartsheet(id);
-        } else {
-            ReadWorksheet(id);
-        }
+    ReadOptionalPart(
+        u"external link " + rtl::AnsiToUnicode(id),
+        [&] {
+            const std::unique_ptr<rtl::TStream> stream = package.OpenExternalLink(id);
+            xpgParseXLinks::TXPGDocXLink document;
+            document.Errors().SetErrorHandler([this](TXpgPErrors& errors) { DoXmlError(errors); });
+            document.LoadFromStream(*stream);
+            ReadExternalLinkPart(document.GetExternalLink(), *package.FindWorkbookChild(id), *link);
+        },
+        [&] { link = std::make_unique<TXc12ExternalLink>(); });
+    FManager.XLinks().rtl::TObjectList::Add(link.release());
+}
+
+void TXLSReadXLSX::ReadPivotCaches(const TCT_Workbook& element) {
+    const TCT_PivotCacheXpgList& caches = element.GetPivotCaches().GetPivotCache();
+    for (int32_t i = 0; i < caches.Count(); ++i) {
+        ReadPivotCache(caches.GetItem(i));
     }
-    entries.Clear();
 }
 
-void TXLSReadXLSX::InstallCellCallbacks(TXPGDocXLSX& document) {
-    document.GetWorksheet().GetMergeCells().SetOnMergeCell([this](TCT_MergeCell& cell) { FCells.DoMergeCell(cell); });
-    TCT_SheetData& sheetData = document.GetWorksheet().GetSheetData();
-    TCT_Row& row = sheetData.GetRow();
-    if (FManager.GetDirectRead()) {
-        // Nothing of the sheet data enters the cell store: each cell goes to the read-cell event.
-        sheetData.SetOnRow([this](TCT_Row& item) { FCells.AdvanceRow(item); });
-        row.SetOnCell([this, &row](TCT_Cell& cell) { FCells.DoCellEvent(row, cell); });
-        return;
-    }
-    document.SetOnCol([this](TCT_Col& col) { FCells.DoCol(col); });
-    sheetData.SetOnRow([this](TCT_Row& item) { FCells.DoRow(item); });
-    row.SetOnCell([this, &row](TCT_Cell& cell) { FCells.DoCell(row, cell); });
-}
-
-void TXLSReadXLSX::CopyWorksheet(TXPGDocXLSX& document) {
-    const TCT_Worksheet& worksheet = document.GetWorksheet();
-    TXLSCellAreaRec dimension;
-    // An absent or unreadable dimension leaves no area, to be computed from the cells.
-    StrToCellArea(worksheet.GetDimension().GetRef(), dimension);
-    FCurrentWorksheet->SetDimension(dimension);
-
-    const TCT_SheetFormatPr& element = worksheet.GetSheetFormatPr();
-    TXc12SheetFormatPr& format = FCurrentWorksheet->GetSheetFormatPr();
-    format.SetBaseColWidth(element.GetBaseColWidth());
-    format.SetDefaultColWidth(element.GetDefaultColWidth());
-    format.SetDefaultRowHeight(element.GetDefaultRowHeight() * 20);
-    format.SetCustomHeight(element.GetCustomHeight());
-    format.SetZeroHeight(element.GetZeroHeight());
-    format.SetThickTop(element.GetThickTop());
-    format.SetThickBottom(element.GetThickBottom());
-    format.SetOutlineLevelRow(element.GetOutlineLevelRow());
-    format.SetOutlineLevelCol(element.GetOutlineLevelCol());
-}
-
-void TXLSReadXLSX::ReadWorksheet(const rtl::AnsiString& id) {
-    FCells.BeginSheet(*FCurrentWorksheet);
+// The pivot data is kept as XML and bytes; nothing interprets it.
+void TXLSReadXLSX::ReadPivotCache(const TCT_PivotCache& element) {
+    TXLSPivotCacheDefinitions& definitions = FManager.Workbook().GetPivotCaches();
+    const int32_t count = definitions.Count();
     TOPC_XLSX& package = FManager.FileData().GetPackage();
-    try {
-        const std::unique_ptr<rtl::TStream> stream = package.OpenWorksheet(id);
-        TXPGDocXLSX document;
-        PrepareDocument(document);
-        InstallCellCallbacks(document);
-        document.LoadFromStream(*stream);
-        CopyWorksheet(document);
-    } catch (...) {
-        package.CloseSheet();
-        throw;
-    }
-    package.CloseSheet();
-}
-
-void TXLSReadXLSX::ReadChartsheet(const rtl::AnsiString& id) {
-    // A chartsheet holds no cells. Its part must exist; what it draws is not read, as the chart model is not part
-    // of this reader.
-    TOPC_XLSX& package = FManager.FileData().GetPackage();
-    const std::unique_ptr<rtl::TStream> stream = package.OpenChartsheet(id);
-    package.CloseSheet();
+    const rtl::AnsiString id = rtl::UnicodeToAnsi(element.GetId());
+    ReadOptionalPart(
+        u"pivot cache " + element.GetId(),
+        [&] {
+            const std::unique_ptr<rtl::TStream> stream = package.OpenPivotCacheDefinition(id);
+            TXLSPivotCacheDefinition& definition = definitions.Add();
+            definition.SetCacheId(element.GetCacheId());
+            TXpgSimpleDOM& document = definition.GetDocument();
+            document.Parse(*stream);
+            if (document.Root().GetChildCount() == 0) {
+                return;
+            }
+            const rtl::UnicodeString records = document.Root().GetChild(0).Attributes().GetStrValue(u"r:id");
+            if (!records.empty()) {
+                definition.GetRecords().LoadFromStream(*package.OpenPivotCacheRecords(id, rtl::UnicodeToAnsi(records)));
+            }
+        },
+        [&] {
+            while (definitions.Count() > count) {
+                definitions.Delete(definitions.Count() - 1);
+            }
+        });
 }
 
 } // namespace xls

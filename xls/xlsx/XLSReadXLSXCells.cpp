@@ -264,6 +264,14 @@ TXLSCellValue TXLSReadXLSXCells::FormulaValue(const TCT_Cell& cell) const {
         return TXLSCellValue::OfString(v);
     case TST_CellType::D:
         return DateValue(v);
+    // LibreOffice writes string results as shared or inline strings too: they are read as a plain cell's are.
+    case TST_CellType::S:
+    case TST_CellType::InlineStr: {
+        const TXLSCellValue value = PlainValue(cell);
+        return value.Kind == TXLSCellValue::vkSharedString
+                   ? TXLSCellValue::OfString(FManager.SST().GetString(value.Index))
+                   : value;
+    }
     default:
         throw rtl::Exception(u"Unsupported type of formula cell: " + rtl::IntToStr(cell.GetT()));
     }

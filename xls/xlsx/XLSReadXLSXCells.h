@@ -60,6 +60,11 @@ public:
     // One item of the shared-string part, appended in file order so that its position is its index.
     void DoSharedString(const xpgParserXLSX::TCT_Rst& item);
 
+    // The text of a rich text and its runs. Each font run holds one use of its style-sheet font, which the caller
+    // gives back when the reading fails.
+    void ReadRichText(const xpgParserXLSX::TCT_Rst& rst, rtl::UnicodeString& text, TXc12DynPhoneticRunArray& phonetic,
+                      TXc12DynFontRunArray& fonts);
+
     // Cells and rows delivered since construction.
     int32_t CellCount() const { return FCellCount; }
     int32_t RowCount() const { return FRowCount; }
@@ -93,10 +98,6 @@ private:
     TXLSCellValue DateValue(rtl::UnicodeStringView text) const;
     TXLSCellValue SharedStringValue(rtl::UnicodeStringView text) const;
     static rtl::UnicodeString InlineText(const xpgParserXLSX::TCT_Rst& rst);
-    // The text of a rich text and its runs. Each font run holds one use of its style-sheet font, which the caller
-    // gives back when the reading fails.
-    void ReadRichText(const xpgParserXLSX::TCT_Rst& rst, rtl::UnicodeString& text, TXc12DynPhoneticRunArray& phonetic,
-                      TXc12DynFontRunArray& fonts);
 
     // Compiles text into FPtgs; false, after warning 2006 when it failed, when there are no tokens.
     bool Compile(rtl::UnicodeStringView text, int32_t col, int32_t row);

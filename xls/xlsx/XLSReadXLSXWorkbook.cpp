@@ -1,6 +1,9 @@
 #include "xls/xlsx/XLSReadXLSXWorkbook.h"
 
+#include "rtl/numbers/NumberConversions.h"
 #include "rtl/text/CodePages.h"
+#include "rtl/text/StringUtils.h"
+#include "xls/core/base/XLSErrorManager.h"
 #include "xls/core/model/workbook/Xc12DataWorkbook5.h"
 #include "xls/xlsx/xpgParserXLSX.h"
 
@@ -41,10 +44,23 @@ void ReadWorkbookPr(const TCT_WorkbookPr& element, TXc12WorkbookPr& properties) 
     properties.SetDefaultThemeVersion(element.GetDefaultThemeVersion());
 }
 
-void ReadBookView(const TCT_BookView& element, TXc12BookView& view) {
-    view.SetVisibility(element.GetVisibility());
-    view.SetMinimized(element.GetMinimized());
-    TXc12WindowSettings& window = view.GetWindow();
+void ReadFileSharing(const TCT_FileSharing& element, TXc12FileSharing& sharing) {
+    sharing.SetReadOnlyRecommended(element.GetReadOnlyRecommended());
+    sharing.SetUserName(element.GetUserName());
+    sharing.SetReservationPassword(element.GetReservationPassword());
+}
+
+void ReadWorkbookProtection(const TCT_WorkbookProtection& element, TXc12WorkbookProtection& protection) {
+    protection.SetWorkbookPassword(element.GetWorkbookPassword());
+    protection.SetRevisionsPassword(element.GetRevisionsPassword());
+    protection.SetLockStructure(element.GetLockStructure());
+    protection.SetLockWindows(element.GetLockWindows());
+    protection.SetLockRevision(element.GetLockRevision());
+}
+
+// A book view and a custom view carry the same window attributes.
+template <class TElement>
+void ReadWindowSettings(const TElement& element, TXc12WindowSettings& window) {
     window.SetShowHorizontalScroll(element.GetShowHorizontalScroll());
     window.SetShowVerticalScroll(element.GetShowVerticalScroll());
     window.SetShowSheetTabs(element.GetShowSheetTabs());
@@ -53,6 +69,12 @@ void ReadBookView(const TCT_BookView& element, TXc12BookView& view) {
     window.SetWindowWidth(element.GetWindowWidth());
     window.SetWindowHeight(element.GetWindowHeight());
     window.SetTabRatio(element.GetTabRatio());
+}
+
+void ReadBookView(const TCT_BookView& element, TXc12BookView& view) {
+    view.SetVisibility(element.GetVisibility());
+    view.SetMinimized(element.GetMinimized());
+    ReadWindowSettings(element, view.GetWindow());
     view.SetFirstSheet(element.GetFirstSheet());
     view.SetActiveTab(element.GetActiveTab());
     view.SetAutoFilterDateGrouping(element.GetAutoFilterDateGrouping());
@@ -66,6 +88,80 @@ void ReadBookViews(const TCT_BookViews& element, TXc12BookViews& views) {
     views.Clear(false);
     for (int32_t i = 0; i < items.Count(); ++i) {
         ReadBookView(items.GetItem(i), *views.Add());
+    }
+}
+
+void ReadFunctionGroups(const TCT_FunctionGroups& element, TXc12FunctionGroups& groups) {
+    groups.SetBuiltInGroupCount(element.GetBuiltInGroupCount());
+    for (int32_t i = 0; i < element.GetFunctionGroup().Count(); ++i) {
+        groups.Add(element.GetFunctionGroup().GetItem(i).GetName());
+    }
+}
+
+void ReadCustomWorkbookView(const TCT_CustomWorkbookView& element, TXc12CustomWorkbookView& view) {
+    view.SetName(element.GetName());
+    view.SetGuid(element.GetGuid());
+    view.SetAutoUpdate(element.GetAutoUpdate());
+    view.SetMergeInterval(element.GetMergeInterval());
+    view.SetChangesSavedWin(element.GetChangesSavedWin());
+    view.SetOnlySync(element.GetOnlySync());
+    view.SetPersonalView(element.GetPersonalView());
+    view.SetIncludePrintSettings(element.GetIncludePrintSettings());
+    view.SetIncludeHiddenRowCol(element.GetIncludeHiddenRowCol());
+    view.SetMaximized(element.GetMaximized());
+    view.SetMinimized(element.GetMinimized());
+    ReadWindowSettings(element, view.GetWindow());
+    view.SetActiveSheetId(element.GetActiveSheetId());
+    view.SetShowFormulaBar(element.GetShowFormulaBar());
+    view.SetShowStatusbar(element.GetShowStatusbar());
+    view.SetShowComments(element.GetShowComments());
+    view.SetShowObjects(element.GetShowObjects());
+}
+
+void ReadSmartTags(const TCT_Workbook& element, TXc12DataWorkbook& workbook) {
+    workbook.GetSmartTagPr().SetEmbed(element.GetSmartTagPr().GetEmbed());
+    workbook.GetSmartTagPr().SetShow(element.GetSmartTagPr().GetShow());
+    const TCT_SmartTagTypeXpgList& types = element.GetSmartTagTypes().GetSmartTagType();
+    for (int32_t i = 0; i < types.Count(); ++i) {
+        TXc12SmartTagType& type = *workbook.GetSmartTagTypes().Add();
+        type.SetNamespaceUri(types.GetItem(i).GetNamespaceUri());
+        type.SetName(types.GetItem(i).GetName());
+        type.SetUrl(types.GetItem(i).GetUrl());
+    }
+}
+
+void ReadWebPublishing(const TCT_WebPublishing& element, TXc12WebPublishing& publishing) {
+    publishing.SetCss(element.GetCss());
+    publishing.SetThicket(element.GetThicket());
+    publishing.SetLongFileNames(element.GetLongFileNames());
+    publishing.SetVml(element.GetVml());
+    publishing.SetAllowPng(element.GetAllowPng());
+    publishing.SetTargetScreenSize(element.GetTargetScreenSize());
+    publishing.SetDpi(element.GetDpi());
+    publishing.SetCodePage(element.GetCodePage());
+}
+
+void ReadFileRecoveryPrs(const TCT_FileRecoveryPrXpgList& items, TXc12FileRecoveryPrs& recovery) {
+    for (int32_t i = 0; i < items.Count(); ++i) {
+        const TCT_FileRecoveryPr& item = items.GetItem(i);
+        TXc12FileRecoveryPr& properties = *recovery.Add();
+        properties.SetAutoRecover(item.GetAutoRecover());
+        properties.SetCrashSave(item.GetCrashSave());
+        properties.SetDataExtractLoad(item.GetDataExtractLoad());
+        properties.SetRepairLoad(item.GetRepairLoad());
+    }
+}
+
+void ReadWebPublishObjects(const TCT_WebPublishObjects& element, TXc12WebPublishObjects& objects) {
+    for (int32_t i = 0; i < element.GetWebPublishObject().Count(); ++i) {
+        const TCT_WebPublishObject& item = element.GetWebPublishObject().GetItem(i);
+        TXc12WebPublishObject& object = *objects.Add();
+        object.SetId(item.GetId());
+        object.SetDivId(item.GetDivId());
+        object.SetSourceObject(item.GetSourceObject());
+        object.SetDestinationFile(item.GetDestinationFile());
+        object.SetTitle(item.GetTitle());
+        object.SetAutoRepublish(item.GetAutoRepublish());
     }
 }
 
@@ -105,14 +201,45 @@ void ReadSheetEntries(const TCT_Sheets& element, TXc12Sheets& sheets) {
 
 void ReadWorkbookPart(const TCT_Workbook& element, TXc12DataWorkbook& workbook) {
     ReadFileVersion(element.GetFileVersion(), workbook.GetFileVersion());
+    ReadFileSharing(element.GetFileSharing(), workbook.GetFileSharing());
     ReadWorkbookPr(element.GetWorkbookPr(), workbook.GetWorkbookPr());
+    ReadWorkbookProtection(element.GetWorkbookProtection(), workbook.GetWorkbookProtection());
     ReadBookViews(element.GetBookViews(), workbook.GetBookViews());
+    ReadFunctionGroups(element.GetFunctionGroups(), workbook.GetFunctionGroups());
     ReadCalcPr(element.GetCalcPr(), workbook.GetCalcPr());
+    workbook.SetOleSizeRef(element.GetOleSize().GetRef());
+    const TCT_CustomWorkbookViewXpgList& customViews = element.GetCustomWorkbookViews().GetCustomWorkbookView();
+    for (int32_t i = 0; i < customViews.Count(); ++i) {
+        ReadCustomWorkbookView(customViews.GetItem(i), *workbook.GetCustomWorkbookViews().Add());
+    }
+    ReadSmartTags(element, workbook);
+    ReadWebPublishing(element.GetWebPublishing(), workbook.GetWebPublishing());
+    ReadFileRecoveryPrs(element.GetFileRecoveryPr(), workbook.GetFileRecoveryPrs());
+    ReadWebPublishObjects(element.GetWebPublishObjects(), workbook.GetWebPublishObjects());
     ReadSheetEntries(element.GetSheets(), workbook.GetSheets());
 }
 
-void DoDefinedName(const TCT_DefinedName& element, TXc12DefinedNames& names) {
-    TXc12DefinedName* name = names.AddName(element.GetName(), element.GetLocalSheetId());
+bool TXLSReadXLSXDefinedNames::Accept(const TCT_DefinedName& element) {
+    const int32_t scope = element.GetLocalSheetId();
+    rtl::UnicodeStringView problem;
+    if (element.GetName().empty()) {
+        problem = u"no name";
+    } else if (scope < -1 || scope >= FSheetCount) {
+        problem = u"no such sheet";
+    } else if (!FAdded.insert(rtl::IntToStr(scope) + u"!" + rtl::WideUpperCase(element.GetName())).second) {
+        problem = u"defined twice";
+    } else {
+        return true;
+    }
+    FErrors.ReportWarning(element.GetName() + u": " + rtl::UnicodeString(problem), XLSWarningDefinedNameSkipped);
+    return false;
+}
+
+void TXLSReadXLSXDefinedNames::DoDefinedName(const TCT_DefinedName& element) {
+    if (!Accept(element)) {
+        return;
+    }
+    TXc12DefinedName* name = FNames.AddName(element.GetName(), element.GetLocalSheetId());
     name->SetDefinition(element.GetFormula());
     name->SetComment(element.GetComment());
     name->SetCustomMenu(element.GetCustomMenu());

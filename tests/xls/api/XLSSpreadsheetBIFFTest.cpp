@@ -27,7 +27,7 @@ using test_support::Utf8;
 // The kinds of formula cells start here.
 constexpr int32_t FirstFormulaKind = 6;
 
-TSpreadsheetPtr ReadFixture(const std::string& relative) {
+TSpreadsheetPtr ReadDataWorkbook(const std::string& relative) {
     auto book = NewSpreadsheet();
     book->SetFilename(test_support::DataPath(relative));
     book->Read();
@@ -94,24 +94,24 @@ void ExpectSameSheets(TXLSSpreadsheet& xls, TXLSSpreadsheet& xlsx, bool withForm
 }
 
 TEST(XLSSpreadsheetBIFF, ABIFF8WorkbookGivesTheCellsAndFormulasOfItsXlsxTwin) {
-    auto xls = ReadFixture("biff/libreoffice-sales.xls");
-    auto xlsx = ReadFixture("biff/libreoffice-sales.xlsx");
+    auto xls = ReadDataWorkbook("biff/libreoffice-sales.xls");
+    auto xlsx = ReadDataWorkbook("biff/libreoffice-sales.xlsx");
     EXPECT_EQ(xls->GetVersion(), xvExcel97);
     ExpectSameSheets(*xls, *xlsx, true);
 }
 
 // Gnumeric wrote the BIFF7 file from the LibreOffice twin, in code page 936; its formulas keep their results only.
 TEST(XLSSpreadsheetBIFF, ABIFF7WorkbookInCodePage936GivesTheCellsOfItsTwin) {
-    auto xls = ReadFixture("biff/gnumeric-sales.xls");
-    auto xlsx = ReadFixture("biff/libreoffice-sales.xlsx");
+    auto xls = ReadDataWorkbook("biff/gnumeric-sales.xls");
+    auto xlsx = ReadDataWorkbook("biff/libreoffice-sales.xlsx");
     ExpectSameSheets(*xls, *xlsx, false);
     EXPECT_EQ(Utf8(xls->GetSheet(0)->GetFormulaText(4, 1)), "");
 }
 
 // xlwt stores no formula results: its formula cells hold an empty text where openpyxl's hold nothing (0).
 TEST(XLSSpreadsheetBIFF, AnXlwtWorkbookGivesTheCellsOfItsOpenpyxlTwin) {
-    auto xls = ReadFixture("biff/xlwt-sales.xls");
-    auto xlsx = ReadFixture("api/openpyxl-sales.xlsx");
+    auto xls = ReadDataWorkbook("biff/xlwt-sales.xls");
+    auto xlsx = ReadDataWorkbook("api/openpyxl-sales.xlsx");
     ASSERT_EQ(xls->GetSheetCount(), 1);
     EXPECT_EQ(Utf8(xls->GetSheet(0)->GetName()), "销货清单");
     TReadSheet fromXls = ReadSheet(*xls->GetSheet(0), true);
@@ -137,7 +137,7 @@ TEST(XLSSpreadsheetBIFF, AnXlwtWorkbookGivesTheCellsOfItsOpenpyxlTwin) {
 }
 
 TEST(XLSSpreadsheetBIFF, DirectReadHandsTheStoredCellsToTheEvent) {
-    auto stored = ReadFixture("biff/libreoffice-sales.xls");
+    auto stored = ReadDataWorkbook("biff/libreoffice-sales.xls");
     TReadSheet expected = ReadSheet(*stored->GetSheet(0), true);
     TReadSheet fired;
     auto book = NewSpreadsheet();

@@ -328,12 +328,17 @@ TEST(XLSWorksheet, IsEmptyLooksAtTheFirstRowOnly) {
     }
 }
 
-TEST(XLSWorksheet, GetObjectGivesTheDataWorksheetOnly) {
+TEST(XLSWorksheet, GetObjectGivesThePartOfTheClassAsked) {
     auto book = NewSpreadsheet();
     TXLSWorksheet& sheet = *book->GetSheet(0);
     TXc12DataWorksheet* data = book->GetManager()->Worksheets().GetItem(0);
     EXPECT_EQ(sheet.GetObject(TXc12DataWorksheet::StaticClass()), data);
+    EXPECT_EQ(sheet.GetObject(TCellAreas::StaticClass()), &sheet.GetSelectedAreas());
+    EXPECT_EQ(sheet.GetObject(TXLSColumns::StaticClass()), &sheet.GetColumns());
+    EXPECT_EQ(sheet.GetObject(TXLSRows::StaticClass()), &sheet.GetRows());
+    // Only those classes: neither an ancestor nor another class.
     EXPECT_EQ(sheet.GetObject(rtl::TObject::StaticClass()), nullptr);
+    EXPECT_EQ(sheet.GetObject(TXLSWorkbook::StaticClass()), nullptr);
     EXPECT_EQ(Utf8(sheet.GetName()), "Sheet1");
 }
 

@@ -275,8 +275,7 @@ TEST(XLSReadXLSXCells, PackageWithoutSharedStringsGivesErrorCells) {
 
 TEST(XLSReadXLSXCells, FailuresEndTheReadWithTheirMessage) {
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {R"(<row r="1"><c r="A1" t="s"><f>A2</f><v>0</v></c></row>)", "Unsupported type of formula cell: 4"},
-        {R"(<row r="1"><c r="A1" t="inlineStr"><f>A2</f></c></row>)", "Unsupported type of formula cell: 6"},
+        {R"(<row r="1"><c r="A1" t="x"><f>A2</f><v>0</v></c></row>)", "Unsupported type of formula cell: 255"},
         {R"(<row r="1"><c r="XFD1"><v>1</v></c><c><v>2</v></c></row>)", "Invalid cell column 16384"},
         {R"(<row r="1048577"><c><v>1</v></c></row>)", "Invalid cell row 1048576"},
     };

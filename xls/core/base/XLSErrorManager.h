@@ -39,6 +39,17 @@ inline constexpr int32_t XLSWarningSharedStringIndex = 2004;
 inline constexpr int32_t XLSErrorOutOfOrder = 2005;
 // A formula of a cell or a defined name that does not compile; the cell keeps its text and cached result.
 inline constexpr int32_t XLSWarningFormulaNotCompiled = 2006;
+// A part of a package that could not be read (an external link, pivot cache, connections, table, comments or legacy
+// drawing part); the read goes on without it.
+inline constexpr int32_t XLSWarningPartNotRead = 2007;
+// A sheet entry of the workbook without a part, or a part below a sheet that the workbook does not list.
+inline constexpr int32_t XLSWarningSheetNotRead = 2008;
+// A defined name without a text, with a scope that names no sheet, or defined twice in one scope.
+inline constexpr int32_t XLSWarningDefinedNameSkipped = 2009;
+// A relationship whose target lies outside the package.
+inline constexpr int32_t XLSWarningTargetOutsidePackage = 2010;
+// A comment's box in the legacy drawing whose anchor is not eight whole numbers.
+inline constexpr int32_t XLSWarningCommentAnchor = 2011;
 inline constexpr int32_t XLSErrorInvalidCellReference = 3004;
 inline constexpr int32_t XLSWarningUnknownImageType = 3006;
 inline constexpr int32_t XLSWarningImageError = 3008;

@@ -313,7 +313,18 @@ UnicodeString PtgCellRefToStr(uint16_t colWord, uint32_t rowWord) {
     return CellRefToStr(PtgCol(colWord), PtgRow(rowWord), (colWord & PtgColAbsBit) != 0, (rowWord & PtgRowAbsBit) != 0);
 }
 
+// An area of whole rows or whole columns is written as the rows ("$1:$3") or columns ("A:$C") alone, as a spreadsheet
+// shows it and the tokenizer reads it back.
 UnicodeString PtgAreaRefToStr(uint16_t col1Word, uint32_t row1Word, uint16_t col2Word, uint32_t row2Word) {
+    const auto mark = [](bool absolute) { return absolute ? UnicodeString(u"$") : UnicodeString(); };
+    if (PtgCol(col1Word) == 0 && PtgCol(col2Word) == XLSMaxCol) {
+        return mark((row1Word & PtgRowAbsBit) != 0) + rtl::IntToStr(int64_t{PtgRow(row1Word)} + 1) + u':' +
+               mark((row2Word & PtgRowAbsBit) != 0) + rtl::IntToStr(int64_t{PtgRow(row2Word)} + 1);
+    }
+    if (PtgRow(row1Word) == 0 && PtgRow(row2Word) == XLSMaxRow) {
+        return mark((col1Word & PtgColAbsBit) != 0) + ColToStr(PtgCol(col1Word)) + u':' +
+               mark((col2Word & PtgColAbsBit) != 0) + ColToStr(PtgCol(col2Word));
+    }
     return PtgCellRefToStr(col1Word, row1Word) + u':' + PtgCellRefToStr(col2Word, row2Word);
 }
 

@@ -49,6 +49,7 @@ rtl::UnicodeString AreaRefToStr(int32_t col1, int32_t row1, int32_t col2, int32_
 // The packed forms of formula tokens: the column in bits 0-13 of its word with bit 15 marking "$", the row in bits
 // 0-30 with bit 31 marking "$".
 rtl::UnicodeString PtgCellRefToStr(uint16_t colWord, uint32_t rowWord);
+// An area of whole rows or columns comes out as the rows ("$1:$3") or the columns ("A:$C") alone.
 rtl::UnicodeString PtgAreaRefToStr(uint16_t col1Word, uint32_t row1Word, uint16_t col2Word, uint32_t row2Word);
 
 // The prefix of a 3-D reference as formula text writes it before "!": the sheet, or "First:Last" for a range of

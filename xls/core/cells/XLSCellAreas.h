@@ -132,6 +132,7 @@ private:
 
 // Areas that may be cut into pieces: selections, hyperlinks, conditional-format and validation ranges.
 class TCellAreas : public TBaseCellAreas {
+    RTL_DECLARE_CLASS(TCellAreas, TBaseCellAreas)
 public:
     // Each area that meets rect gives way to its pieces outside it, appended.
     void DeleteCells(const TXLSCellAreaRec& rect) override;

@@ -85,6 +85,14 @@ rtl::UnicodeString DirectoryOf(rtl::UnicodeStringView path) {
     return rtl::UnicodeString(slash == rtl::UnicodeStringView::npos ? rtl::UnicodeStringView() : path.substr(0, slash));
 }
 
+bool TargetLeavesPackage(const TOPCItem& source, rtl::UnicodeStringView target) {
+    const size_t slash = target.find_last_of(u'/');
+    const rtl::UnicodeStringView directory =
+        slash == rtl::UnicodeStringView::npos ? rtl::UnicodeStringView() : target.substr(0, slash);
+    const rtl::UnicodeStringView fileName = slash == rtl::UnicodeStringView::npos ? target : target.substr(slash + 1);
+    return TOPCItem::LeavesPackage(TOPCItem::ResolveTarget(&source, directory, fileName));
+}
+
 std::unique_ptr<rtl::TMemoryStream> SaveDocument(auto& document) {
     auto stream = std::make_unique<rtl::TMemoryStream>();
     document.SaveToStream(*stream);
@@ -163,22 +171,36 @@ rtl::UnicodeString TOPCItem::GetPartPath() const {
 }
 
 rtl::UnicodeString TOPCItem::ResolvePath() const {
-    if (FDirectory.starts_with(u'/')) {
-        return FDirectory.substr(1) + u"/" + FFileName;
+    return ResolveTarget(FParent, FDirectory, FFileName);
+}
+
+rtl::UnicodeString TOPCItem::ResolveTarget(const TOPCItem* source, rtl::UnicodeStringView directory,
+                                           rtl::UnicodeStringView fileName) {
+    if (directory.starts_with(u'/')) {
+        return RemoveParentSteps(rtl::UnicodeString(directory.substr(1)) + u"/" + rtl::UnicodeString(fileName));
     }
-    rtl::UnicodeString path(TrimSlashes(FFileName));
+    rtl::UnicodeString path(TrimSlashes(fileName));
+    if (fileName.empty()) {
+        return RemoveParentSteps(path);
+    }
     // A relative target is relative to its source part's directory, and so on up to the package root or to the
     // first source whose own target was absolute.
-    for (const TOPCItem* item = this; item != nullptr && !item->FFileName.empty(); item = item->FParent) {
-        const rtl::UnicodeStringView directory = TrimSlashes(item->FDirectory);
-        if (!directory.empty()) {
-            path = rtl::UnicodeString(directory) + u"/" + path;
+    for (;;) {
+        const rtl::UnicodeStringView trimmed = TrimSlashes(directory);
+        if (!trimmed.empty()) {
+            path = rtl::UnicodeString(trimmed) + u"/" + path;
         }
-        if (item->FDirectory.starts_with(u'/')) {
+        if (directory.starts_with(u'/') || source == nullptr || source->FFileName.empty()) {
             break;
         }
+        directory = source->FDirectory;
+        source = source->FParent;
     }
     return RemoveParentSteps(path);
+}
+
+bool TOPCItem::LeavesPackage(rtl::UnicodeStringView resolvedPath) {
+    return resolvedPath == u".." || resolvedPath.starts_with(u"../");
 }
 
 rtl::UnicodeString TOPCItem::GetRelsPath() const {
@@ -296,6 +318,7 @@ void TOPCContainer::Open(rtl::TStream& stream, bool alternate) {
     StartZip(alternate);
     FRoot.ClearChildren();
     FContentTypes.Clear();
+    FRejectedTargets.clear();
     FMode = omReading;
     try {
         FZip->OpenRead(stream);
@@ -309,6 +332,7 @@ void TOPCContainer::Open(rtl::TStream& stream, bool alternate) {
 
 void TOPCContainer::AbandonOpen() {
     FMode = omClosed;
+    FRejectedTargets.clear();
     FRoot.ClearChildren();
     FContentTypes.Clear();
 }
@@ -386,6 +410,12 @@ void TOPCContainer::LoadItemRelationships(TOPCItem& item) {
         const xpgParseOPC::TCT_Relationship& relationship = relationships.GetItem(i);
         const TOPCTargetMode mode =
             relationship.GetTargetMode() == xpgParseOPC::TST_TargetMode::External ? otmExternal : otmInternal;
+        if (mode == otmInternal && TargetLeavesPackage(item, relationship.GetTarget())) {
+            // Names in the archive are not files, but a part is only what the package holds: such a relationship
+            // is left out, as if it were not there, and the reader reports it.
+            FRejectedTargets.push_back(relsPath + u": " + relationship.GetTarget());
+            continue;
+        }
         item.AddChild(rtl::UnicodeToAnsi(relationship.GetId()), relationship.GetType(), relationship.GetTarget(), mode,
                       relationship.GetText());
     }
@@ -703,6 +733,16 @@ std::unique_ptr<rtl::TStream> TOPC_XLSX::OpenTable(std::string_view id) {
     return OpenPartStream(*FCurrentTable);
 }
 
+std::unique_ptr<rtl::TStream> TOPC_XLSX::OpenSheetTable(std::string_view sheetId, std::string_view id) {
+    TOPCItem* sheet = WorkbookChildOfType(sheetId, OPCRelTypes::Worksheet);
+    TOPCItem* table = sheet == nullptr ? nullptr : OpenRelated(*sheet, OPCRelTypes::Table, id);
+    if (table == nullptr) {
+        return nullptr;
+    }
+    FCurrentTable = table;
+    return OpenPartStream(*table);
+}
+
 std::unique_ptr<rtl::TStream> TOPC_XLSX::OpenQueryTable() {
     return OpenOptional(FCurrentTable, OPCRelTypes::QueryTable);
 }
@@ -761,6 +801,14 @@ bool TOPC_XLSX::ListDrawingImageIds(std::vector<rtl::AnsiString>& list) {
 
 bool TOPC_XLSX::ListSheetPivotTableIds(std::vector<rtl::AnsiString>& list) {
     return ListIdsOfType(FCurrentSheet, OPCRelTypes::PivotTable, list);
+}
+
+bool TOPC_XLSX::ListSheetTableIds(std::string_view sheetId, std::vector<rtl::AnsiString>& list) {
+    return ListIdsOfType(WorkbookChildOfType(sheetId, OPCRelTypes::Worksheet), OPCRelTypes::Table, list);
+}
+
+TOPCItem* TOPC_XLSX::FindWorkbookChild(std::string_view id) const {
+    return FWorkbook == nullptr ? nullptr : FWorkbook->FindChild(id);
 }
 
 rtl::UnicodeString TOPC_XLSX::GetSheetRelTarget(std::string_view sheetId, std::string_view id) const {

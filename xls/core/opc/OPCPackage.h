@@ -115,6 +115,12 @@ public:
     rtl::UnicodeString GetPartPath() const;
     // The part's path inside the archive.
     rtl::UnicodeString ResolvePath() const;
+    // The path inside the archive of a target directory and file name related from source (nullptr: the root), with
+    // its ".." steps taken; a target that climbs above the package root keeps a leading "..".
+    static rtl::UnicodeString ResolveTarget(const TOPCItem* source, rtl::UnicodeStringView directory,
+                                            rtl::UnicodeStringView fileName);
+    // Whether a resolved path lies outside the package.
+    static bool LeavesPackage(rtl::UnicodeStringView resolvedPath);
     // The path of the item's own relationship part; "_rels/.rels" for the root.
     rtl::UnicodeString GetRelsPath() const;
     // Clears list and adds every child of relType; true when any.
@@ -259,6 +265,9 @@ public:
     const rtl::UnicodeString& GetRelNamespace() const { return FRelNamespace; }
     void SetRelNamespace(rtl::UnicodeStringView relNamespace) { FRelNamespace = relNamespace; }
     TOPC_ContentTypes& ContentTypes() { return FContentTypes; }
+    // The relationships of the last Open whose internal targets lie outside the package, each as its relationship
+    // part's path, ": " and the target; they are not in the tree.
+    const std::vector<rtl::UnicodeString>& RejectedTargets() const { return FRejectedTargets; }
 
 protected:
     // Leaves the package closed and empty after a failed Open.
@@ -278,6 +287,7 @@ private:
     TOPCItem FRoot;
     rtl::UnicodeString FRelNamespace;
     TOPC_ContentTypes FContentTypes;
+    std::vector<rtl::UnicodeString> FRejectedTargets;
 };
 
 // A SpreadsheetML package: the workbook part and the sheet, drawing and table being read.
@@ -314,6 +324,8 @@ public:
     std::unique_ptr<rtl::TStream> OpenDrawing(std::string_view id);
     std::unique_ptr<rtl::TStream> OpenVmlDrawing(std::string_view id);
     std::unique_ptr<rtl::TStream> OpenTable(std::string_view id);
+    // The table under id of the workbook's worksheet sheetId, made the current table; nullptr when either is missing.
+    std::unique_ptr<rtl::TStream> OpenSheetTable(std::string_view sheetId, std::string_view id);
     std::unique_ptr<rtl::TStream> OpenQueryTable();
     std::unique_ptr<rtl::TStream> OpenPrinterSettings(std::string_view id);
     std::unique_ptr<rtl::TStream> OpenPivotTable(std::string_view id);
@@ -331,6 +343,10 @@ public:
     // Add the ids of the current drawing's images, or of the current sheet's pivot tables; true when any.
     bool ListDrawingImageIds(std::vector<rtl::AnsiString>& list);
     bool ListSheetPivotTableIds(std::vector<rtl::AnsiString>& list);
+    // Add the ids of the tables of the workbook's worksheet sheetId; true when any.
+    bool ListSheetTableIds(std::string_view sheetId, std::vector<rtl::AnsiString>& list);
+    // The workbook's child under id, or nullptr.
+    TOPCItem* FindWorkbookChild(std::string_view id) const;
     // The target, as written, of relationship id of the workbook's sheet sheetId (hyperlinks keep theirs so).
     rtl::UnicodeString GetSheetRelTarget(std::string_view sheetId, std::string_view id) const;
 

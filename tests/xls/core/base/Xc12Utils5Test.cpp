@@ -229,6 +229,10 @@ TEST(Xc12Utils5, PackedReferencesCarryTheirDollarsInTheTopBits) {
     EXPECT_EQ(Utf8(PtgCellRefToStr(0x8000 | 2, 0x80000000u | 4)), "$C$5");
     EXPECT_EQ(Utf8(PtgCellRefToStr(0x8000 | 16383, 1048575)), "$XFD1048576");
     EXPECT_EQ(Utf8(PtgAreaRefToStr(0, 0x80000000u, 0x8000 | 1, 1)), "A$1:$B2");
+    // Whole rows and whole columns show as such, with the "$" of their rows or columns.
+    EXPECT_EQ(Utf8(PtgAreaRefToStr(0, 0x80000000u, XLSMaxCol, 2)), "$1:3");
+    EXPECT_EQ(Utf8(PtgAreaRefToStr(0x8000 | 2, 0, 2, XLSMaxRow)), "$C:C");
+    EXPECT_EQ(Utf8(PtgAreaRefToStr(0, 0, XLSMaxCol, XLSMaxRow)), "1:1048576");
 }
 
 // A prefix stands plain only where the formula tokenizer reads it back plain; quoted, the whole prefix goes between

@@ -3,9 +3,12 @@
 #include "rtl/core/Exceptions.h"
 #include "rtl/text/CodePages.h"
 #include "rtl/text/Format.h"
+#include "xls/core/base/XLSErrorManager.h"
 #include "xls/core/opc/OPCPackage.h"
 #include "xls/core/opc/xpgParseContentType.h"
 #include "xls/core/xml/XpgSimpleDOM.h"
+
+#include <unordered_set>
 
 namespace xls {
 
@@ -114,33 +117,39 @@ TXLSSavedFileDataSheet* TXc12FileData::GetSheetParts(int32_t index) const {
     return FSheets[static_cast<size_t>(index)].Parts.get();
 }
 
-TXLSSavedFileDataSheet& TXc12FileData::SheetPartsOf(const rtl::AnsiString& id) {
+TXLSSavedFileDataSheet* TXc12FileData::SheetPartsOf(const rtl::AnsiString& id) {
     const auto found = FSheetIndex.find(AsciiUpper(id));
     if (found == FSheetIndex.end()) {
-        throw rtl::Exception(rtl::Format(u"Unknown OPC sheet id \"%s\"", {rtl::AnsiToUnicode(id)}));
+        return nullptr;
     }
     std::unique_ptr<TXLSSavedFileDataSheet>& parts = FSheets[static_cast<size_t>(found->second)].Parts;
     if (parts == nullptr) {
         parts = std::make_unique<TXLSSavedFileDataSheet>();
     }
-    return *parts;
+    return parts.get();
 }
 
-void TXc12FileData::KeepUnreadParts() {
+void TXc12FileData::KeepUnreadParts(TXLSErrorManager& errors) {
     TOPCItemList unread;
     FPackage->CopyUnreadParts(unread);
+    std::unordered_set<std::string> unknownSheets;
     for (int32_t i = 0; i < unread.Count(); ++i) {
         TOPCItem& item = unread.GetItem(i);
         // A part the archive lacks, or could not give, has nothing to write back.
         if (NeverKept(item) || item.GetData() == nullptr) {
             continue;
         }
-        const rtl::UnicodeString& parentType = item.Parent()->GetRelType();
+        const TOPCItem& parent = *item.Parent();
         TXLSSavedFileDataList* list = &FParts;
-        if (parentType == OPCRelTypes::Worksheet) {
-            TXLSSavedFileDataSheet& sheet = SheetPartsOf(item.Parent()->GetRelId());
-            list = item.GetRelType() == OPCRelTypes::Table ? &sheet.GetTables() : &sheet.GetParts();
-        } else if (parentType == OPCRelTypes::OfficeDocument) {
+        if (parent.GetRelType() == OPCRelTypes::Worksheet) {
+            if (TXLSSavedFileDataSheet* sheet = SheetPartsOf(parent.GetRelId())) {
+                list = item.GetRelType() == OPCRelTypes::Table ? &sheet->GetTables() : &sheet->GetParts();
+            } else if (unknownSheets.insert(AsciiUpper(parent.GetRelId())).second) {
+                // A worksheet the workbook does not list: its parts stay with the package's.
+                errors.ReportWarning(u"Unknown OPC sheet id " + rtl::AnsiToUnicode(parent.GetRelId()),
+                                     XLSWarningSheetNotRead);
+            }
+        } else if (parent.GetRelType() == OPCRelTypes::OfficeDocument) {
             list = &FWorkbookParts;
         }
         list->AddPart(item.GetRelType(), item.GetPartPath(), item.ExtractData(), item.GetContentType());
@@ -185,6 +194,11 @@ TXLSPivotTable& TXLSPivotTables::Add() {
 TXLSPivotTable& TXLSPivotTables::GetItem(int32_t index) const {
     CheckIndex(FItems, index);
     return *FItems[static_cast<size_t>(index)];
+}
+
+void TXLSPivotTables::Delete(int32_t index) {
+    CheckIndex(FItems, index);
+    FItems.erase(FItems.begin() + index);
 }
 
 } // namespace xls

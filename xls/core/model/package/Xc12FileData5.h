@@ -17,6 +17,7 @@
 namespace xls {
 
 class TOPC_XLSX;
+class TXLSErrorManager;
 class TXpgSimpleDOM;
 namespace xpgParseContentType {
 class TXPGDocContentType;
@@ -79,8 +80,8 @@ public:
     // Registers a worksheet's relationship id, in workbook order; its kept parts are made on demand.
     void AddSheetId(rtl::UnicodeStringView id);
     // Copies the parts nobody read out of the package into the kept-part lists. A part below a worksheet whose id
-    // was not registered raises "Unknown OPC sheet id "%s"".
-    void KeepUnreadParts();
+    // was not registered is kept with the package's parts, after warning 2008 naming the id once.
+    void KeepUnreadParts(TXLSErrorManager& errors);
     void SetDefaultDocProps();
 
     xpgParseContentType::TXPGDocContentType& GetContentTypes() const { return *FContentTypes; }
@@ -102,7 +103,8 @@ private:
         std::unique_ptr<TXLSSavedFileDataSheet> Parts;
     };
 
-    TXLSSavedFileDataSheet& SheetPartsOf(const rtl::AnsiString& id);
+    // The kept parts of the registered sheet id, or nullptr.
+    TXLSSavedFileDataSheet* SheetPartsOf(const rtl::AnsiString& id);
 
     std::unique_ptr<xpgParseContentType::TXPGDocContentType> FContentTypes;
     std::unique_ptr<TXpgSimpleDOM> FCoreProperties;
@@ -171,6 +173,8 @@ public:
     int32_t Count() const { return static_cast<int32_t>(FItems.size()); }
     // An index outside 0..Count()-1 raises rtl::EListError.
     TXLSPivotTable& GetItem(int32_t index) const;
+    // An index outside 0..Count()-1 raises rtl::EListError.
+    void Delete(int32_t index);
     void Clear() { FItems.clear(); }
 
 private:

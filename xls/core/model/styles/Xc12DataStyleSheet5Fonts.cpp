@@ -57,6 +57,7 @@ void CopyFaceName(const rtl::UnicodeString& name, TXc12LogFont& logFont) {
 void TXc12Font::SetName(rtl::UnicodeStringView name) {
     FName = name;
     Changed();
+    FHandle.Free();
 }
 
 void TXc12Font::SetCharset(int32_t charset) {
@@ -67,11 +68,13 @@ void TXc12Font::SetCharset(int32_t charset) {
 void TXc12Font::SetFamily(int32_t family) {
     FFamily = family;
     Changed();
+    FHandle.Free();
 }
 
 void TXc12Font::SetStyle(TXc12FontStyles style) {
     FStyle = style;
     Changed();
+    FHandle.Free();
 }
 
 void TXc12Font::SetUnderline(TXc12Underline underline) {
@@ -82,6 +85,7 @@ void TXc12Font::SetUnderline(TXc12Underline underline) {
 void TXc12Font::SetSubSuperscript(TXc12SubSuperscript subSuperscript) {
     FSubSuperscript = subSuperscript;
     Changed();
+    FHandle.Free();
 }
 
 void TXc12Font::SetColor(const TXc12ColorRec& color) {
@@ -92,6 +96,7 @@ void TXc12Font::SetColor(const TXc12ColorRec& color) {
 void TXc12Font::SetSize(double size) {
     FSize = size;
     Changed();
+    FHandle.Free();
     auto* fonts = dynamic_cast<TXc12Fonts*>(Owner());
     if (size > 0 && fonts != nullptr && Index() == 0 && fonts->Count() > 0 && fonts->GetItem(0) == this) {
         fonts->CalcDigitWidth();

@@ -45,6 +45,28 @@ struct TXc12LogFont {
 
 class TXc12Fonts;
 
+// The GDI font (an HFONT on Windows) made from a style-sheet font for painting: made on first use and kept until the
+// font changes, then deleted. Only Windows has GDI: elsewhere no handle is ever made.
+class TXc12FontHandle {
+public:
+    TXc12FontHandle() = default;
+    TXc12FontHandle(const TXc12FontHandle&) = delete;
+    TXc12FontHandle& operator=(const TXc12FontHandle&) = delete;
+    ~TXc12FontHandle() { Free(); }
+
+    // The held handle, or one made from logFont (the stock system font when GDI cannot make it); nullptr without
+    // GDI.
+    void* Get(const TXc12LogFont& logFont);
+    void* Held() const { return FHandle; }
+    // Deletes the handle the holder made.
+    void Free() noexcept;
+
+private:
+    void* FHandle = nullptr;
+    // The stock system font is the system's own and is never deleted.
+    bool FStock = false;
+};
+
 // A font of the style sheet.
 class TXc12Font : public TXLSStyleObject {
 public:
@@ -86,6 +108,11 @@ public:
     TXc12LogFont GetLogFont(int32_t dpi) const;
     // What the platform measures text with.
     TXLSFontDescription GetDescription() const;
+    // The GDI font of this font (GetLogFont(dpi)), kept from the first call until the name, family, size, style or
+    // sub/superscript changes, whatever dpi later calls give; nullptr where there is no GDI.
+    void* GetHandle(int32_t dpi) { return FHandle.Get(GetLogFont(dpi)); }
+    void FreeHandle() { FHandle.Free(); }
+    bool HasHandle() const { return FHandle.Held() != nullptr; }
 
     // Names compare ignoring case in full UTF-16 case folding; sizes compare exactly.
     bool Equals(const TXLSStyleObject& other) const override;
@@ -106,6 +133,7 @@ private:
     TXc12ColorRec FColor;
     double FSize = 0;
     TXc12FontScheme FScheme = efsNone;
+    TXc12FontHandle FHandle;
 };
 
 // The fonts of a style sheet; the predefined one is "Calibri" 11.

@@ -54,7 +54,7 @@ using TXc12NoteAnchor = std::array<int32_t, 8>;
 // One cell comment.
 class TXc12Comment : public TXc12Data {
 public:
-    // The fill colour of a note whose shape gives none (pale yellow, 0x00BBGGRR).
+    // The fill colour of a note whose shape gives none (pale yellow, 0x00RRGGBB as the shape writes colours).
     static constexpr int32_t DefaultFillColor = 0xFFFFE1;
 
     // owner is the list that holds the comment; its style sheet owns the fonts of the runs.

@@ -88,6 +88,9 @@ void TXc12ConditionalFormatting::Clear() {
 
 TXc12ConditionalFormatting* TXc12ConditionalFormattings::Add() {
     auto item = NewItem();
+    if (item == nullptr) {
+        throw rtl::EInvalidCast(rtl::RtlMessages::InvalidCast);
+    }
     TObjectList::Add(item.get());
     return item.release();
 }

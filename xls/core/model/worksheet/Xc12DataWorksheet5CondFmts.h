@@ -221,7 +221,7 @@ class TXc12ConditionalFormattings : public TXLSMoveCopyList {
 public:
     explicit TXc12ConditionalFormattings(TXLSClassFactory* factory) : FClassFactory(factory) {}
 
-    // A new item from NewItem, appended.
+    // A new item from NewItem, appended; a subclass whose NewItem makes none raises EInvalidCast.
     TXc12ConditionalFormatting* Add();
     TXLSMoveCopyItem* AddItem() override { return Add(); }
     TXc12ConditionalFormatting* GetItem(int32_t index) const {

@@ -3,11 +3,13 @@
 #include "rtl/core/Exceptions.h"
 #include "rtl/text/StringUtils.h"
 #include "tests/support/TestSupport.h"
+#include "xls/core/base/XLSErrorManager.h"
 #include "xls/core/opc/OPCPackage.h"
 #include "xls/core/opc/xpgParseContentType.h"
 #include "xls/core/xml/XpgSimpleDOM.h"
 #include "xls/core/zip/XLSZipIntf.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -94,7 +96,8 @@ TEST(Xc12FileData5Test, KeepUnreadPartsRoutesEachPartToItsList) {
     package.OpenWorksheet("rId2");
     package.CloseSheet();
     data.AddSheetId(u"rId2");
-    data.KeepUnreadParts();
+    TXLSErrorManager errors;
+    data.KeepUnreadParts(errors);
 
     // app.xml and calcChain.xml are never kept, the read parts are not, the external hyperlink has no bytes.
     EXPECT_EQ(Paths(data.GetWorkbookParts()), std::vector<std::string>{"styles.xml"});
@@ -109,17 +112,21 @@ TEST(Xc12FileData5Test, KeepUnreadPartsRoutesEachPartToItsList) {
     EXPECT_GT(table.GetData().Size(), 0);
 }
 
-TEST(Xc12FileData5Test, UnreadPartOfAnUnregisteredSheetFails) {
+TEST(Xc12FileData5Test, UnreadPartsOfAnUnregisteredSheetStayWithThePackageAfterOneWarning) {
     auto fixture = LoadFixture("handwritten.xlsx");
     TXc12FileData data;
     data.ReadPackage(*fixture);
     data.AddSheetId(u"rId9");
-    try {
-        data.KeepUnreadParts();
-        FAIL() << "no exception";
-    } catch (const rtl::Exception& e) {
-        EXPECT_STREQ(e.what(), "Unknown OPC sheet id \"rId2\"");
-    }
+    TXLSErrorManager errors;
+    errors.SetSaveToList(true);
+    data.KeepUnreadParts(errors);
+
+    ASSERT_EQ(errors.Messages().size(), 1u);
+    EXPECT_EQ(errors.Messages()[0].Text, u"W2008: Sheet not read \"Unknown OPC sheet id rId2\"");
+    EXPECT_EQ(data.GetSheetParts(0), nullptr);
+    const std::vector<std::string> parts = Paths(data.GetParts());
+    EXPECT_NE(std::find(parts.begin(), parts.end(), "../tables/table1.xml"), parts.end());
+    EXPECT_NE(std::find(parts.begin(), parts.end(), "../comments1.xml"), parts.end());
 }
 
 TEST(Xc12FileData5Test, PivotHolders) {

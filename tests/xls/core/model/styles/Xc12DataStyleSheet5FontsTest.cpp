@@ -2,10 +2,15 @@
 
 #include "Xc12DataStyleSheet5TestSupport.h"
 
+#ifdef _WIN32
+#include "rtl/WindowsApi.h"
+#endif
+
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
 #include <limits>
+#include <string>
 
 namespace xls {
 namespace {
@@ -245,6 +250,42 @@ TEST(Xc12DataStyleSheet5Fonts, Dump) {
                                      "    Tint: 0.00\r"
                                      "    Color type:\r"
                                      "    Theme: 1\r");
+}
+
+// The GDI font lives from the first call until a change that makes another font; the dpi of later calls does not
+// matter, nor do changes that GDI does not draw (the colour).
+TEST(Xc12DataStyleSheet5Fonts, TheGdiFontIsKeptUntilTheFontChanges) {
+    TXc12Font font;
+    font.SetName(u"Arial");
+    font.SetSize(10.5);
+    font.SetStyle({xfsBold});
+#ifdef _WIN32
+    void* handle = font.GetHandle(96);
+    ASSERT_NE(handle, nullptr);
+    LOGFONTW made{};
+    ASSERT_EQ(GetObjectW(static_cast<HGDIOBJ>(handle), sizeof(made), &made), static_cast<int>(sizeof(made)));
+    EXPECT_EQ(made.lfHeight, -13);
+    EXPECT_EQ(made.lfWeight, FW_BOLD);
+    EXPECT_EQ(made.lfOutPrecision, OUT_TT_ONLY_PRECIS);
+    EXPECT_EQ(std::wstring(made.lfFaceName), L"Arial");
+    EXPECT_EQ(font.GetHandle(144), handle);
+    font.SetColor(test::ThemeColor(2));
+    EXPECT_TRUE(font.HasHandle());
+    font.SetSize(12);
+    EXPECT_FALSE(font.HasHandle());
+    ASSERT_EQ(GetObjectW(static_cast<HGDIOBJ>(font.GetHandle(96)), sizeof(made), &made),
+              static_cast<int>(sizeof(made)));
+    EXPECT_EQ(made.lfHeight, -16);
+    // A font that takes this one's fields makes its own handle when asked.
+    TXc12Font copy;
+    copy.Assign(font);
+    EXPECT_FALSE(copy.HasHandle());
+    font.FreeHandle();
+    EXPECT_FALSE(font.HasHandle());
+#else
+    EXPECT_EQ(font.GetHandle(96), nullptr);
+    EXPECT_FALSE(font.HasHandle());
+#endif
 }
 
 } // namespace
