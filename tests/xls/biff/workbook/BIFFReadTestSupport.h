@@ -102,7 +102,7 @@ inline TBytes DoubleOf(double value) {
 
 // The bytes of a file.
 inline TBytes FileBytes(const rtl::UnicodeString& path) {
-    rtl::TFileStream file(path, rtl::fmOpenRead);
+    rtl::TFileStream file(path, rtl::fmOpenRead | rtl::fmShareDenyNone);
     TBytes bytes(static_cast<size_t>(file.Size()));
     file.ReadBuffer(bytes.data(), static_cast<int32_t>(bytes.size()));
     return bytes;
