@@ -1,3 +1,4 @@
+#include "ui/core/skins/uxSkinsCoreUnit.h"
 #include "ui/core/uiCoreUnits.h"
 #include "ui/core/uiGeometry.h"
 #include "ui/core/uxSystemInfo.h"
@@ -8,6 +9,7 @@ std::span<const TuiCoreUnit> CoreUnits() {
     static constexpr TuiCoreUnit units[] = {
         {"library core", InitializeSystemInfoUnit, nullptr},
         {"geometry", InitializeGeometryUnit, FinalizeGeometryUnit},
+        {"skin core", InitializeSkinsCoreUnit, FinalizeSkinsCoreUnit},
     };
     return units;
 }

@@ -1,8 +1,11 @@
+#include "ui/core/controls/uiControlsUnit.h"
 #include "ui/core/gdiplus/uxGdiPlusAPI.h"
 #include "ui/core/gdiplus/uxGdiPlusClasses.h"
 #include "ui/core/graphics/uiGraphicsUnit.h"
 #include "ui/core/images/uiImagesUnit.h"
+#include "ui/core/painters/uiLookAndFeels.h"
 #include "ui/core/painters/uiPainterImages.h"
+#include "ui/core/skins/uxSkinsCoreUnit.h"
 #include "ui/core/styles/uiStyles.h"
 #include "ui/core/text/uiDrawTextUtils.h"
 #include "ui/core/themes/uiDWMApi.h"
@@ -27,9 +30,12 @@ std::span<const TuiCoreUnit> CoreUnits() {
         {"Office 2003 colours", InitializeOffice11Unit, FinalizeOffice11Unit},
         {"canvas and bitmaps", InitializeGraphicsUnit, FinalizeGraphicsUnit},
         {"alpha blending and glyphs", InitializeImagesUnit, FinalizeImagesUnit},
+        {"look-and-feel settings", InitializeLookAndFeelsUnit, FinalizeLookAndFeelsUnit},
         {"painters", InitializePaintersUnit, FinalizePaintersUnit},
         {"desktop composition", InitializeDWMApiUnit, FinalizeDWMApiUnit},
+        {"controls", InitializeControlsUnit, FinalizeControlsUnit},
         {"styles", InitializeStylesUnit, FinalizeStylesUnit},
+        {"skin core", InitializeSkinsCoreUnit, FinalizeSkinsCoreUnit},
     };
     return units;
 }

@@ -188,6 +188,12 @@ TGpImageAttributesHandle AlphaAttributes(uint8_t alpha) {
     return owned;
 }
 
+void GpFillRectangleWithBrush(GpGraphics* graphics, GpBrush* brush, const vcl::TRect& rect) {
+    using TFillRectangleI = GpStatus(WINAPI*)(GpGraphics*, GpBrush*, INT, INT, INT, INT);
+    CheckGdipStatus(CallGdip<TFillRectangleI>(TuxGdipEntry::GdipFillRectangleI, graphics, brush, rect.Left, rect.Top,
+                                              rect.Width(), rect.Height()));
+}
+
 // The destination filled with a texture brush of the source through a bitmap of its size; false when the brush
 // cannot be made.
 bool DrawImageTexture(GpGraphics* graphics, const vcl::TRect& destRect, const vcl::TRect& sourceRect, GpImage* image) {
@@ -199,13 +205,8 @@ bool DrawImageTexture(GpGraphics* graphics, const vcl::TRect& destRect, const vc
     }
     const TGpBrushHandle brush(texture);
     const TuxGpImageHandle bitmap(GpCreateBitmap(destRect.Width(), destRect.Height()));
-    GpGraphics* context = nullptr;
-    CheckGdipStatus(CallGdip<GpStatus(WINAPI*)(GpImage*, GpGraphics**)>(TuxGdipEntry::GdipGetImageGraphicsContext,
-                                                                        bitmap.Get(), &context));
-    const TuxGpGraphicsHandle bitmapGraphics(context);
-    using TFillRectangleI = GpStatus(WINAPI*)(GpGraphics*, GpBrush*, INT, INT, INT, INT);
-    CheckGdipStatus(CallGdip<TFillRectangleI>(TuxGdipEntry::GdipFillRectangleI, context, brush.Get(), 0, 0,
-                                              destRect.Width(), destRect.Height()));
+    const TuxGpGraphicsHandle bitmapGraphics = CreateGpImageGraphics(bitmap.Get());
+    GpFillRectangleWithBrush(bitmapGraphics.Get(), brush.Get(), {0, 0, destRect.Width(), destRect.Height()});
     CheckGdipStatus(gdip::DrawImageRectI(graphics, bitmap.Get(), destRect));
     return true;
 }
@@ -389,9 +390,14 @@ void GpFillRectGradient(GpGraphics* graphics, const vcl::TRect& rect, vcl::TColo
                                                         ColorToARGB(color1), ColorToARGB(color2),
                                                         static_cast<INT>(mode), WrapModeTile, &gradient));
     const TGpBrushHandle brush(gradient);
-    using TFillRectangleI = GpStatus(WINAPI*)(GpGraphics*, GpBrush*, INT, INT, INT, INT);
-    CheckGdipStatus(CallGdip<TFillRectangleI>(TuxGdipEntry::GdipFillRectangleI, graphics, brush.Get(), area.X, area.Y,
-                                              area.Width, area.Height));
+    GpFillRectangleWithBrush(graphics, brush.Get(), rect);
+}
+
+void GpFillRectColor(GpGraphics* graphics, const vcl::TRect& rect, uint32_t argb) {
+    GpBrush* solid = nullptr;
+    CheckGdipStatus(CallGdip<GpStatus(WINAPI*)(uint32_t, GpBrush**)>(TuxGdipEntry::GdipCreateSolidFill, argb, &solid));
+    const TGpBrushHandle brush(solid);
+    GpFillRectangleWithBrush(graphics, brush.Get(), rect);
 }
 
 bool GpIsVisibleRect(GpGraphics* graphics, const vcl::TRect& rect) {
@@ -527,6 +533,11 @@ GpStatus GetImageDimension(GpImage* image, float* width, float* height) {
                                                                  height);
 }
 
+GpStatus GetImageGraphicsContext(GpImage* image, GpGraphics** graphics) {
+    return CallGdip<GpStatus(WINAPI*)(GpImage*, GpGraphics**)>(TuxGdipEntry::GdipGetImageGraphicsContext, image,
+                                                               graphics);
+}
+
 GpStatus SaveImageToStream(GpImage* image, IStream* stream, const rtl::TGUID* encoder) {
     using TSaveImageToStream = GpStatus(WINAPI*)(GpImage*, IStream*, const CLSID*, const void*);
     return CallGdip<TSaveImageToStream>(TuxGdipEntry::GdipSaveImageToStream, image, stream,
@@ -538,6 +549,12 @@ GpStatus SaveImageToStream(GpImage* image, IStream* stream, const rtl::TGUID* en
 TuxGpGraphicsHandle CreateGpGraphics(HDC dc) {
     GpGraphics* graphics = nullptr;
     CheckGdipStatus(gdip::CreateFromHDC(dc, &graphics));
+    return TuxGpGraphicsHandle(graphics);
+}
+
+TuxGpGraphicsHandle CreateGpImageGraphics(GpImage* image) {
+    GpGraphics* graphics = nullptr;
+    CheckGdipStatus(gdip::GetImageGraphicsContext(image, &graphics));
     return TuxGpGraphicsHandle(graphics);
 }
 

@@ -8,6 +8,7 @@
 
 #include "rtl/core/Interfaces.h"
 #include "rtl/text/StringTypes.h"
+#include "ui/core/gdiplus/uxGpGradientMode.h"
 #include "ui/core/uxException.h"
 #include "vcl/graphics/Colors.h"
 #include "vcl/graphics/GdiObjects.h"
@@ -111,9 +112,10 @@ void GpDrawImage(GpGraphics* graphics, const vcl::TRect& destRect, vcl::TRect so
 // Fills the destination rectangle with tiles of the source rectangle from its top-left corner; the last tiles are cut.
 void GpDrawImageTiled(GpGraphics* graphics, const vcl::TRect& destRect, const vcl::TRect& sourceRect, GpImage* image);
 
-enum TuxGpGradientMode : int32_t { gmHorizontal, gmVertical, gmForwardDiagonal, gmBackwardDiagonal };
 void GpFillRectGradient(GpGraphics* graphics, const vcl::TRect& rect, vcl::TColor color1, vcl::TColor color2,
                         TuxGpGradientMode mode);
+// Fills the rectangle with one colour (0xAARRGGBB) through a solid brush.
+void GpFillRectColor(GpGraphics* graphics, const vcl::TRect& rect, uint32_t argb);
 bool GpIsVisibleRect(GpGraphics* graphics, const vcl::TRect& rect);
 // A 32-bit premultiplied GDI+ bitmap of the size, its pixels owned by GDI+.
 GpImage* GpCreateBitmap(int32_t width, int32_t height);

@@ -75,6 +75,7 @@ GpStatus GetImageWidth(GpImage* image, uint32_t* width);
 GpStatus GetImageHeight(GpImage* image, uint32_t* height);
 GpStatus GetImageDimension(GpImage* image, float* width, float* height);
 GpStatus SaveImageToStream(GpImage* image, IStream* stream, const rtl::TGUID* encoder);
+GpStatus GetImageGraphicsContext(GpImage* image, GpGraphics** graphics);
 
 } // namespace gdip
 
@@ -89,5 +90,7 @@ using TuxGpGraphicsHandle = vcl::THandleHolder<GpGraphics*, detail::TGpGraphicsD
 
 // A GDI+ graphics on dc; EuxGdipException when it cannot be made.
 TuxGpGraphicsHandle CreateGpGraphics(HDC dc);
+// A GDI+ graphics drawing into the bitmap; EuxGdipException when it cannot be made.
+TuxGpGraphicsHandle CreateGpImageGraphics(GpImage* image);
 
 } // namespace ui

@@ -1,0 +1,23 @@
+# Dumps every stream of SKINS (*.uxskin) into SCRATCH with SKINC, compiles the dumped text again, and fails unless the
+# bytes come back.
+file(REMOVE_RECURSE ${SCRATCH})
+file(GLOB streams ${SKINS}/*.uxskin)
+if(NOT streams)
+    message(FATAL_ERROR "no skin stream in ${SKINS}")
+endif()
+foreach(stream IN LISTS streams)
+    get_filename_component(name ${stream} NAME_WE)
+    execute_process(COMMAND ${SKINC} --dump ${stream} ${SCRATCH}/text RESULT_VARIABLE result)
+    if(NOT result EQUAL 0)
+        message(FATAL_ERROR "skinc could not dump ${stream}")
+    endif()
+    execute_process(COMMAND ${SKINC} ${SCRATCH}/compiled ${SCRATCH}/text/${name}.skin RESULT_VARIABLE result)
+    if(NOT result EQUAL 0)
+        message(FATAL_ERROR "skinc could not compile the dump of ${stream}")
+    endif()
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${stream} ${SCRATCH}/compiled/resources/skins/${name}.uxskin
+                    RESULT_VARIABLE different)
+    if(NOT different EQUAL 0)
+        message(SEND_ERROR "the dump of ${name}.uxskin compiles to other bytes")
+    endif()
+endforeach()
