@@ -308,8 +308,7 @@ void TuxSkinInfo::ResolveScrollInfos() {
     }
 }
 
-void TuxSkinInfo::SetScrollInfo(bool horizontal, TuiScrollBarPart part, TuxSkinElement* element,
-                                int32_t imageIndex) {
+void TuxSkinInfo::SetScrollInfo(bool horizontal, TuiScrollBarPart part, TuxSkinElement* element, int32_t imageIndex) {
     auto& entry = FScrollInfos[horizontal ? 1 : 0][part];
     entry.reset();
     if (FSkin) {

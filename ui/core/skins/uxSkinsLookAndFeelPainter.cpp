@@ -43,7 +43,7 @@ private:
 
 constexpr int32_t SkinEditButtonKinds = 8;
 constexpr std::array<TuxSkinElementId, SkinEditButtonKinds> SkinEditButtonGlyphs{
-    seiEditorsCloseButton, seiEditorsComboButtonGlyph, seiEditorsEditorButton, seiEditorsEditorButton,
+    seiEditorsCloseButton, seiEditorsComboButtonGlyph, seiEditorsEditorButton,  seiEditorsEditorButton,
     seiEditorsSpinUpGlyph, seiEditorsSpinDownGlyph,    seiEditorsSpinLeftGlyph, seiEditorsSpinRightGlyph};
 constexpr int32_t SkinEllipsisButtonKind = 3;
 
@@ -153,8 +153,7 @@ constexpr std::array<TuxSkinPropertyId, 4> SkinEditorBackgroundColors{
     spiEditorBackgroundColor, spiEditorBackgroundDisabledColor, spiEditorBackgroundInactiveColor,
     spiEditorBackgroundReadOnlyColor};
 constexpr std::array<TuxSkinPropertyId, 4> SkinEditorTextColors{spiEditorTextColor, spiEditorTextDisabledColor,
-                                                                spiEditorTextInactiveColor,
-                                                                spiEditorTextReadOnlyColor};
+                                                                spiEditorTextInactiveColor, spiEditorTextReadOnlyColor};
 
 } // namespace
 
@@ -162,7 +161,8 @@ constexpr std::array<TuxSkinPropertyId, 4> SkinEditorTextColors{spiEditorTextCol
 #define UX_SKIN_EDITOR_STATE_COLOR(Operation, Table)                                                                   \
     vcl::TColor TuxSkinLookAndFeelPainter::Operation(int32_t state) const {                                            \
         if (state >= 0 && state < static_cast<int32_t>(Table.size())) {                                                \
-            const vcl::TColor color = SkinColorIfSet(SkinPropertyColor(Table[static_cast<size_t>(state)]), vcl::clNone); \
+            const vcl::TColor color =                                                                                  \
+                SkinColorIfSet(SkinPropertyColor(Table[static_cast<size_t>(state)]), vcl::clNone);                     \
             if (color != vcl::clNone) {                                                                                \
                 return color;                                                                                          \
             }                                                                                                          \
@@ -301,7 +301,7 @@ vcl::TColor TuxSkinLookAndFeelPainter::FooterSeparatorColor() const {
 }
 
 vcl::TColor TuxSkinLookAndFeelPainter::NavigationButtonTextColor(bool isNext, TuiButtonState state,
-                                                                  vcl::TColor color) const {
+                                                                 vcl::TColor color) const {
     const TuxSkinElement* element = SkinElement(isNext ? seiSchedulerNavButtonNext : seiSchedulerNavButtonPrev);
     if (!element) {
         return TSkinDefaultLook::NavigationButtonTextColor(isNext, state, color);
@@ -471,8 +471,7 @@ void TuxSkinLookAndFeelPainter::NavigationButtonLayout(bool isNext, bool textHid
             }
         }
     }
-    TSkinDefaultLook::NavigationButtonLayout(isNext, textHidden, textExtent1, textExtent2, bounds, textRect,
-                                             arrowRect);
+    TSkinDefaultLook::NavigationButtonLayout(isNext, textHidden, textExtent1, textExtent2, bounds, textRect, arrowRect);
 }
 
 void TuxSkinLookAndFeelPainter::NavigationButtonMetrics(bool isNext, vcl::TRect& borders, bool& hasTextArea,
@@ -500,8 +499,7 @@ vcl::TRect TuxSkinLookAndFeelPainter::ProgressFrameInsets(bool vertical) const {
     return TSkinDefaultLook::ProgressFrameInsets(vertical);
 }
 
-vcl::TRect TuxSkinLookAndFeelPainter::GroupFrameInsets(bool hasCaption,
-                                                       TuiGroupCaptionPosition captionPosition) const {
+vcl::TRect TuxSkinLookAndFeelPainter::GroupFrameInsets(bool hasCaption, TuiGroupCaptionPosition captionPosition) const {
     if (const TuxSkinElement* element = SkinElement(SkinGroupElement(hasCaption, captionPosition))) {
         return element->ContentOffset();
     }
@@ -771,8 +769,8 @@ void TuxSkinLookAndFeelPainter::PaintLayoutRecordBody(TuiCanvas& canvas, const v
     TSkinDefaultLook::PaintLayoutRecordBody(canvas, rect, side, state, edges);
 }
 
-void TuxSkinLookAndFeelPainter::PaintLayoutExpandButton(TuiCanvas& canvas, const vcl::TRect& rect,
-                                                        TuiButtonState state, bool expanded) const {
+void TuxSkinLookAndFeelPainter::PaintLayoutExpandButton(TuiCanvas& canvas, const vcl::TRect& rect, TuiButtonState state,
+                                                        bool expanded) const {
     if (TuxSkinElement* button = SkinElement(seiGridLayoutViewRecordExpandButton)) {
         DrawElement(canvas, *button, rect, expanded ? 0 : 1, SkinElementState(state));
         return;

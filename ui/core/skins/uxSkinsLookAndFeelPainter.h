@@ -148,8 +148,8 @@ public:
                        TuiCheckBoxState checkState) const override;
     void PaintRadioGlyph(TuiCanvas& canvas, int32_t x, int32_t y, TuiButtonState state, bool checked, bool emphasisA,
                          vcl::TColor backgroundColor, bool emphasisB) const override;
-    void PaintEtchedLine(TuiCanvas& canvas, const vcl::TRect& rect, vcl::TColor shadowColor,
-                         vcl::TColor highlightColor, bool vertical) const override;
+    void PaintEtchedLine(TuiCanvas& canvas, const vcl::TRect& rect, vcl::TColor shadowColor, vcl::TColor highlightColor,
+                         bool vertical) const override;
     void PaintHeaderCell(TuiCanvas& canvas, const vcl::TRect& rect, const vcl::TRect& textRect, TuiBorders neighbours,
                          TuiBorders edges, TuiButtonState state, const TuiTextLayout& layout,
                          rtl::UnicodeStringView text, vcl::TFont* font, vcl::TColor textColor,
@@ -229,8 +229,8 @@ protected:
 
 private:
     // Draws the element into rect on the canvas's DC.
-    static void DrawElement(TuiCanvas& canvas, TuxSkinElement& element, const vcl::TRect& rect,
-                            int32_t imageIndex = 0, TuxSkinElementState state = esNormal);
+    static void DrawElement(TuiCanvas& canvas, TuxSkinElement& element, const vcl::TRect& rect, int32_t imageIndex = 0,
+                            TuxSkinElementState state = esNormal);
 };
 
 } // namespace ui
