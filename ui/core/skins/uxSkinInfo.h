@@ -48,7 +48,8 @@ public:
     int32_t ImageIndex() const { return FImageIndex; }
     // Draws the element when there is one, and says whether it did.
     bool Draw(HDC dc, const vcl::TRect& rect, int32_t imageIndex, TuxSkinElementState state) const;
-    bool DrawState(HDC dc, const vcl::TRect& rect, TuxSkinElementState state) const {
+    // (Not DrawState: windows.h defines that name as a macro.)
+    bool DrawWithState(HDC dc, const vcl::TRect& rect, TuxSkinElementState state) const {
         return Draw(dc, rect, FImageIndex, state);
     }
 

@@ -1,11 +1,16 @@
 #include "ui/core/skins/uxSkinsLookAndFeelPainter.h"
 
+#include "rtl/WindowsApi.h"
+#include "ui/core/graphics/uiBitmaps.h"
+#include "ui/core/images/uiAlphaBlend.h"
 #include "ui/core/painters/uiPainterRegistry.h"
 #include "vcl/graphics/Font.h"
 #include "vcl/graphics/images/Bitmap.h"
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <numbers>
 
 namespace ui {
 
@@ -915,7 +920,7 @@ void TuxSkinLookAndFeelPainter::PaintScrollBarElement(TuiCanvas& canvas, bool ho
     if ((part == sbpPageUp || part == sbpPageDown) && state == uibsNormal) {
         return;
     }
-    scroll->DrawState(canvas.Handle(), rect, SkinElementState(state));
+    scroll->DrawWithState(canvas.Handle(), rect, SkinElementState(state));
 }
 
 void TuxSkinLookAndFeelPainter::PaintSizeGrip(TuiCanvas& canvas, const vcl::TRect& rect, int32_t corner,
@@ -1127,6 +1132,184 @@ void TuxSkinLookAndFeelPainter::PaintPreviewBackground(TuiCanvas& canvas, const 
     }
     background->ChangeCaching(true);
     DrawElement(canvas, *background, rect);
+}
+
+void TuxSkinLookAndFeelPainter::PaintLayoutItemFace(TuiCanvas& canvas, const vcl::TRect& rect, TuiButtonState state,
+                                                    TuiBorders borders) const {
+    TuxSkinElement* item = SkinElement(seiGridLayoutViewItem);
+    if (!item) {
+        TSkinDefaultLook::PaintLayoutItemFace(canvas, rect, state, borders);
+        return;
+    }
+    if (state != uibsNormal) {
+        DrawElement(canvas, *item, rect, 0, SkinElementState(state));
+        return;
+    }
+    if (borders.IsEmpty()) {
+        return;
+    }
+    // The sides without a border push the element's frame out of the clip.
+    const vcl::TRect& margins = item->Image().Margins();
+    TSkinClipScope clip(canvas);
+    canvas.IntersectClipArea(rect);
+    DrawElement(canvas, *item,
+                InflateRectSides(rect, borders.Contains(bLeft) ? 0 : margins.Left,
+                                 borders.Contains(bTop) ? 0 : margins.Top, borders.Contains(bRight) ? 0 : margins.Right,
+                                 borders.Contains(bBottom) ? 0 : margins.Bottom));
+}
+
+void TuxSkinLookAndFeelPainter::PaintMonthTitle(TuiCanvas& canvas, const vcl::TRect& rect, rtl::UnicodeStringView text,
+                                                TuiBorders neighbours, const TuiDrawParams& viewParams, int32_t arrows,
+                                                int32_t arrowOffset, const TuiBackgroundHook& hook) const {
+    const TuiTextLayout centred{vcl::taCenter, vaCenter, false, false};
+    PaintHeaderCell(canvas, rect, rect, neighbours, HeaderEdges(neighbours), uibsNormal, centred, text, viewParams.Font,
+                    CalendarHeaderTextColor(false), viewParams.Color, hook, false, false);
+    PaintMonthTitleArrows(canvas, rect, arrows, arrowOffset);
+}
+
+namespace {
+
+// A point at angle (radians, clockwise from three o'clock) and factor of the radii from the centre, rounded half to
+// even.
+vcl::TPoint SkinClockPoint(double cx, double cy, double rx, double ry, double angle) {
+    return {static_cast<int32_t>(std::nearbyint(cx + rx * std::cos(angle))),
+            static_cast<int32_t>(std::nearbyint(cy + ry * std::sin(angle)))};
+}
+
+// A hand: a filled four-point shape from its tip through its two sides and its tail.
+void PaintSkinClockHand(TuiCanvas& canvas, double cx, double cy, double rx, double ry, double angle, double width,
+                        double tail, double tip, vcl::TColor color) {
+    constexpr double pi = std::numbers::pi;
+    const double half = width / 2;
+    const vcl::TPoint points[] = {
+        SkinClockPoint(cx, cy, tip * rx, tip * ry, angle),
+        SkinClockPoint(cx, cy, half, half, angle + pi / 2),
+        SkinClockPoint(cx, cy, tail * rx, tail * ry, angle + pi),
+        SkinClockPoint(cx, cy, half, half, angle + 3 * pi / 2),
+    };
+    const vcl::TColor teal = vcl::clTeal;
+    canvas.SetPixel(points[0].X, points[0].Y, teal);
+    canvas.Pen().SetColor(teal);
+    canvas.Brush().SetColor(color);
+    canvas.BeginPath();
+    canvas.Polygon(points);
+    canvas.EndPath();
+    FillPath(canvas.Handle());
+}
+
+} // namespace
+
+void TuxSkinLookAndFeelPainter::PaintClockFace(TuiCanvas& canvas, const vcl::TRect& rect, double time,
+                                               vcl::TColor backgroundColor) const {
+    TuxSkinElement* face = SkinElement(seiEditorsClockFace);
+    TuxSkinElement* glass = SkinElement(seiEditorsClockGlass);
+    if (!face || !glass || IsRectEmptyArea(rect)) {
+        TSkinDefaultLook::PaintClockFace(canvas, rect, time, backgroundColor);
+        return;
+    }
+    TuiBitmap32 bitmap(rect.Width(), rect.Height());
+    TuiCanvas& target = bitmap.Canvas();
+    const vcl::TRect area = bitmap.GetClientRect();
+    target.FillRectColor(area, backgroundColor);
+    face->Draw(target.Handle(), area);
+
+    const double dayFraction = time - std::floor(time);
+    const int32_t seconds = static_cast<int32_t>(std::lround(dayFraction * 86400)) % 86400;
+    const int32_t h = seconds / 3600;
+    const int32_t m = seconds / 60 % 60;
+    const int32_t s = seconds % 60;
+    constexpr double pi = std::numbers::pi;
+    const double cx = (area.Left + area.Right) / 2;
+    const double cy = (area.Top + area.Bottom) / 2;
+    const double rx = area.Width() / 2.0 - 2;
+    const double ry = area.Height() / 2.0 - 2;
+    const vcl::TColor handColor = face->TextColor();
+    PaintSkinClockHand(target, cx, cy, rx, ry, ((h % 12) * 3600 + m * 60 + s - 10800) * 2 * pi / 43200, 9, 0.15, 0.75,
+                       handColor);
+    PaintSkinClockHand(target, cx, cy, rx, ry, (m * 60 + s - 900) * 2 * pi / 3600, 7, 0.2, 0.85, handColor);
+    const vcl::TPoint secondTip = SkinClockPoint(cx, cy, 0.9 * rx, 0.9 * ry, (s - 15) * 2 * pi / 60);
+    target.Pen().SetColor(handColor);
+    target.MoveTo(static_cast<int32_t>(cx), static_cast<int32_t>(cy));
+    target.LineTo(secondTip.X, secondTip.Y);
+
+    glass->Draw(target.Handle(), area);
+    BitBltRect(canvas.Handle(), target.Handle(), rect, {0, 0}, SRCCOPY);
+}
+
+void TuxSkinLookAndFeelPainter::PaintNavigatorGlyph(TuiCanvas& canvas, vcl::TCustomImageList* images,
+                                                    int32_t imageIndex, int32_t buttonIndex, const vcl::TRect& rect,
+                                                    bool enabled, bool userGlyphs) const {
+    TuxSkinElement* element = SkinElement(seiEditorsNavigator);
+    TuxSkinElement* vertical = SkinElement(seiEditorsNavigatorVert);
+    if (!element || !vertical || userGlyphs || imageIndex < 0) {
+        TSkinDefaultLook::PaintNavigatorGlyph(canvas, images, imageIndex, buttonIndex, rect, enabled, userGlyphs);
+        return;
+    }
+    int32_t index = imageIndex;
+    if (index >= element->ImageCount()) {
+        index -= element->ImageCount();
+        element = vertical;
+    }
+    if (enabled) {
+        DrawElement(canvas, *element, rect, index);
+        return;
+    }
+    if (IsRectEmptyArea(rect)) {
+        return;
+    }
+    // Disabled: every pixel grey by (blue + green + red + 2 alpha) / 5, its alpha kept.
+    TuiAlphaBitmap bitmap(rect.Width(), rect.Height());
+    bitmap.Clear();
+    element->Draw(bitmap.Canvas().Handle(), bitmap.GetClientRect(), index);
+    TRGBColors pixels;
+    bitmap.GetBitmapColors(pixels);
+    for (uint32_t& pixel : pixels) {
+        const uint32_t alpha = pixel >> 24;
+        const uint32_t grey = ((pixel & 0xFF) + ((pixel >> 8) & 0xFF) + ((pixel >> 16) & 0xFF) + 2 * alpha) / 5;
+        pixel = (alpha << 24) | (grey << 16) | (grey << 8) | grey;
+    }
+    bitmap.SetBitmapColors(pixels);
+    AlphaBlendAlphaBitmap(canvas.Handle(), bitmap, rect, bitmap.GetClientRect(), false, 255);
+}
+
+void TuxSkinLookAndFeelPainter::PaintGroupBoxExpandButton(TuiCanvas& canvas, const vcl::TRect& rect,
+                                                          TuiRotationAngle rotation, bool up,
+                                                          TuiButtonState state) const {
+    TuxSkinElement* button = SkinElement(seiCommonGroupExpandButton);
+    if (!button) {
+        TSkinDefaultLook::PaintGroupBoxExpandButton(canvas, rect, rotation, up, state);
+        return;
+    }
+    const int32_t imageIndex = up ? 0 : 1;
+    if (rotation == TuiRotationAngle::None) {
+        DrawElement(canvas, *button, rect, imageIndex, SkinElementState(state));
+        return;
+    }
+    if (IsRectEmptyArea(rect)) {
+        return;
+    }
+    // Drawn upright into a bitmap of the turned size, then turned into place.
+    const bool quarterTurn = rotation != TuiRotationAngle::HalfTurn;
+    TuiAlphaBitmap bitmap(quarterTurn ? rect.Height() : rect.Width(), quarterTurn ? rect.Width() : rect.Height());
+    bitmap.Clear();
+    button->Draw(bitmap.Canvas().Handle(), bitmap.GetClientRect(), imageIndex, SkinElementState(state));
+    bitmap.Rotate(rotation);
+    AlphaBlendAlphaBitmap(canvas.Handle(), bitmap, rect, bitmap.GetClientRect(), false, 255);
+}
+
+void TuxSkinLookAndFeelPainter::PaintPreviewPage(TuiCanvas& canvas, const vcl::TRect& pageRect, bool fillContent,
+                                                 bool selected, const vcl::TRect& contentRect) const {
+    TuxSkinElement* border = SkinElement(seiPrintingSystemPageBorder);
+    if (!border) {
+        TSkinDefaultLook::PaintPreviewPage(canvas, pageRect, fillContent, selected, contentRect);
+        return;
+    }
+    TSkinClipScope clip(canvas);
+    if (fillContent) {
+        canvas.FillRectColor(contentRect, vcl::clWhite);
+    }
+    canvas.ExcludeClipArea(contentRect);
+    DrawElement(canvas, *border, pageRect, 0, selected ? esActive : esNormal);
 }
 
 } // namespace ui

@@ -217,6 +217,19 @@ public:
                             int32_t shape, vcl::TColor color) const override;
     void PaintSplitter(TuiCanvas& canvas, const vcl::TRect& rect, bool highlighted, bool horizontal) const override;
     void PaintLayoutBackground(TuiCanvas& canvas, const vcl::TRect& rect) const override;
+    void PaintLayoutItemFace(TuiCanvas& canvas, const vcl::TRect& rect, TuiButtonState state,
+                             TuiBorders borders) const override;
+    void PaintMonthTitle(TuiCanvas& canvas, const vcl::TRect& rect, rtl::UnicodeStringView text, TuiBorders neighbours,
+                         const TuiDrawParams& viewParams, int32_t arrows, int32_t arrowOffset,
+                         const TuiBackgroundHook& hook) const override;
+    void PaintClockFace(TuiCanvas& canvas, const vcl::TRect& rect, double time,
+                        vcl::TColor backgroundColor) const override;
+    void PaintNavigatorGlyph(TuiCanvas& canvas, vcl::TCustomImageList* images, int32_t imageIndex, int32_t buttonIndex,
+                             const vcl::TRect& rect, bool enabled, bool userGlyphs) const override;
+    void PaintGroupBoxExpandButton(TuiCanvas& canvas, const vcl::TRect& rect, TuiRotationAngle rotation, bool up,
+                                   TuiButtonState state) const override;
+    void PaintPreviewPage(TuiCanvas& canvas, const vcl::TRect& pageRect, bool fillContent, bool selected,
+                          const vcl::TRect& contentRect) const override;
     void PaintPreviewBackground(TuiCanvas& canvas, const vcl::TRect& rect) const override;
 
 protected:
