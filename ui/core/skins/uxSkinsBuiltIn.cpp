@@ -17,8 +17,8 @@ struct TBuiltInSkin {
     const char* Resource;
     const TuxSkinLookAndFeelPainter& (*Painter)();
     bool UserSkin;
-    // The info while the skin is registered; owned by the registry's entry.
-    TuxSkinInfo* Info = nullptr;
+    // Registered by this unit (a name registered before is left to its owner).
+    bool Registered = false;
 };
 
 const TuxSkinLookAndFeelPainter& BluePainter() {
@@ -38,10 +38,6 @@ std::array<TBuiltInSkin, 3> BuiltInSkins{{
     {u"Office2007Blue", "OFFICE2007BLUE", Office2007BluePainter, false},
 }};
 
-constexpr size_t UserSkinIndex = 0;
-constexpr size_t BlueIndex = 1;
-constexpr size_t Office2007BlueIndex = 2;
-
 std::unique_ptr<TuxSkinInfo> MakeSkinInfo(const TBuiltInSkin& entry) {
     std::unique_ptr<TuxSkin> skin = BuiltInSkinsSeam().LoadSkin(entry.Resource);
     if (entry.UserSkin) {
@@ -58,11 +54,8 @@ void RegisterBuiltInSkin(TuiExtendedStylePainters& registry, TBuiltInSkin& entry
         BuiltInSkinsSeam().ReportFailure(entry.Name, error.Message());
         return;
     }
-    TuxSkinInfo* kept = info.get();
     std::unique_ptr<rtl::TObject> data = std::move(info);
-    if (registry.Register(entry.Name, &entry.Painter(), data)) {
-        entry.Info = kept;
-    }
+    entry.Registered = registry.Register(entry.Name, &entry.Painter(), data);
 }
 
 void StartBuiltInSkins() {
@@ -80,10 +73,6 @@ const TuxBluePainter& TuxBluePainter::Instance() {
     return instance;
 }
 
-TuxSkinInfo* TuxBluePainter::SkinInfo() const {
-    return BuiltInSkins[BlueIndex].Info;
-}
-
 rtl::UnicodeString TuxBluePainter::OwnerUnitName() const {
     return u"uxSkinBlue";
 }
@@ -93,10 +82,6 @@ const TuxOffice2007BluePainter& TuxOffice2007BluePainter::Instance() {
     return instance;
 }
 
-TuxSkinInfo* TuxOffice2007BluePainter::SkinInfo() const {
-    return BuiltInSkins[Office2007BlueIndex].Info;
-}
-
 rtl::UnicodeString TuxOffice2007BluePainter::OwnerUnitName() const {
     return u"uxSkinOffice2007Blue";
 }
@@ -104,10 +89,6 @@ rtl::UnicodeString TuxOffice2007BluePainter::OwnerUnitName() const {
 const TuxSkinsUserSkinPainter& TuxSkinsUserSkinPainter::Instance() {
     static const TuxSkinsUserSkinPainter instance;
     return instance;
-}
-
-TuxSkinInfo* TuxSkinsUserSkinPainter::SkinInfo() const {
-    return BuiltInSkins[UserSkinIndex].Info;
 }
 
 rtl::UnicodeString TuxSkinsUserSkinPainter::OwnerUnitName() const {
@@ -145,10 +126,10 @@ void RegisterBuiltInSkins() {
 void UnregisterBuiltInSkins() {
     TuiExtendedStylePainters* registry = ExtendedStylePainters();
     for (TBuiltInSkin& entry : BuiltInSkins) {
-        if (registry && entry.Info) {
+        if (registry && entry.Registered) {
             registry->Unregister(entry.Name);
         }
-        entry.Info = nullptr;
+        entry.Registered = false;
     }
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // The three skins built into the program, "Blue", "Office2007Blue" and "UserSkin": each loaded at start-up from the
 // executable's "UXSKINS" resource, wrapped in a skin info and registered under its name with its own painter class in
-// the painter registry. Skins are optional: without GDI+ none registers, and a skin whose resource is missing or does
-// not load is reported and left out while the others register; a look-and-feel naming it draws with its kind.
+// the painter registry, through which each painter finds its info. Skins are optional: without GDI+ none registers, and
+// a skin whose resource is missing or does not load is reported and left out while the others register; a look-and-feel
+// naming it draws with its kind.
 
 #include "rtl/text/StringTypes.h"
 #include "ui/core/skins/uxSkinsLookAndFeelPainter.h"
@@ -15,21 +16,18 @@ namespace ui {
 class TuxBluePainter final : public TuxSkinLookAndFeelPainter {
 public:
     static const TuxBluePainter& Instance();
-    TuxSkinInfo* SkinInfo() const override;
     rtl::UnicodeString OwnerUnitName() const override;
 };
 
 class TuxOffice2007BluePainter final : public TuxSkinLookAndFeelPainter {
 public:
     static const TuxOffice2007BluePainter& Instance();
-    TuxSkinInfo* SkinInfo() const override;
     rtl::UnicodeString OwnerUnitName() const override;
 };
 
 class TuxSkinsUserSkinPainter final : public TuxSkinLookAndFeelPainter {
 public:
     static const TuxSkinsUserSkinPainter& Instance();
-    TuxSkinInfo* SkinInfo() const override;
     rtl::UnicodeString OwnerUnitName() const override;
 };
 

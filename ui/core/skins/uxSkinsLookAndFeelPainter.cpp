@@ -875,7 +875,9 @@ void TuxSkinLookAndFeelPainter::PaintIndicatorCustomizeMark(TuiCanvas& canvas, c
 void TuxSkinLookAndFeelPainter::PaintIndicatorGlyph(TuiCanvas& canvas, const vcl::TRect& rect, int32_t kind) const {
     static constexpr int32_t imageOfKind[] = {0, 1, 2, 0, 0};
     TuxSkinElement* images = SkinElement(seiGridIndicatorImages);
-    if (!images || kind < 0 || kind > 5) {
+    // The high bit marks the row; it takes no part in the glyph.
+    kind &= 127;
+    if (!images || kind > 5) {
         TSkinDefaultLook::PaintIndicatorGlyph(canvas, rect, kind);
         return;
     }

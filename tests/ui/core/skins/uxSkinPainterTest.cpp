@@ -3,12 +3,15 @@
 
 #include "rtl/WindowsApi.h"
 #include "rtl/io/Streams.h"
+#include "tests/ui/core/gdiplus/GdiPlusTestSupport.h"
 #include "tests/ui/core/graphics/GraphicsTestSupport.h"
 #include "tests/ui/core/skins/SkinTestSupport.h"
+#include "ui/core/gdiplus/uxGdiPlusAPI.h"
 #include "ui/core/painters/uiPainterRegistry.h"
 #include "ui/core/skins/uxSkinStreamIO.h"
 #include "ui/core/skins/uxSkinsBuiltIn.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <set>
 #include <string>
@@ -269,6 +272,192 @@ TEST(SkinPainterDrawing, PlainButtonIsTheRightHandPlainEditButton) {
         for (int x = 0; x < 30; ++x) {
             ASSERT_EQ(plain.Surface.Pixel(x, y), edit.Surface.Pixel(x, y)) << x << "," << y;
         }
+    }
+}
+
+TEST(BuiltInSkinRegistration, WithoutGdiPlusNoSkinRegisters) {
+    ui::UnregisterBuiltInSkins();
+    ui_test::THidingGdiPlusLibrary library;
+    library.Missing = true;
+    {
+        const ui_test::TGdiPlusRebinding rebinding(library);
+        ui::RegisterBuiltInSkins();
+        EXPECT_EQ(ui::ExtendedStylePainters()->Count(), 0);
+        EXPECT_EQ(ui::TuxBluePainter::Instance().SkinInfo(), nullptr);
+        EXPECT_EQ(ui::TuxSkinsUserSkinPainter::Instance().SkinInfo(), nullptr);
+    }
+    ui::RegisterBuiltInSkins();
+    EXPECT_EQ(ui::ExtendedStylePainters()->Count(), 3);
+}
+
+TEST(BuiltInSkinRegistration, EndingAfterTheRegistryIsGoneDoesNothing) {
+    ui::detail::FreeExtendedStylePainters();
+    ui::UnregisterBuiltInSkins();
+    EXPECT_EQ(ui::TuxBluePainter::Instance().SkinInfo(), nullptr);
+    ui::detail::CreateExtendedStylePainters();
+    ui::RegisterBuiltInSkins();
+    EXPECT_EQ(ui::ExtendedStylePainters()->Count(), 3);
+    EXPECT_NE(ui::TuxBluePainter::Instance().SkinInfo(), nullptr);
+}
+
+// An element of a flat colour with a red band one pixel wide on every side.
+ui::TuxSkinElement* AddFramedElement(ui::TuxSkin& skin, const char* group, const char* name) {
+    ui::TuxSkinControlGroup* owner = skin.GetGroupByName(group) ? skin.GetGroupByName(group) : skin.AddGroup(group);
+    ui::TuxSkinElement* element = owner->AddElement(name);
+    element->SetColor(vcl::clWhite);
+    for (ui::TuxSkinBorderSide side : {ui::sbLeft, ui::sbTop, ui::sbRight, ui::sbBottom}) {
+        element->Borders().Side(side).SetColor(vcl::clRed);
+    }
+    return element;
+}
+
+TEST(SkinPainterDrawing, HeaderCellsShareOneDivider) {
+    auto skin = std::make_unique<ui::TuxSkin>("Headers");
+    AddFramedElement(*skin, "Common", "Header");
+    ui::TuxSkinInfo info(std::move(skin));
+    const TTestSkinPainter painter(&info);
+    TCanvasOnSurface on(60, 30);
+    for (const vcl::TRect cell : {vcl::TRect{10, 10, 30, 20}, vcl::TRect{30, 10, 50, 20}}) {
+        painter.PaintHeaderCell(on.Canvas, cell, cell, {}, {ui::bLeft, ui::bTop}, ui::uibsNormal, {}, {}, nullptr,
+                                vcl::clNone, vcl::clDefault, {}, false, false);
+    }
+    GdiFlush();
+    EXPECT_EQ(on.Surface.Pixel(10, 15), vcl::clRed);
+    EXPECT_EQ(on.Surface.Pixel(29, 15), vcl::clWhite) << "the right band lies beyond the cell";
+    EXPECT_EQ(on.Surface.Pixel(30, 15), vcl::clRed);
+    EXPECT_EQ(on.Surface.Pixel(20, 10), vcl::clRed);
+    EXPECT_EQ(on.Surface.Pixel(20, 19), vcl::clWhite) << "the bottom band lies beyond the cell";
+    EXPECT_TRUE(ui_test::AllPixelsAre(on.Surface, {0, 20, 60, 30}, vcl::clWhite));
+}
+
+TEST(SkinPainterDrawing, MergedBordersPushTheButtonsOuterFrameOut) {
+    for (const bool merge : {false, true}) {
+        auto skin = std::make_unique<ui::TuxSkin>("Merge");
+        ui::TuxSkinElement* editor = AddFramedElement(*skin, "Editors", "EditorButton");
+        AddFramedElement(*skin, "Editors", "CloseButton");
+        editor->Properties().AddProperty("MergeBorders", ui::TuxSkinBooleanProperty::StaticClass());
+        static_cast<ui::TuxSkinBooleanProperty*>(editor->GetPropertyByName("MergeBorders"))->SetValue(merge);
+        ui::TuxSkinInfo info(std::move(skin));
+        const TTestSkinPainter painter(&info);
+        TCanvasOnSurface on(30, 30);
+        painter.PaintEditButton(on.Canvas, {10, 10, 20, 20}, 2, ui::uibsNormal, 1);
+        GdiFlush();
+        const vcl::TColor outer = merge ? vcl::clWhite : vcl::clRed;
+        EXPECT_EQ(on.Surface.Pixel(10, 15), vcl::clRed) << merge;
+        EXPECT_EQ(on.Surface.Pixel(19, 15), outer) << merge;
+        EXPECT_EQ(on.Surface.Pixel(15, 10), outer) << merge;
+        EXPECT_EQ(on.Surface.Pixel(15, 19), outer) << merge;
+        EXPECT_EQ(on.Surface.Pixel(20, 15), vcl::clWhite) << "nothing beyond the rectangle";
+    }
+}
+
+TEST(SkinPainterDrawing, NavigatorGlyphsGoOnInTheVerticalElementAndGreyWhenDisabled) {
+    auto skin = std::make_unique<ui::TuxSkin>("Navigator");
+    AddFlatElement(*skin, "Editors", "Navigator", 2);
+    ui::TuxSkinElement* vertical = AddFlatElement(*skin, "Editors", "NavigatorVert", 1);
+    (void)vertical;
+    ui::TuxSkinInfo info(std::move(skin));
+    const TTestSkinPainter painter(&info);
+    TCanvasOnSurface enabled(20, 20);
+    painter.PaintNavigatorGlyph(enabled.Canvas, nullptr, 2, 0, {0, 0, 16, 16}, true, false);
+    GdiFlush();
+    EXPECT_EQ(enabled.Surface.Pixel(8, 8), PainterTestColors[0]) << "image 0 of the vertical element";
+
+    TCanvasOnSurface disabled(20, 20);
+    painter.PaintNavigatorGlyph(disabled.Canvas, nullptr, 1, 0, {0, 0, 16, 16}, false, false);
+    GdiFlush();
+    // Green 255 with alpha 255: (255 + 2 * 255) / 5 = 153.
+    EXPECT_EQ(disabled.Surface.Pixel(8, 8), vcl::TColor(0x999999));
+}
+
+TEST(SkinPainterDrawing, AtThreeOClockTheHourHandPointsRight) {
+    auto skin = std::make_unique<ui::TuxSkin>("Clock");
+    ui::TuxSkinElement* face = AddFlatElement(*skin, "Editors", "ClockFace", 1, 41);
+    face->SetTextColor(vcl::clRed);
+    ui::TuxSkinElement* glass = skin->GetGroupByName("Editors")->AddElement("ClockGlass");
+    glass->Image().SetStates({ui::esNormal});
+    rtl::TStringStream clear(ui_test::FlatFramesPng(41, 41, {0x00000000}));
+    glass->Image().LoadTexture(clear);
+    rtl::TStringStream white(ui_test::FlatFramesPng(41, 41, {0xFFFFFFFF}));
+    face->Image().LoadTexture(white);
+    ui::TuxSkinInfo info(std::move(skin));
+    const TTestSkinPainter painter(&info);
+    TCanvasOnSurface on(41, 41);
+    painter.PaintClockFace(on.Canvas, {0, 0, 41, 41}, 3.0 / 24, vcl::clWhite);
+    GdiFlush();
+    // Centre (20, 20), rx 18.5: the hour hand's tip at 20 + 0.75 * 18.5, its tail at 20 - 0.15 * 18.5.
+    int right = -1;
+    int left = 41;
+    for (int x = 0; x < 41; ++x) {
+        if (on.Surface.Pixel(x, 20) != vcl::clWhite) {
+            right = std::max(right, x);
+            left = std::min(left, x);
+        }
+    }
+    EXPECT_GE(right, 32);
+    EXPECT_LE(right, 34);
+    EXPECT_GE(left, 15);
+    EXPECT_EQ(on.Surface.Pixel(28, 20), vcl::clRed);
+    EXPECT_EQ(on.Surface.Pixel(20, 8), vcl::clRed) << "the minute hand points up";
+}
+
+// An element whose drawing fails the way a GDI+ call does.
+class TFailingSkinElement final : public ui::TuxSkinElement {
+public:
+    using ui::TuxSkinElement::TuxSkinElement;
+    void Draw(HDC, const vcl::TRect&, int32_t, ui::TuxSkinElementState) override {
+        throw ui::EuxGdipException(static_cast<ui::GpStatus>(1));
+    }
+};
+
+TEST(SkinPainterDrawing, AFailingDrawLeavesTheClipAsItWas) {
+    auto skin = std::make_unique<ui::TuxSkin>("Failing");
+    const std::pair<const char*, const char*> elements[] = {{"Common", "Header"},
+                                                            {"Editors", "EditorButton"},
+                                                            {"Editors", "CloseButton"},
+                                                            {"Grid", "FooterPanel"},
+                                                            {"Common", "GroupPanel"},
+                                                            {"Common", "GroupPanelTop"},
+                                                            {"Common", "GroupPanelNoBorder"},
+                                                            {"Scheduler", "NavButtonPrev"},
+                                                            {"Grid", "LayoutViewItem"}};
+    for (const auto& [group, name] : elements) {
+        ui::TuxSkinControlGroup* owner =
+            skin->GetGroupByName(group) ? skin->GetGroupByName(group) : skin->AddGroup(group);
+        owner->AddElementEx(std::make_unique<TFailingSkinElement>(nullptr, name));
+    }
+    ui::TuxSkinInfo info(std::move(skin));
+    const TTestSkinPainter painter(&info);
+    using TPaint = std::function<void(ui::TuiCanvas&, const vcl::TRect&)>;
+    const std::pair<const char*, TPaint> cases[] = {
+        {"PaintHeaderCell",
+         [&](ui::TuiCanvas& c, const vcl::TRect& r) {
+             painter.PaintHeaderCell(c, r, r, {}, {}, ui::uibsNormal, {}, {}, nullptr, vcl::clNone, vcl::clDefault, {},
+                                     false, false);
+         }},
+        {"PaintEditButton",
+         [&](ui::TuiCanvas& c, const vcl::TRect& r) { painter.PaintEditButton(c, r, 1, ui::uibsHot, 1); }},
+        {"PaintFooterFrame", [&](ui::TuiCanvas& c, const vcl::TRect& r) { painter.PaintFooterFrame(c, r); }},
+        {"PaintFooterSeparator",
+         [&](ui::TuiCanvas& c, const vcl::TRect& r) { painter.PaintFooterSeparator(c, r, {}); }},
+        {"PaintGroupPanel", [&](ui::TuiCanvas& c, const vcl::TRect& r) { painter.PaintGroupPanel(c, r); }},
+        {"PaintGroupBoxCaptionText",
+         [&](ui::TuiCanvas& c, const vcl::TRect& r) {
+             painter.PaintGroupBoxCaptionText(c, r, ui::gcpTop, ui::uiAllBorders);
+         }},
+        {"PaintNavigationButton",
+         [&](ui::TuiCanvas& c, const vcl::TRect& r) { painter.PaintNavigationButton(c, r, r, false, ui::uibsNormal); }},
+        {"PaintLayoutItemFace",
+         [&](ui::TuiCanvas& c, const vcl::TRect& r) {
+             painter.PaintLayoutItemFace(c, r, ui::uibsNormal, {ui::bLeft});
+         }},
+    };
+    for (const auto& [name, paint] : cases) {
+        TCanvasOnSurface on(40, 30);
+        EXPECT_THROW(paint(on.Canvas, {5, 5, 30, 20}), ui::EuxGdipException) << name;
+        HRGN clip = CreateRectRgn(0, 0, 0, 0);
+        EXPECT_EQ(GetClipRgn(on.Canvas.Handle(), clip), 0) << name << ": no clip region left behind";
+        DeleteObject(clip);
     }
 }
 
