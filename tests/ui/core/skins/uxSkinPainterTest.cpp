@@ -7,6 +7,7 @@
 #include "tests/ui/core/graphics/GraphicsTestSupport.h"
 #include "tests/ui/core/skins/SkinTestSupport.h"
 #include "ui/core/gdiplus/uxGdiPlusAPI.h"
+#include "ui/core/painters/uiLookAndFeels.h"
 #include "ui/core/painters/uiPainterRegistry.h"
 #include "ui/core/skins/uxSkinStreamIO.h"
 #include "ui/core/skins/uxSkinsBuiltIn.h"
@@ -273,6 +274,25 @@ TEST(SkinPainterDrawing, PlainButtonIsTheRightHandPlainEditButton) {
             ASSERT_EQ(plain.Surface.Pixel(x, y), edit.Surface.Pixel(x, y)) << x << "," << y;
         }
     }
+}
+
+TEST(BuiltInSkinRegistration, AChangeOfTheUserSkinMakesEveryLookAndFeelChooseAgain) {
+    ui::TuiLookAndFeel lookAndFeel(nullptr);
+    int changes = 0;
+    lookAndFeel.SetOnChanged([&changes](ui::TuiLookAndFeel*, ui::TuiLookAndFeelValues) { ++changes; });
+    ui::TuxSkinInfo* info = ui::TuxSkinsUserSkinPainter::Instance().SkinInfo();
+    ASSERT_NE(info, nullptr);
+    ui::TuxSkinElement* header = info->Element(ui::seiCommonHeader);
+    const vcl::TColor saved = header->Color();
+    header->SetColor(vcl::clPurple);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(ui::TuxSkinsUserSkinPainter::Instance().HeaderColor(), vcl::clPurple);
+    header->SetColor(saved);
+    EXPECT_EQ(changes, 2);
+    // "Blue" is no user skin: its changes stay with its own info.
+    ui::TuxSkinElement* blueHeader = ui::TuxBluePainter::Instance().SkinInfo()->Element(ui::seiCommonHeader);
+    blueHeader->SetColor(blueHeader->Color());
+    EXPECT_EQ(changes, 2);
 }
 
 TEST(BuiltInSkinRegistration, WithoutGdiPlusNoSkinRegisters) {
