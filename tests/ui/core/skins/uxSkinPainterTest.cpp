@@ -205,6 +205,48 @@ TEST(SkinPainterColours, BlueAndFallbacks) {
     EXPECT_EQ(painter.CalculatorTextColor(40), ui::TuiCustomLookAndFeelPainter::Instance().CalculatorTextColor(40));
 }
 
+TEST(SkinPainterColours, AnUnsetElementColourFallsBackToTheDefault) {
+    auto skin = std::make_unique<ui::TuxSkin>("GroupBy");
+    ui::TuxSkinElement* panel = AddFlatElement(*skin, "Grid", "GridGroupPanel");
+    panel->SetTextColor(vcl::clNone);
+    ui::TuxSkinInfo info(std::move(skin));
+    const TTestSkinPainter painter(&info);
+    EXPECT_EQ(painter.GroupByPanelTextColor(), ui::TuiCustomLookAndFeelPainter::Instance().GroupByPanelTextColor());
+    EXPECT_EQ(panel->Color(), vcl::clNone) << "a panel with an image shows no colour of its own";
+    EXPECT_EQ(painter.GroupByBoxTextColor(), vcl::clNone) << "present is enough here";
+}
+
+// Arguments beyond the skin's tables take the fallback instead of reading past them.
+TEST(SkinPainterDrawing, ArgumentsOutOfRangeTakeTheFallback) {
+    const ui::TuxSkinLookAndFeelPainter& blue = ui::TuxBluePainter::Instance();
+    TCanvasOnSurface edit(30, 20);
+    blue.PaintEditButton(edit.Canvas, {2, 2, 20, 18}, 8, ui::uibsNormal, 1);
+    blue.PaintEditButton(edit.Canvas, {2, 2, 20, 18}, -1, ui::uibsNormal, 1);
+    GdiFlush();
+    EXPECT_TRUE(ui_test::AllPixelsAre(edit.Surface, {0, 0, 30, 20}, vcl::clWhite)) << "the default draws no button";
+
+    const auto sameAs = [](const std::function<void(const ui::TuiCustomLookAndFeelPainter&, ui::TuiCanvas&)>& paint,
+                           const ui::TuiCustomLookAndFeelPainter& fallback) {
+        TCanvasOnSurface skinned(40, 30);
+        TCanvasOnSurface expected(40, 30);
+        paint(ui::TuxBluePainter::Instance(), skinned.Canvas);
+        paint(fallback, expected.Canvas);
+        GdiFlush();
+        return skinned.Surface.Pixels() == expected.Surface.Pixels();
+    };
+    const vcl::TRect r{5, 5, 35, 25};
+    const auto& standard = ui::TuiCustomLookAndFeelPainter::Instance();
+    EXPECT_TRUE(sameAs([&](auto& p, auto& c) { p.PaintGroupBoxCaption(c, r, ui::gcpNone); }, standard));
+    // The fallbacks of these draw with the skin's colours, so they are only walked: no element past the tables.
+    TCanvasOnSurface walked(40, 30);
+    blue.PaintLayoutRecordCaption(walked.Canvas, r, 4, ui::uibsHot);
+    blue.PaintLayoutRecordBody(walked.Canvas, r, 5, ui::uibsNormal, {});
+    blue.PaintTrackBarThumb(walked.Canvas, r, ui::uibsNormal, true, 3, vcl::clRed);
+    blue.PaintIndicatorGlyph(walked.Canvas, r, 6);
+    EXPECT_EQ(blue.GroupFrameInsets(true, ui::gcpNone), standard.GroupFrameInsets(true, ui::gcpNone));
+    EXPECT_EQ(blue.EditorTextColorForState(-1), standard.EditorTextColorForState(-1));
+}
+
 TEST(SkinPainterSizes, GlyphWiderThanTheButtonAndScrollThumbs) {
     auto skin = std::make_unique<ui::TuxSkin>("Sizes");
     AddFlatElement(*skin, "Editors", "EditorButton", 1, 10);
