@@ -2,6 +2,7 @@
 
 #include "rtl/WindowsApi.h"
 #include "ui/core/graphics/uiCanvas.h"
+#include "ui/core/graphics/uiSharedCanvases.h"
 #include "ui/pagecontrol/statusbar/uxStatusBar.h"
 #include "vcl/graphics/Brush.h"
 #include "vcl/graphics/Font.h"
@@ -285,7 +286,8 @@ int32_t TuxStatusBarKeyboardStatePanelStyle::GetMinWidth() const {
     if (keys.empty()) {
         return KeyboardStateEmptyWidth;
     }
-    TuiCanvas& canvas = StatusBar().DrawingCanvas();
+    // Measured on the screen: the bar's own canvas measures nothing between paints.
+    TuiScreenCanvas canvas;
     int32_t width = 0;
     for (TuxStatusBarKeyboardState key : keys) {
         width += CellWidth(canvas, key);

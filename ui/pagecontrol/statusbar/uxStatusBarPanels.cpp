@@ -256,8 +256,10 @@ int32_t TuxStatusBarPanel::MinWidth() const {
 void TuxStatusBarPanel::SetMinWidth(int32_t value) {
     FMinWidth = std::max(0, value);
     FMinWidthAssigned = true;
-    if (FWidth < FMinWidth) {
+    // A raised width is the panel's own from now on, so Width reads the new minimum rather than the default.
+    if ((FWidthAssigned ? FWidth : DefaultPanelWidth) < FMinWidth) {
         FWidth = FMinWidth;
+        FWidthAssigned = true;
     }
     Changed();
 }
