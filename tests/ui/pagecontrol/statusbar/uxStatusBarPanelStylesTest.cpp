@@ -7,6 +7,7 @@
 #include "tests/ui/pagecontrol/statusbar/StatusBarTestSupport.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/graphics/uiSharedCanvases.h"
+#include "ui/pagecontrol/statusbar/uxStatusBarContainerPanelStyle.h"
 #include "ui/pagecontrol/statusbar/uxStatusBarIndicatorPanelStyles.h"
 #include "ui/pagecontrol/statusbar/uxStatusBarTextPanelStyle.h"
 #include "vcl/graphics/Font.h"
@@ -257,6 +258,36 @@ TEST(uxStatusBarStateIndicators, TheLightsSitInARowWithTheirSpacing) {
         }
     }
     EXPECT_EQ(surface->Pixel(1 + 4 + 8, 7 + 4), 0x2838E8u) << "the red light's face";
+}
+
+TEST(uxStatusBarContainer, TheContainerFillsItsPanelAndItsChildrenFillIt) {
+    auto host = ShowStatusBarForm(400);
+    TuxStatusBar& bar = *host.Bar;
+    TuxStatusBarPanel& panel = bar.CreatePanel();
+    panel.SetWidth(100);
+    panel.SetPanelStyleClassName(u"TuxStatusBarContainerPanelStyle");
+    auto& style = static_cast<TuxStatusBarContainerPanelStyle&>(*panel.PanelStyle());
+    TuxStatusBarContainerControl* container = style.Container();
+    ASSERT_NE(container, nullptr);
+    EXPECT_EQ(container->Parent(), &bar);
+    EXPECT_EQ(container->Owner(), host.Form.get());
+    auto* child = new TuxStatusBarContainerControl(host.Form.get());
+    child->SetParent(container);
+    bar.CreatePanel();
+
+    ui_test::PaintStatusBar(bar);
+    EXPECT_EQ(container->BoundsRect(), (vcl::TRect{1, 3, 101, 19})) << "inside the panel's bevel";
+    EXPECT_EQ(child->BoundsRect(), (vcl::TRect{0, 0, 100, 16}));
+
+    panel.SetVisible(false);
+    EXPECT_FALSE(container->Visible());
+    panel.SetVisible(true);
+    EXPECT_TRUE(container->Visible());
+
+    // Freeing the container takes the panel's style with it.
+    rtl::TComponent::Free(container);
+    EXPECT_EQ(panel.PanelStyle(), nullptr);
+    EXPECT_EQ(panel.GetRealWidth(), 100);
 }
 
 } // namespace
