@@ -97,16 +97,16 @@ TEST(uxStatusBarLayout, TheSizeGripShowsInTheCornerOfASizeableRestoredForm) {
     int red = 0;
     for (int y = grip.Top; y < grip.Bottom; ++y) {
         for (int x = grip.Left; x < grip.Right; ++x) {
-            red += surface->Pixel(x, y) == vcl::ColorToRGB(vcl::clRed) ? 1 : 0;
+            red += surface->Pixel(x, y) == ui_test::Rgb(vcl::clRed) ? 1 : 0;
         }
     }
     EXPECT_EQ(red, 0);
-    EXPECT_EQ(surface->Pixel(500, 10), vcl::ColorToRGB(vcl::clRed));
+    EXPECT_EQ(surface->Pixel(500, 10), ui_test::Rgb(vcl::clRed));
     int dots = 0;
     for (int y = 0; y < 20; ++y) {
         for (int x = 560; x < 600; ++x) {
             const vcl::TColor pixel = surface->Pixel(x, y);
-            if (pixel != vcl::ColorToRGB(vcl::clRed) && pixel != vcl::ColorToRGB(vcl::clBtnFace)) {
+            if (pixel != ui_test::Rgb(vcl::clRed) && pixel != ui_test::Rgb(vcl::clBtnFace)) {
                 ++dots;
                 EXPECT_TRUE(grip.Contains({x, y})) << x << "," << y;
             }
@@ -147,7 +147,7 @@ TEST(uxStatusBarLayout, NoGripElsewhere) {
         EXPECT_EQ(bar.Panels().Item(2).GetRealWidth(), 52) << c.Name;
         EXPECT_NE(HitTestAt(bar, {bar.Width() - 1, 19}), HTBOTTOMRIGHT) << c.Name;
         auto surface = ui_test::PaintStatusBar(bar);
-        EXPECT_EQ(surface->Pixel(bar.Width() - 3, 17), vcl::ColorToRGB(vcl::clRed)) << c.Name;
+        EXPECT_EQ(surface->Pixel(bar.Width() - 3, 17), ui_test::Rgb(vcl::clRed)) << c.Name;
     }
 }
 

@@ -21,7 +21,7 @@ using ui_test::ApplicationBarWidth;
 using ui_test::ShowStatusBarForm;
 
 vcl::TColor Rgb(vcl::TColor color) {
-    return vcl::ColorToRGB(color);
+    return ui_test::Rgb(color);
 }
 
 bool ColumnIs(const ui_test::TDibSurface& surface, int x, int top, int bottom, vcl::TColor color) {

@@ -33,7 +33,7 @@ std::unique_ptr<TDibSurface> SystemText(const vcl::TSize& size, vcl::TFont& font
     auto surface = std::make_unique<TDibSurface>(size.cx, size.cy);
     surface->Fill(vcl::clBtnFace);
     HGDIOBJ previous = SelectObject(surface->DC(), font.Handle());
-    SetTextColor(surface->DC(), vcl::ColorToRGB(color));
+    SetTextColor(surface->DC(), ui_test::Rgb(color));
     SetBkMode(surface->DC(), TRANSPARENT);
     RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
     DrawTextW(surface->DC(), reinterpret_cast<LPCWSTR>(text.c_str()), static_cast<int>(text.size()), &r, flags);
@@ -61,7 +61,7 @@ std::set<std::tuple<int, int, vcl::TColor>> TextShape(const TDibSurface& surface
     int top = rect.Bottom;
     for (int y = rect.Top; y < rect.Bottom; ++y) {
         for (int x = rect.Left; x < rect.Right; ++x) {
-            if (surface.Pixel(x, y) != vcl::ColorToRGB(vcl::clBtnFace)) {
+            if (surface.Pixel(x, y) != ui_test::Rgb(vcl::clBtnFace)) {
                 left = std::min(left, x);
                 top = std::min(top, y);
             }
@@ -69,7 +69,7 @@ std::set<std::tuple<int, int, vcl::TColor>> TextShape(const TDibSurface& surface
     }
     for (int y = rect.Top; y < rect.Bottom; ++y) {
         for (int x = rect.Left; x < rect.Right; ++x) {
-            if (surface.Pixel(x, y) != vcl::ColorToRGB(vcl::clBtnFace)) {
+            if (surface.Pixel(x, y) != ui_test::Rgb(vcl::clBtnFace)) {
                 pixels.insert({x - left, y - top, surface.Pixel(x, y)});
             }
         }
@@ -92,7 +92,7 @@ TEST(uxStatusBarPanelStyles, ASmartPathPanelDrawsAsTheSystemDoes) {
     const auto expected = SystemText({ApplicationBarWidth, 20}, style.Font(), style.Font().Color(), path, textRect,
                                      DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_PATH_ELLIPSIS | DT_NOPREFIX);
     ExpectSamePixels(*surface, *expected, content, "the path panel's content");
-    EXPECT_FALSE(ui_test::AllPixelsAre(*surface, textRect, vcl::ColorToRGB(vcl::clBtnFace))) << "some text shows";
+    EXPECT_FALSE(ui_test::AllPixelsAre(*surface, textRect, ui_test::Rgb(vcl::clBtnFace))) << "some text shows";
 }
 
 TEST(uxStatusBarPanelStyles, AnImageTheListDoesNotHoldIsLeftOut) {
@@ -115,7 +115,7 @@ TEST(uxStatusBarPanelStyles, AnImageTheListDoesNotHoldIsLeftOut) {
     EXPECT_EQ(ui_test::PaintStatusBar(bar)->Pixels(), plain->Pixels());
     style.SetImageIndex(2);
     const auto withImage = ui_test::PaintStatusBar(bar);
-    EXPECT_TRUE(ui_test::AllPixelsAre(*withImage, {2, 3, 18, 19}, vcl::ColorToRGB(vcl::clRed)));
+    EXPECT_TRUE(ui_test::AllPixelsAre(*withImage, {2, 3, 18, 19}, ui_test::Rgb(vcl::clRed)));
     bar.SetImages(nullptr);
     EXPECT_EQ(ui_test::PaintStatusBar(bar)->Pixels(), plain->Pixels());
 }
@@ -257,7 +257,7 @@ TEST(uxStatusBarStateIndicators, TheLightsSitInARowWithTheirSpacing) {
             }
         }
     }
-    EXPECT_EQ(surface->Pixel(1 + 4 + 8, 7 + 4), 0x2838E8u) << "the red light's face";
+    EXPECT_EQ(surface->Pixel(1 + 4 + 8, 7 + 4), vcl::TColor{0x2838E8}) << "the red light's face";
 }
 
 TEST(uxStatusBarContainer, TheContainerFillsItsPanelAndItsChildrenFillIt) {
