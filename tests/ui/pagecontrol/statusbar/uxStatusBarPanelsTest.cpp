@@ -81,6 +81,33 @@ TEST(uxStatusBarPanel, AnUnregisteredStyleNameLeavesNoStyleAndNoBorderAllowance)
     EXPECT_EQ(panel.GetRealWidth(), 50);
 }
 
+TEST(uxStatusBarPanel, AssignCopiesThePanelAndItsStyle) {
+    auto host = ShowStatusBarForm(400);
+    TuxStatusBarPanel& source = host.Bar->CreatePanel();
+    source.SetPanelStyleClassName(u"TuxStatusBarKeyboardStatePanelStyle");
+    auto& keys = static_cast<TuxStatusBarKeyboardStatePanelStyle&>(*source.PanelStyle());
+    keys.SetKeyboardStates({uxksCapsLock, uxksInsert});
+    keys.Appearance(uxksInsert).SetActiveCaption(u"改写");
+    keys.SetColor(vcl::clYellow);
+    source.SetBevel(uxpbRaised);
+    source.SetText(u"keys");
+    source.SetMinWidth(30);
+
+    TuxStatusBarPanel& target = host.Bar->CreatePanel();
+    target.SetWidth(200);
+    target.Assign(&source);
+    ASSERT_EQ(target.PanelStyleClassName(), u"TuxStatusBarKeyboardStatePanelStyle");
+    const auto& copied = static_cast<const TuxStatusBarKeyboardStatePanelStyle&>(*target.PanelStyle());
+    EXPECT_EQ(copied.KeyboardStates(), (TuxStatusBarKeyboardStates{uxksCapsLock, uxksInsert}));
+    EXPECT_EQ(copied.Appearance(uxksInsert).ActiveCaption(), u"改写");
+    EXPECT_EQ(copied.Color(), vcl::clYellow);
+    EXPECT_TRUE(copied.IsColorAssigned());
+    EXPECT_EQ(target.Bevel(), uxpbRaised);
+    EXPECT_EQ(target.Text(), u"keys");
+    EXPECT_EQ(target.Width(), copied.GetMinWidth()) << "the style's width, not the one set before";
+    EXPECT_EQ(target.GetDisplayName(), u"keys");
+}
+
 TEST(uxStatusBarPanel, TheRegistryListsTheFourStylesInOrder) {
     const TuiRegisteredClasses& registry = GetRegisteredStatusBarPanelStyles();
     ASSERT_EQ(registry.GetCount(), 4);
