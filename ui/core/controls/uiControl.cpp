@@ -7,24 +7,14 @@
 #include "ui/core/graphics/uiSharedCanvases.h"
 #include "ui/core/uiObjectLinks.h"
 #include "ui/core/uxSystemInfo.h"
-#include "vcl/controls/drag/DragSession.h"
-#include "vcl/controls/pointer/Mouse.h"
-#include "vcl/forms/Form.h"
 #include "vcl/graphics/images/Bitmap.h"
 
 #include <algorithm>
 
 namespace ui {
 
-namespace {
-
-// Mouse messages carry 16-bit coordinates: beyond them the press point is read from the cursor.
-constexpr int32_t LargestMessageCoordinate = 32768;
-
-} // namespace
-
 TuiControl::TuiControl(rtl::TComponent* owner)
-    : TCustomControl(owner), FScreenCanvas(), FCanvas(std::make_unique<TuiCanvas>(Canvas())),
+    : TCustomControl(owner), FCanvas(std::make_unique<TuiCanvas>(Canvas())),
       FLookAndFeel(std::make_unique<TuiLookAndFeel>(this)), FDefaultCursor(Cursor()) {
     FLookAndFeel->SetOnChanged([this](TuiLookAndFeel* sender, TuiLookAndFeelValues changed) {
         if (!IsDestroying()) {
@@ -36,6 +26,7 @@ TuiControl::TuiControl(rtl::TComponent* owner)
     vcl::TControlStyle style = ControlStyle();
     style.Include(vcl::csParentBackground);
     SetControlStyle(style);
+    GetResourceStringsRepository().AddListener(this);
 }
 
 TuiControlChildComponent::TuiControlChildComponent(rtl::TComponent* owner) : TuiComponent(owner) {}
@@ -70,6 +61,7 @@ void TuiControl::RemoveChildComponent(TuiControlChildComponent* child) {
 }
 
 TuiControl::~TuiControl() {
+    GetResourceStringsRepository().RemoveListener(this);
     for (TuiControlChildComponent* child : std::vector<TuiControlChildComponent*>(FChildComponents)) {
         RemoveChildComponent(child);
     }
@@ -201,200 +193,6 @@ void TuiControl::MouseLeave(vcl::TControl*) {
     }
 }
 
-// The framework window procedure, with left presses of an automatically dragged control handled as presses (the
-// drag starts from StartDragOnMouseDown once the pointer leaves the press square), and the work that follows a
-// message, unless a handler destroyed the control.
-void TuiControl::WndProc(vcl::TMessage& message) {
-    const vcl::TControlLink link(this);
-    const bool leftPress = message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONDBLCLK;
-    if (leftPress && !vcl::DragControl() && DragMode() == vcl::dmAutomatic &&
-        !ComponentState().Contains(rtl::TComponentState::csDesigning)) {
-        DispatchDirectly(message);
-    } else {
-        if (message.Msg == WM_RBUTTONUP) {
-            FMouseRightButtonReleased = true;
-        }
-        TCustomControl::WndProc(message);
-    }
-    HandleWindowsMessageAfter(message, link);
-}
-
-void TuiControl::DispatchDirectly(vcl::TMessage& message) {
-    vcl::TControlState state = ControlState();
-    state.Include(vcl::csLButtonDown);
-    SetControlState(state);
-    const vcl::TControlLink link(this);
-    Dispatch(message);
-    if (link.Alive()) {
-        state = ControlState();
-        state.Exclude(vcl::csLButtonDown);
-        SetControlState(state);
-    }
-}
-
-vcl::TPoint TuiControl::PressPointOf(const vcl::TMessage& message) const {
-    if (Width() > LargestMessageCoordinate || Height() > LargestMessageCoordinate) {
-        return ScreenToClient(CursorPosOrInvalid());
-    }
-    return vcl::MessagePoint(message.LParam);
-}
-
-void TuiControl::HandleWindowsMessageAfter(const vcl::TMessage& message, const vcl::TControlLink& link) {
-    if (!link.Alive() || IsDestroying()) {
-        return;
-    }
-    switch (message.Msg) {
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        FocusChanged();
-        break;
-    case WM_PAINT:
-        if (ParentBackground() != FLastParentBackground) {
-            FLastParentBackground = ParentBackground();
-            ParentBackgroundChanged();
-        }
-        break;
-    case WM_RBUTTONUP:
-        FMouseRightButtonReleased = false;
-        break;
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN: {
-        const vcl::TMouseButton button = message.Msg == WM_LBUTTONDOWN   ? vcl::mbLeft
-                                         : message.Msg == WM_RBUTTONDOWN ? vcl::mbRight
-                                                                         : vcl::mbMiddle;
-        const vcl::TPoint point = PressPointOf(message);
-        StartDragOnMouseDown(button, point.X, point.Y);
-        break;
-    }
-    default:
-        break;
-    }
-}
-
-void TuiControl::StartDragOnMouseDown(vcl::TMouseButton button, int32_t x, int32_t y) {
-    if (button == vcl::mbLeft && DragMode() == vcl::dmAutomatic && MouseCapture() &&
-        !ComponentState().Contains(rtl::TComponentState::csDesigning) && CanDrag(x, y) &&
-        DetectDrag(WindowHandle(), CursorPosOrInvalid()) == ddrDrag) {
-        BeginDrag(true);
-    } else if (button == vcl::mbMiddle) {
-        RunPanningMode();
-    }
-}
-
-void TuiControl::MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {
-    FMouseDownPos = {x, y};
-    const vcl::TControlLink link(this);
-    const bool doubleClick = shift.Contains(vcl::ssDouble);
-    if (CanFocusOnClickAt(x, y) && !doubleClick) {
-        const vcl::TRect before = BoundsRect();
-        SetFocus();
-        if (!link.Alive()) {
-            return;
-        }
-        vcl::TCustomForm* form = vcl::GetParentForm(this);
-        if (form && form->ActiveControl() == this && !IsFocused()) {
-            ::SetFocus(WindowHandle());
-        }
-        if (!IsFocused() && !AllowMouseDownWithoutFocus()) {
-            SetMouseCapture(false);
-            return;
-        }
-        if (AdjustsPressPoint()) {
-            x += before.Left - Left();
-            y += before.Top - Top();
-        }
-    }
-    if (button == vcl::mbLeft && !doubleClick && StartDragAndDrop({x, y})) {
-        if (DragAndDropObject().StartsImmediately()) {
-            BeginDragAndDrop();
-        } else {
-            SetDragAndDropState(ddsStarting);
-        }
-    } else {
-        FinishDragAndDrop(false);
-    }
-    if (!link.Alive()) {
-        return;
-    }
-    BeforeMouseDown(button, shift, x, y);
-    if (link.Alive()) {
-        TCustomControl::MouseDown(button, shift, x, y);
-    }
-    if (link.Alive() && MouseCapture()) {
-        FMouseButtonPressed = true;
-    }
-}
-
-void TuiControl::MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) {
-    const vcl::TCursor defaultCursor = FDefaultCursor;
-    SetCursor(GetCurrentCursor(x, y));
-    FDefaultCursor = defaultCursor;
-    const vcl::TControlLink link(this);
-    TCustomControl::MouseMove(shift, x, y);
-    if (!link.Alive()) {
-        return;
-    }
-    if (FDragAndDropState == ddsStarting && !IsMouseInPressedArea(x, y)) {
-        BeginDragAndDrop();
-    }
-    if (FDragAndDropState == ddsInProcess) {
-        bool accepted = false;
-        DragAndDrop({x, y}, accepted);
-    }
-}
-
-void TuiControl::MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {
-    FMouseButtonPressed = false;
-    FinishMouseInteraction();
-    TCustomControl::MouseUp(button, shift, x, y);
-}
-
-void TuiControl::FinishMouseInteraction() {
-    FinishDragAndDrop(true);
-    SetMouseCaptureObject(nullptr);
-}
-
-void TuiControl::CancelMouseOperations() {
-    FMouseButtonPressed = false;
-    SetMouseCaptureObject(nullptr);
-}
-
-bool TuiControl::IsMouseInPressedArea(int32_t x, int32_t y) const {
-    return IsWithinDragThreshold(FMouseDownPos, x, y);
-}
-
-void TuiControl::SetMouseCaptureObject(rtl::TObject* object) {
-    if (object == FMouseCaptureObject) {
-        return;
-    }
-    if (auto* previous = dynamic_cast<IuiMouseCaptureObject*>(FMouseCaptureObject)) {
-        previous->DoCancelMode();
-    }
-    FMouseCaptureObject = object;
-    const bool hadCapture = MouseCapture();
-    SetMouseCapture(object != nullptr);
-    if (hadCapture && !object && FDragAndDropState == ddsStarting) {
-        Perform(WM_CANCELMODE);
-    }
-}
-
-bool TuiControl::DoMouseWheel(vcl::TShiftState shift, int32_t wheelDelta, vcl::TPoint mousePos) {
-    if (TCustomControl::DoMouseWheel(shift, wheelDelta, mousePos)) {
-        return true;
-    }
-    const TuiMouseWheelScrollingKind kind = GetMouseWheelScrollingKind();
-    if (kind == mwskNone) {
-        return false;
-    }
-    const bool vertical = kind == mwskVertical;
-    const TuiDirection direction = wheelDelta > 0 ? (vertical ? dirUp : dirLeft) : (vertical ? dirDown : dirRight);
-    for (int32_t line = 0; line < vcl::Mouse().WheelScrollLines(); ++line) {
-        ScrollContent(direction);
-    }
-    return true;
-}
-
 intptr_t TuiControl::DialogCode() const {
     intptr_t code = 0;
     code |= FKeys.Contains(kAll) ? DLGC_WANTALLKEYS : 0;
@@ -480,6 +278,13 @@ void TuiControl::Dispatch(vcl::TMessage& message) {
     case UI_SETTINGSCHANGED:
         SettingsChanged();
         return;
+    case vcl::CM_INVALIDATE:
+        // A child's notice (WParam 1) only passes upward: taking the children along again would send them back here.
+        if (HandleAllocated() && !IsDestroying()) {
+            const bool own = message.WParam == 0;
+            ui::InvalidateControl(this, own, own && NeedsRedrawOnResize());
+        }
+        return;
     case vcl::CN_KEYDOWN:
     case vcl::CN_SYSKEYDOWN:
         if (IsPopupMenuShortCut(message)) {
@@ -534,6 +339,33 @@ void TuiControl::Paint() {
     UpdateInternalControlsState();
 }
 
+void InvalidateControl(vcl::TWinControl* control, bool redraw, bool withChildren) {
+    if (!control->HandleAllocated()) {
+        return;
+    }
+    if (vcl::TWinControl* parent = control->Parent()) {
+        parent->Perform(vcl::CM_INVALIDATE, 1);
+    }
+    if (redraw) {
+        ::InvalidateRect(control->WindowHandle(), nullptr, !control->ControlStyle().Contains(vcl::csOpaque));
+    }
+    if (!withChildren) {
+        return;
+    }
+    for (int32_t index = 0; index < control->ControlCount(); ++index) {
+        auto* child = dynamic_cast<vcl::TWinControl*>(control->Controls(index));
+        if (child && (!child->ControlStyle().Contains(vcl::csOpaque) || child->ParentBackground())) {
+            child->Invalidate();
+        }
+    }
+}
+
+void UpdateWindowNow(vcl::TWinControl* control) {
+    if (control->HandleAllocated()) {
+        RedrawWindow(control->WindowHandle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
+}
+
 TuiCanvas& TuiControl::DrawingCanvas() {
     if (HandleAllocated()) {
         FScreenCanvas.reset();
@@ -555,16 +387,6 @@ void TuiControl::InvalidateRect(const vcl::TRect& rect, bool erase) {
 void TuiControl::InvalidateWithChildren() {
     if (HandleAllocated()) {
         RedrawWindow(WindowHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_NOERASE);
-    }
-}
-
-void TuiControl::PostMouseMove() {
-    PostMouseMove(ScreenToClient(CursorPosOrInvalid()));
-}
-
-void TuiControl::PostMouseMove(vcl::TPoint point) {
-    if (HandleAllocated()) {
-        PostMessageW(WindowHandle(), WM_MOUSEMOVE, 0, vcl::PointToLParam(point));
     }
 }
 

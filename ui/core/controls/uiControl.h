@@ -10,12 +10,14 @@
 // - flicker control: no background erase unless asked, and on Windows 7 painting through a bitmap;
 // - the dialog keys it wants, font listeners and a mouse-capture object.
 
-#include "ui/core/controls/uiMouseTracking.h"
+#include "ui/core/controls/uiControlPanning.h"
+#include "ui/core/controls/uiControlScrollBars.h"
+#include "ui/core/controls/uiDragAndDrop.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
 #include "ui/core/painters/uiScrollBar.h"
 #include "ui/core/uiComponents.h"
+#include "ui/core/uxResourceStrings.h"
 #include "vcl/controls/CustomControl.h"
-#include "vcl/controls/drag/DragObjects.h"
 #include "vcl/stdctrls/StdCtrlTypes.h"
 
 #include <cstdint>
@@ -27,7 +29,6 @@ namespace ui {
 
 class TuiCanvas;
 class TuiControl;
-class TuiDragAndDropObject;
 
 enum TuiControlBorderStyle : uint8_t { uicbsNone, uicbsDefault };
 // The keys a control wants from the dialog manager.
@@ -36,55 +37,6 @@ using TuiControlKeys = rtl::TSmallSet<TuiControlKey>;
 enum TuiDragAndDropState : uint8_t { ddsNone, ddsStarting, ddsInProcess };
 // How the wheel scrolls a control.
 enum TuiMouseWheelScrollingKind : uint8_t { mwskNone, mwskHorizontal, mwskVertical };
-
-// What a descendant reports for one built-in bar; the calculation fills it before anything is shown.
-struct TuiScrollBarData {
-    int32_t Min = 0;
-    int32_t Max = 0;
-    int32_t Position = 0;
-    int32_t PageSize = 0;
-    TScrollBarInc SmallChange = 1;
-    TScrollBarInc LargeChange = 1;
-    bool Enabled = true;
-    bool Visible = false;
-    bool AllowShow = false;
-    bool AllowHide = false;
-};
-
-// A built-in bar of a TuiControl: drawn with its control's painter, it focuses the control when clicked.
-class TuiControlScrollBar : public TuiScrollBar {
-    RTL_DECLARE_CLASS(TuiControlScrollBar, TuiScrollBar)
-public:
-    // Follows the control's look and feel.
-    TuiControlScrollBar(TuiControl& control, TScrollBarKind kind);
-    ~TuiControlScrollBar() override;
-
-    void WndProc(vcl::TMessage& message) override;
-    // The record to be applied by ApplyData.
-    TuiScrollBarData& Data() { return FData; }
-    void ApplyData();
-
-private:
-    TuiControl& FControl; // not owned: the control owns its bars
-    TuiScrollBarData FData;
-};
-
-// The corner between the two built-in bars.
-class TuiSizeGrip : public vcl::TCustomControl {
-    RTL_DECLARE_CLASS(TuiSizeGrip, vcl::TCustomControl)
-public:
-    // Follows the control's look and feel.
-    explicit TuiSizeGrip(TuiControl& control);
-    ~TuiSizeGrip() override;
-    void Dispatch(vcl::TMessage& message) override;
-    TuiLookAndFeel& LookAndFeel() const { return *FLookAndFeel; }
-
-protected:
-    void Paint() override;
-
-private:
-    std::unique_ptr<TuiLookAndFeel> FLookAndFeel;
-};
 
 // An object that holds a control's mouse capture and hears when another object takes it.
 class IuiMouseCaptureObject {
@@ -111,68 +63,16 @@ private:
     TuiControl* FControl = nullptr; // not owned
 };
 
-// The library's own drag of something inside one control (a column, a splitter): it follows the pointer while the
-// control holds the mouse capture and decides acceptance and the cursor.
-class TuiDragAndDropObject {
-public:
-    explicit TuiDragAndDropObject(TuiControl& control);
-    virtual ~TuiDragAndDropObject() = default;
-    TuiDragAndDropObject(const TuiDragAndDropObject&) = delete;
-    TuiDragAndDropObject& operator=(const TuiDragAndDropObject&) = delete;
+// Invalidates control's window (erasing unless the control is opaque) when redraw, and with children every child
+// window that is not opaque or shows its parent's background; its parent hears CM_INVALIDATE with WParam 1, which
+// only passes upward. Nothing without a window.
+void InvalidateControl(vcl::TWinControl* control, bool redraw, bool withChildren);
+// Paints what is invalid of control's window and its children's at once.
+void UpdateWindowNow(vcl::TWinControl* control);
 
-    TuiControl& Control() const { return FControl; }
-    bool Dirty() const { return FDirty; }
-    void SetDirty(bool value);
-    vcl::TPoint CurMousePos() const { return FCurMousePos; }
-    vcl::TPoint PrevMousePos() const { return FPrevMousePos; }
-    void SetMousePos(vcl::TPoint point);
-
-    virtual void DirtyChanged() {}
-    // The cursor position in the control's client coordinates.
-    virtual vcl::TPoint MousePosInControl() const;
-    virtual vcl::TCursor CursorFor(bool accepted) const;
-    // Whether the drag begins at the press instead of when the pointer leaves the press square.
-    virtual bool StartsImmediately() const { return false; }
-    virtual void AfterDragAndDrop(bool /*accepted*/) {}
-    virtual void BeginDragAndDrop() { DirtyChanged(); }
-    virtual void DragAndDrop(vcl::TPoint point, bool& accepted);
-    virtual void EndDragAndDrop(bool accepted);
-
-private:
-    TuiControl& FControl; // not owned
-    bool FDirty = false;
-    vcl::TPoint FCurMousePos{-1, -1};
-    vcl::TPoint FPrevMousePos{-1, -1};
-};
-
-// Where the panning mode scrolls with the pointer at a screen point: the direction, the speed (1 every 12th tick of
-// 20 ms, up to 12 on every tick) and whether the point lies outside the neutral zone round the anchor, a square of
-// the anchor bitmap's width (spanning the whole screen along an axis without a bar).
-struct TuiPanningStep {
-    TuiDirection Direction = dirNone;
-    int32_t Speed = 0;
-    bool OutsideNeutralZone = false;
-};
-TuiPanningStep PanningStepAt(vcl::TPoint anchor, vcl::TPoint point, int32_t bitmapWidth, bool horizontalBar,
-                             bool verticalBar);
-
-// The framework drag object of the library's controls: over a target that accepts, a control that copies (Ctrl held)
-// shows the copying cursor. The drag frees it when it ends.
-class TuiDragControlObject : public vcl::TDragControlObject {
-    RTL_DECLARE_CLASS(TuiDragControlObject, vcl::TDragControlObject)
-public:
-    explicit TuiDragControlObject(vcl::TControl* control);
-    vcl::TCursor GetDragCursor(bool accepted, int32_t x, int32_t y) override;
-};
-
-// What the drag-detection loop saw: the buttons released inside the square, the pointer leaving it, or a cancel.
-enum TuiDragDetectResult : uint8_t { ddrReleased, ddrDrag, ddrCancelled };
-// Holds the capture in window and watches the pointer from screenPoint until it leaves the square of twice the drag
-// threshold (ddrDrag), a button comes up (ddrReleased) or Escape, a lost capture or WM_QUIT ends it (ddrCancelled).
-TuiDragDetectResult DetectDrag(HWND window, vcl::TPoint screenPoint);
-
-// The windowed base control of the library.
-class TuiControl : public vcl::TCustomControl {
+// The windowed base control of the library; it listens to the library's translations from construction to
+// destruction.
+class TuiControl : public vcl::TCustomControl, public IuxResourceStringsListener {
     RTL_DECLARE_CLASS(TuiControl, vcl::TCustomControl)
 public:
     explicit TuiControl(rtl::TComponent* owner);
@@ -266,6 +166,8 @@ public:
     virtual vcl::TCursor GetCurrentCursor(int32_t /*x*/, int32_t /*y*/) const { return FDefaultCursor; }
     virtual bool IsInternalControl(const vcl::TControl* control) const;
     virtual void UpdateScrollBars();
+    // The library's texts changed language: RefreshState.
+    void TranslationChanged() override { RefreshState(); }
 
     const rtl::TNotifyEvent& OnFocusChanged() const { return FOnFocusChanged; }
     void SetOnFocusChanged(rtl::TNotifyEvent handler) { FOnFocusChanged = std::move(handler); }
@@ -319,6 +221,8 @@ protected:
     virtual void UpdateScrollBarBounds();
     virtual void UpdateInternalControlsState();
     virtual void ParentBackgroundChanged() {}
+    // Shows the texts again; here nothing.
+    virtual void RefreshState() {}
     // Shows menu at the screen point; whether one was shown.
     virtual bool ShowContextMenu(rtl::TComponent* menu, int32_t x, int32_t y);
     void DoContextPopup(vcl::TPoint mousePos, bool& handled) override;

@@ -1,6 +1,8 @@
 // The panning mode of a middle-button press: an anchor shows where the press was, and the content scrolls toward the
 // pointer, faster the farther it is, until a button, the wheel, Escape or a lost capture ends it.
 
+#include "ui/core/controls/uiControlPanning.h"
+
 #include "rtl/WindowsApi.h"
 #include "ui/core/controls/uiControl.h"
 #include "ui/core/controls/uiControlRoutines.h"

@@ -1,6 +1,8 @@
 // The built-in scroll bars of TuiControl: the descendant reports what it can scroll, the control decides which bars
 // show, enabled or not, without letting two bars that each exist only because of the other flicker in turn.
 
+#include "ui/core/controls/uiControlScrollBars.h"
+
 #include "rtl/WindowsApi.h"
 #include "ui/core/controls/uiControl.h"
 #include "ui/core/controls/uiSystemControllers.h"

@@ -29,8 +29,8 @@ constexpr TuiCursorResource CursorResources[] = {
     {crColorPicker, L"UI_COLORPICKERCURSOR"}, {crMultiDragCopy, L"UI_MULTIDRAGCOPYCURSOR"},
 };
 
-bool Finalized = false;
-std::unique_ptr<TuiSystemController> SystemController;
+bool ControlsUnitFinalized = false;
+std::unique_ptr<TuiSystemController> ControlsSystemController;
 
 void LoadCursors() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -45,16 +45,16 @@ void LoadCursors() {
 } // namespace
 
 void InitializeControlsUnit() {
-    Finalized = false;
+    ControlsUnitFinalized = false;
     LoadCursors();
-    SystemController = std::make_unique<TuiSystemController>();
+    ControlsSystemController = std::make_unique<TuiSystemController>();
 }
 
 // Trackings left running are ended rather than reported: a caller that forgot to stop loses nothing by it, and the
 // timers would otherwise outlive their window.
 void FinalizeControlsUnit() {
-    Finalized = true;
-    SystemController.reset();
+    ControlsUnitFinalized = true;
+    ControlsSystemController.reset();
     detail::StopAllMouseTracking();
     detail::FreeSettingsController();
     detail::FreeTimerWindow();
@@ -62,7 +62,7 @@ void FinalizeControlsUnit() {
 }
 
 bool IsControlsUnitFinalized() {
-    return Finalized;
+    return ControlsUnitFinalized;
 }
 
 } // namespace ui

@@ -1,5 +1,7 @@
 // The library's drag-and-drop inside one control, and the loop that tells a press from the start of a drag.
 
+#include "ui/core/controls/uiDragAndDrop.h"
+
 #include "rtl/WindowsApi.h"
 #include "ui/core/controls/uiControl.h"
 #include "ui/core/controls/uiControlRoutines.h"

@@ -10,7 +10,7 @@ namespace ui {
 
 namespace {
 
-std::unique_ptr<TuiMessageWindow> SharedWindow;
+std::unique_ptr<TuiMessageWindow> SharedPlainMessageWindow;
 
 } // namespace
 
@@ -33,14 +33,14 @@ void TuiMessageWindow::DefaultHandling(vcl::TMessage& message) const {
 }
 
 TuiMessageWindow* SharedMessageWindow() {
-    if (!SharedWindow && !IsControlsUnitFinalized()) {
-        SharedWindow = std::make_unique<TuiMessageWindow>();
+    if (!SharedPlainMessageWindow && !IsControlsUnitFinalized()) {
+        SharedPlainMessageWindow = std::make_unique<TuiMessageWindow>();
     }
-    return SharedWindow.get();
+    return SharedPlainMessageWindow.get();
 }
 
 void detail::FreeSharedMessageWindow() {
-    SharedWindow.reset();
+    SharedPlainMessageWindow.reset();
 }
 
 } // namespace ui

@@ -32,7 +32,7 @@ protected:
 
 namespace {
 
-std::unique_ptr<TuiSettingsController> Controller;
+std::unique_ptr<TuiSettingsController> SharedSettingsController;
 
 int32_t HourglassLevel = 0;
 vcl::TCursor CursorBeforeHourglass = vcl::crDefault;
@@ -67,14 +67,14 @@ HWND TuiSettingsController::Window() const {
 }
 
 TuiSettingsController* SettingsController() {
-    if (!Controller && !IsControlsUnitFinalized()) {
-        Controller = std::make_unique<TuiSettingsController>();
+    if (!SharedSettingsController && !IsControlsUnitFinalized()) {
+        SharedSettingsController = std::make_unique<TuiSettingsController>();
     }
-    return Controller.get();
+    return SharedSettingsController.get();
 }
 
 void detail::FreeSettingsController() {
-    Controller.reset();
+    SharedSettingsController.reset();
 }
 
 void PushHourglassCursor() {

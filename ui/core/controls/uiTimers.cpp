@@ -29,15 +29,15 @@ protected:
     }
 };
 
-std::unique_ptr<TuiTimerWindow> TimerWindow;
+std::unique_ptr<TuiTimerWindow> TimersWindow;
 // Identifiers start high, away from the small ones other code may set on windows by hand.
 uintptr_t LastTimerID = 0x1000;
 
 TuiTimerWindow* GetTimerWindow() {
-    if (!TimerWindow && !IsControlsUnitFinalized()) {
-        TimerWindow = std::make_unique<TuiTimerWindow>();
+    if (!TimersWindow && !IsControlsUnitFinalized()) {
+        TimersWindow = std::make_unique<TuiTimerWindow>();
     }
-    return TimerWindow.get();
+    return TimersWindow.get();
 }
 
 } // namespace
@@ -97,22 +97,22 @@ void TuiTimer::Stop() {
         return;
     }
     FRunning = false;
-    if (TimerWindow) {
-        KillTimer(TimerWindow->Handle(), FEventID);
-        TimerWindow->ActiveTimers.erase(FEventID);
+    if (TimersWindow) {
+        KillTimer(TimersWindow->Handle(), FEventID);
+        TimersWindow->ActiveTimers.erase(FEventID);
     }
 }
 
 int32_t ActiveTimerCount() {
-    return TimerWindow ? static_cast<int32_t>(TimerWindow->ActiveTimers.size()) : 0;
+    return TimersWindow ? static_cast<int32_t>(TimersWindow->ActiveTimers.size()) : 0;
 }
 
 HWND detail::TimerWindowHandle() {
-    return TimerWindow ? TimerWindow->Handle() : nullptr;
+    return TimersWindow ? TimersWindow->Handle() : nullptr;
 }
 
 void detail::FreeTimerWindow() {
-    TimerWindow.reset();
+    TimersWindow.reset();
 }
 
 } // namespace ui

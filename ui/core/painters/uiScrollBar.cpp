@@ -5,6 +5,7 @@
 #include "ui/core/controls/uiTimers.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/painters/uiPainterImages.h"
+#include "ui/core/painters/uiPainterRegistry.h"
 #include "ui/core/themes/uxThemeManager.h"
 #include "vcl/graphics/images/Bitmap.h"
 
@@ -46,6 +47,10 @@ TuiScrollBar::~TuiScrollBar() {
     FLookAndFeel.reset();
     FCanvas.reset();
     FBitmap.reset();
+}
+
+bool TuiScrollBar::QueryInterface(const rtl::TGUID& iid, void** object) {
+    return rtl::QueryInterfaceOf<IuiSkinDrawnMarker>(this, iid, object) || TCustomControl::QueryInterface(iid, object);
 }
 
 void TuiScrollBar::SetKind(TScrollBarKind value) {
@@ -166,7 +171,29 @@ TuiLookAndFeelPainterClass TuiScrollBar::GetPainter() const {
     return FLookAndFeel->PainterForObjectType(totScrollBar);
 }
 
+void TuiScrollBar::SetCtl3D(bool value) {
+    FSavedCtl3D = value;
+    if (TCustomControl::Ctl3D() != value) {
+        TCustomControl::SetCtl3D(value);
+    }
+}
+
+bool TuiScrollBar::HasSkinPainter() const {
+    rtl::TObject* data = nullptr;
+    TuiExtendedStylePainters* skins = ExtendedStylePainters();
+    return skins && skins->DataOfPainter(FLookAndFeel->ActivePainter(), data);
+}
+
+// Switching the window's flag off reports CM_CTL3DCHANGED, which saves the window's flag: the value the program set is
+// saved again after the switch.
 void TuiScrollBar::LookAndFeelChanged(TuiLookAndFeel*, TuiLookAndFeelValues) {
+    if (HasSkinPainter() && Ctl3D()) {
+        const bool programValue = Ctl3D();
+        TCustomControl::SetCtl3D(false);
+        FSavedCtl3D = programValue;
+    } else if (TCustomControl::Ctl3D() != FSavedCtl3D) {
+        TCustomControl::SetCtl3D(FSavedCtl3D);
+    }
     FViewInfo->UpdateMinThumbSize();
     Recalculate();
     Invalidate();

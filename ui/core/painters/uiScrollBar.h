@@ -95,12 +95,14 @@ private:
     vcl::TRect FLineUpButtonRect;
 };
 
-// A scroll bar window control drawn through a painter.
-class TuiScrollBar : public vcl::TCustomControl {
+// A scroll bar window control drawn through a painter; a skin painter may draw it (IuiSkinDrawnMarker).
+class TuiScrollBar : public vcl::TCustomControl, public IuiSkinDrawnMarker {
     RTL_DECLARE_CLASS(TuiScrollBar, vcl::TCustomControl)
 public:
     explicit TuiScrollBar(rtl::TComponent* owner);
     ~TuiScrollBar() override;
+
+    bool QueryInterface(const rtl::TGUID& iid, void** object) override;
 
     void Dispatch(vcl::TMessage& message) override;
     void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) override;
@@ -133,6 +135,11 @@ public:
     void ScrollByCode(TScrollCode code);
     // Ends a held button or a thumb drag.
     void StopTracking();
+
+    // The 3-D flag as the program set it: a skin switches the window's own flag off while it draws the bar, and this
+    // keeps the value for when another look comes back. Reads true when either flag is set.
+    bool Ctl3D() const { return TCustomControl::Ctl3D() || FSavedCtl3D; }
+    void SetCtl3D(bool value);
 
     // The look and feel the bar's painter comes from; setting copies the given one's values.
     TuiLookAndFeel& LookAndFeel() const { return *FLookAndFeel; }
@@ -186,6 +193,8 @@ private:
     int32_t ThumbToPosition() const;
     vcl::TRect TrackingBounds() const;
     void HandleEnabledChanged(vcl::TMessage& message);
+    // Whether a skin painter draws the bar now.
+    bool HasSkinPainter() const;
 
     std::unique_ptr<vcl::TBitmap> FBitmap;
     std::unique_ptr<TuiCanvas> FCanvas;
@@ -193,6 +202,7 @@ private:
     TScrollBarKind FKind = sbHorizontal;
     TScrollBarInc FLargeChange = 1;
     std::unique_ptr<TuiLookAndFeel> FLookAndFeel;
+    bool FSavedCtl3D = true;
     int32_t FMax = 100;
     int32_t FMin = 0;
     int32_t FPageSize = 0;

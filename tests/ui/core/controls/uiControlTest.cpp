@@ -42,6 +42,7 @@ public:
     bool IsFocused() const override { return !RefuseFocus && TuiControl::IsFocused(); }
     bool AllowsScrollBar(TScrollBarKind) const override { return true; }
     void CallUpdateScrollBars() { UpdateScrollBars(); }
+
     std::function<void()> OnLookAndFeelChanged;
 
     int32_t ContentWidth = 0;
@@ -53,6 +54,8 @@ public:
     // Answers the opposite of the visibility it is asked with, every time: a calculation that never settles.
     bool Flipping = false;
     int Calculations = 0;
+    // Pages as if both bars were always shown: each bar is then needed only because of the other.
+    bool PagesLessBothBars = false;
     // A range of its own for the vertical bar instead of the content's.
     bool OwnRange = false;
     int32_t RangeMin = 0, RangeMax = 0, RangePage = 0;
@@ -66,6 +69,12 @@ protected:
         ++Calculations;
         if (Flipping) {
             SetScrollBarInfo(sbVertical, 0, 99, 1, IsVScrollBarVisible() ? 100 : 10, 0, true, true);
+            return;
+        }
+        if (PagesLessBothBars) {
+            const int32_t thickness = GetSystemMetrics(SM_CXVSCROLL);
+            SetScrollBarInfo(sbHorizontal, 0, ContentWidth - 1, 1, Width() - thickness, 0, true, true);
+            SetScrollBarInfo(sbVertical, 0, ContentHeight - 1, 1, Height() - thickness, 0, true, true);
             return;
         }
         if (OwnRange) {
@@ -212,11 +221,18 @@ TEST_F(TuiControlTest, BarsShowOnlyForContentThatDoesNotFitAndTheGripJoinsTwoBar
     EXPECT_EQ(Control->VScrollBar()->BoundsRect(), vcl::Rect(200 - BarThickness(), 0, 200, 150 - BarThickness()));
     EXPECT_EQ(Control->GetClientBounds(), vcl::Rect(0, 0, 200 - BarThickness(), 150 - BarThickness()));
 
-    // Each bar fits its page once the other has gone: neither stays.
+    Control->SetContent(100, 100);
+    EXPECT_FALSE(Control->SizeGrip()->Visible());
+}
+
+TEST_F(TuiControlTest, BarsNeededOnlyBecauseOfEachOtherAreBothDropped) {
+    Control->PagesLessBothBars = true;
     Control->SetContent(200 - BarThickness() / 2, 150 - BarThickness() / 2);
     EXPECT_FALSE(Control->IsHScrollBarVisible());
     EXPECT_FALSE(Control->IsVScrollBarVisible());
-    EXPECT_FALSE(Control->SizeGrip()->Visible());
+    Control->SetContent(201, 151);
+    EXPECT_TRUE(Control->IsHScrollBarVisible());
+    EXPECT_TRUE(Control->IsVScrollBarVisible());
 }
 
 TEST_F(TuiControlTest, NothingToScrollHidesABarThatMayHideAndDisablesOneThatMayNot) {
@@ -421,6 +437,49 @@ TEST_F(AutomaticDragTest, LeavingThePressSquareStartsTheDragAtOnceAndCtrlShowsTh
     }
     vcl::EndControlDrag(false);
     EXPECT_EQ(vcl::DragControl(), nullptr);
+}
+
+// A control that is redrawn whole on resize takes its see-through children along when it is invalidated.
+class TResizeRedrawnControl : public TContentControl {
+    RTL_DECLARE_CLASS(TResizeRedrawnControl, TContentControl)
+public:
+    using TContentControl::TContentControl;
+    bool NeedsRedrawOnResize() const override { return true; }
+};
+
+TEST_F(TuiControlTest, InvalidatingAControlTakesItsSeeThroughChildrenAlongWhenItRedrawsOnResize) {
+    const auto invalidArea = [](vcl::TWinControl& control) {
+        RECT area{};
+        GetUpdateRect(control.WindowHandle(), &area, FALSE);
+        return area.right > area.left;
+    };
+    for (const bool redrawnOnResize : {false, true}) {
+        SCOPED_TRACE(redrawnOnResize);
+        TContentControl* parent =
+            redrawnOnResize ? new TResizeRedrawnControl(Form.get()) : new TContentControl(Form.get());
+        parent->SetParent(Form.get());
+        parent->SetBounds(240, 20, 100, 100);
+        auto* child = new TContentControl(Form.get());
+        child->SetParent(parent);
+        child->SetBounds(10, 10, 30, 30);
+        child->HandleNeeded();
+        UpdateWindowNow(Form.get());
+        ASSERT_FALSE(invalidArea(*child));
+        parent->Invalidate();
+        EXPECT_TRUE(invalidArea(*parent));
+        EXPECT_EQ(invalidArea(*child), redrawnOnResize);
+        UpdateWindowNow(parent);
+        EXPECT_FALSE(invalidArea(*child));
+        delete parent;
+    }
+}
+
+TEST_F(TuiControlTest, AControlListensToTheLibrarysTranslationsWhileItLives) {
+    const int32_t before = GetResourceStringsRepository().GetListenerCount();
+    auto* another = new TContentControl(Form.get());
+    EXPECT_EQ(GetResourceStringsRepository().GetListenerCount(), before + 1);
+    delete another;
+    EXPECT_EQ(GetResourceStringsRepository().GetListenerCount(), before);
 }
 
 TEST_F(TuiControlTest, ChildComponentsBelongToTheControlUntilEitherGoes) {

@@ -9,11 +9,13 @@
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
+#include "ui/core/painters/uiPainterRegistry.h"
 #include "ui/core/uiArithmetic.h"
 
 #include <algorithm>
 #include <climits>
 #include <gtest/gtest.h>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -24,7 +26,7 @@ namespace {
 using ui_test::PumpMessages;
 using ui_test::PumpUntil;
 
-struct TRecordedPart {
+struct TRecordedScrollBarPart {
     TuiScrollBarPart Part;
     TuiButtonState State;
     vcl::TRect Rect;
@@ -45,8 +47,8 @@ public:
         Parts.push_back({part, state, rect});
         TuiCustomLookAndFeelPainter::PaintScrollBarElement(canvas, horizontal, rect, part, state);
     }
-    const TRecordedPart* Find(TuiScrollBarPart part) const {
-        for (const TRecordedPart& recorded : Parts) {
+    const TRecordedScrollBarPart* Find(TuiScrollBarPart part) const {
+        for (const TRecordedScrollBarPart& recorded : Parts) {
             if (recorded.Part == part) {
                 return &recorded;
             }
@@ -56,7 +58,7 @@ public:
 
     int32_t LeastThumb = 8;
     bool HotTracks = false;
-    mutable std::vector<TRecordedPart> Parts;
+    mutable std::vector<TRecordedScrollBarPart> Parts;
 };
 
 // A bar drawn with a recording painter that logs every OnScroll and OnChange.
@@ -91,7 +93,7 @@ public:
     TRecordingScrollBarPainter Recorder;
 };
 
-int32_t ArrowLength() {
+int32_t ScrollBarArrowLength() {
     return GetSystemMetrics(SM_CYHSCROLL);
 }
 
@@ -102,7 +104,7 @@ protected:
         Form = ui_test::ShowNewTestForm(600, 300);
         Bar = new TRecordedScrollBar(Form.get());
         Bar->SetParent(Form.get());
-        Bar->SetBounds(20, 100, 2 * ArrowLength() + trackLength, height);
+        Bar->SetBounds(20, 100, 2 * ScrollBarArrowLength() + trackLength, height);
         Bar->HandleNeeded();
         ui_test::ProcessPendingMessages();
     }
@@ -127,7 +129,43 @@ TEST(TuiScrollBar, ANewBarIsHorizontalWithTheSystemHeightAndTheRangeOfAHundred) 
     EXPECT_EQ(bar.Position(), 0);
     EXPECT_EQ(bar.PageSize(), 0);
     EXPECT_TRUE(bar.ControlStyle().Contains(vcl::csOpaque));
+    void* marker = nullptr;
+    EXPECT_TRUE(bar.QueryInterface(IuiSkinDrawnMarker::IID, &marker));
     EXPECT_FALSE(bar.ControlStyle().Contains(vcl::csClickEvents));
+}
+
+// A skin painter registered under a name while the object lives.
+class TRegisteredTestSkin {
+public:
+    explicit TRegisteredTestSkin(const TuiCustomLookAndFeelPainter& painter) {
+        std::unique_ptr<rtl::TObject> data = std::make_unique<rtl::TObject>();
+        ExtendedStylePainters()->Register(Name, &painter, data);
+    }
+    ~TRegisteredTestSkin() { ExtendedStylePainters()->Unregister(Name); }
+    TRegisteredTestSkin(const TRegisteredTestSkin&) = delete;
+    TRegisteredTestSkin& operator=(const TRegisteredTestSkin&) = delete;
+
+    static constexpr char16_t Name[] = u"ScrollBarTestSkin";
+};
+
+TEST(TuiScrollBar, AWindowDrawnByASkinHasNo3DFrameButKeepsTheFlagItWasGiven) {
+    const TRecordingScrollBarPainter skinPainter;
+    const TRegisteredTestSkin skin(skinPainter);
+    TuiScrollBar bar(nullptr);
+    bar.SetCtl3D(true);
+    bar.LookAndFeel().SetSkinName(TRegisteredTestSkin::Name);
+    ASSERT_EQ(bar.LookAndFeel().ActivePainter(), &skinPainter);
+    EXPECT_FALSE(bar.vcl::TWinControl::Ctl3D());
+    EXPECT_TRUE(bar.Ctl3D());
+    bar.LookAndFeel().SetSkinName(u"");
+    EXPECT_TRUE(bar.vcl::TWinControl::Ctl3D());
+    EXPECT_TRUE(bar.Ctl3D());
+
+    bar.SetCtl3D(false);
+    bar.LookAndFeel().SetSkinName(TRegisteredTestSkin::Name);
+    EXPECT_FALSE(bar.Ctl3D());
+    bar.LookAndFeel().SetSkinName(u"");
+    EXPECT_FALSE(bar.vcl::TWinControl::Ctl3D());
 }
 
 TEST(TuiScrollBar, ARangeOutOfOrderIsRefusedAndChangesNothing) {
@@ -171,7 +209,7 @@ TEST(TuiScrollBar, OnChangeFiresExactlyWhenThePositionChanges) {
 // than the maximum; the whole 32-bit range lays out without overflow.
 TEST(TuiScrollBar, NegativeAndFullRangesLayOutTheThumbInsideTheTrack) {
     TRecordedScrollBar bar(nullptr);
-    bar.SetBounds(0, 0, 2 * ArrowLength() + 200, 17);
+    bar.SetBounds(0, 0, 2 * ScrollBarArrowLength() + 200, 17);
     bar.SetScrollValues(-100, 10, -100, 50);
     EXPECT_EQ(bar.PageSize(), 50);
     EXPECT_EQ(bar.ViewInfo().ThumbLength(), MulDiv(50, 200, 111));
@@ -212,12 +250,12 @@ TEST_F(ScrollBarTest, ATrackShorterThanTheLeastThumbShowsNoThumbAndAPressBetween
     PlaceBar(6);
     Bar->SetScrollValues(0, 100, 0, 10);
     const TuiScrollBarViewInfo& info = Bar->ViewInfo();
-    EXPECT_EQ(info.LineUpButtonRect(), vcl::Rect(0, 0, ArrowLength(), 17));
+    EXPECT_EQ(info.LineUpButtonRect(), vcl::Rect(0, 0, ScrollBarArrowLength(), 17));
     EXPECT_EQ(info.TrackLength(), 6);
     EXPECT_TRUE(info.ThumbRect().IsEmpty());
     EXPECT_TRUE(info.PageUpRect().IsEmpty());
     EXPECT_TRUE(info.PageDownRect().IsEmpty());
-    const vcl::TPoint between{ArrowLength() + 3, 8};
+    const vcl::TPoint between{ScrollBarArrowLength() + 3, 8};
     EXPECT_EQ(Bar->PartAtPoint(between), sbpNone);
     ui_test::Click(*Bar, between);
     EXPECT_TRUE(Bar->Scrolls.empty());
@@ -256,7 +294,7 @@ TEST_F(ScrollBarTest, AHeldLineButtonStepsAtThePressAfter400msThenEvery60msAndPa
     EXPECT_GE(repeated, 4);
     EXPECT_LE(repeated, 8);
 
-    ui_test::MouseMove(*Bar, {ArrowLength() + 150, 8}, {vcl::ssLeft});
+    ui_test::MouseMove(*Bar, {ScrollBarArrowLength() + 150, 8}, {vcl::ssLeft});
     const int32_t paused = Bar->Position();
     PumpMessages(200);
     EXPECT_EQ(Bar->Position(), paused);
@@ -335,7 +373,7 @@ TEST_F(ScrollBarTest, DisablingTheBarMidDragEndsItWhereTheThumbWasAndPaintsEvery
     ui_test::TDibSurface surface(Bar->Width(), Bar->Height());
     ui_test::PaintControl(*Bar, surface);
     ASSERT_EQ(Bar->Recorder.Parts.size(), 2u);
-    for (const TRecordedPart& part : Bar->Recorder.Parts) {
+    for (const TRecordedScrollBarPart& part : Bar->Recorder.Parts) {
         EXPECT_EQ(part.State, uibsDisabled);
     }
     ui_test::MouseUp(*Bar, vcl::mbLeft, press);
@@ -390,10 +428,10 @@ TEST_F(ScrollBarTest, ChangingTheKindSwapsTheSidesAndLaysTheBarOutAlongTheOtherA
     Bar->SetKind(sbVertical);
     EXPECT_EQ(Bar->Width(), 17);
     EXPECT_EQ(Bar->Height(), width);
-    EXPECT_EQ(Bar->ViewInfo().LineDownButtonRect(), vcl::Rect(0, width - ArrowLength(), 17, width));
+    EXPECT_EQ(Bar->ViewInfo().LineDownButtonRect(), vcl::Rect(0, width - ScrollBarArrowLength(), 17, width));
     Bar->SetBounds(Bar->Left(), Bar->Top(), 40, 40);
     Bar->SetKind(sbHorizontal);
-    EXPECT_EQ(Bar->ViewInfo().LineDownButtonRect(), vcl::Rect(40 - std::min(ArrowLength(), 20), 0, 40, 40));
+    EXPECT_EQ(Bar->ViewInfo().LineDownButtonRect(), vcl::Rect(40 - std::min(ScrollBarArrowLength(), 20), 0, 40, 40));
 }
 
 } // namespace
