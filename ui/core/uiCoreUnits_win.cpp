@@ -2,6 +2,7 @@
 #include "ui/core/gdiplus/uxGdiPlusClasses.h"
 #include "ui/core/graphics/uiGraphicsUnit.h"
 #include "ui/core/images/uiImagesUnit.h"
+#include "ui/core/painters/uiLookAndFeels.h"
 #include "ui/core/painters/uiPainterImages.h"
 #include "ui/core/skins/uxSkinsCoreUnit.h"
 #include "ui/core/styles/uiStyles.h"
@@ -28,6 +29,7 @@ std::span<const TuiCoreUnit> CoreUnits() {
         {"Office 2003 colours", InitializeOffice11Unit, FinalizeOffice11Unit},
         {"canvas and bitmaps", InitializeGraphicsUnit, FinalizeGraphicsUnit},
         {"alpha blending and glyphs", InitializeImagesUnit, FinalizeImagesUnit},
+        {"look-and-feel settings", InitializeLookAndFeelsUnit, FinalizeLookAndFeelsUnit},
         {"painters", InitializePaintersUnit, FinalizePaintersUnit},
         {"desktop composition", InitializeDWMApiUnit, FinalizeDWMApiUnit},
         {"styles", InitializeStylesUnit, FinalizeStylesUnit},

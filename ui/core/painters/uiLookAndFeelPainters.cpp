@@ -71,6 +71,12 @@ void TuiCustomLookAndFeelPainter::PaintContentWithText(TuiCanvas& canvas, const 
     if (!hook || !hook(canvas, rect)) {
         canvas.FillRectColor(rect, backgroundColor);
     }
+    DrawContentText(canvas, textRect, layout, text, font, textColor);
+}
+
+void TuiCustomLookAndFeelPainter::DrawContentText(TuiCanvas& canvas, const vcl::TRect& textRect,
+                                                  const TuiTextLayout& layout, rtl::UnicodeStringView text,
+                                                  vcl::TFont* font, vcl::TColor textColor) {
     if (text.empty()) {
         return;
     }

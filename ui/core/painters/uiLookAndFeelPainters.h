@@ -372,7 +372,9 @@ public:
                                            const vcl::TRect& arrowRect) const;
     virtual void PaintNavigationArrow(TuiCanvas& canvas, const vcl::TRect& rect, bool isNext, vcl::TColor color) const;
     virtual void PaintNavigatorButton(TuiCanvas& canvas, const vcl::TRect& rect, TuiButtonState state) const;
-    virtual void PaintSplitterFrame(TuiCanvas& canvas, const vcl::TRect& rect, bool highlighted, bool horizontal) const;
+    // The frame of a splitter along (horizontal) or across rect; the looks fill what their lines leave with viewParams.
+    virtual void PaintSplitterFrame(TuiCanvas& canvas, const vcl::TRect& rect, bool highlighted, bool horizontal,
+                                    const TuiDrawParams& viewParams) const;
     virtual vcl::TRect ProgressStripInsets() const;
     virtual vcl::TColor NavigationButtonTextColor(bool isNext, TuiButtonState state, vcl::TColor color) const;
     virtual void NavigationButtonMetrics(bool isNext, vcl::TRect& borders, bool& hasTextArea,
@@ -434,7 +436,8 @@ public:
     virtual vcl::TColor GroupTextColor() const;
 
     // Track bar. shape: 0 pointing up (left on a vertical bar), 1 down (right), 2 a rectangle.
-    virtual void TrackBarTrackRect(TuiCanvas& canvas, vcl::TRect& rect, bool horizontal, bool ticks) const;
+    // The rectangle of the track, or in the native look of the thumb of shape, within rect.
+    virtual void TrackBarTrackRect(TuiCanvas& canvas, vcl::TRect& rect, bool horizontal, int32_t shape) const;
     virtual void PaintTrackBarTrack(TuiCanvas& canvas, const vcl::TRect& rect, const vcl::TRect& selectionRect,
                                     bool showSelection, bool variant, bool horizontal, vcl::TColor color) const;
     virtual void PaintTrackBarTrackFrame(TuiCanvas& canvas, const vcl::TRect& rect) const;
@@ -470,6 +473,12 @@ public:
 
 protected:
     TuiCustomLookAndFeelPainter() = default;
+
+    // The text part of PaintContentWithText: text in textRect, transparent, in font and textColor; nothing when empty.
+    static void DrawContentText(TuiCanvas& canvas, const vcl::TRect& textRect, const TuiTextLayout& layout,
+                                rtl::UnicodeStringView text, vcl::TFont* font, vcl::TColor textColor);
+    // The arrows of PaintMonthTitle in clWindowText, below the title's top frame.
+    void PaintMonthTitleArrows(TuiCanvas& canvas, const vcl::TRect& rect, int32_t arrows, int32_t arrowOffset) const;
 };
 
 } // namespace ui

@@ -190,6 +190,11 @@ void TuiCustomLookAndFeelPainter::PaintMonthTitle(TuiCanvas& canvas, const vcl::
     const TuiTextLayout centred{vcl::taCenter, vaCenter, false, false};
     PaintHeaderCell(canvas, rect, rect, neighbours, HeaderEdges(neighbours), uibsNormal, centred, text, viewParams.Font,
                     viewParams.TextColor, viewParams.Color, hook, false, false);
+    PaintMonthTitleArrows(canvas, rect, arrows, arrowOffset);
+}
+
+void TuiCustomLookAndFeelPainter::PaintMonthTitleArrows(TuiCanvas& canvas, const vcl::TRect& rect, int32_t arrows,
+                                                        int32_t arrowOffset) const {
     const vcl::TRect area{rect.Left, rect.Top + FrameWidth() + 1, rect.Right, rect.Bottom - 1};
     DrawMonthTitleArrows(canvas, area, arrows, arrowOffset, vcl::clWindowText);
 }
@@ -246,7 +251,8 @@ void TuiCustomLookAndFeelPainter::PaintNavigatorButton(TuiCanvas& canvas, const 
 }
 
 void TuiCustomLookAndFeelPainter::PaintSplitterFrame(TuiCanvas& /*canvas*/, const vcl::TRect& /*rect*/,
-                                                     bool /*highlighted*/, bool /*horizontal*/) const {}
+                                                     bool /*highlighted*/, bool /*horizontal*/,
+                                                     const TuiDrawParams& /*viewParams*/) const {}
 
 vcl::TRect TuiCustomLookAndFeelPainter::ProgressStripInsets() const {
     return {2, 2, 2, 2};
@@ -469,7 +475,7 @@ vcl::TColor TuiCustomLookAndFeelPainter::GroupTextColor() const {
 // Track bar
 
 void TuiCustomLookAndFeelPainter::TrackBarTrackRect(TuiCanvas& /*canvas*/, vcl::TRect& rect, bool /*horizontal*/,
-                                                    bool /*ticks*/) const {
+                                                    int32_t /*shape*/) const {
     --rect.Right;
     --rect.Bottom;
 }

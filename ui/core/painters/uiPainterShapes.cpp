@@ -142,4 +142,37 @@ void DrawMonthTitleArrows(TuiCanvas& canvas, const vcl::TRect& area, int32_t arr
     }
 }
 
+void DrawSortMark(TuiCanvas& canvas, const vcl::TRect& rect, bool ascending, vcl::TSize size, vcl::TColor light,
+                  vcl::TColor dark) {
+    const int32_t w = size.cx;
+    const int32_t h = size.cy;
+    const bool evenWidth = w % 2 == 0;
+    const int32_t x = (rect.Left + rect.Right) / 2 - (evenWidth ? 1 : 0);
+    const int32_t s = ascending ? 1 : -1;
+    const int32_t y = ascending ? (rect.Top + rect.Bottom - h) / 2 : (rect.Top + rect.Bottom + h) / 2 - 1;
+    const int32_t a = w / 2 - (evenWidth ? 1 : 0);
+    const int32_t b = w / 2;
+    SetPenColor(canvas, light);
+    canvas.MoveTo(x + b, y + (h - 2) * s);
+    canvas.LineTo(x + b - a, y);
+    canvas.LineTo(x + b, y + (h - 1) * s);
+    if (!ascending) {
+        SetPenColor(canvas, dark);
+    }
+    canvas.LineTo(x - a, y + (h - 1) * s);
+    if (ascending) {
+        SetPenColor(canvas, dark);
+    }
+    canvas.LineTo(x, y);
+    canvas.LineTo(x - a, y + (h - w % 2) * s);
+}
+
+void DrawRings(TuiCanvas& canvas, const vcl::TRect& rect, std::initializer_list<TuiRing> rings, TuiBorders sides) {
+    vcl::TRect ring = rect;
+    for (const TuiRing& colors : rings) {
+        canvas.DrawComplexFrame(ring, colors.LeftTop, colors.RightBottom, sides);
+        ring = InflateRectBy(ring, -1, -1);
+    }
+}
+
 } // namespace ui

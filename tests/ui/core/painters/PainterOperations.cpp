@@ -1,87 +1,26 @@
-// One table over every drawing operation of the default painter: each, painted into the middle of a 32-bit DIB,
-// gives the same pixels every time, draws nothing outside its rectangle and leaves the canvas as it found it (brush
-// style, clip region, saved states, origin, font, copy mode). The layout frames keep their frame out of the clip
-// region on purpose, so that later fills leave it alone.
+#include "tests/ui/core/painters/PainterOperations.h"
 
-#include "rtl/WindowsApi.h"
-#include "tests/ui/core/graphics/GraphicsTestSupport.h"
-#include "ui/core/painters/uiLookAndFeelPainters.h"
+#include "ui/core/painters/looks/uiFlatPainter.h"
+#include "ui/core/painters/looks/uiNativePainter.h"
+#include "ui/core/painters/looks/uiOffice11Painter.h"
+#include "ui/core/painters/looks/uiStandardPainter.h"
+#include "ui/core/painters/looks/uiUltraFlatPainter.h"
 #include "ui/core/painters/uiPainterImages.h"
 #include "vcl/graphics/Font.h"
 #include "vcl/graphics/images/Bitmap.h"
 
-#include <cctype>
-#include <functional>
-#include <gtest/gtest.h>
-#include <ostream>
-#include <string>
-#include <vector>
-
 namespace ui {
+
 namespace {
 
-using TPaint =
-    std::function<void(const TuiCustomLookAndFeelPainter& painter, TuiCanvas& canvas, const vcl::TRect& rect)>;
-
-struct TDrawingCase {
-    std::string Name;
-    TPaint Paint;
-    // The operation leaves its frame bands out of the clip region.
-    bool ExcludesItsFrame = false;
-};
-
-void PrintTo(const TDrawingCase& drawing, std::ostream* out) {
-    *out << drawing.Name;
-}
-
-// What an operation must give back as it found it (the font it may set; a turned font it turns back).
-struct TCanvasSnapshot {
-    vcl::TBrushStyle BrushStyle = vcl::bsSolid;
-    int SaveLevel = 0;
-    bool HasClipRegion = false;
-    POINT WindowOrigin{};
-    LONG FontEscapement = 0;
-    vcl::TCopyMode CopyMode = 0;
-
-    static TCanvasSnapshot Of(TuiCanvas& canvas) {
-        TCanvasSnapshot snapshot;
-        snapshot.BrushStyle = canvas.Brush().Style();
-        HDC dc = canvas.Handle();
-        snapshot.SaveLevel = SaveDC(dc);
-        RestoreDC(dc, -1);
-        HRGN clip = CreateRectRgn(0, 0, 0, 0);
-        snapshot.HasClipRegion = GetClipRgn(dc, clip) == 1;
-        DeleteObject(clip);
-        GetWindowOrgEx(dc, &snapshot.WindowOrigin);
-        LOGFONTW font{};
-        GetObjectW(canvas.Font().Handle(), sizeof(font), &font);
-        snapshot.FontEscapement = font.lfEscapement;
-        snapshot.CopyMode = canvas.CopyMode();
-        return snapshot;
-    }
-};
-
-// A surface 60 x 40 in fuchsia, the operation's rectangle (10, 8)-(50, 32) in its middle.
-constexpr vcl::TRect CaseRect{10, 8, 50, 32};
-constexpr vcl::TColor Backdrop = vcl::clFuchsia;
-
-std::vector<uint32_t> PaintCase(const TDrawingCase& drawing, TCanvasSnapshot& before, TCanvasSnapshot& after) {
-    ui_test::TCanvasOnSurface on(60, 40);
-    on.Surface.Fill(Backdrop);
-    before = TCanvasSnapshot::Of(on.Canvas);
-    drawing.Paint(TuiCustomLookAndFeelPainter::Instance(), on.Canvas, CaseRect);
-    after = TCanvasSnapshot::Of(on.Canvas);
-    return on.Surface.Pixels();
-}
-
 // Resources the operations are given: a font, a small tile, view parameters.
-struct TDrawingInputs {
+struct TPainterDrawingInputs {
     vcl::TFont Font;
     vcl::TBitmap Tile{4, 4, vcl::pf24bit};
     TuiDrawParams ViewParams;
     TuiDrawParams TiledParams;
 
-    TDrawingInputs() {
+    TPainterDrawingInputs() {
         Font.SetHeight(-12);
         Tile.Canvas().Brush().SetColor(vcl::clTeal);
         Tile.Canvas().FillRect({0, 0, 4, 4});
@@ -91,20 +30,33 @@ struct TDrawingInputs {
     }
 };
 
-TDrawingInputs& Inputs() {
-    static TDrawingInputs inputs;
+TPainterDrawingInputs& PainterDrawingInputs() {
+    static TPainterDrawingInputs inputs;
     return inputs;
 }
 
-std::vector<TDrawingCase> DrawingCases() {
+} // namespace
+
+std::vector<TPainterLook> PainterLooks() {
+    return {
+        {"Default", &TuiCustomLookAndFeelPainter::Instance()},
+        {"Standard", &TuiStandardLookAndFeelPainter::Instance()},
+        {"Flat", &TuiFlatLookAndFeelPainter::Instance()},
+        {"UltraFlat", &TuiUltraFlatLookAndFeelPainter::Instance()},
+        {"Office11", &TuiOffice11LookAndFeelPainter::Instance()},
+        {"Native", &TuiWinXPLookAndFeelPainter::Instance()},
+    };
+}
+
+std::vector<TPainterDrawingCase> PainterDrawingCases() {
     using P = const TuiCustomLookAndFeelPainter&;
     using C = TuiCanvas&;
     using R = const vcl::TRect&;
-    TDrawingInputs& in = Inputs();
+    TPainterDrawingInputs& in = PainterDrawingInputs();
     vcl::TFont* font = &in.Font;
     const TuiTextLayout centred{vcl::taCenter, vaCenter, false, true};
     const TuiBackgroundHook noHook;
-    std::vector<TDrawingCase> cases = {
+    std::vector<TPainterDrawingCase> cases = {
         {"FillBackground", [](P p, C c, R r) { p.FillBackground(c, r, false, vcl::clRed, nullptr); }},
         {"FillBackground tiled", [&in](P p, C c, R r) { p.FillBackground(c, r, true, vcl::clRed, &in.Tile); }},
         {"PaintDropTriangle", [](P p, C c, R r) { p.PaintDropTriangle(c, r, vcl::clBlue); }},
@@ -112,6 +64,11 @@ std::vector<TDrawingCase> DrawingCases() {
          [=](P p, C c, R r) {
              p.PaintContentWithText(c, r, InflateRectBy(r, -2, -2), uibsNormal, centred, u"Total", font,
                                     vcl::clBlue, vcl::clYellow, noHook, false);
+         }},
+        {"PaintContentWithText hot",
+         [=](P p, C c, R r) {
+             p.PaintContentWithText(c, r, InflateRectBy(r, -2, -2), uibsHot, centred, u"Total", font, vcl::clBlue,
+                                    vcl::clYellow, noHook, false);
          }},
         {"PaintFooterSeparator", [](P p, C c, R r) { p.PaintFooterSeparator(c, r, uiAllBorders); }},
         {"PaintNavigationButton previous",
@@ -193,6 +150,10 @@ std::vector<TDrawingCase> DrawingCases() {
          [=](P p, C c, R r) {
              p.PaintTab(c, r, uiAllBorders, u"Tab", uibsNormal, false, font, vcl::clBlack, vcl::clWhite, true);
          }},
+        {"PaintTab vertical selected",
+         [=](P p, C c, R r) {
+             p.PaintTab(c, r, {bLeft, bTop}, u"Tab", uibsPressed, true, font, vcl::clBlack, vcl::clWhite, false);
+         }},
         {"PaintTabFrame", [](P p, C c, R r) { p.PaintTabFrame(c, r, 1, uiAllBorders, false); }},
         {"PaintTabStrip", [](P p, C c, R r) { p.PaintTabStrip(c, r, uiAllBorders, false); }},
         {"PaintIndicatorCustomizeMark", [](P p, C c, R r) { p.PaintIndicatorCustomizeMark(c, r, vcl::clBlack); }},
@@ -226,7 +187,7 @@ std::vector<TDrawingCase> DrawingCases() {
         {"PaintNavigationArrow", [](P p, C c, R r) { p.PaintNavigationArrow(c, CenterRectInRect(r, 7, 7), false, vcl::clRed); }},
         {"PaintNavigationArrow next", [](P p, C c, R r) { p.PaintNavigationArrow(c, r, true, vcl::clRed); }},
         {"PaintNavigatorButton", [](P p, C c, R r) { p.PaintNavigatorButton(c, r, uibsHot); }},
-        {"PaintSplitterFrame", [](P p, C c, R r) { p.PaintSplitterFrame(c, r, false, true); }},
+        {"PaintSplitterFrame", [](P p, C c, R r) { p.PaintSplitterFrame(c, r, false, true, TuiDrawParams{}); }},
         {"PaintClockFace", [](P p, C c, R r) { p.PaintClockFace(c, r, 0.6, vcl::clWhite); }},
         {"PaintEditButton", [](P p, C c, R r) { p.PaintEditButton(c, r, 0, uibsNormal, 0); }},
         {"PaintHeaderPanel",
@@ -307,45 +268,15 @@ std::vector<TDrawingCase> DrawingCases() {
                              }});
         }
     }
+    for (const TuiScrollBarPart part : {sbpLineUp, sbpLineDown, sbpThumb, sbpPageUp, sbpPageDown}) {
+        for (const TuiButtonState state : {uibsNormal, uibsPressed, uibsDisabled}) {
+            const bool horizontal = part % 2 == 0;
+            cases.push_back({"PaintScrollBarElement part " + std::to_string(part) + " state " + std::to_string(state) +
+                                 (horizontal ? " horizontal" : ""),
+                             [=](P p, C c, R r) { p.PaintScrollBarElement(c, horizontal, r, part, state); }});
+        }
+    }
     return cases;
 }
 
-class uiPainterDefaults : public testing::TestWithParam<TDrawingCase> {};
-
-TEST_P(uiPainterDefaults, PaintOnlyTheirRectangleTheSameWayAndLeaveTheCanvasAsItWas) {
-    const TDrawingCase& drawing = GetParam();
-    TCanvasSnapshot before;
-    TCanvasSnapshot after;
-    const std::vector<uint32_t> first = PaintCase(drawing, before, after);
-    TCanvasSnapshot againBefore;
-    TCanvasSnapshot againAfter;
-    EXPECT_EQ(PaintCase(drawing, againBefore, againAfter), first) << "painting twice gives equal pixels";
-
-    const uint32_t backdrop = first.front();
-    for (int y = 0; y < 40; ++y) {
-        for (int x = 0; x < 60; ++x) {
-            if (!CaseRect.Contains({x, y})) {
-                ASSERT_EQ(first[static_cast<size_t>(y * 60 + x)], backdrop) << "drawn outside at " << x << ", " << y;
-            }
-        }
-    }
-    EXPECT_EQ(after.BrushStyle, before.BrushStyle);
-    EXPECT_EQ(after.SaveLevel, before.SaveLevel);
-    EXPECT_EQ(after.HasClipRegion, drawing.ExcludesItsFrame) << "clip region";
-    EXPECT_EQ(after.WindowOrigin.x, before.WindowOrigin.x);
-    EXPECT_EQ(after.WindowOrigin.y, before.WindowOrigin.y);
-    EXPECT_EQ(after.FontEscapement, before.FontEscapement);
-    EXPECT_EQ(after.CopyMode, before.CopyMode);
-}
-
-INSTANTIATE_TEST_SUITE_P(EveryDrawingOperation, uiPainterDefaults, testing::ValuesIn(DrawingCases()),
-                         [](const testing::TestParamInfo<TDrawingCase>& info) {
-                             std::string name;
-                             for (const char c : info.param.Name) {
-                                 name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-                             }
-                             return name;
-                         });
-
-} // namespace
 } // namespace ui
