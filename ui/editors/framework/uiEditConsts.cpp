@@ -1,21 +1,35 @@
 #include "ui/editors/framework/uiEditConsts.h"
 
+#include "ui/editors/framework/uiEditStringUnit.h"
+
 namespace ui {
 
 #define UI_EDIT_CONST(name, id, text) const TuxResourceString name{id, u"" #name, u"" text};
-#include "ui/editors/framework/uiEditorsStrings.inc"
+#define UI_EXT_EDIT_CONST(name, id, text)
+#include "resources/strings/uiEditorsStrings.inc"
+#undef UI_EXT_EDIT_CONST
 #undef UI_EDIT_CONST
 
 namespace {
 
 void AddEditConsts(TuxProductResourceStrings& product) {
 #define UI_EDIT_CONST(name, id, text) product.AddResString(name);
-#include "ui/editors/framework/uiEditorsStrings.inc"
+#define UI_EXT_EDIT_CONST(name, id, text)
+#include "resources/strings/uiEditorsStrings.inc"
+#undef UI_EXT_EDIT_CONST
 #undef UI_EDIT_CONST
 }
 
-const TuxProductRegistration editConstsRegistration(uiEditConstsProductKey, AddEditConsts);
+TuiEditStringUnit editConstsUnit(uiEditConstsProductKey, AddEditConsts);
 
 } // namespace
+
+void InitializeEditConstsUnit() {
+    editConstsUnit.Initialize();
+}
+
+void FinalizeEditConstsUnit() {
+    editConstsUnit.Finalize();
+}
 
 } // namespace ui

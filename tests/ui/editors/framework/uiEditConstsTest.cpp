@@ -2,6 +2,7 @@
 
 #include "tests/support/TestSupport.h"
 #include "ui/core/uxResourceStrings.h"
+#include "ui/editors/framework/uiExtEditConsts.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -9,33 +10,75 @@
 namespace ui {
 namespace {
 
-const TuxProductResourceStrings& EditorsProduct() {
+const TuxProductResourceStrings* FindProduct(const char16_t* key) {
     TuxResourceStringsRepository& repository = GetResourceStringsRepository();
-    const int32_t index = repository.IndexOfProduct(uiEditConstsProductKey);
-    EXPECT_GE(index, 0);
-    return repository.GetProduct(index);
+    const int32_t index = repository.IndexOfProduct(key);
+    return index < 0 ? nullptr : &repository.GetProduct(index);
 }
 
 // On Windows the texts come from the string-table resource that windres compiled from the table: every one must
-// read back exactly as the table states it, escapes included.
-TEST(uiEditConsts, EveryTextLoadsAsTheTableStatesIt) {
-    const TuxProductResourceStrings& product = EditorsProduct();
+// read back exactly as the table states it, escapes included, and no identifier serves two strings.
+TEST(uiEditConsts, BothUnitsListEveryTextAsTheTableStatesIt) {
     std::set<uint16_t> ids;
-    for (int32_t i = 0; i < product.Count(); ++i) {
-        const TuxResourceString& record = product.Item(i);
-        SCOPED_TRACE(test_support::Utf8(record.Name));
-        EXPECT_EQ(test_support::Utf8(LoadResStringText(record)), test_support::Utf8(record.Text));
-        EXPECT_TRUE(ids.insert(record.Id).second) << "identifier used twice";
+    for (const auto& [key, count] :
+         {std::pair{uiEditConstsProductKey, 103}, std::pair{uiExtEditConstsProductKey, 41}}) {
+        const TuxProductResourceStrings* product = FindProduct(key);
+        ASSERT_NE(product, nullptr);
+        EXPECT_EQ(product->Count(), count);
+        for (int32_t i = 0; i < product->Count(); ++i) {
+            const TuxResourceString& record = product->Item(i);
+            SCOPED_TRACE(test_support::Utf8(record.Name));
+            EXPECT_EQ(test_support::Utf8(LoadResStringText(record)), test_support::Utf8(record.Text));
+            EXPECT_TRUE(ids.insert(record.Id).second) << "identifier used twice";
+            EXPECT_GE(record.Id, 0xE200);
+            EXPECT_LE(record.Id, 0xE3FF);
+        }
     }
-    EXPECT_EQ(ids.size(), 23u);
 }
 
 TEST(uiEditConsts, TextsAreTheSystemsOwn) {
     EXPECT_EQ(LoadResStringText(suiRegExprIncorrectSpace), u"The space character is not allowed after '\\'");
     EXPECT_EQ(LoadResStringText(suiRegExprMissing), u"Missing '%s'");
-    EXPECT_EQ(LoadResStringText(suiRegExprSubrangeOrder),
-              u"The starting character of the subrange must be less than the finishing one");
-    EXPECT_EQ(EditorsProduct().Find(u"suiRegExprNotCompiled"), &suiRegExprNotCompiled);
+    EXPECT_EQ(LoadResStringText(uiSEditValidateErrorText), u"Invalid input value. Use escape key to abandon changes");
+    EXPECT_EQ(LoadResStringText(suiSEditRepositoryTextItem), u"TextEdit|Represents a single line text editor");
+    EXPECT_EQ(LoadResStringText(suiSEditRepositoryColorComboBoxItem),
+              u"ColorComboBox |Represents a editor with color functionality");
+    EXPECT_EQ(FindProduct(uiEditConstsProductKey)->Find(u"suiRegExprNotCompiled"), &suiRegExprNotCompiled);
+}
+
+// The count of the check controls' items is stated with plain spaces, not with a no-break space garbled through the
+// Chinese code page.
+TEST(uiEditConsts, TheItemCountMessageReadsPlainly) {
+    EXPECT_EQ(LoadResStringText(uiSCheckControlIncorrectItemCount),
+              u"The number of items cannot be greater than 64, if the EditValueFormat is cvfInteger");
+}
+
+TEST(uiEditConsts, EmptyTextsAreListedToo) {
+    const TuxProductResourceStrings* product = FindProduct(uiEditConstsProductKey);
+    ASSERT_NE(product, nullptr);
+    EXPECT_EQ(product->Find(u"uiSEditCheckBoxGrayed"), &uiSEditCheckBoxGrayed);
+    EXPECT_EQ(product->Find(u"uiSRadioGroupDefaultCaption"), &uiSRadioGroupDefaultCaption);
+    EXPECT_EQ(LoadResStringText(uiSEditCheckBoxGrayed), u"");
+}
+
+// The test program started both units; a balanced second start-up and shut-down changes nothing, the last shut-down
+// takes both products out and a new start-up lists them again.
+TEST(uiEditConsts, ShutDownTakesTheProductsOutAndStartUpListsThemAgain) {
+    InitializeEditConstsUnit();
+    FinalizeEditConstsUnit();
+    EXPECT_NE(FindProduct(uiEditConstsProductKey), nullptr);
+
+    FinalizeEditConstsUnit();
+    FinalizeExtEditConstsUnit();
+    EXPECT_EQ(FindProduct(uiEditConstsProductKey), nullptr);
+    EXPECT_EQ(FindProduct(uiExtEditConstsProductKey), nullptr);
+    FinalizeEditConstsUnit(); // unbalanced: nothing
+
+    InitializeEditConstsUnit();
+    InitializeExtEditConstsUnit();
+    ASSERT_NE(FindProduct(uiEditConstsProductKey), nullptr);
+    EXPECT_EQ(FindProduct(uiEditConstsProductKey)->Count(), 103);
+    EXPECT_EQ(FindProduct(uiExtEditConstsProductKey)->Count(), 41);
 }
 
 } // namespace

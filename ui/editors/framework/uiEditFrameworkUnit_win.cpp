@@ -1,0 +1,44 @@
+#include "ui/editors/framework/uiEditConsts.h"
+#include "ui/editors/framework/uiEditFrameworkUnit.h"
+#include "ui/editors/framework/uiEditProperties.h"
+#include "ui/editors/framework/uiEditStyle.h"
+#include "ui/editors/framework/uiExtEditConsts.h"
+#include "ui/editors/framework/uiSolidBrushCache.h"
+
+#include <cstdint>
+#include <memory>
+
+namespace ui {
+
+namespace {
+
+int32_t frameworkInitCount = 0;
+std::unique_ptr<TuiEditStyleController> frameworkDefaultController;
+
+} // namespace
+
+void InitializeEditFrameworkUnit() {
+    if (frameworkInitCount++ > 0) {
+        return;
+    }
+    InitializeEditConstsUnit();
+    InitializeExtEditConstsUnit();
+    frameworkDefaultController = std::make_unique<TuiEditStyleController>(nullptr);
+    SetDefaultEditStyleController(frameworkDefaultController.get());
+}
+
+void FinalizeEditFrameworkUnit() {
+    if (frameworkInitCount == 0 || --frameworkInitCount > 0) {
+        return;
+    }
+    FreeEditPropertiesRegistry();
+    if (DefaultEditStyleController() == frameworkDefaultController.get()) {
+        SetDefaultEditStyleController(nullptr);
+    }
+    frameworkDefaultController.reset();
+    FreeSolidBrushCache();
+    FinalizeExtEditConstsUnit();
+    FinalizeEditConstsUnit();
+}
+
+} // namespace ui

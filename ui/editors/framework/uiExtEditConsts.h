@@ -1,0 +1,23 @@
+#pragma once
+// The extended editors' descriptions, captions and messages, one TuxResourceString per text, named as the
+// UI_EXT_EDIT_CONST lines of the table resources/strings/uiEditorsStrings.inc name them; load a text with
+// LoadResStringText. From start-up to shut-down they are listed in the resource-string repository under
+// uiExtEditConstsProductKey.
+
+#include "ui/core/uxResourceStrings.h"
+
+namespace ui {
+
+inline constexpr char16_t uiExtEditConstsProductKey[] = u"Tallyvane Extended Editors";
+
+#define UI_EDIT_CONST(name, id, text)
+#define UI_EXT_EDIT_CONST(name, id, text) extern const TuxResourceString name;
+#include "resources/strings/uiEditorsStrings.inc"
+#undef UI_EXT_EDIT_CONST
+#undef UI_EDIT_CONST
+
+// Start-up lists the strings (once, however often it is called); the balancing shut-down takes them out.
+void InitializeExtEditConstsUnit();
+void FinalizeExtEditConstsUnit();
+
+} // namespace ui
