@@ -9,6 +9,7 @@
 #include "tests/ui/core/themes/ThemeApiDouble.h"
 #include "ui/core/painters/looks/uiStandardPainter.h"
 #include "ui/core/themes/uxOffice11.h"
+#include "vcl/graphics/images/Bitmap.h"
 
 #include <gtest/gtest.h>
 #include <vector>
