@@ -109,6 +109,7 @@ void TuiContainer::Dispatch(vcl::TMessage& message) {
         return;
     }
     case vcl::CM_ENABLEDCHANGED:
+    case vcl::CM_FOCUSCHANGED:
     case WM_SYSCOLORCHANGE:
         TuiControl::Dispatch(message);
         UpdateContainerHotState(false);
@@ -201,8 +202,15 @@ bool TuiContainer::RecalculateAtPoint(vcl::TPoint point, int32_t /*button*/, vcl
                                       bool /*hotTracking*/) {
     const bool hot = IsShiftMoveOnly(shift) && ActiveStyle().HotTrack();
     CalculateViewInfo(point, hot);
+    AlignInnerControl();
+    ApplyStyleToInnerControl();
     ApplyWindowRegion();
-    InvalidateRect(FViewInfo->Bounds, false);
+    // The inner control paints what lies inside the border.
+    if (FInnerControl != nullptr && HandleAllocated()) {
+        InvalidateRectExcept(WindowHandle(), FViewInfo->Bounds, FViewInfo->BorderRect, false);
+    } else {
+        InvalidateRect(FViewInfo->Bounds, false);
+    }
     if (HasState(csfHot)) {
         StartMouseTracking(this, GetBounds(), this);
     }
