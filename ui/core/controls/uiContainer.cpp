@@ -109,6 +109,14 @@ void TuiContainer::Dispatch(vcl::TMessage& message) {
         return;
     }
     case vcl::CM_ENABLEDCHANGED:
+        TuiControl::Dispatch(message);
+        for (TuiControlScrollBar* bar : {HScrollBar(), VScrollBar()}) {
+            if (bar != nullptr) {
+                bar->SetEnabled(Enabled());
+            }
+        }
+        UpdateContainerHotState(false);
+        return;
     case vcl::CM_FOCUSCHANGED:
     case WM_SYSCOLORCHANGE:
         TuiControl::Dispatch(message);
@@ -149,15 +157,38 @@ void TuiContainer::FontChanged() {
     }
 }
 
+void TuiContainer::MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {
+    TuiControl::MouseDown(button, shift, x, y);
+    if (IsMouseTracking(this)) {
+        UpdateAtPoint({x, y}, ConvertMouseButton(button), true, shift);
+    }
+}
+
 void TuiContainer::MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) {
     TuiControl::MouseMove(shift, x, y);
     UpdateAtPoint({x, y}, 0, true, shift);
+    StartMouseTracking(this, GetBounds(), this);
+}
+
+void TuiContainer::MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {
+    TuiControl::MouseUp(button, shift, x, y);
+    UpdateAtPoint({x, y}, ConvertMouseButton(button), true, shift);
+}
+
+void TuiContainer::MouseEnter(vcl::TControl* control) {
+    TuiControl::MouseEnter(control);
+    UpdateContainerHotState(true);
+    StartMouseTracking(this, GetBounds(), this);
+}
+
+void TuiContainer::MouseLeave(vcl::TControl* control) {
+    TuiControl::MouseLeave(control);
+    UpdateContainerHotState(true);
+    StopMouseTracking(this);
 }
 
 void TuiContainer::LeaveHotArea() {
-    TuiControl::MouseLeave(this);
-    StopMouseTracking(this);
-    UpdateContainerHotState(false);
+    MouseLeave(static_cast<vcl::TControl*>(this));
 }
 
 void TuiContainer::UpdateContainerHotState(bool hotTracking) {

@@ -121,6 +121,11 @@ TEST_F(TuiContainerTest, HotTrackingThickensTheFrameUnderThePointer) {
     EXPECT_EQ(Container->ViewInfo().BorderWidth, 2);
     EXPECT_EQ(&Container->ActiveStyle(), &Container->StyleHot());
     EXPECT_TRUE(AllPixelsAre(*Painted(), {0, 0, ContainerWidth, 2}, Rgb(vcl::clWindowFrame)));
+    // A held button is no hovering.
+    Container->UpdateAtPoint({30, 20}, 1, true, {vcl::ssLeft});
+    EXPECT_EQ(Container->ViewInfo().BorderStyle, cbsSingle);
+    Container->UpdateAtPoint({30, 20}, 0, true, {});
+    EXPECT_EQ(Container->ViewInfo().BorderStyle, cbsThick);
     ui_test::MouseMove(*Form, {5, 5});
     EXPECT_TRUE(ui_test::PumpUntil([&] { return Container->ViewInfo().BorderStyle == cbsSingle; }));
     EXPECT_EQ(&Container->ActiveStyle(), &Container->Style());
