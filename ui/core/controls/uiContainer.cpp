@@ -132,9 +132,10 @@ void TuiContainer::InitControl() {
     UpdateContainerHotState(false);
 }
 
+// The inner control moves first, so that the bars follow its native ones where they now are.
 void TuiContainer::BoundsChanged() {
-    TuiControl::BoundsChanged();
     UpdateContainerHotState(false);
+    TuiControl::BoundsChanged();
 }
 
 void TuiContainer::FocusChanged() {

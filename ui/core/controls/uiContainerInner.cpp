@@ -95,6 +95,7 @@ void TuiContainer::AlignInnerControl() {
     ++FLayoutLockCount;
     FInnerControl->SetBounds(client.Left, client.Top, client.Width(), client.Height());
     --FLayoutLockCount;
+    PostScrollBarsUpdate(*this);
 }
 
 bool TuiContainer::Focused() const {
