@@ -103,11 +103,9 @@ bool TuiContainer::IsStylePropertyApplicable(rtl::UnicodeStringView name, bool c
 void TuiContainer::Dispatch(vcl::TMessage& message) {
     switch (message.Msg) {
     case vcl::CM_PARENTFONTCHANGED:
-    case vcl::CM_PARENTCOLORCHANGED: {
-        const TFlagScope taking(FTakingParentValue);
-        TuiControl::Dispatch(message);
+    case vcl::CM_PARENTCOLORCHANGED:
+        TakeParentValue(message);
         return;
-    }
     case vcl::CM_ENABLEDCHANGED:
         TuiControl::Dispatch(message);
         for (TuiControlScrollBar* bar : {HScrollBar(), VScrollBar()}) {
@@ -124,6 +122,22 @@ void TuiContainer::Dispatch(vcl::TMessage& message) {
         return;
     default:
         TuiControl::Dispatch(message);
+    }
+}
+
+// Taking the parent's colour or font again gives up the style's own.
+void TuiContainer::TakeParentValue(vcl::TMessage& message) {
+    {
+        const TFlagScope taking(FTakingParentValue);
+        TuiControl::Dispatch(message);
+    }
+    const bool color = message.Msg == vcl::CM_PARENTCOLORCHANGED;
+    const bool takesParent = color ? ParentColor() : ParentFont();
+    const TuiContainerStyleValue value = color ? csvColor : csvFont;
+    if (takesParent && Style().AssignedValues().Contains(value)) {
+        Style().SetAssignedValues(Style().AssignedValues() - TuiContainerStyleValues{value});
+    } else {
+        UpdateContainerHotState(false);
     }
 }
 
@@ -153,9 +167,17 @@ void TuiContainer::ColorChanged() {
 
 void TuiContainer::FontChanged() {
     TuiControl::FontChanged();
-    if (!FApplyingStyle && !FTakingParentValue && !FConstructing) {
-        Style().SetFont(Font());
+    if (FApplyingStyle || FConstructing) {
+        return;
     }
+    if (!FTakingParentValue) {
+        Style().SetFont(Font());
+        return;
+    }
+    // The parent's font reaches the style without becoming the style's own.
+    Style().LockFontFlag(true);
+    Style().Font().Assign(&Font());
+    Style().LockFontFlag(false);
 }
 
 void TuiContainer::MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {

@@ -159,6 +159,7 @@ private:
     void CalculateStateAndBorderStyle(vcl::TPoint point, bool hot);
     // Focus messages between the container and its inner control; true when handled here.
     bool HandleFocusMessage(vcl::TMessage& message);
+    void TakeParentValue(vcl::TMessage& message);
     bool IsPointerOnFrame(const vcl::TMessage& message) const;
     bool HasInnerWindow() const { return FInnerControl != nullptr && FInnerControl->HandleAllocated(); }
     bool HasState(TuiContainerStateFlag flag) const { return (FViewInfo->ContainerState & flag) != 0; }

@@ -74,6 +74,8 @@ TEST_F(TuiContainerInnerTest, TheInnerControlFillsTheClientRectangleInTheStylesC
     EXPECT_EQ(Memo->Height(), 118);
     Container->Style().SetColor(vcl::clYellow);
     EXPECT_EQ(Memo->Color(), vcl::clYellow);
+    Form->Font().SetHeight(-21);
+    EXPECT_EQ(Memo->Font().Height(), -21);
 }
 
 TEST_F(TuiContainerInnerTest, FocusGoesIntoTheInnerControlAndTabLeavesTheContainer) {

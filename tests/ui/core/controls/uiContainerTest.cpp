@@ -165,11 +165,23 @@ TEST_F(TuiContainerTest, TheContainersColourAndFontLiveInItsNormalStyle) {
     ASSERT_TRUE(Container->ParentFont());
     Form->Font().SetHeight(-19);
     EXPECT_EQ(Container->Font().Height(), -19);
+    EXPECT_EQ(Container->Style().Font().Height(), -19);
     EXPECT_FALSE(Container->Style().AssignedValues().Contains(csvFont));
     Container->Font().SetHeight(-23);
     EXPECT_TRUE(Container->Style().AssignedValues().Contains(csvFont));
     EXPECT_EQ(Container->Style().Font().Height(), -23);
     EXPECT_FALSE(Container->ParentFont());
+    Container->SetParentFont(true);
+    EXPECT_EQ(Container->Font().Height(), -19);
+    EXPECT_FALSE(Container->Style().AssignedValues().Contains(csvFont));
+}
+
+TEST_F(TuiContainerTest, AParentColourContainerPaintsInItsParentsColour) {
+    Container->SetParentColor(true);
+    Form->SetColor(vcl::clLime);
+    EXPECT_EQ(Container->ViewInfo().BackgroundColor, vcl::clLime);
+    EXPECT_FALSE(Container->Style().AssignedValues().Contains(csvColor));
+    EXPECT_TRUE(AllPixelsAre(*Painted(), {1, 1, ContainerWidth - 1, ContainerHeight - 1}, Rgb(vcl::clLime)));
 }
 
 } // namespace
