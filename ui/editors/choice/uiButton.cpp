@@ -1,0 +1,572 @@
+#include "ui/editors/choice/uiButton.h"
+
+#include "ui/core/graphics/uiCanvas.h"
+#include "ui/core/graphics/uiControlBackground.h"
+#include "ui/core/painters/looks/uiNativePainter.h"
+#include "ui/core/painters/looks/uiStandardPainter.h"
+#include "ui/core/themes/uxThemeManager.h"
+#include "vcl/graphics/Canvas.h"
+#include "vcl/stdctrls/Mnemonics.h"
+#include "vcl/system/Messages.h"
+#include "vcl/system/Win32.h"
+
+namespace ui {
+
+namespace {
+
+bool IsDesigning(const rtl::TComponent& component) {
+    return component.ComponentState().Contains(rtl::TComponentState::csDesigning);
+}
+
+// The face and text members of each state, in the order of TuiButtonState.
+constexpr TuiButtonAssignedColor buttonFaceMembers[] = {uibcDefault, uibcNormal, uibcHot, uibcPressed, uibcDisabled};
+constexpr TuiButtonAssignedColor buttonTextMembers[] = {uibcDefaultText, uibcNormalText, uibcHotText,
+                                                        uibcPressedText, uibcDisabledText};
+
+} // namespace
+
+// TuiButtonColors
+
+void TuiButtonColors::Assign(const rtl::TPersistent* source) {
+    const auto* colors = dynamic_cast<const TuiButtonColors*>(source);
+    if (colors == nullptr) {
+        TPersistent::Assign(source);
+        return;
+    }
+    FColors = colors->FColors;
+    FAssignedColors = colors->FAssignedColors;
+    Changed();
+}
+
+vcl::TColor TuiButtonColors::Resolve(TuiButtonAssignedColor member, TuiButtonAssignedColor fallback) const {
+    return IsAssigned(member) ? FColors[member] : FColors[fallback];
+}
+
+vcl::TColor TuiButtonColors::GetColor(TuiButtonState state) const {
+    const TuiButtonAssignedColor member = buttonFaceMembers[state];
+    return Resolve(member, member == uibcNormal ? uibcDefault : uibcNormal);
+}
+
+vcl::TColor TuiButtonColors::GetTextColor(TuiButtonState state) const {
+    const TuiButtonAssignedColor member = buttonTextMembers[state];
+    return Resolve(member, member == uibcNormalText ? uibcDefaultText : uibcNormalText);
+}
+
+void TuiButtonColors::SetColor(TuiButtonAssignedColor member, vcl::TColor value) {
+    const uint16_t bit = static_cast<uint16_t>(1u << member);
+    if (value == vcl::clDefault || value == vcl::clNone) {
+        if (!IsAssigned(member)) {
+            return;
+        }
+        FColors[member] = vcl::clDefault;
+        FAssignedColors &= static_cast<uint16_t>(~bit);
+    } else {
+        if (IsAssigned(member) && FColors[member] == value) {
+            return;
+        }
+        FColors[member] = value;
+        FAssignedColors |= bit;
+    }
+    Changed();
+}
+
+void TuiButtonColors::Changed() {
+    if (FOwner != nullptr) {
+        FOwner->Invalidate();
+    }
+}
+
+// TuiSpeedButtonOptions
+
+void TuiSpeedButtonOptions::Assign(const rtl::TPersistent* source) {
+    const auto* options = dynamic_cast<const TuiSpeedButtonOptions*>(source);
+    if (options == nullptr) {
+        TPersistent::Assign(source);
+        return;
+    }
+    SetGroupIndex(options->GroupIndex());
+    SetAllowAllUp(options->AllowAllUp());
+    SetCanBeFocused(options->CanBeFocused());
+    SetDown(options->Down());
+    SetFlat(options->Flat());
+    SetTransparent(options->Transparent());
+}
+
+bool TuiSpeedButtonOptions::Down() const { return FOwner != nullptr && FOwner->DownBit(); }
+
+void TuiSpeedButtonOptions::SetDown(bool value) {
+    if (FGroupIndex == 0) {
+        value = false;
+    }
+    const bool down = Down();
+    if (value == down || (down && !FAllowAllUp && FGroupIndex != 0 && FLockCount == 0) || FOwner == nullptr) {
+        return;
+    }
+    FOwner->SetDownBit(value);
+    if (value) {
+        UpdateGroup();
+    }
+    InvalidateOwner();
+}
+
+void TuiSpeedButtonOptions::SetGroupIndex(int32_t value) {
+    if (value == FGroupIndex) {
+        return;
+    }
+    FGroupIndex = value;
+    if (value != 0) {
+        UpdateGroup();
+    } else {
+        SetDown(false);
+    }
+}
+
+void TuiSpeedButtonOptions::SetAllowAllUp(bool value) {
+    if (value != FAllowAllUp) {
+        FAllowAllUp = value;
+        UpdateGroup();
+    }
+}
+
+void TuiSpeedButtonOptions::SetCanBeFocused(bool value) {
+    if (value == FCanBeFocused) {
+        return;
+    }
+    FCanBeFocused = value;
+    UpdateGroup();
+    if (FOwner != nullptr) {
+        FOwner->Repaint();
+    }
+}
+
+void TuiSpeedButtonOptions::SetFlat(bool value) {
+    if (value != FFlat) {
+        FFlat = value;
+        UpdateGroup();
+        InvalidateOwner();
+    }
+}
+
+void TuiSpeedButtonOptions::SetTransparent(bool value) {
+    if (value != FTransparent) {
+        FTransparent = value;
+        UpdateGroup();
+        InvalidateOwner();
+    }
+}
+
+bool TuiSpeedButtonOptions::IsSpeedButtonMode() const {
+    return FOwner != nullptr && (FGroupIndex != 0 || !FCanBeFocused);
+}
+
+void TuiSpeedButtonOptions::InvalidateOwner() {
+    if (IsSpeedButtonMode()) {
+        FOwner->Invalidate();
+    }
+}
+
+void TuiSpeedButtonOptions::UpdateGroup() {
+    if (FLockCount != 0 || !IsSpeedButtonMode() || FGroupIndex == 0 || FOwner->Parent() == nullptr) {
+        return;
+    }
+    vcl::TMessage message{vcl::CM_BUTTONPRESSED, static_cast<uintptr_t>(FGroupIndex),
+                          reinterpret_cast<intptr_t>(FOwner), 0};
+    FOwner->Parent()->Broadcast(message);
+}
+
+void TuiSpeedButtonOptions::GroupButtonPressed(TuiCustomButton& sender) {
+    const TuiSpeedButtonOptions& from = sender.SpeedButtonOptions();
+    ++FLockCount;
+    try {
+        SetCanBeFocused(from.CanBeFocused());
+        SetAllowAllUp(from.AllowAllUp());
+        SetFlat(from.Flat());
+        SetTransparent(from.Transparent());
+        if (from.Down() && Down()) {
+            SetDown(false);
+        }
+    } catch (...) {
+        --FLockCount;
+        throw;
+    }
+    --FLockCount;
+    FOwner->Invalidate();
+}
+
+// TuiCustomButton
+
+TuiCustomButton::TuiCustomButton(rtl::TComponent* owner)
+    : vcl::TButton(owner), FColors(std::make_unique<TuiButtonColors>(this)),
+      FLookAndFeel(std::make_unique<TuiLookAndFeel>(this)),
+      FSpeedButtonOptions(std::make_unique<TuiSpeedButtonOptions>(this)),
+      FGlyph(std::make_unique<TuiButtonGlyph>()) {
+    FGlyph->SetOnChange([this](rtl::TObject*) { Invalidate(); });
+    FLookAndFeel->SetOnChanged([this](TuiLookAndFeel*, TuiLookAndFeelValues) { LookAndFeelChanged(); });
+    SetDoubleBuffered(true);
+    vcl::TControlStyle style = ControlStyle();
+    style.Include(vcl::csOpaque);
+    SetControlStyle(style);
+}
+
+TuiCustomButton::~TuiCustomButton() { StopMouseTracking(this); }
+
+void TuiCustomButton::SetDownBit(bool value) {
+    FStateFlags = value ? (FStateFlags | stateDown) : (FStateFlags & ~stateDown);
+}
+
+void TuiCustomButton::SetLayout(TButtonLayout value) {
+    if (value != FLayout) {
+        FLayout = value;
+        Invalidate();
+    }
+}
+
+void TuiCustomButton::SetMargin(int32_t value) {
+    if (value != FMargin && value >= -1) {
+        FMargin = value;
+        Invalidate();
+    }
+}
+
+void TuiCustomButton::SetSpacing(int32_t value) {
+    if (value != FSpacing) {
+        FSpacing = value;
+        Invalidate();
+    }
+}
+
+void TuiCustomButton::SetPaintStyle(TuiButtonPaintStyle value) {
+    if (value != FGlyph->PaintStyle()) {
+        FGlyph->SetPaintStyle(value);
+        Invalidate();
+    }
+}
+
+void TuiCustomButton::LookAndFeelChanged() { Invalidate(); }
+
+TuiLookAndFeelPainterClass TuiCustomButton::GetPainterClass() const {
+    if (TuiLookAndFeelPainterClass skin = FLookAndFeel->SkinPainter()) {
+        return skin;
+    }
+    TuiLookAndFeelPainterClass painter = FLookAndFeel->ActivePainter();
+    if (painter->StyleKind() != pskOffice11) {
+        return painter;
+    }
+    if (IsThemedObjectTypeAvailable(totButton)) {
+        return &TuiWinXPLookAndFeelPainter::Instance();
+    }
+    return &TuiStandardLookAndFeelPainter::Instance();
+}
+
+bool TuiCustomButton::IsSpeedButton() const {
+    return !(FSpeedButtonOptions->CanBeFocused() && FSpeedButtonOptions->GroupIndex() == 0);
+}
+
+TuiButtonState TuiCustomButton::GetButtonState() const {
+    if (!Enabled()) {
+        return uibsDisabled;
+    }
+    if (FPressedLook) {
+        return uibsPressed;
+    }
+    if (IsHot() && GetPainterClass()->HotTracksButtons()) {
+        return uibsHot;
+    }
+    return FDefaultLook ? uibsDefault : uibsNormal;
+}
+
+void TuiCustomButton::CreateParams(vcl::TCreateParams& params) {
+    vcl::TButton::CreateParams(params);
+    params.Style |= BS_OWNERDRAW;
+}
+
+// The window stays owner-drawn; the default frame is the button's own to paint.
+void TuiCustomButton::SetButtonStyle(bool isDefault) {
+    if (isDefault != FActiveDefault) {
+        FActiveDefault = isDefault;
+        Invalidate();
+    }
+}
+
+bool TuiCustomButton::CanFocus() const {
+    return vcl::TButton::CanFocus() && (FSpeedButtonOptions->CanBeFocused() || IsDesigning(*this));
+}
+
+void TuiCustomButton::Click() {
+    if (FSpeedButtonOptions->CanBeFocused() && (FStateFlags & stateAccelerator) == 0) {
+        SetDown(!Down());
+    }
+    vcl::TButton::Click();
+}
+
+void TuiCustomButton::Dispatch(vcl::TMessage& message) {
+    switch (message.Msg) {
+    case WM_ERASEBKGND:
+        message.Result = 1;
+        return;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        if (IsSpeedButton() && !FSpeedButtonOptions->CanBeFocused() && !IsDesigning(*this)) {
+            const vcl::TPoint point{static_cast<int16_t>(LOWORD(message.LParam)),
+                                    static_cast<int16_t>(HIWORD(message.LParam))};
+            MouseDown(vcl::mbLeft, vcl::KeysToShiftState(static_cast<uint32_t>(message.WParam)), point.X, point.Y);
+            return;
+        }
+        if (message.Msg == WM_LBUTTONDBLCLK) {
+            message.Msg = WM_LBUTTONDOWN;
+        }
+        return vcl::TButton::Dispatch(message);
+    case WM_CAPTURECHANGED:
+        vcl::TButton::Dispatch(message);
+        return CaptureChanged();
+    case vcl::CN_DRAWITEM:
+        DrawItem(reinterpret_cast<const void*>(message.LParam));
+        message.Result = 1;
+        return;
+    case vcl::CM_MOUSEENTER:
+        vcl::TButton::Dispatch(message);
+        if (!IsDesigning(*this)) {
+            DoMouseEnter();
+            MouseEnterHandling();
+        }
+        return;
+    case vcl::CM_MOUSELEAVE:
+        vcl::TButton::Dispatch(message);
+        if (!IsDesigning(*this)) {
+            DoMouseLeave();
+            MouseLeaveHandling();
+        }
+        return;
+    case vcl::CM_ENABLEDCHANGED:
+        vcl::TButton::Dispatch(message);
+        if (!Enabled()) {
+            FStateFlags &= ~stateHot;
+        }
+        Invalidate();
+        return;
+    case vcl::CM_FONTCHANGED:
+        vcl::TButton::Dispatch(message);
+        Invalidate();
+        return;
+    case vcl::CM_DIALOGCHAR:
+        return DialogChar(message);
+    case vcl::CM_BUTTONPRESSED: {
+        auto* sender = dynamic_cast<TuiCustomButton*>(reinterpret_cast<rtl::TObject*>(message.LParam));
+        const int32_t group = static_cast<int32_t>(message.WParam);
+        if (sender != nullptr && sender != this && FSpeedButtonOptions->IsSpeedButtonMode() && group != 0 &&
+            group == GroupIndex()) {
+            FSpeedButtonOptions->GroupButtonPressed(*sender);
+        }
+        return;
+    }
+    default:
+        return vcl::TButton::Dispatch(message);
+    }
+}
+
+void TuiCustomButton::DialogChar(vcl::TMessage& message) {
+    if (vcl::IsAccel(static_cast<char16_t>(message.WParam), Caption()) && CanFocus()) {
+        FStateFlags |= stateAccelerator;
+        Click();
+        FStateFlags &= ~stateAccelerator;
+        message.Result = 1;
+        return;
+    }
+    vcl::TButton::Dispatch(message);
+}
+
+void TuiCustomButton::CaptureChanged() {
+    if (IsDesigning(*this)) {
+        return;
+    }
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    if (!HandleAllocated() || WindowFromPoint(cursor) != WindowHandle()) {
+        FStateFlags &= ~(stateHot | stateMainPressed);
+        Invalidate();
+    }
+}
+
+void TuiCustomButton::DrawItem(const void* drawItem) {
+    if (ComponentState().Contains(rtl::TComponentState::csDestroying)) {
+        return;
+    }
+    const auto& item = *static_cast<const DRAWITEMSTRUCT*>(drawItem);
+    const bool speed = IsSpeedButton();
+    FPressedLook = (item.itemState & ODS_SELECTED) != 0 ||
+                   (speed && (Down() || (FStateFlags & (stateHot | stateMainPressed)) ==
+                                            (stateHot | stateMainPressed)));
+    FDefaultLook = ((item.itemState & ODS_FOCUS) != 0 || (Default() && IsDesigning(*this)) || FActiveDefault) &&
+                   FSpeedButtonOptions->CanBeFocused();
+    vcl::TCanvas frame;
+    frame.SetHandle(item.hDC);
+    TuiCanvas canvas(frame);
+    try {
+        Paint(canvas);
+    } catch (...) {
+        frame.SetHandle(nullptr);
+        throw;
+    }
+    frame.SetHandle(nullptr);
+}
+
+vcl::TColor TuiCustomButton::GetDrawParams(TuiCanvas& canvas, TuiButtonState state) {
+    canvas.Font().Assign(&Font());
+    vcl::TColor face = FColors->GetColor(state);
+    vcl::TColor text = FColors->GetTextColor(state);
+    if (text == vcl::clDefault) {
+        text = GetPainterClass()->ButtonGlyphColor(state, canvas.Font().Color());
+    }
+    canvas.Font().SetColor(text);
+    if (FOnGetDrawParams) {
+        FOnGetDrawParams(this, state, face, canvas.Font());
+    }
+    return face;
+}
+
+vcl::TRect TuiCustomButton::GetContentRect(TuiButtonState state) const {
+    const int32_t frame = GetPainterClass()->ButtonFrameWidth(state);
+    const vcl::TRect client = ClientRect();
+    return {client.Left + frame, client.Top + frame, client.Right - frame, client.Bottom - frame};
+}
+
+void TuiCustomButton::Paint(TuiCanvas& canvas) {
+    const TuiLookAndFeelPainterClass painter = GetPainterClass();
+    const vcl::TRect rect = ClientRect();
+    if (painter == FLookAndFeel->SkinPainter() && painter != nullptr) {
+        DrawTransparentControlBackground(*this, canvas, rect, false);
+    }
+    const TuiButtonState state = GetButtonState();
+    const vcl::TColor faceColor = GetDrawParams(canvas, state);
+    DrawBackground(canvas, rect, state, faceColor);
+    const int32_t shift = state == uibsPressed ? painter->PressedCaptionShift() : 0;
+
+    TuiButtonGlyphDrawArgs args;
+    args.ContentRect = GetContentRect(uibsDefault);
+    args.Offset = {shift, shift};
+    args.Caption = Caption();
+    args.Layout = FLayout;
+    args.Margin = FMargin;
+    args.Spacing = FSpacing;
+    args.State = state;
+    args.BiDiFlags = UseRightToLeftAlignment() ? (DT_RIGHT | DT_RTLREADING) : 0;
+    args.NativePainter = painter == &TuiWinXPLookAndFeelPainter::Instance();
+    args.WordWrap = WordWrap();
+    args.Skin = FLookAndFeel->SkinPainter() != nullptr;
+    canvas.PushClipRegion();
+    try {
+        canvas.IntersectClipArea(GetContentRect(state));
+        FGlyph->Draw(canvas, args);
+    } catch (...) {
+        canvas.PopClipRegion();
+        throw;
+    }
+    canvas.PopClipRegion();
+    if (CanFocus() && Focused()) {
+        canvas.DrawFocusRect(painter->FocusRectOfButton(canvas, rect));
+    }
+}
+
+void TuiCustomButton::DrawBackground(TuiCanvas& canvas, const vcl::TRect& rect, TuiButtonState state,
+                                     vcl::TColor faceColor) {
+    const TuiLookAndFeelPainterClass painter = GetPainterClass();
+    const TuiSpeedButtonOptions& options = *FSpeedButtonOptions;
+    const vcl::TColor textColor = canvas.Font().Color();
+    if (options.CanBeFocused() || !(options.Flat() || options.Transparent())) {
+        painter->PaintButton(canvas, rect, u"", state, true, faceColor, textColor, WordWrap(), false);
+        return;
+    }
+    vcl::TRect face = rect;
+    const bool hot = IsHot();
+    const bool framed = FLookAndFeel->SkinPainter() == nullptr &&
+                        (!options.Flat() || IsDesigning(*this) ||
+                         (state != uibsDisabled && (hot || state != uibsNormal))) &&
+                        !FLookAndFeel->NativeStyle() && FLookAndFeel->Kind() != lfOffice11;
+    if (framed) {
+        painter->PaintButtonFrame(canvas, face, state);
+        const int32_t width = painter->ButtonFrameWidth(state);
+        face = {face.Left + width, face.Top + width, face.Right - width, face.Bottom - width};
+    }
+    canvas.PushClipRegion();
+    try {
+        canvas.IntersectClipArea(face);
+        const bool paintFace = !options.Transparent() || (hot && painter->HotTracksButtons()) ||
+                               (!hot && (state == uibsDefault || state == uibsPressed));
+        if (paintFace) {
+            painter->PaintButton(canvas, face, u"", state, false, faceColor, textColor, WordWrap(), true);
+        } else {
+            DrawTransparentControlBackground(*this, canvas, ClientRect(), false);
+        }
+    } catch (...) {
+        canvas.PopClipRegion();
+        throw;
+    }
+    canvas.PopClipRegion();
+}
+
+void TuiCustomButton::MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {
+    if (!FSpeedButtonOptions->CanBeFocused() && HandleAllocated()) {
+        SetCapture(WindowHandle());
+    }
+    vcl::TButton::MouseDown(button, shift, x, y);
+    if (button == vcl::mbLeft) {
+        FStateFlags |= stateMainPressed;
+    }
+    Invalidate();
+}
+
+void TuiCustomButton::MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) {
+    vcl::TButton::MouseMove(shift, x, y);
+    if (ClientRect().Contains({x, y})) {
+        MouseEnterHandling();
+    } else if (IsHot()) {
+        MouseLeaveHandling();
+    }
+}
+
+void TuiCustomButton::MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {
+    const bool toggle = !FSpeedButtonOptions->CanBeFocused() && button == vcl::mbLeft && IsHot() &&
+                        (FStateFlags & stateMainPressed) != 0;
+    if (toggle) {
+        SetDown(!Down());
+    }
+    vcl::TButton::MouseUp(button, shift, x, y);
+    FStateFlags &= ~stateMainPressed;
+    if (!FSpeedButtonOptions->CanBeFocused() && HandleAllocated() && GetCapture() == WindowHandle()) {
+        ReleaseCapture();
+    }
+    if (toggle) {
+        vcl::TButton::Click();
+    }
+    Invalidate();
+}
+
+void TuiCustomButton::DoMouseEnter() {
+    if (FOnMouseEnter) {
+        FOnMouseEnter(this);
+    }
+}
+
+void TuiCustomButton::DoMouseLeave() {
+    if (FOnMouseLeave) {
+        FOnMouseLeave(this);
+    }
+}
+
+void TuiCustomButton::MouseEnterHandling() {
+    StartMouseTracking(this, {0, 0, Width(), Height()}, this);
+    FStateFlags |= stateHot;
+    if (Enabled()) {
+        Repaint();
+    }
+}
+
+void TuiCustomButton::MouseLeaveHandling() {
+    StopMouseTracking(this);
+    FStateFlags &= ~stateHot;
+    if (Enabled()) {
+        Invalidate();
+    }
+}
+
+} // namespace ui
