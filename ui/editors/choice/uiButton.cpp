@@ -20,8 +20,8 @@ bool IsDesigning(const rtl::TComponent& component) {
 
 // The face and text members of each state, in the order of TuiButtonState.
 constexpr TuiButtonAssignedColor buttonFaceMembers[] = {uibcDefault, uibcNormal, uibcHot, uibcPressed, uibcDisabled};
-constexpr TuiButtonAssignedColor buttonTextMembers[] = {uibcDefaultText, uibcNormalText, uibcHotText,
-                                                        uibcPressedText, uibcDisabledText};
+constexpr TuiButtonAssignedColor buttonTextMembers[] = {uibcDefaultText, uibcNormalText, uibcHotText, uibcPressedText,
+                                                        uibcDisabledText};
 
 } // namespace
 
@@ -92,7 +92,9 @@ void TuiSpeedButtonOptions::Assign(const rtl::TPersistent* source) {
     SetTransparent(options->Transparent());
 }
 
-bool TuiSpeedButtonOptions::Down() const { return FOwner != nullptr && FOwner->DownBit(); }
+bool TuiSpeedButtonOptions::Down() const {
+    return FOwner != nullptr && FOwner->DownBit();
+}
 
 void TuiSpeedButtonOptions::SetDown(bool value) {
     if (FGroupIndex == 0) {
@@ -198,8 +200,7 @@ void TuiSpeedButtonOptions::GroupButtonPressed(TuiCustomButton& sender) {
 TuiCustomButton::TuiCustomButton(rtl::TComponent* owner)
     : vcl::TButton(owner), FColors(std::make_unique<TuiButtonColors>(this)),
       FLookAndFeel(std::make_unique<TuiLookAndFeel>(this)),
-      FSpeedButtonOptions(std::make_unique<TuiSpeedButtonOptions>(this)),
-      FGlyph(std::make_unique<TuiButtonGlyph>()) {
+      FSpeedButtonOptions(std::make_unique<TuiSpeedButtonOptions>(this)), FGlyph(std::make_unique<TuiButtonGlyph>()) {
     FGlyph->SetOnChange([this](rtl::TObject*) { Invalidate(); });
     FLookAndFeel->SetOnChanged([this](TuiLookAndFeel*, TuiLookAndFeelValues) { LookAndFeelChanged(); });
     SetDoubleBuffered(true);
@@ -208,7 +209,9 @@ TuiCustomButton::TuiCustomButton(rtl::TComponent* owner)
     SetControlStyle(style);
 }
 
-TuiCustomButton::~TuiCustomButton() { StopMouseTracking(this); }
+TuiCustomButton::~TuiCustomButton() {
+    StopMouseTracking(this);
+}
 
 void TuiCustomButton::SetDownBit(bool value) {
     FStateFlags = value ? (FStateFlags | stateDown) : (FStateFlags & ~stateDown);
@@ -242,7 +245,9 @@ void TuiCustomButton::SetPaintStyle(TuiButtonPaintStyle value) {
     }
 }
 
-void TuiCustomButton::LookAndFeelChanged() { Invalidate(); }
+void TuiCustomButton::LookAndFeelChanged() {
+    Invalidate();
+}
 
 TuiLookAndFeelPainterClass TuiCustomButton::GetPainterClass() const {
     if (TuiLookAndFeelPainterClass skin = FLookAndFeel->SkinPainter()) {
@@ -393,9 +398,9 @@ void TuiCustomButton::DrawItem(const void* drawItem) {
     }
     const auto& item = *static_cast<const DRAWITEMSTRUCT*>(drawItem);
     const bool speed = IsSpeedButton();
-    FPressedLook = (item.itemState & ODS_SELECTED) != 0 ||
-                   (speed && (Down() || (FStateFlags & (stateHot | stateMainPressed)) ==
-                                            (stateHot | stateMainPressed)));
+    FPressedLook =
+        (item.itemState & ODS_SELECTED) != 0 ||
+        (speed && (Down() || (FStateFlags & (stateHot | stateMainPressed)) == (stateHot | stateMainPressed)));
     FDefaultLook = ((item.itemState & ODS_FOCUS) != 0 || (Default() && IsDesigning(*this)) || FActiveDefault) &&
                    FSpeedButtonOptions->CanBeFocused();
     vcl::TCanvas frame;
@@ -478,10 +483,10 @@ void TuiCustomButton::DrawBackground(TuiCanvas& canvas, const vcl::TRect& rect, 
     }
     vcl::TRect face = rect;
     const bool hot = IsHot();
-    const bool framed = FLookAndFeel->SkinPainter() == nullptr &&
-                        (!options.Flat() || IsDesigning(*this) ||
-                         (state != uibsDisabled && (hot || state != uibsNormal))) &&
-                        !FLookAndFeel->NativeStyle() && FLookAndFeel->Kind() != lfOffice11;
+    const bool framed =
+        FLookAndFeel->SkinPainter() == nullptr &&
+        (!options.Flat() || IsDesigning(*this) || (state != uibsDisabled && (hot || state != uibsNormal))) &&
+        !FLookAndFeel->NativeStyle() && FLookAndFeel->Kind() != lfOffice11;
     if (framed) {
         painter->PaintButtonFrame(canvas, face, state);
         const int32_t width = painter->ButtonFrameWidth(state);

@@ -51,9 +51,8 @@ private:
 
     TuiCustomButton* FOwner; // not owned
     uint16_t FAssignedColors = 0;
-    std::array<vcl::TColor, 10> FColors{vcl::clDefault, vcl::clDefault, vcl::clDefault, vcl::clDefault,
-                                        vcl::clDefault, vcl::clDefault, vcl::clDefault, vcl::clDefault,
-                                        vcl::clDefault, vcl::clDefault};
+    std::array<vcl::TColor, 10> FColors{vcl::clDefault, vcl::clDefault, vcl::clDefault, vcl::clDefault, vcl::clDefault,
+                                        vcl::clDefault, vcl::clDefault, vcl::clDefault, vcl::clDefault, vcl::clDefault};
 };
 
 // The speed-button behaviour: toggling, groups on one parent, focus, flat and see-through looks.

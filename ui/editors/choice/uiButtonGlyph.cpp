@@ -33,7 +33,9 @@ TuiGlyphCache& EnsureGlyphCache() {
 
 } // namespace
 
-TuiGlyphCache* GlyphCache() { return GlyphCacheSlot().get(); }
+TuiGlyphCache* GlyphCache() {
+    return GlyphCacheSlot().get();
+}
 
 // TuiGlyphList
 
@@ -137,9 +139,13 @@ void TuiButtonGlyph::SetNumGlyphs(int32_t value) {
     GlyphChanged();
 }
 
-bool TuiButtonGlyph::HasImage() const { return HasGlyph(FGlyph.get()) || ui::HasImage(FImages, FImageIndex); }
+bool TuiButtonGlyph::HasImage() const {
+    return HasGlyph(FGlyph.get()) || ui::HasImage(FImages, FImageIndex);
+}
 
-bool TuiButtonGlyph::IsGlyphVisible() const { return FPaintStyle != bpsCaption && HasImage(); }
+bool TuiButtonGlyph::IsGlyphVisible() const {
+    return FPaintStyle != bpsCaption && HasImage();
+}
 
 bool TuiButtonGlyph::IsCaptionVisible(rtl::UnicodeStringView caption) const {
     return FPaintStyle != bpsGlyph && !caption.empty();
@@ -305,9 +311,9 @@ TuiButtonGlyphLayout TuiButtonGlyph::CalcButtonLayout(TuiCanvas& canvas, const T
         textPos.X = (client.cx - text.cx) / 2;
     }
     const bool anyEmpty = text.cx == 0 || glyph.cx == 0;
-    const TGlyphAxis axis = horizontal
-                                ? ResolveGlyphAxis(client.cx, glyph.cx, text.cx, args.Margin, anyEmpty ? 0 : args.Spacing)
-                                : ResolveGlyphAxis(client.cy, glyph.cy, text.cy, args.Margin, anyEmpty ? 0 : args.Spacing);
+    const TGlyphAxis axis =
+        horizontal ? ResolveGlyphAxis(client.cx, glyph.cx, text.cx, args.Margin, anyEmpty ? 0 : args.Spacing)
+                   : ResolveGlyphAxis(client.cy, glyph.cy, text.cy, args.Margin, anyEmpty ? 0 : args.Spacing);
     switch (layout) {
     case blGlyphLeft:
         glyphPos.X = axis.Margin;

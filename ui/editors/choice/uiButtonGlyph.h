@@ -139,7 +139,7 @@ private:
     void ReleaseImages();
     void GlyphChanged();
 
-    TuiGlyphList* FGlyphList = nullptr;   // not owned: the cache owns it
+    TuiGlyphList* FGlyphList = nullptr; // not owned: the cache owns it
     std::array<int32_t, 4> FImageIndexes{-1, -1, -1, -1};
     int32_t FNumGlyphs = 1;
     TuiButtonPaintStyle FPaintStyle = bpsDefault;

@@ -57,8 +57,11 @@ TEST(uiButtonGlyph, EachStateShowsItsImage) {
     const struct {
         TuiButtonState State;
         vcl::TColor Centre;
-    } cases[] = {{uibsNormal, vcl::clRed}, {uibsHot, vcl::clRed}, {uibsDefault, vcl::clRed},
-                 {uibsPressed, vcl::clRed}, {uibsDisabled, vcl::clBlue}};
+    } cases[] = {{uibsNormal, vcl::clRed},
+                 {uibsHot, vcl::clRed},
+                 {uibsDefault, vcl::clRed},
+                 {uibsPressed, vcl::clRed},
+                 {uibsDisabled, vcl::clBlue}};
     for (const auto& c : cases) {
         const TDrawnImage drawn = DrawState(two, c.State);
         EXPECT_EQ(drawn.Centre, Rgb(c.Centre)) << int(c.State);
