@@ -1,5 +1,6 @@
 #include "ui/editors/choice/uiButton.h"
 
+#include "ui/core/controls/uiControlRoutines.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/graphics/uiControlBackground.h"
 #include "ui/core/painters/looks/uiNativePainter.h"
@@ -14,6 +15,13 @@ namespace ui {
 
 namespace {
 
+// The button's own requests, posted to itself: open the drop-down menu, and the menu has closed.
+constexpr uint32_t buttonDropDownMessage = 0x8065;
+constexpr uint32_t buttonCloseUpMessage = 0x8066;
+// The arrow part of a split button; the main part ends 2 pixels inside it, so the two share an edge.
+constexpr int32_t dropDownArrowWidth = 15;
+constexpr int32_t dropDownContentIndent = 13;
+
 bool IsDesigning(const rtl::TComponent& component) {
     return component.ComponentState().Contains(rtl::TComponentState::csDesigning);
 }
@@ -24,6 +32,27 @@ constexpr TuiButtonAssignedColor buttonTextMembers[] = {uibcDefaultText, uibcNor
                                                         uibcDisabledText};
 
 } // namespace
+
+int32_t PopupMenuHeight(vcl::TPopupMenu& menu) {
+    const int32_t itemHeight = GetSystemMetrics(SM_CYMENUSIZE);
+    int32_t height = 2 * GetSystemMetrics(SM_CYFIXEDFRAME);
+    for (int32_t i = 0; i < menu.Items().Count(); ++i) {
+        const vcl::TMenuItem& item = *menu.Items().Items(i);
+        if (item.Visible()) {
+            height += item.IsLine() ? itemHeight / 2 : itemHeight;
+        }
+    }
+    return height;
+}
+
+vcl::TRect DesktopWorkAreaAt(vcl::TPoint point) {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (!GetMonitorInfoW(MonitorFromPoint({point.X, point.Y}, MONITOR_DEFAULTTONEAREST), &info)) {
+        return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    }
+    return {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
+}
 
 // TuiButtonColors
 
@@ -213,6 +242,56 @@ TuiCustomButton::~TuiCustomButton() {
     StopMouseTracking(this);
 }
 
+void TuiCustomButton::SetKind(TuiButtonKind value) {
+    if (value != FKind) {
+        FKind = value;
+        RecreateWnd();
+    }
+}
+
+// Both menus are watched, so that a menu freed elsewhere is never opened through a stale reference.
+void TuiCustomButton::SetDropDownMenu(vcl::TPopupMenu* value) {
+    if (value == FDropDownMenu) {
+        return;
+    }
+    if (FDropDownMenu != nullptr && FDropDownMenu != FPopupMenu) {
+        FDropDownMenu->RemoveFreeNotification(this);
+    }
+    FDropDownMenu = value;
+    if (value != nullptr) {
+        value->FreeNotification(this);
+    }
+}
+
+void TuiCustomButton::SetPopupMenu(rtl::TComponent* value) {
+    if (!IsPopupMenuComponent(value)) {
+        value = nullptr;
+    }
+    if (value == FPopupMenu) {
+        return;
+    }
+    if (FPopupMenu != nullptr && FPopupMenu != FDropDownMenu) {
+        FPopupMenu->RemoveFreeNotification(this);
+    }
+    FPopupMenu = value;
+    if (value != nullptr) {
+        value->FreeNotification(this);
+    }
+}
+
+void TuiCustomButton::Notification(rtl::TComponent* component, rtl::TOperation operation) {
+    vcl::TButton::Notification(component, operation);
+    if (operation != rtl::TOperation::opRemove) {
+        return;
+    }
+    if (component == FDropDownMenu) {
+        FDropDownMenu = nullptr;
+    }
+    if (component == FPopupMenu) {
+        FPopupMenu = nullptr;
+    }
+}
+
 void TuiCustomButton::SetDownBit(bool value) {
     FStateFlags = value ? (FStateFlags | stateDown) : (FStateFlags & ~stateDown);
 }
@@ -298,10 +377,145 @@ bool TuiCustomButton::CanFocus() const {
 }
 
 void TuiCustomButton::Click() {
-    if (FSpeedButtonOptions->CanBeFocused() && (FStateFlags & stateAccelerator) == 0) {
+    const bool mainPart = (FStateFlags & stateMainPressed) != 0 || (FStateFlags & stateArrowPressed) == 0;
+    if (FSpeedButtonOptions->CanBeFocused() && mainPart && (FStateFlags & stateAccelerator) == 0) {
         SetDown(!Down());
     }
+    if (FKind == uibkDropDown) {
+        DropDown();
+        return;
+    }
     vcl::TButton::Click();
+}
+
+vcl::TRect TuiCustomButton::GetDropDownRect() const {
+    const vcl::TRect client = ClientRect();
+    switch (FKind) {
+    case uibkDropDown:
+        return client;
+    case uibkDropDownButton:
+        return {client.Right - dropDownArrowWidth, client.Top, client.Right, client.Bottom};
+    default:
+        return {};
+    }
+}
+
+void TuiCustomButton::DropDown() {
+    if (!IsMenuShowing() && !FSuppressNextDropDown && HandleAllocated()) {
+        PostMessageW(WindowHandle(), buttonDropDownMessage, 0, 0);
+    }
+}
+
+bool TuiCustomButton::DoDropDownMenuPopup(vcl::TPopupMenu*& menu) {
+    bool handled = false;
+    if (FOnDropDownMenuPopup) {
+        FOnDropDownMenuPopup(this, menu, handled);
+    }
+    return handled;
+}
+
+bool TuiCustomButton::ShowPopupMenu(rtl::TComponent* menu, int32_t x, int32_t y) {
+    return PopupMenuAt(this, menu, x, y);
+}
+
+// Below the button as PopupAlignment says; above it when the menu would pass the bottom of the work area.
+vcl::TPoint TuiCustomButton::GetMenuPoint(vcl::TPopupMenu& menu) const {
+    const int32_t x = FPopupAlignment == vcl::paRight ? Width() : FPopupAlignment == vcl::paCenter ? Width() / 2 : 0;
+    vcl::TPoint point = ClientToScreen({x, Height()});
+    const int32_t height = PopupMenuHeight(menu);
+    if (DesktopWorkAreaAt(point).Bottom < point.Y + height) {
+        point.Y -= height + Height() + 2;
+    }
+    return point;
+}
+
+vcl::TPopupAlignment TuiCustomButton::GetMenuAlignment(vcl::TPoint point) const {
+    const vcl::TRect workArea = DesktopWorkAreaAt(point);
+    if (point.X <= workArea.Left) {
+        return vcl::paRight;
+    }
+    if (point.X >= workArea.Right) {
+        return vcl::paLeft;
+    }
+    return FPopupAlignment;
+}
+
+void TuiCustomButton::CMDropDown() {
+    if (FKind == uibkStandard) {
+        return;
+    }
+    vcl::TPopupMenu* menu = FDropDownMenu;
+    if (DoDropDownMenuPopup(menu) || menu == nullptr) {
+        return;
+    }
+    FStateFlags = (FStateFlags & ~stateArrowPressed) | stateMenu;
+    FSuppressNextDropDown = false;
+    Repaint();
+    const vcl::TPoint point = GetMenuPoint(*menu);
+    const vcl::TPopupAlignment saved = menu->Alignment();
+    menu->SetAlignment(GetMenuAlignment(point));
+    menu->SetPopupComponent(this);
+    try {
+        menu->Popup(point.X, point.Y);
+    } catch (...) {
+        menu->SetAlignment(saved);
+        throw;
+    }
+    menu->SetAlignment(saved);
+    if (HandleAllocated()) {
+        PostMessageW(WindowHandle(), buttonCloseUpMessage, 0, 0);
+    }
+}
+
+// A press over the drop-down part that is waiting in the queue closed the menu; it must not open it again.
+bool TuiCustomButton::ClickWaitsOnDropDownPart() const {
+    MSG message{};
+    if (!PeekMessageW(&message, WindowHandle(), WM_LBUTTONDOWN, WM_LBUTTONDOWN, PM_NOREMOVE) &&
+        !PeekMessageW(&message, WindowHandle(), WM_LBUTTONDBLCLK, WM_LBUTTONDBLCLK, PM_NOREMOVE)) {
+        return false;
+    }
+    return GetDropDownRect().Contains(ScreenToClient({message.pt.x, message.pt.y}));
+}
+
+void TuiCustomButton::CMCloseUp() {
+    FSuppressNextDropDown = (FStateFlags & stateArrowPressed) != 0 || (HandleAllocated() && ClickWaitsOnDropDownPart());
+    FStateFlags &= ~stateMenu;
+    Repaint();
+}
+
+void TuiCustomButton::DestroyWindowHandle() {
+    if (IsMenuShowing()) {
+        Perform(buttonCloseUpMessage, 0, 0);
+    }
+    vcl::TButton::DestroyWindowHandle();
+}
+
+void TuiCustomButton::KeyDown(uint16_t& key, vcl::TShiftState shift) {
+    vcl::TButton::KeyDown(key, shift);
+    const bool arrowKey = key == VK_UP || key == VK_DOWN;
+    if (FKind == uibkDropDownButton && arrowKey && (shift.Contains(vcl::ssAlt) || shift.Contains(vcl::ssShift))) {
+        if (!IsMenuShowing()) {
+            DropDown();
+        }
+        key = 0;
+    }
+}
+
+void TuiCustomButton::DoContextPopup(vcl::TPoint mousePos, bool& handled) {
+    vcl::TButton::DoContextPopup(mousePos, handled);
+    if (handled || FPopupMenu == nullptr) {
+        return;
+    }
+    const vcl::TPoint screen = ClientToScreen(mousePos == vcl::TPoint{-1, -1} ? vcl::TPoint{0, 0} : mousePos);
+    handled = ShowPopupMenu(FPopupMenu, screen.X, screen.Y);
+}
+
+void TuiCustomButton::SetPressedPart(vcl::TPoint point) {
+    if (FKind != uibkStandard && GetDropDownRect().Contains(point)) {
+        FStateFlags |= stateArrowPressed;
+    } else {
+        FStateFlags |= stateMainPressed;
+    }
 }
 
 void TuiCustomButton::Dispatch(vcl::TMessage& message) {
@@ -355,6 +569,17 @@ void TuiCustomButton::Dispatch(vcl::TMessage& message) {
         return;
     case vcl::CM_DIALOGCHAR:
         return DialogChar(message);
+    case buttonDropDownMessage:
+        return CMDropDown();
+    case buttonCloseUpMessage:
+        return CMCloseUp();
+    case vcl::CN_COMMAND:
+        // A press on the arrow part alone opened the menu; it is no click.
+        if (vcl::HiWord(message.WParam) == BN_CLICKED && FKind == uibkDropDownButton &&
+            (FStateFlags & (stateArrowPressed | stateMainPressed)) == stateArrowPressed) {
+            return;
+        }
+        return vcl::TButton::Dispatch(message);
     case vcl::CM_BUTTONPRESSED: {
         auto* sender = dynamic_cast<TuiCustomButton*>(reinterpret_cast<rtl::TObject*>(message.LParam));
         const int32_t group = static_cast<int32_t>(message.WParam);
@@ -387,7 +612,7 @@ void TuiCustomButton::CaptureChanged() {
     POINT cursor{};
     GetCursorPos(&cursor);
     if (!HandleAllocated() || WindowFromPoint(cursor) != WindowHandle()) {
-        FStateFlags &= ~(stateHot | stateMainPressed);
+        FStateFlags &= ~(stateHot | stateMainPressed | stateArrowPressed);
         Invalidate();
     }
 }
@@ -432,14 +657,19 @@ vcl::TColor TuiCustomButton::GetDrawParams(TuiCanvas& canvas, TuiButtonState sta
 vcl::TRect TuiCustomButton::GetContentRect(TuiButtonState state) const {
     const int32_t frame = GetPainterClass()->ButtonFrameWidth(state);
     const vcl::TRect client = ClientRect();
-    return {client.Left + frame, client.Top + frame, client.Right - frame, client.Bottom - frame};
+    const int32_t arrowPart = FKind == uibkDropDownButton ? dropDownContentIndent : 0;
+    return {client.Left + frame, client.Top + frame, client.Right - frame - arrowPart, client.Bottom - frame};
 }
 
 void TuiCustomButton::Paint(TuiCanvas& canvas) {
     const TuiLookAndFeelPainterClass painter = GetPainterClass();
-    const vcl::TRect rect = ClientRect();
+    vcl::TRect rect = ClientRect();
     if (painter == FLookAndFeel->SkinPainter() && painter != nullptr) {
         DrawTransparentControlBackground(*this, canvas, rect, false);
+    }
+    const vcl::TRect arrow{rect.Right - dropDownArrowWidth, rect.Top, rect.Right, rect.Bottom};
+    if (FKind == uibkDropDownButton) {
+        rect.Right -= dropDownContentIndent;
     }
     const TuiButtonState state = GetButtonState();
     const vcl::TColor faceColor = GetDrawParams(canvas, state);
@@ -467,9 +697,25 @@ void TuiCustomButton::Paint(TuiCanvas& canvas) {
         throw;
     }
     canvas.PopClipRegion();
-    if (CanFocus() && Focused()) {
+    if (FKind == uibkDropDownButton) {
+        PaintArrowPart(canvas, arrow, state, faceColor);
+    }
+    if (CanFocus() && Focused() && !IsMenuShowing()) {
         canvas.DrawFocusRect(painter->FocusRectOfButton(canvas, rect));
     }
+}
+
+// The arrow part shows pressed while the menu is open; a press of the main part does not press it.
+void TuiCustomButton::PaintArrowPart(TuiCanvas& canvas, const vcl::TRect& arrow, TuiButtonState state,
+                                     vcl::TColor faceColor) {
+    TuiButtonState arrowState = state;
+    if (IsMenuShowing()) {
+        arrowState = uibsPressed;
+    } else if (state == uibsPressed) {
+        arrowState = FActiveDefault ? uibsHot : uibsNormal;
+    }
+    DrawBackground(canvas, arrow, arrowState, faceColor);
+    GetPainterClass()->PaintStateArrow(canvas, arrow, arrowState, adDown);
 }
 
 void TuiCustomButton::DrawBackground(TuiCanvas& canvas, const vcl::TRect& rect, TuiButtonState state,
@@ -515,7 +761,11 @@ void TuiCustomButton::MouseDown(vcl::TMouseButton button, vcl::TShiftState shift
     }
     vcl::TButton::MouseDown(button, shift, x, y);
     if (button == vcl::mbLeft) {
-        FStateFlags |= stateMainPressed;
+        SetPressedPart({x, y});
+        if (FKind == uibkDropDownButton && GetDropDownRect().Contains({x, y}) && !IsMenuShowing() &&
+            !FSuppressNextDropDown) {
+            DropDown();
+        }
     }
     Invalidate();
 }
@@ -530,20 +780,24 @@ void TuiCustomButton::MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) {
 }
 
 void TuiCustomButton::MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {
-    const bool toggle = !FSpeedButtonOptions->CanBeFocused() && button == vcl::mbLeft && IsHot() &&
-                        (FStateFlags & stateMainPressed) != 0;
+    const bool toggle =
+        !FSpeedButtonOptions->CanBeFocused() && button == vcl::mbLeft && IsHot() &&
+        ((FStateFlags & stateMainPressed) != 0 || ((FStateFlags & stateArrowPressed) != 0 && FKind == uibkDropDown));
     if (toggle) {
         SetDown(!Down());
     }
     vcl::TButton::MouseUp(button, shift, x, y);
-    FStateFlags &= ~stateMainPressed;
+    FStateFlags &= ~(stateMainPressed | stateArrowPressed);
     if (!FSpeedButtonOptions->CanBeFocused() && HandleAllocated() && GetCapture() == WindowHandle()) {
         ReleaseCapture();
     }
     if (toggle) {
-        vcl::TButton::Click();
+        Click();
     }
     Invalidate();
+    if (!IsMenuShowing()) {
+        FSuppressNextDropDown = false;
+    }
 }
 
 void TuiCustomButton::DoMouseEnter() {

@@ -7,6 +7,7 @@
 #include "ui/core/controls/uiMouseTracking.h"
 #include "ui/core/painters/uiLookAndFeels.h"
 #include "ui/editors/choice/uiButtonGlyph.h"
+#include "vcl/menus/Menus.h"
 #include "vcl/stdctrls/Button.h"
 
 #include <array>
@@ -29,6 +30,14 @@ enum TuiButtonAssignedColor : uint8_t {
     uibcPressed,
     uibcPressedText,
 };
+
+// A plain button, a button that opens its drop-down menu, or a button with a separate drop-down arrow part.
+enum TuiButtonKind : uint8_t { uibkStandard, uibkDropDown, uibkDropDownButton };
+
+// The height a popup menu will have on screen, estimated from its visible items and the system's menu metrics.
+int32_t PopupMenuHeight(vcl::TPopupMenu& menu);
+// The work area of the monitor nearest the screen point.
+vcl::TRect DesktopWorkAreaAt(vcl::TPoint point);
 
 // The face and text colour of each state; an entry not assigned falls back to Normal's, Normal to Default's.
 class TuiButtonColors : public rtl::TPersistent {
@@ -96,6 +105,8 @@ private:
 class TuiCustomButton : public vcl::TButton, public IuiMouseTrackingCaller {
     RTL_DECLARE_CLASS(TuiCustomButton, vcl::TButton)
 public:
+    using TDropDownMenuPopupEvent =
+        std::function<void(rtl::TObject* sender, vcl::TPopupMenu*& popupMenu, bool& handled)>;
     using TGetDrawParamsEvent =
         std::function<void(TuiCustomButton* sender, TuiButtonState state, vcl::TColor& color, vcl::TFont& font)>;
 
@@ -128,6 +139,23 @@ public:
     void SetCanBeFocused(bool value) { FSpeedButtonOptions->SetCanBeFocused(value); }
     bool AllowAllUp() const { return FSpeedButtonOptions->AllowAllUp(); }
     void SetAllowAllUp(bool value) { FSpeedButtonOptions->SetAllowAllUp(value); }
+    TuiButtonKind Kind() const { return FKind; }
+    // A change makes the window anew.
+    void SetKind(TuiButtonKind value);
+    // Referenced, not owned; a freed menu reads nullptr.
+    vcl::TPopupMenu* DropDownMenu() const { return FDropDownMenu; }
+    void SetDropDownMenu(vcl::TPopupMenu* value);
+    vcl::TPopupAlignment PopupAlignment() const { return FPopupAlignment; }
+    void SetPopupAlignment(vcl::TPopupAlignment value) { FPopupAlignment = value; }
+    // The context menu: a TPopupMenu or a component offering IuiPopupMenu; anything else is kept as nullptr.
+    rtl::TComponent* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(rtl::TComponent* value);
+    bool IsMenuShowing() const { return (FStateFlags & stateMenu) != 0; }
+    // The part that opens the menu: none, the whole button, or the arrow part at the right.
+    vcl::TRect GetDropDownRect() const;
+    // Asks for the menu to open, unless it shows or the click that closed it is to be ignored.
+    void DropDown();
+    void SetOnDropDownMenuPopup(TDropDownMenuPopupEvent handler) { FOnDropDownMenuPopup = std::move(handler); }
     const TGetDrawParamsEvent& OnGetDrawParams() const { return FOnGetDrawParams; }
     void SetOnGetDrawParams(TGetDrawParamsEvent handler) { FOnGetDrawParams = std::move(handler); }
     void SetOnMouseEnter(rtl::TNotifyEvent handler) { FOnMouseEnter = std::move(handler); }
@@ -152,6 +180,13 @@ public:
     void MouseLeave() override { MouseLeaveHandling(); }
 
 protected:
+    void Notification(rtl::TComponent* component, rtl::TOperation operation) override;
+    void DestroyWindowHandle() override;
+    void KeyDown(uint16_t& key, vcl::TShiftState shift) override;
+    void DoContextPopup(vcl::TPoint mousePos, bool& handled) override;
+    // OnDropDownMenuPopup, which may swap the menu; whether it handled the drop-down itself.
+    virtual bool DoDropDownMenuPopup(vcl::TPopupMenu*& menu);
+    virtual bool ShowPopupMenu(rtl::TComponent* menu, int32_t x, int32_t y);
     void CreateParams(vcl::TCreateParams& params) override;
     void SetButtonStyle(bool isDefault) override;
     bool GetChecked() const override { return Down(); }
@@ -170,9 +205,18 @@ private:
     static constexpr uint8_t stateDown = 0x01;
     static constexpr uint8_t stateHot = 0x02;
     static constexpr uint8_t stateMainPressed = 0x04;
+    static constexpr uint8_t stateArrowPressed = 0x08;
+    static constexpr uint8_t stateMenu = 0x10;
     static constexpr uint8_t stateAccelerator = 0x20;
 
     void DrawItem(const void* drawItem);
+    void SetPressedPart(vcl::TPoint point);
+    void CMDropDown();
+    void CMCloseUp();
+    vcl::TPoint GetMenuPoint(vcl::TPopupMenu& menu) const;
+    vcl::TPopupAlignment GetMenuAlignment(vcl::TPoint point) const;
+    bool ClickWaitsOnDropDownPart() const;
+    void PaintArrowPart(TuiCanvas& canvas, const vcl::TRect& arrow, TuiButtonState state, vcl::TColor faceColor);
     void DrawBackground(TuiCanvas& canvas, const vcl::TRect& rect, TuiButtonState state, vcl::TColor faceColor);
     vcl::TRect GetContentRect(TuiButtonState state) const;
     void MouseEnterHandling();
@@ -182,6 +226,12 @@ private:
     void LookAndFeelChanged();
 
     uint8_t FStateFlags = 0;
+    TuiButtonKind FKind = uibkStandard;
+    vcl::TPopupMenu* FDropDownMenu = nullptr; // not owned
+    rtl::TComponent* FPopupMenu = nullptr;    // not owned
+    vcl::TPopupAlignment FPopupAlignment = vcl::paLeft;
+    bool FSuppressNextDropDown = false;
+    TDropDownMenuPopupEvent FOnDropDownMenuPopup;
     bool FActiveDefault = false;
     bool FDefaultLook = false;
     bool FPressedLook = false;
