@@ -1,5 +1,5 @@
 // The painter gallery: a window showing the table of drawing operations that the painter tests walk, one row per
-// operation and one column per painter (the default painter and the five looks), for looking at the looks side by
+// operation and one column per painter (the default painter, the five looks and the three built-in skins), for looking at the looks side by
 // side. The page to show (0 first) is the only argument; each page holds two bands of rows.
 
 #include "rtl/WindowsApi.h"
@@ -21,7 +21,7 @@ constexpr int32_t RowHeight = ui::PainterCaseHeight + 4;
 constexpr int32_t HeaderHeight = 24;
 constexpr int32_t BandsPerPage = 2;
 constexpr int32_t RowsPerBand = 21;
-constexpr int32_t WindowWidth = 1240;
+constexpr int32_t WindowWidth = 1600;
 constexpr int32_t WindowHeight = HeaderHeight + RowsPerBand * RowHeight + 40;
 
 struct TGallery {
