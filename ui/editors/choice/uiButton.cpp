@@ -1,6 +1,7 @@
 #include "ui/editors/choice/uiButton.h"
 
 #include "ui/core/controls/uiControlRoutines.h"
+#include "ui/core/controls/uiWindowRoutines.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/graphics/uiControlBackground.h"
 #include "ui/core/painters/looks/uiNativePainter.h"
@@ -32,27 +33,6 @@ constexpr TuiButtonAssignedColor buttonTextMembers[] = {uibcDefaultText, uibcNor
                                                         uibcDisabledText};
 
 } // namespace
-
-int32_t PopupMenuHeight(vcl::TPopupMenu& menu) {
-    const int32_t itemHeight = GetSystemMetrics(SM_CYMENUSIZE);
-    int32_t height = 2 * GetSystemMetrics(SM_CYFIXEDFRAME);
-    for (int32_t i = 0; i < menu.Items().Count(); ++i) {
-        const vcl::TMenuItem& item = *menu.Items().Items(i);
-        if (item.Visible()) {
-            height += item.IsLine() ? itemHeight / 2 : itemHeight;
-        }
-    }
-    return height;
-}
-
-vcl::TRect DesktopWorkAreaAt(vcl::TPoint point) {
-    MONITORINFO info{};
-    info.cbSize = sizeof(info);
-    if (!GetMonitorInfoW(MonitorFromPoint({point.X, point.Y}, MONITOR_DEFAULTTONEAREST), &info)) {
-        return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    }
-    return {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
-}
 
 // TuiButtonColors
 

@@ -34,11 +34,6 @@ enum TuiButtonAssignedColor : uint8_t {
 // A plain button, a button that opens its drop-down menu, or a button with a separate drop-down arrow part.
 enum TuiButtonKind : uint8_t { uibkStandard, uibkDropDown, uibkDropDownButton };
 
-// The height a popup menu will have on screen, estimated from its visible items and the system's menu metrics.
-int32_t PopupMenuHeight(vcl::TPopupMenu& menu);
-// The work area of the monitor nearest the screen point.
-vcl::TRect DesktopWorkAreaAt(vcl::TPoint point);
-
 // The face and text colour of each state; an entry not assigned falls back to Normal's, Normal to Default's.
 class TuiButtonColors : public rtl::TPersistent {
     RTL_DECLARE_CLASS(TuiButtonColors, rtl::TPersistent)
