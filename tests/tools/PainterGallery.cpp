@@ -1,11 +1,14 @@
 // The painter gallery: a window showing the table of drawing operations that the painter tests walk, one row per
-// operation and one column per painter (the default painter, the five looks and the three built-in skins), for looking at the looks side by
-// side. The page to show (0 first) is the only argument; each page holds two bands of rows.
+// operation and one column per painter (the default painter, the five looks and the three built-in skins), for looking
+// at the looks side by side. The page to show (0 first) is the only argument; each page holds two bands of rows. The
+// argument "buttons" shows the push button in every look instead.
 
 #include "rtl/WindowsApi.h"
+#include "tests/tools/ButtonGallery.h"
 #include "tests/ui/core/painters/PainterOperations.h"
 #include "ui/core/graphics/uiBitmaps.h"
 #include "ui/core/uiCoreUnits.h"
+#include "ui/editors/framework/uiEditFrameworkUnit.h"
 #include "vcl/graphics/Canvas.h"
 
 #include <algorithm>
@@ -101,6 +104,14 @@ LRESULT CALLBACK GalleryWindowProc(HWND window, UINT message, WPARAM wParam, LPA
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::string(argv[1]) == "buttons") {
+        ui::InitializeUICore();
+        ui::InitializeEditFrameworkUnit();
+        const int result = RunButtonGallery();
+        ui::FinalizeEditFrameworkUnit();
+        ui::FinalizeUICore();
+        return result;
+    }
     ui::InitializeUICore();
     {
         TGallery gallery;

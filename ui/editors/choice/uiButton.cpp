@@ -644,7 +644,9 @@ vcl::TRect TuiCustomButton::GetContentRect(TuiButtonState state) const {
 void TuiCustomButton::Paint(TuiCanvas& canvas) {
     const TuiLookAndFeelPainterClass painter = GetPainterClass();
     vcl::TRect rect = ClientRect();
-    if (painter == FLookAndFeel->SkinPainter() && painter != nullptr) {
+    // Themed and skinned faces may leave parts open; what lies under the button shows there.
+    const bool skinned = painter == FLookAndFeel->SkinPainter() && painter != nullptr;
+    if (skinned || painter == &TuiWinXPLookAndFeelPainter::Instance()) {
         DrawTransparentControlBackground(*this, canvas, rect, false);
     }
     const vcl::TRect arrow{rect.Right - dropDownArrowWidth, rect.Top, rect.Right, rect.Bottom};

@@ -86,6 +86,17 @@ TEST_F(uiButtonLooks, AFlatSeeThroughSpeedButtonShowsItsFrameWhenHotAndItsFaceWh
     EXPECT_NE(down->Pixel(inside.X, inside.Y), Rgb(vcl::clAqua)) << "frame and face when down";
 }
 
+// A themed tool-bar face leaves its normal state open: the parent shows there, not what the buffer held.
+TEST_F(uiButtonLooks, AFlatSpeedButtonInTheNativeLookShowsItsParentWhereTheThemeDrawsNothing) {
+    Button->SetCaption(u"");
+    Button->LookAndFeel().SetNativeStyle(true);
+    Button->SetGroupIndex(1);
+    Button->SetCanBeFocused(false);
+    Button->SpeedButtonOptions().SetFlat(true);
+    auto normal = Paint();
+    EXPECT_EQ(normal->Pixel(Button->Width() / 2, Button->Height() / 2), Rgb(vcl::clAqua));
+}
+
 // The main window's command button: ultra-flat, not native, skin "Blue", a two-image glyph and a long hint.
 TEST_F(uiButtonLooks, TheMainWindowButtonPaintsThroughTheSkinAndShowsItsHintWhole) {
     Button->SetCaption(u"生成开票文件");
