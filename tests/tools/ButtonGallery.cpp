@@ -1,9 +1,11 @@
 // The button page of the painter gallery: a form with the push button in every look and skin, a column each, and
-// its kinds and states in rows, so the looks of the button can be compared side by side and tried with the mouse.
+// its kinds and states in rows, so the looks of the button can be compared side by side and tried with the mouse;
+// under them the group box in each look: captioned with an ultra-flat frame, and as a panel.
 
 #include "tests/tools/ButtonGallery.h"
 
 #include "ui/editors/choice/uiButton.h"
+#include "ui/editors/choice/uiGroupBox.h"
 #include "vcl/forms/Application.h"
 #include "vcl/forms/Form.h"
 #include "vcl/graphics/Canvas.h"
@@ -40,6 +42,7 @@ constexpr int32_t ButtonWidth = 110;
 constexpr int32_t ButtonHeight = 28;
 constexpr int32_t ButtonNameWidth = 110;
 constexpr int32_t CellGap = 8;
+constexpr int32_t GroupBoxHeight = 70;
 
 // A green disk for the up image and a grey one for the disabled image.
 std::unique_ptr<vcl::TBitmap> TwoImageGlyph() {
@@ -89,6 +92,27 @@ void AddLabel(vcl::TForm& form, rtl::UnicodeStringView text, int32_t left, int32
     label->SetCaption(rtl::UnicodeString(text));
 }
 
+// A captioned ultra-flat box, and a panel, in the look of the column.
+void AddGroupBoxes(vcl::TForm& form, const TGalleryLook& look, int32_t left, int32_t top) {
+    for (int32_t index = 0; index < 2; ++index) {
+        auto* box = new ui::TuiGroupBox(&form);
+        box->SetParent(&form);
+        box->SetBounds(left, top + index * (GroupBoxHeight + CellGap), ButtonWidth, GroupBoxHeight);
+        ui::TuiEditStyle& style = box->EditStyle(ui::essNormal);
+        style.LookAndFeel().SetKind(look.Kind);
+        style.LookAndFeel().SetNativeStyle(look.Native);
+        style.LookAndFeel().SetSkinName(look.Skin);
+        style.SetBorderStyle(ui::ebsUltraFlat);
+        if (index == 0) {
+            box->SetCaption(u"发 票 信 息");
+            box->SetAlignment(ui::alTopCenter);
+        } else {
+            box->PanelStyle().SetActive(true);
+            box->SetCaption(u"panel");
+        }
+    }
+}
+
 void FillGallery(vcl::TForm& form) {
     auto* menu = new vcl::TPopupMenu(&form);
     auto* item = new vcl::TMenuItem(menu);
@@ -109,13 +133,16 @@ void FillGallery(vcl::TForm& form) {
             button->LookAndFeel().SetSkinName(look.Skin);
             SetUpButton(*button, static_cast<TGalleryRow>(row), column, menu);
         }
+        AddGroupBoxes(form, look, left, 32 + rows * (ButtonHeight + CellGap));
         ++column;
     }
     for (int32_t row = 0; row < rows; ++row) {
         AddLabel(form, GalleryRowNames[row], 8, 36 + row * (ButtonHeight + CellGap));
     }
     form.SetClientWidth(ButtonNameWidth + column * (ButtonWidth + CellGap) + CellGap);
-    form.SetClientHeight(32 + rows * (ButtonHeight + CellGap) + CellGap);
+    AddLabel(form, u"group box", 8, 36 + rows * (ButtonHeight + CellGap));
+    AddLabel(form, u"panel", 8, 36 + rows * (ButtonHeight + CellGap) + GroupBoxHeight + CellGap);
+    form.SetClientHeight(32 + rows * (ButtonHeight + CellGap) + 2 * (GroupBoxHeight + CellGap) + CellGap);
 }
 
 } // namespace

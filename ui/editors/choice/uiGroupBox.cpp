@@ -92,6 +92,11 @@ bool TuiCustomGroupBox::HasCaptionShadow() const {
     return ActiveEditStyle().Shadow() && (IsPanel() || position == gcpTop || position == gcpLeft) && !HasSkin();
 }
 
+vcl::TRect TuiCustomGroupBox::OuterBorderRect() const {
+    const int32_t shadow = HasCaptionShadow() ? uiContainerShadowDepth : 0;
+    return {0, 0, Width() - shadow, Height() - shadow};
+}
+
 int32_t TuiCustomGroupBox::BorderWidth() const {
     switch (ActiveEditStyle().BorderStyle()) {
     case ebsNone:

@@ -61,6 +61,9 @@ protected:
     void AdjustClientRect(vcl::TRect& rect) override;
     vcl::TRect GetClientBounds() const override;
     bool HasShadow() const override { return HasCaptionShadow(); }
+    // The box draws its frame itself, inside the outer rectangle: all of the box but the shadow.
+    bool PaintsOwnBorder() const override { return false; }
+    vcl::TRect OuterBorderRect() const override;
     // A frame round other controls keeps the size it is given.
     bool CanAutoSizeEditor() const override { return false; }
     // The caption layout changed: the children are realigned and the box repainted.

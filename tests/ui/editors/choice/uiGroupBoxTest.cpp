@@ -10,6 +10,7 @@
 #include "tests/ui/editors/choice/ButtonTestSupport.h"
 #include "tests/ui/editors/framework/EditorPaintingSupport.h"
 #include "vcl/stdctrls/Edit.h"
+#include "vcl/system/Win32.h"
 
 #include <gtest/gtest.h>
 
@@ -221,6 +222,13 @@ TEST_F(uiGroupBoxOnForm, TheUltraFlatFrameIsHighlightedAndBrokenByTheCaption) {
     Box->SetEnabled(false);
     auto disabled = Paint();
     EXPECT_EQ(disabled->Pixel(0, middle), Rgb(vcl::clBtnShadow));
+}
+
+TEST_F(uiGroupBoxOnForm, NoWindowRegionCutsTheFrameAway) {
+    ui_test::ProcessPendingMessages();
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(GetWindowRgn(Box->WindowHandle(), region), ERROR) << "the frame lies on the window's outer pixels";
+    DeleteObject(region);
 }
 
 TEST_F(uiGroupBoxOnForm, APanelBoxPaintsTheSkinsPanelFace) {
