@@ -4,6 +4,7 @@
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/graphics/uiControlBackground.h"
 #include "ui/core/graphics/uiSharedCanvases.h"
+#include "ui/core/themes/uxOffice11.h"
 #include "vcl/graphics/Canvas.h"
 #include "vcl/stdctrls/Mnemonics.h"
 #include "vcl/system/Messages.h"
@@ -35,6 +36,17 @@ int32_t& CaptionSide(vcl::TRect& margins, TuiGroupCaptionPosition position) {
     default:
         return margins.Top;
     }
+}
+
+// The colour halfway between two colours.
+vcl::TColor MixColors(vcl::TColor first, vcl::TColor second) {
+    const uint32_t a = vcl::ColorToRGB(first);
+    const uint32_t b = vcl::ColorToRGB(second);
+    uint32_t mixed = 0;
+    for (int shift = 0; shift < 24; shift += 8) {
+        mixed |= ((((a >> shift) & 0xFF) + ((b >> shift) & 0xFF)) / 2) << shift;
+    }
+    return static_cast<vcl::TColor>(mixed);
 }
 
 } // namespace
@@ -264,8 +276,14 @@ TuiGroupBoxLayout TuiCustomGroupBox::CalculateLayout(TuiCanvas& canvas) const {
 
 vcl::TColor TuiCustomGroupBox::FrameColor() const {
     const TuiEditBorderStyle style = ActiveEditStyle().BorderStyle();
-    if (style == ebsUltraFlat || style == ebsOffice11) {
-        return Enabled() ? vcl::clHighlight : vcl::clBtnShadow;
+    if (!Enabled() && (style == ebsUltraFlat || style == ebsOffice11)) {
+        return vcl::clBtnShadow;
+    }
+    if (style == ebsUltraFlat) {
+        return vcl::clHighlight;
+    }
+    if (style == ebsOffice11) {
+        return Office11Colors().Office11HighlightBorderColor;
     }
     return ActiveEditStyle().BorderColor();
 }
@@ -323,6 +341,9 @@ void TuiCustomGroupBox::PaintBackground(TuiCanvas& canvas, const TuiGroupBoxLayo
     if (HasCaptionShadow()) {
         PaintContainerShadow(canvas, layout.FrameRect);
     }
+    if (IsPanel() && EditStyle(essNormal).LookAndFeel().Kind() == lfOffice11 && !FTransparent) {
+        return PaintOffice11Panel(canvas, layout.FrameRect);
+    }
     if (FTransparent) {
         DrawTransparentControlBackground(*this, canvas, bounds, false);
         return;
@@ -331,6 +352,22 @@ void TuiCustomGroupBox::PaintBackground(TuiCanvas& canvas, const TuiGroupBoxLayo
                                 ? vcl::TRect{0, 0, Width() - uiContainerShadowDepth, Height() - uiContainerShadowDepth}
                                 : bounds;
     canvas.FillRectColor(face, BackgroundColor());
+}
+
+// An Office 2003 panel: the scheme's panel gradient, the colour halfway along it, or the style's colour.
+void TuiCustomGroupBox::PaintOffice11Panel(TuiCanvas& canvas, const vcl::TRect& rect) {
+    const TuxOffice11Colors& colors = Office11Colors();
+    switch (FPanelStyle->OfficeBackgroundKind()) {
+    case pobkGradient:
+        PaintGradientRect(canvas.Handle(), rect, colors.Office11BarLightColor, colors.Office11BarDarkColor, false);
+        return;
+    case pobkOffice11Color:
+        canvas.FillRectColor(rect, MixColors(colors.Office11BarLightColor, colors.Office11BarDarkColor));
+        return;
+    case pobkStyleColor:
+        canvas.FillRectColor(rect, BackgroundColor());
+        return;
+    }
 }
 
 // A skin draws its frame with the background; the other looks draw it on the style's edges.

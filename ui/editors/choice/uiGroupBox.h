@@ -80,6 +80,7 @@ private:
     vcl::TColor BackgroundColor() const;
     void PaintBackground(TuiCanvas& canvas, const TuiGroupBoxLayout& layout);
     void PaintFrame(TuiCanvas& canvas, const TuiGroupBoxLayout& layout);
+    void PaintOffice11Panel(TuiCanvas& canvas, const vcl::TRect& rect);
     void DrawCaption(TuiCanvas& canvas, const TuiGroupBoxLayout& layout);
     void DialogChar(vcl::TMessage& message);
 

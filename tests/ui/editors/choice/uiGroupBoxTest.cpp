@@ -224,6 +224,25 @@ TEST_F(uiGroupBoxOnForm, TheUltraFlatFrameIsHighlightedAndBrokenByTheCaption) {
     EXPECT_EQ(disabled->Pixel(0, middle), Rgb(vcl::clBtnShadow));
 }
 
+TEST_F(uiGroupBoxOnForm, AnOffice11PanelFillsByItsBackgroundKind) {
+    Box->SetCaption(u"");
+    Box->PanelStyle().SetActive(true);
+    Style().SetBorderStyle(ebsNone);
+    Style().LookAndFeel().SetKind(lfOffice11);
+    Style().SetColor(vcl::clLime);
+    Box->PanelStyle().SetOfficeBackgroundKind(pobkStyleColor);
+    EXPECT_EQ(Paint()->Pixel(100, 60), Rgb(vcl::clLime));
+    Box->PanelStyle().SetOfficeBackgroundKind(pobkOffice11Color);
+    auto mixed = Paint();
+    EXPECT_EQ(mixed->Pixel(10, 10), mixed->Pixel(190, 110)) << "one colour";
+    Box->PanelStyle().SetOfficeBackgroundKind(pobkGradient);
+    auto gradient = Paint();
+    const vcl::TColor top = gradient->Pixel(100, 0);
+    const vcl::TColor bottom = gradient->Pixel(100, 119);
+    EXPECT_TRUE(top != bottom || top == mixed->Pixel(10, 10)) << "a gradient, unless the scheme's two colours agree";
+    EXPECT_EQ(gradient->Pixel(5, 50), gradient->Pixel(195, 50)) << "running downward";
+}
+
 TEST_F(uiGroupBoxOnForm, NoWindowRegionCutsTheFrameAway) {
     ui_test::ProcessPendingMessages();
     HRGN region = CreateRectRgn(0, 0, 0, 0);
