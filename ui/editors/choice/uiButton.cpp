@@ -344,6 +344,11 @@ void TuiCustomButton::CreateParams(vcl::TCreateParams& params) {
     params.Style |= BS_OWNERDRAW;
 }
 
+void TuiCustomButton::CreateWnd() {
+    vcl::TButton::CreateWnd();
+    FGlyph->CreateButtonGlyph(Enabled() ? uibsNormal : uibsDisabled);
+}
+
 // The window stays owner-drawn; the default frame is the button's own to paint.
 void TuiCustomButton::SetButtonStyle(bool isDefault) {
     if (isDefault != FActiveDefault) {
@@ -549,6 +554,14 @@ void TuiCustomButton::Dispatch(vcl::TMessage& message) {
         return;
     case vcl::CM_DIALOGCHAR:
         return DialogChar(message);
+    case vcl::CN_KEYDOWN:
+    case vcl::CN_SYSKEYDOWN:
+        // The context menu's short-cuts work while the button has the focus.
+        if (FPopupMenu != nullptr && IsPopupMenuShortCut(FPopupMenu, message)) {
+            message.Result = 1;
+            return;
+        }
+        return vcl::TButton::Dispatch(message);
     case buttonDropDownMessage:
         return CMDropDown();
     case buttonCloseUpMessage:

@@ -183,6 +183,8 @@ protected:
     virtual bool DoDropDownMenuPopup(vcl::TPopupMenu*& menu);
     virtual bool ShowPopupMenu(rtl::TComponent* menu, int32_t x, int32_t y);
     void CreateParams(vcl::TCreateParams& params) override;
+    // The image the button shows first is made with the window.
+    void CreateWnd() override;
     void SetButtonStyle(bool isDefault) override;
     bool GetChecked() const override { return Down(); }
     void SetChecked(bool value) override { SetDown(value); }
