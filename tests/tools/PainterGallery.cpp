@@ -1,13 +1,16 @@
 // The painter gallery: a window showing the table of drawing operations that the painter tests walk, one row per
 // operation and one column per painter (the default painter, the five looks and the three built-in skins), for
 // looking at the looks side by side. The page to show (0 first) is the only argument; each page holds two bands of
-// rows. The argument "statusbar" shows the status bar in each of its looks instead.
+// rows. The argument "statusbar" shows the status bar in each of its looks instead, "buttons" the push button in every
+// look.
 
 #include "rtl/WindowsApi.h"
+#include "tests/tools/ButtonGallery.h"
 #include "tests/tools/StatusBarGallery.h"
 #include "tests/ui/core/painters/PainterOperations.h"
 #include "ui/core/graphics/uiBitmaps.h"
 #include "ui/core/uiCoreUnits.h"
+#include "ui/editors/framework/uiEditFrameworkUnit.h"
 #include "ui/pagecontrol/statusbar/uxStatusBarPanels.h"
 #include "vcl/graphics/Canvas.h"
 
@@ -105,8 +108,16 @@ LRESULT CALLBACK GalleryWindowProc(HWND window, UINT message, WPARAM wParam, LPA
 } // namespace
 
 int main(int argc, char** argv) {
+    const std::string page = argc > 1 ? argv[1] : "";
     ui::InitializeUICore();
-    if (argc > 1 && std::strcmp(argv[1], "statusbar") == 0) {
+    if (page == "buttons") {
+        ui::InitializeEditFrameworkUnit();
+        const int result = RunButtonGallery();
+        ui::FinalizeEditFrameworkUnit();
+        ui::FinalizeUICore();
+        return result;
+    }
+    if (page == "statusbar") {
         ui::InitializeStatusBarUnit();
         const int result = gallery::ShowStatusBarGallery();
         ui::FinalizeStatusBarUnit();

@@ -101,6 +101,8 @@ public:
 
     // The painter all drawing of the owning control goes through.
     TuiLookAndFeelPainterClass ActivePainter() const { return FCurrentState.Painter; }
+    // The skin's painter when a skin draws the owning control, else nullptr.
+    TuiLookAndFeelPainterClass SkinPainter() const { return FSkinPainter; }
     // The painter for drawing the native elements of type, or of every type of types.
     TuiLookAndFeelPainterClass PainterForObjectType(TuxThemedObjectType type) const;
     TuiLookAndFeelPainterClass PainterForObjectTypes(TuxThemedObjectTypes types) const;

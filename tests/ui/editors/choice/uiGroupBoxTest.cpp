@@ -1,0 +1,274 @@
+// The group box: caption layout by alignment, the shadow only under top and left captions, the panel style and its
+// client area, custom drawing, the caption's accelerator, and the main window's boxes painted on 32-bit DIBs.
+
+#include "ui/editors/choice/uiGroupBox.h"
+
+#include "tests/support/ui/DibSurface.h"
+#include "tests/support/ui/MessagePump.h"
+#include "tests/support/ui/SyntheticInput.h"
+#include "tests/support/ui/TestForms.h"
+#include "tests/ui/editors/choice/ButtonTestSupport.h"
+#include "tests/ui/editors/framework/EditorPaintingSupport.h"
+#include "vcl/stdctrls/Edit.h"
+#include "vcl/system/Win32.h"
+
+#include <gtest/gtest.h>
+
+namespace ui {
+namespace {
+
+using ui_test::Rgb;
+
+TEST(uiGroupBoxLayout, StandardCaptionRectanglesFollowTheAlignment) {
+    const vcl::TSize box{200, 100};
+    const vcl::TSize text{40, 12};
+    const struct {
+        TuiCaptionAlignment Alignment;
+        int32_t Shadow;
+        vcl::TRect Rect;
+    } cases[] = {
+        {alTopLeft, 0, {8, 0, 48, 12}},         {alTopCenter, 0, {80, 0, 120, 12}},
+        {alTopCenter, 3, {78, 0, 118, 12}},     {alTopRight, 0, {152, 0, 192, 12}},
+        {alBottomLeft, 0, {8, 88, 48, 100}},    {alBottomCenter, 3, {78, 88, 118, 100}},
+        {alCenterCenter, 0, {80, 44, 120, 56}}, {alLeftTop, 0, {0, 8, 12, 49}},
+        {alRightBottom, 0, {188, 52, 200, 92}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(StandardCaptionRect(c.Alignment, box, c.Shadow, text), c.Rect) << int(c.Alignment);
+    }
+    EXPECT_EQ(StandardCaptionRect(alTopLeft, box, 0, {0, 0}), vcl::TRect{});
+}
+
+TEST(uiGroupBoxLayout, CaptionPositionsOfTheAlignments) {
+    EXPECT_EQ(AlignmentToCaptionPosition(alTopRight), gcpTop);
+    EXPECT_EQ(AlignmentToCaptionPosition(alBottomLeft), gcpBottom);
+    EXPECT_EQ(AlignmentToCaptionPosition(alLeftCenter), gcpLeft);
+    EXPECT_EQ(AlignmentToCaptionPosition(alRightTop), gcpRight);
+    EXPECT_EQ(AlignmentToCaptionPosition(alCenterCenter), gcpNone);
+}
+
+TEST(uiPanelStyle, CaptionIndentNeverGoesBelowTwo) {
+    TuiPanelStyle style;
+    for (int32_t value : {0, 1, -5}) {
+        style.SetCaptionIndent(value);
+        EXPECT_EQ(style.CaptionIndent(), 2);
+    }
+    style.SetCaptionIndent(7);
+    EXPECT_EQ(style.CaptionIndent(), 7);
+}
+
+TEST(uiPanelStyle, AnAssignedStyleEqualsItsSourceBorderWidthIncluded) {
+    TuiPanelStyle source;
+    source.SetActive(true);
+    source.SetBorderWidth(6);
+    source.SetCaptionIndent(9);
+    source.SetWordWrap(true);
+    source.SetOfficeBackgroundKind(pobkStyleColor);
+    TuiPanelStyle copy;
+    copy.Assign(&source);
+    EXPECT_TRUE(copy.Active());
+    EXPECT_EQ(copy.BorderWidth(), 6);
+    EXPECT_EQ(copy.CaptionIndent(), 9);
+    EXPECT_TRUE(copy.WordWrap());
+    EXPECT_EQ(copy.OfficeBackgroundKind(), pobkStyleColor);
+}
+
+class uiGroupBoxOnForm : public testing::Test {
+protected:
+    ui_test::TFormPtr<vcl::TForm> Form = ui_test::ShowNewTestForm(320, 220);
+    TuiGroupBox* Box = nullptr;
+
+    void SetUp() override {
+        Form->SetColor(vcl::clAqua);
+        Box = new TuiGroupBox(Form.get());
+        Box->SetParent(Form.get());
+        Box->SetBounds(10, 10, 200, 120);
+        Box->SetCaption(u"发 票 信 息");
+        Box->SetAlignment(alTopCenter);
+        Style().SetBorderStyle(ebsUltraFlat);
+        Style().SetEdges(uiAllBorders);
+        Style().SetShadow(false);
+    }
+    TuiEditStyle& Style() { return Box->EditStyle(essNormal); }
+    TuiGroupBoxLayout Layout() { return Box->CalculateLayout(Box->UICanvas()); }
+    vcl::TRect Margins() { return Box->ClientMargins(Box->UICanvas()); }
+    std::unique_ptr<ui_test::TDibSurface> Paint() {
+        auto surface = std::make_unique<ui_test::TDibSurface>(Box->Width(), Box->Height());
+        ui_test::PaintControl(*Box, *surface);
+        return surface;
+    }
+    vcl::TControl* AddClientChild() {
+        auto* child = new vcl::TEdit(Form.get());
+        child->SetParent(Box);
+        child->SetAlign(vcl::alClient);
+        ui_test::ProcessPendingMessages();
+        return child;
+    }
+};
+
+TEST_F(uiGroupBoxOnForm, StartsAsAFrameWithoutTabStop) {
+    TuiGroupBox fresh(nullptr);
+    EXPECT_EQ(fresh.Width(), 185);
+    EXPECT_EQ(fresh.Height(), 105);
+    EXPECT_FALSE(fresh.TabStop());
+}
+
+TEST_F(uiGroupBoxOnForm, ACentredCaptionHasNoCaptionBand) {
+    const int32_t withCaption = Margins().Top;
+    Box->SetAlignment(alCenterCenter);
+    EXPECT_EQ(Margins().Top, 1) << "only the border";
+    EXPECT_GT(withCaption, Box->UICanvas().GetTextHeight(u"Wg"));
+}
+
+TEST_F(uiGroupBoxOnForm, OnlyTopAndLeftCaptionsCastAShadow) {
+    Style().SetShadow(true);
+    const struct {
+        TuiCaptionAlignment Alignment;
+        bool Panel;
+        bool Shadow;
+    } cases[] = {{alTopLeft, false, true},      {alLeftTop, false, true},    {alBottomLeft, false, false},
+                 {alRightCenter, false, false}, {alBottomRight, true, true}, {alCenterCenter, false, false}};
+    for (const auto& c : cases) {
+        Box->SetAlignment(c.Alignment);
+        Box->PanelStyle().SetActive(c.Panel);
+        EXPECT_EQ(Box->HasCaptionShadow(), c.Shadow) << int(c.Alignment);
+    }
+}
+
+TEST_F(uiGroupBoxOnForm, WithAShadowACentredTopCaptionIsCentredInTheRestOfTheWidth) {
+    Style().SetShadow(true);
+    const TuiGroupBoxLayout layout = Layout();
+    EXPECT_EQ(layout.TextRect.Left, (200 - 3 - layout.TextRect.Width()) / 2);
+    EXPECT_EQ(layout.FrameRect.Right, 200 - 3);
+}
+
+TEST_F(uiGroupBoxOnForm, APanelWrapsItsCaptionInsideTheCaptionBounds) {
+    Box->PanelStyle().SetActive(true);
+    Box->SetAlignment(alTopLeft);
+    Box->SetCaption(u"导入根据销货清单的 Excel 模板录入的销货清单文件 导入根据销货清单的 Excel 模板录入的销货清单文件");
+    const int32_t singleLine = Layout().TextRect.Height();
+    Box->PanelStyle().SetWordWrap(true);
+    const TuiGroupBoxLayout layout = Layout();
+    EXPECT_GT(layout.TextRect.Height(), singleLine);
+    EXPECT_LE(layout.TextRect.Right, 200 - 1 - 2);
+    EXPECT_GE(layout.CaptionRect.Left, 1 + 2);
+    EXPECT_LE(layout.CaptionRect.Bottom, 120);
+}
+
+TEST_F(uiGroupBoxOnForm, APanelsClientAreaShrinksByItsBorderWidth) {
+    Box->PanelStyle().SetActive(true);
+    Box->SetCaption(u"");
+    vcl::TControl* child = AddClientChild();
+    const vcl::TRect before = child->BoundsRect();
+    Box->PanelStyle().SetBorderWidth(5);
+    ui_test::ProcessPendingMessages();
+    const vcl::TRect after = child->BoundsRect();
+    EXPECT_EQ(after.Left - before.Left, 5);
+    EXPECT_EQ(after.Top - before.Top, 5);
+    EXPECT_EQ(before.Right - after.Right, 5);
+    EXPECT_EQ(before.Bottom - after.Bottom, 5);
+}
+
+TEST_F(uiGroupBoxOnForm, ACaptionedBoxKeepsItsChildrenBelowTheCaption) {
+    vcl::TControl* child = AddClientChild();
+    EXPECT_GE(child->Top(), Layout().CaptionRect.Bottom);
+    EXPECT_EQ(child->Left(), 1);
+}
+
+TEST_F(uiGroupBoxOnForm, CustomDrawThatIsDonePaintsNothing) {
+    bool asked = false;
+    Box->SetOnCustomDraw([&](TuiCustomGroupBox*, bool& done) {
+        asked = true;
+        done = false;
+    });
+    EXPECT_GT(ui_test::CountPixels(*Paint(), vcl::clHighlight), 200);
+    EXPECT_TRUE(asked);
+    Box->SetOnCustomDraw([](TuiCustomGroupBox*, bool& done) { done = true; });
+    auto surface = Paint();
+    EXPECT_EQ(ui_test::CountPixels(*surface, surface->Pixel(0, 0)), surface->Width() * surface->Height())
+        << "no frame and no caption, only what the window was cleared with";
+}
+
+TEST_F(uiGroupBoxOnForm, TheCaptionsAcceleratorSelectsTheFirstChild) {
+    Box->SetCaption(u"&Invoice");
+    auto* edit = new vcl::TEdit(Form.get());
+    edit->SetParent(Box);
+    edit->SetBounds(10, 30, 100, 22);
+    auto* other = new vcl::TEdit(Form.get());
+    other->SetParent(Form.get());
+    other->SetBounds(10, 150, 100, 22);
+    other->SetFocus();
+    ui_test::ProcessPendingMessages();
+    EXPECT_EQ(Box->Perform(vcl::CM_DIALOGCHAR, u'i', 0), 1);
+    ui_test::ProcessPendingMessages();
+    EXPECT_TRUE(edit->Focused());
+    EXPECT_EQ(Box->Perform(vcl::CM_DIALOGCHAR, u'x', 0), 0);
+}
+
+// The main window's captioned boxes: ultra-flat on all four edges, no shadow, the caption centred at the top.
+TEST_F(uiGroupBoxOnForm, TheUltraFlatFrameIsHighlightedAndBrokenByTheCaption) {
+    const TuiGroupBoxLayout layout = Layout();
+    const int32_t top = layout.FrameRect.Top;
+    const int32_t middle = (layout.FrameRect.Top + layout.FrameRect.Bottom) / 2;
+    auto enabled = Paint();
+    EXPECT_EQ(enabled->Pixel(0, middle), Rgb(vcl::clHighlight));
+    EXPECT_EQ(enabled->Pixel(199, middle), Rgb(vcl::clHighlight));
+    EXPECT_EQ(enabled->Pixel(100, 119), Rgb(vcl::clHighlight));
+    EXPECT_EQ(enabled->Pixel(3, top), Rgb(vcl::clHighlight));
+    EXPECT_NE(enabled->Pixel(layout.CaptionRect.Left + 1, top), Rgb(vcl::clHighlight)) << "the caption breaks it";
+    EXPECT_EQ(enabled->Pixel(100, middle), Rgb(vcl::clAqua)) << "the parent's colour inside";
+    EXPECT_EQ(Paint()->Pixels(), enabled->Pixels()) << "painting twice gives the same pixels";
+
+    Box->SetEnabled(false);
+    auto disabled = Paint();
+    EXPECT_EQ(disabled->Pixel(0, middle), Rgb(vcl::clBtnShadow));
+}
+
+TEST_F(uiGroupBoxOnForm, AnOffice11PanelFillsByItsBackgroundKind) {
+    Box->SetCaption(u"");
+    Box->PanelStyle().SetActive(true);
+    Style().SetBorderStyle(ebsNone);
+    Style().LookAndFeel().SetKind(lfOffice11);
+    Style().SetColor(vcl::clLime);
+    Box->PanelStyle().SetOfficeBackgroundKind(pobkStyleColor);
+    EXPECT_EQ(Paint()->Pixel(100, 60), Rgb(vcl::clLime));
+    Box->PanelStyle().SetOfficeBackgroundKind(pobkOffice11Color);
+    auto mixed = Paint();
+    EXPECT_EQ(mixed->Pixel(10, 10), mixed->Pixel(190, 110)) << "one colour";
+    Box->PanelStyle().SetOfficeBackgroundKind(pobkGradient);
+    auto gradient = Paint();
+    const vcl::TColor top = gradient->Pixel(100, 0);
+    const vcl::TColor bottom = gradient->Pixel(100, 119);
+    EXPECT_TRUE(top != bottom || top == mixed->Pixel(10, 10)) << "a gradient, unless the scheme's two colours agree";
+    EXPECT_EQ(gradient->Pixel(5, 50), gradient->Pixel(195, 50)) << "running downward";
+}
+
+TEST_F(uiGroupBoxOnForm, NoWindowRegionCutsTheFrameAway) {
+    ui_test::ProcessPendingMessages();
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(GetWindowRgn(Box->WindowHandle(), region), ERROR) << "the frame lies on the window's outer pixels";
+    DeleteObject(region);
+}
+
+TEST_F(uiGroupBoxOnForm, APanelBoxPaintsTheSkinsPanelFace) {
+    Box->SetCaption(u"");
+    Box->PanelStyle().SetActive(true);
+    auto plain = Paint();
+    Style().LookAndFeel().SetSkinName(u"Office2007Blue");
+    ASSERT_TRUE(Box->HasSkin());
+    auto skinned = Paint();
+    EXPECT_NE(skinned->Pixels(), plain->Pixels());
+    EXPECT_NE(skinned->Pixel(100, 60), Rgb(vcl::clAqua));
+}
+
+TEST_F(uiGroupBoxOnForm, ASkinnedCaptionedBoxLeavesTheCaptionBandOutOfTheClientArea) {
+    Style().LookAndFeel().SetSkinName(u"Office2007Blue");
+    ASSERT_TRUE(Box->HasSkin());
+    vcl::TControl* child = AddClientChild();
+    EXPECT_GE(child->Top(), Layout().CaptionRect.Bottom);
+    auto skinned = Paint();
+    EXPECT_EQ(Paint()->Pixels(), skinned->Pixels());
+}
+
+} // namespace
+} // namespace ui

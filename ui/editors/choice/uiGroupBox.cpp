@@ -1,0 +1,446 @@
+#include "ui/editors/choice/uiGroupBox.h"
+
+#include "ui/core/controls/uiContainerPainting.h"
+#include "ui/core/graphics/uiCanvas.h"
+#include "ui/core/graphics/uiControlBackground.h"
+#include "ui/core/graphics/uiSharedCanvases.h"
+#include "ui/core/themes/uxOffice11.h"
+#include "vcl/graphics/Canvas.h"
+#include "vcl/stdctrls/Mnemonics.h"
+#include "vcl/system/Messages.h"
+#include "vcl/system/Win32.h"
+
+namespace ui {
+
+namespace {
+
+vcl::TRect Deflate(const vcl::TRect& rect, const vcl::TRect& margins) {
+    return {rect.Left + margins.Left, rect.Top + margins.Top, rect.Right - margins.Right, rect.Bottom - margins.Bottom};
+}
+
+vcl::TRect Intersection(const vcl::TRect& a, const vcl::TRect& b) {
+    vcl::TRect result{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
+                      std::min(a.Bottom, b.Bottom)};
+    return result.Left < result.Right && result.Top < result.Bottom ? result : vcl::TRect{};
+}
+
+// The margin on the caption's side of a margin rectangle.
+int32_t& CaptionSide(vcl::TRect& margins, TuiGroupCaptionPosition position) {
+    switch (position) {
+    case gcpBottom:
+        return margins.Bottom;
+    case gcpLeft:
+        return margins.Left;
+    case gcpRight:
+        return margins.Right;
+    default:
+        return margins.Top;
+    }
+}
+
+// The colour halfway between two colours.
+vcl::TColor MixColors(vcl::TColor first, vcl::TColor second) {
+    const uint32_t a = vcl::ColorToRGB(first);
+    const uint32_t b = vcl::ColorToRGB(second);
+    uint32_t mixed = 0;
+    for (int shift = 0; shift < 24; shift += 8) {
+        mixed |= ((((a >> shift) & 0xFF) + ((b >> shift) & 0xFF)) / 2) << shift;
+    }
+    return static_cast<vcl::TColor>(mixed);
+}
+
+} // namespace
+
+TuiCustomGroupBox::TuiCustomGroupBox(rtl::TComponent* owner)
+    : TuiCustomEdit(owner), FPanelStyle(std::make_unique<TuiPanelStyle>()) {
+    FPanelStyle->SetOnLayoutChanged([this](bool onlyWhileActive, bool onlyInOffice11) {
+        const bool office11 = EditStyle(essNormal).LookAndFeel().Kind() == lfOffice11;
+        if ((!onlyWhileActive || IsPanel()) && (!onlyInOffice11 || office11)) {
+            CaptionLayoutChanged();
+        }
+    });
+    vcl::TControlStyle style = ControlStyle();
+    style.Include(vcl::csAcceptsControls);
+    SetControlStyle(style);
+    SetBounds(Left(), Top(), 185, 105);
+    SetTabStop(false);
+}
+
+TuiCustomGroupBox::~TuiCustomGroupBox() = default;
+
+void TuiCustomGroupBox::SetAlignment(TuiCaptionAlignment value) {
+    if (value != FAlignment) {
+        FAlignment = value;
+        CaptionLayoutChanged();
+    }
+}
+
+void TuiCustomGroupBox::SetTransparent(bool value) {
+    if (value != FTransparent) {
+        FTransparent = value;
+        Invalidate();
+    }
+}
+
+void TuiCustomGroupBox::CaptionLayoutChanged() {
+    if (HandleAllocated()) {
+        Realign();
+    }
+    Invalidate();
+}
+
+TuiLookAndFeelPainterClass TuiCustomGroupBox::Painter() const {
+    const TuiLookAndFeel& lookAndFeel = EditStyle(essNormal).LookAndFeel();
+    return lookAndFeel.SkinPainter() != nullptr ? lookAndFeel.SkinPainter() : lookAndFeel.ActivePainter();
+}
+
+bool TuiCustomGroupBox::HasSkin() const {
+    return EditStyle(essNormal).LookAndFeel().SkinPainter() != nullptr;
+}
+
+// A caption at the bottom or right would sit in the shadow, so only a top or left caption (or a panel) casts one.
+bool TuiCustomGroupBox::HasCaptionShadow() const {
+    const TuiGroupCaptionPosition position = AlignmentToCaptionPosition(FAlignment);
+    return ActiveEditStyle().Shadow() && (IsPanel() || position == gcpTop || position == gcpLeft) && !HasSkin();
+}
+
+vcl::TRect TuiCustomGroupBox::OuterBorderRect() const {
+    const int32_t shadow = HasCaptionShadow() ? uiContainerShadowDepth : 0;
+    return {0, 0, Width() - shadow, Height() - shadow};
+}
+
+int32_t TuiCustomGroupBox::BorderWidth() const {
+    switch (ActiveEditStyle().BorderStyle()) {
+    case ebsNone:
+        return 0;
+    case ebsThick:
+    case ebsFlat:
+    case ebs3D:
+        return 2;
+    default:
+        return 1;
+    }
+}
+
+uint32_t TuiCustomGroupBox::CaptionTextFlags() const {
+    if (!IsPanel()) {
+        return DT_SINGLELINE;
+    }
+    uint32_t flags = FPanelStyle->WordWrap() ? DT_WORDBREAK : DT_SINGLELINE;
+    switch (FAlignment) {
+    case alTopCenter:
+    case alBottomCenter:
+    case alCenterCenter:
+        flags |= DT_CENTER;
+        break;
+    case alTopRight:
+    case alBottomRight:
+    case alRightTop:
+    case alRightCenter:
+    case alRightBottom:
+        flags |= DT_RIGHT;
+        break;
+    default:
+        break;
+    }
+    if (AlignmentToCaptionPosition(FAlignment) == gcpBottom || FAlignment == alLeftBottom ||
+        FAlignment == alRightBottom) {
+        flags |= DT_BOTTOM;
+    } else if (FAlignment == alLeftCenter || FAlignment == alRightCenter || FAlignment == alCenterCenter) {
+        flags |= DT_VCENTER;
+    }
+    return flags;
+}
+
+void TuiCustomGroupBox::PrepareCaptionFont(TuiCanvas& canvas) const {
+    canvas.Font().Assign(&ActiveEditStyle().Font());
+    if (!HasSkin()) {
+        return;
+    }
+    const TuiLookAndFeelPainterClass painter = Painter();
+    const vcl::TColor color = IsPanel()
+                                  ? painter->GroupTextColor()
+                                  : painter->GroupCaptionTextColor(Enabled(), AlignmentToCaptionPosition(FAlignment));
+    if (color != vcl::clDefault) {
+        canvas.Font().SetColor(color);
+    }
+}
+
+vcl::TSize TuiCustomGroupBox::CaptionTextSize(TuiCanvas& canvas) const {
+    if (Caption().empty()) {
+        return {0, 0};
+    }
+    PrepareCaptionFont(canvas);
+    canvas.Canvas().RequireFont();
+    vcl::TRect rect{0, 0, 1, 1};
+    DrawTextColored(canvas.Handle(), Caption(), rect, DT_CALCRECT | CaptionTextFlags(), vcl::clDefault, true);
+    return {rect.Width(), rect.Height()};
+}
+
+int32_t TuiCustomGroupBox::CaptionFontHeight(TuiCanvas& canvas) const {
+    PrepareCaptionFont(canvas);
+    return canvas.GetTextHeight(u"Wg");
+}
+
+// The border on the style's edges and the shadow; the frame on the caption's side runs through the caption's middle.
+vcl::TRect TuiCustomGroupBox::BorderExtent(TuiCanvas& canvas) const {
+    const int32_t width = BorderWidth();
+    const TuiBorders edges = ActiveEditStyle().Edges();
+    vcl::TRect extent{edges.Contains(bLeft) ? width : 0, edges.Contains(bTop) ? width : 0,
+                      edges.Contains(bRight) ? width : 0, edges.Contains(bBottom) ? width : 0};
+    if (HasCaptionShadow()) {
+        extent.Right += uiContainerShadowDepth;
+        extent.Bottom += uiContainerShadowDepth;
+    }
+    if (!IsPanel() && FAlignment != alCenterCenter) {
+        const TuiGroupCaptionPosition position = AlignmentToCaptionPosition(FAlignment);
+        const int32_t half = CaptionFontHeight(canvas) / 2;
+        CaptionSide(extent, position) = position == gcpTop || position == gcpBottom ? half + 1 : half;
+    }
+    return extent;
+}
+
+vcl::TRect TuiCustomGroupBox::ClientMargins(TuiCanvas& canvas) const {
+    vcl::TRect margins = BorderExtent(canvas);
+    const TuiGroupCaptionPosition position = AlignmentToCaptionPosition(FAlignment);
+    if (HasSkin()) {
+        const TuiLookAndFeelPainterClass painter = Painter();
+        const vcl::TRect insets = IsPanel() ? painter->PanelInsets() : painter->GroupFrameInsets(false, position);
+        margins = {margins.Left + insets.Left, margins.Top + insets.Top, margins.Right + insets.Right,
+                   margins.Bottom + insets.Bottom};
+        if (!IsPanel() && !Caption().empty()) {
+            const vcl::TRect caption = painter->GroupFrameInsets(true, position);
+            const bool across = position == gcpTop || position == gcpBottom;
+            CaptionSide(margins, position) += across ? caption.Top + caption.Bottom : caption.Left + caption.Right;
+        }
+    }
+    if (!IsPanel() && FAlignment != alCenterCenter) {
+        int32_t& side = CaptionSide(margins, position);
+        side = CaptionFontHeight(canvas) + side + (HasSkin() ? 0 : 3);
+    }
+    return margins;
+}
+
+// Measured on the shared screen canvas: the client area is asked for before the window exists.
+vcl::TRect TuiCustomGroupBox::GetClientBounds() const {
+    TuiScreenCanvas* canvas = GetSharedScreenCanvas();
+    if (canvas == nullptr) {
+        return {0, 0, Width(), Height()};
+    }
+    vcl::TRect rect = Deflate({0, 0, Width(), Height()}, ClientMargins(*canvas));
+    if (IsPanel()) {
+        const int32_t border = FPanelStyle->BorderWidth();
+        rect = Deflate(rect, {border, border, border, border});
+    }
+    return rect;
+}
+
+void TuiCustomGroupBox::AdjustClientRect(vcl::TRect& rect) {
+    if (ComponentState().Contains(rtl::TComponentState::csDestroying)) {
+        return;
+    }
+    rect = GetClientBounds();
+}
+
+TuiGroupBoxLayout TuiCustomGroupBox::CalculateLayout(TuiCanvas& canvas) const {
+    const int32_t shadow = HasCaptionShadow() ? uiContainerShadowDepth : 0;
+    const vcl::TSize box{Width(), Height()};
+    const vcl::TSize text = CaptionTextSize(canvas);
+    TuiGroupBoxLayout layout;
+    if (IsPanel()) {
+        const int32_t border = BorderWidth();
+        layout.FrameRect = {0, 0, box.cx - shadow, box.cy - shadow};
+        const vcl::TRect bounds = PanelCaptionBounds(
+            FAlignment, Deflate(layout.FrameRect, {border, border, border, border}), FPanelStyle->CaptionIndent());
+        if (Caption().empty()) {
+            return layout;
+        }
+        vcl::TRect measured{0, 0, bounds.Width(), 0};
+        DrawTextColored(canvas.Handle(), Caption(), measured, DT_CALCRECT | CaptionTextFlags(), vcl::clDefault, true);
+        layout.TextRect = PlacePanelCaption(FAlignment, bounds, {measured.Width(), measured.Height()});
+        layout.CaptionRect = Intersection(layout.TextRect, bounds);
+        return layout;
+    }
+    const vcl::TRect extent = BorderExtent(canvas);
+    const int32_t width = BorderWidth();
+    const TuiBorders edges = ActiveEditStyle().Edges();
+    layout.FrameRect = {extent.Left - (edges.Contains(bLeft) ? width : 0),
+                        extent.Top - (edges.Contains(bTop) ? width : 0),
+                        box.cx - extent.Right + (edges.Contains(bRight) ? width : 0),
+                        box.cy - extent.Bottom + (edges.Contains(bBottom) ? width : 0)};
+    const vcl::TSize along = IsVerticalCaption() ? vcl::TSize{text.cx, text.cy} : text;
+    layout.TextRect = StandardCaptionRect(FAlignment, box, shadow, along);
+    layout.CaptionRect = layout.TextRect;
+    return layout;
+}
+
+vcl::TColor TuiCustomGroupBox::FrameColor() const {
+    const TuiEditBorderStyle style = ActiveEditStyle().BorderStyle();
+    if (!Enabled() && (style == ebsUltraFlat || style == ebsOffice11)) {
+        return vcl::clBtnShadow;
+    }
+    if (style == ebsUltraFlat) {
+        return vcl::clHighlight;
+    }
+    if (style == ebsOffice11) {
+        return Office11Colors().Office11HighlightBorderColor;
+    }
+    return ActiveEditStyle().BorderColor();
+}
+
+// The box takes its parent's colour unless its style assigns one.
+vcl::TColor TuiCustomGroupBox::BackgroundColor() const {
+    const TuiEditStyle& style = ActiveEditStyle();
+    if (style.AssignedValues().Contains(esvColor) || EditStyle(essNormal).AssignedValues().Contains(esvColor)) {
+        return style.Color();
+    }
+    return Parent() != nullptr ? Parent()->Color() : vcl::clBtnFace;
+}
+
+void TuiCustomGroupBox::Paint() {
+    if (FOnCustomDraw) {
+        bool done = false;
+        FOnCustomDraw(this, done);
+        if (done) {
+            return;
+        }
+    }
+    TuiCanvas& canvas = UICanvas();
+    const TuiGroupBoxLayout layout = CalculateLayout(canvas);
+    canvas.PushClipRegion();
+    try {
+        PaintBackground(canvas, layout);
+        DrawCaption(canvas, layout);
+        if (!IsPanel() && !layout.CaptionRect.IsEmpty()) {
+            canvas.ExcludeClipArea(layout.CaptionRect);
+        }
+        PaintFrame(canvas, layout);
+    } catch (...) {
+        canvas.PopClipRegion();
+        throw;
+    }
+    canvas.PopClipRegion();
+}
+
+void TuiCustomGroupBox::PaintBackground(TuiCanvas& canvas, const TuiGroupBoxLayout& layout) {
+    const vcl::TRect bounds{0, 0, Width(), Height()};
+    if (HasSkin()) {
+        const TuiLookAndFeelPainterClass painter = Painter();
+        if (IsPanel()) {
+            painter->PaintPanelFace(canvas, layout.FrameRect, Enabled() ? uibsNormal : uibsDisabled);
+        } else if (ActiveEditStyle().BorderStyle() != ebsNone) {
+            const TuiGroupCaptionPosition position =
+                Caption().empty() ? gcpNone : AlignmentToCaptionPosition(FAlignment);
+            DrawTransparentControlBackground(*this, canvas, bounds, false);
+            painter->PaintGroupBoxCaptionText(canvas, bounds, position, ActiveEditStyle().Edges());
+        } else {
+            painter->PaintGroupBoxBackground(canvas, bounds, layout.CaptionRect);
+        }
+        return;
+    }
+    if (HasCaptionShadow()) {
+        PaintContainerShadow(canvas, layout.FrameRect);
+    }
+    if (IsPanel() && EditStyle(essNormal).LookAndFeel().Kind() == lfOffice11 && !FTransparent) {
+        return PaintOffice11Panel(canvas, layout.FrameRect);
+    }
+    if (FTransparent) {
+        DrawTransparentControlBackground(*this, canvas, bounds, false);
+        return;
+    }
+    const vcl::TRect face = HasCaptionShadow()
+                                ? vcl::TRect{0, 0, Width() - uiContainerShadowDepth, Height() - uiContainerShadowDepth}
+                                : bounds;
+    canvas.FillRectColor(face, BackgroundColor());
+}
+
+// An Office 2003 panel: the scheme's panel gradient, the colour halfway along it, or the style's colour.
+void TuiCustomGroupBox::PaintOffice11Panel(TuiCanvas& canvas, const vcl::TRect& rect) {
+    const TuxOffice11Colors& colors = Office11Colors();
+    switch (FPanelStyle->OfficeBackgroundKind()) {
+    case pobkGradient:
+        PaintGradientRect(canvas.Handle(), rect, colors.Office11BarLightColor, colors.Office11BarDarkColor, false);
+        return;
+    case pobkOffice11Color:
+        canvas.FillRectColor(rect, MixColors(colors.Office11BarLightColor, colors.Office11BarDarkColor));
+        return;
+    case pobkStyleColor:
+        canvas.FillRectColor(rect, BackgroundColor());
+        return;
+    }
+}
+
+// A skin draws its frame with the background; the other looks draw it on the style's edges.
+void TuiCustomGroupBox::PaintFrame(TuiCanvas& canvas, const TuiGroupBoxLayout& layout) {
+    if (HasSkin()) {
+        return;
+    }
+    const TuiBorders edges = ActiveEditStyle().Edges();
+    switch (ActiveEditStyle().BorderStyle()) {
+    case ebsNone:
+        return;
+    case ebsFlat:
+    case ebs3D:
+        Painter()->PaintGroupFrame(canvas, layout.FrameRect, Enabled(), gcpNone, edges);
+        return;
+    default:
+        canvas.FrameRect(layout.FrameRect, FrameColor(), BorderWidth(), edges);
+        return;
+    }
+}
+
+void TuiCustomGroupBox::DrawCaption(TuiCanvas& canvas, const TuiGroupBoxLayout& layout) {
+    if (Caption().empty() || layout.CaptionRect.IsEmpty()) {
+        return;
+    }
+    canvas.PushClipRegion();
+    try {
+        canvas.IntersectClipArea(layout.CaptionRect);
+        bool done = false;
+        if (FOnCustomDrawCaption) {
+            FOnCustomDrawCaption(this, canvas.Canvas(), layout.CaptionRect, Painter(), done);
+        }
+        if (!done) {
+            PrepareCaptionFont(canvas);
+            if (HasSkin() && !IsPanel()) {
+                Painter()->PaintGroupBoxCaption(canvas, layout.CaptionRect, AlignmentToCaptionPosition(FAlignment));
+            }
+            const uint32_t flags = CaptionTextFlags();
+            if (IsVerticalCaption()) {
+                const TuiRotationAngle angle = AlignmentToCaptionPosition(FAlignment) == gcpLeft
+                                                   ? TuiRotationAngle::CounterClockwise
+                                                   : TuiRotationAngle::Clockwise;
+                DrawRotatedText(canvas, Caption(), layout.TextRect, flags | DT_VCENTER, canvas.Font().Color(), angle);
+            } else {
+                canvas.Canvas().RequireFont();
+                vcl::TRect rect = layout.TextRect;
+                DrawTextColored(canvas.Handle(), Caption(), rect, flags, canvas.Font().Color(), true);
+            }
+        }
+    } catch (...) {
+        canvas.PopClipRegion();
+        throw;
+    }
+    canvas.PopClipRegion();
+}
+
+void TuiCustomGroupBox::Dispatch(vcl::TMessage& message) {
+    if (message.Msg == vcl::CM_DIALOGCHAR) {
+        return DialogChar(message);
+    }
+    TuiCustomEdit::Dispatch(message);
+}
+
+// The caption's accelerator moves the focus to the first child inside the box.
+void TuiCustomGroupBox::DialogChar(vcl::TMessage& message) {
+    if (vcl::IsAccel(static_cast<char16_t>(message.WParam), Caption()) && CanFocus()) {
+        FAcceleratorSelecting = true;
+        SelectNext(nullptr, true, true);
+        FAcceleratorSelecting = false;
+        message.Result = 1;
+        return;
+    }
+    TuiCustomEdit::Dispatch(message);
+}
+
+} // namespace ui
