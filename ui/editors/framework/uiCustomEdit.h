@@ -122,8 +122,11 @@ public:
 protected:
     friend class TuiEditDataBinding;
 
-    // Called once by the constructor.
-    virtual void Initialize();
+    // Descendants pass the class of their properties (a constructor cannot ask a descendant's virtual answer).
+    TuiCustomEdit(rtl::TComponent* owner, const rtl::TMetaclass& propertiesClass);
+    // A descendant bound to other data installs its binding from its constructor; the own properties take the new
+    // binding's default-values provider.
+    void SetDataBinding(std::unique_ptr<TuiEditDataBinding> binding);
     virtual void PropertiesChanged(TuiCustomEditProperties* properties);
 
     virtual void ApplyEditValue(const rtl::Variant& value, bool validated);
@@ -205,6 +208,7 @@ protected:
 private:
     friend class TuiEditChangeEventsCatcher;
 
+    void Initialize(const rtl::TMetaclass& propertiesClass);
     void ApplyProperties();
     bool HasOnChangeHandler();
     bool HasOnEditValueChangedHandler();
