@@ -35,6 +35,8 @@ protected:
 
     TTestEdit* AddEdit(int top) {
         auto* edit = new TTestEdit(Form.get());
+        // The test editor shows no content of its own to measure.
+        edit->SetAutoSize(false);
         edit->SetParent(Form.get());
         edit->SetBounds(10, top, 120, 25);
         return edit;
@@ -111,6 +113,19 @@ TEST_F(TuiCustomEditTest, TheRepositoryItemsHandlersRunAfterTheEditorsOwn) {
     item->Properties().SetOnChange([this](rtl::TObject*) { Events.push_back("item change"); });
     Edit->SetEditValue(rtl::Variant(u"a"));
     EXPECT_EQ(Events, (std::vector<std::string>{"value", "change", "item change"}));
+}
+
+TEST_F(TuiCustomEditTest, ADoubleClickOnAnEditButtonIsItsSecondPress) {
+    Edit->Properties().Buttons().Add();
+    std::vector<int32_t> clicked;
+    Edit->Properties().SetOnButtonClick([&](rtl::TObject*, int32_t index) { clicked.push_back(index); });
+    int doubleClicks = 0;
+    Edit->SetOnDblClick([&](rtl::TObject*) { ++doubleClicks; });
+    ui_test::DoubleClick(*Edit, {Edit->Width() - 6, Edit->Height() / 2});
+    EXPECT_EQ(clicked, (std::vector<int32_t>{0, 0}));
+    EXPECT_EQ(doubleClicks, 0);
+    ui_test::DoubleClick(*Edit, {5, Edit->Height() / 2});
+    EXPECT_EQ(doubleClicks, 1) << "elsewhere it is a double click";
 }
 
 TEST_F(TuiCustomEditTest, AnUnchangedEditorPassesWithoutAskingOnValidate) {
