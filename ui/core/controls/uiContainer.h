@@ -13,8 +13,29 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
+
+struct tagSCROLLBARINFO;
 
 namespace ui {
+
+class TuiContainer;
+
+// A native control a container hosts in its client area: it tells which control it is and whose it is.
+class IuiContainerInnerControl {
+public:
+    virtual ~IuiContainerInnerControl() = default;
+    virtual vcl::TWinControl* GetControl() = 0;
+    virtual TuiContainer* GetControlContainer() = 0;
+};
+
+// Asks the container to lay its built-in bars over its inner control's native bars again, once the messages waiting
+// now are handled.
+void PostScrollBarsUpdate(TuiContainer& container);
+
+// The control itself when it is a container, else the container its inner-control interface names; nullptr when
+// neither.
+TuiContainer* FindContainerOfControl(vcl::TControl* control);
 
 class TuiContainer : public TuiControl, public IuiContainerStyleHost, public IuiMouseTrackingCaller {
     RTL_DECLARE_CLASS(TuiContainer, TuiControl)
@@ -43,6 +64,17 @@ public:
     // Whether a style property applies to this container (for a state style only when that style shows it).
     bool IsStylePropertyApplicable(rtl::UnicodeStringView name, bool checkPublished) const;
 
+    // The native control hosted in the client area (nullptr: none); not owned, forgotten when it is freed.
+    vcl::TWinControl* InnerControl() const { return FInnerControl; }
+    void SetInnerControl(vcl::TWinControl* control);
+    // While locked the inner control changes its own bounds and the container leaves them alone.
+    void LockInnerBoundsChange(bool lock);
+    // The container counts as focused while its inner control has the focus.
+    bool Focused() const override;
+    // Moves the focus on into the inner control.
+    void SetFocus() override;
+    void WndProc(vcl::TMessage& message) override;
+
     // IuiContainerStyleHost.
     bool ParentColor() const override { return TuiControl::ParentColor(); }
     void SetParentColor(bool value) override { TuiControl::SetParentColor(value); }
@@ -63,8 +95,30 @@ protected:
     void FocusChanged() override;
     void ColorChanged() override;
     void FontChanged() override;
+    void MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
     void MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) override;
-    using TuiControl::MouseLeave;
+    void MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
+    void MouseEnter(vcl::TControl* control) override;
+    void MouseLeave(vcl::TControl* control) override;
+    void Notification(rtl::TComponent* component, rtl::TOperation operation) override;
+    void CreateWindowHandle(const vcl::TCreateParams& params) override;
+    // The inner control stands in the container's place while it is the form's active control.
+    void GetTabOrderList(std::vector<vcl::TWinControl*>& list) const override;
+    void KeyDown(uint16_t& key, vcl::TShiftState shift) override;
+    void UpdateScrollBars() override;
+
+    // The inner control takes the view's background colour and the effective font.
+    virtual void ApplyStyleToInnerControl();
+    // Moves the inner control onto the view's client rectangle.
+    virtual void AlignInnerControl();
+    // Lays the built-in bar of the same kind over the inner control's native bar, or hides it.
+    virtual void SyncScrollBarFromInner(TuiControlScrollBar& bar);
+    // Whether Tab moves on to the next control (editors take it themselves).
+    virtual bool TabMovesFocus() const { return true; }
+    virtual void FocusInner();
+    // Built-in bars over the native ones, their range and position from them.
+    void UpdateScrollBarsAndGrip(bool keepBounds);
+    bool InnerScrollBarInfo(tagSCROLLBARINFO& info, TScrollBarKind kind) const;
     // IuiMouseTrackingCaller: the pointer left the container.
     void MouseLeave() override { LeaveHotArea(); }
 
@@ -103,6 +157,11 @@ protected:
 
 private:
     void CalculateStateAndBorderStyle(vcl::TPoint point, bool hot);
+    // Focus messages between the container and its inner control; true when handled here.
+    bool HandleFocusMessage(vcl::TMessage& message);
+    void TakeParentValue(vcl::TMessage& message);
+    bool IsPointerOnFrame(const vcl::TMessage& message) const;
+    bool HasInnerWindow() const { return FInnerControl != nullptr && FInnerControl->HandleAllocated(); }
     bool HasState(TuiContainerStateFlag flag) const { return (FViewInfo->ContainerState & flag) != 0; }
 
     std::unique_ptr<TuiContainerStyles> FStyles;
@@ -114,6 +173,8 @@ private:
     bool FTakingParentValue = false;
     int32_t FAfterHotTrackCount = 0;
     int32_t FLayoutLockCount = 0;
+    int32_t FInnerBoundsLockCount = 0;
+    vcl::TWinControl* FInnerControl = nullptr; // not owned
 };
 
 } // namespace ui
