@@ -172,6 +172,8 @@ protected:
     virtual void InitViewData(TuiCustomEditViewData& viewData);
 
     // The container's and control's overrides.
+    // Tab belongs to the editor's own key handling (the host may take it).
+    bool TabMovesFocus() const override { return false; }
     void Paint() override;
     void KeyDown(uint16_t& key, vcl::TShiftState shift) override;
     void KeyPress(char16_t& key) override;
