@@ -201,6 +201,9 @@ bool TuiCustomEdit::HandleTabKey(uint16_t& key, vcl::TShiftState shift) {
         form->SelectNext(form->ActiveControl() != nullptr ? form->ActiveControl() : this, !shift.Contains(vcl::ssShift),
                          true);
     }
+    if (HandleAllocated() && Focused()) {
+        FocusInner();
+    }
     return true;
 }
 
