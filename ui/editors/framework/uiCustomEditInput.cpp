@@ -410,7 +410,7 @@ void TuiCustomEdit::AdjustSize() {
     int32_t left = Left();
     int32_t top = Top();
     if (UsesAnchors() && AreButtonsAutoWidth() && !KeepsWidthWhenAutoSizing()) {
-        if (!std::exchange(FAnchorsPending, false) && (FAnchorX == INT32_MAX && FAnchorY == INT32_MAX)) {
+        if (!std::exchange(FAnchorsPending, false)) {
             CalculateAnchors();
         }
         if (UsesAnchorX() && FAnchorX != INT32_MAX) {

@@ -181,6 +181,18 @@ TEST_F(TuiCustomEditTest, ActivationMakesTheHostsEditDataWhichForgetsAFreedEdito
     EXPECT_TRUE(data->Cleared());
 }
 
+TEST_F(TuiCustomEditTest, TheClickKeyClicksTheDefaultButtonWithoutTypingIt) {
+    Edit->Properties().Buttons().Add();
+    Edit->Properties().Buttons().Add().SetDefault(true);
+    std::vector<int32_t> clicked;
+    Edit->Properties().SetOnButtonClick([&](rtl::TObject*, int32_t index) { clicked.push_back(index); });
+    Edit->SetFocus();
+    ui_test::ProcessPendingMessages();
+    ui_test::PressKey(VK_RETURN, {vcl::ssCtrl});
+    EXPECT_EQ(clicked, (std::vector<int32_t>{1}));
+    EXPECT_EQ(Edit->Text, u"");
+}
+
 TEST_F(TuiCustomEditTest, AnUnchangedEditorPassesWithoutAskingOnValidate) {
     bool asked = false;
     Edit->Properties().SetOnValidate([&](rtl::TObject*, rtl::Variant&, rtl::UnicodeString&, bool&) { asked = true; });
