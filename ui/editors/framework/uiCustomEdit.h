@@ -21,8 +21,13 @@
 #include <utility>
 #include <vector>
 
+namespace vcl {
+struct THintInfo;
+} // namespace vcl
+
 namespace ui {
 
+class TuiCustomEditViewInfo;
 class TuiTimer;
 
 class TuiCustomEdit : public TuiContainer, public IuiEditItemWatcher {
@@ -169,6 +174,8 @@ protected:
     void AdjustSize() override;
     bool CanResize(int32_t& newWidth, int32_t& newHeight) override;
     virtual std::unique_ptr<TuiCustomEditViewData> CreateViewData();
+    // The view info of the editor's bounds with the pointer at point (client coordinates).
+    std::unique_ptr<TuiCustomEditViewInfo> CalculateViewInfoAt(TuiCanvas& canvas, vcl::TPoint point);
     virtual void InitViewData(TuiCustomEditViewData& viewData);
 
     // The container's and control's overrides.
@@ -220,7 +227,8 @@ private:
     void HandleEnterKey(uint16_t& key);
     bool HandleEscapeKey(uint16_t& key);
     void PostWithImmediatePost();
-    void PaintViewInfo(TuiCanvas& canvas);
+    // False when the point shows no hint.
+    bool PrepareHint(vcl::THintInfo& info);
 
     std::unique_ptr<TuiCustomEditProperties> FProperties;
     std::unique_ptr<TuiEditDataBinding> FDataBinding;

@@ -14,7 +14,9 @@
 #include "tests/ui/editors/framework/CustomEditTestSupport.h"
 #include "ui/core/uxResourceStrings.h"
 #include "ui/editors/framework/uiEditConsts.h"
+#include "vcl/hints/HintWindow.h"
 #include "vcl/menus/Menus.h"
+#include "vcl/system/Messages.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -191,6 +193,25 @@ TEST_F(TuiCustomEditTest, TheClickKeyClicksTheDefaultButtonWithoutTypingIt) {
     ui_test::PressKey(VK_RETURN, {vcl::ssCtrl});
     EXPECT_EQ(clicked, (std::vector<int32_t>{1}));
     EXPECT_EQ(Edit->Text, u"");
+}
+
+TEST_F(TuiCustomEditTest, TheHintIsTheButtonsOwnOrElseTheEditorsAndLastsWhileThePointerStaysOnThePart) {
+    Edit->Properties().Buttons().Add().SetHint(u"打开|Opens the list");
+    Edit->SetHint(u"Amount|The amount of the line");
+    Edit->SetShowHint(true);
+    const auto hintAt = [this](vcl::TPoint point, vcl::THintInfo& info) {
+        info.CursorPos = point;
+        return Edit->Perform(vcl::CM_HINTSHOW, 0, reinterpret_cast<intptr_t>(&info));
+    };
+    vcl::THintInfo onButton;
+    EXPECT_EQ(hintAt({Edit->Width() - 6, Edit->Height() / 2}, onButton), 0);
+    EXPECT_EQ(onButton.HintStr, u"打开");
+    EXPECT_EQ(onButton.CursorRect.Right, Edit->Width() - 2) << "the button's rectangle, inside the border";
+    EXPECT_GT(onButton.CursorRect.Left, Edit->Width() / 2);
+    vcl::THintInfo onText;
+    EXPECT_EQ(hintAt({5, Edit->Height() / 2}, onText), 0);
+    EXPECT_EQ(onText.HintStr, u"Amount");
+    EXPECT_LE(onText.CursorRect.Right, onButton.CursorRect.Left);
 }
 
 TEST_F(TuiCustomEditTest, AnUnchangedEditorPassesWithoutAskingOnValidate) {
