@@ -71,6 +71,10 @@ public:
     virtual rtl::UnicodeString GetDisplayText() const { return {}; }
     virtual void SetDisplayValue(const rtl::Variant&) {}
     virtual void SelectAll() {}
+    // The clipboard; the text editors fill these in.
+    virtual void CopyToClipboard() {}
+    virtual void CutToClipboard() {}
+    virtual void PasteFromClipboard() {}
     virtual void UpdateDisplay() {}
 
     bool ChangedSinceEnter() const { return FChangedSinceEnter; }
@@ -227,6 +231,8 @@ private:
     void HandleEnterKey(uint16_t& key);
     bool HandleEscapeKey(uint16_t& key);
     void PostWithImmediatePost();
+    // The clipboard messages to the editor: a cut of data that may not change copies, a paste needs data that may.
+    void HandleClipboardMessage(uint32_t message);
     // False when the point shows no hint.
     bool PrepareHint(vcl::THintInfo& info);
 

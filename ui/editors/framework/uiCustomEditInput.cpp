@@ -466,8 +466,38 @@ bool TuiCustomEdit::PrepareHint(vcl::THintInfo& info) {
 
 // Messages.
 
+void TuiCustomEdit::HandleClipboardMessage(uint32_t message) {
+    if (message == WM_COPY) {
+        CopyToClipboard();
+        return;
+    }
+    const bool modifiable = !GetEffectiveProperties().GetReadOnly() && FDataBinding->IsDataAvailable();
+    if (message == WM_PASTE && !modifiable) {
+        return;
+    }
+    const bool wasInProgress = std::exchange(FUserEditInProgress, true);
+    try {
+        if (message == WM_PASTE) {
+            PasteFromClipboard();
+        } else if (modifiable) {
+            CutToClipboard();
+        } else {
+            CopyToClipboard();
+        }
+    } catch (...) {
+        FUserEditInProgress = wasInProgress;
+        throw;
+    }
+    FUserEditInProgress = wasInProgress;
+}
+
 void TuiCustomEdit::Dispatch(vcl::TMessage& message) {
     switch (message.Msg) {
+    case WM_COPY:
+    case WM_CUT:
+    case WM_PASTE:
+        HandleClipboardMessage(message.Msg);
+        return;
     case vcl::CM_HINTSHOW:
         message.Result = PrepareHint(*reinterpret_cast<vcl::THintInfo*>(message.LParam)) ? 0 : -1;
         return;

@@ -44,6 +44,7 @@ public:
     using TuiCustomEdit::AdjustSize;
     using TuiCustomEdit::CommitValue;
     using TuiCustomEdit::Deactivate;
+    using TuiCustomEdit::UserEditInProgress;
     using TuiCustomEdit::ValidateEnteredText;
 
     rtl::UnicodeString Text;

@@ -214,6 +214,32 @@ TEST_F(TuiCustomEditTest, TheHintIsTheButtonsOwnOrElseTheEditorsAndLastsWhileThe
     EXPECT_LE(onText.CursorRect.Right, onButton.CursorRect.Left);
 }
 
+// An editor that records what the clipboard messages asked of it.
+class TClipboardEdit : public TTestEdit {
+    RTL_DECLARE_CLASS(TClipboardEdit, TTestEdit)
+public:
+    using TTestEdit::TTestEdit;
+    void CopyToClipboard() override { Asked.push_back("copy"); }
+    void CutToClipboard() override { Asked.push_back(UserEditInProgress() ? "cut by the user" : "cut"); }
+    void PasteFromClipboard() override { Asked.push_back(UserEditInProgress() ? "paste by the user" : "paste"); }
+    std::vector<std::string> Asked;
+};
+
+TEST_F(TuiCustomEditTest, AReadOnlyEditorCopiesOnCutAndIgnoresAPaste) {
+    auto* edit = new TClipboardEdit(Form.get());
+    edit->SetParent(Form.get());
+    for (const uint32_t message : {WM_COPY, WM_CUT, WM_PASTE}) {
+        edit->Perform(message);
+    }
+    EXPECT_EQ(edit->Asked, (std::vector<std::string>{"copy", "cut by the user", "paste by the user"}));
+    edit->Asked.clear();
+    edit->Properties().SetReadOnly(true);
+    for (const uint32_t message : {WM_CUT, WM_PASTE}) {
+        edit->Perform(message);
+    }
+    EXPECT_EQ(edit->Asked, (std::vector<std::string>{"copy"}));
+}
+
 TEST_F(TuiCustomEditTest, AnUnchangedEditorPassesWithoutAskingOnValidate) {
     bool asked = false;
     Edit->Properties().SetOnValidate([&](rtl::TObject*, rtl::Variant&, rtl::UnicodeString&, bool&) { asked = true; });
