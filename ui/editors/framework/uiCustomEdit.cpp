@@ -66,6 +66,7 @@ void TuiCustomEdit::Initialize(const rtl::TMetaclass& propertiesClass) {
     SetTabStop(true);
     FDataBinding = std::make_unique<TuiEditDataBinding>(this);
     FAutoSize = !FIsInplace;
+    FEditValue = rtl::Variant::Null();
     if (FIsInplace) {
         SetKeys({kAll, kArrows, kTab});
     }
@@ -577,12 +578,19 @@ void TuiCustomEdit::HandleExit(bool runExitEvent) {
     }
     SaveChangeFlags();
     LockChangeEvents(true);
+    bool valid = false;
     try {
-        ValidateEnteredText(true);
+        valid = ValidateEnteredText(true);
     } catch (...) {
         LockChangeEvents(false);
         RestoreChangeFlags();
         throw;
+    }
+    // An entry refused without a report (already reported once) is not posted either.
+    if (!valid) {
+        LockChangeEvents(false);
+        RestoreChangeFlags();
+        return;
     }
     WithRestore(
         [&] {

@@ -370,6 +370,9 @@ TEST_F(TuiCustomEditTest, AnEditorThatCannotTakeTheFocusAnswersFalseTwiceForTheS
     EXPECT_FALSE(Edit->ValidateEnteredText(true)) << "not reported again, and still not valid";
     EXPECT_FALSE(Edit->ValueValidated());
     EXPECT_FALSE(Edit->CommitValue(true)) << "nothing is posted for it";
+    Edit->Perform(vcl::CM_EXIT);
+    EXPECT_TRUE(Edit->ChangedByUser()) << "leaving neither posts nor forgets it";
+    EXPECT_TRUE(Edit->EditValue().IsNull()) << "an editor starts empty";
     Edit->DataBinding().SetModified();
     EXPECT_THROW(Edit->ValidateEnteredText(true), EuiEditValidationError) << "a new change is reported again";
 }
