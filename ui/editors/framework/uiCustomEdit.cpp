@@ -32,9 +32,11 @@ void WithRestore(TBody&& body, TRestore&& restore) {
 
 } // namespace
 
-TuiCustomEdit::TuiCustomEdit(rtl::TComponent* owner)
-    : TuiContainer(owner), FIsInplace(std::exchange(creatingInplaceEditor, false)), FChangeEventsCatcher(*this) {
-    Initialize();
+TuiCustomEdit::TuiCustomEdit(rtl::TComponent* owner) : TuiCustomEdit(owner, TuiCustomEditProperties::StaticClass()) {}
+
+TuiCustomEdit::TuiCustomEdit(rtl::TComponent* owner, const rtl::TMetaclass& propertiesClass)
+    : TuiContainer(owner), FChangeEventsCatcher(*this), FIsInplace(std::exchange(creatingInplaceEditor, false)) {
+    Initialize(propertiesClass);
 }
 
 TuiCustomEdit* TuiCustomEdit::CreateInplace(const rtl::TMetaclass& editorClass, rtl::TComponent* owner) {
@@ -48,8 +50,11 @@ TuiCustomEdit* TuiCustomEdit::CreateInplace(const rtl::TMetaclass& editorClass, 
     return editor;
 }
 
-void TuiCustomEdit::Initialize() {
-    FProperties.reset(static_cast<TuiCustomEditProperties*>(GetPropertiesClass().CreateInstance(this)));
+void TuiCustomEdit::Initialize(const rtl::TMetaclass& propertiesClass) {
+    if (!propertiesClass.InheritsFrom(TuiCustomEditProperties::StaticClass())) {
+        throw rtl::EInvalidCast(rtl::RtlMessages::InvalidCast);
+    }
+    FProperties.reset(static_cast<TuiCustomEditProperties*>(propertiesClass.CreateInstance(this)));
     FEditStyles[essNormal] = std::make_unique<TuiEditStyle>(this, false);
     for (TuiEditStyleState state : {essFocused, essDisabled, essHot}) {
         FEditStyles[state] = std::make_unique<TuiEditStyle>(this, false, FEditStyles[essNormal].get(), state);
@@ -59,16 +64,25 @@ void TuiCustomEdit::Initialize() {
         style->SetOnChanged([this](rtl::TObject*) { Invalidate(); });
     }
     SetTabStop(true);
-    FDataBinding.reset(new TuiEditDataBinding(this));
+    FDataBinding = std::make_unique<TuiEditDataBinding>(this);
     FAutoSize = !FIsInplace;
+    FEditValue = rtl::Variant::Null();
     if (FIsInplace) {
         SetKeys({kAll, kArrows, kTab});
     }
     FProperties->SetOnPropertiesChanged([this](rtl::TObject*) { PropertiesChanged(FProperties.get()); });
     FDblClickTimer = std::make_unique<TuiTimer>(nullptr);
+    FDblClickTimer->SetEnabled(false);
     FDblClickTimer->SetInterval(GetDoubleClickTime());
     FDblClickTimer->SetOnTimer([this](rtl::TObject*) { FDblClickTimer->SetEnabled(false); });
     if (!FIsInplace) {
+        FProperties->AssignDefaultValuesProvider(FDataBinding->GetIDefaultValuesProvider());
+    }
+}
+
+void TuiCustomEdit::SetDataBinding(std::unique_ptr<TuiEditDataBinding> binding) {
+    FDataBinding = std::move(binding);
+    if (!FIsInplace && FRepositoryItem == nullptr) {
         FProperties->AssignDefaultValuesProvider(FDataBinding->GetIDefaultValuesProvider());
     }
 }
@@ -129,8 +143,12 @@ TuiCustomEditProperties& TuiCustomEdit::GetEffectiveProperties() {
     if (FRepositoryItem == nullptr) {
         return *FProperties;
     }
-    FRepositoryItem->Properties().AssignDefaultValuesProvider(FDataBinding->GetIDefaultValuesProvider());
-    return FRepositoryItem->Properties();
+    TuiCustomEditProperties& properties = FRepositoryItem->Properties();
+    // Assigning a provider notifies the item's users, this editor among them: only a new one is assigned.
+    if (properties.DefaultValuesProvider() != FDataBinding->GetIDefaultValuesProvider()) {
+        properties.AssignDefaultValuesProvider(FDataBinding->GetIDefaultValuesProvider());
+    }
+    return properties;
 }
 
 void TuiCustomEdit::ApplyProperties() {
@@ -560,12 +578,19 @@ void TuiCustomEdit::HandleExit(bool runExitEvent) {
     }
     SaveChangeFlags();
     LockChangeEvents(true);
+    bool valid = false;
     try {
-        ValidateEnteredText(true);
+        valid = ValidateEnteredText(true);
     } catch (...) {
         LockChangeEvents(false);
         RestoreChangeFlags();
         throw;
+    }
+    // An entry refused without a report (already reported once) is not posted either.
+    if (!valid) {
+        LockChangeEvents(false);
+        RestoreChangeFlags();
+        return;
     }
     WithRestore(
         [&] {

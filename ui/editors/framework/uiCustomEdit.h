@@ -21,8 +21,13 @@
 #include <utility>
 #include <vector>
 
+namespace vcl {
+struct THintInfo;
+} // namespace vcl
+
 namespace ui {
 
+class TuiCustomEditViewInfo;
 class TuiTimer;
 
 class TuiCustomEdit : public TuiContainer, public IuiEditItemWatcher {
@@ -66,6 +71,10 @@ public:
     virtual rtl::UnicodeString GetDisplayText() const { return {}; }
     virtual void SetDisplayValue(const rtl::Variant&) {}
     virtual void SelectAll() {}
+    // The clipboard; the text editors fill these in.
+    virtual void CopyToClipboard() {}
+    virtual void CutToClipboard() {}
+    virtual void PasteFromClipboard() {}
     virtual void UpdateDisplay() {}
 
     bool ChangedSinceEnter() const { return FChangedSinceEnter; }
@@ -122,8 +131,11 @@ public:
 protected:
     friend class TuiEditDataBinding;
 
-    // Called once by the constructor.
-    virtual void Initialize();
+    // Descendants pass the class of their properties (a constructor cannot ask a descendant's virtual answer).
+    TuiCustomEdit(rtl::TComponent* owner, const rtl::TMetaclass& propertiesClass);
+    // A descendant bound to other data installs its binding from its constructor; the own properties take the new
+    // binding's default-values provider.
+    void SetDataBinding(std::unique_ptr<TuiEditDataBinding> binding);
     virtual void PropertiesChanged(TuiCustomEditProperties* properties);
 
     virtual void ApplyEditValue(const rtl::Variant& value, bool validated);
@@ -166,9 +178,13 @@ protected:
     void AdjustSize() override;
     bool CanResize(int32_t& newWidth, int32_t& newHeight) override;
     virtual std::unique_ptr<TuiCustomEditViewData> CreateViewData();
+    // The view info of the editor's bounds with the pointer at point (client coordinates).
+    std::unique_ptr<TuiCustomEditViewInfo> CalculateViewInfoAt(TuiCanvas& canvas, vcl::TPoint point);
     virtual void InitViewData(TuiCustomEditViewData& viewData);
 
     // The container's and control's overrides.
+    // Tab belongs to the editor's own key handling (the host may take it).
+    bool TabMovesFocus() const override { return false; }
     void Paint() override;
     void KeyDown(uint16_t& key, vcl::TShiftState shift) override;
     void KeyPress(char16_t& key) override;
@@ -205,6 +221,7 @@ protected:
 private:
     friend class TuiEditChangeEventsCatcher;
 
+    void Initialize(const rtl::TMetaclass& propertiesClass);
     void ApplyProperties();
     bool HasOnChangeHandler();
     bool HasOnEditValueChangedHandler();
@@ -214,7 +231,10 @@ private:
     void HandleEnterKey(uint16_t& key);
     bool HandleEscapeKey(uint16_t& key);
     void PostWithImmediatePost();
-    void PaintViewInfo(TuiCanvas& canvas);
+    // The clipboard messages to the editor: a cut of data that may not change copies, a paste needs data that may.
+    void HandleClipboardMessage(uint32_t message);
+    // False when the point shows no hint.
+    bool PrepareHint(vcl::THintInfo& info);
 
     std::unique_ptr<TuiCustomEditProperties> FProperties;
     std::unique_ptr<TuiEditDataBinding> FDataBinding;

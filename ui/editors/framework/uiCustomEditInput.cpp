@@ -8,7 +8,9 @@
 #include "ui/editors/framework/uiEditViewData.h"
 #include "ui/editors/framework/uiEditViewInfo.h"
 #include "vcl/controls/pointer/Mouse.h"
+#include "vcl/forms/Application.h"
 #include "vcl/forms/Form.h"
+#include "vcl/hints/HintWindow.h"
 #include "vcl/menus/Menus.h"
 #include "vcl/services/Beeper.h"
 #include "vcl/system/Messages.h"
@@ -201,6 +203,9 @@ bool TuiCustomEdit::HandleTabKey(uint16_t& key, vcl::TShiftState shift) {
         form->SelectNext(form->ActiveControl() != nullptr ? form->ActiveControl() : this, !shift.Contains(vcl::ssShift),
                          true);
     }
+    if (HandleAllocated() && Focused()) {
+        FocusInner();
+    }
     return true;
 }
 
@@ -277,15 +282,9 @@ int32_t TuiCustomEdit::GetButtonIndexAt(vcl::TPoint point) {
     if (!HandleAllocated()) {
         return -1;
     }
-    std::unique_ptr<TuiCustomEditViewData> viewData = CreateViewData();
-    std::unique_ptr<TuiCustomEditViewInfo> viewInfo = GetEffectiveProperties().CreateViewInfo();
-    viewData->Calculate(UICanvas(), {0, 0, Width(), Height()}, false, *viewInfo, {}, std::nullopt, point);
-    for (int32_t i = 0; i < viewInfo->ButtonCount(); ++i) {
-        if (viewInfo->Buttons(i).Bounds.Contains(point)) {
-            return viewInfo->Buttons(i).ButtonIndex;
-        }
-    }
-    return -1;
+    const std::unique_ptr<TuiCustomEditViewInfo> viewInfo = CalculateViewInfoAt(UICanvas(), point);
+    const int32_t slot = viewInfo->GetPartAt(point);
+    return slot >= 0 ? viewInfo->Buttons(slot).ButtonIndex : -1;
 }
 
 void TuiCustomEdit::MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {
@@ -407,7 +406,7 @@ void TuiCustomEdit::AdjustSize() {
     int32_t left = Left();
     int32_t top = Top();
     if (UsesAnchors() && AreButtonsAutoWidth() && !KeepsWidthWhenAutoSizing()) {
-        if (!std::exchange(FAnchorsPending, false) && (FAnchorX == INT32_MAX && FAnchorY == INT32_MAX)) {
+        if (!std::exchange(FAnchorsPending, false)) {
             CalculateAnchors();
         }
         if (UsesAnchorX() && FAnchorX != INT32_MAX) {
@@ -435,20 +434,73 @@ void TuiCustomEdit::InitViewData(TuiCustomEditViewData& viewData) {
     viewData.IsDesigning = ComponentState().Contains(rtl::TComponentState::csDesigning);
 }
 
-void TuiCustomEdit::Paint() {
-    TuiCanvas& canvas = UICanvas();
+std::unique_ptr<TuiCustomEditViewInfo> TuiCustomEdit::CalculateViewInfoAt(TuiCanvas& canvas, vcl::TPoint point) {
     std::unique_ptr<TuiCustomEditViewData> viewData = CreateViewData();
     std::unique_ptr<TuiCustomEditViewInfo> viewInfo = GetEffectiveProperties().CreateViewInfo();
-    const vcl::TPoint cursor = HandleAllocated() ? ScreenToClient(vcl::Mouse().CursorPos()) : vcl::TPoint{-1, -1};
-    viewData->Calculate(canvas, {0, 0, Width(), Height()}, false, *viewInfo, {}, std::nullopt, cursor);
+    viewData->Calculate(canvas, {0, 0, Width(), Height()}, false, *viewInfo, {}, std::nullopt, point);
     viewData->ApplyDisplayValue(canvas, GetEditValue(), *viewInfo);
-    viewInfo->Paint(canvas);
+    return viewInfo;
+}
+
+void TuiCustomEdit::Paint() {
+    const vcl::TPoint cursor = HandleAllocated() ? ScreenToClient(vcl::Mouse().CursorPos()) : vcl::TPoint{-1, -1};
+    CalculateViewInfoAt(UICanvas(), cursor)->Paint(UICanvas());
+}
+
+// The hint of the part under the pointer: an edit button's own hint, else the editor's; the hint goes when the
+// pointer leaves that part.
+bool TuiCustomEdit::PrepareHint(vcl::THintInfo& info) {
+    const std::unique_ptr<TuiCustomEditViewInfo> viewInfo = CalculateViewInfoAt(UICanvas(), info.CursorPos);
+    const int32_t part = viewInfo->GetPartAt(info.CursorPos);
+    if (part == ephtNone) {
+        return false;
+    }
+    rtl::UnicodeString hint = part >= 0 ? viewInfo->Buttons(part).Hint : rtl::UnicodeString();
+    if (hint.empty() && ShowHint()) {
+        hint = Hint();
+    }
+    info.HintStr = vcl::GetShortHint(hint);
+    info.CursorRect = viewInfo->GetPartRect(part);
+    return true;
 }
 
 // Messages.
 
+void TuiCustomEdit::HandleClipboardMessage(uint32_t message) {
+    if (message == WM_COPY) {
+        CopyToClipboard();
+        return;
+    }
+    const bool modifiable = !GetEffectiveProperties().GetReadOnly() && FDataBinding->IsDataAvailable();
+    if (message == WM_PASTE && !modifiable) {
+        return;
+    }
+    const bool wasInProgress = std::exchange(FUserEditInProgress, true);
+    try {
+        if (message == WM_PASTE) {
+            PasteFromClipboard();
+        } else if (modifiable) {
+            CutToClipboard();
+        } else {
+            CopyToClipboard();
+        }
+    } catch (...) {
+        FUserEditInProgress = wasInProgress;
+        throw;
+    }
+    FUserEditInProgress = wasInProgress;
+}
+
 void TuiCustomEdit::Dispatch(vcl::TMessage& message) {
     switch (message.Msg) {
+    case WM_COPY:
+    case WM_CUT:
+    case WM_PASTE:
+        HandleClipboardMessage(message.Msg);
+        return;
+    case vcl::CM_HINTSHOW:
+        message.Result = PrepareHint(*reinterpret_cast<vcl::THintInfo*>(message.LParam)) ? 0 : -1;
+        return;
     case vcl::CM_MODALACCEPT:
         message.Result = ValidateOnModalClose() ? 0 : 1;
         return;

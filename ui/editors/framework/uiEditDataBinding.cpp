@@ -1,19 +1,19 @@
 #include "ui/editors/framework/uiEditDataBinding.h"
 
+#include "rtl/core/Exceptions.h"
 #include "ui/editors/framework/uiCustomEdit.h"
 
 namespace ui {
 
-TuiEditDataBinding::TuiEditDataBinding(TuiCustomEdit* editor) : FEditor(editor) {
+TuiEditDataBinding::TuiEditDataBinding(TuiCustomEdit* editor, const rtl::TMetaclass& providerClass) : FEditor(editor) {
+    if (!providerClass.InheritsFrom(TuiCustomEditDefaultValuesProvider::StaticClass())) {
+        throw rtl::EInvalidCast(rtl::RtlMessages::InvalidCast);
+    }
     FDefaultValuesProvider.reset(
-        static_cast<TuiCustomEditDefaultValuesProvider*>(GetDefaultValuesProviderClass().CreateInstance(nullptr)));
+        static_cast<TuiCustomEditDefaultValuesProvider*>(providerClass.CreateInstance(nullptr)));
 }
 
 TuiEditDataBinding::~TuiEditDataBinding() = default;
-
-const rtl::TMetaclass& TuiEditDataBinding::GetDefaultValuesProviderClass() const {
-    return TuiCustomEditDefaultValuesProvider::StaticClass();
-}
 
 rtl::TPersistent* TuiEditDataBinding::GetOwner() const {
     return FEditor;

@@ -19,7 +19,10 @@ class TuiCustomEdit;
 class TuiEditDataBinding : public rtl::TPersistent {
     RTL_DECLARE_CLASS(TuiEditDataBinding, rtl::TPersistent)
 public:
-    explicit TuiEditDataBinding(TuiCustomEdit* editor);
+    // The binding owns a default-values provider of providerClass (a descendant of
+    // TuiCustomEditDefaultValuesProvider).
+    explicit TuiEditDataBinding(TuiCustomEdit* editor, const rtl::TMetaclass& providerClass =
+                                                           TuiCustomEditDefaultValuesProvider::StaticClass());
     ~TuiEditDataBinding() override;
 
     rtl::TPersistent* GetOwner() const override;
@@ -46,10 +49,6 @@ public:
 
     IuiEditDefaultValuesProvider* GetIDefaultValuesProvider() const;
     bool IsDataEditable() { return IsDataAvailable(); }
-
-protected:
-    // The provider's class; the data-bound descendants answer theirs.
-    virtual const rtl::TMetaclass& GetDefaultValuesProviderClass() const;
 
 private:
     TuiCustomEdit* FEditor; // not owned: the binding's owner
