@@ -153,13 +153,17 @@ TEST_F(TuiControlTest, TextMeasuresOnTheDrawingCanvasAsOnTheScreenAfterEveryKind
         canvas.SetFont(Control->Font());
         return canvas.GetTextWidth(caption);
     };
-    EXPECT_EQ(measured(), expected) << "before any paint";
+    EXPECT_EQ(measured(), expected) << "once shown";
     ui_test::TDibSurface surface(200, 150);
     ui_test::PaintControl(*Control, surface);
-    EXPECT_EQ(measured(), expected) << "after a paint into a bitmap";
-    Control->Invalidate();
-    Control->Update();
-    EXPECT_EQ(measured(), expected) << "after a paint of the window";
+    EXPECT_EQ(measured(), expected) << "after a paint into a given device context";
+    for (const uint32_t minor : {1u, 2u}) {
+        SCOPED_TRACE(minor == 1 ? "the window painted through a bitmap" : "the window painted directly");
+        const ui_test::TPinnedSystemInfo pinned({uxPlatformWinNT, 6, minor});
+        Control->Invalidate();
+        Control->Update();
+        EXPECT_EQ(measured(), expected);
+    }
     ui_test::ProcessPendingMessages();
     EXPECT_EQ(measured(), expected) << "after the application went idle";
 }
