@@ -1,9 +1,9 @@
 #pragma once
 // The ordered start-up and shut-down of the UI core. Its units start in one fixed order (the library core with its
-// operating-system flags, geometry, then on Windows visual styles and the theme manager, the Office 2003 colours, the
-// graphics: the halftone brush, DPI awareness, the bitmap classes, the screen resolution; the look-and-feel settings,
-// the painters, desktop composition and styles), each registering what later code looks up, and shut down in the
-// reverse order.
+// operating-system flags, geometry, then on Windows visual styles and the theme manager, the msimg32 binding, the
+// Office 2003 colours, the graphics: the halftone brush, DPI awareness, the bitmap classes, the screen resolution; the
+// look-and-feel settings, the painters, desktop composition and styles), each registering what later code looks up,
+// and shut down in the reverse order.
 // Later units of the library join the table of their platform at their place in that order. The application and the
 // test programs call these two functions from their main; nothing here runs from a static constructor.
 

@@ -10,6 +10,7 @@
 #include "ui/core/styles/uiStyles.h"
 #include "ui/core/text/uiDrawTextUtils.h"
 #include "ui/core/themes/uiDWMApi.h"
+#include "ui/core/themes/uxMsimg32.h"
 #include "ui/core/themes/uxOffice11.h"
 #include "ui/core/themes/uxThemeManager.h"
 #include "ui/core/themes/uxUxTheme.h"
@@ -28,7 +29,8 @@ std::span<const TuiCoreUnit> CoreUnits() {
         {"text engine", InitializeTextUnit, FinalizeTextUnit},
         {"visual styles", InitializeUxThemeUnit, FinalizeUxThemeUnit},
         {"theme manager", InitializeThemeManagerUnit, FinalizeThemeManagerUnit},
-        {"Office 2003 colours", InitializeOffice11Unit, FinalizeOffice11Unit},
+        {"msimg32 binding", InitializeMsimg32Unit, FinalizeMsimg32Unit},
+        {"Office 2003 colours", nullptr, FinalizeOffice11Unit},
         {"canvas and bitmaps", InitializeGraphicsUnit, FinalizeGraphicsUnit},
         {"alpha blending and glyphs", InitializeImagesUnit, FinalizeImagesUnit},
         {"look-and-feel settings", InitializeLookAndFeelsUnit, FinalizeLookAndFeelsUnit},

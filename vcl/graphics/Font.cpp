@@ -38,6 +38,7 @@ void TFont::Assign(const rtl::TPersistent* source) {
     FStyle = font->FStyle;
     FColor = font->FColor;
     FPitch = font->FPitch;
+    FOrientation = font->FOrientation;
     FPixelsPerInch = font->FPixelsPerInch;
     Changed();
 }
@@ -92,6 +93,13 @@ void TFont::SetPitch(TFontPitch pitch) {
     }
 }
 
+void TFont::SetOrientation(int32_t orientation) {
+    if (orientation != FOrientation) {
+        FOrientation = orientation;
+        Changed();
+    }
+}
+
 HFONT TFont::Handle() {
     if (FHandle) {
         return FHandle.Get();
@@ -102,8 +110,11 @@ HFONT TFont::Handle() {
     description.lfItalic = FStyle.Contains(fsItalic);
     description.lfUnderline = FStyle.Contains(fsUnderline);
     description.lfStrikeOut = FStyle.Contains(fsStrikeOut);
+    description.lfEscapement = FOrientation;
+    description.lfOrientation = FOrientation;
     description.lfCharSet = FCharset;
-    description.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    // Only outline fonts turn; a raster font chosen for a turned description would stay upright.
+    description.lfOutPrecision = FOrientation != 0 ? OUT_TT_ONLY_PRECIS : OUT_DEFAULT_PRECIS;
     description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     description.lfQuality = DEFAULT_QUALITY;
     description.lfPitchAndFamily = FPitch == fpFixed ? FIXED_PITCH : FPitch == fpVariable ? VARIABLE_PITCH : 0;
@@ -119,6 +130,7 @@ void TFont::SetHandle(HFONT handle) {
         FName = AsUtf16(description.lfFaceName);
         FHeight = description.lfHeight;
         FCharset = description.lfCharSet;
+        FOrientation = description.lfEscapement;
         TFontStyles style;
         if (description.lfWeight >= FW_BOLD) {
             style.Include(fsBold);
@@ -142,7 +154,7 @@ void TFont::SetHandle(HFONT handle) {
 
 bool TFont::SameAs(const TFont& other) const {
     return FName == other.FName && FHeight == other.FHeight && FCharset == other.FCharset && FStyle == other.FStyle &&
-           FColor == other.FColor && FPitch == other.FPitch;
+           FColor == other.FColor && FPitch == other.FPitch && FOrientation == other.FOrientation;
 }
 
 // The old GDI font goes only after the listeners ran, so that a canvas can first select it out of its device context.

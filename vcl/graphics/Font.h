@@ -1,8 +1,8 @@
 #pragma once
-// TFont: the description of a font (face name, height, character set, style, colour, pitch) with the GDI font made
-// from it on first use. Every change drops the GDI font and calls OnChange once; a control answers by sending itself
-// CM_FONTCHANGED. Height is in pixels as GDI takes it (negative: character height without internal leading); Size
-// is in points at the font's PixelsPerInch.
+// TFont: the description of a font (face name, height, character set, style, colour, pitch, orientation) with the GDI
+// font made from it on first use. Every change drops the GDI font and calls OnChange once; a control answers by sending
+// itself CM_FONTCHANGED. Height is in pixels as GDI takes it (negative: character height without internal leading);
+// Size is in points at the font's PixelsPerInch.
 
 #include "rtl/core/Events.h"
 #include "rtl/core/Persistent.h"
@@ -51,6 +51,9 @@ public:
     void SetColor(TColor color);
     TFontPitch Pitch() const { return FPitch; }
     void SetPitch(TFontPitch pitch);
+    // The angle of the text's baseline in tenths of a degree, counter-clockwise; 0 runs left to right.
+    int32_t Orientation() const { return FOrientation; }
+    void SetOrientation(int32_t orientation);
     // The resolution Size converts at; changing it keeps Height.
     int32_t PixelsPerInch() const { return FPixelsPerInch; }
     void SetPixelsPerInch(int32_t pixelsPerInch) { FPixelsPerInch = pixelsPerInch; }
@@ -76,6 +79,7 @@ private:
     TFontStyles FStyle;
     TColor FColor = clWindowText;
     TFontPitch FPitch = fpDefault;
+    int32_t FOrientation = 0;
     int32_t FPixelsPerInch = 96;
     TFontHandle FHandle;
     rtl::TNotifyEvent FOnChange;

@@ -1,14 +1,45 @@
-// Colours, fonts, brushes and the canvas: system colours, size and height of fonts, change notification, and GDI
-// objects selected into a device context while they change.
+// Colours, fonts, brushes and the canvas: system colours, size and height of fonts, turned fonts, change
+// notification, and GDI objects selected into a device context while they change.
 
 #include "rtl/WindowsApi.h"
 #include "rtl/core/Exceptions.h"
 #include "tests/support/ui/DibSurface.h"
 #include "vcl/graphics/Canvas.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
+
+// The font with its handle replaced by one turned to escapement (tenths of a degree), as a canvas turns its font.
+void TurnFont(vcl::TFont& font, int32_t escapement) {
+    LOGFONTW description{};
+    GetObjectW(font.Handle(), sizeof(description), &description);
+    description.lfEscapement = escapement;
+    description.lfOrientation = escapement;
+    description.lfOutPrecision = OUT_TT_ONLY_PRECIS;
+    font.SetHandle(CreateFontIndirectW(&description));
+}
+
+int32_t EscapementOf(vcl::TFont& font) {
+    LOGFONTW description{};
+    GetObjectW(font.Handle(), sizeof(description), &description);
+    return description.lfEscapement;
+}
+
+// The smallest rectangle holding every pixel of the surface that is not white.
+vcl::TRect InkBounds(const ui_test::TDibSurface& surface) {
+    vcl::TRect bounds{surface.Width(), surface.Height(), 0, 0};
+    for (int y = 0; y < surface.Height(); ++y) {
+        for (int x = 0; x < surface.Width(); ++x) {
+            if (surface.Pixel(x, y) != vcl::clWhite) {
+                bounds = {std::min(bounds.Left, x), std::min(bounds.Top, y), std::max(bounds.Right, x + 1),
+                          std::max(bounds.Bottom, y + 1)};
+            }
+        }
+    }
+    return bounds;
+}
 
 TEST(Colors, SystemColoursFollowTheColourSchemeAndOthersStayAsTheyAre) {
     EXPECT_EQ(vcl::ColorToRGB(vcl::clBtnFace), GetSysColor(COLOR_BTNFACE));
@@ -54,6 +85,24 @@ TEST(Font, EachRealChangeNotifiesOnceAndGivesANewHandle) {
     EXPECT_EQ(changes, 2) << "assigning an equal font changes nothing";
 }
 
+TEST(Font, ATurnedFontDiffersFromItsUprightTwinAndAssignCarriesTheTurnBothWays) {
+    vcl::TFont upright;
+    vcl::TFont turned;
+    TurnFont(turned, 2700);
+    EXPECT_EQ(turned.Orientation(), 2700) << "read from the handle taken over";
+    EXPECT_FALSE(turned.SameAs(upright));
+    EXPECT_FALSE(upright.SameAs(turned));
+
+    vcl::TFont copy;
+    copy.Assign(&turned);
+    EXPECT_EQ(EscapementOf(copy), 2700) << "the turn reaches an upright font";
+    EXPECT_TRUE(copy.SameAs(turned));
+    copy.Assign(&upright);
+    EXPECT_EQ(EscapementOf(copy), 0) << "and an upright font undoes it";
+    copy.SetOrientation(900);
+    EXPECT_EQ(EscapementOf(copy), 900);
+}
+
 TEST(Canvas, FillsAndWritesWithItsBrushAndFont) {
     ui_test::TDibSurface surface(60, 30);
     surface.Fill(vcl::clWhite);
@@ -93,6 +142,31 @@ TEST(Canvas, ChangingTheFontOrBrushWhileSelectedLeavesTheDeviceContextWithTheNew
     }
     EXPECT_EQ(GetCurrentObject(surface.DC(), OBJ_FONT), ownFont);
     EXPECT_EQ(GetCurrentObject(surface.DC(), OBJ_BRUSH), ownBrush);
+}
+
+TEST(Canvas, AFontTurnedElsewhereAndAssignedTurnsTheCanvasText) {
+    vcl::TFont turned;
+    turned.SetHeight(-16);
+    TurnFont(turned, 2700);
+    const auto inkOf = [](const vcl::TFont* font) {
+        ui_test::TDibSurface surface(200, 200);
+        surface.Fill(vcl::clWhite);
+        vcl::TCanvas canvas;
+        canvas.SetHandle(surface.DC());
+        canvas.Font().SetHeight(-16);
+        if (font) {
+            canvas.Font().Assign(font);
+        }
+        canvas.TextOut(100, 100, u"WWWWWW");
+        canvas.SetHandle(nullptr);
+        GdiFlush();
+        return InkBounds(surface);
+    };
+    const vcl::TRect upright = inkOf(nullptr);
+    EXPECT_GT(upright.Width(), upright.Height());
+    const vcl::TRect down = inkOf(&turned);
+    EXPECT_GT(down.Height(), down.Width()) << "the text runs downwards";
+    EXPECT_LE(down.Right, 100) << "its tops face right of the point it starts at";
 }
 
 TEST(Canvas, WithoutADeviceContextDrawingIsAnError) {

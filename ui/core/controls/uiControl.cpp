@@ -323,12 +323,6 @@ void TuiControl::PaintThroughBitmap(vcl::TMessage& message) {
     message.Result = 0;
 }
 
-void TuiControl::PaintWindow(HDC dc) {
-    FCanvas->PushDCState();
-    TCustomControl::PaintWindow(dc);
-    FCanvas->PopDCState();
-}
-
 void TuiControl::Paint() {
     if (FBorderStyle == uicbsDefault) {
         GetPainter()->PaintFrame(*FCanvas, GetBounds());

@@ -180,7 +180,6 @@ protected:
     void CreateParams(vcl::TCreateParams& params) override;
     void CreateWnd() override;
     void Paint() override;
-    void PaintWindow(HDC dc) override;
     void MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
     void MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) override;
     void MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;

@@ -1,6 +1,7 @@
 #include "ui/core/controls/uiControlRoutines.h"
 
 #include "rtl/WindowsApi.h"
+#include "vcl/controls/Control.h"
 #include "vcl/controls/pointer/Mouse.h"
 #include "vcl/menus/Menus.h"
 

@@ -220,17 +220,7 @@ void TuiCanvas::OutputText(rtl::UnicodeStringView text, const vcl::TRect& rect, 
 }
 
 void TuiCanvas::SetFontAngle(int32_t angle) {
-    LOGFONTW font{};
-    if (GetObjectW(Font().Handle(), sizeof(font), &font) != sizeof(font)) {
-        return;
-    }
-    font.lfEscapement = angle * 10;
-    if (angle != 0) {
-        font.lfOutPrecision = OUT_TT_ONLY_PRECIS;
-    }
-    const vcl::TColor color = Font().Color();
-    Font().SetHandle(CreateFontIndirectW(&font));
-    Font().SetColor(color);
+    Font().SetOrientation(angle * 10);
 }
 
 } // namespace ui

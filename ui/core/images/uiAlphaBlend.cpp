@@ -4,6 +4,7 @@
 #include "ui/core/gdiplus/uxGdiPlusFlat.h"
 #include "ui/core/graphics/uiBitmaps.h"
 #include "ui/core/images/uiResampling.h"
+#include "ui/core/themes/uxMsimg32.h"
 #include "ui/core/uxSystemInfo.h"
 #include "vcl/system/Win32.h"
 
@@ -15,7 +16,6 @@ namespace {
 
 using TAlphaBlendFunction = BOOL(WINAPI*)(HDC, int, int, int, int, HDC, int, int, int, int, BLENDFUNCTION);
 
-HMODULE Msimg32 = nullptr;
 detail::TAlphaBlendEntry AlphaBlendEntry = nullptr;
 
 // The bits per pixel of what a device context draws on: its bitmap's, or the device's.
@@ -200,18 +200,12 @@ void ResampleBitmap(vcl::TBitmap& source, vcl::TBitmap& destination, bool forceH
         false);
 }
 
-void LoadAlphaBlend() {
-    Msimg32 = LoadLibraryW(L"msimg32.dll");
-    AlphaBlendEntry =
-        Msimg32 ? reinterpret_cast<detail::TAlphaBlendEntry>(GetProcAddress(Msimg32, "AlphaBlend")) : nullptr;
+void BindAlphaBlend() {
+    AlphaBlendEntry = Msimg32Library().Function<detail::TAlphaBlendEntry>(msimg32AlphaBlend);
 }
 
-void UnloadAlphaBlend() {
+void UnbindAlphaBlend() {
     AlphaBlendEntry = nullptr;
-    if (Msimg32) {
-        FreeLibrary(Msimg32);
-        Msimg32 = nullptr;
-    }
 }
 
 namespace detail {

@@ -57,9 +57,9 @@ void CreateMaskFromBitmap32(vcl::TBitmap& source, TuiBitmap& destination);
 // forceHighQuality) by Lanczos-3 resampling.
 void ResampleBitmap(vcl::TBitmap& source, vcl::TBitmap& destination, bool forceHighQuality);
 
-// Start-up and shut-down of msimg32's AlphaBlend, looked up by name.
-void LoadAlphaBlend();
-void UnloadAlphaBlend();
+// Start-up takes AlphaBlend from the UI core's msimg32 binding, which starts before; shut-down lets it go.
+void BindAlphaBlend();
+void UnbindAlphaBlend();
 
 namespace detail {
 // The AlphaBlend entry in use; a test puts nullptr in place to take the paths without it. Returns the one replaced.

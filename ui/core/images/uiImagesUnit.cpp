@@ -6,13 +6,13 @@
 namespace ui {
 
 void InitializeImagesUnit() {
-    LoadAlphaBlend();
+    BindAlphaBlend();
     AllowGlyphScratchBitmaps();
 }
 
 void FinalizeImagesUnit() {
     FreeGlyphScratchBitmaps();
-    UnloadAlphaBlend();
+    UnbindAlphaBlend();
 }
 
 } // namespace ui

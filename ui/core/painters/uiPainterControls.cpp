@@ -84,9 +84,6 @@ void DrawInvertedProgressText(TuiCanvas& canvas, bool vertical, rtl::UnicodeStri
     TuiCanvas& maskCanvas = mask.Canvas();
     maskCanvas.FillRectColor(mask.GetClientRect(), vcl::clBlack);
     maskCanvas.SetFont(canvas.Font());
-    if (vertical) {
-        maskCanvas.SetFontAngle(270);
-    }
     maskCanvas.Font().SetColor(vcl::clWhite);
     maskCanvas.Brush().SetStyle(vcl::bsClear);
     ProgressTextOut(maskCanvas, vertical, text, mask.GetClientRect());
@@ -393,10 +390,6 @@ void TuiCustomLookAndFeelPainter::PaintProgressBar(TuiCanvas& canvas, bool verti
         drawIn(ProgressTextColorFor(false));
     }
     canvas.PopState();
-    if (vertical) {
-        // The state's font copy describes the same font, so popping it leaves the turned handle in place.
-        canvas.SetFontAngle(0);
-    }
 }
 
 vcl::TRect TuiCustomLookAndFeelPainter::ProgressFrameInsets(bool /*vertical*/) const {

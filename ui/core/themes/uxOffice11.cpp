@@ -2,7 +2,7 @@
 
 #include "rtl/WindowsApi.h"
 #include "ui/core/graphics/uiPixelOps.h"
-#include "ui/core/themes/uxLibraryBinding.h"
+#include "ui/core/themes/uxMsimg32.h"
 #include "ui/core/themes/uxThemeManager.h"
 #include "ui/core/uiArithmetic.h"
 #include "ui/core/uxSystemInfo.h"
@@ -94,8 +94,6 @@ vcl::TBrushHandle SeparatorLightBrush;
 std::unique_ptr<vcl::TBitmap> ExpandButtonMinus;
 std::unique_ptr<vcl::TBitmap> ExpandButtonPlus;
 
-constexpr const char* Msimg32Functions[] = {"GradientFill"};
-TuxLibraryBinding Msimg32Library;
 using TGradientFill = BOOL(WINAPI*)(HDC, PTRIVERTEX, ULONG, PVOID, ULONG, ULONG);
 bool SystemGradientFillEnabled = true;
 
@@ -205,7 +203,7 @@ vcl::TRect GradientBand(const vcl::TRect& rect, bool horizontal, int32_t first, 
 }
 
 bool SystemGradientFill(HDC dc, const vcl::TRect& rect, uint32_t colour1, uint32_t colour2, bool horizontal) {
-    const auto gradientFill = Msimg32Library.Function<TGradientFill>(0);
+    const auto gradientFill = Msimg32Library().Function<TGradientFill>(msimg32GradientFill);
     if (!gradientFill || !SystemGradientFillEnabled) {
         return false;
     }
@@ -461,14 +459,9 @@ bool SetSystemGradientFillEnabled(bool enabled) {
     return std::exchange(SystemGradientFillEnabled, enabled);
 }
 
-void InitializeOffice11Unit() {
-    Msimg32Library.Load("msimg32.dll", Msimg32Functions);
-}
-
 void FinalizeOffice11Unit() {
     FreeBrushesAndBitmaps();
     ColorsReferenceCount = 0;
-    Msimg32Library.Free();
 }
 
 } // namespace ui

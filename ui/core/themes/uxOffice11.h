@@ -111,8 +111,7 @@ void DrawOffice11SizeGrip(HDC dc, const vcl::TRect& rect, vcl::TColor colour1 = 
 // where the function is missing. Returns the previous setting.
 bool SetSystemGradientFillEnabled(bool enabled);
 
-// Start-up: msimg32.dll is loaded and GradientFill looked up. Shut-down frees it.
-void InitializeOffice11Unit();
+// Shut-down frees the brushes and bitmaps made from the colours.
 void FinalizeOffice11Unit();
 
 } // namespace ui

@@ -2,7 +2,6 @@
 
 #include "rtl/WindowsApi.h"
 #include "ui/core/graphics/uiCanvas.h"
-#include "ui/core/graphics/uiSharedCanvases.h"
 #include "ui/pagecontrol/statusbar/uxStatusBar.h"
 #include "vcl/graphics/Brush.h"
 #include "vcl/graphics/Font.h"
@@ -286,8 +285,7 @@ int32_t TuxStatusBarKeyboardStatePanelStyle::GetMinWidth() const {
     if (keys.empty()) {
         return KeyboardStateEmptyWidth;
     }
-    // Measured on the screen: the bar's own canvas measures nothing between paints.
-    TuiScreenCanvas canvas;
+    TuiCanvas& canvas = StatusBar().DrawingCanvas();
     int32_t width = 0;
     for (TuxStatusBarKeyboardState key : keys) {
         width += CellWidth(canvas, key);

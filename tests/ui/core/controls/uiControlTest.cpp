@@ -1,6 +1,7 @@
 // The base control driven by messages as a user drives it: dialog keys, background erasing, presses (far out on a
-// wide control, on a control that cannot take the focus), painting through a bitmap on Windows 7, the built-in bars
-// a descendant asks for, the wheel, and the middle-button panning mode with its timing.
+// wide control, on a control that cannot take the focus), painting through a bitmap on Windows 7, measuring text on
+// the drawing canvas after painting, the built-in bars a descendant asks for, the wheel, and the middle-button panning
+// mode with its timing.
 
 #include "ui/core/controls/uiControl.h"
 
@@ -14,6 +15,7 @@
 #include "ui/core/controls/uiControlsUnit.h"
 #include "ui/core/controls/uiSystemControllers.h"
 #include "ui/core/graphics/uiCanvas.h"
+#include "ui/core/graphics/uiSharedCanvases.h"
 #include "vcl/controls/drag/DragSession.h"
 #include "vcl/controls/pointer/Mouse.h"
 #include "vcl/system/Seam.h"
@@ -138,6 +140,32 @@ TEST_F(TuiControlTest, DrawingBeforeTheWindowExistsGoesToAScreenCanvas) {
     fresh->SetParent(Form.get());
     fresh->HandleNeeded();
     EXPECT_EQ(&fresh->DrawingCanvas(), &fresh->UICanvas());
+}
+
+TEST_F(TuiControlTest, TextMeasuresOnTheDrawingCanvasAsOnTheScreenAfterEveryKindOfPaint) {
+    constexpr char16_t caption[] = u"Wide caption";
+    TuiScreenCanvas screen;
+    screen.SetFont(Control->Font());
+    const int32_t expected = screen.GetTextWidth(caption);
+    ASSERT_GT(expected, 0);
+    const auto measured = [&] {
+        TuiCanvas& canvas = Control->DrawingCanvas();
+        canvas.SetFont(Control->Font());
+        return canvas.GetTextWidth(caption);
+    };
+    EXPECT_EQ(measured(), expected) << "once shown";
+    ui_test::TDibSurface surface(200, 150);
+    ui_test::PaintControl(*Control, surface);
+    EXPECT_EQ(measured(), expected) << "after a paint into a given device context";
+    for (const uint32_t minor : {1u, 2u}) {
+        SCOPED_TRACE(minor == 1 ? "the window painted through a bitmap" : "the window painted directly");
+        const ui_test::TPinnedSystemInfo pinned({uxPlatformWinNT, 6, minor});
+        Control->Invalidate();
+        Control->Update();
+        EXPECT_EQ(measured(), expected);
+    }
+    ui_test::ProcessPendingMessages();
+    EXPECT_EQ(measured(), expected) << "after the application went idle";
 }
 
 TEST_F(TuiControlTest, WantedKeysGiveTheDialogCodeWithoutTabWhileCtrlIsDown) {

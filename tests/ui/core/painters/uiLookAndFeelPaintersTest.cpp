@@ -318,6 +318,23 @@ TEST(uiLookAndFeelPainter, ProgressTextIsInvertedOrDrawnInThePartsColours) {
     EXPECT_GE(ui_test::BoundsOf(blue).Left, 15);
 }
 
+TEST(uiLookAndFeelPainter, VerticalProgressTextRunsDownwardsAndLeavesTheCanvasFontUpright) {
+    for (const bool solid : {true, false}) {
+        SCOPED_TRACE(solid ? "solid" : "inverted");
+        TCanvasOnSurface on(20, 100);
+        on.Surface.Fill(vcl::clWhite);
+        Default.PaintProgressBar(on.Canvas, true, solid, u"50% 50%", {2, 0, 18, 100}, {0, 0, 20, 100}, {0, 50, 20, 100},
+                                 vcl::clBlack);
+        const TPixelSet text = ui_test::PixelsOfColor(on.Surface, vcl::clBlack);
+        ASSERT_FALSE(text.empty());
+        const vcl::TRect bounds = ui_test::BoundsOf(text);
+        EXPECT_GT(bounds.Height(), bounds.Width());
+        LOGFONTW font{};
+        GetObjectW(on.Canvas.Font().Handle(), sizeof(font), &font);
+        EXPECT_EQ(font.lfEscapement, 0) << "the canvas's font is upright again";
+    }
+}
+
 TEST(uiLookAndFeelPainter, SplittersDrawADashedGripInTheMiddle) {
     TCanvasOnSurface on(32, 6);
     on.Surface.Fill(vcl::clLime);
