@@ -3,6 +3,7 @@
 #include "ui/core/controls/uiDragImages.h"
 
 #include "rtl/WindowsApi.h"
+#include "ui/core/controls/uiContainerPainting.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/graphics/uiRegion.h"
 #include "vcl/forms/Screen.h"
@@ -32,6 +33,13 @@ std::unique_ptr<vcl::TBitmap> MakeFramePattern() {
         }
     }
     return pattern;
+}
+
+// The window takes a copy: a region it holds is its own, and the frame keeps its region for the next size.
+void SetWindowRegionCopy(HWND window, HRGN region) {
+    vcl::TRegionHandle copy(CreateRectRgn(0, 0, 0, 0));
+    CombineRgn(copy.Get(), region, nullptr, RGN_COPY);
+    SetWindowRegionIfChanged(window, std::move(copy));
 }
 
 } // namespace
@@ -279,8 +287,7 @@ void TuiDragAndDropArrow::Init(vcl::TControl* owner, const vcl::TRect& area, con
         std::transform(points.begin(), points.end(), corners.begin(), [](vcl::TPoint point) {
             return POINT{point.X, point.Y};
         });
-        const TuiRegion region(vcl::TRegionHandle(CreatePolygonRgn(corners.data(), 7, WINDING)));
-        SetWindowRegionCopy(WindowHandle(), region.Handle());
+        SetWindowRegionIfChanged(WindowHandle(), vcl::TRegionHandle(CreatePolygonRgn(corners.data(), 7, WINDING)));
     }
 }
 

@@ -4,9 +4,8 @@
 #include "ui/core/controls/uiPopupWindow.h"
 
 #include "rtl/WindowsApi.h"
+#include "ui/core/controls/uiWindowRoutines.h"
 #include "ui/core/graphics/uiCanvas.h"
-#include "ui/core/graphics/uiRegion.h"
-#include "vcl/forms/Screen.h"
 #include "vcl/system/Messages.h"
 
 #include <algorithm>
@@ -70,8 +69,7 @@ vcl::TRect WorkAreaNearest(vcl::TPoint point) {
     if (const TuiWorkAreaAt& source = PopupWorkAreaSource()) {
         return source(point);
     }
-    const vcl::TMonitor monitor = vcl::Screen().MonitorFromPoint(point, vcl::mdNearest);
-    return monitor.Handle ? monitor.WorkareaRect : vcl::Screen().WorkAreaRect();
+    return DesktopWorkAreaAt(point);
 }
 
 void TuiPopupWindow::SetWorkAreaSource(TuiWorkAreaAt source) {
@@ -111,18 +109,6 @@ vcl::TPoint CalculatePopupPosition(const vcl::TRect& ownerBounds, int32_t width,
     // leave the screen.
     return {ClampSpan(place.Position.X, width, area.Left, area.Right),
             ClampSpan(place.Position.Y, height, area.Top, area.Bottom)};
-}
-
-void SetWindowRegionCopy(HWND window, HRGN region) {
-    TuiRegion current;
-    if (GetWindowRgn(window, current.Handle()) != ERROR && EqualRgn(current.Handle(), region)) {
-        return;
-    }
-    HRGN copy = CreateRectRgn(0, 0, 0, 0);
-    CombineRgn(copy, region, nullptr, RGN_COPY);
-    if (!SetWindowRgn(window, copy, TRUE)) {
-        DeleteObject(copy);
-    }
 }
 
 TuiPopupWindow::TuiPopupWindow(rtl::TComponent* owner) : TForm(owner), FCanvas(std::make_unique<TuiCanvas>(Canvas())) {

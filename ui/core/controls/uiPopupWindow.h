@@ -40,10 +40,6 @@ vcl::TRect WorkAreaNearest(vcl::TPoint point);
 vcl::TPoint CalculatePopupPosition(const vcl::TRect& ownerBounds, int32_t width, int32_t height,
                                    const TuiPopupPlacement& placement, const TuiWorkAreaAt& workAreaAt);
 
-// Gives window a copy of region as its window region, unless the window's region holds the same pixels already. The
-// window owns the copy; region stays the caller's.
-void SetWindowRegionCopy(HWND window, HRGN region);
-
 class TuiPopupWindow : public vcl::TForm {
     RTL_DECLARE_CLASS(TuiPopupWindow, vcl::TForm)
 public:
