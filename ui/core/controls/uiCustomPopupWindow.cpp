@@ -55,11 +55,14 @@ TuiCustomPopupWindow::TuiCustomPopupWindow(vcl::TControl* ownerControl)
     SetKeyPreview(true);
 }
 
-// A popup that goes while shown leaves the list without its events.
-TuiCustomPopupWindow::~TuiCustomPopupWindow() {
+TuiCustomPopupWindow::~TuiCustomPopupWindow() = default;
+
+// A popup that goes while shown leaves the list before its window goes, so it closes without its events.
+void TuiCustomPopupWindow::BeforeDestruction() {
     if (IsShown()) {
         RemoveShownPopup(this);
     }
+    TuiPopupWindow::BeforeDestruction();
 }
 
 bool TuiCustomPopupWindow::IsShown() const {

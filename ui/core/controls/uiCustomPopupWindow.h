@@ -17,6 +17,7 @@ public:
     // A popup for ownerControl, which also owns it as a component.
     explicit TuiCustomPopupWindow(vcl::TControl* ownerControl);
     ~TuiCustomPopupWindow() override;
+    void BeforeDestruction() override;
     void Dispatch(vcl::TMessage& message) override;
 
     // Shows the popup focusing control (Popup focuses the first control that takes it).

@@ -100,6 +100,17 @@ void ClosePopupsFrom(TuiCustomPopupWindow* first) {
     }
 }
 
+// An owner hidden, by ShowWindow or SetWindowPos, takes its popup and every popup shown after it along.
+void CloseOwnedPopupsOfHiddenWindow(HWND window) {
+    const TPopupList& shown = PopupHookState().Shown;
+    const auto first = std::find_if(shown.begin(), shown.end(), [window](TuiCustomPopupWindow* popup) {
+        return ControlWindow(popup->OwnerControl()) == window;
+    });
+    if (first != shown.end()) {
+        ClosePopupsFrom(*first);
+    }
+}
+
 void OnPopupWindowClose(HWND window) {
     for (TuiCustomPopupWindow* popup : TPopupList(PopupHookState().Shown)) {
         if (!Contains(PopupHookState().Shown, popup)) {
@@ -152,25 +163,22 @@ void WatchWindowProcedure(const CWPSTRUCT& call) {
     if (state.Shown.empty()) {
         return;
     }
-    TPopupList handled;
     switch (call.message) {
-    case WM_DESTROY:
+    case WM_DESTROY: {
+        TPopupList handled;
         while (TuiCustomPopupWindow* popup = NextUnhandled(handled, [&call](TuiCustomPopupWindow* candidate) {
                    return PopupHasWindow(candidate, call.hwnd);
                })) {
             popup->CloseUp();
         }
         break;
+    }
     case WM_CLOSE:
         OnPopupWindowClose(call.hwnd);
         break;
     case WM_SHOWWINDOW:
         if (call.wParam == 0) {
-            if (TuiCustomPopupWindow* popup = NextUnhandled(handled, [&call](TuiCustomPopupWindow* candidate) {
-                    return ControlWindow(candidate->OwnerControl()) == call.hwnd;
-                })) {
-                ClosePopupsFrom(popup);
-            }
+            CloseOwnedPopupsOfHiddenWindow(call.hwnd);
         }
         break;
     case WM_ACTIVATEAPP:
@@ -180,11 +188,7 @@ void WatchWindowProcedure(const CWPSTRUCT& call) {
         break;
     case WM_WINDOWPOSCHANGED:
         if (!IsWindowVisible(call.hwnd)) {
-            while (TuiCustomPopupWindow* popup = NextUnhandled(handled, [&call](TuiCustomPopupWindow* candidate) {
-                       return ControlWindow(candidate->OwnerControl()) == call.hwnd;
-                   })) {
-                popup->CloseUp();
-            }
+            CloseOwnedPopupsOfHiddenWindow(call.hwnd);
         }
         break;
     case WM_NCACTIVATE:
