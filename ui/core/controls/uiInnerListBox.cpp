@@ -109,6 +109,13 @@ TuiScrollBar* TuiCustomInnerListBox::CreateLibraryScrollBar(TScrollBarKind kind)
     return bar;
 }
 
+// The container draws the frame: the list box has no border of its own.
+void TuiCustomInnerListBox::CreateParams(vcl::TCreateParams& params) {
+    TListBox::CreateParams(params);
+    params.Style &= ~static_cast<uint32_t>(WS_BORDER);
+    params.ExStyle &= ~static_cast<uint32_t>(WS_EX_CLIENTEDGE);
+}
+
 void TuiCustomInnerListBox::Notification(rtl::TComponent* component, rtl::TOperation operation) {
     TListBox::Notification(component, operation);
     if (operation != rtl::TOperation::opRemove) {
@@ -172,13 +179,9 @@ void TuiCustomInnerListBox::SelectFoundItem(int32_t index) {
 }
 
 void TuiCustomInnerListBox::KeyPress(char16_t& key) {
-    if (key == VK_TAB) {
+    // Tab moves the focus; Enter is the container's to take (it closes a drop-down list).
+    if (key == VK_TAB || key == VK_RETURN) {
         key = 0;
-    }
-    if (key == VK_RETURN) {
-        key = 0;
-    }
-    if (key == 0) {
         return;
     }
     TListBox::KeyPress(key);
@@ -189,7 +192,7 @@ void TuiCustomInnerListBox::KeyPress(char16_t& key) {
 
 void TuiCustomInnerListBox::KeyUp(uint16_t& key, vcl::TShiftState shift) {
     if (key == VK_TAB) {
-        key = 0;
+        return;
     }
     TListBox::KeyUp(key, shift);
 }
@@ -281,17 +284,24 @@ vcl::TRect TuiCustomInnerListBox::SizeGripRect() const {
     return {left, top, left + FVScrollBar->Width(), top + FHScrollBar->Height()};
 }
 
-void TuiCustomInnerListBox::PaintSizeGrip() {
+void TuiCustomInnerListBox::PaintSizeGrip(HDC dc) {
     const vcl::TRect corner = SizeGripRect();
-    if (corner.IsEmpty() || !HandleAllocated()) {
+    if (corner.IsEmpty()) {
+        return;
+    }
+    const RECT rect{corner.Left, corner.Top, corner.Right, corner.Bottom};
+    const vcl::TColor color = FLookAndFeel->ActivePainter()->FormContentColor();
+    const HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(vcl::ColorToRGB(color)));
+    FillRect(dc, &rect, brush);
+    DeleteObject(brush);
+}
+
+void TuiCustomInnerListBox::PaintSizeGripOnWindow() {
+    if (!HandleAllocated()) {
         return;
     }
     const HDC dc = GetWindowDC(WindowHandle());
-    const RECT rect{corner.Left, corner.Top, corner.Right, corner.Bottom};
-    const HBRUSH brush = CreateSolidBrush(
-        static_cast<COLORREF>(vcl::ColorToRGB(FLookAndFeel->ActivePainter()->FormContentColor())));
-    FillRect(dc, &rect, brush);
-    DeleteObject(brush);
+    PaintSizeGrip(dc);
     ReleaseDC(WindowHandle(), dc);
 }
 
@@ -305,8 +315,15 @@ void TuiCustomInnerListBox::Dispatch(vcl::TMessage& message) {
         return;
     case WM_NCPAINT:
         TListBox::Dispatch(message);
-        PaintSizeGrip();
+        PaintSizeGripOnWindow();
         return;
+    case WM_PRINT:
+        // The native frame would print the platform's bars' corner: the library's corner stands in its place.
+        if ((message.LParam & PRF_NONCLIENT) != 0 && IsScrollBarInfoAvailable()) {
+            message.LParam &= ~static_cast<intptr_t>(PRF_NONCLIENT);
+            PaintSizeGrip(reinterpret_cast<HDC>(message.WParam));
+        }
+        break;
     case WM_SETREDRAW:
         TListBox::Dispatch(message);
         FRedrawLocked = message.WParam == 0;
@@ -321,7 +338,7 @@ void TuiCustomInnerListBox::Dispatch(vcl::TMessage& message) {
     if (MovesNativeScrollBars(message.Msg)) {
         UpdateScrollBars();
         if (message.Msg == WM_WINDOWPOSCHANGED) {
-            PaintSizeGrip();
+            PaintSizeGripOnWindow();
         }
     }
 }

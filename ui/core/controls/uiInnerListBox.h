@@ -9,6 +9,7 @@
 #include "ui/core/painters/uiLookAndFeels.h"
 #include "ui/core/painters/uiScrollBar.h"
 #include "vcl/stdctrls/ListBox.h"
+#include "vcl/system/WinTypes.h"
 
 #include <cstdint>
 #include <memory>
@@ -46,6 +47,7 @@ public:
     virtual void UpdateScrollBars();
 
 protected:
+    void CreateParams(vcl::TCreateParams& params) override;
     void KeyPress(char16_t& key) override;
     void KeyUp(uint16_t& key, vcl::TShiftState shift) override;
     void Click() override;
@@ -58,7 +60,9 @@ protected:
 private:
     TuiScrollBar* CreateLibraryScrollBar(TScrollBarKind kind);
     void UpdateScrollBar(TuiScrollBar* bar, int32_t objectId, int32_t nativeBar);
-    void PaintSizeGrip();
+    // Fills the corner on dc, a device context in the list box's window coordinates.
+    void PaintSizeGrip(HDC dc);
+    void PaintSizeGripOnWindow();
     void ScrollHorizontally(TScrollCode code, int32_t& position);
     void ScrollVertically(TScrollCode code, int32_t& position);
     void SelectFoundItem(int32_t index);
