@@ -109,12 +109,12 @@ private:
             ReadPalette(words);
         } else if (keyword == "bitmap") {
             ReadBitmap(words);
+        } else if (keyword == "cursor") {
+            ReadCursor(words);
         } else if (keyword == "texture") {
             ReadTexture(words);
         } else if (keyword == "frame") {
             ReadFrame(line.substr(keyword.size()));
-        } else if (keyword == "cursor") {
-            ReadCursor(words);
         } else {
             Fail("unknown line \"" + keyword + "\"");
         }
