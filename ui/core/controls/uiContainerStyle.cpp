@@ -240,6 +240,15 @@ T TuiContainerStyle::Resolve(TuiContainerStyleValue value, T TValues::*field, TF
 }
 
 template <class T>
+T TuiContainerStyle::ResolveOnMain(TuiContainerStyleValue value, T TValues::*field, T fallback,
+                                   T directAccessValue) const {
+    if (FDirectAccess) {
+        return directAccessValue;
+    }
+    return MainStyle().Resolve(value, field, [fallback] { return fallback; });
+}
+
+template <class T>
 void TuiContainerStyle::Store(TuiContainerStyleValue value, T TValues::*field, T newValue) {
     if (FAssignedValues.Contains(value) && FValues.*field == newValue) {
         return;
@@ -350,21 +359,11 @@ void TuiContainerStyle::SetColor(vcl::TColor value) {
 }
 
 TuiBorders TuiContainerStyle::Edges() const {
-    if (FDirectAccess) {
-        return {};
-    }
-    if (!IsMainStyle()) {
-        return FParentStyle->Edges();
-    }
-    return Resolve(csvEdges, &TValues::Edges, [] { return uiAllBorders; });
+    return ResolveOnMain(csvEdges, &TValues::Edges, uiAllBorders, TuiBorders{});
 }
 
 void TuiContainerStyle::SetEdges(TuiBorders value) {
-    if (!IsMainStyle()) {
-        FParentStyle->SetEdges(value);
-        return;
-    }
-    Store(csvEdges, &TValues::Edges, value);
+    MainStyle().Store(csvEdges, &TValues::Edges, value);
 }
 
 vcl::TFont& TuiContainerStyle::Font() const {
@@ -423,39 +422,20 @@ void TuiContainerStyle::RefreshFont() {
 }
 
 bool TuiContainerStyle::HotTrack() const {
-    if (FDirectAccess) {
-        return FAssignedValues.Contains(csvHotTrack) ? FValues.HotTrack : true;
-    }
-    if (!IsMainStyle()) {
-        return FParentStyle->HotTrack();
-    }
-    return Resolve(csvHotTrack, &TValues::HotTrack, [] { return true; });
+    const bool directAccessValue = !FAssignedValues.Contains(csvHotTrack) || FValues.HotTrack;
+    return ResolveOnMain(csvHotTrack, &TValues::HotTrack, true, directAccessValue);
 }
 
 void TuiContainerStyle::SetHotTrack(bool value) {
-    if (!IsMainStyle()) {
-        FParentStyle->SetHotTrack(value);
-        return;
-    }
-    Store(csvHotTrack, &TValues::HotTrack, value);
+    MainStyle().Store(csvHotTrack, &TValues::HotTrack, value);
 }
 
 bool TuiContainerStyle::Shadow() const {
-    if (FDirectAccess) {
-        return false;
-    }
-    if (!IsMainStyle()) {
-        return FParentStyle->Shadow();
-    }
-    return Resolve(csvShadow, &TValues::Shadow, [] { return false; });
+    return ResolveOnMain(csvShadow, &TValues::Shadow, false, false);
 }
 
 void TuiContainerStyle::SetShadow(bool value) {
-    if (!IsMainStyle()) {
-        FParentStyle->SetShadow(value);
-        return;
-    }
-    Store(csvShadow, &TValues::Shadow, value);
+    MainStyle().Store(csvShadow, &TValues::Shadow, value);
 }
 
 vcl::TColor TuiContainerStyle::TextColor() const {
@@ -481,21 +461,11 @@ void TuiContainerStyle::SetTextStyle(vcl::TFontStyles value) {
 }
 
 bool TuiContainerStyle::TransparentBorder() const {
-    if (FDirectAccess) {
-        return true;
-    }
-    if (!IsMainStyle()) {
-        return FParentStyle->TransparentBorder();
-    }
-    return Resolve(csvTransparentBorder, &TValues::TransparentBorder, [] { return true; });
+    return ResolveOnMain(csvTransparentBorder, &TValues::TransparentBorder, true, true);
 }
 
 void TuiContainerStyle::SetTransparentBorder(bool value) {
-    if (!IsMainStyle()) {
-        FParentStyle->SetTransparentBorder(value);
-        return;
-    }
-    Store(csvTransparentBorder, &TValues::TransparentBorder, value);
+    MainStyle().Store(csvTransparentBorder, &TValues::TransparentBorder, value);
 }
 
 TuiLookAndFeel& TuiContainerStyle::LookAndFeel() const {

@@ -182,6 +182,9 @@ private:
     const TuiContainerStyle* AssignedSource(TuiContainerStyleValue value) const;
     template <class T, class TFallback>
     T Resolve(TuiContainerStyleValue value, T TValues::*field, TFallback fallback) const;
+    // A value only the main style holds: resolved there, with fallback when nothing assigns it.
+    template <class T>
+    T ResolveOnMain(TuiContainerStyleValue value, T TValues::*field, T fallback, T directAccessValue) const;
     template <class T>
     void Store(TuiContainerStyleValue value, T TValues::*field, T newValue);
     // Whether controller's chain of main styles reaches this style.
