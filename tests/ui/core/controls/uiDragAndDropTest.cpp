@@ -8,8 +8,13 @@
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
 #include "ui/core/controls/uiControl.h"
+#include "ui/core/controls/uiDragObjectImages.h"
+#include "ui/core/graphics/uiCanvas.h"
+#include "vcl/controls/drag/DragObjects.h"
+#include "vcl/controls/drag/DragSession.h"
 #include "vcl/controls/pointer/Cursors.h"
 #include "vcl/controls/pointer/Mouse.h"
+#include "vcl/imagelists/ImageList.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -163,6 +168,74 @@ TEST_F(LibraryDragTest, FinishingTheDragFromItsOwnEndDoesNothing) {
     EXPECT_EQ(std::count(Control->Steps.begin(), Control->Steps.end(), "end accepted"), 1);
     EXPECT_EQ(std::count(Control->Steps.begin(), Control->Steps.end(), "freed"), 1);
     EXPECT_EQ(Control->DragAndDropState(), ddsNone);
+}
+
+// A control whose framework drags show a picture of the size the test gives.
+class TImageDragControl : public TuiControl {
+    RTL_DECLARE_CLASS(TImageDragControl, TuiControl)
+public:
+    using TuiControl::TuiControl;
+    vcl::TSize ImageSize;
+
+protected:
+    bool HasDragImages() const override { return true; }
+    vcl::TSize GetDragImagesSize() const override { return ImageSize; }
+    void DrawDragImage(TuiCanvas& canvas, const vcl::TRect& rect) override { canvas.FillRectColor(rect, vcl::clRed); }
+};
+
+class FrameworkDragTest : public testing::Test {
+protected:
+    void SetUp() override {
+        Form = ui_test::ShowNewTestForm(300, 200);
+        Control = new TImageDragControl(Form.get());
+        Control->SetParent(Form.get());
+        Control->SetBounds(20, 20, 100, 80);
+        Control->HandleNeeded();
+        ui_test::ProcessPendingMessages();
+    }
+
+    ui_test::TFormPtr<vcl::TForm> Form;
+    TImageDragControl* Control = nullptr;
+};
+
+TEST_F(FrameworkDragTest, AControlWithoutAnImageSizeShowsNoDragImagesAndOneWithASizeShowsItsPicture) {
+    EXPECT_EQ(Control->GetDragImages(), nullptr);
+
+    auto* other = new TImageDragControl(Form.get());
+    other->ImageSize = {24, 16};
+    vcl::TDragImageList* images = other->GetDragImages();
+    ASSERT_NE(images, nullptr);
+    EXPECT_EQ(images->Count(), 1);
+    EXPECT_EQ(images->Width(), 24);
+    EXPECT_EQ(images->Height(), 16);
+    EXPECT_EQ(other->GetDragImages(), images);
+}
+
+TEST_F(FrameworkDragTest, TheObjectOfADragThatEndedIsForgottenAndPaintingNeverTouchesIt) {
+    Control->ImageSize = {24, 16};
+    Control->BeginDrag(true);
+    vcl::TDragObject* object = vcl::DragObject();
+    ASSERT_NE(object, nullptr);
+    bool accept = false;
+    static_cast<vcl::TControl*>(Control)->DragOver(Control, 10, 10, vcl::dsDragEnter, accept);
+    EXPECT_EQ(RememberedDragObject(), object);
+
+    // Dropped or cancelled, the drag frees its object: nothing that paints may ask it to hide or show its image.
+    vcl::EndControlDrag(false);
+    EXPECT_EQ(RememberedDragObject(), nullptr);
+    Control->Invalidate();
+    UpdateWindow(Control->WindowHandle());
+    EXPECT_EQ(RememberedDragObject(), nullptr);
+}
+
+TEST_F(FrameworkDragTest, ADragThatLeavesTheControlIsForgotten) {
+    Control->BeginDrag(true);
+    bool accept = false;
+    static_cast<vcl::TControl*>(Control)->DragOver(Control, 10, 10, vcl::dsDragMove, accept);
+    ASSERT_NE(RememberedDragObject(), nullptr);
+    static_cast<vcl::TControl*>(Control)->DragOver(Control, 10, 10, vcl::dsDragLeave, accept);
+    EXPECT_EQ(RememberedDragObject(), nullptr);
+    vcl::EndControlDrag(false);
 }
 
 } // namespace
