@@ -3,6 +3,7 @@
 #include "ui/core/controls/uiInnerListBox.h"
 
 #include "rtl/WindowsApi.h"
+#include "ui/core/controls/uiControlRoutines.h"
 #include "ui/core/controls/uiWindowRoutines.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
@@ -126,6 +127,22 @@ void TuiCustomInnerListBox::Notification(rtl::TComponent* component, rtl::TOpera
     }
     if (component == FVScrollBar) {
         FVScrollBar = nullptr;
+    }
+    if (component == FContainer) {
+        FContainer = nullptr;
+    }
+}
+
+void TuiCustomInnerListBox::SetContainer(TuiContainer* value) {
+    if (value == FContainer) {
+        return;
+    }
+    if (FContainer) {
+        FContainer->RemoveFreeNotification(this);
+    }
+    FContainer = value;
+    if (FContainer) {
+        FContainer->FreeNotification(this);
     }
 }
 
@@ -290,7 +307,8 @@ void TuiCustomInnerListBox::PaintSizeGrip(HDC dc) {
         return;
     }
     const RECT rect{corner.Left, corner.Top, corner.Right, corner.Bottom};
-    const vcl::TColor color = FLookAndFeel->ActivePainter()->FormContentColor();
+    const TuiLookAndFeel& look = FContainer ? FContainer->LookAndFeel() : *FLookAndFeel;
+    const vcl::TColor color = look.ActivePainter()->FormContentColor();
     const HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(vcl::ColorToRGB(color)));
     FillRect(dc, &rect, brush);
     DeleteObject(brush);
@@ -307,6 +325,19 @@ void TuiCustomInnerListBox::PaintSizeGripOnWindow() {
 
 void TuiCustomInnerListBox::Dispatch(vcl::TMessage& message) {
     switch (message.Msg) {
+    case WM_GETDLGCODE:
+        TListBox::Dispatch(message);
+        // Inside a container the list box takes the characters it searches by, and Tab unless Ctrl is held.
+        if (FContainer) {
+            message.Result |= DLGC_WANTCHARS | (IsControlKeyDown() ? 0 : DLGC_WANTTAB);
+        }
+        return;
+    case vcl::CM_MOUSELEAVE:
+        TListBox::Dispatch(message);
+        if (FContainer) {
+            FContainer->UpdateContainerHotState(true);
+        }
+        return;
     case WM_NCCALCSIZE:
         TListBox::Dispatch(message);
         if (!FScrollBarsCalculating) {

@@ -6,6 +6,7 @@
 // The typed prefix is kept in the ANSI code page, as the platform's double-byte text: a Chinese character is a lead
 // and a trail byte, and Backspace removes both.
 
+#include "ui/core/controls/uiContainer.h"
 #include "ui/core/painters/uiLookAndFeels.h"
 #include "ui/core/painters/uiScrollBar.h"
 #include "vcl/stdctrls/ListBox.h"
@@ -24,7 +25,7 @@ class TuiCanvas;
 // of a double-byte character may look like a lead byte; 0 for empty text.
 size_t LastAnsiCharLength(std::string_view text);
 
-class TuiCustomInnerListBox : public vcl::TListBox {
+class TuiCustomInnerListBox : public vcl::TListBox, public IuiContainerInnerControl {
     RTL_DECLARE_CLASS(TuiCustomInnerListBox, vcl::TListBox)
 public:
     explicit TuiCustomInnerListBox(rtl::TComponent* owner);
@@ -36,6 +37,13 @@ public:
     void SetAutoCompleteDelay(uint32_t value) { FAutoCompleteDelay = value; }
     // What was typed so far, in the ANSI code page.
     const std::string& AutoCompleteFilter() const { return FAutoCompleteFilter; }
+
+    // The container that hosts the list box (not owned, forgotten when it goes); nullptr when it stands alone.
+    TuiContainer* Container() const { return FContainer; }
+    void SetContainer(TuiContainer* value);
+    // IuiContainerInnerControl.
+    vcl::TWinControl* GetControl() override { return this; }
+    TuiContainer* GetControlContainer() override { return FContainer; }
 
     TuiLookAndFeel& LookAndFeel() const { return *FLookAndFeel; }
     TuiCanvas& InnerCanvas() const { return *FCanvas; }
@@ -68,6 +76,7 @@ private:
     void SelectFoundItem(int32_t index);
 
     uint32_t FAutoCompleteDelay = 500;
+    TuiContainer* FContainer = nullptr; // not owned, watched
     std::unique_ptr<TuiCanvas> FCanvas;
     TuiScrollBar* FHScrollBar = nullptr; // owned as a component, watched
     TuiScrollBar* FVScrollBar = nullptr; // owned as a component, watched

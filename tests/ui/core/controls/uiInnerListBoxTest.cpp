@@ -10,6 +10,7 @@
 #include "tests/support/ui/ServiceDoubles.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
+#include "ui/core/controls/uiControlRoutines.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
 
 #include <gtest/gtest.h>
@@ -188,6 +189,35 @@ TEST_F(InnerListBoxTest, TheLibraryBarsCoverTheNativeOnesAndTheTopItemFollowsThe
         EXPECT_EQ(surface.Pixel(point.X, point.Y), expected);
     }
     EXPECT_EQ(surface.Pixel(corner.Left - 1, corner.Top - 1), vcl::clFuchsia);
+}
+
+// Ctrl held, as the keyboard itself reports it, while the object lives.
+class TListBoxCtrlHeld final : public TuiKeyboardQuery {
+public:
+    TListBoxCtrlHeld() : FPrevious(KeyboardQuery().Inject(this)) {}
+    ~TListBoxCtrlHeld() override { KeyboardQuery().Inject(FPrevious); }
+    bool ControlKeyDown() const override { return true; }
+
+private:
+    TuiKeyboardQuery* FPrevious;
+};
+
+TEST_F(InnerListBoxTest, InsideAContainerItTakesCharactersAndTabUnlessCtrlIsHeldAndNamesItsContainer) {
+    const auto dialogCode = [this] { return SendMessageW(ListBox->WindowHandle(), WM_GETDLGCODE, 0, 0); };
+    EXPECT_EQ(dialogCode() & DLGC_WANTTAB, 0);
+    EXPECT_EQ(FindContainerOfControl(ListBox), nullptr);
+
+    auto* container = new TuiContainer(Form.get());
+    container->SetParent(Form.get());
+    ListBox->SetContainer(container);
+    EXPECT_EQ(FindContainerOfControl(ListBox), container);
+    EXPECT_EQ(dialogCode() & (DLGC_WANTCHARS | DLGC_WANTTAB), DLGC_WANTCHARS | DLGC_WANTTAB);
+    {
+        const TListBoxCtrlHeld ctrl;
+        EXPECT_EQ(dialogCode() & (DLGC_WANTCHARS | DLGC_WANTTAB), DLGC_WANTCHARS);
+    }
+    rtl::TComponent::Free(container);
+    EXPECT_EQ(ListBox->Container(), nullptr);
 }
 
 } // namespace
