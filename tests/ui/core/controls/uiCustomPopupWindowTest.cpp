@@ -253,5 +253,72 @@ TEST_F(CustomPopupTest, AClosedPopupGoesWithoutEventsAndAShownOneLeavesTheList) 
     EXPECT_TRUE(Closed.empty());
 }
 
+TEST_F(CustomPopupTest, ACloseRequestClosesThePopupOnceQueuedMessagesAreHandledAndTheOwnerHearsOfTheFocus) {
+    TTestPopup* popup = ShowPopup(Owner, "popup");
+    PostPopupCloseRequest(popup);
+    EXPECT_TRUE(popup->IsShown());
+    ui_test::ProcessPendingMessages();
+    EXPECT_FALSE(popup->IsShown());
+    EXPECT_EQ(popup->ClosingCount(), 0);
+
+    PostMessageW(popup->WindowHandle(), UI_POPUPSHOWAGAIN, 0, 0);
+    ui_test::ProcessPendingMessages();
+    EXPECT_TRUE(popup->IsShown());
+}
+
+TEST_F(CustomPopupTest, ANewWindowStyleShowsAShownPopupAgainInANewWindow) {
+    TTestPopup* popup = ShowPopup(Owner, "popup");
+    const HWND first = popup->WindowHandle();
+    popup->SetFollowParentTopMost(true);
+    ui_test::ProcessPendingMessages();
+    EXPECT_TRUE(popup->IsShown());
+    EXPECT_NE(popup->WindowHandle(), first);
+    EXPECT_EQ(Closed, (std::vector<std::string>{"popup"}));
+}
+
+// A popup the user may size, which a test places where it wants.
+class TSizablePopup : public TuiCustomPopupWindow {
+    RTL_DECLARE_CLASS(TSizablePopup, TuiCustomPopupWindow)
+public:
+    using TuiCustomPopupWindow::TuiCustomPopupWindow;
+    bool IsSizingAllowed() const override { return true; }
+};
+
+TEST_F(CustomPopupTest, APopupThatMayBeSizedShrinksToTheWorkArea) {
+    TuiPopupWindow::SetWorkAreaSource([](vcl::TPoint) { return vcl::TRect{0, 0, 800, 600}; });
+    auto* popup = new TSizablePopup(Owner);
+    popup->SetBounds(0, 0, 300, 400);
+    vcl::TPoint point{-50, 350};
+    popup->CorrectBoundsToScreen(point);
+    EXPECT_EQ(point, vcl::TPoint(0, 350));
+    EXPECT_EQ(popup->Width(), 250);
+    EXPECT_EQ(popup->Height(), 250);
+
+    auto* fixed = new TTestPopup(Owner);
+    fixed->SetBounds(0, 0, 300, 400);
+    point = {-50, 350};
+    fixed->CorrectBoundsToScreen(point);
+    EXPECT_EQ(point, vcl::TPoint(-50, 350));
+    EXPECT_EQ(fixed->Height(), 400);
+    TuiPopupWindow::SetWorkAreaSource(nullptr);
+}
+
+TEST_F(CustomPopupTest, ClosingAFocusedPopupWithAltF4ClosesTheFormItOpenedFrom) {
+    auto* popup = new TTestPopup(Owner);
+    popup->SetOwnerParent(Form.get());
+    popup->SetOwnerBounds(Owner->BoundsRect());
+    popup->SetBounds(0, 0, 80, 60);
+    bool formClosing = false;
+    Form->SetOnCloseQuery([&](rtl::TObject*, bool& canClose) {
+        formClosing = true;
+        canClose = false;
+    });
+    popup->SetOnShowed(
+        [&](rtl::TObject*) { ui_test::RunLater(30, [&] { SendMessageW(popup->WindowHandle(), WM_CLOSE, 0, 0); }); });
+    popup->Popup();
+    EXPECT_FALSE(popup->IsShown());
+    EXPECT_TRUE(formClosing);
+}
+
 } // namespace
 } // namespace ui
