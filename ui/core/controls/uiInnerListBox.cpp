@@ -323,6 +323,40 @@ void TuiCustomInnerListBox::PaintSizeGripOnWindow() {
     ReleaseDC(WindowHandle(), dc);
 }
 
+// The container is dragged, not the list box. A press on a selected item of a multi-select list box keeps the
+// selection (the press does not reach the list box) unless Shift alone extends it; Shift or Ctrl presses that change
+// a multiple selection start no drag.
+void TuiCustomInnerListBox::PressStartingContainerDrag(vcl::TMessage& message) {
+    const vcl::TControlLink link(this);
+    SetDragMode(vcl::dmManual);
+    const vcl::TPoint point{static_cast<int16_t>(vcl::LoWord(static_cast<uintptr_t>(message.LParam))),
+                            static_cast<int16_t>(vcl::HiWord(static_cast<uintptr_t>(message.LParam)))};
+    const bool shift = (message.WParam & MK_SHIFT) != 0;
+    const bool ctrl = (message.WParam & MK_CONTROL) != 0;
+    const int32_t item = ItemAtPos(point, true);
+    if (MultiSelect() && item >= 0 && Selected(item) && (!shift || ctrl)) {
+        FContainer->BeginDrag(false);
+    } else {
+        TListBox::WndProc(message);
+        if (link.Alive() && FContainer && !(MultiSelect() && (shift || ctrl))) {
+            FContainer->BeginDrag(false);
+        }
+    }
+    if (link.Alive()) {
+        SetDragMode(vcl::dmAutomatic);
+    }
+}
+
+// The framework would start the list box's own automatic drag before any handler sees the press.
+void TuiCustomInnerListBox::WndProc(vcl::TMessage& message) {
+    if (message.Msg == WM_LBUTTONDOWN && FContainer && DragMode() == vcl::dmAutomatic &&
+        !FContainer->ComponentState().Contains(rtl::TComponentState::csDesigning)) {
+        PressStartingContainerDrag(message);
+        return;
+    }
+    TListBox::WndProc(message);
+}
+
 void TuiCustomInnerListBox::Dispatch(vcl::TMessage& message) {
     switch (message.Msg) {
     case WM_GETDLGCODE:

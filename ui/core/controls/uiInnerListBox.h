@@ -31,6 +31,7 @@ public:
     explicit TuiCustomInnerListBox(rtl::TComponent* owner);
     ~TuiCustomInnerListBox() override;
     void Dispatch(vcl::TMessage& message) override;
+    void WndProc(vcl::TMessage& message) override;
 
     // Milliseconds after which the next typed character starts a new search.
     uint32_t AutoCompleteDelay() const { return FAutoCompleteDelay; }
@@ -74,6 +75,7 @@ private:
     void ScrollHorizontally(TScrollCode code, int32_t& position);
     void ScrollVertically(TScrollCode code, int32_t& position);
     void SelectFoundItem(int32_t index);
+    void PressStartingContainerDrag(vcl::TMessage& message);
 
     uint32_t FAutoCompleteDelay = 500;
     TuiContainer* FContainer = nullptr; // not owned, watched

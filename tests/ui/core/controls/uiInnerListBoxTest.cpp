@@ -12,6 +12,7 @@
 #include "tests/support/ui/TestForms.h"
 #include "ui/core/controls/uiControlRoutines.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
+#include "vcl/controls/drag/DragSession.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -218,6 +219,30 @@ TEST_F(InnerListBoxTest, InsideAContainerItTakesCharactersAndTabUnlessCtrlIsHeld
     }
     rtl::TComponent::Free(container);
     EXPECT_EQ(ListBox->Container(), nullptr);
+}
+
+TEST_F(InnerListBoxTest, AnAutomaticallyDraggedListBoxDragsItsContainerAndAPressOnASelectedItemKeepsTheSelection) {
+    auto* container = new TuiContainer(Form.get());
+    container->SetParent(Form.get());
+    container->SetBounds(200, 10, 50, 50);
+    ListBox->SetContainer(container);
+    ListBox->SetDragMode(vcl::dmAutomatic);
+    const vcl::TRect second = ListBox->ItemRect(1);
+    ui_test::MouseDown(*ListBox, vcl::mbLeft, {second.Left + 5, second.Top + 2});
+    EXPECT_EQ(vcl::DragControl(), container);
+    EXPECT_EQ(ListBox->ItemIndex(), 1);
+    EXPECT_EQ(ListBox->DragMode(), vcl::dmAutomatic);
+    vcl::EndControlDrag(false);
+    ui_test::MouseUp(*ListBox, vcl::mbLeft, {second.Left + 5, second.Top + 2});
+
+    ListBox->SetMultiSelect(true);
+    ListBox->SetSelected(1, true);
+    ListBox->SetSelected(2, true);
+    ui_test::MouseDown(*ListBox, vcl::mbLeft, {second.Left + 5, second.Top + 2});
+    EXPECT_EQ(vcl::DragControl(), container);
+    EXPECT_EQ(ListBox->SelCount(), 2);
+    vcl::EndControlDrag(false);
+    ui_test::MouseUp(*ListBox, vcl::mbLeft, {second.Left + 5, second.Top + 2});
 }
 
 } // namespace
