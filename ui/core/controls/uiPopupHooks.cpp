@@ -300,6 +300,9 @@ void RemoveShownPopup(TuiCustomPopupWindow* popup) {
 }
 
 void TrackPopupActivation(bool on) {
+    if (on) {
+        InstallPopupHooks();
+    }
     PopupHookState().ActivationTracking += on ? 1 : -1;
 }
 

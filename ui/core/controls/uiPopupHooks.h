@@ -48,8 +48,8 @@ bool PopupTreeHasHandle(const vcl::TControl* control, HWND window);
 // owner itself goes on, unless closing hid or destroyed the owner.
 bool ProcessPopupOutsideClick(HWND window, uint32_t message, vcl::TPoint screenPoint, vcl::TShiftState shift);
 
-// The thread hooks (window procedure, message, mouse) of the calling thread. Installed once; removing twice is
-// harmless.
+// The thread hooks (window procedure, message, mouse) of the calling thread: installed once, when the first popup is
+// shown or activation is first tracked; removed when the controls unit finishes. Removing twice is harmless.
 void InstallPopupHooks();
 void RemovePopupHooks();
 

@@ -11,6 +11,7 @@
 #include "ui/core/controls/uiPopupHooks.h"
 #include "vcl/stdctrls/Button.h"
 #include "vcl/stdctrls/Edit.h"
+#include "vcl/system/Messages.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -318,6 +319,26 @@ TEST_F(CustomPopupTest, ClosingAFocusedPopupWithAltF4ClosesTheFormItOpenedFrom) 
     popup->Popup();
     EXPECT_FALSE(popup->IsShown());
     EXPECT_TRUE(formClosing);
+}
+
+TEST_F(CustomPopupTest, TheOwnersFormKeepsItsActiveCaptionWhileAPopupIsShown) {
+    ShowPopup(Owner, "popup");
+    Form->CaptionNotices.clear();
+    SendMessageW(Form->WindowHandle(), WM_NCACTIVATE, FALSE, 0);
+    EXPECT_TRUE(Form->CaptionNotices.empty());
+    SendMessageW(Form->WindowHandle(), WM_NCACTIVATE, TRUE, 0);
+    EXPECT_EQ(Form->CaptionNotices, (std::vector<bool>{true}));
+}
+
+TEST_F(CustomPopupTest, WhileActivationIsTrackedTheFrameworksActivationNoticesAreSwallowed) {
+    int activations = 0;
+    Form->SetOnActivate([&activations](rtl::TObject*) { ++activations; });
+    TrackPopupActivation(true);
+    SendMessageW(Form->WindowHandle(), vcl::CM_ACTIVATE, 0, 0);
+    TrackPopupActivation(false);
+    EXPECT_EQ(activations, 0);
+    SendMessageW(Form->WindowHandle(), vcl::CM_ACTIVATE, 0, 0);
+    EXPECT_EQ(activations, 1);
 }
 
 } // namespace
