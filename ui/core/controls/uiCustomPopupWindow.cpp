@@ -52,6 +52,8 @@ TuiCustomPopupWindow::TuiCustomPopupWindow(vcl::TControl* ownerControl)
     : TuiPopupWindow(ownerControl), FOwnerControl(ownerControl) {
     SetFormStyle(vcl::fsNormal);
     SetVisible(false);
+    FStyle = std::make_unique<TuiContainerStyle>(this, false);
+    FStyle->SetOnChanged([this](rtl::TObject*) { AfterPopup(); });
     SetKeyPreview(true);
 }
 

@@ -5,9 +5,11 @@
 // makes itself are bracketed by a closing counter, so the deactivation they cause does not close it again.
 
 #include "rtl/core/Events.h"
+#include "ui/core/controls/uiContainerStyle.h"
 #include "ui/core/controls/uiPopupWindow.h"
 
 #include <cstdint>
+#include <memory>
 
 namespace ui {
 
@@ -56,6 +58,8 @@ public:
     int32_t ClosingCount() const { return FClosingCount; }
     void BeginClosing() { ++FClosingCount; }
     void EndClosing() { --FClosingCount; }
+    // The look the popup's user gives it (a drop-down editor its own); a change calls AfterPopup.
+    TuiContainerStyle& Style() const { return *FStyle; }
     // The control focused when the popup was shown.
     vcl::TWinControl* ShownFocusedControl() const { return FShownFocusedControl; }
 
@@ -71,6 +75,8 @@ protected:
     void Deactivate() override;
     void VisibleChanged() override;
     void KeyDown(uint16_t& key, vcl::TShiftState shift) override;
+    // The style changed; here nothing.
+    virtual void AfterPopup() {}
     virtual void FireClosedEvent();
     virtual void FireClosingEvent();
     virtual void FireShowedEvent();
@@ -94,6 +100,7 @@ private:
     rtl::TNotifyEvent FOnClosing;
     rtl::TNotifyEvent FOnShowed;
     rtl::TNotifyEvent FOnShowing;
+    std::unique_ptr<TuiContainerStyle> FStyle;
 };
 
 // Keeps a popup's closing counter raised for a scope.

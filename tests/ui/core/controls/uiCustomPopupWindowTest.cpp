@@ -53,8 +53,10 @@ public:
         KeyDown(pressed, {});
         LastKey = pressed;
     }
+    void AfterPopup() override { ++StyleChanges; }
     bool Accepts = false;
     int Asked = 0;
+    int StyleChanges = 0;
     uint16_t LastKey = 0;
 };
 
@@ -339,6 +341,13 @@ TEST_F(CustomPopupTest, WhileActivationIsTrackedTheFrameworksActivationNoticesAr
     EXPECT_EQ(activations, 0);
     SendMessageW(Form->WindowHandle(), vcl::CM_ACTIVATE, 0, 0);
     EXPECT_EQ(activations, 1);
+}
+
+TEST_F(CustomPopupTest, AChangedStyleReachesThePopup) {
+    auto* popup = new TTestPopup(Owner);
+    popup->Style().SetColor(vcl::clYellow);
+    EXPECT_EQ(popup->StyleChanges, 1);
+    EXPECT_EQ(popup->Style().Color(), vcl::clYellow);
 }
 
 } // namespace
