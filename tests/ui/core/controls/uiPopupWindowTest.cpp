@@ -5,6 +5,7 @@
 #include "ui/core/controls/uiPopupWindow.h"
 
 #include "rtl/WindowsApi.h"
+#include "tests/support/ui/DibSurface.h"
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/TestForms.h"
 #include "vcl/stdctrls/Button.h"
@@ -144,6 +145,25 @@ TEST_F(TuiPopupWindowTest, TheApplicationLosingTheActivationClosesItAndTheOwnerC
     SendMessageW(Popup->WindowHandle(), WM_ACTIVATEAPP, FALSE, 0);
     ui_test::ProcessPendingMessages();
     EXPECT_FALSE(Popup->Visible());
+}
+
+TEST_F(TuiPopupWindowTest, ASingleBorderIsAOnePixelFrameInTheFrameColourAndPaintingTwiceGivesTheSamePixels) {
+    Popup->SetPopupBorderStyle(pbsSingle);
+    Popup->SetFrameColor(vcl::clRed);
+    Popup->SetColor(vcl::clWhite);
+    Popup->SetBounds(0, 0, 40, 30);
+    Popup->Popup();
+    ui_test::ProcessPendingMessages();
+    ui_test::TDibSurface first(40, 30);
+    ui_test::PaintControl(*Popup, first);
+    for (const vcl::TPoint point : {vcl::TPoint{0, 0}, vcl::TPoint{39, 0}, vcl::TPoint{0, 29}, vcl::TPoint{39, 29}}) {
+        EXPECT_EQ(first.Pixel(point.X, point.Y), vcl::clRed) << point.X << "," << point.Y;
+    }
+    EXPECT_EQ(first.Pixel(1, 1), vcl::clWhite);
+    EXPECT_EQ(first.Pixel(20, 15), vcl::clWhite);
+    ui_test::TDibSurface second(40, 30);
+    ui_test::PaintControl(*Popup, second);
+    EXPECT_EQ(first.Pixels(), second.Pixels());
 }
 
 } // namespace
