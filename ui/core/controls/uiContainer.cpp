@@ -103,12 +103,18 @@ bool TuiContainer::IsStylePropertyApplicable(rtl::UnicodeStringView name, bool c
 void TuiContainer::Dispatch(vcl::TMessage& message) {
     switch (message.Msg) {
     case vcl::CM_PARENTFONTCHANGED:
-    case vcl::CM_PARENTCOLORCHANGED: {
-        const TFlagScope taking(FTakingParentValue);
-        TuiControl::Dispatch(message);
+    case vcl::CM_PARENTCOLORCHANGED:
+        TakeParentValue(message);
         return;
-    }
     case vcl::CM_ENABLEDCHANGED:
+        TuiControl::Dispatch(message);
+        for (TuiControlScrollBar* bar : {HScrollBar(), VScrollBar()}) {
+            if (bar != nullptr) {
+                bar->SetEnabled(Enabled());
+            }
+        }
+        UpdateContainerHotState(false);
+        return;
     case vcl::CM_FOCUSCHANGED:
     case WM_SYSCOLORCHANGE:
         TuiControl::Dispatch(message);
@@ -119,14 +125,31 @@ void TuiContainer::Dispatch(vcl::TMessage& message) {
     }
 }
 
+// Taking the parent's colour or font again gives up the style's own.
+void TuiContainer::TakeParentValue(vcl::TMessage& message) {
+    {
+        const TFlagScope taking(FTakingParentValue);
+        TuiControl::Dispatch(message);
+    }
+    const bool color = message.Msg == vcl::CM_PARENTCOLORCHANGED;
+    const bool takesParent = color ? ParentColor() : ParentFont();
+    const TuiContainerStyleValue value = color ? csvColor : csvFont;
+    if (takesParent && Style().AssignedValues().Contains(value)) {
+        Style().SetAssignedValues(Style().AssignedValues() - TuiContainerStyleValues{value});
+    } else {
+        UpdateContainerHotState(false);
+    }
+}
+
 void TuiContainer::InitControl() {
     TuiControl::InitControl();
     UpdateContainerHotState(false);
 }
 
+// The inner control moves first, so that the bars follow its native ones where they now are.
 void TuiContainer::BoundsChanged() {
-    TuiControl::BoundsChanged();
     UpdateContainerHotState(false);
+    TuiControl::BoundsChanged();
 }
 
 void TuiContainer::FocusChanged() {
@@ -144,20 +167,51 @@ void TuiContainer::ColorChanged() {
 
 void TuiContainer::FontChanged() {
     TuiControl::FontChanged();
-    if (!FApplyingStyle && !FTakingParentValue && !FConstructing) {
+    if (FApplyingStyle || FConstructing) {
+        return;
+    }
+    if (!FTakingParentValue) {
         Style().SetFont(Font());
+        return;
+    }
+    // The parent's font reaches the style without becoming the style's own.
+    Style().LockFontFlag(true);
+    Style().Font().Assign(&Font());
+    Style().LockFontFlag(false);
+}
+
+void TuiContainer::MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {
+    TuiControl::MouseDown(button, shift, x, y);
+    if (IsMouseTracking(this)) {
+        UpdateAtPoint({x, y}, ConvertMouseButton(button), true, shift);
     }
 }
 
 void TuiContainer::MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) {
     TuiControl::MouseMove(shift, x, y);
     UpdateAtPoint({x, y}, 0, true, shift);
+    StartMouseTracking(this, GetBounds(), this);
+}
+
+void TuiContainer::MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {
+    TuiControl::MouseUp(button, shift, x, y);
+    UpdateAtPoint({x, y}, ConvertMouseButton(button), true, shift);
+}
+
+void TuiContainer::MouseEnter(vcl::TControl* control) {
+    TuiControl::MouseEnter(control);
+    UpdateContainerHotState(true);
+    StartMouseTracking(this, GetBounds(), this);
+}
+
+void TuiContainer::MouseLeave(vcl::TControl* control) {
+    TuiControl::MouseLeave(control);
+    UpdateContainerHotState(true);
+    StopMouseTracking(this);
 }
 
 void TuiContainer::LeaveHotArea() {
-    TuiControl::MouseLeave(this);
-    StopMouseTracking(this);
-    UpdateContainerHotState(false);
+    MouseLeave(static_cast<vcl::TControl*>(this));
 }
 
 void TuiContainer::UpdateContainerHotState(bool hotTracking) {

@@ -29,6 +29,10 @@ public:
     virtual TuiContainer* GetControlContainer() = 0;
 };
 
+// Asks the container to lay its built-in bars over its inner control's native bars again, once the messages waiting
+// now are handled.
+void PostScrollBarsUpdate(TuiContainer& container);
+
 // The control itself when it is a container, else the container its inner-control interface names; nullptr when
 // neither.
 TuiContainer* FindContainerOfControl(vcl::TControl* control);
@@ -91,7 +95,11 @@ protected:
     void FocusChanged() override;
     void ColorChanged() override;
     void FontChanged() override;
+    void MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
     void MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) override;
+    void MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
+    void MouseEnter(vcl::TControl* control) override;
+    void MouseLeave(vcl::TControl* control) override;
     void Notification(rtl::TComponent* component, rtl::TOperation operation) override;
     void CreateWindowHandle(const vcl::TCreateParams& params) override;
     // The inner control stands in the container's place while it is the form's active control.
@@ -111,7 +119,6 @@ protected:
     // Built-in bars over the native ones, their range and position from them.
     void UpdateScrollBarsAndGrip(bool keepBounds);
     bool InnerScrollBarInfo(tagSCROLLBARINFO& info, TScrollBarKind kind) const;
-    using TuiControl::MouseLeave;
     // IuiMouseTrackingCaller: the pointer left the container.
     void MouseLeave() override { LeaveHotArea(); }
 
@@ -152,6 +159,8 @@ private:
     void CalculateStateAndBorderStyle(vcl::TPoint point, bool hot);
     // Focus messages between the container and its inner control; true when handled here.
     bool HandleFocusMessage(vcl::TMessage& message);
+    void TakeParentValue(vcl::TMessage& message);
+    bool IsPointerOnFrame(const vcl::TMessage& message) const;
     bool HasInnerWindow() const { return FInnerControl != nullptr && FInnerControl->HandleAllocated(); }
     bool HasState(TuiContainerStateFlag flag) const { return (FViewInfo->ContainerState & flag) != 0; }
 

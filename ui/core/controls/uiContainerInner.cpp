@@ -3,6 +3,7 @@
 
 #include "rtl/WindowsApi.h"
 #include "ui/core/controls/uiContainer.h"
+#include "ui/core/controls/uiControlRoutines.h"
 #include "ui/core/controls/uiWindowRoutines.h"
 #include "vcl/controls/FormRoot.h"
 #include "vcl/system/Messages.h"
@@ -16,6 +17,9 @@ namespace {
 // Windows refuses captions of 64 K characters and more in CreateWindowEx.
 constexpr size_t LongestCreationCaption = 65535;
 
+// The container's request to update its bars after the messages waiting now.
+constexpr uint32_t UI_UPDATESCROLLBARS = 0x8080;
+
 bool IsKeyMessage(uint32_t message) {
     return (message >= WM_KEYDOWN && message <= WM_CHAR) ||
            (message >= vcl::CN_BASE + WM_KEYDOWN && message <= vcl::CN_BASE + WM_CHAR);
@@ -26,6 +30,12 @@ bool IsNativeScrollBarVisible(const SCROLLBARINFO& info) {
 }
 
 } // namespace
+
+void PostScrollBarsUpdate(TuiContainer& container) {
+    if (!container.IsDestroying() && container.HandleAllocated() && container.InnerControl() != nullptr) {
+        PostMessageW(container.WindowHandle(), UI_UPDATESCROLLBARS, 0, 0);
+    }
+}
 
 TuiContainer* FindContainerOfControl(vcl::TControl* control) {
     if (auto* container = dynamic_cast<TuiContainer*>(control)) {
@@ -85,6 +95,7 @@ void TuiContainer::AlignInnerControl() {
     ++FLayoutLockCount;
     FInnerControl->SetBounds(client.Left, client.Top, client.Width(), client.Height());
     --FLayoutLockCount;
+    PostScrollBarsUpdate(*this);
 }
 
 bool TuiContainer::Focused() const {
@@ -131,6 +142,18 @@ bool TuiContainer::HandleFocusMessage(vcl::TMessage& message) {
     return message.Msg == WM_KILLFOCUS && HasInnerWindow() && other == FInnerControl->WindowHandle();
 }
 
+// The frame around an inner control shows the arrow, whatever the inner control shows.
+bool TuiContainer::IsPointerOnFrame(const vcl::TMessage& message) const {
+    if (FInnerControl == nullptr || reinterpret_cast<HWND>(message.WParam) != WindowHandle() ||
+        LOWORD(message.LParam) != HTCLIENT) {
+        return false;
+    }
+    vcl::TPoint point = CursorPosOrInvalid();
+    MapPointBetweenWindows(nullptr, WindowHandle(), point);
+    const vcl::TRect& client = FViewInfo->ClientRect;
+    return point.X < client.Left || point.Y < client.Top || point.X >= client.Right || point.Y >= client.Bottom;
+}
+
 void TuiContainer::WndProc(vcl::TMessage& message) {
     if (IsKeyMessage(message.Msg) && FInnerControl != nullptr && HasInnerWindow()) {
         message.Result = SendMessageW(FInnerControl->WindowHandle(), message.Msg, message.WParam, message.LParam);
@@ -151,6 +174,16 @@ void TuiContainer::WndProc(vcl::TMessage& message) {
         break;
     case WM_NCPAINT:
         message.Result = 0;
+        return;
+    case WM_SETCURSOR:
+        if (IsPointerOnFrame(message)) {
+            ::SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+            message.Result = 1;
+            return;
+        }
+        break;
+    case UI_UPDATESCROLLBARS:
+        UpdateScrollBarsAndGrip(false);
         return;
     default:
         break;

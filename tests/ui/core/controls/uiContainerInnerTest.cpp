@@ -74,6 +74,8 @@ TEST_F(TuiContainerInnerTest, TheInnerControlFillsTheClientRectangleInTheStylesC
     EXPECT_EQ(Memo->Height(), 118);
     Container->Style().SetColor(vcl::clYellow);
     EXPECT_EQ(Memo->Color(), vcl::clYellow);
+    Form->Font().SetHeight(-21);
+    EXPECT_EQ(Memo->Font().Height(), -21);
 }
 
 TEST_F(TuiContainerInnerTest, FocusGoesIntoTheInnerControlAndTabLeavesTheContainer) {
@@ -107,6 +109,11 @@ TEST_F(TuiContainerInnerTest, LibraryBarsLieOverTheNativeBarsAndHideWithThem) {
     EXPECT_EQ(ScreenRectOf(*Container->VScrollBar()), ScreenRectOf(Memo->Handle(), OBJID_VSCROLL));
     EXPECT_EQ(ScreenRectOf(*Container->HScrollBar()), ScreenRectOf(Memo->Handle(), OBJID_HSCROLL));
     EXPECT_GT(Container->VScrollBar()->Max(), 0);
+    // Resized, the container moves its inner control and then the bars after the native ones.
+    Container->SetBounds(10, 10, 200, 100);
+    ui_test::ProcessPendingMessages();
+    EXPECT_EQ(ScreenRectOf(*Container->VScrollBar()), ScreenRectOf(Memo->Handle(), OBJID_VSCROLL));
+    EXPECT_EQ(ScreenRectOf(*Container->HScrollBar()), ScreenRectOf(Memo->Handle(), OBJID_HSCROLL));
 
     Memo->SetScrollBars(vcl::ssNone);
     Memo->HandleNeeded();

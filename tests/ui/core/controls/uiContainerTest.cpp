@@ -10,6 +10,9 @@
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
 #include "tests/ui/core/graphics/GraphicsTestSupport.h"
+#include "ui/core/painters/uiLookAndFeels.h"
+#include "ui/core/themes/uiDWMApi.h"
+#include "ui/core/themes/uxUxTheme.h"
 #include "vcl/graphics/Colors.h"
 #include "vcl/graphics/GdiObjects.h"
 
@@ -121,6 +124,11 @@ TEST_F(TuiContainerTest, HotTrackingThickensTheFrameUnderThePointer) {
     EXPECT_EQ(Container->ViewInfo().BorderWidth, 2);
     EXPECT_EQ(&Container->ActiveStyle(), &Container->StyleHot());
     EXPECT_TRUE(AllPixelsAre(*Painted(), {0, 0, ContainerWidth, 2}, Rgb(vcl::clWindowFrame)));
+    // A held button is no hovering.
+    Container->UpdateAtPoint({30, 20}, 1, true, {vcl::ssLeft});
+    EXPECT_EQ(Container->ViewInfo().BorderStyle, cbsSingle);
+    Container->UpdateAtPoint({30, 20}, 0, true, {});
+    EXPECT_EQ(Container->ViewInfo().BorderStyle, cbsThick);
     ui_test::MouseMove(*Form, {5, 5});
     EXPECT_TRUE(ui_test::PumpUntil([&] { return Container->ViewInfo().BorderStyle == cbsSingle; }));
     EXPECT_EQ(&Container->ActiveStyle(), &Container->Style());
@@ -160,11 +168,48 @@ TEST_F(TuiContainerTest, TheContainersColourAndFontLiveInItsNormalStyle) {
     ASSERT_TRUE(Container->ParentFont());
     Form->Font().SetHeight(-19);
     EXPECT_EQ(Container->Font().Height(), -19);
+    EXPECT_EQ(Container->Style().Font().Height(), -19);
     EXPECT_FALSE(Container->Style().AssignedValues().Contains(csvFont));
     Container->Font().SetHeight(-23);
     EXPECT_TRUE(Container->Style().AssignedValues().Contains(csvFont));
     EXPECT_EQ(Container->Style().Font().Height(), -23);
     EXPECT_FALSE(Container->ParentFont());
+    Container->SetParentFont(true);
+    EXPECT_EQ(Container->Font().Height(), -19);
+    EXPECT_FALSE(Container->Style().AssignedValues().Contains(csvFont));
+}
+
+TEST_F(TuiContainerTest, AParentColourContainerPaintsInItsParentsColour) {
+    Container->SetParentColor(true);
+    Form->SetColor(vcl::clLime);
+    EXPECT_EQ(Container->ViewInfo().BackgroundColor, vcl::clLime);
+    EXPECT_FALSE(Container->Style().AssignedValues().Contains(csvColor));
+    EXPECT_TRUE(AllPixelsAre(*Painted(), {1, 1, ContainerWidth - 1, ContainerHeight - 1}, Rgb(vcl::clLime)));
+}
+
+TEST_F(TuiContainerTest, ANativeFrameIsTheThemesBorderAroundItsContentRectangle) {
+    Container->Style().LookAndFeel().SetNativeStyle(true);
+    const TuiContainerViewInfo& view = Container->ViewInfo();
+    ASSERT_TRUE(view.NativeStyle);
+    EXPECT_EQ(view.NativeState, 1);
+    EXPECT_EQ(view.BorderRect, (vcl::TRect{2, 2, ContainerWidth - 2, ContainerHeight - 2}));
+    EXPECT_EQ(RegionBox(), vcl::TRect{}) << "the theme's frame needs no window region";
+
+    const vcl::TRect bounds{0, 0, ContainerWidth, ContainerHeight};
+    vcl::TRect content = bounds;
+    UxTheme().GetThemeBackgroundContentRect(OpenThemeOfType(totEdit), nullptr, 1, 1, bounds, content);
+    ASSERT_GT(content.Top, 0);
+    const bool composition = IsDwmCompositionEnabled();
+    uint32_t themeBorder = 0;
+    ASSERT_EQ(UxTheme().GetThemeColor(OpenThemeOfType(composition ? totListBox : totComboBox), composition ? 3 : 1, 1,
+                                      3801, themeBorder),
+              0);
+    const auto surface = Painted();
+    EXPECT_TRUE(AllPixelsAre(*surface, {0, 0, ContainerWidth, content.Top}, static_cast<vcl::TColor>(themeBorder)));
+    EXPECT_TRUE(AllPixelsAre(*surface, content, Rgb(view.BackgroundColor)));
+
+    Container->SetEnabled(false);
+    EXPECT_EQ(Container->ViewInfo().NativeState, 4);
 }
 
 } // namespace
