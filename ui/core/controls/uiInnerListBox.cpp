@@ -250,8 +250,17 @@ void TuiCustomInnerListBox::UpdateScrollBars() {
         return;
     }
     FScrollBarsCalculating = true;
-    UpdateScrollBar(FHScrollBar, OBJID_HSCROLL, SB_HORZ);
-    UpdateScrollBar(FVScrollBar, OBJID_VSCROLL, SB_VERT);
+    // A container that hosts the list box lays its own built-in bars over the native ones.
+    const bool hosted = FContainer && FContainer->InnerControl() == this;
+    for (TuiScrollBar* bar : {FHScrollBar, FVScrollBar}) {
+        if (bar && hosted) {
+            bar->SetVisible(false);
+        }
+    }
+    if (!hosted) {
+        UpdateScrollBar(FHScrollBar, OBJID_HSCROLL, SB_HORZ);
+        UpdateScrollBar(FVScrollBar, OBJID_VSCROLL, SB_VERT);
+    }
     FScrollBarsCalculating = false;
 }
 

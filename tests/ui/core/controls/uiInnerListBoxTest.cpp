@@ -245,5 +245,24 @@ TEST_F(InnerListBoxTest, AnAutomaticallyDraggedListBoxDragsItsContainerAndAPress
     ui_test::MouseUp(*ListBox, vcl::mbLeft, {second.Left + 5, second.Top + 2});
 }
 
+TEST_F(InnerListBoxTest, AContainerThatHostsTheListBoxCoversItsNativeBarsAlone) {
+    for (int index = 0; index < 40; ++index) {
+        ListBox->Items().Add(u"more");
+    }
+    ListBox->UpdateScrollBars();
+    ASSERT_TRUE(ListBox->VScrollBar()->Visible());
+    auto* container = new TuiContainer(Form.get());
+    container->SetParent(Form.get());
+    container->SetBounds(170, 10, 140, 120);
+    ListBox->SetContainer(container);
+    ListBox->SetParent(container);
+    container->SetInnerControl(ListBox);
+    ui_test::ProcessPendingMessages();
+    ListBox->UpdateScrollBars();
+    EXPECT_FALSE(ListBox->VScrollBar()->Visible());
+    EXPECT_FALSE(ListBox->HScrollBar()->Visible());
+    EXPECT_TRUE(ListBox->SizeGripRect().IsEmpty());
+}
+
 } // namespace
 } // namespace ui
