@@ -84,6 +84,21 @@ TEST_F(DragImagesTest, TheSizeFrameIsARingAndAFrameNoWiderThanTwoBordersKeepsThe
     DeleteObject(filled);
 }
 
+TEST_F(DragImagesTest, TheSizeFrameIsFilledWithAlternatingBlackAndWhitePixels) {
+    auto* frame = new TuiSizeFrame(Form.get(), 3);
+    frame->DrawSizeFrame({0, 0, 16, 16});
+    ui_test::TDibSurface surface(16, 16);
+    ui_test::PaintControl(*frame, surface);
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 4; ++x) {
+            const vcl::TColor pixel = surface.Pixel(x, y);
+            ASSERT_TRUE(pixel == vcl::clBlack || pixel == vcl::clWhite) << x << "," << y;
+            EXPECT_NE(pixel, surface.Pixel(x + 1, y)) << x << "," << y;
+            EXPECT_EQ(pixel, surface.Pixel(x + 1, y + 1)) << x << "," << y;
+        }
+    }
+}
+
 TEST_F(DragImagesTest, TheSizeFrameOwnsACopyOfItsRegion) {
     // The window deletes the region it holds when it takes another: the frame must never hand over its own.
     auto* frame = new TuiSizeFrame(Form.get(), 2);
