@@ -312,7 +312,7 @@ void TuiCustomPopupWindow::Deactivate() {
 
 // The popups shown after this one close from the last, unless the activation went to one of them; then this one.
 void TuiCustomPopupWindow::CloseOtherPopupsOnDeactivation() {
-    const HWND active = GetActiveWindow();
+    const HWND active = FActivatedWindow;
     std::vector<TuiCustomPopupWindow*> handled;
     for (;;) {
         const std::vector<TuiCustomPopupWindow*>& shown = ShownPopups();
@@ -400,6 +400,12 @@ void TuiCustomPopupWindow::Dispatch(vcl::TMessage& message) {
     case WM_ACTIVATEAPP:
         // The hooks close popups when the application loses the activation.
         return;
+    case WM_ACTIVATE:
+        // While the popup hears of its deactivation the system still names it the active window.
+        if (vcl::LoWord(message.WParam) == WA_INACTIVE) {
+            FActivatedWindow = reinterpret_cast<HWND>(message.LParam);
+        }
+        break;
     case WM_ERASEBKGND:
         if (!HasCustomFrame()) {
             message.Result = 1;

@@ -90,6 +90,7 @@ private:
     void ShowAgain();
     void CloseOtherPopupsOnDeactivation();
 
+    HWND FActivatedWindow = nullptr; // the window taking the activation from the popup
     bool FCaptureFocus = true;
     int32_t FClosingCount = 0;
     vcl::TWinControl* FShownFocusedControl = nullptr; // not owned

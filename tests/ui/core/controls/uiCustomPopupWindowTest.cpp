@@ -249,6 +249,25 @@ TEST_F(CustomPopupTest, APopupThatTakesTheFocusRunsItsLoopUntilItsResultIsSetAnd
     EXPECT_EQ(popup->ShownFocusedControl(), edit);
 }
 
+TEST_F(CustomPopupTest, APopupThatTakesTheFocusClosesWhenAnotherWindowIsActivated) {
+    auto* popup = new TTestPopup(Owner);
+    popup->SetOwnerParent(Form.get());
+    popup->SetOwnerBounds(Owner->BoundsRect());
+    popup->SetBounds(0, 0, 80, 60);
+    popup->SetOnClosed([this](rtl::TObject*) { Closed.push_back("popup"); });
+    bool activeWhileShown = false;
+    popup->SetOnShowed([&](rtl::TObject*) {
+        ui_test::RunLater(30, [&] {
+            activeWhileShown = GetActiveWindow() == popup->WindowHandle();
+            SetActiveWindow(Form->WindowHandle());
+        });
+    });
+    popup->Popup();
+    EXPECT_TRUE(activeWhileShown);
+    EXPECT_FALSE(popup->IsShown());
+    EXPECT_EQ(Closed, (std::vector<std::string>{"popup"}));
+}
+
 TEST_F(CustomPopupTest, AClosedPopupGoesWithoutEventsAndAShownOneLeavesTheList) {
     TTestPopup* popup = ShowPopup(Owner, "popup");
     rtl::TComponent::Free(popup);
