@@ -8,11 +8,14 @@
 //   palette # 000000          the character "#" stands for the colour RRGGBB from here on
 //   bitmap UI_ARROWBITMAP 4   a picture of that resource name, 4 bits per pixel (16 colours) or 24
 //   |..#.....|                one row per line, top row first, between bars; every row equally wide
+//   cursor UI_DRAGCURSOR 0 0  a 32 x 32 monochrome cursor with its hot spot at (0, 0): "#" black, "o" white,
+//                             "." transparent (the palette plays no part)
 //
 // Each picture becomes resources/bitmaps/<name>.bmp below the output root (the repository, or a scratch folder when
 // checking that the committed files are current), an uncompressed bottom-up BMP file; a 4-bit picture's colour table
-// holds the palette's colours in the order they were given. A source may also hold skin textures, drawn from recipes
-// into PNG files below resources/skins (TextureArt.h). A file is written only when its content changes.
+// holds the palette's colours in the order they were given. Each cursor becomes <name>.cur there (the cursor file
+// format: one 1-bit image with its colour and transparency masks). A source may also hold skin textures, drawn from
+// recipes into PNG files below resources/skins (TextureArt.h). A file is written only when its content changes.
 
 #include "tools/artgen/TextureArt.h"
 #include "tools/support/GeneratedFiles.h"
@@ -36,9 +39,18 @@ struct TPaletteEntry {
     uint32_t Color; // RRGGBB
 };
 
+// A cursor's pixels: colours stand for the masks' bits.
+constexpr uint32_t CursorBlack = 0x000000;
+constexpr uint32_t CursorWhite = 0xFFFFFF;
+constexpr uint32_t CursorTransparent = 0xFF000000;
+constexpr size_t CursorSize = 32;
+
 struct TPicture {
     std::string Name;
     int Bits = 0;
+    bool IsCursor = false;
+    int HotSpotX = 0;
+    int HotSpotY = 0;
     // The palette as it stood at the picture's "bitmap" line, in the order it was given.
     std::vector<TPaletteEntry> Palette;
     std::vector<std::string> Rows;
@@ -101,6 +113,8 @@ private:
             ReadTexture(words);
         } else if (keyword == "frame") {
             ReadFrame(line.substr(keyword.size()));
+        } else if (keyword == "cursor") {
+            ReadCursor(words);
         } else {
             Fail("unknown line \"" + keyword + "\"");
         }
@@ -126,21 +140,41 @@ private:
         FSource.Palette.push_back(entry);
     }
 
-    void ReadBitmap(std::istringstream& words) {
-        CheckLastPicture();
-        TPicture picture;
-        words >> picture.Name >> picture.Bits;
+    void CheckName(const TPicture& picture) const {
         if (picture.Name.empty() ||
             picture.Name.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_") != std::string::npos) {
             Fail("the name \"" + picture.Name + "\" is not upper-case letters, digits and \"_\"");
         }
-        if (picture.Bits != 4 && picture.Bits != 24) {
-            Fail("a bitmap has 4 or 24 bits per pixel");
-        }
         for (const TPicture& earlier : FSource.Pictures) {
             if (earlier.Name == picture.Name) {
-                Fail("a second bitmap \"" + picture.Name + "\"");
+                Fail("a second picture \"" + picture.Name + "\"");
             }
+        }
+    }
+
+    void ReadCursor(std::istringstream& words) {
+        CheckLastPicture();
+        TPicture picture;
+        picture.IsCursor = true;
+        picture.HotSpotX = -1;
+        picture.HotSpotY = -1;
+        words >> picture.Name >> picture.HotSpotX >> picture.HotSpotY;
+        CheckName(picture);
+        const auto limit = static_cast<int>(CursorSize);
+        if (picture.HotSpotX < 0 || picture.HotSpotX >= limit || picture.HotSpotY < 0 || picture.HotSpotY >= limit) {
+            Fail("the hot spot of " + picture.Name + " lies outside its 32 x 32 pixels");
+        }
+        picture.Palette = {{'#', CursorBlack}, {'o', CursorWhite}, {'.', CursorTransparent}};
+        FSource.Pictures.push_back(std::move(picture));
+    }
+
+    void ReadBitmap(std::istringstream& words) {
+        CheckLastPicture();
+        TPicture picture;
+        words >> picture.Name >> picture.Bits;
+        CheckName(picture);
+        if (picture.Bits != 4 && picture.Bits != 24) {
+            Fail("a bitmap has 4 or 24 bits per pixel");
         }
         if (picture.Bits == 4 && FSource.Palette.size() > 16) {
             Fail("a 4-bit bitmap has at most 16 colours, the palette has " + std::to_string(FSource.Palette.size()));
@@ -151,7 +185,7 @@ private:
 
     void ReadRow(const std::string& line) {
         if (FSource.Pictures.empty()) {
-            Fail("a row before the first bitmap");
+            Fail("a row before the first picture");
         }
         TPicture& picture = FSource.Pictures.back();
         if (line.size() < 3 || line.back() != '|') {
@@ -191,8 +225,15 @@ private:
     }
 
     void CheckLastPicture() const {
-        if (!FSource.Pictures.empty() && FSource.Pictures.back().Rows.empty()) {
-            Fail("the bitmap " + FSource.Pictures.back().Name + " has no rows");
+        if (FSource.Pictures.empty()) {
+            return;
+        }
+        const TPicture& last = FSource.Pictures.back();
+        if (last.Rows.empty()) {
+            Fail("the picture " + last.Name + " has no rows");
+        }
+        if (last.IsCursor && (last.Rows.size() != CursorSize || last.Rows.front().size() != CursorSize)) {
+            Fail("the cursor " + last.Name + " is not 32 x 32 pixels");
         }
     }
 
@@ -267,6 +308,57 @@ std::string EncodeBitmap(const TPicture& picture) {
     return out + pixels;
 }
 
+// One mask row of a cursor: a bit per pixel, set where the pixel has setColor, the first pixel in the highest bit.
+std::string EncodeMaskRow(const TPicture& picture, const std::string& row, uint32_t setColor) {
+    std::string bytes(CursorSize / 8, '\0');
+    for (size_t x = 0; x < row.size(); ++x) {
+        if (picture.Find(row[x])->Color == setColor) {
+            bytes[x / 8] = static_cast<char>(bytes[x / 8] | (0x80 >> (x % 8)));
+        }
+    }
+    return bytes;
+}
+
+// A .cur file: the directory with the hot spot, then a 1-bit DIB twice the height, the colour mask (white bits)
+// above the transparency mask, both bottom-up.
+std::string EncodeCursor(const TPicture& picture) {
+    std::string colorMask;
+    std::string transparencyMask;
+    for (auto row = picture.Rows.rbegin(); row != picture.Rows.rend(); ++row) {
+        colorMask += EncodeMaskRow(picture, *row, CursorWhite);
+        transparencyMask += EncodeMaskRow(picture, *row, CursorTransparent);
+    }
+    constexpr uint32_t directorySize = 6 + 16;
+    constexpr uint32_t infoHeaderSize = 40;
+    const auto imageSize = static_cast<uint32_t>(infoHeaderSize + 2 * 4 + colorMask.size() + transparencyMask.size());
+    std::string out;
+    PutLittleEndian(out, 0, 2);
+    PutLittleEndian(out, 2, 2); // a cursor
+    PutLittleEndian(out, 1, 2);
+    out.push_back(static_cast<char>(CursorSize));
+    out.push_back(static_cast<char>(CursorSize));
+    out.push_back(2); // colours
+    out.push_back(0);
+    PutLittleEndian(out, static_cast<uint32_t>(picture.HotSpotX), 2);
+    PutLittleEndian(out, static_cast<uint32_t>(picture.HotSpotY), 2);
+    PutLittleEndian(out, imageSize, 4);
+    PutLittleEndian(out, directorySize, 4);
+    PutLittleEndian(out, infoHeaderSize, 4);
+    PutLittleEndian(out, CursorSize, 4);
+    PutLittleEndian(out, 2 * CursorSize, 4);
+    PutLittleEndian(out, 1, 2);
+    PutLittleEndian(out, 1, 2);
+    PutLittleEndian(out, 0, 4); // BI_RGB
+    PutLittleEndian(out, static_cast<uint32_t>(colorMask.size() + transparencyMask.size()), 4);
+    PutLittleEndian(out, 0, 4);
+    PutLittleEndian(out, 0, 4);
+    PutLittleEndian(out, 2, 4);
+    PutLittleEndian(out, 0, 4);
+    PutLittleEndian(out, 0x000000, 4);
+    PutLittleEndian(out, 0xFFFFFF, 4);
+    return out + colorMask + transparencyMask;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -279,7 +371,11 @@ int main(int argc, char** argv) {
         for (int argument = 2; argument < argc; ++argument) {
             const TSource source = TSourceReader(argv[argument]).Read();
             for (const TPicture& picture : source.Pictures) {
-                tools::WriteIfChanged(folder / (picture.Name + ".bmp"), EncodeBitmap(picture));
+                if (picture.IsCursor) {
+                    tools::WriteIfChanged(folder / (picture.Name + ".cur"), EncodeCursor(picture));
+                } else {
+                    tools::WriteIfChanged(folder / (picture.Name + ".bmp"), EncodeBitmap(picture));
+                }
             }
             for (const artgen::TTexture& texture : source.Textures) {
                 const std::vector<uint8_t> png = artgen::DrawTexture(texture);

@@ -1,3 +1,4 @@
+#include "ui/core/controls/uiControlsUnit.h"
 #include "ui/core/gdiplus/uxGdiPlusAPI.h"
 #include "ui/core/gdiplus/uxGdiPlusClasses.h"
 #include "ui/core/graphics/uiGraphicsUnit.h"
@@ -32,6 +33,7 @@ std::span<const TuiCoreUnit> CoreUnits() {
         {"look-and-feel settings", InitializeLookAndFeelsUnit, FinalizeLookAndFeelsUnit},
         {"painters", InitializePaintersUnit, FinalizePaintersUnit},
         {"desktop composition", InitializeDWMApiUnit, FinalizeDWMApiUnit},
+        {"controls", InitializeControlsUnit, FinalizeControlsUnit},
         {"styles", InitializeStylesUnit, FinalizeStylesUnit},
         {"skin core", InitializeSkinsCoreUnit, FinalizeSkinsCoreUnit},
     };
