@@ -1,0 +1,170 @@
+#include "ui/grid/control/uiCustomGrid.h"
+
+#include "tests/support/ui/TestForms.h"
+#include "ui/data/controller/uiCustomDataController.h"
+#include "ui/grid/control/uiCustomGridView.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace ui {
+namespace {
+
+// A view that counts its layouts and repaints and records its focus hooks.
+class TRecordingGridView : public TuiCustomGridView {
+    RTL_DECLARE_CLASS(TRecordingGridView, TuiCustomGridView)
+public:
+    explicit TRecordingGridView(rtl::TComponent* owner) : TuiCustomGridView(owner) {}
+    void FocusChanged(bool focused) override { FocusHooks.push_back(focused); }
+    void Repaint(const vcl::TRect& /*rect*/) override { ++Repaints; }
+
+    int Layouts = 0;
+    int Repaints = 0;
+    std::vector<bool> FocusHooks;
+
+protected:
+    void Calculate() override { ++Layouts; }
+};
+
+class GridTest : public testing::Test {
+protected:
+    void SetUp() override {
+        Form = ui_test::ShowNewTestForm(400, 300, ui_test::TFormPlacement::OffScreen);
+        Grid = new TuiGrid(Form.get());
+        Grid->SetParent(Form.get());
+        Grid->SetOnLayoutChanged([this](TuiCustomGrid&, TuiCustomGridView* view) { LaidOut.push_back(view); });
+    }
+    TRecordingGridView* AddViewLevel() {
+        auto* view = new TRecordingGridView(Form.get());
+        Grid->Levels().Add().SetGridView(view);
+        return view;
+    }
+
+    ui_test::TFormPtr<vcl::TForm> Form;
+    TuiGrid* Grid = nullptr;
+    std::vector<TuiCustomGridView*> LaidOut;
+};
+
+TEST_F(GridTest, ANegativeDragOpeningWaitTimeIsStoredAsZero) {
+    EXPECT_EQ(Grid->DragOpeningWaitTime(), 800);
+    Grid->SetDragOpeningWaitTime(-5);
+    EXPECT_EQ(Grid->DragOpeningWaitTime(), 0);
+}
+
+TEST_F(GridTest, TheFirstLevelWithAViewBecomesActiveAndFocused) {
+    TRecordingGridView* view = AddViewLevel();
+    EXPECT_EQ(Grid->ActiveLevel(), view->Level());
+    EXPECT_EQ(Grid->FocusedView(), view);
+    EXPECT_EQ(view->FocusHooks, std::vector<bool>{true});
+    EXPECT_EQ(Grid->ViewCount(), 1);
+}
+
+TEST_F(GridTest, AViewSetOnASecondLevelLeavesTheFirst) {
+    TRecordingGridView* view = AddViewLevel();
+    TuiGridLevel* first = view->Level();
+    TuiGridLevel& second = Grid->Levels().Add();
+    second.SetGridView(view);
+    EXPECT_EQ(first->GridView(), nullptr);
+    EXPECT_EQ(second.GridView(), view);
+    EXPECT_EQ(view->Level(), &second);
+}
+
+TEST_F(GridTest, MoveItemClampsTheIndex) {
+    TuiGridLevel& level = Grid->Levels().Add();
+    TuiGridLevel* children[] = {&level.Add(), &level.Add(), &level.Add()};
+    level.MoveItem(children[0], 99);
+    EXPECT_EQ(children[0]->Index(), 2);
+    level.MoveItem(children[0], -4);
+    EXPECT_EQ(children[0]->Index(), 0);
+}
+
+TEST_F(GridTest, HidingTheActiveTopLevelActivatesTheFirstVisibleOneAndFocusesItsView) {
+    TRecordingGridView* first = AddViewLevel();
+    TRecordingGridView* second = AddViewLevel();
+    second->Level()->SetActive(true);
+    ASSERT_EQ(Grid->FocusedView(), second);
+    second->Level()->SetVisible(false);
+    EXPECT_EQ(Grid->ActiveLevel(), first->Level());
+    EXPECT_EQ(Grid->FocusedView(), first);
+    EXPECT_FALSE(second->CanFocus());
+    second->Level()->SetActive(true);
+    EXPECT_EQ(Grid->ActiveLevel(), first->Level());
+}
+
+TEST_F(GridTest, ATopViewsDataChangeLaysOutTheGridOnlyWithTopTabsHidingEmptyDetails) {
+    struct TCase {
+        TuiGridDetailTabsPosition Position;
+        bool TabsForEmptyDetails;
+        bool GridLaidOut;
+    };
+    for (const TCase& test : {TCase{dtpTop, false, true}, TCase{dtpTop, true, false}, TCase{dtpLeft, false, false}}) {
+        TRecordingGridView* view = AddViewLevel();
+        Grid->RootLevelOptions().SetDetailTabsPosition(test.Position);
+        Grid->RootLevelOptions().SetTabsForEmptyDetails(test.TabsForEmptyDetails);
+        LaidOut.clear();
+        view->DataController().SetRecordCount(3);
+        const bool gridLaidOut = std::find(LaidOut.begin(), LaidOut.end(), nullptr) != LaidOut.end();
+        EXPECT_EQ(gridLaidOut, test.GridLaidOut) << test.Position << test.TabsForEmptyDetails;
+        rtl::TComponent::Free(view);
+    }
+}
+
+TEST_F(GridTest, FreeingTheFocusedViewFocusesTheFirstLiveTopLevelView) {
+    TRecordingGridView* first = AddViewLevel();
+    TRecordingGridView* second = AddViewLevel();
+    second->Level()->SetActive(true);
+    rtl::TComponent::Free(second);
+    EXPECT_EQ(Grid->FocusedView(), first);
+    EXPECT_EQ(Grid->ViewCount(), 1);
+}
+
+TEST_F(GridTest, TwoViewLocksRunTheQueueAtTheSecondEnd) {
+    TRecordingGridView* view = AddViewLevel();
+    view->Repaints = 0;
+    view->BeginUpdate();
+    view->BeginUpdate();
+    for (int count = 0; count < 10; ++count) {
+        view->Invalidate();
+    }
+    view->EndUpdate();
+    EXPECT_EQ(view->Repaints, 0);
+    view->EndUpdate();
+    EXPECT_EQ(view->Repaints, 1);
+}
+
+TEST_F(GridTest, ARepaintWithALayoutOfTheSameViewRunsTheLayoutOnly) {
+    TRecordingGridView* view = AddViewLevel();
+    view->Layouts = 0;
+    view->Repaints = 0;
+    LaidOut.clear();
+    view->BeginUpdate();
+    view->Invalidate();
+    view->LayoutChanged();
+    view->EndUpdate();
+    EXPECT_EQ(view->Layouts, 1);
+    EXPECT_EQ(view->Repaints, 1); // the layout repaints the view itself
+    EXPECT_EQ(LaidOut, std::vector<TuiCustomGridView*>{view});
+}
+
+TEST_F(GridTest, AnExtraEndUpdateLeavesTheInfoLockAsItWas) {
+    TRecordingGridView* view = AddViewLevel();
+    view->DataController().LockInfoUpdate();
+    view->BeginUpdate();
+    view->EndUpdate();
+    view->EndUpdate();
+    view->CancelUpdate();
+    EXPECT_EQ(view->DataController().GetInfoLockCount(), 1);
+    EXPECT_EQ(Grid->ChangeLockCount(), 0);
+    view->DataController().UnlockInfoUpdate();
+}
+
+TEST_F(GridTest, AFreedViewLeavesItsListenerLinksEmpty) {
+    TRecordingGridView* view = AddViewLevel();
+    const TuiGridListenerLink link(view);
+    EXPECT_EQ(link.GridView(), view);
+    rtl::TComponent::Free(view);
+    EXPECT_EQ(link.GridView(), nullptr);
+}
+
+} // namespace
+} // namespace ui

@@ -1,0 +1,208 @@
+#include "ui/grid/control/uiCustomGridView.h"
+
+#include "ui/data/controller/uiDataController.h"
+#include "ui/data/controller/uiUpdateControlInfo.h"
+#include "ui/grid/control/uiCustomGrid.h"
+#include "ui/grid/control/uiGridChanges.h"
+
+#include <algorithm>
+
+namespace ui {
+
+namespace {
+
+// The data controller of a view whose items are fields without item objects (the table view's items come with it).
+class TuiGridViewDataController final : public TuiDataController {
+public:
+    using TuiDataController::TuiDataController;
+    rtl::TObject* GetItem(int32_t /*index*/) const override { return nullptr; }
+};
+
+} // namespace
+
+TuiGridListenerLink::TuiGridListenerLink(TuiCustomGridView* gridView) : FGridView(gridView) {
+    if (FGridView) {
+        FGridView->FListenerLinks.push_back(this);
+    }
+}
+
+TuiGridListenerLink::~TuiGridListenerLink() {
+    if (FGridView) {
+        std::erase(FGridView->FListenerLinks, this);
+    }
+}
+
+TuiCustomGridView::TuiCustomGridView(rtl::TComponent* owner)
+    : TuiControlChildComponent(owner), FDataController(std::make_unique<TuiGridViewDataController>(this)) {
+    FDataController->SetControlNotification([this](TuiUpdateControlInfo& info) { DataChanged(info); });
+}
+
+TuiCustomGridView::~TuiCustomGridView() {
+    Destroying();
+    SetFocused(false);
+    if (FLevel && FLevel->GridView() == this) {
+        FLevel->SetGridView(nullptr);
+    }
+    if (TuiCustomGrid* grid = Grid()) {
+        grid->RemoveChildComponent(this);
+    }
+    FDataController->SetControlNotification(nullptr);
+    for (TuiGridListenerLink* link : FListenerLinks) {
+        link->FGridView = nullptr;
+    }
+}
+
+TuiCustomGrid* TuiCustomGridView::Grid() const {
+    return dynamic_cast<TuiCustomGrid*>(Control());
+}
+
+void TuiCustomGridView::BeginUpdate() {
+    if (TuiCustomGrid* grid = Grid()) {
+        grid->BeginUpdate();
+    }
+    ++FUpdateLockCount;
+    FDataController->LockInfoUpdate();
+}
+
+void TuiCustomGridView::EndUpdate() {
+    // Without a lock of its own the view would release a lock another holder took.
+    if (FUpdateLockCount == 0) {
+        return;
+    }
+    FDataController->UnlockInfoUpdate();
+    --FUpdateLockCount;
+    if (TuiCustomGrid* grid = Grid()) {
+        grid->EndUpdate();
+    }
+}
+
+void TuiCustomGridView::CancelUpdate() {
+    if (FUpdateLockCount == 0) {
+        return;
+    }
+    FDataController->UnlockInfoUpdate();
+    --FUpdateLockCount;
+    if (TuiCustomGrid* grid = Grid()) {
+        grid->CancelUpdate();
+    }
+}
+
+bool TuiCustomGridView::PostChange(std::unique_ptr<TuiCustomGridChange> change) {
+    const rtl::TComponentStates state = ComponentState();
+    if (state.Contains(rtl::TComponentState::csLoading) || state.Contains(rtl::TComponentState::csDestroying) ||
+        FCalculating) {
+        return false;
+    }
+    if (TuiCustomGrid* grid = Grid()) {
+        grid->AddChange(std::move(change));
+    } else {
+        change->Execute();
+    }
+    return true;
+}
+
+void TuiCustomGridView::LayoutChanged(bool onlyThisView) {
+    PostChange(std::make_unique<TuiGridLayoutChange>(onlyThisView ? this : nullptr));
+}
+
+bool TuiCustomGridView::SizeChanged(bool onlyThisView, bool keepMaster) {
+    return PostChange(std::make_unique<TuiGridSizeChange>(this, onlyThisView || Grid() == nullptr, keepMaster));
+}
+
+void TuiCustomGridView::Invalidate() {
+    PostChange(std::make_unique<TuiGridViewChange>(this, vcl::TRect{}));
+}
+
+void TuiCustomGridView::InvalidateRect(const vcl::TRect& rect) {
+    if (!rect.IsEmpty()) {
+        PostChange(std::make_unique<TuiGridViewChange>(this, rect));
+    }
+}
+
+void TuiCustomGridView::Changed(int32_t kind) {
+    BeginUpdate();
+    try {
+        if (kind == 1) {
+            LayoutChanged(true);
+        } else if (kind == 2) {
+            SizeChanged(false, false);
+        }
+    } catch (...) {
+        EndUpdate();
+        throw;
+    }
+    EndUpdate();
+}
+
+bool TuiCustomGridView::IsFocused() const {
+    const TuiCustomGrid* grid = Grid();
+    return grid && grid->FocusedView() == this;
+}
+
+void TuiCustomGridView::SetFocused(bool value) {
+    TuiCustomGrid* grid = Grid();
+    if (grid && value != IsFocused()) {
+        grid->SetFocusedView(value ? this : nullptr);
+    }
+}
+
+bool TuiCustomGridView::CanFocus() const {
+    return IsAvailable(FLevel && FLevel->IsVisibleInTree());
+}
+
+void TuiCustomGridView::FocusChanged(bool /*focused*/) {}
+
+bool TuiCustomGridView::CanUpdateLayout() const {
+    return (IsVisible() || IsPattern()) && Control() != nullptr;
+}
+
+bool TuiCustomGridView::IsVisible() const {
+    return !ComponentState().Contains(rtl::TComponentState::csDestroying) && IsAvailable(FLevel && FLevel->IsShown());
+}
+
+bool TuiCustomGridView::IsAvailable(bool levelShown) const {
+    return levelShown && !IsPattern() && MasterGridView() == nullptr;
+}
+
+void TuiCustomGridView::Recalculate() {
+    if (FCalculating) {
+        return;
+    }
+    FCalculating = true;
+    try {
+        Calculate();
+    } catch (...) {
+        FCalculating = false;
+        throw;
+    }
+    FCalculating = false;
+}
+
+bool TuiCustomGridView::IsDetailOf(const TuiCustomGridView* gridView) const {
+    for (const TuiCustomGridView* master = MasterGridView(); master; master = master->MasterGridView()) {
+        if (master == gridView) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void TuiCustomGridView::SetControl(TuiControl* control) {
+    if (Control() == control) {
+        return;
+    }
+    TuiControlChildComponent::SetControl(control);
+}
+
+void TuiCustomGridView::DataChanged(TuiUpdateControlInfo& info) {
+    const rtl::TComponentStates state = ComponentState();
+    if (state.Contains(rtl::TComponentState::csLoading) || state.Contains(rtl::TComponentState::csDestroying) ||
+        IsPattern() || dynamic_cast<TuiDataChangedInfo*>(&info) == nullptr) {
+        return;
+    }
+    if (TuiCustomGrid* grid = Grid(); grid && MasterGridView() == nullptr) {
+        grid->RootLevelDataChanged();
+    }
+}
+
+} // namespace ui

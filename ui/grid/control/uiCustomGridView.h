@@ -1,0 +1,108 @@
+#pragma once
+// TuiCustomGridView: the base of every grid view. A view is a component attached to a grid; it owns its data
+// controller, batches updates with BeginUpdate/EndUpdate (which lock the grid's change queue too) and turns every
+// report of a change into a change object posted to the grid: 0 repaint, 1 layout, 2 size.
+
+#include "ui/core/controls/uiControl.h"
+#include "vcl/system/Types.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace ui {
+
+class TuiCustomDataController;
+class TuiCustomGrid;
+class TuiCustomGridChange;
+class TuiGridLevel;
+class TuiUpdateControlInfo;
+class TuiCustomGridView;
+
+// A weak link to a view: code that may free the view while it runs holds one and tests it afterwards.
+class TuiGridListenerLink {
+public:
+    explicit TuiGridListenerLink(TuiCustomGridView* gridView);
+    ~TuiGridListenerLink();
+    TuiGridListenerLink(const TuiGridListenerLink&) = delete;
+    TuiGridListenerLink& operator=(const TuiGridListenerLink&) = delete;
+
+    // nullptr once the view is freed.
+    TuiCustomGridView* GridView() const { return FGridView; }
+
+private:
+    friend class TuiCustomGridView;
+    TuiCustomGridView* FGridView; // not owned
+};
+
+class TuiCustomGridView : public TuiControlChildComponent {
+    RTL_DECLARE_CLASS(TuiCustomGridView, TuiControlChildComponent)
+public:
+    explicit TuiCustomGridView(rtl::TComponent* owner);
+    ~TuiCustomGridView() override;
+
+    TuiCustomGrid* Grid() const;
+    TuiGridLevel* Level() const { return FLevel; }
+    void SetLevel(TuiGridLevel* level) { FLevel = level; }
+    TuiCustomDataController& DataController() const { return *FDataController; }
+
+    // Update locking; each also locks the grid. Ends and cancels without a matching BeginUpdate do nothing.
+    void BeginUpdate();
+    void EndUpdate();
+    void CancelUpdate();
+    bool IsUpdateLocked() const { return FUpdateLockCount > 0; }
+
+    // Queues change with the grid (runs it at once without one); false when it was dropped: the view is loading,
+    // being freed or calculating.
+    bool PostChange(std::unique_ptr<TuiCustomGridChange> change);
+    // A layout change of this view, or of the whole grid when onlyThisView is false.
+    void LayoutChanged(bool onlyThisView = true);
+    bool SizeChanged(bool onlyThisView = false, bool keepMaster = false);
+    void Invalidate();
+    // Nothing for an empty rectangle.
+    void InvalidateRect(const vcl::TRect& rect);
+    // 0 repaint, 1 layout, 2 size.
+    void Changed(int32_t kind);
+
+    bool IsFocused() const;
+    void SetFocused(bool value);
+    // The level is visible with all its ancestors.
+    virtual bool CanFocus() const;
+    // Called by the grid when the view gains or loses the focus.
+    virtual void FocusChanged(bool focused);
+    // Visible, attached to a grid, not calculating.
+    virtual bool CanUpdateLayout() const;
+    bool IsVisible() const;
+    bool IsCalculating() const { return FCalculating; }
+    // The view's layout is worked out again (the calculating flag is set meanwhile; changes posted meanwhile are
+    // dropped).
+    void Recalculate();
+    // Views that hold details have masters; these bases hold none.
+    virtual TuiCustomGridView* MasterGridView() const { return nullptr; }
+    bool IsDetailOf(const TuiCustomGridView* gridView) const;
+    virtual bool IsPattern() const { return false; }
+    virtual void DetailVisibilityChanged(TuiGridLevel* /*level*/, int32_t /*oldCount*/, int32_t /*newCount*/) {}
+    // Repaints rect (the whole view when empty); the painter of a descendant draws.
+    virtual void Repaint(const vcl::TRect& /*rect*/) {}
+
+    void SetControl(TuiControl* control) override;
+
+protected:
+    // Lays the view out; descendants place their cells.
+    virtual void Calculate() {}
+    // A notice of the data controller.
+    virtual void DataChanged(TuiUpdateControlInfo& info);
+
+private:
+    friend class TuiGridListenerLink;
+    bool IsAvailable(bool levelShown) const;
+
+    std::unique_ptr<TuiCustomDataController> FDataController;
+    TuiGridLevel* FLevel = nullptr; // not owned
+    std::vector<TuiGridListenerLink*> FListenerLinks;
+    // Each lock holds one info lock of the data controller too.
+    int32_t FUpdateLockCount = 0;
+    bool FCalculating = false;
+};
+
+} // namespace ui
