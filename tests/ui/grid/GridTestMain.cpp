@@ -1,8 +1,9 @@
-// The test program's main: the UI core and the editor framework start before the first test and shut down after the
-// last, as in the application.
+// The test program's main: the UI core, the editor framework and the grid start before the first test and shut down
+// after the last, as in the application.
 
 #include "ui/core/uiCoreUnits.h"
 #include "ui/editors/framework/uiEditFrameworkUnit.h"
+#include "ui/grid/uiGridUnit.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,9 @@ int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     ui::InitializeUICore();
     ui::InitializeEditFrameworkUnit();
+    ui::InitializeGridUnit();
     const int result = RUN_ALL_TESTS();
+    ui::FinalizeGridUnit();
     ui::FinalizeEditFrameworkUnit();
     ui::FinalizeUICore();
     return result;
