@@ -1,7 +1,8 @@
 #include "ui/grid/control/uiCustomGrid.h"
 
-#include "ui/grid/control/uiCustomGridView.h"
-#include "ui/grid/control/uiGridChanges.h"
+#include "ui/grid/view/uiCustomGridView.h"
+#include "ui/grid/view/uiGridChanges.h"
+#include "ui/grid/view/uiGridViewInfo.h"
 
 #include <algorithm>
 
@@ -54,6 +55,13 @@ void TuiCustomGrid::RootLevelDataChanged() {
     }
 }
 
+void TuiCustomGrid::CalculateLayout() {
+    if (TuiCustomGridView* view = ActiveView(); view && view->CanUpdateLayout()) {
+        view->ViewInfo().CalculateInBounds(GetClientBounds());
+    }
+    Invalidate();
+}
+
 void TuiCustomGrid::DoLayoutChanged(TuiCustomGridView* gridView) {
     if (FOnLayoutChanged) {
         FOnLayoutChanged(*this, gridView);
@@ -67,7 +75,11 @@ void TuiCustomGrid::SetActiveLevel(TuiGridLevel* level) {
     if (FActiveLevel == level || (level != nullptr && !level->Visible())) {
         return;
     }
+    TuiCustomGridView* previousView = ActiveView();
     FActiveLevel = level;
+    if (previousView && previousView != ActiveView()) {
+        previousView->ViewInfo().UpdateVisibility(false);
+    }
     SizeChanged();
     const bool loading = ComponentState().Contains(rtl::TComponentState::csLoading);
     if (!loading && level != nullptr && FOnActiveTabChanged) {

@@ -39,6 +39,8 @@ public:
     void SizeChanged();
     // A top view's data changed: with top tabs hiding empty details the tabs may come or go.
     void RootLevelDataChanged();
+    // Lays the grid out: the active view's site fills the client area.
+    void CalculateLayout();
     // Fires OnLayoutChanged after a layout change ran.
     void DoLayoutChanged(TuiCustomGridView* gridView);
 

@@ -1,7 +1,7 @@
 #include "ui/grid/control/uiGridLevel.h"
 
 #include "ui/grid/control/uiCustomGrid.h"
-#include "ui/grid/control/uiCustomGridView.h"
+#include "ui/grid/view/uiCustomGridView.h"
 
 #include <algorithm>
 

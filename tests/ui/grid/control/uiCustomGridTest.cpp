@@ -2,7 +2,9 @@
 
 #include "tests/support/ui/TestForms.h"
 #include "ui/data/controller/uiCustomDataController.h"
-#include "ui/grid/control/uiCustomGridView.h"
+#include "ui/grid/view/uiCustomGridView.h"
+#include "ui/grid/view/uiGridSite.h"
+#include "ui/grid/view/uiGridViewInfo.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -10,12 +12,27 @@
 namespace ui {
 namespace {
 
+// A view info that counts its layouts.
+class TCountingViewInfo : public TuiCustomGridViewInfo {
+public:
+    TCountingViewInfo(TuiCustomGridView& gridView, int& layouts) : TuiCustomGridViewInfo(gridView), FLayouts(layouts) {}
+
+protected:
+    void Calculate() override { ++FLayouts; }
+
+private:
+    int& FLayouts;
+};
+
 // A view that counts its layouts and repaints and records its focus hooks.
 class TRecordingGridView : public TuiCustomGridView {
     RTL_DECLARE_CLASS(TRecordingGridView, TuiCustomGridView)
 public:
     explicit TRecordingGridView(rtl::TComponent* owner) : TuiCustomGridView(owner) {}
-    void FocusChanged(bool focused) override { FocusHooks.push_back(focused); }
+    void FocusChanged(bool focused) override {
+        FocusHooks.push_back(focused);
+        TuiCustomGridView::FocusChanged(focused);
+    }
     void Repaint(const vcl::TRect& /*rect*/) override { ++Repaints; }
 
     int Layouts = 0;
@@ -23,7 +40,9 @@ public:
     std::vector<bool> FocusHooks;
 
 protected:
-    void Calculate() override { ++Layouts; }
+    std::unique_ptr<TuiCustomGridViewInfo> CreateViewInfo() override {
+        return std::make_unique<TCountingViewInfo>(*this, Layouts);
+    }
 };
 
 class GridTest : public testing::Test {

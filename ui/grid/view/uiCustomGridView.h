@@ -15,6 +15,11 @@ namespace ui {
 class TuiCustomDataController;
 class TuiCustomGrid;
 class TuiCustomGridChange;
+class TuiCustomGridController;
+class TuiCustomGridPainter;
+class TuiCustomGridViewInfo;
+class TuiCustomGridViewInfoCache;
+class TuiGridSite;
 class TuiGridLevel;
 class TuiUpdateControlInfo;
 class TuiCustomGridView;
@@ -45,6 +50,14 @@ public:
     TuiGridLevel* Level() const { return FLevel; }
     void SetLevel(TuiGridLevel* level) { FLevel = level; }
     TuiCustomDataController& DataController() const { return *FDataController; }
+    // The handlers, made on first use through the Create... operations.
+    TuiCustomGridController& Controller();
+    TuiCustomGridPainter& Painter();
+    TuiCustomGridViewInfo& ViewInfo();
+    const TuiCustomGridViewInfo& ViewInfo() const;
+    // nullptr for a view that keeps no per-row values.
+    TuiCustomGridViewInfoCache* ViewInfoCache();
+    TuiGridSite& Site() const;
 
     // Update locking; each also locks the grid. Ends and cancels without a matching BeginUpdate do nothing.
     void BeginUpdate();
@@ -68,28 +81,30 @@ public:
     void SetFocused(bool value);
     // The level is visible with all its ancestors.
     virtual bool CanFocus() const;
-    // Called by the grid when the view gains or loses the focus.
+    // Called by the grid when the view gains or loses the focus: its controller takes or gives it up.
     virtual void FocusChanged(bool focused);
+    // The grid holds the keyboard focus.
+    bool HasFocus() const;
     // Visible, attached to a grid, not calculating.
     virtual bool CanUpdateLayout() const;
     bool IsVisible() const;
-    bool IsCalculating() const { return FCalculating; }
-    // The view's layout is worked out again (the calculating flag is set meanwhile; changes posted meanwhile are
-    // dropped).
-    void Recalculate();
+    // Changes posted while the view info calculates are dropped.
+    bool IsCalculating() const;
     // Views that hold details have masters; these bases hold none.
     virtual TuiCustomGridView* MasterGridView() const { return nullptr; }
     bool IsDetailOf(const TuiCustomGridView* gridView) const;
     virtual bool IsPattern() const { return false; }
     virtual void DetailVisibilityChanged(TuiGridLevel* /*level*/, int32_t /*oldCount*/, int32_t /*newCount*/) {}
-    // Repaints rect (the whole view when empty); the painter of a descendant draws.
-    virtual void Repaint(const vcl::TRect& /*rect*/) {}
+    // Repaints rect (the whole view when empty).
+    virtual void Repaint(const vcl::TRect& rect);
 
     void SetControl(TuiControl* control) override;
 
 protected:
-    // Lays the view out; descendants place their cells.
-    virtual void Calculate() {}
+    virtual std::unique_ptr<TuiCustomGridController> CreateController();
+    virtual std::unique_ptr<TuiCustomGridPainter> CreatePainter();
+    virtual std::unique_ptr<TuiCustomGridViewInfo> CreateViewInfo();
+    virtual std::unique_ptr<TuiCustomGridViewInfoCache> CreateViewInfoCache();
     // A notice of the data controller.
     virtual void DataChanged(TuiUpdateControlInfo& info);
 
@@ -98,11 +113,15 @@ private:
     bool IsAvailable(bool levelShown) const;
 
     std::unique_ptr<TuiCustomDataController> FDataController;
+    std::unique_ptr<TuiCustomGridController> FController;
+    std::unique_ptr<TuiCustomGridPainter> FPainter;
+    std::unique_ptr<TuiCustomGridViewInfo> FViewInfo;
+    std::unique_ptr<TuiCustomGridViewInfoCache> FViewInfoCache;
+    bool FViewInfoCacheCreated = false;
     TuiGridLevel* FLevel = nullptr; // not owned
     std::vector<TuiGridListenerLink*> FListenerLinks;
     // Each lock holds one info lock of the data controller too.
     int32_t FUpdateLockCount = 0;
-    bool FCalculating = false;
 };
 
 } // namespace ui

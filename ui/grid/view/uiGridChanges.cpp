@@ -1,7 +1,10 @@
-#include "ui/grid/control/uiGridChanges.h"
+#include "ui/grid/view/uiGridChanges.h"
 
 #include "ui/grid/control/uiCustomGrid.h"
-#include "ui/grid/control/uiCustomGridView.h"
+#include "ui/grid/view/uiCustomGridView.h"
+#include "ui/grid/view/uiGridSite.h"
+#include "ui/grid/view/uiGridViewInfo.h"
+#include "ui/grid/view/uiGridViewInfoCache.h"
 
 namespace ui {
 
@@ -17,9 +20,9 @@ bool IsSameOrMaster(const TuiCustomGridView* candidate, const TuiCustomGridView*
 void TuiGridLayoutChange::Execute() {
     TuiCustomGridView* view = GridView();
     if (view == nullptr) {
-        Control()->Invalidate();
-    } else if (view->CanUpdateLayout()) {
-        view->Recalculate();
+        Control()->CalculateLayout();
+    } else if (view->CanUpdateLayout() && !view->Site().BoundsRect().IsEmpty()) {
+        view->ViewInfo().Recalculate();
         view->Repaint(vcl::TRect{});
     }
     Control()->DoLayoutChanged(view);
@@ -47,6 +50,9 @@ void TuiGridSizeChange::Execute() {
     }
     if (!view->CanUpdateLayout()) {
         return;
+    }
+    if (TuiCustomGridViewInfoCache* cache = view->ViewInfoCache()) {
+        cache->UnassignValues(FKeepMaster);
     }
     if (FOnlyThisView && FKeepMaster) {
         view->LayoutChanged(true);

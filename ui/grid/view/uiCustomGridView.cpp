@@ -1,9 +1,14 @@
-#include "ui/grid/control/uiCustomGridView.h"
+#include "ui/grid/view/uiCustomGridView.h"
 
 #include "ui/data/controller/uiDataController.h"
 #include "ui/data/controller/uiUpdateControlInfo.h"
 #include "ui/grid/control/uiCustomGrid.h"
-#include "ui/grid/control/uiGridChanges.h"
+#include "ui/grid/view/uiGridChanges.h"
+#include "ui/grid/view/uiGridController.h"
+#include "ui/grid/view/uiGridPainter.h"
+#include "ui/grid/view/uiGridSite.h"
+#include "ui/grid/view/uiGridViewInfo.h"
+#include "ui/grid/view/uiGridViewInfoCache.h"
 
 #include <algorithm>
 
@@ -47,9 +52,67 @@ TuiCustomGridView::~TuiCustomGridView() {
         grid->RemoveChildComponent(this);
     }
     FDataController->SetControlNotification(nullptr);
+    FDataController.reset();
+    FViewInfo.reset();
+    FViewInfoCache.reset();
+    FPainter.reset();
+    FController.reset();
     for (TuiGridListenerLink* link : FListenerLinks) {
         link->FGridView = nullptr;
     }
+}
+
+TuiCustomGridController& TuiCustomGridView::Controller() {
+    if (!FController) {
+        FController = CreateController();
+    }
+    return *FController;
+}
+
+TuiCustomGridPainter& TuiCustomGridView::Painter() {
+    if (!FPainter) {
+        FPainter = CreatePainter();
+    }
+    return *FPainter;
+}
+
+TuiCustomGridViewInfo& TuiCustomGridView::ViewInfo() {
+    if (!FViewInfo) {
+        FViewInfo = CreateViewInfo();
+    }
+    return *FViewInfo;
+}
+
+const TuiCustomGridViewInfo& TuiCustomGridView::ViewInfo() const {
+    return const_cast<TuiCustomGridView*>(this)->ViewInfo();
+}
+
+TuiCustomGridViewInfoCache* TuiCustomGridView::ViewInfoCache() {
+    if (!FViewInfoCacheCreated) {
+        FViewInfoCacheCreated = true;
+        FViewInfoCache = CreateViewInfoCache();
+    }
+    return FViewInfoCache.get();
+}
+
+TuiGridSite& TuiCustomGridView::Site() const {
+    return ViewInfo().Site();
+}
+
+std::unique_ptr<TuiCustomGridController> TuiCustomGridView::CreateController() {
+    return std::make_unique<TuiCustomGridController>(*this);
+}
+
+std::unique_ptr<TuiCustomGridPainter> TuiCustomGridView::CreatePainter() {
+    return std::make_unique<TuiCustomGridPainter>(*this);
+}
+
+std::unique_ptr<TuiCustomGridViewInfo> TuiCustomGridView::CreateViewInfo() {
+    return std::make_unique<TuiCustomGridViewInfo>(*this);
+}
+
+std::unique_ptr<TuiCustomGridViewInfoCache> TuiCustomGridView::CreateViewInfoCache() {
+    return nullptr;
 }
 
 TuiCustomGrid* TuiCustomGridView::Grid() const {
@@ -90,7 +153,7 @@ void TuiCustomGridView::CancelUpdate() {
 bool TuiCustomGridView::PostChange(std::unique_ptr<TuiCustomGridChange> change) {
     const rtl::TComponentStates state = ComponentState();
     if (state.Contains(rtl::TComponentState::csLoading) || state.Contains(rtl::TComponentState::csDestroying) ||
-        FCalculating) {
+        IsCalculating()) {
         return false;
     }
     if (TuiCustomGrid* grid = Grid()) {
@@ -150,7 +213,18 @@ bool TuiCustomGridView::CanFocus() const {
     return IsAvailable(FLevel && FLevel->IsVisibleInTree());
 }
 
-void TuiCustomGridView::FocusChanged(bool /*focused*/) {}
+void TuiCustomGridView::FocusChanged(bool focused) {
+    if (focused) {
+        Controller().MakeFocused();
+    } else {
+        Controller().LoseFocus();
+    }
+}
+
+bool TuiCustomGridView::HasFocus() const {
+    const TuiCustomGrid* grid = Grid();
+    return grid && grid->Focused();
+}
 
 bool TuiCustomGridView::CanUpdateLayout() const {
     return (IsVisible() || IsPattern()) && Control() != nullptr;
@@ -164,18 +238,16 @@ bool TuiCustomGridView::IsAvailable(bool levelShown) const {
     return levelShown && !IsPattern() && MasterGridView() == nullptr;
 }
 
-void TuiCustomGridView::Recalculate() {
-    if (FCalculating) {
-        return;
+bool TuiCustomGridView::IsCalculating() const {
+    return FViewInfo && FViewInfo->IsCalculating();
+}
+
+void TuiCustomGridView::Repaint(const vcl::TRect& rect) {
+    if (rect.IsEmpty()) {
+        Painter().Invalidate();
+    } else {
+        Painter().InvalidateRect(rect);
     }
-    FCalculating = true;
-    try {
-        Calculate();
-    } catch (...) {
-        FCalculating = false;
-        throw;
-    }
-    FCalculating = false;
 }
 
 bool TuiCustomGridView::IsDetailOf(const TuiCustomGridView* gridView) const {
