@@ -17,7 +17,9 @@ bool IsBeingFreed(const TuiCustomGridView* gridView) {
 } // namespace
 
 TuiCustomGrid::TuiCustomGrid(rtl::TComponent* owner)
-    : TuiControl(owner), FChanges(this), FRootLevel(std::make_unique<TuiGridRootLevel>(this)) {
+    : TuiControl(owner), FChanges(this), FRootLevel(std::make_unique<TuiGridRootLevel>(this)),
+      FController(std::make_unique<TuiGridController>(*this)), FPainter(std::make_unique<TuiGridPainter>(*this)),
+      FViewInfo(std::make_unique<TuiGridViewInfo>(*this)) {
     SetBorderStyle(uicbsDefault);
     SetTabStop(true);
     SetBounds(Left(), Top(), 250, 200);
@@ -26,6 +28,9 @@ TuiCustomGrid::TuiCustomGrid(rtl::TComponent* owner)
 TuiCustomGrid::~TuiCustomGrid() {
     Destroying();
     FChanges.SetDestroying();
+    FViewInfo.reset();
+    FPainter.reset();
+    FController.reset();
     // The levels go while the root still stands: a leaving level asks the grid for its root.
     while (FRootLevel->Count() > 0) {
         Free(FRootLevel->Items(FRootLevel->Count() - 1));
@@ -56,10 +61,23 @@ void TuiCustomGrid::RootLevelDataChanged() {
 }
 
 void TuiCustomGrid::CalculateLayout() {
-    if (TuiCustomGridView* view = ActiveView(); view && view->CanUpdateLayout()) {
-        view->ViewInfo().CalculateInBounds(GetClientBounds());
-    }
-    Invalidate();
+    FViewInfo->Calculate();
+    FPainter->Invalidate(true);
+}
+
+void TuiCustomGrid::Paint() {
+    TuiControl::Paint();
+    FPainter->Paint();
+}
+
+void TuiCustomGrid::MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {
+    TuiControl::MouseDown(button, shift, x, y);
+    FController->MouseDown(button, shift, x, y);
+}
+
+void TuiCustomGrid::MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) {
+    TuiControl::MouseMove(shift, x, y);
+    FController->MouseMove(shift, x, y);
 }
 
 void TuiCustomGrid::DoLayoutChanged(TuiCustomGridView* gridView) {

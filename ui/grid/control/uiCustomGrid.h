@@ -5,6 +5,7 @@
 
 #include "ui/core/controls/uiControl.h"
 #include "ui/grid/common/uiGridChangeQueue.h"
+#include "ui/grid/control/uiGridHandlers.h"
 #include "ui/grid/control/uiGridLevel.h"
 
 #include <cstdint>
@@ -39,8 +40,11 @@ public:
     void SizeChanged();
     // A top view's data changed: with top tabs hiding empty details the tabs may come or go.
     void RootLevelDataChanged();
-    // Lays the grid out: the active view's site fills the client area.
+    // Lays the grid out: the top details site, and the active view's site in it, fill the client area.
     void CalculateLayout();
+    TuiGridController& Controller() const { return *FController; }
+    TuiGridPainter& Painter() const { return *FPainter; }
+    TuiGridViewInfo& ViewInfo() const { return *FViewInfo; }
     // Fires OnLayoutChanged after a layout change ran.
     void DoLayoutChanged(TuiCustomGridView* gridView);
 
@@ -75,12 +79,20 @@ public:
     void SetOnFocusedViewChanged(TuiGridFocusedViewChangedEvent handler) { FOnFocusedViewChanged = std::move(handler); }
     void SetOnLayoutChanged(TuiGridLayoutChangedEvent handler) { FOnLayoutChanged = std::move(handler); }
 
+protected:
+    void Paint() override;
+    void MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
+    void MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) override;
+
 private:
     TuiCustomGridView* FocusSubstitute(const TuiCustomGridView* previous) const;
     void ChangeFocusedView(TuiCustomGridView* previous, TuiCustomGridView* gridView);
 
     TuiGridChangeQueue FChanges;
     std::unique_ptr<TuiGridRootLevel> FRootLevel;
+    std::unique_ptr<TuiGridController> FController;
+    std::unique_ptr<TuiGridPainter> FPainter;
+    std::unique_ptr<TuiGridViewInfo> FViewInfo;
     std::vector<TuiCustomGridView*> FViews;    // owned by their owners
     TuiGridLevel* FActiveLevel = nullptr;      // not owned
     TuiCustomGridView* FFocusedView = nullptr; // not owned

@@ -17,6 +17,9 @@ public:
     TuiCustomGridViewInfo& ViewInfo() const { return FViewInfo; }
     TuiCustomGridView& GridView() const;
     bool AdjustsPressPoint() const override { return false; }
+    // The built-in bars' rectangles, for the view info's size calculations.
+    vcl::TRect HScrollBarBounds() const { return GetHScrollBarBounds(); }
+    vcl::TRect VScrollBarBounds() const { return GetVScrollBarBounds(); }
     vcl::TCursor GetCurrentCursor(int32_t x, int32_t y) const override;
 
 protected:

@@ -5,6 +5,8 @@
 #include "ui/grid/view/uiCustomGridView.h"
 #include "ui/grid/view/uiGridSite.h"
 
+#include <algorithm>
+
 namespace ui {
 
 namespace {
@@ -44,6 +46,48 @@ void TuiCustomGridViewInfo::CalculateInBounds(const vcl::TRect& rect) {
 
 void TuiCustomGridViewInfo::Recalculate() {
     CalculateInBounds(FSite->BoundsRect());
+}
+
+namespace {
+
+// Runs calculation with flag set, cleared again even when it raises.
+template <class TCalculation>
+void WithFlagSet(bool& flag, TCalculation&& calculation) {
+    flag = true;
+    try {
+        calculation();
+    } catch (...) {
+        flag = false;
+        throw;
+    }
+    flag = false;
+}
+
+} // namespace
+
+int32_t TuiCustomGridViewInfo::GetHeight(const vcl::TSize& maxSize, bool& fullyVisible) {
+    int32_t height = 0;
+    WithFlagSet(FSizeCalculating, [&] { CalculateHeight(maxSize, height, fullyVisible); });
+    return height;
+}
+
+int32_t TuiCustomGridViewInfo::GetWidth(const vcl::TSize& maxSize) {
+    int32_t width = 0;
+    WithFlagSet(FSizeCalculating, [&] { CalculateWidth(maxSize, width); });
+    return width;
+}
+
+void TuiCustomGridViewInfo::CalculateHeight(const vcl::TSize& /*maxSize*/, int32_t& height, bool& /*fullyVisible*/) {
+    if (FSite->IsHScrollBarVisible()) {
+        height += FSite->HScrollBarBounds().Height();
+    }
+}
+
+void TuiCustomGridViewInfo::CalculateWidth(const vcl::TSize& maxSize, int32_t& width) {
+    if (FSite->IsVScrollBarVisible()) {
+        width += FSite->VScrollBarBounds().Width();
+    }
+    width = std::min(width, maxSize.cx);
 }
 
 void TuiCustomGridViewInfo::UpdateVisibility(bool visible) {

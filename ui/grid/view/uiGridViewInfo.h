@@ -38,6 +38,13 @@ public:
     // Shows the site when visible and the view is visible, else hides or parks it.
     void UpdateVisibility(bool visible);
 
+    // The height the view wants within maxSize, and whether all its content fits in it.
+    int32_t GetHeight(const vcl::TSize& maxSize, bool& fullyVisible);
+    // The width the view wants within maxSize.
+    int32_t GetWidth(const vcl::TSize& maxSize);
+    // Size calculations (GetHeight, GetWidth) are running.
+    bool IsSizeCalculating() const { return FSizeCalculating; }
+
     virtual bool CanPaint() const { return !FIsCalculating && !FVisibilityChanging; }
     virtual vcl::TColor GetBackgroundColor() const;
     // The none hit test of the view where no cell lies.
@@ -48,6 +55,9 @@ public:
 protected:
     // Places the view's parts inside ClientBounds; nothing in the base.
     virtual void Calculate() {}
+    // Descendants measure their content first; the base adds the visible scroll bars.
+    virtual void CalculateHeight(const vcl::TSize& maxSize, int32_t& height, bool& fullyVisible);
+    virtual void CalculateWidth(const vcl::TSize& maxSize, int32_t& width);
     virtual void VisibilityChanged(bool visible);
 
 private:
@@ -55,6 +65,7 @@ private:
     vcl::TRect FClientBounds;
     bool FIsCalculating = false;
     bool FVisibilityChanging = false;
+    bool FSizeCalculating = false;
 };
 
 } // namespace ui
