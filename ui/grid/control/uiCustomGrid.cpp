@@ -153,6 +153,7 @@ void TuiCustomGrid::ChangeFocusedView(TuiCustomGridView* previous, TuiCustomGrid
             gridView->Level()->SetActive(true);
         }
     }
+    FNavigatorNotifier.RefreshNavigators();
     if (FOnFocusedViewChanged) {
         FOnFocusedViewChanged(*this, previous, gridView);
     }

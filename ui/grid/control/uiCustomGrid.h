@@ -5,6 +5,7 @@
 
 #include "ui/core/controls/uiControl.h"
 #include "ui/grid/common/uiGridChangeQueue.h"
+#include "ui/grid/common/uiNavigatorNotifier.h"
 #include "ui/grid/control/uiGridHandlers.h"
 #include "ui/grid/control/uiGridLevel.h"
 
@@ -45,6 +46,8 @@ public:
     TuiGridController& Controller() const { return *FController; }
     TuiGridPainter& Painter() const { return *FPainter; }
     TuiGridViewInfo& ViewInfo() const { return *FViewInfo; }
+    // The navigators refreshed when the focused view changes.
+    TuiNavigatorControlNotifier& NavigatorNotifier() { return FNavigatorNotifier; }
     // Fires OnLayoutChanged after a layout change ran.
     void DoLayoutChanged(TuiCustomGridView* gridView);
 
@@ -89,6 +92,7 @@ private:
     void ChangeFocusedView(TuiCustomGridView* previous, TuiCustomGridView* gridView);
 
     TuiGridChangeQueue FChanges;
+    TuiNavigatorControlNotifier FNavigatorNotifier;
     std::unique_ptr<TuiGridRootLevel> FRootLevel;
     std::unique_ptr<TuiGridController> FController;
     std::unique_ptr<TuiGridPainter> FPainter;

@@ -185,5 +185,23 @@ TEST_F(GridTest, AFreedViewLeavesItsListenerLinksEmpty) {
     EXPECT_EQ(link.GridView(), nullptr);
 }
 
+class TCountingNavigator : public IuiNavigatorOwner {
+public:
+    void RefreshNavigator() override { ++Refreshes; }
+    int Refreshes = 0;
+};
+
+TEST_F(GridTest, ChangingTheFocusedViewRefreshesTheNavigators) {
+    TRecordingGridView* first = AddViewLevel();
+    TRecordingGridView* second = AddViewLevel();
+    TCountingNavigator navigator;
+    Grid->NavigatorNotifier().AddNavigator(&navigator);
+    second->Level()->SetActive(true);
+    EXPECT_EQ(navigator.Refreshes, 1);
+    first->Level()->SetActive(true);
+    EXPECT_EQ(navigator.Refreshes, 2);
+    Grid->NavigatorNotifier().RemoveNavigator(&navigator);
+}
+
 } // namespace
 } // namespace ui
