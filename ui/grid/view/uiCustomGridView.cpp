@@ -1,5 +1,6 @@
 #include "ui/grid/view/uiCustomGridView.h"
 
+#include "ui/core/painters/looks/uiStandardPainter.h"
 #include "ui/data/controller/uiDataController.h"
 #include "ui/data/controller/uiUpdateControlInfo.h"
 #include "ui/grid/control/uiCustomGrid.h"
@@ -9,6 +10,8 @@
 #include "ui/grid/view/uiGridSite.h"
 #include "ui/grid/view/uiGridViewInfo.h"
 #include "ui/grid/view/uiGridViewInfoCache.h"
+#include "ui/grid/view/uiGridViewOptions.h"
+#include "ui/grid/view/uiGridViewStyles.h"
 
 #include <algorithm>
 
@@ -53,6 +56,11 @@ TuiCustomGridView::~TuiCustomGridView() {
     }
     FDataController->SetControlNotification(nullptr);
     FDataController.reset();
+    FStyles.reset();
+    FOptionsView.reset();
+    FOptionsSelection.reset();
+    FOptionsData.reset();
+    FOptionsBehavior.reset();
     FViewInfo.reset();
     FViewInfoCache.reset();
     FPainter.reset();
@@ -62,25 +70,29 @@ TuiCustomGridView::~TuiCustomGridView() {
     }
 }
 
-TuiCustomGridController& TuiCustomGridView::Controller() {
-    if (!FController) {
-        FController = CreateController();
+namespace {
+
+// The handler or options object in holder, made through create on first use.
+template <class T, class TCreate>
+T& MadeOnFirstUse(std::unique_ptr<T>& holder, TCreate&& create) {
+    if (!holder) {
+        holder = create();
     }
-    return *FController;
+    return *holder;
+}
+
+} // namespace
+
+TuiCustomGridController& TuiCustomGridView::Controller() {
+    return MadeOnFirstUse(FController, [this] { return CreateController(); });
 }
 
 TuiCustomGridPainter& TuiCustomGridView::Painter() {
-    if (!FPainter) {
-        FPainter = CreatePainter();
-    }
-    return *FPainter;
+    return MadeOnFirstUse(FPainter, [this] { return CreatePainter(); });
 }
 
 TuiCustomGridViewInfo& TuiCustomGridView::ViewInfo() {
-    if (!FViewInfo) {
-        FViewInfo = CreateViewInfo();
-    }
-    return *FViewInfo;
+    return MadeOnFirstUse(FViewInfo, [this] { return CreateViewInfo(); });
 }
 
 const TuiCustomGridViewInfo& TuiCustomGridView::ViewInfo() const {
@@ -93,6 +105,66 @@ TuiCustomGridViewInfoCache* TuiCustomGridView::ViewInfoCache() {
         FViewInfoCache = CreateViewInfoCache();
     }
     return FViewInfoCache.get();
+}
+
+TuiCustomGridOptionsBehavior& TuiCustomGridView::OptionsBehavior() {
+    return MadeOnFirstUse(FOptionsBehavior, [this] { return CreateOptionsBehavior(); });
+}
+
+TuiCustomGridOptionsData& TuiCustomGridView::OptionsData() {
+    return MadeOnFirstUse(FOptionsData, [this] { return CreateOptionsData(); });
+}
+
+TuiCustomGridOptionsSelection& TuiCustomGridView::OptionsSelection() {
+    return MadeOnFirstUse(FOptionsSelection, [this] { return CreateOptionsSelection(); });
+}
+
+TuiCustomGridOptionsView& TuiCustomGridView::OptionsView() {
+    return MadeOnFirstUse(FOptionsView, [this] { return CreateOptionsView(); });
+}
+
+TuiCustomGridViewStyles& TuiCustomGridView::Styles() {
+    return MadeOnFirstUse(FStyles, [this] { return CreateStyles(); });
+}
+
+std::unique_ptr<TuiCustomGridOptionsBehavior> TuiCustomGridView::CreateOptionsBehavior() {
+    return std::make_unique<TuiCustomGridOptionsBehavior>(*this);
+}
+
+std::unique_ptr<TuiCustomGridOptionsData> TuiCustomGridView::CreateOptionsData() {
+    return std::make_unique<TuiCustomGridOptionsData>(*this);
+}
+
+std::unique_ptr<TuiCustomGridOptionsSelection> TuiCustomGridView::CreateOptionsSelection() {
+    return std::make_unique<TuiCustomGridOptionsSelection>(*this);
+}
+
+std::unique_ptr<TuiCustomGridOptionsView> TuiCustomGridView::CreateOptionsView() {
+    return std::make_unique<TuiCustomGridOptionsView>(*this);
+}
+
+std::unique_ptr<TuiCustomGridViewStyles> TuiCustomGridView::CreateStyles() {
+    return std::make_unique<TuiCustomGridViewStyles>(*this);
+}
+
+void TuiCustomGridView::AddOptions(TuiCustomGridOptions* options) {
+    FOptionsList.push_back(options);
+}
+
+void TuiCustomGridView::RemoveOptions(TuiCustomGridOptions* options) {
+    std::erase(FOptionsList, options);
+}
+
+void TuiCustomGridView::Notification(rtl::TComponent* component, rtl::TOperation operation) {
+    TuiControlChildComponent::Notification(component, operation);
+    for (TuiCustomGridOptions* options : FOptionsList) {
+        options->Notification(component, operation);
+    }
+}
+
+const TuiCustomLookAndFeelPainter* TuiCustomGridView::LookAndFeelPainter() const {
+    const TuiCustomGrid* grid = Grid();
+    return grid ? grid->GetPainter() : &TuiStandardLookAndFeelPainter::Instance();
 }
 
 TuiGridSite& TuiCustomGridView::Site() const {

@@ -20,6 +20,13 @@ class TuiCustomGridPainter;
 class TuiCustomGridViewInfo;
 class TuiCustomGridViewInfoCache;
 class TuiGridSite;
+class TuiCustomGridOptions;
+class TuiCustomGridOptionsBehavior;
+class TuiCustomGridOptionsData;
+class TuiCustomGridOptionsSelection;
+class TuiCustomGridOptionsView;
+class TuiCustomGridViewStyles;
+class TuiCustomLookAndFeelPainter;
 class TuiGridLevel;
 class TuiUpdateControlInfo;
 class TuiCustomGridView;
@@ -58,6 +65,17 @@ public:
     // nullptr for a view that keeps no per-row values.
     TuiCustomGridViewInfoCache* ViewInfoCache();
     TuiGridSite& Site() const;
+    // The options and styles, made on first use through the Create... operations.
+    TuiCustomGridOptionsBehavior& OptionsBehavior();
+    TuiCustomGridOptionsData& OptionsData();
+    TuiCustomGridOptionsSelection& OptionsSelection();
+    TuiCustomGridOptionsView& OptionsView();
+    TuiCustomGridViewStyles& Styles();
+    // Every options object registers itself while it lives.
+    void AddOptions(TuiCustomGridOptions* options);
+    void RemoveOptions(TuiCustomGridOptions* options);
+    // The grid's look-and-feel painter; the standard one without a grid.
+    const TuiCustomLookAndFeelPainter* LookAndFeelPainter() const;
 
     // Update locking; each also locks the grid. Ends and cancels without a matching BeginUpdate do nothing.
     void BeginUpdate();
@@ -105,6 +123,13 @@ protected:
     virtual std::unique_ptr<TuiCustomGridPainter> CreatePainter();
     virtual std::unique_ptr<TuiCustomGridViewInfo> CreateViewInfo();
     virtual std::unique_ptr<TuiCustomGridViewInfoCache> CreateViewInfoCache();
+    virtual std::unique_ptr<TuiCustomGridOptionsBehavior> CreateOptionsBehavior();
+    virtual std::unique_ptr<TuiCustomGridOptionsData> CreateOptionsData();
+    virtual std::unique_ptr<TuiCustomGridOptionsSelection> CreateOptionsSelection();
+    virtual std::unique_ptr<TuiCustomGridOptionsView> CreateOptionsView();
+    virtual std::unique_ptr<TuiCustomGridViewStyles> CreateStyles();
+    // Passed on to every registered options object.
+    void Notification(rtl::TComponent* component, rtl::TOperation operation) override;
     // A notice of the data controller.
     virtual void DataChanged(TuiUpdateControlInfo& info);
 
@@ -117,6 +142,12 @@ private:
     std::unique_ptr<TuiCustomGridPainter> FPainter;
     std::unique_ptr<TuiCustomGridViewInfo> FViewInfo;
     std::unique_ptr<TuiCustomGridViewInfoCache> FViewInfoCache;
+    std::vector<TuiCustomGridOptions*> FOptionsList; // not owned
+    std::unique_ptr<TuiCustomGridOptionsBehavior> FOptionsBehavior;
+    std::unique_ptr<TuiCustomGridOptionsData> FOptionsData;
+    std::unique_ptr<TuiCustomGridOptionsSelection> FOptionsSelection;
+    std::unique_ptr<TuiCustomGridOptionsView> FOptionsView;
+    std::unique_ptr<TuiCustomGridViewStyles> FStyles;
     bool FViewInfoCacheCreated = false;
     TuiGridLevel* FLevel = nullptr; // not owned
     std::vector<TuiGridListenerLink*> FListenerLinks;

@@ -1,9 +1,11 @@
 #include "ui/grid/view/uiGridViewInfo.h"
 
+#include "ui/core/graphics/uiDrawParams.h"
 #include "ui/grid/cells/uiGridHitTests.h"
 #include "ui/grid/control/uiCustomGrid.h"
 #include "ui/grid/view/uiCustomGridView.h"
 #include "ui/grid/view/uiGridSite.h"
+#include "ui/grid/view/uiGridViewStyles.h"
 
 #include <algorithm>
 
@@ -132,8 +134,9 @@ bool TuiCustomGridViewInfo::CanHideSite() const {
 }
 
 vcl::TColor TuiCustomGridViewInfo::GetBackgroundColor() const {
-    const TuiCustomGrid* grid = Control();
-    return grid ? grid->GetPainter()->ContentColor() : vcl::clWindow;
+    TuiDrawParams params;
+    GridView().Styles().ResolveDrawParams(TuiCustomGridViewStyles::vsBackground, nullptr, nullptr, params);
+    return params.Color;
 }
 
 TuiCustomGridHitTest& TuiCustomGridViewInfo::GetHitTest(vcl::TPoint point) {

@@ -1,10 +1,13 @@
 #include "ui/grid/control/uiCustomGrid.h"
 
 #include "tests/support/ui/TestForms.h"
+#include "ui/core/graphics/uiDrawParams.h"
 #include "ui/data/controller/uiCustomDataController.h"
 #include "ui/grid/view/uiCustomGridView.h"
 #include "ui/grid/view/uiGridSite.h"
 #include "ui/grid/view/uiGridViewInfo.h"
+#include "ui/grid/view/uiGridViewOptions.h"
+#include "ui/grid/view/uiGridViewStyles.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -183,6 +186,29 @@ TEST_F(GridTest, AFreedViewLeavesItsListenerLinksEmpty) {
     EXPECT_EQ(link.GridView(), view);
     rtl::TComponent::Free(view);
     EXPECT_EQ(link.GridView(), nullptr);
+}
+
+TEST_F(GridTest, ScrollBarsAreTheSitesAndOnlyANewValueLaysTheViewOut) {
+    TRecordingGridView* view = AddViewLevel();
+    TuiCustomGridOptionsView& options = view->OptionsView();
+    options.SetScrollBars(vcl::ssVertical);
+    EXPECT_EQ(view->Site().ScrollBars(), vcl::ssVertical);
+    EXPECT_EQ(options.ScrollBars(), vcl::ssVertical);
+    LaidOut.clear();
+    options.SetScrollBars(vcl::ssVertical);
+    EXPECT_TRUE(LaidOut.empty());
+    options.SetScrollBars(vcl::ssBoth);
+    EXPECT_EQ(LaidOut, std::vector<TuiCustomGridView*>{view});
+}
+
+TEST_F(GridTest, TheBackgroundStyleDefaultsToTheContentColourWithGreyText) {
+    TRecordingGridView* view = AddViewLevel();
+    TuiDrawParams params;
+    view->Styles().ResolveDrawParams(TuiCustomGridViewStyles::vsBackground, nullptr, nullptr, params);
+    EXPECT_EQ(params.TextColor, vcl::clGrayText);
+    EXPECT_EQ(params.Color, Grid->GetPainter()->ContentColor());
+    EXPECT_EQ(params.Font, &Grid->Font());
+    EXPECT_EQ(view->ViewInfo().GetBackgroundColor(), params.Color);
 }
 
 class TCountingNavigator : public IuiNavigatorOwner {
