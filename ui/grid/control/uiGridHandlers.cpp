@@ -8,14 +8,6 @@
 
 namespace ui {
 
-namespace {
-
-void FreeDetailsSite(TuiGridTopDetailsSiteViewInfo* site) {
-    rtl::TComponent::Free(site);
-}
-
-} // namespace
-
 TuiGridTopDetailsSiteViewInfo::TuiGridTopDetailsSiteViewInfo(TuiCustomGrid& grid)
     : TuiCustomGridDetailsSiteViewInfo(grid.Levels()), FGrid(grid) {}
 
@@ -62,7 +54,7 @@ void TuiGridViewInfo::Calculate() {
     }
     FCalculating = true;
     try {
-        FDetailsSite = {new TuiGridTopDetailsSiteViewInfo(FGrid), &FreeDetailsSite};
+        FDetailsSite.reset(new TuiGridTopDetailsSiteViewInfo(FGrid));
         if (IsDetailsSiteVisible()) {
             const vcl::TRect client = FGrid.GetClientBounds();
             FDetailsSite->Calculate(client.Left, client.Top);

@@ -53,8 +53,7 @@ public:
 
 private:
     TuiCustomGrid& FGrid;
-    std::unique_ptr<TuiGridTopDetailsSiteViewInfo, void (*)(TuiGridTopDetailsSiteViewInfo*)> FDetailsSite{nullptr,
-                                                                                                          nullptr};
+    std::unique_ptr<TuiGridTopDetailsSiteViewInfo, rtl::TComponentDeleter> FDetailsSite;
     bool FCalculating = false;
 };
 

@@ -11,16 +11,8 @@
 
 namespace ui {
 
-namespace {
-
-void FreeGridSite(TuiGridSite* site) {
-    rtl::TComponent::Free(site);
-}
-
-} // namespace
-
 TuiCustomGridViewInfo::TuiCustomGridViewInfo(TuiCustomGridView& gridView)
-    : TuiGridViewHandler(gridView), FSite(new TuiGridSite(*this), &FreeGridSite) {}
+    : TuiGridViewHandler(gridView), FSite(new TuiGridSite(*this)) {}
 
 TuiCustomGridViewInfo::~TuiCustomGridViewInfo() = default;
 

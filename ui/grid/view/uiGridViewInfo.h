@@ -2,6 +2,7 @@
 // TuiCustomGridViewInfo: a view's layout. It owns the view's window (the site), works out the layout inside the
 // site's bounds, shows or parks the site as the view comes and goes, and answers hit tests.
 
+#include "rtl/core/Component.h"
 #include "ui/grid/view/uiGridViewHandler.h"
 #include "vcl/graphics/Colors.h"
 #include "vcl/system/Types.h"
@@ -61,7 +62,7 @@ protected:
     virtual void VisibilityChanged(bool visible);
 
 private:
-    std::unique_ptr<TuiGridSite, void (*)(TuiGridSite*)> FSite;
+    std::unique_ptr<TuiGridSite, rtl::TComponentDeleter> FSite;
     vcl::TRect FClientBounds;
     bool FIsCalculating = false;
     bool FVisibilityChanging = false;

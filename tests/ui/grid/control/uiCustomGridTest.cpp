@@ -1,6 +1,6 @@
 #include "ui/grid/control/uiCustomGrid.h"
 
-#include "tests/support/ui/TestForms.h"
+#include "tests/ui/grid/GridTestSupport.h"
 #include "ui/core/graphics/uiDrawParams.h"
 #include "ui/data/controller/uiCustomDataController.h"
 #include "ui/grid/view/uiCustomGridView.h"
@@ -48,12 +48,10 @@ protected:
     }
 };
 
-class GridTest : public testing::Test {
+class GridTest : public ui_test::GridOnFormTest {
 protected:
     void SetUp() override {
-        Form = ui_test::ShowNewTestForm(400, 300, ui_test::TFormPlacement::OffScreen);
-        Grid = new TuiGrid(Form.get());
-        Grid->SetParent(Form.get());
+        GridOnFormTest::SetUp();
         Grid->SetOnLayoutChanged([this](TuiCustomGrid&, TuiCustomGridView* view) { LaidOut.push_back(view); });
     }
     TRecordingGridView* AddViewLevel() {
@@ -62,8 +60,6 @@ protected:
         return view;
     }
 
-    ui_test::TFormPtr<vcl::TForm> Form;
-    TuiGrid* Grid = nullptr;
     std::vector<TuiCustomGridView*> LaidOut;
 };
 

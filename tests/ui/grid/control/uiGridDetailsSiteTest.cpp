@@ -1,6 +1,6 @@
 #include "ui/grid/control/uiGridDetailsSite.h"
 
-#include "tests/support/ui/TestForms.h"
+#include "tests/ui/grid/GridTestSupport.h"
 #include "ui/grid/cells/uiGridHitTests.h"
 #include "ui/grid/control/uiCustomGrid.h"
 #include "ui/grid/view/uiCustomGridView.h"
@@ -49,18 +49,14 @@ protected:
     int32_t GetMinWidth() const override { return 0; }
 };
 
-class GridDetailsSiteTest : public testing::Test {
+class GridDetailsSiteTest : public ui_test::GridOnFormTest {
 protected:
     void SetUp() override {
-        Form = ui_test::ShowNewTestForm(400, 300, ui_test::TFormPlacement::OffScreen);
-        Grid = new TuiGrid(Form.get());
-        Grid->SetParent(Form.get());
+        GridOnFormTest::SetUp();
         Level = &Grid->Levels().Add();
         Level->Options().SetDetailFrameWidth(2);
     }
 
-    ui_test::TFormPtr<vcl::TForm> Form;
-    TuiGrid* Grid = nullptr;
     TuiGridLevel* Level = nullptr;
 };
 

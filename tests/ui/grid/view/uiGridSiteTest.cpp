@@ -1,7 +1,7 @@
 #include "ui/grid/view/uiGridSite.h"
 
 #include "tests/support/ui/DibSurface.h"
-#include "tests/support/ui/TestForms.h"
+#include "tests/ui/grid/GridTestSupport.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/grid/control/uiCustomGrid.h"
 #include "ui/grid/view/uiCustomGridView.h"
@@ -47,12 +47,11 @@ protected:
     std::unique_ptr<TuiCustomGridPainter> CreatePainter() override { return std::make_unique<TPartPainter>(*this); }
 };
 
-class GridSiteTest : public testing::Test {
+class GridSiteTest : public ui_test::GridOnFormTest {
 protected:
+    GridSiteTest() : GridOnFormTest(ui_test::TFormPlacement::OnScreen) {}
     void SetUp() override {
-        Form = ui_test::ShowNewTestForm(400, 300);
-        Grid = new TuiGrid(Form.get());
-        Grid->SetParent(Form.get());
+        GridOnFormTest::SetUp();
         Grid->SetBorderStyle(uicbsNone);
         View = new TPartView(Form.get());
         Grid->Levels().Add().SetGridView(View);
@@ -69,8 +68,6 @@ protected:
         return surface.Pixel(x, y);
     }
 
-    ui_test::TFormPtr<vcl::TForm> Form;
-    TuiGrid* Grid = nullptr;
     TPartView* View = nullptr;
     TuiGridSite* Site = nullptr;
 };
