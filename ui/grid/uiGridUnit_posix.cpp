@@ -1,11 +1,16 @@
+#include "ui/grid/common/uiGridRegisteredViews.h"
 #include "ui/grid/uiGridUnit.h"
 
-// The grid's hit tests and cursors live on Windows; elsewhere only its portable bases build.
+// The grid's hit tests and cursors live on Windows; elsewhere only the registry of view classes starts.
 
 namespace ui {
 
-void InitializeGridUnit() {}
+void InitializeGridUnit() {
+    detail::StartGridRegisteredViews();
+}
 
-void FinalizeGridUnit() {}
+void FinalizeGridUnit() {
+    detail::FinishGridRegisteredViews();
+}
 
 } // namespace ui

@@ -1,5 +1,6 @@
 #include "rtl/WindowsApi.h"
 #include "ui/grid/cells/uiGridHitTests.h"
+#include "ui/grid/common/uiGridRegisteredViews.h"
 #include "ui/grid/uiGridUnit.h"
 #include "vcl/controls/pointer/Cursors.h"
 
@@ -17,6 +18,7 @@ void InitializeGridUnit() {
     if (gridUnitInitCount++ > 0) {
         return;
     }
+    detail::StartGridRegisteredViews();
     StartGridHitTests();
     if (HCURSOR cursor = LoadCursorW(GetModuleHandleW(nullptr), L"UI_GRIDSELECTROWCURSOR")) {
         vcl::SetCursorHandle(crGridSelectRow, cursor);
@@ -28,6 +30,7 @@ void FinalizeGridUnit() {
         return;
     }
     FinishGridHitTests();
+    detail::FinishGridRegisteredViews();
 }
 
 } // namespace ui
