@@ -2,6 +2,7 @@
 
 #include "ui/grid/view/uiCustomGridView.h"
 #include "ui/grid/view/uiGridChanges.h"
+#include "ui/grid/view/uiGridController.h"
 #include "ui/grid/view/uiGridViewInfo.h"
 
 #include <algorithm>
@@ -63,6 +64,13 @@ void TuiCustomGrid::RootLevelDataChanged() {
 void TuiCustomGrid::CalculateLayout() {
     FViewInfo->Calculate();
     FPainter->Invalidate(true);
+}
+
+void TuiCustomGrid::FocusChanged() {
+    TuiControl::FocusChanged();
+    if (TuiCustomGridView* view = ActiveView()) {
+        view->Controller().NotifyControlFocusChanged();
+    }
 }
 
 void TuiCustomGrid::Paint() {

@@ -83,6 +83,8 @@ public:
     void SetOnLayoutChanged(TuiGridLayoutChangedEvent handler) { FOnLayoutChanged = std::move(handler); }
 
 protected:
+    // The active view hears of it through a queued change.
+    void FocusChanged() override;
     void Paint() override;
     void MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
     void MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) override;

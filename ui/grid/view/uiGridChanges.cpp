@@ -2,6 +2,7 @@
 
 #include "ui/grid/control/uiCustomGrid.h"
 #include "ui/grid/view/uiCustomGridView.h"
+#include "ui/grid/view/uiGridController.h"
 #include "ui/grid/view/uiGridSite.h"
 #include "ui/grid/view/uiGridViewInfo.h"
 #include "ui/grid/view/uiGridViewInfoCache.h"
@@ -98,6 +99,13 @@ bool TuiGridViewChange::IsCoveredBy(const TuiCustomGridChange& other) const {
 bool TuiGridViewChange::Matches(const TuiCustomGridChange& other) const {
     return TuiCustomGridViewChange::Matches(other) &&
            static_cast<const TuiGridViewChange&>(other).FUpdateBounds == FUpdateBounds;
+}
+
+void TuiGridControlFocusChange::Execute() {
+    TuiCustomGridView* view = GridView();
+    if (view && view->IsVisible() && view->Grid()) {
+        view->Controller().ControlFocusChanged();
+    }
 }
 
 } // namespace ui

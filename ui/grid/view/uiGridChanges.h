@@ -44,4 +44,11 @@ private:
     vcl::TRect FUpdateBounds;
 };
 
+// The grid's focus changed: the view's controller and view info hear of it once the lock ends.
+class TuiGridControlFocusChange : public TuiCustomGridViewChange {
+public:
+    using TuiCustomGridViewChange::TuiCustomGridViewChange;
+    void Execute() override;
+};
+
 } // namespace ui

@@ -4,6 +4,7 @@
 #include "ui/grid/cells/uiGridHitTests.h"
 #include "ui/grid/control/uiCustomGrid.h"
 #include "ui/grid/view/uiCustomGridView.h"
+#include "ui/grid/view/uiGridChanges.h"
 #include "ui/grid/view/uiGridSite.h"
 #include "ui/grid/view/uiGridViewInfo.h"
 
@@ -76,6 +77,14 @@ void TuiCustomGridController::LoseFocus() {
     if (!GridView().IsVisible()) {
         site.SetParent(nullptr);
     }
+}
+
+void TuiCustomGridController::NotifyControlFocusChanged() {
+    GridView().PostChange(std::make_unique<TuiGridControlFocusChange>(&GridView()));
+}
+
+void TuiCustomGridController::ControlFocusChanged() {
+    GridView().ViewInfo().ControlFocusChanged();
 }
 
 } // namespace ui

@@ -28,6 +28,10 @@ public:
     // The view loses the focus: its site leaves the tab order and, when the view is hidden, its parent.
     virtual void LoseFocus();
     bool IsFocusing() const { return FIsFocusing; }
+    // Queues a focus change of the view, which runs ControlFocusChanged.
+    void NotifyControlFocusChanged();
+    // The grid's focus changed: the view info hears of it.
+    virtual void ControlFocusChanged();
 
 private:
     bool FIsDblClick = false;

@@ -58,6 +58,7 @@ void TuiGridSite::FocusChanged() {
     if (Focused()) {
         GridView().SetFocused(true);
     }
+    GridView().Controller().NotifyControlFocusChanged();
 }
 
 } // namespace ui

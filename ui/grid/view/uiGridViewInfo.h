@@ -46,6 +46,9 @@ public:
     // Size calculations (GetHeight, GetWidth) are running.
     bool IsSizeCalculating() const { return FSizeCalculating; }
 
+    // Run by a queued focus change; nothing in the base.
+    virtual void ControlFocusChanged() {}
+
     virtual bool CanPaint() const { return !FIsCalculating && !FVisibilityChanging; }
     virtual vcl::TColor GetBackgroundColor() const;
     // The none hit test of the view where no cell lies.

@@ -20,6 +20,9 @@ class TCountingViewInfo : public TuiCustomGridViewInfo {
 public:
     TCountingViewInfo(TuiCustomGridView& gridView, int& layouts) : TuiCustomGridViewInfo(gridView), FLayouts(layouts) {}
 
+    void ControlFocusChanged() override { ++FocusNotices; }
+    int FocusNotices = 0;
+
 protected:
     void Calculate() override { ++FLayouts; }
 
@@ -205,6 +208,17 @@ TEST_F(GridTest, TheBackgroundStyleDefaultsToTheContentColourWithGreyText) {
     EXPECT_EQ(params.Color, Grid->GetPainter()->ContentColor());
     EXPECT_EQ(params.Font, &Grid->Font());
     EXPECT_EQ(view->ViewInfo().GetBackgroundColor(), params.Color);
+}
+
+TEST_F(GridTest, TheGridsFocusReachesTheActiveViewInfoThroughTheQueue) {
+    TRecordingGridView* view = AddViewLevel();
+    auto& viewInfo = static_cast<TCountingViewInfo&>(view->ViewInfo());
+    view->BeginUpdate();
+    Grid->SetFocus();
+    ASSERT_TRUE(Grid->Focused() || view->Site().Focused());
+    EXPECT_EQ(viewInfo.FocusNotices, 0);
+    view->EndUpdate();
+    EXPECT_EQ(viewInfo.FocusNotices, 1);
 }
 
 class TCountingNavigator : public IuiNavigatorOwner {
