@@ -37,8 +37,9 @@ TuiCustomGrid::~TuiCustomGrid() {
         Free(FRootLevel->Items(FRootLevel->Count() - 1));
     }
     FRootLevel.reset();
-    for (TuiCustomGridView* view : std::vector<TuiCustomGridView*>(FViews)) {
-        RemoveChildComponent(view);
+    // The views go with their grid, last first (each leaves its owner's list as it goes).
+    while (!FViews.empty()) {
+        Free(FViews.back());
     }
 }
 

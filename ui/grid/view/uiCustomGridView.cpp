@@ -331,13 +331,6 @@ bool TuiCustomGridView::IsDetailOf(const TuiCustomGridView* gridView) const {
     return false;
 }
 
-void TuiCustomGridView::SetControl(TuiControl* control) {
-    if (Control() == control) {
-        return;
-    }
-    TuiControlChildComponent::SetControl(control);
-}
-
 void TuiCustomGridView::DataChanged(TuiUpdateControlInfo& info) {
     const rtl::TComponentStates state = ComponentState();
     if (state.Contains(rtl::TComponentState::csLoading) || state.Contains(rtl::TComponentState::csDestroying) ||

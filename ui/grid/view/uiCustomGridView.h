@@ -116,8 +116,6 @@ public:
     // Repaints rect (the whole view when empty).
     virtual void Repaint(const vcl::TRect& rect);
 
-    void SetControl(TuiControl* control) override;
-
 protected:
     virtual std::unique_ptr<TuiCustomGridController> CreateController();
     virtual std::unique_ptr<TuiCustomGridPainter> CreatePainter();

@@ -9,6 +9,7 @@
 #include "ui/grid/view/uiGridViewOptions.h"
 #include "ui/grid/view/uiGridViewStyles.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -22,9 +23,15 @@ public:
 
     void ControlFocusChanged() override { ++FocusNotices; }
     int FocusNotices = 0;
+    std::function<void()> OnCalculate;
 
 protected:
-    void Calculate() override { ++FLayouts; }
+    void Calculate() override {
+        ++FLayouts;
+        if (OnCalculate) {
+            OnCalculate();
+        }
+    }
 
 private:
     int& FLayouts;
@@ -219,6 +226,36 @@ TEST_F(GridTest, TheGridsFocusReachesTheActiveViewInfoThroughTheQueue) {
     EXPECT_EQ(viewInfo.FocusNotices, 0);
     view->EndUpdate();
     EXPECT_EQ(viewInfo.FocusNotices, 1);
+}
+
+TEST_F(GridTest, AGridWideSizeChangeDropsAViewsLayoutChange) {
+    TRecordingGridView* view = AddViewLevel();
+    LaidOut.clear();
+    view->BeginUpdate();
+    view->LayoutChanged();
+    Grid->SizeChanged();
+    view->EndUpdate();
+    EXPECT_EQ(LaidOut, std::vector<TuiCustomGridView*>{nullptr});
+}
+
+TEST_F(GridTest, ChangesPostedWhileTheViewCalculatesAreDropped) {
+    TRecordingGridView* view = AddViewLevel();
+    auto& viewInfo = static_cast<TCountingViewInfo&>(view->ViewInfo());
+    bool posted = true;
+    viewInfo.OnCalculate = [&] { posted = view->SizeChanged(); };
+    view->Repaints = 0;
+    viewInfo.Recalculate();
+    EXPECT_FALSE(posted);
+    EXPECT_EQ(Grid->ChangeLockCount(), 0);
+    EXPECT_EQ(view->Repaints, 0);
+}
+
+TEST_F(GridTest, FreeingTheGridFreesItsViews) {
+    AddViewLevel();
+    const TuiGridListenerLink link(Grid->Views(0));
+    rtl::TComponent::Free(Grid);
+    Grid = nullptr;
+    EXPECT_EQ(link.GridView(), nullptr);
 }
 
 class TCountingNavigator : public IuiNavigatorOwner {
