@@ -18,20 +18,27 @@ format:
 	git ls-files '*.h' '*.cpp' | xargs clang-format -i
 
 SALES_LIST := build/bench-data/sales-200k.xlsx
+SALES_LIST_XLS := build/bench-data/sales-200k.xls
 
 $(SALES_LIST):
 	dpkg -s python3-xlsxwriter >/dev/null 2>&1 || apt-get install -y --no-install-recommends python3-xlsxwriter
 	mkdir -p $(dir $@)
 	/usr/bin/python3 bench/sales/make_sales_list.py $@
 
-bench: $(SALES_LIST)
+$(SALES_LIST_XLS):
+	dpkg -s python3-xlwt >/dev/null 2>&1 || apt-get install -y --no-install-recommends python3-xlwt
+	mkdir -p $(dir $@)
+	/usr/bin/python3 bench/sales/make_sales_list.py $@
+
+bench: $(SALES_LIST) $(SALES_LIST_XLS)
 	cmake --preset native && cmake --build --preset native
 	for program in build/native/bench/*_bench; do $$program; done
 
-compare: $(SALES_LIST)
+compare: $(SALES_LIST) $(SALES_LIST_XLS)
 	scripts/install-bench-peers.sh
 	cmake --preset native && cmake --build --preset native --target read_workbook
 	/usr/bin/python3 bench/sales/compare_readers.py $(SALES_LIST)
+	/usr/bin/python3 bench/sales/compare_readers.py $(SALES_LIST_XLS)
 
 fuzz:
 	cmake --preset fuzz && cmake --build --preset fuzz

@@ -31,6 +31,11 @@ function(tallyvane_add_test_executable name)
     if(WIN32)
         set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_session)
     endif()
+    # Programs that show windows share the one display, its focus and its pointer: two at once steal each other's
+    # focus and clicks, so they take turns.
+    if(ui_test_support IN_LIST ARG_LIBRARIES)
+        set_tests_properties(${name} PROPERTIES RESOURCE_LOCK test_display)
+    endif()
 endfunction()
 
 # Adds the ctest fixture that starts one Wine session (prefix, display, wineserver) for all Windows tests; call once.

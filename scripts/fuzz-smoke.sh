@@ -15,7 +15,8 @@ mkdir -p "$artifacts"
 
 # The seed folders of a target: a target with a folder tests/data/fuzz/<target> (streams that are no workbook) its
 # files, the tokenizer the formula texts of its case file (as UTF-16LE), xml the XML parts of the fixture packages, the
-# xls_* targets the .xls workbooks, the others the packages and zip files, whole.
+# xls_* targets the .xls workbooks (xls_records_fuzz their record streams), the others the packages and zip files,
+# whole.
 seeds_for() {
     local target=$1 seeds=$build/seeds/$1
     rm -rf "$seeds" && mkdir -p "$seeds"
@@ -33,7 +34,11 @@ seeds_for() {
         echo "$seeds"
         return
     fi
-    local patterns=(-name '*.xlsx' -o -name '*.xlsm' -o -name '*.zip') limit=-256k
+    local patterns=(-name '*.xlsx' -o -name '*.xlsm' -o -name '*.zip') limit=-256k extract=''
+    if [[ $target == xls_records_fuzz ]]; then
+        # The record streams of the workbooks, which the target puts back into a compound document.
+        extract=$build/fuzz/xls_record_stream
+    fi
     if [[ $target == xls_* ]]; then
         # Damaged workbooks of up to 1 MB are among the real ones.
         patterns=(-iname '*.xls') limit=-1024k
@@ -46,6 +51,8 @@ seeds_for() {
         n=$((n + 1))
         if [[ $target == xml_fuzz ]]; then
             mkdir -p "$seeds/$n" && (cd "$seeds/$n" && unzip -qo "$OLDPWD/$file" '*.xml' '*.rels' 2>/dev/null || true)
+        elif [[ -n $extract ]]; then
+            "$extract" "$file" >"$seeds/$n" 2>/dev/null || rm -f "$seeds/$n"
         else
             cp "$file" "$seeds/$n"
         fi

@@ -2,11 +2,12 @@
 """Reads one workbook with our reader and with the peers installable here, side by side, and prints each one's wall
 time and peak memory and our ratio to each.
 
-Usage: compare_readers.py WORKBOOK.xlsx [--runs N] [--ours build/native/bench/read_workbook] [--node-modules DIR]
+Usage: compare_readers.py WORKBOOK.xlsx|WORKBOOK.xls [--runs N] [--ours build/native/bench/read_workbook]
+                          [--node-modules DIR]
 
-Every reader touches every cell: ours through read_workbook --summary (the import's calls), openpyxl in read-only mode,
-R's readxl (all columns as text), and the npm package xlsx (SheetJS). A peer that is not installed is reported and
-skipped; install them with scripts/install-bench-peers.sh. Each reader runs --runs times (3 by default), one after the
+Every reader touches every cell of every sheet: ours through read_workbook --summary (the import's calls), R's readxl
+(all columns as text) and the npm package xlsx (SheetJS) for both formats, openpyxl in read-only mode for .xlsx and
+xlrd for .xls. A peer that is not installed is reported and skipped; install them with scripts/install-bench-peers.sh. Each reader runs --runs times (3 by default), one after the
 other in turn, and its best time is kept, since timings on a shared machine swing from run to run.
 """
 import argparse
@@ -29,11 +30,25 @@ for sheet in book.worksheets:
 print(cells)
 """
 
+XLRD = """
+import sys
+import xlrd
+book = xlrd.open_workbook(sys.argv[1])
+cells = 0
+for sheet in book.sheets():
+    for row in range(sheet.nrows):
+        for value in sheet.row_values(row):
+            if value != "":
+                cells += 1
+print(cells)
+"""
+
+# %s: read_xlsx or read_xls.
 READXL = """
 args <- commandArgs(trailingOnly = TRUE)
 cells <- 0
 for (sheet in readxl::excel_sheets(args[1])) {
-  frame <- readxl::read_xlsx(args[1], sheet = sheet, col_names = FALSE, col_types = "text", guess_max = 0)
+  frame <- readxl::%s(args[1], sheet = sheet, col_names = FALSE, col_types = "text", guess_max = 0)
   cells <- cells + sum(!is.na(as.matrix(frame)))
 }
 cat(cells, "\\n")
@@ -67,16 +82,21 @@ def measure(command):
 
 
 def readers(args):
+    xls = args.workbook.lower().endswith(".xls")
     yield "tallyvane", [args.ours, "--summary", args.workbook], os.path.exists(args.ours)
-    yield "openpyxl (read-only)", ["/usr/bin/python3", "-c", OPENPYXL, args.workbook], _has_openpyxl()
-    yield "readxl (R)", ["Rscript", "-e", READXL, args.workbook], _has_readxl()
+    if xls:
+        yield "xlrd", ["/usr/bin/python3", "-c", XLRD, args.workbook], _has_module("xlrd")
+    else:
+        yield "openpyxl (read-only)", ["/usr/bin/python3", "-c", OPENPYXL, args.workbook], _has_module("openpyxl")
+    yield "readxl (R)", ["Rscript", "-e", READXL % ("read_xls" if xls else "read_xlsx"), args.workbook], \
+        _has_readxl()
     node_modules = os.path.abspath(args.node_modules)
     yield "xlsx (npm)", ["node", "-e", SHEETJS, args.workbook, node_modules], \
         os.path.isdir(os.path.join(node_modules, "xlsx"))
 
 
-def _has_openpyxl():
-    return subprocess.run(["/usr/bin/python3", "-c", "import openpyxl"], capture_output=True).returncode == 0
+def _has_module(name):
+    return subprocess.run(["/usr/bin/python3", "-c", f"import {name}"], capture_output=True).returncode == 0
 
 
 def _has_readxl():

@@ -2,17 +2,21 @@
 """Writes the benchmark sales list: a header row and ROWS rows of 13 columns, the shape of a real invoicing export.
 
 Usage: make_sales_list.py OUTPUT.xlsx [ROWS]   (default 200000 data rows)
+       make_sales_list.py OUTPUT.xls [ROWS]    the same rows as an Excel 97-2003 workbook, in sheets of 50,000 rows
+                                               each (a BIFF8 sheet holds 65,536): 4 sheets by default
 
 Columns: order number (mostly unique text), order date, customer (Chinese, from a pool), product name (Chinese, from a
 pool), product code (19-digit text), size and model, unit, quantity, unit price, amount, tax rate, tax amount, remark.
 Text goes to the shared-string table, as Excel writes it. The output depends only on ROWS (fixed random seed). Needs
-Debian's python3-xlsxwriter.
+Debian's python3-xlsxwriter, and python3-xlwt for the .xls.
 """
 import datetime
 import random
 import sys
 
-import xlsxwriter
+
+# Rows of one sheet of the .xls.
+XLS_SHEET_ROWS = 50000
 
 HEADER = ["订单编号", "订单日期", "客户名称", "商品名称", "商品编码", "规格型号", "单位",
           "数量", "单价", "金额", "税率", "税额", "备注"]
@@ -49,10 +53,8 @@ def rows(count, rng):
                round(amount * rate, 2), "加急" if i % 97 == 0 else "常规"]
 
 
-def main():
-    output = sys.argv[1]
-    count = int(sys.argv[2]) if len(sys.argv) > 2 else 200000
-    rng = random.Random(20261210)
+def write_xlsx(output, count, rng):
+    import xlsxwriter
     workbook = xlsxwriter.Workbook(output)
     date_format = workbook.add_format({"num_format": "yyyy-mm-dd"})
     sheet = workbook.add_worksheet("销货清单")
@@ -61,6 +63,37 @@ def main():
         sheet.write_row(index, 0, row)
         sheet.write_datetime(index, 1, row[1], date_format)
     workbook.close()
+
+
+def write_xls(output, count, rng):
+    import xlwt
+    workbook = xlwt.Workbook(encoding="utf-8")
+    date_format = xlwt.easyxf(num_format_str="yyyy-mm-dd")
+    sheet = None
+    index = 0
+    for number, row in enumerate(rows(count, rng)):
+        if number % XLS_SHEET_ROWS == 0:
+            sheet = workbook.add_sheet(f"销货清单{number // XLS_SHEET_ROWS + 1}")
+            for col, title in enumerate(HEADER):
+                sheet.write(0, col, title)
+            index = 1
+        for col, value in enumerate(row):
+            if col == 1:
+                sheet.write(index, col, value, date_format)
+            else:
+                sheet.write(index, col, value)
+        index += 1
+    workbook.save(output)
+
+
+def main():
+    output = sys.argv[1]
+    count = int(sys.argv[2]) if len(sys.argv) > 2 else 200000
+    rng = random.Random(20261210)
+    if output.lower().endswith(".xls"):
+        write_xls(output, count, rng)
+    else:
+        write_xlsx(output, count, rng)
 
 
 if __name__ == "__main__":

@@ -1,15 +1,19 @@
 // The painter gallery: a window showing the table of drawing operations that the painter tests walk, one row per
-// operation and one column per painter (the default painter and the five looks), for looking at the looks side by
-// side. The page to show (0 first) is the only argument; each page holds two bands of rows.
+// operation and one column per painter (the default painter, the five looks and the three built-in skins), for
+// looking at the looks side by side. The page to show (0 first) is the only argument; each page holds two bands of
+// rows. The argument "statusbar" shows the status bar in each of its looks instead.
 
 #include "rtl/WindowsApi.h"
+#include "tests/tools/StatusBarGallery.h"
 #include "tests/ui/core/painters/PainterOperations.h"
 #include "ui/core/graphics/uiBitmaps.h"
 #include "ui/core/uiCoreUnits.h"
+#include "ui/pagecontrol/statusbar/uxStatusBarPanels.h"
 #include "vcl/graphics/Canvas.h"
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -21,7 +25,7 @@ constexpr int32_t RowHeight = ui::PainterCaseHeight + 4;
 constexpr int32_t HeaderHeight = 24;
 constexpr int32_t BandsPerPage = 2;
 constexpr int32_t RowsPerBand = 21;
-constexpr int32_t WindowWidth = 1240;
+constexpr int32_t WindowWidth = 1600;
 constexpr int32_t WindowHeight = HeaderHeight + RowsPerBand * RowHeight + 40;
 
 struct TGallery {
@@ -102,6 +106,13 @@ LRESULT CALLBACK GalleryWindowProc(HWND window, UINT message, WPARAM wParam, LPA
 
 int main(int argc, char** argv) {
     ui::InitializeUICore();
+    if (argc > 1 && std::strcmp(argv[1], "statusbar") == 0) {
+        ui::InitializeStatusBarUnit();
+        const int result = gallery::ShowStatusBarGallery();
+        ui::FinalizeStatusBarUnit();
+        ui::FinalizeUICore();
+        return result;
+    }
     {
         TGallery gallery;
         gallery.Page = argc > 1 ? std::max(0, std::atoi(argv[1])) : 0;

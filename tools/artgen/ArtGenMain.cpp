@@ -109,12 +109,12 @@ private:
             ReadPalette(words);
         } else if (keyword == "bitmap") {
             ReadBitmap(words);
+        } else if (keyword == "cursor") {
+            ReadCursor(words);
         } else if (keyword == "texture") {
             ReadTexture(words);
         } else if (keyword == "frame") {
             ReadFrame(line.substr(keyword.size()));
-        } else if (keyword == "cursor") {
-            ReadCursor(words);
         } else {
             Fail("unknown line \"" + keyword + "\"");
         }
@@ -302,7 +302,8 @@ std::string EncodeBitmap(const TPicture& picture) {
     if (picture.Bits == 4) {
         for (size_t index = 0; index < 16; ++index) {
             const uint32_t rgb = index < picture.Palette.size() ? picture.Palette[index].Color : 0;
-            PutLittleEndian(out, (rgb & 0xFF) << 16 | (rgb & 0xFF00) | (rgb >> 16 & 0xFF), 4);
+            // RGBQUAD: blue, green, red, reserved; RRGGBB written little-endian gives that order.
+            PutLittleEndian(out, rgb, 4);
         }
     }
     return out + pixels;

@@ -5,6 +5,7 @@
 #include "ui/core/images/uiImagesUnit.h"
 #include "ui/core/painters/uiLookAndFeels.h"
 #include "ui/core/painters/uiPainterImages.h"
+#include "ui/core/skins/uxSkinsBuiltIn.h"
 #include "ui/core/skins/uxSkinsCoreUnit.h"
 #include "ui/core/styles/uiStyles.h"
 #include "ui/core/text/uiDrawTextUtils.h"
@@ -36,6 +37,7 @@ std::span<const TuiCoreUnit> CoreUnits() {
         {"controls", InitializeControlsUnit, FinalizeControlsUnit},
         {"styles", InitializeStylesUnit, FinalizeStylesUnit},
         {"skin core", InitializeSkinsCoreUnit, FinalizeSkinsCoreUnit},
+        {"built-in skins", InitializeBuiltInSkinsUnit, FinalizeBuiltInSkinsUnit},
     };
     return units;
 }

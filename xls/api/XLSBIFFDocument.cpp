@@ -1,29 +1,43 @@
 #include "xls/api/XLSBIFFDocument.h"
 
+#include "xls/biff/formula/BIFF_DecodeFormula.h"
+#include "xls/biff/workbook/BIFF5.h"
+#include "xls/biff/workbook/BIFF_ExternSheets.h"
+
 namespace xls {
 
 namespace {
 
-// Stands in for the BIFF reader: it accepts the settings and refuses to read or to add a sheet.
-class TXLSBIFFDocumentUnavailable : public TXLSBIFFDocument {
+// A BIFF workbook object with the settings the component gives it.
+class TXLSBIFFDocumentImpl : public TXLSBIFFDocument {
 public:
-    void SetFilename(rtl::UnicodeStringView /*fileName*/) override {}
-    void SetOnPassword(TPasswordEvent /*handler*/) override {}
-    void SetKeepVBA(bool /*keep*/) override {}
+    explicit TXLSBIFFDocumentImpl(TXc12Manager& manager) : FManager(manager), FBIFF(manager), FExternSheets(FBIFF) {}
+
+    void SetFilename(rtl::UnicodeStringView fileName) override { FBIFF.SetFilename(fileName); }
+    // The model's password event is the one an encrypted file asks.
+    void SetOnPassword(TPasswordEvent handler) override { FManager.SetOnPassword(std::move(handler)); }
+    void SetKeepVBA(bool keep) override { FBIFF.SetKeepVBA(keep); }
+    // The reader keeps no record raw that it can interpret: the flag that would keep them is never set.
     void SetReaderFlag(bool /*flag*/) override {}
-    TExternalNames* GetInternalNames() override { return &FServices; }
-    void LoadFromFile() override { throw EXLSBIFFNotAvailable(); }
-    void LoadFromStream(rtl::TStream& /*stream*/) override { throw EXLSBIFFNotAvailable(); }
-    void AddSheet() override { throw EXLSBIFFNotAvailable(); }
+    TExternalNames* GetInternalNames() override { return &FExternSheets; }
+    void LoadFromFile() override { FBIFF.LoadFromFile(); }
+    void LoadFromStream(rtl::TStream& stream) override { FBIFF.LoadFromStream(&stream); }
+    void AddSheet() override { FBIFF.Sheets().Add(); }
 
 private:
-    TXLSBIFFUnavailable FServices;
+    TXc12Manager& FManager;
+    TBIFF5 FBIFF;
+    TBIFFExternSheets FExternSheets;
 };
 
 } // namespace
 
-std::unique_ptr<TXLSBIFFDocument> CreateBIFFDocument(TXc12Manager& /*manager*/) {
-    return std::make_unique<TXLSBIFFDocumentUnavailable>();
+std::unique_ptr<TXLSBIFFDocument> CreateBIFFDocument(TXc12Manager& manager) {
+    return std::make_unique<TXLSBIFFDocumentImpl>(manager);
+}
+
+std::unique_ptr<TXLSBIFFFormulaDecoder> CreateBIFFFormulaDecoder(const TXc12Manager& manager) {
+    return std::make_unique<TBIFFFormulaDecoder>(manager);
 }
 
 } // namespace xls

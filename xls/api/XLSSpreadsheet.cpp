@@ -3,14 +3,17 @@
 #include "rtl/io/FileStream.h"
 #include "rtl/io/FileUtils.h"
 #include "rtl/text/StringUtils.h"
+#include "xls/api/XLSEmptyWorkbook.h"
 #include "xls/api/XLSHyperlinks.h"
 #include "xls/api/XLSMoveCopyObjects.h"
 #include "xls/api/XLSNames.h"
 #include "xls/api/XLSSheetObjects.h"
 #include "xls/core/base/XLSErrorManager.h"
 #include "xls/core/base/XLSUtils.h"
+#include "xls/core/model/styles/Xc12DataStyleSheet5.h"
 #include "xls/core/model/workbook/XLSBIFFServices.h"
 #include "xls/core/model/worksheet/Xc12DataWorksheet5.h"
+#include "xls/core/zip/DeflateStreams.h"
 #include "xls/xlsx/XLSReadXLSX.h"
 
 #include <algorithm>
@@ -69,7 +72,9 @@ TXLSSpreadsheet::TXLSSpreadsheet(rtl::TComponent* owner)
     : TXLSWorkbook(owner), FErrors(std::make_unique<TXLSErrorManager>()),
       FClassFactory(std::make_unique<TXLSClassFactoryImpl>(*this)),
       FManager(std::make_unique<TXc12Manager>(FClassFactory.get(), FErrors.get())),
-      FFormulaHandler(std::make_unique<TXLSFormulaHandler>(*FManager)) {
+      FFormulaHandler(std::make_unique<TXLSFormulaHandler>(*FManager)),
+      FBIFFDecoder(CreateBIFFFormulaDecoder(*FManager)) {
+    FFormulaHandler->SetBIFFDecoder(FBIFFDecoder.get());
     // The defined names that the workbook part makes reach the model and the formula handler through the facade: it
     // knows both before the parts are made.
     Init(FManager.get(), FFormulaHandler.get());
@@ -185,8 +190,14 @@ void TXLSSpreadsheet::SetVersion(TExcelVersion value) {
     if (GetSheetCount() > 1 || (GetSheetCount() == 1 && !GetSheet(0)->IsEmpty())) {
         FErrors->ReportWarning(u"", XLSWarningDataDiscarded);
     }
-    // The empty BIFF workbook that the change starts from is made by the BIFF reader, which is not built in.
-    throw EXLSBIFFNotAvailable();
+    const std::span<const uint8_t> compressed = EmptyWorkbookCompressed();
+    const std::vector<uint8_t> workbook = InflateBuffer(compressed.data(), static_cast<uint32_t>(compressed.size()),
+                                                        static_cast<uint32_t>(EmptyWorkbookSize()));
+    rtl::TMemoryStream stream;
+    stream.WriteBuffer(workbook.data(), static_cast<int32_t>(workbook.size()));
+    stream.Seek(0, rtl::soBeginning);
+    LoadFromStreamBIFF(stream);
+    FManager->StyleSheet().XFEditor().MarkAllPredefined();
 }
 
 } // namespace xls

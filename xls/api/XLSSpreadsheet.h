@@ -73,8 +73,8 @@ public:
     void SetComponentVersion(rtl::UnicodeStringView /*value*/) {}
     // xvExcel97 while BIFF data is held, else xvExcel2007.
     TExcelVersion GetVersion() const;
-    // xvExcel2007 drops BIFF data. xvExcel97 reports warning 6003 when the workbook holds data and then raises
-    // EXLSBIFFNotAvailable, leaving the workbook as it was, since no BIFF workbook can be made yet.
+    // xvExcel2007 drops BIFF data. xvExcel97 reports warning 6003 when the workbook holds data, then replaces it with
+    // the empty BIFF workbook the component keeps, whose cell formats and fonts are all predefined.
     void SetVersion(TExcelVersion value);
     const rtl::UnicodeString& GetFilename() const { return FManager->GetFilename(); }
     void SetFilename(rtl::UnicodeStringView value) { FManager->SetFilename(value); }
@@ -110,6 +110,7 @@ private:
     std::unique_ptr<TXLSClassFactoryImpl> FClassFactory;
     std::unique_ptr<TXc12Manager> FManager;
     std::unique_ptr<TXLSFormulaHandler> FFormulaHandler;
+    std::unique_ptr<TXLSBIFFFormulaDecoder> FBIFFDecoder;
     TPasswordEvent FOnPassword;
     TFunctionEvent FNoFunction;
 };

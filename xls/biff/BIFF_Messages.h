@@ -40,6 +40,23 @@ inline constexpr char16_t SSTSplitCharacter[] =
     u"SST string is damaged: a UTF-16 character is split between two records";
 inline constexpr char16_t CRNMissing[] = u"CRN record missing";
 
+// Cell records and formulas.
+inline constexpr char16_t SharedFormulaFixup[] = u"Fixup error in shared formula at C=%d,R=%d (%s)";
+inline constexpr char16_t UnexpectedShrFmla[] = u"Unxepected SHRFMLA";
+inline constexpr char16_t FormulaTokensPastEnd[] =
+    u"Formula of %d token bytes is longer than the %d bytes its record holds after them";
+
+// Formula tokens: the texts the decoder puts in place of what it cannot show, and its failures.
+inline constexpr char16_t ValueMissing[] = u"<Val missing>";
+inline constexpr char16_t EmptyFormula[] = u"[ERROR]";
+inline constexpr char16_t UnknownPtg[] = u"Unknown ptg[%.2X]";
+inline constexpr char16_t UnknownEptg[] = u"Unknown eptg[%.2X]";
+inline constexpr char16_t UnknownSharedPtg[] = u"Unknown ptg[%.2X] in Shared Formula";
+inline constexpr char16_t FunctionArgumentsMissing[] = u"Function arguments missing";
+inline constexpr char16_t TokenPastEnd[] = u"Formula token %.2X needs %d bytes, but only %d are left";
+inline constexpr char16_t ArrayDataMissing[] = u"Formula array constant needs %d bytes of data, but only %d are left";
+inline constexpr char16_t BadArrayElement[] = u"Bad element ID#%d in array";
+
 // The VBA project (MS-OVBA) of a workbook read with its VBA.
 inline constexpr char16_t VBADirEOFMissing[] = u"EOF missing in VBA dir stream";
 inline constexpr char16_t VBADirRecordPastEnd[] =

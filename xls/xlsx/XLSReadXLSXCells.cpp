@@ -38,34 +38,6 @@ constexpr uint8_t TableOptionDel2 = 2;
 constexpr uint8_t TableOptionDt2D = 4;
 constexpr uint8_t TableOptionDtr = 8;
 
-TXLSXCellValue MakeBoolean(bool value) {
-    TXLSXCellValue result;
-    result.Kind = TXLSXCellValue::vkBoolean;
-    result.Boolean = value;
-    return result;
-}
-
-TXLSXCellValue MakeFloat(double value) {
-    TXLSXCellValue result;
-    result.Kind = TXLSXCellValue::vkFloat;
-    result.Float = value;
-    return result;
-}
-
-TXLSXCellValue MakeIndexed(TXLSXCellValue::TKind kind, int32_t index) {
-    TXLSXCellValue result;
-    result.Kind = kind;
-    result.Index = index;
-    return result;
-}
-
-TXLSXCellValue MakeString(rtl::UnicodeStringView text) {
-    TXLSXCellValue result;
-    result.Kind = TXLSXCellValue::vkString;
-    result.Text = text;
-    return result;
-}
-
 // A height in points as twentieths of a point, rounded half to even; -1 (no height of its own) for none.
 int16_t RowHeight(double points) {
     if (!(points > 0)) {
@@ -224,11 +196,11 @@ rtl::UnicodeString TXLSReadXLSXCells::InlineText(const TCT_Rst& rst) {
     return text;
 }
 
-TXLSXCellValue TXLSReadXLSXCells::DateValue(rtl::UnicodeStringView text) const {
+TXLSCellValue TXLSReadXLSXCells::DateValue(rtl::UnicodeStringView text) const {
     rtl::TDateTime date = 0;
     if (!TryXmlStrToDateTime(text, date)) {
         // Shown as written rather than lost.
-        return MakeString(text);
+        return TXLSCellValue::OfString(text);
     }
     double serial = date;
     if (FManager.Workbook().GetWorkbookPr().GetDate1904()) {
@@ -237,38 +209,38 @@ TXLSXCellValue TXLSReadXLSXCells::DateValue(rtl::UnicodeStringView text) const {
         // The 1900 system counts a 29 February 1900, so its serials before March are one below the calendar's.
         serial -= 1;
     }
-    return MakeFloat(serial);
+    return TXLSCellValue::OfFloat(serial);
 }
 
-TXLSXCellValue TXLSReadXLSXCells::SharedStringValue(rtl::UnicodeStringView text) const {
+TXLSCellValue TXLSReadXLSXCells::SharedStringValue(rtl::UnicodeStringView text) const {
     const int32_t index = XmlStrToIntDef(text, 0);
     const TXc12DataSST& sst = FManager.SST();
     if (index >= 0 && index < sst.Count() && sst.Item(index) != nullptr) {
-        return MakeIndexed(TXLSXCellValue::vkSharedString, index);
+        return TXLSCellValue::OfIndex(TXLSCellValue::vkSharedString, index);
     }
     FManager.Errors()->ReportWarning(text, XLSWarningSharedStringIndex);
-    return MakeIndexed(TXLSXCellValue::vkError, ErrorStrToIndex(u"#REF!"));
+    return TXLSCellValue::OfIndex(TXLSCellValue::vkError, ErrorStrToIndex(u"#REF!"));
 }
 
-TXLSXCellValue TXLSReadXLSXCells::PlainValue(const TCT_Cell& cell) const {
+TXLSCellValue TXLSReadXLSXCells::PlainValue(const TCT_Cell& cell) const {
     const rtl::UnicodeString& v = cell.GetV();
     if (cell.GetT() == TST_CellType::InlineStr) {
-        return MakeString(cell.GetIs().Assigned() || v.empty() ? InlineText(cell.GetIs()) : v);
+        return TXLSCellValue::OfString(cell.GetIs().Assigned() || v.empty() ? InlineText(cell.GetIs()) : v);
     }
     if (v.empty()) {
         return {};
     }
     switch (cell.GetT()) {
     case TST_CellType::B:
-        return MakeBoolean(XmlStrToBoolDef(v, false));
+        return TXLSCellValue::OfBoolean(XmlStrToBoolDef(v, false));
     case TST_CellType::N:
-        return MakeFloat(XmlStrToFloatDef(v, 0));
+        return TXLSCellValue::OfFloat(XmlStrToFloatDef(v, 0));
     case TST_CellType::E:
-        return MakeIndexed(TXLSXCellValue::vkError, ErrorStrToIndex(v));
+        return TXLSCellValue::OfIndex(TXLSCellValue::vkError, ErrorStrToIndex(v));
     case TST_CellType::S:
         return SharedStringValue(v);
     case TST_CellType::Str:
-        return MakeString(v);
+        return TXLSCellValue::OfString(v);
     case TST_CellType::D:
         return DateValue(v);
     default:
@@ -276,48 +248,32 @@ TXLSXCellValue TXLSReadXLSXCells::PlainValue(const TCT_Cell& cell) const {
     }
 }
 
-TXLSXCellValue TXLSReadXLSXCells::FormulaValue(const TCT_Cell& cell) const {
+TXLSCellValue TXLSReadXLSXCells::FormulaValue(const TCT_Cell& cell) const {
     const rtl::UnicodeString& v = cell.GetV();
     switch (cell.GetT()) {
     case TST_CellType::B:
-        return MakeBoolean(XmlStrToBoolDef(v, false));
+        return TXLSCellValue::OfBoolean(XmlStrToBoolDef(v, false));
     case TST_CellType::N:
-        return MakeFloat(XmlStrToFloatDef(v, 0));
+        return TXLSCellValue::OfFloat(XmlStrToFloatDef(v, 0));
     case TST_CellType::E: {
         // Error values of later versions (#SPILL!, #CALC!) have no index: they keep their text.
         const int32_t index = ErrorStrToIndex(v);
-        return index > 0 ? MakeIndexed(TXLSXCellValue::vkError, index) : MakeString(v);
+        return index > 0 ? TXLSCellValue::OfIndex(TXLSCellValue::vkError, index) : TXLSCellValue::OfString(v);
     }
     case TST_CellType::Str:
-        return MakeString(v);
+        return TXLSCellValue::OfString(v);
     case TST_CellType::D:
         return DateValue(v);
     // LibreOffice writes string results as shared or inline strings too: they are read as a plain cell's are.
     case TST_CellType::S:
     case TST_CellType::InlineStr: {
-        const TXLSXCellValue value = PlainValue(cell);
-        return value.Kind == TXLSXCellValue::vkSharedString ? MakeString(FManager.SST().GetString(value.Index)) : value;
+        const TXLSCellValue value = PlainValue(cell);
+        return value.Kind == TXLSCellValue::vkSharedString
+                   ? TXLSCellValue::OfString(FManager.SST().GetString(value.Index))
+                   : value;
     }
     default:
         throw rtl::Exception(u"Unsupported type of formula cell: " + rtl::IntToStr(cell.GetT()));
-    }
-}
-
-void TXLSReadXLSXCells::SetFormulaResult(const TXLSXCellValue& value) {
-    TXLSFormulaHelper& helper = Cells().FormulaHelper();
-    switch (value.Kind) {
-    case TXLSXCellValue::vkBoolean:
-        helper.SetBooleanResult(value.Boolean);
-        break;
-    case TXLSXCellValue::vkError:
-        helper.SetErrorResult(value.Index);
-        break;
-    case TXLSXCellValue::vkString:
-        helper.SetStringResult(value.Text);
-        break;
-    default:
-        helper.SetFloatResult(value.Float);
-        break;
     }
 }
 
@@ -423,7 +379,7 @@ void TXLSReadXLSXCells::StoreFormula(const TCT_Cell& cell, int32_t col, int32_t 
     }
     helper.SetOptions(options);
     FManager.Errors()->SetLastError(0);
-    SetFormulaResult(FormulaValue(cell));
+    SetFormulaHelperResult(Cells().FormulaHelper(), FormulaValue(cell));
     Cells().StoreFormula();
 }
 
@@ -436,32 +392,8 @@ void TXLSReadXLSXCells::StoreMember(const TCT_Cell& cell, const TFormulaArea& ar
     helper.SetXF(xf);
     helper.SetFormulaKind(area.MemberKind);
     FManager.Errors()->SetLastError(0);
-    SetFormulaResult(FormulaValue(cell));
+    SetFormulaHelperResult(Cells().FormulaHelper(), FormulaValue(cell));
     Cells().StoreFormula();
-}
-
-void TXLSReadXLSXCells::StorePlain(const TXLSXCellValue& value, int32_t col, int32_t row, int32_t xf) {
-    TXLSCellMMU& cells = Cells();
-    switch (value.Kind) {
-    case TXLSXCellValue::vkBoolean:
-        cells.StoreBoolean(col, row, xf, value.Boolean);
-        break;
-    case TXLSXCellValue::vkFloat:
-        cells.StoreFloat(col, row, xf, value.Float);
-        break;
-    case TXLSXCellValue::vkError:
-        cells.StoreError(col, row, xf, value.Index);
-        break;
-    case TXLSXCellValue::vkString:
-        cells.StoreString(col, row, value.Text, xf);
-        break;
-    case TXLSXCellValue::vkSharedString:
-        cells.StoreSSTIndex(col, row, xf, value.Index);
-        break;
-    default:
-        cells.StoreBlank(col, row, xf);
-        break;
-    }
 }
 
 void TXLSReadXLSXCells::DoCell(const TCT_Row& row, const TCT_Cell& cell) {
@@ -481,30 +413,8 @@ void TXLSReadXLSXCells::DoCell(const TCT_Row& row, const TCT_Cell& cell) {
     } else if (const TFormulaArea* area = FindFormulaArea(col, rowIndex)) {
         StoreMember(cell, *area, col, rowIndex, xf);
     } else {
-        StorePlain(PlainValue(cell), col, rowIndex, xf);
+        StoreCellValue(Cells(), col, rowIndex, xf, PlainValue(cell));
     }
-}
-
-void TXLSReadXLSXCells::FireEvent(const TXLSXCellValue& value) {
-    TXLSEventCell& event = FManager.EventCell();
-    switch (value.Kind) {
-    case TXLSXCellValue::vkBoolean:
-        event.SetBoolean(value.Boolean);
-        break;
-    case TXLSXCellValue::vkError:
-        event.SetError(static_cast<uint8_t>(value.Index));
-        break;
-    case TXLSXCellValue::vkString:
-        event.SetString(value.Text);
-        break;
-    case TXLSXCellValue::vkSharedString:
-        event.SetString(FManager.SST().GetString(value.Index));
-        break;
-    default:
-        event.SetFloat(value.Float);
-        break;
-    }
-    FManager.FireReadCell();
 }
 
 void TXLSReadXLSXCells::DoCellEvent(const TCT_Row& row, const TCT_Cell& cell) {
@@ -525,8 +435,8 @@ void TXLSReadXLSXCells::DoCellEvent(const TCT_Row& row, const TCT_Cell& cell) {
     if (!isFormula && FindFormulaArea(col, rowIndex) != nullptr) {
         return;
     }
-    const TXLSXCellValue value = isFormula ? FormulaValue(cell) : PlainValue(cell);
-    if (value.Kind == TXLSXCellValue::vkNone) {
+    const TXLSCellValue value = isFormula ? FormulaValue(cell) : PlainValue(cell);
+    if (value.Kind == TXLSCellValue::vkNone) {
         return;
     }
     TXLSEventCell& event = FManager.EventCell();
@@ -538,7 +448,8 @@ void TXLSReadXLSXCells::DoCellEvent(const TCT_Row& row, const TCT_Cell& cell) {
         event.SetFormula(EventFormulaText(formula, col, rowIndex));
         FManager.Errors()->SetLastError(0);
     }
-    FireEvent(value);
+    SetEventCellValue(event, FManager.SST(), value);
+    FManager.FireReadCell();
 }
 
 void TXLSReadXLSXCells::AdvanceRow(const TCT_Row& row) {

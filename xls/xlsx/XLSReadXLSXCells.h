@@ -9,6 +9,7 @@
 #include "xls/core/base/Xc12Utils5.h"
 #include "xls/core/cells/XLSCellAreaIndex.h"
 #include "xls/core/model/styles/Xc12DataStyleSheet5Fonts.h"
+#include "xls/core/model/workbook/XLSReadCellValue.h"
 #include "xls/xlsx/XLSSharedFormulaList.h"
 
 #include <cstdint>
@@ -30,18 +31,6 @@ class TCT_MergeCell;
 class TCT_Row;
 class TCT_Rst;
 } // namespace xpgParserXLSX
-
-// The value a cell element carries, decided once from its type and texts.
-struct TXLSXCellValue {
-    enum TKind : uint8_t { vkNone, vkBoolean, vkFloat, vkError, vkString, vkSharedString };
-
-    TKind Kind = vkNone;
-    bool Boolean = false;
-    double Float = 0;
-    // An error index of XLSErrorTexts, or the shared-string index.
-    int32_t Index = 0;
-    rtl::UnicodeString Text;
-};
 
 // Copies the sheet data and shared-string elements of one read into the model. Formulas are compiled as they are read:
 // every formula cell holds its tokens, a shared formula's other cells the master's tokens moved to their position. A
@@ -103,11 +92,11 @@ private:
     void RegisterFormulaArea(const xpgParserXLSX::TCT_Cell& cell, int32_t col, int32_t row);
 
     // The value of a plain cell; vkSharedString only for an index the table holds.
-    TXLSXCellValue PlainValue(const xpgParserXLSX::TCT_Cell& cell) const;
+    TXLSCellValue PlainValue(const xpgParserXLSX::TCT_Cell& cell) const;
     // The cached result of a formula cell or of a member of an array formula or data table.
-    TXLSXCellValue FormulaValue(const xpgParserXLSX::TCT_Cell& cell) const;
-    TXLSXCellValue DateValue(rtl::UnicodeStringView text) const;
-    TXLSXCellValue SharedStringValue(rtl::UnicodeStringView text) const;
+    TXLSCellValue FormulaValue(const xpgParserXLSX::TCT_Cell& cell) const;
+    TXLSCellValue DateValue(rtl::UnicodeStringView text) const;
+    TXLSCellValue SharedStringValue(rtl::UnicodeStringView text) const;
     static rtl::UnicodeString InlineText(const xpgParserXLSX::TCT_Rst& rst);
 
     // Compiles text into FPtgs; false, after warning 2006 when it failed, when there are no tokens.
@@ -126,9 +115,6 @@ private:
     void StoreFormula(const xpgParserXLSX::TCT_Cell& cell, int32_t col, int32_t row, int32_t xf);
     void StoreMember(const xpgParserXLSX::TCT_Cell& cell, const TFormulaArea& area, int32_t col, int32_t row,
                      int32_t xf);
-    void SetFormulaResult(const TXLSXCellValue& value);
-    void StorePlain(const TXLSXCellValue& value, int32_t col, int32_t row, int32_t xf);
-    void FireEvent(const TXLSXCellValue& value);
     // Whether a cell at (col, row), or a row record when col is -1, may be stored: positions after the last stored
     // one may; earlier ones may while the sheet's budget lasts, beyond it error 2005 is reported (raised unless
     // the error manager takes it; then the position is skipped).

@@ -12,7 +12,6 @@
 #include "tests/app/AppTestSupport.h"
 #include "tests/support/TestSupport.h"
 #include "xls/api/XLSSpreadsheet.h"
-#include "xls/core/model/workbook/XLSBIFFServices.h"
 
 #include <gtest/gtest.h>
 
@@ -182,14 +181,7 @@ TEST_F(SalesListToInvoiceFile, AnExcel2007WorkbookGivesTheCommittedFile) {
 }
 
 TEST_F(SalesListToInvoiceFile, TheSameListAsAnExcel97WorkbookGivesTheSameFile) {
-    try {
-        ImportAndExport("app/sales-list.xls");
-    } catch (const rtl::Exception& error) {
-        if (error.Message() == xls::XLSBIFFNotAvailable) {
-            GTEST_SKIP() << "the spreadsheet component cannot read .xls workbooks yet";
-        }
-        throw;
-    }
+    ImportAndExport("app/sales-list.xls");
     ExpectGoldenFile();
 }
 

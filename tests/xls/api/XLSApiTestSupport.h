@@ -39,7 +39,7 @@ inline rtl::UnicodeString FixturePath(const std::string& name) {
 
 // The bytes of a fixture of these tests.
 inline std::vector<uint8_t> FixtureBytes(const std::string& name) {
-    rtl::TFileStream file(FixturePath(name), rtl::fmOpenRead);
+    rtl::TFileStream file(FixturePath(name), rtl::fmOpenRead | rtl::fmShareDenyNone);
     std::vector<uint8_t> bytes(static_cast<size_t>(file.Size()));
     file.Read(bytes.data(), static_cast<int32_t>(bytes.size()));
     return bytes;

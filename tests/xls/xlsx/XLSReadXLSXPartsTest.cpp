@@ -570,7 +570,7 @@ TEST(XLSReadXLSXParts, CorpusPackagesLeaveNoPartOut) {
         SCOPED_TRACE(Utf8(file));
         TModel model;
         try {
-            rtl::TFileStream stream(file, rtl::fmOpenRead);
+            rtl::TFileStream stream(file, rtl::fmOpenRead | rtl::fmShareDenyNone);
             TXLSReadXLSX(model.Manager, model.Handler).LoadFromStream(stream);
         } catch (const rtl::Exception&) {
             // Packages that fail, and why, are the component's tests' concern.

@@ -21,7 +21,7 @@ namespace xls::xlsx_test {
 
 // The bytes of the fixture at path, relative to tests/data.
 inline std::string ReadBytes(const std::string& path) {
-    rtl::TFileStream file(test_support::DataPath(path), rtl::fmOpenRead);
+    rtl::TFileStream file(test_support::DataPath(path), rtl::fmOpenRead | rtl::fmShareDenyNone);
     rtl::TStringStream bytes;
     bytes.CopyFrom(file, 0);
     return bytes.DataString();

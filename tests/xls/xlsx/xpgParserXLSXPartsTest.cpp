@@ -286,7 +286,7 @@ TEST(xpgParserXLSXParts, ReadsEverySheetCommentTableAndLinkPartOfTheCorpusWithou
     }
     int32_t parts = 0;
     for (const rtl::UnicodeString& file : test_support::CorpusFiles({u".xlsx", u".xlsm"})) {
-        rtl::TFileStream stream(file, rtl::fmOpenRead);
+        rtl::TFileStream stream(file, rtl::fmOpenRead | rtl::fmShareDenyNone);
         TXLSZipArchive archive;
         if (test_support::MessageOf([&] { archive.OpenRead(stream); }) != "no exception") {
             continue;

@@ -35,7 +35,7 @@ inline std::string ExpandNamespaces(std::string xml) {
 
 // The bytes of the part at path inside the package file; raises when the package has no such part.
 inline std::string PackagePart(rtl::UnicodeStringView file, std::string_view path) {
-    rtl::TFileStream stream(rtl::UnicodeString(file), rtl::fmOpenRead);
+    rtl::TFileStream stream(rtl::UnicodeString(file), rtl::fmOpenRead | rtl::fmShareDenyNone);
     TXLSZipArchive archive;
     archive.OpenRead(stream);
     const int32_t index = archive.Find(rtl::UnicodeString(path.begin(), path.end()));

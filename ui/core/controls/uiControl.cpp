@@ -26,6 +26,7 @@ TuiControl::TuiControl(rtl::TComponent* owner)
     vcl::TControlStyle style = ControlStyle();
     style.Include(vcl::csParentBackground);
     SetControlStyle(style);
+    GetResourceStringsRepository().AddListener(this);
 }
 
 TuiControlChildComponent::TuiControlChildComponent(rtl::TComponent* owner) : TuiComponent(owner) {}
@@ -60,6 +61,7 @@ void TuiControl::RemoveChildComponent(TuiControlChildComponent* child) {
 }
 
 TuiControl::~TuiControl() {
+    GetResourceStringsRepository().RemoveListener(this);
     for (TuiControlChildComponent* child : std::vector<TuiControlChildComponent*>(FChildComponents)) {
         RemoveChildComponent(child);
     }
@@ -276,6 +278,13 @@ void TuiControl::Dispatch(vcl::TMessage& message) {
     case UI_SETTINGSCHANGED:
         SettingsChanged();
         return;
+    case vcl::CM_INVALIDATE:
+        // A child's notice (WParam 1) only passes upward: taking the children along again would send them back here.
+        if (HandleAllocated() && !IsDestroying()) {
+            const bool own = message.WParam == 0;
+            ui::InvalidateControl(this, own, own && NeedsRedrawOnResize());
+        }
+        return;
     case vcl::CN_KEYDOWN:
     case vcl::CN_SYSKEYDOWN:
         if (IsPopupMenuShortCut(message)) {
@@ -328,6 +337,33 @@ void TuiControl::Paint() {
     }
     TCustomControl::Paint();
     UpdateInternalControlsState();
+}
+
+void InvalidateControl(vcl::TWinControl* control, bool redraw, bool withChildren) {
+    if (!control->HandleAllocated()) {
+        return;
+    }
+    if (vcl::TWinControl* parent = control->Parent()) {
+        parent->Perform(vcl::CM_INVALIDATE, 1);
+    }
+    if (redraw) {
+        ::InvalidateRect(control->WindowHandle(), nullptr, !control->ControlStyle().Contains(vcl::csOpaque));
+    }
+    if (!withChildren) {
+        return;
+    }
+    for (int32_t index = 0; index < control->ControlCount(); ++index) {
+        auto* child = dynamic_cast<vcl::TWinControl*>(control->Controls(index));
+        if (child && (!child->ControlStyle().Contains(vcl::csOpaque) || child->ParentBackground())) {
+            child->Invalidate();
+        }
+    }
+}
+
+void UpdateWindowNow(vcl::TWinControl* control) {
+    if (control->HandleAllocated()) {
+        RedrawWindow(control->WindowHandle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
 }
 
 TuiCanvas& TuiControl::DrawingCanvas() {

@@ -16,6 +16,7 @@
 #include "ui/core/painters/uiLookAndFeelPainters.h"
 #include "ui/core/painters/uiScrollBar.h"
 #include "ui/core/uiComponents.h"
+#include "ui/core/uxResourceStrings.h"
 #include "vcl/controls/CustomControl.h"
 #include "vcl/stdctrls/StdCtrlTypes.h"
 
@@ -62,8 +63,16 @@ private:
     TuiControl* FControl = nullptr; // not owned
 };
 
-// The windowed base control of the library.
-class TuiControl : public vcl::TCustomControl {
+// Invalidates control's window (erasing unless the control is opaque) when redraw, and with children every child
+// window that is not opaque or shows its parent's background; its parent hears CM_INVALIDATE with WParam 1, which
+// only passes upward. Nothing without a window.
+void InvalidateControl(vcl::TWinControl* control, bool redraw, bool withChildren);
+// Paints what is invalid of control's window and its children's at once.
+void UpdateWindowNow(vcl::TWinControl* control);
+
+// The windowed base control of the library; it listens to the library's translations from construction to
+// destruction.
+class TuiControl : public vcl::TCustomControl, public IuxResourceStringsListener {
     RTL_DECLARE_CLASS(TuiControl, vcl::TCustomControl)
 public:
     explicit TuiControl(rtl::TComponent* owner);
@@ -157,6 +166,8 @@ public:
     virtual vcl::TCursor GetCurrentCursor(int32_t /*x*/, int32_t /*y*/) const { return FDefaultCursor; }
     virtual bool IsInternalControl(const vcl::TControl* control) const;
     virtual void UpdateScrollBars();
+    // The library's texts changed language: RefreshState.
+    void TranslationChanged() override { RefreshState(); }
 
     const rtl::TNotifyEvent& OnFocusChanged() const { return FOnFocusChanged; }
     void SetOnFocusChanged(rtl::TNotifyEvent handler) { FOnFocusChanged = std::move(handler); }
@@ -210,6 +221,8 @@ protected:
     virtual void UpdateScrollBarBounds();
     virtual void UpdateInternalControlsState();
     virtual void ParentBackgroundChanged() {}
+    // Shows the texts again; here nothing.
+    virtual void RefreshState() {}
     // Shows menu at the screen point; whether one was shown.
     virtual bool ShowContextMenu(rtl::TComponent* menu, int32_t x, int32_t y);
     void DoContextPopup(vcl::TPoint mousePos, bool& handled) override;

@@ -365,6 +365,8 @@ void TuiCustomLookAndFeelPainter::PaintProgressBar(TuiCanvas& canvas, bool verti
         return;
     }
     canvas.PushState();
+    // Turned text reaches past its rectangle's right edge; the bar's text stays inside its rectangle.
+    canvas.IntersectClipArea(textRect);
     if (vertical) {
         canvas.SetFontAngle(270);
     }

@@ -1,6 +1,7 @@
 #include "ui/data/controller/uiCustomDataController.h"
 
 #include "ui/data/common/uiDataConsts.h"
+#include "ui/data/controller/details/uiDataRelations.h"
 #include "ui/data/controller/rows/uiDataControllerGroups.h"
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
 #include "ui/data/controller/rows/uiDataSelection.h"
@@ -9,6 +10,7 @@
 #include "ui/data/controller/uiDataControllerSearch.h"
 #include "ui/data/controller/uiDataField.h"
 #include "ui/data/controller/uiDataFilter.h"
+#include "ui/data/controller/uiDataKeys.h"
 #include "ui/data/controller/uiDataListenerLink.h"
 #include "ui/data/controller/uiDataProvider.h"
 #include "ui/data/controller/uiDataSummary.h"
@@ -35,6 +37,10 @@ TuiCustomDataController::TuiCustomDataController(rtl::TComponent* owner)
 TuiCustomDataController::~TuiCustomDataController() {
     FDestroying = true;
     FNotifier.reset();
+    FRelations.reset();
+    if (FMasterRelation && FMasterRelation->DetailDataController() == this) {
+        FMasterRelation->SetDetailDataController(nullptr);
+    }
     FInfo.reset();
     FSummary.reset();
     FFilter.reset();
@@ -111,6 +117,18 @@ const rtl::TMetaclass& TuiCustomDataController::GetSummaryClass() const {
     return TuiDataSummary::StaticClass();
 }
 
+const rtl::TMetaclass& TuiCustomDataController::GetSummaryItemClass() const {
+    return TuiDataSummaryItem::StaticClass();
+}
+
+const rtl::TMetaclass& TuiCustomDataController::GetSummaryGroupItemLinkClass() const {
+    return TuiDataSummaryGroupItemLink::StaticClass();
+}
+
+const rtl::TMetaclass* TuiCustomDataController::GetSortingBySummaryEngineClass() const {
+    return nullptr;
+}
+
 void TuiCustomDataController::SetFilter(const TuiDataFilterCriteria& criteria) {
     FFilter->Assign(&criteria);
 }
@@ -144,9 +162,15 @@ void TuiCustomDataController::SetRecordCount(int32_t count) {
     if (count == previousCount) {
         return;
     }
+    // The source reports the records it makes or drops.
+    if (IsProviderMode()) {
+        FProvider->SetRecordCount(count);
+        return;
+    }
     FDataStorage->SetRecordCount(count);
     FInfo->CheckSelectionRange();
     CheckBookmarkValid(uiNoIndex);
+    CorrectEditingIndexOnDelete(uiNoIndex);
     RecordChanged(count > previousCount ? dckRecordsAdded : dckRecordsRemoved, uiNoIndex, uiNoIndex);
 }
 
@@ -156,6 +180,12 @@ rtl::Variant TuiCustomDataController::GetValue(int32_t recordIndex, int32_t item
 }
 
 void TuiCustomDataController::SetValue(int32_t recordIndex, int32_t itemIndex, const rtl::Variant& value) {
+    if (recordIndex >= 0 && IsProviderMode() && !IsProviderNavigation()) {
+        CheckRecordIndex(recordIndex);
+        FProvider->SetValue(recordIndex, GetItemField(itemIndex), value);
+        RecordChanged(dckItem, itemIndex, recordIndex);
+        return;
+    }
     if (const TuiValueDef* valueDef = ValueDefToStore(recordIndex, itemIndex)) {
         FDataStorage->SetValue(recordIndex, *valueDef, value);
         RecordChanged(dckItem, itemIndex, recordIndex);
@@ -186,6 +216,9 @@ rtl::Variant TuiCustomDataController::GetRecordId(int32_t recordIndex) {
     if (recordIndex < 0 || recordIndex >= GetRecordCount()) {
         EuiInvalidDataControllerOperation::Raise(uiSDataRecordIndexError);
     }
+    if (IsProviderMode()) {
+        return FProvider->IsRecordIdSupported() ? FProvider->GetRecordId(recordIndex) : rtl::Variant::Null();
+    }
     if (!UseRecordIDs()) {
         return rtl::Variant::Null();
     }
@@ -193,6 +226,9 @@ rtl::Variant TuiCustomDataController::GetRecordId(int32_t recordIndex) {
 }
 
 rtl::Variant TuiCustomDataController::GetFieldValue(int32_t recordIndex, const TuiCustomDataField& field) {
+    if (recordIndex >= 0 && IsProviderMode() && IsProviderField(field)) {
+        return FProvider->GetValue(recordIndex, field);
+    }
     if (IsProviderField(field) && IsProviderNavigation()) {
         return FProvider->GetBufferValue(field);
     }
@@ -201,6 +237,9 @@ rtl::Variant TuiCustomDataController::GetFieldValue(int32_t recordIndex, const T
 }
 
 rtl::AnsiString TuiCustomDataController::GetFieldDisplayText(int32_t recordIndex, const TuiCustomDataField& field) {
+    if (recordIndex >= 0 && IsProviderMode() && IsProviderField(field)) {
+        return FProvider->GetDisplayText(recordIndex, field);
+    }
     if (IsProviderField(field) && IsProviderNavigation()) {
         return FProvider->GetBufferDisplayText(field);
     }
@@ -234,7 +273,8 @@ void TuiCustomDataController::RebuildRows() {
 
 void TuiCustomDataController::CheckRecordIndex(int32_t recordIndex) {
     const int32_t newItemRecordIndex = GetNewItemRecordIndex();
-    if ((recordIndex >= 0 && recordIndex < GetRecordCount()) || recordIndex == newItemRecordIndex) {
+    if ((recordIndex >= 0 && recordIndex < GetRecordCount()) || recordIndex == newItemRecordIndex ||
+        (recordIndex < 0 && recordIndex == FProvider->SavedRecordIndex())) {
         return;
     }
     EuiInvalidDataControllerOperation::Raise(uiSDataRecordIndexError);
@@ -260,6 +300,9 @@ int32_t TuiCustomDataController::GetNewItemRecordIndex() {
 
 void TuiCustomDataController::ResetNewItemRecord() {
     FNewItemRecordIndex = 0;
+    if (FProvider) {
+        FProvider->ForgetSavedRecord();
+    }
 }
 
 bool TuiCustomDataController::IsDestroying() const {

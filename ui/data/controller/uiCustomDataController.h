@@ -15,6 +15,7 @@
 #include "rtl/core/Events.h"
 #include "rtl/core/Interfaces.h"
 #include "rtl/core/Persistent.h"
+#include "rtl/io/Streams.h"
 #include "rtl/text/StringTypes.h"
 #include "rtl/variants/Variant.h"
 #include "ui/data/controller/uiDataControllerTypes.h"
@@ -31,6 +32,9 @@ class TuiCustomDataControllerInfo;
 class TuiCustomDataField;
 class TuiCustomDataFieldList;
 class TuiCustomDataProvider;
+class TuiCustomRecordSource;
+class TuiCustomDataRelation;
+class TuiCustomDataRelationList;
 class TuiDataControllerGroups;
 class TuiDataControllerNotifier;
 class TuiDataControllerSearch;
@@ -40,6 +44,7 @@ class TuiDataListenerLink;
 class TuiDataStorage;
 class TuiDataSummary;
 class TuiUpdateControlInfo;
+class TuiSaveObject;
 class TuiValueDef;
 struct TuiRowInfo;
 struct TuiSortingFieldEntry;
@@ -73,6 +78,11 @@ public:
     virtual const rtl::TMetaclass& GetFilterCriteriaClass() const;
     virtual const rtl::TMetaclass& GetSearchClass() const;
     virtual const rtl::TMetaclass& GetSummaryClass() const;
+    // The classes of summary items and of summary-group links; read while the summary is made.
+    virtual const rtl::TMetaclass& GetSummaryItemClass() const;
+    virtual const rtl::TMetaclass& GetSummaryGroupItemLinkClass() const;
+    // The engine that orders groups by a summary (uiSortingBySummaryEngine.h); none here.
+    virtual const rtl::TMetaclass* GetSortingBySummaryEngineClass() const;
 
     // The companions.
     TuiDataStorage& DataStorage() const { return *FDataStorage; }
@@ -131,6 +141,172 @@ public:
     // The storage has dropped its internal records.
     virtual void ResetNewItemRecord();
 
+    // Editing through the provider (uiDataProvider.h). Insert and Append begin a new record (Append after the last
+    // row), Edit the focused record; Post stores the edit and Cancel undoes it. Each does nothing when the provider
+    // does not allow it.
+    virtual void Append();
+    virtual void Insert();
+    virtual void Edit();
+    virtual void Post(bool force = false);
+    virtual void Cancel();
+    // Deletes the focused record, or every record of a focused group row, and focuses the nearest record.
+    virtual void DeleteFocused();
+    // Deletes the records of the selected rows.
+    virtual void DeleteSelection();
+    virtual void PostEditingData();
+    // Whether the item's value may be edited; when so an edit of the record begins.
+    virtual bool CanModifyItem(int32_t itemIndex);
+    // Stores an edited value (an empty editor text as Null), posting at once when edits post immediately.
+    virtual bool SetEditValue(int32_t itemIndex, const rtl::Variant& value, TuiDataEditValueSource source);
+    // The edited record's value; "RecordIndex out of range" when no record is edited or focused.
+    virtual rtl::Variant GetEditValue(int32_t itemIndex, TuiDataEditValueSource source);
+    // The record being edited, else the new-item record while its row is edited, else the focused record
+    // (uiNoEditingRecordIndex without a focused row).
+    virtual int32_t GetEditingRecordIndex();
+    virtual int32_t GetEditingOrFocusedRecordIndex();
+    TuiDataEditState GetEditState() const;
+    TuiDataEditOperations GetEditOperations() const;
+    bool IsEditingRecord() const;
+    virtual bool IsImmediatePost() const;
+    // A deletion at or before the edited record, or an edited record beyond the count, ends the edit.
+    virtual void CorrectEditingIndexOnDelete(int32_t recordIndex);
+    // A view writes its editor's value back here; nothing in the base.
+    virtual void UpdateData() {}
+    // Whether the view lets the item be edited; true here.
+    virtual bool GetItemEditingHook(int32_t) { return true; }
+    // The record's values of the grouping items, in grouping order (all Null for a record out of range).
+    rtl::Variant GetGroupingValues(int32_t recordIndex);
+    // The records of the selected rows, a group row giving all of its records.
+    std::vector<int32_t> GetSelectedRecords();
+    // Deletes the records, sorted and without duplicates, from the last to the first.
+    void DeleteRecordList(std::vector<int32_t> recordIndexes);
+    bool IsInCancel() const { return FInCancel; }
+    void ProviderLock();
+    void ProviderUnlock();
+    bool IsProviderLocked() const;
+
+    // Records as the provider makes them: appended, inserted at a place (0 .. count), deleted (a negative index
+    // frees the internal record); each reports the change. CopyRecord copies the values of the items' fields.
+    int32_t AppendRecord();
+    int32_t InsertRecord(int32_t recordIndex);
+    void DeleteRecord(int32_t recordIndex);
+    virtual void CopyRecord(int32_t fromRecordIndex, int32_t toRecordIndex);
+
+    // The new-item row of a view: while it is used for editing, inserts type into the new-item record, and Post
+    // appends a data record holding its values.
+    bool NewItemRowFocused() const { return FNewItemRowFocused; }
+    // Focusing it takes the focus from the data rows (and inserts with dcoInsertOnNewItemRowFocusing); leaving it
+    // posts its edit.
+    void SetNewItemRowFocused(bool focused);
+    bool UseNewItemRowForEditing() const { return FUseNewItemRowForEditing; }
+    // A change cancels the edit and clears the selection.
+    void SetUseNewItemRowForEditing(bool use);
+    bool IsEditingNewItemRow() const;
+    bool IsNewItemRecord(int32_t recordIndex);
+
+    // Provider mode: the values come from a custom record source (uiCustomRecordSource.h); the storage keeps one
+    // record per source record holding its handle. Assigning a source clears the storage and loads the source's
+    // records; removing it clears the storage.
+    bool IsProviderMode() const;
+    TuiCustomRecordSource* GetCustomDataSource() const;
+    void SetCustomDataSource(TuiCustomRecordSource* source);
+    virtual void DataSourceChanged();
+    // A descendant hears of a new source; nothing here.
+    virtual void CustomDataSourceChanged() {}
+    // The records anew: the storage is cleared and, in provider mode, loaded from the source (a template never
+    // loads).
+    virtual void LayoutChanged();
+    // A descendant fills the storage directly between these; the end rebuilds the rows and tells the view that any
+    // data may have changed.
+    TuiDataStorage& BeginFullLoad();
+    void EndFullLoad();
+    // The definition of the internal field that holds the records' source handles; provider mode only.
+    const TuiValueDef& RecordHandlesValueDef() const;
+    // 0 an ordinary controller, 1 a template (the detail of a relation without a master record, or one marked so),
+    // 2 the detail of a master record.
+    int32_t GetTemplateState() const;
+    // A template describes a detail level and holds no records: it never loads from a source.
+    bool IsTemplateController() const { return GetTemplateState() == 1; }
+    void SetIsTemplate(bool isTemplate);
+
+    // Master side (details/uiDataRelations.h). The first relation makes the internal field of the records' detail
+    // objects, the last one removed frees it.
+    TuiCustomDataRelationList& GetRelations();
+    TuiCustomDataRelationList* FindRelations() const { return FRelations.get(); }
+    bool HasRelations() const;
+    // -1 without a detail object.
+    int32_t GetDetailActiveRelationIndex(int32_t recordIndex);
+    void SetDetailActiveRelation(int32_t recordIndex, int32_t relationIndex);
+    bool IsDetailExpanded(int32_t recordIndex) const;
+    // True when the record's detail is (now) in that state; false out of range, without details or when
+    // OnDetailExpanding or OnDetailCollapsing refuses.
+    bool ChangeDetailExpanding(int32_t recordIndex, bool expand);
+    void CollapseAllDetails();
+    void ClearDetailObject(int32_t recordIndex, int32_t relationIndex);
+    // Every record's detail object loses its link objects.
+    void ClearDetails();
+    // The record's link object of the relation, made by CreateDetailLinkObject on first use.
+    rtl::TObject* GetDetailLinkObject(int32_t recordIndex, int32_t relationIndex);
+    TuiCustomDataController* GetDetailDataController(int32_t recordIndex, int32_t relationIndex);
+    bool IsDetailLinkObjectCreated(int32_t recordIndex, int32_t relationIndex) const;
+    // Whether the record's detail has records: its detail controller's when made, else (provider mode) the source's
+    // answer, asked once and remembered; false in unbound mode.
+    bool DetailHasChildren(int32_t recordIndex, int32_t relationIndex);
+    // Forgets the remembered answers; a detail change when there were any.
+    void ResetDetailsHasChildren();
+    // Set while CreateDetailLinkObject runs.
+    bool IsCreatingLinkObject() const { return FCreatingLinkObject; }
+    // The detail controllers of the relation's link objects let go of their master.
+    void DetachRelationDetails(TuiCustomDataRelation& relation);
+    // After an insert at recordIndex the details of the records after it belong one record further, after a
+    // deletion those from recordIndex on one record back.
+    void ShiftDetailMasterIndexesUp(int32_t recordIndex);
+    void ShiftDetailMasterIndexesDown(int32_t recordIndex);
+    void ClearDetailsOfItem(rtl::TObject* item);
+    virtual void UpdateRelations(TuiCustomDataRelation* relation);
+    // A view makes the clone of a detail level for a master record; none here.
+    virtual std::unique_ptr<rtl::TObject> CreateDetailLinkObject(TuiCustomDataRelation& relation, int32_t recordIndex);
+    // The detail controller of a link object; none here.
+    virtual TuiCustomDataController* GetDetailLinkObjectController(rtl::TObject* linkObject) const;
+    virtual int32_t GetDefaultActiveRelationIndex() const { return 0; }
+
+    // Detail side.
+    TuiCustomDataRelation* GetMasterRelation() const { return FMasterRelation; }
+    TuiCustomDataController* GetMasterDataController() const;
+    bool IsDetailMode() const { return FMasterRelation != nullptr; }
+    TuiCustomDataController& GetRootDataController();
+    // The template of this controller's level: itself without a master relation.
+    TuiCustomDataController* GetPatternDataController() const;
+    void SetMasterRelation(TuiCustomDataRelation* relation, bool isTemplate);
+    // recordIndex -1 attaches the controller to the relation as its template.
+    virtual void SetMasterRelationAndRecord(TuiCustomDataRelation* relation, int32_t recordIndex);
+    // The master relation or detail object went: the controller is no longer a detail.
+    void DetachFromMasterRelation();
+    virtual void MasterRecordChanged();
+
+    // Keys and saved state. Around operations that may reload the records, the expanded details and the selection
+    // are saved by the records' key values and found again afterwards; without keys (unbound mode) the restore only
+    // drops selected rows beyond the records and a lost bookmark. Calls nest: the outermost pair saves and restores.
+    void BeginSaveState();
+    void EndSaveState();
+    // Null without key fields (the source's record ID in provider mode), the value of one key field, or an array of
+    // the values of several.
+    virtual rtl::Variant GetKeyValue(int32_t recordIndex, const std::vector<TuiCustomDataField*>& keyFields);
+    // A descendant adds its key fields; none here.
+    virtual void GetKeyFields(std::vector<TuiCustomDataField*>& keyFields);
+    // Provider mode with a source that gives record IDs.
+    virtual bool CanRestoreByKeys();
+
+    // The data-controller stream: "DataController1", the value types of the items' fields, the record count and
+    // the records. Loading checks the whole stream before the records are replaced: a bad one raises "Invalid
+    // stream format" (or the stream's read error) and leaves the records and the views untouched. Provider mode
+    // cannot load ("This operation is not supported in provider mode").
+    void SaveDataToStream(rtl::TStream& stream);
+    void LoadDataFromStream(rtl::TStream& stream);
+    // Takes over the records of another controller with the same items: through the stream, or, from a controller
+    // in provider mode, by reading the same source.
+    void AssignData(TuiCustomDataController& source);
+
     // Items and their fields.
     virtual int32_t GetItemCount() const;
     // The view's item object at index.
@@ -148,6 +324,7 @@ public:
     virtual bool GetItemTextStored(int32_t itemIndex) const;
     virtual bool IsItemTextStored(int32_t itemIndex) const;
     TuiValueTypeClass GetItemValueTypeClass(int32_t itemIndex) const;
+    // -1 is no item's ID, whatever GetItemID answers.
     virtual rtl::TObject* FindItemByID(int32_t id) const;
     // Case-insensitive.
     virtual rtl::TObject* FindItemByName(rtl::UnicodeStringView name) const;
@@ -157,6 +334,10 @@ public:
     virtual int32_t GetItemID(rtl::TObject* item) const;
     // The Name of a component, empty for other objects.
     virtual rtl::UnicodeString GetItemName(rtl::TObject* item) const;
+    // The name a user knows the item by; empty here (a view names its columns).
+    virtual rtl::UnicodeString GetItemDisplayName(int32_t itemIndex) const;
+    // The item's name in filter expressions: its display name here.
+    virtual rtl::UnicodeString GetItemFilterCaption(int32_t itemIndex) const;
     virtual TuiCustomDataField& CreateField();
     virtual TuiCustomDataField& CreateInternalField();
     // Lets ValidateField free the fields whose items are gone, until a pass frees none.
@@ -228,6 +409,7 @@ public:
     virtual bool FocusSelectedRow(int32_t index);
     // -1 when none; a deletion sets the nearest record, a detail its master record.
     int32_t GetNearestRecordIndex() const { return FNearestRecordIndex; }
+    void SetNearestRecordIndex(int32_t recordIndex) { FNearestRecordIndex = recordIndex; }
     int32_t GetMasterRecordIndex() const { return FMasterRecordIndex; }
 
     // Selection. In single-select mode the focused row is the selection (unless SetFocusedSelected(false) took it
@@ -291,6 +473,13 @@ public:
     void ClearSortingExceptGrouping(bool keepGrouped);
     // Rebuilds the rows when the item takes part in the order (or for item -1): whether it did.
     virtual bool ResortIfItemSorted(int32_t itemIndex);
+    // The item whose group summary orders the groups, -1 when none. Setting another (-1: none) re-sorts the groups
+    // and reports the sorting changed.
+    int32_t SortingBySummaryItemIndex() const;
+    void SetSortingBySummaryItemIndex(int32_t itemIndex);
+    // The order of groups by summary changed: re-sorted at the next recalculation, reported as a sorting change.
+    void NotifySortingBySummaryChange();
+    bool IsSortingBySummaryChanged() const { return FSortingBySummaryChanged; }
     // Values of the item are compared as values (OnCompare, Variant order, the text options) rather than through
     // the storage.
     virtual void SetItemCompareByValues(int32_t itemIndex, bool compareByValues);
@@ -333,6 +522,9 @@ public:
     virtual rtl::AnsiString GetDisplayTextForFilter(int32_t recordIndex, int32_t itemIndex);
     virtual rtl::AnsiString GetDisplayTextForSearch(int32_t recordIndex, int32_t itemIndex);
 
+    // Searches a provider that navigates itself; false here.
+    virtual bool SearchInProvider(const rtl::AnsiString& text, bool forward, bool repeat);
+
     // Finds among the filtered records, from position start, the first whose display text of the item is the text
     // (or, with partial, begins with it), ignoring case; with wrap the search goes round. The record, -1 when none.
     virtual int32_t FindRowByText(int32_t start, int32_t itemIndex, const rtl::AnsiString& text, bool partial,
@@ -343,9 +535,8 @@ public:
     // Hooks around the reading of a locate record; nothing here.
     virtual void BeforeLoad() {}
     virtual void AfterLoad() {}
-    // Posts a pending edit before the rows are reordered; the unbound controller edits through the provider, which
-    // has no edit pending here.
-    virtual void PostEditingIfActive() {}
+    // Posts a pending edit before the rows are reordered.
+    virtual void PostEditingIfActive();
     // Tells the view that the groups are about to be rebuilt.
     void SendGroupingChangingNotice();
 
@@ -458,7 +649,9 @@ public:
 private:
     friend class TuiCustomDataControllerInfo;
     friend class TuiDataControllerGroups;
+    friend class TuiDataControllerSearch;
     friend class TuiDataListenerLink;
+    friend class TuiCustomDataProvider;
 
     // The data change collected since the last delivery.
     struct TPendingDataChange {
@@ -492,6 +685,17 @@ private:
 
     // A record index that names a record: -1 names none.
     static bool IsRealRecordIndex(int32_t recordIndex) { return recordIndex != uiNoIndex; }
+    // Sets the stream-stored flag of every definition (not for internal fields): their count.
+    int32_t MarkStreamStoredValueDefs();
+    void WriteStreamHeader(rtl::TStream& stream);
+    void CheckStreamHeader(rtl::TStream& stream);
+    // The stream's records replace the storage's: read after them, the old ones go only when all were read.
+    void ReadStreamRecords(rtl::TStream& stream);
+    // Provider mode: the records of the source.
+    void LoadFromProvider();
+    // Calls action for the detail controllers of the link objects of the records from fromRecordIndex on.
+    void ForEachDetailController(int32_t fromRecordIndex, const std::function<void(TuiCustomDataController&)>& action);
+    bool SetDetailExpanded(int32_t recordIndex, bool expand);
     void MergeDataChange(TuiDataChangeKind kind, int32_t itemIndex, int32_t recordIndex);
     // What a structure update comes to without an external record source: the rows anew.
     void UpdateStructure();
@@ -536,12 +740,23 @@ private:
     bool FFocusedSelected = true;
     TuiCustomDataField* FIncrementalFilterField = nullptr;
     rtl::AnsiString FIncrementalFilterText;
+    bool FInCancel = false;
+    bool FCreatingLinkObject = false;
+    bool FDetailExpanding = false;
+    TuiCustomDataRelation* FMasterRelation = nullptr; // not owned
+    std::unique_ptr<TuiCustomDataRelationList> FRelations;
+    bool FIsTemplate = false;
     bool FInControlNotification = false;
     bool FInInternalRecordFind = false;
     bool FInSortingChanged = false;
     std::vector<TuiDataListenerLink*> FListenerLinks; // not owned: each link removes itself
     int32_t FMasterRecordIndex = uiNoIndex;
     bool FMultiSelect = false;
+    bool FNewItemRowFocused = false;
+    TuiCustomDataField* FRecordHandlesField = nullptr; // in the field list; provider mode only
+    std::unique_ptr<TuiSaveObject> FSaveObject;
+    int32_t FSaveStateLockCount = 0;
+    bool FUseNewItemRowForEditing = false;
     int32_t FNearestRecordIndex = uiNoIndex;
     int32_t FNewItemRecordIndex = 0;
     std::unique_ptr<TuiDataControllerNotifier, rtl::TComponentDeleter> FNotifier;
@@ -550,6 +765,12 @@ private:
     TSelectionChangeState FSelectionChange;
     std::unique_ptr<TuiCustomDataProvider> FProvider;
     std::unique_ptr<TuiDataControllerSearch> FSearch;
+    // The incremental search's state, kept by its search object.
+    TuiCustomDataField* FSearchField = nullptr; // not owned
+    bool FSearching = false;
+    rtl::AnsiString FSearchText;
+    bool FSortingBySummaryChanged = false;
+    TuiCustomDataField* FSortingBySummaryField = nullptr; // not owned
     bool FSortingChanged = false;
     std::unique_ptr<TuiDataSummary> FSummary;
 

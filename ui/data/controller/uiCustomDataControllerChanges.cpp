@@ -3,6 +3,7 @@
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
 #include "ui/data/controller/rows/uiDataFocusingInfo.h"
 #include "ui/data/controller/uiCustomDataController.h"
+#include "ui/data/controller/uiDataControllerSearch.h"
 #include "ui/data/controller/uiDataSummary.h"
 #include "ui/data/controller/uiUpdateControlInfo.h"
 
@@ -70,6 +71,10 @@ void TuiCustomDataController::BeforeNotifyChanges() {}
 
 void TuiCustomDataController::RecordChanged(TuiDataChangeKind kind, int32_t itemIndex, int32_t recordIndex) {
     MergeDataChange(kind, itemIndex, recordIndex);
+    // The master's remembered answers about this detail's records may be wrong now.
+    if ((IsProviderMode() || FProvider->IsDataSetProvider()) && FMasterRelation && !FProvider->IsEditing()) {
+        GetMasterDataController()->ResetDetailsHasChildren();
+    }
     if (kind == dckAllData) {
         UpdateStructure();
         return;
@@ -111,6 +116,9 @@ void TuiCustomDataController::DeliverChanges(TuiDataControllerChanges changes) {
         DeliverDataChange();
     } else if (!(changes * TuiDataControllerChanges{dccLayout, dccDetail, dccSummary}).IsEmpty()) {
         SendNotice(std::make_unique<TuiLayoutChangedInfo>());
+    } else if (changes.Contains(dccEditedRecord)) {
+        SendNotice(std::make_unique<TuiUpdateRecordInfo>(GetFocusedRecordIndex()));
+        FSearch->Cancel();
     }
     if (changes.Contains(dccFocus)) {
         SendFocusNotices();
@@ -167,6 +175,7 @@ void TuiCustomDataController::SendFocusNotices() {
     if (previousRecord >= 0 || focusedRecord >= 0 || newItemRowChanged) {
         SendNotice(std::make_unique<TuiFocusedRecordChangedInfo>(previousRecord, focusedRecord, previousRow, focusedRow,
                                                                  newItemRowChanged));
+        FSearch->Cancel();
     }
 }
 
@@ -265,7 +274,10 @@ void TuiCustomDataController::CheckDeferredChanges() {
 }
 
 void TuiCustomDataController::SummaryChanged(bool redrawOnly) {
-    FInfo->SummaryChanged(redrawOnly);
+    // The summary is made before the row information.
+    if (FInfo) {
+        FInfo->SummaryChanged(redrawOnly);
+    }
 }
 
 } // namespace ui

@@ -2,10 +2,14 @@
 
 #include "rtl/text/StringUtils.h"
 #include "ui/data/common/uiDataConsts.h"
+#include "ui/data/controller/details/uiDataRelations.h"
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
 #include "ui/data/controller/uiCustomDataController.h"
 #include "ui/data/controller/uiDataControllerError.h"
+#include "ui/data/controller/uiDataControllerSearch.h"
 #include "ui/data/controller/uiDataField.h"
+#include "ui/data/controller/uiDataFilter.h"
+#include "ui/data/controller/uiDataSummary.h"
 #include "ui/data/storage/uiValueDefs.h"
 
 namespace ui {
@@ -79,6 +83,10 @@ TuiValueTypeClass TuiCustomDataController::GetItemValueTypeClass(int32_t itemInd
 }
 
 rtl::TObject* TuiCustomDataController::FindItemByID(int32_t id) const {
+    // Items without IDs all answer -1: finding the first of them would bind a stored reference to the wrong item.
+    if (id == uiNoIndex) {
+        return nullptr;
+    }
     for (int32_t index = 0; index < GetItemCount(); ++index) {
         rtl::TObject* item = GetItem(index);
         if (GetItemID(item) == id) {
@@ -109,6 +117,14 @@ int32_t TuiCustomDataController::GetItemID(rtl::TObject*) const {
 rtl::UnicodeString TuiCustomDataController::GetItemName(rtl::TObject* item) const {
     const auto* component = dynamic_cast<const rtl::TComponent*>(item);
     return component ? component->Name() : rtl::UnicodeString();
+}
+
+rtl::UnicodeString TuiCustomDataController::GetItemDisplayName(int32_t) const {
+    return {};
+}
+
+rtl::UnicodeString TuiCustomDataController::GetItemFilterCaption(int32_t itemIndex) const {
+    return GetItemDisplayName(itemIndex);
 }
 
 TuiCustomDataField& TuiCustomDataController::CreateField() {
@@ -152,6 +168,27 @@ void TuiCustomDataController::ValidateField(TuiCustomDataField&) {}
 void TuiCustomDataController::DoFieldRemoved(TuiCustomDataField& field) {
     if (FInfo) {
         FInfo->RemoveField(field);
+    }
+    if (FRelations) {
+        FRelations->FieldRemoved(field);
+    }
+    // The companions are gone while the controller is freed.
+    if (FFilter) {
+        FExtraFilters->RemoveItemsOfField(field);
+        FFilter->RemoveItemsOfField(field);
+    }
+    if (FSummary) {
+        FSummary->RemoveItemsOfField(field);
+    }
+    if (&field == FSearchField) {
+        if (FSearch) {
+            FSearch->Cancel();
+        }
+        FSearchField = nullptr;
+    }
+    if (&field == FSortingBySummaryField) {
+        FSortingBySummaryField = nullptr;
+        NotifySortingBySummaryChange();
     }
     if (&field == FIncrementalFilterField) {
         ResetIncrementalFilter();

@@ -92,6 +92,9 @@ int32_t TuiCustomDataController::GetFocusedRecordIndexFromProvider() const {
 }
 
 bool TuiCustomDataController::ChangeFocusedRowIndex(int32_t rowIndex) {
+    if (rowIndex >= 0 && FNewItemRowFocused) {
+        SetNewItemRowFocused(false);
+    }
     if (rowIndex != GetFocusedRowIndex()) {
         NotifyDetailsFocusChanging();
     }
@@ -334,8 +337,9 @@ void TuiCustomDataController::ResetBookmark() {
 }
 
 bool TuiCustomDataController::IsBookmarkLost(int32_t recordIndex) const {
+    // A record beyond the count is gone even while the rows still list it.
     return (recordIndex != uiNoIndex && recordIndex == FBookmarkRecordIndex) ||
-           GetFilteredIndexByRecordIndex(FBookmarkRecordIndex) == uiNoIndex;
+           FBookmarkRecordIndex >= GetRecordCount() || GetFilteredIndexByRecordIndex(FBookmarkRecordIndex) == uiNoIndex;
 }
 
 void TuiCustomDataController::CheckBookmarkValid(int32_t recordIndex) {

@@ -103,6 +103,10 @@ bool TuiCustomDataController::GetItemCompareByValues(int32_t itemIndex) const {
 
 int TuiCustomDataController::CompareByField(int32_t recordIndexA, int32_t recordIndexB,
                                             const TuiCustomDataField& field) {
+    if (!FOnCompare && recordIndexA >= 0 && recordIndexB >= 0 && IsProviderMode() && IsProviderField(field) &&
+        FProvider->IsNativeCompareFunc()) {
+        return FProvider->NativeCompare(recordIndexA, recordIndexB, field);
+    }
     if (!((FOnCompare && !field.IsInternalField()) || UsesValueCompare(field))) {
         return CompareFieldValues(recordIndexA, recordIndexB, field);
     }
@@ -149,7 +153,31 @@ rtl::Variant TuiCustomDataController::GetValueForCompare(int32_t recordIndex, co
     return GetFieldValue(recordIndex, field);
 }
 
+int32_t TuiCustomDataController::SortingBySummaryItemIndex() const {
+    return FSortingBySummaryField ? FSortingBySummaryField->GetPosition() : uiNoIndex;
+}
+
+void TuiCustomDataController::SetSortingBySummaryItemIndex(int32_t itemIndex) {
+    if (itemIndex == SortingBySummaryItemIndex()) {
+        return;
+    }
+    FSortingBySummaryField = itemIndex == uiNoIndex ? nullptr : &GetItemField(itemIndex);
+    NotifySortingBySummaryChange();
+}
+
+void TuiCustomDataController::NotifySortingBySummaryChange() {
+    if (IsDestroying()) {
+        return;
+    }
+    FSortingBySummaryChanged = true;
+    Change({dccSortingChanged});
+}
+
 bool TuiCustomDataController::UsesValueCompare(const TuiCustomDataField& field) const {
+    // The storage keeps only handles in provider mode: the values are the source's.
+    if (IsProviderMode() && IsProviderField(field)) {
+        return true;
+    }
     if (field.ConversionFlag() != fcfNone) {
         return field.ConversionFlag() != fcfStorage;
     }
@@ -231,6 +259,10 @@ rtl::AnsiString TuiCustomDataController::GetDisplayTextForFilter(int32_t recordI
 
 rtl::AnsiString TuiCustomDataController::GetDisplayTextForSearch(int32_t recordIndex, int32_t itemIndex) {
     return GetDisplayText(recordIndex, itemIndex);
+}
+
+bool TuiCustomDataController::SearchInProvider(const rtl::AnsiString&, bool, bool) {
+    return false;
 }
 
 int32_t TuiCustomDataController::FindRowByText(int32_t start, int32_t itemIndex, const rtl::AnsiString& text,

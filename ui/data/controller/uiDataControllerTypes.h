@@ -6,6 +6,7 @@
 #include "rtl/core/Metaclass.h"
 #include "rtl/core/SmallSet.h"
 #include "rtl/variants/Variant.h"
+#include "ui/data/common/uiClassInstances.h"
 
 #include <cstdint>
 #include <functional>
@@ -66,6 +67,18 @@ inline constexpr int32_t uiNoIndex = -1;
 // The editing record index when no record is being edited: outside every record range, internal records included.
 inline constexpr int32_t uiNoEditingRecordIndex = -2147483647;
 
+// The edit state of a data controller (bit value 1 << ordinal): a record is being inserted or edited, a value of it
+// is being changed through an editor, its values were changed. None: browsing.
+enum TuiDataEditStateFlag : uint8_t { dceInsert, dceEdit, dceChanging, dceModified };
+using TuiDataEditState = rtl::TSmallSet<TuiDataEditStateFlag>;
+
+// What the provider allows (bit value 1 << ordinal); dceoShowEdit: it is bound to no external data set.
+enum TuiDataEditOperation : uint8_t { dceoAppend, dceoDelete, dceoEdit, dceoInsert, dceoShowEdit };
+using TuiDataEditOperations = rtl::TSmallSet<TuiDataEditOperation>;
+
+// Where an edit value comes from: a value, or the text of an editor.
+enum TuiDataEditValueSource : uint8_t { evsValue, evsText };
+
 // The order of a sorting or grouping entry.
 enum TuiDataSortOrder : uint8_t { soNone, soAscending, soDescending };
 
@@ -81,15 +94,5 @@ using TuiDataControllerCompareEvent =
                        int32_t itemIndex, const rtl::Variant& value1, const rtl::Variant& value2, int32_t& compare)>;
 using TuiDataRecordChangedEvent =
     std::function<void(TuiCustomDataController& dataController, int32_t recordIndex, int32_t itemIndex)>;
-
-// A companion of the controller built by its virtual constructor from the class a class factory names, which must
-// be T or a descendant of it (EInvalidCast otherwise).
-template <class T>
-std::unique_ptr<T> CreateCompanion(const rtl::TMetaclass& companionClass, rtl::TObject* argument) {
-    if (!companionClass.InheritsFrom(T::StaticClass())) {
-        throw rtl::EInvalidCast(rtl::RtlMessages::InvalidCast);
-    }
-    return std::unique_ptr<T>(static_cast<T*>(companionClass.CreateInstance(argument)));
-}
 
 } // namespace ui

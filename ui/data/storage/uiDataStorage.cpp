@@ -93,6 +93,18 @@ void TuiDataStorage::RemoveRecordAt(int32_t recordIndex) {
     ResetIdCounterIfEmpty();
 }
 
+void TuiDataStorage::RemoveRecords(int32_t recordIndex, int32_t count) {
+    if (recordIndex < 0 || count < 0 || count > GetRecordCount() - recordIndex) {
+        RaiseStorageIndexError(recordIndex);
+    }
+    const auto first = FRecordBuffers.begin() + recordIndex;
+    for (auto buffer = first; buffer != first + count; ++buffer) {
+        DisposeRecordBuffer(*buffer, *FValueDefs);
+    }
+    FRecordBuffers.erase(first, first + count);
+    ResetIdCounterIfEmpty();
+}
+
 void TuiDataStorage::SetRecordCount(int32_t count) {
     count = std::max(count, 0);
     while (GetRecordCount() < count) {
@@ -124,6 +136,11 @@ void TuiDataStorage::RemoveInternalRecord(int32_t recordIndex) {
         RaiseStorageIndexError(recordIndex);
     }
     DisposeRecordBuffer(BufferSlot(recordIndex), *FInternalValueDefs);
+}
+
+void TuiDataStorage::ClearInternalRecordValues(int32_t recordIndex) {
+    RemoveInternalRecord(recordIndex);
+    EnsureRecordBuffer(recordIndex)[0] |= InternalRecordInUse;
 }
 
 void TuiDataStorage::ClearInternalRecords() {

@@ -56,6 +56,10 @@ public:
     int32_t AppendInternalRecord();
     // Frees the internal record's buffer; the index becomes free again.
     void RemoveInternalRecord(int32_t recordIndex);
+    // Empties the internal record's values; the record stays in use.
+    void ClearInternalRecordValues(int32_t recordIndex);
+    // Removes count records from recordIndex on.
+    void RemoveRecords(int32_t recordIndex, int32_t count);
     void ClearInternalRecords();
     // Frees every ordinary buffer and, with removeRecords, the records; the internal records too unless kept.
     void Clear(bool keepInternalRecords);

@@ -63,6 +63,10 @@ const TXLSReadBIFF::TRecordRule* TXLSReadBIFF::FindRule(uint16_t id) {
     // Ordered by id. The sheet records whose handlers come later are kept raw, after the marker of their place.
     static constexpr TRecordRule Rules[] = {
         {BIFFRecordDimensions2, Any, 0, &R::ReadDimensions2, Raw, Raw},
+        {BIFFRecordInteger2, Any, 0, &R::ReadInteger2, Drop, Drop},
+        {BIFFRecordNumber2, Any, 0, &R::ReadNumber2, Drop, Drop},
+        {BIFFRecordLabel2, Any, 0, &R::ReadLabel2, Drop, Drop},
+        {BIFFRecordFormula, Any, 0, &R::ReadFormula, Drop, Drop},
         {BIFFRecordBOF2, Any, 0, &R::ReadBOF, Drop, Drop},
         {BIFFRecordEOF, Any, 0, &R::ReadEOF, Default, Default},
         {BIFFRecordCalcCount, BIFF5, 0, &R::ReadCalcCount, Default, Drop},
@@ -73,49 +77,56 @@ const TXLSReadBIFF::TRecordRule* TXLSReadBIFF::FindRule(uint16_t id) {
         {BIFFRecordIteration, BIFF5, 0, &R::ReadIteration, Default, Drop},
         {BIFFRecordProtect, Any, 0, nullptr, Default, Default},
         {BIFFRecordPassword, Any, 0, &R::ReadPassword, Default, Default},
-        {BIFFRecordHeader, BIFF5, BIFFMarkerHeaderFooter, nullptr, Raw, Drop},
-        {BIFFRecordFooter, BIFF5, BIFFMarkerHeaderFooter, nullptr, Raw, Drop},
+        {BIFFRecordHeader, BIFF5, BIFFMarkerHeaderFooter, &R::ReadHeaderFooter, Drop, Drop},
+        {BIFFRecordFooter, BIFF5, BIFFMarkerHeaderFooter, &R::ReadHeaderFooter, Drop, Drop},
         {BIFFRecordExternSheet, BIFF8, BIFFMarkerExternals, nullptr, Raw, Raw},
         {BIFFRecordName, BIFF8, 0, &R::ReadName, Drop, Drop},
         {BIFFRecordWindowProtect, BIFF5, 0, &R::ReadWindowProtect, Default, Drop},
-        {BIFFRecordVerticalPageBreaks, Any, BIFFMarkerPageBreaks, nullptr, Raw, Raw},
-        {BIFFRecordHorizontalPageBreaks, Any, BIFFMarkerPageBreaks, nullptr, Raw, Raw},
+        {BIFFRecordVerticalPageBreaks, BIFF5, BIFFMarkerPageBreaks, &R::ReadPageBreaks, Drop, Raw},
+        {BIFFRecordHorizontalPageBreaks, BIFF5, BIFFMarkerPageBreaks, &R::ReadPageBreaks, Drop, Raw},
+        {BIFFRecordSelection, BIFF5, 0, &R::ReadSelection, Drop, Drop},
         {BIFFRecordFormat2, Any, 0, &R::ReadFormat2, Drop, Drop},
         {BIFFRecordDateMode, BIFF5, 0, &R::ReadDateMode, Default, Drop},
         {BIFFRecordExternName, BIFF8, BIFFMarkerExternals, nullptr, Raw, Raw},
-        {BIFFRecordLeftMargin, BIFF5, BIFFMarkerMargins, nullptr, Raw, Drop},
-        {BIFFRecordRightMargin, BIFF5, BIFFMarkerMargins, nullptr, Raw, Drop},
-        {BIFFRecordTopMargin, BIFF5, BIFFMarkerMargins, nullptr, Raw, Drop},
-        {BIFFRecordBottomMargin, BIFF5, BIFFMarkerMargins, nullptr, Raw, Drop},
-        {BIFFRecordPrintHeaders, BIFF5, 0, nullptr, Default, Drop},
-        {BIFFRecordPrintGridlines, BIFF5, 0, nullptr, Default, Drop},
+        {BIFFRecordLeftMargin, BIFF5, BIFFMarkerMargins, &R::ReadMargin, Drop, Drop},
+        {BIFFRecordRightMargin, BIFF5, BIFFMarkerMargins, &R::ReadMargin, Drop, Drop},
+        {BIFFRecordTopMargin, BIFF5, BIFFMarkerMargins, &R::ReadMargin, Drop, Drop},
+        {BIFFRecordBottomMargin, BIFF5, BIFFMarkerMargins, &R::ReadMargin, Drop, Drop},
+        {BIFFRecordPrintHeaders, BIFF5, 0, &R::ReadPrintOption, Default, Drop},
+        {BIFFRecordPrintGridlines, BIFF5, 0, &R::ReadPrintOption, Default, Drop},
         {BIFFRecordFilePass, Any, 0, &R::ReadFilePass, Drop, Drop},
         {BIFFRecordFont, Any, 0, &R::ReadFont, Drop, Drop},
         {BIFFRecordWindow1, Any, 0, &R::ReadWindow1, Default, Default},
         {BIFFRecordBackup, BIFF5, 0, &R::ReadBackup, Default, Drop},
+        {BIFFRecordPane, Any, 0, &R::ReadPane, Drop, Drop},
         {BIFFRecordCodePage, Any, 0, &R::ReadCodePage, Default, Default},
-        {BIFFRecordDefColWidth, BIFF5, 0, nullptr, Default, Drop},
+        {BIFFRecordDefColWidth, BIFF5, 0, &R::ReadDefColWidth, Default, Drop},
         {BIFFRecordXct, Any, 0, &R::ReadXct, Drop, Drop},
         {BIFFRecordFileSharing, Any, 0, &R::ReadFileSharing, Drop, Drop},
         {BIFFRecordWriteAccess, Any, 0, &R::ReadWriteAccess, Drop, Drop},
         {BIFFRecordSaveRecalc, BIFF5, 0, &R::ReadSaveRecalc, Default, Drop},
+        {BIFFRecordColInfo, Any, 0, &R::ReadColInfo, Drop, Drop},
+        {BIFFRecordRK, Any, 0, &R::ReadRK, Drop, Drop},
         {BIFFRecordGuts, BIFF5, 0, nullptr, Default, Drop},
         {BIFFRecordWsBool, Any, 0, &R::ReadWsBool, Raw, Raw},
-        {BIFFRecordGridSet, BIFF5, 0, nullptr, Default, Drop},
-        {BIFFRecordHCenter, BIFF5, 0, nullptr, Default, Drop},
-        {BIFFRecordVCenter, BIFF5, 0, nullptr, Default, Drop},
+        {BIFFRecordGridSet, BIFF5, 0, &R::ReadPrintOption, Default, Drop},
+        {BIFFRecordHCenter, BIFF5, 0, &R::ReadPrintOption, Default, Drop},
+        {BIFFRecordVCenter, BIFF5, 0, &R::ReadPrintOption, Default, Drop},
         {BIFFRecordBoundSheet, Any, BIFFMarkerSheets, &R::ReadBoundSheet, Drop, Drop},
         {BIFFRecordCountry, BIFF8, 0, nullptr, Default, Drop},
         {BIFFRecordHideObj, BIFF5, 0, nullptr, Default, Drop},
         {BIFFRecordPalette, Any, 0, &R::ReadPalette, Drop, Drop},
         {BIFFRecordFnGroupCount, Any, 0, nullptr, Default, Default},
-        {BIFFRecordSetup, BIFF5, 0, nullptr, Default, Drop},
+        {BIFFRecordSetup, BIFF5, 0, &R::ReadSetup, Default, Drop},
+        {BIFFRecordMulRK, Any, 0, &R::ReadMulRK, Drop, Drop},
+        {BIFFRecordMulBlank, Any, 0, &R::ReadMulBlank, Drop, Drop},
         {BIFFRecordDBCell, Any, 0, nullptr, Drop, Drop},
         {BIFFRecordBookBool, Any, 0, &R::ReadBookBool, Drop, Drop},
         {BIFFRecordXF, Any, 0, &R::ReadXf, Drop, Drop},
-        {BIFFRecordMergeCells, Any, BIFFMarkerObjects, nullptr, Raw, Raw},
+        {BIFFRecordMergeCells, Any, BIFFMarkerObjects, &R::ReadMergeCells, Drop, Drop},
         {BIFFRecordMsoDrawingGroup, Any, BIFFMarkerDrawingGroup, &R::ReadMsoDrawingGroup, Drop, Drop},
         {BIFFRecordSST, Any, 0, &R::ReadSst, Drop, Drop},
+        {BIFFRecordLabelSST, Any, 0, &R::ReadLabelSST, Drop, Drop},
         {BIFFRecordExtSST, Any, 0, nullptr, Drop, Drop},
         {BIFFRecordDSF, Any, 0, nullptr, Default, Default},
         {BIFFRecordUserBView, Any, 0, nullptr, Drop, Drop},
@@ -124,24 +135,33 @@ const TXLSReadBIFF::TRecordRule* TXLSReadBIFF::FindRule(uint16_t id) {
         {BIFFRecordProt4Rev, Any, 0, nullptr, Default, Default},
         {BIFFRecordDVal, Any, 0, nullptr, Drop, Drop},
         {BIFFRecordRefreshAll, Any, 0, &R::ReadRefreshAll, Default, Default},
+        {BIFFRecordHLink, BIFF8, 0, &R::ReadHLink, Drop, Raw},
         {BIFFRecordDV, Any, 0, nullptr, Drop, Drop},
         {BIFFRecordRecalcId, Any, 0, nullptr, Default, Default},
         {BIFFRecordDimensions, BIFF5, 0, &R::ReadDimensions, Default, Drop},
+        {BIFFRecordBlank, Any, 0, &R::ReadBlank, Drop, Drop},
+        {BIFFRecordNumber, Any, 0, &R::ReadNumber, Drop, Drop},
+        {BIFFRecordLabel, Any, 0, &R::ReadLabel, Drop, Drop},
+        {BIFFRecordBoolErr, Any, 0, &R::ReadBoolErr, Drop, Drop},
+        {BIFFRecordRow, Any, 0, &R::ReadRow, Drop, Drop},
         {BIFFRecordBOF3, Any, 0, &R::ReadBOF, Drop, Drop},
         {BIFFRecordIndex, Any, 0, nullptr, Drop, Drop},
         {BIFFRecordName3, BIFF8, 0, &R::ReadName, Drop, Drop},
         {BIFFRecordExternName3, BIFF8, BIFFMarkerExternals, nullptr, Raw, Raw},
-        {BIFFRecordDefaultRowHeight, BIFF5, 0, nullptr, Default, Drop},
+        {BIFFRecordDefaultRowHeight, BIFF5, 0, &R::ReadDefaultRowHeight, Default, Drop},
         {BIFFRecordFont3, Any, 0, &R::ReadFont, Drop, Drop},
-        {BIFFRecordWindow2, BIFF5, 0, nullptr, Default, Drop},
+        {BIFFRecordWindow2, BIFF5, 0, &R::ReadWindow2, Default, Drop},
         {BIFFRecordXF3, Any, 0, &R::ReadXf34, Raw, Raw},
+        {BIFFRecordRK3, Any, 0, &R::ReadRK, Drop, Drop},
         {BIFFRecordStyle, Any, 0, &R::ReadStyle, Drop, Drop},
         {BIFFRecordBOF4, Any, 0, &R::ReadBOF, Drop, Drop},
         {BIFFRecordFormat, Any, 0, &R::ReadFormat, Drop, Drop},
         {BIFFRecordXF4, Any, 0, &R::ReadXf34, Raw, Raw},
         {BIFFRecordBOF8, Any, 0, &R::ReadBOF, Drop, Drop},
+        {BIFFRecordSheetExt, Any, 0, &R::ReadSheetExt, Raw, Raw},
         // Records of the later versions that describe nothing this reader keeps.
         {BIFFRecordBookExt, Any, 0, nullptr, Drop, Drop},
+        {BIFFRecordFeatHdr, Any, 0, &R::ReadFeatHdr, Raw, Raw},
         {BIFFRecordXFCRC, Any, 0, nullptr, Drop, Drop},
         {BIFFRecordXFExt, Any, 0, nullptr, Drop, Drop},
         {BIFFRecordCompat12, Any, 0, nullptr, Drop, Drop},
@@ -159,7 +179,8 @@ const TXLSReadBIFF::TRecordRule* TXLSReadBIFF::FindRule(uint16_t id) {
     return found != std::end(Rules) && found->Id == id ? found : nullptr;
 }
 
-TXLSReadBIFF::TXLSReadBIFF(TBIFF5& biff) : FBIFF(biff), FManager(biff.Manager()), FStream(*biff.Manager().Errors()) {}
+TXLSReadBIFF::TXLSReadBIFF(TBIFF5& biff)
+    : FBIFF(biff), FManager(biff.Manager()), FStream(*biff.Manager().Errors()), FFormulaDecoder(biff.Manager()) {}
 
 TXLSReadBIFF::~TXLSReadBIFF() = default;
 
@@ -195,6 +216,7 @@ void TXLSReadBIFF::LoadFromStream(rtl::TStream* stream) {
 void TXLSReadBIFF::ReadBIFF4Worksheet() {
     AddSingleSheet();
     FCurrentStorage = &EnterSheet().Storage();
+    FSubstream = TSubstream::Worksheet;
     RunRecordLoop(&TXLSReadBIFF::HandleBIFF4Record);
 }
 
@@ -282,6 +304,33 @@ void TXLSReadBIFF::HandleBIFF4Record() {
     case BIFFRecordXF4:
         ReadXf34();
         break;
+    case BIFFRecordMulRK:
+        ReadMulRK();
+        break;
+    case BIFFRecordMulBlank:
+        ReadMulBlank();
+        break;
+    case BIFFRecordBlank:
+        ReadBlank();
+        break;
+    case BIFFRecordNumber:
+        ReadNumber();
+        break;
+    case BIFFRecordLabel:
+        ReadLabel();
+        break;
+    case BIFFRecordBoolErr:
+        ReadBoolErr();
+        break;
+    case BIFFRecordRK3:
+        ReadRK();
+        break;
+    case BIFFRecordColInfo:
+        ReadColInfo();
+        break;
+    case BIFFRecordRow:
+        ReadRow();
+        break;
     default:
         break;
     }
@@ -320,6 +369,7 @@ void TXLSReadBIFF::FinishRead() {
 }
 
 void TXLSReadBIFF::ReadBOF() {
+    ForgetSheetFormulas();
     const uint16_t type = Body().Word(BOFTypeOffset);
     if (InSheet() && type == BOFTypeChart) {
         // A chart embedded in the sheet: its substream is nested, and its EOF ends neither the sheet nor the file.
@@ -363,6 +413,7 @@ void TXLSReadBIFF::ReadBOF() {
 }
 
 void TXLSReadBIFF::ReadEOF() {
+    ForgetSheetFormulas();
     EndSubstream();
 }
 
@@ -385,6 +436,11 @@ TSheet& TXLSReadBIFF::EnterSheet() {
     }
     FCurrentWorksheet = worksheets.GetItem(FSheetIndex);
     return sheet;
+}
+
+void TXLSReadBIFF::ForgetSheetFormulas() {
+    FSharedFormulas.Clear();
+    FPendingArray.reset();
 }
 
 void TXLSReadBIFF::AddSingleSheet() {

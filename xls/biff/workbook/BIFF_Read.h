@@ -4,19 +4,23 @@
 // record storages). It walks the substreams of the file (the globals, then one per sheet), hands each record to its
 // handler by id, and keeps the records it does not interpret raw in the record storage of the current substream.
 //
-// Not interpreted yet, so kept raw: cell, row and column records, the sheet's page setup, window and pane records,
-// the external references, drawings and notes, conditional formats and autofilters. Data validations are dropped,
-// chart substreams (chart sheets and charts embedded in a sheet), macro sheets and VB modules are skipped whole.
+// Not interpreted yet, so kept raw: the external references, drawings and notes, conditional formats and
+// autofilters. Data validations are dropped, chart substreams (chart sheets and charts embedded in a sheet), macro
+// sheets and VB modules are skipped whole.
 
 #include "rtl/io/Streams.h"
 #include "rtl/text/StringTypes.h"
+#include "xls/biff/formula/BIFF_DecodeFormula.h"
 #include "xls/biff/stream/BIFF_RecordBody.h"
 #include "xls/biff/stream/BIFF_Stream.h"
 #include "xls/biff/stream/BIFF_WideStrList.h"
+#include "xls/biff/workbook/BIFF_FormulaCell.h"
+#include "xls/biff/workbook/BIFF_SharedFormulas.h"
 #include "xls/core/model/workbook/Xc12Manager5.h"
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -28,7 +32,9 @@ class TSheet;
 class TXc12DataWorksheet;
 class TXc12Font;
 class TXc12NumberFormat;
+class TXc12SheetView;
 class TXc12XF;
+class TXLSFormulaHelper;
 
 // Reads one workbook; one reader per read.
 class TXLSReadBIFF {
@@ -85,6 +91,8 @@ private:
     // After a substream: stops when the last sheet the file lists has been read.
     void EndSubstream();
     void BeginSkipCustomView() { FSkippingCustomView = true; }
+    // Shared and array formulas belong to one substream.
+    void ForgetSheetFormulas();
 
     // Workbook globals (BIFF_ReadGlobals.cpp).
     void ReadBoundSheet();
@@ -97,9 +105,6 @@ private:
     void ReadXct();
     void ReadSst();
     void ReadMsoDrawingGroup();
-    void ReadDimensions();
-    void ReadDimensions2();
-    void ReadWsBool();
     void ReadPassword();
     void ReadCalcCount();
     void ReadCalcMode();
@@ -148,6 +153,75 @@ private:
     TXc12Font* ModelFont(int32_t biffFont) const;
     TXc12NumberFormat* ModelNumberFormat(int32_t id) const;
 
+    // Cells (BIFF_ReadCells.cpp).
+    void ReadBlank();
+    void ReadNumber();
+    void ReadRK();
+    void ReadMulRK();
+    void ReadMulBlank();
+    void ReadLabel();
+    void ReadLabelSST();
+    void ReadBoolErr();
+    void ReadInteger2();
+    void ReadNumber2();
+    void ReadLabel2();
+    // The model XF of a BIFF XF number; one the style sheet does not hold gives no XF (0) with warning 2002.
+    int32_t CellXF(uint16_t xfNumber) const;
+    // Stores the cell, or in read-cell mode fires it (blanks are stored in either mode).
+    void PutCell(int32_t col, int32_t row, int32_t xf, const TXLSCellValue& value);
+    // The cell of the record's header (from BIFF3 on), and of a BIFF2 record's, which is stored with no XF.
+    void PutRecordCell(const TXLSCellValue& value);
+    void PutRecordCell2(const TXLSCellValue& value);
+    // Hands the cell to the model's read-cell event; formula is its formula text, nullptr for a plain cell.
+    void FireCell(int32_t col, int32_t row, const TXLSCellValue& value, const rtl::UnicodeString* formula);
+    // The cells of a MULRK or MULBLANK whose entries are entrySize bytes: as many as the body holds and the row has
+    // columns for from the first one on.
+    int32_t MulCellCount(int32_t entrySize) const;
+
+    // Rows, columns, window, printing and options of a sheet (BIFF_ReadSheet.cpp), and its hyperlinks
+    // (BIFF_ReadHyperlink.cpp).
+    void ReadRow();
+    void ReadColInfo();
+    void ReadDimensions();
+    void ReadDimensions2();
+    void ReadDefColWidth();
+    void ReadDefaultRowHeight();
+    void ReadMergeCells();
+    void ReadWindow2();
+    void ReadPane();
+    void ReadSelection();
+    void ReadSetup();
+    // LEFTMARGIN, RIGHTMARGIN, TOPMARGIN and BOTTOMMARGIN.
+    void ReadMargin();
+    void ReadHeaderFooter();
+    // HCENTER, VCENTER, PRINTHEADERS, PRINTGRIDLINES and GRIDSET.
+    void ReadPrintOption();
+    void ReadPageBreaks();
+    void ReadWsBool();
+    void ReadSheetExt();
+    void ReadFeatHdr();
+    void ReadHLink();
+    // The worksheet's first view, made when it has none.
+    TXc12SheetView& FirstSheetView();
+
+    // Formulas (BIFF_ReadFormula.cpp).
+    void ReadFormula();
+    // The result at offset; a string result is marked as one the STRING record after the formula holds.
+    void ReadFormulaResult(int32_t offset, TBIFFFormulaCell& cell) const;
+    // The tokens of the shared formula the cell points at, made the cell's own; none raises the fixup error.
+    void TakeSharedFormula(TBIFFFormulaCell& cell, std::span<const uint8_t> pointer);
+    void ReadSharedFormulaRecord();
+    // Makes the cell the master of the ARRAY record that follows or a member of the pending array; false when it
+    // is neither.
+    bool TakeArrayFormula(TBIFFFormulaCell& cell);
+    void ReadArrayRecord();
+    // The text of the STRING record that follows; false when none does.
+    bool ReadStringResult(TXLSCellValue& result);
+    // Reads the next record into body and returns its id.
+    uint16_t ReadNextRecord(std::vector<uint8_t>& body);
+    void PutFormula(const TBIFFFormulaCell& cell);
+    rtl::UnicodeString EventFormulaText(const TXLSFormulaHelper& helper);
+
     // Texts of the record body. In BIFF2-7 8-bit text is in the code page the CODEPAGE record named (the process's
     // ANSI code page until then); in BIFF8 it is Latin-1.
     rtl::UnicodeString Text8(std::span<const uint8_t> bytes) const;
@@ -155,6 +229,8 @@ private:
     rtl::UnicodeString ByteCountText(int32_t offset) const;
     // count 8-bit characters at offset.
     rtl::UnicodeString CharsText(int32_t offset, int32_t count) const;
+    // The first count bytes as 8-bit text; fewer bytes raise.
+    rtl::UnicodeString Text8Checked(std::span<const uint8_t> bytes, int32_t count) const;
 
     TBIFF5& FBIFF;
     TXc12Manager& FManager;
@@ -176,6 +252,13 @@ private:
     int32_t FSheetIndex = -1;
     TRecordStorageDefault* FCurrentStorage = nullptr; // not owned
     TXc12DataWorksheet* FCurrentWorksheet = nullptr;  // not owned
+
+    // The formulas of the sheet substream: its shared formulas, its last ARRAY record, and the body of a record read
+    // after a FORMULA record.
+    TBIFFSharedFormulas FSharedFormulas;
+    std::optional<TBIFFArrayFormula> FPendingArray;
+    std::vector<uint8_t> FFollowingBody;
+    TBIFFFormulaDecoder FFormulaDecoder;
 
     uint32_t FCodePage = 0;
     // The user name of a BIFF2-7 WRITEACCESS, which comes before CODEPAGE: it is converted once the read is done.

@@ -91,9 +91,6 @@ constexpr std::array<TBuiltInName, 14> BuiltInNames = {{
     {u"_FilterDatabase", 7},
 }};
 
-// DIMENSIONS before BIFF8 has 16-bit rows; the storage keeps the BIFF8 layout with 32-bit rows.
-constexpr size_t Dimensions8Length = 14;
-
 uint32_t WindowsCodePage(uint16_t codePage) {
     switch (codePage) {
     case CodePageAscii:
@@ -289,34 +286,9 @@ void TXLSReadBIFF::KeepNextRaw() {
     FCurrentStorage->Add(header.RecID, body);
 }
 
-void TXLSReadBIFF::ReadDimensions() {
-    if (IsBIFF8()) {
-        return;
-    }
-    const TBIFFBody body = Body();
-    std::vector<uint8_t> dimensions(Dimensions8Length);
-    StoreUInt32LE(dimensions.data(), body.Word(0));
-    StoreUInt32LE(dimensions.data() + 4, body.Word(2));
-    StoreUInt16LE(dimensions.data() + 8, body.Word(4));
-    StoreUInt16LE(dimensions.data() + 10, body.Word(6));
-    FBody = std::move(dimensions);
-}
-
-void TXLSReadBIFF::ReadDimensions2() {
-    // Id 0 is DIMENSIONS only before BIFF5.
-    if (FVersion >= xvExcel50) {
-        FKeep = TKeep::Drop;
-    }
-}
-
-void TXLSReadBIFF::ReadWsBool() {
-    if (InSheet() && FVersion >= xvExcel50) {
-        FKeep = TKeep::Default;
-    }
-}
-
 void TXLSReadBIFF::ReadPassword() {
     if (InSheet()) {
+        FCurrentWorksheet->GetSheetProtection().SetPassword(Body().Word(0));
         FKeep = TKeep::Raw;
         return;
     }
@@ -386,7 +358,10 @@ rtl::UnicodeString TXLSReadBIFF::ByteCountText(int32_t offset) const {
 }
 
 rtl::UnicodeString TXLSReadBIFF::CharsText(int32_t offset, int32_t count) const {
-    const std::span<const uint8_t> bytes = Body().From(offset);
+    return Text8Checked(Body().From(offset), count);
+}
+
+rtl::UnicodeString TXLSReadBIFF::Text8Checked(std::span<const uint8_t> bytes, int32_t count) const {
     CheckStringBytes(count, count, static_cast<int64_t>(bytes.size()));
     return Text8(bytes.first(static_cast<size_t>(count)));
 }

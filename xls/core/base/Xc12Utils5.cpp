@@ -347,6 +347,17 @@ UnicodeString QuoteSheetReference(UnicodeStringView book, UnicodeStringView firs
     return quoted;
 }
 
+UnicodeString QuoteFormulaText(UnicodeStringView text) {
+    UnicodeString quoted = u"\"";
+    for (const char16_t c : text) {
+        quoted += c;
+        if (c == u'"') {
+            quoted += c;
+        }
+    }
+    return quoted + u'"';
+}
+
 UnicodeString QuoteSheetName(UnicodeStringView name) {
     return name.empty() ? UnicodeString() : QuoteSheetReference({}, name);
 }

@@ -61,6 +61,8 @@ rtl::UnicodeString QuoteSheetReference(rtl::UnicodeStringView book, rtl::Unicode
                                        rtl::UnicodeStringView last = {});
 // One sheet's name as QuoteSheetReference writes it; empty for an empty name.
 rtl::UnicodeString QuoteSheetName(rtl::UnicodeStringView name);
+// A text constant of a formula: between double quotes, each double quote inside written twice.
+rtl::UnicodeString QuoteFormulaText(rtl::UnicodeStringView text);
 
 bool IsValidCell(int32_t col, int32_t row);
 bool IsValidArea(int32_t col1, int32_t row1, int32_t col2, int32_t row2);

@@ -47,19 +47,6 @@ rtl::UnicodeString ErrorText(uint8_t index) {
     return rtl::UnicodeString(XLSErrorTexts[index < XLSErrorTexts.size() ? index : 0]);
 }
 
-// A text constant between double quotes, each double quote inside written twice.
-rtl::UnicodeString QuotedText(rtl::UnicodeStringView text) {
-    rtl::UnicodeString quoted = u"\"";
-    for (const char16_t c : text) {
-        quoted += c;
-        if (c == u'"') {
-            quoted += c;
-        }
-    }
-    quoted += u'"';
-    return quoted;
-}
-
 // A table column's name in the brackets of a structured reference, with "'" before each # ' [ ].
 rtl::UnicodeString TableItemText(rtl::UnicodeStringView name) {
     rtl::UnicodeString text = u"[";
@@ -177,7 +164,7 @@ private:
             PushSpaced(rtl::IntToStr(static_cast<int32_t>(token.Long(1))));
             break;
         case ptgxStr:
-            PushSpaced(QuotedText(token.Text(1)));
+            PushSpaced(QuoteFormulaText(token.Text(1)));
             break;
         case ptgxArray:
             FStack.Array(token.Word(1), token.Long(3), FContext.ArrayColumnSeparator, ArrayRowSeparator);

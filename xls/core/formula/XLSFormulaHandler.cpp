@@ -195,6 +195,23 @@ int32_t EncodeWith(TXc12Manager& manager, TXLSTokenizer& tokenizer, TXc12Tables*
     return encoder.Encode(*tokens, ptgs, sheetIndex);
 }
 
+// The compiled tokens of the cell that the token of ptgs (ptgxShared or ptgxExp) names; empty when that cell has no
+// compiled formula.
+std::span<const uint8_t> MasterPtgs(TXLSCellMMU* cells, std::span<const uint8_t> ptgs) {
+    const TXLSPtgCell master = ReadPtgToken(ptgs).ColRowCell(1);
+    if (cells == nullptr) {
+        throw EXLSFormulaError(DecoderMessages::NoCells);
+    }
+    TXLSCellHandle handle;
+    cells->FindCellRef(master.Col(), master.Row(), handle);
+    if (ptgs[0] != ptgxShared && (handle.Data == nullptr || !cells->IsFormulaCompiled(handle))) {
+        return {};
+    }
+    int32_t length = 0;
+    const uint8_t* masterPtgs = cells->GetFormulaPtgs(handle, length);
+    return {masterPtgs, static_cast<size_t>(length)};
+}
+
 } // namespace
 
 TXLSFormulaHandler::TXLSFormulaHandler(TXc12Manager& manager)
@@ -228,15 +245,13 @@ int32_t TXLSFormulaHandler::TryEncodeFormula(rtl::UnicodeStringView text, std::v
 void TXLSFormulaHandler::DecodeFormula(TXLSCellMMU* cells, int32_t sheetIndex, rtl::UnicodeString& text,
                                        bool bookNumbers, std::span<const uint8_t> ptgs) {
     if (!ptgs.empty() && ptgs[0] == ptgxShared) {
-        const TXLSPtgCell master = ReadPtgToken(ptgs).ColRowCell(1);
-        if (cells == nullptr) {
-            throw EXLSFormulaError(DecoderMessages::NoCells);
+        ptgs = MasterPtgs(cells, ptgs);
+    } else if (!ptgs.empty() && ptgs[0] == ptgxExp && cells != nullptr && ptgs.size() == ReadPtgToken(ptgs).Size()) {
+        // A member of an array formula read from a BIFF file shows the BIFF tokens of its master.
+        const std::span<const uint8_t> master = MasterPtgs(cells, ptgs);
+        if (!master.empty() && (master[0] == ptgxBiff || master[0] == ptgxBiffBlock)) {
+            ptgs = master;
         }
-        TXLSCellHandle handle;
-        cells->FindCellRef(master.Col(), master.Row(), handle);
-        int32_t length = 0;
-        const uint8_t* masterPtgs = cells->GetFormulaPtgs(handle, length);
-        ptgs = {masterPtgs, static_cast<size_t>(length)};
     }
     if (!ptgs.empty() && (ptgs[0] == ptgxBiff || ptgs[0] == ptgxBiffBlock)) {
         FBIFFDecoder->DecodeBIFFFormula(ptgs.data(), static_cast<int32_t>(ptgs.size()), sheetIndex, text,

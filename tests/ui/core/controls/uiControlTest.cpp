@@ -42,6 +42,7 @@ public:
     bool IsFocused() const override { return !RefuseFocus && TuiControl::IsFocused(); }
     bool AllowsScrollBar(TScrollBarKind) const override { return true; }
     void CallUpdateScrollBars() { UpdateScrollBars(); }
+
     std::function<void()> OnLookAndFeelChanged;
 
     int32_t ContentWidth = 0;
@@ -436,6 +437,49 @@ TEST_F(AutomaticDragTest, LeavingThePressSquareStartsTheDragAtOnceAndCtrlShowsTh
     }
     vcl::EndControlDrag(false);
     EXPECT_EQ(vcl::DragControl(), nullptr);
+}
+
+// A control that is redrawn whole on resize takes its see-through children along when it is invalidated.
+class TResizeRedrawnControl : public TContentControl {
+    RTL_DECLARE_CLASS(TResizeRedrawnControl, TContentControl)
+public:
+    using TContentControl::TContentControl;
+    bool NeedsRedrawOnResize() const override { return true; }
+};
+
+TEST_F(TuiControlTest, InvalidatingAControlTakesItsSeeThroughChildrenAlongWhenItRedrawsOnResize) {
+    const auto invalidArea = [](vcl::TWinControl& control) {
+        RECT area{};
+        GetUpdateRect(control.WindowHandle(), &area, FALSE);
+        return area.right > area.left;
+    };
+    for (const bool redrawnOnResize : {false, true}) {
+        SCOPED_TRACE(redrawnOnResize);
+        TContentControl* parent =
+            redrawnOnResize ? new TResizeRedrawnControl(Form.get()) : new TContentControl(Form.get());
+        parent->SetParent(Form.get());
+        parent->SetBounds(240, 20, 100, 100);
+        auto* child = new TContentControl(Form.get());
+        child->SetParent(parent);
+        child->SetBounds(10, 10, 30, 30);
+        child->HandleNeeded();
+        UpdateWindowNow(Form.get());
+        ASSERT_FALSE(invalidArea(*child));
+        parent->Invalidate();
+        EXPECT_TRUE(invalidArea(*parent));
+        EXPECT_EQ(invalidArea(*child), redrawnOnResize);
+        UpdateWindowNow(parent);
+        EXPECT_FALSE(invalidArea(*child));
+        delete parent;
+    }
+}
+
+TEST_F(TuiControlTest, AControlListensToTheLibrarysTranslationsWhileItLives) {
+    const int32_t before = GetResourceStringsRepository().GetListenerCount();
+    auto* another = new TContentControl(Form.get());
+    EXPECT_EQ(GetResourceStringsRepository().GetListenerCount(), before + 1);
+    delete another;
+    EXPECT_EQ(GetResourceStringsRepository().GetListenerCount(), before);
 }
 
 TEST_F(TuiControlTest, ChildComponentsBelongToTheControlUntilEitherGoes) {

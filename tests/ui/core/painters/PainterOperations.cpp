@@ -6,6 +6,7 @@
 #include "ui/core/painters/looks/uiStandardPainter.h"
 #include "ui/core/painters/looks/uiUltraFlatPainter.h"
 #include "ui/core/painters/uiPainterImages.h"
+#include "ui/core/skins/uxSkinsBuiltIn.h"
 #include "vcl/graphics/Font.h"
 #include "vcl/graphics/images/Bitmap.h"
 
@@ -45,6 +46,9 @@ std::vector<TPainterLook> PainterLooks() {
         {"UltraFlat", &TuiUltraFlatLookAndFeelPainter::Instance()},
         {"Office11", &TuiOffice11LookAndFeelPainter::Instance()},
         {"Native", &TuiWinXPLookAndFeelPainter::Instance()},
+        {"Blue", &TuxBluePainter::Instance(), true},
+        {"Office2007Blue", &TuxOffice2007BluePainter::Instance(), true},
+        {"UserSkin", &TuxSkinsUserSkinPainter::Instance(), true},
     };
 }
 
@@ -159,8 +163,9 @@ std::vector<TPainterDrawingCase> PainterDrawingCases() {
         {"PaintIndicatorCustomizeMark", [](P p, C c, R r) { p.PaintIndicatorCustomizeMark(c, r, vcl::clBlack); }},
         {"PaintIndicatorGlyph", [](P p, C c, R r) { p.PaintIndicatorGlyph(c, r, 6); }},
         {"PaintIndicatorCell",
-         [=](P p, C c, R r) { p.PaintIndicatorCell(c, r, 2, vcl::clSilver, noHook); }},
-        {"PaintIndicatorCellPlain", [](P p, C c, R r) { p.PaintIndicatorCellPlain(c, r, 0x83, vcl::clSilver); }},
+         [=](P p, C c, R r) { p.PaintIndicatorCell(c, r, 2, vcl::clSilver, noHook); }, false, {0, 1, 0, 0}},
+        {"PaintIndicatorCellPlain", [](P p, C c, R r) { p.PaintIndicatorCellPlain(c, r, 0x83, vcl::clSilver); }, false,
+         {0, 1, 0, 0}},
         {"PaintScrollBarBackground", [](P p, C c, R r) { p.PaintScrollBarBackground(c, r, true); }},
         {"PaintScrollBarElement", [](P p, C c, R r) { p.PaintScrollBarElement(c, false, r, sbpThumb, uibsHot); }},
         {"PaintSizeGripGlyph", [](P p, C c, R r) { p.PaintSizeGripGlyph(c, r); }},
@@ -194,7 +199,9 @@ std::vector<TPainterDrawingCase> PainterDrawingCases() {
          [](P p, C c, R r) {
              vcl::TRect inner = r;
              p.PaintHeaderPanel(c, inner);
-         }},
+         },
+         false,
+         {1, 0, 1, 0}},
         {"PaintNavigatorGlyph",
          [](P p, C c, R r) { p.PaintNavigatorGlyph(c, IndicatorImages(), 1, 0, r, false, false); }},
         {"PaintProgressFrame", [](P p, C c, R r) { p.PaintProgressFrame(c, r, false); }},

@@ -1,5 +1,6 @@
-// The table of drawing operations walked for the default painter and the five looks: each operation, painted into the
-// middle of a 32-bit DIB, gives the same pixels every time, draws nothing outside its rectangle and leaves the canvas
+// The table of drawing operations walked for the default painter, the five looks and the built-in skins: each
+// operation, painted into the middle of a 32-bit DIB, gives the same pixels every time, draws nothing outside its
+// rectangle (a skin only the bands it grows a cell by) and leaves the canvas
 // as it found it (brush style, saved states, origin, font, copy mode); only its own rectangle may leave the clip
 // region. The default painter's layout frames keep their frame out of the clip region on purpose, so that later
 // fills leave it alone.
@@ -7,6 +8,7 @@
 #include "rtl/WindowsApi.h"
 #include "tests/ui/core/graphics/GraphicsTestSupport.h"
 #include "tests/ui/core/painters/PainterOperations.h"
+#include "ui/core/uiGeometry.h"
 #include "vcl/graphics/Font.h"
 
 #include <cctype>
@@ -96,9 +98,11 @@ TEST_P(uiPainterLooks, PaintOnlyTheirRectangleTheSameWayAndLeaveTheCanvasAsItWas
         << "painting twice gives equal pixels";
 
     const uint32_t backdrop = first.front();
+    const vcl::TRect& reach = look.Skinned ? drawing.SkinReach : vcl::TRect{};
+    const vcl::TRect allowed = InflateRectSides(PainterCaseRect, reach.Left, reach.Top, reach.Right, reach.Bottom);
     for (int y = 0; y < PainterCaseHeight; ++y) {
         for (int x = 0; x < PainterCaseWidth; ++x) {
-            if (!PainterCaseRect.Contains({x, y})) {
+            if (!allowed.Contains({x, y})) {
                 ASSERT_EQ(first[static_cast<size_t>(y * PainterCaseWidth + x)], backdrop)
                     << "drawn outside at " << x << ", " << y;
             }

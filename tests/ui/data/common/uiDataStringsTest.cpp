@@ -2,6 +2,7 @@
 #include "ui/core/uxResourceStrings.h"
 #include "ui/data/common/uiDataConsts.h"
 #include "ui/data/common/uiLibraryStrs.h"
+#include "ui/data/filter/uiFilterConsts.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -21,7 +22,8 @@ const TuxProductResourceStrings& RegisteredProduct(rtl::UnicodeStringView key) {
 TEST(uiDataStrings, EveryTextLoadsAsTheTableStatesIt) {
     std::set<uint16_t> ids;
     for (rtl::UnicodeStringView key :
-         {rtl::UnicodeStringView(uiDataConstsProductKey), rtl::UnicodeStringView(uiLibraryStrsProductKey)}) {
+         {rtl::UnicodeStringView(uiDataConstsProductKey), rtl::UnicodeStringView(uiLibraryStrsProductKey),
+          rtl::UnicodeStringView(uiFilterConstsProductKey)}) {
         const TuxProductResourceStrings& product = RegisteredProduct(key);
         for (int32_t i = 0; i < product.Count(); ++i) {
             const TuxResourceString& record = product.Item(i);
@@ -30,7 +32,7 @@ TEST(uiDataStrings, EveryTextLoadsAsTheTableStatesIt) {
             EXPECT_TRUE(ids.insert(record.Id).second) << "identifier used twice";
         }
     }
-    EXPECT_EQ(ids.size(), 12u + 24u);
+    EXPECT_EQ(ids.size(), 12u + 24u + 50u);
 }
 
 TEST(uiDataStrings, TextsAreTheSystemsOwn) {
@@ -41,6 +43,9 @@ TEST(uiDataStrings, TextsAreTheSystemsOwn) {
     EXPECT_EQ(LoadResStringText(uiSDateEOM), u"eom");
     EXPECT_EQ(RegisteredProduct(uiDataConstsProductKey).Find(u"uiSDataItemIndexError"), &uiSDataItemIndexError);
     EXPECT_EQ(RegisteredProduct(uiLibraryStrsProductKey).Find(u"uiSDateNow"), &uiSDateNow);
+    EXPECT_EQ(GetFilterResourceString(uiSFilterBoxNonBlanksCaption), u"(NonBlanks)");
+    EXPECT_EQ(GetFilterResourceString(uiSFilterOperatorLessEqual), u"is less than or equal to");
+    EXPECT_EQ(RegisteredProduct(uiFilterConstsProductKey).Find(u"uiSFilterOperatorFuture"), &uiSFilterOperatorFuture);
 }
 
 } // namespace

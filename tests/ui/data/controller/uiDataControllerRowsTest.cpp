@@ -1,5 +1,8 @@
 #include "ControllerTestSupport.h"
+#include "ui/core/uxException.h"
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
+#include "ui/data/controller/uiDataField.h"
+#include "ui/data/storage/uiDataStorage.h"
 #include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 

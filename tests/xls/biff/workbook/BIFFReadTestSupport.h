@@ -9,6 +9,7 @@
 #include "xls/biff/workbook/BIFF5.h"
 
 #include <cstdint>
+#include <cstring>
 #include <initializer_list>
 #include <string_view>
 #include <vector>
@@ -90,6 +91,43 @@ inline TBytes Workbook8WithSheet(std::initializer_list<TBytes> globals) {
 // A compound document whose record stream ("Workbook" or "Book") holds records.
 inline TBytes CompoundWorkbook(const TBytes& records, const char16_t* streamName = u"Workbook") {
     return WriteCompoundFile({{streamName, false, -1, records}});
+}
+
+// The bytes of a double.
+inline TBytes DoubleOf(double value) {
+    TBytes bytes(8);
+    std::memcpy(bytes.data(), &value, 8);
+    return bytes;
+}
+
+// The bytes of a file.
+inline TBytes FileBytes(const rtl::UnicodeString& path) {
+    rtl::TFileStream file(path, rtl::fmOpenRead | rtl::fmShareDenyNone);
+    TBytes bytes(static_cast<size_t>(file.Size()));
+    file.ReadBuffer(bytes.data(), static_cast<int32_t>(bytes.size()));
+    return bytes;
+}
+
+// The globals of a workbook with cells: one font and four cell formats.
+inline constexpr int32_t CellFormatCount = 4;
+inline TBytes CellGlobals() {
+    TBytes globals = Record(
+        0x0031, Concat({Word(200), Word(0), Word(0x7FFF), Word(400), Word(0), {0, 0, 0, 0, 5}, Flagged16(u"Arial")}));
+    for (int32_t i = 0; i < CellFormatCount; ++i) {
+        globals = Concat({globals, Record(0x00E0, TBytes(20, 0))});
+    }
+    return globals;
+}
+
+// A BIFF8 workbook of one sheet "S" whose substream holds records, after the cell globals and extra globals.
+inline TBytes CellWorkbook8(std::initializer_list<TBytes> records, const TBytes& globals = {}) {
+    return Concat({BOF8(SubstreamGlobals), CellGlobals(), globals, BoundSheet8(u"S"), EOFRecord(),
+                   Substream8(SubstreamWorksheet, records)});
+}
+
+// A cell record of row, column and XF number with its value bytes.
+inline TBytes CellRecord(uint16_t id, uint16_t row, uint16_t col, uint16_t xf, const TBytes& value) {
+    return Record(id, Concat({Word(row), Word(col), Word(xf), value}));
 }
 
 // A workbook model with a BIFF workbook object on it.

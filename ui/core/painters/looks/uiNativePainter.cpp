@@ -16,10 +16,6 @@ namespace {
 // The square the theme's content rectangles are measured in.
 constexpr vcl::TRect NativeMeasureRect{0, 0, 100, 100};
 
-const TuiCustomLookAndFeelPainter& DefaultLook() {
-    return TuiCustomLookAndFeelPainter::Instance();
-}
-
 uint32_t ThemedTextFlags(const TuiTextLayout& layout, bool showPrefix) {
     // DT_CENTER, DT_RIGHT, DT_VCENTER, DT_BOTTOM, DT_WORDBREAK, DT_SINGLELINE, DT_NOPREFIX, DT_EDITCONTROL and
     // DT_END_ELLIPSIS, as DrawThemeText reads them.

@@ -6,6 +6,7 @@
 #include "ui/data/controller/rows/uiDataFocusingInfo.h"
 #include "ui/data/controller/rows/uiDataGroups.h"
 #include "ui/data/controller/rows/uiDataSelection.h"
+#include "ui/data/controller/rows/uiSortingBySummaryEngine.h"
 #include "ui/data/controller/rows/uiSortingFieldList.h"
 #include "ui/data/controller/uiCustomDataController.h"
 #include "ui/data/controller/uiDataSummary.h"
@@ -79,7 +80,11 @@ void TuiCustomDataControllerInfo::FieldChanged(TuiCustomDataField& field) {
 }
 
 void TuiCustomDataControllerInfo::SummaryChanged(bool redrawOnly) {
-    FChangeMask.Include(redrawOnly ? dcicLayout : dcicSummary);
+    const bool sortedBySummary = IsSortingBySummary();
+    FChangeMask.Include(redrawOnly && !sortedBySummary ? dcicLayout : dcicSummary);
+    if (sortedBySummary) {
+        FChangeMask.Include(dcicGrouping);
+    }
     CheckChanges();
 }
 
@@ -177,6 +182,12 @@ void TuiCustomDataControllerInfo::ClearGrouping() {
 
 void TuiCustomDataControllerInfo::Update() {
     FInCalculation = true;
+    if (FDataController.IsSortingBySummaryChanged()) {
+        FChangeMask.Include(dcicSorting);
+        if (!IsSortingBySummary()) {
+            FChangeMask += {dcicSummary, dcicGrouping};
+        }
+    }
     FExpandingChanged = false;
     try {
         PrepareExpandingSave();
@@ -191,9 +202,15 @@ void TuiCustomDataControllerInfo::Update() {
 void TuiCustomDataControllerInfo::RecalculateRows() {
     const bool rebuildGroups = FChangeMask.Contains(dcicGrouping);
     const bool resort = rebuildGroups || FChangeMask.Contains(dcicSorting);
+    const bool recalculateSummaries =
+        FChangeMask.Contains(dcicSummary) && !FDataController.IsReading() && !FDataController.IsDestroying();
+    TuiDataSummary& summary = FDataController.Summary();
     if (FChangeMask.Contains(dcicRecordList)) {
         BuildRecordList();
         FilterRecords();
+    }
+    if (recalculateSummaries && !IsSelectionSummary()) {
+        summary.CalculateFooter();
     }
     if (resort) {
         SortRecords();
@@ -206,6 +223,43 @@ void TuiCustomDataControllerInfo::RecalculateRows() {
         FocusTopRowAfterSorting();
     }
     CorrectAfterRebuild();
+    if (recalculateSummaries) {
+        if (IsSelectionSummary()) {
+            summary.Recalculate();
+        } else {
+            summary.CalculateGroups();
+        }
+    }
+    if ((recalculateSummaries || resort) && IsSortingBySummary()) {
+        SortBySummary();
+        CorrectAfterRebuild();
+    }
+}
+
+bool TuiCustomDataControllerInfo::IsSelectionSummary() const {
+    const TuiSummaryOptions options = FDataController.Summary().Options();
+    return options.Contains(soSelectedRecords) ||
+           (options.Contains(soMultipleSelectedRecords) && FDataController.GetSelectedRowCount() > 1);
+}
+
+bool TuiCustomDataControllerInfo::IsSortingBySummary() const {
+    const TuiDataSummary& summary = FDataController.Summary();
+    if (summary.Options().Contains(soSelectedRecords) || summary.Options().Contains(soMultipleSelectedRecords)) {
+        return false;
+    }
+    for (int32_t level = 0; level < FGroups->LevelCount(); ++level) {
+        const TuiDataGroupSummaryItems* items = summary.GroupSummaryItemsOfLevel(level);
+        if (items && items->SortingSummaryItem()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void TuiCustomDataControllerInfo::SortBySummary() {
+    if (const rtl::TMetaclass* engineClass = FDataController.GetSortingBySummaryEngineClass()) {
+        CreateCompanion<TuiSortingBySummaryEngine>(*engineClass, this)->Sort();
+    }
 }
 
 void TuiCustomDataControllerInfo::FinishUpdate() {
@@ -261,6 +315,7 @@ void TuiCustomDataControllerInfo::NotifyChanges() {
     FDataController.FGroupingChanged = false;
     FDataController.FSortingChanged = false;
     FDataController.FFilterChanged = false;
+    FDataController.FSortingBySummaryChanged = false;
     FDataController.Change(changes);
 }
 

@@ -74,7 +74,8 @@ public:
     void DataChanged();
     void LayoutChanged();
     void FieldChanged(TuiCustomDataField& field);
-    // With redrawOnly only the layout is reported; otherwise the summaries are recalculated.
+    // With redrawOnly only the layout is reported, unless groups are sorted by a summary; otherwise the summaries are
+    // recalculated. Groups sorted by a summary are rebuilt.
     void SummaryChanged(bool redrawOnly);
     void SelectionChanged();
     void ExpandingChanged();
@@ -120,6 +121,12 @@ public:
     int32_t GetDataRowIndex(int32_t groupIndex, int32_t position, bool makeVisible);
     // The row to focus after row is deleted.
     int32_t GetNeighbourRowIndex(int32_t row) const;
+
+    // Summaries of the selected records only: with soSelectedRecords, or with soMultipleSelectedRecords when more than
+    // one row is selected.
+    bool IsSelectionSummary() const;
+    // Whether a group summary item orders the groups of a level (never with selection summaries).
+    bool IsSortingBySummary() const;
 
     // Comparison of records as the sort and the groups see them; PrepareSorting decides how each field of the total
     // sorting list compares, UnprepareSorting forgets it.
@@ -181,6 +188,8 @@ private:
     void SortRecords();
     void BuildGroups();
     void FocusTopRowAfterSorting();
+    // Lets the controller's sorting-by-summary engine, when it names one, reorder the groups.
+    void SortBySummary();
     void CorrectAfterRebuild();
     void CorrectFocusedRow();
     // Hands the controller the change kinds of the mask, which is cleared.

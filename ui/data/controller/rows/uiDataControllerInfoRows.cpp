@@ -80,6 +80,9 @@ void TuiCustomDataControllerInfo::FilterRecords() {
     if (!byHandler && !byIncrementalFilter && !byCriteria) {
         return;
     }
+    if (byCriteria) {
+        criteria.RefreshDateRanges();
+    }
     // The list is still the identity; the tests run from the last record to the first.
     const int32_t editingRecordIndex = controller.Provider().EditingRecordIndex();
     std::vector<int32_t> passed;

@@ -277,10 +277,14 @@ void TXc12DataSST::Clear() {
             ReleaseFonts(item.get());
         }
     }
+    // Only an item can have filled a bucket: an empty table's buckets are empty already, and a reader that clears
+    // the model for every workbook does not pay for them.
+    if (!FItems.empty()) {
+        std::fill(FHashHeads.begin(), FHashHeads.end(), EndOfChain);
+    }
     FItems.clear();
     FFreeSlots.clear();
     FHashNext.clear();
-    std::fill(FHashHeads.begin(), FHashHeads.end(), EndOfChain);
     FHashValid = false;
 }
 

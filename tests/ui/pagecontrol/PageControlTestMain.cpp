@@ -1,0 +1,17 @@
+// The test program's main: the UI core and the status bar unit start before the first test and shut down after the
+// last, as in the application.
+
+#include "ui/core/uiCoreUnits.h"
+#include "ui/pagecontrol/statusbar/uxStatusBarPanels.h"
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    ui::InitializeUICore();
+    ui::InitializeStatusBarUnit();
+    const int result = RUN_ALL_TESTS();
+    ui::FinalizeStatusBarUnit();
+    ui::FinalizeUICore();
+    return result;
+}

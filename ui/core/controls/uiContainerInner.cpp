@@ -1,0 +1,288 @@
+// TuiContainer and the native control it hosts: the two act as one control for the focus, the keys and the scroll
+// bars, and the inner control always fills the container's client rectangle in the container's colours and font.
+
+#include "rtl/WindowsApi.h"
+#include "ui/core/controls/uiContainer.h"
+#include "ui/core/controls/uiControlRoutines.h"
+#include "ui/core/controls/uiWindowRoutines.h"
+#include "vcl/controls/FormRoot.h"
+#include "vcl/system/Messages.h"
+
+#include <algorithm>
+
+namespace ui {
+
+namespace {
+
+// Windows refuses captions of 64 K characters and more in CreateWindowEx.
+constexpr size_t LongestCreationCaption = 65535;
+
+// The container's request to update its bars after the messages waiting now.
+constexpr uint32_t UI_UPDATESCROLLBARS = 0x8080;
+
+bool IsKeyMessage(uint32_t message) {
+    return (message >= WM_KEYDOWN && message <= WM_CHAR) ||
+           (message >= vcl::CN_BASE + WM_KEYDOWN && message <= vcl::CN_BASE + WM_CHAR);
+}
+
+bool IsNativeScrollBarVisible(const SCROLLBARINFO& info) {
+    return (info.rgstate[0] & (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN)) == 0;
+}
+
+} // namespace
+
+void PostScrollBarsUpdate(TuiContainer& container) {
+    if (!container.IsDestroying() && container.HandleAllocated() && container.InnerControl() != nullptr) {
+        PostMessageW(container.WindowHandle(), UI_UPDATESCROLLBARS, 0, 0);
+    }
+}
+
+TuiContainer* FindContainerOfControl(vcl::TControl* control) {
+    if (auto* container = dynamic_cast<TuiContainer*>(control)) {
+        return container;
+    }
+    auto* inner = dynamic_cast<IuiContainerInnerControl*>(control);
+    return inner != nullptr ? inner->GetControlContainer() : nullptr;
+}
+
+void TuiContainer::SetInnerControl(vcl::TWinControl* control) {
+    if (control == FInnerControl) {
+        return;
+    }
+    if (FInnerControl != nullptr) {
+        FInnerControl->RemoveFreeNotification(this);
+    }
+    FInnerControl = control;
+    if (FInnerControl != nullptr) {
+        FInnerControl->FreeNotification(this);
+    }
+    UpdateContainerHotState(false);
+}
+
+void TuiContainer::Notification(rtl::TComponent* component, rtl::TOperation operation) {
+    TuiControl::Notification(component, operation);
+    if (operation == rtl::TOperation::opRemove && component == FInnerControl) {
+        FInnerControl = nullptr;
+    }
+}
+
+void TuiContainer::LockInnerBoundsChange(bool lock) {
+    if (lock) {
+        ++FInnerBoundsLockCount;
+    } else if (FInnerBoundsLockCount > 0) {
+        --FInnerBoundsLockCount;
+    }
+}
+
+void TuiContainer::ApplyStyleToInnerControl() {
+    if (FInnerControl == nullptr) {
+        return;
+    }
+    FInnerControl->SetColor(FViewInfo->BackgroundColor);
+    FInnerControl->Font().Assign(&EffectiveFont());
+}
+
+void TuiContainer::AlignInnerControl() {
+    if (FInnerControl == nullptr || FInnerBoundsLockCount > 0) {
+        return;
+    }
+    const vcl::TRect client = FViewInfo->ClientRect;
+    const vcl::TRect bounds{FInnerControl->Left(), FInnerControl->Top(), FInnerControl->Left() + FInnerControl->Width(),
+                            FInnerControl->Top() + FInnerControl->Height()};
+    if (bounds == client) {
+        return;
+    }
+    ++FLayoutLockCount;
+    FInnerControl->SetBounds(client.Left, client.Top, client.Width(), client.Height());
+    --FLayoutLockCount;
+    PostScrollBarsUpdate(*this);
+}
+
+bool TuiContainer::Focused() const {
+    if (ComponentState().Contains(rtl::TComponentState::csDesigning)) {
+        return false;
+    }
+    return TuiControl::Focused() || (HasInnerWindow() && GetFocus() == FInnerControl->WindowHandle());
+}
+
+void TuiContainer::SetFocus() {
+    if (ComponentState().Contains(rtl::TComponentState::csDesigning) || Focused()) {
+        return;
+    }
+    TuiControl::SetFocus();
+    if (HasInnerWindow() && GetFocus() == WindowHandle()) {
+        FocusInner();
+    }
+}
+
+void TuiContainer::FocusInner() {
+    if (FInnerControl != nullptr && FInnerControl->CanFocus()) {
+        FInnerControl->SetFocus();
+    }
+}
+
+bool TuiContainer::HandleFocusMessage(vcl::TMessage& message) {
+    const auto other = reinterpret_cast<HWND>(message.WParam);
+    if (message.Msg == WM_SETFOCUS) {
+        if (!Visible()) {
+            message.Result = 0;
+            return true;
+        }
+        if (IsDestroying() || !HasInnerWindow()) {
+            return false;
+        }
+        // Focus coming back from the inner control stays where it was meant to go.
+        if (other == FInnerControl->WindowHandle()) {
+            return true;
+        }
+        TuiControl::WndProc(message);
+        FocusInner();
+        return true;
+    }
+    return message.Msg == WM_KILLFOCUS && HasInnerWindow() && other == FInnerControl->WindowHandle();
+}
+
+// The frame around an inner control shows the arrow, whatever the inner control shows.
+bool TuiContainer::IsPointerOnFrame(const vcl::TMessage& message) const {
+    if (FInnerControl == nullptr || reinterpret_cast<HWND>(message.WParam) != WindowHandle() ||
+        LOWORD(message.LParam) != HTCLIENT) {
+        return false;
+    }
+    vcl::TPoint point = CursorPosOrInvalid();
+    MapPointBetweenWindows(nullptr, WindowHandle(), point);
+    const vcl::TRect& client = FViewInfo->ClientRect;
+    return point.X < client.Left || point.Y < client.Top || point.X >= client.Right || point.Y >= client.Bottom;
+}
+
+void TuiContainer::WndProc(vcl::TMessage& message) {
+    if (IsKeyMessage(message.Msg) && FInnerControl != nullptr && HasInnerWindow()) {
+        message.Result = SendMessageW(FInnerControl->WindowHandle(), message.Msg, message.WParam, message.LParam);
+        return;
+    }
+    switch (message.Msg) {
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        if (HandleFocusMessage(message)) {
+            return;
+        }
+        break;
+    case WM_NCCALCSIZE:
+        if (FLayoutLockCount > 0) {
+            message.Result = 0;
+            return;
+        }
+        break;
+    case WM_NCPAINT:
+        message.Result = 0;
+        return;
+    case WM_SETCURSOR:
+        if (IsPointerOnFrame(message)) {
+            ::SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+            message.Result = 1;
+            return;
+        }
+        break;
+    case UI_UPDATESCROLLBARS:
+        UpdateScrollBarsAndGrip(false);
+        return;
+    default:
+        break;
+    }
+    TuiControl::WndProc(message);
+}
+
+void TuiContainer::GetTabOrderList(std::vector<vcl::TWinControl*>& list) const {
+    const vcl::TFormRoot* form = vcl::ParentFormRoot(this);
+    const bool innerStandsIn =
+        FInnerControl != nullptr && form != nullptr && form->ActiveControl() == FInnerControl && CanFocus();
+    if (!innerStandsIn) {
+        TuiControl::GetTabOrderList(list);
+        return;
+    }
+    if (!list.empty() && list.back() == this) {
+        list.back() = FInnerControl;
+    } else {
+        list.push_back(FInnerControl);
+    }
+}
+
+void TuiContainer::KeyDown(uint16_t& key, vcl::TShiftState shift) {
+    TuiControl::KeyDown(key, shift);
+    if (key != VK_TAB || shift.Contains(vcl::ssCtrl) || shift.Contains(vcl::ssAlt) || !Focused() || !TabMovesFocus()) {
+        return;
+    }
+    key = 0;
+    if (vcl::TFormRoot* form = vcl::ParentFormRoot(this)) {
+        form->SelectNext(FInnerControl != nullptr ? FInnerControl : this, !shift.Contains(vcl::ssShift), true);
+    }
+    if (Focused()) {
+        FocusInner();
+    }
+}
+
+void TuiContainer::CreateWindowHandle(const vcl::TCreateParams& params) {
+    if (params.Caption.size() <= LongestCreationCaption) {
+        TuiControl::CreateWindowHandle(params);
+        return;
+    }
+    vcl::TCreateParams shortened = params;
+    shortened.Caption.clear();
+    TuiControl::CreateWindowHandle(shortened);
+    if (WindowHandle() != nullptr) {
+        DefWindowProcW(WindowHandle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(params.Caption.c_str()));
+    }
+}
+
+void TuiContainer::UpdateScrollBars() {
+    TuiControl::UpdateScrollBars();
+    UpdateScrollBarsAndGrip(false);
+}
+
+bool TuiContainer::InnerScrollBarInfo(tagSCROLLBARINFO& info, TScrollBarKind kind) const {
+    if (IsDestroying() || Parent() == nullptr || !HandleAllocated() || !HasInnerWindow()) {
+        return false;
+    }
+    return QueryScrollBarInfo(FInnerControl->WindowHandle(), kind == sbHorizontal ? OBJID_HSCROLL : OBJID_VSCROLL,
+                              info);
+}
+
+void TuiContainer::SyncScrollBarFromInner(TuiControlScrollBar& bar) {
+    SCROLLBARINFO info{};
+    if (!InnerScrollBarInfo(info, bar.Kind()) || !IsNativeScrollBarVisible(info)) {
+        bar.SetVisible(false);
+        return;
+    }
+    bar.SetEnabled(Enabled() && (info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) == 0);
+    vcl::TRect bounds{info.rcScrollBar.left, info.rcScrollBar.top, info.rcScrollBar.right, info.rcScrollBar.bottom};
+    MapRectBetweenWindows(nullptr, WindowHandle(), bounds);
+    const bool fits = bounds.Left >= 0 && bounds.Top >= 0 && bounds.Width() <= Width() && bounds.Height() <= Height();
+    if (!fits || bounds.Width() <= 0 || bounds.Height() <= 0) {
+        bar.SetVisible(false);
+        return;
+    }
+    bar.SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
+    bar.SetVisible(true);
+    bar.BringToFront();
+}
+
+void TuiContainer::UpdateScrollBarsAndGrip(bool keepBounds) {
+    if (FInnerControl == nullptr || !NeedsScrollBars() || IsDestroying() || !IsScrollBarInfoAvailable() ||
+        HScrollBar() == nullptr || VScrollBar() == nullptr) {
+        return;
+    }
+    for (TuiControlScrollBar* bar : {HScrollBar(), VScrollBar()}) {
+        if (!keepBounds) {
+            SyncScrollBarFromInner(*bar);
+        }
+        SCROLLINFO info{};
+        info.cbSize = sizeof(info);
+        info.fMask = SIF_ALL;
+        if (bar->Visible() && HasInnerWindow() &&
+            GetScrollInfo(FInnerControl->WindowHandle(), bar->Kind() == sbHorizontal ? SB_HORZ : SB_VERT, &info)) {
+            bar->SetScrollValues(info.nMin, info.nMax, info.nPos,
+                                 std::min(static_cast<int32_t>(info.nPage), static_cast<int32_t>(info.nMax)));
+        }
+    }
+}
+
+} // namespace ui

@@ -1,0 +1,25 @@
+#pragma once
+// The external-sheet entries of a BIFF8 workbook (EXTERNSHEET, MS-XLS 2.4.106), which its 3-D references name by
+// position: each entry gives a supporting book and a first and last sheet of it. They are read from the record the
+// globals storage keeps.
+
+#include "xls/core/model/workbook/XLSBIFFServices.h"
+
+namespace xls {
+
+class TBIFF5;
+
+// The entries of one BIFF workbook object's file.
+class TBIFFExternSheets : public TExternalNames {
+public:
+    // biff is not owned and must outlive this object.
+    explicit TBIFFExternSheets(TBIFF5& biff) : FBIFF(biff) {}
+
+    // False, leaving the sheets alone, for an index the record has no entry for and for files before BIFF8.
+    bool GetExternSheetRange(int32_t index, int32_t& firstSheet, int32_t& lastSheet) const override;
+
+private:
+    TBIFF5& FBIFF;
+};
+
+} // namespace xls
