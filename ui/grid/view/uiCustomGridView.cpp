@@ -255,6 +255,9 @@ void TuiCustomGridView::InvalidateRect(const vcl::TRect& rect) {
 }
 
 void TuiCustomGridView::Changed(int32_t kind) {
+    if (FDataController->IsProviderLocked()) {
+        return;
+    }
     BeginUpdate();
     try {
         if (kind == 1) {
@@ -320,6 +323,14 @@ void TuiCustomGridView::Repaint(const vcl::TRect& rect) {
     } else {
         Painter().InvalidateRect(rect);
     }
+}
+
+bool TuiCustomGridView::IsPattern() const {
+    return FDataController->IsTemplateController();
+}
+
+bool TuiCustomGridView::IsDetail() const {
+    return FDataController->IsDetailMode();
 }
 
 bool TuiCustomGridView::IsDetailOf(const TuiCustomGridView* gridView) const {

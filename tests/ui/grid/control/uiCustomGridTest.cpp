@@ -3,6 +3,7 @@
 #include "tests/ui/grid/GridTestSupport.h"
 #include "ui/core/graphics/uiDrawParams.h"
 #include "ui/data/controller/uiCustomDataController.h"
+#include "ui/data/controller/uiDataProvider.h"
 #include "ui/grid/view/uiCustomGridView.h"
 #include "ui/grid/view/uiGridSite.h"
 #include "ui/grid/view/uiGridViewInfo.h"
@@ -204,6 +205,17 @@ TEST_F(GridTest, ScrollBarsAreTheSitesAndOnlyANewValueLaysTheViewOut) {
     options.SetScrollBars(vcl::ssVertical);
     EXPECT_TRUE(LaidOut.empty());
     options.SetScrollBars(vcl::ssBoth);
+    EXPECT_EQ(LaidOut, std::vector<TuiCustomGridView*>{view});
+}
+
+TEST_F(GridTest, OptionsChangeNothingWhileTheProviderHoldsItsChanges) {
+    TRecordingGridView* view = AddViewLevel();
+    LaidOut.clear();
+    view->DataController().Provider().HoldChanges();
+    view->OptionsView().SetScrollBars(vcl::ssNone);
+    EXPECT_TRUE(LaidOut.empty());
+    view->DataController().Provider().ReleaseChanges();
+    view->OptionsView().SetScrollBars(vcl::ssBoth);
     EXPECT_EQ(LaidOut, std::vector<TuiCustomGridView*>{view});
 }
 
