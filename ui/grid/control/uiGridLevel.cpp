@@ -1,6 +1,7 @@
 #include "ui/grid/control/uiGridLevel.h"
 
 #include "ui/grid/control/uiCustomGrid.h"
+#include "ui/grid/control/uiGridLevelStyles.h"
 #include "ui/grid/view/uiCustomGridView.h"
 
 #include <algorithm>
@@ -58,7 +59,8 @@ void TuiGridLevelOptions::Changed(bool hard) {
 TuiGridLevel::TuiGridLevel(rtl::TComponent* owner) : TuiGridLevel(owner, 1) {}
 
 TuiGridLevel::TuiGridLevel(rtl::TComponent* owner, int32_t detailFrameWidth)
-    : TuiComponent(owner), FOptions(std::make_unique<TuiGridLevelOptions>(*this, detailFrameWidth)) {}
+    : TuiComponent(owner), FOptions(std::make_unique<TuiGridLevelOptions>(*this, detailFrameWidth)),
+      FStyles(std::make_unique<TuiGridLevelStyles>(*this)) {}
 
 void TuiGridLevel::SetControl(TuiCustomGrid* control) {
     FControl = control;

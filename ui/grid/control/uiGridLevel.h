@@ -16,6 +16,7 @@ namespace ui {
 class TuiCustomGrid;
 class TuiCustomGridView;
 class TuiGridLevel;
+class TuiGridLevelStyles;
 
 enum TuiGridDetailTabsPosition : uint8_t { dtpNone, dtpLeft, dtpTop };
 
@@ -60,6 +61,7 @@ public:
     // The caption without its accelerator marks.
     rtl::UnicodeString GetDisplayCaption() const;
     TuiGridLevelOptions& Options() const { return *FOptions; }
+    TuiGridLevelStyles& Styles() const { return *FStyles; }
     int32_t ImageIndex() const { return FImageIndex; }
     // Values below -1 become -1.
     void SetImageIndex(int32_t value);
@@ -126,6 +128,7 @@ private:
     std::vector<TuiGridLevel*> FItems;        // owned
     std::vector<TuiGridLevel*> FVisibleItems; // not owned
     std::unique_ptr<TuiGridLevelOptions> FOptions;
+    std::unique_ptr<TuiGridLevelStyles> FStyles;
     int32_t FImageIndex = -1;
     int32_t FMaxDetailHeight = 0;
     bool FVisible = true;

@@ -4,6 +4,7 @@
 #include "ui/core/graphics/uiDrawParams.h"
 #include "ui/data/controller/uiCustomDataController.h"
 #include "ui/data/controller/uiDataProvider.h"
+#include "ui/grid/control/uiGridLevelStyles.h"
 #include "ui/grid/view/uiCustomGridView.h"
 #include "ui/grid/view/uiGridSite.h"
 #include "ui/grid/view/uiGridViewInfo.h"
@@ -268,6 +269,40 @@ TEST_F(GridTest, FreeingTheGridFreesItsViews) {
     rtl::TComponent::Free(Grid);
     Grid = nullptr;
     EXPECT_EQ(link.GridView(), nullptr);
+}
+
+TEST_F(GridTest, ATabTakesTheParentsChoiceThenItsOwnOverTheDefaults) {
+    TuiGridLevel& parent = Grid->Levels().Add();
+    TuiGridLevel& child = parent.Add();
+    TuiDrawParams params;
+    parent.Styles().GetTabDrawParams(nullptr, child, params);
+    EXPECT_EQ(params.Color, Grid->GetPainter()->AltFaceColor());
+    EXPECT_EQ(params.TextColor, Grid->GetPainter()->AltTextColor());
+    EXPECT_EQ(params.Font, &Grid->Font());
+
+    TuiStyle chosen(nullptr);
+    chosen.SetColor(vcl::clRed);
+    TuiStyle own(nullptr);
+    own.SetColor(vcl::clLime);
+    parent.Styles().SetOnGetTabStyle([&](TuiGridLevel&, TuiGridLevel& tabLevel, TuiStyle*& style) {
+        EXPECT_EQ(&tabLevel, &child);
+        style = &chosen;
+    });
+    parent.Styles().GetTabDrawParams(nullptr, child, params);
+    EXPECT_EQ(params.Color, vcl::clRed);
+    rtl::TObject masterRecord;
+    child.Styles().SetOnGetOwnTabStyle([&](TuiGridLevel&, rtl::TObject* record, TuiStyle*& style) {
+        if (record == &masterRecord) {
+            style = &own;
+        }
+    });
+    parent.Styles().GetTabDrawParams(&masterRecord, child, params);
+    EXPECT_EQ(params.Color, vcl::clLime);
+
+    LaidOut.clear();
+    child.Styles().SetTab(&chosen);
+    EXPECT_EQ(LaidOut, std::vector<TuiCustomGridView*>{nullptr});
+    child.Styles().SetTab(nullptr);
 }
 
 class TCountingNavigator : public IuiNavigatorOwner {
