@@ -2,6 +2,7 @@
 
 #include "tests/ui/grid/GridTestSupport.h"
 #include "ui/core/graphics/uiDrawParams.h"
+#include "ui/data/controller/details/uiDataRelations.h"
 #include "ui/data/controller/uiCustomDataController.h"
 #include "ui/data/controller/uiDataProvider.h"
 #include "ui/grid/control/uiGridLevelStyles.h"
@@ -303,6 +304,36 @@ TEST_F(GridTest, ATabTakesTheParentsChoiceThenItsOwnOverTheDefaults) {
     child.Styles().SetTab(&chosen);
     EXPECT_EQ(LaidOut, std::vector<TuiCustomGridView*>{nullptr});
     child.Styles().SetTab(nullptr);
+}
+
+TEST_F(GridTest, ChildLevelsAreTheRelationsOfTheirParentsViewAndTheirViewsArePatterns) {
+    TRecordingGridView* master = AddViewLevel();
+    TuiGridLevel& level = *master->Level();
+    TuiGridLevel& first = level.Add();
+    TuiGridLevel& second = level.Add();
+    auto* detail = new TRecordingGridView(Form.get());
+    second.SetGridView(detail);
+    TuiCustomDataRelationList& relations = master->DataController().GetRelations();
+    ASSERT_EQ(relations.GetCount(), 2);
+    EXPECT_EQ(relations.GetItem(0).Item(), &first);
+    EXPECT_EQ(second.DataRelation(), &relations.GetItem(1));
+    EXPECT_TRUE(detail->IsDetail());
+    EXPECT_TRUE(detail->IsPattern());
+    EXPECT_FALSE(master->IsPattern());
+    EXPECT_FALSE(detail->CanFocus());
+
+    level.MoveItem(&second, 0);
+    EXPECT_EQ(relations.IndexOf(*second.DataRelation()), 0);
+    second.SetVisible(false);
+    EXPECT_FALSE(detail->IsDetail());
+    second.SetVisible(true);
+    EXPECT_TRUE(detail->IsDetail());
+    rtl::TComponent::Free(&second);
+    EXPECT_EQ(relations.GetCount(), 1);
+    EXPECT_FALSE(detail->IsDetail());
+    level.SetGridView(nullptr);
+    EXPECT_EQ(first.DataRelation(), nullptr);
+    EXPECT_EQ(relations.GetCount(), 0);
 }
 
 class TCountingNavigator : public IuiNavigatorOwner {
