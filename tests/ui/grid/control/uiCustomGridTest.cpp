@@ -90,6 +90,33 @@ TEST_F(GridTest, TheFirstLevelWithAViewBecomesActiveAndFocused) {
     EXPECT_EQ(Grid->ViewCount(), 1);
 }
 
+TEST_F(GridTest, LevelSettingsRefuseValuesOutOfRange) {
+    TuiGridLevel& level = Grid->Levels().Add();
+    level.SetImageIndex(-7);
+    EXPECT_EQ(level.ImageIndex(), -1);
+    level.SetMaxDetailHeight(-3);
+    EXPECT_EQ(level.MaxDetailHeight(), 0);
+    level.Options().SetDetailFrameWidth(-2);
+    EXPECT_EQ(level.Options().DetailFrameWidth(), 0);
+    EXPECT_EQ(Grid->RootLevelOptions().DetailFrameWidth(), 0);
+    EXPECT_EQ(Grid->Levels().Add().Options().DetailFrameWidth(), 1);
+
+    struct TCase {
+        int32_t MaxDetailHeight;
+        int32_t Asked;
+        int32_t Given;
+    };
+    for (const TCase& test : {TCase{150, 300, 150}, TCase{0, 300, 300}, TCase{150, 100, 100}, TCase{0, -5, 0}}) {
+        level.SetMaxDetailHeight(test.MaxDetailHeight);
+        int32_t height = test.Asked;
+        level.CheckHeight(height);
+        EXPECT_EQ(height, test.Given) << test.MaxDetailHeight << " " << test.Asked;
+    }
+
+    level.SetCaption(u"&Sales && returns");
+    EXPECT_EQ(level.GetDisplayCaption(), u"Sales & returns");
+}
+
 TEST_F(GridTest, AViewSetOnASecondLevelLeavesTheFirst) {
     TRecordingGridView* view = AddViewLevel();
     TuiGridLevel* first = view->Level();
