@@ -75,6 +75,7 @@ protected:
 TEST_F(GridSiteTest, TheSiteFillsTheGridAndTheBackgroundFillsWhatThePartsLeave) {
     ASSERT_EQ(Site->Parent(), Grid);
     ASSERT_EQ(Site->BoundsRect(), Grid->GetClientBounds());
+    EXPECT_EQ(Site->LookAndFeel().Master(), &Grid->LookAndFeel());
     ui_test::TDibSurface surface(Site->Width(), Site->Height());
     ui_test::PaintControl(*Site, surface);
     const vcl::TColor background = vcl::ColorToRGB(View->ViewInfo().GetBackgroundColor());
