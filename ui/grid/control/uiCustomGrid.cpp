@@ -48,10 +48,16 @@ void TuiCustomGrid::AddChange(std::unique_ptr<TuiCustomGridChange> change) {
 }
 
 void TuiCustomGrid::LayoutChanged() {
+    if (ComponentState().Contains(rtl::TComponentState::csLoading)) {
+        return;
+    }
     AddChange(std::make_unique<TuiGridLayoutChange>(nullptr));
 }
 
 void TuiCustomGrid::SizeChanged() {
+    if (ComponentState().Contains(rtl::TComponentState::csLoading)) {
+        return;
+    }
     AddChange(std::make_unique<TuiGridSizeChange>(nullptr, false, false));
 }
 
@@ -67,8 +73,26 @@ void TuiCustomGrid::CalculateLayout() {
     FPainter->Invalidate(true);
 }
 
+void TuiCustomGrid::BoundsChanged() {
+    if (!FViewInfo->IsCalculating()) {
+        SizeChanged();
+    }
+    TuiControl::BoundsChanged();
+}
+
+void TuiCustomGrid::LookAndFeelChanged(TuiLookAndFeel* sender, TuiLookAndFeelValues changed) {
+    TuiControl::LookAndFeelChanged(sender, changed);
+    SizeChanged();
+}
+
 void TuiCustomGrid::FocusChanged() {
     TuiControl::FocusChanged();
+    if (IsDestroying()) {
+        return;
+    }
+    if (Focused() && FFocusedView) {
+        FFocusedView->FocusChanged(true);
+    }
     if (TuiCustomGridView* view = ActiveView()) {
         view->Controller().NotifyControlFocusChanged();
     }
@@ -161,6 +185,9 @@ void TuiCustomGrid::ChangeFocusedView(TuiCustomGridView* previous, TuiCustomGrid
         if (gridView->Level()) {
             gridView->Level()->SetActive(true);
         }
+    }
+    if (IsDestroying()) {
+        return;
     }
     FNavigatorNotifier.RefreshNavigators();
     if (FOnFocusedViewChanged) {

@@ -93,6 +93,12 @@ bool ShowsNothingPainted(const std::vector<uint32_t>& pixels) {
     return std::all_of(pixels.begin(), pixels.end(), [&](uint32_t pixel) { return pixel == pixels.front(); });
 }
 
+TEST_F(GridSiteTest, AResizedGridLaysTheSiteOverItsNewClientArea) {
+    Grid->SetBounds(10, 10, 180, 120);
+    EXPECT_EQ(Site->BoundsRect(), Grid->GetClientBounds());
+    EXPECT_EQ(Site->Width(), Grid->GetClientBounds().Width());
+}
+
 TEST_F(GridSiteTest, AParkedSiteOrALockedViewPaintsNothing) {
     View->BeginUpdate();
     EXPECT_TRUE(ShowsNothingPainted(PaintSite()));
