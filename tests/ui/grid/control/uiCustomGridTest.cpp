@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <utility>
 #include <vector>
 
 namespace ui {
@@ -49,10 +50,17 @@ public:
         FocusHooks.push_back(focused);
         TuiCustomGridView::FocusChanged(focused);
     }
-    void Repaint(const vcl::TRect& /*rect*/) override { ++Repaints; }
+    void Repaint(const vcl::TRect& /*rect*/) override {
+        ++Repaints;
+        if (RepaintLog) {
+            RepaintLog->push_back(this);
+        }
+    }
 
     int Layouts = 0;
     int Repaints = 0;
+    // Outlives the view, for tests that free it.
+    std::vector<TuiCustomGridView*>* RepaintLog = nullptr;
     std::vector<bool> FocusHooks;
 
 protected:
@@ -277,6 +285,25 @@ TEST_F(GridTest, AGridWideSizeChangeDropsAViewsLayoutChange) {
     Grid->SizeChanged();
     view->EndUpdate();
     EXPECT_EQ(LaidOut, std::vector<TuiCustomGridView*>{nullptr});
+}
+
+TEST_F(GridTest, AViewFreedByALayoutEventLosesItsChangesStillToRun) {
+    TRecordingGridView* first = AddViewLevel();
+    TRecordingGridView* second = AddViewLevel();
+    std::vector<TuiCustomGridView*> repainted;
+    second->RepaintLog = &repainted;
+    Grid->SetOnLayoutChanged([&](TuiCustomGrid&, TuiCustomGridView* view) {
+        if (view == first && second != nullptr) {
+            rtl::TComponent::Free(std::exchange(second, nullptr));
+        }
+    });
+    first->BeginUpdate();
+    first->LayoutChanged();
+    second->Invalidate();
+    first->EndUpdate();
+    EXPECT_EQ(second, nullptr);
+    EXPECT_TRUE(repainted.empty());
+    EXPECT_EQ(Grid->ViewCount(), 1);
 }
 
 TEST_F(GridTest, ChangesPostedWhileTheViewCalculatesAreDropped) {
