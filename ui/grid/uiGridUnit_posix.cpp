@@ -1,0 +1,16 @@
+#include "ui/grid/common/uiGridRegisteredViews.h"
+#include "ui/grid/uiGridUnit.h"
+
+// The grid's hit tests and cursors live on Windows; elsewhere only the registry of view classes starts.
+
+namespace ui {
+
+void InitializeGridUnit() {
+    detail::StartGridRegisteredViews();
+}
+
+void FinalizeGridUnit() {
+    detail::FinishGridRegisteredViews();
+}
+
+} // namespace ui

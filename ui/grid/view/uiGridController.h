@@ -1,0 +1,41 @@
+#pragma once
+// TuiCustomGridController: a view's input. The site hands it the mouse and the focus; it asks the view info which
+// cell lies under the pointer and lets that cell handle the event.
+
+#include "ui/grid/view/uiGridViewHandler.h"
+#include "vcl/controls/ControlTypes.h"
+
+#include <cstdint>
+
+namespace ui {
+
+class TuiCustomGridHitTest;
+
+class TuiCustomGridController : public TuiGridViewHandler {
+public:
+    using TuiGridViewHandler::TuiGridViewHandler;
+
+    // False for a hit test of another view.
+    virtual bool CanHandleHitTest(const TuiCustomGridHitTest& hitTest) const;
+    virtual vcl::TCursor GetCursor(int32_t x, int32_t y) const;
+    virtual void MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y);
+    virtual void MouseMove(vcl::TShiftState shift, int32_t x, int32_t y);
+    virtual void MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y);
+    bool IsDblClick() const { return FIsDblClick; }
+
+    // The view gains the focus: the site becomes a tab stop and takes the focus when the grid has it.
+    void MakeFocused();
+    // The view loses the focus: its site leaves the tab order and, when the view is hidden, its parent.
+    virtual void LoseFocus();
+    bool IsFocusing() const { return FIsFocusing; }
+    // Queues a focus change of the view, which runs ControlFocusChanged.
+    void NotifyControlFocusChanged();
+    // The grid's focus changed: the view info hears of it.
+    virtual void ControlFocusChanged();
+
+private:
+    bool FIsDblClick = false;
+    bool FIsFocusing = false;
+};
+
+} // namespace ui

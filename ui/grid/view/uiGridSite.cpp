@@ -1,0 +1,64 @@
+#include "ui/grid/view/uiGridSite.h"
+
+#include "ui/grid/view/uiCustomGridView.h"
+#include "ui/grid/view/uiGridController.h"
+#include "ui/grid/view/uiGridPainter.h"
+#include "ui/grid/view/uiGridViewInfo.h"
+
+namespace ui {
+
+TuiGridSite::TuiGridSite(TuiCustomGridViewInfo& viewInfo) : TuiControl(nullptr), FViewInfo(viewInfo) {
+    SetKeys(TuiControlKeys{kArrows, kChars});
+    SetBorderStyle(uicbsNone);
+}
+
+TuiCustomGridView& TuiGridSite::GridView() const {
+    return FViewInfo.GridView();
+}
+
+vcl::TCursor TuiGridSite::GetCurrentCursor(int32_t x, int32_t y) const {
+    const vcl::TCursor cursor = GridView().Controller().GetCursor(x, y);
+    return cursor != 0 ? cursor : TuiControl::GetCurrentCursor(x, y);
+}
+
+void TuiGridSite::Paint() {
+    if (GridView().IsUpdateLocked() || FViewInfo.IsCalculating() || Left() == GridSiteParkingLeft) {
+        return;
+    }
+    TuiControl::Paint();
+    GridView().Painter().Paint();
+}
+
+void TuiGridSite::BeforeMouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {
+    TuiControl::BeforeMouseDown(button, shift, x, y);
+    if (HandleAllocated()) {
+        GridView().Controller().MouseDown(button, shift, x, y);
+    }
+}
+
+void TuiGridSite::MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) {
+    TuiControl::MouseMove(shift, x, y);
+    if (DragAndDropState() == ddsNone) {
+        GridView().Controller().MouseMove(shift, x, y);
+    }
+}
+
+void TuiGridSite::MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {
+    if (DragAndDropState() != ddsNone) {
+        TuiControl::MouseUp(button, shift, x, y);
+        GridView().Controller().MouseUp(button, shift, x, y);
+        return;
+    }
+    GridView().Controller().MouseUp(button, shift, x, y);
+    TuiControl::MouseUp(button, shift, x, y);
+}
+
+void TuiGridSite::FocusChanged() {
+    TuiControl::FocusChanged();
+    if (Focused()) {
+        GridView().SetFocused(true);
+    }
+    GridView().Controller().NotifyControlFocusChanged();
+}
+
+} // namespace ui

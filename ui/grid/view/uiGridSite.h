@@ -1,0 +1,36 @@
+#pragma once
+// TuiGridSite: a view's own window. Its input goes to the view's controller and its painting to the view's painter;
+// it paints nothing while the view is locked or laid out, or while parked off-screen.
+
+#include "ui/core/controls/uiControl.h"
+
+namespace ui {
+
+class TuiCustomGridView;
+class TuiCustomGridViewInfo;
+
+class TuiGridSite : public TuiControl {
+    RTL_DECLARE_CLASS(TuiGridSite, TuiControl)
+public:
+    explicit TuiGridSite(TuiCustomGridViewInfo& viewInfo);
+
+    TuiCustomGridViewInfo& ViewInfo() const { return FViewInfo; }
+    TuiCustomGridView& GridView() const;
+    bool AdjustsPressPoint() const override { return false; }
+    // The built-in bars' rectangles, for the view info's size calculations.
+    vcl::TRect HScrollBarBounds() const { return GetHScrollBarBounds(); }
+    vcl::TRect VScrollBarBounds() const { return GetVScrollBarBounds(); }
+    vcl::TCursor GetCurrentCursor(int32_t x, int32_t y) const override;
+
+protected:
+    void Paint() override;
+    void BeforeMouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
+    void MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) override;
+    void MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
+    void FocusChanged() override;
+
+private:
+    TuiCustomGridViewInfo& FViewInfo;
+};
+
+} // namespace ui

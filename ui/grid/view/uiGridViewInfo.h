@@ -1,0 +1,75 @@
+#pragma once
+// TuiCustomGridViewInfo: a view's layout. It owns the view's window (the site), works out the layout inside the
+// site's bounds, shows or parks the site as the view comes and goes, and answers hit tests.
+
+#include "rtl/core/Component.h"
+#include "ui/grid/view/uiGridViewHandler.h"
+#include "vcl/graphics/Colors.h"
+#include "vcl/system/Types.h"
+
+#include <memory>
+
+namespace ui {
+
+class TuiCanvas;
+class TuiCustomGridHitTest;
+class TuiGridSite;
+
+// The left edge of a site kept alive off-screen (hidden while it holds the focus).
+inline constexpr int32_t GridSiteParkingLeft = 30000;
+
+class TuiCustomGridViewInfo : public TuiGridViewHandler {
+public:
+    explicit TuiCustomGridViewInfo(TuiCustomGridView& gridView);
+    ~TuiCustomGridViewInfo() override;
+
+    TuiGridSite& Site() const { return *FSite; }
+    TuiCanvas& Canvas() const;
+    bool IsCalculating() const { return FIsCalculating; }
+    bool IsVisibilityChanging() const { return FVisibilityChanging; }
+    bool IsCalculated() const { return !FClientBounds.IsEmpty(); }
+    // The client rectangle of the last calculation.
+    const vcl::TRect& ClientBounds() const { return FClientBounds; }
+
+    // The site takes rect and the layout is worked out in it; a nested call is ignored. The site is shown or parked
+    // afterwards, also when the calculation raised.
+    void CalculateInBounds(const vcl::TRect& rect);
+    // With the site's current bounds.
+    void Recalculate();
+    // Shows the site when visible and the view is visible, else hides or parks it.
+    void UpdateVisibility(bool visible);
+
+    // The height the view wants within maxSize, and whether all its content fits in it.
+    int32_t GetHeight(const vcl::TSize& maxSize, bool& fullyVisible);
+    // The width the view wants within maxSize.
+    int32_t GetWidth(const vcl::TSize& maxSize);
+    // Size calculations (GetHeight, GetWidth) are running.
+    bool IsSizeCalculating() const { return FSizeCalculating; }
+
+    // Run by a queued focus change; nothing in the base.
+    virtual void ControlFocusChanged() {}
+
+    virtual bool CanPaint() const { return !FIsCalculating && !FVisibilityChanging; }
+    virtual vcl::TColor GetBackgroundColor() const;
+    // The none hit test of the view where no cell lies.
+    virtual TuiCustomGridHitTest& GetHitTest(vcl::TPoint point);
+    // The site may lose its parent (it does not hold the focus, nor does a view inside it).
+    virtual bool CanHideSite() const;
+
+protected:
+    // Places the view's parts inside ClientBounds; nothing in the base.
+    virtual void Calculate() {}
+    // Descendants measure their content first; the base adds the visible scroll bars.
+    virtual void CalculateHeight(const vcl::TSize& maxSize, int32_t& height, bool& fullyVisible);
+    virtual void CalculateWidth(const vcl::TSize& maxSize, int32_t& width);
+    virtual void VisibilityChanged(bool visible);
+
+private:
+    std::unique_ptr<TuiGridSite, rtl::TComponentDeleter> FSite;
+    vcl::TRect FClientBounds;
+    bool FIsCalculating = false;
+    bool FVisibilityChanging = false;
+    bool FSizeCalculating = false;
+};
+
+} // namespace ui
