@@ -1,0 +1,374 @@
+#include "ui/grid/customtable/uiCustomGridTableView.h"
+
+#include "ui/data/controller/uiUpdateControlInfo.h"
+#include "ui/data/values/uiReferenceValueTypes.h"
+#include "ui/grid/customtable/uiCustomGridTableItem.h"
+#include "ui/grid/customtable/uiCustomGridTableViewData.h"
+#include "ui/grid/customtable/uiGridDataChanges.h"
+#include "ui/grid/customtable/uiGridDataController.h"
+
+#include <algorithm>
+
+namespace ui {
+
+namespace {
+
+std::unique_ptr<TuiCustomDataController> MakeGridDataController(TuiCustomGridView& gridView) {
+    return std::make_unique<TuiGridDataController>(static_cast<TuiCustomGridTableView&>(gridView));
+}
+
+// Holds the view's update lock while it lives.
+class TTableViewUpdateScope {
+public:
+    explicit TTableViewUpdateScope(TuiCustomGridTableView& gridView) : FGridView(gridView) { FGridView.BeginUpdate(); }
+    ~TTableViewUpdateScope() { FGridView.EndUpdate(); }
+    TTableViewUpdateScope(const TTableViewUpdateScope&) = delete;
+    TTableViewUpdateScope& operator=(const TTableViewUpdateScope&) = delete;
+
+private:
+    TuiCustomGridTableView& FGridView;
+};
+
+} // namespace
+
+TuiCustomGridTableView::TuiCustomGridTableView(rtl::TComponent* owner)
+    : TuiCustomGridView(owner, MakeGridDataController) {}
+
+TuiCustomGridTableView::~TuiCustomGridTableView() {
+    Destroying();
+    ClearItems();
+    FViewData.reset();
+}
+
+TuiGridDataController& TuiCustomGridTableView::DataController() const {
+    return static_cast<TuiGridDataController&>(TuiCustomGridView::DataController());
+}
+
+TuiCustomGridTableViewData& TuiCustomGridTableView::ViewData() {
+    if (!FViewData) {
+        FViewData = CreateViewData();
+    }
+    return *FViewData;
+}
+
+std::unique_ptr<TuiCustomGridTableViewData> TuiCustomGridTableView::CreateViewData() {
+    return std::make_unique<TuiCustomGridTableViewData>(*this);
+}
+
+TuiCustomGridTableItem* TuiCustomGridTableView::CreateItem() {
+    TuiCustomGridTableItem* item = NewItem(Owner());
+    AddItem(item);
+    return item;
+}
+
+TuiCustomGridTableItem* TuiCustomGridTableView::FindItemByID(int32_t id) const {
+    const auto found = std::find_if(FItems.begin(), FItems.end(), [id](auto* item) { return item->ID() == id; });
+    return found == FItems.end() ? nullptr : *found;
+}
+
+TuiCustomGridTableItem* TuiCustomGridTableView::FindItemByName(rtl::UnicodeStringView name) const {
+    const auto found = std::find_if(FItems.begin(), FItems.end(), [name](auto* item) { return item->Name() == name; });
+    return found == FItems.end() ? nullptr : *found;
+}
+
+int32_t TuiCustomGridTableView::IndexOfItem(const TuiCustomGridTableItem* item) const {
+    const auto found = std::find(FItems.begin(), FItems.end(), item);
+    return found == FItems.end() ? -1 : static_cast<int32_t>(found - FItems.begin());
+}
+
+void TuiCustomGridTableView::ClearItems() {
+    TTableViewUpdateScope update(*this);
+    while (!FItems.empty()) {
+        delete FItems.back();
+    }
+    FNextID = 0;
+}
+
+void TuiCustomGridTableView::AddItem(TuiCustomGridTableItem* item) {
+    FItems.push_back(item);
+    ReindexItems();
+    item->FID = FNextID++;
+    DataController().AddItem(item);
+    // An item without a value type of its own holds text.
+    DataController().ChangeValueTypeClass(item->FIndex, &TuiStringValueType::Instance());
+    item->SetGridView(this);
+    item->SetVisible(true);
+}
+
+void TuiCustomGridTableView::RemoveItem(TuiCustomGridTableItem* item) {
+    if (IndexOfItem(item) < 0) {
+        return;
+    }
+    {
+        TTableViewUpdateScope update(*this);
+        if (item->FVisible) {
+            ChangeItemVisible(item, false);
+        }
+        std::erase(FItems, item);
+        item->FIndex = -1;
+        ReindexItems();
+        DataController().RemoveItem(item);
+    }
+    item->SetGridView(nullptr);
+    ForgetCollected(item);
+    ReleaseID(*item);
+}
+
+void TuiCustomGridTableView::ReleaseID(const TuiCustomGridTableItem& item) {
+    if (item.FID == FNextID - 1) {
+        --FNextID;
+    }
+}
+
+void TuiCustomGridTableView::ChangeItemIndex(TuiCustomGridTableItem* item, int32_t newIndex) {
+    const int32_t oldIndex = IndexOfItem(item);
+    if (oldIndex < 0 || FItems.empty()) {
+        return;
+    }
+    newIndex = std::clamp(newIndex, 0, ItemCount() - 1);
+    if (newIndex == oldIndex) {
+        return;
+    }
+    FItems.erase(FItems.begin() + oldIndex);
+    FItems.insert(FItems.begin() + newIndex, item);
+    ReindexItems();
+    if (item->Visible()) {
+        RefreshVisibleItemsList();
+    }
+    DataController().UpdateItems();
+    Changed(2);
+}
+
+void TuiCustomGridTableView::ChangeItemVisible(TuiCustomGridTableItem* item, bool value) {
+    item->FVisible = value;
+    item->VisibleChanged();
+    RefreshVisibleItemsList();
+    SizeChanged(false, false);
+}
+
+void TuiCustomGridTableView::ReindexItems() {
+    for (size_t i = 0; i < FItems.size(); ++i) {
+        FItems[i]->FIndex = static_cast<int32_t>(i);
+    }
+}
+
+void TuiCustomGridTableView::RefreshVisibleItemsList() {
+    FVisibleItems.clear();
+    for (TuiCustomGridTableItem* item : FItems) {
+        item->FVisibleIndex = -1;
+        if (item->IsShown()) {
+            item->FVisibleIndex = VisibleItemCount();
+            FVisibleItems.push_back(item);
+        }
+    }
+}
+
+void TuiCustomGridTableView::BeginAssigningItems() {
+    ++FAssigningItemsCount;
+}
+
+void TuiCustomGridTableView::EndAssigningItems() {
+    if (FAssigningItemsCount == 0 || --FAssigningItemsCount > 0) {
+        return;
+    }
+    FAfterAssigningItems = true;
+    try {
+        ApplyAssignedIndexes();
+    } catch (...) {
+        FAfterAssigningItems = false;
+        throw;
+    }
+    FAfterAssigningItems = false;
+}
+
+void TuiCustomGridTableView::AssignItems(const std::function<void()>& assign) {
+    BeginAssigningItems();
+    try {
+        assign();
+    } catch (...) {
+        if (--FAssigningItemsCount == 0) {
+            FAssigningGroupedItems.clear();
+            FAssigningSortedItems.clear();
+            FAssigningItemIndexes.clear();
+        }
+        throw;
+    }
+    EndAssigningItems();
+}
+
+namespace {
+
+// A later value at the same index takes the place of the earlier one, as a list slot would.
+void CollectTableItemIndex(std::vector<std::pair<int32_t, TuiCustomGridTableItem*>>& list, TuiCustomGridTableItem* item,
+                           int32_t index) {
+    std::erase_if(list, [index](const auto& entry) { return entry.first == index; });
+    list.emplace_back(index, item);
+}
+
+// The collected pairs in index order, the list left empty.
+std::vector<std::pair<int32_t, TuiCustomGridTableItem*>>
+TakeSortedTableItemIndexes(std::vector<std::pair<int32_t, TuiCustomGridTableItem*>>& list) {
+    std::vector<std::pair<int32_t, TuiCustomGridTableItem*>> taken = std::move(list);
+    list.clear();
+    std::stable_sort(taken.begin(), taken.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    return taken;
+}
+
+} // namespace
+
+void TuiCustomGridTableView::CollectGroupIndex(TuiCustomGridTableItem* item, int32_t index) {
+    CollectTableItemIndex(FAssigningGroupedItems, item, index);
+}
+
+void TuiCustomGridTableView::CollectSortIndex(TuiCustomGridTableItem* item, int32_t index) {
+    CollectTableItemIndex(FAssigningSortedItems, item, index);
+}
+
+void TuiCustomGridTableView::CollectItemIndex(TuiCustomGridTableItem* item, int32_t index) {
+    CollectTableItemIndex(FAssigningItemIndexes, item, index);
+}
+
+void TuiCustomGridTableView::ForgetCollected(const TuiCustomGridTableItem* item) {
+    for (TCollectedIndexes* list : {&FAssigningGroupedItems, &FAssigningSortedItems, &FAssigningItemIndexes}) {
+        std::erase_if(*list, [item](const auto& entry) { return entry.second == item; });
+    }
+}
+
+void TuiCustomGridTableView::ApplyAssignedIndexes() {
+    // All three lists are taken first, so they are empty afterwards even when a setter raises.
+    const TCollectedIndexes itemIndexes = TakeSortedTableItemIndexes(FAssigningItemIndexes);
+    const TCollectedIndexes grouped = TakeSortedTableItemIndexes(FAssigningGroupedItems);
+    const TCollectedIndexes sorted = TakeSortedTableItemIndexes(FAssigningSortedItems);
+    for (const auto& [index, item] : itemIndexes) {
+        ChangeItemIndex(item, index);
+    }
+    for (const auto& [index, item] : grouped) {
+        item->SetGroupIndex(index);
+    }
+    for (const auto& [index, item] : sorted) {
+        item->SetSortIndex(index);
+    }
+}
+
+void TuiCustomGridTableView::DataChanged() {
+    PostChange(std::make_unique<TuiGridDataChange>(this));
+}
+
+void TuiCustomGridTableView::DataLayoutChanged() {
+    ViewData().RefreshRecordInfos();
+    SizeChanged(false, false);
+}
+
+void TuiCustomGridTableView::RecordChanged(int32_t /*recordIndex*/) {
+    LayoutChanged(true);
+}
+
+void TuiCustomGridTableView::FocusedRecordChanged(int32_t prevFocusedRowIndex, int32_t focusedRowIndex,
+                                                  int32_t prevFocusedRecordIndex, int32_t focusedRecordIndex,
+                                                  bool newItemRecordFocusingChanged) {
+    PostChange(std::make_unique<TuiGridFocusedRecordChange>(this, prevFocusedRowIndex, focusedRowIndex,
+                                                            prevFocusedRecordIndex, focusedRecordIndex,
+                                                            newItemRecordFocusingChanged));
+}
+
+void TuiCustomGridTableView::SelectionChanged(TuiSelectionChangedInfo& /*info*/) {
+    LayoutChanged(true);
+    if (!ComponentState().Contains(rtl::TComponentState::csDestroying)) {
+        DoSelectionChanged();
+    }
+}
+
+void TuiCustomGridTableView::UpdateFilterBar() {
+    FNavigatorNotifier.RefreshNavigators();
+}
+
+void TuiCustomGridTableView::DataChanged(TuiUpdateControlInfo& info) {
+    if (ComponentState().Contains(rtl::TComponentState::csDestroying)) {
+        return;
+    }
+    if (dynamic_cast<TuiDataChangedInfo*>(&info)) {
+        DataChanged();
+    } else if (dynamic_cast<TuiLayoutChangedInfo*>(&info)) {
+        DataLayoutChanged();
+    } else if (auto* focused = dynamic_cast<TuiFocusedRecordChangedInfo*>(&info)) {
+        FocusedRecordChanged(focused->PrevFocusedRowIndex(), focused->FocusedRowIndex(),
+                             focused->PrevFocusedRecordIndex(), focused->FocusedRecordIndex(),
+                             focused->NewItemRowFocusingChanged());
+    } else if (auto* selection = dynamic_cast<TuiSelectionChangedInfo*>(&info)) {
+        SelectionChanged(*selection);
+    } else if (auto* record = dynamic_cast<TuiUpdateRecordInfo*>(&info)) {
+        RecordChanged(record->RecordIndex());
+    } else if (dynamic_cast<TuiGroupingChangingInfo*>(&info)) {
+        GroupingChanging();
+    }
+    if (dynamic_cast<TuiGroupingChangingInfo*>(&info) == nullptr) {
+        UpdateFilterBar();
+    }
+    TuiCustomGridView::DataChanged(info);
+}
+
+namespace {
+
+template <class THandler>
+void SetTableViewEvent(TuiCustomGridTableView& gridView, THandler& field, THandler handler) {
+    const bool changed = static_cast<bool>(field) || static_cast<bool>(handler);
+    field = std::move(handler);
+    if (changed) {
+        gridView.Changed(0);
+    }
+}
+
+} // namespace
+
+void TuiCustomGridTableView::SetOnCanFocusRecord(TuiGridAllowRecordOperationEvent handler) {
+    SetTableViewEvent(*this, FOnCanFocusRecord, std::move(handler));
+}
+
+void TuiCustomGridTableView::SetOnCanSelectRecord(TuiGridAllowRecordOperationEvent handler) {
+    SetTableViewEvent(*this, FOnCanSelectRecord, std::move(handler));
+}
+
+void TuiCustomGridTableView::SetOnFocusedRecordChanged(TuiGridFocusedRecordChangedEvent handler) {
+    SetTableViewEvent(*this, FOnFocusedRecordChanged, std::move(handler));
+}
+
+void TuiCustomGridTableView::SetOnSelectionChanged(TuiGridCustomTableViewEvent handler) {
+    SetTableViewEvent(*this, FOnSelectionChanged, std::move(handler));
+}
+
+bool TuiCustomGridTableView::DoCanFocusRecord(TuiCustomGridRecord* record) {
+    bool allow = true;
+    if (FOnCanFocusRecord) {
+        FOnCanFocusRecord(*this, record, allow);
+    }
+    return allow;
+}
+
+bool TuiCustomGridTableView::DoCanSelectRecord(int32_t recordIndex) {
+    bool allow = true;
+    if (FOnCanSelectRecord) {
+        FOnCanSelectRecord(*this, ViewData().GetRecordByRecordIndex(recordIndex), allow);
+    }
+    return allow;
+}
+
+void TuiCustomGridTableView::DoFocusedRecordChanged(int32_t prevFocusedRowIndex, int32_t focusedRowIndex,
+                                                    int32_t prevFocusedRecordIndex, int32_t focusedRecordIndex,
+                                                    bool newItemRecordFocusingChanged) {
+    if (!FOnFocusedRecordChanged) {
+        return;
+    }
+    TuiCustomGridTableViewData& viewData = ViewData();
+    TuiCustomGridRecord* focused = viewData.GetRecordAt(focusedRowIndex);
+    TuiCustomGridRecord* prevFocused =
+        prevFocusedRecordIndex == focusedRecordIndex ? focused : viewData.GetRecordAt(prevFocusedRowIndex);
+    FOnFocusedRecordChanged(*this, prevFocused, focused, newItemRecordFocusingChanged);
+}
+
+void TuiCustomGridTableView::DoSelectionChanged() {
+    if (FOnSelectionChanged) {
+        FOnSelectionChanged(*this);
+    }
+}
+
+} // namespace ui
