@@ -5,7 +5,9 @@
 #include "ui/core/controls/uiSystemControllers.h"
 #include "ui/data/controller/rows/uiDataControllerGroups.h"
 #include "ui/data/controller/uiCustomDataController.h"
+#include "ui/grid/customtable/uiCustomGridTableItemOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
+#include "ui/grid/customtable/uiCustomGridTableViewStyles.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 
 #include <algorithm>
@@ -41,6 +43,28 @@ TuiCustomGridTableItem::~TuiCustomGridTableItem() {
     if (FGridView) {
         FGridView->RemoveItem(this);
     }
+}
+
+TuiCustomGridTableItemOptions& TuiCustomGridTableItem::Options() {
+    if (!FOptions) {
+        FOptions = CreateOptions();
+    }
+    return *FOptions;
+}
+
+std::unique_ptr<TuiCustomGridTableItemOptions> TuiCustomGridTableItem::CreateOptions() {
+    return std::make_unique<TuiCustomGridTableItemOptions>(*this);
+}
+
+TuiCustomGridTableItemStyles& TuiCustomGridTableItem::Styles() {
+    if (!FStyles) {
+        FStyles = CreateStyles();
+    }
+    return *FStyles;
+}
+
+std::unique_ptr<TuiCustomGridTableItemStyles> TuiCustomGridTableItem::CreateStyles() {
+    return std::make_unique<TuiCustomGridTableItemStyles>(*this);
 }
 
 void TuiCustomGridTableItem::SetGridView(TuiCustomGridTableView* gridView) {

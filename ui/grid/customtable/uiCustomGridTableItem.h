@@ -8,16 +8,20 @@
 #include "ui/core/uiComponents.h"
 #include "ui/core/uiGeometry.h"
 #include "ui/data/controller/uiDataControllerTypes.h"
+#include "ui/grid/customtable/uiGridFilterMRU.h"
 #include "vcl/system/Types.h"
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace ui {
 
 class TuiCustomGridTableView;
 class TuiCustomGridTableItem;
+class TuiCustomGridTableItemOptions;
+class TuiCustomGridTableItemStyles;
 
 // Sender, record index, the text to change.
 using TuiGridGetDataTextEvent =
@@ -100,6 +104,13 @@ public:
     int32_t Tag() const { return FTag; }
     void SetTag(int32_t value);
 
+    // Made on first use through CreateOptions.
+    TuiCustomGridTableItemOptions& Options();
+    // Made on first use through CreateStyles.
+    TuiCustomGridTableItemStyles& Styles();
+    // The item's recently used filter values; the view's filtering options set their maximum count.
+    TuiGridFilterMRUValueItems& FilterMRUValueItems() { return FFilterMRUValueItems; }
+
     // Clears the assigned caption, header alignments and width.
     void RestoreDefaults();
     // 0 repaint, 1 layout, 2 size; nothing outside a view.
@@ -121,6 +132,8 @@ public:
     void SetOnSetStoredPropertyValue(TuiGridTableItemSetStoredPropertyValueEvent handler);
 
 protected:
+    virtual std::unique_ptr<TuiCustomGridTableItemOptions> CreateOptions();
+    virtual std::unique_ptr<TuiCustomGridTableItemStyles> CreateStyles();
     virtual bool HasFixedWidth() const { return false; }
     virtual rtl::UnicodeString GetDefaultCaptionText() const { return {}; }
     virtual int32_t GetDefaultWidthValue() const { return DefaultWidth; }
@@ -151,6 +164,9 @@ private:
     bool FVisible = false;
     bool FVisibleForCustomization = true;
     bool FWasVisibleBeforeGrouping = false;
+    std::unique_ptr<TuiCustomGridTableItemOptions> FOptions;
+    std::unique_ptr<TuiCustomGridTableItemStyles> FStyles;
+    TuiGridFilterMRUValueItems FFilterMRUValueItems;
     TuiGridGetDataTextEvent FOnGetDataText;
     TuiGridTableItemGetStoredPropertiesEvent FOnGetStoredProperties;
     TuiGridTableItemGetStoredPropertyValueEvent FOnGetStoredPropertyValue;

@@ -3,7 +3,9 @@
 #include "ui/data/controller/uiUpdateControlInfo.h"
 #include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/grid/customtable/uiCustomGridTableItem.h"
+#include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableViewData.h"
+#include "ui/grid/customtable/uiCustomGridTableViewStyles.h"
 #include "ui/grid/customtable/uiGridDataChanges.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 
@@ -38,6 +40,95 @@ TuiCustomGridTableView::~TuiCustomGridTableView() {
     Destroying();
     ClearItems();
     FViewData.reset();
+    FOptionsCustomize.reset();
+    FFiltering.reset();
+    FFilterBox.reset();
+    FDateTimeHandling.reset();
+}
+
+namespace {
+
+// The object in holder, made through create on first use.
+template <class T, class TCreate>
+T& TableViewMadeOnFirstUse(std::unique_ptr<T>& holder, TCreate&& create) {
+    if (!holder) {
+        holder = create();
+    }
+    return *holder;
+}
+
+} // namespace
+
+TuiCustomGridTableOptionsBehavior& TuiCustomGridTableView::OptionsBehavior() {
+    return static_cast<TuiCustomGridTableOptionsBehavior&>(TuiCustomGridView::OptionsBehavior());
+}
+
+TuiCustomGridTableOptionsData& TuiCustomGridTableView::OptionsData() {
+    return static_cast<TuiCustomGridTableOptionsData&>(TuiCustomGridView::OptionsData());
+}
+
+TuiCustomGridTableOptionsSelection& TuiCustomGridTableView::OptionsSelection() {
+    return static_cast<TuiCustomGridTableOptionsSelection&>(TuiCustomGridView::OptionsSelection());
+}
+
+TuiCustomGridTableOptionsView& TuiCustomGridTableView::OptionsView() {
+    return static_cast<TuiCustomGridTableOptionsView&>(TuiCustomGridView::OptionsView());
+}
+
+TuiCustomGridTableViewStyles& TuiCustomGridTableView::Styles() {
+    return static_cast<TuiCustomGridTableViewStyles&>(TuiCustomGridView::Styles());
+}
+
+std::unique_ptr<TuiCustomGridViewStyles> TuiCustomGridTableView::CreateStyles() {
+    return std::make_unique<TuiCustomGridTableViewStyles>(*this);
+}
+
+TuiCustomGridTableDateTimeHandling& TuiCustomGridTableView::DateTimeHandling() {
+    return TableViewMadeOnFirstUse(FDateTimeHandling, [this] { return CreateDateTimeHandling(); });
+}
+
+TuiGridFilterBox& TuiCustomGridTableView::FilterBox() {
+    return TableViewMadeOnFirstUse(FFilterBox, [this] { return CreateFilterBox(); });
+}
+
+TuiCustomGridTableFiltering& TuiCustomGridTableView::Filtering() {
+    return TableViewMadeOnFirstUse(FFiltering, [this] { return CreateFiltering(); });
+}
+
+TuiCustomGridTableOptionsCustomize& TuiCustomGridTableView::OptionsCustomize() {
+    return TableViewMadeOnFirstUse(FOptionsCustomize, [this] { return CreateOptionsCustomize(); });
+}
+
+std::unique_ptr<TuiCustomGridOptionsBehavior> TuiCustomGridTableView::CreateOptionsBehavior() {
+    return std::make_unique<TuiCustomGridTableOptionsBehavior>(*this);
+}
+
+std::unique_ptr<TuiCustomGridOptionsData> TuiCustomGridTableView::CreateOptionsData() {
+    return std::make_unique<TuiCustomGridTableOptionsData>(*this);
+}
+
+std::unique_ptr<TuiCustomGridOptionsSelection> TuiCustomGridTableView::CreateOptionsSelection() {
+    return std::make_unique<TuiCustomGridTableOptionsSelection>(*this);
+}
+
+std::unique_ptr<TuiCustomGridOptionsView> TuiCustomGridTableView::CreateOptionsView() {
+    return std::make_unique<TuiCustomGridTableOptionsView>(*this);
+}
+
+std::unique_ptr<TuiCustomGridTableDateTimeHandling> TuiCustomGridTableView::CreateDateTimeHandling() {
+    return std::make_unique<TuiCustomGridTableDateTimeHandling>(*this);
+}
+
+std::unique_ptr<TuiGridFilterBox> TuiCustomGridTableView::CreateFilterBox() {
+    return std::make_unique<TuiGridFilterBox>(*this);
+}
+
+std::unique_ptr<TuiCustomGridTableFiltering> TuiCustomGridTableView::CreateFiltering() {
+    return std::make_unique<TuiCustomGridTableFiltering>(*this);
+}
+
+std::unique_ptr<TuiCustomGridTableOptionsCustomize> TuiCustomGridTableView::CreateOptionsCustomize() {
+    return std::make_unique<TuiCustomGridTableOptionsCustomize>(*this);
 }
 
 TuiGridDataController& TuiCustomGridTableView::DataController() const {
@@ -92,6 +183,7 @@ void TuiCustomGridTableView::AddItem(TuiCustomGridTableItem* item) {
     // An item without a value type of its own holds text.
     DataController().ChangeValueTypeClass(item->FIndex, &TuiStringValueType::Instance());
     item->SetGridView(this);
+    item->FilterMRUValueItems().SetMaxCount(Filtering().ItemMRUItemsListCount());
     item->SetVisible(true);
 }
 
@@ -101,6 +193,9 @@ void TuiCustomGridTableView::RemoveItem(TuiCustomGridTableItem* item) {
     }
     {
         TTableViewUpdateScope update(*this);
+        if (OptionsBehavior().IncSearchItem() == item) {
+            OptionsBehavior().SetIncSearchItem(nullptr);
+        }
         if (item->FVisible) {
             ChangeItemVisible(item, false);
         }

@@ -20,6 +20,15 @@
 namespace ui {
 
 class TuiCustomGridRecord;
+class TuiCustomGridTableDateTimeHandling;
+class TuiCustomGridTableFiltering;
+class TuiCustomGridTableOptionsBehavior;
+class TuiCustomGridTableOptionsCustomize;
+class TuiCustomGridTableOptionsData;
+class TuiCustomGridTableOptionsSelection;
+class TuiCustomGridTableOptionsView;
+class TuiCustomGridTableViewStyles;
+class TuiGridFilterBox;
 class TuiCustomGridTableItem;
 class TuiCustomGridTableView;
 class TuiCustomGridTableViewData;
@@ -43,6 +52,17 @@ public:
 
     TuiGridDataController& DataController() const;
     TuiCustomGridTableViewData& ViewData();
+
+    // The option objects, made on first use through their Create... operations.
+    TuiCustomGridTableOptionsBehavior& OptionsBehavior();
+    TuiCustomGridTableOptionsData& OptionsData();
+    TuiCustomGridTableOptionsSelection& OptionsSelection();
+    TuiCustomGridTableOptionsView& OptionsView();
+    TuiCustomGridTableDateTimeHandling& DateTimeHandling();
+    TuiGridFilterBox& FilterBox();
+    TuiCustomGridTableFiltering& Filtering();
+    TuiCustomGridTableOptionsCustomize& OptionsCustomize();
+    TuiCustomGridTableViewStyles& Styles();
 
     int32_t ItemCount() const { return static_cast<int32_t>(FItems.size()); }
     TuiCustomGridTableItem* Items(int32_t index) const { return FItems.at(index); }
@@ -103,6 +123,15 @@ protected:
     // An item of the view's class; owner owns it.
     virtual TuiCustomGridTableItem* NewItem(rtl::TComponent* owner) = 0;
     virtual std::unique_ptr<TuiCustomGridTableViewData> CreateViewData();
+    std::unique_ptr<TuiCustomGridOptionsBehavior> CreateOptionsBehavior() override;
+    std::unique_ptr<TuiCustomGridOptionsData> CreateOptionsData() override;
+    std::unique_ptr<TuiCustomGridOptionsSelection> CreateOptionsSelection() override;
+    std::unique_ptr<TuiCustomGridOptionsView> CreateOptionsView() override;
+    std::unique_ptr<TuiCustomGridViewStyles> CreateStyles() override;
+    virtual std::unique_ptr<TuiCustomGridTableDateTimeHandling> CreateDateTimeHandling();
+    virtual std::unique_ptr<TuiGridFilterBox> CreateFilterBox();
+    virtual std::unique_ptr<TuiCustomGridTableFiltering> CreateFiltering();
+    virtual std::unique_ptr<TuiCustomGridTableOptionsCustomize> CreateOptionsCustomize();
 
     void DataChanged(TuiUpdateControlInfo& info) override;
     virtual void RecordChanged(int32_t recordIndex);
@@ -126,6 +155,10 @@ private:
     std::vector<TuiCustomGridTableItem*> FItems;        // not owned: the owner owns the items
     std::vector<TuiCustomGridTableItem*> FVisibleItems; // not owned
     std::unique_ptr<TuiCustomGridTableViewData> FViewData;
+    std::unique_ptr<TuiCustomGridTableDateTimeHandling> FDateTimeHandling;
+    std::unique_ptr<TuiGridFilterBox> FFilterBox;
+    std::unique_ptr<TuiCustomGridTableFiltering> FFiltering;
+    std::unique_ptr<TuiCustomGridTableOptionsCustomize> FOptionsCustomize;
     int32_t FNextID = 0;
     int32_t FAssigningItemsCount = 0;
     bool FAfterAssigningItems = false;

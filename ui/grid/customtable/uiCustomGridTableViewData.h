@@ -4,6 +4,7 @@
 // keeps objects only for the rows something looked at. Records answer for their row (values, texts, level, parent,
 // selection, expansion) through the data controller. Code must not keep a record across a data change.
 
+#include "rtl/core/Object.h"
 #include "rtl/text/StringTypes.h"
 #include "rtl/variants/Variant.h"
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
@@ -19,11 +20,11 @@ class TuiCustomDataController;
 class TuiCustomGridTableView;
 class TuiCustomGridTableViewData;
 
-class TuiCustomGridRecord {
+class TuiCustomGridRecord : public rtl::TObject {
 public:
     // rowIndex -1 stands for the new-item record.
     TuiCustomGridRecord(TuiCustomGridTableViewData& viewData, int32_t rowIndex, const TuiRowInfo& rowInfo);
-    virtual ~TuiCustomGridRecord() = default;
+    ~TuiCustomGridRecord() override = default;
     TuiCustomGridRecord(const TuiCustomGridRecord&) = delete;
     TuiCustomGridRecord& operator=(const TuiCustomGridRecord&) = delete;
 
