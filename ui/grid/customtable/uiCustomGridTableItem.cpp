@@ -5,10 +5,13 @@
 #include "ui/core/controls/uiSystemControllers.h"
 #include "ui/data/controller/rows/uiDataControllerGroups.h"
 #include "ui/data/controller/uiCustomDataController.h"
+#include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/grid/customtable/uiCustomGridTableItemOptions.h"
+#include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
 #include "ui/grid/customtable/uiCustomGridTableViewStyles.h"
 #include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/uiGridDateRanges.h"
 
 #include <algorithm>
 
@@ -36,7 +39,9 @@ int32_t StoredEnumValue(const rtl::Variant& value, int32_t count, rtl::UnicodeSt
 
 } // namespace
 
-TuiCustomGridTableItem::TuiCustomGridTableItem(rtl::TComponent* owner) : TuiComponent(owner) {}
+TuiCustomGridTableItem::TuiCustomGridTableItem(rtl::TComponent* owner)
+    : TuiComponent(owner), FGroupingDateRanges(std::make_unique<TuiGridGroupingDateRanges>()),
+      FFilteringDateRanges(std::make_unique<TuiGridFilteringDateRanges>()) {}
 
 TuiCustomGridTableItem::~TuiCustomGridTableItem() {
     Destroying();
@@ -69,6 +74,50 @@ std::unique_ptr<TuiCustomGridTableItemStyles> TuiCustomGridTableItem::CreateStyl
 
 void TuiCustomGridTableItem::SetGridView(TuiCustomGridTableView* gridView) {
     FGridView = gridView;
+    if (FGridView) {
+        InitGroupingDateRanges();
+    }
+}
+
+void TuiCustomGridTableItem::SetDateTimeGrouping(TuiGridDateTimeGrouping value) {
+    if (FDateTimeGrouping != value) {
+        FDateTimeGrouping = value;
+        DateTimeGroupingChanged();
+    }
+}
+
+TuiGridDateTimeGrouping TuiCustomGridTableItem::EffectiveDateTimeGrouping() {
+    if (FDateTimeGrouping != dtgDefault || !FGridView) {
+        return FDateTimeGrouping;
+    }
+    return FGridView->DateTimeHandling().Grouping();
+}
+
+void TuiCustomGridTableItem::InitGroupingDateRanges() {
+    const TuiCustomGridTableDateTimeHandling* handling = FGridView ? &FGridView->DateTimeHandling() : nullptr;
+    FGroupingDateRanges->Setup(handling, EffectiveDateTimeGrouping());
+}
+
+void TuiCustomGridTableItem::InitFilteringDateRanges() {
+    if (FGridView) {
+        TuiCustomGridTableDateTimeHandling& handling = FGridView->DateTimeHandling();
+        FFilteringDateRanges->Setup(&handling, handling.Filters());
+    } else {
+        FFilteringDateRanges->Setup(nullptr, {});
+    }
+}
+
+void TuiCustomGridTableItem::DateTimeGroupingChanged() {
+    InitGroupingDateRanges();
+    if (FGridView) {
+        FGridView->DataController().RebuildRows();
+    }
+}
+
+bool TuiCustomGridTableItem::UsesGroupingDateRanges() const {
+    return CanApplyToDataController() &&
+           FGridView->DataController().GetItemValueTypeClass(FIndex) == &TuiDateTimeValueType::Instance() &&
+           !FGroupingDateRanges->HasNoRanges();
 }
 
 void TuiCustomGridTableItem::SetIndex(int32_t value) {

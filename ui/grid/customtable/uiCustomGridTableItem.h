@@ -8,6 +8,7 @@
 #include "ui/core/uiComponents.h"
 #include "ui/core/uiGeometry.h"
 #include "ui/data/controller/uiDataControllerTypes.h"
+#include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiGridFilterMRU.h"
 #include "vcl/system/Types.h"
 
@@ -22,6 +23,8 @@ class TuiCustomGridTableView;
 class TuiCustomGridTableItem;
 class TuiCustomGridTableItemOptions;
 class TuiCustomGridTableItemStyles;
+class TuiGridFilteringDateRanges;
+class TuiGridGroupingDateRanges;
 
 // Sender, record index, the text to change.
 using TuiGridGetDataTextEvent =
@@ -101,6 +104,21 @@ public:
     void SetGroupIndex(int32_t value);
     bool WasVisibleBeforeGrouping() const { return FWasVisibleBeforeGrouping; }
 
+    // dtgDefault follows the view's date-time handling.
+    TuiGridDateTimeGrouping DateTimeGrouping() const { return FDateTimeGrouping; }
+    void SetDateTimeGrouping(TuiGridDateTimeGrouping value);
+    TuiGridDateTimeGrouping EffectiveDateTimeGrouping();
+    // The periods the item's dates group and filter by, set up again when the item joins a view or a grouping
+    // setting changes.
+    TuiGridGroupingDateRanges& GroupingDateRanges() const { return *FGroupingDateRanges; }
+    TuiGridFilteringDateRanges& FilteringDateRanges() const { return *FFilteringDateRanges; }
+    void InitGroupingDateRanges();
+    void InitFilteringDateRanges();
+    // Sets the grouping ranges up again and has the data controller rebuild its rows.
+    void DateTimeGroupingChanged();
+    // A DateTime item with grouping ranges.
+    bool UsesGroupingDateRanges() const;
+
     int32_t Tag() const { return FTag; }
     void SetTag(int32_t value);
 
@@ -165,6 +183,9 @@ private:
     bool FVisibleForCustomization = true;
     bool FWasVisibleBeforeGrouping = false;
     std::unique_ptr<TuiCustomGridTableItemOptions> FOptions;
+    std::unique_ptr<TuiGridGroupingDateRanges> FGroupingDateRanges;
+    std::unique_ptr<TuiGridFilteringDateRanges> FFilteringDateRanges;
+    TuiGridDateTimeGrouping FDateTimeGrouping = dtgDefault;
     std::unique_ptr<TuiCustomGridTableItemStyles> FStyles;
     TuiGridFilterMRUValueItems FFilterMRUValueItems;
     TuiGridGetDataTextEvent FOnGetDataText;

@@ -82,7 +82,16 @@ void TuiCustomGridTableDateTimeHandling::SetGrouping(TuiGridDateTimeGrouping val
         Changed(0);
         return;
     }
-    gridView.DataController().RebuildRows();
+    gridView.BeginUpdate();
+    try {
+        for (int32_t i = 0; i < gridView.ItemCount(); ++i) {
+            gridView.Items(i)->DateTimeGroupingChanged();
+        }
+    } catch (...) {
+        gridView.EndUpdate();
+        throw;
+    }
+    gridView.EndUpdate();
 }
 
 void TuiCustomGridTableDateTimeHandling::SetIgnoreTimeForFiltering(bool value) {

@@ -14,6 +14,7 @@
 #include "ui/grid/customtable/uiCustomGridTableViewData.h"
 #include "ui/grid/customtable/uiCustomGridTableViewStyles.h"
 #include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/uiGridDateRanges.h"
 #include "ui/grid/customtable/uiGridStrs.h"
 
 #include <gtest/gtest.h>
@@ -186,6 +187,24 @@ TEST_F(CustomGridTableOptionsTest, WithOnlyContentOddAssignedEvenRowsUseContent)
                                           TuiStyle*& style) { style = content; });
     styles.GetContentParams(viewData.GetRecordAt(1), View->Items(0), handled);
     EXPECT_EQ(handled.Color, vcl::clRed);
+}
+
+TEST_F(CustomGridTableOptionsTest, AnItemFollowsTheViewsDateTimeGroupingUnlessItHasItsOwn) {
+    TuiCustomGridTableItem* item = View->CreateItem();
+    View->DataController().ChangeValueTypeClass(0, &TuiDateTimeValueType::Instance());
+    EXPECT_EQ(item->EffectiveDateTimeGrouping(), dtgRelativeToToday);
+    EXPECT_EQ(item->GroupingDateRanges().Count(), 12);
+    EXPECT_TRUE(item->UsesGroupingDateRanges());
+    View->DateTimeHandling().SetGrouping(dtgByMonth);
+    EXPECT_EQ(item->GroupingDateRanges().Count(), 1);
+    item->SetDateTimeGrouping(dtgByDateAndTime);
+    EXPECT_FALSE(item->UsesGroupingDateRanges());
+    View->DataController().ChangeValueTypeClass(0, &TuiIntegerValueType::Instance());
+    item->SetDateTimeGrouping(dtgByYear);
+    EXPECT_FALSE(item->UsesGroupingDateRanges());
+    View->DateTimeHandling().SetFilters({dtfYears, dtfMonths});
+    item->InitFilteringDateRanges();
+    EXPECT_EQ(item->FilteringDateRanges().Count(), 2);
 }
 
 } // namespace
