@@ -12,6 +12,7 @@
 #include "ui/grid/customtable/uiCustomGridTableViewStyles.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/customtable/uiGridDateRanges.h"
+#include "ui/grid/customtable/uiGridEventSetter.h"
 
 #include <algorithm>
 
@@ -380,34 +381,20 @@ void TuiCustomGridTableItem::DoGetDataText(int32_t recordIndex, rtl::AnsiString&
     }
 }
 
-namespace {
-
-// Stores handler into field and reports kind to the item, when the handler is set or cleared.
-template <class THandler>
-void SetGridItemEvent(TuiCustomGridTableItem& item, THandler& field, THandler handler, int32_t kind) {
-    const bool changed = static_cast<bool>(field) || static_cast<bool>(handler);
-    field = std::move(handler);
-    if (changed) {
-        item.Changed(kind);
-    }
-}
-
-} // namespace
-
 void TuiCustomGridTableItem::SetOnGetDataText(TuiGridGetDataTextEvent handler) {
-    SetGridItemEvent(*this, FOnGetDataText, std::move(handler), 0);
+    SetGridEventHandler(FOnGetDataText, std::move(handler), [this] { Changed(0); });
 }
 
 void TuiCustomGridTableItem::SetOnGetStoredProperties(TuiGridTableItemGetStoredPropertiesEvent handler) {
-    SetGridItemEvent(*this, FOnGetStoredProperties, std::move(handler), 0);
+    SetGridEventHandler(FOnGetStoredProperties, std::move(handler), [this] { Changed(0); });
 }
 
 void TuiCustomGridTableItem::SetOnGetStoredPropertyValue(TuiGridTableItemGetStoredPropertyValueEvent handler) {
-    SetGridItemEvent(*this, FOnGetStoredPropertyValue, std::move(handler), 0);
+    SetGridEventHandler(FOnGetStoredPropertyValue, std::move(handler), [this] { Changed(0); });
 }
 
 void TuiCustomGridTableItem::SetOnSetStoredPropertyValue(TuiGridTableItemSetStoredPropertyValueEvent handler) {
-    SetGridItemEvent(*this, FOnSetStoredPropertyValue, std::move(handler), 0);
+    SetGridEventHandler(FOnSetStoredPropertyValue, std::move(handler), [this] { Changed(0); });
 }
 
 } // namespace ui

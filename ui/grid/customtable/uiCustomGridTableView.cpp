@@ -8,6 +8,7 @@
 #include "ui/grid/customtable/uiCustomGridTableViewStyles.h"
 #include "ui/grid/customtable/uiGridDataChanges.h"
 #include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/uiGridEventSetter.h"
 
 #include <algorithm>
 
@@ -402,33 +403,20 @@ void TuiCustomGridTableView::DataChanged(TuiUpdateControlInfo& info) {
     TuiCustomGridView::DataChanged(info);
 }
 
-namespace {
-
-template <class THandler>
-void SetTableViewEvent(TuiCustomGridTableView& gridView, THandler& field, THandler handler) {
-    const bool changed = static_cast<bool>(field) || static_cast<bool>(handler);
-    field = std::move(handler);
-    if (changed) {
-        gridView.Changed(0);
-    }
-}
-
-} // namespace
-
 void TuiCustomGridTableView::SetOnCanFocusRecord(TuiGridAllowRecordOperationEvent handler) {
-    SetTableViewEvent(*this, FOnCanFocusRecord, std::move(handler));
+    SetGridEventHandler(FOnCanFocusRecord, std::move(handler), [this] { Changed(0); });
 }
 
 void TuiCustomGridTableView::SetOnCanSelectRecord(TuiGridAllowRecordOperationEvent handler) {
-    SetTableViewEvent(*this, FOnCanSelectRecord, std::move(handler));
+    SetGridEventHandler(FOnCanSelectRecord, std::move(handler), [this] { Changed(0); });
 }
 
 void TuiCustomGridTableView::SetOnFocusedRecordChanged(TuiGridFocusedRecordChangedEvent handler) {
-    SetTableViewEvent(*this, FOnFocusedRecordChanged, std::move(handler));
+    SetGridEventHandler(FOnFocusedRecordChanged, std::move(handler), [this] { Changed(0); });
 }
 
 void TuiCustomGridTableView::SetOnSelectionChanged(TuiGridCustomTableViewEvent handler) {
-    SetTableViewEvent(*this, FOnSelectionChanged, std::move(handler));
+    SetGridEventHandler(FOnSelectionChanged, std::move(handler), [this] { Changed(0); });
 }
 
 bool TuiCustomGridTableView::DoCanFocusRecord(TuiCustomGridRecord* record) {
