@@ -37,8 +37,9 @@ TuiCustomGrid::~TuiCustomGrid() {
         Free(FRootLevel->Items(FRootLevel->Count() - 1));
     }
     FRootLevel.reset();
-    for (TuiCustomGridView* view : std::vector<TuiCustomGridView*>(FViews)) {
-        RemoveChildComponent(view);
+    // The views go with their grid, last first (each leaves its owner's list as it goes).
+    while (!FViews.empty()) {
+        Free(FViews.back());
     }
 }
 
@@ -47,10 +48,16 @@ void TuiCustomGrid::AddChange(std::unique_ptr<TuiCustomGridChange> change) {
 }
 
 void TuiCustomGrid::LayoutChanged() {
+    if (ComponentState().Contains(rtl::TComponentState::csLoading)) {
+        return;
+    }
     AddChange(std::make_unique<TuiGridLayoutChange>(nullptr));
 }
 
 void TuiCustomGrid::SizeChanged() {
+    if (ComponentState().Contains(rtl::TComponentState::csLoading)) {
+        return;
+    }
     AddChange(std::make_unique<TuiGridSizeChange>(nullptr, false, false));
 }
 
@@ -66,8 +73,26 @@ void TuiCustomGrid::CalculateLayout() {
     FPainter->Invalidate(true);
 }
 
+void TuiCustomGrid::BoundsChanged() {
+    if (!FViewInfo->IsCalculating()) {
+        SizeChanged();
+    }
+    TuiControl::BoundsChanged();
+}
+
+void TuiCustomGrid::LookAndFeelChanged(TuiLookAndFeel* sender, TuiLookAndFeelValues changed) {
+    TuiControl::LookAndFeelChanged(sender, changed);
+    SizeChanged();
+}
+
 void TuiCustomGrid::FocusChanged() {
     TuiControl::FocusChanged();
+    if (IsDestroying()) {
+        return;
+    }
+    if (Focused() && FFocusedView) {
+        FFocusedView->FocusChanged(true);
+    }
     if (TuiCustomGridView* view = ActiveView()) {
         view->Controller().NotifyControlFocusChanged();
     }
@@ -160,6 +185,9 @@ void TuiCustomGrid::ChangeFocusedView(TuiCustomGridView* previous, TuiCustomGrid
         if (gridView->Level()) {
             gridView->Level()->SetActive(true);
         }
+    }
+    if (IsDestroying()) {
+        return;
     }
     FNavigatorNotifier.RefreshNavigators();
     if (FOnFocusedViewChanged) {

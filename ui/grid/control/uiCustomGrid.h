@@ -82,8 +82,14 @@ public:
     void SetOnFocusedViewChanged(TuiGridFocusedViewChangedEvent handler) { FOnFocusedViewChanged = std::move(handler); }
     void SetOnLayoutChanged(TuiGridLayoutChangedEvent handler) { FOnLayoutChanged = std::move(handler); }
 
+    // The grid never takes the focus on a click; its sites do.
+    bool MayFocus() const override { return false; }
+
 protected:
-    // The active view hears of it through a queued change.
+    // The grid lays itself out again.
+    void BoundsChanged() override;
+    void LookAndFeelChanged(TuiLookAndFeel* sender, TuiLookAndFeelValues changed) override;
+    // The focused view takes the focus; the active view hears of it through a queued change.
     void FocusChanged() override;
     void Paint() override;
     void MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;

@@ -1,9 +1,13 @@
 #include "ui/grid/control/uiGridLevel.h"
 
+#include "ui/data/controller/details/uiDataRelations.h"
+#include "ui/data/controller/uiCustomDataController.h"
 #include "ui/grid/control/uiCustomGrid.h"
+#include "ui/grid/control/uiGridLevelStyles.h"
 #include "ui/grid/view/uiCustomGridView.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace ui {
 
@@ -58,7 +62,8 @@ void TuiGridLevelOptions::Changed(bool hard) {
 TuiGridLevel::TuiGridLevel(rtl::TComponent* owner) : TuiGridLevel(owner, 1) {}
 
 TuiGridLevel::TuiGridLevel(rtl::TComponent* owner, int32_t detailFrameWidth)
-    : TuiComponent(owner), FOptions(std::make_unique<TuiGridLevelOptions>(*this, detailFrameWidth)) {}
+    : TuiComponent(owner), FOptions(std::make_unique<TuiGridLevelOptions>(*this, detailFrameWidth)),
+      FStyles(std::make_unique<TuiGridLevelStyles>(*this)) {}
 
 void TuiGridLevel::SetControl(TuiCustomGrid* control) {
     FControl = control;
@@ -128,6 +133,9 @@ void TuiGridLevel::SetVisible(bool value) {
         return;
     }
     FVisible = value;
+    if (value) {
+        AttachViewToRelation();
+    }
     if (FParent) {
         FParent->ItemVisibilityChanged(this);
     }
@@ -140,6 +148,9 @@ void TuiGridLevel::SetVisible(bool value) {
     if (FControl) {
         FControl->UpdateFocusedView();
     }
+    if (!value) {
+        AttachViewToRelation();
+    }
 }
 
 void TuiGridLevel::SetGridView(TuiCustomGridView* view) {
@@ -151,6 +162,11 @@ void TuiGridLevel::SetGridView(TuiCustomGridView* view) {
     }
     TuiCustomGridView* oldView = FGridView;
     if (oldView) {
+        oldView->BeginUpdate();
+        for (TuiGridLevel* child : FItems) {
+            DestroyDataRelation(*child);
+        }
+        oldView->CancelUpdate();
         oldView->SetLevel(nullptr);
     }
     FGridView = view;
@@ -163,16 +179,59 @@ void TuiGridLevel::SetGridView(TuiCustomGridView* view) {
     if (view) {
         view->BeginUpdate();
         try {
-            view->SetLevel(this);
-            Changed(false);
+            BindView(*view, oldView);
         } catch (...) {
             view->EndUpdate();
             RepairFocusAfterBinding(oldView, view);
             throw;
         }
         view->EndUpdate();
+    } else if (oldView) {
+        oldView->DataController().SetMasterRelation(nullptr, true);
     }
     RepairFocusAfterBinding(oldView, view);
+}
+
+void TuiGridLevel::BindView(TuiCustomGridView& view, TuiCustomGridView* oldView) {
+    if (oldView) {
+        oldView->DataController().SetMasterRelation(nullptr, true);
+    }
+    view.SetLevel(this);
+    AttachViewToRelation();
+    for (TuiGridLevel* child : FItems) {
+        CreateDataRelation(*child);
+    }
+    Changed(false);
+}
+
+void TuiGridLevel::AttachViewToRelation() {
+    if (FGridView == nullptr) {
+        return;
+    }
+    if (FVisible) {
+        FGridView->DataController().SetMasterRelation(FDataRelation, !IsTop());
+    } else {
+        FGridView->DataController().SetMasterRelation(nullptr, true);
+    }
+}
+
+void TuiGridLevel::CreateDataRelation(TuiGridLevel& child) {
+    if (FGridView == nullptr || child.FDataRelation != nullptr) {
+        return;
+    }
+    child.FDataRelation = &FGridView->DataController().GetRelations().AddRelation(&child);
+    if (child.FGridView && child.FVisible) {
+        TuiCustomDataController& detail = child.FGridView->DataController();
+        detail.SetMasterRelation(child.FDataRelation, detail.IsTemplateController());
+    }
+}
+
+void TuiGridLevel::DestroyDataRelation(TuiGridLevel& child) {
+    if (child.FDataRelation == nullptr) {
+        return;
+    }
+    TuiCustomDataRelation* relation = std::exchange(child.FDataRelation, nullptr);
+    relation->RelationList().RemoveRelation(*relation);
 }
 
 void TuiGridLevel::RepairFocusAfterBinding(TuiCustomGridView* oldView, TuiCustomGridView* newView) {
@@ -218,6 +277,7 @@ void TuiGridLevel::AddItem(TuiGridLevel* child) {
         child->FParent = this;
         child->SetControl(FControl);
         RefreshVisibleItems();
+        CreateDataRelation(*child);
         if (IsRoot() && FControl->ActiveLevel() == nullptr) {
             FControl->SetActiveLevel(FirstVisibleItem());
         }
@@ -234,6 +294,7 @@ void TuiGridLevel::RemoveItem(TuiGridLevel* child) {
         FItems.erase(found);
         RefreshVisibleItems();
         child->FParent = nullptr;
+        DestroyDataRelation(*child);
         if (FControl && FControl->ActiveLevel() == child) {
             FControl->SetActiveLevel(nullptr);
         }
@@ -250,6 +311,9 @@ void TuiGridLevel::MoveItem(TuiGridLevel* child, int32_t index) {
     FItems.erase(FItems.begin() + current);
     FItems.insert(FItems.begin() + index, child);
     RefreshVisibleItems();
+    if (TuiCustomDataRelation* relation = child->FDataRelation) {
+        relation->RelationList().MoveRelation(relation->IndexInList(), index);
+    }
     Changed(true);
 }
 

@@ -13,9 +13,11 @@
 
 namespace ui {
 
+class TuiCustomDataRelation;
 class TuiCustomGrid;
 class TuiCustomGridView;
 class TuiGridLevel;
+class TuiGridLevelStyles;
 
 enum TuiGridDetailTabsPosition : uint8_t { dtpNone, dtpLeft, dtpTop };
 
@@ -60,6 +62,7 @@ public:
     // The caption without its accelerator marks.
     rtl::UnicodeString GetDisplayCaption() const;
     TuiGridLevelOptions& Options() const { return *FOptions; }
+    TuiGridLevelStyles& Styles() const { return *FStyles; }
     int32_t ImageIndex() const { return FImageIndex; }
     // Values below -1 become -1.
     void SetImageIndex(int32_t value);
@@ -77,6 +80,9 @@ public:
 
     TuiCustomGrid* Control() const { return FControl; }
     TuiGridLevel* Parent() const { return FParent; }
+    // The relation of the parent's view's data controller whose details this level shows; nullptr for a top level or
+    // while the parent has no view.
+    TuiCustomDataRelation* DataRelation() const { return FDataRelation; }
     int32_t Count() const { return static_cast<int32_t>(FItems.size()); }
     TuiGridLevel* Items(int32_t index) const { return FItems.at(static_cast<size_t>(index)); }
     int32_t VisibleCount() const { return static_cast<int32_t>(FVisibleItems.size()); }
@@ -117,15 +123,23 @@ private:
     friend class TuiCustomGrid;
 
     void RefreshVisibleItems();
+    // The child's relation in this level's view's data controller (nothing without a view).
+    void CreateDataRelation(TuiGridLevel& child);
+    void DestroyDataRelation(TuiGridLevel& child);
+    // The view's data controller becomes a detail (a template below a top level) while the level is visible.
+    void AttachViewToRelation();
+    void BindView(TuiCustomGridView& view, TuiCustomGridView* oldView);
     void RepairFocusAfterBinding(TuiCustomGridView* oldView, TuiCustomGridView* newView);
 
     rtl::UnicodeString FCaption;
-    TuiCustomGrid* FControl = nullptr;        // not owned
-    TuiCustomGridView* FGridView = nullptr;   // not owned
-    TuiGridLevel* FParent = nullptr;          // not owned
-    std::vector<TuiGridLevel*> FItems;        // owned
-    std::vector<TuiGridLevel*> FVisibleItems; // not owned
+    TuiCustomGrid* FControl = nullptr;              // not owned
+    TuiCustomGridView* FGridView = nullptr;         // not owned
+    TuiGridLevel* FParent = nullptr;                // not owned
+    TuiCustomDataRelation* FDataRelation = nullptr; // owned by the parent's view's data controller
+    std::vector<TuiGridLevel*> FItems;              // owned
+    std::vector<TuiGridLevel*> FVisibleItems;       // not owned
     std::unique_ptr<TuiGridLevelOptions> FOptions;
+    std::unique_ptr<TuiGridLevelStyles> FStyles;
     int32_t FImageIndex = -1;
     int32_t FMaxDetailHeight = 0;
     bool FVisible = true;

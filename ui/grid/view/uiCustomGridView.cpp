@@ -265,6 +265,9 @@ void TuiCustomGridView::InvalidateRect(const vcl::TRect& rect) {
 }
 
 void TuiCustomGridView::Changed(int32_t kind) {
+    if (FDataController->IsProviderLocked()) {
+        return;
+    }
     BeginUpdate();
     try {
         if (kind == 1) {
@@ -332,6 +335,14 @@ void TuiCustomGridView::Repaint(const vcl::TRect& rect) {
     }
 }
 
+bool TuiCustomGridView::IsPattern() const {
+    return FDataController->IsTemplateController();
+}
+
+bool TuiCustomGridView::IsDetail() const {
+    return FDataController->IsDetailMode();
+}
+
 bool TuiCustomGridView::IsDetailOf(const TuiCustomGridView* gridView) const {
     for (const TuiCustomGridView* master = MasterGridView(); master; master = master->MasterGridView()) {
         if (master == gridView) {
@@ -339,13 +350,6 @@ bool TuiCustomGridView::IsDetailOf(const TuiCustomGridView* gridView) const {
         }
     }
     return false;
-}
-
-void TuiCustomGridView::SetControl(TuiControl* control) {
-    if (Control() == control) {
-        return;
-    }
-    TuiControlChildComponent::SetControl(control);
 }
 
 void TuiCustomGridView::DataChanged(TuiUpdateControlInfo& info) {

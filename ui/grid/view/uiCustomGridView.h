@@ -92,7 +92,7 @@ public:
     void Invalidate();
     // Nothing for an empty rectangle.
     void InvalidateRect(const vcl::TRect& rect);
-    // 0 repaint, 1 layout, 2 size.
+    // 0 repaint, 1 layout, 2 size; nothing while the data controller's provider holds its changes.
     void Changed(int32_t kind);
 
     bool IsFocused() const;
@@ -111,12 +111,13 @@ public:
     // Views that hold details have masters; these bases hold none.
     virtual TuiCustomGridView* MasterGridView() const { return nullptr; }
     bool IsDetailOf(const TuiCustomGridView* gridView) const;
-    virtual bool IsPattern() const { return false; }
+    // The view stands for the details of every master record (its data controller is a template).
+    bool IsPattern() const;
+    // The view shows the details of one master record.
+    bool IsDetail() const;
     virtual void DetailVisibilityChanged(TuiGridLevel* /*level*/, int32_t /*oldCount*/, int32_t /*newCount*/) {}
     // Repaints rect (the whole view when empty).
     virtual void Repaint(const vcl::TRect& rect);
-
-    void SetControl(TuiControl* control) override;
 
 protected:
     using TDataControllerMaker = std::unique_ptr<TuiCustomDataController> (*)(TuiCustomGridView& gridView);

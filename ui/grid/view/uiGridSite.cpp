@@ -1,5 +1,6 @@
 #include "ui/grid/view/uiGridSite.h"
 
+#include "ui/grid/control/uiCustomGrid.h"
 #include "ui/grid/view/uiCustomGridView.h"
 #include "ui/grid/view/uiGridController.h"
 #include "ui/grid/view/uiGridPainter.h"
@@ -19,6 +20,21 @@ TuiCustomGridView& TuiGridSite::GridView() const {
 vcl::TCursor TuiGridSite::GetCurrentCursor(int32_t x, int32_t y) const {
     const vcl::TCursor cursor = GridView().Controller().GetCursor(x, y);
     return cursor != 0 ? cursor : TuiControl::GetCurrentCursor(x, y);
+}
+
+void TuiGridSite::SetParent(vcl::TWinControl* parent) {
+    vcl::TWinControl* oldParent = Parent();
+    if (parent != oldParent) {
+        TuiCustomGrid* grid = GridView().Grid();
+        if (parent && grid) {
+            LookAndFeel().SetMaster(&grid->LookAndFeel());
+        }
+        if (!parent && oldParent && grid && grid->FocusedView() == &GridView() && Focused() &&
+            !oldParent->ComponentState().Contains(rtl::TComponentState::csDestroying) && oldParent->CanFocus()) {
+            oldParent->SetFocus();
+        }
+    }
+    TuiControl::SetParent(parent);
 }
 
 void TuiGridSite::Paint() {

@@ -21,6 +21,8 @@ public:
     vcl::TRect HScrollBarBounds() const { return GetHScrollBarBounds(); }
     vcl::TRect VScrollBarBounds() const { return GetVScrollBarBounds(); }
     vcl::TCursor GetCurrentCursor(int32_t x, int32_t y) const override;
+    // With a parent the site looks as its grid does; a focused site that loses its parent hands the focus to it.
+    void SetParent(vcl::TWinControl* parent) override;
 
 protected:
     void Paint() override;

@@ -2,14 +2,19 @@
 
 #include "tests/ui/grid/GridTestSupport.h"
 #include "ui/core/graphics/uiDrawParams.h"
+#include "ui/data/controller/details/uiDataRelations.h"
 #include "ui/data/controller/uiCustomDataController.h"
+#include "ui/data/controller/uiDataProvider.h"
+#include "ui/grid/control/uiGridLevelStyles.h"
 #include "ui/grid/view/uiCustomGridView.h"
 #include "ui/grid/view/uiGridSite.h"
 #include "ui/grid/view/uiGridViewInfo.h"
 #include "ui/grid/view/uiGridViewOptions.h"
 #include "ui/grid/view/uiGridViewStyles.h"
 
+#include <functional>
 #include <gtest/gtest.h>
+#include <utility>
 #include <vector>
 
 namespace ui {
@@ -22,9 +27,15 @@ public:
 
     void ControlFocusChanged() override { ++FocusNotices; }
     int FocusNotices = 0;
+    std::function<void()> OnCalculate;
 
 protected:
-    void Calculate() override { ++FLayouts; }
+    void Calculate() override {
+        ++FLayouts;
+        if (OnCalculate) {
+            OnCalculate();
+        }
+    }
 
 private:
     int& FLayouts;
@@ -39,10 +50,17 @@ public:
         FocusHooks.push_back(focused);
         TuiCustomGridView::FocusChanged(focused);
     }
-    void Repaint(const vcl::TRect& /*rect*/) override { ++Repaints; }
+    void Repaint(const vcl::TRect& /*rect*/) override {
+        ++Repaints;
+        if (RepaintLog) {
+            RepaintLog->push_back(this);
+        }
+    }
 
     int Layouts = 0;
     int Repaints = 0;
+    // Outlives the view, for tests that free it.
+    std::vector<TuiCustomGridView*>* RepaintLog = nullptr;
     std::vector<bool> FocusHooks;
 
 protected:
@@ -78,6 +96,33 @@ TEST_F(GridTest, TheFirstLevelWithAViewBecomesActiveAndFocused) {
     EXPECT_EQ(Grid->FocusedView(), view);
     EXPECT_EQ(view->FocusHooks, std::vector<bool>{true});
     EXPECT_EQ(Grid->ViewCount(), 1);
+}
+
+TEST_F(GridTest, LevelSettingsRefuseValuesOutOfRange) {
+    TuiGridLevel& level = Grid->Levels().Add();
+    level.SetImageIndex(-7);
+    EXPECT_EQ(level.ImageIndex(), -1);
+    level.SetMaxDetailHeight(-3);
+    EXPECT_EQ(level.MaxDetailHeight(), 0);
+    level.Options().SetDetailFrameWidth(-2);
+    EXPECT_EQ(level.Options().DetailFrameWidth(), 0);
+    EXPECT_EQ(Grid->RootLevelOptions().DetailFrameWidth(), 0);
+    EXPECT_EQ(Grid->Levels().Add().Options().DetailFrameWidth(), 1);
+
+    struct TCase {
+        int32_t MaxDetailHeight;
+        int32_t Asked;
+        int32_t Given;
+    };
+    for (const TCase& test : {TCase{150, 300, 150}, TCase{0, 300, 300}, TCase{150, 100, 100}, TCase{0, -5, 0}}) {
+        level.SetMaxDetailHeight(test.MaxDetailHeight);
+        int32_t height = test.Asked;
+        level.CheckHeight(height);
+        EXPECT_EQ(height, test.Given) << test.MaxDetailHeight << " " << test.Asked;
+    }
+
+    level.SetCaption(u"&Sales && returns");
+    EXPECT_EQ(level.GetDisplayCaption(), u"Sales & returns");
 }
 
 TEST_F(GridTest, AViewSetOnASecondLevelLeavesTheFirst) {
@@ -200,6 +245,17 @@ TEST_F(GridTest, ScrollBarsAreTheSitesAndOnlyANewValueLaysTheViewOut) {
     EXPECT_EQ(LaidOut, std::vector<TuiCustomGridView*>{view});
 }
 
+TEST_F(GridTest, OptionsChangeNothingWhileTheProviderHoldsItsChanges) {
+    TRecordingGridView* view = AddViewLevel();
+    LaidOut.clear();
+    view->DataController().Provider().HoldChanges();
+    view->OptionsView().SetScrollBars(vcl::ssNone);
+    EXPECT_TRUE(LaidOut.empty());
+    view->DataController().Provider().ReleaseChanges();
+    view->OptionsView().SetScrollBars(vcl::ssBoth);
+    EXPECT_EQ(LaidOut, std::vector<TuiCustomGridView*>{view});
+}
+
 TEST_F(GridTest, TheBackgroundStyleDefaultsToTheContentColourWithGreyText) {
     TRecordingGridView* view = AddViewLevel();
     TuiDrawParams params;
@@ -219,6 +275,119 @@ TEST_F(GridTest, TheGridsFocusReachesTheActiveViewInfoThroughTheQueue) {
     EXPECT_EQ(viewInfo.FocusNotices, 0);
     view->EndUpdate();
     EXPECT_EQ(viewInfo.FocusNotices, 1);
+}
+
+TEST_F(GridTest, AGridWideSizeChangeDropsAViewsLayoutChange) {
+    TRecordingGridView* view = AddViewLevel();
+    LaidOut.clear();
+    view->BeginUpdate();
+    view->LayoutChanged();
+    Grid->SizeChanged();
+    view->EndUpdate();
+    EXPECT_EQ(LaidOut, std::vector<TuiCustomGridView*>{nullptr});
+}
+
+TEST_F(GridTest, AViewFreedByALayoutEventLosesItsChangesStillToRun) {
+    TRecordingGridView* first = AddViewLevel();
+    TRecordingGridView* second = AddViewLevel();
+    std::vector<TuiCustomGridView*> repainted;
+    second->RepaintLog = &repainted;
+    Grid->SetOnLayoutChanged([&](TuiCustomGrid&, TuiCustomGridView* view) {
+        if (view == first && second != nullptr) {
+            rtl::TComponent::Free(std::exchange(second, nullptr));
+        }
+    });
+    first->BeginUpdate();
+    first->LayoutChanged();
+    second->Invalidate();
+    first->EndUpdate();
+    EXPECT_EQ(second, nullptr);
+    EXPECT_TRUE(repainted.empty());
+    EXPECT_EQ(Grid->ViewCount(), 1);
+}
+
+TEST_F(GridTest, ChangesPostedWhileTheViewCalculatesAreDropped) {
+    TRecordingGridView* view = AddViewLevel();
+    auto& viewInfo = static_cast<TCountingViewInfo&>(view->ViewInfo());
+    bool posted = true;
+    viewInfo.OnCalculate = [&] { posted = view->SizeChanged(); };
+    view->Repaints = 0;
+    viewInfo.Recalculate();
+    EXPECT_FALSE(posted);
+    EXPECT_EQ(Grid->ChangeLockCount(), 0);
+    EXPECT_EQ(view->Repaints, 0);
+}
+
+TEST_F(GridTest, FreeingTheGridFreesItsViews) {
+    AddViewLevel();
+    const TuiGridListenerLink link(Grid->Views(0));
+    rtl::TComponent::Free(Grid);
+    Grid = nullptr;
+    EXPECT_EQ(link.GridView(), nullptr);
+}
+
+TEST_F(GridTest, ATabTakesTheParentsChoiceThenItsOwnOverTheDefaults) {
+    TuiGridLevel& parent = Grid->Levels().Add();
+    TuiGridLevel& child = parent.Add();
+    TuiDrawParams params;
+    parent.Styles().GetTabDrawParams(nullptr, child, params);
+    EXPECT_EQ(params.Color, Grid->GetPainter()->AltFaceColor());
+    EXPECT_EQ(params.TextColor, Grid->GetPainter()->AltTextColor());
+    EXPECT_EQ(params.Font, &Grid->Font());
+
+    TuiStyle chosen(nullptr);
+    chosen.SetColor(vcl::clRed);
+    TuiStyle own(nullptr);
+    own.SetColor(vcl::clLime);
+    parent.Styles().SetOnGetTabStyle([&](TuiGridLevel&, TuiGridLevel& tabLevel, TuiStyle*& style) {
+        EXPECT_EQ(&tabLevel, &child);
+        style = &chosen;
+    });
+    parent.Styles().GetTabDrawParams(nullptr, child, params);
+    EXPECT_EQ(params.Color, vcl::clRed);
+    rtl::TObject masterRecord;
+    child.Styles().SetOnGetOwnTabStyle([&](TuiGridLevel&, rtl::TObject* record, TuiStyle*& style) {
+        if (record == &masterRecord) {
+            style = &own;
+        }
+    });
+    parent.Styles().GetTabDrawParams(&masterRecord, child, params);
+    EXPECT_EQ(params.Color, vcl::clLime);
+
+    LaidOut.clear();
+    child.Styles().SetTab(&chosen);
+    EXPECT_EQ(LaidOut, std::vector<TuiCustomGridView*>{nullptr});
+    child.Styles().SetTab(nullptr);
+}
+
+TEST_F(GridTest, ChildLevelsAreTheRelationsOfTheirParentsViewAndTheirViewsArePatterns) {
+    TRecordingGridView* master = AddViewLevel();
+    TuiGridLevel& level = *master->Level();
+    TuiGridLevel& first = level.Add();
+    TuiGridLevel& second = level.Add();
+    auto* detail = new TRecordingGridView(Form.get());
+    second.SetGridView(detail);
+    TuiCustomDataRelationList& relations = master->DataController().GetRelations();
+    ASSERT_EQ(relations.GetCount(), 2);
+    EXPECT_EQ(relations.GetItem(0).Item(), &first);
+    EXPECT_EQ(second.DataRelation(), &relations.GetItem(1));
+    EXPECT_TRUE(detail->IsDetail());
+    EXPECT_TRUE(detail->IsPattern());
+    EXPECT_FALSE(master->IsPattern());
+    EXPECT_FALSE(detail->CanFocus());
+
+    level.MoveItem(&second, 0);
+    EXPECT_EQ(relations.IndexOf(*second.DataRelation()), 0);
+    second.SetVisible(false);
+    EXPECT_FALSE(detail->IsDetail());
+    second.SetVisible(true);
+    EXPECT_TRUE(detail->IsDetail());
+    rtl::TComponent::Free(&second);
+    EXPECT_EQ(relations.GetCount(), 1);
+    EXPECT_FALSE(detail->IsDetail());
+    level.SetGridView(nullptr);
+    EXPECT_EQ(first.DataRelation(), nullptr);
+    EXPECT_EQ(relations.GetCount(), 0);
 }
 
 class TCountingNavigator : public IuiNavigatorOwner {

@@ -75,6 +75,7 @@ protected:
 TEST_F(GridSiteTest, TheSiteFillsTheGridAndTheBackgroundFillsWhatThePartsLeave) {
     ASSERT_EQ(Site->Parent(), Grid);
     ASSERT_EQ(Site->BoundsRect(), Grid->GetClientBounds());
+    EXPECT_EQ(Site->LookAndFeel().Master(), &Grid->LookAndFeel());
     ui_test::TDibSurface surface(Site->Width(), Site->Height());
     ui_test::PaintControl(*Site, surface);
     const vcl::TColor background = vcl::ColorToRGB(View->ViewInfo().GetBackgroundColor());
@@ -90,6 +91,12 @@ TEST_F(GridSiteTest, TheSiteFillsTheGridAndTheBackgroundFillsWhatThePartsLeave) 
 // Only the window's erase shows: one colour everywhere.
 bool ShowsNothingPainted(const std::vector<uint32_t>& pixels) {
     return std::all_of(pixels.begin(), pixels.end(), [&](uint32_t pixel) { return pixel == pixels.front(); });
+}
+
+TEST_F(GridSiteTest, AResizedGridLaysTheSiteOverItsNewClientArea) {
+    Grid->SetBounds(10, 10, 180, 120);
+    EXPECT_EQ(Site->BoundsRect(), Grid->GetClientBounds());
+    EXPECT_EQ(Site->Width(), Grid->GetClientBounds().Width());
 }
 
 TEST_F(GridSiteTest, AParkedSiteOrALockedViewPaintsNothing) {
