@@ -1,8 +1,13 @@
 #include "ui/grid/customtable/uiCustomGridTableViewData.h"
 
+#include "rtl/text/CodePages.h"
+#include "rtl/variants/VariantConversions.h"
+#include "ui/data/controller/rows/uiDataControllerGroups.h"
 #include "ui/data/controller/uiCustomDataController.h"
+#include "ui/grid/customtable/uiCustomGridTableItem.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
 #include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/uiGridDateRanges.h"
 
 #include <algorithm>
 
@@ -231,6 +236,57 @@ void TuiCustomGridTableViewData::ExpandAll(bool recurse) {
         throw;
     }
     TableView().EndUpdate();
+}
+
+bool TuiCustomGridTableViewData::NeedsRangeComparison(TuiCustomGridTableItem& item, int32_t mode) {
+    if ((mode != 0 && mode != 1) || !item.UsesGroupingDateRanges()) {
+        return false;
+    }
+    if (mode == 1) {
+        return true;
+    }
+    const int32_t groupIndex = item.GroupIndex();
+    const int32_t groupingCount = TableView().DataController().Groups().GroupingFieldCount();
+    return groupIndex != -1 && (groupIndex < groupingCount - 1 || item.GroupingDateRanges().AnySortsByTimeOfDay());
+}
+
+rtl::Variant TuiCustomGridTableViewData::ConvertRangeValue(TuiCustomGridTableItem& item, const rtl::Variant& value,
+                                                           int32_t kind) {
+    if (value.IsNull() || value.IsEmpty()) {
+        return value;
+    }
+    rtl::TDateTime date = rtl::VarToDateTime(value);
+    if (kind >= 2) {
+        return rtl::Variant::FromDateTime(rtl::DateOf(date));
+    }
+    const TuiGridGroupingDateRanges& ranges = item.GroupingDateRanges();
+    if (!ranges.AnyKeepsTime()) {
+        date = rtl::DateOf(date);
+    }
+    if (const TuiCustomGridDateRange* range = ranges.FindRange(date)) {
+        return kind == 1 ? range->GetGroupValue(date) : range->GetSortKey(date);
+    }
+    return rtl::Variant::FromDateTime(date);
+}
+
+rtl::AnsiString TuiCustomGridTableViewData::GetRangeDisplayText(int32_t recordIndex, int32_t itemIndex) {
+    TuiCustomDataController& dataController = TableView().DataController();
+    TuiCustomGridTableItem* item = TableView().Items(itemIndex);
+    const rtl::Variant value = dataController.GetValue(recordIndex, itemIndex);
+    if (item->UsesGroupingDateRanges() && !value.IsNull() && !value.IsEmpty()) {
+        const TuiGridGroupingDateRanges& ranges = item->GroupingDateRanges();
+        rtl::TDateTime date = rtl::VarToDateTime(value);
+        if (!ranges.AnyKeepsTime()) {
+            date = rtl::DateOf(date);
+        }
+        if (const TuiCustomGridDateRange* range = ranges.FindRange(date)) {
+            const rtl::UnicodeString text = range->GetRangeDisplayTextFor(date);
+            if (!text.empty()) {
+                return rtl::UnicodeToAnsi(text);
+            }
+        }
+    }
+    return dataController.GetDisplayText(recordIndex, itemIndex);
 }
 
 std::unique_ptr<TuiCustomGridRecord> TuiCustomGridTableViewData::CreateRecord(int32_t rowIndex,

@@ -17,6 +17,7 @@
 namespace ui {
 
 class TuiCustomDataController;
+class TuiCustomGridTableItem;
 class TuiCustomGridTableView;
 class TuiCustomGridTableViewData;
 
@@ -97,6 +98,18 @@ public:
     int32_t RecordKindOf(const TuiCustomGridRecord* record) const;
     virtual bool HasNewItemRecord() const { return false; }
     TuiCustomGridRecord* NewItemRecord() const { return FNewItemRecord.get(); }
+
+    // Date ranges: kind 0 sorting, 1 grouping, 2 filtering without the time. Whether the item's dates compare by
+    // its grouping ranges in that mode: always for grouping, for sorting only at an outer grouping level or when a
+    // range sorts by the time of day.
+    bool NeedsRangeComparison(TuiCustomGridTableItem& item, int32_t mode);
+    // The value the item's ranges give a date: its group value (kind 1) or sort key (kind 0) in the first range that
+    // holds it, or the date itself (without the time unless a range keeps it); the date alone for kind 2; Null
+    // stays Null.
+    rtl::Variant ConvertRangeValue(TuiCustomGridTableItem& item, const rtl::Variant& value, int32_t kind);
+    // The text of the grouping range that holds the record's value ("Today", a month), else the record's display
+    // text.
+    rtl::AnsiString GetRangeDisplayText(int32_t recordIndex, int32_t itemIndex);
 
     // Frees every record and holds rowCount empty entries; the view is sized again.
     virtual void Refresh(int32_t rowCount);

@@ -1,9 +1,13 @@
 #include "ui/grid/customtable/uiGridDataController.h"
 
 #include "ui/data/common/uiDataConsts.h"
+#include "ui/data/controller/rows/uiSortingFieldList.h"
 #include "ui/data/controller/uiDataControllerError.h"
+#include "ui/data/controller/uiDataField.h"
+#include "ui/data/values/uiVariants.h"
 #include "ui/grid/customtable/uiCustomGridTableItem.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
+#include "ui/grid/customtable/uiCustomGridTableViewData.h"
 
 #include <cstring>
 
@@ -66,6 +70,20 @@ rtl::AnsiString TuiGridDataController::GetDisplayText(int32_t recordIndex, int32
 
 bool TuiGridDataController::CanSelectRow(int32_t rowIndex) {
     return FGridView.DoCanSelectRecord(GetRowInfo(rowIndex).RecordIndex);
+}
+
+int TuiGridDataController::CompareBySortingField(int32_t recordIndexA, int32_t recordIndexB, bool forGrouping,
+                                                 const TuiSortingFieldEntry& entry) {
+    auto* item = dynamic_cast<TuiCustomGridTableItem*>(entry.Field->Item());
+    const int32_t mode = forGrouping ? 1 : 0;
+    TuiCustomGridTableViewData& viewData = FGridView.ViewData();
+    if (!item || !viewData.NeedsRangeComparison(*item, mode)) {
+        return TuiDataController::CompareBySortingField(recordIndexA, recordIndexB, forGrouping, entry);
+    }
+    const int result =
+        CompareVariants(viewData.ConvertRangeValue(*item, GetFieldValue(recordIndexA, *entry.Field), mode),
+                        viewData.ConvertRangeValue(*item, GetFieldValue(recordIndexB, *entry.Field), mode));
+    return entry.SortOrder == soDescending ? -result : result;
 }
 
 void TuiGridDataController::BeginUpdate() {

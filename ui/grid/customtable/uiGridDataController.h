@@ -27,6 +27,9 @@ public:
     rtl::UnicodeString GetItemDisplayName(int32_t itemIndex) const override;
     rtl::AnsiString GetDisplayText(int32_t recordIndex, int32_t itemIndex) override;
     bool CanSelectRow(int32_t rowIndex) override;
+    // A DateTime item with grouping ranges compares its dates by the periods that hold them.
+    int CompareBySortingField(int32_t recordIndexA, int32_t recordIndexB, bool forGrouping,
+                              const TuiSortingFieldEntry& entry) override;
     void BeginUpdate() override;
     void EndUpdate() override;
     // Loads the records the form's "Data" kept, and frees the kept bytes however the load ends.

@@ -6,6 +6,7 @@
 #include "ui/data/controller/rows/uiDataControllerGroups.h"
 #include "ui/data/controller/uiDataControllerError.h"
 #include "ui/data/controller/uiUpdateControlInfo.h"
+#include "ui/data/dates/uiDateClock.h"
 #include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/data/values/uiVariantStreams.h"
@@ -335,6 +336,30 @@ TEST_F(CustomGridTableViewTest, EqualRecordIndexesPassTheFocusedRecordTwice) {
     passed.clear();
     Data().ChangeFocusedRowIndex(3);
     EXPECT_EQ(passed.size(), 2u);
+}
+
+TEST_F(CustomGridTableViewTest, DatesOfOnePeriodFormOneGroupWithThePeriodsText) {
+    const TuiClock previousClock = SetClock([] { return rtl::EncodeDate(2024, 5, 1) + 0.5; });
+    AddItems({&TuiDateTimeValueType::Instance()});
+    const rtl::TDateTime dates[] = {rtl::EncodeDate(2024, 5, 1) + 22.0 / 24, rtl::EncodeDate(2020, 1, 1),
+                                    rtl::EncodeDate(2024, 5, 1) + 0.5, rtl::EncodeDate(2024, 4, 30) + 10.0 / 24};
+    View->BeginUpdate();
+    Data().SetRecordCount(4);
+    for (int32_t i = 0; i < 4; ++i) {
+        Data().SetValue(i, 0, rtl::Variant::FromDateTime(dates[i]));
+    }
+    View->EndUpdate();
+    TuiCustomGridTableItem* item = View->Items(0);
+    TuiCustomGridTableViewData& viewData = View->ViewData();
+    EXPECT_EQ(viewData.GetRangeDisplayText(0, 0), viewData.GetRangeDisplayText(2, 0));
+    EXPECT_EQ(viewData.GetRangeDisplayText(0, 0), "Today");
+    EXPECT_EQ(viewData.GetRangeDisplayText(3, 0), "Yesterday");
+    EXPECT_TRUE(viewData.NeedsRangeComparison(*item, 1));
+    EXPECT_FALSE(viewData.NeedsRangeComparison(*item, 0));
+    item->SetGroupIndex(0);
+    // 2020, Yesterday, Today: the two dates of today fall into one group.
+    EXPECT_EQ(Data().GetRowCount(), 3);
+    SetClock(previousClock);
 }
 
 // The "Data" property of a form: the int32 length, then the data-controller stream.
