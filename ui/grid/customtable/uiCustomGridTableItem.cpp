@@ -115,6 +115,12 @@ void TuiCustomGridTableItem::DateTimeGroupingChanged() {
     }
 }
 
+bool TuiCustomGridTableItem::IgnoresTimeForFiltering() {
+    return CanApplyToDataController() &&
+           FGridView->DataController().GetItemValueTypeClass(FIndex) == &TuiDateTimeValueType::Instance() &&
+           FGridView->DateTimeHandling().IgnoreTimeForFiltering() && Options().IgnoreTimeForFiltering();
+}
+
 bool TuiCustomGridTableItem::UsesGroupingDateRanges() const {
     return CanApplyToDataController() &&
            FGridView->DataController().GetItemValueTypeClass(FIndex) == &TuiDateTimeValueType::Instance() &&

@@ -118,6 +118,8 @@ public:
     void DateTimeGroupingChanged();
     // A DateTime item with grouping ranges.
     bool UsesGroupingDateRanges() const;
+    // A DateTime item whose view and own options both filter by the date alone.
+    bool IgnoresTimeForFiltering();
 
     int32_t Tag() const { return FTag; }
     void SetTag(int32_t value);

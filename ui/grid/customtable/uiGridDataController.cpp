@@ -86,6 +86,15 @@ int TuiGridDataController::CompareBySortingField(int32_t recordIndexA, int32_t r
     return entry.SortOrder == soDescending ? -result : result;
 }
 
+rtl::Variant TuiGridDataController::GetFilterValue(int32_t recordIndex, const TuiCustomDataField& field) {
+    rtl::Variant value = TuiDataController::GetFilterValue(recordIndex, field);
+    auto* item = dynamic_cast<TuiCustomGridTableItem*>(field.Item());
+    if (item && item->IgnoresTimeForFiltering()) {
+        return FGridView.ViewData().ConvertRangeValue(*item, value, 2);
+    }
+    return value;
+}
+
 void TuiGridDataController::BeginUpdate() {
     FGridView.BeginUpdate();
     TuiDataController::BeginUpdate();

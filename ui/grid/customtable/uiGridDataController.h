@@ -30,6 +30,8 @@ public:
     // A DateTime item with grouping ranges compares its dates by the periods that hold them.
     int CompareBySortingField(int32_t recordIndexA, int32_t recordIndexB, bool forGrouping,
                               const TuiSortingFieldEntry& entry) override;
+    // The date alone for an item that ignores the time when filtering.
+    rtl::Variant GetFilterValue(int32_t recordIndex, const TuiCustomDataField& field) override;
     void BeginUpdate() override;
     void EndUpdate() override;
     // Loads the records the form's "Data" kept, and frees the kept bytes however the load ends.

@@ -5,14 +5,18 @@
 #include "tests/ui/grid/GridTestSupport.h"
 #include "ui/data/controller/rows/uiDataControllerGroups.h"
 #include "ui/data/controller/uiDataControllerError.h"
+#include "ui/data/controller/uiDataField.h"
 #include "ui/data/controller/uiUpdateControlInfo.h"
 #include "ui/data/dates/uiDateClock.h"
 #include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/data/values/uiVariantStreams.h"
+#include "ui/data/values/uiVariants.h"
 #include "ui/grid/common/uiNavigatorNotifier.h"
 #include "ui/grid/control/uiGridLevel.h"
 #include "ui/grid/customtable/uiCustomGridTableItem.h"
+#include "ui/grid/customtable/uiCustomGridTableItemOptions.h"
+#include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableViewData.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 
@@ -360,6 +364,19 @@ TEST_F(CustomGridTableViewTest, DatesOfOnePeriodFormOneGroupWithThePeriodsText) 
     // 2020, Yesterday, Today: the two dates of today fall into one group.
     EXPECT_EQ(Data().GetRowCount(), 3);
     SetClock(previousClock);
+}
+
+TEST_F(CustomGridTableViewTest, IgnoringTheTimeWhenFilteringTakesBothTheViewAndTheItem) {
+    AddItems({&TuiDateTimeValueType::Instance()});
+    Data().SetRecordCount(2);
+    Data().SetValue(0, 0, rtl::Variant::FromDateTime(rtl::EncodeDate(2024, 5, 1) + 0.25));
+    Data().SetValue(1, 0, rtl::Variant::FromDateTime(rtl::EncodeDate(2024, 5, 1) + 0.75));
+    const TuiCustomDataField& field = Data().Fields().GetItem(0);
+    EXPECT_NE(CompareVariants(Data().GetFilterValue(0, field), Data().GetFilterValue(1, field)), 0);
+    View->DateTimeHandling().SetIgnoreTimeForFiltering(true);
+    EXPECT_EQ(CompareVariants(Data().GetFilterValue(0, field), Data().GetFilterValue(1, field)), 0);
+    View->Items(0)->Options().SetIgnoreTimeForFiltering(false);
+    EXPECT_NE(CompareVariants(Data().GetFilterValue(0, field), Data().GetFilterValue(1, field)), 0);
 }
 
 // The "Data" property of a form: the int32 length, then the data-controller stream.
