@@ -19,6 +19,7 @@
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableViewData.h"
 #include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/uiGridRecordHitTests.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -377,6 +378,32 @@ TEST_F(CustomGridTableViewTest, IgnoringTheTimeWhenFilteringTakesBothTheViewAndT
     EXPECT_EQ(CompareVariants(Data().GetFilterValue(0, field), Data().GetFilterValue(1, field)), 0);
     View->Items(0)->Options().SetIgnoreTimeForFiltering(false);
     EXPECT_NE(CompareVariants(Data().GetFilterValue(0, field), Data().GetFilterValue(1, field)), 0);
+}
+
+TEST_F(CustomGridTableViewTest, ARecordHitTestFindsItsRecordAgainAfterADataChange) {
+    AddItems({&TuiIntegerValueType::Instance()});
+    Data().SetRecordCount(3);
+    TuiGridRecordCellHitTest& hitTest = TuiCustomGridHitTest::Instance<TuiGridRecordCellHitTest>({5, 6});
+    hitTest.SetGridRecord(View->ViewData().GetRecordAt(2));
+    hitTest.SetItem(View->Items(0));
+    EXPECT_EQ(hitTest.GetHitTestCode(), 107);
+    EXPECT_TRUE(hitTest.AllowsRecordSelection());
+    Data().SetValue(0, 0, rtl::Variant(int32_t{1}));
+    ASSERT_EQ(View->ViewData().RecordEntry(2), nullptr);
+    TuiCustomGridRecord* record = hitTest.GridRecord();
+    ASSERT_NE(record, nullptr);
+    EXPECT_EQ(record->Index(), 2);
+
+    TuiGridRecordCellHitTest copy;
+    copy.Assign(&hitTest);
+    EXPECT_EQ(copy.GridRecord(), record);
+    EXPECT_EQ(copy.Item(), View->Items(0));
+    hitTest.SetGridRecord(nullptr);
+    EXPECT_EQ(hitTest.GridRecord(), nullptr);
+    EXPECT_EQ(hitTest.RowIndex(), -1);
+    EXPECT_FALSE(TuiCustomGridHitTest::Instance<TuiGridExpandButtonHitTest>({0, 0}).AllowsRecordSelection());
+    EXPECT_EQ(Data().GetItemID(Grid), -1);
+    EXPECT_EQ(Data().GetItemID(View->Items(0)), 0);
 }
 
 // The "Data" property of a form: the int32 length, then the data-controller stream.
