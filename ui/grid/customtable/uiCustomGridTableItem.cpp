@@ -127,6 +127,40 @@ bool TuiCustomGridTableItem::UsesGroupingDateRanges() const {
            !FGroupingDateRanges->HasNoRanges();
 }
 
+void TuiCustomGridTableItem::Assign(const rtl::TPersistent* source) {
+    const auto* item = dynamic_cast<const TuiCustomGridTableItem*>(source);
+    if (!item) {
+        TuiComponent::Assign(source);
+        return;
+    }
+    SetAlternateCaption(item->FAlternateCaption);
+    SetBestFitMaxWidth(item->FBestFitMaxWidth);
+    FIsCaptionAssigned = item->FIsCaptionAssigned;
+    SetCaption(item->Caption());
+    SetDateTimeGrouping(item->FDateTimeGrouping);
+    SetGroupIndex(item->GroupIndex());
+    FIsHeaderAlignmentHorzAssigned = item->FIsHeaderAlignmentHorzAssigned;
+    SetHeaderAlignmentHorz(item->HeaderAlignmentHorz());
+    FIsHeaderAlignmentVertAssigned = item->FIsHeaderAlignmentVertAssigned;
+    SetHeaderAlignmentVert(item->HeaderAlignmentVert());
+    SetMinWidth(item->FMinWidth);
+    auto& sourceItem = const_cast<TuiCustomGridTableItem&>(*item);
+    Options().Assign(&sourceItem.Options());
+    SetSortOrder(item->SortOrder());
+    SetSortIndex(item->SortIndex());
+    Styles().Assign(&sourceItem.Styles());
+    SetTag(item->FTag);
+    SetVisible(item->FVisible);
+    SetVisibleForCustomization(item->FVisibleForCustomization);
+    FIsWidthAssigned = item->FIsWidthAssigned;
+    FWidth = item->FWidth;
+    Changed(2);
+    FOnGetDataText = item->FOnGetDataText;
+    FOnGetStoredProperties = item->FOnGetStoredProperties;
+    FOnGetStoredPropertyValue = item->FOnGetStoredPropertyValue;
+    FOnSetStoredPropertyValue = item->FOnSetStoredPropertyValue;
+}
+
 void TuiCustomGridTableItem::SetIndex(int32_t value) {
     if (!FGridView) {
         return;

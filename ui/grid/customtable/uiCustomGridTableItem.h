@@ -47,6 +47,9 @@ public:
     ~TuiCustomGridTableItem() override;
 
     TuiCustomGridTableView* GridView() const { return FGridView; }
+    // Another item's settings, options, styles and event handlers; sort and group positions wait while the view
+    // assigns items.
+    void Assign(const rtl::TPersistent* source) override;
     // Unique within the view; -1 outside one.
     int32_t ID() const { return FID; }
     // The position in the view's items and the data controller's field index; -1 outside a view.

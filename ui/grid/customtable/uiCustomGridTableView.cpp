@@ -277,6 +277,32 @@ void TuiCustomGridTableView::EndAssigningItems() {
     FAfterAssigningItems = false;
 }
 
+void TuiCustomGridTableView::AssignItemsFrom(const TuiCustomGridTableView& source) {
+    TTableViewUpdateScope update(*this);
+    AssignItems([&] {
+        std::vector<TuiCustomGridTableItem*> assigned;
+        for (int32_t i = 0; i < source.ItemCount(); ++i) {
+            const TuiCustomGridTableItem* sourceItem = source.Items(i);
+            TuiCustomGridTableItem* item = FindItemByID(sourceItem->ID());
+            if (!item) {
+                item = CreateItem();
+                ReleaseID(*item);
+                item->FID = sourceItem->ID();
+            }
+            item->SetIndex(i);
+            item->Assign(sourceItem);
+            assigned.push_back(item);
+        }
+        // Positions wait for the end of the assignment, so the items to free are those no source item matched.
+        for (int32_t i = ItemCount() - 1; i >= 0; --i) {
+            if (std::find(assigned.begin(), assigned.end(), FItems[static_cast<size_t>(i)]) == assigned.end()) {
+                delete FItems[static_cast<size_t>(i)];
+            }
+        }
+        FNextID = source.FNextID;
+    });
+}
+
 void TuiCustomGridTableView::AssignItems(const std::function<void()>& assign) {
     BeginAssigningItems();
     try {

@@ -94,6 +94,9 @@ public:
     bool IsAssigningItems() const { return FAssigningItemsCount > 0; }
     // True while the collected indexes are applied.
     bool IsAfterAssigningItems() const { return FAfterAssigningItems; }
+    // The items of source by ID: an item with a source item's ID takes its settings and position, a missing one is
+    // made with that ID, and items beyond the source's count are freed; the next ID follows source.
+    void AssignItemsFrom(const TuiCustomGridTableView& source);
     // Runs assign inside one assignment. When it raises, the assignment ends all the same, what it collected is
     // dropped, and the exception goes on.
     void AssignItems(const std::function<void()>& assign);

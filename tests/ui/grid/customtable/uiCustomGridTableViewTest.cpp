@@ -406,6 +406,32 @@ TEST_F(CustomGridTableViewTest, ARecordHitTestFindsItsRecordAgainAfterADataChang
     EXPECT_EQ(Data().GetItemID(View->Items(0)), 0);
 }
 
+TEST_F(CustomGridTableViewTest, AssigningItemsMatchesThemByIDAndTakesTheSourcesOrder) {
+    AddItems({&TuiStringValueType::Instance(), &TuiStringValueType::Instance(), &TuiStringValueType::Instance()});
+    auto* source = new TTestTableView(Form.get());
+    for (int32_t i = 0; i < 3; ++i) {
+        source->CreateItem();
+    }
+    delete source->Items(0);
+    source->CreateItem()->SetCaption(u"new");
+    source->ChangeItemIndex(source->FindItemByID(2), 0);
+    source->FindItemByID(1)->SetWidth(120);
+    source->FindItemByID(2)->SetCaption(u"moved");
+    // The source holds IDs 2, 1, 3.
+    TuiCustomGridTableItem* kept = View->FindItemByID(1);
+    View->AssignItemsFrom(*source);
+    ASSERT_EQ(View->ItemCount(), 3);
+    EXPECT_EQ(View->Items(0)->ID(), 2);
+    EXPECT_EQ(View->Items(0)->Caption(), u"moved");
+    EXPECT_EQ(View->Items(1), kept);
+    EXPECT_EQ(kept->Width(), 120);
+    EXPECT_EQ(View->Items(2)->ID(), 3);
+    EXPECT_EQ(View->Items(2)->Caption(), u"new");
+    EXPECT_EQ(View->FindItemByID(0), nullptr);
+    EXPECT_EQ(View->NextID(), source->NextID());
+    EXPECT_EQ(Data().GetItemCount(), 3);
+}
+
 // The "Data" property of a form: the int32 length, then the data-controller stream.
 class GridDataPropertyTest : public CustomGridTableViewTest {
 protected:
