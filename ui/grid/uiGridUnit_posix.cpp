@@ -1,4 +1,5 @@
 #include "ui/grid/common/uiGridRegisteredViews.h"
+#include "ui/grid/customtable/uiGridStrs.h"
 #include "ui/grid/uiGridUnit.h"
 
 // The grid's hit tests and cursors live on Windows; elsewhere only the registry of view classes starts.
@@ -6,11 +7,13 @@
 namespace ui {
 
 void InitializeGridUnit() {
+    detail::StartGridStrs();
     detail::StartGridRegisteredViews();
 }
 
 void FinalizeGridUnit() {
     detail::FinishGridRegisteredViews();
+    detail::FinishGridStrs();
 }
 
 } // namespace ui

@@ -1,6 +1,7 @@
 #include "rtl/WindowsApi.h"
 #include "ui/grid/cells/uiGridHitTests.h"
 #include "ui/grid/common/uiGridRegisteredViews.h"
+#include "ui/grid/customtable/uiGridStrs.h"
 #include "ui/grid/uiGridUnit.h"
 #include "vcl/controls/pointer/Cursors.h"
 
@@ -18,6 +19,7 @@ void InitializeGridUnit() {
     if (gridUnitInitCount++ > 0) {
         return;
     }
+    detail::StartGridStrs();
     detail::StartGridRegisteredViews();
     StartGridHitTests();
     if (HCURSOR cursor = LoadCursorW(GetModuleHandleW(nullptr), L"UI_GRIDSELECTROWCURSOR")) {
@@ -31,6 +33,7 @@ void FinalizeGridUnit() {
     }
     FinishGridHitTests();
     detail::FinishGridRegisteredViews();
+    detail::FinishGridStrs();
 }
 
 } // namespace ui

@@ -40,8 +40,18 @@ TuiGridListenerLink::~TuiGridListenerLink() {
     }
 }
 
-TuiCustomGridView::TuiCustomGridView(rtl::TComponent* owner)
-    : TuiControlChildComponent(owner), FDataController(std::make_unique<TuiGridViewDataController>(this)) {
+namespace {
+
+std::unique_ptr<TuiCustomDataController> MakeGridViewDataController(TuiCustomGridView& gridView) {
+    return std::make_unique<TuiGridViewDataController>(&gridView);
+}
+
+} // namespace
+
+TuiCustomGridView::TuiCustomGridView(rtl::TComponent* owner) : TuiCustomGridView(owner, MakeGridViewDataController) {}
+
+TuiCustomGridView::TuiCustomGridView(rtl::TComponent* owner, TDataControllerMaker make)
+    : TuiControlChildComponent(owner), FDataController(make(*this)) {
     FDataController->SetControlNotification([this](TuiUpdateControlInfo& info) { DataChanged(info); });
 }
 

@@ -120,6 +120,10 @@ public:
     virtual void Repaint(const vcl::TRect& rect);
 
 protected:
+    using TDataControllerMaker = std::unique_ptr<TuiCustomDataController> (*)(TuiCustomGridView& gridView);
+    // A view whose data controller is of a class of its own: make builds it with the view as its owner.
+    TuiCustomGridView(rtl::TComponent* owner, TDataControllerMaker make);
+
     virtual std::unique_ptr<TuiCustomGridController> CreateController();
     virtual std::unique_ptr<TuiCustomGridPainter> CreatePainter();
     virtual std::unique_ptr<TuiCustomGridViewInfo> CreateViewInfo();

@@ -1,0 +1,440 @@
+#include "ui/grid/customtable/uiCustomGridTableItem.h"
+
+#include "rtl/core/Exceptions.h"
+#include "rtl/variants/VariantConversions.h"
+#include "ui/core/controls/uiSystemControllers.h"
+#include "ui/data/controller/rows/uiDataControllerGroups.h"
+#include "ui/data/controller/uiCustomDataController.h"
+#include "ui/data/values/uiScalarValueTypes.h"
+#include "ui/grid/customtable/uiCustomGridTableItemOptions.h"
+#include "ui/grid/customtable/uiCustomGridTableOptions.h"
+#include "ui/grid/customtable/uiCustomGridTableView.h"
+#include "ui/grid/customtable/uiCustomGridTableViewStyles.h"
+#include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/uiGridDateRanges.h"
+#include "ui/grid/customtable/uiGridEventSetter.h"
+
+#include <algorithm>
+
+namespace ui {
+
+namespace {
+
+// Restores the cursor however the sorting or grouping work ends.
+class TGridItemHourglass {
+public:
+    TGridItemHourglass() { PushHourglassCursor(); }
+    ~TGridItemHourglass() { PopHourglassCursor(); }
+    TGridItemHourglass(const TGridItemHourglass&) = delete;
+    TGridItemHourglass& operator=(const TGridItemHourglass&) = delete;
+};
+
+// A stored small integer that must name a value of an enumeration of count values.
+int32_t StoredEnumValue(const rtl::Variant& value, int32_t count, rtl::UnicodeStringView name) {
+    const int32_t number = rtl::VarToInteger(value);
+    if (number < 0 || number >= count) {
+        throw rtl::EConvertError(u"Invalid stored value of \"" + rtl::UnicodeString(name) + u"\"");
+    }
+    return number;
+}
+
+} // namespace
+
+TuiCustomGridTableItem::TuiCustomGridTableItem(rtl::TComponent* owner)
+    : TuiComponent(owner), FGroupingDateRanges(std::make_unique<TuiGridGroupingDateRanges>()),
+      FFilteringDateRanges(std::make_unique<TuiGridFilteringDateRanges>()) {}
+
+TuiCustomGridTableItem::~TuiCustomGridTableItem() {
+    Destroying();
+    if (FGridView) {
+        FGridView->RemoveItem(this);
+    }
+}
+
+TuiCustomGridTableItemOptions& TuiCustomGridTableItem::Options() {
+    if (!FOptions) {
+        FOptions = CreateOptions();
+    }
+    return *FOptions;
+}
+
+std::unique_ptr<TuiCustomGridTableItemOptions> TuiCustomGridTableItem::CreateOptions() {
+    return std::make_unique<TuiCustomGridTableItemOptions>(*this);
+}
+
+TuiCustomGridTableItemStyles& TuiCustomGridTableItem::Styles() {
+    if (!FStyles) {
+        FStyles = CreateStyles();
+    }
+    return *FStyles;
+}
+
+std::unique_ptr<TuiCustomGridTableItemStyles> TuiCustomGridTableItem::CreateStyles() {
+    return std::make_unique<TuiCustomGridTableItemStyles>(*this);
+}
+
+void TuiCustomGridTableItem::SetGridView(TuiCustomGridTableView* gridView) {
+    FGridView = gridView;
+    if (FGridView) {
+        InitGroupingDateRanges();
+    }
+}
+
+void TuiCustomGridTableItem::SetDateTimeGrouping(TuiGridDateTimeGrouping value) {
+    if (FDateTimeGrouping != value) {
+        FDateTimeGrouping = value;
+        DateTimeGroupingChanged();
+    }
+}
+
+TuiGridDateTimeGrouping TuiCustomGridTableItem::EffectiveDateTimeGrouping() {
+    if (FDateTimeGrouping != dtgDefault || !FGridView) {
+        return FDateTimeGrouping;
+    }
+    return FGridView->DateTimeHandling().Grouping();
+}
+
+void TuiCustomGridTableItem::InitGroupingDateRanges() {
+    const TuiCustomGridTableDateTimeHandling* handling = FGridView ? &FGridView->DateTimeHandling() : nullptr;
+    FGroupingDateRanges->Setup(handling, EffectiveDateTimeGrouping());
+}
+
+void TuiCustomGridTableItem::InitFilteringDateRanges() {
+    if (FGridView) {
+        TuiCustomGridTableDateTimeHandling& handling = FGridView->DateTimeHandling();
+        FFilteringDateRanges->Setup(&handling, handling.Filters());
+    } else {
+        FFilteringDateRanges->Setup(nullptr, {});
+    }
+}
+
+void TuiCustomGridTableItem::DateTimeGroupingChanged() {
+    InitGroupingDateRanges();
+    if (FGridView) {
+        FGridView->DataController().RebuildRows();
+    }
+}
+
+bool TuiCustomGridTableItem::IgnoresTimeForFiltering() {
+    return CanApplyToDataController() &&
+           FGridView->DataController().GetItemValueTypeClass(FIndex) == &TuiDateTimeValueType::Instance() &&
+           FGridView->DateTimeHandling().IgnoreTimeForFiltering() && Options().IgnoreTimeForFiltering();
+}
+
+bool TuiCustomGridTableItem::UsesGroupingDateRanges() const {
+    return CanApplyToDataController() &&
+           FGridView->DataController().GetItemValueTypeClass(FIndex) == &TuiDateTimeValueType::Instance() &&
+           !FGroupingDateRanges->HasNoRanges();
+}
+
+void TuiCustomGridTableItem::Assign(const rtl::TPersistent* source) {
+    const auto* item = dynamic_cast<const TuiCustomGridTableItem*>(source);
+    if (!item) {
+        TuiComponent::Assign(source);
+        return;
+    }
+    SetAlternateCaption(item->FAlternateCaption);
+    SetBestFitMaxWidth(item->FBestFitMaxWidth);
+    FIsCaptionAssigned = item->FIsCaptionAssigned;
+    SetCaption(item->Caption());
+    SetDateTimeGrouping(item->FDateTimeGrouping);
+    SetGroupIndex(item->GroupIndex());
+    FIsHeaderAlignmentHorzAssigned = item->FIsHeaderAlignmentHorzAssigned;
+    SetHeaderAlignmentHorz(item->HeaderAlignmentHorz());
+    FIsHeaderAlignmentVertAssigned = item->FIsHeaderAlignmentVertAssigned;
+    SetHeaderAlignmentVert(item->HeaderAlignmentVert());
+    SetMinWidth(item->FMinWidth);
+    auto& sourceItem = const_cast<TuiCustomGridTableItem&>(*item);
+    Options().Assign(&sourceItem.Options());
+    SetSortOrder(item->SortOrder());
+    SetSortIndex(item->SortIndex());
+    Styles().Assign(&sourceItem.Styles());
+    SetTag(item->FTag);
+    SetVisible(item->FVisible);
+    SetVisibleForCustomization(item->FVisibleForCustomization);
+    FIsWidthAssigned = item->FIsWidthAssigned;
+    FWidth = item->FWidth;
+    Changed(2);
+    FOnGetDataText = item->FOnGetDataText;
+    FOnGetStoredProperties = item->FOnGetStoredProperties;
+    FOnGetStoredPropertyValue = item->FOnGetStoredPropertyValue;
+    FOnSetStoredPropertyValue = item->FOnSetStoredPropertyValue;
+}
+
+void TuiCustomGridTableItem::SetIndex(int32_t value) {
+    if (!FGridView) {
+        return;
+    }
+    if (FGridView->IsAssigningItems() && value >= 0) {
+        FGridView->CollectItemIndex(this, value);
+        return;
+    }
+    FGridView->ChangeItemIndex(this, value);
+}
+
+void TuiCustomGridTableItem::SetAlternateCaption(rtl::UnicodeStringView value) {
+    if (FAlternateCaption != value) {
+        FAlternateCaption = rtl::UnicodeString(value);
+        CaptionChanged();
+    }
+}
+
+rtl::UnicodeString TuiCustomGridTableItem::Caption() const {
+    return FIsCaptionAssigned ? FCaption : GetDefaultCaptionText();
+}
+
+void TuiCustomGridTableItem::SetCaption(rtl::UnicodeStringView value) {
+    if (Caption() == value) {
+        return;
+    }
+    FCaption = rtl::UnicodeString(value);
+    FIsCaptionAssigned = true;
+    CaptionChanged();
+}
+
+bool TuiCustomGridTableItem::IsCaptionStored() const {
+    return FIsCaptionAssigned && FCaption != GetDefaultCaptionText();
+}
+
+rtl::UnicodeString TuiCustomGridTableItem::FilterCaption() const {
+    return FAlternateCaption.empty() ? Caption() : FAlternateCaption;
+}
+
+void TuiCustomGridTableItem::CaptionChanged() {
+    if (!FGridView) {
+        return;
+    }
+    Changed(IsShown() || GroupIndex() != -1 ? 2 : 0);
+}
+
+void TuiCustomGridTableItem::SetVisible(bool value) {
+    if (FVisible == value) {
+        return;
+    }
+    if (!FGridView) {
+        FVisible = value;
+        VisibleChanged();
+        return;
+    }
+    FGridView->ChangeItemVisible(this, value);
+}
+
+void TuiCustomGridTableItem::SetVisibleForCustomization(bool value) {
+    if (FVisibleForCustomization != value) {
+        FVisibleForCustomization = value;
+        Changed(0);
+    }
+}
+
+int32_t TuiCustomGridTableItem::Width() const {
+    return FIsWidthAssigned ? FWidth : GetDefaultWidthValue();
+}
+
+void TuiCustomGridTableItem::SetWidth(int32_t value) {
+    value = std::max(value, HasFixedWidth() ? 0 : FMinWidth);
+    const bool loading = ComponentState().Contains(rtl::TComponentState::csLoading);
+    if (!loading && value == Width()) {
+        return;
+    }
+    FWidth = value;
+    FIsWidthAssigned = true;
+    Changed(2);
+}
+
+int32_t TuiCustomGridTableItem::MinWidth() const {
+    return HasFixedWidth() ? Width() : FMinWidth;
+}
+
+void TuiCustomGridTableItem::SetMinWidth(int32_t value) {
+    value = std::max(value, 0);
+    if (FMinWidth == value) {
+        return;
+    }
+    FMinWidth = value;
+    if (ComponentState().Contains(rtl::TComponentState::csLoading)) {
+        return;
+    }
+    if (Width() < FMinWidth) {
+        SetWidth(FMinWidth);
+    } else {
+        Changed(2);
+    }
+}
+
+void TuiCustomGridTableItem::SetBestFitMaxWidth(int32_t value) {
+    value = std::max(value, 0);
+    if (FBestFitMaxWidth != value) {
+        FBestFitMaxWidth = value;
+        Changed(0);
+    }
+}
+
+vcl::TAlignment TuiCustomGridTableItem::HeaderAlignmentHorz() const {
+    return FIsHeaderAlignmentHorzAssigned ? FHeaderAlignmentHorz : vcl::taLeftJustify;
+}
+
+void TuiCustomGridTableItem::SetHeaderAlignmentHorz(vcl::TAlignment value) {
+    if (HeaderAlignmentHorz() != value) {
+        FHeaderAlignmentHorz = value;
+        FIsHeaderAlignmentHorzAssigned = true;
+        Changed(1);
+    }
+}
+
+TuiAlignmentVert TuiCustomGridTableItem::HeaderAlignmentVert() const {
+    return FIsHeaderAlignmentVertAssigned ? FHeaderAlignmentVert : vaTop;
+}
+
+void TuiCustomGridTableItem::SetHeaderAlignmentVert(TuiAlignmentVert value) {
+    if (HeaderAlignmentVert() != value) {
+        FHeaderAlignmentVert = value;
+        FIsHeaderAlignmentVertAssigned = true;
+        Changed(1);
+    }
+}
+
+bool TuiCustomGridTableItem::CanApplyToDataController() const {
+    return FGridView && FIndex >= 0;
+}
+
+int32_t TuiCustomGridTableItem::SortIndex() const {
+    return CanApplyToDataController() ? FGridView->DataController().GetItemSortingIndex(FIndex) : -1;
+}
+
+void TuiCustomGridTableItem::SetSortIndex(int32_t value) {
+    if (!CanApplyToDataController()) {
+        return;
+    }
+    if (FGridView->IsAssigningItems()) {
+        if (value >= 0) {
+            FGridView->CollectSortIndex(this, value);
+        }
+        return;
+    }
+    if (value != SortIndex()) {
+        TGridItemHourglass hourglass;
+        FGridView->DataController().ChangeSortingIndex(FIndex, value);
+    }
+}
+
+TuiDataSortOrder TuiCustomGridTableItem::SortOrder() const {
+    return CanApplyToDataController() ? FGridView->DataController().GetItemSortOrder(FIndex) : soNone;
+}
+
+void TuiCustomGridTableItem::SetSortOrder(TuiDataSortOrder value) {
+    if (CanApplyToDataController() && value != SortOrder()) {
+        TGridItemHourglass hourglass;
+        FGridView->DataController().ChangeSortOrder(FIndex, value);
+    }
+}
+
+int32_t TuiCustomGridTableItem::GroupIndex() const {
+    return CanApplyToDataController() ? FGridView->DataController().Groups().GetItemGroupIndex(FIndex) : -1;
+}
+
+void TuiCustomGridTableItem::SetGroupIndex(int32_t value) {
+    if (!CanApplyToDataController()) {
+        return;
+    }
+    if (FGridView->IsAssigningItems()) {
+        if (value >= 0) {
+            FGridView->CollectGroupIndex(this, value);
+        }
+        return;
+    }
+    const int32_t groupIndex = GroupIndex();
+    if (value == groupIndex) {
+        return;
+    }
+    TGridItemHourglass hourglass;
+    if (groupIndex == -1 && !FGridView->IsAfterAssigningItems()) {
+        FWasVisibleBeforeGrouping = FVisible;
+    }
+    FGridView->DataController().Groups().ChangeItemGroupIndex(FIndex, value);
+}
+
+void TuiCustomGridTableItem::SetTag(int32_t value) {
+    if (FTag != value) {
+        FTag = value;
+        Changed(0);
+    }
+}
+
+void TuiCustomGridTableItem::RestoreDefaults() {
+    FIsCaptionAssigned = false;
+    FIsHeaderAlignmentHorzAssigned = false;
+    FIsHeaderAlignmentVertAssigned = false;
+    FIsWidthAssigned = false;
+    Changed(2);
+}
+
+void TuiCustomGridTableItem::Changed(int32_t kind) {
+    if (FGridView) {
+        FGridView->Changed(kind);
+    }
+}
+
+void TuiCustomGridTableItem::GetStoredProperties(std::vector<rtl::UnicodeString>& names) {
+    for (const char16_t* name : {u"Index", u"Visible", u"SortOrder", u"SortIndex", u"WasVisibleBeforeGrouping"}) {
+        names.emplace_back(name);
+    }
+    if (FOnGetStoredProperties) {
+        FOnGetStoredProperties(*this, names);
+    }
+}
+
+void TuiCustomGridTableItem::GetStoredPropertyValue(rtl::UnicodeStringView name, rtl::Variant& value) {
+    if (name == u"Index") {
+        value = FIndex;
+    } else if (name == u"Visible") {
+        value = Visible();
+    } else if (name == u"SortOrder") {
+        value = static_cast<int32_t>(SortOrder());
+    } else if (name == u"SortIndex") {
+        value = SortIndex();
+    } else if (name == u"WasVisibleBeforeGrouping") {
+        value = FWasVisibleBeforeGrouping;
+    } else if (FOnGetStoredPropertyValue) {
+        FOnGetStoredPropertyValue(*this, name, value);
+    }
+}
+
+void TuiCustomGridTableItem::SetStoredPropertyValue(rtl::UnicodeStringView name, const rtl::Variant& value) {
+    if (name == u"Index") {
+        SetIndex(rtl::VarToInteger(value));
+    } else if (name == u"Visible") {
+        SetVisible(rtl::VarToBoolean(value));
+    } else if (name == u"SortOrder") {
+        SetSortOrder(static_cast<TuiDataSortOrder>(StoredEnumValue(value, soDescending + 1, name)));
+    } else if (name == u"SortIndex") {
+        SetSortIndex(rtl::VarToInteger(value));
+    } else if (name == u"WasVisibleBeforeGrouping") {
+        FWasVisibleBeforeGrouping = rtl::VarToBoolean(value);
+    } else if (FOnSetStoredPropertyValue) {
+        FOnSetStoredPropertyValue(*this, name, value);
+    }
+}
+
+void TuiCustomGridTableItem::DoGetDataText(int32_t recordIndex, rtl::AnsiString& text) {
+    if (FOnGetDataText) {
+        FOnGetDataText(*this, recordIndex, text);
+    }
+}
+
+void TuiCustomGridTableItem::SetOnGetDataText(TuiGridGetDataTextEvent handler) {
+    SetGridEventHandler(FOnGetDataText, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiCustomGridTableItem::SetOnGetStoredProperties(TuiGridTableItemGetStoredPropertiesEvent handler) {
+    SetGridEventHandler(FOnGetStoredProperties, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiCustomGridTableItem::SetOnGetStoredPropertyValue(TuiGridTableItemGetStoredPropertyValueEvent handler) {
+    SetGridEventHandler(FOnGetStoredPropertyValue, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiCustomGridTableItem::SetOnSetStoredPropertyValue(TuiGridTableItemSetStoredPropertyValueEvent handler) {
+    SetGridEventHandler(FOnSetStoredPropertyValue, std::move(handler), [this] { Changed(0); });
+}
+
+} // namespace ui

@@ -1,0 +1,202 @@
+#pragma once
+// TuiCustomGridTableItem: one item (column) of a table view. It stands for the data controller's field at its index
+// and keeps how that field is shown: caption, width, visibility, position, sorting and grouping. Items belong to the
+// form (their owner) and join a view, which numbers them, gives each an ID and adds a field for it.
+
+#include "rtl/text/StringTypes.h"
+#include "rtl/variants/Variant.h"
+#include "ui/core/uiComponents.h"
+#include "ui/core/uiGeometry.h"
+#include "ui/data/controller/uiDataControllerTypes.h"
+#include "ui/grid/customtable/uiCustomGridTableOptions.h"
+#include "ui/grid/customtable/uiGridFilterMRU.h"
+#include "vcl/system/Types.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace ui {
+
+class TuiCustomGridTableView;
+class TuiCustomGridTableItem;
+class TuiCustomGridTableItemOptions;
+class TuiCustomGridTableItemStyles;
+class TuiGridFilteringDateRanges;
+class TuiGridGroupingDateRanges;
+
+// Sender, record index, the text to change.
+using TuiGridGetDataTextEvent =
+    std::function<void(TuiCustomGridTableItem& sender, int32_t recordIndex, rtl::AnsiString& text)>;
+// Sender, stored name, value (read from or written to the layout).
+using TuiGridTableItemGetStoredPropertiesEvent =
+    std::function<void(TuiCustomGridTableItem& sender, std::vector<rtl::UnicodeString>& names)>;
+using TuiGridTableItemGetStoredPropertyValueEvent =
+    std::function<void(TuiCustomGridTableItem& sender, rtl::UnicodeStringView name, rtl::Variant& value)>;
+using TuiGridTableItemSetStoredPropertyValueEvent =
+    std::function<void(TuiCustomGridTableItem& sender, rtl::UnicodeStringView name, const rtl::Variant& value)>;
+
+class TuiCustomGridTableItem : public TuiComponent {
+    RTL_DECLARE_CLASS(TuiCustomGridTableItem, TuiComponent)
+public:
+    static constexpr int32_t DefaultWidth = 64;
+    static constexpr int32_t DefaultMinWidth = 20;
+
+    explicit TuiCustomGridTableItem(rtl::TComponent* owner);
+    ~TuiCustomGridTableItem() override;
+
+    TuiCustomGridTableView* GridView() const { return FGridView; }
+    // Another item's settings, options, styles and event handlers; sort and group positions wait while the view
+    // assigns items.
+    void Assign(const rtl::TPersistent* source) override;
+    // Unique within the view; -1 outside one.
+    int32_t ID() const { return FID; }
+    // The position in the view's items and the data controller's field index; -1 outside a view.
+    int32_t Index() const { return FIndex; }
+    // Moves the item within its view; while the view assigns items a non-negative index waits for the end.
+    void SetIndex(int32_t value);
+    int32_t VisibleIndex() const { return FVisibleIndex; }
+
+    const rtl::UnicodeString& AlternateCaption() const { return FAlternateCaption; }
+    void SetAlternateCaption(rtl::UnicodeStringView value);
+    // The assigned caption, else the default caption.
+    rtl::UnicodeString Caption() const;
+    // Setting the text the getter gives changes nothing and leaves the caption unassigned.
+    void SetCaption(rtl::UnicodeStringView value);
+    bool IsCaptionAssigned() const { return FIsCaptionAssigned; }
+    // Stored when assigned and different from the default caption.
+    bool IsCaptionStored() const;
+    // The form writes "IsCaptionAssigned" for an assigned empty caption, so that it survives a reload.
+    bool IsCaptionAssignedStored() const { return FIsCaptionAssigned && FCaption.empty(); }
+    // The caption filter texts show: the alternate caption when not empty, else the caption.
+    rtl::UnicodeString FilterCaption() const;
+
+    bool Visible() const { return FVisible; }
+    void SetVisible(bool value);
+    bool VisibleForCustomization() const { return FVisibleForCustomization; }
+    void SetVisibleForCustomization(bool value);
+    // Reading an old form: "Hidden" is the negation of VisibleForCustomization.
+    void ReadHidden(bool hidden) { SetVisibleForCustomization(!hidden); }
+    virtual bool IsShown() const { return Visible(); }
+
+    // The assigned width, else the default 64; never below the effective minimum width.
+    int32_t Width() const;
+    void SetWidth(int32_t value);
+    bool IsWidthAssigned() const { return FIsWidthAssigned; }
+    int32_t MinWidth() const;
+    void SetMinWidth(int32_t value);
+    int32_t BestFitMaxWidth() const { return FBestFitMaxWidth; }
+    void SetBestFitMaxWidth(int32_t value);
+
+    vcl::TAlignment HeaderAlignmentHorz() const;
+    void SetHeaderAlignmentHorz(vcl::TAlignment value);
+    TuiAlignmentVert HeaderAlignmentVert() const;
+    void SetHeaderAlignmentVert(TuiAlignmentVert value);
+    bool IsHeaderAlignmentHorzStored() const { return FIsHeaderAlignmentHorzAssigned; }
+    bool IsHeaderAlignmentVertStored() const { return FIsHeaderAlignmentVertAssigned; }
+
+    // Sorting and grouping live in the data controller; -1 = not sorted or grouped.
+    int32_t SortIndex() const;
+    void SetSortIndex(int32_t value);
+    TuiDataSortOrder SortOrder() const;
+    void SetSortOrder(TuiDataSortOrder value);
+    // Stored when sorted.
+    bool IsSortOrderStored() const { return SortOrder() != soNone && SortIndex() != -1; }
+    int32_t GroupIndex() const;
+    void SetGroupIndex(int32_t value);
+    bool WasVisibleBeforeGrouping() const { return FWasVisibleBeforeGrouping; }
+
+    // dtgDefault follows the view's date-time handling.
+    TuiGridDateTimeGrouping DateTimeGrouping() const { return FDateTimeGrouping; }
+    void SetDateTimeGrouping(TuiGridDateTimeGrouping value);
+    TuiGridDateTimeGrouping EffectiveDateTimeGrouping();
+    // The periods the item's dates group and filter by, set up again when the item joins a view or a grouping
+    // setting changes.
+    TuiGridGroupingDateRanges& GroupingDateRanges() const { return *FGroupingDateRanges; }
+    TuiGridFilteringDateRanges& FilteringDateRanges() const { return *FFilteringDateRanges; }
+    void InitGroupingDateRanges();
+    void InitFilteringDateRanges();
+    // Sets the grouping ranges up again and has the data controller rebuild its rows.
+    void DateTimeGroupingChanged();
+    // A DateTime item with grouping ranges.
+    bool UsesGroupingDateRanges() const;
+    // A DateTime item whose view and own options both filter by the date alone.
+    bool IgnoresTimeForFiltering();
+
+    int32_t Tag() const { return FTag; }
+    void SetTag(int32_t value);
+
+    // Made on first use through CreateOptions.
+    TuiCustomGridTableItemOptions& Options();
+    // Made on first use through CreateStyles.
+    TuiCustomGridTableItemStyles& Styles();
+    // The item's recently used filter values; the view's filtering options set their maximum count.
+    TuiGridFilterMRUValueItems& FilterMRUValueItems() { return FFilterMRUValueItems; }
+
+    // Clears the assigned caption, header alignments and width.
+    void RestoreDefaults();
+    // 0 repaint, 1 layout, 2 size; nothing outside a view.
+    void Changed(int32_t kind);
+
+    // The stored layout: "Index", "Visible", "SortOrder", "SortIndex", "WasVisibleBeforeGrouping", then the names
+    // OnGetStoredProperties adds. A value outside its range or of the wrong kind raises EConvertError.
+    void GetStoredProperties(std::vector<rtl::UnicodeString>& names);
+    void GetStoredPropertyValue(rtl::UnicodeStringView name, rtl::Variant& value);
+    void SetStoredPropertyValue(rtl::UnicodeStringView name, const rtl::Variant& value);
+
+    // The item's last word over a record's display text.
+    virtual void DoGetDataText(int32_t recordIndex, rtl::AnsiString& text);
+    bool HasGetDataTextHandler() const { return static_cast<bool>(FOnGetDataText); }
+
+    void SetOnGetDataText(TuiGridGetDataTextEvent handler);
+    void SetOnGetStoredProperties(TuiGridTableItemGetStoredPropertiesEvent handler);
+    void SetOnGetStoredPropertyValue(TuiGridTableItemGetStoredPropertyValueEvent handler);
+    void SetOnSetStoredPropertyValue(TuiGridTableItemSetStoredPropertyValueEvent handler);
+
+protected:
+    virtual std::unique_ptr<TuiCustomGridTableItemOptions> CreateOptions();
+    virtual std::unique_ptr<TuiCustomGridTableItemStyles> CreateStyles();
+    virtual bool HasFixedWidth() const { return false; }
+    virtual rtl::UnicodeString GetDefaultCaptionText() const { return {}; }
+    virtual int32_t GetDefaultWidthValue() const { return DefaultWidth; }
+    virtual void CaptionChanged();
+    virtual void VisibleChanged() {}
+
+private:
+    friend class TuiCustomGridTableView;
+    void SetGridView(TuiCustomGridTableView* gridView);
+    bool CanApplyToDataController() const;
+
+    TuiCustomGridTableView* FGridView = nullptr; // not owned
+    rtl::UnicodeString FAlternateCaption;
+    rtl::UnicodeString FCaption;
+    int32_t FID = -1;
+    int32_t FIndex = -1;
+    int32_t FVisibleIndex = -1;
+    int32_t FWidth = 0;
+    int32_t FMinWidth = DefaultMinWidth;
+    int32_t FBestFitMaxWidth = 0;
+    int32_t FTag = 0;
+    vcl::TAlignment FHeaderAlignmentHorz = vcl::taLeftJustify;
+    TuiAlignmentVert FHeaderAlignmentVert = vaTop;
+    bool FIsCaptionAssigned = false;
+    bool FIsHeaderAlignmentHorzAssigned = false;
+    bool FIsHeaderAlignmentVertAssigned = false;
+    bool FIsWidthAssigned = false;
+    bool FVisible = false;
+    bool FVisibleForCustomization = true;
+    bool FWasVisibleBeforeGrouping = false;
+    std::unique_ptr<TuiCustomGridTableItemOptions> FOptions;
+    std::unique_ptr<TuiGridGroupingDateRanges> FGroupingDateRanges;
+    std::unique_ptr<TuiGridFilteringDateRanges> FFilteringDateRanges;
+    TuiGridDateTimeGrouping FDateTimeGrouping = dtgDefault;
+    std::unique_ptr<TuiCustomGridTableItemStyles> FStyles;
+    TuiGridFilterMRUValueItems FFilterMRUValueItems;
+    TuiGridGetDataTextEvent FOnGetDataText;
+    TuiGridTableItemGetStoredPropertiesEvent FOnGetStoredProperties;
+    TuiGridTableItemGetStoredPropertyValueEvent FOnGetStoredPropertyValue;
+    TuiGridTableItemSetStoredPropertyValueEvent FOnSetStoredPropertyValue;
+};
+
+} // namespace ui

@@ -1,0 +1,178 @@
+#pragma once
+// TuiCustomGridTableView: the base of the views that show records in cells of items. It keeps the items (in index
+// order, with the visible ones listed apart), gives each item an ID and a field of its data controller
+// (TuiGridDataController), turns the data controller's notices into the grid's changes and fires the view events.
+//
+// Items' sort, group and index positions read while items are assigned (a form read, a stored layout, a layout
+// assignment) are collected as (index, item) pairs and applied in index order when the outermost assignment ends, so
+// the order in which items were read does not matter and a huge stored index costs no memory.
+
+#include "rtl/text/StringTypes.h"
+#include "ui/grid/common/uiNavigatorNotifier.h"
+#include "ui/grid/view/uiCustomGridView.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace ui {
+
+class TuiCustomGridRecord;
+class TuiCustomGridTableDateTimeHandling;
+class TuiCustomGridTableFiltering;
+class TuiCustomGridTableOptionsBehavior;
+class TuiCustomGridTableOptionsCustomize;
+class TuiCustomGridTableOptionsData;
+class TuiCustomGridTableOptionsSelection;
+class TuiCustomGridTableOptionsView;
+class TuiCustomGridTableViewStyles;
+class TuiGridFilterBox;
+class TuiCustomGridTableItem;
+class TuiCustomGridTableView;
+class TuiCustomGridTableViewData;
+class TuiGridDataController;
+class TuiSelectionChangedInfo;
+
+// Sender, record, whether the record may be focused or selected.
+using TuiGridAllowRecordOperationEvent =
+    std::function<void(TuiCustomGridTableView& sender, TuiCustomGridRecord* record, bool& allow)>;
+// Sender, the previous and the new focused record, whether the focusing of the new-item row changed.
+using TuiGridFocusedRecordChangedEvent =
+    std::function<void(TuiCustomGridTableView& sender, TuiCustomGridRecord* prevFocusedRecord,
+                       TuiCustomGridRecord* focusedRecord, bool newItemRecordFocusingChanged)>;
+using TuiGridCustomTableViewEvent = std::function<void(TuiCustomGridTableView& sender)>;
+
+class TuiCustomGridTableView : public TuiCustomGridView {
+    RTL_DECLARE_CLASS(TuiCustomGridTableView, TuiCustomGridView)
+public:
+    explicit TuiCustomGridTableView(rtl::TComponent* owner);
+    ~TuiCustomGridTableView() override;
+
+    TuiGridDataController& DataController() const;
+    TuiCustomGridTableViewData& ViewData();
+
+    // The option objects, made on first use through their Create... operations.
+    TuiCustomGridTableOptionsBehavior& OptionsBehavior();
+    TuiCustomGridTableOptionsData& OptionsData();
+    TuiCustomGridTableOptionsSelection& OptionsSelection();
+    TuiCustomGridTableOptionsView& OptionsView();
+    TuiCustomGridTableDateTimeHandling& DateTimeHandling();
+    TuiGridFilterBox& FilterBox();
+    TuiCustomGridTableFiltering& Filtering();
+    TuiCustomGridTableOptionsCustomize& OptionsCustomize();
+    TuiCustomGridTableViewStyles& Styles();
+
+    int32_t ItemCount() const { return static_cast<int32_t>(FItems.size()); }
+    TuiCustomGridTableItem* Items(int32_t index) const { return FItems.at(index); }
+    int32_t VisibleItemCount() const { return static_cast<int32_t>(FVisibleItems.size()); }
+    TuiCustomGridTableItem* VisibleItems(int32_t index) const { return FVisibleItems.at(index); }
+    // An item of the view's item class, owned by the view's owner, added to the view.
+    TuiCustomGridTableItem* CreateItem();
+    TuiCustomGridTableItem* FindItemByID(int32_t id) const;
+    // Exact, case-sensitive, as component names are kept.
+    TuiCustomGridTableItem* FindItemByName(rtl::UnicodeStringView name) const;
+    int32_t IndexOfItem(const TuiCustomGridTableItem* item) const;
+    // Frees every item, the last first, and starts the IDs again at 0.
+    void ClearItems();
+    int32_t NextID() const { return FNextID; }
+    // The navigators that show this view register here.
+    TuiNavigatorControlNotifier& NavigatorNotifier() { return FNavigatorNotifier; }
+
+    // A new item joins at the end with the next ID and a field of its own; an item that leaves gives back its ID
+    // when it had the last one handed out.
+    void AddItem(TuiCustomGridTableItem* item);
+    void RemoveItem(TuiCustomGridTableItem* item);
+    // The index is clamped to the items; the data controller's fields follow.
+    void ChangeItemIndex(TuiCustomGridTableItem* item, int32_t newIndex);
+    void ChangeItemVisible(TuiCustomGridTableItem* item, bool value);
+
+    // Counted: only the outermost end applies what was collected, and it ends however the assignment ended.
+    void BeginAssigningItems();
+    void EndAssigningItems();
+    bool IsAssigningItems() const { return FAssigningItemsCount > 0; }
+    // True while the collected indexes are applied.
+    bool IsAfterAssigningItems() const { return FAfterAssigningItems; }
+    // The items of source by ID: an item with a source item's ID takes its settings and position, a missing one is
+    // made with that ID, and items beyond the source's count are freed; the next ID follows source.
+    void AssignItemsFrom(const TuiCustomGridTableView& source);
+    // Runs assign inside one assignment. When it raises, the assignment ends all the same, what it collected is
+    // dropped, and the exception goes on.
+    void AssignItems(const std::function<void()>& assign);
+    void CollectGroupIndex(TuiCustomGridTableItem* item, int32_t index);
+    void CollectSortIndex(TuiCustomGridTableItem* item, int32_t index);
+    void CollectItemIndex(TuiCustomGridTableItem* item, int32_t index);
+
+    // The grid's change queue runs them.
+    virtual void DataChanged();
+    virtual void DataLayoutChanged();
+
+    // The record events; each setter stores the handler and repaints.
+    void SetOnCanFocusRecord(TuiGridAllowRecordOperationEvent handler);
+    void SetOnCanSelectRecord(TuiGridAllowRecordOperationEvent handler);
+    void SetOnFocusedRecordChanged(TuiGridFocusedRecordChangedEvent handler);
+    void SetOnSelectionChanged(TuiGridCustomTableViewEvent handler);
+    virtual bool DoCanFocusRecord(TuiCustomGridRecord* record);
+    virtual bool DoCanSelectRecord(int32_t recordIndex);
+    // Fires OnFocusedRecordChanged with the records at the two row indexes; equal record indexes pass the focused
+    // record twice.
+    virtual void DoFocusedRecordChanged(int32_t prevFocusedRowIndex, int32_t focusedRowIndex,
+                                        int32_t prevFocusedRecordIndex, int32_t focusedRecordIndex,
+                                        bool newItemRecordFocusingChanged);
+    virtual void DoSelectionChanged();
+
+protected:
+    // An item of the view's class; owner owns it.
+    virtual TuiCustomGridTableItem* NewItem(rtl::TComponent* owner) = 0;
+    virtual std::unique_ptr<TuiCustomGridTableViewData> CreateViewData();
+    std::unique_ptr<TuiCustomGridOptionsBehavior> CreateOptionsBehavior() override;
+    std::unique_ptr<TuiCustomGridOptionsData> CreateOptionsData() override;
+    std::unique_ptr<TuiCustomGridOptionsSelection> CreateOptionsSelection() override;
+    std::unique_ptr<TuiCustomGridOptionsView> CreateOptionsView() override;
+    std::unique_ptr<TuiCustomGridViewStyles> CreateStyles() override;
+    virtual std::unique_ptr<TuiCustomGridTableDateTimeHandling> CreateDateTimeHandling();
+    virtual std::unique_ptr<TuiGridFilterBox> CreateFilterBox();
+    virtual std::unique_ptr<TuiCustomGridTableFiltering> CreateFiltering();
+    virtual std::unique_ptr<TuiCustomGridTableOptionsCustomize> CreateOptionsCustomize();
+
+    void DataChanged(TuiUpdateControlInfo& info) override;
+    virtual void RecordChanged(int32_t recordIndex);
+    virtual void FocusedRecordChanged(int32_t prevFocusedRowIndex, int32_t focusedRowIndex,
+                                      int32_t prevFocusedRecordIndex, int32_t focusedRecordIndex,
+                                      bool newItemRecordFocusingChanged);
+    virtual void SelectionChanged(TuiSelectionChangedInfo& info);
+    // The descendant hears that grouping is about to change; nothing here.
+    virtual void GroupingChanging() {}
+    // The navigators follow a change of the data.
+    virtual void UpdateFilterBar();
+
+private:
+    using TCollectedIndexes = std::vector<std::pair<int32_t, TuiCustomGridTableItem*>>;
+    void ReindexItems();
+    void RefreshVisibleItemsList();
+    void ReleaseID(const TuiCustomGridTableItem& item);
+    void ApplyAssignedIndexes();
+    void ForgetCollected(const TuiCustomGridTableItem* item);
+
+    std::vector<TuiCustomGridTableItem*> FItems;        // not owned: the owner owns the items
+    std::vector<TuiCustomGridTableItem*> FVisibleItems; // not owned
+    std::unique_ptr<TuiCustomGridTableViewData> FViewData;
+    std::unique_ptr<TuiCustomGridTableDateTimeHandling> FDateTimeHandling;
+    std::unique_ptr<TuiGridFilterBox> FFilterBox;
+    std::unique_ptr<TuiCustomGridTableFiltering> FFiltering;
+    std::unique_ptr<TuiCustomGridTableOptionsCustomize> FOptionsCustomize;
+    int32_t FNextID = 0;
+    int32_t FAssigningItemsCount = 0;
+    bool FAfterAssigningItems = false;
+    TCollectedIndexes FAssigningGroupedItems;
+    TCollectedIndexes FAssigningSortedItems;
+    TCollectedIndexes FAssigningItemIndexes;
+    TuiNavigatorControlNotifier FNavigatorNotifier;
+    TuiGridAllowRecordOperationEvent FOnCanFocusRecord;
+    TuiGridAllowRecordOperationEvent FOnCanSelectRecord;
+    TuiGridFocusedRecordChangedEvent FOnFocusedRecordChanged;
+    TuiGridCustomTableViewEvent FOnSelectionChanged;
+};
+
+} // namespace ui

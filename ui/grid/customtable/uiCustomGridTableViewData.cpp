@@ -1,0 +1,303 @@
+#include "ui/grid/customtable/uiCustomGridTableViewData.h"
+
+#include "rtl/text/CodePages.h"
+#include "rtl/variants/VariantConversions.h"
+#include "ui/data/controller/rows/uiDataControllerGroups.h"
+#include "ui/data/controller/uiCustomDataController.h"
+#include "ui/grid/customtable/uiCustomGridTableItem.h"
+#include "ui/grid/customtable/uiCustomGridTableView.h"
+#include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/uiGridDateRanges.h"
+
+#include <algorithm>
+
+namespace ui {
+
+TuiCustomGridRecord::TuiCustomGridRecord(TuiCustomGridTableViewData& viewData, int32_t rowIndex,
+                                         const TuiRowInfo& rowInfo)
+    : FViewData(viewData), FIndex(rowIndex), FRowInfo(rowInfo) {}
+
+TuiCustomGridTableView& TuiCustomGridRecord::GridView() const {
+    return FViewData.TableView();
+}
+
+TuiCustomDataController& TuiCustomGridRecord::DataController() const {
+    return GridView().DataController();
+}
+
+bool TuiCustomGridRecord::IsValid() const {
+    return RecordIndex() >= 0 && RecordIndex() < DataController().GetRecordCount();
+}
+
+void TuiCustomGridRecord::RefreshRecordInfo() {
+    if (IsNewItemRecord()) {
+        FRowInfo = TuiRowInfo{false, 0, DataController().GetNewItemRecordIndex()};
+    } else {
+        FRowInfo = DataController().GetRowInfo(FIndex);
+    }
+}
+
+void TuiCustomGridRecord::SetExpanded(bool value) {
+    if (value != GetExpanded()) {
+        value ? ExpandRecord(false) : CollapseRecord(false);
+    }
+}
+
+void TuiCustomGridRecord::ExpandRecord(bool recurse) {
+    if (GetExpandable()) {
+        DoExpand(recurse);
+    }
+}
+
+void TuiCustomGridRecord::CollapseRecord(bool recurse) {
+    if (GetExpandable()) {
+        DoCollapse(recurse);
+    }
+}
+
+bool TuiCustomGridRecord::IsLast() const {
+    return FIndex + 1 == FViewData.RecordCount();
+}
+
+TuiCustomGridRecord* TuiCustomGridRecord::GetParentRecord() {
+    if (Level() == 0) {
+        return nullptr;
+    }
+    for (int32_t rowIndex = FIndex - 1; rowIndex >= 0; --rowIndex) {
+        TuiCustomGridRecord* record = FViewData.GetRecordAt(rowIndex);
+        if (record->Level() < Level()) {
+            return record;
+        }
+    }
+    return nullptr;
+}
+
+bool TuiCustomGridRecord::GetSelected() const {
+    if (IsNewItemRecord()) {
+        return DataController().IsEditingNewItemRow();
+    }
+    return DataController().IsRowSelected(FIndex);
+}
+
+void TuiCustomGridRecord::SetSelected(bool value) {
+    if (IsNewItemRecord()) {
+        DataController().SetNewItemRowFocused(value);
+    } else {
+        DataController().ChangeRowSelection(FIndex, value);
+    }
+}
+
+bool TuiCustomGridRecord::CanFocus() {
+    return GridView().DoCanFocusRecord(this);
+}
+
+rtl::AnsiString TuiCustomGridRecord::GetDisplayText(int32_t itemIndex) {
+    return DataController().GetDisplayText(RecordIndex(), itemIndex);
+}
+
+rtl::Variant TuiCustomGridRecord::GetValue(int32_t itemIndex) {
+    return DataController().GetValue(RecordIndex(), itemIndex);
+}
+
+int32_t TuiCustomGridRecord::GetValueCount() const {
+    return DataController().GetItemCount();
+}
+
+void TuiCustomGridRecord::SetDisplayText(int32_t itemIndex, const rtl::AnsiString& text) {
+    if (GetIsData()) {
+        DataController().SetDisplayText(RecordIndex(), itemIndex, text);
+    }
+}
+
+void TuiCustomGridRecord::SetValue(int32_t itemIndex, const rtl::Variant& value) {
+    if (GetIsData()) {
+        DataController().SetValue(RecordIndex(), itemIndex, value);
+    }
+}
+
+int32_t TuiCustomGridRecord::GetClosedLevelCount() const {
+    int32_t count = 0;
+    while (count < Level() && IsLevelClosed(count)) {
+        ++count;
+    }
+    return count;
+}
+
+bool TuiCustomGridRecord::IsLevelClosed(int32_t depth) const {
+    if (IsLast()) {
+        return true;
+    }
+    return FViewData.GetRecordAt(FIndex + 1)->Level() < Level() - depth;
+}
+
+TuiCustomGridTableViewData::TuiCustomGridTableViewData(TuiCustomGridTableView& gridView)
+    : TuiGridViewHandler(gridView) {}
+
+TuiCustomGridTableViewData::~TuiCustomGridTableViewData() = default;
+
+TuiCustomGridTableView& TuiCustomGridTableViewData::TableView() const {
+    return static_cast<TuiCustomGridTableView&>(GridView());
+}
+
+TuiCustomGridRecord* TuiCustomGridTableViewData::GetRecordAt(int32_t rowIndex) {
+    if (!IsRowIndexValid(rowIndex)) {
+        return nullptr;
+    }
+    std::unique_ptr<TuiCustomGridRecord>& entry = FRecords[static_cast<size_t>(rowIndex)];
+    if (!entry) {
+        entry = CreateRecord(rowIndex, TableView().DataController().GetRowInfo(rowIndex));
+    }
+    return entry.get();
+}
+
+TuiCustomGridRecord* TuiCustomGridTableViewData::RecordEntry(int32_t rowIndex) const {
+    return IsRowIndexValid(rowIndex) ? FRecords[static_cast<size_t>(rowIndex)].get() : nullptr;
+}
+
+TuiCustomGridRecord* TuiCustomGridTableViewData::GetRecordByRecordIndex(int32_t recordIndex) {
+    TuiCustomDataController& dataController = TableView().DataController();
+    if (FNewItemRecord && recordIndex == dataController.GetNewItemRecordIndex()) {
+        return FNewItemRecord.get();
+    }
+    if (recordIndex < 0 || recordIndex >= dataController.GetRecordCount()) {
+        return nullptr;
+    }
+    if (TableView().IsUpdateLocked() || !dataController.IsRowInfoValid()) {
+        for (const std::unique_ptr<TuiCustomGridRecord>& record : FRecords) {
+            if (record && record->GetIsData() && record->RecordIndex() == recordIndex) {
+                return record.get();
+            }
+        }
+    }
+    return GetRecordAt(dataController.GetRowIndexByRecordIndex(recordIndex, false));
+}
+
+TuiCustomGridRecord* TuiCustomGridTableViewData::GetRecordForKind(int32_t kind, int32_t index) {
+    if (kind == 1) {
+        return FNewItemRecord.get();
+    }
+    return kind == 0 ? GetRecordAt(index) : nullptr;
+}
+
+int32_t TuiCustomGridTableViewData::RecordKindOf(const TuiCustomGridRecord* record) const {
+    return record != nullptr && record == FNewItemRecord.get() ? 1 : 0;
+}
+
+void TuiCustomGridTableViewData::Refresh(int32_t rowCount) {
+    if (HasNewItemRecord()) {
+        FNewItemRecord = CreateNewItemRecord();
+    }
+    FEditingRecord = nullptr;
+    FRecords.clear();
+    FRecords.resize(static_cast<size_t>(std::max(rowCount, 0)));
+    FindEditingRecord();
+    TableView().SizeChanged(false, false);
+}
+
+void TuiCustomGridTableViewData::RefreshRecordInfos() {
+    if (FNewItemRecord) {
+        FNewItemRecord->RefreshRecordInfo();
+    }
+    for (const std::unique_ptr<TuiCustomGridRecord>& record : FRecords) {
+        if (record) {
+            record->RefreshRecordInfo();
+        }
+    }
+    FindEditingRecord();
+}
+
+void TuiCustomGridTableViewData::FindEditingRecord() {
+    TuiCustomDataController& dataController = TableView().DataController();
+    FEditingRecord =
+        dataController.IsEditingRecord() ? GetRecordByRecordIndex(dataController.GetEditingRecordIndex()) : nullptr;
+}
+
+void TuiCustomGridTableViewData::CollapseAll(bool recurse) {
+    TableView().BeginUpdate();
+    try {
+        for (int32_t rowIndex = RecordCount() - 1; rowIndex >= 0; --rowIndex) {
+            GetRecordAt(rowIndex)->CollapseRecord(recurse);
+        }
+    } catch (...) {
+        TableView().EndUpdate();
+        throw;
+    }
+    TableView().EndUpdate();
+}
+
+void TuiCustomGridTableViewData::ExpandAll(bool recurse) {
+    TableView().BeginUpdate();
+    try {
+        for (int32_t rowIndex = 0; rowIndex < RecordCount(); ++rowIndex) {
+            GetRecordAt(rowIndex)->ExpandRecord(recurse);
+        }
+    } catch (...) {
+        TableView().EndUpdate();
+        throw;
+    }
+    TableView().EndUpdate();
+}
+
+bool TuiCustomGridTableViewData::NeedsRangeComparison(TuiCustomGridTableItem& item, int32_t mode) {
+    if ((mode != 0 && mode != 1) || !item.UsesGroupingDateRanges()) {
+        return false;
+    }
+    if (mode == 1) {
+        return true;
+    }
+    const int32_t groupIndex = item.GroupIndex();
+    const int32_t groupingCount = TableView().DataController().Groups().GroupingFieldCount();
+    return groupIndex != -1 && (groupIndex < groupingCount - 1 || item.GroupingDateRanges().AnySortsByTimeOfDay());
+}
+
+rtl::Variant TuiCustomGridTableViewData::ConvertRangeValue(TuiCustomGridTableItem& item, const rtl::Variant& value,
+                                                           int32_t kind) {
+    if (value.IsNull() || value.IsEmpty()) {
+        return value;
+    }
+    rtl::TDateTime date = rtl::VarToDateTime(value);
+    if (kind >= 2) {
+        return rtl::Variant::FromDateTime(rtl::DateOf(date));
+    }
+    const TuiGridGroupingDateRanges& ranges = item.GroupingDateRanges();
+    if (!ranges.AnyKeepsTime()) {
+        date = rtl::DateOf(date);
+    }
+    if (const TuiCustomGridDateRange* range = ranges.FindRange(date)) {
+        return kind == 1 ? range->GetGroupValue(date) : range->GetSortKey(date);
+    }
+    return rtl::Variant::FromDateTime(date);
+}
+
+rtl::AnsiString TuiCustomGridTableViewData::GetRangeDisplayText(int32_t recordIndex, int32_t itemIndex) {
+    TuiCustomDataController& dataController = TableView().DataController();
+    TuiCustomGridTableItem* item = TableView().Items(itemIndex);
+    const rtl::Variant value = dataController.GetValue(recordIndex, itemIndex);
+    if (item->UsesGroupingDateRanges() && !value.IsNull() && !value.IsEmpty()) {
+        const TuiGridGroupingDateRanges& ranges = item->GroupingDateRanges();
+        rtl::TDateTime date = rtl::VarToDateTime(value);
+        if (!ranges.AnyKeepsTime()) {
+            date = rtl::DateOf(date);
+        }
+        if (const TuiCustomGridDateRange* range = ranges.FindRange(date)) {
+            const rtl::UnicodeString text = range->GetRangeDisplayTextFor(date);
+            if (!text.empty()) {
+                return rtl::UnicodeToAnsi(text);
+            }
+        }
+    }
+    return dataController.GetDisplayText(recordIndex, itemIndex);
+}
+
+std::unique_ptr<TuiCustomGridRecord> TuiCustomGridTableViewData::CreateRecord(int32_t rowIndex,
+                                                                              const TuiRowInfo& rowInfo) {
+    return std::make_unique<TuiCustomGridRecord>(*this, rowIndex, rowInfo);
+}
+
+std::unique_ptr<TuiCustomGridRecord> TuiCustomGridTableViewData::CreateNewItemRecord() {
+    auto record = std::make_unique<TuiCustomGridRecord>(*this, -1, TuiRowInfo{});
+    record->RefreshRecordInfo();
+    return record;
+}
+
+} // namespace ui
