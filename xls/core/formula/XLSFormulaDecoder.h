@@ -35,6 +35,11 @@ inline constexpr char16_t UnknownTableColumn[] = u"The formula refers to column 
 // The text that Decode gives until a token has been decoded.
 inline constexpr char16_t XLSUndecodedFormula[] = u"???";
 
+// The text of the workbook's defined name at index in a formula of the sheet at sheetIndex (-1 for none): a name of
+// another sheet than the formula's is written with that sheet, a reserved name by its full text; an index the
+// workbook has no name for gives "#NAME?".
+rtl::UnicodeString DefinedNameText(const TXc12Manager& manager, int32_t index, int32_t sheetIndex);
+
 // Decodes token strings against one workbook model.
 class TXLSFormulaDecoder {
 public:

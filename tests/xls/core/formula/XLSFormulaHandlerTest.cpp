@@ -152,6 +152,7 @@ public:
         lastSheet = entries[index].second;
         return firstSheet == lastSheet;
     }
+    bool GetExternalReference(int32_t, int32_t, TExternalReference&) const override { return false; }
 };
 
 TEST(XLSFormulaHandler, GetNameReferenceTellsPlainReferences) {

@@ -8,6 +8,10 @@ bool TXLSBIFFUnavailable::GetExternSheetRange(int32_t, int32_t&, int32_t&) const
     throw EXLSBIFFNotAvailable();
 }
 
+bool TXLSBIFFUnavailable::GetExternalReference(int32_t, int32_t, TExternalReference&) const {
+    throw EXLSBIFFNotAvailable();
+}
+
 void TXLSBIFFUnavailable::DecodeBIFFFormula(const uint8_t*, int32_t, int32_t, rtl::UnicodeString&, char16_t, int32_t,
                                             int32_t) {
     throw EXLSBIFFNotAvailable();

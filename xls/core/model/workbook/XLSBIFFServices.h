@@ -21,6 +21,25 @@ public:
     EXLSBIFFNotAvailable();
 };
 
+// What an external-sheet entry stands for: sheets of the workbook itself, of another workbook, or add-in functions.
+enum class TExternalReferenceKind : uint8_t { erkOwnSheets, erkExternalBook, erkAddIn };
+
+// An external-sheet entry as formula text needs it.
+struct TExternalReference {
+    TExternalReferenceKind Kind = TExternalReferenceKind::erkOwnSheets;
+    // The entry's sheets: indexes into the workbook's own sheets (0xFFFE for the workbook, 0xFFFF for a deleted
+    // sheet), or into the external workbook's sheet names.
+    int32_t FirstSheet = 0;
+    int32_t LastSheet = 0;
+    // The external workbook's path, as an .xlsx package's external link gives it.
+    rtl::UnicodeString BookPath;
+    // The external workbook's names of the first and last sheet (empty where it names none).
+    rtl::UnicodeString FirstSheetName;
+    rtl::UnicodeString LastSheetName;
+    // The external name asked for (empty when none was asked for or the workbook's own names are meant).
+    rtl::UnicodeString Name;
+};
+
 // The BIFF reader's table of external names and external-sheet entries. The model keeps a reference to the current
 // one while BIFF data is loaded and never frees it.
 class TExternalNames {
@@ -29,6 +48,10 @@ public:
     // The first and last sheet of the external-sheet entry at index (as stored in 3-D references); true when they
     // are the same sheet.
     virtual bool GetExternSheetRange(int32_t index, int32_t& firstSheet, int32_t& lastSheet) const = 0;
+    // Fills reference for the external-sheet entry at index and, when nameIndex (1-based) is above 0, the external
+    // name of that number of another workbook or add-in. False, leaving reference alone, when the file has no such
+    // entry or name.
+    virtual bool GetExternalReference(int32_t index, int32_t nameIndex, TExternalReference& reference) const = 0;
 };
 
 // Turns formula tokens in the BIFF reader's format (first byte 0xFE or 0xFF) into formula text.
@@ -68,6 +91,7 @@ public:
 class TXLSBIFFUnavailable : public TExternalNames, public TXLSBIFFFormulaDecoder {
 public:
     bool GetExternSheetRange(int32_t index, int32_t& firstSheet, int32_t& lastSheet) const override;
+    bool GetExternalReference(int32_t index, int32_t nameIndex, TExternalReference& reference) const override;
     void DecodeBIFFFormula(const uint8_t* tokens, int32_t length, int32_t sheetIndex, rtl::UnicodeString& result,
                            char16_t argumentSeparator, int32_t col, int32_t row) override;
 };
