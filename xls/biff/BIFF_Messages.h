@@ -5,6 +5,8 @@ namespace xls::BIFFMessages {
 
 // Opening.
 inline constexpr char16_t NotExcelWorkbook[] = u"The file is not an Excel workbook";
+inline constexpr char16_t EncryptedPackage[] =
+    u"the file is a password-protected .xlsx workbook, whose encrypted package cannot be opened";
 
 // Records.
 inline constexpr char16_t ContinueMissing[] = u"CONTINUE record is missing";

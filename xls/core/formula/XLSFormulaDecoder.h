@@ -30,6 +30,7 @@ inline constexpr char16_t UnknownSheet[] = u"The formula refers to sheet %d, whi
 inline constexpr char16_t UnknownBook[] = u"The formula refers to external book %d, which the workbook does not have";
 inline constexpr char16_t UnknownTable[] = u"The formula refers to table %d, which the sheet does not have";
 inline constexpr char16_t UnknownTableColumn[] = u"The formula refers to column %d of table %d, which it does not have";
+inline constexpr char16_t NoBIFFDecoder[] = u"The formula holds .xls tokens, and no .xls formula decoder is set";
 } // namespace DecoderMessages
 
 // The text that Decode gives until a token has been decoded.

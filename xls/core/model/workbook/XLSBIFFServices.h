@@ -1,9 +1,7 @@
 #pragma once
 // What the workbook model, the formula kit and the spreadsheet component need of the BIFF (.xls) reader, behind
 // interfaces of their own so that they build and read .xlsx packages without it: the BIFF reader implements them.
-// Until one is linked in, TXLSBIFFUnavailable stands in and says so on every call.
 
-#include "rtl/core/Exceptions.h"
 #include "rtl/io/Streams.h"
 #include "rtl/text/StringTypes.h"
 #include "xls/core/model/workbook/Xc12Manager5.h"
@@ -11,15 +9,6 @@
 #include <cstdint>
 
 namespace xls {
-
-// The message of every BIFF service while no BIFF reader is built in.
-inline constexpr char16_t XLSBIFFNotAvailable[] = u"Reading Excel 97-2003 workbooks (.xls) is not available yet";
-
-// Raised by the stand-in BIFF services.
-class EXLSBIFFNotAvailable : public rtl::Exception {
-public:
-    EXLSBIFFNotAvailable();
-};
 
 // What an external-sheet entry stands for: sheets of the workbook itself, of another workbook, or add-in functions.
 enum class TExternalReferenceKind : uint8_t { erkOwnSheets, erkExternalBook, erkAddIn };
@@ -85,15 +74,6 @@ public:
     virtual void LoadFromStream(rtl::TStream& stream) = 0;
     // Appends an empty BIFF sheet, as the facade does when it adds a sheet.
     virtual void AddSheet() = 0;
-};
-
-// The stand-in services: every call raises EXLSBIFFNotAvailable.
-class TXLSBIFFUnavailable : public TExternalNames, public TXLSBIFFFormulaDecoder {
-public:
-    bool GetExternSheetRange(int32_t index, int32_t& firstSheet, int32_t& lastSheet) const override;
-    bool GetExternalReference(int32_t index, int32_t nameIndex, TExternalReference& reference) const override;
-    void DecodeBIFFFormula(const uint8_t* tokens, int32_t length, int32_t sheetIndex, rtl::UnicodeString& result,
-                           char16_t argumentSeparator, int32_t col, int32_t row) override;
 };
 
 } // namespace xls
