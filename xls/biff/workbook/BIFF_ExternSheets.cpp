@@ -4,7 +4,7 @@
 #include "xls/biff/stream/BIFF_Utils.h"
 #include "xls/biff/workbook/BIFF5.h"
 
-#include <vector>
+#include <algorithm>
 
 namespace xls {
 
@@ -26,21 +26,6 @@ constexpr uint16_t SupBookAddIn = 0x3A01;
 // EXTERNNAME (MS-XLS 2.4.105): the name's character count and flagged string after the flags and four bytes.
 constexpr int32_t ExternNameLength = 6;
 constexpr int32_t ExternNameText = 7;
-
-bool IsExternName(uint16_t id) {
-    return id == BIFFRecordExternName || id == BIFFRecordExternName3;
-}
-
-// The positions of the SUPBOOK records in the globals storage, in file order.
-std::vector<int32_t> SupBookPositions(const TRecordStorageGlobals& globals) {
-    std::vector<int32_t> positions;
-    for (int32_t i = 0; i < globals.Count(); ++i) {
-        if (globals.Get(i).Id == BIFFRecordSupBook) {
-            positions.push_back(i);
-        }
-    }
-    return positions;
-}
 
 // The path of an external workbook from the characters of its SUPBOOK's VirtualPath (MS-XLS 2.5.277): a leading
 // encoding character 0x01 or 0x02 is dropped, then 0x01 and a drive letter give "C:\" (0x01 and "@" a UNC start "\\"),
@@ -69,95 +54,89 @@ rtl::UnicodeString VirtualPathToPath(rtl::UnicodeStringView virtualPath) {
     return path;
 }
 
-// The name of the external workbook's sheet at index, empty when the record names none there.
-rtl::UnicodeString SupBookSheetName(const TBIFFBody& body, int32_t index) {
-    const int32_t pathLength = body.Word(SupBookPathLength);
-    int64_t offset = SupBookPath + 1 + FlaggedCharacterBytes(body.Byte(SupBookPath), pathLength);
+// The sheet names of an external workbook's SUPBOOK, as many as the record holds.
+std::vector<rtl::UnicodeString> SupBookSheetNames(const TBIFFBody& body) {
+    std::vector<rtl::UnicodeString> names;
+    int64_t offset = SupBookPath + 1 + FlaggedCharacterBytes(body.Byte(SupBookPath), body.Word(SupBookPathLength));
     for (int32_t i = 0; i < body.Word(SupBookSheetCount) && offset + 2 <= body.Size(); ++i) {
         const int32_t at = static_cast<int32_t>(offset);
         const int32_t count = body.Word(at);
-        if (i == index) {
-            return UnicodeBodyToWide(body.From(at + 2), count);
-        }
+        names.push_back(UnicodeBodyToWide(body.From(at + 2), count));
         offset += 3 + FlaggedCharacterBytes(body.Byte(at + 2), count);
     }
-    return {};
-}
-
-// The text of the SUPBOOK's external name of the 1-based number; false when it has none of that number.
-bool SupBookExternName(const TRecordStorageGlobals& globals, int32_t supBook, int32_t nameIndex,
-                       rtl::UnicodeString& name) {
-    int32_t number = 0;
-    for (int32_t i = supBook + 1; i < globals.Count() && globals.Get(i).Id != BIFFRecordSupBook; ++i) {
-        if (IsExternName(globals.Get(i).Id) && ++number == nameIndex) {
-            const TBIFFBody body(globals.Get(i).Body);
-            name = UnicodeBodyToWide(body.From(ExternNameText), body.Byte(ExternNameLength));
-            return true;
-        }
-    }
-    return false;
+    return names;
 }
 
 } // namespace
 
+void TBIFFExternSheets::Clear() {
+    FSupBooks.clear();
+    FEntries.clear();
+}
+
+void TBIFFExternSheets::Load() {
+    Clear();
+    if (FBIFF.Version() < xvExcel97) {
+        return;
+    }
+    const TRecordStorageGlobals& globals = FBIFF.Globals();
+    for (int32_t i = 0; i < globals.Count(); ++i) {
+        const TBIFFStoredRecord& record = globals.Get(i);
+        const TBIFFBody body(record.Body);
+        if (record.Id == BIFFRecordSupBook) {
+            TSupBook& supBook = FSupBooks.emplace_back();
+            const uint16_t pathLength = body.Word(SupBookPathLength);
+            if (pathLength == SupBookAddIn) {
+                supBook.Kind = TExternalReferenceKind::erkAddIn;
+            } else if (pathLength != SupBookOwnWorkbook) {
+                supBook.Kind = TExternalReferenceKind::erkExternalBook;
+                supBook.Path = VirtualPathToPath(UnicodeBodyToWide(body.From(SupBookPath), pathLength));
+                supBook.SheetNames = SupBookSheetNames(body);
+            }
+        } else if ((record.Id == BIFFRecordExternName || record.Id == BIFFRecordExternName3) && !FSupBooks.empty()) {
+            FSupBooks.back().Names.push_back(UnicodeBodyToWide(body.From(ExternNameText), body.Byte(ExternNameLength)));
+        } else if (record.Id == BIFFRecordExternSheet && FEntries.empty()) {
+            const int32_t count =
+                std::min<int32_t>(body.Word(0), (body.Size() - ExternSheetEntries) / ExternSheetEntrySize);
+            for (int32_t entry = 0; entry < count; ++entry) {
+                const int32_t at = ExternSheetEntries + entry * ExternSheetEntrySize;
+                FEntries.push_back({body.Word(at), body.Word(at + 2), body.Word(at + 4)});
+            }
+        }
+    }
+}
+
 bool TBIFFExternSheets::GetExternSheetRange(int32_t index, int32_t& firstSheet, int32_t& lastSheet) const {
-    int32_t supBook = 0;
-    if (!ReadEntry(index, supBook, firstSheet, lastSheet)) {
+    if (index < 0 || static_cast<size_t>(index) >= FEntries.size()) {
         return false;
     }
+    firstSheet = FEntries[index].FirstSheet;
+    lastSheet = FEntries[index].LastSheet;
     return firstSheet == lastSheet;
 }
 
-bool TBIFFExternSheets::ReadEntry(int32_t index, int32_t& supBook, int32_t& firstSheet, int32_t& lastSheet) const {
-    const TRecordStorageGlobals& globals = FBIFF.Globals();
-    const int32_t position = globals.Find(BIFFRecordExternSheet);
-    if (FBIFF.Version() < xvExcel97 || position < 0 || index < 0) {
-        return false;
-    }
-    const TBIFFBody body(globals.Get(position).Body);
-    const int32_t entry = ExternSheetEntries + index * ExternSheetEntrySize;
-    if (index >= body.Word(0) || entry + ExternSheetEntrySize > body.Size()) {
-        return false;
-    }
-    supBook = body.Word(entry);
-    firstSheet = body.Word(entry + 2);
-    lastSheet = body.Word(entry + 4);
-    return true;
-}
-
 bool TBIFFExternSheets::GetExternalReference(int32_t index, int32_t nameIndex, TExternalReference& reference) const {
-    int32_t supBook = 0;
-    int32_t first = 0;
-    int32_t last = 0;
-    if (!ReadEntry(index, supBook, first, last)) {
+    if (index < 0 || static_cast<size_t>(index) >= FEntries.size() ||
+        static_cast<size_t>(FEntries[index].SupBook) >= FSupBooks.size()) {
         return false;
     }
-    const TRecordStorageGlobals& globals = FBIFF.Globals();
-    const std::vector<int32_t> supBooks = SupBookPositions(globals);
-    if (static_cast<size_t>(supBook) >= supBooks.size()) {
+    const TEntry& entry = FEntries[index];
+    const TSupBook& supBook = FSupBooks[entry.SupBook];
+    const bool external = supBook.Kind != TExternalReferenceKind::erkOwnSheets;
+    if (external && nameIndex > 0 && static_cast<size_t>(nameIndex) > supBook.Names.size()) {
         return false;
     }
-    const TBIFFBody body(globals.Get(supBooks[supBook]).Body);
-    TExternalReference found;
-    found.FirstSheet = first;
-    found.LastSheet = last;
-    const uint16_t pathLength = body.Word(SupBookPathLength);
-    if (pathLength == SupBookOwnWorkbook) {
-        reference = found;
-        return true;
-    }
-    if (nameIndex > 0 && !SupBookExternName(globals, supBooks[supBook], nameIndex, found.Name)) {
-        return false;
-    }
-    if (pathLength == SupBookAddIn) {
-        found.Kind = TExternalReferenceKind::erkAddIn;
-    } else {
-        found.Kind = TExternalReferenceKind::erkExternalBook;
-        found.BookPath = VirtualPathToPath(UnicodeBodyToWide(body.From(SupBookPath), pathLength));
-        found.FirstSheetName = SupBookSheetName(body, first);
-        found.LastSheetName = SupBookSheetName(body, last);
-    }
-    reference = std::move(found);
+    const auto sheetName = [&supBook](int32_t sheet) {
+        return static_cast<size_t>(sheet) < supBook.SheetNames.size() ? supBook.SheetNames[sheet]
+                                                                      : rtl::UnicodeString();
+    };
+    reference.Kind = supBook.Kind;
+    reference.FirstSheet = entry.FirstSheet;
+    reference.LastSheet = entry.LastSheet;
+    reference.BookPath = supBook.Path;
+    reference.FirstSheetName = sheetName(entry.FirstSheet);
+    reference.LastSheetName = sheetName(entry.LastSheet);
+    reference.Name = external && nameIndex > 0 ? supBook.Names[nameIndex - 1] : rtl::UnicodeString();
     return true;
 }
 
