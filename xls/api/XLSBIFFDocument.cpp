@@ -20,8 +20,16 @@ public:
     // The reader keeps no record raw that it can interpret: the flag that would keep them is never set.
     void SetReaderFlag(bool /*flag*/) override {}
     TExternalNames* GetInternalNames() override { return &FExternSheets; }
-    void LoadFromFile() override { FBIFF.LoadFromFile(); }
-    void LoadFromStream(rtl::TStream& stream) override { FBIFF.LoadFromStream(&stream); }
+    void LoadFromFile() override {
+        FExternSheets.Clear();
+        FBIFF.LoadFromFile();
+        FExternSheets.Load();
+    }
+    void LoadFromStream(rtl::TStream& stream) override {
+        FExternSheets.Clear();
+        FBIFF.LoadFromStream(&stream);
+        FExternSheets.Load();
+    }
     void AddSheet() override { FBIFF.Sheets().Add(); }
 
 private:

@@ -5,6 +5,8 @@ namespace xls::BIFFMessages {
 
 // Opening.
 inline constexpr char16_t NotExcelWorkbook[] = u"The file is not an Excel workbook";
+inline constexpr char16_t EncryptedPackage[] =
+    u"the file is a password-protected .xlsx workbook, whose encrypted package cannot be opened";
 
 // Records.
 inline constexpr char16_t ContinueMissing[] = u"CONTINUE record is missing";
@@ -56,6 +58,8 @@ inline constexpr char16_t FunctionArgumentsMissing[] = u"Function arguments miss
 inline constexpr char16_t TokenPastEnd[] = u"Formula token %.2X needs %d bytes, but only %d are left";
 inline constexpr char16_t ArrayDataMissing[] = u"Formula array constant needs %d bytes of data, but only %d are left";
 inline constexpr char16_t BadArrayElement[] = u"Bad element ID#%d in array";
+inline constexpr char16_t UnknownExternSheet[] =
+    u"The formula refers to external sheet entry %d or external name %d, which the file does not have";
 
 // The VBA project (MS-OVBA) of a workbook read with its VBA.
 inline constexpr char16_t VBADirEOFMissing[] = u"EOF missing in VBA dir stream";

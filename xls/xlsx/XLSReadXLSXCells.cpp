@@ -186,14 +186,20 @@ void TXLSReadXLSXCells::RegisterFormulaArea(const TCT_Cell& cell, int32_t col, i
 }
 
 rtl::UnicodeString TXLSReadXLSXCells::InlineText(const TCT_Rst& rst) {
+    rtl::UnicodeString scratch;
     if (rst.GetR().Count() == 0) {
-        return rst.GetT();
+        return rtl::UnicodeString(XmlDecodeXstring(rst.GetT(), scratch));
     }
     rtl::UnicodeString text;
     for (int32_t i = 0; i < rst.GetR().Count(); ++i) {
-        text += rst.GetR().GetItem(i).GetT();
+        text += XmlDecodeXstring(rst.GetR().GetItem(i).GetT(), scratch);
     }
     return text;
+}
+
+TXLSCellValue TXLSReadXLSXCells::StringValue(rtl::UnicodeStringView text) {
+    rtl::UnicodeString scratch;
+    return TXLSCellValue::OfString(XmlDecodeXstring(text, scratch));
 }
 
 TXLSCellValue TXLSReadXLSXCells::DateValue(rtl::UnicodeStringView text) const {
@@ -225,7 +231,9 @@ TXLSCellValue TXLSReadXLSXCells::SharedStringValue(rtl::UnicodeStringView text) 
 TXLSCellValue TXLSReadXLSXCells::PlainValue(const TCT_Cell& cell) const {
     const rtl::UnicodeString& v = cell.GetV();
     if (cell.GetT() == TST_CellType::InlineStr) {
-        return TXLSCellValue::OfString(cell.GetIs().Assigned() || v.empty() ? InlineText(cell.GetIs()) : v);
+        rtl::UnicodeString scratch;
+        return TXLSCellValue::OfString(cell.GetIs().Assigned() || v.empty() ? InlineText(cell.GetIs())
+                                                                            : XmlDecodeXstring(v, scratch));
     }
     if (v.empty()) {
         return {};
@@ -240,7 +248,7 @@ TXLSCellValue TXLSReadXLSXCells::PlainValue(const TCT_Cell& cell) const {
     case TST_CellType::S:
         return SharedStringValue(v);
     case TST_CellType::Str:
-        return TXLSCellValue::OfString(v);
+        return StringValue(v);
     case TST_CellType::D:
         return DateValue(v);
     default:
@@ -261,7 +269,7 @@ TXLSCellValue TXLSReadXLSXCells::FormulaValue(const TCT_Cell& cell) const {
         return index > 0 ? TXLSCellValue::OfIndex(TXLSCellValue::vkError, index) : TXLSCellValue::OfString(v);
     }
     case TST_CellType::Str:
-        return TXLSCellValue::OfString(v);
+        return StringValue(v);
     case TST_CellType::D:
         return DateValue(v);
     // LibreOffice writes string results as shared or inline strings too: they are read as a plain cell's are.
@@ -505,18 +513,18 @@ void TXLSReadXLSXCells::ReadRichText(const TCT_Rst& rst, rtl::UnicodeString& tex
             fonts.push_back(
                 {static_cast<int32_t>(text.size()), hasProperties ? FStyles.ReadRunFont(run.GetRPr()) : nullptr});
         }
-        text += run.GetT();
+        text += XmlDecodeXstring(run.GetT(), FXstring);
     }
     for (int32_t i = 0; i < rst.GetRPh().Count(); ++i) {
         const TCT_PhoneticRun& run = rst.GetRPh().GetItem(i);
-        phonetic.push_back({run.GetSb(), run.GetEb(), run.GetT()});
+        phonetic.push_back({run.GetSb(), run.GetEb(), rtl::UnicodeString(XmlDecodeXstring(run.GetT(), FXstring))});
     }
 }
 
 void TXLSReadXLSXCells::DoSharedString(const TCT_Rst& item) {
     TXc12DataSST& sst = FManager.SST();
     if (item.GetR().Count() == 0) {
-        sst.AddString(item.GetT());
+        sst.AddString(XmlDecodeXstring(item.GetT(), FXstring));
         return;
     }
     rtl::UnicodeString text;

@@ -95,6 +95,8 @@ private:
     TXLSCellValue PlainValue(const xpgParserXLSX::TCT_Cell& cell) const;
     // The cached result of a formula cell or of a member of an array formula or data table.
     TXLSCellValue FormulaValue(const xpgParserXLSX::TCT_Cell& cell) const;
+    // A string value, its _xHHHH_ escapes decoded.
+    static TXLSCellValue StringValue(rtl::UnicodeStringView text);
     TXLSCellValue DateValue(rtl::UnicodeStringView text) const;
     TXLSCellValue SharedStringValue(rtl::UnicodeStringView text) const;
     static rtl::UnicodeString InlineText(const xpgParserXLSX::TCT_Rst& rst);
@@ -127,6 +129,8 @@ private:
     TXLSSharedFormulaList FSharedFormulas;
     // The tokens of the formula being stored, kept until the cell store has copied them.
     std::vector<uint8_t> FPtgs;
+    // The decoded form of a shared string with escapes (XmlDecodeXstring), kept until the table has copied it.
+    rtl::UnicodeString FXstring;
     // The areas of the sheet's array formulas and data tables, which follow the reading down the sheet, and their
     // masters by area number.
     TXLSCellAreaIndex FFormulaAreaIndex;

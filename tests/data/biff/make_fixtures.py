@@ -8,6 +8,9 @@
   of hyperlinks to a web address, a file and a place in the workbook;
 - gnumeric-sales.xls (BIFF7, Gnumeric's ssconvert, "Gnumeric_Excel:excel_biff7", written in the zh_CN locale so that
   its text is in code page 936) from libreoffice-sales.xlsx, its twin (LibreOffice 7.4 exports no BIFF7);
+- libreoffice-references.xls (BIFF8, LibreOffice headless) and libreoffice-references.xlsx: formulas that name other
+  sheets, a sheet whose name needs quotes, a range of sheets, a workbook name and a name local to a sheet (LibreOffice
+  writes no sheet names of another workbook into an .xls, so the tests build such references byte by byte);
 - xlwt-sales.xls (BIFF8, Debian's python3-xlwt): the sales list of ../api/openpyxl-sales.xlsx, its twin.
 
 Needs soffice, ssconvert (gnumeric) and python3-xlwt. Run from this folder: /usr/bin/python3 make_fixtures.py
@@ -117,6 +120,37 @@ def links_sheet():
                            [link("Total", "#Formulas.A11")]])
 
 
+def references_book():
+    first = [number(1), number(2), formula("['My Sheet'.A1]*2"), formula("SUM(['My Sheet'.A1:.B2])"),
+             formula("SUM([$Sheet1.A1:$Sheet3.A1])"), formula("Totals+1"), formula("[$Sheet3.B2]"),
+             formula("SUM([$Sheet3.A1:.B2];[$'My Sheet'.B2])")]
+    names = ('<table:named-expressions><table:named-range table:name="Totals" '
+             'table:base-cell-address="$Sheet1.$A$1" table:cell-range-address="$Sheet1.$A$1"/>'
+             '</table:named-expressions>')
+    local = ('<table:named-expressions><table:named-range table:name="Local" '
+             'table:base-cell-address="$Sheet3.$A$1" table:cell-range-address="$Sheet3.$B$2"/>'
+             '</table:named-expressions>')
+    sheets = (table("Sheet1", [first]) + table("My Sheet", [[number(3), number(4)], [number(5), number(6)]]) +
+              table("Sheet3", [[number(7), formula("Local+[$Sheet1.B1]")], [empty(), number(8)]]).replace(
+                  "</table:table>", local + "</table:table>"))
+    return HEADER + sheets + names + "</office:spreadsheet></office:body></office:document>\n"
+
+
+def convert(source, targets):
+    for target in targets:
+        subprocess.run(["soffice", "--headless", "--convert-to", target, "--outdir", ".", source], check=True,
+                       stdout=subprocess.DEVNULL)
+
+
+def write_references():
+    try:
+        with open("libreoffice-references.fods", "w", encoding="utf-8") as f:
+            f.write(references_book())
+        convert("libreoffice-references.fods", ["xls:MS Excel 97", "xlsx"])
+    finally:
+        os.remove("libreoffice-references.fods")
+
+
 def write_xlwt_sales(path):
     """The rows of ../api/make_openpyxl_sales.py, as xlwt writes them."""
     book = xlwt.Workbook(encoding="utf-8")
@@ -144,14 +178,13 @@ def main():
     try:
         with open(source, "w", encoding="utf-8") as f:
             f.write(HEADER + sales_sheet() + formulas_sheet() + links_sheet() + FOOTER)
-        for target in ["xls:MS Excel 97", "xlsx"]:
-            subprocess.run(["soffice", "--headless", "--convert-to", target, "--outdir", ".", source], check=True,
-                           stdout=subprocess.DEVNULL)
+        convert(source, ["xls:MS Excel 97", "xlsx"])
     finally:
         os.remove(source)
     environment = dict(os.environ, LC_ALL="zh_CN.UTF-8", LANG="zh_CN.UTF-8")
     subprocess.run(["ssconvert", "-T", "Gnumeric_Excel:excel_biff7", "libreoffice-sales.xlsx", "gnumeric-sales.xls"],
                    check=True, env=environment, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    write_references()
     write_xlwt_sales("xlwt-sales.xls")
 
 

@@ -323,6 +323,19 @@ TEST(XLSSpreadsheet, DirectReadHandsCellsToTheEvent) {
     EXPECT_TRUE(book->GetSheet(0)->IsEmpty());
 }
 
+// A password-protected .xlsx is a compound document holding the encrypted package: the error says so.
+TEST(XLSSpreadsheet, AnEncryptedPackageFailsNamingWhatItIs) {
+    const rtl::UnicodeString file = test_support::CorpusDir() + u"/calamine/tests/pass_protected.xlsx";
+    if (!rtl::FileExists(file)) {
+        GTEST_SKIP() << "no " << Utf8(file);
+    }
+    auto book = NewSpreadsheet();
+    EXPECT_EQ(MessageOf([&] { book->LoadFromFile(file); }),
+              "E1002: Unknown type of encryption (the file is a password-protected .xlsx workbook, whose encrypted "
+              "package cannot be opened)");
+    EXPECT_EQ(book->GetSheetCount(), 0);
+}
+
 // Every real-world package reads, except those listed here, which fail with a clear error.
 TEST(XLSSpreadsheet, CorpusReadsOrFailsCleanly) {
     if (!test_support::HasCorpus()) {

@@ -421,5 +421,29 @@ TEST(XLSReadXLSXCells, SharedStringItemsKeepTheirRuns) {
     EXPECT_EQ(plainRun.Font, nullptr);
 }
 
+// Texts write characters XML cannot hold as _xHHHH_ (ECMA-376 Part 1, 22.9.2.19); an escaped underscore keeps what
+// follows it as written.
+TEST(XLSReadXLSXCells, EscapedCharactersOfTextsAreDecoded) {
+    TPackage package =
+        TPackage::WithSheets({{"Sheet1", R"(<row r="1"><c r="A1" t="s"><v>0</v></c><c r="B1" t="s"><v>1</v></c>)"
+                                         R"(<c r="C1" t="inlineStr"><is><t>in_x000D_line</t></is></c>)"
+                                         R"(<c r="D1" t="str"><v>tab_x0009_</v></c>)"
+                                         R"(<c r="E1" t="str"><f>"a"</f><v>_x005F_x000D_</v></c></row>)"}});
+    package.SetSharedStrings(R"(<si><t>line_x000D_break</t></si>)"
+                             R"(<si><r><t>a_x000a_</t></r><r><rPr><b/></rPr><t>b</t></r></si>)");
+    TModel model;
+    model.Read(package.Zip());
+    TXc12DataSST& sst = model.Manager.SST();
+    // Inline strings join the table after the shared strings.
+    ASSERT_GE(sst.Count(), 2);
+    EXPECT_EQ(Utf8(sst.GetString(0)), "line\rbreak");
+    EXPECT_EQ(Utf8(sst.GetString(1)), "a\nb");
+    ASSERT_EQ(TXc12DataSST::ItemRunCount(sst.Item(1)), 1);
+    EXPECT_EQ(TXc12DataSST::ItemFontRun(sst.Item(1), 0).Position, 2);
+    EXPECT_EQ(Describe(model, 2, 0), "string 'in\rline'");
+    EXPECT_EQ(Describe(model, 3, 0), "string 'tab\t'");
+    EXPECT_EQ(Describe(model, 4, 0), "formula '_x000D_' kind 0 f=\"a\"");
+}
+
 } // namespace
 } // namespace xls

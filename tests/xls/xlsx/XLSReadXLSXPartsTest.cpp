@@ -2,6 +2,7 @@
 // connections, the sheet's settings, views, custom views, tables, comments and drawings, and what happens when one of
 // those parts cannot be read: it is reported and left out, and the cells still read.
 
+#include "rtl/core/Exceptions.h"
 #include "rtl/numbers/NumberConversions.h"
 #include "rtl/text/CodePages.h"
 #include "tests/xls/xlsx/XLSReadXLSXTestSupport.h"

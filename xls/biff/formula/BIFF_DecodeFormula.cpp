@@ -9,7 +9,9 @@
 #include "xls/core/base/XLSPlatform.h"
 #include "xls/core/base/Xc12Utils5.h"
 #include "xls/core/formula/BIFF_ExcelFunc.h"
+#include "xls/core/formula/XLSFormulaDecoder.h"
 #include "xls/core/model/workbook/Xc12Manager5.h"
+#include "xls/core/model/worksheet/Xc12DataWorksheet5.h"
 
 #include <algorithm>
 #include <array>
@@ -611,13 +613,80 @@ void ConvertSharedFormula(std::span<uint8_t> tokens, int32_t baseRow, int32_t ba
     }
 }
 
+namespace {
+
+// Answers the decoder's lookups from the workbook model (its sheets and defined names, which hold the file's NAME
+// records in file order) and the BIFF reader's external references, in the texts an .xlsx formula gives.
+class TBIFFModelLookup {
+public:
+    TBIFFModelLookup(const TXc12Manager& manager, int32_t sheetIndex) : FManager(manager), FSheetIndex(sheetIndex) {}
+
+    void operator()(uint8_t kind, int32_t index, int32_t p4, int32_t /*p5*/, int32_t /*p6*/,
+                    rtl::UnicodeString& text) const {
+        if (kind == DecodeLookupName) {
+            text = DefinedNameText(FManager, p4 - 1, FSheetIndex);
+        } else if (kind == DecodeLookupExternal) {
+            text = ExternalText(index, p4);
+        } else {
+            text.clear();
+        }
+    }
+
+private:
+    // Sheet prefixes end in "!"; names stand alone.
+    rtl::UnicodeString ExternalText(int32_t index, int32_t nameIndex) const {
+        const TExternalNames* names = FManager.GetExternalNames();
+        TExternalReference reference;
+        if (names == nullptr || !names->GetExternalReference(index, nameIndex, reference)) {
+            throw EBIFFError(rtl::Format(BIFFMessages::UnknownExternSheet, {index, nameIndex}));
+        }
+        switch (reference.Kind) {
+        case TExternalReferenceKind::erkAddIn:
+            return reference.Name;
+        case TExternalReferenceKind::erkExternalBook: {
+            if (nameIndex > 0) {
+                return QuoteSheetReference(reference.BookPath, {}) + u"!" + reference.Name;
+            }
+            const bool range = reference.LastSheet != reference.FirstSheet;
+            return QuoteSheetReference(reference.BookPath, reference.FirstSheetName,
+                                       range ? reference.LastSheetName : u"") +
+                   u"!";
+        }
+        default:
+            return OwnSheetsText(reference, nameIndex);
+        }
+    }
+
+    rtl::UnicodeString OwnSheetsText(const TExternalReference& reference, int32_t nameIndex) const {
+        if (nameIndex > 0) {
+            return DefinedNameText(FManager, nameIndex - 1, FSheetIndex);
+        }
+        const TXc12DataWorksheets& sheets = FManager.Worksheets();
+        const auto sheetName = [&sheets](int32_t sheet) { return sheets.GetItem(sheet)->GetName(); };
+        // A deleted sheet reads as the error alone, as an .xlsx formula keeps it.
+        if (reference.FirstSheet >= sheets.Count() || reference.LastSheet >= sheets.Count()) {
+            return rtl::UnicodeString(XLSErrorTexts[XLSErrorIndexRef]);
+        }
+        const bool range = reference.LastSheet != reference.FirstSheet;
+        return QuoteSheetReference({}, sheetName(reference.FirstSheet),
+                                   range ? sheetName(reference.LastSheet) : rtl::UnicodeString()) +
+               u"!";
+    }
+
+    const TXc12Manager& FManager;
+    int32_t FSheetIndex;
+};
+
+} // namespace
+
 void TBIFFFormulaDecoder::DecodeBIFFFormula(const uint8_t* tokens, int32_t length, int32_t sheetIndex,
                                             rtl::UnicodeString& result, char16_t argumentSeparator, int32_t col,
                                             int32_t row) {
     const TBIFFDecodeSeparators separators{.Argument = argumentSeparator,
                                            .ArrayColumn = FManager.GetDecoderSeparator(),
                                            .Decimal = XLSPlatform().GetDecimalSeparator()};
-    xls::DecodeBIFFFormula({tokens, static_cast<size_t>(std::max(length, 0))}, sheetIndex, col, row, {}, separators,
+    const TDecodeLookupEvent lookup = TBIFFModelLookup(FManager, sheetIndex);
+    xls::DecodeBIFFFormula({tokens, static_cast<size_t>(std::max(length, 0))}, sheetIndex, col, row, lookup, separators,
                            result);
 }
 

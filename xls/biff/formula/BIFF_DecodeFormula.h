@@ -51,8 +51,10 @@ void DecodeBIFFFormula(std::span<const uint8_t> buffer, int32_t sheetIndex, int3
 // converted too. A token it does not know raises "Unknown ptg[%.2X] in Shared Formula", one cut short raises too.
 void ConvertSharedFormula(std::span<uint8_t> tokens, int32_t baseRow, int32_t baseCol);
 
-// The workbook model's decoder of the BIFF formulas its cells and names keep: no lookup, the array columns separated
-// as the model's own decoder separates them, numbers with the platform's decimal separator.
+// The workbook model's decoder of the BIFF formulas its cells and names keep, in the texts an .xlsx formula gives:
+// sheets, ranges of sheets and defined names from the model, other workbooks by their paths and add-in functions by
+// name from the model's external names (an entry the file lacks raises); the array columns separated as the model's own
+// decoder separates them, numbers with the platform's decimal separator.
 class TBIFFFormulaDecoder : public TXLSBIFFFormulaDecoder {
 public:
     // manager is not owned and must outlive the decoder.

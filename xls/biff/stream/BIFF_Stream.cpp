@@ -168,8 +168,13 @@ TExcelVersion TXLSStream::OpenCompound(rtl::TStream& input) {
         if (!IsEncryptedPackage(document)) {
             throw EBIFFError(BIFFMessages::NotExcelWorkbook);
         }
-        // Encrypted .xlsx packages are not decrypted; when the manager takes the error there is nothing to read.
-        static_cast<void>(FErrors.ReportError(u"", XLSErrorUnknownEncryption));
+        // Encrypted .xlsx packages (MS-OFFCRYPTO 2.3.4.4) are not decrypted: the error says what the file is. When the
+        // manager takes the error there is nothing to read.
+        try {
+            static_cast<void>(FErrors.ReportError(u"", XLSErrorUnknownEncryption));
+        } catch (const rtl::Exception& error) {
+            throw EBIFFError(error.Message() + u" (" + BIFFMessages::EncryptedPackage + u")");
+        }
         return xvNone;
     }
     if (FExtraObjects != nullptr) {

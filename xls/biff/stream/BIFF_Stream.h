@@ -52,8 +52,9 @@ public:
     // case), and the BIFF version of the first BOF: xvExcel97 for 0x0600, xvExcel50 for 0x0500, otherwise by the
     // stream's name. A plain file must start with the BOF of BIFF2 (xvExcel21), BIFF3 (xvExcel30) or BIFF4
     // (xvExcel40). Anything else raises "The file is not an Excel workbook"; a damaged compound document raises
-    // ECompoundFileError. An encrypted .xlsx package reports error 1002 to the error manager; when the manager does
-    // not raise it, nothing is open and the result is xvNone.
+    // ECompoundFileError. An encrypted .xlsx package reports error 1002 to the error manager, which raises it
+    // with the words that the file is a password-protected .xlsx workbook; when the manager does not raise it,
+    // nothing is open and the result is xvNone.
     TExcelVersion OpenFile(rtl::UnicodeStringView fileName);
     // Closes what is open and starts an empty in-memory stream to write records into (version xvExcel97).
     void CreateMemoryStream();

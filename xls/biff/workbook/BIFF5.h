@@ -61,6 +61,7 @@ public:
     const TSheets& Sheets() const { return FSheets; }
     TSheet& GetSheet(int32_t index) const { return FSheets.GetItem(index); }
     TRecordStorageGlobals& Globals() { return FGlobals; }
+    const TRecordStorageGlobals& Globals() const { return FGlobals; }
     TStyles& Styles() { return FStyles; }
     TExtraObjects& ExtraObjects() { return FExtraObjects; }
     // True reads the VBA project of the files read from now on into a VBA holder (created here); false frees it.

@@ -63,9 +63,11 @@ const TXLSReadBIFF::TRecordRule* TXLSReadBIFF::FindRule(uint16_t id) {
     // Ordered by id. The sheet records whose handlers come later are kept raw, after the marker of their place.
     static constexpr TRecordRule Rules[] = {
         {BIFFRecordDimensions2, Any, 0, &R::ReadDimensions2, Raw, Raw},
+        {BIFFRecordBlank2, Any, 0, &R::ReadBlank2, Drop, Drop},
         {BIFFRecordInteger2, Any, 0, &R::ReadInteger2, Drop, Drop},
         {BIFFRecordNumber2, Any, 0, &R::ReadNumber2, Drop, Drop},
         {BIFFRecordLabel2, Any, 0, &R::ReadLabel2, Drop, Drop},
+        {BIFFRecordBoolErr2, Any, 0, &R::ReadBoolErr2, Drop, Drop},
         {BIFFRecordFormula, Any, 0, &R::ReadFormula, Drop, Drop},
         {BIFFRecordBOF2, Any, 0, &R::ReadBOF, Drop, Drop},
         {BIFFRecordEOF, Any, 0, &R::ReadEOF, Default, Default},
@@ -143,6 +145,7 @@ const TXLSReadBIFF::TRecordRule* TXLSReadBIFF::FindRule(uint16_t id) {
         {BIFFRecordNumber, Any, 0, &R::ReadNumber, Drop, Drop},
         {BIFFRecordLabel, Any, 0, &R::ReadLabel, Drop, Drop},
         {BIFFRecordBoolErr, Any, 0, &R::ReadBoolErr, Drop, Drop},
+        {BIFFRecordFormula3, Any, 0, &R::ReadFormula, Drop, Drop},
         {BIFFRecordRow, Any, 0, &R::ReadRow, Drop, Drop},
         {BIFFRecordBOF3, Any, 0, &R::ReadBOF, Drop, Drop},
         {BIFFRecordIndex, Any, 0, nullptr, Drop, Drop},
@@ -154,6 +157,7 @@ const TXLSReadBIFF::TRecordRule* TXLSReadBIFF::FindRule(uint16_t id) {
         {BIFFRecordXF3, Any, 0, &R::ReadXf34, Raw, Raw},
         {BIFFRecordRK3, Any, 0, &R::ReadRK, Drop, Drop},
         {BIFFRecordStyle, Any, 0, &R::ReadStyle, Drop, Drop},
+        {BIFFRecordFormula4, Any, 0, &R::ReadFormula, Drop, Drop},
         {BIFFRecordBOF4, Any, 0, &R::ReadBOF, Drop, Drop},
         {BIFFRecordFormat, Any, 0, &R::ReadFormat, Drop, Drop},
         {BIFFRecordXF4, Any, 0, &R::ReadXf34, Raw, Raw},
@@ -321,6 +325,9 @@ void TXLSReadBIFF::HandleBIFF4Record() {
         break;
     case BIFFRecordBoolErr:
         ReadBoolErr();
+        break;
+    case BIFFRecordFormula4:
+        ReadFormula();
         break;
     case BIFFRecordRK3:
         ReadRK();

@@ -162,6 +162,10 @@ private:
     void ReadLabel();
     void ReadLabelSST();
     void ReadBoolErr();
+    void ReadBlank2();
+    void ReadBoolErr2();
+    // The boolean or error of a BOOLERR record whose value byte is at offset, its error flag after it.
+    TXLSCellValue BoolErrCellValue(int32_t offset) const;
     void ReadInteger2();
     void ReadNumber2();
     void ReadLabel2();

@@ -37,9 +37,9 @@ constexpr int32_t LabelCount = 6;
 constexpr int32_t LabelText = 8;
 constexpr uint8_t FlagUTF16 = 1;
 
-// BOOLERR (MS-XLS 2.4.24): the value byte, then 1 when it is an error code.
+// BOOLERR (MS-XLS 2.4.24): the value byte, then 1 when it is an error code; in BIFF2 after the attribute bytes.
 constexpr int32_t BoolErrValue = 6;
-constexpr int32_t BoolErrIsError = 7;
+constexpr int32_t BoolErr2Value = 7;
 
 } // namespace
 
@@ -167,18 +167,32 @@ void TXLSReadBIFF::ReadLabelSST() {
     PutRecordCell(TXLSCellValue::OfIndex(TXLSCellValue::vkError, XLSErrorIndexRef));
 }
 
-void TXLSReadBIFF::ReadBoolErr() {
-    if (!InSheet()) {
-        return;
-    }
+TXLSCellValue TXLSReadBIFF::BoolErrCellValue(int32_t offset) const {
     const TBIFFBody body = Body();
-    const uint8_t value = body.Byte(BoolErrValue);
-    if (body.Byte(BoolErrIsError) != 0) {
+    const uint8_t value = body.Byte(offset);
+    if (body.Byte(offset + 1) != 0) {
         // A code that is no error keeps its place as the unknown error.
-        PutRecordCell(TXLSCellValue::OfIndex(TXLSCellValue::vkError, ErrorByteToIndex(value)));
-        return;
+        return TXLSCellValue::OfIndex(TXLSCellValue::vkError, ErrorByteToIndex(value));
     }
-    PutRecordCell(TXLSCellValue::OfBoolean(value != 0));
+    return TXLSCellValue::OfBoolean(value != 0);
+}
+
+void TXLSReadBIFF::ReadBoolErr() {
+    if (InSheet()) {
+        PutRecordCell(BoolErrCellValue(BoolErrValue));
+    }
+}
+
+void TXLSReadBIFF::ReadBlank2() {
+    if (InSheet()) {
+        PutRecordCell2({});
+    }
+}
+
+void TXLSReadBIFF::ReadBoolErr2() {
+    if (InSheet()) {
+        PutRecordCell2(BoolErrCellValue(BoolErr2Value));
+    }
 }
 
 void TXLSReadBIFF::ReadInteger2() {

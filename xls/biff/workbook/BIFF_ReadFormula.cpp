@@ -19,16 +19,19 @@ namespace xls {
 
 namespace {
 
-// Where the fields of a FORMULA record are: BIFF5-8 (MS-XLS 2.4.127), and BIFF2 with its attribute bytes, one-byte
+// Where the fields of a FORMULA record are: BIFF5-8 (MS-XLS 2.4.127); BIFF3 and BIFF4 (0x0206, 0x0406), which lack
+// the 4-byte field before the token length; and BIFF2 with its attribute bytes in place of the XF number, one-byte
 // option and one-byte token length.
 struct TFormulaLayout {
     int32_t Result;
     int32_t Options;
     int32_t TokenLength;
     int32_t Tokens;
+    bool Attributes;
 };
-constexpr TFormulaLayout Formula5Layout = {6, 14, 20, 22};
-constexpr TFormulaLayout Formula2Layout = {7, 15, 16, 17};
+constexpr TFormulaLayout Formula5Layout = {6, 14, 20, 22, false};
+constexpr TFormulaLayout Formula3Layout = {6, 14, 16, 18, false};
+constexpr TFormulaLayout Formula2Layout = {7, 15, 16, 17, true};
 constexpr int32_t FormulaRow = 0;
 constexpr int32_t FormulaCol = 2;
 constexpr int32_t FormulaXF = 4;
@@ -92,8 +95,9 @@ void TXLSReadBIFF::ReadFormula() {
         return;
     }
     const TBIFFBody body = Body();
-    const bool biff2 = FVersion < xvExcel30;
-    const TFormulaLayout& layout = biff2 ? Formula2Layout : Formula5Layout;
+    const bool laterId = FHeader.RecID == BIFFRecordFormula3 || FHeader.RecID == BIFFRecordFormula4;
+    const TFormulaLayout& layout = laterId ? Formula3Layout : FVersion < xvExcel30 ? Formula2Layout : Formula5Layout;
+    const bool biff2 = layout.Attributes;
     TBIFFFormulaCell cell;
     cell.Row = body.Word(FormulaRow);
     cell.Col = body.Word(FormulaCol);

@@ -273,21 +273,11 @@ private:
         return names.Get(sheet);
     }
 
-    // A name of another sheet than the formula's is written with that sheet; a reserved name by its full text.
     rtl::UnicodeString NameText(int32_t index) const {
-        const TXc12DefinedNames& names = FContext.Manager.Workbook().GetDefinedNames();
-        if (index == PtgNameUndefined || index >= names.Count()) {
+        if (index == PtgNameUndefined) {
             return rtl::UnicodeString(XLSErrorTexts[XLSErrorIndexName]);
         }
-        const TXc12DefinedName& name = *names.GetItem(index);
-        rtl::UnicodeString text = name.GetBuiltIn() < Xc12BuiltinNames.size()
-                                      ? rtl::UnicodeString(Xc12BuiltinNames[name.GetBuiltIn()])
-                                      : name.GetName();
-        const int32_t sheet = name.GetLocalSheetId();
-        if (sheet >= 0 && sheet != FContext.SheetIndex && sheet < Worksheets().Count()) {
-            text = QuoteSheetName(Worksheets().GetItem(sheet)->GetName()) + u"!" + text;
-        }
-        return text;
+        return DefinedNameText(FContext.Manager, index, FContext.SheetIndex);
     }
 
     // The formula of the cell a member stands for, followed in the cell store.
@@ -387,6 +377,23 @@ private:
 };
 
 } // namespace
+
+rtl::UnicodeString DefinedNameText(const TXc12Manager& manager, int32_t index, int32_t sheetIndex) {
+    const TXc12DefinedNames& names = manager.Workbook().GetDefinedNames();
+    if (index < 0 || index >= names.Count()) {
+        return rtl::UnicodeString(XLSErrorTexts[XLSErrorIndexName]);
+    }
+    const TXc12DefinedName& name = *names.GetItem(index);
+    rtl::UnicodeString text = name.GetBuiltIn() < Xc12BuiltinNames.size()
+                                  ? rtl::UnicodeString(Xc12BuiltinNames[name.GetBuiltIn()])
+                                  : name.GetName();
+    const TXc12DataWorksheets& sheets = manager.Worksheets();
+    const int32_t sheet = name.GetLocalSheetId();
+    if (sheet >= 0 && sheet != sheetIndex && sheet < sheets.Count()) {
+        text = QuoteSheetName(sheets.GetItem(sheet)->GetName()) + u"!" + text;
+    }
+    return text;
+}
 
 TXLSFormulaDecoder::TXLSFormulaDecoder(TXc12Manager& manager)
     : FManager(manager), FNumberSettings(rtl::TFormatSettings::Invariant()) {}

@@ -30,10 +30,16 @@ inline constexpr char16_t UnknownSheet[] = u"The formula refers to sheet %d, whi
 inline constexpr char16_t UnknownBook[] = u"The formula refers to external book %d, which the workbook does not have";
 inline constexpr char16_t UnknownTable[] = u"The formula refers to table %d, which the sheet does not have";
 inline constexpr char16_t UnknownTableColumn[] = u"The formula refers to column %d of table %d, which it does not have";
+inline constexpr char16_t NoBIFFDecoder[] = u"The formula holds .xls tokens, and no .xls formula decoder is set";
 } // namespace DecoderMessages
 
 // The text that Decode gives until a token has been decoded.
 inline constexpr char16_t XLSUndecodedFormula[] = u"???";
+
+// The text of the workbook's defined name at index in a formula of the sheet at sheetIndex (-1 for none): a name of
+// another sheet than the formula's is written with that sheet, a reserved name by its full text; an index the
+// workbook has no name for gives "#NAME?".
+rtl::UnicodeString DefinedNameText(const TXc12Manager& manager, int32_t index, int32_t sheetIndex);
 
 // Decodes token strings against one workbook model.
 class TXLSFormulaDecoder {

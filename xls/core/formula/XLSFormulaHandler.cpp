@@ -215,7 +215,7 @@ std::span<const uint8_t> MasterPtgs(TXLSCellMMU* cells, std::span<const uint8_t>
 } // namespace
 
 TXLSFormulaHandler::TXLSFormulaHandler(TXc12Manager& manager)
-    : FManager(manager), FTokenizer(*manager.Errors()), FDecoder(manager), FBIFFDecoder(&FBIFFUnavailable) {}
+    : FManager(manager), FTokenizer(*manager.Errors()), FDecoder(manager) {}
 
 int32_t TXLSFormulaHandler::EncodeFormula(rtl::UnicodeStringView text, std::vector<uint8_t>& ptgs, int32_t sheetIndex) {
     return EncodeWith(FManager, FTokenizer, FTables, text, ptgs, sheetIndex);
@@ -254,6 +254,9 @@ void TXLSFormulaHandler::DecodeFormula(TXLSCellMMU* cells, int32_t sheetIndex, r
         }
     }
     if (!ptgs.empty() && (ptgs[0] == ptgxBiff || ptgs[0] == ptgxBiffBlock)) {
+        if (FBIFFDecoder == nullptr) {
+            throw EXLSFormulaError(DecoderMessages::NoBIFFDecoder);
+        }
         FBIFFDecoder->DecodeBIFFFormula(ptgs.data(), static_cast<int32_t>(ptgs.size()), sheetIndex, text,
                                         XLSPlatform().GetListSeparator(), 0, 0);
         return;
@@ -280,7 +283,7 @@ std::vector<uint8_t> TXLSFormulaHandler::TranslateRelativeRefs(std::span<const u
 }
 
 void TXLSFormulaHandler::SetBIFFDecoder(TXLSBIFFFormulaDecoder* decoder) {
-    FBIFFDecoder = decoder != nullptr ? decoder : &FBIFFUnavailable;
+    FBIFFDecoder = decoder;
 }
 
 int32_t CompileFormula(TXc12Manager& manager, rtl::UnicodeStringView text, std::vector<uint8_t>& ptgs,

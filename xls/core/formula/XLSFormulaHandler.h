@@ -76,7 +76,7 @@ public:
     void SetTables(TXc12Tables* tables) { FTables = tables; }
     const TUserFunctionEvent& GetOnUserFunction() const { return FOnUserFunction; }
     void SetOnUserFunction(TUserFunctionEvent handler) { FOnUserFunction = std::move(handler); }
-    // The BIFF reader's decoder (not owned); nullptr puts back the stand-in, which raises EXLSBIFFNotAvailable.
+    // The BIFF reader's decoder (not owned); without one (nullptr) BIFF tokens raise EXLSFormulaError.
     void SetBIFFDecoder(TXLSBIFFFormulaDecoder* decoder);
 
 private:
@@ -85,8 +85,7 @@ private:
     TXLSFormulaDecoder FDecoder;
     TXc12Tables* FTables = nullptr; // not owned
     TUserFunctionEvent FOnUserFunction;
-    TXLSBIFFUnavailable FBIFFUnavailable;
-    TXLSBIFFFormulaDecoder* FBIFFDecoder; // not owned
+    TXLSBIFFFormulaDecoder* FBIFFDecoder = nullptr; // not owned
 };
 
 // EncodeFormula for callers without a handler: a tokenizer of its own, no tables.

@@ -289,6 +289,62 @@ rtl::UnicodeString XmlDateTimeToStr(rtl::TDateTime value) {
                        {date.Year, date.Month, date.Day, time.Hour, time.Minute, time.Second}, XmlSettings());
 }
 
+namespace {
+
+// The value of a hexadecimal digit, or -1.
+int32_t XstringHexDigit(char16_t c) {
+    if (c >= u'0' && c <= u'9') {
+        return c - u'0';
+    }
+    if (c >= u'a' && c <= u'f') {
+        return c - u'a' + 10;
+    }
+    return c >= u'A' && c <= u'F' ? c - u'A' + 10 : -1;
+}
+
+// The length of an escape _xHHHH_.
+constexpr size_t XstringEscapeLength = 7;
+
+// The unit of the escape _xHHHH_ at position, or -1 when none starts there.
+int32_t XstringEscapeAt(rtl::UnicodeStringView text, size_t position) {
+    if (text.size() - position < XstringEscapeLength || text[position + 1] != u'x' || text[position + 6] != u'_') {
+        return -1;
+    }
+    int32_t unit = 0;
+    for (size_t i = position + 2; i < position + 6; ++i) {
+        const int32_t digit = XstringHexDigit(text[i]);
+        if (digit < 0) {
+            return -1;
+        }
+        unit = unit * 16 + digit;
+    }
+    return unit;
+}
+
+} // namespace
+
+rtl::UnicodeStringView XmlDecodeXstring(rtl::UnicodeStringView text, rtl::UnicodeString& scratch) {
+    size_t underscore = text.find(u'_');
+    while (underscore != rtl::UnicodeStringView::npos && XstringEscapeAt(text, underscore) < 0) {
+        underscore = text.find(u'_', underscore + 1);
+    }
+    if (underscore == rtl::UnicodeStringView::npos) {
+        return text;
+    }
+    scratch.assign(text.substr(0, underscore));
+    size_t i = underscore;
+    while (i < text.size()) {
+        const int32_t unit = text[i] == u'_' ? XstringEscapeAt(text, i) : -1;
+        if (unit >= 0) {
+            scratch += static_cast<char16_t>(unit);
+            i += XstringEscapeLength;
+        } else {
+            scratch += text[i++];
+        }
+    }
+    return scratch;
+}
+
 rtl::UnicodeString XmlNormalizeText(rtl::UnicodeStringView text) {
     while (!text.empty() && IsLineBreak(text.front())) {
         text.remove_prefix(1);

@@ -44,6 +44,12 @@ bool TryXmlStrToDateTime(rtl::UnicodeStringView text, rtl::TDateTime& value);
 // "yyyy-mm-ddThh:nn:ssZ" from the value's fields, milliseconds dropped, without conversion to universal time.
 rtl::UnicodeString XmlDateTimeToStr(rtl::TDateTime value);
 
+// The text of an ST_Xstring (ECMA-376 Part 1, 22.9.2.19), where characters XML cannot hold are written _xHHHH_ (four
+// hexadecimal digits, either case): each such escape becomes the UTF-16 unit it names, so _x005F_ gives an underscore
+// and whatever follows it stays as written ("_x005F_x0041_" reads "_x0041_"). Returns text itself when it holds no
+// escape, else the decoded text, kept in scratch.
+rtl::UnicodeStringView XmlDecodeXstring(rtl::UnicodeStringView text, rtl::UnicodeString& scratch);
+
 // Removes the leading and trailing line breaks and every tab, then turns each inner line break (CR, LF, CR LF or
 // LF CR) into one blank.
 rtl::UnicodeString XmlNormalizeText(rtl::UnicodeStringView text);

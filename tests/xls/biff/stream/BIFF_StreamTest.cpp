@@ -123,7 +123,9 @@ TEST(TXLSStream, EncryptedPackageReportsUnknownEncryption) {
         {u"EncryptedPackage", false, -1, test::PatternBytes(9000)},
     };
     TStreamFixture raising;
-    EXPECT_EQ(MessageOf([&] { raising.Open(CompoundOf(package)); }), "E1002: Unknown type of encryption");
+    EXPECT_EQ(MessageOf([&] { raising.Open(CompoundOf(package)); }),
+              "E1002: Unknown type of encryption (the file is a password-protected .xlsx workbook, whose "
+              "encrypted package cannot be opened)");
 
     TStreamFixture muted;
     muted.Errors.SetMuted(true);
@@ -465,7 +467,9 @@ TEST(TXLSStream, CorpusEncryptedPackageIsUnknownEncryption) {
         GTEST_SKIP() << "no " << Utf8(file);
     }
     TStreamFixture fixture;
-    EXPECT_EQ(MessageOf([&] { fixture.Stream.OpenFile(file); }), "E1002: Unknown type of encryption");
+    EXPECT_EQ(MessageOf([&] { fixture.Stream.OpenFile(file); }),
+              "E1002: Unknown type of encryption (the file is a password-protected .xlsx workbook, whose "
+              "encrypted package cannot be opened)");
 }
 
 } // namespace

@@ -68,6 +68,12 @@ TBytes PtgExp(uint16_t row, uint16_t col) {
     return Concat({{0x01}, Word(row), Word(col)});
 }
 
+// FORMULA of BIFF3 or BIFF4 in column A: the result at 6, 16-bit options at 14 and token length at 16, then the
+// tokens (here TRUE, whose text BIFF3 and BIFF4 cells do not keep).
+TBytes Formula34(uint16_t id, uint16_t row, const TBytes& result) {
+    return Record(id, Concat({Word(row), Word(0), Word(0), result, Word(0), Word(2), {0x1D, 1}}));
+}
+
 TXLSCellMMU& Cells(TBIFFModel& model) {
     return model.Sheet(0).GetCells();
 }
@@ -358,7 +364,14 @@ TEST(TXLSReadBIFF, BIFF2AndBIFF3SheetsRead) {
             Record(BIFFRecordLabel2, Concat({Word(1), Word(0), attributes, {2}, Bytes8("ab")})),
             // FORMULA of BIFF2: its result at 7, a one-byte token length at 16.
             Record(BIFFRecordFormula, Concat({Word(2), Word(0), attributes, DoubleOf(9), {0}, {2}, {0x1E, 0}})),
+            // BLANK and BOOLERR of BIFF2: the value byte and the error flag after the attribute bytes.
+            Record(BIFFRecordBlank2, Concat({Word(3), Word(0), attributes})),
+            Record(BIFFRecordBoolErr2, Concat({Word(3), Word(1), attributes, {1, 0}})),
+            Record(BIFFRecordBoolErr2, Concat({Word(3), Word(2), attributes, {0x07, 1}})),
         }));
+    EXPECT_EQ(Shown(biff2, 0, 3), "1:");
+    EXPECT_EQ(Shown(biff2, 1, 3), "2:TRUE");
+    EXPECT_EQ(Shown(biff2, 2, 3), "3:#DIV/0!");
     EXPECT_EQ(Shown(biff2, 0, 0), "5:7");
     EXPECT_EQ(Shown(biff2, 1, 0), "5:1.5");
     EXPECT_EQ(Shown(biff2, 0, 1), "4:ab");
@@ -370,11 +383,25 @@ TEST(TXLSReadBIFF, BIFF2AndBIFF3SheetsRead) {
                                              CellRecord(BIFFRecordNumber, 0, 0, 0, DoubleOf(3)),
                                              CellRecord(BIFFRecordRK3, 0, 1, 0, DWord(IntegerRK(4))),
                                              CellRecord(BIFFRecordLabel, 1, 0, 0, Concat({Word(3), Bytes8("abc")})),
+                                             Formula34(BIFFRecordFormula3, 2, SpecialResult(1, 1)),
                                          }));
     EXPECT_EQ(Utf8(biff3.Sheet(0).GetName()), "Sheet1");
     EXPECT_EQ(Shown(biff3, 0, 0), "5:3");
     EXPECT_EQ(Shown(biff3, 1, 0), "5:4");
     EXPECT_EQ(Shown(biff3, 0, 1), "4:abc");
+    EXPECT_EQ(Shown(biff3, 0, 2), "8:TRUE=");
+
+    // A BIFF4 worksheet file is read by its own loop; a string result follows in a STRING record of 8-bit text.
+    TBIFFModel biff4;
+    biff4.Read(worksheet(BIFFRecordBOF4, {
+                                             Formula34(BIFFRecordFormula4, 0, DoubleOf(2.5)),
+                                             Formula34(BIFFRecordFormula4, 1, SpecialResult(0)),
+                                             Record(BIFFRecordString, Concat({Word(2), Bytes8("ok")})),
+                                             Formula34(BIFFRecordFormula4, 2, SpecialResult(2, 0x2A)),
+                                         }));
+    EXPECT_EQ(Shown(biff4, 0, 0), "6:2.5=");
+    EXPECT_EQ(Shown(biff4, 0, 1), "7:ok=");
+    EXPECT_EQ(Shown(biff4, 0, 2), "9:#N/A=");
 }
 
 } // namespace

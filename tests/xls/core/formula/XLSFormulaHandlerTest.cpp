@@ -134,12 +134,12 @@ public:
 TEST(XLSFormulaHandler, BiffTokensGoToTheBiffDecoder) {
     TFormulaModel model(u',', u';');
     const std::vector<uint8_t> biff = {ptgxBiff, 0x1E, 1, 0};
-    EXPECT_EQ(model.Decode(biff), "! Reading Excel 97-2003 workbooks (.xls) is not available yet");
+    EXPECT_EQ(model.Decode(biff), "! The formula holds .xls tokens, and no .xls formula decoder is set");
     TBiffDecoderSpy spy;
     model.Handler.SetBIFFDecoder(&spy);
     EXPECT_EQ(model.Decode(biff, 2), "BIFF 255 4 2 ;");
     model.Handler.SetBIFFDecoder(nullptr);
-    EXPECT_EQ(model.Decode(biff), "! Reading Excel 97-2003 workbooks (.xls) is not available yet");
+    EXPECT_EQ(model.Decode(biff), "! The formula holds .xls tokens, and no .xls formula decoder is set");
 }
 
 // The BIFF reader's table of external sheets, as a name's BIFF tokens reach it: entry 0 is the second sheet, entry
@@ -152,6 +152,7 @@ public:
         lastSheet = entries[index].second;
         return firstSheet == lastSheet;
     }
+    bool GetExternalReference(int32_t, int32_t, TExternalReference&) const override { return false; }
 };
 
 TEST(XLSFormulaHandler, GetNameReferenceTellsPlainReferences) {

@@ -22,6 +22,32 @@ private:
     char16_t FSaved;
 };
 
+TEST(XpgConvert, DecodesTheEscapesOfSpreadsheetTexts) {
+    const struct {
+        std::u16string_view Text;
+        std::u16string_view Decoded;
+    } cases[] = {
+        {u"plain", u"plain"},
+        {u"a_x000D_b", u"a\rb"},
+        {u"_x0009__x000a_", u"\t\n"},
+        {u"_X000D_ _x00zz_ _x000D _x000D", u"_X000D_ _x00zz_ _x000D _x000D"},
+        {u"_x005F_x000D_", u"_x000D_"},
+        {u"__x0041_", u"_A"},
+        {u"_x4E2D__x6587_", u"中文"},
+        {u"x_", u"x_"},
+        {u"", u""},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(i);
+        rtl::UnicodeString scratch;
+        EXPECT_TRUE(XmlDecodeXstring(cases[i].Text, scratch) == cases[i].Decoded);
+    }
+    // A text without escapes is given back as it is, without a copy.
+    const std::u16string_view plain = u"no_escape_here";
+    rtl::UnicodeString scratch;
+    EXPECT_EQ(XmlDecodeXstring(plain, scratch).data(), plain.data());
+}
+
 TEST(XpgConvert, ReadsIntegers) {
     struct Case {
         rtl::UnicodeStringView text;
