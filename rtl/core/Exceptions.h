@@ -43,6 +43,8 @@ RTL_DECLARE_EXCEPTION(EAssertionFailed, Exception);
 RTL_DECLARE_EXCEPTION(EOutOfMemory, Exception);
 RTL_DECLARE_EXCEPTION(EOSError, Exception);
 RTL_DECLARE_EXCEPTION(EInvalidOp, Exception);
+// The silent exception: it unwinds an operation the user already knows failed; the application shows no box for it.
+RTL_DECLARE_EXCEPTION(EAbort, Exception);
 
 #undef RTL_DECLARE_EXCEPTION
 

@@ -150,6 +150,16 @@ bool TApplication::DoIdle() {
 
 namespace {
 
+bool IsAbort(std::exception_ptr error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const rtl::EAbort&) {
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
 // The hint of a control, or of its nearest parent that has one.
 rtl::UnicodeString HintOf(const TControl* control) {
     while (control && control->Hint().empty()) {
@@ -191,6 +201,9 @@ void TApplication::HandleException(rtl::TObject* sender, std::exception_ptr erro
 }
 
 void TApplication::ShowException(std::exception_ptr error) {
+    if (IsAbort(error)) {
+        return;
+    }
     rtl::UnicodeString text = ExceptionMessage(error);
     if (!text.empty() && text.back() > u'.') {
         text += u'.';

@@ -54,6 +54,12 @@ void TCustomForm::PostRelease() {
 void TCustomForm::CloseModal() {
     TCloseAction action = caNone;
     const TControlLink link(this);
+    if (FModalResult != mrCancel && ActiveControl() != nullptr && ActiveControl()->Perform(CM_MODALACCEPT) != 0) {
+        if (link.Alive()) {
+            FModalResult = mrNone;
+        }
+        return;
+    }
     if (CloseQuery() && link.Alive()) {
         action = caHide;
         DoClose(action);

@@ -80,6 +80,9 @@ inline constexpr uint32_t CM_INVALIDATE = CM_BASE + 52;
 inline constexpr uint32_t CM_BIDIMODECHANGED = CM_BASE + 60;
 inline constexpr uint32_t CM_PARENTBIDIMODECHANGED = CM_BASE + 61;
 inline constexpr uint32_t CM_MOUSEWHEEL = CM_BASE + 67;
+// A modal form about to close with an accepting result asks its active control, still shown; a result other than 0
+// refuses the close and the form stays open.
+inline constexpr uint32_t CM_MODALACCEPT = CM_BASE + 68;
 
 // Notification messages: CN_BASE + the Windows message they reflect.
 inline constexpr uint32_t CN_BASE = 0xBC00;

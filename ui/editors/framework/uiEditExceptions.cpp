@@ -3,5 +3,6 @@
 namespace ui {
 
 EuiEditError::~EuiEditError() = default;
+EuiEditValidationError::~EuiEditValidationError() = default;
 
 } // namespace ui

@@ -13,4 +13,11 @@ public:
     ~EuiEditError() override;
 };
 
+// An entered value the editor refuses; the message is the one to show.
+class EuiEditValidationError : public EuiEditError {
+public:
+    using EuiEditError::EuiEditError;
+    ~EuiEditValidationError() override;
+};
+
 } // namespace ui

@@ -1,9 +1,12 @@
+#include "rtl/WindowsApi.h"
 #include "ui/editors/framework/uiEditConsts.h"
 #include "ui/editors/framework/uiEditFrameworkUnit.h"
 #include "ui/editors/framework/uiEditProperties.h"
+#include "ui/editors/framework/uiEditRepository.h"
 #include "ui/editors/framework/uiEditStyle.h"
 #include "ui/editors/framework/uiExtEditConsts.h"
 #include "ui/editors/framework/uiSolidBrushCache.h"
+#include "vcl/controls/pointer/Cursors.h"
 
 #include <cstdint>
 #include <memory>
@@ -23,6 +26,9 @@ void InitializeEditFrameworkUnit() {
     }
     InitializeEditConstsUnit();
     InitializeExtEditConstsUnit();
+    if (HCURSOR cursor = LoadCursorW(GetModuleHandleW(nullptr), L"UIEDIT_MOUSEWHEEL")) {
+        vcl::SetCursorHandle(crEditMouseWheel, cursor);
+    }
     frameworkDefaultController = std::make_unique<TuiEditStyleController>(nullptr);
     SetDefaultEditStyleController(frameworkDefaultController.get());
 }
@@ -32,6 +38,8 @@ void FinalizeEditFrameworkUnit() {
         return;
     }
     FreeEditPropertiesRegistry();
+    FreeEditDataRegisteredRepositoryItems();
+    FreeDefaultEditRepository();
     if (DefaultEditStyleController() == frameworkDefaultController.get()) {
         SetDefaultEditStyleController(nullptr);
     }

@@ -1,9 +1,12 @@
 #include "ui/editors/framework/uiEditProperties.h"
 
 #include "rtl/variants/VariantCompare.h"
+#include "rtl/variants/VariantConversions.h"
+#include "ui/editors/framework/uiCustomEdit.h"
 #include "ui/editors/framework/uiEditConsts.h"
 #include "ui/editors/framework/uiEditViewData.h"
 #include "ui/editors/framework/uiEditViewInfo.h"
+#include "ui/editors/framework/uiInplaceEditList.h"
 
 #include <algorithm>
 #include <vector>
@@ -112,6 +115,7 @@ TuiCustomEditProperties::TuiCustomEditProperties(rtl::TPersistent* owner, const 
 }
 
 TuiCustomEditProperties::~TuiCustomEditProperties() {
+    DisconnectFromInplaceEditLists(*this);
     FDefaultValuesProvider.Reset();
     FButtons.reset();
     FInnerAlignment.reset();
@@ -332,6 +336,36 @@ void TuiCustomEditProperties::RestoreDefaults() {
     BeginUpdate();
     FAssignedValues->ResetAssigned();
     EndUpdate();
+}
+
+const rtl::TMetaclass& TuiCustomEditProperties::GetContainerClass() const {
+    return TuiCustomEdit::StaticClass();
+}
+
+void TuiCustomEditProperties::ValidateValue(rtl::Variant& displayValue, rtl::UnicodeString& errorText,
+                                            TuiCustomEdit& edit, bool& error) {
+    if (!CanValidate()) {
+        return;
+    }
+    if (errorText.empty()) {
+        errorText = GetValidateErrorText(0);
+    }
+    TuiEditRepositoryItem* item = edit.RepositoryItem();
+    const TValidateEvent& own = edit.Properties().OnValidate();
+    const TValidateEvent* itemHandler = item != nullptr ? &item->Properties().OnValidate() : nullptr;
+    if (!own && (itemHandler == nullptr || !*itemHandler)) {
+        return;
+    }
+    const rtl::UnicodeString oldText = rtl::VarToStr(displayValue);
+    if (own) {
+        own(&edit, displayValue, errorText, error);
+    }
+    if (itemHandler != nullptr && *itemHandler) {
+        (*itemHandler)(&edit, displayValue, errorText, error);
+    }
+    if (error && rtl::VarToStr(displayValue) == oldText) {
+        displayValue = rtl::Variant(edit.GetDisplayText());
+    }
 }
 
 rtl::UnicodeString TuiCustomEditProperties::GetValidateErrorText(int32_t) const {

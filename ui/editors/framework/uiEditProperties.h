@@ -20,6 +20,7 @@
 namespace ui {
 
 class TuiCanvas;
+class TuiCustomEdit;
 class TuiCustomEditProperties;
 class TuiCustomEditStyle;
 class TuiCustomEditViewData;
@@ -233,6 +234,14 @@ public:
     // Resets the stored alignment, then clears every assigned flag (one notification).
     virtual void RestoreDefaults();
     virtual bool CanValidate() const { return false; }
+    // After the editor converted the entered text: a default error text, then the validate handlers of the editor's
+    // own properties and of its repository item's. A handler that sets error without changing the text gets the
+    // editor's display text back.
+    void ValidateValue(rtl::Variant& displayValue, rtl::UnicodeString& errorText, TuiCustomEdit& edit, bool& error);
+    // The control class that edits with these properties.
+    virtual const rtl::TMetaclass& GetContainerClass() const;
+    // The input filter: whether a typed character may reach the editor; the base lets every character pass.
+    virtual bool IsValidInputChar(char16_t) const { return true; }
     virtual bool DefaultUseLeftAlignmentOnEditing() const { return true; }
     virtual void DefaultValuesProviderDestroyed() { FDefaultValuesProvider.Reset(); }
     virtual void FreeNotification(rtl::TComponent*) {}

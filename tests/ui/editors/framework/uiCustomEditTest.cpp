@@ -1,0 +1,312 @@
+// The editor control driven as a user and a host drive it: the edit value and its change events, validation and its
+// failures, Escape and ClearKey, posting standalone and in place, an accepting close of a modal form, and typed
+// characters the input filter refuses.
+
+#include "ui/editors/framework/uiCustomEdit.h"
+
+#include "rtl/core/Exceptions.h"
+#include "tests/support/ui/MessageBoxes.h"
+#include "tests/support/ui/MessagePump.h"
+#include "tests/support/ui/ServiceDoubles.h"
+#include "tests/support/ui/SyntheticInput.h"
+#include "tests/support/ui/TestForms.h"
+#include "tests/ui/editors/framework/CustomEditTestSupport.h"
+#include "ui/core/uxResourceStrings.h"
+#include "ui/editors/framework/uiEditConsts.h"
+#include "vcl/menus/Menus.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace ui {
+namespace {
+
+using ui_test::TTestEdit;
+
+class TuiCustomEditTest : public testing::Test {
+protected:
+    void SetUp() override {
+        Form = ui_test::ShowNewTestForm(300, 200);
+        Edit = AddEdit(10);
+        Other = AddEdit(50);
+        ui_test::ProcessPendingMessages();
+    }
+
+    TTestEdit* AddEdit(int top) {
+        auto* edit = new TTestEdit(Form.get());
+        edit->SetParent(Form.get());
+        edit->SetBounds(10, top, 120, 25);
+        return edit;
+    }
+
+    // Records the change events of the edit, the properties' own handler first.
+    void RecordEvents() {
+        Edit->Properties().SetOnChange([this](rtl::TObject*) { Events.push_back("change"); });
+        Edit->Properties().SetOnEditValueChanged([this](rtl::TObject*) { Events.push_back("value"); });
+    }
+
+    // The edit focused and an entry typed into it.
+    void Type(const char16_t* text) {
+        Edit->SetFocus();
+        ui_test::ProcessPendingMessages();
+        ui_test::TypeText(text);
+    }
+
+    void RejectEntries(rtl::UnicodeString errorText = {}) {
+        Edit->Properties().SetOnValidate(
+            [errorText](rtl::TObject*, rtl::Variant&, rtl::UnicodeString& text, bool& error) {
+                error = true;
+                text = errorText;
+            });
+    }
+
+    ui_test::TFormPtr<vcl::TForm> Form;
+    TTestEdit* Edit = nullptr;
+    TTestEdit* Other = nullptr;
+    std::vector<std::string> Events;
+};
+
+TEST_F(TuiCustomEditTest, EditValueSetInsideOnEditingIsIgnored) {
+    Edit->SetOnEditing([this](rtl::TObject*, bool&) { Edit->SetEditValue(rtl::Variant(u"from handler")); });
+    Type(u"x");
+    EXPECT_EQ(Edit->Text, u"x");
+    EXPECT_TRUE(Edit->ChangedByUser());
+}
+
+TEST_F(TuiCustomEditTest, TheSameValueAgainFiresNothing) {
+    RecordEvents();
+    Edit->SetEditValue(rtl::Variant(u"a"));
+    EXPECT_EQ(Events, (std::vector<std::string>{"value", "change"}));
+    Events.clear();
+    Edit->SetEditValue(rtl::Variant(u"a"));
+    EXPECT_TRUE(Events.empty());
+}
+
+TEST_F(TuiCustomEditTest, ChangesUnderTheEventsLockFireOnceAtTheOuterUnlockOnlyWhenAsked) {
+    RecordEvents();
+    Edit->LockChangeEvents(true);
+    Edit->LockChangeEvents(true);
+    Edit->SetEditValue(rtl::Variant(u"a"));
+    Edit->SetEditValue(rtl::Variant(u"b"));
+    Edit->LockChangeEvents(false);
+    EXPECT_TRUE(Events.empty()) << "the inner unlock fires nothing";
+    Edit->LockChangeEvents(false);
+    EXPECT_EQ(Events, (std::vector<std::string>{"change", "value"}));
+
+    Events.clear();
+    Edit->LockChangeEvents(true);
+    Edit->SetEditValue(rtl::Variant(u"c"));
+    Edit->LockChangeEvents(false, false);
+    EXPECT_TRUE(Events.empty());
+    Edit->LockChangeEvents(false);
+    EXPECT_TRUE(Events.empty()) << "unlocking an unlocked editor does nothing";
+}
+
+TEST_F(TuiCustomEditTest, TheRepositoryItemsHandlersRunAfterTheEditorsOwn) {
+    TuiEditRepository repository(nullptr);
+    TuiEditRepositoryItem* item = repository.CreateItem(ui_test::TTestEditRepositoryItem::StaticClass());
+    Edit->SetRepositoryItem(item);
+    RecordEvents();
+    item->Properties().SetOnChange([this](rtl::TObject*) { Events.push_back("item change"); });
+    Edit->SetEditValue(rtl::Variant(u"a"));
+    EXPECT_EQ(Events, (std::vector<std::string>{"value", "change", "item change"}));
+}
+
+TEST_F(TuiCustomEditTest, AnUnchangedEditorPassesWithoutAskingOnValidate) {
+    bool asked = false;
+    Edit->Properties().SetOnValidate([&](rtl::TObject*, rtl::Variant&, rtl::UnicodeString&, bool&) { asked = true; });
+    Edit->SetEditValue(rtl::Variant(u"a"));
+    EXPECT_TRUE(Edit->ValidateEnteredText(true));
+    EXPECT_FALSE(asked);
+}
+
+TEST_F(TuiCustomEditTest, AnErrorWithoutTextRaisesTheSilentAbortAndWithATextExactlyIt) {
+    Type(u"x");
+    RejectEntries();
+    EXPECT_THROW(Edit->ValidateEnteredText(true), rtl::EAbort);
+    RejectEntries(u"金额不对");
+    try {
+        Edit->ValidateEnteredText(true);
+        FAIL() << "no error";
+    } catch (const EuiEditValidationError& error) {
+        EXPECT_EQ(error.Message(), u"金额不对");
+    }
+    EXPECT_FALSE(Edit->ValidateEnteredText(false)) << "without raising the entry still fails";
+    EXPECT_GE(Edit->SelectAllCount, 2) << "the invalid entry is selected";
+}
+
+TEST_F(TuiCustomEditTest, TheDefaultErrorTextIsTheEditorsOwn) {
+    Type(u"x");
+    rtl::UnicodeString seen;
+    Edit->Properties().SetOnValidate(
+        [&](rtl::TObject*, rtl::Variant&, rtl::UnicodeString& text, bool&) { seen = text; });
+    EXPECT_TRUE(Edit->ValidateEnteredText(true));
+    EXPECT_EQ(seen, u"Invalid input value. Use escape key to abandon changes");
+}
+
+TEST_F(TuiCustomEditTest, ACorrectedDisplayValueBecomesTheValue) {
+    Type(u"12");
+    Edit->Properties().SetOnValidate([](rtl::TObject*, rtl::Variant& value, rtl::UnicodeString&, bool&) {
+        value = rtl::Variant(rtl::VarToStr(value) + u".00");
+    });
+    EXPECT_TRUE(Edit->ValidateEnteredText(true));
+    EXPECT_EQ(rtl::VarToStr(Edit->EditValue()), u"12.00");
+    EXPECT_TRUE(Edit->ValueValidated());
+}
+
+TEST_F(TuiCustomEditTest, LeavingAfterAFailureFailsAgainAndEscapeRestoresTheValueAtEntry) {
+    Edit->SetEditValue(rtl::Variant(u"old"));
+    Type(u"x");
+    const ui_test::TRecordedMessageBoxes boxes;
+    RejectEntries(u"bad");
+    Other->SetFocus();
+    ui_test::ProcessPendingMessages();
+    EXPECT_TRUE(Edit->Focused()) << "validation kept the focus";
+    EXPECT_EQ(Edit->Text, u"oldx");
+    EXPECT_THROW(Edit->ValidateEnteredText(true), EuiEditValidationError) << "the entry stays invalid";
+
+    ui_test::PressKey(VK_ESCAPE);
+    EXPECT_EQ(rtl::VarToStr(Edit->EditValue()), u"old");
+    EXPECT_EQ(Edit->Text, u"old");
+    EXPECT_FALSE(Edit->ChangedByUser());
+    EXPECT_TRUE(Edit->ChangedSinceEnter());
+    Other->SetFocus();
+    ui_test::ProcessPendingMessages();
+    EXPECT_TRUE(Other->Focused());
+}
+
+TEST_F(TuiCustomEditTest, EscapeWithoutAChangeIsLeftToTheHost) {
+    Edit->SetFocus();
+    uint16_t seen = 0;
+    Edit->SetOnKeyDown([&](rtl::TObject*, uint16_t& key, vcl::TShiftState) { seen = key; });
+    ui_test::PressKey(VK_ESCAPE);
+    EXPECT_EQ(seen, VK_ESCAPE);
+    EXPECT_FALSE(Edit->ChangedSinceEnter());
+}
+
+TEST_F(TuiCustomEditTest, TheClearKeyGivesNull) {
+    Edit->SetEditValue(rtl::Variant(u"a"));
+    Edit->Properties().SetClearKey(vcl::ShortCut(VK_DELETE, {vcl::ssCtrl}));
+    Edit->SetFocus();
+    ui_test::ProcessPendingMessages();
+    ui_test::PressKey(VK_DELETE, {vcl::ssCtrl});
+    EXPECT_TRUE(Edit->EditValue().IsNull());
+    EXPECT_TRUE(Edit->ChangedByUser());
+    EXPECT_TRUE(Edit->ValueValidated());
+}
+
+// An editor whose data is not there.
+class TNoDataProvider : public TuiCustomEditDefaultValuesProvider {
+    RTL_DECLARE_CLASS(TNoDataProvider, TuiCustomEditDefaultValuesProvider)
+public:
+    using TuiCustomEditDefaultValuesProvider::TuiCustomEditDefaultValuesProvider;
+    bool HasData() override { return false; }
+};
+
+class TNoDataEdit : public TTestEdit {
+    RTL_DECLARE_CLASS(TNoDataEdit, TTestEdit)
+public:
+    explicit TNoDataEdit(rtl::TComponent* owner) : TTestEdit(owner) {
+        SetDataBinding(std::make_unique<TuiEditDataBinding>(this, TNoDataProvider::StaticClass()));
+    }
+};
+
+TEST_F(TuiCustomEditTest, ABindingWithoutDataIsReadOnly) {
+    EXPECT_FALSE(Edit->IsReadOnly());
+    auto* noData = new TNoDataEdit(Form.get());
+    noData->SetParent(Form.get());
+    EXPECT_FALSE(noData->DataBinding().IsDataAvailable());
+    EXPECT_TRUE(noData->IsReadOnly());
+}
+
+TEST_F(TuiCustomEditTest, AReadOnlyEditorRefusesTypingSilently) {
+    Edit->Properties().SetReadOnly(true);
+    Type(u"a");
+    EXPECT_EQ(Edit->Text, u"");
+    EXPECT_FALSE(Edit->ChangedByUser());
+}
+
+TEST_F(TuiCustomEditTest, ACharacterTheInputFilterRefusesBeeps) {
+    const ui_test::TRecordedBeeps beeps;
+    Type(u"a#b");
+    EXPECT_EQ(Edit->Text, u"ab");
+    EXPECT_EQ(beeps.Beeps.size(), 1u);
+}
+
+TEST_F(TuiCustomEditTest, AnEditorThatCannotTakeTheFocusAnswersFalseTwiceForTheSameInvalidEntry) {
+    Edit->SetEnabled(false);
+    Edit->Text = u"x";
+    Edit->DataBinding().SetModified();
+    RejectEntries(u"bad");
+    EXPECT_THROW(Edit->ValidateEnteredText(true), EuiEditValidationError) << "reported once";
+    EXPECT_FALSE(Edit->ValidateEnteredText(true)) << "not reported again, and still not valid";
+    EXPECT_FALSE(Edit->ValueValidated());
+    EXPECT_FALSE(Edit->CommitValue(true)) << "nothing is posted for it";
+    Edit->DataBinding().SetModified();
+    EXPECT_THROW(Edit->ValidateEnteredText(true), EuiEditValidationError) << "a new change is reported again";
+}
+
+TEST_F(TuiCustomEditTest, AStandaloneEditorHandsAChangedValueToItsBindingWhenItIsLeft) {
+    Type(u"v");
+    ASSERT_TRUE(Edit->IsPostPending());
+    Other->SetFocus();
+    ui_test::ProcessPendingMessages();
+    EXPECT_TRUE(Other->Focused());
+    EXPECT_EQ(rtl::VarToStr(Edit->EditValue()), u"v");
+    EXPECT_FALSE(Edit->ChangedByUser());
+}
+
+class TuiCustomEditModalTest : public testing::Test {
+protected:
+    void SetUp() override {
+        Dialog = ui_test::CreateTestForm();
+        Dialog->SetBounds(100, 100, 300, 200);
+        Edit = new TTestEdit(Dialog.get());
+        Edit->SetParent(Dialog.get());
+        Edit->SetBounds(10, 10, 120, 25);
+        Edit->Properties().SetOnValidate([](rtl::TObject*, rtl::Variant&, rtl::UnicodeString& text, bool& error) {
+            error = true;
+            text = u"bad";
+        });
+    }
+
+    // Once the dialog shows: an entry typed into the editor, then the close with result.
+    void TypeAndCloseLater(vcl::TModalResult result) {
+        ui_test::RunLater(50, [this, result] {
+            Edit->SetFocus();
+            ui_test::TypeText(u"x");
+            Dialog->SetModalResult(result);
+        });
+    }
+
+    ui_test::TFormPtr<vcl::TForm> Dialog;
+    TTestEdit* Edit = nullptr;
+    bool StayedOpen = false;
+};
+
+TEST_F(TuiCustomEditModalTest, AnOkCloseWithARejectedEntryReportsItAndStaysOpen) {
+    const ui_test::TRecordedMessageBoxes boxes;
+    TypeAndCloseLater(vcl::mrOk);
+    ui_test::RunLater(150, [this] {
+        StayedOpen = Dialog->Visible() && Dialog->ModalResult() == vcl::mrNone;
+        Edit->Properties().SetOnValidate({});
+        Dialog->SetModalResult(vcl::mrOk);
+    });
+    EXPECT_EQ(Dialog->ShowModal(), vcl::mrOk);
+    EXPECT_TRUE(StayedOpen);
+    ASSERT_EQ(boxes.Shown.size(), 1u);
+    EXPECT_EQ(boxes.Shown[0].Text, u"bad.");
+    EXPECT_EQ(rtl::VarToStr(Edit->EditValue()), u"x") << "the accepted entry is the value";
+}
+
+TEST_F(TuiCustomEditModalTest, ACancelCloseSkipsValidation) {
+    const ui_test::TRecordedMessageBoxes boxes;
+    TypeAndCloseLater(vcl::mrCancel);
+    EXPECT_EQ(Dialog->ShowModal(), vcl::mrCancel);
+    EXPECT_FALSE(Dialog->Visible());
+    EXPECT_TRUE(boxes.Shown.empty()) << "the rejected entry was not validated";
+}
+
+} // namespace
+} // namespace ui

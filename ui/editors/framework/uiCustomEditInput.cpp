@@ -1,0 +1,470 @@
+// The input side of the editor control: in-place activation, keys, the mouse and its edit buttons, auto size with
+// anchors, painting through the view info, and the messages the editor answers itself.
+
+#include "rtl/WindowsApi.h"
+#include "ui/core/controls/uiTimers.h"
+#include "ui/core/graphics/uiSharedCanvases.h"
+#include "ui/editors/framework/uiCustomEdit.h"
+#include "ui/editors/framework/uiEditViewData.h"
+#include "ui/editors/framework/uiEditViewInfo.h"
+#include "vcl/controls/pointer/Mouse.h"
+#include "vcl/forms/Form.h"
+#include "vcl/menus/Menus.h"
+#include "vcl/services/Beeper.h"
+#include "vcl/system/Messages.h"
+
+#include <algorithm>
+
+namespace ui {
+
+namespace {
+
+// The distance from an anchor to the near edge of an extent: half of it (rounded up) when centred, else all of it.
+int32_t AnchorOffset(int32_t extent, bool centred) {
+    return centred ? (extent + 1) / 2 : extent;
+}
+
+bool IsNavigationKey(uint16_t key) {
+    return key >= VK_PRIOR && key <= VK_DOWN;
+}
+
+} // namespace
+
+// In-place activation.
+
+void TuiCustomEdit::Activate(TuiCustomEditData*& data) {
+    if (data == nullptr && GetEditDataClass() != nullptr) {
+        data = static_cast<TuiCustomEditData*>(GetEditDataClass()->CreateInstance(this));
+    }
+    FActiveEditData = data;
+    if (data != nullptr && data->Cleared()) {
+        SaveEditData(*data);
+        data->SetCleared(false);
+    }
+    SetVisible(true);
+    if (HandleAllocated() && CanFocus()) {
+        SetFocus();
+        if (GetEffectiveProperties().AutoSelect()) {
+            SelectAll();
+        }
+    }
+    UpdateDisplay();
+    SetChangedSinceEnter(false);
+}
+
+void TuiCustomEdit::ActivateByKey(char16_t key, TuiCustomEditData*& data) {
+    Activate(data);
+    if (ForwardsActivationKey(key) && HandleAllocated()) {
+        SendMessageW(WindowHandle(), WM_CHAR, key, 0);
+    }
+}
+
+void TuiCustomEdit::ActivateByMouse(vcl::TShiftState shift, int32_t x, int32_t y, TuiCustomEditData*& data) {
+    Activate(data);
+    if (!HandleAllocated()) {
+        return;
+    }
+    const vcl::TPoint point =
+        Parent() != nullptr ? ScreenToClient(Parent()->ClientToScreen({x, y})) : vcl::TPoint{x, y};
+    const LPARAM at = MAKELPARAM(point.X, point.Y);
+    if (shift.Contains(vcl::ssLeft)) {
+        SendMessageW(WindowHandle(), WM_MOUSEMOVE, 0, at);
+        WPARAM keys = MK_LBUTTON;
+        if (shift.Contains(vcl::ssShift)) {
+            keys |= MK_SHIFT;
+        }
+        if (shift.Contains(vcl::ssCtrl)) {
+            keys |= MK_CONTROL;
+        }
+        SendMessageW(WindowHandle(), WM_LBUTTONDOWN, keys, at);
+        // The button may be up again before the editor showed: the capture of that press has no release to end it.
+        if (HandleAllocated() && GetCapture() == WindowHandle() && (GetKeyState(VK_LBUTTON) & 0x8000) == 0) {
+            ReleaseCapture();
+        }
+    } else {
+        SendMessageW(WindowHandle(), WM_LBUTTONUP, 0, at);
+    }
+    FDblClickTimer->SetEnabled(true);
+}
+
+bool TuiCustomEdit::Deactivate() {
+    FDblClickTimer->SetEnabled(false);
+    FUserEditInProgress = false;
+    const bool valid = ValidateEnteredText(true);
+    if (valid) {
+        UpdateDisplay();
+        FValueValidated = true;
+    }
+    return valid;
+}
+
+void TuiCustomEdit::ReleaseEditData(TuiCustomEditData& data) {
+    if (&data == FActiveEditData) {
+        SaveEditData(data);
+    }
+}
+
+// Keys.
+
+void TuiCustomEdit::KeyDown(uint16_t& key, vcl::TShiftState shift) {
+    FEscapeHandled = false;
+    const TuiCustomEditProperties& properties = GetEffectiveProperties();
+    const bool isClickKey = properties.Buttons().Count() > 0 && vcl::ShortCut(key, shift) == properties.ClickKey();
+    if (!isClickKey) {
+        TuiContainer::KeyDown(key, shift);
+    }
+    if (key == 0) {
+        return;
+    }
+    DoEditKeyDown(key, shift);
+    if (key != 0 && WantsAfterKeyEvent(key, shift)) {
+        DoAfterKeyDown(key, shift);
+    }
+}
+
+void TuiCustomEdit::DoEditKeyDown(uint16_t& key, vcl::TShiftState shift) {
+    if (key == 0 || HandleClearKey(key, shift)) {
+        return;
+    }
+    TuiCustomEditProperties& properties = GetEffectiveProperties();
+    if (properties.Buttons().Count() > 0 && vcl::ShortCut(key, shift) == properties.ClickKey()) {
+        MSG pending;
+        while (HandleAllocated() && PeekMessageW(&pending, WindowHandle(), WM_CHAR, WM_CHAR, PM_REMOVE)) {
+        }
+        ClickDefaultButton();
+        key = 0;
+        return;
+    }
+    if (!CanProcessKey(key, shift)) {
+        DoAfterKeyDown(key, shift);
+        key = 0;
+        return;
+    }
+    switch (key) {
+    case VK_TAB:
+        if (HandleTabKey(key, shift)) {
+            return;
+        }
+        break;
+    case VK_RETURN:
+        HandleEnterKey(key);
+        return;
+    case VK_ESCAPE:
+        if (HandleEscapeKey(key)) {
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    if (HasInnerEditExtras() || !IsNavigationKey(key)) {
+        return;
+    }
+    DoAfterKeyDown(key, shift);
+    key = 0;
+}
+
+bool TuiCustomEdit::HandleClearKey(uint16_t& key, vcl::TShiftState shift) {
+    const uint16_t clearKey = GetEffectiveProperties().ClearKey();
+    if (clearKey == 0 || vcl::ShortCut(key, shift) != clearKey) {
+        return false;
+    }
+    LockChangeEvents(true);
+    const bool wasInProgress = std::exchange(FUserEditInProgress, true);
+    try {
+        AssignEditValue(GetClearValue());
+        PostWithImmediatePost();
+        FValueValidated = true;
+    } catch (...) {
+        FUserEditInProgress = wasInProgress;
+        LockChangeEvents(false);
+        throw;
+    }
+    FUserEditInProgress = wasInProgress;
+    LockChangeEvents(false);
+    key = 0;
+    return true;
+}
+
+bool TuiCustomEdit::HandleTabKey(uint16_t& key, vcl::TShiftState shift) {
+    if (!(HandleAllocated() && Focused()) || shift.Contains(vcl::ssCtrl) || shift.Contains(vcl::ssAlt) ||
+        GetEffectiveProperties().WantsTabKey()) {
+        return false;
+    }
+    BeforeTabFocusMove(shift);
+    DoAfterKeyDown(key, shift);
+    if (key == 0) {
+        return true;
+    }
+    key = 0;
+    if (vcl::TCustomForm* form = vcl::GetParentForm(this)) {
+        form->SelectNext(form->ActiveControl() != nullptr ? form->ActiveControl() : this, !shift.Contains(vcl::ssShift),
+                         true);
+    }
+    return true;
+}
+
+void TuiCustomEdit::HandleEnterKey(uint16_t& key) {
+    if (!GetEffectiveProperties().ValidateOnEnter()) {
+        return;
+    }
+    key = 0;
+    LockChangeEvents(true);
+    try {
+        if (ValidateEnteredText(true) && IsPostPending()) {
+            CommitValue(false);
+        }
+    } catch (...) {
+        LockChangeEvents(false);
+        throw;
+    }
+    LockChangeEvents(false);
+}
+
+bool TuiCustomEdit::HandleEscapeKey(uint16_t& key) {
+    if (!FChangedByUser || !GetEffectiveProperties().CanResetValue()) {
+        return false;
+    }
+    LockChangeEvents(true);
+    try {
+        FDataBinding->Reset();
+        SetChangedSinceEnter(true);
+    } catch (...) {
+        LockChangeEvents(false);
+        throw;
+    }
+    LockChangeEvents(false);
+    FEscapeHandled = true;
+    key = 0;
+    return true;
+}
+
+void TuiCustomEdit::DoAfterKeyDown(uint16_t& key, vcl::TShiftState shift) {
+    if (FAfterKeyHandler) {
+        FAfterKeyHandler(this, key, shift);
+    }
+}
+
+bool TuiCustomEdit::CanProcessKey(uint16_t key, vcl::TShiftState shift) {
+    return FDataBinding->GetModified() || !IsEditingKey(key, shift) || TryBeginEdit();
+}
+
+void TuiCustomEdit::KeyPress(char16_t& key) {
+    if (key == u'\x1b' && FEscapeHandled) {
+        FEscapeHandled = false;
+        key = 0;
+        return;
+    }
+    TuiContainer::KeyPress(key);
+    if (key != 0) {
+        DoEditKeyPress(key);
+    }
+}
+
+bool TuiCustomEdit::HandleKeyPress(char16_t& key) {
+    if (key >= u' ' && !IsValidChar(key)) {
+        key = 0;
+        vcl::Beep();
+    } else if (!FDataBinding->GetModified() && IsEditingChar(key) && !TryBeginEdit()) {
+        key = 0;
+    }
+    return key != 0;
+}
+
+// Mouse and buttons.
+
+int32_t TuiCustomEdit::GetButtonIndexAt(vcl::TPoint point) {
+    if (!HandleAllocated()) {
+        return -1;
+    }
+    std::unique_ptr<TuiCustomEditViewData> viewData = CreateViewData();
+    std::unique_ptr<TuiCustomEditViewInfo> viewInfo = GetEffectiveProperties().CreateViewInfo();
+    viewData->Calculate(UICanvas(), {0, 0, Width(), Height()}, false, *viewInfo, {}, std::nullopt, point);
+    for (int32_t i = 0; i < viewInfo->ButtonCount(); ++i) {
+        if (viewInfo->Buttons(i).Bounds.Contains(point)) {
+            return viewInfo->Buttons(i).ButtonIndex;
+        }
+    }
+    return -1;
+}
+
+void TuiCustomEdit::MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {
+    const int32_t buttonIndex = button == vcl::mbLeft ? GetButtonIndexAt({x, y}) : -1;
+    if (button == vcl::mbLeft && FDblClickTimer->Enabled()) {
+        FDblClickTimer->SetEnabled(false);
+        if (buttonIndex < 0) {
+            DblClick();
+        }
+    }
+    const vcl::TControlLink link(this);
+    TuiContainer::MouseDown(button, shift, x, y);
+    if (link.Alive()) {
+        FPressedButtonIndex = buttonIndex;
+    }
+}
+
+void TuiCustomEdit::MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {
+    const int32_t pressed = std::exchange(FPressedButtonIndex, -1);
+    const vcl::TControlLink link(this);
+    TuiContainer::MouseUp(button, shift, x, y);
+    if (link.Alive() && button == vcl::mbLeft && pressed >= 0 && GetButtonIndexAt({x, y}) == pressed) {
+        DoButtonClick(pressed);
+    }
+}
+
+// A double click on an edit button is its second press (the press itself follows as a mouse-down).
+void TuiCustomEdit::DblClick() {
+    if (GetButtonIndexAt(ScreenToClient(vcl::Mouse().CursorPos())) < 0) {
+        TuiContainer::DblClick();
+    }
+}
+
+void TuiCustomEdit::DoButtonClick(int32_t index) {
+    if (FProperties->OnButtonClick()) {
+        FProperties->OnButtonClick()(this, index);
+    }
+    if (FRepositoryItem != nullptr && FRepositoryItem->Properties().OnButtonClick()) {
+        FRepositoryItem->Properties().OnButtonClick()(this, index);
+    }
+}
+
+void TuiCustomEdit::ClickDefaultButton() {
+    TuiEditButtons& buttons = GetEffectiveProperties().Buttons();
+    for (int32_t i = 0; i < buttons.Count(); ++i) {
+        if (buttons.Items(i).Default()) {
+            DoButtonClick(i);
+            return;
+        }
+    }
+}
+
+// Auto size and anchors.
+
+bool TuiCustomEdit::AreButtonsAutoWidth() const {
+    const TuiCustomEditProperties& properties =
+        FRepositoryItem != nullptr ? FRepositoryItem->Properties() : *FProperties;
+    return properties.ButtonsOnlyMode() == 2;
+}
+
+void TuiCustomEdit::SetAutoSize(bool value) {
+    if (value == FAutoSize || FIsInplace) {
+        return;
+    }
+    FAutoSize = value;
+    if (value) {
+        AdjustSize();
+    }
+}
+
+vcl::TSize TuiCustomEdit::AutoSizedExtent(int32_t width, int32_t height) {
+    if (!CanAutoSizeEditor()) {
+        return {width, height};
+    }
+    const bool changesWidth = AreButtonsAutoWidth() && Align() != vcl::alTop && Align() != vcl::alBottom &&
+                              Align() != vcl::alClient && Align() != vcl::alCustom;
+    const bool freeWidth = changesWidth && !KeepsWidthWhenAutoSizing();
+    TuiEditSizeRequest request;
+    request.Height = -1;
+    request.MaxLineCount = 1;
+    request.Width = freeWidth ? INT32_MAX : width;
+    std::unique_ptr<TuiCustomEditViewData> viewData = CreateViewData();
+    const vcl::TSize measured = viewData->GetEditSize(*GetSharedScreenCanvas(), GetEditValue(), request);
+    const bool keepsHeight =
+        Align() == vcl::alLeft || Align() == vcl::alRight || Align() == vcl::alClient || Align() == vcl::alCustom;
+    return {changesWidth ? measured.cx : width, keepsHeight ? height : measured.cy};
+}
+
+bool TuiCustomEdit::CanResize(int32_t& newWidth, int32_t& newHeight) {
+    if (!TuiContainer::CanResize(newWidth, newHeight)) {
+        return false;
+    }
+    if (!ComponentState().Contains(rtl::TComponentState::csLoading)) {
+        const vcl::TSize size = AutoSizedExtent(newWidth, newHeight);
+        newWidth = size.cx;
+        newHeight = size.cy;
+    }
+    return true;
+}
+
+void TuiCustomEdit::CalculateAnchors() {
+    if (ComponentState().Contains(rtl::TComponentState::csLoading) ||
+        ComponentState().Contains(rtl::TComponentState::csReading)) {
+        return;
+    }
+    if (UsesAnchorX()) {
+        FAnchorX = Left() + AnchorOffset(Width(), IsHorzAnchorCentred());
+    }
+    if (UsesAnchorY()) {
+        FAnchorY = Top() + AnchorOffset(Height(), IsVertAnchorCentred());
+    }
+}
+
+void TuiCustomEdit::AdjustSize() {
+    if (!HandleAllocated() || IsDestroying()) {
+        return;
+    }
+    const vcl::TSize size = AutoSizedExtent(Width(), Height());
+    int32_t left = Left();
+    int32_t top = Top();
+    if (UsesAnchors() && AreButtonsAutoWidth() && !KeepsWidthWhenAutoSizing()) {
+        if (!std::exchange(FAnchorsPending, false) && (FAnchorX == INT32_MAX && FAnchorY == INT32_MAX)) {
+            CalculateAnchors();
+        }
+        if (UsesAnchorX() && FAnchorX != INT32_MAX) {
+            left = FAnchorX - AnchorOffset(size.cx, IsHorzAnchorCentred());
+        }
+        if (UsesAnchorY() && FAnchorY != INT32_MAX) {
+            top = FAnchorY - AnchorOffset(size.cy, IsVertAnchorCentred());
+        }
+    }
+    SetBounds(left, top, size.cx, size.cy);
+}
+
+// View data and painting.
+
+std::unique_ptr<TuiCustomEditViewData> TuiCustomEdit::CreateViewData() {
+    std::unique_ptr<TuiCustomEditViewData> viewData =
+        GetEffectiveProperties().CreateViewData(ActiveEditStyle(), FIsInplace);
+    InitViewData(*viewData);
+    return viewData;
+}
+
+void TuiCustomEdit::InitViewData(TuiCustomEditViewData& viewData) {
+    viewData.Enabled = Enabled();
+    viewData.Focused = HandleAllocated() && Focused();
+    viewData.IsDesigning = ComponentState().Contains(rtl::TComponentState::csDesigning);
+}
+
+void TuiCustomEdit::Paint() {
+    TuiCanvas& canvas = UICanvas();
+    std::unique_ptr<TuiCustomEditViewData> viewData = CreateViewData();
+    std::unique_ptr<TuiCustomEditViewInfo> viewInfo = GetEffectiveProperties().CreateViewInfo();
+    const vcl::TPoint cursor = HandleAllocated() ? ScreenToClient(vcl::Mouse().CursorPos()) : vcl::TPoint{-1, -1};
+    viewData->Calculate(canvas, {0, 0, Width(), Height()}, false, *viewInfo, {}, std::nullopt, cursor);
+    viewData->ApplyDisplayValue(canvas, GetEditValue(), *viewInfo);
+    viewInfo->Paint(canvas);
+}
+
+// Messages.
+
+void TuiCustomEdit::Dispatch(vcl::TMessage& message) {
+    switch (message.Msg) {
+    case vcl::CM_MODALACCEPT:
+        message.Result = ValidateOnModalClose() ? 0 : 1;
+        return;
+    case WM_CONTEXTMENU:
+        if (FIsInplace) {
+            return;
+        }
+        break;
+    case vcl::CM_SHOWINGCHANGED:
+        TuiContainer::Dispatch(message);
+        AdjustSize();
+        return;
+    default:
+        break;
+    }
+    TuiContainer::Dispatch(message);
+}
+
+} // namespace ui
