@@ -10,6 +10,7 @@
 #include "ui/core/uxResourceStrings.h"
 #include "ui/editors/framework/uiEditConsts.h"
 #include "ui/editors/text/uiTextEditNumberText.h"
+#include "ui/editors/text/uiTextEditViewData.h"
 
 namespace ui {
 
@@ -376,6 +377,17 @@ rtl::UnicodeString TuiCustomTextEditProperties::FormatNumericValue(const rtl::Va
         InsertThousandSeparators(text, settings);
     }
     return text;
+}
+
+std::unique_ptr<TuiCustomEditViewData> TuiCustomTextEditProperties::CreateViewData(TuiCustomEditStyle& style,
+                                                                                   bool isInplace, bool extraFlag) {
+    auto viewData = std::make_unique<TuiCustomTextEditViewData>(*this, style, isInplace);
+    viewData->ExtraFlag = extraFlag;
+    return viewData;
+}
+
+std::unique_ptr<TuiCustomEditViewInfo> TuiCustomTextEditProperties::CreateViewInfo() const {
+    return std::make_unique<TuiCustomTextEditViewInfo>();
 }
 
 rtl::UnicodeString TuiCustomTextEditProperties::GetValidateErrorText(int32_t errorKind) const {

@@ -175,6 +175,9 @@ public:
     // The number text of value (numeric descendants).
     rtl::UnicodeString FormatNumericValue(const rtl::Variant& value, bool editForm);
 
+    std::unique_ptr<TuiCustomEditViewData> CreateViewData(TuiCustomEditStyle& style, bool isInplace,
+                                                          bool extraFlag = false) override;
+    std::unique_ptr<TuiCustomEditViewInfo> CreateViewInfo() const override;
     bool CanValidate() const override { return true; }
     TuiEditDisplayFormatOptions GetDisplayFormatOptions() const override { return {dfoSupports}; }
     rtl::UnicodeString GetValidateErrorText(int32_t errorKind) const override;

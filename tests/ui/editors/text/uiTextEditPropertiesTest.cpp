@@ -1,24 +1,13 @@
 #include "ui/editors/text/uiTextEditProperties.h"
 
 #include "rtl/variants/VariantConversions.h"
+#include "tests/ui/editors/text/TextEditTestSupport.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// Text properties in a chosen editing style, with or without a value range, as the list and numeric editors are.
-class TStyledTextProperties : public ui::TuiCustomTextEditProperties {
-public:
-    explicit TStyledTextProperties(ui::TuiTextEditingStyle style = ui::tesFree, bool supportsRange = false)
-        : TuiCustomTextEditProperties(nullptr), FStyle(style), FSupportsRange(supportsRange) {}
-
-    ui::TuiTextEditingStyle GetEditingStyle() const override { return FStyle; }
-    bool SupportsRange() const override { return FSupportsRange; }
-
-private:
-    ui::TuiTextEditingStyle FStyle;
-    bool FSupportsRange;
-};
+using ui_test::TStyledTextProperties;
 
 TEST(TextEditProperties, ANegativeMaxLengthIsStoredAsZero) {
     ui::TuiTextEditProperties properties(nullptr);
