@@ -126,6 +126,55 @@ TEST(Form, ShowModalRunsUntilAButtonSetsTheModalResultAndReturnsIt) {
     EXPECT_NEAR(dialog->Left() + dialog->Width() / 2, (work.Left + work.Right) / 2, 1) << "centred on the screen";
 }
 
+// A control that refuses the first accepting close of its modal form.
+class TRefusingControl : public vcl::TCustomControl {
+    RTL_DECLARE_CLASS(TRefusingControl, vcl::TCustomControl)
+public:
+    using TCustomControl::TCustomControl;
+    void Dispatch(vcl::TMessage& message) override {
+        if (message.Msg == vcl::CM_MODALACCEPT) {
+            ++Asked;
+            message.Result = Asked == 1 ? 1 : 0;
+            return;
+        }
+        TCustomControl::Dispatch(message);
+    }
+    int Asked = 0;
+};
+
+TEST(Form, AnAcceptingCloseAsksTheActiveControlWhichMayKeepTheFormOpenButACancelDoesNot) {
+    auto dialog = ui_test::CreateTestForm();
+    auto* control = AddControl<TRefusingControl>(*dialog, u"Entry");
+    control->SetTabStop(true);
+    bool stayedOpen = false;
+    ui_test::RunLater(50, [&] {
+        control->SetFocus();
+        dialog->SetModalResult(vcl::mrOk);
+        ui_test::RunLater(50, [&] {
+            stayedOpen = dialog->Visible() && dialog->ModalResult() == vcl::mrNone;
+            dialog->SetModalResult(vcl::mrOk);
+        });
+    });
+    EXPECT_EQ(dialog->ShowModal(), vcl::mrOk);
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(control->Asked, 2);
+
+    ui_test::RunLater(50, [&] {
+        control->SetFocus();
+        dialog->SetModalResult(vcl::mrCancel);
+    });
+    EXPECT_EQ(dialog->ShowModal(), vcl::mrCancel);
+    EXPECT_EQ(control->Asked, 2) << "a cancel asks nobody";
+}
+
+TEST(Form, TheSilentAbortShowsNoErrorBox) {
+    const ui_test::TRecordedMessageBoxes boxes;
+    vcl::Application().ShowException(std::make_exception_ptr(rtl::EAbort(u"")));
+    EXPECT_TRUE(boxes.Shown.empty());
+    vcl::Application().ShowException(std::make_exception_ptr(rtl::EConvertError(u"bad")));
+    EXPECT_EQ(boxes.Shown.size(), 1u);
+}
+
 TEST(Form, ClosingAModalFormGivesCancelAndAVisibleFormCannotBeShownModally) {
     auto dialog = ui_test::CreateTestForm();
     ui_test::RunLater(50, [&] { dialog->Close(); });

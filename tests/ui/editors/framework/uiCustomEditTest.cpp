@@ -5,6 +5,7 @@
 #include "ui/editors/framework/uiCustomEdit.h"
 
 #include "rtl/core/Exceptions.h"
+#include "tests/support/ui/DibSurface.h"
 #include "tests/support/ui/MessageBoxes.h"
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/ServiceDoubles.h"
@@ -35,6 +36,8 @@ protected:
 
     TTestEdit* AddEdit(int top) {
         auto* edit = new TTestEdit(Form.get());
+        // The test editor shows no content of its own to measure.
+        edit->SetAutoSize(false);
         edit->SetParent(Form.get());
         edit->SetBounds(10, top, 120, 25);
         return edit;
@@ -111,6 +114,71 @@ TEST_F(TuiCustomEditTest, TheRepositoryItemsHandlersRunAfterTheEditorsOwn) {
     item->Properties().SetOnChange([this](rtl::TObject*) { Events.push_back("item change"); });
     Edit->SetEditValue(rtl::Variant(u"a"));
     EXPECT_EQ(Events, (std::vector<std::string>{"value", "change", "item change"}));
+}
+
+TEST_F(TuiCustomEditTest, ADoubleClickOnAnEditButtonIsItsSecondPress) {
+    Edit->Properties().Buttons().Add();
+    std::vector<int32_t> clicked;
+    Edit->Properties().SetOnButtonClick([&](rtl::TObject*, int32_t index) { clicked.push_back(index); });
+    int doubleClicks = 0;
+    Edit->SetOnDblClick([&](rtl::TObject*) { ++doubleClicks; });
+    ui_test::DoubleClick(*Edit, {Edit->Width() - 6, Edit->Height() / 2});
+    EXPECT_EQ(clicked, (std::vector<int32_t>{0, 0}));
+    EXPECT_EQ(doubleClicks, 0);
+    ui_test::DoubleClick(*Edit, {5, Edit->Height() / 2});
+    EXPECT_EQ(doubleClicks, 1) << "elsewhere it is a double click";
+}
+
+TEST_F(TuiCustomEditTest, TheEditorPaintsItsStatesStyleThroughTheViewInfo) {
+    TuiEditStyle& normal = Edit->EditStyle(essNormal);
+    normal.SetBorderStyle(ebsSingle);
+    normal.SetBorderColor(vcl::clBlack);
+    normal.SetColor(vcl::clYellow);
+    normal.SetTransparentBorder(false);
+    normal.SetHotTrack(false);
+    Edit->EditStyle(essFocused).SetColor(vcl::clAqua);
+    ui_test::TDibSurface surface(Edit->Width(), Edit->Height());
+    ui_test::PaintControl(*Edit, surface);
+    ui_test::TDibSurface again(Edit->Width(), Edit->Height());
+    ui_test::PaintControl(*Edit, again);
+    EXPECT_EQ(surface.Pixels(), again.Pixels());
+    EXPECT_EQ(surface.Pixel(0, 0), vcl::clBlack);
+    EXPECT_EQ(surface.Pixel(Edit->Width() - 1, Edit->Height() - 1), vcl::clBlack);
+    EXPECT_EQ(surface.Pixel(Edit->Width() / 2, Edit->Height() / 2), vcl::clYellow);
+    Edit->SetFocus();
+    ui_test::ProcessPendingMessages();
+    ui_test::PaintControl(*Edit, surface);
+    EXPECT_EQ(surface.Pixel(Edit->Width() / 2, Edit->Height() / 2), vcl::clAqua) << "the focused style paints";
+}
+
+// An editor that keeps per-item state for its host.
+class TStatefulEdit : public TTestEdit {
+    RTL_DECLARE_CLASS(TStatefulEdit, TTestEdit)
+public:
+    using TTestEdit::TTestEdit;
+    int Saved = 0;
+
+protected:
+    const rtl::TMetaclass* GetEditDataClass() const override { return &TuiCustomEditData::StaticClass(); }
+    void SaveEditData(TuiCustomEditData&) override { ++Saved; }
+};
+
+TEST_F(TuiCustomEditTest, ActivationMakesTheHostsEditDataWhichForgetsAFreedEditor) {
+    auto* edit = new TStatefulEdit(Form.get());
+    edit->SetParent(Form.get());
+    TuiCustomEditData* data = nullptr;
+    edit->Activate(data);
+    ASSERT_NE(data, nullptr);
+    const std::unique_ptr<TuiCustomEditData> owned(data);
+    EXPECT_EQ(edit->ActiveEditData(), data);
+    EXPECT_EQ(edit->Saved, 1) << "a new data is filled from the editor";
+    EXPECT_FALSE(data->Cleared());
+    data->Clear();
+    EXPECT_EQ(edit->Saved, 2) << "the current data keeps the editor's state";
+    rtl::TComponent::Free(edit);
+    EXPECT_EQ(data->Editor(), nullptr);
+    data->Clear();
+    EXPECT_TRUE(data->Cleared());
 }
 
 TEST_F(TuiCustomEditTest, AnUnchangedEditorPassesWithoutAskingOnValidate) {
