@@ -4,6 +4,7 @@
 #include "rtl/variants/VariantConversions.h"
 #include "ui/core/painters/uiLookAndFeels.h"
 #include "ui/core/text/uiTextLayout.h"
+#include "ui/core/uiGeometry.h"
 #include "ui/editors/choice/uiEditSupportRoutines.h"
 #include "ui/editors/framework/uiEditStyle.h"
 
@@ -222,26 +223,39 @@ void TuiCustomLabelViewData::Calculate(TuiCanvas& canvas, const vcl::TRect& boun
     label->DepthExtent = properties.GetDepthExtent();
     label->Painter = &Painter();
 
+    PlaceText(canvas, *label);
+}
+
+// The text and line rectangles for the view info's text, with the label's font turned meanwhile.
+void TuiCustomLabelViewData::PlaceText(TuiCanvas& canvas, TuiCustomLabelViewInfo& label) const {
+    const TuiCustomLabelProperties& properties = LabelProperties();
     TLabelFontScope fontScope(canvas);
     const bool isTrueType = SelectRotatedFont(canvas, Style().Font(), properties.Angle());
     const int32_t angle = NormalizeLabelAngle(properties.Angle(), isTrueType);
-    label->StyleOffset = GetStyleOffset(canvas);
-    vcl::TRect textRect = CalcTextRect(canvas, label->ClientRect, angle, label->Text);
-    label->LineVertical = angle != 0;
-    label->LineBounds = CalcLineRect(label->ClientRect, textRect, angle);
-    label->TextBounds = textRect;
-    label->TextRect = textRect;
-    label->TextOffsets = ContentOffsets();
-    label->TextLayout.Done = false;
+    label.StyleOffset = GetStyleOffset(canvas);
+    vcl::TRect textRect = CalcTextRect(canvas, label.ClientRect, angle, label.Text);
+    label.LineVertical = angle != 0;
+    label.LineBounds = CalcLineRect(label.ClientRect, textRect, angle);
+    label.TextBounds = textRect;
+    label.TextRect = textRect;
+    label.TextOffsets = ContentOffsets();
+    label.TextLayout.Done = false;
 }
 
-void TuiCustomLabelViewData::ApplyDisplayValue(TuiCanvas&, const rtl::Variant& value, TuiCustomEditViewInfo& viewInfo) {
-    if (auto* label = dynamic_cast<TuiCustomLabelViewInfo*>(&viewInfo)) {
-        rtl::UnicodeString text = rtl::VarToStr(value);
-        if (OnGetDisplayText) {
-            OnGetDisplayText(*this, text);
-        }
-        label->Text = std::move(text);
+// After a calculation the text is placed again for the new text.
+void TuiCustomLabelViewData::ApplyDisplayValue(TuiCanvas& canvas, const rtl::Variant& value,
+                                               TuiCustomEditViewInfo& viewInfo) {
+    auto* label = dynamic_cast<TuiCustomLabelViewInfo*>(&viewInfo);
+    if (label == nullptr) {
+        return;
+    }
+    rtl::UnicodeString text = rtl::VarToStr(value);
+    if (OnGetDisplayText) {
+        OnGetDisplayText(*this, text);
+    }
+    label->Text = std::move(text);
+    if (!IsRectEmptyArea(label->ClientRect)) {
+        PlaceText(canvas, *label);
     }
 }
 

@@ -44,6 +44,7 @@ protected:
 
 private:
     const TuiCustomLookAndFeelPainter& Painter() const;
+    void PlaceText(TuiCanvas& canvas, TuiCustomLabelViewInfo& label) const;
 };
 
 } // namespace ui

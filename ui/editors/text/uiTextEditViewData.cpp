@@ -88,7 +88,8 @@ void TuiCustomTextEditViewData::Calculate(TuiCanvas& canvas, const vcl::TRect& b
     PrepareTextOutput(canvas, *textViewInfo);
 }
 
-void TuiCustomTextEditViewData::ApplyDisplayValue(TuiCanvas&, const rtl::Variant& value,
+// The rows depend on the text: after a calculation they are prepared again for the new one.
+void TuiCustomTextEditViewData::ApplyDisplayValue(TuiCanvas& canvas, const rtl::Variant& value,
                                                   TuiCustomEditViewInfo& viewInfo) {
     auto* textViewInfo = dynamic_cast<TuiCustomTextEditViewInfo*>(&viewInfo);
     if (textViewInfo == nullptr) {
@@ -97,6 +98,9 @@ void TuiCustomTextEditViewData::ApplyDisplayValue(TuiCanvas&, const rtl::Variant
     textViewInfo->Text = ExtraFlag ? rtl::UnicodeString() : GetDisplayTextFor(value);
     textViewInfo->TextLayout.Done = false;
     ApplySelection(*textViewInfo);
+    if (!IsRectEmptyArea(textViewInfo->TextRect)) {
+        PrepareTextOutput(canvas, *textViewInfo);
+    }
 }
 
 void TuiCustomTextEditViewData::SetViewInfoText(const rtl::Variant& value, TuiCustomTextEditViewInfo& viewInfo) const {

@@ -33,8 +33,8 @@ struct TLabelView {
 
     void Calculate(TCanvasSurface& on, const rtl::UnicodeString& text, const vcl::TRect& bounds) {
         Data = Properties.CreateViewData(Style, IsInplace);
-        Data->ApplyDisplayValue(on.Canvas, rtl::Variant(text), Info);
         Data->Calculate(on.Canvas, bounds, false, Info, {}, std::nullopt, {-1, -1});
+        Data->ApplyDisplayValue(on.Canvas, rtl::Variant(text), Info);
     }
     std::unique_ptr<TCanvasSurface> Paint(const rtl::UnicodeString& text, const vcl::TRect& bounds) {
         auto on = std::make_unique<TCanvasSurface>(bounds.Right + 2, bounds.Bottom + 2);

@@ -32,8 +32,8 @@ struct TTextView {
     ui::TuiCustomTextEditViewData& ViewData() { return static_cast<ui::TuiCustomTextEditViewData&>(*Data); }
 
     void Calculate(TCanvasSurface& on, const rtl::UnicodeString& text, const vcl::TRect& bounds) {
-        Data->ApplyDisplayValue(on.Canvas, rtl::Variant(text), Info);
         Data->Calculate(on.Canvas, bounds, false, Info, {}, std::nullopt, {-1, -1});
+        Data->ApplyDisplayValue(on.Canvas, rtl::Variant(text), Info);
     }
     std::unique_ptr<TCanvasSurface> Paint(const rtl::UnicodeString& text, const vcl::TRect& bounds, int width = 120,
                                           int height = 40) {
