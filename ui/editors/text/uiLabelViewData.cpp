@@ -222,6 +222,10 @@ void TuiCustomLabelViewData::Calculate(TuiCanvas& canvas, const vcl::TRect& boun
     label->LineOuterColor = properties.LineOptions().OuterColor();
     label->DepthExtent = properties.GetDepthExtent();
     label->Painter = &Painter();
+    if (StandaloneControl != nullptr && !IsInplace()) {
+        label->Transparent = StandaloneTransparent;
+        label->Control = StandaloneControl;
+    }
 
     PlaceText(canvas, *label);
 }

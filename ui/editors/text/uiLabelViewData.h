@@ -33,6 +33,10 @@ public:
     virtual int32_t GetLineWidth() const;
     virtual bool IsLineVisible(int32_t angle) const;
 
+    // Set by a standalone label: its control and whether it is transparent.
+    vcl::TControl* StandaloneControl = nullptr; // not owned
+    bool StandaloneTransparent = false;
+
     // The label's text for auto size: turned, with style offset, depth and (unturned) the line's width.
     vcl::TSize GetValueContentSize(TuiCanvas& canvas, const rtl::Variant& value, const TuiEditSizeRequest& request);
 

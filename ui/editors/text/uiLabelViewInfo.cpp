@@ -1,6 +1,7 @@
 #include "ui/editors/text/uiLabelViewInfo.h"
 
 #include "rtl/WindowsApi.h"
+#include "ui/core/graphics/uiControlBackground.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
 #include "ui/core/uiGeometry.h"
 #include "ui/editors/choice/uiEditSupportRoutines.h"
@@ -79,9 +80,12 @@ void TuiCustomLabelViewInfo::DrawLabel(TuiCanvas& canvas) {
     DrawLabelContent(canvas, ClientRect, textRect, LineBounds);
 }
 
+// A transparent standalone label shows its parent; a transparent cell leaves the host's painting.
 void TuiCustomLabelViewInfo::PaintLabelBackground(TuiCanvas& canvas, const vcl::TRect& rect) {
     if (!Transparent) {
         canvas.FillRectColor(rect, BackgroundColor);
+    } else if (!IsInplace && Control != nullptr) {
+        DrawTransparentControlBackground(*Control, canvas, rect, true);
     }
 }
 

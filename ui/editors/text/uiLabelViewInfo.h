@@ -8,6 +8,10 @@
 
 #include <cstdint>
 
+namespace vcl {
+class TControl;
+}
+
 namespace ui {
 
 class TuiCustomLookAndFeelPainter;
@@ -40,6 +44,8 @@ public:
     vcl::TColor LineInnerColor = vcl::clDefault;
     vcl::TColor LineOuterColor = vcl::clDefault;
     const TuiCustomLookAndFeelPainter* Painter = nullptr; // not owned
+    // The standalone label whose parent shows through a transparent one; nullptr in place.
+    vcl::TControl* Control = nullptr; // not owned
 
 protected:
     // The fill behind the label; a transparent one leaves what is there.
