@@ -275,7 +275,7 @@ vcl::TSize TuiCustomLabelViewData::GetValueContentSize(TuiCanvas& canvas, const 
         OnGetDisplayText(*this, text);
     }
     if (text.empty()) {
-        text = u" ";
+        text.assign(1, u' ');
     }
     const vcl::TRect offsets = ContentOffsets();
     const bool bordered = !IsInplace() && Style().BorderStyle() != ebsNone;
