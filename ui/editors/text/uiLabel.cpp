@@ -2,6 +2,8 @@
 
 #include "rtl/WindowsApi.h"
 #include "rtl/variants/VariantConversions.h"
+#include "ui/core/uxResourceStrings.h"
+#include "ui/editors/framework/uiExtEditConsts.h"
 #include "ui/editors/text/uiLabelViewData.h"
 #include "vcl/stdctrls/Mnemonics.h"
 #include "vcl/system/Messages.h"
@@ -127,6 +129,15 @@ void TuiCustomLabel::Dispatch(vcl::TMessage& message) {
         break;
     }
     TuiCustomEdit::Dispatch(message);
+}
+
+void InitializeLabelUnit() {
+    GetEditPropertiesRegistry().Register(&TuiLabelProperties::StaticClass(),
+                                         LoadResStringText(suiSEditRepositoryLabelItem));
+}
+
+void FinalizeLabelUnit() {
+    GetEditPropertiesRegistry().Unregister(&TuiLabelProperties::StaticClass());
 }
 
 } // namespace ui

@@ -64,4 +64,8 @@ public:
     const rtl::TMetaclass& GetPropertiesClass() const override { return TuiLabelProperties::StaticClass(); }
 };
 
+// The label unit's start-up registers TuiLabelProperties with the registry of properties classes; shut-down removes it.
+void InitializeLabelUnit();
+void FinalizeLabelUnit();
+
 } // namespace ui

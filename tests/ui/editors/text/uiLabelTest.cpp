@@ -98,4 +98,14 @@ TEST_F(TuiLabelTest, AutoSizeAndAVisibleLineExcludeEachOther) {
     EXPECT_FALSE(Label->Properties().LineOptions().Visible());
 }
 
+TEST(LabelUnit, StartUpRegistersTheLabelPropertiesAndShutDownRemovesThem) {
+    ui::InitializeLabelUnit();
+    ui::TuiRegisteredClasses& registry = ui::GetEditPropertiesRegistry();
+    const int32_t index = registry.IndexOfClass(&ui::TuiLabelProperties::StaticClass());
+    ASSERT_NE(index, -1);
+    EXPECT_EQ(registry.GetDescriptionText(index), u"Label");
+    ui::FinalizeLabelUnit();
+    EXPECT_EQ(registry.IndexOfClass(&ui::TuiLabelProperties::StaticClass()), -1);
+}
+
 } // namespace
