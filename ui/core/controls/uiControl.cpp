@@ -2,6 +2,7 @@
 
 #include "rtl/WindowsApi.h"
 #include "ui/core/controls/uiControlRoutines.h"
+#include "ui/core/controls/uiDragObjectImages.h"
 #include "ui/core/controls/uiSystemControllers.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/graphics/uiSharedCanvases.h"
@@ -244,12 +245,15 @@ void TuiControl::Dispatch(vcl::TMessage& message) {
         TCustomControl::Dispatch(message);
         PostMessageW(WindowHandle(), UI_SETTINGSCHANGED, 0, 0);
         return;
-    case WM_PAINT:
+    case WM_PAINT: {
+        const TuiDragImageHiding hiding;
         if (OSFlags().IsWin7 && message.WParam == 0 && !DoubleBuffered()) {
             PaintThroughBitmap(message);
-            return;
+        } else {
+            TCustomControl::Dispatch(message);
         }
-        break;
+        return;
+    }
     case vcl::CM_CURSORCHANGED:
         FDefaultCursor = Cursor();
         break;
@@ -379,6 +383,7 @@ TuiCanvas& TuiControl::DrawingCanvas() {
 
 void TuiControl::InvalidateRect(const vcl::TRect& rect, bool erase) {
     if (HandleAllocated()) {
+        const TuiDragImageHiding hiding;
         RECT area{rect.Left, rect.Top, rect.Right, rect.Bottom};
         ::InvalidateRect(WindowHandle(), &area, erase);
     }
@@ -392,6 +397,7 @@ void TuiControl::InvalidateWithChildren() {
 
 void TuiControl::ScrollWindow(int32_t dx, int32_t dy, const vcl::TRect& rect) {
     if (HandleAllocated()) {
+        const TuiDragImageHiding hiding;
         RECT area{rect.Left, rect.Top, rect.Right, rect.Bottom};
         ScrollWindowEx(WindowHandle(), dx, dy, &area, nullptr, nullptr, nullptr, SW_INVALIDATE | SW_ERASE);
     }

@@ -98,6 +98,9 @@ public:
     vcl::TPoint MouseDownPos() const { return FMouseDownPos; }
     bool IsDestroying() const;
 
+    // The drag images of a framework drag of the control; nullptr when it shows none.
+    vcl::TDragImageList* GetDragImages() override;
+
     // Built-in scroll bars (nullptr when the control needs none).
     TuiControlScrollBar* HScrollBar() const { return FHScrollBar; }
     TuiControlScrollBar* VScrollBar() const { return FVScrollBar; }
@@ -207,10 +210,19 @@ protected:
     // Whether a framework drag may go on with the drag object made for it.
     virtual bool StartDrag(vcl::TDragObject* /*dragObject*/) { return true; }
     void DoStartDrag(vcl::TDragObject*& dragObject) override;
+    void DoEndDrag(rtl::TObject* target, int32_t x, int32_t y) override;
+    void DragOver(rtl::TObject* source, int32_t x, int32_t y, vcl::TDragState state, bool& accept) override;
     virtual bool CanDrag(int32_t /*x*/, int32_t /*y*/) const { return FDragAndDropState == ddsNone; }
     virtual void DragAndDrop(vcl::TPoint point, bool& accepted);
     virtual void EndDragAndDrop(bool accepted);
     virtual std::unique_ptr<TuiDragAndDropObject> CreateDragAndDropObject();
+    // The images a framework drag of the control shows (uiControlDragImages.cpp): none unless HasDragImages; the list
+    // is made on first use and holds the picture DrawDragImage paints at GetDragImagesSize.
+    virtual bool HasDragImages() const { return false; }
+    virtual vcl::TSize GetDragImagesSize() const { return {}; }
+    virtual void DrawDragImage(TuiCanvas& /*canvas*/, const vcl::TRect& /*rect*/) {}
+    virtual vcl::TDragImageList* CreateDragImages();
+    virtual void InitDragImages(vcl::TDragImageList& list);
     virtual void CancelMouseOperations();
     virtual void FinishMouseInteraction();
     virtual void InitControl();
@@ -260,6 +272,7 @@ private:
     bool FCalculatingScrollBarsParams = false;
     vcl::TCursor FDefaultCursor = vcl::crDefault;
     std::unique_ptr<TuiDragAndDropObject> FDragAndDropObject;
+    vcl::TDragImageList* FDragImages = nullptr; // owned as a component, from the first GetDragImages to the drag's end
     vcl::TCursor FDragAndDropPrevCursor = vcl::crDefault;
     TuiDragAndDropState FDragAndDropState = ddsNone;
     bool FFinishingDragAndDrop = false;

@@ -3,6 +3,7 @@
 #include "rtl/WindowsApi.h"
 #include "ui/core/controls/uiMessageWindows.h"
 #include "ui/core/controls/uiMouseTracking.h"
+#include "ui/core/controls/uiPopupHooks.h"
 #include "ui/core/controls/uiSystemControllers.h"
 #include "ui/core/controls/uiTimers.h"
 #include "vcl/controls/pointer/Cursors.h"
@@ -55,6 +56,7 @@ void InitializeControlsUnit() {
 void FinalizeControlsUnit() {
     ControlsUnitFinalized = true;
     ControlsSystemController.reset();
+    RemovePopupHooks();
     detail::StopAllMouseTracking();
     detail::FreeSettingsController();
     detail::FreeTimerWindow();
