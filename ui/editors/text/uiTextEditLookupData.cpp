@@ -3,6 +3,7 @@
 #include "rtl/text/StringList.h"
 #include "rtl/text/StringUtils.h"
 #include "rtl/variants/VariantConversions.h"
+#include "ui/editors/text/uiEditListBox.h"
 #include "ui/editors/text/uiTextEditProperties.h"
 
 #include <algorithm>
@@ -67,12 +68,68 @@ void TuiCustomTextEditLookupData::SetCurrentKeyIndex(int32_t index) {
     SyncListSelection(index);
 }
 
-// Without a list box only the index of the list's item is kept.
+// No selection goes through the first item, so that the list box scrolls back to its top.
 void TuiCustomTextEditLookupData::SyncListSelection(int32_t index) {
     if (index < -1 || index >= GetItemCount() || (index == FListItemIndex && index != -1)) {
         return;
     }
+    if (FList != nullptr && GetItemCount() > 0) {
+        if (index == -1) {
+            FList->SetItemIndex(0);
+        }
+        FList->SetItemIndex(index);
+    }
     FListItemIndex = index;
+}
+
+void TuiCustomTextEditLookupData::UpdateListItemCount() {
+    if (FList != nullptr) {
+        FList->SetItemCount(GetItemCount());
+    }
+}
+
+void TuiCustomTextEditLookupData::InitializeList(vcl::TWinControl* parent) {
+    if (FList == nullptr) {
+        const rtl::TMetaclass* listClass = GetListBoxClass();
+        if (listClass == nullptr) {
+            return;
+        }
+        FList = static_cast<TuiCustomEditListBox*>(listClass->CreateInstance(parent));
+        FListWatcher = std::make_unique<TuiFreeNotificator>(nullptr);
+        FListWatcher->SetOnFreeNotification([this](rtl::TComponent* component) {
+            if (component == FList) {
+                FList = nullptr;
+            }
+        });
+        FListWatcher->WatchComponent(FList);
+    }
+    FList->SetParent(parent);
+    FList->SetOnSelectionChanged([this](rtl::TObject*) { FListItemIndex = FList->ItemIndex(); });
+    FList->SetItemCount(GetItemCount());
+    for (int32_t i = 0; i < GetItemCount(); ++i) {
+        FList->Items().Put(i, GetItemText(i));
+    }
+    FList->SetItemIndex(FListItemIndex);
+    FList->UpdateItemMetrics();
+    TextChanged();
+}
+
+void TuiCustomTextEditLookupData::PositionList(const vcl::TRect& rect) {
+    if (FList != nullptr) {
+        FList->SetBounds(rect.Left, rect.Top, rect.Width(), rect.Height());
+    }
+}
+
+bool TuiCustomTextEditLookupData::IsPointInList(vcl::TPoint screenPoint) const {
+    if (FList == nullptr || !FList->HandleAllocated()) {
+        return false;
+    }
+    const vcl::TPoint client = FList->ScreenToClient(screenPoint);
+    return vcl::TRect{0, 0, FList->Width(), FList->Height()}.Contains(client);
+}
+
+bool TuiCustomTextEditLookupData::IsListShown() const {
+    return FList != nullptr && FList->IsListVisible();
 }
 
 void TuiCustomTextEditLookupData::SyncListWithCurrentKey() {
@@ -203,14 +260,20 @@ int32_t TuiCustomTextEditLookupData::NavigationTarget(TuiLookupNavigation direct
     return start;
 }
 
-// Without a list box shown the move becomes the current key at once.
+// Without a list box shown the move becomes the current key at once; in a shown list only the list's selection moves
+// and waits for SelectItem, unless the text follows the list and may change.
 void TuiCustomTextEditLookupData::Navigate(TuiLookupNavigation direction, bool cycle) {
     const int32_t count = GetItemCount();
     if (count == 0) {
         return;
     }
     const int32_t start = FListItemIndex != -1 ? FListItemIndex : FCurrentKey;
-    SetCurrentKey(rtl::Variant(NavigationTarget(direction, cycle, start, count)));
+    const int32_t target = NavigationTarget(direction, cycle, start, count);
+    if (!IsListShown() || (Owner().LookupProperties().ImmediateTextSync() && Owner().CanEditForLookup())) {
+        SetCurrentKey(rtl::Variant(target));
+    } else {
+        SyncListSelection(target);
+    }
 }
 
 void TuiCustomTextEditLookupData::TextChanged() {

@@ -8,11 +8,18 @@
 #include "rtl/text/StringTypes.h"
 #include "rtl/variants/Variant.h"
 #include "ui/core/uiComponents.h"
+#include "vcl/system/Types.h"
 
 #include <cstdint>
+#include <memory>
+
+namespace vcl {
+class TWinControl;
+}
 
 namespace ui {
 
+class TuiCustomEditListBox;
 class TuiCustomTextEditProperties;
 
 // What the lookup data asks of the editor that owns it.
@@ -67,7 +74,17 @@ public:
     // Moves through the items; cycle wraps at either end.
     void Navigate(TuiLookupNavigation direction, bool cycle);
     virtual void TextChanged();
-    virtual void PropertiesChanged() {}
+    virtual void PropertiesChanged() { UpdateListItemCount(); }
+
+    // The list box class of a drop-down; none here, so the text editor makes no list.
+    virtual const rtl::TMetaclass* GetListBoxClass() const { return nullptr; }
+    // The list box, made on first use with parent as owner and parent; nullptr without a list box class.
+    TuiCustomEditListBox* GetListControl() const { return FList; }
+    void InitializeList(vcl::TWinControl* parent);
+    void PositionList(const vcl::TRect& rect);
+    // The screen point lies on the list box.
+    bool IsPointInList(vcl::TPoint screenPoint) const;
+    void UpdateListItemCount();
 
     const rtl::TNotifyEvent& OnCurrentKeyChanged() const { return FOnCurrentKeyChanged; }
     void SetOnCurrentKeyChanged(rtl::TNotifyEvent handler) { FOnCurrentKeyChanged = std::move(handler); }
@@ -85,9 +102,13 @@ private:
     void ClearKeyWithoutMatch(rtl::UnicodeStringView text, bool exact);
     int32_t NavigationTarget(TuiLookupNavigation direction, bool cycle, int32_t start, int32_t count);
 
+    bool IsListShown() const;
+
     int32_t FCurrentKey = -1;
     int32_t FListItemIndex = -1;
-    TuiTextEditLookupOwner* FOwner; // not owned: the editor
+    TuiTextEditLookupOwner* FOwner;                   // not owned: the editor
+    TuiCustomEditListBox* FList = nullptr;            // not owned: the parent given to InitializeList owns it
+    std::unique_ptr<TuiFreeNotificator> FListWatcher; // forgets the list box when its owner frees it
     rtl::TNotifyEvent FOnCurrentKeyChanged;
     rtl::TNotifyEvent FOnSelectItem;
 };

@@ -1,6 +1,10 @@
 #include "ui/editors/text/uiTextEditLookupData.h"
 
+#include "rtl/WindowsApi.h"
+#include "tests/support/ui/MessagePump.h"
+#include "tests/support/ui/TestForms.h"
 #include "tests/ui/editors/text/TextEditTestSupport.h"
+#include "ui/editors/text/uiEditListBox.h"
 
 #include <gtest/gtest.h>
 #include <initializer_list>
@@ -181,6 +185,47 @@ TEST(TextEditLookupData, TheEditorsTextFindsItsItemExactly) {
     lookup.Owner.Text = u"ab";
     lookup.Data.TextChanged();
     EXPECT_EQ(lookup.Data.CurrentKey(), -1) << "nothing moves while the editor's OnEditing runs";
+}
+
+// Lookup data whose drop-down shows the editor list box, as the combo boxes' lookup data do.
+class TListLookupData : public ui::TuiCustomTextEditLookupData {
+public:
+    using TuiCustomTextEditLookupData::TuiCustomTextEditLookupData;
+    const rtl::TMetaclass* GetListBoxClass() const override { return &ui::TuiCustomEditListBox::StaticClass(); }
+};
+
+TEST(TextEditLookupData, AShownListDefersTheChoiceUntilAnItemIsSelected) {
+    TLookupOwnerDouble owner(ui::tesListOnly, {u"a", u"b", u"c"});
+    TListLookupData data(&owner);
+    auto form = ui_test::CreateTestForm();
+    data.InitializeList(form.get());
+    ui::TuiCustomEditListBox* list = data.GetListControl();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->Items().Count(), 3);
+    EXPECT_EQ(list->Items().Get(1), u"b");
+    data.PositionList({4, 4, 100, 60});
+    ui_test::ShowTestForm(*form);
+
+    data.Navigate(ui::lnNext, false);
+    EXPECT_EQ(data.CurrentKey(), -1) << "only the list's selection moves";
+    EXPECT_EQ(data.ListItemIndex(), 0);
+    EXPECT_EQ(list->ItemIndex(), 0);
+    data.SelectItem();
+    EXPECT_EQ(data.CurrentKey(), 0);
+
+    owner.Properties.SetImmediateTextSync(true);
+    data.Navigate(ui::lnNext, false);
+    EXPECT_EQ(data.CurrentKey(), 1) << "the text follows the list";
+
+    POINT inside{10, 10};
+    ClientToScreen(list->Handle(), &inside);
+    EXPECT_TRUE(data.IsPointInList({inside.x, inside.y}));
+    EXPECT_FALSE(data.IsPointInList({inside.x + 500, inside.y}));
+
+    form.reset();
+    EXPECT_EQ(data.GetListControl(), nullptr) << "a freed list box is forgotten";
+    data.Navigate(ui::lnFirst, false);
+    EXPECT_EQ(data.CurrentKey(), 0);
 }
 
 } // namespace
