@@ -17,7 +17,8 @@ protected:
         List = new ui::TuiCustomEditListBox(Form.get());
         List->SetParent(Form.get());
         List->Font().SetName(u"SimSun");
-        ui_test::ShowTestForm(*Form);
+        // Off the visible screen, where the pointer never hot-tracks an item by itself.
+        ui_test::ShowTestForm(*Form, 320, 240, ui_test::TFormPlacement::OffScreen);
         List->UpdateItemMetrics();
         List->SetItemCount(20);
         for (int32_t i = 0; i < 20; ++i) {

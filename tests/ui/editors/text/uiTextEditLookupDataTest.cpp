@@ -204,7 +204,8 @@ TEST(TextEditLookupData, AShownListDefersTheChoiceUntilAnItemIsSelected) {
     EXPECT_EQ(list->Items().Count(), 3);
     EXPECT_EQ(list->Items().Get(1), u"b");
     data.PositionList({4, 4, 100, 60});
-    ui_test::ShowTestForm(*form);
+    // Off the visible screen, where the pointer never hot-tracks an item by itself.
+    ui_test::ShowTestForm(*form, 320, 240, ui_test::TFormPlacement::OffScreen);
 
     data.Navigate(ui::lnNext, false);
     EXPECT_EQ(data.CurrentKey(), -1) << "only the list's selection moves";
