@@ -82,6 +82,8 @@ public:
     TGetDisplayTextEvent OnGetDisplayText;
 
 protected:
+    // Between the client rectangle and the value's content.
+    const vcl::TRect& ContentOffsets() const { return FContentOffsets; }
     virtual void InitFromProperties();
     virtual bool CanPressButton(TuiCustomEditViewInfo&, int32_t) const { return true; }
     virtual bool IsButtonDown(TuiCustomEditViewInfo&, int32_t) const { return false; }

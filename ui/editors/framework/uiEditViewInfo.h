@@ -60,7 +60,7 @@ public:
     // button count, theme state), else the whole bounds.
     std::unique_ptr<TuiRegion> GetUpdateRegion(const TuiCustomEditViewInfo& old) const;
     // Moves every rectangle by (dx, dy).
-    void Offset(int32_t dx, int32_t dy);
+    virtual void Offset(int32_t dx, int32_t dy);
 
     int32_t ButtonCount() const { return static_cast<int32_t>(FButtons.size()); }
     TuiEditButtonViewInfo& Buttons(int32_t index) const { return *FButtons.at(static_cast<size_t>(index)); }

@@ -1,0 +1,74 @@
+#pragma once
+// TuiCustomLabelViewInfo: the picture of a label's value: the text rectangle and the line rectangle the view data
+// placed, copies of the label's effects, and the drawing: depth copies, the raised, lowered or outlined text, the
+// turned text and the etched line.
+
+#include "ui/editors/text/uiLabelProperties.h"
+#include "ui/editors/text/uiTextEditViewInfo.h"
+
+#include <cstdint>
+
+namespace vcl {
+class TControl;
+}
+
+namespace ui {
+
+class TuiCustomLookAndFeelPainter;
+
+class TuiCustomLabelViewInfo : public TuiCustomTextEditViewInfo {
+    RTL_DECLARE_CLASS(TuiCustomLabelViewInfo, TuiCustomTextEditViewInfo)
+public:
+    // Background, border and buttons, then the label.
+    void PaintContent(TuiCanvas& canvas) override;
+    void Offset(int32_t dx, int32_t dy) override;
+    virtual void DrawLabel(TuiCanvas& canvas);
+
+    vcl::TAlignment LabelHorz = vcl::taLeftJustify;
+    TuiEditVertAlignment LabelVert = taTopJustify;
+    vcl::TRect TextBounds;
+    vcl::TRect LineBounds;
+    bool LineVertical = false;
+    vcl::TSize DepthExtent;
+    int32_t StyleOffset = 0;
+    vcl::TRect TextOffsets;
+    int32_t Angle = 0;
+    uint16_t Depth = 0;
+    TuiLabelEffect LabelEffect = uileNormal;
+    TuiLabelStyle LabelStyle = uilsNormal;
+    TuiLabelOrientation Orientation = uioRightBottom;
+    int32_t PenWidth = 1;
+    vcl::TColor ShadowedColor = vcl::clGrayText;
+    bool ShowAccelChar = true;
+    bool WordWrap = false;
+    vcl::TColor LineInnerColor = vcl::clDefault;
+    vcl::TColor LineOuterColor = vcl::clDefault;
+    const TuiCustomLookAndFeelPainter* Painter = nullptr; // not owned
+    // The standalone label whose parent shows through a transparent one; nullptr in place.
+    vcl::TControl* Control = nullptr; // not owned
+
+protected:
+    // The fill behind the label; a transparent one leaves what is there.
+    virtual void PaintLabelBackground(TuiCanvas& canvas, const vcl::TRect& rect);
+
+private:
+    void DrawLabelContent(TuiCanvas& canvas, const vcl::TRect& content, const vcl::TRect& textRect,
+                          const vcl::TRect& lineRect);
+    // Where the first copy goes and how each further copy steps.
+    void CalculateOrigin(TuiCanvas& canvas, const vcl::TRect& textRect, int32_t angle, vcl::TPoint& origin,
+                         vcl::TPoint& step) const;
+    void DrawDepthCopies(TuiCanvas& canvas, const vcl::TRect& textRect, int32_t angle, vcl::TPoint& origin,
+                         vcl::TPoint step);
+    void DrawStyledText(TuiCanvas& canvas, const vcl::TRect& textRect, int32_t angle, bool isTrueType,
+                        vcl::TPoint origin);
+    void DrawTextAt(TuiCanvas& canvas, const vcl::TRect& textRect, int32_t angle, vcl::TPoint at, vcl::TColor color);
+    void DrawLine(TuiCanvas& canvas, const vcl::TRect& textRect, const vcl::TRect& lineRect);
+    // The caption as drawn turned: without accelerator marks when they are shown.
+    rtl::UnicodeString TurnedText() const;
+};
+
+// The DrawText flags of a label's text.
+uint32_t LabelTextFlags(vcl::TAlignment horz, TuiEditVertAlignment vert, bool endEllipsis, bool wordWrap,
+                        bool showPrefix);
+
+} // namespace ui
