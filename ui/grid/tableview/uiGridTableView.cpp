@@ -6,6 +6,7 @@
 #include "ui/grid/common/uiGridRegisteredViews.h"
 #include "ui/grid/control/uiGridLevel.h"
 #include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridRows.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 
 namespace ui {
@@ -81,6 +82,10 @@ TuiGridPreview& TuiGridTableView::Preview() {
     return *FPreview;
 }
 
+std::unique_ptr<TuiCustomGridTableViewData> TuiGridTableView::CreateViewData() {
+    return std::make_unique<TuiGridViewData>(*this);
+}
+
 std::unique_ptr<TuiCustomGridOptionsSelection> TuiGridTableView::CreateOptionsSelection() {
     return std::make_unique<TuiGridTableOptionsSelection>(*this);
 }
@@ -145,7 +150,7 @@ void TuiGridTableView::SetStoredPropertyValue(rtl::UnicodeStringView name, const
 
 void RegisterGridTableView() {
     GridRegisteredViews().Register(&TuiGridTableView::StaticClass(), u"Table");
-    rtl::RegisterClass(TuiGridColumn::StaticClass());
+    rtl::RegisterClasses({&TuiGridColumn::StaticClass()});
 }
 
 void UnregisterGridTableView() {

@@ -53,6 +53,7 @@ public:
 
 protected:
     TuiCustomGridTableItem* NewItem(rtl::TComponent* owner) override;
+    std::unique_ptr<TuiCustomGridTableViewData> CreateViewData() override;
     std::unique_ptr<TuiCustomGridOptionsSelection> CreateOptionsSelection() override;
     std::unique_ptr<TuiCustomGridOptionsView> CreateOptionsView() override;
     std::unique_ptr<TuiCustomGridTableOptionsCustomize> CreateOptionsCustomize() override;
