@@ -3,6 +3,7 @@
 #include "rtl/variants/VariantConversions.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/tableview/uiGridColumnSummary.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
 
@@ -53,7 +54,8 @@ void TuiGridColumnOptions::SetHorzSizing(bool value) {
     }
 }
 
-TuiGridColumn::TuiGridColumn(rtl::TComponent* owner) : TuiCustomGridTableItem(owner) {}
+TuiGridColumn::TuiGridColumn(rtl::TComponent* owner)
+    : TuiCustomGridTableItem(owner), FSummary(std::make_unique<TuiGridColumnSummary>(*this)) {}
 
 TuiGridColumn::~TuiGridColumn() {
     if (IsPreview()) {
@@ -65,6 +67,7 @@ void TuiGridColumn::Assign(const rtl::TPersistent* source) {
     if (const auto* column = dynamic_cast<const TuiGridColumn*>(source)) {
         SetFooterAlignmentHorz(column->FooterAlignmentHorz());
         SetGroupSummaryAlignment(column->GroupSummaryAlignment());
+        FSummary->Assign(column->FSummary.get());
     }
     TuiCustomGridTableItem::Assign(source);
 }

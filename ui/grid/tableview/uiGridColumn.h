@@ -7,9 +7,12 @@
 #include "ui/grid/customtable/uiCustomGridTableItemOptions.h"
 #include "vcl/system/Types.h"
 
+#include <memory>
+
 namespace ui {
 
 class TuiGridColumn;
+class TuiGridColumnSummary;
 class TuiGridTableView;
 
 class TuiGridColumnOptions : public TuiCustomGridTableItemOptions {
@@ -39,6 +42,7 @@ public:
 
     TuiGridTableView* TableView() const;
     TuiGridColumnOptions& Options() { return static_cast<TuiGridColumnOptions&>(TuiCustomGridTableItem::Options()); }
+    TuiGridColumnSummary& Summary() const { return *FSummary; }
 
     // Right for numbers, left for anything else: the default of both alignments below.
     vcl::TAlignment DefaultAlignment() const;
@@ -79,6 +83,7 @@ private:
     bool FIsFooterAlignmentHorzAssigned = false;
     vcl::TAlignment FGroupSummaryAlignment = vcl::taLeftJustify;
     bool FIsGroupSummaryAlignmentAssigned = false;
+    std::unique_ptr<TuiGridColumnSummary> FSummary;
 };
 
 } // namespace ui

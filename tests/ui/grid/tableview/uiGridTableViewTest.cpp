@@ -6,6 +6,8 @@
 #include "tests/ui/grid/GridTestSupport.h"
 #include "tests/ui/grid/tableview/ApplicationGridView.h"
 #include "ui/core/uxResourceStrings.h"
+#include "ui/data/controller/uiDataSummary.h"
+#include "ui/data/controller/uiDataSummaryItems.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/grid/common/uiGridRegisteredViews.h"
 #include "ui/grid/control/uiGridLevel.h"
@@ -13,6 +15,7 @@
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/customtable/uiGridStrs.h"
 #include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridColumnSummary.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 
 #include <gtest/gtest.h>
@@ -297,6 +300,44 @@ TEST_F(GridTableViewTest, AColumnStoresGroupIndexAndWidthAheadOfTheItemsNames) {
     EXPECT_EQ(rtl::VarToInteger(value), 90);
     column->GetStoredPropertyValue(u"GroupIndex", value);
     EXPECT_EQ(rtl::VarToInteger(value), 0);
+}
+
+TEST_F(GridTableViewTest, AColumnsSummaryMakesAndFreesItsFooterItem) {
+    AddColumns({&TuiStringValueType::Instance(), &TuiCurrencyValueType::Instance()});
+    TuiGridColumn* amount = View->Columns(1);
+    TuiDataSummaryItems& footer = View->DataController().Summary().FooterSummaryItems();
+    amount->Summary().SetFooterKind(skSum);
+    ASSERT_EQ(footer.Count(), 1);
+    EXPECT_EQ(footer.GetItem(0).GetLinkedItem(), amount);
+    EXPECT_EQ(footer.GetItem(0).Kind(), skSum);
+    EXPECT_EQ(amount->Summary().FooterKind(), skSum);
+    amount->Summary().SetFooterFormat(u"0.00");
+    amount->Summary().SetFooterKind(skNone);
+    EXPECT_EQ(footer.Count(), 1);
+    amount->Summary().SetFooterFormat(u"");
+    EXPECT_EQ(footer.Count(), 0);
+    EXPECT_EQ(View->Columns(0)->Summary().FooterKind(), skNone);
+}
+
+TEST_F(GridTableViewTest, GroupKindAndGroupFooterKindAddressTwoItems) {
+    AddColumns({&TuiIntegerValueType::Instance()});
+    TuiGridColumnSummary& summary = View->Columns(0)->Summary();
+    summary.SetGroupKind(skCount);
+    summary.SetGroupFooterKind(skMax);
+    TuiDataSummaryItems& group = View->DataController().Summary().DefaultGroupSummaryItems();
+    ASSERT_EQ(group.Count(), 2);
+    TuiDataSummaryItem* inRow = summary.FindItem(group, spGroup);
+    TuiDataSummaryItem* inFooter = summary.FindItem(group, spFooter);
+    ASSERT_NE(inRow, nullptr);
+    ASSERT_NE(inFooter, nullptr);
+    EXPECT_NE(inRow, inFooter);
+    EXPECT_EQ(inRow->Kind(), skCount);
+    EXPECT_EQ(inFooter->Kind(), skMax);
+    EXPECT_EQ(summary.GroupKind(), skCount);
+    EXPECT_EQ(summary.GroupFooterKind(), skMax);
+    summary.SetGroupKind(skNone);
+    EXPECT_EQ(group.Count(), 1);
+    EXPECT_EQ(summary.GroupFooterKind(), skMax);
 }
 
 } // namespace
