@@ -2,6 +2,7 @@
 #include "ui/grid/cells/uiGridHitTests.h"
 #include "ui/grid/common/uiGridRegisteredViews.h"
 #include "ui/grid/customtable/uiGridStrs.h"
+#include "ui/grid/tableview/uiGridTableView.h"
 #include "ui/grid/uiGridUnit.h"
 #include "vcl/controls/pointer/Cursors.h"
 
@@ -21,6 +22,7 @@ void InitializeGridUnit() {
     }
     detail::StartGridStrs();
     detail::StartGridRegisteredViews();
+    RegisterGridTableView();
     StartGridHitTests();
     if (HCURSOR cursor = LoadCursorW(GetModuleHandleW(nullptr), L"UI_GRIDSELECTROWCURSOR")) {
         vcl::SetCursorHandle(crGridSelectRow, cursor);
@@ -32,6 +34,7 @@ void FinalizeGridUnit() {
         return;
     }
     FinishGridHitTests();
+    UnregisterGridTableView();
     detail::FinishGridRegisteredViews();
     detail::FinishGridStrs();
 }

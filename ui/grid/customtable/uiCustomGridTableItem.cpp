@@ -29,7 +29,8 @@ public:
     TGridItemHourglass& operator=(const TGridItemHourglass&) = delete;
 };
 
-// A stored small integer that must name a value of an enumeration of count values.
+} // namespace
+
 int32_t StoredEnumValue(const rtl::Variant& value, int32_t count, rtl::UnicodeStringView name) {
     const int32_t number = rtl::VarToInteger(value);
     if (number < 0 || number >= count) {
@@ -37,8 +38,6 @@ int32_t StoredEnumValue(const rtl::Variant& value, int32_t count, rtl::UnicodeSt
     }
     return number;
 }
-
-} // namespace
 
 TuiCustomGridTableItem::TuiCustomGridTableItem(rtl::TComponent* owner)
     : TuiComponent(owner), FGroupingDateRanges(std::make_unique<TuiGridGroupingDateRanges>()),

@@ -37,6 +37,9 @@ using TuiGridTableItemGetStoredPropertyValueEvent =
 using TuiGridTableItemSetStoredPropertyValueEvent =
     std::function<void(TuiCustomGridTableItem& sender, rtl::UnicodeStringView name, const rtl::Variant& value)>;
 
+// A stored small integer that must name a value of an enumeration of count values; another raises EConvertError.
+int32_t StoredEnumValue(const rtl::Variant& value, int32_t count, rtl::UnicodeStringView name);
+
 class TuiCustomGridTableItem : public TuiComponent {
     RTL_DECLARE_CLASS(TuiCustomGridTableItem, TuiComponent)
 public:
@@ -141,9 +144,9 @@ public:
 
     // The stored layout: "Index", "Visible", "SortOrder", "SortIndex", "WasVisibleBeforeGrouping", then the names
     // OnGetStoredProperties adds. A value outside its range or of the wrong kind raises EConvertError.
-    void GetStoredProperties(std::vector<rtl::UnicodeString>& names);
-    void GetStoredPropertyValue(rtl::UnicodeStringView name, rtl::Variant& value);
-    void SetStoredPropertyValue(rtl::UnicodeStringView name, const rtl::Variant& value);
+    virtual void GetStoredProperties(std::vector<rtl::UnicodeString>& names);
+    virtual void GetStoredPropertyValue(rtl::UnicodeStringView name, rtl::Variant& value);
+    virtual void SetStoredPropertyValue(rtl::UnicodeStringView name, const rtl::Variant& value);
 
     // The item's last word over a record's display text.
     virtual void DoGetDataText(int32_t recordIndex, rtl::AnsiString& text);

@@ -332,11 +332,11 @@ public:
     void SetHideSelection(bool value);
     bool InvertSelect() const { return FInvertSelect; }
     virtual void SetInvertSelect(bool value);
-    bool IsInvertSelectStored() const { return !FInvertSelect; }
+    virtual bool IsInvertSelectStored() const { return !FInvertSelect; }
     // Kept by the data controller.
     bool MultiSelect() const;
     virtual void SetMultiSelect(bool value);
-    bool IsMultiSelectStored() const { return MultiSelect(); }
+    virtual bool IsMultiSelectStored() const { return MultiSelect(); }
     bool UnselectFocusedRecordOnExit() const { return FUnselectFocusedRecordOnExit; }
     void SetUnselectFocusedRecordOnExit(bool value);
 

@@ -35,6 +35,7 @@ public:
     int32_t Index() const { return FIndex; }
     int32_t RecordIndex() const { return FRowInfo.RecordIndex; }
     int32_t Level() const { return FRowInfo.Level; }
+    const TuiRowInfo& RowInfo() const { return FRowInfo; }
     bool IsNewItemRecord() const { return FIndex == -1; }
     // 0 <= record index < the data controller's record count.
     bool IsValid() const;
