@@ -128,12 +128,11 @@ TuiContainerStyleValues TuiCustomEditStyle::GetUnpublishedStyleValues() const {
     return values;
 }
 
-TuiEditStyleController::TuiEditStyleController(rtl::TComponent* owner)
-    : TuiStyleController(owner,
-                         [](rtl::TPersistent* styleOwner, TuiContainerStyle* parent,
-                            TuiContainerStyleState state) -> std::unique_ptr<TuiContainerStyle> {
-                             return std::make_unique<TuiEditStyle>(styleOwner, false,
-                                                                   static_cast<TuiCustomEditStyle*>(parent), state);
-                         }) {}
+std::unique_ptr<TuiContainerStyle> MakeEditStyle(rtl::TPersistent* owner, TuiContainerStyle* parentStyle,
+                                                 TuiContainerStyleState state) {
+    return std::make_unique<TuiEditStyle>(owner, false, static_cast<TuiCustomEditStyle*>(parentStyle), state);
+}
+
+TuiEditStyleController::TuiEditStyleController(rtl::TComponent* owner) : TuiStyleController(owner, MakeEditStyle) {}
 
 } // namespace ui

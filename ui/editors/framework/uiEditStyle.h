@@ -12,6 +12,7 @@
 #include "ui/editors/framework/uiEditButtons.h"
 
 #include <cstdint>
+#include <memory>
 
 namespace ui {
 
@@ -128,6 +129,10 @@ class TuiEditStyle : public TuiCustomEditStyle {
 public:
     using TuiCustomEditStyle::TuiCustomEditStyle;
 };
+
+// Makes one of a set of four edit styles (a TuiContainerStyleFactory).
+std::unique_ptr<TuiContainerStyle> MakeEditStyle(rtl::TPersistent* owner, TuiContainerStyle* parentStyle,
+                                                 TuiContainerStyleState state);
 
 // A style controller whose four styles (normal, focused, disabled, hot) are edit styles.
 class TuiEditStyleController : public TuiStyleController {
