@@ -42,8 +42,10 @@ private:
 
 } // namespace
 
-TuiContainer::TuiContainer(rtl::TComponent* owner)
-    : TuiControl(owner), FStyles(std::make_unique<TuiContainerStyles>(this)),
+TuiContainer::TuiContainer(rtl::TComponent* owner) : TuiContainer(owner, {}) {}
+
+TuiContainer::TuiContainer(rtl::TComponent* owner, const TuiContainerStyleFactory& factory)
+    : TuiControl(owner), FStyles(std::make_unique<TuiContainerStyles>(this, factory)),
       FViewInfo(std::make_unique<TuiContainerViewInfo>()) {
     FStyles->SetOnChanged([this](rtl::TObject*) { ContainerStyleChanged(); });
     LookAndFeel().SetMaster(&Style().LookAndFeel());

@@ -46,6 +46,7 @@ public:
     void Loaded() override;
     void Dispatch(vcl::TMessage& message) override;
 
+    TuiContainerStyle& Styles(TuiContainerStyleState state) const { return FStyles->Styles(state); }
     TuiContainerStyle& Style() const { return FStyles->Style(); }
     TuiContainerStyle& StyleFocused() const { return FStyles->StyleFocused(); }
     TuiContainerStyle& StyleDisabled() const { return FStyles->StyleDisabled(); }
@@ -86,6 +87,8 @@ public:
     bool IsInplace() const override { return false; }
 
 protected:
+    // factory makes the four styles (editors make edit styles).
+    TuiContainer(rtl::TComponent* owner, const TuiContainerStyleFactory& factory);
     void Paint() override;
     vcl::TRect GetClientBounds() const override;
     bool NeedsScrollBars() const override { return false; }

@@ -74,7 +74,7 @@ void TuiContainerStyle::Assign(const rtl::TPersistent* source) {
     }
     BeginUpdate();
     if (IsMainStyle() && !FDirectAccess) {
-        SetStyleController(style->MainStyle().FStyleController);
+        SetStyleController(style->StyleController());
         FLookAndFeel->Assign(&style->LookAndFeel());
     }
     FValues = style->FValues;
@@ -150,7 +150,11 @@ TuiStyleController* TuiContainerStyle::ActiveStyleController() const {
 
 TuiStyleController* TuiContainerStyle::StyleController() const {
     TuiStyleController* controller = ActiveStyleController();
-    return controller == GlobalStyleController() ? nullptr : controller;
+    return controller == DefaultStyleController() ? nullptr : controller;
+}
+
+TuiStyleController* TuiContainerStyle::DefaultStyleController() const {
+    return GlobalStyleController();
 }
 
 bool TuiContainerStyle::ChainReaches(const TuiStyleController* controller) const {
@@ -176,7 +180,7 @@ void TuiContainerStyle::SetStyleController(TuiStyleController* controller) {
         return;
     }
     if (controller == nullptr) {
-        controller = global;
+        controller = DefaultStyleController();
     }
     // A controller that is going, or whose styles lead back here, is never attached to.
     if (controller != nullptr && (controller->IsDestroying() || ChainReaches(controller))) {

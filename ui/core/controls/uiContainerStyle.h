@@ -73,8 +73,8 @@ public:
                       TuiContainerStyleState state = cssNormal);
     ~TuiContainerStyle() override;
 
-    // From another container style: its controller (refused like SetStyleController when it would make a cycle),
-    // look and feel, values, font and assigned values, in one update.
+    // From another container style: its own controller (the default one stays each style's own; refused like
+    // SetStyleController when it would make a cycle), look and feel, values, font and assigned values, in one update.
     void Assign(const rtl::TPersistent* source) override;
 
     void BeginUpdate() { ++FUpdateCount; }
@@ -107,9 +107,9 @@ public:
     bool IsStylePropertyVisible(rtl::UnicodeStringView name) const;
     virtual TuiContainerStyleValues GetUnpublishedStyleValues() const;
 
-    // The controller set on the main style; nullptr when it is the global one (or none).
+    // The controller set on the main style; nullptr when it is the default (global) one, or none.
     TuiStyleController* StyleController() const;
-    // Refused when the controller's chain leads back to this style. nullptr: the global controller.
+    // Refused when the controller's chain leads back to this style. nullptr: the default controller.
     void SetStyleController(TuiStyleController* controller);
     // The controller values are asked of: the main style's, the global one included.
     TuiStyleController* ActiveStyleController() const;
@@ -152,6 +152,14 @@ public:
     void ResetToDefaults();
 
 protected:
+    // The controller a main style without one of its own attaches to: the global one.
+    virtual TuiStyleController* DefaultStyleController() const;
+    // The style whose value answers: this one when it holds it, else along the controllers' same-state styles;
+    // nullptr when none does.
+    const TuiContainerStyle* AssignedSource(TuiContainerStyleValue value) const;
+    // Whether the value is flagged on this style itself; flagging does not report a change.
+    bool HoldsValue(TuiContainerStyleValue value) const { return FAssignedValues.Contains(value); }
+    void FlagValue(TuiContainerStyleValue value) { FAssignedValues.Include(value); }
     // The style changed: reported once no update is open.
     void MarkChanged();
     // Reports a change once no update is open.
@@ -177,9 +185,6 @@ private:
         bool TransparentBorder = true;
     };
 
-    // The style whose value answers: this one when it holds it, else along the controllers' same-state styles;
-    // nullptr when none does.
-    const TuiContainerStyle* AssignedSource(TuiContainerStyleValue value) const;
     template <class T, class TFallback>
     T Resolve(TuiContainerStyleValue value, T TValues::*field, TFallback fallback) const;
     // A value only the main style holds: resolved there, with fallback when nothing assigns it.

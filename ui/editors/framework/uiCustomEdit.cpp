@@ -35,7 +35,8 @@ void WithRestore(TBody&& body, TRestore&& restore) {
 TuiCustomEdit::TuiCustomEdit(rtl::TComponent* owner) : TuiCustomEdit(owner, TuiCustomEditProperties::StaticClass()) {}
 
 TuiCustomEdit::TuiCustomEdit(rtl::TComponent* owner, const rtl::TMetaclass& propertiesClass)
-    : TuiContainer(owner), FChangeEventsCatcher(*this), FIsInplace(std::exchange(creatingInplaceEditor, false)) {
+    : TuiContainer(owner, MakeEditStyle), FChangeEventsCatcher(*this),
+      FIsInplace(std::exchange(creatingInplaceEditor, false)) {
     Initialize(propertiesClass);
 }
 
@@ -55,14 +56,7 @@ void TuiCustomEdit::Initialize(const rtl::TMetaclass& propertiesClass) {
         throw rtl::EInvalidCast(rtl::RtlMessages::InvalidCast);
     }
     FProperties.reset(static_cast<TuiCustomEditProperties*>(propertiesClass.CreateInstance(this)));
-    FEditStyles[essNormal] = std::make_unique<TuiEditStyle>(this, false);
-    for (TuiEditStyleState state : {essFocused, essDisabled, essHot}) {
-        FEditStyles[state] = std::make_unique<TuiEditStyle>(this, false, FEditStyles[essNormal].get(), state);
-    }
-    FEditStyles[essNormal]->SetIgnoresDefaultController(FIsInplace);
-    for (auto& style : FEditStyles) {
-        style->SetOnChanged([this](rtl::TObject*) { Invalidate(); });
-    }
+    EditStyle(essNormal).SetIgnoresDefaultController(FIsInplace);
     SetTabStop(true);
     FDataBinding = std::make_unique<TuiEditDataBinding>(this);
     FAutoSize = !FIsInplace;
@@ -132,11 +126,16 @@ void TuiCustomEdit::SetParent(vcl::TWinControl* parent) {
     TuiContainer::SetParent(parent);
 }
 
+void TuiCustomEdit::ContainerStyleChanged() {
+    TuiContainer::ContainerStyleChanged();
+    Invalidate();
+}
+
 TuiEditStyle& TuiCustomEdit::ActiveEditStyle() const {
     if (!Enabled()) {
-        return *FEditStyles[essDisabled];
+        return EditStyle(essDisabled);
     }
-    return HandleAllocated() && Focused() ? *FEditStyles[essFocused] : *FEditStyles[essNormal];
+    return EditStyle(HandleAllocated() && Focused() ? essFocused : essNormal);
 }
 
 TuiCustomEditProperties& TuiCustomEdit::GetEffectiveProperties() {

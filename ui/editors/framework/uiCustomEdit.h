@@ -57,8 +57,8 @@ public:
     virtual bool CanUseRepositoryItem(TuiEditRepositoryItem* item) const;
     virtual const rtl::TMetaclass& GetPropertiesClass() const { return TuiCustomEditProperties::StaticClass(); }
 
-    // The edit styles of the four states; the one of the current state paints.
-    TuiEditStyle& EditStyle(TuiEditStyleState state) const { return *FEditStyles[state]; }
+    // The container's styles of the four states, edit styles; the one of the current state paints.
+    TuiEditStyle& EditStyle(TuiEditStyleState state) const { return static_cast<TuiEditStyle&>(Styles(state)); }
     TuiEditStyle& ActiveEditStyle() const;
 
     // The value (Null when empty). Setting it is ignored while OnEditing runs.
@@ -137,6 +137,8 @@ protected:
     // binding's default-values provider.
     void SetDataBinding(std::unique_ptr<TuiEditDataBinding> binding);
     virtual void PropertiesChanged(TuiCustomEditProperties* properties);
+    // The styles changed: the editor repaints.
+    void ContainerStyleChanged() override;
 
     virtual void ApplyEditValue(const rtl::Variant& value, bool validated);
     void AssignEditValue(const rtl::Variant& value);
@@ -239,7 +241,6 @@ private:
     std::unique_ptr<TuiCustomEditProperties> FProperties;
     std::unique_ptr<TuiEditDataBinding> FDataBinding;
     TuiEditChangeEventsCatcher FChangeEventsCatcher;
-    std::array<std::unique_ptr<TuiEditStyle>, 4> FEditStyles;
     std::unique_ptr<TuiTimer> FDblClickTimer;
     TuiEditRepositoryItem* FRepositoryItem = nullptr; // not owned
     TuiCustomEditData* FActiveEditData = nullptr;     // not owned: the host's

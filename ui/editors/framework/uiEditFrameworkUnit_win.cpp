@@ -30,7 +30,7 @@ void InitializeEditFrameworkUnit() {
         vcl::SetCursorHandle(crEditMouseWheel, cursor);
     }
     frameworkDefaultController = std::make_unique<TuiEditStyleController>(nullptr);
-    SetDefaultEditStyleController(frameworkDefaultController.get());
+    SetGlobalStyleController(frameworkDefaultController.get());
 }
 
 void FinalizeEditFrameworkUnit() {
@@ -40,8 +40,8 @@ void FinalizeEditFrameworkUnit() {
     FreeEditPropertiesRegistry();
     FreeEditDataRegisteredRepositoryItems();
     FreeDefaultEditRepository();
-    if (DefaultEditStyleController() == frameworkDefaultController.get()) {
-        SetDefaultEditStyleController(nullptr);
+    if (GlobalStyleController() == frameworkDefaultController.get()) {
+        SetGlobalStyleController(nullptr);
     }
     frameworkDefaultController.reset();
     FreeSolidBrushCache();

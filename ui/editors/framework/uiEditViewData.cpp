@@ -149,7 +149,7 @@ vcl::TRect TuiCustomEditViewData::GetClientExtent() const {
     if (!IsNativeStyle(FStyle->LookAndFeel())) {
         return GetBorderExtent();
     }
-    const TuiEditBorderStyle baseBorder = FStyle->BaseStyle().BorderStyle();
+    const TuiEditBorderStyle baseBorder = FStyle->MainStyle().BorderStyle();
     if (baseBorder == ebsNone) {
         return FStyle->TransparentBorder() ? vcl::TRect{2, 2, 2, 2} : vcl::TRect{};
     }
@@ -211,7 +211,7 @@ void TuiCustomEditViewData::Calculate(TuiCanvas& canvas, const vcl::TRect& bound
     viewInfo.ContainerState = FContainerState;
     viewInfo.HotTrackMode = (IsDesigning || !FStyle->HotTrack() || FIsInplace) ? 0 : (hotOrFocused ? 2 : 1);
     viewInfo.EditBorderStyle =
-        FIsInplace || !FNativeStyle ? GetBorderStyleForExtent() : FStyle->BaseStyle().BorderStyle();
+        FIsInplace || !FNativeStyle ? GetBorderStyleForExtent() : FStyle->MainStyle().BorderStyle();
     viewInfo.Properties = FProperties;
     FStretchButtons = ButtonsStretch(bounds);
 

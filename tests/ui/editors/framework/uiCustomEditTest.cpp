@@ -4,6 +4,7 @@
 
 #include "ui/editors/framework/uiCustomEdit.h"
 
+#include "rtl/WindowsApi.h"
 #include "rtl/core/Exceptions.h"
 #include "tests/support/ui/DibSurface.h"
 #include "tests/support/ui/MessageBoxes.h"
@@ -151,6 +152,20 @@ TEST_F(TuiCustomEditTest, TheEditorPaintsItsStatesStyleThroughTheViewInfo) {
     ui_test::ProcessPendingMessages();
     ui_test::PaintControl(*Edit, surface);
     EXPECT_EQ(surface.Pixel(Edit->Width() / 2, Edit->Height() / 2), vcl::clAqua) << "the focused style paints";
+}
+
+TEST_F(TuiCustomEditTest, TheEditStylesAreTheContainersStylesAndAChangeRepaints) {
+    for (const TuiEditStyleState state : {essNormal, essFocused, essDisabled, essHot}) {
+        EXPECT_EQ(&Edit->EditStyle(state), &Edit->Styles(state));
+    }
+    ui_test::TDibSurface before(Edit->Width(), Edit->Height());
+    ui_test::PaintControl(*Edit, before);
+    ui_test::ProcessPendingMessages();
+    Edit->Style().SetColor(vcl::clLime);
+    EXPECT_TRUE(GetUpdateRect(Edit->Handle(), nullptr, FALSE)) << "the change asks for a repaint";
+    ui_test::TDibSurface after(Edit->Width(), Edit->Height());
+    ui_test::PaintControl(*Edit, after);
+    EXPECT_EQ(after.Pixel(Edit->Width() / 2, Edit->Height() / 2), vcl::clLime);
 }
 
 // An editor that keeps per-item state for its host.

@@ -9,9 +9,9 @@ namespace {
 
 // Puts a default controller in place for the test's life, then the one before.
 struct TDefaultControllerScope {
-    TuiEditStyleController* Previous = DefaultEditStyleController();
-    explicit TDefaultControllerScope(TuiEditStyleController* controller) { SetDefaultEditStyleController(controller); }
-    ~TDefaultControllerScope() { SetDefaultEditStyleController(Previous); }
+    TuiStyleController* Previous = GlobalStyleController();
+    explicit TDefaultControllerScope(TuiStyleController* controller) { SetGlobalStyleController(controller); }
+    ~TDefaultControllerScope() { SetGlobalStyleController(Previous); }
 };
 
 // An editor's normal style with its focused and hot styles.
@@ -22,7 +22,7 @@ struct TEditorStyles {
 };
 
 TEST(uiEditStyle, ANewStyleAnswersTheFixedDefaults) {
-    ASSERT_NE(DefaultEditStyleController(), nullptr); // the framework's start-up made it
+    ASSERT_NE(dynamic_cast<TuiEditStyleController*>(GlobalStyleController()), nullptr); // made at start-up
     TEditorStyles styles;
     for (const TuiEditStyle* style : {&styles.Normal, &styles.Hot}) {
         EXPECT_EQ(style->ButtonStyle(), btsDefault);
@@ -81,6 +81,34 @@ TEST(uiEditStyle, TheDefaultControllerServesUnlessTheEditorIsInPlace) {
     EXPECT_EQ(inplace.Hot.ButtonStyle(), btsDefault);
 }
 
+TEST(uiEditStyle, TheControllerIsAStyleControllerForContainerAndEditValuesAlike) {
+    TuiEditStyleController defaults(nullptr);
+    defaults.Style().SetColor(vcl::clYellow);
+    defaults.StyleHot().SetButtonStyle(btsOffice11);
+    const TDefaultControllerScope scope(&defaults);
+    TEditorStyles editor;
+    TuiContainerStyle container(nullptr, false);
+    EXPECT_EQ(editor.Normal.Color(), vcl::clYellow);
+    EXPECT_EQ(container.Color(), vcl::clYellow);
+    EXPECT_EQ(editor.Hot.ButtonStyle(), btsOffice11);
+    EXPECT_EQ(editor.Normal.StyleController(), nullptr); // the default one is not the style's own
+
+    // Leaving in-place use attaches to the default controller again; an own controller stays.
+    editor.Normal.SetIgnoresDefaultController(true);
+    EXPECT_EQ(editor.Normal.ActiveStyleController(), nullptr);
+    editor.Normal.SetIgnoresDefaultController(false);
+    EXPECT_EQ(editor.Normal.ActiveStyleController(), &defaults);
+    // Taking another style's values keeps an in-place editor off the default controller.
+    TEditorStyles inplace;
+    inplace.Normal.SetIgnoresDefaultController(true);
+    inplace.Normal.Assign(&editor.Normal);
+    EXPECT_EQ(inplace.Normal.ActiveStyleController(), nullptr);
+    TuiEditStyleController own(nullptr);
+    editor.Normal.SetStyleController(&own);
+    editor.Normal.SetIgnoresDefaultController(true);
+    EXPECT_EQ(editor.Normal.StyleController(), &own);
+}
+
 TEST(uiEditStyle, AFreedControllerIsForgotten) {
     const TDefaultControllerScope scope(nullptr);
     TEditorStyles styles;
@@ -91,10 +119,10 @@ TEST(uiEditStyle, AFreedControllerIsForgotten) {
         styles.Normal.SetStyleController(&controller);
         controller.Style().SetButtonStyle(bts3D);
         EXPECT_EQ(changes, 2); // attached, then told of the controller's change
-        SetDefaultEditStyleController(&controller);
+        SetGlobalStyleController(&controller);
     }
     EXPECT_EQ(styles.Normal.StyleController(), nullptr);
-    EXPECT_EQ(DefaultEditStyleController(), nullptr);
+    EXPECT_EQ(GlobalStyleController(), nullptr);
     EXPECT_EQ(styles.Normal.ButtonStyle(), btsDefault);
 }
 
@@ -119,15 +147,20 @@ TEST(uiEditStyle, StateStylesEmphasiseTheBorderWhileHotTracking) {
 }
 
 TEST(uiEditStyle, ValueNamesAndTheUnpublishedValues) {
+    const TuiEditStyle style(nullptr, false);
     rtl::UnicodeString name;
-    EXPECT_TRUE(TuiCustomEditStyle::GetStyleValueName(10, name));
+    EXPECT_TRUE(style.StyleValueNameOf(9, name));
+    EXPECT_EQ(name, u"TransparentBorder");
+    EXPECT_TRUE(style.StyleValueNameOf(10, name));
     EXPECT_EQ(name, u"ButtonStyle");
-    EXPECT_TRUE(TuiCustomEditStyle::GetStyleValueName(15, name));
+    EXPECT_TRUE(style.StyleValueNameOf(15, name));
     EXPECT_EQ(name, u"GradientDirection");
-    EXPECT_FALSE(TuiCustomEditStyle::GetStyleValueName(16, name));
+    EXPECT_FALSE(style.StyleValueNameOf(16, name));
+    EXPECT_TRUE(style.IsStylePropertyVisible(u"ButtonStyle"));
+    EXPECT_FALSE(style.IsStylePropertyVisible(u"popupborderstyle"));
     uint32_t mask = 0;
-    for (int value = 0; value < TuiCustomEditStyle::GetStyleValueCount(); ++value) {
-        if (TuiCustomEditStyle::GetUnpublishedStyleValues().Contains(static_cast<TuiEditStyleValue>(value))) {
+    for (int value = 0; value < style.CountStyleValues(); ++value) {
+        if (style.GetUnpublishedStyleValues().Contains(static_cast<TuiEditStyleValue>(value))) {
             mask |= 1u << value;
         }
     }
