@@ -1,0 +1,290 @@
+#include "ui/editors/text/uiInnerTextEdit.h"
+
+#include "rtl/WindowsApi.h"
+#include "tests/support/ui/DibSurface.h"
+#include "tests/support/ui/MessagePump.h"
+#include "tests/support/ui/SyntheticInput.h"
+#include "tests/support/ui/TestForms.h"
+#include "tests/ui/editors/framework/CustomEditTestSupport.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+using ui::TuiCustomInnerTextEdit;
+
+// An editor that hosts an inner edit and records what reaches it, with the flags a test sets.
+class TInnerEditHost : public ui_test::TTestEdit, public ui::IuiInnerTextEditHost {
+public:
+    explicit TInnerEditHost(rtl::TComponent* owner) : TTestEdit(owner) {
+        Inner = new TuiCustomInnerTextEdit(this, *this);
+        Inner->SetParent(this);
+        SetInnerControl(Inner);
+    }
+
+    // The text editor places its inner edit inside its border; this host does it by hand.
+    void AlignInnerControl() override { Inner->SetBounds(2, 2, Width() - 4, Height() - 4); }
+
+    void InnerKeyDown(uint16_t& key, vcl::TShiftState) override { KeysDown.push_back(key); }
+    void InnerKeyPress(char16_t& key) override {
+        CharsSeen.push_back(key);
+        if (key == ConsumedChar) {
+            key = 0;
+        }
+    }
+    void InnerKeyUp(uint16_t&, vcl::TShiftState) override {}
+    void AfterInnerKeyDown(uint16_t& key, vcl::TShiftState) override { KeysAfter.push_back(key); }
+    bool IsInplaceEditor() const override { return Inplace; }
+    bool IsPopupShown() const override { return false; }
+    bool TakePopupKeyHandled() override { return false; }
+    bool BeepOnEnter() const override { return true; }
+    bool PostsOnTab() const override { return false; }
+    bool CompletionActive() const override { return Completion; }
+    void SetCompletionActive(bool value) override { Completion = value; }
+    void ClearLookupUpdating() override {}
+
+    TuiCustomInnerTextEdit* Inner; // owned by this editor
+    std::vector<uint16_t> KeysDown;
+    std::vector<uint16_t> KeysAfter;
+    std::u16string CharsSeen;
+    char16_t ConsumedChar = 0;
+    bool Inplace = false;
+    bool Completion = false;
+};
+
+class InnerTextEditTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Form = ui_test::ShowNewTestForm(300, 120);
+        Host = new TInnerEditHost(Form.get());
+        Host->SetParent(Form.get());
+        Host->SetAutoSize(false);
+        Host->SetBounds(10, 10, 200, 24);
+        Other = new vcl::TEdit(Form.get());
+        Other->SetParent(Form.get());
+        Other->SetBounds(10, 60, 100, 24);
+        ui_test::ProcessPendingMessages();
+    }
+    TuiCustomInnerTextEdit& Inner() { return *Host->Inner; }
+    HWND Window() { return Inner().Handle(); }
+    void FocusInner() {
+        Inner().SetFocus();
+        ui_test::ProcessPendingMessages();
+    }
+    // Posted as an input method delivers it, each message handled in turn.
+    void PostImeChar(uint16_t ansiCode) { PostMessageA(Window(), WM_IME_CHAR, ansiCode, 1); }
+    // Handles one waiting message of the inner edit's window, as an ANSI message loop does; false when there is none.
+    bool HandleOneMessage() {
+        MSG msg{};
+        if (!PeekMessageA(&msg, Window(), 0, 0, PM_REMOVE)) {
+            return false;
+        }
+        DispatchMessageA(&msg);
+        return true;
+    }
+
+    ui_test::TFormPtr<vcl::TForm> Form;
+    TInnerEditHost* Host = nullptr; // owned by the form
+    vcl::TEdit* Other = nullptr;    // owned by the form
+};
+
+TEST_F(InnerTextEditTest, TheWindowIsAnAnsiWindowWithoutBorders) {
+    ASSERT_TRUE(Inner().HandleAllocated());
+    EXPECT_FALSE(IsWindowUnicode(Window()));
+    EXPECT_EQ(GetACP(), 936u);
+    const auto style = static_cast<DWORD>(GetWindowLongW(Window(), GWL_STYLE));
+    EXPECT_EQ(style & (WS_BORDER | WS_DLGFRAME | WS_THICKFRAME), 0u);
+    EXPECT_NE(style & ES_AUTOHSCROLL, 0u);
+    EXPECT_EQ(GetWindowLongW(Window(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
+    const auto margins = static_cast<DWORD>(SendMessageW(Window(), EM_GETMARGINS, 0, 0));
+    EXPECT_EQ(LOWORD(margins), 0);
+    EXPECT_EQ(HIWORD(margins), 1);
+}
+
+TEST_F(InnerTextEditTest, TextSetAndTypedKeepsChineseAndLatinCharacters) {
+    Inner().SetText(u"名称 abc");
+    EXPECT_EQ(Inner().Text(), u"名称 abc");
+    FocusInner();
+    Inner().SetSelStart(6);
+    ui_test::TypeText(u"中文x");
+    EXPECT_EQ(Inner().Text(), u"名称 abc中文x");
+    // The editor sees each byte of a double-byte character, as an ANSI window receives it.
+    EXPECT_EQ(Host->CharsSeen.size(), 5u);
+    EXPECT_EQ(Host->CharsSeen.back(), u'x');
+}
+
+TEST_F(InnerTextEditTest, AnImeCharacterArrivesInTwoHalvesWhileTheSelectionReadsAsBefore) {
+    Inner().SetText(u"ab");
+    FocusInner();
+    Inner().SetSelStart(1);
+    Inner().SetSelLength(1);
+    PostImeChar(0xD6D0); // "中" in code page 936
+    ASSERT_TRUE(HandleOneMessage());
+    EXPECT_EQ(Inner().InnerImeLastChar(), '\xD0');
+    // The first half has not changed the text; the second is still to come.
+    ASSERT_TRUE(HandleOneMessage());
+    EXPECT_EQ(Inner().InnerSelStart(), 1);
+    EXPECT_EQ(Inner().InnerSelLength(), 1);
+    Inner().SetInnerSelStart(0);
+    EXPECT_EQ(Inner().InnerSelStart(), 0);
+    ASSERT_TRUE(HandleOneMessage());
+    EXPECT_EQ(Inner().Text(), u"a中");
+    EXPECT_EQ(Inner().InnerImeLastChar(), '\0');
+    // Once the character has arrived the selection is the window's own again.
+    EXPECT_EQ(Inner().InnerSelStart(), 2);
+    EXPECT_EQ(Host->CharsSeen, (std::u16string{u'\xD6', u'\xD0'}));
+}
+
+TEST_F(InnerTextEditTest, AfterAnImeCharacterActiveCompletionGetsTheSavedSelectionBack) {
+    Inner().SetText(u"abc");
+    FocusInner();
+    Inner().SetSelStart(0);
+    Inner().SetSelLength(3);
+    Host->Completion = true;
+    PostImeChar(0xD6D0);
+    ASSERT_TRUE(HandleOneMessage());
+    ASSERT_TRUE(HandleOneMessage());
+    Inner().SetInnerSelStart(1);
+    Inner().SetInnerSelLength(0);
+    ASSERT_TRUE(HandleOneMessage());
+    EXPECT_EQ(Inner().Text(), u"中");
+    EXPECT_EQ(Inner().SelStart(), 1);
+    EXPECT_EQ(Inner().SelLength(), 0);
+    // The typed character changed the text, so completion is switched off.
+    EXPECT_FALSE(Host->Completion);
+}
+
+TEST_F(InnerTextEditTest, KeysReachTheEditorFirstAndOnlyWhatItLeavesReachesTheWindow) {
+    Inner().SetText(u"ab");
+    FocusInner();
+    Inner().SetSelStart(2);
+    const struct {
+        const char16_t* typed;
+        bool inplace;
+        const char16_t* text;
+    } cases[] = {
+        {u"\t", false, u"ab"},
+        {u"x", false, u"abx"},
+        {u"#", false, u"ab"},
+        {u"\r\x1b", true, u"ab"},
+    };
+    Host->ConsumedChar = u'#';
+    for (const auto& c : cases) {
+        Inner().SetText(u"ab");
+        Inner().SetSelStart(2);
+        Host->Inplace = c.inplace;
+        Host->CharsSeen.clear();
+        ui_test::TypeText(c.typed);
+        EXPECT_EQ(Inner().Text(), c.text) << static_cast<int>(c.typed[0]);
+    }
+    // Tab is turned into nothing before the editor sees it; Enter and Escape reach the editor in place.
+    Host->CharsSeen.clear();
+    ui_test::TypeText(u"\t\r\x1b");
+    EXPECT_EQ(Host->CharsSeen, u"\r\x1b");
+}
+
+TEST_F(InnerTextEditTest, AKeyThatChangesNothingGoesToTheEditorAfterwards) {
+    Inner().SetText(u"ab");
+    FocusInner();
+    Inner().SetSelStart(0);
+    SendMessageW(Window(), WM_KEYDOWN, VK_LEFT, 1);
+    SendMessageW(Window(), WM_KEYDOWN, VK_RIGHT, 1);
+    EXPECT_EQ(Host->KeysDown, (std::vector<uint16_t>{VK_LEFT, VK_RIGHT}));
+    EXPECT_EQ(Host->KeysAfter, (std::vector<uint16_t>{VK_LEFT}));
+}
+
+TEST_F(InnerTextEditTest, InPlaceTheWindowWantsAllKeys) {
+    const auto code = [this] { return static_cast<uint32_t>(SendMessageW(Window(), WM_GETDLGCODE, 0, 0)); };
+    EXPECT_NE(code() & DLGC_WANTCHARS, 0u);
+    EXPECT_EQ(code() & (DLGC_WANTALLKEYS | DLGC_WANTTAB), 0u);
+    Host->Inplace = true;
+    EXPECT_NE(code() & DLGC_WANTALLKEYS, 0u);
+}
+
+// The leftmost and rightmost columns holding ink: any pixel not of the ground.
+struct TInkSpan {
+    int first = -1;
+    int last = -1;
+};
+
+TInkSpan InkColumns(const ui_test::TDibSurface& surface, vcl::TColor ground) {
+    TInkSpan span;
+    for (int x = 0; x < surface.Width(); ++x) {
+        for (int y = 0; y < surface.Height(); ++y) {
+            if (surface.Pixel(x, y) != ground) {
+                span.first = span.first < 0 ? x : span.first;
+                span.last = x;
+                break;
+            }
+        }
+    }
+    return span;
+}
+
+class InnerTextEditPaintingTest : public InnerTextEditTest {
+protected:
+    TInkSpan PaintedInk() {
+        Inner().SetColor(vcl::clWhite);
+        Inner().Font().SetColor(vcl::clBlack);
+        ui_test::TDibSurface surface(Inner().Width(), Inner().Height());
+        ui_test::PaintControl(Inner(), surface, vcl::clWhite);
+        ui_test::TDibSurface again(Inner().Width(), Inner().Height());
+        ui_test::PaintControl(Inner(), again, vcl::clWhite);
+        EXPECT_EQ(surface.Pixels(), again.Pixels());
+        return InkColumns(surface, vcl::ColorToRGB(vcl::clWhite));
+    }
+};
+
+TEST_F(InnerTextEditPaintingTest, RightAlignedTextShowsRightUntilTheFocusComesThenLeft) {
+    Inner().SetText(u"1234");
+    Inner().SetDisplayAlignment(vcl::taRightJustify);
+    ui_test::ProcessPendingMessages();
+    const TInkSpan unfocused = PaintedInk();
+    ASSERT_GE(unfocused.first, 0);
+    EXPECT_GT(unfocused.first, Inner().Width() / 2);
+    EXPECT_GE(unfocused.last, Inner().Width() - 6);
+    FocusInner();
+    const TInkSpan focused = PaintedInk();
+    ASSERT_GE(focused.first, 0);
+    EXPECT_LT(focused.last, Inner().Width() / 2);
+}
+
+TEST_F(InnerTextEditPaintingTest, PasswordModeShowsStarsWhileUnfocused) {
+    Inner().SetText(u"il");
+    Inner().SetDisplayAlignment(vcl::taRightJustify);
+    const TInkSpan plain = PaintedInk();
+    Inner().SetEchoMode(ui::eemPassword);
+    ui_test::ProcessPendingMessages();
+    EXPECT_EQ(Inner().Text(), u"il");
+    const TInkSpan hidden = PaintedInk();
+    ASSERT_GE(hidden.first, 0);
+    // Two stars are wider than "il".
+    EXPECT_GT(hidden.last - hidden.first, plain.last - plain.first);
+    EXPECT_NE(static_cast<DWORD>(GetWindowLongW(Window(), GWL_STYLE)) & ES_PASSWORD, 0u);
+    EXPECT_EQ(SendMessageW(Window(), EM_GETPASSWORDCHAR, 0, 0), '*');
+}
+
+TEST_F(InnerTextEditTest, BoundsStayWhileLocked) {
+    const vcl::TRect before = Inner().BoundsRect();
+    Inner().LockBounds(true);
+    Inner().SetBounds(0, 0, 50, 10);
+    EXPECT_EQ(Inner().BoundsRect(), before);
+    Inner().LockBounds(false);
+    Inner().SetBounds(1, 1, 50, 10);
+    EXPECT_EQ(Inner().Width(), 50);
+}
+
+TEST_F(InnerTextEditTest, TheFirstVisibleCharacterFollowsAScrolledText) {
+    Inner().SetText(rtl::UnicodeString(300, u'a'));
+    FocusInner();
+    Inner().SetSelStart(0);
+    SendMessageW(Window(), EM_SCROLLCARET, 0, 0);
+    EXPECT_EQ(Inner().FirstVisibleChar(), 0);
+    Inner().SetSelStart(300);
+    SendMessageW(Window(), EM_SCROLLCARET, 0, 0);
+    EXPECT_GT(Inner().FirstVisibleChar(), 0);
+}
+
+} // namespace

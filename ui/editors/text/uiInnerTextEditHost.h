@@ -1,0 +1,32 @@
+#pragma once
+// What the inner EDIT window of a text editor asks of its editor: the editor sees every key first and keeps the flags
+// that decide what reaches the window.
+
+#include "vcl/controls/ControlTypes.h"
+
+#include <cstdint>
+
+namespace ui {
+
+class IuiInnerTextEditHost {
+public:
+    virtual ~IuiInnerTextEditHost() = default;
+    // The editor's handling of a key; a key set to 0 is consumed and never reaches the window.
+    virtual void InnerKeyDown(uint16_t& key, vcl::TShiftState shift) = 0;
+    virtual void InnerKeyPress(char16_t& key) = 0;
+    virtual void InnerKeyUp(uint16_t& key, vcl::TShiftState shift) = 0;
+    // A key that changed neither text nor selection (the grid then moves).
+    virtual void AfterInnerKeyDown(uint16_t& key, vcl::TShiftState shift) = 0;
+    virtual bool IsInplaceEditor() const = 0;
+    virtual bool IsPopupShown() const = 0;
+    // Whether the popup took the last Enter or Escape; answering clears it.
+    virtual bool TakePopupKeyHandled() = 0;
+    virtual bool BeepOnEnter() const = 0;
+    // Whether the editor keeps the Tab key.
+    virtual bool PostsOnTab() const = 0;
+    virtual bool CompletionActive() const = 0;
+    virtual void SetCompletionActive(bool value) = 0;
+    virtual void ClearLookupUpdating() = 0;
+};
+
+} // namespace ui
