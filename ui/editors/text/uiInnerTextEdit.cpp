@@ -245,6 +245,15 @@ void TuiCustomInnerTextEdit::Dispatch(vcl::TMessage& message) {
     case WM_NCPAINT:
         message.Result = 0;
         return;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        return WMFocusChange(message);
+    case EM_SETSEL:
+        TCustomEdit::Dispatch(message);
+        if (FSelectionChangedHandler) {
+            FSelectionChangedHandler(this);
+        }
+        return;
     case WM_SETFONT:
     case WM_SIZE:
         TCustomEdit::Dispatch(message);
@@ -344,6 +353,14 @@ void TuiCustomInnerTextEdit::WMGetDlgCode(vcl::TMessage& message) {
     }
     if (FHost.IsInplaceEditor() || FHost.IsPopupShown()) {
         message.Result |= DLGC_WANTALLKEYS;
+    }
+}
+
+// The window shows another alignment with and without the focus: all of it is painted anew.
+void TuiCustomInnerTextEdit::WMFocusChange(vcl::TMessage& message) {
+    TCustomEdit::Dispatch(message);
+    if (HandleAllocated() && FLeftAlignedWhileFocused && FDisplayAlignment != vcl::taLeftJustify) {
+        InvalidateRect(Handle(), nullptr, FALSE);
     }
 }
 

@@ -37,6 +37,9 @@ public:
     void SetLeftAlignedWhileFocused(bool value);
     bool KeyConsumed() const { return FKeyConsumed; }
     void SetKeyConsumed(bool value) { FKeyConsumed = value; }
+    // Called after every selection change made through EM_SETSEL.
+    const rtl::TNotifyEvent& SelectionChangedHandler() const { return FSelectionChangedHandler; }
+    void SetSelectionChangedHandler(rtl::TNotifyEvent handler) { FSelectionChangedHandler = std::move(handler); }
     // Bounds changes are ignored while locked.
     void LockBounds(bool lock);
 
@@ -77,6 +80,7 @@ private:
     void WMImeChar(vcl::TMessage& message);
     void WMGetDlgCode(vcl::TMessage& message);
     void WMPaint(vcl::TMessage& message);
+    void WMFocusChange(vcl::TMessage& message);
     bool PaintsAlignmentItself();
     void PaintAlignedText(HDC dc);
     bool ImeCharsPending() const { return FPendingImeChars > 0; }
@@ -98,6 +102,7 @@ private:
     int32_t FSavedSelStart = 0;
     int32_t FSavedSelLength = 0;
     TWindowMessage FWindowMessage;
+    rtl::TNotifyEvent FSelectionChangedHandler;
 };
 
 } // namespace ui

@@ -266,6 +266,28 @@ TEST_F(InnerTextEditPaintingTest, PasswordModeShowsStarsWhileUnfocused) {
     EXPECT_EQ(SendMessageW(Window(), EM_GETPASSWORDCHAR, 0, 0), '*');
 }
 
+TEST_F(InnerTextEditTest, EverySelectionChangeIsReported) {
+    Inner().SetText(u"abcd");
+    int reports = 0;
+    Inner().SetSelectionChangedHandler([&reports](rtl::TObject*) { ++reports; });
+    Inner().SetSelStart(1);
+    SendMessageW(Window(), EM_SETSEL, 0, 2);
+    EXPECT_EQ(reports, 2);
+}
+
+TEST_F(InnerTextEditTest, AClickFocusesTheEditorAndTheTextMovesLeftUntilTheFocusGoes) {
+    Inner().SetText(u"1234");
+    Inner().SetDisplayAlignment(vcl::taRightJustify);
+    ui_test::Click(Inner(), {5, 5});
+    ui_test::ProcessPendingMessages();
+    EXPECT_TRUE(Host->Focused());
+    RECT update{};
+    Other->SetFocus();
+    EXPECT_TRUE(GetUpdateRect(Window(), &update, FALSE));
+    EXPECT_EQ(update.right - update.left, Inner().Width());
+    EXPECT_FALSE(Host->Focused());
+}
+
 TEST_F(InnerTextEditTest, BoundsStayWhileLocked) {
     const vcl::TRect before = Inner().BoundsRect();
     Inner().LockBounds(true);
