@@ -305,6 +305,31 @@ void TuiCustomInnerTextEdit::KeyUp(uint16_t& key, vcl::TShiftState shift) {
     }
 }
 
+void TuiCustomInnerTextEdit::MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {
+    TCustomEdit::MouseDown(button, shift, x, y);
+    FHost.InnerMouseDown(button, shift, x + Left(), y + Top());
+}
+
+void TuiCustomInnerTextEdit::MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) {
+    TCustomEdit::MouseMove(shift, x, y);
+    FHost.InnerMouseMove(shift, x + Left(), y + Top());
+}
+
+void TuiCustomInnerTextEdit::MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {
+    TCustomEdit::MouseUp(button, shift, x, y);
+    FHost.InnerMouseUp(button, shift, x + Left(), y + Top());
+}
+
+void TuiCustomInnerTextEdit::Click() {
+    TCustomEdit::Click();
+    FHost.InnerClick(false);
+}
+
+void TuiCustomInnerTextEdit::DblClick() {
+    TCustomEdit::DblClick();
+    FHost.InnerClick(true);
+}
+
 void TuiCustomInnerTextEdit::WMKeyDown(vcl::TMessage& message) {
     TuiCustomInnerTextEditPrevState state;
     SaveInnerTextEditState(Handle(), true, state);

@@ -70,6 +70,13 @@ protected:
     void KeyDown(uint16_t& key, vcl::TShiftState shift) override;
     void KeyPress(char16_t& key) override;
     void KeyUp(uint16_t& key, vcl::TShiftState shift) override;
+    void MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
+    void MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) override;
+    void MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
+    void Click() override;
+    void DblClick() override;
+    // The editor handles the wheel.
+    bool DoMouseWheel(vcl::TShiftState, int32_t, vcl::TPoint) override { return false; }
     // Both margins of the window: left 0, right 1.
     virtual void ApplyMargins();
 

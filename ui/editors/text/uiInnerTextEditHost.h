@@ -17,6 +17,11 @@ public:
     virtual void InnerKeyUp(uint16_t& key, vcl::TShiftState shift) = 0;
     // A key that changed neither text nor selection (the grid then moves).
     virtual void AfterInnerKeyDown(uint16_t& key, vcl::TShiftState shift) = 0;
+    // The mouse over the inner edit, in the editor's client coordinates.
+    virtual void InnerMouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) = 0;
+    virtual void InnerMouseMove(vcl::TShiftState shift, int32_t x, int32_t y) = 0;
+    virtual void InnerMouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) = 0;
+    virtual void InnerClick(bool doubleClick) = 0;
     virtual bool IsInplaceEditor() const = 0;
     virtual bool IsPopupShown() const = 0;
     // Whether the popup took the last Enter or Escape; answering clears it.

@@ -36,6 +36,14 @@ public:
     }
     void InnerKeyUp(uint16_t&, vcl::TShiftState) override {}
     void AfterInnerKeyDown(uint16_t& key, vcl::TShiftState) override { KeysAfter.push_back(key); }
+    void InnerMouseDown(vcl::TMouseButton, vcl::TShiftState, int32_t x, int32_t y) override {
+        MouseSeen.push_back("down " + std::to_string(x) + "," + std::to_string(y));
+    }
+    void InnerMouseMove(vcl::TShiftState, int32_t, int32_t) override {}
+    void InnerMouseUp(vcl::TMouseButton, vcl::TShiftState, int32_t x, int32_t y) override {
+        MouseSeen.push_back("up " + std::to_string(x) + "," + std::to_string(y));
+    }
+    void InnerClick(bool doubleClick) override { MouseSeen.emplace_back(doubleClick ? "double click" : "click"); }
     bool IsInplaceEditor() const override { return Inplace; }
     bool IsPopupShown() const override { return false; }
     bool TakePopupKeyHandled() override { return false; }
@@ -49,6 +57,7 @@ public:
     std::vector<uint16_t> KeysDown;
     std::vector<uint16_t> KeysAfter;
     std::u16string CharsSeen;
+    std::vector<std::string> MouseSeen;
     char16_t ConsumedChar = 0;
     bool Inplace = false;
     bool Completion = false;
@@ -281,6 +290,8 @@ TEST_F(InnerTextEditTest, AClickFocusesTheEditorAndTheTextMovesLeftUntilTheFocus
     ui_test::Click(Inner(), {5, 5});
     ui_test::ProcessPendingMessages();
     EXPECT_TRUE(Host->Focused());
+    // The editor hears of the click in its own coordinates.
+    EXPECT_EQ(Host->MouseSeen, (std::vector<std::string>{"down 7,7", "click", "up 7,7"}));
     RECT update{};
     Other->SetFocus();
     EXPECT_TRUE(GetUpdateRect(Window(), &update, FALSE));
