@@ -1,7 +1,6 @@
 #include "ui/editors/text/uiInnerTextEdit.h"
 
 #include "rtl/WindowsApi.h"
-#include "ui/core/controls/uiContainer.h"
 #include "ui/editors/text/uiInnerTextEditRoutines.h"
 #include "vcl/controls/WindowProcedure.h"
 #include "vcl/graphics/Colors.h"
@@ -111,6 +110,10 @@ void TuiCustomInnerTextEdit::SetBounds(int32_t left, int32_t top, int32_t width,
     FEditor->LockInnerBoundsChange(true);
     TCustomEdit::SetBounds(left, top, width, height);
     FEditor->LockInnerBoundsChange(false);
+}
+
+bool TuiCustomInnerTextEdit::CanFocus() const {
+    return FEditor->CanFocus();
 }
 
 int32_t TuiCustomInnerTextEdit::InnerSelStart() const {

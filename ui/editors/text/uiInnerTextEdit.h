@@ -4,6 +4,7 @@
 // stable while an input-method character arrives in two halves and paints the editor's alignment itself while it
 // shows left-aligned text only when focused.
 
+#include "ui/core/controls/uiContainer.h"
 #include "ui/editors/text/uiInnerTextEditHost.h"
 #include "ui/editors/text/uiTextEditProperties.h"
 #include "vcl/stdctrls/Edit.h"
@@ -13,9 +14,7 @@
 
 namespace ui {
 
-class TuiContainer;
-
-class TuiCustomInnerTextEdit : public vcl::TCustomEdit {
+class TuiCustomInnerTextEdit : public vcl::TCustomEdit, public IuiContainerInnerControl {
 public:
     // The editor owns the control and hosts it as its inner control.
     TuiCustomInnerTextEdit(TuiContainer* editor, IuiInnerTextEditHost& host);
@@ -23,8 +22,13 @@ public:
     void Dispatch(vcl::TMessage& message) override;
     void DefaultHandler(vcl::TMessage& message) override;
     void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) override;
+    // The editor decides.
+    bool CanFocus() const override;
 
     TuiContainer* Editor() const { return FEditor; }
+    // IuiContainerInnerControl: the editor answers for this control.
+    vcl::TWinControl* GetControl() override { return this; }
+    TuiContainer* GetControlContainer() override { return FEditor; }
     vcl::TAlignment DisplayAlignment() const { return FDisplayAlignment; }
     // Alignment, echo mode, password character and left-aligned-while-focused are window styles: a change makes the
     // window anew.

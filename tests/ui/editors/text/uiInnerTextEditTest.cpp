@@ -24,6 +24,7 @@ public:
         SetInnerControl(Inner);
     }
 
+    bool CanFocus() const override { return Focusable && TTestEdit::CanFocus(); }
     // The text editor places its inner edit inside its border; this host does it by hand.
     void AlignInnerControl() override { Inner->SetBounds(2, 2, Width() - 4, Height() - 4); }
 
@@ -60,6 +61,7 @@ public:
     std::vector<std::string> MouseSeen;
     char16_t ConsumedChar = 0;
     bool Inplace = false;
+    bool Focusable = true;
     bool Completion = false;
 };
 
@@ -110,6 +112,14 @@ TEST_F(InnerTextEditTest, TheWindowIsAnAnsiWindowWithoutBorders) {
     const auto margins = static_cast<DWORD>(SendMessageW(Window(), EM_GETMARGINS, 0, 0));
     EXPECT_EQ(LOWORD(margins), 0);
     EXPECT_EQ(HIWORD(margins), 1);
+}
+
+TEST_F(InnerTextEditTest, TheEditorAnswersForItsInnerEdit) {
+    EXPECT_EQ(ui::FindContainerOfControl(&Inner()), Host);
+    EXPECT_EQ(Host->InnerControl(), &Inner());
+    EXPECT_TRUE(Inner().CanFocus());
+    Host->Focusable = false;
+    EXPECT_FALSE(Inner().CanFocus());
 }
 
 TEST_F(InnerTextEditTest, TextSetAndTypedKeepsChineseAndLatinCharacters) {
