@@ -251,6 +251,24 @@ void TuiCustomInnerTextEdit::Dispatch(vcl::TMessage& message) {
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
         return WMFocusChange(message);
+    case WM_CLEAR:
+        if (!ReadOnly()) {
+            FHost.ClearSelectionByUser();
+        }
+        return;
+    case WM_UNDO:
+        TCustomEdit::Dispatch(message);
+        return FHost.AfterInnerTextSet();
+    case EM_REPLACESEL:
+        if (Focused() && !FHost.TryBeginEdit()) {
+            return;
+        }
+        return TCustomEdit::Dispatch(message);
+    case WM_IME_COMPOSITION:
+        if (FHost.TryBeginEdit()) {
+            TCustomEdit::Dispatch(message);
+        }
+        return;
     case EM_SETSEL:
         TCustomEdit::Dispatch(message);
         if (FSelectionChangedHandler) {

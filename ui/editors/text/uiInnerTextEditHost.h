@@ -29,6 +29,12 @@ public:
     virtual bool BeepOnEnter() const = 0;
     // Whether the editor keeps the Tab key.
     virtual bool PostsOnTab() const = 0;
+    // Whether the editor may begin an edit now (a read-only value or a refused data edit answers False).
+    virtual bool TryBeginEdit() = 0;
+    // Deletes the selected text as the user's edit.
+    virtual void ClearSelectionByUser() = 0;
+    // The window set its text itself (undo).
+    virtual void AfterInnerTextSet() = 0;
     virtual bool CompletionActive() const = 0;
     virtual void SetCompletionActive(bool value) = 0;
     virtual void ClearLookupUpdating() = 0;

@@ -50,6 +50,9 @@ public:
     bool TakePopupKeyHandled() override { return false; }
     bool BeepOnEnter() const override { return true; }
     bool PostsOnTab() const override { return false; }
+    bool TryBeginEdit() override { return MayEdit; }
+    void ClearSelectionByUser() override { ++ClearCount; }
+    void AfterInnerTextSet() override { ++TextSetCount; }
     bool CompletionActive() const override { return Completion; }
     void SetCompletionActive(bool value) override { Completion = value; }
     void ClearLookupUpdating() override {}
@@ -62,6 +65,9 @@ public:
     char16_t ConsumedChar = 0;
     bool Inplace = false;
     bool Focusable = true;
+    bool MayEdit = true;
+    int ClearCount = 0;
+    int TextSetCount = 0;
     bool Completion = false;
 };
 
@@ -307,6 +313,30 @@ TEST_F(InnerTextEditTest, AClickFocusesTheEditorAndTheTextMovesLeftUntilTheFocus
     EXPECT_TRUE(GetUpdateRect(Window(), &update, FALSE));
     EXPECT_EQ(update.right - update.left, Inner().Width());
     EXPECT_FALSE(Host->Focused());
+}
+
+TEST_F(InnerTextEditTest, EditingMessagesAskTheEditor) {
+    Inner().SetText(u"abc");
+    FocusInner();
+    SendMessageW(Window(), EM_SETSEL, 0, 1);
+    SendMessageW(Window(), WM_CLEAR, 0, 0);
+    EXPECT_EQ(Host->ClearCount, 1);
+    Inner().SetReadOnly(true);
+    SendMessageW(Window(), WM_CLEAR, 0, 0);
+    EXPECT_EQ(Host->ClearCount, 1);
+    Inner().SetReadOnly(false);
+    EXPECT_EQ(Inner().Text(), u"abc");
+
+    Host->MayEdit = false;
+    SendMessageW(Window(), EM_REPLACESEL, 1, reinterpret_cast<LPARAM>(L"中"));
+    EXPECT_EQ(Inner().Text(), u"abc");
+    Host->MayEdit = true;
+    SendMessageW(Window(), EM_REPLACESEL, 1, reinterpret_cast<LPARAM>(L"中"));
+    EXPECT_EQ(Inner().Text(), u"中bc");
+
+    SendMessageW(Window(), WM_UNDO, 0, 0);
+    EXPECT_EQ(Inner().Text(), u"abc");
+    EXPECT_EQ(Host->TextSetCount, 1);
 }
 
 TEST_F(InnerTextEditTest, BoundsStayWhileLocked) {
