@@ -162,6 +162,18 @@ TEST_F(InnerTextEditTest, AnImeCharacterArrivesInTwoHalvesWhileTheSelectionReads
     EXPECT_EQ(Host->CharsSeen, (std::u16string{u'\xD6', u'\xD0'}));
 }
 
+TEST_F(InnerTextEditTest, ImeCharactersThroughTheApplicationsMessageLoopTypeText) {
+    Inner().SetText(u"ab");
+    FocusInner();
+    Inner().SetSelStart(2);
+    PostImeChar(0xD6D0); // "中"
+    PostImeChar('x');
+    PostImeChar(0xCEC4); // "文"
+    ui_test::ProcessPendingMessages();
+    EXPECT_EQ(Inner().Text(), u"ab中x文");
+    EXPECT_EQ(Inner().InnerSelStart(), 5);
+}
+
 TEST_F(InnerTextEditTest, AfterAnImeCharacterActiveCompletionGetsTheSavedSelectionBack) {
     Inner().SetText(u"abc");
     FocusInner();
