@@ -352,13 +352,18 @@ void TuiCustomInnerTextEdit::DblClick() {
 }
 
 void TuiCustomInnerTextEdit::WMKeyDown(vcl::TMessage& message) {
+    const vcl::TShiftState shift = vcl::KeyDataToShiftState(message.LParam);
+    if (vcl::TWinControl* popupList = FHost.PopupKeyTarget(static_cast<uint16_t>(message.WParam), shift)) {
+        message.Result = SendMessageW(popupList->Handle(), WM_KEYDOWN, message.WParam, message.LParam);
+        return;
+    }
     TuiCustomInnerTextEditPrevState state;
     SaveInnerTextEditState(Handle(), true, state);
     FKeyConsumed = false;
     TCustomEdit::Dispatch(message);
     auto key = static_cast<uint16_t>(message.WParam);
     if (key != 0 && !FKeyConsumed && HandleAllocated() && !InnerTextEditStateChanged(Handle(), state)) {
-        FHost.AfterInnerKeyDown(key, vcl::KeyDataToShiftState(message.LParam));
+        FHost.AfterInnerKeyDown(key, shift);
     }
 }
 

@@ -6,6 +6,10 @@
 
 #include <cstdint>
 
+namespace vcl {
+class TWinControl;
+} // namespace vcl
+
 namespace ui {
 
 class IuiInnerTextEditHost {
@@ -24,6 +28,8 @@ public:
     virtual void InnerClick(bool doubleClick) = 0;
     virtual bool IsInplaceEditor() const = 0;
     virtual bool IsPopupShown() const = 0;
+    // The windowed control of the shown popup's list when the popup reserves this key, else nullptr.
+    virtual vcl::TWinControl* PopupKeyTarget(uint16_t key, vcl::TShiftState shift) = 0;
     // Whether the popup took the last Enter or Escape; answering clears it.
     virtual bool TakePopupKeyHandled() = 0;
     virtual bool BeepOnEnter() const = 0;

@@ -47,6 +47,9 @@ public:
     void InnerClick(bool doubleClick) override { MouseSeen.emplace_back(doubleClick ? "double click" : "click"); }
     bool IsInplaceEditor() const override { return Inplace; }
     bool IsPopupShown() const override { return false; }
+    vcl::TWinControl* PopupKeyTarget(uint16_t key, vcl::TShiftState) override {
+        return key == PopupKey ? PopupList : nullptr;
+    }
     bool TakePopupKeyHandled() override { return false; }
     bool BeepOnEnter() const override { return true; }
     bool PostsOnTab() const override { return false; }
@@ -66,6 +69,8 @@ public:
     bool Inplace = false;
     bool Focusable = true;
     bool MayEdit = true;
+    uint16_t PopupKey = 0;
+    vcl::TWinControl* PopupList = nullptr;
     int ClearCount = 0;
     int TextSetCount = 0;
     bool Completion = false;
@@ -230,6 +235,17 @@ TEST_F(InnerTextEditTest, AKeyThatChangesNothingGoesToTheEditorAfterwards) {
     SendMessageW(Window(), WM_KEYDOWN, VK_RIGHT, 1);
     EXPECT_EQ(Host->KeysDown, (std::vector<uint16_t>{VK_LEFT, VK_RIGHT}));
     EXPECT_EQ(Host->KeysAfter, (std::vector<uint16_t>{VK_LEFT}));
+}
+
+TEST_F(InnerTextEditTest, AKeyThePopupReservesGoesToItsList) {
+    std::vector<uint16_t> listKeys;
+    Other->SetOnKeyDown([&listKeys](rtl::TObject*, uint16_t& key, vcl::TShiftState) { listKeys.push_back(key); });
+    Host->PopupList = Other;
+    Host->PopupKey = VK_DOWN;
+    SendMessageW(Window(), WM_KEYDOWN, VK_DOWN, 1);
+    SendMessageW(Window(), WM_KEYDOWN, VK_LEFT, 1);
+    EXPECT_EQ(listKeys, (std::vector<uint16_t>{VK_DOWN}));
+    EXPECT_EQ(Host->KeysDown, (std::vector<uint16_t>{VK_LEFT}));
 }
 
 TEST_F(InnerTextEditTest, InPlaceTheWindowWantsAllKeys) {
