@@ -1,6 +1,7 @@
 #include "ui/editors/text/uiInnerTextEdit.h"
 
 #include "rtl/WindowsApi.h"
+#include "rtl/text/StringUtils.h"
 #include "ui/editors/text/uiInnerTextEditRoutines.h"
 #include "vcl/controls/WindowProcedure.h"
 #include "vcl/graphics/Colors.h"
@@ -110,6 +111,19 @@ void TuiCustomInnerTextEdit::SetBounds(int32_t left, int32_t top, int32_t width,
     FEditor->LockInnerBoundsChange(true);
     TCustomEdit::SetBounds(left, top, width, height);
     FEditor->LockInnerBoundsChange(false);
+}
+
+void TuiCustomInnerTextEdit::SetInnerText(const rtl::UnicodeString& value) {
+    const bool keepSelection = HandleAllocated() && FHost.ValidatesWithLookup() && FHost.CompletionActive() &&
+                               rtl::WideSameText(value, Text());
+    if (!keepSelection) {
+        return SetText(value);
+    }
+    const int32_t start = SelStart();
+    const int32_t length = SelLength();
+    SetText(value);
+    SetSelStart(start);
+    SetSelLength(length);
 }
 
 bool TuiCustomInnerTextEdit::CanFocus() const {

@@ -44,6 +44,9 @@ public:
     // Called after every selection change made through EM_SETSEL.
     const rtl::TNotifyEvent& SelectionChangedHandler() const { return FSelectionChangedHandler; }
     void SetSelectionChangedHandler(rtl::TNotifyEvent handler) { FSelectionChangedHandler = std::move(handler); }
+    // The editor's text; while it validates with lookup data and completes, a text that changes only letter case
+    // keeps the selection.
+    void SetInnerText(const rtl::UnicodeString& value);
     // Bounds changes are ignored while locked.
     void LockBounds(bool lock);
 

@@ -41,6 +41,9 @@ public:
     virtual void ClearSelectionByUser() = 0;
     // The window set its text itself (undo).
     virtual void AfterInnerTextSet() = 0;
+    // Whether the editor is validating its value with lookup data: a text that changes only letter case keeps the
+    // selection then.
+    virtual bool ValidatesWithLookup() const = 0;
     virtual bool CompletionActive() const = 0;
     virtual void SetCompletionActive(bool value) = 0;
     virtual void ClearLookupUpdating() = 0;

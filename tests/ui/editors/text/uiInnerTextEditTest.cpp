@@ -56,6 +56,7 @@ public:
     bool TryBeginEdit() override { return MayEdit; }
     void ClearSelectionByUser() override { ++ClearCount; }
     void AfterInnerTextSet() override { ++TextSetCount; }
+    bool ValidatesWithLookup() const override { return Lookup; }
     bool CompletionActive() const override { return Completion; }
     void SetCompletionActive(bool value) override { Completion = value; }
     void ClearLookupUpdating() override {}
@@ -69,6 +70,7 @@ public:
     bool Inplace = false;
     bool Focusable = true;
     bool MayEdit = true;
+    bool Lookup = false;
     uint16_t PopupKey = 0;
     vcl::TWinControl* PopupList = nullptr;
     int ClearCount = 0;
@@ -365,6 +367,30 @@ TEST_F(InnerTextEditTest, EditingMessagesAskTheEditor) {
     SendMessageW(Window(), WM_UNDO, 0, 0);
     EXPECT_EQ(Inner().Text(), u"abc");
     EXPECT_EQ(Host->TextSetCount, 1);
+}
+
+TEST_F(InnerTextEditTest, ACompletedTextThatChangesOnlyLetterCaseKeepsTheSelection) {
+    const struct {
+        bool lookup;
+        bool completion;
+        const char16_t* newText;
+        int32_t selStart;
+    } cases[] = {
+        {true, true, u"APPLE", 2},
+        {true, true, u"Apples", 0},
+        {false, true, u"APPLE", 0},
+        {true, false, u"APPLE", 0},
+    };
+    for (const auto& c : cases) {
+        Inner().SetText(u"apple");
+        Inner().SetSelStart(2);
+        Inner().SetSelLength(3);
+        Host->Lookup = c.lookup;
+        Host->Completion = c.completion;
+        Inner().SetInnerText(c.newText);
+        EXPECT_EQ(Inner().Text(), c.newText);
+        EXPECT_EQ(Inner().SelStart(), c.selStart) << c.lookup << c.completion;
+    }
 }
 
 TEST_F(InnerTextEditTest, BoundsStayWhileLocked) {
