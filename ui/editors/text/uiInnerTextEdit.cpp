@@ -12,7 +12,7 @@ namespace {
 
 // The EDIT class's window procedures: the Unicode one for the framework's own messages, the ANSI one for the
 // messages the window receives, whose texts it converts from the ANSI code page.
-WNDPROC EditClassWindowProc(bool ansi) {
+WNDPROC InnerEditClassWindowProc(bool ansi) {
     static const WNDPROC unicodeProcedure = [] {
         WNDCLASSW editClass{};
         GetClassInfoW(nullptr, L"EDIT", &editClass);
@@ -46,9 +46,9 @@ LRESULT CALLBACK AnsiInnerEditWindowProc(HWND window, UINT msg, WPARAM wParam, L
     return result;
 }
 
-constexpr uint32_t AlignmentStyleMask = ES_LEFT | ES_CENTER | ES_RIGHT;
+constexpr uint32_t InnerEditAlignmentMask = ES_LEFT | ES_CENTER | ES_RIGHT;
 
-uint32_t AlignmentStyle(vcl::TAlignment alignment) {
+uint32_t InnerEditAlignmentStyle(vcl::TAlignment alignment) {
     constexpr uint32_t styles[] = {ES_LEFT, ES_RIGHT, ES_CENTER};
     return styles[alignment];
 }
@@ -169,7 +169,7 @@ int32_t TuiCustomInnerTextEdit::FirstVisibleChar() const {
 void TuiCustomInnerTextEdit::CreateParams(vcl::TCreateParams& params) {
     TCustomEdit::CreateParams(params);
     const vcl::TAlignment shown = FLeftAlignedWhileFocused ? vcl::taLeftJustify : FDisplayAlignment;
-    params.Style = (params.Style & ~AlignmentStyleMask) | AlignmentStyle(shown) | ES_AUTOHSCROLL;
+    params.Style = (params.Style & ~InnerEditAlignmentMask) | InnerEditAlignmentStyle(shown) | ES_AUTOHSCROLL;
     params.Style &= ~(WS_BORDER | WS_DLGFRAME | WS_THICKFRAME);
     if (FEchoMode == eemPassword) {
         params.Style |= ES_PASSWORD;
@@ -188,7 +188,7 @@ void TuiCustomInnerTextEdit::CreateWindowHandle(const vcl::TCreateParams& params
     InnerEditControlProcedure = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
     SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AnsiInnerEditWindowProc));
     // Straight to the EDIT window, so the editor's text handlers do not see it.
-    CallWindowProcW(EditClassWindowProc(false), window, WM_SETTEXT, 0,
+    CallWindowProcW(InnerEditClassWindowProc(false), window, WM_SETTEXT, 0,
                     reinterpret_cast<LPARAM>(params.Caption.c_str()));
 }
 
@@ -221,7 +221,7 @@ void TuiCustomInnerTextEdit::DefaultHandler(vcl::TMessage& message) {
         return PassAnsiChar(message);
     }
     const auto call = ansi ? CallWindowProcA : CallWindowProcW;
-    message.Result = call(EditClassWindowProc(ansi), window, message.Msg, message.WParam, message.LParam);
+    message.Result = call(InnerEditClassWindowProc(ansi), window, message.Msg, message.WParam, message.LParam);
 }
 
 // A character byte of the ANSI code page: a lead byte waits for its trail byte, then the window gets the character
@@ -241,7 +241,7 @@ void TuiCustomInnerTextEdit::PassAnsiChar(vcl::TMessage& message) {
         message.Result = 0;
         return;
     }
-    message.Result = CallWindowProcW(EditClassWindowProc(false), Handle(), WM_CHAR, character, message.LParam);
+    message.Result = CallWindowProcW(InnerEditClassWindowProc(false), Handle(), WM_CHAR, character, message.LParam);
 }
 
 void TuiCustomInnerTextEdit::Dispatch(vcl::TMessage& message) {
