@@ -63,7 +63,8 @@ protected:
     // Accepts what it can, ignoring refusals.
     void AcceptIgnoringRefusals(rtl::UnicodeStringView text);
 
-    void Sync();
+    // Rebuilds head and tail from the editor when they are unknown or the caret moved outside the keys.
+    virtual void Sync();
     void MoveRight();
     void MoveLeft();
     bool TailFits();

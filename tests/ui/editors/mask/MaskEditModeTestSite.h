@@ -23,8 +23,9 @@ public:
     rtl::UnicodeString AssignedEditValue;
     bool UserChanged = true;
     rtl::UnicodeString Prepared;
+    bool Live = true;
 
-    bool HasLiveEditor() const override { return true; }
+    bool HasLiveEditor() const override { return Live; }
     int32_t SelStart() const override { return std::min(Anchor, Caret); }
     int32_t SelLength() const override { return std::abs(Caret - Anchor); }
     void SetSelStart(int32_t value) override { Anchor = Caret = Clamp(value); }
