@@ -95,7 +95,9 @@ void TuiMaskEditRegExprExMode::SetText(const rtl::UnicodeString& text) {
     AcceptIgnoringRefusals(text);
     ResetPending();
     SetAutoComplete(true);
-    FHead = text + FInsertedText;
+    // What auto-completion adds is not in the editor's text: the head stays that text, and the engine with it.
+    UndoInserted();
+    FHead = text;
     FTail.clear();
     if (HasLiveEditor()) {
         FMouseAction = true;
@@ -224,13 +226,18 @@ bool TuiMaskEditRegExprExMode::RestartAfterForcedPrefix(int32_t selLength, const
         return false;
     }
     IuiMaskEditModeSite& site = Site();
+    const rtl::UnicodeString text = site.Text();
+    // A program may have set a text without the forced start: then there is no prefix to keep.
+    if (text.compare(0, FInsertedText.size(), FInsertedText) != 0) {
+        UndoInserted();
+        return false;
+    }
     FHead = FInsertedText;
     ResetPending();
     const auto headLength = static_cast<int32_t>(FHead.size());
-    const int32_t remaining = std::max(0, selLength - headLength);
     site.SetSelStart(headLength);
-    site.SetSelLength(remaining);
-    FTail.insert(0, site.Text().substr(static_cast<size_t>(headLength), static_cast<size_t>(remaining)));
+    site.SetSelLength(std::max(0, selLength - headLength));
+    FTail = text.substr(FHead.size());
     FTakenSelection.clear();
     answer = rerun();
     return true;

@@ -5,10 +5,10 @@
 // Keys are written as text: plain characters are typed; {Left}, {Right}, {Home}, {End}, {Del}, {Back} are the
 // editing keys, {Shift+Left} and the like hold Shift, and {AtN} clicks the caret to position N.
 
-#include "tests/support/TestSupport.h"
 #include "ui/editors/mask/uiMaskEditCustomMode.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 
 namespace ui::test {
@@ -122,7 +122,11 @@ inline void DriveKeys(TuiMaskEditCustomMode& mode, TTestMaskEditSite& site, cons
             name.erase(0, 6);
         }
         if (name.rfind(u"At", 0) == 0) {
-            site.SetSelStart(std::stoi(test_support::Utf8(name.substr(2))));
+            int32_t position = 0;
+            for (char16_t digit : name.substr(2)) {
+                position = position * 10 + (digit - u'0');
+            }
+            site.SetSelStart(position);
             mode.SelectCharAtCursor();
         } else if (name == u"Left" && mode.PressLeft()) {
             site.SendKey(TuiMaskEditKey::Left);

@@ -122,5 +122,17 @@ TEST_F(uiMaskEditRegExprExModeTest, AProgramTextIsTakenWithItsForcedFollowers) {
     EXPECT_EQ(Site.Beeps, 0);
 }
 
+// The program's text lacks the forced start: selecting it all and typing must not look for the start in it.
+TEST_F(uiMaskEditRegExprExModeTest, AProgramTextWithoutTheForcedStartIsEditedSafely) {
+    Start(u"'((' \\d\\d");
+    Site.SetDisplayValue(u"1");
+    Mode.SetText(u"1");
+    EXPECT_EQ(Mode.Head() + Mode.Tail(), u"1");
+    Drive(u"{Home}{Shift+End}2");
+    EXPECT_EQ(Mode.Head() + Mode.Tail(), Site.EditText);
+    Drive(u"{Home}{Shift+End}{Back}");
+    EXPECT_EQ(Mode.Head() + Mode.Tail(), Site.EditText);
+}
+
 } // namespace
 } // namespace ui
