@@ -4,8 +4,8 @@
 // tail must stay the edit's text.
 //
 // Input: a flags byte (bit 0 the extended mode, bit 1 case-insensitive, bit 2 blanks ignored), the mask up to the
-// first NUL byte, then the operations, one byte each, some followed by a byte of their own. Bytes are characters
-// 0-255.
+// first NUL byte (control characters moved to letters), then the operations, one byte each, some followed by a byte of
+// their own. Bytes are characters 0-255.
 
 #include "tests/ui/editors/mask/MaskEditModeTestSite.h"
 #include "ui/editors/mask/uiMaskEditError.h"
@@ -54,7 +54,9 @@ public:
             if (character == 0) {
                 break;
             }
-            mask += character;
+            // The modes type forced characters as character messages, where a control character would act as a key:
+            // masks hold printable characters only.
+            mask += character < 32 ? static_cast<char16_t>(character + 64) : character;
         }
         try {
             Mode->Compile(mask);

@@ -240,6 +240,9 @@ bool TuiMaskEditRegExprExMode::RestartAfterForcedPrefix(int32_t selLength, const
     FTail = text.substr(FHead.size());
     FTakenSelection.clear();
     answer = rerun();
+    // The rerun kept the head at the selection's start; where a selection is left, the caret is at its end, so the
+    // head is rebuilt from the editor before the next key.
+    FMouseAction = true;
     return true;
 }
 

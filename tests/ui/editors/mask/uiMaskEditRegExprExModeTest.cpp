@@ -134,5 +134,19 @@ TEST_F(uiMaskEditRegExprExModeTest, AProgramTextWithoutTheForcedStartIsEditedSaf
     EXPECT_EQ(Mode.Head() + Mode.Tail(), Site.EditText);
 }
 
+// Typing over a selection from the forced start re-runs the key on the rest of the selection; when the character is
+// refused the selection stays, and the next key starts from where the caret really is.
+TEST_F(uiMaskEditRegExprExModeTest, ARefusedCharacterOverAWholeSelectionLeavesTheHeadAtTheCaret) {
+    Start(u"'(' \\d\\d ')'");
+    Drive(u"12{Home}{Shift+End}x");
+    EXPECT_EQ(Site.EditText, u"(12)");
+    EXPECT_EQ(Site.Beeps, 1);
+    Drive(u"{Left}");
+    EXPECT_EQ(Site.Caret, 1);
+    EXPECT_EQ(Mode.Head(), u"(");
+    Drive(u"{End}{Back}");
+    EXPECT_EQ(Site.EditText, u"(1");
+}
+
 } // namespace
 } // namespace ui
