@@ -131,8 +131,10 @@ void TuiMaskEditRegExprMode::Sync() {
     }
 }
 
+// The head keeps the character as the editor shows it, whatever letter case the mask gives it back in.
 void TuiMaskEditRegExprMode::MoveRight() {
-    FEngine->Accept(FTail.front());
+    char16_t character = FTail.front();
+    FEngine->Accept(character);
     FHead += FTail.front();
     FTail.erase(0, 1);
 }

@@ -158,6 +158,16 @@ TEST_F(uiMaskEditRegExprModeTest, AProgramTextIsEditedFromTheCaretTheUserClicks)
     EXPECT_EQ(Site.Beeps, 1);
 }
 
+// The mask's own letter case goes into what is typed, never into the head's copy of a text already shown.
+TEST_F(uiMaskEditRegExprModeTest, TheHeadKeepsTheTextAsShown) {
+    Mode.Compile(u"abc");
+    Site.SetDisplayValue(u"AB");
+    Mode.SetText(u"AB");
+    Drive(u"{At2}C");
+    EXPECT_EQ(Mode.Head(), u"ABc");
+    EXPECT_EQ(Site.EditText, u"ABc");
+}
+
 TEST_F(uiMaskEditRegExprModeTest, APasteKeepsTheCaretAfterThePastedText) {
     Mode.Compile(u"\\d+");
     Drive(u"12");
