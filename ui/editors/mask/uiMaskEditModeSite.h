@@ -16,6 +16,8 @@ struct TuiMaskEditModeOptions {
     bool BeepOnError = false;
     bool CaseInsensitive = true;
     bool IgnoreMaskBlank = false;
+    // The editor's CharCase is ecNormal: values keep the letter case typed.
+    bool NormalCharCase = true;
 };
 
 // The keys a mode has the native edit apply as they are, past the mask handling.
@@ -51,6 +53,9 @@ public:
     virtual void SendKey(TuiMaskEditKey key) = 0;
     virtual void SendChar(char16_t character) = 0;
     virtual void Beep() = 0;
+    // The editor's last word on a character the standard mask accepts at the position (1-based); it may change the
+    // character, and #0 refuses it with a beep. Date and time editors check their fields here.
+    virtual bool AcceptsMaskChar(char16_t& character, int32_t position) = 0;
 
 protected:
     ~IuiMaskEditModeSite() = default;

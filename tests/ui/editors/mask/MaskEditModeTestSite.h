@@ -48,6 +48,14 @@ public:
     bool ChangedByUser() const override { return UserChanged; }
     rtl::UnicodeString PreparedDisplayValue() const override { return Prepared; }
     void Beep() override { ++Beeps; }
+    // A date or time editor would check its field here; #0 refuses with a beep.
+    char16_t RefusedChar = 0;
+    bool AcceptsMaskChar(char16_t& character, int32_t) override {
+        if (RefusedChar != 0 && character == RefusedChar) {
+            character = 0;
+        }
+        return true;
+    }
 
     void SendKey(TuiMaskEditKey key) override {
         switch (key) {
