@@ -1,15 +1,16 @@
-// Compiles a mask regular expression from the input and types into a regular-expression or extended mode as a user
+// Compiles a mask from the input and types into the standard, the regular-expression or the extended mode as a user
 // would: characters, the editing keys, Shift selections, clicks and texts set by the program, at random, against an
-// edit that applies the keys the mode lets through. No key may crash or hang, and between keys the mode's head and
-// tail must stay the edit's text.
+// edit that applies the keys the mode lets through. No key may crash or hang, and between keys a regular-expression
+// mode's head and tail must stay the edit's text.
 //
-// Input: a flags byte (bit 0 the extended mode, bit 1 case-insensitive, bit 2 blanks ignored), the mask up to the
-// first NUL byte (control characters moved to letters), then the operations, one byte each, some followed by a byte of
-// their own. Bytes are characters 0-255.
+// Input: a flags byte (bit 0 the extended mode, bit 1 case-insensitive, bit 2 blanks ignored, bit 3 the standard
+// mode), the mask up to the first NUL byte (control characters moved to letters), then the operations, one byte
+// each, some followed by a byte of their own. Bytes are characters 0-255.
 
 #include "tests/ui/editors/mask/MaskEditModeTestSite.h"
 #include "ui/editors/mask/uiMaskEditError.h"
 #include "ui/editors/mask/uiMaskEditRegExprExMode.h"
+#include "ui/editors/mask/uiMaskEditStandardMode.h"
 
 #include <cstdlib>
 #include <memory>
@@ -43,10 +44,16 @@ public:
         const uint8_t flags = Next();
         Options.CaseInsensitive = (flags & 2) != 0;
         Options.IgnoreMaskBlank = (flags & 4) != 0;
-        if ((flags & 1) != 0) {
-            Mode = std::make_unique<ui::TuiMaskEditRegExprExMode>(&Site, Options, Separators);
+        if ((flags & 8) != 0) {
+            Mode = std::make_unique<ui::TuiMaskEditStandardMode>(&Site, Options, Separators);
+        } else if ((flags & 1) != 0) {
+            auto mode = std::make_unique<ui::TuiMaskEditRegExprExMode>(&Site, Options, Separators);
+            RegExprMode = mode.get();
+            Mode = std::move(mode);
         } else {
-            Mode = std::make_unique<ui::TuiMaskEditRegExprMode>(&Site, Options, Separators);
+            auto mode = std::make_unique<ui::TuiMaskEditRegExprMode>(&Site, Options, Separators);
+            RegExprMode = mode.get();
+            Mode = std::move(mode);
         }
         rtl::UnicodeString mask;
         while (FPosition < FSize && mask.size() < maxModeMask) {
@@ -65,11 +72,13 @@ public:
         }
         // A blank mask checks nothing: the keys go through and the mode keeps no head and tail.
         const bool checking = !ui::IsEditMaskBlank(mask);
-        Site.SetDisplayValue(Mode->GetEmptyString());
+        Site.SetDisplayValue(RegExprMode != nullptr ? Mode->GetEmptyString() : Mode->FormatText({}, true));
         Mode->SetText(Site.Text());
         for (int operation = 0; operation < maxModeOperations && FPosition < FSize; ++operation) {
             RunOperation();
-            RequireMode(!checking || Mode->Head() + Mode->Tail() == Site.EditText);
+            if (RegExprMode != nullptr) {
+                RequireMode(!checking || RegExprMode->Head() + RegExprMode->Tail() == Site.EditText);
+            }
         }
     }
 
@@ -107,7 +116,9 @@ private:
     TModeFuzzSeparators Separators;
     ui::TuiMaskEditModeOptions Options;
     ui::test::TTestMaskEditSite Site;
-    std::unique_ptr<ui::TuiMaskEditRegExprMode> Mode;
+    std::unique_ptr<ui::TuiMaskEditCustomMode> Mode;
+    // The same mode when it is a regular-expression one, whose head and tail are checked; null otherwise.
+    ui::TuiMaskEditRegExprMode* RegExprMode = nullptr;
 };
 
 } // namespace
