@@ -72,7 +72,6 @@ protected:
     void AcceptWholeTail();
 
     TuiRegExpr& Engine() { return *FEngine; }
-    const IuiRegExprSeparators& Separators() const { return FSeparators; }
 
     bool FSelectionFromTail = false;
     rtl::UnicodeString FHead;
