@@ -100,6 +100,11 @@ bool TuiRegExpr::StepBack() {
     return FAutomat->StepBack();
 }
 
+bool TuiRegExpr::StepBackOne() {
+    CheckCompiled();
+    return FAutomat->StepBack();
+}
+
 void TuiRegExpr::Rewind() {
     CheckCompiled();
     FAutomat->Rewind();

@@ -65,6 +65,8 @@ public:
     // Steps back one character (with auto-completion, over the forced characters before it too); false when there
     // was nothing to step back.
     bool StepBack();
+    // Steps back over the last character alone, whatever the auto-completion flag; false when nothing was accepted.
+    bool StepBackOne();
     // Back to the start, without auto-completion.
     void Rewind();
     // The text accepted so far is complete.

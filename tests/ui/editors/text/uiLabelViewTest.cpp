@@ -57,7 +57,7 @@ vcl::TRect LabelInk(const ui_test::TDibSurface& surface, vcl::TColor colour) {
     return ink.Left == INT_MAX ? vcl::TRect{} : ink;
 }
 
-int CountPixels(const ui_test::TDibSurface& surface, vcl::TColor colour) {
+int CountLabelPixels(const ui_test::TDibSurface& surface, vcl::TColor colour) {
     int count = 0;
     for (uint32_t pixel : surface.Pixels()) {
         count += (pixel & 0xFFFFFF) ==
@@ -103,7 +103,7 @@ TEST(LabelView, ExtrusionDrawsDepthCopiesTowardsTheText) {
     EXPECT_EQ(text, LabelInk(plainSurface->Surface, vcl::clBlack)) << "the text stands where it stands without depth";
     EXPECT_EQ(depth.Right, text.Right + 4);
     EXPECT_EQ(depth.Bottom, text.Bottom + 4);
-    const int extrudedRed = CountPixels(on->Surface, vcl::clRed);
+    const int extrudedRed = CountLabelPixels(on->Surface, vcl::clRed);
 
     TLabelView cool;
     cool.Properties.SetDepth(4);
@@ -114,7 +114,7 @@ TEST(LabelView, ExtrusionDrawsDepthCopiesTowardsTheText) {
     const vcl::TRect coolDepth = LabelInk(shadow->Surface, vcl::clRed);
     EXPECT_EQ(coolDepth.Right, coolText.Right + 4);
     EXPECT_EQ(coolDepth.Bottom, coolText.Bottom + 4);
-    EXPECT_LT(CountPixels(shadow->Surface, vcl::clRed), extrudedRed) << "one copy, not four";
+    EXPECT_LT(CountLabelPixels(shadow->Surface, vcl::clRed), extrudedRed) << "one copy, not four";
 }
 
 TEST(LabelView, TheFunEffectFadesFromTheGroundToTheShadow) {

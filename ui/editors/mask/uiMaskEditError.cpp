@@ -1,0 +1,7 @@
+#include "ui/editors/mask/uiMaskEditError.h"
+
+namespace ui {
+
+EuiMaskEditError::~EuiMaskEditError() = default;
+
+} // namespace ui
