@@ -1,0 +1,55 @@
+#pragma once
+// The arithmetic of the table view's layout that needs no window: the grid lines a row and a cell carry, the data row
+// height from the stored height or the cells' measured heights, how many rows fit a height, the data width over the
+// column widths, the places of the header cells and the header height.
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace ui {
+
+enum TuiGridLines : uint8_t { glBoth, glNone, glVertical, glHorizontal };
+
+bool GridLinesHaveHorizontal(TuiGridLines lines);
+
+// A stored height other than 0 is used as it stands (the grid line lies inside it); otherwise the largest measured
+// cell height plus the horizontal grid line. Rows are at least 1 pixel high, as every row count divides by the height
+// and an editor may measure 0.
+int TableDataRowHeight(int storedHeight, int largestCellHeight, TuiGridLines lines);
+
+struct TuiGridRowsForHeight {
+    int Count = 0;
+    int Remainder = 0;
+};
+// Whole rows that fit the client height below the non-record parts, and the pixels left over.
+TuiGridRowsForHeight VisibleRowCountForHeight(int clientHeight, int nonRecordHeight, int rowHeight);
+
+struct TuiGridFittedRows {
+    int Count = 0;
+    int Height = 0;
+};
+// The rows that fit a height, at least one and at most the rows there are plus the extra rows, and the height of the
+// view showing them.
+TuiGridFittedRows FitRowCount(int height, int nonRecordHeight, int rowHeight, int rowCount, int extraRows);
+
+struct TuiGridVisibleRows {
+    int VisibleCount = 0;
+    int PartlyVisibleCount = 0;
+    bool FirstRowComplete = true;
+};
+// Rows stacked from the top of the content: a row cut by the bottom is partly visible only; when not even the first
+// row is complete it still counts as the one visible row.
+TuiGridVisibleRows CountVisibleRows(int contentHeight, std::span<const int> rowHeights);
+
+// The sum of the column widths, summed wide and limited to the integer range so that huge stored widths cannot wrap.
+int TableDataWidth(std::span<const int> columnWidths);
+
+// The left edge of each header cell, the cells standing side by side from the content left.
+std::vector<int> HeaderCellLefts(int contentLeft, std::span<const int> columnWidths);
+
+// A stored height other than 0 is used; otherwise the text height of "Qq" plus 2 pixels above and below and the
+// header frame on both sides.
+int TableHeaderHeight(int storedHeight, int textHeight, int headerFrameWidth);
+
+} // namespace ui
