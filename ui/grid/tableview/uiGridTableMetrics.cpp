@@ -23,6 +23,10 @@ int TableDataRowHeight(int storedHeight, int largestCellHeight, TuiGridLines lin
     return std::max(height, 1);
 }
 
+int CheckedRowHeight(int value, int minimum) {
+    return value <= 0 ? 0 : std::max(value, minimum);
+}
+
 TuiGridRowsForHeight VisibleRowCountForHeight(int clientHeight, int nonRecordHeight, int rowHeight) {
     const int available = std::max(clientHeight - nonRecordHeight, 0);
     const int step = std::max(rowHeight, 1);

@@ -18,6 +18,10 @@ bool GridLinesHaveHorizontal(TuiGridLines lines);
 // and an editor may measure 0.
 int TableDataRowHeight(int storedHeight, int largestCellHeight, TuiGridLines lines);
 
+// A row height about to be stored: negative becomes 0 (automatic height), 0 stays, a positive height below the
+// minimum the rows' layout reports is raised to it.
+int CheckedRowHeight(int value, int minimum);
+
 struct TuiGridRowsForHeight {
     int Count = 0;
     int Remainder = 0;

@@ -44,6 +44,13 @@ TEST(GridTableMetrics, DataRowHeightFromStoredHeightOrMeasuredCells) {
     }
 }
 
+TEST(GridTableMetrics, StoredRowHeightsAreCheckedAgainstTheMinimum) {
+    EXPECT_EQ(CheckedRowHeight(3, 17), 17);
+    EXPECT_EQ(CheckedRowHeight(30, 17), 30);
+    EXPECT_EQ(CheckedRowHeight(0, 17), 0);
+    EXPECT_EQ(CheckedRowHeight(-4, 17), 0);
+}
+
 TEST(GridTableMetrics, VisibleRowsOfContentFilledExactlyOrCut) {
     const std::vector<int> rows(10, 18);
     const TuiGridVisibleRows exact = CountVisibleRows(5 * 18, rows);
