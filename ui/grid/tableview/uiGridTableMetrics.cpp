@@ -83,6 +83,27 @@ std::vector<int> HeaderCellLefts(int contentLeft, std::span<const int> columnWid
     return lefts;
 }
 
+int ColumnHeaderRealWidth(int width, bool isFirstColumn, int levelIndentsWidth) {
+    return isFirstColumn ? width - levelIndentsWidth : width;
+}
+
+int ColumnHeaderMaxWidth(size_t index, std::span<const int> widths, std::span<const int> minWidths, int contentWidth) {
+    const bool isLast = index + 1 == widths.size();
+    int64_t taken = 0;
+    for (size_t i = 0; i < widths.size(); ++i) {
+        if (i < index) {
+            taken += isLast ? minWidths[i] : widths[i];
+        } else if (i > index) {
+            taken += minWidths[i];
+        }
+    }
+    return std::max(ClampToInt(int64_t{contentWidth} - taken), minWidths[index]);
+}
+
+bool ColumnHeaderVisible(int left, int width, int contentLeft, int contentRight) {
+    return left < contentRight && int64_t{contentLeft} < int64_t{left} + width;
+}
+
 int TableHeaderHeight(int storedHeight, int textHeight, int headerFrameWidth) {
     return storedHeight > 0 ? storedHeight : textHeight + 4 + 2 * headerFrameWidth;
 }

@@ -3,6 +3,7 @@
 // height from the stored height or the cells' measured heights, how many rows fit a height, the data width over the
 // column widths, the places of the header cells and the header height.
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -51,6 +52,17 @@ int TableDataWidth(std::span<const int> columnWidths);
 
 // The left edge of each header cell, the cells standing side by side from the content left.
 std::vector<int> HeaderCellLefts(int contentLeft, std::span<const int> columnWidths);
+
+// The width of the data under a column header: the first column's header also spans the level indents.
+int ColumnHeaderRealWidth(int width, bool isFirstColumn, int levelIndentsWidth);
+
+// The widest a column header may grow when the columns share the content width: the content width less the current
+// widths of the columns before it and the minimum widths of those after it (the last column: less the minimum widths
+// of all others), never below its own minimum.
+int ColumnHeaderMaxWidth(size_t index, std::span<const int> widths, std::span<const int> minWidths, int contentWidth);
+
+// A column header shows when it overlaps the content horizontally.
+bool ColumnHeaderVisible(int left, int width, int contentLeft, int contentRight);
 
 // A stored height other than 0 is used; otherwise the text height of "Qq" plus 2 pixels above and below and the
 // header frame on both sides.

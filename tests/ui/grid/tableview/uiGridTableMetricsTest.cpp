@@ -114,6 +114,27 @@ TEST(GridTableMetrics, HeaderCellsStandSideBySide) {
     EXPECT_EQ(lefts[2], MetricsMaxInt); // clamped, never wrapped negative
 }
 
+TEST(GridTableMetrics, ColumnHeaderWidthsUnderSharedContentWidth) {
+    const std::vector<int> widths{100, 80, 60};
+    const std::vector<int> minWidths{40, 20, 20};
+    EXPECT_EQ(ColumnHeaderMaxWidth(0, widths, minWidths, 300), 300 - 20 - 20);
+    EXPECT_EQ(ColumnHeaderMaxWidth(1, widths, minWidths, 300), 300 - 100 - 20);
+    EXPECT_EQ(ColumnHeaderMaxWidth(2, widths, minWidths, 300), 300 - 40 - 20); // the last: minimum widths before it
+    EXPECT_EQ(ColumnHeaderMaxWidth(1, widths, minWidths, 50), 20);             // never below its minimum
+
+    EXPECT_EQ(ColumnHeaderRealWidth(100, true, 20), 80);
+    EXPECT_EQ(ColumnHeaderRealWidth(100, false, 20), 100);
+}
+
+TEST(GridTableMetrics, ColumnHeaderVisibleWhileItOverlapsTheContent) {
+    EXPECT_TRUE(ColumnHeaderVisible(0, 50, 0, 200));
+    EXPECT_TRUE(ColumnHeaderVisible(-49, 50, 0, 200));
+    EXPECT_FALSE(ColumnHeaderVisible(-50, 50, 0, 200));
+    EXPECT_TRUE(ColumnHeaderVisible(199, 50, 0, 200));
+    EXPECT_FALSE(ColumnHeaderVisible(200, 50, 0, 200));
+    EXPECT_TRUE(ColumnHeaderVisible(10, MetricsMaxInt, 0, 200)); // no wrap past the integer range
+}
+
 TEST(GridTableMetrics, HeaderHeightFromTextAndFrameUnlessStored) {
     EXPECT_EQ(TableHeaderHeight(0, 15, 1), 15 + 4 + 2);
     EXPECT_EQ(TableHeaderHeight(0, 15, 0), 19);
