@@ -82,6 +82,7 @@ void TuiGridTableOptionsView::Assign(const rtl::TPersistent* source) {
         SetFooter(view->FFooter);
         SetFooterAutoHeight(view->FFooterAutoHeight);
         SetFooterMultiSummaries(view->FFooterMultiSummaries);
+        SetGridLines(view->FGridLines);
         SetGroupByBox(view->FGroupByBox);
         SetGroupFooters(view->FGroupFooters);
         FPrevGroupFooters = view->FPrevGroupFooters;
@@ -145,6 +146,13 @@ void TuiGridTableOptionsView::SetGroupFooters(TuiGridGroupFootersMode value) {
     if (FGroupFooters != value) {
         FPrevGroupFooters = FGroupFooters;
         FGroupFooters = value;
+        Changed(2);
+    }
+}
+
+void TuiGridTableOptionsView::SetGridLines(TuiGridLines value) {
+    if (FGridLines != value) {
+        FGridLines = value;
         Changed(2);
     }
 }

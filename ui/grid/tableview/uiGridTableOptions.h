@@ -5,6 +5,7 @@
 
 #include "rtl/text/StringTypes.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
+#include "ui/grid/tableview/uiGridTableMetrics.h"
 
 #include <cstdint>
 
@@ -81,6 +82,8 @@ public:
     void SetFooterAutoHeight(bool value);
     bool FooterMultiSummaries() const { return FFooterMultiSummaries; }
     void SetFooterMultiSummaries(bool value);
+    TuiGridLines GridLines() const { return FGridLines; }
+    void SetGridLines(TuiGridLines value);
     bool GroupByBox() const { return FGroupByBox; }
     void SetGroupByBox(bool value);
     TuiGridGroupFootersMode GroupFooters() const { return FGroupFooters; }
@@ -107,6 +110,7 @@ private:
     bool FFooter = false;
     bool FFooterAutoHeight = false;
     bool FFooterMultiSummaries = false;
+    TuiGridLines FGridLines = glBoth;
     bool FGroupByBox = true;
     TuiGridGroupFootersMode FGroupFooters = gfInvisible;
     TuiGridGroupFootersMode FPrevGroupFooters = gfVisibleWhenExpanded;

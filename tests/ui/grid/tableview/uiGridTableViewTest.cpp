@@ -135,6 +135,14 @@ TEST_F(GridTableViewTest, OptionsClampTheirValues) {
     EXPECT_EQ(View->OptionsView().RowSeparatorWidth(), 0);
 }
 
+TEST_F(GridTableViewTest, GridLinesDefaultToBothAndAreAssigned) {
+    EXPECT_EQ(View->OptionsView().GridLines(), glBoth);
+    View->OptionsView().SetGridLines(glHorizontal);
+    TuiGridTableOptionsView copy(*View);
+    copy.Assign(&View->OptionsView());
+    EXPECT_EQ(copy.GridLines(), glHorizontal);
+}
+
 TEST_F(GridTableViewTest, AFilterRowTextSetToItsDefaultStaysUnassigned) {
     TuiGridFilterRowOptions& filterRow = View->FilterRow();
     const rtl::UnicodeString defaultText = LoadResStringText(suiGridFilterRowInfoText);
