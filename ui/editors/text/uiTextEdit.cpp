@@ -161,6 +161,159 @@ void TuiCustomTextEdit::ClearSelectionByUser() {
     FInnerEdit->SetInnerSelStart(start);
 }
 
+// Inserting text.
+
+void TuiCustomTextEdit::SelectAllInListStyles() {
+    const TuiTextEditingStyle style = EditingStyle();
+    if (style == tesListOnly || style == tesLocked) {
+        FInnerEdit->SelectAll();
+    }
+}
+
+// MaxLength cuts the inserted text only: what stood after the selection stays, as the EDIT window's own limit keeps
+// it when the user pastes.
+bool TuiCustomTextEdit::BuildInsertedText(const rtl::UnicodeString& inserted, rtl::UnicodeString& result,
+                                          int32_t& caret) {
+    const TuiTextEditingStyle style = EditingStyle();
+    if (UserEditInProgress() && style == tesLocked) {
+        return false;
+    }
+    SelectAllInListStyles();
+    const rtl::UnicodeString text = GetDisplayText();
+    const auto start =
+        static_cast<size_t>(std::clamp(FInnerEdit->InnerSelStart(), 0, static_cast<int32_t>(text.size())));
+    const auto length = std::min(static_cast<size_t>(std::max(FInnerEdit->InnerSelLength(), 0)), text.size() - start);
+    rtl::UnicodeString fitting = inserted;
+    const int32_t maxLength = GetTextProperties().MaxLength();
+    if (maxLength > 0 && style != tesListOnly) {
+        const auto kept = text.size() - length;
+        const size_t room = static_cast<size_t>(maxLength) > kept ? static_cast<size_t>(maxLength) - kept : 0;
+        fitting.resize(std::min(fitting.size(), room));
+        if (fitting.empty() && !inserted.empty() && length == 0) {
+            return false;
+        }
+    }
+    if (style == tesListOnly) {
+        result = fitting;
+        caret = static_cast<int32_t>(fitting.size());
+    } else {
+        result = text.substr(0, start) + fitting + text.substr(start + length);
+        caret = static_cast<int32_t>(start + fitting.size());
+    }
+    rtl::Variant value(result);
+    if (!GetTextProperties().CheckTextValue(value, true) || (UserEditInProgress() && !TryBeginEdit())) {
+        return false;
+    }
+    result = rtl::VarToStr(value);
+    return true;
+}
+
+void TuiCustomTextEdit::SetDisplayTextInternal(const rtl::UnicodeString& text) {
+    const bool wasUserEdit = UserEditInProgress();
+    SetUserEditInProgress((HandleAllocated() && Focused()) || FInternalTextSetting);
+    const TTextEditScopeExit restore([this, wasUserEdit] { SetUserEditInProgress(wasUserEdit); });
+    rtl::UnicodeString result;
+    int32_t caret = 0;
+    if (BuildInsertedText(text, result, caret)) {
+        WriteDisplayValue(rtl::Variant(result));
+        ApplyEditValue(GetEditValueFromDisplay(), true);
+        FInnerEdit->SetInnerSelStart(caret);
+    }
+}
+
+void TuiCustomTextEdit::SetInternalText(const rtl::UnicodeString& text) {
+    FInternalTextSetting = true;
+    const TTextEditScopeExit restore([this] { FInternalTextSetting = false; });
+    SetDisplayTextInternal(text);
+    SetChangedByUser(true);
+}
+
+// Clipboard.
+
+// The user's insertion into the focused window passes the editor's check; the window then inserts with its own limit.
+bool TuiCustomTextEdit::AllowsFocusedInsertion(const rtl::UnicodeString& inserted) {
+    const bool wasUserEdit = UserEditInProgress();
+    SetUserEditInProgress(true);
+    const TTextEditScopeExit restore([this, wasUserEdit] { SetUserEditInProgress(wasUserEdit); });
+    rtl::UnicodeString result;
+    int32_t caret = 0;
+    return BuildInsertedText(inserted, result, caret);
+}
+
+void TuiCustomTextEdit::CopyToClipboard() {
+    SelectAllInListStyles();
+    if (FInnerEdit->InnerSelLength() > 0) {
+        FInnerEdit->CopyToClipboard();
+    }
+}
+
+void TuiCustomTextEdit::CutToClipboard() {
+    if (FInnerEdit->InnerSelLength() == 0) {
+        return;
+    }
+    if (HandleAllocated() && Focused()) {
+        if (AllowsFocusedInsertion({})) {
+            FInnerEdit->CutToClipboard();
+        }
+        return;
+    }
+    FInnerEdit->CopyToClipboard();
+    SetDisplayTextInternal({});
+}
+
+// Focused, the EDIT window pastes with its own limit and case once the editor's check passes; unfocused the editor
+// writes the text itself.
+void TuiCustomTextEdit::PasteFromClipboard() {
+    if (!IsClipboardFormatAvailable(CF_TEXT) || !OpenClipboard(nullptr)) {
+        return;
+    }
+    rtl::UnicodeString pasted;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const char16_t*>(GlobalLock(data))) {
+            pasted = chars;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    if (HandleAllocated() && Focused()) {
+        if (AllowsFocusedInsertion(pasted)) {
+            FInnerEdit->PasteFromClipboard();
+        }
+        return;
+    }
+    SetDisplayTextInternal(pasted);
+}
+
+// Window messages: the editor's text is its inner edit's.
+
+void TuiCustomTextEdit::WMGetText(vcl::TMessage& message) {
+    const rtl::UnicodeString text = GetDisplayText();
+    if (message.Msg == WM_GETTEXTLENGTH) {
+        message.Result = static_cast<intptr_t>(text.size());
+        return;
+    }
+    const auto size = static_cast<size_t>(message.WParam);
+    if (size == 0 || message.LParam == 0) {
+        message.Result = 0;
+        return;
+    }
+    const size_t copied = std::min(text.size(), size - 1);
+    auto* buffer = reinterpret_cast<char16_t*>(message.LParam);
+    std::copy_n(text.data(), copied, buffer);
+    buffer[copied] = u'\0';
+    message.Result = static_cast<intptr_t>(copied);
+}
+
+void TuiCustomTextEdit::Dispatch(vcl::TMessage& message) {
+    switch (message.Msg) {
+    case WM_GETTEXT:
+    case WM_GETTEXTLENGTH:
+        return WMGetText(message);
+    default:
+        return TuiCustomEdit::Dispatch(message);
+    }
+}
+
 // Mouse over the inner edit: the editor's own handling, in its coordinates.
 
 void TuiCustomTextEdit::InnerMouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {

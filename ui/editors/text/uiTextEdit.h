@@ -25,6 +25,15 @@ public:
     void SetDisplayValue(const rtl::Variant& value) override;
     void UpdateDisplay() override;
     void SelectAll() override;
+    void CopyToClipboard() override;
+    void CutToClipboard() override;
+    void PasteFromClipboard() override;
+
+    // Inserts text at the selection as the editor's own setting: cut to MaxLength, checked by the properties.
+    void SetDisplayTextInternal(const rtl::UnicodeString& text);
+    void SetInternalText(const rtl::UnicodeString& text);
+    // The text that inserting gives and the caret after it; False when the insertion is refused or nothing fits.
+    bool BuildInsertedText(const rtl::UnicodeString& inserted, rtl::UnicodeString& result, int32_t& caret);
 
     // Locked editors (and list-only ones without completion) show no selection of their own.
     int32_t SelStart();
@@ -73,6 +82,7 @@ protected:
     bool HasInnerEditExtras() const override { return true; }
     void AlignInnerControl() override;
     void DoExit() override;
+    void Dispatch(vcl::TMessage& message) override;
 
 private:
     TuiTextEditingStyle EditingStyle() const;
@@ -80,12 +90,16 @@ private:
     void InnerTextChanged();
     void ApplyPropertiesToInnerEdit(TuiCustomTextEditProperties& properties);
     int32_t InnerTextHeight();
+    void SelectAllInListStyles();
+    bool AllowsFocusedInsertion(const rtl::UnicodeString& inserted);
+    void WMGetText(vcl::TMessage& message);
 
     TuiCustomInnerTextEdit* FInnerEdit = nullptr; // owned by this editor as a component
     bool FBeepOnEnter = true;
     bool FCompletionActive = false;
     // Raised while the editor writes the window's text itself: the change is no typing.
     bool FSettingText = false;
+    bool FInternalTextSetting = false;
 };
 
 class TuiTextEdit : public TuiCustomTextEdit {

@@ -8,6 +8,7 @@
 #include "tests/support/ui/TestForms.h"
 #include "ui/editors/framework/uiEditProperties.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
@@ -192,6 +193,106 @@ TEST_F(TextEditFormTest, AProgramValueIsNoUserChange) {
     EXPECT_FALSE(edit->ChangedByUser());
     edit->SetEditValue(rtl::Variant::Null());
     EXPECT_EQ(edit->GetDisplayText(), u"");
+}
+
+// The clipboard holding text, as another program leaves it.
+void PutTextOnClipboard(const std::u16string& text) {
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(char16_t));
+    auto* chars = static_cast<char16_t*>(GlobalLock(memory));
+    std::copy(text.begin(), text.end(), chars);
+    chars[text.size()] = u'\0';
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+}
+
+class TextEditClipboardTest : public TextEditFormTest {
+protected:
+    TuiTextEdit* FourLetters(int32_t caret) {
+        TuiTextEdit* edit = AddEdit(10, 5);
+        edit->SetEditValue(rtl::Variant(rtl::UnicodeString(u"abcd")));
+        edit->Select(caret, 0);
+        PutTextOnClipboard(u"XYZ");
+        return edit;
+    }
+};
+
+TEST_F(TextEditClipboardTest, FocusedPasteTakesWhatFitsMaxLength) {
+    TuiTextEdit* edit = AddEdit(10, 5);
+    edit->SetEditValue(rtl::Variant(rtl::UnicodeString(u"abcd")));
+    Focus(*edit);
+    edit->Select(4, 0);
+    PutTextOnClipboard(u"XYZ");
+    edit->PasteFromClipboard();
+    ui_test::ProcessPendingMessages();
+    EXPECT_EQ(edit->GetDisplayText(), u"abcdX");
+    EXPECT_EQ(edit->SelStart(), 5);
+    EXPECT_EQ(rtl::VarToStr(edit->EditValue()), u"abcdX");
+}
+
+// The text after the caret stays: only the inserted text is cut.
+TEST_F(TextEditClipboardTest, UnfocusedPasteCutsTheInsertedTextAndKeepsTheRest) {
+    TuiTextEdit* edit = FourLetters(2);
+    edit->PasteFromClipboard();
+    EXPECT_EQ(edit->GetDisplayText(), u"abXcd");
+    EXPECT_EQ(edit->SelStart(), 3);
+    EXPECT_EQ(rtl::VarToStr(edit->EditValue()), u"abXcd");
+    edit->SetInternalText(u"Q");
+    EXPECT_EQ(edit->GetDisplayText(), u"abXcd");
+}
+
+TEST_F(TextEditClipboardTest, ReplacingASelectionMakesRoomForTheInsertedText) {
+    TuiTextEdit* edit = FourLetters(1);
+    edit->Select(1, 2);
+    edit->SetInternalText(u"XYZ");
+    EXPECT_EQ(edit->GetDisplayText(), u"aXYZd");
+    EXPECT_EQ(edit->SelStart(), 4);
+    EXPECT_TRUE(edit->ChangedByUser());
+}
+
+TEST_F(TextEditClipboardTest, ALockedEditorPastesNothing) {
+    TuiTextEdit* edit = FourLetters(2);
+    edit->TextEditProperties().SetHideCursor(true);
+    Focus(*edit);
+    edit->PasteFromClipboard();
+    ui_test::ProcessPendingMessages();
+    EXPECT_EQ(edit->GetDisplayText(), u"abcd");
+    EXPECT_EQ(edit->SelStart(), 0);
+    EXPECT_EQ(edit->SelLength(), 0);
+}
+
+TEST_F(TextEditClipboardTest, UpperCaseStoresAnInsertedTextInUpperCase) {
+    TuiTextEdit* edit = AddEdit(10, 0);
+    edit->TextEditProperties().SetCharCase(vcl::ecUpperCase);
+    edit->SetDisplayTextInternal(u"name");
+    EXPECT_EQ(edit->GetDisplayText(), u"NAME");
+    EXPECT_EQ(rtl::VarToStr(edit->EditValue()), u"NAME");
+}
+
+TEST_F(TextEditClipboardTest, UnfocusedCutTakesTheSelectionAway) {
+    TuiTextEdit* edit = FourLetters(1);
+    edit->Select(1, 2);
+    edit->CutToClipboard();
+    EXPECT_EQ(edit->GetDisplayText(), u"ad");
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    const std::u16string cut(static_cast<const char16_t*>(GlobalLock(GetClipboardData(CF_UNICODETEXT))));
+    GlobalUnlock(GetClipboardData(CF_UNICODETEXT));
+    CloseClipboard();
+    EXPECT_EQ(cut, u"bc");
+}
+
+TEST_F(TextEditFormTest, GetTextAnswersTheTextCutToTheBuffer) {
+    TuiTextEdit* edit = AddEdit(10, 0);
+    edit->SetEditValue(rtl::Variant(rtl::UnicodeString(u"名称 abc")));
+    wchar_t buffer[8] = {L'?'};
+    EXPECT_EQ(SendMessageW(edit->Handle(), WM_GETTEXT, 1, reinterpret_cast<LPARAM>(buffer)), 0);
+    EXPECT_EQ(buffer[0], L'\0');
+    EXPECT_EQ(SendMessageW(edit->Handle(), WM_GETTEXT, 0, reinterpret_cast<LPARAM>(buffer)), 0);
+    EXPECT_EQ(SendMessageW(edit->Handle(), WM_GETTEXT, 4, reinterpret_cast<LPARAM>(buffer)), 3);
+    EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(buffer)), u"名称 ");
+    EXPECT_EQ(SendMessageW(edit->Handle(), WM_GETTEXTLENGTH, 0, 0), 6);
 }
 
 TEST(TextEditUnit, StartUpRegistersTheTextEditorAsTheDefaultEditor) {
