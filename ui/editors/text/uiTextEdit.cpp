@@ -309,6 +309,13 @@ void TuiCustomTextEdit::Dispatch(vcl::TMessage& message) {
     case WM_GETTEXT:
     case WM_GETTEXTLENGTH:
         return WMGetText(message);
+    case WM_CHAR:
+        // A character sent to the editor itself (the key that opened it in place) is typed into its text.
+        if (FInnerEdit->HandleAllocated()) {
+            message.Result = SendMessageW(FInnerEdit->Handle(), WM_CHAR, message.WParam, message.LParam);
+            return;
+        }
+        return TuiCustomEdit::Dispatch(message);
     default:
         return TuiCustomEdit::Dispatch(message);
     }
@@ -398,6 +405,10 @@ void TuiCustomTextEdit::AlignInnerControl() {
         FInnerEdit->Height() != height) {
         FInnerEdit->SetBounds(client.Left, top, client.Width(), height);
     }
+}
+
+const rtl::TMetaclass& TuiTextEditProperties::GetContainerClass() const {
+    return TuiTextEdit::StaticClass();
 }
 
 void InitializeTextEditUnit() {

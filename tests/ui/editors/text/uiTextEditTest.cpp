@@ -295,6 +295,24 @@ TEST_F(TextEditFormTest, GetTextAnswersTheTextCutToTheBuffer) {
     EXPECT_EQ(SendMessageW(edit->Handle(), WM_GETTEXTLENGTH, 0, 0), 6);
 }
 
+TEST_F(TextEditFormTest, InPlaceTheKeyThatOpensTheEditorIsItsFirstCharacter) {
+    ui::TuiTextEditProperties cellProperties(nullptr);
+    ASSERT_TRUE(cellProperties.GetContainerClass().InheritsFrom(TuiTextEdit::StaticClass()));
+    ui::TuiCustomEdit* editor = ui::TuiCustomEdit::CreateInplace(cellProperties.GetContainerClass(), Form.get());
+    auto* edit = static_cast<TuiTextEdit*>(editor);
+    edit->SetParent(Form.get());
+    edit->SetBounds(10, 60, 100, 20);
+    ui_test::ProcessPendingMessages();
+    ui::TuiCustomEditData* data = nullptr;
+    edit->ActivateByKey(u'a', data);
+    ui_test::ProcessPendingMessages();
+    EXPECT_EQ(edit->GetDisplayText(), u"a");
+    EXPECT_EQ(edit->SelStart(), 1);
+    EXPECT_EQ(edit->SelLength(), 0);
+    EXPECT_TRUE(edit->ChangedByUser());
+    delete data;
+}
+
 TEST(TextEditUnit, StartUpRegistersTheTextEditorAsTheDefaultEditor) {
     ui::InitializeTextEditUnit();
     ui::TuiRegisteredClasses& registry = ui::GetEditPropertiesRegistry();
