@@ -6,6 +6,7 @@
 #include "vcl/graphics/Canvas.h"
 
 #include <algorithm>
+#include <functional>
 #include <utility>
 
 namespace ui {
@@ -84,10 +85,14 @@ void TuiCustomTextEdit::InnerTextChanged() {
         return;
     }
     HandleUserChange();
+    RunWithUserEdit(HandleAllocated() && Focused(), [this] { ApplyEditValue(GetEditValueFromDisplay(), true); });
+}
+
+void TuiCustomTextEdit::RunWithUserEdit(bool userEdit, const std::function<void()>& action) {
     const bool wasUserEdit = UserEditInProgress();
-    SetUserEditInProgress(HandleAllocated() && Focused());
+    SetUserEditInProgress(userEdit);
     const TTextEditScopeExit restore([this, wasUserEdit] { SetUserEditInProgress(wasUserEdit); });
-    ApplyEditValue(GetEditValueFromDisplay(), true);
+    action();
 }
 
 bool TuiCustomTextEdit::IsEditable() const {
@@ -209,16 +214,15 @@ bool TuiCustomTextEdit::BuildInsertedText(const rtl::UnicodeString& inserted, rt
 }
 
 void TuiCustomTextEdit::SetDisplayTextInternal(const rtl::UnicodeString& text) {
-    const bool wasUserEdit = UserEditInProgress();
-    SetUserEditInProgress((HandleAllocated() && Focused()) || FInternalTextSetting);
-    const TTextEditScopeExit restore([this, wasUserEdit] { SetUserEditInProgress(wasUserEdit); });
-    rtl::UnicodeString result;
-    int32_t caret = 0;
-    if (BuildInsertedText(text, result, caret)) {
-        WriteDisplayValue(rtl::Variant(result));
-        ApplyEditValue(GetEditValueFromDisplay(), true);
-        FInnerEdit->SetInnerSelStart(caret);
-    }
+    RunWithUserEdit((HandleAllocated() && Focused()) || FInternalTextSetting, [&] {
+        rtl::UnicodeString result;
+        int32_t caret = 0;
+        if (BuildInsertedText(text, result, caret)) {
+            DataBinding().SetDisplayValue(rtl::Variant(result));
+            ApplyEditValue(GetEditValueFromDisplay(), true);
+            FInnerEdit->SetInnerSelStart(caret);
+        }
+    });
 }
 
 void TuiCustomTextEdit::SetInternalText(const rtl::UnicodeString& text) {
@@ -232,12 +236,13 @@ void TuiCustomTextEdit::SetInternalText(const rtl::UnicodeString& text) {
 
 // The user's insertion into the focused window passes the editor's check; the window then inserts with its own limit.
 bool TuiCustomTextEdit::AllowsFocusedInsertion(const rtl::UnicodeString& inserted) {
-    const bool wasUserEdit = UserEditInProgress();
-    SetUserEditInProgress(true);
-    const TTextEditScopeExit restore([this, wasUserEdit] { SetUserEditInProgress(wasUserEdit); });
-    rtl::UnicodeString result;
-    int32_t caret = 0;
-    return BuildInsertedText(inserted, result, caret);
+    bool allowed = false;
+    RunWithUserEdit(true, [&] {
+        rtl::UnicodeString result;
+        int32_t caret = 0;
+        allowed = BuildInsertedText(inserted, result, caret);
+    });
+    return allowed;
 }
 
 void TuiCustomTextEdit::CopyToClipboard() {

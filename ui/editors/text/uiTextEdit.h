@@ -9,6 +9,7 @@
 #include "ui/editors/text/uiTextEditProperties.h"
 
 #include <cstdint>
+#include <functional>
 
 namespace ui {
 
@@ -88,6 +89,8 @@ private:
     TuiTextEditingStyle EditingStyle() const;
     bool ShowsOwnSelection();
     void InnerTextChanged();
+    // Raises or lowers the user-edit flag for the action, then restores it.
+    void RunWithUserEdit(bool userEdit, const std::function<void()>& action);
     void ApplyPropertiesToInnerEdit(TuiCustomTextEditProperties& properties);
     int32_t InnerTextHeight();
     void SelectAllInListStyles();
