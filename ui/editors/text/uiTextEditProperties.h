@@ -233,6 +233,8 @@ class TuiTextEditProperties : public TuiCustomTextEditProperties {
     RTL_DECLARE_CLASS(TuiTextEditProperties, TuiCustomTextEditProperties)
 public:
     explicit TuiTextEditProperties(rtl::TPersistent* owner) : TuiCustomTextEditProperties(owner) {}
+    // The text editor control; defined with it.
+    const rtl::TMetaclass& GetContainerClass() const override;
 };
 
 // The text in the character case, with the locale's case rules.

@@ -1,0 +1,130 @@
+#pragma once
+// The single-line text editor: an editor control whose text lives in an inner EDIT window. The typed text is the
+// value; the properties decide the window's limit, case, echo and alignment, and the editor sees every key first.
+
+#include "ui/editors/framework/uiCustomEdit.h"
+#include "ui/editors/framework/uiEditRepository.h"
+#include "ui/editors/text/uiInnerTextEdit.h"
+#include "ui/editors/text/uiInnerTextEditHost.h"
+#include "ui/editors/text/uiTextEditProperties.h"
+
+#include <cstdint>
+#include <functional>
+
+namespace ui {
+
+class TuiCustomTextEdit : public TuiCustomEdit, public IuiInnerTextEditHost {
+    RTL_DECLARE_CLASS(TuiCustomTextEdit, TuiCustomEdit)
+public:
+    explicit TuiCustomTextEdit(rtl::TComponent* owner);
+
+    const rtl::TMetaclass& GetPropertiesClass() const override { return TuiCustomTextEditProperties::StaticClass(); }
+    TuiCustomTextEditProperties& GetTextProperties();
+    TuiCustomInnerTextEdit& InnerEdit() const { return *FInnerEdit; }
+
+    rtl::UnicodeString GetDisplayText() const override;
+    void SetDisplayValue(const rtl::Variant& value) override;
+    void UpdateDisplay() override;
+    void SelectAll() override;
+    void CopyToClipboard() override;
+    void CutToClipboard() override;
+    void PasteFromClipboard() override;
+
+    // Inserts text at the selection as the editor's own setting: cut to MaxLength, checked by the properties.
+    void SetDisplayTextInternal(const rtl::UnicodeString& text);
+    void SetInternalText(const rtl::UnicodeString& text);
+    // The text that inserting gives and the caret after it; False when the insertion is refused or nothing fits.
+    bool BuildInsertedText(const rtl::UnicodeString& inserted, rtl::UnicodeString& result, int32_t& caret);
+
+    // Locked editors (and list-only ones without completion) show no selection of their own.
+    int32_t SelStart();
+    int32_t SelLength();
+    void SetSelStart(int32_t value);
+    void SetSelLength(int32_t value);
+    void Select(int32_t start, int32_t length);
+
+    void SetBeepOnEnter(bool value) { FBeepOnEnter = value; }
+    // A password or a value the properties forbid to change is no text the user may edit.
+    bool IsEditableText();
+
+    // IuiInnerTextEditHost
+    void InnerKeyDown(uint16_t& key, vcl::TShiftState shift) override { KeyDown(key, shift); }
+    void InnerKeyPress(char16_t& key) override { KeyPress(key); }
+    void InnerKeyUp(uint16_t& key, vcl::TShiftState shift) override { KeyUp(key, shift); }
+    void AfterInnerKeyDown(uint16_t& key, vcl::TShiftState shift) override { DoAfterKeyDown(key, shift); }
+    void InnerMouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
+    void InnerMouseMove(vcl::TShiftState shift, int32_t x, int32_t y) override;
+    void InnerMouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
+    void InnerClick(bool doubleClick) override;
+    bool IsInplaceEditor() const override { return IsInplace(); }
+    bool IsPopupShown() const override { return false; }
+    vcl::TWinControl* PopupKeyTarget(uint16_t, vcl::TShiftState) override { return nullptr; }
+    bool TakePopupKeyHandled() override { return false; }
+    bool BeepOnEnter() const override { return FBeepOnEnter; }
+    bool PostsOnTab() const override { return false; }
+    bool TryBeginEdit() override { return TuiCustomEdit::TryBeginEdit(); }
+    void ClearSelectionByUser() override;
+    void AfterInnerTextSet() override { InnerTextChanged(); }
+    bool ValidatesWithLookup() const override { return false; }
+    bool CompletionActive() const override { return FCompletionActive; }
+    void SetCompletionActive(bool value) override { FCompletionActive = value; }
+    void ClearLookupUpdating() override {}
+
+protected:
+    TuiCustomTextEdit(rtl::TComponent* owner, const rtl::TMetaclass& propertiesClass);
+
+    void PropertiesChanged(TuiCustomEditProperties* properties) override;
+    rtl::Variant GetEditValueFromDisplay() override { return rtl::Variant(GetDisplayText()); }
+    void WriteDisplayValue(const rtl::Variant& value) override;
+    bool IsEditable() const override;
+    bool IsEditingKey(uint16_t key, vcl::TShiftState shift) const override;
+    bool IsEditingChar(char16_t ch) const override;
+    bool IsInnerEditShown() const override { return true; }
+    bool HasInnerEditExtras() const override { return true; }
+    void AlignInnerControl() override;
+    void DoExit() override;
+    void Dispatch(vcl::TMessage& message) override;
+
+private:
+    TuiTextEditingStyle EditingStyle() const;
+    bool ShowsOwnSelection();
+    void InnerTextChanged();
+    // Raises or lowers the user-edit flag for the action, then restores it.
+    void RunWithUserEdit(bool userEdit, const std::function<void()>& action);
+    void ApplyPropertiesToInnerEdit(TuiCustomTextEditProperties& properties);
+    int32_t InnerTextHeight();
+    void SelectAllInListStyles();
+    bool AllowsFocusedInsertion(const rtl::UnicodeString& inserted);
+    void WMGetText(vcl::TMessage& message);
+
+    TuiCustomInnerTextEdit* FInnerEdit = nullptr; // owned by this editor as a component
+    bool FBeepOnEnter = true;
+    bool FCompletionActive = false;
+    // Raised while the editor writes the window's text itself: the change is no typing.
+    bool FSettingText = false;
+    bool FInternalTextSetting = false;
+};
+
+class TuiTextEdit : public TuiCustomTextEdit {
+    RTL_DECLARE_CLASS(TuiTextEdit, TuiCustomTextEdit)
+public:
+    explicit TuiTextEdit(rtl::TComponent* owner) : TuiCustomTextEdit(owner, TuiTextEditProperties::StaticClass()) {}
+    const rtl::TMetaclass& GetPropertiesClass() const override { return TuiTextEditProperties::StaticClass(); }
+    TuiTextEditProperties& TextEditProperties() const { return static_cast<TuiTextEditProperties&>(Properties()); }
+};
+
+// The repository item of the text editor; the default editor of every value type without one of its own.
+class TuiEditRepositoryTextItem : public TuiEditRepositoryItem {
+    RTL_DECLARE_CLASS(TuiEditRepositoryTextItem, TuiEditRepositoryItem)
+public:
+    explicit TuiEditRepositoryTextItem(rtl::TComponent* owner)
+        : TuiEditRepositoryItem(owner, TuiTextEditProperties::StaticClass()) {}
+    const rtl::TMetaclass& GetPropertiesClass() const override { return TuiTextEditProperties::StaticClass(); }
+};
+
+// Registers the text properties and the default text editor item of the default repository; the finalisation
+// removes the default entry.
+void InitializeTextEditUnit();
+void FinalizeTextEditUnit();
+
+} // namespace ui
