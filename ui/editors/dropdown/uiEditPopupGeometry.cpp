@@ -53,6 +53,22 @@ TuiEditPopupGripCorner EditPopupGripCornerFor(bool openedLeft, bool openedUp) {
     return openedUp ? epgcTopRight : epgcBottomRight;
 }
 
+TuiEditPopupOpening EditPopupOpening(const TuiEditPopupPlacement& placement) {
+    const vcl::TPoint p = placement.Position;
+    const vcl::TRect& owner = placement.OwnerBounds;
+    const vcl::TRect& work = placement.WorkArea;
+    const int32_t right = p.X + placement.Size.cx;
+    const int32_t bottom = p.Y + placement.Size.cy;
+    const bool openedLeft = (right == owner.Right && placement.AlignHorz == pahRight && p.X > work.Left) ||
+                            right == owner.Left || (right == work.Right && p.X < owner.Right);
+    const bool openedUp = (bottom == owner.Bottom && placement.AlignVert == pavBottom && p.Y > work.Top) ||
+                          bottom == owner.Top || (bottom == work.Bottom && p.Y < owner.Bottom);
+    TuiEditPopupOpening opening{EditPopupGripCornerFor(openedLeft, openedUp), p};
+    if (placement.Shadow && openedUp)
+        opening.Position.Y += EditPopupShadowSize;
+    return opening;
+}
+
 int32_t EditPopupClientEdgeWidth(const TuiEditPopupFrameLook& look) {
     if (!look.ClientEdge)
         return 0;
@@ -99,6 +115,17 @@ vcl::TSize EditPopupSize(const TuiEditPopupSizeRule& rule) {
         height = std::max(height, rule.MinHeight);
     }
     return {std::max(width, rule.MinimumSize.cx), std::max(height, rule.MinimumSize.cy)};
+}
+
+vcl::TSize EditPopupMaxContentSize(const vcl::TRect& ownerBounds, const vcl::TRect& workArea,
+                                   TuiPopupDirection direction, bool shadow, const vcl::TRect& extent) {
+    const int32_t shadowSize = shadow ? EditPopupShadowSize : 0;
+    vcl::TSize size{workArea.Width(), workArea.Height()};
+    if (direction == pdVertical)
+        size.cy = std::max(workArea.Bottom - ownerBounds.Bottom, ownerBounds.Top + shadowSize - workArea.Top);
+    else
+        size.cx = std::max(workArea.Right - ownerBounds.Right, ownerBounds.Left + shadowSize - workArea.Left) + 1;
+    return {size.cx - extent.Left - extent.Right, size.cy - extent.Top - extent.Bottom};
 }
 
 bool EditPopupSizingHitTest(const TuiEditPopupSizingZones& zones, vcl::TPoint point,

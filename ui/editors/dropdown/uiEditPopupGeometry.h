@@ -3,6 +3,7 @@
 // content (border, shadow strips, system panel), the size the editor's settings ask for, the corner of the size grip
 // (away from the editor), and which edges a press on the border or the grip sizes, with the cursor that shows it.
 
+#include "ui/core/controls/uiPopupWindow.h"
 #include "ui/editors/framework/uiEditStyle.h"
 #include "vcl/controls/ControlTypes.h"
 #include "vcl/system/Types.h"
@@ -21,6 +22,26 @@ bool IsEditPopupGripAtLeft(TuiEditPopupGripCorner corner);
 bool IsEditPopupGripAtTop(TuiEditPopupGripCorner corner);
 // The grip corner for a popup that opened to the left or right of the editor, above or below it.
 TuiEditPopupGripCorner EditPopupGripCornerFor(bool openedLeft, bool openedUp);
+
+// Where the base placement put a popup of Size at Position beside the owner's screen bounds, within the work area.
+struct TuiEditPopupPlacement {
+    vcl::TPoint Position;
+    vcl::TSize Size;
+    vcl::TRect OwnerBounds;
+    vcl::TRect WorkArea;
+    TuiPopupAlignHorz AlignHorz = pahLeft;
+    TuiPopupAlignVert AlignVert = pavBottom;
+    bool Shadow = false;
+};
+
+// The side the popup opened on, as its grip corner, and its position: a popup with a shadow that opened upward
+// moves down onto the editor by the shadow, whose strip then lies over the editor.
+struct TuiEditPopupOpening {
+    TuiEditPopupGripCorner GripCorner = epgcBottomRight;
+    vcl::TPoint Position;
+};
+
+TuiEditPopupOpening EditPopupOpening(const TuiEditPopupPlacement& placement);
 
 // How the popup's frame is drawn.
 struct TuiEditPopupFrameLook {
@@ -58,6 +79,11 @@ struct TuiEditPopupSizeRule {
 };
 
 vcl::TSize EditPopupSize(const TuiEditPopupSizeRule& rule);
+
+// The largest content that fits beside the owner's screen bounds within the work area, for a popup opening in
+// direction with extent around its content.
+vcl::TSize EditPopupMaxContentSize(const vcl::TRect& ownerBounds, const vcl::TRect& workArea,
+                                   TuiPopupDirection direction, bool shadow, const vcl::TRect& extent);
 
 // The edges a press moves: -1 the left (top) edge, 1 the right (bottom) edge, 0 none.
 struct TuiEditPopupSizingDirections {

@@ -48,6 +48,50 @@ TEST(EditPopupGeometry, GripCornerLiesAwayFromTheEditor) {
     EXPECT_EQ(ui::EditPopupGripCornerFor(true, true), ui::epgcTopLeft);
 }
 
+TEST(EditPopupGeometry, OpeningSideIsReadFromWhereThePlacementPutThePopup) {
+    const vcl::TRect owner{300, 400, 420, 421};
+    const vcl::TRect work{0, 0, 1024, 768};
+    const struct {
+        const char* name;
+        vcl::TPoint position;
+        ui::TuiPopupAlignHorz alignHorz;
+        ui::TuiEditPopupGripCorner corner;
+        int32_t shadowedY;
+    } cases[] = {
+        {"below, to the right", {300, 421}, ui::pahLeft, ui::epgcBottomRight, 421},
+        {"above", {300, 250}, ui::pahLeft, ui::epgcTopRight, 253},
+        {"below, right-aligned", {270, 421}, ui::pahRight, ui::epgcBottomLeft, 421},
+        {"below, flipped at the work area's right", {874, 421}, ui::pahLeft, ui::epgcBottomRight, 421},
+        {"above, pushed left by the work area", {250, 250}, ui::pahLeft, ui::epgcTopRight, 253},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ui::TuiEditPopupPlacement placement{c.position, {150, 150}, owner, work, c.alignHorz, ui::pavBottom, false};
+        EXPECT_EQ(ui::EditPopupOpening(placement).GripCorner, c.corner);
+        EXPECT_EQ(ui::EditPopupOpening(placement).Position, c.position);
+        placement.Shadow = true;
+        EXPECT_EQ(ui::EditPopupOpening(placement).Position, (vcl::TPoint{c.position.X, c.shadowedY}));
+    }
+}
+
+TEST(EditPopupGeometry, OpeningAgainstTheWorkAreasEdgesCountsAsTheFarSide) {
+    const vcl::TRect owner{900, 700, 1000, 721};
+    const vcl::TRect work{0, 0, 1024, 768};
+    // Clamped into the bottom-right corner of the work area: it lies left of and above the owner's far edges.
+    const ui::TuiEditPopupPlacement placement{{874, 568}, {150, 200}, owner, work, ui::pahLeft, ui::pavBottom, false};
+    EXPECT_EQ(ui::EditPopupOpening(placement).GripCorner, ui::epgcTopLeft);
+}
+
+TEST(EditPopupGeometry, MaxContentSizeTakesTheLargerSideOfTheOwner) {
+    const vcl::TRect owner{300, 100, 420, 121};
+    const vcl::TRect work{0, 0, 1024, 768};
+    const vcl::TRect extent{1, 1, 4, 4};
+    EXPECT_EQ(ui::EditPopupMaxContentSize(owner, work, ui::pdVertical, false, extent), (vcl::TSize{1019, 642}));
+    const vcl::TRect lowOwner{300, 700, 420, 721};
+    EXPECT_EQ(ui::EditPopupMaxContentSize(lowOwner, work, ui::pdVertical, true, extent), (vcl::TSize{1019, 698}));
+    EXPECT_EQ(ui::EditPopupMaxContentSize(owner, work, ui::pdHorizontal, false, extent), (vcl::TSize{600, 763}));
+}
+
 class EditPopupSizeRuleTest : public testing::Test {
 protected:
     EditPopupSizeRuleTest() {
