@@ -80,6 +80,10 @@ int32_t EditPopupBorderWidth(const TuiEditPopupFrameLook& look, bool withClientE
     return withClientEdge ? border + EditPopupClientEdgeWidth(look) : border;
 }
 
+int32_t EditPopupEffectiveSysPanelHeight(int32_t measuredHeight, int32_t minimumHeight) {
+    return minimumHeight > 0 && minimumHeight > measuredHeight ? minimumHeight : measuredHeight;
+}
+
 vcl::TRect EditPopupClientExtent(const TuiEditPopupExtentLayout& layout) {
     const int32_t border = EditPopupBorderWidth(layout.Look, true);
     vcl::TRect extent{border, border, border, border};
@@ -115,6 +119,14 @@ vcl::TSize EditPopupSize(const TuiEditPopupSizeRule& rule) {
         height = std::max(height, rule.MinHeight);
     }
     return {std::max(width, rule.MinimumSize.cx), std::max(height, rule.MinimumSize.cy)};
+}
+
+vcl::TSize EditPopupMinimumSize(const vcl::TRect& extent, bool sizeableWithPanel, int32_t closeButtonWidth,
+                                int32_t gripWidth) {
+    vcl::TSize size{extent.Left + extent.Right, extent.Top + extent.Bottom};
+    if (sizeableWithPanel)
+        size.cx += closeButtonWidth + gripWidth + 10;
+    return size;
 }
 
 vcl::TSize EditPopupMaxContentSize(const vcl::TRect& ownerBounds, const vcl::TRect& workArea,

@@ -61,6 +61,9 @@ struct TuiEditPopupExtentLayout {
     TuiEditPopupGripCorner GripCorner = epgcBottomRight;
 };
 
+// The system panel's height: the minimum the editor asks for when it is larger than the measured one.
+int32_t EditPopupEffectiveSysPanelHeight(int32_t measuredHeight, int32_t minimumHeight);
+
 // The margins between the window's edges and its content.
 vcl::TRect EditPopupClientExtent(const TuiEditPopupExtentLayout& layout);
 
@@ -79,6 +82,11 @@ struct TuiEditPopupSizeRule {
 };
 
 vcl::TSize EditPopupSize(const TuiEditPopupSizeRule& rule);
+
+// The smallest popup: the margins, and on a sizeable popup with a system panel room for the close button and the
+// grip side by side.
+vcl::TSize EditPopupMinimumSize(const vcl::TRect& extent, bool sizeableWithPanel, int32_t closeButtonWidth,
+                                int32_t gripWidth);
 
 // The largest content that fits beside the owner's screen bounds within the work area, for a popup opening in
 // direction with extent around its content.

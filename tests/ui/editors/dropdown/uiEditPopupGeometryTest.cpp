@@ -41,6 +41,15 @@ TEST(EditPopupGeometry, ClientExtentAddsShadowStripsAndThePanelOnTheGripSide) {
     EXPECT_EQ(ui::EditPopupClientExtent(layout), (vcl::TRect{4, 21, 7, 7}));
 }
 
+TEST(EditPopupGeometry, PanelHeightAndMinimumSize) {
+    EXPECT_EQ(ui::EditPopupEffectiveSysPanelHeight(17, 0), 17);
+    EXPECT_EQ(ui::EditPopupEffectiveSysPanelHeight(17, 12), 17);
+    EXPECT_EQ(ui::EditPopupEffectiveSysPanelHeight(17, 30), 30);
+    const vcl::TRect extent{1, 1, 4, 22};
+    EXPECT_EQ(ui::EditPopupMinimumSize(extent, false, 13, 15), (vcl::TSize{5, 23}));
+    EXPECT_EQ(ui::EditPopupMinimumSize(extent, true, 13, 15), (vcl::TSize{43, 23}));
+}
+
 TEST(EditPopupGeometry, GripCornerLiesAwayFromTheEditor) {
     EXPECT_EQ(ui::EditPopupGripCornerFor(false, false), ui::epgcBottomRight);
     EXPECT_EQ(ui::EditPopupGripCornerFor(false, true), ui::epgcTopRight);
