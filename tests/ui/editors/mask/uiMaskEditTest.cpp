@@ -1,0 +1,149 @@
+#include "ui/editors/mask/uiMaskEdit.h"
+
+#include "rtl/WindowsApi.h"
+#include "rtl/variants/VariantConversions.h"
+#include "tests/support/ui/MessagePump.h"
+#include "tests/support/ui/SyntheticInput.h"
+#include "tests/support/ui/TestForms.h"
+#include "ui/editors/mask/uiMaskEditError.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using ui::TuiEditMaskKind;
+using ui::TuiMaskEdit;
+
+// A form with a mask edit typed into as a user does, beside an ordinary edit that takes the focus away.
+class MaskEditFormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Form = ui_test::ShowNewTestForm(400, 200);
+        Other = new vcl::TEdit(Form.get());
+        Other->SetParent(Form.get());
+        Other->SetBounds(250, 10, 100, 24);
+        Edit = new TuiMaskEdit(Form.get());
+        Edit->SetParent(Form.get());
+        Edit->SetBounds(10, 10, 200, 21);
+        ui_test::ProcessPendingMessages();
+    }
+    ui::TuiMaskEditProperties& Properties() { return Edit->MaskEditProperties(); }
+    void SetMask(TuiEditMaskKind kind, const char16_t* mask) {
+        Properties().BeginUpdate();
+        Properties().SetMaskKind(kind);
+        Properties().SetEditMask(mask);
+        Properties().EndUpdate();
+        ui_test::ProcessPendingMessages();
+    }
+    void FocusEdit() {
+        Edit->InnerEdit().SetFocus();
+        ui_test::ProcessPendingMessages();
+    }
+    static void Type(const char16_t* text) {
+        ui_test::TypeText(text);
+        ui_test::ProcessPendingMessages();
+    }
+    static void Press(uint16_t key, vcl::TShiftState shift = {}) {
+        ui_test::PressKey(key, shift);
+        ui_test::ProcessPendingMessages();
+    }
+    rtl::UnicodeString Shown() const { return Edit->GetDisplayText(); }
+
+    ui_test::TFormPtr<vcl::TForm> Form;
+    vcl::TEdit* Other = nullptr; // owned by the form
+    TuiMaskEdit* Edit = nullptr; // owned by the form
+};
+
+TEST_F(MaskEditFormTest, APhoneMaskFillsItsPlacesAndStepsOverTheLiterals) {
+    SetMask(TuiEditMaskKind::emkStandard, u"!\\(999\\) 000-0000;1;_");
+    FocusEdit();
+    EXPECT_EQ(Shown(), u"(___) ___-____");
+    Edit->SetSelStart(0);
+    Type(u"1");
+    EXPECT_EQ(Shown(), u"(1__) ___-____");
+    EXPECT_EQ(Edit->SelStart(), 2);
+    Type(u"23x4567890");
+    EXPECT_EQ(Shown(), u"(123) 456-7890");
+    EXPECT_EQ(rtl::VarToStr(Edit->EditValue()), u"(123) 456-7890");
+    EXPECT_TRUE(Edit->ChangedByUser());
+}
+
+TEST_F(MaskEditFormTest, AStandardMaskSelectsTheCharacterAtTheCaretWhenTheSelectionMoves) {
+    SetMask(TuiEditMaskKind::emkStandard, u"000-000;1;_");
+    FocusEdit();
+    SendMessageW(Edit->InnerEdit().Handle(), EM_SETSEL, 5, 5);
+    EXPECT_EQ(Edit->SelStart(), 5);
+    EXPECT_EQ(Edit->SelLength(), 1);
+    Press(VK_LEFT);
+    Press(VK_LEFT);
+    EXPECT_EQ(Edit->SelStart(), 2);
+    EXPECT_EQ(Edit->SelLength(), 1);
+    Press(VK_LEFT);
+    EXPECT_EQ(Edit->SelStart(), 1) << "the literal '-' is stepped over";
+}
+
+TEST_F(MaskEditFormTest, DeleteBlanksTheSelectedDigitsOfAStandardMask) {
+    SetMask(TuiEditMaskKind::emkStandard, u"!\\(999\\) 000-0000;1;_");
+    FocusEdit();
+    Edit->SetSelStart(0);
+    Type(u"1234567");
+    Edit->Select(0, 3);
+    Press(VK_DELETE);
+    EXPECT_EQ(Shown(), u"(__3) 456-7___");
+}
+
+TEST_F(MaskEditFormTest, ARegularExpressionMaskRefusesACharacterThatCannotFollow) {
+    SetMask(TuiEditMaskKind::emkRegExpr, u"\\d+");
+    FocusEdit();
+    Type(u"12a");
+    EXPECT_EQ(Shown(), u"12");
+    EXPECT_EQ(rtl::VarToStr(Edit->EditValue()), u"12");
+}
+
+TEST_F(MaskEditFormTest, AnExtendedMaskAddsItsForcedLiteralsAndBackspaceTakesThemAway) {
+    SetMask(TuiEditMaskKind::emkRegExprEx, u"'(' \\d\\d ')'");
+    FocusEdit();
+    Press(VK_END);
+    Type(u"12");
+    EXPECT_EQ(Shown(), u"(12)");
+    Press(VK_BACK);
+    EXPECT_EQ(Shown(), u"(1");
+    EXPECT_EQ(rtl::VarToStr(Edit->EditValue()), u"(1");
+}
+
+TEST_F(MaskEditFormTest, WithoutAMaskTheEditorTypesAsATextEditor) {
+    FocusEdit();
+    Type(u"ab-12");
+    EXPECT_EQ(Shown(), u"ab-12");
+    EXPECT_FALSE(Properties().IsMasked());
+    SetMask(TuiEditMaskKind::emkStandard, u" \t ");
+    EXPECT_FALSE(Properties().IsMasked()) << "a blank mask is no mask";
+}
+
+TEST_F(MaskEditFormTest, AKindChangeAloneClearsTheMaskAndAKindSetWithAMaskKeepsIt) {
+    SetMask(TuiEditMaskKind::emkStandard, u"000");
+    Properties().SetMaskKind(TuiEditMaskKind::emkRegExpr);
+    EXPECT_EQ(Properties().EditMask(), u"");
+    SetMask(TuiEditMaskKind::emkRegExprEx, u"\\d\\d");
+    EXPECT_EQ(Properties().EditMask(), u"\\d\\d");
+    Properties().SetMaskKind(TuiEditMaskKind::emkRegExpr);
+    EXPECT_EQ(Properties().EditMask(), u"\\d\\d") << "switching between expression kinds keeps the mask";
+
+    ui::TuiMaskEditProperties copy(nullptr);
+    copy.Assign(&Properties());
+    EXPECT_EQ(copy.MaskKind(), TuiEditMaskKind::emkRegExpr);
+    EXPECT_EQ(copy.EditMask(), u"\\d\\d");
+}
+
+TEST_F(MaskEditFormTest, ABadExpressionRaisesAndKeepsTheOldMask) {
+    SetMask(TuiEditMaskKind::emkRegExpr, u"\\d+");
+    try {
+        Properties().SetEditMask(u"[a");
+        FAIL() << "no error raised";
+    } catch (const ui::EuiMaskEditError& error) {
+        EXPECT_EQ(error.Message().find(u"Regular expression errors:\r\n"), 0u);
+    }
+    EXPECT_EQ(Properties().EditMask(), u"\\d+");
+}
+
+} // namespace
