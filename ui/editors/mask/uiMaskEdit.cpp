@@ -2,6 +2,7 @@
 
 #include "rtl/WindowsApi.h"
 #include "rtl/variants/VariantConversions.h"
+#include "ui/editors/framework/uiEditConsts.h"
 #include "ui/editors/mask/uiMaskEditError.h"
 #include "ui/editors/mask/uiMaskEditStandardMode.h"
 #include "ui/editors/text/uiInnerTextEditRoutines.h"
@@ -39,7 +40,7 @@ TuiCustomMaskEdit::TuiCustomMaskEdit(rtl::TComponent* owner)
 TuiCustomMaskEdit::TuiCustomMaskEdit(rtl::TComponent* owner, const rtl::TMetaclass& propertiesClass)
     : TuiCustomTextEdit(owner, propertiesClass) {
     CreateMode(TuiEditMaskKind::emkStandard);
-    GetMaskProperties().SetEmptyText(IsMasked() ? FMode->GetEmptyString() : rtl::UnicodeString());
+    GetMaskProperties().SetEmptyText(IsMasked() ? Mode().GetEmptyString() : rtl::UnicodeString());
     InnerEdit().SetSelectionChangedHandler([this](rtl::TObject*) { SelectionChanged(); });
     PropertiesChanged(&GetEffectiveProperties());
 }
@@ -51,7 +52,13 @@ TuiCustomMaskEditProperties& TuiCustomMaskEdit::GetMaskProperties() {
 }
 
 void TuiCustomMaskEdit::CreateMode(TuiEditMaskKind kind) {
-    FMode = GetMaskProperties().CreateMode(kind, this);
+    FModeOptions = GetMaskProperties().ModeOptions();
+    FMode = GetMaskProperties().CreateMode(kind, this, FModeOptions);
+}
+
+TuiMaskEditCustomMode& TuiCustomMaskEdit::Mode() {
+    FModeOptions = GetMaskProperties().ModeOptions();
+    return *FMode;
 }
 
 // The site of the mode.
@@ -155,19 +162,19 @@ void TuiCustomMaskEdit::PropertiesChanged(TuiCustomEditProperties* properties) {
     maskProperties.SetChangeLock(wasLocked);
     TuiCustomTextEdit::PropertiesChanged(properties);
     if (changed) {
-        FValueText = FMode->GetFormattedText(GetDisplayText(), true);
+        FValueText = Mode().GetFormattedText(GetDisplayText(), true);
     }
 }
 
 // Brings the mode in line with the kind, mask and case of the properties; answers whether any of them changed.
 bool TuiCustomMaskEdit::ApplyMaskSettings(TuiCustomMaskEditProperties& properties) {
     const rtl::UnicodeString mask = properties.EditMask();
-    const bool maskChanged = FMode->EditMask() != mask || properties.LocaleFormatChanging();
-    const bool kindChanged = FMode->GetMaskKind() != properties.MaskKind();
+    const bool maskChanged = Mode().EditMask() != mask || properties.LocaleFormatChanging();
+    const bool kindChanged = Mode().GetMaskKind() != properties.MaskKind();
     const bool caseChanged = FCharCase != properties.CharCase();
     bool maskCleared = false;
     if (kindChanged) {
-        const bool pictureSwitch = IsStandardMode(*FMode) != (properties.MaskKind() == TuiEditMaskKind::emkStandard);
+        const bool pictureSwitch = IsStandardMode(Mode()) != (properties.MaskKind() == TuiEditMaskKind::emkStandard);
         CreateMode(properties.MaskKind());
         if (pictureSwitch) {
             // A picture mask is no regular expression, nor a regular expression a picture mask.
@@ -180,18 +187,18 @@ bool TuiCustomMaskEdit::ApplyMaskSettings(TuiCustomMaskEditProperties& propertie
         properties.SetMaxLength(0);
         CompileMask(mask);
         if (maskCleared) {
-            properties.StoreEditMask(FMode->EditMask());
+            properties.StoreEditMask(Mode().EditMask());
         }
     }
     if (caseChanged) {
         FCharCase = properties.CharCase();
         if (IsMasked()) {
-            FMode->SynchronizeEditValue();
+            Mode().SynchronizeEditValue();
         }
     }
-    properties.SetEmptyText(FMode->GetEmptyString());
+    properties.SetEmptyText(Mode().GetEmptyString());
     if (IsMasked()) {
-        FMode->UpdateEditValue();
+        Mode().UpdateEditValue();
     }
     return kindChanged || maskChanged || caseChanged;
 }
@@ -199,13 +206,13 @@ bool TuiCustomMaskEdit::ApplyMaskSettings(TuiCustomMaskEditProperties& propertie
 // A mask stored under another kind may not compile under this one: the editor then has no mask.
 void TuiCustomMaskEdit::CompileMask(const rtl::UnicodeString& mask) {
     try {
-        FMode->Compile(mask);
+        Mode().Compile(mask);
     } catch (const EuiMaskEditError&) {
-        FMode->Compile({});
+        Mode().Compile({});
     }
-    if (!IsEditMaskBlank(FMode->EditMask())) {
-        FMode->SynchronizeEditValue();
-    } else if (IsStandardMode(*FMode) && HasLiveEditor() && SelLength() == 1) {
+    if (!IsEditMaskBlank(Mode().EditMask())) {
+        Mode().SynchronizeEditValue();
+    } else if (IsStandardMode(Mode()) && HasLiveEditor() && SelLength() == 1) {
         SetSelLength(0);
     }
 }
@@ -217,8 +224,8 @@ rtl::Variant TuiCustomMaskEdit::GetEditValueFromDisplay() {
         return TuiCustomTextEdit::GetEditValueFromDisplay();
     }
     const bool editing = HandleAllocated() && Focused();
-    if (editing || !IsStandardMode(*FMode) || GetMaskProperties().AlwaysShowBlanksAndLiterals()) {
-        return rtl::Variant(FMode->GetFormattedText(GetDisplayText(), true));
+    if (editing || !IsStandardMode(Mode()) || GetMaskProperties().AlwaysShowBlanksAndLiterals()) {
+        return rtl::Variant(Mode().GetFormattedText(GetDisplayText(), true));
     }
     return TuiCustomTextEdit::GetEditValueFromDisplay();
 }
@@ -232,9 +239,9 @@ void TuiCustomMaskEdit::WriteDisplayValue(const rtl::Variant& value) {
     }
     const rtl::UnicodeString text = rtl::VarToStr(value);
     const bool focused = HandleAllocated() && Focused();
-    const bool fullForm = focused || !IsStandardMode(*FMode) || GetMaskProperties().AlwaysShowBlanksAndLiterals();
+    const bool fullForm = focused || !IsStandardMode(Mode()) || GetMaskProperties().AlwaysShowBlanksAndLiterals();
     TuiCustomTextEdit::WriteDisplayValue(
-        rtl::Variant(fullForm ? FMode->FormatText(text, true) : FMode->GetFormattedText(text, true)));
+        rtl::Variant(fullForm ? Mode().FormatText(text, true) : Mode().GetFormattedText(text, true)));
     PassTextToMask();
 }
 
@@ -249,18 +256,27 @@ void TuiCustomMaskEdit::UpdateDisplay() {
 // The text the mode itself lays out while it handles a key is already its own.
 void TuiCustomMaskEdit::PassTextToMask() {
     if (!FMaskKeyHandling && IsMasked() && PassesTextToMask()) {
-        FMode->SetText(GetDisplayText());
+        Mode().SetText(GetDisplayText());
     }
 }
 
 void TuiCustomMaskEdit::HandleUserChange() {
-    FValueText = IsMasked() ? FMode->GetFormattedText(GetDisplayText(), true) : GetDisplayText();
+    FValueText = IsMasked() ? Mode().GetFormattedText(GetDisplayText(), true) : GetDisplayText();
     TuiCustomTextEdit::HandleUserChange();
+}
+
+// A text the mask does not complete is refused before any handler of the properties sees it.
+void TuiCustomMaskEdit::ValidateDisplayValue(rtl::Variant& displayValue, rtl::UnicodeString& errorText, bool& error) {
+    if (!error && IsMasked() && !Mode().IsTextValid(rtl::VarToStr(displayValue))) {
+        error = true;
+        errorText = LoadResStringText(suiMaskEditInvalidEditValue);
+    }
+    TuiCustomTextEdit::ValidateDisplayValue(displayValue, errorText, error);
 }
 
 void TuiCustomMaskEdit::SelectionChanged() {
     if (!FInternalSelection && IsMasked() && HasLiveEditor()) {
-        FMode->SelectCharAtCursor();
+        Mode().SelectCharAtCursor();
     }
 }
 
@@ -323,14 +339,14 @@ bool TuiCustomMaskEdit::MaskKeyDown(uint16_t& key, vcl::TShiftState shift) {
         return MaskHorizontalKey(key, shift, false);
     case VK_DELETE:
         if (!shift.Contains(vcl::ssShift)) {
-            return FMode->PressDelete();
+            return Mode().PressDelete();
         }
         // Shift+Delete cuts: without a selection it removes the character before the caret.
-        return SelLength() > 0 || FMode->PressBackspace();
+        return SelLength() > 0 || Mode().PressBackspace();
     case VK_HOME:
-        return FMode->PressHome();
+        return Mode().PressHome();
     case VK_END:
-        return FMode->PressEnd();
+        return Mode().PressEnd();
     default:
         return true;
     }
@@ -340,10 +356,10 @@ bool TuiCustomMaskEdit::MaskKeyDown(uint16_t& key, vcl::TShiftState shift) {
 bool TuiCustomMaskEdit::MaskHorizontalKey(uint16_t& key, vcl::TShiftState shift, bool toStart) {
     if (shift.Contains(vcl::ssCtrl)) {
         key = toStart ? VK_HOME : VK_END;
-        return toStart ? FMode->PressHome() : FMode->PressEnd();
+        return toStart ? Mode().PressHome() : Mode().PressEnd();
     }
-    const bool atEdge = toStart ? FMode->IsCursorAtStart() : FMode->IsCursorAtEnd();
-    if (toStart ? FMode->PressLeft() : FMode->PressRight()) {
+    const bool atEdge = toStart ? Mode().IsCursorAtStart() : Mode().IsCursorAtEnd();
+    if (toStart ? Mode().PressLeft() : Mode().PressRight()) {
         return true;
     }
     if (atEdge) {
@@ -369,7 +385,7 @@ void TuiCustomMaskEdit::DoEditKeyPress(char16_t& key) {
         return;
     }
     const TMaskEditFlagScope handling(FMaskKeyHandling, true);
-    if (!(key == u'\b' ? FMode->PressBackspace() : FMode->PressSymbol(key))) {
+    if (!(key == u'\b' ? Mode().PressBackspace() : Mode().PressSymbol(key))) {
         key = 0;
     }
 }
@@ -378,21 +394,21 @@ void TuiCustomMaskEdit::DoEditKeyPress(char16_t& key) {
 
 void TuiCustomMaskEdit::DoEnter() {
     if (IsMasked() && GetMaskProperties().AutoSelect()) {
-        FMode->SelectAll();
+        Mode().SelectAll();
     }
     TuiCustomTextEdit::DoEnter();
 }
 
 void TuiCustomMaskEdit::DblClick() {
     if (IsMasked()) {
-        FMode->SelectAll();
+        Mode().SelectAll();
     }
     TuiCustomTextEdit::DblClick();
 }
 
 void TuiCustomMaskEdit::MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {
     if (IsMasked() && button == vcl::mbLeft && HasLiveEditor()) {
-        FMode->SelectCharAtCursor();
+        Mode().SelectCharAtCursor();
     }
     TuiCustomTextEdit::MouseDown(button, shift, x, y);
 }

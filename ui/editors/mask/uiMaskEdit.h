@@ -20,7 +20,8 @@ public:
 
     const rtl::TMetaclass& GetPropertiesClass() const override { return TuiCustomMaskEditProperties::StaticClass(); }
     TuiCustomMaskEditProperties& GetMaskProperties();
-    TuiMaskEditCustomMode& Mode() const { return *FMode; }
+    // The mode, its options brought up to date with the properties.
+    TuiMaskEditCustomMode& Mode();
     bool IsMasked() { return GetMaskProperties().IsMasked(); }
 
     void SetDisplayValue(const rtl::Variant& value) override { TuiCustomTextEdit::SetDisplayValue(value); }
@@ -52,6 +53,7 @@ protected:
     rtl::Variant GetEditValueFromDisplay() override;
     void WriteDisplayValue(const rtl::Variant& value) override;
     void HandleUserChange() override;
+    void ValidateDisplayValue(rtl::Variant& displayValue, rtl::UnicodeString& errorText, bool& error) override;
     void KeyDown(uint16_t& key, vcl::TShiftState shift) override;
     void KeyPress(char16_t& key) override;
     void KeyUp(uint16_t& key, vcl::TShiftState shift) override;
@@ -75,6 +77,7 @@ private:
     bool MaskHorizontalKey(uint16_t& key, vcl::TShiftState shift, bool toStart);
     void SendSimulated(uint32_t message, uintptr_t code);
 
+    TuiMaskEditModeOptions FModeOptions;
     std::unique_ptr<TuiMaskEditCustomMode> FMode;
     bool FInternalSelection = false;
     bool FSimulatedKey = false;

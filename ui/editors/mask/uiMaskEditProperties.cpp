@@ -76,31 +76,34 @@ void TuiCustomMaskEditProperties::SetEditMask(const rtl::UnicodeString& value) {
         FEditMask = value;
         return;
     }
-    CreateMode(FMaskKind, nullptr)->Compile(value);
+    const TuiMaskEditModeOptions options = ModeOptions();
+    CreateMode(FMaskKind, nullptr, options)->Compile(value);
     FEditMask = value;
     Changed();
 }
 
 std::unique_ptr<TuiMaskEditCustomMode> TuiCustomMaskEditProperties::CreateMode(TuiEditMaskKind kind,
-                                                                               IuiMaskEditModeSite* site) {
+                                                                               IuiMaskEditModeSite* site,
+                                                                               const TuiMaskEditModeOptions& options) {
     const IuiRegExprSeparators& separators = LocaleRegExprSeparators();
     switch (kind) {
     case TuiEditMaskKind::emkStandard:
-        return std::make_unique<TuiMaskEditStandardMode>(site, ModeOptions(), separators);
+        return std::make_unique<TuiMaskEditStandardMode>(site, options, separators);
     case TuiEditMaskKind::emkRegExpr:
-        return std::make_unique<TuiMaskEditRegExprMode>(site, ModeOptions(), separators);
+        return std::make_unique<TuiMaskEditRegExprMode>(site, options, separators);
     case TuiEditMaskKind::emkRegExprEx:
         break;
     }
-    return std::make_unique<TuiMaskEditRegExprExMode>(site, ModeOptions(), separators);
+    return std::make_unique<TuiMaskEditRegExprExMode>(site, options, separators);
 }
 
-const TuiMaskEditModeOptions& TuiCustomMaskEditProperties::ModeOptions() {
-    FModeOptions.BeepOnError = BeepOnError();
-    FModeOptions.CaseInsensitive = FCaseInsensitive;
-    FModeOptions.IgnoreMaskBlank = FIgnoreMaskBlank;
-    FModeOptions.NormalCharCase = CharCase() == vcl::ecNormal;
-    return FModeOptions;
+TuiMaskEditModeOptions TuiCustomMaskEditProperties::ModeOptions() const {
+    TuiMaskEditModeOptions options;
+    options.BeepOnError = BeepOnError();
+    options.CaseInsensitive = FCaseInsensitive;
+    options.IgnoreMaskBlank = FIgnoreMaskBlank;
+    options.NormalCharCase = CharCase() == vcl::ecNormal;
+    return options;
 }
 
 bool TuiCustomMaskEditProperties::IsMaskedConst() const {
@@ -142,9 +145,10 @@ void TuiCustomMaskEditProperties::MaxLengthChanged() {
 
 TuiMaskEditCustomMode& TuiCustomMaskEditProperties::FormattingMode() {
     const rtl::UnicodeString mask = EditMask();
+    FModeOptions = ModeOptions();
     if (FFormattingMode == nullptr || FFormattingMode->GetMaskKind() != FMaskKind ||
         FFormattingMode->EditMask() != mask) {
-        FFormattingMode = CreateMode(FMaskKind, nullptr);
+        FFormattingMode = CreateMode(FMaskKind, nullptr, FModeOptions);
         FFormattingMode->Compile(mask);
     }
     return *FFormattingMode;

@@ -46,10 +46,12 @@ public:
 
     void SetCharCase(vcl::TEditCharCase value) override;
 
-    // A mode of the kind for the site (null for a mode that only formats and checks).
-    virtual std::unique_ptr<TuiMaskEditCustomMode> CreateMode(TuiEditMaskKind kind, IuiMaskEditModeSite* site);
-    // The settings the modes obey, brought up to date.
-    const TuiMaskEditModeOptions& ModeOptions();
+    // A mode of the kind for the site (null for a mode that only formats and checks) obeying the options (not owned,
+    // outliving the mode).
+    virtual std::unique_ptr<TuiMaskEditCustomMode> CreateMode(TuiEditMaskKind kind, IuiMaskEditModeSite* site,
+                                                              const TuiMaskEditModeOptions& options);
+    // The settings the modes obey, as they stand now.
+    TuiMaskEditModeOptions ModeOptions() const;
 
     TuiEditDisplayFormatOptions GetDisplayFormatOptions() const override;
     bool IsEditValueValid(rtl::Variant& value, bool editing) override;
@@ -78,6 +80,7 @@ private:
     bool FIgnoreMaskBlank = false;
     TuiEditMaskKind FMaskKind = TuiEditMaskKind::emkStandard;
     bool FMaxLengthGuard = false;
+    // The options of the formatting mode, refreshed at each use.
     TuiMaskEditModeOptions FModeOptions;
     // Formats values without an editor; dropped on every change.
     std::unique_ptr<TuiMaskEditCustomMode> FFormattingMode;

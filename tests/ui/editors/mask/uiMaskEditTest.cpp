@@ -147,3 +147,43 @@ TEST_F(MaskEditFormTest, ABadExpressionRaisesAndKeepsTheOldMask) {
 }
 
 } // namespace
+
+namespace {
+
+struct TMaskValidationCase {
+    const char16_t* Mask;
+    bool IgnoreMaskBlank;
+    const char16_t* Typed;
+    bool Valid;
+};
+
+class MaskEditValidationTest : public MaskEditFormTest, public ::testing::WithParamInterface<TMaskValidationCase> {};
+
+// Enter checks the typed text against the mask; an entry emptied back to blanks passes only with IgnoreMaskBlank.
+TEST_P(MaskEditValidationTest, TheTypedTextIsValidOnlyWhenTheMaskIsComplete) {
+    const TMaskValidationCase& example = GetParam();
+    SetMask(TuiEditMaskKind::emkStandard, example.Mask);
+    Properties().SetIgnoreMaskBlank(example.IgnoreMaskBlank);
+    FocusEdit();
+    Edit->SetSelStart(0);
+    Type(example.Typed);
+    if (example.Valid) {
+        EXPECT_TRUE(Edit->ValidateEnteredText(true)) << rtl::UnicodeString(example.Typed).size();
+        return;
+    }
+    try {
+        Edit->ValidateEnteredText(true);
+        ADD_FAILURE() << "the incomplete entry passed";
+    } catch (const ui::EuiEditValidationError& error) {
+        EXPECT_EQ(error.Message(), u"The edit value is invalid");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Entries, MaskEditValidationTest,
+                         ::testing::Values(TMaskValidationCase{u"000;1;_", false, u"123", true},
+                                           TMaskValidationCase{u"000;1;_", false, u"12", false},
+                                           TMaskValidationCase{u"000;1;_", false, u"1\b", false},
+                                           TMaskValidationCase{u"000;1;_", true, u"1\b", true},
+                                           TMaskValidationCase{u"999;1;_", false, u"1", true}));
+
+} // namespace
