@@ -413,6 +413,59 @@ void TuiCustomMaskEdit::MouseDown(vcl::TMouseButton button, vcl::TShiftState shi
     TuiCustomTextEdit::MouseDown(button, shift, x, y);
 }
 
+void TuiCustomMaskEdit::MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) {
+    if (IsMasked() && shift.Contains(vcl::ssLeft) && HasLiveEditor()) {
+        // Dragging extends the selection as Shift with an arrow key would.
+        const TMaskEditFlagScope extending(FShiftHeld, true);
+        Mode().SelectCharAtCursor();
+    }
+    TuiCustomTextEdit::MouseMove(shift, x, y);
+}
+
+// Clipboard.
+
+void TuiCustomMaskEdit::CutToClipboard() {
+    if (!IsMasked()) {
+        TuiCustomTextEdit::CutToClipboard();
+        return;
+    }
+    if (HandleAllocated() && Focused() && !TryBeginEdit()) {
+        return;
+    }
+    CopyToClipboard();
+    const TMaskEditFlagScope handling(FMaskKeyHandling, true);
+    if (Mode().PressDelete()) {
+        SendSimulated(WM_CHAR, u'\b');
+    }
+}
+
+void TuiCustomMaskEdit::PasteFromClipboard() {
+    if (!IsMasked()) {
+        TuiCustomTextEdit::PasteFromClipboard();
+        return;
+    }
+    rtl::UnicodeString pasted;
+    if (ReadClipboardText(pasted)) {
+        SetDisplayTextInternal(pasted);
+    }
+}
+
+void TuiCustomMaskEdit::SetDisplayTextInternal(const rtl::UnicodeString& text) {
+    if (!IsMasked()) {
+        TuiCustomTextEdit::SetDisplayTextInternal(text);
+        return;
+    }
+    TuiMaskEditCustomMode& mode = Mode();
+    mode.SetClipboardTextLength(static_cast<int32_t>(text.size()));
+    mode.BeforePaste();
+    TuiCustomTextEdit::SetDisplayTextInternal(text);
+    mode.AfterPaste();
+}
+
+bool TuiCustomMaskEdit::IsEditableText() {
+    return GetMaskProperties().EditMask().empty() && TuiCustomTextEdit::IsEditableText();
+}
+
 const rtl::TMetaclass& TuiMaskEditProperties::GetContainerClass() const {
     return TuiMaskEdit::StaticClass();
 }

@@ -26,6 +26,14 @@ public:
 
     void SetDisplayValue(const rtl::Variant& value) override { TuiCustomTextEdit::SetDisplayValue(value); }
     void UpdateDisplay() override;
+    void CutToClipboard() override;
+    void PasteFromClipboard() override;
+    // The pasted text goes through the mode, which keeps what the mask takes.
+    void SetDisplayTextInternal(const rtl::UnicodeString& text) override;
+    // A masked text is edited only through the mask.
+    bool IsEditableText() override;
+    // The masked value of the text now shown.
+    const rtl::UnicodeString& ValueText() const { return FValueText; }
 
     // IuiMaskEditModeSite
     bool HasLiveEditor() const override;
@@ -62,6 +70,7 @@ protected:
     void DoEnter() override;
     void DblClick() override;
     void MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
+    void MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) override;
 
     // The editor hands a text set by the program to the mode (the date editor keeps its own).
     virtual bool PassesTextToMask() const { return true; }

@@ -7,7 +7,9 @@
 #include "tests/support/ui/TestForms.h"
 #include "ui/editors/mask/uiMaskEditError.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 
@@ -66,6 +68,36 @@ TEST_F(MaskEditFormTest, APhoneMaskFillsItsPlacesAndStepsOverTheLiterals) {
     EXPECT_EQ(Shown(), u"(123) 456-7890");
     EXPECT_EQ(rtl::VarToStr(Edit->EditValue()), u"(123) 456-7890");
     EXPECT_TRUE(Edit->ChangedByUser());
+}
+
+TEST_F(MaskEditFormTest, AMaskThatSavesNoLiteralsKeepsOnlyTheTypedDigitsAsItsValue) {
+    SetMask(TuiEditMaskKind::emkStandard, u"!\\(999\\) 000-0000;0;_");
+    FocusEdit();
+    Edit->SetSelStart(0);
+    Type(u"1234567");
+    EXPECT_EQ(Shown(), u"(123) 456-7___");
+    EXPECT_EQ(Edit->ValueText(), u"1234567   ") << "unfilled places read as spaces";
+    EXPECT_FALSE(Edit->IsEditableText()) << "a masked text is edited only through its mask";
+}
+
+// A paste overwrites as many places as it has characters, literals included.
+TEST_F(MaskEditFormTest, PastedTextOverwritesThePlacesFromTheCaret) {
+    SetMask(TuiEditMaskKind::emkStandard, u"!\\(999\\) 000-0000;1;_");
+    FocusEdit();
+    Edit->SetSelStart(0);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    const std::u16string digits = u"(555) 123-4";
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (digits.size() + 1) * sizeof(char16_t));
+    auto* chars = static_cast<char16_t*>(GlobalLock(data));
+    std::copy(digits.begin(), digits.end(), chars);
+    chars[digits.size()] = u'\0';
+    GlobalUnlock(data);
+    SetClipboardData(CF_UNICODETEXT, data);
+    CloseClipboard();
+    Edit->PasteFromClipboard();
+    ui_test::ProcessPendingMessages();
+    EXPECT_EQ(Shown(), u"(555) 123-4___");
 }
 
 TEST_F(MaskEditFormTest, AStandardMaskSelectsTheCharacterAtTheCaretWhenTheSelectionMoves) {
