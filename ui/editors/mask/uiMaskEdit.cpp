@@ -470,4 +470,13 @@ const rtl::TMetaclass& TuiMaskEditProperties::GetContainerClass() const {
     return TuiMaskEdit::StaticClass();
 }
 
+void InitializeMaskEditUnit() {
+    GetEditPropertiesRegistry().Register(&TuiMaskEditProperties::StaticClass(),
+                                         LoadResStringText(suiSEditRepositoryMaskItem));
+}
+
+void FinalizeMaskEditUnit() {
+    GetEditPropertiesRegistry().Unregister(&TuiMaskEditProperties::StaticClass());
+}
+
 } // namespace ui

@@ -114,4 +114,8 @@ public:
     TuiMaskEditProperties& MaskEditProperties() const { return static_cast<TuiMaskEditProperties&>(Properties()); }
 };
 
+// Registers the mask properties among the editor properties classes; the finalisation removes them.
+void InitializeMaskEditUnit();
+void FinalizeMaskEditUnit();
+
 } // namespace ui

@@ -219,3 +219,17 @@ INSTANTIATE_TEST_SUITE_P(Entries, MaskEditValidationTest,
                                            TMaskValidationCase{u"999;1;_", false, u"1", true}));
 
 } // namespace
+
+namespace {
+
+TEST(MaskEditUnit, StartUpRegistersTheMaskPropertiesAndShutDownRemovesThem) {
+    ui::InitializeMaskEditUnit();
+    ui::TuiRegisteredClasses& registry = ui::GetEditPropertiesRegistry();
+    const int32_t index = registry.IndexOfClass(&ui::TuiMaskEditProperties::StaticClass());
+    ASSERT_NE(index, -1);
+    EXPECT_EQ(registry.GetDescriptionText(index), u"MaskEdit");
+    ui::FinalizeMaskEditUnit();
+    EXPECT_EQ(registry.IndexOfClass(&ui::TuiMaskEditProperties::StaticClass()), -1);
+}
+
+} // namespace
