@@ -245,6 +245,25 @@ void TuiCustomMaskEdit::WriteDisplayValue(const rtl::Variant& value) {
     PassTextToMask();
 }
 
+void TuiCustomMaskEdit::Loaded() {
+    TuiCustomTextEdit::Loaded();
+    if (!IsMasked()) {
+        return;
+    }
+    LockChangeEvents(true);
+    try {
+        RevalidateMaskText();
+    } catch (...) {
+        LockChangeEvents(false);
+        throw;
+    }
+    LockChangeEvents(false);
+}
+
+void TuiCustomMaskEdit::RevalidateMaskText() {
+    WriteDisplayValue(rtl::Variant(GetDisplayText()));
+}
+
 void TuiCustomMaskEdit::UpdateDisplay() {
     if (FMaskKeyHandling) {
         return;

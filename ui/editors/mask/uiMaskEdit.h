@@ -26,6 +26,7 @@ public:
 
     void SetDisplayValue(const rtl::Variant& value) override { TuiCustomTextEdit::SetDisplayValue(value); }
     void UpdateDisplay() override;
+    void Loaded() override;
     void CutToClipboard() override;
     void PasteFromClipboard() override;
     // The pasted text goes through the mode, which keeps what the mask takes.
@@ -72,6 +73,8 @@ protected:
     void MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
     void MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) override;
 
+    // Lays the text read with the component into the mask.
+    virtual void RevalidateMaskText();
     // The editor hands a text set by the program to the mode (the date editor keeps its own).
     virtual bool PassesTextToMask() const { return true; }
 

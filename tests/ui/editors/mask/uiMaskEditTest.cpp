@@ -100,6 +100,17 @@ TEST_F(MaskEditFormTest, PastedTextOverwritesThePlacesFromTheCaret) {
     EXPECT_EQ(Shown(), u"(555) 123-4___");
 }
 
+// A form reader sets the text before the editor is loaded; loading lays it into the mask.
+TEST_F(MaskEditFormTest, TheTextReadWithTheFormIsLaidIntoTheMaskOnceLoaded) {
+    Properties().SetAlwaysShowBlanksAndLiterals(true);
+    SetMask(TuiEditMaskKind::emkStandard, u"000-000;1;_");
+    Edit->SetStreamingState({rtl::TComponentState::csLoading});
+    Edit->SetDisplayValue(rtl::Variant(rtl::UnicodeString(u"123-4")));
+    EXPECT_EQ(Shown(), u"123-4");
+    Edit->Loaded();
+    EXPECT_EQ(Shown(), u"123-4__");
+}
+
 TEST_F(MaskEditFormTest, AStandardMaskSelectsTheCharacterAtTheCaretWhenTheSelectionMoves) {
     SetMask(TuiEditMaskKind::emkStandard, u"000-000;1;_");
     FocusEdit();
