@@ -76,4 +76,19 @@ bool InnerTextEditStateChanged(HWND edit, const TuiCustomInnerTextEditPrevState&
     return state.TextSaved && EditText(edit) != state.SavedText;
 }
 
+bool ReadClipboardText(rtl::UnicodeString& text) {
+    if (!IsClipboardFormatAvailable(CF_TEXT) || !OpenClipboard(nullptr)) {
+        return false;
+    }
+    text.clear();
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const char16_t*>(GlobalLock(data))) {
+            text = chars;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return true;
+}
+
 } // namespace ui

@@ -13,6 +13,9 @@ namespace ui {
 // bits, so texts past 32,767 characters answer right; 0 for an empty text or a window that has no caret.
 int32_t GetCaretCharIndex(HWND edit);
 
+// The clipboard's text; False when it holds none or cannot be opened.
+bool ReadClipboardText(rtl::UnicodeString& text);
+
 // An inner edit's state before a key is processed.
 struct TuiCustomInnerTextEditPrevState {
     bool Saved = false;

@@ -3,6 +3,7 @@
 #include "rtl/WindowsApi.h"
 #include "rtl/variants/VariantConversions.h"
 #include "ui/editors/framework/uiEditConsts.h"
+#include "ui/editors/text/uiInnerTextEditRoutines.h"
 #include "vcl/graphics/Canvas.h"
 
 #include <algorithm>
@@ -269,17 +270,10 @@ void TuiCustomTextEdit::CutToClipboard() {
 // Focused, the EDIT window pastes with its own limit and case once the editor's check passes; unfocused the editor
 // writes the text itself.
 void TuiCustomTextEdit::PasteFromClipboard() {
-    if (!IsClipboardFormatAvailable(CF_TEXT) || !OpenClipboard(nullptr)) {
+    rtl::UnicodeString pasted;
+    if (!ReadClipboardText(pasted)) {
         return;
     }
-    rtl::UnicodeString pasted;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* chars = static_cast<const char16_t*>(GlobalLock(data))) {
-            pasted = chars;
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
     if (HandleAllocated() && Focused()) {
         if (AllowsFocusedInsertion(pasted)) {
             FInnerEdit->PasteFromClipboard();

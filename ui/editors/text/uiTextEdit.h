@@ -31,7 +31,7 @@ public:
     void PasteFromClipboard() override;
 
     // Inserts text at the selection as the editor's own setting: cut to MaxLength, checked by the properties.
-    void SetDisplayTextInternal(const rtl::UnicodeString& text);
+    virtual void SetDisplayTextInternal(const rtl::UnicodeString& text);
     void SetInternalText(const rtl::UnicodeString& text);
     // The text that inserting gives and the caret after it; False when the insertion is refused or nothing fits.
     bool BuildInsertedText(const rtl::UnicodeString& inserted, rtl::UnicodeString& result, int32_t& caret);
@@ -45,7 +45,7 @@ public:
 
     void SetBeepOnEnter(bool value) { FBeepOnEnter = value; }
     // A password or a value the properties forbid to change is no text the user may edit.
-    bool IsEditableText();
+    virtual bool IsEditableText();
 
     // IuiInnerTextEditHost
     void InnerKeyDown(uint16_t& key, vcl::TShiftState shift) override { KeyDown(key, shift); }
