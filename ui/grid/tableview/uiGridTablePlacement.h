@@ -1,0 +1,43 @@
+#pragma once
+// The places of the table view's bands and cells from its measures: the header band with one column header per
+// visible column, the rows area under it, the data rows stacked from the top record down to the bottom of the client
+// bounds, and each data cell under its column header with the header's real width. Scrolling left moves every
+// horizontal place by the left position.
+
+#include "ui/grid/tableview/uiGridTableMetrics.h"
+#include "vcl/system/Types.h"
+
+#include <span>
+#include <vector>
+
+namespace ui {
+
+struct TuiGridTableMeasures {
+    vcl::TRect ClientBounds;
+    int LeftPos = 0;
+    int HeaderHeight = 0; // 0 when the header is hidden
+    int LevelIndentsWidth = 0;
+    std::span<const int> ColumnWidths;
+    std::span<const int> RecordHeights; // one per record, in record order
+    int TopRecordIndex = 0;
+};
+
+struct TuiGridRowPlacement {
+    int RecordIndex = 0;
+    vcl::TRect Bounds;
+    std::vector<vcl::TRect> Cells; // one per visible column
+};
+
+struct TuiGridTablePlacement {
+    vcl::TRect HeaderBounds;
+    std::vector<vcl::TRect> ColumnHeaders;
+    vcl::TRect RowsAreaBounds;
+    std::vector<TuiGridRowPlacement> Rows;
+    TuiGridVisibleRows VisibleRows;
+};
+
+// Rows are laid out while their top lies inside the client bounds, so only the last one may reach past the bottom.
+// A record height below 1 is taken as 1, so that every laid-out row advances.
+TuiGridTablePlacement PlaceTableView(const TuiGridTableMeasures& measures);
+
+} // namespace ui
