@@ -36,6 +36,29 @@ std::vector<vcl::TRect> PlaceRowCells(const TuiGridTableMeasures& measures, cons
     return cells;
 }
 
+constexpr int PlacementSizingEdgeHalfWidth = 4;
+
+int PlacementColumnAt(const std::vector<vcl::TRect>& rects, vcl::TPoint point) {
+    for (size_t i = 0; i < rects.size(); ++i) {
+        if (rects[i].Contains(point)) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+int PlacementSizingEdgeAt(const std::vector<vcl::TRect>& headers, vcl::TPoint point) {
+    for (size_t i = 0; i < headers.size(); ++i) {
+        const vcl::TRect& header = headers[i];
+        const vcl::TRect edge{header.Right - PlacementSizingEdgeHalfWidth, header.Top,
+                              PlacementRightOf(header.Right, PlacementSizingEdgeHalfWidth), header.Bottom};
+        if (edge.Contains(point)) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
 } // namespace
 
 TuiGridTablePlacement PlaceTableView(const TuiGridTableMeasures& measures) {
@@ -62,6 +85,26 @@ TuiGridTablePlacement PlaceTableView(const TuiGridTableMeasures& measures) {
         placement.VisibleRows = CountVisibleRows(placement.RowsAreaBounds.Height(), laidOutHeights);
     }
     return placement;
+}
+
+TuiGridPlacementSpot LocateInTablePlacement(const TuiGridTablePlacement& placement, vcl::TPoint point,
+                                            bool columnsSizable) {
+    using enum TuiGridPlacementSpotKind;
+    if (columnsSizable) {
+        if (const int column = PlacementSizingEdgeAt(placement.ColumnHeaders, point); column >= 0) {
+            return {ColumnHeaderSizingEdge, column};
+        }
+    }
+    if (const int column = PlacementColumnAt(placement.ColumnHeaders, point); column >= 0) {
+        return {ColumnHeader, column};
+    }
+    for (const TuiGridRowPlacement& row : placement.Rows) {
+        if (row.Bounds.Contains(point)) {
+            const int column = PlacementColumnAt(row.Cells, point);
+            return {column >= 0 ? DataCell : Record, column, row.RecordIndex};
+        }
+    }
+    return {};
 }
 
 } // namespace ui

@@ -7,6 +7,7 @@
 #include "ui/grid/tableview/uiGridTableMetrics.h"
 #include "vcl/system/Types.h"
 
+#include <cstdint>
 #include <span>
 #include <vector>
 
@@ -39,5 +40,20 @@ struct TuiGridTablePlacement {
 // Rows are laid out while their top lies inside the client bounds, so only the last one may reach past the bottom.
 // A record height below 1 is taken as 1, so that every laid-out row advances.
 TuiGridTablePlacement PlaceTableView(const TuiGridTableMeasures& measures);
+
+enum class TuiGridPlacementSpotKind : uint8_t { None, ColumnHeader, ColumnHeaderSizingEdge, Record, DataCell };
+
+struct TuiGridPlacementSpot {
+    TuiGridPlacementSpotKind Kind = TuiGridPlacementSpotKind::None;
+    int Column = -1;
+    int RecordIndex = -1;
+    bool operator==(const TuiGridPlacementSpot&) const = default;
+};
+
+// What lies under a point: a column's sizing edge spans 4 pixels on each side of its header's right border over the
+// header's height and wins over the neighbouring header; then the column headers, the data cells, and a row outside
+// its cells (the level indents). Below the last row nothing.
+TuiGridPlacementSpot LocateInTablePlacement(const TuiGridTablePlacement& placement, vcl::TPoint point,
+                                            bool columnsSizable);
 
 } // namespace ui

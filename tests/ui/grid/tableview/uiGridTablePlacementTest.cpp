@@ -147,6 +147,52 @@ TEST(GridTablePlacement, EdgeMeasuresStayWithinTheIntegerRangeAndTheClient) {
     EXPECT_EQ(placement.VisibleRows.VisibleCount, 0);
 }
 
+vcl::TPoint PlacementCentre(const vcl::TRect& rect) {
+    return {rect.Left + rect.Width() / 2, rect.Top + rect.Height() / 2};
+}
+
+TEST(GridTablePlacement, LocatingRoundTripsEveryLaidOutPlace) {
+    using enum TuiGridPlacementSpotKind;
+    const std::vector<int> widths{40, 60, 50};
+    const std::vector<int> heights{18, 30, 18};
+    TuiGridTableMeasures measures;
+    measures.ClientBounds = {0, 0, 200, 150};
+    measures.HeaderHeight = 20;
+    measures.LevelIndentsWidth = 10;
+    measures.ColumnWidths = widths;
+    measures.RecordHeights = heights;
+    const TuiGridTablePlacement placement = PlaceAndCheck(measures);
+    ASSERT_EQ(placement.Rows.size(), 3u);
+
+    for (const TuiGridRowPlacement& row : placement.Rows) {
+        for (size_t c = 0; c < row.Cells.size(); ++c) {
+            EXPECT_EQ(LocateInTablePlacement(placement, PlacementCentre(row.Cells[c]), true),
+                      (TuiGridPlacementSpot{DataCell, static_cast<int>(c), row.RecordIndex}));
+        }
+    }
+    for (size_t c = 0; c < placement.ColumnHeaders.size(); ++c) {
+        const vcl::TRect& header = placement.ColumnHeaders[c];
+        const int column = static_cast<int>(c);
+        EXPECT_EQ(LocateInTablePlacement(placement, PlacementCentre(header), true),
+                  (TuiGridPlacementSpot{ColumnHeader, column}));
+        for (const int dx : {-4, -3, 0, 3}) {
+            EXPECT_EQ(LocateInTablePlacement(placement, {header.Right + dx, header.Top + 5}, true),
+                      (TuiGridPlacementSpot{ColumnHeaderSizingEdge, column}))
+                << "column " << c << " offset " << dx;
+        }
+        EXPECT_NE(LocateInTablePlacement(placement, {header.Right + 4, header.Top + 5}, true).Kind,
+                  ColumnHeaderSizingEdge);
+        EXPECT_EQ(LocateInTablePlacement(placement, {header.Right - 1, header.Top + 5}, false),
+                  (TuiGridPlacementSpot{ColumnHeader, column}))
+            << "no sizing edge when columns cannot be sized";
+    }
+    EXPECT_EQ(LocateInTablePlacement(placement, {5, 30}, true), (TuiGridPlacementSpot{Record, -1, 0}))
+        << "the level indents belong to the row";
+    EXPECT_EQ(LocateInTablePlacement(placement, {20, placement.Rows.back().Bounds.Bottom}, true),
+              TuiGridPlacementSpot{});
+    EXPECT_EQ(LocateInTablePlacement(placement, {190, 30}, true), TuiGridPlacementSpot{}) << "right of the data";
+}
+
 #ifdef _WIN32
 // The application's fourteen columns, with their stored or default widths, under a header of 24 pixels.
 TEST(GridTablePlacement, ApplicationColumnsStandSideBySideOverTheirCells) {
