@@ -59,6 +59,46 @@ int PlacementSizingEdgeAt(const std::vector<vcl::TRect>& headers, vcl::TPoint po
     return -1;
 }
 
+int PlacementRowsBottom(const TuiGridTablePlacement& placement) {
+    return placement.Rows.empty() ? placement.RowsAreaBounds.Top : placement.Rows.back().Bounds.Bottom;
+}
+
+void AppendRow(TuiGridTablePlacement& placement, const TuiGridTableMeasures& measures, int record) {
+    const int top = PlacementRowsBottom(placement);
+    const int height = std::max(measures.RecordHeights[static_cast<size_t>(record)], 1);
+    const vcl::TRect bounds{placement.RowsAreaBounds.Left, top, placement.RowsAreaBounds.Right,
+                            PlacementRightOf(top, height)};
+    placement.Rows.push_back({record, bounds, PlaceRowCells(measures, placement.ColumnHeaders, bounds)});
+}
+
+// Lays out the records from a first one while the rows' bottom lies inside the client, then counts the visible rows.
+void AppendRowsDownToBottom(TuiGridTablePlacement& placement, const TuiGridTableMeasures& measures, int firstRecord) {
+    const int recordCount = static_cast<int>(measures.RecordHeights.size());
+    for (int record = firstRecord;
+         record < recordCount && PlacementRowsBottom(placement) < measures.ClientBounds.Bottom; ++record) {
+        AppendRow(placement, measures, record);
+    }
+    std::vector<int> heights;
+    heights.reserve(placement.Rows.size());
+    for (const TuiGridRowPlacement& row : placement.Rows) {
+        heights.push_back(row.Bounds.Height());
+    }
+    placement.VisibleRows =
+        heights.empty() ? TuiGridVisibleRows{} : CountVisibleRows(placement.RowsAreaBounds.Height(), heights);
+}
+
+void OffsetPlacementRect(vcl::TRect& rect, int dy) {
+    rect.Top += dy;
+    rect.Bottom += dy;
+}
+
+void OffsetRowPlacement(TuiGridRowPlacement& row, int dy) {
+    OffsetPlacementRect(row.Bounds, dy);
+    for (vcl::TRect& cell : row.Cells) {
+        OffsetPlacementRect(cell, dy);
+    }
+}
+
 } // namespace
 
 TuiGridTablePlacement PlaceTableView(const TuiGridTableMeasures& measures) {
@@ -71,20 +111,42 @@ TuiGridTablePlacement PlaceTableView(const TuiGridTableMeasures& measures) {
     placement.ColumnHeaders = PlaceColumnHeaders(measures, contentLeft, headerHeight);
     placement.RowsAreaBounds = {contentLeft, placement.HeaderBounds.Bottom, contentRight, client.Bottom};
 
-    std::vector<int> laidOutHeights;
-    int top = placement.RowsAreaBounds.Top;
-    const int recordCount = static_cast<int>(measures.RecordHeights.size());
-    for (int record = std::max(measures.TopRecordIndex, 0); record < recordCount && top < client.Bottom; ++record) {
-        const int height = std::max(measures.RecordHeights[static_cast<size_t>(record)], 1);
-        const vcl::TRect bounds{contentLeft, top, contentRight, PlacementRightOf(top, height)};
-        placement.Rows.push_back({record, bounds, PlaceRowCells(measures, placement.ColumnHeaders, bounds)});
-        laidOutHeights.push_back(height);
-        top = bounds.Bottom;
-    }
-    if (!laidOutHeights.empty()) {
-        placement.VisibleRows = CountVisibleRows(placement.RowsAreaBounds.Height(), laidOutHeights);
-    }
+    AppendRowsDownToBottom(placement, measures, std::max(measures.TopRecordIndex, 0));
     return placement;
+}
+
+int OffsetTablePlacement(TuiGridTablePlacement& placement, const TuiGridTableMeasures& measures) {
+    const int64_t delta =
+        placement.Rows.empty() ? 0 : int64_t{measures.TopRecordIndex} - placement.Rows.front().RecordIndex;
+    const int64_t laidOut = static_cast<int64_t>(placement.Rows.size());
+    if (delta == 0 || delta >= laidOut || -delta >= laidOut || measures.TopRecordIndex < 0) {
+        placement = PlaceTableView(measures);
+        return 0;
+    }
+    std::vector<TuiGridRowPlacement> kept;
+    if (delta > 0) {
+        kept.assign(std::make_move_iterator(placement.Rows.begin() + delta),
+                    std::make_move_iterator(placement.Rows.end()));
+        placement.Rows.clear();
+    } else {
+        kept = std::move(placement.Rows);
+        placement.Rows.clear();
+        for (int record = measures.TopRecordIndex; record < kept.front().RecordIndex; ++record) {
+            AppendRow(placement, measures, record);
+        }
+    }
+    const int shift = PlacementRowsBottom(placement) - kept.front().Bounds.Top;
+    int keptCount = 0;
+    for (TuiGridRowPlacement& row : kept) {
+        if (PlacementRowsBottom(placement) >= measures.ClientBounds.Bottom) {
+            break;
+        }
+        OffsetRowPlacement(row, shift);
+        placement.Rows.push_back(std::move(row));
+        ++keptCount;
+    }
+    AppendRowsDownToBottom(placement, measures, placement.Rows.back().RecordIndex + 1);
+    return keptCount;
 }
 
 TuiGridPlacementSpot LocateInTablePlacement(const TuiGridTablePlacement& placement, vcl::TPoint point,

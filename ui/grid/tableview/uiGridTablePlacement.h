@@ -27,6 +27,7 @@ struct TuiGridRowPlacement {
     int RecordIndex = 0;
     vcl::TRect Bounds;
     std::vector<vcl::TRect> Cells; // one per visible column
+    bool operator==(const TuiGridRowPlacement&) const = default;
 };
 
 struct TuiGridTablePlacement {
@@ -35,11 +36,17 @@ struct TuiGridTablePlacement {
     vcl::TRect RowsAreaBounds;
     std::vector<TuiGridRowPlacement> Rows;
     TuiGridVisibleRows VisibleRows;
+    bool operator==(const TuiGridTablePlacement&) const = default;
 };
 
 // Rows are laid out while their top lies inside the client bounds, so only the last one may reach past the bottom.
 // A record height below 1 is taken as 1, so that every laid-out row advances.
 TuiGridTablePlacement PlaceTableView(const TuiGridTableMeasures& measures);
+
+// Moves a placement to the measures' top record, which differs from the placement's only in that: when fewer records
+// than are laid out are scrolled, the rows still shown are kept and moved by the heights of the rows that went, and
+// only the rows coming in are made; otherwise everything is placed anew. Answers how many rows were kept.
+int OffsetTablePlacement(TuiGridTablePlacement& placement, const TuiGridTableMeasures& measures);
 
 enum class TuiGridPlacementSpotKind : uint8_t { None, ColumnHeader, ColumnHeaderSizingEdge, Record, DataCell };
 

@@ -193,6 +193,40 @@ TEST(GridTablePlacement, LocatingRoundTripsEveryLaidOutPlace) {
     EXPECT_EQ(LocateInTablePlacement(placement, {190, 30}, true), TuiGridPlacementSpot{}) << "right of the data";
 }
 
+TEST(GridTablePlacement, OffsettingByRecordsKeepsTheRowsStillShownAndEqualsAFreshPlacement) {
+    const std::vector<int> widths{40, 60};
+    const std::vector<int> heights{18, 30, 18, 25, 18, 18, 40, 18, 18, 18, 18, 18};
+    struct Case {
+        int FromTop;
+        int ToTop;
+        int Kept;
+    };
+    const Case cases[] = {
+        {0, 2, 3},  // down by 2 of 5 laid out: the three below move up by 18 + 30
+        {2, 0, 3},  // up by 2: the rows pushed past the bottom go
+        {0, 1, 4},  //
+        {0, 5, 0},  // as many as are laid out: placed anew
+        {4, 0, 1},  // up by 4 of 5 laid out: four new rows fill all but the last
+        {3, 3, 0},  // no move: placed anew
+        {8, 11, 1}, // the last records: fewer rows than room
+        {6, 9, 2},  //
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "from " << c.FromTop << " to " << c.ToTop);
+        TuiGridTableMeasures measures;
+        measures.ClientBounds = {0, 0, 120, 20 + 100};
+        measures.HeaderHeight = 20;
+        measures.ColumnWidths = widths;
+        measures.RecordHeights = heights;
+        measures.TopRecordIndex = c.FromTop;
+        TuiGridTablePlacement placement = PlaceAndCheck(measures);
+        measures.TopRecordIndex = c.ToTop;
+        EXPECT_EQ(OffsetTablePlacement(placement, measures), c.Kept);
+        EXPECT_EQ(placement, PlaceTableView(measures));
+        ExpectPlacementInvariants(measures, placement);
+    }
+}
+
 #ifdef _WIN32
 // The application's fourteen columns, with their stored or default widths, under a header of 24 pixels.
 TEST(GridTablePlacement, ApplicationColumnsStandSideBySideOverTheirCells) {
