@@ -154,6 +154,16 @@ void TCanvas::Polyline(std::span<const TPoint> points) {
     ::Polyline(FHandle, AsPOINTs(points), static_cast<int>(points.size()));
 }
 
+void TCanvas::PolyPolyline(std::span<const TPoint> points, std::span<const uint32_t> counts) {
+    static_assert(sizeof(DWORD) == sizeof(uint32_t));
+    if (counts.empty()) {
+        return;
+    }
+    RequirePen();
+    ::PolyPolyline(FHandle, AsPOINTs(points), reinterpret_cast<const DWORD*>(counts.data()),
+                   static_cast<DWORD>(counts.size()));
+}
+
 TColor TCanvas::Pixel(int32_t x, int32_t y) {
     return static_cast<TColor>(GetPixel(Handle(), x, y));
 }

@@ -76,6 +76,8 @@ public:
     void MoveTo(int32_t x, int32_t y);
     void LineTo(int32_t x, int32_t y);
     void Polyline(std::span<const TPoint> points);
+    // Separate polylines in one call: the i-th takes the next counts[i] points.
+    void PolyPolyline(std::span<const TPoint> points, std::span<const uint32_t> counts);
     TColor Pixel(int32_t x, int32_t y);
     void SetPixel(int32_t x, int32_t y, TColor color);
 

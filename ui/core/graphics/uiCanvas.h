@@ -172,6 +172,9 @@ public:
     void LineTo(int32_t x, int32_t y) { FCanvas->LineTo(x, y); }
     void Polygon(std::span<const vcl::TPoint> points) { FCanvas->Polygon(points); }
     void Polyline(std::span<const vcl::TPoint> points) { FCanvas->Polyline(points); }
+    void PolyPolyline(std::span<const vcl::TPoint> points, std::span<const uint32_t> counts) {
+        FCanvas->PolyPolyline(points, counts);
+    }
     void CopyRectFrom(const vcl::TRect& destRect, TuiCanvas& source, const vcl::TRect& sourceRect) {
         FCanvas->CopyRect(destRect, source.Canvas(), sourceRect);
     }

@@ -42,6 +42,7 @@ struct TuiGridVisibleRows {
     int VisibleCount = 0;
     int PartlyVisibleCount = 0;
     bool FirstRowComplete = true;
+    bool operator==(const TuiGridVisibleRows&) const = default;
 };
 // Rows stacked from the top of the content: a row cut by the bottom is partly visible only; when not even the first
 // row is complete it still counts as the one visible row.

@@ -1,0 +1,258 @@
+#include "ui/grid/tableview/uiGridTablePlacement.h"
+
+#include <gtest/gtest.h>
+#include <limits>
+#include <vector>
+
+#ifdef _WIN32
+#include "tests/support/ui/TestForms.h"
+#include "tests/ui/grid/tableview/ApplicationGridView.h"
+#include "ui/grid/tableview/uiGridColumn.h"
+#endif
+
+namespace ui {
+namespace {
+
+// What every placement must hold, whatever the measures.
+void ExpectPlacementInvariants(const TuiGridTableMeasures& measures, const TuiGridTablePlacement& placement) {
+    const vcl::TRect& client = measures.ClientBounds;
+    const int contentLeft = client.Left - measures.LeftPos;
+    const int64_t dataRight = int64_t{contentLeft} + TableDataWidth(measures.ColumnWidths);
+    const int64_t clampedDataRight = std::min<int64_t>(dataRight, std::numeric_limits<int>::max());
+
+    ASSERT_EQ(placement.ColumnHeaders.size(), measures.ColumnWidths.size());
+    int expectedLeft = contentLeft;
+    for (const vcl::TRect& header : placement.ColumnHeaders) {
+        EXPECT_EQ(header.Left, expectedLeft) << "header cells stand side by side";
+        EXPECT_EQ(header.Top, client.Top);
+        EXPECT_EQ(header.Bottom, placement.HeaderBounds.Bottom);
+        EXPECT_GE(header.Right, header.Left);
+        expectedLeft = header.Right;
+    }
+    EXPECT_EQ(placement.HeaderBounds.Left, contentLeft);
+    EXPECT_EQ(placement.HeaderBounds.Right, clampedDataRight);
+    EXPECT_EQ(placement.RowsAreaBounds.Left, contentLeft);
+    EXPECT_EQ(placement.RowsAreaBounds.Right, clampedDataRight);
+    EXPECT_EQ(placement.RowsAreaBounds.Top, placement.HeaderBounds.Bottom);
+    EXPECT_EQ(placement.RowsAreaBounds.Bottom, client.Bottom);
+
+    int expectedTop = placement.RowsAreaBounds.Top;
+    for (size_t r = 0; r < placement.Rows.size(); ++r) {
+        const TuiGridRowPlacement& row = placement.Rows[r];
+        EXPECT_EQ(row.Bounds.Top, expectedTop) << "rows stack without gaps, row " << r;
+        EXPECT_GE(row.Bounds.Height(), 1) << "row " << r;
+        EXPECT_LT(row.Bounds.Top, client.Bottom) << "row " << r;
+        if (r + 1 < placement.Rows.size()) {
+            EXPECT_LE(row.Bounds.Bottom, client.Bottom) << "only the last row may reach past the bottom";
+        }
+        EXPECT_EQ(row.Bounds.Left, placement.RowsAreaBounds.Left);
+        EXPECT_EQ(row.Bounds.Right, placement.RowsAreaBounds.Right);
+        ASSERT_EQ(row.Cells.size(), placement.ColumnHeaders.size());
+        for (size_t c = 0; c < row.Cells.size(); ++c) {
+            const vcl::TRect& header = placement.ColumnHeaders[c];
+            const int realWidth =
+                std::max(ColumnHeaderRealWidth(header.Width(), c == 0, measures.LevelIndentsWidth), 0);
+            EXPECT_EQ(row.Cells[c].Right, header.Right) << "cell under its header, row " << r << " column " << c;
+            EXPECT_EQ(row.Cells[c].Width(), realWidth) << "row " << r << " column " << c;
+            EXPECT_EQ(row.Cells[c].Top, row.Bounds.Top);
+            EXPECT_EQ(row.Cells[c].Bottom, row.Bounds.Bottom);
+        }
+        expectedTop = row.Bounds.Bottom;
+    }
+}
+
+TuiGridTablePlacement PlaceAndCheck(const TuiGridTableMeasures& measures) {
+    TuiGridTablePlacement placement = PlaceTableView(measures);
+    ExpectPlacementInvariants(measures, placement);
+    return placement;
+}
+
+TEST(GridTablePlacement, RowsFillTheContentAsTheirHeightsAllow) {
+    const std::vector<int> widths{40, 60, 50};
+    struct Case {
+        const char* Name;
+        int RowsAreaHeight;
+        int RecordCount;
+        int RowHeight;
+        size_t LaidOut;
+        int Visible;
+        int PartlyVisible;
+        bool FirstRowComplete;
+    };
+    const Case cases[] = {
+        {"filled exactly", 5 * 18, 8, 18, 5, 5, 5, true},
+        {"one pixel less", 5 * 18 - 1, 8, 18, 5, 4, 5, true},
+        {"less than a row", 10, 8, 18, 1, 1, 1, false},
+        {"fewer records than room", 200, 3, 18, 3, 3, 3, true},
+        {"rows measuring 0 are 1 pixel", 7, 100, 0, 7, 7, 7, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const std::vector<int> heights(static_cast<size_t>(c.RecordCount), c.RowHeight);
+        const int headerHeight = 21;
+        TuiGridTableMeasures measures;
+        measures.ClientBounds = {2, 3, 300, 3 + headerHeight + c.RowsAreaHeight};
+        measures.HeaderHeight = headerHeight;
+        measures.ColumnWidths = widths;
+        measures.RecordHeights = heights;
+        const TuiGridTablePlacement placement = PlaceAndCheck(measures);
+        EXPECT_EQ(placement.Rows.size(), c.LaidOut);
+        EXPECT_EQ(placement.VisibleRows.VisibleCount, c.Visible);
+        EXPECT_EQ(placement.VisibleRows.PartlyVisibleCount, c.PartlyVisible);
+        EXPECT_EQ(placement.VisibleRows.FirstRowComplete, c.FirstRowComplete);
+    }
+}
+
+TEST(GridTablePlacement, LeftPositionTopRecordAndLevelIndentsMovePlaces) {
+    const std::vector<int> widths{40, 60, 50};
+    const std::vector<int> heights{18, 30, 18, 18};
+    TuiGridTableMeasures measures;
+    measures.ClientBounds = {0, 0, 120, 100};
+    measures.HeaderHeight = 20;
+    measures.ColumnWidths = widths;
+    measures.RecordHeights = heights;
+    measures.LeftPos = 30;
+    measures.TopRecordIndex = 1;
+    measures.LevelIndentsWidth = 16;
+    const TuiGridTablePlacement placement = PlaceAndCheck(measures);
+
+    EXPECT_EQ(placement.ColumnHeaders[0], (vcl::TRect{-30, 0, 10, 20}));
+    EXPECT_EQ(placement.ColumnHeaders[2], (vcl::TRect{70, 0, 120, 20}));
+    ASSERT_EQ(placement.Rows.size(), 3u);
+    EXPECT_EQ(placement.Rows[0].RecordIndex, 1);
+    EXPECT_EQ(placement.Rows[0].Bounds, (vcl::TRect{-30, 20, 120, 50}));
+    EXPECT_EQ(placement.Rows[0].Cells[0], (vcl::TRect{-14, 20, 10, 50})) << "the first cell leaves the level indents";
+    EXPECT_EQ(placement.Rows[2].RecordIndex, 3);
+}
+
+TEST(GridTablePlacement, EdgeMeasuresStayWithinTheIntegerRangeAndTheClient) {
+    constexpr int maxInt = std::numeric_limits<int>::max();
+    const std::vector<int> hugeWidths{maxInt, maxInt, 10};
+    const std::vector<int> heights{18, 18};
+    TuiGridTableMeasures measures;
+    measures.ClientBounds = {0, 0, 200, 50};
+    measures.HeaderHeight = 80; // taller than the client: the header takes it all, no row shows
+    measures.ColumnWidths = hugeWidths;
+    measures.RecordHeights = heights;
+    TuiGridTablePlacement placement = PlaceAndCheck(measures);
+    EXPECT_EQ(placement.HeaderBounds.Right, maxInt);
+    EXPECT_EQ(placement.HeaderBounds.Bottom, 50);
+    EXPECT_TRUE(placement.Rows.empty());
+
+    measures.HeaderHeight = 0;
+    measures.TopRecordIndex = 5; // past the records
+    placement = PlaceAndCheck(measures);
+    EXPECT_EQ(placement.RowsAreaBounds.Top, 0);
+    EXPECT_TRUE(placement.Rows.empty());
+    EXPECT_EQ(placement.VisibleRows.VisibleCount, 0);
+}
+
+vcl::TPoint PlacementCentre(const vcl::TRect& rect) {
+    return {rect.Left + rect.Width() / 2, rect.Top + rect.Height() / 2};
+}
+
+TEST(GridTablePlacement, LocatingRoundTripsEveryLaidOutPlace) {
+    using enum TuiGridPlacementSpotKind;
+    const std::vector<int> widths{40, 60, 50};
+    const std::vector<int> heights{18, 30, 18};
+    TuiGridTableMeasures measures;
+    measures.ClientBounds = {0, 0, 200, 150};
+    measures.HeaderHeight = 20;
+    measures.LevelIndentsWidth = 10;
+    measures.ColumnWidths = widths;
+    measures.RecordHeights = heights;
+    const TuiGridTablePlacement placement = PlaceAndCheck(measures);
+    ASSERT_EQ(placement.Rows.size(), 3u);
+
+    for (const TuiGridRowPlacement& row : placement.Rows) {
+        for (size_t c = 0; c < row.Cells.size(); ++c) {
+            EXPECT_EQ(LocateInTablePlacement(placement, PlacementCentre(row.Cells[c]), true),
+                      (TuiGridPlacementSpot{DataCell, static_cast<int>(c), row.RecordIndex}));
+        }
+    }
+    for (size_t c = 0; c < placement.ColumnHeaders.size(); ++c) {
+        const vcl::TRect& header = placement.ColumnHeaders[c];
+        const int column = static_cast<int>(c);
+        EXPECT_EQ(LocateInTablePlacement(placement, PlacementCentre(header), true),
+                  (TuiGridPlacementSpot{ColumnHeader, column}));
+        for (const int dx : {-4, -3, 0, 3}) {
+            EXPECT_EQ(LocateInTablePlacement(placement, {header.Right + dx, header.Top + 5}, true),
+                      (TuiGridPlacementSpot{ColumnHeaderSizingEdge, column}))
+                << "column " << c << " offset " << dx;
+        }
+        EXPECT_NE(LocateInTablePlacement(placement, {header.Right + 4, header.Top + 5}, true).Kind,
+                  ColumnHeaderSizingEdge);
+        EXPECT_EQ(LocateInTablePlacement(placement, {header.Right - 1, header.Top + 5}, false),
+                  (TuiGridPlacementSpot{ColumnHeader, column}))
+            << "no sizing edge when columns cannot be sized";
+    }
+    EXPECT_EQ(LocateInTablePlacement(placement, {5, 30}, true), (TuiGridPlacementSpot{Record, -1, 0}))
+        << "the level indents belong to the row";
+    EXPECT_EQ(LocateInTablePlacement(placement, {20, placement.Rows.back().Bounds.Bottom}, true),
+              TuiGridPlacementSpot{});
+    EXPECT_EQ(LocateInTablePlacement(placement, {190, 30}, true), TuiGridPlacementSpot{}) << "right of the data";
+}
+
+TEST(GridTablePlacement, OffsettingByRecordsKeepsTheRowsStillShownAndEqualsAFreshPlacement) {
+    const std::vector<int> widths{40, 60};
+    const std::vector<int> heights{18, 30, 18, 25, 18, 18, 40, 18, 18, 18, 18, 18};
+    struct Case {
+        int FromTop;
+        int ToTop;
+        int Kept;
+    };
+    const Case cases[] = {
+        {0, 2, 3},  // down by 2 of 5 laid out: the three below move up by 18 + 30
+        {2, 0, 3},  // up by 2: the rows pushed past the bottom go
+        {0, 1, 4},  //
+        {0, 5, 0},  // as many as are laid out: placed anew
+        {4, 0, 1},  // up by 4 of 5 laid out: four new rows fill all but the last
+        {3, 3, 0},  // no move: placed anew
+        {8, 11, 1}, // the last records: fewer rows than room
+        {6, 9, 2},  //
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "from " << c.FromTop << " to " << c.ToTop);
+        TuiGridTableMeasures measures;
+        measures.ClientBounds = {0, 0, 120, 20 + 100};
+        measures.HeaderHeight = 20;
+        measures.ColumnWidths = widths;
+        measures.RecordHeights = heights;
+        measures.TopRecordIndex = c.FromTop;
+        TuiGridTablePlacement placement = PlaceAndCheck(measures);
+        measures.TopRecordIndex = c.ToTop;
+        EXPECT_EQ(OffsetTablePlacement(placement, measures), c.Kept);
+        EXPECT_EQ(placement, PlaceTableView(measures));
+        ExpectPlacementInvariants(measures, placement);
+    }
+}
+
+#ifdef _WIN32
+// The application's fourteen columns, with their stored or default widths, under a header of 24 pixels.
+TEST(GridTablePlacement, ApplicationColumnsStandSideBySideOverTheirCells) {
+    auto form = ui_test::CreateTestForm<ui_test::TApplicationGridForm>();
+    ui_test::LoadApplicationGridView(*form);
+    std::vector<int> widths;
+    for (int32_t i = 0; i < 14; ++i) {
+        widths.push_back(form->View->VisibleColumns(i)->Width());
+    }
+    const std::vector<int> heights(40, 19);
+    TuiGridTableMeasures measures;
+    measures.ClientBounds = {0, 0, 640, 24 + 10 * 19 + 5};
+    measures.HeaderHeight = 24;
+    measures.ColumnWidths = widths;
+    measures.RecordHeights = heights;
+    const TuiGridTablePlacement placement = PlaceAndCheck(measures);
+
+    EXPECT_EQ(placement.ColumnHeaders[0], (vcl::TRect{0, 0, 52, 24}));
+    EXPECT_EQ(placement.ColumnHeaders[2].Width(), 78);
+    EXPECT_EQ(placement.ColumnHeaders[10].Width(), 106);
+    EXPECT_EQ(placement.RowsAreaBounds.Right, TableDataWidth(widths));
+    ASSERT_EQ(placement.Rows.size(), 11u);
+    EXPECT_EQ(placement.VisibleRows.VisibleCount, 10);
+    EXPECT_EQ(placement.Rows[10].Bounds, (vcl::TRect{0, 24 + 10 * 19, TableDataWidth(widths), 24 + 11 * 19}));
+}
+#endif
+
+} // namespace
+} // namespace ui

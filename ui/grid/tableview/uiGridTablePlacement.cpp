@@ -1,0 +1,172 @@
+#include "ui/grid/tableview/uiGridTablePlacement.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+namespace ui {
+namespace {
+
+// Huge stored widths must not wrap a right edge negative.
+int PlacementRightOf(int left, int width) {
+    const int64_t right = int64_t{left} + std::max(width, 0);
+    return static_cast<int>(std::min<int64_t>(right, std::numeric_limits<int>::max()));
+}
+
+std::vector<vcl::TRect> PlaceColumnHeaders(const TuiGridTableMeasures& measures, int contentLeft, int height) {
+    const std::vector<int> lefts = HeaderCellLefts(contentLeft, measures.ColumnWidths);
+    std::vector<vcl::TRect> headers;
+    headers.reserve(lefts.size());
+    const int top = measures.ClientBounds.Top;
+    for (size_t i = 0; i < lefts.size(); ++i) {
+        headers.push_back({lefts[i], top, PlacementRightOf(lefts[i], measures.ColumnWidths[i]), top + height});
+    }
+    return headers;
+}
+
+std::vector<vcl::TRect> PlaceRowCells(const TuiGridTableMeasures& measures, const std::vector<vcl::TRect>& headers,
+                                      const vcl::TRect& row) {
+    std::vector<vcl::TRect> cells;
+    cells.reserve(headers.size());
+    for (size_t i = 0; i < headers.size(); ++i) {
+        const int realWidth = ColumnHeaderRealWidth(headers[i].Width(), i == 0, measures.LevelIndentsWidth);
+        const int right = headers[i].Right;
+        cells.push_back({right - std::max(realWidth, 0), row.Top, right, row.Bottom});
+    }
+    return cells;
+}
+
+constexpr int PlacementSizingEdgeHalfWidth = 4;
+
+int PlacementColumnAt(const std::vector<vcl::TRect>& rects, vcl::TPoint point) {
+    for (size_t i = 0; i < rects.size(); ++i) {
+        if (rects[i].Contains(point)) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+int PlacementSizingEdgeAt(const std::vector<vcl::TRect>& headers, vcl::TPoint point) {
+    for (size_t i = 0; i < headers.size(); ++i) {
+        const vcl::TRect& header = headers[i];
+        const vcl::TRect edge{header.Right - PlacementSizingEdgeHalfWidth, header.Top,
+                              PlacementRightOf(header.Right, PlacementSizingEdgeHalfWidth), header.Bottom};
+        if (edge.Contains(point)) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+int PlacementRowsBottom(const TuiGridTablePlacement& placement) {
+    return placement.Rows.empty() ? placement.RowsAreaBounds.Top : placement.Rows.back().Bounds.Bottom;
+}
+
+void AppendRow(TuiGridTablePlacement& placement, const TuiGridTableMeasures& measures, int record) {
+    const int top = PlacementRowsBottom(placement);
+    const int height = std::max(measures.RecordHeights[static_cast<size_t>(record)], 1);
+    const vcl::TRect bounds{placement.RowsAreaBounds.Left, top, placement.RowsAreaBounds.Right,
+                            PlacementRightOf(top, height)};
+    placement.Rows.push_back({record, bounds, PlaceRowCells(measures, placement.ColumnHeaders, bounds)});
+}
+
+// Lays out the records from a first one while the rows' bottom lies inside the client, then counts the visible rows.
+void AppendRowsDownToBottom(TuiGridTablePlacement& placement, const TuiGridTableMeasures& measures, int firstRecord) {
+    const int recordCount = static_cast<int>(measures.RecordHeights.size());
+    for (int record = firstRecord;
+         record < recordCount && PlacementRowsBottom(placement) < measures.ClientBounds.Bottom; ++record) {
+        AppendRow(placement, measures, record);
+    }
+    std::vector<int> heights;
+    heights.reserve(placement.Rows.size());
+    for (const TuiGridRowPlacement& row : placement.Rows) {
+        heights.push_back(row.Bounds.Height());
+    }
+    placement.VisibleRows =
+        heights.empty() ? TuiGridVisibleRows{} : CountVisibleRows(placement.RowsAreaBounds.Height(), heights);
+}
+
+void OffsetPlacementRect(vcl::TRect& rect, int dy) {
+    rect.Top += dy;
+    rect.Bottom += dy;
+}
+
+void OffsetRowPlacement(TuiGridRowPlacement& row, int dy) {
+    OffsetPlacementRect(row.Bounds, dy);
+    for (vcl::TRect& cell : row.Cells) {
+        OffsetPlacementRect(cell, dy);
+    }
+}
+
+} // namespace
+
+TuiGridTablePlacement PlaceTableView(const TuiGridTableMeasures& measures) {
+    TuiGridTablePlacement placement;
+    const vcl::TRect& client = measures.ClientBounds;
+    const int contentLeft = client.Left - measures.LeftPos;
+    const int contentRight = PlacementRightOf(contentLeft, TableDataWidth(measures.ColumnWidths));
+    const int headerHeight = std::clamp(measures.HeaderHeight, 0, std::max(client.Height(), 0));
+    placement.HeaderBounds = {contentLeft, client.Top, contentRight, client.Top + headerHeight};
+    placement.ColumnHeaders = PlaceColumnHeaders(measures, contentLeft, headerHeight);
+    placement.RowsAreaBounds = {contentLeft, placement.HeaderBounds.Bottom, contentRight, client.Bottom};
+
+    AppendRowsDownToBottom(placement, measures, std::max(measures.TopRecordIndex, 0));
+    return placement;
+}
+
+int OffsetTablePlacement(TuiGridTablePlacement& placement, const TuiGridTableMeasures& measures) {
+    const int64_t delta =
+        placement.Rows.empty() ? 0 : int64_t{measures.TopRecordIndex} - placement.Rows.front().RecordIndex;
+    const int64_t laidOut = static_cast<int64_t>(placement.Rows.size());
+    if (delta == 0 || delta >= laidOut || -delta >= laidOut || measures.TopRecordIndex < 0) {
+        placement = PlaceTableView(measures);
+        return 0;
+    }
+    std::vector<TuiGridRowPlacement> kept;
+    if (delta > 0) {
+        kept.assign(std::make_move_iterator(placement.Rows.begin() + delta),
+                    std::make_move_iterator(placement.Rows.end()));
+        placement.Rows.clear();
+    } else {
+        kept = std::move(placement.Rows);
+        placement.Rows.clear();
+        for (int record = measures.TopRecordIndex; record < kept.front().RecordIndex; ++record) {
+            AppendRow(placement, measures, record);
+        }
+    }
+    const int shift = PlacementRowsBottom(placement) - kept.front().Bounds.Top;
+    int keptCount = 0;
+    for (TuiGridRowPlacement& row : kept) {
+        if (PlacementRowsBottom(placement) >= measures.ClientBounds.Bottom) {
+            break;
+        }
+        OffsetRowPlacement(row, shift);
+        placement.Rows.push_back(std::move(row));
+        ++keptCount;
+    }
+    AppendRowsDownToBottom(placement, measures, placement.Rows.back().RecordIndex + 1);
+    return keptCount;
+}
+
+TuiGridPlacementSpot LocateInTablePlacement(const TuiGridTablePlacement& placement, vcl::TPoint point,
+                                            bool columnsSizable) {
+    using enum TuiGridPlacementSpotKind;
+    if (columnsSizable) {
+        if (const int column = PlacementSizingEdgeAt(placement.ColumnHeaders, point); column >= 0) {
+            return {ColumnHeaderSizingEdge, column};
+        }
+    }
+    if (const int column = PlacementColumnAt(placement.ColumnHeaders, point); column >= 0) {
+        return {ColumnHeader, column};
+    }
+    for (const TuiGridRowPlacement& row : placement.Rows) {
+        if (row.Bounds.Contains(point)) {
+            const int column = PlacementColumnAt(row.Cells, point);
+            return {column >= 0 ? DataCell : Record, column, row.RecordIndex};
+        }
+    }
+    return {};
+}
+
+} // namespace ui

@@ -1,0 +1,66 @@
+#pragma once
+// The places of the table view's bands and cells from its measures: the header band with one column header per
+// visible column, the rows area under it, the data rows stacked from the top record down to the bottom of the client
+// bounds, and each data cell under its column header with the header's real width. Scrolling left moves every
+// horizontal place by the left position.
+
+#include "ui/grid/tableview/uiGridTableMetrics.h"
+#include "vcl/system/Types.h"
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace ui {
+
+struct TuiGridTableMeasures {
+    vcl::TRect ClientBounds;
+    int LeftPos = 0;
+    int HeaderHeight = 0; // 0 when the header is hidden
+    int LevelIndentsWidth = 0;
+    std::span<const int> ColumnWidths;
+    std::span<const int> RecordHeights; // one per record, in record order
+    int TopRecordIndex = 0;
+};
+
+struct TuiGridRowPlacement {
+    int RecordIndex = 0;
+    vcl::TRect Bounds;
+    std::vector<vcl::TRect> Cells; // one per visible column
+    bool operator==(const TuiGridRowPlacement&) const = default;
+};
+
+struct TuiGridTablePlacement {
+    vcl::TRect HeaderBounds;
+    std::vector<vcl::TRect> ColumnHeaders;
+    vcl::TRect RowsAreaBounds;
+    std::vector<TuiGridRowPlacement> Rows;
+    TuiGridVisibleRows VisibleRows;
+    bool operator==(const TuiGridTablePlacement&) const = default;
+};
+
+// Rows are laid out while their top lies inside the client bounds, so only the last one may reach past the bottom.
+// A record height below 1 is taken as 1, so that every laid-out row advances.
+TuiGridTablePlacement PlaceTableView(const TuiGridTableMeasures& measures);
+
+// Moves a placement to the measures' top record, which differs from the placement's only in that: when fewer records
+// than are laid out are scrolled, the rows still shown are kept and moved by the heights of the rows that went, and
+// only the rows coming in are made; otherwise everything is placed anew. Answers how many rows were kept.
+int OffsetTablePlacement(TuiGridTablePlacement& placement, const TuiGridTableMeasures& measures);
+
+enum class TuiGridPlacementSpotKind : uint8_t { None, ColumnHeader, ColumnHeaderSizingEdge, Record, DataCell };
+
+struct TuiGridPlacementSpot {
+    TuiGridPlacementSpotKind Kind = TuiGridPlacementSpotKind::None;
+    int Column = -1;
+    int RecordIndex = -1;
+    bool operator==(const TuiGridPlacementSpot&) const = default;
+};
+
+// What lies under a point: a column's sizing edge spans 4 pixels on each side of its header's right border over the
+// header's height and wins over the neighbouring header; then the column headers, the data cells, and a row outside
+// its cells (the level indents). Below the last row nothing.
+TuiGridPlacementSpot LocateInTablePlacement(const TuiGridTablePlacement& placement, vcl::TPoint point,
+                                            bool columnsSizable);
+
+} // namespace ui
