@@ -1,8 +1,8 @@
 // References of formula text (A1 cells, areas, whole columns and rows, with sheet and workbook prefixes), names and
 // structured table references.
 
-#include "xls/core/formula/XLSFormulaScanner.h"
 #include "xls/core/base/Xc12Utils5.h"
+#include "xls/core/formula/XLSFormulaScanner.h"
 
 #include <algorithm>
 #include <string_view>

@@ -1,7 +1,7 @@
 #include "xls/core/formula/XLSTokenizer.h"
 
-#include "rtl/text/CodePages.h"
 #include "rtl/core/Exceptions.h"
+#include "rtl/text/CodePages.h"
 #include "tests/support/TestSupport.h"
 #include "xls/core/base/XLSErrorManager.h"
 
