@@ -45,7 +45,7 @@ public:
         const int32_t number = FRecord + 1;
         AddCheckedText(line, u"Xh", rtl::IntToStr(number), number);
         AddCheckedText(line, u"Spmc", Text(iiProductName), number);
-        AddCheckedText(line, u"Ggxh", Text(iiSpecification), number);
+        AddCheckedText(line, u"Ggxh", Text(iiModel), number);
         AddCheckedText(line, u"Jldw", Text(iiUnit), number);
         const long double rate = rtl::StrToExtended(Text(iiTaxRate));
         const rtl::UnicodeString quantity = Text(iiQuantity);

@@ -16,7 +16,7 @@ namespace app {
 enum TInvoiceItem : int32_t {
     iiLineNumber = 0,          // the sheet row the line came from
     iiProductName = 1,         // A
-    iiSpecification = 2,       // B
+    iiModel = 2,               // B
     iiUnit = 3,                // C
     iiQuantity = 4,            // D
     iiUnitPrice = 5,           // E

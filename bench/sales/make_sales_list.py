@@ -34,12 +34,12 @@ def pools(rng):
                  for c in CITIES for _ in range(40)]
     products = [f"{g}{rng.choice('ABCDEFGHJK')}{rng.randint(100, 999)}" for g in GOODS for _ in range(60)]
     codes = ["".join(rng.choice("0123456789") for _ in range(19)) for _ in range(len(products))]
-    specs = [f"{rng.randint(1, 99)}*{rng.randint(1, 99)}mm" for _ in range(300)]
-    return customers, products, codes, specs
+    models = [f"{rng.randint(1, 99)}*{rng.randint(1, 99)}mm" for _ in range(300)]
+    return customers, products, codes, models
 
 
 def rows(count, rng):
-    customers, products, codes, specs = pools(rng)
+    customers, products, codes, models = pools(rng)
     for i in range(count):
         product = rng.randrange(len(products))
         quantity = rng.randint(1, 500)
@@ -49,7 +49,7 @@ def rows(count, rng):
         # Every 50th order number repeats the previous one: orders with several lines.
         order = f"SO{20260000000 + (i - 1 if i % 50 == 49 else i)}"
         yield [order, datetime.datetime(2026, 1, 1) + datetime.timedelta(days=i % 365), rng.choice(customers), products[product],
-               codes[product], rng.choice(specs), rng.choice(UNITS), quantity, price, amount, rate,
+               codes[product], rng.choice(models), rng.choice(UNITS), quantity, price, amount, rate,
                round(amount * rate, 2), "加急" if i % 97 == 0 else "常规"]
 
 

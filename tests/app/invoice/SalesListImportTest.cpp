@@ -69,7 +69,7 @@ TEST_F(SalesListImport, EachKindOfCellIsStoredOrReportedOnce) {
         {0, app::iiUnitPrice, "6.17"},
         {0, app::iiAmount, "12.35"}, // the text 12.345, converted and rounded
         {0, app::iiTaxRate, "0.13"},
-        {0, app::iiSpecification, "Null"},
+        {0, app::iiModel, "Null"},
         {1, app::iiProductName, "123"},     // a product name given as a number
         {1, app::iiAmount, "12.35"},        // the number 12.345, rounded
         {1, app::iiTaxRate, "0.123456789"}, // a rate is stored unrounded
@@ -79,7 +79,7 @@ TEST_F(SalesListImport, EachKindOfCellIsStoredOrReportedOnce) {
         {3, app::iiAmount, "6"}, // a float formula's result
         {3, app::iiTaxRate, "0.06"},
         {3, app::iiDeduction, "Null"},
-        {4, app::iiSpecification, "规格"}, // a string formula's result
+        {4, app::iiModel, "规格"}, // a string formula's result
         {4, app::iiAmount, "100"},
         {5, app::iiAmount, "Null"},
         {6, app::iiLineNumber, "7"},
@@ -179,10 +179,10 @@ TEST_F(SalesListImport, ATextThatGbkCannotHoldNeverReachesTheInvoiceAsAnotherCha
     if (rtl::ProcessAnsiCodePage() == 936) {
         ASSERT_EQ(Messages.Shown.size(), 2u);
         EXPECT_EQ(Messages.Shown[0], BadCell(3, 2, "String"));
-        EXPECT_EQ(Value(1, app::iiSpecification), "Null") << "never a '?' in its place";
+        EXPECT_EQ(Value(1, app::iiModel), "Null") << "never a '?' in its place";
         return;
     }
-    EXPECT_EQ(Value(1, app::iiSpecification), "笑脸\xF0\x9F\x98\x80");
+    EXPECT_EQ(Value(1, app::iiModel), "笑脸\xF0\x9F\x98\x80");
     app_test::TTempFolder folder;
     app::TInvoiceExport invoiceExport(Records, Messages);
     EXPECT_FALSE(invoiceExport.Export(folder.Path() + u"invoice.xml", {}, true));

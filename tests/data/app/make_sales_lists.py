@@ -9,7 +9,7 @@
 - end-by-missing-name.xlsx, end-by-blank-name.xlsx, end-by-blank-text-name.xlsx: the row that ends a list, with its
   product name missing, a blank cell, or only blanks.
 - header-below-top.xlsx: two empty rows above the header. header-only.xlsx: a header and nothing else.
-- unwritable-text.xlsx: a specification with a character that GBK has no bytes for.
+- unwritable-text.xlsx: a model text with a character that GBK has no bytes for.
 
 Run from this folder: /usr/bin/python3 make_sales_lists.py
 """
@@ -58,12 +58,12 @@ def sales_list(path):
     book, sheet = new_sheet()
     sheet.append(HEADER)
     total = 0
-    for index, (name, spec, unit, quantity, price, amount, rate, code) in enumerate(PRODUCTS):
+    for index, (name, model, unit, quantity, price, amount, rate, code) in enumerate(PRODUCTS):
         own_code = "SP%04d" % (index + 1)
         # One amount entered as text, as users paste them; one deduction that is no number.
         amount_cell = "%.2f" % amount if index == 4 else amount
         deduction = "无" if index == 7 else None
-        sheet.append([name, spec, unit, quantity, price, amount_cell, rate, code, own_code, "0", None, None,
+        sheet.append([name, model, unit, quantity, price, amount_cell, rate, code, own_code, "0", None, None,
                       deduction])
         total += amount
     # The totals row: no product name, so it ends the list.

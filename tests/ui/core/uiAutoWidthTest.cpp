@@ -6,20 +6,20 @@
 namespace ui {
 namespace {
 
-struct TItemSpec {
+struct TItemWidths {
     int32_t Width;
     int32_t MinWidth;
     bool Fixed;
 };
 
-std::vector<int32_t> Distribute(const std::vector<TItemSpec>& specs, int32_t available) {
-    TuiAutoWidthObject distributor(static_cast<int32_t>(specs.size()));
+std::vector<int32_t> Distribute(const std::vector<TItemWidths>& items, int32_t available) {
+    TuiAutoWidthObject distributor(static_cast<int32_t>(items.size()));
     distributor.SetAvailableWidth(available);
-    for (const TItemSpec& spec : specs) {
+    for (const TItemWidths& widths : items) {
         TuiAutoWidthItem& item = distributor.AppendItem();
-        item.Width = spec.Width;
-        item.MinWidth = spec.MinWidth;
-        item.Fixed = spec.Fixed;
+        item.Width = widths.Width;
+        item.MinWidth = widths.MinWidth;
+        item.Fixed = widths.Fixed;
         EXPECT_EQ(item.AutoWidth, -1);
     }
     distributor.Calculate();

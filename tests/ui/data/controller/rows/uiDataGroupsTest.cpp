@@ -9,7 +9,7 @@
 namespace ui {
 namespace {
 
-struct TGroupSpec {
+struct TGroupRange {
     int32_t Level;
     int32_t Begin;
     int32_t End;
@@ -23,16 +23,16 @@ protected:
         FController.AddTypedItem(&TuiIntegerValueType::Instance());
     }
 
-    void Build(int32_t levels, std::initializer_list<TGroupSpec> specs) {
+    void Build(int32_t levels, std::initializer_list<TGroupRange> ranges) {
         FGroups.Clear();
         for (int32_t level = 0; level < levels; ++level) {
             FGroups.AddField(FController.GetItemField(level));
         }
-        for (const TGroupSpec& spec : specs) {
+        for (const TGroupRange& range : ranges) {
             TuiDataGroupInfo& group = FGroups.GetItem(FGroups.AddGroup());
-            group.Level = spec.Level;
-            group.Begin = spec.Begin;
-            group.End = spec.End;
+            group.Level = range.Level;
+            group.Begin = range.Begin;
+            group.End = range.End;
         }
         FGroups.RebuildRowIndexes();
     }
