@@ -7,6 +7,7 @@
 #include "ui/core/controls/uiControl.h"
 #include "ui/core/controls/uiControlRoutines.h"
 #include "ui/core/controls/uiControlsUnit.h"
+#include "ui/core/controls/uiWindowRoutines.h"
 #include "vcl/controls/pointer/Cursors.h"
 #include "vcl/graphics/images/Bitmap.h"
 
@@ -148,15 +149,7 @@ void TuiControl::RunPanningMode() {
     try {
         MSG message;
         bool running = true;
-        while (running && GetCapture() == window) {
-            const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-            if (got == -1) {
-                break;
-            }
-            if (got == 0) {
-                PostQuitMessage(static_cast<int>(message.wParam));
-                break;
-            }
+        while (running && NextMessageWhileCaptured(window, message)) {
             if (message.message == WM_PAINT && message.hwnd == anchorWindow.Handle()) {
                 ValidateRect(message.hwnd, nullptr);
             } else if (message.message == WM_TIMER && !message.hwnd && message.wParam == timer) {

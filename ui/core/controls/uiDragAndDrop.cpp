@@ -6,6 +6,7 @@
 #include "ui/core/controls/uiControl.h"
 #include "ui/core/controls/uiControlRoutines.h"
 #include "ui/core/controls/uiControlsUnit.h"
+#include "ui/core/controls/uiWindowRoutines.h"
 #include "vcl/controls/drag/DragSession.h"
 #include "vcl/controls/pointer/Cursors.h"
 #include "vcl/controls/pointer/Mouse.h"
@@ -142,15 +143,7 @@ TuiDragDetectResult DetectDrag(HWND window, vcl::TPoint screenPoint) {
     SetCapture(window);
     bool running = true;
     MSG message;
-    while (running && GetCapture() == window) {
-        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-        if (got == -1) {
-            break;
-        }
-        if (got == 0) {
-            PostQuitMessage(static_cast<int>(message.wParam));
-            break;
-        }
+    while (running && NextMessageWhileCaptured(window, message)) {
         switch (message.message) {
         case WM_KEYDOWN:
         case WM_KEYUP:

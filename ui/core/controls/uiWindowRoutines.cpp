@@ -129,6 +129,17 @@ bool HasPendingMessage(HWND window, uint32_t message) {
     return PeekMessageW(&pending, window, message, message, PM_NOREMOVE) && pending.hwnd == window;
 }
 
+bool NextMessageWhileCaptured(HWND window, MSG& message) {
+    if (GetCapture() != window) {
+        return false;
+    }
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+    if (got == 0) {
+        PostQuitMessage(static_cast<int>(message.wParam));
+    }
+    return got > 0;
+}
+
 bool DiscardPendingMessages(HWND window, uint32_t first, uint32_t last, bool all) {
     bool removed = false;
     MSG message;

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 
+struct tagMSG;
 struct tagSCROLLBARINFO;
 
 namespace vcl {
@@ -42,6 +43,9 @@ bool HasPendingMessage(HWND window, uint32_t message);
 // Removes the window's queued messages in [first, last] (only the first one unless all); a quit request met stays
 // in the queue. Whether any was removed.
 bool DiscardPendingMessages(HWND window, uint32_t first, uint32_t last, bool all);
+// The next message of a modal loop that lasts while window holds the capture: false once the capture has gone, the
+// queue fails or a quit request arrives (posted again for the outer loop).
+bool NextMessageWhileCaptured(HWND window, tagMSG& message);
 
 // Whether the system offers GetScrollBarInfo (bound when first asked).
 bool IsScrollBarInfoAvailable();
