@@ -8,6 +8,7 @@
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridRows.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
+#include "ui/grid/tableview/uiGridTableSummaryItem.h"
 
 namespace ui {
 
@@ -29,7 +30,10 @@ TuiGridGroupFootersMode StoredGroupFootersMode(const rtl::Variant& value) {
 
 } // namespace
 
-TuiGridTableView::TuiGridTableView(rtl::TComponent* owner) : TuiCustomGridTableView(owner) {}
+TuiGridTableView::TuiGridTableView(rtl::TComponent* owner) : TuiCustomGridTableView(owner) {
+    // The data controller made its summary before this class could answer the summary item classes.
+    DataController().RecreateSummary();
+}
 
 TuiGridTableView::~TuiGridTableView() = default;
 
@@ -43,6 +47,14 @@ TuiGridColumn* TuiGridTableView::VisibleColumns(int32_t index) const {
 
 TuiGridColumn* TuiGridTableView::CreateColumn() {
     return static_cast<TuiGridColumn*>(CreateItem());
+}
+
+const rtl::TMetaclass& TuiGridTableView::GetSummaryItemClass() const {
+    return TuiGridTableSummaryItem::StaticClass();
+}
+
+const rtl::TMetaclass& TuiGridTableView::GetSummaryGroupItemLinkClass() const {
+    return TuiGridTableSummaryGroupItemLink::StaticClass();
 }
 
 TuiCustomGridTableItem* TuiGridTableView::NewItem(rtl::TComponent* owner) {

@@ -29,6 +29,9 @@ public:
     TuiGridColumn* Columns(int32_t index) const;
     TuiGridColumn* VisibleColumns(int32_t index) const;
     TuiGridColumn* CreateColumn();
+    // TuiGridTableSummaryItem and TuiGridTableSummaryGroupItemLink.
+    const rtl::TMetaclass& GetSummaryItemClass() const override;
+    const rtl::TMetaclass& GetSummaryGroupItemLinkClass() const override;
 
     TuiGridTableOptionsCustomize& OptionsCustomize();
     TuiGridTableOptionsSelection& OptionsSelection();
