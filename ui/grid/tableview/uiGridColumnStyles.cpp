@@ -19,9 +19,9 @@ void TuiGridColumnStyles::Assign(const rtl::TPersistent* source) {
         for (const int32_t index : {isFooter, isGroupSummary, isHeader}) {
             SetStyle(index, styles->GetStyle(index));
         }
-        SetOnGetFooterStyle(styles->FOnGetFooterStyle);
-        SetOnGetFooterStyleEx(styles->FOnGetFooterStyleEx);
-        SetOnGetFooterSummaryStyle(styles->FOnGetFooterSummaryStyle);
+        SetOnGetFooterStyle(styles->FFooterStyleEvents.OnGetFooterStyle);
+        SetOnGetFooterStyleEx(styles->FFooterStyleEvents.OnGetFooterStyleEx);
+        SetOnGetFooterSummaryStyle(styles->FFooterStyleEvents.OnGetFooterSummaryStyle);
         SetOnGetGroupSummaryStyle(styles->FOnGetGroupSummaryStyle);
         SetOnGetHeaderStyle(styles->FOnGetHeaderStyle);
     }
@@ -34,15 +34,15 @@ void TuiGridColumnStyles::SetEvent(THandler& field, THandler handler) {
 }
 
 void TuiGridColumnStyles::SetOnGetFooterStyle(TuiGridGetCellStyleEvent handler) {
-    SetEvent(FOnGetFooterStyle, std::move(handler));
+    SetEvent(FFooterStyleEvents.OnGetFooterStyle, std::move(handler));
 }
 
 void TuiGridColumnStyles::SetOnGetFooterStyleEx(TuiGridGetFooterStyleExEvent handler) {
-    SetEvent(FOnGetFooterStyleEx, std::move(handler));
+    SetEvent(FFooterStyleEvents.OnGetFooterStyleEx, std::move(handler));
 }
 
 void TuiGridColumnStyles::SetOnGetFooterSummaryStyle(TuiGridGetFooterSummaryStyleEvent handler) {
-    SetEvent(FOnGetFooterSummaryStyle, std::move(handler));
+    SetEvent(FFooterStyleEvents.OnGetFooterSummaryStyle, std::move(handler));
 }
 
 void TuiGridColumnStyles::SetOnGetGroupSummaryStyle(TuiGridGetGroupSummaryStyleEvent handler) {
@@ -77,18 +77,8 @@ void TuiGridColumnStyles::GetDefaultDrawParams(int32_t index, rtl::TObject* data
 
 void TuiGridColumnStyles::GetFooterParams(TuiCustomGridRow* row, int32_t footerGroupLevel, TuiDrawParams& params,
                                           TuiDataSummaryItem* summaryItem) {
-    TuiStyle* style = nullptr;
-    if (TuiGridTableView* view = TableView()) {
-        if (FOnGetFooterStyle) {
-            FOnGetFooterStyle(*view, row, &FColumn, style);
-        }
-        if (FOnGetFooterStyleEx) {
-            FOnGetFooterStyleEx(*view, row, &FColumn, footerGroupLevel, style);
-        }
-        if (summaryItem && FOnGetFooterSummaryStyle) {
-            FOnGetFooterSummaryStyle(*view, row, &FColumn, footerGroupLevel, summaryItem, style);
-        }
-    }
+    TuiGridTableView* view = TableView();
+    TuiStyle* style = view ? FFooterStyleEvents.Ask(*view, row, &FColumn, footerGroupLevel, summaryItem) : nullptr;
     TuiGridRowFooterCellPos cellPos(row, &FColumn, footerGroupLevel, summaryItem);
     ResolveDrawParams(isFooter, &cellPos, style, params);
 }

@@ -51,9 +51,7 @@ private:
     void SetEvent(THandler& field, THandler handler);
 
     TuiGridColumn& FColumn;
-    TuiGridGetCellStyleEvent FOnGetFooterStyle;
-    TuiGridGetFooterStyleExEvent FOnGetFooterStyleEx;
-    TuiGridGetFooterSummaryStyleEvent FOnGetFooterSummaryStyle;
+    TuiGridFooterStyleEvents FFooterStyleEvents;
     TuiGridGetGroupSummaryStyleEvent FOnGetGroupSummaryStyle;
     TuiGridGetHeaderStyleEvent FOnGetHeaderStyle;
 };

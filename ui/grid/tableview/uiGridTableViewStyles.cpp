@@ -41,6 +41,21 @@ private:
 
 } // namespace
 
+TuiStyle* TuiGridFooterStyleEvents::Ask(TuiGridTableView& view, TuiCustomGridRow* row, TuiGridColumn* column,
+                                        int32_t footerGroupLevel, TuiDataSummaryItem* summaryItem) const {
+    TuiStyle* style = nullptr;
+    if (OnGetFooterStyle) {
+        OnGetFooterStyle(view, row, column, style);
+    }
+    if (OnGetFooterStyleEx) {
+        OnGetFooterStyleEx(view, row, column, footerGroupLevel, style);
+    }
+    if (summaryItem && OnGetFooterSummaryStyle) {
+        OnGetFooterSummaryStyle(view, row, column, footerGroupLevel, summaryItem, style);
+    }
+    return style;
+}
+
 TuiGridTableViewStyles::TuiGridTableViewStyles(rtl::TPersistent* owner) : TuiCustomGridTableViewStyles(owner) {}
 
 TuiGridTableView& TuiGridTableViewStyles::GridTableView() const {
@@ -49,9 +64,9 @@ TuiGridTableView& TuiGridTableViewStyles::GridTableView() const {
 
 void TuiGridTableViewStyles::Assign(const rtl::TPersistent* source) {
     if (const auto* styles = dynamic_cast<const TuiGridTableViewStyles*>(source)) {
-        SetOnGetFooterStyle(styles->FOnGetFooterStyle);
-        SetOnGetFooterStyleEx(styles->FOnGetFooterStyleEx);
-        SetOnGetFooterSummaryStyle(styles->FOnGetFooterSummaryStyle);
+        SetOnGetFooterStyle(styles->FFooterStyleEvents.OnGetFooterStyle);
+        SetOnGetFooterStyleEx(styles->FFooterStyleEvents.OnGetFooterStyleEx);
+        SetOnGetFooterSummaryStyle(styles->FFooterStyleEvents.OnGetFooterSummaryStyle);
         SetOnGetGroupStyle(styles->FOnGetGroupStyle);
         SetOnGetGroupSummaryStyle(styles->FOnGetGroupSummaryStyle);
         SetOnGetHeaderStyle(styles->FOnGetHeaderStyle);
@@ -67,15 +82,15 @@ void TuiGridTableViewStyles::SetEvent(THandler& field, THandler handler) {
 }
 
 void TuiGridTableViewStyles::SetOnGetFooterStyle(TuiGridGetCellStyleEvent handler) {
-    SetEvent(FOnGetFooterStyle, std::move(handler));
+    SetEvent(FFooterStyleEvents.OnGetFooterStyle, std::move(handler));
 }
 
 void TuiGridTableViewStyles::SetOnGetFooterStyleEx(TuiGridGetFooterStyleExEvent handler) {
-    SetEvent(FOnGetFooterStyleEx, std::move(handler));
+    SetEvent(FFooterStyleEvents.OnGetFooterStyleEx, std::move(handler));
 }
 
 void TuiGridTableViewStyles::SetOnGetFooterSummaryStyle(TuiGridGetFooterSummaryStyleEvent handler) {
-    SetEvent(FOnGetFooterSummaryStyle, std::move(handler));
+    SetEvent(FFooterStyleEvents.OnGetFooterSummaryStyle, std::move(handler));
 }
 
 void TuiGridTableViewStyles::SetOnGetGroupStyle(TuiGridGetGroupStyleEvent handler) {
@@ -181,19 +196,8 @@ void TuiGridTableViewStyles::GetFooterCellParams(TuiCustomGridRow* row, TuiGridC
 
 void TuiGridTableViewStyles::GetFooterParams(TuiCustomGridRow* row, TuiGridColumn* column, int32_t footerGroupLevel,
                                              TuiDataSummaryItem* summaryItem, TuiDrawParams& params) {
-    TuiStyle* style = nullptr;
-    if (GetGridView()) {
-        TuiGridTableView& view = GridTableView();
-        if (FOnGetFooterStyle) {
-            FOnGetFooterStyle(view, row, column, style);
-        }
-        if (FOnGetFooterStyleEx) {
-            FOnGetFooterStyleEx(view, row, column, footerGroupLevel, style);
-        }
-        if (summaryItem && FOnGetFooterSummaryStyle) {
-            FOnGetFooterSummaryStyle(view, row, column, footerGroupLevel, summaryItem, style);
-        }
-    }
+    TuiStyle* style =
+        GetGridView() ? FFooterStyleEvents.Ask(GridTableView(), row, column, footerGroupLevel, summaryItem) : nullptr;
     TuiGridRowFooterCellPos cellPos(row, column, footerGroupLevel, summaryItem);
     ResolveDrawParams(vsFooter, &cellPos, style, params);
 }

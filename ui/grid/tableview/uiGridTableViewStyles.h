@@ -35,6 +35,18 @@ using TuiGridGetGroupSummaryStyleEvent =
 using TuiGridGetHeaderStyleEvent =
     std::function<void(TuiGridTableView& sender, TuiGridColumn* column, TuiStyle*& style)>;
 
+// The three events a footer request asks in turn, each seeing the style the previous one named; the summary event
+// only for a cell with a summary item.
+struct TuiGridFooterStyleEvents {
+    TuiGridGetCellStyleEvent OnGetFooterStyle;
+    TuiGridGetFooterStyleExEvent OnGetFooterStyleEx;
+    TuiGridGetFooterSummaryStyleEvent OnGetFooterSummaryStyle;
+
+    // The style they name, or nullptr.
+    TuiStyle* Ask(TuiGridTableView& view, TuiCustomGridRow* row, TuiGridColumn* column, int32_t footerGroupLevel,
+                  TuiDataSummaryItem* summaryItem) const;
+};
+
 // The context of a footer cell request: made for one request.
 class TuiGridRowFooterCellPos : public rtl::TObject {
 public:
@@ -114,9 +126,7 @@ private:
     template <class THandler>
     void SetEvent(THandler& field, THandler handler);
 
-    TuiGridGetCellStyleEvent FOnGetFooterStyle;
-    TuiGridGetFooterStyleExEvent FOnGetFooterStyleEx;
-    TuiGridGetFooterSummaryStyleEvent FOnGetFooterSummaryStyle;
+    TuiGridFooterStyleEvents FFooterStyleEvents;
     TuiGridGetGroupStyleEvent FOnGetGroupStyle;
     TuiGridGetGroupSummaryStyleEvent FOnGetGroupSummaryStyle;
     TuiGridGetHeaderStyleEvent FOnGetHeaderStyle;

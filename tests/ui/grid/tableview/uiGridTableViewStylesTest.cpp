@@ -118,6 +118,15 @@ TEST_F(GridTableViewStylesTest, FooterEventsSeeThePreviousStyleAndTheSummaryEven
     styles.GetFooterParams(nullptr, nullptr, -1, &item, params);
     EXPECT_EQ(seenBySummaryEvent, red);
     EXPECT_EQ(params.Color, vcl::clBlue);
+
+    // A column asks its own events first; its footer's defaults are the view's footer for the same cell.
+    TuiStyle* green = NewStyle(vcl::clGreen);
+    Column(1)->Styles().SetOnGetFooterStyleEx(
+        [green](TuiGridTableView&, TuiCustomGridRow*, TuiGridColumn*, int32_t, TuiStyle*& style) { style = green; });
+    Column(1)->Styles().GetFooterParams(nullptr, -1, params, nullptr);
+    EXPECT_EQ(params.Color, vcl::clGreen);
+    Column(0)->Styles().GetFooterParams(nullptr, -1, params, &item);
+    EXPECT_EQ(params.Color, vcl::clBlue);
 }
 
 TEST_F(GridTableViewStylesTest, ASortedSummaryOfAGroupFooterTakesItsOwnStyle) {
