@@ -45,7 +45,7 @@ public:
     void GetDefaultDrawParams(int32_t index, rtl::TObject* data, TuiDrawParams& params) override;
 
     // The content of a record's cell: OnGetContentStyle, then ContentEven or ContentOdd by the row, else Content.
-    void GetContentParams(TuiCustomGridRecord* record, TuiCustomGridTableItem* item, TuiDrawParams& params);
+    virtual void GetContentParams(TuiCustomGridRecord* record, TuiCustomGridTableItem* item, TuiDrawParams& params);
     // With an item its own styles decide, else the view's content.
     void GetDataCellParams(TuiCustomGridRecord* record, TuiCustomGridTableItem* item, TuiDrawParams& params);
     // Selection while the grid has the focus, Inactive otherwise; never a bitmap.

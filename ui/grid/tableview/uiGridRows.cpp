@@ -177,8 +177,7 @@ std::unique_ptr<TuiCustomGridRecord> TuiGridViewData::CreateRecord(int32_t rowIn
     if (rowInfo.Level < TableView().DataController().Groups().GroupingFieldCount()) {
         return std::make_unique<TuiGridGroupRow>(*this, rowIndex, rowInfo);
     }
-    const TuiGridLevel* level = TableView().Level();
-    if (level && level->Count() > 0) {
+    if (GridTableView().IsMaster()) {
         return std::make_unique<TuiGridMasterDataRow>(*this, rowIndex, rowInfo);
     }
     return std::make_unique<TuiGridDataRow>(*this, rowIndex, rowInfo);

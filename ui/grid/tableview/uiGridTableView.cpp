@@ -3,7 +3,9 @@
 #include "rtl/core/ClassRegistry.h"
 #include "rtl/text/StringUtils.h"
 #include "rtl/variants/VariantConversions.h"
+#include "ui/data/controller/rows/uiDataControllerGroups.h"
 #include "ui/grid/common/uiGridRegisteredViews.h"
+#include "ui/grid/control/uiCustomGrid.h"
 #include "ui/grid/control/uiGridLevel.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiGridDataController.h"
@@ -284,6 +286,17 @@ void TuiGridTableView::DoLeftPosChanged() {
 
 bool TuiGridTableView::CanCellMerging() {
     return FCellMergingAllowed && !Preview().Active() && OptionsView().RowSeparatorWidth() == 0;
+}
+
+bool TuiGridTableView::IsMaster() const {
+    return Level() && Level()->Count() > 0;
+}
+
+bool TuiGridTableView::CanOffsetHorizontally() const {
+    if (Grid() && Grid()->ChangeLockCount() > 0) {
+        return false;
+    }
+    return !(IsMaster() && DataController().Groups().GroupingFieldCount() > 0);
 }
 
 bool TuiGridTableView::HidesEmptyDetailExpandButtons() {

@@ -59,6 +59,11 @@ public:
     // from 0 (no minimum) once it measures rows.
     virtual int32_t MinDataRowHeight() { return 0; }
     virtual int32_t MinGroupRowHeight() { return 0; }
+    // The view's level has detail levels.
+    bool IsMaster() const;
+    // Whether the laid-out rows may be shifted by a horizontal scroll instead of laid out again: not while the
+    // grid's changes are locked, nor in a master view with grouped columns.
+    virtual bool CanOffsetHorizontally() const;
     // The negation of the effective OptionsView.ExpandButtonsForEmptyDetails.
     virtual bool HidesEmptyDetailExpandButtons();
 

@@ -118,7 +118,7 @@ void TuiGridTableViewStyles::GetDefaultDrawParams(int32_t index, rtl::TObject* d
     switch (index) {
     case vsFilterRowInfoText:
     case vsNewItemRowInfoText:
-        GetContentParams(RecordOfTableStyleData(data), nullptr, params);
+        TuiCustomGridTableViewStyles::GetContentParams(RecordOfTableStyleData(data), nullptr, params);
         params.TextColor = vcl::clGrayText;
         break;
     case vsFooter:
@@ -161,7 +161,8 @@ void TuiGridTableViewStyles::GetDefaultDrawParams(int32_t index, rtl::TObject* d
         params.TextColor = painter.HeaderTextColor();
         break;
     case vsPreview:
-        GetContentParams(RecordOfTableStyleData(data), GridTableView().Preview().Column(), params);
+        TuiCustomGridTableViewStyles::GetContentParams(RecordOfTableStyleData(data), GridTableView().Preview().Column(),
+                                                       params);
         params.TextColor = painter.LinkColor();
         break;
     default:
@@ -169,9 +170,20 @@ void TuiGridTableViewStyles::GetDefaultDrawParams(int32_t index, rtl::TObject* d
     }
 }
 
+void TuiGridTableViewStyles::GetContentParams(TuiCustomGridRecord* record, TuiCustomGridTableItem* item,
+                                              TuiDrawParams& params) {
+    if (GetGridView() && item && item == GridTableView().Preview().Column()) {
+        GetPreviewParams(record, item, params);
+    } else if (dynamic_cast<TuiGridGroupRow*>(record)) {
+        GetGroupParams(record, -1, params);
+    } else {
+        TuiCustomGridTableViewStyles::GetContentParams(record, item, params);
+    }
+}
+
 void TuiGridTableViewStyles::GetGroupDefaults(rtl::TObject* data, TuiDrawParams& params) {
     TuiCustomGridRecord* record = RecordOfTableStyleData(data);
-    GetContentParams(record, nullptr, params);
+    TuiCustomGridTableViewStyles::GetContentParams(record, nullptr, params);
     const TuiCustomLookAndFeelPainter& painter = *TableView().LookAndFeelPainter();
     if (GridTableView().OptionsView().GroupRowStyle() == grsOffice11) {
         params.Color = painter.Office11GroupRowColor(record != nullptr);

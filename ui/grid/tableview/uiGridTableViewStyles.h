@@ -89,6 +89,8 @@ public:
     void Assign(const rtl::TPersistent* source) override;
     // The inherited defaults, then those of indices 8 to 18.
     void GetDefaultDrawParams(int32_t index, rtl::TObject* data, TuiDrawParams& params) override;
+    // A group row's content is the group's (level -1), the preview column's the preview's.
+    void GetContentParams(TuiCustomGridRecord* record, TuiCustomGridTableItem* item, TuiDrawParams& params) override;
 
     // A footer cell: a sorted summary item of a group footer takes GroupFooterSortedSummary, anything else the
     // column's footer (the view's without a column).

@@ -184,5 +184,19 @@ TEST_F(GridTableViewEventsTest, AViewsAssignTakesEventsItemsOptionsAndTheSpecial
     EXPECT_EQ(scrolled, 1);
 }
 
+TEST_F(GridTableViewEventsTest, RowsShiftHorizontallyUnlessTheGridIsLockedOrAMasterIsGrouped) {
+    EXPECT_TRUE(View->CanOffsetHorizontally());
+    View->BeginUpdate();
+    EXPECT_FALSE(View->CanOffsetHorizontally());
+    View->EndUpdate();
+    View->Columns(0)->SetGroupIndex(0);
+    EXPECT_TRUE(View->CanOffsetHorizontally());
+    View->Level()->Add();
+    EXPECT_TRUE(View->IsMaster());
+    EXPECT_FALSE(View->CanOffsetHorizontally());
+    View->Columns(0)->SetGroupIndex(-1);
+    EXPECT_TRUE(View->CanOffsetHorizontally());
+}
+
 } // namespace
 } // namespace ui

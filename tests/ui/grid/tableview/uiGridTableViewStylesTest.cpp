@@ -180,6 +180,23 @@ TEST_F(GridTableViewStylesTest, TheGroupStyleEventHearsTheRowsLevel) {
     EXPECT_EQ(seenLevel, 3);
 }
 
+TEST_F(GridTableViewStylesTest, GroupRowsAndThePreviewColumnTakeTheirOwnRulesForContent) {
+    TuiGridTableViewStyles& styles = View->Styles();
+    View->Preview().SetColumn(Column(1));
+    TuiDrawParams params;
+    Column(1)->Styles().GetContentParams(View->ViewData().GetRecordAt(0), params);
+    EXPECT_EQ(params.Color, Painter().ContentEvenColor());
+    EXPECT_EQ(params.TextColor, Painter().LinkColor());
+    styles.GetContentParams(View->ViewData().GetRecordAt(0), Column(0), params);
+    EXPECT_EQ(params.TextColor, Painter().ContentTextColor());
+    Column(0)->SetGroupIndex(0);
+    TuiCustomGridRecord* groupRow = View->ViewData().GetRecordAt(0);
+    ASSERT_NE(dynamic_cast<TuiGridGroupRow*>(groupRow), nullptr);
+    styles.GetContentParams(groupRow, nullptr, params);
+    EXPECT_EQ(params.Color, Painter().GroupRowColor());
+    EXPECT_EQ(params.TextColor, Painter().GroupRowTextColor());
+}
+
 TEST_F(GridTableViewStylesTest, ARegisteredStyleSheetOfTableStylesServesTheView) {
     const rtl::TMetaclass& sheetClass = rtl::FindClass(u"TuiGridTableViewStyleSheet");
     ASSERT_EQ(&sheetClass, &TuiGridTableViewStyleSheet::StaticClass());
