@@ -43,10 +43,6 @@ void TuiCustomGridRow::KeyDown(uint16_t& key, vcl::TShiftState /*shift*/) {
 TuiGridFilterRow::TuiGridFilterRow(TuiCustomGridTableViewData& viewData)
     : TuiGridNewItemRow(viewData, -1, TuiRowInfo{}) {}
 
-TuiGridFilterRow::~TuiGridFilterRow() {
-    FSelected = false;
-}
-
 void TuiGridFilterRow::SetSelected(bool value) {
     if (FSelected != value) {
         FSelected = value;

@@ -48,8 +48,6 @@ public:
     static constexpr int32_t RecordKind = 2;
 
     explicit TuiGridFilterRow(TuiCustomGridTableViewData& viewData);
-    // Deselects itself first.
-    ~TuiGridFilterRow() override;
     // Never expanded, level 0, no record.
     void RefreshRecordInfo() override {}
     bool GetSelected() const override { return FSelected; }

@@ -170,7 +170,9 @@ TEST_F(GridTableViewEventsTest, AViewsAssignTakesEventsItemsOptionsAndTheSpecial
     source->Preview().SetVisible(true);
     int32_t scrolled = 0;
     source->SetOnLeftPosChanged([&](TuiGridTableView&) { ++scrolled; });
+    source->Columns(2)->Summary().SetFooterKind(skSum);
     View->Assign(source);
+    EXPECT_EQ(View->Columns(2)->Summary().FooterKind(), skSum);
     ASSERT_EQ(View->ItemCount(), 4);
     EXPECT_EQ(View->Columns(3)->Caption(), u"Note");
     EXPECT_TRUE(View->OptionsView().Footer());
