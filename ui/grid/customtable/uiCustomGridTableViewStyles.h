@@ -39,11 +39,13 @@ public:
     static constexpr int32_t vsSelection = 7;
 
     explicit TuiCustomGridTableViewStyles(TuiCustomGridTableView& gridView);
+    // owner is the view, or a style sheet whose set belongs to no view.
+    explicit TuiCustomGridTableViewStyles(rtl::TPersistent* owner);
     void Assign(const rtl::TPersistent* source) override;
     void GetDefaultDrawParams(int32_t index, rtl::TObject* data, TuiDrawParams& params) override;
 
     // The content of a record's cell: OnGetContentStyle, then ContentEven or ContentOdd by the row, else Content.
-    void GetContentParams(TuiCustomGridRecord* record, TuiCustomGridTableItem* item, TuiDrawParams& params);
+    virtual void GetContentParams(TuiCustomGridRecord* record, TuiCustomGridTableItem* item, TuiDrawParams& params);
     // With an item its own styles decide, else the view's content.
     void GetDataCellParams(TuiCustomGridRecord* record, TuiCustomGridTableItem* item, TuiDrawParams& params);
     // Selection while the grid has the focus, Inactive otherwise; never a bitmap.
@@ -58,8 +60,12 @@ public:
     TuiStyle* IncSearch() const { return GetStyle(vsIncSearch); }
     TuiStyle* Selection() const { return GetStyle(vsSelection); }
 
-private:
+protected:
     TuiCustomGridTableView& TableView() const;
+    // Repaints the view, when the set belongs to one.
+    void ReportViewChanged();
+
+private:
     TuiGridGetCellStyleEvent FOnGetContentStyle;
 };
 

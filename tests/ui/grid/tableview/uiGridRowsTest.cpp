@@ -8,6 +8,8 @@
 #include "ui/grid/control/uiGridLevel.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridTableBehaviorAndFiltering.h"
+#include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
 
 #include <gtest/gtest.h>
@@ -112,6 +114,24 @@ TEST_F(GridRowsTest, AGroupRowShowsTheCaptionTheGroupTextAndItsSummary) {
     const rtl::UnicodeString summary = View->DataController().Summary().GetGroupSummaryDisplayText(0);
     ASSERT_FALSE(summary.empty());
     EXPECT_EQ(grouped->GetDisplayTextWithSummary(), u"Area : East " + summary);
+}
+
+TEST_F(GridRowsTest, DataRowsOfAViewWithDetailLevelsAreMasterRows) {
+    View->Level()->Add();
+    auto* master = dynamic_cast<TuiGridMasterDataRow*>(Row(0));
+    ASSERT_NE(master, nullptr);
+    EXPECT_TRUE(master->SupportsCellSelection());
+    EXPECT_FALSE(master->GetExpanded());
+    EXPECT_FALSE(master->HasDetailsWithData());
+    EXPECT_TRUE(master->GetExpandable());
+    EXPECT_TRUE(master->ExpandsOnDblClick());
+    View->OptionsBehavior().SetExpandMasterRowOnDblClick(false);
+    EXPECT_FALSE(master->ExpandsOnDblClick());
+    View->Level()->Options().SetTabsForEmptyDetails(false);
+    EXPECT_FALSE(master->GetExpandable());
+    uint16_t key = VK_RIGHT;
+    master->KeyDown(key, {});
+    EXPECT_EQ(key, VK_RIGHT);
 }
 
 } // namespace
