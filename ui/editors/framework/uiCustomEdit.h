@@ -90,6 +90,7 @@ public:
 
     // Asks OnEditing (and the binding) whether the user may change the value now.
     bool TryBeginEdit();
+    bool IsInEditingEvent() const { return FInEditingEvent; }
     virtual bool CanModify();
     virtual bool IsReadOnly();
     // True when the entry is acceptable; an unacceptable one raises when raiseOnError (see the source).
@@ -148,7 +149,7 @@ protected:
     virtual rtl::Variant GetClearValue() const { return rtl::Variant::Null(); }
     virtual rtl::Variant GetEditValueFromDisplay() { return GetEditValue(); }
     virtual void WriteDisplayValue(const rtl::Variant&) {}
-    void ChangeDisplayValue(const rtl::Variant& value);
+    virtual void ChangeDisplayValue(const rtl::Variant& value);
     virtual void ValidateDisplayValue(rtl::Variant& displayValue, rtl::UnicodeString& errorText, bool& error);
     virtual void ReportValidationError(const rtl::UnicodeString& errorText, bool raiseAbort);
     virtual bool IsEditable() const { return true; }

@@ -40,11 +40,21 @@ TuiCustomTextEdit::TuiCustomTextEdit(rtl::TComponent* owner, const rtl::TMetacla
     FInnerEdit->SetOnChange([this](rtl::TObject*) { InnerTextChanged(); });
     SetInnerControl(FInnerEdit);
     SetBounds(Left(), Top(), 121, 21);
+    FLookupData = GetOwnTextProperties().CreateLookupData(this);
+    if (FLookupData != nullptr) {
+        FLookupData->SetOnSelectItem([this](rtl::TObject*) { ApplyLookupKey(); });
+    }
     PropertiesChanged(&GetEffectiveProperties());
 }
 
+TuiCustomTextEdit::~TuiCustomTextEdit() = default;
+
 TuiCustomTextEditProperties& TuiCustomTextEdit::GetTextProperties() {
     return static_cast<TuiCustomTextEditProperties&>(GetEffectiveProperties());
+}
+
+TuiCustomTextEditProperties& TuiCustomTextEdit::GetOwnTextProperties() const {
+    return static_cast<TuiCustomTextEditProperties&>(Properties());
 }
 
 TuiTextEditingStyle TuiCustomTextEdit::EditingStyle() const {
@@ -85,6 +95,9 @@ void TuiCustomTextEdit::InnerTextChanged() {
     if (FSettingText) {
         return;
     }
+    if (FLookupData != nullptr && !FLookupUpdating) {
+        FLookupData->TextChanged();
+    }
     HandleUserChange();
     RunWithUserEdit(HandleAllocated() && Focused(), [this] { ApplyEditValue(GetEditValueFromDisplay(), true); });
 }
@@ -109,8 +122,15 @@ bool TuiCustomTextEdit::IsEditingChar(char16_t ch) const {
     return ch == u'\b' || ch == 22 || ch == 24 || ch >= u' ';
 }
 
+// The keys that step through a popup list's items change the value too, while the list is closed.
 bool TuiCustomTextEdit::IsEditingKey(uint16_t key, vcl::TShiftState shift) const {
-    return TuiCustomEdit::IsEditingKey(key, shift) || key == VK_DELETE;
+    if (TuiCustomEdit::IsEditingKey(key, shift) || key == VK_DELETE) {
+        return true;
+    }
+    if (FLookupData == nullptr || FLookupData->IsEmpty() || !HasPopupList() || IsPopupShown()) {
+        return false;
+    }
+    return key == VK_PRIOR || key == VK_NEXT || ((key == VK_UP || key == VK_DOWN) && !shift.Contains(vcl::ssAlt));
 }
 
 void TuiCustomTextEdit::DoExit() {
@@ -345,6 +365,12 @@ void TuiCustomTextEdit::InnerClick(bool doubleClick) {
 // Properties and layout.
 
 void TuiCustomTextEdit::PropertiesChanged(TuiCustomEditProperties* properties) {
+    if (FLookupData != nullptr) {
+        FLookupData->PropertiesChanged();
+        if (!FLookupUpdating) {
+            FLookupData->TextChanged();
+        }
+    }
     if (FInnerEdit != nullptr) {
         ApplyPropertiesToInnerEdit(GetTextProperties());
     }

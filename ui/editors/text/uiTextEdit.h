@@ -6,20 +6,25 @@
 #include "ui/editors/framework/uiEditRepository.h"
 #include "ui/editors/text/uiInnerTextEdit.h"
 #include "ui/editors/text/uiInnerTextEditHost.h"
+#include "ui/editors/text/uiTextEditLookupData.h"
 #include "ui/editors/text/uiTextEditProperties.h"
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 namespace ui {
 
-class TuiCustomTextEdit : public TuiCustomEdit, public IuiInnerTextEditHost {
+class TuiCustomTextEdit : public TuiCustomEdit, public IuiInnerTextEditHost, protected TuiTextEditLookupOwner {
     RTL_DECLARE_CLASS(TuiCustomTextEdit, TuiCustomEdit)
 public:
     explicit TuiCustomTextEdit(rtl::TComponent* owner);
+    ~TuiCustomTextEdit() override;
 
     const rtl::TMetaclass& GetPropertiesClass() const override { return TuiCustomTextEditProperties::StaticClass(); }
     TuiCustomTextEditProperties& GetTextProperties();
+    // The properties the editor owns (a repository item's may be in force).
+    TuiCustomTextEditProperties& GetOwnTextProperties() const;
     TuiCustomInnerTextEdit& InnerEdit() const { return *FInnerEdit; }
 
     rtl::UnicodeString GetDisplayText() const override;
@@ -42,6 +47,13 @@ public:
     void SetSelStart(int32_t value);
     void SetSelLength(int32_t value);
     void Select(int32_t start, int32_t length);
+
+    // The lookup items: the current item (-1 none) and the object stored with it.
+    TuiCustomTextEditLookupData* LookupData() const { return FLookupData.get(); }
+    int32_t GetItemIndex() const;
+    rtl::TObject* GetItemObject();
+    // Makes the item current and its text the value, as the program's choice.
+    void SetItemIndex(int32_t index);
 
     void SetBeepOnEnter(bool value) { FBeepOnEnter = value; }
     // A password or a value the properties forbid to change is no text the user may edit.
@@ -68,7 +80,7 @@ public:
     bool ValidatesWithLookup() const override { return false; }
     bool CompletionActive() const override { return FCompletionActive; }
     void SetCompletionActive(bool value) override { FCompletionActive = value; }
-    void ClearLookupUpdating() override {}
+    void ClearLookupUpdating() override { FLookupUpdating = false; }
 
 protected:
     TuiCustomTextEdit(rtl::TComponent* owner, const rtl::TMetaclass& propertiesClass);
@@ -76,6 +88,8 @@ protected:
     void PropertiesChanged(TuiCustomEditProperties* properties) override;
     rtl::Variant GetEditValueFromDisplay() override { return rtl::Variant(GetDisplayText()); }
     void WriteDisplayValue(const rtl::Variant& value) override;
+    void ValidateDisplayValue(rtl::Variant& displayValue, rtl::UnicodeString& errorText, bool& error) override;
+    void ChangeDisplayValue(const rtl::Variant& value) override;
     bool IsEditable() const override;
     bool IsEditingKey(uint16_t key, vcl::TShiftState shift) const override;
     bool IsEditingChar(char16_t ch) const override;
@@ -84,8 +98,41 @@ protected:
     void AlignInnerControl() override;
     void DoExit() override;
     void Dispatch(vcl::TMessage& message) override;
+    void KeyPress(char16_t& key) override;
+    void DoEditKeyDown(uint16_t& key, vcl::TShiftState shift) override;
+    void DoEditKeyPress(char16_t& key) override;
+    bool DoMouseWheel(vcl::TShiftState shift, int32_t wheelDelta, vcl::TPoint mousePos) override;
+
+    // Only an editor with a list of its own steps through the items with keys and the wheel.
+    virtual bool HasPopupList() const { return false; }
+    // Looks up the typed text and shows the first item it begins, the rest selected; False when none.
+    bool LocateAndComplete(rtl::UnicodeString& text);
+    // The lookup's current item became the value (its select-item handler).
+    void ApplyLookupKey();
+    void ResetLookupState();
+    bool LookupUpdating() const { return FLookupUpdating; }
+    // Raised by the popup when an Enter or Escape closed it; the matching character is dropped.
+    void SetPopupKeyHandled(bool value) { FPopupKeyHandled = value; }
+
+    // TuiTextEditLookupOwner
+    TuiCustomTextEditProperties& LookupProperties() override { return GetTextProperties(); }
+    rtl::UnicodeString LookupText() override { return GetDisplayText(); }
+    bool IsInEditingEvent() const override { return TuiCustomEdit::IsInEditingEvent(); }
+    void SetLookupUpdating(bool value) override { FLookupUpdating = value; }
+    bool CanEditForLookup() override { return TryBeginEdit(); }
 
 private:
+    // Completion: the keys of the lookup items.
+    bool CanSearchHere();
+    void HandleLookupBackspace(char16_t& key);
+    void HandleLookupCharacter(char16_t& key, char16_t typed, bool wasCompleting);
+    void HandleLookupKeyDown(uint16_t& key, vcl::TShiftState shift);
+    bool NavigatesLookup(uint16_t key) const;
+    void NavigateLookup(TuiLookupNavigation direction);
+    // The typed text is written as the user's: shown, then the value.
+    void WriteTypedText(const rtl::UnicodeString& text);
+    void DoNewLookupDisplayText(const rtl::UnicodeString& text);
+
     TuiTextEditingStyle EditingStyle() const;
     bool ShowsOwnSelection();
     void InnerTextChanged();
@@ -98,8 +145,15 @@ private:
     void WMGetText(vcl::TMessage& message);
 
     TuiCustomInnerTextEdit* FInnerEdit = nullptr; // owned by this editor as a component
+    std::unique_ptr<TuiCustomTextEditLookupData> FLookupData;
     bool FBeepOnEnter = true;
     bool FCompletionActive = false;
+    // Raised while the lookup data writes the text or the value, so that it does not react to its own change.
+    bool FLookupUpdating = false;
+    bool FNavigatingLookup = false;
+    bool FPopupKeyHandled = false;
+    // Raised while SetItemIndex sets the value itself.
+    bool FSettingItemIndex = false;
     // Raised while the editor writes the window's text itself: the change is no typing.
     bool FSettingText = false;
     bool FInternalTextSetting = false;
