@@ -55,6 +55,12 @@ public:
     // Makes the item current and its text the value, as the program's choice.
     void SetItemIndex(int32_t index);
 
+    // Writes text as the editor's text when the properties accept it (character case applied); False leaves the
+    // text as it is.
+    bool IsTextAcceptable(const rtl::UnicodeString& text);
+    // Deletes the selected characters when the properties accept what remains.
+    void ClearSelection();
+
     void SetBeepOnEnter(bool value) { FBeepOnEnter = value; }
     // A password or a value the properties forbid to change is no text the user may edit.
     virtual bool IsEditableText();
@@ -96,6 +102,8 @@ protected:
     bool IsInnerEditShown() const override { return true; }
     bool HasInnerEditExtras() const override { return true; }
     void AlignInnerControl() override;
+    void Loaded() override;
+    void HandleUserChange() override;
     void DoExit() override;
     void Dispatch(vcl::TMessage& message) override;
     void KeyPress(char16_t& key) override;
@@ -113,6 +121,18 @@ protected:
     bool LookupUpdating() const { return FLookupUpdating; }
     // Raised by the popup when an Enter or Escape closed it; the matching character is dropped.
     void SetPopupKeyHandled(bool value) { FPopupKeyHandled = value; }
+
+    // Numeric editors move a value beyond a bound that applies into the range when their properties change.
+    void CheckRangeOnExit();
+    virtual void CorrectRange() {}
+    // After a properties change: a text the lookup list no longer takes is cleared, any other shown anew.
+    void ValidateLookupText();
+    // Standalone, with a data provider that reports no data.
+    bool UsesDataDisplayFormat();
+    // The locale's formats changed.
+    virtual void HandleFormatChange();
+    // Raises or lowers the user-edit flag for the action, then restores it.
+    void RunWithUserEdit(bool userEdit, const std::function<void()>& action);
 
     // TuiTextEditLookupOwner
     TuiCustomTextEditProperties& LookupProperties() override { return GetTextProperties(); }
@@ -136,15 +156,21 @@ private:
     TuiTextEditingStyle EditingStyle() const;
     bool ShowsOwnSelection();
     void InnerTextChanged();
-    // Raises or lowers the user-edit flag for the action, then restores it.
-    void RunWithUserEdit(bool userEdit, const std::function<void()>& action);
+    void ReformatThousandSeparators();
+    void WMSetText(vcl::TMessage& message);
     void ApplyPropertiesToInnerEdit(TuiCustomTextEditProperties& properties);
     int32_t InnerTextHeight();
     void SelectAllInListStyles();
     bool AllowsFocusedInsertion(const rtl::UnicodeString& inserted);
     void WMGetText(vcl::TMessage& message);
 
+    class TFormatListener;
+
     TuiCustomInnerTextEdit* FInnerEdit = nullptr; // owned by this editor as a component
+    std::unique_ptr<TFormatListener> FFormatListener;
+    bool FSettingControlText = false;
+    // Raised while the editor applies its properties once loaded: the text read with the form stays.
+    bool FApplyingLoadedProperties = false;
     std::unique_ptr<TuiCustomTextEditLookupData> FLookupData;
     bool FBeepOnEnter = true;
     bool FCompletionActive = false;

@@ -204,4 +204,26 @@ TEST_F(TextEditCompletionTest, TheProgramChoosesAnItemByIndex) {
     EXPECT_EQ(Edit->GetItemObject(), nullptr);
 }
 
+TEST_F(TextEditCompletionTest, AListStyleTakesOnlyItemTextsThroughSetText) {
+    Prepare(ui::tesListOnly, {u"Apple", u"Apricot"});
+    EXPECT_EQ(SendMessageW(Edit->Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Cherry")), 0);
+    EXPECT_EQ(Edit->GetDisplayText(), u"");
+    EXPECT_EQ(SendMessageW(Edit->Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Apricot")), 1);
+    EXPECT_EQ(Edit->GetDisplayText(), u"Apricot");
+    EXPECT_EQ(rtl::VarToStr(Edit->EditValue()), u"Apricot");
+}
+
+// The user's entry that the changed list no longer holds is cleared; an entry of the free style stays.
+TEST_F(TextEditCompletionTest, AnEntryTheChangedListNoLongerHoldsIsCleared) {
+    Prepare(ui::tesListOnly, {u"Apple", u"Apricot"});
+    Type(u"a");
+    ASSERT_EQ(Edit->GetDisplayText(), u"Apple");
+    Edit->TestProperties().LookupItems().Delete(0);
+    EXPECT_EQ(Edit->GetDisplayText(), u"");
+    Edit->TestProperties().Style = ui::tesFree;
+    Type(u"ap");
+    Edit->TestProperties().LookupItems().Clear();
+    EXPECT_EQ(Edit->GetDisplayText(), u"apricot");
+}
+
 } // namespace

@@ -295,6 +295,52 @@ TEST_F(TextEditFormTest, GetTextAnswersTheTextCutToTheBuffer) {
     EXPECT_EQ(SendMessageW(edit->Handle(), WM_GETTEXTLENGTH, 0, 0), 6);
 }
 
+TEST_F(TextEditFormTest, SetTextWritesTheTextInTheCharacterCase) {
+    TuiTextEdit* edit = AddEdit(10, 0);
+    edit->TextEditProperties().SetCharCase(vcl::ecUpperCase);
+    EXPECT_EQ(SendMessageW(edit->Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"buyer")), 1);
+    EXPECT_EQ(edit->GetDisplayText(), u"BUYER");
+    EXPECT_EQ(rtl::VarToStr(edit->EditValue()), u"BUYER");
+    EXPECT_FALSE(edit->ChangedByUser());
+}
+
+TEST_F(TextEditFormTest, ClearDeletesTheSelectionUnlessReadOnly) {
+    TuiTextEdit* edit = AddEdit(10, 0);
+    edit->SetEditValue(rtl::Variant(rtl::UnicodeString(u"abcd")));
+    edit->Select(1, 2);
+    SendMessageW(edit->Handle(), WM_CLEAR, 0, 0);
+    EXPECT_EQ(edit->GetDisplayText(), u"ad");
+    EXPECT_EQ(rtl::VarToStr(edit->EditValue()), u"ad");
+    EXPECT_EQ(edit->SelStart(), 1);
+    edit->TextEditProperties().SetReadOnly(true);
+    edit->Select(0, 1);
+    SendMessageW(edit->Handle(), WM_CLEAR, 0, 0);
+    EXPECT_EQ(edit->GetDisplayText(), u"ad");
+}
+
+// What a window watching the editor's destruction reads.
+std::u16string TextReadAtDestroy;
+WNDPROC TextEditWindowProcedure = nullptr;
+
+LRESULT CALLBACK ReadTextAtDestroy(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_DESTROY) {
+        wchar_t buffer[32] = {};
+        SendMessageW(window, WM_GETTEXT, 32, reinterpret_cast<LPARAM>(buffer));
+        TextReadAtDestroy = reinterpret_cast<const char16_t*>(buffer);
+    }
+    return CallWindowProcW(TextEditWindowProcedure, window, msg, wParam, lParam);
+}
+
+TEST_F(TextEditFormTest, TheTextIsStillReadWhileTheEditorIsDestroyed) {
+    TuiTextEdit* edit = AddEdit(10, 0);
+    edit->SetEditValue(rtl::Variant(rtl::UnicodeString(u"名称 abc")));
+    TextEditWindowProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(edit->Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ReadTextAtDestroy)));
+    TextReadAtDestroy.clear();
+    delete edit;
+    EXPECT_EQ(TextReadAtDestroy, u"名称 abc");
+}
+
 TEST_F(TextEditFormTest, InPlaceTheKeyThatOpensTheEditorIsItsFirstCharacter) {
     ui::TuiTextEditProperties cellProperties(nullptr);
     ASSERT_TRUE(cellProperties.GetContainerClass().InheritsFrom(TuiTextEdit::StaticClass()));
