@@ -8,6 +8,7 @@
 #include "ui/editors/framework/uiEditConsts.h"
 #include "ui/editors/text/uiInnerTextEditRoutines.h"
 #include "ui/editors/text/uiTextEditNumberText.h"
+#include "ui/editors/text/uiTextEditScopeExit.h"
 #include "vcl/graphics/Canvas.h"
 
 #include <algorithm>
@@ -17,19 +18,6 @@
 namespace ui {
 
 namespace {
-
-// Runs its action when the scope ends, also when the scope throws.
-template <class TAction>
-class TTextEditScopeExit {
-public:
-    explicit TTextEditScopeExit(TAction action) : FAction(std::move(action)) {}
-    TTextEditScopeExit(const TTextEditScopeExit&) = delete;
-    TTextEditScopeExit& operator=(const TTextEditScopeExit&) = delete;
-    ~TTextEditScopeExit() { FAction(); }
-
-private:
-    TAction FAction;
-};
 
 // The characters of text before position that are no thousand separator.
 size_t CountWithoutSeparators(const rtl::UnicodeString& text, size_t position, char16_t separator) {
@@ -127,8 +115,7 @@ void TuiCustomTextEdit::SetDisplayValue(const rtl::Variant& value) {
     if (FInnerEdit == nullptr || FInnerEdit->Text() == text) {
         return;
     }
-    FSettingText = true;
-    const TTextEditScopeExit restore([this] { FSettingText = false; });
+    const auto restore = RaiseForScope(FSettingText);
     FInnerEdit->SetInnerText(text);
 }
 
@@ -159,7 +146,7 @@ void TuiCustomTextEdit::InnerTextChanged() {
 void TuiCustomTextEdit::RunWithUserEdit(bool userEdit, const std::function<void()>& action) {
     const bool wasUserEdit = UserEditInProgress();
     SetUserEditInProgress(userEdit);
-    const TTextEditScopeExit restore([this, wasUserEdit] { SetUserEditInProgress(wasUserEdit); });
+    const TuiTextEditScopeExit restore([this, wasUserEdit] { SetUserEditInProgress(wasUserEdit); });
     action();
 }
 
@@ -250,7 +237,7 @@ void TuiCustomTextEdit::ValidateLookupText() {
         return;
     }
     SaveChangeFlags();
-    const TTextEditScopeExit restore([this] { RestoreChangeFlags(); });
+    const TuiTextEditScopeExit restore([this] { RestoreChangeFlags(); });
     DataBinding().SetDisplayValue(GetTextProperties().GetEmptyEditValue());
     if (!ChangedByUser()) {
         ApplyEditValue(GetEditValueFromDisplay(), true);
@@ -258,8 +245,7 @@ void TuiCustomTextEdit::ValidateLookupText() {
 }
 
 void TuiCustomTextEdit::Loaded() {
-    FApplyingLoadedProperties = true;
-    const TTextEditScopeExit restore([this] { FApplyingLoadedProperties = false; });
+    const auto restore = RaiseForScope(FApplyingLoadedProperties);
     TuiCustomEdit::Loaded();
 }
 
@@ -399,8 +385,7 @@ void TuiCustomTextEdit::SetDisplayTextInternal(const rtl::UnicodeString& text) {
 }
 
 void TuiCustomTextEdit::SetInternalText(const rtl::UnicodeString& text) {
-    FInternalTextSetting = true;
-    const TTextEditScopeExit restore([this] { FInternalTextSetting = false; });
+    const auto restore = RaiseForScope(FInternalTextSetting);
     SetDisplayTextInternal(text);
     SetChangedByUser(true);
 }
@@ -483,8 +468,7 @@ void TuiCustomTextEdit::WMSetText(vcl::TMessage& message) {
     const rtl::UnicodeString text(message.LParam != 0 ? reinterpret_cast<const char16_t*>(message.LParam) : u"");
     bool accepted = false;
     {
-        const TTextEditScopeExit restore([this] { FSettingControlText = false; });
-        FSettingControlText = true;
+        const auto restore = RaiseForScope(FSettingControlText);
         accepted = IsTextAcceptable(text);
     }
     message.Result = accepted ? 1 : 0;

@@ -6,6 +6,7 @@
 #include "rtl/variants/VariantCompare.h"
 #include "rtl/variants/VariantConversions.h"
 #include "ui/editors/text/uiTextEdit.h"
+#include "ui/editors/text/uiTextEditScopeExit.h"
 #include "vcl/menus/Menus.h"
 
 #include <utility>
@@ -13,31 +14,6 @@
 namespace ui {
 
 namespace {
-
-// Restores a flag when the scope ends, also when the scope throws.
-class TCompletionFlagScope {
-public:
-    TCompletionFlagScope(bool& flag, bool value) : FFlag(flag), FSaved(std::exchange(flag, value)) {}
-    TCompletionFlagScope(const TCompletionFlagScope&) = delete;
-    TCompletionFlagScope& operator=(const TCompletionFlagScope&) = delete;
-    ~TCompletionFlagScope() { FFlag = FSaved; }
-
-private:
-    bool& FFlag;
-    bool FSaved;
-};
-
-// Holds the editor's change events for a scope; they fire once when it ends.
-class TCompletionChangeLock {
-public:
-    explicit TCompletionChangeLock(TuiCustomEdit& edit) : FEdit(edit) { FEdit.LockChangeEvents(true); }
-    TCompletionChangeLock(const TCompletionChangeLock&) = delete;
-    TCompletionChangeLock& operator=(const TCompletionChangeLock&) = delete;
-    ~TCompletionChangeLock() { FEdit.LockChangeEvents(false); }
-
-private:
-    TuiCustomEdit& FEdit;
-};
 
 bool IsListStyle(TuiTextEditingStyle style) {
     return style == tesListAssisted || style == tesListOnly;
@@ -93,11 +69,11 @@ void TuiCustomTextEdit::SetItemIndex(int32_t index) {
     }
     const int32_t oldIndex = GetItemIndex();
     {
-        const TCompletionFlagScope settingIndex(FSettingItemIndex, true);
+        const auto settingIndex = RaiseForScope(FSettingItemIndex);
         FLookupData->SetCurrentKey(rtl::Variant(index));
         const rtl::Variant value(FLookupData->GetItemDisplayText(FLookupData->GetCurrentKey()));
         if (!rtl::VarSameValue(value, EditValue())) {
-            const TCompletionFlagScope updating(FLookupUpdating, true);
+            const auto updating = RaiseForScope(FLookupUpdating);
             SetEditValue(value);
         }
     }
@@ -116,17 +92,12 @@ void TuiCustomTextEdit::ApplyLookupKey() {
     if (changed && !TryBeginEdit()) {
         return;
     }
-    SaveChangeFlags();
     {
-        const TCompletionFlagScope updating(FLookupUpdating, true);
-        try {
-            AssignEditValue(value);
-        } catch (...) {
-            RestoreChangeFlags();
-            throw;
-        }
+        SaveChangeFlags();
+        const TuiTextEditScopeExit restore([this] { RestoreChangeFlags(); });
+        const auto updating = RaiseForScope(FLookupUpdating);
+        AssignEditValue(value);
     }
-    RestoreChangeFlags();
     if (changed) {
         SetChangedByUser(true);
     }
@@ -192,7 +163,8 @@ void TuiCustomTextEdit::DoEditKeyPress(char16_t& key) {
     const bool wasCompleting = FCompletionActive;
     const int32_t oldKey = GetItemIndex();
     RunWithUserEdit(true, [&] {
-        const TCompletionChangeLock lock(*this);
+        LockChangeEvents(true);
+        const TuiTextEditScopeExit unlock([this] { LockChangeEvents(false); });
         if (key == u'\b') {
             HandleLookupBackspace(key);
         } else if (typed >= u' ' && FLookupData != nullptr) {
@@ -363,9 +335,10 @@ void TuiCustomTextEdit::HandleLookupKeyDown(uint16_t& key, vcl::TShiftState shif
 // A move to another item is the user's change; with immediate posting a valid entry is posted at once.
 void TuiCustomTextEdit::NavigateLookup(TuiLookupNavigation direction) {
     const int32_t oldKey = GetItemIndex();
-    const TCompletionChangeLock lock(*this);
+    LockChangeEvents(true);
+    const TuiTextEditScopeExit unlock([this] { LockChangeEvents(false); });
     {
-        const TCompletionFlagScope navigating(FNavigatingLookup, true);
+        const auto navigating = RaiseForScope(FNavigatingLookup);
         FLookupData->Navigate(direction, false);
     }
     if (GetItemIndex() == oldKey) {
