@@ -3,6 +3,7 @@
 #include "rtl/WindowsApi.h"
 #include "rtl/variants/VariantConversions.h"
 #include "ui/editors/framework/uiEditConsts.h"
+#include "ui/editors/mask/uiFilterMaskEditHelper.h"
 #include "ui/editors/mask/uiMaskEditError.h"
 #include "ui/editors/mask/uiMaskEditStandardMode.h"
 #include "ui/editors/text/uiInnerTextEditRoutines.h"
@@ -492,9 +493,12 @@ const rtl::TMetaclass& TuiMaskEditProperties::GetContainerClass() const {
 void InitializeMaskEditUnit() {
     GetEditPropertiesRegistry().Register(&TuiMaskEditProperties::StaticClass(),
                                          LoadResStringText(suiSEditRepositoryMaskItem));
+    GetFilterEditsController().RegisterHelper(TuiMaskEditProperties::StaticClass(),
+                                              TuiFilterMaskEditHelper::Instance());
 }
 
 void FinalizeMaskEditUnit() {
+    UnregisterFilterEditHelper(TuiMaskEditProperties::StaticClass(), TuiFilterMaskEditHelper::Instance());
     GetEditPropertiesRegistry().Unregister(&TuiMaskEditProperties::StaticClass());
 }
 

@@ -6,6 +6,7 @@
 #include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/editors/framework/uiEditConsts.h"
 #include "ui/editors/text/uiCurrencyText.h"
+#include "ui/editors/text/uiFilterTextEditHelper.h"
 #include "ui/editors/text/uiTextEditNumberText.h"
 
 #include <algorithm>
@@ -182,6 +183,8 @@ void TuiCustomCurrencyEdit::CorrectRange() {
 void InitializeCurrencyEditUnit() {
     GetEditPropertiesRegistry().Register(&TuiCurrencyEditProperties::StaticClass(),
                                          LoadResStringText(suiSEditRepositoryCurrencyItem));
+    GetFilterEditsController().RegisterHelper(TuiCurrencyEditProperties::StaticClass(),
+                                              TuiFilterCurrencyEditHelper::Instance());
     TuiEditRegisteredRepositoryItems& items = GetEditDataRegisteredRepositoryItems();
     items.RegisterItem(&TuiCurrencyValueType::Instance(), 0,
                        GetDefaultEditRepository().CreateItem(TuiEditRepositoryCurrencyItem::StaticClass()));
@@ -190,6 +193,7 @@ void InitializeCurrencyEditUnit() {
 }
 
 void FinalizeCurrencyEditUnit() {
+    UnregisterFilterEditHelper(TuiCurrencyEditProperties::StaticClass(), TuiFilterCurrencyEditHelper::Instance());
     TuiEditRegisteredRepositoryItems& items = GetEditDataRegisteredRepositoryItems();
     items.UnregisterItem(&TuiFMTBcdValueType::Instance(), 0);
     items.UnregisterItem(&TuiCurrencyValueType::Instance(), 0);

@@ -6,6 +6,7 @@
 #include "rtl/variants/VariantConversions.h"
 #include "ui/data/locale/uiFormats.h"
 #include "ui/editors/framework/uiEditConsts.h"
+#include "ui/editors/text/uiFilterTextEditHelper.h"
 #include "ui/editors/text/uiInnerTextEditRoutines.h"
 #include "ui/editors/text/uiTextEditNumberText.h"
 #include "ui/editors/text/uiTextEditScopeExit.h"
@@ -601,11 +602,14 @@ const rtl::TMetaclass& TuiTextEditProperties::GetContainerClass() const {
 void InitializeTextEditUnit() {
     GetEditPropertiesRegistry().Register(&TuiTextEditProperties::StaticClass(),
                                          LoadResStringText(suiSEditRepositoryTextItem));
+    GetFilterEditsController().RegisterHelper(TuiTextEditProperties::StaticClass(),
+                                              TuiFilterTextEditHelper::Instance());
     GetEditDataRegisteredRepositoryItems().RegisterDefaultItem(
         -1, GetDefaultEditRepository().CreateItem(TuiEditRepositoryTextItem::StaticClass()));
 }
 
 void FinalizeTextEditUnit() {
+    UnregisterFilterEditHelper(TuiTextEditProperties::StaticClass(), TuiFilterTextEditHelper::Instance());
     GetEditDataRegisteredRepositoryItems().UnregisterDefaultItem(-1);
     GetEditPropertiesRegistry().Unregister(&TuiTextEditProperties::StaticClass());
 }
