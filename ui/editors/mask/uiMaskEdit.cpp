@@ -161,7 +161,16 @@ void TuiCustomMaskEdit::PropertiesChanged(TuiCustomEditProperties* properties) {
         throw;
     }
     maskProperties.SetChangeLock(wasLocked);
+    // A new echo makes the window anew, which forgets the selection.
+    const bool echoChanged = InnerEdit().HandleAllocated() && InnerEdit().EchoMode() != maskProperties.EchoMode();
+    const int32_t start = echoChanged ? SelStart() : 0;
+    const int32_t length = echoChanged ? SelLength() : 0;
     TuiCustomTextEdit::PropertiesChanged(properties);
+    if (echoChanged) {
+        const TMaskEditFlagScope internal(FInternalSelection, true);
+        TuiCustomTextEdit::SetSelStart(start);
+        TuiCustomTextEdit::SetSelLength(length);
+    }
     if (changed) {
         FValueText = Mode().GetFormattedText(GetDisplayText(), true);
     }
@@ -244,6 +253,21 @@ void TuiCustomMaskEdit::WriteDisplayValue(const rtl::Variant& value) {
     TuiCustomTextEdit::WriteDisplayValue(
         rtl::Variant(fullForm ? Mode().FormatText(text, true) : Mode().GetFormattedText(text, true)));
     PassTextToMask();
+}
+
+rtl::UnicodeString TuiCustomMaskEdit::GetControlText() {
+    return IsMasked() ? Mode().GetFormattedText(GetDisplayText(), true) : TuiCustomTextEdit::GetControlText();
+}
+
+// A text read with a form waits for the editor to be loaded, when its mask is compiled.
+bool TuiCustomMaskEdit::IsTextValid(const rtl::UnicodeString& text) {
+    if (!IsMasked() || ComponentState().Contains(rtl::TComponentState::csLoading)) {
+        return TuiCustomTextEdit::IsTextValid(text);
+    }
+    TuiCustomTextEdit::AssignEditValue(rtl::Variant(text));
+    FValueText = GetControlText();
+    TuiCustomTextEdit::AssignEditValue(rtl::Variant(FValueText));
+    return true;
 }
 
 void TuiCustomMaskEdit::Loaded() {

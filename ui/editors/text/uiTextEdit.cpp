@@ -444,7 +444,7 @@ void TuiCustomTextEdit::PasteFromClipboard() {
 // Window messages: the editor's text is its inner edit's.
 
 void TuiCustomTextEdit::WMGetText(vcl::TMessage& message) {
-    const rtl::UnicodeString text = GetDisplayText();
+    const rtl::UnicodeString text = GetControlText();
     if (message.Msg == WM_GETTEXTLENGTH) {
         message.Result = static_cast<intptr_t>(text.size());
         return;
@@ -470,7 +470,7 @@ void TuiCustomTextEdit::WMSetText(vcl::TMessage& message) {
     bool accepted = false;
     {
         const auto restore = RaiseForScope(FSettingControlText);
-        accepted = IsTextAcceptable(text);
+        accepted = IsTextValid(text);
     }
     message.Result = accepted ? 1 : 0;
 }

@@ -122,6 +122,10 @@ protected:
     // Raised by the popup when an Enter or Escape closed it; the matching character is dropped.
     void SetPopupKeyHandled(bool value) { FPopupKeyHandled = value; }
 
+    // The window's text (WM_GETTEXT); the mask editor answers its masked value.
+    virtual rtl::UnicodeString GetControlText() { return GetDisplayText(); }
+    // A text set as the window's text (WM_SETTEXT), written when valid.
+    virtual bool IsTextValid(const rtl::UnicodeString& text) { return IsTextAcceptable(text); }
     // Numeric editors move a value beyond a bound that applies into the range when their properties change.
     void CheckRangeOnExit();
     virtual void CorrectRange() {}
