@@ -16,6 +16,14 @@ const rtl::TMetaclass& TuiCustomButtonEditProperties::GetContainerClass() const 
     return TuiButtonEdit::StaticClass();
 }
 
+TuiContainerStyleValues TuiCustomButtonEdit::GetUnpublishedStyleValues() const {
+    TuiContainerStyleValues values = TuiCustomMaskEdit::GetUnpublishedStyleValues();
+    for (const TuiEditStyleValue value : {esvButtonStyle, esvButtonTransparency, esvGradientButtons}) {
+        values.Exclude(value);
+    }
+    return values;
+}
+
 void TuiButtonEdit::ReadState(vcl::TWinControl* parent, const std::function<void()>& readProperties) {
     if (!FButtonsCleared) {
         Properties().Buttons().Clear();

@@ -29,6 +29,8 @@ public:
         : TuiCustomButtonEdit(owner, TuiCustomButtonEditProperties::StaticClass()) {}
 
     const rtl::TMetaclass& GetPropertiesClass() const override { return TuiCustomButtonEditProperties::StaticClass(); }
+    // The styles store the button style, transparency and gradient when assigned.
+    TuiContainerStyleValues GetUnpublishedStyleValues() const override;
     // Whether the user may type the text freely: not while a mask or a password holds it.
     bool IsEditableTextField() { return IsEditableText(); }
 

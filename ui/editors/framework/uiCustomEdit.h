@@ -60,6 +60,9 @@ public:
     // The container's styles of the four states, edit styles; the one of the current state paints.
     TuiEditStyle& EditStyle(TuiEditStyleState state) const { return static_cast<TuiEditStyle&>(Styles(state)); }
     TuiEditStyle& ActiveEditStyle() const;
+    // The style values the editor's styles neither store nor show: the edit style's and the button style; editors
+    // with buttons or popups publish theirs.
+    virtual TuiContainerStyleValues GetUnpublishedStyleValues() const;
 
     // The value (Null when empty). Setting it is ignored while OnEditing runs.
     const rtl::Variant& EditValue() const { return FEditValue; }

@@ -5,6 +5,7 @@
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
 #include "ui/editors/framework/uiEditButtons.h"
+#include "ui/editors/framework/uiEditStyle.h"
 #include "vcl/forms/FormLoader.h"
 
 #include <gtest/gtest.h>
@@ -65,6 +66,21 @@ TEST(ButtonEditForm, AMaskedTextIsNoFreelyEditableText) {
     EXPECT_TRUE(edit->IsEditableTextField());
     edit->ButtonEditProperties().SetEditMask(u"000-000;1;_");
     EXPECT_FALSE(edit->IsEditableTextField());
+}
+
+// Its styles store the button style, transparency and gradient; a plain editor's store none of the button values.
+TEST(ButtonEditForm, TheStylesPublishTheButtonValues) {
+    auto form = ui_test::CreateTestForm();
+    auto* buttonEdit = new TuiButtonEdit(form.get());
+    auto* textEdit = new ui::TuiTextEdit(form.get());
+    for (const char16_t* name : {u"ButtonStyle", u"ButtonTransparency", u"GradientButtons"}) {
+        EXPECT_TRUE(buttonEdit->EditStyle(ui::essFocused).IsStylePropertyVisible(name));
+        EXPECT_FALSE(textEdit->EditStyle(ui::essFocused).IsStylePropertyVisible(name));
+    }
+    for (const char16_t* name : {u"PopupBorderStyle", u"Gradient", u"GradientDirection"}) {
+        EXPECT_FALSE(buttonEdit->Style().IsStylePropertyVisible(name));
+    }
+    EXPECT_TRUE(buttonEdit->Style().IsStylePropertyVisible(u"Color"));
 }
 
 TEST(ButtonEditUnit, StartUpRegistersTheButtonProperties) {
