@@ -385,9 +385,15 @@ void TuiCustomTextEdit::SetDisplayTextInternal(const rtl::UnicodeString& text) {
     });
 }
 
-void TuiCustomTextEdit::SetInternalText(const rtl::UnicodeString& text) {
+void TuiCustomTextEdit::SetInternalText(const rtl::UnicodeString& text, bool post) {
     const auto restore = RaiseForScope(FInternalTextSetting);
     SetDisplayTextInternal(text);
+    // The inserted text is the edit value already; it goes on without validation.
+    if (post && !IsInplace() && !(HandleAllocated() && Focused()) && IsPostPending()) {
+        LockChangeEvents(true);
+        const TuiTextEditScopeExit unlock([this] { LockChangeEvents(false); });
+        CommitValue(false);
+    }
     SetChangedByUser(true);
 }
 

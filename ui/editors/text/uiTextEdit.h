@@ -37,7 +37,8 @@ public:
 
     // Inserts text at the selection as the editor's own setting: cut to MaxLength, checked by the properties.
     virtual void SetDisplayTextInternal(const rtl::UnicodeString& text);
-    void SetInternalText(const rtl::UnicodeString& text);
+    // The editor's own insertion; with post, an unfocused standalone editor hands the text on as its value at once.
+    void SetInternalText(const rtl::UnicodeString& text, bool post = false);
     // The text that inserting gives and the caret after it; False when the insertion is refused or nothing fits.
     bool BuildInsertedText(const rtl::UnicodeString& inserted, rtl::UnicodeString& result, int32_t& caret);
 

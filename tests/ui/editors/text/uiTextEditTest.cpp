@@ -6,6 +6,7 @@
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
+#include "ui/editors/framework/uiEditDataBinding.h"
 #include "ui/editors/framework/uiEditProperties.h"
 
 #include <algorithm>
@@ -13,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -250,6 +252,37 @@ TEST_F(TextEditClipboardTest, ReplacingASelectionMakesRoomForTheInsertedText) {
     EXPECT_EQ(edit->GetDisplayText(), u"aXYZd");
     EXPECT_EQ(edit->SelStart(), 4);
     EXPECT_TRUE(edit->ChangedByUser());
+}
+
+// A binding that keeps what the editor posts.
+class TRecordingBinding : public ui::TuiEditDataBinding {
+public:
+    using TuiEditDataBinding::TuiEditDataBinding;
+    void SetStoredValue(const rtl::Variant& value) override { Stored.push_back(rtl::VarToStr(value)); }
+    std::vector<std::u16string> Stored;
+};
+
+class TPostingTextEdit : public TuiTextEdit {
+public:
+    explicit TPostingTextEdit(rtl::TComponent* owner) : TuiTextEdit(owner) {
+        auto binding = std::make_unique<TRecordingBinding>(this);
+        Binding = binding.get();
+        SetDataBinding(std::move(binding));
+    }
+    TRecordingBinding* Binding = nullptr; // owned by the editor
+};
+
+TEST_F(TextEditClipboardTest, AnInternalTextPostedByAnUnfocusedEditorReachesItsData) {
+    auto* edit = new TPostingTextEdit(Form.get());
+    edit->SetParent(Form.get());
+    edit->SetBounds(10, 40, 200, 21);
+    edit->SetEditValue(rtl::Variant(rtl::UnicodeString(u"ab")));
+    edit->Select(2, 0);
+    edit->SetInternalText(u"c");
+    EXPECT_TRUE(edit->Binding->Stored.empty()) << "the first change makes the post pending";
+    edit->SetInternalText(u"d", true);
+    EXPECT_EQ(edit->Binding->Stored, std::vector<std::u16string>{u"abcd"});
+    EXPECT_EQ(rtl::VarToStr(edit->EditValue()), u"abcd");
 }
 
 TEST_F(TextEditClipboardTest, ALockedEditorPastesNothing) {
