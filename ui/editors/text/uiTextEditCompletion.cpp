@@ -151,6 +151,7 @@ bool TuiCustomTextEdit::CanSearchHere() {
 void TuiCustomTextEdit::DoEditKeyPress(char16_t& key) {
     TuiCustomEdit::DoEditKeyPress(key);
     if (key == 0) {
+        FInnerEdit->DropLeadByte();
         return;
     }
     char16_t typed = key;
