@@ -204,6 +204,22 @@ TEST_F(TextEditCompletionTest, TheProgramChoosesAnItemByIndex) {
     EXPECT_EQ(Edit->GetItemObject(), nullptr);
 }
 
+// An entry that is no lookup item is reported when it is taken; an item is not.
+TEST_F(TextEditCompletionTest, ANewTextTakenInTheFreeStyleIsReported) {
+    Prepare(ui::tesFree, {u"Apple", u"Apricot"});
+    std::vector<std::u16string> reported;
+    Edit->TestProperties().SetValidateOnEnter(true);
+    Edit->TestProperties().SetOnNewLookupDisplayText(
+        [&](rtl::TObject*, const rtl::UnicodeString& text) { reported.push_back(text); });
+    Type(u"cherry");
+    Press(VK_RETURN);
+    Edit->SelectAll();
+    Type(u"apr");
+    Press(VK_RETURN);
+    EXPECT_EQ(reported, std::vector<std::u16string>{u"cherry"});
+    EXPECT_EQ(rtl::VarToStr(Edit->EditValue()), u"Apricot");
+}
+
 TEST_F(TextEditCompletionTest, AListStyleTakesOnlyItemTextsThroughSetText) {
     Prepare(ui::tesListOnly, {u"Apple", u"Apricot"});
     EXPECT_EQ(SendMessageW(Edit->Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Cherry")), 0);
