@@ -137,7 +137,7 @@ void TuiCustomTextEdit::InnerTextChanged() {
     if (FSettingText) {
         return;
     }
-    if (FLookupData != nullptr && !FLookupUpdating) {
+    if (FLookupData != nullptr && !FLookupUpdating && !FNavigatingLookup) {
         FLookupData->TextChanged();
     }
     HandleUserChange();

@@ -107,7 +107,6 @@ protected:
     void HandleUserChange() override;
     void DoExit() override;
     void Dispatch(vcl::TMessage& message) override;
-    void KeyPress(char16_t& key) override;
     void DoEditKeyDown(uint16_t& key, vcl::TShiftState shift) override;
     void DoEditKeyPress(char16_t& key) override;
     bool DoMouseWheel(vcl::TShiftState shift, int32_t wheelDelta, vcl::TPoint mousePos) override;
@@ -120,8 +119,6 @@ protected:
     void ApplyLookupKey();
     void ResetLookupState();
     bool LookupUpdating() const { return FLookupUpdating; }
-    // Raised by the popup when an Enter or Escape closed it; the matching character is dropped.
-    void SetPopupKeyHandled(bool value) { FPopupKeyHandled = value; }
 
     // The window's text (WM_GETTEXT); the mask editor answers its masked value.
     virtual rtl::UnicodeString GetControlText() { return GetDisplayText(); }
@@ -181,8 +178,8 @@ private:
     bool FCompletionActive = false;
     // Raised while the lookup data writes the text or the value, so that it does not react to its own change.
     bool FLookupUpdating = false;
+    // Raised while keys or the wheel move through the items: the text that follows is no typing to look up.
     bool FNavigatingLookup = false;
-    bool FPopupKeyHandled = false;
     // Raised while SetItemIndex sets the value itself.
     bool FSettingItemIndex = false;
     // Raised while the editor writes the window's text itself: the change is no typing.

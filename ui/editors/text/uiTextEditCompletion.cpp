@@ -252,13 +252,6 @@ void TuiCustomTextEdit::HandleLookupCharacter(char16_t& key, char16_t typed, boo
 
 // Keys.
 
-void TuiCustomTextEdit::KeyPress(char16_t& key) {
-    if (key == u'\x1b' && FPopupKeyHandled && !IsPopupShown()) {
-        FPopupKeyHandled = false;
-    }
-    TuiCustomEdit::KeyPress(key);
-}
-
 void TuiCustomTextEdit::DoEditKeyDown(uint16_t& key, vcl::TShiftState shift) {
     const TuiCustomEditProperties& properties = GetEffectiveProperties();
     const uint16_t shortCut = vcl::ShortCut(key, shift);
