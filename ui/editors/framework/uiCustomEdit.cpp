@@ -138,6 +138,12 @@ TuiEditStyle& TuiCustomEdit::ActiveEditStyle() const {
     return EditStyle(HandleAllocated() && Focused() ? essFocused : essNormal);
 }
 
+TuiContainerStyleValues TuiCustomEdit::GetUnpublishedStyleValues() const {
+    TuiContainerStyleValues values = EditStyle(essNormal).EditUnpublishedValues();
+    values.Include(esvButtonStyle);
+    return values;
+}
+
 TuiCustomEditProperties& TuiCustomEdit::GetEffectiveProperties() {
     if (FRepositoryItem == nullptr) {
         return *FProperties;

@@ -60,6 +60,9 @@ public:
     // The container's styles of the four states, edit styles; the one of the current state paints.
     TuiEditStyle& EditStyle(TuiEditStyleState state) const { return static_cast<TuiEditStyle&>(Styles(state)); }
     TuiEditStyle& ActiveEditStyle() const;
+    // The style values the editor's styles neither store nor show: the edit style's and the button style; editors
+    // with buttons or popups publish theirs.
+    virtual TuiContainerStyleValues GetUnpublishedStyleValues() const;
 
     // The value (Null when empty). Setting it is ignored while OnEditing runs.
     const rtl::Variant& EditValue() const { return FEditValue; }
@@ -90,6 +93,7 @@ public:
 
     // Asks OnEditing (and the binding) whether the user may change the value now.
     bool TryBeginEdit();
+    bool IsInEditingEvent() const { return FInEditingEvent; }
     virtual bool CanModify();
     virtual bool IsReadOnly();
     // True when the entry is acceptable; an unacceptable one raises when raiseOnError (see the source).
@@ -148,7 +152,7 @@ protected:
     virtual rtl::Variant GetClearValue() const { return rtl::Variant::Null(); }
     virtual rtl::Variant GetEditValueFromDisplay() { return GetEditValue(); }
     virtual void WriteDisplayValue(const rtl::Variant&) {}
-    void ChangeDisplayValue(const rtl::Variant& value);
+    virtual void ChangeDisplayValue(const rtl::Variant& value);
     virtual void ValidateDisplayValue(rtl::Variant& displayValue, rtl::UnicodeString& errorText, bool& error);
     virtual void ReportValidationError(const rtl::UnicodeString& errorText, bool raiseAbort);
     virtual bool IsEditable() const { return true; }

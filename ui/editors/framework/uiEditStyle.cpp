@@ -1,5 +1,7 @@
 #include "ui/editors/framework/uiEditStyle.h"
 
+#include "ui/editors/framework/uiCustomEdit.h"
+
 namespace ui {
 
 TuiCustomEditStyle::TuiCustomEditStyle(rtl::TPersistent* owner, bool directAccess, TuiCustomEditStyle* parentStyle,
@@ -120,6 +122,13 @@ bool TuiCustomEditStyle::StyleValueNameOf(int32_t value, rtl::UnicodeString& nam
 }
 
 TuiContainerStyleValues TuiCustomEditStyle::GetUnpublishedStyleValues() const {
+    if (const auto* edit = dynamic_cast<const TuiCustomEdit*>(GetOwner())) {
+        return edit->GetUnpublishedStyleValues();
+    }
+    return EditUnpublishedValues();
+}
+
+TuiContainerStyleValues TuiCustomEditStyle::EditUnpublishedValues() const {
     TuiContainerStyleValues values = TuiContainerStyle::GetUnpublishedStyleValues();
     for (const TuiEditStyleValue value :
          {esvButtonTransparency, esvPopupBorderStyle, esvGradientButtons, esvGradient, esvGradientDirection}) {

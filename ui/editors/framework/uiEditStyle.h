@@ -74,7 +74,10 @@ public:
 
     int32_t CountStyleValues() const override { return 16; }
     bool StyleValueNameOf(int32_t value, rtl::UnicodeString& name) const override;
+    // The editor that owns the style decides; a style of no editor leaves out EditUnpublishedValues.
     TuiContainerStyleValues GetUnpublishedStyleValues() const override;
+    // The container's values, the button transparency, the popup border and the gradients.
+    TuiContainerStyleValues EditUnpublishedValues() const;
 
     // Editors used in place ignore the global default controller.
     bool IgnoresDefaultController() const;

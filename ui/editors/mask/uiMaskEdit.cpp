@@ -3,6 +3,7 @@
 #include "rtl/WindowsApi.h"
 #include "rtl/variants/VariantConversions.h"
 #include "ui/editors/framework/uiEditConsts.h"
+#include "ui/editors/mask/uiFilterMaskEditHelper.h"
 #include "ui/editors/mask/uiMaskEditError.h"
 #include "ui/editors/mask/uiMaskEditStandardMode.h"
 #include "ui/editors/text/uiInnerTextEditRoutines.h"
@@ -160,7 +161,16 @@ void TuiCustomMaskEdit::PropertiesChanged(TuiCustomEditProperties* properties) {
         throw;
     }
     maskProperties.SetChangeLock(wasLocked);
+    // A new echo makes the window anew, which forgets the selection.
+    const bool echoChanged = InnerEdit().HandleAllocated() && InnerEdit().EchoMode() != maskProperties.EchoMode();
+    const int32_t start = echoChanged ? SelStart() : 0;
+    const int32_t length = echoChanged ? SelLength() : 0;
     TuiCustomTextEdit::PropertiesChanged(properties);
+    if (echoChanged) {
+        const TMaskEditFlagScope internal(FInternalSelection, true);
+        TuiCustomTextEdit::SetSelStart(start);
+        TuiCustomTextEdit::SetSelLength(length);
+    }
     if (changed) {
         FValueText = Mode().GetFormattedText(GetDisplayText(), true);
     }
@@ -243,6 +253,21 @@ void TuiCustomMaskEdit::WriteDisplayValue(const rtl::Variant& value) {
     TuiCustomTextEdit::WriteDisplayValue(
         rtl::Variant(fullForm ? Mode().FormatText(text, true) : Mode().GetFormattedText(text, true)));
     PassTextToMask();
+}
+
+rtl::UnicodeString TuiCustomMaskEdit::GetControlText() {
+    return IsMasked() ? Mode().GetFormattedText(GetDisplayText(), true) : TuiCustomTextEdit::GetControlText();
+}
+
+// A text read with a form waits for the editor to be loaded, when its mask is compiled.
+bool TuiCustomMaskEdit::IsTextValid(const rtl::UnicodeString& text) {
+    if (!IsMasked() || ComponentState().Contains(rtl::TComponentState::csLoading)) {
+        return TuiCustomTextEdit::IsTextValid(text);
+    }
+    TuiCustomTextEdit::AssignEditValue(rtl::Variant(text));
+    FValueText = GetControlText();
+    TuiCustomTextEdit::AssignEditValue(rtl::Variant(FValueText));
+    return true;
 }
 
 void TuiCustomMaskEdit::Loaded() {
@@ -492,9 +517,12 @@ const rtl::TMetaclass& TuiMaskEditProperties::GetContainerClass() const {
 void InitializeMaskEditUnit() {
     GetEditPropertiesRegistry().Register(&TuiMaskEditProperties::StaticClass(),
                                          LoadResStringText(suiSEditRepositoryMaskItem));
+    GetFilterEditsController().RegisterHelper(TuiMaskEditProperties::StaticClass(),
+                                              TuiFilterMaskEditHelper::Instance());
 }
 
 void FinalizeMaskEditUnit() {
+    UnregisterFilterEditHelper(TuiMaskEditProperties::StaticClass(), TuiFilterMaskEditHelper::Instance());
     GetEditPropertiesRegistry().Unregister(&TuiMaskEditProperties::StaticClass());
 }
 

@@ -73,6 +73,9 @@ protected:
     void MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
     void MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) override;
 
+    // With a mask the window's text is the masked value, and a text set as the window's is the value.
+    rtl::UnicodeString GetControlText() override;
+    bool IsTextValid(const rtl::UnicodeString& text) override;
     // Lays the text read with the component into the mask.
     virtual void RevalidateMaskText();
     // The editor hands a text set by the program to the mode (the date editor keeps its own).

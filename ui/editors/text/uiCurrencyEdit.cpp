@@ -6,6 +6,8 @@
 #include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/editors/framework/uiEditConsts.h"
 #include "ui/editors/text/uiCurrencyText.h"
+#include "ui/editors/text/uiFilterTextEditHelper.h"
+#include "ui/editors/text/uiTextEditNumberText.h"
 
 #include <algorithm>
 
@@ -91,8 +93,8 @@ int32_t TuiCustomCurrencyEdit::DecimalCount(const rtl::UnicodeString& text) cons
     return static_cast<int32_t>(end - separator - 1);
 }
 
-// With thousand separators a number is typed through texts such as "1," or "1,2" that only the next digits
-// complete: an integer part that a few more digits make a number is accepted too; leaving the editor checks the whole.
+// With thousand separators the editor lays the groups out itself as the user types (the text editor reformats it):
+// separators of the integer part may stand anywhere then, as long as the digits make a number.
 bool TuiCustomCurrencyEdit::IsAcceptableNumberText(const rtl::UnicodeString& text) {
     if (DecimalCount(text) > GetCurrencyProperties().DecimalPlaces()) {
         return false;
@@ -102,18 +104,17 @@ bool TuiCustomCurrencyEdit::IsAcceptableNumberText(const rtl::UnicodeString& tex
     if (ParseCurrencyText(text, number, settings)) {
         return true;
     }
-    if (!GetCurrencyProperties().UseThousandSeparator() ||
-        text.find_first_of(rtl::UnicodeString{settings.DecimalSeparator, u'e', u'E'}) != rtl::UnicodeString::npos) {
+    if (!GetCurrencyProperties().UseThousandSeparator()) {
         return false;
     }
-    rtl::UnicodeString completed = text;
-    for (int digits = 0; digits < 3; ++digits) {
-        completed += u'0';
-        if (ParseCurrencyText(completed, number, settings)) {
-            return true;
-        }
+    const size_t fraction = text.find_first_of(rtl::UnicodeString{settings.DecimalSeparator, u'e', u'E'});
+    if (fraction != rtl::UnicodeString::npos &&
+        text.find(settings.ThousandSeparator, fraction) != rtl::UnicodeString::npos) {
+        return false;
     }
-    return false;
+    rtl::UnicodeString digits = text;
+    RemoveThousandSeparators(digits, settings);
+    return ParseCurrencyText(digits, number, settings);
 }
 
 // A character is taken when the text it makes is still a number within the decimals; a lone "-" starts one.
@@ -167,9 +168,23 @@ void TuiCustomCurrencyEdit::PropertiesChanged(TuiCustomEditProperties* propertie
     TuiCustomTextEdit::PropertiesChanged(properties);
 }
 
+void TuiCustomCurrencyEdit::CorrectRange() {
+    TuiCustomCurrencyEditProperties& properties = GetCurrencyProperties();
+    const double value = Value();
+    const bool below = properties.IsRangeBoundSet(0) && value < properties.GetMinValue();
+    const bool above = properties.IsRangeBoundSet(1) && value > properties.GetMaxValue();
+    if (!below && !above) {
+        return;
+    }
+    RunWithUserEdit(ChangedByUser(), [this, value] { SetValue(value); });
+    TuiCustomTextEdit::UpdateDisplay();
+}
+
 void InitializeCurrencyEditUnit() {
     GetEditPropertiesRegistry().Register(&TuiCurrencyEditProperties::StaticClass(),
                                          LoadResStringText(suiSEditRepositoryCurrencyItem));
+    GetFilterEditsController().RegisterHelper(TuiCurrencyEditProperties::StaticClass(),
+                                              TuiFilterCurrencyEditHelper::Instance());
     TuiEditRegisteredRepositoryItems& items = GetEditDataRegisteredRepositoryItems();
     items.RegisterItem(&TuiCurrencyValueType::Instance(), 0,
                        GetDefaultEditRepository().CreateItem(TuiEditRepositoryCurrencyItem::StaticClass()));
@@ -178,6 +193,7 @@ void InitializeCurrencyEditUnit() {
 }
 
 void FinalizeCurrencyEditUnit() {
+    UnregisterFilterEditHelper(TuiCurrencyEditProperties::StaticClass(), TuiFilterCurrencyEditHelper::Instance());
     TuiEditRegisteredRepositoryItems& items = GetEditDataRegisteredRepositoryItems();
     items.UnregisterItem(&TuiFMTBcdValueType::Instance(), 0);
     items.UnregisterItem(&TuiCurrencyValueType::Instance(), 0);

@@ -37,6 +37,8 @@ protected:
     void KeyPress(char16_t& key) override;
     void ValidateDisplayValue(rtl::Variant& displayValue, rtl::UnicodeString& errorText, bool& error) override;
     void PropertiesChanged(TuiCustomEditProperties* properties) override;
+    // A value beyond a bound that applies becomes the bound, shown at once.
+    void CorrectRange() override;
 
 private:
     bool IsNumberChar(char16_t ch);

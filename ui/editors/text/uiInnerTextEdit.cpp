@@ -53,6 +53,17 @@ uint32_t InnerEditAlignmentStyle(vcl::TAlignment alignment) {
     return styles[alignment];
 }
 
+// The character one byte, or a lead byte and its trail byte, make in the ANSI code page; 0 when none.
+wchar_t AnsiCharacter(char leadByte, char byte) {
+    const char bytes[] = {leadByte, byte};
+    const bool doubleByte = leadByte != '\0';
+    wchar_t character = 0;
+    if (MultiByteToWideChar(CP_ACP, 0, doubleByte ? bytes : bytes + 1, doubleByte ? 2 : 1, &character, 1) != 1) {
+        return 0;
+    }
+    return character;
+}
+
 } // namespace
 
 TuiCustomInnerTextEdit::TuiCustomInnerTextEdit(TuiContainer* editor, IuiInnerTextEditHost& host)
@@ -160,6 +171,10 @@ void TuiCustomInnerTextEdit::SetInnerSelLength(int32_t value) {
     }
 }
 
+char16_t TuiCustomInnerTextEdit::CharacterWithLeadByte(char16_t trailByte) const {
+    return static_cast<char16_t>(AnsiCharacter(FLeadByte, static_cast<char>(trailByte & 0xFF)));
+}
+
 int32_t TuiCustomInnerTextEdit::FirstVisibleChar() const {
     // A single-line EDIT answers its first visible character here; the character at (0, 0) is none when the text
     // is scrolled half a character.
@@ -233,11 +248,9 @@ void TuiCustomInnerTextEdit::PassAnsiChar(vcl::TMessage& message) {
         message.Result = 0;
         return;
     }
-    const char bytes[] = {FLeadByte, byte};
-    const bool doubleByte = FLeadByte != '\0';
+    const wchar_t character = AnsiCharacter(FLeadByte, byte);
     FLeadByte = '\0';
-    wchar_t character = 0;
-    if (MultiByteToWideChar(CP_ACP, 0, doubleByte ? bytes : bytes + 1, doubleByte ? 2 : 1, &character, 1) != 1) {
+    if (character == 0) {
         message.Result = 0;
         return;
     }

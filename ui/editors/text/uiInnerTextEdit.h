@@ -59,6 +59,12 @@ public:
     char InnerImeLastChar() const { return FPendingImeChars == 2 ? FImeTrailByte : '\0'; }
     // The first character the window shows.
     int32_t FirstVisibleChar() const;
+    // A lead byte of the ANSI code page waits for its trail byte.
+    bool AwaitsTrailByte() const { return FLeadByte != '\0'; }
+    // The character the waiting lead byte and this trail byte make; 0 when they make none.
+    char16_t CharacterWithLeadByte(char16_t trailByte) const;
+    // The editor took the character whose trail byte it saw: the window forgets its lead byte.
+    void DropLeadByte() { FLeadByte = '\0'; }
 
     // A message as the window received it.
     struct TWindowMessage {

@@ -4,6 +4,7 @@
 #include "rtl/variants/VariantConversions.h"
 #include "ui/core/uxResourceStrings.h"
 #include "ui/editors/framework/uiExtEditConsts.h"
+#include "ui/editors/text/uiFilterTextEditHelper.h"
 #include "ui/editors/text/uiLabelViewData.h"
 #include "vcl/stdctrls/Mnemonics.h"
 #include "vcl/system/Messages.h"
@@ -134,9 +135,11 @@ void TuiCustomLabel::Dispatch(vcl::TMessage& message) {
 void InitializeLabelUnit() {
     GetEditPropertiesRegistry().Register(&TuiLabelProperties::StaticClass(),
                                          LoadResStringText(suiSEditRepositoryLabelItem));
+    GetFilterEditsController().RegisterHelper(TuiLabelProperties::StaticClass(), TuiFilterTextEditHelper::Instance());
 }
 
 void FinalizeLabelUnit() {
+    UnregisterFilterEditHelper(TuiLabelProperties::StaticClass(), TuiFilterTextEditHelper::Instance());
     GetEditPropertiesRegistry().Unregister(&TuiLabelProperties::StaticClass());
 }
 

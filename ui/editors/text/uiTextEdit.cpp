@@ -1,9 +1,15 @@
 #include "ui/editors/text/uiTextEdit.h"
 
 #include "rtl/WindowsApi.h"
+#include "rtl/numbers/FormatSettings.h"
+#include "rtl/numbers/NumberConversions.h"
 #include "rtl/variants/VariantConversions.h"
+#include "ui/data/locale/uiFormats.h"
 #include "ui/editors/framework/uiEditConsts.h"
+#include "ui/editors/text/uiFilterTextEditHelper.h"
 #include "ui/editors/text/uiInnerTextEditRoutines.h"
+#include "ui/editors/text/uiTextEditNumberText.h"
+#include "ui/editors/text/uiTextEditScopeExit.h"
 #include "vcl/graphics/Canvas.h"
 
 #include <algorithm>
@@ -14,20 +20,48 @@ namespace ui {
 
 namespace {
 
-// Runs its action when the scope ends, also when the scope throws.
-template <class TAction>
-class TTextEditScopeExit {
-public:
-    explicit TTextEditScopeExit(TAction action) : FAction(std::move(action)) {}
-    TTextEditScopeExit(const TTextEditScopeExit&) = delete;
-    TTextEditScopeExit& operator=(const TTextEditScopeExit&) = delete;
-    ~TTextEditScopeExit() { FAction(); }
+// The characters of text before position that are no thousand separator.
+size_t CountWithoutSeparators(const rtl::UnicodeString& text, size_t position, char16_t separator) {
+    return static_cast<size_t>(std::count_if(text.begin(), text.begin() + static_cast<ptrdiff_t>(position),
+                                             [separator](char16_t ch) { return ch != separator; }));
+}
 
-private:
-    TAction FAction;
-};
+// The position in text after count characters that are no thousand separator.
+size_t PositionAfterCount(const rtl::UnicodeString& text, size_t count, char16_t separator) {
+    size_t position = 0;
+    for (; position < text.size() && count > 0; ++position) {
+        if (text[position] != separator) {
+            --count;
+        }
+    }
+    return position;
+}
 
 } // namespace
+
+// The editor's registration with the format controller; not reference counted, it lives as long as its editor.
+class TuiCustomTextEdit::TFormatListener final : public IuiFormatListener {
+public:
+    explicit TFormatListener(TuiCustomTextEdit& edit) : FEdit(edit) { GetFormatController().AddListener(this); }
+    TFormatListener(const TFormatListener&) = delete;
+    TFormatListener& operator=(const TFormatListener&) = delete;
+    ~TFormatListener() { GetFormatController().RemoveListener(this); }
+
+    bool QueryInterface(const rtl::TGUID& iid, void** object) override {
+        if (iid == IuiFormatListener::IID || iid == rtl::IInterface::IID) {
+            *object = static_cast<IuiFormatListener*>(this);
+            return true;
+        }
+        *object = nullptr;
+        return false;
+    }
+    int32_t AddRef() override { return -1; }
+    int32_t Release() override { return -1; }
+    void FormatChanged() override { FEdit.HandleFormatChange(); }
+
+private:
+    TuiCustomTextEdit& FEdit;
+};
 
 TuiCustomTextEdit::TuiCustomTextEdit(rtl::TComponent* owner)
     : TuiCustomTextEdit(owner, TuiCustomTextEditProperties::StaticClass()) {}
@@ -40,11 +74,30 @@ TuiCustomTextEdit::TuiCustomTextEdit(rtl::TComponent* owner, const rtl::TMetacla
     FInnerEdit->SetOnChange([this](rtl::TObject*) { InnerTextChanged(); });
     SetInnerControl(FInnerEdit);
     SetBounds(Left(), Top(), 121, 21);
+    FLookupData = GetOwnTextProperties().CreateLookupData(this);
+    if (FLookupData != nullptr) {
+        FLookupData->SetOnSelectItem([this](rtl::TObject*) { ApplyLookupKey(); });
+    }
+    FFormatListener = std::make_unique<TFormatListener>(*this);
     PropertiesChanged(&GetEffectiveProperties());
+}
+
+// The window outlives this part of the editor: its own caption answers the text from here on.
+TuiCustomTextEdit::~TuiCustomTextEdit() {
+    const rtl::UnicodeString savedText = GetDisplayText();
+    FFormatListener.reset();
+    FLookupData.reset();
+    if (HandleAllocated()) {
+        DefWindowProcW(Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(savedText.c_str()));
+    }
 }
 
 TuiCustomTextEditProperties& TuiCustomTextEdit::GetTextProperties() {
     return static_cast<TuiCustomTextEditProperties&>(GetEffectiveProperties());
+}
+
+TuiCustomTextEditProperties& TuiCustomTextEdit::GetOwnTextProperties() const {
+    return static_cast<TuiCustomTextEditProperties&>(Properties());
 }
 
 TuiTextEditingStyle TuiCustomTextEdit::EditingStyle() const {
@@ -63,8 +116,7 @@ void TuiCustomTextEdit::SetDisplayValue(const rtl::Variant& value) {
     if (FInnerEdit == nullptr || FInnerEdit->Text() == text) {
         return;
     }
-    FSettingText = true;
-    const TTextEditScopeExit restore([this] { FSettingText = false; });
+    const auto restore = RaiseForScope(FSettingText);
     FInnerEdit->SetInnerText(text);
 }
 
@@ -85,6 +137,9 @@ void TuiCustomTextEdit::InnerTextChanged() {
     if (FSettingText) {
         return;
     }
+    if (FLookupData != nullptr && !FLookupUpdating && !FNavigatingLookup) {
+        FLookupData->TextChanged();
+    }
     HandleUserChange();
     RunWithUserEdit(HandleAllocated() && Focused(), [this] { ApplyEditValue(GetEditValueFromDisplay(), true); });
 }
@@ -92,7 +147,7 @@ void TuiCustomTextEdit::InnerTextChanged() {
 void TuiCustomTextEdit::RunWithUserEdit(bool userEdit, const std::function<void()>& action) {
     const bool wasUserEdit = UserEditInProgress();
     SetUserEditInProgress(userEdit);
-    const TTextEditScopeExit restore([this, wasUserEdit] { SetUserEditInProgress(wasUserEdit); });
+    const TuiTextEditScopeExit restore([this, wasUserEdit] { SetUserEditInProgress(wasUserEdit); });
     action();
 }
 
@@ -109,8 +164,95 @@ bool TuiCustomTextEdit::IsEditingChar(char16_t ch) const {
     return ch == u'\b' || ch == 22 || ch == 24 || ch >= u' ';
 }
 
+// The keys that step through a popup list's items change the value too, while the list is closed.
 bool TuiCustomTextEdit::IsEditingKey(uint16_t key, vcl::TShiftState shift) const {
-    return TuiCustomEdit::IsEditingKey(key, shift) || key == VK_DELETE;
+    if (TuiCustomEdit::IsEditingKey(key, shift) || key == VK_DELETE) {
+        return true;
+    }
+    if (FLookupData == nullptr || FLookupData->IsEmpty() || !HasPopupList() || IsPopupShown()) {
+        return false;
+    }
+    return key == VK_PRIOR || key == VK_NEXT || ((key == VK_UP || key == VK_DOWN) && !shift.Contains(vcl::ssAlt));
+}
+
+// Typing into a number that groups its thousands places the separators at once; the caret stays after the same
+// digits.
+void TuiCustomTextEdit::HandleUserChange() {
+    TuiCustomEdit::HandleUserChange();
+    TuiCustomTextEditProperties& properties = GetTextProperties();
+    if (HandleAllocated() && Focused() && properties.SupportsRange() && properties.UsesThousandSeparator(false)) {
+        ReformatThousandSeparators();
+    }
+}
+
+void TuiCustomTextEdit::ReformatThousandSeparators() {
+    const rtl::TFormatSettings& settings = rtl::FormatSettings();
+    const rtl::UnicodeString text = GetDisplayText();
+    rtl::UnicodeString formatted = text;
+    RemoveThousandSeparators(formatted, settings);
+    double number = 0;
+    if (!rtl::TryStrToFloat(formatted, number, settings)) {
+        return;
+    }
+    InsertThousandSeparators(formatted, settings);
+    if (formatted == text) {
+        return;
+    }
+    const auto caret =
+        static_cast<size_t>(std::clamp(FInnerEdit->InnerSelStart(), 0, static_cast<int32_t>(text.size())));
+    const size_t digits = CountWithoutSeparators(text, caret, settings.ThousandSeparator);
+    SetDisplayValue(rtl::Variant(formatted));
+    FInnerEdit->SetInnerSelStart(
+        static_cast<int32_t>(PositionAfterCount(formatted, digits, settings.ThousandSeparator)));
+}
+
+void TuiCustomTextEdit::CheckRangeOnExit() {
+    TuiCustomTextEditProperties& properties = GetTextProperties();
+    if (!DataBinding().IsValueUntouched() && properties.SupportsRange() && FInnerEdit != nullptr &&
+        properties.HasRange()) {
+        CorrectRange();
+    }
+}
+
+bool TuiCustomTextEdit::UsesDataDisplayFormat() {
+    IuiEditDefaultValuesProvider* provider = DataBinding().GetIDefaultValuesProvider();
+    return !IsInplace() && provider != nullptr && !provider->IsBoundToData();
+}
+
+void TuiCustomTextEdit::ValidateLookupText() {
+    if (FInnerEdit == nullptr) {
+        return;
+    }
+    const TuiTextEditingStyle style = EditingStyle();
+    if (style == tesFree || style == tesLocked) {
+        if (!ChangedByUser() && !FApplyingLoadedProperties) {
+            DataBinding().UpdateDisplayValue();
+        }
+        return;
+    }
+    if (!((ChangedByUser() && !ValueValidated()) || UsesDataDisplayFormat())) {
+        return UpdateDisplay();
+    }
+    rtl::Variant text(GetDisplayText());
+    if (GetTextProperties().CheckTextValue(text, true)) {
+        return;
+    }
+    SaveChangeFlags();
+    const TuiTextEditScopeExit restore([this] { RestoreChangeFlags(); });
+    DataBinding().SetDisplayValue(GetTextProperties().GetEmptyEditValue());
+    if (!ChangedByUser()) {
+        ApplyEditValue(GetEditValueFromDisplay(), true);
+    }
+}
+
+void TuiCustomTextEdit::Loaded() {
+    const auto restore = RaiseForScope(FApplyingLoadedProperties);
+    TuiCustomEdit::Loaded();
+}
+
+void TuiCustomTextEdit::HandleFormatChange() {
+    GetTextProperties().Changed();
+    UpdateDisplay();
 }
 
 void TuiCustomTextEdit::DoExit() {
@@ -155,16 +297,33 @@ void TuiCustomTextEdit::SelectAll() {
 }
 
 void TuiCustomTextEdit::ClearSelectionByUser() {
+    RunWithUserEdit(true, [this] { ClearSelection(); });
+}
+
+void TuiCustomTextEdit::ClearSelection() {
     const int32_t start = FInnerEdit->InnerSelStart();
     const int32_t length = FInnerEdit->InnerSelLength();
-    if (length == 0 || !TryBeginEdit()) {
+    if (length <= 0) {
         return;
     }
     rtl::UnicodeString text = GetDisplayText();
     text.erase(static_cast<size_t>(start), static_cast<size_t>(length));
-    SetDisplayValue(rtl::Variant(text));
-    InnerTextChanged();
-    FInnerEdit->SetInnerSelStart(start);
+    if (IsTextAcceptable(text)) {
+        FInnerEdit->SetInnerSelStart(start);
+    }
+}
+
+bool TuiCustomTextEdit::IsTextAcceptable(const rtl::UnicodeString& text) {
+    rtl::Variant value(text);
+    if (!GetTextProperties().CheckTextValue(value, HandleAllocated() && Focused()) ||
+        (UserEditInProgress() && !TryBeginEdit())) {
+        return false;
+    }
+    WriteDisplayValue(value);
+    if (UserEditInProgress()) {
+        InnerTextChanged();
+    }
+    return true;
 }
 
 // Inserting text.
@@ -226,10 +385,15 @@ void TuiCustomTextEdit::SetDisplayTextInternal(const rtl::UnicodeString& text) {
     });
 }
 
-void TuiCustomTextEdit::SetInternalText(const rtl::UnicodeString& text) {
-    FInternalTextSetting = true;
-    const TTextEditScopeExit restore([this] { FInternalTextSetting = false; });
+void TuiCustomTextEdit::SetInternalText(const rtl::UnicodeString& text, bool post) {
+    const auto restore = RaiseForScope(FInternalTextSetting);
     SetDisplayTextInternal(text);
+    // The inserted text is the edit value already; it goes on without validation.
+    if (post && !IsInplace() && !(HandleAllocated() && Focused()) && IsPostPending()) {
+        LockChangeEvents(true);
+        const TuiTextEditScopeExit unlock([this] { LockChangeEvents(false); });
+        CommitValue(false);
+    }
     SetChangedByUser(true);
 }
 
@@ -286,7 +450,7 @@ void TuiCustomTextEdit::PasteFromClipboard() {
 // Window messages: the editor's text is its inner edit's.
 
 void TuiCustomTextEdit::WMGetText(vcl::TMessage& message) {
-    const rtl::UnicodeString text = GetDisplayText();
+    const rtl::UnicodeString text = GetControlText();
     if (message.Msg == WM_GETTEXTLENGTH) {
         message.Result = static_cast<intptr_t>(text.size());
         return;
@@ -303,11 +467,32 @@ void TuiCustomTextEdit::WMGetText(vcl::TMessage& message) {
     message.Result = static_cast<intptr_t>(copied);
 }
 
+// A text the properties refuse answers 0 and changes nothing.
+void TuiCustomTextEdit::WMSetText(vcl::TMessage& message) {
+    if (FSettingControlText) {
+        return TuiCustomEdit::Dispatch(message);
+    }
+    const rtl::UnicodeString text(message.LParam != 0 ? reinterpret_cast<const char16_t*>(message.LParam) : u"");
+    bool accepted = false;
+    {
+        const auto restore = RaiseForScope(FSettingControlText);
+        accepted = IsTextValid(text);
+    }
+    message.Result = accepted ? 1 : 0;
+}
+
 void TuiCustomTextEdit::Dispatch(vcl::TMessage& message) {
     switch (message.Msg) {
     case WM_GETTEXT:
     case WM_GETTEXTLENGTH:
         return WMGetText(message);
+    case WM_SETTEXT:
+        return WMSetText(message);
+    case WM_CLEAR:
+        if (!GetTextProperties().GetReadOnly() && DataBinding().IsDataEditable()) {
+            ClearSelectionByUser();
+        }
+        return;
     case WM_CHAR:
         // A character sent to the editor itself (the key that opened it in place) is typed into its text.
         if (FInnerEdit->HandleAllocated()) {
@@ -345,8 +530,18 @@ void TuiCustomTextEdit::InnerClick(bool doubleClick) {
 // Properties and layout.
 
 void TuiCustomTextEdit::PropertiesChanged(TuiCustomEditProperties* properties) {
+    if (FLookupData != nullptr) {
+        FLookupData->PropertiesChanged();
+        if (!FLookupUpdating) {
+            FLookupData->TextChanged();
+        }
+    }
     if (FInnerEdit != nullptr) {
         ApplyPropertiesToInnerEdit(GetTextProperties());
+        CheckRangeOnExit();
+        if (!IsPosting()) {
+            ValidateLookupText();
+        }
     }
     TuiCustomEdit::PropertiesChanged(properties);
     if (FInnerEdit != nullptr) {
@@ -413,11 +608,14 @@ const rtl::TMetaclass& TuiTextEditProperties::GetContainerClass() const {
 void InitializeTextEditUnit() {
     GetEditPropertiesRegistry().Register(&TuiTextEditProperties::StaticClass(),
                                          LoadResStringText(suiSEditRepositoryTextItem));
+    GetFilterEditsController().RegisterHelper(TuiTextEditProperties::StaticClass(),
+                                              TuiFilterTextEditHelper::Instance());
     GetEditDataRegisteredRepositoryItems().RegisterDefaultItem(
         -1, GetDefaultEditRepository().CreateItem(TuiEditRepositoryTextItem::StaticClass()));
 }
 
 void FinalizeTextEditUnit() {
+    UnregisterFilterEditHelper(TuiTextEditProperties::StaticClass(), TuiFilterTextEditHelper::Instance());
     GetEditDataRegisteredRepositoryItems().UnregisterDefaultItem(-1);
     GetEditPropertiesRegistry().Unregister(&TuiTextEditProperties::StaticClass());
 }

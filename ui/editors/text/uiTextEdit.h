@@ -6,20 +6,25 @@
 #include "ui/editors/framework/uiEditRepository.h"
 #include "ui/editors/text/uiInnerTextEdit.h"
 #include "ui/editors/text/uiInnerTextEditHost.h"
+#include "ui/editors/text/uiTextEditLookupData.h"
 #include "ui/editors/text/uiTextEditProperties.h"
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 namespace ui {
 
-class TuiCustomTextEdit : public TuiCustomEdit, public IuiInnerTextEditHost {
+class TuiCustomTextEdit : public TuiCustomEdit, public IuiInnerTextEditHost, protected TuiTextEditLookupOwner {
     RTL_DECLARE_CLASS(TuiCustomTextEdit, TuiCustomEdit)
 public:
     explicit TuiCustomTextEdit(rtl::TComponent* owner);
+    ~TuiCustomTextEdit() override;
 
     const rtl::TMetaclass& GetPropertiesClass() const override { return TuiCustomTextEditProperties::StaticClass(); }
     TuiCustomTextEditProperties& GetTextProperties();
+    // The properties the editor owns (a repository item's may be in force).
+    TuiCustomTextEditProperties& GetOwnTextProperties() const;
     TuiCustomInnerTextEdit& InnerEdit() const { return *FInnerEdit; }
 
     rtl::UnicodeString GetDisplayText() const override;
@@ -32,7 +37,8 @@ public:
 
     // Inserts text at the selection as the editor's own setting: cut to MaxLength, checked by the properties.
     virtual void SetDisplayTextInternal(const rtl::UnicodeString& text);
-    void SetInternalText(const rtl::UnicodeString& text);
+    // The editor's own insertion; with post, an unfocused standalone editor hands the text on as its value at once.
+    void SetInternalText(const rtl::UnicodeString& text, bool post = false);
     // The text that inserting gives and the caret after it; False when the insertion is refused or nothing fits.
     bool BuildInsertedText(const rtl::UnicodeString& inserted, rtl::UnicodeString& result, int32_t& caret);
 
@@ -42,6 +48,19 @@ public:
     void SetSelStart(int32_t value);
     void SetSelLength(int32_t value);
     void Select(int32_t start, int32_t length);
+
+    // The lookup items: the current item (-1 none) and the object stored with it.
+    TuiCustomTextEditLookupData* LookupData() const { return FLookupData.get(); }
+    int32_t GetItemIndex() const;
+    rtl::TObject* GetItemObject();
+    // Makes the item current and its text the value, as the program's choice.
+    void SetItemIndex(int32_t index);
+
+    // Writes text as the editor's text when the properties accept it (character case applied); False leaves the
+    // text as it is.
+    bool IsTextAcceptable(const rtl::UnicodeString& text);
+    // Deletes the selected characters when the properties accept what remains.
+    void ClearSelection();
 
     void SetBeepOnEnter(bool value) { FBeepOnEnter = value; }
     // A password or a value the properties forbid to change is no text the user may edit.
@@ -68,7 +87,7 @@ public:
     bool ValidatesWithLookup() const override { return false; }
     bool CompletionActive() const override { return FCompletionActive; }
     void SetCompletionActive(bool value) override { FCompletionActive = value; }
-    void ClearLookupUpdating() override {}
+    void ClearLookupUpdating() override { FLookupUpdating = false; }
 
 protected:
     TuiCustomTextEdit(rtl::TComponent* owner, const rtl::TMetaclass& propertiesClass);
@@ -76,30 +95,93 @@ protected:
     void PropertiesChanged(TuiCustomEditProperties* properties) override;
     rtl::Variant GetEditValueFromDisplay() override { return rtl::Variant(GetDisplayText()); }
     void WriteDisplayValue(const rtl::Variant& value) override;
+    void ValidateDisplayValue(rtl::Variant& displayValue, rtl::UnicodeString& errorText, bool& error) override;
+    void ChangeDisplayValue(const rtl::Variant& value) override;
     bool IsEditable() const override;
     bool IsEditingKey(uint16_t key, vcl::TShiftState shift) const override;
     bool IsEditingChar(char16_t ch) const override;
     bool IsInnerEditShown() const override { return true; }
     bool HasInnerEditExtras() const override { return true; }
     void AlignInnerControl() override;
+    void Loaded() override;
+    void HandleUserChange() override;
     void DoExit() override;
     void Dispatch(vcl::TMessage& message) override;
+    void DoEditKeyDown(uint16_t& key, vcl::TShiftState shift) override;
+    void DoEditKeyPress(char16_t& key) override;
+    bool DoMouseWheel(vcl::TShiftState shift, int32_t wheelDelta, vcl::TPoint mousePos) override;
+
+    // Only an editor with a list of its own steps through the items with keys and the wheel.
+    virtual bool HasPopupList() const { return false; }
+    // Looks up the typed text and shows the first item it begins, the rest selected; False when none.
+    bool LocateAndComplete(rtl::UnicodeString& text);
+    // The lookup's current item became the value (its select-item handler).
+    void ApplyLookupKey();
+    void ResetLookupState();
+    bool LookupUpdating() const { return FLookupUpdating; }
+
+    // The window's text (WM_GETTEXT); the mask editor answers its masked value.
+    virtual rtl::UnicodeString GetControlText() { return GetDisplayText(); }
+    // A text set as the window's text (WM_SETTEXT), written when valid.
+    virtual bool IsTextValid(const rtl::UnicodeString& text) { return IsTextAcceptable(text); }
+    // Numeric editors move a value beyond a bound that applies into the range when their properties change.
+    void CheckRangeOnExit();
+    virtual void CorrectRange() {}
+    // After a properties change: a text the lookup list no longer takes is cleared, any other shown anew.
+    void ValidateLookupText();
+    // Standalone, with a data provider that reports no data.
+    bool UsesDataDisplayFormat();
+    // The locale's formats changed.
+    virtual void HandleFormatChange();
+    // Raises or lowers the user-edit flag for the action, then restores it.
+    void RunWithUserEdit(bool userEdit, const std::function<void()>& action);
+
+    // TuiTextEditLookupOwner
+    TuiCustomTextEditProperties& LookupProperties() override { return GetTextProperties(); }
+    rtl::UnicodeString LookupText() override { return GetDisplayText(); }
+    bool IsInEditingEvent() const override { return TuiCustomEdit::IsInEditingEvent(); }
+    void SetLookupUpdating(bool value) override { FLookupUpdating = value; }
+    bool CanEditForLookup() override { return TryBeginEdit(); }
 
 private:
+    // Completion: the keys of the lookup items.
+    bool CanSearchHere();
+    void HandleLookupBackspace(char16_t& key);
+    void HandleLookupCharacter(char16_t& key, char16_t typed, bool wasCompleting);
+    void HandleLookupKeyDown(uint16_t& key, vcl::TShiftState shift);
+    bool NavigatesLookup(uint16_t key) const;
+    void NavigateLookup(TuiLookupNavigation direction);
+    // The typed text is written as the user's: shown, then the value.
+    void WriteTypedText(const rtl::UnicodeString& text);
+    void DoNewLookupDisplayText(const rtl::UnicodeString& text);
+
     TuiTextEditingStyle EditingStyle() const;
     bool ShowsOwnSelection();
     void InnerTextChanged();
-    // Raises or lowers the user-edit flag for the action, then restores it.
-    void RunWithUserEdit(bool userEdit, const std::function<void()>& action);
+    void ReformatThousandSeparators();
+    void WMSetText(vcl::TMessage& message);
     void ApplyPropertiesToInnerEdit(TuiCustomTextEditProperties& properties);
     int32_t InnerTextHeight();
     void SelectAllInListStyles();
     bool AllowsFocusedInsertion(const rtl::UnicodeString& inserted);
     void WMGetText(vcl::TMessage& message);
 
+    class TFormatListener;
+
     TuiCustomInnerTextEdit* FInnerEdit = nullptr; // owned by this editor as a component
+    std::unique_ptr<TFormatListener> FFormatListener;
+    bool FSettingControlText = false;
+    // Raised while the editor applies its properties once loaded: the text read with the form stays.
+    bool FApplyingLoadedProperties = false;
+    std::unique_ptr<TuiCustomTextEditLookupData> FLookupData;
     bool FBeepOnEnter = true;
     bool FCompletionActive = false;
+    // Raised while the lookup data writes the text or the value, so that it does not react to its own change.
+    bool FLookupUpdating = false;
+    // Raised while keys or the wheel move through the items: the text that follows is no typing to look up.
+    bool FNavigatingLookup = false;
+    // Raised while SetItemIndex sets the value itself.
+    bool FSettingItemIndex = false;
     // Raised while the editor writes the window's text itself: the change is no typing.
     bool FSettingText = false;
     bool FInternalTextSetting = false;

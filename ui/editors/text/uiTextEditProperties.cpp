@@ -9,6 +9,7 @@
 #include "rtl/variants/VariantConversions.h"
 #include "ui/core/uxResourceStrings.h"
 #include "ui/editors/framework/uiEditConsts.h"
+#include "ui/editors/text/uiTextEditLookupData.h"
 #include "ui/editors/text/uiTextEditNumberText.h"
 #include "ui/editors/text/uiTextEditViewData.h"
 
@@ -260,6 +261,11 @@ void TuiCustomTextEditProperties::FormatChanged() {
         throw;
     }
     FLocaleFormatChanging = false;
+}
+
+std::unique_ptr<TuiCustomTextEditLookupData>
+TuiCustomTextEditProperties::CreateLookupData(TuiTextEditLookupOwner* owner) const {
+    return std::make_unique<TuiCustomTextEditLookupData>(owner);
 }
 
 bool TuiCustomTextEditProperties::FindLookupItem(rtl::UnicodeStringView text) const {

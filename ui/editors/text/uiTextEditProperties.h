@@ -17,6 +17,9 @@
 
 namespace ui {
 
+class TuiCustomTextEditLookupData;
+class TuiTextEditLookupOwner;
+
 enum TuiEditEchoMode : uint8_t { eemNormal, eemPassword };
 // How typing relates to the lookup list: free, completed from the list, only list texts, no typing at all.
 enum TuiTextEditingStyle : uint8_t { tesFree, tesListAssisted, tesListOnly, tesLocked };
@@ -162,6 +165,8 @@ public:
     virtual void DisplayFormatChanged() { Changed(); }
     virtual void MaxLengthChanged() { Changed(); }
     virtual bool UsesLookupData() const { return true; }
+    // The lookup data an editor of these properties owns; combo boxes answer their own kind.
+    virtual std::unique_ptr<TuiCustomTextEditLookupData> CreateLookupData(TuiTextEditLookupOwner* owner) const;
     // The echo characters in password mode, else the text in the character case.
     virtual void PrepareDisplayText(rtl::UnicodeString& text) const;
     // An empty text, a style without list, no lookup data or a lookup item passes and takes the character case.

@@ -6,6 +6,7 @@
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
 #include "ui/editors/mask/uiMaskEditError.h"
+#include "vcl/forms/FormLoader.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -241,6 +242,86 @@ TEST(MaskEditUnit, StartUpRegistersTheMaskPropertiesAndShutDownRemovesThem) {
     EXPECT_EQ(registry.GetDescriptionText(index), u"MaskEdit");
     ui::FinalizeMaskEditUnit();
     EXPECT_EQ(registry.IndexOfClass(&ui::TuiMaskEditProperties::StaticClass()), -1);
+}
+
+} // namespace
+
+namespace {
+
+// The password echo is a window style: the window made anew keeps the selection the user had.
+TEST_F(MaskEditFormTest, SwitchingThePasswordEchoKeepsTheSelection) {
+    SetMask(TuiEditMaskKind::emkStandard, u"000-000;1;_");
+    FocusEdit();
+    Edit->SetSelStart(0);
+    Type(u"12345");
+    SendMessageW(Edit->InnerEdit().Handle(), EM_SETSEL, 4, 4);
+    ASSERT_EQ(Edit->SelLength(), 1);
+    Properties().SetEchoMode(ui::eemPassword);
+    ui_test::ProcessPendingMessages();
+    EXPECT_EQ(Edit->SelStart(), 4);
+    EXPECT_EQ(Edit->SelLength(), 1);
+    EXPECT_EQ(Shown(), u"123-45_");
+}
+
+// Shift+Left over the one-character overwrite selection: the mode sends Left twice from after it, and the native
+// edit extends the selection leftward with the Shift the user holds, from the end of that character.
+TEST_F(MaskEditFormTest, ShiftLeftTurnsTheOverwriteSelectionIntoAShiftSelection) {
+    SetMask(TuiEditMaskKind::emkStandard, u"000000;1;_");
+    FocusEdit();
+    Edit->SetSelStart(0);
+    Type(u"123456");
+    SendMessageW(Edit->InnerEdit().Handle(), EM_SETSEL, 3, 3);
+    ASSERT_EQ(Edit->SelLength(), 1);
+    Press(VK_LEFT, {vcl::ssShift});
+    EXPECT_LT(Edit->SelStart(), 3);
+    EXPECT_EQ(Edit->SelStart() + Edit->SelLength(), 4);
+    EXPECT_EQ(Shown(), u"123456");
+}
+
+} // namespace
+
+namespace {
+
+std::u16string MaskWindowText(TuiMaskEdit& edit) {
+    wchar_t buffer[64] = {};
+    SendMessageW(edit.Handle(), WM_GETTEXT, 64, reinterpret_cast<LPARAM>(buffer));
+    return reinterpret_cast<const char16_t*>(buffer);
+}
+
+// A form stores the kind before the mask and the text after it; once loaded the editor shows the text in its mask
+// while focused, and its window text is the masked value.
+TEST(MaskEditStreaming, AFormReadsItsKindMaskAndTextIntoAMaskedEditor) {
+    const struct {
+        TuiEditMaskKind kind;
+        const char16_t* mask;
+        const char16_t* text;
+        const char16_t* shown;
+        const char16_t* value;
+    } cases[] = {
+        {TuiEditMaskKind::emkRegExpr, u"\\d\\d-\\d\\d", u"12-34", u"12-34", u"12-34"},
+        {TuiEditMaskKind::emkStandard, u"000-000;0;_", u"123456", u"123-456", u"123456"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        auto form = ui_test::ShowNewTestForm(300, 100);
+        TuiMaskEdit* edit = nullptr;
+        vcl::TFormLoader loader(*form);
+        loader.Add(TuiMaskEdit::StaticClass(), u"Code", u"", [&](rtl::TComponent& component) {
+            edit = &static_cast<TuiMaskEdit&>(component);
+            edit->MaskEditProperties().SetMaskKind(c.kind);
+            edit->MaskEditProperties().SetEditMask(c.mask);
+            edit->SetText(c.text);
+        });
+        loader.Finish();
+        ui_test::ProcessPendingMessages();
+        ASSERT_NE(edit, nullptr);
+        edit->InnerEdit().SetFocus();
+        ui_test::ProcessPendingMessages();
+        EXPECT_EQ(edit->GetDisplayText(), c.shown);
+        EXPECT_EQ(rtl::VarToStr(edit->EditValue()), c.value);
+        EXPECT_EQ(MaskWindowText(*edit), c.value);
+        EXPECT_EQ(SendMessageW(edit->Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"99")), 1);
+    }
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "tests/support/ui/ServiceDoubles.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
+#include "ui/data/locale/uiFormats.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 
 #include <gtest/gtest.h>
@@ -94,23 +95,44 @@ TEST_F(CurrencyEditTest, ACaretAmongTheDecimalsCountsTheWholeTextAndAssignedDeci
     EXPECT_EQ(beeps.Beeps.size(), 1u);
 }
 
+// Grouped thousands are laid out while the user types: typed separators are not needed and land where they belong.
 TEST_F(CurrencyEditTest, ACommaIsTheThousandSeparatorOnlyWhenItIsUsed) {
     Properties().SetUseThousandSeparator(true);
+    const struct {
+        const char16_t* typed;
+        const char16_t* shown;
+        double value;
+    } cases[] = {
+        {u"1,234.5", u"1,234.5", 1234.5},    {u"1234.5", u"1,234.5", 1234.5}, {u"4,00,5", u"4,005", 4005},
+        {u"1234567", u"1,234,567", 1234567}, {u"-12345", u"-12,345", -12345},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        Focus();
+        Edit->SelectAll();
+        ui_test::PressKey(VK_DELETE);
+        Type(c.typed);
+        EXPECT_EQ(Edit->GetDisplayText(), c.shown);
+        EXPECT_EQ(Edit->SelStart(), static_cast<int32_t>(Edit->GetDisplayText().size()));
+        EXPECT_EQ(Edit->Value(), c.value);
+    }
+}
+
+TEST_F(CurrencyEditTest, TheCaretStaysAfterTheSameDigitsWhenSeparatorsMove) {
+    Properties().SetUseThousandSeparator(true);
     Focus();
-    Type(u"1,234.5");
-    EXPECT_EQ(Edit->GetDisplayText(), u"1,234.5");
-    EXPECT_EQ(Edit->Value(), 1234.5);
-    Edit->SelectAll();
-    ui_test::PressKey(VK_DELETE);
-    ui_test::TRecordedBeeps beeps;
-    Type(u"4,00,5");
-    EXPECT_EQ(Edit->GetDisplayText(), u"4,005") << "a separator after a short group is refused";
-    EXPECT_EQ(beeps.Beeps.size(), 1u);
-    Edit->SelectAll();
-    ui_test::PressKey(VK_DELETE);
-    Type(u"4,00");
-    EXPECT_EQ(Edit->GetDisplayText(), u"4,00") << "typed on the way to 4,000";
-    EXPECT_EQ(Edit->Value(), 0) << "but no number yet";
+    Type(u"123456");
+    EXPECT_EQ(Edit->GetDisplayText(), u"123,456");
+    Edit->Select(1, 0);
+    Type(u"9");
+    EXPECT_EQ(Edit->GetDisplayText(), u"1,923,456");
+    EXPECT_EQ(Edit->SelStart(), 3);
+}
+
+TEST_F(CurrencyEditTest, WithoutThousandsTheTypedTextStaysAsTyped) {
+    Focus();
+    Type(u"1234");
+    EXPECT_EQ(Edit->GetDisplayText(), u"1234");
 }
 
 TEST_F(CurrencyEditTest, LeavingTheEditorEmptyGivesNullOrACurrencyZero) {
@@ -162,6 +184,31 @@ TEST_F(CurrencyEditTest, ValueIsClampedToTheBoundsThatApply) {
         Edit->SetValue(5);
         EXPECT_EQ(Edit->Value(), c.stored);
     }
+}
+
+// A bound set while the user's entry lies beyond it moves the entry; a value nobody typed stays.
+TEST_F(CurrencyEditTest, ANewBoundMovesTheUsersEntryIntoTheRange) {
+    Edit->SetValue(5);
+    Properties().SetMaxValue(100);
+    Properties().SetMinValue(10);
+    EXPECT_EQ(Edit->Value(), 5);
+    Focus();
+    Edit->SelectAll();
+    Type(u"500");
+    Properties().SetMinValue(20);
+    EXPECT_EQ(Edit->Value(), 100);
+    EXPECT_EQ(Edit->GetDisplayText(), u"100");
+}
+
+// The locale's formats changed: the focused editor shows its number in the new separators.
+TEST_F(CurrencyEditTest, AFormatChangeShowsTheValueAnew) {
+    Edit->SetValue(1234.5);
+    Focus();
+    ASSERT_EQ(Edit->GetDisplayText(), u"1234.5");
+    rtl::FormatSettings().DecimalSeparator = u',';
+    rtl::FormatSettings().ThousandSeparator = u'.';
+    ui::GetFormatController().TranslationChanged();
+    EXPECT_EQ(Edit->GetDisplayText(), u"1234,5");
 }
 
 TEST_F(CurrencyEditTest, AStringValueThatIsNoNumberReadsAsZero) {

@@ -4,6 +4,7 @@
 #include "tests/support/ui/DibSurface.h"
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/TestForms.h"
+#include "ui/editors/text/uiFilterTextEditHelper.h"
 #include "vcl/graphics/Colors.h"
 #include "vcl/stdctrls/Edit.h"
 #include "vcl/system/Messages.h"
@@ -104,8 +105,11 @@ TEST(LabelUnit, StartUpRegistersTheLabelPropertiesAndShutDownRemovesThem) {
     const int32_t index = registry.IndexOfClass(&ui::TuiLabelProperties::StaticClass());
     ASSERT_NE(index, -1);
     EXPECT_EQ(registry.GetDescriptionText(index), u"Label");
+    EXPECT_EQ(ui::GetFilterEditsController().HelperForProperties(ui::TuiLabelProperties::StaticClass()),
+              &ui::TuiFilterTextEditHelper::Instance());
     ui::FinalizeLabelUnit();
     EXPECT_EQ(registry.IndexOfClass(&ui::TuiLabelProperties::StaticClass()), -1);
+    EXPECT_EQ(ui::GetFilterEditsController().HelperForProperties(ui::TuiLabelProperties::StaticClass()), nullptr);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
+#include "ui/editors/framework/uiEditDataBinding.h"
 #include "ui/editors/framework/uiEditProperties.h"
 
 #include <algorithm>
@@ -13,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -252,6 +254,37 @@ TEST_F(TextEditClipboardTest, ReplacingASelectionMakesRoomForTheInsertedText) {
     EXPECT_TRUE(edit->ChangedByUser());
 }
 
+// A binding that keeps what the editor posts.
+class TRecordingBinding : public ui::TuiEditDataBinding {
+public:
+    using TuiEditDataBinding::TuiEditDataBinding;
+    void SetStoredValue(const rtl::Variant& value) override { Stored.push_back(rtl::VarToStr(value)); }
+    std::vector<std::u16string> Stored;
+};
+
+class TPostingTextEdit : public TuiTextEdit {
+public:
+    explicit TPostingTextEdit(rtl::TComponent* owner) : TuiTextEdit(owner) {
+        auto binding = std::make_unique<TRecordingBinding>(this);
+        Binding = binding.get();
+        SetDataBinding(std::move(binding));
+    }
+    TRecordingBinding* Binding = nullptr; // owned by the editor
+};
+
+TEST_F(TextEditClipboardTest, AnInternalTextPostedByAnUnfocusedEditorReachesItsData) {
+    auto* edit = new TPostingTextEdit(Form.get());
+    edit->SetParent(Form.get());
+    edit->SetBounds(10, 40, 200, 21);
+    edit->SetEditValue(rtl::Variant(rtl::UnicodeString(u"ab")));
+    edit->Select(2, 0);
+    edit->SetInternalText(u"c");
+    EXPECT_TRUE(edit->Binding->Stored.empty()) << "the first change makes the post pending";
+    edit->SetInternalText(u"d", true);
+    EXPECT_EQ(edit->Binding->Stored, std::vector<std::u16string>{u"abcd"});
+    EXPECT_EQ(rtl::VarToStr(edit->EditValue()), u"abcd");
+}
+
 TEST_F(TextEditClipboardTest, ALockedEditorPastesNothing) {
     TuiTextEdit* edit = FourLetters(2);
     edit->TextEditProperties().SetHideCursor(true);
@@ -293,6 +326,52 @@ TEST_F(TextEditFormTest, GetTextAnswersTheTextCutToTheBuffer) {
     EXPECT_EQ(SendMessageW(edit->Handle(), WM_GETTEXT, 4, reinterpret_cast<LPARAM>(buffer)), 3);
     EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(buffer)), u"名称 ");
     EXPECT_EQ(SendMessageW(edit->Handle(), WM_GETTEXTLENGTH, 0, 0), 6);
+}
+
+TEST_F(TextEditFormTest, SetTextWritesTheTextInTheCharacterCase) {
+    TuiTextEdit* edit = AddEdit(10, 0);
+    edit->TextEditProperties().SetCharCase(vcl::ecUpperCase);
+    EXPECT_EQ(SendMessageW(edit->Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"buyer")), 1);
+    EXPECT_EQ(edit->GetDisplayText(), u"BUYER");
+    EXPECT_EQ(rtl::VarToStr(edit->EditValue()), u"BUYER");
+    EXPECT_FALSE(edit->ChangedByUser());
+}
+
+TEST_F(TextEditFormTest, ClearDeletesTheSelectionUnlessReadOnly) {
+    TuiTextEdit* edit = AddEdit(10, 0);
+    edit->SetEditValue(rtl::Variant(rtl::UnicodeString(u"abcd")));
+    edit->Select(1, 2);
+    SendMessageW(edit->Handle(), WM_CLEAR, 0, 0);
+    EXPECT_EQ(edit->GetDisplayText(), u"ad");
+    EXPECT_EQ(rtl::VarToStr(edit->EditValue()), u"ad");
+    EXPECT_EQ(edit->SelStart(), 1);
+    edit->TextEditProperties().SetReadOnly(true);
+    edit->Select(0, 1);
+    SendMessageW(edit->Handle(), WM_CLEAR, 0, 0);
+    EXPECT_EQ(edit->GetDisplayText(), u"ad");
+}
+
+// What a window watching the editor's destruction reads.
+std::u16string TextReadAtDestroy;
+WNDPROC TextEditWindowProcedure = nullptr;
+
+LRESULT CALLBACK ReadTextAtDestroy(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_DESTROY) {
+        wchar_t buffer[32] = {};
+        SendMessageW(window, WM_GETTEXT, 32, reinterpret_cast<LPARAM>(buffer));
+        TextReadAtDestroy = reinterpret_cast<const char16_t*>(buffer);
+    }
+    return CallWindowProcW(TextEditWindowProcedure, window, msg, wParam, lParam);
+}
+
+TEST_F(TextEditFormTest, TheTextIsStillReadWhileTheEditorIsDestroyed) {
+    TuiTextEdit* edit = AddEdit(10, 0);
+    edit->SetEditValue(rtl::Variant(rtl::UnicodeString(u"名称 abc")));
+    TextEditWindowProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(edit->Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ReadTextAtDestroy)));
+    TextReadAtDestroy.clear();
+    delete edit;
+    EXPECT_EQ(TextReadAtDestroy, u"名称 abc");
 }
 
 TEST_F(TextEditFormTest, InPlaceTheKeyThatOpensTheEditorIsItsFirstCharacter) {
