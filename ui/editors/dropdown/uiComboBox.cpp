@@ -7,6 +7,7 @@
 #include "ui/editors/framework/uiEditConsts.h"
 #include "ui/editors/framework/uiEditProperties.h"
 #include "vcl/controls/pointer/Mouse.h"
+#include "vcl/system/Messages.h"
 
 #include <algorithm>
 #include <utility>
@@ -395,7 +396,9 @@ bool TuiCustomComboBox::DoMouseWheel(vcl::TShiftState shift, int32_t wheelDelta,
     }
     TuiComboBoxListBox* list = FLookupData->ComboListBox();
     if (IsPopupShown() && list != nullptr && list->HandleAllocated()) {
-        SendMessageW(list->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, wheelDelta), MAKELPARAM(mousePos.X, mousePos.Y));
+        // The list's own window would hand the wheel to its form; the list takes it directly.
+        SendMessageW(list->Handle(), vcl::CM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<uint16_t>(wheelDelta)),
+                     MAKELPARAM(mousePos.X, mousePos.Y));
         return true;
     }
     if (!IsPopupShown() && TryBeginEdit()) {

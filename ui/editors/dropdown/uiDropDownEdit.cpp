@@ -36,6 +36,18 @@ TuiPopupAlignVert PopupAlignVertOf(TuiPopupWindowVertAlign align) {
     return pavBottom;
 }
 
+// Raises the closing flag for a scope.
+class TDropDownClosingScope {
+public:
+    explicit TDropDownClosingScope(bool& flag) : FFlag(flag) { FFlag = true; }
+    ~TDropDownClosingScope() { FFlag = false; }
+    TDropDownClosingScope(const TDropDownClosingScope&) = delete;
+    TDropDownClosingScope& operator=(const TDropDownClosingScope&) = delete;
+
+private:
+    bool& FFlag;
+};
+
 } // namespace
 
 bool IsAcceptingCloseReason(TuiPopupCloseReason reason) {
@@ -248,6 +260,11 @@ void TuiCustomDropDownEdit::CloseUp(TuiPopupCloseReason reason) {
     if (FCloseReason == pcrNone) {
         FCloseReason = reason;
     }
+    // A handler that closes again while the selection is taken or posted only adds its reason.
+    if (FClosingUp) {
+        return;
+    }
+    const TDropDownClosingScope closing(FClosingUp);
     LockChangeEvents(true);
     try {
         if (IsAcceptingCloseReason(FCloseReason)) {

@@ -120,6 +120,7 @@ private:
     bool FListSelection = false;
     bool FPopupResized = false;
     bool FPopupKeyHandled = false;
+    bool FClosingUp = false;
     TClosePopupEvent FOnClosePopup;
 };
 

@@ -8,6 +8,7 @@
 #include "tests/support/ui/TestForms.h"
 #include "ui/core/controls/uiPopupHooks.h"
 #include "ui/core/uxSystemInfo.h"
+#include "ui/editors/framework/uiEditExceptions.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -253,6 +254,170 @@ TEST_F(ComboBoxFormTest, AFocusedClosedFixedListPaintsItsTextHighlighted) {
     Press(VK_DOWN, {vcl::ssAlt});
     ASSERT_TRUE(Combo->DroppedDown());
     EXPECT_EQ(highlightPixels(), 0) << "open, the list shows the selection";
+}
+
+// A combo box whose value is posted after its popup closed, as the date and calculator editors do.
+class TDeferringComboProperties : public ui::TuiComboBoxProperties {
+    RTL_DECLARE_CLASS(TDeferringComboProperties, ui::TuiComboBoxProperties)
+public:
+    using TuiComboBoxProperties::TuiComboBoxProperties;
+    bool DefersPostOnCloseUp() const override { return true; }
+};
+
+class TDeferringComboBox : public ui::TuiCustomComboBox {
+    RTL_DECLARE_CLASS(TDeferringComboBox, ui::TuiCustomComboBox)
+public:
+    explicit TDeferringComboBox(rtl::TComponent* owner)
+        : TuiCustomComboBox(owner, TDeferringComboProperties::StaticClass()) {}
+    const rtl::TMetaclass& GetPropertiesClass() const override { return TDeferringComboProperties::StaticClass(); }
+};
+
+// The post shows as the validation that precedes it.
+class ComboBoxPostTest : public ComboBoxFormTest {
+protected:
+    void RecordValidation(ui::TuiCustomComboBox& combo) {
+        combo.GetComboProperties().SetImmediatePost(true);
+        combo.GetComboProperties().SetOnValidate(
+            [this](rtl::TObject*, rtl::Variant& value, rtl::UnicodeString& errorText, bool& error) {
+                Events.push_back("Validate");
+                if (rtl::VarToStr(value) == RefusedText) {
+                    error = true;
+                    errorText = u"refused";
+                }
+            });
+    }
+    rtl::UnicodeString RefusedText;
+};
+
+TEST_F(ComboBoxPostTest, WithImmediatePostTheValueIsPostedBeforeOnCloseUp) {
+    RecordValidation(*Combo);
+    OpenByKeyboard();
+    Press(VK_DOWN);
+    Events.clear();
+    Press(VK_RETURN);
+    EXPECT_EQ(Events, (std::vector<std::string>{"Validate", "PopupFinished", "ClosePopup", "CloseUp"}));
+    EXPECT_EQ(Shown(), u" 百万");
+}
+
+TEST_F(ComboBoxPostTest, AnEditorThatDefersThePostPostsAfterOnCloseUp) {
+    auto* combo = new TDeferringComboBox(Form.get());
+    combo->SetParent(Form.get());
+    combo->SetBounds(10, 60, 121, 21);
+    combo->GetComboProperties().Items().Add(u"a");
+    combo->GetComboProperties().Items().Add(u"b");
+    combo->GetComboProperties().SetOnCloseUp([this](rtl::TObject*) { Events.push_back("CloseUp"); });
+    RecordValidation(*combo);
+    combo->InnerEdit().SetFocus();
+    ui_test::ProcessPendingMessages();
+    Press(VK_DOWN, {vcl::ssAlt});
+    ASSERT_TRUE(combo->DroppedDown());
+    Press(VK_DOWN);
+    Events.clear();
+    Press(VK_RETURN);
+    EXPECT_EQ(Events, (std::vector<std::string>{"CloseUp", "Validate"}));
+    EXPECT_EQ(combo->GetDisplayText(), u"a");
+}
+
+// A post that raises leaves the editor as leaving it does: the error reaches the caller, the popup is hidden and
+// the change events are no longer held.
+TEST_F(ComboBoxPostTest, APostThatRaisesClosesThePopupAndReleasesTheChangeEvents) {
+    RecordValidation(*Combo);
+    RefusedText = u" 百万";
+    OpenByKeyboard();
+    Press(VK_DOWN);
+    EXPECT_THROW(Combo->CloseUp(ui::pcrAccept), ui::EuiEditValidationError);
+    EXPECT_FALSE(Combo->DroppedDown());
+    EXPECT_FALSE(ui::IsShownPopup(Combo->PopupWindow()));
+    EXPECT_FALSE(Combo->IsChangeEventsLocked());
+    EXPECT_EQ(Reasons, (std::vector<TuiPopupCloseReason>{ui::pcrAccept}));
+}
+
+// A handler that asks to close again while the popup closes cannot turn an accepting close into another one.
+TEST_F(ComboBoxPostTest, ASecondReasonDoesNotReplaceTheFirst) {
+    RecordValidation(*Combo);
+    Combo->GetComboProperties().SetOnValidate(
+        [this](rtl::TObject*, rtl::Variant&, rtl::UnicodeString&, bool&) { Combo->CloseUp(ui::pcrCancel); });
+    OpenByKeyboard();
+    Press(VK_DOWN);
+    Press(VK_RETURN);
+    EXPECT_EQ(Reasons, (std::vector<TuiPopupCloseReason>{ui::pcrAccept}));
+    EXPECT_EQ(Shown(), u" 百万");
+}
+
+TEST_F(ComboBoxFormTest, WithoutItemsNothingOpensButTheShowingsEventsFire) {
+    Combo->ComboBoxProperties().Items().Clear();
+    FocusCombo();
+    Press(VK_DOWN, {vcl::ssAlt});
+    EXPECT_FALSE(Combo->DroppedDown());
+    EXPECT_FALSE(ui::IsShownPopup(Combo->PopupWindow()));
+    EXPECT_EQ(Events, (std::vector<std::string>{"InitPopup", "PopupFinished"}));
+}
+
+TEST_F(ComboBoxFormTest, TwentyItemsInEightRowsGetAVerticalScrollBar) {
+    ui::TuiComboBoxProperties& properties = Combo->ComboBoxProperties();
+    properties.Items().Clear();
+    for (int i = 0; i < 20; ++i) {
+        properties.Items().Add(u"item " + rtl::UnicodeString(1, static_cast<char16_t>(u'A' + i)));
+    }
+    Combo->SetItemIndex(0);
+    OpenByKeyboard();
+    ui::TuiComboBoxListBox& list = List();
+    EXPECT_EQ(list.Height(), 8 * list.GetItemHeight(0));
+    EXPECT_NE(GetWindowLongPtrW(list.Handle(), GWL_STYLE) & WS_VSCROLL, 0);
+    EXPECT_GE(Combo->PopupWindow()->Width(), Combo->Width());
+    const int top = list.TopIndex();
+    ui_test::MouseWheel(*Combo, -WHEEL_DELTA, {20, 10});
+    ui_test::ProcessPendingMessages();
+    EXPECT_GT(list.TopIndex(), top) << "the wheel scrolls the open list";
+    EXPECT_EQ(Combo->GetItemIndex(), 0) << "and leaves the item";
+}
+
+// Dragging the list's size grip snaps its height to whole items: larger rounds down, smaller rounds up.
+TEST_F(ComboBoxFormTest, ASizeableListSnapsToWholeItems) {
+    ui::TuiComboBoxProperties& properties = Combo->ComboBoxProperties();
+    properties.Items().Clear();
+    for (int i = 0; i < 20; ++i) {
+        properties.Items().Add(u"row " + rtl::UnicodeString(1, static_cast<char16_t>(u'a' + i)));
+    }
+    properties.SetDropDownSizeable(true);
+    OpenByKeyboard();
+    ui::TuiCustomEditPopupWindow& popup = *Combo->PopupWindow();
+    ui::TuiComboBoxListBox& list = List();
+    const int row = list.GetItemHeight(0);
+    ASSERT_EQ(list.Height(), 8 * row);
+    popup.ResizeTo(popup.Left(), popup.Top(), popup.Width(), popup.Height() + row + row / 2);
+    EXPECT_EQ(list.Height(), 9 * row) << "a row and a half more shows one row more";
+    popup.ResizeTo(popup.Left(), popup.Top(), popup.Width(), popup.Height() - row / 2);
+    EXPECT_EQ(list.Height(), 9 * row) << "half a row less keeps the row that would be cut";
+    popup.ResizeTo(popup.Left(), popup.Top(), popup.Width(), popup.Height() + 50 * row);
+    EXPECT_EQ(list.Height(), 20 * row) << "never taller than all items";
+}
+
+TEST_F(ComboBoxFormTest, ADoubleClickOnTheLastItemOfARevertableComboBoxSelectsTheFirst) {
+    Combo->ComboBoxProperties().SetDropDownListStyle(ui::lsEditFixedList);
+    Combo->ComboBoxProperties().SetRevertable(true);
+    Combo->SetItemIndex(4);
+    FocusCombo();
+    ui_test::DoubleClick(Combo->InnerEdit(), {5, 5});
+    ui_test::ProcessPendingMessages();
+    EXPECT_FALSE(Combo->DroppedDown());
+    EXPECT_EQ(Combo->GetItemIndex(), 0);
+    EXPECT_EQ(Shown(), u" 一千 ");
+}
+
+TEST_F(ComboBoxFormTest, ALetterTypedIntoAClosedFreeComboBoxOpensItAndIsTyped) {
+    ui::TuiComboBoxProperties& properties = Combo->ComboBoxProperties();
+    properties.SetDropDownListStyle(ui::lsEditList);
+    properties.Items().Clear();
+    properties.Items().Add(u"Apple");
+    properties.Items().Add(u"Banana");
+    Combo->SetItemIndex(-1);
+    FocusCombo();
+    ui_test::TypeText(u"b");
+    ui_test::ProcessPendingMessages();
+    EXPECT_TRUE(Combo->DroppedDown());
+    EXPECT_EQ(Shown().substr(0, 1), u"b");
+    EXPECT_EQ(List().ItemIndex(), 1) << "the list follows the text";
 }
 
 } // namespace
