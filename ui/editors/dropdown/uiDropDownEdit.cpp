@@ -257,9 +257,7 @@ void TuiCustomDropDownEdit::CloseUp(TuiPopupCloseReason reason) {
     if (!IsPopupShown()) {
         return;
     }
-    if (FCloseReason == pcrNone) {
-        FCloseReason = reason;
-    }
+    RecordCloseReason(reason);
     // A handler that closes again while the selection is taken or posted only adds its reason.
     if (FClosingUp) {
         return;

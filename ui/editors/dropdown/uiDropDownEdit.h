@@ -59,6 +59,9 @@ public:
     // The popup's close query: OnCloseQuery of the own properties, then of the properties in force.
     bool PopupCloseQuery();
 
+    // The control that takes the focus when the popup shows.
+    virtual vcl::TWinControl* GetPopupFocusControl();
+
     // Told each closing, before OnCloseUp (hosts listen here).
     void SetOnClosePopup(TClosePopupEvent handler) { FOnClosePopup = std::move(handler); }
 
@@ -77,7 +80,6 @@ protected:
     virtual void InitPopup();
     virtual void DoPopup();
     virtual void DropDown();
-    virtual vcl::TWinControl* GetPopupFocusControl();
     // Puts the lookup list into the popup; nothing here.
     virtual void InitLookupPopup() {}
     virtual void SetupPopupWindow();
@@ -89,6 +91,12 @@ protected:
     // After the popup was hidden.
     virtual void PopupWindowClosed();
     bool IsDroppedDownFlag() const { return FDroppedDown; }
+    // Records reason for this showing unless another reason than pcrNone is recorded already.
+    void RecordCloseReason(TuiPopupCloseReason reason) {
+        if (FCloseReason == pcrNone) {
+            FCloseReason = reason;
+        }
+    }
     bool ListSelection() const { return FListSelection; }
     void SetListSelection(bool value) { FListSelection = value; }
 

@@ -357,13 +357,21 @@ void TuiCustomEditPopupWindow::Dispatch(vcl::TMessage& message) {
             SendCharToFocused(static_cast<char16_t>(message.WParam));
         }
         return;
+    case UI_POPUPSHOWAGAIN:
+        // The editor's request to show: its focus control takes the focus.
+        if (FEdit != nullptr) {
+            PopupFocused(FEdit->GetPopupFocusControl());
+            return;
+        }
+        break;
     case vcl::CM_MOUSELEAVE:
         TuiCustomPopupWindow::Dispatch(message);
         MouseLeft();
         return;
     default:
-        TuiCustomPopupWindow::Dispatch(message);
+        break;
     }
+    TuiCustomPopupWindow::Dispatch(message);
 }
 
 } // namespace ui
