@@ -4,7 +4,6 @@
 #include "rtl/text/StringUtils.h"
 #include "rtl/variants/VariantCompare.h"
 #include "rtl/variants/VariantConversions.h"
-#include "ui/editors/framework/uiEditConsts.h"
 #include "ui/editors/framework/uiEditProperties.h"
 #include "vcl/controls/pointer/Mouse.h"
 #include "vcl/system/Messages.h"
@@ -450,15 +449,6 @@ void TuiComboBoxPopupWindow::CalculateSize() {
         height = std::max(height, MinHeight());
     }
     SetBounds(Left(), Top(), std::max(width, minimum.cx), std::max(height, minimum.cy));
-}
-
-void InitializeComboBoxUnit() {
-    GetEditPropertiesRegistry().Register(&TuiComboBoxProperties::StaticClass(),
-                                         LoadResStringText(suiSEditRepositoryComboBoxItem));
-}
-
-void FinalizeComboBoxUnit() {
-    GetEditPropertiesRegistry().Unregister(&TuiComboBoxProperties::StaticClass());
 }
 
 } // namespace ui

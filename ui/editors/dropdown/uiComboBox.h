@@ -101,8 +101,4 @@ public:
     void CalculateSize() override;
 };
 
-// Registers the combo box properties among the editor properties classes; the finalisation removes them.
-void InitializeComboBoxUnit();
-void FinalizeComboBoxUnit();
-
 } // namespace ui

@@ -4,6 +4,8 @@
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
+#include "ui/editors/dropdown/uiComboBoxProperties.h"
+#include "ui/editors/dropdown/uiDropDownEditUnit.h"
 #include "ui/editors/framework/uiEditExceptions.h"
 #include "vcl/extctrls/Panel.h"
 
@@ -147,6 +149,27 @@ TEST_F(PopupEditFormTest, AControlFreedElsewhereIsForgotten) {
     Edit->PopupEditProperties().SetPopupControl(Content);
     rtl::TComponent::Free(Content);
     EXPECT_EQ(Edit->PopupEditProperties().PopupControl(), nullptr);
+}
+
+} // namespace
+
+namespace {
+
+TEST(DropDownEditUnit, StartUpRegistersTheComboBoxAndPopupPropertiesOnce) {
+    ui::InitializeDropDownEditUnit();
+    ui::InitializeDropDownEditUnit();
+    ui::TuiRegisteredClasses& registry = ui::GetEditPropertiesRegistry();
+    const int32_t combo = registry.IndexOfClass(&ui::TuiComboBoxProperties::StaticClass());
+    const int32_t popup = registry.IndexOfClass(&ui::TuiPopupEditProperties::StaticClass());
+    ASSERT_NE(combo, -1);
+    ASSERT_NE(popup, -1);
+    EXPECT_EQ(registry.GetDescriptionText(combo), u"ComboBox");
+    EXPECT_EQ(registry.GetDescriptionText(popup), u"PopupEdit");
+    ui::FinalizeDropDownEditUnit();
+    EXPECT_NE(registry.IndexOfClass(&ui::TuiComboBoxProperties::StaticClass()), -1) << "one start-up still stands";
+    ui::FinalizeDropDownEditUnit();
+    EXPECT_EQ(registry.IndexOfClass(&ui::TuiComboBoxProperties::StaticClass()), -1);
+    EXPECT_EQ(registry.IndexOfClass(&ui::TuiPopupEditProperties::StaticClass()), -1);
 }
 
 } // namespace
