@@ -202,8 +202,10 @@ void TuiCustomDropDownEdit::SetupPopupWindow() {
     window.SetAutoSize(properties.PopupAutoSize());
     window.SetSizeable(properties.PopupSizeable());
     window.SetSysPanelStyle(properties.PopupSysPanelStyle());
-    window.SetPopupWidth(properties.PopupWidth());
-    window.SetPopupHeight(properties.PopupHeight());
+    const TuiCustomDropDownEditData* data = InplaceDropDownData();
+    const bool columnSize = data != nullptr && properties.PopupSizeable() && data->Resized;
+    window.SetPopupWidth(columnSize ? data->PopupWidth : properties.PopupWidth());
+    window.SetPopupHeight(columnSize ? data->PopupHeight : properties.PopupHeight());
     window.SetCloseButton(true);
     const std::unique_ptr<TuiCustomEditViewData> viewData = CreateViewData();
     window.SetPopupBorderStyle(ActiveEditStyle().PopupBorderStyle());
@@ -319,13 +321,39 @@ void TuiCustomDropDownEdit::DoCloseUp() {
     FireEvent(&TuiCustomDropDownEditProperties::OnCloseUp);
 }
 
+TuiCustomDropDownEditData* TuiCustomDropDownEdit::InplaceDropDownData() const {
+    return IsInplace() ? dynamic_cast<TuiCustomDropDownEditData*>(ActiveEditData()) : nullptr;
+}
+
+bool TuiCustomDropDownEdit::PopupResized() const {
+    if (const TuiCustomDropDownEditData* data = InplaceDropDownData()) {
+        return data->Resized && const_cast<TuiCustomDropDownEdit*>(this)->GetDropDownProperties().PopupSizeable();
+    }
+    return FPopupResized;
+}
+
+// In place the size belongs to the host's column, standalone to the properties.
 void TuiCustomDropDownEdit::StorePopupSize() {
     TuiCustomDropDownEditProperties& properties = GetDropDownProperties();
     if (!properties.PopupSizeable() || FPopupWindow == nullptr) {
         return;
     }
+    if (TuiCustomDropDownEditData* data = InplaceDropDownData()) {
+        data->Resized = true;
+        data->PopupWidth = FPopupWindow->Width();
+        data->PopupHeight = FPopupWindow->Height();
+        return;
+    }
     properties.SetPopupWidth(FPopupWindow->Width());
     properties.SetPopupHeight(FPopupWindow->Height());
+}
+
+void TuiCustomDropDownEdit::SaveEditData(TuiCustomEditData& data) {
+    if (auto* dropDown = dynamic_cast<TuiCustomDropDownEditData*>(&data)) {
+        dropDown->Resized = false;
+        dropDown->PopupWidth = GetDropDownProperties().PopupWidth();
+        dropDown->PopupHeight = GetDropDownProperties().PopupHeight();
+    }
 }
 
 // Keys.

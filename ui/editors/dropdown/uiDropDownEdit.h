@@ -20,6 +20,18 @@ enum TuiPopupCloseReason : uint8_t { pcrNone, pcrTab, pcrToggleKey, pcrCancel, p
 
 bool IsAcceptingCloseReason(TuiPopupCloseReason reason);
 
+// What an in-place drop-down editor keeps per column of its host between activations: the size the user gave the
+// popup.
+class TuiCustomDropDownEditData : public TuiCustomEditData {
+    RTL_DECLARE_CLASS(TuiCustomDropDownEditData, TuiCustomEditData)
+public:
+    explicit TuiCustomDropDownEditData(rtl::TComponent* editor) : TuiCustomEditData(editor) {}
+
+    bool Resized = false;
+    int32_t PopupWidth = 0;
+    int32_t PopupHeight = 0;
+};
+
 class TuiCustomDropDownEdit : public TuiCustomMaskEdit {
     RTL_DECLARE_CLASS(TuiCustomDropDownEdit, TuiCustomMaskEdit)
 public:
@@ -54,7 +66,8 @@ public:
     virtual void StorePopupSize();
     // Adjusts a content size the user drags the popup to within maxSize; false refuses it.
     virtual bool AdjustPopupContentSize(vcl::TSize& /*size*/, vcl::TSize /*maxSize*/) { return true; }
-    bool PopupResized() const { return FPopupResized; }
+    // The user sized the popup: since the editor was activated, or in place in this column.
+    bool PopupResized() const;
     void SetPopupResized(bool value) { FPopupResized = value; }
     // The popup's close query: OnCloseQuery of the own properties, then of the properties in force.
     bool PopupCloseQuery();
@@ -103,6 +116,8 @@ protected:
     // Opens the popup for a typed character when the properties ask for it.
     void DropDownOnTypedKey(char16_t key);
     void InitViewData(TuiCustomEditViewData& viewData) override;
+    const rtl::TMetaclass* GetEditDataClass() const override { return &TuiCustomDropDownEditData::StaticClass(); }
+    void SaveEditData(TuiCustomEditData& data) override;
     void PropertiesChanged(TuiCustomEditProperties* properties) override;
     void DoEditKeyDown(uint16_t& key, vcl::TShiftState shift) override;
     void DoEditKeyPress(char16_t& key) override;
@@ -118,6 +133,8 @@ private:
     void FireEvent(const rtl::TNotifyEvent& (TuiCustomDropDownEditProperties::*event)() const);
     bool DiscardQueuedShow();
     bool IsShowQueued() const;
+    // The in-place column's data; nullptr standalone.
+    TuiCustomDropDownEditData* InplaceDropDownData() const;
     // Takes a character queued for the inner edit out of the queue; false when it is not the next one.
     bool DiscardQueuedChar(char16_t character);
     void CommitAcceptedValue();

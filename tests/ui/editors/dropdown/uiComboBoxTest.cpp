@@ -9,8 +9,10 @@
 #include "ui/core/controls/uiPopupHooks.h"
 #include "ui/core/uxSystemInfo.h"
 #include "ui/editors/framework/uiEditExceptions.h"
+#include "ui/editors/framework/uiInplaceEditList.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -418,6 +420,69 @@ TEST_F(ComboBoxFormTest, ALetterTypedIntoAClosedFreeComboBoxOpensItAndIsTyped) {
     EXPECT_TRUE(Combo->DroppedDown());
     EXPECT_EQ(Shown().substr(0, 1), u"b");
     EXPECT_EQ(List().ItemIndex(), 1) << "the list follows the text";
+}
+
+} // namespace
+
+namespace {
+
+// A host's column of cells edited in place by one combo box editor, as the grid does.
+class InplaceComboBoxTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Host = ui_test::ShowNewTestForm(300, 300);
+        List = std::make_unique<ui::TuiInplaceEditList>(Host.get());
+        for (int i = 0; i < 20; ++i) {
+            Column.Items().Add(u"value " + rtl::UnicodeString(1, static_cast<char16_t>(u'a' + i)));
+        }
+        Column.SetDropDownSizeable(true);
+        Edit = static_cast<ui::TuiComboBox*>(&List->GetEditor(Column));
+        Edit->SetParent(Host.get());
+        Edit->SetBounds(20, 20, 100, 20);
+        ui_test::ProcessPendingMessages();
+    }
+    void TearDown() override {
+        List.reset();
+        delete ColumnData;
+        delete OtherColumnData;
+    }
+    int OpenedHeight(ui::TuiCustomEditData*& data) {
+        Edit->Activate(data);
+        ui_test::ProcessPendingMessages();
+        ui_test::PressKey(VK_DOWN, {vcl::ssAlt});
+        ui_test::ProcessPendingMessages();
+        EXPECT_TRUE(Edit->DroppedDown());
+        return Edit->PopupWindow()->Height();
+    }
+    void Close() {
+        ui_test::PressKey(VK_ESCAPE);
+        ui_test::ProcessPendingMessages();
+        Edit->Deactivate();
+    }
+
+    ui::TuiComboBoxProperties Column{nullptr};
+    ui_test::TFormPtr<vcl::TForm> Host;
+    std::unique_ptr<ui::TuiInplaceEditList> List;
+    ui::TuiComboBox* Edit = nullptr;
+    ui::TuiCustomEditData* ColumnData = nullptr;
+    ui::TuiCustomEditData* OtherColumnData = nullptr;
+};
+
+TEST_F(InplaceComboBoxTest, AListResizedInPlaceKeepsItsSizeForTheNextActivationInThatColumn) {
+    const int usual = OpenedHeight(ColumnData);
+    ui::TuiCustomEditPopupWindow& popup = *Edit->PopupWindow();
+    const int row = Edit->LookupData().ComboListBox()->GetItemHeight(0);
+    popup.ResizeTo(popup.Left(), popup.Top(), popup.Width() + 30, popup.Height() + 3 * row);
+    const int resized = popup.Height();
+    ASSERT_EQ(resized, usual + 3 * row);
+    Close();
+    EXPECT_EQ(Column.PopupHeight(), 0) << "the column's properties keep their own size";
+
+    EXPECT_EQ(OpenedHeight(ColumnData), resized);
+    EXPECT_EQ(Edit->PopupWindow()->Width(), popup.Width());
+    Close();
+    EXPECT_EQ(OpenedHeight(OtherColumnData), usual) << "another column opens at the usual size";
+    Close();
 }
 
 } // namespace
