@@ -211,6 +211,9 @@ void TuiCustomEditPopupWindow::SetCloseButtonState(uint8_t state) {
         return;
     }
     info.CloseButtonState = state;
+    if (info.CloseButtonThemeState != 0) {
+        info.CloseButtonThemeState = state;
+    }
     InvalidateArea(info.CloseButtonRect);
 }
 

@@ -74,7 +74,6 @@ void TuiCustomEditPopupWindowViewInfo::Calculate(vcl::TSize windowSize) {
     SysPanelHeight = SysPanelStyle ? GetEffectiveSysPanelHeight() : 0;
     SizingBorderWidth = std::max(GetSystemMetrics(SM_CYHSCROLL), GetSystemMetrics(SM_CYSIZE));
     const bool themed = IsPanelThemed();
-    CloseButtonThemeState = themed ? CloseButtonState : 0;
 
     TuiEditPopupPanelSettings settings;
     settings.WindowSize = windowSize;
@@ -89,6 +88,8 @@ void TuiCustomEditPopupWindowViewInfo::Calculate(vcl::TSize windowSize) {
         settings.ThemedSizeBox = ThemedPartSize(totScrollBar, EditPopupThemedSizeBoxPart, EditPopupThemedSizeBoxState);
         settings.ThemedCloseButton = ThemedPartSize(totWindow, EditPopupThemedClosePart, 1);
     }
+    // A theme that cannot tell the close button's size has no such part: the button is drawn without it.
+    CloseButtonThemeState = settings.ThemedCloseButton.cx > 0 ? CloseButtonState : 0;
     const TuiEditPopupPanelLayout layout = EditPopupPanelLayout(settings);
     InnerRect = layout.InnerRect;
     GripHitRect = layout.GripHitRect;

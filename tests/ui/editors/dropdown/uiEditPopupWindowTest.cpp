@@ -5,9 +5,13 @@
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
+#include "ui/core/graphics/uiCanvas.h"
+#include "ui/core/themes/uxThemeManager.h"
 #include "ui/core/uxSystemInfo.h"
 #include "ui/editors/dropdown/uiDropDownEdit.h"
+#include "vcl/graphics/Canvas.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -229,6 +233,93 @@ TEST_F(EditPopupWindowTest, TheCloseButtonReleasedOutsideKeepsThePopupOpen) {
     ui_test::ProcessPendingMessages();
     EXPECT_FALSE(Edit->DroppedDown());
     EXPECT_EQ(Edit->Reasons, (std::vector<ui::TuiPopupCloseReason>{ui::pcrNone}));
+}
+
+} // namespace
+
+namespace {
+
+// The system's theme with the sizes of the close button and the size box pinned, or unknown as in a theme without
+// those parts.
+class TPanelPartsTheme final : public ui::TuxThemeApi {
+public:
+    explicit TPanelPartsTheme(bool knowsParts) : FKnowsParts(knowsParts), FPrevious(ui::SetUxTheme(this)) {
+        ui::CloseAllThemeHandles();
+    }
+    ~TPanelPartsTheme() override {
+        ui::CloseAllThemeHandles();
+        ui::SetUxTheme(FPrevious);
+    }
+    TPanelPartsTheme(const TPanelPartsTheme&) = delete;
+    TPanelPartsTheme& operator=(const TPanelPartsTheme&) = delete;
+
+    int32_t GetThemePartSize(ui::HTHEME, HDC, int32_t part, int32_t, const vcl::TRect*, int32_t,
+                             vcl::TSize& size) const override {
+        if (!FKnowsParts) {
+            return static_cast<int32_t>(E_NOTIMPL);
+        }
+        size = part == ui::EditPopupThemedClosePart ? vcl::TSize{30, 30} : vcl::TSize{20, 20};
+        return 0;
+    }
+
+private:
+    bool FKnowsParts;
+    const ui::TuxThemeApi* FPrevious;
+};
+
+ui::TuiCustomEditPopupWindowViewInfo NativePanelViewInfo() {
+    ui::TuiCustomEditPopupWindowViewInfo info;
+    info.NativeStyle = true;
+    info.SysPanelStyle = true;
+    info.Sizeable = true;
+    info.CloseButton = true;
+    info.Calculate({200, 150});
+    return info;
+}
+
+TEST(EditPopupWindowTheme, AThemeThatDrawsThePanelGivesItsPartsTheirSizes) {
+    const TPanelPartsTheme theme(true);
+    if (ui::OpenThemeOfType(ui::totWindow) == nullptr || ui::OpenThemeOfType(ui::totScrollBar) == nullptr) {
+        GTEST_SKIP() << "no window or scroll bar theme";
+    }
+    const ui::TuiCustomEditPopupWindowViewInfo info = NativePanelViewInfo();
+    EXPECT_EQ(info.SysPanelHeight, std::max(30, GetSystemMetrics(SM_CYHSCROLL)));
+    EXPECT_EQ(info.CloseButtonRect.Width(), 30);
+    EXPECT_EQ(info.CloseButtonRect.Height(), 30);
+    EXPECT_EQ(info.CloseButtonThemeState, ui::epcbsNormal);
+    EXPECT_GE(info.GripHitRect.Width(), 22) << "the themed size box and two pixels";
+}
+
+TEST(EditPopupWindowTheme, AThemeWithoutThePanelPartsLeavesThemToTheClassicLook) {
+    const TPanelPartsTheme theme(false);
+    const ui::TuiCustomEditPopupWindowViewInfo info = NativePanelViewInfo();
+    const int32_t measured = std::max(GetSystemMetrics(SM_CYHSCROLL), GetSystemMetrics(SM_CYSIZE));
+    EXPECT_EQ(info.SysPanelHeight, measured);
+    EXPECT_EQ(info.CloseButtonRect.Width(), measured - 4);
+    EXPECT_EQ(info.CloseButtonThemeState, 0);
+    EXPECT_EQ(info.GripHitRect.Width(), measured - 2);
+
+    ui_test::TDibSurface surface(200, 150);
+    ui_test::TDibSurface second(200, 150);
+    const auto paint = [&info](ui_test::TDibSurface& target) {
+        vcl::TCanvas raw;
+        raw.SetHandle(target.DC());
+        ui::TuiCanvas uiCanvas(raw);
+        info.PaintContents(uiCanvas);
+        raw.SetHandle(nullptr);
+    };
+    paint(surface);
+    paint(second);
+    EXPECT_EQ(surface.Pixels(), second.Pixels());
+    const vcl::TRect button = info.CloseButtonRect;
+    bool drawn = false;
+    const auto face = static_cast<vcl::TColor>(ui::ColorToRGB(vcl::clBtnFace));
+    for (int y = button.Top; y < button.Bottom; ++y) {
+        for (int x = button.Left; x < button.Right; ++x) {
+            drawn = drawn || surface.Pixel(x, y) != face;
+        }
+    }
+    EXPECT_TRUE(drawn) << "the classic close button shows";
 }
 
 } // namespace
