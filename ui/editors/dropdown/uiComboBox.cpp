@@ -13,23 +13,6 @@
 
 namespace ui {
 
-namespace {
-
-// Raises a flag of the combo box for a scope.
-class TComboFlagScope {
-public:
-    explicit TComboFlagScope(bool& flag) : FFlag(flag), FSaved(std::exchange(flag, true)) {}
-    ~TComboFlagScope() { FFlag = FSaved; }
-    TComboFlagScope(const TComboFlagScope&) = delete;
-    TComboFlagScope& operator=(const TComboFlagScope&) = delete;
-
-private:
-    bool& FFlag;
-    bool FSaved;
-};
-
-} // namespace
-
 const rtl::TMetaclass& TuiCustomComboBoxProperties::GetPopupWindowClass() const {
     return TuiComboBoxPopupWindow::StaticClass();
 }
@@ -63,11 +46,11 @@ TuiCustomComboBoxProperties& TuiCustomComboBox::GetComboProperties() {
 void TuiCustomComboBox::SetItemIndex(int32_t index) {
     const int32_t oldIndex = GetItemIndex();
     {
-        const TComboFlagScope setting(FSettingItemIndex);
+        const TuiDropDownFlagScope setting(FSettingItemIndex);
         FLookupData->SetCurrentKey(rtl::Variant(index));
         const rtl::Variant value(FLookupData->GetItemDisplayText(FLookupData->GetCurrentKey()));
         if (!rtl::VarSameValue(value, EditValue())) {
-            const TComboFlagScope updating(FLookupUpdating);
+            const TuiDropDownFlagScope updating(FLookupUpdating);
             SetEditValue(value);
         }
     }
@@ -88,7 +71,7 @@ void TuiCustomComboBox::ApplyLookupKey() {
     }
     SaveChangeFlags();
     {
-        const TComboFlagScope updating(FLookupUpdating);
+        const TuiDropDownFlagScope updating(FLookupUpdating);
         try {
             TuiCustomEdit::AssignEditValue(value);
         } catch (...) {

@@ -52,14 +52,6 @@ public:
                                                           bool extraFlag = false) override;
 
 private:
-    template <class T>
-    void SetAndNotify(T& field, const T& value) {
-        if (field != value) {
-            field = value;
-            Changed();
-        }
-    }
-
     TuiEditDropDownListStyle FDropDownListStyle = lsEditList;
     int32_t FDropDownRows = 8;
     int32_t FItemHeight = 0;

@@ -36,18 +36,6 @@ TuiPopupAlignVert PopupAlignVertOf(TuiPopupWindowVertAlign align) {
     return pavBottom;
 }
 
-// Raises the closing flag for a scope.
-class TDropDownClosingScope {
-public:
-    explicit TDropDownClosingScope(bool& flag) : FFlag(flag) { FFlag = true; }
-    ~TDropDownClosingScope() { FFlag = false; }
-    TDropDownClosingScope(const TDropDownClosingScope&) = delete;
-    TDropDownClosingScope& operator=(const TDropDownClosingScope&) = delete;
-
-private:
-    bool& FFlag;
-};
-
 } // namespace
 
 bool IsAcceptingCloseReason(TuiPopupCloseReason reason) {
@@ -264,7 +252,7 @@ void TuiCustomDropDownEdit::CloseUp(TuiPopupCloseReason reason) {
     if (FClosingUp) {
         return;
     }
-    const TDropDownClosingScope closing(FClosingUp);
+    const TuiDropDownFlagScope closing(FClosingUp);
     LockChangeEvents(true);
     try {
         if (IsAcceptingCloseReason(FCloseReason)) {

@@ -10,10 +10,24 @@
 
 #include <cstdint>
 #include <functional>
+#include <utility>
 
 namespace ui {
 
 class TuiCustomEditPopupWindow;
+
+// Raises a flag for a scope and gives it back its value after.
+class TuiDropDownFlagScope {
+public:
+    explicit TuiDropDownFlagScope(bool& flag) : FFlag(flag), FSaved(std::exchange(flag, true)) {}
+    ~TuiDropDownFlagScope() { FFlag = FSaved; }
+    TuiDropDownFlagScope(const TuiDropDownFlagScope&) = delete;
+    TuiDropDownFlagScope& operator=(const TuiDropDownFlagScope&) = delete;
+
+private:
+    bool& FFlag;
+    bool FSaved;
+};
 
 // Why a popup closes; the accepting ones (Tab, the toggle keys, Accept) take the list's selection.
 enum TuiPopupCloseReason : uint8_t { pcrNone, pcrTab, pcrToggleKey, pcrCancel, pcrAccept };

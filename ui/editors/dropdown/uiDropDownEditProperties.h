@@ -91,7 +91,8 @@ public:
     std::unique_ptr<TuiCustomEditViewData> CreateViewData(TuiCustomEditStyle& style, bool isInplace,
                                                           bool extraFlag = false) override;
 
-private:
+protected:
+    // Stores a changed value and notifies.
     template <class T>
     void SetAndNotify(T& field, const T& value) {
         if (field != value) {
@@ -100,6 +101,7 @@ private:
         }
     }
 
+private:
     bool FImmediateDropDown = true;
     bool FImmediatePopup = false;
     bool FKeepDropDownButtonDown = false;
