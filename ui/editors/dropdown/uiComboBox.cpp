@@ -54,7 +54,8 @@ void TuiCustomComboBox::SetItemIndex(int32_t index) {
             SetEditValue(value);
         }
     }
-    if (GetItemIndex() != oldIndex) {
+    // The item a form reads with the combo box is no click.
+    if (GetItemIndex() != oldIndex && !ComponentState().Contains(rtl::TComponentState::csLoading)) {
         SetChangedSinceEnter(false);
         Click();
     }

@@ -439,7 +439,7 @@ void TuiCustomDropDownEdit::BeforeTabFocusMove(vcl::TShiftState shift) {
 // Mouse, focus and lifetime.
 
 void TuiCustomDropDownEdit::MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {
-    const bool wasShown = IsPopupShown();
+    const bool wasShown = IsPopupShown() || std::exchange(FPopupClosedByPress, false);
     const int32_t buttonIndex = button == vcl::mbLeft ? GetButtonIndexAt({x, y}) : -1;
     const vcl::TControlLink link(this);
     TuiCustomMaskEdit::MouseDown(button, shift, x, y);

@@ -89,6 +89,9 @@ public:
     // The control that takes the focus when the popup shows.
     virtual vcl::TWinControl* GetPopupFocusControl();
 
+    // The press now arriving closed the popup: it does not open it again.
+    void SetPopupClosedByPress() { FPopupClosedByPress = true; }
+
     // Told each closing, before OnCloseUp (hosts listen here).
     void SetOnClosePopup(TClosePopupEvent handler) { FOnClosePopup = std::move(handler); }
 
@@ -160,6 +163,7 @@ private:
     bool FPopupResized = false;
     bool FPopupKeyHandled = false;
     bool FClosingUp = false;
+    bool FPopupClosedByPress = false;
     TClosePopupEvent FOnClosePopup;
 };
 

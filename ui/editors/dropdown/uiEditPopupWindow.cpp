@@ -32,11 +32,6 @@ void TuiCustomEditPopupWindow::CalculateViewInfo() {
     ViewInfo().Calculate({Width(), Height()});
 }
 
-// The editor's rectangle on the screen.
-vcl::TRect TuiCustomEditPopupWindow::OwnerScreenRect() const {
-    return GetOwnerScreenBounds();
-}
-
 vcl::TSize TuiCustomEditPopupWindow::GetMinimumSize() {
     TuiCustomEditPopupWindowViewInfo& info = ViewInfo();
     const bool sizeableWithPanel = info.Sizeable && info.SysPanelStyle;
@@ -49,7 +44,7 @@ vcl::TSize TuiCustomEditPopupWindow::GetMaxPopupContentSize() {
     if (FEdit != nullptr) {
         SetOwnerBounds(FEdit->GetPopupOwnerBounds());
     }
-    const vcl::TRect owner = OwnerScreenRect();
+    const vcl::TRect owner = GetOwnerScreenBounds();
     return EditPopupMaxContentSize(owner, WorkAreaNearest({owner.Left, owner.Top}), Direction(), Shadow(),
                                    ViewInfo().GetClientExtent());
 }
@@ -82,7 +77,7 @@ vcl::TPoint TuiCustomEditPopupWindow::CalculatePosition() {
     TuiEditPopupPlacement placement;
     placement.Position = TuiCustomPopupWindow::CalculatePosition();
     placement.Size = {Width(), Height()};
-    placement.OwnerBounds = OwnerScreenRect();
+    placement.OwnerBounds = GetOwnerScreenBounds();
     placement.WorkArea = WorkAreaNearest(placement.Position);
     placement.AlignHorz = AlignHorz();
     placement.AlignVert = AlignVert();
@@ -94,6 +89,14 @@ vcl::TPoint TuiCustomEditPopupWindow::CalculatePosition() {
 
 bool TuiCustomEditPopupWindow::IsSizingAllowed() const {
     return FEdit != nullptr && FEdit->GetDropDownProperties().IsPopupSizingAllowed();
+}
+
+bool TuiCustomEditPopupWindow::AcceptsMessage(HWND, uint32_t message, vcl::TPoint point, vcl::TShiftState) {
+    if (FEdit != nullptr && (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) &&
+        GetOwnerScreenBounds().Contains(point)) {
+        FEdit->SetPopupClosedByPress();
+    }
+    return false;
 }
 
 void TuiCustomEditPopupWindow::RecalculateContent() {
@@ -193,7 +196,7 @@ void TuiCustomEditPopupWindow::Resize() {
     const vcl::TRect bounds{0, 0, Width() - EditPopupShadowSize, Height() - EditPopupShadowSize};
     vcl::TRect excluded;
     if (!NativeStyle() && Shadow() && IsEditPopupGripAtTop(ViewInfo().GripCorner)) {
-        const vcl::TRect owner = OwnerScreenRect();
+        const vcl::TRect owner = GetOwnerScreenBounds();
         excluded = {owner.Left - Left(), Height() - EditPopupShadowSize, owner.Right - EditPopupShadowSize - Left(),
                     Height()};
     }
@@ -247,7 +250,7 @@ TuiEditPopupDragContext TuiCustomEditPopupWindow::DragContext(vcl::TPoint screen
     context.Bounds = {Left(), Top(), Left() + Width(), Top() + Height()};
     context.GripHitRect = ViewInfo().GripHitRect;
     context.GripCorner = ViewInfo().GripCorner;
-    context.OwnerBounds = OwnerScreenRect();
+    context.OwnerBounds = GetOwnerScreenBounds();
     context.WorkArea = WorkAreaNearest(screenPoint);
     context.CanResize = [this](vcl::TSize& size) {
         int32_t width = size.cx;

@@ -49,6 +49,8 @@ public:
     void CalculateSize() override;
     vcl::TPoint CalculatePosition() override;
     bool IsSizingAllowed() const override;
+    // A press on the editor that closes the popup is the editor's, which then does not open it again.
+    bool AcceptsMessage(HWND window, uint32_t message, vcl::TPoint point, vcl::TShiftState shift) override;
     void CloseOnRequest() override;
     void PopupFocused(vcl::TWinControl* control) override;
 
@@ -96,7 +98,6 @@ protected:
     void FireClosingEvent() override;
 
 private:
-    vcl::TRect OwnerScreenRect() const;
     TuiEditPopupDragContext DragContext(vcl::TPoint screenPoint);
     void SetCloseButtonState(uint8_t state);
     void SetSizingCursor(TuiEditPopupSizingDirections directions);

@@ -214,6 +214,41 @@ TEST_F(ComboBoxFormTest, AClickOnTheButtonOpensTheListAndAClickOutsideClosesIt) 
     EXPECT_EQ(Shown(), u" 十万");
 }
 
+// The press on the button of an open combo box closes the list (the hook's rule) and then reaches the editor,
+// which must not open it again.
+TEST_F(ComboBoxFormTest, AClickOnTheButtonOfAnOpenListClosesIt) {
+    FocusCombo();
+    const vcl::TPoint button{Combo->Width() - 5, 10};
+    ui_test::Click(*Combo, button);
+    ui_test::ProcessPendingMessages();
+    ASSERT_TRUE(Combo->DroppedDown());
+    ui::ProcessPopupOutsideClick(Combo->Handle(), WM_LBUTTONDOWN, Combo->ClientToScreen(button), {});
+    ui_test::Click(*Combo, button);
+    ui_test::ProcessPendingMessages();
+    EXPECT_FALSE(Combo->DroppedDown());
+    ui_test::Click(*Combo, button);
+    ui_test::ProcessPendingMessages();
+    EXPECT_TRUE(Combo->DroppedDown()) << "the next click opens it again";
+}
+
+TEST_F(ComboBoxFormTest, AnItemIndexReadWithTheFormIsNoClick) {
+    auto* loaded = new TuiComboBox(Form.get());
+    loaded->SetStreamingState({rtl::TComponentState::csLoading});
+    loaded->SetParent(Form.get());
+    loaded->ComboBoxProperties().SetDropDownListStyle(ui::lsFixedList);
+    loaded->ComboBoxProperties().Items().Add(u"a");
+    loaded->ComboBoxProperties().Items().Add(u"b");
+    int clicks = 0;
+    loaded->SetOnClick([&clicks](rtl::TObject*) { ++clicks; });
+    loaded->SetItemIndex(1);
+    loaded->Loaded();
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(loaded->GetItemIndex(), 1);
+    EXPECT_EQ(loaded->GetDisplayText(), u"b");
+    loaded->SetItemIndex(0);
+    EXPECT_EQ(clicks, 1);
+}
+
 TEST_F(ComboBoxFormTest, FocusLeavingTheEditorClosesThePopup) {
     OpenByKeyboard();
     Other->SetFocus();
