@@ -143,6 +143,25 @@ TEST_F(ComboBoxFormTest, AltDownOpensAllFiveRowsBelowTheEditorAndAClickTakesTheI
     EXPECT_EQ(Clicks, 0) << "no click event for a mouse click";
 }
 
+TEST_F(ComboBoxFormTest, AnIndexOutsideTheItemsKeepsTheItemAndMinusOneClearsIt) {
+    Combo->SetItemIndex(7);
+    EXPECT_EQ(Combo->GetItemIndex(), 2);
+    EXPECT_EQ(Shown(), u" 十万");
+    Combo->SetItemIndex(-1);
+    EXPECT_EQ(Combo->GetItemIndex(), -1);
+    EXPECT_EQ(Shown(), u"");
+}
+
+TEST_F(ComboBoxFormTest, AComboBoxFreedWithItsListOpenTakesThePopupAlong) {
+    OpenByKeyboard();
+    ui::TuiCustomEditPopupWindow* popup = Combo->PopupWindow();
+    rtl::TComponent::Free(Combo);
+    Combo = nullptr;
+    ui_test::ProcessPendingMessages();
+    EXPECT_FALSE(ui::IsShownPopup(popup));
+    EXPECT_TRUE(ui::ShownPopups().empty());
+}
+
 TEST_F(ComboBoxFormTest, OnClickFiresForAChangedItemIndexOnly) {
     Combo->SetItemIndex(3);
     EXPECT_EQ(Clicks, 1);
