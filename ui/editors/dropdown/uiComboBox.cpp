@@ -398,6 +398,22 @@ void TuiCustomComboBox::DblClick() {
     }
 }
 
+// The button still held after the press that opened the list: over the list the press moves into it, so the
+// release there takes the item the pointer went to.
+void TuiCustomComboBox::MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) {
+    TuiCustomDropDownEdit::MouseMove(shift, x, y);
+    TuiComboBoxListBox* list = FLookupData->ComboListBox();
+    if (!IsPopupShown() || !MouseCapture() || list == nullptr || !list->HandleAllocated()) {
+        return;
+    }
+    const vcl::TPoint screen = ClientToScreen({x, y});
+    if (!FLookupData->IsPointInList(screen)) {
+        return;
+    }
+    const vcl::TPoint point = list->ScreenToClient(screen);
+    SendMessageW(list->Handle(), WM_LBUTTONDOWN, 0, MAKELPARAM(point.X, point.Y));
+}
+
 void TuiCustomComboBox::InnerClick(bool doubleClick) {
     if (doubleClick) {
         TuiCustomDropDownEdit::InnerClick(true);

@@ -63,6 +63,7 @@ protected:
     void DoEditKeyPress(char16_t& key) override;
     bool DoMouseWheel(vcl::TShiftState shift, int32_t wheelDelta, vcl::TPoint mousePos) override;
     void DblClick() override;
+    void MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) override;
     bool IsInnerEditShown() const override;
     void AlignInnerControl() override;
 

@@ -2,6 +2,7 @@
 
 #include "ui/editors/dropdown/uiDropDownEditViewData.h"
 #include "ui/editors/framework/uiEditButtons.h"
+#include "vcl/graphics/images/Bitmap.h"
 
 #include <algorithm>
 
@@ -49,6 +50,47 @@ void TuiCustomDropDownEditProperties::Assign(const rtl::TPersistent* source) {
         throw;
     }
     EndUpdate();
+}
+
+vcl::TBitmap* TuiCustomDropDownEditProperties::ButtonGlyph() const {
+    const int32_t index = GetDropDownButtonIndex();
+    if (index < 0 || index >= Buttons().Count() || !Buttons().Items(index).HasGlyph()) {
+        return nullptr;
+    }
+    return &Buttons().Items(index).Glyph();
+}
+
+void TuiCustomDropDownEditProperties::SetButtonGlyph(const vcl::TBitmap* value) {
+    const int32_t index = GetDropDownButtonIndex();
+    if (index >= 0 && index < Buttons().Count()) {
+        Buttons().Items(index).SetGlyph(value);
+    }
+}
+
+void TuiCustomDropDownEditProperties::ApplyGlyphButtonKind() {
+    const int32_t index = GetDropDownButtonIndex();
+    if (index < 0 || index >= Buttons().Count()) {
+        return;
+    }
+    TuiEditButton& button = Buttons().Items(index);
+    const bool hasGlyph = button.HasGlyph() && !button.Glyph().Empty();
+    if (hasGlyph && button.Kind() != bkGlyph) {
+        button.SetKind(bkGlyph);
+    } else if (!hasGlyph && button.Kind() == bkGlyph) {
+        button.SetKind(bkDown);
+    }
+}
+
+void TuiCustomDropDownEditProperties::DoChanged() {
+    BeginUpdate();
+    try {
+        ApplyGlyphButtonKind();
+    } catch (...) {
+        EndUpdate(false);
+        throw;
+    }
+    EndUpdate(false);
+    TuiCustomMaskEditProperties::DoChanged();
 }
 
 std::unique_ptr<TuiCustomEditViewData> TuiCustomDropDownEditProperties::CreateViewData(TuiCustomEditStyle& style,

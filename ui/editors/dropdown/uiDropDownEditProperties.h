@@ -11,6 +11,10 @@
 #include <functional>
 #include <memory>
 
+namespace vcl {
+class TBitmap;
+} // namespace vcl
+
 namespace ui {
 
 enum TuiPopupWindowDirection : uint8_t { pwdHorizontal, pwdVertical };
@@ -26,6 +30,10 @@ public:
 
     // From drop-down properties, events included, inside one update.
     void Assign(const rtl::TPersistent* source) override;
+
+    // The drop-down button's glyph; nullptr without one. A glyph makes the button show it, none the arrow again.
+    vcl::TBitmap* ButtonGlyph() const;
+    void SetButtonGlyph(const vcl::TBitmap* value);
 
     bool ImmediateDropDown() const { return FImmediateDropDown; }
     void SetImmediateDropDown(bool value) { FImmediateDropDown = value; }
@@ -92,6 +100,8 @@ public:
                                                           bool extraFlag = false) override;
 
 protected:
+    // The button's kind follows its glyph before the change goes out.
+    void DoChanged() override;
     // Stores a changed value and notifies.
     template <class T>
     void SetAndNotify(T& field, const T& value) {
@@ -102,6 +112,8 @@ protected:
     }
 
 private:
+    void ApplyGlyphButtonKind();
+
     bool FImmediateDropDown = true;
     bool FImmediatePopup = false;
     bool FKeepDropDownButtonDown = false;

@@ -10,6 +10,7 @@
 #include "ui/core/uxSystemInfo.h"
 #include "ui/editors/framework/uiEditExceptions.h"
 #include "ui/editors/framework/uiInplaceEditList.h"
+#include "vcl/graphics/images/Bitmap.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -162,6 +163,25 @@ TEST_F(ComboBoxFormTest, AComboBoxFreedWithItsListOpenTakesThePopupAlong) {
     EXPECT_TRUE(ui::ShownPopups().empty());
 }
 
+TEST(DropDownEditProperties, AButtonGlyphMakesTheButtonShowItAndNoGlyphBringsTheArrowBack) {
+    ui::TuiComboBoxProperties properties(nullptr);
+    ASSERT_EQ(properties.Buttons().Count(), 1);
+    EXPECT_EQ(properties.Buttons().Items(0).Kind(), ui::bkDown);
+    EXPECT_EQ(properties.ButtonGlyph(), nullptr);
+    vcl::TBitmap glyph;
+    glyph.SetSize(8, 8);
+    properties.SetButtonGlyph(&glyph);
+    ASSERT_NE(properties.ButtonGlyph(), nullptr);
+    EXPECT_EQ(properties.ButtonGlyph()->Width(), 8);
+    EXPECT_EQ(properties.Buttons().Items(0).Kind(), ui::bkGlyph);
+    ui::TuiComboBoxProperties copy(nullptr);
+    copy.Assign(&properties);
+    EXPECT_EQ(copy.Buttons().Items(0).Kind(), ui::bkGlyph);
+    properties.SetButtonGlyph(nullptr);
+    EXPECT_EQ(properties.ButtonGlyph(), nullptr);
+    EXPECT_EQ(properties.Buttons().Items(0).Kind(), ui::bkDown);
+}
+
 TEST_F(ComboBoxFormTest, OnClickFiresForAChangedItemIndexOnly) {
     Combo->SetItemIndex(3);
     EXPECT_EQ(Clicks, 1);
@@ -248,6 +268,25 @@ TEST_F(ComboBoxFormTest, AClickOnTheButtonOfAnOpenListClosesIt) {
     ui_test::Click(*Combo, button);
     ui_test::ProcessPendingMessages();
     EXPECT_TRUE(Combo->DroppedDown()) << "the next click opens it again";
+}
+
+// Pressing the button, dragging into the list and releasing over an item takes it.
+TEST_F(ComboBoxFormTest, DraggingFromTheButtonIntoTheListTakesTheItemReleasedOn) {
+    FocusCombo();
+    const vcl::TPoint button{Combo->Width() - 5, 10};
+    ui_test::MouseMove(*Combo, button);
+    ui_test::MouseDown(*Combo, vcl::mbLeft, button);
+    ui_test::ProcessPendingMessages();
+    ASSERT_TRUE(Combo->DroppedDown());
+    ui::TuiComboBoxListBox& list = List();
+    const vcl::TRect item = list.ItemRect(4);
+    const vcl::TPoint overItem = Combo->ScreenToClient(list.ClientToScreen({item.Left + 5, item.Top + 3}));
+    ui_test::MouseMove(*Combo, overItem, {vcl::ssLeft});
+    ui_test::MouseUp(*Combo, vcl::mbLeft, overItem);
+    ui_test::ProcessPendingMessages();
+    EXPECT_FALSE(Combo->DroppedDown());
+    EXPECT_EQ(Combo->GetItemIndex(), 4);
+    EXPECT_EQ(Reasons, (std::vector<TuiPopupCloseReason>{ui::pcrAccept}));
 }
 
 TEST_F(ComboBoxFormTest, AnItemIndexReadWithTheFormIsNoClick) {
