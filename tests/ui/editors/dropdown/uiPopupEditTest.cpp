@@ -145,6 +145,35 @@ TEST_F(PopupEditFormTest, ResizingByTheGripResizesTheControlAndKeepsTheSize) {
     EXPECT_EQ(Edit->PopupEditProperties().PopupHeight(), popup.Height());
 }
 
+// A button in the popup's control closes it asynchronously with its reason, as the date and calculator panes do.
+TEST_F(PopupEditFormTest, ClosePopupWithClosesOnceTheQueuedMessagesAreHandled) {
+    std::vector<ui::TuiPopupCloseReason> reasons;
+    Edit->SetOnClosePopup(
+        [&reasons](ui::TuiCustomDropDownEdit&, ui::TuiPopupCloseReason reason) { reasons.push_back(reason); });
+    Edit->PopupEditProperties().SetPopupControl(Content);
+    Open();
+    ASSERT_TRUE(Edit->DroppedDown());
+    Edit->ClosePopupWith(ui::pcrAccept);
+    EXPECT_TRUE(Edit->DroppedDown()) << "not before the queue is handled";
+    ui_test::ProcessPendingMessages();
+    EXPECT_FALSE(Edit->DroppedDown());
+    EXPECT_EQ(reasons, (std::vector<ui::TuiPopupCloseReason>{ui::pcrAccept}));
+    EXPECT_EQ(Content->Parent(), Form.get());
+}
+
+TEST_F(PopupEditFormTest, APopupClosedByItsModalResultClosesWithTheMatchingReason) {
+    std::vector<ui::TuiPopupCloseReason> reasons;
+    Edit->SetOnClosePopup(
+        [&reasons](ui::TuiCustomDropDownEdit&, ui::TuiPopupCloseReason reason) { reasons.push_back(reason); });
+    Edit->PopupEditProperties().SetPopupControl(Content);
+    Open();
+    ASSERT_TRUE(Edit->DroppedDown());
+    Edit->PopupWindow()->SetModalResult(vcl::mrCancel);
+    Edit->PopupWindow()->CloseOnRequest();
+    EXPECT_FALSE(Edit->DroppedDown());
+    EXPECT_EQ(reasons, (std::vector<ui::TuiPopupCloseReason>{ui::pcrCancel}));
+}
+
 TEST_F(PopupEditFormTest, AControlFreedElsewhereIsForgotten) {
     Edit->PopupEditProperties().SetPopupControl(Content);
     rtl::TComponent::Free(Content);
