@@ -4,6 +4,7 @@
 #include "rtl/text/StringUtils.h"
 #include "rtl/variants/VariantCompare.h"
 #include "rtl/variants/VariantConversions.h"
+#include "ui/editors/dropdown/uiComboBoxViewData.h"
 #include "ui/editors/framework/uiEditProperties.h"
 #include "vcl/controls/pointer/Mouse.h"
 #include "vcl/system/Messages.h"
@@ -39,6 +40,56 @@ TuiCustomComboBox::~TuiCustomComboBox() {
 
 TuiCustomComboBoxProperties& TuiCustomComboBox::GetComboProperties() {
     return static_cast<TuiCustomComboBoxProperties&>(GetEffectiveProperties());
+}
+
+// Owner drawing.
+
+TuiCustomComboBoxProperties& TuiCustomComboBox::OwnComboProperties() const {
+    return static_cast<TuiCustomComboBoxProperties&>(Properties());
+}
+
+TuiCustomComboBoxProperties* TuiCustomComboBox::ItemComboProperties() const {
+    return RepositoryItem() != nullptr ? dynamic_cast<TuiCustomComboBoxProperties*>(&RepositoryItem()->Properties())
+                                       : nullptr;
+}
+
+bool TuiCustomComboBox::IsOwnerDrawn() {
+    const TuiCustomComboBoxProperties* item = ItemComboProperties();
+    return OwnComboProperties().OnDrawItem() || (item != nullptr && item->OnDrawItem());
+}
+
+bool TuiCustomComboBox::HasVariableItemHeights() {
+    const TuiCustomComboBoxProperties* item = ItemComboProperties();
+    return OwnComboProperties().OnMeasureItem() || (item != nullptr && item->OnMeasureItem());
+}
+
+void TuiCustomComboBox::DoDrawItem(TuiCanvas& canvas, int32_t index, const vcl::TRect& rect,
+                                   vcl::TOwnerDrawState state) {
+    if (const auto& handler = OwnComboProperties().OnDrawItem()) {
+        handler(this, canvas, index, rect, state);
+    }
+    const TuiCustomComboBoxProperties* item = ItemComboProperties();
+    if (item != nullptr && item->OnDrawItem()) {
+        item->OnDrawItem()(this, canvas, index, rect, state);
+    }
+}
+
+void TuiCustomComboBox::DoMeasureItem(int32_t index, int32_t& height) {
+    if (const auto& handler = OwnComboProperties().OnMeasureItem()) {
+        handler(this, index, height);
+    }
+    const TuiCustomComboBoxProperties* item = ItemComboProperties();
+    if (item != nullptr && item->OnMeasureItem()) {
+        item->OnMeasureItem()(this, index, height);
+    }
+}
+
+void TuiCustomComboBox::InitViewData(TuiCustomEditViewData& viewData) {
+    TuiCustomDropDownEdit::InitViewData(viewData);
+    if (auto* combo = dynamic_cast<TuiCustomComboBoxViewData*>(&viewData)) {
+        combo->Editor = this;
+        combo->EditorItemIndex = GetItemIndex();
+    }
 }
 
 // Items and text.

@@ -38,6 +38,14 @@ public:
     bool TakeListSelectionFlag();
     bool IsEditableText() override;
 
+    // A handler of the own properties or of the properties in force draws the items.
+    bool IsOwnerDrawn();
+    // A handler gives items heights of their own.
+    bool HasVariableItemHeights();
+    // The handlers draw item index into rect: the own properties' first, then those in force.
+    void DoDrawItem(TuiCanvas& canvas, int32_t index, const vcl::TRect& rect, vcl::TOwnerDrawState state);
+    void DoMeasureItem(int32_t index, int32_t& height);
+
     // TuiTextEditLookupOwner
     TuiCustomTextEditProperties& LookupProperties() override { return GetTextProperties(); }
     rtl::UnicodeString LookupText() override { return GetDisplayText(); }
@@ -65,6 +73,7 @@ protected:
     void DblClick() override;
     void MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) override;
     bool IsInnerEditShown() const override;
+    void InitViewData(TuiCustomEditViewData& viewData) override;
     void AlignInnerControl() override;
 
 private:
@@ -79,6 +88,9 @@ private:
     bool SearchTypedCharacter(char16_t character);
     char16_t TypedCharacter(char16_t key);
     void NotifyIfKeyChanged(int32_t oldKey);
+    // The own properties and, with a repository item, the properties in force.
+    TuiCustomComboBoxProperties& OwnComboProperties() const;
+    TuiCustomComboBoxProperties* ItemComboProperties() const;
 
     std::unique_ptr<TuiComboBoxLookupData> FLookupData;
     bool FLookupUpdating = false;

@@ -14,10 +14,28 @@ TuiCustomComboBox* TuiComboBoxListBox::ComboBox() const {
 }
 
 int32_t TuiComboBoxListBox::GetItemHeight(int32_t index) {
-    const TuiCustomComboBox* combo = ComboBox();
-    const int32_t height =
-        combo != nullptr ? const_cast<TuiCustomComboBox*>(combo)->GetComboProperties().ItemHeight() : 0;
-    return height > 0 ? height : TuiCustomEditListBox::GetItemHeight(index);
+    TuiCustomComboBox* combo = ComboBox();
+    const int32_t fixed = combo != nullptr ? combo->GetComboProperties().ItemHeight() : 0;
+    int32_t height = fixed > 0 ? fixed : TuiCustomEditListBox::GetItemHeight(index);
+    if (index >= 0 && combo != nullptr && combo->HasVariableItemHeights()) {
+        combo->DoMeasureItem(index, height);
+    }
+    return height;
+}
+
+void TuiComboBoxListBox::UpdateItemMetrics() {
+    TuiCustomComboBox* combo = ComboBox();
+    SetItemHeight(GetItemHeight(-1));
+    SetStyle(combo != nullptr && combo->HasVariableItemHeights() ? vcl::lbOwnerDrawVariable : vcl::lbOwnerDrawFixed);
+}
+
+bool TuiComboBoxListBox::DoDrawItem(int32_t index, const vcl::TRect& rect, vcl::TOwnerDrawState state) {
+    TuiCustomComboBox* combo = ComboBox();
+    if (combo == nullptr || !combo->IsOwnerDrawn()) {
+        return false;
+    }
+    combo->DoDrawItem(InnerCanvas(), index, rect, state);
+    return true;
 }
 
 int32_t TuiComboBoxListBox::GetItemsHeight(int32_t count) {

@@ -21,12 +21,15 @@ public:
 
     // The combo box whose popup holds the list; nullptr for a list outside a popup.
     TuiCustomComboBox* ComboBox() const;
-    // The properties' ItemHeight when positive, else the list's own.
+    // The properties' ItemHeight when positive, else the list's own; the combo box's handlers may change an item's.
     int32_t GetItemHeight(int32_t index) override;
+    // Rows of their own heights when the combo box measures its items.
+    void UpdateItemMetrics() override;
     // The sum of the first count items' heights.
     int32_t GetItemsHeight(int32_t count);
 
 protected:
+    bool DoDrawItem(int32_t index, const vcl::TRect& rect, vcl::TOwnerDrawState state) override;
     void MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) override;
     void MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
 };

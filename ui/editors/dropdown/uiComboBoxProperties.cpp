@@ -1,20 +1,8 @@
 #include "ui/editors/dropdown/uiComboBoxProperties.h"
 
-#include "ui/editors/dropdown/uiDropDownEditViewData.h"
+#include "ui/editors/dropdown/uiComboBoxViewData.h"
 
 namespace ui {
-
-namespace {
-
-// The combo box's text reads as a selected item: it has a list selection.
-class TuiCustomComboBoxViewData : public TuiCustomDropDownEditViewData {
-    RTL_DECLARE_CLASS(TuiCustomComboBoxViewData, TuiCustomDropDownEditViewData)
-public:
-    using TuiCustomDropDownEditViewData::TuiCustomDropDownEditViewData;
-    bool HasListSelection() const override { return true; }
-};
-
-} // namespace
 
 void TuiCustomComboBoxProperties::Assign(const rtl::TPersistent* source) {
     const auto* combo = dynamic_cast<const TuiCustomComboBoxProperties*>(source);
@@ -29,6 +17,8 @@ void TuiCustomComboBoxProperties::Assign(const rtl::TPersistent* source) {
         SetDropDownRows(combo->FDropDownRows);
         SetItemHeight(combo->FItemHeight);
         SetRevertable(combo->FRevertable);
+        FOnDrawItem = combo->FOnDrawItem;
+        FOnMeasureItem = combo->FOnMeasureItem;
     } catch (...) {
         EndUpdate();
         throw;

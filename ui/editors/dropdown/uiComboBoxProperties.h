@@ -4,16 +4,30 @@
 // whether a double click steps to the next item.
 
 #include "ui/editors/dropdown/uiDropDownEditProperties.h"
+#include "vcl/stdctrls/ListBox.h"
 
 #include <cstdint>
+#include <functional>
+
+namespace vcl {
+class TWinControl;
+} // namespace vcl
 
 namespace ui {
+
+class TuiCanvas;
+class TuiCustomComboBox;
 
 enum TuiEditDropDownListStyle : uint8_t { lsEditFixedList, lsEditList, lsFixedList };
 
 class TuiCustomComboBoxProperties : public TuiCustomDropDownEditProperties {
     RTL_DECLARE_CLASS(TuiCustomComboBoxProperties, TuiCustomDropDownEditProperties)
 public:
+    // control is nullptr where a value is painted without an editor (a grid cell).
+    using TDrawItemEvent = std::function<void(TuiCustomComboBox* control, TuiCanvas& canvas, int32_t index,
+                                              const vcl::TRect& rect, vcl::TOwnerDrawState state)>;
+    using TMeasureItemEvent = std::function<void(vcl::TWinControl* control, int32_t index, int32_t& height)>;
+
     explicit TuiCustomComboBoxProperties(rtl::TPersistent* owner) : TuiCustomDropDownEditProperties(owner) {}
 
     // From combo box properties, inside one update.
@@ -29,6 +43,12 @@ public:
     void SetItemHeight(int32_t value) { SetAndNotify(FItemHeight, value); }
     bool Revertable() const { return FRevertable; }
     void SetRevertable(bool value) { FRevertable = value; }
+    // Draws the items itself (in the list and, for a fixed list, in the edit field).
+    const TDrawItemEvent& OnDrawItem() const { return FOnDrawItem; }
+    void SetOnDrawItem(TDrawItemEvent handler) { FOnDrawItem = std::move(handler); }
+    // Gives items heights of their own.
+    const TMeasureItemEvent& OnMeasureItem() const { return FOnMeasureItem; }
+    void SetOnMeasureItem(TMeasureItemEvent handler) { FOnMeasureItem = std::move(handler); }
 
     // The items: the lookup items.
     rtl::TStringList& Items() const { return LookupItems(); }
@@ -56,6 +76,8 @@ private:
     int32_t FDropDownRows = 8;
     int32_t FItemHeight = 0;
     bool FRevertable = false;
+    TDrawItemEvent FOnDrawItem;
+    TMeasureItemEvent FOnMeasureItem;
 };
 
 // The stored properties of the combo box and of its repository item.

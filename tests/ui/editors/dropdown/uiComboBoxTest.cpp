@@ -7,9 +7,13 @@
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
 #include "ui/core/controls/uiPopupHooks.h"
+#include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/uxSystemInfo.h"
 #include "ui/editors/framework/uiEditExceptions.h"
+#include "ui/editors/framework/uiEditViewData.h"
 #include "ui/editors/framework/uiInplaceEditList.h"
+#include "ui/editors/text/uiTextEditViewInfo.h"
+#include "vcl/graphics/Canvas.h"
 #include "vcl/graphics/images/Bitmap.h"
 
 #include <gtest/gtest.h>
@@ -180,6 +184,93 @@ TEST(DropDownEditProperties, AButtonGlyphMakesTheButtonShowItAndNoGlyphBringsThe
     properties.SetButtonGlyph(nullptr);
     EXPECT_EQ(properties.ButtonGlyph(), nullptr);
     EXPECT_EQ(properties.Buttons().Items(0).Kind(), ui::bkDown);
+}
+
+// Items drawn by a handler: the list's rows and, for the fixed list, the edit field; a measuring handler gives rows
+// heights of their own.
+class OwnerDrawnComboBoxTest : public ComboBoxFormTest {
+protected:
+    void SetUp() override {
+        ComboBoxFormTest::SetUp();
+        ui::TuiComboBoxProperties& properties = Combo->ComboBoxProperties();
+        properties.SetOnDrawItem([this](ui::TuiCustomComboBox* control, ui::TuiCanvas& canvas, int32_t index,
+                                        const vcl::TRect& rect, vcl::TOwnerDrawState state) {
+            Drawn.push_back({control, index, state});
+            canvas.FillRectColor(rect, index == 1 ? vcl::clRed : vcl::clLime);
+        });
+        properties.SetOnMeasureItem([](vcl::TWinControl*, int32_t index, int32_t& height) {
+            if (index == 2) {
+                height = 30;
+            }
+        });
+    }
+    int CountPixels(const ui_test::TDibSurface& surface, vcl::TColor color) const {
+        const auto rgb = static_cast<vcl::TColor>(ui::ColorToRGB(color));
+        int count = 0;
+        for (int y = 0; y < surface.Height(); ++y) {
+            for (int x = 0; x < surface.Width(); ++x) {
+                count += surface.Pixel(x, y) == rgb ? 1 : 0;
+            }
+        }
+        return count;
+    }
+
+    struct TDrawCall {
+        ui::TuiCustomComboBox* Control;
+        int32_t Index;
+        vcl::TOwnerDrawState State;
+    };
+    std::vector<TDrawCall> Drawn;
+};
+
+TEST_F(OwnerDrawnComboBoxTest, TheHandlerDrawsTheListsRowsAtTheirMeasuredHeights) {
+    OpenByKeyboard();
+    ui::TuiComboBoxListBox& list = List();
+    const int row = list.GetItemHeight(0);
+    EXPECT_EQ(list.ItemRect(2).Height(), 30);
+    EXPECT_EQ(list.ItemRect(1).Height(), row);
+    EXPECT_EQ(list.Height(), 4 * row + 30);
+    ui_test::TDibSurface surface(list.Width(), list.Height());
+    ui_test::PaintControl(list, surface);
+    const vcl::TRect second = list.ItemRect(1);
+    EXPECT_EQ(surface.Pixel(second.Left + 3, second.Top + 2), static_cast<vcl::TColor>(ui::ColorToRGB(vcl::clRed)));
+    EXPECT_EQ(CountPixels(surface, vcl::clRed), second.Width() * second.Height());
+    ASSERT_FALSE(Drawn.empty());
+    EXPECT_EQ(Drawn.back().Control, Combo);
+    EXPECT_FALSE(Drawn.back().State.Contains(vcl::odComboBoxEdit));
+}
+
+TEST_F(OwnerDrawnComboBoxTest, AFixedListsEditFieldIsDrawnByTheHandlerAsItsItem) {
+    Combo->SetItemIndex(1);
+    FocusCombo();
+    Drawn.clear();
+    ui_test::TDibSurface surface(Combo->Width(), Combo->Height());
+    ui_test::PaintControl(*Combo, surface);
+    ASSERT_FALSE(Drawn.empty());
+    EXPECT_EQ(Drawn.back().Index, 1);
+    EXPECT_TRUE(Drawn.back().State.Contains(vcl::odComboBoxEdit));
+    EXPECT_TRUE(Drawn.back().State.Contains(vcl::odSelected));
+    EXPECT_TRUE(Drawn.back().State.Contains(vcl::odFocused));
+    EXPECT_GT(CountPixels(surface, vcl::clRed), 100);
+}
+
+TEST_F(OwnerDrawnComboBoxTest, AValuePaintedWithoutAnEditorIsDrawnByThePropertiesHandler) {
+    ui::TuiEditStyle style{nullptr, false};
+    style.SetIgnoresDefaultController(true);
+    std::unique_ptr<ui::TuiCustomEditViewData> data = Combo->ComboBoxProperties().CreateViewData(style, true);
+    ui::TuiCustomTextEditViewInfo info;
+    ui_test::TDibSurface surface(100, 20);
+    vcl::TCanvas raw;
+    raw.SetHandle(surface.DC());
+    ui::TuiCanvas canvas(raw);
+    data->Calculate(canvas, {0, 0, 100, 20}, false, info, {}, std::nullopt, {-1, -1});
+    data->ApplyDisplayValue(canvas, rtl::Variant(rtl::UnicodeString(u" 一万")), info);
+    info.Paint(canvas);
+    raw.SetHandle(nullptr);
+    ASSERT_FALSE(Drawn.empty());
+    EXPECT_EQ(Drawn.back().Control, nullptr);
+    EXPECT_EQ(Drawn.back().Index, 1);
+    EXPECT_GT(CountPixels(surface, vcl::clRed), 100);
 }
 
 TEST_F(ComboBoxFormTest, OnClickFiresForAChangedItemIndexOnly) {
