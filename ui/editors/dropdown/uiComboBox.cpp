@@ -271,6 +271,47 @@ void TuiCustomComboBox::ApplyPopupSelection() {
     }
 }
 
+namespace {
+
+// Posted to the combo box after a paste opened its popup.
+constexpr uint32_t UI_COMBOBOXPASTED = 0x8097;
+
+} // namespace
+
+void TuiCustomComboBox::PopupOpenedByPaste() {
+    if (HandleAllocated()) {
+        PostMessageW(WindowHandle(), UI_COMBOBOXPASTED, 0, 0);
+    }
+}
+
+void TuiCustomComboBox::SyncListWithPastedText() {
+    if (!IsPopupShown()) {
+        return;
+    }
+    const int32_t oldKey = GetItemIndex();
+    FLookupData->TextChanged();
+    NotifyIfKeyChanged(oldKey);
+    const rtl::UnicodeString text = GetDisplayText();
+    switch (GetComboProperties().GetEditingStyle()) {
+    case tesFree:
+        SetCompletionActive(static_cast<int32_t>(text.size()) == SelStart() && FLookupData->HasItemWithText(text));
+        break;
+    case tesListOnly:
+        SetCompletionActive(true);
+        break;
+    default:
+        break;
+    }
+}
+
+void TuiCustomComboBox::Dispatch(vcl::TMessage& message) {
+    if (message.Msg == UI_COMBOBOXPASTED) {
+        SyncListWithPastedText();
+        return;
+    }
+    TuiCustomDropDownEdit::Dispatch(message);
+}
+
 void TuiCustomComboBox::PopupClosed() {
     if (IsDroppedDownFlag()) {
         FLookupData->SyncListWithCurrentKey();

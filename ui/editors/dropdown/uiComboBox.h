@@ -64,6 +64,8 @@ protected:
     void SetupPopupWindow() override;
     void PreparePopup() override;
     void ApplyPopupSelection() override;
+    void PopupOpenedByPaste() override;
+    void Dispatch(vcl::TMessage& message) override;
     void PopupWindowShown() override;
     void PropertiesChanged(TuiCustomEditProperties* properties) override;
     void HandleUserChange() override;
@@ -88,6 +90,8 @@ private:
     bool SearchTypedCharacter(char16_t character);
     char16_t TypedCharacter(char16_t key);
     void NotifyIfKeyChanged(int32_t oldKey);
+    // The list follows a pasted text once the popup shows.
+    void SyncListWithPastedText();
     // The own properties and, with a repository item, the properties in force.
     TuiCustomComboBoxProperties& OwnComboProperties() const;
     TuiCustomComboBoxProperties* ItemComboProperties() const;

@@ -5,6 +5,7 @@
 #include "ui/editors/dropdown/uiDropDownEditViewData.h"
 #include "ui/editors/dropdown/uiEditPopupWindow.h"
 #include "ui/editors/framework/uiEditViewData.h"
+#include "vcl/system/Messages.h"
 
 #include <utility>
 
@@ -478,6 +479,36 @@ void TuiCustomDropDownEdit::InitViewData(TuiCustomEditViewData& viewData) {
         dropDown->CompletionActive = CompletionActive();
         dropDown->Transparent = Transparent();
     }
+}
+
+void TuiCustomDropDownEdit::PasteFromClipboard() {
+    if (!HandleAllocated() || !Focused()) {
+        TuiCustomMaskEdit::PasteFromClipboard();
+        return;
+    }
+    const rtl::UnicodeString before = GetDisplayText();
+    const bool wasInProgress = UserEditInProgress();
+    SetUserEditInProgress(true);
+    try {
+        TuiCustomMaskEdit::PasteFromClipboard();
+    } catch (...) {
+        SetUserEditInProgress(wasInProgress);
+        throw;
+    }
+    SetUserEditInProgress(wasInProgress);
+    if (GetDisplayText() == before || !GetDropDownProperties().ImmediateDropDown() || IsPopupShown()) {
+        return;
+    }
+    SetDroppedDown(true);
+    PopupOpenedByPaste();
+}
+
+void TuiCustomDropDownEdit::Dispatch(vcl::TMessage& message) {
+    if (message.Msg == vcl::CM_HINTSHOW && IsPopupShown()) {
+        message.Result = 1;
+        return;
+    }
+    TuiCustomMaskEdit::Dispatch(message);
 }
 
 void TuiCustomDropDownEdit::PropertiesChanged(TuiCustomEditProperties* properties) {

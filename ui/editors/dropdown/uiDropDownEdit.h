@@ -95,6 +95,9 @@ public:
     // Told each closing, before OnCloseUp (hosts listen here).
     void SetOnClosePopup(TClosePopupEvent handler) { FOnClosePopup = std::move(handler); }
 
+    // A paste into the focused editor that changes its text opens the popup with ImmediateDropDown.
+    void PasteFromClipboard() override;
+
     // IuiInnerTextEditHost
     bool PostsOnTab() const override;
     bool TakePopupKeyHandled() override { return std::exchange(FPopupKeyHandled, false); }
@@ -114,6 +117,8 @@ protected:
     virtual void InitLookupPopup() {}
     virtual void SetupPopupWindow();
     virtual void PreparePopup();
+    // The popup opened for a paste; nothing here.
+    virtual void PopupOpenedByPaste() {}
     // Applies the popup's list selection for an accepting close; nothing here.
     virtual void ApplyPopupSelection() {}
     // After the popup became visible.
@@ -143,6 +148,8 @@ protected:
     void DoExit() override;
     void FocusChanged() override;
     void DestroyWnd() override;
+    // No hint over an editor whose popup is open.
+    void Dispatch(vcl::TMessage& message) override;
 
 private:
     bool HandleToggleKey(uint16_t& key, vcl::TShiftState shift);

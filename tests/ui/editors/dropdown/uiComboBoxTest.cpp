@@ -15,7 +15,9 @@
 #include "ui/editors/text/uiTextEditViewInfo.h"
 #include "vcl/graphics/Canvas.h"
 #include "vcl/graphics/images/Bitmap.h"
+#include "vcl/system/Messages.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -271,6 +273,35 @@ TEST_F(OwnerDrawnComboBoxTest, AValuePaintedWithoutAnEditorIsDrawnByThePropertie
     EXPECT_EQ(Drawn.back().Control, nullptr);
     EXPECT_EQ(Drawn.back().Index, 1);
     EXPECT_GT(CountPixels(surface, vcl::clRed), 100);
+}
+
+void PutTextOnClipboard(const std::u16string& text) {
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(char16_t));
+    auto* chars = static_cast<char16_t*>(GlobalLock(data));
+    std::copy(text.begin(), text.end(), chars);
+    chars[text.size()] = u'\0';
+    GlobalUnlock(data);
+    SetClipboardData(CF_UNICODETEXT, data);
+    CloseClipboard();
+}
+
+TEST_F(ComboBoxFormTest, APasteThatChangesTheTextOpensTheListOnTheItemItBegins) {
+    ui::TuiComboBoxProperties& properties = Combo->ComboBoxProperties();
+    properties.SetDropDownListStyle(ui::lsEditList);
+    properties.Items().Clear();
+    properties.Items().Add(u"Apple");
+    properties.Items().Add(u"Banana");
+    Combo->SetItemIndex(-1);
+    FocusCombo();
+    PutTextOnClipboard(u"Ban");
+    Combo->PasteFromClipboard();
+    ui_test::ProcessPendingMessages();
+    EXPECT_EQ(Shown(), u"Ban");
+    ASSERT_TRUE(Combo->DroppedDown());
+    EXPECT_EQ(List().ItemIndex(), 1);
+    EXPECT_EQ(SendMessageW(Combo->Handle(), vcl::CM_HINTSHOW, 0, 0), 1) << "no hint over the open editor";
 }
 
 TEST_F(ComboBoxFormTest, OnClickFiresForAChangedItemIndexOnly) {
