@@ -209,8 +209,12 @@ void TuiCustomComboBox::AlignInnerControl() {
 // The popup.
 
 void TuiCustomComboBox::InitLookupPopup() {
-    if (PopupWindow() != nullptr) {
-        FLookupData->InitializeList(PopupWindow());
+    if (PopupWindow() == nullptr) {
+        return;
+    }
+    FLookupData->InitializeList(PopupWindow());
+    if (TuiComboBoxListBox* list = FLookupData->ComboListBox()) {
+        list->LookAndFeel().SetMaster(&PopupWindow()->Style().LookAndFeel());
     }
 }
 

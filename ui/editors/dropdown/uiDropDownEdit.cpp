@@ -77,6 +77,8 @@ void TuiCustomDropDownEdit::CreatePopupWindow() {
     FPopupWindow = static_cast<TuiCustomEditPopupWindow*>(windowClass.CreateInstance(this));
     FPopupWindow->SetCaptureFocus(GetDropDownProperties().PopupCapturesFocus());
     FPopupWindow->SetFollowParentTopMost(!IsInplace());
+    // The popup looks as the editor does.
+    FPopupWindow->Style().LookAndFeel().SetMaster(&EditStyle(essNormal).LookAndFeel());
     FPopupWindow->SetOnShowed([this](rtl::TObject*) { PopupWindowShown(); });
     FPopupWindow->SetOnClosed([this](rtl::TObject*) { PopupWindowClosed(); });
     FPopupWindow->SetOnCloseQuery([this](rtl::TObject*, bool& canClose) { canClose = PopupCloseQuery(); });

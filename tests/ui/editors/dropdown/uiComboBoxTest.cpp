@@ -315,6 +315,14 @@ TEST_F(ComboBoxFormTest, OnClickFiresForAChangedItemIndexOnly) {
     EXPECT_FALSE(Combo->ChangedByUser()) << "a program's item is no change of the user";
 }
 
+TEST_F(ComboBoxFormTest, TheListLooksAsTheEditorDoes) {
+    Combo->EditStyle(ui::essNormal).LookAndFeel().SetKind(ui::lfFlat);
+    OpenByKeyboard();
+    EXPECT_EQ(List().LookAndFeel().Kind(), ui::lfFlat);
+    Combo->EditStyle(ui::essNormal).LookAndFeel().SetKind(ui::lfUltraFlat);
+    EXPECT_EQ(List().LookAndFeel().Kind(), ui::lfUltraFlat) << "and follows its changes";
+}
+
 TEST_F(ComboBoxFormTest, TheToggleKeysOpenAndCloseTakingTheListsSelection) {
     OpenByKeyboard();
     Press(VK_DOWN);
