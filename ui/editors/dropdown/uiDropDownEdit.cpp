@@ -339,6 +339,13 @@ void TuiCustomDropDownEdit::StorePopupSize() {
     properties.SetPopupHeight(FPopupWindow->Height());
 }
 
+void TuiCustomDropDownEdit::Activated() {
+    TuiCustomMaskEdit::Activated();
+    if (GetDropDownProperties().ImmediatePopup()) {
+        SetDroppedDown(true);
+    }
+}
+
 void TuiCustomDropDownEdit::SaveEditData(TuiCustomEditData& data) {
     if (auto* dropDown = dynamic_cast<TuiCustomDropDownEditData*>(&data)) {
         dropDown->Resized = false;

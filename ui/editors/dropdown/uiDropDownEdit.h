@@ -138,6 +138,8 @@ protected:
     // Opens the popup for a typed character when the properties ask for it.
     void DropDownOnTypedKey(char16_t key);
     void InitViewData(TuiCustomEditViewData& viewData) override;
+    // With ImmediatePopup an in-place activation opens the popup.
+    void Activated() override;
     const rtl::TMetaclass* GetEditDataClass() const override { return &TuiCustomDropDownEditData::StaticClass(); }
     void SaveEditData(TuiCustomEditData& data) override;
     void PropertiesChanged(TuiCustomEditProperties* properties) override;

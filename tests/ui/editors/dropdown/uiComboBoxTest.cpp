@@ -691,6 +691,21 @@ protected:
     ui::TuiCustomEditData* OtherColumnData = nullptr;
 };
 
+TEST_F(InplaceComboBoxTest, ImmediatePopupOpensTheListWhenTheEditorIsActivated) {
+    Column.SetImmediatePopup(true);
+    ASSERT_EQ(&List->GetEditor(Column), Edit) << "the host takes the column's properties into the editor";
+    Edit->Activate(ColumnData);
+    ui_test::ProcessPendingMessages();
+    EXPECT_TRUE(Edit->DroppedDown());
+    Close();
+    Column.SetImmediatePopup(false);
+    List->GetEditor(Column);
+    Edit->Activate(ColumnData);
+    ui_test::ProcessPendingMessages();
+    EXPECT_FALSE(Edit->DroppedDown());
+    Edit->Deactivate();
+}
+
 TEST_F(InplaceComboBoxTest, AListResizedInPlaceKeepsItsSizeForTheNextActivationInThatColumn) {
     const int usual = OpenedHeight(ColumnData);
     ui::TuiCustomEditPopupWindow& popup = *Edit->PopupWindow();
