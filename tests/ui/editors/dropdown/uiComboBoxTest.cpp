@@ -65,6 +65,16 @@ protected:
         Combo->InnerEdit().SetFocus();
         ui_test::ProcessPendingMessages();
     }
+    // A free list of two items, nothing chosen, focused.
+    void FocusFreeListOfFruit() {
+        ui::TuiComboBoxProperties& properties = Combo->ComboBoxProperties();
+        properties.SetDropDownListStyle(ui::lsEditList);
+        properties.Items().Clear();
+        properties.Items().Add(u"Apple");
+        properties.Items().Add(u"Banana");
+        Combo->SetItemIndex(-1);
+        FocusCombo();
+    }
     static void Press(uint16_t key, vcl::TShiftState shift = {}) {
         ui_test::PressKey(key, shift);
         ui_test::ProcessPendingMessages();
@@ -288,13 +298,7 @@ void PutTextOnClipboard(const std::u16string& text) {
 }
 
 TEST_F(ComboBoxFormTest, APasteThatChangesTheTextOpensTheListOnTheItemItBegins) {
-    ui::TuiComboBoxProperties& properties = Combo->ComboBoxProperties();
-    properties.SetDropDownListStyle(ui::lsEditList);
-    properties.Items().Clear();
-    properties.Items().Add(u"Apple");
-    properties.Items().Add(u"Banana");
-    Combo->SetItemIndex(-1);
-    FocusCombo();
+    FocusFreeListOfFruit();
     PutTextOnClipboard(u"Ban");
     Combo->PasteFromClipboard();
     ui_test::ProcessPendingMessages();
@@ -631,13 +635,7 @@ TEST_F(ComboBoxFormTest, ADoubleClickOnTheLastItemOfARevertableComboBoxSelectsTh
 }
 
 TEST_F(ComboBoxFormTest, ALetterTypedIntoAClosedFreeComboBoxOpensItAndIsTyped) {
-    ui::TuiComboBoxProperties& properties = Combo->ComboBoxProperties();
-    properties.SetDropDownListStyle(ui::lsEditList);
-    properties.Items().Clear();
-    properties.Items().Add(u"Apple");
-    properties.Items().Add(u"Banana");
-    Combo->SetItemIndex(-1);
-    FocusCombo();
+    FocusFreeListOfFruit();
     ui_test::TypeText(u"b");
     ui_test::ProcessPendingMessages();
     EXPECT_TRUE(Combo->DroppedDown());

@@ -37,6 +37,8 @@ protected:
         ui::TuiPopupEditProperties& properties = Edit->PopupEditProperties();
         properties.SetOnInitPopup([this](rtl::TObject*) { Events.push_back("InitPopup"); });
         properties.SetOnPopupFinished([this](rtl::TObject*) { Events.push_back("PopupFinished"); });
+        Edit->SetOnClosePopup(
+            [this](ui::TuiCustomDropDownEdit&, ui::TuiPopupCloseReason reason) { Reasons.push_back(reason); });
         ui_test::ProcessPendingMessages();
     }
     void TearDown() override { Form.reset(); }
@@ -52,6 +54,7 @@ protected:
     vcl::TPanel* Content = nullptr; // owned by the form
     TuiPopupEdit* Edit = nullptr;   // owned by the form
     std::vector<std::string> Events;
+    std::vector<ui::TuiPopupCloseReason> Reasons;
 };
 
 TEST_F(PopupEditFormTest, APopupEditorIsSizeableAndTakesTheFocusByDefault) {
@@ -147,9 +150,6 @@ TEST_F(PopupEditFormTest, ResizingByTheGripResizesTheControlAndKeepsTheSize) {
 
 // A button in the popup's control closes it asynchronously with its reason, as the date and calculator panes do.
 TEST_F(PopupEditFormTest, ClosePopupWithClosesOnceTheQueuedMessagesAreHandled) {
-    std::vector<ui::TuiPopupCloseReason> reasons;
-    Edit->SetOnClosePopup(
-        [&reasons](ui::TuiCustomDropDownEdit&, ui::TuiPopupCloseReason reason) { reasons.push_back(reason); });
     Edit->PopupEditProperties().SetPopupControl(Content);
     Open();
     ASSERT_TRUE(Edit->DroppedDown());
@@ -157,21 +157,18 @@ TEST_F(PopupEditFormTest, ClosePopupWithClosesOnceTheQueuedMessagesAreHandled) {
     EXPECT_TRUE(Edit->DroppedDown()) << "not before the queue is handled";
     ui_test::ProcessPendingMessages();
     EXPECT_FALSE(Edit->DroppedDown());
-    EXPECT_EQ(reasons, (std::vector<ui::TuiPopupCloseReason>{ui::pcrAccept}));
+    EXPECT_EQ(Reasons, (std::vector<ui::TuiPopupCloseReason>{ui::pcrAccept}));
     EXPECT_EQ(Content->Parent(), Form.get());
 }
 
 TEST_F(PopupEditFormTest, APopupClosedByItsModalResultClosesWithTheMatchingReason) {
-    std::vector<ui::TuiPopupCloseReason> reasons;
-    Edit->SetOnClosePopup(
-        [&reasons](ui::TuiCustomDropDownEdit&, ui::TuiPopupCloseReason reason) { reasons.push_back(reason); });
     Edit->PopupEditProperties().SetPopupControl(Content);
     Open();
     ASSERT_TRUE(Edit->DroppedDown());
     Edit->PopupWindow()->SetModalResult(vcl::mrCancel);
     Edit->PopupWindow()->CloseOnRequest();
     EXPECT_FALSE(Edit->DroppedDown());
-    EXPECT_EQ(reasons, (std::vector<ui::TuiPopupCloseReason>{ui::pcrCancel}));
+    EXPECT_EQ(Reasons, (std::vector<ui::TuiPopupCloseReason>{ui::pcrCancel}));
 }
 
 TEST_F(PopupEditFormTest, AControlFreedElsewhereIsForgotten) {
