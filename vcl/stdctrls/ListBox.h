@@ -18,7 +18,16 @@ class TCustomListBox;
 
 enum TListBoxStyle : uint8_t { lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable };
 
-enum TOwnerDrawStateFlag : uint8_t { odSelected, odGrayed, odDisabled, odChecked, odFocused, odDefault };
+// odComboBoxEdit: the item is drawn in a combo box's edit field rather than in its list.
+enum TOwnerDrawStateFlag : uint8_t {
+    odSelected,
+    odGrayed,
+    odDisabled,
+    odChecked,
+    odFocused,
+    odDefault,
+    odComboBoxEdit
+};
 using TOwnerDrawState = rtl::TSmallSet<TOwnerDrawStateFlag>;
 
 using TDrawItemEvent =

@@ -165,6 +165,8 @@ protected:
     virtual bool ForwardsActivationKey(char16_t) const { return true; }
     virtual bool WantsAfterKeyEvent(uint16_t, vcl::TShiftState) const { return false; }
     virtual void BeforeTabFocusMove(vcl::TShiftState) {}
+    // The end of an in-place activation; nothing here.
+    virtual void Activated() {}
     virtual const rtl::TMetaclass* GetEditDataClass() const { return nullptr; }
     virtual void SaveEditData(TuiCustomEditData&) {}
     virtual void BeginPosting() { FPosting = true; }

@@ -52,6 +52,7 @@ void TuiCustomEdit::Activate(TuiCustomEditData*& data) {
     }
     UpdateDisplay();
     SetChangedSinceEnter(false);
+    Activated();
 }
 
 void TuiCustomEdit::ActivateByKey(char16_t key, TuiCustomEditData*& data) {

@@ -1,0 +1,38 @@
+#include "ui/editors/dropdown/uiDropDownEditUnit.h"
+
+#include "ui/editors/dropdown/uiComboBoxProperties.h"
+#include "ui/editors/dropdown/uiPopupEdit.h"
+#include "ui/editors/framework/uiEditConsts.h"
+
+#include <cstdint>
+
+namespace ui {
+
+namespace {
+
+int32_t& DropDownEditUnitStarts() {
+    static int32_t starts = 0;
+    return starts;
+}
+
+} // namespace
+
+void InitializeDropDownEditUnit() {
+    if (DropDownEditUnitStarts()++ != 0) {
+        return;
+    }
+    TuiRegisteredClasses& registry = GetEditPropertiesRegistry();
+    registry.Register(&TuiComboBoxProperties::StaticClass(), LoadResStringText(suiSEditRepositoryComboBoxItem));
+    registry.Register(&TuiPopupEditProperties::StaticClass(), LoadResStringText(suiSEditRepositoryPopupItem));
+}
+
+void FinalizeDropDownEditUnit() {
+    if (DropDownEditUnitStarts() == 0 || --DropDownEditUnitStarts() != 0) {
+        return;
+    }
+    TuiRegisteredClasses& registry = GetEditPropertiesRegistry();
+    registry.Unregister(&TuiPopupEditProperties::StaticClass());
+    registry.Unregister(&TuiComboBoxProperties::StaticClass());
+}
+
+} // namespace ui
