@@ -5,6 +5,7 @@
 #include "rtl/WindowsApi.h"
 #include "ui/editors/choice/uiButton.h"
 #include "ui/editors/choice/uiGroupBox.h"
+#include "ui/editors/dropdown/uiComboBox.h"
 #include "ui/editors/text/uiLabel.h"
 #include "ui/editors/text/uiTextEdit.h"
 #include "ui/grid/control/uiCustomGrid.h"
@@ -241,6 +242,16 @@ void AddLabelledEdits(TEntries& entries, const char16_t* parent, std::span<const
     }
 }
 
+// The invoice limits, in item order (the blanks belong to the texts); the settings keep the item index.
+void ReadLimitList(TmainForm&, ui::TuiComboBox& combo) {
+    combo.SetBounds(108, 76, 73, EditHeight);
+    ui::TuiComboBoxProperties& properties = combo.ComboBoxProperties();
+    properties.SetDropDownListStyle(ui::lsFixedList);
+    for (const char16_t* item : {u" 一千 ", u" 一万", u" 十万", u" 百万", u" 千万"}) {
+        properties.Items().Add(item);
+    }
+}
+
 void AddInvoiceBoxes(TEntries& entries) {
     entries.push_back(
         GroupBox(u"uiGroupBox2", u"", &TmainForm::uiGroupBox2, vcl::alClient, 0, [](ui::TuiGroupBox& box) {
@@ -268,6 +279,8 @@ void AddInvoiceBoxes(TEntries& entries) {
                                                        label.SetTop(78);
                                                        label.SetCaption(u"不含税开票限额：");
                                                    }));
+    entries.push_back(
+        vcl::Component<ui::TuiComboBox>(u"Combo_KPXE", u"uiGroupBox5", &TmainForm::Combo_KPXE, &ReadLimitList));
     AddLabelledEdits(entries, u"uiGroupBox5", std::span(SettingsEdits + 2, 1),
                      [](ui::TuiTextEdit& edit) { edit.TextEditProperties().GetAlignment().SetHorz(vcl::taCenter); });
     entries.push_back(GroupBox(u"uiGroupBox4", u"uiGroupBox3", &TmainForm::uiGroupBox4, vcl::alClient, 0,

@@ -9,6 +9,7 @@
 #include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/editors/choice/uiButton.h"
 #include "ui/editors/choice/uiGroupBox.h"
+#include "ui/editors/dropdown/uiComboBox.h"
 #include "ui/editors/text/uiLabel.h"
 #include "ui/editors/text/uiTextEdit.h"
 #include "ui/grid/control/uiCustomGrid.h"
@@ -57,13 +58,14 @@ TEST_F(MainFormTest, ControlsOfFixedPlaceStandWhereTheDescriptionPutsThem) {
     }
     // Editors and labels: their origin and width (their height follows their font).
     const std::map<std::string, std::tuple<vcl::TControl*, int, int, int>> origins = {
-        {"Edit_GFMC", {form.Edit_GFMC, 101, 27, 386}},       {"Edit_GFSH", {form.Edit_GFSH, 101, 51, 386}},
-        {"Edit_GFDZDH", {form.Edit_GFDZDH, 101, 76, 386}},   {"Edit_YHZH", {form.Edit_YHZH, 101, 101, 386}},
-        {"Edit_FHR", {form.Edit_FHR, 108, 27, 73}},          {"Edit_SKR", {form.Edit_SKR, 108, 51, 73}},
-        {"Edit_SPBMBBH", {form.Edit_SPBMBBH, 108, 101, 41}}, {"Edit_JeHJ", {form.Edit_JeHJ, 94, 27, 99}},
-        {"Edit_JeBhsHJ", {form.Edit_JeBhsHJ, 94, 51, 99}},   {"Edit_SeHJ", {form.Edit_SeHJ, 94, 76, 99}},
-        {"uiLabel1", {form.uiLabel1, 15, 29, -1}},           {"uiLabel9", {form.uiLabel9, 9, 78, -1}},
-        {"uiLabel7", {form.uiLabel7, 21, 103, -1}},          {"uiLabel11", {form.uiLabel11, 57, 78, -1}},
+        {"Edit_GFMC", {form.Edit_GFMC, 101, 27, 386}},     {"Edit_GFSH", {form.Edit_GFSH, 101, 51, 386}},
+        {"Edit_GFDZDH", {form.Edit_GFDZDH, 101, 76, 386}}, {"Edit_YHZH", {form.Edit_YHZH, 101, 101, 386}},
+        {"Edit_FHR", {form.Edit_FHR, 108, 27, 73}},        {"Combo_KPXE", {form.Combo_KPXE, 108, 76, 73}},
+        {"Edit_SKR", {form.Edit_SKR, 108, 51, 73}},        {"Edit_SPBMBBH", {form.Edit_SPBMBBH, 108, 101, 41}},
+        {"Edit_JeHJ", {form.Edit_JeHJ, 94, 27, 99}},       {"Edit_JeBhsHJ", {form.Edit_JeBhsHJ, 94, 51, 99}},
+        {"Edit_SeHJ", {form.Edit_SeHJ, 94, 76, 99}},       {"uiLabel1", {form.uiLabel1, 15, 29, -1}},
+        {"uiLabel9", {form.uiLabel9, 9, 78, -1}},          {"uiLabel7", {form.uiLabel7, 21, 103, -1}},
+        {"uiLabel11", {form.uiLabel11, 57, 78, -1}},
     };
     for (const auto& [name, place] : origins) {
         const auto& [control, left, top, width] = place;
@@ -181,6 +183,13 @@ TEST_F(MainFormTest, LabelsAndEditorsCarryTheirTextsLimitsAndAlignments) {
         EXPECT_EQ(properties.GetAlignment().Vert(), ui::taVCenter);
     }
     EXPECT_EQ(form.Edit_SPBMBBH->TextEditProperties().GetAlignment().Horz(), vcl::taCenter);
+    ui::TuiComboBoxProperties& limitList = form.Combo_KPXE->ComboBoxProperties();
+    EXPECT_EQ(limitList.DropDownListStyle(), ui::lsFixedList);
+    ASSERT_EQ(limitList.Items().Count(), 5);
+    const char* items[] = {" 一千 ", " 一万", " 十万", " 百万", " 千万"};
+    for (int32_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(Utf8(limitList.Items().Get(i)), items[i]) << "the blanks belong to the items";
+    }
     EXPECT_TRUE(form.edReadFilename->ReadOnly());
     EXPECT_TRUE(form.Edit_XMLFilename->ReadOnly());
 }
