@@ -7,6 +7,7 @@
 #include "rtl/variants/Variant.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -19,6 +20,13 @@ class TuiGridPreview;
 class TuiGridTableOptionsCustomize;
 class TuiGridTableOptionsSelection;
 class TuiGridTableOptionsView;
+
+class TuiGridTableController;
+class TuiGridTableView;
+
+// Sender view, column.
+using TuiGridColumnEvent = std::function<void(TuiGridTableView& sender, TuiGridColumn* column)>;
+using TuiGridTableViewNotifyEvent = std::function<void(TuiGridTableView& sender)>;
 
 class TuiGridTableView : public TuiCustomGridTableView {
     RTL_DECLARE_CLASS(TuiGridTableView, TuiCustomGridTableView)
@@ -51,7 +59,20 @@ public:
     virtual void GetStoredPropertyValue(rtl::UnicodeStringView name, rtl::Variant& value);
     virtual void SetStoredPropertyValue(rtl::UnicodeStringView name, const rtl::Variant& value);
 
+    TuiGridTableController& Controller();
+    void SetOnColumnSizeChanged(TuiGridColumnEvent handler) { FOnColumnSizeChanged = std::move(handler); }
+    void SetOnLeftPosChanged(TuiGridTableViewNotifyEvent handler) { FOnLeftPosChanged = std::move(handler); }
+    virtual void DoColumnSizeChanged(TuiGridColumn* column);
+    // After every change of the horizontal position.
+    virtual void DoLeftPosChanged();
+
 protected:
+    std::unique_ptr<TuiCustomGridController> CreateController() override;
+    void GetItemsForCopy(std::vector<TuiCustomGridTableItem*>& items, bool copyAll) override;
+    int32_t CalculateItemBestFitWidth(TuiCustomGridTableItem& item) override;
+    bool CanItemHorzSize(TuiCustomGridTableItem& item) override;
+    void ItemBestFitApplied(TuiCustomGridTableItem& item, bool fireEvents) override;
+    void ItemRemoving(TuiCustomGridTableItem* item) override;
     TuiCustomGridTableItem* NewItem(rtl::TComponent* owner) override;
     std::unique_ptr<TuiCustomGridTableViewData> CreateViewData() override;
     std::unique_ptr<TuiCustomGridOptionsSelection> CreateOptionsSelection() override;
@@ -66,6 +87,8 @@ private:
     std::unique_ptr<TuiGridFilterRowOptions> FFilterRow;
     std::unique_ptr<TuiGridNewItemRowOptions> FNewItemRow;
     std::unique_ptr<TuiGridPreview> FPreview;
+    TuiGridColumnEvent FOnColumnSizeChanged;
+    TuiGridTableViewNotifyEvent FOnLeftPosChanged;
 };
 
 // The grid unit's start-up registers the view kind "Table" and the column class with the class registry.

@@ -21,6 +21,9 @@ public:
     virtual void MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y);
     virtual void MouseMove(vcl::TShiftState shift, int32_t x, int32_t y);
     virtual void MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y);
+    // The site's keys; a key handled is cleared. Nothing in the base.
+    virtual void KeyDown(uint16_t& /*key*/, vcl::TShiftState /*shift*/) {}
+    virtual void KeyPress(char16_t& /*key*/) {}
     bool IsDblClick() const { return FIsDblClick; }
 
     // The view gains the focus: the site becomes a tab stop and takes the focus when the grid has it.

@@ -69,6 +69,20 @@ void TuiGridSite::MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int3
     TuiControl::MouseUp(button, shift, x, y);
 }
 
+void TuiGridSite::KeyDown(uint16_t& key, vcl::TShiftState shift) {
+    TuiControl::KeyDown(key, shift);
+    if (key != 0) {
+        GridView().Controller().KeyDown(key, shift);
+    }
+}
+
+void TuiGridSite::KeyPress(char16_t& key) {
+    TuiControl::KeyPress(key);
+    if (key != 0) {
+        GridView().Controller().KeyPress(key);
+    }
+}
+
 void TuiGridSite::FocusChanged() {
     TuiControl::FocusChanged();
     if (Focused()) {

@@ -30,6 +30,8 @@ protected:
     void MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) override;
     void MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
     void FocusChanged() override;
+    void KeyDown(uint16_t& key, vcl::TShiftState shift) override;
+    void KeyPress(char16_t& key) override;
 
 private:
     TuiCustomGridViewInfo& FViewInfo;
