@@ -256,8 +256,7 @@ void TuiCustomGridTableController::KeyDown(uint16_t& key, vcl::TShiftState shift
     }
     const bool isCopyKey = shift.Contains(vcl::ssCtrl) && (pressed == VK_INSERT || pressed == 'C');
     const bool selectingKey = pressed == VK_SPACE || pressed == VK_PRIOR || pressed == VK_NEXT;
-    if (MultiSelect() && !isCopyKey &&
-        (selectingKey || prevFocusedRow != DataController().GetFocusedRowIndex())) {
+    if (MultiSelect() && !isCopyKey && (selectingKey || prevFocusedRow != DataController().GetFocusedRowIndex())) {
         SelectOnKey(pressed, shift);
     }
 }

@@ -52,7 +52,8 @@ rtl::UnicodeString TuiCustomGridTableView::ClipboardText(bool copyAll) {
     WithGridLocked(Grid(), [&] {
         dataController.ForEachRow(!copyAll, [&](int32_t /*rowIndex*/, const TuiRowInfo& rowInfo) {
             fields.clear();
-            const size_t fieldCount = rowInfo.Level < groupingItemCount ? std::min<size_t>(items.size(), 1) : items.size();
+            const size_t fieldCount =
+                rowInfo.Level < groupingItemCount ? std::min<size_t>(items.size(), 1) : items.size();
             for (size_t index = 0; index < fieldCount; ++index) {
                 fields.push_back(rtl::AnsiToUnicode(dataController.GetRowDisplayText(rowInfo, items[index]->Index())));
             }

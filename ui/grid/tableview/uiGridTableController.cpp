@@ -6,12 +6,13 @@
 #include "ui/core/painters/uiLookAndFeelPainters.h"
 #include "ui/grid/customtable/uiCustomGridTableItemOptions.h"
 #include "ui/grid/customtable/uiGridDataController.h"
-#include "ui/grid/uiGridUnit.h"
 #include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridSizingObjects.h"
 #include "ui/grid/tableview/uiGridTableMetrics.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableScrolling.h"
 #include "ui/grid/tableview/uiGridTableView.h"
+#include "ui/grid/uiGridUnit.h"
 #include "ui/grid/view/uiGridSite.h"
 #include "ui/grid/view/uiGridViewInfo.h"
 
@@ -353,6 +354,21 @@ void TuiGridTableController::MouseUp(vcl::TMouseButton button, vcl::TShiftState 
     if (pressedColumn != nullptr && button == vcl::mbLeft && GridView().Site().IsMouseInPressedArea(x, y)) {
         SortByHeaderClick(*pressedColumn, shift);
     }
+}
+
+std::unique_ptr<TuiDragAndDropObject> TuiGridTableController::CreateDragAndDropObject(vcl::TPoint point) {
+    const TuiGridTablePlacement placement = Placement();
+    const TuiGridPlacementSpot spot =
+        LocateInTablePlacement(placement, point, GridTableView().OptionsCustomize().ColumnHorzSizing());
+    if (spot.Kind != TuiGridPlacementSpotKind::ColumnHeaderSizingEdge) {
+        return nullptr;
+    }
+    TuiGridColumn* column = VisibleColumnList().at(spot.Column);
+    if (!GridTableView().CanItemHorzSize(*column)) {
+        return nullptr;
+    }
+    return std::make_unique<TuiGridColumnHorzSizingObject>(*this, *column, placement.ColumnHeaders.at(spot.Column),
+                                                           point.X);
 }
 
 vcl::TCursor TuiGridTableController::GetCursor(int32_t x, int32_t y) const {

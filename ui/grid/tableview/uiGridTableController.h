@@ -10,6 +10,7 @@
 #include "ui/grid/tableview/uiGridTablePlacement.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace ui {
@@ -52,6 +53,8 @@ public:
     void MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
     void MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
     vcl::TCursor GetCursor(int32_t x, int32_t y) const override;
+    // A press on a header's sizing edge sizes its column.
+    std::unique_ptr<TuiDragAndDropObject> CreateDragAndDropObject(vcl::TPoint point) override;
     void HandleGridKey(uint16_t& key, vcl::TShiftState shift) override;
     void SelectOnKey(uint16_t key, vcl::TShiftState shift) override;
 

@@ -63,6 +63,8 @@ public:
     void SetOnColumnSizeChanged(TuiGridColumnEvent handler) { FOnColumnSizeChanged = std::move(handler); }
     void SetOnLeftPosChanged(TuiGridTableViewNotifyEvent handler) { FOnLeftPosChanged = std::move(handler); }
     virtual void DoColumnSizeChanged(TuiGridColumn* column);
+    // ColumnHorzSizing of the view and of the column.
+    bool CanItemHorzSize(TuiCustomGridTableItem& item) override;
     // After every change of the horizontal position.
     virtual void DoLeftPosChanged();
 
@@ -70,7 +72,6 @@ protected:
     std::unique_ptr<TuiCustomGridController> CreateController() override;
     void GetItemsForCopy(std::vector<TuiCustomGridTableItem*>& items, bool copyAll) override;
     int32_t CalculateItemBestFitWidth(TuiCustomGridTableItem& item) override;
-    bool CanItemHorzSize(TuiCustomGridTableItem& item) override;
     void ItemBestFitApplied(TuiCustomGridTableItem& item, bool fireEvents) override;
     void ItemRemoving(TuiCustomGridTableItem* item) override;
     TuiCustomGridTableItem* NewItem(rtl::TComponent* owner) override;

@@ -4,12 +4,15 @@
 
 #include "ui/grid/view/uiGridViewHandler.h"
 #include "vcl/controls/ControlTypes.h"
+#include "vcl/system/Types.h"
 
 #include <cstdint>
+#include <memory>
 
 namespace ui {
 
 class TuiCustomGridHitTest;
+class TuiDragAndDropObject;
 
 class TuiCustomGridController : public TuiGridViewHandler {
 public:
@@ -21,6 +24,8 @@ public:
     virtual void MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y);
     virtual void MouseMove(vcl::TShiftState shift, int32_t x, int32_t y);
     virtual void MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y);
+    // The drag a left press at point starts on the site (sizing, moving), or nullptr for none.
+    virtual std::unique_ptr<TuiDragAndDropObject> CreateDragAndDropObject(vcl::TPoint /*point*/) { return nullptr; }
     // The site's keys; a key handled is cleared. Nothing in the base.
     virtual void KeyDown(uint16_t& /*key*/, vcl::TShiftState /*shift*/) {}
     virtual void KeyPress(char16_t& /*key*/) {}

@@ -69,6 +69,18 @@ void TuiGridSite::MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int3
     TuiControl::MouseUp(button, shift, x, y);
 }
 
+bool TuiGridSite::StartDragAndDrop(vcl::TPoint point) {
+    FStartingDragAndDropObject = GridView().Controller().CreateDragAndDropObject(point);
+    return FStartingDragAndDropObject != nullptr;
+}
+
+std::unique_ptr<TuiDragAndDropObject> TuiGridSite::CreateDragAndDropObject() {
+    if (FStartingDragAndDropObject) {
+        return std::move(FStartingDragAndDropObject);
+    }
+    return TuiControl::CreateDragAndDropObject();
+}
+
 void TuiGridSite::KeyDown(uint16_t& key, vcl::TShiftState shift) {
     TuiControl::KeyDown(key, shift);
     if (key != 0) {

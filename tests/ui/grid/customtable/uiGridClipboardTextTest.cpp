@@ -1,7 +1,6 @@
 #include "ui/grid/customtable/uiGridClipboardText.h"
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 namespace {

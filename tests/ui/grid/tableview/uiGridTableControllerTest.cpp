@@ -1,6 +1,7 @@
 #include "ui/grid/tableview/uiGridTableController.h"
 
 #include "rtl/WindowsApi.h"
+#include "tests/support/ui/DibSurface.h"
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/ui/grid/GridTestSupport.h"
@@ -9,8 +10,10 @@
 #include "ui/grid/control/uiGridLevel.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridSizingObjects.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
+#include "ui/grid/uiGridUnit.h"
 #include "ui/grid/view/uiGridSite.h"
 #include "ui/grid/view/uiGridViewInfo.h"
 #include "vcl/services/Clipboard.h"
@@ -24,6 +27,8 @@ namespace {
 
 class GridTableControllerTest : public ui_test::GridOnFormTest {
 protected:
+    explicit GridTableControllerTest(ui_test::TFormPlacement placement = ui_test::TFormPlacement::OffScreen)
+        : GridOnFormTest(placement) {}
     void SetUp() override {
         GridOnFormTest::SetUp();
         Grid->SetBounds(0, 0, 400, 300);
@@ -84,6 +89,12 @@ protected:
     }
 
     TuiGridTableView* View = nullptr;
+};
+
+// Dragging and reading the screen need the pointer and the pixels on the display.
+class GridTableControllerOnScreenTest : public GridTableControllerTest {
+protected:
+    GridTableControllerOnScreenTest() : GridTableControllerTest(ui_test::TFormPlacement::OnScreen) {}
 };
 
 TEST_F(GridTableControllerTest, PageDownFocusesTheLastVisibleRecordThenScrollsAPage) {
@@ -276,6 +287,68 @@ TEST_F(GridTableControllerTest, RemovingTheAnchorColumnThatHasTheFocusLeavesNoAn
     EXPECT_EQ(Controller().CellSelectionAnchor(), nullptr);
     EXPECT_EQ(Controller().FocusedItem(), nullptr);
     EXPECT_EQ(Controller().SelectedColumnCount(), 0);
+}
+
+TEST_F(GridTableControllerOnScreenTest, DraggingAHeaderEdgeSizesTheColumnNotBelowItsMinimumAndReportsOnce) {
+    Fill({u"A", u"B"}, 3);
+    TuiGridColumn* column = View->Columns(0);
+    column->SetMinWidth(40);
+    std::vector<TuiGridColumn*> reported;
+    View->SetOnColumnSizeChanged([&](TuiGridTableView&, TuiGridColumn* sized) { reported.push_back(sized); });
+
+    vcl::TRect header = Controller().Placement().ColumnHeaders.at(0);
+    const int32_t y = Centre(header).Y;
+    EXPECT_EQ(Controller().GetCursor(header.Right, y), crGridHorzSize);
+    ui_test::MouseDown(Site(), vcl::mbLeft, vcl::Point(header.Right, y));
+    ui_test::MouseMove(Site(), vcl::Point(header.Right + 30, y), {vcl::ssLeft});
+    ui_test::MouseUp(Site(), vcl::mbLeft, vcl::Point(header.Right + 30, y));
+    EXPECT_EQ(column->Width(), 130);
+    EXPECT_EQ(reported, (std::vector<TuiGridColumn*>{column}));
+
+    header = Controller().Placement().ColumnHeaders.at(0);
+    ui_test::MouseDown(Site(), vcl::mbLeft, vcl::Point(header.Right, y));
+    ui_test::MouseMove(Site(), vcl::Point(header.Left + 5, y), {vcl::ssLeft});
+    ui_test::MouseUp(Site(), vcl::mbLeft, vcl::Point(header.Left + 5, y));
+    EXPECT_EQ(column->Width(), 40);
+    EXPECT_EQ(reported.size(), 2u);
+    EXPECT_EQ(View->Columns(1)->Width(), 100);
+}
+
+TEST_F(GridTableControllerOnScreenTest, TheSizingLineIsInvertedSoDrawingItTwiceLeavesNoTrace) {
+    Fill({u"A", u"B"}, 3);
+    const vcl::TRect header = Controller().Placement().ColumnHeaders.at(0);
+    const int width = Site().ClientWidth();
+    const int height = Site().ClientHeight();
+    auto capture = [&] {
+        ui_test::TDibSurface surface(width, height);
+        HDC dc = GetDC(Site().Handle());
+        BitBlt(surface.DC(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
+        ReleaseDC(Site().Handle(), dc);
+        return surface.Pixels();
+    };
+    Site().Repaint();
+    const std::vector<uint32_t> before = capture();
+    TuiGridColumnHorzSizingObject sizing(Controller(), *View->Columns(0), header, header.Right);
+    sizing.BeginDragAndDrop();
+    const std::vector<uint32_t> drawn = capture();
+    sizing.SetDirty(true);
+    const std::vector<uint32_t> after = capture();
+
+    EXPECT_EQ(after, before);
+    const vcl::TRect line = sizing.SizingLineBounds();
+    EXPECT_EQ(line.Width(), 1);
+    int changed = 0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const size_t i = static_cast<size_t>(y) * width + x;
+            if (drawn[i] != before[i]) {
+                ++changed;
+                EXPECT_EQ(x, line.Left);
+                EXPECT_EQ(drawn[i] & 0xFFFFFF, ~before[i] & 0xFFFFFF);
+            }
+        }
+    }
+    EXPECT_EQ(changed, line.Height());
 }
 
 } // namespace

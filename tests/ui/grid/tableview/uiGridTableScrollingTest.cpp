@@ -1,7 +1,6 @@
 #include "ui/grid/tableview/uiGridTableScrolling.h"
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 namespace {
