@@ -74,6 +74,12 @@ public:
     // Exact, case-sensitive, as component names are kept.
     TuiCustomGridTableItem* FindItemByName(rtl::UnicodeStringView name) const;
     int32_t IndexOfItem(const TuiCustomGridTableItem* item) const;
+    // A stored layout names items by component name while the view stores names, otherwise by ID as decimal text.
+    bool IsStoringNames() const { return FStoringNames; }
+    void SetStoringNames(bool value) { FStoringNames = value; }
+    rtl::UnicodeString ItemStoredName(const TuiCustomGridTableItem& item) const;
+    // nullptr for an empty or unknown name.
+    TuiCustomGridTableItem* FindItemByStoredName(rtl::UnicodeStringView name) const;
     // Frees every item, the last first, and starts the IDs again at 0.
     void ClearItems();
     int32_t NextID() const { return FNextID; }
@@ -117,6 +123,11 @@ public:
     // The grid's change queue runs them.
     virtual void DataChanged();
     virtual void DataLayoutChanged();
+
+    // The classes of the data controller's summary items and summary-group links; a descendant that answers others
+    // has its data controller remake the summary once it is built.
+    virtual const rtl::TMetaclass& GetSummaryItemClass() const;
+    virtual const rtl::TMetaclass& GetSummaryGroupItemLinkClass() const;
 
     // The record events; each setter stores the handler and repaints.
     void SetOnCanFocusRecord(TuiGridAllowRecordOperationEvent handler);
@@ -182,6 +193,7 @@ private:
     std::unique_ptr<TuiCustomGridTableFiltering> FFiltering;
     std::unique_ptr<TuiCustomGridTableOptionsCustomize> FOptionsCustomize;
     int32_t FNextID = 0;
+    bool FStoringNames = false;
     int32_t FAssigningItemsCount = 0;
     bool FAfterAssigningItems = false;
     TCollectedIndexes FAssigningGroupedItems;

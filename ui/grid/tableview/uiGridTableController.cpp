@@ -51,8 +51,9 @@ std::vector<TuiGridColumn*> TuiGridTableController::VisibleColumnList() const {
 
 int32_t TuiGridTableController::DataRowHeight() {
     TuiCanvas& canvas = GridView().ViewInfo().Canvas();
-    return TableDataRowHeight(0, canvas.GetTextHeight(u"Qq") + TextCellMargins,
-                              GridTableView().OptionsView().GridLines());
+    TuiGridTableOptionsView& options = GridTableView().OptionsView();
+    return TableDataRowHeight(options.DataRowHeight(), canvas.GetTextHeight(u"Qq") + TextCellMargins,
+                              options.GridLines());
 }
 
 int32_t TuiGridTableController::HeaderHeight() {

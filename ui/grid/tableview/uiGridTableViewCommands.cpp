@@ -1,5 +1,5 @@
 // The table view's part of the commands on its columns: the columns copying lists, a column's best fit measured on
-// the site's canvas, the controller that works them, and the events they fire.
+// the site's canvas, and the controller that works them.
 
 #include "rtl/text/CodePages.h"
 #include "ui/core/graphics/uiCanvas.h"
@@ -24,18 +24,6 @@ TuiGridTableController& TuiGridTableView::Controller() {
 
 std::unique_ptr<TuiCustomGridController> TuiGridTableView::CreateController() {
     return std::make_unique<TuiGridTableController>(*this);
-}
-
-void TuiGridTableView::DoColumnSizeChanged(TuiGridColumn* column) {
-    if (FOnColumnSizeChanged) {
-        FOnColumnSizeChanged(*this, column);
-    }
-}
-
-void TuiGridTableView::DoLeftPosChanged() {
-    if (FOnLeftPosChanged) {
-        FOnLeftPosChanged(*this);
-    }
 }
 
 void TuiGridTableView::GetItemsForCopy(std::vector<TuiCustomGridTableItem*>& items, bool copyAll) {
