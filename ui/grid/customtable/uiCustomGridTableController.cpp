@@ -4,6 +4,7 @@
 #include "ui/grid/customtable/uiCustomGridTableItem.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
 #include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/uiGridTableScrolling.h"
 
 #include <algorithm>
 
@@ -134,7 +135,7 @@ void TuiCustomGridTableController::GoToNextPage(bool extendSelection) {
     BringRecordIntoView(focused);
     const int32_t visible = VisibleRecordCount();
     if (focused >= 0 && focused == FTopRecordIndex + visible - 1) {
-        SetTopRecordIndex(FTopRecordIndex + std::max(visible - 1, 1));
+        SetTopRecordIndex(PageDownTopRecordIndex(FTopRecordIndex, visible));
     }
     StepFocus(FTopRecordIndex + VisibleRecordCount() - 1, extendSelection);
 }
@@ -142,9 +143,8 @@ void TuiCustomGridTableController::GoToNextPage(bool extendSelection) {
 void TuiCustomGridTableController::GoToPrevPage(bool extendSelection) {
     const int32_t focused = DataController().GetFocusedRowIndex();
     BringRecordIntoView(focused);
-    if (focused == FTopRecordIndex && FTopRecordIndex > 0) {
-        const int32_t fitting = PageVisibleRecordCount(FTopRecordIndex, false);
-        SetTopRecordIndex(FTopRecordIndex - std::max(fitting - 1, 1));
+    if (focused == FTopRecordIndex) {
+        SetTopRecordIndex(PageUpTopRecordIndex(FTopRecordIndex, PageVisibleRecordCount(FTopRecordIndex, false)));
     }
     StepFocus(FTopRecordIndex, extendSelection);
 }

@@ -6,11 +6,11 @@
 #include "ui/core/painters/uiLookAndFeelPainters.h"
 #include "ui/grid/customtable/uiCustomGridTableItemOptions.h"
 #include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/uiGridTableScrolling.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridSizingObjects.h"
 #include "ui/grid/tableview/uiGridTableMetrics.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
-#include "ui/grid/tableview/uiGridTableScrolling.h"
 #include "ui/grid/tableview/uiGridTableView.h"
 #include "ui/grid/uiGridUnit.h"
 #include "ui/grid/view/uiGridSite.h"
@@ -104,7 +104,86 @@ void TuiGridTableController::SetLeftPos(int32_t value) {
     }
     FLeftPos = value;
     GridView().LayoutChanged();
+    GridView().Site().UpdateScrollBars();
     GridTableView().DoLeftPosChanged();
+}
+
+void TuiGridTableController::TopRecordIndexChanged() {
+    TuiCustomGridTableController::TopRecordIndexChanged();
+    GridView().Site().UpdateScrollBars();
+}
+
+void TuiGridTableController::InitScrollBarsParameters() {
+    TuiGridSite& site = GridView().Site();
+    // A site without its window yet (no parent) has no client area to measure; its bars follow once it is shown.
+    if (!site.HandleAllocated()) {
+        return;
+    }
+    const TuiGridTableMeasures measures = Measures();
+    const int32_t clientWidth = measures.ClientBounds.Width();
+    site.SetScrollBarInfo(sbHorizontal, 0, TableDataWidth(measures.ColumnWidths) - 1, HorzScrollStep, clientWidth,
+                          clientWidth > 0 ? FLeftPos : -1, true, true);
+    site.SetScrollBarInfo(sbVertical, 0, DataController().GetRowCount() - 1, 1, VisibleRecordCount(), TopRecordIndex(),
+                          true, true);
+}
+
+void TuiGridTableController::ScrollHorizontally(TScrollCode code, int32_t& position) {
+    const int32_t page = GridView().Site().ClientWidth();
+    switch (code) {
+    case scLineUp:
+        SetLeftPos(FLeftPos - HorzScrollStep);
+        break;
+    case scLineDown:
+        SetLeftPos(FLeftPos + HorzScrollStep);
+        break;
+    case scPageUp:
+        SetLeftPos(FLeftPos - page);
+        break;
+    case scPageDown:
+        SetLeftPos(FLeftPos + page);
+        break;
+    case scTrack:
+    case scPosition:
+        SetLeftPos(position);
+        break;
+    default:
+        break;
+    }
+    position = FLeftPos;
+}
+
+void TuiGridTableController::ScrollVertically(TScrollCode code, int32_t& position) {
+    const int32_t top = TopRecordIndex();
+    switch (code) {
+    case scLineUp:
+        SetTopRecordIndex(top - 1);
+        break;
+    case scLineDown:
+        SetTopRecordIndex(top + 1);
+        break;
+    case scPageUp:
+        SetTopRecordIndex(PageUpTopRecordIndex(top, PageVisibleRecordCount(top, false)));
+        break;
+    case scPageDown:
+        SetTopRecordIndex(PageDownTopRecordIndex(top, VisibleRecordCount()));
+        break;
+    // The records follow the thumb where it is let go; only a provider that navigates itself follows it while
+    // tracking, and there is none here.
+    case scPosition:
+        SetTopRecordIndex(position);
+        break;
+    default:
+        break;
+    }
+    position = TopRecordIndex();
+}
+
+void TuiGridTableController::Scroll(TScrollBarKind kind, TScrollCode code, int32_t& position) {
+    if (kind == sbHorizontal) {
+        ScrollHorizontally(code, position);
+    } else {
+        ScrollVertically(code, position);
+    }
 }
 
 void TuiGridTableController::MakeItemVisible(TuiCustomGridTableItem* item) {

@@ -53,6 +53,10 @@ public:
     void MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
     void MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
     vcl::TCursor GetCursor(int32_t x, int32_t y) const override;
+    // Horizontal: the data width in pixels, 10 a line, the client width a page, at LeftPos. Vertical: the rows, one a
+    // line, the visible rows a page, at the top record.
+    void InitScrollBarsParameters() override;
+    void Scroll(TScrollBarKind kind, TScrollCode code, int32_t& position) override;
     // A press on a header's sizing edge sizes its column.
     std::unique_ptr<TuiDragAndDropObject> CreateDragAndDropObject(vcl::TPoint point) override;
     void HandleGridKey(uint16_t& key, vcl::TShiftState shift) override;
@@ -63,6 +67,7 @@ public:
     void SortByHeaderClick(TuiGridColumn& column, vcl::TShiftState shift);
 
 protected:
+    void TopRecordIndexChanged() override;
     // Under cell multi-selection Ctrl acts as a plain click and Shift+Ctrl as Shift.
     bool CtrlTogglesSelection() const override { return !IsCellMultiSelect(); }
     void MakeItemVisible(TuiCustomGridTableItem* item) override;
@@ -74,6 +79,8 @@ private:
     // Steps the focused cell; on wrap to the next (previous) record. Whether it moved.
     bool StepFocusCell(bool forward);
     bool FocusEdgeCell(bool last);
+    void ScrollHorizontally(TScrollCode code, int32_t& position);
+    void ScrollVertically(TScrollCode code, int32_t& position);
     void UpdateColumnSelection(bool extend);
     void ClickRecord(const TuiGridPlacementSpot& spot, vcl::TMouseButton button, vcl::TShiftState shift);
 

@@ -2,6 +2,7 @@
 // TuiCustomGridController: a view's input. The site hands it the mouse and the focus; it asks the view info which
 // cell lies under the pointer and lets that cell handle the event.
 
+#include "ui/core/painters/uiScrollBar.h"
 #include "ui/grid/view/uiGridViewHandler.h"
 #include "vcl/controls/ControlTypes.h"
 #include "vcl/system/Types.h"
@@ -26,6 +27,9 @@ public:
     virtual void MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y);
     // The drag a left press at point starts on the site (sizing, moving), or nullptr for none.
     virtual std::unique_ptr<TuiDragAndDropObject> CreateDragAndDropObject(vcl::TPoint /*point*/) { return nullptr; }
+    // The site's scroll bars: their ranges and positions, and what a bar's scrolling does. Nothing in the base.
+    virtual void InitScrollBarsParameters() {}
+    virtual void Scroll(TScrollBarKind /*kind*/, TScrollCode /*code*/, int32_t& /*position*/) {}
     // The site's keys; a key handled is cleared. Nothing in the base.
     virtual void KeyDown(uint16_t& /*key*/, vcl::TShiftState /*shift*/) {}
     virtual void KeyPress(char16_t& /*key*/) {}

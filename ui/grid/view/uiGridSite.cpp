@@ -69,6 +69,14 @@ void TuiGridSite::MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int3
     TuiControl::MouseUp(button, shift, x, y);
 }
 
+void TuiGridSite::InitScrollBarsParameters() {
+    GridView().Controller().InitScrollBarsParameters();
+}
+
+void TuiGridSite::Scroll(TScrollBarKind kind, TScrollCode code, int32_t& position) {
+    GridView().Controller().Scroll(kind, code, position);
+}
+
 bool TuiGridSite::StartDragAndDrop(vcl::TPoint point) {
     FStartingDragAndDropObject = GridView().Controller().CreateDragAndDropObject(point);
     return FStartingDragAndDropObject != nullptr;

@@ -32,6 +32,9 @@ protected:
     void MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) override;
     void MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
     void FocusChanged() override;
+    bool AllowsScrollBar(TScrollBarKind /*kind*/) const override { return true; }
+    void InitScrollBarsParameters() override;
+    void Scroll(TScrollBarKind kind, TScrollCode code, int32_t& position) override;
     bool StartDragAndDrop(vcl::TPoint point) override;
     std::unique_ptr<TuiDragAndDropObject> CreateDragAndDropObject() override;
     void KeyDown(uint16_t& key, vcl::TShiftState shift) override;

@@ -5,6 +5,7 @@
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/ui/grid/GridTestSupport.h"
+#include "ui/core/controls/uiControlScrollBars.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/grid/control/uiGridLevel.h"
@@ -18,6 +19,7 @@
 #include "ui/grid/view/uiGridViewInfo.h"
 #include "vcl/services/Clipboard.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -136,6 +138,33 @@ TEST_F(GridTableControllerTest, TopRecordIndexIsClampedToWhatFillsThePage) {
     ui_test::PressKey(VK_DOWN);
     EXPECT_EQ(Data().GetFocusedRowIndex(), 10 + visible);
     EXPECT_EQ(Controller().TopRecordIndex(), 11);
+}
+
+TEST_F(GridTableControllerTest, TheBarsShowRowsAndPixelsAndScrollByLinesAndPages) {
+    Fill({u"A", u"B", u"C", u"D", u"E", u"F"}, 100);
+    TuiControlScrollBar* vertical = Site().VScrollBar();
+    TuiControlScrollBar* horizontal = Site().HScrollBar();
+    ASSERT_NE(vertical, nullptr);
+    ASSERT_NE(horizontal, nullptr);
+    Site().UpdateScrollBars();
+    const int32_t visible = Controller().VisibleRecordCount();
+    EXPECT_EQ(vertical->Max(), 99);
+    EXPECT_EQ(vertical->PageSize(), visible);
+    EXPECT_EQ(horizontal->Max(), 599);
+
+    vertical->ScrollByCode(scLineDown);
+    EXPECT_EQ(Controller().TopRecordIndex(), 1);
+    vertical->ScrollByCode(scPageDown);
+    EXPECT_EQ(Controller().TopRecordIndex(), visible);
+    EXPECT_EQ(vertical->Position(), visible);
+    vertical->ScrollByCode(scPageUp);
+    EXPECT_EQ(Controller().TopRecordIndex(), 1);
+
+    horizontal->ScrollByCode(scLineDown);
+    EXPECT_EQ(Controller().LeftPos(), 10);
+    horizontal->ScrollByCode(scPageDown);
+    EXPECT_EQ(Controller().LeftPos(), std::min(10 + Site().ClientWidth(), 600 - Site().ClientWidth()));
+    EXPECT_EQ(horizontal->Position(), Controller().LeftPos());
 }
 
 TEST_F(GridTableControllerTest, LeftPosStopsAtTheDataWidthAndReportsOnlyChanges) {

@@ -1,4 +1,4 @@
-#include "ui/grid/tableview/uiGridTableScrolling.h"
+#include "ui/grid/customtable/uiGridTableScrolling.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -45,10 +45,10 @@ TEST(GridTableScrolling, PageKeysKeepTheEdgeRecordInView) {
     EXPECT_EQ(PageDownTopRecordIndex(0, 5), 4);
     EXPECT_EQ(PageDownTopRecordIndex(4, 1), 5);
     // Page up: the old top becomes the last visible record; at the top nothing moves.
-    EXPECT_EQ(PageUpTopRecordIndex(8, TwentyRecords, PageHeight), 4);
-    EXPECT_EQ(PageUpTopRecordIndex(2, TwentyRecords, PageHeight), 0);
-    EXPECT_EQ(PageUpTopRecordIndex(0, TwentyRecords, PageHeight), 0);
-    EXPECT_EQ(PageUpTopRecordIndex(3, std::vector<int>(20, 500), PageHeight), 2);
+    EXPECT_EQ(PageUpTopRecordIndex(8, PageVisibleRecordCount(TwentyRecords, PageHeight, 8, false)), 4);
+    EXPECT_EQ(PageUpTopRecordIndex(2, PageVisibleRecordCount(TwentyRecords, PageHeight, 2, false)), 0);
+    EXPECT_EQ(PageUpTopRecordIndex(0, 5), 0);
+    EXPECT_EQ(PageUpTopRecordIndex(3, 1), 2);
 }
 
 TEST(GridTableScrolling, LeftPosStaysInsideTheData) {

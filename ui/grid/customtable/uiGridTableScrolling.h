@@ -1,5 +1,5 @@
 #pragma once
-// The table view's scrolling rules that need no window: how many records a page shows from a record down or up to
+// A table's scrolling rules that need no window: how many records a page shows from a record down or up to
 // it, the highest top record that still fills the page, the top record a wanted one is clamped to, the tops the page
 // keys scroll to, and the horizontal position clamped to the data width.
 
@@ -19,9 +19,9 @@ int ClampTopRecordIndex(int value, std::span<const int> recordHeights, int conte
 
 // Page down moves the top by the visible records less one, at least one, so the last visible record stays in view.
 int PageDownTopRecordIndex(int topRecordIndex, int visibleCount);
-// Page up moves the top so that the old top becomes the last visible record (at least one record up); at the first
-// record nothing moves.
-int PageUpTopRecordIndex(int topRecordIndex, std::span<const int> recordHeights, int contentHeight);
+// Page up moves the top so that the old top becomes the last visible record (at least one record up), given how many
+// records a page shows up to the old top; at the first record nothing moves.
+int PageUpTopRecordIndex(int topRecordIndex, int fittingUpward);
 
 // The horizontal position lies in 0 .. data width less client width (0 when the data is narrower).
 int ClampLeftPos(int value, int dataWidth, int clientWidth);

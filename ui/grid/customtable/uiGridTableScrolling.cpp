@@ -1,4 +1,4 @@
-#include "ui/grid/tableview/uiGridTableScrolling.h"
+#include "ui/grid/customtable/uiGridTableScrolling.h"
 
 #include <algorithm>
 
@@ -38,12 +38,11 @@ int PageDownTopRecordIndex(int topRecordIndex, int visibleCount) {
     return topRecordIndex + std::max(visibleCount - 1, 1);
 }
 
-int PageUpTopRecordIndex(int topRecordIndex, std::span<const int> recordHeights, int contentHeight) {
+int PageUpTopRecordIndex(int topRecordIndex, int fittingUpward) {
     if (topRecordIndex <= 0) {
         return 0;
     }
-    const int fitting = PageVisibleRecordCount(recordHeights, contentHeight, topRecordIndex, false);
-    return std::max(topRecordIndex - std::max(fitting - 1, 1), 0);
+    return std::max(topRecordIndex - std::max(fittingUpward - 1, 1), 0);
 }
 
 int ClampLeftPos(int value, int dataWidth, int clientWidth) {
