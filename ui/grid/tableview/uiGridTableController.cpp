@@ -1,9 +1,11 @@
 #include "ui/grid/tableview/uiGridTableController.h"
 
 #include "rtl/WindowsApi.h"
+#include "rtl/text/CodePages.h"
 #include "ui/core/controls/uiSystemControllers.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
+#include "ui/data/controller/rows/uiDataControllerInfo.h"
 #include "ui/grid/customtable/uiCustomGridTableItemOptions.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/customtable/uiGridTableScrolling.h"
@@ -13,6 +15,7 @@
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
 #include "ui/grid/uiGridUnit.h"
+#include "ui/grid/view/uiGridHintHelper.h"
 #include "ui/grid/view/uiGridSite.h"
 #include "ui/grid/view/uiGridViewInfo.h"
 
@@ -24,8 +27,18 @@ namespace {
 
 constexpr int32_t HorzScrollStep = 10;
 
-// The pixels of the text cells' margins around "Qq".
+// The pixels of the text cells' margins around "Qq", and beside the text on each side.
 constexpr int32_t TextCellMargins = 4;
+constexpr int32_t TextCellSideMargin = 2;
+
+const TuiGridRowPlacement* PlacedRow(const TuiGridTablePlacement& placement, int32_t recordIndex) {
+    for (const TuiGridRowPlacement& row : placement.Rows) {
+        if (row.RecordIndex == recordIndex) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
 
 } // namespace
 
@@ -449,6 +462,38 @@ std::unique_ptr<TuiDragAndDropObject> TuiGridTableController::CreateDragAndDropO
     }
     return std::make_unique<TuiGridColumnHorzSizingObject>(*this, *column, placement.ColumnHeaders.at(spot.Column),
                                                            point.X);
+}
+
+void TuiGridTableController::MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) {
+    TuiCustomGridTableController::MouseMove(shift, x, y);
+    CheckCellHint(vcl::Point(x, y));
+}
+
+void TuiGridTableController::CheckCellHint(vcl::TPoint point) {
+    if (!TableView().OptionsBehavior().CellHints()) {
+        return;
+    }
+    const TuiGridTablePlacement placement = Placement();
+    const TuiGridPlacementSpot spot =
+        LocateInTablePlacement(placement, point, GridTableView().OptionsCustomize().ColumnHorzSizing());
+    const TuiGridRowPlacement* row = PlacedRow(placement, spot.RecordIndex);
+    if (spot.Kind != TuiGridPlacementSpotKind::DataCell || row == nullptr) {
+        HideHint();
+        return;
+    }
+    const vcl::TRect cell = row->Cells.at(spot.Column);
+    vcl::TRect textBounds = cell;
+    textBounds.Left += TextCellSideMargin;
+    textBounds.Right -= TextCellSideMargin;
+    const TuiGridColumn* column = VisibleColumnList().at(spot.Column);
+    const rtl::UnicodeString text = rtl::AnsiToUnicode(
+        DataController().GetRowDisplayText(DataController().GetRowInfo(spot.RecordIndex), column->Index()));
+    TuiCanvas& canvas = GridView().ViewInfo().Canvas();
+    if (text.empty() || canvas.GetTextWidth(text) <= textBounds.Width()) {
+        HideHint();
+        return;
+    }
+    HintHelper().ShowHint(cell, textBounds, canvas.Font(), false, text);
 }
 
 vcl::TCursor TuiGridTableController::GetCursor(int32_t x, int32_t y) const {

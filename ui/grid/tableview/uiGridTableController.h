@@ -52,6 +52,8 @@ public:
 
     void MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
     void MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
+    // With CellHints a data cell whose text it cuts shows the whole text in a hint over it.
+    void MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) override;
     vcl::TCursor GetCursor(int32_t x, int32_t y) const override;
     // Horizontal: the data width in pixels, 10 a line, the client width a page, at LeftPos. Vertical: the rows, one a
     // line, the visible rows a page, at the top record.
@@ -82,6 +84,7 @@ private:
     void ScrollHorizontally(TScrollCode code, int32_t& position);
     void ScrollVertically(TScrollCode code, int32_t& position);
     void UpdateColumnSelection(bool extend);
+    void CheckCellHint(vcl::TPoint point);
     void ClickRecord(const TuiGridPlacementSpot& spot, vcl::TMouseButton button, vcl::TShiftState shift);
 
     int32_t FLeftPos = 0;

@@ -14,10 +14,12 @@ namespace ui {
 
 class TuiCustomGridHitTest;
 class TuiDragAndDropObject;
+class TuiGridHintHelper;
 
 class TuiCustomGridController : public TuiGridViewHandler {
 public:
-    using TuiGridViewHandler::TuiGridViewHandler;
+    explicit TuiCustomGridController(TuiCustomGridView& gridView);
+    ~TuiCustomGridController() override;
 
     // False for a hit test of another view.
     virtual bool CanHandleHitTest(const TuiCustomGridHitTest& hitTest) const;
@@ -34,6 +36,10 @@ public:
     virtual void KeyDown(uint16_t& /*key*/, vcl::TShiftState /*shift*/) {}
     virtual void KeyPress(char16_t& /*key*/) {}
     bool IsDblClick() const { return FIsDblClick; }
+    // The hint over the site, made on first use.
+    TuiGridHintHelper& HintHelper();
+    // Nothing before a hint was asked for.
+    void HideHint();
 
     // The view gains the focus: the site becomes a tab stop and takes the focus when the grid has it.
     void MakeFocused();
@@ -46,6 +52,7 @@ public:
     virtual void ControlFocusChanged();
 
 private:
+    std::unique_ptr<TuiGridHintHelper> FHintHelper;
     bool FIsDblClick = false;
     bool FIsFocusing = false;
 };

@@ -15,8 +15,12 @@
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
 #include "ui/grid/uiGridUnit.h"
+#include "ui/grid/view/uiGridHintHelper.h"
 #include "ui/grid/view/uiGridSite.h"
 #include "ui/grid/view/uiGridViewInfo.h"
+#include "vcl/forms/Application.h"
+#include "vcl/forms/Screen.h"
+#include "vcl/hints/HintWindow.h"
 #include "vcl/services/Clipboard.h"
 
 #include <algorithm>
@@ -378,6 +382,44 @@ TEST_F(GridTableControllerOnScreenTest, TheSizingLineIsInvertedSoDrawingItTwiceL
         }
     }
     EXPECT_EQ(changed, line.Height());
+}
+
+TEST_F(GridTableControllerOnScreenTest, ACutCellTextShowsItsWholeTextInAHintUntilThePointerLeavesTheCell) {
+    Fill({u"A", u"B"}, 3);
+    const rtl::UnicodeString longText = u"a text far too long for a cell one hundred pixels wide";
+    Data().SetValue(1, 0, rtl::Variant(longText.c_str()));
+    View->OptionsBehavior().SetCellHints(true);
+    SetForegroundWindow(Form->Handle());
+    SendMessageW(vcl::Application().Handle(), WM_ACTIVATEAPP, TRUE, 0);
+    ui_test::ProcessPendingMessages();
+    ASSERT_TRUE(vcl::Application().Active());
+    ASSERT_EQ(vcl::Screen().ActiveForm(), Form.get());
+    TuiGridHintHelper& hints = Controller().HintHelper();
+
+    ui_test::MouseMove(Site(), CellCentre(0, 0));
+    ui_test::PumpMessages(50);
+    EXPECT_FALSE(hints.IsHintShown()) << "a text that fits needs no hint";
+
+    ui_test::MouseMove(Site(), CellCentre(1, 0));
+    ui_test::PumpMessages(50);
+    ASSERT_TRUE(hints.IsHintShown());
+    EXPECT_EQ(hints.HintText(), longText);
+    const HWND window = hints.HintWindow()->Handle();
+    RECT shown{};
+    GetWindowRect(window, &shown);
+    EXPECT_GT(shown.right - shown.left, 100) << "the hint holds the whole text";
+
+    ui_test::MouseMove(Site(), vcl::Point(CellCentre(1, 0).X + 3, CellCentre(1, 0).Y));
+    ui_test::PumpMessages(150);
+    ASSERT_TRUE(hints.IsHintShown());
+    RECT again{};
+    GetWindowRect(hints.HintWindow()->Handle(), &again);
+    EXPECT_EQ(hints.HintWindow()->Handle(), window);
+    EXPECT_TRUE(EqualRect(&shown, &again));
+
+    ui_test::MouseMove(Site(), CellCentre(1, 1));
+    ui_test::PumpMessages(50);
+    EXPECT_FALSE(hints.IsHintShown());
 }
 
 } // namespace
