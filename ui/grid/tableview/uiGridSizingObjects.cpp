@@ -20,7 +20,7 @@ int32_t TuiCustomGridSizingObject::CurrentSize() const {
 }
 
 vcl::TCursor TuiCustomGridSizingObject::CursorFor(bool /*accepted*/) const {
-    return crGridHorzSize;
+    return IsHorizontalSizing() ? crGridHorzSize : crGridVertSize;
 }
 
 void TuiCustomGridSizingObject::DrawSizingLine() {
@@ -37,9 +37,10 @@ void TuiCustomGridSizingObject::DirtyChanged() {
 }
 
 void TuiCustomGridSizingObject::DragAndDrop(vcl::TPoint point, bool& accepted) {
-    if (point.X != FPosition) {
+    const int32_t position = IsHorizontalSizing() ? point.X : point.Y;
+    if (position != FPosition) {
         SetDirty(true);
-        FPosition = point.X;
+        FPosition = position;
     }
     accepted = true;
     TuiDragAndDropObject::DragAndDrop(point, accepted);
@@ -67,6 +68,27 @@ void TuiGridColumnHorzSizingObject::EndDragAndDrop(bool accepted) {
     }
     FColumn.SetWidth(FColumn.Width() + size - StartSize());
     FController.GridTableView().DoColumnSizeChanged(&FColumn);
+}
+
+TuiGridRowSizingObject::TuiGridRowSizingObject(TuiGridTableController& controller, const vcl::TRect& rowBounds,
+                                               int32_t startY)
+    : TuiCustomGridSizingObject(controller.GridView().Site(), rowBounds.Height(), startY), FController(controller),
+      FRowBounds(rowBounds) {}
+
+int32_t TuiGridRowSizingObject::ClampSize(int32_t size) const {
+    return std::max({size, 1, FController.GridTableView().MinDataRowHeight()});
+}
+
+vcl::TRect TuiGridRowSizingObject::SizingLineBounds() const {
+    const int32_t bottom = FRowBounds.Top + CurrentSize();
+    return vcl::Rect(0, bottom - 1, Control().ClientWidth(), bottom);
+}
+
+void TuiGridRowSizingObject::EndDragAndDrop(bool accepted) {
+    TuiCustomGridSizingObject::EndDragAndDrop(accepted);
+    if (accepted && CurrentSize() != StartSize()) {
+        FController.SizeDataRows(CurrentSize());
+    }
 }
 
 } // namespace ui

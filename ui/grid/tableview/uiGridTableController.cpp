@@ -449,6 +449,10 @@ void TuiGridTableController::MouseUp(vcl::TMouseButton button, vcl::TShiftState 
     }
 }
 
+void TuiGridTableController::SizeDataRows(int32_t height) {
+    GridTableView().OptionsView().SetDataRowHeight(height);
+}
+
 std::unique_ptr<TuiDragAndDropObject> TuiGridTableController::CreateDragAndDropObject(vcl::TPoint point) {
     const TuiGridTablePlacement placement = Placement();
     const TuiGridPlacementSpot spot =

@@ -59,6 +59,9 @@ public:
     // line, the visible rows a page, at the top record.
     void InitScrollBarsParameters() override;
     void Scroll(TScrollBarKind kind, TScrollCode code, int32_t& position) override;
+    // The data rows take a height a sizing gave them: 0, which a double click on a row's sizing edge asks for, is the
+    // automatic height and stays 0; a dragged height comes clamped by its sizing object.
+    void SizeDataRows(int32_t height);
     // A press on a header's sizing edge sizes its column.
     std::unique_ptr<TuiDragAndDropObject> CreateDragAndDropObject(vcl::TPoint point) override;
     void HandleGridKey(uint16_t& key, vcl::TShiftState shift) override;

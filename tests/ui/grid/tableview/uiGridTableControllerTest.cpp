@@ -422,5 +422,28 @@ TEST_F(GridTableControllerOnScreenTest, ACutCellTextShowsItsWholeTextInAHintUnti
     EXPECT_FALSE(hints.IsHintShown());
 }
 
+TEST_F(GridTableControllerTest, ADraggedRowHeightIsClampedWhileTheAutomaticHeightStaysZero) {
+    Fill({u"A"}, 10);
+    View->OptionsView().SetDataRowHeight(30);
+    ASSERT_EQ(Controller().DataRowHeight(), 30);
+    const TuiGridRowPlacement row = Controller().Placement().Rows.at(2);
+    auto drag = [&](int32_t toY) {
+        TuiGridRowSizingObject sizing(Controller(), row.Bounds, row.Bounds.Bottom);
+        bool accepted = false;
+        sizing.DragAndDrop(vcl::Point(5, toY), accepted);
+        EXPECT_TRUE(accepted);
+        sizing.EndDragAndDrop(true);
+    };
+    drag(row.Bounds.Bottom + 12);
+    EXPECT_EQ(View->OptionsView().DataRowHeight(), 42);
+    drag(row.Bounds.Top - 50);
+    EXPECT_EQ(View->OptionsView().DataRowHeight(), std::max(1, View->MinDataRowHeight()));
+
+    // The double click on a row's edge asks for the automatic height, which the rows measure again.
+    Controller().SizeDataRows(0);
+    EXPECT_EQ(View->OptionsView().DataRowHeight(), 0);
+    EXPECT_GT(Controller().DataRowHeight(), 1);
+}
+
 } // namespace
 } // namespace ui
