@@ -37,6 +37,14 @@ void ClickButton(ui::TuiButton& button) {
     ui_test::Click(button, vcl::Point(button.Width() / 2, button.Height() / 2));
 }
 
+std::vector<int32_t> ColumnWidths(const ui::TuiGridTableView& view) {
+    std::vector<int32_t> widths;
+    for (int32_t item = 0; item < view.ItemCount(); ++item) {
+        widths.push_back(view.Columns(item)->Width());
+    }
+    return widths;
+}
+
 // FormCreate.
 
 TEST_F(MainFormTest, TheCaptionNamesTheProgramsVersionAndTheStatusBarThanksTheUser) {
@@ -263,6 +271,7 @@ TEST_F(MainFormTest, AnImportFillsTheGridTheTotalsAndTheCaptionsAndAnExportWrite
     ui_test::TRecordedMessageBoxes boxes;
     dialogs.Accept(list);
     boxes.Answers.push_back(IDNO);
+    const std::vector<int32_t> widthsBefore = ColumnWidths(*form.uiGrid1TableView1);
     ClickButton(*form.Btn_import);
     ASSERT_EQ(dialogs.Shown.size(), 1u);
     EXPECT_EQ(Utf8(dialogs.Shown[0].Filter), "开票清单(Excel表格)|*.xlsx;*.xls|All files (*.*)|*.*");
@@ -272,6 +281,7 @@ TEST_F(MainFormTest, AnImportFillsTheGridTheTotalsAndTheCaptionsAndAnExportWrite
     EXPECT_EQ(Utf8(form.uiGrid1TableView1->Columns(app::iiUnitPrice)->Caption()), "单价(不含税)");
     EXPECT_EQ(Utf8(form.uiGrid1TableView1->Columns(app::iiAmount)->Caption()), "金额(不含税)");
     EXPECT_GT(form.uiGrid1TableView1->DataController().GetRecordCount(), 0);
+    EXPECT_NE(ColumnWidths(*form.uiGrid1TableView1), widthsBefore) << "the columns fitted to their contents";
     const std::regex amount("-?[0-9]+\\.[0-9]{2}");
     for (ui::TuiTextEdit* total : {form.Edit_JeHJ, form.Edit_JeBhsHJ, form.Edit_SeHJ}) {
         EXPECT_TRUE(std::regex_match(EditUtf8(*total), amount)) << EditUtf8(*total);
