@@ -8,6 +8,8 @@
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridRows.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
+#include "ui/grid/tableview/viewinfo/uiGridTablePainter.h"
+#include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 
 namespace ui {
 
@@ -84,6 +86,14 @@ TuiGridPreview& TuiGridTableView::Preview() {
 
 std::unique_ptr<TuiCustomGridTableViewData> TuiGridTableView::CreateViewData() {
     return std::make_unique<TuiGridViewData>(*this);
+}
+
+std::unique_ptr<TuiCustomGridPainter> TuiGridTableView::CreatePainter() {
+    return std::make_unique<TuiGridTablePainter>(*this);
+}
+
+std::unique_ptr<TuiCustomGridViewInfo> TuiGridTableView::CreateViewInfo() {
+    return std::make_unique<TuiGridTableViewInfo>(*this);
 }
 
 std::unique_ptr<TuiCustomGridOptionsSelection> TuiGridTableView::CreateOptionsSelection() {

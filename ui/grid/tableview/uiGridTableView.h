@@ -54,6 +54,8 @@ public:
 protected:
     TuiCustomGridTableItem* NewItem(rtl::TComponent* owner) override;
     std::unique_ptr<TuiCustomGridTableViewData> CreateViewData() override;
+    std::unique_ptr<TuiCustomGridPainter> CreatePainter() override;
+    std::unique_ptr<TuiCustomGridViewInfo> CreateViewInfo() override;
     std::unique_ptr<TuiCustomGridOptionsSelection> CreateOptionsSelection() override;
     std::unique_ptr<TuiCustomGridOptionsView> CreateOptionsView() override;
     std::unique_ptr<TuiCustomGridTableOptionsCustomize> CreateOptionsCustomize() override;
