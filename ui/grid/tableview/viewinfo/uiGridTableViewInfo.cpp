@@ -208,6 +208,7 @@ int32_t TuiGridTableViewInfo::ScrollRecords(int32_t count) {
 
 void TuiGridTableViewInfo::ScrollHorizontally(int32_t dx) {
     FLeftPos -= dx;
+    FPlacement.HeaderBounds = vcl::OffsetRect(FPlacement.HeaderBounds, dx, 0);
     for (vcl::TRect& header : FPlacement.ColumnHeaders) {
         header = vcl::OffsetRect(header, dx, 0);
     }

@@ -30,6 +30,8 @@ class GridTableLayoutTest : public GridOnFormTest {
 protected:
     static constexpr vcl::TRect DefaultBounds{0, 0, 360, 200};
 
+    explicit GridTableLayoutTest(TFormPlacement placement = TFormPlacement::OffScreen) : GridOnFormTest(placement) {}
+
     void SetUp() override;
     // Three columns (text, currency, integer) and records rows of distinct values.
     void Fill(int records);
