@@ -6,6 +6,7 @@
 #include "ui/editors/framework/uiEditStyle.h"
 #include "ui/editors/framework/uiEditViewData.h"
 #include "ui/editors/framework/uiEditViewInfo.h"
+#include "ui/grid/control/uiCustomGrid.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableViewData.h"
 #include "ui/grid/customtable/uiCustomGridTableViewStyles.h"
@@ -55,21 +56,33 @@ void TuiGridDataCellViewInfo::OffsetCell(int32_t dx, int32_t dy) {
     FEditViewInfo->Offset(dx, dy);
 }
 
-// A record is drawn selected when the data controller selects it; the focused record also when whole records
-// are focused (not cell by cell) or the focused cell is drawn inverted.
+// A cell is drawn selected when its record is (and the view is the focused one or selects many records), the
+// cell may show the selection, and the selection shows: the grid has the focus or does not hide it.
 bool TuiGridDataCellViewInfo::CalculateSelected() const {
     const TuiCustomGridRecord* record = GridRecord();
-    if (record == nullptr) {
+    TuiGridTableView& view = FRow.TableViewInfo().TableView();
+    const TuiCustomGridTableOptionsSelection& selection = CellSelectionOptions(view);
+    if (record == nullptr || !record->GetSelected()) {
         return false;
     }
-    if (record->GetSelected()) {
-        return true;
-    }
-    if (!FRow.IsFocused()) {
+    const TuiCustomGrid* grid = view.Grid();
+    const bool focusedView = grid && grid->FocusedView() == &view;
+    if (!focusedView && !selection.MultiSelect()) {
         return false;
     }
-    const TuiCustomGridTableOptionsSelection& selection = CellSelectionOptions(FRow.TableViewInfo().TableView());
-    return !selection.CellSelect() || (selection.InvertSelect() && IsFocusedCell());
+    if (!view.HasFocus() && selection.HideSelection()) {
+        return false;
+    }
+    return CanShowSelection(selection);
+}
+
+// Under InvertSelect the focused cell stands out from its selected record; otherwise a single selection shows in
+// the focused record only.
+bool TuiGridDataCellViewInfo::CanShowSelection(const TuiCustomGridTableOptionsSelection& selection) const {
+    if (selection.InvertSelect()) {
+        return !IsFocusedCell();
+    }
+    return selection.MultiSelect() || FRow.IsFocused();
 }
 
 bool TuiGridDataCellViewInfo::IsFocusedCell() const {

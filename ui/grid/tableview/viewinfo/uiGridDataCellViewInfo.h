@@ -13,6 +13,7 @@ namespace ui {
 
 class TuiCustomEditViewInfo;
 class TuiCustomGridRecord;
+class TuiCustomGridTableOptionsSelection;
 class TuiGridColumn;
 class TuiGridColumnCellEditor;
 class TuiGridDataRowViewInfo;
@@ -47,6 +48,7 @@ protected:
 private:
     TuiCustomGridRecord* GridRecord() const;
     bool CalculateSelected() const;
+    bool CanShowSelection(const TuiCustomGridTableOptionsSelection& selection) const;
     void FillEditViewInfo();
 
     TuiGridDataRowViewInfo& FRow;

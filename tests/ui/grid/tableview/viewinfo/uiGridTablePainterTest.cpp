@@ -142,6 +142,40 @@ TEST_F(GridTablePainterTest, TheFocusRectangleFollowsTheFocusRectOption) {
     EXPECT_TRUE(SameArea(with->Surface, without->Surface, unfocused));
 }
 
+TEST_F(GridTablePainterTest, TheFocusedRecordIsPaintedInTheSelectionColours) {
+    Fill(4);
+    Grid->SetFocusedView(View);
+    View->DataController().ChangeFocusedRowIndex(1);
+    auto& selection = static_cast<TuiCustomGridTableOptionsSelection&>(View->OptionsSelection());
+    selection.SetInvertSelect(false);
+    selection.SetCellSelect(false);
+    TuiGridTableViewInfo& viewInfo = Layout();
+    TuiDrawParams selected;
+    View->Styles().GetSelectionParams(viewInfo.Rows(1).GridRecord(), View->Columns(0), selected);
+    TuiDrawParams content;
+    View->Styles().GetDataCellParams(viewInfo.Rows(2).GridRecord(), View->Columns(0), content);
+    ASSERT_NE(RgbOf(selected.Color), RgbOf(content.Color));
+    const auto on = Paint();
+    // The top left pixel of a cell's content lies inside its editor's margin: the cell's background.
+    const auto background = [&](int32_t position, int32_t column) {
+        const vcl::TRect content = viewInfo.Rows(position).Cells(column).ContentBounds();
+        return on->Surface.Pixel(content.Left, content.Top);
+    };
+    for (int32_t column = 0; column < 3; ++column) {
+        EXPECT_TRUE(viewInfo.Rows(1).Cells(column).Selected()) << column;
+        EXPECT_EQ(background(1, column), RgbOf(selected.Color)) << column;
+        EXPECT_FALSE(viewInfo.Rows(2).Cells(column).Selected()) << column;
+        EXPECT_EQ(background(2, column), RgbOf(content.Color)) << column;
+    }
+
+    selection.SetInvertSelect(true);
+    viewInfo.SetFocusedColumn(View->Columns(0));
+    Layout();
+    EXPECT_FALSE(viewInfo.Rows(1).Cells(0).Selected()) << "the focused cell stands out";
+    EXPECT_TRUE(viewInfo.Rows(1).Cells(1).Selected());
+    EXPECT_TRUE(viewInfo.Rows(1).Cells(0).IsFocusedCell());
+}
+
 TEST_F(GridTablePainterTest, AnEmptyViewShowsTheNoDataTextInTheRecordsAreaOnly) {
     Fill(0);
     TuiGridTableViewInfo& viewInfo = Layout();

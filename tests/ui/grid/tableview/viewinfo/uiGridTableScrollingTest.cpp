@@ -1,7 +1,10 @@
 #include "rtl/WindowsApi.h"
+#include "rtl/variants/VariantConversions.h"
 #include "tests/support/ui/GeometryPrinting.h"
 #include "tests/support/ui/MessagePump.h"
 #include "tests/ui/grid/tableview/viewinfo/GridTableLayoutSupport.h"
+#include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTablePainter.h"
 #include "ui/grid/view/uiGridSite.h"
@@ -76,6 +79,17 @@ protected:
 TEST_F(GridTableScrollingTest, TheSiteShowsWhatThePainterDraws) {
     ShowRecords(40);
     ASSERT_GT(ViewInfo().RowCount(), 4);
+    EXPECT_EQ(DifferenceBox(*ReadSite(), Repaint()->Surface), vcl::TRect{});
+}
+
+TEST_F(GridTableScrollingTest, TheLayoutAndThePictureFollowTheData) {
+    ShowRecords(3);
+    View->DataController().SetValue(1, 0, rtl::Variant(rtl::UnicodeString(u"Changed")));
+    View->DataController().SetRecordCount(5);
+    ui_test::PumpMessages(50);
+    UpdateWindow(Site().Handle());
+    ASSERT_EQ(ViewInfo().RowCount(), 5);
+    EXPECT_EQ(rtl::VarToStr(ViewInfo().Rows(1).Cells(0).CellDisplayValue()), u"Changed");
     EXPECT_EQ(DifferenceBox(*ReadSite(), Repaint()->Surface), vcl::TRect{});
 }
 
