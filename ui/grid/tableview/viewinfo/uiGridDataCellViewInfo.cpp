@@ -46,14 +46,45 @@ TuiCustomGridRecord* TuiGridDataCellViewInfo::GridRecord() const {
 }
 
 void TuiGridDataCellViewInfo::CalculateCell(const vcl::TRect& bounds) {
+    FUnmergedBounds = bounds;
     CalculateInRect(bounds);
     FSelected = CalculateSelected();
     FillEditViewInfo();
 }
 
 void TuiGridDataCellViewInfo::OffsetCell(int32_t dx, int32_t dy) {
+    FUnmergedBounds = vcl::OffsetRect(FUnmergedBounds, dx, dy);
     CalculateInRect(vcl::OffsetRect(Bounds(), dx, dy));
     FEditViewInfo->Offset(dx, dy);
+}
+
+bool TuiGridDataCellViewInfo::CanMerge() const {
+    const TuiCustomGridRecord* record = GridRecord();
+    return record && !record->GetSelected() && Column().CanCellMerging();
+}
+
+void TuiGridDataCellViewInfo::MergeCell(TuiGridDataCellViewInfo& cell) {
+    FMergedCells.push_back(&cell);
+    cell.FMergingCell = this;
+}
+
+void TuiGridDataCellViewInfo::ExtendOverMergedCells() {
+    if (FMergedCells.empty()) {
+        return;
+    }
+    vcl::TRect bounds = FUnmergedBounds;
+    bounds.Bottom = FMergedCells.back()->FUnmergedBounds.Bottom;
+    CalculateInRect(bounds);
+    FillEditViewInfo();
+}
+
+void TuiGridDataCellViewInfo::ResetMerging() {
+    FMergingCell = nullptr;
+    FMergedCells.clear();
+    if (Bounds() != FUnmergedBounds) {
+        CalculateInRect(FUnmergedBounds);
+        FillEditViewInfo();
+    }
 }
 
 // A cell is drawn selected when its record is (and the view is the focused one or selects many records), the

@@ -8,6 +8,7 @@
 #include "vcl/graphics/Font.h"
 
 #include <memory>
+#include <vector>
 
 namespace ui {
 
@@ -35,8 +36,24 @@ public:
     // The record's display text when the editor shows the data's own text, else its value.
     rtl::Variant CellDisplayValue() const;
     bool Selected() const { return FSelected; }
-    // The focused record's cell of the view's focused column, while the view shows focus rectangles.
+    // The focused record's cell of the view's focused column.
     bool IsFocusedCell() const;
+
+    // Merging: a cell of a merging column extends down over the following rows that show an equal value; the cells
+    // it covers are merged into it and not painted.
+    // The row is not selected and the column merges its cells.
+    bool CanMerge() const;
+    bool IsMerging() const { return !FMergedCells.empty(); }
+    bool IsMerged() const { return FMergingCell != nullptr; }
+    TuiGridDataCellViewInfo* MergingCell() const { return FMergingCell; }
+    // The bounds before merging.
+    const vcl::TRect& UnmergedBounds() const { return FUnmergedBounds; }
+    // Covers cell, which shows the same value in a following row.
+    void MergeCell(TuiGridDataCellViewInfo& cell);
+    // Extends the cell down to its last merged cell.
+    void ExtendOverMergedCells();
+    // Back to the unmerged state; touches no other cell, so it may run while other rows are being freed.
+    void ResetMerging();
 
 protected:
     TuiCustomGridHitTest* CreateHitTest(vcl::TPoint point) override;
@@ -56,6 +73,9 @@ private:
     std::unique_ptr<TuiCustomEditViewInfo> FEditViewInfo;
     // The font the cell was filled with: the column's style font changes with every cell filled after it.
     vcl::TFont FFont;
+    vcl::TRect FUnmergedBounds;
+    TuiGridDataCellViewInfo* FMergingCell = nullptr;    // not owned
+    std::vector<TuiGridDataCellViewInfo*> FMergedCells; // not owned
     bool FIsLastColumn;
     bool FSelected = false;
 };

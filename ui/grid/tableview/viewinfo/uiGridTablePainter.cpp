@@ -98,6 +98,9 @@ void TuiGridTablePainter::DrawRecords() {
         const TuiGridDataRowViewInfo& row = viewInfo.Rows(position);
         for (int32_t i = 0; i < row.CellCount(); ++i) {
             TuiGridDataCellViewInfo& cell = row.Cells(i);
+            if (cell.IsMerged()) {
+                continue;
+            }
             lines.AddBorders(cell.Bounds(), cell.Borders(), TuiGridTableViewInfo::GridLineWidth);
             if (!Canvas().RectVisible(cell.Bounds())) {
                 continue;
@@ -155,8 +158,10 @@ void TuiGridTablePainter::DrawNoDataText() {
     ExcludeFromBackground(bounds);
 }
 
-bool TuiGridTablePainter::CanScrollByPixels() const {
-    return GridView().Site().HandleAllocated() && !TableViewInfo().HasNoDataText();
+bool TuiGridTablePainter::CanScrollByPixels(bool vertical) const {
+    const TuiGridTableViewInfo& viewInfo = TableViewInfo();
+    return GridView().Site().HandleAllocated() && !viewInfo.HasNoDataText() &&
+           !(vertical && viewInfo.HasMergingColumn());
 }
 
 vcl::TRect TuiGridTablePainter::RecordsScrollBounds() const {
@@ -168,7 +173,7 @@ vcl::TRect TuiGridTablePainter::RecordsScrollBounds() const {
 
 void TuiGridTablePainter::ScrollRecords(int32_t count) {
     TuiGridTableViewInfo& viewInfo = TableViewInfo();
-    const bool canMovePixels = CanScrollByPixels();
+    const bool canMovePixels = CanScrollByPixels(true);
     const int32_t dy = viewInfo.ScrollRecords(count);
     if (!canMovePixels || dy == 0) {
         Invalidate();
@@ -181,7 +186,7 @@ void TuiGridTablePainter::ScrollRecords(int32_t count) {
 
 void TuiGridTablePainter::ScrollHorizontally(int32_t dx) {
     TuiGridTableViewInfo& viewInfo = TableViewInfo();
-    const bool canMovePixels = CanScrollByPixels();
+    const bool canMovePixels = CanScrollByPixels(false);
     viewInfo.ScrollHorizontally(dx);
     if (!canMovePixels) {
         Invalidate();

@@ -17,8 +17,9 @@ class TuiGridTablePainter : public TuiCustomGridPainter {
 public:
     using TuiCustomGridPainter::TuiCustomGridPainter;
 
-    // Moving the painted pixels is possible: the site has a window and no no-data text shows.
-    bool CanScrollByPixels() const;
+    // Moving the painted pixels is possible: the site has a window and no no-data text shows; vertically also no
+    // visible column merges cells.
+    bool CanScrollByPixels(bool vertical) const;
     // Scrolls the view by count records, moving the rows still shown when it can; otherwise repaints it.
     void ScrollRecords(int32_t count);
     // Scrolls the view sideways by dx pixels (negative: the content moves left).

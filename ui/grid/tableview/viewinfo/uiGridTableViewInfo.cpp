@@ -4,6 +4,7 @@
 #include "ui/core/graphics/uiDrawParams.h"
 #include "ui/core/graphics/uiSharedCanvases.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
+#include "ui/editors/framework/uiEditProperties.h"
 #include "ui/grid/control/uiCustomGrid.h"
 #include "ui/grid/customtable/uiCustomGridTableViewData.h"
 #include "ui/grid/customtable/uiCustomGridTableViewStyles.h"
@@ -92,6 +93,7 @@ void TuiGridTableViewInfo::Calculate() {
     for (int32_t i = 0; i < view.VisibleItemCount(); ++i) {
         FVisibleColumns.push_back(view.VisibleColumns(i));
     }
+    ResetCellMerging();
     FRows.clear();
     FColumnHeaders.clear();
     CreateCellEditors();
@@ -106,6 +108,7 @@ void TuiGridTableViewInfo::Calculate() {
     CreateColumnHeaders();
     CalculateColumnHeaders();
     PlaceRows({});
+    CalculateCellMerging();
 }
 
 void TuiGridTableViewInfo::CreateCellEditors() {
@@ -197,13 +200,54 @@ int32_t TuiGridTableViewInfo::ScrollRecords(int32_t count) {
     const int32_t anchorTop = FPlacement.Rows[anchorPosition].Bounds.Top;
     FTopRecordIndex += count;
     FTopRecordIndex = ClampedTopRecordIndex();
-    if (OffsetTablePlacement(FPlacement, Measures()) == 0) {
-        PlaceRows({});
-        return 0;
-    }
-    PlaceRows(std::move(FRows));
-    const TuiGridDataRowViewInfo* anchor = RowOfRecord(anchorRecord);
+    ResetCellMerging();
+    const bool kept = OffsetTablePlacement(FPlacement, Measures()) != 0;
+    PlaceRows(kept ? std::move(FRows) : std::vector<std::unique_ptr<TuiGridDataRowViewInfo>>{});
+    CalculateCellMerging();
+    const TuiGridDataRowViewInfo* anchor = kept ? RowOfRecord(anchorRecord) : nullptr;
     return anchor ? anchor->Bounds().Top - anchorTop : 0;
+}
+
+bool TuiGridTableViewInfo::HasMergingColumn() const {
+    return std::any_of(FVisibleColumns.begin(), FVisibleColumns.end(),
+                       [](TuiGridColumn* column) { return column->CanCellMerging(); });
+}
+
+void TuiGridTableViewInfo::ResetCellMerging() {
+    for (const auto& row : FRows) {
+        for (int32_t i = 0; i < row->CellCount(); ++i) {
+            row->Cells(i).ResetMerging();
+        }
+    }
+}
+
+void TuiGridTableViewInfo::CalculateCellMerging() {
+    for (size_t position = 0; position < FRows.size(); ++position) {
+        for (int32_t column = 0; column < FRows[position]->CellCount(); ++column) {
+            MergeCellsBelow(position, column);
+        }
+    }
+}
+
+// The cell at position covers the cells below it that show an equal value, up to and including a selected row.
+void TuiGridTableViewInfo::MergeCellsBelow(size_t position, int32_t column) {
+    TuiGridDataCellViewInfo& cell = FRows[position]->Cells(column);
+    if (cell.IsMerged() || !cell.CanMerge()) {
+        return;
+    }
+    const rtl::Variant value = cell.CellDisplayValue();
+    TuiCustomEditProperties& properties = CellEditor(column).Properties();
+    for (size_t below = position + 1; below < FRows.size(); ++below) {
+        TuiGridDataCellViewInfo& next = FRows[below]->Cells(column);
+        if (!properties.AreDisplayValuesEqual(value, next.CellDisplayValue())) {
+            break;
+        }
+        cell.MergeCell(next);
+        if (!next.CanMerge()) {
+            break;
+        }
+    }
+    cell.ExtendOverMergedCells();
 }
 
 void TuiGridTableViewInfo::ScrollHorizontally(int32_t dx) {

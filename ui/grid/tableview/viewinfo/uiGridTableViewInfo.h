@@ -59,6 +59,9 @@ public:
     static constexpr int32_t GridLineWidth = 1;
     TuiBorders CellBordersForGridLines(bool isLastColumn) const;
 
+    // A visible column merges equal cells: scrolling by records then repaints the view.
+    bool HasMergingColumn() const;
+
     // The no-data text shows when the view has no rows and the text is not empty, over the rows area.
     bool HasNoDataText() const;
     vcl::TRect NoDataTextBounds() const;
@@ -82,6 +85,9 @@ private:
     void CreateColumnHeaders();
     void CalculateColumnHeaders();
     void PlaceRows(std::vector<std::unique_ptr<TuiGridDataRowViewInfo>> previous);
+    void ResetCellMerging();
+    void CalculateCellMerging();
+    void MergeCellsBelow(size_t position, int32_t column);
     int32_t ClampedTopRecordIndex() const;
 
     std::vector<int32_t> FColumnWidths;

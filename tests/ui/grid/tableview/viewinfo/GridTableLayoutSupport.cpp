@@ -76,7 +76,7 @@ void ExpectLayoutInvariants(const ui::TuiGridTableViewInfo& viewInfo) {
         }
         ASSERT_EQ(row.CellCount(), viewInfo.ColumnHeaderCount());
         for (int i = 0; i < row.CellCount(); ++i) {
-            const vcl::TRect& cell = row.Cells(i).Bounds();
+            const vcl::TRect& cell = row.Cells(i).UnmergedBounds();
             const vcl::TRect& header = viewInfo.ColumnHeaders(i).Bounds();
             EXPECT_EQ(cell.Left, header.Left) << "row " << position << " cell " << i;
             EXPECT_EQ(cell.Right, header.Right) << "row " << position << " cell " << i;

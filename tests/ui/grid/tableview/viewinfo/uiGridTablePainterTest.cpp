@@ -82,6 +82,29 @@ TEST_F(GridTablePainterTest, EveryDataCellShowsOneVerticalAndOneHorizontalGridLi
     }
 }
 
+TEST_F(GridTablePainterTest, AMergingCellIsPaintedOnceOverTheRowsItCovers) {
+    Fill(4);
+    View->BeginUpdate();
+    for (int32_t record = 0; record < 4; ++record) {
+        View->DataController().SetValue(record, 0, rtl::Variant(rtl::UnicodeString(u"Same")));
+    }
+    View->EndUpdate();
+    View->Columns(0)->Options().SetCellMerging(true);
+    TuiGridTableViewInfo& viewInfo = Layout();
+    const auto on = Paint();
+    const vcl::TColor line = RgbOf(View->LookAndFeelPainter()->GridLineColor());
+    const vcl::TRect merged = viewInfo.Rows(0).Cells(0).Bounds();
+    ASSERT_EQ(merged.Bottom, viewInfo.Rows(3).Bounds().Bottom);
+    const vcl::TRect firstRow = viewInfo.Rows(0).Bounds();
+    const int midMerged = (merged.Left + merged.Right) / 2;
+    const vcl::TRect& other = viewInfo.Rows(0).Cells(1).Bounds();
+    EXPECT_NE(on->Surface.Pixel(midMerged, firstRow.Bottom - 1), line) << "no line between merged rows";
+    EXPECT_EQ(on->Surface.Pixel((other.Left + other.Right) / 2, firstRow.Bottom - 1), line);
+    EXPECT_EQ(on->Surface.Pixel(midMerged, merged.Bottom - 1), line);
+    const vcl::TColor text = RgbOf(viewInfo.Rows(0).Cells(0).EditViewInfo().TextColor);
+    EXPECT_EQ(CountPixels(on->Surface, merged, text) > 0, true);
+}
+
 // The editor of a cell painted alone, with the cell's value, content bounds and style, on a surface of size.
 std::unique_ptr<TGridCanvasSurface> PaintEditorAlone(TuiCustomEditProperties& properties, TuiGridTableView& view,
                                                      const TuiGridDataCellViewInfo& cell, const vcl::TRect& size) {
@@ -187,7 +210,7 @@ TEST_F(GridTablePainterTest, AnEmptyViewShowsTheNoDataTextInTheRecordsAreaOnly) 
     const int rowsTop = viewInfo.Placement().RowsAreaBounds.Top;
     EXPECT_GT(CountPixels(on->Surface, vcl::Rect(0, rowsTop, DefaultBounds.Right, DefaultBounds.Bottom), text), 0);
     EXPECT_EQ(CountPixels(on->Surface, vcl::Rect(0, 0, DefaultBounds.Right, rowsTop), text), 0);
-    EXPECT_FALSE(static_cast<TuiGridTablePainter&>(View->Painter()).CanScrollByPixels());
+    EXPECT_FALSE(static_cast<TuiGridTablePainter&>(View->Painter()).CanScrollByPixels(true));
 
     View->OptionsView().SetNoDataToDisplayInfoText(u" ");
     View->OptionsView().SetNoDataToDisplayInfoText(u"");

@@ -95,7 +95,7 @@ TEST_F(GridTableScrollingTest, TheLayoutAndThePictureFollowTheData) {
 
 TEST_F(GridTableScrollingTest, AVerticalPixelScrollEqualsAFullRepaintOfTheNewState) {
     ShowRecords(40);
-    ASSERT_TRUE(Painter().CanScrollByPixels());
+    ASSERT_TRUE(Painter().CanScrollByPixels(true));
     const int32_t rowHeight = ViewInfo().DataRowHeight();
     Painter().ScrollRecords(2);
     const vcl::TRect update = PendingUpdate();
@@ -116,9 +116,21 @@ TEST_F(GridTableScrollingTest, AHorizontalPixelScrollEqualsAFullRepaintOfTheNewS
     EXPECT_EQ(DifferenceBox(*ReadSite(), Repaint()->Surface), vcl::TRect{});
 }
 
+TEST_F(GridTableScrollingTest, AMergingColumnMakesVerticalScrollsRepaint) {
+    ShowRecords(40);
+    View->Columns(0)->Options().SetCellMerging(true);
+    ui_test::PumpMessages(50);
+    EXPECT_FALSE(Painter().CanScrollByPixels(true));
+    EXPECT_TRUE(Painter().CanScrollByPixels(false));
+    Painter().ScrollRecords(2);
+    EXPECT_EQ(PendingUpdate(), ClientRect());
+    UpdateWindow(Site().Handle());
+    EXPECT_EQ(DifferenceBox(*ReadSite(), Repaint()->Surface), vcl::TRect{});
+}
+
 TEST_F(GridTableScrollingTest, AnEmptyViewRepaintsInsteadOfMovingPixels) {
     ShowRecords(0);
-    ASSERT_FALSE(Painter().CanScrollByPixels());
+    ASSERT_FALSE(Painter().CanScrollByPixels(true));
     Painter().ScrollHorizontally(-10);
     EXPECT_EQ(PendingUpdate(), ClientRect());
     UpdateWindow(Site().Handle());

@@ -202,6 +202,43 @@ TEST_F(GridTableViewInfoTest, TheTopRecordStaysWithinTheRecords) {
     EXPECT_EQ(viewInfo.ScrollRecords(3), 0);
 }
 
+TEST_F(GridTableViewInfoTest, EqualCellsOfAMergingColumnMergeIntoTheFirstUntilASelectedRow) {
+    Fill(5);
+    const char16_t* values[] = {u"A", u"A", u"A", u"B", u"B"};
+    View->BeginUpdate();
+    for (int32_t record = 0; record < 5; ++record) {
+        View->DataController().SetValue(record, 0, rtl::Variant(rtl::UnicodeString(values[record])));
+    }
+    View->EndUpdate();
+    View->Columns(0)->Options().SetCellMerging(true);
+    TuiGridTableViewInfo& viewInfo = Layout();
+    ASSERT_TRUE(viewInfo.HasMergingColumn());
+    const TuiGridDataCellViewInfo& first = viewInfo.Rows(0).Cells(0);
+    EXPECT_TRUE(first.IsMerging());
+    EXPECT_EQ(first.Bounds().Bottom, viewInfo.Rows(2).Bounds().Bottom);
+    EXPECT_EQ(first.UnmergedBounds(), viewInfo.Placement().Rows[0].Cells[0]);
+    EXPECT_EQ(first.EditViewInfo().Bounds, first.ContentBounds()) << "the editor fills the merged cell";
+    EXPECT_EQ(viewInfo.Rows(1).Cells(0).MergingCell(), &first);
+    EXPECT_EQ(viewInfo.Rows(2).Cells(0).MergingCell(), &first);
+    EXPECT_TRUE(viewInfo.Rows(3).Cells(0).IsMerging());
+    EXPECT_FALSE(viewInfo.Rows(0).Cells(1).IsMerging()) << "other columns do not merge";
+    TuiCustomGridHitTest& hitTest = viewInfo.GetHitTest(CentreOf(viewInfo.Rows(1).Cells(0).Bounds()));
+    EXPECT_EQ(static_cast<TuiGridRecordHitTest&>(hitTest).RowIndex(), 1) << "a merged cell is still hit";
+
+    View->OptionsSelection().SetMultiSelect(true);
+    View->DataController().ChangeRowSelection(1, true);
+    Layout();
+    EXPECT_EQ(viewInfo.Rows(0).Cells(0).Bounds().Bottom, viewInfo.Rows(1).Bounds().Bottom)
+        << "the merge stops after the selected row";
+    EXPECT_FALSE(viewInfo.Rows(2).Cells(0).IsMerged());
+
+    viewInfo.ScrollRecords(1);
+    EXPECT_EQ(viewInfo.Rows(0).RowIndex(), 1);
+    EXPECT_FALSE(viewInfo.Rows(0).Cells(0).IsMerging()) << "a selected row does not merge";
+    EXPECT_TRUE(viewInfo.Rows(2).Cells(0).IsMerging());
+    ui_test::ExpectLayoutInvariants(viewInfo);
+}
+
 TEST_F(GridTableViewInfoTest, ACellShowsItsRecordsValueThroughItsColumnsEditor) {
     Fill(3);
     TuiGridTableViewInfo& viewInfo = Layout();
