@@ -101,20 +101,20 @@ TuiCustomGridHitTest* TuiGridColumnHeaderViewInfo::HitTestAt(vcl::TPoint point) 
     if (HasSizingEdge() && SizingEdgeBounds().Contains(point)) {
         auto& hitTest = TuiCustomGridHitTest::Instance<TuiGridColumnHeaderHorzSizingEdgeHitTest>(point);
         hitTest.SetViewInfo(this);
-        hitTest.SetGridView(&FTableViewInfo.GridView());
-        hitTest.SetColumn(&FColumn);
-        hitTest.SetColumnContainerKind(ckHeader);
-        return &hitTest;
+        return &NameColumn(hitTest);
     }
     return GetHitTest(point);
 }
 
 TuiCustomGridHitTest* TuiGridColumnHeaderViewInfo::CreateHitTest(vcl::TPoint point) {
-    auto& hitTest = TuiCustomGridHitTest::Instance<TuiGridColumnHeaderHitTest>(point);
+    return &NameColumn(TuiCustomGridHitTest::Instance<TuiGridColumnHeaderHitTest>(point));
+}
+
+TuiCustomGridColumnHitTest& TuiGridColumnHeaderViewInfo::NameColumn(TuiCustomGridColumnHitTest& hitTest) const {
     hitTest.SetGridView(&FTableViewInfo.GridView());
     hitTest.SetColumn(&FColumn);
     hitTest.SetColumnContainerKind(ckHeader);
-    return &hitTest;
+    return hitTest;
 }
 
 vcl::TAlignment TuiGridColumnHeaderViewInfo::GetAlignmentHorz() const {

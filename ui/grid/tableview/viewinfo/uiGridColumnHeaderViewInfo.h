@@ -7,6 +7,7 @@
 
 namespace ui {
 
+class TuiCustomGridColumnHitTest;
 class TuiCustomLookAndFeelPainter;
 class TuiGridColumn;
 class TuiGridTableViewInfo;
@@ -53,6 +54,8 @@ protected:
 private:
     const TuiCustomLookAndFeelPainter& Painter() const;
     void PlaceCaptionAndSortingMark();
+    // The hit test names the header's view, column and container.
+    TuiCustomGridColumnHitTest& NameColumn(TuiCustomGridColumnHitTest& hitTest) const;
 
     TuiGridTableViewInfo& FTableViewInfo;
     TuiGridColumn& FColumn;
