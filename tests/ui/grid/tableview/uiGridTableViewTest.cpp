@@ -2,6 +2,7 @@
 
 #include "rtl/core/ClassRegistry.h"
 #include "rtl/core/Exceptions.h"
+#include "rtl/variants/VariantConversions.h"
 #include "tests/support/ui/TestForms.h"
 #include "tests/ui/grid/GridTestSupport.h"
 #include "tests/ui/grid/tableview/ApplicationGridView.h"

@@ -14,6 +14,7 @@
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
+#include "ui/grid/tableview/uiGridTableViewStyles.h"
 #include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
@@ -54,11 +55,12 @@ bool SameArea(const TDibSurface& a, const TDibSurface& b, const vcl::TRect& area
 
 TEST_F(GridTablePainterTest, PaintingCoversTheViewAndTwiceGivesTheSamePixels) {
     Fill(30);
-    Layout();
+    const TuiGridTableViewInfo& viewInfo = Layout();
     const auto first = Paint();
     const auto second = Paint();
     EXPECT_EQ(first->Surface.Pixels(), second->Surface.Pixels());
-    EXPECT_EQ(CountPixels(first->Surface, DefaultBounds, RgbOf(vcl::clFuchsia)), 0) << "every pixel is painted";
+    EXPECT_EQ(CountPixels(first->Surface, viewInfo.ClientBounds(), RgbOf(vcl::clFuchsia)), 0)
+        << "every pixel of the client bounds is painted";
 }
 
 TEST_F(GridTablePainterTest, EveryDataCellShowsOneVerticalAndOneHorizontalGridLine) {
@@ -269,7 +271,7 @@ TEST_F(ApplicationGridPaintingTest, TheApplicationsGridPaintsItsFourteenCaptions
     TGridCanvasSurface second(bounds.Width(), bounds.Height());
     view.Painter().Paint(&second.Canvas);
     EXPECT_EQ(first.Surface.Pixels(), second.Surface.Pixels());
-    EXPECT_EQ(CountPixels(first.Surface, bounds, RgbOf(vcl::clFuchsia)), 0);
+    EXPECT_EQ(CountPixels(first.Surface, viewInfo.ClientBounds(), RgbOf(vcl::clFuchsia)), 0);
     const TuiGridDataCellViewInfo& name = viewInfo.Rows(0).Cells(1);
     EXPECT_GT(CountPixels(first.Surface, name.ContentBounds(), RgbOf(name.EditViewInfo().TextColor)), 0)
         << "the row's text is drawn";
