@@ -6,7 +6,9 @@
 #include "ui/editors/choice/uiButton.h"
 #include "ui/editors/choice/uiGroupBox.h"
 #include "ui/editors/dropdown/uiComboBox.h"
+#include "ui/editors/text/uiCurrencyEditProperties.h"
 #include "ui/editors/text/uiLabel.h"
+#include "ui/editors/text/uiLabelProperties.h"
 #include "ui/editors/text/uiTextEdit.h"
 #include "ui/grid/control/uiCustomGrid.h"
 #include "ui/grid/control/uiGridLevel.h"
@@ -131,6 +133,9 @@ constexpr TButtonDescription Buttons[] = {
     {u"Btn_exit", &TmainForm::Btn_exit, u"退出", 818, 55, 92, &TmainForm::btn_exitClick, nullptr},
 };
 
+// The editor that shows a column's cells: a text, a label, or a currency amount with two decimals.
+enum TColumnEditor : uint8_t { ceText, ceLabel, ceCurrency };
+
 // A column of the grid, in item order: the item index is the data-controller item of a sales list's records.
 struct TColumnDescription {
     const char16_t* Name;
@@ -139,23 +144,29 @@ struct TColumnDescription {
     bool HeaderCentred;
     bool HeaderCentredVertically;
     bool Filtering;
+    TColumnEditor Editor;
+    vcl::TAlignment CellAlignment;
 };
 
+constexpr vcl::TAlignment Left = vcl::taLeftJustify;
+constexpr vcl::TAlignment Right = vcl::taRightJustify;
+constexpr vcl::TAlignment Centre = vcl::taCenter;
+
 constexpr TColumnDescription Columns[InvoiceItemCount] = {
-    {u"uiGrid1TableView1Column1", u"序号", 52, false, false, true},
-    {u"uiGrid1TableView1Column2", u"商品名称", 0, true, true, false},
-    {u"uiGrid1TableView1Column3", u"规格型号", 78, false, false, false},
-    {u"uiGrid1TableView1Column4", u"计量单位", 61, true, true, false},
-    {u"uiGrid1TableView1Column11", u"数量", 0, true, true, false},
-    {u"uiGrid1TableView1Column10", u"单价(含税)", 73, true, true, false},
-    {u"uiGrid1TableView1Column12", u"金额(含税)", 69, true, true, false},
-    {u"uiGrid1TableView1Column13", u"税率", 0, true, true, false},
-    {u"uiGrid1TableView1Column5", u"税收分类编码", 85, true, true, true},
-    {u"uiGrid1TableView1Column6", u"企业自编码", 80, true, true, true},
-    {u"uiGrid1TableView1Column7", u"是否使用优惠政策", 106, true, false, true},
-    {u"uiGrid1TableView1Column8", u"零税率标识", 0, true, false, true},
-    {u"uiGrid1TableView1Column9", u"优惠政策说明", 0, false, false, true},
-    {u"uiGrid1TableView1Column14", u"差额税计算扣除额", 0, false, false, true},
+    {u"uiGrid1TableView1Column1", u"序号", 52, false, false, true, ceLabel, Right},
+    {u"uiGrid1TableView1Column2", u"商品名称", 0, true, true, false, ceText, Left},
+    {u"uiGrid1TableView1Column3", u"规格型号", 78, false, false, false, ceText, Left},
+    {u"uiGrid1TableView1Column4", u"计量单位", 61, true, true, false, ceLabel, Centre},
+    {u"uiGrid1TableView1Column11", u"数量", 0, true, true, false, ceLabel, Right},
+    {u"uiGrid1TableView1Column10", u"单价(含税)", 73, true, true, false, ceLabel, Right},
+    {u"uiGrid1TableView1Column12", u"金额(含税)", 69, true, true, false, ceCurrency, Right},
+    {u"uiGrid1TableView1Column13", u"税率", 0, true, true, false, ceLabel, Centre},
+    {u"uiGrid1TableView1Column5", u"税收分类编码", 85, true, true, true, ceLabel, Centre},
+    {u"uiGrid1TableView1Column6", u"企业自编码", 80, true, true, true, ceLabel, Centre},
+    {u"uiGrid1TableView1Column7", u"是否使用优惠政策", 106, true, false, true, ceText, Left},
+    {u"uiGrid1TableView1Column8", u"零税率标识", 0, true, false, true, ceText, Left},
+    {u"uiGrid1TableView1Column9", u"优惠政策说明", 0, false, false, true, ceText, Left},
+    {u"uiGrid1TableView1Column14", u"差额税计算扣除额", 0, false, false, true, ceText, Left},
 };
 
 void ReadForm(TmainForm& form) {
@@ -313,6 +324,24 @@ void ReadView(TmainForm& form, ui::TuiGridTableView& view) {
     view.OptionsView().SetGroupByBox(false);
 }
 
+void ReadColumnEditor(ui::TuiGridColumn& column, const TColumnDescription& description) {
+    switch (description.Editor) {
+    case ceText:
+        column.SetPropertiesClass(&ui::TuiTextEditProperties::StaticClass());
+        break;
+    case ceLabel:
+        column.SetPropertiesClass(&ui::TuiLabelProperties::StaticClass());
+        break;
+    case ceCurrency:
+        column.SetPropertiesClass(&ui::TuiCurrencyEditProperties::StaticClass());
+        static_cast<ui::TuiCurrencyEditProperties&>(*column.Properties()).SetDisplayFormat(u"0.00;-0.00");
+        break;
+    }
+    if (description.CellAlignment != vcl::taLeftJustify) {
+        column.Properties()->GetAlignment().SetHorz(description.CellAlignment);
+    }
+}
+
 void ReadColumn(TmainForm& form, ui::TuiGridColumn& column, const TColumnDescription& description) {
     form.uiGrid1TableView1->AddItem(&column);
     const int32_t item = column.Index();
@@ -328,6 +357,7 @@ void ReadColumn(TmainForm& form, ui::TuiGridColumn& column, const TColumnDescrip
         column.SetHeaderAlignmentVert(ui::vaCenter);
     }
     column.Options().SetFiltering(description.Filtering);
+    ReadColumnEditor(column, description);
     if (item == iiLineNumber) {
         column.SetSortIndex(0);
         column.SetSortOrder(ui::soAscending);

@@ -10,6 +10,7 @@
 #include "ui/editors/choice/uiButton.h"
 #include "ui/editors/choice/uiGroupBox.h"
 #include "ui/editors/dropdown/uiComboBox.h"
+#include "ui/editors/text/uiCurrencyEditProperties.h"
 #include "ui/editors/text/uiLabel.h"
 #include "ui/editors/text/uiTextEdit.h"
 #include "ui/grid/control/uiCustomGrid.h"
@@ -203,6 +204,12 @@ TEST_F(MainFormTest, TheGridShowsFourteenReadOnlyColumnsInItemOrderSortedByTheLi
                                   u"数量",         u"单价(含税)",      u"金额(含税)",       u"税率",
                                   u"税收分类编码", u"企业自编码",      u"是否使用优惠政策", u"零税率标识",
                                   u"优惠政策说明", u"差额税计算扣除额"};
+    const char* label = "TuiLabelProperties";
+    const char* text = "TuiTextEditProperties";
+    const char* editors[] = {label, text,  text,  label, label, label, "TuiCurrencyEditProperties",
+                             label, label, label, text,  text,  text,  text};
+    const vcl::TAlignment l = vcl::taLeftJustify, r = vcl::taRightJustify, c = vcl::taCenter;
+    const vcl::TAlignment alignments[] = {r, l, l, c, r, r, r, c, c, c, l, l, l, l};
     const std::map<int32_t, int32_t> widths = {{0, 52}, {2, 78}, {3, 61}, {5, 73},
                                                {6, 69}, {8, 85}, {9, 80}, {10, 106}};
     ASSERT_EQ(view.ItemCount(), app::InvoiceItemCount);
@@ -223,7 +230,12 @@ TEST_F(MainFormTest, TheGridShowsFourteenReadOnlyColumnsInItemOrderSortedByTheLi
         }
         EXPECT_EQ(column.HeaderAlignmentHorz() == vcl::taCenter, item == 1 || (item >= 3 && item <= 11)) << item;
         EXPECT_EQ(column.Options().Filtering(), item == 0 || item > 7) << item;
+        ASSERT_NE(column.Properties(), nullptr) << item;
+        EXPECT_EQ(Utf8(column.Properties()->ClassType().ClassName()), editors[item]) << item;
+        EXPECT_EQ(column.Properties()->GetAlignment().Horz(), alignments[item]) << item;
     }
+    auto& amount = static_cast<ui::TuiCurrencyEditProperties&>(*view.Columns(app::iiAmount)->Properties());
+    EXPECT_EQ(Utf8(amount.DisplayFormat()), "0.00;-0.00");
     EXPECT_EQ(view.Columns(0)->SortIndex(), 0);
     EXPECT_EQ(view.Columns(0)->SortOrder(), ui::soAscending);
     EXPECT_FALSE(view.OptionsData().Editing());
