@@ -2,6 +2,7 @@
 // parents, the texts, limits and looks of the controls, and the grid's columns.
 
 #include "app/invoice/InvoiceRecords.h"
+#include "rtl/WindowsApi.h"
 #include "tests/app/main/MainFormTestSupport.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/ui/GeometryPrinting.h"
@@ -19,6 +20,7 @@
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
+#include "ui/grid/view/uiGridSite.h"
 #include "ui/pagecontrol/statusbar/uxStatusBar.h"
 #include "ui/pagecontrol/statusbar/uxStatusBarTextPanelStyle.h"
 #include "vcl/stdctrls/Edit.h"
@@ -200,6 +202,8 @@ TEST_F(MainFormTest, TheGridShowsFourteenReadOnlyColumnsInItemOrderSortedByTheLi
     ui::TuiGridTableView& view = *form.uiGrid1TableView1;
     EXPECT_EQ(form.uiGrid1Level1->GridView(), &view);
     EXPECT_EQ(form.uiGrid1Level1->Name(), u"uiGrid1Level1");
+    ASSERT_TRUE(view.Site().HandleAllocated());
+    EXPECT_TRUE(IsWindowVisible(view.Site().Handle())) << "the grid shows its view";
     const char16_t* captions[] = {u"序号",         u"商品名称",        u"规格型号",         u"计量单位",
                                   u"数量",         u"单价(含税)",      u"金额(含税)",       u"税率",
                                   u"税收分类编码", u"企业自编码",      u"是否使用优惠政策", u"零税率标识",
