@@ -225,6 +225,7 @@ void TuiCustomGridTableView::RemoveItem(TuiCustomGridTableItem* item) {
         if (item->FVisible) {
             ChangeItemVisible(item, false);
         }
+        ItemRemoving(item);
         std::erase(FItems, item);
         item->FIndex = -1;
         ReindexItems();

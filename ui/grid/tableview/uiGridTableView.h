@@ -24,6 +24,8 @@ class TuiGridTableOptionsSelection;
 class TuiGridTableOptionsView;
 class TuiGridTableViewStyles;
 
+class TuiGridTableController;
+
 class TuiGridTableView : public TuiCustomGridTableView {
     RTL_DECLARE_CLASS(TuiGridTableView, TuiCustomGridTableView)
 public:
@@ -102,9 +104,20 @@ public:
     virtual void GetStoredPropertyValue(rtl::UnicodeStringView name, rtl::Variant& value);
     virtual void SetStoredPropertyValue(rtl::UnicodeStringView name, const rtl::Variant& value);
 
+    TuiGridTableController& Controller();
+    // ColumnHorzSizing of the view and of the column.
+    bool CanItemHorzSize(TuiCustomGridTableItem& item) override;
+
 protected:
+    std::unique_ptr<TuiCustomGridController> CreateController() override;
+    void GetItemsForCopy(std::vector<TuiCustomGridTableItem*>& items, bool copyAll) override;
+    int32_t CalculateItemBestFitWidth(TuiCustomGridTableItem& item) override;
+    void ItemBestFitApplied(TuiCustomGridTableItem& item, bool fireEvents) override;
+    void ItemRemoving(TuiCustomGridTableItem* item) override;
     TuiCustomGridTableItem* NewItem(rtl::TComponent* owner) override;
     std::unique_ptr<TuiCustomGridTableViewData> CreateViewData() override;
+    std::unique_ptr<TuiCustomGridPainter> CreatePainter() override;
+    std::unique_ptr<TuiCustomGridViewInfo> CreateViewInfo() override;
     std::unique_ptr<TuiCustomGridOptionsBehavior> CreateOptionsBehavior() override;
     std::unique_ptr<TuiCustomGridTableFiltering> CreateFiltering() override;
     std::unique_ptr<TuiCustomGridOptionsSelection> CreateOptionsSelection() override;
