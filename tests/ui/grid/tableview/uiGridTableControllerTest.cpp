@@ -1,10 +1,13 @@
 #include "ui/grid/tableview/uiGridTableController.h"
 
 #include "rtl/WindowsApi.h"
+#include "rtl/variants/VariantConversions.h"
 #include "tests/support/ui/DibSurface.h"
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
+#include "tests/support/ui/TestForms.h"
 #include "tests/ui/grid/GridTestSupport.h"
+#include "tests/ui/grid/tableview/ApplicationGridView.h"
 #include "ui/core/controls/uiControlScrollBars.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/data/values/uiScalarValueTypes.h"
@@ -443,6 +446,46 @@ TEST_F(GridTableControllerTest, ADraggedRowHeightIsClampedWhileTheAutomaticHeigh
     Controller().SizeDataRows(0);
     EXPECT_EQ(View->OptionsView().DataRowHeight(), 0);
     EXPECT_GT(Controller().DataRowHeight(), 1);
+}
+
+// The application's view as its main window shows an import: 914 x 364 in the "Blue" skin, 500 records written in one
+// update, then every column fitted.
+TEST(GridTableControllerImportTest, AnImportLaysOutOnceInItemZeroOrderAndBestFitLaysOutOnceMore) {
+    auto form = ui_test::CreateTestForm<ui_test::TApplicationGridForm>();
+    ui_test::LoadApplicationGridView(*form);
+    ui_test::ShowTestForm(*form, 914, 364, ui_test::TFormPlacement::OffScreen);
+    form->Grid->LookAndFeel().SetSkinName(u"Blue");
+    ui_test::ProcessPendingMessages();
+    TuiGridTableView& view = *form->View;
+    int32_t layouts = 0;
+    form->Grid->SetOnLayoutChanged([&](TuiCustomGrid&, TuiCustomGridView*) { ++layouts; });
+
+    TuiGridDataController& data = view.DataController();
+    view.BeginUpdate();
+    data.SetRecordCount(500);
+    for (int32_t record = 0; record < 500; ++record) {
+        data.SetValue(record, 0, rtl::Variant(500 - record));
+        data.SetValue(record, 1, rtl::Variant(record % 7 == 0 ? u"不锈钢保温杯（大号，带滤网）" : u"中性笔"));
+        data.SetValue(record, 3, rtl::Variant(u"个"));
+    }
+    view.EndUpdate();
+    ui_test::ProcessPendingMessages();
+    EXPECT_EQ(layouts, 1);
+
+    TuiGridTableController& controller = view.Controller();
+    const TuiGridTablePlacement placement = controller.Placement();
+    ASSERT_GT(placement.Rows.size(), 5u);
+    for (size_t row = 0; row < placement.Rows.size(); ++row) {
+        const int32_t record = data.GetRowInfo(placement.Rows[row].RecordIndex).RecordIndex;
+        EXPECT_EQ(rtl::VarToInteger(data.GetValue(record, 0)), static_cast<int32_t>(row) + 1) << row;
+    }
+
+    const int32_t narrowWidth = view.Columns(1)->Width();
+    view.ApplyBestFit(nullptr, false, false);
+    ui_test::ProcessPendingMessages();
+    EXPECT_EQ(layouts, 2);
+    EXPECT_GT(view.Columns(1)->Width(), narrowWidth);
+    EXPECT_EQ(controller.Placement().ColumnHeaders.at(1).Width(), view.Columns(1)->Width());
 }
 
 } // namespace
