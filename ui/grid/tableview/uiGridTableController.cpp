@@ -465,7 +465,7 @@ std::unique_ptr<TuiDragAndDropObject> TuiGridTableController::CreateDragAndDropO
         return nullptr;
     }
     return std::make_unique<TuiGridColumnHorzSizingObject>(*this, *column, placement.ColumnHeaders.at(spot.Column),
-                                                           point.X);
+                                                           point);
 }
 
 void TuiGridTableController::MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) {

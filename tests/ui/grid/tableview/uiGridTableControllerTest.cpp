@@ -91,6 +91,14 @@ protected:
         }
         return indexes;
     }
+    // What the site shows on the display now.
+    std::vector<uint32_t> ScreenPixels(int width, int height) {
+        ui_test::TDibSurface surface(width, height);
+        HDC dc = GetDC(Site().Handle());
+        BitBlt(surface.DC(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
+        ReleaseDC(Site().Handle(), dc);
+        return surface.Pixels();
+    }
     void FocusSite() {
         Site().SetFocus();
         ui_test::ProcessPendingMessages();
@@ -355,16 +363,10 @@ TEST_F(GridTableControllerOnScreenTest, TheSizingLineIsInvertedSoDrawingItTwiceL
     const vcl::TRect header = Controller().Placement().ColumnHeaders.at(0);
     const int width = Site().ClientWidth();
     const int height = Site().ClientHeight();
-    auto capture = [&] {
-        ui_test::TDibSurface surface(width, height);
-        HDC dc = GetDC(Site().Handle());
-        BitBlt(surface.DC(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
-        ReleaseDC(Site().Handle(), dc);
-        return surface.Pixels();
-    };
+    auto capture = [&] { return ScreenPixels(width, height); };
     Site().Repaint();
     const std::vector<uint32_t> before = capture();
-    TuiGridColumnHorzSizingObject sizing(Controller(), *View->Columns(0), header, header.Right);
+    TuiGridColumnHorzSizingObject sizing(Controller(), *View->Columns(0), header, vcl::Point(header.Right, 5));
     sizing.BeginDragAndDrop();
     const std::vector<uint32_t> drawn = capture();
     sizing.SetDirty(true);
@@ -425,13 +427,31 @@ TEST_F(GridTableControllerOnScreenTest, ACutCellTextShowsItsWholeTextInAHintUnti
     EXPECT_FALSE(hints.IsHintShown());
 }
 
+TEST_F(GridTableControllerOnScreenTest, ARepaintInTheMiddleOfASizingKeepsTheLine) {
+    Fill({u"A", u"B"}, 3);
+    const vcl::TRect header = Controller().Placement().ColumnHeaders.at(0);
+    const int32_t y = Centre(header).Y;
+    const int width = Site().ClientWidth();
+    const int height = Site().ClientHeight();
+    Site().Repaint();
+    const std::vector<uint32_t> plain = ScreenPixels(width, height);
+    ui_test::MouseDown(Site(), vcl::mbLeft, vcl::Point(header.Right, y));
+    ui_test::MouseMove(Site(), vcl::Point(header.Right + 20, y), {vcl::ssLeft});
+    const std::vector<uint32_t> sizing = ScreenPixels(width, height);
+    ASSERT_NE(sizing, plain);
+    Site().Repaint();
+    EXPECT_EQ(ScreenPixels(width, height), sizing);
+    ui_test::MouseUp(Site(), vcl::mbLeft, vcl::Point(header.Right + 20, y));
+    EXPECT_EQ(View->Columns(0)->Width(), 120);
+}
+
 TEST_F(GridTableControllerTest, ADraggedRowHeightIsClampedWhileTheAutomaticHeightStaysZero) {
     Fill({u"A"}, 10);
     View->OptionsView().SetDataRowHeight(30);
     ASSERT_EQ(Controller().DataRowHeight(), 30);
     const TuiGridRowPlacement row = Controller().Placement().Rows.at(2);
     auto drag = [&](int32_t toY) {
-        TuiGridRowSizingObject sizing(Controller(), row.Bounds, row.Bounds.Bottom);
+        TuiGridRowSizingObject sizing(Controller(), row.Bounds, vcl::Point(5, row.Bounds.Bottom));
         bool accepted = false;
         sizing.DragAndDrop(vcl::Point(5, toY), accepted);
         EXPECT_TRUE(accepted);
