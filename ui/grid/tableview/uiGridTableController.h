@@ -16,11 +16,13 @@
 namespace ui {
 
 class TuiGridColumn;
+class TuiGridPullFocusing;
 class TuiGridTableView;
 
 class TuiGridTableController : public TuiCustomGridTableController {
 public:
     explicit TuiGridTableController(TuiGridTableView& gridView);
+    ~TuiGridTableController() override;
 
     TuiGridTableView& GridTableView() const;
 
@@ -78,11 +80,16 @@ protected:
     void MakeItemVisible(TuiCustomGridTableItem* item) override;
 
 private:
+    friend class TuiGridPullFocusing;
+
     TuiGridTableMeasures Measures();
     std::vector<TuiGridColumn*> VisibleColumnList() const;
     bool CanSortColumn(TuiGridColumn& column) const;
     // Steps the focused cell; on wrap to the next (previous) record. Whether it moved.
     bool StepFocusCell(bool forward);
+    // Steps the focused cell within the focused record only.
+    bool StepFocusCellInRecord(bool forward);
+    bool CanPullFocus(vcl::TMouseButton button, vcl::TShiftState shift) const;
     bool FocusEdgeCell(bool last);
     void ScrollHorizontally(TScrollCode code, int32_t& position);
     void ScrollVertically(TScrollCode code, int32_t& position);
@@ -98,6 +105,7 @@ private:
     std::vector<int> FColumnWidths;
     std::vector<int> FRecordHeights;
     int32_t FPressedRow = -1;
+    std::unique_ptr<TuiGridPullFocusing> FPullFocusing;
 };
 
 } // namespace ui

@@ -445,6 +445,34 @@ TEST_F(GridTableControllerOnScreenTest, ARepaintInTheMiddleOfASizingKeepsTheLine
     EXPECT_EQ(View->Columns(0)->Width(), 120);
 }
 
+TEST_F(GridTableControllerOnScreenTest, PullingTheMouseSelectsCellsAndScrollsBelowTheRows) {
+    Fill({u"A", u"B", u"C", u"D", u"E"}, 100);
+    View->OptionsSelection().SetCellMultiSelect(true);
+    for (int32_t i = 0; i < View->ItemCount(); ++i) {
+        View->Columns(i)->SetWidth(60);
+    }
+    ui_test::MouseDown(Site(), vcl::mbLeft, CellCentre(1, 1));
+    ui_test::MouseMove(Site(), CellCentre(2, 2), {vcl::ssLeft});
+    ui_test::MouseMove(Site(), CellCentre(3, 3), {vcl::ssLeft});
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 3);
+    EXPECT_EQ(Controller().FocusedItem(), View->VisibleColumns(3));
+    EXPECT_EQ(Data().GetSelectedRowCount(), 3);
+    EXPECT_EQ(SelectedColumnIndexes(), (std::vector<int32_t>{1, 2, 3}));
+
+    // Below the rows the records scroll under the held button, and the selection follows.
+    const int32_t visible = Controller().VisibleRecordCount();
+    const vcl::TPoint below = vcl::Point(CellCentre(3, 3).X, Site().ClientHeight() + 20);
+    ui_test::MouseMove(Site(), below, {vcl::ssLeft});
+    ui_test::PumpMessages(400);
+    ui_test::MouseUp(Site(), vcl::mbLeft, below);
+    EXPECT_GT(Controller().TopRecordIndex(), 0);
+    EXPECT_GE(Data().GetFocusedRowIndex(), visible);
+    EXPECT_EQ(Data().GetSelectedRowCount(), Data().GetFocusedRowIndex());
+    const int32_t afterRelease = Data().GetFocusedRowIndex();
+    ui_test::PumpMessages(200);
+    EXPECT_EQ(Data().GetFocusedRowIndex(), afterRelease) << "releasing the button stops the scrolling";
+}
+
 TEST_F(GridTableControllerTest, ADraggedRowHeightIsClampedWhileTheAutomaticHeightStaysZero) {
     Fill({u"A"}, 10);
     View->OptionsView().SetDataRowHeight(30);
