@@ -68,6 +68,10 @@ int32_t TuiCustomGridTableController::MaxTopRecordIndex() {
     return std::max(count - PageVisibleRecordCount(count - 1, false), 0);
 }
 
+void TuiCustomGridTableController::CheckCoordinates() {
+    SetTopRecordIndex(FTopRecordIndex);
+}
+
 void TuiCustomGridTableController::TopRecordIndexChanged() {
     TableView().LayoutChanged();
 }

@@ -67,6 +67,8 @@ public:
     virtual void HandleGridKey(uint16_t& key, vcl::TShiftState shift);
 
 protected:
+    // The top record is clamped again to the records the view now has.
+    void CheckCoordinates() override;
     // Whether Ctrl toggles a pressed row and Shift+Ctrl adds a range to the selection.
     virtual bool CtrlTogglesSelection() const { return true; }
     // The top record changed: the view lays its rows out again.

@@ -125,6 +125,14 @@ void TuiGridTableController::SetLeftPos(int32_t value) {
     GridTableView().DoLeftPosChanged();
 }
 
+void TuiGridTableController::CheckCoordinates() {
+    if (!GridView().Site().HandleAllocated()) {
+        return;
+    }
+    TuiCustomGridTableController::CheckCoordinates();
+    SetLeftPos(FLeftPos);
+}
+
 void TuiGridTableController::TopRecordIndexChanged() {
     TuiCustomGridTableController::TopRecordIndexChanged();
     GridView().Site().UpdateScrollBars();

@@ -74,6 +74,8 @@ public:
     void SortByHeaderClick(TuiGridColumn& column, vcl::TShiftState shift);
 
 protected:
+    // The horizontal position is clamped again too; nothing while the site has no window to measure.
+    void CheckCoordinates() override;
     void TopRecordIndexChanged() override;
     // Under cell multi-selection Ctrl acts as a plain click and Shift+Ctrl as Shift.
     bool CtrlTogglesSelection() const override { return !IsCellMultiSelect(); }

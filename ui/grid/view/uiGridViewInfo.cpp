@@ -4,6 +4,7 @@
 #include "ui/grid/cells/uiGridHitTests.h"
 #include "ui/grid/control/uiCustomGrid.h"
 #include "ui/grid/view/uiCustomGridView.h"
+#include "ui/grid/view/uiGridController.h"
 #include "ui/grid/view/uiGridSite.h"
 #include "ui/grid/view/uiGridViewStyles.h"
 
@@ -29,6 +30,7 @@ void TuiCustomGridViewInfo::CalculateInBounds(const vcl::TRect& rect) {
         FSite->SetBoundsRect(rect);
         FClientBounds = FSite->GetClientBounds();
         Calculate();
+        AfterCalculating();
     } catch (...) {
         FIsCalculating = false;
         UpdateVisibility(true);
@@ -36,6 +38,11 @@ void TuiCustomGridViewInfo::CalculateInBounds(const vcl::TRect& rect) {
     }
     FIsCalculating = false;
     UpdateVisibility(true);
+}
+
+void TuiCustomGridViewInfo::AfterCalculating() {
+    FSite->UpdateScrollBars();
+    GridView().Controller().CheckCoordinatesGuarded();
 }
 
 void TuiCustomGridViewInfo::Recalculate() {

@@ -161,7 +161,6 @@ TEST_F(GridTableControllerTest, TheBarsShowRowsAndPixelsAndScrollByLinesAndPages
     TuiControlScrollBar* horizontal = Site().HScrollBar();
     ASSERT_NE(vertical, nullptr);
     ASSERT_NE(horizontal, nullptr);
-    Site().UpdateScrollBars();
     const int32_t visible = Controller().VisibleRecordCount();
     EXPECT_EQ(vertical->Max(), 99);
     EXPECT_EQ(vertical->PageSize(), visible);
@@ -180,6 +179,23 @@ TEST_F(GridTableControllerTest, TheBarsShowRowsAndPixelsAndScrollByLinesAndPages
     horizontal->ScrollByCode(scPageDown);
     EXPECT_EQ(Controller().LeftPos(), std::min(10 + Site().ClientWidth(), 600 - Site().ClientWidth()));
     EXPECT_EQ(horizontal->Position(), Controller().LeftPos());
+}
+
+TEST_F(GridTableControllerTest, FewerRecordsOrWiderColumnsBringTheTopAndTheLeftPositionBack) {
+    Fill({u"A", u"B", u"C", u"D", u"E", u"F"}, 100);
+    Controller().SetTopRecordIndex(50);
+    Controller().SetLeftPos(150);
+    ASSERT_EQ(Controller().LeftPos(), 150);
+    View->BeginUpdate();
+    Data().SetRecordCount(10);
+    for (int32_t i = 0; i < View->ItemCount(); ++i) {
+        View->Columns(i)->SetWidth(50);
+    }
+    View->EndUpdate();
+    ui_test::ProcessPendingMessages();
+    EXPECT_EQ(Controller().TopRecordIndex(), 0);
+    EXPECT_EQ(Controller().LeftPos(), 0);
+    EXPECT_EQ(Site().VScrollBar()->Max(), 9);
 }
 
 TEST_F(GridTableControllerTest, LeftPosStopsAtTheDataWidthAndReportsOnlyChanges) {
