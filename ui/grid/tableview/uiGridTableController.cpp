@@ -454,7 +454,8 @@ void TuiGridTableController::MouseDown(vcl::TMouseButton button, vcl::TShiftStat
         break;
     case TuiGridPlacementSpotKind::ColumnHeader:
         if (button == vcl::mbLeft && !shift.Contains(vcl::ssDouble)) {
-            FPressedColumn = columns.at(spot.Column);
+            SetPressedColumn(columns.at(spot.Column));
+            columns.at(spot.Column)->DoHeaderClick();
         }
         break;
     case TuiGridPlacementSpotKind::Record:
@@ -473,7 +474,7 @@ void TuiGridTableController::MouseUp(vcl::TMouseButton button, vcl::TShiftState 
     TuiCustomGridTableController::MouseUp(button, shift, x, y);
     FPullFocusing->Stop();
     TuiGridColumn* pressedColumn = FPressedColumn;
-    FPressedColumn = nullptr;
+    SetPressedColumn(nullptr);
     if (FPressedRow >= 0) {
         SelectOnMouseUp(FPressedRow, shift);
         FPressedRow = -1;
@@ -481,6 +482,28 @@ void TuiGridTableController::MouseUp(vcl::TMouseButton button, vcl::TShiftState 
     if (pressedColumn != nullptr && button == vcl::mbLeft && GridView().Site().IsMouseInPressedArea(x, y)) {
         SortByHeaderClick(*pressedColumn, shift);
     }
+}
+
+void TuiGridTableController::InvalidateColumnHeader(const TuiGridColumn* column) {
+    if (column == nullptr || column->VisibleIndex() < 0) {
+        return;
+    }
+    const TuiGridTablePlacement placement = Placement();
+    if (column->VisibleIndex() < static_cast<int32_t>(placement.ColumnHeaders.size())) {
+        GridView().InvalidateRect(placement.ColumnHeaders[column->VisibleIndex()]);
+    }
+}
+
+void TuiGridTableController::SetPressedColumn(TuiGridColumn* column) {
+    if (column == FPressedColumn) {
+        return;
+    }
+    // While the view is being laid out the headers are painted anew anyway.
+    if (!GridView().IsCalculating()) {
+        InvalidateColumnHeader(FPressedColumn);
+        InvalidateColumnHeader(column);
+    }
+    FPressedColumn = column;
 }
 
 void TuiGridTableController::SizeDataRows(int32_t height) {

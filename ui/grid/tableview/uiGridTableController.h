@@ -39,6 +39,8 @@ public:
 
     bool IsCellMultiSelect() const;
     TuiGridColumn* PressedColumn() const { return FPressedColumn; }
+    // The headers of the old and the new pressed column are repainted.
+    void SetPressedColumn(TuiGridColumn* column);
     TuiGridColumn* CellSelectionAnchor() const { return FCellSelectionAnchor; }
     int32_t SelectedColumnCount() const { return static_cast<int32_t>(FSelectedColumns.size()); }
     TuiGridColumn* SelectedColumns(int32_t index) const { return FSelectedColumns.at(index); }
@@ -97,6 +99,7 @@ private:
     void ScrollVertically(TScrollCode code, int32_t& position);
     void UpdateColumnSelection(bool extend);
     void CheckCellHint(vcl::TPoint point);
+    void InvalidateColumnHeader(const TuiGridColumn* column);
     void ClickRecord(const TuiGridPlacementSpot& spot, vcl::TMouseButton button, vcl::TShiftState shift);
 
     int32_t FLeftPos = 0;

@@ -262,7 +262,16 @@ TEST_F(GridTableControllerTest, HeaderClicksSortAscendingThenDescendingCtrlRemov
     Fill({u"A", u"B"}, 5);
     TuiGridColumn* a = View->Columns(0);
     TuiGridColumn* b = View->Columns(1);
-    ui_test::Click(Site(), HeaderCentre(1));
+    std::vector<std::string> clicks;
+    b->SetOnHeaderClick([&](TuiGridColumn&) { clicks.push_back("column"); });
+    View->SetOnColumnHeaderClick([&](TuiGridTableView&, TuiGridColumn* column) {
+        clicks.push_back(column == b ? "view" : "view of another column");
+    });
+    ui_test::MouseDown(Site(), vcl::mbLeft, HeaderCentre(1));
+    EXPECT_EQ(Controller().PressedColumn(), b);
+    EXPECT_EQ(clicks, (std::vector<std::string>{"column", "view"}));
+    ui_test::MouseUp(Site(), vcl::mbLeft, HeaderCentre(1));
+    EXPECT_EQ(Controller().PressedColumn(), nullptr);
     EXPECT_EQ(b->SortOrder(), soAscending);
     ui_test::PumpMessages(600); // no double click
     ui_test::Click(Site(), HeaderCentre(1));
