@@ -2,9 +2,12 @@
 
 #include "rtl/WindowsApi.h"
 #include "ui/grid/customtable/uiCustomGridTableItem.h"
+#include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/customtable/uiGridTableScrolling.h"
+#include "ui/grid/view/uiGridSite.h"
+#include "vcl/forms/Form.h"
 
 #include <algorithm>
 
@@ -272,9 +275,42 @@ void TuiCustomGridTableController::KeyPress(char16_t& key) {
     }
 }
 
+bool TuiCustomGridTableController::WantsDialogKey(uint16_t key) {
+    TuiCustomGridTableOptionsBehavior& behavior = TableView().OptionsBehavior();
+    return (key == VK_TAB && behavior.FocusCellOnTab()) || (key == VK_RETURN && behavior.GoToNextCellOnEnter());
+}
+
+void TuiCustomGridTableController::FocusNextControl(bool forward) {
+    TuiGridSite& site = GridView().Site();
+    if (vcl::TCustomForm* form = vcl::GetParentForm(&site)) {
+        form->SelectNext(&site, forward, true);
+    }
+}
+
+void TuiCustomGridTableController::HandleTabKey(vcl::TShiftState shift) {
+    const bool forward = !shift.Contains(vcl::ssShift);
+    const bool cycle = TableView().OptionsBehavior().FocusCellOnCycle();
+    if (shift.Contains(vcl::ssCtrl) || !StepFocusCell(forward, cycle)) {
+        FocusNextControl(forward);
+    }
+}
+
 void TuiCustomGridTableController::HandleGridKey(uint16_t& key, vcl::TShiftState shift) {
     const bool ctrlOnly = SelectionModifiers(shift) == vcl::TShiftState{vcl::ssCtrl};
+    const bool shiftAtMost = (SelectionModifiers(shift) - vcl::TShiftState{vcl::ssShift}).IsEmpty();
     switch (key) {
+    case VK_TAB:
+        if (!TableView().OptionsBehavior().FocusCellOnTab() || shift.Contains(vcl::ssAlt)) {
+            return;
+        }
+        HandleTabKey(shift);
+        break;
+    case VK_RETURN:
+        if (!TableView().OptionsBehavior().GoToNextCellOnEnter() || !shiftAtMost) {
+            return;
+        }
+        StepFocusCell(!shift.Contains(vcl::ssShift), TableView().OptionsBehavior().FocusCellOnCycle());
+        break;
     case VK_PRIOR:
         GoToPrevPage(false);
         break;

@@ -325,12 +325,12 @@ bool TuiGridTableController::StepFocusCellInRecord(bool forward) {
     return true;
 }
 
-bool TuiGridTableController::StepFocusCell(bool forward) {
+bool TuiGridTableController::StepFocusCell(bool forward, bool allowRecordChange) {
     if (StepFocusCellInRecord(forward)) {
         return true;
     }
     const std::vector<TuiGridColumn*> columns = VisibleColumnList();
-    if (!TableView().OptionsSelection().CellSelect() || columns.empty()) {
+    if (!allowRecordChange || !TableView().OptionsSelection().CellSelect() || columns.empty()) {
         return false;
     }
     const bool moved = forward ? GoToNextRecord(false) : GoToPrevRecord(false);
@@ -355,7 +355,7 @@ void TuiGridTableController::HandleGridKey(uint16_t& key, vcl::TShiftState shift
     switch (key) {
     case VK_LEFT:
     case VK_RIGHT:
-        if (!StepFocusCell(key == VK_RIGHT)) {
+        if (!StepFocusCell(key == VK_RIGHT, true)) {
             SetLeftPos(FLeftPos + (key == VK_RIGHT ? HorzScrollStep : -HorzScrollStep));
         }
         key = 0;
@@ -375,9 +375,9 @@ void TuiGridTableController::HandleGridKey(uint16_t& key, vcl::TShiftState shift
         break;
     default:
         TuiCustomGridTableController::HandleGridKey(key, shift);
-        return;
+        break;
     }
-    if (FocusedItem() != prevFocusedItem) {
+    if (key == 0 && FocusedItem() != prevFocusedItem) {
         UpdateColumnSelection(extend);
     }
 }

@@ -76,6 +76,7 @@ public:
     void SortByHeaderClick(TuiGridColumn& column, vcl::TShiftState shift);
 
 protected:
+    bool StepFocusCell(bool forward, bool allowRecordChange) override;
     // The horizontal position is clamped again too; nothing while the site has no window to measure.
     void CheckCoordinates() override;
     void TopRecordIndexChanged() override;
@@ -89,8 +90,6 @@ private:
     TuiGridTableMeasures Measures();
     std::vector<TuiGridColumn*> VisibleColumnList() const;
     bool CanSortColumn(TuiGridColumn& column) const;
-    // Steps the focused cell; on wrap to the next (previous) record. Whether it moved.
-    bool StepFocusCell(bool forward);
     // Steps the focused cell within the focused record only.
     bool StepFocusCellInRecord(bool forward);
     bool CanPullFocus(vcl::TMouseButton button, vcl::TShiftState shift) const;

@@ -36,6 +36,8 @@ public:
     // The site's scroll bars: their ranges and positions, and what a bar's scrolling does. Nothing in the base.
     virtual void InitScrollBarsParameters() {}
     virtual void Scroll(TScrollBarKind /*kind*/, TScrollCode /*code*/, int32_t& /*position*/) {}
+    // Whether a dialog key (Tab, Enter, Escape) goes to the site rather than to the form. None in the base.
+    virtual bool WantsDialogKey(uint16_t /*key*/) { return false; }
     // The site's keys; a key handled is cleared. Nothing in the base.
     virtual void KeyDown(uint16_t& /*key*/, vcl::TShiftState /*shift*/) {}
     virtual void KeyPress(char16_t& /*key*/) {}

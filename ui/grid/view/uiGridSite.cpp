@@ -6,6 +6,7 @@
 #include "ui/grid/view/uiGridDragAndDrop.h"
 #include "ui/grid/view/uiGridPainter.h"
 #include "ui/grid/view/uiGridViewInfo.h"
+#include "vcl/system/Messages.h"
 
 namespace ui {
 
@@ -77,6 +78,14 @@ void TuiGridSite::MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int3
     }
     GridView().Controller().MouseUp(button, shift, x, y);
     TuiControl::MouseUp(button, shift, x, y);
+}
+
+void TuiGridSite::Dispatch(vcl::TMessage& message) {
+    if (message.Msg == vcl::CM_WANTSPECIALKEY) {
+        message.Result = GridView().Controller().WantsDialogKey(static_cast<uint16_t>(message.WParam)) ? 1 : 0;
+        return;
+    }
+    TuiControl::Dispatch(message);
 }
 
 void TuiGridSite::InitScrollBarsParameters() {

@@ -25,6 +25,7 @@
 #include "vcl/forms/Screen.h"
 #include "vcl/hints/HintWindow.h"
 #include "vcl/services/Clipboard.h"
+#include "vcl/stdctrls/Edit.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -256,6 +257,41 @@ TEST_F(GridTableControllerTest, ShiftRightSelectsColumnsFromTheAnchorAndARightCl
     ui_test::PressKey('A', {vcl::ssCtrl});
     EXPECT_EQ(Data().GetSelectedRowCount(), 10);
     EXPECT_EQ(SelectedColumnIndexes(), (std::vector<int32_t>{0, 1, 2, 3, 4}));
+}
+
+TEST_F(GridTableControllerTest, TabAndEnterStepCellsAndTabLeavesTheGridAtTheEnd) {
+    Fill({u"A", u"B"}, 2);
+    auto* next = new vcl::TEdit(Form.get());
+    next->SetParent(Form.get());
+    next->SetBounds(0, 260, 100, 20);
+    next->SetTabOrder(1);
+    View->OptionsBehavior().SetFocusCellOnTab(true);
+    View->OptionsBehavior().SetGoToNextCellOnEnter(true);
+    ui_test::Click(Site(), CellCentre(0, 0));
+    FocusSite();
+
+    ui_test::PressKey(VK_TAB);
+    EXPECT_EQ(Controller().FocusedItem(), View->VisibleColumns(1));
+    // At the end of a row Tab moves on only with FocusCellOnCycle; otherwise the next control takes the focus.
+    ui_test::PressKey(VK_TAB);
+    EXPECT_TRUE(next->Focused());
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 0);
+
+    FocusSite();
+    View->OptionsBehavior().SetFocusCellOnCycle(true);
+    ui_test::PressKey(VK_RETURN);
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 1);
+    EXPECT_EQ(Controller().FocusedItem(), View->VisibleColumns(0));
+    ui_test::PressKey(VK_TAB, {vcl::ssShift});
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 0);
+    EXPECT_EQ(Controller().FocusedItem(), View->VisibleColumns(1));
+
+    // Enter on the last cell is taken even where it cannot move.
+    ASSERT_TRUE(Controller().FocusRowAt(1));
+    Controller().SetFocusedItem(View->VisibleColumns(1));
+    ui_test::PressKey(VK_RETURN);
+    EXPECT_TRUE(Site().Focused());
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 1);
 }
 
 TEST_F(GridTableControllerTest, HeaderClicksSortAscendingThenDescendingCtrlRemovesShiftAdds) {
