@@ -1,12 +1,15 @@
 #include "ui/grid/customtable/uiCustomGridTableController.h"
 
 #include "rtl/WindowsApi.h"
+#include "ui/data/controller/uiDataProvider.h"
 #include "ui/grid/customtable/uiCustomGridTableItem.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
 #include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/uiGridStrs.h"
 #include "ui/grid/customtable/uiGridTableScrolling.h"
 #include "ui/grid/view/uiGridSite.h"
+#include "vcl/dialogs/MessageDialogs.h"
 #include "vcl/forms/Form.h"
 
 #include <algorithm>
@@ -275,6 +278,30 @@ void TuiCustomGridTableController::KeyPress(char16_t& key) {
     }
 }
 
+void TuiCustomGridTableController::DeleteWithConfirmation() {
+    TuiGridDataController& dataController = DataController();
+    if (!TableView().OptionsData().Deleting() || !dataController.Provider().CanDelete()) {
+        return;
+    }
+    const int32_t selected = dataController.GetSelectedRowCount();
+    const bool several =
+        MultiSelect() &&
+        (selected > 1 || (selected == 1 && !dataController.IsRowSelected(dataController.GetFocusedRowIndex())));
+    if (TableView().OptionsData().DeletingConfirmation()) {
+        const rtl::UnicodeString text = LoadResStringText(several ? suiGridDeletingSelectedConfirmationText
+                                                                  : suiGridDeletingFocusedConfirmationText);
+        if (vcl::MessageDlgCentered(text, LoadResStringText(suiGridDeletingConfirmationCaption), vcl::mtConfirmation,
+                                    {vcl::mbOK, vcl::mbCancel}) != vcl::mrOk) {
+            return;
+        }
+    }
+    if (several) {
+        dataController.DeleteSelection();
+    } else {
+        dataController.DeleteFocused();
+    }
+}
+
 bool TuiCustomGridTableController::WantsDialogKey(uint16_t key) {
     TuiCustomGridTableOptionsBehavior& behavior = TableView().OptionsBehavior();
     return (key == VK_TAB && behavior.FocusCellOnTab()) || (key == VK_RETURN && behavior.GoToNextCellOnEnter());
@@ -316,6 +343,12 @@ void TuiCustomGridTableController::HandleGridKey(uint16_t& key, vcl::TShiftState
         break;
     case VK_NEXT:
         GoToNextPage(false);
+        break;
+    case VK_DELETE:
+        if (!TableView().OptionsData().Deleting()) {
+            return;
+        }
+        DeleteWithConfirmation();
         break;
     case 'A':
         if (!ctrlOnly) {

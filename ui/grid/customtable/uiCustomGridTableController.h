@@ -65,7 +65,10 @@ public:
     bool WantsDialogKey(uint16_t key) override;
     void KeyDown(uint16_t& key, vcl::TShiftState shift) override;
     void KeyPress(char16_t& key) override;
-    // Page keys, Tab and Enter cell steps, Ctrl+A, Ctrl+C and Ctrl+Insert; a key handled is cleared.
+    // With Deleting on and a provider that deletes: after the user confirms (DeletingConfirmation), the selected
+    // records when more than the focused one is selected, else the focused record.
+    void DeleteWithConfirmation();
+    // Page keys, Tab and Enter cell steps, Delete, Ctrl+A, Ctrl+C and Ctrl+Insert; a key handled is cleared.
     virtual void HandleGridKey(uint16_t& key, vcl::TShiftState shift);
 
 protected:

@@ -3,6 +3,7 @@
 #include "rtl/WindowsApi.h"
 #include "rtl/variants/VariantConversions.h"
 #include "tests/support/ui/DibSurface.h"
+#include "tests/support/ui/MessageBoxes.h"
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
@@ -292,6 +293,35 @@ TEST_F(GridTableControllerTest, TabAndEnterStepCellsAndTabLeavesTheGridAtTheEnd)
     ui_test::PressKey(VK_RETURN);
     EXPECT_TRUE(Site().Focused());
     EXPECT_EQ(Data().GetFocusedRowIndex(), 1);
+}
+
+TEST_F(GridTableControllerTest, DeleteAsksForTheSelectedRecordsOrTheFocusedOneAndCancelDeletesNothing) {
+    Fill({u"A"}, 4);
+    Data().SetMultiSelect(true);
+    ASSERT_TRUE(Controller().FocusRowAt(0));
+    Data().ChangeRowSelection(1, true);
+    Data().ChangeRowSelection(2, true);
+    FocusSite();
+    ui_test::TRecordedMessageBoxes boxes;
+    boxes.Answers = {IDCANCEL, IDOK, IDOK};
+
+    ui_test::PressKey(VK_DELETE);
+    EXPECT_EQ(Data().GetRecordCount(), 4);
+    ui_test::PressKey(VK_DELETE);
+    EXPECT_EQ(Data().GetRecordCount(), 2);
+    Data().ClearSelection();
+    ui_test::PressKey(VK_DELETE);
+    EXPECT_EQ(Data().GetRecordCount(), 1);
+    ASSERT_EQ(boxes.Shown.size(), 3u);
+    EXPECT_EQ(boxes.Shown[0].Text, u"Delete all selected records?");
+    EXPECT_EQ(boxes.Shown[0].Caption, u"Confirm");
+    EXPECT_EQ(boxes.Shown[2].Text, u"Delete record?");
+
+    // Without Deleting the key stays with the view and nothing asks.
+    View->OptionsData().SetDeleting(false);
+    ui_test::PressKey(VK_DELETE);
+    EXPECT_EQ(Data().GetRecordCount(), 1);
+    EXPECT_EQ(boxes.Shown.size(), 3u);
 }
 
 TEST_F(GridTableControllerTest, HeaderClicksSortAscendingThenDescendingCtrlRemovesShiftAdds) {
