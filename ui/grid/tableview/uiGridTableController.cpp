@@ -527,6 +527,10 @@ std::unique_ptr<TuiDragAndDropObject> TuiGridTableController::CreateDragAndDropO
 
 void TuiGridTableController::MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) {
     TuiCustomGridTableController::MouseMove(shift, x, y);
+    // The site holds the mouse while the button is down; without it the press is over.
+    if (FPullFocusing->Active() && !GridView().Site().MouseCapture()) {
+        FPullFocusing->Stop();
+    }
     if (FPullFocusing->Active()) {
         FPullFocusing->MouseMove(vcl::Point(x, y));
         return;
