@@ -61,7 +61,7 @@ void TuiCustomGridTableController::FocusedItemChanged(TuiCustomGridTableItem* /*
 }
 
 void TuiCustomGridTableController::SetTopRecordIndex(int32_t value) {
-    const int32_t clamped = value <= 0 ? 0 : std::min(value, MaxTopRecordIndex());
+    const int32_t clamped = value <= 0 ? 0 : ClampTopRecordIndex(value, MaxTopRecordIndex());
     if (clamped == FTopRecordIndex) {
         return;
     }
@@ -71,7 +71,7 @@ void TuiCustomGridTableController::SetTopRecordIndex(int32_t value) {
 
 int32_t TuiCustomGridTableController::MaxTopRecordIndex() {
     const int32_t count = DataController().GetRowCount();
-    return std::max(count - PageVisibleRecordCount(count - 1, false), 0);
+    return ui::MaxTopRecordIndex(count, PageVisibleRecordCount(count - 1, false));
 }
 
 void TuiCustomGridTableController::CheckCoordinates() {
