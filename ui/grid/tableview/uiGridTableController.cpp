@@ -88,7 +88,12 @@ TuiGridTableMeasures TuiGridTableController::Measures() {
     for (const TuiGridColumn* column : VisibleColumnList()) {
         FColumnWidths.push_back(column->Width());
     }
-    FRecordHeights.assign(DataController().GetRowCount(), DataRowHeight());
+    // Every data row has the one height: the list is made again only when the count or the height changes.
+    const size_t rowCount = static_cast<size_t>(DataController().GetRowCount());
+    const int32_t rowHeight = DataRowHeight();
+    if (FRecordHeights.size() != rowCount || (rowCount > 0 && FRecordHeights.front() != rowHeight)) {
+        FRecordHeights.assign(rowCount, rowHeight);
+    }
     TuiGridTableMeasures measures;
     measures.ClientBounds = GridView().Site().ClientRect();
     measures.LeftPos = FLeftPos;
