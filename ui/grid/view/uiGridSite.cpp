@@ -115,10 +115,11 @@ void TuiGridSite::KeyDown(uint16_t& key, vcl::TShiftState shift) {
     }
 }
 
+// The controller first: a character it swallows (the space of Ctrl+Space) reaches no OnKeyPress handler.
 void TuiGridSite::KeyPress(char16_t& key) {
-    TuiControl::KeyPress(key);
+    GridView().Controller().KeyPress(key);
     if (key != 0) {
-        GridView().Controller().KeyPress(key);
+        TuiControl::KeyPress(key);
     }
 }
 

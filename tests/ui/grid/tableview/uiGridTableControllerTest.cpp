@@ -324,6 +324,55 @@ TEST_F(GridTableControllerTest, DeleteAsksForTheSelectedRecordsOrTheFocusedOneAn
     EXPECT_EQ(boxes.Shown.size(), 3u);
 }
 
+TEST_F(GridTableControllerTest, RowSelectionByClicksCtrlTogglesShiftRangesAndAPressOnASelectedRowWaitsForTheRelease) {
+    Fill({u"A", u"B"}, 8);
+    View->OptionsSelection().SetMultiSelect(true);
+    auto selectedRows = [&] {
+        std::vector<int32_t> rows;
+        for (int32_t row = 0; row < Data().GetRowCount(); ++row) {
+            if (Data().IsRowSelected(row)) {
+                rows.push_back(row);
+            }
+        }
+        return rows;
+    };
+    auto click = [&](int32_t row, vcl::TShiftState shift) {
+        ui_test::MouseDown(Site(), vcl::mbLeft, CellCentre(row, 0), shift);
+        ui_test::MouseUp(Site(), vcl::mbLeft, CellCentre(row, 0), shift);
+    };
+    click(1, {});
+    EXPECT_EQ(selectedRows(), (std::vector<int32_t>{1}));
+    click(3, {vcl::ssCtrl});
+    EXPECT_EQ(selectedRows(), (std::vector<int32_t>{1, 3}));
+    click(5, {vcl::ssShift});
+    EXPECT_EQ(selectedRows(), (std::vector<int32_t>{3, 4, 5}));
+    click(0, {vcl::ssShift, vcl::ssCtrl});
+    EXPECT_EQ(selectedRows(), (std::vector<int32_t>{0, 1, 2, 3, 4, 5}));
+    click(4, {vcl::ssCtrl});
+    EXPECT_EQ(selectedRows(), (std::vector<int32_t>{0, 1, 2, 3, 5}));
+
+    ui_test::MouseDown(Site(), vcl::mbLeft, CellCentre(2, 0));
+    EXPECT_EQ(selectedRows().size(), 5u) << "a drag may still start from the selection";
+    ui_test::MouseUp(Site(), vcl::mbLeft, CellCentre(2, 0));
+    EXPECT_EQ(selectedRows(), (std::vector<int32_t>{2}));
+
+    // Ctrl+Space toggles the focused row, and the space it would type is swallowed.
+    FocusSite();
+    std::vector<char16_t> typed;
+    Site().SetOnKeyPress([&](rtl::TObject*, char16_t& key) {
+        if (key != 0) {
+            typed.push_back(key);
+        }
+    });
+    ui_test::PressKey(VK_DOWN);
+    EXPECT_EQ(selectedRows(), (std::vector<int32_t>{3}));
+    ui_test::PressKey(VK_SPACE, {vcl::ssCtrl});
+    EXPECT_TRUE(selectedRows().empty());
+    ui_test::PressKey(VK_SPACE, {vcl::ssCtrl});
+    EXPECT_EQ(selectedRows(), (std::vector<int32_t>{3}));
+    EXPECT_TRUE(typed.empty());
+}
+
 TEST_F(GridTableControllerTest, HeaderClicksSortAscendingThenDescendingCtrlRemovesShiftAdds) {
     Fill({u"A", u"B"}, 5);
     TuiGridColumn* a = View->Columns(0);
