@@ -66,14 +66,14 @@ std::vector<TuiGridColumn*> TuiGridTableController::VisibleColumnList() const {
     return columns;
 }
 
-int32_t TuiGridTableController::DataRowHeight() {
+int32_t TuiGridTableController::DataRowHeight() const {
     TuiCanvas& canvas = GridView().ViewInfo().Canvas();
     TuiGridTableOptionsView& options = GridTableView().OptionsView();
     return TableDataRowHeight(options.DataRowHeight(), canvas.GetTextHeight(u"Qq") + TextCellMargins,
                               options.GridLines());
 }
 
-int32_t TuiGridTableController::HeaderHeight() {
+int32_t TuiGridTableController::HeaderHeight() const {
     TuiGridTableOptionsView& options = GridTableView().OptionsView();
     if (!options.Header()) {
         return 0;
@@ -83,7 +83,7 @@ int32_t TuiGridTableController::HeaderHeight() {
                              GridView().LookAndFeelPainter()->HeaderFrameWidth());
 }
 
-TuiGridTableMeasures TuiGridTableController::Measures() {
+TuiGridTableMeasures TuiGridTableController::Measures() const {
     FColumnWidths.clear();
     for (const TuiGridColumn* column : VisibleColumnList()) {
         FColumnWidths.push_back(column->Width());
@@ -104,12 +104,16 @@ TuiGridTableMeasures TuiGridTableController::Measures() {
     return measures;
 }
 
-TuiGridTablePlacement TuiGridTableController::Placement() {
+TuiGridTablePlacement TuiGridTableController::Placement() const {
     return PlaceTableView(Measures());
 }
 
-TuiGridPlacementSpot TuiGridTableController::SpotAt(vcl::TPoint point) {
-    return LocateInTablePlacement(Placement(), point, GridTableView().OptionsCustomize().ColumnHorzSizing());
+TuiGridPlacementSpot TuiGridTableController::SpotAt(vcl::TPoint point) const {
+    return SpotIn(Placement(), point);
+}
+
+TuiGridPlacementSpot TuiGridTableController::SpotIn(const TuiGridTablePlacement& placement, vcl::TPoint point) const {
+    return LocateInTablePlacement(placement, point, GridTableView().OptionsCustomize().ColumnHorzSizing());
 }
 
 int32_t TuiGridTableController::PageVisibleRecordCount(int32_t first, bool downward) {
@@ -517,8 +521,7 @@ void TuiGridTableController::SizeDataRows(int32_t height) {
 
 std::unique_ptr<TuiDragAndDropObject> TuiGridTableController::CreateDragAndDropObject(vcl::TPoint point) {
     const TuiGridTablePlacement placement = Placement();
-    const TuiGridPlacementSpot spot =
-        LocateInTablePlacement(placement, point, GridTableView().OptionsCustomize().ColumnHorzSizing());
+    const TuiGridPlacementSpot spot = SpotIn(placement, point);
     if (spot.Kind != TuiGridPlacementSpotKind::ColumnHeaderSizingEdge) {
         return nullptr;
     }
@@ -548,8 +551,7 @@ void TuiGridTableController::CheckCellHint(vcl::TPoint point) {
         return;
     }
     const TuiGridTablePlacement placement = Placement();
-    const TuiGridPlacementSpot spot =
-        LocateInTablePlacement(placement, point, GridTableView().OptionsCustomize().ColumnHorzSizing());
+    const TuiGridPlacementSpot spot = SpotIn(placement, point);
     const TuiGridRowPlacement* row = PlacedRow(placement, spot.RecordIndex);
     if (spot.Kind != TuiGridPlacementSpotKind::DataCell || row == nullptr) {
         HideHint();
@@ -571,8 +573,7 @@ void TuiGridTableController::CheckCellHint(vcl::TPoint point) {
 }
 
 vcl::TCursor TuiGridTableController::GetCursor(int32_t x, int32_t y) const {
-    auto& self = const_cast<TuiGridTableController&>(*this);
-    if (self.SpotAt(vcl::Point(x, y)).Kind == TuiGridPlacementSpotKind::ColumnHeaderSizingEdge) {
+    if (SpotAt(vcl::Point(x, y)).Kind == TuiGridPlacementSpotKind::ColumnHeaderSizingEdge) {
         return crGridHorzSize;
     }
     return TuiCustomGridTableController::GetCursor(x, y);

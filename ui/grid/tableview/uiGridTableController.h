@@ -31,10 +31,10 @@ public:
     void SetLeftPos(int32_t value);
 
     // The view's places now: the header, its column headers and the rows shown from the top record.
-    TuiGridTablePlacement Placement();
-    TuiGridPlacementSpot SpotAt(vcl::TPoint point);
-    int32_t DataRowHeight();
-    int32_t HeaderHeight();
+    TuiGridTablePlacement Placement() const;
+    TuiGridPlacementSpot SpotAt(vcl::TPoint point) const;
+    int32_t DataRowHeight() const;
+    int32_t HeaderHeight() const;
     int32_t PageVisibleRecordCount(int32_t first, bool downward) override;
 
     bool IsCellMultiSelect() const;
@@ -87,7 +87,8 @@ protected:
 private:
     friend class TuiGridPullFocusing;
 
-    TuiGridTableMeasures Measures();
+    TuiGridTableMeasures Measures() const;
+    TuiGridPlacementSpot SpotIn(const TuiGridTablePlacement& placement, vcl::TPoint point) const;
     std::vector<TuiGridColumn*> VisibleColumnList() const;
     bool CanSortColumn(TuiGridColumn& column) const;
     // Steps the focused cell within the focused record only.
@@ -106,8 +107,8 @@ private:
     TuiGridColumn* FCellSelectionAnchor = nullptr; // not owned
     std::vector<TuiGridColumn*> FSelectedColumns;  // not owned
     // Scratch for the placement: the columns' widths and one height per row, reused between calls.
-    std::vector<int> FColumnWidths;
-    std::vector<int> FRecordHeights;
+    mutable std::vector<int> FColumnWidths;
+    mutable std::vector<int> FRecordHeights;
     int32_t FPressedRow = -1;
     std::unique_ptr<TuiGridPullFocusing> FPullFocusing;
 };
