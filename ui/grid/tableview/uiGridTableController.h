@@ -86,6 +86,8 @@ protected:
 
 private:
     friend class TuiGridPullFocusing;
+    // Pixels a line of the horizontal bar, or Left and Right without a cell to step to, scroll.
+    static constexpr int32_t HorzScrollStep = 10;
 
     TuiGridTableMeasures Measures() const;
     TuiGridPlacementSpot SpotIn(const TuiGridTablePlacement& placement, vcl::TPoint point) const;
