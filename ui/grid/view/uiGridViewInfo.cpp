@@ -36,6 +36,28 @@ void TuiCustomGridViewInfo::CalculateInBounds(const vcl::TRect& rect) {
     }
     FIsCalculating = false;
     UpdateVisibility(true);
+    AfterCalculating();
+}
+
+// The site's bars follow the layout; when they come or go the client area changes, and the layout is worked out once
+// more for the new client area.
+void TuiCustomGridViewInfo::AfterCalculating() {
+    if (FRecalculatingForScrollBars) {
+        FSite->UpdateScrollBars();
+        return;
+    }
+    FSite->UpdateScrollBars();
+    if (FSite->GetClientBounds() == FClientBounds) {
+        return;
+    }
+    FRecalculatingForScrollBars = true;
+    try {
+        Recalculate();
+    } catch (...) {
+        FRecalculatingForScrollBars = false;
+        throw;
+    }
+    FRecalculatingForScrollBars = false;
 }
 
 void TuiCustomGridViewInfo::Recalculate() {

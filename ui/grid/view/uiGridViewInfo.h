@@ -32,7 +32,7 @@ public:
     const vcl::TRect& ClientBounds() const { return FClientBounds; }
 
     // The site takes rect and the layout is worked out in it; a nested call is ignored. The site is shown or parked
-    // afterwards, also when the calculation raised.
+    // afterwards, also when the calculation raised; then its scroll bars follow the layout.
     void CalculateInBounds(const vcl::TRect& rect);
     // With the site's current bounds.
     void Recalculate();
@@ -65,11 +65,14 @@ protected:
     virtual void VisibilityChanged(bool visible);
 
 private:
+    void AfterCalculating();
+
     std::unique_ptr<TuiGridSite, rtl::TComponentDeleter> FSite;
     vcl::TRect FClientBounds;
     bool FIsCalculating = false;
     bool FVisibilityChanging = false;
     bool FSizeCalculating = false;
+    bool FRecalculatingForScrollBars = false;
 };
 
 } // namespace ui

@@ -172,10 +172,17 @@ vcl::TRect TuiGridTablePainter::RecordsScrollBounds() const {
     return bounds;
 }
 
-void TuiGridTablePainter::ScrollRecords(int32_t count) {
-    TuiGridTableViewInfo& viewInfo = TableViewInfo();
+bool TuiGridTablePainter::CanOffsetLayout() const {
+    return TableViewInfo().IsCalculated() && !GridView().IsUpdateLocked() && GridView().CanUpdateLayout();
+}
+
+void TuiGridTablePainter::ScrollToTopRecord() {
+    if (!CanOffsetLayout()) {
+        GridView().LayoutChanged();
+        return;
+    }
     const bool canMovePixels = CanScrollByPixels(true);
-    const int32_t dy = viewInfo.ScrollRecords(count);
+    const int32_t dy = TableViewInfo().ScrollToTopRecord();
     if (!canMovePixels || dy == 0) {
         Invalidate();
         return;
@@ -185,10 +192,14 @@ void TuiGridTablePainter::ScrollRecords(int32_t count) {
                    SW_INVALIDATE | SW_ERASE);
 }
 
-void TuiGridTablePainter::ScrollHorizontally(int32_t dx) {
+void TuiGridTablePainter::ScrollToLeftPos() {
+    if (!CanOffsetLayout()) {
+        GridView().LayoutChanged();
+        return;
+    }
     TuiGridTableViewInfo& viewInfo = TableViewInfo();
     const bool canMovePixels = CanScrollByPixels(false);
-    viewInfo.ScrollHorizontally(dx);
+    const int32_t dx = viewInfo.ScrollToLeftPos();
     if (!canMovePixels) {
         Invalidate();
         return;

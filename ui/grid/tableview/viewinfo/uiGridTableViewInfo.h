@@ -14,6 +14,7 @@
 
 namespace ui {
 
+class TuiCustomGridTableItem;
 class TuiGridColumn;
 class TuiGridColumnCellEditor;
 class TuiGridColumnHeaderViewInfo;
@@ -29,16 +30,12 @@ public:
     // The canvas the layout measures and fills editors on: the screen's, as the site may have no window yet.
     TuiCanvas& MeasuringCanvas() const;
 
-    // The first record laid out (a row of the view data), kept within the rows there are.
-    int32_t TopRecordIndex() const { return FTopRecordIndex; }
-    void SetTopRecordIndex(int32_t value) { FTopRecordIndex = value; }
-    // How far the rows and headers are scrolled left, in pixels.
-    int32_t LeftPos() const { return FLeftPos; }
-    void SetLeftPos(int32_t value) { FLeftPos = value; }
-    TuiGridColumn* FocusedColumn() const { return FFocusedColumn; }
-    void SetFocusedColumn(TuiGridColumn* column) { FFocusedColumn = column; }
-    TuiGridColumn* PressedColumn() const { return FPressedColumn; }
-    void SetPressedColumn(TuiGridColumn* column) { FPressedColumn = column; }
+    // What the table controller set and the layout reads: the top record (a row of the view data), how far the rows
+    // and headers are scrolled left in pixels, the focused and the pressed column (compared, never dereferenced).
+    int32_t TopRecordIndex() const;
+    int32_t LeftPos() const;
+    const TuiCustomGridTableItem* FocusedColumn() const;
+    const TuiGridColumn* PressedColumn() const;
 
     const TuiGridTablePlacement& Placement() const { return FPlacement; }
     int32_t HeaderHeight() const { return FHeaderHeight; }
@@ -68,12 +65,12 @@ public:
 
     TuiCustomGridHitTest& GetHitTest(vcl::TPoint point) override;
 
-    // Scrolls the top record by count: the rows still shown are kept and moved, the others made; when count reaches
-    // past the rows laid out everything is placed anew. Answers the pixels the kept rows moved (0 when none were
-    // kept).
-    int32_t ScrollRecords(int32_t count);
-    // Scrolls the left position by dx pixels: the headers and rows move.
-    void ScrollHorizontally(int32_t dx);
+    // Follows the controller's top record: the rows still shown are kept and moved, the others made; when the top
+    // moved by as many records as are laid out everything is placed anew. Answers the pixels the kept rows moved (0
+    // when none were kept).
+    int32_t ScrollToTopRecord();
+    // Follows the controller's left position: the headers and rows move sideways. Answers the pixels they moved.
+    int32_t ScrollToLeftPos();
 
 protected:
     void Calculate() override;
@@ -99,10 +96,9 @@ private:
     std::vector<std::unique_ptr<TuiGridDataRowViewInfo>> FRows;
     int32_t FHeaderHeight = 0;
     int32_t FDataRowHeight = 0;
-    int32_t FTopRecordIndex = 0;
-    int32_t FLeftPos = 0;
-    TuiGridColumn* FFocusedColumn = nullptr; // not owned
-    TuiGridColumn* FPressedColumn = nullptr; // not owned
+    // The top record and left position of the present layout.
+    int32_t FLaidOutTopRecordIndex = 0;
+    int32_t FLaidOutLeftPos = 0;
 };
 
 } // namespace ui

@@ -13,6 +13,7 @@
 #include "ui/grid/customtable/uiCustomGridTableViewStyles.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridTableController.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableViewStyles.h"
 #include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
@@ -194,7 +195,7 @@ TEST_F(GridTablePainterTest, TheFocusedRecordIsPaintedInTheSelectionColours) {
     }
 
     selection.SetInvertSelect(true);
-    viewInfo.SetFocusedColumn(View->Columns(0));
+    View->Controller().SetFocusedItem(View->Columns(0));
     Layout();
     EXPECT_FALSE(viewInfo.Rows(1).Cells(0).Selected()) << "the focused cell stands out";
     EXPECT_TRUE(viewInfo.Rows(1).Cells(1).Selected());
