@@ -10,6 +10,7 @@
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/customtable/uiGridTableScrolling.h"
 #include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridPullFocusing.h"
 #include "ui/grid/tableview/uiGridSizingObjects.h"
 #include "ui/grid/tableview/uiGridTableMetrics.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
@@ -44,7 +45,10 @@ const TuiGridRowPlacement* PlacedRow(const TuiGridTablePlacement& placement, int
 
 } // namespace
 
-TuiGridTableController::TuiGridTableController(TuiGridTableView& gridView) : TuiCustomGridTableController(gridView) {}
+TuiGridTableController::TuiGridTableController(TuiGridTableView& gridView)
+    : TuiCustomGridTableController(gridView), FPullFocusing(std::make_unique<TuiGridPullFocusing>(*this)) {}
+
+TuiGridTableController::~TuiGridTableController() = default;
 
 TuiGridTableView& TuiGridTableController::GridTableView() const {
     return static_cast<TuiGridTableView&>(TableView());
@@ -315,7 +319,7 @@ void TuiGridTableController::SelectOnKey(uint16_t key, vcl::TShiftState shift) {
     UpdateColumnSelection(shift.Contains(vcl::ssShift));
 }
 
-bool TuiGridTableController::StepFocusCell(bool forward) {
+bool TuiGridTableController::StepFocusCellInRecord(bool forward) {
     const std::vector<TuiGridColumn*> columns = VisibleColumnList();
     if (!TableView().OptionsSelection().CellSelect() || columns.empty()) {
         return false;
@@ -324,13 +328,24 @@ bool TuiGridTableController::StepFocusCell(bool forward) {
     const int32_t count = static_cast<int32_t>(columns.size());
     const int32_t from = focused ? focused->VisibleIndex() : -1;
     const int32_t next = forward ? from + 1 : (from < 0 ? count - 1 : from - 1);
-    if (next >= 0 && next < count) {
-        SetFocusedItem(columns[next]);
+    if (next < 0 || next >= count) {
+        return false;
+    }
+    SetFocusedItem(columns[next]);
+    return true;
+}
+
+bool TuiGridTableController::StepFocusCell(bool forward) {
+    if (StepFocusCellInRecord(forward)) {
         return true;
+    }
+    const std::vector<TuiGridColumn*> columns = VisibleColumnList();
+    if (!TableView().OptionsSelection().CellSelect() || columns.empty()) {
+        return false;
     }
     const bool moved = forward ? GoToNextRecord(false) : GoToPrevRecord(false);
     if (moved) {
-        SetFocusedItem(columns[forward ? 0 : count - 1]);
+        SetFocusedItem(forward ? columns.front() : columns.back());
     }
     return moved;
 }
@@ -429,6 +444,13 @@ void TuiGridTableController::ClickRecord(const TuiGridPlacementSpot& spot, vcl::
     UpdateColumnSelection(shift.Contains(vcl::ssShift));
 }
 
+// Under CellMultiSelect dragging the mouse always selects cells, whatever PullFocusing says.
+bool TuiGridTableController::CanPullFocus(vcl::TMouseButton button, vcl::TShiftState shift) const {
+    const TuiGridSite& site = GridView().Site();
+    return button == vcl::mbLeft && !shift.Contains(vcl::ssDouble) && site.MouseCapture() &&
+           site.DragMode() == vcl::dmManual && (IsCellMultiSelect() || TableView().OptionsBehavior().PullFocusing());
+}
+
 void TuiGridTableController::MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {
     TuiCustomGridTableController::MouseDown(button, shift, x, y);
     FPressedRow = -1;
@@ -448,6 +470,9 @@ void TuiGridTableController::MouseDown(vcl::TMouseButton button, vcl::TShiftStat
     case TuiGridPlacementSpotKind::Record:
     case TuiGridPlacementSpotKind::DataCell:
         ClickRecord(spot, button, shift);
+        if (CanPullFocus(button, shift)) {
+            FPullFocusing->Start(shift, vcl::Point(x, y));
+        }
         break;
     case TuiGridPlacementSpotKind::None:
         break;
@@ -456,6 +481,7 @@ void TuiGridTableController::MouseDown(vcl::TMouseButton button, vcl::TShiftStat
 
 void TuiGridTableController::MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {
     TuiCustomGridTableController::MouseUp(button, shift, x, y);
+    FPullFocusing->Stop();
     TuiGridColumn* pressedColumn = FPressedColumn;
     FPressedColumn = nullptr;
     if (FPressedRow >= 0) {
@@ -483,11 +509,15 @@ std::unique_ptr<TuiDragAndDropObject> TuiGridTableController::CreateDragAndDropO
         return nullptr;
     }
     return std::make_unique<TuiGridColumnHorzSizingObject>(*this, *column, placement.ColumnHeaders.at(spot.Column),
-                                                           point.X);
+                                                           point);
 }
 
 void TuiGridTableController::MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) {
     TuiCustomGridTableController::MouseMove(shift, x, y);
+    if (FPullFocusing->Active()) {
+        FPullFocusing->MouseMove(vcl::Point(x, y));
+        return;
+    }
     CheckCellHint(vcl::Point(x, y));
 }
 

@@ -16,6 +16,7 @@
 namespace ui {
 
 class TuiGridColumn;
+class TuiGridPullFocusing;
 class TuiGridTablePainter;
 class TuiGridTableView;
 class TuiGridTableViewInfo;
@@ -23,6 +24,7 @@ class TuiGridTableViewInfo;
 class TuiGridTableController : public TuiCustomGridTableController {
 public:
     explicit TuiGridTableController(TuiGridTableView& gridView);
+    ~TuiGridTableController() override;
 
     TuiGridTableView& GridTableView() const;
 
@@ -80,6 +82,8 @@ protected:
     void MakeItemVisible(TuiCustomGridTableItem* item) override;
 
 private:
+    friend class TuiGridPullFocusing;
+
     // The view's layout when it has been worked out: its measured heights are the ones painted.
     const TuiGridTableViewInfo* LaidOutViewInfo() const;
     TuiGridTablePainter& TablePainter() const;
@@ -88,6 +92,9 @@ private:
     bool CanSortColumn(TuiGridColumn& column) const;
     // Steps the focused cell; on wrap to the next (previous) record. Whether it moved.
     bool StepFocusCell(bool forward);
+    // Steps the focused cell within the focused record only.
+    bool StepFocusCellInRecord(bool forward);
+    bool CanPullFocus(vcl::TMouseButton button, vcl::TShiftState shift) const;
     bool FocusEdgeCell(bool last);
     void ScrollHorizontally(TScrollCode code, int32_t& position);
     void ScrollVertically(TScrollCode code, int32_t& position);
@@ -103,6 +110,7 @@ private:
     std::vector<int> FColumnWidths;
     std::vector<int> FRecordHeights;
     int32_t FPressedRow = -1;
+    std::unique_ptr<TuiGridPullFocusing> FPullFocusing;
 };
 
 } // namespace ui

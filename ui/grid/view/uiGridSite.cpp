@@ -3,6 +3,7 @@
 #include "ui/grid/control/uiCustomGrid.h"
 #include "ui/grid/view/uiCustomGridView.h"
 #include "ui/grid/view/uiGridController.h"
+#include "ui/grid/view/uiGridDragAndDrop.h"
 #include "ui/grid/view/uiGridPainter.h"
 #include "ui/grid/view/uiGridViewInfo.h"
 
@@ -41,8 +42,17 @@ void TuiGridSite::Paint() {
     if (GridView().IsUpdateLocked() || FViewInfo.IsCalculating() || Left() == GridSiteParkingLeft) {
         return;
     }
+    auto* drag = DragAndDropState() == ddsInProcess
+                     ? dynamic_cast<TuiCustomGridDragAndDropObject*>(&DragAndDropObject())
+                     : nullptr;
+    if (drag != nullptr) {
+        drag->BeforePaint();
+    }
     TuiControl::Paint();
     GridView().Painter().Paint();
+    if (drag != nullptr) {
+        drag->AfterPaint();
+    }
 }
 
 void TuiGridSite::BeforeMouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {

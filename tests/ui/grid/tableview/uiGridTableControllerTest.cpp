@@ -1,10 +1,13 @@
 #include "ui/grid/tableview/uiGridTableController.h"
 
 #include "rtl/WindowsApi.h"
+#include "rtl/variants/VariantConversions.h"
 #include "tests/support/ui/DibSurface.h"
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
+#include "tests/support/ui/TestForms.h"
 #include "tests/ui/grid/GridTestSupport.h"
+#include "tests/ui/grid/tableview/ApplicationGridView.h"
 #include "ui/core/controls/uiControlScrollBars.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/data/values/uiScalarValueTypes.h"
@@ -87,6 +90,14 @@ protected:
             indexes.push_back(Controller().SelectedColumns(i)->VisibleIndex());
         }
         return indexes;
+    }
+    // What the site shows on the display now.
+    std::vector<uint32_t> ScreenPixels(int width, int height) {
+        ui_test::TDibSurface surface(width, height);
+        HDC dc = GetDC(Site().Handle());
+        BitBlt(surface.DC(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
+        ReleaseDC(Site().Handle(), dc);
+        return surface.Pixels();
     }
     void FocusSite() {
         Site().SetFocus();
@@ -352,16 +363,10 @@ TEST_F(GridTableControllerOnScreenTest, TheSizingLineIsInvertedSoDrawingItTwiceL
     const vcl::TRect header = Controller().Placement().ColumnHeaders.at(0);
     const int width = Site().ClientWidth();
     const int height = Site().ClientHeight();
-    auto capture = [&] {
-        ui_test::TDibSurface surface(width, height);
-        HDC dc = GetDC(Site().Handle());
-        BitBlt(surface.DC(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
-        ReleaseDC(Site().Handle(), dc);
-        return surface.Pixels();
-    };
+    auto capture = [&] { return ScreenPixels(width, height); };
     Site().Repaint();
     const std::vector<uint32_t> before = capture();
-    TuiGridColumnHorzSizingObject sizing(Controller(), *View->Columns(0), header, header.Right);
+    TuiGridColumnHorzSizingObject sizing(Controller(), *View->Columns(0), header, vcl::Point(header.Right, 5));
     sizing.BeginDragAndDrop();
     const std::vector<uint32_t> drawn = capture();
     sizing.SetDirty(true);
@@ -422,13 +427,59 @@ TEST_F(GridTableControllerOnScreenTest, ACutCellTextShowsItsWholeTextInAHintUnti
     EXPECT_FALSE(hints.IsHintShown());
 }
 
+TEST_F(GridTableControllerOnScreenTest, ARepaintInTheMiddleOfASizingKeepsTheLine) {
+    Fill({u"A", u"B"}, 3);
+    const vcl::TRect header = Controller().Placement().ColumnHeaders.at(0);
+    const int32_t y = Centre(header).Y;
+    const int width = Site().ClientWidth();
+    const int height = Site().ClientHeight();
+    Site().Repaint();
+    const std::vector<uint32_t> plain = ScreenPixels(width, height);
+    ui_test::MouseDown(Site(), vcl::mbLeft, vcl::Point(header.Right, y));
+    ui_test::MouseMove(Site(), vcl::Point(header.Right + 20, y), {vcl::ssLeft});
+    const std::vector<uint32_t> sizing = ScreenPixels(width, height);
+    ASSERT_NE(sizing, plain);
+    Site().Repaint();
+    EXPECT_EQ(ScreenPixels(width, height), sizing);
+    ui_test::MouseUp(Site(), vcl::mbLeft, vcl::Point(header.Right + 20, y));
+    EXPECT_EQ(View->Columns(0)->Width(), 120);
+}
+
+TEST_F(GridTableControllerOnScreenTest, PullingTheMouseSelectsCellsAndScrollsBelowTheRows) {
+    Fill({u"A", u"B", u"C", u"D", u"E"}, 100);
+    View->OptionsSelection().SetCellMultiSelect(true);
+    for (int32_t i = 0; i < View->ItemCount(); ++i) {
+        View->Columns(i)->SetWidth(60);
+    }
+    ui_test::MouseDown(Site(), vcl::mbLeft, CellCentre(1, 1));
+    ui_test::MouseMove(Site(), CellCentre(2, 2), {vcl::ssLeft});
+    ui_test::MouseMove(Site(), CellCentre(3, 3), {vcl::ssLeft});
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 3);
+    EXPECT_EQ(Controller().FocusedItem(), View->VisibleColumns(3));
+    EXPECT_EQ(Data().GetSelectedRowCount(), 3);
+    EXPECT_EQ(SelectedColumnIndexes(), (std::vector<int32_t>{1, 2, 3}));
+
+    // Below the rows the records scroll under the held button, and the selection follows.
+    const int32_t visible = Controller().VisibleRecordCount();
+    const vcl::TPoint below = vcl::Point(CellCentre(3, 3).X, Site().ClientHeight() + 20);
+    ui_test::MouseMove(Site(), below, {vcl::ssLeft});
+    ui_test::PumpMessages(400);
+    ui_test::MouseUp(Site(), vcl::mbLeft, below);
+    EXPECT_GT(Controller().TopRecordIndex(), 0);
+    EXPECT_GE(Data().GetFocusedRowIndex(), visible);
+    EXPECT_EQ(Data().GetSelectedRowCount(), Data().GetFocusedRowIndex());
+    const int32_t afterRelease = Data().GetFocusedRowIndex();
+    ui_test::PumpMessages(200);
+    EXPECT_EQ(Data().GetFocusedRowIndex(), afterRelease) << "releasing the button stops the scrolling";
+}
+
 TEST_F(GridTableControllerTest, ADraggedRowHeightIsClampedWhileTheAutomaticHeightStaysZero) {
     Fill({u"A"}, 10);
     View->OptionsView().SetDataRowHeight(30);
     ASSERT_EQ(Controller().DataRowHeight(), 30);
     const TuiGridRowPlacement row = Controller().Placement().Rows.at(2);
     auto drag = [&](int32_t toY) {
-        TuiGridRowSizingObject sizing(Controller(), row.Bounds, row.Bounds.Bottom);
+        TuiGridRowSizingObject sizing(Controller(), row.Bounds, vcl::Point(5, row.Bounds.Bottom));
         bool accepted = false;
         sizing.DragAndDrop(vcl::Point(5, toY), accepted);
         EXPECT_TRUE(accepted);
@@ -443,6 +494,46 @@ TEST_F(GridTableControllerTest, ADraggedRowHeightIsClampedWhileTheAutomaticHeigh
     Controller().SizeDataRows(0);
     EXPECT_EQ(View->OptionsView().DataRowHeight(), 0);
     EXPECT_GT(Controller().DataRowHeight(), 1);
+}
+
+// The application's view as its main window shows an import: 914 x 364 in the "Blue" skin, 500 records written in one
+// update, then every column fitted.
+TEST(GridTableControllerImportTest, AnImportLaysOutOnceInItemZeroOrderAndBestFitLaysOutOnceMore) {
+    auto form = ui_test::CreateTestForm<ui_test::TApplicationGridForm>();
+    ui_test::LoadApplicationGridView(*form);
+    ui_test::ShowTestForm(*form, 914, 364, ui_test::TFormPlacement::OffScreen);
+    form->Grid->LookAndFeel().SetSkinName(u"Blue");
+    ui_test::ProcessPendingMessages();
+    TuiGridTableView& view = *form->View;
+    int32_t layouts = 0;
+    form->Grid->SetOnLayoutChanged([&](TuiCustomGrid&, TuiCustomGridView*) { ++layouts; });
+
+    TuiGridDataController& data = view.DataController();
+    view.BeginUpdate();
+    data.SetRecordCount(500);
+    for (int32_t record = 0; record < 500; ++record) {
+        data.SetValue(record, 0, rtl::Variant(500 - record));
+        data.SetValue(record, 1, rtl::Variant(record % 7 == 0 ? u"不锈钢保温杯（大号，带滤网）" : u"中性笔"));
+        data.SetValue(record, 3, rtl::Variant(u"个"));
+    }
+    view.EndUpdate();
+    ui_test::ProcessPendingMessages();
+    EXPECT_EQ(layouts, 1);
+
+    TuiGridTableController& controller = view.Controller();
+    const TuiGridTablePlacement placement = controller.Placement();
+    ASSERT_GT(placement.Rows.size(), 5u);
+    for (size_t row = 0; row < placement.Rows.size(); ++row) {
+        const int32_t record = data.GetRowInfo(placement.Rows[row].RecordIndex).RecordIndex;
+        EXPECT_EQ(rtl::VarToInteger(data.GetValue(record, 0)), static_cast<int32_t>(row) + 1) << row;
+    }
+
+    const int32_t narrowWidth = view.Columns(1)->Width();
+    view.ApplyBestFit(nullptr, false, false);
+    ui_test::ProcessPendingMessages();
+    EXPECT_EQ(layouts, 2);
+    EXPECT_GT(view.Columns(1)->Width(), narrowWidth);
+    EXPECT_EQ(controller.Placement().ColumnHeaders.at(1).Width(), view.Columns(1)->Width());
 }
 
 } // namespace
