@@ -63,7 +63,9 @@ void TuiGridTablePainter::DrawHeader() {
     Canvas().IntersectClipArea(band);
     // The band's background first: a see-through header, or a skin's header image with transparent pixels, shows
     // it.
-    Canvas().FillRectColor(band, GridView().LookAndFeelPainter()->HeaderColor());
+    TuiDrawParams params;
+    viewInfo.TableView().Styles().GetHeaderParams(nullptr, params);
+    Canvas().FillRectColor(band, params.Color);
     for (int32_t i = 0; i < viewInfo.ColumnHeaderCount(); ++i) {
         DrawColumnHeader(viewInfo.ColumnHeaders(i));
     }
@@ -76,11 +78,12 @@ void TuiGridTablePainter::DrawColumnHeader(const TuiGridColumnHeaderViewInfo& he
         return;
     }
     const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
-    vcl::TFont* font = GridView().Grid() ? &GridView().Grid()->Font() : nullptr;
+    TuiDrawParams params;
+    TableViewInfo().TableView().Styles().GetHeaderParams(&header.Column(), params);
     const TuiTextLayout layout{header.AlignmentHorz(), header.AlignmentVert(), false, true};
     painter.PaintHeaderCell(Canvas(), header.PaintBounds(), header.CaptionBounds(), header.Neighbours(), uiAllBorders,
-                            HeaderButtonState(header), layout, header.Text(), font, painter.HeaderTextColor(),
-                            painter.HeaderColor(), {}, header.IsLast(), false);
+                            HeaderButtonState(header), layout, header.Text(), params.Font, params.TextColor,
+                            params.Color, {}, header.IsLast(), false);
     if (header.HasSortingMark()) {
         Canvas().PushClipRegion();
         Canvas().IntersectClipArea(header.SortingMarkBounds());

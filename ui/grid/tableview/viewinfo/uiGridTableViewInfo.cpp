@@ -144,9 +144,8 @@ void TuiGridTableViewInfo::CalculateHeights() {
     TuiGridTableView& view = TableView();
     TuiCanvas& canvas = MeasuringCanvas();
     const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
-    const vcl::TFont* gridFont = Control() ? &Control()->Font() : nullptr;
     FHeaderHeight = view.OptionsView().Header()
-                        ? TableHeaderHeight(view.OptionsView().HeaderHeight(), LineHeight(canvas, gridFont),
+                        ? TableHeaderHeight(view.OptionsView().HeaderHeight(), LargestHeaderTextHeight(canvas),
                                             painter.HeaderFrameWidth())
                         : 0;
     int32_t largestCellHeight = 0;
@@ -161,6 +160,19 @@ void TuiGridTableViewInfo::CalculateHeights() {
         largestCellHeight = LineHeight(canvas, params.Font) + RowTextMargins;
     }
     FDataRowHeight = TableDataRowHeight(view.OptionsView().DataRowHeight(), largestCellHeight, GridLines());
+}
+
+// The tallest "Qq" of the column headers' fonts; without columns the header band's own font.
+int32_t TuiGridTableViewInfo::LargestHeaderTextHeight(TuiCanvas& canvas) const {
+    TuiGridTableViewStyles& styles = TableView().Styles();
+    TuiDrawParams params;
+    styles.GetHeaderParams(nullptr, params);
+    int32_t height = FVisibleColumns.empty() ? LineHeight(canvas, params.Font) : 0;
+    for (TuiGridColumn* column : FVisibleColumns) {
+        styles.GetHeaderParams(column, params);
+        height = std::max(height, LineHeight(canvas, params.Font));
+    }
+    return height;
 }
 
 TuiGridTableMeasures TuiGridTableViewInfo::Measures() const {

@@ -15,6 +15,7 @@
 namespace ui {
 
 class TuiCustomGridTableItem;
+class TuiCanvas;
 class TuiGridColumn;
 class TuiGridColumnCellEditor;
 class TuiGridColumnHeaderViewInfo;
@@ -78,6 +79,7 @@ protected:
 private:
     TuiGridTableMeasures Measures() const;
     void CalculateHeights();
+    int32_t LargestHeaderTextHeight(TuiCanvas& canvas) const;
     void CreateCellEditors();
     void CreateColumnHeaders();
     void CalculateColumnHeaders();
