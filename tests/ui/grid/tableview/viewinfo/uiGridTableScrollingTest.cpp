@@ -4,9 +4,12 @@
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/ui/grid/tableview/viewinfo/GridTableLayoutSupport.h"
+#include "ui/core/painters/uiLookAndFeelPainters.h"
+#include "ui/core/painters/uiLookAndFeels.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridTableController.h"
+#include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTablePainter.h"
@@ -118,6 +121,25 @@ TEST_F(GridTableScrollingTest, AClickFindsTheRowAndCellWherePainted) {
     UpdateWindow(Site().Handle());
     EXPECT_TRUE(ViewInfo().Rows(4).Cells(1).IsFocusedCell());
     EXPECT_EQ(DifferenceBox(*ReadSite(), Repaint()->Surface, ViewInfo().ClientBounds()), vcl::TRect{});
+}
+
+TEST_F(GridTableScrollingTest, AColumnHeaderLightsUpUnderThePointerWhenTheLookSaysSo) {
+    Grid->LookAndFeel().SetKind(lfOffice11);
+    Grid->LookAndFeel().SetNativeStyle(false);
+    ShowRecords(5);
+    ASSERT_TRUE(View->LookAndFeelPainter()->HotTracksHeaders());
+    const vcl::TRect header = ViewInfo().ColumnHeaders(1).Bounds();
+    const auto before = ReadSite();
+    ui_test::MouseMove(Site(), {(header.Left + header.Right) / 2, (header.Top + header.Bottom) / 2});
+    EXPECT_EQ(ViewInfo().ColumnHeaders(1).State(), cmsHot);
+    UpdateWindow(Site().Handle());
+    const auto hot = ReadSite();
+    EXPECT_NE(DifferenceBox(*before, *hot, header), vcl::TRect{}) << "the header is painted hot";
+    EXPECT_EQ(DifferenceBox(*hot, Repaint()->Surface, ViewInfo().ClientBounds()), vcl::TRect{});
+    const vcl::TRect cell = ViewInfo().Rows(2).Cells(1).Bounds();
+    ui_test::MouseMove(Site(), {(cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2});
+    ui_test::PumpMessages(50);
+    EXPECT_EQ(ViewInfo().ColumnHeaders(1).State(), cmsNormal);
 }
 
 TEST_F(GridTableScrollingTest, AVerticalPixelScrollEqualsAFullRepaintOfTheNewState) {
