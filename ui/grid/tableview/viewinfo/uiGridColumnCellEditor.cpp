@@ -55,7 +55,8 @@ int32_t TuiGridColumnCellEditor::DefaultCellHeight(TuiCanvas& canvas, const vcl:
     if (font && !FStyle->Font().SameAs(*font)) {
         FStyle->Font().Assign(font);
     }
-    const int32_t height = FViewData->GetEditSize(canvas, rtl::Variant(), {}).cy;
+    // A view data of its own: the shared one keeps the cells' margins, which the 2 pixels below stand for.
+    const int32_t height = FProperties->CreateViewData(*FStyle, true)->GetEditSize(canvas, rtl::Variant(), {}).cy;
     return height == 0 ? 0 : height + 2;
 }
 

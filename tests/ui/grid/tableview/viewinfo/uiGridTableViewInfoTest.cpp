@@ -2,6 +2,7 @@
 
 #include "rtl/variants/VariantConversions.h"
 #include "tests/ui/grid/tableview/viewinfo/GridTableLayoutSupport.h"
+#include "ui/core/graphics/uiDrawParams.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
 #include "ui/editors/framework/uiEditViewInfo.h"
 #include "ui/grid/customtable/uiCustomGridTableViewData.h"
@@ -9,6 +10,8 @@
 #include "ui/grid/customtable/uiGridRecordHitTests.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
+#include "ui/grid/tableview/uiGridTableViewStyles.h"
+#include "ui/grid/tableview/viewinfo/uiGridColumnCellEditor.h"
 #include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
@@ -107,6 +110,22 @@ TEST_F(GridTableViewInfoTest, RowHeightCarriesTheHorizontalGridLineAndHeaderHeig
     EXPECT_EQ(viewInfo.HeaderHeight(), 0);
     EXPECT_EQ(viewInfo.Rows(0).Bounds().Top, 0);
     ui_test::ExpectLayoutInvariants(viewInfo);
+}
+
+TEST_F(GridTableViewInfoTest, AnAutomaticRowIsTheTallestEditorPlusItsLineAndAStoredOneIsKept) {
+    Fill(3);
+    TuiGridTableViewInfo& viewInfo = Layout();
+    int32_t tallest = 0;
+    for (int32_t i = 0; i < 3; ++i) {
+        TuiDrawParams params;
+        View->Styles().GetDataCellParams(nullptr, View->VisibleColumns(i), params);
+        tallest = std::max(tallest, viewInfo.CellEditor(i).DefaultCellHeight(viewInfo.MeasuringCanvas(), params.Font));
+    }
+    EXPECT_EQ(viewInfo.DataRowHeight(), tallest + 1);
+    View->OptionsView().SetDataRowHeight(30);
+    Layout();
+    EXPECT_EQ(viewInfo.DataRowHeight(), 30) << "a stored height holds its grid line";
+    EXPECT_EQ(viewInfo.Rows(0).Bounds().Height(), 30);
 }
 
 TEST_F(GridTableViewInfoTest, CellsCarryTheGridLinesAsBorders) {
