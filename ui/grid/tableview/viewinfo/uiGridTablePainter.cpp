@@ -28,6 +28,21 @@ namespace {
 // Centred both ways and broken into lines.
 constexpr uint16_t NoDataTextFlags = tfAlignHCenter | tfAlignVCenter | tfWordBreak;
 
+// The canvas clipped to a rectangle while it lives; the clip region comes back however the painting inside ends.
+class TTablePainterClip {
+public:
+    TTablePainterClip(TuiCanvas& canvas, const vcl::TRect& rect) : FCanvas(canvas) {
+        FCanvas.PushClipRegion();
+        FCanvas.IntersectClipArea(rect);
+    }
+    ~TTablePainterClip() { FCanvas.PopClipRegion(); }
+    TTablePainterClip(const TTablePainterClip&) = delete;
+    TTablePainterClip& operator=(const TTablePainterClip&) = delete;
+
+private:
+    TuiCanvas& FCanvas;
+};
+
 TuiButtonState HeaderButtonState(const TuiGridColumnHeaderViewInfo& header) {
     if (header.IsShownPressed()) {
         return uibsPressed;
@@ -59,8 +74,13 @@ void TuiGridTablePainter::DrawHeader() {
     if (band.IsEmpty()) {
         return;
     }
-    Canvas().PushClipRegion();
-    Canvas().IntersectClipArea(band);
+    DrawHeaderBand(band);
+    ExcludeFromBackground(band);
+}
+
+void TuiGridTablePainter::DrawHeaderBand(const vcl::TRect& band) {
+    const TuiGridTableViewInfo& viewInfo = TableViewInfo();
+    const TTablePainterClip clip(Canvas(), band);
     // The band's background first: a see-through header, or a skin's header image with transparent pixels, shows
     // it.
     TuiDrawParams params;
@@ -69,8 +89,6 @@ void TuiGridTablePainter::DrawHeader() {
     for (int32_t i = 0; i < viewInfo.ColumnHeaderCount(); ++i) {
         DrawColumnHeader(viewInfo.ColumnHeaders(i));
     }
-    Canvas().PopClipRegion();
-    ExcludeFromBackground(band);
 }
 
 void TuiGridTablePainter::DrawColumnHeader(const TuiGridColumnHeaderViewInfo& header) {
@@ -85,10 +103,8 @@ void TuiGridTablePainter::DrawColumnHeader(const TuiGridColumnHeaderViewInfo& he
                             HeaderButtonState(header), layout, header.Text(), params.Font, params.TextColor,
                             params.Color, {}, header.IsLast(), false);
     if (header.HasSortingMark()) {
-        Canvas().PushClipRegion();
-        Canvas().IntersectClipArea(header.SortingMarkBounds());
+        const TTablePainterClip clip(Canvas(), header.SortingMarkBounds());
         painter.PaintSortArrow(Canvas(), header.SortingMarkBounds(), header.SortedAscending());
-        Canvas().PopClipRegion();
     }
     if (header.IsShownPressed()) {
         painter.PaintPressedHeader(Canvas(), header.PaintBounds());
@@ -109,10 +125,8 @@ void TuiGridTablePainter::DrawRecords() {
             if (!Canvas().RectVisible(cell.Bounds())) {
                 continue;
             }
-            Canvas().PushClipRegion();
-            Canvas().IntersectClipArea(cell.ContentBounds());
+            const TTablePainterClip clip(Canvas(), cell.ContentBounds());
             cell.EditViewInfo().Paint(Canvas());
-            Canvas().PopClipRegion();
         }
     }
     lines.Draw(Canvas(), viewInfo.GridLineColor());

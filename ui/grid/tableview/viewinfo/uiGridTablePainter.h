@@ -32,6 +32,7 @@ private:
     TuiGridTableViewInfo& TableViewInfo() const;
     void DrawColumnHeader(const TuiGridColumnHeaderViewInfo& header);
     void DrawHeader();
+    void DrawHeaderBand(const vcl::TRect& band);
     void DrawRecords();
     void DrawRowFocusRect(const TuiGridDataRowViewInfo& row);
     void DrawNoDataText();
