@@ -112,9 +112,7 @@ void TuiGridTableViewInfo::Calculate() {
     for (int32_t i = 0; i < view.VisibleItemCount(); ++i) {
         FVisibleColumns.push_back(view.VisibleColumns(i));
     }
-    ResetCellMerging();
-    FRows.clear();
-    FColumnHeaders.clear();
+    ClearLayout();
     CreateCellEditors();
     CalculateHeights();
     FColumnWidths.clear();
@@ -131,8 +129,23 @@ void TuiGridTableViewInfo::Calculate() {
     CalculateCellMerging();
 }
 
-void TuiGridTableViewInfo::CreateCellEditors() {
+void TuiGridTableViewInfo::ClearLayout() {
+    ResetCellMerging();
+    FRows.clear();
+    FColumnHeaders.clear();
     FCellEditors.clear();
+    FPlacement = {};
+}
+
+void TuiGridTableViewInfo::ItemRemoving(const TuiCustomGridTableItem* item) {
+    if (std::find(FVisibleColumns.begin(), FVisibleColumns.end(), item) == FVisibleColumns.end()) {
+        return;
+    }
+    ClearLayout();
+    FVisibleColumns.clear();
+}
+
+void TuiGridTableViewInfo::CreateCellEditors() {
     TuiCustomGrid* grid = Control();
     for (TuiGridColumn* column : FVisibleColumns) {
         FCellEditors.push_back(

@@ -66,6 +66,10 @@ public:
 
     TuiCustomGridHitTest& GetHitTest(vcl::TPoint point) override;
 
+    // A column of the layout is going away: the layout's view infos, which refer to it, go at once, so that nothing
+    // paints or hit-tests through it before the view is laid out again.
+    void ItemRemoving(const TuiCustomGridTableItem* item);
+
     // Follows the controller's top record: the rows still shown are kept and moved, the others made; when the top
     // moved by as many records as are laid out everything is placed anew. Answers the pixels the kept rows moved (0
     // when none were kept).
@@ -85,6 +89,7 @@ private:
     void CalculateColumnHeaders();
     void PlaceRows(std::vector<std::unique_ptr<TuiGridDataRowViewInfo>> previous);
     void ResetCellMerging();
+    void ClearLayout();
     void CalculateCellMerging();
     void MergeCellsBelow(size_t position, int32_t column);
     int32_t ClampedTopRecordIndex() const;

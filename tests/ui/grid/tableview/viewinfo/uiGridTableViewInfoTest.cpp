@@ -266,6 +266,22 @@ TEST_F(GridTableViewInfoTest, EqualCellsOfAMergingColumnMergeIntoTheFirstUntilAS
     ui_test::ExpectLayoutInvariants(viewInfo);
 }
 
+TEST_F(GridTableViewInfoTest, AColumnGoingAwayTakesTheLayoutWithItUntilTheViewIsLaidOutAgain) {
+    Fill(4);
+    TuiGridTableViewInfo& viewInfo = Layout();
+    const vcl::TPoint inCell = CentreOf(viewInfo.Rows(1).Cells(1).Bounds());
+    Grid->BeginUpdate();
+    delete View->Columns(1);
+    EXPECT_EQ(viewInfo.ColumnHeaderCount(), 0);
+    EXPECT_EQ(viewInfo.RowCount(), 0);
+    EXPECT_EQ(viewInfo.GetHitTest(inCell).GetHitTestCode(), 0);
+    Paint();
+    Grid->EndUpdate();
+    Layout();
+    EXPECT_EQ(viewInfo.ColumnHeaderCount(), 2);
+    ui_test::ExpectLayoutInvariants(viewInfo);
+}
+
 TEST_F(GridTableViewInfoTest, ACellShowsItsRecordsValueThroughItsColumnsEditor) {
     Fill(3);
     TuiGridTableViewInfo& viewInfo = Layout();
