@@ -1,9 +1,9 @@
 #pragma once
 // TuiGridTableViewInfo: the layout of a table view inside its site. It measures the header and the data rows, places
 // the header band with one column header per visible column and the data rows from the top record down, owns their
-// view infos (each data cell with its editor view info), answers what lies under a point, and scrolls by records
-// keeping the rows still shown. It also holds what the controllers set and the layout reads: the top record, the
-// left position, the focused and the pressed column.
+// view infos (each data cell with its editor view info), answers what lies under a point, and follows the table
+// controller's scrolling, keeping the rows still shown. The controller keeps the top record, the left position and
+// the focused and pressed columns; the layout reads them there.
 
 #include "ui/grid/tableview/uiGridHeaderAreas.h"
 #include "ui/grid/tableview/uiGridTablePlacement.h"
@@ -14,8 +14,8 @@
 
 namespace ui {
 
-class TuiCustomGridTableItem;
 class TuiCanvas;
+class TuiCustomGridTableItem;
 class TuiGridColumn;
 class TuiGridColumnCellEditor;
 class TuiGridColumnHeaderViewInfo;
