@@ -9,6 +9,8 @@
 #include "ui/grid/tableview/uiGridTableMetrics.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
+#include "ui/grid/tableview/viewinfo/uiGridTablePainter.h"
+#include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/view/uiGridSite.h"
 #include "ui/grid/view/uiGridViewInfo.h"
 
@@ -49,6 +51,9 @@ std::vector<TuiGridColumn*> TuiGridTableController::VisibleColumnList() const {
 }
 
 int32_t TuiGridTableController::DataRowHeight() const {
+    if (const TuiGridTableViewInfo* viewInfo = LaidOutViewInfo()) {
+        return viewInfo->DataRowHeight();
+    }
     TuiCanvas& canvas = GridView().ViewInfo().Canvas();
     TuiGridTableOptionsView& options = GridTableView().OptionsView();
     return TableDataRowHeight(options.DataRowHeight(), canvas.GetTextHeight(u"Qq") + TextCellMargins,
@@ -60,9 +65,17 @@ int32_t TuiGridTableController::HeaderHeight() const {
     if (!options.Header()) {
         return 0;
     }
+    if (const TuiGridTableViewInfo* viewInfo = LaidOutViewInfo()) {
+        return viewInfo->HeaderHeight();
+    }
     TuiCanvas& canvas = GridView().ViewInfo().Canvas();
     return TableHeaderHeight(options.HeaderHeight(), canvas.GetTextHeight(u"Qq"),
                              GridView().LookAndFeelPainter()->HeaderFrameWidth());
+}
+
+const TuiGridTableViewInfo* TuiGridTableController::LaidOutViewInfo() const {
+    const auto& viewInfo = static_cast<const TuiGridTableViewInfo&>(GridTableView().ViewInfo());
+    return viewInfo.IsCalculated() ? &viewInfo : nullptr;
 }
 
 TuiGridTableMeasures TuiGridTableController::Measures() const {
@@ -111,7 +124,7 @@ void TuiGridTableController::SetLeftPos(int32_t value) {
         return;
     }
     FLeftPos = value;
-    GridView().LayoutChanged();
+    TablePainter().ScrollToLeftPos();
     GridView().Site().UpdateScrollBars();
     GridTableView().DoLeftPosChanged();
 }
@@ -124,9 +137,14 @@ void TuiGridTableController::CheckCoordinates() {
     SetLeftPos(FLeftPos);
 }
 
+// The rows still shown move with their pixels rather than being laid out and painted again.
 void TuiGridTableController::TopRecordIndexChanged() {
-    TuiCustomGridTableController::TopRecordIndexChanged();
+    TablePainter().ScrollToTopRecord();
     GridView().Site().UpdateScrollBars();
+}
+
+TuiGridTablePainter& TuiGridTableController::TablePainter() const {
+    return static_cast<TuiGridTablePainter&>(GridView().Painter());
 }
 
 void TuiGridTableController::InitScrollBarsParameters() {

@@ -4,7 +4,7 @@
 // under CellMultiSelect (a range from the cell-selection anchor to the focused column), sorting by header clicks,
 // the best fit of a double-clicked sizing edge, and the sizing of a column by its header's edge. It finds what lies
 // under the pointer in the view's placement, worked out from the site's client area, the columns' widths and the
-// rows' heights.
+// rows' heights as the view's layout measured them; scrolling moves the view's pixels through its painter.
 
 #include "ui/grid/customtable/uiCustomGridTableController.h"
 #include "ui/grid/tableview/uiGridTablePlacement.h"
@@ -17,7 +17,9 @@ namespace ui {
 
 class TuiGridColumn;
 class TuiGridPullFocusing;
+class TuiGridTablePainter;
 class TuiGridTableView;
+class TuiGridTableViewInfo;
 
 class TuiGridTableController : public TuiCustomGridTableController {
 public:
@@ -89,6 +91,9 @@ private:
     // Pixels a line of the horizontal bar, or Left and Right without a cell to step to, scroll.
     static constexpr int32_t HorzScrollStep = 10;
 
+    // The view's layout when it has been worked out: its measured heights are the ones painted.
+    const TuiGridTableViewInfo* LaidOutViewInfo() const;
+    TuiGridTablePainter& TablePainter() const;
     TuiGridTableMeasures Measures() const;
     TuiGridPlacementSpot SpotIn(const TuiGridTablePlacement& placement, vcl::TPoint point) const;
     std::vector<TuiGridColumn*> VisibleColumnList() const;

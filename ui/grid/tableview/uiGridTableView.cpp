@@ -14,6 +14,8 @@
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableSummaryItem.h"
 #include "ui/grid/tableview/uiGridTableViewStyles.h"
+#include "ui/grid/tableview/viewinfo/uiGridTablePainter.h"
+#include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 
 namespace ui {
 
@@ -152,6 +154,14 @@ TuiGridPreview& TuiGridTableView::Preview() {
 
 std::unique_ptr<TuiCustomGridTableViewData> TuiGridTableView::CreateViewData() {
     return std::make_unique<TuiGridViewData>(*this);
+}
+
+std::unique_ptr<TuiCustomGridPainter> TuiGridTableView::CreatePainter() {
+    return std::make_unique<TuiGridTablePainter>(*this);
+}
+
+std::unique_ptr<TuiCustomGridViewInfo> TuiGridTableView::CreateViewInfo() {
+    return std::make_unique<TuiGridTableViewInfo>(*this);
 }
 
 std::unique_ptr<TuiCustomGridOptionsBehavior> TuiGridTableView::CreateOptionsBehavior() {

@@ -111,6 +111,8 @@ protected:
     void ItemRemoving(TuiCustomGridTableItem* item) override;
     TuiCustomGridTableItem* NewItem(rtl::TComponent* owner) override;
     std::unique_ptr<TuiCustomGridTableViewData> CreateViewData() override;
+    std::unique_ptr<TuiCustomGridPainter> CreatePainter() override;
+    std::unique_ptr<TuiCustomGridViewInfo> CreateViewInfo() override;
     std::unique_ptr<TuiCustomGridOptionsBehavior> CreateOptionsBehavior() override;
     std::unique_ptr<TuiCustomGridTableFiltering> CreateFiltering() override;
     std::unique_ptr<TuiCustomGridOptionsSelection> CreateOptionsSelection() override;

@@ -13,6 +13,7 @@
 #include "ui/grid/tableview/uiGridTableController.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
+#include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/view/uiGridViewInfo.h"
 
 #include <algorithm>
@@ -65,6 +66,9 @@ void TuiGridTableView::ItemBestFitApplied(TuiCustomGridTableItem& item, bool fir
 
 void TuiGridTableView::ItemRemoving(TuiCustomGridTableItem* item) {
     Controller().ItemRemoved(item);
+    if (!ComponentState().Contains(rtl::TComponentState::csDestroying)) {
+        static_cast<TuiGridTableViewInfo&>(ViewInfo()).ItemRemoving(item);
+    }
 }
 
 } // namespace ui

@@ -30,7 +30,6 @@ void TuiCustomGridViewInfo::CalculateInBounds(const vcl::TRect& rect) {
         FSite->SetBoundsRect(rect);
         FClientBounds = FSite->GetClientBounds();
         Calculate();
-        AfterCalculating();
     } catch (...) {
         FIsCalculating = false;
         UpdateVisibility(true);
@@ -38,10 +37,24 @@ void TuiCustomGridViewInfo::CalculateInBounds(const vcl::TRect& rect) {
     }
     FIsCalculating = false;
     UpdateVisibility(true);
+    AfterCalculating();
 }
 
+// The site's bars follow the layout; when they come or go the client area changes, and the layout is worked out once
+// more for the new client area, whose own calculation then checks the controller's positions.
 void TuiCustomGridViewInfo::AfterCalculating() {
     FSite->UpdateScrollBars();
+    if (!FRecalculatingForScrollBars && FSite->GetClientBounds() != FClientBounds) {
+        FRecalculatingForScrollBars = true;
+        try {
+            Recalculate();
+        } catch (...) {
+            FRecalculatingForScrollBars = false;
+            throw;
+        }
+        FRecalculatingForScrollBars = false;
+        return;
+    }
     GridView().Controller().CheckCoordinatesGuarded();
 }
 

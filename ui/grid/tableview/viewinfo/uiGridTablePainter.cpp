@@ -1,0 +1,230 @@
+#include "ui/grid/tableview/viewinfo/uiGridTablePainter.h"
+
+#include "ui/core/graphics/uiCanvas.h"
+#include "ui/core/graphics/uiDrawParams.h"
+#include "ui/core/painters/uiLookAndFeelPainters.h"
+#include "ui/editors/framework/uiEditViewInfo.h"
+#include "ui/grid/control/uiCustomGrid.h"
+#include "ui/grid/customtable/uiCustomGridTableOptions.h"
+#include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridLineCollection.h"
+#include "ui/grid/tableview/uiGridTableOptions.h"
+#include "ui/grid/tableview/uiGridTableView.h"
+#include "ui/grid/tableview/uiGridTableViewStyles.h"
+#include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
+#include "ui/grid/view/uiGridSite.h"
+#include "ui/grid/view/uiGridViewStyles.h"
+#include "vcl/system/Win32.h"
+
+#include <algorithm>
+
+namespace ui {
+
+namespace {
+
+// Centred both ways and broken into lines.
+constexpr uint16_t NoDataTextFlags = tfAlignHCenter | tfAlignVCenter | tfWordBreak;
+
+// The canvas clipped to a rectangle while it lives; the clip region comes back however the painting inside ends.
+class TTablePainterClip {
+public:
+    TTablePainterClip(TuiCanvas& canvas, const vcl::TRect& rect) : FCanvas(canvas) {
+        FCanvas.PushClipRegion();
+        FCanvas.IntersectClipArea(rect);
+    }
+    ~TTablePainterClip() { FCanvas.PopClipRegion(); }
+    TTablePainterClip(const TTablePainterClip&) = delete;
+    TTablePainterClip& operator=(const TTablePainterClip&) = delete;
+
+private:
+    TuiCanvas& FCanvas;
+};
+
+TuiButtonState HeaderButtonState(const TuiGridColumnHeaderViewInfo& header) {
+    if (header.IsShownPressed()) {
+        return uibsPressed;
+    }
+    return header.State() == cmsHot ? uibsHot : uibsNormal;
+}
+
+vcl::TRect IntersectionOf(const vcl::TRect& a, const vcl::TRect& b) {
+    const vcl::TRect result{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
+                            std::min(a.Bottom, b.Bottom)};
+    return result.IsEmpty() ? vcl::TRect{} : result;
+}
+
+} // namespace
+
+TuiGridTableViewInfo& TuiGridTablePainter::TableViewInfo() const {
+    return static_cast<TuiGridTableViewInfo&>(GridView().ViewInfo());
+}
+
+void TuiGridTablePainter::PaintContent() {
+    DrawHeader();
+    DrawRecords();
+    DrawNoDataText();
+}
+
+void TuiGridTablePainter::DrawHeader() {
+    const TuiGridTableViewInfo& viewInfo = TableViewInfo();
+    const vcl::TRect band = IntersectionOf(viewInfo.Placement().HeaderBounds, viewInfo.ClientBounds());
+    if (band.IsEmpty()) {
+        return;
+    }
+    DrawHeaderBand(band);
+    ExcludeFromBackground(band);
+}
+
+void TuiGridTablePainter::DrawHeaderBand(const vcl::TRect& band) {
+    const TuiGridTableViewInfo& viewInfo = TableViewInfo();
+    const TTablePainterClip clip(Canvas(), band);
+    // The band's background first: a see-through header, or a skin's header image with transparent pixels, shows
+    // it.
+    TuiDrawParams params;
+    viewInfo.TableView().Styles().GetHeaderParams(nullptr, params);
+    Canvas().FillRectColor(band, params.Color);
+    for (int32_t i = 0; i < viewInfo.ColumnHeaderCount(); ++i) {
+        DrawColumnHeader(viewInfo.ColumnHeaders(i));
+    }
+}
+
+void TuiGridTablePainter::DrawColumnHeader(const TuiGridColumnHeaderViewInfo& header) {
+    if (!Canvas().RectVisible(header.PaintBounds())) {
+        return;
+    }
+    const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
+    TuiDrawParams params;
+    TableViewInfo().TableView().Styles().GetHeaderParams(&header.Column(), params);
+    const TuiTextLayout layout{header.AlignmentHorz(), header.AlignmentVert(), false, true};
+    painter.PaintHeaderCell(Canvas(), header.PaintBounds(), header.CaptionBounds(), header.Neighbours(), uiAllBorders,
+                            HeaderButtonState(header), layout, header.Text(), params.Font, params.TextColor,
+                            params.Color, {}, header.IsLast(), false);
+    if (header.HasSortingMark()) {
+        const TTablePainterClip clip(Canvas(), header.SortingMarkBounds());
+        painter.PaintSortArrow(Canvas(), header.SortingMarkBounds(), header.SortedAscending());
+    }
+    if (header.IsShownPressed()) {
+        painter.PaintPressedHeader(Canvas(), header.PaintBounds());
+    }
+}
+
+void TuiGridTablePainter::DrawRecords() {
+    TuiGridTableViewInfo& viewInfo = TableViewInfo();
+    TuiGridLineCollection lines;
+    for (int32_t position = 0; position < viewInfo.RowCount(); ++position) {
+        const TuiGridDataRowViewInfo& row = viewInfo.Rows(position);
+        for (int32_t i = 0; i < row.CellCount(); ++i) {
+            TuiGridDataCellViewInfo& cell = row.Cells(i);
+            if (cell.IsMerged()) {
+                continue;
+            }
+            lines.AddBorders(cell.Bounds(), cell.Borders(), TuiGridTableViewInfo::GridLineWidth);
+            if (!Canvas().RectVisible(cell.Bounds())) {
+                continue;
+            }
+            const TTablePainterClip clip(Canvas(), cell.ContentBounds());
+            cell.EditViewInfo().Paint(Canvas());
+        }
+    }
+    lines.Draw(Canvas(), viewInfo.GridLineColor());
+    for (int32_t position = 0; position < viewInfo.RowCount(); ++position) {
+        const TuiGridDataRowViewInfo& row = viewInfo.Rows(position);
+        DrawRowFocusRect(row);
+        ExcludeFromBackground(row.Bounds());
+    }
+}
+
+void TuiGridTablePainter::DrawRowFocusRect(const TuiGridDataRowViewInfo& row) {
+    TuiGridTableView& view = TableViewInfo().TableView();
+    if (!view.OptionsView().FocusRect() || !row.IsFocused()) {
+        return;
+    }
+    const bool hideOnExit =
+        static_cast<TuiCustomGridTableOptionsSelection&>(view.OptionsSelection()).HideFocusRectOnExit();
+    if (row.HasRecordFocusRect()) {
+        DrawFocusRect(row.Bounds(), hideOnExit);
+        return;
+    }
+    for (int32_t i = 0; i < row.CellCount(); ++i) {
+        if (row.Cells(i).IsFocusedCell()) {
+            DrawFocusRect(row.Cells(i).ContentBounds(), hideOnExit);
+        }
+    }
+}
+
+void TuiGridTablePainter::DrawNoDataText() {
+    const TuiGridTableViewInfo& viewInfo = TableViewInfo();
+    if (!viewInfo.HasNoDataText()) {
+        return;
+    }
+    const vcl::TRect bounds = viewInfo.NoDataTextBounds();
+    TuiDrawParams params;
+    GridView().Styles().ResolveDrawParams(TuiCustomGridViewStyles::vsBackground, nullptr, nullptr, params);
+    Canvas().FillRectColor(bounds, params.Color);
+    Canvas().PushState();
+    if (params.Font) {
+        Canvas().SetFont(*params.Font);
+    }
+    Canvas().Font().SetColor(params.TextColor);
+    Canvas().Brush().SetStyle(vcl::bsClear);
+    Canvas().DrawText(viewInfo.TableView().OptionsView().NoDataToDisplayInfoText(), bounds, NoDataTextFlags);
+    Canvas().Brush().SetStyle(vcl::bsSolid);
+    Canvas().PopState();
+    ExcludeFromBackground(bounds);
+}
+
+bool TuiGridTablePainter::CanScrollByPixels(bool vertical) const {
+    const TuiGridTableViewInfo& viewInfo = TableViewInfo();
+    return GridView().Site().HandleAllocated() && !viewInfo.HasNoDataText() &&
+           !(vertical && viewInfo.HasMergingColumn());
+}
+
+vcl::TRect TuiGridTablePainter::RecordsScrollBounds() const {
+    const TuiGridTableViewInfo& viewInfo = TableViewInfo();
+    vcl::TRect bounds = viewInfo.ClientBounds();
+    bounds.Top = std::max(bounds.Top, viewInfo.Placement().RowsAreaBounds.Top);
+    return bounds;
+}
+
+bool TuiGridTablePainter::CanOffsetLayout() const {
+    return TableViewInfo().IsCalculated() && !GridView().IsUpdateLocked() && GridView().CanUpdateLayout();
+}
+
+void TuiGridTablePainter::ScrollToTopRecord() {
+    if (!CanOffsetLayout()) {
+        GridView().LayoutChanged();
+        return;
+    }
+    const bool canMovePixels = CanScrollByPixels(true);
+    const int32_t dy = TableViewInfo().ScrollToTopRecord();
+    if (!canMovePixels || dy == 0) {
+        Invalidate();
+        return;
+    }
+    const vcl::TRect scroll = RecordsScrollBounds();
+    ScrollWindowEx(GridView().Site().Handle(), 0, dy, vcl::AsRECT(&scroll), vcl::AsRECT(&scroll), nullptr, nullptr,
+                   SW_INVALIDATE | SW_ERASE);
+}
+
+void TuiGridTablePainter::ScrollToLeftPos() {
+    if (!CanOffsetLayout()) {
+        GridView().LayoutChanged();
+        return;
+    }
+    TuiGridTableViewInfo& viewInfo = TableViewInfo();
+    const bool canMovePixels = CanScrollByPixels(false);
+    const int32_t dx = viewInfo.ScrollToLeftPos();
+    if (!canMovePixels) {
+        Invalidate();
+        return;
+    }
+    const vcl::TRect scroll = viewInfo.ClientBounds();
+    ScrollWindowEx(GridView().Site().Handle(), dx, 0, vcl::AsRECT(&scroll), vcl::AsRECT(&scroll), nullptr, nullptr,
+                   SW_INVALIDATE | SW_ERASE);
+    GridView().Site().Update();
+}
+
+} // namespace ui

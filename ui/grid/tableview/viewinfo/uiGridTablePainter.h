@@ -1,0 +1,45 @@
+#pragma once
+// TuiGridTablePainter: paints a table view from its layout through the look-and-feel painter: the column headers with
+// their captions and sorting marks, every data cell by its column's editor view info, the grid lines of all cells in
+// one pass, the focus rectangle and the no-data text; and scrolls by moving the pixels already painted when it can.
+
+#include "ui/grid/view/uiGridPainter.h"
+
+#include <cstdint>
+
+namespace ui {
+
+class TuiGridColumnHeaderViewInfo;
+class TuiGridDataRowViewInfo;
+class TuiGridTableViewInfo;
+
+class TuiGridTablePainter : public TuiCustomGridPainter {
+public:
+    using TuiCustomGridPainter::TuiCustomGridPainter;
+
+    // Moving the painted pixels is possible: the site has a window and no no-data text shows; vertically also no
+    // visible column merges cells.
+    bool CanScrollByPixels(bool vertical) const;
+    // The view follows the table controller's top record (left position), moving the pixels of what stays shown
+    // when it can; otherwise it repaints. A view not laid out yet, or locked, lays itself out anew.
+    void ScrollToTopRecord();
+    void ScrollToLeftPos();
+
+protected:
+    void PaintContent() override;
+
+private:
+    TuiGridTableViewInfo& TableViewInfo() const;
+    void DrawColumnHeader(const TuiGridColumnHeaderViewInfo& header);
+    void DrawHeader();
+    void DrawHeaderBand(const vcl::TRect& band);
+    void DrawRecords();
+    void DrawRowFocusRect(const TuiGridDataRowViewInfo& row);
+    void DrawNoDataText();
+    // The rows area within the client bounds: what moves when the records scroll.
+    vcl::TRect RecordsScrollBounds() const;
+    // The layout can follow a scroll in place.
+    bool CanOffsetLayout() const;
+};
+
+} // namespace ui

@@ -1,0 +1,111 @@
+#pragma once
+// TuiGridTableViewInfo: the layout of a table view inside its site. It measures the header and the data rows, places
+// the header band with one column header per visible column and the data rows from the top record down, owns their
+// view infos (each data cell with its editor view info), answers what lies under a point, and follows the table
+// controller's scrolling, keeping the rows still shown. The controller keeps the top record, the left position and
+// the focused and pressed columns; the layout reads them there.
+
+#include "ui/grid/tableview/uiGridHeaderAreas.h"
+#include "ui/grid/tableview/uiGridTablePlacement.h"
+#include "ui/grid/view/uiGridViewInfo.h"
+
+#include <memory>
+#include <vector>
+
+namespace ui {
+
+class TuiCanvas;
+class TuiCustomGridTableItem;
+class TuiGridColumn;
+class TuiGridColumnCellEditor;
+class TuiGridColumnHeaderViewInfo;
+class TuiGridDataRowViewInfo;
+class TuiGridTableView;
+
+class TuiGridTableViewInfo : public TuiCustomGridViewInfo {
+public:
+    explicit TuiGridTableViewInfo(TuiGridTableView& gridView);
+    ~TuiGridTableViewInfo() override;
+
+    TuiGridTableView& TableView() const;
+    // The canvas the layout measures and fills editors on: the screen's, as the site may have no window yet.
+    TuiCanvas& MeasuringCanvas() const;
+
+    // What the table controller set and the layout reads: the top record (a row of the view data), how far the rows
+    // and headers are scrolled left in pixels, the focused and the pressed column (compared, never dereferenced).
+    int32_t TopRecordIndex() const;
+    int32_t LeftPos() const;
+    const TuiCustomGridTableItem* FocusedColumn() const;
+    const TuiGridColumn* PressedColumn() const;
+
+    const TuiGridTablePlacement& Placement() const { return FPlacement; }
+    int32_t HeaderHeight() const { return FHeaderHeight; }
+    // The height of a data row, its horizontal grid line included.
+    int32_t DataRowHeight() const { return FDataRowHeight; }
+    int32_t DataWidth() const;
+    const TuiGridVisibleRows& VisibleRows() const { return FPlacement.VisibleRows; }
+    int32_t ColumnHeaderCount() const { return static_cast<int32_t>(FColumnHeaders.size()); }
+    TuiGridColumnHeaderViewInfo& ColumnHeaders(int32_t index) const;
+    int32_t RowCount() const { return static_cast<int32_t>(FRows.size()); }
+    TuiGridDataRowViewInfo& Rows(int32_t position) const { return *FRows.at(static_cast<size_t>(position)); }
+    // The laid-out row of a view data row, or nullptr.
+    TuiGridDataRowViewInfo* RowOfRecord(int32_t rowIndex) const;
+    TuiGridColumnCellEditor& CellEditor(int32_t visibleIndex) const;
+
+    TuiGridLines GridLines() const;
+    vcl::TColor GridLineColor() const;
+    static constexpr int32_t GridLineWidth = 1;
+    TuiBorders CellBordersForGridLines(bool isLastColumn) const;
+
+    // A visible column merges equal cells: scrolling by records then repaints the view.
+    bool HasMergingColumn() const;
+
+    // The no-data text shows when the view has no rows and the text is not empty, over the rows area.
+    bool HasNoDataText() const;
+    vcl::TRect NoDataTextBounds() const;
+
+    TuiCustomGridHitTest& GetHitTest(vcl::TPoint point) override;
+
+    // A column of the layout is going away: the layout's view infos, which refer to it, go at once, so that nothing
+    // paints or hit-tests through it before the view is laid out again.
+    void ItemRemoving(const TuiCustomGridTableItem* item);
+
+    // Follows the controller's top record: the rows still shown are kept and moved, the others made; when the top
+    // moved by as many records as are laid out everything is placed anew. Answers the pixels the kept rows moved (0
+    // when none were kept).
+    int32_t ScrollToTopRecord();
+    // Follows the controller's left position: the headers and rows move sideways. Answers the pixels they moved.
+    int32_t ScrollToLeftPos();
+
+protected:
+    void Calculate() override;
+
+private:
+    TuiGridTableMeasures Measures() const;
+    void CalculateHeights();
+    int32_t LargestHeaderTextHeight(TuiCanvas& canvas) const;
+    void CreateCellEditors();
+    void CreateColumnHeaders();
+    void CalculateColumnHeaders();
+    void PlaceRows(std::vector<std::unique_ptr<TuiGridDataRowViewInfo>> previous);
+    void ResetCellMerging();
+    void ClearLayout();
+    void CalculateCellMerging();
+    void MergeCellsBelow(size_t position, int32_t column);
+    int32_t ClampedTopRecordIndex() const;
+
+    std::vector<int32_t> FColumnWidths;
+    std::vector<int32_t> FRecordHeights;
+    std::vector<TuiGridColumn*> FVisibleColumns; // not owned
+    TuiGridTablePlacement FPlacement;
+    std::vector<std::unique_ptr<TuiGridColumnCellEditor>> FCellEditors;
+    std::vector<std::unique_ptr<TuiGridColumnHeaderViewInfo>> FColumnHeaders;
+    std::vector<std::unique_ptr<TuiGridDataRowViewInfo>> FRows;
+    int32_t FHeaderHeight = 0;
+    int32_t FDataRowHeight = 0;
+    // The top record and left position of the present layout.
+    int32_t FLaidOutTopRecordIndex = 0;
+    int32_t FLaidOutLeftPos = 0;
+};
+
+} // namespace ui
