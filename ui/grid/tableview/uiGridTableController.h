@@ -74,7 +74,8 @@ public:
     void SelectOnKey(uint16_t key, vcl::TShiftState shift) override;
 
     // A header click: Ctrl removes the column's sorting; Shift adds the column to the sorting; otherwise the column
-    // alone sorts, ascending first, then the other way at each click.
+    // alone sorts, ascending first, then the other way at each click. Under GroupBySorting the first sorted column is
+    // also the one grouped column.
     void SortByHeaderClick(TuiGridColumn& column, vcl::TShiftState shift);
 
 protected:
@@ -98,6 +99,9 @@ private:
     TuiGridPlacementSpot SpotIn(const TuiGridTablePlacement& placement, vcl::TPoint point) const;
     std::vector<TuiGridColumn*> VisibleColumnList() const;
     bool CanSortColumn(TuiGridColumn& column) const;
+    bool CanGroupColumn(TuiGridColumn& column) const;
+    void ChangeSortingByHeaderClick(TuiGridColumn& column, vcl::TShiftState shift);
+    void GroupByFirstSortedColumn(const TuiGridColumn* onlyColumn);
     // Steps the focused cell within the focused record only.
     bool StepFocusCellInRecord(bool forward);
     bool CanPullFocus(vcl::TMouseButton button, vcl::TShiftState shift) const;

@@ -5,6 +5,7 @@
 #include "rtl/text/CodePages.h"
 #include "ui/core/controls/uiSystemControllers.h"
 #include "ui/core/graphics/uiCanvas.h"
+#include "ui/data/controller/rows/uiDataControllerGroups.h"
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
 #include "ui/grid/customtable/uiCustomGridTableItemOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
@@ -118,6 +119,62 @@ bool TuiGridTableController::CanSortColumn(TuiGridColumn& column) const {
     return GridTableView().OptionsCustomize().ColumnSorting() && column.Options().Sorting();
 }
 
+bool TuiGridTableController::CanGroupColumn(TuiGridColumn& column) const {
+    return GridTableView().OptionsCustomize().ColumnGrouping() && column.Options().Grouping();
+}
+
+// Under GroupBySorting, with nothing grouped, the first sorted column that can be grouped is grouped at index 0
+// (onlyColumn: only when that is this column).
+void TuiGridTableController::GroupByFirstSortedColumn(const TuiGridColumn* onlyColumn) {
+    TuiGridDataController& data = DataController();
+    if (data.Groups().GroupingFieldCount() != 0) {
+        return;
+    }
+    for (int32_t position = 0; position < data.GetSortingItemCount(); ++position) {
+        TuiGridColumn& sorted = *GridTableView().Columns(data.GetSortingItemIndex(position));
+        if (onlyColumn != nullptr && &sorted != onlyColumn) {
+            return;
+        }
+        if (CanGroupColumn(sorted)) {
+            sorted.GroupingWithVisibility(0, false);
+            return;
+        }
+    }
+}
+
+void TuiGridTableController::ChangeSortingByHeaderClick(TuiGridColumn& column, vcl::TShiftState shift) {
+    TuiGridTableView& view = GridTableView();
+    const bool groupBySorting = view.OptionsCustomize().GroupBySorting();
+    if (shift.Contains(vcl::ssCtrl)) {
+        if (groupBySorting && column.GroupIndex() == 0 && CanGroupColumn(column)) {
+            column.SetGroupIndex(-1);
+            column.SetVisible(true);
+        }
+        column.SetSortOrder(soNone);
+        if (groupBySorting) {
+            GroupByFirstSortedColumn(nullptr);
+        }
+    } else {
+        // The order is read before other sorting is cleared, which may take this column's with it.
+        const TuiDataSortOrder order = column.SortOrder() == soAscending ? soDescending : soAscending;
+        if (!shift.Contains(vcl::ssShift) && column.GroupIndex() < 0) {
+            if (groupBySorting && CanGroupColumn(column)) {
+                for (int32_t index = 0; index < view.ItemCount(); ++index) {
+                    if (view.Columns(index)->GroupIndex() != -1) {
+                        view.Columns(index)->SetVisible(true);
+                    }
+                }
+                DataController().Groups().ClearGrouping();
+            }
+            DataController().ClearSortingExceptGrouping(true);
+        }
+        column.SetSortOrder(order);
+        if (groupBySorting) {
+            GroupByFirstSortedColumn(&column);
+        }
+    }
+}
+
 void TuiGridTableController::SortByHeaderClick(TuiGridColumn& column, vcl::TShiftState shift) {
     if (!CanSortColumn(column)) {
         return;
@@ -126,16 +183,7 @@ void TuiGridTableController::SortByHeaderClick(TuiGridColumn& column, vcl::TShif
     TuiGridTableView& view = GridTableView();
     view.BeginUpdate();
     try {
-        if (shift.Contains(vcl::ssCtrl)) {
-            column.SetSortOrder(soNone);
-        } else {
-            // The order is read before other sorting is cleared, which may take this column's with it.
-            const TuiDataSortOrder order = column.SortOrder() == soAscending ? soDescending : soAscending;
-            if (!shift.Contains(vcl::ssShift) && column.GroupIndex() < 0) {
-                DataController().ClearSortingExceptGrouping(true);
-            }
-            column.SetSortOrder(order);
-        }
+        ChangeSortingByHeaderClick(column, shift);
     } catch (...) {
         view.EndUpdate();
         PopHourglassCursor();

@@ -411,6 +411,39 @@ TEST_F(GridTableControllerTest, HeaderClicksSortAscendingThenDescendingCtrlRemov
     EXPECT_EQ(b->SortOrder(), soDescending);
 }
 
+TEST_F(GridTableControllerTest, UnderGroupBySortingTheClickedColumnIsSortedAndTheOneGroupedColumn) {
+    Fill({u"A", u"B", u"C"}, 6);
+    View->OptionsCustomize().SetColumnGrouping(true);
+    View->OptionsCustomize().SetGroupBySorting(true);
+    TuiGridColumn* a = View->Columns(0);
+    TuiGridColumn* b = View->Columns(1);
+    ui_test::Click(Site(), HeaderCentre(1));
+    EXPECT_EQ(b->SortOrder(), soAscending);
+    EXPECT_EQ(b->GroupIndex(), 0);
+    EXPECT_FALSE(b->Visible()) << "ColumnHidingOnGrouping hides it";
+
+    // Another column takes the sorting and the grouping; the column grouped before comes back.
+    ui_test::Click(Site(), HeaderCentre(0));
+    EXPECT_EQ(a->GroupIndex(), 0);
+    EXPECT_EQ(a->SortOrder(), soAscending);
+    EXPECT_EQ(b->GroupIndex(), -1);
+    EXPECT_EQ(b->SortOrder(), soNone);
+    EXPECT_TRUE(b->Visible());
+    EXPECT_FALSE(a->Visible());
+
+    // Shift+click adds a column to the sorting without grouping it; Ctrl+click on it takes its sorting away again.
+    TuiGridColumn* c = View->Columns(2);
+    ui_test::MouseDown(Site(), vcl::mbLeft, HeaderCentre(c->VisibleIndex()), {vcl::ssShift});
+    ui_test::MouseUp(Site(), vcl::mbLeft, HeaderCentre(c->VisibleIndex()), {vcl::ssShift});
+    EXPECT_EQ(c->SortOrder(), soAscending);
+    EXPECT_EQ(c->GroupIndex(), -1);
+    EXPECT_EQ(a->GroupIndex(), 0);
+    ui_test::MouseDown(Site(), vcl::mbLeft, HeaderCentre(c->VisibleIndex()), {vcl::ssCtrl});
+    ui_test::MouseUp(Site(), vcl::mbLeft, HeaderCentre(c->VisibleIndex()), {vcl::ssCtrl});
+    EXPECT_EQ(c->SortOrder(), soNone);
+    EXPECT_EQ(a->GroupIndex(), 0);
+}
+
 TEST_F(GridTableControllerTest, CopyGivesCaptionsAndSelectedRowsAndQuotesCutFields) {
     Fill({u"A", u"B"}, 3);
     Data().SetValue(2, 1, rtl::Variant(u"x\ty"));
