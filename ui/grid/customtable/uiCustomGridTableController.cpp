@@ -304,7 +304,17 @@ void TuiCustomGridTableController::DeleteWithConfirmation() {
 
 bool TuiCustomGridTableController::WantsDialogKey(uint16_t key) {
     TuiCustomGridTableOptionsBehavior& behavior = TableView().OptionsBehavior();
-    return (key == VK_TAB && behavior.FocusCellOnTab()) || (key == VK_RETURN && behavior.GoToNextCellOnEnter());
+    return (key == VK_TAB && behavior.FocusCellOnTab()) || (key == VK_RETURN && behavior.GoToNextCellOnEnter()) ||
+           (key == VK_ESCAPE && DataController().IsEditingRecord());
+}
+
+void TuiCustomGridTableController::CancelEditing() {
+    TuiGridDataController& dataController = DataController();
+    dataController.Cancel();
+    const int32_t focused = dataController.GetFocusedRowIndex();
+    if (!dataController.IsEditingRecord() && MultiSelect() && focused >= 0) {
+        dataController.ChangeRowSelection(focused, true);
+    }
 }
 
 void TuiCustomGridTableController::FocusNextControl(bool forward) {
@@ -343,6 +353,12 @@ void TuiCustomGridTableController::HandleGridKey(uint16_t& key, vcl::TShiftState
         break;
     case VK_NEXT:
         GoToNextPage(false);
+        break;
+    case VK_ESCAPE:
+        if (!DataController().IsEditingRecord()) {
+            return;
+        }
+        CancelEditing();
         break;
     case VK_DELETE:
         if (!TableView().OptionsData().Deleting()) {

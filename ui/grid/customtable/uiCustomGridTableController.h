@@ -61,14 +61,15 @@ public:
     virtual void SelectAll();
     virtual void ClearSelection();
 
-    // Tab under FocusCellOnTab, Enter under GoToNextCellOnEnter.
+    // Tab under FocusCellOnTab, Enter under GoToNextCellOnEnter, Escape while a record is edited.
     bool WantsDialogKey(uint16_t key) override;
     void KeyDown(uint16_t& key, vcl::TShiftState shift) override;
     void KeyPress(char16_t& key) override;
     // With Deleting on and a provider that deletes: after the user confirms (DeletingConfirmation), the selected
     // records when more than the focused one is selected, else the focused record.
     void DeleteWithConfirmation();
-    // Page keys, Tab and Enter cell steps, Delete, Ctrl+A, Ctrl+C and Ctrl+Insert; a key handled is cleared.
+    // Page keys, Tab and Enter cell steps, Escape, Delete, Ctrl+A, Ctrl+C and Ctrl+Insert; a key handled is
+    // cleared.
     virtual void HandleGridKey(uint16_t& key, vcl::TShiftState shift);
 
 protected:
@@ -91,6 +92,8 @@ private:
     // Tab: a cell step, or the next control of the form when none was made or Ctrl is held.
     void HandleTabKey(vcl::TShiftState shift);
     void FocusNextControl(bool forward);
+    // Escape: the edit is undone and, with multi-select, the focused record is selected.
+    void CancelEditing();
 
     TuiCustomGridTableItem* FFocusedItem = nullptr; // not owned
     int32_t FTopRecordIndex = 0;

@@ -373,6 +373,19 @@ TEST_F(GridTableControllerTest, RowSelectionByClicksCtrlTogglesShiftRangesAndAPr
     EXPECT_TRUE(typed.empty());
 }
 
+TEST_F(GridTableControllerTest, EscapeUndoesTheEditOfTheFocusedRecordAndSelectsIt) {
+    Fill({u"A"}, 3);
+    Data().SetMultiSelect(true);
+    ASSERT_TRUE(Controller().FocusRowAt(1));
+    Data().ClearSelection();
+    Data().Edit();
+    ASSERT_TRUE(Data().IsEditingRecord());
+    FocusSite();
+    ui_test::PressKey(VK_ESCAPE);
+    EXPECT_FALSE(Data().IsEditingRecord());
+    EXPECT_TRUE(Data().IsRowSelected(1));
+}
+
 TEST_F(GridTableControllerTest, HeaderClicksSortAscendingThenDescendingCtrlRemovesShiftAdds) {
     Fill({u"A", u"B"}, 5);
     TuiGridColumn* a = View->Columns(0);
