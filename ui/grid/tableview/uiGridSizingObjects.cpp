@@ -12,32 +12,42 @@
 
 namespace ui {
 
-TuiCustomGridSizingObject::TuiCustomGridSizingObject(TuiControl& control, int32_t startSize, int32_t startPosition)
-    : TuiDragAndDropObject(control), FStartSize(startSize), FStartPosition(startPosition), FPosition(startPosition) {}
+TuiCustomGridSizingObject::TuiCustomGridSizingObject(TuiGridSite& site, vcl::TPoint sourcePoint, int32_t startSize,
+                                                     bool horizontal)
+    : TuiCustomGridDragAndDropObject(site, sourcePoint), FStartSize(startSize), FHorizontal(horizontal),
+      FPosition(PositionOf(sourcePoint)) {}
 
 int32_t TuiCustomGridSizingObject::CurrentSize() const {
-    return ClampSize(FStartSize + FPosition - FStartPosition);
+    return ClampSize(FStartSize + FPosition - PositionOf(SourcePoint()));
 }
 
 vcl::TCursor TuiCustomGridSizingObject::CursorFor(bool /*accepted*/) const {
     return IsHorizontalSizing() ? crGridHorzSize : crGridVertSize;
 }
 
-void TuiCustomGridSizingObject::DrawSizingLine() {
-    Control().UICanvas().InvertRect(SizingLineBounds());
+void TuiCustomGridSizingObject::ShowSizingLine(bool show) {
+    if (show != FLineShown) {
+        Control().UICanvas().InvertRect(SizingLineBounds());
+        FLineShown = show;
+    }
 }
 
 // The line shows while the drag is not dirty: a move makes it dirty before the position changes, which takes the
 // line away where it was drawn, and clean again after, which draws it at the new place.
 void TuiCustomGridSizingObject::DirtyChanged() {
-    if (!Dirty() != FLineShown) {
-        DrawSizingLine();
-        FLineShown = !FLineShown;
-    }
+    ShowSizingLine(!Dirty());
+}
+
+void TuiCustomGridSizingObject::DoBeforePaint() {
+    ShowSizingLine(false);
+}
+
+void TuiCustomGridSizingObject::DoAfterPaint() {
+    ShowSizingLine(!Dirty());
 }
 
 void TuiCustomGridSizingObject::DragAndDrop(vcl::TPoint point, bool& accepted) {
-    const int32_t position = IsHorizontalSizing() ? point.X : point.Y;
+    const int32_t position = PositionOf(point);
     if (position != FPosition) {
         SetDirty(true);
         FPosition = position;
@@ -47,9 +57,9 @@ void TuiCustomGridSizingObject::DragAndDrop(vcl::TPoint point, bool& accepted) {
 }
 
 TuiGridColumnHorzSizingObject::TuiGridColumnHorzSizingObject(TuiGridTableController& controller, TuiGridColumn& column,
-                                                             const vcl::TRect& headerBounds, int32_t startX)
-    : TuiCustomGridSizingObject(controller.GridView().Site(), headerBounds.Width(), startX), FController(controller),
-      FColumn(column), FHeaderBounds(headerBounds) {}
+                                                             const vcl::TRect& headerBounds, vcl::TPoint sourcePoint)
+    : TuiCustomGridSizingObject(controller.GridView().Site(), sourcePoint, headerBounds.Width(), true),
+      FController(controller), FColumn(column), FHeaderBounds(headerBounds) {}
 
 int32_t TuiGridColumnHorzSizingObject::ClampSize(int32_t size) const {
     return std::max(size, FColumn.MinWidth());
@@ -71,9 +81,9 @@ void TuiGridColumnHorzSizingObject::EndDragAndDrop(bool accepted) {
 }
 
 TuiGridRowSizingObject::TuiGridRowSizingObject(TuiGridTableController& controller, const vcl::TRect& rowBounds,
-                                               int32_t startY)
-    : TuiCustomGridSizingObject(controller.GridView().Site(), rowBounds.Height(), startY), FController(controller),
-      FRowBounds(rowBounds) {}
+                                               vcl::TPoint sourcePoint)
+    : TuiCustomGridSizingObject(controller.GridView().Site(), sourcePoint, rowBounds.Height(), false),
+      FController(controller), FRowBounds(rowBounds) {}
 
 int32_t TuiGridRowSizingObject::ClampSize(int32_t size) const {
     return std::max({size, 1, FController.GridTableView().MinDataRowHeight()});

@@ -4,7 +4,7 @@
 // it leaves no trace); a dragged size never goes below the element's minimum. Released, the column takes the new
 // width and the view reports it once; the rows take the new height.
 
-#include "ui/core/controls/uiDragAndDrop.h"
+#include "ui/grid/view/uiGridDragAndDrop.h"
 #include "vcl/system/Types.h"
 
 #include <cstdint>
@@ -12,16 +12,18 @@
 namespace ui {
 
 class TuiGridColumn;
+class TuiGridSite;
 class TuiGridTableController;
 
 // The base of the sizing drags: a start size, the pointer's start and current place along the sized direction, and
 // the sizing line drawn inverted on the control.
-class TuiCustomGridSizingObject : public TuiDragAndDropObject {
+class TuiCustomGridSizingObject : public TuiCustomGridDragAndDropObject {
 public:
-    TuiCustomGridSizingObject(TuiControl& control, int32_t startSize, int32_t startPosition);
+    // The press at startPosition along the sized direction.
+    TuiCustomGridSizingObject(TuiGridSite& site, vcl::TPoint sourcePoint, int32_t startSize, bool horizontal);
 
     // Columns size along x, rows along y.
-    virtual bool IsHorizontalSizing() const { return true; }
+    bool IsHorizontalSizing() const { return FHorizontal; }
     int32_t StartSize() const { return FStartSize; }
     // The start size moved by the pointer, within the element's bounds.
     int32_t CurrentSize() const;
@@ -35,13 +37,16 @@ public:
 
 protected:
     virtual int32_t ClampSize(int32_t size) const { return size; }
-    int32_t Position() const { return FPosition; }
+    // A repaint covers the line where it paints: the line goes first and comes back after.
+    void DoBeforePaint() override;
+    void DoAfterPaint() override;
 
 private:
-    void DrawSizingLine();
+    int32_t PositionOf(vcl::TPoint point) const { return FHorizontal ? point.X : point.Y; }
+    void ShowSizingLine(bool show);
 
     int32_t FStartSize;
-    int32_t FStartPosition;
+    bool FHorizontal;
     int32_t FPosition;
     bool FLineShown = false;
 };
@@ -50,7 +55,7 @@ private:
 class TuiGridColumnHorzSizingObject : public TuiCustomGridSizingObject {
 public:
     TuiGridColumnHorzSizingObject(TuiGridTableController& controller, TuiGridColumn& column,
-                                  const vcl::TRect& headerBounds, int32_t startX);
+                                  const vcl::TRect& headerBounds, vcl::TPoint sourcePoint);
 
     TuiGridColumn& Column() const { return FColumn; }
     // From the header's left edge at the current size, 1 pixel wide, down to the bottom of the client area.
@@ -69,9 +74,8 @@ private:
 // Sizes the data rows by a row's bottom edge; the height goes to OptionsView.DataRowHeight for every data row.
 class TuiGridRowSizingObject : public TuiCustomGridSizingObject {
 public:
-    TuiGridRowSizingObject(TuiGridTableController& controller, const vcl::TRect& rowBounds, int32_t startY);
+    TuiGridRowSizingObject(TuiGridTableController& controller, const vcl::TRect& rowBounds, vcl::TPoint sourcePoint);
 
-    bool IsHorizontalSizing() const override { return false; }
     // Across the client area, 1 pixel high, at the row's top plus the current height.
     vcl::TRect SizingLineBounds() const override;
     void EndDragAndDrop(bool accepted) override;

@@ -9,9 +9,11 @@
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridColumnBestFit.h"
+#include "ui/grid/tableview/uiGridTableBehaviorAndFiltering.h"
 #include "ui/grid/tableview/uiGridTableController.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
+#include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/view/uiGridViewInfo.h"
 
 #include <algorithm>
@@ -64,6 +66,9 @@ void TuiGridTableView::ItemBestFitApplied(TuiCustomGridTableItem& item, bool fir
 
 void TuiGridTableView::ItemRemoving(TuiCustomGridTableItem* item) {
     Controller().ItemRemoved(item);
+    if (!ComponentState().Contains(rtl::TComponentState::csDestroying)) {
+        static_cast<TuiGridTableViewInfo&>(ViewInfo()).ItemRemoving(item);
+    }
 }
 
 } // namespace ui

@@ -1,6 +1,7 @@
 #include "ui/grid/view/uiGridHintHelper.h"
 
 #include "rtl/WindowsApi.h"
+#include "rtl/core/Exceptions.h"
 #include "ui/core/controls/uiControl.h"
 #include "ui/core/controls/uiControlRoutines.h"
 #include "ui/core/controls/uiTimers.h"

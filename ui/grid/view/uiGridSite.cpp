@@ -3,8 +3,10 @@
 #include "ui/grid/control/uiCustomGrid.h"
 #include "ui/grid/view/uiCustomGridView.h"
 #include "ui/grid/view/uiGridController.h"
+#include "ui/grid/view/uiGridDragAndDrop.h"
 #include "ui/grid/view/uiGridPainter.h"
 #include "ui/grid/view/uiGridViewInfo.h"
+#include "vcl/system/Messages.h"
 
 namespace ui {
 
@@ -41,8 +43,17 @@ void TuiGridSite::Paint() {
     if (GridView().IsUpdateLocked() || FViewInfo.IsCalculating() || Left() == GridSiteParkingLeft) {
         return;
     }
+    auto* drag = DragAndDropState() == ddsInProcess
+                     ? dynamic_cast<TuiCustomGridDragAndDropObject*>(&DragAndDropObject())
+                     : nullptr;
+    if (drag != nullptr) {
+        drag->BeforePaint();
+    }
     TuiControl::Paint();
     GridView().Painter().Paint();
+    if (drag != nullptr) {
+        drag->AfterPaint();
+    }
 }
 
 void TuiGridSite::BeforeMouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {
@@ -67,6 +78,14 @@ void TuiGridSite::MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int3
     }
     GridView().Controller().MouseUp(button, shift, x, y);
     TuiControl::MouseUp(button, shift, x, y);
+}
+
+void TuiGridSite::Dispatch(vcl::TMessage& message) {
+    if (message.Msg == vcl::CM_WANTSPECIALKEY) {
+        message.Result = GridView().Controller().WantsDialogKey(static_cast<uint16_t>(message.WParam)) ? 1 : 0;
+        return;
+    }
+    TuiControl::Dispatch(message);
 }
 
 void TuiGridSite::InitScrollBarsParameters() {
@@ -96,10 +115,11 @@ void TuiGridSite::KeyDown(uint16_t& key, vcl::TShiftState shift) {
     }
 }
 
+// The controller first: a character it swallows (the space of Ctrl+Space) reaches no OnKeyPress handler.
 void TuiGridSite::KeyPress(char16_t& key) {
-    TuiControl::KeyPress(key);
+    GridView().Controller().KeyPress(key);
     if (key != 0) {
-        GridView().Controller().KeyPress(key);
+        TuiControl::KeyPress(key);
     }
 }
 

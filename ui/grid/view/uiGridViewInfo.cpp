@@ -4,6 +4,7 @@
 #include "ui/grid/cells/uiGridHitTests.h"
 #include "ui/grid/control/uiCustomGrid.h"
 #include "ui/grid/view/uiCustomGridView.h"
+#include "ui/grid/view/uiGridController.h"
 #include "ui/grid/view/uiGridSite.h"
 #include "ui/grid/view/uiGridViewStyles.h"
 
@@ -36,6 +37,25 @@ void TuiCustomGridViewInfo::CalculateInBounds(const vcl::TRect& rect) {
     }
     FIsCalculating = false;
     UpdateVisibility(true);
+    AfterCalculating();
+}
+
+// The site's bars follow the layout; when they come or go the client area changes, and the layout is worked out once
+// more for the new client area, whose own calculation then checks the controller's positions.
+void TuiCustomGridViewInfo::AfterCalculating() {
+    FSite->UpdateScrollBars();
+    if (!FRecalculatingForScrollBars && FSite->GetClientBounds() != FClientBounds) {
+        FRecalculatingForScrollBars = true;
+        try {
+            Recalculate();
+        } catch (...) {
+            FRecalculatingForScrollBars = false;
+            throw;
+        }
+        FRecalculatingForScrollBars = false;
+        return;
+    }
+    GridView().Controller().CheckCoordinatesGuarded();
 }
 
 void TuiCustomGridViewInfo::Recalculate() {

@@ -32,7 +32,7 @@ public:
     const vcl::TRect& ClientBounds() const { return FClientBounds; }
 
     // The site takes rect and the layout is worked out in it; a nested call is ignored. The site is shown or parked
-    // afterwards, also when the calculation raised.
+    // afterwards, also when the calculation raised; then its scroll bars follow the layout.
     void CalculateInBounds(const vcl::TRect& rect);
     // With the site's current bounds.
     void Recalculate();
@@ -59,6 +59,9 @@ public:
 protected:
     // Places the view's parts inside ClientBounds; nothing in the base.
     virtual void Calculate() {}
+    // The site's bars follow the new layout (which is worked out again when they change the client area), and the
+    // controller checks the positions it keeps.
+    virtual void AfterCalculating();
     // Descendants measure their content first; the base adds the visible scroll bars.
     virtual void CalculateHeight(const vcl::TSize& maxSize, int32_t& height, bool& fullyVisible);
     virtual void CalculateWidth(const vcl::TSize& maxSize, int32_t& width);
@@ -70,6 +73,7 @@ private:
     bool FIsCalculating = false;
     bool FVisibilityChanging = false;
     bool FSizeCalculating = false;
+    bool FRecalculatingForScrollBars = false;
 };
 
 } // namespace ui

@@ -1,10 +1,14 @@
 #include "ui/grid/tableview/uiGridTableController.h"
 
 #include "rtl/WindowsApi.h"
+#include "rtl/variants/VariantConversions.h"
 #include "tests/support/ui/DibSurface.h"
+#include "tests/support/ui/MessageBoxes.h"
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
+#include "tests/support/ui/TestForms.h"
 #include "tests/ui/grid/GridTestSupport.h"
+#include "tests/ui/grid/tableview/ApplicationGridView.h"
 #include "ui/core/controls/uiControlScrollBars.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/data/values/uiScalarValueTypes.h"
@@ -22,6 +26,7 @@
 #include "vcl/forms/Screen.h"
 #include "vcl/hints/HintWindow.h"
 #include "vcl/services/Clipboard.h"
+#include "vcl/stdctrls/Edit.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -88,6 +93,14 @@ protected:
         }
         return indexes;
     }
+    // What the site shows on the display now.
+    std::vector<uint32_t> ScreenPixels(int width, int height) {
+        ui_test::TDibSurface surface(width, height);
+        HDC dc = GetDC(Site().Handle());
+        BitBlt(surface.DC(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
+        ReleaseDC(Site().Handle(), dc);
+        return surface.Pixels();
+    }
     void FocusSite() {
         Site().SetFocus();
         ui_test::ProcessPendingMessages();
@@ -150,7 +163,6 @@ TEST_F(GridTableControllerTest, TheBarsShowRowsAndPixelsAndScrollByLinesAndPages
     TuiControlScrollBar* horizontal = Site().HScrollBar();
     ASSERT_NE(vertical, nullptr);
     ASSERT_NE(horizontal, nullptr);
-    Site().UpdateScrollBars();
     const int32_t visible = Controller().VisibleRecordCount();
     EXPECT_EQ(vertical->Max(), 99);
     EXPECT_EQ(vertical->PageSize(), visible);
@@ -169,6 +181,23 @@ TEST_F(GridTableControllerTest, TheBarsShowRowsAndPixelsAndScrollByLinesAndPages
     horizontal->ScrollByCode(scPageDown);
     EXPECT_EQ(Controller().LeftPos(), std::min(10 + Site().ClientWidth(), 600 - Site().ClientWidth()));
     EXPECT_EQ(horizontal->Position(), Controller().LeftPos());
+}
+
+TEST_F(GridTableControllerTest, FewerRecordsOrWiderColumnsBringTheTopAndTheLeftPositionBack) {
+    Fill({u"A", u"B", u"C", u"D", u"E", u"F"}, 100);
+    Controller().SetTopRecordIndex(50);
+    Controller().SetLeftPos(150);
+    ASSERT_EQ(Controller().LeftPos(), 150);
+    View->BeginUpdate();
+    Data().SetRecordCount(10);
+    for (int32_t i = 0; i < View->ItemCount(); ++i) {
+        View->Columns(i)->SetWidth(50);
+    }
+    View->EndUpdate();
+    ui_test::ProcessPendingMessages();
+    EXPECT_EQ(Controller().TopRecordIndex(), 0);
+    EXPECT_EQ(Controller().LeftPos(), 0);
+    EXPECT_EQ(Site().VScrollBar()->Max(), 9);
 }
 
 TEST_F(GridTableControllerTest, LeftPosStopsAtTheDataWidthAndReportsOnlyChanges) {
@@ -231,11 +260,146 @@ TEST_F(GridTableControllerTest, ShiftRightSelectsColumnsFromTheAnchorAndARightCl
     EXPECT_EQ(SelectedColumnIndexes(), (std::vector<int32_t>{0, 1, 2, 3, 4}));
 }
 
+TEST_F(GridTableControllerTest, TabAndEnterStepCellsAndTabLeavesTheGridAtTheEnd) {
+    Fill({u"A", u"B"}, 2);
+    auto* next = new vcl::TEdit(Form.get());
+    next->SetParent(Form.get());
+    next->SetBounds(0, 260, 100, 20);
+    next->SetTabOrder(1);
+    View->OptionsBehavior().SetFocusCellOnTab(true);
+    View->OptionsBehavior().SetGoToNextCellOnEnter(true);
+    ui_test::Click(Site(), CellCentre(0, 0));
+    FocusSite();
+
+    ui_test::PressKey(VK_TAB);
+    EXPECT_EQ(Controller().FocusedItem(), View->VisibleColumns(1));
+    // At the end of a row Tab moves on only with FocusCellOnCycle; otherwise the next control takes the focus.
+    ui_test::PressKey(VK_TAB);
+    EXPECT_TRUE(next->Focused());
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 0);
+
+    FocusSite();
+    View->OptionsBehavior().SetFocusCellOnCycle(true);
+    ui_test::PressKey(VK_RETURN);
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 1);
+    EXPECT_EQ(Controller().FocusedItem(), View->VisibleColumns(0));
+    ui_test::PressKey(VK_TAB, {vcl::ssShift});
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 0);
+    EXPECT_EQ(Controller().FocusedItem(), View->VisibleColumns(1));
+
+    // Enter on the last cell is taken even where it cannot move.
+    ASSERT_TRUE(Controller().FocusRowAt(1));
+    Controller().SetFocusedItem(View->VisibleColumns(1));
+    ui_test::PressKey(VK_RETURN);
+    EXPECT_TRUE(Site().Focused());
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 1);
+}
+
+TEST_F(GridTableControllerTest, DeleteAsksForTheSelectedRecordsOrTheFocusedOneAndCancelDeletesNothing) {
+    Fill({u"A"}, 4);
+    Data().SetMultiSelect(true);
+    ASSERT_TRUE(Controller().FocusRowAt(0));
+    Data().ChangeRowSelection(1, true);
+    Data().ChangeRowSelection(2, true);
+    FocusSite();
+    ui_test::TRecordedMessageBoxes boxes;
+    boxes.Answers = {IDCANCEL, IDOK, IDOK};
+
+    ui_test::PressKey(VK_DELETE);
+    EXPECT_EQ(Data().GetRecordCount(), 4);
+    ui_test::PressKey(VK_DELETE);
+    EXPECT_EQ(Data().GetRecordCount(), 2);
+    Data().ClearSelection();
+    ui_test::PressKey(VK_DELETE);
+    EXPECT_EQ(Data().GetRecordCount(), 1);
+    ASSERT_EQ(boxes.Shown.size(), 3u);
+    EXPECT_EQ(boxes.Shown[0].Text, u"Delete all selected records?");
+    EXPECT_EQ(boxes.Shown[0].Caption, u"Confirm");
+    EXPECT_EQ(boxes.Shown[2].Text, u"Delete record?");
+
+    // Without Deleting the key stays with the view and nothing asks.
+    View->OptionsData().SetDeleting(false);
+    ui_test::PressKey(VK_DELETE);
+    EXPECT_EQ(Data().GetRecordCount(), 1);
+    EXPECT_EQ(boxes.Shown.size(), 3u);
+}
+
+TEST_F(GridTableControllerTest, RowSelectionByClicksCtrlTogglesShiftRangesAndAPressOnASelectedRowWaitsForTheRelease) {
+    Fill({u"A", u"B"}, 8);
+    View->OptionsSelection().SetMultiSelect(true);
+    auto selectedRows = [&] {
+        std::vector<int32_t> rows;
+        for (int32_t row = 0; row < Data().GetRowCount(); ++row) {
+            if (Data().IsRowSelected(row)) {
+                rows.push_back(row);
+            }
+        }
+        return rows;
+    };
+    auto click = [&](int32_t row, vcl::TShiftState shift) {
+        ui_test::MouseDown(Site(), vcl::mbLeft, CellCentre(row, 0), shift);
+        ui_test::MouseUp(Site(), vcl::mbLeft, CellCentre(row, 0), shift);
+    };
+    click(1, {});
+    EXPECT_EQ(selectedRows(), (std::vector<int32_t>{1}));
+    click(3, {vcl::ssCtrl});
+    EXPECT_EQ(selectedRows(), (std::vector<int32_t>{1, 3}));
+    click(5, {vcl::ssShift});
+    EXPECT_EQ(selectedRows(), (std::vector<int32_t>{3, 4, 5}));
+    click(0, {vcl::ssShift, vcl::ssCtrl});
+    EXPECT_EQ(selectedRows(), (std::vector<int32_t>{0, 1, 2, 3, 4, 5}));
+    click(4, {vcl::ssCtrl});
+    EXPECT_EQ(selectedRows(), (std::vector<int32_t>{0, 1, 2, 3, 5}));
+
+    ui_test::MouseDown(Site(), vcl::mbLeft, CellCentre(2, 0));
+    EXPECT_EQ(selectedRows().size(), 5u) << "a drag may still start from the selection";
+    ui_test::MouseUp(Site(), vcl::mbLeft, CellCentre(2, 0));
+    EXPECT_EQ(selectedRows(), (std::vector<int32_t>{2}));
+
+    // Ctrl+Space toggles the focused row, and the space it would type is swallowed.
+    FocusSite();
+    std::vector<char16_t> typed;
+    Site().SetOnKeyPress([&](rtl::TObject*, char16_t& key) {
+        if (key != 0) {
+            typed.push_back(key);
+        }
+    });
+    ui_test::PressKey(VK_DOWN);
+    EXPECT_EQ(selectedRows(), (std::vector<int32_t>{3}));
+    ui_test::PressKey(VK_SPACE, {vcl::ssCtrl});
+    EXPECT_TRUE(selectedRows().empty());
+    ui_test::PressKey(VK_SPACE, {vcl::ssCtrl});
+    EXPECT_EQ(selectedRows(), (std::vector<int32_t>{3}));
+    EXPECT_TRUE(typed.empty());
+}
+
+TEST_F(GridTableControllerTest, EscapeUndoesTheEditOfTheFocusedRecordAndSelectsIt) {
+    Fill({u"A"}, 3);
+    Data().SetMultiSelect(true);
+    ASSERT_TRUE(Controller().FocusRowAt(1));
+    Data().ClearSelection();
+    Data().Edit();
+    ASSERT_TRUE(Data().IsEditingRecord());
+    FocusSite();
+    ui_test::PressKey(VK_ESCAPE);
+    EXPECT_FALSE(Data().IsEditingRecord());
+    EXPECT_TRUE(Data().IsRowSelected(1));
+}
+
 TEST_F(GridTableControllerTest, HeaderClicksSortAscendingThenDescendingCtrlRemovesShiftAdds) {
     Fill({u"A", u"B"}, 5);
     TuiGridColumn* a = View->Columns(0);
     TuiGridColumn* b = View->Columns(1);
-    ui_test::Click(Site(), HeaderCentre(1));
+    std::vector<std::string> clicks;
+    b->SetOnHeaderClick([&](TuiGridColumn&) { clicks.push_back("column"); });
+    View->SetOnColumnHeaderClick([&](TuiGridTableView&, TuiGridColumn* column) {
+        clicks.push_back(column == b ? "view" : "view of another column");
+    });
+    ui_test::MouseDown(Site(), vcl::mbLeft, HeaderCentre(1));
+    EXPECT_EQ(Controller().PressedColumn(), b);
+    EXPECT_EQ(clicks, (std::vector<std::string>{"column", "view"}));
+    ui_test::MouseUp(Site(), vcl::mbLeft, HeaderCentre(1));
+    EXPECT_EQ(Controller().PressedColumn(), nullptr);
     EXPECT_EQ(b->SortOrder(), soAscending);
     ui_test::PumpMessages(600); // no double click
     ui_test::Click(Site(), HeaderCentre(1));
@@ -258,6 +422,39 @@ TEST_F(GridTableControllerTest, HeaderClicksSortAscendingThenDescendingCtrlRemov
     ui_test::Click(Site(), HeaderCentre(1));
     EXPECT_EQ(a->SortOrder(), soNone);
     EXPECT_EQ(b->SortOrder(), soDescending);
+}
+
+TEST_F(GridTableControllerTest, UnderGroupBySortingTheClickedColumnIsSortedAndTheOneGroupedColumn) {
+    Fill({u"A", u"B", u"C"}, 6);
+    View->OptionsCustomize().SetColumnGrouping(true);
+    View->OptionsCustomize().SetGroupBySorting(true);
+    TuiGridColumn* a = View->Columns(0);
+    TuiGridColumn* b = View->Columns(1);
+    ui_test::Click(Site(), HeaderCentre(1));
+    EXPECT_EQ(b->SortOrder(), soAscending);
+    EXPECT_EQ(b->GroupIndex(), 0);
+    EXPECT_FALSE(b->Visible()) << "ColumnHidingOnGrouping hides it";
+
+    // Another column takes the sorting and the grouping; the column grouped before comes back.
+    ui_test::Click(Site(), HeaderCentre(0));
+    EXPECT_EQ(a->GroupIndex(), 0);
+    EXPECT_EQ(a->SortOrder(), soAscending);
+    EXPECT_EQ(b->GroupIndex(), -1);
+    EXPECT_EQ(b->SortOrder(), soNone);
+    EXPECT_TRUE(b->Visible());
+    EXPECT_FALSE(a->Visible());
+
+    // Shift+click adds a column to the sorting without grouping it; Ctrl+click on it takes its sorting away again.
+    TuiGridColumn* c = View->Columns(2);
+    ui_test::MouseDown(Site(), vcl::mbLeft, HeaderCentre(c->VisibleIndex()), {vcl::ssShift});
+    ui_test::MouseUp(Site(), vcl::mbLeft, HeaderCentre(c->VisibleIndex()), {vcl::ssShift});
+    EXPECT_EQ(c->SortOrder(), soAscending);
+    EXPECT_EQ(c->GroupIndex(), -1);
+    EXPECT_EQ(a->GroupIndex(), 0);
+    ui_test::MouseDown(Site(), vcl::mbLeft, HeaderCentre(c->VisibleIndex()), {vcl::ssCtrl});
+    ui_test::MouseUp(Site(), vcl::mbLeft, HeaderCentre(c->VisibleIndex()), {vcl::ssCtrl});
+    EXPECT_EQ(c->SortOrder(), soNone);
+    EXPECT_EQ(a->GroupIndex(), 0);
 }
 
 TEST_F(GridTableControllerTest, CopyGivesCaptionsAndSelectedRowsAndQuotesCutFields) {
@@ -352,16 +549,10 @@ TEST_F(GridTableControllerOnScreenTest, TheSizingLineIsInvertedSoDrawingItTwiceL
     const vcl::TRect header = Controller().Placement().ColumnHeaders.at(0);
     const int width = Site().ClientWidth();
     const int height = Site().ClientHeight();
-    auto capture = [&] {
-        ui_test::TDibSurface surface(width, height);
-        HDC dc = GetDC(Site().Handle());
-        BitBlt(surface.DC(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
-        ReleaseDC(Site().Handle(), dc);
-        return surface.Pixels();
-    };
+    auto capture = [&] { return ScreenPixels(width, height); };
     Site().Repaint();
     const std::vector<uint32_t> before = capture();
-    TuiGridColumnHorzSizingObject sizing(Controller(), *View->Columns(0), header, header.Right);
+    TuiGridColumnHorzSizingObject sizing(Controller(), *View->Columns(0), header, vcl::Point(header.Right, 5));
     sizing.BeginDragAndDrop();
     const std::vector<uint32_t> drawn = capture();
     sizing.SetDirty(true);
@@ -422,13 +613,59 @@ TEST_F(GridTableControllerOnScreenTest, ACutCellTextShowsItsWholeTextInAHintUnti
     EXPECT_FALSE(hints.IsHintShown());
 }
 
+TEST_F(GridTableControllerOnScreenTest, ARepaintInTheMiddleOfASizingKeepsTheLine) {
+    Fill({u"A", u"B"}, 3);
+    const vcl::TRect header = Controller().Placement().ColumnHeaders.at(0);
+    const int32_t y = Centre(header).Y;
+    const int width = Site().ClientWidth();
+    const int height = Site().ClientHeight();
+    Site().Repaint();
+    const std::vector<uint32_t> plain = ScreenPixels(width, height);
+    ui_test::MouseDown(Site(), vcl::mbLeft, vcl::Point(header.Right, y));
+    ui_test::MouseMove(Site(), vcl::Point(header.Right + 20, y), {vcl::ssLeft});
+    const std::vector<uint32_t> sizing = ScreenPixels(width, height);
+    ASSERT_NE(sizing, plain);
+    Site().Repaint();
+    EXPECT_EQ(ScreenPixels(width, height), sizing);
+    ui_test::MouseUp(Site(), vcl::mbLeft, vcl::Point(header.Right + 20, y));
+    EXPECT_EQ(View->Columns(0)->Width(), 120);
+}
+
+TEST_F(GridTableControllerOnScreenTest, PullingTheMouseSelectsCellsAndScrollsBelowTheRows) {
+    Fill({u"A", u"B", u"C", u"D", u"E"}, 100);
+    View->OptionsSelection().SetCellMultiSelect(true);
+    for (int32_t i = 0; i < View->ItemCount(); ++i) {
+        View->Columns(i)->SetWidth(60);
+    }
+    ui_test::MouseDown(Site(), vcl::mbLeft, CellCentre(1, 1));
+    ui_test::MouseMove(Site(), CellCentre(2, 2), {vcl::ssLeft});
+    ui_test::MouseMove(Site(), CellCentre(3, 3), {vcl::ssLeft});
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 3);
+    EXPECT_EQ(Controller().FocusedItem(), View->VisibleColumns(3));
+    EXPECT_EQ(Data().GetSelectedRowCount(), 3);
+    EXPECT_EQ(SelectedColumnIndexes(), (std::vector<int32_t>{1, 2, 3}));
+
+    // Below the rows the records scroll under the held button, and the selection follows.
+    const int32_t visible = Controller().VisibleRecordCount();
+    const vcl::TPoint below = vcl::Point(CellCentre(3, 3).X, Site().ClientHeight() + 20);
+    ui_test::MouseMove(Site(), below, {vcl::ssLeft});
+    ui_test::PumpMessages(400);
+    ui_test::MouseUp(Site(), vcl::mbLeft, below);
+    EXPECT_GT(Controller().TopRecordIndex(), 0);
+    EXPECT_GE(Data().GetFocusedRowIndex(), visible);
+    EXPECT_EQ(Data().GetSelectedRowCount(), Data().GetFocusedRowIndex());
+    const int32_t afterRelease = Data().GetFocusedRowIndex();
+    ui_test::PumpMessages(200);
+    EXPECT_EQ(Data().GetFocusedRowIndex(), afterRelease) << "releasing the button stops the scrolling";
+}
+
 TEST_F(GridTableControllerTest, ADraggedRowHeightIsClampedWhileTheAutomaticHeightStaysZero) {
     Fill({u"A"}, 10);
     View->OptionsView().SetDataRowHeight(30);
     ASSERT_EQ(Controller().DataRowHeight(), 30);
     const TuiGridRowPlacement row = Controller().Placement().Rows.at(2);
     auto drag = [&](int32_t toY) {
-        TuiGridRowSizingObject sizing(Controller(), row.Bounds, row.Bounds.Bottom);
+        TuiGridRowSizingObject sizing(Controller(), row.Bounds, vcl::Point(5, row.Bounds.Bottom));
         bool accepted = false;
         sizing.DragAndDrop(vcl::Point(5, toY), accepted);
         EXPECT_TRUE(accepted);
@@ -443,6 +680,46 @@ TEST_F(GridTableControllerTest, ADraggedRowHeightIsClampedWhileTheAutomaticHeigh
     Controller().SizeDataRows(0);
     EXPECT_EQ(View->OptionsView().DataRowHeight(), 0);
     EXPECT_GT(Controller().DataRowHeight(), 1);
+}
+
+// The application's view as its main window shows an import: 914 x 364 in the "Blue" skin, 500 records written in one
+// update, then every column fitted.
+TEST(GridTableControllerImportTest, AnImportLaysOutOnceInItemZeroOrderAndBestFitLaysOutOnceMore) {
+    auto form = ui_test::CreateTestForm<ui_test::TApplicationGridForm>();
+    ui_test::LoadApplicationGridView(*form);
+    ui_test::ShowTestForm(*form, 914, 364, ui_test::TFormPlacement::OffScreen);
+    form->Grid->LookAndFeel().SetSkinName(u"Blue");
+    ui_test::ProcessPendingMessages();
+    TuiGridTableView& view = *form->View;
+    int32_t layouts = 0;
+    form->Grid->SetOnLayoutChanged([&](TuiCustomGrid&, TuiCustomGridView*) { ++layouts; });
+
+    TuiGridDataController& data = view.DataController();
+    view.BeginUpdate();
+    data.SetRecordCount(500);
+    for (int32_t record = 0; record < 500; ++record) {
+        data.SetValue(record, 0, rtl::Variant(500 - record));
+        data.SetValue(record, 1, rtl::Variant(record % 7 == 0 ? u"不锈钢保温杯（大号，带滤网）" : u"中性笔"));
+        data.SetValue(record, 3, rtl::Variant(u"个"));
+    }
+    view.EndUpdate();
+    ui_test::ProcessPendingMessages();
+    EXPECT_EQ(layouts, 1);
+
+    TuiGridTableController& controller = view.Controller();
+    const TuiGridTablePlacement placement = controller.Placement();
+    ASSERT_GT(placement.Rows.size(), 5u);
+    for (size_t row = 0; row < placement.Rows.size(); ++row) {
+        const int32_t record = data.GetRowInfo(placement.Rows[row].RecordIndex).RecordIndex;
+        EXPECT_EQ(rtl::VarToInteger(data.GetValue(record, 0)), static_cast<int32_t>(row) + 1) << row;
+    }
+
+    const int32_t narrowWidth = view.Columns(1)->Width();
+    view.ApplyBestFit(nullptr, false, false);
+    ui_test::ProcessPendingMessages();
+    EXPECT_EQ(layouts, 2);
+    EXPECT_GT(view.Columns(1)->Width(), narrowWidth);
+    EXPECT_EQ(controller.Placement().ColumnHeaders.at(1).Width(), view.Columns(1)->Width());
 }
 
 } // namespace

@@ -34,16 +34,29 @@ std::unique_ptr<TuiCustomEditViewInfo> TuiGridColumnCellEditor::CreateViewInfo()
 void TuiGridColumnCellEditor::ApplyCellStyle(vcl::TColor color, vcl::TColor textColor, const vcl::TFont* font) {
     FStyle->SetColor(color);
     FStyle->SetTextColor(textColor);
-    if (font) {
+    if (font && !FStyle->Font().SameAs(*font)) {
         FStyle->Font().Assign(font);
     }
 }
 
+const vcl::TFont& TuiGridColumnCellEditor::SharedCellFont() {
+    const vcl::TFont& font = FStyle->Font();
+    for (const auto& shared : FCellFonts) {
+        if (shared->SameAs(font)) {
+            return *shared;
+        }
+    }
+    FCellFonts.push_back(std::make_unique<vcl::TFont>());
+    FCellFonts.back()->Assign(&font);
+    return *FCellFonts.back();
+}
+
 int32_t TuiGridColumnCellEditor::DefaultCellHeight(TuiCanvas& canvas, const vcl::TFont* font) {
-    if (font) {
+    if (font && !FStyle->Font().SameAs(*font)) {
         FStyle->Font().Assign(font);
     }
-    const int32_t height = FViewData->GetEditSize(canvas, rtl::Variant(), {}).cy;
+    // A view data of its own: the shared one keeps the cells' margins, which the 2 pixels below stand for.
+    const int32_t height = FProperties->CreateViewData(*FStyle, true)->GetEditSize(canvas, rtl::Variant(), {}).cy;
     return height == 0 ? 0 : height + 2;
 }
 

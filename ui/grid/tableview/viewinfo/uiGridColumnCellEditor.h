@@ -6,6 +6,7 @@
 #include "vcl/graphics/Colors.h"
 
 #include <memory>
+#include <vector>
 
 namespace vcl {
 class TFont;
@@ -35,8 +36,11 @@ public:
     TuiCustomEditViewData& ViewData() const { return *FViewData; }
     // A view info of the properties' class, for one cell.
     std::unique_ptr<TuiCustomEditViewInfo> CreateViewInfo() const;
-    // The cell style takes a cell's colours and font.
+    // The cell style takes a cell's colours and font (the font only when it differs, as a new font costs a GDI font).
     void ApplyCellStyle(vcl::TColor color, vcl::TColor textColor, const vcl::TFont* font);
+    // A font equal to the cell style's present one, kept for the layout's life and shared by every cell filled with
+    // it, so that the cells of a column make one GDI font rather than one each.
+    const vcl::TFont& SharedCellFont();
     // The height the editor needs for an empty value in font, plus 2 when not 0.
     int32_t DefaultCellHeight(TuiCanvas& canvas, const vcl::TFont* font);
 
@@ -46,6 +50,7 @@ private:
     TuiCustomEditProperties* FProperties; // not owned unless it is the fallback
     std::unique_ptr<TuiEditStyle> FStyle;
     std::unique_ptr<TuiCustomEditViewData> FViewData;
+    std::vector<std::unique_ptr<vcl::TFont>> FCellFonts;
 };
 
 } // namespace ui

@@ -135,6 +135,10 @@ TuiControl* TuiGridColumnHeaderViewInfo::GetControl() const {
     return &FTableViewInfo.Site();
 }
 
+bool TuiGridColumnHeaderViewInfo::HotTrack() const {
+    return Painter().HotTracksHeaders();
+}
+
 void TuiGridColumnHeaderViewInfo::Invalidate() {
     FTableViewInfo.Site().InvalidateRect(Bounds(), false);
 }

@@ -49,6 +49,8 @@ protected:
     TuiAlignmentVert GetAlignmentVert() const override;
     rtl::UnicodeString GetText() const override;
     TuiControl* GetControl() const override;
+    // The look decides whether headers light up under the pointer.
+    bool HotTrack() const override;
     void Invalidate() override;
 
 private:

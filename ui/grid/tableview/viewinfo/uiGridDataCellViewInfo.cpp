@@ -150,8 +150,8 @@ void TuiGridDataCellViewInfo::FillEditViewInfo() {
     TuiCanvas& canvas = FRow.TableViewInfo().MeasuringCanvas();
     viewData.ApplyDisplayValue(canvas, CellDisplayValue(), *FEditViewInfo);
     viewData.Calculate(canvas, ContentBounds(), false, *FEditViewInfo, {}, std::nullopt, {-1, -1});
-    FFont.Assign(&FEditor.Style().Font());
-    FEditViewInfo->Font = &FFont;
+    // The column's style font changes with every cell filled after this one.
+    FEditViewInfo->Font = &FEditor.SharedCellFont();
 }
 
 TuiCustomGridHitTest* TuiGridDataCellViewInfo::CreateHitTest(vcl::TPoint point) {

@@ -5,7 +5,6 @@
 
 #include "rtl/variants/Variant.h"
 #include "ui/grid/cells/uiGridCellViewInfo.h"
-#include "vcl/graphics/Font.h"
 
 #include <memory>
 #include <vector>
@@ -71,8 +70,6 @@ private:
     TuiGridDataRowViewInfo& FRow;
     TuiGridColumnCellEditor& FEditor;
     std::unique_ptr<TuiCustomEditViewInfo> FEditViewInfo;
-    // The font the cell was filled with: the column's style font changes with every cell filled after it.
-    vcl::TFont FFont;
     vcl::TRect FUnmergedBounds;
     TuiGridDataCellViewInfo* FMergingCell = nullptr;    // not owned
     std::vector<TuiGridDataCellViewInfo*> FMergedCells; // not owned

@@ -28,6 +28,21 @@ namespace {
 // Centred both ways and broken into lines.
 constexpr uint16_t NoDataTextFlags = tfAlignHCenter | tfAlignVCenter | tfWordBreak;
 
+// The canvas clipped to a rectangle while it lives; the clip region comes back however the painting inside ends.
+class TTablePainterClip {
+public:
+    TTablePainterClip(TuiCanvas& canvas, const vcl::TRect& rect) : FCanvas(canvas) {
+        FCanvas.PushClipRegion();
+        FCanvas.IntersectClipArea(rect);
+    }
+    ~TTablePainterClip() { FCanvas.PopClipRegion(); }
+    TTablePainterClip(const TTablePainterClip&) = delete;
+    TTablePainterClip& operator=(const TTablePainterClip&) = delete;
+
+private:
+    TuiCanvas& FCanvas;
+};
+
 TuiButtonState HeaderButtonState(const TuiGridColumnHeaderViewInfo& header) {
     if (header.IsShownPressed()) {
         return uibsPressed;
@@ -59,16 +74,21 @@ void TuiGridTablePainter::DrawHeader() {
     if (band.IsEmpty()) {
         return;
     }
-    Canvas().PushClipRegion();
-    Canvas().IntersectClipArea(band);
+    DrawHeaderBand(band);
+    ExcludeFromBackground(band);
+}
+
+void TuiGridTablePainter::DrawHeaderBand(const vcl::TRect& band) {
+    const TuiGridTableViewInfo& viewInfo = TableViewInfo();
+    const TTablePainterClip clip(Canvas(), band);
     // The band's background first: a see-through header, or a skin's header image with transparent pixels, shows
     // it.
-    Canvas().FillRectColor(band, GridView().LookAndFeelPainter()->HeaderColor());
+    TuiDrawParams params;
+    viewInfo.TableView().Styles().GetHeaderParams(nullptr, params);
+    Canvas().FillRectColor(band, params.Color);
     for (int32_t i = 0; i < viewInfo.ColumnHeaderCount(); ++i) {
         DrawColumnHeader(viewInfo.ColumnHeaders(i));
     }
-    Canvas().PopClipRegion();
-    ExcludeFromBackground(band);
 }
 
 void TuiGridTablePainter::DrawColumnHeader(const TuiGridColumnHeaderViewInfo& header) {
@@ -76,16 +96,15 @@ void TuiGridTablePainter::DrawColumnHeader(const TuiGridColumnHeaderViewInfo& he
         return;
     }
     const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
-    vcl::TFont* font = GridView().Grid() ? &GridView().Grid()->Font() : nullptr;
+    TuiDrawParams params;
+    TableViewInfo().TableView().Styles().GetHeaderParams(&header.Column(), params);
     const TuiTextLayout layout{header.AlignmentHorz(), header.AlignmentVert(), false, true};
     painter.PaintHeaderCell(Canvas(), header.PaintBounds(), header.CaptionBounds(), header.Neighbours(), uiAllBorders,
-                            HeaderButtonState(header), layout, header.Text(), font, painter.HeaderTextColor(),
-                            painter.HeaderColor(), {}, header.IsLast(), false);
+                            HeaderButtonState(header), layout, header.Text(), params.Font, params.TextColor,
+                            params.Color, {}, header.IsLast(), false);
     if (header.HasSortingMark()) {
-        Canvas().PushClipRegion();
-        Canvas().IntersectClipArea(header.SortingMarkBounds());
+        const TTablePainterClip clip(Canvas(), header.SortingMarkBounds());
         painter.PaintSortArrow(Canvas(), header.SortingMarkBounds(), header.SortedAscending());
-        Canvas().PopClipRegion();
     }
     if (header.IsShownPressed()) {
         painter.PaintPressedHeader(Canvas(), header.PaintBounds());
@@ -106,10 +125,8 @@ void TuiGridTablePainter::DrawRecords() {
             if (!Canvas().RectVisible(cell.Bounds())) {
                 continue;
             }
-            Canvas().PushClipRegion();
-            Canvas().IntersectClipArea(cell.ContentBounds());
+            const TTablePainterClip clip(Canvas(), cell.ContentBounds());
             cell.EditViewInfo().Paint(Canvas());
-            Canvas().PopClipRegion();
         }
     }
     lines.Draw(Canvas(), viewInfo.GridLineColor());
@@ -172,10 +189,17 @@ vcl::TRect TuiGridTablePainter::RecordsScrollBounds() const {
     return bounds;
 }
 
-void TuiGridTablePainter::ScrollRecords(int32_t count) {
-    TuiGridTableViewInfo& viewInfo = TableViewInfo();
+bool TuiGridTablePainter::CanOffsetLayout() const {
+    return TableViewInfo().IsCalculated() && !GridView().IsUpdateLocked() && GridView().CanUpdateLayout();
+}
+
+void TuiGridTablePainter::ScrollToTopRecord() {
+    if (!CanOffsetLayout()) {
+        GridView().LayoutChanged();
+        return;
+    }
     const bool canMovePixels = CanScrollByPixels(true);
-    const int32_t dy = viewInfo.ScrollRecords(count);
+    const int32_t dy = TableViewInfo().ScrollToTopRecord();
     if (!canMovePixels || dy == 0) {
         Invalidate();
         return;
@@ -185,10 +209,14 @@ void TuiGridTablePainter::ScrollRecords(int32_t count) {
                    SW_INVALIDATE | SW_ERASE);
 }
 
-void TuiGridTablePainter::ScrollHorizontally(int32_t dx) {
+void TuiGridTablePainter::ScrollToLeftPos() {
+    if (!CanOffsetLayout()) {
+        GridView().LayoutChanged();
+        return;
+    }
     TuiGridTableViewInfo& viewInfo = TableViewInfo();
     const bool canMovePixels = CanScrollByPixels(false);
-    viewInfo.ScrollHorizontally(dx);
+    const int32_t dx = viewInfo.ScrollToLeftPos();
     if (!canMovePixels) {
         Invalidate();
         return;

@@ -20,10 +20,10 @@ public:
     // Moving the painted pixels is possible: the site has a window and no no-data text shows; vertically also no
     // visible column merges cells.
     bool CanScrollByPixels(bool vertical) const;
-    // Scrolls the view by count records, moving the rows still shown when it can; otherwise repaints it.
-    void ScrollRecords(int32_t count);
-    // Scrolls the view sideways by dx pixels (negative: the content moves left).
-    void ScrollHorizontally(int32_t dx);
+    // The view follows the table controller's top record (left position), moving the pixels of what stays shown
+    // when it can; otherwise it repaints. A view not laid out yet, or locked, lays itself out anew.
+    void ScrollToTopRecord();
+    void ScrollToLeftPos();
 
 protected:
     void PaintContent() override;
@@ -32,11 +32,14 @@ private:
     TuiGridTableViewInfo& TableViewInfo() const;
     void DrawColumnHeader(const TuiGridColumnHeaderViewInfo& header);
     void DrawHeader();
+    void DrawHeaderBand(const vcl::TRect& band);
     void DrawRecords();
     void DrawRowFocusRect(const TuiGridDataRowViewInfo& row);
     void DrawNoDataText();
     // The rows area within the client bounds: what moves when the records scroll.
     vcl::TRect RecordsScrollBounds() const;
+    // The layout can follow a scroll in place.
+    bool CanOffsetLayout() const;
 };
 
 } // namespace ui

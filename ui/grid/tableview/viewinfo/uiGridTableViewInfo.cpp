@@ -9,6 +9,7 @@
 #include "ui/grid/customtable/uiCustomGridTableViewData.h"
 #include "ui/grid/customtable/uiCustomGridTableViewStyles.h"
 #include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridTableController.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
 #include "ui/grid/tableview/uiGridTableViewStyles.h"
@@ -55,6 +56,22 @@ TuiCanvas& TuiGridTableViewInfo::MeasuringCanvas() const {
     return screen ? static_cast<TuiCanvas&>(*screen) : Canvas();
 }
 
+int32_t TuiGridTableViewInfo::TopRecordIndex() const {
+    return TableView().Controller().TopRecordIndex();
+}
+
+int32_t TuiGridTableViewInfo::LeftPos() const {
+    return TableView().Controller().LeftPos();
+}
+
+const TuiCustomGridTableItem* TuiGridTableViewInfo::FocusedColumn() const {
+    return TableView().Controller().FocusedItem();
+}
+
+const TuiGridColumn* TuiGridTableViewInfo::PressedColumn() const {
+    return TableView().Controller().PressedColumn();
+}
+
 TuiGridColumnHeaderViewInfo& TuiGridTableViewInfo::ColumnHeaders(int32_t index) const {
     return *FColumnHeaders.at(static_cast<size_t>(index));
 }
@@ -81,7 +98,8 @@ TuiGridLines TuiGridTableViewInfo::GridLines() const {
 }
 
 vcl::TColor TuiGridTableViewInfo::GridLineColor() const {
-    return GridView().LookAndFeelPainter()->GridLineColor();
+    const vcl::TColor color = TableView().OptionsView().GridLineColor();
+    return color == vcl::clDefault ? GridView().LookAndFeelPainter()->GridLineColor() : color;
 }
 
 TuiBorders TuiGridTableViewInfo::CellBordersForGridLines(bool isLastColumn) const {
@@ -94,9 +112,7 @@ void TuiGridTableViewInfo::Calculate() {
     for (int32_t i = 0; i < view.VisibleItemCount(); ++i) {
         FVisibleColumns.push_back(view.VisibleColumns(i));
     }
-    ResetCellMerging();
-    FRows.clear();
-    FColumnHeaders.clear();
+    ClearLayout();
     CreateCellEditors();
     CalculateHeights();
     FColumnWidths.clear();
@@ -104,7 +120,8 @@ void TuiGridTableViewInfo::Calculate() {
         FColumnWidths.push_back(column->Width());
     }
     FRecordHeights.assign(static_cast<size_t>(view.ViewData().RecordCount()), FDataRowHeight);
-    FTopRecordIndex = ClampedTopRecordIndex();
+    FLaidOutLeftPos = LeftPos();
+    FLaidOutTopRecordIndex = ClampedTopRecordIndex();
     FPlacement = PlaceTableView(Measures());
     CreateColumnHeaders();
     CalculateColumnHeaders();
@@ -112,8 +129,23 @@ void TuiGridTableViewInfo::Calculate() {
     CalculateCellMerging();
 }
 
-void TuiGridTableViewInfo::CreateCellEditors() {
+void TuiGridTableViewInfo::ClearLayout() {
+    ResetCellMerging();
+    FRows.clear();
+    FColumnHeaders.clear();
     FCellEditors.clear();
+    FPlacement = {};
+}
+
+void TuiGridTableViewInfo::ItemRemoving(const TuiCustomGridTableItem* item) {
+    if (std::find(FVisibleColumns.begin(), FVisibleColumns.end(), item) == FVisibleColumns.end()) {
+        return;
+    }
+    ClearLayout();
+    FVisibleColumns.clear();
+}
+
+void TuiGridTableViewInfo::CreateCellEditors() {
     TuiCustomGrid* grid = Control();
     for (TuiGridColumn* column : FVisibleColumns) {
         FCellEditors.push_back(
@@ -125,9 +157,8 @@ void TuiGridTableViewInfo::CalculateHeights() {
     TuiGridTableView& view = TableView();
     TuiCanvas& canvas = MeasuringCanvas();
     const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
-    const vcl::TFont* gridFont = Control() ? &Control()->Font() : nullptr;
     FHeaderHeight = view.OptionsView().Header()
-                        ? TableHeaderHeight(view.OptionsView().HeaderHeight(), LineHeight(canvas, gridFont),
+                        ? TableHeaderHeight(view.OptionsView().HeaderHeight(), LargestHeaderTextHeight(canvas),
                                             painter.HeaderFrameWidth())
                         : 0;
     int32_t largestCellHeight = 0;
@@ -141,23 +172,36 @@ void TuiGridTableViewInfo::CalculateHeights() {
         view.Styles().GetContentParams(nullptr, nullptr, params);
         largestCellHeight = LineHeight(canvas, params.Font) + RowTextMargins;
     }
-    FDataRowHeight = TableDataRowHeight(0, largestCellHeight, GridLines());
+    FDataRowHeight = TableDataRowHeight(view.OptionsView().DataRowHeight(), largestCellHeight, GridLines());
+}
+
+// The tallest "Qq" of the column headers' fonts; without columns the header band's own font.
+int32_t TuiGridTableViewInfo::LargestHeaderTextHeight(TuiCanvas& canvas) const {
+    TuiGridTableViewStyles& styles = TableView().Styles();
+    TuiDrawParams params;
+    styles.GetHeaderParams(nullptr, params);
+    int32_t height = FVisibleColumns.empty() ? LineHeight(canvas, params.Font) : 0;
+    for (TuiGridColumn* column : FVisibleColumns) {
+        styles.GetHeaderParams(column, params);
+        height = std::max(height, LineHeight(canvas, params.Font));
+    }
+    return height;
 }
 
 TuiGridTableMeasures TuiGridTableViewInfo::Measures() const {
     TuiGridTableMeasures measures;
     measures.ClientBounds = ClientBounds();
-    measures.LeftPos = FLeftPos;
+    measures.LeftPos = FLaidOutLeftPos;
     measures.HeaderHeight = FHeaderHeight;
     measures.ColumnWidths = FColumnWidths;
     measures.RecordHeights = FRecordHeights;
-    measures.TopRecordIndex = FTopRecordIndex;
+    measures.TopRecordIndex = FLaidOutTopRecordIndex;
     return measures;
 }
 
 int32_t TuiGridTableViewInfo::ClampedTopRecordIndex() const {
     const int32_t count = static_cast<int32_t>(FRecordHeights.size());
-    return std::clamp(FTopRecordIndex, 0, std::max(count - 1, 0));
+    return std::clamp(TopRecordIndex(), 0, std::max(count - 1, 0));
 }
 
 void TuiGridTableViewInfo::CreateColumnHeaders() {
@@ -191,7 +235,9 @@ void TuiGridTableViewInfo::PlaceRows(std::vector<std::unique_ptr<TuiGridDataRowV
     }
 }
 
-int32_t TuiGridTableViewInfo::ScrollRecords(int32_t count) {
+int32_t TuiGridTableViewInfo::ScrollToTopRecord() {
+    const int32_t top = ClampedTopRecordIndex();
+    const int32_t count = top - FLaidOutTopRecordIndex;
     if (count == 0 || FRows.empty()) {
         return 0;
     }
@@ -199,8 +245,7 @@ int32_t TuiGridTableViewInfo::ScrollRecords(int32_t count) {
     const size_t anchorPosition = count > 0 ? std::min<size_t>(static_cast<size_t>(count), FRows.size() - 1) : 0;
     const int32_t anchorRecord = FPlacement.Rows[anchorPosition].RecordIndex;
     const int32_t anchorTop = FPlacement.Rows[anchorPosition].Bounds.Top;
-    FTopRecordIndex += count;
-    FTopRecordIndex = ClampedTopRecordIndex();
+    FLaidOutTopRecordIndex = top;
     ResetCellMerging();
     const bool kept = OffsetTablePlacement(FPlacement, Measures()) != 0;
     PlaceRows(kept ? std::move(FRows) : std::vector<std::unique_ptr<TuiGridDataRowViewInfo>>{});
@@ -251,8 +296,9 @@ void TuiGridTableViewInfo::MergeCellsBelow(size_t position, int32_t column) {
     cell.ExtendOverMergedCells();
 }
 
-void TuiGridTableViewInfo::ScrollHorizontally(int32_t dx) {
-    FLeftPos -= dx;
+int32_t TuiGridTableViewInfo::ScrollToLeftPos() {
+    const int32_t dx = FLaidOutLeftPos - LeftPos();
+    FLaidOutLeftPos = LeftPos();
     FPlacement.HeaderBounds = vcl::OffsetRect(FPlacement.HeaderBounds, dx, 0);
     for (vcl::TRect& header : FPlacement.ColumnHeaders) {
         header = vcl::OffsetRect(header, dx, 0);
@@ -270,6 +316,7 @@ void TuiGridTableViewInfo::ScrollHorizontally(int32_t dx) {
     for (const auto& row : FRows) {
         row->OffsetRow(dx, 0);
     }
+    return dx;
 }
 
 bool TuiGridTableViewInfo::HasNoDataText() const {

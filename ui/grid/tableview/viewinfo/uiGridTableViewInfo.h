@@ -1,9 +1,9 @@
 #pragma once
 // TuiGridTableViewInfo: the layout of a table view inside its site. It measures the header and the data rows, places
 // the header band with one column header per visible column and the data rows from the top record down, owns their
-// view infos (each data cell with its editor view info), answers what lies under a point, and scrolls by records
-// keeping the rows still shown. It also holds what the controllers set and the layout reads: the top record, the
-// left position, the focused and the pressed column.
+// view infos (each data cell with its editor view info), answers what lies under a point, and follows the table
+// controller's scrolling, keeping the rows still shown. The controller keeps the top record, the left position and
+// the focused and pressed columns; the layout reads them there.
 
 #include "ui/grid/tableview/uiGridHeaderAreas.h"
 #include "ui/grid/tableview/uiGridTablePlacement.h"
@@ -14,6 +14,8 @@
 
 namespace ui {
 
+class TuiCanvas;
+class TuiCustomGridTableItem;
 class TuiGridColumn;
 class TuiGridColumnCellEditor;
 class TuiGridColumnHeaderViewInfo;
@@ -29,16 +31,12 @@ public:
     // The canvas the layout measures and fills editors on: the screen's, as the site may have no window yet.
     TuiCanvas& MeasuringCanvas() const;
 
-    // The first record laid out (a row of the view data), kept within the rows there are.
-    int32_t TopRecordIndex() const { return FTopRecordIndex; }
-    void SetTopRecordIndex(int32_t value) { FTopRecordIndex = value; }
-    // How far the rows and headers are scrolled left, in pixels.
-    int32_t LeftPos() const { return FLeftPos; }
-    void SetLeftPos(int32_t value) { FLeftPos = value; }
-    TuiGridColumn* FocusedColumn() const { return FFocusedColumn; }
-    void SetFocusedColumn(TuiGridColumn* column) { FFocusedColumn = column; }
-    TuiGridColumn* PressedColumn() const { return FPressedColumn; }
-    void SetPressedColumn(TuiGridColumn* column) { FPressedColumn = column; }
+    // What the table controller set and the layout reads: the top record (a row of the view data), how far the rows
+    // and headers are scrolled left in pixels, the focused and the pressed column (compared, never dereferenced).
+    int32_t TopRecordIndex() const;
+    int32_t LeftPos() const;
+    const TuiCustomGridTableItem* FocusedColumn() const;
+    const TuiGridColumn* PressedColumn() const;
 
     const TuiGridTablePlacement& Placement() const { return FPlacement; }
     int32_t HeaderHeight() const { return FHeaderHeight; }
@@ -68,12 +66,16 @@ public:
 
     TuiCustomGridHitTest& GetHitTest(vcl::TPoint point) override;
 
-    // Scrolls the top record by count: the rows still shown are kept and moved, the others made; when count reaches
-    // past the rows laid out everything is placed anew. Answers the pixels the kept rows moved (0 when none were
-    // kept).
-    int32_t ScrollRecords(int32_t count);
-    // Scrolls the left position by dx pixels: the headers and rows move.
-    void ScrollHorizontally(int32_t dx);
+    // A column of the layout is going away: the layout's view infos, which refer to it, go at once, so that nothing
+    // paints or hit-tests through it before the view is laid out again.
+    void ItemRemoving(const TuiCustomGridTableItem* item);
+
+    // Follows the controller's top record: the rows still shown are kept and moved, the others made; when the top
+    // moved by as many records as are laid out everything is placed anew. Answers the pixels the kept rows moved (0
+    // when none were kept).
+    int32_t ScrollToTopRecord();
+    // Follows the controller's left position: the headers and rows move sideways. Answers the pixels they moved.
+    int32_t ScrollToLeftPos();
 
 protected:
     void Calculate() override;
@@ -81,11 +83,13 @@ protected:
 private:
     TuiGridTableMeasures Measures() const;
     void CalculateHeights();
+    int32_t LargestHeaderTextHeight(TuiCanvas& canvas) const;
     void CreateCellEditors();
     void CreateColumnHeaders();
     void CalculateColumnHeaders();
     void PlaceRows(std::vector<std::unique_ptr<TuiGridDataRowViewInfo>> previous);
     void ResetCellMerging();
+    void ClearLayout();
     void CalculateCellMerging();
     void MergeCellsBelow(size_t position, int32_t column);
     int32_t ClampedTopRecordIndex() const;
@@ -99,10 +103,9 @@ private:
     std::vector<std::unique_ptr<TuiGridDataRowViewInfo>> FRows;
     int32_t FHeaderHeight = 0;
     int32_t FDataRowHeight = 0;
-    int32_t FTopRecordIndex = 0;
-    int32_t FLeftPos = 0;
-    TuiGridColumn* FFocusedColumn = nullptr; // not owned
-    TuiGridColumn* FPressedColumn = nullptr; // not owned
+    // The top record and left position of the present layout.
+    int32_t FLaidOutTopRecordIndex = 0;
+    int32_t FLaidOutLeftPos = 0;
 };
 
 } // namespace ui

@@ -7,6 +7,7 @@
 #include "ui/grid/control/uiGridLevel.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridTableController.h"
 #include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
@@ -47,6 +48,14 @@ ui::TuiGridTableViewInfo& GridTableLayoutTest::Layout(const vcl::TRect& bounds) 
     auto& viewInfo = static_cast<ui::TuiGridTableViewInfo&>(View->ViewInfo());
     viewInfo.CalculateInBounds(bounds);
     return viewInfo;
+}
+
+void GridTableLayoutTest::ScrollTo(int top) {
+    View->Controller().SetTopRecordIndex(top);
+}
+
+void GridTableLayoutTest::ScrollLeftTo(int leftPos) {
+    View->Controller().SetLeftPos(leftPos);
 }
 
 std::unique_ptr<TGridCanvasSurface> GridTableLayoutTest::Paint(const vcl::TRect& bounds) {

@@ -36,6 +36,9 @@ protected:
     // Three columns (text, currency, integer) and records rows of distinct values.
     void Fill(int records);
     ui::TuiGridTableViewInfo& Layout(const vcl::TRect& bounds = DefaultBounds);
+    // The table controller scrolls the view to a top record (a left position).
+    void ScrollTo(int top);
+    void ScrollLeftTo(int leftPos);
     // The view painted on a surface of the bounds' size.
     std::unique_ptr<TGridCanvasSurface> Paint(const vcl::TRect& bounds = DefaultBounds);
 

@@ -5,6 +5,7 @@
 #include "ui/core/graphics/uiDrawParams.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
 #include "ui/core/painters/uiLookAndFeels.h"
+#include "ui/core/styles/uiStyles.h"
 #include "ui/editors/framework/uiEditStyle.h"
 #include "ui/editors/framework/uiEditViewData.h"
 #include "ui/editors/framework/uiEditViewInfo.h"
@@ -13,6 +14,7 @@
 #include "ui/grid/customtable/uiCustomGridTableViewStyles.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridTableController.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableViewStyles.h"
 #include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
@@ -194,7 +196,7 @@ TEST_F(GridTablePainterTest, TheFocusedRecordIsPaintedInTheSelectionColours) {
     }
 
     selection.SetInvertSelect(true);
-    viewInfo.SetFocusedColumn(View->Columns(0));
+    View->Controller().SetFocusedItem(View->Columns(0));
     Layout();
     EXPECT_FALSE(viewInfo.Rows(1).Cells(0).Selected()) << "the focused cell stands out";
     EXPECT_TRUE(viewInfo.Rows(1).Cells(1).Selected());
@@ -234,6 +236,22 @@ TEST_F(GridTablePainterTest, ColumnHeadersShowTheirSortingMarkBesideTheCaption) 
     const auto on = Paint();
     const auto again = Paint();
     EXPECT_TRUE(SameArea(on->Surface, again->Surface, sorted.Bounds()));
+}
+
+TEST_F(GridTablePainterTest, ColumnHeadersAndCellsTakeTheirStylesColours) {
+    Fill(3);
+    auto* header = new TuiStyle(Form.get());
+    header->SetColor(vcl::clYellow);
+    auto* content = new TuiStyle(Form.get());
+    content->SetColor(vcl::clAqua);
+    View->Styles().SetStyle(TuiGridTableViewStyles::vsHeader, header);
+    View->Styles().SetStyle(TuiCustomGridTableViewStyles::vsContent, content);
+    TuiGridTableViewInfo& viewInfo = Layout();
+    const auto on = Paint();
+    const vcl::TRect caption = viewInfo.ColumnHeaders(0).CaptionBounds();
+    EXPECT_GT(CountPixels(on->Surface, caption, RgbOf(vcl::clYellow)), caption.Width() * caption.Height() / 2);
+    const vcl::TRect cell = viewInfo.Rows(2).Cells(1).ContentBounds();
+    EXPECT_GT(CountPixels(on->Surface, cell, RgbOf(vcl::clAqua)), cell.Width() * cell.Height() / 2);
 }
 
 class ApplicationGridPaintingTest : public testing::Test {

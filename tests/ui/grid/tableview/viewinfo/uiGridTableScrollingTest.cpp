@@ -2,8 +2,14 @@
 #include "rtl/variants/VariantConversions.h"
 #include "tests/support/ui/GeometryPrinting.h"
 #include "tests/support/ui/MessagePump.h"
+#include "tests/support/ui/SyntheticInput.h"
 #include "tests/ui/grid/tableview/viewinfo/GridTableLayoutSupport.h"
+#include "ui/core/painters/uiLookAndFeelPainters.h"
+#include "ui/core/painters/uiLookAndFeels.h"
 #include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridTableController.h"
+#include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTablePainter.h"
@@ -16,11 +22,11 @@
 namespace ui {
 namespace {
 
-// The smallest rectangle holding every pixel in which two surfaces of one size differ; empty when none.
-vcl::TRect DifferenceBox(const ui_test::TDibSurface& a, const ui_test::TDibSurface& b) {
-    vcl::TRect box{a.Width(), a.Height(), 0, 0};
-    for (int y = 0; y < a.Height(); ++y) {
-        for (int x = 0; x < a.Width(); ++x) {
+// The smallest rectangle holding every pixel of area in which two surfaces differ; empty when none.
+vcl::TRect DifferenceBox(const ui_test::TDibSurface& a, const ui_test::TDibSurface& b, const vcl::TRect& area) {
+    vcl::TRect box{area.Right, area.Bottom, area.Left, area.Top};
+    for (int y = area.Top; y < area.Bottom; ++y) {
+        for (int x = area.Left; x < area.Right; ++x) {
             if (a.Pixel(x, y) != b.Pixel(x, y)) {
                 box = vcl::Rect(std::min(box.Left, x), std::min(box.Top, y), std::max(box.Right, x + 1),
                                 std::max(box.Bottom, y + 1));
@@ -40,6 +46,7 @@ protected:
     }
     void ShowRecords(int records) {
         Fill(records);
+        View->Columns(2)->SetWidth(500);
         ui_test::PumpMessages(100);
         UpdateWindow(Site().Handle());
     }
@@ -69,17 +76,25 @@ protected:
         GdiFlush();
         return on;
     }
-    vcl::TRect PendingUpdate() const {
-        RECT update{};
-        GetUpdateRect(Site().Handle(), &update, FALSE);
-        return vcl::Rect(update.left, update.top, update.right, update.bottom);
+    // Whether the point waits to be painted again.
+    bool Pending(vcl::TPoint point) const {
+        HRGN region = CreateRectRgn(0, 0, 0, 0);
+        GetUpdateRgn(Site().Handle(), region, FALSE);
+        const bool pending = PtInRegion(region, point.X, point.Y) != FALSE;
+        DeleteObject(region);
+        return pending;
+    }
+    // The middle of the rows area, which a scroll by two records moves rather than paints.
+    vcl::TPoint MiddleOfRows() const {
+        const vcl::TRect client = ViewInfo().ClientBounds();
+        return {(client.Left + client.Right) / 2, (client.Top + client.Bottom) / 2};
     }
 };
 
 TEST_F(GridTableScrollingTest, TheSiteShowsWhatThePainterDraws) {
     ShowRecords(40);
     ASSERT_GT(ViewInfo().RowCount(), 4);
-    EXPECT_EQ(DifferenceBox(*ReadSite(), Repaint()->Surface), vcl::TRect{});
+    EXPECT_EQ(DifferenceBox(*ReadSite(), Repaint()->Surface, ViewInfo().ClientBounds()), vcl::TRect{});
 }
 
 TEST_F(GridTableScrollingTest, TheLayoutAndThePictureFollowTheData) {
@@ -90,30 +105,66 @@ TEST_F(GridTableScrollingTest, TheLayoutAndThePictureFollowTheData) {
     UpdateWindow(Site().Handle());
     ASSERT_EQ(ViewInfo().RowCount(), 5);
     EXPECT_EQ(rtl::VarToStr(ViewInfo().Rows(1).Cells(0).CellDisplayValue()), u"Changed");
-    EXPECT_EQ(DifferenceBox(*ReadSite(), Repaint()->Surface), vcl::TRect{});
+    EXPECT_EQ(DifferenceBox(*ReadSite(), Repaint()->Surface, ViewInfo().ClientBounds()), vcl::TRect{});
+}
+
+TEST_F(GridTableScrollingTest, AClickFindsTheRowAndCellWherePainted) {
+    ShowRecords(40);
+    ScrollTo(3);
+    UpdateWindow(Site().Handle());
+    const TuiGridDataCellViewInfo& cell = ViewInfo().Rows(4).Cells(1);
+    const vcl::TRect& bounds = cell.Bounds();
+    ui_test::Click(Site(), {(bounds.Left + bounds.Right) / 2, bounds.Bottom - 2});
+    EXPECT_EQ(View->DataController().GetFocusedRowIndex(), 7);
+    EXPECT_EQ(View->Controller().FocusedItem(), View->Columns(1));
+    ui_test::PumpMessages(20);
+    UpdateWindow(Site().Handle());
+    EXPECT_TRUE(ViewInfo().Rows(4).Cells(1).IsFocusedCell());
+    EXPECT_EQ(DifferenceBox(*ReadSite(), Repaint()->Surface, ViewInfo().ClientBounds()), vcl::TRect{});
+}
+
+TEST_F(GridTableScrollingTest, AColumnHeaderLightsUpUnderThePointerWhenTheLookSaysSo) {
+    Grid->LookAndFeel().SetKind(lfOffice11);
+    Grid->LookAndFeel().SetNativeStyle(false);
+    ShowRecords(5);
+    ASSERT_TRUE(View->LookAndFeelPainter()->HotTracksHeaders());
+    const vcl::TRect header = ViewInfo().ColumnHeaders(1).Bounds();
+    const auto before = ReadSite();
+    ui_test::MouseMove(Site(), {(header.Left + header.Right) / 2, (header.Top + header.Bottom) / 2});
+    EXPECT_EQ(ViewInfo().ColumnHeaders(1).State(), cmsHot);
+    UpdateWindow(Site().Handle());
+    const auto hot = ReadSite();
+    EXPECT_NE(DifferenceBox(*before, *hot, header), vcl::TRect{}) << "the header is painted hot";
+    EXPECT_EQ(DifferenceBox(*hot, Repaint()->Surface, ViewInfo().ClientBounds()), vcl::TRect{});
+    const vcl::TRect cell = ViewInfo().Rows(2).Cells(1).Bounds();
+    ui_test::MouseMove(Site(), {(cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2});
+    ui_test::PumpMessages(50);
+    EXPECT_EQ(ViewInfo().ColumnHeaders(1).State(), cmsNormal);
 }
 
 TEST_F(GridTableScrollingTest, AVerticalPixelScrollEqualsAFullRepaintOfTheNewState) {
     ShowRecords(40);
     ASSERT_TRUE(Painter().CanScrollByPixels(true));
     const int32_t rowHeight = ViewInfo().DataRowHeight();
-    Painter().ScrollRecords(2);
-    const vcl::TRect update = PendingUpdate();
-    EXPECT_LE(update.Height(), 3 * rowHeight) << "only the rows coming in are painted anew";
+    ScrollTo(2);
+    EXPECT_FALSE(Pending(MiddleOfRows())) << "the rows still shown move with their pixels";
+    const vcl::TRect client = ViewInfo().ClientBounds();
+    EXPECT_TRUE(Pending({client.Left + 5, client.Bottom - rowHeight})) << "the rows coming in are painted";
     UpdateWindow(Site().Handle());
     EXPECT_EQ(ViewInfo().Rows(0).RowIndex(), 2);
-    EXPECT_EQ(DifferenceBox(*ReadSite(), Repaint()->Surface), vcl::TRect{});
+    EXPECT_EQ(DifferenceBox(*ReadSite(), Repaint()->Surface, ViewInfo().ClientBounds()), vcl::TRect{});
 
-    Painter().ScrollRecords(-1);
+    ScrollTo(1);
     UpdateWindow(Site().Handle());
-    EXPECT_EQ(DifferenceBox(*ReadSite(), Repaint()->Surface), vcl::TRect{});
+    EXPECT_EQ(DifferenceBox(*ReadSite(), Repaint()->Surface, ViewInfo().ClientBounds()), vcl::TRect{});
 }
 
 TEST_F(GridTableScrollingTest, AHorizontalPixelScrollEqualsAFullRepaintOfTheNewState) {
     ShowRecords(10);
-    Painter().ScrollHorizontally(-30);
+    ScrollLeftTo(30);
     EXPECT_EQ(ViewInfo().LeftPos(), 30);
-    EXPECT_EQ(DifferenceBox(*ReadSite(), Repaint()->Surface), vcl::TRect{});
+    EXPECT_EQ(ViewInfo().ColumnHeaders(0).Bounds().Left, -30);
+    EXPECT_EQ(DifferenceBox(*ReadSite(), Repaint()->Surface, ViewInfo().ClientBounds()), vcl::TRect{});
 }
 
 TEST_F(GridTableScrollingTest, AMergingColumnMakesVerticalScrollsRepaint) {
@@ -122,19 +173,19 @@ TEST_F(GridTableScrollingTest, AMergingColumnMakesVerticalScrollsRepaint) {
     ui_test::PumpMessages(50);
     EXPECT_FALSE(Painter().CanScrollByPixels(true));
     EXPECT_TRUE(Painter().CanScrollByPixels(false));
-    Painter().ScrollRecords(2);
-    EXPECT_EQ(PendingUpdate(), ClientRect());
+    ScrollTo(2);
+    EXPECT_TRUE(Pending(MiddleOfRows()));
     UpdateWindow(Site().Handle());
-    EXPECT_EQ(DifferenceBox(*ReadSite(), Repaint()->Surface), vcl::TRect{});
+    EXPECT_EQ(DifferenceBox(*ReadSite(), Repaint()->Surface, ViewInfo().ClientBounds()), vcl::TRect{});
 }
 
 TEST_F(GridTableScrollingTest, AnEmptyViewRepaintsInsteadOfMovingPixels) {
     ShowRecords(0);
     ASSERT_FALSE(Painter().CanScrollByPixels(true));
-    Painter().ScrollHorizontally(-10);
-    EXPECT_EQ(PendingUpdate(), ClientRect());
+    ScrollLeftTo(10);
+    EXPECT_TRUE(Pending(MiddleOfRows()));
     UpdateWindow(Site().Handle());
-    EXPECT_EQ(DifferenceBox(*ReadSite(), Repaint()->Surface), vcl::TRect{});
+    EXPECT_EQ(DifferenceBox(*ReadSite(), Repaint()->Surface, ViewInfo().ClientBounds()), vcl::TRect{});
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "rtl/variants/VariantConversions.h"
 #include "tests/ui/grid/tableview/viewinfo/GridTableLayoutSupport.h"
+#include "ui/core/graphics/uiDrawParams.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
 #include "ui/editors/framework/uiEditViewInfo.h"
 #include "ui/grid/customtable/uiCustomGridTableViewData.h"
@@ -9,6 +10,8 @@
 #include "ui/grid/customtable/uiGridRecordHitTests.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
+#include "ui/grid/tableview/uiGridTableViewStyles.h"
+#include "ui/grid/tableview/viewinfo/uiGridColumnCellEditor.h"
 #include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
@@ -44,12 +47,15 @@ TEST_F(GridTableViewInfoTest, TheLayoutHoldsItsInvariantsAfterEveryCalculationAn
     ui_test::ExpectLayoutInvariants(viewInfo);
     EXPECT_EQ(viewInfo.DataWidth(), 60 + 80 + 100);
 
-    viewInfo.ScrollRecords(2);
+    ScrollTo(2);
     ui_test::ExpectLayoutInvariants(viewInfo);
-    viewInfo.ScrollRecords(-1);
+    ScrollTo(1);
     ui_test::ExpectLayoutInvariants(viewInfo);
-    viewInfo.ScrollHorizontally(-25);
+    View->Columns(2)->SetWidth(400);
+    Layout();
+    ScrollLeftTo(25);
     EXPECT_EQ(viewInfo.LeftPos(), 25);
+    EXPECT_EQ(viewInfo.ColumnHeaders(0).Bounds().Left, -25);
     ui_test::ExpectLayoutInvariants(viewInfo);
     viewInfo.Recalculate();
     EXPECT_EQ(viewInfo.Rows(0).RowIndex(), 1);
@@ -104,6 +110,22 @@ TEST_F(GridTableViewInfoTest, RowHeightCarriesTheHorizontalGridLineAndHeaderHeig
     EXPECT_EQ(viewInfo.HeaderHeight(), 0);
     EXPECT_EQ(viewInfo.Rows(0).Bounds().Top, 0);
     ui_test::ExpectLayoutInvariants(viewInfo);
+}
+
+TEST_F(GridTableViewInfoTest, AnAutomaticRowIsTheTallestEditorPlusItsLineAndAStoredOneIsKept) {
+    Fill(3);
+    TuiGridTableViewInfo& viewInfo = Layout();
+    int32_t tallest = 0;
+    for (int32_t i = 0; i < 3; ++i) {
+        TuiDrawParams params;
+        View->Styles().GetDataCellParams(nullptr, View->VisibleColumns(i), params);
+        tallest = std::max(tallest, viewInfo.CellEditor(i).DefaultCellHeight(viewInfo.MeasuringCanvas(), params.Font));
+    }
+    EXPECT_EQ(viewInfo.DataRowHeight(), tallest + 1);
+    View->OptionsView().SetDataRowHeight(30);
+    Layout();
+    EXPECT_EQ(viewInfo.DataRowHeight(), 30) << "a stored height holds its grid line";
+    EXPECT_EQ(viewInfo.Rows(0).Bounds().Height(), 30);
 }
 
 TEST_F(GridTableViewInfoTest, CellsCarryTheGridLinesAsBorders) {
@@ -169,7 +191,7 @@ TEST_F(GridTableViewInfoTest, ScrollingKeepsTheRowsStillShownAndMovesThemByTheRo
     const int32_t firstTwo = before[0]->Bounds().Height() + before[1]->Bounds().Height();
     const vcl::TRect thirdBefore = before[2]->Bounds();
 
-    EXPECT_EQ(viewInfo.ScrollRecords(2), -firstTwo);
+    ScrollTo(2);
     const std::vector<const TuiGridDataRowViewInfo*> after = RowObjects(viewInfo);
     ASSERT_EQ(after.size(), before.size());
     for (size_t i = 0; i + 2 < before.size(); ++i) {
@@ -184,27 +206,30 @@ TEST_F(GridTableViewInfoTest, ScrollingKeepsTheRowsStillShownAndMovesThemByTheRo
     ui_test::ExpectLayoutInvariants(viewInfo);
 
     const size_t laidOut = after.size();
-    EXPECT_EQ(viewInfo.ScrollRecords(static_cast<int32_t>(laidOut)), 0) << "a page is laid out anew";
-    EXPECT_EQ(viewInfo.Rows(0).RowIndex(), static_cast<int32_t>(2 + laidOut));
+    ScrollTo(static_cast<int32_t>(2 + laidOut));
+    EXPECT_EQ(viewInfo.Rows(0).RowIndex(), static_cast<int32_t>(2 + laidOut)) << "a page is laid out anew";
+    for (const TuiGridDataRowViewInfo* row : RowObjects(viewInfo)) {
+        EXPECT_EQ(std::count(after.begin() + static_cast<std::ptrdiff_t>(laidOut), after.end(), row), 0);
+    }
+    ui_test::ExpectLayoutInvariants(viewInfo);
 }
 
-TEST_F(GridTableViewInfoTest, TheTopRecordStaysWithinTheRecords) {
-    Fill(5);
+TEST_F(GridTableViewInfoTest, TheLayoutFollowsTheControllersTopRecordAndAnEmptyViewHasNoRows) {
+    Fill(40);
+    ScrollTo(5);
     TuiGridTableViewInfo& viewInfo = Layout();
-    viewInfo.ScrollRecords(100);
-    EXPECT_EQ(viewInfo.Rows(0).RowIndex(), 4);
-    viewInfo.ScrollRecords(-100);
-    EXPECT_EQ(viewInfo.Rows(0).RowIndex(), 0);
+    EXPECT_EQ(viewInfo.Rows(0).RowIndex(), 5) << "a fresh layout starts at the controller's top record";
     View->DataController().SetRecordCount(0);
     Layout();
     EXPECT_EQ(viewInfo.RowCount(), 0);
     EXPECT_TRUE(viewInfo.HasNoDataText());
-    EXPECT_EQ(viewInfo.ScrollRecords(3), 0);
+    ScrollTo(3);
+    EXPECT_EQ(viewInfo.RowCount(), 0);
 }
 
 TEST_F(GridTableViewInfoTest, EqualCellsOfAMergingColumnMergeIntoTheFirstUntilASelectedRow) {
     Fill(5);
-    const char16_t* values[] = {u"A", u"A", u"A", u"B", u"B"};
+    const char16_t* values[] = {u"A", u"A", u"A", u"A", u"B"};
     View->BeginUpdate();
     for (int32_t record = 0; record < 5; ++record) {
         View->DataController().SetValue(record, 0, rtl::Variant(rtl::UnicodeString(values[record])));
@@ -215,12 +240,12 @@ TEST_F(GridTableViewInfoTest, EqualCellsOfAMergingColumnMergeIntoTheFirstUntilAS
     ASSERT_TRUE(viewInfo.HasMergingColumn());
     const TuiGridDataCellViewInfo& first = viewInfo.Rows(0).Cells(0);
     EXPECT_TRUE(first.IsMerging());
-    EXPECT_EQ(first.Bounds().Bottom, viewInfo.Rows(2).Bounds().Bottom);
+    EXPECT_EQ(first.Bounds().Bottom, viewInfo.Rows(3).Bounds().Bottom);
     EXPECT_EQ(first.UnmergedBounds(), viewInfo.Placement().Rows[0].Cells[0]);
     EXPECT_EQ(first.EditViewInfo().Bounds, first.ContentBounds()) << "the editor fills the merged cell";
     EXPECT_EQ(viewInfo.Rows(1).Cells(0).MergingCell(), &first);
-    EXPECT_EQ(viewInfo.Rows(2).Cells(0).MergingCell(), &first);
-    EXPECT_TRUE(viewInfo.Rows(3).Cells(0).IsMerging());
+    EXPECT_EQ(viewInfo.Rows(3).Cells(0).MergingCell(), &first);
+    EXPECT_FALSE(viewInfo.Rows(4).Cells(0).IsMerged());
     EXPECT_FALSE(viewInfo.Rows(0).Cells(1).IsMerging()) << "other columns do not merge";
     TuiCustomGridHitTest& hitTest = viewInfo.GetHitTest(CentreOf(viewInfo.Rows(1).Cells(0).Bounds()));
     EXPECT_EQ(static_cast<TuiGridRecordHitTest&>(hitTest).RowIndex(), 1) << "a merged cell is still hit";
@@ -231,11 +256,29 @@ TEST_F(GridTableViewInfoTest, EqualCellsOfAMergingColumnMergeIntoTheFirstUntilAS
     EXPECT_EQ(viewInfo.Rows(0).Cells(0).Bounds().Bottom, viewInfo.Rows(1).Bounds().Bottom)
         << "the merge stops after the selected row";
     EXPECT_FALSE(viewInfo.Rows(2).Cells(0).IsMerged());
+    EXPECT_EQ(viewInfo.Rows(3).Cells(0).MergingCell(), &viewInfo.Rows(2).Cells(0));
 
-    viewInfo.ScrollRecords(1);
-    EXPECT_EQ(viewInfo.Rows(0).RowIndex(), 1);
+    Layout(vcl::Rect(0, 0, 300, viewInfo.HeaderHeight() + 3 * viewInfo.DataRowHeight()));
+    ScrollTo(1);
+    ASSERT_EQ(viewInfo.Rows(0).RowIndex(), 1);
     EXPECT_FALSE(viewInfo.Rows(0).Cells(0).IsMerging()) << "a selected row does not merge";
-    EXPECT_TRUE(viewInfo.Rows(2).Cells(0).IsMerging());
+    EXPECT_EQ(viewInfo.Rows(2).Cells(0).MergingCell(), &viewInfo.Rows(1).Cells(0)) << "records 2 and 3 merge";
+    ui_test::ExpectLayoutInvariants(viewInfo);
+}
+
+TEST_F(GridTableViewInfoTest, AColumnGoingAwayTakesTheLayoutWithItUntilTheViewIsLaidOutAgain) {
+    Fill(4);
+    TuiGridTableViewInfo& viewInfo = Layout();
+    const vcl::TPoint inCell = CentreOf(viewInfo.Rows(1).Cells(1).Bounds());
+    Grid->BeginUpdate();
+    delete View->Columns(1);
+    EXPECT_EQ(viewInfo.ColumnHeaderCount(), 0);
+    EXPECT_EQ(viewInfo.RowCount(), 0);
+    EXPECT_EQ(viewInfo.GetHitTest(inCell).GetHitTestCode(), 0);
+    Paint();
+    Grid->EndUpdate();
+    Layout();
+    EXPECT_EQ(viewInfo.ColumnHeaderCount(), 2);
     ui_test::ExpectLayoutInvariants(viewInfo);
 }
 
