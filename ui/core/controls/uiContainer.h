@@ -37,6 +37,10 @@ void PostScrollBarsUpdate(TuiContainer& container);
 // neither.
 TuiContainer* FindContainerOfControl(vcl::TControl* control);
 
+// Whether container takes the message its inner control is about to handle by default; the inner control then leaves
+// it alone. False without an inner control or while the container is being destroyed.
+bool ContainerHandlesInnerMessage(TuiContainer& container, vcl::TMessage& message);
+
 class TuiContainer : public TuiControl, public IuiContainerStyleHost, public IuiMouseTrackingCaller {
     RTL_DECLARE_CLASS(TuiContainer, TuiControl)
 public:
@@ -76,6 +80,37 @@ public:
     void SetFocus() override;
     void WndProc(vcl::TMessage& message) override;
 
+    // What the inner control reports of the user's input (mouse and drag points in the container's client
+    // coordinates): the container raises its own events and hot-tracks as it does for input of its own.
+    void InnerClick() { Click(); }
+    void InnerDblClick() { DblClick(); }
+    // A press on the inner control, which keeps the focus where it is.
+    void InnerMouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y);
+    void InnerMouseMove(vcl::TShiftState shift, int32_t x, int32_t y) { MouseMove(shift, x, y); }
+    void InnerMouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {
+        MouseUp(button, shift, x, y);
+    }
+    void InnerDragOver(rtl::TObject* source, int32_t x, int32_t y, vcl::TDragState state, bool& accept) {
+        DragOver(source, x, y, state, accept);
+    }
+    void InnerDragDrop(rtl::TObject* source, int32_t x, int32_t y) { DragDrop(source, x, y); }
+    // True when the container handled the turn.
+    bool InnerMouseWheel(vcl::TShiftState shift, int32_t wheelDelta, vcl::TPoint mousePos) {
+        return DoMouseWheel(shift, wheelDelta, mousePos);
+    }
+    // A key the container consumes comes back as 0.
+    void InnerKeyDown(uint16_t& key, vcl::TShiftState shift) { KeyDown(key, shift); }
+    void InnerKeyUp(uint16_t& key, vcl::TShiftState shift) { KeyUp(key, shift); }
+    void InnerKeyPress(char16_t& key) { KeyPress(key); }
+    // The inner control gained or lost the focus.
+    void InnerFocusChanged() { FocusChanged(); }
+    // The popup menu the inner control shows: the container's.
+    vcl::TPopupMenu* InnerPopupMenu() const { return GetPopupMenu(); }
+    // Runs a popup-menu short-cut of a key message (CN_KEYDOWN, CN_SYSKEYDOWN); true, with result 1, when it did.
+    bool HandleDialogKey(vcl::TMessage& message);
+    // True while the inner control passes a press on to the container.
+    bool InnerClickInProgress() const { return FInnerClick; }
+
     // IuiContainerStyleHost.
     bool ParentColor() const override { return TuiControl::ParentColor(); }
     void SetParentColor(bool value) override { TuiControl::SetParentColor(value); }
@@ -109,6 +144,11 @@ protected:
     void GetTabOrderList(std::vector<vcl::TWinControl*>& list) const override;
     void KeyDown(uint16_t& key, vcl::TShiftState shift) override;
     void UpdateScrollBars() override;
+    // Not while the inner control has the focus or passes a press on.
+    bool CanFocusOnClick() const override;
+
+    // Whether the container takes a message its inner control would handle by default; here never.
+    virtual bool HandleInnerControlMessage(vcl::TMessage& /*message*/) { return false; }
 
     // The inner control takes the view's background colour and the effective font.
     virtual void ApplyStyleToInnerControl();
@@ -159,6 +199,8 @@ protected:
     virtual vcl::TRect InnerAreaRect() const;
 
 private:
+    friend bool ContainerHandlesInnerMessage(TuiContainer& container, vcl::TMessage& message);
+
     void CalculateStateAndBorderStyle(vcl::TPoint point, bool hot);
     // Focus messages between the container and its inner control; true when handled here.
     bool HandleFocusMessage(vcl::TMessage& message);
@@ -174,6 +216,7 @@ private:
     bool FDeferred = false;
     bool FApplyingStyle = false;
     bool FTakingParentValue = false;
+    bool FInnerClick = false;
     int32_t FAfterHotTrackCount = 0;
     int32_t FLayoutLockCount = 0;
     int32_t FInnerBoundsLockCount = 0;

@@ -45,6 +45,33 @@ TuiContainer* FindContainerOfControl(vcl::TControl* control) {
     return inner != nullptr ? inner->GetControlContainer() : nullptr;
 }
 
+bool ContainerHandlesInnerMessage(TuiContainer& container, vcl::TMessage& message) {
+    return container.FInnerControl != nullptr && !container.IsDestroying() &&
+           container.HandleInnerControlMessage(message);
+}
+
+void TuiContainer::InnerMouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {
+    const vcl::TControlLink link(this);
+    FInnerClick = true;
+    MouseDown(button, shift, x, y);
+    if (link.Alive()) {
+        FInnerClick = false;
+    }
+}
+
+bool TuiContainer::HandleDialogKey(vcl::TMessage& message) {
+    if ((message.Msg != vcl::CN_KEYDOWN && message.Msg != vcl::CN_SYSKEYDOWN) || !IsPopupMenuShortCut(message)) {
+        return false;
+    }
+    message.Result = 1;
+    return true;
+}
+
+bool TuiContainer::CanFocusOnClick() const {
+    return TuiControl::CanFocusOnClick() && !FInnerClick &&
+           !(HasInnerWindow() && GetFocus() == FInnerControl->WindowHandle());
+}
+
 void TuiContainer::SetInnerControl(vcl::TWinControl* control) {
     if (control == FInnerControl) {
         return;
