@@ -102,8 +102,9 @@ public:
     void InnerKeyDown(uint16_t& key, vcl::TShiftState shift) { KeyDown(key, shift); }
     void InnerKeyUp(uint16_t& key, vcl::TShiftState shift) { KeyUp(key, shift); }
     void InnerKeyPress(char16_t& key) { KeyPress(key); }
-    // The inner control gained or lost the focus.
-    void InnerFocusChanged() { FocusChanged(); }
+    // The focus moved without the container's own window hearing of it: its inner control gained or lost it, or
+    // closing its popup moved it.
+    void NotifyFocusChanged() { FocusChanged(); }
     // The popup menu the inner control shows: the container's.
     vcl::TPopupMenu* InnerPopupMenu() const { return GetPopupMenu(); }
     // Runs a popup-menu short-cut of a key message (CN_KEYDOWN, CN_SYSKEYDOWN); true, with result 1, when it did.

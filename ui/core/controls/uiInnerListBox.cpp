@@ -498,7 +498,7 @@ void TuiCustomInnerListBox::TellContainerFocusChanged(const vcl::TMessage& messa
         reinterpret_cast<HWND>(message.WParam) == FContainer->WindowHandle()) {
         return;
     }
-    FContainer->InnerFocusChanged();
+    FContainer->NotifyFocusChanged();
 }
 
 void TuiCustomInnerListBox::Dispatch(vcl::TMessage& message) {

@@ -4,6 +4,7 @@
 
 #include "rtl/WindowsApi.h"
 #include "rtl/core/Exceptions.h"
+#include "ui/core/controls/uiContainer.h"
 #include "ui/core/controls/uiCustomPopupWindow.h"
 #include "ui/core/controls/uiWindowRoutines.h"
 #include "vcl/controls/WinControl.h"
@@ -139,6 +140,20 @@ void OnPopupWindowClose(HWND window) {
     }
 }
 
+// A container whose popup closes shows its focus state again: no window of it hears of the change.
+void CloseUpTellingContainerOwner(TuiCustomPopupWindow* popup) {
+    auto* container = dynamic_cast<TuiContainer*>(popup->OwnerControl());
+    if (container == nullptr) {
+        popup->CloseUp();
+        return;
+    }
+    const vcl::TControlLink link(container);
+    popup->CloseUp();
+    if (link.Alive() && !IsControlGoing(container)) {
+        container->NotifyFocusChanged();
+    }
+}
+
 void OnApplicationDeactivated() {
     for (TuiCustomPopupWindow* popup : PopupHookState().Shown) {
         if (vcl::TCustomForm* ownerForm = OwnerFormOf(popup); ownerForm && ownerForm->HandleAllocated()) {
@@ -150,7 +165,7 @@ void OnApplicationDeactivated() {
                return candidate->HandleAllocated() && IsWindowEnabled(candidate->WindowHandle()) &&
                       (!candidate->CaptureFocus() || !candidate->Active());
            })) {
-        popup->CloseUp();
+        CloseUpTellingContainerOwner(popup);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "rtl/WindowsApi.h"
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/TestForms.h"
+#include "ui/core/controls/uiContainer.h"
 #include "ui/core/controls/uiPopupHooks.h"
 #include "vcl/stdctrls/Button.h"
 #include "vcl/stdctrls/Edit.h"
@@ -171,6 +172,20 @@ TEST_F(CustomPopupTest, TheApplicationLosingTheActivationClosesPopupsThatTakeNoF
     EXPECT_FALSE(popup->IsShown());
     ASSERT_FALSE(Form->CaptionNotices.empty());
     EXPECT_FALSE(Form->CaptionNotices.front());
+}
+
+TEST_F(CustomPopupTest, AContainerWhosePopupTheApplicationsDeactivationClosesHearsOfItsFocusChange) {
+    auto* container = new TuiContainer(Form.get());
+    container->SetParent(Form.get());
+    container->SetBounds(150, 20, 100, 24);
+    int focusChanges = 0;
+    container->SetOnFocusChanged([&focusChanges](rtl::TObject*) { ++focusChanges; });
+    TTestPopup* popup = ShowPopup(container, "popup");
+    focusChanges = 0;
+    SendMessageW(Form->WindowHandle(), WM_ACTIVATEAPP, FALSE, 0);
+    ui_test::ProcessPendingMessages();
+    EXPECT_FALSE(popup->IsShown());
+    EXPECT_EQ(focusChanges, 1);
 }
 
 TEST_F(CustomPopupTest, HidingTheOwnerClosesItsPopupAndEveryLaterOneLastFirst) {
