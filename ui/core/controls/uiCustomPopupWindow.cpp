@@ -49,7 +49,11 @@ void DiscardPendingSystemKey() {
 } // namespace
 
 TuiCustomPopupWindow::TuiCustomPopupWindow(vcl::TControl* ownerControl)
-    : TuiPopupWindow(ownerControl), FOwnerControl(ownerControl) {
+    : TuiCustomPopupWindow(ownerControl, [] { return std::make_unique<TuiContainerViewInfo>(); }) {}
+
+TuiCustomPopupWindow::TuiCustomPopupWindow(vcl::TControl* ownerControl,
+                                           const TuiContainerViewInfoFactory& viewInfoFactory)
+    : TuiPopupWindow(ownerControl), FOwnerControl(ownerControl), FViewInfo(viewInfoFactory()) {
     SetFormStyle(vcl::fsNormal);
     SetVisible(false);
     FStyle = std::make_unique<TuiContainerStyle>(this, false);
@@ -65,6 +69,34 @@ void TuiCustomPopupWindow::BeforeDestruction() {
         RemoveShownPopup(this);
     }
     TuiPopupWindow::BeforeDestruction();
+}
+
+void TuiCustomPopupWindow::CalculateViewInfo() {
+    const vcl::TRect client = GetClientRect();
+    FViewInfo->Bounds = client;
+    FViewInfo->BorderRect = client;
+    FViewInfo->ClientRect = client;
+    FViewInfo->BorderStyle = cbsNone;
+    FViewInfo->BorderWidth = 0;
+    FViewInfo->BackgroundColor = Color();
+}
+
+void TuiCustomPopupWindow::Resize() {
+    TuiPopupWindow::Resize();
+    CalculateViewInfo();
+}
+
+// Until the view info is laid out the whole client area is the client rectangle.
+void TuiCustomPopupWindow::AdjustClientRect(vcl::TRect& rect) {
+    TuiPopupWindow::AdjustClientRect(rect);
+    if (!FViewInfo->Bounds.IsEmpty()) {
+        rect = FViewInfo->ClientRect;
+    }
+}
+
+void TuiCustomPopupWindow::Paint() {
+    FViewInfo->Draw(PopupCanvas());
+    DrawFrame();
 }
 
 bool TuiCustomPopupWindow::IsShown() const {
@@ -162,6 +194,7 @@ void TuiCustomPopupWindow::PopupFocused(vcl::TWinControl* control) {
     }
     InitPopup();
     CalculateSize();
+    CalculateViewInfo();
     vcl::TPoint point = CalculatePosition();
     CorrectBoundsToScreen(point);
     {
@@ -406,6 +439,11 @@ void TuiCustomPopupWindow::Dispatch(vcl::TMessage& message) {
             FActivatedWindow = reinterpret_cast<HWND>(message.LParam);
         }
         break;
+    case vcl::CM_COLORCHANGED:
+        TuiPopupWindow::Dispatch(message);
+        CalculateViewInfo();
+        Invalidate();
+        return;
     case WM_ERASEBKGND:
         if (!HasCustomFrame()) {
             message.Result = 1;
