@@ -109,6 +109,12 @@ public:
     vcl::TPopupMenu* InnerPopupMenu() const { return GetPopupMenu(); }
     // Runs a popup-menu short-cut of a key message (CN_KEYDOWN, CN_SYSKEYDOWN); true, with result 1, when it did.
     bool HandleDialogKey(vcl::TMessage& message);
+    // The corner between the two built-in bars over the inner control, in the inner control's window coordinates;
+    // empty unless both bars show.
+    vcl::TRect InnerScrollBarsCorner() const;
+    // The corner the inner control paints in the look's colour, as the last bar update left it.
+    bool InnerSizeGripVisible() const { return FInnerSizeGripVisible; }
+    const vcl::TRect& InnerSizeGripRect() const { return FInnerSizeGripRect; }
     // True while the inner control passes a press on to the container.
     bool InnerClickInProgress() const { return FInnerClick; }
 
@@ -207,6 +213,8 @@ private:
     bool HandleFocusMessage(vcl::TMessage& message);
     void TakeParentValue(vcl::TMessage& message);
     bool IsPointerOnFrame(const vcl::TMessage& message) const;
+    // Shows the corner between the bars when both show over an inner control that paints it.
+    void UpdateInnerSizeGrip();
     bool HasInnerWindow() const { return FInnerControl != nullptr && FInnerControl->HandleAllocated(); }
     bool HasState(TuiContainerStateFlag flag) const { return (FViewInfo->ContainerState & flag) != 0; }
 
@@ -218,6 +226,8 @@ private:
     bool FApplyingStyle = false;
     bool FTakingParentValue = false;
     bool FInnerClick = false;
+    bool FInnerSizeGripVisible = false;
+    vcl::TRect FInnerSizeGripRect;
     int32_t FAfterHotTrackCount = 0;
     int32_t FLayoutLockCount = 0;
     int32_t FInnerBoundsLockCount = 0;

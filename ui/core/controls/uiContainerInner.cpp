@@ -310,6 +310,41 @@ void TuiContainer::UpdateScrollBarsAndGrip(bool keepBounds) {
                                  std::min(static_cast<int32_t>(info.nPage), static_cast<int32_t>(info.nMax)));
         }
     }
+    UpdateInnerSizeGrip();
+}
+
+vcl::TRect TuiContainer::InnerScrollBarsCorner() const {
+    TuiControlScrollBar* horizontal = HScrollBar();
+    TuiControlScrollBar* vertical = VScrollBar();
+    if (!HasInnerWindow() || horizontal == nullptr || vertical == nullptr || !horizontal->Visible() ||
+        !vertical->Visible()) {
+        return {};
+    }
+    vcl::TRect corner{vertical->Left(), horizontal->Top(), vertical->Left() + vertical->Width(),
+                      horizontal->Top() + horizontal->Height()};
+    MapRectBetweenWindows(WindowHandle(), FInnerControl->WindowHandle(), corner);
+    // Window coordinates of the inner control: its non-client frame counts.
+    const vcl::TRect window = WindowRectOrEmpty(FInnerControl->WindowHandle());
+    vcl::TPoint clientOrigin{0, 0};
+    MapPointBetweenWindows(FInnerControl->WindowHandle(), nullptr, clientOrigin);
+    const int32_t dx = clientOrigin.X - window.Left;
+    const int32_t dy = clientOrigin.Y - window.Top;
+    return {corner.Left + dx, corner.Top + dy, corner.Right + dx, corner.Bottom + dy};
+}
+
+void TuiContainer::UpdateInnerSizeGrip() {
+    const bool visible = dynamic_cast<IuiContainerInnerControl*>(FInnerControl) != nullptr && HasInnerWindow();
+    const vcl::TRect corner = visible ? InnerScrollBarsCorner() : vcl::TRect{};
+    const bool shown = !corner.IsEmpty();
+    if (shown && (!FInnerSizeGripVisible || corner != FInnerSizeGripRect)) {
+        // WM_NCPAINT takes its region in screen coordinates.
+        const vcl::TRect window = WindowRectOrEmpty(FInnerControl->WindowHandle());
+        const vcl::TRegionHandle region(CreateRectRgn(window.Left + corner.Left, window.Top + corner.Top,
+                                                      window.Left + corner.Right, window.Top + corner.Bottom));
+        SendMessageW(FInnerControl->WindowHandle(), WM_NCPAINT, reinterpret_cast<WPARAM>(region.Get()), 0);
+    }
+    FInnerSizeGripVisible = shown;
+    FInnerSizeGripRect = corner;
 }
 
 } // namespace ui

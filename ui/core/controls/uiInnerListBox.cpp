@@ -361,7 +361,9 @@ void TuiCustomInnerListBox::UpdateScrollBars() {
             bar->SetVisible(false);
         }
     }
-    if (!hosted) {
+    if (hosted) {
+        PostScrollBarsUpdate(*FContainer);
+    } else {
         UpdateScrollBar(FHScrollBar, OBJID_HSCROLL, SB_HORZ);
         UpdateScrollBar(FVScrollBar, OBJID_VSCROLL, SB_VERT);
     }
@@ -406,6 +408,10 @@ void TuiCustomInnerListBox::UpdateScrollBar(TuiScrollBar* bar, int32_t objectId,
 }
 
 vcl::TRect TuiCustomInnerListBox::SizeGripRect() const {
+    // A container that hosts the list box lays its own bars over the native ones.
+    if (FContainer && FContainer->InnerControl() == this) {
+        return FContainer->InnerScrollBarsCorner();
+    }
     if (!FHScrollBar || !FVScrollBar || !FHScrollBar->Visible() || !FVScrollBar->Visible()) {
         return {};
     }

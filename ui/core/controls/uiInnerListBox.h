@@ -54,7 +54,8 @@ public:
     TuiCanvas& InnerCanvas() const { return *FCanvas; }
     TuiScrollBar* HScrollBar() const { return FHScrollBar; }
     TuiScrollBar* VScrollBar() const { return FVScrollBar; }
-    // The corner between the two library bars in the list box's window coordinates; empty unless both show.
+    // The corner between the two library bars (its container's when one hosts it) in the list box's window
+    // coordinates; empty unless both show.
     vcl::TRect SizeGripRect() const;
     // Places the library bars over the native ones and gives them their range.
     virtual void UpdateScrollBars();

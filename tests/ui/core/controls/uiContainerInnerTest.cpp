@@ -109,6 +109,8 @@ TEST_F(TuiContainerInnerTest, LibraryBarsLieOverTheNativeBarsAndHideWithThem) {
     EXPECT_EQ(ScreenRectOf(*Container->VScrollBar()), ScreenRectOf(Memo->Handle(), OBJID_VSCROLL));
     EXPECT_EQ(ScreenRectOf(*Container->HScrollBar()), ScreenRectOf(Memo->Handle(), OBJID_HSCROLL));
     EXPECT_GT(Container->VScrollBar()->Max(), 0);
+    // A plain native control does not paint the corner between the bars: no grip.
+    EXPECT_FALSE(Container->InnerSizeGripVisible());
     // Resized, the container moves its inner control and then the bars after the native ones.
     Container->SetBounds(10, 10, 200, 100);
     ui_test::ProcessPendingMessages();

@@ -267,6 +267,58 @@ TEST_F(InnerListBoxTest, AContainerThatHostsTheListBoxCoversItsNativeBarsAlone) 
     EXPECT_TRUE(ListBox->SizeGripRect().IsEmpty());
 }
 
+// A list-like container: its built-in bars cover its inner list box's native ones.
+class TListContainer : public TuiContainer {
+    RTL_DECLARE_CLASS(TListContainer, TuiContainer)
+public:
+    using TuiContainer::TuiContainer;
+
+protected:
+    bool NeedsScrollBars() const override { return true; }
+};
+
+TEST_F(InnerListBoxTest, TheCornerBetweenTheContainersBarsIsPaintedByTheListBoxAndGoesWithTheBars) {
+    auto* container = new TListContainer(Form.get());
+    container->SetParent(Form.get());
+    container->SetBounds(170, 10, 140, 120);
+    ListBox->SetContainer(container);
+    ListBox->SetParent(container);
+    container->SetInnerControl(ListBox);
+    for (int index = 0; index < 40; ++index) {
+        ListBox->Items().Add(u"more");
+    }
+    SendMessageW(ListBox->WindowHandle(), LB_SETHORIZONTALEXTENT, 600, 0);
+    ui_test::ProcessPendingMessages();
+    ASSERT_TRUE(container->VScrollBar()->Visible());
+    ASSERT_TRUE(container->HScrollBar()->Visible());
+    ASSERT_TRUE(container->InnerSizeGripVisible());
+
+    // The corner lies right of the horizontal bar and below the vertical one, in the list box's window.
+    const vcl::TRect corner = container->InnerSizeGripRect();
+    EXPECT_EQ(corner, ListBox->SizeGripRect());
+    EXPECT_EQ(corner.Width(), container->VScrollBar()->Width());
+    EXPECT_EQ(corner.Height(), container->HScrollBar()->Height());
+    const vcl::TPoint barsMeet =
+        container->ClientToScreen({container->VScrollBar()->Left(), container->HScrollBar()->Top()});
+    EXPECT_EQ(ListBox->ClientToScreen({corner.Left, corner.Top}), barsMeet);
+
+    ui_test::TDibSurface surface(ListBox->Width(), ListBox->Height());
+    surface.Fill(vcl::clFuchsia);
+    SendMessageW(ListBox->WindowHandle(), WM_PRINT, reinterpret_cast<WPARAM>(surface.DC()), PRF_NONCLIENT);
+    const vcl::TColor expected = vcl::ColorToRGB(container->LookAndFeel().ActivePainter()->FormContentColor());
+    EXPECT_EQ(surface.Pixel(corner.Left, corner.Top), expected);
+    EXPECT_EQ(surface.Pixel(corner.Right - 1, corner.Bottom - 1), expected);
+
+    // With the bars gone the corner goes too.
+    ListBox->Items().Clear();
+    SendMessageW(ListBox->WindowHandle(), LB_SETHORIZONTALEXTENT, 0, 0);
+    ui_test::ProcessPendingMessages();
+    EXPECT_FALSE(container->VScrollBar()->Visible());
+    EXPECT_FALSE(container->InnerSizeGripVisible());
+    EXPECT_TRUE(container->InnerSizeGripRect().IsEmpty());
+    EXPECT_TRUE(ListBox->SizeGripRect().IsEmpty());
+}
+
 // The list box as a container's inner control, with what reaches the container recorded.
 class ListBoxInContainerTest : public InnerListBoxTest {
 protected:
