@@ -37,6 +37,17 @@ void PostScrollBarsUpdate(TuiContainer& container);
 // neither.
 TuiContainer* FindContainerOfControl(vcl::TControl* control);
 
+// Which part of a child window its parent container leaves visible: the whole window, or the rectangle Visible (in
+// the child's coordinates).
+struct TuiContainerClipState {
+    bool Whole = true;
+    vcl::TRect Visible;
+    bool operator==(const TuiContainerClipState&) const = default;
+};
+
+// Gives control's window the region of the clip state: none when whole, else the visible rectangle.
+void ApplyWindowRegion(vcl::TWinControl& control, const TuiContainerClipState& clip);
+
 // Whether container takes the message its inner control is about to handle by default; the inner control then leaves
 // it alone. False without an inner control or while the container is being destroyed.
 bool ContainerHandlesInnerMessage(TuiContainer& container, vcl::TMessage& message);
@@ -153,6 +164,13 @@ protected:
     void UpdateScrollBars() override;
     // Not while the inner control has the focus or passes a press on.
     bool CanFocusOnClick() const override;
+    // A windowed child that reaches out of rect is cut to it by a window region; the inner control is left to its
+    // own bounds while it changes them.
+    void AlignControls(vcl::TControl* control, vcl::TRect& rect) override;
+    // How much of control rect leaves visible.
+    virtual TuiContainerClipState ControlClipInfo(const vcl::TRect& rect, const vcl::TControl* control) const;
+    // True when the children keep their own tab order and alignment (a group box's).
+    virtual bool KeepsTabOrder() const { return false; }
 
     // Whether the container takes a message its inner control would handle by default; here never.
     virtual bool HandleInnerControlMessage(vcl::TMessage& /*message*/) { return false; }
@@ -228,6 +246,7 @@ private:
     bool FInnerClick = false;
     bool FInnerSizeGripVisible = false;
     vcl::TRect FInnerSizeGripRect;
+    TuiContainerClipState FInnerClip;
     int32_t FAfterHotTrackCount = 0;
     int32_t FLayoutLockCount = 0;
     int32_t FInnerBoundsLockCount = 0;

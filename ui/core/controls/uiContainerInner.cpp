@@ -45,6 +45,17 @@ TuiContainer* FindContainerOfControl(vcl::TControl* control) {
     return inner != nullptr ? inner->GetControlContainer() : nullptr;
 }
 
+void ApplyWindowRegion(vcl::TWinControl& control, const TuiContainerClipState& clip) {
+    if (!control.HandleAllocated()) {
+        return;
+    }
+    const HRGN region =
+        clip.Whole ? nullptr
+                   : CreateRectRgn(clip.Visible.Left, clip.Visible.Top, clip.Visible.Right, clip.Visible.Bottom);
+    // The window owns the region from here on.
+    SetWindowRgn(control.WindowHandle(), region, TRUE);
+}
+
 bool ContainerHandlesInnerMessage(TuiContainer& container, vcl::TMessage& message) {
     return container.FInnerControl != nullptr && !container.IsDestroying() &&
            container.HandleInnerControlMessage(message);
@@ -218,10 +229,50 @@ void TuiContainer::WndProc(vcl::TMessage& message) {
     TuiControl::WndProc(message);
 }
 
+TuiContainerClipState TuiContainer::ControlClipInfo(const vcl::TRect& rect, const vcl::TControl* control) const {
+    if (control == nullptr) {
+        return {};
+    }
+    const vcl::TRect whole{0, 0, control->Width(), control->Height()};
+    const vcl::TRect bounds = control->BoundsRect();
+    vcl::TRect visible = whole;
+    visible.Left += std::max(rect.Left - bounds.Left, 0);
+    visible.Top += std::max(rect.Top - bounds.Top, 0);
+    visible.Right -= std::max(bounds.Right - rect.Right, 0);
+    visible.Bottom -= std::max(bounds.Bottom - rect.Bottom, 0);
+    return {visible == whole, visible};
+}
+
+void TuiContainer::AlignControls(vcl::TControl* control, vcl::TRect& rect) {
+    if (KeepsTabOrder()) {
+        TuiControl::AlignControls(control, rect);
+        return;
+    }
+    if (FInnerBoundsLockCount > 0 || IsInternalControl(control)) {
+        return;
+    }
+    if (control == nullptr) {
+        TuiControl::AlignControls(control, rect);
+        return;
+    }
+    auto* windowed = dynamic_cast<vcl::TWinControl*>(control);
+    if (FConstructing || windowed == nullptr || !windowed->HandleAllocated()) {
+        return;
+    }
+    const TuiContainerClipState clip = ControlClipInfo(rect, control);
+    if (control == FInnerControl && clip == FInnerClip) {
+        return;
+    }
+    ui::ApplyWindowRegion(*windowed, clip);
+    if (control == FInnerControl) {
+        FInnerClip = clip;
+    }
+}
+
 void TuiContainer::GetTabOrderList(std::vector<vcl::TWinControl*>& list) const {
     const vcl::TFormRoot* form = vcl::ParentFormRoot(this);
-    const bool innerStandsIn =
-        FInnerControl != nullptr && form != nullptr && form->ActiveControl() == FInnerControl && CanFocus();
+    const bool innerStandsIn = !KeepsTabOrder() && FInnerControl != nullptr && form != nullptr &&
+                               form->ActiveControl() == FInnerControl && CanFocus();
     if (!innerStandsIn) {
         TuiControl::GetTabOrderList(list);
         return;

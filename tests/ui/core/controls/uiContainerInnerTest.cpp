@@ -4,6 +4,7 @@
 // window.
 
 #include "rtl/WindowsApi.h"
+#include "tests/support/ui/GeometryPrinting.h"
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
@@ -122,6 +123,39 @@ TEST_F(TuiContainerInnerTest, LibraryBarsLieOverTheNativeBarsAndHideWithThem) {
     Container->UpdateScrollBars();
     EXPECT_FALSE(Container->VScrollBar()->Visible());
     EXPECT_FALSE(Container->HScrollBar()->Visible());
+}
+
+// The window region of window: its box, or the empty rectangle when it has none.
+vcl::TRect WindowRegionBox(HWND window) {
+    const HRGN region = CreateRectRgn(0, 0, 0, 0);
+    RECT box{};
+    const int kind = GetWindowRgn(window, region);
+    if (kind != ERROR && kind != NULLREGION) {
+        GetRgnBox(region, &box);
+    }
+    DeleteObject(region);
+    return {box.left, box.top, box.right, box.bottom};
+}
+
+TEST_F(TuiContainerInnerTest, AChildWindowReachingOutOfTheContainerIsCutToItByAWindowRegion) {
+    auto* child = new vcl::TEdit(Form.get());
+    child->SetParent(Container);
+    child->HandleNeeded();
+    const struct {
+        vcl::TRect Bounds;
+        vcl::TRect Region;
+    } cases[] = {
+        {{120, 100, 200, 140}, {0, 0, 40, 20}},
+        {{-10, -5, 40, 25}, {10, 5, 50, 30}},
+        {{10, 10, 60, 40}, {}},
+        {{-1, 0, 200, 20}, {1, 0, 161, 20}},
+    };
+    for (const auto& test : cases) {
+        child->SetBoundsRect(test.Bounds);
+        EXPECT_EQ(WindowRegionBox(child->WindowHandle()), test.Region) << testing::PrintToString(test.Bounds);
+    }
+    // The inner control fills the client rectangle: it has no region.
+    EXPECT_EQ(WindowRegionBox(Memo->WindowHandle()), vcl::TRect{});
 }
 
 TEST_F(TuiContainerInnerTest, ACaptionLongerThanWindowCreationTakesReachesTheWindow) {
