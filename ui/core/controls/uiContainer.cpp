@@ -7,6 +7,7 @@
 #include "ui/core/painters/uiLookAndFeels.h"
 #include "ui/core/themes/uxOffice11.h"
 #include "ui/core/themes/uxUxTheme.h"
+#include "ui/core/uiArithmetic.h"
 #include "ui/core/uxSystemInfo.h"
 #include "vcl/controls/ControlTypes.h"
 #include "vcl/system/Messages.h"
@@ -31,13 +32,15 @@ bool PointInRect(const vcl::TRect& rect, vcl::TPoint point) {
 // Sets a flag for the life of the holder.
 class TFlagScope {
 public:
-    explicit TFlagScope(bool& flag) : FFlag(flag) { FFlag = true; }
-    ~TFlagScope() { FFlag = false; }
+    // Raises flag for the scope when raise holds.
+    explicit TFlagScope(bool& flag, bool raise = true) : FFlag(flag), FPrevious(flag) { FFlag = FPrevious || raise; }
+    ~TFlagScope() { FFlag = FPrevious; }
     TFlagScope(const TFlagScope&) = delete;
     TFlagScope& operator=(const TFlagScope&) = delete;
 
 private:
     bool& FFlag;
+    bool FPrevious;
 };
 
 } // namespace
@@ -462,6 +465,18 @@ vcl::TRegionHandle TuiContainer::UpdateWindowRegion() const {
 void TuiContainer::ApplyWindowRegion() {
     if (HandleAllocated()) {
         SetWindowRegionIfChanged(WindowHandle(), UpdateWindowRegion());
+    }
+}
+
+void TuiContainer::ChangeScale(int32_t multiplier, int32_t divisor) {
+    {
+        // The container's own font follows the style's, scaled below.
+        const TFlagScope applying(FApplyingStyle, !ParentFont());
+        TuiControl::ChangeScale(multiplier, divisor);
+    }
+    if (multiplier != divisor && Style().AssignedValues().Contains(csvFont)) {
+        vcl::TFont& font = Style().Font();
+        font.SetSize(MulDiv(font.Size(), multiplier, divisor));
     }
 }
 

@@ -60,6 +60,9 @@ public:
 
     void Loaded() override;
     void Dispatch(vcl::TMessage& message) override;
+    // Scales the bounds, and the normal style's font when it assigns one (not the container's font, which the style
+    // gives it).
+    void ChangeScale(int32_t multiplier, int32_t divisor) override;
 
     TuiContainerStyle& Styles(TuiContainerStyleState state) const { return FStyles->Styles(state); }
     TuiContainerStyle& Style() const { return FStyles->Style(); }

@@ -212,5 +212,20 @@ TEST_F(TuiContainerTest, ANativeFrameIsTheThemesBorderAroundItsContentRectangle)
     EXPECT_EQ(Container->ViewInfo().NativeState, 4);
 }
 
+TEST_F(TuiContainerTest, ScalingScalesTheBoundsAndTheFontTheStyleAssigns) {
+    // The style assigns no font: only the bounds scale.
+    Container->ChangeScale(120, 96);
+    EXPECT_EQ(Container->Width(), ContainerWidth * 120 / 96);
+    EXPECT_FALSE(Container->Style().AssignedValues().Contains(csvFont));
+
+    Container->Font().SetSize(8);
+    ASSERT_TRUE(Container->Style().AssignedValues().Contains(csvFont));
+    Container->ChangeScale(120, 96);
+    EXPECT_EQ(Container->Style().Font().Size(), 10);
+    EXPECT_EQ(Container->Font().Size(), 10);
+    Container->ChangeScale(96, 96);
+    EXPECT_EQ(Container->Style().Font().Size(), 10);
+}
+
 } // namespace
 } // namespace ui
