@@ -37,6 +37,9 @@ void PostScrollBarsUpdate(TuiContainer& container);
 // neither.
 TuiContainer* FindContainerOfControl(vcl::TControl* control);
 
+// Whether control, or the container whose inner control it is, has its popup open.
+bool IsContainerPopupShown(vcl::TControl* control);
+
 // Which part of a child window its parent container leaves visible: the whole window, or the rectangle Visible (in
 // the child's coordinates).
 struct TuiContainerClipState {
@@ -129,6 +132,8 @@ public:
     // The corner the inner control paints in the look's colour, as the last bar update left it.
     bool InnerSizeGripVisible() const { return FInnerSizeGripVisible; }
     const vcl::TRect& InnerSizeGripRect() const { return FInnerSizeGripRect; }
+    // Whether the container's popup is open (drop-down editors have one).
+    virtual bool IsPopupShown() const { return false; }
     // True while the inner control passes a press on to the container.
     bool InnerClickInProgress() const { return FInnerClick; }
 

@@ -45,6 +45,11 @@ TuiContainer* FindContainerOfControl(vcl::TControl* control) {
     return inner != nullptr ? inner->GetControlContainer() : nullptr;
 }
 
+bool IsContainerPopupShown(vcl::TControl* control) {
+    const TuiContainer* container = FindContainerOfControl(control);
+    return container != nullptr && container->IsPopupShown();
+}
+
 void ApplyWindowRegion(vcl::TWinControl& control, const TuiContainerClipState& clip) {
     if (!control.HandleAllocated()) {
         return;
