@@ -320,7 +320,8 @@ void TuiContainer::CalculateViewInfo(vcl::TPoint point, bool hot) {
     view.Bounds = {0, 0, Width(), Height()};
     view.BorderRect = DeflateRect(view.Bounds, BorderExtensionRect());
     view.ClientRect = view.BorderRect;
-    view.BorderWidth = GetContainerBorderWidth(view.BorderStyle);
+    view.Painter = Style().LookAndFeel().SkinPainter();
+    view.BorderWidth = GetBorderWidthForPainter(view.BorderStyle, view.Painter);
     view.Edges = ActiveStyle().Edges();
     view.Shadow = HasShadow();
     view.BorderColor = FrameColor();
@@ -349,7 +350,8 @@ vcl::TRect TuiContainer::BorderExtensionRect() const {
 
 vcl::TRect TuiContainer::OuterBorderRect() const {
     vcl::TRect rect = DeflateRect({0, 0, Width(), Height()}, BorderExtensionRect());
-    GrowRectByEdges(rect, GetContainerBorderWidth(FViewInfo->BorderStyle), ActiveStyle().Edges());
+    // A skin's frame may be thinner than the margin kept for the classic one.
+    GrowRectByEdges(rect, FViewInfo->BorderWidth, ActiveStyle().Edges());
     return rect;
 }
 
@@ -386,6 +388,9 @@ vcl::TColor TuiContainer::FrameColor() const {
     const TuiContainerStyle& active = ActiveStyle();
     const bool designing = ComponentState().Contains(rtl::TComponentState::csDesigning);
     const bool emphasis = HasState(csfFocused) || (HasState(csfHot) && active.HotTrack()) || (designing && Enabled());
+    if (FViewInfo->Painter != nullptr) {
+        return FViewInfo->Painter->ContainerBorderColorFor(emphasis);
+    }
     const TuiContainerBorderStyle style = active.BorderStyle();
     if (style == cbsUltraFlat || style == cbsOffice11) {
         if (!emphasis) {
@@ -396,8 +401,44 @@ vcl::TColor TuiContainer::FrameColor() const {
     return active.BorderColor();
 }
 
+void TuiContainer::StateColors(vcl::TColor& background, vcl::TColor& text) const {
+    background = vcl::clDefault;
+    text = vcl::clDefault;
+    const TuiLookAndFeelPainterClass painter = FViewInfo->Painter;
+    if (painter == nullptr) {
+        return;
+    }
+    const TuiContainerStyle& active = ActiveStyle();
+    const auto assigned = [this, &active](TuiContainerStyleValue value) {
+        return Style().IsStyleValueAssigned(value) || active.IsStyleValueAssigned(value);
+    };
+    if (!assigned(csvTextColor)) {
+        text = painter->EditorTextColorForState(EditorColorState());
+    }
+    if (!ParentColor() && !assigned(csvColor)) {
+        background = painter->EditorBackgroundColorForState(EditorColorState());
+    }
+}
+
+vcl::TFont& TuiContainer::EffectiveFont() const {
+    vcl::TFont& font = ActiveStyle().DisplayFont();
+    vcl::TColor background = vcl::clDefault;
+    vcl::TColor text = vcl::clDefault;
+    StateColors(background, text);
+    if (text != vcl::clDefault) {
+        font.SetColor(text);
+    }
+    return font;
+}
+
 vcl::TColor TuiContainer::BackgroundColor() const {
     const TuiContainerStyle& active = ActiveStyle();
+    vcl::TColor stateBackground = vcl::clDefault;
+    vcl::TColor stateText = vcl::clDefault;
+    StateColors(stateBackground, stateText);
+    if (stateBackground != vcl::clDefault) {
+        return stateBackground;
+    }
     vcl::TColor color = active.Color();
     if (!FViewInfo->NativeStyle || !Enabled() || active.IsStyleValueAssigned(csvColor)) {
         return color;

@@ -75,8 +75,9 @@ public:
     // The style of the current state.
     TuiContainerStyle& ActiveStyle() const;
     const TuiContainerViewInfo& ViewInfo() const { return *FViewInfo; }
-    // The active style's display font.
-    vcl::TFont& EffectiveFont() const { return ActiveStyle().DisplayFont(); }
+    // The active style's display font, in the skin's text colour for the state when a skin draws the container and
+    // the styles assign no text colour.
+    vcl::TFont& EffectiveFont() const;
 
     // Recalculates at the pointer's position (client coordinates when it is over the container or a child window).
     void UpdateContainerHotState(bool hotTracking);
@@ -215,6 +216,9 @@ protected:
     virtual vcl::TRect BorderExtensionRect() const;
     // 1 disabled, 0 focused, else 2: the state a painter colours an editor by.
     virtual int32_t EditorColorState() const;
+    // The skin's background and text colours for the state, each clDefault where the styles or the parent's colour
+    // decide, or when no skin draws the container.
+    virtual void StateColors(vcl::TColor& background, vcl::TColor& text) const;
     // The bounds less the margins, grown by the border on the sides that have one.
     virtual vcl::TRect OuterBorderRect() const;
     // Margins the shadow keeps clear of (a group box's caption).

@@ -52,6 +52,10 @@ void TuiContainerViewInfo::PaintClassicContents(TuiCanvas& canvas) const {
 }
 
 void TuiContainerViewInfo::PaintBorder(TuiCanvas& canvas, const vcl::TRect& rect) const {
+    if (Painter != nullptr && BorderStyle != cbsNone) {
+        canvas.FrameRect(rect, BorderColor, BorderWidth);
+        return;
+    }
     switch (BorderStyle) {
     case cbsSingle:
     case cbsThick:

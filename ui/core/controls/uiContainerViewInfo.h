@@ -5,6 +5,7 @@
 
 #include "ui/core/controls/uiContainerPainting.h"
 #include "ui/core/graphics/uiCanvas.h"
+#include "ui/core/painters/uiLookAndFeelPainters.h"
 #include "ui/core/themes/uxThemeManager.h"
 #include "vcl/graphics/Colors.h"
 #include "vcl/system/Types.h"
@@ -43,6 +44,8 @@ public:
     int32_t NativePart = 0;
     int32_t NativeState = 0;
     bool NativeStyle = false;
+    // The skin's painter when a skin draws the container (its frames are single frames in the skin's colour).
+    TuiLookAndFeelPainterClass Painter = nullptr;
     bool Shadow = false;
     TuxThemedObjectType ThemedObjectType = totEdit;
 
