@@ -224,15 +224,24 @@ void TuiCustomInnerListBox::KeyPress(char16_t& key) {
     }
 }
 
-void TuiCustomInnerListBox::KeyDown(uint16_t& key, vcl::TShiftState shift) {
+// The container hears a key first; true when the list box still has a key to handle.
+bool TuiCustomInnerListBox::ContainerLeavesKey(uint16_t& key, vcl::TShiftState shift, bool down) {
     if (FContainer) {
         const vcl::TControlLink link(this);
-        FContainer->InnerKeyDown(key, shift);
+        if (down) {
+            FContainer->InnerKeyDown(key, shift);
+        } else {
+            FContainer->InnerKeyUp(key, shift);
+        }
         if (!link.Alive()) {
-            return;
+            return false;
         }
     }
-    if (key != 0) {
+    return key != 0;
+}
+
+void TuiCustomInnerListBox::KeyDown(uint16_t& key, vcl::TShiftState shift) {
+    if (ContainerLeavesKey(key, shift, true)) {
         TListBox::KeyDown(key, shift);
     }
 }
@@ -242,14 +251,7 @@ void TuiCustomInnerListBox::KeyUp(uint16_t& key, vcl::TShiftState shift) {
         key = 0;
         return;
     }
-    if (FContainer) {
-        const vcl::TControlLink link(this);
-        FContainer->InnerKeyUp(key, shift);
-        if (!link.Alive()) {
-            return;
-        }
-    }
-    if (key != 0) {
+    if (ContainerLeavesKey(key, shift, false)) {
         TListBox::KeyUp(key, shift);
     }
 }

@@ -88,6 +88,7 @@ private:
     void ScrollVertically(TScrollCode code, int32_t& position);
     void SelectFoundItem(int32_t index);
     void PressStartingContainerDrag(vcl::TMessage& message);
+    bool ContainerLeavesKey(uint16_t& key, vcl::TShiftState shift, bool down);
     // The container hears of a focus change unless it or the list box is going.
     void TellContainerFocusChanged(const vcl::TMessage& message);
 
