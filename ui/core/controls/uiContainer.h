@@ -92,6 +92,12 @@ public:
     void SetInnerControl(vcl::TWinControl* control);
     // While locked the inner control changes its own bounds and the container leaves them alone.
     void LockInnerBoundsChange(bool lock);
+    // The inner control is repainted, dragged and cancelled with the container, and gives the drag images.
+    void Invalidate() override;
+    void Update() override;
+    void SetDragMode(vcl::TDragMode value) override;
+    void DragCanceled() override;
+    vcl::TDragImageList* GetDragImages() override;
     // The container counts as focused while its inner control has the focus.
     bool Focused() const override;
     // Moves the focus on into the inner control.
@@ -180,6 +186,12 @@ protected:
     virtual TuiContainerClipState ControlClipInfo(const vcl::TRect& rect, const vcl::TControl* control) const;
     // True when the children keep their own tab order and alignment (a group box's).
     virtual bool KeepsTabOrder() const { return false; }
+
+    // The inner control's window comes with the container's.
+    void CreateHandle() override;
+    // A context menu opens from the keyboard, or at a point that allows it.
+    void DoContextPopup(vcl::TPoint mousePos, bool& handled) override;
+    virtual bool AllowsContextPopupAt(vcl::TPoint /*point*/) const { return true; }
 
     // Whether the container takes a message its inner control would handle by default; here never.
     virtual bool HandleInnerControlMessage(vcl::TMessage& /*message*/) { return false; }

@@ -3,6 +3,7 @@
 
 #include "rtl/WindowsApi.h"
 #include "ui/core/controls/uiContainer.h"
+#include "ui/core/controls/uiControlQueries.h"
 #include "ui/core/controls/uiControlRoutines.h"
 #include "ui/core/controls/uiWindowRoutines.h"
 #include "vcl/controls/FormRoot.h"
@@ -86,6 +87,54 @@ bool TuiContainer::HandleDialogKey(vcl::TMessage& message) {
 bool TuiContainer::CanFocusOnClick() const {
     return TuiControl::CanFocusOnClick() && !FInnerClick &&
            !(HasInnerWindow() && GetFocus() == FInnerControl->WindowHandle());
+}
+
+void TuiContainer::Invalidate() {
+    TuiControl::Invalidate();
+    if (FInnerControl != nullptr) {
+        FInnerControl->Invalidate();
+    }
+}
+
+void TuiContainer::Update() {
+    TuiControl::Update();
+    if (FInnerControl != nullptr) {
+        FInnerControl->Update();
+    }
+}
+
+void TuiContainer::SetDragMode(vcl::TDragMode value) {
+    TuiControl::SetDragMode(value);
+    if (FInnerControl != nullptr) {
+        FInnerControl->SetDragMode(value);
+    }
+}
+
+void TuiContainer::DragCanceled() {
+    TuiControl::DragCanceled();
+    if (FInnerControl != nullptr) {
+        FInnerControl->DragCanceled();
+    }
+}
+
+vcl::TDragImageList* TuiContainer::GetDragImages() {
+    return FInnerControl != nullptr ? FInnerControl->GetDragImages() : TuiControl::GetDragImages();
+}
+
+void TuiContainer::CreateHandle() {
+    TuiControl::CreateHandle();
+    if (FInnerControl != nullptr && CanAllocateHandle(FInnerControl)) {
+        FInnerControl->HandleNeeded();
+    }
+    UpdateContainerHotState(false);
+}
+
+void TuiContainer::DoContextPopup(vcl::TPoint mousePos, bool& handled) {
+    if (mousePos == uiInvalidPoint || AllowsContextPopupAt(mousePos)) {
+        TuiControl::DoContextPopup(mousePos, handled);
+    } else {
+        handled = true;
+    }
 }
 
 void TuiContainer::SetInnerControl(vcl::TWinControl* control) {
@@ -227,6 +276,20 @@ void TuiContainer::WndProc(vcl::TMessage& message) {
         break;
     case UI_UPDATESCROLLBARS:
         UpdateScrollBarsAndGrip(false);
+        return;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        // A press on the frame drags the container as the framework drags its controls.
+        if (DragMode() == vcl::dmAutomatic && !ComponentState().Contains(rtl::TComponentState::csDesigning)) {
+            BeginAutoDrag();
+            return;
+        }
+        break;
+    case vcl::CM_CURSORCHANGED:
+        TuiControl::WndProc(message);
+        if (FInnerControl != nullptr) {
+            FInnerControl->SetCursor(Cursor());
+        }
         return;
     default:
         break;

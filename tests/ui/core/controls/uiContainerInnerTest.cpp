@@ -9,11 +9,14 @@
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
 #include "ui/core/controls/uiContainer.h"
+#include "vcl/controls/drag/DragSession.h"
+#include "vcl/imagelists/ImageList.h"
 #include "vcl/stdctrls/Edit.h"
 #include "vcl/stdctrls/Memo.h"
 
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace ui {
 namespace {
@@ -164,6 +167,86 @@ TEST_F(TuiContainerInnerTest, ACaptionLongerThanWindowCreationTakesReachesTheWin
     titled->SetParent(Form.get());
     titled->HandleNeeded();
     EXPECT_EQ(GetWindowTextLengthW(titled->Handle()), 70000);
+}
+
+// A memo that gives its own drag images and records a cancelled drag.
+class TDraggedMemo : public vcl::TMemo {
+    RTL_DECLARE_CLASS(TDraggedMemo, vcl::TMemo)
+public:
+    using TMemo::TMemo;
+    vcl::TDragImageList* GetDragImages() override { return Images; }
+    void DragCanceled() override { ++Cancels; }
+    vcl::TDragImageList* Images = nullptr;
+    int Cancels = 0;
+};
+
+// A container whose context menu opens only right of x = 40.
+class TMenuContainer : public TuiContainer {
+    RTL_DECLARE_CLASS(TMenuContainer, TuiContainer)
+public:
+    using TuiContainer::TuiContainer;
+
+protected:
+    bool AllowsContextPopupAt(vcl::TPoint point) const override { return point.X >= 40; }
+};
+
+TEST_F(TuiContainerInnerTest, TheInnerControlIsRepaintedDraggedAndGivenTheCursorWithTheContainer) {
+    ui_test::ProcessPendingMessages();
+    ValidateRect(Memo->Handle(), nullptr);
+    Container->Invalidate();
+    EXPECT_TRUE(GetUpdateRect(Memo->Handle(), nullptr, FALSE));
+    Container->Update();
+    EXPECT_FALSE(GetUpdateRect(Memo->Handle(), nullptr, FALSE));
+
+    Container->SetDragMode(vcl::dmAutomatic);
+    EXPECT_EQ(Memo->DragMode(), vcl::dmAutomatic);
+    Container->SetCursor(vcl::crHandPoint);
+    EXPECT_EQ(Memo->Cursor(), vcl::crHandPoint);
+}
+
+TEST_F(TuiContainerInnerTest, TheInnerControlComesWithTheContainersWindowAndGivesItsDragImagesAndHearsACancel) {
+    // Hidden, the container makes no window until asked.
+    auto* container = new TMemoContainer(Form.get());
+    container->SetVisible(false);
+    container->SetParent(Form.get());
+    container->SetBounds(180, 10, 100, 80);
+    auto* memo = new TDraggedMemo(Form.get());
+    memo->SetParent(container);
+    container->SetInnerControl(memo);
+    ASSERT_FALSE(container->HandleAllocated());
+    EXPECT_FALSE(memo->HandleAllocated());
+    container->HandleNeeded();
+    EXPECT_TRUE(memo->HandleAllocated());
+
+    vcl::TDragImageList images(nullptr);
+    memo->Images = &images;
+    EXPECT_EQ(container->GetDragImages(), &images);
+    container->DragCanceled();
+    EXPECT_EQ(memo->Cancels, 1);
+}
+
+TEST_F(TuiContainerInnerTest, APressOnTheFrameOfAnAutomaticallyDraggedContainerStartsTheFrameworksDrag) {
+    Container->SetDragMode(vcl::dmAutomatic);
+    ui_test::MouseDown(*Container, vcl::mbLeft, {0, 0});
+    EXPECT_EQ(vcl::DragControl(), Container);
+    vcl::EndControlDrag(false);
+    ui_test::MouseUp(*Container, vcl::mbLeft, {0, 0});
+}
+
+TEST_F(TuiContainerInnerTest, TheContextMenuOpensFromTheKeyboardOrWhereTheContainerAllowsIt) {
+    auto* container = new TMenuContainer(Form.get());
+    container->SetParent(Form.get());
+    container->SetBounds(180, 10, 100, 80);
+    container->HandleNeeded();
+    std::vector<vcl::TPoint> asked;
+    container->SetOnContextPopup([&asked](rtl::TObject*, vcl::TPoint point, bool&) { asked.push_back(point); });
+    for (const vcl::TPoint point : {vcl::TPoint{10, 10}, vcl::TPoint{50, 10}}) {
+        const vcl::TPoint screen = container->ClientToScreen(point);
+        SendMessageW(container->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(container->Handle()),
+                     MAKELPARAM(screen.X, screen.Y));
+    }
+    SendMessageW(container->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(container->Handle()), -1);
+    EXPECT_EQ(asked, (std::vector<vcl::TPoint>{{50, 10}, {-1, -1}}));
 }
 
 } // namespace
