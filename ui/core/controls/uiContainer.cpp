@@ -260,7 +260,12 @@ bool TuiContainer::IsReadyForLayout() const {
 bool TuiContainer::RecalculateAtPoint(vcl::TPoint point, int32_t /*button*/, vcl::TShiftState shift,
                                       bool /*hotTracking*/) {
     const bool hot = IsShiftMoveOnly(shift) && ActiveStyle().HotTrack();
+    const vcl::TRect previousClient = FViewInfo->ClientRect;
     CalculateViewInfo(point, hot);
+    // Aligned children fill what the frame leaves.
+    if (FViewInfo->ClientRect != previousClient) {
+        Realign();
+    }
     AlignInnerControl();
     ApplyStyleToInnerControl();
     ApplyWindowRegion();

@@ -189,6 +189,8 @@ protected:
 
     // The inner control's window comes with the container's.
     void CreateHandle() override;
+    // Children align inside the frame: in the view's client rectangle, once it is laid out.
+    void AdjustClientRect(vcl::TRect& rect) override;
     // A context menu opens from the keyboard, or at a point that allows it.
     void DoContextPopup(vcl::TPoint mousePos, bool& handled) override;
     virtual bool AllowsContextPopupAt(vcl::TPoint /*point*/) const { return true; }

@@ -129,6 +129,13 @@ void TuiContainer::CreateHandle() {
     UpdateContainerHotState(false);
 }
 
+void TuiContainer::AdjustClientRect(vcl::TRect& rect) {
+    TuiControl::AdjustClientRect(rect);
+    if (!IsDestroying() && !FViewInfo->Bounds.IsEmpty()) {
+        rect = FViewInfo->ClientRect;
+    }
+}
+
 void TuiContainer::DoContextPopup(vcl::TPoint mousePos, bool& handled) {
     if (mousePos == uiInvalidPoint || AllowsContextPopupAt(mousePos)) {
         TuiControl::DoContextPopup(mousePos, handled);

@@ -249,5 +249,18 @@ TEST_F(TuiContainerInnerTest, TheContextMenuOpensFromTheKeyboardOrWhereTheContai
     EXPECT_EQ(asked, (std::vector<vcl::TPoint>{{50, 10}, {-1, -1}}));
 }
 
+TEST_F(TuiContainerInnerTest, AlignedChildrenFillWhatTheFrameLeavesOnceTheContainerLaysItselfOut) {
+    // The pointer away from the container, whose hot-tracked frame would be thicker.
+    ui_test::MouseMove(*Form, {290, 210});
+    auto* child = new vcl::TEdit(Form.get());
+    child->SetParent(Container);
+    child->SetAlign(vcl::alTop);
+    child->SetHeight(20);
+    Container->SetBounds(10, 10, 170, 120);
+    EXPECT_EQ(child->BoundsRect(), (vcl::TRect{1, 1, 169, 21}));
+    Container->Style().SetBorderStyle(cbsThick);
+    EXPECT_EQ(child->BoundsRect(), (vcl::TRect{2, 2, 168, 22}));
+}
+
 } // namespace
 } // namespace ui
