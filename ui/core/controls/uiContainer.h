@@ -255,6 +255,8 @@ private:
     void CalculateStateAndBorderStyle(vcl::TPoint point, bool hot);
     // Focus messages between the container and its inner control; true when handled here.
     bool HandleFocusMessage(vcl::TMessage& message);
+    // A container that holds the focus itself hands it to its inner control once that can take it.
+    void PassFocusToInnerWhenMoved();
     void TakeParentValue(vcl::TMessage& message);
     bool IsPointerOnFrame(const vcl::TMessage& message) const;
     // Shows the corner between the bars when both show over an inner control that paints it.
@@ -270,6 +272,7 @@ private:
     bool FApplyingStyle = false;
     bool FTakingParentValue = false;
     bool FInnerClick = false;
+    bool FFocusing = false;
     bool FInnerSizeGripVisible = false;
     vcl::TRect FInnerSizeGripRect;
     TuiContainerClipState FInnerClip;

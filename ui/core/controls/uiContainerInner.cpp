@@ -208,7 +208,20 @@ void TuiContainer::SetFocus() {
     if (ComponentState().Contains(rtl::TComponentState::csDesigning) || Focused()) {
         return;
     }
-    TuiControl::SetFocus();
+    const vcl::TControlLink link(this);
+    FFocusing = true;
+    try {
+        TuiControl::SetFocus();
+    } catch (...) {
+        if (link.Alive()) {
+            FFocusing = false;
+        }
+        throw;
+    }
+    if (!link.Alive()) {
+        return;
+    }
+    FFocusing = false;
     if (HasInnerWindow() && GetFocus() == WindowHandle()) {
         FocusInner();
     }
@@ -239,6 +252,16 @@ bool TuiContainer::HandleFocusMessage(vcl::TMessage& message) {
         return true;
     }
     return message.Msg == WM_KILLFOCUS && HasInnerWindow() && other == FInnerControl->WindowHandle();
+}
+
+void TuiContainer::PassFocusToInnerWhenMoved() {
+    if (FFocusing || !HandleAllocated() || GetFocus() != WindowHandle() || !HasInnerWindow() ||
+        !FInnerControl->CanFocus()) {
+        return;
+    }
+    if (vcl::TFormRoot* form = vcl::ParentFormRoot(this)) {
+        form->FocusControl(FInnerControl);
+    }
 }
 
 // The frame around an inner control shows the arrow, whatever the inner control shows.
@@ -273,6 +296,14 @@ void TuiContainer::WndProc(vcl::TMessage& message) {
         break;
     case WM_NCPAINT:
         message.Result = 0;
+        return;
+    case WM_WINDOWPOSCHANGING:
+        if (IsDestroying()) {
+            message.Result = 0;
+            return;
+        }
+        TuiControl::WndProc(message);
+        PassFocusToInnerWhenMoved();
         return;
     case WM_SETCURSOR:
         if (IsPointerOnFrame(message)) {

@@ -262,5 +262,14 @@ TEST_F(TuiContainerInnerTest, AlignedChildrenFillWhatTheFrameLeavesOnceTheContai
     EXPECT_EQ(child->BoundsRect(), (vcl::TRect{2, 2, 168, 22}));
 }
 
+TEST_F(TuiContainerInnerTest, AContainerHoldingTheFocusItselfHandsItToItsInnerControlWhenMoved) {
+    Memo->SetVisible(false);
+    Container->SetFocus();
+    ASSERT_EQ(GetFocus(), Container->Handle());
+    Memo->SetVisible(true);
+    Container->SetBounds(12, 10, 160, 120);
+    EXPECT_EQ(GetFocus(), Memo->Handle());
+}
+
 } // namespace
 } // namespace ui
