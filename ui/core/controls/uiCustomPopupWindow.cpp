@@ -71,7 +71,7 @@ void TuiCustomPopupWindow::BeforeDestruction() {
     TuiPopupWindow::BeforeDestruction();
 }
 
-void TuiCustomPopupWindow::CalculateViewInfo() {
+void TuiCustomPopupWindow::LayOutViewInfo() {
     const vcl::TRect client = GetClientRect();
     FViewInfo->Bounds = client;
     FViewInfo->BorderRect = client;
@@ -83,7 +83,7 @@ void TuiCustomPopupWindow::CalculateViewInfo() {
 
 void TuiCustomPopupWindow::Resize() {
     TuiPopupWindow::Resize();
-    CalculateViewInfo();
+    LayOutViewInfo();
 }
 
 // Until the view info is laid out the whole client area is the client rectangle.
@@ -194,7 +194,7 @@ void TuiCustomPopupWindow::PopupFocused(vcl::TWinControl* control) {
     }
     InitPopup();
     CalculateSize();
-    CalculateViewInfo();
+    LayOutViewInfo();
     vcl::TPoint point = CalculatePosition();
     CorrectBoundsToScreen(point);
     {
@@ -441,7 +441,7 @@ void TuiCustomPopupWindow::Dispatch(vcl::TMessage& message) {
         break;
     case vcl::CM_COLORCHANGED:
         TuiPopupWindow::Dispatch(message);
-        CalculateViewInfo();
+        LayOutViewInfo();
         Invalidate();
         return;
     case WM_ERASEBKGND:

@@ -85,7 +85,7 @@ protected:
     // Children align inside the view info's client rectangle.
     void AdjustClientRect(vcl::TRect& rect) override;
     // Lays the view info out for the popup's size: here the whole client area in the popup's colour, unframed.
-    virtual void CalculateViewInfo();
+    virtual void LayOutViewInfo();
     void CreateWnd() override;
     void InitPopup() override {}
     void Deactivate() override;

@@ -73,8 +73,8 @@ public:
         : TuiCustomPopupWindow(owner, [] { return std::make_unique<TFramedPopupViewInfo>(); }) {}
 
 protected:
-    void CalculateViewInfo() override {
-        TuiCustomPopupWindow::CalculateViewInfo();
+    void LayOutViewInfo() override {
+        TuiCustomPopupWindow::LayOutViewInfo();
         TuiContainerViewInfo& view = ViewInfo();
         view.BorderStyle = cbsSingle;
         view.BorderWidth = 2;
