@@ -131,8 +131,8 @@ void TuiContainer::CreateHandle() {
 
 void TuiContainer::AdjustClientRect(vcl::TRect& rect) {
     TuiControl::AdjustClientRect(rect);
-    if (!IsDestroying() && !FViewInfo->Bounds.IsEmpty()) {
-        rect = FViewInfo->ClientRect;
+    if (!IsDestroying()) {
+        rect = FViewInfo->ClientRectWithin(rect);
     }
 }
 

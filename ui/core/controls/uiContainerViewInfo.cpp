@@ -30,6 +30,14 @@ void TuiContainerViewInfo::Shift(int32_t dx, int32_t dy) {
     }
 }
 
+vcl::TRect TuiContainerViewInfo::ClientRectWithin(const vcl::TRect& rect) const {
+    if (Bounds.IsEmpty()) {
+        return rect;
+    }
+    return {rect.Left + ClientRect.Left - Bounds.Left, rect.Top + ClientRect.Top - Bounds.Top,
+            rect.Right - (Bounds.Right - ClientRect.Right), rect.Bottom - (Bounds.Bottom - ClientRect.Bottom)};
+}
+
 void TuiContainerViewInfo::PaintContents(TuiCanvas& canvas) const {
     if (NativeStyle) {
         PaintNativeContents(canvas);

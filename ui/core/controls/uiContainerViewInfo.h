@@ -30,6 +30,9 @@ public:
     void Draw(TuiCanvas& canvas) const { PaintContents(canvas); }
     // Moves the rectangles.
     void Shift(int32_t dx, int32_t dy);
+    // The client rectangle the view's margins (between Bounds and ClientRect) leave in rect; rect itself before the
+    // view is laid out.
+    vcl::TRect ClientRectWithin(const vcl::TRect& rect) const;
 
     vcl::TColor BackgroundColor = vcl::clWindow;
     vcl::TColor BorderColor = vcl::clWindowFrame;

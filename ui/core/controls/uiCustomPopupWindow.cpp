@@ -86,12 +86,10 @@ void TuiCustomPopupWindow::Resize() {
     LayOutViewInfo();
 }
 
-// Until the view info is laid out the whole client area is the client rectangle.
+// The view's margins hold also for a size it is not laid out for yet (children may align before Resize).
 void TuiCustomPopupWindow::AdjustClientRect(vcl::TRect& rect) {
     TuiPopupWindow::AdjustClientRect(rect);
-    if (!FViewInfo->Bounds.IsEmpty()) {
-        rect = FViewInfo->ClientRect;
-    }
+    rect = FViewInfo->ClientRectWithin(rect);
 }
 
 void TuiCustomPopupWindow::Paint() {

@@ -235,6 +235,10 @@ TEST_F(CustomPopupTest, TheViewInfoPaintsThePopupAndItsClientRectangleHoldsTheCh
     framed->Popup();
     ui_test::ProcessPendingMessages();
     EXPECT_EQ(child->BoundsRect(), (vcl::TRect{2, 2, 78, 58}));
+    // Sized by the system, the popup aligns its children before it lays its view out again.
+    SetWindowPos(framed->WindowHandle(), nullptr, 0, 0, 100, 70, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(child->BoundsRect(), (vcl::TRect{2, 2, 98, 68}));
+    SetWindowPos(framed->WindowHandle(), nullptr, 0, 0, 80, 60, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
     child->SetVisible(false);
     ui_test::TDibSurface first(80, 60);
