@@ -59,6 +59,8 @@ public:
 protected:
     void Paint() override;
     void AdjustClientRect(vcl::TRect& rect) override;
+    // Its children keep their own tab order and alignment.
+    bool KeepsTabOrder() const override { return true; }
     vcl::TRect GetClientBounds() const override;
     bool HasShadow() const override { return HasCaptionShadow(); }
     // The box draws its frame itself, inside the outer rectangle: all of the box but the shadow.
