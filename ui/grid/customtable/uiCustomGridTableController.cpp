@@ -1,10 +1,16 @@
 #include "ui/grid/customtable/uiCustomGridTableController.h"
 
 #include "rtl/WindowsApi.h"
+#include "ui/data/controller/uiDataProvider.h"
 #include "ui/grid/customtable/uiCustomGridTableItem.h"
+#include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
 #include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/uiGridStrs.h"
 #include "ui/grid/customtable/uiGridTableScrolling.h"
+#include "ui/grid/view/uiGridSite.h"
+#include "vcl/dialogs/MessageDialogs.h"
+#include "vcl/forms/Form.h"
 
 #include <algorithm>
 
@@ -55,7 +61,7 @@ void TuiCustomGridTableController::FocusedItemChanged(TuiCustomGridTableItem* /*
 }
 
 void TuiCustomGridTableController::SetTopRecordIndex(int32_t value) {
-    const int32_t clamped = value <= 0 ? 0 : std::min(value, MaxTopRecordIndex());
+    const int32_t clamped = value <= 0 ? 0 : ClampTopRecordIndex(value, MaxTopRecordIndex());
     if (clamped == FTopRecordIndex) {
         return;
     }
@@ -65,7 +71,11 @@ void TuiCustomGridTableController::SetTopRecordIndex(int32_t value) {
 
 int32_t TuiCustomGridTableController::MaxTopRecordIndex() {
     const int32_t count = DataController().GetRowCount();
-    return std::max(count - PageVisibleRecordCount(count - 1, false), 0);
+    return ui::MaxTopRecordIndex(count, PageVisibleRecordCount(count - 1, false));
+}
+
+void TuiCustomGridTableController::CheckCoordinates() {
+    SetTopRecordIndex(FTopRecordIndex);
 }
 
 void TuiCustomGridTableController::TopRecordIndexChanged() {
@@ -268,14 +278,77 @@ void TuiCustomGridTableController::KeyPress(char16_t& key) {
     }
 }
 
+void TuiCustomGridTableController::DeleteWithConfirmation() {
+    TuiGridDataController& dataController = DataController();
+    if (!TableView().OptionsData().Deleting() || !dataController.Provider().CanDelete()) {
+        return;
+    }
+    const int32_t selected = dataController.GetSelectedRowCount();
+    const bool several =
+        MultiSelect() &&
+        (selected > 1 || (selected == 1 && !dataController.IsRowSelected(dataController.GetFocusedRowIndex())));
+    if (TableView().OptionsData().DeletingConfirmation()) {
+        const rtl::UnicodeString text = LoadResStringText(several ? suiGridDeletingSelectedConfirmationText
+                                                                  : suiGridDeletingFocusedConfirmationText);
+        if (vcl::MessageDlgCentered(text, LoadResStringText(suiGridDeletingConfirmationCaption), vcl::mtConfirmation,
+                                    {vcl::mbOK, vcl::mbCancel}) != vcl::mrOk) {
+            return;
+        }
+    }
+    if (several) {
+        dataController.DeleteSelection();
+    } else {
+        dataController.DeleteFocused();
+    }
+}
+
+bool TuiCustomGridTableController::WantsDialogKey(uint16_t key) {
+    TuiCustomGridTableOptionsBehavior& behavior = TableView().OptionsBehavior();
+    return (key == VK_TAB && behavior.FocusCellOnTab()) || (key == VK_RETURN && behavior.GoToNextCellOnEnter());
+}
+
+void TuiCustomGridTableController::FocusNextControl(bool forward) {
+    TuiGridSite& site = GridView().Site();
+    if (vcl::TCustomForm* form = vcl::GetParentForm(&site)) {
+        form->SelectNext(&site, forward, true);
+    }
+}
+
+void TuiCustomGridTableController::HandleTabKey(vcl::TShiftState shift) {
+    const bool forward = !shift.Contains(vcl::ssShift);
+    const bool cycle = TableView().OptionsBehavior().FocusCellOnCycle();
+    if (shift.Contains(vcl::ssCtrl) || !StepFocusCell(forward, cycle)) {
+        FocusNextControl(forward);
+    }
+}
+
 void TuiCustomGridTableController::HandleGridKey(uint16_t& key, vcl::TShiftState shift) {
     const bool ctrlOnly = SelectionModifiers(shift) == vcl::TShiftState{vcl::ssCtrl};
+    const bool shiftAtMost = (SelectionModifiers(shift) - vcl::TShiftState{vcl::ssShift}).IsEmpty();
     switch (key) {
+    case VK_TAB:
+        if (!TableView().OptionsBehavior().FocusCellOnTab() || shift.Contains(vcl::ssAlt)) {
+            return;
+        }
+        HandleTabKey(shift);
+        break;
+    case VK_RETURN:
+        if (!TableView().OptionsBehavior().GoToNextCellOnEnter() || !shiftAtMost) {
+            return;
+        }
+        StepFocusCell(!shift.Contains(vcl::ssShift), TableView().OptionsBehavior().FocusCellOnCycle());
+        break;
     case VK_PRIOR:
         GoToPrevPage(false);
         break;
     case VK_NEXT:
         GoToNextPage(false);
+        break;
+    case VK_DELETE:
+        if (!TableView().OptionsData().Deleting()) {
+            return;
+        }
+        DeleteWithConfirmation();
         break;
     case 'A':
         if (!ctrlOnly) {

@@ -61,23 +61,36 @@ public:
     virtual void SelectAll();
     virtual void ClearSelection();
 
+    // Tab under FocusCellOnTab, Enter under GoToNextCellOnEnter.
+    bool WantsDialogKey(uint16_t key) override;
     void KeyDown(uint16_t& key, vcl::TShiftState shift) override;
     void KeyPress(char16_t& key) override;
-    // Page keys, Ctrl+A, Ctrl+C and Ctrl+Insert; a key handled is cleared.
+    // With Deleting on and a provider that deletes: after the user confirms (DeletingConfirmation), the selected
+    // records when more than the focused one is selected, else the focused record.
+    void DeleteWithConfirmation();
+    // Page keys, Tab and Enter cell steps, Delete, Ctrl+A, Ctrl+C and Ctrl+Insert; a key handled is cleared.
     virtual void HandleGridKey(uint16_t& key, vcl::TShiftState shift);
 
 protected:
+    // The top record is clamped again to the records the view now has.
+    void CheckCoordinates() override;
     // Whether Ctrl toggles a pressed row and Shift+Ctrl adds a range to the selection.
     virtual bool CtrlTogglesSelection() const { return true; }
     // The top record changed: the view lays its rows out again.
     virtual void TopRecordIndexChanged();
     virtual void FocusedItemChanged(TuiCustomGridTableItem* prevFocusedItem);
+    // Steps the focused cell; on its row's end to the next (previous) record only when allowRecordChange. Whether the
+    // focus moved; never in this base.
+    virtual bool StepFocusCell(bool /*forward*/, bool /*allowRecordChange*/) { return false; }
     // Makes the item's cells visible; nothing in this base.
     virtual void MakeItemVisible(TuiCustomGridTableItem* /*item*/) {}
     void SelectRowsFromAnchor(int32_t rowIndex, bool keep);
 
 private:
     bool StepFocus(int32_t rowIndex, bool extendSelection);
+    // Tab: a cell step, or the next control of the form when none was made or Ctrl is held.
+    void HandleTabKey(vcl::TShiftState shift);
+    void FocusNextControl(bool forward);
 
     TuiCustomGridTableItem* FFocusedItem = nullptr; // not owned
     int32_t FTopRecordIndex = 0;

@@ -22,16 +22,12 @@ int PageVisibleRecordCount(std::span<const int> recordHeights, int contentHeight
     return std::max(visible, 1);
 }
 
-int MaxTopRecordIndex(std::span<const int> recordHeights, int contentHeight) {
-    const int count = static_cast<int>(recordHeights.size());
-    return std::max(count - PageVisibleRecordCount(recordHeights, contentHeight, count - 1, false), 0);
+int MaxTopRecordIndex(int recordCount, int fittingUpToLast) {
+    return std::max(recordCount - fittingUpToLast, 0);
 }
 
-int ClampTopRecordIndex(int value, std::span<const int> recordHeights, int contentHeight) {
-    if (value <= 0) {
-        return 0;
-    }
-    return std::min(value, MaxTopRecordIndex(recordHeights, contentHeight));
+int ClampTopRecordIndex(int value, int maxTopRecordIndex) {
+    return std::clamp(value, 0, std::max(maxTopRecordIndex, 0));
 }
 
 int PageDownTopRecordIndex(int topRecordIndex, int visibleCount) {

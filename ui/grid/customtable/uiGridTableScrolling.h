@@ -12,10 +12,10 @@ namespace ui {
 int PageVisibleRecordCount(std::span<const int> recordHeights, int contentHeight, int first, bool downward);
 
 // The record count less the records a page shows up to the last record: the highest top that fills the page.
-int MaxTopRecordIndex(std::span<const int> recordHeights, int contentHeight);
+int MaxTopRecordIndex(int recordCount, int fittingUpToLast);
 
 // A negative top becomes 0; a top past the records, or one whose page would not be filled, the highest that fills it.
-int ClampTopRecordIndex(int value, std::span<const int> recordHeights, int contentHeight);
+int ClampTopRecordIndex(int value, int maxTopRecordIndex);
 
 // Page down moves the top by the visible records less one, at least one, so the last visible record stays in view.
 int PageDownTopRecordIndex(int topRecordIndex, int visibleCount);

@@ -5,6 +5,7 @@
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridTableController.h"
 #include "ui/grid/tableview/uiGridTableView.h"
+#include "ui/grid/view/uiGridSite.h"
 
 namespace ui {
 
@@ -100,8 +101,13 @@ void TuiGridPullFocusing::SetScrollDirection(TDirection direction) {
     }
 }
 
-// One step past the visible records (or cells) toward the pointer; a step never appends a record.
+// One step past the visible records (or cells) toward the pointer; a step never appends a record. A site that lost
+// the mouse (a window took the capture, the button came up elsewhere) ends the pull.
 void TuiGridPullFocusing::ScrollStep() {
+    if (!FController.GridView().Site().MouseCapture()) {
+        Stop();
+        return;
+    }
     TuiGridDataController& data = FController.DataController();
     const int32_t top = FController.TopRecordIndex();
     bool moved = false;

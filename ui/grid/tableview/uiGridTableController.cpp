@@ -1,47 +1,29 @@
 #include "ui/grid/tableview/uiGridTableController.h"
 
-#include "rtl/WindowsApi.h"
-#include "rtl/text/CodePages.h"
-#include "ui/core/controls/uiSystemControllers.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
-#include "ui/data/controller/rows/uiDataControllerInfo.h"
-#include "ui/grid/customtable/uiCustomGridTableItemOptions.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/customtable/uiGridTableScrolling.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridPullFocusing.h"
-#include "ui/grid/tableview/uiGridSizingObjects.h"
 #include "ui/grid/tableview/uiGridTableMetrics.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
 #include "ui/grid/tableview/viewinfo/uiGridTablePainter.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
-#include "ui/grid/uiGridUnit.h"
-#include "ui/grid/view/uiGridHintHelper.h"
 #include "ui/grid/view/uiGridSite.h"
 #include "ui/grid/view/uiGridViewInfo.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace ui {
 
 namespace {
 
-constexpr int32_t HorzScrollStep = 10;
-
-// The pixels of the text cells' margins around "Qq", and beside the text on each side.
+// The pixels of the text cells' margins around "Qq".
 constexpr int32_t TextCellMargins = 4;
-constexpr int32_t TextCellSideMargin = 2;
-
-const TuiGridRowPlacement* PlacedRow(const TuiGridTablePlacement& placement, int32_t recordIndex) {
-    for (const TuiGridRowPlacement& row : placement.Rows) {
-        if (row.RecordIndex == recordIndex) {
-            return &row;
-        }
-    }
-    return nullptr;
-}
 
 } // namespace
 
@@ -68,7 +50,7 @@ std::vector<TuiGridColumn*> TuiGridTableController::VisibleColumnList() const {
     return columns;
 }
 
-int32_t TuiGridTableController::DataRowHeight() {
+int32_t TuiGridTableController::DataRowHeight() const {
     if (const TuiGridTableViewInfo* viewInfo = LaidOutViewInfo()) {
         return viewInfo->DataRowHeight();
     }
@@ -78,7 +60,7 @@ int32_t TuiGridTableController::DataRowHeight() {
                               options.GridLines());
 }
 
-int32_t TuiGridTableController::HeaderHeight() {
+int32_t TuiGridTableController::HeaderHeight() const {
     TuiGridTableOptionsView& options = GridTableView().OptionsView();
     if (!options.Header()) {
         return 0;
@@ -96,12 +78,21 @@ const TuiGridTableViewInfo* TuiGridTableController::LaidOutViewInfo() const {
     return viewInfo.IsCalculated() ? &viewInfo : nullptr;
 }
 
-TuiGridTableMeasures TuiGridTableController::Measures() {
+TuiGridTablePainter& TuiGridTableController::TablePainter() const {
+    return static_cast<TuiGridTablePainter&>(GridView().Painter());
+}
+
+TuiGridTableMeasures TuiGridTableController::Measures() const {
     FColumnWidths.clear();
     for (const TuiGridColumn* column : VisibleColumnList()) {
         FColumnWidths.push_back(column->Width());
     }
-    FRecordHeights.assign(DataController().GetRowCount(), DataRowHeight());
+    // Every data row has the one height: the list is made again only when the count or the height changes.
+    const size_t rowCount = static_cast<size_t>(DataController().GetRowCount());
+    const int32_t rowHeight = DataRowHeight();
+    if (FRecordHeights.size() != rowCount || (rowCount > 0 && FRecordHeights.front() != rowHeight)) {
+        FRecordHeights.assign(rowCount, rowHeight);
+    }
     TuiGridTableMeasures measures;
     measures.ClientBounds = GridView().Site().ClientRect();
     measures.LeftPos = FLeftPos;
@@ -112,12 +103,16 @@ TuiGridTableMeasures TuiGridTableController::Measures() {
     return measures;
 }
 
-TuiGridTablePlacement TuiGridTableController::Placement() {
+TuiGridTablePlacement TuiGridTableController::Placement() const {
     return PlaceTableView(Measures());
 }
 
-TuiGridPlacementSpot TuiGridTableController::SpotAt(vcl::TPoint point) {
-    return LocateInTablePlacement(Placement(), point, GridTableView().OptionsCustomize().ColumnHorzSizing());
+TuiGridPlacementSpot TuiGridTableController::SpotAt(vcl::TPoint point) const {
+    return SpotIn(Placement(), point);
+}
+
+TuiGridPlacementSpot TuiGridTableController::SpotIn(const TuiGridTablePlacement& placement, vcl::TPoint point) const {
+    return LocateInTablePlacement(placement, point, GridTableView().OptionsCustomize().ColumnHorzSizing());
 }
 
 int32_t TuiGridTableController::PageVisibleRecordCount(int32_t first, bool downward) {
@@ -138,14 +133,18 @@ void TuiGridTableController::SetLeftPos(int32_t value) {
     GridTableView().DoLeftPosChanged();
 }
 
+void TuiGridTableController::CheckCoordinates() {
+    if (!GridView().Site().HandleAllocated()) {
+        return;
+    }
+    TuiCustomGridTableController::CheckCoordinates();
+    SetLeftPos(FLeftPos);
+}
+
 // The rows still shown move with their pixels rather than being laid out and painted again.
 void TuiGridTableController::TopRecordIndexChanged() {
     TablePainter().ScrollToTopRecord();
     GridView().Site().UpdateScrollBars();
-}
-
-TuiGridTablePainter& TuiGridTableController::TablePainter() const {
-    return static_cast<TuiGridTablePainter&>(GridView().Painter());
 }
 
 void TuiGridTableController::InitScrollBarsParameters() {
@@ -317,243 +316,6 @@ void TuiGridTableController::SelectFocusedRecordOnly() {
 void TuiGridTableController::SelectOnKey(uint16_t key, vcl::TShiftState shift) {
     TuiCustomGridTableController::SelectOnKey(key, shift);
     UpdateColumnSelection(shift.Contains(vcl::ssShift));
-}
-
-bool TuiGridTableController::StepFocusCellInRecord(bool forward) {
-    const std::vector<TuiGridColumn*> columns = VisibleColumnList();
-    if (!TableView().OptionsSelection().CellSelect() || columns.empty()) {
-        return false;
-    }
-    const auto* focused = static_cast<TuiGridColumn*>(FocusedItem());
-    const int32_t count = static_cast<int32_t>(columns.size());
-    const int32_t from = focused ? focused->VisibleIndex() : -1;
-    const int32_t next = forward ? from + 1 : (from < 0 ? count - 1 : from - 1);
-    if (next < 0 || next >= count) {
-        return false;
-    }
-    SetFocusedItem(columns[next]);
-    return true;
-}
-
-bool TuiGridTableController::StepFocusCell(bool forward) {
-    if (StepFocusCellInRecord(forward)) {
-        return true;
-    }
-    const std::vector<TuiGridColumn*> columns = VisibleColumnList();
-    if (!TableView().OptionsSelection().CellSelect() || columns.empty()) {
-        return false;
-    }
-    const bool moved = forward ? GoToNextRecord(false) : GoToPrevRecord(false);
-    if (moved) {
-        SetFocusedItem(forward ? columns.front() : columns.back());
-    }
-    return moved;
-}
-
-bool TuiGridTableController::FocusEdgeCell(bool last) {
-    const std::vector<TuiGridColumn*> columns = VisibleColumnList();
-    if (!TableView().OptionsSelection().CellSelect() || columns.empty()) {
-        return false;
-    }
-    SetFocusedItem(last ? columns.back() : columns.front());
-    return true;
-}
-
-void TuiGridTableController::HandleGridKey(uint16_t& key, vcl::TShiftState shift) {
-    TuiCustomGridTableItem* prevFocusedItem = FocusedItem();
-    const bool extend = shift.Contains(vcl::ssShift);
-    switch (key) {
-    case VK_LEFT:
-    case VK_RIGHT:
-        if (!StepFocusCell(key == VK_RIGHT)) {
-            SetLeftPos(FLeftPos + (key == VK_RIGHT ? HorzScrollStep : -HorzScrollStep));
-        }
-        key = 0;
-        break;
-    case VK_HOME:
-    case VK_END:
-        if (shift.Contains(vcl::ssCtrl) || !FocusEdgeCell(key == VK_END)) {
-            key == VK_END ? GoToLastRecord(extend) : GoToFirstRecord(extend);
-        }
-        key = 0;
-        break;
-    case VK_UP:
-    case VK_DOWN:
-        key == VK_DOWN ? GoToNextRecord(extend) : GoToPrevRecord(extend);
-        BringRecordIntoView(DataController().GetFocusedRowIndex());
-        key = 0;
-        break;
-    default:
-        TuiCustomGridTableController::HandleGridKey(key, shift);
-        return;
-    }
-    if (FocusedItem() != prevFocusedItem) {
-        UpdateColumnSelection(extend);
-    }
-}
-
-bool TuiGridTableController::CanSortColumn(TuiGridColumn& column) const {
-    return GridTableView().OptionsCustomize().ColumnSorting() && column.Options().Sorting();
-}
-
-void TuiGridTableController::SortByHeaderClick(TuiGridColumn& column, vcl::TShiftState shift) {
-    if (!CanSortColumn(column)) {
-        return;
-    }
-    PushHourglassCursor();
-    TuiGridTableView& view = GridTableView();
-    view.BeginUpdate();
-    try {
-        if (shift.Contains(vcl::ssCtrl)) {
-            column.SetSortOrder(soNone);
-        } else {
-            // The order is read before other sorting is cleared, which may take this column's with it.
-            const TuiDataSortOrder order = column.SortOrder() == soAscending ? soDescending : soAscending;
-            if (!shift.Contains(vcl::ssShift) && column.GroupIndex() < 0) {
-                DataController().ClearSortingExceptGrouping(true);
-            }
-            column.SetSortOrder(order);
-        }
-    } catch (...) {
-        view.EndUpdate();
-        PopHourglassCursor();
-        throw;
-    }
-    view.EndUpdate();
-    PopHourglassCursor();
-    BringRecordIntoView(DataController().GetFocusedRowIndex());
-}
-
-void TuiGridTableController::ClickRecord(const TuiGridPlacementSpot& spot, vcl::TMouseButton button,
-                                         vcl::TShiftState shift) {
-    const std::vector<TuiGridColumn*> columns = VisibleColumnList();
-    TuiGridColumn* column = spot.Kind == TuiGridPlacementSpotKind::DataCell ? columns.at(spot.Column) : nullptr;
-    // Another button on a selected cell leaves the selection for the popup menu it opens.
-    if (button != vcl::mbLeft && DataController().IsRowSelected(spot.RecordIndex) &&
-        (!IsCellMultiSelect() || IsColumnSelected(column))) {
-        return;
-    }
-    if (!FocusRowAt(spot.RecordIndex)) {
-        return;
-    }
-    if (column != nullptr && TableView().OptionsSelection().CellSelect()) {
-        SetFocusedItem(column);
-    }
-    FPressedRow = spot.RecordIndex;
-    SelectOnMouseDown(spot.RecordIndex, button, shift);
-    UpdateColumnSelection(shift.Contains(vcl::ssShift));
-}
-
-// Under CellMultiSelect dragging the mouse always selects cells, whatever PullFocusing says.
-bool TuiGridTableController::CanPullFocus(vcl::TMouseButton button, vcl::TShiftState shift) const {
-    const TuiGridSite& site = GridView().Site();
-    return button == vcl::mbLeft && !shift.Contains(vcl::ssDouble) && site.MouseCapture() &&
-           site.DragMode() == vcl::dmManual && (IsCellMultiSelect() || TableView().OptionsBehavior().PullFocusing());
-}
-
-void TuiGridTableController::MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {
-    TuiCustomGridTableController::MouseDown(button, shift, x, y);
-    FPressedRow = -1;
-    const TuiGridPlacementSpot spot = SpotAt(vcl::Point(x, y));
-    const std::vector<TuiGridColumn*> columns = VisibleColumnList();
-    switch (spot.Kind) {
-    case TuiGridPlacementSpotKind::ColumnHeaderSizingEdge:
-        if (button == vcl::mbLeft && shift.Contains(vcl::ssDouble)) {
-            GridTableView().ApplyBestFit(columns.at(spot.Column), true, true);
-        }
-        break;
-    case TuiGridPlacementSpotKind::ColumnHeader:
-        if (button == vcl::mbLeft && !shift.Contains(vcl::ssDouble)) {
-            FPressedColumn = columns.at(spot.Column);
-        }
-        break;
-    case TuiGridPlacementSpotKind::Record:
-    case TuiGridPlacementSpotKind::DataCell:
-        ClickRecord(spot, button, shift);
-        if (CanPullFocus(button, shift)) {
-            FPullFocusing->Start(shift, vcl::Point(x, y));
-        }
-        break;
-    case TuiGridPlacementSpotKind::None:
-        break;
-    }
-}
-
-void TuiGridTableController::MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {
-    TuiCustomGridTableController::MouseUp(button, shift, x, y);
-    FPullFocusing->Stop();
-    TuiGridColumn* pressedColumn = FPressedColumn;
-    FPressedColumn = nullptr;
-    if (FPressedRow >= 0) {
-        SelectOnMouseUp(FPressedRow, shift);
-        FPressedRow = -1;
-    }
-    if (pressedColumn != nullptr && button == vcl::mbLeft && GridView().Site().IsMouseInPressedArea(x, y)) {
-        SortByHeaderClick(*pressedColumn, shift);
-    }
-}
-
-void TuiGridTableController::SizeDataRows(int32_t height) {
-    GridTableView().OptionsView().SetDataRowHeight(height);
-}
-
-std::unique_ptr<TuiDragAndDropObject> TuiGridTableController::CreateDragAndDropObject(vcl::TPoint point) {
-    const TuiGridTablePlacement placement = Placement();
-    const TuiGridPlacementSpot spot =
-        LocateInTablePlacement(placement, point, GridTableView().OptionsCustomize().ColumnHorzSizing());
-    if (spot.Kind != TuiGridPlacementSpotKind::ColumnHeaderSizingEdge) {
-        return nullptr;
-    }
-    TuiGridColumn* column = VisibleColumnList().at(spot.Column);
-    if (!GridTableView().CanItemHorzSize(*column)) {
-        return nullptr;
-    }
-    return std::make_unique<TuiGridColumnHorzSizingObject>(*this, *column, placement.ColumnHeaders.at(spot.Column),
-                                                           point);
-}
-
-void TuiGridTableController::MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) {
-    TuiCustomGridTableController::MouseMove(shift, x, y);
-    if (FPullFocusing->Active()) {
-        FPullFocusing->MouseMove(vcl::Point(x, y));
-        return;
-    }
-    CheckCellHint(vcl::Point(x, y));
-}
-
-void TuiGridTableController::CheckCellHint(vcl::TPoint point) {
-    if (!TableView().OptionsBehavior().CellHints()) {
-        return;
-    }
-    const TuiGridTablePlacement placement = Placement();
-    const TuiGridPlacementSpot spot =
-        LocateInTablePlacement(placement, point, GridTableView().OptionsCustomize().ColumnHorzSizing());
-    const TuiGridRowPlacement* row = PlacedRow(placement, spot.RecordIndex);
-    if (spot.Kind != TuiGridPlacementSpotKind::DataCell || row == nullptr) {
-        HideHint();
-        return;
-    }
-    const vcl::TRect cell = row->Cells.at(spot.Column);
-    vcl::TRect textBounds = cell;
-    textBounds.Left += TextCellSideMargin;
-    textBounds.Right -= TextCellSideMargin;
-    const TuiGridColumn* column = VisibleColumnList().at(spot.Column);
-    const rtl::UnicodeString text = rtl::AnsiToUnicode(
-        DataController().GetRowDisplayText(DataController().GetRowInfo(spot.RecordIndex), column->Index()));
-    TuiCanvas& canvas = GridView().ViewInfo().Canvas();
-    if (text.empty() || canvas.GetTextWidth(text) <= textBounds.Width()) {
-        HideHint();
-        return;
-    }
-    HintHelper().ShowHint(cell, textBounds, canvas.Font(), false, text);
-}
-
-vcl::TCursor TuiGridTableController::GetCursor(int32_t x, int32_t y) const {
-    auto& self = const_cast<TuiGridTableController&>(*this);
-    if (self.SpotAt(vcl::Point(x, y)).Kind == TuiGridPlacementSpotKind::ColumnHeaderSizingEdge) {
-        return crGridHorzSize;
-    }
-    return TuiCustomGridTableController::GetCursor(x, y);
 }
 
 } // namespace ui

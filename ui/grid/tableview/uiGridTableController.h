@@ -33,14 +33,16 @@ public:
     void SetLeftPos(int32_t value);
 
     // The view's places now: the header, its column headers and the rows shown from the top record.
-    TuiGridTablePlacement Placement();
-    TuiGridPlacementSpot SpotAt(vcl::TPoint point);
-    int32_t DataRowHeight();
-    int32_t HeaderHeight();
+    TuiGridTablePlacement Placement() const;
+    TuiGridPlacementSpot SpotAt(vcl::TPoint point) const;
+    int32_t DataRowHeight() const;
+    int32_t HeaderHeight() const;
     int32_t PageVisibleRecordCount(int32_t first, bool downward) override;
 
     bool IsCellMultiSelect() const;
     TuiGridColumn* PressedColumn() const { return FPressedColumn; }
+    // The headers of the old and the new pressed column are repainted.
+    void SetPressedColumn(TuiGridColumn* column);
     TuiGridColumn* CellSelectionAnchor() const { return FCellSelectionAnchor; }
     int32_t SelectedColumnCount() const { return static_cast<int32_t>(FSelectedColumns.size()); }
     TuiGridColumn* SelectedColumns(int32_t index) const { return FSelectedColumns.at(index); }
@@ -76,6 +78,9 @@ public:
     void SortByHeaderClick(TuiGridColumn& column, vcl::TShiftState shift);
 
 protected:
+    bool StepFocusCell(bool forward, bool allowRecordChange) override;
+    // The horizontal position is clamped again too; nothing while the site has no window to measure.
+    void CheckCoordinates() override;
     void TopRecordIndexChanged() override;
     // Under cell multi-selection Ctrl acts as a plain click and Shift+Ctrl as Shift.
     bool CtrlTogglesSelection() const override { return !IsCellMultiSelect(); }
@@ -83,15 +88,16 @@ protected:
 
 private:
     friend class TuiGridPullFocusing;
+    // Pixels a line of the horizontal bar, or Left and Right without a cell to step to, scroll.
+    static constexpr int32_t HorzScrollStep = 10;
 
     // The view's layout when it has been worked out: its measured heights are the ones painted.
     const TuiGridTableViewInfo* LaidOutViewInfo() const;
     TuiGridTablePainter& TablePainter() const;
-    TuiGridTableMeasures Measures();
+    TuiGridTableMeasures Measures() const;
+    TuiGridPlacementSpot SpotIn(const TuiGridTablePlacement& placement, vcl::TPoint point) const;
     std::vector<TuiGridColumn*> VisibleColumnList() const;
     bool CanSortColumn(TuiGridColumn& column) const;
-    // Steps the focused cell; on wrap to the next (previous) record. Whether it moved.
-    bool StepFocusCell(bool forward);
     // Steps the focused cell within the focused record only.
     bool StepFocusCellInRecord(bool forward);
     bool CanPullFocus(vcl::TMouseButton button, vcl::TShiftState shift) const;
@@ -100,6 +106,7 @@ private:
     void ScrollVertically(TScrollCode code, int32_t& position);
     void UpdateColumnSelection(bool extend);
     void CheckCellHint(vcl::TPoint point);
+    void InvalidateColumnHeader(const TuiGridColumn* column);
     void ClickRecord(const TuiGridPlacementSpot& spot, vcl::TMouseButton button, vcl::TShiftState shift);
 
     int32_t FLeftPos = 0;
@@ -107,8 +114,8 @@ private:
     TuiGridColumn* FCellSelectionAnchor = nullptr; // not owned
     std::vector<TuiGridColumn*> FSelectedColumns;  // not owned
     // Scratch for the placement: the columns' widths and one height per row, reused between calls.
-    std::vector<int> FColumnWidths;
-    std::vector<int> FRecordHeights;
+    mutable std::vector<int> FColumnWidths;
+    mutable std::vector<int> FRecordHeights;
     int32_t FPressedRow = -1;
     std::unique_ptr<TuiGridPullFocusing> FPullFocusing;
 };

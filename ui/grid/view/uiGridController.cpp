@@ -28,6 +28,20 @@ void TuiCustomGridController::HideHint() {
     }
 }
 
+void TuiCustomGridController::CheckCoordinatesGuarded() {
+    if (FIsCheckingCoordinates) {
+        return;
+    }
+    FIsCheckingCoordinates = true;
+    try {
+        CheckCoordinates();
+    } catch (...) {
+        FIsCheckingCoordinates = false;
+        throw;
+    }
+    FIsCheckingCoordinates = false;
+}
+
 bool TuiCustomGridController::CanHandleHitTest(const TuiCustomGridHitTest& hitTest) const {
     const auto* viewHitTest = dynamic_cast<const TuiCustomGridViewHitTest*>(&hitTest);
     return viewHitTest == nullptr || viewHitTest->GridView() == &GridView();

@@ -29,9 +29,15 @@ public:
     virtual void MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y);
     // The drag a left press at point starts on the site (sizing, moving), or nullptr for none.
     virtual std::unique_ptr<TuiDragAndDropObject> CreateDragAndDropObject(vcl::TPoint /*point*/) { return nullptr; }
+    // After the view info laid the view out: the positions the controller keeps (top record, horizontal position) are
+    // brought back inside what the new layout allows. Not re-entered.
+    void CheckCoordinatesGuarded();
+    bool IsCheckingCoordinates() const { return FIsCheckingCoordinates; }
     // The site's scroll bars: their ranges and positions, and what a bar's scrolling does. Nothing in the base.
     virtual void InitScrollBarsParameters() {}
     virtual void Scroll(TScrollBarKind /*kind*/, TScrollCode /*code*/, int32_t& /*position*/) {}
+    // Whether a dialog key (Tab, Enter, Escape) goes to the site rather than to the form. None in the base.
+    virtual bool WantsDialogKey(uint16_t /*key*/) { return false; }
     // The site's keys; a key handled is cleared. Nothing in the base.
     virtual void KeyDown(uint16_t& /*key*/, vcl::TShiftState /*shift*/) {}
     virtual void KeyPress(char16_t& /*key*/) {}
@@ -51,8 +57,13 @@ public:
     // The grid's focus changed: the view info hears of it.
     virtual void ControlFocusChanged();
 
+protected:
+    // Nothing in the base.
+    virtual void CheckCoordinates() {}
+
 private:
     std::unique_ptr<TuiGridHintHelper> FHintHelper;
+    bool FIsCheckingCoordinates = false;
     bool FIsDblClick = false;
     bool FIsFocusing = false;
 };

@@ -6,6 +6,7 @@
 #include "ui/grid/view/uiGridDragAndDrop.h"
 #include "ui/grid/view/uiGridPainter.h"
 #include "ui/grid/view/uiGridViewInfo.h"
+#include "vcl/system/Messages.h"
 
 namespace ui {
 
@@ -79,6 +80,14 @@ void TuiGridSite::MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int3
     TuiControl::MouseUp(button, shift, x, y);
 }
 
+void TuiGridSite::Dispatch(vcl::TMessage& message) {
+    if (message.Msg == vcl::CM_WANTSPECIALKEY) {
+        message.Result = GridView().Controller().WantsDialogKey(static_cast<uint16_t>(message.WParam)) ? 1 : 0;
+        return;
+    }
+    TuiControl::Dispatch(message);
+}
+
 void TuiGridSite::InitScrollBarsParameters() {
     GridView().Controller().InitScrollBarsParameters();
 }
@@ -106,10 +115,11 @@ void TuiGridSite::KeyDown(uint16_t& key, vcl::TShiftState shift) {
     }
 }
 
+// The controller first: a character it swallows (the space of Ctrl+Space) reaches no OnKeyPress handler.
 void TuiGridSite::KeyPress(char16_t& key) {
-    TuiControl::KeyPress(key);
+    GridView().Controller().KeyPress(key);
     if (key != 0) {
-        GridView().Controller().KeyPress(key);
+        TuiControl::KeyPress(key);
     }
 }
 

@@ -23,6 +23,7 @@ public:
     vcl::TRect HScrollBarBounds() const { return GetHScrollBarBounds(); }
     vcl::TRect VScrollBarBounds() const { return GetVScrollBarBounds(); }
     vcl::TCursor GetCurrentCursor(int32_t x, int32_t y) const override;
+    void Dispatch(vcl::TMessage& message) override;
     // With a parent the site looks as its grid does; a focused site that loses its parent hands the focus to it.
     void SetParent(vcl::TWinControl* parent) override;
 

@@ -4,6 +4,7 @@
 #include "ui/grid/cells/uiGridHitTests.h"
 #include "ui/grid/control/uiCustomGrid.h"
 #include "ui/grid/view/uiCustomGridView.h"
+#include "ui/grid/view/uiGridController.h"
 #include "ui/grid/view/uiGridSite.h"
 #include "ui/grid/view/uiGridViewStyles.h"
 
@@ -29,6 +30,7 @@ void TuiCustomGridViewInfo::CalculateInBounds(const vcl::TRect& rect) {
         FSite->SetBoundsRect(rect);
         FClientBounds = FSite->GetClientBounds();
         Calculate();
+        AfterCalculating();
     } catch (...) {
         FIsCalculating = false;
         UpdateVisibility(true);
@@ -36,18 +38,17 @@ void TuiCustomGridViewInfo::CalculateInBounds(const vcl::TRect& rect) {
     }
     FIsCalculating = false;
     UpdateVisibility(true);
-    AfterCalculating();
+    RecalculateForScrollBars();
 }
 
-// The site's bars follow the layout; when they come or go the client area changes, and the layout is worked out once
-// more for the new client area.
 void TuiCustomGridViewInfo::AfterCalculating() {
-    if (FRecalculatingForScrollBars) {
-        FSite->UpdateScrollBars();
-        return;
-    }
     FSite->UpdateScrollBars();
-    if (FSite->GetClientBounds() == FClientBounds) {
+    GridView().Controller().CheckCoordinatesGuarded();
+}
+
+// Bars that came or went with the layout changed the client area: the layout is worked out once more for it.
+void TuiCustomGridViewInfo::RecalculateForScrollBars() {
+    if (FRecalculatingForScrollBars || FSite->GetClientBounds() == FClientBounds) {
         return;
     }
     FRecalculatingForScrollBars = true;

@@ -59,13 +59,15 @@ public:
 protected:
     // Places the view's parts inside ClientBounds; nothing in the base.
     virtual void Calculate() {}
+    // The site's bars follow the new layout, and the controller checks the positions it keeps.
+    virtual void AfterCalculating();
     // Descendants measure their content first; the base adds the visible scroll bars.
     virtual void CalculateHeight(const vcl::TSize& maxSize, int32_t& height, bool& fullyVisible);
     virtual void CalculateWidth(const vcl::TSize& maxSize, int32_t& width);
     virtual void VisibilityChanged(bool visible);
 
 private:
-    void AfterCalculating();
+    void RecalculateForScrollBars();
 
     std::unique_ptr<TuiGridSite, rtl::TComponentDeleter> FSite;
     vcl::TRect FClientBounds;

@@ -26,18 +26,21 @@ TEST(GridTableScrolling, PageVisibleRecordCountDownAndUp) {
 }
 
 TEST(GridTableScrolling, TopRecordIndexIsClampedToWhatFillsThePage) {
+    const int maxTop = MaxTopRecordIndex(20, PageVisibleRecordCount(TwentyRecords, PageHeight, 19, false));
+    EXPECT_EQ(maxTop, 15);
     struct TCase {
         int Wanted;
         int Expected;
     };
     const TCase cases[] = {{-5, 0}, {0, 0}, {7, 7}, {15, 15}, {16, 15}, {19, 15}, {1000, 15}};
     for (const TCase& c : cases) {
-        EXPECT_EQ(ClampTopRecordIndex(c.Wanted, TwentyRecords, PageHeight), c.Expected) << c.Wanted;
+        EXPECT_EQ(ClampTopRecordIndex(c.Wanted, maxTop), c.Expected) << c.Wanted;
     }
-    EXPECT_EQ(MaxTopRecordIndex(TwentyRecords, PageHeight), 15);
-    // Fewer records than a page: only 0.
-    EXPECT_EQ(ClampTopRecordIndex(2, std::vector<int>(3, 18), PageHeight), 0);
-    EXPECT_EQ(ClampTopRecordIndex(2, {}, PageHeight), 0);
+    // Fewer records than a page, or none: only 0.
+    EXPECT_EQ(MaxTopRecordIndex(3, PageVisibleRecordCount(std::vector<int>(3, 18), PageHeight, 2, false)), 0);
+    EXPECT_EQ(MaxTopRecordIndex(0, 0), 0);
+    EXPECT_EQ(ClampTopRecordIndex(2, 0), 0);
+    EXPECT_EQ(ClampTopRecordIndex(2, -1), 0);
 }
 
 TEST(GridTableScrolling, PageKeysKeepTheEdgeRecordInView) {

@@ -3,6 +3,7 @@
 #include "rtl/WindowsApi.h"
 #include "rtl/variants/VariantConversions.h"
 #include "tests/support/ui/DibSurface.h"
+#include "tests/support/ui/MessageBoxes.h"
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
@@ -25,6 +26,7 @@
 #include "vcl/forms/Screen.h"
 #include "vcl/hints/HintWindow.h"
 #include "vcl/services/Clipboard.h"
+#include "vcl/stdctrls/Edit.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -161,7 +163,6 @@ TEST_F(GridTableControllerTest, TheBarsShowRowsAndPixelsAndScrollByLinesAndPages
     TuiControlScrollBar* horizontal = Site().HScrollBar();
     ASSERT_NE(vertical, nullptr);
     ASSERT_NE(horizontal, nullptr);
-    Site().UpdateScrollBars();
     const int32_t visible = Controller().VisibleRecordCount();
     EXPECT_EQ(vertical->Max(), 99);
     EXPECT_EQ(vertical->PageSize(), visible);
@@ -180,6 +181,23 @@ TEST_F(GridTableControllerTest, TheBarsShowRowsAndPixelsAndScrollByLinesAndPages
     horizontal->ScrollByCode(scPageDown);
     EXPECT_EQ(Controller().LeftPos(), std::min(10 + Site().ClientWidth(), 600 - Site().ClientWidth()));
     EXPECT_EQ(horizontal->Position(), Controller().LeftPos());
+}
+
+TEST_F(GridTableControllerTest, FewerRecordsOrWiderColumnsBringTheTopAndTheLeftPositionBack) {
+    Fill({u"A", u"B", u"C", u"D", u"E", u"F"}, 100);
+    Controller().SetTopRecordIndex(50);
+    Controller().SetLeftPos(150);
+    ASSERT_EQ(Controller().LeftPos(), 150);
+    View->BeginUpdate();
+    Data().SetRecordCount(10);
+    for (int32_t i = 0; i < View->ItemCount(); ++i) {
+        View->Columns(i)->SetWidth(50);
+    }
+    View->EndUpdate();
+    ui_test::ProcessPendingMessages();
+    EXPECT_EQ(Controller().TopRecordIndex(), 0);
+    EXPECT_EQ(Controller().LeftPos(), 0);
+    EXPECT_EQ(Site().VScrollBar()->Max(), 9);
 }
 
 TEST_F(GridTableControllerTest, LeftPosStopsAtTheDataWidthAndReportsOnlyChanges) {
@@ -242,11 +260,133 @@ TEST_F(GridTableControllerTest, ShiftRightSelectsColumnsFromTheAnchorAndARightCl
     EXPECT_EQ(SelectedColumnIndexes(), (std::vector<int32_t>{0, 1, 2, 3, 4}));
 }
 
+TEST_F(GridTableControllerTest, TabAndEnterStepCellsAndTabLeavesTheGridAtTheEnd) {
+    Fill({u"A", u"B"}, 2);
+    auto* next = new vcl::TEdit(Form.get());
+    next->SetParent(Form.get());
+    next->SetBounds(0, 260, 100, 20);
+    next->SetTabOrder(1);
+    View->OptionsBehavior().SetFocusCellOnTab(true);
+    View->OptionsBehavior().SetGoToNextCellOnEnter(true);
+    ui_test::Click(Site(), CellCentre(0, 0));
+    FocusSite();
+
+    ui_test::PressKey(VK_TAB);
+    EXPECT_EQ(Controller().FocusedItem(), View->VisibleColumns(1));
+    // At the end of a row Tab moves on only with FocusCellOnCycle; otherwise the next control takes the focus.
+    ui_test::PressKey(VK_TAB);
+    EXPECT_TRUE(next->Focused());
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 0);
+
+    FocusSite();
+    View->OptionsBehavior().SetFocusCellOnCycle(true);
+    ui_test::PressKey(VK_RETURN);
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 1);
+    EXPECT_EQ(Controller().FocusedItem(), View->VisibleColumns(0));
+    ui_test::PressKey(VK_TAB, {vcl::ssShift});
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 0);
+    EXPECT_EQ(Controller().FocusedItem(), View->VisibleColumns(1));
+
+    // Enter on the last cell is taken even where it cannot move.
+    ASSERT_TRUE(Controller().FocusRowAt(1));
+    Controller().SetFocusedItem(View->VisibleColumns(1));
+    ui_test::PressKey(VK_RETURN);
+    EXPECT_TRUE(Site().Focused());
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 1);
+}
+
+TEST_F(GridTableControllerTest, DeleteAsksForTheSelectedRecordsOrTheFocusedOneAndCancelDeletesNothing) {
+    Fill({u"A"}, 4);
+    Data().SetMultiSelect(true);
+    ASSERT_TRUE(Controller().FocusRowAt(0));
+    Data().ChangeRowSelection(1, true);
+    Data().ChangeRowSelection(2, true);
+    FocusSite();
+    ui_test::TRecordedMessageBoxes boxes;
+    boxes.Answers = {IDCANCEL, IDOK, IDOK};
+
+    ui_test::PressKey(VK_DELETE);
+    EXPECT_EQ(Data().GetRecordCount(), 4);
+    ui_test::PressKey(VK_DELETE);
+    EXPECT_EQ(Data().GetRecordCount(), 2);
+    Data().ClearSelection();
+    ui_test::PressKey(VK_DELETE);
+    EXPECT_EQ(Data().GetRecordCount(), 1);
+    ASSERT_EQ(boxes.Shown.size(), 3u);
+    EXPECT_EQ(boxes.Shown[0].Text, u"Delete all selected records?");
+    EXPECT_EQ(boxes.Shown[0].Caption, u"Confirm");
+    EXPECT_EQ(boxes.Shown[2].Text, u"Delete record?");
+
+    // Without Deleting the key stays with the view and nothing asks.
+    View->OptionsData().SetDeleting(false);
+    ui_test::PressKey(VK_DELETE);
+    EXPECT_EQ(Data().GetRecordCount(), 1);
+    EXPECT_EQ(boxes.Shown.size(), 3u);
+}
+
+TEST_F(GridTableControllerTest, RowSelectionByClicksCtrlTogglesShiftRangesAndAPressOnASelectedRowWaitsForTheRelease) {
+    Fill({u"A", u"B"}, 8);
+    View->OptionsSelection().SetMultiSelect(true);
+    auto selectedRows = [&] {
+        std::vector<int32_t> rows;
+        for (int32_t row = 0; row < Data().GetRowCount(); ++row) {
+            if (Data().IsRowSelected(row)) {
+                rows.push_back(row);
+            }
+        }
+        return rows;
+    };
+    auto click = [&](int32_t row, vcl::TShiftState shift) {
+        ui_test::MouseDown(Site(), vcl::mbLeft, CellCentre(row, 0), shift);
+        ui_test::MouseUp(Site(), vcl::mbLeft, CellCentre(row, 0), shift);
+    };
+    click(1, {});
+    EXPECT_EQ(selectedRows(), (std::vector<int32_t>{1}));
+    click(3, {vcl::ssCtrl});
+    EXPECT_EQ(selectedRows(), (std::vector<int32_t>{1, 3}));
+    click(5, {vcl::ssShift});
+    EXPECT_EQ(selectedRows(), (std::vector<int32_t>{3, 4, 5}));
+    click(0, {vcl::ssShift, vcl::ssCtrl});
+    EXPECT_EQ(selectedRows(), (std::vector<int32_t>{0, 1, 2, 3, 4, 5}));
+    click(4, {vcl::ssCtrl});
+    EXPECT_EQ(selectedRows(), (std::vector<int32_t>{0, 1, 2, 3, 5}));
+
+    ui_test::MouseDown(Site(), vcl::mbLeft, CellCentre(2, 0));
+    EXPECT_EQ(selectedRows().size(), 5u) << "a drag may still start from the selection";
+    ui_test::MouseUp(Site(), vcl::mbLeft, CellCentre(2, 0));
+    EXPECT_EQ(selectedRows(), (std::vector<int32_t>{2}));
+
+    // Ctrl+Space toggles the focused row, and the space it would type is swallowed.
+    FocusSite();
+    std::vector<char16_t> typed;
+    Site().SetOnKeyPress([&](rtl::TObject*, char16_t& key) {
+        if (key != 0) {
+            typed.push_back(key);
+        }
+    });
+    ui_test::PressKey(VK_DOWN);
+    EXPECT_EQ(selectedRows(), (std::vector<int32_t>{3}));
+    ui_test::PressKey(VK_SPACE, {vcl::ssCtrl});
+    EXPECT_TRUE(selectedRows().empty());
+    ui_test::PressKey(VK_SPACE, {vcl::ssCtrl});
+    EXPECT_EQ(selectedRows(), (std::vector<int32_t>{3}));
+    EXPECT_TRUE(typed.empty());
+}
+
 TEST_F(GridTableControllerTest, HeaderClicksSortAscendingThenDescendingCtrlRemovesShiftAdds) {
     Fill({u"A", u"B"}, 5);
     TuiGridColumn* a = View->Columns(0);
     TuiGridColumn* b = View->Columns(1);
-    ui_test::Click(Site(), HeaderCentre(1));
+    std::vector<std::string> clicks;
+    b->SetOnHeaderClick([&](TuiGridColumn&) { clicks.push_back("column"); });
+    View->SetOnColumnHeaderClick([&](TuiGridTableView&, TuiGridColumn* column) {
+        clicks.push_back(column == b ? "view" : "view of another column");
+    });
+    ui_test::MouseDown(Site(), vcl::mbLeft, HeaderCentre(1));
+    EXPECT_EQ(Controller().PressedColumn(), b);
+    EXPECT_EQ(clicks, (std::vector<std::string>{"column", "view"}));
+    ui_test::MouseUp(Site(), vcl::mbLeft, HeaderCentre(1));
+    EXPECT_EQ(Controller().PressedColumn(), nullptr);
     EXPECT_EQ(b->SortOrder(), soAscending);
     ui_test::PumpMessages(600); // no double click
     ui_test::Click(Site(), HeaderCentre(1));

@@ -1,0 +1,305 @@
+// The table controller's input: the keys that step cells and records, the mouse on headers, sizing edges and
+// cells, sorting by header clicks, and the hints of cut cells.
+
+#include "rtl/WindowsApi.h"
+#include "rtl/text/CodePages.h"
+#include "ui/core/controls/uiSystemControllers.h"
+#include "ui/core/graphics/uiCanvas.h"
+#include "ui/data/controller/rows/uiDataControllerInfo.h"
+#include "ui/grid/customtable/uiCustomGridTableItemOptions.h"
+#include "ui/grid/customtable/uiCustomGridTableOptions.h"
+#include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridPullFocusing.h"
+#include "ui/grid/tableview/uiGridSizingObjects.h"
+#include "ui/grid/tableview/uiGridTableController.h"
+#include "ui/grid/tableview/uiGridTableOptions.h"
+#include "ui/grid/tableview/uiGridTableView.h"
+#include "ui/grid/uiGridUnit.h"
+#include "ui/grid/view/uiGridHintHelper.h"
+#include "ui/grid/view/uiGridSite.h"
+#include "ui/grid/view/uiGridViewInfo.h"
+
+#include <memory>
+#include <vector>
+
+namespace ui {
+
+namespace {
+
+// The pixels beside a text cell's text on each side.
+constexpr int32_t TextCellSideMargin = 2;
+
+const TuiGridRowPlacement* PlacedRow(const TuiGridTablePlacement& placement, int32_t recordIndex) {
+    for (const TuiGridRowPlacement& row : placement.Rows) {
+        if (row.RecordIndex == recordIndex) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+bool TuiGridTableController::StepFocusCellInRecord(bool forward) {
+    const std::vector<TuiGridColumn*> columns = VisibleColumnList();
+    if (!TableView().OptionsSelection().CellSelect() || columns.empty()) {
+        return false;
+    }
+    const auto* focused = static_cast<TuiGridColumn*>(FocusedItem());
+    const int32_t count = static_cast<int32_t>(columns.size());
+    const int32_t from = focused ? focused->VisibleIndex() : -1;
+    const int32_t next = forward ? from + 1 : (from < 0 ? count - 1 : from - 1);
+    if (next < 0 || next >= count) {
+        return false;
+    }
+    SetFocusedItem(columns[next]);
+    return true;
+}
+
+bool TuiGridTableController::StepFocusCell(bool forward, bool allowRecordChange) {
+    if (StepFocusCellInRecord(forward)) {
+        return true;
+    }
+    const std::vector<TuiGridColumn*> columns = VisibleColumnList();
+    if (!allowRecordChange || !TableView().OptionsSelection().CellSelect() || columns.empty()) {
+        return false;
+    }
+    const bool moved = forward ? GoToNextRecord(false) : GoToPrevRecord(false);
+    if (moved) {
+        SetFocusedItem(forward ? columns.front() : columns.back());
+    }
+    return moved;
+}
+
+bool TuiGridTableController::FocusEdgeCell(bool last) {
+    const std::vector<TuiGridColumn*> columns = VisibleColumnList();
+    if (!TableView().OptionsSelection().CellSelect() || columns.empty()) {
+        return false;
+    }
+    SetFocusedItem(last ? columns.back() : columns.front());
+    return true;
+}
+
+void TuiGridTableController::HandleGridKey(uint16_t& key, vcl::TShiftState shift) {
+    TuiCustomGridTableItem* prevFocusedItem = FocusedItem();
+    const bool extend = shift.Contains(vcl::ssShift);
+    switch (key) {
+    case VK_LEFT:
+    case VK_RIGHT:
+        if (!StepFocusCell(key == VK_RIGHT, true)) {
+            SetLeftPos(FLeftPos + (key == VK_RIGHT ? HorzScrollStep : -HorzScrollStep));
+        }
+        key = 0;
+        break;
+    case VK_HOME:
+    case VK_END:
+        if (shift.Contains(vcl::ssCtrl) || !FocusEdgeCell(key == VK_END)) {
+            key == VK_END ? GoToLastRecord(extend) : GoToFirstRecord(extend);
+        }
+        key = 0;
+        break;
+    case VK_UP:
+    case VK_DOWN:
+        key == VK_DOWN ? GoToNextRecord(extend) : GoToPrevRecord(extend);
+        BringRecordIntoView(DataController().GetFocusedRowIndex());
+        key = 0;
+        break;
+    default:
+        TuiCustomGridTableController::HandleGridKey(key, shift);
+        break;
+    }
+    if (key == 0 && FocusedItem() != prevFocusedItem) {
+        UpdateColumnSelection(extend);
+    }
+}
+
+bool TuiGridTableController::CanSortColumn(TuiGridColumn& column) const {
+    return GridTableView().OptionsCustomize().ColumnSorting() && column.Options().Sorting();
+}
+
+void TuiGridTableController::SortByHeaderClick(TuiGridColumn& column, vcl::TShiftState shift) {
+    if (!CanSortColumn(column)) {
+        return;
+    }
+    PushHourglassCursor();
+    TuiGridTableView& view = GridTableView();
+    view.BeginUpdate();
+    try {
+        if (shift.Contains(vcl::ssCtrl)) {
+            column.SetSortOrder(soNone);
+        } else {
+            // The order is read before other sorting is cleared, which may take this column's with it.
+            const TuiDataSortOrder order = column.SortOrder() == soAscending ? soDescending : soAscending;
+            if (!shift.Contains(vcl::ssShift) && column.GroupIndex() < 0) {
+                DataController().ClearSortingExceptGrouping(true);
+            }
+            column.SetSortOrder(order);
+        }
+    } catch (...) {
+        view.EndUpdate();
+        PopHourglassCursor();
+        throw;
+    }
+    view.EndUpdate();
+    PopHourglassCursor();
+    BringRecordIntoView(DataController().GetFocusedRowIndex());
+}
+
+void TuiGridTableController::ClickRecord(const TuiGridPlacementSpot& spot, vcl::TMouseButton button,
+                                         vcl::TShiftState shift) {
+    const std::vector<TuiGridColumn*> columns = VisibleColumnList();
+    TuiGridColumn* column = spot.Kind == TuiGridPlacementSpotKind::DataCell ? columns.at(spot.Column) : nullptr;
+    // Another button on a selected cell leaves the selection for the popup menu it opens.
+    if (button != vcl::mbLeft && DataController().IsRowSelected(spot.RecordIndex) &&
+        (!IsCellMultiSelect() || IsColumnSelected(column))) {
+        return;
+    }
+    if (!FocusRowAt(spot.RecordIndex)) {
+        return;
+    }
+    if (column != nullptr && TableView().OptionsSelection().CellSelect()) {
+        SetFocusedItem(column);
+    }
+    FPressedRow = spot.RecordIndex;
+    SelectOnMouseDown(spot.RecordIndex, button, shift);
+    UpdateColumnSelection(shift.Contains(vcl::ssShift));
+}
+
+// Under CellMultiSelect dragging the mouse always selects cells, whatever PullFocusing says.
+bool TuiGridTableController::CanPullFocus(vcl::TMouseButton button, vcl::TShiftState shift) const {
+    const TuiGridSite& site = GridView().Site();
+    return button == vcl::mbLeft && !shift.Contains(vcl::ssDouble) && site.MouseCapture() &&
+           site.DragMode() == vcl::dmManual && (IsCellMultiSelect() || TableView().OptionsBehavior().PullFocusing());
+}
+
+void TuiGridTableController::MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {
+    TuiCustomGridTableController::MouseDown(button, shift, x, y);
+    FPressedRow = -1;
+    const TuiGridPlacementSpot spot = SpotAt(vcl::Point(x, y));
+    const std::vector<TuiGridColumn*> columns = VisibleColumnList();
+    switch (spot.Kind) {
+    case TuiGridPlacementSpotKind::ColumnHeaderSizingEdge:
+        if (button == vcl::mbLeft && shift.Contains(vcl::ssDouble)) {
+            GridTableView().ApplyBestFit(columns.at(spot.Column), true, true);
+        }
+        break;
+    case TuiGridPlacementSpotKind::ColumnHeader:
+        if (button == vcl::mbLeft && !shift.Contains(vcl::ssDouble)) {
+            SetPressedColumn(columns.at(spot.Column));
+            columns.at(spot.Column)->DoHeaderClick();
+        }
+        break;
+    case TuiGridPlacementSpotKind::Record:
+    case TuiGridPlacementSpotKind::DataCell:
+        ClickRecord(spot, button, shift);
+        if (CanPullFocus(button, shift)) {
+            FPullFocusing->Start(shift, vcl::Point(x, y));
+        }
+        break;
+    case TuiGridPlacementSpotKind::None:
+        break;
+    }
+}
+
+void TuiGridTableController::MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {
+    TuiCustomGridTableController::MouseUp(button, shift, x, y);
+    FPullFocusing->Stop();
+    TuiGridColumn* pressedColumn = FPressedColumn;
+    SetPressedColumn(nullptr);
+    if (FPressedRow >= 0) {
+        SelectOnMouseUp(FPressedRow, shift);
+        FPressedRow = -1;
+    }
+    if (pressedColumn != nullptr && button == vcl::mbLeft && GridView().Site().IsMouseInPressedArea(x, y)) {
+        SortByHeaderClick(*pressedColumn, shift);
+    }
+}
+
+void TuiGridTableController::InvalidateColumnHeader(const TuiGridColumn* column) {
+    if (column == nullptr || column->VisibleIndex() < 0) {
+        return;
+    }
+    const TuiGridTablePlacement placement = Placement();
+    if (column->VisibleIndex() < static_cast<int32_t>(placement.ColumnHeaders.size())) {
+        GridView().InvalidateRect(placement.ColumnHeaders[column->VisibleIndex()]);
+    }
+}
+
+void TuiGridTableController::SetPressedColumn(TuiGridColumn* column) {
+    if (column == FPressedColumn) {
+        return;
+    }
+    // While the view is being laid out the headers are painted anew anyway.
+    if (!GridView().IsCalculating()) {
+        InvalidateColumnHeader(FPressedColumn);
+        InvalidateColumnHeader(column);
+    }
+    FPressedColumn = column;
+}
+
+void TuiGridTableController::SizeDataRows(int32_t height) {
+    GridTableView().OptionsView().SetDataRowHeight(height);
+}
+
+std::unique_ptr<TuiDragAndDropObject> TuiGridTableController::CreateDragAndDropObject(vcl::TPoint point) {
+    const TuiGridTablePlacement placement = Placement();
+    const TuiGridPlacementSpot spot = SpotIn(placement, point);
+    if (spot.Kind != TuiGridPlacementSpotKind::ColumnHeaderSizingEdge) {
+        return nullptr;
+    }
+    TuiGridColumn* column = VisibleColumnList().at(spot.Column);
+    if (!GridTableView().CanItemHorzSize(*column)) {
+        return nullptr;
+    }
+    return std::make_unique<TuiGridColumnHorzSizingObject>(*this, *column, placement.ColumnHeaders.at(spot.Column),
+                                                           point);
+}
+
+void TuiGridTableController::MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) {
+    TuiCustomGridTableController::MouseMove(shift, x, y);
+    // The site holds the mouse while the button is down; without it the press is over.
+    if (FPullFocusing->Active() && !GridView().Site().MouseCapture()) {
+        FPullFocusing->Stop();
+    }
+    if (FPullFocusing->Active()) {
+        FPullFocusing->MouseMove(vcl::Point(x, y));
+        return;
+    }
+    CheckCellHint(vcl::Point(x, y));
+}
+
+void TuiGridTableController::CheckCellHint(vcl::TPoint point) {
+    if (!TableView().OptionsBehavior().CellHints()) {
+        return;
+    }
+    const TuiGridTablePlacement placement = Placement();
+    const TuiGridPlacementSpot spot = SpotIn(placement, point);
+    const TuiGridRowPlacement* row = PlacedRow(placement, spot.RecordIndex);
+    if (spot.Kind != TuiGridPlacementSpotKind::DataCell || row == nullptr) {
+        HideHint();
+        return;
+    }
+    const vcl::TRect cell = row->Cells.at(spot.Column);
+    vcl::TRect textBounds = cell;
+    textBounds.Left += TextCellSideMargin;
+    textBounds.Right -= TextCellSideMargin;
+    const TuiGridColumn* column = VisibleColumnList().at(spot.Column);
+    const rtl::UnicodeString text = rtl::AnsiToUnicode(
+        DataController().GetRowDisplayText(DataController().GetRowInfo(spot.RecordIndex), column->Index()));
+    TuiCanvas& canvas = GridView().ViewInfo().Canvas();
+    if (text.empty() || canvas.GetTextWidth(text) <= textBounds.Width()) {
+        HideHint();
+        return;
+    }
+    HintHelper().ShowHint(cell, textBounds, canvas.Font(), false, text);
+}
+
+vcl::TCursor TuiGridTableController::GetCursor(int32_t x, int32_t y) const {
+    if (SpotAt(vcl::Point(x, y)).Kind == TuiGridPlacementSpotKind::ColumnHeaderSizingEdge) {
+        return crGridHorzSize;
+    }
+    return TuiCustomGridTableController::GetCursor(x, y);
+}
+
+} // namespace ui
