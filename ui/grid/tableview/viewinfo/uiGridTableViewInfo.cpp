@@ -333,24 +333,19 @@ TuiCustomGridHitTest& TuiGridTableViewInfo::GetHitTest(vcl::TPoint point) {
     const bool sizable = TableView().OptionsCustomize().ColumnHorzSizing();
     const TuiGridPlacementSpot spot = LocateInTablePlacement(FPlacement, point, sizable);
     TuiCustomGridHitTest* hitTest = nullptr;
+    TuiGridDataRowViewInfo* row = RowOfRecord(spot.RecordIndex);
     switch (spot.Kind) {
     case TuiGridPlacementSpotKind::ColumnHeaderSizingEdge:
     case TuiGridPlacementSpotKind::ColumnHeader:
         hitTest = FColumnHeaders.at(static_cast<size_t>(spot.Column))->HitTestAt(point);
         break;
     case TuiGridPlacementSpotKind::DataCell:
-        hitTest = RowOfRecord(spot.RecordIndex)->Cells(spot.Column).GetHitTest(point);
+        hitTest = row ? row->Cells(spot.Column).GetHitTest(point) : nullptr;
         break;
     case TuiGridPlacementSpotKind::Record:
-        hitTest = RowOfRecord(spot.RecordIndex)->GetHitTest(point);
+        hitTest = row ? row->GetHitTest(point) : nullptr;
         break;
     case TuiGridPlacementSpotKind::None:
-        if (FPlacement.HeaderBounds.Contains(point)) {
-            auto& header = TuiCustomGridHitTest::Instance<TuiGridHeaderHitTest>(point);
-            header.SetViewInfo(nullptr);
-            header.SetGridView(&GridView());
-            hitTest = &header;
-        }
         break;
     }
     return hitTest ? *hitTest : TuiCustomGridViewInfo::GetHitTest(point);
