@@ -254,6 +254,14 @@ int32_t TuiGridTableViewInfo::ScrollToTopRecord() {
     return anchor ? anchor->Bounds().Top - anchorTop : 0;
 }
 
+void TuiGridTableViewInfo::RefreshSelectedCells() {
+    for (const auto& row : FRows) {
+        for (int32_t i = 0; i < row->CellCount(); ++i) {
+            row->Cells(i).RefreshSelected();
+        }
+    }
+}
+
 bool TuiGridTableViewInfo::HasMergingColumn() const {
     return std::any_of(FVisibleColumns.begin(), FVisibleColumns.end(),
                        [](TuiGridColumn* column) { return column->CanCellMerging(); });

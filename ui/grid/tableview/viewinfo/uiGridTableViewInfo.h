@@ -57,6 +57,9 @@ public:
     static constexpr int32_t GridLineWidth = 1;
     TuiBorders CellBordersForGridLines(bool isLastColumn) const;
 
+    // Focus and selection may change with a repaint alone: every cell takes the look they give it now.
+    void RefreshSelectedCells();
+
     // A visible column merges equal cells: scrolling by records then repaints the view.
     bool HasMergingColumn() const;
 
