@@ -231,11 +231,17 @@ TEST_F(GridTablePainterTest, ColumnHeadersShowTheirSortingMarkBesideTheCaption) 
     EXPECT_TRUE(viewInfo.ColumnHeaders(0).SortingMarkBounds().IsEmpty());
     const vcl::TRect mark = sorted.SortingMarkBounds();
     EXPECT_EQ(mark.Width(), View->LookAndFeelPainter()->SortArrowAreaSize().cx);
-    EXPECT_LE(sorted.CaptionBounds().Right, mark.Left) << "the caption keeps clear of the mark";
+    EXPECT_EQ(sorted.CaptionBounds().Right, mark.Left - 2) << "the caption keeps 2 pixels from the mark";
     EXPECT_LE(mark.Right, sorted.Bounds().Right);
     const auto on = Paint();
     const auto again = Paint();
     EXPECT_TRUE(SameArea(on->Surface, again->Surface, sorted.Bounds()));
+
+    View->Columns(1)->SetCaption(u"");
+    Layout();
+    const TuiGridColumnHeaderViewInfo& empty = viewInfo.ColumnHeaders(1);
+    ASSERT_TRUE(empty.Text().empty());
+    EXPECT_EQ(empty.CaptionBounds().Right, empty.SortingMarkBounds().Left) << "an empty caption keeps no gap";
 }
 
 TEST_F(GridTablePainterTest, ColumnHeadersAndCellsTakeTheirStylesColours) {
