@@ -21,6 +21,7 @@
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace ui {
@@ -258,6 +259,33 @@ TEST_F(GridTablePainterTest, ColumnHeadersAndCellsTakeTheirStylesColours) {
     EXPECT_GT(CountPixels(on->Surface, caption, RgbOf(vcl::clYellow)), caption.Width() * caption.Height() / 2);
     const vcl::TRect cell = viewInfo.Rows(2).Cells(1).ContentBounds();
     EXPECT_GT(CountPixels(on->Surface, cell, RgbOf(vcl::clAqua)), cell.Width() * cell.Height() / 2);
+}
+
+TEST_F(GridTablePainterTest, ACentredCaptionAndItsSortingMarkStandTogetherInTheMiddleWhenTheyFit) {
+    Fill(2);
+    TuiGridColumn& column = *View->Columns(2);
+    column.SetHeaderAlignmentHorz(vcl::taCenter);
+    column.SetSortOrder(soAscending);
+    column.SetWidth(200);
+    TuiGridTableViewInfo& viewInfo = Layout();
+    const TuiGridColumnHeaderViewInfo& header = viewInfo.ColumnHeaders(2);
+    const vcl::TRect mark = header.SortingMarkBounds();
+    const vcl::TRect caption = header.CaptionBounds();
+    TuiDrawParams params;
+    View->Styles().GetHeaderParams(&column, params);
+    const int captionWidth = viewInfo.MeasureText(u"No", params.Font).cx;
+    EXPECT_EQ(caption.Left, mark.Right) << "the caption stands right beside the mark";
+    EXPECT_EQ(caption.Width(), captionWidth + 4);
+    const int leftGap = mark.Left - header.Bounds().Left;
+    const int rightGap = header.Bounds().Right - caption.Right;
+    EXPECT_LE(std::abs(leftGap - rightGap), 4) << "the pair stands in the middle";
+
+    column.SetWidth(View->LookAndFeelPainter()->SortArrowAreaSize().cx + 12);
+    Layout();
+    const TuiGridColumnHeaderViewInfo& narrow = viewInfo.ColumnHeaders(2);
+    const int markMiddle = (narrow.SortingMarkBounds().Left + narrow.SortingMarkBounds().Right) / 2;
+    EXPECT_LE(std::abs(markMiddle - (narrow.Bounds().Left + narrow.Bounds().Right) / 2), 2)
+        << "too narrow for both: the mark alone in the middle";
 }
 
 class ApplicationGridPaintingTest : public testing::Test {
