@@ -1,0 +1,283 @@
+// The program end to end under Wine, driven from outside as a user drives it: started from a copy of the
+// distribution folder, its controls found by class and text, clicked with the mouse and typed into, its message
+// boxes read and answered, its files and settings checked when it has ended.
+
+#include "tests/app/acceptance/AcceptanceSetup.h"
+#include "tests/app/acceptance/ProgramProcess.h"
+#include "tests/app/acceptance/ScreenRows.h"
+#include "tests/app/acceptance/UserInput.h"
+#include "tests/app/acceptance/WindowQueries.h"
+#include "tests/support/TestSupport.h"
+#include "tests/support/ui/FailureScreenshot.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+
+using acceptance::TProgram;
+using acceptance::Utf8;
+
+constexpr wchar_t SellerTaxNumber[] = L"91330100MA2B00000X";
+constexpr wchar_t SalesList[] = L"acceptance-list";
+constexpr wchar_t ReviewerTyped[] = L"张三李四王五赵六钱";
+constexpr wchar_t ReviewerKept[] = L"张三李四王五赵六";
+constexpr wchar_t Payee[] = L"王小明";
+
+constexpr wchar_t ReviewerLabel[] = L"复核人：";
+constexpr wchar_t PayeeLabel[] = L"收款人：";
+constexpr wchar_t CodeVersionLabel[] = L"商品编码版本：";
+constexpr wchar_t LimitLabel[] = L"不含税开票限额：";
+
+// The buyer's fields by their labels, and what the driver types into them (the invoice file written by hand holds
+// the same).
+const struct {
+    const wchar_t* Label;
+    const wchar_t* Text;
+} BuyerFields[] = {
+    {L"名        称：", L"上海某某贸易有限公司"},
+    {L"纳税人识别号：", L"91310000MA1K000000"},
+    {L"地 址、电 话：", L"上海市浦东新区某路1号 021-12345678"},
+    {L"开户行及账号：", L"中国银行上海分行 123456789"},
+};
+
+std::wstring Wide(rtl::UnicodeStringView text) {
+    return std::wstring(text.begin(), text.end());
+}
+
+std::wstring Environment(const wchar_t* name) {
+    wchar_t value[MAX_PATH] = {};
+    const DWORD length = GetEnvironmentVariableW(name, value, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? std::wstring(value) : std::wstring();
+}
+
+// The distribution folder the build made: the program, its templates and its help.
+std::wstring DistFolder() {
+    return Environment(L"TALLYVANE_DIST_DIR");
+}
+
+std::string GoldenInvoiceFile() {
+    return acceptance::ReadFileBytes(Wide(test_support::DataPath("app/acceptance-list.xml")));
+}
+
+class ProgramAcceptance : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(DistFolder().empty()) << "TALLYVANE_DIST_DIR names no distribution folder";
+        Work = std::make_unique<acceptance::TWorkFolder>(DistFolder());
+    }
+
+    // The control beside its label (or button), once it shows.
+    HWND Beside(TProgram& program, HWND main, const wchar_t* anchor) {
+        HWND control = nullptr;
+        program.WaitUntil("the control beside \"" + Utf8(anchor) + "\"",
+                          [&] { return (control = acceptance::ControlRightOf(main, anchor)) != nullptr; });
+        return control;
+    }
+
+    std::string TextBeside(TProgram& program, HWND main, const wchar_t* anchor) {
+        return Utf8(acceptance::TextOf(Beside(program, main, anchor)));
+    }
+
+    HWND Button(TProgram& program, HWND main, const wchar_t* caption) {
+        HWND button = nullptr;
+        program.WaitUntil("the button \"" + Utf8(caption) + "\"",
+                          [&] { return (button = acceptance::FindControl(main, L"button", caption)) != nullptr; });
+        return button;
+    }
+
+    // Clicks the button and returns the dialog box it opens.
+    HWND ClickForDialog(TProgram& program, HWND main, const wchar_t* caption) {
+        program.Click(Button(program, main, caption));
+        return program.WaitForDialog();
+    }
+
+    // Reads the next message box, answers it with the button and returns its text.
+    std::string AnswerMessageBox(TProgram& program, int buttonId) {
+        HWND box = program.WaitForDialog();
+        std::wstring text;
+        program.WaitUntil("the text of the message box",
+                          [&] { return !(text = acceptance::MessageBoxText(box)).empty(); });
+        program.Answer(box, buttonId);
+        return Utf8(text);
+    }
+
+    // Clicks into the edit beside the label, types the text and waits until the edit shows expected.
+    void TypeInto(TProgram& program, HWND main, const wchar_t* label, const wchar_t* text, const wchar_t* expected) {
+        HWND edit = Beside(program, main, label);
+        program.Click(edit);
+        acceptance::TypeText(text);
+        program.WaitUntil("\"" + Utf8(expected) + "\" beside \"" + Utf8(label) + "\"",
+                          [&] { return acceptance::TextOf(edit) == expected; });
+    }
+
+    // The grid of the main window: the largest window of a grid class.
+    HWND Grid(TProgram& program, HWND main) {
+        HWND grid = nullptr;
+        program.WaitUntil("the grid", [&] {
+            long largest = 0;
+            for (HWND window : acceptance::DescendantsOf(main)) {
+                const RECT rect = acceptance::ScreenRectOf(window);
+                const long area = long{rect.right - rect.left} * (rect.bottom - rect.top);
+                const bool isGrid = acceptance::ClassOf(window).find(L"Grid") != std::wstring::npos;
+                if (isGrid && IsWindowVisible(window) && area > largest) {
+                    grid = window;
+                    largest = area;
+                }
+            }
+            return grid != nullptr;
+        });
+        return grid;
+    }
+
+    // Imports the list through the open dialog (the name as given: a full path, or a name alone for the folder the
+    // dialog starts in) answering that the amounts include tax, and checks every box the import shows.
+    void ImportSalesList(TProgram& program, HWND main, const std::wstring& nameTyped) {
+        HWND dialog = ClickForDialog(program, main, L"导入销货清单");
+        program.ChooseFile(dialog, nameTyped);
+        EXPECT_EQ(AnswerMessageBox(program, IDYES), "开票清单Excel表格中的金额可以是【含税价】或【不含税价】，\r\n\r\n"
+                                                    "请问这开票清单中的金额是【含税价】吗？");
+        EXPECT_EQ(AnswerMessageBox(program, IDOK), "第6行第13列数据格式错误，请参照模板填写开票清单表格。（String）");
+        EXPECT_EQ(AnswerMessageBox(program, IDOK), "本开票清单合计数\r\n\r\n　含税金额合计：1485.65\r\n"
+                                                   "不含税金额合计：1320.93\r\n　　　税额合计：164.72");
+        EXPECT_EQ(AnswerMessageBox(program, IDOK), "请注意，这张发票的金额合计数超过了设置的发票开票限额【一千】!");
+        EXPECT_EQ(TextBeside(program, main, L"含税金额："), "1485.65");
+        EXPECT_EQ(TextBeside(program, main, L"不含税金额："), "1320.93");
+        EXPECT_EQ(TextBeside(program, main, L"税额："), "164.72");
+    }
+
+    void TypeBuyerFields(TProgram& program, HWND main) {
+        for (const auto& field : BuyerFields) {
+            TypeInto(program, main, field.Label, field.Text, field.Text);
+        }
+    }
+
+    // Exports through the save dialog, which must propose the list's name with ".xml", typing nameTyped; checks the
+    // box and the file written (at written) against the invoice file written by hand.
+    void ExportInvoice(TProgram& program, HWND main, const std::wstring& nameTyped, const std::wstring& written) {
+        HWND dialog = ClickForDialog(program, main, L"生成开票文件");
+        HWND edit = nullptr;
+        program.WaitUntil("the save dialog's name",
+                          [&] { return (edit = acceptance::FileNameEditOf(dialog)) != nullptr; });
+        EXPECT_EQ(Utf8(acceptance::TextOf(edit)), Utf8(SalesList) + ".xml");
+        program.ChooseFile(dialog, nameTyped);
+        EXPECT_EQ(AnswerMessageBox(program, IDOK),
+                  Utf8(written) + "\r\n文件导出成功！\r\n请在开票软件中导入该.xml文件并开具发票。");
+        EXPECT_EQ(acceptance::ReadFileBytes(written), GoldenInvoiceFile());
+    }
+
+    void Exit(TProgram& program, HWND main) {
+        program.Click(Button(program, main, L"退出"));
+        EXPECT_EQ(program.WaitForExit(), 0u);
+    }
+
+    std::string Setting(const wchar_t* section, const wchar_t* key) {
+        return Utf8(acceptance::ReadSetting(Work->SettingsFile(), section, key));
+    }
+
+    std::unique_ptr<acceptance::TWorkFolder> Work;
+};
+
+TEST_F(ProgramAcceptance, ImportAndExportThenTheXlsTwinOnTheSecondStart) {
+    acceptance::WriteAnsiFile(Work->SettingsFile(),
+                              std::wstring(L"[FPSetup]\r\nXFSH=") + SellerTaxNumber + L"\r\nKPXE=0\r\n");
+    const acceptance::TInvoicingSoftware installation(Work->Path(), SellerTaxNumber, L"33.0");
+    const std::wstring listFolder = Work->MakeFolder(L"清单");
+    const std::wstring invoiceFolder = Work->MakeFolder(L"发票");
+    for (const wchar_t* extension : {L".xlsx", L".xls"}) {
+        std::filesystem::copy_file(
+            std::filesystem::path(Wide(test_support::DataPath("app/acceptance-list" + Utf8(extension)))),
+            std::filesystem::path(listFolder + SalesList + extension));
+    }
+    const std::wstring firstInvoice = invoiceFolder + SalesList + L".xml";
+    {
+        TProgram program(Work->Program(), Work->ProgramFolder());
+        HWND main = program.WaitForMainWindow();
+        EXPECT_EQ(Utf8(acceptance::TextOf(main)),
+                  "Tallyvane（金税盘版） V" + Utf8(acceptance::FileVersionOf(Work->Program())));
+        EXPECT_EQ(TextBeside(program, main, CodeVersionLabel), "33.0");
+        EXPECT_EQ(TextBeside(program, main, LimitLabel), " 一千 ");
+
+        const RECT grid = acceptance::ScreenRectOf(Grid(program, main));
+        const int emptyBands = acceptance::DarkRowBands(grid);
+        ImportSalesList(program, main, listFolder + SalesList + L".xlsx");
+        EXPECT_EQ(TextBeside(program, main, L"导入销货清单"), Utf8(listFolder) + Utf8(SalesList) + ".xlsx");
+        int filledBands = 0;
+        program.WaitUntil("the imported lines in the grid",
+                          [&] { return (filledBands = acceptance::DarkRowBands(grid)) >= emptyBands + 5; });
+        const std::wstring screenshots = Environment(L"TALLYVANE_UI_SCREENSHOT_DIR");
+        EXPECT_TRUE(ui_test::SaveScreenshot((screenshots.empty() ? L"" : screenshots + L"\\") +
+                                            L"ProgramAcceptance.AfterImport.bmp"));
+        EXPECT_LE(emptyBands, 2) << "the empty grid shows its headers and its no-data text";
+
+        TypeBuyerFields(program, main);
+        TypeInto(program, main, ReviewerLabel, ReviewerTyped, ReviewerKept);
+        TypeInto(program, main, PayeeLabel, Payee, Payee);
+        EXPECT_EQ(TextBeside(program, main, ReviewerLabel), Utf8(ReviewerKept)) << "eight characters at most";
+        ExportInvoice(program, main, firstInvoice, firstInvoice);
+        Exit(program, main);
+    }
+    EXPECT_EQ(Setting(L"Files", L"Read"), Utf8(listFolder) + Utf8(SalesList) + ".xlsx");
+    EXPECT_EQ(Setting(L"Files", L"Write"), Utf8(firstInvoice));
+    EXPECT_EQ(Setting(L"FPSetup", L"KPXE"), "0");
+    EXPECT_EQ(Setting(L"FPSetup", L"FHR"), Utf8(ReviewerKept));
+    EXPECT_EQ(Setting(L"FPSetup", L"SHR"), Utf8(Payee));
+    EXPECT_EQ(Setting(L"FPSetup", L"XFSH"), Utf8(SellerTaxNumber));
+
+    // The second start: the settings bring back reviewer and payee, and both dialogs start in the folders of the
+    // first run, so names alone find the .xls twin and land the invoice beside the first one.
+    TProgram program(Work->Program(), Work->ProgramFolder());
+    HWND main = program.WaitForMainWindow();
+    EXPECT_EQ(TextBeside(program, main, ReviewerLabel), Utf8(ReviewerKept));
+    EXPECT_EQ(TextBeside(program, main, PayeeLabel), Utf8(Payee));
+    ImportSalesList(program, main, std::wstring(SalesList) + L".xls");
+    EXPECT_EQ(TextBeside(program, main, L"导入销货清单"), Utf8(listFolder) + Utf8(SalesList) + ".xls")
+        << "the open dialog starts in the folder of the first import";
+    TypeBuyerFields(program, main);
+    ExportInvoice(program, main, L"second.xml", invoiceFolder + L"second.xml");
+    Exit(program, main);
+}
+
+TEST_F(ProgramAcceptance, FirstStartWithoutSettingsOrInvoicingSoftware) {
+    ASSERT_TRUE(acceptance::TInvoicingSoftware::RemoveUninstallKey());
+    TProgram program(Work->Program(), Work->ProgramFolder());
+    HWND main = program.WaitForMainWindow();
+    EXPECT_EQ(TextBeside(program, main, CodeVersionLabel), "13");
+    EXPECT_EQ(TextBeside(program, main, LimitLabel), " 十万");
+
+    program.Click(Button(program, main, L"生成开票文件"));
+    EXPECT_EQ(AnswerMessageBox(program, IDOK), "请先导入按照模板格式填写的销货清单（Excel表格）！");
+
+    // The template copies: Yes for Excel 2007 or newer gives the .xlsx template, No the .xls one; a name typed
+    // without extension gets the template's.
+    const struct {
+        int Answer;
+        const wchar_t* Template;
+        const wchar_t* NameTyped;
+        const wchar_t* Extension;
+    } copies[] = {{IDYES, L"开票清单模板.xlsx", L"新清单", L".xlsx"}, {IDNO, L"开票清单模板.xls", L"旧清单", L".xls"}};
+    for (const auto& copy : copies) {
+        program.Click(Button(program, main, L"复制模板"));
+        EXPECT_EQ(AnswerMessageBox(program, copy.Answer), "请问这电脑上安装的Excel的版本是2007或更新的版本吗?");
+        HWND dialog = program.WaitForDialog();
+        HWND edit = nullptr;
+        program.WaitUntil("the save dialog's name",
+                          [&] { return (edit = acceptance::FileNameEditOf(dialog)) != nullptr; });
+        EXPECT_EQ(Utf8(acceptance::TextOf(edit)), Utf8(copy.Template));
+        program.ChooseFile(dialog, Work->Path() + copy.NameTyped);
+        const std::wstring copied = Work->Path() + copy.NameTyped + copy.Extension;
+        const std::string shipped = acceptance::ReadFileBytes(Work->ProgramFolder() + copy.Template);
+        ASSERT_FALSE(shipped.empty()) << "the template " << Utf8(copy.Template) << " is shipped";
+        program.WaitUntil("the copy " + Utf8(copied), [&] { return acceptance::ReadFileBytes(copied) == shipped; });
+    }
+
+    program.Click(Button(program, main, L"操作说明"));
+    HWND help = program.WaitForStartedWindow(L"HH Parent");
+    EXPECT_FALSE(acceptance::TextOf(help).empty()) << "the help window has the help's title";
+
+    Exit(program, main);
+    EXPECT_EQ(Setting(L"FPSetup", L"KPXE"), "2");
+    EXPECT_EQ(Setting(L"Files", L"Read"), "(missing)");
+}
+
+} // namespace
