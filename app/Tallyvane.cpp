@@ -1,0 +1,26 @@
+// The program: the libraries start, the main window is created and runs until it closes, then everything stops in
+// reverse order.
+
+#include "app/main/Main.h"
+#include "app/main/MainTexts.h"
+#include "app/main/ProgramUnits.h"
+#include "vcl/forms/Application.h"
+
+#include <exception>
+
+int main() {
+    app::InitializeProgramUnits();
+    vcl::TApplication& application = vcl::Application();
+    try {
+        application.Initialize();
+        application.SetTitle(app::MainTexts::ApplicationTitle);
+        application.CreateForm<app::TmainForm>();
+        application.Run();
+    } catch (...) {
+        application.ShowException(std::current_exception());
+    }
+    // The window writes its settings as it goes, while the libraries it stands on are still there.
+    rtl::TComponent::Free(application.MainForm());
+    app::FinalizeProgramUnits();
+    return 0;
+}

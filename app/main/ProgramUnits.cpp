@@ -1,0 +1,37 @@
+#include "app/main/ProgramUnits.h"
+
+#include "ui/core/uiCoreUnits.h"
+#include "ui/editors/framework/uiEditFrameworkUnit.h"
+#include "ui/editors/mask/uiMaskEdit.h"
+#include "ui/editors/text/uiCurrencyEdit.h"
+#include "ui/editors/text/uiLabel.h"
+#include "ui/editors/text/uiTextEdit.h"
+#include "ui/grid/uiGridUnit.h"
+#include "ui/pagecontrol/statusbar/uxStatusBarPanels.h"
+
+namespace app {
+
+// The editor framework's registries must exist before the editors register in them, and outlive them.
+void InitializeProgramUnits() {
+    ui::InitializeUICore();
+    ui::InitializeEditFrameworkUnit();
+    ui::InitializeTextEditUnit();
+    ui::InitializeCurrencyEditUnit();
+    ui::InitializeMaskEditUnit();
+    ui::InitializeLabelUnit();
+    ui::InitializeStatusBarUnit();
+    ui::InitializeGridUnit();
+}
+
+void FinalizeProgramUnits() {
+    ui::FinalizeGridUnit();
+    ui::FinalizeStatusBarUnit();
+    ui::FinalizeLabelUnit();
+    ui::FinalizeMaskEditUnit();
+    ui::FinalizeCurrencyEditUnit();
+    ui::FinalizeTextEditUnit();
+    ui::FinalizeEditFrameworkUnit();
+    ui::FinalizeUICore();
+}
+
+} // namespace app
