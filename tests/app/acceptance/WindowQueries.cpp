@@ -114,12 +114,15 @@ HWND ControlRightOf(HWND top, std::wstring_view anchorText) {
     const HWND anchor = anchors.front();
     const RECT anchorRect = ScreenRectOf(anchor);
     const LONG middle = (anchorRect.top + anchorRect.bottom) / 2;
+    // A label sized to its text may reach a few pixels into the edit it names.
+    const LONG centre = (anchorRect.left + anchorRect.right) / 2;
     HWND nearest = nullptr;
     std::optional<LONG> nearestLeft;
     for (HWND window : DescendantsOf(GetParent(anchor))) {
         const RECT rect = ScreenRectOf(window);
         const bool beside = GetParent(window) == GetParent(anchor) && window != anchor && IsWindowVisible(window) &&
-                            rect.left >= anchorRect.right - 2 && rect.top <= middle && rect.bottom >= middle;
+                            rect.left > centre && rect.right > anchorRect.right && rect.top <= middle &&
+                            rect.bottom >= middle;
         if (beside && (!nearestLeft || rect.left < *nearestLeft)) {
             nearest = window;
             nearestLeft = rect.left;

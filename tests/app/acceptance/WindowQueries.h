@@ -27,8 +27,9 @@ std::vector<HWND> DescendantsOf(HWND parent);
 // The visible window below top whose class contains classPart (ignoring case) and whose text is text; nullptr when
 // there is none.
 HWND FindControl(HWND top, std::wstring_view classPart, std::wstring_view text);
-// The visible window beside the visible window below top whose text is anchorText (a label, a button), to its right
-// under the same parent and level with it; nullptr when there is none.
+// The visible window beside the visible window below top whose text is anchorText (a label, a button): the nearest
+// under the same parent that starts right of the anchor's middle, ends right of it and is level with it; nullptr
+// when there is none.
 HWND ControlRightOf(HWND top, std::wstring_view anchorText);
 
 // The text of a message box, its line breaks kept.
