@@ -17,12 +17,6 @@ namespace {
 constexpr wchar_t UninstallKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\开票软件";
 constexpr UINT SettingsCodePage = 936;
 
-std::wstring TestName() {
-    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-    const std::string name = test ? std::string(test->test_suite_name()) + "." + test->name() : "acceptance";
-    return std::wstring(name.begin(), name.end());
-}
-
 std::wstring TempFolder() {
     wchar_t folder[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, folder);
@@ -46,7 +40,7 @@ void RemoveFolder(const std::wstring& folder) {
 } // namespace
 
 TWorkFolder::TWorkFolder(const std::wstring& distFolder)
-    : FPath(TempFolder() + L"tallyvane-acceptance-" + TestName() + L"\\") {
+    : FPath(TempFolder() + L"tallyvane-" + std::filesystem::path(CurrentTestName()).wstring() + L"\\") {
     RemoveFolder(FPath);
     if (!std::filesystem::exists(std::filesystem::path(distFolder) / ProgramFileName)) {
         throw std::runtime_error("no program in the distribution folder " + Utf8(distFolder));
@@ -96,6 +90,11 @@ TInvoicingSoftware::~TInvoicingSoftware() {
 bool TInvoicingSoftware::RemoveUninstallKey() {
     const LSTATUS status = RegDeleteKeyW(HKEY_LOCAL_MACHINE, UninstallKey);
     return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+}
+
+std::string CurrentTestName() {
+    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+    return test ? std::string(test->test_suite_name()) + "." + test->name() : "acceptance";
 }
 
 std::string ReadFileBytes(const std::wstring& fileName) {

@@ -47,6 +47,8 @@ public:
     static bool RemoveUninstallKey();
 };
 
+// The running test as "<suite>.<test>", which names what a run leaves (its work folder, its screenshots).
+std::string CurrentTestName();
 // The bytes of a file; empty when it cannot be read.
 std::string ReadFileBytes(const std::wstring& fileName);
 // A value of the settings file as the program wrote it (in the ANSI code page); "(missing)" when it is absent.

@@ -45,15 +45,11 @@ std::wstring Wide(rtl::UnicodeStringView text) {
     return std::wstring(text.begin(), text.end());
 }
 
-std::wstring Environment(const wchar_t* name) {
-    wchar_t value[MAX_PATH] = {};
-    const DWORD length = GetEnvironmentVariableW(name, value, MAX_PATH);
-    return length > 0 && length < MAX_PATH ? std::wstring(value) : std::wstring();
-}
-
 // The distribution folder the build made: the program, its templates and its help.
 std::wstring DistFolder() {
-    return Environment(L"TALLYVANE_DIST_DIR");
+    wchar_t folder[MAX_PATH] = {};
+    const DWORD length = GetEnvironmentVariableW(L"TALLYVANE_DIST_DIR", folder, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? std::wstring(folder) : std::wstring();
 }
 
 std::string GoldenInvoiceFile() {
@@ -212,9 +208,7 @@ TEST_F(ProgramAcceptance, ImportAndExportThenTheXlsTwinOnTheSecondStart) {
         const std::wstring workbook = listFolder + SalesList + L".xlsx";
         ImportSalesList(program, main, workbook, workbook);
         program.WaitUntil("five lines of text in the grid", [&] { return acceptance::DarkRowBands(grid) >= 5; });
-        const std::wstring screenshots = Environment(L"TALLYVANE_UI_SCREENSHOT_DIR");
-        EXPECT_TRUE(ui_test::SaveScreenshot((screenshots.empty() ? L"" : screenshots + L"\\") +
-                                            L"ProgramAcceptance.AfterImport.bmp"));
+        EXPECT_TRUE(ui_test::SaveScreenshot(ui_test::ScreenshotPath("ProgramAcceptance.AfterImport")));
 
         TypeBuyerFields(program, main);
         TypeInto(program, main, ReviewerLabel, ReviewerTyped, ReviewerKept);

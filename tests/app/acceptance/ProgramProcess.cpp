@@ -1,5 +1,6 @@
 #include "tests/app/acceptance/ProgramProcess.h"
 
+#include "tests/app/acceptance/AcceptanceSetup.h"
 #include "tests/app/acceptance/UserInput.h"
 #include "tests/app/acceptance/WindowQueries.h"
 #include "tests/support/ui/FailureScreenshot.h"
@@ -51,16 +52,6 @@ void EndProcess(HANDLE process) {
     }
 }
 
-// The name the timeout's screenshot is saved under, beside the failure screenshots.
-std::wstring TimeoutScreenshotPath() {
-    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-    const std::string name = test ? std::string(test->test_suite_name()) + "." + test->name() : "acceptance";
-    wchar_t folder[MAX_PATH] = {};
-    const DWORD length = GetEnvironmentVariableW(L"TALLYVANE_UI_SCREENSHOT_DIR", folder, MAX_PATH);
-    const std::wstring prefix = length > 0 && length < MAX_PATH ? std::wstring(folder) + L"\\" : std::wstring();
-    return prefix + std::wstring(name.begin(), name.end()) + L".timeout.bmp";
-}
-
 bool IsShownDialog(HWND window) {
     return ClassOf(window) == DialogClass && IsWindowVisible(window) && IsWindowEnabled(window);
 }
@@ -105,7 +96,7 @@ void TProgram::WaitUntil(std::string_view what, const std::function<bool()>& con
     const auto limit = std::chrono::steady_clock::now() + WaitLimit;
     while (!condition()) {
         if (std::chrono::steady_clock::now() >= limit) {
-            const std::wstring screenshot = TimeoutScreenshotPath();
+            const std::wstring screenshot = ui_test::ScreenshotPath(CurrentTestName() + ".timeout");
             const bool saved = ui_test::SaveScreenshot(screenshot);
             ADD_FAILURE() << "gave up after 20 s waiting for " << what << "; the program's windows:\n"
                           << DescribeWindows(ProcessIds())
