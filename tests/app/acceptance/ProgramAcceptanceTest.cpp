@@ -271,7 +271,8 @@ TEST_F(ProgramAcceptance, FirstStartWithoutSettingsOrInvoicingSoftware) {
 
     program.Click(Button(program, main, L"操作说明"));
     HWND help = program.WaitForStartedWindow(L"HH Parent");
-    EXPECT_FALSE(acceptance::TextOf(help).empty()) << "the help window has the help's title";
+    program.WaitUntil("the help's title on its window",
+                      [&] { return acceptance::TextOf(help) == L"Tallyvane 操作说明"; });
 
     Exit(program, main);
     EXPECT_EQ(Setting(L"FPSetup", L"KPXE"), "2");
