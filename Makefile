@@ -1,5 +1,5 @@
 # The commands of the README. `make` alone installs what is missing and builds every preset.
-.PHONY: all deps build test bench compare fuzz format
+.PHONY: all deps build run test bench compare fuzz format
 
 all: deps build
 
@@ -10,6 +10,11 @@ build:
 	cmake --preset native-asan && cmake --build --preset native-asan
 	cmake --preset windows && cmake --build --preset windows
 	cmake --preset windows-i686 && cmake --build --preset windows-i686
+
+# Starts the program of the distribution folder under Wine, beside its templates and help.
+run: deps
+	cmake --preset windows && cmake --build --preset windows --target dist
+	scripts/wine-run.sh $(CURDIR)/build/windows/wineprefix run build/windows/dist/Tallyvane.exe
 
 test:
 	scripts/test-all.sh

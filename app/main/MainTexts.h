@@ -9,7 +9,7 @@ inline constexpr char16_t ApplicationTitle[] = u"Tallyvane";
 inline constexpr char16_t Caption[] = u"Tallyvane（金税盘版）";
 inline constexpr char16_t CaptionVersionPrefix[] = u" V";
 inline constexpr char16_t StatusThanks[] = u"感谢支持！如有反馈意见或需软件定制服务请联系软件作者。";
-inline constexpr char16_t StatusContact[] = u"联系作者：Tallyvane 项目";
+inline constexpr char16_t StatusContact[] = u"作者：Tallyvane";
 
 inline constexpr char16_t HelpFile[] = u"Tallyvane操作说明.chm";
 inline constexpr char16_t TemplateQuestion[] = u"请问这电脑上安装的Excel的版本是2007或更新的版本吗?";
