@@ -12,7 +12,8 @@ void TGridSalesListView::EndUpdate() {
     FView.EndUpdate();
 }
 
-// The table view cannot fit its columns to their contents yet: the columns keep the widths the window gives them.
-void TGridSalesListView::ApplyBestFit() {}
+void TGridSalesListView::ApplyBestFit() {
+    FView.ApplyBestFit(nullptr, false, false);
+}
 
 } // namespace app

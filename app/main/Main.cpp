@@ -14,6 +14,7 @@
 #include "rtl/WindowsApi.h"
 #include "rtl/io/FileUtils.h"
 #include "rtl/io/IniFiles.h"
+#include "ui/editors/dropdown/uiComboBox.h"
 #include "ui/editors/text/uiTextEdit.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
@@ -25,7 +26,6 @@
 #include "xls/api/XLSSpreadsheet.h"
 
 #include <exception>
-#include <iterator>
 
 namespace app {
 
@@ -60,13 +60,6 @@ void TmainForm::CreateParams(vcl::TCreateParams& params) {
     params.WindowClass.Icon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
 }
 
-rtl::UnicodeString TmainForm::LimitText() const {
-    if (FLimitIndex < 0 || FLimitIndex >= static_cast<int32_t>(std::size(InvoiceLimitItems))) {
-        return {};
-    }
-    return InvoiceLimitItems[FLimitIndex];
-}
-
 void TmainForm::FormCreate(rtl::TObject*) {
     FAmountsIncludeTax = true;
     for (ui::TuiTextEdit* edit : {Edit_GFMC, Edit_GFSH, Edit_GFDZDH, Edit_YHZH, Edit_FHR, Edit_SKR}) {
@@ -94,7 +87,7 @@ void TmainForm::ReadSettings() {
     const rtl::UnicodeString desktop = GetDesktopFolder(*MainServices().Registry);
     FImportFolder = StartFolder(settings.ReadFileName, desktop);
     FExportFolder = StartFolder(settings.WriteFileName, desktop);
-    FLimitIndex = settings.LimitIndex;
+    Combo_KPXE->SetItemIndex(settings.LimitIndex);
     SetEditText(*Edit_FHR, settings.Reviewer);
     SetEditText(*Edit_SKR, settings.Payee);
 }
@@ -132,7 +125,7 @@ void TmainForm::WriteSettings() {
     TInvoiceSettings settings;
     settings.ReadFileName = edReadFilename->Text();
     settings.WriteFileName = Edit_XMLFilename->Text();
-    settings.LimitIndex = FLimitIndex;
+    settings.LimitIndex = Combo_KPXE->GetItemIndex();
     settings.Reviewer = EditText(*Edit_FHR);
     settings.Payee = EditText(*Edit_SKR);
     rtl::TIniFile file = OpenSettings();
@@ -199,7 +192,8 @@ void TmainForm::Btn_importClick(rtl::TObject*) {
     uiGrid1TableView1->Columns(iiAmount)->SetCaption(captions.Amount);
     Edit_XMLFilename->SetText(u"");
     ShowTotals(u"", u"", u"");
-    if (const auto totals = import.Import(fileName, FAmountsIncludeTax, FLimitIndex, LimitText())) {
+    if (const auto totals =
+            import.Import(fileName, FAmountsIncludeTax, Combo_KPXE->GetItemIndex(), Combo_KPXE->GetDisplayText())) {
         ShowTotals(totals->WithTax, totals->WithoutTax, totals->Tax);
     }
 }

@@ -7,8 +7,6 @@
 #include "rtl/text/StringTypes.h"
 #include "vcl/forms/Form.h"
 
-#include <cstdint>
-
 namespace vcl {
 class TEdit;
 class TOpenDialog;
@@ -18,6 +16,7 @@ class TXPManifest;
 
 namespace ui {
 class TuiButton;
+class TuiComboBox;
 class TuiGrid;
 class TuiGridColumn;
 class TuiGridLevel;
@@ -35,9 +34,6 @@ class TXLSSpreadsheet;
 namespace app {
 
 struct TInvoiceHeader;
-
-// The item texts of the invoice limit list, in item order (the blanks belong to the texts).
-inline constexpr const char16_t* InvoiceLimitItems[] = {u" 一千 ", u" 一万", u" 十万", u" 百万", u" 千万"};
 
 class TmainForm : public vcl::TForm {
     RTL_DECLARE_CLASS(TmainForm, vcl::TForm)
@@ -62,10 +58,6 @@ public:
     // The folders the import's and the export's dialogs start in when there is no last file to start from.
     const rtl::UnicodeString& ImportFolder() const { return FImportFolder; }
     const rtl::UnicodeString& ExportFolder() const { return FExportFolder; }
-    // The item index of the invoice limit (of InvoiceLimitItems), and its text; -1 and an empty text for none.
-    int32_t LimitIndex() const { return FLimitIndex; }
-    void SetLimitIndex(int32_t value) { FLimitIndex = value; }
-    rtl::UnicodeString LimitText() const;
 
     // The components of the window, as its description makes them (owned by the form).
     ui::TuiGroupBox* uiGroupBox1 = nullptr;
@@ -93,6 +85,7 @@ public:
     ui::TuiLabel* uiLabel6 = nullptr;
     ui::TuiTextEdit* Edit_SKR = nullptr;
     ui::TuiLabel* uiLabel9 = nullptr;
+    ui::TuiComboBox* Combo_KPXE = nullptr;
     ui::TuiLabel* uiLabel7 = nullptr;
     ui::TuiTextEdit* Edit_SPBMBBH = nullptr;
     ui::TuiGroupBox* uiGroupBox4 = nullptr;
@@ -126,7 +119,6 @@ private:
     bool FAmountsIncludeTax = true;
     rtl::UnicodeString FImportFolder;
     rtl::UnicodeString FExportFolder;
-    int32_t FLimitIndex = -1;
 };
 
 // The text of a text editor, and setting it as the program's own value (no typing).

@@ -5,12 +5,16 @@
 #include "rtl/WindowsApi.h"
 #include "ui/editors/choice/uiButton.h"
 #include "ui/editors/choice/uiGroupBox.h"
+#include "ui/editors/dropdown/uiComboBox.h"
+#include "ui/editors/text/uiCurrencyEditProperties.h"
 #include "ui/editors/text/uiLabel.h"
+#include "ui/editors/text/uiLabelProperties.h"
 #include "ui/editors/text/uiTextEdit.h"
 #include "ui/grid/control/uiCustomGrid.h"
 #include "ui/grid/control/uiGridLevel.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridTableBehaviorAndFiltering.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
 #include "ui/pagecontrol/statusbar/uxStatusBar.h"
@@ -129,6 +133,9 @@ constexpr TButtonDescription Buttons[] = {
     {u"Btn_exit", &TmainForm::Btn_exit, u"退出", 818, 55, 92, &TmainForm::btn_exitClick, nullptr},
 };
 
+// The editor that shows a column's cells: a text, a label, or a currency amount with two decimals.
+enum TColumnEditor : uint8_t { ceText, ceLabel, ceCurrency };
+
 // A column of the grid, in item order: the item index is the data-controller item of a sales list's records.
 struct TColumnDescription {
     const char16_t* Name;
@@ -137,23 +144,29 @@ struct TColumnDescription {
     bool HeaderCentred;
     bool HeaderCentredVertically;
     bool Filtering;
+    TColumnEditor Editor;
+    vcl::TAlignment CellAlignment;
 };
 
+constexpr vcl::TAlignment Left = vcl::taLeftJustify;
+constexpr vcl::TAlignment Right = vcl::taRightJustify;
+constexpr vcl::TAlignment Centre = vcl::taCenter;
+
 constexpr TColumnDescription Columns[InvoiceItemCount] = {
-    {u"uiGrid1TableView1Column1", u"序号", 52, false, false, true},
-    {u"uiGrid1TableView1Column2", u"商品名称", 0, true, true, false},
-    {u"uiGrid1TableView1Column3", u"规格型号", 78, false, false, false},
-    {u"uiGrid1TableView1Column4", u"计量单位", 61, true, true, false},
-    {u"uiGrid1TableView1Column11", u"数量", 0, true, true, false},
-    {u"uiGrid1TableView1Column10", u"单价(含税)", 73, true, true, false},
-    {u"uiGrid1TableView1Column12", u"金额(含税)", 69, true, true, false},
-    {u"uiGrid1TableView1Column13", u"税率", 0, true, true, false},
-    {u"uiGrid1TableView1Column5", u"税收分类编码", 85, true, true, true},
-    {u"uiGrid1TableView1Column6", u"企业自编码", 80, true, true, true},
-    {u"uiGrid1TableView1Column7", u"是否使用优惠政策", 106, true, false, true},
-    {u"uiGrid1TableView1Column8", u"零税率标识", 0, true, false, true},
-    {u"uiGrid1TableView1Column9", u"优惠政策说明", 0, false, false, true},
-    {u"uiGrid1TableView1Column14", u"差额税计算扣除额", 0, false, false, true},
+    {u"uiGrid1TableView1Column1", u"序号", 52, false, false, true, ceLabel, Right},
+    {u"uiGrid1TableView1Column2", u"商品名称", 0, true, true, false, ceText, Left},
+    {u"uiGrid1TableView1Column3", u"规格型号", 78, false, false, false, ceText, Left},
+    {u"uiGrid1TableView1Column4", u"计量单位", 61, true, true, false, ceLabel, Centre},
+    {u"uiGrid1TableView1Column11", u"数量", 0, true, true, false, ceLabel, Right},
+    {u"uiGrid1TableView1Column10", u"单价(含税)", 73, true, true, false, ceLabel, Right},
+    {u"uiGrid1TableView1Column12", u"金额(含税)", 69, true, true, false, ceCurrency, Right},
+    {u"uiGrid1TableView1Column13", u"税率", 0, true, true, false, ceLabel, Centre},
+    {u"uiGrid1TableView1Column5", u"税收分类编码", 85, true, true, true, ceLabel, Centre},
+    {u"uiGrid1TableView1Column6", u"企业自编码", 80, true, true, true, ceLabel, Centre},
+    {u"uiGrid1TableView1Column7", u"是否使用优惠政策", 106, true, false, true, ceText, Left},
+    {u"uiGrid1TableView1Column8", u"零税率标识", 0, true, false, true, ceText, Left},
+    {u"uiGrid1TableView1Column9", u"优惠政策说明", 0, false, false, true, ceText, Left},
+    {u"uiGrid1TableView1Column14", u"差额税计算扣除额", 0, false, false, true, ceText, Left},
 };
 
 void ReadForm(TmainForm& form) {
@@ -241,6 +254,16 @@ void AddLabelledEdits(TEntries& entries, const char16_t* parent, std::span<const
     }
 }
 
+// The invoice limits, in item order (the blanks belong to the texts); the settings keep the item index.
+void ReadLimitList(TmainForm&, ui::TuiComboBox& combo) {
+    combo.SetBounds(108, 76, 73, EditHeight);
+    ui::TuiComboBoxProperties& properties = combo.ComboBoxProperties();
+    properties.SetDropDownListStyle(ui::lsFixedList);
+    for (const char16_t* item : {u" 一千 ", u" 一万", u" 十万", u" 百万", u" 千万"}) {
+        properties.Items().Add(item);
+    }
+}
+
 void AddInvoiceBoxes(TEntries& entries) {
     entries.push_back(
         GroupBox(u"uiGroupBox2", u"", &TmainForm::uiGroupBox2, vcl::alClient, 0, [](ui::TuiGroupBox& box) {
@@ -268,6 +291,8 @@ void AddInvoiceBoxes(TEntries& entries) {
                                                        label.SetTop(78);
                                                        label.SetCaption(u"不含税开票限额：");
                                                    }));
+    entries.push_back(
+        vcl::Component<ui::TuiComboBox>(u"Combo_KPXE", u"uiGroupBox5", &TmainForm::Combo_KPXE, &ReadLimitList));
     AddLabelledEdits(entries, u"uiGroupBox5", std::span(SettingsEdits + 2, 1),
                      [](ui::TuiTextEdit& edit) { edit.TextEditProperties().GetAlignment().SetHorz(vcl::taCenter); });
     entries.push_back(GroupBox(u"uiGroupBox4", u"uiGroupBox3", &TmainForm::uiGroupBox4, vcl::alClient, 0,
@@ -299,6 +324,24 @@ void ReadView(TmainForm& form, ui::TuiGridTableView& view) {
     view.OptionsView().SetGroupByBox(false);
 }
 
+void ReadColumnEditor(ui::TuiGridColumn& column, const TColumnDescription& description) {
+    switch (description.Editor) {
+    case ceText:
+        column.SetPropertiesClass(&ui::TuiTextEditProperties::StaticClass());
+        break;
+    case ceLabel:
+        column.SetPropertiesClass(&ui::TuiLabelProperties::StaticClass());
+        break;
+    case ceCurrency:
+        column.SetPropertiesClass(&ui::TuiCurrencyEditProperties::StaticClass());
+        static_cast<ui::TuiCurrencyEditProperties&>(*column.Properties()).SetDisplayFormat(u"0.00;-0.00");
+        break;
+    }
+    if (description.CellAlignment != vcl::taLeftJustify) {
+        column.Properties()->GetAlignment().SetHorz(description.CellAlignment);
+    }
+}
+
 void ReadColumn(TmainForm& form, ui::TuiGridColumn& column, const TColumnDescription& description) {
     form.uiGrid1TableView1->AddItem(&column);
     const int32_t item = column.Index();
@@ -314,6 +357,7 @@ void ReadColumn(TmainForm& form, ui::TuiGridColumn& column, const TColumnDescrip
         column.SetHeaderAlignmentVert(ui::vaCenter);
     }
     column.Options().SetFiltering(description.Filtering);
+    ReadColumnEditor(column, description);
     if (item == iiLineNumber) {
         column.SetSortIndex(0);
         column.SetSortOrder(ui::soAscending);

@@ -5,7 +5,7 @@
 
 namespace app {
 
-// The UI core first, then the editor framework, the editors, the label, the status bar and the grid.
+// The UI core first, then the editor framework, the editors, the combo box, the label, the status bar and the grid.
 void InitializeProgramUnits();
 // The reverse order.
 void FinalizeProgramUnits();

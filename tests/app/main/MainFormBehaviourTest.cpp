@@ -13,6 +13,7 @@
 #include "tests/support/ui/ServiceDoubles.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "ui/editors/choice/uiButton.h"
+#include "ui/editors/dropdown/uiComboBox.h"
 #include "ui/editors/text/uiTextEdit.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
@@ -34,6 +35,14 @@ std::string EditUtf8(const ui::TuiTextEdit& edit) {
 
 void ClickButton(ui::TuiButton& button) {
     ui_test::Click(button, vcl::Point(button.Width() / 2, button.Height() / 2));
+}
+
+std::vector<int32_t> ColumnWidths(const ui::TuiGridTableView& view) {
+    std::vector<int32_t> widths;
+    for (int32_t item = 0; item < view.ItemCount(); ++item) {
+        widths.push_back(view.Columns(item)->Width());
+    }
+    return widths;
 }
 
 // FormCreate.
@@ -80,8 +89,8 @@ TEST_F(MainFormTest, TheInstalledInvoicingSoftwareOfTheSellerGivesTheCodeVersion
 
 TEST_F(MainFormTest, AFirstStartHasTheDefaultLimitNoNamesAndBothDialogsOnTheDesktop) {
     app::TmainForm& form = ShowForm();
-    EXPECT_EQ(form.LimitIndex(), 2);
-    EXPECT_EQ(Utf8(form.LimitText()), " 十万");
+    EXPECT_EQ(form.Combo_KPXE->GetItemIndex(), 2);
+    EXPECT_EQ(Utf8(form.Combo_KPXE->GetDisplayText()), " 十万");
     EXPECT_EQ(EditUtf8(*form.Edit_FHR), "");
     EXPECT_EQ(EditUtf8(*form.Edit_SKR), "");
     EXPECT_EQ(form.ImportFolder(), Desktop);
@@ -101,14 +110,14 @@ TEST_F(MainFormTest, StoredSettingsFillTheFieldsAndAFolderThatIsGoneFallsBackToT
     app::TmainForm& form = CreateForm();
     EXPECT_EQ(form.ImportFolder(), lists);
     EXPECT_EQ(form.ExportFolder(), Desktop);
-    EXPECT_EQ(form.LimitIndex(), 4);
+    EXPECT_EQ(form.Combo_KPXE->GetItemIndex(), 4);
     EXPECT_EQ(EditUtf8(*form.Edit_FHR), "Reviewer");
     EXPECT_EQ(EditUtf8(*form.Edit_SKR), "Payee");
 }
 
 TEST_F(MainFormTest, ALimitOutsideTheListReadsAsTheDefault) {
     WriteSettings("[FPSetup]\r\nKPXE=7\r\n");
-    EXPECT_EQ(CreateForm().LimitIndex(), 2);
+    EXPECT_EQ(CreateForm().Combo_KPXE->GetItemIndex(), 2);
 }
 
 TEST_F(MainFormTest, ClosingRightAfterStartKeepsTheFilesAndRewritesTheInvoiceSettings) {
@@ -116,7 +125,7 @@ TEST_F(MainFormTest, ClosingRightAfterStartKeepsTheFilesAndRewritesTheInvoiceSet
     app::TmainForm& form = CreateForm();
     app::SetEditText(*form.Edit_FHR, u"张三");
     app::SetEditText(*form.Edit_SKR, u"李四");
-    form.SetLimitIndex(0);
+    form.Combo_KPXE->SetItemIndex(0);
     FreeForm();
     EXPECT_EQ(Utf8(ReadSetting(u"Files", u"Read")), "C:\\lists\\list.xlsx");
     EXPECT_EQ(Utf8(ReadSetting(u"Files", u"Write")), "C:\\lists\\list.xml");
@@ -256,11 +265,13 @@ TEST_F(MainFormTest, HelpOpensTheHelpFileBesideTheProgram) {
 TEST_F(MainFormTest, AnImportFillsTheGridTheTotalsAndTheCaptionsAndAnExportWritesTheFile) {
     app::TmainForm& form = ShowForm();
     form.Edit_XMLFilename->SetText(u"C:\\old.xml");
+    form.Combo_KPXE->SetItemIndex(0);
     const rtl::UnicodeString list = test_support::DataPath("app/sales-list.xlsx");
     ui_test::TScriptedFileDialogs dialogs;
     ui_test::TRecordedMessageBoxes boxes;
     dialogs.Accept(list);
     boxes.Answers.push_back(IDNO);
+    const std::vector<int32_t> widthsBefore = ColumnWidths(*form.uiGrid1TableView1);
     ClickButton(*form.Btn_import);
     ASSERT_EQ(dialogs.Shown.size(), 1u);
     EXPECT_EQ(Utf8(dialogs.Shown[0].Filter), "开票清单(Excel表格)|*.xlsx;*.xls|All files (*.*)|*.*");
@@ -270,6 +281,7 @@ TEST_F(MainFormTest, AnImportFillsTheGridTheTotalsAndTheCaptionsAndAnExportWrite
     EXPECT_EQ(Utf8(form.uiGrid1TableView1->Columns(app::iiUnitPrice)->Caption()), "单价(不含税)");
     EXPECT_EQ(Utf8(form.uiGrid1TableView1->Columns(app::iiAmount)->Caption()), "金额(不含税)");
     EXPECT_GT(form.uiGrid1TableView1->DataController().GetRecordCount(), 0);
+    EXPECT_NE(ColumnWidths(*form.uiGrid1TableView1), widthsBefore) << "the columns fitted to their contents";
     const std::regex amount("-?[0-9]+\\.[0-9]{2}");
     for (ui::TuiTextEdit* total : {form.Edit_JeHJ, form.Edit_JeBhsHJ, form.Edit_SeHJ}) {
         EXPECT_TRUE(std::regex_match(EditUtf8(*total), amount)) << EditUtf8(*total);
@@ -279,6 +291,8 @@ TEST_F(MainFormTest, AnImportFillsTheGridTheTotalsAndTheCaptionsAndAnExportWrite
         totalsShown |= box.Text.find(app::EditText(*form.Edit_JeHJ)) != rtl::UnicodeString::npos;
     }
     EXPECT_TRUE(totalsShown) << "the edits show what the totals box said";
+    EXPECT_EQ(Utf8(boxes.Shown.back().Text), "请注意，这张发票的金额合计数超过了设置的发票开票限额【一千】!")
+        << "the chosen limit's text, trimmed";
 
     const rtl::UnicodeString output = Folder.Path() + u"清单.xml";
     dialogs.Accept(output);

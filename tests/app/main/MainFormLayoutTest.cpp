@@ -2,6 +2,7 @@
 // parents, the texts, limits and looks of the controls, and the grid's columns.
 
 #include "app/invoice/InvoiceRecords.h"
+#include "rtl/WindowsApi.h"
 #include "tests/app/main/MainFormTestSupport.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/ui/GeometryPrinting.h"
@@ -9,6 +10,8 @@
 #include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/editors/choice/uiButton.h"
 #include "ui/editors/choice/uiGroupBox.h"
+#include "ui/editors/dropdown/uiComboBox.h"
+#include "ui/editors/text/uiCurrencyEditProperties.h"
 #include "ui/editors/text/uiLabel.h"
 #include "ui/editors/text/uiTextEdit.h"
 #include "ui/grid/control/uiCustomGrid.h"
@@ -17,6 +20,7 @@
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
+#include "ui/grid/view/uiGridSite.h"
 #include "ui/pagecontrol/statusbar/uxStatusBar.h"
 #include "ui/pagecontrol/statusbar/uxStatusBarTextPanelStyle.h"
 #include "vcl/stdctrls/Edit.h"
@@ -57,13 +61,14 @@ TEST_F(MainFormTest, ControlsOfFixedPlaceStandWhereTheDescriptionPutsThem) {
     }
     // Editors and labels: their origin and width (their height follows their font).
     const std::map<std::string, std::tuple<vcl::TControl*, int, int, int>> origins = {
-        {"Edit_GFMC", {form.Edit_GFMC, 101, 27, 386}},       {"Edit_GFSH", {form.Edit_GFSH, 101, 51, 386}},
-        {"Edit_GFDZDH", {form.Edit_GFDZDH, 101, 76, 386}},   {"Edit_YHZH", {form.Edit_YHZH, 101, 101, 386}},
-        {"Edit_FHR", {form.Edit_FHR, 108, 27, 73}},          {"Edit_SKR", {form.Edit_SKR, 108, 51, 73}},
-        {"Edit_SPBMBBH", {form.Edit_SPBMBBH, 108, 101, 41}}, {"Edit_JeHJ", {form.Edit_JeHJ, 94, 27, 99}},
-        {"Edit_JeBhsHJ", {form.Edit_JeBhsHJ, 94, 51, 99}},   {"Edit_SeHJ", {form.Edit_SeHJ, 94, 76, 99}},
-        {"uiLabel1", {form.uiLabel1, 15, 29, -1}},           {"uiLabel9", {form.uiLabel9, 9, 78, -1}},
-        {"uiLabel7", {form.uiLabel7, 21, 103, -1}},          {"uiLabel11", {form.uiLabel11, 57, 78, -1}},
+        {"Edit_GFMC", {form.Edit_GFMC, 101, 27, 386}},     {"Edit_GFSH", {form.Edit_GFSH, 101, 51, 386}},
+        {"Edit_GFDZDH", {form.Edit_GFDZDH, 101, 76, 386}}, {"Edit_YHZH", {form.Edit_YHZH, 101, 101, 386}},
+        {"Edit_FHR", {form.Edit_FHR, 108, 27, 73}},        {"Combo_KPXE", {form.Combo_KPXE, 108, 76, 73}},
+        {"Edit_SKR", {form.Edit_SKR, 108, 51, 73}},        {"Edit_SPBMBBH", {form.Edit_SPBMBBH, 108, 101, 41}},
+        {"Edit_JeHJ", {form.Edit_JeHJ, 94, 27, 99}},       {"Edit_JeBhsHJ", {form.Edit_JeBhsHJ, 94, 51, 99}},
+        {"Edit_SeHJ", {form.Edit_SeHJ, 94, 76, 99}},       {"uiLabel1", {form.uiLabel1, 15, 29, -1}},
+        {"uiLabel9", {form.uiLabel9, 9, 78, -1}},          {"uiLabel7", {form.uiLabel7, 21, 103, -1}},
+        {"uiLabel11", {form.uiLabel11, 57, 78, -1}},
     };
     for (const auto& [name, place] : origins) {
         const auto& [control, left, top, width] = place;
@@ -181,6 +186,13 @@ TEST_F(MainFormTest, LabelsAndEditorsCarryTheirTextsLimitsAndAlignments) {
         EXPECT_EQ(properties.GetAlignment().Vert(), ui::taVCenter);
     }
     EXPECT_EQ(form.Edit_SPBMBBH->TextEditProperties().GetAlignment().Horz(), vcl::taCenter);
+    ui::TuiComboBoxProperties& limitList = form.Combo_KPXE->ComboBoxProperties();
+    EXPECT_EQ(limitList.DropDownListStyle(), ui::lsFixedList);
+    ASSERT_EQ(limitList.Items().Count(), 5);
+    const char* items[] = {" 一千 ", " 一万", " 十万", " 百万", " 千万"};
+    for (int32_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(Utf8(limitList.Items().Get(i)), items[i]) << "the blanks belong to the items";
+    }
     EXPECT_TRUE(form.edReadFilename->ReadOnly());
     EXPECT_TRUE(form.Edit_XMLFilename->ReadOnly());
 }
@@ -190,10 +202,18 @@ TEST_F(MainFormTest, TheGridShowsFourteenReadOnlyColumnsInItemOrderSortedByTheLi
     ui::TuiGridTableView& view = *form.uiGrid1TableView1;
     EXPECT_EQ(form.uiGrid1Level1->GridView(), &view);
     EXPECT_EQ(form.uiGrid1Level1->Name(), u"uiGrid1Level1");
+    ASSERT_TRUE(view.Site().HandleAllocated());
+    EXPECT_TRUE(IsWindowVisible(view.Site().Handle())) << "the grid shows its view";
     const char16_t* captions[] = {u"序号",         u"商品名称",        u"规格型号",         u"计量单位",
                                   u"数量",         u"单价(含税)",      u"金额(含税)",       u"税率",
                                   u"税收分类编码", u"企业自编码",      u"是否使用优惠政策", u"零税率标识",
                                   u"优惠政策说明", u"差额税计算扣除额"};
+    const char* label = "TuiLabelProperties";
+    const char* text = "TuiTextEditProperties";
+    const char* editors[] = {label, text,  text,  label, label, label, "TuiCurrencyEditProperties",
+                             label, label, label, text,  text,  text,  text};
+    const vcl::TAlignment l = vcl::taLeftJustify, r = vcl::taRightJustify, c = vcl::taCenter;
+    const vcl::TAlignment alignments[] = {r, l, l, c, r, r, r, c, c, c, l, l, l, l};
     const std::map<int32_t, int32_t> widths = {{0, 52}, {2, 78}, {3, 61}, {5, 73},
                                                {6, 69}, {8, 85}, {9, 80}, {10, 106}};
     ASSERT_EQ(view.ItemCount(), app::InvoiceItemCount);
@@ -214,7 +234,12 @@ TEST_F(MainFormTest, TheGridShowsFourteenReadOnlyColumnsInItemOrderSortedByTheLi
         }
         EXPECT_EQ(column.HeaderAlignmentHorz() == vcl::taCenter, item == 1 || (item >= 3 && item <= 11)) << item;
         EXPECT_EQ(column.Options().Filtering(), item == 0 || item > 7) << item;
+        ASSERT_NE(column.Properties(), nullptr) << item;
+        EXPECT_EQ(Utf8(column.Properties()->ClassType().ClassName()), editors[item]) << item;
+        EXPECT_EQ(column.Properties()->GetAlignment().Horz(), alignments[item]) << item;
     }
+    auto& amount = static_cast<ui::TuiCurrencyEditProperties&>(*view.Columns(app::iiAmount)->Properties());
+    EXPECT_EQ(Utf8(amount.DisplayFormat()), "0.00;-0.00");
     EXPECT_EQ(view.Columns(0)->SortIndex(), 0);
     EXPECT_EQ(view.Columns(0)->SortOrder(), ui::soAscending);
     EXPECT_FALSE(view.OptionsData().Editing());

@@ -1,9 +1,15 @@
-// The test program's main: the UI core, the editor framework and the grid start before the first test and shut down
-// after the last, as in the application.
+// The test program's main: the UI core, the editor framework (on Windows with the text, currency and label editors)
+// and the grid start before the first test and shut down after the last, as in the application.
 
 #include "ui/core/uiCoreUnits.h"
 #include "ui/editors/framework/uiEditFrameworkUnit.h"
 #include "ui/grid/uiGridUnit.h"
+
+#ifdef _WIN32
+#include "ui/editors/text/uiCurrencyEdit.h"
+#include "ui/editors/text/uiLabel.h"
+#include "ui/editors/text/uiTextEdit.h"
+#endif
 
 #include <gtest/gtest.h>
 
@@ -11,9 +17,19 @@ int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     ui::InitializeUICore();
     ui::InitializeEditFrameworkUnit();
+#ifdef _WIN32
+    ui::InitializeTextEditUnit();
+    ui::InitializeCurrencyEditUnit();
+    ui::InitializeLabelUnit();
+#endif
     ui::InitializeGridUnit();
     const int result = RUN_ALL_TESTS();
     ui::FinalizeGridUnit();
+#ifdef _WIN32
+    ui::FinalizeLabelUnit();
+    ui::FinalizeCurrencyEditUnit();
+    ui::FinalizeTextEditUnit();
+#endif
     ui::FinalizeEditFrameworkUnit();
     ui::FinalizeUICore();
     return result;

@@ -109,6 +109,10 @@ const rtl::TMetaclass& TuiCustomDataController::GetFilterCriteriaClass() const {
     return TuiDataFilterCriteria::StaticClass();
 }
 
+void TuiCustomDataController::RecreateSummary() {
+    FSummary = CreateCompanion<TuiDataSummary>(GetSummaryClass(), this);
+}
+
 const rtl::TMetaclass& TuiCustomDataController::GetSearchClass() const {
     return TuiDataControllerSearch::StaticClass();
 }

@@ -99,6 +99,9 @@ public:
     TuiDataSummary& Summary() const { return *FSummary; }
     // Copies summary into the own summary.
     void SetSummary(const TuiDataSummary& summary);
+    // Makes the summary anew from the class factories: a controller whose item classes settle only after
+    // construction (a view answers them) calls it before any summary item exists.
+    void RecreateSummary();
 
     bool Active() const { return FActive; }
     virtual void SetActive(bool active);

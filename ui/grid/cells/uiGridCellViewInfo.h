@@ -55,6 +55,7 @@ public:
     // The text flags for painting (multi-line painting decides the line flag) or for measuring (multi-line does).
     uint32_t GetTextAttributes(bool forPainting) const;
     int32_t BorderWidth(TuiBorder side) const;
+    TuiBorders Borders() const { return FBorders; }
 
     // The mouse. Each answers whether the cell handled the event.
     TuiGridCellMouseState State() const { return FState; }

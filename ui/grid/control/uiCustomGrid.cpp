@@ -73,6 +73,11 @@ void TuiCustomGrid::CalculateLayout() {
     FPainter->Invalidate(true);
 }
 
+void TuiCustomGrid::CreateWnd() {
+    TuiControl::CreateWnd();
+    SizeChanged();
+}
+
 void TuiCustomGrid::BoundsChanged() {
     if (!FViewInfo->IsCalculating()) {
         SizeChanged();

@@ -86,6 +86,9 @@ public:
     bool MayFocus() const override { return false; }
 
 protected:
+    // A grid read from a form description queued no change while it was loading, and its views' sites need its
+    // window: it lays itself out once it has one.
+    void CreateWnd() override;
     // The grid lays itself out again.
     void BoundsChanged() override;
     void LookAndFeelChanged(TuiLookAndFeel* sender, TuiLookAndFeelValues changed) override;

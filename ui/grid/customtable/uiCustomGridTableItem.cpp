@@ -6,6 +6,8 @@
 #include "ui/data/controller/rows/uiDataControllerGroups.h"
 #include "ui/data/controller/uiCustomDataController.h"
 #include "ui/data/values/uiScalarValueTypes.h"
+#include "ui/editors/framework/uiEditProperties.h"
+#include "ui/editors/framework/uiEditRepository.h"
 #include "ui/grid/customtable/uiCustomGridTableItemOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
@@ -48,6 +50,27 @@ TuiCustomGridTableItem::~TuiCustomGridTableItem() {
     if (FGridView) {
         FGridView->RemoveItem(this);
     }
+}
+
+void TuiCustomGridTableItem::SetPropertiesClass(const rtl::TMetaclass* value) {
+    if (FPropertiesClass == value) {
+        return;
+    }
+    FPropertiesClass = value;
+    FProperties.reset(value ? static_cast<TuiCustomEditProperties*>(value->CreateInstance(this)) : nullptr);
+    Changed(2);
+}
+
+TuiCustomEditProperties* TuiCustomGridTableItem::GetProperties() const {
+    if (!CanApplyToDataController()) {
+        return nullptr;
+    }
+    if (FProperties) {
+        return FProperties.get();
+    }
+    const TuiValueTypeClass valueType = FGridView->DataController().GetItemValueTypeClass(FIndex);
+    TuiEditRepositoryItem* item = GetEditDataRegisteredRepositoryItems().GetItem(valueType);
+    return item ? &item->Properties() : nullptr;
 }
 
 TuiCustomGridTableItemOptions& TuiCustomGridTableItem::Options() {

@@ -19,6 +19,7 @@
 
 namespace ui {
 
+class TuiCustomEditProperties;
 class TuiCustomGridTableView;
 class TuiCustomGridTableItem;
 class TuiCustomGridTableItemOptions;
@@ -137,6 +138,14 @@ public:
     // The item's recently used filter values; the view's filtering options set their maximum count.
     TuiGridFilterMRUValueItems& FilterMRUValueItems() { return FFilterMRUValueItems; }
 
+    // The editor that paints and edits the item's cells: its own properties (nullptr without a class), made anew of
+    // the class set; otherwise the default editor registered for the field's value type. nullptr outside a view or
+    // when no editor is registered.
+    const rtl::TMetaclass* PropertiesClass() const { return FPropertiesClass; }
+    void SetPropertiesClass(const rtl::TMetaclass* value);
+    TuiCustomEditProperties* Properties() const { return FProperties.get(); }
+    TuiCustomEditProperties* GetProperties() const;
+
     // Clears the assigned caption, header alignments and width.
     void RestoreDefaults();
     // 0 repaint, 1 layout, 2 size; nothing outside a view.
@@ -191,6 +200,8 @@ private:
     bool FVisibleForCustomization = true;
     bool FWasVisibleBeforeGrouping = false;
     std::unique_ptr<TuiCustomGridTableItemOptions> FOptions;
+    const rtl::TMetaclass* FPropertiesClass = nullptr;
+    std::unique_ptr<TuiCustomEditProperties> FProperties;
     std::unique_ptr<TuiGridGroupingDateRanges> FGroupingDateRanges;
     std::unique_ptr<TuiGridFilteringDateRanges> FFilteringDateRanges;
     TuiGridDateTimeGrouping FDateTimeGrouping = dtgDefault;

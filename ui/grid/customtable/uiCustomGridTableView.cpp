@@ -1,5 +1,7 @@
 #include "ui/grid/customtable/uiCustomGridTableView.h"
 
+#include "rtl/numbers/NumberConversions.h"
+#include "ui/data/controller/uiDataSummaryItems.h"
 #include "ui/data/controller/uiUpdateControlInfo.h"
 #include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/grid/customtable/uiCustomGridTableItem.h"
@@ -163,6 +165,29 @@ TuiCustomGridTableItem* TuiCustomGridTableView::FindItemByName(rtl::UnicodeStrin
     return found == FItems.end() ? nullptr : *found;
 }
 
+const rtl::TMetaclass& TuiCustomGridTableView::GetSummaryItemClass() const {
+    return TuiDataSummaryItem::StaticClass();
+}
+
+const rtl::TMetaclass& TuiCustomGridTableView::GetSummaryGroupItemLinkClass() const {
+    return TuiDataSummaryGroupItemLink::StaticClass();
+}
+
+rtl::UnicodeString TuiCustomGridTableView::ItemStoredName(const TuiCustomGridTableItem& item) const {
+    return FStoringNames ? item.Name() : rtl::IntToStr(item.ID());
+}
+
+TuiCustomGridTableItem* TuiCustomGridTableView::FindItemByStoredName(rtl::UnicodeStringView name) const {
+    if (name.empty()) {
+        return nullptr;
+    }
+    if (FStoringNames) {
+        return FindItemByName(name);
+    }
+    int32_t id = 0;
+    return rtl::TryStrToInt(name, id) ? FindItemByID(id) : nullptr;
+}
+
 int32_t TuiCustomGridTableView::IndexOfItem(const TuiCustomGridTableItem* item) const {
     const auto found = std::find(FItems.begin(), FItems.end(), item);
     return found == FItems.end() ? -1 : static_cast<int32_t>(found - FItems.begin());
@@ -200,6 +225,7 @@ void TuiCustomGridTableView::RemoveItem(TuiCustomGridTableItem* item) {
         if (item->FVisible) {
             ChangeItemVisible(item, false);
         }
+        ItemRemoving(item);
         std::erase(FItems, item);
         item->FIndex = -1;
         ReindexItems();

@@ -74,6 +74,12 @@ public:
     // Exact, case-sensitive, as component names are kept.
     TuiCustomGridTableItem* FindItemByName(rtl::UnicodeStringView name) const;
     int32_t IndexOfItem(const TuiCustomGridTableItem* item) const;
+    // A stored layout names items by component name while the view stores names, otherwise by ID as decimal text.
+    bool IsStoringNames() const { return FStoringNames; }
+    void SetStoringNames(bool value) { FStoringNames = value; }
+    rtl::UnicodeString ItemStoredName(const TuiCustomGridTableItem& item) const;
+    // nullptr for an empty or unknown name.
+    TuiCustomGridTableItem* FindItemByStoredName(rtl::UnicodeStringView name) const;
     // Frees every item, the last first, and starts the IDs again at 0.
     void ClearItems();
     int32_t NextID() const { return FNextID; }
@@ -104,9 +110,24 @@ public:
     void CollectSortIndex(TuiCustomGridTableItem* item, int32_t index);
     void CollectItemIndex(TuiCustomGridTableItem* item, int32_t index);
 
+    // The text copying gives: a line of the items' captions when CopyCaptionsToClipboard is on, then a line per
+    // selected row (every row with copyAll) of the items' display texts; a group row gives its text alone.
+    rtl::UnicodeString ClipboardText(bool copyAll);
+    // Puts ClipboardText on the clipboard.
+    void CopyToClipboard(bool copyAll);
+    // The item's width fitted to its caption and content; without an item every visible item's, in visible order,
+    // inside one update so that the view lays out once. Nothing for a pattern view, nor for an item that cannot be
+    // sized when checkSizingAbility is set; fireEvents reports each new width as a user's sizing.
+    void ApplyBestFit(TuiCustomGridTableItem* item, bool checkSizingAbility, bool fireEvents);
+
     // The grid's change queue runs them.
     virtual void DataChanged();
     virtual void DataLayoutChanged();
+
+    // The classes of the data controller's summary items and summary-group links; a descendant that answers others
+    // has its data controller remake the summary once it is built.
+    virtual const rtl::TMetaclass& GetSummaryItemClass() const;
+    virtual const rtl::TMetaclass& GetSummaryGroupItemLinkClass() const;
 
     // The record events; each setter stores the handler and repaints.
     void SetOnCanFocusRecord(TuiGridAllowRecordOperationEvent handler);
@@ -126,6 +147,15 @@ protected:
     // An item of the view's class; owner owns it.
     virtual TuiCustomGridTableItem* NewItem(rtl::TComponent* owner) = 0;
     virtual std::unique_ptr<TuiCustomGridTableViewData> CreateViewData();
+    // The items copying lists: the visible ones in visible order.
+    virtual void GetItemsForCopy(std::vector<TuiCustomGridTableItem*>& items, bool copyAll);
+    // The width that fits the item's caption and content; its width in this base.
+    virtual int32_t CalculateItemBestFitWidth(TuiCustomGridTableItem& item);
+    virtual bool CanItemHorzSize(TuiCustomGridTableItem& /*item*/) { return true; }
+    // After a best fit changed the item's width; nothing in this base.
+    virtual void ItemBestFitApplied(TuiCustomGridTableItem& /*item*/, bool /*fireEvents*/) {}
+    // The item leaves the view (not merely hidden); nothing in this base.
+    virtual void ItemRemoving(TuiCustomGridTableItem* /*item*/) {}
     std::unique_ptr<TuiCustomGridOptionsBehavior> CreateOptionsBehavior() override;
     std::unique_ptr<TuiCustomGridOptionsData> CreateOptionsData() override;
     std::unique_ptr<TuiCustomGridOptionsSelection> CreateOptionsSelection() override;
@@ -163,6 +193,7 @@ private:
     std::unique_ptr<TuiCustomGridTableFiltering> FFiltering;
     std::unique_ptr<TuiCustomGridTableOptionsCustomize> FOptionsCustomize;
     int32_t FNextID = 0;
+    bool FStoringNames = false;
     int32_t FAssigningItemsCount = 0;
     bool FAfterAssigningItems = false;
     TCollectedIndexes FAssigningGroupedItems;

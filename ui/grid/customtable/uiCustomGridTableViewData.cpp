@@ -194,6 +194,14 @@ void TuiCustomGridTableViewData::Refresh(int32_t rowCount) {
     TableView().SizeChanged(false, false);
 }
 
+void TuiCustomGridTableViewData::CheckNewItemRecord() {
+    if (!HasNewItemRecord()) {
+        FNewItemRecord.reset();
+    } else if (!FNewItemRecord) {
+        FNewItemRecord = CreateNewItemRecord();
+    }
+}
+
 void TuiCustomGridTableViewData::RefreshRecordInfos() {
     if (FNewItemRecord) {
         FNewItemRecord->RefreshRecordInfo();

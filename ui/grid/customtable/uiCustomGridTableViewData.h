@@ -95,10 +95,12 @@ public:
     TuiCustomGridRecord* GetRecordByRecordIndex(int32_t recordIndex);
     TuiCustomGridRecord* EditingRecord() const { return FEditingRecord; }
     // 0 the row's record, 1 the new-item record; nullptr otherwise.
-    TuiCustomGridRecord* GetRecordForKind(int32_t kind, int32_t index);
-    int32_t RecordKindOf(const TuiCustomGridRecord* record) const;
+    virtual TuiCustomGridRecord* GetRecordForKind(int32_t kind, int32_t index);
+    virtual int32_t RecordKindOf(const TuiCustomGridRecord* record) const;
     virtual bool HasNewItemRecord() const { return false; }
     TuiCustomGridRecord* NewItemRecord() const { return FNewItemRecord.get(); }
+    // Makes the new-item record when the view has one and it is missing, frees it when the view has none.
+    void CheckNewItemRecord();
 
     // Date ranges: kind 0 sorting, 1 grouping, 2 filtering without the time. Whether the item's dates compare by
     // its grouping ranges in that mode: always for grouping, for sorting only at an outer grouping level or when a

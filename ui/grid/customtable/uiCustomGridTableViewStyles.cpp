@@ -33,6 +33,8 @@ TuiStyle* HandlerContentStyle(const TuiGridGetCellStyleEvent& handler, TuiCustom
 TuiCustomGridTableViewStyles::TuiCustomGridTableViewStyles(TuiCustomGridTableView& gridView)
     : TuiCustomGridViewStyles(gridView) {}
 
+TuiCustomGridTableViewStyles::TuiCustomGridTableViewStyles(rtl::TPersistent* owner) : TuiCustomGridViewStyles(owner) {}
+
 TuiCustomGridTableView& TuiCustomGridTableViewStyles::TableView() const {
     return static_cast<TuiCustomGridTableView&>(*GetGridView());
 }
@@ -46,11 +48,20 @@ void TuiCustomGridTableViewStyles::Assign(const rtl::TPersistent* source) {
 
 void TuiCustomGridTableViewStyles::SetOnGetContentStyle(TuiGridGetCellStyleEvent handler) {
     FOnGetContentStyle = std::move(handler);
-    TableView().Changed(0);
+    ReportViewChanged();
+}
+
+void TuiCustomGridTableViewStyles::ReportViewChanged() {
+    if (TuiCustomGridView* gridView = GetGridView()) {
+        gridView->Changed(0);
+    }
 }
 
 void TuiCustomGridTableViewStyles::GetDefaultDrawParams(int32_t index, rtl::TObject* data, TuiDrawParams& params) {
     TuiCustomGridViewStyles::GetDefaultDrawParams(index, data, params);
+    if (!GetGridView()) {
+        return;
+    }
     const TuiCustomLookAndFeelPainter& painter = *TableView().LookAndFeelPainter();
     switch (index) {
     case vsContent:

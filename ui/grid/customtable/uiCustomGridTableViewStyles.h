@@ -39,6 +39,8 @@ public:
     static constexpr int32_t vsSelection = 7;
 
     explicit TuiCustomGridTableViewStyles(TuiCustomGridTableView& gridView);
+    // owner is the view, or a style sheet whose set belongs to no view.
+    explicit TuiCustomGridTableViewStyles(rtl::TPersistent* owner);
     void Assign(const rtl::TPersistent* source) override;
     void GetDefaultDrawParams(int32_t index, rtl::TObject* data, TuiDrawParams& params) override;
 
@@ -58,8 +60,12 @@ public:
     TuiStyle* IncSearch() const { return GetStyle(vsIncSearch); }
     TuiStyle* Selection() const { return GetStyle(vsSelection); }
 
-private:
+protected:
     TuiCustomGridTableView& TableView() const;
+    // Repaints the view, when the set belongs to one.
+    void ReportViewChanged();
+
+private:
     TuiGridGetCellStyleEvent FOnGetContentStyle;
 };
 

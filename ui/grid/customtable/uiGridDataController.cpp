@@ -46,6 +46,14 @@ TuiCustomGridTableItem* TuiGridDataController::TableItem(int32_t index) const {
     return index >= 0 && index < FGridView.ItemCount() ? FGridView.Items(index) : nullptr;
 }
 
+const rtl::TMetaclass& TuiGridDataController::GetSummaryItemClass() const {
+    return FGridView.GetSummaryItemClass();
+}
+
+const rtl::TMetaclass& TuiGridDataController::GetSummaryGroupItemLinkClass() const {
+    return FGridView.GetSummaryGroupItemLinkClass();
+}
+
 rtl::TObject* TuiGridDataController::GetItem(int32_t index) const {
     return TableItem(index);
 }

@@ -21,6 +21,9 @@ public:
 
     TuiCustomGridTableView& GridView() const { return FGridView; }
 
+    // The view's answers.
+    const rtl::TMetaclass& GetSummaryItemClass() const override;
+    const rtl::TMetaclass& GetSummaryGroupItemLinkClass() const override;
     rtl::TObject* GetItem(int32_t index) const override;
     // The table item's ID; -1 for any other object.
     int32_t GetItemID(rtl::TObject* item) const override;

@@ -2,10 +2,14 @@
 
 #include "rtl/variants/VariantConversions.h"
 #include "ui/data/values/uiScalarValueTypes.h"
+#include "ui/editors/framework/uiEditProperties.h"
 #include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/uiGridEventSetter.h"
+#include "ui/grid/tableview/uiGridColumnStyles.h"
 #include "ui/grid/tableview/uiGridColumnSummary.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
+#include "vcl/graphics/images/Bitmap.h"
 
 #include <algorithm>
 #include <iterator>
@@ -55,19 +59,32 @@ void TuiGridColumnOptions::SetHorzSizing(bool value) {
 }
 
 TuiGridColumn::TuiGridColumn(rtl::TComponent* owner)
-    : TuiCustomGridTableItem(owner), FSummary(std::make_unique<TuiGridColumnSummary>(*this)) {}
+    : TuiCustomGridTableItem(owner), FHeaderGlyph(std::make_unique<vcl::TBitmap>()),
+      FSummary(std::make_unique<TuiGridColumnSummary>(*this)) {
+    FHeaderGlyph->SetOnChange([this](rtl::TObject*) { Changed(1); });
+}
 
 TuiGridColumn::~TuiGridColumn() {
     if (IsPreview()) {
         TableView()->Preview().SetColumn(nullptr);
     }
+    FHeaderGlyph->SetOnChange(nullptr);
 }
 
 void TuiGridColumn::Assign(const rtl::TPersistent* source) {
     if (const auto* column = dynamic_cast<const TuiGridColumn*>(source)) {
         SetFooterAlignmentHorz(column->FooterAlignmentHorz());
         SetGroupSummaryAlignment(column->GroupSummaryAlignment());
+        SetHeaderGlyph(column->FHeaderGlyph.get());
+        SetHeaderGlyphAlignmentHorz(column->FHeaderGlyphAlignmentHorz);
+        SetHeaderGlyphAlignmentVert(column->FHeaderGlyphAlignmentVert);
         FSummary->Assign(column->FSummary.get());
+        SetOnCompareRowValuesForCellMerging(column->FOnCompareRowValuesForCellMerging);
+        SetOnCompareValuesForCellMerging(column->FOnCompareValuesForCellMerging);
+        SetOnCustomDrawFooterCell(column->FOnCustomDrawFooterCell);
+        SetOnCustomDrawGroupSummaryCell(column->FOnCustomDrawGroupSummaryCell);
+        SetOnCustomDrawHeader(column->FOnCustomDrawHeader);
+        SetOnHeaderClick(column->FOnHeaderClick);
     }
     TuiCustomGridTableItem::Assign(source);
 }
@@ -78,6 +95,14 @@ TuiGridTableView* TuiGridColumn::TableView() const {
 
 std::unique_ptr<TuiCustomGridTableItemOptions> TuiGridColumn::CreateOptions() {
     return std::make_unique<TuiGridColumnOptions>(*this);
+}
+
+TuiGridColumnStyles& TuiGridColumn::Styles() {
+    return static_cast<TuiGridColumnStyles&>(TuiCustomGridTableItem::Styles());
+}
+
+std::unique_ptr<TuiCustomGridTableItemStyles> TuiGridColumn::CreateStyles() {
+    return std::make_unique<TuiGridColumnStyles>(*this);
 }
 
 vcl::TAlignment TuiGridColumn::DefaultAlignment() const {
@@ -120,6 +145,99 @@ void TuiGridColumn::SetGroupSummaryAlignment(vcl::TAlignment value) {
 
 bool TuiGridColumn::IsGroupSummaryAlignmentStored() const {
     return FIsGroupSummaryAlignmentAssigned && FGroupSummaryAlignment != DefaultAlignment();
+}
+
+void TuiGridColumn::SetHeaderGlyph(const vcl::TBitmap* value) {
+    FHeaderGlyph->Assign(value);
+}
+
+void TuiGridColumn::SetHeaderGlyphAlignmentHorz(vcl::TAlignment value) {
+    if (FHeaderGlyphAlignmentHorz != value) {
+        FHeaderGlyphAlignmentHorz = value;
+        Changed(1);
+    }
+}
+
+void TuiGridColumn::SetHeaderGlyphAlignmentVert(TuiAlignmentVert value) {
+    if (FHeaderGlyphAlignmentVert != value) {
+        FHeaderGlyphAlignmentVert = value;
+        Changed(1);
+    }
+}
+
+bool TuiGridColumn::IsLeftEdge() const {
+    return VisibleIndex() == 0;
+}
+
+bool TuiGridColumn::IsRightEdge() const {
+    const TuiGridTableView* view = TableView();
+    return view && VisibleIndex() >= 0 && VisibleIndex() == view->VisibleItemCount() - 1;
+}
+
+bool TuiGridColumn::CompareValuesForCellMerging(TuiCustomGridRow* row1, TuiCustomEditProperties* properties1,
+                                                const rtl::Variant& value1, TuiCustomGridRow* row2,
+                                                TuiCustomEditProperties* properties2, const rtl::Variant& value2) {
+    bool equal = properties1 && properties1 == properties2 && properties1->AreDisplayValuesEqual(value1, value2);
+    if (FOnCompareValuesForCellMerging) {
+        FOnCompareValuesForCellMerging(*this, properties1, value1, properties2, value2, equal);
+    }
+    if (FOnCompareRowValuesForCellMerging) {
+        FOnCompareRowValuesForCellMerging(*this, row1, properties1, value1, row2, properties2, value2, equal);
+    }
+    return equal;
+}
+
+void TuiGridColumn::SetOnCompareRowValuesForCellMerging(TuiGridColumnCompareRowValuesEvent handler) {
+    SetGridEventHandler(FOnCompareRowValuesForCellMerging, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiGridColumn::SetOnCompareValuesForCellMerging(TuiGridColumnCompareValuesEvent handler) {
+    SetGridEventHandler(FOnCompareValuesForCellMerging, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiGridColumn::SetOnCustomDrawFooterCell(TuiGridColumnCustomDrawHeaderEvent handler) {
+    SetGridEventHandler(FOnCustomDrawFooterCell, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiGridColumn::SetOnCustomDrawGroupSummaryCell(TuiGridGroupSummaryCellCustomDrawEvent handler) {
+    SetGridEventHandler(FOnCustomDrawGroupSummaryCell, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiGridColumn::SetOnCustomDrawHeader(TuiGridColumnCustomDrawHeaderEvent handler) {
+    SetGridEventHandler(FOnCustomDrawHeader, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiGridColumn::SetOnHeaderClick(TuiGridColumnNotifyEvent handler) {
+    SetGridEventHandler(FOnHeaderClick, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiGridColumn::DoCustomDrawFooterCell(TuiCanvas& canvas, TuiGridColumnHeaderViewInfo* viewInfo, bool& done) {
+    if (FOnCustomDrawFooterCell && TableView()) {
+        FOnCustomDrawFooterCell(*TableView(), canvas, viewInfo, done);
+    }
+}
+
+void TuiGridColumn::DoCustomDrawGroupSummaryCell(TuiCanvas& canvas, TuiCustomGridRow* row,
+                                                 TuiDataSummaryItem* summaryItem, TuiCustomGridCellViewInfo* viewInfo,
+                                                 bool& done) {
+    if (FOnCustomDrawGroupSummaryCell) {
+        FOnCustomDrawGroupSummaryCell(*this, canvas, row, this, summaryItem, viewInfo, done);
+    }
+}
+
+void TuiGridColumn::DoCustomDrawHeader(TuiCanvas& canvas, TuiGridColumnHeaderViewInfo* viewInfo, bool& done) {
+    if (FOnCustomDrawHeader && TableView()) {
+        FOnCustomDrawHeader(*TableView(), canvas, viewInfo, done);
+    }
+}
+
+void TuiGridColumn::DoHeaderClick() {
+    if (FOnHeaderClick) {
+        FOnHeaderClick(*this);
+    }
+    if (TuiGridTableView* view = TableView()) {
+        view->DoColumnHeaderClick(this);
+    }
 }
 
 bool TuiGridColumn::IsPreview() const {

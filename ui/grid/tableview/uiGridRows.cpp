@@ -5,8 +5,11 @@
 #include "ui/data/controller/rows/uiDataControllerGroups.h"
 #include "ui/data/controller/uiCustomDataController.h"
 #include "ui/data/controller/uiDataSummary.h"
+#include "ui/grid/control/uiGridLevel.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridTableBehaviorAndFiltering.h"
+#include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
 
 namespace ui {
@@ -35,6 +38,59 @@ void TuiCustomGridRow::KeyDown(uint16_t& key, vcl::TShiftState /*shift*/) {
         return;
     }
     key = 0;
+}
+
+TuiGridFilterRow::TuiGridFilterRow(TuiCustomGridTableViewData& viewData)
+    : TuiGridNewItemRow(viewData, -1, TuiRowInfo{}) {}
+
+TuiGridFilterRow::~TuiGridFilterRow() {
+    FSelected = false;
+}
+
+void TuiGridFilterRow::SetSelected(bool value) {
+    if (FSelected != value) {
+        FSelected = value;
+        GridView().Invalidate();
+    }
+}
+
+void TuiGridFilterRow::KeyDown(uint16_t& key, vcl::TShiftState shift) {
+    if (key == VK_ESCAPE) {
+        SetSelected(false);
+        key = 0;
+        return;
+    }
+    TuiGridNewItemRow::KeyDown(key, shift);
+}
+
+bool TuiGridMasterDataRow::GetExpandable() const {
+    return TableView().OptionsView().ExpandButtonsForEmptyDetails() || HasDetailsWithData() || GetExpanded();
+}
+
+bool TuiGridMasterDataRow::GetExpanded() const {
+    return DataController().IsDetailExpanded(RecordIndex());
+}
+
+bool TuiGridMasterDataRow::ExpandsOnDblClick() const {
+    return GetExpandable() && TableView().OptionsBehavior().ExpandMasterRowOnDblClick();
+}
+
+bool TuiGridMasterDataRow::HasDetailsWithData() const {
+    const TuiGridLevel* level = TableView().Level();
+    for (int32_t relation = 0; level && relation < level->Count(); ++relation) {
+        if (DataController().DetailHasChildren(RecordIndex(), relation)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void TuiGridMasterDataRow::DoCollapse(bool /*recurse*/) {
+    DataController().ChangeDetailExpanding(RecordIndex(), false);
+}
+
+void TuiGridMasterDataRow::DoExpand(bool /*recurse*/) {
+    DataController().ChangeDetailExpanding(RecordIndex(), true);
 }
 
 bool TuiGridGroupRow::GetExpandable() const {
@@ -79,13 +135,59 @@ void TuiGridGroupRow::DoExpand(bool recurse) {
     DataController().Groups().SetRowExpansion(Index(), true, recurse);
 }
 
-TuiGridViewData::TuiGridViewData(TuiGridTableView& gridView) : TuiCustomGridTableViewData(gridView) {}
+TuiGridViewData::TuiGridViewData(TuiGridTableView& gridView) : TuiCustomGridTableViewData(gridView) {
+    CheckFilterRow();
+}
+
+TuiGridViewData::~TuiGridViewData() {
+    FFilterRow.reset();
+}
+
+TuiGridTableView& TuiGridViewData::GridTableView() const {
+    return static_cast<TuiGridTableView&>(TableView());
+}
+
+bool TuiGridViewData::HasNewItemRecord() const {
+    return GridTableView().NewItemRow().Visible();
+}
+
+bool TuiGridViewData::HasFilterRow() const {
+    return GridTableView().FilterRow().Visible();
+}
+
+void TuiGridViewData::CheckFilterRow() {
+    if (!HasFilterRow()) {
+        FFilterRow.reset();
+    } else if (!FFilterRow) {
+        FFilterRow = std::make_unique<TuiGridFilterRow>(*this);
+    }
+}
+
+TuiCustomGridRecord* TuiGridViewData::GetRecordForKind(int32_t kind, int32_t index) {
+    return kind == TuiGridFilterRow::RecordKind ? FFilterRow.get()
+                                                : TuiCustomGridTableViewData::GetRecordForKind(kind, index);
+}
+
+int32_t TuiGridViewData::RecordKindOf(const TuiCustomGridRecord* record) const {
+    return record && record == FFilterRow.get() ? TuiGridFilterRow::RecordKind
+                                                : TuiCustomGridTableViewData::RecordKindOf(record);
+}
 
 std::unique_ptr<TuiCustomGridRecord> TuiGridViewData::CreateRecord(int32_t rowIndex, const TuiRowInfo& rowInfo) {
     if (rowInfo.Level < TableView().DataController().Groups().GroupingFieldCount()) {
         return std::make_unique<TuiGridGroupRow>(*this, rowIndex, rowInfo);
     }
+    const TuiGridLevel* level = TableView().Level();
+    if (level && level->Count() > 0) {
+        return std::make_unique<TuiGridMasterDataRow>(*this, rowIndex, rowInfo);
+    }
     return std::make_unique<TuiGridDataRow>(*this, rowIndex, rowInfo);
+}
+
+std::unique_ptr<TuiCustomGridRecord> TuiGridViewData::CreateNewItemRecord() {
+    auto record = std::make_unique<TuiGridNewItemRow>(*this, -1, TuiRowInfo{});
+    record->RefreshRecordInfo();
+    return record;
 }
 
 } // namespace ui

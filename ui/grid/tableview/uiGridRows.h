@@ -1,6 +1,8 @@
 #pragma once
 // The rows of a table view of columns and the view data that makes them: a row above the grouped levels stands for a
-// group of the data controller, any other for a data record. An expandable row opens and closes with the keyboard.
+// group of the data controller, any other for a data record (a master row in a view with detail levels). The
+// new-item row and the filter row are the two special rows at the top. An expandable row opens and closes with the
+// keyboard.
 
 #include "rtl/text/StringTypes.h"
 #include "ui/grid/customtable/uiCustomGridTableViewData.h"
@@ -33,6 +35,51 @@ public:
     bool SupportsCellSelection() const override { return true; }
 };
 
+// The row through which a new record is entered.
+class TuiGridNewItemRow : public TuiGridDataRow {
+public:
+    using TuiGridDataRow::TuiGridDataRow;
+    bool SupportsCellSelection() const override { return false; }
+};
+
+// The row whose cells show and edit the view's filter; it stands for no record.
+class TuiGridFilterRow : public TuiGridNewItemRow {
+public:
+    static constexpr int32_t RecordKind = 2;
+
+    explicit TuiGridFilterRow(TuiCustomGridTableViewData& viewData);
+    // Deselects itself first.
+    ~TuiGridFilterRow() override;
+    // Never expanded, level 0, no record.
+    void RefreshRecordInfo() override {}
+    bool GetSelected() const override { return FSelected; }
+    // Stores the flag and repaints the view.
+    void SetSelected(bool value) override;
+    // Esc is consumed too.
+    void KeyDown(uint16_t& key, vcl::TShiftState shift) override;
+
+private:
+    bool FSelected = false;
+};
+
+// A data row of a view whose level has detail levels: it opens and closes the record's details.
+class TuiGridMasterDataRow : public TuiGridDataRow {
+public:
+    using TuiGridDataRow::TuiGridDataRow;
+    // The effective ExpandButtonsForEmptyDetails, details with data, or the row is expanded.
+    bool GetExpandable() const override;
+    // The data controller's detail-expanded state of the record.
+    bool GetExpanded() const override;
+    // Expandable and OptionsBehavior.ExpandMasterRowOnDblClick.
+    bool ExpandsOnDblClick() const override;
+    // Some detail level's relation has records for the row's record.
+    virtual bool HasDetailsWithData() const;
+
+protected:
+    void DoCollapse(bool recurse) override;
+    void DoExpand(bool recurse) override;
+};
+
 class TuiGridGroupRow : public TuiCustomGridRow {
 public:
     using TuiCustomGridRow::TuiCustomGridRow;
@@ -60,10 +107,30 @@ protected:
 class TuiGridViewData : public TuiCustomGridTableViewData {
 public:
     explicit TuiGridViewData(TuiGridTableView& gridView);
+    // Frees the filter row first.
+    ~TuiGridViewData() override;
+
+    // NewItemRow.Visible.
+    bool HasNewItemRecord() const override;
+    // FilterRow.Visible.
+    bool HasFilterRow() const;
+    // nullptr while the view shows no filter row.
+    TuiGridFilterRow* FilterRow() const { return FFilterRow.get(); }
+    // Makes the filter row when the view has one, frees it otherwise.
+    void CheckFilterRow();
+    // Kind 2 is the filter row.
+    TuiCustomGridRecord* GetRecordForKind(int32_t kind, int32_t index) override;
+    int32_t RecordKindOf(const TuiCustomGridRecord* record) const override;
 
 protected:
-    // A group row below the grouped-item count, a data row otherwise.
+    // A group row below the grouped-item count; otherwise a master row in a view whose level has detail levels,
+    // else a data row.
     std::unique_ptr<TuiCustomGridRecord> CreateRecord(int32_t rowIndex, const TuiRowInfo& rowInfo) override;
+    std::unique_ptr<TuiCustomGridRecord> CreateNewItemRecord() override;
+
+private:
+    TuiGridTableView& GridTableView() const;
+    std::unique_ptr<TuiGridFilterRow> FFilterRow;
 };
 
 } // namespace ui

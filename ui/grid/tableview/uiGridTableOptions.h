@@ -6,6 +6,7 @@
 #include "rtl/text/StringTypes.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableMetrics.h"
+#include "vcl/graphics/Colors.h"
 
 #include <cstdint>
 
@@ -17,6 +18,8 @@ class TuiGridTableView;
 enum TuiGridGroupFootersMode : uint8_t { gfInvisible, gfVisibleWhenExpanded, gfAlwaysVisible };
 enum TuiGridFilterRowApplyChangesMode : uint8_t { fracOnCellExit, fracImmediately };
 enum TuiGridPreviewPlace : uint8_t { ppBottom, ppTop };
+enum TuiGridGroupRowStyle : uint8_t { grsStandard, grsOffice11 };
+enum TuiGridGroupSummaryLayout : uint8_t { gslStandard, gslAlignWithColumns, gslAlignWithColumnsAndDistribute };
 
 class TuiGridTableOptionsSelection : public TuiCustomGridTableOptionsSelection {
     RTL_DECLARE_CLASS(TuiGridTableOptionsSelection, TuiCustomGridTableOptionsSelection)
@@ -59,10 +62,34 @@ public:
     void SetColumnHidingOnGrouping(bool value);
     bool ColumnHorzSizing() const { return FColumnHorzSizing; }
     void SetColumnHorzSizing(bool value);
+    bool ColumnsQuickCustomization() const { return ItemsQuickCustomization(); }
+    void SetColumnsQuickCustomization(bool value) { SetItemsQuickCustomization(value); }
+    int32_t ColumnsQuickCustomizationMaxDropDownCount() const { return ItemsQuickCustomizationMaxDropDownCount(); }
+    void SetColumnsQuickCustomizationMaxDropDownCount(int32_t value) {
+        SetItemsQuickCustomizationMaxDropDownCount(value);
+    }
+    TuiGridQuickCustomizationReordering ColumnsQuickCustomizationReordering() const {
+        return ItemsQuickCustomizationReordering();
+    }
+    void SetColumnsQuickCustomizationReordering(TuiGridQuickCustomizationReordering value) {
+        SetItemsQuickCustomizationReordering(value);
+    }
+    bool DataRowSizing() const { return FDataRowSizing; }
+    void SetDataRowSizing(bool value);
+    // A change shows every grouped column and removes all grouping and the sorting that came with it, inside the
+    // view's update lock.
+    bool GroupBySorting() const { return FGroupBySorting; }
+    void SetGroupBySorting(bool value);
+    bool GroupRowSizing() const { return FGroupRowSizing; }
+    void SetGroupRowSizing(bool value);
 
 private:
+    void SetPropertyFlag(bool& field, bool value);
     bool FColumnHidingOnGrouping = true;
     bool FColumnHorzSizing = true;
+    bool FDataRowSizing = false;
+    bool FGroupBySorting = false;
+    bool FGroupRowSizing = false;
 };
 
 class TuiGridTableOptionsView : public TuiCustomGridTableOptionsView {
@@ -73,6 +100,11 @@ public:
 
     bool ColumnAutoWidth() const { return FColumnAutoWidth; }
     void SetColumnAutoWidth(bool value);
+    // 0 is the automatic height; a negative height becomes 0, a positive one below the rows' minimum the minimum.
+    int32_t DataRowHeight() const { return FDataRowHeight; }
+    void SetDataRowHeight(int32_t value);
+    int32_t GroupRowHeight() const { return FGroupRowHeight; }
+    void SetGroupRowHeight(int32_t value);
     // The own value, and the level's TabsForEmptyDetails when the view stands in a level.
     bool ExpandButtonsForEmptyDetails() const;
     void SetExpandButtonsForEmptyDetails(bool value);
@@ -84,6 +116,24 @@ public:
     void SetFooterMultiSummaries(bool value);
     TuiGridLines GridLines() const { return FGridLines; }
     void SetGridLines(TuiGridLines value);
+    // clDefault: the painter's grid line colour.
+    vcl::TColor GridLineColor() const { return FGridLineColor; }
+    void SetGridLineColor(vcl::TColor value);
+    bool GroupFooterMultiSummaries() const { return FGroupFooterMultiSummaries; }
+    void SetGroupFooterMultiSummaries(bool value);
+    TuiGridGroupRowStyle GroupRowStyle() const { return FGroupRowStyle; }
+    void SetGroupRowStyle(TuiGridGroupRowStyle value);
+    TuiGridGroupSummaryLayout GroupSummaryLayout() const { return FGroupSummaryLayout; }
+    void SetGroupSummaryLayout(TuiGridGroupSummaryLayout value);
+    bool HeaderAutoHeight() const { return ItemCaptionAutoHeight(); }
+    void SetHeaderAutoHeight(bool value) { SetItemCaptionAutoHeight(value); }
+    bool HeaderEndEllipsis() const { return ItemCaptionEndEllipsis(); }
+    void SetHeaderEndEllipsis(bool value) { SetItemCaptionEndEllipsis(value); }
+    // clDefault: the painter's fixed grid line colour.
+    vcl::TColor RowSeparatorColor() const { return FRowSeparatorColor; }
+    void SetRowSeparatorColor(vcl::TColor value);
+    TuiGridShowItemFilterButtons ShowColumnFilterButtons() const { return ShowItemFilterButtons(); }
+    void SetShowColumnFilterButtons(TuiGridShowItemFilterButtons value) { SetShowItemFilterButtons(value); }
     bool GroupByBox() const { return FGroupByBox; }
     void SetGroupByBox(bool value);
     TuiGridGroupFootersMode GroupFooters() const { return FGroupFooters; }
@@ -102,10 +152,27 @@ public:
     int32_t RowSeparatorWidth() const { return FRowSeparatorWidth; }
     void SetRowSeparatorWidth(int32_t value);
 
+    // Older forms kept the new-item row's settings here; they go to the view's NewItemRow.
+    void ReadNewItemRow(bool value);
+    void ReadNewItemRowInfoText(rtl::UnicodeStringView value);
+    void ReadNewItemRowSeparatorColor(vcl::TColor value);
+    void ReadNewItemRowSeparatorWidth(int32_t value);
+
 private:
+    TuiGridTableView& TableView() const;
     void SetSizeFlag(bool& field, bool value);
     void SetSizeValue(int32_t& field, int32_t value);
+    void SetLayoutColor(vcl::TColor& field, vcl::TColor value);
+    template <class TEnum>
+    void SetSizeEnum(TEnum& field, TEnum value);
     bool FColumnAutoWidth = false;
+    int32_t FDataRowHeight = 0;
+    vcl::TColor FGridLineColor = vcl::clDefault;
+    bool FGroupFooterMultiSummaries = false;
+    int32_t FGroupRowHeight = 0;
+    TuiGridGroupRowStyle FGroupRowStyle = grsStandard;
+    TuiGridGroupSummaryLayout FGroupSummaryLayout = gslStandard;
+    vcl::TColor FRowSeparatorColor = vcl::clDefault;
     bool FExpandButtonsForEmptyDetails = true;
     bool FFooter = false;
     bool FFooterAutoHeight = false;
@@ -134,6 +201,9 @@ public:
     // The default text leaves the text unassigned.
     void SetInfoText(rtl::UnicodeStringView value);
     bool IsInfoTextStored() const { return FIsInfoTextAssigned; }
+    // clDefault: the painter's header colour.
+    vcl::TColor SeparatorColor() const { return FSeparatorColor; }
+    void SetSeparatorColor(vcl::TColor value);
     int32_t SeparatorWidth() const { return FSeparatorWidth; }
     // Values below MinSeparatorWidth become MinSeparatorWidth.
     void SetSeparatorWidth(int32_t value);
@@ -142,10 +212,14 @@ public:
 
 protected:
     virtual rtl::UnicodeString DefaultInfoText() const = 0;
+    // The row's record follows the new visibility; here the view is sized again.
+    virtual void VisibleChanged();
+    TuiGridTableView& TableView() const;
 
 private:
     rtl::UnicodeString FInfoText;
     bool FIsInfoTextAssigned = false;
+    vcl::TColor FSeparatorColor = vcl::clDefault;
     int32_t FSeparatorWidth = 6;
     bool FVisible = false;
 };
@@ -160,6 +234,8 @@ public:
 
 protected:
     rtl::UnicodeString DefaultInfoText() const override;
+    // The view data makes or frees the filter row.
+    void VisibleChanged() override;
 
 private:
     TuiGridFilterRowApplyChangesMode FApplyChanges = fracOnCellExit;
@@ -172,6 +248,8 @@ public:
 
 protected:
     rtl::UnicodeString DefaultInfoText() const override;
+    // The view data makes or frees the new-item record, and the data controller edits through it or not.
+    void VisibleChanged() override;
 };
 
 // A text column shown as a line across each data row instead of among the columns.
@@ -182,6 +260,17 @@ public:
     void Assign(const rtl::TPersistent* source) override;
     // Visible with a column.
     bool Active() const { return FVisible && FColumn; }
+    bool AutoHeight() const { return FAutoHeight; }
+    void SetAutoHeight(bool value);
+    // Negative indents and counts become 0.
+    int32_t LeftIndent() const { return FLeftIndent; }
+    void SetLeftIndent(int32_t value);
+    int32_t MaxLineCount() const { return FMaxLineCount; }
+    void SetMaxLineCount(int32_t value);
+    TuiGridPreviewPlace Place() const { return FPlace; }
+    void SetPlace(TuiGridPreviewPlace value);
+    int32_t RightIndent() const { return FRightIndent; }
+    void SetRightIndent(int32_t value);
     TuiGridColumn* Column() const { return FColumn; }
     // Only a column of this view is taken, anything else clears it; the old and the new column leave or rejoin the
     // visible columns.
@@ -191,7 +280,15 @@ public:
 
 private:
     TuiGridTableView& TableView() const;
+    // A change re-sizes the view while the preview shows, and repaints it otherwise.
+    template <class T>
+    void SetValue(T& field, T value);
+    bool FAutoHeight = true;
     TuiGridColumn* FColumn = nullptr; // not owned; the column clears it when it goes
+    int32_t FLeftIndent = 20;
+    int32_t FMaxLineCount = 3;
+    TuiGridPreviewPlace FPlace = ppBottom;
+    int32_t FRightIndent = 5;
     bool FVisible = false;
 };
 

@@ -5,9 +5,17 @@
 #include "rtl/variants/VariantConversions.h"
 #include "ui/grid/common/uiGridRegisteredViews.h"
 #include "ui/grid/control/uiGridLevel.h"
+#include "ui/grid/customtable/uiCustomGridTableOptions.h"
+#include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/uiGridEventSetter.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridRows.h"
+#include "ui/grid/tableview/uiGridTableBehaviorAndFiltering.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
+#include "ui/grid/tableview/uiGridTableSummaryItem.h"
+#include "ui/grid/tableview/uiGridTableViewStyles.h"
+#include "ui/grid/tableview/viewinfo/uiGridTablePainter.h"
+#include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 
 namespace ui {
 
@@ -29,9 +37,51 @@ TuiGridGroupFootersMode StoredGroupFootersMode(const rtl::Variant& value) {
 
 } // namespace
 
-TuiGridTableView::TuiGridTableView(rtl::TComponent* owner) : TuiCustomGridTableView(owner) {}
+TuiGridTableView::TuiGridTableView(rtl::TComponent* owner) : TuiCustomGridTableView(owner) {
+    // The data controller made its summary before this class could answer the summary item classes.
+    DataController().RecreateSummary();
+}
 
 TuiGridTableView::~TuiGridTableView() = default;
+
+void TuiGridTableView::Assign(const rtl::TPersistent* source) {
+    const auto* view = dynamic_cast<const TuiGridTableView*>(source);
+    if (!view) {
+        TuiCustomGridTableView::Assign(source);
+        return;
+    }
+    // The source's option objects are made on first use, which its getters do.
+    auto& from = const_cast<TuiGridTableView&>(*view);
+    BeginUpdate();
+    try {
+        SetOnColumnHeaderClick(from.FOnColumnHeaderClick);
+        SetOnColumnPosChanged(from.FOnColumnPosChanged);
+        SetOnColumnSizeChanged(from.FOnColumnSizeChanged);
+        SetOnCustomDrawColumnHeader(from.FOnCustomDrawColumnHeader);
+        SetOnCustomDrawFooterCell(from.FOnCustomDrawFooterCell);
+        SetOnCustomDrawGroupCell(from.FOnCustomDrawGroupCell);
+        SetOnCustomDrawGroupSummaryCell(from.FOnCustomDrawGroupSummaryCell);
+        SetOnCustomDrawIndicatorCell(from.FOnCustomDrawIndicatorCell);
+        SetOnLeftPosChanged(from.FOnLeftPosChanged);
+        AssignItemsFrom(from);
+        DataController().Assign(&from.DataController());
+        OptionsBehavior().Assign(&from.OptionsBehavior());
+        OptionsCustomize().Assign(&from.OptionsCustomize());
+        OptionsData().Assign(&from.OptionsData());
+        OptionsSelection().Assign(&from.OptionsSelection());
+        OptionsView().Assign(&from.OptionsView());
+        DateTimeHandling().Assign(&from.DateTimeHandling());
+        Filtering().Assign(&from.Filtering());
+        Styles().Assign(&from.Styles());
+        FilterRow().Assign(&from.FilterRow());
+        NewItemRow().Assign(&from.NewItemRow());
+        Preview().Assign(&from.Preview());
+    } catch (...) {
+        EndUpdate();
+        throw;
+    }
+    EndUpdate();
+}
 
 TuiGridColumn* TuiGridTableView::Columns(int32_t index) const {
     return static_cast<TuiGridColumn*>(Items(index));
@@ -45,8 +95,24 @@ TuiGridColumn* TuiGridTableView::CreateColumn() {
     return static_cast<TuiGridColumn*>(CreateItem());
 }
 
+const rtl::TMetaclass& TuiGridTableView::GetSummaryItemClass() const {
+    return TuiGridTableSummaryItem::StaticClass();
+}
+
+const rtl::TMetaclass& TuiGridTableView::GetSummaryGroupItemLinkClass() const {
+    return TuiGridTableSummaryGroupItemLink::StaticClass();
+}
+
 TuiCustomGridTableItem* TuiGridTableView::NewItem(rtl::TComponent* owner) {
     return new TuiGridColumn(owner);
+}
+
+TuiGridTableOptionsBehavior& TuiGridTableView::OptionsBehavior() {
+    return static_cast<TuiGridTableOptionsBehavior&>(TuiCustomGridTableView::OptionsBehavior());
+}
+
+TuiGridTableFiltering& TuiGridTableView::Filtering() {
+    return static_cast<TuiGridTableFiltering&>(TuiCustomGridTableView::Filtering());
 }
 
 TuiGridTableOptionsCustomize& TuiGridTableView::OptionsCustomize() {
@@ -59,6 +125,10 @@ TuiGridTableOptionsSelection& TuiGridTableView::OptionsSelection() {
 
 TuiGridTableOptionsView& TuiGridTableView::OptionsView() {
     return static_cast<TuiGridTableOptionsView&>(TuiCustomGridTableView::OptionsView());
+}
+
+TuiGridTableViewStyles& TuiGridTableView::Styles() {
+    return static_cast<TuiGridTableViewStyles&>(TuiCustomGridTableView::Styles());
 }
 
 TuiGridFilterRowOptions& TuiGridTableView::FilterRow() {
@@ -86,6 +156,22 @@ std::unique_ptr<TuiCustomGridTableViewData> TuiGridTableView::CreateViewData() {
     return std::make_unique<TuiGridViewData>(*this);
 }
 
+std::unique_ptr<TuiCustomGridPainter> TuiGridTableView::CreatePainter() {
+    return std::make_unique<TuiGridTablePainter>(*this);
+}
+
+std::unique_ptr<TuiCustomGridViewInfo> TuiGridTableView::CreateViewInfo() {
+    return std::make_unique<TuiGridTableViewInfo>(*this);
+}
+
+std::unique_ptr<TuiCustomGridOptionsBehavior> TuiGridTableView::CreateOptionsBehavior() {
+    return std::make_unique<TuiGridTableOptionsBehavior>(*this);
+}
+
+std::unique_ptr<TuiCustomGridTableFiltering> TuiGridTableView::CreateFiltering() {
+    return std::make_unique<TuiGridTableFiltering>(*this);
+}
+
 std::unique_ptr<TuiCustomGridOptionsSelection> TuiGridTableView::CreateOptionsSelection() {
     return std::make_unique<TuiGridTableOptionsSelection>(*this);
 }
@@ -98,6 +184,10 @@ std::unique_ptr<TuiCustomGridTableOptionsCustomize> TuiGridTableView::CreateOpti
     return std::make_unique<TuiGridTableOptionsCustomize>(*this);
 }
 
+std::unique_ptr<TuiCustomGridViewStyles> TuiGridTableView::CreateStyles() {
+    return std::make_unique<TuiGridTableViewStyles>(this);
+}
+
 std::unique_ptr<TuiGridFilterRowOptions> TuiGridTableView::CreateFilterRow() {
     return std::make_unique<TuiGridFilterRowOptions>(*this);
 }
@@ -108,6 +198,98 @@ std::unique_ptr<TuiGridNewItemRowOptions> TuiGridTableView::CreateNewItemRow() {
 
 std::unique_ptr<TuiGridPreview> TuiGridTableView::CreatePreview() {
     return std::make_unique<TuiGridPreview>(*this);
+}
+
+void TuiGridTableView::SetOnColumnHeaderClick(TuiGridColumnEvent handler) {
+    SetGridEventHandler(FOnColumnHeaderClick, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiGridTableView::SetOnColumnPosChanged(TuiGridColumnEvent handler) {
+    SetGridEventHandler(FOnColumnPosChanged, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiGridTableView::SetOnColumnSizeChanged(TuiGridColumnEvent handler) {
+    SetGridEventHandler(FOnColumnSizeChanged, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiGridTableView::SetOnCustomDrawColumnHeader(TuiGridColumnCustomDrawHeaderEvent handler) {
+    SetGridEventHandler(FOnCustomDrawColumnHeader, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiGridTableView::SetOnCustomDrawFooterCell(TuiGridColumnCustomDrawHeaderEvent handler) {
+    SetGridEventHandler(FOnCustomDrawFooterCell, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiGridTableView::SetOnCustomDrawGroupCell(TuiGridTableCellCustomDrawEvent handler) {
+    SetGridEventHandler(FOnCustomDrawGroupCell, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiGridTableView::SetOnCustomDrawGroupSummaryCell(TuiGridGroupSummaryCellCustomDrawEvent handler) {
+    SetGridEventHandler(FOnCustomDrawGroupSummaryCell, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiGridTableView::SetOnCustomDrawIndicatorCell(TuiGridIndicatorCellCustomDrawEvent handler) {
+    SetGridEventHandler(FOnCustomDrawIndicatorCell, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiGridTableView::SetOnLeftPosChanged(TuiGridTableViewNotifyEvent handler) {
+    SetGridEventHandler(FOnLeftPosChanged, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiGridTableView::DoColumnHeaderClick(TuiGridColumn* column) {
+    if (FOnColumnHeaderClick) {
+        FOnColumnHeaderClick(*this, column);
+    }
+}
+
+void TuiGridTableView::DoColumnPosChanged(TuiGridColumn* column) {
+    if (FOnColumnPosChanged) {
+        FOnColumnPosChanged(*this, column);
+    }
+}
+
+void TuiGridTableView::DoColumnSizeChanged(TuiGridColumn* column) {
+    if (FOnColumnSizeChanged) {
+        FOnColumnSizeChanged(*this, column);
+    }
+}
+
+void TuiGridTableView::DoCustomDrawColumnHeader(TuiCanvas& canvas, TuiGridColumnHeaderViewInfo* viewInfo, bool& done) {
+    if (FOnCustomDrawColumnHeader) {
+        FOnCustomDrawColumnHeader(*this, canvas, viewInfo, done);
+    }
+}
+
+void TuiGridTableView::DoCustomDrawFooterCell(TuiCanvas& canvas, TuiGridColumnHeaderViewInfo* viewInfo, bool& done) {
+    if (FOnCustomDrawFooterCell) {
+        FOnCustomDrawFooterCell(*this, canvas, viewInfo, done);
+    }
+}
+
+void TuiGridTableView::DoCustomDrawGroupCell(TuiCanvas& canvas, TuiGridTableCellViewInfo* viewInfo, bool& done) {
+    if (FOnCustomDrawGroupCell) {
+        FOnCustomDrawGroupCell(*this, canvas, viewInfo, done);
+    }
+}
+
+void TuiGridTableView::DoCustomDrawGroupSummaryCell(TuiCanvas& canvas, TuiCustomGridRow* row, TuiGridColumn* column,
+                                                    TuiDataSummaryItem* summaryItem,
+                                                    TuiCustomGridCellViewInfo* viewInfo, bool& done) {
+    if (FOnCustomDrawGroupSummaryCell) {
+        FOnCustomDrawGroupSummaryCell(*this, canvas, row, column, summaryItem, viewInfo, done);
+    }
+}
+
+void TuiGridTableView::DoCustomDrawIndicatorCell(TuiCanvas& canvas, TuiCustomGridCellViewInfo* viewInfo, bool& done) {
+    if (FOnCustomDrawIndicatorCell) {
+        FOnCustomDrawIndicatorCell(*this, canvas, viewInfo, done);
+    }
+}
+
+void TuiGridTableView::DoLeftPosChanged() {
+    if (FOnLeftPosChanged) {
+        FOnLeftPosChanged(*this);
+    }
 }
 
 bool TuiGridTableView::CanCellMerging() {
@@ -150,7 +332,7 @@ void TuiGridTableView::SetStoredPropertyValue(rtl::UnicodeStringView name, const
 
 void RegisterGridTableView() {
     GridRegisteredViews().Register(&TuiGridTableView::StaticClass(), u"Table");
-    rtl::RegisterClasses({&TuiGridColumn::StaticClass()});
+    rtl::RegisterClasses({&TuiGridColumn::StaticClass(), &TuiGridTableViewStyleSheet::StaticClass()});
 }
 
 void UnregisterGridTableView() {

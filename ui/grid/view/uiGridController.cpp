@@ -5,10 +5,28 @@
 #include "ui/grid/control/uiCustomGrid.h"
 #include "ui/grid/view/uiCustomGridView.h"
 #include "ui/grid/view/uiGridChanges.h"
+#include "ui/grid/view/uiGridHintHelper.h"
 #include "ui/grid/view/uiGridSite.h"
 #include "ui/grid/view/uiGridViewInfo.h"
 
 namespace ui {
+
+TuiCustomGridController::TuiCustomGridController(TuiCustomGridView& gridView) : TuiGridViewHandler(gridView) {}
+
+TuiCustomGridController::~TuiCustomGridController() = default;
+
+TuiGridHintHelper& TuiCustomGridController::HintHelper() {
+    if (!FHintHelper) {
+        FHintHelper = std::make_unique<TuiGridHintHelper>(GridView().Site());
+    }
+    return *FHintHelper;
+}
+
+void TuiCustomGridController::HideHint() {
+    if (FHintHelper) {
+        FHintHelper->HideHint();
+    }
+}
 
 bool TuiCustomGridController::CanHandleHitTest(const TuiCustomGridHitTest& hitTest) const {
     const auto* viewHitTest = dynamic_cast<const TuiCustomGridViewHitTest*>(&hitTest);

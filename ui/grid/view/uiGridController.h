@@ -2,18 +2,24 @@
 // TuiCustomGridController: a view's input. The site hands it the mouse and the focus; it asks the view info which
 // cell lies under the pointer and lets that cell handle the event.
 
+#include "ui/core/painters/uiScrollBar.h"
 #include "ui/grid/view/uiGridViewHandler.h"
 #include "vcl/controls/ControlTypes.h"
+#include "vcl/system/Types.h"
 
 #include <cstdint>
+#include <memory>
 
 namespace ui {
 
 class TuiCustomGridHitTest;
+class TuiDragAndDropObject;
+class TuiGridHintHelper;
 
 class TuiCustomGridController : public TuiGridViewHandler {
 public:
-    using TuiGridViewHandler::TuiGridViewHandler;
+    explicit TuiCustomGridController(TuiCustomGridView& gridView);
+    ~TuiCustomGridController() override;
 
     // False for a hit test of another view.
     virtual bool CanHandleHitTest(const TuiCustomGridHitTest& hitTest) const;
@@ -21,7 +27,19 @@ public:
     virtual void MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y);
     virtual void MouseMove(vcl::TShiftState shift, int32_t x, int32_t y);
     virtual void MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y);
+    // The drag a left press at point starts on the site (sizing, moving), or nullptr for none.
+    virtual std::unique_ptr<TuiDragAndDropObject> CreateDragAndDropObject(vcl::TPoint /*point*/) { return nullptr; }
+    // The site's scroll bars: their ranges and positions, and what a bar's scrolling does. Nothing in the base.
+    virtual void InitScrollBarsParameters() {}
+    virtual void Scroll(TScrollBarKind /*kind*/, TScrollCode /*code*/, int32_t& /*position*/) {}
+    // The site's keys; a key handled is cleared. Nothing in the base.
+    virtual void KeyDown(uint16_t& /*key*/, vcl::TShiftState /*shift*/) {}
+    virtual void KeyPress(char16_t& /*key*/) {}
     bool IsDblClick() const { return FIsDblClick; }
+    // The hint over the site, made on first use.
+    TuiGridHintHelper& HintHelper();
+    // Nothing before a hint was asked for.
+    void HideHint();
 
     // The view gains the focus: the site becomes a tab stop and takes the focus when the grid has it.
     void MakeFocused();
@@ -34,6 +52,7 @@ public:
     virtual void ControlFocusChanged();
 
 private:
+    std::unique_ptr<TuiGridHintHelper> FHintHelper;
     bool FIsDblClick = false;
     bool FIsFocusing = false;
 };

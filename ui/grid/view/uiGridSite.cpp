@@ -69,6 +69,40 @@ void TuiGridSite::MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int3
     TuiControl::MouseUp(button, shift, x, y);
 }
 
+void TuiGridSite::InitScrollBarsParameters() {
+    GridView().Controller().InitScrollBarsParameters();
+}
+
+void TuiGridSite::Scroll(TScrollBarKind kind, TScrollCode code, int32_t& position) {
+    GridView().Controller().Scroll(kind, code, position);
+}
+
+bool TuiGridSite::StartDragAndDrop(vcl::TPoint point) {
+    FStartingDragAndDropObject = GridView().Controller().CreateDragAndDropObject(point);
+    return FStartingDragAndDropObject != nullptr;
+}
+
+std::unique_ptr<TuiDragAndDropObject> TuiGridSite::CreateDragAndDropObject() {
+    if (FStartingDragAndDropObject) {
+        return std::move(FStartingDragAndDropObject);
+    }
+    return TuiControl::CreateDragAndDropObject();
+}
+
+void TuiGridSite::KeyDown(uint16_t& key, vcl::TShiftState shift) {
+    TuiControl::KeyDown(key, shift);
+    if (key != 0) {
+        GridView().Controller().KeyDown(key, shift);
+    }
+}
+
+void TuiGridSite::KeyPress(char16_t& key) {
+    TuiControl::KeyPress(key);
+    if (key != 0) {
+        GridView().Controller().KeyPress(key);
+    }
+}
+
 void TuiGridSite::FocusChanged() {
     TuiControl::FocusChanged();
     if (Focused()) {

@@ -4,6 +4,8 @@
 
 #include "ui/core/controls/uiControl.h"
 
+#include <memory>
+
 namespace ui {
 
 class TuiCustomGridView;
@@ -30,9 +32,18 @@ protected:
     void MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) override;
     void MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
     void FocusChanged() override;
+    bool AllowsScrollBar(TScrollBarKind /*kind*/) const override { return true; }
+    void InitScrollBarsParameters() override;
+    void Scroll(TScrollBarKind kind, TScrollCode code, int32_t& position) override;
+    bool StartDragAndDrop(vcl::TPoint point) override;
+    std::unique_ptr<TuiDragAndDropObject> CreateDragAndDropObject() override;
+    void KeyDown(uint16_t& key, vcl::TShiftState shift) override;
+    void KeyPress(char16_t& key) override;
 
 private:
     TuiCustomGridViewInfo& FViewInfo;
+    // The controller's drag between its start and the moment the control takes it.
+    std::unique_ptr<TuiDragAndDropObject> FStartingDragAndDropObject;
 };
 
 } // namespace ui

@@ -21,12 +21,15 @@ void TuiCustomGridStyles::Changed(int32_t /*index*/) {
 }
 
 TuiCustomGridViewStyles::TuiCustomGridViewStyles(TuiCustomGridView& gridView)
-    : TuiCustomGridStyles(&gridView), FGridView(gridView) {}
+    : TuiCustomGridStyles(&gridView), FGridView(&gridView) {}
+
+TuiCustomGridViewStyles::TuiCustomGridViewStyles(rtl::TPersistent* owner)
+    : TuiCustomGridStyles(owner), FGridView(dynamic_cast<TuiCustomGridView*>(owner)) {}
 
 void TuiCustomGridViewStyles::GetDefaultDrawParams(int32_t index, rtl::TObject* data, TuiDrawParams& params) {
     TuiCustomGridStyles::GetDefaultDrawParams(index, data, params);
-    if (index == vsBackground) {
-        params.Color = FGridView.LookAndFeelPainter()->ContentColor();
+    if (index == vsBackground && FGridView) {
+        params.Color = FGridView->LookAndFeelPainter()->ContentColor();
         params.TextColor = vcl::clGrayText;
     }
 }

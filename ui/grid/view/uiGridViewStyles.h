@@ -29,14 +29,16 @@ public:
     static constexpr int32_t vsBackground = 0;
 
     explicit TuiCustomGridViewStyles(TuiCustomGridView& gridView);
-    TuiCustomGridView* GetGridView() const override { return &FGridView; }
+    // owner is the view, or a style sheet whose set belongs to no view.
+    explicit TuiCustomGridViewStyles(rtl::TPersistent* owner);
+    TuiCustomGridView* GetGridView() const override { return FGridView; }
     // Background: the painter's content colour with grey text.
     void GetDefaultDrawParams(int32_t index, rtl::TObject* data, TuiDrawParams& params) override;
     TuiStyle* Background() const { return GetStyle(vsBackground); }
     void SetBackground(TuiStyle* style) { SetStyle(vsBackground, style); }
 
 private:
-    TuiCustomGridView& FGridView;
+    TuiCustomGridView* FGridView; // not owned; nullptr in a style sheet
 };
 
 } // namespace ui

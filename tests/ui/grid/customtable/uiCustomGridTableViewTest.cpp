@@ -62,7 +62,7 @@ protected:
     }
 };
 
-class TCountingNavigator : public IuiNavigatorOwner {
+class TCountingTableViewNavigator : public IuiNavigatorOwner {
 public:
     void RefreshNavigator() override { ++Refreshes; }
     int Refreshes = 0;
@@ -313,7 +313,7 @@ TEST_F(CustomGridTableViewTest, RecordsKnowTheirParentAndTheLevelsThatCloseAfter
 }
 
 TEST_F(CustomGridTableViewTest, AGroupingChangingNoticeLeavesTheNavigatorsAlone) {
-    TCountingNavigator navigator;
+    TCountingTableViewNavigator navigator;
     View->NavigatorNotifier().AddNavigator(&navigator);
     TuiGroupingChangingInfo groupingChanging;
     View->DataChanged(groupingChanging);

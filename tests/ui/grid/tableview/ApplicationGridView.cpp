@@ -5,6 +5,7 @@
 #include "ui/grid/control/uiGridLevel.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridTableBehaviorAndFiltering.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "vcl/forms/FormLoader.h"
 

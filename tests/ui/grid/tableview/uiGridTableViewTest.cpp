@@ -1,7 +1,10 @@
 #include "ui/grid/tableview/uiGridTableView.h"
 
+#include "rtl/WindowsApi.h"
 #include "rtl/core/ClassRegistry.h"
 #include "rtl/core/Exceptions.h"
+#include "rtl/variants/VariantConversions.h"
+#include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/TestForms.h"
 #include "tests/ui/grid/GridTestSupport.h"
 #include "tests/ui/grid/tableview/ApplicationGridView.h"
@@ -17,6 +20,7 @@
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridColumnSummary.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
+#include "ui/grid/view/uiGridSite.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -96,6 +100,21 @@ TEST_F(ApplicationGridViewTest, FourteenColumnsStandAsTheFormDescribesThem) {
     EXPECT_EQ(view.Columns(13)->Caption(), u"差额税计算扣除额");
     EXPECT_EQ(view.Columns(0)->SortIndex(), 0);
     EXPECT_EQ(view.Columns(0)->SortOrder(), soAscending);
+}
+
+// The level and its view are read while the grid is loading, when the grid queues no change; a form shown at the
+// size it was read with gives the grid no later change either.
+TEST(ApplicationGridView, AGridReadFromItsDescriptionShowsItsViewOnceShown) {
+    auto form = ui_test::CreateTestForm<ui_test::TApplicationGridForm>();
+    form->SetClientWidth(400);
+    form->SetClientHeight(300);
+    ui_test::LoadApplicationGridView(*form);
+    ui_test::ShowTestForm(*form, 400, 300, ui_test::TFormPlacement::OffScreen);
+    ui_test::PumpMessages(50);
+    ui::TuiGridSite& site = form->View->Site();
+    ASSERT_TRUE(site.HandleAllocated());
+    EXPECT_TRUE(IsWindowVisible(site.Handle()));
+    EXPECT_GE(site.Width(), form->Grid->ClientWidth() - 2) << "the site fills the grid inside its border";
 }
 
 TEST_F(ApplicationGridViewTest, TheViewIsReadOnlyWithCellMultiSelectionAndSortsByItemZero) {

@@ -1,0 +1,449 @@
+#include "ui/grid/tableview/uiGridTableController.h"
+
+#include "rtl/WindowsApi.h"
+#include "tests/support/ui/DibSurface.h"
+#include "tests/support/ui/MessagePump.h"
+#include "tests/support/ui/SyntheticInput.h"
+#include "tests/ui/grid/GridTestSupport.h"
+#include "ui/core/controls/uiControlScrollBars.h"
+#include "ui/core/graphics/uiCanvas.h"
+#include "ui/data/values/uiScalarValueTypes.h"
+#include "ui/grid/control/uiGridLevel.h"
+#include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridSizingObjects.h"
+#include "ui/grid/tableview/uiGridTableOptions.h"
+#include "ui/grid/tableview/uiGridTableView.h"
+#include "ui/grid/uiGridUnit.h"
+#include "ui/grid/view/uiGridHintHelper.h"
+#include "ui/grid/view/uiGridSite.h"
+#include "ui/grid/view/uiGridViewInfo.h"
+#include "vcl/forms/Application.h"
+#include "vcl/forms/Screen.h"
+#include "vcl/hints/HintWindow.h"
+#include "vcl/services/Clipboard.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace ui {
+namespace {
+
+class GridTableControllerTest : public ui_test::GridOnFormTest {
+protected:
+    explicit GridTableControllerTest(ui_test::TFormPlacement placement = ui_test::TFormPlacement::OffScreen)
+        : GridOnFormTest(placement) {}
+    void SetUp() override {
+        GridOnFormTest::SetUp();
+        Grid->SetBounds(0, 0, 400, 300);
+        View = new TuiGridTableView(Form.get());
+        Grid->Levels().Add().SetGridView(View);
+    }
+    // Columns named by their captions, each 100 pixels wide, and records whose texts name row and column ("r3c1").
+    void Fill(std::initializer_list<const char16_t*> captions, int32_t recordCount) {
+        for (const char16_t* caption : captions) {
+            TuiGridColumn* column = View->CreateColumn();
+            View->DataController().ChangeValueTypeClass(column->Index(), &TuiStringValueType::Instance());
+            column->SetCaption(caption);
+            column->SetWidth(100);
+        }
+        View->BeginUpdate();
+        View->DataController().SetRecordCount(recordCount);
+        for (int32_t record = 0; record < recordCount; ++record) {
+            for (int32_t item = 0; item < View->ItemCount(); ++item) {
+                const std::u16string text = u"r" + Number(record) + u"c" + Number(item);
+                View->DataController().SetValue(record, item, rtl::Variant(text.c_str()));
+            }
+        }
+        View->EndUpdate();
+        ui_test::ProcessPendingMessages();
+    }
+    static std::u16string Number(int32_t value) {
+        const std::string digits = std::to_string(value);
+        return std::u16string(digits.begin(), digits.end());
+    }
+    TuiGridTableController& Controller() { return View->Controller(); }
+    TuiGridDataController& Data() { return View->DataController(); }
+    TuiGridSite& Site() { return View->Site(); }
+    static vcl::TPoint Centre(const vcl::TRect& rect) {
+        return vcl::Point((rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2);
+    }
+    vcl::TPoint CellCentre(int32_t row, int32_t column) {
+        const TuiGridTablePlacement placement = Controller().Placement();
+        for (const TuiGridRowPlacement& placed : placement.Rows) {
+            if (placed.RecordIndex == row) {
+                return Centre(placed.Cells.at(column));
+            }
+        }
+        ADD_FAILURE() << "row " << row << " is not shown";
+        return {};
+    }
+    vcl::TPoint HeaderCentre(int32_t column) { return Centre(Controller().Placement().ColumnHeaders.at(column)); }
+    std::vector<int32_t> SelectedColumnIndexes() {
+        std::vector<int32_t> indexes;
+        for (int32_t i = 0; i < Controller().SelectedColumnCount(); ++i) {
+            indexes.push_back(Controller().SelectedColumns(i)->VisibleIndex());
+        }
+        return indexes;
+    }
+    void FocusSite() {
+        Site().SetFocus();
+        ui_test::ProcessPendingMessages();
+        ASSERT_TRUE(Site().Focused());
+    }
+
+    TuiGridTableView* View = nullptr;
+};
+
+// Dragging and reading the screen need the pointer and the pixels on the display.
+class GridTableControllerOnScreenTest : public GridTableControllerTest {
+protected:
+    GridTableControllerOnScreenTest() : GridTableControllerTest(ui_test::TFormPlacement::OnScreen) {}
+};
+
+TEST_F(GridTableControllerTest, PageDownFocusesTheLastVisibleRecordThenScrollsAPage) {
+    Fill({u"A", u"B"}, 100);
+    ASSERT_GT(Site().ClientHeight(), 0);
+    const int32_t visible = Controller().VisibleRecordCount();
+    ASSERT_GT(visible, 3);
+    ASSERT_TRUE(Controller().FocusRowAt(2));
+    FocusSite();
+
+    ui_test::PressKey(VK_NEXT);
+    EXPECT_EQ(Controller().TopRecordIndex(), 0);
+    EXPECT_EQ(Data().GetFocusedRowIndex(), visible - 1);
+
+    ui_test::PressKey(VK_NEXT);
+    EXPECT_EQ(Controller().TopRecordIndex(), visible - 1);
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 2 * visible - 2);
+
+    // Page up brings the old top back as the last visible record, then focuses the first.
+    ui_test::PressKey(VK_PRIOR);
+    EXPECT_EQ(Data().GetFocusedRowIndex(), visible - 1);
+    ui_test::PressKey(VK_PRIOR);
+    EXPECT_EQ(Controller().TopRecordIndex(), 0);
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 0);
+}
+
+TEST_F(GridTableControllerTest, TopRecordIndexIsClampedToWhatFillsThePage) {
+    Fill({u"A"}, 100);
+    const int32_t visible = Controller().VisibleRecordCount();
+    Controller().SetTopRecordIndex(-5);
+    EXPECT_EQ(Controller().TopRecordIndex(), 0);
+    Controller().SetTopRecordIndex(1000);
+    EXPECT_EQ(Controller().TopRecordIndex(), 100 - visible);
+    Controller().SetTopRecordIndex(10);
+    EXPECT_EQ(Controller().TopRecordIndex(), 10);
+    // Down past the last visible record scrolls by one.
+    ASSERT_TRUE(Controller().FocusRowAt(10 + visible - 1));
+    FocusSite();
+    ui_test::PressKey(VK_DOWN);
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 10 + visible);
+    EXPECT_EQ(Controller().TopRecordIndex(), 11);
+}
+
+TEST_F(GridTableControllerTest, TheBarsShowRowsAndPixelsAndScrollByLinesAndPages) {
+    Fill({u"A", u"B", u"C", u"D", u"E", u"F"}, 100);
+    TuiControlScrollBar* vertical = Site().VScrollBar();
+    TuiControlScrollBar* horizontal = Site().HScrollBar();
+    ASSERT_NE(vertical, nullptr);
+    ASSERT_NE(horizontal, nullptr);
+    Site().UpdateScrollBars();
+    const int32_t visible = Controller().VisibleRecordCount();
+    EXPECT_EQ(vertical->Max(), 99);
+    EXPECT_EQ(vertical->PageSize(), visible);
+    EXPECT_EQ(horizontal->Max(), 599);
+
+    vertical->ScrollByCode(scLineDown);
+    EXPECT_EQ(Controller().TopRecordIndex(), 1);
+    vertical->ScrollByCode(scPageDown);
+    EXPECT_EQ(Controller().TopRecordIndex(), visible);
+    EXPECT_EQ(vertical->Position(), visible);
+    vertical->ScrollByCode(scPageUp);
+    EXPECT_EQ(Controller().TopRecordIndex(), 1);
+
+    horizontal->ScrollByCode(scLineDown);
+    EXPECT_EQ(Controller().LeftPos(), 10);
+    horizontal->ScrollByCode(scPageDown);
+    EXPECT_EQ(Controller().LeftPos(), std::min(10 + Site().ClientWidth(), 600 - Site().ClientWidth()));
+    EXPECT_EQ(horizontal->Position(), Controller().LeftPos());
+}
+
+TEST_F(GridTableControllerTest, LeftPosStopsAtTheDataWidthAndReportsOnlyChanges) {
+    Fill({u"A", u"B", u"C", u"D", u"E", u"F"}, 3);
+    int32_t changes = 0;
+    View->SetOnLeftPosChanged([&](TuiGridTableView&) { ++changes; });
+    const int32_t maximum = 600 - Site().ClientWidth();
+    ASSERT_GT(maximum, 0);
+    Controller().SetLeftPos(5000);
+    EXPECT_EQ(Controller().LeftPos(), maximum);
+    EXPECT_EQ(changes, 1);
+    Controller().SetLeftPos(maximum + 1);
+    EXPECT_EQ(changes, 1);
+    Controller().SetLeftPos(-3);
+    EXPECT_EQ(Controller().LeftPos(), 0);
+    EXPECT_EQ(changes, 2);
+    // Scrolled, the headers move left by the position.
+    Controller().SetLeftPos(30);
+    EXPECT_EQ(Controller().Placement().ColumnHeaders.at(0).Left, -30);
+
+    for (int32_t i = 0; i < View->ItemCount(); ++i) {
+        View->Columns(i)->SetWidth(30);
+    }
+    Controller().SetLeftPos(20);
+    EXPECT_EQ(Controller().LeftPos(), 0);
+}
+
+TEST_F(GridTableControllerTest, ShiftRightSelectsColumnsFromTheAnchorAndARightClickKeepsTheSelection) {
+    Fill({u"A", u"B", u"C", u"D", u"E"}, 10);
+    View->OptionsSelection().SetCellMultiSelect(true);
+    for (int32_t i = 0; i < View->ItemCount(); ++i) {
+        View->Columns(i)->SetWidth(60);
+    }
+    ui_test::Click(Site(), CellCentre(1, 2));
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 1);
+    EXPECT_EQ(Controller().FocusedItem(), View->VisibleColumns(2));
+    EXPECT_EQ(SelectedColumnIndexes(), (std::vector<int32_t>{2}));
+
+    ui_test::PressKey(VK_RIGHT, {vcl::ssShift});
+    ui_test::PressKey(VK_RIGHT, {vcl::ssShift});
+    EXPECT_EQ(SelectedColumnIndexes(), (std::vector<int32_t>{2, 3, 4}));
+    EXPECT_EQ(Controller().CellSelectionAnchor(), View->VisibleColumns(2));
+
+    ui_test::MouseDown(Site(), vcl::mbLeft, CellCentre(3, 3), {vcl::ssShift});
+    ui_test::MouseUp(Site(), vcl::mbLeft, CellCentre(3, 3), {vcl::ssShift});
+    EXPECT_EQ(Data().GetSelectedRowCount(), 3);
+    EXPECT_EQ(SelectedColumnIndexes(), (std::vector<int32_t>{2, 3}));
+
+    ui_test::MouseDown(Site(), vcl::mbRight, CellCentre(2, 3));
+    ui_test::MouseUp(Site(), vcl::mbRight, CellCentre(2, 3));
+    EXPECT_EQ(Data().GetSelectedRowCount(), 3);
+    EXPECT_EQ(SelectedColumnIndexes(), (std::vector<int32_t>{2, 3}));
+
+    // A plain click starts again at the clicked cell; Ctrl+A selects every row and column.
+    ui_test::Click(Site(), CellCentre(4, 0));
+    EXPECT_EQ(Data().GetSelectedRowCount(), 1);
+    EXPECT_EQ(SelectedColumnIndexes(), (std::vector<int32_t>{0}));
+    ui_test::PressKey('A', {vcl::ssCtrl});
+    EXPECT_EQ(Data().GetSelectedRowCount(), 10);
+    EXPECT_EQ(SelectedColumnIndexes(), (std::vector<int32_t>{0, 1, 2, 3, 4}));
+}
+
+TEST_F(GridTableControllerTest, HeaderClicksSortAscendingThenDescendingCtrlRemovesShiftAdds) {
+    Fill({u"A", u"B"}, 5);
+    TuiGridColumn* a = View->Columns(0);
+    TuiGridColumn* b = View->Columns(1);
+    ui_test::Click(Site(), HeaderCentre(1));
+    EXPECT_EQ(b->SortOrder(), soAscending);
+    ui_test::PumpMessages(600); // no double click
+    ui_test::Click(Site(), HeaderCentre(1));
+    EXPECT_EQ(b->SortOrder(), soDescending);
+    EXPECT_EQ(Data().GetDisplayText(Data().GetRowInfo(0).RecordIndex, 1), "r4c1");
+
+    ui_test::MouseDown(Site(), vcl::mbLeft, HeaderCentre(1), {vcl::ssCtrl});
+    ui_test::MouseUp(Site(), vcl::mbLeft, HeaderCentre(1), {vcl::ssCtrl});
+    EXPECT_EQ(b->SortOrder(), soNone);
+
+    ui_test::Click(Site(), HeaderCentre(0));
+    ui_test::MouseDown(Site(), vcl::mbLeft, HeaderCentre(1), {vcl::ssShift});
+    ui_test::MouseUp(Site(), vcl::mbLeft, HeaderCentre(1), {vcl::ssShift});
+    EXPECT_EQ(a->SortOrder(), soAscending);
+    EXPECT_EQ(b->SortOrder(), soAscending);
+    EXPECT_EQ(b->SortIndex(), 1);
+
+    // A plain click sorts by that column alone.
+    ui_test::PumpMessages(600);
+    ui_test::Click(Site(), HeaderCentre(1));
+    EXPECT_EQ(a->SortOrder(), soNone);
+    EXPECT_EQ(b->SortOrder(), soDescending);
+}
+
+TEST_F(GridTableControllerTest, CopyGivesCaptionsAndSelectedRowsAndQuotesCutFields) {
+    Fill({u"A", u"B"}, 3);
+    Data().SetValue(2, 1, rtl::Variant(u"x\ty"));
+    Data().SetMultiSelect(true);
+    Data().ChangeRowSelection(0, true);
+    Data().ChangeRowSelection(2, true);
+    View->CopyToClipboard(false);
+    EXPECT_EQ(vcl::Clipboard().AsText(), u"A\tB\r\nr0c0\tr0c1\r\nr2c0\t\"x\ty\"");
+
+    Data().ClearSelection();
+    View->CopyToClipboard(false);
+    EXPECT_EQ(vcl::Clipboard().AsText(), u"A\tB");
+}
+
+TEST_F(GridTableControllerTest, CopyUnderCellMultiSelectTakesTheSelectedColumnsInVisibleOrder) {
+    Fill({u"A", u"B", u"C", u"D", u"E"}, 4);
+    View->OptionsSelection().SetCellMultiSelect(true);
+    View->Columns(3)->SetIndex(1);
+    Controller().SelectColumns(View->VisibleColumns(1), View->VisibleColumns(2));
+    Data().ChangeRowSelection(1, true);
+    FocusSite();
+    ui_test::PressKey('C', {vcl::ssCtrl});
+    EXPECT_EQ(vcl::Clipboard().AsText(), u"D\tB\r\nr1c3\tr1c1");
+}
+
+TEST_F(GridTableControllerTest, BestFitTakesTheWiderOfHeaderAndCellsLoweredToTheMaximum) {
+    Fill({u"A", u"A much longer caption than any text", u"C"}, 4);
+    Data().SetValue(2, 0, rtl::Variant(u"a rather long text in one cell"));
+    View->Columns(2)->SetBestFitMaxWidth(25);
+    int32_t sizeChanges = 0;
+    View->SetOnColumnSizeChanged([&](TuiGridTableView&, TuiGridColumn*) { ++sizeChanges; });
+    View->ApplyBestFit(nullptr, false, false);
+
+    TuiCanvas& canvas = View->ViewInfo().Canvas();
+    EXPECT_GT(View->Columns(0)->Width(), canvas.GetTextWidth(u"a rather long text in one cell"));
+    EXPECT_GT(View->Columns(1)->Width(), canvas.GetTextWidth(u"A much longer caption than any text"));
+    EXPECT_LT(View->Columns(1)->Width(), canvas.GetTextWidth(u"A much longer caption than any text") + 20);
+    EXPECT_EQ(View->Columns(2)->Width(), 25);
+    EXPECT_EQ(sizeChanges, 0);
+
+    // A double click on a header's sizing edge fits that column and reports it.
+    const int32_t fitted = View->Columns(0)->Width();
+    View->Columns(0)->SetWidth(200);
+    const vcl::TRect header = Controller().Placement().ColumnHeaders.at(0);
+    ui_test::DoubleClick(Site(), vcl::Point(header.Right - 1, Centre(header).Y));
+    EXPECT_EQ(View->Columns(0)->Width(), fitted);
+    EXPECT_EQ(sizeChanges, 1);
+}
+
+TEST_F(GridTableControllerTest, RemovingTheAnchorColumnThatHasTheFocusLeavesNoAnchorOnIt) {
+    Fill({u"A", u"B", u"C"}, 3);
+    View->OptionsSelection().SetCellMultiSelect(true);
+    ui_test::Click(Site(), CellCentre(0, 1));
+    TuiGridColumn* removed = View->VisibleColumns(1);
+    ASSERT_EQ(Controller().CellSelectionAnchor(), removed);
+    ASSERT_EQ(Controller().FocusedItem(), removed);
+    delete removed;
+    EXPECT_EQ(Controller().CellSelectionAnchor(), nullptr);
+    EXPECT_EQ(Controller().FocusedItem(), nullptr);
+    EXPECT_EQ(Controller().SelectedColumnCount(), 0);
+}
+
+TEST_F(GridTableControllerOnScreenTest, DraggingAHeaderEdgeSizesTheColumnNotBelowItsMinimumAndReportsOnce) {
+    Fill({u"A", u"B"}, 3);
+    TuiGridColumn* column = View->Columns(0);
+    column->SetMinWidth(40);
+    std::vector<TuiGridColumn*> reported;
+    View->SetOnColumnSizeChanged([&](TuiGridTableView&, TuiGridColumn* sized) { reported.push_back(sized); });
+
+    vcl::TRect header = Controller().Placement().ColumnHeaders.at(0);
+    const int32_t y = Centre(header).Y;
+    EXPECT_EQ(Controller().GetCursor(header.Right, y), crGridHorzSize);
+    ui_test::MouseDown(Site(), vcl::mbLeft, vcl::Point(header.Right, y));
+    ui_test::MouseMove(Site(), vcl::Point(header.Right + 30, y), {vcl::ssLeft});
+    ui_test::MouseUp(Site(), vcl::mbLeft, vcl::Point(header.Right + 30, y));
+    EXPECT_EQ(column->Width(), 130);
+    EXPECT_EQ(reported, (std::vector<TuiGridColumn*>{column}));
+
+    header = Controller().Placement().ColumnHeaders.at(0);
+    ui_test::MouseDown(Site(), vcl::mbLeft, vcl::Point(header.Right, y));
+    ui_test::MouseMove(Site(), vcl::Point(header.Left + 5, y), {vcl::ssLeft});
+    ui_test::MouseUp(Site(), vcl::mbLeft, vcl::Point(header.Left + 5, y));
+    EXPECT_EQ(column->Width(), 40);
+    EXPECT_EQ(reported.size(), 2u);
+    EXPECT_EQ(View->Columns(1)->Width(), 100);
+}
+
+TEST_F(GridTableControllerOnScreenTest, TheSizingLineIsInvertedSoDrawingItTwiceLeavesNoTrace) {
+    Fill({u"A", u"B"}, 3);
+    const vcl::TRect header = Controller().Placement().ColumnHeaders.at(0);
+    const int width = Site().ClientWidth();
+    const int height = Site().ClientHeight();
+    auto capture = [&] {
+        ui_test::TDibSurface surface(width, height);
+        HDC dc = GetDC(Site().Handle());
+        BitBlt(surface.DC(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
+        ReleaseDC(Site().Handle(), dc);
+        return surface.Pixels();
+    };
+    Site().Repaint();
+    const std::vector<uint32_t> before = capture();
+    TuiGridColumnHorzSizingObject sizing(Controller(), *View->Columns(0), header, header.Right);
+    sizing.BeginDragAndDrop();
+    const std::vector<uint32_t> drawn = capture();
+    sizing.SetDirty(true);
+    const std::vector<uint32_t> after = capture();
+
+    EXPECT_EQ(after, before);
+    const vcl::TRect line = sizing.SizingLineBounds();
+    EXPECT_EQ(line.Width(), 1);
+    int changed = 0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const size_t i = static_cast<size_t>(y) * width + x;
+            if (drawn[i] != before[i]) {
+                ++changed;
+                EXPECT_EQ(x, line.Left);
+                EXPECT_EQ(drawn[i] & 0xFFFFFF, ~before[i] & 0xFFFFFF);
+            }
+        }
+    }
+    EXPECT_EQ(changed, line.Height());
+}
+
+TEST_F(GridTableControllerOnScreenTest, ACutCellTextShowsItsWholeTextInAHintUntilThePointerLeavesTheCell) {
+    Fill({u"A", u"B"}, 3);
+    const rtl::UnicodeString longText = u"a text far too long for a cell one hundred pixels wide";
+    Data().SetValue(1, 0, rtl::Variant(longText.c_str()));
+    View->OptionsBehavior().SetCellHints(true);
+    SetForegroundWindow(Form->Handle());
+    SendMessageW(vcl::Application().Handle(), WM_ACTIVATEAPP, TRUE, 0);
+    ui_test::ProcessPendingMessages();
+    ASSERT_TRUE(vcl::Application().Active());
+    ASSERT_EQ(vcl::Screen().ActiveForm(), Form.get());
+    TuiGridHintHelper& hints = Controller().HintHelper();
+
+    ui_test::MouseMove(Site(), CellCentre(0, 0));
+    ui_test::PumpMessages(50);
+    EXPECT_FALSE(hints.IsHintShown()) << "a text that fits needs no hint";
+
+    ui_test::MouseMove(Site(), CellCentre(1, 0));
+    ui_test::PumpMessages(50);
+    ASSERT_TRUE(hints.IsHintShown());
+    EXPECT_EQ(hints.HintText(), longText);
+    const HWND window = hints.HintWindow()->Handle();
+    RECT shown{};
+    GetWindowRect(window, &shown);
+    EXPECT_GT(shown.right - shown.left, 100) << "the hint holds the whole text";
+
+    ui_test::MouseMove(Site(), vcl::Point(CellCentre(1, 0).X + 3, CellCentre(1, 0).Y));
+    ui_test::PumpMessages(150);
+    ASSERT_TRUE(hints.IsHintShown());
+    RECT again{};
+    GetWindowRect(hints.HintWindow()->Handle(), &again);
+    EXPECT_EQ(hints.HintWindow()->Handle(), window);
+    EXPECT_TRUE(EqualRect(&shown, &again));
+
+    ui_test::MouseMove(Site(), CellCentre(1, 1));
+    ui_test::PumpMessages(50);
+    EXPECT_FALSE(hints.IsHintShown());
+}
+
+TEST_F(GridTableControllerTest, ADraggedRowHeightIsClampedWhileTheAutomaticHeightStaysZero) {
+    Fill({u"A"}, 10);
+    View->OptionsView().SetDataRowHeight(30);
+    ASSERT_EQ(Controller().DataRowHeight(), 30);
+    const TuiGridRowPlacement row = Controller().Placement().Rows.at(2);
+    auto drag = [&](int32_t toY) {
+        TuiGridRowSizingObject sizing(Controller(), row.Bounds, row.Bounds.Bottom);
+        bool accepted = false;
+        sizing.DragAndDrop(vcl::Point(5, toY), accepted);
+        EXPECT_TRUE(accepted);
+        sizing.EndDragAndDrop(true);
+    };
+    drag(row.Bounds.Bottom + 12);
+    EXPECT_EQ(View->OptionsView().DataRowHeight(), 42);
+    drag(row.Bounds.Top - 50);
+    EXPECT_EQ(View->OptionsView().DataRowHeight(), std::max(1, View->MinDataRowHeight()));
+
+    // The double click on a row's edge asks for the automatic height, which the rows measure again.
+    Controller().SizeDataRows(0);
+    EXPECT_EQ(View->OptionsView().DataRowHeight(), 0);
+    EXPECT_GT(Controller().DataRowHeight(), 1);
+}
+
+} // namespace
+} // namespace ui

@@ -1,0 +1,89 @@
+#include "tests/ui/grid/tableview/viewinfo/GridTableLayoutSupport.h"
+
+#include "rtl/numbers/Currency.h"
+#include "rtl/numbers/NumberConversions.h"
+#include "ui/data/values/uiReferenceValueTypes.h"
+#include "ui/data/values/uiScalarValueTypes.h"
+#include "ui/grid/control/uiGridLevel.h"
+#include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
+#include "ui/grid/view/uiGridPainter.h"
+
+#include <gtest/gtest.h>
+
+namespace ui_test {
+
+void GridTableLayoutTest::SetUp() {
+    GridOnFormTest::SetUp();
+    Grid->SetBounds(0, 0, 400, 300);
+    View = new ui::TuiGridTableView(Form.get());
+    Grid->Levels().Add().SetGridView(View);
+}
+
+void GridTableLayoutTest::Fill(int records) {
+    const ui::TuiValueTypeClass types[] = {&ui::TuiStringValueType::Instance(), &ui::TuiCurrencyValueType::Instance(),
+                                           &ui::TuiIntegerValueType::Instance()};
+    const char16_t* captions[] = {u"Name", u"Amount", u"No"};
+    View->BeginUpdate();
+    for (int i = 0; i < 3; ++i) {
+        ui::TuiGridColumn* column = View->CreateColumn();
+        View->DataController().ChangeValueTypeClass(column->Index(), types[i]);
+        column->SetCaption(captions[i]);
+        column->SetWidth(60 + 20 * i);
+    }
+    View->DataController().SetRecordCount(records);
+    for (int record = 0; record < records; ++record) {
+        View->DataController().SetValue(record, 0, rtl::Variant(rtl::UnicodeString(u"Item ") + rtl::IntToStr(record)));
+        View->DataController().SetValue(record, 1, rtl::Variant(rtl::Currency::FromScaled(record * 1250000)));
+        View->DataController().SetValue(record, 2, rtl::Variant(record + 1));
+    }
+    View->EndUpdate();
+}
+
+ui::TuiGridTableViewInfo& GridTableLayoutTest::Layout(const vcl::TRect& bounds) {
+    auto& viewInfo = static_cast<ui::TuiGridTableViewInfo&>(View->ViewInfo());
+    viewInfo.CalculateInBounds(bounds);
+    return viewInfo;
+}
+
+std::unique_ptr<TGridCanvasSurface> GridTableLayoutTest::Paint(const vcl::TRect& bounds) {
+    auto on = std::make_unique<TGridCanvasSurface>(bounds.Width(), bounds.Height());
+    View->Painter().Paint(&on->Canvas);
+    return on;
+}
+
+void ExpectLayoutInvariants(const ui::TuiGridTableViewInfo& viewInfo) {
+    const ui::TuiGridTablePlacement& placement = viewInfo.Placement();
+    const vcl::TRect client = viewInfo.ClientBounds();
+    int left = client.Left - viewInfo.LeftPos();
+    for (int i = 0; i < viewInfo.ColumnHeaderCount(); ++i) {
+        const vcl::TRect& header = viewInfo.ColumnHeaders(i).Bounds();
+        EXPECT_EQ(header.Left, left) << "header " << i;
+        left = header.Right;
+    }
+    EXPECT_EQ(placement.RowsAreaBounds.Left, client.Left - viewInfo.LeftPos());
+    EXPECT_EQ(placement.RowsAreaBounds.Right, placement.RowsAreaBounds.Left + viewInfo.DataWidth());
+    int top = placement.RowsAreaBounds.Top;
+    for (int position = 0; position < viewInfo.RowCount(); ++position) {
+        const ui::TuiGridDataRowViewInfo& row = viewInfo.Rows(position);
+        EXPECT_EQ(row.Bounds().Top, top) << "row " << position;
+        top = row.Bounds().Bottom;
+        if (position + 1 < viewInfo.RowCount()) {
+            EXPECT_LE(row.Bounds().Bottom, client.Bottom) << "row " << position;
+        }
+        ASSERT_EQ(row.CellCount(), viewInfo.ColumnHeaderCount());
+        for (int i = 0; i < row.CellCount(); ++i) {
+            const vcl::TRect& cell = row.Cells(i).UnmergedBounds();
+            const vcl::TRect& header = viewInfo.ColumnHeaders(i).Bounds();
+            EXPECT_EQ(cell.Left, header.Left) << "row " << position << " cell " << i;
+            EXPECT_EQ(cell.Right, header.Right) << "row " << position << " cell " << i;
+            EXPECT_EQ(cell.Top, row.Bounds().Top);
+            EXPECT_EQ(cell.Bottom, row.Bounds().Bottom);
+        }
+    }
+}
+
+} // namespace ui_test

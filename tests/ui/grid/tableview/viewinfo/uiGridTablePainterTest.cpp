@@ -1,0 +1,281 @@
+#include "ui/grid/tableview/viewinfo/uiGridTablePainter.h"
+
+#include "tests/ui/grid/tableview/ApplicationGridView.h"
+#include "tests/ui/grid/tableview/viewinfo/GridTableLayoutSupport.h"
+#include "ui/core/graphics/uiDrawParams.h"
+#include "ui/core/painters/uiLookAndFeelPainters.h"
+#include "ui/core/painters/uiLookAndFeels.h"
+#include "ui/editors/framework/uiEditStyle.h"
+#include "ui/editors/framework/uiEditViewData.h"
+#include "ui/editors/framework/uiEditViewInfo.h"
+#include "ui/editors/text/uiCurrencyEditProperties.h"
+#include "ui/editors/text/uiLabelProperties.h"
+#include "ui/grid/customtable/uiCustomGridTableViewStyles.h"
+#include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridTableOptions.h"
+#include "ui/grid/tableview/uiGridTableViewStyles.h"
+#include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
+
+#include <gtest/gtest.h>
+
+namespace ui {
+namespace {
+
+using GridTablePainterTest = ui_test::GridTableLayoutTest;
+using ui_test::TDibSurface;
+using ui_test::TGridCanvasSurface;
+
+vcl::TColor RgbOf(vcl::TColor color) {
+    return static_cast<vcl::TColor>(vcl::ColorToRGB(color));
+}
+
+int CountPixels(const TDibSurface& surface, const vcl::TRect& area, vcl::TColor rgb) {
+    int count = 0;
+    for (int y = area.Top; y < area.Bottom; ++y) {
+        for (int x = area.Left; x < area.Right; ++x) {
+            count += surface.Pixel(x, y) == rgb ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+bool SameArea(const TDibSurface& a, const TDibSurface& b, const vcl::TRect& area) {
+    for (int y = area.Top; y < area.Bottom; ++y) {
+        for (int x = area.Left; x < area.Right; ++x) {
+            if (a.Pixel(x, y) != b.Pixel(x, y)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+TEST_F(GridTablePainterTest, PaintingCoversTheViewAndTwiceGivesTheSamePixels) {
+    Fill(30);
+    const TuiGridTableViewInfo& viewInfo = Layout();
+    const auto first = Paint();
+    const auto second = Paint();
+    EXPECT_EQ(first->Surface.Pixels(), second->Surface.Pixels());
+    EXPECT_EQ(CountPixels(first->Surface, viewInfo.ClientBounds(), RgbOf(vcl::clFuchsia)), 0)
+        << "every pixel of the client bounds is painted";
+}
+
+TEST_F(GridTablePainterTest, EveryDataCellShowsOneVerticalAndOneHorizontalGridLine) {
+    Fill(5);
+    const vcl::TColor line = RgbOf(View->LookAndFeelPainter()->GridLineColor());
+    for (TuiGridLines lines : {glBoth, glNone}) {
+        View->OptionsView().SetGridLines(lines);
+        TuiGridTableViewInfo& viewInfo = Layout();
+        const auto on = Paint();
+        for (int32_t position = 0; position < viewInfo.RowCount(); ++position) {
+            const TuiGridDataRowViewInfo& row = viewInfo.Rows(position);
+            for (int32_t i = 0; i < row.CellCount(); ++i) {
+                const vcl::TRect& cell = row.Cells(i).Bounds();
+                const bool expected = lines == glBoth;
+                const int midX = (cell.Left + cell.Right) / 2;
+                const int midY = (cell.Top + cell.Bottom) / 2;
+                EXPECT_EQ(on->Surface.Pixel(cell.Right - 1, midY) == line, expected) << position << ", " << i;
+                EXPECT_EQ(on->Surface.Pixel(midX, cell.Bottom - 1) == line, expected) << position << ", " << i;
+            }
+        }
+    }
+}
+
+TEST_F(GridTablePainterTest, AMergingCellIsPaintedOnceOverTheRowsItCovers) {
+    Fill(4);
+    View->BeginUpdate();
+    for (int32_t record = 0; record < 4; ++record) {
+        View->DataController().SetValue(record, 0, rtl::Variant(rtl::UnicodeString(u"Same")));
+    }
+    View->EndUpdate();
+    View->Columns(0)->Options().SetCellMerging(true);
+    TuiGridTableViewInfo& viewInfo = Layout();
+    const auto on = Paint();
+    const vcl::TColor line = RgbOf(View->LookAndFeelPainter()->GridLineColor());
+    const vcl::TRect merged = viewInfo.Rows(0).Cells(0).Bounds();
+    ASSERT_EQ(merged.Bottom, viewInfo.Rows(3).Bounds().Bottom);
+    const vcl::TRect firstRow = viewInfo.Rows(0).Bounds();
+    const int midMerged = (merged.Left + merged.Right) / 2;
+    const vcl::TRect& other = viewInfo.Rows(0).Cells(1).Bounds();
+    EXPECT_NE(on->Surface.Pixel(midMerged, firstRow.Bottom - 1), line) << "no line between merged rows";
+    EXPECT_EQ(on->Surface.Pixel((other.Left + other.Right) / 2, firstRow.Bottom - 1), line);
+    EXPECT_EQ(on->Surface.Pixel(midMerged, merged.Bottom - 1), line);
+    const vcl::TColor text = RgbOf(viewInfo.Rows(0).Cells(0).EditViewInfo().TextColor);
+    EXPECT_EQ(CountPixels(on->Surface, merged, text) > 0, true);
+}
+
+// The editor of a cell painted alone, with the cell's value, content bounds and style, on a surface of size.
+std::unique_ptr<TGridCanvasSurface> PaintEditorAlone(TuiCustomEditProperties& properties, TuiGridTableView& view,
+                                                     const TuiGridDataCellViewInfo& cell, const vcl::TRect& size) {
+    auto on = std::make_unique<TGridCanvasSurface>(size.Width(), size.Height());
+    TuiDrawParams params;
+    view.Styles().GetDataCellParams(cell.Row().GridRecord(), &cell.Column(), params);
+    TuiEditStyle style(nullptr, false);
+    style.SetIgnoresDefaultController(true);
+    style.SetBorderStyle(ebsNone);
+    style.SetHotTrack(true);
+    style.SetColor(params.Color);
+    style.SetTextColor(params.TextColor);
+    style.Font().Assign(params.Font);
+    std::unique_ptr<TuiCustomEditViewData> data = properties.CreateViewData(style, true);
+    std::unique_ptr<TuiCustomEditViewInfo> info = properties.CreateViewInfo();
+    data->InplaceContentOffsets = vcl::Rect(1, 1, 1, 1);
+    data->ApplyDisplayValue(on->Canvas, cell.CellDisplayValue(), *info);
+    data->Calculate(on->Canvas, cell.ContentBounds(), false, *info, {}, std::nullopt, {-1, -1});
+    info->Paint(on->Canvas);
+    return on;
+}
+
+TEST_F(GridTablePainterTest, ALabelOrCurrencyCellLooksAsItsEditorPaintedAlone) {
+    Fill(4);
+    View->Columns(0)->SetPropertiesClass(&TuiLabelProperties::StaticClass());
+    ASSERT_NE(dynamic_cast<TuiLabelProperties*>(View->Columns(0)->GetProperties()), nullptr);
+    ASSERT_NE(dynamic_cast<TuiCurrencyEditProperties*>(View->Columns(1)->GetProperties()), nullptr)
+        << "the currency editor is the default of Currency values";
+    View->DataController().ChangeFocusedRowIndex(3);
+    TuiGridTableViewInfo& viewInfo = Layout();
+    const auto grid = Paint();
+    const TuiGridDataRowViewInfo& row = viewInfo.Rows(1);
+    for (int32_t column : {0, 1}) {
+        const TuiGridDataCellViewInfo& cell = row.Cells(column);
+        const auto alone = PaintEditorAlone(*View->Columns(column)->GetProperties(), *View, cell, DefaultBounds);
+        EXPECT_TRUE(SameArea(grid->Surface, alone->Surface, cell.ContentBounds())) << "column " << column;
+        const vcl::TColor text = RgbOf(cell.EditViewInfo().TextColor);
+        EXPECT_GT(CountPixels(alone->Surface, cell.ContentBounds(), text), 0)
+            << "the value is drawn, column " << column;
+    }
+}
+
+TEST_F(GridTablePainterTest, TheFocusRectangleFollowsTheFocusRectOption) {
+    Fill(4);
+    View->DataController().ChangeFocusedRowIndex(1);
+    static_cast<TuiCustomGridTableOptionsSelection&>(View->OptionsSelection()).SetHideFocusRectOnExit(false);
+    TuiGridTableViewInfo& viewInfo = Layout();
+    const vcl::TRect focused = viewInfo.Rows(1).Bounds();
+    const auto with = Paint();
+    View->OptionsView().SetFocusRect(false);
+    Layout();
+    const auto without = Paint();
+    const vcl::TRect topEdge = vcl::Rect(focused.Left + 3, focused.Top, focused.Left + 20, focused.Top + 1);
+    EXPECT_FALSE(SameArea(with->Surface, without->Surface, topEdge)) << "the focus rectangle is drawn";
+    const vcl::TColor background = RgbOf(viewInfo.Rows(1).Cells(0).EditViewInfo().BackgroundColor);
+    EXPECT_EQ(CountPixels(without->Surface, topEdge, background), topEdge.Width());
+    const vcl::TRect unfocused = viewInfo.Rows(2).Bounds();
+    EXPECT_TRUE(SameArea(with->Surface, without->Surface, unfocused));
+}
+
+TEST_F(GridTablePainterTest, TheFocusedRecordIsPaintedInTheSelectionColours) {
+    Fill(4);
+    Grid->SetFocusedView(View);
+    View->DataController().ChangeFocusedRowIndex(1);
+    auto& selection = static_cast<TuiCustomGridTableOptionsSelection&>(View->OptionsSelection());
+    selection.SetInvertSelect(false);
+    selection.SetCellSelect(false);
+    TuiGridTableViewInfo& viewInfo = Layout();
+    TuiDrawParams selected;
+    View->Styles().GetSelectionParams(viewInfo.Rows(1).GridRecord(), View->Columns(0), selected);
+    TuiDrawParams content;
+    View->Styles().GetDataCellParams(viewInfo.Rows(2).GridRecord(), View->Columns(0), content);
+    ASSERT_NE(RgbOf(selected.Color), RgbOf(content.Color));
+    const auto on = Paint();
+    // The top left pixel of a cell's content lies inside its editor's margin: the cell's background.
+    const auto background = [&](int32_t position, int32_t column) {
+        const vcl::TRect content = viewInfo.Rows(position).Cells(column).ContentBounds();
+        return on->Surface.Pixel(content.Left, content.Top);
+    };
+    for (int32_t column = 0; column < 3; ++column) {
+        EXPECT_TRUE(viewInfo.Rows(1).Cells(column).Selected()) << column;
+        EXPECT_EQ(background(1, column), RgbOf(selected.Color)) << column;
+        EXPECT_FALSE(viewInfo.Rows(2).Cells(column).Selected()) << column;
+        EXPECT_EQ(background(2, column), RgbOf(content.Color)) << column;
+    }
+
+    selection.SetInvertSelect(true);
+    viewInfo.SetFocusedColumn(View->Columns(0));
+    Layout();
+    EXPECT_FALSE(viewInfo.Rows(1).Cells(0).Selected()) << "the focused cell stands out";
+    EXPECT_TRUE(viewInfo.Rows(1).Cells(1).Selected());
+    EXPECT_TRUE(viewInfo.Rows(1).Cells(0).IsFocusedCell());
+}
+
+TEST_F(GridTablePainterTest, AnEmptyViewShowsTheNoDataTextInTheRecordsAreaOnly) {
+    Fill(0);
+    TuiGridTableViewInfo& viewInfo = Layout();
+    ASSERT_TRUE(viewInfo.HasNoDataText());
+    const auto on = Paint();
+    TuiDrawParams params;
+    View->Styles().ResolveDrawParams(TuiCustomGridViewStyles::vsBackground, nullptr, nullptr, params);
+    const vcl::TColor text = RgbOf(params.TextColor);
+    const int rowsTop = viewInfo.Placement().RowsAreaBounds.Top;
+    EXPECT_GT(CountPixels(on->Surface, vcl::Rect(0, rowsTop, DefaultBounds.Right, DefaultBounds.Bottom), text), 0);
+    EXPECT_EQ(CountPixels(on->Surface, vcl::Rect(0, 0, DefaultBounds.Right, rowsTop), text), 0);
+    EXPECT_FALSE(static_cast<TuiGridTablePainter&>(View->Painter()).CanScrollByPixels(true));
+
+    View->OptionsView().SetNoDataToDisplayInfoText(u" ");
+    View->OptionsView().SetNoDataToDisplayInfoText(u"");
+    Layout();
+    EXPECT_EQ(View->OptionsView().NoDataToDisplayInfoText(), u"<No data to display>");
+}
+
+TEST_F(GridTablePainterTest, ColumnHeadersShowTheirSortingMarkBesideTheCaption) {
+    Fill(2);
+    View->Columns(1)->SetSortOrder(soDescending);
+    TuiGridTableViewInfo& viewInfo = Layout();
+    const TuiGridColumnHeaderViewInfo& sorted = viewInfo.ColumnHeaders(1);
+    ASSERT_TRUE(sorted.HasSortingMark());
+    EXPECT_TRUE(viewInfo.ColumnHeaders(0).SortingMarkBounds().IsEmpty());
+    const vcl::TRect mark = sorted.SortingMarkBounds();
+    EXPECT_EQ(mark.Width(), View->LookAndFeelPainter()->SortArrowAreaSize().cx);
+    EXPECT_LE(sorted.CaptionBounds().Right, mark.Left) << "the caption keeps clear of the mark";
+    EXPECT_LE(mark.Right, sorted.Bounds().Right);
+    const auto on = Paint();
+    const auto again = Paint();
+    EXPECT_TRUE(SameArea(on->Surface, again->Surface, sorted.Bounds()));
+}
+
+class ApplicationGridPaintingTest : public testing::Test {
+protected:
+    void SetUp() override {
+        Form = ui_test::CreateTestForm<ui_test::TApplicationGridForm>();
+        ui_test::LoadApplicationGridView(*Form);
+        Form->SetBounds(0, 0, 1000, 300);
+        Form->Grid->LookAndFeel().SetSkinName(u"Blue");
+    }
+    ui_test::TFormPtr<ui_test::TApplicationGridForm> Form;
+};
+
+TEST_F(ApplicationGridPaintingTest, TheApplicationsGridPaintsItsFourteenCaptionsAndItsRowsInTheBlueSkin) {
+    ASSERT_NE(Form->Grid->LookAndFeel().SkinPainter(), nullptr) << "the built-in skin \"Blue\" is registered";
+    TuiGridTableView& view = *Form->View;
+    view.BeginUpdate();
+    view.DataController().SetRecordCount(6);
+    for (int32_t record = 0; record < 6; ++record) {
+        view.DataController().SetValue(record, 0, rtl::Variant(record + 1));
+        view.DataController().SetValue(record, 1, rtl::Variant(rtl::UnicodeString(u"商品")));
+        view.DataController().SetValue(record, 6, rtl::Variant(rtl::Currency::FromScaled(123450000)));
+    }
+    view.EndUpdate();
+    const vcl::TRect bounds = vcl::Rect(0, 0, 980, 260);
+    auto& viewInfo = static_cast<TuiGridTableViewInfo&>(view.ViewInfo());
+    viewInfo.CalculateInBounds(bounds);
+    ASSERT_EQ(viewInfo.ColumnHeaderCount(), 14);
+    EXPECT_EQ(viewInfo.RowCount(), 6);
+    EXPECT_TRUE(viewInfo.ColumnHeaders(0).HasSortingMark());
+    ui_test::ExpectLayoutInvariants(viewInfo);
+
+    TGridCanvasSurface first(bounds.Width(), bounds.Height());
+    view.Painter().Paint(&first.Canvas);
+    TGridCanvasSurface second(bounds.Width(), bounds.Height());
+    view.Painter().Paint(&second.Canvas);
+    EXPECT_EQ(first.Surface.Pixels(), second.Surface.Pixels());
+    EXPECT_EQ(CountPixels(first.Surface, viewInfo.ClientBounds(), RgbOf(vcl::clFuchsia)), 0);
+    const TuiGridDataCellViewInfo& name = viewInfo.Rows(0).Cells(1);
+    EXPECT_GT(CountPixels(first.Surface, name.ContentBounds(), RgbOf(name.EditViewInfo().TextColor)), 0)
+        << "the row's text is drawn";
+}
+
+} // namespace
+} // namespace ui

@@ -1,0 +1,35 @@
+#pragma once
+// TuiCustomDropDownEditViewData: the text view data of a drop-down editor. It knows whether the editor's popup is
+// open (and the pointer over the editor meanwhile), draws the drop-down button pressed while it is, and shows the
+// text of a focused, closed list-only editor as a selected item.
+
+#include "ui/editors/text/uiTextEditViewData.h"
+
+namespace ui {
+
+class TuiCustomDropDownEditViewData : public TuiCustomTextEditViewData {
+    RTL_DECLARE_CLASS(TuiCustomDropDownEditViewData, TuiCustomTextEditViewData)
+public:
+    using TuiCustomTextEditViewData::TuiCustomTextEditViewData;
+
+    void Calculate(TuiCanvas& canvas, const vcl::TRect& bounds, bool keepPressed, TuiCustomEditViewInfo& viewInfo,
+                   vcl::TShiftState shift, std::optional<vcl::TMouseButton> button, vcl::TPoint mousePos) override;
+
+    // Host fields.
+    bool PopupShown = false;
+    // The popup is open and the pointer lies over the editor.
+    bool PopupHot = false;
+    // The editor's typed prefix is being completed.
+    bool CompletionActive = false;
+    bool Transparent = false;
+
+protected:
+    bool CanPressButton(TuiCustomEditViewInfo& viewInfo, int32_t index) const override;
+    bool IsButtonDown(TuiCustomEditViewInfo& viewInfo, int32_t index) const override;
+
+private:
+    bool IsDropDownButton(int32_t index) const;
+    bool FPressedLook = false;
+};
+
+} // namespace ui

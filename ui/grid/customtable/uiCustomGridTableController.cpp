@@ -1,0 +1,299 @@
+#include "ui/grid/customtable/uiCustomGridTableController.h"
+
+#include "rtl/WindowsApi.h"
+#include "ui/grid/customtable/uiCustomGridTableItem.h"
+#include "ui/grid/customtable/uiCustomGridTableView.h"
+#include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/uiGridTableScrolling.h"
+
+#include <algorithm>
+
+namespace ui {
+
+namespace {
+
+// Alt, Shift and Ctrl: the modifiers the selection rules read.
+vcl::TShiftState SelectionModifiers(vcl::TShiftState shift) {
+    return shift * vcl::TShiftState{vcl::ssShift, vcl::ssAlt, vcl::ssCtrl};
+}
+
+} // namespace
+
+TuiCustomGridTableController::TuiCustomGridTableController(TuiCustomGridTableView& gridView)
+    : TuiCustomGridController(gridView) {}
+
+TuiCustomGridTableView& TuiCustomGridTableController::TableView() const {
+    return static_cast<TuiCustomGridTableView&>(GridView());
+}
+
+TuiGridDataController& TuiCustomGridTableController::DataController() const {
+    return TableView().DataController();
+}
+
+void TuiCustomGridTableController::SetFocusedItem(TuiCustomGridTableItem* item) {
+    if (item != nullptr && (TableView().IndexOfItem(item) < 0 || item->VisibleIndex() < 0)) {
+        return;
+    }
+    if (item == FFocusedItem) {
+        MakeItemVisible(item);
+        return;
+    }
+    TuiCustomGridTableItem* prevFocusedItem = FFocusedItem;
+    FFocusedItem = item;
+    FocusedItemChanged(prevFocusedItem);
+}
+
+void TuiCustomGridTableController::ItemRemoved(TuiCustomGridTableItem* item) {
+    if (item == FFocusedItem) {
+        FFocusedItem = nullptr;
+    }
+}
+
+void TuiCustomGridTableController::FocusedItemChanged(TuiCustomGridTableItem* /*prevFocusedItem*/) {
+    MakeItemVisible(FFocusedItem);
+    TableView().Changed(0);
+}
+
+void TuiCustomGridTableController::SetTopRecordIndex(int32_t value) {
+    const int32_t clamped = value <= 0 ? 0 : std::min(value, MaxTopRecordIndex());
+    if (clamped == FTopRecordIndex) {
+        return;
+    }
+    FTopRecordIndex = clamped;
+    TopRecordIndexChanged();
+}
+
+int32_t TuiCustomGridTableController::MaxTopRecordIndex() {
+    const int32_t count = DataController().GetRowCount();
+    return std::max(count - PageVisibleRecordCount(count - 1, false), 0);
+}
+
+void TuiCustomGridTableController::TopRecordIndexChanged() {
+    TableView().LayoutChanged();
+}
+
+void TuiCustomGridTableController::BringRecordIntoView(int32_t rowIndex) {
+    if (rowIndex < 0) {
+        return;
+    }
+    if (rowIndex < FTopRecordIndex) {
+        SetTopRecordIndex(rowIndex);
+        return;
+    }
+    if (rowIndex >= FTopRecordIndex + VisibleRecordCount()) {
+        SetTopRecordIndex(rowIndex - PageVisibleRecordCount(rowIndex, false) + 1);
+    }
+}
+
+bool TuiCustomGridTableController::FocusRowAt(int32_t rowIndex) {
+    TuiGridDataController& dataController = DataController();
+    if (!dataController.ChangeFocusedRowIndex(rowIndex)) {
+        return false;
+    }
+    const int32_t focusedRow = dataController.GetFocusedRowIndex();
+    if (focusedRow >= 0 && !dataController.IsSelectionAnchorSet()) {
+        dataController.SetSelectionAnchor(focusedRow);
+    }
+    BringRecordIntoView(focusedRow);
+    return true;
+}
+
+bool TuiCustomGridTableController::StepFocus(int32_t rowIndex, bool extendSelection) {
+    const int32_t rowCount = DataController().GetRowCount();
+    if (rowCount == 0) {
+        return false;
+    }
+    rowIndex = std::clamp(rowIndex, 0, rowCount - 1);
+    if (rowIndex == DataController().GetFocusedRowIndex() || !FocusRowAt(rowIndex)) {
+        return false;
+    }
+    if (extendSelection && MultiSelect()) {
+        SelectRowsFromAnchor(DataController().GetFocusedRowIndex(), false);
+    }
+    return true;
+}
+
+bool TuiCustomGridTableController::GoToPrevRecord(bool extendSelection) {
+    const int32_t focused = DataController().GetFocusedRowIndex();
+    return focused > 0 && StepFocus(focused - 1, extendSelection);
+}
+
+bool TuiCustomGridTableController::GoToNextRecord(bool extendSelection) {
+    return StepFocus(DataController().GetFocusedRowIndex() + 1, extendSelection);
+}
+
+bool TuiCustomGridTableController::GoToFirstRecord(bool extendSelection) {
+    return StepFocus(0, extendSelection);
+}
+
+bool TuiCustomGridTableController::GoToLastRecord(bool extendSelection) {
+    return StepFocus(DataController().GetRowCount() - 1, extendSelection);
+}
+
+void TuiCustomGridTableController::GoToNextPage(bool extendSelection) {
+    const int32_t focused = DataController().GetFocusedRowIndex();
+    BringRecordIntoView(focused);
+    const int32_t visible = VisibleRecordCount();
+    if (focused >= 0 && focused == FTopRecordIndex + visible - 1) {
+        SetTopRecordIndex(PageDownTopRecordIndex(FTopRecordIndex, visible));
+    }
+    StepFocus(FTopRecordIndex + VisibleRecordCount() - 1, extendSelection);
+}
+
+void TuiCustomGridTableController::GoToPrevPage(bool extendSelection) {
+    const int32_t focused = DataController().GetFocusedRowIndex();
+    BringRecordIntoView(focused);
+    if (focused == FTopRecordIndex) {
+        SetTopRecordIndex(PageUpTopRecordIndex(FTopRecordIndex, PageVisibleRecordCount(FTopRecordIndex, false)));
+    }
+    StepFocus(FTopRecordIndex, extendSelection);
+}
+
+bool TuiCustomGridTableController::MultiSelect() const {
+    return DataController().MultiSelect();
+}
+
+void TuiCustomGridTableController::SelectRowsFromAnchor(int32_t rowIndex, bool keep) {
+    TuiGridDataController& dataController = DataController();
+    if (!dataController.IsSelectionAnchorSet()) {
+        dataController.SetSelectionAnchor(rowIndex);
+    }
+    dataController.SelectFromAnchor(rowIndex, keep);
+}
+
+void TuiCustomGridTableController::SelectFocusedRecordOnly() {
+    TuiGridDataController& dataController = DataController();
+    const int32_t focused = dataController.GetFocusedRowIndex();
+    if (dataController.GetSelectedRowCount() == 1 && dataController.IsRowSelected(focused)) {
+        return;
+    }
+    dataController.BeginUpdate();
+    try {
+        dataController.ClearSelection();
+        if (focused >= 0) {
+            dataController.ChangeRowSelection(focused, true);
+        }
+    } catch (...) {
+        dataController.EndUpdate();
+        throw;
+    }
+    dataController.EndUpdate();
+}
+
+void TuiCustomGridTableController::SelectOnMouseDown(int32_t rowIndex, vcl::TMouseButton /*button*/,
+                                                     vcl::TShiftState shift) {
+    FDeferredUnselectRow = -1;
+    if (!MultiSelect() || rowIndex < 0) {
+        return;
+    }
+    TuiGridDataController& dataController = DataController();
+    const vcl::TShiftState modifiers = SelectionModifiers(shift);
+    const bool ctrl = modifiers.Contains(vcl::ssCtrl) && CtrlTogglesSelection();
+    if (modifiers.Contains(vcl::ssShift)) {
+        SelectRowsFromAnchor(rowIndex, ctrl);
+        return;
+    }
+    dataController.SetSelectionAnchor(rowIndex);
+    if (dataController.IsRowSelected(rowIndex)) {
+        FDeferredUnselectRow = rowIndex;
+    } else if (ctrl) {
+        dataController.ChangeRowSelection(rowIndex, true);
+    } else {
+        SelectFocusedRecordOnly();
+    }
+}
+
+void TuiCustomGridTableController::SelectOnMouseUp(int32_t rowIndex, vcl::TShiftState shift) {
+    const int32_t deferred = FDeferredUnselectRow;
+    FDeferredUnselectRow = -1;
+    if (deferred < 0 || deferred != rowIndex) {
+        return;
+    }
+    if (shift.Contains(vcl::ssCtrl) && CtrlTogglesSelection()) {
+        DataController().ChangeRowSelection(rowIndex, !DataController().IsRowSelected(rowIndex));
+    } else {
+        SelectFocusedRecordOnly();
+    }
+}
+
+void TuiCustomGridTableController::SelectOnKey(uint16_t key, vcl::TShiftState shift) {
+    const int32_t focused = DataController().GetFocusedRowIndex();
+    if (focused < 0) {
+        return;
+    }
+    const vcl::TShiftState modifiers = SelectionModifiers(shift);
+    if (key == VK_SPACE && modifiers == vcl::TShiftState{vcl::ssCtrl}) {
+        DataController().ChangeRowSelection(focused, !DataController().IsRowSelected(focused));
+        FSwallowNextKeyPress = true;
+        return;
+    }
+    if (modifiers.Contains(vcl::ssShift)) {
+        SelectRowsFromAnchor(focused, false);
+        return;
+    }
+    DataController().SetSelectionAnchor(focused);
+    if (modifiers != vcl::TShiftState{vcl::ssCtrl}) {
+        SelectFocusedRecordOnly();
+    }
+}
+
+void TuiCustomGridTableController::SelectAll() {
+    DataController().SelectAll();
+}
+
+void TuiCustomGridTableController::ClearSelection() {
+    DataController().ClearSelection();
+}
+
+void TuiCustomGridTableController::KeyDown(uint16_t& key, vcl::TShiftState shift) {
+    TuiGridListenerLink link(&GridView());
+    const uint16_t pressed = key;
+    const int32_t prevFocusedRow = DataController().GetFocusedRowIndex();
+    HandleGridKey(key, shift);
+    if (link.GridView() == nullptr) {
+        key = 0;
+        return;
+    }
+    const bool isCopyKey = shift.Contains(vcl::ssCtrl) && (pressed == VK_INSERT || pressed == 'C');
+    const bool selectingKey = pressed == VK_SPACE || pressed == VK_PRIOR || pressed == VK_NEXT;
+    if (MultiSelect() && !isCopyKey && (selectingKey || prevFocusedRow != DataController().GetFocusedRowIndex())) {
+        SelectOnKey(pressed, shift);
+    }
+}
+
+void TuiCustomGridTableController::KeyPress(char16_t& key) {
+    if (FSwallowNextKeyPress) {
+        FSwallowNextKeyPress = false;
+        key = 0;
+    }
+}
+
+void TuiCustomGridTableController::HandleGridKey(uint16_t& key, vcl::TShiftState shift) {
+    const bool ctrlOnly = SelectionModifiers(shift) == vcl::TShiftState{vcl::ssCtrl};
+    switch (key) {
+    case VK_PRIOR:
+        GoToPrevPage(false);
+        break;
+    case VK_NEXT:
+        GoToNextPage(false);
+        break;
+    case 'A':
+        if (!ctrlOnly) {
+            return;
+        }
+        SelectAll();
+        break;
+    case 'C':
+    case VK_INSERT:
+        if (!ctrlOnly) {
+            return;
+        }
+        TableView().CopyToClipboard(false);
+        break;
+    default:
+        return;
+    }
+    key = 0;
+}
+
+} // namespace ui

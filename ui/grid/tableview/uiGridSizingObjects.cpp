@@ -1,0 +1,94 @@
+#include "ui/grid/tableview/uiGridSizingObjects.h"
+
+#include "ui/core/controls/uiControl.h"
+#include "ui/core/graphics/uiCanvas.h"
+#include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridTableController.h"
+#include "ui/grid/tableview/uiGridTableView.h"
+#include "ui/grid/uiGridUnit.h"
+#include "ui/grid/view/uiGridSite.h"
+
+#include <algorithm>
+
+namespace ui {
+
+TuiCustomGridSizingObject::TuiCustomGridSizingObject(TuiControl& control, int32_t startSize, int32_t startPosition)
+    : TuiDragAndDropObject(control), FStartSize(startSize), FStartPosition(startPosition), FPosition(startPosition) {}
+
+int32_t TuiCustomGridSizingObject::CurrentSize() const {
+    return ClampSize(FStartSize + FPosition - FStartPosition);
+}
+
+vcl::TCursor TuiCustomGridSizingObject::CursorFor(bool /*accepted*/) const {
+    return IsHorizontalSizing() ? crGridHorzSize : crGridVertSize;
+}
+
+void TuiCustomGridSizingObject::DrawSizingLine() {
+    Control().UICanvas().InvertRect(SizingLineBounds());
+}
+
+// The line shows while the drag is not dirty: a move makes it dirty before the position changes, which takes the
+// line away where it was drawn, and clean again after, which draws it at the new place.
+void TuiCustomGridSizingObject::DirtyChanged() {
+    if (!Dirty() != FLineShown) {
+        DrawSizingLine();
+        FLineShown = !FLineShown;
+    }
+}
+
+void TuiCustomGridSizingObject::DragAndDrop(vcl::TPoint point, bool& accepted) {
+    const int32_t position = IsHorizontalSizing() ? point.X : point.Y;
+    if (position != FPosition) {
+        SetDirty(true);
+        FPosition = position;
+    }
+    accepted = true;
+    TuiDragAndDropObject::DragAndDrop(point, accepted);
+}
+
+TuiGridColumnHorzSizingObject::TuiGridColumnHorzSizingObject(TuiGridTableController& controller, TuiGridColumn& column,
+                                                             const vcl::TRect& headerBounds, int32_t startX)
+    : TuiCustomGridSizingObject(controller.GridView().Site(), headerBounds.Width(), startX), FController(controller),
+      FColumn(column), FHeaderBounds(headerBounds) {}
+
+int32_t TuiGridColumnHorzSizingObject::ClampSize(int32_t size) const {
+    return std::max(size, FColumn.MinWidth());
+}
+
+vcl::TRect TuiGridColumnHorzSizingObject::SizingLineBounds() const {
+    const int32_t right = FHeaderBounds.Left + CurrentSize();
+    return vcl::Rect(right - 1, FHeaderBounds.Top, right, Control().ClientHeight());
+}
+
+void TuiGridColumnHorzSizingObject::EndDragAndDrop(bool accepted) {
+    TuiCustomGridSizingObject::EndDragAndDrop(accepted);
+    const int32_t size = CurrentSize();
+    if (!accepted || size == StartSize()) {
+        return;
+    }
+    FColumn.SetWidth(FColumn.Width() + size - StartSize());
+    FController.GridTableView().DoColumnSizeChanged(&FColumn);
+}
+
+TuiGridRowSizingObject::TuiGridRowSizingObject(TuiGridTableController& controller, const vcl::TRect& rowBounds,
+                                               int32_t startY)
+    : TuiCustomGridSizingObject(controller.GridView().Site(), rowBounds.Height(), startY), FController(controller),
+      FRowBounds(rowBounds) {}
+
+int32_t TuiGridRowSizingObject::ClampSize(int32_t size) const {
+    return std::max({size, 1, FController.GridTableView().MinDataRowHeight()});
+}
+
+vcl::TRect TuiGridRowSizingObject::SizingLineBounds() const {
+    const int32_t bottom = FRowBounds.Top + CurrentSize();
+    return vcl::Rect(0, bottom - 1, Control().ClientWidth(), bottom);
+}
+
+void TuiGridRowSizingObject::EndDragAndDrop(bool accepted) {
+    TuiCustomGridSizingObject::EndDragAndDrop(accepted);
+    if (accepted && CurrentSize() != StartSize()) {
+        FController.SizeDataRows(CurrentSize());
+    }
+}
+
+} // namespace ui

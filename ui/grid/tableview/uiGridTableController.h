@@ -1,0 +1,103 @@
+#pragma once
+// TuiGridTableController: the input of the table view. To the record controller it adds the horizontal position in
+// pixels, cell navigation with Left, Right, Home and End, rows with Up and Down, the selection of whole columns
+// under CellMultiSelect (a range from the cell-selection anchor to the focused column), sorting by header clicks,
+// the best fit of a double-clicked sizing edge, and the sizing of a column by its header's edge. It finds what lies
+// under the pointer in the view's placement, worked out from the site's client area, the columns' widths and the
+// rows' heights.
+
+#include "ui/grid/customtable/uiCustomGridTableController.h"
+#include "ui/grid/tableview/uiGridTablePlacement.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace ui {
+
+class TuiGridColumn;
+class TuiGridTableView;
+
+class TuiGridTableController : public TuiCustomGridTableController {
+public:
+    explicit TuiGridTableController(TuiGridTableView& gridView);
+
+    TuiGridTableView& GridTableView() const;
+
+    int32_t LeftPos() const { return FLeftPos; }
+    // Clamped to 0 .. data width less the rows area's width; a change lays the view out and tells the view.
+    void SetLeftPos(int32_t value);
+
+    // The view's places now: the header, its column headers and the rows shown from the top record.
+    TuiGridTablePlacement Placement();
+    TuiGridPlacementSpot SpotAt(vcl::TPoint point);
+    int32_t DataRowHeight();
+    int32_t HeaderHeight();
+    int32_t PageVisibleRecordCount(int32_t first, bool downward) override;
+
+    bool IsCellMultiSelect() const;
+    TuiGridColumn* PressedColumn() const { return FPressedColumn; }
+    TuiGridColumn* CellSelectionAnchor() const { return FCellSelectionAnchor; }
+    int32_t SelectedColumnCount() const { return static_cast<int32_t>(FSelectedColumns.size()); }
+    TuiGridColumn* SelectedColumns(int32_t index) const { return FSelectedColumns.at(index); }
+    bool IsColumnSelected(const TuiGridColumn* column) const;
+    // The columns between the two in visible order become the selection (nullptr: the first, resp. the last).
+    void SelectColumns(TuiGridColumn* from, TuiGridColumn* to);
+    void ClearColumnSelection();
+
+    void ItemRemoved(TuiCustomGridTableItem* item) override;
+    void SelectAll() override;
+    void ClearSelection() override;
+    void SelectFocusedRecordOnly() override;
+
+    void MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
+    void MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
+    // With CellHints a data cell whose text it cuts shows the whole text in a hint over it.
+    void MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) override;
+    vcl::TCursor GetCursor(int32_t x, int32_t y) const override;
+    // Horizontal: the data width in pixels, 10 a line, the client width a page, at LeftPos. Vertical: the rows, one a
+    // line, the visible rows a page, at the top record.
+    void InitScrollBarsParameters() override;
+    void Scroll(TScrollBarKind kind, TScrollCode code, int32_t& position) override;
+    // The data rows take a height a sizing gave them: 0, which a double click on a row's sizing edge asks for, is the
+    // automatic height and stays 0; a dragged height comes clamped by its sizing object.
+    void SizeDataRows(int32_t height);
+    // A press on a header's sizing edge sizes its column.
+    std::unique_ptr<TuiDragAndDropObject> CreateDragAndDropObject(vcl::TPoint point) override;
+    void HandleGridKey(uint16_t& key, vcl::TShiftState shift) override;
+    void SelectOnKey(uint16_t key, vcl::TShiftState shift) override;
+
+    // A header click: Ctrl removes the column's sorting; Shift adds the column to the sorting; otherwise the column
+    // alone sorts, ascending first, then the other way at each click.
+    void SortByHeaderClick(TuiGridColumn& column, vcl::TShiftState shift);
+
+protected:
+    void TopRecordIndexChanged() override;
+    // Under cell multi-selection Ctrl acts as a plain click and Shift+Ctrl as Shift.
+    bool CtrlTogglesSelection() const override { return !IsCellMultiSelect(); }
+    void MakeItemVisible(TuiCustomGridTableItem* item) override;
+
+private:
+    TuiGridTableMeasures Measures();
+    std::vector<TuiGridColumn*> VisibleColumnList() const;
+    bool CanSortColumn(TuiGridColumn& column) const;
+    // Steps the focused cell; on wrap to the next (previous) record. Whether it moved.
+    bool StepFocusCell(bool forward);
+    bool FocusEdgeCell(bool last);
+    void ScrollHorizontally(TScrollCode code, int32_t& position);
+    void ScrollVertically(TScrollCode code, int32_t& position);
+    void UpdateColumnSelection(bool extend);
+    void CheckCellHint(vcl::TPoint point);
+    void ClickRecord(const TuiGridPlacementSpot& spot, vcl::TMouseButton button, vcl::TShiftState shift);
+
+    int32_t FLeftPos = 0;
+    TuiGridColumn* FPressedColumn = nullptr;       // not owned
+    TuiGridColumn* FCellSelectionAnchor = nullptr; // not owned
+    std::vector<TuiGridColumn*> FSelectedColumns;  // not owned
+    // Scratch for the placement: the columns' widths and one height per row, reused between calls.
+    std::vector<int> FColumnWidths;
+    std::vector<int> FRecordHeights;
+    int32_t FPressedRow = -1;
+};
+
+} // namespace ui

@@ -1,0 +1,69 @@
+#pragma once
+// TuiGridColumnHeaderViewInfo: one column's header in the header band: its bounds, the neighbours and frame edges
+// the look-and-feel painter draws, the area left for the caption and the place of the sorting mark beside it, and the
+// hit tests of the header and of its sizing edge.
+
+#include "ui/grid/cells/uiGridCellViewInfo.h"
+
+namespace ui {
+
+class TuiCustomGridColumnHitTest;
+class TuiCustomLookAndFeelPainter;
+class TuiGridColumn;
+class TuiGridTableViewInfo;
+
+class TuiGridColumnHeaderViewInfo : public TuiCustomGridCellViewInfo {
+public:
+    // The half width of the sizing edge on each side of the header's right border.
+    static constexpr int32_t SizingEdgeHalfWidth = 4;
+
+    TuiGridColumnHeaderViewInfo(TuiGridTableViewInfo& tableViewInfo, TuiGridColumn& column);
+
+    TuiGridColumn& Column() const { return FColumn; }
+    TuiGridTableViewInfo& TableViewInfo() const { return FTableViewInfo; }
+    // Lays the header out in bounds; first and last name its place among the visible columns.
+    void CalculateHeader(const vcl::TRect& bounds, bool first, bool last);
+    // Moves the header and its areas sideways.
+    void OffsetHeader(int32_t dx);
+
+    // The sides on which another header stands. A header whose look leaves out a frame edge towards its neighbour
+    // is painted one frame wider on that side with its full frame, overlapping the neighbour's border.
+    TuiBorders Neighbours() const { return FNeighbours; }
+    const vcl::TRect& PaintBounds() const { return FPaintBounds; }
+    bool IsLast() const { return FIsLast; }
+    // Where the caption is drawn, and the sorting mark's place (empty without a sort order).
+    const vcl::TRect& CaptionBounds() const { return FCaptionBounds; }
+    const vcl::TRect& SortingMarkBounds() const { return FSortingMarkBounds; }
+    bool HasSortingMark() const;
+    bool SortedAscending() const;
+    // Pressed by the mouse, or the column the table controller holds pressed.
+    bool IsShownPressed() const;
+    vcl::TRect SizingEdgeBounds() const;
+    bool HasSizingEdge() const;
+    // The header's hit test at point, the sizing edge's first; nullptr outside both.
+    TuiCustomGridHitTest* HitTestAt(vcl::TPoint point);
+
+protected:
+    TuiCustomGridHitTest* CreateHitTest(vcl::TPoint point) override;
+    vcl::TAlignment GetAlignmentHorz() const override;
+    TuiAlignmentVert GetAlignmentVert() const override;
+    rtl::UnicodeString GetText() const override;
+    TuiControl* GetControl() const override;
+    void Invalidate() override;
+
+private:
+    const TuiCustomLookAndFeelPainter& Painter() const;
+    void PlaceCaptionAndSortingMark();
+    // The hit test names the header's view, column and container.
+    TuiCustomGridColumnHitTest& NameColumn(TuiCustomGridColumnHitTest& hitTest) const;
+
+    TuiGridTableViewInfo& FTableViewInfo;
+    TuiGridColumn& FColumn;
+    TuiBorders FNeighbours;
+    vcl::TRect FPaintBounds;
+    vcl::TRect FCaptionBounds;
+    vcl::TRect FSortingMarkBounds;
+    bool FIsLast = false;
+};
+
+} // namespace ui

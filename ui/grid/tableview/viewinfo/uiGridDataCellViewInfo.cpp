@@ -1,0 +1,181 @@
+#include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
+
+#include "rtl/text/CodePages.h"
+#include "ui/core/graphics/uiDrawParams.h"
+#include "ui/editors/framework/uiEditProperties.h"
+#include "ui/editors/framework/uiEditStyle.h"
+#include "ui/editors/framework/uiEditViewData.h"
+#include "ui/editors/framework/uiEditViewInfo.h"
+#include "ui/grid/control/uiCustomGrid.h"
+#include "ui/grid/customtable/uiCustomGridTableOptions.h"
+#include "ui/grid/customtable/uiCustomGridTableViewData.h"
+#include "ui/grid/customtable/uiCustomGridTableViewStyles.h"
+#include "ui/grid/customtable/uiGridRecordHitTests.h"
+#include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridTableOptions.h"
+#include "ui/grid/tableview/uiGridTableView.h"
+#include "ui/grid/tableview/uiGridTableViewStyles.h"
+#include "ui/grid/tableview/viewinfo/uiGridColumnCellEditor.h"
+#include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
+#include "ui/grid/view/uiGridSite.h"
+
+namespace ui {
+
+namespace {
+
+// The editor keeps a pixel from the cell's edges on every side.
+constexpr vcl::TRect CellContentOffsets{1, 1, 1, 1};
+
+TuiCustomGridTableOptionsSelection& CellSelectionOptions(TuiGridTableView& view) {
+    return static_cast<TuiCustomGridTableOptionsSelection&>(view.OptionsSelection());
+}
+
+} // namespace
+
+TuiGridDataCellViewInfo::TuiGridDataCellViewInfo(TuiGridDataRowViewInfo& row, TuiGridColumnCellEditor& editor,
+                                                 bool isLastColumn)
+    : FRow(row), FEditor(editor), FEditViewInfo(editor.CreateViewInfo()), FIsLastColumn(isLastColumn) {}
+
+TuiGridDataCellViewInfo::~TuiGridDataCellViewInfo() = default;
+
+TuiGridColumn& TuiGridDataCellViewInfo::Column() const {
+    return FEditor.Column();
+}
+
+TuiCustomGridRecord* TuiGridDataCellViewInfo::GridRecord() const {
+    return FRow.GridRecord();
+}
+
+void TuiGridDataCellViewInfo::CalculateCell(const vcl::TRect& bounds) {
+    FUnmergedBounds = bounds;
+    CalculateInRect(bounds);
+    FSelected = CalculateSelected();
+    FillEditViewInfo();
+}
+
+void TuiGridDataCellViewInfo::OffsetCell(int32_t dx, int32_t dy) {
+    FUnmergedBounds = vcl::OffsetRect(FUnmergedBounds, dx, dy);
+    CalculateInRect(vcl::OffsetRect(Bounds(), dx, dy));
+    FEditViewInfo->Offset(dx, dy);
+}
+
+bool TuiGridDataCellViewInfo::CanMerge() const {
+    const TuiCustomGridRecord* record = GridRecord();
+    return record && !record->GetSelected() && Column().CanCellMerging();
+}
+
+void TuiGridDataCellViewInfo::MergeCell(TuiGridDataCellViewInfo& cell) {
+    FMergedCells.push_back(&cell);
+    cell.FMergingCell = this;
+}
+
+void TuiGridDataCellViewInfo::ExtendOverMergedCells() {
+    if (FMergedCells.empty()) {
+        return;
+    }
+    vcl::TRect bounds = FUnmergedBounds;
+    bounds.Bottom = FMergedCells.back()->FUnmergedBounds.Bottom;
+    CalculateInRect(bounds);
+    FillEditViewInfo();
+}
+
+void TuiGridDataCellViewInfo::ResetMerging() {
+    FMergingCell = nullptr;
+    FMergedCells.clear();
+    if (Bounds() != FUnmergedBounds) {
+        CalculateInRect(FUnmergedBounds);
+        FillEditViewInfo();
+    }
+}
+
+// A cell is drawn selected when its record is (and the view is the focused one or selects many records), the
+// cell may show the selection, and the selection shows: the grid has the focus or does not hide it.
+bool TuiGridDataCellViewInfo::CalculateSelected() const {
+    const TuiCustomGridRecord* record = GridRecord();
+    TuiGridTableView& view = FRow.TableViewInfo().TableView();
+    const TuiCustomGridTableOptionsSelection& selection = CellSelectionOptions(view);
+    if (record == nullptr || !record->GetSelected()) {
+        return false;
+    }
+    const TuiCustomGrid* grid = view.Grid();
+    const bool focusedView = grid && grid->FocusedView() == &view;
+    if (!focusedView && !selection.MultiSelect()) {
+        return false;
+    }
+    if (!view.HasFocus() && selection.HideSelection()) {
+        return false;
+    }
+    return CanShowSelection(selection);
+}
+
+// Under InvertSelect the focused cell stands out from its selected record; otherwise a single selection shows in
+// the focused record only.
+bool TuiGridDataCellViewInfo::CanShowSelection(const TuiCustomGridTableOptionsSelection& selection) const {
+    if (selection.InvertSelect()) {
+        return !IsFocusedCell();
+    }
+    return selection.MultiSelect() || FRow.IsFocused();
+}
+
+bool TuiGridDataCellViewInfo::IsFocusedCell() const {
+    return FRow.IsFocused() && FRow.TableViewInfo().FocusedColumn() == &Column();
+}
+
+rtl::Variant TuiGridDataCellViewInfo::CellDisplayValue() const {
+    TuiCustomGridRecord* record = GridRecord();
+    if (record == nullptr) {
+        return {};
+    }
+    const int32_t itemIndex = Column().Index();
+    if (FEditor.Properties().CanShowDataDisplayText(false)) {
+        return rtl::Variant(rtl::AnsiToUnicode(record->GetDisplayText(itemIndex)));
+    }
+    return record->GetValue(itemIndex);
+}
+
+void TuiGridDataCellViewInfo::FillEditViewInfo() {
+    TuiGridTableView& view = FRow.TableViewInfo().TableView();
+    TuiDrawParams params;
+    if (FSelected) {
+        view.Styles().GetSelectionParams(GridRecord(), &Column(), params);
+    } else {
+        view.Styles().GetDataCellParams(GridRecord(), &Column(), params);
+    }
+    FEditor.ApplyCellStyle(params.Color, params.TextColor, params.Font);
+    TuiCustomEditViewData& viewData = FEditor.ViewData();
+    viewData.PaintOptions = {};
+    viewData.InplaceContentOffsets = CellContentOffsets;
+    viewData.Selected = FSelected;
+    TuiCanvas& canvas = FRow.TableViewInfo().MeasuringCanvas();
+    viewData.ApplyDisplayValue(canvas, CellDisplayValue(), *FEditViewInfo);
+    viewData.Calculate(canvas, ContentBounds(), false, *FEditViewInfo, {}, std::nullopt, {-1, -1});
+    FFont.Assign(&FEditor.Style().Font());
+    FEditViewInfo->Font = &FFont;
+}
+
+TuiCustomGridHitTest* TuiGridDataCellViewInfo::CreateHitTest(vcl::TPoint point) {
+    auto& hitTest = TuiCustomGridHitTest::Instance<TuiGridRecordCellHitTest>(point);
+    hitTest.SetGridView(&FRow.TableViewInfo().GridView());
+    hitTest.SetGridRecord(GridRecord());
+    hitTest.SetItem(&Column());
+    return &hitTest;
+}
+
+TuiBorders TuiGridDataCellViewInfo::GetBorders() const {
+    return FRow.TableViewInfo().CellBordersForGridLines(FIsLastColumn);
+}
+
+int32_t TuiGridDataCellViewInfo::GetBorderWidth(TuiBorder /*side*/) const {
+    return TuiGridTableViewInfo::GridLineWidth;
+}
+
+TuiControl* TuiGridDataCellViewInfo::GetControl() const {
+    return &FRow.TableViewInfo().Site();
+}
+
+void TuiGridDataCellViewInfo::Invalidate() {
+    FRow.TableViewInfo().Site().InvalidateRect(Bounds(), false);
+}
+
+} // namespace ui

@@ -1,0 +1,19 @@
+#include "ui/grid/tableview/viewinfo/uiGridTableHitTests.h"
+
+#include "ui/grid/uiGridUnit.h"
+
+namespace ui {
+
+void TuiCustomGridColumnHitTest::Assign(const TuiCustomGridHitTest* source) {
+    TuiCustomGridViewHitTest::Assign(source);
+    if (const auto* column = dynamic_cast<const TuiCustomGridColumnHitTest*>(source)) {
+        FColumn = column->FColumn;
+        FColumnContainerKind = column->FColumnContainerKind;
+    }
+}
+
+vcl::TCursor TuiGridColumnHeaderHorzSizingEdgeHitTest::Cursor() const {
+    return crGridHorzSize;
+}
+
+} // namespace ui

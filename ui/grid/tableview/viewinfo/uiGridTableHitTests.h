@@ -1,0 +1,46 @@
+#pragma once
+// The hit tests of a table view's header band: the band itself (code 214), a column header (202) and a column
+// header's sizing edge (203). A column hit test names its column and the container the header lies in, so that
+// the controllers can press, move, sort and size columns from it.
+
+#include "ui/grid/cells/uiGridHitTests.h"
+
+#include <cstdint>
+
+namespace ui {
+
+class TuiGridColumn;
+
+// Where a column header lies: the customization form, the header band or the group-by box.
+enum TuiGridColumnContainerKind : uint8_t { ckNone = 0, ckCustomizationForm = 1, ckHeader = 2, ckGroupByBox = 3 };
+
+class TuiCustomGridColumnHitTest : public TuiCustomGridViewHitTest {
+public:
+    void Assign(const TuiCustomGridHitTest* source) override;
+    TuiGridColumn* Column() const { return FColumn; }
+    void SetColumn(TuiGridColumn* value) { FColumn = value; }
+    TuiGridColumnContainerKind ColumnContainerKind() const { return FColumnContainerKind; }
+    void SetColumnContainerKind(TuiGridColumnContainerKind value) { FColumnContainerKind = value; }
+
+private:
+    TuiGridColumn* FColumn = nullptr; // not owned
+    TuiGridColumnContainerKind FColumnContainerKind = ckNone;
+};
+
+class TuiGridColumnHeaderHitTest : public TuiCustomGridColumnHitTest {
+public:
+    int32_t GetHitTestCode() const override { return 202; }
+};
+
+class TuiGridColumnHeaderHorzSizingEdgeHitTest : public TuiCustomGridColumnHitTest {
+public:
+    int32_t GetHitTestCode() const override { return 203; }
+    vcl::TCursor Cursor() const override;
+};
+
+class TuiGridHeaderHitTest : public TuiCustomGridViewHitTest {
+public:
+    int32_t GetHitTestCode() const override { return 214; }
+};
+
+} // namespace ui

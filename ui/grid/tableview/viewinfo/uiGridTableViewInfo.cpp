@@ -1,0 +1,312 @@
+#include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
+
+#include "ui/core/graphics/uiCanvas.h"
+#include "ui/core/graphics/uiDrawParams.h"
+#include "ui/core/graphics/uiSharedCanvases.h"
+#include "ui/core/painters/uiLookAndFeelPainters.h"
+#include "ui/editors/framework/uiEditProperties.h"
+#include "ui/grid/control/uiCustomGrid.h"
+#include "ui/grid/customtable/uiCustomGridTableViewData.h"
+#include "ui/grid/customtable/uiCustomGridTableViewStyles.h"
+#include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridTableOptions.h"
+#include "ui/grid/tableview/uiGridTableView.h"
+#include "ui/grid/tableview/uiGridTableViewStyles.h"
+#include "ui/grid/tableview/viewinfo/uiGridColumnCellEditor.h"
+#include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridTableHitTests.h"
+#include "ui/grid/view/uiGridSite.h"
+
+#include <algorithm>
+
+namespace ui {
+
+namespace {
+
+constexpr char16_t MeasuredText[] = u"Qq";
+// Without columns a row is as high as a line of the content font and its margins.
+constexpr int32_t RowTextMargins = 4;
+
+// The height of a line in font on canvas.
+int32_t LineHeight(TuiCanvas& canvas, const vcl::TFont* font) {
+    canvas.PushState();
+    if (font) {
+        canvas.SetFont(*font);
+    }
+    const int32_t height = canvas.GetTextHeight(MeasuredText);
+    canvas.PopState();
+    return height;
+}
+
+} // namespace
+
+TuiGridTableViewInfo::TuiGridTableViewInfo(TuiGridTableView& gridView) : TuiCustomGridViewInfo(gridView) {}
+
+TuiGridTableViewInfo::~TuiGridTableViewInfo() = default;
+
+TuiGridTableView& TuiGridTableViewInfo::TableView() const {
+    return static_cast<TuiGridTableView&>(GridView());
+}
+
+TuiCanvas& TuiGridTableViewInfo::MeasuringCanvas() const {
+    TuiScreenCanvas* screen = GetSharedScreenCanvas();
+    return screen ? static_cast<TuiCanvas&>(*screen) : Canvas();
+}
+
+TuiGridColumnHeaderViewInfo& TuiGridTableViewInfo::ColumnHeaders(int32_t index) const {
+    return *FColumnHeaders.at(static_cast<size_t>(index));
+}
+
+TuiGridColumnCellEditor& TuiGridTableViewInfo::CellEditor(int32_t visibleIndex) const {
+    return *FCellEditors.at(static_cast<size_t>(visibleIndex));
+}
+
+TuiGridDataRowViewInfo* TuiGridTableViewInfo::RowOfRecord(int32_t rowIndex) const {
+    for (const auto& row : FRows) {
+        if (row->RowIndex() == rowIndex) {
+            return row.get();
+        }
+    }
+    return nullptr;
+}
+
+int32_t TuiGridTableViewInfo::DataWidth() const {
+    return TableDataWidth(FColumnWidths);
+}
+
+TuiGridLines TuiGridTableViewInfo::GridLines() const {
+    return TableView().OptionsView().GridLines();
+}
+
+vcl::TColor TuiGridTableViewInfo::GridLineColor() const {
+    return GridView().LookAndFeelPainter()->GridLineColor();
+}
+
+TuiBorders TuiGridTableViewInfo::CellBordersForGridLines(bool isLastColumn) const {
+    return ui::CellBordersForGridLines(GridLines(), isLastColumn);
+}
+
+void TuiGridTableViewInfo::Calculate() {
+    FVisibleColumns.clear();
+    TuiGridTableView& view = TableView();
+    for (int32_t i = 0; i < view.VisibleItemCount(); ++i) {
+        FVisibleColumns.push_back(view.VisibleColumns(i));
+    }
+    ResetCellMerging();
+    FRows.clear();
+    FColumnHeaders.clear();
+    CreateCellEditors();
+    CalculateHeights();
+    FColumnWidths.clear();
+    for (const TuiGridColumn* column : FVisibleColumns) {
+        FColumnWidths.push_back(column->Width());
+    }
+    FRecordHeights.assign(static_cast<size_t>(view.ViewData().RecordCount()), FDataRowHeight);
+    FTopRecordIndex = ClampedTopRecordIndex();
+    FPlacement = PlaceTableView(Measures());
+    CreateColumnHeaders();
+    CalculateColumnHeaders();
+    PlaceRows({});
+    CalculateCellMerging();
+}
+
+void TuiGridTableViewInfo::CreateCellEditors() {
+    FCellEditors.clear();
+    TuiCustomGrid* grid = Control();
+    for (TuiGridColumn* column : FVisibleColumns) {
+        FCellEditors.push_back(
+            std::make_unique<TuiGridColumnCellEditor>(*column, grid ? &grid->LookAndFeel() : nullptr));
+    }
+}
+
+void TuiGridTableViewInfo::CalculateHeights() {
+    TuiGridTableView& view = TableView();
+    TuiCanvas& canvas = MeasuringCanvas();
+    const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
+    const vcl::TFont* gridFont = Control() ? &Control()->Font() : nullptr;
+    FHeaderHeight = view.OptionsView().Header()
+                        ? TableHeaderHeight(view.OptionsView().HeaderHeight(), LineHeight(canvas, gridFont),
+                                            painter.HeaderFrameWidth())
+                        : 0;
+    int32_t largestCellHeight = 0;
+    for (const auto& editor : FCellEditors) {
+        TuiDrawParams params;
+        view.Styles().GetDataCellParams(nullptr, &editor->Column(), params);
+        largestCellHeight = std::max(largestCellHeight, editor->DefaultCellHeight(canvas, params.Font));
+    }
+    if (FCellEditors.empty()) {
+        TuiDrawParams params;
+        view.Styles().GetContentParams(nullptr, nullptr, params);
+        largestCellHeight = LineHeight(canvas, params.Font) + RowTextMargins;
+    }
+    FDataRowHeight = TableDataRowHeight(0, largestCellHeight, GridLines());
+}
+
+TuiGridTableMeasures TuiGridTableViewInfo::Measures() const {
+    TuiGridTableMeasures measures;
+    measures.ClientBounds = ClientBounds();
+    measures.LeftPos = FLeftPos;
+    measures.HeaderHeight = FHeaderHeight;
+    measures.ColumnWidths = FColumnWidths;
+    measures.RecordHeights = FRecordHeights;
+    measures.TopRecordIndex = FTopRecordIndex;
+    return measures;
+}
+
+int32_t TuiGridTableViewInfo::ClampedTopRecordIndex() const {
+    const int32_t count = static_cast<int32_t>(FRecordHeights.size());
+    return std::clamp(FTopRecordIndex, 0, std::max(count - 1, 0));
+}
+
+void TuiGridTableViewInfo::CreateColumnHeaders() {
+    for (TuiGridColumn* column : FVisibleColumns) {
+        FColumnHeaders.push_back(std::make_unique<TuiGridColumnHeaderViewInfo>(*this, *column));
+    }
+}
+
+void TuiGridTableViewInfo::CalculateColumnHeaders() {
+    const size_t count = FColumnHeaders.size();
+    for (size_t i = 0; i < count; ++i) {
+        FColumnHeaders[i]->CalculateHeader(FPlacement.ColumnHeaders[i], i == 0, i + 1 == count);
+    }
+}
+
+// Rows of previous that show a record still laid out are kept at their new places; the others are made.
+void TuiGridTableViewInfo::PlaceRows(std::vector<std::unique_ptr<TuiGridDataRowViewInfo>> previous) {
+    FRows.clear();
+    for (const TuiGridRowPlacement& placement : FPlacement.Rows) {
+        auto kept = std::find_if(previous.begin(), previous.end(),
+                                 [&](const auto& row) { return row && row->RowIndex() == placement.RecordIndex; });
+        if (kept != previous.end()) {
+            const int32_t dy = placement.Bounds.Top - (*kept)->Bounds().Top;
+            (*kept)->OffsetRow(0, dy);
+            FRows.push_back(std::move(*kept));
+            continue;
+        }
+        auto row = std::make_unique<TuiGridDataRowViewInfo>(*this, placement.RecordIndex);
+        row->CalculateRow(placement);
+        FRows.push_back(std::move(row));
+    }
+}
+
+int32_t TuiGridTableViewInfo::ScrollRecords(int32_t count) {
+    if (count == 0 || FRows.empty()) {
+        return 0;
+    }
+    // A row that stays when fewer records than are laid out scroll: its move is every kept row's move.
+    const size_t anchorPosition = count > 0 ? std::min<size_t>(static_cast<size_t>(count), FRows.size() - 1) : 0;
+    const int32_t anchorRecord = FPlacement.Rows[anchorPosition].RecordIndex;
+    const int32_t anchorTop = FPlacement.Rows[anchorPosition].Bounds.Top;
+    FTopRecordIndex += count;
+    FTopRecordIndex = ClampedTopRecordIndex();
+    ResetCellMerging();
+    const bool kept = OffsetTablePlacement(FPlacement, Measures()) != 0;
+    PlaceRows(kept ? std::move(FRows) : std::vector<std::unique_ptr<TuiGridDataRowViewInfo>>{});
+    CalculateCellMerging();
+    const TuiGridDataRowViewInfo* anchor = kept ? RowOfRecord(anchorRecord) : nullptr;
+    return anchor ? anchor->Bounds().Top - anchorTop : 0;
+}
+
+bool TuiGridTableViewInfo::HasMergingColumn() const {
+    return std::any_of(FVisibleColumns.begin(), FVisibleColumns.end(),
+                       [](TuiGridColumn* column) { return column->CanCellMerging(); });
+}
+
+void TuiGridTableViewInfo::ResetCellMerging() {
+    for (const auto& row : FRows) {
+        for (int32_t i = 0; i < row->CellCount(); ++i) {
+            row->Cells(i).ResetMerging();
+        }
+    }
+}
+
+void TuiGridTableViewInfo::CalculateCellMerging() {
+    for (size_t position = 0; position < FRows.size(); ++position) {
+        for (int32_t column = 0; column < FRows[position]->CellCount(); ++column) {
+            MergeCellsBelow(position, column);
+        }
+    }
+}
+
+// The cell at position covers the cells below it that show an equal value, up to and including a selected row.
+void TuiGridTableViewInfo::MergeCellsBelow(size_t position, int32_t column) {
+    TuiGridDataCellViewInfo& cell = FRows[position]->Cells(column);
+    if (cell.IsMerged() || !cell.CanMerge()) {
+        return;
+    }
+    const rtl::Variant value = cell.CellDisplayValue();
+    TuiCustomEditProperties& properties = CellEditor(column).Properties();
+    for (size_t below = position + 1; below < FRows.size(); ++below) {
+        TuiGridDataCellViewInfo& next = FRows[below]->Cells(column);
+        if (!properties.AreDisplayValuesEqual(value, next.CellDisplayValue())) {
+            break;
+        }
+        cell.MergeCell(next);
+        if (!next.CanMerge()) {
+            break;
+        }
+    }
+    cell.ExtendOverMergedCells();
+}
+
+void TuiGridTableViewInfo::ScrollHorizontally(int32_t dx) {
+    FLeftPos -= dx;
+    FPlacement.HeaderBounds = vcl::OffsetRect(FPlacement.HeaderBounds, dx, 0);
+    for (vcl::TRect& header : FPlacement.ColumnHeaders) {
+        header = vcl::OffsetRect(header, dx, 0);
+    }
+    FPlacement.RowsAreaBounds = vcl::OffsetRect(FPlacement.RowsAreaBounds, dx, 0);
+    for (TuiGridRowPlacement& row : FPlacement.Rows) {
+        row.Bounds = vcl::OffsetRect(row.Bounds, dx, 0);
+        for (vcl::TRect& cell : row.Cells) {
+            cell = vcl::OffsetRect(cell, dx, 0);
+        }
+    }
+    for (const auto& header : FColumnHeaders) {
+        header->OffsetHeader(dx);
+    }
+    for (const auto& row : FRows) {
+        row->OffsetRow(dx, 0);
+    }
+}
+
+bool TuiGridTableViewInfo::HasNoDataText() const {
+    return FRows.empty() && !TableView().OptionsView().NoDataToDisplayInfoText().empty();
+}
+
+vcl::TRect TuiGridTableViewInfo::NoDataTextBounds() const {
+    vcl::TRect bounds = ClientBounds();
+    bounds.Top = std::max(bounds.Top, FPlacement.RowsAreaBounds.Top);
+    return bounds;
+}
+
+TuiCustomGridHitTest& TuiGridTableViewInfo::GetHitTest(vcl::TPoint point) {
+    const bool sizable = TableView().OptionsCustomize().ColumnHorzSizing();
+    const TuiGridPlacementSpot spot = LocateInTablePlacement(FPlacement, point, sizable);
+    TuiCustomGridHitTest* hitTest = nullptr;
+    switch (spot.Kind) {
+    case TuiGridPlacementSpotKind::ColumnHeaderSizingEdge:
+    case TuiGridPlacementSpotKind::ColumnHeader:
+        hitTest = FColumnHeaders.at(static_cast<size_t>(spot.Column))->HitTestAt(point);
+        break;
+    case TuiGridPlacementSpotKind::DataCell:
+        hitTest = RowOfRecord(spot.RecordIndex)->Cells(spot.Column).GetHitTest(point);
+        break;
+    case TuiGridPlacementSpotKind::Record:
+        hitTest = RowOfRecord(spot.RecordIndex)->GetHitTest(point);
+        break;
+    case TuiGridPlacementSpotKind::None:
+        if (FPlacement.HeaderBounds.Contains(point)) {
+            auto& header = TuiCustomGridHitTest::Instance<TuiGridHeaderHitTest>(point);
+            header.SetViewInfo(nullptr);
+            header.SetGridView(&GridView());
+            hitTest = &header;
+        }
+        break;
+    }
+    return hitTest ? *hitTest : TuiCustomGridViewInfo::GetHitTest(point);
+}
+
+} // namespace ui
