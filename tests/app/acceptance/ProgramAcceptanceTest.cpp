@@ -3,9 +3,9 @@
 // boxes read and answered, its files and settings checked when it has ended.
 
 #include "tests/app/acceptance/AcceptanceSetup.h"
+#include "tests/app/acceptance/MainWindow.h"
 #include "tests/app/acceptance/ProgramProcess.h"
 #include "tests/app/acceptance/ScreenRows.h"
-#include "tests/app/acceptance/UserInput.h"
 #include "tests/app/acceptance/WindowQueries.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/ui/FailureScreenshot.h"
@@ -15,6 +15,7 @@
 
 namespace {
 
+using acceptance::TMainWindow;
 using acceptance::TProgram;
 using acceptance::Utf8;
 
@@ -63,115 +64,47 @@ protected:
         Work = std::make_unique<acceptance::TWorkFolder>(DistFolder());
     }
 
-    // The control beside its label (or button), once it shows.
-    HWND Beside(TProgram& program, HWND main, const wchar_t* anchor) {
-        HWND control = nullptr;
-        program.WaitUntil("the control beside \"" + Utf8(anchor) + "\"",
-                          [&] { return (control = acceptance::ControlRightOf(main, anchor)) != nullptr; });
-        return control;
-    }
-
-    std::string TextBeside(TProgram& program, HWND main, const wchar_t* anchor) {
-        return Utf8(acceptance::TextOf(Beside(program, main, anchor)));
-    }
-
-    // Waits until the control beside the anchor shows expected: the program sets it after what the driver waited
-    // for last.
-    void WaitForTextBeside(TProgram& program, HWND main, const wchar_t* anchor, const std::wstring& expected) {
-        HWND control = Beside(program, main, anchor);
-        program.WaitUntil("\"" + Utf8(expected) + "\" beside \"" + Utf8(anchor) + "\"",
-                          [&] { return acceptance::TextOf(control) == expected; });
-    }
-
-    HWND Button(TProgram& program, HWND main, const wchar_t* caption) {
-        HWND button = nullptr;
-        program.WaitUntil("the button \"" + Utf8(caption) + "\"",
-                          [&] { return (button = acceptance::FindControl(main, L"button", caption)) != nullptr; });
-        return button;
-    }
-
-    // Clicks the button and returns the dialog box it opens.
-    HWND ClickForDialog(TProgram& program, HWND main, const wchar_t* caption) {
-        program.Click(Button(program, main, caption));
-        return program.WaitForDialog();
-    }
-
-    // Reads the next message box, answers it with the button and returns its text.
-    std::string AnswerMessageBox(TProgram& program, int buttonId) {
-        HWND box = program.WaitForDialog();
-        std::wstring text;
-        program.WaitUntil("the text of the message box",
-                          [&] { return !(text = acceptance::MessageBoxText(box)).empty(); });
-        program.Answer(box, buttonId);
-        return Utf8(text);
-    }
-
-    // Clicks into the edit beside the label, types the text and waits until the edit shows expected.
-    void TypeInto(TProgram& program, HWND main, const wchar_t* label, const wchar_t* text, const wchar_t* expected) {
-        program.Click(Beside(program, main, label));
-        acceptance::TypeText(text);
-        WaitForTextBeside(program, main, label, expected);
-    }
-
-    // The grid of the main window: the largest window of a grid class.
-    HWND Grid(TProgram& program, HWND main) {
-        HWND grid = nullptr;
-        program.WaitUntil("the grid", [&] {
-            long largest = 0;
-            for (HWND window : acceptance::DescendantsOf(main)) {
-                const RECT rect = acceptance::ScreenRectOf(window);
-                const long area = long{rect.right - rect.left} * (rect.bottom - rect.top);
-                const bool isGrid = acceptance::ClassOf(window).find(L"Grid") != std::wstring::npos;
-                if (isGrid && IsWindowVisible(window) && area > largest) {
-                    grid = window;
-                    largest = area;
-                }
-            }
-            return grid != nullptr;
-        });
-        return grid;
-    }
-
     // Imports the list through the open dialog (the name as given: a full path, or a name alone for the folder the
     // dialog starts in) answering that the amounts include tax, and checks that the window shows the path chosen
     // (imported), every box the import shows and the totals.
-    void ImportSalesList(TProgram& program, HWND main, const std::wstring& nameTyped, const std::wstring& imported) {
-        HWND dialog = ClickForDialog(program, main, L"导入销货清单");
-        program.ChooseFile(dialog, nameTyped);
-        EXPECT_EQ(AnswerMessageBox(program, IDYES), "开票清单Excel表格中的金额可以是【含税价】或【不含税价】，\r\n\r\n"
-                                                    "请问这开票清单中的金额是【含税价】吗？");
-        WaitForTextBeside(program, main, L"导入销货清单", imported);
-        EXPECT_EQ(AnswerMessageBox(program, IDOK), "第6行第13列数据格式错误，请参照模板填写开票清单表格。（String）");
-        EXPECT_EQ(AnswerMessageBox(program, IDOK), "本开票清单合计数\r\n\r\n　含税金额合计：1485.65\r\n"
-                                                   "不含税金额合计：1320.93\r\n　　　税额合计：164.72");
-        EXPECT_EQ(AnswerMessageBox(program, IDOK), "请注意，这张发票的金额合计数超过了设置的发票开票限额【一千】!");
-        WaitForTextBeside(program, main, L"含税金额：", L"1485.65");
-        WaitForTextBeside(program, main, L"不含税金额：", L"1320.93");
-        WaitForTextBeside(program, main, L"税额：", L"164.72");
+    void ImportSalesList(TProgram& program, const TMainWindow& window, const std::wstring& nameTyped,
+                         const std::wstring& imported) {
+        program.ChooseFile(window.ClickForDialog(L"导入销货清单"), nameTyped);
+        EXPECT_EQ(Utf8(program.AnswerMessageBox(IDYES)),
+                  "开票清单Excel表格中的金额可以是【含税价】或【不含税价】，\r\n\r\n"
+                  "请问这开票清单中的金额是【含税价】吗？");
+        window.WaitForTextBeside(L"导入销货清单", imported);
+        EXPECT_EQ(Utf8(program.AnswerMessageBox(IDOK)),
+                  "第6行第13列数据格式错误，请参照模板填写开票清单表格。（String）");
+        EXPECT_EQ(Utf8(program.AnswerMessageBox(IDOK)), "本开票清单合计数\r\n\r\n　含税金额合计：1485.65\r\n"
+                                                        "不含税金额合计：1320.93\r\n　　　税额合计：164.72");
+        EXPECT_EQ(Utf8(program.AnswerMessageBox(IDOK)),
+                  "请注意，这张发票的金额合计数超过了设置的发票开票限额【一千】!");
+        window.WaitForTextBeside(L"含税金额：", L"1485.65");
+        window.WaitForTextBeside(L"不含税金额：", L"1320.93");
+        window.WaitForTextBeside(L"税额：", L"164.72");
     }
 
-    void TypeBuyerFields(TProgram& program, HWND main) {
+    void TypeBuyerFields(const TMainWindow& window) {
         for (const auto& field : BuyerFields) {
-            TypeInto(program, main, field.Label, field.Text, field.Text);
+            window.TypeInto(field.Label, field.Text, field.Text);
         }
     }
 
     // Exports through the save dialog, which must propose the list's name with ".xml", typing nameTyped; checks the
     // box and the file written (at written) against the invoice file written by hand.
-    void ExportInvoice(TProgram& program, HWND main, const std::wstring& nameTyped, const std::wstring& written) {
-        HWND dialog = ClickForDialog(program, main, L"生成开票文件");
-        HWND edit = nullptr;
-        program.WaitUntil("the save dialog's name",
-                          [&] { return (edit = acceptance::FileNameEditOf(dialog)) != nullptr; });
-        EXPECT_EQ(Utf8(acceptance::TextOf(edit)), Utf8(SalesList) + ".xml");
+    void ExportInvoice(TProgram& program, const TMainWindow& window, const std::wstring& nameTyped,
+                       const std::wstring& written) {
+        HWND dialog = window.ClickForDialog(L"生成开票文件");
+        EXPECT_EQ(Utf8(program.ProposedFileName(dialog)), Utf8(SalesList) + ".xml");
         program.ChooseFile(dialog, nameTyped);
-        EXPECT_EQ(AnswerMessageBox(program, IDOK),
+        EXPECT_EQ(Utf8(program.AnswerMessageBox(IDOK)),
                   Utf8(written) + "\r\n文件导出成功！\r\n请在开票软件中导入该.xml文件并开具发票。");
         EXPECT_EQ(acceptance::ReadFileBytes(written), GoldenInvoiceFile());
     }
 
-    void Exit(TProgram& program, HWND main) {
-        program.Click(Button(program, main, L"退出"));
+    void Exit(TProgram& program, const TMainWindow& window) {
+        window.ClickButton(L"退出");
         EXPECT_EQ(program.WaitForExit(), 0u);
     }
 
@@ -196,27 +129,27 @@ TEST_F(ProgramAcceptance, ImportAndExportThenTheXlsTwinOnTheSecondStart) {
     const std::wstring firstInvoice = invoiceFolder + SalesList + L".xml";
     {
         TProgram program(Work->Program(), Work->ProgramFolder());
-        HWND main = program.WaitForMainWindow();
+        const TMainWindow window(program);
         const std::wstring version = acceptance::FileVersionOf(Work->Program());
         EXPECT_FALSE(version.empty()) << "the program carries its version";
-        EXPECT_EQ(Utf8(acceptance::TextOf(main)), "Tallyvane（金税盘版） V" + Utf8(version));
-        EXPECT_EQ(TextBeside(program, main, CodeVersionLabel), "33.0");
-        EXPECT_EQ(TextBeside(program, main, LimitLabel), " 一千 ");
+        EXPECT_EQ(Utf8(window.Caption()), "Tallyvane（金税盘版） V" + Utf8(version));
+        EXPECT_EQ(Utf8(window.TextBeside(CodeVersionLabel)), "33.0");
+        EXPECT_EQ(Utf8(window.TextBeside(LimitLabel)), " 一千 ");
 
         // The grid's rectangle on the screen: empty, it shows at most its no-data text; filled, a line per record.
-        const RECT grid = acceptance::ScreenRectOf(Grid(program, main));
+        const RECT grid = window.GridRect();
         EXPECT_LE(acceptance::DarkRowBands(grid), 1) << "text in the empty grid";
         const std::wstring workbook = listFolder + SalesList + L".xlsx";
-        ImportSalesList(program, main, workbook, workbook);
+        ImportSalesList(program, window, workbook, workbook);
         program.WaitUntil("five lines of text in the grid", [&] { return acceptance::DarkRowBands(grid) >= 5; });
         EXPECT_TRUE(ui_test::SaveScreenshot(ui_test::ScreenshotPath("ProgramAcceptance.AfterImport")));
 
-        TypeBuyerFields(program, main);
-        TypeInto(program, main, ReviewerLabel, ReviewerTyped, ReviewerKept);
-        TypeInto(program, main, PayeeLabel, Payee, Payee);
-        EXPECT_EQ(TextBeside(program, main, ReviewerLabel), Utf8(ReviewerKept)) << "eight characters at most";
-        ExportInvoice(program, main, firstInvoice, firstInvoice);
-        Exit(program, main);
+        TypeBuyerFields(window);
+        window.TypeInto(ReviewerLabel, ReviewerTyped, ReviewerKept);
+        window.TypeInto(PayeeLabel, Payee, Payee);
+        EXPECT_EQ(Utf8(window.TextBeside(ReviewerLabel)), Utf8(ReviewerKept)) << "eight characters at most";
+        ExportInvoice(program, window, firstInvoice, firstInvoice);
+        Exit(program, window);
     }
     EXPECT_EQ(Setting(L"Files", L"Read"), Utf8(listFolder + SalesList) + ".xlsx");
     EXPECT_EQ(Setting(L"Files", L"Write"), Utf8(firstInvoice));
@@ -228,24 +161,24 @@ TEST_F(ProgramAcceptance, ImportAndExportThenTheXlsTwinOnTheSecondStart) {
     // The second start: the settings bring back reviewer and payee, and both dialogs start in the folders of the
     // first run, so names alone find the .xls twin and land the invoice beside the first one.
     TProgram program(Work->Program(), Work->ProgramFolder());
-    HWND main = program.WaitForMainWindow();
-    EXPECT_EQ(TextBeside(program, main, ReviewerLabel), Utf8(ReviewerKept));
-    EXPECT_EQ(TextBeside(program, main, PayeeLabel), Utf8(Payee));
-    ImportSalesList(program, main, std::wstring(SalesList) + L".xls", listFolder + SalesList + L".xls");
-    TypeBuyerFields(program, main);
-    ExportInvoice(program, main, L"second.xml", invoiceFolder + L"second.xml");
-    Exit(program, main);
+    const TMainWindow window(program);
+    EXPECT_EQ(Utf8(window.TextBeside(ReviewerLabel)), Utf8(ReviewerKept));
+    EXPECT_EQ(Utf8(window.TextBeside(PayeeLabel)), Utf8(Payee));
+    ImportSalesList(program, window, std::wstring(SalesList) + L".xls", listFolder + SalesList + L".xls");
+    TypeBuyerFields(window);
+    ExportInvoice(program, window, L"second.xml", invoiceFolder + L"second.xml");
+    Exit(program, window);
 }
 
 TEST_F(ProgramAcceptance, FirstStartWithoutSettingsOrInvoicingSoftware) {
     ASSERT_TRUE(acceptance::TInvoicingSoftware::RemoveUninstallKey());
     TProgram program(Work->Program(), Work->ProgramFolder());
-    HWND main = program.WaitForMainWindow();
-    EXPECT_EQ(TextBeside(program, main, CodeVersionLabel), "13");
-    EXPECT_EQ(TextBeside(program, main, LimitLabel), " 十万");
+    const TMainWindow window(program);
+    EXPECT_EQ(Utf8(window.TextBeside(CodeVersionLabel)), "13");
+    EXPECT_EQ(Utf8(window.TextBeside(LimitLabel)), " 十万");
 
-    program.Click(Button(program, main, L"生成开票文件"));
-    EXPECT_EQ(AnswerMessageBox(program, IDOK), "请先导入按照模板格式填写的销货清单（Excel表格）！");
+    window.ClickButton(L"生成开票文件");
+    EXPECT_EQ(Utf8(program.AnswerMessageBox(IDOK)), "请先导入按照模板格式填写的销货清单（Excel表格）！");
 
     // The template copies: Yes for Excel 2007 or newer gives the .xlsx template, No the .xls one; a name typed
     // without extension gets the template's.
@@ -256,13 +189,10 @@ TEST_F(ProgramAcceptance, FirstStartWithoutSettingsOrInvoicingSoftware) {
         const wchar_t* Extension;
     } copies[] = {{IDYES, L"开票清单模板.xlsx", L"新清单", L".xlsx"}, {IDNO, L"开票清单模板.xls", L"旧清单", L".xls"}};
     for (const auto& copy : copies) {
-        program.Click(Button(program, main, L"复制模板"));
-        EXPECT_EQ(AnswerMessageBox(program, copy.Answer), "请问这电脑上安装的Excel的版本是2007或更新的版本吗?");
+        window.ClickButton(L"复制模板");
+        EXPECT_EQ(Utf8(program.AnswerMessageBox(copy.Answer)), "请问这电脑上安装的Excel的版本是2007或更新的版本吗?");
         HWND dialog = program.WaitForDialog();
-        HWND edit = nullptr;
-        program.WaitUntil("the save dialog's name",
-                          [&] { return (edit = acceptance::FileNameEditOf(dialog)) != nullptr; });
-        EXPECT_EQ(Utf8(acceptance::TextOf(edit)), Utf8(copy.Template));
+        EXPECT_EQ(Utf8(program.ProposedFileName(dialog)), Utf8(copy.Template));
         program.ChooseFile(dialog, Work->Path() + copy.NameTyped);
         const std::wstring copied = Work->Path() + copy.NameTyped + copy.Extension;
         const std::string shipped = acceptance::ReadFileBytes(Work->ProgramFolder() + copy.Template);
@@ -270,12 +200,12 @@ TEST_F(ProgramAcceptance, FirstStartWithoutSettingsOrInvoicingSoftware) {
         program.WaitUntil("the copy " + Utf8(copied), [&] { return acceptance::ReadFileBytes(copied) == shipped; });
     }
 
-    program.Click(Button(program, main, L"操作说明"));
+    window.ClickButton(L"操作说明");
     HWND help = program.WaitForStartedWindow(L"HH Parent");
     program.WaitUntil("the help's title on its window",
                       [&] { return acceptance::TextOf(help) == L"Tallyvane 操作说明"; });
 
-    Exit(program, main);
+    Exit(program, window);
     EXPECT_EQ(Setting(L"FPSetup", L"KPXE"), "2");
     EXPECT_EQ(Setting(L"Files", L"Read"), "(missing)");
 }

@@ -170,9 +170,26 @@ void TProgram::Answer(HWND box, int buttonId) {
     WaitUntil("the dialog to close", [&] { return !IsWindow(box) || !IsWindowVisible(box); });
 }
 
-void TProgram::ChooseFile(HWND dialog, const std::wstring& fileName) {
+std::wstring TProgram::AnswerMessageBox(int buttonId) {
+    HWND box = WaitForDialog();
+    std::wstring text;
+    WaitUntil("the text of the message box", [&] { return !(text = MessageBoxText(box)).empty(); });
+    Answer(box, buttonId);
+    return text;
+}
+
+HWND TProgram::FileNameEdit(HWND dialog) {
     HWND edit = nullptr;
     WaitUntil("the file name edit of the file dialog", [&] { return (edit = FileNameEditOf(dialog)) != nullptr; });
+    return edit;
+}
+
+std::wstring TProgram::ProposedFileName(HWND dialog) {
+    return TextOf(FileNameEdit(dialog));
+}
+
+void TProgram::ChooseFile(HWND dialog, const std::wstring& fileName) {
+    HWND edit = FileNameEdit(dialog);
     // Setting an edit's text returns at once, also from a modal dialog; the user's part is the OK button.
     SendMessageTimeoutW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(fileName.c_str()), SMTO_ABORTIFHUNG, 2000,
                         nullptr);

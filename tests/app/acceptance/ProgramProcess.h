@@ -44,6 +44,10 @@ public:
     void Click(HWND window);
     // Clicks the button of a message box or dialog (IDOK, IDYES, IDNO, ...) and waits until the box has gone.
     void Answer(HWND box, int buttonId);
+    // Reads the next message box, answers it with the button and returns its text.
+    std::wstring AnswerMessageBox(int buttonId);
+    // The name a file dialog proposes, once its name edit is there.
+    std::wstring ProposedFileName(HWND dialog);
     // Puts the name into the file name edit of a file dialog and presses its OK button; waits until it has gone.
     void ChooseFile(HWND dialog, const std::wstring& fileName);
 
@@ -51,6 +55,7 @@ public:
     std::vector<DWORD> ProcessIds() const;
 
 private:
+    HWND FileNameEdit(HWND dialog);
     // Ends every process the program started, then the program, by their handles.
     void EndAll();
 
