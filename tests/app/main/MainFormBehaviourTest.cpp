@@ -299,6 +299,7 @@ TEST_F(MainFormTest, AnImportFillsTheGridTheTotalsAndTheCaptionsAndAnExportWrite
     ClickButton(*form.Btn_Output);
     ASSERT_EQ(dialogs.Shown.size(), 2u);
     EXPECT_EQ(Utf8(dialogs.Shown[1].FileName), "sales-list.xml");
+    EXPECT_EQ(vcl::PlainDefaultExt(dialogs.Shown[1].DefaultExt), u"xml");
     EXPECT_EQ(dialogs.Shown[1].InitialDir, Desktop);
     EXPECT_EQ(form.Edit_XMLFilename->Text(), output);
     EXPECT_TRUE(rtl::FileExists(output));
