@@ -45,6 +45,11 @@ TEST_F(MainFormTest, TheFormIsAFixedWindowOf920By663InTheMiddleOfTheDesktopInSim
     EXPECT_EQ(form.Color(), vcl::clBtnFace);
 }
 
+TEST_F(MainFormTest, TheWindowShowsTheProgramsIcon) {
+    app::TmainForm& form = ShowForm();
+    EXPECT_NE(GetClassLongPtrW(form.Handle(), GCLP_HICON), 0u);
+}
+
 TEST_F(MainFormTest, ControlsOfFixedPlaceStandWhereTheDescriptionPutsThem) {
     app::TmainForm& form = ShowForm();
     const std::map<std::string, std::pair<vcl::TControl*, vcl::TRect>> placed = {

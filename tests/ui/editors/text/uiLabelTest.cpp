@@ -90,6 +90,29 @@ TEST_F(TuiLabelTest, ATransparentLabelShowsItsParentAroundItsText) {
     EXPECT_GT(ink, 0) << "the text is drawn";
 }
 
+// A label is text on its parent: a frame comes only from its style. A frame shows as a pixel near the left edge that
+// is neither the parent's colour (yellow) nor the label's background.
+TEST_F(TuiLabelTest, ALabelHasNoFrameUnlessItsStyleGivesItOne) {
+    const auto framed = [this] {
+        ui_test::TDibSurface surface(Label->Width(), Label->Height());
+        ui_test::PaintControl(*Label, surface);
+        const auto yellow = static_cast<vcl::TColor>(vcl::ColorToRGB(vcl::clYellow));
+        const vcl::TColor background = surface.Pixel(Label->Width() / 2, 3);
+        for (int x = 0; x < 3; ++x) {
+            const vcl::TColor pixel = surface.Pixel(x, Label->Height() / 2);
+            if (pixel != yellow && pixel != background) {
+                return true;
+            }
+        }
+        return false;
+    };
+    EXPECT_EQ(Label->Style().BorderStyle(), ui::ebsNone);
+    EXPECT_FALSE(framed());
+    Label->Style().SetBorderStyle(ui::ebsSingle);
+    ui_test::ProcessPendingMessages();
+    EXPECT_TRUE(framed());
+}
+
 TEST_F(TuiLabelTest, AutoSizeAndAVisibleLineExcludeEachOther) {
     Label->SetAutoSize(true);
     Label->Properties().LineOptions().SetVisible(true);
