@@ -5,6 +5,7 @@
 #include "tests/app/acceptance/WindowQueries.h"
 #include "tests/support/ui/FailureScreenshot.h"
 
+#include <algorithm>
 #include <chrono>
 #include <gtest/gtest.h>
 #include <thread>
@@ -36,7 +37,9 @@ std::vector<DWORD> StartedProcesses(DWORD parentId) {
     CloseHandle(snapshot);
     for (size_t index = 0; index < found.size(); ++index) {
         for (const PROCESSENTRY32W& candidate : entries) {
-            if (candidate.th32ParentProcessID == found[index] && candidate.th32ProcessID != found[index]) {
+            // A reused process id could name an ancestor as a child: each process is taken once.
+            const bool known = std::find(found.begin(), found.end(), candidate.th32ProcessID) != found.end();
+            if (candidate.th32ParentProcessID == found[index] && !known) {
                 found.push_back(candidate.th32ProcessID);
             }
         }
