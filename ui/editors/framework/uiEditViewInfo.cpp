@@ -164,7 +164,7 @@ bool TuiCustomEditViewInfo::EditWantsParentThemedBackground() const {
 }
 
 void TuiCustomEditViewInfo::PaintBackground(TuiCanvas& canvas, const vcl::TRect& rect, bool keepInner,
-                                           const vcl::TRect& inner) {
+                                            const vcl::TRect& inner) {
     canvas.PushClipRegion();
     try {
         if (!keepInner) {
@@ -233,7 +233,8 @@ void TuiCustomEditViewInfo::DrawEditBackground(TuiCanvas& canvas, bool fill) {
         DrawNativeBackground(canvas, fill);
         return;
     }
-    const int32_t width = SkinPainter != nullptr ? SkinEditBorderWidth(EditBorderStyle) : EditBorderWidth(EditBorderStyle);
+    const int32_t width =
+        SkinPainter != nullptr ? SkinEditBorderWidth(EditBorderStyle) : EditBorderWidth(EditBorderStyle);
     vcl::TRect rect{BorderRect.Left - width, BorderRect.Top - width, BorderRect.Right, BorderRect.Bottom};
     rect.Right += Edges.Contains(bRight) ? width : 0;
     rect.Bottom += Edges.Contains(bBottom) ? width : 0;
@@ -243,7 +244,7 @@ void TuiCustomEditViewInfo::DrawEditBackground(TuiCanvas& canvas, bool fill) {
     DrawEditBorder(
         canvas, {BorderRect.Left - width, BorderRect.Top - width, BorderRect.Right + width, BorderRect.Bottom + width},
         width);
-    if (Transparent) {
+    if (IsInEditTransparent()) {
         return;
     }
     if (IsInplace) {
@@ -275,7 +276,7 @@ void TuiCustomEditViewInfo::DrawNativeBackground(TuiCanvas& canvas, bool fill) {
         UxTheme().DrawThemeBackground(theme, canvas.Handle(), part, ThemeState, Bounds);
         canvas.PopClipRegion();
     }
-    if (Transparent) {
+    if (IsInEditTransparent()) {
         return;
     }
     if (fill || !themedFrame) {
