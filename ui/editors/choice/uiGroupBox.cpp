@@ -419,6 +419,9 @@ void TuiCustomGroupBox::PaintSkinBackground(TuiCanvas& canvas, const TuiGroupBox
     const TuiLookAndFeelPainterClass painter = Painter();
     if (IsPanel()) {
         painter->PaintPanelFace(canvas, rect, Enabled() ? uibsNormal : uibsDisabled);
+        if (ActiveEditStyle().BorderStyle() != ebsNone) {
+            painter->PaintGroupPanel(canvas, rect);
+        }
         return;
     }
     if (ActiveEditStyle().BorderStyle() == ebsNone) {

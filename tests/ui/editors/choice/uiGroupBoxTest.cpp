@@ -299,15 +299,30 @@ TEST_F(uiGroupBoxOnForm, NoWindowRegionCutsTheFrameAway) {
     DeleteObject(region);
 }
 
+// The main window's two panel boxes without caption, in "Office2007Blue" and "Blue".
 TEST_F(uiGroupBoxOnForm, APanelBoxPaintsTheSkinsPanelFace) {
     Box->SetCaption(u"");
     Box->PanelStyle().SetActive(true);
+    Style().SetBorderStyle(ebsNone);
     auto plain = Paint();
-    Style().LookAndFeel().SetSkinName(u"Office2007Blue");
-    ASSERT_TRUE(Box->HasSkin());
-    auto skinned = Paint();
-    EXPECT_NE(skinned->Pixels(), plain->Pixels());
-    EXPECT_NE(skinned->Pixel(100, 60), Rgb(vcl::clAqua));
+    for (const char16_t* skin : {u"Office2007Blue", u"Blue"}) {
+        Style().LookAndFeel().SetSkinName(skin);
+        ASSERT_TRUE(Box->HasSkin());
+        auto skinned = Paint();
+        EXPECT_NE(skinned->Pixels(), plain->Pixels());
+        ui_test::TDibSurface face(Box->Width(), Box->Height());
+        face.Fill(vcl::clFuchsia);
+        {
+            vcl::TCanvas frame;
+            frame.SetHandle(face.DC());
+            TuiCanvas canvas(frame);
+            Box->Painter()->PaintGroupBoxBackground(canvas, {0, 0, 200, 120}, {0, 0, 200, 120});
+            frame.SetHandle(nullptr);
+        }
+        GdiFlush();
+        EXPECT_EQ(skinned->Pixels(), face.Pixels()) << "the skin's borderless group face, all of it";
+        EXPECT_EQ(Paint()->Pixels(), skinned->Pixels()) << "painting twice gives the same pixels";
+    }
 }
 
 TEST_F(uiGroupBoxOnForm, ASkinnedCaptionedBoxLeavesTheCaptionBandOutOfTheClientArea) {
