@@ -104,6 +104,7 @@ void TuiCustomGroupBox::SetTransparent(bool value) {
 }
 
 void TuiCustomGroupBox::CaptionLayoutChanged() {
+    UpdateContainerHotState(false);
     UpdateNonClientArea();
     if (HandleAllocated()) {
         Realign();

@@ -66,6 +66,7 @@ void TuiCustomGroupBox::Resize() {
 
 void TuiCustomGroupBox::TextChanged() {
     TuiCustomEdit::TextChanged();
+    UpdateContainerHotState(false);
     UpdateNonClientArea();
 }
 
