@@ -178,6 +178,12 @@ void TuiCustomEditViewInfo::PaintBackground(TuiCanvas& canvas, const vcl::TRect&
     canvas.PopClipRegion();
 }
 
+// The parent paints on the device context: the canvas's objects leave it first.
+void TuiCustomEditViewInfo::DrawParentThemedBackground(TuiCanvas& canvas, const vcl::TRect& rect) {
+    canvas.Canvas().DeselectHandles();
+    UxTheme().DrawThemeParentBackground(Edit->WindowHandle(), canvas.Handle(), &rect);
+}
+
 void TuiCustomEditViewInfo::PaintBackgroundByMode(TuiCanvas& canvas, const vcl::TRect& rect) {
     switch (GetBackgroundMode()) {
     case 0:
@@ -196,9 +202,7 @@ void TuiCustomEditViewInfo::PaintBackgroundByMode(TuiCanvas& canvas, const vcl::
         }
         return;
     case 5:
-        // The parent paints on the device context: the canvas's objects leave it first.
-        canvas.Canvas().DeselectHandles();
-        UxTheme().DrawThemeParentBackground(Edit->WindowHandle(), canvas.Handle(), &rect);
+        DrawParentThemedBackground(canvas, rect);
         return;
     default:
         return;
@@ -273,6 +277,9 @@ void TuiCustomEditViewInfo::DrawNativeBackground(TuiCanvas& canvas, bool fill) {
         }
         canvas.PushClipRegion();
         canvas.ExcludeClipArea(area);
+        if (Edit != nullptr && UxTheme().IsThemeBackgroundPartiallyTransparent(theme, part, ThemeState)) {
+            DrawParentThemedBackground(canvas, Bounds);
+        }
         UxTheme().DrawThemeBackground(theme, canvas.Handle(), part, ThemeState, Bounds);
         canvas.PopClipRegion();
     }

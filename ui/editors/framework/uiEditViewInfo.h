@@ -156,6 +156,8 @@ protected:
 private:
     bool AskHandler(const TDrawButtonEvent& event, TuiCanvas* canvas, int32_t index);
     void PaintBackgroundByMode(TuiCanvas& canvas, const vcl::TRect& rect);
+    // Needs Edit.
+    void DrawParentThemedBackground(TuiCanvas& canvas, const vcl::TRect& rect);
     bool CustomDrawBackground(TuiCanvas* canvas);
 
     std::vector<std::unique_ptr<TuiEditButtonViewInfo>> FButtons;

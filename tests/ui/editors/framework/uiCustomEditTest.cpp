@@ -14,6 +14,7 @@
 #include "tests/support/ui/TestForms.h"
 #include "tests/ui/editors/framework/CustomEditTestSupport.h"
 #include "tests/ui/editors/framework/EditorPaintingSupport.h"
+#include "ui/core/themes/uxThemeManager.h"
 #include "ui/core/uxResourceStrings.h"
 #include "ui/editors/framework/uiEditConsts.h"
 #include "ui/editors/framework/uiEditViewInfo.h"
@@ -183,6 +184,40 @@ TEST_F(TuiCustomEditTest, ASeeThroughEditorShowsWhatLiesUnderItInsideItsBorder) 
     ui_test::TDibSurface again(Edit->Width(), Edit->Height());
     ui_test::PaintControl(*Edit, again);
     EXPECT_EQ(again.Pixels(), seeThrough.Pixels());
+}
+
+// A theme whose parts all leave something open; it records the parent backgrounds asked for.
+class TSeeThroughTheme final : public TuxThemeApi {
+public:
+    TSeeThroughTheme() : FPrevious(SetUxTheme(this)) {}
+    ~TSeeThroughTheme() override { SetUxTheme(FPrevious); }
+    bool IsThemeBackgroundPartiallyTransparent(HTHEME, int32_t, int32_t) const override { return true; }
+    int32_t DrawThemeParentBackground(HWND window, HDC dc, const vcl::TRect* rect) const override {
+        ParentBackgrounds.push_back(rect != nullptr ? *rect : vcl::TRect{});
+        return TuxThemeApi::DrawThemeParentBackground(window, dc, rect);
+    }
+    mutable std::vector<vcl::TRect> ParentBackgrounds;
+
+private:
+    const TuxThemeApi* FPrevious;
+};
+
+TEST_F(TuiCustomEditTest, AnOpenThemedFrameAsksForTheParentsFaceUnderItFirst) {
+    if (!AreVisualStylesActive({totEdit})) {
+        GTEST_SKIP() << "visual styles are not active";
+    }
+    Edit->Style().LookAndFeel().SetNativeStyle(true);
+    TSeeThroughTheme theme;
+    ui_test::TDibSurface painted(Edit->Width(), Edit->Height());
+    ui_test::PaintControl(*Edit, painted);
+    ASSERT_EQ(theme.ParentBackgrounds.size(), 1u);
+    EXPECT_EQ(theme.ParentBackgrounds.front(), (vcl::TRect{0, 0, Edit->Width(), Edit->Height()}));
+
+    theme.ParentBackgrounds.clear();
+    ui_test::TPaintedEditor cell;
+    cell.Style.LookAndFeel().SetNativeStyle(true);
+    cell.Paint({0, 0, 80, 24}, 90, 30);
+    EXPECT_TRUE(theme.ParentBackgrounds.empty()) << "a value painted without its editor has no parent to ask";
 }
 
 TEST_F(TuiCustomEditTest, TheBackgroundModeFollowsTheEditorsTransparencyAndThemedParent) {
