@@ -1,7 +1,7 @@
 #include "ui/editors/choice/uiButton.h"
 
-#include "ui/core/controls/uiControlRoutines.h"
-#include "ui/core/controls/uiWindowRoutines.h"
+#include "ui/core/controls/routines/uiControlRoutines.h"
+#include "ui/core/controls/routines/uiWindowRoutines.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/graphics/uiControlBackground.h"
 #include "ui/core/painters/looks/uiNativePainter.h"

@@ -1,7 +1,7 @@
 #include "ui/editors/dropdown/uiDropDownEdit.h"
 
 #include "rtl/WindowsApi.h"
-#include "ui/core/controls/uiPopupHooks.h"
+#include "ui/core/controls/popups/uiPopupHooks.h"
 #include "ui/editors/dropdown/uiDropDownEditViewData.h"
 #include "ui/editors/dropdown/uiEditPopupWindow.h"
 #include "ui/editors/framework/uiEditStyle.h"

@@ -3,7 +3,7 @@
 // content (border, shadow strips, system panel), the size the editor's settings ask for, the corner of the size grip
 // (away from the editor), and which edges a press on the border or the grip sizes, with the cursor that shows it.
 
-#include "ui/core/controls/uiPopupWindow.h"
+#include "ui/core/controls/popups/uiPopupWindow.h"
 #include "ui/editors/framework/uiEditStyle.h"
 #include "vcl/controls/ControlTypes.h"
 #include "vcl/system/Types.h"

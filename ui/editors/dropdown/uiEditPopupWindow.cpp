@@ -1,9 +1,9 @@
 #include "ui/editors/dropdown/uiEditPopupWindow.h"
 
 #include "rtl/WindowsApi.h"
-#include "ui/core/controls/uiContainerPainting.h"
-#include "ui/core/controls/uiDragImages.h"
-#include "ui/core/controls/uiPopupHooks.h"
+#include "ui/core/controls/containers/uiContainerPainting.h"
+#include "ui/core/controls/dragdrop/uiDragImages.h"
+#include "ui/core/controls/popups/uiPopupHooks.h"
 #include "ui/core/uxSystemInfo.h"
 #include "ui/editors/dropdown/uiDropDownEdit.h"
 #include "vcl/system/Messages.h"

@@ -5,7 +5,7 @@
 // and lets the user size it by the grip or the sizing border with a rubber-band frame; the new size is applied and
 // stored with the editor when the drag ends. The sizing state belongs to the window.
 
-#include "ui/core/controls/uiCustomPopupWindow.h"
+#include "ui/core/controls/popups/uiCustomPopupWindow.h"
 #include "ui/editors/dropdown/uiEditPopupSizingDrag.h"
 #include "ui/editors/dropdown/uiEditPopupWindowViewInfo.h"
 

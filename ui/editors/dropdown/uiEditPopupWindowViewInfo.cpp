@@ -1,7 +1,7 @@
 #include "ui/editors/dropdown/uiEditPopupWindowViewInfo.h"
 
 #include "rtl/WindowsApi.h"
-#include "ui/core/controls/uiContainerPainting.h"
+#include "ui/core/controls/containers/uiContainerPainting.h"
 #include "ui/core/themes/uxThemeManager.h"
 #include "ui/core/uiGeometry.h"
 

@@ -3,7 +3,7 @@
 // border in the popup border style, the shadow strips, the client edge and the system panel with its size grip and
 // close button, laid out for one window size and painted from that layout.
 
-#include "ui/core/controls/uiContainerViewInfo.h"
+#include "ui/core/controls/containers/uiContainerViewInfo.h"
 #include "ui/editors/dropdown/uiEditPopupGeometry.h"
 #include "ui/editors/dropdown/uiEditPopupPanelLayout.h"
 

@@ -1,6 +1,6 @@
 #include "ui/editors/dropdown/uiPopupEdit.h"
 
-#include "ui/core/controls/uiPopupHooks.h"
+#include "ui/core/controls/popups/uiPopupHooks.h"
 #include "ui/core/uiGeometry.h"
 #include "ui/editors/framework/uiEditConsts.h"
 #include "ui/editors/framework/uiEditExceptions.h"

@@ -4,7 +4,7 @@
 #include "rtl/core/Exceptions.h"
 #include "rtl/variants/VariantCompare.h"
 #include "rtl/variants/VariantConversions.h"
-#include "ui/core/controls/uiTimers.h"
+#include "ui/core/controls/services/uiTimers.h"
 #include "ui/core/uxResourceStrings.h"
 #include "ui/editors/framework/uiEditConsts.h"
 #include "vcl/forms/Application.h"

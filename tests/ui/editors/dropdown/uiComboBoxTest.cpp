@@ -6,7 +6,7 @@
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
-#include "ui/core/controls/uiPopupHooks.h"
+#include "ui/core/controls/popups/uiPopupHooks.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/uxSystemInfo.h"
 #include "ui/editors/framework/uiEditExceptions.h"
