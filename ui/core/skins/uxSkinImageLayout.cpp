@@ -1,6 +1,6 @@
 #include "ui/core/skins/uxSkinImageLayout.h"
 
-#include "ui/core/uiArithmetic.h"
+#include "ui/core/geometry/uiArithmetic.h"
 
 #include <algorithm>
 

@@ -6,7 +6,7 @@
 
 #include "rtl/io/Streams.h"
 #include "rtl/text/StringTypes.h"
-#include "ui/core/uxException.h"
+#include "ui/core/objects/uxException.h"
 
 #include <cstdint>
 #include <string_view>

@@ -3,7 +3,7 @@
 // load a text with LoadResStringText. The skin core unit lists them in the resource-string repository under
 // uxSkinsCoreStrsProductKey while it runs.
 
-#include "ui/core/uxResourceStrings.h"
+#include "ui/core/system/uxResourceStrings.h"
 
 namespace ui {
 

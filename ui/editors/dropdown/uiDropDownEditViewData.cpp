@@ -1,6 +1,6 @@
 #include "ui/editors/dropdown/uiDropDownEditViewData.h"
 
-#include "ui/core/uxSystemInfo.h"
+#include "ui/core/system/uxSystemInfo.h"
 #include "ui/editors/dropdown/uiDropDownEditProperties.h"
 
 namespace ui {

@@ -1,6 +1,6 @@
 #include "ui/editors/dropdown/uiEditPopupSizingDrag.h"
 
-#include "ui/core/uiGeometry.h"
+#include "ui/core/geometry/uiGeometry.h"
 
 #include <algorithm>
 

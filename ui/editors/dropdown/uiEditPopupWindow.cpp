@@ -4,7 +4,7 @@
 #include "ui/core/controls/containers/uiContainerPainting.h"
 #include "ui/core/controls/dragdrop/uiDragImages.h"
 #include "ui/core/controls/popups/uiPopupHooks.h"
-#include "ui/core/uxSystemInfo.h"
+#include "ui/core/system/uxSystemInfo.h"
 #include "ui/editors/dropdown/uiDropDownEdit.h"
 #include "vcl/system/Messages.h"
 

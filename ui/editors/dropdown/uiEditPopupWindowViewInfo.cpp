@@ -2,8 +2,8 @@
 
 #include "rtl/WindowsApi.h"
 #include "ui/core/controls/containers/uiContainerPainting.h"
+#include "ui/core/geometry/uiGeometry.h"
 #include "ui/core/themes/uxThemeManager.h"
-#include "ui/core/uiGeometry.h"
 
 #include <algorithm>
 

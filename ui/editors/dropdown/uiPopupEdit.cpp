@@ -1,7 +1,7 @@
 #include "ui/editors/dropdown/uiPopupEdit.h"
 
 #include "ui/core/controls/popups/uiPopupHooks.h"
-#include "ui/core/uiGeometry.h"
+#include "ui/core/geometry/uiGeometry.h"
 #include "ui/editors/framework/uiEditConsts.h"
 #include "ui/editors/framework/uiEditExceptions.h"
 

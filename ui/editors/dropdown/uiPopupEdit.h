@@ -4,7 +4,7 @@
 // the popup closes the control goes back to its parent with its bounds, alignment and visibility (a form with its
 // border style). The popup takes the focus and is sizeable by default.
 
-#include "ui/core/uiComponents.h"
+#include "ui/core/objects/uiComponents.h"
 #include "ui/editors/dropdown/uiDropDownEdit.h"
 #include "ui/editors/dropdown/uiEditPopupWindow.h"
 #include "vcl/forms/Form.h"

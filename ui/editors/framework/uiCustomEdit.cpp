@@ -5,7 +5,7 @@
 #include "rtl/variants/VariantCompare.h"
 #include "rtl/variants/VariantConversions.h"
 #include "ui/core/controls/services/uiTimers.h"
-#include "ui/core/uxResourceStrings.h"
+#include "ui/core/system/uxResourceStrings.h"
 #include "ui/editors/framework/uiEditConsts.h"
 #include "vcl/forms/Application.h"
 #include "vcl/forms/Form.h"

@@ -8,7 +8,7 @@
 #include "rtl/core/Component.h"
 #include "ui/core/controls/containers/uiContainerStyle.h"
 #include "ui/core/controls/containers/uiStyleController.h"
-#include "ui/core/uiGeometry.h"
+#include "ui/core/geometry/uiGeometry.h"
 #include "ui/editors/framework/uiEditButtons.h"
 
 #include <cstdint>

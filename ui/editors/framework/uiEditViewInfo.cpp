@@ -1,9 +1,9 @@
 #include "ui/editors/framework/uiEditViewInfo.h"
 
+#include "ui/core/geometry/uiGeometry.h"
 #include "ui/core/graphics/uiRegion.h"
+#include "ui/core/system/uxSystemInfo.h"
 #include "ui/core/themes/uxThemeManager.h"
-#include "ui/core/uiGeometry.h"
-#include "ui/core/uxSystemInfo.h"
 #include "ui/editors/framework/uiEditButtonPainting.h"
 #include "ui/editors/framework/uiEditDrawing.h"
 #include "ui/editors/framework/uiSolidBrushCache.h"

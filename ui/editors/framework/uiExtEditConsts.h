@@ -4,7 +4,7 @@
 // LoadResStringText. From start-up to shut-down they are listed in the resource-string repository under
 // uiExtEditConstsProductKey.
 
-#include "ui/core/uxResourceStrings.h"
+#include "ui/core/system/uxResourceStrings.h"
 
 namespace ui {
 

@@ -3,7 +3,7 @@
 // groups, quantifiers, counts and enumerations, collecting every error instead of stopping at the first. Groups are
 // parsed with an explicit stack, so deep nesting costs no call stack.
 
-#include "ui/core/uxResourceStrings.h"
+#include "ui/core/system/uxResourceStrings.h"
 #include "ui/editors/mask/uiRegExprErrors.h"
 #include "ui/editors/mask/uiRegExprLexer.h"
 #include "ui/editors/mask/uiRegExprParserItems.h"

@@ -4,8 +4,8 @@
 // which hit test names it.
 
 #include "ui/core/controls/services/uiMouseTracking.h"
+#include "ui/core/geometry/uiGeometry.h"
 #include "ui/core/graphics/uiCanvas.h"
-#include "ui/core/uiGeometry.h"
 #include "vcl/controls/ControlTypes.h"
 #include "vcl/stdctrls/StdCtrlTypes.h"
 #include "vcl/system/Types.h"

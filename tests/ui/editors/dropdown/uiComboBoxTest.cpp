@@ -8,7 +8,7 @@
 #include "tests/support/ui/TestForms.h"
 #include "ui/core/controls/popups/uiPopupHooks.h"
 #include "ui/core/graphics/uiCanvas.h"
-#include "ui/core/uxSystemInfo.h"
+#include "ui/core/system/uxSystemInfo.h"
 #include "ui/editors/framework/uiEditExceptions.h"
 #include "ui/editors/framework/uiEditViewData.h"
 #include "ui/editors/framework/uiInplaceEditList.h"

@@ -6,8 +6,8 @@
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
 #include "ui/core/graphics/uiCanvas.h"
+#include "ui/core/system/uxSystemInfo.h"
 #include "ui/core/themes/uxThemeManager.h"
-#include "ui/core/uxSystemInfo.h"
 #include "ui/editors/dropdown/uiDropDownEdit.h"
 #include "vcl/graphics/Canvas.h"
 

@@ -13,7 +13,7 @@
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
 #include "tests/ui/editors/framework/CustomEditTestSupport.h"
-#include "ui/core/uxResourceStrings.h"
+#include "ui/core/system/uxResourceStrings.h"
 #include "ui/editors/framework/uiEditConsts.h"
 #include "vcl/hints/HintWindow.h"
 #include "vcl/menus/Menus.h"

@@ -8,7 +8,7 @@
 #include "tests/support/ui/TestForms.h"
 #include "tests/ui/grid/GridTestSupport.h"
 #include "tests/ui/grid/tableview/ApplicationGridView.h"
-#include "ui/core/uxResourceStrings.h"
+#include "ui/core/system/uxResourceStrings.h"
 #include "ui/data/controller/uiDataSummary.h"
 #include "ui/data/controller/uiDataSummaryItems.h"
 #include "ui/data/values/uiScalarValueTypes.h"

@@ -4,11 +4,11 @@
 #include "ui/core/controls/routines/uiControlRoutines.h"
 #include "ui/core/controls/routines/uiInputRoutines.h"
 #include "ui/core/controls/routines/uiWindowRoutines.h"
+#include "ui/core/geometry/uiArithmetic.h"
 #include "ui/core/painters/uiLookAndFeels.h"
+#include "ui/core/system/uxSystemInfo.h"
 #include "ui/core/themes/uxOffice11.h"
 #include "ui/core/themes/uxUxTheme.h"
-#include "ui/core/uiArithmetic.h"
-#include "ui/core/uxSystemInfo.h"
 #include "vcl/controls/ControlTypes.h"
 #include "vcl/system/Messages.h"
 

@@ -13,7 +13,7 @@
 #include "rtl/text/StringTypes.h"
 #include "ui/core/controls/containers/uiContainerPainting.h"
 #include "ui/core/graphics/uiCanvas.h"
-#include "ui/core/uiComponents.h"
+#include "ui/core/objects/uiComponents.h"
 #include "vcl/graphics/Colors.h"
 #include "vcl/graphics/Font.h"
 

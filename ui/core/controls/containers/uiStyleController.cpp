@@ -1,7 +1,7 @@
 #include "ui/core/controls/containers/uiStyleController.h"
 
+#include "ui/core/geometry/uiArithmetic.h"
 #include "ui/core/painters/uiLookAndFeels.h"
-#include "ui/core/uiArithmetic.h"
 #include "vcl/forms/Screen.h"
 
 #include <algorithm>

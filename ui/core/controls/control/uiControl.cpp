@@ -1,13 +1,13 @@
 #include "ui/core/controls/control/uiControl.h"
 
 #include "rtl/WindowsApi.h"
-#include "ui/core/controls/routines/uiControlRoutines.h"
 #include "ui/core/controls/dragdrop/uiDragObjectImages.h"
+#include "ui/core/controls/routines/uiControlRoutines.h"
 #include "ui/core/controls/services/uiSystemControllers.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/graphics/uiSharedCanvases.h"
-#include "ui/core/uiObjectLinks.h"
-#include "ui/core/uxSystemInfo.h"
+#include "ui/core/objects/uiObjectLinks.h"
+#include "ui/core/system/uxSystemInfo.h"
 #include "vcl/graphics/images/Bitmap.h"
 
 #include <algorithm>

@@ -13,10 +13,10 @@
 #include "ui/core/controls/control/uiControlPanning.h"
 #include "ui/core/controls/control/uiControlScrollBars.h"
 #include "ui/core/controls/dragdrop/uiDragAndDrop.h"
+#include "ui/core/objects/uiComponents.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
 #include "ui/core/painters/uiScrollBar.h"
-#include "ui/core/uiComponents.h"
-#include "ui/core/uxResourceStrings.h"
+#include "ui/core/system/uxResourceStrings.h"
 #include "vcl/controls/CustomControl.h"
 #include "vcl/stdctrls/StdCtrlTypes.h"
 

@@ -2,7 +2,7 @@
 // The middle-button panning mode of a TuiControl: how far and where the pointer is from the anchor decides the
 // direction and the speed of the scrolling.
 
-#include "ui/core/uiGeometry.h"
+#include "ui/core/geometry/uiGeometry.h"
 #include "vcl/system/Types.h"
 
 #include <cstdint>

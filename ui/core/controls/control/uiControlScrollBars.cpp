@@ -7,7 +7,7 @@
 #include "ui/core/controls/control/uiControl.h"
 #include "ui/core/controls/services/uiSystemControllers.h"
 #include "ui/core/graphics/uiCanvas.h"
-#include "ui/core/uiObjectLinks.h"
+#include "ui/core/objects/uiObjectLinks.h"
 
 namespace ui {
 

@@ -1,6 +1,6 @@
 #include "ui/core/controls/routines/uiDialogRoutines.h"
 
-#include "ui/core/uiArithmetic.h"
+#include "ui/core/geometry/uiArithmetic.h"
 #include "vcl/forms/Form.h"
 #include "vcl/graphics/Canvas.h"
 #include "vcl/graphics/Font.h"

@@ -3,7 +3,7 @@
 #include "ui/core/controls/routines/uiDialogRoutines.h"
 
 #include "tests/support/ui/TestForms.h"
-#include "ui/core/uiArithmetic.h"
+#include "ui/core/geometry/uiArithmetic.h"
 #include "vcl/graphics/Font.h"
 #include "vcl/stdctrls/Edit.h"
 
