@@ -6,7 +6,7 @@
 #include "ui/core/images/uiImagesUnit.h"
 #include "ui/core/painters/uiLookAndFeels.h"
 #include "ui/core/painters/uiPainterImages.h"
-#include "ui/core/skins/uxSkinsBuiltIn.h"
+#include "ui/core/skins/painter/uxSkinsBuiltIn.h"
 #include "ui/core/skins/uxSkinsCoreUnit.h"
 #include "ui/core/styles/uiStyles.h"
 #include "ui/core/system/uxSystemInfo.h"
