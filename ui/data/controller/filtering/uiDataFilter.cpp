@@ -1,4 +1,4 @@
-#include "ui/data/controller/uiDataFilter.h"
+#include "ui/data/controller/filtering/uiDataFilter.h"
 
 #include "rtl/core/Exceptions.h"
 #include "rtl/text/CodePages.h"

@@ -12,7 +12,7 @@
 #include "rtl/core/Persistent.h"
 #include "rtl/core/SmallSet.h"
 #include "rtl/variants/Variant.h"
-#include "ui/data/controller/uiDataSummaryItems.h"
+#include "ui/data/controller/summary/uiDataSummaryItems.h"
 
 #include <cstdint>
 #include <functional>

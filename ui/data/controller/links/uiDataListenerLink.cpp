@@ -1,4 +1,4 @@
-#include "ui/data/controller/uiDataListenerLink.h"
+#include "ui/data/controller/links/uiDataListenerLink.h"
 
 #include "ui/data/controller/uiCustomDataController.h"
 

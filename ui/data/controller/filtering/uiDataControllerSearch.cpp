@@ -1,4 +1,4 @@
-#include "ui/data/controller/uiDataControllerSearch.h"
+#include "ui/data/controller/filtering/uiDataControllerSearch.h"
 
 #include "ui/data/common/uiDataUtils.h"
 #include "ui/data/controller/uiCustomDataController.h"

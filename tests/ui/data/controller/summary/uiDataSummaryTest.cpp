@@ -1,6 +1,6 @@
-#include "ui/data/controller/uiDataSummary.h"
+#include "ui/data/controller/summary/uiDataSummary.h"
 
-#include "ControllerTestSupport.h"
+#include "../ControllerTestSupport.h"
 #include "rtl/time/DateTimeFormat.h"
 #include "rtl/variants/VariantConversions.h"
 #include "tests/support/TestSupport.h"

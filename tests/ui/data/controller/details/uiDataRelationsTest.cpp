@@ -1,7 +1,7 @@
 #include "ui/data/controller/details/uiDataRelations.h"
 
-#include "ControllerTestSupport.h"
-#include "RecordSourceTestSupport.h"
+#include "../ControllerTestSupport.h"
+#include "../RecordSourceTestSupport.h"
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
 #include "ui/data/controller/rows/uiDataSelection.h"
 #include "ui/data/controller/uiDataField.h"

@@ -1,4 +1,4 @@
-#include "ui/data/controller/uiDataKeys.h"
+#include "ui/data/controller/provider/uiDataKeys.h"
 
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
 #include "ui/data/controller/rows/uiDataSelection.h"

@@ -1,4 +1,4 @@
-#include "ui/data/controller/uiDataSummary.h"
+#include "ui/data/controller/summary/uiDataSummary.h"
 
 #include "rtl/numbers/Currency.h"
 #include "rtl/variants/VariantConversions.h"

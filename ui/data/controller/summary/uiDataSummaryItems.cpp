@@ -1,14 +1,14 @@
-#include "ui/data/controller/uiDataSummaryItems.h"
+#include "ui/data/controller/summary/uiDataSummaryItems.h"
 
 #include "rtl/core/Exceptions.h"
 #include "rtl/numbers/NumberFormat.h"
 #include "rtl/text/Format.h"
 #include "rtl/time/DateTimeFormat.h"
 #include "rtl/variants/VariantConversions.h"
+#include "ui/data/controller/summary/uiDataSummary.h"
+#include "ui/data/controller/summary/uiSummaryFormats.h"
 #include "ui/data/controller/uiCustomDataController.h"
 #include "ui/data/controller/uiDataField.h"
-#include "ui/data/controller/uiDataSummary.h"
-#include "ui/data/controller/uiSummaryFormats.h"
 #include "ui/data/dates/uiDateUtils.h"
 #include "ui/data/values/uiVariants.h"
 

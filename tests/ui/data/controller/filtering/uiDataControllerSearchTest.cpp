@@ -1,6 +1,6 @@
-#include "ui/data/controller/uiDataControllerSearch.h"
+#include "ui/data/controller/filtering/uiDataControllerSearch.h"
 
-#include "ControllerTestSupport.h"
+#include "../ControllerTestSupport.h"
 #include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 

@@ -1,4 +1,4 @@
-#include "ui/data/controller/uiDataControllerNotifier.h"
+#include "ui/data/controller/links/uiDataControllerNotifier.h"
 
 #include "ui/data/controller/uiCustomDataController.h"
 

@@ -1,4 +1,4 @@
-#include "ui/data/controller/uiUpdateControlInfo.h"
+#include "ui/data/controller/links/uiUpdateControlInfo.h"
 
 namespace ui {
 

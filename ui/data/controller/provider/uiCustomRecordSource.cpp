@@ -1,9 +1,9 @@
-#include "ui/data/controller/uiCustomRecordSource.h"
+#include "ui/data/controller/provider/uiCustomRecordSource.h"
 
 #include "rtl/variants/VariantConversions.h"
+#include "ui/data/controller/provider/uiDataProvider.h"
 #include "ui/data/controller/uiCustomDataController.h"
 #include "ui/data/controller/uiDataField.h"
-#include "ui/data/controller/uiDataProvider.h"
 #include "ui/data/storage/uiDataStorage.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "ui/data/controller/uiSummaryFormats.h"
+#include "ui/data/controller/summary/uiSummaryFormats.h"
 
 #include "ui/data/common/uiDataUtils.h"
 

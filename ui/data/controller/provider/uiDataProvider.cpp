@@ -1,11 +1,11 @@
-#include "ui/data/controller/uiDataProvider.h"
+#include "ui/data/controller/provider/uiDataProvider.h"
 
 #include "rtl/variants/VariantConversions.h"
 #include "ui/data/common/uiDataConsts.h"
+#include "ui/data/controller/provider/uiCustomRecordSource.h"
 #include "ui/data/controller/rows/uiDataControllerGroups.h"
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
 #include "ui/data/controller/uiCustomDataController.h"
-#include "ui/data/controller/uiCustomRecordSource.h"
 #include "ui/data/controller/uiDataControllerError.h"
 #include "ui/data/controller/uiDataField.h"
 #include "ui/data/storage/uiDataStorage.h"

@@ -1,6 +1,6 @@
-#include "ui/data/controller/uiDataFilter.h"
+#include "ui/data/controller/filtering/uiDataFilter.h"
 
-#include "ControllerTestSupport.h"
+#include "../ControllerTestSupport.h"
 #include "tests/support/TestSupport.h"
 #include "tests/ui/data/dates/DateTestSupport.h"
 #include "ui/data/controller/uiDataField.h"

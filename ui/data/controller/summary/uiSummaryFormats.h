@@ -5,7 +5,7 @@
 
 #include "rtl/numbers/FormatSettings.h"
 #include "rtl/text/StringTypes.h"
-#include "ui/data/controller/uiDataSummaryItems.h"
+#include "ui/data/controller/summary/uiDataSummaryItems.h"
 
 #include <cstdint>
 
