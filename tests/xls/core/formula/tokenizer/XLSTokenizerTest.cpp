@@ -1,4 +1,4 @@
-#include "xls/core/formula/XLSTokenizer.h"
+#include "xls/core/formula/tokenizer/XLSTokenizer.h"
 
 #include "rtl/core/Exceptions.h"
 #include "rtl/text/CodePages.h"

@@ -4,9 +4,9 @@
 // XLSFormulaEncoderTables.cpp.
 
 #include "rtl/text/StringTypes.h"
-#include "xls/core/formula/XLSPtgWriter.h"
-#include "xls/core/formula/XLSPtgs.h"
-#include "xls/core/formula/XLSTokenList.h"
+#include "xls/core/formula/tokenizer/XLSTokenList.h"
+#include "xls/core/formula/tokens/XLSPtgWriter.h"
+#include "xls/core/formula/tokens/XLSPtgs.h"
 
 #include <array>
 #include <cstddef>

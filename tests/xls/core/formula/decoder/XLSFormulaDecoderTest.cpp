@@ -1,10 +1,10 @@
-#include "xls/core/formula/XLSFormulaDecoder.h"
+#include "xls/core/formula/decoder/XLSFormulaDecoder.h"
 
 #include "tests/xls/core/formula/XLSFormulaTestSupport.h"
 #include "xls/core/base/XLSReadLimits.h"
 #include "xls/core/cells/XLSCellMMU.h"
-#include "xls/core/formula/XLSPtgWriter.h"
-#include "xls/core/formula/XLSStringStack.h"
+#include "xls/core/formula/decoder/XLSStringStack.h"
+#include "xls/core/formula/tokens/XLSPtgWriter.h"
 
 #include <gtest/gtest.h>
 #include <string>

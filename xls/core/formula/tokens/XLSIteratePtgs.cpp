@@ -1,7 +1,7 @@
-#include "xls/core/formula/XLSIteratePtgs.h"
+#include "xls/core/formula/tokens/XLSIteratePtgs.h"
 
 #include "rtl/text/Format.h"
-#include "xls/core/formula/XLSFormulaError.h"
+#include "xls/core/formula/tokens/XLSFormulaError.h"
 
 namespace xls {
 

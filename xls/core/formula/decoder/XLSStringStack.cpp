@@ -1,6 +1,6 @@
-#include "xls/core/formula/XLSStringStack.h"
+#include "xls/core/formula/decoder/XLSStringStack.h"
 
-#include "xls/core/formula/XLSFormulaError.h"
+#include "xls/core/formula/tokens/XLSFormulaError.h"
 
 #include <iterator>
 #include <utility>

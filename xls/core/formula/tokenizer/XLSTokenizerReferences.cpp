@@ -2,7 +2,7 @@
 // structured table references.
 
 #include "xls/core/base/Xc12Utils5.h"
-#include "xls/core/formula/XLSFormulaScanner.h"
+#include "xls/core/formula/tokenizer/XLSFormulaScanner.h"
 
 #include <algorithm>
 #include <string_view>

@@ -12,7 +12,7 @@
 // and every character from U+0080 on may be part of a name, so names in Chinese or other scripts read as names.
 
 #include "rtl/text/StringTypes.h"
-#include "xls/core/formula/XLSTokenList.h"
+#include "xls/core/formula/tokenizer/XLSTokenList.h"
 
 #include <cstdint>
 #include <memory>

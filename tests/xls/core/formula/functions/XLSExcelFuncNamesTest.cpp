@@ -1,10 +1,10 @@
-#include "xls/core/formula/XLSExcelFuncNames.h"
+#include "xls/core/formula/functions/XLSExcelFuncNames.h"
 
 #include "rtl/core/Exceptions.h"
 #include "tests/support/TestSupport.h"
-#include "xls/core/formula/BIFF_ExcelFunc.h"
-#include "xls/core/formula/XLSFormulaError.h"
-#include "xls/core/formula/XLSFunctionTables.h"
+#include "xls/core/formula/functions/BIFF_ExcelFunc.h"
+#include "xls/core/formula/functions/XLSFunctionTables.h"
+#include "xls/core/formula/tokens/XLSFormulaError.h"
 
 #include <gtest/gtest.h>
 #include <set>

@@ -4,8 +4,8 @@
 // references in XLSTokenizerReferences.cpp.
 
 #include "rtl/text/StringTypes.h"
-#include "xls/core/formula/XLSTokenList.h"
-#include "xls/core/formula/XLSTokenizer.h"
+#include "xls/core/formula/tokenizer/XLSTokenList.h"
+#include "xls/core/formula/tokenizer/XLSTokenizer.h"
 
 #include <cstddef>
 #include <cstdint>

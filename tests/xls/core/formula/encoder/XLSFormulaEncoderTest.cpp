@@ -1,7 +1,7 @@
-#include "xls/core/formula/XLSFormulaEncoder.h"
+#include "xls/core/formula/encoder/XLSFormulaEncoder.h"
 
 #include "tests/xls/core/formula/XLSFormulaTestSupport.h"
-#include "xls/core/formula/XLSTokenizer.h"
+#include "xls/core/formula/tokenizer/XLSTokenizer.h"
 
 #include <gtest/gtest.h>
 #include <string>

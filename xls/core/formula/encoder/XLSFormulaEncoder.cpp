@@ -1,10 +1,10 @@
-#include "xls/core/formula/XLSFormulaEncoder.h"
+#include "xls/core/formula/encoder/XLSFormulaEncoder.h"
 
 #include "rtl/text/Format.h"
 #include "xls/core/base/XLSErrorManager.h"
-#include "xls/core/formula/XLSExcelFuncNames.h"
-#include "xls/core/formula/XLSFormulaEncoderRun.h"
-#include "xls/core/formula/XLSFormulaError.h"
+#include "xls/core/formula/encoder/XLSFormulaEncoderRun.h"
+#include "xls/core/formula/functions/XLSExcelFuncNames.h"
+#include "xls/core/formula/tokens/XLSFormulaError.h"
 #include "xls/core/model/workbook/Xc12DataWorkbook5.h"
 #include "xls/core/model/workbook/Xc12Manager5.h"
 

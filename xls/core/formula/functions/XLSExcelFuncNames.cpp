@@ -1,8 +1,8 @@
-#include "xls/core/formula/XLSExcelFuncNames.h"
+#include "xls/core/formula/functions/XLSExcelFuncNames.h"
 
 #include "rtl/text/Format.h"
-#include "xls/core/formula/XLSFormulaError.h"
-#include "xls/core/formula/XLSFunctionTables.h"
+#include "xls/core/formula/functions/XLSFunctionTables.h"
+#include "xls/core/formula/tokens/XLSFormulaError.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "xls/core/formula/BIFF_ExcelFunc.h"
+#include "xls/core/formula/functions/BIFF_ExcelFunc.h"
 
-#include "xls/core/formula/XLSFunctionTables.h"
+#include "xls/core/formula/functions/XLSFunctionTables.h"
 
 namespace xls {
 

@@ -2,9 +2,9 @@
 // The generated data of the worksheet function list and the BIFF function table (XLSFunctionTables.cpp, written by
 // tools/xlsfuncgen). Read it through TXLSExcelFuncNames and BIFF_ExcelFunc.h.
 
-#include "xls/core/formula/BIFF_ExcelFunc.h"
-#include "xls/core/formula/XLSExcelFuncNames.h"
-#include "xls/core/formula/XLSFuncNameHash.h"
+#include "xls/core/formula/functions/BIFF_ExcelFunc.h"
+#include "xls/core/formula/functions/XLSExcelFuncNames.h"
+#include "xls/core/formula/functions/XLSFuncNameHash.h"
 
 #include <cstdint>
 #include <span>

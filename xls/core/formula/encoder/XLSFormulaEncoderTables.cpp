@@ -5,8 +5,8 @@
 #include "rtl/text/StringUtils.h"
 #include "xls/core/base/XLSErrorManager.h"
 #include "xls/core/base/Xc12Utils5.h"
-#include "xls/core/formula/XLSFormulaEncoder.h"
-#include "xls/core/formula/XLSFormulaEncoderRun.h"
+#include "xls/core/formula/encoder/XLSFormulaEncoder.h"
+#include "xls/core/formula/encoder/XLSFormulaEncoderRun.h"
 #include "xls/core/model/workbook/Xc12Manager5.h"
 #include "xls/core/model/worksheet/Xc12DataTable5.h"
 

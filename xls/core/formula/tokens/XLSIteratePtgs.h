@@ -4,7 +4,7 @@
 // being read past its end. After a ptgxBiff marker the rest of the buffer is BIFF8 tokens, walked by their sizes. A
 // buffer that stands for a shared formula's master (ptgxShared) is no token string to walk: it raises.
 
-#include "xls/core/formula/XLSPtgs.h"
+#include "xls/core/formula/tokens/XLSPtgs.h"
 
 #include <cstddef>
 #include <cstdint>

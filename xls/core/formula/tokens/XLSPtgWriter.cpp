@@ -1,7 +1,7 @@
-#include "xls/core/formula/XLSPtgWriter.h"
+#include "xls/core/formula/tokens/XLSPtgWriter.h"
 
 #include "rtl/text/Format.h"
-#include "xls/core/formula/XLSFormulaError.h"
+#include "xls/core/formula/tokens/XLSFormulaError.h"
 
 #include <algorithm>
 #include <cmath>

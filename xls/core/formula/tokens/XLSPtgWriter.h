@@ -5,7 +5,7 @@
 // are written as 255 when there are more.
 
 #include "rtl/text/StringTypes.h"
-#include "xls/core/formula/XLSPtgs.h"
+#include "xls/core/formula/tokens/XLSPtgs.h"
 
 #include <cstdint>
 #include <vector>

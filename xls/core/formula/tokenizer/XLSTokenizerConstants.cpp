@@ -3,7 +3,7 @@
 #include "rtl/numbers/FormatSettings.h"
 #include "rtl/numbers/NumberConversions.h"
 #include "xls/core/base/Xc12Utils5.h"
-#include "xls/core/formula/XLSFormulaScanner.h"
+#include "xls/core/formula/tokenizer/XLSFormulaScanner.h"
 
 #include <string_view>
 #include <utility>

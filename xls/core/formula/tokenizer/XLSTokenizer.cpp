@@ -1,7 +1,7 @@
-#include "xls/core/formula/XLSTokenizer.h"
+#include "xls/core/formula/tokenizer/XLSTokenizer.h"
 
 #include "xls/core/base/XLSErrorManager.h"
-#include "xls/core/formula/XLSFormulaScanner.h"
+#include "xls/core/formula/tokenizer/XLSFormulaScanner.h"
 
 #include <algorithm>
 #include <utility>

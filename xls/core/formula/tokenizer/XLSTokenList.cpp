@@ -1,4 +1,4 @@
-#include "xls/core/formula/XLSTokenList.h"
+#include "xls/core/formula/tokenizer/XLSTokenList.h"
 
 #include <iterator>
 

@@ -1,8 +1,8 @@
-#include "xls/core/formula/XLSPtgs.h"
+#include "xls/core/formula/tokens/XLSPtgs.h"
 
 #include "tests/support/TestSupport.h"
-#include "xls/core/formula/XLSFormulaError.h"
-#include "xls/core/formula/XLSPtgWriter.h"
+#include "xls/core/formula/tokens/XLSFormulaError.h"
+#include "xls/core/formula/tokens/XLSPtgWriter.h"
 
 #include <cstdint>
 #include <functional>

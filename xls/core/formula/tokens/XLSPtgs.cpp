@@ -1,8 +1,8 @@
-#include "xls/core/formula/XLSPtgs.h"
+#include "xls/core/formula/tokens/XLSPtgs.h"
 
 #include "rtl/text/Format.h"
 #include "xls/core/base/Xc12Utils5.h"
-#include "xls/core/formula/XLSFormulaError.h"
+#include "xls/core/formula/tokens/XLSFormulaError.h"
 
 #include <array>
 #include <cstring>
