@@ -5,7 +5,7 @@
 // closing does to the value. What the popup holds and how large it wants to be come from the descendants.
 
 #include "ui/editors/dropdown/uiDropDownEditProperties.h"
-#include "ui/editors/mask/uiMaskEdit.h"
+#include "ui/editors/mask/editor/uiMaskEdit.h"
 #include "vcl/system/Types.h"
 
 #include <cstdint>

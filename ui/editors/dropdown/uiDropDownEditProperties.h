@@ -4,7 +4,7 @@
 // the events of its showing (initialisation, shown, close query, closed, finished).
 
 #include "rtl/core/Events.h"
-#include "ui/editors/mask/uiMaskEditProperties.h"
+#include "ui/editors/mask/editor/uiMaskEditProperties.h"
 #include "vcl/system/Types.h"
 
 #include <cstdint>
