@@ -1,7 +1,7 @@
 #include "ui/core/controls/control/uiControl.h"
 
 #include "rtl/WindowsApi.h"
-#include "ui/core/controls/dragdrop/uiDragObjectImages.h"
+#include "ui/core/controls/control/uiDragObjectImages.h"
 #include "ui/core/controls/routines/uiControlRoutines.h"
 #include "ui/core/controls/services/uiSystemControllers.h"
 #include "ui/core/graphics/uiCanvas.h"

@@ -12,7 +12,7 @@
 
 #include "ui/core/controls/control/uiControlPanning.h"
 #include "ui/core/controls/control/uiControlScrollBars.h"
-#include "ui/core/controls/dragdrop/uiDragAndDrop.h"
+#include "ui/core/controls/control/uiDragAndDrop.h"
 #include "ui/core/objects/uiComponents.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
 #include "ui/core/painters/uiScrollBar.h"

@@ -3,7 +3,7 @@
 
 #include "rtl/WindowsApi.h"
 #include "ui/core/controls/control/uiControl.h"
-#include "ui/core/controls/dragdrop/uiDragObjectImages.h"
+#include "ui/core/controls/control/uiDragObjectImages.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "vcl/controls/drag/DragObjects.h"
 #include "vcl/controls/drag/DragSession.h"

@@ -1,12 +1,12 @@
 // The library's drag-and-drop inside one control, and the loop that tells a press from the start of a drag.
 
-#include "ui/core/controls/dragdrop/uiDragAndDrop.h"
+#include "ui/core/controls/control/uiDragAndDrop.h"
 
 #include "rtl/WindowsApi.h"
 #include "ui/core/controls/control/uiControl.h"
 #include "ui/core/controls/routines/uiControlRoutines.h"
-#include "ui/core/controls/uiControlsUnit.h"
 #include "ui/core/controls/routines/uiWindowRoutines.h"
+#include "ui/core/controls/uiControlsUnit.h"
 #include "vcl/controls/drag/DragSession.h"
 #include "vcl/controls/pointer/Cursors.h"
 #include "vcl/controls/pointer/Mouse.h"

@@ -1,14 +1,14 @@
 // Dragging with the mouse: the loop that tells a press from a drag, fed with the messages a user makes, and the
 // library's drag inside a control with its object's steps, its cancellations and its cursor.
 
-#include "ui/core/controls/dragdrop/uiDragAndDrop.h"
+#include "ui/core/controls/control/uiDragAndDrop.h"
 
 #include "rtl/WindowsApi.h"
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
 #include "ui/core/controls/control/uiControl.h"
-#include "ui/core/controls/dragdrop/uiDragObjectImages.h"
+#include "ui/core/controls/control/uiDragObjectImages.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "vcl/controls/drag/DragObjects.h"
 #include "vcl/controls/drag/DragSession.h"
