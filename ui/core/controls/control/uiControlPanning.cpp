@@ -6,8 +6,8 @@
 #include "rtl/WindowsApi.h"
 #include "ui/core/controls/control/uiControl.h"
 #include "ui/core/controls/routines/uiControlRoutines.h"
-#include "ui/core/controls/uiControlsUnit.h"
 #include "ui/core/controls/routines/uiWindowRoutines.h"
+#include "ui/core/controls/uiControlsUnit.h"
 #include "vcl/controls/pointer/Cursors.h"
 #include "vcl/graphics/images/Bitmap.h"
 

@@ -1,9 +1,9 @@
 #include "ui/core/controls/popups/uiControlQueries.h"
 
 #include "rtl/WindowsApi.h"
-#include "ui/core/controls/routines/uiControlRoutines.h"
 #include "ui/core/controls/popups/uiCustomPopupWindow.h"
 #include "ui/core/controls/popups/uiPopupHooks.h"
+#include "ui/core/controls/routines/uiControlRoutines.h"
 #include "ui/core/controls/routines/uiWindowRoutines.h"
 #include "vcl/controls/WindowProcedure.h"
 #include "vcl/forms/Application.h"

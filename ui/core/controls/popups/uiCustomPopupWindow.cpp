@@ -3,9 +3,9 @@
 #include "ui/core/controls/popups/uiCustomPopupWindow.h"
 
 #include "rtl/WindowsApi.h"
-#include "ui/core/controls/services/uiMessageWindows.h"
 #include "ui/core/controls/popups/uiPopupHooks.h"
 #include "ui/core/controls/routines/uiWindowRoutines.h"
+#include "ui/core/controls/services/uiMessageWindows.h"
 #include "vcl/forms/Application.h"
 #include "vcl/system/Messages.h"
 

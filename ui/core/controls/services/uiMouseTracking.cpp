@@ -2,8 +2,8 @@
 
 #include "rtl/WindowsApi.h"
 #include "ui/core/controls/routines/uiControlRoutines.h"
-#include "ui/core/controls/uiControlsUnit.h"
 #include "ui/core/controls/services/uiTimers.h"
+#include "ui/core/controls/uiControlsUnit.h"
 #include "vcl/controls/WinControl.h"
 #include "vcl/system/Messages.h"
 

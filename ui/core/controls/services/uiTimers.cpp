@@ -1,8 +1,8 @@
 #include "ui/core/controls/services/uiTimers.h"
 
 #include "rtl/WindowsApi.h"
-#include "ui/core/controls/uiControlsUnit.h"
 #include "ui/core/controls/services/uiMessageWindows.h"
+#include "ui/core/controls/uiControlsUnit.h"
 
 #include <map>
 #include <memory>

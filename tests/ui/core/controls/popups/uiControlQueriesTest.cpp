@@ -9,8 +9,8 @@
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/TestForms.h"
 #include "ui/core/controls/containers/uiContainer.h"
-#include "ui/core/controls/popups/uiCustomPopupWindow.h"
 #include "ui/core/controls/listboxes/uiInnerListBox.h"
+#include "ui/core/controls/popups/uiCustomPopupWindow.h"
 #include "vcl/stdctrls/Edit.h"
 
 #include <gtest/gtest.h>

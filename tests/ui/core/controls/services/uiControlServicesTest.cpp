@@ -6,10 +6,10 @@
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/TestForms.h"
 #include "ui/core/controls/routines/uiControlRoutines.h"
-#include "ui/core/controls/uiControlsUnit.h"
 #include "ui/core/controls/services/uiMouseTracking.h"
 #include "ui/core/controls/services/uiSystemControllers.h"
 #include "ui/core/controls/services/uiTimers.h"
+#include "ui/core/controls/uiControlsUnit.h"
 #include "vcl/controls/CustomControl.h"
 #include "vcl/controls/pointer/Cursors.h"
 
