@@ -10,7 +10,7 @@
 // A timing, never a test: it asserts nothing and prints a table.
 
 #include "rtl/WindowsApi.h"
-#include "ui/core/controls/uiControlScrollBars.h"
+#include "ui/core/controls/control/uiControlScrollBars.h"
 #include "ui/core/uiCoreUnits.h"
 #include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/editors/framework/uiEditFrameworkUnit.h"

@@ -7,10 +7,10 @@
 // mode), the mask up to the first NUL byte (control characters moved to letters), then the operations, one byte
 // each, some followed by a byte of their own. Bytes are characters 0-255.
 
-#include "tests/ui/editors/mask/MaskEditModeTestSite.h"
-#include "ui/editors/mask/uiMaskEditError.h"
-#include "ui/editors/mask/uiMaskEditRegExprExMode.h"
-#include "ui/editors/mask/uiMaskEditStandardMode.h"
+#include "tests/ui/editors/mask/modes/MaskEditModeTestSite.h"
+#include "ui/editors/mask/modes/uiMaskEditError.h"
+#include "ui/editors/mask/modes/uiMaskEditRegExprExMode.h"
+#include "ui/editors/mask/modes/uiMaskEditStandardMode.h"
 
 #include <cstdlib>
 #include <memory>

@@ -6,9 +6,9 @@
 // operations, one byte each (the low three bits choose), some followed by their characters. Bytes are characters
 // 0-255.
 
-#include "ui/editors/mask/uiRegExpr.h"
-#include "ui/editors/mask/uiRegExprAutomat.h"
-#include "ui/editors/mask/uiRegExprSeparators.h"
+#include "ui/editors/mask/regexpr/uiRegExpr.h"
+#include "ui/editors/mask/regexpr/uiRegExprAutomat.h"
+#include "ui/editors/mask/regexpr/uiRegExprSeparators.h"
 
 #include <cstdlib>
 

@@ -3,7 +3,7 @@
 
 #include "FuzzInput.h"
 #include "rtl/core/Exceptions.h"
-#include "ui/core/skins/uxSkin.h"
+#include "ui/core/skins/elements/uxSkin.h"
 
 #include <cstdlib>
 

@@ -7,7 +7,7 @@
 #include "tests/xls/core/model/XLSPlainModelFactory.h"
 #include "xls/core/base/XLSErrorManager.h"
 #include "xls/core/formula/XLSFormulaHandler.h"
-#include "xls/core/formula/XLSTokenizer.h"
+#include "xls/core/formula/tokenizer/XLSTokenizer.h"
 #include "xls/core/model/workbook/Xc12DataWorkbook5.h"
 #include "xls/core/model/workbook/Xc12Manager5.h"
 #include "xls/core/model/worksheet/Xc12DataTable5.h"

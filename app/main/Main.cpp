@@ -14,7 +14,7 @@
 #include "rtl/WindowsApi.h"
 #include "rtl/io/FileUtils.h"
 #include "rtl/io/IniFiles.h"
-#include "ui/editors/dropdown/uiComboBox.h"
+#include "ui/editors/dropdown/combobox/uiComboBox.h"
 #include "ui/editors/text/uiTextEdit.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"

@@ -3,7 +3,7 @@
 #include "ui/core/uiCoreUnits.h"
 #include "ui/editors/dropdown/uiDropDownEditUnit.h"
 #include "ui/editors/framework/uiEditFrameworkUnit.h"
-#include "ui/editors/mask/uiMaskEdit.h"
+#include "ui/editors/mask/editor/uiMaskEdit.h"
 #include "ui/editors/text/uiCurrencyEdit.h"
 #include "ui/editors/text/uiLabel.h"
 #include "ui/editors/text/uiTextEdit.h"

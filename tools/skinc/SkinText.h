@@ -20,7 +20,7 @@
 // state, horizontal, stretch, no margins, horizontal gradient from clNone to clNone; border clNone, 1). Textures are
 // PNG files named relative to the text's folder.
 
-#include "ui/core/skins/uxSkin.h"
+#include "ui/core/skins/elements/uxSkin.h"
 
 #include <filesystem>
 #include <memory>

@@ -1,7 +1,7 @@
+#include "ui/core/geometry/uiGeometry.h"
 #include "ui/core/skins/uxSkinsCoreUnit.h"
+#include "ui/core/system/uxSystemInfo.h"
 #include "ui/core/uiCoreUnits.h"
-#include "ui/core/uiGeometry.h"
-#include "ui/core/uxSystemInfo.h"
 
 namespace ui::detail {
 

@@ -1,13 +1,15 @@
 #include "ui/core/controls/uiControlsUnit.h"
 #include "ui/core/gdiplus/uxGdiPlusAPI.h"
 #include "ui/core/gdiplus/uxGdiPlusClasses.h"
+#include "ui/core/geometry/uiGeometry.h"
 #include "ui/core/graphics/uiGraphicsUnit.h"
 #include "ui/core/images/uiImagesUnit.h"
 #include "ui/core/painters/uiLookAndFeels.h"
 #include "ui/core/painters/uiPainterImages.h"
-#include "ui/core/skins/uxSkinsBuiltIn.h"
+#include "ui/core/skins/painter/uxSkinsBuiltIn.h"
 #include "ui/core/skins/uxSkinsCoreUnit.h"
 #include "ui/core/styles/uiStyles.h"
+#include "ui/core/system/uxSystemInfo.h"
 #include "ui/core/text/uiDrawTextUtils.h"
 #include "ui/core/themes/uiDWMApi.h"
 #include "ui/core/themes/uxMsimg32.h"
@@ -15,8 +17,6 @@
 #include "ui/core/themes/uxThemeManager.h"
 #include "ui/core/themes/uxUxTheme.h"
 #include "ui/core/uiCoreUnits.h"
-#include "ui/core/uiGeometry.h"
-#include "ui/core/uxSystemInfo.h"
 
 namespace ui::detail {
 

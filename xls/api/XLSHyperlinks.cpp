@@ -1,7 +1,7 @@
 #include "xls/api/XLSHyperlinks.h"
 
 #include "xls/core/formula/XLSFormulaHandler.h"
-#include "xls/core/formula/XLSPtgs.h"
+#include "xls/core/formula/tokens/XLSPtgs.h"
 #include "xls/core/model/worksheet/Xc12DataWorksheet5.h"
 
 #include <vector>

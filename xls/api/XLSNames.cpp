@@ -2,7 +2,7 @@
 
 #include "xls/core/base/XLSErrorManager.h"
 #include "xls/core/formula/XLSFormulaHandler.h"
-#include "xls/core/formula/XLSTokenizer.h"
+#include "xls/core/formula/tokenizer/XLSTokenizer.h"
 #include "xls/core/model/workbook/Xc12Manager5.h"
 #include "xls/core/model/worksheet/Xc12DataWorksheet5.h"
 

@@ -13,7 +13,7 @@
 #include "tests/support/ui/ServiceDoubles.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "ui/editors/choice/uiButton.h"
-#include "ui/editors/dropdown/uiComboBox.h"
+#include "ui/editors/dropdown/combobox/uiComboBox.h"
 #include "ui/editors/text/uiTextEdit.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"

@@ -10,7 +10,7 @@
 #include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/editors/choice/uiButton.h"
 #include "ui/editors/choice/uiGroupBox.h"
-#include "ui/editors/dropdown/uiComboBox.h"
+#include "ui/editors/dropdown/combobox/uiComboBox.h"
 #include "ui/editors/text/uiCurrencyEditProperties.h"
 #include "ui/editors/text/uiLabel.h"
 #include "ui/editors/text/uiTextEdit.h"

@@ -2,7 +2,7 @@
 // A system info for tests: the operating-system version, WOW64 and the system colours the test pins, in place while
 // the object lives. Colours the test does not pin come from the platform.
 
-#include "ui/core/uxSystemInfo.h"
+#include "ui/core/system/uxSystemInfo.h"
 
 #include <cstdint>
 #include <map>

@@ -1,7 +1,7 @@
 #include "ui/core/uiCoreUnits.h"
 
 #include "rtl/core/ClassRegistry.h"
-#include "ui/core/uiGeometry.h"
+#include "ui/core/geometry/uiGeometry.h"
 
 #include <gtest/gtest.h>
 

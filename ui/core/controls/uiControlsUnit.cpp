@@ -1,11 +1,11 @@
 #include "ui/core/controls/uiControlsUnit.h"
 
 #include "rtl/WindowsApi.h"
-#include "ui/core/controls/uiMessageWindows.h"
-#include "ui/core/controls/uiMouseTracking.h"
-#include "ui/core/controls/uiPopupHooks.h"
-#include "ui/core/controls/uiSystemControllers.h"
-#include "ui/core/controls/uiTimers.h"
+#include "ui/core/controls/popups/uiPopupHooks.h"
+#include "ui/core/controls/services/uiMessageWindows.h"
+#include "ui/core/controls/services/uiMouseTracking.h"
+#include "ui/core/controls/services/uiSystemControllers.h"
+#include "ui/core/controls/services/uiTimers.h"
 #include "vcl/controls/pointer/Cursors.h"
 
 #include <memory>

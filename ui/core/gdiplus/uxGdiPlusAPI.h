@@ -9,7 +9,7 @@
 #include "rtl/core/Interfaces.h"
 #include "rtl/text/StringTypes.h"
 #include "ui/core/gdiplus/uxGpGradientMode.h"
-#include "ui/core/uxException.h"
+#include "ui/core/objects/uxException.h"
 #include "vcl/graphics/Colors.h"
 #include "vcl/graphics/GdiObjects.h"
 #include "vcl/system/Seam.h"

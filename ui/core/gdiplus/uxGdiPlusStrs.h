@@ -3,7 +3,7 @@
 // uxGdiPlusStrings.inc names them; load a text with LoadResStringText. The GDI+ unit lists them in the resource-string
 // repository under uxGdiPlusStrsProductKey while it runs.
 
-#include "ui/core/uxResourceStrings.h"
+#include "ui/core/system/uxResourceStrings.h"
 
 namespace ui {
 

@@ -3,7 +3,7 @@
 #include "rtl/core/ClassRegistry.h"
 #include "rtl/io/Streams.h"
 #include "ui/core/graphics/uiBitmapDataCodec.h"
-#include "ui/core/uxException.h"
+#include "ui/core/objects/uxException.h"
 #include "vcl/graphics/GdiObjects.h"
 #include "vcl/system/Win32.h"
 

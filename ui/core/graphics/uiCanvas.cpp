@@ -1,6 +1,6 @@
 #include "ui/core/graphics/uiCanvas.h"
 
-#include "ui/core/uxSystemInfo.h"
+#include "ui/core/system/uxSystemInfo.h"
 #include "vcl/graphics/images/Bitmap.h"
 #include "vcl/system/Win32.h"
 

@@ -8,10 +8,10 @@
 
 #include "rtl/core/SmallSet.h"
 #include "rtl/text/StringTypes.h"
+#include "ui/core/geometry/uiGeometry.h"
 #include "ui/core/graphics/uiDrawParams.h"
 #include "ui/core/graphics/uiPixelOps.h"
 #include "ui/core/graphics/uiRegion.h"
-#include "ui/core/uiGeometry.h"
 #include "vcl/graphics/Canvas.h"
 
 #include <cstdint>

@@ -2,7 +2,7 @@
 
 #include "ui/core/graphics/uiBitmaps.h"
 #include "ui/core/graphics/uiCanvas.h"
-#include "ui/core/uxSystemInfo.h"
+#include "ui/core/system/uxSystemInfo.h"
 #include "vcl/system/Win32.h"
 
 #include <algorithm>

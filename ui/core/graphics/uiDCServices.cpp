@@ -1,8 +1,8 @@
 #include "ui/core/graphics/uiDCServices.h"
 
+#include "ui/core/encoding/uxTextConversions.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/graphics/uiSharedCanvases.h"
-#include "ui/core/uxTextConversions.h"
 #include "vcl/graphics/Font.h"
 #include "vcl/graphics/GdiObjects.h"
 #include "vcl/system/Win32.h"

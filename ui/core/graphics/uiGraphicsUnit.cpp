@@ -2,7 +2,7 @@
 
 #include "ui/core/graphics/uiBitmaps.h"
 #include "ui/core/graphics/uiSharedCanvases.h"
-#include "ui/core/uxSystemInfo.h"
+#include "ui/core/system/uxSystemInfo.h"
 #include "vcl/graphics/GdiObjects.h"
 #include "vcl/system/Win32.h"
 

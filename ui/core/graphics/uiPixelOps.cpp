@@ -1,8 +1,8 @@
 #include "ui/core/graphics/uiPixelOps.h"
 
-#include "ui/core/uiArithmetic.h"
-#include "ui/core/uxException.h"
-#include "ui/core/uxSystemInfo.h"
+#include "ui/core/geometry/uiArithmetic.h"
+#include "ui/core/objects/uxException.h"
+#include "ui/core/system/uxSystemInfo.h"
 
 #include <algorithm>
 #include <cmath>

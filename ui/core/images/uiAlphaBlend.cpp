@@ -4,8 +4,8 @@
 #include "ui/core/gdiplus/uxGdiPlusFlat.h"
 #include "ui/core/graphics/uiBitmaps.h"
 #include "ui/core/images/uiResampling.h"
+#include "ui/core/system/uxSystemInfo.h"
 #include "ui/core/themes/uxMsimg32.h"
-#include "ui/core/uxSystemInfo.h"
 #include "vcl/system/Win32.h"
 
 #include <utility>

@@ -1,7 +1,7 @@
 #include "ui/core/images/uiImageList.h"
 
 #include "ui/core/images/uiGlyphDrawing.h"
-#include "ui/core/uxSystemInfo.h"
+#include "ui/core/system/uxSystemInfo.h"
 #include "vcl/graphics/Canvas.h"
 #include "vcl/system/Win32.h"
 

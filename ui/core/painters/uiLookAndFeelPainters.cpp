@@ -2,9 +2,9 @@
 
 #include "ui/core/painters/uiLookAndFeelPainters.h"
 
+#include "ui/core/geometry/uiArithmetic.h"
 #include "ui/core/painters/uiPainterShapes.h"
-#include "ui/core/uiArithmetic.h"
-#include "ui/core/uxSystemInfo.h"
+#include "ui/core/system/uxSystemInfo.h"
 #include "vcl/graphics/Font.h"
 
 namespace ui {

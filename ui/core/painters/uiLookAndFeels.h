@@ -7,11 +7,11 @@
 #include "rtl/core/Component.h"
 #include "rtl/core/SmallSet.h"
 #include "rtl/text/StringTypes.h"
+#include "ui/core/objects/uiComponents.h"
+#include "ui/core/objects/uiListenerList.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
 #include "ui/core/painters/uiPainterRegistry.h"
 #include "ui/core/themes/uxThemeManager.h"
-#include "ui/core/uiComponents.h"
-#include "ui/core/uiListenerList.h"
 
 #include <cstdint>
 #include <functional>

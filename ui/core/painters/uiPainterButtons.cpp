@@ -4,7 +4,7 @@
 #include "ui/core/painters/uiLookAndFeelPainters.h"
 #include "ui/core/painters/uiPainterImages.h"
 #include "ui/core/painters/uiPainterShapes.h"
-#include "ui/core/uxSystemInfo.h"
+#include "ui/core/system/uxSystemInfo.h"
 
 namespace ui {
 

@@ -7,7 +7,7 @@
 #include "ui/core/graphics/uiBitmaps.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
 #include "ui/core/painters/uiPainterShapes.h"
-#include "ui/core/uxSystemInfo.h"
+#include "ui/core/system/uxSystemInfo.h"
 #include "vcl/graphics/Font.h"
 #include "vcl/imagelists/ImageList.h"
 

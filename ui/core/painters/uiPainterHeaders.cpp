@@ -4,8 +4,8 @@
 #include "ui/core/painters/uiLookAndFeelPainters.h"
 #include "ui/core/painters/uiPainterImages.h"
 #include "ui/core/painters/uiPainterShapes.h"
+#include "ui/core/system/uxSystemInfo.h"
 #include "ui/core/themes/uxOffice11.h"
-#include "ui/core/uxSystemInfo.h"
 #include "vcl/graphics/Font.h"
 #include "vcl/imagelists/ImageList.h"
 

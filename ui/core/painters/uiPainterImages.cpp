@@ -4,8 +4,8 @@
 #include "ui/core/graphics/uiBitmaps.h"
 #include "ui/core/painters/uiPainterRegistry.h"
 #include "ui/core/painters/uiSystemPaletteNotifier.h"
+#include "ui/core/system/uxSystemInfo.h"
 #include "ui/core/themes/uxOffice11.h"
-#include "ui/core/uxSystemInfo.h"
 #include "vcl/graphics/GdiObjects.h"
 #include "vcl/imagelists/ImageList.h"
 

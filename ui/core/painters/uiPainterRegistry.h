@@ -6,8 +6,8 @@
 #include "rtl/core/Interfaces.h"
 #include "rtl/core/Object.h"
 #include "rtl/text/StringTypes.h"
+#include "ui/core/objects/uiListenerList.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
-#include "ui/core/uiListenerList.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,7 +1,7 @@
 #include "ui/core/painters/uiPainterShapes.h"
 
-#include "ui/core/uiArithmetic.h"
-#include "ui/core/uxSystemInfo.h"
+#include "ui/core/geometry/uiArithmetic.h"
+#include "ui/core/system/uxSystemInfo.h"
 
 namespace ui {
 

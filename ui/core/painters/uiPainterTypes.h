@@ -3,8 +3,8 @@
 // of the looks and the look-and-feel kinds they map to, scroll-bar parts, group-box caption positions, the text layout
 // inputs of the text-drawing operations, and the custom background hook.
 
+#include "ui/core/geometry/uiGeometry.h"
 #include "ui/core/graphics/uiCanvas.h"
-#include "ui/core/uiGeometry.h"
 #include "vcl/stdctrls/StdCtrlTypes.h"
 
 #include <cstdint>

@@ -2,7 +2,7 @@
 
 #include "rtl/WindowsApi.h"
 #include "rtl/core/Exceptions.h"
-#include "ui/core/controls/uiTimers.h"
+#include "ui/core/controls/services/uiTimers.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/painters/uiPainterImages.h"
 #include "ui/core/painters/uiPainterRegistry.h"

@@ -2,7 +2,7 @@
 // held over it; a press on the thumb drags it, the position following the thumb, until the release.
 
 #include "rtl/WindowsApi.h"
-#include "ui/core/controls/uiTimers.h"
+#include "ui/core/controls/services/uiTimers.h"
 #include "ui/core/painters/uiScrollBar.h"
 #include "vcl/controls/pointer/Mouse.h"
 

@@ -1,8 +1,8 @@
 #include "ui/core/painters/uiSystemPaletteNotifier.h"
 
 #include "rtl/WindowsApi.h"
+#include "ui/core/objects/uiListenerList.h"
 #include "ui/core/themes/uxOffice11.h"
-#include "ui/core/uiListenerList.h"
 #include "vcl/system/UtilWindow.h"
 
 #include <memory>

@@ -2,8 +2,8 @@
 
 #include "rtl/core/ClassRegistry.h"
 #include "ui/core/gdiplus/uxUnitsLoader.h"
-#include "ui/core/skins/uxSkin.h"
-#include "ui/core/skins/uxSkinsCoreStrs.h"
+#include "ui/core/skins/elements/uxSkin.h"
+#include "ui/core/skins/texts/uxSkinsCoreStrs.h"
 
 #include <memory>
 

@@ -2,8 +2,8 @@
 
 #include "rtl/core/ClassRegistry.h"
 #include "rtl/core/Exceptions.h"
+#include "ui/core/geometry/uiArithmetic.h"
 #include "ui/core/graphics/uiGraphicsUnit.h"
-#include "ui/core/uiArithmetic.h"
 #include "vcl/graphics/Font.h"
 #include "vcl/graphics/images/Bitmap.h"
 

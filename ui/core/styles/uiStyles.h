@@ -9,8 +9,8 @@
 #include "rtl/core/Component.h"
 #include "rtl/core/SmallSet.h"
 #include "ui/core/graphics/uiDrawParams.h"
-#include "ui/core/uiComponents.h"
-#include "ui/core/uiListenerList.h"
+#include "ui/core/objects/uiComponents.h"
+#include "ui/core/objects/uiListenerList.h"
 
 #include <cstdint>
 #include <functional>

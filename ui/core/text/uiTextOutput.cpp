@@ -1,7 +1,7 @@
 #include "ui/core/text/uiTextOutput.h"
 
 #include "rtl/text/CodePages.h"
-#include "ui/core/uxSystemInfo.h"
+#include "ui/core/system/uxSystemInfo.h"
 #include "vcl/system/Win32.h"
 
 #include <algorithm>

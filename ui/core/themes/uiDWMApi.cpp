@@ -1,8 +1,8 @@
 #include "ui/core/themes/uiDWMApi.h"
 
 #include "rtl/WindowsApi.h"
+#include "ui/core/system/uxSystemInfo.h"
 #include "ui/core/themes/uxLibraryBinding.h"
-#include "ui/core/uxSystemInfo.h"
 
 #include <array>
 

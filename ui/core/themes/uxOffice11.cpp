@@ -1,11 +1,11 @@
 #include "ui/core/themes/uxOffice11.h"
 
 #include "rtl/WindowsApi.h"
+#include "ui/core/geometry/uiArithmetic.h"
 #include "ui/core/graphics/uiPixelOps.h"
+#include "ui/core/system/uxSystemInfo.h"
 #include "ui/core/themes/uxMsimg32.h"
 #include "ui/core/themes/uxThemeManager.h"
-#include "ui/core/uiArithmetic.h"
-#include "ui/core/uxSystemInfo.h"
 #include "vcl/graphics/GdiObjects.h"
 #include "vcl/graphics/images/Bitmap.h"
 

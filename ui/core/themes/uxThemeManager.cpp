@@ -2,7 +2,7 @@
 
 #include "rtl/WindowsApi.h"
 #include "rtl/text/StringUtils.h"
-#include "ui/core/uiListenerList.h"
+#include "ui/core/objects/uiListenerList.h"
 #include "vcl/system/ExceptionHook.h"
 #include "vcl/system/UtilWindow.h"
 

@@ -3,7 +3,7 @@
 // per text, named as the table uiDataStrings.inc names them; load a text with LoadResStringText. They are listed in
 // the resource-string repository under uiDataConstsProductKey.
 
-#include "ui/core/uxResourceStrings.h"
+#include "ui/core/system/uxResourceStrings.h"
 
 namespace ui {
 

@@ -3,7 +3,7 @@
 // TuxResourceString per text, named as the table uiDataStrings.inc names them; load a text with LoadResStringText.
 // They are listed in the resource-string repository under uiLibraryStrsProductKey.
 
-#include "ui/core/uxResourceStrings.h"
+#include "ui/core/system/uxResourceStrings.h"
 
 namespace ui {
 

@@ -1,11 +1,12 @@
 // TuiCustomDataController: update locking, and the collection and delivery of changes.
 
+#include "ui/data/controller/filtering/uiDataControllerSearch.h"
+#include "ui/data/controller/links/uiUpdateControlInfo.h"
+#include "ui/data/controller/provider/uiDataProvider.h"
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
 #include "ui/data/controller/rows/uiDataFocusingInfo.h"
+#include "ui/data/controller/summary/uiDataSummary.h"
 #include "ui/data/controller/uiCustomDataController.h"
-#include "ui/data/controller/uiDataControllerSearch.h"
-#include "ui/data/controller/uiDataSummary.h"
-#include "ui/data/controller/uiUpdateControlInfo.h"
 
 #include <utility>
 

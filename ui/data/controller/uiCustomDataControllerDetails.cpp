@@ -1,8 +1,8 @@
 // The data controller as a master of detail levels, and as a detail of a master record.
 #include "ui/data/controller/details/uiDataRelations.h"
+#include "ui/data/controller/provider/uiDataProvider.h"
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
 #include "ui/data/controller/uiCustomDataController.h"
-#include "ui/data/controller/uiDataProvider.h"
 
 namespace ui {
 

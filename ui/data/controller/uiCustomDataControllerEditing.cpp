@@ -1,13 +1,13 @@
 // The data controller's editing through its provider, the records the provider makes and deletes, and the new-item
 // row.
 #include "ui/data/common/uiDataConsts.h"
+#include "ui/data/controller/links/uiDataListenerLink.h"
+#include "ui/data/controller/provider/uiDataProvider.h"
 #include "ui/data/controller/rows/uiDataControllerGroups.h"
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
 #include "ui/data/controller/uiCustomDataController.h"
 #include "ui/data/controller/uiDataControllerError.h"
 #include "ui/data/controller/uiDataField.h"
-#include "ui/data/controller/uiDataListenerLink.h"
-#include "ui/data/controller/uiDataProvider.h"
 #include "ui/data/storage/uiDataStorage.h"
 
 #include <algorithm>

@@ -3,13 +3,13 @@
 #include "rtl/text/StringUtils.h"
 #include "ui/data/common/uiDataConsts.h"
 #include "ui/data/controller/details/uiDataRelations.h"
+#include "ui/data/controller/filtering/uiDataControllerSearch.h"
+#include "ui/data/controller/filtering/uiDataFilter.h"
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
+#include "ui/data/controller/summary/uiDataSummary.h"
 #include "ui/data/controller/uiCustomDataController.h"
 #include "ui/data/controller/uiDataControllerError.h"
-#include "ui/data/controller/uiDataControllerSearch.h"
 #include "ui/data/controller/uiDataField.h"
-#include "ui/data/controller/uiDataFilter.h"
-#include "ui/data/controller/uiDataSummary.h"
 #include "ui/data/storage/uiValueDefs.h"
 
 namespace ui {

@@ -1,14 +1,14 @@
 // TuiCustomDataController: rows, the focus, the selection and the bookmark, all kept by the row information.
 
 #include "ui/data/common/uiDataConsts.h"
+#include "ui/data/controller/provider/uiDataProvider.h"
 #include "ui/data/controller/rows/uiDataControllerGroups.h"
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
 #include "ui/data/controller/rows/uiDataGroups.h"
 #include "ui/data/controller/rows/uiDataSelection.h"
+#include "ui/data/controller/summary/uiDataSummary.h"
 #include "ui/data/controller/uiCustomDataController.h"
 #include "ui/data/controller/uiDataControllerError.h"
-#include "ui/data/controller/uiDataProvider.h"
-#include "ui/data/controller/uiDataSummary.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,10 +1,10 @@
 // The data controller in provider mode, and its saved state.
+#include "ui/data/controller/provider/uiCustomRecordSource.h"
+#include "ui/data/controller/provider/uiDataKeys.h"
+#include "ui/data/controller/provider/uiDataProvider.h"
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
 #include "ui/data/controller/uiCustomDataController.h"
-#include "ui/data/controller/uiCustomRecordSource.h"
 #include "ui/data/controller/uiDataField.h"
-#include "ui/data/controller/uiDataKeys.h"
-#include "ui/data/controller/uiDataProvider.h"
 #include "ui/data/storage/uiDataStorage.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 

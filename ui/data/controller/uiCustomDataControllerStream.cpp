@@ -1,11 +1,11 @@
 // The data controller's stream: all its records with the value types of its items' fields.
 #include "rtl/text/CodePages.h"
 #include "ui/data/common/uiDataConsts.h"
+#include "ui/data/controller/provider/uiDataProvider.h"
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
 #include "ui/data/controller/uiCustomDataController.h"
 #include "ui/data/controller/uiDataControllerError.h"
 #include "ui/data/controller/uiDataField.h"
-#include "ui/data/controller/uiDataProvider.h"
 #include "ui/data/storage/uiDataStorage.h"
 #include "ui/data/values/uiVariantStreams.h"
 

@@ -3,8 +3,8 @@
 // record, item or row index out of range, an item added twice, a bad stream). The message is one of the data texts
 // (uiDataConsts.h), loaded when raised.
 
-#include "ui/core/uxException.h"
-#include "ui/core/uxResourceStrings.h"
+#include "ui/core/objects/uxException.h"
+#include "ui/core/system/uxResourceStrings.h"
 
 namespace ui {
 

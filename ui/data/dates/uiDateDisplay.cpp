@@ -3,7 +3,7 @@
 #include "rtl/numbers/NumberConversions.h"
 #include "rtl/text/StringUtils.h"
 #include "rtl/time/DateTimeFormat.h"
-#include "ui/core/uxTextConversions.h"
+#include "ui/core/encoding/uxTextConversions.h"
 #include "ui/data/dates/uiCalendarTable.h"
 #include "ui/data/locale/uiFormats.h"
 #include "ui/data/locale/uiLocale.h"

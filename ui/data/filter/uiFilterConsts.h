@@ -5,7 +5,7 @@
 // uiFilterConstsProductKey.
 
 #include "rtl/text/StringTypes.h"
-#include "ui/core/uxResourceStrings.h"
+#include "ui/core/system/uxResourceStrings.h"
 
 namespace ui {
 

@@ -3,7 +3,7 @@
 #include "ui/data/filter/uiFilterCriteria.h"
 
 #include "rtl/text/CodePages.h"
-#include "ui/core/uxException.h"
+#include "ui/core/objects/uxException.h"
 #include "ui/data/common/uiClassInstances.h"
 #include "ui/data/dates/uiDateClock.h"
 #include "ui/data/filter/uiFilterConsts.h"

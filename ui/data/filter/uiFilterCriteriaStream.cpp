@@ -1,7 +1,7 @@
 // TuiFilterCriteria: the filter stream, and copying one criteria into another through it.
 
 #include "rtl/text/CodePages.h"
-#include "ui/core/uxStream.h"
+#include "ui/core/encoding/uxStream.h"
 #include "ui/data/filter/uiFilterCriteria.h"
 #include "ui/data/values/uiVariantStreams.h"
 

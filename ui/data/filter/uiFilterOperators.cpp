@@ -3,7 +3,7 @@
 #include "rtl/text/StringUtils.h"
 #include "rtl/time/DateTimeFormat.h"
 #include "rtl/variants/VariantConversions.h"
-#include "ui/core/uxException.h"
+#include "ui/core/objects/uxException.h"
 #include "ui/data/common/uiDataUtils.h"
 #include "ui/data/dates/uiDateClock.h"
 #include "ui/data/filter/uiFilterConsts.h"

@@ -3,7 +3,7 @@
 #include "rtl/core/Exceptions.h"
 #include "rtl/core/Lists.h"
 #include "rtl/text/Format.h"
-#include "ui/core/uxStream.h"
+#include "ui/core/encoding/uxStream.h"
 #include "ui/data/values/uiBufferBytes.h"
 #include "ui/data/values/uiVariantStreams.h"
 

@@ -2,7 +2,7 @@
 
 #include "rtl/core/Exceptions.h"
 #include "rtl/text/Format.h"
-#include "ui/core/uxStream.h"
+#include "ui/core/encoding/uxStream.h"
 #include "ui/data/storage/uiDataStorage.h"
 
 #include <algorithm>

@@ -7,7 +7,7 @@
 #include "rtl/variants/BcdVariant.h"
 #include "rtl/variants/SqlTimeStampVariant.h"
 #include "rtl/variants/VariantConversions.h"
-#include "ui/core/uxStream.h"
+#include "ui/core/encoding/uxStream.h"
 #include "ui/data/values/uiBufferBytes.h"
 #include "ui/data/values/uiVariantStreams.h"
 

@@ -2,7 +2,7 @@
 
 #include "rtl/text/CodePages.h"
 #include "rtl/variants/VariantConversions.h"
-#include "ui/core/uxStream.h"
+#include "ui/core/encoding/uxStream.h"
 #include "ui/data/values/uiBufferBytes.h"
 #include "ui/data/values/uiVariantStreams.h"
 #include "ui/data/values/uiVariants.h"

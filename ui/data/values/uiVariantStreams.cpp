@@ -4,7 +4,7 @@
 #include "rtl/numbers/Extended80.h"
 #include "rtl/variants/SqlTimeStampVariant.h"
 #include "rtl/variants/VariantConversions.h"
-#include "ui/core/uxStream.h"
+#include "ui/core/encoding/uxStream.h"
 #include "ui/data/common/uiDataConsts.h"
 
 #include <limits>

@@ -3,8 +3,8 @@
 // also the default one (Ctrl+Enter clicks it); a form read into the editor replaces that button with the stored ones.
 
 #include "ui/editors/framework/uiEditRepository.h"
-#include "ui/editors/mask/uiMaskEdit.h"
-#include "ui/editors/mask/uiMaskEditProperties.h"
+#include "ui/editors/mask/editor/uiMaskEdit.h"
+#include "ui/editors/mask/editor/uiMaskEditProperties.h"
 
 namespace ui {
 

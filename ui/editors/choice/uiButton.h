@@ -4,7 +4,7 @@
 // beside the caption, and a speed-button mode in which buttons toggle, share a group like radio buttons, never take
 // the focus and may be flat or see-through.
 
-#include "ui/core/controls/uiMouseTracking.h"
+#include "ui/core/controls/services/uiMouseTracking.h"
 #include "ui/core/painters/uiLookAndFeels.h"
 #include "ui/editors/choice/uiButtonGlyph.h"
 #include "vcl/menus/Menus.h"

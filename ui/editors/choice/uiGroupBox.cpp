@@ -1,6 +1,6 @@
 #include "ui/editors/choice/uiGroupBox.h"
 
-#include "ui/core/controls/uiContainerPainting.h"
+#include "ui/core/controls/containers/uiContainerPainting.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/graphics/uiControlBackground.h"
 #include "ui/core/graphics/uiSharedCanvases.h"

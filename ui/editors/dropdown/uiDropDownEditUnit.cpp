@@ -1,7 +1,7 @@
 #include "ui/editors/dropdown/uiDropDownEditUnit.h"
 
-#include "ui/editors/dropdown/uiComboBoxProperties.h"
-#include "ui/editors/dropdown/uiPopupEdit.h"
+#include "ui/editors/dropdown/combobox/uiComboBoxProperties.h"
+#include "ui/editors/dropdown/edit/uiPopupEdit.h"
 #include "ui/editors/framework/uiEditConsts.h"
 
 #include <cstdint>

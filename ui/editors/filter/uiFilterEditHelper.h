@@ -10,7 +10,7 @@
 #include "rtl/core/Object.h"
 #include "rtl/text/StringTypes.h"
 #include "rtl/variants/Variant.h"
-#include "ui/core/uiClassRegistries.h"
+#include "ui/core/objects/uiClassRegistries.h"
 
 #include <bitset>
 #include <cstdint>

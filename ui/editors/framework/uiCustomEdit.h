@@ -7,7 +7,7 @@
 // (activation, the inner edit control, keys, mouse, auto size with anchors, painting).
 
 #include "rtl/variants/Variant.h"
-#include "ui/core/controls/uiContainer.h"
+#include "ui/core/controls/containers/uiContainer.h"
 #include "ui/editors/framework/uiEditDataBinding.h"
 #include "ui/editors/framework/uiEditExceptions.h"
 #include "ui/editors/framework/uiEditProperties.h"

@@ -2,7 +2,7 @@
 // anchors, painting through the view info, and the messages the editor answers itself.
 
 #include "rtl/WindowsApi.h"
-#include "ui/core/controls/uiTimers.h"
+#include "ui/core/controls/services/uiTimers.h"
 #include "ui/core/graphics/uiSharedCanvases.h"
 #include "ui/editors/framework/uiCustomEdit.h"
 #include "ui/editors/framework/uiEditViewData.h"

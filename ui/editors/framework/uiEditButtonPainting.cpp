@@ -1,5 +1,6 @@
 #include "ui/editors/framework/uiEditButtonPainting.h"
 
+#include "ui/core/geometry/uiGeometry.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/images/uiGlyphDrawing.h"
 #include "ui/core/painters/looks/uiOffice11Painter.h"
@@ -7,7 +8,6 @@
 #include "ui/core/painters/looks/uiUltraFlatPainter.h"
 #include "ui/core/themes/uxOffice11.h"
 #include "ui/core/themes/uxThemeManager.h"
-#include "ui/core/uiGeometry.h"
 #include "ui/editors/framework/uiEditDrawing.h"
 #include "ui/editors/framework/uiSolidBrushCache.h"
 #include "vcl/graphics/images/Bitmap.h"

@@ -3,7 +3,7 @@
 // resources/strings/uiEditorsStrings.inc name them; load a text with LoadResStringText. From start-up to shut-down
 // they are listed in the resource-string repository under uiEditConstsProductKey.
 
-#include "ui/core/uxResourceStrings.h"
+#include "ui/core/system/uxResourceStrings.h"
 
 namespace ui {
 

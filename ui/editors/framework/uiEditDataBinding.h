@@ -6,7 +6,7 @@
 
 #include "rtl/core/Persistent.h"
 #include "rtl/variants/Variant.h"
-#include "ui/core/uiComponents.h"
+#include "ui/core/objects/uiComponents.h"
 #include "ui/editors/framework/uiEditProperties.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "ui/editors/framework/uiEditDrawing.h"
 
 #include "rtl/WindowsApi.h"
-#include "ui/core/uiGeometry.h"
+#include "ui/core/geometry/uiGeometry.h"
 #include "ui/editors/framework/uiSolidBrushCache.h"
 
 #include <algorithm>

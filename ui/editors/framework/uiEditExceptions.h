@@ -2,7 +2,7 @@
 // EuiEditError: the editors' own failures (a value that cannot be converted, an unacceptable repository item, a mask
 // engine used before it is compiled). Descendants name the narrower kinds.
 
-#include "ui/core/uxException.h"
+#include "ui/core/objects/uxException.h"
 
 namespace ui {
 

@@ -8,8 +8,8 @@
 #include "rtl/core/Events.h"
 #include "rtl/core/Interfaces.h"
 #include "rtl/variants/Variant.h"
-#include "ui/core/uiClassRegistries.h"
-#include "ui/core/uiComponents.h"
+#include "ui/core/objects/uiClassRegistries.h"
+#include "ui/core/objects/uiComponents.h"
 #include "ui/editors/framework/uiEditAlignment.h"
 #include "ui/editors/framework/uiEditButtons.h"
 

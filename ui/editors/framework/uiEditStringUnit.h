@@ -2,7 +2,7 @@
 // The start-up and shut-down of one editors' string unit: the first start-up lists the unit's strings in the
 // resource-string repository under its product key, the shut-down that balances the last start-up takes them out.
 
-#include "ui/core/uxResourceStrings.h"
+#include "ui/core/system/uxResourceStrings.h"
 
 #include <cstdint>
 

@@ -6,9 +6,9 @@
 // TuiEditStyleController is a style controller whose four styles are edit styles.
 
 #include "rtl/core/Component.h"
-#include "ui/core/controls/uiContainerStyle.h"
-#include "ui/core/controls/uiStyleController.h"
-#include "ui/core/uiGeometry.h"
+#include "ui/core/controls/containers/uiContainerStyle.h"
+#include "ui/core/controls/containers/uiStyleController.h"
+#include "ui/core/geometry/uiGeometry.h"
 #include "ui/editors/framework/uiEditButtons.h"
 
 #include <cstdint>

@@ -1,10 +1,10 @@
 #include "ui/editors/framework/uiEditViewData.h"
 
+#include "ui/core/geometry/uiGeometry.h"
 #include "ui/core/painters/uiLookAndFeels.h"
+#include "ui/core/system/uxSystemInfo.h"
 #include "ui/core/themes/uxOffice11.h"
 #include "ui/core/themes/uxThemeManager.h"
-#include "ui/core/uiGeometry.h"
-#include "ui/core/uxSystemInfo.h"
 #include "ui/editors/framework/uiEditProperties.h"
 #include "vcl/graphics/Font.h"
 #include "vcl/graphics/images/Bitmap.h"

@@ -1,10 +1,10 @@
 #include "ui/editors/framework/uiEditViewInfo.h"
 
+#include "ui/core/geometry/uiGeometry.h"
 #include "ui/core/graphics/uiControlBackground.h"
 #include "ui/core/graphics/uiRegion.h"
+#include "ui/core/system/uxSystemInfo.h"
 #include "ui/core/themes/uxThemeManager.h"
-#include "ui/core/uiGeometry.h"
-#include "ui/core/uxSystemInfo.h"
 #include "ui/editors/framework/uiCustomEdit.h"
 #include "ui/editors/framework/uiEditButtonPainting.h"
 #include "ui/editors/framework/uiEditDrawing.h"

@@ -5,7 +5,7 @@
 // uiExtEditConstsProductKey. The unit also holds the tables of colour names: the platform's colour constants and the
 // web colours.
 
-#include "ui/core/uxResourceStrings.h"
+#include "ui/core/system/uxResourceStrings.h"
 
 #include <array>
 #include <string_view>

@@ -2,7 +2,7 @@
 
 #include "rtl/numbers/FormatSettings.h"
 #include "rtl/variants/VariantConversions.h"
-#include "ui/core/uxResourceStrings.h"
+#include "ui/core/system/uxResourceStrings.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/editors/framework/uiEditConsts.h"
 #include "ui/editors/text/uiCurrencyText.h"

@@ -4,7 +4,7 @@
 // selection changes. The wheel scrolls it by the system's wheel lines.
 
 #include "rtl/core/Events.h"
-#include "ui/core/controls/uiInnerListBox.h"
+#include "ui/core/controls/listboxes/uiInnerListBox.h"
 
 #include <cstdint>
 

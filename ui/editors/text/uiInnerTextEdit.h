@@ -4,7 +4,7 @@
 // stable while an input-method character arrives in two halves and paints the editor's alignment itself while it
 // shows left-aligned text only when focused.
 
-#include "ui/core/controls/uiContainer.h"
+#include "ui/core/controls/containers/uiContainer.h"
 #include "ui/editors/text/uiInnerTextEditHost.h"
 #include "ui/editors/text/uiTextEditProperties.h"
 #include "vcl/stdctrls/Edit.h"

@@ -2,9 +2,9 @@
 
 #include "rtl/WindowsApi.h"
 #include "rtl/variants/VariantConversions.h"
+#include "ui/core/geometry/uiGeometry.h"
 #include "ui/core/painters/uiLookAndFeels.h"
 #include "ui/core/text/uiTextLayout.h"
-#include "ui/core/uiGeometry.h"
 #include "ui/editors/choice/uiEditSupportRoutines.h"
 #include "ui/editors/framework/uiEditStyle.h"
 

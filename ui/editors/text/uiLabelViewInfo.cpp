@@ -1,9 +1,9 @@
 #include "ui/editors/text/uiLabelViewInfo.h"
 
 #include "rtl/WindowsApi.h"
+#include "ui/core/geometry/uiGeometry.h"
 #include "ui/core/graphics/uiControlBackground.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
-#include "ui/core/uiGeometry.h"
 #include "ui/editors/choice/uiEditSupportRoutines.h"
 #include "vcl/graphics/Font.h"
 

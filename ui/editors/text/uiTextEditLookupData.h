@@ -7,7 +7,7 @@
 #include "rtl/core/Events.h"
 #include "rtl/text/StringTypes.h"
 #include "rtl/variants/Variant.h"
-#include "ui/core/uiComponents.h"
+#include "ui/core/objects/uiComponents.h"
 #include "vcl/system/Types.h"
 
 #include <cstdint>

@@ -7,7 +7,7 @@
 #include "rtl/numbers/NumberFormat.h"
 #include "rtl/text/StringUtils.h"
 #include "rtl/variants/VariantConversions.h"
-#include "ui/core/uxResourceStrings.h"
+#include "ui/core/system/uxResourceStrings.h"
 #include "ui/editors/framework/uiEditConsts.h"
 #include "ui/editors/text/uiTextEditLookupData.h"
 #include "ui/editors/text/uiTextEditNumberText.h"

@@ -1,8 +1,8 @@
 #include "ui/editors/text/uiTextEditViewData.h"
 
 #include "rtl/variants/VariantConversions.h"
+#include "ui/core/geometry/uiGeometry.h"
 #include "ui/core/text/uiDrawTextUtils.h"
-#include "ui/core/uiGeometry.h"
 #include "ui/editors/framework/uiEditStyle.h"
 #include "ui/editors/text/uiTextEditProperties.h"
 #include "vcl/graphics/Colors.h"

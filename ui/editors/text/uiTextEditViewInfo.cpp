@@ -1,8 +1,8 @@
 #include "ui/editors/text/uiTextEditViewInfo.h"
 
 #include "rtl/WindowsApi.h"
+#include "ui/core/geometry/uiGeometry.h"
 #include "ui/core/text/uiDrawTextUtils.h"
-#include "ui/core/uiGeometry.h"
 
 #include <algorithm>
 #include <climits>

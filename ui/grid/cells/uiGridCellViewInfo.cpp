@@ -1,6 +1,6 @@
 #include "ui/grid/cells/uiGridCellViewInfo.h"
 
-#include "ui/core/controls/uiControl.h"
+#include "ui/core/controls/control/uiControl.h"
 #include "ui/grid/cells/uiGridHitTests.h"
 
 #include <algorithm>

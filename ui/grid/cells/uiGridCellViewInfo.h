@@ -3,9 +3,9 @@
 // row part): where it is, how its text is aligned and bordered, whether the pointer is over it or pressing it, and
 // which hit test names it.
 
-#include "ui/core/controls/uiMouseTracking.h"
+#include "ui/core/controls/services/uiMouseTracking.h"
+#include "ui/core/geometry/uiGeometry.h"
 #include "ui/core/graphics/uiCanvas.h"
-#include "ui/core/uiGeometry.h"
 #include "vcl/controls/ControlTypes.h"
 #include "vcl/stdctrls/StdCtrlTypes.h"
 #include "vcl/system/Types.h"

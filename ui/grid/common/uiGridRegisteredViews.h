@@ -2,7 +2,7 @@
 // The view classes a designer may offer, with their descriptions ("Table"), sorted by description with those that
 // begin with "DB" after the others. The registry lives from the grid unit's start-up to its shut-down.
 
-#include "ui/core/uiClassRegistries.h"
+#include "ui/core/objects/uiClassRegistries.h"
 
 namespace ui {
 

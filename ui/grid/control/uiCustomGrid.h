@@ -3,7 +3,7 @@
 // the change queue through which the views report what must be laid out or repainted; it decides which top level is
 // active and which view has the focus. TuiGrid is the class the application places on a form.
 
-#include "ui/core/controls/uiControl.h"
+#include "ui/core/controls/control/uiControl.h"
 #include "ui/grid/common/uiGridChangeQueue.h"
 #include "ui/grid/common/uiNavigatorNotifier.h"
 #include "ui/grid/control/uiGridHandlers.h"

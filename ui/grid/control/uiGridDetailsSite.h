@@ -4,7 +4,7 @@
 // height and width follow the active view's wishes within the limits the concrete site gives; tabs are not laid out
 // yet.
 
-#include "ui/core/uiComponents.h"
+#include "ui/core/objects/uiComponents.h"
 #include "vcl/graphics/Colors.h"
 #include "vcl/system/Types.h"
 

@@ -2,7 +2,7 @@
 // The level tree of a grid: the grid's invisible root level holds the top levels, each of which binds one view and
 // may hold child levels. The grid shows the view of its active top level.
 
-#include "ui/core/uiComponents.h"
+#include "ui/core/objects/uiComponents.h"
 #include "vcl/graphics/Colors.h"
 #include "vcl/system/Types.h"
 

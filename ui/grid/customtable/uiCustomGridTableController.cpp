@@ -1,7 +1,7 @@
 #include "ui/grid/customtable/uiCustomGridTableController.h"
 
 #include "rtl/WindowsApi.h"
-#include "ui/data/controller/uiDataProvider.h"
+#include "ui/data/controller/provider/uiDataProvider.h"
 #include "ui/grid/customtable/uiCustomGridTableItem.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"

@@ -2,7 +2,7 @@
 
 #include "rtl/core/Exceptions.h"
 #include "rtl/variants/VariantConversions.h"
-#include "ui/core/controls/uiSystemControllers.h"
+#include "ui/core/controls/services/uiSystemControllers.h"
 #include "ui/data/controller/rows/uiDataControllerGroups.h"
 #include "ui/data/controller/uiCustomDataController.h"
 #include "ui/data/values/uiScalarValueTypes.h"

@@ -5,8 +5,8 @@
 
 #include "rtl/text/StringTypes.h"
 #include "rtl/variants/Variant.h"
-#include "ui/core/uiComponents.h"
-#include "ui/core/uiGeometry.h"
+#include "ui/core/geometry/uiGeometry.h"
+#include "ui/core/objects/uiComponents.h"
 #include "ui/data/controller/uiDataControllerTypes.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiGridFilterMRU.h"

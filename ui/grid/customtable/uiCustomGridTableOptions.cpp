@@ -1,8 +1,8 @@
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 
 #include "rtl/core/Exceptions.h"
-#include "ui/data/controller/uiDataControllerSearch.h"
-#include "ui/data/controller/uiDataFilter.h"
+#include "ui/data/controller/filtering/uiDataControllerSearch.h"
+#include "ui/data/controller/filtering/uiDataFilter.h"
 #include "ui/grid/customtable/uiCustomGridTableItem.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
 #include "ui/grid/customtable/uiGridDataController.h"

@@ -1,8 +1,8 @@
 #include "ui/grid/customtable/uiCustomGridTableView.h"
 
 #include "rtl/numbers/NumberConversions.h"
-#include "ui/data/controller/uiDataSummaryItems.h"
-#include "ui/data/controller/uiUpdateControlInfo.h"
+#include "ui/data/controller/links/uiUpdateControlInfo.h"
+#include "ui/data/controller/summary/uiDataSummaryItems.h"
 #include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/grid/customtable/uiCustomGridTableItem.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"

@@ -2,7 +2,7 @@
 // items' widths to their content.
 
 #include "rtl/text/CodePages.h"
-#include "ui/core/controls/uiSystemControllers.h"
+#include "ui/core/controls/services/uiSystemControllers.h"
 #include "ui/data/controller/rows/uiDataControllerGroups.h"
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
 #include "ui/grid/control/uiCustomGrid.h"

@@ -1,8 +1,8 @@
 #include "ui/grid/customtable/uiGridFilterMRU.h"
 
 #include "rtl/io/Streams.h"
+#include "ui/data/controller/filtering/uiDataFilter.h"
 #include "ui/data/controller/uiCustomDataController.h"
-#include "ui/data/controller/uiDataFilter.h"
 #include "ui/data/values/uiVariants.h"
 
 #include <cstring>

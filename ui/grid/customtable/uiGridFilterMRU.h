@@ -5,7 +5,7 @@
 
 #include "rtl/text/StringTypes.h"
 #include "rtl/variants/Variant.h"
-#include "ui/core/uiMRUItems.h"
+#include "ui/core/objects/uiMRUItems.h"
 
 #include <cstdint>
 #include <functional>

@@ -3,7 +3,7 @@
 // with LoadResStringText. The grid unit's start-up lists them in the resource-string repository under
 // uiGridStrsProductKey, its shut-down takes them out.
 
-#include "ui/core/uxResourceStrings.h"
+#include "ui/core/system/uxResourceStrings.h"
 
 namespace ui {
 

@@ -3,7 +3,7 @@
 // group summaries, a header glyph, whether and when equal adjacent cells merge, its own styles and events, and how
 // it stands when it is the view's preview column (out of the visible columns and the customization lists).
 
-#include "ui/core/uiGeometry.h"
+#include "ui/core/geometry/uiGeometry.h"
 #include "ui/grid/customtable/uiCustomGridTableItem.h"
 #include "ui/grid/customtable/uiCustomGridTableItemOptions.h"
 #include "ui/grid/tableview/uiGridTableViewEvents.h"

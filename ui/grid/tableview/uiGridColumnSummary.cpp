@@ -1,7 +1,7 @@
 #include "ui/grid/tableview/uiGridColumnSummary.h"
 
+#include "ui/data/controller/summary/uiDataSummary.h"
 #include "ui/data/controller/uiCustomDataController.h"
-#include "ui/data/controller/uiDataSummary.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 

@@ -6,7 +6,7 @@
 
 #include "rtl/core/Persistent.h"
 #include "rtl/text/StringTypes.h"
-#include "ui/data/controller/uiDataSummaryItems.h"
+#include "ui/data/controller/summary/uiDataSummaryItems.h"
 
 #include <functional>
 

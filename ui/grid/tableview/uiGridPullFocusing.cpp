@@ -1,6 +1,6 @@
 #include "ui/grid/tableview/uiGridPullFocusing.h"
 
-#include "ui/core/controls/uiTimers.h"
+#include "ui/core/controls/services/uiTimers.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridTableController.h"

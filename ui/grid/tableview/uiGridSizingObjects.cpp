@@ -1,6 +1,6 @@
 #include "ui/grid/tableview/uiGridSizingObjects.h"
 
-#include "ui/core/controls/uiControl.h"
+#include "ui/core/controls/control/uiControl.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridTableController.h"

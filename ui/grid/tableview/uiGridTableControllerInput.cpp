@@ -3,7 +3,7 @@
 
 #include "rtl/WindowsApi.h"
 #include "rtl/text/CodePages.h"
-#include "ui/core/controls/uiSystemControllers.h"
+#include "ui/core/controls/services/uiSystemControllers.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/data/controller/rows/uiDataControllerGroups.h"
 #include "ui/data/controller/rows/uiDataControllerInfo.h"

@@ -5,7 +5,7 @@
 
 #include "rtl/text/StringTypes.h"
 #include "rtl/variants/Variant.h"
-#include "ui/data/controller/uiDataSummaryItems.h"
+#include "ui/data/controller/summary/uiDataSummaryItems.h"
 
 #include <vector>
 

@@ -1,8 +1,8 @@
 #include "ui/grid/view/uiCustomGridView.h"
 
 #include "ui/core/painters/looks/uiStandardPainter.h"
+#include "ui/data/controller/links/uiUpdateControlInfo.h"
 #include "ui/data/controller/uiDataController.h"
-#include "ui/data/controller/uiUpdateControlInfo.h"
 #include "ui/grid/control/uiCustomGrid.h"
 #include "ui/grid/view/uiGridChanges.h"
 #include "ui/grid/view/uiGridController.h"

@@ -3,7 +3,7 @@
 // controller, batches updates with BeginUpdate/EndUpdate (which lock the grid's change queue too) and turns every
 // report of a change into a change object posted to the grid: 0 repaint, 1 layout, 2 size.
 
-#include "ui/core/controls/uiControl.h"
+#include "ui/core/controls/control/uiControl.h"
 #include "vcl/system/Types.h"
 
 #include <cstdint>

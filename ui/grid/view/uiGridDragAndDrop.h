@@ -3,7 +3,7 @@
 // later moving a column). It keeps the press point and reaches the view through the site; the site tells it before
 // and after it paints, so that what the drag draws over the view survives a repaint in the middle of the drag.
 
-#include "ui/core/controls/uiDragAndDrop.h"
+#include "ui/core/controls/control/uiDragAndDrop.h"
 #include "vcl/system/Types.h"
 
 namespace ui {

@@ -6,7 +6,7 @@
 
 #include "rtl/core/Component.h"
 #include "rtl/text/StringTypes.h"
-#include "ui/core/controls/uiMouseTracking.h"
+#include "ui/core/controls/services/uiMouseTracking.h"
 #include "vcl/system/Types.h"
 
 #include <memory>

@@ -2,7 +2,7 @@
 // TuiGridSite: a view's own window. Its input goes to the view's controller and its painting to the view's painter;
 // it paints nothing while the view is locked or laid out, or while parked off-screen.
 
-#include "ui/core/controls/uiControl.h"
+#include "ui/core/controls/control/uiControl.h"
 
 #include <memory>
 

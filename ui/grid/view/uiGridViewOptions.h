@@ -2,7 +2,7 @@
 // The options of a view: each property change becomes a view change of its kind (0 repaint, 1 layout, 2 size).
 // Every options object registers with its view, which passes component notifications to it.
 
-#include "ui/core/uiComponents.h"
+#include "ui/core/objects/uiComponents.h"
 #include "vcl/stdctrls/StdCtrlTypes.h"
 
 #include <cstdint>

@@ -2,11 +2,11 @@
 
 #include "rtl/WindowsApi.h"
 #include "rtl/text/Format.h"
+#include "ui/core/geometry/uiAutoWidth.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/painters/uiPainterRegistry.h"
 #include "ui/core/themes/uxOffice11.h"
 #include "ui/core/themes/uxThemeManager.h"
-#include "ui/core/uiAutoWidth.h"
 #include "ui/pagecontrol/statusbar/uxStatusBarPainters.h"
 #include "ui/pagecontrol/statusbar/uxStatusBarTextPanelStyle.h"
 #include "vcl/controls/WinControl.h"

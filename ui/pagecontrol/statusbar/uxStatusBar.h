@@ -5,7 +5,7 @@
 // the bar sits in the bottom-right corner of a sizeable, restored form; clicks become panel events and the
 // application's hint reaches the text panel that carries AutoHint. TuxStatusBar is the bar as forms use it.
 
-#include "ui/core/controls/uiControl.h"
+#include "ui/core/controls/control/uiControl.h"
 #include "ui/pagecontrol/statusbar/uxStatusBarPanels.h"
 
 #include <memory>

@@ -2,7 +2,7 @@
 // The container panel style: a child control of the bar that fills the panel, in which the user places other
 // controls. The control looks like the bar behind it, and with AlignControl its children fill it.
 
-#include "ui/core/controls/uiControl.h"
+#include "ui/core/controls/control/uiControl.h"
 #include "ui/pagecontrol/statusbar/uxStatusBarPanels.h"
 
 namespace ui {

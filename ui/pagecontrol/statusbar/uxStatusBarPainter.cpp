@@ -1,8 +1,8 @@
 #include "ui/pagecontrol/statusbar/uxStatusBarPainter.h"
 
 #include "rtl/WindowsApi.h"
+#include "ui/core/geometry/uiGeometry.h"
 #include "ui/core/graphics/uiCanvas.h"
-#include "ui/core/uiGeometry.h"
 #include "ui/pagecontrol/statusbar/uxStatusBar.h"
 #include "ui/pagecontrol/statusbar/uxStatusBarContainerPanelStyle.h"
 

@@ -1,11 +1,11 @@
 #include "ui/pagecontrol/statusbar/uxStatusBarPainters.h"
 
 #include "rtl/WindowsApi.h"
+#include "ui/core/geometry/uiGeometry.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/themes/uxOffice11.h"
 #include "ui/core/themes/uxThemeManager.h"
 #include "ui/core/themes/uxUxTheme.h"
-#include "ui/core/uiGeometry.h"
 #include "ui/pagecontrol/statusbar/uxStatusBar.h"
 
 namespace ui {

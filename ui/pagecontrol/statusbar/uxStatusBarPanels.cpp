@@ -1,6 +1,6 @@
 #include "ui/pagecontrol/statusbar/uxStatusBarPanels.h"
 
-#include "ui/core/uxException.h"
+#include "ui/core/objects/uxException.h"
 #include "ui/pagecontrol/statusbar/uxStatusBar.h"
 #include "ui/pagecontrol/statusbar/uxStatusBarContainerPanelStyle.h"
 #include "ui/pagecontrol/statusbar/uxStatusBarIndicatorPanelStyles.h"

@@ -6,7 +6,7 @@
 
 #include "rtl/core/Collection.h"
 #include "rtl/core/Events.h"
-#include "ui/core/uiClassRegistries.h"
+#include "ui/core/objects/uiClassRegistries.h"
 #include "ui/pagecontrol/statusbar/uxStatusBarPainter.h"
 #include "vcl/controls/ControlTypes.h"
 #include "vcl/stdctrls/StdCtrlTypes.h"

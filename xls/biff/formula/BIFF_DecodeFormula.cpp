@@ -8,8 +8,8 @@
 #include "xls/biff/stream/BIFF_Utils.h"
 #include "xls/core/base/XLSPlatform.h"
 #include "xls/core/base/Xc12Utils5.h"
-#include "xls/core/formula/BIFF_ExcelFunc.h"
-#include "xls/core/formula/XLSFormulaDecoder.h"
+#include "xls/core/formula/decoder/XLSFormulaDecoder.h"
+#include "xls/core/formula/functions/BIFF_ExcelFunc.h"
 #include "xls/core/model/workbook/Xc12Manager5.h"
 #include "xls/core/model/worksheet/Xc12DataWorksheet5.h"
 

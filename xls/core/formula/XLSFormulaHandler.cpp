@@ -5,10 +5,10 @@
 #include "xls/core/base/XLSPlatform.h"
 #include "xls/core/base/XLSReadLimits.h"
 #include "xls/core/cells/XLSCellMMU.h"
-#include "xls/core/formula/XLSFormulaEncoder.h"
-#include "xls/core/formula/XLSFormulaError.h"
-#include "xls/core/formula/XLSIteratePtgs.h"
-#include "xls/core/formula/XLSPtgWriter.h"
+#include "xls/core/formula/encoder/XLSFormulaEncoder.h"
+#include "xls/core/formula/tokens/XLSFormulaError.h"
+#include "xls/core/formula/tokens/XLSIteratePtgs.h"
+#include "xls/core/formula/tokens/XLSPtgWriter.h"
 #include "xls/core/model/workbook/Xc12Manager5.h"
 
 namespace xls {

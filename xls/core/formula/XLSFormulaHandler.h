@@ -7,9 +7,9 @@
 // One handler serves one call at a time: its tokenizer and decoder are reused.
 
 #include "rtl/text/StringTypes.h"
-#include "xls/core/formula/XLSFormulaDecoder.h"
-#include "xls/core/formula/XLSPtgs.h"
-#include "xls/core/formula/XLSTokenizer.h"
+#include "xls/core/formula/decoder/XLSFormulaDecoder.h"
+#include "xls/core/formula/tokenizer/XLSTokenizer.h"
+#include "xls/core/formula/tokens/XLSPtgs.h"
 #include "xls/core/model/workbook/XLSBIFFServices.h"
 
 #include <cstdint>

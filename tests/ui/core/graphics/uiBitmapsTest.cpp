@@ -6,7 +6,7 @@
 #include "rtl/core/ClassRegistry.h"
 #include "rtl/io/Streams.h"
 #include "tests/ui/core/graphics/GraphicsTestSupport.h"
-#include "ui/core/uxException.h"
+#include "ui/core/objects/uxException.h"
 #include "vcl/system/Win32.h"
 
 #include <gtest/gtest.h>

@@ -6,7 +6,7 @@
 #include "ui/core/painters/looks/uiStandardPainter.h"
 #include "ui/core/painters/looks/uiUltraFlatPainter.h"
 #include "ui/core/painters/uiPainterImages.h"
-#include "ui/core/skins/uxSkinsBuiltIn.h"
+#include "ui/core/skins/painter/uxSkinsBuiltIn.h"
 #include "vcl/graphics/Font.h"
 #include "vcl/graphics/images/Bitmap.h"
 

@@ -8,7 +8,7 @@
 #include "rtl/WindowsApi.h"
 #include "tests/ui/core/graphics/GraphicsTestSupport.h"
 #include "tests/ui/core/painters/PainterOperations.h"
-#include "ui/core/uiGeometry.h"
+#include "ui/core/geometry/uiGeometry.h"
 #include "vcl/graphics/Font.h"
 
 #include <cctype>

@@ -9,8 +9,8 @@
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
+#include "ui/core/geometry/uiArithmetic.h"
 #include "ui/core/painters/uiPainterRegistry.h"
-#include "ui/core/uiArithmetic.h"
 
 #include <algorithm>
 #include <climits>

@@ -4,7 +4,7 @@
 
 #include "rtl/text/StringTypes.h"
 #include "tools/support/PngWriter.h"
-#include "ui/core/skins/uxSkin.h"
+#include "ui/core/skins/elements/uxSkin.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,5 +1,5 @@
 #include "tests/support/TestSupport.h"
-#include "ui/core/uxResourceStrings.h"
+#include "ui/core/system/uxResourceStrings.h"
 #include "ui/data/common/uiDataConsts.h"
 #include "ui/data/common/uiLibraryStrs.h"
 #include "ui/data/filter/uiFilterConsts.h"

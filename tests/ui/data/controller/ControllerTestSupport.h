@@ -3,8 +3,8 @@
 // notices and events it delivers.
 
 #include "rtl/core/Component.h"
+#include "ui/data/controller/links/uiUpdateControlInfo.h"
 #include "ui/data/controller/uiDataController.h"
-#include "ui/data/controller/uiUpdateControlInfo.h"
 
 #include <memory>
 #include <string>

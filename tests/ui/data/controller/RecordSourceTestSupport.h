@@ -2,8 +2,8 @@
 // An in-memory custom record source for the data controller's tests of provider mode.
 
 #include "rtl/variants/VariantConversions.h"
-#include "ui/data/controller/uiCustomRecordSource.h"
-#include "ui/data/controller/uiDataProvider.h"
+#include "ui/data/controller/provider/uiCustomRecordSource.h"
+#include "ui/data/controller/provider/uiDataProvider.h"
 
 #include <map>
 #include <vector>

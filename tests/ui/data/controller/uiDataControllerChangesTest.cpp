@@ -1,10 +1,10 @@
 #include "ControllerTestSupport.h"
 #include "tests/support/TestSupport.h"
+#include "ui/data/controller/links/uiDataListenerLink.h"
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
 #include "ui/data/controller/rows/uiDataSelection.h"
+#include "ui/data/controller/summary/uiDataSummary.h"
 #include "ui/data/controller/uiCustomDataController.h"
-#include "ui/data/controller/uiDataListenerLink.h"
-#include "ui/data/controller/uiDataSummary.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 
 #include <gtest/gtest.h>

@@ -1,13 +1,13 @@
 #include "ControllerTestSupport.h"
 #include "rtl/numbers/FormatSettings.h"
 #include "tests/support/TestSupport.h"
+#include "ui/data/controller/filtering/uiDataFilter.h"
+#include "ui/data/controller/links/uiUpdateControlInfo.h"
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
 #include "ui/data/controller/rows/uiDataSelection.h"
+#include "ui/data/controller/summary/uiDataSummary.h"
+#include "ui/data/controller/summary/uiSummaryFormats.h"
 #include "ui/data/controller/uiDataControllerError.h"
-#include "ui/data/controller/uiDataFilter.h"
-#include "ui/data/controller/uiDataSummary.h"
-#include "ui/data/controller/uiSummaryFormats.h"
-#include "ui/data/controller/uiUpdateControlInfo.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 #include "ControllerTestSupport.h"
 #include "rtl/variants/VariantConversions.h"
 #include "tests/support/TestSupport.h"
+#include "ui/data/controller/provider/uiDataProvider.h"
 #include "ui/data/controller/rows/uiDataControllerGroups.h"
 #include "ui/data/controller/uiDataControllerError.h"
-#include "ui/data/controller/uiDataProvider.h"
 #include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 

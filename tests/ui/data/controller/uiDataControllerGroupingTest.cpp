@@ -1,5 +1,5 @@
 #include "ControllerTestSupport.h"
-#include "ui/core/uxException.h"
+#include "ui/core/objects/uxException.h"
 #include "ui/data/controller/rows/uiDataControllerGroups.h"
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
 #include "ui/data/controller/rows/uiDataControllerLocate.h"

@@ -3,7 +3,7 @@
 #include "ControllerTestSupport.h"
 #include "rtl/variants/VariantConversions.h"
 #include "tests/support/TestSupport.h"
-#include "ui/data/controller/uiDataControllerNotifier.h"
+#include "ui/data/controller/links/uiDataControllerNotifier.h"
 #include "ui/data/storage/uiDataStorage.h"
 #include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/data/values/uiScalarValueTypes.h"

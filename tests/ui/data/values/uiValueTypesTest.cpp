@@ -7,7 +7,7 @@
 #include "rtl/variants/VariantConversions.h"
 #include "tests/support/TestSupport.h"
 #include "tests/ui/data/DataTestSupport.h"
-#include "ui/core/uxStream.h"
+#include "ui/core/encoding/uxStream.h"
 #include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/data/values/uiValueTypeClassList.h"

@@ -4,7 +4,7 @@
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
-#include "ui/core/controls/uiWindowRoutines.h"
+#include "ui/core/controls/routines/uiWindowRoutines.h"
 #include "ui/editors/choice/uiButton.h"
 #include "vcl/system/Win32.h"
 

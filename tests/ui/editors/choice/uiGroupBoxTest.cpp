@@ -11,7 +11,7 @@
 #include "tests/ui/editors/choice/ButtonTestSupport.h"
 #include "tests/ui/editors/framework/EditorPaintingSupport.h"
 #include "ui/core/painters/uiPainterRegistry.h"
-#include "ui/core/skins/uxSkinsLookAndFeelPainter.h"
+#include "ui/core/skins/painter/uxSkinsLookAndFeelPainter.h"
 #include "ui/core/themes/uxThemeManager.h"
 #include "vcl/stdctrls/Edit.h"
 #include "vcl/system/Win32.h"

@@ -1,7 +1,7 @@
 #include "ui/editors/framework/uiEditConsts.h"
 
 #include "tests/support/TestSupport.h"
-#include "ui/core/uxResourceStrings.h"
+#include "ui/core/system/uxResourceStrings.h"
 #include "ui/editors/framework/uiExtEditConsts.h"
 
 #include <gtest/gtest.h>

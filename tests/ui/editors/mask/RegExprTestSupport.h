@@ -2,8 +2,8 @@
 // Helpers of the mask engine's tests: separators the test sets, and the texts of errors and lexems.
 
 #include "tests/support/TestSupport.h"
-#include "ui/editors/mask/uiRegExpr.h"
-#include "ui/editors/mask/uiRegExprSeparators.h"
+#include "ui/editors/mask/regexpr/uiRegExpr.h"
+#include "ui/editors/mask/regexpr/uiRegExprSeparators.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,7 +1,7 @@
 #include "ui/grid/cells/uiGridCellViewInfo.h"
 
 #include "tests/support/ui/TestForms.h"
-#include "ui/core/controls/uiControl.h"
+#include "ui/core/controls/control/uiControl.h"
 #include "ui/grid/cells/uiGridHitTests.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 #include "ui/core/graphics/uiDrawParams.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
 #include "ui/core/styles/uiStyles.h"
-#include "ui/data/controller/uiDataFilter.h"
+#include "ui/data/controller/filtering/uiDataFilter.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/grid/control/uiGridLevel.h"
 #include "ui/grid/customtable/uiCustomGridTableItem.h"

@@ -2,8 +2,8 @@
 
 #include "rtl/WindowsApi.h"
 #include "tests/ui/grid/GridTestSupport.h"
-#include "ui/data/controller/uiDataSummary.h"
-#include "ui/data/controller/uiDataSummaryItems.h"
+#include "ui/data/controller/summary/uiDataSummary.h"
+#include "ui/data/controller/summary/uiDataSummaryItems.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/grid/control/uiGridLevel.h"
 #include "ui/grid/customtable/uiGridDataController.h"

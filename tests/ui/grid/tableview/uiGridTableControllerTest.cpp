@@ -9,7 +9,7 @@
 #include "tests/support/ui/TestForms.h"
 #include "tests/ui/grid/GridTestSupport.h"
 #include "tests/ui/grid/tableview/ApplicationGridView.h"
-#include "ui/core/controls/uiControlScrollBars.h"
+#include "ui/core/controls/control/uiControlScrollBars.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/data/values/uiScalarValueTypes.h"

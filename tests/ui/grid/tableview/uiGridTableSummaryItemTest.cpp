@@ -2,7 +2,7 @@
 
 #include "rtl/variants/VariantConversions.h"
 #include "tests/ui/grid/GridTestSupport.h"
-#include "ui/data/controller/uiDataSummary.h"
+#include "ui/data/controller/summary/uiDataSummary.h"
 #include "ui/grid/control/uiGridLevel.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"

@@ -5,7 +5,7 @@
 #include "ui/core/graphics/uiDrawParams.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
 #include "ui/core/styles/uiStyles.h"
-#include "ui/data/controller/uiDataSummary.h"
+#include "ui/data/controller/summary/uiDataSummary.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/grid/control/uiGridLevel.h"
 #include "ui/grid/customtable/uiGridDataController.h"

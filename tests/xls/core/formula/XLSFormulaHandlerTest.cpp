@@ -2,8 +2,8 @@
 
 #include "tests/xls/core/formula/XLSFormulaTestSupport.h"
 #include "xls/core/cells/XLSCellMMU.h"
-#include "xls/core/formula/XLSIteratePtgs.h"
-#include "xls/core/formula/XLSPtgWriter.h"
+#include "xls/core/formula/tokens/XLSIteratePtgs.h"
+#include "xls/core/formula/tokens/XLSPtgWriter.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,7 +1,7 @@
 #include "ui/core/painters/looks/uiLookDrawing.h"
 
 #include "ui/core/painters/uiPainterImages.h"
-#include "ui/core/uxSystemInfo.h"
+#include "ui/core/system/uxSystemInfo.h"
 
 namespace ui {
 

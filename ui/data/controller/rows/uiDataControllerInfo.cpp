@@ -8,8 +8,8 @@
 #include "ui/data/controller/rows/uiDataSelection.h"
 #include "ui/data/controller/rows/uiSortingBySummaryEngine.h"
 #include "ui/data/controller/rows/uiSortingFieldList.h"
+#include "ui/data/controller/summary/uiDataSummary.h"
 #include "ui/data/controller/uiCustomDataController.h"
-#include "ui/data/controller/uiDataSummary.h"
 
 #include <algorithm>
 

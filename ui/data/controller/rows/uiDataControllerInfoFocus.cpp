@@ -5,8 +5,8 @@
 #include "ui/data/controller/rows/uiDataFocusingInfo.h"
 #include "ui/data/controller/rows/uiDataGroups.h"
 #include "ui/data/controller/rows/uiDataSelection.h"
+#include "ui/data/controller/summary/uiDataSummary.h"
 #include "ui/data/controller/uiCustomDataController.h"
-#include "ui/data/controller/uiDataSummary.h"
 
 #include <algorithm>
 

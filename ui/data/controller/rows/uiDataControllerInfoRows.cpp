@@ -4,6 +4,8 @@
 #include "rtl/core/Exceptions.h"
 #include "rtl/text/Format.h"
 #include "ui/data/common/uiDataConsts.h"
+#include "ui/data/controller/filtering/uiDataFilter.h"
+#include "ui/data/controller/provider/uiDataProvider.h"
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
 #include "ui/data/controller/rows/uiDataGroups.h"
 #include "ui/data/controller/rows/uiDataSelection.h"
@@ -13,8 +15,6 @@
 #include "ui/data/controller/uiCustomDataController.h"
 #include "ui/data/controller/uiDataControllerError.h"
 #include "ui/data/controller/uiDataField.h"
-#include "ui/data/controller/uiDataFilter.h"
-#include "ui/data/controller/uiDataProvider.h"
 
 #include <algorithm>
 #include <numeric>

@@ -1,0 +1,275 @@
+// A container hosting a multi-line edit with both scroll bars, driven as a user drives it: the focus moves into the
+// edit, Tab from the edit leaves the container, characters sent to the container reach the edit, the library's bars
+// lie exactly over the native ones and hide with them, and a caption longer than CreateWindowEx takes reaches the
+// window.
+
+#include "rtl/WindowsApi.h"
+#include "tests/support/ui/GeometryPrinting.h"
+#include "tests/support/ui/MessagePump.h"
+#include "tests/support/ui/SyntheticInput.h"
+#include "tests/support/ui/TestForms.h"
+#include "ui/core/controls/containers/uiContainer.h"
+#include "vcl/controls/drag/DragSession.h"
+#include "vcl/imagelists/ImageList.h"
+#include "vcl/stdctrls/Edit.h"
+#include "vcl/stdctrls/Memo.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace ui {
+namespace {
+
+// A container with built-in bars, as list-like containers have.
+class TMemoContainer : public TuiContainer {
+    RTL_DECLARE_CLASS(TMemoContainer, TuiContainer)
+public:
+    using TuiContainer::TuiContainer;
+    using TuiContainer::UpdateScrollBars;
+
+protected:
+    bool NeedsScrollBars() const override { return true; }
+};
+
+class TuiContainerInnerTest : public testing::Test {
+protected:
+    void SetUp() override {
+        Form = ui_test::ShowNewTestForm(300, 220);
+        Container = new TMemoContainer(Form.get());
+        Container->SetParent(Form.get());
+        Container->SetBounds(10, 10, 160, 120);
+        Container->Style().SetBorderStyle(cbsSingle);
+        Container->Style().SetTransparentBorder(false);
+        Memo = new vcl::TMemo(Form.get());
+        Memo->SetParent(Container);
+        Memo->SetScrollBars(vcl::ssBoth);
+        Container->SetInnerControl(Memo);
+        Next = new vcl::TEdit(Form.get());
+        Next->SetParent(Form.get());
+        Next->SetBounds(10, 150, 100, 24);
+        Container->HandleNeeded();
+        ui_test::ProcessPendingMessages();
+    }
+
+    static vcl::TRect ScreenRectOf(HWND window, LONG objectId) {
+        SCROLLBARINFO info{};
+        info.cbSize = sizeof(info);
+        GetScrollBarInfo(window, objectId, &info);
+        return {info.rcScrollBar.left, info.rcScrollBar.top, info.rcScrollBar.right, info.rcScrollBar.bottom};
+    }
+
+    static vcl::TRect ScreenRectOf(vcl::TWinControl& control) {
+        RECT rect;
+        GetWindowRect(control.Handle(), &rect);
+        return {rect.left, rect.top, rect.right, rect.bottom};
+    }
+
+    ui_test::TFormPtr<vcl::TForm> Form;
+    TMemoContainer* Container = nullptr;
+    vcl::TMemo* Memo = nullptr;
+    vcl::TEdit* Next = nullptr;
+};
+
+TEST_F(TuiContainerInnerTest, TheInnerControlFillsTheClientRectangleInTheStylesColour) {
+    EXPECT_EQ(Memo->Left(), 1);
+    EXPECT_EQ(Memo->Top(), 1);
+    EXPECT_EQ(Memo->Width(), 158);
+    EXPECT_EQ(Memo->Height(), 118);
+    Container->Style().SetColor(vcl::clYellow);
+    EXPECT_EQ(Memo->Color(), vcl::clYellow);
+    Form->Font().SetHeight(-21);
+    EXPECT_EQ(Memo->Font().Height(), -21);
+}
+
+TEST_F(TuiContainerInnerTest, FocusGoesIntoTheInnerControlAndTabLeavesTheContainer) {
+    Container->SetFocus();
+    ui_test::ProcessPendingMessages();
+    EXPECT_EQ(GetFocus(), Memo->WindowHandle());
+    EXPECT_TRUE(Container->Focused());
+    EXPECT_EQ(&Container->ActiveStyle(), &Container->StyleFocused());
+    ui_test::PressKey(VK_TAB);
+    EXPECT_EQ(GetFocus(), Next->WindowHandle());
+    EXPECT_FALSE(Container->Focused());
+    EXPECT_EQ(&Container->ActiveStyle(), &Container->Style());
+}
+
+TEST_F(TuiContainerInnerTest, CharactersSentToTheContainerReachTheInnerControl) {
+    SendMessageW(Container->Handle(), WM_CHAR, u'x', 0);
+    SendMessageW(Container->Handle(), WM_CHAR, u'y', 0);
+    EXPECT_EQ(Memo->Text(), u"xy");
+}
+
+TEST_F(TuiContainerInnerTest, LibraryBarsLieOverTheNativeBarsAndHideWithThem) {
+    std::u16string lines;
+    for (int i = 0; i < 40; ++i) {
+        lines += u"a long line of text that does not fit the width of the memo\r\n";
+    }
+    Memo->SetText(lines);
+    Container->UpdateScrollBars();
+    ASSERT_NE(Container->HScrollBar(), nullptr);
+    ASSERT_TRUE(Container->VScrollBar()->Visible());
+    ASSERT_TRUE(Container->HScrollBar()->Visible());
+    EXPECT_EQ(ScreenRectOf(*Container->VScrollBar()), ScreenRectOf(Memo->Handle(), OBJID_VSCROLL));
+    EXPECT_EQ(ScreenRectOf(*Container->HScrollBar()), ScreenRectOf(Memo->Handle(), OBJID_HSCROLL));
+    EXPECT_GT(Container->VScrollBar()->Max(), 0);
+    // A plain native control does not paint the corner between the bars: no grip.
+    EXPECT_FALSE(Container->InnerSizeGripVisible());
+    // Resized, the container moves its inner control and then the bars after the native ones.
+    Container->SetBounds(10, 10, 200, 100);
+    ui_test::ProcessPendingMessages();
+    EXPECT_EQ(ScreenRectOf(*Container->VScrollBar()), ScreenRectOf(Memo->Handle(), OBJID_VSCROLL));
+    EXPECT_EQ(ScreenRectOf(*Container->HScrollBar()), ScreenRectOf(Memo->Handle(), OBJID_HSCROLL));
+
+    Memo->SetScrollBars(vcl::ssNone);
+    Memo->HandleNeeded();
+    Container->UpdateScrollBars();
+    EXPECT_FALSE(Container->VScrollBar()->Visible());
+    EXPECT_FALSE(Container->HScrollBar()->Visible());
+}
+
+// The window region of window: its box, or the empty rectangle when it has none.
+vcl::TRect WindowRegionBox(HWND window) {
+    const HRGN region = CreateRectRgn(0, 0, 0, 0);
+    RECT box{};
+    const int kind = GetWindowRgn(window, region);
+    if (kind != ERROR && kind != NULLREGION) {
+        GetRgnBox(region, &box);
+    }
+    DeleteObject(region);
+    return {box.left, box.top, box.right, box.bottom};
+}
+
+TEST_F(TuiContainerInnerTest, AChildWindowReachingOutOfTheContainerIsCutToItByAWindowRegion) {
+    auto* child = new vcl::TEdit(Form.get());
+    child->SetParent(Container);
+    child->HandleNeeded();
+    const struct {
+        vcl::TRect Bounds;
+        vcl::TRect Region;
+    } cases[] = {
+        {{120, 100, 200, 140}, {0, 0, 40, 20}},
+        {{-10, -5, 40, 25}, {10, 5, 50, 30}},
+        {{10, 10, 60, 40}, {}},
+        {{-1, 0, 200, 20}, {1, 0, 161, 20}},
+    };
+    for (const auto& test : cases) {
+        child->SetBoundsRect(test.Bounds);
+        EXPECT_EQ(WindowRegionBox(child->WindowHandle()), test.Region) << testing::PrintToString(test.Bounds);
+    }
+    // The inner control fills the client rectangle: it has no region.
+    EXPECT_EQ(WindowRegionBox(Memo->WindowHandle()), vcl::TRect{});
+}
+
+TEST_F(TuiContainerInnerTest, ACaptionLongerThanWindowCreationTakesReachesTheWindow) {
+    auto* titled = new TMemoContainer(Form.get());
+    titled->SetText(std::u16string(70000, u'a'));
+    titled->SetParent(Form.get());
+    titled->HandleNeeded();
+    EXPECT_EQ(GetWindowTextLengthW(titled->Handle()), 70000);
+}
+
+// A memo that gives its own drag images and records a cancelled drag.
+class TDraggedMemo : public vcl::TMemo {
+    RTL_DECLARE_CLASS(TDraggedMemo, vcl::TMemo)
+public:
+    using TMemo::TMemo;
+    vcl::TDragImageList* GetDragImages() override { return Images; }
+    void DragCanceled() override { ++Cancels; }
+    vcl::TDragImageList* Images = nullptr;
+    int Cancels = 0;
+};
+
+// A container whose context menu opens only right of x = 40.
+class TMenuContainer : public TuiContainer {
+    RTL_DECLARE_CLASS(TMenuContainer, TuiContainer)
+public:
+    using TuiContainer::TuiContainer;
+
+protected:
+    bool AllowsContextPopupAt(vcl::TPoint point) const override { return point.X >= 40; }
+};
+
+TEST_F(TuiContainerInnerTest, TheInnerControlIsRepaintedDraggedAndGivenTheCursorWithTheContainer) {
+    ui_test::ProcessPendingMessages();
+    ValidateRect(Memo->Handle(), nullptr);
+    Container->Invalidate();
+    EXPECT_TRUE(GetUpdateRect(Memo->Handle(), nullptr, FALSE));
+    Container->Update();
+    EXPECT_FALSE(GetUpdateRect(Memo->Handle(), nullptr, FALSE));
+
+    Container->SetDragMode(vcl::dmAutomatic);
+    EXPECT_EQ(Memo->DragMode(), vcl::dmAutomatic);
+    Container->SetCursor(vcl::crHandPoint);
+    EXPECT_EQ(Memo->Cursor(), vcl::crHandPoint);
+}
+
+TEST_F(TuiContainerInnerTest, TheInnerControlComesWithTheContainersWindowAndGivesItsDragImagesAndHearsACancel) {
+    // Hidden, the container makes no window until asked.
+    auto* container = new TMemoContainer(Form.get());
+    container->SetVisible(false);
+    container->SetParent(Form.get());
+    container->SetBounds(180, 10, 100, 80);
+    auto* memo = new TDraggedMemo(Form.get());
+    memo->SetParent(container);
+    container->SetInnerControl(memo);
+    ASSERT_FALSE(container->HandleAllocated());
+    EXPECT_FALSE(memo->HandleAllocated());
+    container->HandleNeeded();
+    EXPECT_TRUE(memo->HandleAllocated());
+
+    vcl::TDragImageList images(nullptr);
+    memo->Images = &images;
+    EXPECT_EQ(container->GetDragImages(), &images);
+    container->DragCanceled();
+    EXPECT_EQ(memo->Cancels, 1);
+}
+
+TEST_F(TuiContainerInnerTest, APressOnTheFrameOfAnAutomaticallyDraggedContainerStartsTheFrameworksDrag) {
+    Container->SetDragMode(vcl::dmAutomatic);
+    ui_test::MouseDown(*Container, vcl::mbLeft, {0, 0});
+    EXPECT_EQ(vcl::DragControl(), Container);
+    vcl::EndControlDrag(false);
+    ui_test::MouseUp(*Container, vcl::mbLeft, {0, 0});
+}
+
+TEST_F(TuiContainerInnerTest, TheContextMenuOpensFromTheKeyboardOrWhereTheContainerAllowsIt) {
+    auto* container = new TMenuContainer(Form.get());
+    container->SetParent(Form.get());
+    container->SetBounds(180, 10, 100, 80);
+    container->HandleNeeded();
+    std::vector<vcl::TPoint> asked;
+    container->SetOnContextPopup([&asked](rtl::TObject*, vcl::TPoint point, bool&) { asked.push_back(point); });
+    for (const vcl::TPoint point : {vcl::TPoint{10, 10}, vcl::TPoint{50, 10}}) {
+        const vcl::TPoint screen = container->ClientToScreen(point);
+        SendMessageW(container->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(container->Handle()),
+                     MAKELPARAM(screen.X, screen.Y));
+    }
+    SendMessageW(container->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(container->Handle()), -1);
+    EXPECT_EQ(asked, (std::vector<vcl::TPoint>{{50, 10}, {-1, -1}}));
+}
+
+TEST_F(TuiContainerInnerTest, AlignedChildrenFillWhatTheFrameLeavesOnceTheContainerLaysItselfOut) {
+    // The pointer away from the container, whose hot-tracked frame would be thicker.
+    ui_test::MouseMove(*Form, {290, 210});
+    auto* child = new vcl::TEdit(Form.get());
+    child->SetParent(Container);
+    child->SetAlign(vcl::alTop);
+    child->SetHeight(20);
+    Container->SetBounds(10, 10, 170, 120);
+    EXPECT_EQ(child->BoundsRect(), (vcl::TRect{1, 1, 169, 21}));
+    Container->Style().SetBorderStyle(cbsThick);
+    EXPECT_EQ(child->BoundsRect(), (vcl::TRect{2, 2, 168, 22}));
+}
+
+TEST_F(TuiContainerInnerTest, AContainerHoldingTheFocusItselfHandsItToItsInnerControlWhenMoved) {
+    Memo->SetVisible(false);
+    Container->SetFocus();
+    ASSERT_EQ(GetFocus(), Container->Handle());
+    Memo->SetVisible(true);
+    Container->SetBounds(12, 10, 160, 120);
+    EXPECT_EQ(GetFocus(), Memo->Handle());
+}
+
+} // namespace
+} // namespace ui

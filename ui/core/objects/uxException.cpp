@@ -1,0 +1,7 @@
+#include "ui/core/objects/uxException.h"
+
+namespace ui {
+
+EuxException::~EuxException() = default;
+
+} // namespace ui

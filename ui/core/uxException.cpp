@@ -1,7 +1,0 @@
-#include "ui/core/uxException.h"
-
-namespace ui {
-
-EuxException::~EuxException() = default;
-
-} // namespace ui

@@ -1,9 +1,0 @@
-#include "ui/core/uxResourceStrings.h"
-
-namespace ui {
-
-rtl::UnicodeString LoadResStringText(const TuxResourceString& record) {
-    return record.Text;
-}
-
-} // namespace ui

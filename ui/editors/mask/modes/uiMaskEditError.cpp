@@ -1,0 +1,7 @@
+#include "ui/editors/mask/modes/uiMaskEditError.h"
+
+namespace ui {
+
+EuiMaskEditError::~EuiMaskEditError() = default;
+
+} // namespace ui
