@@ -11,6 +11,7 @@
 #include "tests/ui/grid/tableview/ApplicationGridView.h"
 #include "ui/core/controls/uiControlScrollBars.h"
 #include "ui/core/graphics/uiCanvas.h"
+#include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/grid/control/uiGridLevel.h"
 #include "ui/grid/customtable/uiGridDataController.h"
