@@ -1,7 +1,7 @@
 #include "app/main/ProgramUnits.h"
 
 #include "ui/core/uiCoreUnits.h"
-#include "ui/editors/dropdown/uiComboBox.h"
+#include "ui/editors/dropdown/uiDropDownEditUnit.h"
 #include "ui/editors/framework/uiEditFrameworkUnit.h"
 #include "ui/editors/mask/uiMaskEdit.h"
 #include "ui/editors/text/uiCurrencyEdit.h"
@@ -19,7 +19,7 @@ void InitializeProgramUnits() {
     ui::InitializeTextEditUnit();
     ui::InitializeCurrencyEditUnit();
     ui::InitializeMaskEditUnit();
-    ui::InitializeComboBoxUnit();
+    ui::InitializeDropDownEditUnit();
     ui::InitializeLabelUnit();
     ui::InitializeStatusBarUnit();
     ui::InitializeGridUnit();
@@ -29,7 +29,7 @@ void FinalizeProgramUnits() {
     ui::FinalizeGridUnit();
     ui::FinalizeStatusBarUnit();
     ui::FinalizeLabelUnit();
-    ui::FinalizeComboBoxUnit();
+    ui::FinalizeDropDownEditUnit();
     ui::FinalizeMaskEditUnit();
     ui::FinalizeCurrencyEditUnit();
     ui::FinalizeTextEditUnit();

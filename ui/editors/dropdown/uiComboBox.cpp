@@ -2,7 +2,6 @@
 
 #include "rtl/WindowsApi.h"
 #include "rtl/text/StringUtils.h"
-#include "rtl/variants/VariantCompare.h"
 #include "ui/editors/dropdown/uiComboBoxViewData.h"
 #include "ui/editors/framework/uiEditProperties.h"
 #include "vcl/controls/pointer/Mouse.h"
@@ -24,8 +23,7 @@ const rtl::TMetaclass& TuiComboBoxProperties::GetContainerClass() const {
 }
 
 TuiCustomComboBox::TuiCustomComboBox(rtl::TComponent* owner, const rtl::TMetaclass& propertiesClass)
-    : TuiCustomDropDownEdit(owner, propertiesClass), FLookupData(std::make_unique<TuiComboBoxLookupData>(this)) {
-    FLookupData->SetOnSelectItem([this](rtl::TObject*) { ApplyLookupKey(); });
+    : TuiCustomDropDownEdit(owner, propertiesClass) {
     vcl::TControlStyle style = ControlStyle();
     style.Exclude(vcl::csClickEvents);
     SetControlStyle(style);
@@ -91,49 +89,12 @@ void TuiCustomComboBox::InitViewData(TuiCustomEditViewData& viewData) {
 
 // Items and text.
 
-void TuiCustomComboBox::SetItemIndex(int32_t index) {
-    const int32_t oldIndex = GetItemIndex();
-    {
-        const TuiDropDownFlagScope setting(FSettingItemIndex);
-        FLookupData->SetCurrentKey(rtl::Variant(index));
-        const rtl::Variant value(FLookupData->GetItemDisplayText(FLookupData->GetCurrentKey()));
-        if (!rtl::VarSameValue(value, EditValue())) {
-            const TuiDropDownFlagScope updating(FLookupUpdating);
-            SetEditValue(value);
-        }
+// The list styles paint the text themselves rather than through the inner edit.
+void TuiCustomComboBox::SetDisplayValue(const rtl::Variant& value) {
+    TuiCustomDropDownEdit::SetDisplayValue(value);
+    if (!IsInnerEditShown()) {
+        Invalidate();
     }
-    // The item a form reads with the combo box is no click.
-    if (GetItemIndex() != oldIndex && !ComponentState().Contains(rtl::TComponentState::csLoading)) {
-        SetChangedSinceEnter(false);
-        Click();
-    }
-}
-
-void TuiCustomComboBox::ApplyLookupKey() {
-    if (FSettingItemIndex) {
-        return;
-    }
-    const rtl::Variant value(FLookupData->GetItemDisplayText(FLookupData->GetCurrentKey()));
-    const bool changed = !rtl::VarSameValue(value, EditValue());
-    if (changed && !TryBeginEdit()) {
-        return;
-    }
-    SaveChangeFlags();
-    {
-        const TuiDropDownFlagScope updating(FLookupUpdating);
-        try {
-            TuiCustomEdit::AssignEditValue(value);
-        } catch (...) {
-            RestoreChangeFlags();
-            throw;
-        }
-    }
-    RestoreChangeFlags();
-    if (changed) {
-        SetChangedByUser(true);
-    }
-    SelectAll();
-    Invalidate();
 }
 
 void TuiCustomComboBox::NotifyIfKeyChanged(int32_t oldKey) {
@@ -142,50 +103,19 @@ void TuiCustomComboBox::NotifyIfKeyChanged(int32_t oldKey) {
     }
 }
 
+// A free text follows the items only while the list shows or when the user typed another text than the item's.
 bool TuiCustomComboBox::ShouldSyncList() {
-    if (FLookupUpdating) {
+    if (!TuiCustomDropDownEdit::ShouldSyncList()) {
         return false;
     }
-    if (IsPopupShown()) {
-        return true;
-    }
-    const TuiTextEditingStyle style = GetComboProperties().GetEditingStyle();
-    if (style != tesFree) {
+    if (IsPopupShown() || GetComboProperties().GetEditingStyle() != tesFree) {
         return true;
     }
     if (!HandleAllocated() || !Focused()) {
         return false;
     }
     return rtl::WideUpperCase(GetDisplayText()) !=
-           rtl::WideUpperCase(FLookupData->GetItemDisplayText(FLookupData->GetCurrentKey()));
-}
-
-void TuiCustomComboBox::HandleUserChange() {
-    const int32_t oldKey = GetItemIndex();
-    LockChangeEvents(true);
-    try {
-        TuiCustomDropDownEdit::HandleUserChange();
-        if (ShouldSyncList()) {
-            FLookupData->TextChanged();
-        }
-    } catch (...) {
-        LockChangeEvents(false);
-        throw;
-    }
-    LockChangeEvents(false);
-    if (GetComboProperties().IncrementalSearch()) {
-        NotifyIfKeyChanged(oldKey);
-    }
-}
-
-void TuiCustomComboBox::PropertiesChanged(TuiCustomEditProperties* properties) {
-    if (FLookupData) {
-        FLookupData->PropertiesChanged();
-        if (!FLookupUpdating) {
-            FLookupData->TextChanged();
-        }
-    }
-    TuiCustomDropDownEdit::PropertiesChanged(properties);
+           rtl::WideUpperCase(LookupData().GetItemDisplayText(LookupData().GetCurrentKey()));
 }
 
 bool TuiCustomComboBox::IsEditableText() {
@@ -212,8 +142,8 @@ void TuiCustomComboBox::InitLookupPopup() {
     if (PopupWindow() == nullptr) {
         return;
     }
-    FLookupData->InitializeList(PopupWindow());
-    if (TuiComboBoxListBox* list = FLookupData->ComboListBox()) {
+    LookupData().InitializeList(PopupWindow());
+    if (TuiComboBoxListBox* list = LookupData().ComboListBox()) {
         list->LookAndFeel().SetMaster(&PopupWindow()->Style().LookAndFeel());
     }
 }
@@ -227,15 +157,15 @@ vcl::TSize TuiCustomComboBox::GetPopupContentSize() {
         const int32_t width = properties.DropDownWidth() >= 1 ? properties.DropDownWidth() : Width();
         maxWidth = std::min(width - extent.Left - extent.Right, maxSize.cx);
     }
-    return FLookupData->GetListContentSize(maxSize.cy, maxWidth);
+    return LookupData().GetListContentSize(maxSize.cy, maxWidth);
 }
 
 void TuiCustomComboBox::PositionPopupContent(const vcl::TRect& rect) {
-    FLookupData->PositionList(rect);
+    LookupData().PositionList(rect);
 }
 
 bool TuiCustomComboBox::AdjustPopupContentSize(vcl::TSize& size, vcl::TSize maxSize) {
-    return FLookupData->AdjustListSize(size, maxSize.cy, maxSize.cx);
+    return LookupData().AdjustListSize(size, maxSize.cy, maxSize.cx);
 }
 
 void TuiCustomComboBox::SetupPopupWindow() {
@@ -245,15 +175,15 @@ void TuiCustomComboBox::SetupPopupWindow() {
 
 void TuiCustomComboBox::PreparePopup() {
     TuiCustomDropDownEdit::PreparePopup();
-    if (TuiComboBoxListBox* list = FLookupData->ComboListBox()) {
+    if (TuiComboBoxListBox* list = LookupData().ComboListBox()) {
         list->Invalidate();
     }
 }
 
 void TuiCustomComboBox::PopupWindowShown() {
     TuiCustomDropDownEdit::PopupWindowShown();
-    TuiComboBoxListBox* list = FLookupData->ComboListBox();
-    if (list != nullptr && list->HandleAllocated() && FLookupData->IsPointInList(vcl::Mouse().CursorPos())) {
+    TuiComboBoxListBox* list = LookupData().ComboListBox();
+    if (list != nullptr && list->HandleAllocated() && LookupData().IsPointInList(vcl::Mouse().CursorPos())) {
         SetListSelection(true);
     }
 }
@@ -266,7 +196,7 @@ bool TuiCustomComboBox::TakeListSelectionFlag() {
 
 void TuiCustomComboBox::ApplyPopupSelection() {
     const int32_t oldKey = GetItemIndex();
-    FLookupData->SelectItem();
+    LookupData().SelectItem();
     if (ChangedByUser()) {
         NotifyIfKeyChanged(oldKey);
     }
@@ -290,12 +220,12 @@ void TuiCustomComboBox::SyncListWithPastedText() {
         return;
     }
     const int32_t oldKey = GetItemIndex();
-    FLookupData->TextChanged();
+    LookupData().TextChanged();
     NotifyIfKeyChanged(oldKey);
     const rtl::UnicodeString text = GetDisplayText();
     switch (GetComboProperties().GetEditingStyle()) {
     case tesFree:
-        SetCompletionActive(static_cast<int32_t>(text.size()) == SelStart() && FLookupData->HasItemWithText(text));
+        SetCompletionActive(static_cast<int32_t>(text.size()) == SelStart() && LookupData().HasItemWithText(text));
         break;
     case tesListOnly:
         SetCompletionActive(true);
@@ -315,7 +245,7 @@ void TuiCustomComboBox::Dispatch(vcl::TMessage& message) {
 
 void TuiCustomComboBox::PopupClosed() {
     if (IsDroppedDownFlag()) {
-        FLookupData->SyncListWithCurrentKey();
+        LookupData().SyncListWithCurrentKey();
     }
     TuiCustomDropDownEdit::PopupClosed();
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The combo box: the drop-down editor whose popup lists its items. The text follows the current item (an item index,
-// -1 none): typing searches the items, the arrow and page keys and the wheel step through them, a click in the list
-// or Enter takes the list's item. With the lsFixedList style the text is always one of the items and a focused,
-// closed combo box shows it as a selected item. OnClick fires when ItemIndex changes, never for a mouse click.
+// -1 none): typing searches the items, the arrow and page keys and the wheel step through them (the text editor's
+// lookup), a click in the list or Enter takes the list's item. With the lsFixedList style the text is always one of the
+// items and a focused, closed combo box shows it as a selected item. OnClick fires when ItemIndex changes, never for a
+// mouse click.
 
 #include "ui/editors/dropdown/uiComboBoxListBox.h"
 #include "ui/editors/dropdown/uiComboBoxProperties.h"
@@ -10,11 +11,10 @@
 #include "ui/editors/dropdown/uiEditPopupWindow.h"
 
 #include <cstdint>
-#include <memory>
 
 namespace ui {
 
-class TuiCustomComboBox : public TuiCustomDropDownEdit, public TuiTextEditLookupOwner {
+class TuiCustomComboBox : public TuiCustomDropDownEdit {
     RTL_DECLARE_CLASS(TuiCustomComboBox, TuiCustomDropDownEdit)
 public:
     ~TuiCustomComboBox() override;
@@ -22,12 +22,10 @@ public:
     const rtl::TMetaclass& GetPropertiesClass() const override { return TuiCustomComboBoxProperties::StaticClass(); }
     // The properties in force.
     TuiCustomComboBoxProperties& GetComboProperties();
-    TuiComboBoxLookupData& LookupData() const { return *FLookupData; }
-
-    // The current item; -1 none.
-    int32_t GetItemIndex() const { return FLookupData->CurrentKey(); }
-    // Makes index the current item and shows its text; a change of item clicks the editor.
-    void SetItemIndex(int32_t index);
+    // The text editor's lookup data, which the combo box's properties make with the list of the popup.
+    TuiComboBoxLookupData& LookupData() const {
+        return static_cast<TuiComboBoxLookupData&>(*TuiCustomDropDownEdit::LookupData());
+    }
 
     vcl::TSize GetPopupContentSize() override;
     void PositionPopupContent(const vcl::TRect& rect) override;
@@ -37,6 +35,7 @@ public:
     // clears it.
     bool TakeListSelectionFlag();
     bool IsEditableText() override;
+    void SetDisplayValue(const rtl::Variant& value) override;
 
     // A handler of the own properties or of the properties in force draws the items.
     bool IsOwnerDrawn();
@@ -46,20 +45,13 @@ public:
     void DoDrawItem(TuiCanvas& canvas, int32_t index, const vcl::TRect& rect, vcl::TOwnerDrawState state);
     void DoMeasureItem(int32_t index, int32_t& height);
 
-    // TuiTextEditLookupOwner
-    TuiCustomTextEditProperties& LookupProperties() override { return GetTextProperties(); }
-    rtl::UnicodeString LookupText() override { return GetDisplayText(); }
-    bool IsInEditingEvent() const override { return false; }
-    void SetLookupUpdating(bool value) override { FLookupUpdating = value; }
-    bool CanEditForLookup() override { return TryBeginEdit(); }
-
     // IuiInnerTextEditHost: a click on the text is no click of the combo box.
     void InnerClick(bool doubleClick) override;
 
 protected:
     TuiCustomComboBox(rtl::TComponent* owner, const rtl::TMetaclass& propertiesClass);
 
-    bool CanDropDown() override { return !FLookupData->IsEmpty(); }
+    bool CanDropDown() override { return !LookupData().IsEmpty(); }
     void InitLookupPopup() override;
     void SetupPopupWindow() override;
     void PreparePopup() override;
@@ -67,11 +59,7 @@ protected:
     void PopupOpenedByPaste() override;
     void Dispatch(vcl::TMessage& message) override;
     void PopupWindowShown() override;
-    void PropertiesChanged(TuiCustomEditProperties* properties) override;
-    void HandleUserChange() override;
-    void DoEditKeyDown(uint16_t& key, vcl::TShiftState shift) override;
-    void DoEditKeyPress(char16_t& key) override;
-    bool DoMouseWheel(vcl::TShiftState shift, int32_t wheelDelta, vcl::TPoint mousePos) override;
+    bool ShouldSyncList() override;
     void DblClick() override;
     void MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) override;
     bool IsInnerEditShown() const override;
@@ -79,27 +67,12 @@ protected:
     void AlignInnerControl() override;
 
 private:
-    // The lookup's select-item handler: the editor takes the current item's text as the user's value.
-    void ApplyLookupKey();
-    bool ShouldSyncList();
-    // Moves through the items as the user does; a changed item counts as the user's change and posts with
-    // ImmediatePost.
-    void NavigateAsUser(TuiLookupNavigation direction, bool cycle);
-    bool HandleNavigationKey(uint16_t key, vcl::TShiftState shift);
-    // A character typed into a list style searches the items; false when the style leaves it to the text.
-    bool SearchTypedCharacter(char16_t character);
-    char16_t TypedCharacter(char16_t key);
     void NotifyIfKeyChanged(int32_t oldKey);
     // The list follows a pasted text once the popup shows.
     void SyncListWithPastedText();
     // The own properties and, with a repository item, the properties in force.
     TuiCustomComboBoxProperties& OwnComboProperties() const;
     TuiCustomComboBoxProperties* ItemComboProperties() const;
-
-    std::unique_ptr<TuiComboBoxLookupData> FLookupData;
-    bool FLookupUpdating = false;
-    bool FSettingItemIndex = false;
-    bool FSkipImeTrailByte = false;
 };
 
 class TuiComboBox : public TuiCustomComboBox {

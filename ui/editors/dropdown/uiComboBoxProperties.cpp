@@ -1,5 +1,6 @@
 #include "ui/editors/dropdown/uiComboBoxProperties.h"
 
+#include "ui/editors/dropdown/uiComboBoxListBox.h"
 #include "ui/editors/dropdown/uiComboBoxViewData.h"
 
 namespace ui {
@@ -42,6 +43,11 @@ TuiTextEditingStyle TuiCustomComboBoxProperties::GetEditingStyle() const {
         break;
     }
     return tesFree;
+}
+
+std::unique_ptr<TuiCustomTextEditLookupData>
+TuiCustomComboBoxProperties::CreateLookupData(TuiTextEditLookupOwner* owner) const {
+    return std::make_unique<TuiComboBoxLookupData>(owner);
 }
 
 std::unique_ptr<TuiCustomEditViewData> TuiCustomComboBoxProperties::CreateViewData(TuiCustomEditStyle& style,

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 namespace vcl {
 class TWinControl;
@@ -66,6 +67,8 @@ public:
     int32_t GetDropDownRowCount() const override { return FDropDownRows; }
     bool IsFixedList() const override { return FDropDownListStyle == lsFixedList; }
     bool UsesLookupData() const override { return true; }
+    // The lookup data that also fills and sizes the popup's list.
+    std::unique_ptr<TuiCustomTextEditLookupData> CreateLookupData(TuiTextEditLookupOwner* owner) const override;
     const rtl::TMetaclass& GetPopupWindowClass() const override;
     const rtl::TMetaclass& GetContainerClass() const override;
     std::unique_ptr<TuiCustomEditViewData> CreateViewData(TuiCustomEditStyle& style, bool isInplace,

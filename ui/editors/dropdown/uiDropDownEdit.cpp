@@ -4,6 +4,7 @@
 #include "ui/core/controls/uiPopupHooks.h"
 #include "ui/editors/dropdown/uiDropDownEditViewData.h"
 #include "ui/editors/dropdown/uiEditPopupWindow.h"
+#include "ui/editors/framework/uiEditStyle.h"
 #include "ui/editors/framework/uiEditViewData.h"
 #include "vcl/system/Messages.h"
 
@@ -358,6 +359,15 @@ void TuiCustomDropDownEdit::DestroyWnd() {
     CloseUp(pcrNone);
     PopupClosed();
     TuiCustomMaskEdit::DestroyWnd();
+}
+
+TuiContainerStyleValues TuiCustomDropDownEdit::GetUnpublishedStyleValues() const {
+    TuiContainerStyleValues values = TuiCustomMaskEdit::GetUnpublishedStyleValues();
+    for (const TuiEditStyleValue value :
+         {esvButtonStyle, esvButtonTransparency, esvPopupBorderStyle, esvGradientButtons}) {
+        values.Exclude(value);
+    }
+    return values;
 }
 
 void TuiCustomDropDownEdit::InitViewData(TuiCustomEditViewData& viewData) {

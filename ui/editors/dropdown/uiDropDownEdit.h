@@ -98,6 +98,9 @@ public:
     // A paste into the focused editor that changes its text opens the popup with ImmediateDropDown.
     void PasteFromClipboard() override;
 
+    // The button and popup style values are stored for drop-down editors.
+    TuiContainerStyleValues GetUnpublishedStyleValues() const override;
+
     // IuiInnerTextEditHost
     bool PostsOnTab() const override;
     bool TakePopupKeyHandled() override { return std::exchange(FPopupKeyHandled, false); }
@@ -145,6 +148,10 @@ protected:
     void PropertiesChanged(TuiCustomEditProperties* properties) override;
     void DoEditKeyDown(uint16_t& key, vcl::TShiftState shift) override;
     void DoEditKeyPress(char16_t& key) override;
+    // The popup's list: the wheel over an open popup scrolls it.
+    bool DoMouseWheel(vcl::TShiftState shift, int32_t wheelDelta, vcl::TPoint mousePos) override;
+    // In place the closed popup leaves the navigation keys to the host.
+    bool HasPopupList() const override;
     void MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
     void BeforeTabFocusMove(vcl::TShiftState shift) override;
     void DoExit() override;

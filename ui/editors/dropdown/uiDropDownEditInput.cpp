@@ -1,9 +1,12 @@
 // The drop-down editor's input: the toggle keys, Enter and Escape on an open popup, typed characters that open it,
-// Tab, presses on the button and the text, the focus leaving, and a paste that opens the popup.
+// the wheel over an open list, Tab, presses on the button and the text, the focus leaving, and a paste that opens
+// the popup.
 
 #include "rtl/WindowsApi.h"
 #include "ui/editors/dropdown/uiDropDownEdit.h"
 #include "ui/editors/dropdown/uiEditPopupWindow.h"
+#include "ui/editors/text/uiEditListBox.h"
+#include "vcl/system/Messages.h"
 
 #include <utility>
 
@@ -88,6 +91,28 @@ void TuiCustomDropDownEdit::DoEditKeyPress(char16_t& key) {
         return;
     }
     TuiCustomMaskEdit::DoEditKeyPress(key);
+}
+
+bool TuiCustomDropDownEdit::HasPopupList() const {
+    return !IsInplace() || IsPopupShown();
+}
+
+// The list's own window would hand the wheel to its form; the list takes it directly.
+bool TuiCustomDropDownEdit::DoMouseWheel(vcl::TShiftState shift, int32_t wheelDelta, vcl::TPoint mousePos) {
+    if (TuiCustomMaskEdit::DoMouseWheel(shift, wheelDelta, mousePos)) {
+        return true;
+    }
+    TuiCustomTextEditLookupData* lookup = LookupData();
+    if (!HasPopupList() || !IsPopupShown() || !GetDropDownProperties().UsesLookupData() || lookup == nullptr ||
+        lookup->IsEmpty()) {
+        return false;
+    }
+    TuiCustomEditListBox* list = lookup->GetListControl();
+    if (list != nullptr && list->HandleAllocated()) {
+        SendMessageW(list->Handle(), vcl::CM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<uint16_t>(wheelDelta)),
+                     MAKELPARAM(mousePos.X, mousePos.Y));
+    }
+    return true;
 }
 
 bool TuiCustomDropDownEdit::PostsOnTab() const {

@@ -137,7 +137,7 @@ void TuiCustomTextEdit::InnerTextChanged() {
     if (FSettingText) {
         return;
     }
-    if (FLookupData != nullptr && !FLookupUpdating && !FNavigatingLookup) {
+    if (FLookupData != nullptr && ShouldSyncList()) {
         FLookupData->TextChanged();
     }
     HandleUserChange();

@@ -113,6 +113,11 @@ protected:
 
     // Only an editor with a list of its own steps through the items with keys and the wheel.
     virtual bool HasPopupList() const { return false; }
+    // Whether the text the user changed looks up its item again; not while the lookup data or a navigation writes it.
+    virtual bool ShouldSyncList() { return !FLookupUpdating && !FNavigatingLookup; }
+    // Moves through the items as the user does (cycle wraps at either end): a move to another item is the user's
+    // change, posted at once with ImmediatePost.
+    void NavigateLookup(TuiLookupNavigation direction, bool cycle);
     // Looks up the typed text and shows the first item it begins, the rest selected; False when none.
     bool LocateAndComplete(rtl::UnicodeString& text);
     // The lookup's current item became the value (its select-item handler).
@@ -150,7 +155,6 @@ private:
     void HandleLookupCharacter(char16_t& key, char16_t typed, bool wasCompleting);
     void HandleLookupKeyDown(uint16_t& key, vcl::TShiftState shift);
     bool NavigatesLookup(uint16_t key) const;
-    void NavigateLookup(TuiLookupNavigation direction);
     // The typed text is written as the user's: shown, then the value.
     void WriteTypedText(const rtl::UnicodeString& text);
     void DoNewLookupDisplayText(const rtl::UnicodeString& text);

@@ -77,7 +77,8 @@ void TuiCustomTextEdit::SetItemIndex(int32_t index) {
             SetEditValue(value);
         }
     }
-    if (GetItemIndex() != oldIndex) {
+    // The item a form reads with the editor is no click.
+    if (GetItemIndex() != oldIndex && !ComponentState().Contains(rtl::TComponentState::csLoading)) {
         SetChangedSinceEnter(false);
         Click();
     }
@@ -313,7 +314,7 @@ void TuiCustomTextEdit::HandleLookupKeyDown(uint16_t& key, vcl::TShiftState shif
     }
     if (NavigatesLookup(key)) {
         if (FLookupData != nullptr && HasPopupList() && !FLookupData->IsEmpty()) {
-            NavigateLookup(NavigationOfKey(key, shift));
+            NavigateLookup(NavigationOfKey(key, shift), false);
             key = 0;
         } else if (key != VK_HOME && key != VK_END) {
             DoAfterKeyDown(key, shift);
@@ -326,14 +327,13 @@ void TuiCustomTextEdit::HandleLookupKeyDown(uint16_t& key, vcl::TShiftState shif
     }
 }
 
-// A move to another item is the user's change; with immediate posting a valid entry is posted at once.
-void TuiCustomTextEdit::NavigateLookup(TuiLookupNavigation direction) {
+void TuiCustomTextEdit::NavigateLookup(TuiLookupNavigation direction, bool cycle) {
     const int32_t oldKey = GetItemIndex();
     LockChangeEvents(true);
     const TuiTextEditScopeExit unlock([this] { LockChangeEvents(false); });
     {
         const auto navigating = RaiseForScope(FNavigatingLookup);
-        FLookupData->Navigate(direction, false);
+        FLookupData->Navigate(direction, cycle);
     }
     if (GetItemIndex() == oldKey) {
         return;
@@ -353,7 +353,7 @@ bool TuiCustomTextEdit::DoMouseWheel(vcl::TShiftState shift, int32_t wheelDelta,
         return false;
     }
     if (TryBeginEdit()) {
-        NavigateLookup(wheelDelta > 0 ? lnPrevious : lnNext);
+        NavigateLookup(wheelDelta > 0 ? lnPrevious : lnNext, false);
     }
     return true;
 }

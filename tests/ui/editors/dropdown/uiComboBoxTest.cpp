@@ -634,6 +634,35 @@ TEST_F(ComboBoxFormTest, ADoubleClickOnTheLastItemOfARevertableComboBoxSelectsTh
     EXPECT_EQ(Shown(), u" 一千 ");
 }
 
+// The text editor's completion: the item's rest selected after the typed prefix, Backspace searching the shorter one.
+TEST_F(ComboBoxFormTest, TypingIntoAFreeListCompletesTheItemAndBackspaceSearchesAgain) {
+    ui::TuiComboBoxProperties& properties = Combo->ComboBoxProperties();
+    FocusFreeListOfFruit();
+    properties.Items().Add(u"Bamboo");
+    properties.SetImmediateDropDown(false);
+    ui_test::TypeText(u"bam");
+    ui_test::ProcessPendingMessages();
+    EXPECT_EQ(Shown(), u"bamboo");
+    EXPECT_EQ(Combo->SelStart(), 3);
+    EXPECT_EQ(Combo->SelLength(), 3);
+    EXPECT_EQ(Combo->GetItemIndex(), 2);
+    Press(VK_BACK);
+    EXPECT_EQ(Shown(), u"banana");
+    EXPECT_EQ(Combo->GetItemIndex(), 1);
+    EXPECT_EQ(rtl::VarToStr(Combo->EditValue()), u"banana");
+    EXPECT_TRUE(Combo->ChangedByUser());
+}
+
+// The combo box stores its button and popup style values; the gradient of the face stays unpublished.
+TEST_F(ComboBoxFormTest, TheStylesPublishTheButtonAndPopupValues) {
+    for (const char16_t* name : {u"ButtonStyle", u"ButtonTransparency", u"PopupBorderStyle", u"GradientButtons"}) {
+        EXPECT_TRUE(Combo->EditStyle(ui::essFocused).IsStylePropertyVisible(name));
+    }
+    for (const char16_t* name : {u"Gradient", u"GradientDirection"}) {
+        EXPECT_FALSE(Combo->Style().IsStylePropertyVisible(name));
+    }
+}
+
 TEST_F(ComboBoxFormTest, ALetterTypedIntoAClosedFreeComboBoxOpensItAndIsTyped) {
     FocusFreeListOfFruit();
     ui_test::TypeText(u"b");
@@ -702,6 +731,27 @@ TEST_F(InplaceComboBoxTest, ImmediatePopupOpensTheListWhenTheEditorIsActivated) 
     ui_test::ProcessPendingMessages();
     EXPECT_FALSE(Edit->DroppedDown());
     Edit->Deactivate();
+}
+
+// In place the arrows move the host's focus while the list is closed; the open list takes them.
+TEST_F(InplaceComboBoxTest, AClosedListLeavesTheArrowsToTheHost) {
+    std::vector<uint16_t> hostKeys;
+    Edit->SetAfterKeyHandler([&hostKeys](rtl::TObject*, uint16_t& key, vcl::TShiftState) { hostKeys.push_back(key); });
+    Edit->Activate(ColumnData);
+    Edit->SetItemIndex(3);
+    ui_test::ProcessPendingMessages();
+    ui_test::PressKey(VK_DOWN);
+    ui_test::ProcessPendingMessages();
+    EXPECT_EQ(Edit->GetItemIndex(), 3);
+    EXPECT_EQ(hostKeys, std::vector<uint16_t>{VK_DOWN});
+    ui_test::PressKey(VK_DOWN, {vcl::ssAlt});
+    ui_test::ProcessPendingMessages();
+    ASSERT_TRUE(Edit->DroppedDown());
+    ui_test::PressKey(VK_DOWN);
+    ui_test::ProcessPendingMessages();
+    EXPECT_EQ(Edit->LookupData().ComboListBox()->ItemIndex(), 4);
+    EXPECT_EQ(hostKeys, std::vector<uint16_t>{VK_DOWN});
+    Close();
 }
 
 TEST_F(InplaceComboBoxTest, AListResizedInPlaceKeepsItsSizeForTheNextActivationInThatColumn) {
