@@ -8,6 +8,7 @@
 #include "ui/core/uiComponents.h"
 #include "ui/core/uiGeometry.h"
 #include "ui/data/controller/uiDataControllerTypes.h"
+#include "ui/editors/framework/uiEditRepository.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiGridFilterMRU.h"
 #include "vcl/system/Types.h"
@@ -20,16 +21,21 @@
 namespace ui {
 
 class TuiCustomEditProperties;
+class TuiCustomGridRecord;
 class TuiCustomGridTableView;
 class TuiCustomGridTableItem;
 class TuiCustomGridTableItemOptions;
 class TuiCustomGridTableItemStyles;
 class TuiGridFilteringDateRanges;
 class TuiGridGroupingDateRanges;
+class TuiGridItemDataBinding;
 
 // Sender, record index, the text to change.
 using TuiGridGetDataTextEvent =
     std::function<void(TuiCustomGridTableItem& sender, int32_t recordIndex, rtl::AnsiString& text)>;
+// Sender, the record (nullptr: none), the properties to show it with (may be replaced).
+using TuiGridGetPropertiesEvent = std::function<void(TuiCustomGridTableItem& sender, TuiCustomGridRecord* record,
+                                                     TuiCustomEditProperties*& properties)>;
 // Sender, stored name, value (read from or written to the layout).
 using TuiGridTableItemGetStoredPropertiesEvent =
     std::function<void(TuiCustomGridTableItem& sender, std::vector<rtl::UnicodeString>& names)>;
@@ -41,7 +47,7 @@ using TuiGridTableItemSetStoredPropertyValueEvent =
 // A stored small integer that must name a value of an enumeration of count values; another raises EConvertError.
 int32_t StoredEnumValue(const rtl::Variant& value, int32_t count, rtl::UnicodeStringView name);
 
-class TuiCustomGridTableItem : public TuiComponent {
+class TuiCustomGridTableItem : public TuiComponent, private IuiEditItemWatcher {
     RTL_DECLARE_CLASS(TuiCustomGridTableItem, TuiComponent)
 public:
     static constexpr int32_t DefaultWidth = 64;
@@ -138,21 +144,42 @@ public:
     // The item's recently used filter values; the view's filtering options set their maximum count.
     TuiGridFilterMRUValueItems& FilterMRUValueItems() { return FFilterMRUValueItems; }
 
-    // The editor that paints and edits the item's cells: its own properties (nullptr without a class), made anew of
-    // the class set; otherwise the default editor registered for the field's value type. nullptr outside a view or
-    // when no editor is registered.
+    // The item's field in the view's data controller: its value type and default editor.
+    TuiGridItemDataBinding& DataBinding() const { return *FDataBinding; }
+    void SetDataBinding(const TuiGridItemDataBinding& value);
+    // Called by the data controller after the field's value type changed.
+    void ValueTypeClassChanged();
+
+    // The editor that paints and edits the item's cells (the properties in use): the repository item's when one is
+    // set, else the item's own (made anew of the class set), else the editor registered for the field's value type.
+    // nullptr outside a view or when none of these exists.
     const rtl::TMetaclass* PropertiesClass() const { return FPropertiesClass; }
     void SetPropertiesClass(const rtl::TMetaclass* value);
+    // The class name of the own properties, empty without them; an unknown name leaves the item without them.
+    rtl::UnicodeString PropertiesClassName() const;
+    void SetPropertiesClassName(rtl::UnicodeStringView value);
     TuiCustomEditProperties* Properties() const { return FProperties.get(); }
+    // Assigns into the own properties; nothing when either side is missing.
+    void SetProperties(const TuiCustomEditProperties* value);
+    // Not owned: the item stops using it when it is destroyed.
+    TuiEditRepositoryItem* RepositoryItem() const { return FRepositoryItem; }
+    void SetRepositoryItem(TuiEditRepositoryItem* value);
+    // The properties in use, told of the item's default values provider.
     TuiCustomEditProperties* GetProperties() const;
+    // For one record: OnGetProperties may replace the properties in use.
+    TuiCustomEditProperties* GetPropertiesForRecord(TuiCustomGridRecord* record);
+    // For a record index: the record's properties when OnGetProperties is assigned and the record exists.
+    TuiCustomEditProperties* GetPropertiesForRecordIndex(int32_t recordIndex);
+    void SetOnGetProperties(TuiGridGetPropertiesEvent handler);
 
     // Clears the assigned caption, header alignments and width.
     void RestoreDefaults();
     // 0 repaint, 1 layout, 2 size; nothing outside a view.
     void Changed(int32_t kind);
 
-    // The stored layout: "Index", "Visible", "SortOrder", "SortIndex", "WasVisibleBeforeGrouping", then the names
-    // OnGetStoredProperties adds. A value outside its range or of the wrong kind raises EConvertError.
+    // The stored layout: "AlignmentHorz" (with properties in use), "Index", "Visible", "SortOrder", "SortIndex",
+    // "WasVisibleBeforeGrouping", then the names OnGetStoredProperties adds. A value outside its range or of the wrong
+    // kind raises EConvertError.
     virtual void GetStoredProperties(std::vector<rtl::UnicodeString>& names);
     virtual void GetStoredPropertyValue(rtl::UnicodeStringView name, rtl::Variant& value);
     virtual void SetStoredPropertyValue(rtl::UnicodeStringView name, const rtl::Variant& value);
@@ -179,6 +206,18 @@ private:
     friend class TuiCustomGridTableView;
     void SetGridView(TuiCustomGridTableView* gridView);
     bool CanApplyToDataController() const;
+    bool IsDestroying() const { return ComponentState().Contains(rtl::TComponentState::csDestroying); }
+
+    void ItemRemoved(TuiEditRepositoryItem* item) override;
+    void ItemPropertiesChanged(TuiEditRepositoryItem* item) override;
+    // Works out the properties in use again; the data controller rebuilds its rows when there are some.
+    void UpdatePropertiesValue();
+    void ReleaseDefaultRepositoryItem();
+    // The view's sorting follows the new texts when the item sorts or groups; else the view is sized again.
+    void PropertiesChanged();
+    void OwnPropertiesChanged();
+    TuiCustomEditProperties* InitProperties(TuiCustomEditProperties* properties) const;
+    void SetStoredAlignmentHorz(const rtl::Variant& value);
 
     TuiCustomGridTableView* FGridView = nullptr; // not owned
     rtl::UnicodeString FAlternateCaption;
@@ -200,14 +239,19 @@ private:
     bool FVisibleForCustomization = true;
     bool FWasVisibleBeforeGrouping = false;
     std::unique_ptr<TuiCustomGridTableItemOptions> FOptions;
+    std::unique_ptr<TuiGridItemDataBinding> FDataBinding;
     const rtl::TMetaclass* FPropertiesClass = nullptr;
     std::unique_ptr<TuiCustomEditProperties> FProperties;
+    TuiCustomEditProperties* FPropertiesValue = nullptr;     // in use; not owned unless FProperties
+    TuiEditRepositoryItem* FRepositoryItem = nullptr;        // not owned; watched
+    TuiEditRepositoryItem* FDefaultRepositoryItem = nullptr; // not owned; watched
     std::unique_ptr<TuiGridGroupingDateRanges> FGroupingDateRanges;
     std::unique_ptr<TuiGridFilteringDateRanges> FFilteringDateRanges;
     TuiGridDateTimeGrouping FDateTimeGrouping = dtgDefault;
     std::unique_ptr<TuiCustomGridTableItemStyles> FStyles;
     TuiGridFilterMRUValueItems FFilterMRUValueItems;
     TuiGridGetDataTextEvent FOnGetDataText;
+    TuiGridGetPropertiesEvent FOnGetProperties;
     TuiGridTableItemGetStoredPropertiesEvent FOnGetStoredProperties;
     TuiGridTableItemGetStoredPropertyValueEvent FOnGetStoredPropertyValue;
     TuiGridTableItemSetStoredPropertyValueEvent FOnSetStoredPropertyValue;

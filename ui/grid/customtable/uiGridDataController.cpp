@@ -76,6 +76,13 @@ rtl::AnsiString TuiGridDataController::GetDisplayText(int32_t recordIndex, int32
     return text;
 }
 
+void TuiGridDataController::ItemValueTypeClassChanged(int32_t itemIndex) {
+    TuiDataController::ItemValueTypeClassChanged(itemIndex);
+    if (TuiCustomGridTableItem* item = TableItem(itemIndex)) {
+        item->ValueTypeClassChanged();
+    }
+}
+
 bool TuiGridDataController::CanSelectRow(int32_t rowIndex) {
     return FGridView.DoCanSelectRecord(GetRowInfo(rowIndex).RecordIndex);
 }

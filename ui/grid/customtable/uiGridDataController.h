@@ -37,6 +37,8 @@ public:
     rtl::Variant GetFilterValue(int32_t recordIndex, const TuiCustomDataField& field) override;
     void BeginUpdate() override;
     void EndUpdate() override;
+    // The item sets up its editor again for the new value type.
+    void ItemValueTypeClassChanged(int32_t itemIndex) override;
     // Loads the records the form's "Data" kept, and frees the kept bytes however the load ends.
     void CheckDeferredChanges() override;
 

@@ -283,8 +283,8 @@ TEST_F(CustomGridTableViewTest, StoredPropertiesNameTheItemsLayout) {
         unknownName = rtl::UnicodeString(name);
     });
     item->GetStoredProperties(names);
-    EXPECT_EQ(names, (std::vector<rtl::UnicodeString>{u"Index", u"Visible", u"SortOrder", u"SortIndex",
-                                                      u"WasVisibleBeforeGrouping", u"Extra"}));
+    EXPECT_EQ(names, (std::vector<rtl::UnicodeString>{u"AlignmentHorz", u"Index", u"Visible", u"SortOrder",
+                                                      u"SortIndex", u"WasVisibleBeforeGrouping", u"Extra"}));
     item->SetStoredPropertyValue(u"Visible", rtl::Variant(false));
     EXPECT_FALSE(item->Visible());
     EXPECT_EQ(View->VisibleItemCount(), 0);
