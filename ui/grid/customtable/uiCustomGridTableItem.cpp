@@ -8,6 +8,7 @@
 #include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/editors/framework/uiEditProperties.h"
 #include "ui/editors/framework/uiEditRepository.h"
+#include "ui/grid/customtable/uiCustomGridTableController.h"
 #include "ui/grid/customtable/uiCustomGridTableItemOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
@@ -520,6 +521,35 @@ void TuiCustomGridTableItem::SetGroupIndex(int32_t value) {
         FWasVisibleBeforeGrouping = FVisible;
     }
     FGridView->DataController().Groups().ChangeItemGroupIndex(FIndex, value);
+}
+
+TuiCustomGridTableController* TuiCustomGridTableItem::TableController() const {
+    return FGridView ? dynamic_cast<TuiCustomGridTableController*>(&FGridView->Controller()) : nullptr;
+}
+
+bool TuiCustomGridTableItem::Focused() const {
+    const TuiCustomGridTableController* controller = TableController();
+    return controller && controller->FocusedItem() == this;
+}
+
+void TuiCustomGridTableItem::SetFocused(bool value) {
+    TuiCustomGridTableController* controller = TableController();
+    if (!controller) {
+        return;
+    }
+    if (value) {
+        controller->SetFocusedItem(this);
+    } else if (Focused()) {
+        controller->SetFocusedItem(NeighbourVisibleItem());
+    }
+}
+
+TuiCustomGridTableItem* TuiCustomGridTableItem::NeighbourVisibleItem() const {
+    const int32_t count = FGridView->VisibleItemCount();
+    if (FVisibleIndex < 0 || count < 2) {
+        return nullptr;
+    }
+    return FGridView->VisibleItems(FVisibleIndex + 1 < count ? FVisibleIndex + 1 : FVisibleIndex - 1);
 }
 
 void TuiCustomGridTableItem::SetTag(int32_t value) {

@@ -22,6 +22,7 @@ namespace ui {
 
 class TuiCustomEditProperties;
 class TuiCustomGridRecord;
+class TuiCustomGridTableController;
 class TuiCustomGridTableView;
 class TuiCustomGridTableItem;
 class TuiCustomGridTableItemOptions;
@@ -134,6 +135,11 @@ public:
     // A DateTime item whose view and own options both filter by the date alone.
     bool IgnoresTimeForFiltering();
 
+    // The table controller's focused item is this one. Unfocusing the focused item hands the focus to the next
+    // visible item, else the previous one, else to none. Nothing in a view without a table controller.
+    bool Focused() const;
+    void SetFocused(bool value);
+
     int32_t Tag() const { return FTag; }
     void SetTag(int32_t value);
 
@@ -206,6 +212,9 @@ private:
     friend class TuiCustomGridTableView;
     void SetGridView(TuiCustomGridTableView* gridView);
     bool CanApplyToDataController() const;
+    TuiCustomGridTableController* TableController() const;
+    // The visible item that takes the focus from this one.
+    TuiCustomGridTableItem* NeighbourVisibleItem() const;
     bool IsDestroying() const { return ComponentState().Contains(rtl::TComponentState::csDestroying); }
 
     void ItemRemoved(TuiEditRepositoryItem* item) override;

@@ -123,6 +123,9 @@ public:
     // The grid's change queue runs them.
     virtual void DataChanged();
     virtual void DataLayoutChanged();
+    // Where the view shows the record at a row index (-1 the new-item record), or only the item's cell of it; empty
+    // when it is not shown. Views without a layout of records show none.
+    virtual vcl::TRect GetRecordBounds(int32_t /*rowIndex*/, const TuiCustomGridTableItem* /*item*/) { return {}; }
 
     // The classes of the data controller's summary items and summary-group links; a descendant that answers others
     // has its data controller remake the summary once it is built.

@@ -1,11 +1,13 @@
 #include "ui/grid/customtable/uiCustomGridTableViewData.h"
 
+#include "rtl/WindowsApi.h"
 #include "rtl/text/CodePages.h"
 #include "rtl/variants/VariantConversions.h"
 #include "ui/data/controller/rows/uiDataControllerGroups.h"
 #include "ui/data/controller/uiCustomDataController.h"
 #include "ui/grid/customtable/uiCustomGridTableItem.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
+#include "ui/grid/customtable/uiGridDataChanges.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/customtable/uiGridDateRanges.h"
 
@@ -89,6 +91,35 @@ void TuiCustomGridRecord::SetSelected(bool value) {
 
 bool TuiCustomGridRecord::CanFocus() {
     return GridView().DoCanFocusRecord(this);
+}
+
+bool TuiCustomGridRecord::GetFocused() const {
+    if (IsNewItemRecord()) {
+        return DataController().NewItemRowFocused();
+    }
+    return !DataController().NewItemRowFocused() && DataController().GetFocusedRowIndex() == FIndex;
+}
+
+void TuiCustomGridRecord::SetFocused(bool value) {
+    if (IsNewItemRecord()) {
+        DataController().SetNewItemRowFocused(value);
+    } else if (value) {
+        DataController().ChangeFocusedRowIndex(FIndex);
+    } else if (GetFocused()) {
+        DataController().ChangeFocusedRowIndex(-1);
+    }
+}
+
+void TuiCustomGridRecord::Invalidate(TuiCustomGridTableItem* item) {
+    GridView().PostChange(std::make_unique<TuiGridRecordChange>(&GridView(), item, FIndex));
+}
+
+void TuiCustomGridRecord::KeyDown(uint16_t& key, vcl::TShiftState /*shift*/) {
+    if ((key != VK_ADD && key != VK_SUBTRACT) || !GetExpandable()) {
+        return;
+    }
+    SetExpanded(key == VK_ADD);
+    key = 0;
 }
 
 rtl::AnsiString TuiCustomGridRecord::GetDisplayText(int32_t itemIndex) {

@@ -9,6 +9,7 @@
 #include "rtl/variants/Variant.h"
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
 #include "ui/grid/view/uiGridViewHandler.h"
+#include "vcl/system/Types.h"
 
 #include <cstdint>
 #include <memory>
@@ -57,6 +58,14 @@ public:
     virtual bool GetSelected() const;
     virtual void SetSelected(bool value);
     virtual bool CanFocus();
+    // The data controller's focused row (or focused new-item row) is this record's. Unfocusing the focused record
+    // leaves no record focused.
+    bool GetFocused() const;
+    void SetFocused(bool value);
+    // Repaints the record, or only the item's cell of it, where the view shows it.
+    void Invalidate(TuiCustomGridTableItem* item = nullptr);
+    // Numeric-keypad plus and minus expand and collapse an expandable record and are consumed; other keys are left.
+    virtual void KeyDown(uint16_t& key, vcl::TShiftState shift);
 
     virtual rtl::AnsiString GetDisplayText(int32_t itemIndex);
     virtual rtl::Variant GetValue(int32_t itemIndex);
