@@ -286,6 +286,22 @@ bool TuiCustomGridTableItem::IgnoresTimeForFiltering() {
            FGridView->DateTimeHandling().IgnoreTimeForFiltering() && Options().IgnoreTimeForFiltering();
 }
 
+TuiGridDateTimeFilters TuiCustomGridTableItem::GetDateTimeFilters() const {
+    return FGridView ? FGridView->DateTimeHandling().Filters() : TuiGridDateTimeFilters{};
+}
+
+bool TuiCustomGridTableItem::SupportsDateTimeFilters(bool relative) const {
+    if (!CanApplyToDataController() ||
+        FGridView->DataController().GetItemValueTypeClass(FIndex) != &TuiDateTimeValueType::Instance()) {
+        return false;
+    }
+    const TuiGridDateTimeFilters filters = GetDateTimeFilters();
+    if (!relative) {
+        return filters.Contains(dtfMonths) || filters.Contains(dtfYears);
+    }
+    return !(filters - TuiGridDateTimeFilters{dtfMonths, dtfYears}).IsEmpty();
+}
+
 bool TuiCustomGridTableItem::UsesGroupingDateRanges() const {
     return CanApplyToDataController() &&
            FGridView->DataController().GetItemValueTypeClass(FIndex) == &TuiDateTimeValueType::Instance() &&

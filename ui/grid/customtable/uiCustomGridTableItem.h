@@ -134,6 +134,11 @@ public:
     bool UsesGroupingDateRanges() const;
     // A DateTime item whose view and own options both filter by the date alone.
     bool IgnoresTimeForFiltering();
+    // The view's date-time filters; none outside a view.
+    TuiGridDateTimeFilters GetDateTimeFilters() const;
+    // A DateTime item offers relative periods (relative) or year and month ranges (not relative) when its
+    // date-time filters name some.
+    bool SupportsDateTimeFilters(bool relative) const;
 
     // The table controller's focused item is this one. Unfocusing the focused item hands the focus to the next
     // visible item, else the previous one, else to none. Nothing in a view without a table controller.

@@ -10,6 +10,7 @@
 #include "ui/grid/customtable/uiGridDataChanges.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/customtable/uiGridDateRanges.h"
+#include "ui/grid/customtable/uiGridFilterValueList.h"
 
 #include <algorithm>
 
@@ -212,6 +213,20 @@ TuiCustomGridRecord* TuiCustomGridTableViewData::GetRecordForKind(int32_t kind, 
 
 int32_t TuiCustomGridTableViewData::RecordKindOf(const TuiCustomGridRecord* record) const {
     return record != nullptr && record == FNewItemRecord.get() ? 1 : 0;
+}
+
+const rtl::TMetaclass& TuiCustomGridTableViewData::GetFilterValueListClass() const {
+    return TuiGridFilterValueList::StaticClass();
+}
+
+std::unique_ptr<TuiGridFilterValueList> TuiCustomGridTableViewData::CreateFilterValueList() {
+    const rtl::TMetaclass& listClass = GetFilterValueListClass();
+    if (!listClass.InheritsFrom(TuiGridFilterValueList::StaticClass())) {
+        throw rtl::EInvalidCast(u"Invalid class typecast");
+    }
+    TuiFilterCriteria* filter = &TableView().DataController().Filter();
+    return std::unique_ptr<TuiGridFilterValueList>(
+        static_cast<TuiGridFilterValueList*>(listClass.CreateInstance(filter)));
 }
 
 void TuiCustomGridTableViewData::Refresh(int32_t rowCount) {

@@ -21,6 +21,7 @@ class TuiCustomDataController;
 class TuiCustomGridTableItem;
 class TuiCustomGridTableView;
 class TuiCustomGridTableViewData;
+class TuiGridFilterValueList;
 
 class TuiCustomGridRecord : public rtl::TObject {
 public:
@@ -122,6 +123,10 @@ public:
     // The text of the grouping range that holds the record's value ("Today", a month), else the record's display
     // text.
     rtl::AnsiString GetRangeDisplayText(int32_t recordIndex, int32_t itemIndex);
+
+    // The list a filter drop-down of the view fills: of GetFilterValueListClass, over the data controller's filter.
+    virtual const rtl::TMetaclass& GetFilterValueListClass() const;
+    std::unique_ptr<TuiGridFilterValueList> CreateFilterValueList();
 
     // Frees every record and holds rowCount empty entries; the view is sized again.
     virtual void Refresh(int32_t rowCount);
