@@ -185,4 +185,40 @@ TEST_F(SalesListToInvoiceFile, TheSameListAsAnExcel97WorkbookGivesTheSameFile) {
     ExpectGoldenFile();
 }
 
+// The list the end-to-end run of the program imports, with the fields its driver types, against the invoice file
+// written by hand for it: the same records, messages and bytes from the .xlsx and from its .xls twin.
+class AcceptanceListToInvoiceFile : public InvoiceExport, public testing::WithParamInterface<const char*> {};
+
+TEST_P(AcceptanceListToInvoiceFile, GivesTheHandWrittenFile) {
+    const app::TInvoiceHeader typed{u"上海某某贸易有限公司",
+                                    u"91310000MA1K000000",
+                                    u"中国银行上海分行 123456789",
+                                    u"上海市浦东新区某路1号 021-12345678",
+                                    u"张三李四王五赵六",
+                                    u"王小明",
+                                    u"33.0"};
+    xls::TXLSSpreadsheet spreadsheet(nullptr);
+    app_test::TRecordingView view;
+    app::TSalesListImport import(spreadsheet, Records, view, Messages);
+    const std::optional<app::TTotalsTexts> totals =
+        import.Import(test_support::DataPath(GetParam()), true, 0, u" 一千 ");
+    ASSERT_TRUE(totals);
+    EXPECT_EQ(Records.GetRecordCount(), 5) << "the totals row ends the list";
+    ASSERT_TRUE(Export(true, typed));
+    EXPECT_EQ(Messages.Shown,
+              (std::vector<std::string>{
+                  "message: 第6行第13列数据格式错误，请参照模板填写开票清单表格。（String）",
+                  "information: 本开票清单合计数\r\n\r\n　含税金额合计：1485.65\r\n"
+                  "不含税金额合计：1320.93\r\n　　　税额合计：164.72",
+                  "warning: 请注意，这张发票的金额合计数超过了设置的发票开票限额【一千】!",
+                  "information: " + Utf8(FileName) + "\r\n文件导出成功！\r\n请在开票软件中导入该.xml文件并开具发票。",
+              }));
+    const std::string expected = app_test::ReadFileBytes(test_support::DataPath("app/acceptance-list.xml"));
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(app_test::ReadFileBytes(FileName), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(ExcelFormats, AcceptanceListToInvoiceFile,
+                         testing::Values("app/acceptance-list.xlsx", "app/acceptance-list.xls"));
+
 } // namespace

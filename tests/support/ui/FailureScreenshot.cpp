@@ -52,13 +52,14 @@ bool SaveScreenshot(const std::wstring& path) {
            fwrite(pixels.data(), pixelBytes, 1, output.get()) == 1;
 }
 
-namespace {
-
-std::wstring ScreenshotFolder() {
+std::wstring ScreenshotPath(const std::string& name) {
     wchar_t folder[MAX_PATH] = {};
     const DWORD length = GetEnvironmentVariableW(L"TALLYVANE_UI_SCREENSHOT_DIR", folder, MAX_PATH);
-    return length > 0 && length < MAX_PATH ? std::wstring(folder) + L"\\" : std::wstring();
+    const std::wstring prefix = length > 0 && length < MAX_PATH ? std::wstring(folder) + L"\\" : std::wstring();
+    return prefix + std::wstring(name.begin(), name.end()) + L".bmp";
 }
+
+namespace {
 
 // The screen is taken at the first failed assertion of a test, while the test's windows still stand.
 class TFailureScreenshots final : public testing::EmptyTestEventListener {
@@ -70,8 +71,7 @@ class TFailureScreenshots final : public testing::EmptyTestEventListener {
             return;
         }
         FTaken = true;
-        const std::string name = std::string(test->test_suite_name()) + "." + test->name() + ".bmp";
-        const std::wstring path = ScreenshotFolder() + std::wstring(name.begin(), name.end());
+        const std::wstring path = ScreenshotPath(std::string(test->test_suite_name()) + "." + test->name());
         if (SaveScreenshot(path)) {
             std::printf("screenshot of the failed test: %ls\n", path.c_str());
         }

@@ -9,5 +9,8 @@ namespace ui_test {
 
 // Saves the screen as a 32-bit BMP file; false when it could not be captured or written.
 bool SaveScreenshot(const std::wstring& path);
+// Where a screenshot of that name (without extension) is kept: "<name>.bmp" in the folder of
+// TALLYVANE_UI_SCREENSHOT_DIR, else in the current folder.
+std::wstring ScreenshotPath(const std::string& name);
 
 } // namespace ui_test

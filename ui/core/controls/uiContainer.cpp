@@ -7,6 +7,7 @@
 #include "ui/core/painters/uiLookAndFeels.h"
 #include "ui/core/themes/uxOffice11.h"
 #include "ui/core/themes/uxUxTheme.h"
+#include "ui/core/uiArithmetic.h"
 #include "ui/core/uxSystemInfo.h"
 #include "vcl/controls/ControlTypes.h"
 #include "vcl/system/Messages.h"
@@ -31,13 +32,15 @@ bool PointInRect(const vcl::TRect& rect, vcl::TPoint point) {
 // Sets a flag for the life of the holder.
 class TFlagScope {
 public:
-    explicit TFlagScope(bool& flag) : FFlag(flag) { FFlag = true; }
-    ~TFlagScope() { FFlag = false; }
+    // Raises flag for the scope when raise holds.
+    explicit TFlagScope(bool& flag, bool raise = true) : FFlag(flag), FPrevious(flag) { FFlag = FPrevious || raise; }
+    ~TFlagScope() { FFlag = FPrevious; }
     TFlagScope(const TFlagScope&) = delete;
     TFlagScope& operator=(const TFlagScope&) = delete;
 
 private:
     bool& FFlag;
+    bool FPrevious;
 };
 
 } // namespace
@@ -257,7 +260,12 @@ bool TuiContainer::IsReadyForLayout() const {
 bool TuiContainer::RecalculateAtPoint(vcl::TPoint point, int32_t /*button*/, vcl::TShiftState shift,
                                       bool /*hotTracking*/) {
     const bool hot = IsShiftMoveOnly(shift) && ActiveStyle().HotTrack();
+    const vcl::TRect previousClient = FViewInfo->ClientRect;
     CalculateViewInfo(point, hot);
+    // Aligned children fill what the frame leaves.
+    if (FViewInfo->ClientRect != previousClient) {
+        Realign();
+    }
     AlignInnerControl();
     ApplyStyleToInnerControl();
     ApplyWindowRegion();
@@ -317,7 +325,8 @@ void TuiContainer::CalculateViewInfo(vcl::TPoint point, bool hot) {
     view.Bounds = {0, 0, Width(), Height()};
     view.BorderRect = DeflateRect(view.Bounds, BorderExtensionRect());
     view.ClientRect = view.BorderRect;
-    view.BorderWidth = GetContainerBorderWidth(view.BorderStyle);
+    view.Painter = Style().LookAndFeel().SkinPainter();
+    view.BorderWidth = GetBorderWidthForPainter(view.BorderStyle, view.Painter);
     view.Edges = ActiveStyle().Edges();
     view.Shadow = HasShadow();
     view.BorderColor = FrameColor();
@@ -346,7 +355,8 @@ vcl::TRect TuiContainer::BorderExtensionRect() const {
 
 vcl::TRect TuiContainer::OuterBorderRect() const {
     vcl::TRect rect = DeflateRect({0, 0, Width(), Height()}, BorderExtensionRect());
-    GrowRectByEdges(rect, GetContainerBorderWidth(FViewInfo->BorderStyle), ActiveStyle().Edges());
+    // A skin's frame may be thinner than the margin kept for the classic one.
+    GrowRectByEdges(rect, FViewInfo->BorderWidth, ActiveStyle().Edges());
     return rect;
 }
 
@@ -383,6 +393,9 @@ vcl::TColor TuiContainer::FrameColor() const {
     const TuiContainerStyle& active = ActiveStyle();
     const bool designing = ComponentState().Contains(rtl::TComponentState::csDesigning);
     const bool emphasis = HasState(csfFocused) || (HasState(csfHot) && active.HotTrack()) || (designing && Enabled());
+    if (FViewInfo->Painter != nullptr) {
+        return FViewInfo->Painter->ContainerBorderColorFor(emphasis);
+    }
     const TuiContainerBorderStyle style = active.BorderStyle();
     if (style == cbsUltraFlat || style == cbsOffice11) {
         if (!emphasis) {
@@ -393,8 +406,44 @@ vcl::TColor TuiContainer::FrameColor() const {
     return active.BorderColor();
 }
 
+void TuiContainer::StateColors(vcl::TColor& background, vcl::TColor& text) const {
+    background = vcl::clDefault;
+    text = vcl::clDefault;
+    const TuiLookAndFeelPainterClass painter = FViewInfo->Painter;
+    if (painter == nullptr) {
+        return;
+    }
+    const TuiContainerStyle& active = ActiveStyle();
+    const auto assigned = [this, &active](TuiContainerStyleValue value) {
+        return Style().IsStyleValueAssigned(value) || active.IsStyleValueAssigned(value);
+    };
+    if (!assigned(csvTextColor)) {
+        text = painter->EditorTextColorForState(EditorColorState());
+    }
+    if (!ParentColor() && !assigned(csvColor)) {
+        background = painter->EditorBackgroundColorForState(EditorColorState());
+    }
+}
+
+vcl::TFont& TuiContainer::EffectiveFont() const {
+    vcl::TFont& font = ActiveStyle().DisplayFont();
+    vcl::TColor background = vcl::clDefault;
+    vcl::TColor text = vcl::clDefault;
+    StateColors(background, text);
+    if (text != vcl::clDefault) {
+        font.SetColor(text);
+    }
+    return font;
+}
+
 vcl::TColor TuiContainer::BackgroundColor() const {
     const TuiContainerStyle& active = ActiveStyle();
+    vcl::TColor stateBackground = vcl::clDefault;
+    vcl::TColor stateText = vcl::clDefault;
+    StateColors(stateBackground, stateText);
+    if (stateBackground != vcl::clDefault) {
+        return stateBackground;
+    }
     vcl::TColor color = active.Color();
     if (!FViewInfo->NativeStyle || !Enabled() || active.IsStyleValueAssigned(csvColor)) {
         return color;
@@ -462,6 +511,18 @@ vcl::TRegionHandle TuiContainer::UpdateWindowRegion() const {
 void TuiContainer::ApplyWindowRegion() {
     if (HandleAllocated()) {
         SetWindowRegionIfChanged(WindowHandle(), UpdateWindowRegion());
+    }
+}
+
+void TuiContainer::ChangeScale(int32_t multiplier, int32_t divisor) {
+    {
+        // The container's own font follows the style's, scaled below.
+        const TFlagScope applying(FApplyingStyle, !ParentFont());
+        TuiControl::ChangeScale(multiplier, divisor);
+    }
+    if (multiplier != divisor && Style().AssignedValues().Contains(csvFont)) {
+        vcl::TFont& font = Style().Font();
+        font.SetSize(MulDiv(font.Size(), multiplier, divisor));
     }
 }
 

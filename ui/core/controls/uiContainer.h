@@ -37,6 +37,24 @@ void PostScrollBarsUpdate(TuiContainer& container);
 // neither.
 TuiContainer* FindContainerOfControl(vcl::TControl* control);
 
+// Whether control, or the container whose inner control it is, has its popup open.
+bool IsContainerPopupShown(vcl::TControl* control);
+
+// Which part of a child window its parent container leaves visible: the whole window, or the rectangle Visible (in
+// the child's coordinates).
+struct TuiContainerClipState {
+    bool Whole = true;
+    vcl::TRect Visible;
+    bool operator==(const TuiContainerClipState&) const = default;
+};
+
+// Gives control's window the region of the clip state: none when whole, else the visible rectangle.
+void ApplyWindowRegion(vcl::TWinControl& control, const TuiContainerClipState& clip);
+
+// Whether container takes the message its inner control is about to handle by default; the inner control then leaves
+// it alone. False without an inner control or while the container is being destroyed.
+bool ContainerHandlesInnerMessage(TuiContainer& container, vcl::TMessage& message);
+
 class TuiContainer : public TuiControl, public IuiContainerStyleHost, public IuiMouseTrackingCaller {
     RTL_DECLARE_CLASS(TuiContainer, TuiControl)
 public:
@@ -45,6 +63,9 @@ public:
 
     void Loaded() override;
     void Dispatch(vcl::TMessage& message) override;
+    // Scales the bounds, and the normal style's font when it assigns one (not the container's font, which the style
+    // gives it).
+    void ChangeScale(int32_t multiplier, int32_t divisor) override;
 
     TuiContainerStyle& Styles(TuiContainerStyleState state) const { return FStyles->Styles(state); }
     TuiContainerStyle& Style() const { return FStyles->Style(); }
@@ -54,8 +75,9 @@ public:
     // The style of the current state.
     TuiContainerStyle& ActiveStyle() const;
     const TuiContainerViewInfo& ViewInfo() const { return *FViewInfo; }
-    // The active style's display font.
-    vcl::TFont& EffectiveFont() const { return ActiveStyle().DisplayFont(); }
+    // The active style's display font, in the skin's text colour for the state when a skin draws the container and
+    // the styles assign no text colour.
+    vcl::TFont& EffectiveFont() const;
 
     // Recalculates at the pointer's position (client coordinates when it is over the container or a child window).
     void UpdateContainerHotState(bool hotTracking);
@@ -70,11 +92,57 @@ public:
     void SetInnerControl(vcl::TWinControl* control);
     // While locked the inner control changes its own bounds and the container leaves them alone.
     void LockInnerBoundsChange(bool lock);
+    // The inner control is repainted, dragged and cancelled with the container, and gives the drag images.
+    void Invalidate() override;
+    void Update() override;
+    void SetDragMode(vcl::TDragMode value) override;
+    void DragCanceled() override;
+    vcl::TDragImageList* GetDragImages() override;
     // The container counts as focused while its inner control has the focus.
     bool Focused() const override;
     // Moves the focus on into the inner control.
     void SetFocus() override;
     void WndProc(vcl::TMessage& message) override;
+
+    // What the inner control reports of the user's input (mouse and drag points in the container's client
+    // coordinates): the container raises its own events and hot-tracks as it does for input of its own.
+    void InnerClick() { Click(); }
+    void InnerDblClick() { DblClick(); }
+    // A press on the inner control, which keeps the focus where it is.
+    void InnerMouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y);
+    void InnerMouseMove(vcl::TShiftState shift, int32_t x, int32_t y) { MouseMove(shift, x, y); }
+    void InnerMouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {
+        MouseUp(button, shift, x, y);
+    }
+    void InnerDragOver(rtl::TObject* source, int32_t x, int32_t y, vcl::TDragState state, bool& accept) {
+        DragOver(source, x, y, state, accept);
+    }
+    void InnerDragDrop(rtl::TObject* source, int32_t x, int32_t y) { DragDrop(source, x, y); }
+    // True when the container handled the turn.
+    bool InnerMouseWheel(vcl::TShiftState shift, int32_t wheelDelta, vcl::TPoint mousePos) {
+        return DoMouseWheel(shift, wheelDelta, mousePos);
+    }
+    // A key the container consumes comes back as 0.
+    void InnerKeyDown(uint16_t& key, vcl::TShiftState shift) { KeyDown(key, shift); }
+    void InnerKeyUp(uint16_t& key, vcl::TShiftState shift) { KeyUp(key, shift); }
+    void InnerKeyPress(char16_t& key) { KeyPress(key); }
+    // The focus moved without the container's own window hearing of it: its inner control gained or lost it, or
+    // closing its popup moved it.
+    void NotifyFocusChanged() { FocusChanged(); }
+    // The popup menu the inner control shows: the container's.
+    vcl::TPopupMenu* InnerPopupMenu() const { return GetPopupMenu(); }
+    // Runs a popup-menu short-cut of a key message (CN_KEYDOWN, CN_SYSKEYDOWN); true, with result 1, when it did.
+    bool HandleDialogKey(vcl::TMessage& message);
+    // The corner between the two built-in bars over the inner control, in the inner control's window coordinates;
+    // empty unless both bars show.
+    vcl::TRect InnerScrollBarsCorner() const;
+    // The corner the inner control paints in the look's colour, as the last bar update left it.
+    bool InnerSizeGripVisible() const { return FInnerSizeGripVisible; }
+    const vcl::TRect& InnerSizeGripRect() const { return FInnerSizeGripRect; }
+    // Whether the container's popup is open (drop-down editors have one).
+    virtual bool IsPopupShown() const { return false; }
+    // True while the inner control passes a press on to the container.
+    bool InnerClickInProgress() const { return FInnerClick; }
 
     // IuiContainerStyleHost.
     bool ParentColor() const override { return TuiControl::ParentColor(); }
@@ -110,6 +178,26 @@ protected:
     void GetTabOrderList(std::vector<vcl::TWinControl*>& list) const override;
     void KeyDown(uint16_t& key, vcl::TShiftState shift) override;
     void UpdateScrollBars() override;
+    // Not while the inner control has the focus or passes a press on.
+    bool CanFocusOnClick() const override;
+    // A windowed child that reaches out of rect is cut to it by a window region; the inner control is left to its
+    // own bounds while it changes them.
+    void AlignControls(vcl::TControl* control, vcl::TRect& rect) override;
+    // How much of control rect leaves visible.
+    virtual TuiContainerClipState ControlClipInfo(const vcl::TRect& rect, const vcl::TControl* control) const;
+    // True when the children keep their own tab order and alignment (a group box's).
+    virtual bool KeepsTabOrder() const { return false; }
+
+    // The inner control's window comes with the container's.
+    void CreateHandle() override;
+    // Children align inside the frame: in the view's client rectangle, once it is laid out.
+    void AdjustClientRect(vcl::TRect& rect) override;
+    // A context menu opens from the keyboard, or at a point that allows it.
+    void DoContextPopup(vcl::TPoint mousePos, bool& handled) override;
+    virtual bool AllowsContextPopupAt(vcl::TPoint /*point*/) const { return true; }
+
+    // Whether the container takes a message its inner control would handle by default; here never.
+    virtual bool HandleInnerControlMessage(vcl::TMessage& /*message*/) { return false; }
 
     // The inner control takes the view's background colour and the effective font.
     virtual void ApplyStyleToInnerControl();
@@ -143,6 +231,9 @@ protected:
     virtual vcl::TRect BorderExtensionRect() const;
     // 1 disabled, 0 focused, else 2: the state a painter colours an editor by.
     virtual int32_t EditorColorState() const;
+    // The skin's background and text colours for the state, each clDefault where the styles or the parent's colour
+    // decide, or when no skin draws the container.
+    virtual void StateColors(vcl::TColor& background, vcl::TColor& text) const;
     // The bounds less the margins, grown by the border on the sides that have one.
     virtual vcl::TRect OuterBorderRect() const;
     // Margins the shadow keeps clear of (a group box's caption).
@@ -160,11 +251,17 @@ protected:
     virtual vcl::TRect InnerAreaRect() const;
 
 private:
+    friend bool ContainerHandlesInnerMessage(TuiContainer& container, vcl::TMessage& message);
+
     void CalculateStateAndBorderStyle(vcl::TPoint point, bool hot);
     // Focus messages between the container and its inner control; true when handled here.
     bool HandleFocusMessage(vcl::TMessage& message);
+    // A container that holds the focus itself hands it to its inner control once that can take it.
+    void PassFocusToInnerWhenMoved();
     void TakeParentValue(vcl::TMessage& message);
     bool IsPointerOnFrame(const vcl::TMessage& message) const;
+    // Shows the corner between the bars when both show over an inner control that paints it.
+    void UpdateInnerSizeGrip();
     bool HasInnerWindow() const { return FInnerControl != nullptr && FInnerControl->HandleAllocated(); }
     bool HasState(TuiContainerStateFlag flag) const { return (FViewInfo->ContainerState & flag) != 0; }
 
@@ -175,6 +272,11 @@ private:
     bool FDeferred = false;
     bool FApplyingStyle = false;
     bool FTakingParentValue = false;
+    bool FInnerClick = false;
+    bool FFocusing = false;
+    bool FInnerSizeGripVisible = false;
+    vcl::TRect FInnerSizeGripRect;
+    TuiContainerClipState FInnerClip;
     int32_t FAfterHotTrackCount = 0;
     int32_t FLayoutLockCount = 0;
     int32_t FInnerBoundsLockCount = 0;

@@ -3,6 +3,7 @@
 
 #include "rtl/WindowsApi.h"
 #include "ui/core/controls/uiContainer.h"
+#include "ui/core/controls/uiControlQueries.h"
 #include "ui/core/controls/uiControlRoutines.h"
 #include "ui/core/controls/uiWindowRoutines.h"
 #include "vcl/controls/FormRoot.h"
@@ -43,6 +44,104 @@ TuiContainer* FindContainerOfControl(vcl::TControl* control) {
     }
     auto* inner = dynamic_cast<IuiContainerInnerControl*>(control);
     return inner != nullptr ? inner->GetControlContainer() : nullptr;
+}
+
+bool IsContainerPopupShown(vcl::TControl* control) {
+    const TuiContainer* container = FindContainerOfControl(control);
+    return container != nullptr && container->IsPopupShown();
+}
+
+void ApplyWindowRegion(vcl::TWinControl& control, const TuiContainerClipState& clip) {
+    if (!control.HandleAllocated()) {
+        return;
+    }
+    const HRGN region =
+        clip.Whole ? nullptr
+                   : CreateRectRgn(clip.Visible.Left, clip.Visible.Top, clip.Visible.Right, clip.Visible.Bottom);
+    // The window owns the region from here on.
+    SetWindowRgn(control.WindowHandle(), region, TRUE);
+}
+
+bool ContainerHandlesInnerMessage(TuiContainer& container, vcl::TMessage& message) {
+    return container.FInnerControl != nullptr && !container.IsDestroying() &&
+           container.HandleInnerControlMessage(message);
+}
+
+void TuiContainer::InnerMouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {
+    const vcl::TControlLink link(this);
+    FInnerClick = true;
+    MouseDown(button, shift, x, y);
+    if (link.Alive()) {
+        FInnerClick = false;
+    }
+}
+
+bool TuiContainer::HandleDialogKey(vcl::TMessage& message) {
+    if ((message.Msg != vcl::CN_KEYDOWN && message.Msg != vcl::CN_SYSKEYDOWN) || !IsPopupMenuShortCut(message)) {
+        return false;
+    }
+    message.Result = 1;
+    return true;
+}
+
+bool TuiContainer::CanFocusOnClick() const {
+    return TuiControl::CanFocusOnClick() && !FInnerClick &&
+           !(HasInnerWindow() && GetFocus() == FInnerControl->WindowHandle());
+}
+
+void TuiContainer::Invalidate() {
+    TuiControl::Invalidate();
+    if (FInnerControl != nullptr) {
+        FInnerControl->Invalidate();
+    }
+}
+
+void TuiContainer::Update() {
+    TuiControl::Update();
+    if (FInnerControl != nullptr) {
+        FInnerControl->Update();
+    }
+}
+
+void TuiContainer::SetDragMode(vcl::TDragMode value) {
+    TuiControl::SetDragMode(value);
+    if (FInnerControl != nullptr) {
+        FInnerControl->SetDragMode(value);
+    }
+}
+
+void TuiContainer::DragCanceled() {
+    TuiControl::DragCanceled();
+    if (FInnerControl != nullptr) {
+        FInnerControl->DragCanceled();
+    }
+}
+
+vcl::TDragImageList* TuiContainer::GetDragImages() {
+    return FInnerControl != nullptr ? FInnerControl->GetDragImages() : TuiControl::GetDragImages();
+}
+
+void TuiContainer::CreateHandle() {
+    TuiControl::CreateHandle();
+    if (FInnerControl != nullptr && CanAllocateHandle(FInnerControl)) {
+        FInnerControl->HandleNeeded();
+    }
+    UpdateContainerHotState(false);
+}
+
+void TuiContainer::AdjustClientRect(vcl::TRect& rect) {
+    TuiControl::AdjustClientRect(rect);
+    if (!IsDestroying()) {
+        rect = FViewInfo->ClientRectWithin(rect);
+    }
+}
+
+void TuiContainer::DoContextPopup(vcl::TPoint mousePos, bool& handled) {
+    if (mousePos == uiInvalidPoint || AllowsContextPopupAt(mousePos)) {
+        TuiControl::DoContextPopup(mousePos, handled);
+    } else {
+        handled = true;
+    }
 }
 
 void TuiContainer::SetInnerControl(vcl::TWinControl* control) {
@@ -109,7 +208,20 @@ void TuiContainer::SetFocus() {
     if (ComponentState().Contains(rtl::TComponentState::csDesigning) || Focused()) {
         return;
     }
-    TuiControl::SetFocus();
+    const vcl::TControlLink link(this);
+    FFocusing = true;
+    try {
+        TuiControl::SetFocus();
+    } catch (...) {
+        if (link.Alive()) {
+            FFocusing = false;
+        }
+        throw;
+    }
+    if (!link.Alive()) {
+        return;
+    }
+    FFocusing = false;
     if (HasInnerWindow() && GetFocus() == WindowHandle()) {
         FocusInner();
     }
@@ -140,6 +252,16 @@ bool TuiContainer::HandleFocusMessage(vcl::TMessage& message) {
         return true;
     }
     return message.Msg == WM_KILLFOCUS && HasInnerWindow() && other == FInnerControl->WindowHandle();
+}
+
+void TuiContainer::PassFocusToInnerWhenMoved() {
+    if (FFocusing || !HandleAllocated() || GetFocus() != WindowHandle() || !HasInnerWindow() ||
+        !FInnerControl->CanFocus()) {
+        return;
+    }
+    if (vcl::TFormRoot* form = vcl::ParentFormRoot(this)) {
+        form->FocusControl(FInnerControl);
+    }
 }
 
 // The frame around an inner control shows the arrow, whatever the inner control shows.
@@ -175,6 +297,14 @@ void TuiContainer::WndProc(vcl::TMessage& message) {
     case WM_NCPAINT:
         message.Result = 0;
         return;
+    case WM_WINDOWPOSCHANGING:
+        if (IsDestroying()) {
+            message.Result = 0;
+            return;
+        }
+        TuiControl::WndProc(message);
+        PassFocusToInnerWhenMoved();
+        return;
     case WM_SETCURSOR:
         if (IsPointerOnFrame(message)) {
             ::SetCursor(LoadCursorW(nullptr, IDC_ARROW));
@@ -185,16 +315,70 @@ void TuiContainer::WndProc(vcl::TMessage& message) {
     case UI_UPDATESCROLLBARS:
         UpdateScrollBarsAndGrip(false);
         return;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        // A press on the frame drags the container as the framework drags its controls.
+        if (DragMode() == vcl::dmAutomatic && !ComponentState().Contains(rtl::TComponentState::csDesigning)) {
+            BeginAutoDrag();
+            return;
+        }
+        break;
+    case vcl::CM_CURSORCHANGED:
+        TuiControl::WndProc(message);
+        if (FInnerControl != nullptr) {
+            FInnerControl->SetCursor(Cursor());
+        }
+        return;
     default:
         break;
     }
     TuiControl::WndProc(message);
 }
 
+TuiContainerClipState TuiContainer::ControlClipInfo(const vcl::TRect& rect, const vcl::TControl* control) const {
+    if (control == nullptr) {
+        return {};
+    }
+    const vcl::TRect whole{0, 0, control->Width(), control->Height()};
+    const vcl::TRect bounds = control->BoundsRect();
+    vcl::TRect visible = whole;
+    visible.Left += std::max(rect.Left - bounds.Left, 0);
+    visible.Top += std::max(rect.Top - bounds.Top, 0);
+    visible.Right -= std::max(bounds.Right - rect.Right, 0);
+    visible.Bottom -= std::max(bounds.Bottom - rect.Bottom, 0);
+    return {visible == whole, visible};
+}
+
+void TuiContainer::AlignControls(vcl::TControl* control, vcl::TRect& rect) {
+    if (KeepsTabOrder()) {
+        TuiControl::AlignControls(control, rect);
+        return;
+    }
+    if (FInnerBoundsLockCount > 0 || IsInternalControl(control)) {
+        return;
+    }
+    if (control == nullptr) {
+        TuiControl::AlignControls(control, rect);
+        return;
+    }
+    auto* windowed = dynamic_cast<vcl::TWinControl*>(control);
+    if (FConstructing || windowed == nullptr || !windowed->HandleAllocated()) {
+        return;
+    }
+    const TuiContainerClipState clip = ControlClipInfo(rect, control);
+    if (control == FInnerControl && clip == FInnerClip) {
+        return;
+    }
+    ui::ApplyWindowRegion(*windowed, clip);
+    if (control == FInnerControl) {
+        FInnerClip = clip;
+    }
+}
+
 void TuiContainer::GetTabOrderList(std::vector<vcl::TWinControl*>& list) const {
     const vcl::TFormRoot* form = vcl::ParentFormRoot(this);
-    const bool innerStandsIn =
-        FInnerControl != nullptr && form != nullptr && form->ActiveControl() == FInnerControl && CanFocus();
+    const bool innerStandsIn = !KeepsTabOrder() && FInnerControl != nullptr && form != nullptr &&
+                               form->ActiveControl() == FInnerControl && CanFocus();
     if (!innerStandsIn) {
         TuiControl::GetTabOrderList(list);
         return;
@@ -283,6 +467,41 @@ void TuiContainer::UpdateScrollBarsAndGrip(bool keepBounds) {
                                  std::min(static_cast<int32_t>(info.nPage), static_cast<int32_t>(info.nMax)));
         }
     }
+    UpdateInnerSizeGrip();
+}
+
+vcl::TRect TuiContainer::InnerScrollBarsCorner() const {
+    TuiControlScrollBar* horizontal = HScrollBar();
+    TuiControlScrollBar* vertical = VScrollBar();
+    if (!HasInnerWindow() || horizontal == nullptr || vertical == nullptr || !horizontal->Visible() ||
+        !vertical->Visible()) {
+        return {};
+    }
+    vcl::TRect corner{vertical->Left(), horizontal->Top(), vertical->Left() + vertical->Width(),
+                      horizontal->Top() + horizontal->Height()};
+    MapRectBetweenWindows(WindowHandle(), FInnerControl->WindowHandle(), corner);
+    // Window coordinates of the inner control: its non-client frame counts.
+    const vcl::TRect window = WindowRectOrEmpty(FInnerControl->WindowHandle());
+    vcl::TPoint clientOrigin{0, 0};
+    MapPointBetweenWindows(FInnerControl->WindowHandle(), nullptr, clientOrigin);
+    const int32_t dx = clientOrigin.X - window.Left;
+    const int32_t dy = clientOrigin.Y - window.Top;
+    return {corner.Left + dx, corner.Top + dy, corner.Right + dx, corner.Bottom + dy};
+}
+
+void TuiContainer::UpdateInnerSizeGrip() {
+    const bool visible = dynamic_cast<IuiContainerInnerControl*>(FInnerControl) != nullptr && HasInnerWindow();
+    const vcl::TRect corner = visible ? InnerScrollBarsCorner() : vcl::TRect{};
+    const bool shown = !corner.IsEmpty();
+    if (shown && (!FInnerSizeGripVisible || corner != FInnerSizeGripRect)) {
+        // WM_NCPAINT takes its region in screen coordinates.
+        const vcl::TRect window = WindowRectOrEmpty(FInnerControl->WindowHandle());
+        const vcl::TRegionHandle region(CreateRectRgn(window.Left + corner.Left, window.Top + corner.Top,
+                                                      window.Left + corner.Right, window.Top + corner.Bottom));
+        SendMessageW(FInnerControl->WindowHandle(), WM_NCPAINT, reinterpret_cast<WPARAM>(region.Get()), 0);
+    }
+    FInnerSizeGripVisible = shown;
+    FInnerSizeGripRect = corner;
 }
 
 } // namespace ui

@@ -30,6 +30,14 @@ void TuiContainerViewInfo::Shift(int32_t dx, int32_t dy) {
     }
 }
 
+vcl::TRect TuiContainerViewInfo::ClientRectWithin(const vcl::TRect& rect) const {
+    if (Bounds.IsEmpty()) {
+        return rect;
+    }
+    return {rect.Left + ClientRect.Left - Bounds.Left, rect.Top + ClientRect.Top - Bounds.Top,
+            rect.Right - (Bounds.Right - ClientRect.Right), rect.Bottom - (Bounds.Bottom - ClientRect.Bottom)};
+}
+
 void TuiContainerViewInfo::PaintContents(TuiCanvas& canvas) const {
     if (NativeStyle) {
         PaintNativeContents(canvas);
@@ -52,6 +60,10 @@ void TuiContainerViewInfo::PaintClassicContents(TuiCanvas& canvas) const {
 }
 
 void TuiContainerViewInfo::PaintBorder(TuiCanvas& canvas, const vcl::TRect& rect) const {
+    if (Painter != nullptr && BorderStyle != cbsNone) {
+        canvas.FrameRect(rect, BorderColor, BorderWidth);
+        return;
+    }
     switch (BorderStyle) {
     case cbsSingle:
     case cbsThick:

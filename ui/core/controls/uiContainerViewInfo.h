@@ -5,6 +5,7 @@
 
 #include "ui/core/controls/uiContainerPainting.h"
 #include "ui/core/graphics/uiCanvas.h"
+#include "ui/core/painters/uiLookAndFeelPainters.h"
 #include "ui/core/themes/uxThemeManager.h"
 #include "vcl/graphics/Colors.h"
 #include "vcl/system/Types.h"
@@ -29,6 +30,9 @@ public:
     void Draw(TuiCanvas& canvas) const { PaintContents(canvas); }
     // Moves the rectangles.
     void Shift(int32_t dx, int32_t dy);
+    // The client rectangle the view's margins (between Bounds and ClientRect) leave in rect; rect itself before the
+    // view is laid out.
+    vcl::TRect ClientRectWithin(const vcl::TRect& rect) const;
 
     vcl::TColor BackgroundColor = vcl::clWindow;
     vcl::TColor BorderColor = vcl::clWindowFrame;
@@ -43,6 +47,8 @@ public:
     int32_t NativePart = 0;
     int32_t NativeState = 0;
     bool NativeStyle = false;
+    // The skin's painter when a skin draws the container (its frames are single frames in the skin's colour).
+    TuiLookAndFeelPainterClass Painter = nullptr;
     bool Shadow = false;
     TuxThemedObjectType ThemedObjectType = totEdit;
 

@@ -49,7 +49,11 @@ void DiscardPendingSystemKey() {
 } // namespace
 
 TuiCustomPopupWindow::TuiCustomPopupWindow(vcl::TControl* ownerControl)
-    : TuiPopupWindow(ownerControl), FOwnerControl(ownerControl) {
+    : TuiCustomPopupWindow(ownerControl, [] { return std::make_unique<TuiContainerViewInfo>(); }) {}
+
+TuiCustomPopupWindow::TuiCustomPopupWindow(vcl::TControl* ownerControl,
+                                           const TuiContainerViewInfoFactory& viewInfoFactory)
+    : TuiPopupWindow(ownerControl), FOwnerControl(ownerControl), FViewInfo(viewInfoFactory()) {
     SetFormStyle(vcl::fsNormal);
     SetVisible(false);
     FStyle = std::make_unique<TuiContainerStyle>(this, false);
@@ -65,6 +69,32 @@ void TuiCustomPopupWindow::BeforeDestruction() {
         RemoveShownPopup(this);
     }
     TuiPopupWindow::BeforeDestruction();
+}
+
+void TuiCustomPopupWindow::LayOutViewInfo() {
+    const vcl::TRect client = GetClientRect();
+    FViewInfo->Bounds = client;
+    FViewInfo->BorderRect = client;
+    FViewInfo->ClientRect = client;
+    FViewInfo->BorderStyle = cbsNone;
+    FViewInfo->BorderWidth = 0;
+    FViewInfo->BackgroundColor = Color();
+}
+
+void TuiCustomPopupWindow::Resize() {
+    TuiPopupWindow::Resize();
+    LayOutViewInfo();
+}
+
+// The view's margins hold also for a size it is not laid out for yet (children may align before Resize).
+void TuiCustomPopupWindow::AdjustClientRect(vcl::TRect& rect) {
+    TuiPopupWindow::AdjustClientRect(rect);
+    rect = FViewInfo->ClientRectWithin(rect);
+}
+
+void TuiCustomPopupWindow::Paint() {
+    FViewInfo->Draw(PopupCanvas());
+    DrawFrame();
 }
 
 bool TuiCustomPopupWindow::IsShown() const {
@@ -162,6 +192,7 @@ void TuiCustomPopupWindow::PopupFocused(vcl::TWinControl* control) {
     }
     InitPopup();
     CalculateSize();
+    LayOutViewInfo();
     vcl::TPoint point = CalculatePosition();
     CorrectBoundsToScreen(point);
     {
@@ -406,6 +437,11 @@ void TuiCustomPopupWindow::Dispatch(vcl::TMessage& message) {
             FActivatedWindow = reinterpret_cast<HWND>(message.LParam);
         }
         break;
+    case vcl::CM_COLORCHANGED:
+        TuiPopupWindow::Dispatch(message);
+        LayOutViewInfo();
+        Invalidate();
+        return;
     case WM_ERASEBKGND:
         if (!HasCustomFrame()) {
             message.Result = 1;

@@ -6,12 +6,17 @@
 
 #include "rtl/core/Events.h"
 #include "ui/core/controls/uiContainerStyle.h"
+#include "ui/core/controls/uiContainerViewInfo.h"
 #include "ui/core/controls/uiPopupWindow.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 namespace ui {
+
+// Makes the view info of a popup of a kind of its own.
+using TuiContainerViewInfoFactory = std::function<std::unique_ptr<TuiContainerViewInfo>()>;
 
 class TuiCustomPopupWindow : public TuiPopupWindow {
     RTL_DECLARE_CLASS(TuiCustomPopupWindow, TuiPopupWindow)
@@ -60,6 +65,8 @@ public:
     void EndClosing() { --FClosingCount; }
     // The look the popup's user gives it (a drop-down editor its own); a change calls AfterPopup.
     TuiContainerStyle& Style() const { return *FStyle; }
+    // The layout the popup paints: its frame, background and client rectangle.
+    TuiContainerViewInfo& ViewInfo() const { return *FViewInfo; }
     // The control focused when the popup was shown.
     vcl::TWinControl* ShownFocusedControl() const { return FShownFocusedControl; }
 
@@ -69,7 +76,16 @@ public:
     void SetOnShowing(rtl::TNotifyEvent handler) { FOnShowing = std::move(handler); }
 
 protected:
+    // viewInfoFactory makes the view info of a descendant's own kind.
+    TuiCustomPopupWindow(vcl::TControl* ownerControl, const TuiContainerViewInfoFactory& viewInfoFactory);
     void CreateParams(vcl::TCreateParams& params) override;
+    // The view info paints the popup, then the frame of its border style.
+    void Paint() override;
+    void Resize() override;
+    // Children align inside the view info's client rectangle.
+    void AdjustClientRect(vcl::TRect& rect) override;
+    // Lays the view info out for the popup's size: here the whole client area in the popup's colour, unframed.
+    virtual void LayOutViewInfo();
     void CreateWnd() override;
     void InitPopup() override {}
     void Deactivate() override;
@@ -102,6 +118,7 @@ private:
     rtl::TNotifyEvent FOnShowed;
     rtl::TNotifyEvent FOnShowing;
     std::unique_ptr<TuiContainerStyle> FStyle;
+    std::unique_ptr<TuiContainerViewInfo> FViewInfo;
 };
 
 // Keeps a popup's closing counter raised for a scope.

@@ -80,6 +80,9 @@ TuiCustomInnerListBox::TuiCustomInnerListBox(rtl::TComponent* owner)
     SetParentFont(true);
     vcl::TControlStyle style = ControlStyle();
     style.Exclude(vcl::csOpaque);
+    // The native list box reports clicks and double clicks itself (LBN_SELCHANGE, LBN_DBLCLK): the mouse messages
+    // must not report them a second time.
+    style.Exclude(vcl::csClickEvents);
     style.Include(vcl::csDoubleClicks);
     SetControlStyle(style);
 }
@@ -195,10 +198,24 @@ void TuiCustomInnerListBox::SelectFoundItem(int32_t index) {
     Click();
 }
 
+// Tab moves the focus and Enter is the container's to take (it closes a drop-down list): neither reaches the list
+// box's own handling.
 void TuiCustomInnerListBox::KeyPress(char16_t& key) {
-    // Tab moves the focus; Enter is the container's to take (it closes a drop-down list).
-    if (key == VK_TAB || key == VK_RETURN) {
+    if (key == VK_TAB) {
         key = 0;
+        return;
+    }
+    if (FContainer && key != 0) {
+        const vcl::TControlLink link(this);
+        FContainer->InnerKeyPress(key);
+        if (!link.Alive()) {
+            return;
+        }
+    }
+    if (key == VK_RETURN) {
+        key = 0;
+    }
+    if (key == 0) {
         return;
     }
     TListBox::KeyPress(key);
@@ -207,17 +224,106 @@ void TuiCustomInnerListBox::KeyPress(char16_t& key) {
     }
 }
 
+// The container hears a key first; true when the list box still has a key to handle.
+bool TuiCustomInnerListBox::ContainerLeavesKey(uint16_t& key, vcl::TShiftState shift, bool down) {
+    if (FContainer) {
+        const vcl::TControlLink link(this);
+        if (down) {
+            FContainer->InnerKeyDown(key, shift);
+        } else {
+            FContainer->InnerKeyUp(key, shift);
+        }
+        if (!link.Alive()) {
+            return false;
+        }
+    }
+    return key != 0;
+}
+
+void TuiCustomInnerListBox::KeyDown(uint16_t& key, vcl::TShiftState shift) {
+    if (ContainerLeavesKey(key, shift, true)) {
+        TListBox::KeyDown(key, shift);
+    }
+}
+
 void TuiCustomInnerListBox::KeyUp(uint16_t& key, vcl::TShiftState shift) {
     if (key == VK_TAB) {
+        key = 0;
         return;
     }
-    TListBox::KeyUp(key, shift);
+    if (ContainerLeavesKey(key, shift, false)) {
+        TListBox::KeyUp(key, shift);
+    }
 }
 
 void TuiCustomInnerListBox::Click() {
     TListBox::Click();
     if (FVScrollBar) {
         FVScrollBar->SetPosition(TopIndex());
+    }
+    if (FContainer) {
+        FContainer->InnerClick();
+    }
+}
+
+void TuiCustomInnerListBox::DblClick() {
+    TListBox::DblClick();
+    if (FContainer) {
+        FContainer->InnerDblClick();
+    }
+}
+
+void TuiCustomInnerListBox::MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {
+    const vcl::TControlLink link(this);
+    TListBox::MouseDown(button, shift, x, y);
+    if (link.Alive() && FContainer) {
+        FContainer->InnerMouseDown(button, shift, x + Left(), y + Top());
+    }
+}
+
+void TuiCustomInnerListBox::MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) {
+    const vcl::TControlLink link(this);
+    TListBox::MouseMove(shift, x, y);
+    if (link.Alive() && FContainer) {
+        FContainer->InnerMouseMove(shift, x + Left(), y + Top());
+    }
+}
+
+void TuiCustomInnerListBox::MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {
+    const vcl::TControlLink link(this);
+    TListBox::MouseUp(button, shift, x, y);
+    if (link.Alive() && FContainer) {
+        FContainer->InnerMouseUp(button, shift, x + Left(), y + Top());
+    }
+}
+
+bool TuiCustomInnerListBox::DoMouseWheel(vcl::TShiftState shift, int32_t wheelDelta, vcl::TPoint mousePos) {
+    if (FContainer) {
+        const vcl::TControlLink link(this);
+        if (FContainer->InnerMouseWheel(shift, wheelDelta, mousePos) || !link.Alive()) {
+            return true;
+        }
+    }
+    return TListBox::DoMouseWheel(shift, wheelDelta, mousePos);
+}
+
+vcl::TPopupMenu* TuiCustomInnerListBox::GetPopupMenu() const {
+    return FContainer ? FContainer->InnerPopupMenu() : TListBox::GetPopupMenu();
+}
+
+void TuiCustomInnerListBox::DragOver(rtl::TObject* source, int32_t x, int32_t y, vcl::TDragState state, bool& accept) {
+    if (FContainer) {
+        FContainer->InnerDragOver(source, x + Left(), y + Top(), state, accept);
+    } else {
+        TListBox::DragOver(source, x, y, state, accept);
+    }
+}
+
+void TuiCustomInnerListBox::DragDrop(rtl::TObject* source, int32_t x, int32_t y) {
+    if (FContainer) {
+        FContainer->InnerDragDrop(source, x + Left(), y + Top());
+    } else {
+        TListBox::DragDrop(source, x, y);
     }
 }
 
@@ -257,7 +363,9 @@ void TuiCustomInnerListBox::UpdateScrollBars() {
             bar->SetVisible(false);
         }
     }
-    if (!hosted) {
+    if (hosted) {
+        PostScrollBarsUpdate(*FContainer);
+    } else {
         UpdateScrollBar(FHScrollBar, OBJID_HSCROLL, SB_HORZ);
         UpdateScrollBar(FVScrollBar, OBJID_VSCROLL, SB_VERT);
     }
@@ -302,6 +410,10 @@ void TuiCustomInnerListBox::UpdateScrollBar(TuiScrollBar* bar, int32_t objectId,
 }
 
 vcl::TRect TuiCustomInnerListBox::SizeGripRect() const {
+    // A container that hosts the list box lays its own bars over the native ones.
+    if (FContainer && FContainer->InnerControl() == this) {
+        return FContainer->InnerScrollBarsCorner();
+    }
     if (!FHScrollBar || !FVScrollBar || !FHScrollBar->Visible() || !FVScrollBar->Visible()) {
         return {};
     }
@@ -356,8 +468,20 @@ void TuiCustomInnerListBox::PressStartingContainerDrag(vcl::TMessage& message) {
     }
 }
 
-// The framework would start the list box's own automatic drag before any handler sees the press.
+// The container's popup-menu short-cuts come first. The framework would start the list box's own automatic drag
+// before any handler sees the press.
 void TuiCustomInnerListBox::WndProc(vcl::TMessage& message) {
+    if (FContainer && FContainer->HandleDialogKey(message)) {
+        return;
+    }
+    if (message.Msg == WM_MOUSEWHEEL) {
+        TListBox::WndProc(message);
+        // A turn nobody handled scrolls the list.
+        if (message.Result == 0 && HandleAllocated()) {
+            DefaultHandler(message);
+        }
+        return;
+    }
     if (message.Msg == WM_LBUTTONDOWN && FContainer && DragMode() == vcl::dmAutomatic &&
         !FContainer->ComponentState().Contains(rtl::TComponentState::csDesigning)) {
         PressStartingContainerDrag(message);
@@ -366,8 +490,36 @@ void TuiCustomInnerListBox::WndProc(vcl::TMessage& message) {
     TListBox::WndProc(message);
 }
 
+void TuiCustomInnerListBox::DefaultHandler(vcl::TMessage& message) {
+    if (FContainer && ContainerHandlesInnerMessage(*FContainer, message)) {
+        return;
+    }
+    TListBox::DefaultHandler(message);
+}
+
+void TuiCustomInnerListBox::TellContainerFocusChanged(const vcl::TMessage& message) {
+    if (!FContainer || FContainer->IsDestroying() || ComponentState().Contains(rtl::TComponentState::csDestroying)) {
+        return;
+    }
+    // Focus the container hands on to the list box is one focus change, which the container told already.
+    if (message.Msg == WM_SETFOCUS && FContainer->HandleAllocated() &&
+        reinterpret_cast<HWND>(message.WParam) == FContainer->WindowHandle()) {
+        return;
+    }
+    FContainer->NotifyFocusChanged();
+}
+
 void TuiCustomInnerListBox::Dispatch(vcl::TMessage& message) {
     switch (message.Msg) {
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: {
+        const vcl::TControlLink link(this);
+        TListBox::Dispatch(message);
+        if (link.Alive()) {
+            TellContainerFocusChanged(message);
+        }
+        return;
+    }
     case WM_GETDLGCODE:
         TListBox::Dispatch(message);
         // Inside a container the list box takes the characters it searches by, and Tab unless Ctrl is held.

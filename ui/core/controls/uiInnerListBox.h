@@ -32,6 +32,10 @@ public:
     ~TuiCustomInnerListBox() override;
     void Dispatch(vcl::TMessage& message) override;
     void WndProc(vcl::TMessage& message) override;
+    void DefaultHandler(vcl::TMessage& message) override;
+    // Inside a container a drag over the list box is a drag over the container.
+    void DragOver(rtl::TObject* source, int32_t x, int32_t y, vcl::TDragState state, bool& accept) override;
+    void DragDrop(rtl::TObject* source, int32_t x, int32_t y) override;
 
     // Milliseconds after which the next typed character starts a new search.
     uint32_t AutoCompleteDelay() const { return FAutoCompleteDelay; }
@@ -50,7 +54,8 @@ public:
     TuiCanvas& InnerCanvas() const { return *FCanvas; }
     TuiScrollBar* HScrollBar() const { return FHScrollBar; }
     TuiScrollBar* VScrollBar() const { return FVScrollBar; }
-    // The corner between the two library bars in the list box's window coordinates; empty unless both show.
+    // The corner between the two library bars (its container's when one hosts it) in the list box's window
+    // coordinates; empty unless both show.
     vcl::TRect SizeGripRect() const;
     // Places the library bars over the native ones and gives them their range.
     virtual void UpdateScrollBars();
@@ -58,8 +63,15 @@ public:
 protected:
     void CreateParams(vcl::TCreateParams& params) override;
     void KeyPress(char16_t& key) override;
+    void KeyDown(uint16_t& key, vcl::TShiftState shift) override;
     void KeyUp(uint16_t& key, vcl::TShiftState shift) override;
     void Click() override;
+    void DblClick() override;
+    void MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
+    void MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) override;
+    void MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
+    bool DoMouseWheel(vcl::TShiftState shift, int32_t wheelDelta, vcl::TPoint mousePos) override;
+    vcl::TPopupMenu* GetPopupMenu() const override;
     void Notification(rtl::TComponent* component, rtl::TOperation operation) override;
     // Selects the first item that begins with the typed prefix; the key is eaten unless it is Backspace, Enter or
     // Escape.
@@ -76,6 +88,9 @@ private:
     void ScrollVertically(TScrollCode code, int32_t& position);
     void SelectFoundItem(int32_t index);
     void PressStartingContainerDrag(vcl::TMessage& message);
+    bool ContainerLeavesKey(uint16_t& key, vcl::TShiftState shift, bool down);
+    // The container hears of a focus change unless it or the list box is going.
+    void TellContainerFocusChanged(const vcl::TMessage& message);
 
     uint32_t FAutoCompleteDelay = 500;
     TuiContainer* FContainer = nullptr; // not owned, watched

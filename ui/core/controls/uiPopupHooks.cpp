@@ -4,6 +4,8 @@
 
 #include "rtl/WindowsApi.h"
 #include "rtl/core/Exceptions.h"
+#include "ui/core/controls/uiContainer.h"
+#include "ui/core/controls/uiControlQueries.h"
 #include "ui/core/controls/uiCustomPopupWindow.h"
 #include "ui/core/controls/uiWindowRoutines.h"
 #include "vcl/controls/WinControl.h"
@@ -61,16 +63,6 @@ vcl::TCustomForm* OwnerFormOf(const TuiCustomPopupWindow* popup) {
 
 bool PopupHasWindow(const TuiCustomPopupWindow* popup, HWND window) {
     return popup->HandleAllocated() && window == popup->WindowHandle();
-}
-
-bool PopupContainsWindow(const TuiCustomPopupWindow* popup, HWND window) {
-    return popup->HandleAllocated() &&
-           (IsSameOrChildWindow(popup->WindowHandle(), window) || PopupTreeHasHandle(popup, window));
-}
-
-bool FormContainsWindow(vcl::TCustomForm* form, HWND window) {
-    return form->HandleAllocated() &&
-           (IsSameOrChildWindow(form->WindowHandle(), window) || PopupTreeHasHandle(form, window));
 }
 
 bool IsControlGoing(const vcl::TControl* control) {
@@ -139,6 +131,20 @@ void OnPopupWindowClose(HWND window) {
     }
 }
 
+// A container whose popup closes shows its focus state again: no window of it hears of the change.
+void CloseUpTellingContainerOwner(TuiCustomPopupWindow* popup) {
+    auto* container = dynamic_cast<TuiContainer*>(popup->OwnerControl());
+    if (container == nullptr) {
+        popup->CloseUp();
+        return;
+    }
+    const vcl::TControlLink link(container);
+    popup->CloseUp();
+    if (link.Alive() && !IsControlGoing(container)) {
+        container->NotifyFocusChanged();
+    }
+}
+
 void OnApplicationDeactivated() {
     for (TuiCustomPopupWindow* popup : PopupHookState().Shown) {
         if (vcl::TCustomForm* ownerForm = OwnerFormOf(popup); ownerForm && ownerForm->HandleAllocated()) {
@@ -150,7 +156,7 @@ void OnApplicationDeactivated() {
                return candidate->HandleAllocated() && IsWindowEnabled(candidate->WindowHandle()) &&
                       (!candidate->CaptureFocus() || !candidate->Active());
            })) {
-        popup->CloseUp();
+        CloseUpTellingContainerOwner(popup);
     }
 }
 
@@ -346,7 +352,7 @@ bool ProcessPopupOutsideClick(HWND window, uint32_t message, vcl::TPoint screenP
     bool result = true;
     TPopupList handled;
     const auto closesOnPress = [window](TuiCustomPopupWindow* popup) {
-        if ((popup->CaptureFocus() && !popup->Active()) || PopupContainsWindow(popup, window)) {
+        if ((popup->CaptureFocus() && !popup->Active()) || ControlHasHandle(popup, window, true)) {
             return false;
         }
         vcl::TCustomForm* ownerForm = OwnerFormOf(popup);
@@ -354,7 +360,7 @@ bool ProcessPopupOutsideClick(HWND window, uint32_t message, vcl::TPoint screenP
             return false;
         }
         const auto* popupForm = dynamic_cast<const TuiCustomPopupWindow*>(ownerForm);
-        return FormContainsWindow(ownerForm, window) || (popupForm && !popupForm->IsShown());
+        return ControlHasHandle(ownerForm, window, true) || (popupForm && !popupForm->IsShown());
     };
     while (TuiCustomPopupWindow* popup = NextUnhandled(handled, closesOnPress)) {
         vcl::TControl* owner = popup->OwnerControl();

@@ -33,6 +33,9 @@ public:
     TuiContainerStyle& StyleDisabled() const { return FStyles->StyleDisabled(); }
     TuiContainerStyle& StyleHot() const { return FStyles->StyleHot(); }
     bool IsDestroying() const { return FDestroying; }
+    // The controller behind this one: the controller of its own normal style (read only; the chain is set on the
+    // style).
+    TuiStyleController* FakeStyleController() const { return Style().StyleController(); }
 
     // Each style once; its look and feel follows the controller's.
     void AddStyleListener(TuiContainerStyle* style);

@@ -1074,6 +1074,15 @@ void TuxSkinLookAndFeelPainter::PaintGroupFrame(TuiCanvas& canvas, const vcl::TR
     PaintGroupBoxCaptionText(canvas, rect, captionPosition, borders);
 }
 
+// A panel's face is the skin's borderless group face.
+void TuxSkinLookAndFeelPainter::PaintPanelFace(TuiCanvas& canvas, const vcl::TRect& rect, TuiButtonState state) const {
+    if (TuxSkinElement* face = SkinElement(seiCommonGroupPanelNoBorder)) {
+        DrawElement(canvas, *face, rect);
+        return;
+    }
+    TSkinDefaultLook::PaintPanelFace(canvas, rect, state);
+}
+
 void TuxSkinLookAndFeelPainter::PaintGroupPanel(TuiCanvas& canvas, const vcl::TRect& rect) const {
     TuxSkinElement* panel = SkinElement(seiCommonGroupPanel);
     if (!panel) {

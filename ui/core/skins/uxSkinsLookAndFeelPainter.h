@@ -211,6 +211,7 @@ public:
     void PaintGroupFrame(TuiCanvas& canvas, const vcl::TRect& rect, bool highlighted,
                          TuiGroupCaptionPosition captionPosition, TuiBorders borders) const override;
     void PaintGroupPanel(TuiCanvas& canvas, const vcl::TRect& rect) const override;
+    void PaintPanelFace(TuiCanvas& canvas, const vcl::TRect& rect, TuiButtonState state) const override;
     void PaintTrackBarTrack(TuiCanvas& canvas, const vcl::TRect& rect, const vcl::TRect& selectionRect,
                             bool showSelection, bool variant, bool horizontal, vcl::TColor color) const override;
     void PaintTrackBarThumb(TuiCanvas& canvas, const vcl::TRect& rect, TuiButtonState state, bool horizontal,

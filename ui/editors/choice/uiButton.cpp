@@ -1,12 +1,15 @@
 #include "ui/editors/choice/uiButton.h"
 
 #include "ui/core/controls/uiControlRoutines.h"
+#include "ui/core/controls/uiInputRoutines.h"
 #include "ui/core/controls/uiWindowRoutines.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/graphics/uiControlBackground.h"
+#include "ui/core/graphics/uiSharedCanvases.h"
 #include "ui/core/painters/looks/uiNativePainter.h"
 #include "ui/core/painters/looks/uiStandardPainter.h"
 #include "ui/core/themes/uxThemeManager.h"
+#include "ui/core/uiArithmetic.h"
 #include "vcl/graphics/Canvas.h"
 #include "vcl/stdctrls/Mnemonics.h"
 #include "vcl/system/Messages.h"
@@ -326,6 +329,42 @@ bool TuiCustomButton::IsSpeedButton() const {
     return !(FSpeedButtonOptions->CanBeFocused() && FSpeedButtonOptions->GroupIndex() == 0);
 }
 
+vcl::TSize TuiCustomButton::GetOptimalSize() const {
+    TuiScreenCanvas* canvas = GetSharedScreenCanvas();
+    if (canvas == nullptr) {
+        return {Width(), Height()};
+    }
+    rtl::UnicodeString text = StripAccelCharsWide(Caption(), false);
+    if (text.empty()) {
+        text = u" ";
+    }
+    canvas->Font().Assign(&Font());
+    return {canvas->GetTextWidth(text) + 3 * canvas->GetTextWidth(u"R"), MulDiv(canvas->GetTextHeight(u"Wg"), 14, 8)};
+}
+
+void TuiCustomButton::SetAutoSizeToCaption(bool value) {
+    if (value != FAutoSizeToCaption) {
+        FAutoSizeToCaption = value;
+        AdjustSizeToCaption();
+    }
+}
+
+bool TuiCustomButton::CanResize(int32_t& newWidth, int32_t& newHeight) {
+    if (FAutoSizeToCaption) {
+        const vcl::TSize optimal = GetOptimalSize();
+        newWidth = optimal.cx;
+        newHeight = optimal.cy;
+    }
+    return vcl::TButton::CanResize(newWidth, newHeight);
+}
+
+// Setting the bounds again lets CanResize apply the size the caption now asks for.
+void TuiCustomButton::AdjustSizeToCaption() {
+    if (FAutoSizeToCaption) {
+        SetBounds(Left(), Top(), Width(), Height());
+    }
+}
+
 TuiButtonState TuiCustomButton::GetButtonState() const {
     if (!Enabled()) {
         return uibsDisabled;
@@ -550,7 +589,12 @@ void TuiCustomButton::Dispatch(vcl::TMessage& message) {
         return;
     case vcl::CM_FONTCHANGED:
         vcl::TButton::Dispatch(message);
+        AdjustSizeToCaption();
         Invalidate();
+        return;
+    case vcl::CM_TEXTCHANGED:
+        vcl::TButton::Dispatch(message);
+        AdjustSizeToCaption();
         return;
     case vcl::CM_DIALOGCHAR:
         return DialogChar(message);

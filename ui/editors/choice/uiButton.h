@@ -164,6 +164,8 @@ public:
     bool IsHot() const { return (FStateFlags & stateHot) != 0; }
     // The toggling mode: not (focusable and in group 0).
     bool IsSpeedButton() const;
+    // The size that fits the caption (accelerator marks left out) in the button's font with room for the frame.
+    vcl::TSize GetOptimalSize() const;
     bool CanFocus() const override;
     void Click() override;
 
@@ -193,6 +195,11 @@ protected:
     void MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
     virtual void DoMouseEnter();
     virtual void DoMouseLeave();
+    // A descendant that sizes itself to its caption: every size asked for becomes the optimal size, and text and font
+    // changes size it again.
+    bool AutoSizeToCaption() const { return FAutoSizeToCaption; }
+    void SetAutoSizeToCaption(bool value);
+    bool CanResize(int32_t& newWidth, int32_t& newHeight) override;
     // The face colour of state; the canvas font takes the button's font in the state's text colour.
     vcl::TColor GetDrawParams(TuiCanvas& canvas, TuiButtonState state);
     // The whole button on canvas, as the state flags say.
@@ -221,6 +228,7 @@ private:
     void CaptureChanged();
     void DialogChar(vcl::TMessage& message);
     void LookAndFeelChanged();
+    void AdjustSizeToCaption();
 
     uint8_t FStateFlags = 0;
     TuiButtonKind FKind = uibkStandard;
@@ -230,6 +238,7 @@ private:
     bool FSuppressNextDropDown = false;
     TDropDownMenuPopupEvent FOnDropDownMenuPopup;
     bool FActiveDefault = false;
+    bool FAutoSizeToCaption = false;
     bool FDefaultLook = false;
     bool FPressedLook = false;
     TButtonLayout FLayout = blGlyphLeft;

@@ -4,7 +4,10 @@
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/graphics/uiControlBackground.h"
 #include "ui/core/graphics/uiSharedCanvases.h"
+#include "ui/core/painters/looks/uiNativePainter.h"
 #include "ui/core/themes/uxOffice11.h"
+#include "ui/core/themes/uxThemeManager.h"
+#include "ui/core/themes/uxUxTheme.h"
 #include "vcl/graphics/Canvas.h"
 #include "vcl/stdctrls/Mnemonics.h"
 #include "vcl/system/Messages.h"
@@ -16,6 +19,24 @@ namespace {
 
 vcl::TRect Deflate(const vcl::TRect& rect, const vcl::TRect& margins) {
     return {rect.Left + margins.Left, rect.Top + margins.Top, rect.Right - margins.Right, rect.Bottom - margins.Bottom};
+}
+
+// The theme's group-box part of the button class.
+constexpr int32_t groupBoxThemePart = 4;
+
+TuiGroupCaptionPosition OppositeCaptionPosition(TuiGroupCaptionPosition position) {
+    switch (position) {
+    case gcpTop:
+        return gcpBottom;
+    case gcpBottom:
+        return gcpTop;
+    case gcpLeft:
+        return gcpRight;
+    case gcpRight:
+        return gcpLeft;
+    default:
+        return gcpNone;
+    }
 }
 
 vcl::TRect Intersection(const vcl::TRect& a, const vcl::TRect& b) {
@@ -83,6 +104,8 @@ void TuiCustomGroupBox::SetTransparent(bool value) {
 }
 
 void TuiCustomGroupBox::CaptionLayoutChanged() {
+    UpdateContainerHotState(false);
+    UpdateNonClientArea();
     if (HandleAllocated()) {
         Realign();
     }
@@ -98,10 +121,34 @@ bool TuiCustomGroupBox::HasSkin() const {
     return EditStyle(essNormal).LookAndFeel().SkinPainter() != nullptr;
 }
 
+bool TuiCustomGroupBox::IsNativeStyle() const {
+    const TuiLookAndFeel& lookAndFeel = EditStyle(essNormal).LookAndFeel();
+    return (lookAndFeel.NativeStyle() || lookAndFeel.Kind() == lfOffice11) && OpenThemeOfType(totEdit) != nullptr &&
+           !HasSkin();
+}
+
+// The caption's colours come from the skin, or from the theme in the native style.
+TuiLookAndFeelPainterClass TuiCustomGroupBox::CaptionColorPainter() const {
+    if (HasSkin()) {
+        return Painter();
+    }
+    return IsNativeStyle() ? &TuiWinXPLookAndFeelPainter::Instance() : nullptr;
+}
+
+// The skin caption element's insets across the band: what the band adds to the text's thickness.
+int32_t TuiCustomGroupBox::CaptionExtra() const {
+    if (!HasSkin() || IsPanel()) {
+        return 0;
+    }
+    const TuiGroupCaptionPosition position = AlignmentToCaptionPosition(FAlignment);
+    return CaptionInsetsAcross(Painter()->GroupFrameInsets(true, position), position);
+}
+
 // A caption at the bottom or right would sit in the shadow, so only a top or left caption (or a panel) casts one.
 bool TuiCustomGroupBox::HasCaptionShadow() const {
     const TuiGroupCaptionPosition position = AlignmentToCaptionPosition(FAlignment);
-    return ActiveEditStyle().Shadow() && (IsPanel() || position == gcpTop || position == gcpLeft) && !HasSkin();
+    return ActiveEditStyle().Shadow() && (IsPanel() || position == gcpTop || position == gcpLeft) && !HasSkin() &&
+           !IsNativeStyle();
 }
 
 vcl::TRect TuiCustomGroupBox::OuterBorderRect() const {
@@ -154,10 +201,10 @@ uint32_t TuiCustomGroupBox::CaptionTextFlags() const {
 
 void TuiCustomGroupBox::PrepareCaptionFont(TuiCanvas& canvas) const {
     canvas.Font().Assign(&ActiveEditStyle().Font());
-    if (!HasSkin()) {
+    const TuiLookAndFeelPainterClass painter = CaptionColorPainter();
+    if (painter == nullptr) {
         return;
     }
-    const TuiLookAndFeelPainterClass painter = Painter();
     const vcl::TColor color = IsPanel()
                                   ? painter->GroupTextColor()
                                   : painter->GroupCaptionTextColor(Enabled(), AlignmentToCaptionPosition(FAlignment));
@@ -208,10 +255,12 @@ vcl::TRect TuiCustomGroupBox::ClientMargins(TuiCanvas& canvas) const {
         const vcl::TRect insets = IsPanel() ? painter->PanelInsets() : painter->GroupFrameInsets(false, position);
         margins = {margins.Left + insets.Left, margins.Top + insets.Top, margins.Right + insets.Right,
                    margins.Bottom + insets.Bottom};
-        if (!IsPanel() && !Caption().empty()) {
-            const vcl::TRect caption = painter->GroupFrameInsets(true, position);
-            const bool across = position == gcpTop || position == gcpBottom;
-            CaptionSide(margins, position) += across ? caption.Top + caption.Bottom : caption.Left + caption.Right;
+        // The band's growth lies before the caption, or past the far side when it reaches out of the client area.
+        const bool nonClient = HasNonClientCaption();
+        if (position == gcpTop) {
+            (nonClient ? margins.Bottom : margins.Top) += CaptionExtra();
+        } else if (position == gcpLeft) {
+            (nonClient ? margins.Right : margins.Left) += CaptionExtra();
         }
     }
     if (!IsPanel() && FAlignment != alCenterCenter) {
@@ -242,7 +291,25 @@ void TuiCustomGroupBox::AdjustClientRect(vcl::TRect& rect) {
     rect = GetClientBounds();
 }
 
+TuiGroupBoxLayout TuiCustomGroupBox::CalculateSkinLayout(TuiCanvas& canvas) const {
+    const TuiGroupCaptionPosition position = AlignmentToCaptionPosition(FAlignment);
+    const vcl::TSize text = CaptionTextSize(canvas);
+    PrepareCaptionFont(canvas);
+    const vcl::TSize size{text.cx, std::max(text.cy, canvas.GetTextHeight(u"Qq"))};
+    TuiGroupBoxLayout layout = SkinCaptionLayout(FAlignment, {Width(), Height()}, size,
+                                                 Painter()->GroupFrameInsets(true, position), HasNonClientCaption());
+    int32_t thickness = IsVerticalCaption() ? layout.CaptionRect.Width() : layout.CaptionRect.Height();
+    if (FOnMeasureCaptionHeight) {
+        FOnMeasureCaptionHeight(const_cast<TuiCustomGroupBox*>(this), Painter(), thickness);
+    }
+    SetCaptionThickness(layout.CaptionRect, position, thickness);
+    return layout;
+}
+
 TuiGroupBoxLayout TuiCustomGroupBox::CalculateLayout(TuiCanvas& canvas) const {
+    if (HasSkin() && !IsPanel()) {
+        return CalculateSkinLayout(canvas);
+    }
     const int32_t shadow = HasCaptionShadow() ? uiContainerShadowDepth : 0;
     const vcl::TSize box{Width(), Height()};
     const vcl::TSize text = CaptionTextSize(canvas);
@@ -323,35 +390,102 @@ void TuiCustomGroupBox::Paint() {
 }
 
 void TuiCustomGroupBox::PaintBackground(TuiCanvas& canvas, const TuiGroupBoxLayout& layout) {
-    const vcl::TRect bounds{0, 0, Width(), Height()};
+    const TuiLookAndFeel& lookAndFeel = EditStyle(essNormal).LookAndFeel();
     if (HasSkin()) {
-        const TuiLookAndFeelPainterClass painter = Painter();
-        if (IsPanel()) {
-            painter->PaintPanelFace(canvas, layout.FrameRect, Enabled() ? uibsNormal : uibsDisabled);
-        } else if (ActiveEditStyle().BorderStyle() != ebsNone) {
-            const TuiGroupCaptionPosition position =
-                Caption().empty() ? gcpNone : AlignmentToCaptionPosition(FAlignment);
-            DrawTransparentControlBackground(*this, canvas, bounds, false);
-            painter->PaintGroupBoxCaptionText(canvas, bounds, position, ActiveEditStyle().Edges());
-        } else {
-            painter->PaintGroupBoxBackground(canvas, bounds, layout.CaptionRect);
-        }
-        return;
+        return PaintSkinBackground(canvas, layout);
+    }
+    if (IsNativeStyle() || (IsPanel() && lookAndFeel.Kind() == lfOffice11 && !lookAndFeel.NativeStyle())) {
+        return PaintNativeBackground(canvas, layout);
     }
     if (HasCaptionShadow()) {
         PaintContainerShadow(canvas, layout.FrameRect);
     }
-    if (IsPanel() && EditStyle(essNormal).LookAndFeel().Kind() == lfOffice11 && !FTransparent) {
-        return PaintOffice11Panel(canvas, layout.FrameRect);
-    }
     if (FTransparent) {
-        DrawTransparentControlBackground(*this, canvas, bounds, false);
+        DrawParentBackground(canvas);
         return;
     }
     const vcl::TRect face = HasCaptionShadow()
                                 ? vcl::TRect{0, 0, Width() - uiContainerShadowDepth, Height() - uiContainerShadowDepth}
-                                : bounds;
+                                : vcl::TRect{0, 0, Width(), Height()};
     canvas.FillRectColor(face, BackgroundColor());
+}
+
+// The skin's panel face, or its group frame over the client area (what its see-through parts leave open shows the
+// parent), or its borderless group face.
+void TuiCustomGroupBox::PaintSkinBackground(TuiCanvas& canvas, const TuiGroupBoxLayout& layout) {
+    const vcl::TRect& rect = layout.FrameRect;
+    if (DoCustomDrawContentBackground(canvas, rect)) {
+        return;
+    }
+    const TuiLookAndFeelPainterClass painter = Painter();
+    if (IsPanel()) {
+        painter->PaintPanelFace(canvas, rect, Enabled() ? uibsNormal : uibsDisabled);
+        if (ActiveEditStyle().BorderStyle() != ebsNone) {
+            painter->PaintGroupPanel(canvas, rect);
+        }
+        return;
+    }
+    if (ActiveEditStyle().BorderStyle() == ebsNone) {
+        painter->PaintGroupBoxBackground(canvas, rect, rect);
+        return;
+    }
+    const TuiGroupCaptionPosition position = Caption().empty() ? gcpNone : AlignmentToCaptionPosition(FAlignment);
+    if (painter->GroupCaptionTailWidth(false, position) != 0 || painter->GroupCaptionTailWidth(true, position) != 0) {
+        DrawParentBackground(canvas);
+    }
+    painter->PaintGroupBoxCaptionText(canvas, rect, position, ActiveEditStyle().Edges());
+}
+
+// Through the visual styles: a framed box shows its parent where the theme's group-box part is see-through; a
+// native panel shows its parent's themed face, an Office 2003 panel fills by its background kind.
+void TuiCustomGroupBox::PaintNativeBackground(TuiCanvas& canvas, const TuiGroupBoxLayout& layout) {
+    if (!IsPanel()) {
+        const vcl::TRect bounds{0, 0, Width(), Height()};
+        HTHEME theme = OpenThemeOfType(totButton);
+        if (FTransparent) {
+            DrawParentBackground(canvas);
+        } else if (theme != nullptr &&
+                   UxTheme().IsThemeBackgroundPartiallyTransparent(theme, groupBoxThemePart, Enabled() ? 1 : 2)) {
+            PaintParentThemedBackground(canvas, bounds);
+        } else {
+            canvas.FillRectColor(bounds, BackgroundColor());
+        }
+        return;
+    }
+    vcl::TRect rect = layout.FrameRect;
+    if (ActiveEditStyle().BorderStyle() != ebsNone) {
+        const int32_t frame = EditStyle(essNormal).LookAndFeel().ActivePainter()->FrameWidth();
+        rect = Deflate(rect, {frame, frame, frame, frame});
+    }
+    if (FTransparent) {
+        DrawParentBackground(canvas);
+    } else if (EditStyle(essNormal).LookAndFeel().NativeStyle()) {
+        PaintParentThemedBackground(canvas, rect);
+    } else {
+        PaintOffice11Panel(canvas, rect);
+    }
+}
+
+// The parent paints its themed face on the box's device context; the canvas's objects are taken out of the device
+// context first and selected again when next drawn, as the parent's painting may select its own.
+void TuiCustomGroupBox::PaintParentThemedBackground(TuiCanvas& canvas, const vcl::TRect& rect) {
+    canvas.Canvas().DeselectHandles();
+    UxTheme().DrawThemeParentBackground(WindowHandle(), canvas.Handle(), &rect);
+}
+
+// What the parent shows under the client area, which starts inside the window past a non-client caption band.
+void TuiCustomGroupBox::DrawParentBackground(TuiCanvas& canvas) {
+    const vcl::TRect margins = NonClientMargins();
+    DrawTransparentControlBackground(
+        *this, canvas, {margins.Left, margins.Top, Width() - margins.Right, Height() - margins.Bottom}, false);
+}
+
+bool TuiCustomGroupBox::DoCustomDrawContentBackground(TuiCanvas& canvas, const vcl::TRect& rect) {
+    bool done = false;
+    if (FOnCustomDrawContentBackground) {
+        FOnCustomDrawContentBackground(this, canvas.Canvas(), rect, Painter(), done);
+    }
+    return done;
 }
 
 // An Office 2003 panel: the scheme's panel gradient, the colour halfway along it, or the style's colour.
@@ -375,6 +509,9 @@ void TuiCustomGroupBox::PaintFrame(TuiCanvas& canvas, const TuiGroupBoxLayout& l
     if (HasSkin()) {
         return;
     }
+    if (IsNativeStyle()) {
+        return PaintNativeFrame(canvas, layout);
+    }
     const TuiBorders edges = ActiveEditStyle().Edges();
     switch (ActiveEditStyle().BorderStyle()) {
     case ebsNone:
@@ -387,6 +524,37 @@ void TuiCustomGroupBox::PaintFrame(TuiCanvas& canvas, const TuiGroupBoxLayout& l
         canvas.FrameRect(layout.FrameRect, FrameColor(), BorderWidth(), edges);
         return;
     }
+}
+
+// A native panel's frame is the look's; a framed box's is the theme's group-box part, its caption side running
+// through the caption's middle.
+void TuiCustomGroupBox::PaintNativeFrame(TuiCanvas& canvas, const TuiGroupBoxLayout& layout) {
+    if (IsPanel()) {
+        if (ActiveEditStyle().BorderStyle() != ebsNone) {
+            EditStyle(essNormal).LookAndFeel().ActivePainter()->PaintFrame(canvas, layout.FrameRect);
+        }
+        return;
+    }
+    PrepareCaptionFont(canvas);
+    const int32_t half = canvas.GetTextHeight(u"Qq") / 2;
+    vcl::TRect rect{0, 0, Width(), Height()};
+    switch (AlignmentToCaptionPosition(FAlignment)) {
+    case gcpTop:
+        rect.Top = half;
+        break;
+    case gcpBottom:
+        rect.Bottom -= half;
+        break;
+    case gcpLeft:
+        rect.Left = half;
+        break;
+    case gcpRight:
+        rect.Right -= half;
+        break;
+    default:
+        break;
+    }
+    TuiWinXPLookAndFeelPainter::Instance().PaintGroupFrame(canvas, rect, Enabled(), gcpNone, uiAllBorders);
 }
 
 void TuiCustomGroupBox::DrawCaption(TuiCanvas& canvas, const TuiGroupBoxLayout& layout) {
@@ -403,7 +571,7 @@ void TuiCustomGroupBox::DrawCaption(TuiCanvas& canvas, const TuiGroupBoxLayout& 
         if (!done) {
             PrepareCaptionFont(canvas);
             if (HasSkin() && !IsPanel()) {
-                Painter()->PaintGroupBoxCaption(canvas, layout.CaptionRect, AlignmentToCaptionPosition(FAlignment));
+                PaintSkinCaptionBand(canvas, layout.CaptionRect);
             }
             const uint32_t flags = CaptionTextFlags();
             if (IsVerticalCaption()) {
@@ -422,6 +590,18 @@ void TuiCustomGroupBox::DrawCaption(TuiCanvas& canvas, const TuiGroupBoxLayout& 
         throw;
     }
     canvas.PopClipRegion();
+}
+
+// Without a border the band's element is drawn as large as the frame's insets would make it, so that its own edges
+// fall outside the box.
+void TuiCustomGroupBox::PaintSkinCaptionBand(TuiCanvas& canvas, const vcl::TRect& captionRect) {
+    const TuiGroupCaptionPosition position = AlignmentToCaptionPosition(FAlignment);
+    vcl::TRect rect = captionRect;
+    if (ActiveEditStyle().BorderStyle() == ebsNone) {
+        const vcl::TRect insets = Painter()->GroupFrameInsets(false, OppositeCaptionPosition(position));
+        rect = {rect.Left - insets.Left, rect.Top - insets.Top, rect.Right + insets.Right, rect.Bottom + insets.Bottom};
+    }
+    Painter()->PaintGroupBoxCaption(canvas, rect, position);
 }
 
 void TuiCustomGroupBox::Dispatch(vcl::TMessage& message) {

@@ -1,7 +1,8 @@
 #pragma once
 // TuiGroupBox: an editor control that holds no value but other controls, under a caption and inside a frame; or, in
 // panel mode, a flat panel with its caption inside. The frame runs through the middle of a caption on its side and
-// is broken by it; the children sit in the client area, which leaves the caption band and the border out.
+// is broken by it; the children sit in the client area, which leaves the caption band and the border out. A skin's
+// caption band reaches past the client area into the window's non-client area, which the box paints itself.
 
 #include "ui/editors/choice/uiGroupBoxLayout.h"
 #include "ui/editors/choice/uiPanelStyle.h"
@@ -14,13 +15,6 @@ namespace ui {
 
 class TuiCustomGroupBox;
 
-// Where the caption and the frame of a group box lie, in the box's coordinates.
-struct TuiGroupBoxLayout {
-    vcl::TRect CaptionRect;
-    vcl::TRect TextRect;
-    vcl::TRect FrameRect;
-};
-
 class TuiCustomGroupBox : public TuiCustomEdit {
     RTL_DECLARE_CLASS(TuiCustomGroupBox, TuiCustomEdit)
 public:
@@ -28,10 +22,13 @@ public:
     using TCustomDrawElementEvent =
         std::function<void(TuiCustomGroupBox* sender, vcl::TCanvas& canvas, const vcl::TRect& bounds,
                            TuiLookAndFeelPainterClass painter, bool& done)>;
+    using TMeasureCaptionHeightEvent =
+        std::function<void(TuiCustomGroupBox* sender, TuiLookAndFeelPainterClass painter, int32_t& captionHeight)>;
 
     explicit TuiCustomGroupBox(rtl::TComponent* owner);
     ~TuiCustomGroupBox() override;
     void Dispatch(vcl::TMessage& message) override;
+    void WndProc(vcl::TMessage& message) override;
 
     TuiCaptionAlignment Alignment() const { return FAlignment; }
     void SetAlignment(TuiCaptionAlignment value);
@@ -44,6 +41,11 @@ public:
     bool IsAcceleratorSelecting() const { return FAcceleratorSelecting; }
     void SetOnCustomDraw(TCustomDrawEvent handler) { FOnCustomDraw = std::move(handler); }
     void SetOnCustomDrawCaption(TCustomDrawElementEvent handler) { FOnCustomDrawCaption = std::move(handler); }
+    void SetOnCustomDrawContentBackground(TCustomDrawElementEvent handler) {
+        FOnCustomDrawContentBackground = std::move(handler);
+    }
+    // Asked for a skinned caption band's thickness across the box.
+    void SetOnMeasureCaptionHeight(TMeasureCaptionHeightEvent handler) { FOnMeasureCaptionHeight = std::move(handler); }
 
     // The caption's band and text and the frame for the current size, font and look.
     TuiGroupBoxLayout CalculateLayout(TuiCanvas& canvas) const;
@@ -55,10 +57,20 @@ public:
     bool IsPanel() const { return FPanelStyle->Active(); }
     bool HasCaptionShadow() const;
     bool IsVerticalCaption() const { return !IsPanel() && IsSideAlignment(FAlignment); }
+    // Drawn through the visual styles' group-box parts: a native or Office 2003 look with a theme and no skin.
+    bool IsNativeStyle() const;
+    // A skinned caption whose band lies partly in the window's non-client area.
+    bool HasNonClientCaption() const;
+    // How far the client area lies inside the window on each side for the non-client caption band.
+    vcl::TRect NonClientMargins() const;
+    // Paints the caption's part in the non-client band on a device context whose origin is the window's corner.
+    void PaintNonClientCaption(HDC windowDC);
 
 protected:
     void Paint() override;
     void AdjustClientRect(vcl::TRect& rect) override;
+    // Its children keep their own tab order and alignment.
+    bool KeepsTabOrder() const override { return true; }
     vcl::TRect GetClientBounds() const override;
     bool HasShadow() const override { return HasCaptionShadow(); }
     // The box draws its frame itself, inside the outer rectangle: all of the box but the shadow.
@@ -68,6 +80,15 @@ protected:
     bool CanAutoSizeEditor() const override { return false; }
     // The caption layout changed: the children are realigned and the box repainted.
     void CaptionLayoutChanged();
+    // Whether a skinned caption may leave the client area; descendants that lay items under it answer False.
+    virtual bool AllowsNonClientCaption() const { return true; }
+    // The window's frame is calculated again when the non-client band appears, changes or goes.
+    void UpdateNonClientArea();
+    void CreateWnd() override;
+    void Resize() override;
+    void TextChanged() override;
+    void ContainerStyleChanged() override;
+    bool DoCustomDrawContentBackground(TuiCanvas& canvas, const vcl::TRect& rect);
 
 private:
     uint32_t CaptionTextFlags() const;
@@ -81,6 +102,16 @@ private:
     void PaintBackground(TuiCanvas& canvas, const TuiGroupBoxLayout& layout);
     void PaintFrame(TuiCanvas& canvas, const TuiGroupBoxLayout& layout);
     void PaintOffice11Panel(TuiCanvas& canvas, const vcl::TRect& rect);
+    void PaintSkinBackground(TuiCanvas& canvas, const TuiGroupBoxLayout& layout);
+    void PaintNativeBackground(TuiCanvas& canvas, const TuiGroupBoxLayout& layout);
+    void PaintNativeFrame(TuiCanvas& canvas, const TuiGroupBoxLayout& layout);
+    void PaintParentThemedBackground(TuiCanvas& canvas, const vcl::TRect& rect);
+    void PaintSkinCaptionBand(TuiCanvas& canvas, const vcl::TRect& captionRect);
+    void DrawParentBackground(TuiCanvas& canvas);
+    TuiGroupBoxLayout CalculateSkinLayout(TuiCanvas& canvas) const;
+    TuiLookAndFeelPainterClass CaptionColorPainter() const;
+    int32_t CaptionExtra() const;
+    void NonClientCalcSize(vcl::TMessage& message);
     void DrawCaption(TuiCanvas& canvas, const TuiGroupBoxLayout& layout);
     void DialogChar(vcl::TMessage& message);
 
@@ -90,6 +121,10 @@ private:
     std::unique_ptr<TuiPanelStyle> FPanelStyle;
     TCustomDrawEvent FOnCustomDraw;
     TCustomDrawElementEvent FOnCustomDrawCaption;
+    TCustomDrawElementEvent FOnCustomDrawContentBackground;
+    TMeasureCaptionHeightEvent FOnMeasureCaptionHeight;
+    // The margins the last frame calculation took for the band, so that a band that goes is given back.
+    vcl::TRect FAppliedNonClientMargins;
 };
 
 // The group box with its properties published.

@@ -135,4 +135,127 @@ vcl::TRect PlacePanelCaption(TuiCaptionAlignment alignment, const vcl::TRect& bo
     return rect;
 }
 
+int32_t CaptionInsetsAcross(const vcl::TRect& insets, TuiGroupCaptionPosition position) {
+    switch (position) {
+    case gcpTop:
+    case gcpBottom:
+        return insets.Top + insets.Bottom;
+    case gcpLeft:
+    case gcpRight:
+        return insets.Left + insets.Right;
+    default:
+        return 0;
+    }
+}
+
+namespace {
+
+// The band on the caption's side: the text's thickness plus the insets across it, reaching outward past the box's
+// edge by the insets when nonClient. A centred caption is the text's size in the middle.
+vcl::TRect SkinCaptionBand(TuiGroupCaptionPosition position, vcl::TSize box, vcl::TSize textSize, int32_t extra,
+                           bool nonClient) {
+    vcl::TRect band{0, 0, box.cx, box.cy};
+    const int32_t thick = textSize.cy;
+    switch (position) {
+    case gcpTop:
+        band.Bottom = band.Top + thick;
+        if (nonClient) {
+            band.Top -= extra;
+        } else {
+            band.Bottom += extra;
+        }
+        return band;
+    case gcpBottom:
+        band.Top = band.Bottom - thick - extra;
+        return band;
+    case gcpLeft:
+        band.Right = band.Left + thick;
+        if (nonClient) {
+            band.Left -= extra;
+        } else {
+            band.Right += extra;
+        }
+        return band;
+    case gcpRight:
+        band.Left = band.Right - thick - extra;
+        return band;
+    default:
+        band.Left = (box.cx - textSize.cx) / 2;
+        band.Top = (box.cy - thick) / 2;
+        band.Right = band.Left + textSize.cx;
+        band.Bottom = band.Top + thick;
+        return band;
+    }
+}
+
+// The text inside the band: along it as the alignment leans, w long.
+vcl::TRect SkinCaptionText(TuiCaptionAlignment alignment, const vcl::TRect& band, const vcl::TRect& insets, int32_t w) {
+    vcl::TRect text{band.Left + insets.Left, band.Top + insets.Top, band.Right - insets.Right,
+                    band.Bottom - insets.Bottom};
+    switch (alignment) {
+    case alTopRight:
+    case alBottomRight:
+        text.Left = text.Right - w;
+        break;
+    case alTopCenter:
+    case alBottomCenter:
+        text.Left = (text.Left + text.Right - w) / 2;
+        break;
+    case alLeftTop:
+    case alRightTop:
+        text.Bottom = text.Top + w;
+        break;
+    case alLeftBottom:
+    case alRightBottom:
+        text.Top = text.Bottom - w;
+        break;
+    case alLeftCenter:
+    case alRightCenter:
+        text.Top = (text.Top + text.Bottom - w) / 2;
+        text.Bottom = text.Top + w;
+        break;
+    default:
+        break;
+    }
+    return text;
+}
+
+} // namespace
+
+TuiGroupBoxLayout SkinCaptionLayout(TuiCaptionAlignment alignment, vcl::TSize box, vcl::TSize textSize,
+                                    const vcl::TRect& captionInsets, bool nonClient) {
+    const TuiGroupCaptionPosition position = AlignmentToCaptionPosition(alignment);
+    const int32_t extra = CaptionInsetsAcross(captionInsets, position);
+    TuiGroupBoxLayout layout;
+    layout.FrameRect = {0, 0, box.cx, box.cy};
+    // With the band outside, the frame fills the client area, which ends short of the box on the far side.
+    if (nonClient && (position == gcpTop || position == gcpBottom)) {
+        layout.FrameRect.Bottom -= extra;
+    } else if (nonClient && (position == gcpLeft || position == gcpRight)) {
+        layout.FrameRect.Right -= extra;
+    }
+    layout.CaptionRect = SkinCaptionBand(position, box, textSize, extra, nonClient);
+    layout.TextRect = SkinCaptionText(alignment, layout.CaptionRect, captionInsets, textSize.cx);
+    return layout;
+}
+
+void SetCaptionThickness(vcl::TRect& captionRect, TuiGroupCaptionPosition position, int32_t thickness) {
+    switch (position) {
+    case gcpTop:
+        captionRect.Bottom = captionRect.Top + thickness;
+        return;
+    case gcpBottom:
+        captionRect.Top = captionRect.Bottom - thickness;
+        return;
+    case gcpLeft:
+        captionRect.Right = captionRect.Left + thickness;
+        return;
+    case gcpRight:
+        captionRect.Left = captionRect.Right - thickness;
+        return;
+    default:
+        return;
+    }
+}
+
 } // namespace ui

@@ -1,6 +1,6 @@
 #pragma once
 // Where a group box puts its caption: the caption alignments and the position of the caption band they give, and the
-// standard layout of the caption text in the box. Pure geometry over measured text sizes.
+// layouts of the caption text in the box (standard, panel and skinned). Pure geometry over measured text sizes.
 
 #include "ui/core/painters/uiPainterTypes.h"
 #include "vcl/system/Types.h"
@@ -25,6 +25,13 @@ enum TuiCaptionAlignment : uint8_t {
     alCenterCenter,
 };
 
+// Where the caption and the frame of a group box lie, in the box's client coordinates.
+struct TuiGroupBoxLayout {
+    vcl::TRect CaptionRect;
+    vcl::TRect TextRect;
+    vcl::TRect FrameRect;
+};
+
 TuiGroupCaptionPosition AlignmentToCaptionPosition(TuiCaptionAlignment alignment);
 // A caption on the left or right side (turned a quarter turn unless the box is a panel).
 bool IsSideAlignment(TuiCaptionAlignment alignment);
@@ -38,5 +45,15 @@ vcl::TRect StandardCaptionRect(TuiCaptionAlignment alignment, vcl::TSize box, in
 vcl::TRect PanelCaptionBounds(TuiCaptionAlignment alignment, const vcl::TRect& bounds, int32_t captionIndent);
 // A measured text rectangle placed in the panel's caption bounds as the alignment says.
 vcl::TRect PlacePanelCaption(TuiCaptionAlignment alignment, const vcl::TRect& bounds, vcl::TSize textSize);
+
+// A skinned caption band across the box of size box for a caption measured as textSize (its length, its thickness)
+// whose skin element has insets captionInsets. The band grows by the insets across it: outward into the window's
+// non-client area when nonClient (the frame then ends where the client area does), else inward.
+TuiGroupBoxLayout SkinCaptionLayout(TuiCaptionAlignment alignment, vcl::TSize box, vcl::TSize textSize,
+                                    const vcl::TRect& captionInsets, bool nonClient);
+// The caption rectangle's thickness across the band set to thickness, keeping its outer edge.
+void SetCaptionThickness(vcl::TRect& captionRect, TuiGroupCaptionPosition position, int32_t thickness);
+// The sum of the insets across the band on the caption's side (none for a centred caption).
+int32_t CaptionInsetsAcross(const vcl::TRect& insets, TuiGroupCaptionPosition position);
 
 } // namespace ui

@@ -122,6 +122,8 @@ public:
     bool AutoSize() const { return FAutoSize; }
     void SetAutoSize(bool value) override;
     bool Transparent() const { return FTransparent; }
+    // Whether the editor shows its parent's themed background (editors that sit on a themed parent's face say so).
+    virtual bool UsesParentThemedBackground() const { return false; }
     void SetTransparent(bool value);
 
     // IuiEditItemWatcher.

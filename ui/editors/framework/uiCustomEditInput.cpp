@@ -438,6 +438,7 @@ void TuiCustomEdit::InitViewData(TuiCustomEditViewData& viewData) {
 std::unique_ptr<TuiCustomEditViewInfo> TuiCustomEdit::CalculateViewInfoAt(TuiCanvas& canvas, vcl::TPoint point) {
     std::unique_ptr<TuiCustomEditViewData> viewData = CreateViewData();
     std::unique_ptr<TuiCustomEditViewInfo> viewInfo = GetEffectiveProperties().CreateViewInfo();
+    viewInfo->Edit = this;
     viewData->Calculate(canvas, {0, 0, Width(), Height()}, false, *viewInfo, {}, std::nullopt, point);
     viewData->ApplyDisplayValue(canvas, GetEditValue(), *viewInfo);
     return viewInfo;
@@ -445,7 +446,13 @@ std::unique_ptr<TuiCustomEditViewInfo> TuiCustomEdit::CalculateViewInfoAt(TuiCan
 
 void TuiCustomEdit::Paint() {
     const vcl::TPoint cursor = HandleAllocated() ? ScreenToClient(vcl::Mouse().CursorPos()) : vcl::TPoint{-1, -1};
-    CalculateViewInfoAt(UICanvas(), cursor)->Paint(UICanvas());
+    const std::unique_ptr<TuiCustomEditViewInfo> viewInfo = CalculateViewInfoAt(UICanvas(), cursor);
+    // A see-through editor shows what lies under it, or its parent's themed face, before its border and buttons.
+    const int32_t mode = viewInfo->GetBackgroundMode();
+    if (mode == 4 || mode == 5) {
+        viewInfo->PaintBackground(UICanvas(), viewInfo->Bounds, true, {});
+    }
+    viewInfo->Paint(UICanvas());
 }
 
 // The hint of the part under the pointer: an edit button's own hint, else the editor's; the hint goes when the

@@ -281,6 +281,48 @@ void DrawGradientFace(TuiCanvas& canvas, const TuiEditButtonPaintContext& contex
     canvas.PopClipRegion();
 }
 
+// A skinned button's colour under its element: the editor's, or in a host's cell the window's (the face's when
+// disabled).
+vcl::TColor SkinButtonBackColor(const TuiEditButtonPaintContext& context, const TuiEditButtonViewInfo& button) {
+    if (context.HasEditor) {
+        return button.BackgroundColor;
+    }
+    return button.State == ebvsDisabled ? vcl::clBtnFace : vcl::clWindow;
+}
+
+TuiButtonState SkinButtonState(TuiEditButtonVisualState state) {
+    switch (state) {
+    case ebvsDisabled:
+        return uibsDisabled;
+    case ebvsPressed:
+        return uibsPressed;
+    case ebvsHot:
+        return uibsHot;
+    default:
+        return uibsNormal;
+    }
+}
+
+// The skin's editor-button element (1 drop-down, 2 glyph or caption, 3 ellipsis; side 0 left, 1 right), then a
+// glyph or caption of the button's own over it.
+void DrawSkinEditButton(TuiCanvas& canvas, const TuiEditButtonPaintContext& context,
+                        const TuiEditButtonViewInfo& button, vcl::TColor text, const vcl::TRect& content) {
+    const int32_t kind = button.Kind == bkEllipsis ? 3 : button.Kind == bkDown ? 1 : 2;
+    canvas.PushClipRegion();
+    try {
+        canvas.IntersectClipArea(content);
+        context.SkinPainter->PaintEditButton(canvas, content, kind, SkinButtonState(button.State),
+                                             button.LeftAlignment ? 0 : 1);
+    } catch (...) {
+        canvas.PopClipRegion();
+        throw;
+    }
+    canvas.PopClipRegion();
+    if (button.Kind == bkGlyph || button.Kind == bkText) {
+        DrawEditButtonContent(canvas, context, button, button.State == ebvsPressed, text, content);
+    }
+}
+
 } // namespace
 
 TuiEditButtonStyle EffectiveEditButtonStyle(const TuiEditButtonViewInfo& button) {
@@ -378,9 +420,12 @@ void DrawEditButton(TuiCanvas& canvas, const TuiEditButtonPaintContext& context,
     vcl::TRect content = button.Bounds;
     vcl::TRect face = button.Bounds;
     const bool themed = button.ThemePart != 0;
+    const bool skinned = !themed && context.SkinPainter != nullptr;
     if (!(hooks.DrawBorder && hooks.DrawBorder(content, face))) {
         if (themed) {
             content = NativeButtonContent(canvas, button);
+        } else if (skinned) {
+            back = SkinButtonBackColor(context, button);
         } else {
             DrawEditButtonBorder(canvas, context, button, back, text, content, face);
         }
@@ -389,15 +434,20 @@ void DrawEditButton(TuiCanvas& canvas, const TuiEditButtonPaintContext& context,
         if (themed) {
             UxTheme().DrawThemeBackground(NativeButtonTheme(button), canvas.Handle(), button.ThemePart,
                                           button.ThemeState, button.Bounds);
-        } else if (HasGradientFace(button)) {
+        } else if (HasGradientFace(button) && !skinned) {
             DrawGradientFace(canvas, context, button, face);
         } else {
             FillRectByColor(canvas, face, back);
         }
     }
-    if (content.Left < content.Right && content.Top < content.Bottom) {
-        DrawEditButtonContent(canvas, context, button, button.State == ebvsPressed, text, content);
+    if (content.Left >= content.Right || content.Top >= content.Bottom) {
+        return;
     }
+    if (skinned) {
+        DrawSkinEditButton(canvas, context, button, text, content);
+        return;
+    }
+    DrawEditButtonContent(canvas, context, button, button.State == ebvsPressed, text, content);
 }
 
 } // namespace ui

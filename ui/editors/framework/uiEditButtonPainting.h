@@ -1,8 +1,10 @@
 #pragma once
-// Drawing one edit button without theme or skin: its border by button style (which also chooses the face and text
-// colours), its face, and its content (ellipsis dots, drop-down arrow, glyph or caption). The editor's view info
-// paints its buttons through these; what they need of the editor is in TuiEditButtonPaintContext.
+// Drawing one edit button: through the theme, the skin's editor-button element, or without either by button style:
+// its border (which also chooses the face and text colours), its face, and its content (ellipsis dots, drop-down
+// arrow, glyph or caption). The editor's view info paints its buttons through these; what they need of the editor is
+// in TuiEditButtonPaintContext.
 
+#include "ui/core/painters/uiLookAndFeelPainters.h"
 #include "ui/editors/framework/uiEditButtons.h"
 
 #include <functional>
@@ -30,6 +32,10 @@ struct TuiEditButtonPaintContext {
     vcl::TColor TextColor = vcl::clWindowText;
     // The font of text buttons; nullptr keeps the canvas's.
     const vcl::TFont* Font = nullptr;
+    // The skin's painter; nullptr without a skin.
+    TuiLookAndFeelPainterClass SkinPainter = nullptr;
+    // A control is painted (not a host's cell): a skinned face shows the editor's colour.
+    bool HasEditor = false;
 };
 
 // The style a button draws in: a simple button draws flat while pressed or hot.

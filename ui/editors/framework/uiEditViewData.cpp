@@ -132,7 +132,8 @@ vcl::TRect TuiCustomEditViewData::GetBorderExtent() const {
     if (FIsInplace) {
         return InplaceContentOffsets;
     }
-    vcl::TRect extent = FStyle->TransparentBorder()
+    vcl::TRect extent = FStyle->LookAndFeel().SkinPainter() != nullptr ? GetSkinBorderExtent()
+                        : FStyle->TransparentBorder()
                             ? vcl::TRect{2, 2, 2, 2}
                             : GetBorderExtentByEdges(EditBorderWidth(GetBorderStyleForExtent()));
     if (HasShadow()) {
@@ -156,9 +157,22 @@ vcl::TRect TuiCustomEditViewData::GetClientExtent() const {
     return ThemeContentMargins(OpenThemeOfType(totEdit), themeEditText);
 }
 
+// Under a skin every border is one ring (the thick one two), a see-through border counting as thick; none is drawn
+// only for ebsNone with an opaque border.
+vcl::TRect TuiCustomEditViewData::GetSkinBorderExtent() const {
+    const TuiEditBorderStyle style = GetBorderStyleForExtent();
+    if (style == ebsNone && !FStyle->TransparentBorder()) {
+        return {};
+    }
+    return GetBorderExtentByEdges(SkinEditBorderWidth(FStyle->TransparentBorder() ? ebsThick : style));
+}
+
 vcl::TColor TuiCustomEditViewData::GetBorderColor() const {
     const bool active =
         FContainerState.Contains(csActive) || (FContainerState.Contains(csHotTrack) && FStyle->HotTrack());
+    if (const TuiLookAndFeelPainterClass skin = FStyle->LookAndFeel().SkinPainter()) {
+        return skin->ContainerBorderColorFor(active);
+    }
     const TuiEditBorderStyle style = FStyle->BorderStyle();
     if (style != ebsUltraFlat && style != ebsOffice11) {
         return FStyle->BorderColor();
@@ -205,7 +219,9 @@ void TuiCustomEditViewData::Calculate(TuiCanvas& canvas, const vcl::TRect& bound
                                       TuiCustomEditViewInfo& viewInfo, vcl::TShiftState shift,
                                       std::optional<vcl::TMouseButton> button, vcl::TPoint mousePos) {
     shift.Exclude(vcl::ssShift).Exclude(vcl::ssAlt).Exclude(vcl::ssCtrl);
-    FNativeStyle = IsNativeStyle(FStyle->LookAndFeel());
+    // A skin paints the editor itself, so the theme does not.
+    FNativeStyle = IsNativeStyle(FStyle->LookAndFeel()) && FStyle->LookAndFeel().SkinPainter() == nullptr;
+    viewInfo.SkinPainter = FStyle->LookAndFeel().SkinPainter();
     FContainerState = GetContainerState(bounds, mousePos, shift);
     const bool hotOrFocused = FContainerState.Contains(csActive) || FContainerState.Contains(csHotTrack);
     viewInfo.ContainerState = FContainerState;
@@ -317,7 +333,8 @@ void TuiCustomEditViewData::CalculateButtonViewInfo(TuiCustomEditViewInfo& viewI
     info.ComboLook = viewInfo.ButtonCount() == 1 && button.Kind() == bkDown;
     if (button.Kind() == bkText) {
         info.Caption = button.Caption();
-        info.TextColor = button.TextColor();
+        const TuiLookAndFeelPainterClass skin = FStyle->LookAndFeel().SkinPainter();
+        info.TextColor = skin != nullptr ? skin->EditButtonCaptionColor() : button.TextColor();
         info.VisibleCaption = button.ShownCaption();
     }
     info.ContentAlignment = button.ContentAlignment();

@@ -103,6 +103,7 @@ private:
     void FlagOutermostButtons(TuiCustomEditViewInfo& viewInfo) const;
     void CalculateButtonNativeInfo(TuiEditButtonViewInfo& info) const;
     vcl::TColor BackgroundColor() const;
+    vcl::TRect GetSkinBorderExtent() const;
     vcl::TRect CalculateClientRect(const TuiCustomEditViewInfo& viewInfo) const;
     bool ButtonsStretch(const vcl::TRect& bounds) const;
     // The content height the buttons' glyphs (and in place their captions) need beyond the frame.

@@ -1,9 +1,11 @@
 #include "ui/editors/framework/uiEditViewInfo.h"
 
+#include "ui/core/graphics/uiControlBackground.h"
 #include "ui/core/graphics/uiRegion.h"
 #include "ui/core/themes/uxThemeManager.h"
 #include "ui/core/uiGeometry.h"
 #include "ui/core/uxSystemInfo.h"
+#include "ui/editors/framework/uiCustomEdit.h"
 #include "ui/editors/framework/uiEditButtonPainting.h"
 #include "ui/editors/framework/uiEditDrawing.h"
 #include "ui/editors/framework/uiSolidBrushCache.h"
@@ -41,6 +43,17 @@ int32_t EditBorderWidth(TuiEditBorderStyle style) {
     case ebsThick:
     case ebsFlat:
     case ebs3D:
+        return 2;
+    default:
+        return 1;
+    }
+}
+
+int32_t SkinEditBorderWidth(TuiEditBorderStyle style) {
+    switch (style) {
+    case ebsNone:
+        return 0;
+    case ebsThick:
         return 2;
     default:
         return 1;
@@ -133,10 +146,67 @@ int32_t TuiCustomEditViewInfo::GetBackgroundMode() const {
         }
         return Transparent ? 2 : 3;
     }
-    if (Transparent) {
+    if (IsInEditTransparent()) {
         return 4;
     }
+    if (EditWantsParentThemedBackground()) {
+        return 5;
+    }
     return NativeStyle ? 3 : 1;
+}
+
+bool TuiCustomEditViewInfo::IsInEditTransparent() const {
+    return Transparent || (Edit != nullptr && Edit->Transparent());
+}
+
+bool TuiCustomEditViewInfo::EditWantsParentThemedBackground() const {
+    return Edit != nullptr && Edit->UsesParentThemedBackground();
+}
+
+void TuiCustomEditViewInfo::PaintBackground(TuiCanvas& canvas, const vcl::TRect& rect, bool keepInner,
+                                            const vcl::TRect& inner) {
+    canvas.PushClipRegion();
+    try {
+        if (!keepInner) {
+            canvas.ExcludeClipArea(inner);
+        }
+        PaintBackgroundByMode(canvas, rect);
+    } catch (...) {
+        canvas.PopClipRegion();
+        throw;
+    }
+    canvas.PopClipRegion();
+}
+
+// The parent paints on the device context: the canvas's objects leave it first.
+void TuiCustomEditViewInfo::DrawParentThemedBackground(TuiCanvas& canvas, const vcl::TRect& rect) {
+    canvas.Canvas().DeselectHandles();
+    UxTheme().DrawThemeParentBackground(Edit->WindowHandle(), canvas.Handle(), &rect);
+}
+
+void TuiCustomEditViewInfo::PaintBackgroundByMode(TuiCanvas& canvas, const vcl::TRect& rect) {
+    switch (GetBackgroundMode()) {
+    case 0:
+        canvas.IntersectClipArea(rect);
+        CustomDrawBackground(&canvas);
+        return;
+    case 1:
+        DrawEditBackgroundAndButtons(canvas, true);
+        return;
+    case 3:
+        FillRectByColor(canvas, rect, BackgroundColor);
+        return;
+    case 4:
+        if (Edit != nullptr) {
+            DrawTransparentControlBackground(*Edit, canvas, rect, true);
+        }
+        return;
+    case 5:
+        DrawParentThemedBackground(canvas, rect);
+        return;
+    default:
+        return;
+    }
 }
 
 bool TuiCustomEditViewInfo::IsBackgroundTransparent() const {
@@ -167,7 +237,8 @@ void TuiCustomEditViewInfo::DrawEditBackground(TuiCanvas& canvas, bool fill) {
         DrawNativeBackground(canvas, fill);
         return;
     }
-    const int32_t width = EditBorderWidth(EditBorderStyle);
+    const int32_t width =
+        SkinPainter != nullptr ? SkinEditBorderWidth(EditBorderStyle) : EditBorderWidth(EditBorderStyle);
     vcl::TRect rect{BorderRect.Left - width, BorderRect.Top - width, BorderRect.Right, BorderRect.Bottom};
     rect.Right += Edges.Contains(bRight) ? width : 0;
     rect.Bottom += Edges.Contains(bBottom) ? width : 0;
@@ -177,7 +248,7 @@ void TuiCustomEditViewInfo::DrawEditBackground(TuiCanvas& canvas, bool fill) {
     DrawEditBorder(
         canvas, {BorderRect.Left - width, BorderRect.Top - width, BorderRect.Right + width, BorderRect.Bottom + width},
         width);
-    if (Transparent) {
+    if (IsInEditTransparent()) {
         return;
     }
     if (IsInplace) {
@@ -206,10 +277,13 @@ void TuiCustomEditViewInfo::DrawNativeBackground(TuiCanvas& canvas, bool fill) {
         }
         canvas.PushClipRegion();
         canvas.ExcludeClipArea(area);
+        if (Edit != nullptr && UxTheme().IsThemeBackgroundPartiallyTransparent(theme, part, ThemeState)) {
+            DrawParentThemedBackground(canvas, Bounds);
+        }
         UxTheme().DrawThemeBackground(theme, canvas.Handle(), part, ThemeState, Bounds);
         canvas.PopClipRegion();
     }
-    if (Transparent) {
+    if (IsInEditTransparent()) {
         return;
     }
     if (fill || !themedFrame) {
@@ -220,6 +294,13 @@ void TuiCustomEditViewInfo::DrawNativeBackground(TuiCanvas& canvas, bool fill) {
 }
 
 void TuiCustomEditViewInfo::DrawEditBorder(TuiCanvas& canvas, vcl::TRect rect, int32_t width) {
+    // A skin colours every border but none by its own border colour, one ring wide but the thick one.
+    if (SkinPainter != nullptr) {
+        if (EditBorderStyle != ebsNone) {
+            canvas.FrameRect(rect, BorderColor, width);
+        }
+        return;
+    }
     switch (EditBorderStyle) {
     case ebsSingle:
     case ebsThick:
@@ -291,6 +372,8 @@ void TuiCustomEditViewInfo::DrawButton(TuiCanvas& canvas, int32_t index) {
     context.HostHasOuterBorder = PaintOptions.Contains(epoHasExternalBorder);
     context.TextColor = TextColor;
     context.Font = Font;
+    context.SkinPainter = SkinPainter;
+    context.HasEditor = Edit != nullptr;
     TuiEditButtonDrawHooks hooks;
     hooks.DrawBorder = [&](vcl::TRect&, vcl::TRect&) { return AskHandler(OnDrawButtonBorder, &canvas, index); };
     hooks.DrawBackground = [&](const vcl::TRect&) { return AskHandler(OnDrawButtonBackground, &canvas, index); };

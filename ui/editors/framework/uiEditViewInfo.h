@@ -21,7 +21,9 @@ class TFont;
 
 namespace ui {
 
+class TuiCustomEdit;
 class TuiCustomEditProperties;
+class TuiCustomLookAndFeelPainter;
 class TuiRegion;
 
 // The state of an editor or cell, as a set.
@@ -38,6 +40,8 @@ inline constexpr int32_t ephtNone = -2;
 
 // The border width of an edit border style (ebsFlat and ebs3D draw two rings).
 int32_t EditBorderWidth(TuiEditBorderStyle style);
+// The border width of an edit border style under a skin, which draws every border as one ring but the thick one.
+int32_t SkinEditBorderWidth(TuiEditBorderStyle style);
 
 class TuiCustomEditViewInfo : public rtl::TPersistent {
     RTL_DECLARE_CLASS(TuiCustomEditViewInfo, rtl::TPersistent)
@@ -75,9 +79,16 @@ public:
     void DrawEditBackgroundAndButtons(TuiCanvas& canvas, bool fill);
     void DrawButtons(TuiCanvas& canvas);
 
-    // 0 custom (in place), 1 background with border, 2 nothing (in place, transparent), 3 plain fill, 4 transparent.
+    // 0 custom (in place), 1 background with border, 2 nothing (in place, transparent), 3 plain fill, 4 transparent
+    // (what lies under the editor), 5 the parent's themed background.
     int32_t GetBackgroundMode() const;
     bool IsBackgroundTransparent() const;
+    // Paints rect by the background mode; unless keepInner, inner is left out.
+    void PaintBackground(TuiCanvas& canvas, const vcl::TRect& rect, bool keepInner, const vcl::TRect& inner);
+    // The view info or its editor is see-through.
+    bool IsInEditTransparent() const;
+    // The editor shows its parent's themed background.
+    bool EditWantsParentThemedBackground() const;
 
     // The index of the first button whose bounds hold the point; else ephtText inside the border rectangle; else
     // ephtNone.
@@ -119,6 +130,10 @@ public:
     TuiEditPopupBorderStyle PopupBorderStyle = epbsDefault;
     const vcl::TFont* Font = nullptr;              // not owned: the style's
     TuiCustomEditProperties* Properties = nullptr; // not owned
+    // The editor painted; nullptr for a host's cell.
+    TuiCustomEdit* Edit = nullptr; // not owned
+    // The skin's painter; nullptr without a skin.
+    const TuiCustomLookAndFeelPainter* SkinPainter = nullptr;
     int32_t PressedIndex = -1;
     int32_t HotIndex = -1;
     bool ButtonCaptured = false;
@@ -140,6 +155,9 @@ protected:
 
 private:
     bool AskHandler(const TDrawButtonEvent& event, TuiCanvas* canvas, int32_t index);
+    void PaintBackgroundByMode(TuiCanvas& canvas, const vcl::TRect& rect);
+    // Needs Edit.
+    void DrawParentThemedBackground(TuiCanvas& canvas, const vcl::TRect& rect);
     bool CustomDrawBackground(TuiCanvas* canvas);
 
     std::vector<std::unique_ptr<TuiEditButtonViewInfo>> FButtons;

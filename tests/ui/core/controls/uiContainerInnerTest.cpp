@@ -4,15 +4,19 @@
 // window.
 
 #include "rtl/WindowsApi.h"
+#include "tests/support/ui/GeometryPrinting.h"
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
 #include "ui/core/controls/uiContainer.h"
+#include "vcl/controls/drag/DragSession.h"
+#include "vcl/imagelists/ImageList.h"
 #include "vcl/stdctrls/Edit.h"
 #include "vcl/stdctrls/Memo.h"
 
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace ui {
 namespace {
@@ -109,6 +113,8 @@ TEST_F(TuiContainerInnerTest, LibraryBarsLieOverTheNativeBarsAndHideWithThem) {
     EXPECT_EQ(ScreenRectOf(*Container->VScrollBar()), ScreenRectOf(Memo->Handle(), OBJID_VSCROLL));
     EXPECT_EQ(ScreenRectOf(*Container->HScrollBar()), ScreenRectOf(Memo->Handle(), OBJID_HSCROLL));
     EXPECT_GT(Container->VScrollBar()->Max(), 0);
+    // A plain native control does not paint the corner between the bars: no grip.
+    EXPECT_FALSE(Container->InnerSizeGripVisible());
     // Resized, the container moves its inner control and then the bars after the native ones.
     Container->SetBounds(10, 10, 200, 100);
     ui_test::ProcessPendingMessages();
@@ -122,12 +128,147 @@ TEST_F(TuiContainerInnerTest, LibraryBarsLieOverTheNativeBarsAndHideWithThem) {
     EXPECT_FALSE(Container->HScrollBar()->Visible());
 }
 
+// The window region of window: its box, or the empty rectangle when it has none.
+vcl::TRect WindowRegionBox(HWND window) {
+    const HRGN region = CreateRectRgn(0, 0, 0, 0);
+    RECT box{};
+    const int kind = GetWindowRgn(window, region);
+    if (kind != ERROR && kind != NULLREGION) {
+        GetRgnBox(region, &box);
+    }
+    DeleteObject(region);
+    return {box.left, box.top, box.right, box.bottom};
+}
+
+TEST_F(TuiContainerInnerTest, AChildWindowReachingOutOfTheContainerIsCutToItByAWindowRegion) {
+    auto* child = new vcl::TEdit(Form.get());
+    child->SetParent(Container);
+    child->HandleNeeded();
+    const struct {
+        vcl::TRect Bounds;
+        vcl::TRect Region;
+    } cases[] = {
+        {{120, 100, 200, 140}, {0, 0, 40, 20}},
+        {{-10, -5, 40, 25}, {10, 5, 50, 30}},
+        {{10, 10, 60, 40}, {}},
+        {{-1, 0, 200, 20}, {1, 0, 161, 20}},
+    };
+    for (const auto& test : cases) {
+        child->SetBoundsRect(test.Bounds);
+        EXPECT_EQ(WindowRegionBox(child->WindowHandle()), test.Region) << testing::PrintToString(test.Bounds);
+    }
+    // The inner control fills the client rectangle: it has no region.
+    EXPECT_EQ(WindowRegionBox(Memo->WindowHandle()), vcl::TRect{});
+}
+
 TEST_F(TuiContainerInnerTest, ACaptionLongerThanWindowCreationTakesReachesTheWindow) {
     auto* titled = new TMemoContainer(Form.get());
     titled->SetText(std::u16string(70000, u'a'));
     titled->SetParent(Form.get());
     titled->HandleNeeded();
     EXPECT_EQ(GetWindowTextLengthW(titled->Handle()), 70000);
+}
+
+// A memo that gives its own drag images and records a cancelled drag.
+class TDraggedMemo : public vcl::TMemo {
+    RTL_DECLARE_CLASS(TDraggedMemo, vcl::TMemo)
+public:
+    using TMemo::TMemo;
+    vcl::TDragImageList* GetDragImages() override { return Images; }
+    void DragCanceled() override { ++Cancels; }
+    vcl::TDragImageList* Images = nullptr;
+    int Cancels = 0;
+};
+
+// A container whose context menu opens only right of x = 40.
+class TMenuContainer : public TuiContainer {
+    RTL_DECLARE_CLASS(TMenuContainer, TuiContainer)
+public:
+    using TuiContainer::TuiContainer;
+
+protected:
+    bool AllowsContextPopupAt(vcl::TPoint point) const override { return point.X >= 40; }
+};
+
+TEST_F(TuiContainerInnerTest, TheInnerControlIsRepaintedDraggedAndGivenTheCursorWithTheContainer) {
+    ui_test::ProcessPendingMessages();
+    ValidateRect(Memo->Handle(), nullptr);
+    Container->Invalidate();
+    EXPECT_TRUE(GetUpdateRect(Memo->Handle(), nullptr, FALSE));
+    Container->Update();
+    EXPECT_FALSE(GetUpdateRect(Memo->Handle(), nullptr, FALSE));
+
+    Container->SetDragMode(vcl::dmAutomatic);
+    EXPECT_EQ(Memo->DragMode(), vcl::dmAutomatic);
+    Container->SetCursor(vcl::crHandPoint);
+    EXPECT_EQ(Memo->Cursor(), vcl::crHandPoint);
+}
+
+TEST_F(TuiContainerInnerTest, TheInnerControlComesWithTheContainersWindowAndGivesItsDragImagesAndHearsACancel) {
+    // Hidden, the container makes no window until asked.
+    auto* container = new TMemoContainer(Form.get());
+    container->SetVisible(false);
+    container->SetParent(Form.get());
+    container->SetBounds(180, 10, 100, 80);
+    auto* memo = new TDraggedMemo(Form.get());
+    memo->SetParent(container);
+    container->SetInnerControl(memo);
+    ASSERT_FALSE(container->HandleAllocated());
+    EXPECT_FALSE(memo->HandleAllocated());
+    container->HandleNeeded();
+    EXPECT_TRUE(memo->HandleAllocated());
+
+    vcl::TDragImageList images(nullptr);
+    memo->Images = &images;
+    EXPECT_EQ(container->GetDragImages(), &images);
+    container->DragCanceled();
+    EXPECT_EQ(memo->Cancels, 1);
+}
+
+TEST_F(TuiContainerInnerTest, APressOnTheFrameOfAnAutomaticallyDraggedContainerStartsTheFrameworksDrag) {
+    Container->SetDragMode(vcl::dmAutomatic);
+    ui_test::MouseDown(*Container, vcl::mbLeft, {0, 0});
+    EXPECT_EQ(vcl::DragControl(), Container);
+    vcl::EndControlDrag(false);
+    ui_test::MouseUp(*Container, vcl::mbLeft, {0, 0});
+}
+
+TEST_F(TuiContainerInnerTest, TheContextMenuOpensFromTheKeyboardOrWhereTheContainerAllowsIt) {
+    auto* container = new TMenuContainer(Form.get());
+    container->SetParent(Form.get());
+    container->SetBounds(180, 10, 100, 80);
+    container->HandleNeeded();
+    std::vector<vcl::TPoint> asked;
+    container->SetOnContextPopup([&asked](rtl::TObject*, vcl::TPoint point, bool&) { asked.push_back(point); });
+    for (const vcl::TPoint point : {vcl::TPoint{10, 10}, vcl::TPoint{50, 10}}) {
+        const vcl::TPoint screen = container->ClientToScreen(point);
+        SendMessageW(container->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(container->Handle()),
+                     MAKELPARAM(screen.X, screen.Y));
+    }
+    SendMessageW(container->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(container->Handle()), -1);
+    EXPECT_EQ(asked, (std::vector<vcl::TPoint>{{50, 10}, {-1, -1}}));
+}
+
+TEST_F(TuiContainerInnerTest, AlignedChildrenFillWhatTheFrameLeavesOnceTheContainerLaysItselfOut) {
+    // The pointer away from the container, whose hot-tracked frame would be thicker.
+    ui_test::MouseMove(*Form, {290, 210});
+    auto* child = new vcl::TEdit(Form.get());
+    child->SetParent(Container);
+    child->SetAlign(vcl::alTop);
+    child->SetHeight(20);
+    Container->SetBounds(10, 10, 170, 120);
+    EXPECT_EQ(child->BoundsRect(), (vcl::TRect{1, 1, 169, 21}));
+    Container->Style().SetBorderStyle(cbsThick);
+    EXPECT_EQ(child->BoundsRect(), (vcl::TRect{2, 2, 168, 22}));
+}
+
+TEST_F(TuiContainerInnerTest, AContainerHoldingTheFocusItselfHandsItToItsInnerControlWhenMoved) {
+    Memo->SetVisible(false);
+    Container->SetFocus();
+    ASSERT_EQ(GetFocus(), Container->Handle());
+    Memo->SetVisible(true);
+    Container->SetBounds(12, 10, 160, 120);
+    EXPECT_EQ(GetFocus(), Memo->Handle());
 }
 
 } // namespace

@@ -129,8 +129,10 @@ TEST_F(uiContainerStyle, AControllerChainThatLeadsBackIsRefusedAlsoThroughAssign
     TuiStyleController b(nullptr);
     a.Style().SetStyleController(&b);
     ASSERT_EQ(a.Style().StyleController(), &b);
+    EXPECT_EQ(a.FakeStyleController(), &b);
     b.Style().SetStyleController(&a);
     EXPECT_EQ(b.Style().StyleController(), nullptr);
+    EXPECT_EQ(b.FakeStyleController(), nullptr);
     a.Style().SetStyleController(&a);
     EXPECT_EQ(a.Style().StyleController(), &b);
 

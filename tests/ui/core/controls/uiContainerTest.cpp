@@ -212,5 +212,52 @@ TEST_F(TuiContainerTest, ANativeFrameIsTheThemesBorderAroundItsContentRectangle)
     EXPECT_EQ(Container->ViewInfo().NativeState, 4);
 }
 
+TEST_F(TuiContainerTest, ScalingScalesTheBoundsAndTheFontTheStyleAssigns) {
+    // The style assigns no font: only the bounds scale.
+    Container->ChangeScale(120, 96);
+    EXPECT_EQ(Container->Width(), ContainerWidth * 120 / 96);
+    EXPECT_FALSE(Container->Style().AssignedValues().Contains(csvFont));
+
+    Container->Font().SetSize(8);
+    ASSERT_TRUE(Container->Style().AssignedValues().Contains(csvFont));
+    Container->ChangeScale(120, 96);
+    EXPECT_EQ(Container->Style().Font().Size(), 10);
+    EXPECT_EQ(Container->Font().Size(), 10);
+    Container->ChangeScale(96, 96);
+    EXPECT_EQ(Container->Style().Font().Size(), 10);
+}
+
+TEST_F(TuiContainerTest, ASkinGivesTheFrameAndTheStateColoursUnlessTheStylesAssignThem) {
+    Container->Style().SetBorderStyle(cbsFlat);
+    Container->Style().LookAndFeel().SetSkinName(u"Blue");
+    const TuiContainerViewInfo& view = Container->ViewInfo();
+    const TuiLookAndFeelPainterClass painter = view.Painter;
+    ASSERT_NE(painter, nullptr);
+    EXPECT_EQ(view.BorderWidth, 1) << "a skin draws flat frames one pixel wide";
+    EXPECT_EQ(view.BorderColor, painter->ContainerBorderColorFor(false));
+    EXPECT_EQ(view.BackgroundColor, painter->EditorBackgroundColorForState(2));
+    EXPECT_EQ(Container->EffectiveFont().Color(), painter->EditorTextColorForState(2));
+    // The margin of the classic flat frame stays; the window region cuts its outer pixel away.
+    EXPECT_EQ(RegionBox(), (vcl::TRect{1, 1, ContainerWidth - 1, ContainerHeight - 1}));
+    const auto surface = Painted();
+    EXPECT_EQ(surface->Pixel(1, 1), Rgb(view.BorderColor));
+    EXPECT_EQ(surface->Pixel(ContainerWidth - 2, ContainerHeight - 2), Rgb(view.BorderColor));
+    EXPECT_TRUE(AllPixelsAre(*surface, {2, 2, ContainerWidth - 2, ContainerHeight - 2}, Rgb(view.BackgroundColor)));
+
+    Container->SetFocus();
+    EXPECT_EQ(Container->ViewInfo().BorderColor, painter->ContainerBorderColorFor(true));
+    EXPECT_EQ(Container->ViewInfo().BackgroundColor, painter->EditorBackgroundColorForState(0));
+
+    // Colours the styles assign win over the skin's.
+    Container->Style().SetColor(vcl::clLime);
+    Container->Style().SetTextColor(vcl::clRed);
+    EXPECT_EQ(Container->ViewInfo().BackgroundColor, vcl::clLime);
+    EXPECT_EQ(Container->EffectiveFont().Color(), vcl::clRed);
+
+    Container->Style().LookAndFeel().SetSkinName(u"");
+    EXPECT_EQ(Container->ViewInfo().Painter, nullptr);
+    EXPECT_EQ(Container->ViewInfo().BorderWidth, 2);
+}
+
 } // namespace
 } // namespace ui

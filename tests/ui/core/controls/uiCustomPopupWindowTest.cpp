@@ -6,8 +6,10 @@
 #include "ui/core/controls/uiCustomPopupWindow.h"
 
 #include "rtl/WindowsApi.h"
+#include "tests/support/ui/DibSurface.h"
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/TestForms.h"
+#include "ui/core/controls/uiContainer.h"
 #include "ui/core/controls/uiPopupHooks.h"
 #include "vcl/stdctrls/Button.h"
 #include "vcl/stdctrls/Edit.h"
@@ -58,6 +60,28 @@ public:
     int Asked = 0;
     int StyleChanges = 0;
     uint16_t LastKey = 0;
+};
+
+// A view info of a kind of its own, which the popup made, and a popup that lays it out: a 2-pixel single frame in
+// red round the client area.
+class TFramedPopupViewInfo : public TuiContainerViewInfo {};
+
+class TFramedPopup : public TuiCustomPopupWindow {
+    RTL_DECLARE_CLASS(TFramedPopup, TuiCustomPopupWindow)
+public:
+    explicit TFramedPopup(vcl::TControl* owner)
+        : TuiCustomPopupWindow(owner, [] { return std::make_unique<TFramedPopupViewInfo>(); }) {}
+
+protected:
+    void LayOutViewInfo() override {
+        TuiCustomPopupWindow::LayOutViewInfo();
+        TuiContainerViewInfo& view = ViewInfo();
+        view.BorderStyle = cbsSingle;
+        view.BorderWidth = 2;
+        view.BorderColor = vcl::clRed;
+        view.BorderRect = {2, 2, Width() - 2, Height() - 2};
+        view.ClientRect = view.BorderRect;
+    }
 };
 
 class CustomPopupTest : public testing::Test {
@@ -171,6 +195,62 @@ TEST_F(CustomPopupTest, TheApplicationLosingTheActivationClosesPopupsThatTakeNoF
     EXPECT_FALSE(popup->IsShown());
     ASSERT_FALSE(Form->CaptionNotices.empty());
     EXPECT_FALSE(Form->CaptionNotices.front());
+}
+
+TEST_F(CustomPopupTest, AContainerWhosePopupTheApplicationsDeactivationClosesHearsOfItsFocusChange) {
+    auto* container = new TuiContainer(Form.get());
+    container->SetParent(Form.get());
+    container->SetBounds(150, 20, 100, 24);
+    int focusChanges = 0;
+    container->SetOnFocusChanged([&focusChanges](rtl::TObject*) { ++focusChanges; });
+    TTestPopup* popup = ShowPopup(container, "popup");
+    focusChanges = 0;
+    SendMessageW(Form->WindowHandle(), WM_ACTIVATEAPP, FALSE, 0);
+    ui_test::ProcessPendingMessages();
+    EXPECT_FALSE(popup->IsShown());
+    EXPECT_EQ(focusChanges, 1);
+}
+
+TEST_F(CustomPopupTest, TheViewInfoPaintsThePopupAndItsClientRectangleHoldsTheChildren) {
+    TTestPopup* plain = ShowPopup(Owner, "plain");
+    plain->SetColor(vcl::clLime);
+    ui_test::TDibSurface plainPixels(80, 60);
+    ui_test::PaintControl(*plain, plainPixels);
+    for (const vcl::TPoint point : {vcl::TPoint{0, 0}, vcl::TPoint{40, 30}, vcl::TPoint{79, 59}}) {
+        EXPECT_EQ(plainPixels.Pixel(point.X, point.Y), vcl::clLime) << point.X << "," << point.Y;
+    }
+    plain->CloseUp();
+
+    auto* framed = new TFramedPopup(Owner);
+    framed->SetCaptureFocus(false);
+    framed->SetOwnerParent(Form.get());
+    framed->SetOwnerBounds(Owner->BoundsRect());
+    framed->SetAdjustable(false);
+    framed->SetBounds(0, 0, 80, 60);
+    framed->SetColor(vcl::clWhite);
+    EXPECT_NE(dynamic_cast<TFramedPopupViewInfo*>(&framed->ViewInfo()), nullptr);
+    auto* child = new vcl::TEdit(framed);
+    child->SetParent(framed);
+    child->SetAlign(vcl::alClient);
+    framed->Popup();
+    ui_test::ProcessPendingMessages();
+    EXPECT_EQ(child->BoundsRect(), (vcl::TRect{2, 2, 78, 58}));
+    // Sized by the system, the popup aligns its children before it lays its view out again.
+    SetWindowPos(framed->WindowHandle(), nullptr, 0, 0, 100, 70, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(child->BoundsRect(), (vcl::TRect{2, 2, 98, 68}));
+    SetWindowPos(framed->WindowHandle(), nullptr, 0, 0, 80, 60, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+    child->SetVisible(false);
+    ui_test::TDibSurface first(80, 60);
+    ui_test::PaintControl(*framed, first);
+    EXPECT_EQ(first.Pixel(0, 0), vcl::clRed);
+    EXPECT_EQ(first.Pixel(1, 30), vcl::clRed);
+    EXPECT_EQ(first.Pixel(79, 59), vcl::clRed);
+    EXPECT_EQ(first.Pixel(2, 2), vcl::clWhite);
+    EXPECT_EQ(first.Pixel(40, 30), vcl::clWhite);
+    ui_test::TDibSurface second(80, 60);
+    ui_test::PaintControl(*framed, second);
+    EXPECT_EQ(first.Pixels(), second.Pixels());
 }
 
 TEST_F(CustomPopupTest, HidingTheOwnerClosesItsPopupAndEveryLaterOneLastFirst) {

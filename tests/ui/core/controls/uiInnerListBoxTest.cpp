@@ -13,6 +13,8 @@
 #include "ui/core/controls/uiControlRoutines.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
 #include "vcl/controls/drag/DragSession.h"
+#include "vcl/menus/Menus.h"
+#include "vcl/stdctrls/Edit.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -36,6 +38,7 @@ public:
         ProcessAutoCompleteKey(key);
         return key;
     }
+    vcl::TPopupMenu* PopupMenuShown() const { return GetPopupMenu(); }
 };
 
 // The GBK bytes of text.
@@ -262,6 +265,255 @@ TEST_F(InnerListBoxTest, AContainerThatHostsTheListBoxCoversItsNativeBarsAlone) 
     EXPECT_FALSE(ListBox->VScrollBar()->Visible());
     EXPECT_FALSE(ListBox->HScrollBar()->Visible());
     EXPECT_TRUE(ListBox->SizeGripRect().IsEmpty());
+}
+
+// A list-like container: its built-in bars cover its inner list box's native ones.
+class TListContainer : public TuiContainer {
+    RTL_DECLARE_CLASS(TListContainer, TuiContainer)
+public:
+    using TuiContainer::TuiContainer;
+
+protected:
+    bool NeedsScrollBars() const override { return true; }
+};
+
+TEST_F(InnerListBoxTest, TheCornerBetweenTheContainersBarsIsPaintedByTheListBoxAndGoesWithTheBars) {
+    auto* container = new TListContainer(Form.get());
+    container->SetParent(Form.get());
+    container->SetBounds(170, 10, 140, 120);
+    ListBox->SetContainer(container);
+    ListBox->SetParent(container);
+    container->SetInnerControl(ListBox);
+    for (int index = 0; index < 40; ++index) {
+        ListBox->Items().Add(u"more");
+    }
+    SendMessageW(ListBox->WindowHandle(), LB_SETHORIZONTALEXTENT, 600, 0);
+    ui_test::ProcessPendingMessages();
+    ASSERT_TRUE(container->VScrollBar()->Visible());
+    ASSERT_TRUE(container->HScrollBar()->Visible());
+    ASSERT_TRUE(container->InnerSizeGripVisible());
+
+    // The corner lies right of the horizontal bar and below the vertical one, in the list box's window.
+    const vcl::TRect corner = container->InnerSizeGripRect();
+    EXPECT_EQ(corner, ListBox->SizeGripRect());
+    EXPECT_EQ(corner.Width(), container->VScrollBar()->Width());
+    EXPECT_EQ(corner.Height(), container->HScrollBar()->Height());
+    const vcl::TPoint barsMeet =
+        container->ClientToScreen({container->VScrollBar()->Left(), container->HScrollBar()->Top()});
+    EXPECT_EQ(ListBox->ClientToScreen({corner.Left, corner.Top}), barsMeet);
+
+    ui_test::TDibSurface surface(ListBox->Width(), ListBox->Height());
+    surface.Fill(vcl::clFuchsia);
+    SendMessageW(ListBox->WindowHandle(), WM_PRINT, reinterpret_cast<WPARAM>(surface.DC()), PRF_NONCLIENT);
+    const vcl::TColor expected = vcl::ColorToRGB(container->LookAndFeel().ActivePainter()->FormContentColor());
+    EXPECT_EQ(surface.Pixel(corner.Left, corner.Top), expected);
+    EXPECT_EQ(surface.Pixel(corner.Right - 1, corner.Bottom - 1), expected);
+
+    // With the bars gone the corner goes too.
+    ListBox->Items().Clear();
+    SendMessageW(ListBox->WindowHandle(), LB_SETHORIZONTALEXTENT, 0, 0);
+    ui_test::ProcessPendingMessages();
+    EXPECT_FALSE(container->VScrollBar()->Visible());
+    EXPECT_FALSE(container->InnerSizeGripVisible());
+    EXPECT_TRUE(container->InnerSizeGripRect().IsEmpty());
+    EXPECT_TRUE(ListBox->SizeGripRect().IsEmpty());
+}
+
+// The list box as a container's inner control, with what reaches the container recorded.
+class ListBoxInContainerTest : public InnerListBoxTest {
+protected:
+    void SetUp() override {
+        InnerListBoxTest::SetUp();
+        for (int index = 0; index < 30; ++index) {
+            ListBox->Items().Add(u"more");
+        }
+        Container = new TuiContainer(Form.get());
+        Container->SetParent(Form.get());
+        Container->SetBounds(20, 20, 160, 120);
+        ListBox->SetContainer(Container);
+        ListBox->SetParent(Container);
+        Container->SetInnerControl(ListBox);
+        ListBox->SetBounds(3, 4, 150, 110);
+        Container->SetOnMouseDown([this](rtl::TObject*, vcl::TMouseButton, vcl::TShiftState, int32_t x, int32_t y) {
+            Presses.push_back({x, y});
+            FocusedAtPress = GetFocus();
+        });
+        Container->SetOnMouseMove([this](rtl::TObject*, vcl::TShiftState, int32_t x, int32_t y) {
+            Moves.push_back({x, y});
+        });
+        Container->SetOnClick([this](rtl::TObject*) { ++ContainerClicks; });
+        Container->SetOnDblClick([this](rtl::TObject*) { ++ContainerDoubleClicks; });
+        Container->SetOnFocusChanged([this](rtl::TObject*) { ++FocusChanges; });
+        ui_test::ProcessPendingMessages();
+    }
+    vcl::TPoint InContainer(vcl::TPoint point) const { return {point.X + ListBox->Left(), point.Y + ListBox->Top()}; }
+
+    TuiContainer* Container = nullptr;
+    std::vector<vcl::TPoint> Presses;
+    std::vector<vcl::TPoint> Moves;
+    HWND FocusedAtPress = nullptr;
+    int ContainerClicks = 0;
+    int ContainerDoubleClicks = 0;
+    int FocusChanges = 0;
+};
+
+TEST_F(ListBoxInContainerTest, PressesMovesAndClicksReachTheContainerInItsCoordinatesWithoutTakingTheFocus) {
+    ListBox->SetFocus();
+    const vcl::TRect second = ListBox->ItemRect(1);
+    const vcl::TPoint point{second.Left + 5, second.Top + 2};
+    ui_test::MouseMove(*ListBox, point);
+    ui_test::Click(*ListBox, point);
+    ASSERT_EQ(Presses.size(), 1u);
+    EXPECT_EQ(Presses[0], InContainer(point));
+    ASSERT_FALSE(Moves.empty());
+    EXPECT_EQ(Moves.front(), InContainer(point));
+    EXPECT_EQ(ListBox->ItemIndex(), 1);
+    EXPECT_EQ(Clicks, 1);
+    EXPECT_EQ(ContainerClicks, 1);
+    // The press passed on does not move the focus from the list box into the container.
+    EXPECT_EQ(FocusedAtPress, ListBox->WindowHandle());
+    EXPECT_EQ(GetFocus(), ListBox->WindowHandle());
+    EXPECT_FALSE(Container->InnerClickInProgress());
+
+    ui_test::DoubleClick(*ListBox, point);
+    EXPECT_EQ(ContainerDoubleClicks, 1);
+}
+
+TEST_F(ListBoxInContainerTest, KeysGoToTheContainerFirstAndAKeyItConsumesGoesNoFurther) {
+    ListBox->SetFocus();
+    ListBox->SetItemIndex(0);
+    std::vector<uint16_t> containerDowns;
+    std::vector<uint16_t> listDowns;
+    std::vector<char16_t> containerChars;
+    Container->SetOnKeyDown([&containerDowns](rtl::TObject*, uint16_t& key, vcl::TShiftState) {
+        containerDowns.push_back(key);
+        if (key == VK_NEXT) {
+            key = 0;
+        }
+    });
+    ListBox->SetOnKeyDown([&listDowns](rtl::TObject*, uint16_t& key, vcl::TShiftState) { listDowns.push_back(key); });
+    Container->SetOnKeyPress([&containerChars](rtl::TObject*, char16_t& key) {
+        containerChars.push_back(key);
+        if (key == u'z') {
+            key = 0;
+        }
+    });
+
+    ui_test::PressKey(VK_DOWN);
+    EXPECT_EQ(ListBox->ItemIndex(), 1);
+    ui_test::PressKey(VK_NEXT);
+    EXPECT_EQ(ListBox->ItemIndex(), 1);
+    EXPECT_EQ(containerDowns, (std::vector<uint16_t>{VK_DOWN, VK_NEXT}));
+    EXPECT_EQ(listDowns, (std::vector<uint16_t>{VK_DOWN}));
+
+    // The container sees Enter and the characters first; one it eats searches nothing.
+    Clock.TickCountValue += 1000;
+    ui_test::TypeText(u"z");
+    EXPECT_EQ(ListBox->ItemIndex(), 1);
+    EXPECT_EQ(ListBox->AutoCompleteFilter(), "");
+    Clock.TickCountValue += 1000;
+    ui_test::TypeText(u"e");
+    EXPECT_EQ(ListBox->ItemIndex(), 4);
+    ui_test::PressKey(VK_RETURN);
+    EXPECT_EQ(containerChars, (std::vector<char16_t>{u'z', u'e', VK_RETURN}));
+}
+
+TEST_F(ListBoxInContainerTest, TheWheelScrollsTheListBoxOnlyWhenTheContainerLeavesIt) {
+    ListBox->SetFocus();
+    bool containerTakes = true;
+    int turns = 0;
+    Container->SetOnMouseWheel([&](rtl::TObject*, vcl::TShiftState, int32_t, vcl::TPoint, bool& handled) {
+        ++turns;
+        handled = containerTakes;
+    });
+    const vcl::TPoint point{20, 20};
+    ui_test::MouseWheel(*ListBox, -WHEEL_DELTA, point);
+    EXPECT_EQ(turns, 1);
+    EXPECT_EQ(ListBox->TopIndex(), 0);
+
+    containerTakes = false;
+    ui_test::MouseWheel(*ListBox, -WHEEL_DELTA, point);
+    EXPECT_GT(turns, 1);
+    EXPECT_GT(ListBox->TopIndex(), 0);
+}
+
+TEST_F(ListBoxInContainerTest, TheContainerHearsOfEachFocusChangeOfItsListBoxOnce) {
+    auto* other = new vcl::TEdit(Form.get());
+    other->SetParent(Form.get());
+    other->SetBounds(200, 150, 80, 24);
+    other->SetFocus();
+    // The pointer away from the container, which would show its hot style.
+    ui_test::MouseMove(*Form, {310, 230});
+    FocusChanges = 0;
+
+    Container->SetFocus();
+    EXPECT_EQ(GetFocus(), ListBox->WindowHandle());
+    EXPECT_EQ(FocusChanges, 1);
+    EXPECT_TRUE(Container->Focused());
+    EXPECT_EQ(&Container->ActiveStyle(), &Container->StyleFocused());
+
+    other->SetFocus();
+    EXPECT_EQ(FocusChanges, 2);
+    EXPECT_EQ(&Container->ActiveStyle(), &Container->Style());
+
+    // Straight into the list box, past the container.
+    ui_test::Click(*ListBox, {10, 5});
+    EXPECT_EQ(GetFocus(), ListBox->WindowHandle());
+    EXPECT_EQ(FocusChanges, 3);
+    EXPECT_EQ(&Container->ActiveStyle(), &Container->StyleFocused());
+}
+
+TEST_F(ListBoxInContainerTest, ADragOverTheListBoxIsADragOverTheContainer) {
+    auto* source = new vcl::TEdit(Form.get());
+    source->SetParent(Form.get());
+    source->SetBounds(200, 150, 80, 24);
+    std::vector<vcl::TPoint> overs;
+    std::vector<vcl::TPoint> drops;
+    Container->SetOnDragOver(
+        [&overs](rtl::TObject*, rtl::TObject*, int32_t x, int32_t y, vcl::TDragState, bool& accept) {
+            overs.push_back({x, y});
+            accept = true;
+        });
+    Container->SetOnDragDrop([&drops](rtl::TObject*, rtl::TObject*, int32_t x, int32_t y) { drops.push_back({x, y}); });
+    bool listBoxAsked = false;
+    ListBox->SetOnDragOver([&listBoxAsked](rtl::TObject*, rtl::TObject*, int32_t, int32_t, vcl::TDragState, bool&) {
+        listBoxAsked = true;
+    });
+
+    source->BeginDrag(true);
+    const vcl::TPoint point{30, 25};
+    ui_test::MouseMove(*ListBox, point);
+    ui_test::MouseUp(*ListBox, vcl::mbLeft, point);
+    ASSERT_FALSE(overs.empty());
+    EXPECT_EQ(overs.back(), InContainer(point));
+    ASSERT_EQ(drops.size(), 1u);
+    EXPECT_EQ(drops[0], InContainer(point));
+    EXPECT_FALSE(listBoxAsked);
+}
+
+// A menu of the library's own kind whose short-cut is F7.
+class TListBoxShortCutMenu : public rtl::TComponent, public IuiPopupMenu {
+    RTL_DECLARE_CLASS(TListBoxShortCutMenu, rtl::TComponent)
+public:
+    explicit TListBoxShortCutMenu(rtl::TComponent* owner) : TComponent(owner) {}
+    bool IsShortCut(const vcl::TMessage& message) override { return message.WParam == VK_F7; }
+    void Popup(int32_t, int32_t) override {}
+};
+
+TEST_F(ListBoxInContainerTest, TheContainersMenuShortCutsAreTakenInTheListBoxAndItsMenuIsTheContainers) {
+    Container->SetPopupMenuComponent(new TListBoxShortCutMenu(Form.get()));
+    std::vector<uint16_t> listDowns;
+    ListBox->SetOnKeyDown([&listDowns](rtl::TObject*, uint16_t& key, vcl::TShiftState) { listDowns.push_back(key); });
+    EXPECT_EQ(ListBox->Perform(vcl::CN_KEYDOWN, VK_F7), 1);
+    EXPECT_EQ(ListBox->Perform(vcl::CN_KEYDOWN, VK_F8), 0);
+    ListBox->SetFocus();
+    ui_test::PressKey(VK_F7);
+    ui_test::PressKey(VK_F8);
+    EXPECT_EQ(listDowns, (std::vector<uint16_t>{VK_F8}));
+
+    auto* menu = new vcl::TPopupMenu(Form.get());
+    Container->SetPopupMenu(menu);
+    EXPECT_EQ(static_cast<TTypedListBox*>(ListBox)->PopupMenuShown(), menu);
 }
 
 } // namespace

@@ -318,6 +318,18 @@ TEST(SkinPainterDrawing, PlainButtonIsTheRightHandPlainEditButton) {
     }
 }
 
+TEST(SkinPainterDrawing, APanelFaceIsTheBorderlessGroupFace) {
+    auto skin = std::make_unique<ui::TuxSkin>("Panel");
+    AddFlatElement(*skin, "Common", "GroupPanelNoBorder");
+    ui::TuxSkinInfo info(std::move(skin));
+    const TTestSkinPainter painter(&info);
+    TCanvasOnSurface on(30, 20);
+    painter.PaintPanelFace(on.Canvas, {5, 2, 22, 18}, ui::uibsNormal);
+    GdiFlush();
+    EXPECT_EQ(on.Surface.Pixel(10, 10), PainterTestColors[0]);
+    EXPECT_EQ(on.Surface.Pixel(2, 10), vcl::clWhite) << "only the rectangle";
+}
+
 TEST(BuiltInSkinRegistration, AChangeOfTheUserSkinMakesEveryLookAndFeelChooseAgain) {
     ui::TuiLookAndFeel lookAndFeel(nullptr);
     int changes = 0;

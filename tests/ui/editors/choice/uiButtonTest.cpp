@@ -144,5 +144,45 @@ TEST_F(uiButtonOnForm, ShowsTheGlyphBesideTheCaption) {
     EXPECT_GT(ui_test::CountPixels(surface, vcl::clBlue), 90);
 }
 
+// A button that sizes itself to its caption.
+class TCaptionSizedButton : public TuiButton {
+public:
+    explicit TCaptionSizedButton(rtl::TComponent* owner) : TuiButton(owner) { SetAutoSizeToCaption(true); }
+};
+
+TEST(uiButtonAutoSize, TheCaptionDecidesTheSize) {
+    auto form = ui_test::ShowNewTestForm(400, 200);
+    auto* button = new TCaptionSizedButton(form.get());
+    button->SetParent(form.get());
+    button->SetCaption(u"生成开票文件");
+    button->SetBounds(10, 10, 300, 100);
+    const vcl::TSize optimal = button->GetOptimalSize();
+    EXPECT_EQ(button->Width(), optimal.cx) << "every size asked for becomes the optimal one";
+    EXPECT_EQ(button->Height(), optimal.cy);
+    EXPECT_EQ(button->Left(), 10);
+
+    button->SetCaption(u"生成开票文件生成开票文件");
+    EXPECT_GT(button->Width(), optimal.cx) << "a longer caption widens it at once";
+    const int32_t longWidth = button->Width();
+    button->SetCaption(u"&生成开票文件生成开票文件");
+    EXPECT_EQ(button->Width(), longWidth) << "accelerator marks take no room";
+    button->Font().SetSize(button->Font().Size() * 2);
+    EXPECT_GT(button->Width(), longWidth) << "a larger font widens it";
+    EXPECT_GT(button->Height(), optimal.cy);
+
+    button->SetCaption(u"&");
+    const vcl::TSize blank = button->GetOptimalSize();
+    EXPECT_GT(blank.cx, 0) << "a blank stands for a caption with nothing to show";
+    EXPECT_EQ(button->Width(), blank.cx);
+}
+
+TEST(uiButtonAutoSize, AnOrdinaryButtonKeepsTheSizeItIsGiven) {
+    TuiButton button(nullptr);
+    button.SetCaption(u"生成开票文件");
+    button.SetBounds(0, 0, 300, 100);
+    EXPECT_EQ(button.Width(), 300);
+    EXPECT_EQ(button.Height(), 100);
+}
+
 } // namespace
 } // namespace ui

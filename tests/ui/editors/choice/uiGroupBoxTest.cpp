@@ -1,5 +1,6 @@
 // The group box: caption layout by alignment, the shadow only under top and left captions, the panel style and its
-// client area, custom drawing, the caption's accelerator, and the main window's boxes painted on 32-bit DIBs.
+// client area, custom drawing, the caption's accelerator, the skinned caption band in the non-client area, the native
+// look against the theme's own drawing, and the main window's boxes painted on 32-bit DIBs.
 
 #include "ui/editors/choice/uiGroupBox.h"
 
@@ -9,6 +10,9 @@
 #include "tests/support/ui/TestForms.h"
 #include "tests/ui/editors/choice/ButtonTestSupport.h"
 #include "tests/ui/editors/framework/EditorPaintingSupport.h"
+#include "ui/core/painters/uiPainterRegistry.h"
+#include "ui/core/skins/uxSkinsLookAndFeelPainter.h"
+#include "ui/core/themes/uxThemeManager.h"
 #include "vcl/stdctrls/Edit.h"
 #include "vcl/system/Win32.h"
 
@@ -45,6 +49,51 @@ TEST(uiGroupBoxLayout, CaptionPositionsOfTheAlignments) {
     EXPECT_EQ(AlignmentToCaptionPosition(alLeftCenter), gcpLeft);
     EXPECT_EQ(AlignmentToCaptionPosition(alRightTop), gcpRight);
     EXPECT_EQ(AlignmentToCaptionPosition(alCenterCenter), gcpNone);
+}
+
+TEST(uiGroupBoxLayout, ASkinnedBandGrowsByItsInsetsOutwardOrInward) {
+    const vcl::TSize box{200, 100};
+    const vcl::TSize text{40, 12};
+    const vcl::TRect insets{3, 4, 5, 6};
+    const struct {
+        TuiCaptionAlignment Alignment;
+        bool NonClient;
+        vcl::TRect Caption;
+        vcl::TRect Text;
+        vcl::TRect Frame;
+    } cases[] = {
+        {alTopLeft, false, {0, 0, 200, 22}, {3, 4, 195, 16}, {0, 0, 200, 100}},
+        {alTopLeft, true, {0, -10, 200, 12}, {3, -6, 195, 6}, {0, 0, 200, 90}},
+        {alTopCenter, true, {0, -10, 200, 12}, {79, -6, 195, 6}, {0, 0, 200, 90}},
+        {alTopRight, false, {0, 0, 200, 22}, {155, 4, 195, 16}, {0, 0, 200, 100}},
+        {alBottomCenter, true, {0, 78, 200, 100}, {79, 82, 195, 94}, {0, 0, 200, 90}},
+        {alLeftTop, true, {-8, 0, 12, 100}, {-5, 4, 7, 44}, {0, 0, 192, 100}},
+        {alLeftCenter, false, {0, 0, 20, 100}, {3, 29, 15, 69}, {0, 0, 200, 100}},
+        {alRightBottom, true, {180, 0, 200, 100}, {183, 54, 195, 94}, {0, 0, 192, 100}},
+        {alCenterCenter, false, {80, 44, 120, 56}, {83, 48, 115, 50}, {0, 0, 200, 100}},
+    };
+    for (const auto& c : cases) {
+        const TuiGroupBoxLayout layout = SkinCaptionLayout(c.Alignment, box, text, insets, c.NonClient);
+        EXPECT_EQ(layout.CaptionRect, c.Caption) << int(c.Alignment) << " " << c.NonClient;
+        EXPECT_EQ(layout.TextRect, c.Text) << int(c.Alignment) << " " << c.NonClient;
+        EXPECT_EQ(layout.FrameRect, c.Frame) << int(c.Alignment) << " " << c.NonClient;
+    }
+}
+
+TEST(uiGroupBoxLayout, AMeasuredThicknessKeepsTheBandsOuterEdge) {
+    const struct {
+        TuiGroupCaptionPosition Position;
+        vcl::TRect Band;
+        vcl::TRect Expected;
+    } cases[] = {{gcpTop, {0, -10, 200, 12}, {0, -10, 200, 20}},
+                 {gcpBottom, {0, 80, 200, 100}, {0, 70, 200, 100}},
+                 {gcpLeft, {-10, 0, 12, 100}, {-10, 0, 20, 100}},
+                 {gcpRight, {180, 0, 200, 100}, {170, 0, 200, 100}}};
+    for (const auto& c : cases) {
+        vcl::TRect rect = c.Band;
+        SetCaptionThickness(rect, c.Position, 30);
+        EXPECT_EQ(rect, c.Expected) << int(c.Position);
+    }
 }
 
 TEST(uiPanelStyle, CaptionIndentNeverGoesBelowTwo) {
@@ -250,15 +299,30 @@ TEST_F(uiGroupBoxOnForm, NoWindowRegionCutsTheFrameAway) {
     DeleteObject(region);
 }
 
+// The main window's two panel boxes without caption, in "Office2007Blue" and "Blue".
 TEST_F(uiGroupBoxOnForm, APanelBoxPaintsTheSkinsPanelFace) {
     Box->SetCaption(u"");
     Box->PanelStyle().SetActive(true);
+    Style().SetBorderStyle(ebsNone);
     auto plain = Paint();
-    Style().LookAndFeel().SetSkinName(u"Office2007Blue");
-    ASSERT_TRUE(Box->HasSkin());
-    auto skinned = Paint();
-    EXPECT_NE(skinned->Pixels(), plain->Pixels());
-    EXPECT_NE(skinned->Pixel(100, 60), Rgb(vcl::clAqua));
+    for (const char16_t* skin : {u"Office2007Blue", u"Blue"}) {
+        Style().LookAndFeel().SetSkinName(skin);
+        ASSERT_TRUE(Box->HasSkin());
+        auto skinned = Paint();
+        EXPECT_NE(skinned->Pixels(), plain->Pixels());
+        ui_test::TDibSurface face(Box->Width(), Box->Height());
+        face.Fill(vcl::clFuchsia);
+        {
+            vcl::TCanvas frame;
+            frame.SetHandle(face.DC());
+            TuiCanvas canvas(frame);
+            Box->Painter()->PaintGroupBoxBackground(canvas, {0, 0, 200, 120}, {0, 0, 200, 120});
+            frame.SetHandle(nullptr);
+        }
+        GdiFlush();
+        EXPECT_EQ(skinned->Pixels(), face.Pixels()) << "the skin's borderless group face, all of it";
+        EXPECT_EQ(Paint()->Pixels(), skinned->Pixels()) << "painting twice gives the same pixels";
+    }
 }
 
 TEST_F(uiGroupBoxOnForm, ASkinnedCaptionedBoxLeavesTheCaptionBandOutOfTheClientArea) {
@@ -268,6 +332,215 @@ TEST_F(uiGroupBoxOnForm, ASkinnedCaptionedBoxLeavesTheCaptionBandOutOfTheClientA
     EXPECT_GE(child->Top(), Layout().CaptionRect.Bottom);
     auto skinned = Paint();
     EXPECT_EQ(Paint()->Pixels(), skinned->Pixels());
+}
+
+// "Office2007Blue" whose caption elements have insets across the band (the built-in skins' have none).
+class TCaptionBandSkinPainter final : public TuxSkinLookAndFeelPainter {
+public:
+    explicit TCaptionBandSkinPainter(TuxSkinInfo* info) : FInfo(info) {}
+    TuxSkinInfo* SkinInfo() const override { return FInfo; }
+    vcl::TRect GroupFrameInsets(bool hasCaption, TuiGroupCaptionPosition position) const override {
+        return hasCaption ? vcl::TRect{2, 3, 4, 5} : TuxSkinLookAndFeelPainter::GroupFrameInsets(false, position);
+    }
+
+private:
+    TuxSkinInfo* FInfo; // not owned: the built-in skin's
+};
+
+constexpr char16_t captionBandSkin[] = u"CaptionBandTest";
+
+// A captioned box in a skin: the skin's caption band reaches out of the client area.
+class uiGroupBoxSkinned : public uiGroupBoxOnForm {
+protected:
+    void SetUp() override {
+        TuiLookAndFeelPainterClass office2007 = nullptr;
+        ASSERT_TRUE(ExtendedStylePainters()->FindPainter(u"Office2007Blue", office2007));
+        Painter = std::make_unique<TCaptionBandSkinPainter>(
+            static_cast<const TuxSkinLookAndFeelPainter*>(office2007)->SkinInfo());
+        std::unique_ptr<rtl::TObject> noData;
+        ASSERT_TRUE(ExtendedStylePainters()->Register(captionBandSkin, Painter.get(), noData));
+        uiGroupBoxOnForm::SetUp();
+        Style().LookAndFeel().SetSkinName(captionBandSkin);
+        ui_test::ProcessPendingMessages();
+        ASSERT_TRUE(Box->HasSkin());
+    }
+    void TearDown() override {
+        Form.reset();
+        ExtendedStylePainters()->Unregister(captionBandSkin);
+    }
+    std::unique_ptr<TCaptionBandSkinPainter> Painter;
+    vcl::TRect WindowClientRect() {
+        RECT rect{};
+        GetClientRect(Box->WindowHandle(), &rect);
+        return {rect.left, rect.top, rect.right, rect.bottom};
+    }
+    // The whole window as the screen shows it: the non-client band, then the client area inside it.
+    std::unique_ptr<ui_test::TDibSurface> PaintWindow() {
+        auto surface = std::make_unique<ui_test::TDibSurface>(Box->Width(), Box->Height());
+        surface->Fill(vcl::clFuchsia);
+        Box->PaintNonClientCaption(surface->DC());
+        const vcl::TRect margins = Box->NonClientMargins();
+        Box->PaintTo(surface->DC(), margins.Left, margins.Top);
+        GdiFlush();
+        return surface;
+    }
+};
+
+// A button group lays its items under the caption, so its caption stays inside.
+class TInsideCaptionGroupBox : public TuiGroupBox {
+public:
+    using TuiGroupBox::TuiGroupBox;
+
+protected:
+    bool AllowsNonClientCaption() const override { return false; }
+};
+
+TEST_F(uiGroupBoxSkinned, TheClientAreaLeavesTheCaptionBandOutAndTheBoxPaintsIt) {
+    ASSERT_TRUE(Box->HasNonClientCaption());
+    const int32_t extra = Box->NonClientMargins().Top;
+    ASSERT_EQ(extra, 3 + 5) << "the skin's caption element's insets across the band";
+    EXPECT_EQ(WindowClientRect(), (vcl::TRect{0, 0, 200, 120 - extra}));
+    const TuiGroupBoxLayout layout = Layout();
+    EXPECT_EQ(layout.CaptionRect.Top, -extra);
+    EXPECT_EQ(layout.FrameRect.Bottom, 120 - extra);
+
+    auto window = PaintWindow();
+    for (int y = 0; y < extra; ++y) {
+        EXPECT_NE(window->Pixel(2, y), ui_test::Rgb(vcl::clFuchsia)) << "the band is painted at row " << y;
+        EXPECT_NE(window->Pixel(100, y), ui_test::Rgb(vcl::clFuchsia)) << "the band is painted at row " << y;
+    }
+    EXPECT_NE(window->Pixel(100, 119), ui_test::Rgb(vcl::clFuchsia)) << "the frame reaches the window's bottom";
+    EXPECT_EQ(PaintWindow()->Pixels(), window->Pixels()) << "painting twice gives the same pixels";
+
+    vcl::TControl* child = AddClientChild();
+    EXPECT_GE(child->Top(), layout.CaptionRect.Bottom);
+    EXPECT_LE(child->Top() + child->Height(), 120 - extra);
+}
+
+TEST_F(uiGroupBoxSkinned, WmNcPaintPaintsTheBandOnTheWindow) {
+    const int32_t extra = Box->NonClientMargins().Top;
+    RedrawWindow(Box->WindowHandle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    ui_test::ProcessPendingMessages();
+    ui_test::TDibSurface surface(Box->Width(), Box->Height());
+    surface.Fill(vcl::clFuchsia);
+    HDC windowDC = GetWindowDC(Box->WindowHandle());
+    BitBlt(surface.DC(), 0, 0, Box->Width(), extra, windowDC, 0, 0, SRCCOPY);
+    ReleaseDC(Box->WindowHandle(), windowDC);
+    GdiFlush();
+    auto expected = PaintWindow();
+    for (int y = 0; y < extra; ++y) {
+        for (int x : {1, 50, 100, 198}) {
+            EXPECT_EQ(surface.Pixel(x, y), expected->Pixel(x, y)) << x << ", " << y;
+        }
+    }
+}
+
+TEST_F(uiGroupBoxSkinned, TheBandGoesBackIntoTheClientAreaWhenItsReasonGoes) {
+    ASSERT_LT(WindowClientRect().Bottom, 120);
+    const struct {
+        const char* Change;
+        std::function<void()> Apply;
+        std::function<void()> Undo;
+    } cases[] = {
+        {"no skin", [&] { Style().LookAndFeel().SetSkinName(u""); },
+         [&] { Style().LookAndFeel().SetSkinName(captionBandSkin); }},
+        {"no caption", [&] { Box->SetCaption(u""); }, [&] { Box->SetCaption(u"发 票 信 息"); }},
+        {"centred caption", [&] { Box->SetAlignment(alCenterCenter); }, [&] { Box->SetAlignment(alTopCenter); }},
+        {"panel", [&] { Box->PanelStyle().SetActive(true); }, [&] { Box->PanelStyle().SetActive(false); }},
+    };
+    for (const auto& c : cases) {
+        c.Apply();
+        ui_test::ProcessPendingMessages();
+        EXPECT_FALSE(Box->HasNonClientCaption()) << c.Change;
+        EXPECT_EQ(WindowClientRect(), (vcl::TRect{0, 0, 200, 120})) << c.Change;
+        c.Undo();
+        ui_test::ProcessPendingMessages();
+        EXPECT_LT(WindowClientRect().Bottom, 120) << c.Change;
+    }
+}
+
+TEST_F(uiGroupBoxSkinned, ABoxThatKeepsItsCaptionInsideGrowsTheBandInward) {
+    auto* inside = new TInsideCaptionGroupBox(Form.get());
+    inside->SetParent(Form.get());
+    inside->SetBounds(10, 10, 200, 120);
+    inside->SetCaption(u"发 票 信 息");
+    inside->EditStyle(essNormal).LookAndFeel().SetSkinName(captionBandSkin);
+    ui_test::ProcessPendingMessages();
+    EXPECT_FALSE(inside->HasNonClientCaption());
+    RECT client{};
+    GetClientRect(inside->WindowHandle(), &client);
+    EXPECT_EQ(client.bottom, 120);
+    const TuiGroupBoxLayout layout = inside->CalculateLayout(inside->UICanvas());
+    EXPECT_EQ(layout.CaptionRect.Top, 0);
+    EXPECT_EQ(layout.CaptionRect.Height(), Layout().CaptionRect.Height());
+}
+
+TEST_F(uiGroupBoxSkinned, TheCaptionHeightHandlerSetsTheBandsThickness) {
+    TuiLookAndFeelPainterClass asked = nullptr;
+    int32_t proposed = 0;
+    Box->SetOnMeasureCaptionHeight([&](TuiCustomGroupBox*, TuiLookAndFeelPainterClass painter, int32_t& height) {
+        asked = painter;
+        proposed = height;
+        height = 40;
+    });
+    const TuiGroupBoxLayout layout = Layout();
+    EXPECT_EQ(asked, Box->Painter());
+    EXPECT_GT(proposed, Box->UICanvas().GetTextHeight(u"Qq"));
+    EXPECT_EQ(layout.CaptionRect.Top, -Box->NonClientMargins().Top);
+    EXPECT_EQ(layout.CaptionRect.Height(), 40);
+}
+
+TEST_F(uiGroupBoxSkinned, AContentBackgroundHandlerThatIsDoneReplacesTheSkinsFrame) {
+    vcl::TRect given;
+    Box->SetOnCustomDrawContentBackground([&](TuiCustomGroupBox*, vcl::TCanvas& canvas, const vcl::TRect& bounds,
+                                              TuiLookAndFeelPainterClass, bool& done) {
+        given = bounds;
+        canvas.Brush().SetColor(vcl::clLime);
+        canvas.FillRect(bounds);
+        done = true;
+    });
+    auto surface = Paint();
+    EXPECT_EQ(given, Layout().FrameRect);
+    EXPECT_EQ(surface->Pixel(100, 80), ui_test::Rgb(vcl::clLime));
+    EXPECT_EQ(surface->Pixel(0, 80), ui_test::Rgb(vcl::clLime)) << "no skin frame over it";
+}
+
+// The native look against the theme's own drawing of the group-box part.
+class uiGroupBoxNative : public uiGroupBoxOnForm {
+protected:
+    void SetUp() override {
+        uiGroupBoxOnForm::SetUp();
+        if (!AreVisualStylesActive({totEdit, totButton})) {
+            GTEST_SKIP() << "visual styles are not active";
+        }
+        Style().LookAndFeel().SetNativeStyle(true);
+        Style().SetShadow(true);
+    }
+};
+
+TEST_F(uiGroupBoxNative, TheFrameIsTheThemesGroupBoxPartBrokenByTheCaption) {
+    ASSERT_TRUE(Box->IsNativeStyle());
+    EXPECT_FALSE(Box->HasCaptionShadow()) << "the theme draws no shadow";
+    const TuiGroupBoxLayout layout = Layout();
+    const int32_t half = Box->UICanvas().GetTextHeight(u"Qq") / 2;
+    ui_test::TDibSurface theme(200, 120);
+    theme.Fill(vcl::clAqua);
+    const vcl::TRect part{0, half, 200, 120};
+    UxTheme().DrawThemeBackground(OpenThemeOfType(totButton), theme.DC(), 4, 1, part);
+    GdiFlush();
+    auto box = Paint();
+    for (int y : {half, half + 1, 60, 118, 119}) {
+        for (int x : {0, 1, 100, 198, 199}) {
+            if (x == 100 && y <= layout.CaptionRect.Bottom) {
+                continue;
+            }
+            EXPECT_EQ(box->Pixel(x, y), theme.Pixel(x, y)) << x << ", " << y;
+        }
+    }
+    const bool seeThrough = UxTheme().IsThemeBackgroundPartiallyTransparent(OpenThemeOfType(totButton), 4, 1);
+    EXPECT_EQ(box->Pixel(2, 2), ui_test::Rgb(vcl::clAqua))
+        << (seeThrough ? "the parent's themed face" : "the parent's colour") << " above the frame";
+    EXPECT_EQ(Paint()->Pixels(), box->Pixels()) << "painting twice gives the same pixels";
 }
 
 } // namespace

@@ -13,8 +13,11 @@
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
 #include "tests/ui/editors/framework/CustomEditTestSupport.h"
+#include "tests/ui/editors/framework/EditorPaintingSupport.h"
+#include "ui/core/themes/uxThemeManager.h"
 #include "ui/core/uxResourceStrings.h"
 #include "ui/editors/framework/uiEditConsts.h"
+#include "ui/editors/framework/uiEditViewInfo.h"
 #include "vcl/hints/HintWindow.h"
 #include "vcl/menus/Menus.h"
 #include "vcl/system/Messages.h"
@@ -152,6 +155,96 @@ TEST_F(TuiCustomEditTest, TheEditorPaintsItsStatesStyleThroughTheViewInfo) {
     ui_test::ProcessPendingMessages();
     ui_test::PaintControl(*Edit, surface);
     EXPECT_EQ(surface.Pixel(Edit->Width() / 2, Edit->Height() / 2), vcl::clAqua) << "the focused style paints";
+}
+
+// An editor on its parent's themed face.
+class TParentThemedEdit : public TTestEdit {
+public:
+    using TTestEdit::TTestEdit;
+    bool UsesParentThemedBackground() const override { return true; }
+};
+
+TEST_F(TuiCustomEditTest, ASeeThroughEditorShowsWhatLiesUnderItInsideItsBorder) {
+    Form->SetColor(vcl::clAqua);
+    TuiEditStyle& normal = Edit->EditStyle(essNormal);
+    normal.SetBorderStyle(ebsSingle);
+    normal.SetBorderColor(vcl::clBlack);
+    normal.SetColor(vcl::clYellow);
+    normal.SetTransparentBorder(false);
+    normal.SetHotTrack(false);
+    ui_test::TDibSurface opaque(Edit->Width(), Edit->Height());
+    ui_test::PaintControl(*Edit, opaque);
+    EXPECT_EQ(opaque.Pixel(Edit->Width() / 2, Edit->Height() / 2), vcl::clYellow);
+
+    Edit->SetTransparent(true);
+    ui_test::TDibSurface seeThrough(Edit->Width(), Edit->Height());
+    ui_test::PaintControl(*Edit, seeThrough);
+    EXPECT_EQ(seeThrough.Pixel(Edit->Width() / 2, Edit->Height() / 2), vcl::clAqua) << "the form shows through";
+    EXPECT_EQ(seeThrough.Pixel(0, 0), vcl::clBlack) << "the border stays";
+    ui_test::TDibSurface again(Edit->Width(), Edit->Height());
+    ui_test::PaintControl(*Edit, again);
+    EXPECT_EQ(again.Pixels(), seeThrough.Pixels());
+}
+
+// A theme whose parts all leave something open; it records the parent backgrounds asked for.
+class TSeeThroughTheme final : public TuxThemeApi {
+public:
+    TSeeThroughTheme() : FPrevious(SetUxTheme(this)) {}
+    ~TSeeThroughTheme() override { SetUxTheme(FPrevious); }
+    bool IsThemeBackgroundPartiallyTransparent(HTHEME, int32_t, int32_t) const override { return true; }
+    int32_t DrawThemeParentBackground(HWND window, HDC dc, const vcl::TRect* rect) const override {
+        ParentBackgrounds.push_back(rect != nullptr ? *rect : vcl::TRect{});
+        return TuxThemeApi::DrawThemeParentBackground(window, dc, rect);
+    }
+    mutable std::vector<vcl::TRect> ParentBackgrounds;
+
+private:
+    const TuxThemeApi* FPrevious;
+};
+
+TEST_F(TuiCustomEditTest, AnOpenThemedFrameAsksForTheParentsFaceUnderItFirst) {
+    if (!AreVisualStylesActive({totEdit})) {
+        GTEST_SKIP() << "visual styles are not active";
+    }
+    Edit->Style().LookAndFeel().SetNativeStyle(true);
+    TSeeThroughTheme theme;
+    ui_test::TDibSurface painted(Edit->Width(), Edit->Height());
+    ui_test::PaintControl(*Edit, painted);
+    ASSERT_EQ(theme.ParentBackgrounds.size(), 1u);
+    EXPECT_EQ(theme.ParentBackgrounds.front(), (vcl::TRect{0, 0, Edit->Width(), Edit->Height()}));
+
+    theme.ParentBackgrounds.clear();
+    ui_test::TPaintedEditor cell;
+    cell.Style.LookAndFeel().SetNativeStyle(true);
+    cell.Paint({0, 0, 80, 24}, 90, 30);
+    EXPECT_TRUE(theme.ParentBackgrounds.empty()) << "a value painted without its editor has no parent to ask";
+}
+
+TEST_F(TuiCustomEditTest, TheBackgroundModeFollowsTheEditorsTransparencyAndThemedParent) {
+    auto* themed = new TParentThemedEdit(Form.get());
+    themed->SetParent(Form.get());
+    const struct {
+        TuiCustomEdit* Editor;
+        bool Transparent;
+        int32_t Mode;
+    } cases[] = {{Edit, false, 1}, {Edit, true, 4}, {themed, false, 5}, {themed, true, 4}};
+    for (const auto& c : cases) {
+        c.Editor->SetTransparent(c.Transparent);
+        TuiCustomEditViewInfo info;
+        info.Edit = c.Editor;
+        EXPECT_EQ(info.GetBackgroundMode(), c.Mode) << c.Transparent;
+        EXPECT_TRUE(info.IsBackgroundTransparent() == (c.Mode != 1)) << c.Transparent;
+        EXPECT_EQ(info.EditWantsParentThemedBackground(), c.Editor == themed);
+    }
+}
+
+TEST_F(TuiCustomEditTest, ATransparentValueWithoutAnEditorHasNothingUnderItToPaint) {
+    TuiCustomEditViewInfo info;
+    info.Transparent = true;
+    ASSERT_EQ(info.GetBackgroundMode(), 4);
+    ui_test::TCanvasSurface on(20, 20);
+    info.PaintBackground(on.Canvas, {0, 0, 20, 20}, true, {});
+    EXPECT_EQ(on.Surface.Pixel(10, 10), vcl::clWhite);
 }
 
 TEST_F(TuiCustomEditTest, TheEditStylesAreTheContainersStylesAndAChangeRepaints) {

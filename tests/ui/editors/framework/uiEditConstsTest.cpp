@@ -81,5 +81,39 @@ TEST(uiEditConsts, ShutDownTakesTheProductsOutAndStartUpListsThemAgain) {
     EXPECT_EQ(FindProduct(uiExtEditConstsProductKey)->Count(), 41);
 }
 
+std::u16string Lowered(std::u16string_view name) {
+    std::u16string lowered(name);
+    for (char16_t& c : lowered) {
+        c = c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + (u'a' - u'A')) : c;
+    }
+    return lowered;
+}
+
+TEST(uiColorNames, TheColourConstantsBeginWithTheBasicColoursAndNameEachOnce) {
+    EXPECT_EQ(uiColorConstantNames.front(), u"clBlack");
+    EXPECT_EQ(uiColorConstantNames.back(), u"clWindowText");
+    for (size_t i = 0; i < uiBasicWebColorNames.size(); ++i) {
+        EXPECT_EQ(uiColorConstantNames[i], u"cl" + std::u16string(uiBasicWebColorNames[i])) << i;
+    }
+    const std::set<std::u16string_view> distinct(uiColorConstantNames.begin(), uiColorConstantNames.end());
+    EXPECT_EQ(distinct.size(), uiColorConstantNames.size());
+}
+
+TEST(uiColorNames, TheWebColoursAreSortedOnceAndGroupedByHueOnceOverTheSameNames) {
+    EXPECT_EQ(uiWebColorNames.front(), u"AliceBlue");
+    EXPECT_EQ(uiWebColorNames.back(), u"YellowGreen");
+    for (size_t i = 1; i < uiWebColorNames.size(); ++i) {
+        EXPECT_LT(Lowered(uiWebColorNames[i - 1]), Lowered(uiWebColorNames[i])) << i;
+    }
+    EXPECT_EQ(uiWebColorNamesByHue.front(), u"LightPink");
+    EXPECT_EQ(uiWebColorNamesByHue.back(), u"Black");
+    const std::set<std::u16string_view> sorted(uiWebColorNames.begin(), uiWebColorNames.end());
+    const std::set<std::u16string_view> byHue(uiWebColorNamesByHue.begin(), uiWebColorNamesByHue.end());
+    EXPECT_EQ(byHue, sorted) << "the same 140 names, each once";
+    for (std::u16string_view basic : uiBasicWebColorNames) {
+        EXPECT_TRUE(sorted.count(basic)) << std::string(basic.begin(), basic.end());
+    }
+}
+
 } // namespace
 } // namespace ui

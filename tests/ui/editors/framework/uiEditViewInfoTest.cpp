@@ -1,5 +1,6 @@
 // An editor value painted on 32-bit DIBs with no control: borders by edges, the in-place band, the custom background,
-// hit tests, and the same pixels for every border and button style and state in every look painted twice.
+// hit tests, the same pixels for every border and button style and state in every look painted twice, and a skin's
+// borders and editor buttons.
 
 #include "ui/editors/framework/uiEditViewInfo.h"
 
@@ -169,6 +170,59 @@ TEST(uiEditViewInfo, EveryBorderAndButtonStyleInEveryLookPaintsTheSamePixelsTwic
                     EXPECT_EQ(first->Surface.Pixels(), second->Surface.Pixels());
                     EXPECT_EQ(first->Surface.Pixel(55, 25), Rgb(vcl::clWhite));
                 }
+            }
+        }
+    }
+}
+
+TEST(uiEditViewInfo, ASkinDrawsEveryBorderButTheThickOneAsOneRingInItsBorderColour) {
+    const struct {
+        TuiEditBorderStyle Border;
+        int32_t Width;
+    } cases[] = {{ebsNone, 0}, {ebsSingle, 1}, {ebsThick, 2}, {ebsFlat, 1}, {ebs3D, 1}, {ebsUltraFlat, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(int(c.Border));
+        TPaintedEditor editor;
+        editor.Style.LookAndFeel().SetSkinName(u"Office2007Blue");
+        editor.Style.SetBorderStyle(c.Border);
+        const auto on = editor.Paint({5, 5, 45, 25});
+        const TuiCustomEditViewInfo& info = *editor.ViewInfo;
+        ASSERT_NE(info.SkinPainter, nullptr);
+        EXPECT_EQ(info.BorderRect, (vcl::TRect{5 + c.Width, 5 + c.Width, 45 - c.Width, 25 - c.Width}));
+        const vcl::TColor border = Rgb(info.SkinPainter->ContainerBorderColorFor(false));
+        EXPECT_EQ(info.BorderColor, info.SkinPainter->ContainerBorderColorFor(false));
+        for (int32_t ring = 0; ring < c.Width; ++ring) {
+            EXPECT_EQ(on->Surface.Pixel(5 + ring, 15), border);
+            EXPECT_EQ(on->Surface.Pixel(25, 24 - ring), border);
+        }
+        EXPECT_EQ(on->Surface.Pixel(25, 15), Rgb(info.BackgroundColor));
+    }
+}
+
+TEST(uiEditViewInfo, SkinnedButtonsAreTheSkinsElementsAndPaintTheSamePixelsTwice) {
+    for (const char16_t* skin : {u"Blue", u"Office2007Blue"}) {
+        for (const TuiEditButtonKind kind : {bkEllipsis, bkDown, bkText}) {
+            for (const vcl::TPoint mouse : {vcl::TPoint{-1, -1}, vcl::TPoint{40, 10}}) {
+                SCOPED_TRACE(testing::Message() << int(kind) << " " << mouse.X);
+                TPaintedEditor plain;
+                plain.Properties.Buttons().Add().SetKind(kind);
+                TPaintedEditor skinned;
+                skinned.Style.LookAndFeel().SetSkinName(skin);
+                skinned.Properties.Buttons().Add().SetKind(kind);
+                const auto first = skinned.Paint({0, 0, 50, 20}, 60, 30, mouse);
+                ASSERT_EQ(skinned.ViewInfo->ButtonCount(), 1);
+                EXPECT_FALSE(skinned.ViewInfo->NativeStyle);
+                const vcl::TRect button = skinned.ViewInfo->Buttons(0).Bounds;
+                const auto unskinned = plain.Paint({0, 0, 50, 20}, 60, 30, mouse);
+                int differing = 0;
+                for (int y = button.Top; y < button.Bottom; ++y) {
+                    for (int x = button.Left; x < button.Right; ++x) {
+                        differing += first->Surface.Pixel(x, y) != unskinned->Surface.Pixel(x, y);
+                    }
+                }
+                EXPECT_GT(differing, button.Width() * button.Height() / 4) << "the skin's element, not a plain face";
+                EXPECT_EQ(skinned.Paint({0, 0, 50, 20}, 60, 30, mouse)->Surface.Pixels(), first->Surface.Pixels());
+                EXPECT_EQ(first->Surface.Pixel(55, 25), Rgb(vcl::clWhite));
             }
         }
     }

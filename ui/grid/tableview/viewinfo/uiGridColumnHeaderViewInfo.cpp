@@ -1,5 +1,6 @@
 #include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
 
+#include "ui/core/graphics/uiDrawParams.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridHeaderAreas.h"
@@ -61,12 +62,14 @@ void TuiGridColumnHeaderViewInfo::OffsetHeader(int32_t dx) {
 void TuiGridColumnHeaderViewInfo::PlaceCaptionAndSortingMark() {
     const vcl::TRect& bounds = FPaintBounds;
     const vcl::TRect content = Painter().HeaderContentRect(bounds, uiAllBorders);
+    const rtl::UnicodeString caption = Text();
+    const bool centred = AlignmentHorz() == vcl::taCenter;
+    // A centred caption takes its sorting mark along to the middle; any other has it at the right edge.
     std::vector<TuiGridHeaderArea> areas;
     if (HasSortingMark()) {
-        areas.push_back({Painter().SortArrowAreaSize().cx, vcl::taRightJustify, true, true});
+        areas.push_back({Painter().SortArrowAreaSize().cx, centred ? vcl::taCenter : vcl::taRightJustify, true, true});
     }
-    const rtl::UnicodeString caption = Text();
-    const TuiGridHeaderCaption captionMeasure{0, caption.empty(), AlignmentHorz() == vcl::taCenter};
+    const TuiGridHeaderCaption captionMeasure{centred ? CaptionWidth(caption) : 0, caption.empty(), centred};
     const TuiGridHeaderAreasLayout layout =
         PlaceHeaderAreas({bounds.Left, bounds.Right}, {content.Left, content.Right}, areas, captionMeasure);
     const int32_t top = content.Top + HeaderTextVerticalInset;
@@ -75,6 +78,12 @@ void TuiGridColumnHeaderViewInfo::PlaceCaptionAndSortingMark() {
     FSortingMarkBounds = areas.empty() ? vcl::TRect{}
                                        : CentredVertically(layout.Areas[0].Left, layout.Areas[0].Right, top, bottom,
                                                            Painter().SortArrowAreaSize().cy);
+}
+
+int32_t TuiGridColumnHeaderViewInfo::CaptionWidth(const rtl::UnicodeString& caption) const {
+    TuiDrawParams params;
+    FTableViewInfo.TableView().Styles().GetHeaderParams(&FColumn, params);
+    return FTableViewInfo.MeasureText(caption, params.Font).cx;
 }
 
 bool TuiGridColumnHeaderViewInfo::HasSortingMark() const {

@@ -56,6 +56,8 @@ protected:
 private:
     const TuiCustomLookAndFeelPainter& Painter() const;
     void PlaceCaptionAndSortingMark();
+    // The caption's width in the header's font.
+    int32_t CaptionWidth(const rtl::UnicodeString& caption) const;
     // The hit test names the header's view, column and container.
     TuiCustomGridColumnHitTest& NameColumn(TuiCustomGridColumnHitTest& hitTest) const;
 

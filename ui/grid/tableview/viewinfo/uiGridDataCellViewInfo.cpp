@@ -60,6 +60,14 @@ void TuiGridDataCellViewInfo::OffsetCell(int32_t dx, int32_t dy) {
     FEditViewInfo->Offset(dx, dy);
 }
 
+void TuiGridDataCellViewInfo::RefreshSelected() {
+    const bool selected = CalculateSelected();
+    if (selected != FSelected) {
+        FSelected = selected;
+        FillEditViewInfo();
+    }
+}
+
 bool TuiGridDataCellViewInfo::CanMerge() const {
     const TuiCustomGridRecord* record = GridRecord();
     return record && !record->GetSelected() && Column().CanCellMerging();

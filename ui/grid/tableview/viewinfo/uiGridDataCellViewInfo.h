@@ -35,6 +35,9 @@ public:
     // The record's display text when the editor shows the data's own text, else its value.
     rtl::Variant CellDisplayValue() const;
     bool Selected() const { return FSelected; }
+    // The selection or the focused cell changed without a new layout: the cell's editor is filled again when the
+    // cell is now drawn otherwise.
+    void RefreshSelected();
     // The focused record's cell of the view's focused column.
     bool IsFocusedCell() const;
 

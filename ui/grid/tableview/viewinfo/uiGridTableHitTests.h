@@ -1,7 +1,7 @@
 #pragma once
-// The hit tests of a table view's header band: the band itself (code 214), a column header (202) and a column
-// header's sizing edge (203). A column hit test names its column and the container the header lies in, so that
-// the controllers can press, move, sort and size columns from it.
+// The hit tests of a table view's header band: a column header (code 202) and a column header's sizing edge (203). A
+// column hit test names its column and the container the header lies in, so that the controllers can press, move, sort
+// and size columns from it.
 
 #include "ui/grid/cells/uiGridHitTests.h"
 
@@ -36,11 +36,6 @@ class TuiGridColumnHeaderHorzSizingEdgeHitTest : public TuiCustomGridColumnHitTe
 public:
     int32_t GetHitTestCode() const override { return 203; }
     vcl::TCursor Cursor() const override;
-};
-
-class TuiGridHeaderHitTest : public TuiCustomGridViewHitTest {
-public:
-    int32_t GetHitTestCode() const override { return 214; }
 };
 
 } // namespace ui

@@ -63,6 +63,8 @@ TuiGridTableViewInfo& TuiGridTablePainter::TableViewInfo() const {
 }
 
 void TuiGridTablePainter::PaintContent() {
+    // A focus or selection change repaints without a new layout; the cells' editors follow it here (no window moves).
+    TableViewInfo().RefreshSelectedCells();
     DrawHeader();
     DrawRecords();
     DrawNoDataText();

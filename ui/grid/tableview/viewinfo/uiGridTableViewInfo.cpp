@@ -30,17 +30,6 @@ constexpr char16_t MeasuredText[] = u"Qq";
 // Without columns a row is as high as a line of the content font and its margins.
 constexpr int32_t RowTextMargins = 4;
 
-// The height of a line in font on canvas.
-int32_t LineHeight(TuiCanvas& canvas, const vcl::TFont* font) {
-    canvas.PushState();
-    if (font) {
-        canvas.SetFont(*font);
-    }
-    const int32_t height = canvas.GetTextHeight(MeasuredText);
-    canvas.PopState();
-    return height;
-}
-
 } // namespace
 
 TuiGridTableViewInfo::TuiGridTableViewInfo(TuiGridTableView& gridView) : TuiCustomGridViewInfo(gridView) {}
@@ -70,6 +59,17 @@ const TuiCustomGridTableItem* TuiGridTableViewInfo::FocusedColumn() const {
 
 const TuiGridColumn* TuiGridTableViewInfo::PressedColumn() const {
     return TableView().Controller().PressedColumn();
+}
+
+vcl::TSize TuiGridTableViewInfo::MeasureText(rtl::UnicodeStringView text, const vcl::TFont* font) const {
+    TuiCanvas& canvas = MeasuringCanvas();
+    canvas.PushState();
+    if (font) {
+        canvas.SetFont(*font);
+    }
+    const vcl::TSize size = canvas.MeasureText(text);
+    canvas.PopState();
+    return size;
 }
 
 TuiGridColumnHeaderViewInfo& TuiGridTableViewInfo::ColumnHeaders(int32_t index) const {
@@ -158,7 +158,7 @@ void TuiGridTableViewInfo::CalculateHeights() {
     TuiCanvas& canvas = MeasuringCanvas();
     const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
     FHeaderHeight = view.OptionsView().Header()
-                        ? TableHeaderHeight(view.OptionsView().HeaderHeight(), LargestHeaderTextHeight(canvas),
+                        ? TableHeaderHeight(view.OptionsView().HeaderHeight(), LargestHeaderTextHeight(),
                                             painter.HeaderFrameWidth())
                         : 0;
     int32_t largestCellHeight = 0;
@@ -170,20 +170,20 @@ void TuiGridTableViewInfo::CalculateHeights() {
     if (FCellEditors.empty()) {
         TuiDrawParams params;
         view.Styles().GetContentParams(nullptr, nullptr, params);
-        largestCellHeight = LineHeight(canvas, params.Font) + RowTextMargins;
+        largestCellHeight = MeasureText(MeasuredText, params.Font).cy + RowTextMargins;
     }
     FDataRowHeight = TableDataRowHeight(view.OptionsView().DataRowHeight(), largestCellHeight, GridLines());
 }
 
 // The tallest "Qq" of the column headers' fonts; without columns the header band's own font.
-int32_t TuiGridTableViewInfo::LargestHeaderTextHeight(TuiCanvas& canvas) const {
+int32_t TuiGridTableViewInfo::LargestHeaderTextHeight() const {
     TuiGridTableViewStyles& styles = TableView().Styles();
     TuiDrawParams params;
     styles.GetHeaderParams(nullptr, params);
-    int32_t height = FVisibleColumns.empty() ? LineHeight(canvas, params.Font) : 0;
+    int32_t height = FVisibleColumns.empty() ? MeasureText(MeasuredText, params.Font).cy : 0;
     for (TuiGridColumn* column : FVisibleColumns) {
         styles.GetHeaderParams(column, params);
-        height = std::max(height, LineHeight(canvas, params.Font));
+        height = std::max(height, MeasureText(MeasuredText, params.Font).cy);
     }
     return height;
 }
@@ -252,6 +252,14 @@ int32_t TuiGridTableViewInfo::ScrollToTopRecord() {
     CalculateCellMerging();
     const TuiGridDataRowViewInfo* anchor = kept ? RowOfRecord(anchorRecord) : nullptr;
     return anchor ? anchor->Bounds().Top - anchorTop : 0;
+}
+
+void TuiGridTableViewInfo::RefreshSelectedCells() {
+    for (const auto& row : FRows) {
+        for (int32_t i = 0; i < row->CellCount(); ++i) {
+            row->Cells(i).RefreshSelected();
+        }
+    }
 }
 
 bool TuiGridTableViewInfo::HasMergingColumn() const {
@@ -333,24 +341,19 @@ TuiCustomGridHitTest& TuiGridTableViewInfo::GetHitTest(vcl::TPoint point) {
     const bool sizable = TableView().OptionsCustomize().ColumnHorzSizing();
     const TuiGridPlacementSpot spot = LocateInTablePlacement(FPlacement, point, sizable);
     TuiCustomGridHitTest* hitTest = nullptr;
+    TuiGridDataRowViewInfo* row = RowOfRecord(spot.RecordIndex);
     switch (spot.Kind) {
     case TuiGridPlacementSpotKind::ColumnHeaderSizingEdge:
     case TuiGridPlacementSpotKind::ColumnHeader:
         hitTest = FColumnHeaders.at(static_cast<size_t>(spot.Column))->HitTestAt(point);
         break;
     case TuiGridPlacementSpotKind::DataCell:
-        hitTest = RowOfRecord(spot.RecordIndex)->Cells(spot.Column).GetHitTest(point);
+        hitTest = row ? row->Cells(spot.Column).GetHitTest(point) : nullptr;
         break;
     case TuiGridPlacementSpotKind::Record:
-        hitTest = RowOfRecord(spot.RecordIndex)->GetHitTest(point);
+        hitTest = row ? row->GetHitTest(point) : nullptr;
         break;
     case TuiGridPlacementSpotKind::None:
-        if (FPlacement.HeaderBounds.Contains(point)) {
-            auto& header = TuiCustomGridHitTest::Instance<TuiGridHeaderHitTest>(point);
-            header.SetViewInfo(nullptr);
-            header.SetGridView(&GridView());
-            hitTest = &header;
-        }
         break;
     }
     return hitTest ? *hitTest : TuiCustomGridViewInfo::GetHitTest(point);

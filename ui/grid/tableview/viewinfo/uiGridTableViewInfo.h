@@ -30,6 +30,8 @@ public:
     TuiGridTableView& TableView() const;
     // The canvas the layout measures and fills editors on: the screen's, as the site may have no window yet.
     TuiCanvas& MeasuringCanvas() const;
+    // The size of text in font (nullptr: the canvas's own) on the measuring canvas.
+    vcl::TSize MeasureText(rtl::UnicodeStringView text, const vcl::TFont* font) const;
 
     // What the table controller set and the layout reads: the top record (a row of the view data), how far the rows
     // and headers are scrolled left in pixels, the focused and the pressed column (compared, never dereferenced).
@@ -57,6 +59,9 @@ public:
     static constexpr int32_t GridLineWidth = 1;
     TuiBorders CellBordersForGridLines(bool isLastColumn) const;
 
+    // Focus and selection may change with a repaint alone: every cell takes the look they give it now.
+    void RefreshSelectedCells();
+
     // A visible column merges equal cells: scrolling by records then repaints the view.
     bool HasMergingColumn() const;
 
@@ -83,7 +88,7 @@ protected:
 private:
     TuiGridTableMeasures Measures() const;
     void CalculateHeights();
-    int32_t LargestHeaderTextHeight(TuiCanvas& canvas) const;
+    int32_t LargestHeaderTextHeight() const;
     void CreateCellEditors();
     void CreateColumnHeaders();
     void CalculateColumnHeaders();

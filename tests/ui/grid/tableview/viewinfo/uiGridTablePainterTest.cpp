@@ -21,6 +21,7 @@
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace ui {
@@ -231,11 +232,17 @@ TEST_F(GridTablePainterTest, ColumnHeadersShowTheirSortingMarkBesideTheCaption) 
     EXPECT_TRUE(viewInfo.ColumnHeaders(0).SortingMarkBounds().IsEmpty());
     const vcl::TRect mark = sorted.SortingMarkBounds();
     EXPECT_EQ(mark.Width(), View->LookAndFeelPainter()->SortArrowAreaSize().cx);
-    EXPECT_LE(sorted.CaptionBounds().Right, mark.Left) << "the caption keeps clear of the mark";
+    EXPECT_EQ(sorted.CaptionBounds().Right, mark.Left - 2) << "the caption keeps 2 pixels from the mark";
     EXPECT_LE(mark.Right, sorted.Bounds().Right);
     const auto on = Paint();
     const auto again = Paint();
     EXPECT_TRUE(SameArea(on->Surface, again->Surface, sorted.Bounds()));
+
+    View->Columns(1)->SetCaption(u"");
+    Layout();
+    const TuiGridColumnHeaderViewInfo& empty = viewInfo.ColumnHeaders(1);
+    ASSERT_TRUE(empty.Text().empty());
+    EXPECT_EQ(empty.CaptionBounds().Right, empty.SortingMarkBounds().Left) << "an empty caption keeps no gap";
 }
 
 TEST_F(GridTablePainterTest, ColumnHeadersAndCellsTakeTheirStylesColours) {
@@ -252,6 +259,33 @@ TEST_F(GridTablePainterTest, ColumnHeadersAndCellsTakeTheirStylesColours) {
     EXPECT_GT(CountPixels(on->Surface, caption, RgbOf(vcl::clYellow)), caption.Width() * caption.Height() / 2);
     const vcl::TRect cell = viewInfo.Rows(2).Cells(1).ContentBounds();
     EXPECT_GT(CountPixels(on->Surface, cell, RgbOf(vcl::clAqua)), cell.Width() * cell.Height() / 2);
+}
+
+TEST_F(GridTablePainterTest, ACentredCaptionAndItsSortingMarkStandTogetherInTheMiddleWhenTheyFit) {
+    Fill(2);
+    TuiGridColumn& column = *View->Columns(2);
+    column.SetHeaderAlignmentHorz(vcl::taCenter);
+    column.SetSortOrder(soAscending);
+    column.SetWidth(200);
+    TuiGridTableViewInfo& viewInfo = Layout();
+    const TuiGridColumnHeaderViewInfo& header = viewInfo.ColumnHeaders(2);
+    const vcl::TRect mark = header.SortingMarkBounds();
+    const vcl::TRect caption = header.CaptionBounds();
+    TuiDrawParams params;
+    View->Styles().GetHeaderParams(&column, params);
+    const int captionWidth = viewInfo.MeasureText(u"No", params.Font).cx;
+    EXPECT_EQ(caption.Left, mark.Right) << "the caption stands right beside the mark";
+    EXPECT_EQ(caption.Width(), captionWidth + 4);
+    const int leftGap = mark.Left - header.Bounds().Left;
+    const int rightGap = header.Bounds().Right - caption.Right;
+    EXPECT_LE(std::abs(leftGap - rightGap), 4) << "the pair stands in the middle";
+
+    column.SetWidth(View->LookAndFeelPainter()->SortArrowAreaSize().cx + 12);
+    Layout();
+    const TuiGridColumnHeaderViewInfo& narrow = viewInfo.ColumnHeaders(2);
+    const int markMiddle = (narrow.SortingMarkBounds().Left + narrow.SortingMarkBounds().Right) / 2;
+    EXPECT_LE(std::abs(markMiddle - (narrow.Bounds().Left + narrow.Bounds().Right) / 2), 2)
+        << "too narrow for both: the mark alone in the middle";
 }
 
 class ApplicationGridPaintingTest : public testing::Test {

@@ -120,6 +120,8 @@ TEST_F(GridTableScrollingTest, AClickFindsTheRowAndCellWherePainted) {
     ui_test::PumpMessages(20);
     UpdateWindow(Site().Handle());
     EXPECT_TRUE(ViewInfo().Rows(4).Cells(1).IsFocusedCell());
+    EXPECT_TRUE(ViewInfo().Rows(4).Cells(0).Selected()) << "the focused record is drawn selected";
+    EXPECT_FALSE(ViewInfo().Rows(4).Cells(1).Selected()) << "but not its focused cell, under InvertSelect";
     EXPECT_EQ(DifferenceBox(*ReadSite(), Repaint()->Surface, ViewInfo().ClientBounds()), vcl::TRect{});
 }
 
