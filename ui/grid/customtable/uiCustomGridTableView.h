@@ -103,6 +103,9 @@ public:
     // The items of source by ID: an item with a source item's ID takes its settings and position, a missing one is
     // made with that ID, and items beyond the source's count are freed; the next ID follows source.
     void AssignItemsFrom(const TuiCustomGridTableView& source);
+    // In one update: the items of source (AssignItemsFrom), then its date-time handling, filter box, filtering,
+    // customization options and record events.
+    void AssignLayout(const TuiCustomGridTableView& source);
     // Runs assign inside one assignment. When it raises, the assignment ends all the same, what it collected is
     // dropped, and the exception goes on.
     void AssignItems(const std::function<void()>& assign);
