@@ -1,6 +1,6 @@
 #include "rtl/core/Exceptions.h"
 #include "rtl/variants/VariantConversions.h"
-#include "tests/ui/grid/GridTestSupport.h"
+#include "tests/ui/grid/customtable/PlainTableViewSupport.h"
 #include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/editors/framework/uiEditAlignment.h"
@@ -21,21 +21,10 @@
 namespace ui {
 namespace {
 
-class TPropertiesTestTableView : public TuiCustomGridTableView {
-    RTL_DECLARE_CLASS(TPropertiesTestTableView, TuiCustomGridTableView)
-public:
-    explicit TPropertiesTestTableView(rtl::TComponent* owner) : TuiCustomGridTableView(owner) {}
-
-protected:
-    TuiCustomGridTableItem* NewItem(rtl::TComponent* owner) override { return new TuiCustomGridTableItem(owner); }
-};
-
-class GridTableItemPropertiesTest : public ui_test::GridOnFormTest {
+class GridTableItemPropertiesTest : public ui_test::PlainTableViewTest {
 protected:
     void SetUp() override {
-        GridOnFormTest::SetUp();
-        View = new TPropertiesTestTableView(Form.get());
-        Grid->Levels().Add().SetGridView(View);
+        PlainTableViewTest::SetUp();
         Item = View->CreateItem();
     }
     TuiGridDataController& Data() const { return View->DataController(); }
@@ -48,7 +37,6 @@ protected:
         }
     }
 
-    TPropertiesTestTableView* View = nullptr;
     TuiCustomGridTableItem* Item = nullptr;
 };
 

@@ -2,7 +2,7 @@
 
 #include "rtl/time/DateTime.h"
 #include "rtl/variants/VariantConversions.h"
-#include "tests/ui/grid/GridTestSupport.h"
+#include "tests/ui/grid/customtable/PlainTableViewSupport.h"
 #include "ui/data/filter/uiFilterCriteria.h"
 #include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/data/values/uiScalarValueTypes.h"
@@ -19,15 +19,6 @@
 
 namespace ui {
 namespace {
-
-class TFilterListTestTableView : public TuiCustomGridTableView {
-    RTL_DECLARE_CLASS(TFilterListTestTableView, TuiCustomGridTableView)
-public:
-    explicit TFilterListTestTableView(rtl::TComponent* owner) : TuiCustomGridTableView(owner) {}
-
-protected:
-    TuiCustomGridTableItem* NewItem(rtl::TComponent* owner) override { return new TuiCustomGridTableItem(owner); }
-};
 
 struct TFilterEntryKey {
     TuiFilterValueItemKind Kind;
@@ -46,12 +37,10 @@ rtl::Variant DateValue(int32_t year, int32_t month, int32_t day) {
     return rtl::Variant::FromDateTime(rtl::EncodeDate(year, month, day));
 }
 
-class GridFilterValueListTest : public ui_test::GridOnFormTest {
+class GridFilterValueListTest : public ui_test::PlainTableViewTest {
 protected:
     void SetUp() override {
-        GridOnFormTest::SetUp();
-        View = new TFilterListTestTableView(Form.get());
-        Grid->Levels().Add().SetGridView(View);
+        PlainTableViewTest::SetUp();
         Item = View->CreateItem();
         Item->DataBinding().SetValueTypeClass(&TuiDateTimeValueType::Instance());
         const rtl::Variant values[] = {DateValue(2026, 3, 5), DateValue(2025, 12, 31), rtl::Variant::Null(),
@@ -78,7 +67,6 @@ protected:
         return keys;
     }
 
-    TFilterListTestTableView* View = nullptr;
     TuiCustomGridTableItem* Item = nullptr;
 };
 
