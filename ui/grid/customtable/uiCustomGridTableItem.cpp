@@ -302,6 +302,49 @@ bool TuiCustomGridTableItem::SupportsDateTimeFilters(bool relative) const {
     return !(filters - TuiGridDateTimeFilters{dtfMonths, dtfYears}).IsEmpty();
 }
 
+bool TuiCustomGridTableItem::CanFilterMultiSelect() {
+    return FGridView && FGridView->Filtering().ItemPopup().MultiSelect() && Options().FilteringPopupMultiSelect();
+}
+
+bool TuiCustomGridTableItem::ShowsFilteredItemsList() {
+    return FGridView && FGridView->Filtering().ItemFilteredItemsList() && Options().FilteringFilteredItemsList();
+}
+
+bool TuiCustomGridTableItem::ShowsFilterMRUValues() {
+    return FGridView && FGridView->Filtering().ItemMRUItemsList() && Options().FilteringMRUItemsList() &&
+           !CanFilterMultiSelect();
+}
+
+void TuiCustomGridTableItem::DoGetFilterValues(TuiGridFilterValueList& valueList) {
+    if (FOnGetFilterValues) {
+        FOnGetFilterValues(*this, valueList);
+    }
+}
+
+void TuiCustomGridTableItem::DoGetFilterDisplayText(const rtl::Variant& value, rtl::UnicodeString& text) {
+    if (FOnGetFilterDisplayText) {
+        FOnGetFilterDisplayText(*this, value, text);
+    }
+}
+
+void TuiCustomGridTableItem::DoUserFiltering(const rtl::Variant& value, rtl::UnicodeStringView displayText) {
+    if (FOnUserFiltering) {
+        FOnUserFiltering(*this, value, displayText);
+    }
+}
+
+void TuiCustomGridTableItem::SetOnGetFilterValues(TuiGridGetFilterValuesEvent handler) {
+    SetGridEventHandler(FOnGetFilterValues, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiCustomGridTableItem::SetOnGetFilterDisplayText(TuiGridGetFilterDisplayTextEvent handler) {
+    SetGridEventHandler(FOnGetFilterDisplayText, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiCustomGridTableItem::SetOnUserFiltering(TuiGridUserFilteringEvent handler) {
+    SetGridEventHandler(FOnUserFiltering, std::move(handler), [this] { Changed(0); });
+}
+
 bool TuiCustomGridTableItem::UsesGroupingDateRanges() const {
     return CanApplyToDataController() &&
            FGridView->DataController().GetItemValueTypeClass(FIndex) == &TuiDateTimeValueType::Instance() &&
@@ -342,6 +385,9 @@ void TuiCustomGridTableItem::Assign(const rtl::TPersistent* source) {
     Changed(2);
     FOnGetDataText = item->FOnGetDataText;
     FOnGetProperties = item->FOnGetProperties;
+    FOnGetFilterValues = item->FOnGetFilterValues;
+    FOnGetFilterDisplayText = item->FOnGetFilterDisplayText;
+    FOnUserFiltering = item->FOnUserFiltering;
     FOnGetStoredProperties = item->FOnGetStoredProperties;
     FOnGetStoredPropertyValue = item->FOnGetStoredPropertyValue;
     FOnSetStoredPropertyValue = item->FOnSetStoredPropertyValue;

@@ -29,6 +29,7 @@ class TuiCustomGridTableItemOptions;
 class TuiCustomGridTableItemStyles;
 class TuiGridFilteringDateRanges;
 class TuiGridGroupingDateRanges;
+class TuiGridFilterValueList;
 class TuiGridItemDataBinding;
 
 // Sender, record index, the text to change.
@@ -37,6 +38,15 @@ using TuiGridGetDataTextEvent =
 // Sender, the record (nullptr: none), the properties to show it with (may be replaced).
 using TuiGridGetPropertiesEvent = std::function<void(TuiCustomGridTableItem& sender, TuiCustomGridRecord* record,
                                                      TuiCustomEditProperties*& properties)>;
+// Sender, the value list of the item's filter drop-down, to change.
+using TuiGridGetFilterValuesEvent =
+    std::function<void(TuiCustomGridTableItem& sender, TuiGridFilterValueList& valueList)>;
+// Sender, a filter value, the text a condition on it shows (may be changed).
+using TuiGridGetFilterDisplayTextEvent =
+    std::function<void(TuiCustomGridTableItem& sender, const rtl::Variant& value, rtl::UnicodeString& text)>;
+// Sender, the value and text of an entry the OnGetFilterValues handler added; the handler filters by it.
+using TuiGridUserFilteringEvent =
+    std::function<void(TuiCustomGridTableItem& sender, const rtl::Variant& value, rtl::UnicodeStringView displayText)>;
 // Sender, stored name, value (read from or written to the layout).
 using TuiGridTableItemGetStoredPropertiesEvent =
     std::function<void(TuiCustomGridTableItem& sender, std::vector<rtl::UnicodeString>& names)>;
@@ -139,6 +149,18 @@ public:
     // A DateTime item offers relative periods (relative) or year and month ranges (not relative) when its
     // date-time filters name some.
     bool SupportsDateTimeFilters(bool relative) const;
+    // The drop-down picks several values when the view's item popup and the item's options allow it.
+    bool CanFilterMultiSelect();
+    // The drop-down lists only the values of the filtered records.
+    bool ShowsFilteredItemsList();
+    // The drop-down lists the recently used values first (not while it picks several values).
+    bool ShowsFilterMRUValues();
+    virtual void DoGetFilterValues(TuiGridFilterValueList& valueList);
+    virtual void DoGetFilterDisplayText(const rtl::Variant& value, rtl::UnicodeString& text);
+    virtual void DoUserFiltering(const rtl::Variant& value, rtl::UnicodeStringView displayText);
+    void SetOnGetFilterValues(TuiGridGetFilterValuesEvent handler);
+    void SetOnGetFilterDisplayText(TuiGridGetFilterDisplayTextEvent handler);
+    void SetOnUserFiltering(TuiGridUserFilteringEvent handler);
 
     // The table controller's focused item is this one. Unfocusing the focused item hands the focus to the next
     // visible item, else the previous one, else to none. Nothing in a view without a table controller.
@@ -266,6 +288,9 @@ private:
     TuiGridFilterMRUValueItems FFilterMRUValueItems;
     TuiGridGetDataTextEvent FOnGetDataText;
     TuiGridGetPropertiesEvent FOnGetProperties;
+    TuiGridGetFilterValuesEvent FOnGetFilterValues;
+    TuiGridGetFilterDisplayTextEvent FOnGetFilterDisplayText;
+    TuiGridUserFilteringEvent FOnUserFiltering;
     TuiGridTableItemGetStoredPropertiesEvent FOnGetStoredProperties;
     TuiGridTableItemGetStoredPropertyValueEvent FOnGetStoredPropertyValue;
     TuiGridTableItemSetStoredPropertyValueEvent FOnSetStoredPropertyValue;

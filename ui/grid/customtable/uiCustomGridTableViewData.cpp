@@ -5,6 +5,7 @@
 #include "rtl/variants/VariantConversions.h"
 #include "ui/data/controller/rows/uiDataControllerGroups.h"
 #include "ui/data/controller/uiCustomDataController.h"
+#include "ui/data/controller/uiDataFilter.h"
 #include "ui/grid/customtable/uiCustomGridTableItem.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
 #include "ui/grid/customtable/uiGridDataChanges.h"
@@ -227,6 +228,23 @@ std::unique_ptr<TuiGridFilterValueList> TuiCustomGridTableViewData::CreateFilter
     TuiFilterCriteria* filter = &TableView().DataController().Filter();
     return std::unique_ptr<TuiGridFilterValueList>(
         static_cast<TuiGridFilterValueList*>(listClass.CreateInstance(filter)));
+}
+
+TuiFilterCriteriaItem& TuiCustomGridTableViewData::AddItemFilterCondition(TuiFilterCriteriaItemList* target,
+                                                                          TuiCustomGridTableItem& item, bool replace,
+                                                                          rtl::UnicodeStringView displayText,
+                                                                          const rtl::Variant& value,
+                                                                          TuiFilterOperatorKind kind) {
+    rtl::UnicodeString text(displayText);
+    if (text.empty() && !value.IsNull() && !value.IsArray()) {
+        text = rtl::VarToStr(value);
+    }
+    item.DoGetFilterDisplayText(value, text);
+    TuiDataFilterCriteria& filter = TableView().DataController().Filter();
+    if (replace) {
+        filter.RemoveItemsByLink(&item);
+    }
+    return filter.AddItem(target, &item, kind, value, text);
 }
 
 void TuiCustomGridTableViewData::Refresh(int32_t rowCount) {

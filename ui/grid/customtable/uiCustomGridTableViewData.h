@@ -8,6 +8,7 @@
 #include "rtl/text/StringTypes.h"
 #include "rtl/variants/Variant.h"
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
+#include "ui/data/filter/uiFilterTypes.h"
 #include "ui/grid/view/uiGridViewHandler.h"
 #include "vcl/system/Types.h"
 
@@ -21,6 +22,8 @@ class TuiCustomDataController;
 class TuiCustomGridTableItem;
 class TuiCustomGridTableView;
 class TuiCustomGridTableViewData;
+class TuiFilterCriteriaItem;
+class TuiFilterCriteriaItemList;
 class TuiGridFilterValueList;
 
 class TuiCustomGridRecord : public rtl::TObject {
@@ -127,6 +130,11 @@ public:
     // The list a filter drop-down of the view fills: of GetFilterValueListClass, over the data controller's filter.
     virtual const rtl::TMetaclass& GetFilterValueListClass() const;
     std::unique_ptr<TuiGridFilterValueList> CreateFilterValueList();
+    // A condition on the item in target (nullptr: the filter's root), after the item's earlier conditions went when
+    // replace is set. Without a text a plain value shows as itself; the item has the last word over the text.
+    TuiFilterCriteriaItem& AddItemFilterCondition(TuiFilterCriteriaItemList* target, TuiCustomGridTableItem& item,
+                                                  bool replace, rtl::UnicodeStringView displayText,
+                                                  const rtl::Variant& value, TuiFilterOperatorKind kind);
 
     // Frees every record and holds rowCount empty entries; the view is sized again.
     virtual void Refresh(int32_t rowCount);

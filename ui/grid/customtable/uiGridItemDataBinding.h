@@ -1,20 +1,27 @@
 #pragma once
 // TuiGridItemDataBinding: what ties a table item to its field in the view's data controller. It reads and changes
-// the field's value type (stored by caption as "ValueType"), names the editor that shows such values by default, and
-// owns the default values provider through which the item's editor properties ask the data about formats.
+// the field's value type (stored by caption as "ValueType"), names the editor that shows such values by default,
+// owns the default values provider through which the item's editor properties ask the data about formats, and
+// turns the entries of the item's filter drop-down into conditions of the data controller's filter.
 
 #include "rtl/core/Persistent.h"
 #include "rtl/text/StringTypes.h"
+#include "ui/data/filter/uiFilterTypes.h"
 #include "ui/data/values/uiValueType.h"
 #include "ui/editors/framework/uiEditProperties.h"
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace ui {
 
 class TuiCustomGridTableItem;
+class TuiDataFilterCriteria;
 class TuiEditRepositoryItem;
+class TuiFilterCriteriaItem;
+class TuiFilterCriteriaItemList;
+class TuiGridFilterValueList;
 class TuiGridItemDataBinding;
 
 // Display formats count as defined when the field keeps stored texts or the item rewrites its texts.
@@ -62,7 +69,39 @@ public:
     void SetData(rtl::TObject* value);
     IuiEditDefaultValuesProvider* DefaultValuesProvider() const { return FDefaultValuesProvider.get(); }
 
+    // The data controller's filter; nullptr outside a view.
+    TuiDataFilterCriteria* Filter() const;
+    // The item's first condition; nullptr when it has none.
+    TuiFilterCriteriaItem* FilterCriteriaItem() const;
+    bool Filtered() const { return FilterCriteriaItem() != nullptr; }
+    // False removes the item's conditions; True changes nothing.
+    void SetFiltered(bool value);
+
+    // Loads the item's drop-down (only the filtered records' values when useFilteredItemsOption is set and the item
+    // shows those), lets OnGetFilterValues change it, then keeps the plain values alone (valuesOnly) or puts the
+    // item's recently used values on top when it shows them.
+    void GetFilterValues(TuiGridFilterValueList& valueList, bool valuesOnly, bool useFilteredItemsOption,
+                         bool withTextCompare);
+    // The entries the item's present conditions stand for: its condition in an AND group, or every condition of the
+    // item in an OR group; "(Custom...)" is never among them.
+    std::vector<int32_t> GetFilterSelectedValueIndexes(const TuiGridFilterValueList& valueList) const;
+    // The item's conditions make way for those of the entries picked, joined by OR.
+    void ApplyFilterSelectedValues(TuiGridFilterValueList& valueList, const std::vector<int32_t>& indexes);
+    // The condition an entry stands for, in target (nullptr: the root), replacing the item's conditions when
+    // replace is set: "(All)" removes them, blanks and non-blanks test for Null, a value (added to the recently used
+    // values with addToMRU) is equal, a range is BETWEEN its bounds, a period is its relative date operator; an
+    // entry of OnGetFilterValues goes to OnUserFiltering. "(Custom...)" opens no dialog here. Every entry but
+    // "(All)" and "(Custom...)" makes the filter active.
+    void ApplyFilterValueEntry(TuiGridFilterValueList& valueList, int32_t index, bool addToMRU, bool replace,
+                               TuiFilterCriteriaItemList* target);
+    TuiFilterCriteriaItem& AddFilterCondition(TuiFilterCriteriaItemList* target, TuiFilterOperatorKind kind,
+                                              bool replace, rtl::UnicodeStringView displayText,
+                                              const rtl::Variant& value);
+
 private:
+    // The text of a range entry: its bounds as the item's editor shows them, joined by ";".
+    rtl::UnicodeString RangeDisplayText(const rtl::Variant& range) const;
+
     TuiCustomGridTableItem& FItem;
     rtl::TObject* FData = nullptr; // not owned
     std::unique_ptr<TuiGridDefaultValuesProvider> FDefaultValuesProvider;

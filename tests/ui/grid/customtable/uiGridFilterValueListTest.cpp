@@ -12,6 +12,7 @@
 #include "ui/grid/customtable/uiCustomGridTableView.h"
 #include "ui/grid/customtable/uiCustomGridTableViewData.h"
 #include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/uiGridItemDataBinding.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -134,6 +135,106 @@ TEST_F(GridFilterValueListTest, DateConditionsStandForTheirPeriodOrRangeEntry) {
     EXPECT_EQ(list->IndexForCriteriaItem(&lastMonth), list->IndexOfKind(fviCustom)) << "a period the list lacks";
     const TuiFilterCriteriaItem& value = filter.AddItem(nullptr, Item, fokEqual, DateValue(2026, 3, 5), u"");
     EXPECT_EQ(list->IndexForCriteriaItem(&value), list->IndexOfValue(DateValue(2026, 3, 5)));
+}
+
+// The drop-down of the item as the user sees it, with the view's date-time filters given.
+class GridItemFilteringTest : public GridFilterValueListTest {
+protected:
+    std::unique_ptr<TuiGridFilterValueList> DropDown(TuiGridDateTimeFilters filters = {}) {
+        View->DateTimeHandling().SetFilters(filters);
+        auto list = View->ViewData().CreateFilterValueList();
+        Binding().GetFilterValues(*list, false, false, false);
+        return list;
+    }
+    TuiGridItemDataBinding& Binding() const { return Item->DataBinding(); }
+    TuiDataFilterCriteria& Filter() const { return Data().Filter(); }
+};
+
+TEST_F(GridItemFilteringTest, PickedValuesBecomeEqualConditionsJoinedByOrAndReadBackAsPicked) {
+    const auto list = DropDown();
+    const int32_t march5 = list->IndexOfValue(DateValue(2026, 3, 5));
+    const int32_t may1 = list->IndexOfValue(DateValue(2026, 5, 1));
+    Binding().ApplyFilterSelectedValues(*list, {march5, may1});
+    EXPECT_TRUE(Filter().Active());
+    EXPECT_EQ(Data().GetRowCount(), 2);
+    EXPECT_EQ(Binding().GetFilterSelectedValueIndexes(*list), (std::vector<int32_t>{march5, may1}));
+    ASSERT_EQ(Filter().Root().GetCount(), 1) << "one OR group under the AND root";
+
+    Binding().ApplyFilterSelectedValues(*list, {may1});
+    EXPECT_EQ(Data().GetRowCount(), 1);
+    EXPECT_EQ(Binding().GetFilterSelectedValueIndexes(*list), std::vector<int32_t>{may1});
+
+    Binding().ApplyFilterValueEntry(*list, list->IndexOfKind(fviAll), false, true, nullptr);
+    EXPECT_FALSE(Binding().Filtered());
+    EXPECT_EQ(Data().GetRowCount(), 5);
+    Binding().ApplyFilterSelectedValues(*list, {});
+    EXPECT_TRUE(Binding().GetFilterSelectedValueIndexes(*list).empty());
+}
+
+TEST_F(GridItemFilteringTest, BlanksRangesAndPeriodsBecomeTheirConditions) {
+    const auto list = DropDown({dtfRelativeDays, dtfYears});
+    Binding().ApplyFilterValueEntry(*list, list->IndexOfKind(fviBlanks), false, true, nullptr);
+    EXPECT_EQ(Data().GetRowCount(), 1);
+    ASSERT_NE(Binding().FilterCriteriaItem(), nullptr);
+    EXPECT_EQ(Binding().FilterCriteriaItem()->DisplayValue(), u"blank");
+
+    const int32_t year2026 = list->IndexOfFirstValue() - 1;
+    ASSERT_TRUE(list->GetItem(year2026).Value.IsArray());
+    Binding().ApplyFilterValueEntry(*list, year2026, false, true, nullptr);
+    const TuiFilterCriteriaItem* between = Binding().FilterCriteriaItem();
+    ASSERT_NE(between, nullptr);
+    EXPECT_EQ(between->OperatorKind(), fokBetween);
+    EXPECT_NE(between->DisplayValue().find(u';'), rtl::UnicodeString::npos) << "the two bounds";
+    EXPECT_EQ(Data().GetRowCount(), 3) << "the three dates of 2026";
+    EXPECT_EQ(Binding().GetFilterSelectedValueIndexes(*list), std::vector<int32_t>{year2026});
+
+    const int32_t today = list->IndexOfKindValue(fviDate, rtl::Variant(int32_t{fokToday}));
+    Binding().ApplyFilterValueEntry(*list, today, false, true, nullptr);
+    ASSERT_NE(Binding().FilterCriteriaItem(), nullptr);
+    EXPECT_EQ(Binding().FilterCriteriaItem()->OperatorKind(), fokToday);
+    EXPECT_EQ(Binding().GetFilterSelectedValueIndexes(*list), std::vector<int32_t>{today});
+}
+
+TEST_F(GridItemFilteringTest, RecentValuesComeFirstAndValuesOnlyKeepsThePlainValues) {
+    View->Filtering().ItemPopup().SetMultiSelect(false);
+    const auto first = DropDown();
+    Binding().ApplyFilterValueEntry(*first, first->IndexOfValue(DateValue(2026, 3, 20)), true, true, nullptr);
+    const auto again = DropDown();
+    ASSERT_EQ(again->GetItem(0).Kind, fviRecent);
+    EXPECT_EQ(rtl::VarToDateTime(again->GetItem(0).Value), rtl::EncodeDate(2026, 3, 20));
+    EXPECT_EQ(again->GetItem(1).Kind, fviSeparator);
+    EXPECT_EQ(again->GetItem(2).Kind, fviAll);
+
+    auto values = View->ViewData().CreateFilterValueList();
+    Binding().GetFilterValues(*values, true, false, false);
+    ASSERT_EQ(values->GetCount(), 4);
+    for (int32_t i = 0; i < values->GetCount(); ++i) {
+        EXPECT_EQ(values->GetItem(i).Kind, fviValue) << i;
+    }
+}
+
+TEST_F(GridItemFilteringTest, AHandlersEntryGoesToItsUserFilteringAndTheItemRewritesConditionTexts) {
+    Item->SetOnGetFilterValues([](TuiCustomGridTableItem&, TuiGridFilterValueList& list) {
+        list.AddValueEntry(fviUser, rtl::Variant(int32_t{7}), u"Seven", false);
+    });
+    rtl::UnicodeString filteredBy;
+    Item->SetOnUserFiltering([&](TuiCustomGridTableItem&, const rtl::Variant&, rtl::UnicodeStringView text) {
+        filteredBy = rtl::UnicodeString(text);
+    });
+    Item->SetOnGetFilterDisplayText(
+        [](TuiCustomGridTableItem&, const rtl::Variant&, rtl::UnicodeString& text) { text = u"<" + text + u">"; });
+    const auto list = DropDown();
+    const int32_t user = list->IndexOfKind(fviUser);
+    ASSERT_GE(user, 0);
+    Binding().ApplyFilterValueEntry(*list, user, false, true, nullptr);
+    EXPECT_EQ(filteredBy, u"Seven");
+    EXPECT_FALSE(Binding().Filtered()) << "the handler filters, no condition is added";
+
+    Binding().ApplyFilterValueEntry(*list, list->IndexOfKind(fviNonBlanks), false, true, nullptr);
+    ASSERT_NE(Binding().FilterCriteriaItem(), nullptr);
+    EXPECT_EQ(Binding().FilterCriteriaItem()->DisplayValue(), u"<blank>");
+    Binding().SetFiltered(false);
+    EXPECT_FALSE(Binding().Filtered());
 }
 
 } // namespace
