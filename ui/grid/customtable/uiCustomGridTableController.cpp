@@ -56,9 +56,15 @@ void TuiCustomGridTableController::ItemRemoved(TuiCustomGridTableItem* item) {
     }
 }
 
-void TuiCustomGridTableController::FocusedItemChanged(TuiCustomGridTableItem* /*prevFocusedItem*/) {
+void TuiCustomGridTableController::FocusedItemChanged(TuiCustomGridTableItem* prevFocusedItem) {
     MakeItemVisible(FFocusedItem);
-    TableView().Changed(0);
+    // Only the two cells of the focused record change, unless the view gains or loses its focused item.
+    if (!prevFocusedItem || !FFocusedItem) {
+        TableView().Changed(0);
+    } else if (TuiCustomGridRecord* record = FocusedRecord()) {
+        record->Invalidate(prevFocusedItem);
+        record->Invalidate(FFocusedItem);
+    }
 }
 
 void TuiCustomGridTableController::SetTopRecordIndex(int32_t value) {

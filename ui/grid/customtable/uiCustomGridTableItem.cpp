@@ -606,6 +606,13 @@ void TuiCustomGridTableItem::SetFocused(bool value) {
     }
 }
 
+bool TuiCustomGridTableItem::CanFocus(const TuiCustomGridRecord* record) {
+    if (!FGridView || !IsShown() || !Options().Focusing()) {
+        return false;
+    }
+    return record ? record->CanFocusCells() : FGridView->OptionsSelection().CellSelect();
+}
+
 TuiCustomGridTableItem* TuiCustomGridTableItem::NeighbourVisibleItem() const {
     const int32_t count = FGridView->VisibleItemCount();
     if (FVisibleIndex < 0 || count < 2) {

@@ -166,6 +166,8 @@ public:
     // visible item, else the previous one, else to none. Nothing in a view without a table controller.
     bool Focused() const;
     void SetFocused(bool value);
+    // Shown, focusable by its options, and the record (nullptr: any) lets its cells take the focus.
+    bool CanFocus(const TuiCustomGridRecord* record);
 
     int32_t Tag() const { return FTag; }
     void SetTag(int32_t value);

@@ -112,6 +112,10 @@ void TuiCustomGridRecord::SetFocused(bool value) {
     }
 }
 
+bool TuiCustomGridRecord::CanFocusCells() const {
+    return GridView().OptionsSelection().CellSelect();
+}
+
 void TuiCustomGridRecord::Invalidate(TuiCustomGridTableItem* item) {
     GridView().PostChange(std::make_unique<TuiGridRecordChange>(&GridView(), item, FIndex));
 }

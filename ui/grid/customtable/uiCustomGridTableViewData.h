@@ -66,6 +66,8 @@ public:
     // leaves no record focused.
     bool GetFocused() const;
     void SetFocused(bool value);
+    // Whether an item may take the focus inside the record: the view's cell selection.
+    virtual bool CanFocusCells() const;
     // Repaints the record, or only the item's cell of it, where the view shows it.
     void Invalidate(TuiCustomGridTableItem* item = nullptr);
     // Numeric-keypad plus and minus expand and collapse an expandable record and are consumed; other keys are left.

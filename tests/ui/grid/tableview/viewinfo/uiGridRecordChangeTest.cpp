@@ -1,11 +1,14 @@
 #include "rtl/WindowsApi.h"
 #include "tests/support/ui/MessagePump.h"
 #include "tests/ui/grid/tableview/viewinfo/GridTableLayoutSupport.h"
+#include "ui/grid/customtable/uiCustomGridTableItemOptions.h"
+#include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableViewData.h"
 #include "ui/grid/customtable/uiGridDataChanges.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridTableController.h"
+#include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
 #include "ui/grid/view/uiGridChanges.h"
@@ -57,6 +60,37 @@ TEST_F(GridRecordChangeTest, ARecordRepaintsItsCellOrItsRowOnlyWhereTheViewShows
     PaintPending();
     Record(1).Invalidate(View->Columns(2));
     EXPECT_EQ(PendingBounds(), vcl::TRect{}) << "a hidden column has no cell";
+}
+
+TEST_F(GridRecordChangeTest, AnotherFocusedColumnRepaintsOnlyTheTwoCellsOfTheFocusedRecord) {
+    ShowRecords(10);
+    View->DataController().ChangeFocusedRowIndex(1);
+    View->Controller().SetFocusedItem(View->Columns(0));
+    ui_test::PumpMessages(50);
+    PaintPending();
+    const TuiGridDataRowViewInfo* row = ViewInfo().RowOfRecord(1);
+    ASSERT_NE(row, nullptr);
+    View->Controller().SetFocusedItem(View->Columns(2));
+    const vcl::TRect first = row->Cells(0).Bounds();
+    const vcl::TRect last = row->Cells(2).Bounds();
+    EXPECT_EQ(PendingBounds(), vcl::Rect(first.Left, first.Top, last.Right, last.Bottom));
+}
+
+TEST_F(GridRecordChangeTest, AColumnTakesTheFocusWhenShownFocusableAndTheRecordSelectsCells) {
+    Fill(2);
+    TuiGridColumn* column = View->Columns(1);
+    TuiCustomGridRecord* record = &Record(0);
+    EXPECT_TRUE(column->CanFocus(record));
+    EXPECT_TRUE(column->CanFocus(nullptr));
+    column->Options().SetFocusing(false);
+    EXPECT_FALSE(column->CanFocus(record));
+    column->Options().SetFocusing(true);
+    View->OptionsSelection().SetCellSelect(false);
+    EXPECT_FALSE(column->CanFocus(record));
+    EXPECT_FALSE(column->CanFocus(nullptr));
+    View->OptionsSelection().SetCellSelect(true);
+    column->SetVisible(false);
+    EXPECT_FALSE(column->CanFocus(&Record(0)));
 }
 
 TEST_F(GridRecordChangeTest, RecordChangesMatchByRowAndItemAndGiveWayToLayoutSizeAndDataChanges) {
