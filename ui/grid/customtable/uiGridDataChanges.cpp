@@ -67,7 +67,16 @@ TuiGridFocusedRecordChange::TuiGridFocusedRecordChange(TuiCustomGridTableView* g
 
 void TuiGridFocusedRecordChange::Execute() {
     TuiCustomGridTableView& gridView = TableViewOf(*this);
-    gridView.Invalidate();
+    // Only the records that lose and gain the focus look different now.
+    TuiCustomGridTableViewData& viewData = gridView.ViewData();
+    for (int32_t rowIndex : {FPrevFocusedRowIndex, FFocusedRowIndex}) {
+        if (viewData.IsRowIndexValid(rowIndex)) {
+            viewData.GetRecordAt(rowIndex)->Invalidate();
+        }
+    }
+    if (FNewItemRecordFocusingChanged && viewData.NewItemRecord()) {
+        viewData.NewItemRecord()->Invalidate();
+    }
     gridView.DoFocusedRecordChanged(FPrevFocusedRowIndex, FFocusedRowIndex, FPrevFocusedRecordIndex,
                                     FFocusedRecordIndex, FNewItemRecordFocusingChanged);
 }

@@ -76,6 +76,25 @@ TEST_F(GridRecordChangeTest, AnotherFocusedColumnRepaintsOnlyTheTwoCellsOfTheFoc
     EXPECT_EQ(PendingBounds(), vcl::Rect(first.Left, first.Top, last.Right, last.Bottom));
 }
 
+TEST_F(GridRecordChangeTest, AnotherFocusedRecordRepaintsTheRowsThatLoseAndGainTheFocus) {
+    ShowRecords(10);
+    // With several records selectable, moving the focus leaves the selection alone.
+    View->OptionsSelection().SetMultiSelect(true);
+    View->DataController().ChangeFocusedRowIndex(1);
+    ui_test::PumpMessages(50);
+    PaintPending();
+    View->DataController().ChangeFocusedRowIndex(3);
+    const vcl::TRect lost = ViewInfo().RowOfRecord(1)->Bounds();
+    const vcl::TRect gained = ViewInfo().RowOfRecord(3)->Bounds();
+    EXPECT_EQ(PendingBounds(), vcl::Rect(lost.Left, lost.Top, gained.Right, gained.Bottom));
+    const vcl::TRect between = ViewInfo().RowOfRecord(2)->Bounds();
+    const RECT row2{between.Left, between.Top, between.Right, between.Bottom};
+    HRGN pending = CreateRectRgn(0, 0, 0, 0);
+    GetUpdateRgn(View->Site().Handle(), pending, FALSE);
+    EXPECT_FALSE(RectInRegion(pending, &row2)) << "the row between keeps its pixels";
+    DeleteObject(pending);
+}
+
 TEST_F(GridRecordChangeTest, AColumnTakesTheFocusWhenShownFocusableAndTheRecordSelectsCells) {
     Fill(2);
     TuiGridColumn* column = View->Columns(1);
