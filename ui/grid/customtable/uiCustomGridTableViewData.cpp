@@ -6,6 +6,7 @@
 #include "ui/data/controller/rows/uiDataControllerGroups.h"
 #include "ui/data/controller/uiCustomDataController.h"
 #include "ui/data/controller/uiDataFilter.h"
+#include "ui/editors/framework/uiEditProperties.h"
 #include "ui/grid/customtable/uiCustomGridTableItem.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
 #include "ui/grid/customtable/uiGridDataChanges.h"
@@ -343,6 +344,22 @@ rtl::Variant TuiCustomGridTableViewData::ConvertRangeValue(TuiCustomGridTableIte
         return kind == 1 ? range->GetGroupValue(date) : range->GetSortKey(date);
     }
     return rtl::Variant::FromDateTime(date);
+}
+
+bool TuiCustomGridTableViewData::GetConvertedDisplayText(int32_t recordIndex, int32_t itemIndex, int32_t kind,
+                                                         bool convert, rtl::AnsiString& text) {
+    text.clear();
+    TuiCustomGridTableItem* item = TableView().Items(itemIndex);
+    TuiCustomEditProperties* properties = item->GetPropertiesForRecordIndex(recordIndex);
+    if (!properties || (!convert && properties->CanShowDataDisplayText(false))) {
+        return false;
+    }
+    rtl::Variant value = TableView().DataController().GetValue(recordIndex, itemIndex);
+    if (convert) {
+        value = ConvertRangeValue(*item, value, kind);
+    }
+    text = rtl::UnicodeToAnsi(properties->GetDisplayText(value, true));
+    return true;
 }
 
 rtl::AnsiString TuiCustomGridTableViewData::GetRangeDisplayText(int32_t recordIndex, int32_t itemIndex) {

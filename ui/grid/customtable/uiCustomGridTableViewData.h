@@ -125,6 +125,11 @@ public:
     // holds it, or the date itself (without the time unless a range keeps it); the date alone for kind 2; Null
     // stays Null.
     rtl::Variant ConvertRangeValue(TuiCustomGridTableItem& item, const rtl::Variant& value, int32_t kind);
+    // The record's value of the item as the item's editor for that record shows it, converted through the date
+    // ranges (kind as for ConvertRangeValue) when convert is set. Without conversion, an editor that shows the
+    // data's own text declines (false) and leaves text empty.
+    bool GetConvertedDisplayText(int32_t recordIndex, int32_t itemIndex, int32_t kind, bool convert,
+                                 rtl::AnsiString& text);
     // The text of the grouping range that holds the record's value ("Today", a month), else the record's display
     // text.
     rtl::AnsiString GetRangeDisplayText(int32_t recordIndex, int32_t itemIndex);

@@ -69,7 +69,10 @@ rtl::UnicodeString TuiGridDataController::GetItemDisplayName(int32_t itemIndex) 
 }
 
 rtl::AnsiString TuiGridDataController::GetDisplayText(int32_t recordIndex, int32_t itemIndex) {
-    rtl::AnsiString text = TuiDataController::GetDisplayText(recordIndex, itemIndex);
+    rtl::AnsiString text;
+    if (!FGridView.ViewData().GetConvertedDisplayText(recordIndex, itemIndex, 0, false, text)) {
+        text = TuiDataController::GetDisplayText(recordIndex, itemIndex);
+    }
     if (TuiCustomGridTableItem* item = TableItem(itemIndex)) {
         item->DoGetDataText(recordIndex, text);
     }

@@ -1,4 +1,6 @@
 #include "rtl/core/Exceptions.h"
+#include "rtl/numbers/Currency.h"
+#include "rtl/text/CodePages.h"
 #include "rtl/variants/VariantConversions.h"
 #include "tests/ui/grid/customtable/PlainTableViewSupport.h"
 #include "ui/data/values/uiReferenceValueTypes.h"
@@ -167,6 +169,29 @@ TEST_F(GridTableItemPropertiesTest, AStoredAlignmentGivesTheItemItsOwnProperties
     EXPECT_EQ(other->Properties(), nullptr) << "the alignment it has already";
     EXPECT_THROW(other->SetStoredPropertyValue(u"AlignmentHorz", rtl::Variant(int32_t{7})), rtl::EConvertError);
     EXPECT_EQ(other->Properties(), nullptr);
+}
+
+TEST_F(GridTableItemPropertiesTest, DisplayTextsComeFromTheEditorUnlessItShowsTheDatasOwnText) {
+    View->CreateItem();
+    Item->DataBinding().SetValueType(u"Currency");
+    Data().SetRecordCount(2);
+    const rtl::Variant amount(rtl::Currency::FromScaled(125000));
+    Data().SetValue(0, 0, amount);
+    Data().SetValue(0, 1, rtl::Variant(u"abc"));
+    const rtl::UnicodeString shown = Item->GetProperties()->GetDisplayText(amount, true);
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(Data().GetDisplayText(0, 0), rtl::UnicodeToAnsi(shown)) << "the currency editor's text";
+    EXPECT_EQ(Data().GetDisplayText(0, 1), "abc") << "the text editor shows the data's own text";
+
+    auto label = std::make_unique<TuiLabelProperties>(nullptr);
+    Item->SetOnGetProperties([&](TuiCustomGridTableItem&, TuiCustomGridRecord* record, TuiCustomEditProperties*& p) {
+        if (record->RecordIndex() == 0) {
+            p = label.get();
+        }
+    });
+    EXPECT_NE(Data().GetDisplayText(0, 0), rtl::UnicodeToAnsi(shown)) << "the label shows the data's own text";
+    Item->SetOnGetDataText([](TuiCustomGridTableItem&, int32_t, rtl::AnsiString& value) { value = "last word"; });
+    EXPECT_EQ(Data().GetDisplayText(0, 0), "last word");
 }
 
 TEST_F(GridTableItemPropertiesTest, ANewValueTypeClearsTheRecentlyUsedFilterValues) {
