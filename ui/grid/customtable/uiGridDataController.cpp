@@ -69,11 +69,12 @@ rtl::UnicodeString TuiGridDataController::GetItemDisplayName(int32_t itemIndex) 
 }
 
 rtl::AnsiString TuiGridDataController::GetDisplayText(int32_t recordIndex, int32_t itemIndex) {
+    TuiCustomGridTableItem* item = TableItem(itemIndex);
     rtl::AnsiString text;
-    if (!FGridView.ViewData().GetConvertedDisplayText(recordIndex, itemIndex, 0, false, text)) {
+    if (!item || !FGridView.ViewData().GetConvertedDisplayText(recordIndex, itemIndex, 0, false, text)) {
         text = TuiDataController::GetDisplayText(recordIndex, itemIndex);
     }
-    if (TuiCustomGridTableItem* item = TableItem(itemIndex)) {
+    if (item) {
         item->DoGetDataText(recordIndex, text);
     }
     return text;
