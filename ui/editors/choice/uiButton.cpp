@@ -334,12 +334,10 @@ vcl::TSize TuiCustomButton::GetOptimalSize() const {
     if (canvas == nullptr) {
         return {Width(), Height()};
     }
-    rtl::UnicodeString text = StripAccelCharsWide(Caption(), false);
-    if (text.empty()) {
-        text = u" ";
-    }
+    const rtl::UnicodeString caption = StripAccelCharsWide(Caption(), false);
     canvas->Font().Assign(&Font());
-    return {canvas->GetTextWidth(text) + 3 * canvas->GetTextWidth(u"R"), MulDiv(canvas->GetTextHeight(u"Wg"), 14, 8)};
+    const int captionWidth = canvas->GetTextWidth(caption.empty() ? rtl::UnicodeString(u" ") : caption);
+    return {captionWidth + 3 * canvas->GetTextWidth(u"R"), MulDiv(canvas->GetTextHeight(u"Wg"), 14, 8)};
 }
 
 void TuiCustomButton::SetAutoSizeToCaption(bool value) {

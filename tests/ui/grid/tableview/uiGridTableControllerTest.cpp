@@ -593,8 +593,7 @@ TEST_F(GridTableControllerOnScreenTest, ACutCellTextShowsItsWholeTextInAHintUnti
     EXPECT_FALSE(hints.IsHintShown()) << "a text that fits needs no hint";
 
     ui_test::MouseMove(Site(), CellCentre(1, 0));
-    ui_test::PumpMessages(50);
-    ASSERT_TRUE(hints.IsHintShown());
+    ASSERT_TRUE(ui_test::PumpUntil([&] { return hints.IsHintShown(); }));
     EXPECT_EQ(hints.HintText(), longText);
     const HWND window = hints.HintWindow()->Handle();
     RECT shown{};
@@ -610,8 +609,7 @@ TEST_F(GridTableControllerOnScreenTest, ACutCellTextShowsItsWholeTextInAHintUnti
     EXPECT_TRUE(EqualRect(&shown, &again));
 
     ui_test::MouseMove(Site(), CellCentre(1, 1));
-    ui_test::PumpMessages(50);
-    EXPECT_FALSE(hints.IsHintShown());
+    EXPECT_TRUE(ui_test::PumpUntil([&] { return !hints.IsHintShown(); }));
 }
 
 TEST_F(GridTableControllerOnScreenTest, ARepaintInTheMiddleOfASizingKeepsTheLine) {
