@@ -65,9 +65,11 @@ enum TuiFilterValueItemKind : uint8_t {
     fviCustom = 1,
     fviBlanks = 2,
     fviNonBlanks = 3,
+    fviUser = 4, // an entry a handler adds, applied by the handler's own filtering
     fviValue = 5,
-    fviRecent = 6,   // a recently used filter
-    fviSeparator = 7 // below the recent entries
+    fviRecent = 6,    // a recently used filter
+    fviSeparator = 7, // below the recent entries, or below a block of date entries
+    fviDate = 8       // a relative date period (its operator kind) or a date range (a two-element array)
 };
 
 } // namespace ui

@@ -5,6 +5,7 @@
 #include "ui/grid/customtable/uiCustomGridTableItem.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
+#include "ui/grid/customtable/uiCustomGridTableViewData.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/customtable/uiGridStrs.h"
 #include "ui/grid/customtable/uiGridTableScrolling.h"
@@ -55,9 +56,15 @@ void TuiCustomGridTableController::ItemRemoved(TuiCustomGridTableItem* item) {
     }
 }
 
-void TuiCustomGridTableController::FocusedItemChanged(TuiCustomGridTableItem* /*prevFocusedItem*/) {
+void TuiCustomGridTableController::FocusedItemChanged(TuiCustomGridTableItem* prevFocusedItem) {
     MakeItemVisible(FFocusedItem);
-    TableView().Changed(0);
+    // Only the two cells of the focused record change, unless the view gains or loses its focused item.
+    if (!prevFocusedItem || !FFocusedItem) {
+        TableView().Changed(0);
+    } else if (TuiCustomGridRecord* record = FocusedRecord()) {
+        record->Invalidate(prevFocusedItem);
+        record->Invalidate(FFocusedItem);
+    }
 }
 
 void TuiCustomGridTableController::SetTopRecordIndex(int32_t value) {
@@ -332,6 +339,10 @@ void TuiCustomGridTableController::HandleTabKey(vcl::TShiftState shift) {
     }
 }
 
+TuiCustomGridRecord* TuiCustomGridTableController::FocusedRecord() const {
+    return TableView().ViewData().GetRecordAt(DataController().GetFocusedRowIndex());
+}
+
 void TuiCustomGridTableController::HandleGridKey(uint16_t& key, vcl::TShiftState shift) {
     const bool ctrlOnly = SelectionModifiers(shift) == vcl::TShiftState{vcl::ssCtrl};
     const bool shiftAtMost = (SelectionModifiers(shift) - vcl::TShiftState{vcl::ssShift}).IsEmpty();
@@ -380,6 +391,9 @@ void TuiCustomGridTableController::HandleGridKey(uint16_t& key, vcl::TShiftState
         TableView().CopyToClipboard(false);
         break;
     default:
+        if (TuiCustomGridRecord* record = FocusedRecord()) {
+            record->KeyDown(key, shift);
+        }
         return;
     }
     key = 0;

@@ -10,6 +10,7 @@
 
 namespace ui {
 
+class TuiCustomGridRecord;
 class TuiCustomGridTableItem;
 class TuiCustomGridTableView;
 class TuiGridDataController;
@@ -68,8 +69,10 @@ public:
     // With Deleting on and a provider that deletes: after the user confirms (DeletingConfirmation), the selected
     // records when more than the focused one is selected, else the focused record.
     void DeleteWithConfirmation();
-    // Page keys, Tab and Enter cell steps, Escape, Delete, Ctrl+A, Ctrl+C and Ctrl+Insert; a key handled is
-    // cleared.
+    // The record of the data controller's focused row; nullptr when no row is focused.
+    TuiCustomGridRecord* FocusedRecord() const;
+    // Page keys, Tab and Enter cell steps, Escape, Delete, Ctrl+A, Ctrl+C and Ctrl+Insert, then the focused record's
+    // own keys; a key handled is cleared.
     virtual void HandleGridKey(uint16_t& key, vcl::TShiftState shift);
 
 protected:

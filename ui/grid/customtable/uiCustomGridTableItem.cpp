@@ -8,13 +8,16 @@
 #include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/editors/framework/uiEditProperties.h"
 #include "ui/editors/framework/uiEditRepository.h"
+#include "ui/grid/customtable/uiCustomGridTableController.h"
 #include "ui/grid/customtable/uiCustomGridTableItemOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
+#include "ui/grid/customtable/uiCustomGridTableViewData.h"
 #include "ui/grid/customtable/uiCustomGridTableViewStyles.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/customtable/uiGridDateRanges.h"
 #include "ui/grid/customtable/uiGridEventSetter.h"
+#include "ui/grid/customtable/uiGridItemDataBinding.h"
 
 #include <algorithm>
 
@@ -43,34 +46,173 @@ int32_t StoredEnumValue(const rtl::Variant& value, int32_t count, rtl::UnicodeSt
 
 TuiCustomGridTableItem::TuiCustomGridTableItem(rtl::TComponent* owner)
     : TuiComponent(owner), FGroupingDateRanges(std::make_unique<TuiGridGroupingDateRanges>()),
-      FFilteringDateRanges(std::make_unique<TuiGridFilteringDateRanges>()) {}
+      FFilteringDateRanges(std::make_unique<TuiGridFilteringDateRanges>()) {
+    FDataBinding = std::make_unique<TuiGridItemDataBinding>(*this);
+    FDataBinding->Init();
+}
 
 TuiCustomGridTableItem::~TuiCustomGridTableItem() {
     Destroying();
+    SetRepositoryItem(nullptr);
     if (FGridView) {
         FGridView->RemoveItem(this);
     }
+    ReleaseDefaultRepositoryItem();
+}
+
+void TuiCustomGridTableItem::SetDataBinding(const TuiGridItemDataBinding& value) {
+    FDataBinding->Assign(&value);
+}
+
+void TuiCustomGridTableItem::ValueTypeClassChanged() {
+    FDataBinding->Init();
+    FFilterMRUValueItems.Clear();
+    UpdatePropertiesValue();
+    PropertiesChanged();
 }
 
 void TuiCustomGridTableItem::SetPropertiesClass(const rtl::TMetaclass* value) {
+    if (value && !value->InheritsFrom(TuiCustomEditProperties::StaticClass())) {
+        value = nullptr;
+    }
     if (FPropertiesClass == value) {
         return;
     }
     FPropertiesClass = value;
     FProperties.reset(value ? static_cast<TuiCustomEditProperties*>(value->CreateInstance(this)) : nullptr);
-    Changed(2);
+    if (FProperties) {
+        FProperties->SetOnPropertiesChanged([this](rtl::TObject*) { OwnPropertiesChanged(); });
+    }
+    UpdatePropertiesValue();
+    PropertiesChanged();
+}
+
+rtl::UnicodeString TuiCustomGridTableItem::PropertiesClassName() const {
+    return FProperties ? rtl::UnicodeString(FProperties->ClassName()) : rtl::UnicodeString();
+}
+
+void TuiCustomGridTableItem::SetPropertiesClassName(rtl::UnicodeStringView value) {
+    SetPropertiesClass(GetEditPropertiesRegistry().FindClassByName(value));
+}
+
+void TuiCustomGridTableItem::SetProperties(const TuiCustomEditProperties* value) {
+    if (FProperties && value) {
+        FProperties->Assign(value);
+    }
+}
+
+void TuiCustomGridTableItem::SetRepositoryItem(TuiEditRepositoryItem* value) {
+    if (FRepositoryItem == value) {
+        return;
+    }
+    if (FRepositoryItem) {
+        FRepositoryItem->RemoveListener(this);
+    }
+    FRepositoryItem = value;
+    if (FRepositoryItem) {
+        FRepositoryItem->AddListener(this);
+    }
+    UpdatePropertiesValue();
+    PropertiesChanged();
 }
 
 TuiCustomEditProperties* TuiCustomGridTableItem::GetProperties() const {
-    if (!CanApplyToDataController()) {
-        return nullptr;
+    return InitProperties(FPropertiesValue);
+}
+
+TuiCustomEditProperties* TuiCustomGridTableItem::GetPropertiesForRecord(TuiCustomGridRecord* record) {
+    TuiCustomEditProperties* properties = GetProperties();
+    if (FOnGetProperties) {
+        FOnGetProperties(*this, record, properties);
+        properties = InitProperties(properties);
     }
-    if (FProperties) {
-        return FProperties.get();
+    return properties;
+}
+
+TuiCustomEditProperties* TuiCustomGridTableItem::GetPropertiesForRecordIndex(int32_t recordIndex) {
+    if (FOnGetProperties && FGridView) {
+        if (TuiCustomGridRecord* record = FGridView->ViewData().GetRecordByRecordIndex(recordIndex)) {
+            return GetPropertiesForRecord(record);
+        }
     }
-    const TuiValueTypeClass valueType = FGridView->DataController().GetItemValueTypeClass(FIndex);
-    TuiEditRepositoryItem* item = GetEditDataRegisteredRepositoryItems().GetItem(valueType);
-    return item ? &item->Properties() : nullptr;
+    return GetProperties();
+}
+
+void TuiCustomGridTableItem::SetOnGetProperties(TuiGridGetPropertiesEvent handler) {
+    SetGridEventHandler(FOnGetProperties, std::move(handler), [this] { Changed(1); });
+}
+
+// Handing the provider over changes no cell: it goes without a notice, so that a layout asking for the properties is
+// not started again from inside itself.
+TuiCustomEditProperties* TuiCustomGridTableItem::InitProperties(TuiCustomEditProperties* properties) const {
+    IuiEditDefaultValuesProvider* provider = FDataBinding->DefaultValuesProvider();
+    if (properties && properties->DefaultValuesProvider() != provider) {
+        properties->BeginUpdate();
+        properties->AssignDefaultValuesProvider(provider);
+        properties->EndUpdate(false);
+    }
+    return properties;
+}
+
+void TuiCustomGridTableItem::ReleaseDefaultRepositoryItem() {
+    if (FDefaultRepositoryItem) {
+        FDefaultRepositoryItem->RemoveListener(this);
+        FDefaultRepositoryItem = nullptr;
+    }
+}
+
+void TuiCustomGridTableItem::UpdatePropertiesValue() {
+    ReleaseDefaultRepositoryItem();
+    FPropertiesValue = nullptr;
+    if (!FGridView) {
+        return;
+    }
+    if (FRepositoryItem) {
+        FPropertiesValue = &FRepositoryItem->Properties();
+    } else if (FProperties) {
+        FPropertiesValue = FProperties.get();
+    } else if (!IsDestroying()) {
+        FDefaultRepositoryItem = FDataBinding->GetDefaultRepositoryItem();
+        if (FDefaultRepositoryItem) {
+            FDefaultRepositoryItem->AddListener(this);
+            FPropertiesValue = &FDefaultRepositoryItem->Properties();
+        }
+    }
+    if (FPropertiesValue && !IsDestroying()) {
+        FGridView->DataController().RebuildRows();
+    }
+}
+
+void TuiCustomGridTableItem::PropertiesChanged() {
+    if (!FGridView || IsDestroying() || FGridView->ComponentState().Contains(rtl::TComponentState::csDestroying)) {
+        return;
+    }
+    if (CanApplyToDataController() && SortOrder() != soNone) {
+        FGridView->DataController().RebuildRows();
+    } else {
+        Changed(2);
+    }
+}
+
+void TuiCustomGridTableItem::OwnPropertiesChanged() {
+    if (!FGridView || !FGridView->ComponentState().Contains(rtl::TComponentState::csLoading)) {
+        PropertiesChanged();
+    }
+}
+
+void TuiCustomGridTableItem::ItemRemoved(TuiEditRepositoryItem* item) {
+    if (item == FRepositoryItem) {
+        SetRepositoryItem(nullptr);
+    } else if (item == FDefaultRepositoryItem) {
+        // The registry still lists the dying item: the item shows no editor until its value type is set again.
+        ReleaseDefaultRepositoryItem();
+        FPropertiesValue = nullptr;
+        PropertiesChanged();
+    }
+}
+
+void TuiCustomGridTableItem::ItemPropertiesChanged(TuiEditRepositoryItem*) {
+    OwnPropertiesChanged();
 }
 
 TuiCustomGridTableItemOptions& TuiCustomGridTableItem::Options() {
@@ -100,6 +242,7 @@ void TuiCustomGridTableItem::SetGridView(TuiCustomGridTableView* gridView) {
     if (FGridView) {
         InitGroupingDateRanges();
     }
+    UpdatePropertiesValue();
 }
 
 void TuiCustomGridTableItem::SetDateTimeGrouping(TuiGridDateTimeGrouping value) {
@@ -143,6 +286,65 @@ bool TuiCustomGridTableItem::IgnoresTimeForFiltering() {
            FGridView->DateTimeHandling().IgnoreTimeForFiltering() && Options().IgnoreTimeForFiltering();
 }
 
+TuiGridDateTimeFilters TuiCustomGridTableItem::GetDateTimeFilters() const {
+    return FGridView ? FGridView->DateTimeHandling().Filters() : TuiGridDateTimeFilters{};
+}
+
+bool TuiCustomGridTableItem::SupportsDateTimeFilters(bool relative) const {
+    if (!CanApplyToDataController() ||
+        FGridView->DataController().GetItemValueTypeClass(FIndex) != &TuiDateTimeValueType::Instance()) {
+        return false;
+    }
+    const TuiGridDateTimeFilters filters = GetDateTimeFilters();
+    if (!relative) {
+        return filters.Contains(dtfMonths) || filters.Contains(dtfYears);
+    }
+    return !(filters - TuiGridDateTimeFilters{dtfMonths, dtfYears}).IsEmpty();
+}
+
+bool TuiCustomGridTableItem::CanFilterMultiSelect() {
+    return FGridView && FGridView->Filtering().ItemPopup().MultiSelect() && Options().FilteringPopupMultiSelect();
+}
+
+bool TuiCustomGridTableItem::ShowsFilteredItemsList() {
+    return FGridView && FGridView->Filtering().ItemFilteredItemsList() && Options().FilteringFilteredItemsList();
+}
+
+bool TuiCustomGridTableItem::ShowsFilterMRUValues() {
+    return FGridView && FGridView->Filtering().ItemMRUItemsList() && Options().FilteringMRUItemsList() &&
+           !CanFilterMultiSelect();
+}
+
+void TuiCustomGridTableItem::DoGetFilterValues(TuiGridFilterValueList& valueList) {
+    if (FOnGetFilterValues) {
+        FOnGetFilterValues(*this, valueList);
+    }
+}
+
+void TuiCustomGridTableItem::DoGetFilterDisplayText(const rtl::Variant& value, rtl::UnicodeString& text) {
+    if (FOnGetFilterDisplayText) {
+        FOnGetFilterDisplayText(*this, value, text);
+    }
+}
+
+void TuiCustomGridTableItem::DoUserFiltering(const rtl::Variant& value, rtl::UnicodeStringView displayText) {
+    if (FOnUserFiltering) {
+        FOnUserFiltering(*this, value, displayText);
+    }
+}
+
+void TuiCustomGridTableItem::SetOnGetFilterValues(TuiGridGetFilterValuesEvent handler) {
+    SetGridEventHandler(FOnGetFilterValues, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiCustomGridTableItem::SetOnGetFilterDisplayText(TuiGridGetFilterDisplayTextEvent handler) {
+    SetGridEventHandler(FOnGetFilterDisplayText, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiCustomGridTableItem::SetOnUserFiltering(TuiGridUserFilteringEvent handler) {
+    SetGridEventHandler(FOnUserFiltering, std::move(handler), [this] { Changed(0); });
+}
+
 bool TuiCustomGridTableItem::UsesGroupingDateRanges() const {
     return CanApplyToDataController() &&
            FGridView->DataController().GetItemValueTypeClass(FIndex) == &TuiDateTimeValueType::Instance() &&
@@ -157,6 +359,7 @@ void TuiCustomGridTableItem::Assign(const rtl::TPersistent* source) {
     }
     SetAlternateCaption(item->FAlternateCaption);
     SetBestFitMaxWidth(item->FBestFitMaxWidth);
+    SetDataBinding(*item->FDataBinding);
     FIsCaptionAssigned = item->FIsCaptionAssigned;
     SetCaption(item->Caption());
     SetDateTimeGrouping(item->FDateTimeGrouping);
@@ -168,6 +371,9 @@ void TuiCustomGridTableItem::Assign(const rtl::TPersistent* source) {
     SetMinWidth(item->FMinWidth);
     auto& sourceItem = const_cast<TuiCustomGridTableItem&>(*item);
     Options().Assign(&sourceItem.Options());
+    SetPropertiesClass(item->FPropertiesClass);
+    SetProperties(item->FProperties.get());
+    SetRepositoryItem(item->FRepositoryItem);
     SetSortOrder(item->SortOrder());
     SetSortIndex(item->SortIndex());
     Styles().Assign(&sourceItem.Styles());
@@ -178,6 +384,10 @@ void TuiCustomGridTableItem::Assign(const rtl::TPersistent* source) {
     FWidth = item->FWidth;
     Changed(2);
     FOnGetDataText = item->FOnGetDataText;
+    FOnGetProperties = item->FOnGetProperties;
+    FOnGetFilterValues = item->FOnGetFilterValues;
+    FOnGetFilterDisplayText = item->FOnGetFilterDisplayText;
+    FOnUserFiltering = item->FOnUserFiltering;
     FOnGetStoredProperties = item->FOnGetStoredProperties;
     FOnGetStoredPropertyValue = item->FOnGetStoredPropertyValue;
     FOnSetStoredPropertyValue = item->FOnSetStoredPropertyValue;
@@ -375,6 +585,42 @@ void TuiCustomGridTableItem::SetGroupIndex(int32_t value) {
     FGridView->DataController().Groups().ChangeItemGroupIndex(FIndex, value);
 }
 
+TuiCustomGridTableController* TuiCustomGridTableItem::TableController() const {
+    return FGridView ? dynamic_cast<TuiCustomGridTableController*>(&FGridView->Controller()) : nullptr;
+}
+
+bool TuiCustomGridTableItem::Focused() const {
+    const TuiCustomGridTableController* controller = TableController();
+    return controller && controller->FocusedItem() == this;
+}
+
+void TuiCustomGridTableItem::SetFocused(bool value) {
+    TuiCustomGridTableController* controller = TableController();
+    if (!controller) {
+        return;
+    }
+    if (value) {
+        controller->SetFocusedItem(this);
+    } else if (Focused()) {
+        controller->SetFocusedItem(NeighbourVisibleItem());
+    }
+}
+
+bool TuiCustomGridTableItem::CanFocus(const TuiCustomGridRecord* record) {
+    if (!FGridView || !IsShown() || !Options().Focusing()) {
+        return false;
+    }
+    return record ? record->CanFocusCells() : FGridView->OptionsSelection().CellSelect();
+}
+
+TuiCustomGridTableItem* TuiCustomGridTableItem::NeighbourVisibleItem() const {
+    const int32_t count = FGridView->VisibleItemCount();
+    if (FVisibleIndex < 0 || count < 2) {
+        return nullptr;
+    }
+    return FGridView->VisibleItems(FVisibleIndex + 1 < count ? FVisibleIndex + 1 : FVisibleIndex - 1);
+}
+
 void TuiCustomGridTableItem::SetTag(int32_t value) {
     if (FTag != value) {
         FTag = value;
@@ -397,6 +643,9 @@ void TuiCustomGridTableItem::Changed(int32_t kind) {
 }
 
 void TuiCustomGridTableItem::GetStoredProperties(std::vector<rtl::UnicodeString>& names) {
+    if (FPropertiesValue) {
+        names.emplace_back(u"AlignmentHorz");
+    }
     for (const char16_t* name : {u"Index", u"Visible", u"SortOrder", u"SortIndex", u"WasVisibleBeforeGrouping"}) {
         names.emplace_back(name);
     }
@@ -406,7 +655,11 @@ void TuiCustomGridTableItem::GetStoredProperties(std::vector<rtl::UnicodeString>
 }
 
 void TuiCustomGridTableItem::GetStoredPropertyValue(rtl::UnicodeStringView name, rtl::Variant& value) {
-    if (name == u"Index") {
+    if (name == u"AlignmentHorz") {
+        if (FPropertiesValue) {
+            value = static_cast<int32_t>(FPropertiesValue->GetAlignment().Horz());
+        }
+    } else if (name == u"Index") {
         value = FIndex;
     } else if (name == u"Visible") {
         value = Visible();
@@ -422,7 +675,9 @@ void TuiCustomGridTableItem::GetStoredPropertyValue(rtl::UnicodeStringView name,
 }
 
 void TuiCustomGridTableItem::SetStoredPropertyValue(rtl::UnicodeStringView name, const rtl::Variant& value) {
-    if (name == u"Index") {
+    if (name == u"AlignmentHorz") {
+        SetStoredAlignmentHorz(value);
+    } else if (name == u"Index") {
         SetIndex(rtl::VarToInteger(value));
     } else if (name == u"Visible") {
         SetVisible(rtl::VarToBoolean(value));
@@ -434,6 +689,21 @@ void TuiCustomGridTableItem::SetStoredPropertyValue(rtl::UnicodeStringView name,
         FWasVisibleBeforeGrouping = rtl::VarToBoolean(value);
     } else if (FOnSetStoredPropertyValue) {
         FOnSetStoredPropertyValue(*this, name, value);
+    }
+}
+
+// A stored alignment that differs from the shared editor's gives the item properties of its own first, so that the
+// other items showing that editor keep theirs.
+void TuiCustomGridTableItem::SetStoredAlignmentHorz(const rtl::Variant& value) {
+    const auto alignment = static_cast<vcl::TAlignment>(StoredEnumValue(value, vcl::taCenter + 1, u"AlignmentHorz"));
+    if (!FPropertiesValue || FPropertiesValue->GetAlignment().Horz() == alignment) {
+        return;
+    }
+    if (!FRepositoryItem && !FProperties) {
+        SetPropertiesClass(&FPropertiesValue->ClassType());
+    }
+    if (FPropertiesValue) {
+        FPropertiesValue->GetAlignment().SetHorz(alignment);
     }
 }
 

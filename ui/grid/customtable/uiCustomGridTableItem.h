@@ -8,6 +8,7 @@
 #include "ui/core/geometry/uiGeometry.h"
 #include "ui/core/objects/uiComponents.h"
 #include "ui/data/controller/uiDataControllerTypes.h"
+#include "ui/editors/framework/uiEditRepository.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiGridFilterMRU.h"
 #include "vcl/system/Types.h"
@@ -20,16 +21,32 @@
 namespace ui {
 
 class TuiCustomEditProperties;
+class TuiCustomGridRecord;
+class TuiCustomGridTableController;
 class TuiCustomGridTableView;
 class TuiCustomGridTableItem;
 class TuiCustomGridTableItemOptions;
 class TuiCustomGridTableItemStyles;
 class TuiGridFilteringDateRanges;
 class TuiGridGroupingDateRanges;
+class TuiGridFilterValueList;
+class TuiGridItemDataBinding;
 
 // Sender, record index, the text to change.
 using TuiGridGetDataTextEvent =
     std::function<void(TuiCustomGridTableItem& sender, int32_t recordIndex, rtl::AnsiString& text)>;
+// Sender, the record (nullptr: none), the properties to show it with (may be replaced).
+using TuiGridGetPropertiesEvent = std::function<void(TuiCustomGridTableItem& sender, TuiCustomGridRecord* record,
+                                                     TuiCustomEditProperties*& properties)>;
+// Sender, the value list of the item's filter drop-down, to change.
+using TuiGridGetFilterValuesEvent =
+    std::function<void(TuiCustomGridTableItem& sender, TuiGridFilterValueList& valueList)>;
+// Sender, a filter value, the text a condition on it shows (may be changed).
+using TuiGridGetFilterDisplayTextEvent =
+    std::function<void(TuiCustomGridTableItem& sender, const rtl::Variant& value, rtl::UnicodeString& text)>;
+// Sender, the value and text of an entry the OnGetFilterValues handler added; the handler filters by it.
+using TuiGridUserFilteringEvent =
+    std::function<void(TuiCustomGridTableItem& sender, const rtl::Variant& value, rtl::UnicodeStringView displayText)>;
 // Sender, stored name, value (read from or written to the layout).
 using TuiGridTableItemGetStoredPropertiesEvent =
     std::function<void(TuiCustomGridTableItem& sender, std::vector<rtl::UnicodeString>& names)>;
@@ -41,7 +58,7 @@ using TuiGridTableItemSetStoredPropertyValueEvent =
 // A stored small integer that must name a value of an enumeration of count values; another raises EConvertError.
 int32_t StoredEnumValue(const rtl::Variant& value, int32_t count, rtl::UnicodeStringView name);
 
-class TuiCustomGridTableItem : public TuiComponent {
+class TuiCustomGridTableItem : public TuiComponent, private IuiEditItemWatcher {
     RTL_DECLARE_CLASS(TuiCustomGridTableItem, TuiComponent)
 public:
     static constexpr int32_t DefaultWidth = 64;
@@ -127,6 +144,30 @@ public:
     bool UsesGroupingDateRanges() const;
     // A DateTime item whose view and own options both filter by the date alone.
     bool IgnoresTimeForFiltering();
+    // The view's date-time filters; none outside a view.
+    TuiGridDateTimeFilters GetDateTimeFilters() const;
+    // A DateTime item offers relative periods (relative) or year and month ranges (not relative) when its
+    // date-time filters name some.
+    bool SupportsDateTimeFilters(bool relative) const;
+    // The drop-down picks several values when the view's item popup and the item's options allow it.
+    bool CanFilterMultiSelect();
+    // The drop-down lists only the values of the filtered records.
+    bool ShowsFilteredItemsList();
+    // The drop-down lists the recently used values first (not while it picks several values).
+    bool ShowsFilterMRUValues();
+    virtual void DoGetFilterValues(TuiGridFilterValueList& valueList);
+    virtual void DoGetFilterDisplayText(const rtl::Variant& value, rtl::UnicodeString& text);
+    virtual void DoUserFiltering(const rtl::Variant& value, rtl::UnicodeStringView displayText);
+    void SetOnGetFilterValues(TuiGridGetFilterValuesEvent handler);
+    void SetOnGetFilterDisplayText(TuiGridGetFilterDisplayTextEvent handler);
+    void SetOnUserFiltering(TuiGridUserFilteringEvent handler);
+
+    // The table controller's focused item is this one. Unfocusing the focused item hands the focus to the next
+    // visible item, else the previous one, else to none. Nothing in a view without a table controller.
+    bool Focused() const;
+    void SetFocused(bool value);
+    // Shown, focusable by its options, and the record (nullptr: any) lets its cells take the focus.
+    bool CanFocus(const TuiCustomGridRecord* record);
 
     int32_t Tag() const { return FTag; }
     void SetTag(int32_t value);
@@ -138,21 +179,42 @@ public:
     // The item's recently used filter values; the view's filtering options set their maximum count.
     TuiGridFilterMRUValueItems& FilterMRUValueItems() { return FFilterMRUValueItems; }
 
-    // The editor that paints and edits the item's cells: its own properties (nullptr without a class), made anew of
-    // the class set; otherwise the default editor registered for the field's value type. nullptr outside a view or
-    // when no editor is registered.
+    // The item's field in the view's data controller: its value type and default editor.
+    TuiGridItemDataBinding& DataBinding() const { return *FDataBinding; }
+    void SetDataBinding(const TuiGridItemDataBinding& value);
+    // Called by the data controller after the field's value type changed.
+    void ValueTypeClassChanged();
+
+    // The editor that paints and edits the item's cells (the properties in use): the repository item's when one is
+    // set, else the item's own (made anew of the class set), else the editor registered for the field's value type.
+    // nullptr outside a view or when none of these exists.
     const rtl::TMetaclass* PropertiesClass() const { return FPropertiesClass; }
     void SetPropertiesClass(const rtl::TMetaclass* value);
+    // The class name of the own properties, empty without them; an unknown name leaves the item without them.
+    rtl::UnicodeString PropertiesClassName() const;
+    void SetPropertiesClassName(rtl::UnicodeStringView value);
     TuiCustomEditProperties* Properties() const { return FProperties.get(); }
+    // Assigns into the own properties; nothing when either side is missing.
+    void SetProperties(const TuiCustomEditProperties* value);
+    // Not owned: the item stops using it when it is destroyed.
+    TuiEditRepositoryItem* RepositoryItem() const { return FRepositoryItem; }
+    void SetRepositoryItem(TuiEditRepositoryItem* value);
+    // The properties in use, told of the item's default values provider.
     TuiCustomEditProperties* GetProperties() const;
+    // For one record: OnGetProperties may replace the properties in use.
+    TuiCustomEditProperties* GetPropertiesForRecord(TuiCustomGridRecord* record);
+    // For a record index: the record's properties when OnGetProperties is assigned and the record exists.
+    TuiCustomEditProperties* GetPropertiesForRecordIndex(int32_t recordIndex);
+    void SetOnGetProperties(TuiGridGetPropertiesEvent handler);
 
     // Clears the assigned caption, header alignments and width.
     void RestoreDefaults();
     // 0 repaint, 1 layout, 2 size; nothing outside a view.
     void Changed(int32_t kind);
 
-    // The stored layout: "Index", "Visible", "SortOrder", "SortIndex", "WasVisibleBeforeGrouping", then the names
-    // OnGetStoredProperties adds. A value outside its range or of the wrong kind raises EConvertError.
+    // The stored layout: "AlignmentHorz" (with properties in use), "Index", "Visible", "SortOrder", "SortIndex",
+    // "WasVisibleBeforeGrouping", then the names OnGetStoredProperties adds. A value outside its range or of the wrong
+    // kind raises EConvertError.
     virtual void GetStoredProperties(std::vector<rtl::UnicodeString>& names);
     virtual void GetStoredPropertyValue(rtl::UnicodeStringView name, rtl::Variant& value);
     virtual void SetStoredPropertyValue(rtl::UnicodeStringView name, const rtl::Variant& value);
@@ -179,6 +241,21 @@ private:
     friend class TuiCustomGridTableView;
     void SetGridView(TuiCustomGridTableView* gridView);
     bool CanApplyToDataController() const;
+    TuiCustomGridTableController* TableController() const;
+    // The visible item that takes the focus from this one.
+    TuiCustomGridTableItem* NeighbourVisibleItem() const;
+    bool IsDestroying() const { return ComponentState().Contains(rtl::TComponentState::csDestroying); }
+
+    void ItemRemoved(TuiEditRepositoryItem* item) override;
+    void ItemPropertiesChanged(TuiEditRepositoryItem* item) override;
+    // Works out the properties in use again; the data controller rebuilds its rows when there are some.
+    void UpdatePropertiesValue();
+    void ReleaseDefaultRepositoryItem();
+    // The view's sorting follows the new texts when the item sorts or groups; else the view is sized again.
+    void PropertiesChanged();
+    void OwnPropertiesChanged();
+    TuiCustomEditProperties* InitProperties(TuiCustomEditProperties* properties) const;
+    void SetStoredAlignmentHorz(const rtl::Variant& value);
 
     TuiCustomGridTableView* FGridView = nullptr; // not owned
     rtl::UnicodeString FAlternateCaption;
@@ -200,14 +277,22 @@ private:
     bool FVisibleForCustomization = true;
     bool FWasVisibleBeforeGrouping = false;
     std::unique_ptr<TuiCustomGridTableItemOptions> FOptions;
+    std::unique_ptr<TuiGridItemDataBinding> FDataBinding;
     const rtl::TMetaclass* FPropertiesClass = nullptr;
     std::unique_ptr<TuiCustomEditProperties> FProperties;
+    TuiCustomEditProperties* FPropertiesValue = nullptr;     // in use; not owned unless FProperties
+    TuiEditRepositoryItem* FRepositoryItem = nullptr;        // not owned; watched
+    TuiEditRepositoryItem* FDefaultRepositoryItem = nullptr; // not owned; watched
     std::unique_ptr<TuiGridGroupingDateRanges> FGroupingDateRanges;
     std::unique_ptr<TuiGridFilteringDateRanges> FFilteringDateRanges;
     TuiGridDateTimeGrouping FDateTimeGrouping = dtgDefault;
     std::unique_ptr<TuiCustomGridTableItemStyles> FStyles;
     TuiGridFilterMRUValueItems FFilterMRUValueItems;
     TuiGridGetDataTextEvent FOnGetDataText;
+    TuiGridGetPropertiesEvent FOnGetProperties;
+    TuiGridGetFilterValuesEvent FOnGetFilterValues;
+    TuiGridGetFilterDisplayTextEvent FOnGetFilterDisplayText;
+    TuiGridUserFilteringEvent FOnUserFiltering;
     TuiGridTableItemGetStoredPropertiesEvent FOnGetStoredProperties;
     TuiGridTableItemGetStoredPropertyValueEvent FOnGetStoredPropertyValue;
     TuiGridTableItemSetStoredPropertyValueEvent FOnSetStoredPropertyValue;

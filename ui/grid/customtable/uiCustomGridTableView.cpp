@@ -329,6 +329,21 @@ void TuiCustomGridTableView::AssignItemsFrom(const TuiCustomGridTableView& sourc
     });
 }
 
+void TuiCustomGridTableView::AssignLayout(const TuiCustomGridTableView& source) {
+    TTableViewUpdateScope update(*this);
+    AssignItemsFrom(source);
+    // The source's option objects are made on first use, which its getters do.
+    auto& from = const_cast<TuiCustomGridTableView&>(source);
+    DateTimeHandling().Assign(&from.DateTimeHandling());
+    FilterBox().Assign(&from.FilterBox());
+    Filtering().Assign(&from.Filtering());
+    OptionsCustomize().Assign(&from.OptionsCustomize());
+    SetOnCanFocusRecord(source.FOnCanFocusRecord);
+    SetOnCanSelectRecord(source.FOnCanSelectRecord);
+    SetOnFocusedRecordChanged(source.FOnFocusedRecordChanged);
+    SetOnSelectionChanged(source.FOnSelectionChanged);
+}
+
 void TuiCustomGridTableView::AssignItems(const std::function<void()>& assign) {
     BeginAssigningItems();
     try {

@@ -103,6 +103,9 @@ public:
     // The items of source by ID: an item with a source item's ID takes its settings and position, a missing one is
     // made with that ID, and items beyond the source's count are freed; the next ID follows source.
     void AssignItemsFrom(const TuiCustomGridTableView& source);
+    // In one update: the items of source (AssignItemsFrom), then its date-time handling, filter box, filtering,
+    // customization options and record events.
+    void AssignLayout(const TuiCustomGridTableView& source);
     // Runs assign inside one assignment. When it raises, the assignment ends all the same, what it collected is
     // dropped, and the exception goes on.
     void AssignItems(const std::function<void()>& assign);
@@ -123,6 +126,9 @@ public:
     // The grid's change queue runs them.
     virtual void DataChanged();
     virtual void DataLayoutChanged();
+    // Where the view shows the record at a row index (-1 the new-item record), or only the item's cell of it; empty
+    // when it is not shown. Views without a layout of records show none.
+    virtual vcl::TRect GetRecordBounds(int32_t /*rowIndex*/, const TuiCustomGridTableItem* /*item*/) { return {}; }
 
     // The classes of the data controller's summary items and summary-group links; a descendant that answers others
     // has its data controller remake the summary once it is built.

@@ -1,13 +1,18 @@
 #include "ui/grid/customtable/uiCustomGridTableViewData.h"
 
+#include "rtl/WindowsApi.h"
 #include "rtl/text/CodePages.h"
 #include "rtl/variants/VariantConversions.h"
+#include "ui/data/controller/filtering/uiDataFilter.h"
 #include "ui/data/controller/rows/uiDataControllerGroups.h"
 #include "ui/data/controller/uiCustomDataController.h"
+#include "ui/editors/framework/uiEditProperties.h"
 #include "ui/grid/customtable/uiCustomGridTableItem.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
+#include "ui/grid/customtable/uiGridDataChanges.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/customtable/uiGridDateRanges.h"
+#include "ui/grid/customtable/uiGridFilterValueList.h"
 
 #include <algorithm>
 
@@ -89,6 +94,39 @@ void TuiCustomGridRecord::SetSelected(bool value) {
 
 bool TuiCustomGridRecord::CanFocus() {
     return GridView().DoCanFocusRecord(this);
+}
+
+bool TuiCustomGridRecord::GetFocused() const {
+    if (IsNewItemRecord()) {
+        return DataController().NewItemRowFocused();
+    }
+    return !DataController().NewItemRowFocused() && DataController().GetFocusedRowIndex() == FIndex;
+}
+
+void TuiCustomGridRecord::SetFocused(bool value) {
+    if (IsNewItemRecord()) {
+        DataController().SetNewItemRowFocused(value);
+    } else if (value) {
+        DataController().ChangeFocusedRowIndex(FIndex);
+    } else if (GetFocused()) {
+        DataController().ChangeFocusedRowIndex(-1);
+    }
+}
+
+bool TuiCustomGridRecord::CanFocusCells() const {
+    return GridView().OptionsSelection().CellSelect();
+}
+
+void TuiCustomGridRecord::Invalidate(TuiCustomGridTableItem* item) {
+    GridView().PostChange(std::make_unique<TuiGridRecordChange>(&GridView(), item, FIndex));
+}
+
+void TuiCustomGridRecord::KeyDown(uint16_t& key, vcl::TShiftState /*shift*/) {
+    if ((key != VK_ADD && key != VK_SUBTRACT) || !GetExpandable()) {
+        return;
+    }
+    SetExpanded(key == VK_ADD);
+    key = 0;
 }
 
 rtl::AnsiString TuiCustomGridRecord::GetDisplayText(int32_t itemIndex) {
@@ -183,6 +221,37 @@ int32_t TuiCustomGridTableViewData::RecordKindOf(const TuiCustomGridRecord* reco
     return record != nullptr && record == FNewItemRecord.get() ? 1 : 0;
 }
 
+const rtl::TMetaclass& TuiCustomGridTableViewData::GetFilterValueListClass() const {
+    return TuiGridFilterValueList::StaticClass();
+}
+
+std::unique_ptr<TuiGridFilterValueList> TuiCustomGridTableViewData::CreateFilterValueList() {
+    const rtl::TMetaclass& listClass = GetFilterValueListClass();
+    if (!listClass.InheritsFrom(TuiGridFilterValueList::StaticClass())) {
+        throw rtl::EInvalidCast(u"Invalid class typecast");
+    }
+    TuiFilterCriteria* filter = &TableView().DataController().Filter();
+    return std::unique_ptr<TuiGridFilterValueList>(
+        static_cast<TuiGridFilterValueList*>(listClass.CreateInstance(filter)));
+}
+
+TuiFilterCriteriaItem& TuiCustomGridTableViewData::AddItemFilterCondition(TuiFilterCriteriaItemList* target,
+                                                                          TuiCustomGridTableItem& item, bool replace,
+                                                                          rtl::UnicodeStringView displayText,
+                                                                          const rtl::Variant& value,
+                                                                          TuiFilterOperatorKind kind) {
+    rtl::UnicodeString text(displayText);
+    if (text.empty() && !value.IsNull() && !value.IsArray()) {
+        text = rtl::VarToStr(value);
+    }
+    item.DoGetFilterDisplayText(value, text);
+    TuiDataFilterCriteria& filter = TableView().DataController().Filter();
+    if (replace) {
+        filter.RemoveItemsByLink(&item);
+    }
+    return filter.AddItem(target, &item, kind, value, text);
+}
+
 void TuiCustomGridTableViewData::Refresh(int32_t rowCount) {
     if (HasNewItemRecord()) {
         FNewItemRecord = CreateNewItemRecord();
@@ -275,6 +344,22 @@ rtl::Variant TuiCustomGridTableViewData::ConvertRangeValue(TuiCustomGridTableIte
         return kind == 1 ? range->GetGroupValue(date) : range->GetSortKey(date);
     }
     return rtl::Variant::FromDateTime(date);
+}
+
+bool TuiCustomGridTableViewData::GetConvertedDisplayText(int32_t recordIndex, int32_t itemIndex, int32_t kind,
+                                                         bool convert, rtl::AnsiString& text) {
+    text.clear();
+    TuiCustomGridTableItem* item = TableView().Items(itemIndex);
+    TuiCustomEditProperties* properties = item->GetPropertiesForRecordIndex(recordIndex);
+    if (!properties || (!convert && properties->CanShowDataDisplayText(false))) {
+        return false;
+    }
+    rtl::Variant value = TableView().DataController().GetValue(recordIndex, itemIndex);
+    if (convert) {
+        value = ConvertRangeValue(*item, value, kind);
+    }
+    text = rtl::UnicodeToAnsi(properties->GetDisplayText(value, true));
+    return true;
 }
 
 rtl::AnsiString TuiCustomGridTableViewData::GetRangeDisplayText(int32_t recordIndex, int32_t itemIndex) {

@@ -8,7 +8,9 @@
 #include "rtl/text/StringTypes.h"
 #include "rtl/variants/Variant.h"
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
+#include "ui/data/filter/uiFilterTypes.h"
 #include "ui/grid/view/uiGridViewHandler.h"
+#include "vcl/system/Types.h"
 
 #include <cstdint>
 #include <memory>
@@ -20,6 +22,9 @@ class TuiCustomDataController;
 class TuiCustomGridTableItem;
 class TuiCustomGridTableView;
 class TuiCustomGridTableViewData;
+class TuiFilterCriteriaItem;
+class TuiFilterCriteriaItemList;
+class TuiGridFilterValueList;
 
 class TuiCustomGridRecord : public rtl::TObject {
 public:
@@ -57,6 +62,16 @@ public:
     virtual bool GetSelected() const;
     virtual void SetSelected(bool value);
     virtual bool CanFocus();
+    // The data controller's focused row (or focused new-item row) is this record's. Unfocusing the focused record
+    // leaves no record focused.
+    bool GetFocused() const;
+    void SetFocused(bool value);
+    // Whether an item may take the focus inside the record: the view's cell selection.
+    virtual bool CanFocusCells() const;
+    // Repaints the record, or only the item's cell of it, where the view shows it.
+    void Invalidate(TuiCustomGridTableItem* item = nullptr);
+    // Numeric-keypad plus and minus expand and collapse an expandable record and are consumed; other keys are left.
+    virtual void KeyDown(uint16_t& key, vcl::TShiftState shift);
 
     virtual rtl::AnsiString GetDisplayText(int32_t itemIndex);
     virtual rtl::Variant GetValue(int32_t itemIndex);
@@ -110,9 +125,23 @@ public:
     // holds it, or the date itself (without the time unless a range keeps it); the date alone for kind 2; Null
     // stays Null.
     rtl::Variant ConvertRangeValue(TuiCustomGridTableItem& item, const rtl::Variant& value, int32_t kind);
+    // The record's value of the item as the item's editor for that record shows it, converted through the date
+    // ranges (kind as for ConvertRangeValue) when convert is set. Without conversion, an editor that shows the
+    // data's own text declines (false) and leaves text empty.
+    bool GetConvertedDisplayText(int32_t recordIndex, int32_t itemIndex, int32_t kind, bool convert,
+                                 rtl::AnsiString& text);
     // The text of the grouping range that holds the record's value ("Today", a month), else the record's display
     // text.
     rtl::AnsiString GetRangeDisplayText(int32_t recordIndex, int32_t itemIndex);
+
+    // The list a filter drop-down of the view fills: of GetFilterValueListClass, over the data controller's filter.
+    virtual const rtl::TMetaclass& GetFilterValueListClass() const;
+    std::unique_ptr<TuiGridFilterValueList> CreateFilterValueList();
+    // A condition on the item in target (nullptr: the filter's root), after the item's earlier conditions went when
+    // replace is set. Without a text a plain value shows as itself; the item has the last word over the text.
+    TuiFilterCriteriaItem& AddItemFilterCondition(TuiFilterCriteriaItemList* target, TuiCustomGridTableItem& item,
+                                                  bool replace, rtl::UnicodeStringView displayText,
+                                                  const rtl::Variant& value, TuiFilterOperatorKind kind);
 
     // Frees every record and holds rowCount empty entries; the view is sized again.
     virtual void Refresh(int32_t rowCount);

@@ -1,8 +1,10 @@
 #include "ui/grid/customtable/uiGridDataChanges.h"
 
+#include "ui/grid/customtable/uiCustomGridTableItem.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
 #include "ui/grid/customtable/uiCustomGridTableViewData.h"
 #include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/view/uiGridChanges.h"
 #include "ui/grid/view/uiGridViewInfoCache.h"
 
 namespace ui {
@@ -26,6 +28,36 @@ void TuiGridDataChange::Execute() {
     gridView.ViewData().Refresh(rowCount);
 }
 
+TuiGridRecordChange::TuiGridRecordChange(TuiCustomGridTableView* gridView, TuiCustomGridTableItem* item,
+                                         int32_t rowIndex)
+    : TuiCustomGridViewChange(gridView), FItem(item), FRowIndex(rowIndex) {}
+
+void TuiGridRecordChange::Execute() {
+    TuiCustomGridTableView& gridView = TableViewOf(*this);
+    // The item is looked up before it is read: it may have left the view while the change waited.
+    if (FItem && (gridView.IndexOfItem(FItem) < 0 || FItem->VisibleIndex() < 0 || !FItem->Visible())) {
+        return;
+    }
+    gridView.InvalidateRect(gridView.GetRecordBounds(FRowIndex, FItem));
+}
+
+bool TuiGridRecordChange::IsCoveredBy(const TuiCustomGridChange& other) const {
+    if (TuiCustomGridViewChange::IsCoveredBy(other)) {
+        return true;
+    }
+    const auto* viewChange = dynamic_cast<const TuiCustomGridViewChange*>(&other);
+    if (!viewChange || viewChange->GridView() != GridView()) {
+        return false;
+    }
+    return dynamic_cast<const TuiGridLayoutChange*>(&other) || dynamic_cast<const TuiGridSizeChange*>(&other) ||
+           dynamic_cast<const TuiGridDataChange*>(&other);
+}
+
+bool TuiGridRecordChange::Matches(const TuiCustomGridChange& other) const {
+    const auto* change = dynamic_cast<const TuiGridRecordChange*>(&other);
+    return change && change->GridView() == GridView() && change->FRowIndex == FRowIndex && change->FItem == FItem;
+}
+
 TuiGridFocusedRecordChange::TuiGridFocusedRecordChange(TuiCustomGridTableView* gridView, int32_t prevFocusedRowIndex,
                                                        int32_t focusedRowIndex, int32_t prevFocusedRecordIndex,
                                                        int32_t focusedRecordIndex, bool newItemRecordFocusingChanged)
@@ -35,7 +67,16 @@ TuiGridFocusedRecordChange::TuiGridFocusedRecordChange(TuiCustomGridTableView* g
 
 void TuiGridFocusedRecordChange::Execute() {
     TuiCustomGridTableView& gridView = TableViewOf(*this);
-    gridView.Invalidate();
+    // Only the records that lose and gain the focus look different now.
+    TuiCustomGridTableViewData& viewData = gridView.ViewData();
+    for (int32_t rowIndex : {FPrevFocusedRowIndex, FFocusedRowIndex}) {
+        if (viewData.IsRowIndexValid(rowIndex)) {
+            viewData.GetRecordAt(rowIndex)->Invalidate();
+        }
+    }
+    if (FNewItemRecordFocusingChanged && viewData.NewItemRecord()) {
+        viewData.NewItemRecord()->Invalidate();
+    }
     gridView.DoFocusedRecordChanged(FPrevFocusedRowIndex, FFocusedRowIndex, FPrevFocusedRecordIndex,
                                     FFocusedRecordIndex, FNewItemRecordFocusingChanged);
 }

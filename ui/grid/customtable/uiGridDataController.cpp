@@ -69,11 +69,22 @@ rtl::UnicodeString TuiGridDataController::GetItemDisplayName(int32_t itemIndex) 
 }
 
 rtl::AnsiString TuiGridDataController::GetDisplayText(int32_t recordIndex, int32_t itemIndex) {
-    rtl::AnsiString text = TuiDataController::GetDisplayText(recordIndex, itemIndex);
-    if (TuiCustomGridTableItem* item = TableItem(itemIndex)) {
+    TuiCustomGridTableItem* item = TableItem(itemIndex);
+    rtl::AnsiString text;
+    if (!item || !FGridView.ViewData().GetConvertedDisplayText(recordIndex, itemIndex, 0, false, text)) {
+        text = TuiDataController::GetDisplayText(recordIndex, itemIndex);
+    }
+    if (item) {
         item->DoGetDataText(recordIndex, text);
     }
     return text;
+}
+
+void TuiGridDataController::ItemValueTypeClassChanged(int32_t itemIndex) {
+    TuiDataController::ItemValueTypeClassChanged(itemIndex);
+    if (TuiCustomGridTableItem* item = TableItem(itemIndex)) {
+        item->ValueTypeClassChanged();
+    }
 }
 
 bool TuiGridDataController::CanSelectRow(int32_t rowIndex) {

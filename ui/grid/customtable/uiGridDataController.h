@@ -1,7 +1,8 @@
 #pragma once
 // TuiGridDataController: the data controller of a table view. Its items are the view's items, its update lock
-// locks the view first and unlocks it last (so a batch of record changes is one view update), an item's
-// OnGetDataText has the last word over a display text, and its records travel in a form as the "Data" property.
+// locks the view first and unlocks it last (so a batch of record changes is one view update), a display text is the
+// item's editor's unless that editor shows the data's own, an item's OnGetDataText has the last word over it, and its
+// records travel in a form as the "Data" property.
 
 #include "rtl/io/Streams.h"
 #include "ui/data/controller/uiDataController.h"
@@ -37,6 +38,8 @@ public:
     rtl::Variant GetFilterValue(int32_t recordIndex, const TuiCustomDataField& field) override;
     void BeginUpdate() override;
     void EndUpdate() override;
+    // The item sets up its editor again for the new value type.
+    void ItemValueTypeClassChanged(int32_t itemIndex) override;
     // Loads the records the form's "Data" kept, and frees the kept bytes however the load ends.
     void CheckDeferredChanges() override;
 

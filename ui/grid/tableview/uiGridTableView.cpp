@@ -65,15 +65,12 @@ void TuiGridTableView::Assign(const rtl::TPersistent* source) {
         SetOnCustomDrawGroupSummaryCell(from.FOnCustomDrawGroupSummaryCell);
         SetOnCustomDrawIndicatorCell(from.FOnCustomDrawIndicatorCell);
         SetOnLeftPosChanged(from.FOnLeftPosChanged);
-        AssignItemsFrom(from);
+        AssignLayout(from);
         DataController().Assign(&from.DataController());
         OptionsBehavior().Assign(&from.OptionsBehavior());
-        OptionsCustomize().Assign(&from.OptionsCustomize());
         OptionsData().Assign(&from.OptionsData());
         OptionsSelection().Assign(&from.OptionsSelection());
         OptionsView().Assign(&from.OptionsView());
-        DateTimeHandling().Assign(&from.DateTimeHandling());
-        Filtering().Assign(&from.Filtering());
         Styles().Assign(&from.Styles());
         FilterRow().Assign(&from.FilterRow());
         NewItemRow().Assign(&from.NewItemRow());

@@ -107,6 +107,8 @@ public:
     TuiGridTableController& Controller();
     // ColumnHorzSizing of the view and of the column.
     bool CanItemHorzSize(TuiCustomGridTableItem& item) override;
+    // The laid-out row of the record, or the item's cell in it.
+    vcl::TRect GetRecordBounds(int32_t rowIndex, const TuiCustomGridTableItem* item) override;
 
 protected:
     std::unique_ptr<TuiCustomGridController> CreateController() override;

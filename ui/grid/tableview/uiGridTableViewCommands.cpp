@@ -13,6 +13,8 @@
 #include "ui/grid/tableview/uiGridTableController.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
+#include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/view/uiGridViewInfo.h"
 
@@ -69,6 +71,19 @@ void TuiGridTableView::ItemRemoving(TuiCustomGridTableItem* item) {
     if (!ComponentState().Contains(rtl::TComponentState::csDestroying)) {
         static_cast<TuiGridTableViewInfo&>(ViewInfo()).ItemRemoving(item);
     }
+}
+
+vcl::TRect TuiGridTableView::GetRecordBounds(int32_t rowIndex, const TuiCustomGridTableItem* item) {
+    const TuiGridDataRowViewInfo* row = static_cast<TuiGridTableViewInfo&>(ViewInfo()).RowOfRecord(rowIndex);
+    if (!row || !item) {
+        return row ? row->Bounds() : vcl::TRect{};
+    }
+    for (int32_t i = 0; i < row->CellCount(); ++i) {
+        if (&row->Cells(i).Column() == item) {
+            return row->Cells(i).Bounds();
+        }
+    }
+    return {};
 }
 
 } // namespace ui

@@ -1,7 +1,7 @@
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 
 #include "rtl/core/Exceptions.h"
-#include "tests/ui/grid/GridTestSupport.h"
+#include "tests/ui/grid/customtable/PlainTableViewSupport.h"
 #include "ui/core/graphics/uiDrawParams.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
 #include "ui/core/styles/uiStyles.h"
@@ -22,30 +22,14 @@
 namespace ui {
 namespace {
 
-class TOptionsTestTableView : public TuiCustomGridTableView {
-    RTL_DECLARE_CLASS(TOptionsTestTableView, TuiCustomGridTableView)
-public:
-    explicit TOptionsTestTableView(rtl::TComponent* owner) : TuiCustomGridTableView(owner) {}
-
+class CustomGridTableOptionsTest : public ui_test::PlainTableViewTest {
 protected:
-    TuiCustomGridTableItem* NewItem(rtl::TComponent* owner) override { return new TuiCustomGridTableItem(owner); }
-};
-
-class CustomGridTableOptionsTest : public ui_test::GridOnFormTest {
-protected:
-    void SetUp() override {
-        GridOnFormTest::SetUp();
-        View = new TOptionsTestTableView(Form.get());
-        Grid->Levels().Add().SetGridView(View);
-    }
     // A filter on item 0 of the value given.
     void FilterOn(int32_t value) {
         TuiDataFilterCriteria& filter = View->DataController().Filter();
         filter.ClearConditions();
         filter.AddItem(nullptr, View->Items(0), fokEqual, rtl::Variant(value), u"");
     }
-
-    TOptionsTestTableView* View = nullptr;
 };
 
 TEST_F(CustomGridTableOptionsTest, ANegativeItemMRUCountStoresZeroAndEveryItemsListBecomesUnlimited) {

@@ -19,6 +19,7 @@
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableViewData.h"
 #include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/uiGridItemDataBinding.h"
 #include "ui/grid/customtable/uiGridRecordHitTests.h"
 
 #include <gtest/gtest.h>
@@ -283,8 +284,8 @@ TEST_F(CustomGridTableViewTest, StoredPropertiesNameTheItemsLayout) {
         unknownName = rtl::UnicodeString(name);
     });
     item->GetStoredProperties(names);
-    EXPECT_EQ(names, (std::vector<rtl::UnicodeString>{u"Index", u"Visible", u"SortOrder", u"SortIndex",
-                                                      u"WasVisibleBeforeGrouping", u"Extra"}));
+    EXPECT_EQ(names, (std::vector<rtl::UnicodeString>{u"AlignmentHorz", u"Index", u"Visible", u"SortOrder",
+                                                      u"SortIndex", u"WasVisibleBeforeGrouping", u"Extra"}));
     item->SetStoredPropertyValue(u"Visible", rtl::Variant(false));
     EXPECT_FALSE(item->Visible());
     EXPECT_EQ(View->VisibleItemCount(), 0);
@@ -430,6 +431,27 @@ TEST_F(CustomGridTableViewTest, AssigningItemsMatchesThemByIDAndTakesTheSourcesO
     EXPECT_EQ(View->FindItemByID(0), nullptr);
     EXPECT_EQ(View->NextID(), source->NextID());
     EXPECT_EQ(Data().GetItemCount(), 3);
+}
+
+TEST_F(CustomGridTableViewTest, AssigningTheLayoutTakesItemsDateHandlingFilteringAndRecordEventsAlong) {
+    AddItems({&TuiDateTimeValueType::Instance()});
+    View->DateTimeHandling().SetGrouping(dtgByMonth);
+    View->DateTimeHandling().SetFilters({dtfYears});
+    View->Filtering().SetItemMRUItemsListCount(9);
+    int asked = 0;
+    View->SetOnCanFocusRecord([&](TuiCustomGridTableView&, TuiCustomGridRecord*, bool&) { ++asked; });
+    auto* target = new TTestTableView(Form.get());
+    Grid->Levels().Add().SetGridView(target);
+    target->AssignLayout(*View);
+
+    ASSERT_EQ(target->ItemCount(), 1);
+    EXPECT_EQ(target->Items(0)->DataBinding().ValueType(), u"DateTime") << "the item's value type comes along";
+    EXPECT_EQ(target->DateTimeHandling().Grouping(), dtgByMonth);
+    EXPECT_EQ(target->DateTimeHandling().Filters(), TuiGridDateTimeFilters{dtfYears});
+    EXPECT_EQ(target->Filtering().ItemMRUItemsListCount(), 9);
+    target->DataController().SetRecordCount(1);
+    target->DoCanFocusRecord(target->ViewData().GetRecordAt(0));
+    EXPECT_EQ(asked, 1);
 }
 
 // The "Data" property of a form: the int32 length, then the data-controller stream.

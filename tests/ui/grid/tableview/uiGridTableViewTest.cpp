@@ -316,10 +316,11 @@ TEST_F(GridTableViewTest, AColumnStoresGroupIndexAndWidthAheadOfTheItemsNames) {
     TuiGridColumn* column = View->Columns(1);
     std::vector<rtl::UnicodeString> names;
     column->GetStoredProperties(names);
-    ASSERT_GE(names.size(), 3U);
+    ASSERT_GE(names.size(), 4U);
     EXPECT_EQ(names[0], u"GroupIndex");
     EXPECT_EQ(names[1], u"Width");
-    EXPECT_EQ(names[2], u"Index");
+    EXPECT_EQ(names[2], u"AlignmentHorz") << "the text editor shows the column";
+    EXPECT_EQ(names[3], u"Index");
     column->SetStoredPropertyValue(u"Width", rtl::Variant(int32_t{90}));
     column->SetStoredPropertyValue(u"GroupIndex", rtl::Variant(int32_t{0}));
     rtl::Variant value;
