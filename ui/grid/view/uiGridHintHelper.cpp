@@ -4,6 +4,7 @@
 #include "rtl/core/Exceptions.h"
 #include "ui/core/controls/uiControl.h"
 #include "ui/core/controls/uiControlRoutines.h"
+#include "ui/core/controls/uiHintRoutines.h"
 #include "ui/core/controls/uiTimers.h"
 #include "ui/core/controls/uiWindowRoutines.h"
 #include "vcl/controls/WindowProcedure.h"
@@ -97,10 +98,17 @@ void TuiGridHintHelper::ShowHint(const vcl::TRect& areaBounds, const vcl::TRect&
     vcl::THintWindow& window = HintWindowOfCurrentClass();
     FHintTextBounds = textBounds;
     window.Canvas().Font().Assign(&font);
-    const vcl::TRect bounds = HintWindowBounds(textBounds, multiLine, text);
+    vcl::TRect bounds = HintWindowBounds(textBounds, multiLine, text);
+    // The application's OnShowHint handler may change the text, the window class or refuse the hint.
+    vcl::THintInfo info;
+    rtl::UnicodeString shownText(text);
+    if (!PrepareCellHintInfo(info, FHintWindow, FSite, shownText, bounds, nullptr)) {
+        HideHint();
+        return;
+    }
     FHintAreaBounds = areaBounds;
     FHintText = rtl::UnicodeString(text);
-    window.ActivateHint(bounds, text);
+    FHintWindow->ActivateHint(bounds, shownText);
     StartMouseTracking(&FSite, areaBounds, this);
     if (!FHintChecker) {
         FHintChecker.reset(new TuiTimer(nullptr));

@@ -614,6 +614,42 @@ TEST_F(GridTableControllerOnScreenTest, ACutCellTextShowsItsWholeTextInAHintUnti
     EXPECT_FALSE(hints.IsHintShown());
 }
 
+TEST_F(GridTableControllerOnScreenTest, TheApplicationsShowHintHandlerMayChangeACellHintsTextOrRefuseIt) {
+    Fill({u"A", u"B"}, 3);
+    Data().SetValue(0, 0, rtl::Variant(u"a first text far too long for a cell one hundred pixels wide"));
+    Data().SetValue(1, 0, rtl::Variant(u"a second text far too long for a cell one hundred pixels wide"));
+    View->OptionsBehavior().SetCellHints(true);
+    SetForegroundWindow(Form->Handle());
+    SendMessageW(vcl::Application().Handle(), WM_ACTIVATEAPP, TRUE, 0);
+    ui_test::ProcessPendingMessages();
+    ASSERT_TRUE(vcl::Application().Active());
+    std::vector<const vcl::TControl*> asked;
+    vcl::Application().SetOnShowHint([&](rtl::UnicodeString& text, bool& canShow, vcl::THintInfo& info) {
+        asked.push_back(info.HintControl);
+        if (text.starts_with(u"a first")) {
+            text = u"told otherwise";
+        } else {
+            canShow = false;
+        }
+    });
+    struct HandlerReset {
+        ~HandlerReset() { vcl::Application().SetOnShowHint(nullptr); }
+    } reset;
+    TuiGridHintHelper& hints = Controller().HintHelper();
+
+    ui_test::MouseMove(Site(), CellCentre(0, 0));
+    ui_test::PumpMessages(50);
+    ASSERT_TRUE(hints.IsHintShown());
+    EXPECT_EQ(hints.HintWindow()->Caption(), u"told otherwise");
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0], &Site());
+
+    ui_test::MouseMove(Site(), CellCentre(1, 0));
+    ui_test::PumpMessages(50);
+    EXPECT_FALSE(hints.IsHintShown()) << "a refused hint shows nothing";
+    EXPECT_GE(asked.size(), 2u) << "the handler is asked again for the other cell";
+}
+
 TEST_F(GridTableControllerOnScreenTest, ARepaintInTheMiddleOfASizingKeepsTheLine) {
     Fill({u"A", u"B"}, 3);
     const vcl::TRect header = Controller().Placement().ColumnHeaders.at(0);
