@@ -68,7 +68,7 @@ public:
     // The data rows take a height a sizing gave them: 0, which a double click on a row's sizing edge asks for, is the
     // automatic height and stays 0; a dragged height comes clamped by its sizing object.
     void SizeDataRows(int32_t height);
-    // A press on a header's sizing edge sizes its column.
+    // A press on a header's sizing edge sizes its column; a header dragged off its press moves its column.
     std::unique_ptr<TuiDragAndDropObject> CreateDragAndDropObject(vcl::TPoint point) override;
     void HandleGridKey(uint16_t& key, vcl::TShiftState shift) override;
     void SelectOnKey(uint16_t key, vcl::TShiftState shift) override;
@@ -100,6 +100,7 @@ private:
     std::vector<TuiGridColumn*> VisibleColumnList() const;
     bool CanSortColumn(TuiGridColumn& column) const;
     bool CanGroupColumn(TuiGridColumn& column) const;
+    bool CanMoveColumn(TuiGridColumn& column) const;
     void ChangeSortingByHeaderClick(TuiGridColumn& column, vcl::TShiftState shift);
     void GroupByFirstSortedColumn(const TuiGridColumn* onlyColumn);
     // Steps the focused cell within the focused record only.

@@ -11,6 +11,7 @@
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridColumnMovingObject.h"
 #include "ui/grid/tableview/uiGridPullFocusing.h"
 #include "ui/grid/tableview/uiGridSizingObjects.h"
 #include "ui/grid/tableview/uiGridTableController.h"
@@ -117,6 +118,12 @@ void TuiGridTableController::HandleGridKey(uint16_t& key, vcl::TShiftState shift
 
 bool TuiGridTableController::CanSortColumn(TuiGridColumn& column) const {
     return GridTableView().OptionsCustomize().ColumnSorting() && column.Options().Sorting();
+}
+
+// A column that is the only one shown has nowhere to go.
+bool TuiGridTableController::CanMoveColumn(TuiGridColumn& column) const {
+    return GridTableView().OptionsCustomize().ColumnMoving() && column.Options().Moving() &&
+           GridTableView().VisibleItemCount() > 1;
 }
 
 bool TuiGridTableController::CanGroupColumn(TuiGridColumn& column) const {
@@ -293,6 +300,14 @@ void TuiGridTableController::SizeDataRows(int32_t height) {
 std::unique_ptr<TuiDragAndDropObject> TuiGridTableController::CreateDragAndDropObject(vcl::TPoint point) {
     const TuiGridTablePlacement placement = Placement();
     const TuiGridPlacementSpot spot = SpotIn(placement, point);
+    if (spot.Kind == TuiGridPlacementSpotKind::ColumnHeader) {
+        TuiGridColumn* column = VisibleColumnList().at(spot.Column);
+        if (!CanMoveColumn(*column)) {
+            return nullptr;
+        }
+        HideHint();
+        return std::make_unique<TuiGridColumnHeaderMovingObject>(*this, *column, point);
+    }
     if (spot.Kind != TuiGridPlacementSpotKind::ColumnHeaderSizingEdge) {
         return nullptr;
     }

@@ -16,6 +16,7 @@
 #include "ui/grid/control/uiGridLevel.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridColumnMovingObject.h"
 #include "ui/grid/tableview/uiGridSizingObjects.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
@@ -23,6 +24,7 @@
 #include "ui/grid/view/uiGridHintHelper.h"
 #include "ui/grid/view/uiGridSite.h"
 #include "ui/grid/view/uiGridViewInfo.h"
+#include "vcl/controls/pointer/Cursors.h"
 #include "vcl/forms/Application.h"
 #include "vcl/forms/Screen.h"
 #include "vcl/hints/HintWindow.h"
@@ -648,6 +650,129 @@ TEST_F(GridTableControllerOnScreenTest, TheApplicationsShowHintHandlerMayChangeA
     ui_test::PumpMessages(50);
     EXPECT_FALSE(hints.IsHintShown()) << "a refused hint shows nothing";
     EXPECT_GE(asked.size(), 2u) << "the handler is asked again for the other cell";
+}
+
+// The column moving drag running on the site, or nullptr.
+TuiGridColumnHeaderMovingObject* MovingObjectOf(TuiGridSite& site) {
+    if (site.DragAndDropState() != ddsInProcess) {
+        return nullptr;
+    }
+    return dynamic_cast<TuiGridColumnHeaderMovingObject*>(&site.DragAndDropObject());
+}
+
+bool IsWindowShown(const vcl::TWinControl* control) {
+    return control != nullptr && control->HandleAllocated() && IsWindowVisible(control->WindowHandle());
+}
+
+std::vector<rtl::UnicodeString> VisibleCaptions(TuiGridTableView& view) {
+    std::vector<rtl::UnicodeString> captions;
+    for (int32_t i = 0; i < view.VisibleItemCount(); ++i) {
+        captions.push_back(static_cast<TuiGridColumn*>(view.VisibleItems(i))->Caption());
+    }
+    return captions;
+}
+
+TEST_F(GridTableControllerOnScreenTest, AHeaderDraggedPastTheLastMovesItsColumnThereWithAnImageAndTwoArrows) {
+    Fill({u"A", u"B", u"C"}, 3);
+    TuiGridColumn* columnA = View->Columns(0);
+    int moves = 0;
+    View->SetOnColumnPosChanged([&](TuiGridTableView&, TuiGridColumn* moved) {
+        ++moves;
+        EXPECT_EQ(moved, columnA);
+    });
+    const vcl::TRect lastHeader = Controller().Placement().ColumnHeaders.at(2);
+    const vcl::TPoint drop(lastHeader.Right - 10, Centre(lastHeader).Y);
+
+    ui_test::MouseDown(Site(), vcl::mbLeft, HeaderCentre(0));
+    ui_test::MouseMove(Site(), drop, {vcl::ssLeft});
+    TuiGridColumnHeaderMovingObject* moving = MovingObjectOf(Site());
+    ASSERT_NE(moving, nullptr);
+    EXPECT_EQ(Controller().PressedColumn(), nullptr) << "a moved header is no longer pressed";
+    EXPECT_EQ(moving->DestinationZone(), 3);
+    EXPECT_TRUE(IsWindowShown(moving->DragImage()));
+    EXPECT_EQ(vcl::ScreenCursor(), vcl::crArrow);
+    // One arrow above and one below the right edge of the last header.
+    const vcl::TPoint edge = Site().ClientToScreen(vcl::Point(lastHeader.Right, lastHeader.Top));
+    for (int32_t i = 0; i < 2; ++i) {
+        ASSERT_TRUE(IsWindowShown(moving->Arrow(i))) << i;
+        RECT arrow{};
+        GetWindowRect(moving->Arrow(i)->WindowHandle(), &arrow);
+        EXPECT_LE(std::abs((arrow.left + arrow.right) / 2 - edge.X), 6) << i;
+    }
+    RECT above{};
+    RECT below{};
+    GetWindowRect(moving->Arrow(0)->WindowHandle(), &above);
+    GetWindowRect(moving->Arrow(1)->WindowHandle(), &below);
+    EXPECT_LE(above.bottom, edge.Y + 1);
+    EXPECT_GE(below.top, edge.Y + lastHeader.Height() - 1);
+
+    ui_test::MouseUp(Site(), vcl::mbLeft, drop);
+    EXPECT_EQ(Site().DragAndDropState(), ddsNone);
+    EXPECT_EQ(VisibleCaptions(*View), (std::vector<rtl::UnicodeString>{u"B", u"C", u"A"}));
+    EXPECT_EQ(moves, 1);
+    EXPECT_EQ(columnA->Index(), 2);
+    EXPECT_EQ(columnA->SortOrder(), soNone) << "a moved header is not clicked";
+}
+
+TEST_F(GridTableControllerOnScreenTest, TheDragImageShowsTheHeaderAsTheViewPaintsIt) {
+    Fill({u"A", u"B", u"C"}, 3);
+    const vcl::TRect header = Controller().Placement().ColumnHeaders.at(1);
+    Site().Repaint();
+    const std::vector<uint32_t> site = ScreenPixels(Site().ClientWidth(), Site().ClientHeight());
+
+    ui_test::MouseDown(Site(), vcl::mbLeft, Centre(header));
+    ui_test::MouseMove(Site(), vcl::Point(Centre(header).X, header.Bottom + 40), {vcl::ssLeft});
+    TuiGridColumnHeaderMovingObject* moving = MovingObjectOf(Site());
+    ASSERT_NE(moving, nullptr);
+    TuiDragImage& image = *moving->DragImage();
+    ASSERT_EQ(image.Width(), header.Width());
+    ASSERT_EQ(image.Height(), header.Height());
+    ui_test::TDibSurface copy(header.Width(), header.Height());
+    BitBlt(copy.DC(), 0, 0, header.Width(), header.Height(), image.ImageCanvas().Handle(), 0, 0, SRCCOPY);
+    int32_t differing = 0;
+    for (int32_t y = 0; y < header.Height(); ++y) {
+        for (int32_t x = 0; x < header.Width(); ++x) {
+            const uint32_t shown = site[static_cast<size_t>(header.Top + y) * Site().ClientWidth() + header.Left + x];
+            differing +=
+                (copy.Pixel(x, y) & 0xFFFFFF) != ((shown & 0xFF00) | ((shown >> 16) & 0xFF) | ((shown & 0xFF) << 16));
+        }
+    }
+    EXPECT_EQ(differing, 0);
+    ui_test::MouseUp(Site(), vcl::mbLeft, vcl::Point(Centre(header).X, header.Bottom + 40));
+}
+
+TEST_F(GridTableControllerOnScreenTest, AHeaderDroppedAtItsOwnPlaceOrOutsideChangesNothingUnlessHidingIsAllowed) {
+    Fill({u"A", u"B", u"C"}, 3);
+    int moves = 0;
+    View->SetOnColumnPosChanged([&](TuiGridTableView&, TuiGridColumn*) { ++moves; });
+    const vcl::TPoint press = HeaderCentre(0);
+    const vcl::TPoint ownPlace(press.X + 30, press.Y);
+    const vcl::TPoint outside(press.X, Site().ClientHeight() - 5);
+
+    ui_test::MouseDown(Site(), vcl::mbLeft, press);
+    ui_test::MouseMove(Site(), ownPlace, {vcl::ssLeft});
+    TuiGridColumnHeaderMovingObject* moving = MovingObjectOf(Site());
+    ASSERT_NE(moving, nullptr);
+    EXPECT_EQ(moving->DestinationZone(), 1);
+    EXPECT_FALSE(IsWindowShown(moving->Arrow(0))) << "no arrows where nothing would change";
+    ui_test::MouseUp(Site(), vcl::mbLeft, ownPlace);
+    EXPECT_EQ(moves, 0);
+
+    ui_test::MouseDown(Site(), vcl::mbLeft, press);
+    ui_test::MouseMove(Site(), outside, {vcl::ssLeft});
+    EXPECT_EQ(vcl::ScreenCursor(), crGridNoDrop);
+    ui_test::MouseUp(Site(), vcl::mbLeft, outside);
+    EXPECT_TRUE(View->Columns(0)->Visible());
+    EXPECT_EQ(moves, 0);
+
+    View->OptionsCustomize().SetColumnHiding(true);
+    ui_test::MouseDown(Site(), vcl::mbLeft, press);
+    ui_test::MouseMove(Site(), outside, {vcl::ssLeft});
+    EXPECT_EQ(vcl::ScreenCursor(), crGridRemove);
+    ui_test::MouseUp(Site(), vcl::mbLeft, outside);
+    EXPECT_FALSE(View->Columns(0)->Visible());
+    EXPECT_EQ(moves, 1);
+    EXPECT_EQ(View->Columns(0)->SortOrder(), soNone);
 }
 
 TEST_F(GridTableControllerOnScreenTest, ARepaintInTheMiddleOfASizingKeepsTheLine) {
