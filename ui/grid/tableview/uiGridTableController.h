@@ -16,6 +16,7 @@
 namespace ui {
 
 class TuiGridColumn;
+class TuiGridDragScrolling;
 class TuiGridPullFocusing;
 class TuiGridTablePainter;
 class TuiGridTableView;
@@ -61,6 +62,8 @@ public:
     // With CellHints a data cell whose text it cuts shows the whole text in a hint over it.
     void MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) override;
     vcl::TCursor GetCursor(int32_t x, int32_t y) const override;
+    // Near the rows area's edges a drag scrolls the view.
+    void DragOver(vcl::TPoint point, vcl::TDragState state) override;
     // Horizontal: the data width in pixels, 10 a line, the client width a page, at LeftPos. Vertical: the rows, one a
     // line, the visible rows a page, at the top record.
     void InitScrollBarsParameters() override;
@@ -89,6 +92,7 @@ protected:
 
 private:
     friend class TuiGridPullFocusing;
+    friend class TuiGridDragScrolling;
     // Pixels a line of the horizontal bar, or Left and Right without a cell to step to, scroll.
     static constexpr int32_t HorzScrollStep = 10;
 
@@ -123,6 +127,7 @@ private:
     mutable std::vector<int> FRecordHeights;
     int32_t FPressedRow = -1;
     std::unique_ptr<TuiGridPullFocusing> FPullFocusing;
+    std::unique_ptr<TuiGridDragScrolling> FDragScrolling;
 };
 
 } // namespace ui

@@ -12,6 +12,7 @@
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridColumnMovingObject.h"
+#include "ui/grid/tableview/uiGridDragScrolling.h"
 #include "ui/grid/tableview/uiGridPullFocusing.h"
 #include "ui/grid/tableview/uiGridSizingObjects.h"
 #include "ui/grid/tableview/uiGridTableController.h"
@@ -356,6 +357,10 @@ void TuiGridTableController::CheckCellHint(vcl::TPoint point) {
         return;
     }
     HintHelper().ShowHint(cell, textBounds, canvas.Font(), false, text);
+}
+
+void TuiGridTableController::DragOver(vcl::TPoint point, vcl::TDragState state) {
+    FDragScrolling->DragOver(point, state);
 }
 
 vcl::TCursor TuiGridTableController::GetCursor(int32_t x, int32_t y) const {

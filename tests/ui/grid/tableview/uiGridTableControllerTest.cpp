@@ -652,6 +652,26 @@ TEST_F(GridTableControllerOnScreenTest, TheApplicationsShowHintHandlerMayChangeA
     EXPECT_GE(asked.size(), 2u) << "the handler is asked again for the other cell";
 }
 
+TEST(GridHeaderDropZone, AColumnGoesBeforeTheHeaderWhoseMiddleLiesRightOfThePointer) {
+    TuiGridTablePlacement placement;
+    placement.HeaderBounds = vcl::Rect(0, 0, 300, 20);
+    placement.ColumnHeaders = {vcl::Rect(0, 0, 100, 20), vcl::Rect(100, 0, 200, 20), vcl::Rect(200, 0, 300, 20)};
+    const vcl::TRect client = vcl::Rect(0, 0, 400, 200);
+    const struct {
+        vcl::TPoint Point;
+        int32_t Zone;
+    } cases[] = {
+        {{10, 10}, 0},  {{49, 10}, 0},  {{50, 10}, 1}, {{149, 10}, 1}, {{250, 10}, 3},
+        {{390, 10}, 3}, {{10, -15}, 0}, {{10, 34}, 0}, {{10, 35}, -1}, {{10, -16}, -1},
+    };
+    for (const auto& testCase : cases) {
+        EXPECT_EQ(HeaderDropZoneAt(placement, client, testCase.Point), testCase.Zone)
+            << testCase.Point.X << "," << testCase.Point.Y;
+    }
+    placement.HeaderBounds = {};
+    EXPECT_EQ(HeaderDropZoneAt(placement, client, vcl::Point(10, 10)), -1) << "no header, no zone";
+}
+
 // The column moving drag running on the site, or nullptr.
 TuiGridColumnHeaderMovingObject* MovingObjectOf(TuiGridSite& site) {
     if (site.DragAndDropState() != ddsInProcess) {
@@ -773,6 +793,55 @@ TEST_F(GridTableControllerOnScreenTest, AHeaderDroppedAtItsOwnPlaceOrOutsideChan
     EXPECT_FALSE(View->Columns(0)->Visible());
     EXPECT_EQ(moves, 1);
     EXPECT_EQ(View->Columns(0)->SortOrder(), soNone);
+}
+
+TEST_F(GridTableControllerOnScreenTest, ADragNearTheRowsEdgesScrollsTheViewUntilItLeavesTheBands) {
+    Grid->SetBounds(0, 0, 400, 240);
+    Fill({u"A", u"B", u"C", u"D", u"E"}, 100);
+    auto* source = new vcl::TEdit(Form.get());
+    source->SetParent(Form.get());
+    source->SetBounds(10, 260, 100, 24);
+    source->SetDragMode(vcl::dmAutomatic);
+    vcl::TRect rows = Controller().Placement().RowsAreaBounds;
+    rows.Right = std::min(rows.Right, View->ViewInfo().ClientBounds().Right);
+    rows.Bottom = std::min(rows.Bottom, View->ViewInfo().ClientBounds().Bottom);
+    const vcl::TPoint middle = Centre(rows);
+
+    ui_test::MouseDown(*source, vcl::mbLeft, vcl::Point(5, 5));
+    ui_test::MouseMove(Site(), middle, {vcl::ssLeft});
+    ASSERT_TRUE(source->Dragging());
+    ui_test::PumpMessages(100);
+    EXPECT_EQ(Controller().TopRecordIndex(), 0) << "the middle of the rows scrolls nothing";
+
+    ui_test::MouseMove(Site(), vcl::Point(middle.X, rows.Bottom - 5), {vcl::ssLeft});
+    ui_test::PumpMessages(150);
+    const int32_t scrolled = Controller().TopRecordIndex();
+    EXPECT_GT(scrolled, 0);
+    ui_test::MouseMove(Site(), middle, {vcl::ssLeft});
+    ui_test::PumpMessages(100);
+    EXPECT_EQ(Controller().TopRecordIndex(), scrolled);
+
+    ui_test::MouseMove(Site(), vcl::Point(rows.Right - 5, middle.Y), {vcl::ssLeft});
+    ui_test::PumpMessages(150);
+    EXPECT_GT(Controller().LeftPos(), 0);
+    ui_test::MouseMove(Site(), vcl::Point(middle.X, rows.Top + 5), {vcl::ssLeft});
+    ui_test::PumpMessages(150);
+    EXPECT_LT(Controller().TopRecordIndex(), scrolled);
+
+    // Leaving the site stops it.
+    ui_test::MouseMove(*source, vcl::Point(5, 5), {vcl::ssLeft});
+    const int32_t left = Controller().TopRecordIndex();
+    ui_test::PumpMessages(100);
+    EXPECT_EQ(Controller().TopRecordIndex(), left);
+    ui_test::MouseUp(*source, vcl::mbLeft, vcl::Point(5, 5));
+    EXPECT_FALSE(source->Dragging());
+
+    View->OptionsBehavior().SetDragScrolling(false);
+    ui_test::MouseDown(*source, vcl::mbLeft, vcl::Point(5, 5));
+    ui_test::MouseMove(Site(), vcl::Point(middle.X, rows.Bottom - 5), {vcl::ssLeft});
+    ui_test::PumpMessages(100);
+    EXPECT_EQ(Controller().TopRecordIndex(), left);
+    ui_test::MouseUp(Site(), vcl::mbLeft, vcl::Point(middle.X, rows.Bottom - 5));
 }
 
 TEST_F(GridTableControllerOnScreenTest, ARepaintInTheMiddleOfASizingKeepsTheLine) {
