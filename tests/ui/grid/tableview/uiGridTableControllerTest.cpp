@@ -15,6 +15,7 @@
 #include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/grid/control/uiGridLevel.h"
 #include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/uiGridIncSearch.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridColumnMovingObject.h"
 #include "ui/grid/tableview/uiGridSizingObjects.h"
@@ -141,6 +142,43 @@ TEST_F(GridTableControllerTest, PageDownFocusesTheLastVisibleRecordThenScrollsAP
     ui_test::PressKey(VK_PRIOR);
     EXPECT_EQ(Controller().TopRecordIndex(), 0);
     EXPECT_EQ(Data().GetFocusedRowIndex(), 0);
+}
+
+TEST_F(GridTableControllerTest, TypedCharactersFocusTheFirstRecordTheirTextBeginsAndTheSearchKeysMoveOnOrEndIt) {
+    Fill({u"A", u"B"}, 5);
+    const char16_t* fruits[] = {u"apple", u"Banana", u"cherry", u"blueberry", u"avocado"};
+    for (int32_t row = 0; row < 5; ++row) {
+        Data().SetValue(row, 0, rtl::Variant(fruits[row]));
+    }
+    View->OptionsBehavior().SetIncSearch(true);
+    ASSERT_TRUE(Controller().FocusRowAt(0));
+    FocusSite();
+    TuiGridIncSearch& search = Controller().IncSearch();
+
+    ui_test::TypeText(u"b");
+    EXPECT_TRUE(search.Searching());
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 1) << "case is ignored";
+    ui_test::TypeText(u"l");
+    EXPECT_EQ(search.Text(), u"bl");
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 3);
+    ui_test::TypeText(u"x");
+    EXPECT_EQ(search.Text(), u"bl") << "a character that finds nothing is not added";
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 3);
+
+    ui_test::PressKey(VK_BACK);
+    EXPECT_EQ(search.Text(), u"b");
+    ui_test::PressKey(VK_UP, {vcl::ssCtrl});
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 1);
+    ui_test::PressKey(VK_DOWN, {vcl::ssCtrl});
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 3);
+    ui_test::PressKey(VK_ESCAPE);
+    EXPECT_FALSE(search.Searching());
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 3);
+
+    View->OptionsBehavior().SetIncSearch(false);
+    ui_test::TypeText(u"c");
+    EXPECT_FALSE(search.Searching());
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 3);
 }
 
 TEST_F(GridTableControllerTest, TopRecordIndexIsClampedToWhatFillsThePage) {
