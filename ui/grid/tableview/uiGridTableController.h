@@ -76,6 +76,16 @@ public:
     void HandleGridKey(uint16_t& key, vcl::TShiftState shift) override;
     void SelectOnKey(uint16_t key, vcl::TShiftState shift) override;
 
+    // The special rows above the data rows, from the top: the filter row, then the new-item row. Focused, the
+    // filter row is selected; the new-item row holds the data controller's focus.
+    bool IsSpecialRowFocused() const;
+    // Up from the first data row to the new-item row, or from it (or the first data row) to the filter row: whether
+    // a special row took the focus.
+    bool FocusSpecialRowUp();
+    // Down from the filter row to the new-item row or the top data row, or from the new-item row to the top data row:
+    // whether the focus moved.
+    bool FocusSpecialRowDown();
+
     // A header click: Ctrl removes the column's sorting; Shift adds the column to the sorting; otherwise the column
     // alone sorts, ascending first, then the other way at each click. Under GroupBySorting the first sorted column is
     // also the one grouped column.

@@ -18,6 +18,7 @@
 #include "ui/grid/customtable/uiGridIncSearch.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridColumnMovingObject.h"
+#include "ui/grid/tableview/uiGridRows.h"
 #include "ui/grid/tableview/uiGridSizingObjects.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
@@ -179,6 +180,48 @@ TEST_F(GridTableControllerTest, TypedCharactersFocusTheFirstRecordTheirTextBegin
     ui_test::TypeText(u"c");
     EXPECT_FALSE(search.Searching());
     EXPECT_EQ(Data().GetFocusedRowIndex(), 3);
+}
+
+TEST_F(GridTableControllerTest, UpFromTheFirstRecordFocusesTheNewItemRowThenTheFilterRowAndDownComesBack) {
+    Fill({u"A", u"B"}, 5);
+    View->FilterRow().SetVisible(true);
+    View->NewItemRow().SetVisible(true);
+    ui_test::ProcessPendingMessages();
+    ASSERT_TRUE(Controller().FocusRowAt(1));
+    FocusSite();
+    auto filterRowFocused = [&] {
+        const TuiGridFilterRow* filterRow = static_cast<TuiGridViewData&>(View->ViewData()).FilterRow();
+        return filterRow != nullptr && filterRow->GetSelected();
+    };
+
+    ui_test::PressKey(VK_UP);
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 0);
+    EXPECT_FALSE(Controller().IsSpecialRowFocused());
+    ui_test::PressKey(VK_UP);
+    EXPECT_TRUE(Data().NewItemRowFocused());
+    ui_test::PressKey(VK_UP);
+    EXPECT_TRUE(filterRowFocused());
+    EXPECT_FALSE(Data().NewItemRowFocused());
+    ui_test::PressKey(VK_PRIOR);
+    EXPECT_TRUE(filterRowFocused()) << "nothing lies above the filter row";
+
+    ui_test::PressKey(VK_NEXT);
+    EXPECT_TRUE(Data().NewItemRowFocused());
+    EXPECT_FALSE(filterRowFocused());
+    ui_test::PressKey(VK_DOWN);
+    EXPECT_FALSE(Controller().IsSpecialRowFocused());
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 0);
+    ui_test::PressKey(VK_DOWN);
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 1);
+
+    // Without a new-item row the filter row lies right above the records.
+    View->NewItemRow().SetVisible(false);
+    ui_test::PressKey(VK_UP);
+    ui_test::PressKey(VK_UP);
+    EXPECT_TRUE(filterRowFocused());
+    ui_test::PressKey(VK_DOWN);
+    EXPECT_FALSE(filterRowFocused());
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 0);
 }
 
 TEST_F(GridTableControllerTest, TopRecordIndexIsClampedToWhatFillsThePage) {
