@@ -176,10 +176,22 @@ TEST_F(GridTableControllerTest, TypedCharactersFocusTheFirstRecordTheirTextBegin
     EXPECT_FALSE(search.Searching());
     EXPECT_EQ(Data().GetFocusedRowIndex(), 3);
 
+    // The searched column's own IncSearch turned off ends its search; another column's leaves it.
+    ui_test::TypeText(u"a");
+    ASSERT_TRUE(search.Searching());
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 4);
+    View->Columns(1)->Options().SetIncSearch(false);
+    EXPECT_TRUE(search.Searching());
+    View->Columns(0)->Options().SetIncSearch(false);
+    EXPECT_FALSE(search.Searching());
+    ui_test::TypeText(u"c");
+    EXPECT_FALSE(search.Searching()) << "a column without IncSearch is not searched";
+    View->Columns(0)->Options().SetIncSearch(true);
+
     View->OptionsBehavior().SetIncSearch(false);
     ui_test::TypeText(u"c");
     EXPECT_FALSE(search.Searching());
-    EXPECT_EQ(Data().GetFocusedRowIndex(), 3);
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 4);
 }
 
 TEST_F(GridTableControllerTest, UpFromTheFirstRecordFocusesTheNewItemRowThenTheFilterRowAndDownComesBack) {
@@ -857,6 +869,17 @@ TEST_F(GridTableControllerOnScreenTest, AHeaderDroppedAtItsOwnPlaceOrOutsideChan
     EXPECT_EQ(moving->DestinationZone(), 1);
     EXPECT_FALSE(IsWindowShown(moving->Arrow(0))) << "no arrows where nothing would change";
     ui_test::MouseUp(Site(), vcl::mbLeft, ownPlace);
+    EXPECT_EQ(moves, 0);
+
+    // Escape cancels a move that would change the order.
+    const vcl::TPoint pastLast(Controller().Placement().ColumnHeaders.at(2).Right - 10, press.Y);
+    ui_test::MouseDown(Site(), vcl::mbLeft, press);
+    ui_test::MouseMove(Site(), pastLast, {vcl::ssLeft});
+    ASSERT_NE(MovingObjectOf(Site()), nullptr);
+    ui_test::PressKey(VK_ESCAPE, {vcl::ssLeft});
+    EXPECT_EQ(Site().DragAndDropState(), ddsNone);
+    ui_test::MouseUp(Site(), vcl::mbLeft, pastLast);
+    EXPECT_EQ(VisibleCaptions(*View), (std::vector<rtl::UnicodeString>{u"A", u"B", u"C"}));
     EXPECT_EQ(moves, 0);
 
     ui_test::MouseDown(Site(), vcl::mbLeft, press);
