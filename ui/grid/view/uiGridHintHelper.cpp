@@ -39,7 +39,14 @@ bool TuiGridHintHelper::CanShowHint() const {
         return false;
     }
     const vcl::TPoint cursor = CursorPosOrInvalid();
-    return vcl::FindControl(WindowFromPoint(POINT{cursor.X, cursor.Y})) == &FSite;
+    const POINT point{cursor.X, cursor.Y};
+    const HWND window = WindowFromPoint(point);
+    // The hint lies over the text it shows, and so often over the pointer: what counts then is the site under it.
+    if (FHintWindow && FHintWindow->HandleAllocated() && window == FHintWindow->WindowHandle()) {
+        RECT siteBounds{};
+        return GetWindowRect(FSite.WindowHandle(), &siteBounds) && PtInRect(&siteBounds, point);
+    }
+    return vcl::FindControl(window) == &FSite;
 }
 
 bool TuiGridHintHelper::IsHintShown() const {
