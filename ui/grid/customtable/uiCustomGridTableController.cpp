@@ -263,6 +263,10 @@ void TuiCustomGridTableController::ClearSelection() {
 }
 
 void TuiCustomGridTableController::KeyDown(uint16_t& key, vcl::TShiftState shift) {
+    if (FIncSearch.KeyDown(key, shift)) {
+        key = 0;
+        return;
+    }
     TuiGridListenerLink link(&GridView());
     const uint16_t pressed = key;
     const int32_t prevFocusedRow = DataController().GetFocusedRowIndex();
@@ -281,6 +285,9 @@ void TuiCustomGridTableController::KeyDown(uint16_t& key, vcl::TShiftState shift
 void TuiCustomGridTableController::KeyPress(char16_t& key) {
     if (FSwallowNextKeyPress) {
         FSwallowNextKeyPress = false;
+        key = 0;
+    }
+    if (key != 0 && FIncSearch.KeyPress(key)) {
         key = 0;
     }
 }

@@ -1,9 +1,11 @@
 #pragma once
 // TuiCustomGridTableController: the input of a view of records. It keeps the focused item and the top record,
 // moves the focus between records, turns clicks and keys into selection changes, pages through the records and
-// carries out the view's key commands (pages, select all, copy). Focus and selection themselves live in the data
-// controller; rows here are the data controller's rows, which the view shows from the top record down.
+// carries out the view's key commands (pages, select all, copy) and the incremental search of typed characters. Focus
+// and selection themselves live in the data controller; rows here are the data controller's rows, which the view shows
+// from the top record down.
 
+#include "ui/grid/customtable/uiGridIncSearch.h"
 #include "ui/grid/view/uiGridController.h"
 
 #include <cstdint>
@@ -71,6 +73,7 @@ public:
     void DeleteWithConfirmation();
     // The record of the data controller's focused row; nullptr when no row is focused.
     TuiCustomGridRecord* FocusedRecord() const;
+    TuiGridIncSearch& IncSearch() { return FIncSearch; }
     // Page keys, Tab and Enter cell steps, Escape, Delete, Ctrl+A, Ctrl+C and Ctrl+Insert, then the focused record's
     // own keys; a key handled is cleared.
     virtual void HandleGridKey(uint16_t& key, vcl::TShiftState shift);
@@ -102,6 +105,7 @@ private:
     int32_t FTopRecordIndex = 0;
     int32_t FDeferredUnselectRow = -1;
     bool FSwallowNextKeyPress = false;
+    TuiGridIncSearch FIncSearch{*this};
 };
 
 } // namespace ui

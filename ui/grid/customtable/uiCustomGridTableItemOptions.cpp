@@ -1,5 +1,6 @@
 #include "ui/grid/customtable/uiCustomGridTableItemOptions.h"
 
+#include "ui/data/controller/filtering/uiDataControllerSearch.h"
 #include "ui/data/controller/uiCustomDataController.h"
 #include "ui/grid/customtable/uiCustomGridTableItem.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
@@ -115,6 +116,13 @@ void TuiCustomGridTableItemOptions::SetIgnoreTimeForFiltering(bool value) {
 void TuiCustomGridTableItemOptions::SetIncSearch(bool value) {
     if (FIncSearch == value) {
         return;
+    }
+    TuiCustomGridTableView* view = FItem.GridView();
+    if (!value && view != nullptr) {
+        TuiDataControllerSearch& search = view->DataController().Search();
+        if (search.IsSearching() && search.GetItemIndex() == FItem.Index()) {
+            search.Cancel();
+        }
     }
     FIncSearch = value;
     Changed(0);

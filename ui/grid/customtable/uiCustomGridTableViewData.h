@@ -10,6 +10,7 @@
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
 #include "ui/data/filter/uiFilterTypes.h"
 #include "ui/grid/view/uiGridViewHandler.h"
+#include "vcl/controls/ControlTypes.h"
 #include "vcl/system/Types.h"
 
 #include <cstdint>

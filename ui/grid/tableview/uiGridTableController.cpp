@@ -5,6 +5,7 @@
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/customtable/uiGridTableScrolling.h"
 #include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridDragScrolling.h"
 #include "ui/grid/tableview/uiGridPullFocusing.h"
 #include "ui/grid/tableview/uiGridTableMetrics.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
@@ -28,7 +29,8 @@ constexpr int32_t TextCellMargins = 4;
 } // namespace
 
 TuiGridTableController::TuiGridTableController(TuiGridTableView& gridView)
-    : TuiCustomGridTableController(gridView), FPullFocusing(std::make_unique<TuiGridPullFocusing>(*this)) {}
+    : TuiCustomGridTableController(gridView), FPullFocusing(std::make_unique<TuiGridPullFocusing>(*this)),
+      FDragScrolling(std::make_unique<TuiGridDragScrolling>(*this)) {}
 
 TuiGridTableController::~TuiGridTableController() = default;
 

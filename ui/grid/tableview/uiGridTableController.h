@@ -16,6 +16,7 @@
 namespace ui {
 
 class TuiGridColumn;
+class TuiGridDragScrolling;
 class TuiGridPullFocusing;
 class TuiGridTablePainter;
 class TuiGridTableView;
@@ -61,6 +62,8 @@ public:
     // With CellHints a data cell whose text it cuts shows the whole text in a hint over it.
     void MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) override;
     vcl::TCursor GetCursor(int32_t x, int32_t y) const override;
+    // Near the rows area's edges a drag scrolls the view.
+    void DragOver(vcl::TPoint point, vcl::TDragState state) override;
     // Horizontal: the data width in pixels, 10 a line, the client width a page, at LeftPos. Vertical: the rows, one a
     // line, the visible rows a page, at the top record.
     void InitScrollBarsParameters() override;
@@ -68,10 +71,20 @@ public:
     // The data rows take a height a sizing gave them: 0, which a double click on a row's sizing edge asks for, is the
     // automatic height and stays 0; a dragged height comes clamped by its sizing object.
     void SizeDataRows(int32_t height);
-    // A press on a header's sizing edge sizes its column.
+    // A press on a header's sizing edge sizes its column; a header dragged off its press moves its column.
     std::unique_ptr<TuiDragAndDropObject> CreateDragAndDropObject(vcl::TPoint point) override;
     void HandleGridKey(uint16_t& key, vcl::TShiftState shift) override;
     void SelectOnKey(uint16_t key, vcl::TShiftState shift) override;
+
+    // The special rows above the data rows, from the top: the filter row, then the new-item row. Focused, the
+    // filter row is selected; the new-item row holds the data controller's focus.
+    bool IsSpecialRowFocused() const;
+    // Up from the first data row to the new-item row, or from it (or the first data row) to the filter row: whether
+    // a special row took the focus.
+    bool FocusSpecialRowUp();
+    // Down from the filter row to the new-item row or the top data row, or from the new-item row to the top data row:
+    // whether the focus moved.
+    bool FocusSpecialRowDown();
 
     // A header click: Ctrl removes the column's sorting; Shift adds the column to the sorting; otherwise the column
     // alone sorts, ascending first, then the other way at each click. Under GroupBySorting the first sorted column is
@@ -89,6 +102,7 @@ protected:
 
 private:
     friend class TuiGridPullFocusing;
+    friend class TuiGridDragScrolling;
     // Pixels a line of the horizontal bar, or Left and Right without a cell to step to, scroll.
     static constexpr int32_t HorzScrollStep = 10;
 
@@ -100,6 +114,7 @@ private:
     std::vector<TuiGridColumn*> VisibleColumnList() const;
     bool CanSortColumn(TuiGridColumn& column) const;
     bool CanGroupColumn(TuiGridColumn& column) const;
+    bool CanMoveColumn(TuiGridColumn& column) const;
     void ChangeSortingByHeaderClick(TuiGridColumn& column, vcl::TShiftState shift);
     void GroupByFirstSortedColumn(const TuiGridColumn* onlyColumn);
     // Steps the focused cell within the focused record only.
@@ -122,6 +137,7 @@ private:
     mutable std::vector<int> FRecordHeights;
     int32_t FPressedRow = -1;
     std::unique_ptr<TuiGridPullFocusing> FPullFocusing;
+    std::unique_ptr<TuiGridDragScrolling> FDragScrolling;
 };
 
 } // namespace ui

@@ -11,7 +11,10 @@
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridColumnMovingObject.h"
+#include "ui/grid/tableview/uiGridDragScrolling.h"
 #include "ui/grid/tableview/uiGridPullFocusing.h"
+#include "ui/grid/tableview/uiGridRows.h"
 #include "ui/grid/tableview/uiGridSizingObjects.h"
 #include "ui/grid/tableview/uiGridTableController.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
@@ -82,10 +85,77 @@ bool TuiGridTableController::FocusEdgeCell(bool last) {
     return true;
 }
 
+namespace {
+
+TuiGridFilterRow* ShownFilterRow(TuiGridTableView& view) {
+    auto& viewData = static_cast<TuiGridViewData&>(view.ViewData());
+    return viewData.HasFilterRow() ? viewData.FilterRow() : nullptr;
+}
+
+} // namespace
+
+bool TuiGridTableController::IsSpecialRowFocused() const {
+    const TuiGridFilterRow* filterRow = ShownFilterRow(GridTableView());
+    return (filterRow != nullptr && filterRow->GetSelected()) || DataController().NewItemRowFocused();
+}
+
+bool TuiGridTableController::FocusSpecialRowUp() {
+    TuiGridFilterRow* filterRow = ShownFilterRow(GridTableView());
+    const bool filterFocused = filterRow != nullptr && filterRow->GetSelected();
+    const bool hasNewItemRow = GridTableView().ViewData().HasNewItemRecord();
+    const bool newItemFocused = DataController().NewItemRowFocused();
+    const bool onFirstDataRow = !newItemFocused && DataController().GetFocusedRowIndex() <= 0;
+    if (hasNewItemRow && !newItemFocused && !filterFocused && onFirstDataRow) {
+        DataController().SetNewItemRowFocused(true);
+        return true;
+    }
+    if (filterRow != nullptr && !filterFocused && (hasNewItemRow ? newItemFocused : onFirstDataRow)) {
+        DataController().SetNewItemRowFocused(false);
+        filterRow->SetSelected(true);
+        return true;
+    }
+    return false;
+}
+
+bool TuiGridTableController::FocusSpecialRowDown() {
+    TuiGridFilterRow* filterRow = ShownFilterRow(GridTableView());
+    if (filterRow != nullptr && filterRow->GetSelected()) {
+        if (GridTableView().ViewData().HasNewItemRecord()) {
+            filterRow->SetSelected(false);
+            DataController().SetNewItemRowFocused(true);
+            return DataController().NewItemRowFocused();
+        }
+        if (!FocusRowAt(TopRecordIndex())) {
+            return false;
+        }
+        filterRow->SetSelected(false);
+        return true;
+    }
+    if (DataController().NewItemRowFocused()) {
+        DataController().SetNewItemRowFocused(false);
+        return FocusRowAt(TopRecordIndex()) && DataController().GetFocusedRowIndex() == TopRecordIndex();
+    }
+    return false;
+}
+
 void TuiGridTableController::HandleGridKey(uint16_t& key, vcl::TShiftState shift) {
     TuiCustomGridTableItem* prevFocusedItem = FocusedItem();
     const bool extend = shift.Contains(vcl::ssShift);
     switch (key) {
+    case VK_PRIOR:
+        if (FocusSpecialRowUp() || IsSpecialRowFocused()) {
+            key = 0;
+        } else {
+            TuiCustomGridTableController::HandleGridKey(key, shift);
+        }
+        break;
+    case VK_NEXT:
+        if (FocusSpecialRowDown()) {
+            key = 0;
+        } else {
+            TuiCustomGridTableController::HandleGridKey(key, shift);
+        }
+        break;
     case VK_LEFT:
     case VK_RIGHT:
         if (!StepFocusCell(key == VK_RIGHT, true)) {
@@ -102,8 +172,14 @@ void TuiGridTableController::HandleGridKey(uint16_t& key, vcl::TShiftState shift
         break;
     case VK_UP:
     case VK_DOWN:
-        key == VK_DOWN ? GoToNextRecord(extend) : GoToPrevRecord(extend);
-        BringRecordIntoView(DataController().GetFocusedRowIndex());
+        if (key == VK_DOWN ? FocusSpecialRowDown() : FocusSpecialRowUp()) {
+            key = 0;
+            break;
+        }
+        if (!IsSpecialRowFocused()) {
+            key == VK_DOWN ? GoToNextRecord(extend) : GoToPrevRecord(extend);
+            BringRecordIntoView(DataController().GetFocusedRowIndex());
+        }
         key = 0;
         break;
     default:
@@ -117,6 +193,12 @@ void TuiGridTableController::HandleGridKey(uint16_t& key, vcl::TShiftState shift
 
 bool TuiGridTableController::CanSortColumn(TuiGridColumn& column) const {
     return GridTableView().OptionsCustomize().ColumnSorting() && column.Options().Sorting();
+}
+
+// A column that is the only one shown has nowhere to go.
+bool TuiGridTableController::CanMoveColumn(TuiGridColumn& column) const {
+    return GridTableView().OptionsCustomize().ColumnMoving() && column.Options().Moving() &&
+           GridTableView().VisibleItemCount() > 1;
 }
 
 bool TuiGridTableController::CanGroupColumn(TuiGridColumn& column) const {
@@ -293,6 +375,14 @@ void TuiGridTableController::SizeDataRows(int32_t height) {
 std::unique_ptr<TuiDragAndDropObject> TuiGridTableController::CreateDragAndDropObject(vcl::TPoint point) {
     const TuiGridTablePlacement placement = Placement();
     const TuiGridPlacementSpot spot = SpotIn(placement, point);
+    if (spot.Kind == TuiGridPlacementSpotKind::ColumnHeader) {
+        TuiGridColumn* column = VisibleColumnList().at(spot.Column);
+        if (!CanMoveColumn(*column)) {
+            return nullptr;
+        }
+        HideHint();
+        return std::make_unique<TuiGridColumnHeaderMovingObject>(*this, *column, point);
+    }
     if (spot.Kind != TuiGridPlacementSpotKind::ColumnHeaderSizingEdge) {
         return nullptr;
     }
@@ -341,6 +431,10 @@ void TuiGridTableController::CheckCellHint(vcl::TPoint point) {
         return;
     }
     HintHelper().ShowHint(cell, textBounds, canvas.Font(), false, text);
+}
+
+void TuiGridTableController::DragOver(vcl::TPoint point, vcl::TDragState state) {
+    FDragScrolling->DragOver(point, state);
 }
 
 vcl::TCursor TuiGridTableController::GetCursor(int32_t x, int32_t y) const {

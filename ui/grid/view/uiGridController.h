@@ -27,6 +27,8 @@ public:
     virtual void MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y);
     virtual void MouseMove(vcl::TShiftState shift, int32_t x, int32_t y);
     virtual void MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y);
+    // A drag of the framework is over the site at point. Nothing in the base.
+    virtual void DragOver(vcl::TPoint /*point*/, vcl::TDragState /*state*/) {}
     // The drag a left press at point starts on the site (sizing, moving), or nullptr for none.
     virtual std::unique_ptr<TuiDragAndDropObject> CreateDragAndDropObject(vcl::TPoint /*point*/) { return nullptr; }
     // After the view info laid the view out: the positions the controller keeps (top record, horizontal position) are

@@ -4,6 +4,7 @@
 #include "rtl/core/Exceptions.h"
 #include "ui/core/controls/control/uiControl.h"
 #include "ui/core/controls/routines/uiControlRoutines.h"
+#include "ui/core/controls/routines/uiHintRoutines.h"
 #include "ui/core/controls/routines/uiWindowRoutines.h"
 #include "ui/core/controls/services/uiTimers.h"
 #include "vcl/controls/WindowProcedure.h"
@@ -38,7 +39,14 @@ bool TuiGridHintHelper::CanShowHint() const {
         return false;
     }
     const vcl::TPoint cursor = CursorPosOrInvalid();
-    return vcl::FindControl(WindowFromPoint(POINT{cursor.X, cursor.Y})) == &FSite;
+    const POINT point{cursor.X, cursor.Y};
+    const HWND window = WindowFromPoint(point);
+    // The hint lies over the text it shows, and so often over the pointer: what counts then is the site under it.
+    if (FHintWindow && FHintWindow->HandleAllocated() && window == FHintWindow->WindowHandle()) {
+        RECT siteBounds{};
+        return GetWindowRect(FSite.WindowHandle(), &siteBounds) && PtInRect(&siteBounds, point);
+    }
+    return vcl::FindControl(window) == &FSite;
 }
 
 bool TuiGridHintHelper::IsHintShown() const {
@@ -97,10 +105,17 @@ void TuiGridHintHelper::ShowHint(const vcl::TRect& areaBounds, const vcl::TRect&
     vcl::THintWindow& window = HintWindowOfCurrentClass();
     FHintTextBounds = textBounds;
     window.Canvas().Font().Assign(&font);
-    const vcl::TRect bounds = HintWindowBounds(textBounds, multiLine, text);
+    vcl::TRect bounds = HintWindowBounds(textBounds, multiLine, text);
+    // The application's OnShowHint handler may change the text, the window class or refuse the hint.
+    vcl::THintInfo info;
+    rtl::UnicodeString shownText(text);
+    if (!PrepareCellHintInfo(info, FHintWindow, FSite, shownText, bounds, nullptr)) {
+        HideHint();
+        return;
+    }
     FHintAreaBounds = areaBounds;
     FHintText = rtl::UnicodeString(text);
-    window.ActivateHint(bounds, text);
+    FHintWindow->ActivateHint(bounds, shownText);
     StartMouseTracking(&FSite, areaBounds, this);
     if (!FHintChecker) {
         FHintChecker.reset(new TuiTimer(nullptr));

@@ -1,11 +1,13 @@
 #pragma once
 // TuiGridHintHelper: the hint window a grid view shows over a cell whose text does not fit. It shows while the
 // application and the site's form are active and the pointer stays over the site inside the cell's area; showing the
-// same text over the same place again keeps the window as it is. A 100 ms check hides it once it may no longer show,
-// and the pointer leaving the area hides it at once.
+// same text over the same place again keeps the window as it is. The application's OnShowHint handler sees every hint
+// before it shows, as it sees a control's, and may change its text or window class or refuse it. A 100 ms check hides
+// it once it may no longer show, and the pointer leaving the area hides it at once.
 
 #include "rtl/core/Component.h"
 #include "rtl/text/StringTypes.h"
+#include "ui/core/controls/routines/uiHintRoutines.h"
 #include "ui/core/controls/services/uiMouseTracking.h"
 #include "vcl/system/Types.h"
 
@@ -13,7 +15,6 @@
 
 namespace vcl {
 class TFont;
-class THintWindow;
 } // namespace vcl
 
 namespace ui {
@@ -38,6 +39,7 @@ public:
     bool IsHintShown() const;
     // nullptr before the first hint.
     vcl::THintWindow* HintWindow() const { return FHintWindow.get(); }
+    // The cell's text the hint stands for (the application's handler may show another).
     const rtl::UnicodeString& HintText() const { return FHintText; }
 
     void MouseLeave() override { HideHint(); }
@@ -49,7 +51,7 @@ private:
     void CheckHint();
 
     TuiControl& FSite; // not owned
-    std::unique_ptr<vcl::THintWindow, rtl::TComponentDeleter> FHintWindow;
+    TuiHintWindowPtr FHintWindow;
     std::unique_ptr<TuiTimer, rtl::TComponentDeleter> FHintChecker;
     vcl::TRect FHintAreaBounds;
     vcl::TRect FHintTextBounds;

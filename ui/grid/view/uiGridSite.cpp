@@ -80,6 +80,11 @@ void TuiGridSite::MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int3
     TuiControl::MouseUp(button, shift, x, y);
 }
 
+void TuiGridSite::DragOver(rtl::TObject* source, int32_t x, int32_t y, vcl::TDragState state, bool& accept) {
+    TuiControl::DragOver(source, x, y, state, accept);
+    GridView().Controller().DragOver(vcl::Point(x, y), state);
+}
+
 void TuiGridSite::Dispatch(vcl::TMessage& message) {
     if (message.Msg == vcl::CM_WANTSPECIALKEY) {
         message.Result = GridView().Controller().WantsDialogKey(static_cast<uint16_t>(message.WParam)) ? 1 : 0;

@@ -32,6 +32,8 @@ protected:
     void BeforeMouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
     void MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) override;
     void MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
+    // The controller hears of a drag over the site after its handlers.
+    void DragOver(rtl::TObject* source, int32_t x, int32_t y, vcl::TDragState state, bool& accept) override;
     void FocusChanged() override;
     bool AllowsScrollBar(TScrollBarKind /*kind*/) const override { return true; }
     void InitScrollBarsParameters() override;

@@ -15,7 +15,10 @@
 #include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/grid/control/uiGridLevel.h"
 #include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/uiGridIncSearch.h"
 #include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridColumnMovingObject.h"
+#include "ui/grid/tableview/uiGridRows.h"
 #include "ui/grid/tableview/uiGridSizingObjects.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
@@ -23,6 +26,7 @@
 #include "ui/grid/view/uiGridHintHelper.h"
 #include "ui/grid/view/uiGridSite.h"
 #include "ui/grid/view/uiGridViewInfo.h"
+#include "vcl/controls/pointer/Cursors.h"
 #include "vcl/forms/Application.h"
 #include "vcl/forms/Screen.h"
 #include "vcl/hints/HintWindow.h"
@@ -138,6 +142,97 @@ TEST_F(GridTableControllerTest, PageDownFocusesTheLastVisibleRecordThenScrollsAP
     EXPECT_EQ(Data().GetFocusedRowIndex(), visible - 1);
     ui_test::PressKey(VK_PRIOR);
     EXPECT_EQ(Controller().TopRecordIndex(), 0);
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 0);
+}
+
+TEST_F(GridTableControllerTest, TypedCharactersFocusTheFirstRecordTheirTextBeginsAndTheSearchKeysMoveOnOrEndIt) {
+    Fill({u"A", u"B"}, 5);
+    const char16_t* fruits[] = {u"apple", u"Banana", u"cherry", u"blueberry", u"avocado"};
+    for (int32_t row = 0; row < 5; ++row) {
+        Data().SetValue(row, 0, rtl::Variant(fruits[row]));
+    }
+    View->OptionsBehavior().SetIncSearch(true);
+    ASSERT_TRUE(Controller().FocusRowAt(0));
+    FocusSite();
+    TuiGridIncSearch& search = Controller().IncSearch();
+
+    ui_test::TypeText(u"b");
+    EXPECT_TRUE(search.Searching());
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 1) << "case is ignored";
+    ui_test::TypeText(u"l");
+    EXPECT_EQ(search.Text(), u"bl");
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 3);
+    ui_test::TypeText(u"x");
+    EXPECT_EQ(search.Text(), u"bl") << "a character that finds nothing is not added";
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 3);
+
+    ui_test::PressKey(VK_BACK);
+    EXPECT_EQ(search.Text(), u"b");
+    ui_test::PressKey(VK_UP, {vcl::ssCtrl});
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 1);
+    ui_test::PressKey(VK_DOWN, {vcl::ssCtrl});
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 3);
+    ui_test::PressKey(VK_ESCAPE);
+    EXPECT_FALSE(search.Searching());
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 3);
+
+    // The searched column's own IncSearch turned off ends its search; another column's leaves it.
+    ui_test::TypeText(u"a");
+    ASSERT_TRUE(search.Searching());
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 4);
+    View->Columns(1)->Options().SetIncSearch(false);
+    EXPECT_TRUE(search.Searching());
+    View->Columns(0)->Options().SetIncSearch(false);
+    EXPECT_FALSE(search.Searching());
+    ui_test::TypeText(u"c");
+    EXPECT_FALSE(search.Searching()) << "a column without IncSearch is not searched";
+    View->Columns(0)->Options().SetIncSearch(true);
+
+    View->OptionsBehavior().SetIncSearch(false);
+    ui_test::TypeText(u"c");
+    EXPECT_FALSE(search.Searching());
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 4);
+}
+
+TEST_F(GridTableControllerTest, UpFromTheFirstRecordFocusesTheNewItemRowThenTheFilterRowAndDownComesBack) {
+    Fill({u"A", u"B"}, 5);
+    View->FilterRow().SetVisible(true);
+    View->NewItemRow().SetVisible(true);
+    ui_test::ProcessPendingMessages();
+    ASSERT_TRUE(Controller().FocusRowAt(1));
+    FocusSite();
+    auto filterRowFocused = [&] {
+        const TuiGridFilterRow* filterRow = static_cast<TuiGridViewData&>(View->ViewData()).FilterRow();
+        return filterRow != nullptr && filterRow->GetSelected();
+    };
+
+    ui_test::PressKey(VK_UP);
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 0);
+    EXPECT_FALSE(Controller().IsSpecialRowFocused());
+    ui_test::PressKey(VK_UP);
+    EXPECT_TRUE(Data().NewItemRowFocused());
+    ui_test::PressKey(VK_UP);
+    EXPECT_TRUE(filterRowFocused());
+    EXPECT_FALSE(Data().NewItemRowFocused());
+    ui_test::PressKey(VK_PRIOR);
+    EXPECT_TRUE(filterRowFocused()) << "nothing lies above the filter row";
+
+    ui_test::PressKey(VK_NEXT);
+    EXPECT_TRUE(Data().NewItemRowFocused());
+    EXPECT_FALSE(filterRowFocused());
+    ui_test::PressKey(VK_DOWN);
+    EXPECT_FALSE(Controller().IsSpecialRowFocused());
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 0);
+    ui_test::PressKey(VK_DOWN);
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 1);
+
+    // Without a new-item row the filter row lies right above the records.
+    View->NewItemRow().SetVisible(false);
+    ui_test::PressKey(VK_UP);
+    ui_test::PressKey(VK_UP);
+    EXPECT_TRUE(filterRowFocused());
+    ui_test::PressKey(VK_DOWN);
+    EXPECT_FALSE(filterRowFocused());
     EXPECT_EQ(Data().GetFocusedRowIndex(), 0);
 }
 
@@ -600,8 +695,9 @@ TEST_F(GridTableControllerOnScreenTest, ACutCellTextShowsItsWholeTextInAHintUnti
     GetWindowRect(window, &shown);
     EXPECT_GT(shown.right - shown.left, 100) << "the hint holds the whole text";
 
+    // The hint lies over the pointer; it stays, neither hidden by its checks nor shown anew.
     ui_test::MouseMove(Site(), vcl::Point(CellCentre(1, 0).X + 3, CellCentre(1, 0).Y));
-    ui_test::PumpMessages(150);
+    EXPECT_FALSE(ui_test::PumpUntil([&] { return !hints.IsHintShown(); }, 350));
     ASSERT_TRUE(hints.IsHintShown());
     RECT again{};
     GetWindowRect(hints.HintWindow()->Handle(), &again);
@@ -610,6 +706,245 @@ TEST_F(GridTableControllerOnScreenTest, ACutCellTextShowsItsWholeTextInAHintUnti
 
     ui_test::MouseMove(Site(), CellCentre(1, 1));
     EXPECT_TRUE(ui_test::PumpUntil([&] { return !hints.IsHintShown(); }));
+}
+
+TEST_F(GridTableControllerOnScreenTest, TheApplicationsShowHintHandlerMayChangeACellHintsTextOrRefuseIt) {
+    Fill({u"A", u"B"}, 3);
+    Data().SetValue(0, 0, rtl::Variant(u"a first text far too long for a cell one hundred pixels wide"));
+    Data().SetValue(1, 0, rtl::Variant(u"a second text far too long for a cell one hundred pixels wide"));
+    View->OptionsBehavior().SetCellHints(true);
+    SetForegroundWindow(Form->Handle());
+    SendMessageW(vcl::Application().Handle(), WM_ACTIVATEAPP, TRUE, 0);
+    ui_test::ProcessPendingMessages();
+    ASSERT_TRUE(vcl::Application().Active());
+    std::vector<const vcl::TControl*> asked;
+    vcl::Application().SetOnShowHint([&](rtl::UnicodeString& text, bool& canShow, vcl::THintInfo& info) {
+        asked.push_back(info.HintControl);
+        if (text.starts_with(u"a first")) {
+            text = u"told otherwise";
+        } else {
+            canShow = false;
+        }
+    });
+    struct HandlerReset {
+        ~HandlerReset() { vcl::Application().SetOnShowHint(nullptr); }
+    } reset;
+    TuiGridHintHelper& hints = Controller().HintHelper();
+
+    ui_test::MouseMove(Site(), CellCentre(0, 0));
+    ui_test::PumpMessages(50);
+    ASSERT_TRUE(hints.IsHintShown());
+    EXPECT_EQ(hints.HintWindow()->Caption(), u"told otherwise");
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0], &Site());
+
+    ui_test::MouseMove(Site(), CellCentre(1, 0));
+    ui_test::PumpMessages(50);
+    EXPECT_FALSE(hints.IsHintShown()) << "a refused hint shows nothing";
+    EXPECT_GE(asked.size(), 2u) << "the handler is asked again for the other cell";
+}
+
+TEST(GridHeaderDropZone, AColumnGoesBeforeTheHeaderWhoseMiddleLiesRightOfThePointer) {
+    TuiGridTablePlacement placement;
+    placement.HeaderBounds = vcl::Rect(0, 0, 300, 20);
+    placement.ColumnHeaders = {vcl::Rect(0, 0, 100, 20), vcl::Rect(100, 0, 200, 20), vcl::Rect(200, 0, 300, 20)};
+    const vcl::TRect client = vcl::Rect(0, 0, 400, 200);
+    const struct {
+        vcl::TPoint Point;
+        int32_t Zone;
+    } cases[] = {
+        {{10, 10}, 0},  {{49, 10}, 0},  {{50, 10}, 1}, {{149, 10}, 1}, {{250, 10}, 3},
+        {{390, 10}, 3}, {{10, -15}, 0}, {{10, 34}, 0}, {{10, 35}, -1}, {{10, -16}, -1},
+    };
+    for (const auto& testCase : cases) {
+        EXPECT_EQ(HeaderDropZoneAt(placement, client, testCase.Point), testCase.Zone)
+            << testCase.Point.X << "," << testCase.Point.Y;
+    }
+    placement.HeaderBounds = {};
+    EXPECT_EQ(HeaderDropZoneAt(placement, client, vcl::Point(10, 10)), -1) << "no header, no zone";
+}
+
+// The column moving drag running on the site, or nullptr.
+TuiGridColumnHeaderMovingObject* MovingObjectOf(TuiGridSite& site) {
+    if (site.DragAndDropState() != ddsInProcess) {
+        return nullptr;
+    }
+    return dynamic_cast<TuiGridColumnHeaderMovingObject*>(&site.DragAndDropObject());
+}
+
+bool IsWindowShown(const vcl::TWinControl* control) {
+    return control != nullptr && control->HandleAllocated() && IsWindowVisible(control->WindowHandle());
+}
+
+std::vector<rtl::UnicodeString> VisibleCaptions(TuiGridTableView& view) {
+    std::vector<rtl::UnicodeString> captions;
+    for (int32_t i = 0; i < view.VisibleItemCount(); ++i) {
+        captions.push_back(static_cast<TuiGridColumn*>(view.VisibleItems(i))->Caption());
+    }
+    return captions;
+}
+
+TEST_F(GridTableControllerOnScreenTest, AHeaderDraggedPastTheLastMovesItsColumnThereWithAnImageAndTwoArrows) {
+    Fill({u"A", u"B", u"C"}, 3);
+    TuiGridColumn* columnA = View->Columns(0);
+    int moves = 0;
+    View->SetOnColumnPosChanged([&](TuiGridTableView&, TuiGridColumn* moved) {
+        ++moves;
+        EXPECT_EQ(moved, columnA);
+    });
+    const vcl::TRect lastHeader = Controller().Placement().ColumnHeaders.at(2);
+    const vcl::TPoint drop(lastHeader.Right - 10, Centre(lastHeader).Y);
+
+    ui_test::MouseDown(Site(), vcl::mbLeft, HeaderCentre(0));
+    ui_test::MouseMove(Site(), drop, {vcl::ssLeft});
+    TuiGridColumnHeaderMovingObject* moving = MovingObjectOf(Site());
+    ASSERT_NE(moving, nullptr);
+    EXPECT_EQ(Controller().PressedColumn(), nullptr) << "a moved header is no longer pressed";
+    EXPECT_EQ(moving->DestinationZone(), 3);
+    EXPECT_TRUE(IsWindowShown(moving->DragImage()));
+    EXPECT_EQ(vcl::ScreenCursor(), vcl::crArrow);
+    // One arrow above and one below the right edge of the last header.
+    const vcl::TPoint edge = Site().ClientToScreen(vcl::Point(lastHeader.Right, lastHeader.Top));
+    for (int32_t i = 0; i < 2; ++i) {
+        ASSERT_TRUE(IsWindowShown(moving->Arrow(i))) << i;
+        RECT arrow{};
+        GetWindowRect(moving->Arrow(i)->WindowHandle(), &arrow);
+        EXPECT_LE(std::abs((arrow.left + arrow.right) / 2 - edge.X), 6) << i;
+    }
+    RECT above{};
+    RECT below{};
+    GetWindowRect(moving->Arrow(0)->WindowHandle(), &above);
+    GetWindowRect(moving->Arrow(1)->WindowHandle(), &below);
+    EXPECT_LE(above.bottom, edge.Y + 1);
+    EXPECT_GE(below.top, edge.Y + lastHeader.Height() - 1);
+
+    ui_test::MouseUp(Site(), vcl::mbLeft, drop);
+    EXPECT_EQ(Site().DragAndDropState(), ddsNone);
+    EXPECT_EQ(VisibleCaptions(*View), (std::vector<rtl::UnicodeString>{u"B", u"C", u"A"}));
+    EXPECT_EQ(moves, 1);
+    EXPECT_EQ(columnA->Index(), 2);
+    EXPECT_EQ(columnA->SortOrder(), soNone) << "a moved header is not clicked";
+}
+
+TEST_F(GridTableControllerOnScreenTest, TheDragImageShowsTheHeaderAsTheViewPaintsIt) {
+    Fill({u"A", u"B", u"C"}, 3);
+    const vcl::TRect header = Controller().Placement().ColumnHeaders.at(1);
+    Site().Repaint();
+    const std::vector<uint32_t> site = ScreenPixels(Site().ClientWidth(), Site().ClientHeight());
+
+    ui_test::MouseDown(Site(), vcl::mbLeft, Centre(header));
+    ui_test::MouseMove(Site(), vcl::Point(Centre(header).X, header.Bottom + 40), {vcl::ssLeft});
+    TuiGridColumnHeaderMovingObject* moving = MovingObjectOf(Site());
+    ASSERT_NE(moving, nullptr);
+    TuiDragImage& image = *moving->DragImage();
+    ASSERT_EQ(image.Width(), header.Width());
+    ASSERT_EQ(image.Height(), header.Height());
+    ui_test::TDibSurface copy(header.Width(), header.Height());
+    BitBlt(copy.DC(), 0, 0, header.Width(), header.Height(), image.ImageCanvas().Handle(), 0, 0, SRCCOPY);
+    int32_t differing = 0;
+    for (int32_t y = 0; y < header.Height(); ++y) {
+        for (int32_t x = 0; x < header.Width(); ++x) {
+            const uint32_t shown = site[static_cast<size_t>(header.Top + y) * Site().ClientWidth() + header.Left + x];
+            differing +=
+                (copy.Pixel(x, y) & 0xFFFFFF) != ((shown & 0xFF00) | ((shown >> 16) & 0xFF) | ((shown & 0xFF) << 16));
+        }
+    }
+    EXPECT_EQ(differing, 0);
+    ui_test::MouseUp(Site(), vcl::mbLeft, vcl::Point(Centre(header).X, header.Bottom + 40));
+}
+
+TEST_F(GridTableControllerOnScreenTest, AHeaderDroppedAtItsOwnPlaceOrOutsideChangesNothingUnlessHidingIsAllowed) {
+    Fill({u"A", u"B", u"C"}, 3);
+    int moves = 0;
+    View->SetOnColumnPosChanged([&](TuiGridTableView&, TuiGridColumn*) { ++moves; });
+    const vcl::TPoint press = HeaderCentre(0);
+    const vcl::TPoint ownPlace(press.X + 30, press.Y);
+    const vcl::TPoint outside(press.X, Site().ClientHeight() - 5);
+
+    ui_test::MouseDown(Site(), vcl::mbLeft, press);
+    ui_test::MouseMove(Site(), ownPlace, {vcl::ssLeft});
+    TuiGridColumnHeaderMovingObject* moving = MovingObjectOf(Site());
+    ASSERT_NE(moving, nullptr);
+    EXPECT_EQ(moving->DestinationZone(), 1);
+    EXPECT_FALSE(IsWindowShown(moving->Arrow(0))) << "no arrows where nothing would change";
+    ui_test::MouseUp(Site(), vcl::mbLeft, ownPlace);
+    EXPECT_EQ(moves, 0);
+
+    // Escape cancels a move that would change the order.
+    const vcl::TPoint pastLast(Controller().Placement().ColumnHeaders.at(2).Right - 10, press.Y);
+    ui_test::MouseDown(Site(), vcl::mbLeft, press);
+    ui_test::MouseMove(Site(), pastLast, {vcl::ssLeft});
+    ASSERT_NE(MovingObjectOf(Site()), nullptr);
+    ui_test::PressKey(VK_ESCAPE, {vcl::ssLeft});
+    EXPECT_EQ(Site().DragAndDropState(), ddsNone);
+    ui_test::MouseUp(Site(), vcl::mbLeft, pastLast);
+    EXPECT_EQ(VisibleCaptions(*View), (std::vector<rtl::UnicodeString>{u"A", u"B", u"C"}));
+    EXPECT_EQ(moves, 0);
+
+    ui_test::MouseDown(Site(), vcl::mbLeft, press);
+    ui_test::MouseMove(Site(), outside, {vcl::ssLeft});
+    EXPECT_EQ(vcl::ScreenCursor(), crGridNoDrop);
+    ui_test::MouseUp(Site(), vcl::mbLeft, outside);
+    EXPECT_TRUE(View->Columns(0)->Visible());
+    EXPECT_EQ(moves, 0);
+
+    View->OptionsCustomize().SetColumnHiding(true);
+    ui_test::MouseDown(Site(), vcl::mbLeft, press);
+    ui_test::MouseMove(Site(), outside, {vcl::ssLeft});
+    EXPECT_EQ(vcl::ScreenCursor(), crGridRemove);
+    ui_test::MouseUp(Site(), vcl::mbLeft, outside);
+    EXPECT_FALSE(View->Columns(0)->Visible());
+    EXPECT_EQ(moves, 1);
+    EXPECT_EQ(View->Columns(0)->SortOrder(), soNone);
+}
+
+TEST_F(GridTableControllerOnScreenTest, ADragNearTheRowsEdgesScrollsTheViewUntilItLeavesTheBands) {
+    Grid->SetBounds(0, 0, 400, 240);
+    Fill({u"A", u"B", u"C", u"D", u"E"}, 100);
+    auto* source = new vcl::TEdit(Form.get());
+    source->SetParent(Form.get());
+    source->SetBounds(10, 260, 100, 24);
+    source->SetDragMode(vcl::dmAutomatic);
+    vcl::TRect rows = Controller().Placement().RowsAreaBounds;
+    rows.Right = std::min(rows.Right, View->ViewInfo().ClientBounds().Right);
+    rows.Bottom = std::min(rows.Bottom, View->ViewInfo().ClientBounds().Bottom);
+    const vcl::TPoint middle = Centre(rows);
+
+    ui_test::MouseDown(*source, vcl::mbLeft, vcl::Point(5, 5));
+    ui_test::MouseMove(Site(), middle, {vcl::ssLeft});
+    ASSERT_TRUE(source->Dragging());
+    ui_test::PumpMessages(100);
+    EXPECT_EQ(Controller().TopRecordIndex(), 0) << "the middle of the rows scrolls nothing";
+
+    ui_test::MouseMove(Site(), vcl::Point(middle.X, rows.Bottom - 5), {vcl::ssLeft});
+    ui_test::PumpMessages(150);
+    const int32_t scrolled = Controller().TopRecordIndex();
+    EXPECT_GT(scrolled, 0);
+    ui_test::MouseMove(Site(), middle, {vcl::ssLeft});
+    ui_test::PumpMessages(100);
+    EXPECT_EQ(Controller().TopRecordIndex(), scrolled);
+
+    ui_test::MouseMove(Site(), vcl::Point(rows.Right - 5, middle.Y), {vcl::ssLeft});
+    ui_test::PumpMessages(150);
+    EXPECT_GT(Controller().LeftPos(), 0);
+    ui_test::MouseMove(Site(), vcl::Point(middle.X, rows.Top + 5), {vcl::ssLeft});
+    ui_test::PumpMessages(150);
+    EXPECT_LT(Controller().TopRecordIndex(), scrolled);
+
+    // Leaving the site stops it.
+    ui_test::MouseMove(*source, vcl::Point(5, 5), {vcl::ssLeft});
+    const int32_t left = Controller().TopRecordIndex();
+    ui_test::PumpMessages(100);
+    EXPECT_EQ(Controller().TopRecordIndex(), left);
+    ui_test::MouseUp(*source, vcl::mbLeft, vcl::Point(5, 5));
+    EXPECT_FALSE(source->Dragging());
+
+    View->OptionsBehavior().SetDragScrolling(false);
+    ui_test::MouseDown(*source, vcl::mbLeft, vcl::Point(5, 5));
+    ui_test::MouseMove(Site(), vcl::Point(middle.X, rows.Bottom - 5), {vcl::ssLeft});
+    ui_test::PumpMessages(100);
+    EXPECT_EQ(Controller().TopRecordIndex(), left);
+    ui_test::MouseUp(Site(), vcl::mbLeft, vcl::Point(middle.X, rows.Bottom - 5));
 }
 
 TEST_F(GridTableControllerOnScreenTest, ARepaintInTheMiddleOfASizingKeepsTheLine) {

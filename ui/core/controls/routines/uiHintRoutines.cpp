@@ -43,7 +43,7 @@ bool HasMonitorAtPoint(vcl::TPoint point) {
            vcl::Screen().MonitorFromWindow(form->WindowHandle(), vcl::mdNull).Handle != nullptr;
 }
 
-bool PrepareCellHintInfo(vcl::THintInfo& info, std::unique_ptr<vcl::THintWindow>& window, vcl::TControl& control,
+bool PrepareCellHintInfo(vcl::THintInfo& info, TuiHintWindowPtr& window, vcl::TControl& control,
                          rtl::UnicodeString& text, vcl::TRect& rect, void* data) {
     info.HintControl = &control;
     info.HintWindowClass = window ? &window->ClassType() : nullptr;

@@ -3,6 +3,7 @@
 // prepared as the application prepares a control's hint (so its OnShowHint handler may change or refuse it), the hint
 // window of the class that asks for, and a hint shown only where a monitor is.
 
+#include "rtl/core/Component.h"
 #include "rtl/text/StringTypes.h"
 #include "vcl/hints/HintWindow.h"
 #include "vcl/system/Types.h"
@@ -24,7 +25,8 @@ bool HasMonitorAtPoint(vcl::TPoint point);
 // some text, window becomes a hint window of the class info names (the program's class when none) and rect the
 // rectangle the text needs there. Without a handler window and rect stay as they are. Returns whether the hint may
 // show.
-bool PrepareCellHintInfo(vcl::THintInfo& info, std::unique_ptr<vcl::THintWindow>& window, vcl::TControl& control,
+using TuiHintWindowPtr = std::unique_ptr<vcl::THintWindow, rtl::TComponentDeleter>;
+bool PrepareCellHintInfo(vcl::THintInfo& info, TuiHintWindowPtr& window, vcl::TControl& control,
                          rtl::UnicodeString& text, vcl::TRect& rect, void* data);
 
 // Shows text in rect (screen coordinates) in window, when a monitor shows the rectangle's top-left corner.

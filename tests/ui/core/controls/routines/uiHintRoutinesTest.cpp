@@ -37,7 +37,7 @@ protected:
     ui_test::TFormPtr<vcl::TForm> Form;
     TuiContainer* Cell = nullptr;
     vcl::THintInfo Info;
-    std::unique_ptr<vcl::THintWindow> Window;
+    TuiHintWindowPtr Window;
     int Data = 0;
 };
 
