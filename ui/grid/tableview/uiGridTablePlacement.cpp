@@ -75,7 +75,7 @@ void AppendRow(TuiGridTablePlacement& placement, const TuiGridTableMeasures& mea
 void AppendRowsDownToBottom(TuiGridTablePlacement& placement, const TuiGridTableMeasures& measures, int firstRecord) {
     const int recordCount = static_cast<int>(measures.RecordHeights.size());
     for (int record = firstRecord;
-         record < recordCount && PlacementRowsBottom(placement) < measures.ClientBounds.Bottom; ++record) {
+         record < recordCount && PlacementRowsBottom(placement) < placement.RowsAreaBounds.Bottom; ++record) {
         AppendRow(placement, measures, record);
     }
     std::vector<int> heights;
@@ -109,7 +109,10 @@ TuiGridTablePlacement PlaceTableView(const TuiGridTableMeasures& measures) {
     const int headerHeight = std::clamp(measures.HeaderHeight, 0, std::max(client.Height(), 0));
     placement.HeaderBounds = {contentLeft, client.Top, contentRight, client.Top + headerHeight};
     placement.ColumnHeaders = PlaceColumnHeaders(measures, contentLeft, headerHeight);
-    placement.RowsAreaBounds = {contentLeft, placement.HeaderBounds.Bottom, contentRight, client.Bottom};
+    const int footerHeight =
+        std::clamp(measures.FooterHeight, 0, std::max(client.Bottom - placement.HeaderBounds.Bottom, 0));
+    placement.RowsAreaBounds = {contentLeft, placement.HeaderBounds.Bottom, contentRight, client.Bottom - footerHeight};
+    placement.FooterBounds = {contentLeft, placement.RowsAreaBounds.Bottom, contentRight, client.Bottom};
 
     AppendRowsDownToBottom(placement, measures, std::max(measures.TopRecordIndex, 0));
     return placement;
@@ -138,7 +141,7 @@ int OffsetTablePlacement(TuiGridTablePlacement& placement, const TuiGridTableMea
     const int shift = PlacementRowsBottom(placement) - kept.front().Bounds.Top;
     int keptCount = 0;
     for (TuiGridRowPlacement& row : kept) {
-        if (PlacementRowsBottom(placement) >= measures.ClientBounds.Bottom) {
+        if (PlacementRowsBottom(placement) >= placement.RowsAreaBounds.Bottom) {
             break;
         }
         OffsetRowPlacement(row, shift);

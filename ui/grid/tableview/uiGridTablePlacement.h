@@ -17,6 +17,7 @@ struct TuiGridTableMeasures {
     vcl::TRect ClientBounds;
     int LeftPos = 0;
     int HeaderHeight = 0; // 0 when the header is hidden
+    int FooterHeight = 0; // 0 when the footer is hidden
     int LevelIndentsWidth = 0;
     std::span<const int> ColumnWidths;
     std::span<const int> RecordHeights; // one per record, in record order
@@ -34,12 +35,14 @@ struct TuiGridTablePlacement {
     vcl::TRect HeaderBounds;
     std::vector<vcl::TRect> ColumnHeaders;
     vcl::TRect RowsAreaBounds;
+    vcl::TRect FooterBounds; // as wide as the header band, at the bottom of the client bounds
     std::vector<TuiGridRowPlacement> Rows;
     TuiGridVisibleRows VisibleRows;
     bool operator==(const TuiGridTablePlacement&) const = default;
 };
 
-// Rows are laid out while their top lies inside the client bounds, so only the last one may reach past the bottom.
+// Rows are laid out while their top lies inside the rows area (the client bounds between the header and the footer),
+// so only the last one may reach past its bottom; the header keeps its height first, the footer what remains.
 // A record height below 1 is taken as 1, so that every laid-out row advances.
 TuiGridTablePlacement PlaceTableView(const TuiGridTableMeasures& measures);
 

@@ -34,16 +34,20 @@ void ExpectPlacementInvariants(const TuiGridTableMeasures& measures, const TuiGr
     EXPECT_EQ(placement.RowsAreaBounds.Left, contentLeft);
     EXPECT_EQ(placement.RowsAreaBounds.Right, clampedDataRight);
     EXPECT_EQ(placement.RowsAreaBounds.Top, placement.HeaderBounds.Bottom);
-    EXPECT_EQ(placement.RowsAreaBounds.Bottom, client.Bottom);
+    EXPECT_EQ(placement.RowsAreaBounds.Bottom, placement.FooterBounds.Top) << "the footer closes the rows area";
+    EXPECT_EQ(placement.FooterBounds.Bottom, client.Bottom);
+    EXPECT_EQ(placement.FooterBounds.Left, placement.HeaderBounds.Left);
+    EXPECT_EQ(placement.FooterBounds.Right, placement.HeaderBounds.Right);
+    EXPECT_LE(placement.FooterBounds.Height(), std::max(measures.FooterHeight, 0));
 
     int expectedTop = placement.RowsAreaBounds.Top;
     for (size_t r = 0; r < placement.Rows.size(); ++r) {
         const TuiGridRowPlacement& row = placement.Rows[r];
         EXPECT_EQ(row.Bounds.Top, expectedTop) << "rows stack without gaps, row " << r;
         EXPECT_GE(row.Bounds.Height(), 1) << "row " << r;
-        EXPECT_LT(row.Bounds.Top, client.Bottom) << "row " << r;
+        EXPECT_LT(row.Bounds.Top, placement.RowsAreaBounds.Bottom) << "row " << r;
         if (r + 1 < placement.Rows.size()) {
-            EXPECT_LE(row.Bounds.Bottom, client.Bottom) << "only the last row may reach past the bottom";
+            EXPECT_LE(row.Bounds.Bottom, placement.RowsAreaBounds.Bottom) << "only the last row may reach past";
         }
         EXPECT_EQ(row.Bounds.Left, placement.RowsAreaBounds.Left);
         EXPECT_EQ(row.Bounds.Right, placement.RowsAreaBounds.Right);
@@ -78,6 +82,7 @@ TEST(GridTablePlacement, RowsFillTheContentAsTheirHeightsAllow) {
         int Visible;
         int PartlyVisible;
         bool FirstRowComplete;
+        int FooterHeight = 0;
     };
     const Case cases[] = {
         {"filled exactly", 5 * 18, 8, 18, 5, 5, 5, true},
@@ -85,6 +90,8 @@ TEST(GridTablePlacement, RowsFillTheContentAsTheirHeightsAllow) {
         {"less than a row", 10, 8, 18, 1, 1, 1, false},
         {"fewer records than room", 200, 3, 18, 3, 3, 3, true},
         {"rows measuring 0 are 1 pixel", 7, 100, 0, 7, 7, 7, true},
+        {"a footer takes its height from the rows", 5 * 18 + 20, 8, 18, 5, 5, 5, true, 20},
+        {"a footer one pixel higher leaves the last row partly visible", 5 * 18 + 20, 8, 18, 5, 4, 5, true, 21},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -93,9 +100,11 @@ TEST(GridTablePlacement, RowsFillTheContentAsTheirHeightsAllow) {
         TuiGridTableMeasures measures;
         measures.ClientBounds = {2, 3, 300, 3 + headerHeight + c.RowsAreaHeight};
         measures.HeaderHeight = headerHeight;
+        measures.FooterHeight = c.FooterHeight;
         measures.ColumnWidths = widths;
         measures.RecordHeights = heights;
         const TuiGridTablePlacement placement = PlaceAndCheck(measures);
+        EXPECT_EQ(placement.FooterBounds.Height(), c.FooterHeight);
         EXPECT_EQ(placement.Rows.size(), c.LaidOut);
         EXPECT_EQ(placement.VisibleRows.VisibleCount, c.Visible);
         EXPECT_EQ(placement.VisibleRows.PartlyVisibleCount, c.PartlyVisible);
@@ -132,11 +141,13 @@ TEST(GridTablePlacement, EdgeMeasuresStayWithinTheIntegerRangeAndTheClient) {
     TuiGridTableMeasures measures;
     measures.ClientBounds = {0, 0, 200, 50};
     measures.HeaderHeight = 80; // taller than the client: the header takes it all, no row shows
+    measures.FooterHeight = 30; // nor the footer
     measures.ColumnWidths = hugeWidths;
     measures.RecordHeights = heights;
     TuiGridTablePlacement placement = PlaceAndCheck(measures);
     EXPECT_EQ(placement.HeaderBounds.Right, maxInt);
     EXPECT_EQ(placement.HeaderBounds.Bottom, 50);
+    EXPECT_TRUE(placement.FooterBounds.IsEmpty());
     EXPECT_TRUE(placement.Rows.empty());
 
     measures.HeaderHeight = 0;

@@ -12,6 +12,13 @@ void TuiCustomGridColumnHitTest::Assign(const TuiCustomGridHitTest* source) {
     }
 }
 
+void TuiGridFooterCellHitTest::Assign(const TuiCustomGridHitTest* source) {
+    TuiCustomGridColumnHitTest::Assign(source);
+    if (const auto* cell = dynamic_cast<const TuiGridFooterCellHitTest*>(source)) {
+        FSummaryItem = cell->FSummaryItem;
+    }
+}
+
 vcl::TCursor TuiGridColumnHeaderHorzSizingEdgeHitTest::Cursor() const {
     return crGridHorzSize;
 }

@@ -1,7 +1,7 @@
 #pragma once
-// The hit tests of a table view's header band: a column header (code 202) and a column header's sizing edge (203). A
-// column hit test names its column and the container the header lies in, so that the controllers can press, move, sort
-// and size columns from it.
+// The hit tests of a table view's header band: a column header (code 202) and a column header's sizing edge (203); of
+// its footer band: the band (205) and a footer cell (206) naming its summary item. A column hit test names its column
+// and the container it lies in, so that the controllers can press, move, sort and size columns from it.
 
 #include "ui/grid/cells/uiGridHitTests.h"
 
@@ -9,10 +9,17 @@
 
 namespace ui {
 
+class TuiDataSummaryItem;
 class TuiGridColumn;
 
 // Where a column header lies: the customization form, the header band or the group-by box.
-enum TuiGridColumnContainerKind : uint8_t { ckNone = 0, ckCustomizationForm = 1, ckHeader = 2, ckGroupByBox = 3 };
+enum TuiGridColumnContainerKind : uint8_t {
+    ckNone = 0,
+    ckCustomizationForm = 1,
+    ckHeader = 2,
+    ckGroupByBox = 3,
+    ckFooter = 4
+};
 
 class TuiCustomGridColumnHitTest : public TuiCustomGridViewHitTest {
 public:
@@ -36,6 +43,23 @@ class TuiGridColumnHeaderHorzSizingEdgeHitTest : public TuiCustomGridColumnHitTe
 public:
     int32_t GetHitTestCode() const override { return 203; }
     vcl::TCursor Cursor() const override;
+};
+
+class TuiGridFooterHitTest : public TuiCustomGridViewHitTest {
+public:
+    int32_t GetHitTestCode() const override { return 205; }
+};
+
+// A footer cell, or the empty slot of a column in the footer (no summary item).
+class TuiGridFooterCellHitTest : public TuiCustomGridColumnHitTest {
+public:
+    void Assign(const TuiCustomGridHitTest* source) override;
+    int32_t GetHitTestCode() const override { return 206; }
+    TuiDataSummaryItem* SummaryItem() const { return FSummaryItem; }
+    void SetSummaryItem(TuiDataSummaryItem* value) { FSummaryItem = value; }
+
+private:
+    TuiDataSummaryItem* FSummaryItem = nullptr; // not owned
 };
 
 } // namespace ui

@@ -14,6 +14,7 @@
 #include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridFooterViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/view/uiGridSite.h"
 #include "ui/grid/view/uiGridViewStyles.h"
@@ -68,6 +69,7 @@ void TuiGridTablePainter::PaintContent() {
     DrawHeader();
     DrawRecords();
     DrawNoDataText();
+    DrawFooter();
 }
 
 void TuiGridTablePainter::DrawHeader() {
@@ -157,6 +159,35 @@ void TuiGridTablePainter::DrawRowFocusRect(const TuiGridDataRowViewInfo& row) {
     }
 }
 
+// After the records: the last row may reach under the footer.
+void TuiGridTablePainter::DrawFooter() {
+    const TuiGridTableViewInfo& viewInfo = TableViewInfo();
+    const TuiGridFooterViewInfo& footer = viewInfo.Footer();
+    const vcl::TRect band = IntersectionOf(footer.Bounds(), viewInfo.ClientBounds());
+    if (band.IsEmpty()) {
+        return;
+    }
+    const TTablePainterClip clip(Canvas(), band);
+    const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
+    TuiGridTableViewStyles& styles = viewInfo.TableView().Styles();
+    TuiDrawParams params;
+    styles.GetFooterParams(nullptr, nullptr, -1, nullptr, params);
+    painter.PaintFooterBackground(Canvas(), footer.BordersBounds(), params);
+    painter.FillFooterSeparator(Canvas(), footer.SeparatorBounds());
+    painter.PaintFooterFrame(Canvas(), footer.BordersBounds());
+    for (int32_t i = 0; i < footer.CellCount(); ++i) {
+        const TuiGridFooterCell& cell = footer.Cells(i);
+        if (!Canvas().RectVisible(cell.Bounds)) {
+            continue;
+        }
+        styles.GetFooterCellParams(nullptr, cell.Column, -1, cell.SummaryItem, params);
+        const TuiTextLayout layout{cell.Column->FooterAlignmentHorz(), cell.Column->HeaderAlignmentVert(), false, true};
+        painter.PaintFooterCell(Canvas(), cell.Bounds, layout, cell.Text, params.Font, params.TextColor, params.Color,
+                                {});
+    }
+    ExcludeFromBackground(band);
+}
+
 void TuiGridTablePainter::DrawNoDataText() {
     const TuiGridTableViewInfo& viewInfo = TableViewInfo();
     if (!viewInfo.HasNoDataText()) {
@@ -188,6 +219,7 @@ vcl::TRect TuiGridTablePainter::RecordsScrollBounds() const {
     const TuiGridTableViewInfo& viewInfo = TableViewInfo();
     vcl::TRect bounds = viewInfo.ClientBounds();
     bounds.Top = std::max(bounds.Top, viewInfo.Placement().RowsAreaBounds.Top);
+    bounds.Bottom = std::min(bounds.Bottom, viewInfo.Placement().RowsAreaBounds.Bottom);
     return bounds;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // TuiGridTablePainter: paints a table view from its layout through the look-and-feel painter: the column headers with
 // their captions and sorting marks, every data cell by its column's editor view info, the grid lines of all cells in
-// one pass, the focus rectangle and the no-data text; and scrolls by moving the pixels already painted when it can.
+// one pass, the focus rectangle, the no-data text and the footer with its summaries; and scrolls by moving the pixels
+// already painted when it can.
 
 #include "ui/grid/view/uiGridPainter.h"
 
@@ -36,7 +37,8 @@ private:
     void DrawRecords();
     void DrawRowFocusRect(const TuiGridDataRowViewInfo& row);
     void DrawNoDataText();
-    // The rows area within the client bounds: what moves when the records scroll.
+    void DrawFooter();
+    // The rows area within the client bounds (between header and footer): what moves when the records scroll.
     vcl::TRect RecordsScrollBounds() const;
     // The layout can follow a scroll in place.
     bool CanOffsetLayout() const;

@@ -17,6 +17,7 @@
 #include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridFooterViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableHitTests.h"
 #include "ui/grid/view/uiGridSite.h"
 
@@ -32,7 +33,8 @@ constexpr int32_t RowTextMargins = 4;
 
 } // namespace
 
-TuiGridTableViewInfo::TuiGridTableViewInfo(TuiGridTableView& gridView) : TuiCustomGridViewInfo(gridView) {}
+TuiGridTableViewInfo::TuiGridTableViewInfo(TuiGridTableView& gridView)
+    : TuiCustomGridViewInfo(gridView), FFooter(std::make_unique<TuiGridFooterViewInfo>(*this)) {}
 
 TuiGridTableViewInfo::~TuiGridTableViewInfo() = default;
 
@@ -122,9 +124,11 @@ void TuiGridTableViewInfo::Calculate() {
     FRecordHeights.assign(static_cast<size_t>(view.ViewData().RecordCount()), FDataRowHeight);
     FLaidOutLeftPos = LeftPos();
     FLaidOutTopRecordIndex = ClampedTopRecordIndex();
+    FFooterHeight = FFooter->CalculateHeight(FVisibleColumns);
     FPlacement = PlaceTableView(Measures());
     CreateColumnHeaders();
     CalculateColumnHeaders();
+    FFooter->Calculate(FPlacement.FooterBounds, FPlacement.ColumnHeaders);
     PlaceRows({});
     CalculateCellMerging();
 }
@@ -134,6 +138,7 @@ void TuiGridTableViewInfo::ClearLayout() {
     FRows.clear();
     FColumnHeaders.clear();
     FCellEditors.clear();
+    FFooter->Clear();
     FPlacement = {};
 }
 
@@ -193,6 +198,7 @@ TuiGridTableMeasures TuiGridTableViewInfo::Measures() const {
     measures.ClientBounds = ClientBounds();
     measures.LeftPos = FLaidOutLeftPos;
     measures.HeaderHeight = FHeaderHeight;
+    measures.FooterHeight = FFooterHeight;
     measures.ColumnWidths = FColumnWidths;
     measures.RecordHeights = FRecordHeights;
     measures.TopRecordIndex = FLaidOutTopRecordIndex;
@@ -312,6 +318,8 @@ int32_t TuiGridTableViewInfo::ScrollToLeftPos() {
         header = vcl::OffsetRect(header, dx, 0);
     }
     FPlacement.RowsAreaBounds = vcl::OffsetRect(FPlacement.RowsAreaBounds, dx, 0);
+    FPlacement.FooterBounds = vcl::OffsetRect(FPlacement.FooterBounds, dx, 0);
+    FFooter->Offset(dx);
     for (TuiGridRowPlacement& row : FPlacement.Rows) {
         row.Bounds = vcl::OffsetRect(row.Bounds, dx, 0);
         for (vcl::TRect& cell : row.Cells) {
@@ -334,10 +342,15 @@ bool TuiGridTableViewInfo::HasNoDataText() const {
 vcl::TRect TuiGridTableViewInfo::NoDataTextBounds() const {
     vcl::TRect bounds = ClientBounds();
     bounds.Top = std::max(bounds.Top, FPlacement.RowsAreaBounds.Top);
+    bounds.Bottom = std::min(bounds.Bottom, FPlacement.RowsAreaBounds.Bottom);
     return bounds;
 }
 
 TuiCustomGridHitTest& TuiGridTableViewInfo::GetHitTest(vcl::TPoint point) {
+    // The last row may reach under the footer, which lies over it.
+    if (TuiCustomGridHitTest* footer = FFooter->HitTestAt(point)) {
+        return *footer;
+    }
     const bool sizable = TableView().OptionsCustomize().ColumnHorzSizing();
     const TuiGridPlacementSpot spot = LocateInTablePlacement(FPlacement, point, sizable);
     TuiCustomGridHitTest* hitTest = nullptr;

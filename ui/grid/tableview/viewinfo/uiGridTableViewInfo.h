@@ -1,6 +1,7 @@
 #pragma once
 // TuiGridTableViewInfo: the layout of a table view inside its site. It measures the header and the data rows, places
-// the header band with one column header per visible column and the data rows from the top record down, owns their
+// the header band with one column header per visible column, the data rows from the top record down and the footer
+// band under them, owns their
 // view infos (each data cell with its editor view info), answers what lies under a point, and follows the table
 // controller's scrolling, keeping the rows still shown. The controller keeps the top record, the left position and
 // the focused and pressed columns; the layout reads them there.
@@ -20,6 +21,7 @@ class TuiGridColumn;
 class TuiGridColumnCellEditor;
 class TuiGridColumnHeaderViewInfo;
 class TuiGridDataRowViewInfo;
+class TuiGridFooterViewInfo;
 class TuiGridTableView;
 
 class TuiGridTableViewInfo : public TuiCustomGridViewInfo {
@@ -42,6 +44,7 @@ public:
 
     const TuiGridTablePlacement& Placement() const { return FPlacement; }
     int32_t HeaderHeight() const { return FHeaderHeight; }
+    TuiGridFooterViewInfo& Footer() const { return *FFooter; }
     // The height of a data row, its horizontal grid line included.
     int32_t DataRowHeight() const { return FDataRowHeight; }
     int32_t DataWidth() const;
@@ -106,7 +109,9 @@ private:
     std::vector<std::unique_ptr<TuiGridColumnCellEditor>> FCellEditors;
     std::vector<std::unique_ptr<TuiGridColumnHeaderViewInfo>> FColumnHeaders;
     std::vector<std::unique_ptr<TuiGridDataRowViewInfo>> FRows;
+    std::unique_ptr<TuiGridFooterViewInfo> FFooter;
     int32_t FHeaderHeight = 0;
+    int32_t FFooterHeight = 0;
     int32_t FDataRowHeight = 0;
     // The top record and left position of the present layout.
     int32_t FLaidOutTopRecordIndex = 0;

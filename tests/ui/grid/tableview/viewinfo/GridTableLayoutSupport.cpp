@@ -11,6 +11,7 @@
 #include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridFooterViewInfo.h"
 #include "ui/grid/view/uiGridPainter.h"
 
 #include <gtest/gtest.h>
@@ -64,6 +65,29 @@ std::unique_ptr<TGridCanvasSurface> GridTableLayoutTest::Paint(const vcl::TRect&
     return on;
 }
 
+namespace {
+
+// The footer closes the rows area at the client's bottom; each cell lies in the band under its column's header.
+void ExpectFooterInvariants(const ui::TuiGridTableViewInfo& viewInfo) {
+    const ui::TuiGridFooterViewInfo& footer = viewInfo.Footer();
+    EXPECT_EQ(footer.Bounds().Top, viewInfo.Placement().RowsAreaBounds.Bottom);
+    if (!footer.Visible()) {
+        EXPECT_EQ(footer.Bounds().Height(), 0) << "a hidden footer takes no room";
+        return;
+    }
+    EXPECT_EQ(footer.Bounds().Bottom, viewInfo.ClientBounds().Bottom);
+    for (int i = 0; i < footer.CellCount(); ++i) {
+        const ui::TuiGridFooterCell& cell = footer.Cells(i);
+        const vcl::TRect& header = viewInfo.ColumnHeaders(cell.ColumnIndex).Bounds();
+        EXPECT_GE(cell.Bounds.Left, header.Left) << "footer cell " << i;
+        EXPECT_LE(cell.Bounds.Right, header.Right) << "footer cell " << i;
+        EXPECT_GE(cell.Bounds.Top, footer.BordersBounds().Top) << "footer cell " << i;
+        EXPECT_LE(cell.Bounds.Bottom, footer.Bounds().Bottom) << "footer cell " << i;
+    }
+}
+
+} // namespace
+
 void ExpectLayoutInvariants(const ui::TuiGridTableViewInfo& viewInfo) {
     const ui::TuiGridTablePlacement& placement = viewInfo.Placement();
     const vcl::TRect client = viewInfo.ClientBounds();
@@ -81,7 +105,7 @@ void ExpectLayoutInvariants(const ui::TuiGridTableViewInfo& viewInfo) {
         EXPECT_EQ(row.Bounds().Top, top) << "row " << position;
         top = row.Bounds().Bottom;
         if (position + 1 < viewInfo.RowCount()) {
-            EXPECT_LE(row.Bounds().Bottom, client.Bottom) << "row " << position;
+            EXPECT_LE(row.Bounds().Bottom, placement.RowsAreaBounds.Bottom) << "row " << position;
         }
         ASSERT_EQ(row.CellCount(), viewInfo.ColumnHeaderCount());
         for (int i = 0; i < row.CellCount(); ++i) {
@@ -93,6 +117,7 @@ void ExpectLayoutInvariants(const ui::TuiGridTableViewInfo& viewInfo) {
             EXPECT_EQ(cell.Bottom, row.Bounds().Bottom);
         }
     }
+    ExpectFooterInvariants(viewInfo);
 }
 
 } // namespace ui_test
