@@ -78,6 +78,11 @@ const TuiGridTableViewInfo* TuiGridTableController::LaidOutViewInfo() const {
     return viewInfo.IsCalculated() ? &viewInfo : nullptr;
 }
 
+int32_t TuiGridTableController::FooterHeight() const {
+    const TuiGridTableViewInfo* viewInfo = LaidOutViewInfo();
+    return viewInfo && GridTableView().OptionsView().Footer() ? viewInfo->FooterHeight() : 0;
+}
+
 TuiGridTableMeasures TuiGridTableController::Measures() const {
     FColumnWidths.clear();
     for (const TuiGridColumn* column : VisibleColumnList()) {
@@ -93,6 +98,7 @@ TuiGridTableMeasures TuiGridTableController::Measures() const {
     measures.ClientBounds = GridView().Site().ClientRect();
     measures.LeftPos = FLeftPos;
     measures.HeaderHeight = HeaderHeight();
+    measures.FooterHeight = FooterHeight();
     measures.ColumnWidths = FColumnWidths;
     measures.RecordHeights = FRecordHeights;
     measures.TopRecordIndex = TopRecordIndex();
@@ -113,7 +119,7 @@ TuiGridPlacementSpot TuiGridTableController::SpotIn(const TuiGridTablePlacement&
 
 int32_t TuiGridTableController::PageVisibleRecordCount(int32_t first, bool downward) {
     const TuiGridTableMeasures measures = Measures();
-    const int32_t contentHeight = measures.ClientBounds.Height() - measures.HeaderHeight;
+    const int32_t contentHeight = measures.ClientBounds.Height() - measures.HeaderHeight - measures.FooterHeight;
     return ui::PageVisibleRecordCount(measures.RecordHeights, contentHeight, first, downward);
 }
 

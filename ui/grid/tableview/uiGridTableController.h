@@ -37,6 +37,8 @@ public:
     TuiGridPlacementSpot SpotAt(vcl::TPoint point) const;
     int32_t DataRowHeight() const;
     int32_t HeaderHeight() const;
+    // The footer band's height once the view is laid out; 0 before.
+    int32_t FooterHeight() const;
     int32_t PageVisibleRecordCount(int32_t first, bool downward) override;
 
     bool IsCellMultiSelect() const;

@@ -45,6 +45,7 @@ public:
     const TuiGridTablePlacement& Placement() const { return FPlacement; }
     int32_t HeaderHeight() const { return FHeaderHeight; }
     TuiGridFooterViewInfo& Footer() const { return *FFooter; }
+    int32_t FooterHeight() const { return FFooterHeight; }
     // The height of a data row, its horizontal grid line included.
     int32_t DataRowHeight() const { return FDataRowHeight; }
     int32_t DataWidth() const;

@@ -7,12 +7,14 @@
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridColumnSummary.h"
+#include "ui/grid/tableview/uiGridTableController.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableSummaryItem.h"
 #include "ui/grid/tableview/uiGridTableViewStyles.h"
 #include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableHitTests.h"
+#include "ui/grid/view/uiGridSite.h"
 #include "vcl/system/ExceptionHook.h"
 
 #include <gtest/gtest.h>
@@ -194,6 +196,16 @@ TEST_F(GridFooterViewInfoTest, TheFooterScrollsSidewaysWithTheHeaders) {
     EXPECT_EQ(viewInfo.Footer().Cells(0).Bounds, vcl::OffsetRect(before, -30, 0));
     const TuiGridTableViewInfo& laidOutAnew = Layout();
     EXPECT_EQ(laidOutAnew.Footer().Cells(0).Bounds, vcl::OffsetRect(before, -30, 0)) << "as a new layout places it";
+}
+
+TEST_F(GridFooterViewInfoTest, TheControllerPlacesAndPagesTheRowsAboveTheFooter) {
+    Fill(40);
+    View->OptionsView().SetFooter(true);
+    AddFooterItem(1, skSum);
+    TuiGridTableViewInfo& viewInfo = Layout(View->Site().ClientRect());
+    ASSERT_GT(viewInfo.FooterHeight(), 0);
+    EXPECT_EQ(View->Controller().Placement(), viewInfo.Placement());
+    EXPECT_EQ(View->Controller().PageVisibleRecordCount(0, true), viewInfo.VisibleRows().VisibleCount);
 }
 
 bool SameFooterArea(const ui_test::TDibSurface& a, const ui_test::TDibSurface& b, const vcl::TRect& area) {
