@@ -9,6 +9,7 @@
 #include "ui/grid/tableview/uiGridTableMetrics.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
+#include "ui/grid/tableview/viewinfo/uiGridIndicatorViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTablePainter.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/view/uiGridSite.h"
@@ -99,10 +100,15 @@ TuiGridTableMeasures TuiGridTableController::Measures() const {
     measures.LeftPos = FLeftPos;
     measures.HeaderHeight = HeaderHeight();
     measures.FooterHeight = FooterHeight();
+    measures.IndicatorWidth = static_cast<const TuiGridTableViewInfo&>(GridTableView().ViewInfo()).Indicator().Width();
     measures.ColumnWidths = FColumnWidths;
     measures.RecordHeights = FRecordHeights;
     measures.TopRecordIndex = TopRecordIndex();
     return measures;
+}
+
+int32_t TuiGridTableController::ContentWidth(const TuiGridTableMeasures& measures) {
+    return std::max(measures.ClientBounds.Width() - measures.IndicatorWidth, 0);
 }
 
 TuiGridTablePlacement TuiGridTableController::Placement() const {
@@ -114,7 +120,8 @@ TuiGridPlacementSpot TuiGridTableController::SpotAt(vcl::TPoint point) const {
 }
 
 TuiGridPlacementSpot TuiGridTableController::SpotIn(const TuiGridTablePlacement& placement, vcl::TPoint point) const {
-    return LocateInTablePlacement(placement, point, GridTableView().OptionsCustomize().ColumnHorzSizing());
+    TuiGridTableOptionsCustomize& customize = GridTableView().OptionsCustomize();
+    return LocateInTablePlacement(placement, point, customize.ColumnHorzSizing(), customize.DataRowSizing());
 }
 
 int32_t TuiGridTableController::PageVisibleRecordCount(int32_t first, bool downward) {
@@ -125,7 +132,7 @@ int32_t TuiGridTableController::PageVisibleRecordCount(int32_t first, bool downw
 
 void TuiGridTableController::SetLeftPos(int32_t value) {
     const TuiGridTableMeasures measures = Measures();
-    value = ClampLeftPos(value, TableDataWidth(measures.ColumnWidths), measures.ClientBounds.Width());
+    value = ClampLeftPos(value, TableDataWidth(measures.ColumnWidths), ContentWidth(measures));
     if (value == FLeftPos) {
         return;
     }
@@ -160,7 +167,7 @@ void TuiGridTableController::InitScrollBarsParameters() {
         return;
     }
     const TuiGridTableMeasures measures = Measures();
-    const int32_t clientWidth = measures.ClientBounds.Width();
+    const int32_t clientWidth = ContentWidth(measures);
     site.SetScrollBarInfo(sbHorizontal, 0, TableDataWidth(measures.ColumnWidths) - 1, HorzScrollStep, clientWidth,
                           clientWidth > 0 ? FLeftPos : -1, true, true);
     site.SetScrollBarInfo(sbVertical, 0, DataController().GetRowCount() - 1, 1, VisibleRecordCount(), TopRecordIndex(),

@@ -40,6 +40,8 @@ public:
     // The footer band's height once the view is laid out; 0 before.
     int32_t FooterHeight() const;
     int32_t PageVisibleRecordCount(int32_t first, bool downward) override;
+    // The width right of the indicator: what the columns scroll in.
+    static int32_t ContentWidth(const TuiGridTableMeasures& measures);
 
     bool IsCellMultiSelect() const;
     TuiGridColumn* PressedColumn() const { return FPressedColumn; }

@@ -245,7 +245,18 @@ void TuiGridTableController::MouseDown(vcl::TMouseButton button, vcl::TShiftStat
             FPullFocusing->Start(shift, vcl::Point(x, y));
         }
         break;
+    case TuiGridPlacementSpotKind::RowIndicator:
+        ClickRecord(spot, button, shift);
+        break;
+    case TuiGridPlacementSpotKind::RowSizingEdge:
+        // Back to the rows' automatic height.
+        if (button == vcl::mbLeft && shift.Contains(vcl::ssDouble)) {
+            SizeDataRows(0);
+        }
+        break;
     case TuiGridPlacementSpotKind::None:
+    case TuiGridPlacementSpotKind::Indicator:
+    case TuiGridPlacementSpotKind::IndicatorHeader:
         break;
     }
 }
@@ -293,6 +304,10 @@ void TuiGridTableController::SizeDataRows(int32_t height) {
 std::unique_ptr<TuiDragAndDropObject> TuiGridTableController::CreateDragAndDropObject(vcl::TPoint point) {
     const TuiGridTablePlacement placement = Placement();
     const TuiGridPlacementSpot spot = SpotIn(placement, point);
+    if (spot.Kind == TuiGridPlacementSpotKind::RowSizingEdge) {
+        const TuiGridRowPlacement* row = PlacedRow(placement, spot.RecordIndex);
+        return row ? std::make_unique<TuiGridRowSizingObject>(*this, row->Bounds, point) : nullptr;
+    }
     if (spot.Kind != TuiGridPlacementSpotKind::ColumnHeaderSizingEdge) {
         return nullptr;
     }

@@ -99,12 +99,38 @@ void OffsetRowPlacement(TuiGridRowPlacement& row, int dy) {
     }
 }
 
+constexpr int PlacementRowSizingEdgeHalfHeight = 4;
+
+TuiGridPlacementSpot LocateInIndicator(const TuiGridTablePlacement& placement, vcl::TPoint point, bool rowsSizable) {
+    using enum TuiGridPlacementSpotKind;
+    if (point.Y >= placement.HeaderBounds.Top && point.Y < placement.HeaderBounds.Bottom) {
+        return {IndicatorHeader};
+    }
+    // Beside the footer lies the indicator's footer item, over a last row reaching under the footer.
+    if (!placement.FooterBounds.IsEmpty() && point.Y >= placement.FooterBounds.Top) {
+        return {Indicator};
+    }
+    for (const TuiGridRowPlacement& row : placement.Rows) {
+        const int bottom = row.Bounds.Bottom;
+        if (rowsSizable && point.Y >= bottom - PlacementRowSizingEdgeHalfHeight &&
+            point.Y < bottom + PlacementRowSizingEdgeHalfHeight) {
+            return {RowSizingEdge, -1, row.RecordIndex};
+        }
+        if (point.Y >= row.Bounds.Top && point.Y < bottom) {
+            return {RowIndicator, -1, row.RecordIndex};
+        }
+    }
+    return {Indicator};
+}
+
 } // namespace
 
 TuiGridTablePlacement PlaceTableView(const TuiGridTableMeasures& measures) {
     TuiGridTablePlacement placement;
     const vcl::TRect& client = measures.ClientBounds;
-    const int contentLeft = client.Left - measures.LeftPos;
+    const int indicatorWidth = std::clamp(measures.IndicatorWidth, 0, std::max(client.Width(), 0));
+    placement.IndicatorBounds = {client.Left, client.Top, client.Left + indicatorWidth, client.Bottom};
+    const int contentLeft = client.Left + indicatorWidth - measures.LeftPos;
     const int contentRight = PlacementRightOf(contentLeft, TableDataWidth(measures.ColumnWidths));
     const int headerHeight = std::clamp(measures.HeaderHeight, 0, std::max(client.Height(), 0));
     placement.HeaderBounds = {contentLeft, client.Top, contentRight, client.Top + headerHeight};
@@ -153,8 +179,11 @@ int OffsetTablePlacement(TuiGridTablePlacement& placement, const TuiGridTableMea
 }
 
 TuiGridPlacementSpot LocateInTablePlacement(const TuiGridTablePlacement& placement, vcl::TPoint point,
-                                            bool columnsSizable) {
+                                            bool columnsSizable, bool rowsSizable) {
     using enum TuiGridPlacementSpotKind;
+    if (placement.IndicatorBounds.Contains(point)) {
+        return LocateInIndicator(placement, point, rowsSizable);
+    }
     if (columnsSizable) {
         if (const int column = PlacementSizingEdgeAt(placement.ColumnHeaders, point); column >= 0) {
             return {ColumnHeaderSizingEdge, column};
@@ -170,6 +199,12 @@ TuiGridPlacementSpot LocateInTablePlacement(const TuiGridTablePlacement& placeme
         }
     }
     return {};
+}
+
+vcl::TRect TableContentBounds(const TuiGridTablePlacement& placement, const vcl::TRect& clientBounds) {
+    vcl::TRect bounds = clientBounds;
+    bounds.Left = std::min(std::max(bounds.Left, placement.IndicatorBounds.Right), bounds.Right);
+    return bounds;
 }
 
 } // namespace ui

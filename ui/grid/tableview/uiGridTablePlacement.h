@@ -16,8 +16,9 @@ namespace ui {
 struct TuiGridTableMeasures {
     vcl::TRect ClientBounds;
     int LeftPos = 0;
-    int HeaderHeight = 0; // 0 when the header is hidden
-    int FooterHeight = 0; // 0 when the footer is hidden
+    int HeaderHeight = 0;   // 0 when the header is hidden
+    int FooterHeight = 0;   // 0 when the footer is hidden
+    int IndicatorWidth = 0; // 0 when the indicator is hidden
     int LevelIndentsWidth = 0;
     std::span<const int> ColumnWidths;
     std::span<const int> RecordHeights; // one per record, in record order
@@ -32,6 +33,8 @@ struct TuiGridRowPlacement {
 };
 
 struct TuiGridTablePlacement {
+    // At the client's left over its whole height; it does not scroll sideways, the bands right of it do.
+    vcl::TRect IndicatorBounds;
     vcl::TRect HeaderBounds;
     std::vector<vcl::TRect> ColumnHeaders;
     vcl::TRect RowsAreaBounds;
@@ -51,7 +54,17 @@ TuiGridTablePlacement PlaceTableView(const TuiGridTableMeasures& measures);
 // only the rows coming in are made; otherwise everything is placed anew. Answers how many rows were kept.
 int OffsetTablePlacement(TuiGridTablePlacement& placement, const TuiGridTableMeasures& measures);
 
-enum class TuiGridPlacementSpotKind : uint8_t { None, ColumnHeader, ColumnHeaderSizingEdge, Record, DataCell };
+enum class TuiGridPlacementSpotKind : uint8_t {
+    None,
+    ColumnHeader,
+    ColumnHeaderSizingEdge,
+    Record,
+    DataCell,
+    Indicator,
+    IndicatorHeader,
+    RowIndicator,
+    RowSizingEdge
+};
 
 struct TuiGridPlacementSpot {
     TuiGridPlacementSpotKind Kind = TuiGridPlacementSpotKind::None;
@@ -60,10 +73,15 @@ struct TuiGridPlacementSpot {
     bool operator==(const TuiGridPlacementSpot&) const = default;
 };
 
-// What lies under a point: a column's sizing edge spans 4 pixels on each side of its header's right border over the
-// header's height and wins over the neighbouring header; then the column headers, the data cells, and a row outside
-// its cells (the level indents). Below the last row nothing.
+// What lies under a point. The indicator first: beside the header its header item, beside a row the row's item, where
+// rows can be sized a row's sizing edge 4 pixels on each side of its bottom (winning over the next row's item), else
+// the indicator itself. Then a column's sizing edge, 4 pixels on each side of its header's right border over the
+// header's height, winning over the neighbouring header; the column headers, the data cells, and a row outside its
+// cells (the level indents). Below the last row nothing.
 TuiGridPlacementSpot LocateInTablePlacement(const TuiGridTablePlacement& placement, vcl::TPoint point,
-                                            bool columnsSizable);
+                                            bool columnsSizable, bool rowsSizable = false);
+
+// The content right of the indicator within the client bounds: what scrolls sideways.
+vcl::TRect TableContentBounds(const TuiGridTablePlacement& placement, const vcl::TRect& clientBounds);
 
 } // namespace ui

@@ -23,4 +23,19 @@ vcl::TCursor TuiGridColumnHeaderHorzSizingEdgeHitTest::Cursor() const {
     return crGridHorzSize;
 }
 
+void TuiGridRowIndicatorHitTest::Assign(const TuiCustomGridHitTest* source) {
+    TuiGridRecordHitTest::Assign(source);
+    if (const auto* indicator = dynamic_cast<const TuiGridRowIndicatorHitTest*>(source)) {
+        FMultiSelect = indicator->FMultiSelect;
+    }
+}
+
+vcl::TCursor TuiGridRowIndicatorHitTest::Cursor() const {
+    return FMultiSelect ? crGridSelectRow : TuiGridRecordHitTest::Cursor();
+}
+
+vcl::TCursor TuiGridRowSizingEdgeHitTest::Cursor() const {
+    return crGridVertSize;
+}
+
 } // namespace ui

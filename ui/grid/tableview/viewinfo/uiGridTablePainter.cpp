@@ -15,6 +15,7 @@
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridFooterViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridIndicatorViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/view/uiGridSite.h"
 #include "ui/grid/view/uiGridViewStyles.h"
@@ -66,10 +67,72 @@ TuiGridTableViewInfo& TuiGridTablePainter::TableViewInfo() const {
 void TuiGridTablePainter::PaintContent() {
     // A focus or selection change repaints without a new layout; the cells' editors follow it here (no window moves).
     TableViewInfo().RefreshSelectedCells();
+    DrawIndicator();
+    // The bands scrolled left pass under the indicator, which stays.
+    const TTablePainterClip clip(Canvas(), ContentBounds());
     DrawHeader();
     DrawRecords();
     DrawNoDataText();
     DrawFooter();
+}
+
+vcl::TRect TuiGridTablePainter::ContentBounds() const {
+    const TuiGridTableViewInfo& viewInfo = TableViewInfo();
+    return TableContentBounds(viewInfo.Placement(), viewInfo.ClientBounds());
+}
+
+void TuiGridTablePainter::DrawIndicator() {
+    const TuiGridTableViewInfo& viewInfo = TableViewInfo();
+    const TuiGridIndicatorViewInfo& indicator = viewInfo.Indicator();
+    const vcl::TRect band = IntersectionOf(indicator.Bounds(), viewInfo.ClientBounds());
+    if (band.IsEmpty()) {
+        return;
+    }
+    const TTablePainterClip clip(Canvas(), band);
+    TuiDrawParams params;
+    GridView().Styles().ResolveDrawParams(TuiCustomGridViewStyles::vsBackground, nullptr, nullptr, params);
+    Canvas().FillRectColor(band, params.Color);
+    DrawIndicatorHeaderItem(indicator.HeaderItemBounds());
+    const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
+    viewInfo.TableView().Styles().GetIndicatorParams(params);
+    for (int32_t position = 0; position < viewInfo.RowCount(); ++position) {
+        const TuiGridDataRowViewInfo& row = viewInfo.Rows(position);
+        painter.PaintIndicatorCell(Canvas(), indicator.RowItemBounds(row), indicator.RowKind(row), params.Color, {});
+    }
+    const vcl::TRect footerItem = indicator.FooterItemBounds();
+    if (!footerItem.IsEmpty()) {
+        DrawFooterFrame(footerItem, viewInfo.Footer().SeparatorBounds().Height());
+    }
+    ExcludeFromBackground(band);
+}
+
+void TuiGridTablePainter::DrawIndicatorHeaderItem(const vcl::TRect& item) {
+    if (item.IsEmpty()) {
+        return;
+    }
+    TuiGridTableView& view = TableViewInfo().TableView();
+    const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
+    TuiDrawParams params;
+    view.Styles().GetHeaderParams(nullptr, params);
+    TuiBorders neighbours;
+    neighbours.Include(bRight);
+    painter.PaintHeaderCell(Canvas(), item, item, neighbours, uiAllBorders, uibsNormal, {}, {}, nullptr, vcl::clNone,
+                            params.Color, {}, false, false);
+    if (view.OptionsCustomize().ColumnsQuickCustomization()) {
+        painter.PaintIndicatorCustomizeMark(Canvas(), item, params.TextColor);
+    }
+}
+
+// The footer's background under its separator strip and within its frame.
+void TuiGridTablePainter::DrawFooterFrame(const vcl::TRect& band, int32_t separatorHeight) {
+    const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
+    TuiDrawParams params;
+    TableViewInfo().TableView().Styles().GetFooterParams(nullptr, nullptr, -1, nullptr, params);
+    const int32_t separatorBottom = std::min(band.Bottom, band.Top + separatorHeight);
+    const vcl::TRect framed{band.Left, separatorBottom, band.Right, band.Bottom};
+    painter.PaintFooterBackground(Canvas(), framed, params);
+    painter.FillFooterSeparator(Canvas(), {band.Left, band.Top, band.Right, separatorBottom});
+    painter.PaintFooterFrame(Canvas(), framed);
 }
 
 void TuiGridTablePainter::DrawHeader() {
@@ -168,13 +231,10 @@ void TuiGridTablePainter::DrawFooter() {
         return;
     }
     const TTablePainterClip clip(Canvas(), band);
+    DrawFooterFrame(footer.Bounds(), footer.SeparatorBounds().Height());
     const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
     TuiGridTableViewStyles& styles = viewInfo.TableView().Styles();
     TuiDrawParams params;
-    styles.GetFooterParams(nullptr, nullptr, -1, nullptr, params);
-    painter.PaintFooterBackground(Canvas(), footer.BordersBounds(), params);
-    painter.FillFooterSeparator(Canvas(), footer.SeparatorBounds());
-    painter.PaintFooterFrame(Canvas(), footer.BordersBounds());
     for (int32_t i = 0; i < footer.CellCount(); ++i) {
         const TuiGridFooterCell& cell = footer.Cells(i);
         if (!Canvas().RectVisible(cell.Bounds)) {
@@ -255,7 +315,7 @@ void TuiGridTablePainter::ScrollToLeftPos() {
         Invalidate();
         return;
     }
-    const vcl::TRect scroll = viewInfo.ClientBounds();
+    const vcl::TRect scroll = ContentBounds();
     ScrollWindowEx(GridView().Site().Handle(), dx, 0, vcl::AsRECT(&scroll), vcl::AsRECT(&scroll), nullptr, nullptr,
                    SW_INVALIDATE | SW_ERASE);
     GridView().Site().Update();

@@ -1,8 +1,8 @@
 #pragma once
 // TuiGridTablePainter: paints a table view from its layout through the look-and-feel painter: the column headers with
 // their captions and sorting marks, every data cell by its column's editor view info, the grid lines of all cells in
-// one pass, the focus rectangle, the no-data text and the footer with its summaries; and scrolls by moving the pixels
-// already painted when it can.
+// one pass, the focus rectangle, the no-data text, the footer with its summaries and the indicator with its glyphs; and
+// scrolls by moving the pixels already painted when it can.
 
 #include "ui/grid/view/uiGridPainter.h"
 
@@ -38,6 +38,11 @@ private:
     void DrawRowFocusRect(const TuiGridDataRowViewInfo& row);
     void DrawNoDataText();
     void DrawFooter();
+    void DrawFooterFrame(const vcl::TRect& band, int32_t separatorHeight);
+    void DrawIndicator();
+    void DrawIndicatorHeaderItem(const vcl::TRect& item);
+    // The client bounds right of the indicator: what scrolls sideways.
+    vcl::TRect ContentBounds() const;
     // The rows area within the client bounds (between header and footer): what moves when the records scroll.
     vcl::TRect RecordsScrollBounds() const;
     // The layout can follow a scroll in place.

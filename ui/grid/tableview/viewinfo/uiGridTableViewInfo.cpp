@@ -18,6 +18,7 @@
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridFooterViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridIndicatorViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableHitTests.h"
 #include "ui/grid/view/uiGridSite.h"
 
@@ -34,7 +35,8 @@ constexpr int32_t RowTextMargins = 4;
 } // namespace
 
 TuiGridTableViewInfo::TuiGridTableViewInfo(TuiGridTableView& gridView)
-    : TuiCustomGridViewInfo(gridView), FFooter(std::make_unique<TuiGridFooterViewInfo>(*this)) {}
+    : TuiCustomGridViewInfo(gridView), FFooter(std::make_unique<TuiGridFooterViewInfo>(*this)),
+      FIndicator(std::make_unique<TuiGridIndicatorViewInfo>(*this)) {}
 
 TuiGridTableViewInfo::~TuiGridTableViewInfo() = default;
 
@@ -199,6 +201,7 @@ TuiGridTableMeasures TuiGridTableViewInfo::Measures() const {
     measures.LeftPos = FLaidOutLeftPos;
     measures.HeaderHeight = FHeaderHeight;
     measures.FooterHeight = FFooterHeight;
+    measures.IndicatorWidth = FIndicator->Width();
     measures.ColumnWidths = FColumnWidths;
     measures.RecordHeights = FRecordHeights;
     measures.TopRecordIndex = FLaidOutTopRecordIndex;
@@ -347,12 +350,16 @@ vcl::TRect TuiGridTableViewInfo::NoDataTextBounds() const {
 }
 
 TuiCustomGridHitTest& TuiGridTableViewInfo::GetHitTest(vcl::TPoint point) {
+    const bool inIndicator = FPlacement.IndicatorBounds.Contains(point);
     // The last row may reach under the footer, which lies over it.
-    if (TuiCustomGridHitTest* footer = FFooter->HitTestAt(point)) {
+    if (TuiCustomGridHitTest* footer = inIndicator ? nullptr : FFooter->HitTestAt(point)) {
         return *footer;
     }
     const bool sizable = TableView().OptionsCustomize().ColumnHorzSizing();
-    const TuiGridPlacementSpot spot = LocateInTablePlacement(FPlacement, point, sizable);
+    const TuiGridPlacementSpot spot = LocateInTablePlacement(FPlacement, point, sizable, FIndicator->RowsSizable());
+    if (inIndicator) {
+        return FIndicator->HitTest(spot, point);
+    }
     TuiCustomGridHitTest* hitTest = nullptr;
     TuiGridDataRowViewInfo* row = RowOfRecord(spot.RecordIndex);
     switch (spot.Kind) {
@@ -367,6 +374,10 @@ TuiCustomGridHitTest& TuiGridTableViewInfo::GetHitTest(vcl::TPoint point) {
         hitTest = row ? row->GetHitTest(point) : nullptr;
         break;
     case TuiGridPlacementSpotKind::None:
+    case TuiGridPlacementSpotKind::Indicator:
+    case TuiGridPlacementSpotKind::IndicatorHeader:
+    case TuiGridPlacementSpotKind::RowIndicator:
+    case TuiGridPlacementSpotKind::RowSizingEdge:
         break;
     }
     return hitTest ? *hitTest : TuiCustomGridViewInfo::GetHitTest(point);

@@ -1,7 +1,7 @@
 #pragma once
 // TuiGridTableViewInfo: the layout of a table view inside its site. It measures the header and the data rows, places
 // the header band with one column header per visible column, the data rows from the top record down and the footer
-// band under them, owns their
+// band under them, the indicator at their left, owns their
 // view infos (each data cell with its editor view info), answers what lies under a point, and follows the table
 // controller's scrolling, keeping the rows still shown. The controller keeps the top record, the left position and
 // the focused and pressed columns; the layout reads them there.
@@ -22,6 +22,7 @@ class TuiGridColumnCellEditor;
 class TuiGridColumnHeaderViewInfo;
 class TuiGridDataRowViewInfo;
 class TuiGridFooterViewInfo;
+class TuiGridIndicatorViewInfo;
 class TuiGridTableView;
 
 class TuiGridTableViewInfo : public TuiCustomGridViewInfo {
@@ -46,6 +47,7 @@ public:
     int32_t HeaderHeight() const { return FHeaderHeight; }
     TuiGridFooterViewInfo& Footer() const { return *FFooter; }
     int32_t FooterHeight() const { return FFooterHeight; }
+    TuiGridIndicatorViewInfo& Indicator() const { return *FIndicator; }
     // The height of a data row, its horizontal grid line included.
     int32_t DataRowHeight() const { return FDataRowHeight; }
     int32_t DataWidth() const;
@@ -111,6 +113,7 @@ private:
     std::vector<std::unique_ptr<TuiGridColumnHeaderViewInfo>> FColumnHeaders;
     std::vector<std::unique_ptr<TuiGridDataRowViewInfo>> FRows;
     std::unique_ptr<TuiGridFooterViewInfo> FFooter;
+    std::unique_ptr<TuiGridIndicatorViewInfo> FIndicator;
     int32_t FHeaderHeight = 0;
     int32_t FFooterHeight = 0;
     int32_t FDataRowHeight = 0;
