@@ -16,7 +16,9 @@ namespace {
 // What every placement must hold, whatever the measures.
 void ExpectPlacementInvariants(const TuiGridTableMeasures& measures, const TuiGridTablePlacement& placement) {
     const vcl::TRect& client = measures.ClientBounds;
-    const int contentLeft = client.Left - measures.LeftPos;
+    const int contentLeft = client.Left + measures.IndicatorWidth - measures.LeftPos;
+    EXPECT_EQ(placement.IndicatorBounds,
+              (vcl::TRect{client.Left, client.Top, client.Left + measures.IndicatorWidth, client.Bottom}));
     const int64_t dataRight = int64_t{contentLeft} + TableDataWidth(measures.ColumnWidths);
     const int64_t clampedDataRight = std::min<int64_t>(dataRight, std::numeric_limits<int>::max());
 
@@ -132,6 +134,41 @@ TEST(GridTablePlacement, LeftPositionTopRecordAndLevelIndentsMovePlaces) {
     EXPECT_EQ(placement.Rows[0].Bounds, (vcl::TRect{-30, 20, 120, 50}));
     EXPECT_EQ(placement.Rows[0].Cells[0], (vcl::TRect{-14, 20, 10, 50})) << "the first cell leaves the level indents";
     EXPECT_EQ(placement.Rows[2].RecordIndex, 3);
+}
+
+TEST(GridTablePlacement, TheIndicatorStaysAtTheLeftAndAnswersForItsItems) {
+    const std::vector<int> widths{40, 60, 50};
+    const std::vector<int> heights{18, 18, 18, 18};
+    TuiGridTableMeasures measures;
+    measures.ClientBounds = {0, 0, 140, 90};
+    measures.HeaderHeight = 20;
+    measures.FooterHeight = 20;
+    measures.IndicatorWidth = 12;
+    measures.LeftPos = 30;
+    measures.ColumnWidths = widths;
+    measures.RecordHeights = heights;
+    const TuiGridTablePlacement placement = PlaceAndCheck(measures);
+    EXPECT_EQ(placement.ColumnHeaders[0].Left, 12 - 30) << "the bands scroll right of the indicator";
+    EXPECT_EQ(TableContentBounds(placement, measures.ClientBounds), (vcl::TRect{12, 0, 140, 90}));
+    ASSERT_EQ(placement.Rows.size(), 3u); // rows at 20, 38, 56 (the last under the footer at 70)
+
+    using enum TuiGridPlacementSpotKind;
+    struct Case {
+        vcl::TPoint Point;
+        bool RowsSizable;
+        TuiGridPlacementSpot Spot;
+    };
+    const Case cases[] = {
+        {{5, 10}, false, {IndicatorHeader}},     {{5, 25}, false, {RowIndicator, -1, 0}},
+        {{5, 37}, false, {RowIndicator, -1, 0}}, {{5, 37}, true, {RowSizingEdge, -1, 0}},
+        {{5, 40}, true, {RowSizingEdge, -1, 0}}, {{5, 42}, true, {RowIndicator, -1, 1}},
+        {{5, 80}, false, {Indicator}},           {{5, 72}, true, {Indicator}},
+        {{12, 25}, false, {DataCell, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(LocateInTablePlacement(placement, c.Point, true, c.RowsSizable), c.Spot)
+            << c.Point.X << "," << c.Point.Y << (c.RowsSizable ? " sizable" : "");
+    }
 }
 
 TEST(GridTablePlacement, EdgeMeasuresStayWithinTheIntegerRangeAndTheClient) {

@@ -12,6 +12,7 @@
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridFooterViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridIndicatorViewInfo.h"
 #include "ui/grid/view/uiGridPainter.h"
 
 #include <gtest/gtest.h>
@@ -91,13 +92,16 @@ void ExpectFooterInvariants(const ui::TuiGridTableViewInfo& viewInfo) {
 void ExpectLayoutInvariants(const ui::TuiGridTableViewInfo& viewInfo) {
     const ui::TuiGridTablePlacement& placement = viewInfo.Placement();
     const vcl::TRect client = viewInfo.ClientBounds();
-    int left = client.Left - viewInfo.LeftPos();
+    const int contentLeft = client.Left + viewInfo.Indicator().Width() - viewInfo.LeftPos();
+    EXPECT_EQ(placement.IndicatorBounds,
+              (vcl::TRect{client.Left, client.Top, client.Left + viewInfo.Indicator().Width(), client.Bottom}));
+    int left = contentLeft;
     for (int i = 0; i < viewInfo.ColumnHeaderCount(); ++i) {
         const vcl::TRect& header = viewInfo.ColumnHeaders(i).Bounds();
         EXPECT_EQ(header.Left, left) << "header " << i;
         left = header.Right;
     }
-    EXPECT_EQ(placement.RowsAreaBounds.Left, client.Left - viewInfo.LeftPos());
+    EXPECT_EQ(placement.RowsAreaBounds.Left, contentLeft);
     EXPECT_EQ(placement.RowsAreaBounds.Right, placement.RowsAreaBounds.Left + viewInfo.DataWidth());
     int top = placement.RowsAreaBounds.Top;
     for (int position = 0; position < viewInfo.RowCount(); ++position) {
