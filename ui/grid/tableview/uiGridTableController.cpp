@@ -84,6 +84,11 @@ int32_t TuiGridTableController::FooterHeight() const {
     return viewInfo && GridTableView().OptionsView().Footer() ? viewInfo->FooterHeight() : 0;
 }
 
+int32_t TuiGridTableController::GroupByBoxHeight() const {
+    const TuiGridTableViewInfo* viewInfo = LaidOutViewInfo();
+    return viewInfo && GridTableView().OptionsView().GroupByBox() ? viewInfo->GroupByBoxHeight() : 0;
+}
+
 TuiGridTableMeasures TuiGridTableController::Measures() const {
     FColumnWidths.clear();
     for (const TuiGridColumn* column : VisibleColumnList()) {
@@ -98,6 +103,7 @@ TuiGridTableMeasures TuiGridTableController::Measures() const {
     TuiGridTableMeasures measures;
     measures.ClientBounds = GridView().Site().ClientRect();
     measures.LeftPos = FLeftPos;
+    measures.GroupByBoxHeight = GroupByBoxHeight();
     measures.HeaderHeight = HeaderHeight();
     measures.FooterHeight = FooterHeight();
     measures.IndicatorWidth = static_cast<const TuiGridTableViewInfo&>(GridTableView().ViewInfo()).Indicator().Width();
@@ -126,7 +132,8 @@ TuiGridPlacementSpot TuiGridTableController::SpotIn(const TuiGridTablePlacement&
 
 int32_t TuiGridTableController::PageVisibleRecordCount(int32_t first, bool downward) {
     const TuiGridTableMeasures measures = Measures();
-    const int32_t contentHeight = measures.ClientBounds.Height() - measures.HeaderHeight - measures.FooterHeight;
+    const int32_t contentHeight =
+        measures.ClientBounds.Height() - measures.GroupByBoxHeight - measures.HeaderHeight - measures.FooterHeight;
     return ui::PageVisibleRecordCount(measures.RecordHeights, contentHeight, first, downward);
 }
 

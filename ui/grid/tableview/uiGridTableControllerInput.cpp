@@ -257,6 +257,7 @@ void TuiGridTableController::MouseDown(vcl::TMouseButton button, vcl::TShiftStat
     case TuiGridPlacementSpotKind::None:
     case TuiGridPlacementSpotKind::Indicator:
     case TuiGridPlacementSpotKind::IndicatorHeader:
+    case TuiGridPlacementSpotKind::GroupByBox:
         break;
     }
 }

@@ -13,11 +13,10 @@ int PlacementRightOf(int left, int width) {
     return static_cast<int>(std::min<int64_t>(right, std::numeric_limits<int>::max()));
 }
 
-std::vector<vcl::TRect> PlaceColumnHeaders(const TuiGridTableMeasures& measures, int contentLeft, int height) {
+std::vector<vcl::TRect> PlaceColumnHeaders(const TuiGridTableMeasures& measures, int contentLeft, int top, int height) {
     const std::vector<int> lefts = HeaderCellLefts(contentLeft, measures.ColumnWidths);
     std::vector<vcl::TRect> headers;
     headers.reserve(lefts.size());
-    const int top = measures.ClientBounds.Top;
     for (size_t i = 0; i < lefts.size(); ++i) {
         headers.push_back({lefts[i], top, PlacementRightOf(lefts[i], measures.ColumnWidths[i]), top + height});
     }
@@ -128,13 +127,16 @@ TuiGridPlacementSpot LocateInIndicator(const TuiGridTablePlacement& placement, v
 TuiGridTablePlacement PlaceTableView(const TuiGridTableMeasures& measures) {
     TuiGridTablePlacement placement;
     const vcl::TRect& client = measures.ClientBounds;
+    const int boxHeight = std::clamp(measures.GroupByBoxHeight, 0, std::max(client.Height(), 0));
+    placement.GroupByBoxBounds = {client.Left, client.Top, client.Right, client.Top + boxHeight};
+    const int top = placement.GroupByBoxBounds.Bottom;
     const int indicatorWidth = std::clamp(measures.IndicatorWidth, 0, std::max(client.Width(), 0));
-    placement.IndicatorBounds = {client.Left, client.Top, client.Left + indicatorWidth, client.Bottom};
+    placement.IndicatorBounds = {client.Left, top, client.Left + indicatorWidth, client.Bottom};
     const int contentLeft = client.Left + indicatorWidth - measures.LeftPos;
     const int contentRight = PlacementRightOf(contentLeft, TableDataWidth(measures.ColumnWidths));
-    const int headerHeight = std::clamp(measures.HeaderHeight, 0, std::max(client.Height(), 0));
-    placement.HeaderBounds = {contentLeft, client.Top, contentRight, client.Top + headerHeight};
-    placement.ColumnHeaders = PlaceColumnHeaders(measures, contentLeft, headerHeight);
+    const int headerHeight = std::clamp(measures.HeaderHeight, 0, std::max(client.Bottom - top, 0));
+    placement.HeaderBounds = {contentLeft, top, contentRight, top + headerHeight};
+    placement.ColumnHeaders = PlaceColumnHeaders(measures, contentLeft, top, headerHeight);
     const int footerHeight =
         std::clamp(measures.FooterHeight, 0, std::max(client.Bottom - placement.HeaderBounds.Bottom, 0));
     placement.RowsAreaBounds = {contentLeft, placement.HeaderBounds.Bottom, contentRight, client.Bottom - footerHeight};
@@ -181,6 +183,9 @@ int OffsetTablePlacement(TuiGridTablePlacement& placement, const TuiGridTableMea
 TuiGridPlacementSpot LocateInTablePlacement(const TuiGridTablePlacement& placement, vcl::TPoint point,
                                             bool columnsSizable, bool rowsSizable) {
     using enum TuiGridPlacementSpotKind;
+    if (placement.GroupByBoxBounds.Contains(point)) {
+        return {GroupByBox};
+    }
     if (placement.IndicatorBounds.Contains(point)) {
         return LocateInIndicator(placement, point, rowsSizable);
     }
@@ -204,6 +209,7 @@ TuiGridPlacementSpot LocateInTablePlacement(const TuiGridTablePlacement& placeme
 vcl::TRect TableContentBounds(const TuiGridTablePlacement& placement, const vcl::TRect& clientBounds) {
     vcl::TRect bounds = clientBounds;
     bounds.Left = std::min(std::max(bounds.Left, placement.IndicatorBounds.Right), bounds.Right);
+    bounds.Top = std::min(std::max(bounds.Top, placement.GroupByBoxBounds.Bottom), bounds.Bottom);
     return bounds;
 }
 

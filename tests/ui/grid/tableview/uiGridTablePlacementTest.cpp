@@ -17,8 +17,10 @@ namespace {
 void ExpectPlacementInvariants(const TuiGridTableMeasures& measures, const TuiGridTablePlacement& placement) {
     const vcl::TRect& client = measures.ClientBounds;
     const int contentLeft = client.Left + measures.IndicatorWidth - measures.LeftPos;
+    const int top = placement.GroupByBoxBounds.Bottom;
+    EXPECT_EQ(placement.GroupByBoxBounds, (vcl::TRect{client.Left, client.Top, client.Right, top}));
     EXPECT_EQ(placement.IndicatorBounds,
-              (vcl::TRect{client.Left, client.Top, client.Left + measures.IndicatorWidth, client.Bottom}));
+              (vcl::TRect{client.Left, top, client.Left + measures.IndicatorWidth, client.Bottom}));
     const int64_t dataRight = int64_t{contentLeft} + TableDataWidth(measures.ColumnWidths);
     const int64_t clampedDataRight = std::min<int64_t>(dataRight, std::numeric_limits<int>::max());
 
@@ -26,7 +28,7 @@ void ExpectPlacementInvariants(const TuiGridTableMeasures& measures, const TuiGr
     int expectedLeft = contentLeft;
     for (const vcl::TRect& header : placement.ColumnHeaders) {
         EXPECT_EQ(header.Left, expectedLeft) << "header cells stand side by side";
-        EXPECT_EQ(header.Top, client.Top);
+        EXPECT_EQ(header.Top, top);
         EXPECT_EQ(header.Bottom, placement.HeaderBounds.Bottom);
         EXPECT_GE(header.Right, header.Left);
         expectedLeft = header.Right;
@@ -169,6 +171,32 @@ TEST(GridTablePlacement, TheIndicatorStaysAtTheLeftAndAnswersForItsItems) {
         EXPECT_EQ(LocateInTablePlacement(placement, c.Point, true, c.RowsSizable), c.Spot)
             << c.Point.X << "," << c.Point.Y << (c.RowsSizable ? " sizable" : "");
     }
+}
+
+TEST(GridTablePlacement, TheGroupByBoxTakesTheTopOverTheWholeWidthAndDoesNotScroll) {
+    const std::vector<int> widths{40, 60, 50};
+    const std::vector<int> heights(10, 18);
+    TuiGridTableMeasures measures;
+    measures.ClientBounds = {0, 0, 140, 120};
+    measures.GroupByBoxHeight = 30;
+    measures.HeaderHeight = 20;
+    measures.IndicatorWidth = 12;
+    measures.LeftPos = 25;
+    measures.ColumnWidths = widths;
+    measures.RecordHeights = heights;
+    const TuiGridTablePlacement placement = PlaceAndCheck(measures);
+    EXPECT_EQ(placement.GroupByBoxBounds, (vcl::TRect{0, 0, 140, 30}));
+    EXPECT_EQ(placement.HeaderBounds.Top, 30);
+    EXPECT_EQ(placement.Rows.front().Bounds.Top, 50);
+    EXPECT_EQ(placement.VisibleRows.VisibleCount, 70 / 18);
+    EXPECT_EQ(TableContentBounds(placement, measures.ClientBounds), (vcl::TRect{12, 30, 140, 120}));
+    EXPECT_EQ(LocateInTablePlacement(placement, {5, 5}, true, true).Kind, TuiGridPlacementSpotKind::GroupByBox);
+    EXPECT_EQ(LocateInTablePlacement(placement, {5, 35}, true, true).Kind, TuiGridPlacementSpotKind::IndicatorHeader);
+
+    measures.GroupByBoxHeight = 500; // taller than the client: nothing else shows
+    const TuiGridTablePlacement crowded = PlaceAndCheck(measures);
+    EXPECT_EQ(crowded.GroupByBoxBounds.Bottom, 120);
+    EXPECT_TRUE(crowded.Rows.empty());
 }
 
 TEST(GridTablePlacement, EdgeMeasuresStayWithinTheIntegerRangeAndTheClient) {

@@ -25,8 +25,9 @@ vcl::TRect CentredVertically(int32_t left, int32_t right, int32_t top, int32_t b
 
 } // namespace
 
-TuiGridColumnHeaderViewInfo::TuiGridColumnHeaderViewInfo(TuiGridTableViewInfo& tableViewInfo, TuiGridColumn& column)
-    : FTableViewInfo(tableViewInfo), FColumn(column) {}
+TuiGridColumnHeaderViewInfo::TuiGridColumnHeaderViewInfo(TuiGridTableViewInfo& tableViewInfo, TuiGridColumn& column,
+                                                         TuiGridColumnContainerKind container)
+    : FTableViewInfo(tableViewInfo), FColumn(column), FContainer(container) {}
 
 const TuiCustomLookAndFeelPainter& TuiGridColumnHeaderViewInfo::Painter() const {
     return *FTableViewInfo.GridView().LookAndFeelPainter();
@@ -105,7 +106,7 @@ vcl::TRect TuiGridColumnHeaderViewInfo::SizingEdgeBounds() const {
 
 bool TuiGridColumnHeaderViewInfo::HasSizingEdge() const {
     TuiGridTableView& view = FTableViewInfo.TableView();
-    return view.OptionsCustomize().ColumnHorzSizing() && FColumn.Options().HorzSizing();
+    return FContainer == ckHeader && view.OptionsCustomize().ColumnHorzSizing() && FColumn.Options().HorzSizing();
 }
 
 TuiCustomGridHitTest* TuiGridColumnHeaderViewInfo::HitTestAt(vcl::TPoint point) {
@@ -124,7 +125,7 @@ TuiCustomGridHitTest* TuiGridColumnHeaderViewInfo::CreateHitTest(vcl::TPoint poi
 TuiCustomGridColumnHitTest& TuiGridColumnHeaderViewInfo::NameColumn(TuiCustomGridColumnHitTest& hitTest) const {
     hitTest.SetGridView(&FTableViewInfo.GridView());
     hitTest.SetColumn(&FColumn);
-    hitTest.SetColumnContainerKind(ckHeader);
+    hitTest.SetColumnContainerKind(FContainer);
     return hitTest;
 }
 

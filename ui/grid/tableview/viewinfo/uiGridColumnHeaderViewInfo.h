@@ -11,13 +11,16 @@ class TuiCustomGridColumnHitTest;
 class TuiCustomLookAndFeelPainter;
 class TuiGridColumn;
 class TuiGridTableViewInfo;
+enum TuiGridColumnContainerKind : uint8_t;
 
 class TuiGridColumnHeaderViewInfo : public TuiCustomGridCellViewInfo {
 public:
     // The half width of the sizing edge on each side of the header's right border.
     static constexpr int32_t SizingEdgeHalfWidth = 4;
 
-    TuiGridColumnHeaderViewInfo(TuiGridTableViewInfo& tableViewInfo, TuiGridColumn& column);
+    // In the header band, or in the group-by box where a header has all four borders and no sizing edge.
+    TuiGridColumnHeaderViewInfo(TuiGridTableViewInfo& tableViewInfo, TuiGridColumn& column,
+                                TuiGridColumnContainerKind container);
 
     TuiGridColumn& Column() const { return FColumn; }
     TuiGridTableViewInfo& TableViewInfo() const { return FTableViewInfo; }
@@ -63,6 +66,7 @@ private:
 
     TuiGridTableViewInfo& FTableViewInfo;
     TuiGridColumn& FColumn;
+    TuiGridColumnContainerKind FContainer;
     TuiBorders FNeighbours;
     vcl::TRect FPaintBounds;
     vcl::TRect FCaptionBounds;

@@ -7,6 +7,7 @@
 #include "ui/grid/control/uiCustomGrid.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridGroupByBoxPlacement.h"
 #include "ui/grid/tableview/uiGridLineCollection.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
@@ -15,6 +16,7 @@
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridFooterViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridGroupByBoxViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridIndicatorViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/view/uiGridSite.h"
@@ -29,6 +31,8 @@ namespace {
 
 // Centred both ways and broken into lines.
 constexpr uint16_t NoDataTextFlags = tfAlignHCenter | tfAlignVCenter | tfWordBreak;
+// One line, vertically centred.
+constexpr uint16_t GroupByBoxPromptFlags = tfAlignLeft | tfAlignVCenter | tfSingleLine;
 
 // The canvas clipped to a rectangle while it lives; the clip region comes back however the painting inside ends.
 class TTablePainterClip {
@@ -67,6 +71,7 @@ TuiGridTableViewInfo& TuiGridTablePainter::TableViewInfo() const {
 void TuiGridTablePainter::PaintContent() {
     // A focus or selection change repaints without a new layout; the cells' editors follow it here (no window moves).
     TableViewInfo().RefreshSelectedCells();
+    DrawGroupByBox();
     DrawIndicator();
     // The bands scrolled left pass under the indicator, which stays.
     const TTablePainterClip clip(Canvas(), ContentBounds());
@@ -79,6 +84,45 @@ void TuiGridTablePainter::PaintContent() {
 vcl::TRect TuiGridTablePainter::ContentBounds() const {
     const TuiGridTableViewInfo& viewInfo = TableViewInfo();
     return TableContentBounds(viewInfo.Placement(), viewInfo.ClientBounds());
+}
+
+void TuiGridTablePainter::DrawGroupByBox() {
+    const TuiGridTableViewInfo& viewInfo = TableViewInfo();
+    const TuiGridGroupByBoxViewInfo& box = viewInfo.GroupByBox();
+    const vcl::TRect band = IntersectionOf(box.Bounds(), viewInfo.ClientBounds());
+    if (band.IsEmpty()) {
+        return;
+    }
+    const TTablePainterClip clip(Canvas(), band);
+    TuiDrawParams params;
+    GridView().Styles().ResolveDrawParams(TuiGridTableViewStyles::vsGroupByBox, nullptr, nullptr, params);
+    GridView().LookAndFeelPainter()->PaintGroupByBox(Canvas(), band, false, params.Color, nullptr);
+    if (box.HasPrompt()) {
+        DrawBandText(TuiGridGroupByBoxViewInfo::PromptText(), box.PromptBounds(), GroupByBoxPromptFlags, params);
+    }
+    for (int32_t i = 0; i < box.HeaderCount(); ++i) {
+        DrawColumnHeader(box.Headers(i));
+    }
+    // Elbows lead from each header down to the next one.
+    for (int32_t i = 0; i + 1 < box.HeaderCount(); ++i) {
+        const TuiGridGroupByBoxConnector connector = GroupByBoxConnector(box.Headers(i).Bounds());
+        Canvas().FillRectColor(connector.Down, vcl::clBtnText);
+        Canvas().FillRectColor(connector.Across, vcl::clBtnText);
+    }
+    ExcludeFromBackground(band);
+}
+
+void TuiGridTablePainter::DrawBandText(rtl::UnicodeStringView text, const vcl::TRect& bounds, uint16_t flags,
+                                       const TuiDrawParams& params) {
+    Canvas().PushState();
+    if (params.Font) {
+        Canvas().SetFont(*params.Font);
+    }
+    Canvas().Font().SetColor(params.TextColor);
+    Canvas().Brush().SetStyle(vcl::bsClear);
+    Canvas().DrawText(text, bounds, flags);
+    Canvas().Brush().SetStyle(vcl::bsSolid);
+    Canvas().PopState();
 }
 
 void TuiGridTablePainter::DrawIndicator() {
@@ -257,15 +301,7 @@ void TuiGridTablePainter::DrawNoDataText() {
     TuiDrawParams params;
     GridView().Styles().ResolveDrawParams(TuiCustomGridViewStyles::vsBackground, nullptr, nullptr, params);
     Canvas().FillRectColor(bounds, params.Color);
-    Canvas().PushState();
-    if (params.Font) {
-        Canvas().SetFont(*params.Font);
-    }
-    Canvas().Font().SetColor(params.TextColor);
-    Canvas().Brush().SetStyle(vcl::bsClear);
-    Canvas().DrawText(viewInfo.TableView().OptionsView().NoDataToDisplayInfoText(), bounds, NoDataTextFlags);
-    Canvas().Brush().SetStyle(vcl::bsSolid);
-    Canvas().PopState();
+    DrawBandText(viewInfo.TableView().OptionsView().NoDataToDisplayInfoText(), bounds, NoDataTextFlags, params);
     ExcludeFromBackground(bounds);
 }
 

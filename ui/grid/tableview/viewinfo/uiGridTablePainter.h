@@ -1,15 +1,17 @@
 #pragma once
 // TuiGridTablePainter: paints a table view from its layout through the look-and-feel painter: the column headers with
 // their captions and sorting marks, every data cell by its column's editor view info, the grid lines of all cells in
-// one pass, the focus rectangle, the no-data text, the footer with its summaries and the indicator with its glyphs; and
-// scrolls by moving the pixels already painted when it can.
+// one pass, the focus rectangle, the no-data text, the footer with its summaries, the indicator with its glyphs and the
+// group-by box; and scrolls by moving the pixels already painted when it can.
 
+#include "rtl/text/StringTypes.h"
 #include "ui/grid/view/uiGridPainter.h"
 
 #include <cstdint>
 
 namespace ui {
 
+struct TuiDrawParams;
 class TuiGridColumnHeaderViewInfo;
 class TuiGridDataRowViewInfo;
 class TuiGridTableViewInfo;
@@ -40,6 +42,10 @@ private:
     void DrawFooter();
     void DrawFooterFrame(const vcl::TRect& band, int32_t separatorHeight);
     void DrawIndicator();
+    void DrawGroupByBox();
+    // Text in the band's font and colour over what is painted.
+    void DrawBandText(rtl::UnicodeStringView text, const vcl::TRect& bounds, uint16_t flags,
+                      const TuiDrawParams& params);
     void DrawIndicatorHeaderItem(const vcl::TRect& item);
     // The client bounds right of the indicator: what scrolls sideways.
     vcl::TRect ContentBounds() const;

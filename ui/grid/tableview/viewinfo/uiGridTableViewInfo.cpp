@@ -18,6 +18,7 @@
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridFooterViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridGroupByBoxViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridIndicatorViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableHitTests.h"
 #include "ui/grid/view/uiGridSite.h"
@@ -36,7 +37,8 @@ constexpr int32_t RowTextMargins = 4;
 
 TuiGridTableViewInfo::TuiGridTableViewInfo(TuiGridTableView& gridView)
     : TuiCustomGridViewInfo(gridView), FFooter(std::make_unique<TuiGridFooterViewInfo>(*this)),
-      FIndicator(std::make_unique<TuiGridIndicatorViewInfo>(*this)) {}
+      FIndicator(std::make_unique<TuiGridIndicatorViewInfo>(*this)),
+      FGroupByBox(std::make_unique<TuiGridGroupByBoxViewInfo>(*this)) {}
 
 TuiGridTableViewInfo::~TuiGridTableViewInfo() = default;
 
@@ -127,7 +129,9 @@ void TuiGridTableViewInfo::Calculate() {
     FLaidOutLeftPos = LeftPos();
     FLaidOutTopRecordIndex = ClampedTopRecordIndex();
     FFooterHeight = FFooter->CalculateHeight(FVisibleColumns);
+    FGroupByBoxHeight = FGroupByBox->CalculateHeight();
     FPlacement = PlaceTableView(Measures());
+    FGroupByBox->Calculate(FPlacement.GroupByBoxBounds);
     CreateColumnHeaders();
     CalculateColumnHeaders();
     FFooter->Calculate(FPlacement.FooterBounds, FPlacement.ColumnHeaders);
@@ -141,6 +145,7 @@ void TuiGridTableViewInfo::ClearLayout() {
     FColumnHeaders.clear();
     FCellEditors.clear();
     FFooter->Clear();
+    FGroupByBox->Clear();
     FPlacement = {};
 }
 
@@ -199,6 +204,7 @@ TuiGridTableMeasures TuiGridTableViewInfo::Measures() const {
     TuiGridTableMeasures measures;
     measures.ClientBounds = ClientBounds();
     measures.LeftPos = FLaidOutLeftPos;
+    measures.GroupByBoxHeight = FGroupByBoxHeight;
     measures.HeaderHeight = FHeaderHeight;
     measures.FooterHeight = FFooterHeight;
     measures.IndicatorWidth = FIndicator->Width();
@@ -215,7 +221,7 @@ int32_t TuiGridTableViewInfo::ClampedTopRecordIndex() const {
 
 void TuiGridTableViewInfo::CreateColumnHeaders() {
     for (TuiGridColumn* column : FVisibleColumns) {
-        FColumnHeaders.push_back(std::make_unique<TuiGridColumnHeaderViewInfo>(*this, *column));
+        FColumnHeaders.push_back(std::make_unique<TuiGridColumnHeaderViewInfo>(*this, *column, ckHeader));
     }
 }
 
@@ -350,6 +356,9 @@ vcl::TRect TuiGridTableViewInfo::NoDataTextBounds() const {
 }
 
 TuiCustomGridHitTest& TuiGridTableViewInfo::GetHitTest(vcl::TPoint point) {
+    if (TuiCustomGridHitTest* box = FGroupByBox->HitTestAt(point)) {
+        return *box;
+    }
     const bool inIndicator = FPlacement.IndicatorBounds.Contains(point);
     // The last row may reach under the footer, which lies over it.
     if (TuiCustomGridHitTest* footer = inIndicator ? nullptr : FFooter->HitTestAt(point)) {
@@ -378,6 +387,7 @@ TuiCustomGridHitTest& TuiGridTableViewInfo::GetHitTest(vcl::TPoint point) {
     case TuiGridPlacementSpotKind::IndicatorHeader:
     case TuiGridPlacementSpotKind::RowIndicator:
     case TuiGridPlacementSpotKind::RowSizingEdge:
+    case TuiGridPlacementSpotKind::GroupByBox:
         break;
     }
     return hitTest ? *hitTest : TuiCustomGridViewInfo::GetHitTest(point);

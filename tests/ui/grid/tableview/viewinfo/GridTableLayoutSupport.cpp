@@ -23,6 +23,8 @@ void GridTableLayoutTest::SetUp() {
     GridOnFormTest::SetUp();
     Grid->SetBounds(0, 0, 400, 300);
     View = new ui::TuiGridTableView(Form.get());
+    // As in the application: the layout starts with the header; the box has tests of its own.
+    View->OptionsView().SetGroupByBox(false);
     Grid->Levels().Add().SetGridView(View);
 }
 
@@ -93,8 +95,12 @@ void ExpectLayoutInvariants(const ui::TuiGridTableViewInfo& viewInfo) {
     const ui::TuiGridTablePlacement& placement = viewInfo.Placement();
     const vcl::TRect client = viewInfo.ClientBounds();
     const int contentLeft = client.Left + viewInfo.Indicator().Width() - viewInfo.LeftPos();
-    EXPECT_EQ(placement.IndicatorBounds,
-              (vcl::TRect{client.Left, client.Top, client.Left + viewInfo.Indicator().Width(), client.Bottom}));
+    EXPECT_EQ(placement.IndicatorBounds.Left, client.Left);
+    EXPECT_EQ(placement.IndicatorBounds.Width(), viewInfo.Indicator().Width());
+    EXPECT_EQ(placement.IndicatorBounds.Bottom, client.Bottom);
+    EXPECT_EQ(placement.GroupByBoxBounds.Top, client.Top);
+    EXPECT_EQ(placement.HeaderBounds.Top, placement.GroupByBoxBounds.Bottom) << "the header under the group-by box";
+    EXPECT_EQ(placement.IndicatorBounds.Top, placement.GroupByBoxBounds.Bottom);
     int left = contentLeft;
     for (int i = 0; i < viewInfo.ColumnHeaderCount(); ++i) {
         const vcl::TRect& header = viewInfo.ColumnHeaders(i).Bounds();
