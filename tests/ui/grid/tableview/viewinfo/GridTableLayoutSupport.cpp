@@ -68,6 +68,17 @@ std::unique_ptr<TGridCanvasSurface> GridTableLayoutTest::Paint(const vcl::TRect&
     return on;
 }
 
+bool SameArea(const TDibSurface& a, const TDibSurface& b, const vcl::TRect& area) {
+    for (int y = area.Top; y < area.Bottom; ++y) {
+        for (int x = area.Left; x < area.Right; ++x) {
+            if (a.Pixel(x, y) != b.Pixel(x, y)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 namespace {
 
 // The footer closes the rows area at the client's bottom; each cell lies in the band under its column's header.

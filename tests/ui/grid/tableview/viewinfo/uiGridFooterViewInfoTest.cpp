@@ -1,6 +1,5 @@
 #include "ui/grid/tableview/viewinfo/uiGridFooterViewInfo.h"
 
-#include "tests/support/ui/GeometryPrinting.h"
 #include "tests/ui/grid/tableview/viewinfo/GridTableLayoutSupport.h"
 #include "ui/core/graphics/uiDrawParams.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
@@ -215,17 +214,6 @@ TEST_F(GridFooterViewInfoTest, TheControllerPlacesAndPagesTheRowsAboveTheFooter)
     EXPECT_EQ(View->Controller().PageVisibleRecordCount(0, true), viewInfo.VisibleRows().VisibleCount);
 }
 
-bool SameFooterArea(const ui_test::TDibSurface& a, const ui_test::TDibSurface& b, const vcl::TRect& area) {
-    for (int y = area.Top; y < area.Bottom; ++y) {
-        for (int x = area.Left; x < area.Right; ++x) {
-            if (a.Pixel(x, y) != b.Pixel(x, y)) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
 TEST_F(GridFooterViewInfoTest, PaintingTheFooterCoversItAndTwiceGivesTheSamePixels) {
     const TuiGridTableViewInfo& viewInfo = LayoutWithSummaries();
     const auto first = Paint();
@@ -252,7 +240,7 @@ TEST_F(GridFooterViewInfoTest, ACellLooksAsTheFooterCellPaintedAloneWithItsTextA
         const TuiTextLayout layout{cell.Column->FooterAlignmentHorz(), cell.Column->HeaderAlignmentVert(), false, true};
         painter.PaintFooterCell(alone.Canvas, cell.Bounds, layout, cell.Text, params.Font, params.TextColor,
                                 params.Color, {});
-        EXPECT_TRUE(SameFooterArea(painted->Surface, alone.Surface, cell.Bounds)) << "cell " << i;
+        EXPECT_TRUE(ui_test::SameArea(painted->Surface, alone.Surface, cell.Bounds)) << "cell " << i;
     }
 }
 

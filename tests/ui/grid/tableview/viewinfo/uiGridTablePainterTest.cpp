@@ -28,6 +28,7 @@ namespace ui {
 namespace {
 
 using GridTablePainterTest = ui_test::GridTableLayoutTest;
+using ui_test::SameArea;
 using ui_test::TDibSurface;
 using ui_test::TGridCanvasSurface;
 
@@ -43,17 +44,6 @@ int CountPixels(const TDibSurface& surface, const vcl::TRect& area, vcl::TColor 
         }
     }
     return count;
-}
-
-bool SameArea(const TDibSurface& a, const TDibSurface& b, const vcl::TRect& area) {
-    for (int y = area.Top; y < area.Bottom; ++y) {
-        for (int x = area.Left; x < area.Right; ++x) {
-            if (a.Pixel(x, y) != b.Pixel(x, y)) {
-                return false;
-            }
-        }
-    }
-    return true;
 }
 
 TEST_F(GridTablePainterTest, PaintingCoversTheViewAndTwiceGivesTheSamePixels) {
