@@ -3,6 +3,7 @@
 #include "ui/data/controller/uiCustomDataController.h"
 #include "ui/data/controller/uiDataSummary.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
+#include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 
 namespace ui {

@@ -2,6 +2,7 @@
 
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
+#include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/customtable/uiGridTableScrolling.h"
 #include "ui/grid/tableview/uiGridColumn.h"
@@ -89,6 +90,11 @@ int32_t TuiGridTableController::GroupByBoxHeight() const {
     return viewInfo && GridTableView().OptionsView().GroupByBox() ? viewInfo->GroupByBoxHeight() : 0;
 }
 
+int32_t TuiGridTableController::FilterBarHeight() const {
+    const TuiGridTableViewInfo* viewInfo = LaidOutViewInfo();
+    return viewInfo ? viewInfo->FilterBarHeight() : 0;
+}
+
 TuiGridTableMeasures TuiGridTableController::Measures() const {
     FColumnWidths.clear();
     for (const TuiGridColumn* column : VisibleColumnList()) {
@@ -104,6 +110,8 @@ TuiGridTableMeasures TuiGridTableController::Measures() const {
     measures.ClientBounds = GridView().Site().ClientRect();
     measures.LeftPos = FLeftPos;
     measures.GroupByBoxHeight = GroupByBoxHeight();
+    measures.FilterBarHeight = FilterBarHeight();
+    measures.FilterBarAtTop = GridTableView().FilterBox().Position() == fpTop;
     measures.HeaderHeight = HeaderHeight();
     measures.FooterHeight = FooterHeight();
     measures.IndicatorWidth = static_cast<const TuiGridTableViewInfo&>(GridTableView().ViewInfo()).Indicator().Width();
@@ -132,8 +140,8 @@ TuiGridPlacementSpot TuiGridTableController::SpotIn(const TuiGridTablePlacement&
 
 int32_t TuiGridTableController::PageVisibleRecordCount(int32_t first, bool downward) {
     const TuiGridTableMeasures measures = Measures();
-    const int32_t contentHeight =
-        measures.ClientBounds.Height() - measures.GroupByBoxHeight - measures.HeaderHeight - measures.FooterHeight;
+    const int32_t contentHeight = measures.ClientBounds.Height() - measures.GroupByBoxHeight -
+                                  measures.FilterBarHeight - measures.HeaderHeight - measures.FooterHeight;
     return ui::PageVisibleRecordCount(measures.RecordHeights, contentHeight, first, downward);
 }
 

@@ -37,9 +37,10 @@ public:
     TuiGridPlacementSpot SpotAt(vcl::TPoint point) const;
     int32_t DataRowHeight() const;
     int32_t HeaderHeight() const;
-    // The footer band's (the group-by box's) height once the view is laid out; 0 before.
+    // The footer band's (the group-by box's, the filter bar's) height once the view is laid out; 0 before.
     int32_t FooterHeight() const;
     int32_t GroupByBoxHeight() const;
+    int32_t FilterBarHeight() const;
     int32_t PageVisibleRecordCount(int32_t first, bool downward) override;
     // The width right of the indicator: what the columns scroll in.
     static int32_t ContentWidth(const TuiGridTableMeasures& measures);

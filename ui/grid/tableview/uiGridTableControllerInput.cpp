@@ -258,6 +258,7 @@ void TuiGridTableController::MouseDown(vcl::TMouseButton button, vcl::TShiftStat
     case TuiGridPlacementSpotKind::Indicator:
     case TuiGridPlacementSpotKind::IndicatorHeader:
     case TuiGridPlacementSpotKind::GroupByBox:
+    case TuiGridPlacementSpotKind::FilterBar:
         break;
     }
 }

@@ -129,18 +129,26 @@ TuiGridTablePlacement PlaceTableView(const TuiGridTableMeasures& measures) {
     const vcl::TRect& client = measures.ClientBounds;
     const int boxHeight = std::clamp(measures.GroupByBoxHeight, 0, std::max(client.Height(), 0));
     placement.GroupByBoxBounds = {client.Left, client.Top, client.Right, client.Top + boxHeight};
-    const int top = placement.GroupByBoxBounds.Bottom;
+    int top = placement.GroupByBoxBounds.Bottom;
+    int bottom = client.Bottom;
+    const int barHeight = std::clamp(measures.FilterBarHeight, 0, std::max(bottom - top, 0));
+    if (measures.FilterBarAtTop) {
+        placement.FilterBarBounds = {client.Left, top, client.Right, top + barHeight};
+        top += barHeight;
+    } else {
+        placement.FilterBarBounds = {client.Left, bottom - barHeight, client.Right, bottom};
+        bottom -= barHeight;
+    }
     const int indicatorWidth = std::clamp(measures.IndicatorWidth, 0, std::max(client.Width(), 0));
-    placement.IndicatorBounds = {client.Left, top, client.Left + indicatorWidth, client.Bottom};
+    placement.IndicatorBounds = {client.Left, top, client.Left + indicatorWidth, bottom};
     const int contentLeft = client.Left + indicatorWidth - measures.LeftPos;
     const int contentRight = PlacementRightOf(contentLeft, TableDataWidth(measures.ColumnWidths));
-    const int headerHeight = std::clamp(measures.HeaderHeight, 0, std::max(client.Bottom - top, 0));
+    const int headerHeight = std::clamp(measures.HeaderHeight, 0, std::max(bottom - top, 0));
     placement.HeaderBounds = {contentLeft, top, contentRight, top + headerHeight};
     placement.ColumnHeaders = PlaceColumnHeaders(measures, contentLeft, top, headerHeight);
-    const int footerHeight =
-        std::clamp(measures.FooterHeight, 0, std::max(client.Bottom - placement.HeaderBounds.Bottom, 0));
-    placement.RowsAreaBounds = {contentLeft, placement.HeaderBounds.Bottom, contentRight, client.Bottom - footerHeight};
-    placement.FooterBounds = {contentLeft, placement.RowsAreaBounds.Bottom, contentRight, client.Bottom};
+    const int footerHeight = std::clamp(measures.FooterHeight, 0, std::max(bottom - placement.HeaderBounds.Bottom, 0));
+    placement.RowsAreaBounds = {contentLeft, placement.HeaderBounds.Bottom, contentRight, bottom - footerHeight};
+    placement.FooterBounds = {contentLeft, placement.RowsAreaBounds.Bottom, contentRight, bottom};
 
     AppendRowsDownToBottom(placement, measures, std::max(measures.TopRecordIndex, 0));
     return placement;
@@ -186,6 +194,9 @@ TuiGridPlacementSpot LocateInTablePlacement(const TuiGridTablePlacement& placeme
     if (placement.GroupByBoxBounds.Contains(point)) {
         return {GroupByBox};
     }
+    if (placement.FilterBarBounds.Contains(point)) {
+        return {FilterBar};
+    }
     if (placement.IndicatorBounds.Contains(point)) {
         return LocateInIndicator(placement, point, rowsSizable);
     }
@@ -207,10 +218,10 @@ TuiGridPlacementSpot LocateInTablePlacement(const TuiGridTablePlacement& placeme
 }
 
 vcl::TRect TableContentBounds(const TuiGridTablePlacement& placement, const vcl::TRect& clientBounds) {
-    vcl::TRect bounds = clientBounds;
-    bounds.Left = std::min(std::max(bounds.Left, placement.IndicatorBounds.Right), bounds.Right);
-    bounds.Top = std::min(std::max(bounds.Top, placement.GroupByBoxBounds.Bottom), bounds.Bottom);
-    return bounds;
+    // The indicator spans the bands between the top and bottom parts.
+    const vcl::TRect& indicator = placement.IndicatorBounds;
+    const int left = std::min(std::max(clientBounds.Left, indicator.Right), clientBounds.Right);
+    return {left, indicator.Top, clientBounds.Right, indicator.Bottom};
 }
 
 } // namespace ui

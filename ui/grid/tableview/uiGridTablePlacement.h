@@ -17,9 +17,11 @@ struct TuiGridTableMeasures {
     vcl::TRect ClientBounds;
     int LeftPos = 0;
     int GroupByBoxHeight = 0; // 0 when the group-by box is hidden
-    int HeaderHeight = 0;     // 0 when the header is hidden
-    int FooterHeight = 0;     // 0 when the footer is hidden
-    int IndicatorWidth = 0;   // 0 when the indicator is hidden
+    int FilterBarHeight = 0;  // 0 when the filter bar is hidden
+    bool FilterBarAtTop = false;
+    int HeaderHeight = 0;   // 0 when the header is hidden
+    int FooterHeight = 0;   // 0 when the footer is hidden
+    int IndicatorWidth = 0; // 0 when the indicator is hidden
     int LevelIndentsWidth = 0;
     std::span<const int> ColumnWidths;
     std::span<const int> RecordHeights; // one per record, in record order
@@ -36,6 +38,8 @@ struct TuiGridRowPlacement {
 struct TuiGridTablePlacement {
     // Above everything else over the client's width; it does not scroll.
     vcl::TRect GroupByBoxBounds;
+    // Over the client's width under the group-by box, or at the client's bottom.
+    vcl::TRect FilterBarBounds;
     // At the client's left over its whole height; it does not scroll sideways, the bands right of it do.
     vcl::TRect IndicatorBounds;
     vcl::TRect HeaderBounds;
@@ -48,8 +52,8 @@ struct TuiGridTablePlacement {
 };
 
 // Rows are laid out while their top lies inside the rows area (the client bounds between the header and the footer),
-// so only the last one may reach past its bottom; the group-by box keeps its height first, then the header, the footer
-// what remains.
+// so only the last one may reach past its bottom; the group-by box keeps its height first, then the filter bar, the
+// header, the footer what remains.
 // A record height below 1 is taken as 1, so that every laid-out row advances.
 TuiGridTablePlacement PlaceTableView(const TuiGridTableMeasures& measures);
 
@@ -68,7 +72,8 @@ enum class TuiGridPlacementSpotKind : uint8_t {
     IndicatorHeader,
     RowIndicator,
     RowSizingEdge,
-    GroupByBox
+    GroupByBox,
+    FilterBar
 };
 
 struct TuiGridPlacementSpot {
@@ -78,15 +83,16 @@ struct TuiGridPlacementSpot {
     bool operator==(const TuiGridPlacementSpot&) const = default;
 };
 
-// What lies under a point. The group-by box first, then the indicator: beside the header its header item, beside a row
-// the row's item, where rows can be sized a row's sizing edge 4 pixels on each side of its bottom (winning over the
-// next row's item), else the indicator itself. Then a column's sizing edge, 4 pixels on each side of its header's right
-// border over the header's height, winning over the neighbouring header; the column headers, the data cells, and a row
-// outside its cells (the level indents). Below the last row nothing.
+// What lies under a point. The group-by box and the filter bar first, then the indicator: beside the header its header
+// item, beside a row the row's item, where rows can be sized a row's sizing edge 4 pixels on each side of its bottom
+// (winning over the next row's item), else the indicator itself. Then a column's sizing edge, 4 pixels on each side of
+// its header's right border over the header's height, winning over the neighbouring header; the column headers, the
+// data cells, and a row outside its cells (the level indents). Below the last row nothing.
 TuiGridPlacementSpot LocateInTablePlacement(const TuiGridTablePlacement& placement, vcl::TPoint point,
                                             bool columnsSizable, bool rowsSizable = false);
 
-// The content right of the indicator and below the group-by box within the client bounds: what scrolls sideways.
+// The content right of the indicator and between the top and bottom parts within the client bounds: what scrolls
+// sideways.
 vcl::TRect TableContentBounds(const TuiGridTablePlacement& placement, const vcl::TRect& clientBounds);
 
 } // namespace ui

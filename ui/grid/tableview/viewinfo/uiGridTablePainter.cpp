@@ -15,6 +15,7 @@
 #include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridFilterBarViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridFooterViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridGroupByBoxViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridIndicatorViewInfo.h"
@@ -33,6 +34,7 @@ namespace {
 constexpr uint16_t NoDataTextFlags = tfAlignHCenter | tfAlignVCenter | tfWordBreak;
 // One line, vertically centred.
 constexpr uint16_t GroupByBoxPromptFlags = tfAlignLeft | tfAlignVCenter | tfSingleLine;
+constexpr uint16_t FilterBarTextFlags = tfAlignLeft | tfAlignVCenter | tfSingleLine | tfShowEndEllipsis;
 
 // The canvas clipped to a rectangle while it lives; the clip region comes back however the painting inside ends.
 class TTablePainterClip {
@@ -72,6 +74,7 @@ void TuiGridTablePainter::PaintContent() {
     // A focus or selection change repaints without a new layout; the cells' editors follow it here (no window moves).
     TableViewInfo().RefreshSelectedCells();
     DrawGroupByBox();
+    DrawFilterBar();
     DrawIndicator();
     // The bands scrolled left pass under the indicator, which stays.
     const TTablePainterClip clip(Canvas(), ContentBounds());
@@ -108,6 +111,35 @@ void TuiGridTablePainter::DrawGroupByBox() {
         const TuiGridGroupByBoxConnector connector = GroupByBoxConnector(box.Headers(i).Bounds());
         Canvas().FillRectColor(connector.Down, vcl::clBtnText);
         Canvas().FillRectColor(connector.Across, vcl::clBtnText);
+    }
+    ExcludeFromBackground(band);
+}
+
+void TuiGridTablePainter::DrawFilterBar() {
+    const TuiGridTableViewInfo& viewInfo = TableViewInfo();
+    const TuiGridFilterBarViewInfo& bar = viewInfo.FilterBar();
+    const vcl::TRect band = IntersectionOf(bar.Bounds(), viewInfo.ClientBounds());
+    if (band.IsEmpty()) {
+        return;
+    }
+    const TTablePainterClip clip(Canvas(), band);
+    const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
+    TuiDrawParams params;
+    bar.GetParams(params);
+    painter.PaintFilterBoxBackground(Canvas(), band, false, params.Color, nullptr);
+    DrawBandText(bar.Text(), bar.TextBounds(), FilterBarTextFlags, params);
+    if (bar.ButtonVisible(fbbClose)) {
+        painter.PaintFilterCloseBox(Canvas(), bar.ButtonBounds(fbbClose), uibsNormal);
+    }
+    if (bar.ButtonVisible(fbbActivate)) {
+        painter.PaintFilterActivateBox(Canvas(), bar.ButtonBounds(fbbActivate), uibsNormal, bar.FilterActive());
+    }
+    if (bar.ButtonVisible(fbbCustomize)) {
+        painter.PaintButton(Canvas(), bar.ButtonBounds(fbbCustomize), TuiGridFilterBarViewInfo::CustomizeCaption(),
+                            uibsNormal, true, vcl::clDefault, vcl::clDefault, false, false);
+    }
+    if (bar.ButtonVisible(fbbDropDown)) {
+        painter.PaintFilterDropDown(Canvas(), bar.ButtonBounds(fbbDropDown), uibsNormal, bar.FilterActive());
     }
     ExcludeFromBackground(band);
 }

@@ -43,6 +43,7 @@ private:
     void DrawFooterFrame(const vcl::TRect& band, int32_t separatorHeight);
     void DrawIndicator();
     void DrawGroupByBox();
+    void DrawFilterBar();
     // Text in the band's font and colour over what is painted.
     void DrawBandText(rtl::UnicodeStringView text, const vcl::TRect& bounds, uint16_t flags,
                       const TuiDrawParams& params);

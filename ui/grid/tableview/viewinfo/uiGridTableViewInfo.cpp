@@ -17,6 +17,7 @@
 #include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridFilterBarViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridFooterViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridGroupByBoxViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridIndicatorViewInfo.h"
@@ -38,7 +39,8 @@ constexpr int32_t RowTextMargins = 4;
 TuiGridTableViewInfo::TuiGridTableViewInfo(TuiGridTableView& gridView)
     : TuiCustomGridViewInfo(gridView), FFooter(std::make_unique<TuiGridFooterViewInfo>(*this)),
       FIndicator(std::make_unique<TuiGridIndicatorViewInfo>(*this)),
-      FGroupByBox(std::make_unique<TuiGridGroupByBoxViewInfo>(*this)) {}
+      FGroupByBox(std::make_unique<TuiGridGroupByBoxViewInfo>(*this)),
+      FFilterBar(std::make_unique<TuiGridFilterBarViewInfo>(*this)) {}
 
 TuiGridTableViewInfo::~TuiGridTableViewInfo() = default;
 
@@ -130,8 +132,10 @@ void TuiGridTableViewInfo::Calculate() {
     FLaidOutTopRecordIndex = ClampedTopRecordIndex();
     FFooterHeight = FFooter->CalculateHeight(FVisibleColumns);
     FGroupByBoxHeight = FGroupByBox->CalculateHeight();
+    FFilterBarHeight = FFilterBar->CalculateHeight();
     FPlacement = PlaceTableView(Measures());
     FGroupByBox->Calculate(FPlacement.GroupByBoxBounds);
+    FFilterBar->Calculate(FPlacement.FilterBarBounds);
     CreateColumnHeaders();
     CalculateColumnHeaders();
     FFooter->Calculate(FPlacement.FooterBounds, FPlacement.ColumnHeaders);
@@ -146,6 +150,7 @@ void TuiGridTableViewInfo::ClearLayout() {
     FCellEditors.clear();
     FFooter->Clear();
     FGroupByBox->Clear();
+    FFilterBar->Clear();
     FPlacement = {};
 }
 
@@ -205,6 +210,8 @@ TuiGridTableMeasures TuiGridTableViewInfo::Measures() const {
     measures.ClientBounds = ClientBounds();
     measures.LeftPos = FLaidOutLeftPos;
     measures.GroupByBoxHeight = FGroupByBoxHeight;
+    measures.FilterBarHeight = FFilterBarHeight;
+    measures.FilterBarAtTop = FFilterBar->AtTop();
     measures.HeaderHeight = FHeaderHeight;
     measures.FooterHeight = FFooterHeight;
     measures.IndicatorWidth = FIndicator->Width();
@@ -359,6 +366,9 @@ TuiCustomGridHitTest& TuiGridTableViewInfo::GetHitTest(vcl::TPoint point) {
     if (TuiCustomGridHitTest* box = FGroupByBox->HitTestAt(point)) {
         return *box;
     }
+    if (TuiCustomGridHitTest* bar = FFilterBar->HitTestAt(point)) {
+        return *bar;
+    }
     const bool inIndicator = FPlacement.IndicatorBounds.Contains(point);
     // The last row may reach under the footer, which lies over it.
     if (TuiCustomGridHitTest* footer = inIndicator ? nullptr : FFooter->HitTestAt(point)) {
@@ -388,6 +398,7 @@ TuiCustomGridHitTest& TuiGridTableViewInfo::GetHitTest(vcl::TPoint point) {
     case TuiGridPlacementSpotKind::RowIndicator:
     case TuiGridPlacementSpotKind::RowSizingEdge:
     case TuiGridPlacementSpotKind::GroupByBox:
+    case TuiGridPlacementSpotKind::FilterBar:
         break;
     }
     return hitTest ? *hitTest : TuiCustomGridViewInfo::GetHitTest(point);

@@ -11,6 +11,7 @@
 #include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridFilterBarViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridFooterViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridIndicatorViewInfo.h"
 #include "ui/grid/view/uiGridPainter.h"
@@ -81,7 +82,7 @@ bool SameArea(const TDibSurface& a, const TDibSurface& b, const vcl::TRect& area
 
 namespace {
 
-// The footer closes the rows area at the client's bottom; each cell lies in the band under its column's header.
+// The footer closes the rows area at the bottom of the bands; each cell lies in the band under its column's header.
 void ExpectFooterInvariants(const ui::TuiGridTableViewInfo& viewInfo) {
     const ui::TuiGridFooterViewInfo& footer = viewInfo.Footer();
     EXPECT_EQ(footer.Bounds().Top, viewInfo.Placement().RowsAreaBounds.Bottom);
@@ -89,7 +90,7 @@ void ExpectFooterInvariants(const ui::TuiGridTableViewInfo& viewInfo) {
         EXPECT_EQ(footer.Bounds().Height(), 0) << "a hidden footer takes no room";
         return;
     }
-    EXPECT_EQ(footer.Bounds().Bottom, viewInfo.ClientBounds().Bottom);
+    EXPECT_EQ(footer.Bounds().Bottom, viewInfo.Placement().IndicatorBounds.Bottom) << "above a bottom filter bar";
     for (int i = 0; i < footer.CellCount(); ++i) {
         const ui::TuiGridFooterCell& cell = footer.Cells(i);
         const vcl::TRect& header = viewInfo.ColumnHeaders(cell.ColumnIndex).Bounds();
@@ -108,10 +109,16 @@ void ExpectLayoutInvariants(const ui::TuiGridTableViewInfo& viewInfo) {
     const int contentLeft = client.Left + viewInfo.Indicator().Width() - viewInfo.LeftPos();
     EXPECT_EQ(placement.IndicatorBounds.Left, client.Left);
     EXPECT_EQ(placement.IndicatorBounds.Width(), viewInfo.Indicator().Width());
-    EXPECT_EQ(placement.IndicatorBounds.Bottom, client.Bottom);
+    // Top down: the group-by box, the filter bar at the top, the header; at the bottom the filter bar there.
+    const bool barAtTop = viewInfo.FilterBar().AtTop();
+    const int bandsTop = barAtTop ? placement.FilterBarBounds.Bottom : placement.GroupByBoxBounds.Bottom;
+    const int bandsBottom = barAtTop ? client.Bottom : placement.FilterBarBounds.Top;
     EXPECT_EQ(placement.GroupByBoxBounds.Top, client.Top);
-    EXPECT_EQ(placement.HeaderBounds.Top, placement.GroupByBoxBounds.Bottom) << "the header under the group-by box";
-    EXPECT_EQ(placement.IndicatorBounds.Top, placement.GroupByBoxBounds.Bottom);
+    EXPECT_EQ(placement.FilterBarBounds.Top,
+              barAtTop ? placement.GroupByBoxBounds.Bottom : client.Bottom - placement.FilterBarBounds.Height());
+    EXPECT_EQ(placement.HeaderBounds.Top, bandsTop);
+    EXPECT_EQ(placement.IndicatorBounds.Top, bandsTop);
+    EXPECT_EQ(placement.IndicatorBounds.Bottom, bandsBottom);
     int left = contentLeft;
     for (int i = 0; i < viewInfo.ColumnHeaderCount(); ++i) {
         const vcl::TRect& header = viewInfo.ColumnHeaders(i).Bounds();
