@@ -72,16 +72,27 @@ TuiGridTableViewInfo& TuiGridTablePainter::TableViewInfo() const {
 
 void TuiGridTablePainter::PaintContent() {
     // A focus or selection change repaints without a new layout; the cells' editors follow it here (no window moves).
-    TableViewInfo().RefreshSelectedCells();
-    DrawGroupByBox();
-    DrawFilterBar();
-    DrawIndicator();
+    TuiGridTableViewInfo& viewInfo = TableViewInfo();
+    viewInfo.RefreshSelectedCells();
+    DrawBand(viewInfo.GroupByBox().Bounds(), &TuiGridTablePainter::DrawGroupByBox);
+    DrawBand(viewInfo.FilterBar().Bounds(), &TuiGridTablePainter::DrawFilterBar);
+    DrawBand(viewInfo.Indicator().Bounds(), &TuiGridTablePainter::DrawIndicator);
     // The bands scrolled left pass under the indicator, which stays.
     const TTablePainterClip clip(Canvas(), ContentBounds());
-    DrawHeader();
+    DrawBand(viewInfo.Placement().HeaderBounds, &TuiGridTablePainter::DrawHeaderBand);
     DrawRecords();
     DrawNoDataText();
-    DrawFooter();
+    DrawBand(viewInfo.Footer().Bounds(), &TuiGridTablePainter::DrawFooter);
+}
+
+void TuiGridTablePainter::DrawBand(const vcl::TRect& bounds, void (TuiGridTablePainter::*draw)(const vcl::TRect&)) {
+    const vcl::TRect band = IntersectionOf(bounds, TableViewInfo().ClientBounds());
+    if (band.IsEmpty()) {
+        return;
+    }
+    const TTablePainterClip clip(Canvas(), band);
+    (this->*draw)(band);
+    ExcludeFromBackground(band);
 }
 
 vcl::TRect TuiGridTablePainter::ContentBounds() const {
@@ -89,14 +100,9 @@ vcl::TRect TuiGridTablePainter::ContentBounds() const {
     return TableContentBounds(viewInfo.Placement(), viewInfo.ClientBounds());
 }
 
-void TuiGridTablePainter::DrawGroupByBox() {
+void TuiGridTablePainter::DrawGroupByBox(const vcl::TRect& band) {
     const TuiGridTableViewInfo& viewInfo = TableViewInfo();
     const TuiGridGroupByBoxViewInfo& box = viewInfo.GroupByBox();
-    const vcl::TRect band = IntersectionOf(box.Bounds(), viewInfo.ClientBounds());
-    if (band.IsEmpty()) {
-        return;
-    }
-    const TTablePainterClip clip(Canvas(), band);
     TuiDrawParams params;
     GridView().Styles().ResolveDrawParams(TuiGridTableViewStyles::vsGroupByBox, nullptr, nullptr, params);
     GridView().LookAndFeelPainter()->PaintGroupByBox(Canvas(), band, false, params.Color, nullptr);
@@ -112,17 +118,11 @@ void TuiGridTablePainter::DrawGroupByBox() {
         Canvas().FillRectColor(connector.Down, vcl::clBtnText);
         Canvas().FillRectColor(connector.Across, vcl::clBtnText);
     }
-    ExcludeFromBackground(band);
 }
 
-void TuiGridTablePainter::DrawFilterBar() {
+void TuiGridTablePainter::DrawFilterBar(const vcl::TRect& band) {
     const TuiGridTableViewInfo& viewInfo = TableViewInfo();
     const TuiGridFilterBarViewInfo& bar = viewInfo.FilterBar();
-    const vcl::TRect band = IntersectionOf(bar.Bounds(), viewInfo.ClientBounds());
-    if (band.IsEmpty()) {
-        return;
-    }
-    const TTablePainterClip clip(Canvas(), band);
     const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
     TuiDrawParams params;
     bar.GetParams(params);
@@ -141,7 +141,6 @@ void TuiGridTablePainter::DrawFilterBar() {
     if (bar.ButtonVisible(fbbDropDown)) {
         painter.PaintFilterDropDown(Canvas(), bar.ButtonBounds(fbbDropDown), uibsNormal, bar.FilterActive());
     }
-    ExcludeFromBackground(band);
 }
 
 void TuiGridTablePainter::DrawBandText(rtl::UnicodeStringView text, const vcl::TRect& bounds, uint16_t flags,
@@ -157,14 +156,9 @@ void TuiGridTablePainter::DrawBandText(rtl::UnicodeStringView text, const vcl::T
     Canvas().PopState();
 }
 
-void TuiGridTablePainter::DrawIndicator() {
+void TuiGridTablePainter::DrawIndicator(const vcl::TRect& band) {
     const TuiGridTableViewInfo& viewInfo = TableViewInfo();
     const TuiGridIndicatorViewInfo& indicator = viewInfo.Indicator();
-    const vcl::TRect band = IntersectionOf(indicator.Bounds(), viewInfo.ClientBounds());
-    if (band.IsEmpty()) {
-        return;
-    }
-    const TTablePainterClip clip(Canvas(), band);
     TuiDrawParams params;
     GridView().Styles().ResolveDrawParams(TuiCustomGridViewStyles::vsBackground, nullptr, nullptr, params);
     Canvas().FillRectColor(band, params.Color);
@@ -179,7 +173,6 @@ void TuiGridTablePainter::DrawIndicator() {
     if (!footerItem.IsEmpty()) {
         DrawFooterFrame(footerItem, viewInfo.Footer().SeparatorBounds().Height());
     }
-    ExcludeFromBackground(band);
 }
 
 void TuiGridTablePainter::DrawIndicatorHeaderItem(const vcl::TRect& item) {
@@ -211,19 +204,8 @@ void TuiGridTablePainter::DrawFooterFrame(const vcl::TRect& band, int32_t separa
     painter.PaintFooterFrame(Canvas(), framed);
 }
 
-void TuiGridTablePainter::DrawHeader() {
-    const TuiGridTableViewInfo& viewInfo = TableViewInfo();
-    const vcl::TRect band = IntersectionOf(viewInfo.Placement().HeaderBounds, viewInfo.ClientBounds());
-    if (band.IsEmpty()) {
-        return;
-    }
-    DrawHeaderBand(band);
-    ExcludeFromBackground(band);
-}
-
 void TuiGridTablePainter::DrawHeaderBand(const vcl::TRect& band) {
     const TuiGridTableViewInfo& viewInfo = TableViewInfo();
-    const TTablePainterClip clip(Canvas(), band);
     // The band's background first: a see-through header, or a skin's header image with transparent pixels, shows
     // it.
     TuiDrawParams params;
@@ -298,15 +280,11 @@ void TuiGridTablePainter::DrawRowFocusRect(const TuiGridDataRowViewInfo& row) {
     }
 }
 
-// After the records: the last row may reach under the footer.
-void TuiGridTablePainter::DrawFooter() {
+// After the records: the last row may reach under the footer. Its frame follows the whole band; the clip keeps it
+// to the part shown.
+void TuiGridTablePainter::DrawFooter(const vcl::TRect& /*shown*/) {
     const TuiGridTableViewInfo& viewInfo = TableViewInfo();
     const TuiGridFooterViewInfo& footer = viewInfo.Footer();
-    const vcl::TRect band = IntersectionOf(footer.Bounds(), viewInfo.ClientBounds());
-    if (band.IsEmpty()) {
-        return;
-    }
-    const TTablePainterClip clip(Canvas(), band);
     DrawFooterFrame(footer.Bounds(), footer.SeparatorBounds().Height());
     const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
     TuiGridTableViewStyles& styles = viewInfo.TableView().Styles();
@@ -321,7 +299,6 @@ void TuiGridTablePainter::DrawFooter() {
         painter.PaintFooterCell(Canvas(), cell.Bounds, layout, cell.Text, params.Font, params.TextColor, params.Color,
                                 {});
     }
-    ExcludeFromBackground(band);
 }
 
 void TuiGridTablePainter::DrawNoDataText() {

@@ -34,16 +34,17 @@ protected:
 private:
     TuiGridTableViewInfo& TableViewInfo() const;
     void DrawColumnHeader(const TuiGridColumnHeaderViewInfo& header);
-    void DrawHeader();
     void DrawHeaderBand(const vcl::TRect& band);
+    // Paints a band by draw within its part inside the client bounds, clipped to it, and keeps the background off it.
+    void DrawBand(const vcl::TRect& bounds, void (TuiGridTablePainter::*draw)(const vcl::TRect& band));
     void DrawRecords();
     void DrawRowFocusRect(const TuiGridDataRowViewInfo& row);
     void DrawNoDataText();
-    void DrawFooter();
+    void DrawFooter(const vcl::TRect& band);
     void DrawFooterFrame(const vcl::TRect& band, int32_t separatorHeight);
-    void DrawIndicator();
-    void DrawGroupByBox();
-    void DrawFilterBar();
+    void DrawIndicator(const vcl::TRect& band);
+    void DrawGroupByBox(const vcl::TRect& band);
+    void DrawFilterBar(const vcl::TRect& band);
     // Text in the band's font and colour over what is painted.
     void DrawBandText(rtl::UnicodeStringView text, const vcl::TRect& bounds, uint16_t flags,
                       const TuiDrawParams& params);
