@@ -216,8 +216,8 @@ void TuiGridTablePainter::DrawHeaderBand(const vcl::TRect& band) {
     }
 }
 
-void TuiGridTablePainter::DrawColumnHeader(const TuiGridColumnHeaderViewInfo& header) {
-    if (!Canvas().RectVisible(header.PaintBounds())) {
+void TuiGridTablePainter::DrawColumnHeader(TuiGridColumnHeaderViewInfo& header) {
+    if (!Canvas().RectVisible(header.PaintBounds()) || CustomDrawColumnHeader(header)) {
         return;
     }
     const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
@@ -234,6 +234,25 @@ void TuiGridTablePainter::DrawColumnHeader(const TuiGridColumnHeaderViewInfo& he
     if (header.IsShownPressed()) {
         painter.PaintPressedHeader(Canvas(), header.PaintBounds());
     }
+}
+
+// The column's handler first, the view's when the column's did not draw the header; the handlers paint within the
+// header and leave the canvas as they found it.
+bool TuiGridTablePainter::CustomDrawColumnHeader(TuiGridColumnHeaderViewInfo& header) {
+    TuiGridColumn& column = header.Column();
+    TuiGridTableView& view = TableViewInfo().TableView();
+    if (!column.HasCustomDrawHeader() && !view.HasCustomDrawColumnHeader()) {
+        return false;
+    }
+    const TTablePainterClip clip(Canvas(), header.PaintBounds());
+    Canvas().PushState();
+    bool done = false;
+    column.DoCustomDrawHeader(Canvas(), &header, done);
+    if (!done) {
+        view.DoCustomDrawColumnHeader(Canvas(), &header, done);
+    }
+    Canvas().PopState();
+    return done;
 }
 
 void TuiGridTablePainter::DrawRecords() {

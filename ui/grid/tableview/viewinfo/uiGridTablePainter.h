@@ -33,7 +33,9 @@ protected:
 
 private:
     TuiGridTableViewInfo& TableViewInfo() const;
-    void DrawColumnHeader(const TuiGridColumnHeaderViewInfo& header);
+    void DrawColumnHeader(TuiGridColumnHeaderViewInfo& header);
+    // Answers whether a handler drew the header.
+    bool CustomDrawColumnHeader(TuiGridColumnHeaderViewInfo& header);
     void DrawHeaderBand(const vcl::TRect& band);
     // Paints a band by draw within its part inside the client bounds, clipped to it, and keeps the background off it.
     void DrawBand(const vcl::TRect& bounds, void (TuiGridTablePainter::*draw)(const vcl::TRect& band));

@@ -23,6 +23,8 @@
 
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace ui {
 namespace {
@@ -249,6 +251,50 @@ TEST_F(GridTablePainterTest, ColumnHeadersAndCellsTakeTheirStylesColours) {
     EXPECT_GT(CountPixels(on->Surface, caption, RgbOf(vcl::clYellow)), caption.Width() * caption.Height() / 2);
     const vcl::TRect cell = viewInfo.Rows(2).Cells(1).ContentBounds();
     EXPECT_GT(CountPixels(on->Surface, cell, RgbOf(vcl::clAqua)), cell.Width() * cell.Height() / 2);
+}
+
+TEST_F(GridTablePainterTest, AColumnHeaderIsCustomDrawnByItsColumnThenByTheViewUnlessDone) {
+    Fill(3);
+    std::vector<std::string> calls;
+    auto drawing = [&](const char* who, bool done) -> TuiGridColumnCustomDrawHeaderEvent {
+        return [this, &calls, who, done](TuiGridTableView&, TuiCanvas& canvas, TuiGridColumnHeaderViewInfo* header,
+                                         bool& drawn) {
+            if (&header->Column() == View->Columns(1)) {
+                calls.push_back(who);
+            }
+            canvas.FillRectColor(header->PaintBounds(), vcl::clLime);
+            drawn = done;
+        };
+    };
+    struct Case {
+        bool ColumnDraws;
+        bool ColumnDone;
+        bool ViewDraws;
+        std::vector<std::string> Calls;
+        bool CustomDrawn;
+    };
+    const Case cases[] = {
+        {true, true, true, {"column"}, true},
+        {true, false, true, {"column", "view"}, false},
+        {false, false, true, {"view"}, false},
+        {false, false, false, {}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.ColumnDraws << c.ColumnDone << c.ViewDraws);
+        View->Columns(1)->SetOnCustomDrawHeader(c.ColumnDraws ? drawing("column", c.ColumnDone)
+                                                              : TuiGridColumnCustomDrawHeaderEvent{});
+        View->SetOnCustomDrawColumnHeader(c.ViewDraws ? drawing("view", false) : TuiGridColumnCustomDrawHeaderEvent{});
+        TuiGridTableViewInfo& viewInfo = Layout();
+        calls.clear();
+        const auto on = Paint();
+        EXPECT_EQ(calls, c.Calls);
+        const vcl::TRect caption = viewInfo.ColumnHeaders(1).CaptionBounds();
+        const int lime = CountPixels(on->Surface, caption, RgbOf(vcl::clLime));
+        EXPECT_EQ(lime == caption.Width() * caption.Height(), c.CustomDrawn)
+            << "the default painting covers what the handlers drew unless one was done";
+        EXPECT_EQ(CountPixels(on->Surface, viewInfo.ColumnHeaders(2).CaptionBounds(), RgbOf(vcl::clLime)), 0)
+            << "the view's handler leaves done unset here, so the other headers look as always";
+    }
 }
 
 TEST_F(GridTablePainterTest, ACentredCaptionAndItsSortingMarkStandTogetherInTheMiddleWhenTheyFit) {
