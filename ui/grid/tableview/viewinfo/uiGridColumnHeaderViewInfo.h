@@ -1,7 +1,7 @@
 #pragma once
 // TuiGridColumnHeaderViewInfo: one column's header in the header band: its bounds, the neighbours and frame edges
-// the look-and-feel painter draws, the area left for the caption and the place of the sorting mark beside it, and the
-// hit tests of the header and of its sizing edge.
+// the look-and-feel painter draws, the area left for the caption and the places of the filter button, sorting mark and
+// glyph beside it, and the hit tests of the header, its filter button and its sizing edge.
 
 #include "ui/grid/cells/uiGridCellViewInfo.h"
 
@@ -38,6 +38,16 @@ public:
     const vcl::TRect& CaptionBounds() const { return FCaptionBounds; }
     const vcl::TRect& SortingMarkBounds() const { return FSortingMarkBounds; }
     bool HasSortingMark() const;
+    // The filter drop-down button: the column can be filtered, and the button shows always or while the header is hot
+    // or pressed (as the header was when laid out); it looks active while the view's filter has a condition on the
+    // column.
+    bool ShowsFilterButton() const;
+    bool HasFilterButton() const { return !FFilterButtonBounds.IsEmpty(); }
+    const vcl::TRect& FilterButtonBounds() const { return FFilterButtonBounds; }
+    bool IsFiltered() const;
+    // The column's HeaderGlyph beside the caption.
+    bool HasGlyph() const;
+    const vcl::TRect& GlyphBounds() const { return FGlyphBounds; }
     bool SortedAscending() const;
     // Pressed by the mouse, or the column the table controller holds pressed.
     bool IsShownPressed() const;
@@ -58,7 +68,7 @@ protected:
 
 private:
     const TuiCustomLookAndFeelPainter& Painter() const;
-    void PlaceCaptionAndSortingMark();
+    void PlaceCaptionAndAreas();
     // The caption's width in the header's font.
     int32_t CaptionWidth(const rtl::UnicodeString& caption) const;
     // The hit test names the header's view, column and container.
@@ -71,6 +81,8 @@ private:
     vcl::TRect FPaintBounds;
     vcl::TRect FCaptionBounds;
     vcl::TRect FSortingMarkBounds;
+    vcl::TRect FFilterButtonBounds;
+    vcl::TRect FGlyphBounds;
     bool FIsLast = false;
 };
 

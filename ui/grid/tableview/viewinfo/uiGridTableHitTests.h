@@ -1,9 +1,9 @@
 #pragma once
 // The hit tests of a table view's group-by box (201), of its header band: a column header (code 202) and a column
-// header's sizing edge (203); of its footer band: the band (205) and a footer cell (206) naming its summary item; of
-// its indicator: a row's item (209), a row's sizing edge (210), the indicator (211) and its header item (212). A column
-// hit test names its column and the container it lies in, so that the controllers can press, move, sort and size
-// columns from it.
+// header's sizing edge (203) and filter button (204); of its footer band: the band (205) and a footer cell (206) naming
+// its summary item; of its indicator: a row's item (209), a row's sizing edge (210), the indicator (211) and its header
+// item (212). A column hit test names its column and the container it lies in, so that the controllers can press, move,
+// sort and size columns from it.
 
 #include "ui/grid/cells/uiGridHitTests.h"
 #include "ui/grid/customtable/uiGridRecordHitTests.h"
@@ -46,6 +46,12 @@ class TuiGridColumnHeaderHorzSizingEdgeHitTest : public TuiCustomGridColumnHitTe
 public:
     int32_t GetHitTestCode() const override { return 203; }
     vcl::TCursor Cursor() const override;
+};
+
+// A column header's filter drop-down button.
+class TuiGridColumnHeaderFilterButtonHitTest : public TuiCustomGridColumnHitTest {
+public:
+    int32_t GetHitTestCode() const override { return 204; }
 };
 
 class TuiGridGroupByBoxHitTest : public TuiCustomGridViewHitTest {

@@ -22,6 +22,7 @@
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/view/uiGridSite.h"
 #include "ui/grid/view/uiGridViewStyles.h"
+#include "vcl/graphics/images/Bitmap.h"
 #include "vcl/system/Win32.h"
 
 #include <algorithm>
@@ -230,6 +231,14 @@ void TuiGridTablePainter::DrawColumnHeader(TuiGridColumnHeaderViewInfo& header) 
     if (header.HasSortingMark()) {
         const TTablePainterClip clip(Canvas(), header.SortingMarkBounds());
         painter.PaintSortArrow(Canvas(), header.SortingMarkBounds(), header.SortedAscending());
+    }
+    if (header.HasFilterButton()) {
+        painter.PaintFilterDropDown(Canvas(), header.FilterButtonBounds(), HeaderButtonState(header),
+                                    header.IsFiltered());
+    }
+    if (header.HasGlyph()) {
+        const TTablePainterClip clip(Canvas(), header.GlyphBounds());
+        Canvas().DrawGraphic(header.GlyphBounds().Left, header.GlyphBounds().Top, header.Column().HeaderGlyph());
     }
     if (header.IsShownPressed()) {
         painter.PaintPressedHeader(Canvas(), header.PaintBounds());
