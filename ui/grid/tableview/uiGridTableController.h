@@ -100,6 +100,7 @@ private:
 
     // The view's layout when it has been worked out: its measured heights are the ones painted.
     const TuiGridTableViewInfo* LaidOutViewInfo() const;
+    void ClickFilterBar(vcl::TPoint point);
     TuiGridTablePainter& TablePainter() const;
     TuiGridTableMeasures Measures() const;
     TuiGridPlacementSpot SpotIn(const TuiGridTablePlacement& placement, vcl::TPoint point) const;

@@ -7,6 +7,7 @@
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/data/controller/rows/uiDataControllerGroups.h"
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
+#include "ui/data/controller/uiDataFilter.h"
 #include "ui/grid/customtable/uiCustomGridTableItemOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiGridDataController.h"
@@ -16,6 +17,8 @@
 #include "ui/grid/tableview/uiGridTableController.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
+#include "ui/grid/tableview/viewinfo/uiGridFilterBarViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/uiGridUnit.h"
 #include "ui/grid/view/uiGridHintHelper.h"
 #include "ui/grid/view/uiGridSite.h"
@@ -257,9 +260,28 @@ void TuiGridTableController::MouseDown(vcl::TMouseButton button, vcl::TShiftStat
     case TuiGridPlacementSpotKind::None:
     case TuiGridPlacementSpotKind::Indicator:
     case TuiGridPlacementSpotKind::IndicatorHeader:
-    case TuiGridPlacementSpotKind::GroupByBox:
     case TuiGridPlacementSpotKind::FilterBar:
+        if (button == vcl::mbLeft && !shift.Contains(vcl::ssDouble)) {
+            ClickFilterBar(vcl::Point(x, y));
+        }
         break;
+    case TuiGridPlacementSpotKind::GroupByBox:
+        break;
+    }
+}
+
+// The close button clears the view's filter, the activate button switches it on or off.
+void TuiGridTableController::ClickFilterBar(vcl::TPoint point) {
+    const TuiGridTableViewInfo* viewInfo = LaidOutViewInfo();
+    if (viewInfo == nullptr) {
+        return;
+    }
+    const TuiGridFilterBarViewInfo& bar = viewInfo->FilterBar();
+    TuiDataFilterCriteria& filter = DataController().Filter();
+    if (bar.ButtonBounds(fbbClose).Contains(point)) {
+        filter.ClearConditions();
+    } else if (bar.ButtonBounds(fbbActivate).Contains(point)) {
+        filter.SetActive(!filter.Active());
     }
 }
 

@@ -1,5 +1,7 @@
 #include "ui/grid/tableview/viewinfo/uiGridFilterBarViewInfo.h"
 
+#include "tests/support/ui/MessagePump.h"
+#include "tests/support/ui/SyntheticInput.h"
 #include "tests/ui/grid/tableview/viewinfo/GridTableLayoutSupport.h"
 #include "ui/data/controller/uiDataFilter.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
@@ -7,6 +9,7 @@
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridTableController.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableHitTests.h"
+#include "ui/grid/view/uiGridSite.h"
 
 #include <gtest/gtest.h>
 
@@ -114,6 +117,25 @@ TEST_F(GridFilterBarViewInfoTest, TheControllerPagesTheRowsBetweenTheBands) {
     ASSERT_GT(viewInfo.FilterBarHeight(), 0);
     EXPECT_EQ(View->Controller().Placement().RowsAreaBounds, viewInfo.Placement().RowsAreaBounds);
     EXPECT_EQ(View->Controller().PageVisibleRecordCount(0, true), viewInfo.VisibleRows().VisibleCount);
+}
+
+TEST_F(GridFilterBarViewInfoTest, ItsButtonsSwitchTheFilterOnAndOffAndClearIt) {
+    FilterOnTheNumbers();
+    TuiDataFilterCriteria& filter = View->DataController().Filter();
+    filter.SetActive(true);
+    ui_test::PumpMessages(50);
+    auto& viewInfo = static_cast<TuiGridTableViewInfo&>(View->ViewInfo());
+    ASSERT_TRUE(viewInfo.FilterBar().ButtonVisible(fbbActivate));
+    ui_test::Click(View->Site(), CentreOf(viewInfo.FilterBar().ButtonBounds(fbbActivate)));
+    EXPECT_FALSE(filter.Active());
+    ui_test::PumpMessages(50);
+    ui_test::Click(View->Site(), CentreOf(viewInfo.FilterBar().TextBounds()));
+    EXPECT_FALSE(filter.Active()) << "the text alone does nothing";
+    EXPECT_FALSE(filter.HasNoConditions());
+    ui_test::Click(View->Site(), CentreOf(viewInfo.FilterBar().ButtonBounds(fbbClose)));
+    EXPECT_TRUE(filter.HasNoConditions());
+    ui_test::PumpMessages(50);
+    EXPECT_EQ(viewInfo.FilterBar().Bounds().Height(), 0) << "without conditions the bar hides";
 }
 
 } // namespace
