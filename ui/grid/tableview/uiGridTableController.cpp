@@ -2,6 +2,7 @@
 
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
+#include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/customtable/uiGridTableScrolling.h"
 #include "ui/grid/tableview/uiGridColumn.h"
@@ -10,6 +11,7 @@
 #include "ui/grid/tableview/uiGridTableMetrics.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
+#include "ui/grid/tableview/viewinfo/uiGridIndicatorViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTablePainter.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/view/uiGridSite.h"
@@ -80,6 +82,21 @@ const TuiGridTableViewInfo* TuiGridTableController::LaidOutViewInfo() const {
     return viewInfo.IsCalculated() ? &viewInfo : nullptr;
 }
 
+int32_t TuiGridTableController::FooterHeight() const {
+    const TuiGridTableViewInfo* viewInfo = LaidOutViewInfo();
+    return viewInfo && GridTableView().OptionsView().Footer() ? viewInfo->FooterHeight() : 0;
+}
+
+int32_t TuiGridTableController::GroupByBoxHeight() const {
+    const TuiGridTableViewInfo* viewInfo = LaidOutViewInfo();
+    return viewInfo && GridTableView().OptionsView().GroupByBox() ? viewInfo->GroupByBoxHeight() : 0;
+}
+
+int32_t TuiGridTableController::FilterBarHeight() const {
+    const TuiGridTableViewInfo* viewInfo = LaidOutViewInfo();
+    return viewInfo ? viewInfo->FilterBarHeight() : 0;
+}
+
 TuiGridTableMeasures TuiGridTableController::Measures() const {
     FColumnWidths.clear();
     for (const TuiGridColumn* column : VisibleColumnList()) {
@@ -94,11 +111,20 @@ TuiGridTableMeasures TuiGridTableController::Measures() const {
     TuiGridTableMeasures measures;
     measures.ClientBounds = GridView().Site().ClientRect();
     measures.LeftPos = FLeftPos;
+    measures.GroupByBoxHeight = GroupByBoxHeight();
+    measures.FilterBarHeight = FilterBarHeight();
+    measures.FilterBarAtTop = GridTableView().FilterBox().Position() == fpTop;
     measures.HeaderHeight = HeaderHeight();
+    measures.FooterHeight = FooterHeight();
+    measures.IndicatorWidth = static_cast<const TuiGridTableViewInfo&>(GridTableView().ViewInfo()).Indicator().Width();
     measures.ColumnWidths = FColumnWidths;
     measures.RecordHeights = FRecordHeights;
     measures.TopRecordIndex = TopRecordIndex();
     return measures;
+}
+
+int32_t TuiGridTableController::ContentWidth(const TuiGridTableMeasures& measures) {
+    return std::max(measures.ClientBounds.Width() - measures.IndicatorWidth, 0);
 }
 
 TuiGridTablePlacement TuiGridTableController::Placement() const {
@@ -110,18 +136,20 @@ TuiGridPlacementSpot TuiGridTableController::SpotAt(vcl::TPoint point) const {
 }
 
 TuiGridPlacementSpot TuiGridTableController::SpotIn(const TuiGridTablePlacement& placement, vcl::TPoint point) const {
-    return LocateInTablePlacement(placement, point, GridTableView().OptionsCustomize().ColumnHorzSizing());
+    TuiGridTableOptionsCustomize& customize = GridTableView().OptionsCustomize();
+    return LocateInTablePlacement(placement, point, customize.ColumnHorzSizing(), customize.DataRowSizing());
 }
 
 int32_t TuiGridTableController::PageVisibleRecordCount(int32_t first, bool downward) {
     const TuiGridTableMeasures measures = Measures();
-    const int32_t contentHeight = measures.ClientBounds.Height() - measures.HeaderHeight;
+    const int32_t contentHeight = measures.ClientBounds.Height() - measures.GroupByBoxHeight -
+                                  measures.FilterBarHeight - measures.HeaderHeight - measures.FooterHeight;
     return ui::PageVisibleRecordCount(measures.RecordHeights, contentHeight, first, downward);
 }
 
 void TuiGridTableController::SetLeftPos(int32_t value) {
     const TuiGridTableMeasures measures = Measures();
-    value = ClampLeftPos(value, TableDataWidth(measures.ColumnWidths), measures.ClientBounds.Width());
+    value = ClampLeftPos(value, TableDataWidth(measures.ColumnWidths), ContentWidth(measures));
     if (value == FLeftPos) {
         return;
     }
@@ -156,7 +184,7 @@ void TuiGridTableController::InitScrollBarsParameters() {
         return;
     }
     const TuiGridTableMeasures measures = Measures();
-    const int32_t clientWidth = measures.ClientBounds.Width();
+    const int32_t clientWidth = ContentWidth(measures);
     site.SetScrollBarInfo(sbHorizontal, 0, TableDataWidth(measures.ColumnWidths) - 1, HorzScrollStep, clientWidth,
                           clientWidth > 0 ? FLeftPos : -1, true, true);
     site.SetScrollBarInfo(sbVertical, 0, DataController().GetRowCount() - 1, 1, VisibleRecordCount(), TopRecordIndex(),

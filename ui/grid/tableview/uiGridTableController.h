@@ -38,7 +38,13 @@ public:
     TuiGridPlacementSpot SpotAt(vcl::TPoint point) const;
     int32_t DataRowHeight() const;
     int32_t HeaderHeight() const;
+    // The footer band's (the group-by box's, the filter bar's) height once the view is laid out; 0 before.
+    int32_t FooterHeight() const;
+    int32_t GroupByBoxHeight() const;
+    int32_t FilterBarHeight() const;
     int32_t PageVisibleRecordCount(int32_t first, bool downward) override;
+    // The width right of the indicator: what the columns scroll in.
+    static int32_t ContentWidth(const TuiGridTableMeasures& measures);
 
     bool IsCellMultiSelect() const;
     TuiGridColumn* PressedColumn() const { return FPressedColumn; }
@@ -108,6 +114,7 @@ private:
 
     // The view's layout when it has been worked out: its measured heights are the ones painted.
     const TuiGridTableViewInfo* LaidOutViewInfo() const;
+    void ClickFilterBar(vcl::TPoint point);
     TuiGridTablePainter& TablePainter() const;
     TuiGridTableMeasures Measures() const;
     TuiGridPlacementSpot SpotIn(const TuiGridTablePlacement& placement, vcl::TPoint point) const;

@@ -5,6 +5,7 @@
 #include "rtl/text/CodePages.h"
 #include "ui/core/controls/services/uiSystemControllers.h"
 #include "ui/core/graphics/uiCanvas.h"
+#include "ui/data/controller/filtering/uiDataFilter.h"
 #include "ui/data/controller/rows/uiDataControllerGroups.h"
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
 #include "ui/grid/customtable/uiCustomGridTableItemOptions.h"
@@ -19,6 +20,8 @@
 #include "ui/grid/tableview/uiGridTableController.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
+#include "ui/grid/tableview/viewinfo/uiGridFilterBarViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/uiGridUnit.h"
 #include "ui/grid/view/uiGridHintHelper.h"
 #include "ui/grid/view/uiGridSite.h"
@@ -327,8 +330,40 @@ void TuiGridTableController::MouseDown(vcl::TMouseButton button, vcl::TShiftStat
             FPullFocusing->Start(shift, vcl::Point(x, y));
         }
         break;
-    case TuiGridPlacementSpotKind::None:
+    case TuiGridPlacementSpotKind::RowIndicator:
+        ClickRecord(spot, button, shift);
         break;
+    case TuiGridPlacementSpotKind::RowSizingEdge:
+        // Back to the rows' automatic height.
+        if (button == vcl::mbLeft && shift.Contains(vcl::ssDouble)) {
+            SizeDataRows(0);
+        }
+        break;
+    case TuiGridPlacementSpotKind::None:
+    case TuiGridPlacementSpotKind::Indicator:
+    case TuiGridPlacementSpotKind::IndicatorHeader:
+    case TuiGridPlacementSpotKind::FilterBar:
+        if (button == vcl::mbLeft && !shift.Contains(vcl::ssDouble)) {
+            ClickFilterBar(vcl::Point(x, y));
+        }
+        break;
+    case TuiGridPlacementSpotKind::GroupByBox:
+        break;
+    }
+}
+
+// The close button clears the view's filter, the activate button switches it on or off.
+void TuiGridTableController::ClickFilterBar(vcl::TPoint point) {
+    const TuiGridTableViewInfo* viewInfo = LaidOutViewInfo();
+    if (viewInfo == nullptr) {
+        return;
+    }
+    const TuiGridFilterBarViewInfo& bar = viewInfo->FilterBar();
+    TuiDataFilterCriteria& filter = DataController().Filter();
+    if (bar.ButtonBounds(fbbClose).Contains(point)) {
+        filter.ClearConditions();
+    } else if (bar.ButtonBounds(fbbActivate).Contains(point)) {
+        filter.SetActive(!filter.Active());
     }
 }
 
@@ -382,6 +417,10 @@ std::unique_ptr<TuiDragAndDropObject> TuiGridTableController::CreateDragAndDropO
         }
         HideHint();
         return std::make_unique<TuiGridColumnHeaderMovingObject>(*this, *column, point);
+    }
+    if (spot.Kind == TuiGridPlacementSpotKind::RowSizingEdge) {
+        const TuiGridRowPlacement* row = PlacedRow(placement, spot.RecordIndex);
+        return row ? std::make_unique<TuiGridRowSizingObject>(*this, row->Bounds, point) : nullptr;
     }
     if (spot.Kind != TuiGridPlacementSpotKind::ColumnHeaderSizingEdge) {
         return nullptr;

@@ -13,11 +13,10 @@ int PlacementRightOf(int left, int width) {
     return static_cast<int>(std::min<int64_t>(right, std::numeric_limits<int>::max()));
 }
 
-std::vector<vcl::TRect> PlaceColumnHeaders(const TuiGridTableMeasures& measures, int contentLeft, int height) {
+std::vector<vcl::TRect> PlaceColumnHeaders(const TuiGridTableMeasures& measures, int contentLeft, int top, int height) {
     const std::vector<int> lefts = HeaderCellLefts(contentLeft, measures.ColumnWidths);
     std::vector<vcl::TRect> headers;
     headers.reserve(lefts.size());
-    const int top = measures.ClientBounds.Top;
     for (size_t i = 0; i < lefts.size(); ++i) {
         headers.push_back({lefts[i], top, PlacementRightOf(lefts[i], measures.ColumnWidths[i]), top + height});
     }
@@ -75,7 +74,7 @@ void AppendRow(TuiGridTablePlacement& placement, const TuiGridTableMeasures& mea
 void AppendRowsDownToBottom(TuiGridTablePlacement& placement, const TuiGridTableMeasures& measures, int firstRecord) {
     const int recordCount = static_cast<int>(measures.RecordHeights.size());
     for (int record = firstRecord;
-         record < recordCount && PlacementRowsBottom(placement) < measures.ClientBounds.Bottom; ++record) {
+         record < recordCount && PlacementRowsBottom(placement) < placement.RowsAreaBounds.Bottom; ++record) {
         AppendRow(placement, measures, record);
     }
     std::vector<int> heights;
@@ -99,17 +98,57 @@ void OffsetRowPlacement(TuiGridRowPlacement& row, int dy) {
     }
 }
 
+constexpr int PlacementRowSizingEdgeHalfHeight = 4;
+
+TuiGridPlacementSpot LocateInIndicator(const TuiGridTablePlacement& placement, vcl::TPoint point, bool rowsSizable) {
+    using enum TuiGridPlacementSpotKind;
+    if (point.Y >= placement.HeaderBounds.Top && point.Y < placement.HeaderBounds.Bottom) {
+        return {IndicatorHeader};
+    }
+    // Beside the footer lies the indicator's footer item, over a last row reaching under the footer.
+    if (!placement.FooterBounds.IsEmpty() && point.Y >= placement.FooterBounds.Top) {
+        return {Indicator};
+    }
+    for (const TuiGridRowPlacement& row : placement.Rows) {
+        const int bottom = row.Bounds.Bottom;
+        if (rowsSizable && point.Y >= bottom - PlacementRowSizingEdgeHalfHeight &&
+            point.Y < bottom + PlacementRowSizingEdgeHalfHeight) {
+            return {RowSizingEdge, -1, row.RecordIndex};
+        }
+        if (point.Y >= row.Bounds.Top && point.Y < bottom) {
+            return {RowIndicator, -1, row.RecordIndex};
+        }
+    }
+    return {Indicator};
+}
+
 } // namespace
 
 TuiGridTablePlacement PlaceTableView(const TuiGridTableMeasures& measures) {
     TuiGridTablePlacement placement;
     const vcl::TRect& client = measures.ClientBounds;
-    const int contentLeft = client.Left - measures.LeftPos;
+    const int boxHeight = std::clamp(measures.GroupByBoxHeight, 0, std::max(client.Height(), 0));
+    placement.GroupByBoxBounds = {client.Left, client.Top, client.Right, client.Top + boxHeight};
+    int top = placement.GroupByBoxBounds.Bottom;
+    int bottom = client.Bottom;
+    const int barHeight = std::clamp(measures.FilterBarHeight, 0, std::max(bottom - top, 0));
+    if (measures.FilterBarAtTop) {
+        placement.FilterBarBounds = {client.Left, top, client.Right, top + barHeight};
+        top += barHeight;
+    } else {
+        placement.FilterBarBounds = {client.Left, bottom - barHeight, client.Right, bottom};
+        bottom -= barHeight;
+    }
+    const int indicatorWidth = std::clamp(measures.IndicatorWidth, 0, std::max(client.Width(), 0));
+    placement.IndicatorBounds = {client.Left, top, client.Left + indicatorWidth, bottom};
+    const int contentLeft = client.Left + indicatorWidth - measures.LeftPos;
     const int contentRight = PlacementRightOf(contentLeft, TableDataWidth(measures.ColumnWidths));
-    const int headerHeight = std::clamp(measures.HeaderHeight, 0, std::max(client.Height(), 0));
-    placement.HeaderBounds = {contentLeft, client.Top, contentRight, client.Top + headerHeight};
-    placement.ColumnHeaders = PlaceColumnHeaders(measures, contentLeft, headerHeight);
-    placement.RowsAreaBounds = {contentLeft, placement.HeaderBounds.Bottom, contentRight, client.Bottom};
+    const int headerHeight = std::clamp(measures.HeaderHeight, 0, std::max(bottom - top, 0));
+    placement.HeaderBounds = {contentLeft, top, contentRight, top + headerHeight};
+    placement.ColumnHeaders = PlaceColumnHeaders(measures, contentLeft, top, headerHeight);
+    const int footerHeight = std::clamp(measures.FooterHeight, 0, std::max(bottom - placement.HeaderBounds.Bottom, 0));
+    placement.RowsAreaBounds = {contentLeft, placement.HeaderBounds.Bottom, contentRight, bottom - footerHeight};
+    placement.FooterBounds = {contentLeft, placement.RowsAreaBounds.Bottom, contentRight, bottom};
 
     AppendRowsDownToBottom(placement, measures, std::max(measures.TopRecordIndex, 0));
     return placement;
@@ -138,7 +177,7 @@ int OffsetTablePlacement(TuiGridTablePlacement& placement, const TuiGridTableMea
     const int shift = PlacementRowsBottom(placement) - kept.front().Bounds.Top;
     int keptCount = 0;
     for (TuiGridRowPlacement& row : kept) {
-        if (PlacementRowsBottom(placement) >= measures.ClientBounds.Bottom) {
+        if (PlacementRowsBottom(placement) >= placement.RowsAreaBounds.Bottom) {
             break;
         }
         OffsetRowPlacement(row, shift);
@@ -150,8 +189,17 @@ int OffsetTablePlacement(TuiGridTablePlacement& placement, const TuiGridTableMea
 }
 
 TuiGridPlacementSpot LocateInTablePlacement(const TuiGridTablePlacement& placement, vcl::TPoint point,
-                                            bool columnsSizable) {
+                                            bool columnsSizable, bool rowsSizable) {
     using enum TuiGridPlacementSpotKind;
+    if (placement.GroupByBoxBounds.Contains(point)) {
+        return {GroupByBox};
+    }
+    if (placement.FilterBarBounds.Contains(point)) {
+        return {FilterBar};
+    }
+    if (placement.IndicatorBounds.Contains(point)) {
+        return LocateInIndicator(placement, point, rowsSizable);
+    }
     if (columnsSizable) {
         if (const int column = PlacementSizingEdgeAt(placement.ColumnHeaders, point); column >= 0) {
             return {ColumnHeaderSizingEdge, column};
@@ -167,6 +215,13 @@ TuiGridPlacementSpot LocateInTablePlacement(const TuiGridTablePlacement& placeme
         }
     }
     return {};
+}
+
+vcl::TRect TableContentBounds(const TuiGridTablePlacement& placement, const vcl::TRect& clientBounds) {
+    // The indicator spans the bands between the top and bottom parts.
+    const vcl::TRect& indicator = placement.IndicatorBounds;
+    const int left = std::min(std::max(clientBounds.Left, indicator.Right), clientBounds.Right);
+    return {left, indicator.Top, clientBounds.Right, indicator.Bottom};
 }
 
 } // namespace ui

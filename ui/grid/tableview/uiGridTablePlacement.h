@@ -16,7 +16,12 @@ namespace ui {
 struct TuiGridTableMeasures {
     vcl::TRect ClientBounds;
     int LeftPos = 0;
-    int HeaderHeight = 0; // 0 when the header is hidden
+    int GroupByBoxHeight = 0; // 0 when the group-by box is hidden
+    int FilterBarHeight = 0;  // 0 when the filter bar is hidden
+    bool FilterBarAtTop = false;
+    int HeaderHeight = 0;   // 0 when the header is hidden
+    int FooterHeight = 0;   // 0 when the footer is hidden
+    int IndicatorWidth = 0; // 0 when the indicator is hidden
     int LevelIndentsWidth = 0;
     std::span<const int> ColumnWidths;
     std::span<const int> RecordHeights; // one per record, in record order
@@ -31,15 +36,24 @@ struct TuiGridRowPlacement {
 };
 
 struct TuiGridTablePlacement {
+    // Above everything else over the client's width; it does not scroll.
+    vcl::TRect GroupByBoxBounds;
+    // Over the client's width under the group-by box, or at the client's bottom.
+    vcl::TRect FilterBarBounds;
+    // At the client's left over its whole height; it does not scroll sideways, the bands right of it do.
+    vcl::TRect IndicatorBounds;
     vcl::TRect HeaderBounds;
     std::vector<vcl::TRect> ColumnHeaders;
     vcl::TRect RowsAreaBounds;
+    vcl::TRect FooterBounds; // as wide as the header band, at the bottom of the client bounds
     std::vector<TuiGridRowPlacement> Rows;
     TuiGridVisibleRows VisibleRows;
     bool operator==(const TuiGridTablePlacement&) const = default;
 };
 
-// Rows are laid out while their top lies inside the client bounds, so only the last one may reach past the bottom.
+// Rows are laid out while their top lies inside the rows area (the client bounds between the header and the footer),
+// so only the last one may reach past its bottom; the group-by box keeps its height first, then the filter bar, the
+// header, the footer what remains.
 // A record height below 1 is taken as 1, so that every laid-out row advances.
 TuiGridTablePlacement PlaceTableView(const TuiGridTableMeasures& measures);
 
@@ -48,7 +62,19 @@ TuiGridTablePlacement PlaceTableView(const TuiGridTableMeasures& measures);
 // only the rows coming in are made; otherwise everything is placed anew. Answers how many rows were kept.
 int OffsetTablePlacement(TuiGridTablePlacement& placement, const TuiGridTableMeasures& measures);
 
-enum class TuiGridPlacementSpotKind : uint8_t { None, ColumnHeader, ColumnHeaderSizingEdge, Record, DataCell };
+enum class TuiGridPlacementSpotKind : uint8_t {
+    None,
+    ColumnHeader,
+    ColumnHeaderSizingEdge,
+    Record,
+    DataCell,
+    Indicator,
+    IndicatorHeader,
+    RowIndicator,
+    RowSizingEdge,
+    GroupByBox,
+    FilterBar
+};
 
 struct TuiGridPlacementSpot {
     TuiGridPlacementSpotKind Kind = TuiGridPlacementSpotKind::None;
@@ -57,10 +83,16 @@ struct TuiGridPlacementSpot {
     bool operator==(const TuiGridPlacementSpot&) const = default;
 };
 
-// What lies under a point: a column's sizing edge spans 4 pixels on each side of its header's right border over the
-// header's height and wins over the neighbouring header; then the column headers, the data cells, and a row outside
-// its cells (the level indents). Below the last row nothing.
+// What lies under a point. The group-by box and the filter bar first, then the indicator: beside the header its header
+// item, beside a row the row's item, where rows can be sized a row's sizing edge 4 pixels on each side of its bottom
+// (winning over the next row's item), else the indicator itself. Then a column's sizing edge, 4 pixels on each side of
+// its header's right border over the header's height, winning over the neighbouring header; the column headers, the
+// data cells, and a row outside its cells (the level indents). Below the last row nothing.
 TuiGridPlacementSpot LocateInTablePlacement(const TuiGridTablePlacement& placement, vcl::TPoint point,
-                                            bool columnsSizable);
+                                            bool columnsSizable, bool rowsSizable = false);
+
+// The content right of the indicator and between the top and bottom parts within the client bounds: what scrolls
+// sideways.
+vcl::TRect TableContentBounds(const TuiGridTablePlacement& placement, const vcl::TRect& clientBounds);
 
 } // namespace ui

@@ -16,7 +16,11 @@ namespace {
 // What every placement must hold, whatever the measures.
 void ExpectPlacementInvariants(const TuiGridTableMeasures& measures, const TuiGridTablePlacement& placement) {
     const vcl::TRect& client = measures.ClientBounds;
-    const int contentLeft = client.Left - measures.LeftPos;
+    const int contentLeft = client.Left + measures.IndicatorWidth - measures.LeftPos;
+    const int top = placement.GroupByBoxBounds.Bottom;
+    EXPECT_EQ(placement.GroupByBoxBounds, (vcl::TRect{client.Left, client.Top, client.Right, top}));
+    EXPECT_EQ(placement.IndicatorBounds,
+              (vcl::TRect{client.Left, top, client.Left + measures.IndicatorWidth, client.Bottom}));
     const int64_t dataRight = int64_t{contentLeft} + TableDataWidth(measures.ColumnWidths);
     const int64_t clampedDataRight = std::min<int64_t>(dataRight, std::numeric_limits<int>::max());
 
@@ -24,7 +28,7 @@ void ExpectPlacementInvariants(const TuiGridTableMeasures& measures, const TuiGr
     int expectedLeft = contentLeft;
     for (const vcl::TRect& header : placement.ColumnHeaders) {
         EXPECT_EQ(header.Left, expectedLeft) << "header cells stand side by side";
-        EXPECT_EQ(header.Top, client.Top);
+        EXPECT_EQ(header.Top, top);
         EXPECT_EQ(header.Bottom, placement.HeaderBounds.Bottom);
         EXPECT_GE(header.Right, header.Left);
         expectedLeft = header.Right;
@@ -34,16 +38,20 @@ void ExpectPlacementInvariants(const TuiGridTableMeasures& measures, const TuiGr
     EXPECT_EQ(placement.RowsAreaBounds.Left, contentLeft);
     EXPECT_EQ(placement.RowsAreaBounds.Right, clampedDataRight);
     EXPECT_EQ(placement.RowsAreaBounds.Top, placement.HeaderBounds.Bottom);
-    EXPECT_EQ(placement.RowsAreaBounds.Bottom, client.Bottom);
+    EXPECT_EQ(placement.RowsAreaBounds.Bottom, placement.FooterBounds.Top) << "the footer closes the rows area";
+    EXPECT_EQ(placement.FooterBounds.Bottom, client.Bottom);
+    EXPECT_EQ(placement.FooterBounds.Left, placement.HeaderBounds.Left);
+    EXPECT_EQ(placement.FooterBounds.Right, placement.HeaderBounds.Right);
+    EXPECT_LE(placement.FooterBounds.Height(), std::max(measures.FooterHeight, 0));
 
     int expectedTop = placement.RowsAreaBounds.Top;
     for (size_t r = 0; r < placement.Rows.size(); ++r) {
         const TuiGridRowPlacement& row = placement.Rows[r];
         EXPECT_EQ(row.Bounds.Top, expectedTop) << "rows stack without gaps, row " << r;
         EXPECT_GE(row.Bounds.Height(), 1) << "row " << r;
-        EXPECT_LT(row.Bounds.Top, client.Bottom) << "row " << r;
+        EXPECT_LT(row.Bounds.Top, placement.RowsAreaBounds.Bottom) << "row " << r;
         if (r + 1 < placement.Rows.size()) {
-            EXPECT_LE(row.Bounds.Bottom, client.Bottom) << "only the last row may reach past the bottom";
+            EXPECT_LE(row.Bounds.Bottom, placement.RowsAreaBounds.Bottom) << "only the last row may reach past";
         }
         EXPECT_EQ(row.Bounds.Left, placement.RowsAreaBounds.Left);
         EXPECT_EQ(row.Bounds.Right, placement.RowsAreaBounds.Right);
@@ -78,6 +86,7 @@ TEST(GridTablePlacement, RowsFillTheContentAsTheirHeightsAllow) {
         int Visible;
         int PartlyVisible;
         bool FirstRowComplete;
+        int FooterHeight = 0;
     };
     const Case cases[] = {
         {"filled exactly", 5 * 18, 8, 18, 5, 5, 5, true},
@@ -85,6 +94,8 @@ TEST(GridTablePlacement, RowsFillTheContentAsTheirHeightsAllow) {
         {"less than a row", 10, 8, 18, 1, 1, 1, false},
         {"fewer records than room", 200, 3, 18, 3, 3, 3, true},
         {"rows measuring 0 are 1 pixel", 7, 100, 0, 7, 7, 7, true},
+        {"a footer takes its height from the rows", 5 * 18 + 20, 8, 18, 5, 5, 5, true, 20},
+        {"a footer one pixel higher leaves the last row partly visible", 5 * 18 + 20, 8, 18, 5, 4, 5, true, 21},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -93,9 +104,11 @@ TEST(GridTablePlacement, RowsFillTheContentAsTheirHeightsAllow) {
         TuiGridTableMeasures measures;
         measures.ClientBounds = {2, 3, 300, 3 + headerHeight + c.RowsAreaHeight};
         measures.HeaderHeight = headerHeight;
+        measures.FooterHeight = c.FooterHeight;
         measures.ColumnWidths = widths;
         measures.RecordHeights = heights;
         const TuiGridTablePlacement placement = PlaceAndCheck(measures);
+        EXPECT_EQ(placement.FooterBounds.Height(), c.FooterHeight);
         EXPECT_EQ(placement.Rows.size(), c.LaidOut);
         EXPECT_EQ(placement.VisibleRows.VisibleCount, c.Visible);
         EXPECT_EQ(placement.VisibleRows.PartlyVisibleCount, c.PartlyVisible);
@@ -125,6 +138,67 @@ TEST(GridTablePlacement, LeftPositionTopRecordAndLevelIndentsMovePlaces) {
     EXPECT_EQ(placement.Rows[2].RecordIndex, 3);
 }
 
+TEST(GridTablePlacement, TheIndicatorStaysAtTheLeftAndAnswersForItsItems) {
+    const std::vector<int> widths{40, 60, 50};
+    const std::vector<int> heights{18, 18, 18, 18};
+    TuiGridTableMeasures measures;
+    measures.ClientBounds = {0, 0, 140, 90};
+    measures.HeaderHeight = 20;
+    measures.FooterHeight = 20;
+    measures.IndicatorWidth = 12;
+    measures.LeftPos = 30;
+    measures.ColumnWidths = widths;
+    measures.RecordHeights = heights;
+    const TuiGridTablePlacement placement = PlaceAndCheck(measures);
+    EXPECT_EQ(placement.ColumnHeaders[0].Left, 12 - 30) << "the bands scroll right of the indicator";
+    EXPECT_EQ(TableContentBounds(placement, measures.ClientBounds), (vcl::TRect{12, 0, 140, 90}));
+    ASSERT_EQ(placement.Rows.size(), 3u); // rows at 20, 38, 56 (the last under the footer at 70)
+
+    using enum TuiGridPlacementSpotKind;
+    struct Case {
+        vcl::TPoint Point;
+        bool RowsSizable;
+        TuiGridPlacementSpot Spot;
+    };
+    const Case cases[] = {
+        {{5, 10}, false, {IndicatorHeader}},     {{5, 25}, false, {RowIndicator, -1, 0}},
+        {{5, 37}, false, {RowIndicator, -1, 0}}, {{5, 37}, true, {RowSizingEdge, -1, 0}},
+        {{5, 40}, true, {RowSizingEdge, -1, 0}}, {{5, 42}, true, {RowIndicator, -1, 1}},
+        {{5, 80}, false, {Indicator}},           {{5, 72}, true, {Indicator}},
+        {{12, 25}, false, {DataCell, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(LocateInTablePlacement(placement, c.Point, true, c.RowsSizable), c.Spot)
+            << c.Point.X << "," << c.Point.Y << (c.RowsSizable ? " sizable" : "");
+    }
+}
+
+TEST(GridTablePlacement, TheGroupByBoxTakesTheTopOverTheWholeWidthAndDoesNotScroll) {
+    const std::vector<int> widths{40, 60, 50};
+    const std::vector<int> heights(10, 18);
+    TuiGridTableMeasures measures;
+    measures.ClientBounds = {0, 0, 140, 120};
+    measures.GroupByBoxHeight = 30;
+    measures.HeaderHeight = 20;
+    measures.IndicatorWidth = 12;
+    measures.LeftPos = 25;
+    measures.ColumnWidths = widths;
+    measures.RecordHeights = heights;
+    const TuiGridTablePlacement placement = PlaceAndCheck(measures);
+    EXPECT_EQ(placement.GroupByBoxBounds, (vcl::TRect{0, 0, 140, 30}));
+    EXPECT_EQ(placement.HeaderBounds.Top, 30);
+    EXPECT_EQ(placement.Rows.front().Bounds.Top, 50);
+    EXPECT_EQ(placement.VisibleRows.VisibleCount, 70 / 18);
+    EXPECT_EQ(TableContentBounds(placement, measures.ClientBounds), (vcl::TRect{12, 30, 140, 120}));
+    EXPECT_EQ(LocateInTablePlacement(placement, {5, 5}, true, true).Kind, TuiGridPlacementSpotKind::GroupByBox);
+    EXPECT_EQ(LocateInTablePlacement(placement, {5, 35}, true, true).Kind, TuiGridPlacementSpotKind::IndicatorHeader);
+
+    measures.GroupByBoxHeight = 500; // taller than the client: nothing else shows
+    const TuiGridTablePlacement crowded = PlaceAndCheck(measures);
+    EXPECT_EQ(crowded.GroupByBoxBounds.Bottom, 120);
+    EXPECT_TRUE(crowded.Rows.empty());
+}
+
 TEST(GridTablePlacement, EdgeMeasuresStayWithinTheIntegerRangeAndTheClient) {
     constexpr int maxInt = std::numeric_limits<int>::max();
     const std::vector<int> hugeWidths{maxInt, maxInt, 10};
@@ -132,11 +206,13 @@ TEST(GridTablePlacement, EdgeMeasuresStayWithinTheIntegerRangeAndTheClient) {
     TuiGridTableMeasures measures;
     measures.ClientBounds = {0, 0, 200, 50};
     measures.HeaderHeight = 80; // taller than the client: the header takes it all, no row shows
+    measures.FooterHeight = 30; // nor the footer
     measures.ColumnWidths = hugeWidths;
     measures.RecordHeights = heights;
     TuiGridTablePlacement placement = PlaceAndCheck(measures);
     EXPECT_EQ(placement.HeaderBounds.Right, maxInt);
     EXPECT_EQ(placement.HeaderBounds.Bottom, 50);
+    EXPECT_TRUE(placement.FooterBounds.IsEmpty());
     EXPECT_TRUE(placement.Rows.empty());
 
     measures.HeaderHeight = 0;

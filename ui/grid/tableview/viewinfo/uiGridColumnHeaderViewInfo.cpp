@@ -2,6 +2,9 @@
 
 #include "ui/core/graphics/uiDrawParams.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
+#include "ui/data/controller/filtering/uiDataFilter.h"
+#include "ui/grid/customtable/uiCustomGridTableOptions.h"
+#include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridHeaderAreas.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
@@ -10,6 +13,9 @@
 #include "ui/grid/tableview/viewinfo/uiGridTableHitTests.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/view/uiGridSite.h"
+#include "vcl/graphics/images/Bitmap.h"
+
+#include <vector>
 
 namespace ui {
 
@@ -17,16 +23,38 @@ namespace {
 
 constexpr int32_t HeaderTextVerticalInset = 2;
 
-// The vertical place of an area of height within span, centred.
-vcl::TRect CentredVertically(int32_t left, int32_t right, int32_t top, int32_t bottom, int32_t height) {
-    const int32_t areaTop = top + (bottom - top - height) / 2;
+// The vertical place of an area of height (0: all of it) within top and bottom.
+vcl::TRect AlignedVertically(int32_t left, int32_t right, int32_t top, int32_t bottom, int32_t height,
+                             TuiAlignmentVert alignment) {
+    if (height <= 0) {
+        return vcl::Rect(left, top, right, bottom);
+    }
+    int32_t areaTop = top + (bottom - top - height) / 2;
+    if (alignment == vaTop) {
+        areaTop = top;
+    } else if (alignment == vaBottom) {
+        areaTop = bottom - height;
+    }
     return vcl::Rect(left, areaTop, right, areaTop + height);
+}
+
+// A condition of list or of its groups filters the column (through its field).
+bool HasConditionOn(const TuiFilterCriteriaItemList& list, const rtl::TObject* column) {
+    for (int32_t i = 0; i < list.GetCount(); ++i) {
+        const TuiCustomFilterCriteriaItem* entry = list.GetItem(i);
+        if (entry->IsItemList() ? HasConditionOn(static_cast<const TuiFilterCriteriaItemList&>(*entry), column)
+                                : static_cast<const TuiFilterCriteriaItem*>(entry)->GetItemLinkValue() == column) {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
 
-TuiGridColumnHeaderViewInfo::TuiGridColumnHeaderViewInfo(TuiGridTableViewInfo& tableViewInfo, TuiGridColumn& column)
-    : FTableViewInfo(tableViewInfo), FColumn(column) {}
+TuiGridColumnHeaderViewInfo::TuiGridColumnHeaderViewInfo(TuiGridTableViewInfo& tableViewInfo, TuiGridColumn& column,
+                                                         TuiGridColumnContainerKind container)
+    : FTableViewInfo(tableViewInfo), FColumn(column), FContainer(container) {}
 
 const TuiCustomLookAndFeelPainter& TuiGridColumnHeaderViewInfo::Painter() const {
     return *FTableViewInfo.GridView().LookAndFeelPainter();
@@ -46,7 +74,7 @@ void TuiGridColumnHeaderViewInfo::CalculateHeader(const vcl::TRect& bounds, bool
     const int32_t frame = Painter().HeaderFrameWidth();
     FPaintBounds = vcl::Rect(edges.Contains(bLeft) ? bounds.Left : bounds.Left - frame,
                              edges.Contains(bTop) ? bounds.Top : bounds.Top - frame, bounds.Right, bounds.Bottom);
-    PlaceCaptionAndSortingMark();
+    PlaceCaptionAndAreas();
 }
 
 void TuiGridColumnHeaderViewInfo::OffsetHeader(int32_t dx) {
@@ -54,20 +82,41 @@ void TuiGridColumnHeaderViewInfo::OffsetHeader(int32_t dx) {
     CalculateInRect(vcl::Rect(bounds.Left + dx, bounds.Top, bounds.Right + dx, bounds.Bottom));
     FPaintBounds = vcl::OffsetRect(FPaintBounds, dx, 0);
     FCaptionBounds = vcl::OffsetRect(FCaptionBounds, dx, 0);
-    if (!FSortingMarkBounds.IsEmpty()) {
-        FSortingMarkBounds = vcl::OffsetRect(FSortingMarkBounds, dx, 0);
+    for (vcl::TRect* area : {&FSortingMarkBounds, &FFilterButtonBounds, &FGlyphBounds}) {
+        if (!area->IsEmpty()) {
+            *area = vcl::OffsetRect(*area, dx, 0);
+        }
     }
 }
 
-void TuiGridColumnHeaderViewInfo::PlaceCaptionAndSortingMark() {
+void TuiGridColumnHeaderViewInfo::PlaceCaptionAndAreas() {
     const vcl::TRect& bounds = FPaintBounds;
     const vcl::TRect content = Painter().HeaderContentRect(bounds, uiAllBorders);
     const rtl::UnicodeString caption = Text();
     const bool centred = AlignmentHorz() == vcl::taCenter;
-    // A centred caption takes its sorting mark along to the middle; any other has it at the right edge.
+    // Each area with the place it fills and its height (0: the text area's) and vertical alignment.
+    struct TPlacedArea {
+        vcl::TRect* Place;
+        int32_t Height;
+        TuiAlignmentVert Alignment;
+    };
     std::vector<TuiGridHeaderArea> areas;
+    std::vector<TPlacedArea> places;
+    FFilterButtonBounds = FSortingMarkBounds = FGlyphBounds = {};
+    if (ShowsFilterButton()) {
+        const vcl::TSize size = Painter().FilterDropDownSize();
+        areas.push_back({size.cx, vcl::taRightJustify, true, true});
+        places.push_back({&FFilterButtonBounds, size.cy, vaCenter});
+    }
+    // A centred caption takes its sorting mark along to the middle; any other has it at the right edge.
     if (HasSortingMark()) {
         areas.push_back({Painter().SortArrowAreaSize().cx, centred ? vcl::taCenter : vcl::taRightJustify, true, true});
+        places.push_back({&FSortingMarkBounds, Painter().SortArrowAreaSize().cy, vaCenter});
+    }
+    if (HasGlyph()) {
+        const vcl::TBitmap& glyph = FColumn.HeaderGlyph();
+        areas.push_back({glyph.Width(), FColumn.HeaderGlyphAlignmentHorz(), true, true});
+        places.push_back({&FGlyphBounds, glyph.Height(), FColumn.HeaderGlyphAlignmentVert()});
     }
     const TuiGridHeaderCaption captionMeasure{centred ? CaptionWidth(caption) : 0, caption.empty(), centred};
     const TuiGridHeaderAreasLayout layout =
@@ -75,9 +124,10 @@ void TuiGridColumnHeaderViewInfo::PlaceCaptionAndSortingMark() {
     const int32_t top = content.Top + HeaderTextVerticalInset;
     const int32_t bottom = content.Bottom - HeaderTextVerticalInset;
     FCaptionBounds = vcl::Rect(layout.TextArea.Left, top, layout.TextArea.Right, bottom);
-    FSortingMarkBounds = areas.empty() ? vcl::TRect{}
-                                       : CentredVertically(layout.Areas[0].Left, layout.Areas[0].Right, top, bottom,
-                                                           Painter().SortArrowAreaSize().cy);
+    for (size_t i = 0; i < places.size(); ++i) {
+        const TuiGridHeaderSpan& span = layout.Areas[i];
+        *places[i].Place = AlignedVertically(span.Left, span.Right, top, bottom, places[i].Height, places[i].Alignment);
+    }
 }
 
 int32_t TuiGridColumnHeaderViewInfo::CaptionWidth(const rtl::UnicodeString& caption) const {
@@ -88,6 +138,22 @@ int32_t TuiGridColumnHeaderViewInfo::CaptionWidth(const rtl::UnicodeString& capt
 
 bool TuiGridColumnHeaderViewInfo::HasSortingMark() const {
     return FColumn.SortOrder() != soNone;
+}
+
+bool TuiGridColumnHeaderViewInfo::ShowsFilterButton() const {
+    TuiGridTableView& view = FTableViewInfo.TableView();
+    if (!view.OptionsCustomize().ColumnFiltering() || !FColumn.Options().Filtering()) {
+        return false;
+    }
+    return view.OptionsView().ShowColumnFilterButtons() == sfbAlways || State() != cmsNormal;
+}
+
+bool TuiGridColumnHeaderViewInfo::IsFiltered() const {
+    return HasConditionOn(FTableViewInfo.TableView().DataController().Filter().Root(), &FColumn);
+}
+
+bool TuiGridColumnHeaderViewInfo::HasGlyph() const {
+    return !FColumn.HeaderGlyph().Empty();
 }
 
 bool TuiGridColumnHeaderViewInfo::SortedAscending() const {
@@ -105,12 +171,17 @@ vcl::TRect TuiGridColumnHeaderViewInfo::SizingEdgeBounds() const {
 
 bool TuiGridColumnHeaderViewInfo::HasSizingEdge() const {
     TuiGridTableView& view = FTableViewInfo.TableView();
-    return view.OptionsCustomize().ColumnHorzSizing() && FColumn.Options().HorzSizing();
+    return FContainer == ckHeader && view.OptionsCustomize().ColumnHorzSizing() && FColumn.Options().HorzSizing();
 }
 
 TuiCustomGridHitTest* TuiGridColumnHeaderViewInfo::HitTestAt(vcl::TPoint point) {
     if (HasSizingEdge() && SizingEdgeBounds().Contains(point)) {
         auto& hitTest = TuiCustomGridHitTest::Instance<TuiGridColumnHeaderHorzSizingEdgeHitTest>(point);
+        hitTest.SetViewInfo(this);
+        return &NameColumn(hitTest);
+    }
+    if (FFilterButtonBounds.Contains(point)) {
+        auto& hitTest = TuiCustomGridHitTest::Instance<TuiGridColumnHeaderFilterButtonHitTest>(point);
         hitTest.SetViewInfo(this);
         return &NameColumn(hitTest);
     }
@@ -124,7 +195,7 @@ TuiCustomGridHitTest* TuiGridColumnHeaderViewInfo::CreateHitTest(vcl::TPoint poi
 TuiCustomGridColumnHitTest& TuiGridColumnHeaderViewInfo::NameColumn(TuiCustomGridColumnHitTest& hitTest) const {
     hitTest.SetGridView(&FTableViewInfo.GridView());
     hitTest.SetColumn(&FColumn);
-    hitTest.SetColumnContainerKind(ckHeader);
+    hitTest.SetColumnContainerKind(FContainer);
     return hitTest;
 }
 

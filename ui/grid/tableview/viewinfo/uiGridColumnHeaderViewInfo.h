@@ -1,7 +1,7 @@
 #pragma once
 // TuiGridColumnHeaderViewInfo: one column's header in the header band: its bounds, the neighbours and frame edges
-// the look-and-feel painter draws, the area left for the caption and the place of the sorting mark beside it, and the
-// hit tests of the header and of its sizing edge.
+// the look-and-feel painter draws, the area left for the caption and the places of the filter button, sorting mark and
+// glyph beside it, and the hit tests of the header, its filter button and its sizing edge.
 
 #include "ui/grid/cells/uiGridCellViewInfo.h"
 
@@ -11,13 +11,16 @@ class TuiCustomGridColumnHitTest;
 class TuiCustomLookAndFeelPainter;
 class TuiGridColumn;
 class TuiGridTableViewInfo;
+enum TuiGridColumnContainerKind : uint8_t;
 
 class TuiGridColumnHeaderViewInfo : public TuiCustomGridCellViewInfo {
 public:
     // The half width of the sizing edge on each side of the header's right border.
     static constexpr int32_t SizingEdgeHalfWidth = 4;
 
-    TuiGridColumnHeaderViewInfo(TuiGridTableViewInfo& tableViewInfo, TuiGridColumn& column);
+    // In the header band, or in the group-by box where a header has all four borders and no sizing edge.
+    TuiGridColumnHeaderViewInfo(TuiGridTableViewInfo& tableViewInfo, TuiGridColumn& column,
+                                TuiGridColumnContainerKind container);
 
     TuiGridColumn& Column() const { return FColumn; }
     TuiGridTableViewInfo& TableViewInfo() const { return FTableViewInfo; }
@@ -35,6 +38,16 @@ public:
     const vcl::TRect& CaptionBounds() const { return FCaptionBounds; }
     const vcl::TRect& SortingMarkBounds() const { return FSortingMarkBounds; }
     bool HasSortingMark() const;
+    // The filter drop-down button: the column can be filtered, and the button shows always or while the header is hot
+    // or pressed (as the header was when laid out); it looks active while the view's filter has a condition on the
+    // column.
+    bool ShowsFilterButton() const;
+    bool HasFilterButton() const { return !FFilterButtonBounds.IsEmpty(); }
+    const vcl::TRect& FilterButtonBounds() const { return FFilterButtonBounds; }
+    bool IsFiltered() const;
+    // The column's HeaderGlyph beside the caption.
+    bool HasGlyph() const;
+    const vcl::TRect& GlyphBounds() const { return FGlyphBounds; }
     bool SortedAscending() const;
     // Pressed by the mouse, or the column the table controller holds pressed.
     bool IsShownPressed() const;
@@ -55,7 +68,7 @@ protected:
 
 private:
     const TuiCustomLookAndFeelPainter& Painter() const;
-    void PlaceCaptionAndSortingMark();
+    void PlaceCaptionAndAreas();
     // The caption's width in the header's font.
     int32_t CaptionWidth(const rtl::UnicodeString& caption) const;
     // The hit test names the header's view, column and container.
@@ -63,10 +76,13 @@ private:
 
     TuiGridTableViewInfo& FTableViewInfo;
     TuiGridColumn& FColumn;
+    TuiGridColumnContainerKind FContainer;
     TuiBorders FNeighbours;
     vcl::TRect FPaintBounds;
     vcl::TRect FCaptionBounds;
     vcl::TRect FSortingMarkBounds;
+    vcl::TRect FFilterButtonBounds;
+    vcl::TRect FGlyphBounds;
     bool FIsLast = false;
 };
 

@@ -20,6 +20,8 @@
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/view/uiGridSite.h"
 
+#include <algorithm>
+
 namespace ui {
 
 namespace {
@@ -99,7 +101,34 @@ void TuiGridDataCellViewInfo::ResetMerging() {
 
 // A cell is drawn selected when its record is (and the view is the focused one or selects many records), the
 // cell may show the selection, and the selection shows: the grid has the focus or does not hide it.
+// A merging cell stands for the cells it covers: it shows the selection of the covered cell whose row is focused, or,
+// under MultiSelect, any covered cell's selection.
 bool TuiGridDataCellViewInfo::CalculateSelected() const {
+    const bool own = CalculateOwnSelected();
+    if (!IsMerging()) {
+        return own;
+    }
+    const TuiCustomGridTableOptionsSelection& selection = CellSelectionOptions(FRow.TableViewInfo().TableView());
+    const auto anyMergedSelected = [this] {
+        return std::any_of(FMergedCells.begin(), FMergedCells.end(),
+                           [](const TuiGridDataCellViewInfo* cell) { return cell->CalculateOwnSelected(); });
+    };
+    const bool multiSelect = selection.MultiSelect();
+    if (multiSelect && !selection.InvertSelect() && FRow.TableViewInfo().FocusedColumn() != &Column()) {
+        return own || anyMergedSelected();
+    }
+    if (FRow.IsFocused()) {
+        return own;
+    }
+    const auto focused = std::find_if(FMergedCells.begin(), FMergedCells.end(),
+                                      [](const TuiGridDataCellViewInfo* cell) { return cell->FRow.IsFocused(); });
+    if (focused != FMergedCells.end()) {
+        return (*focused)->CalculateOwnSelected();
+    }
+    return multiSelect ? own || anyMergedSelected() : own;
+}
+
+bool TuiGridDataCellViewInfo::CalculateOwnSelected() const {
     const TuiCustomGridRecord* record = GridRecord();
     TuiGridTableView& view = FRow.TableViewInfo().TableView();
     const TuiCustomGridTableOptionsSelection& selection = CellSelectionOptions(view);

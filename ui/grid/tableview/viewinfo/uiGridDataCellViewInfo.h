@@ -67,6 +67,8 @@ protected:
 private:
     TuiCustomGridRecord* GridRecord() const;
     bool CalculateSelected() const;
+    // The cell's own state, whatever it covers.
+    bool CalculateOwnSelected() const;
     bool CanShowSelection(const TuiCustomGridTableOptionsSelection& selection) const;
     void FillEditViewInfo();
 

@@ -12,8 +12,30 @@ void TuiCustomGridColumnHitTest::Assign(const TuiCustomGridHitTest* source) {
     }
 }
 
+void TuiGridFooterCellHitTest::Assign(const TuiCustomGridHitTest* source) {
+    TuiCustomGridColumnHitTest::Assign(source);
+    if (const auto* cell = dynamic_cast<const TuiGridFooterCellHitTest*>(source)) {
+        FSummaryItem = cell->FSummaryItem;
+    }
+}
+
 vcl::TCursor TuiGridColumnHeaderHorzSizingEdgeHitTest::Cursor() const {
     return crGridHorzSize;
+}
+
+void TuiGridRowIndicatorHitTest::Assign(const TuiCustomGridHitTest* source) {
+    TuiGridRecordHitTest::Assign(source);
+    if (const auto* indicator = dynamic_cast<const TuiGridRowIndicatorHitTest*>(source)) {
+        FMultiSelect = indicator->FMultiSelect;
+    }
+}
+
+vcl::TCursor TuiGridRowIndicatorHitTest::Cursor() const {
+    return FMultiSelect ? crGridSelectRow : TuiGridRecordHitTest::Cursor();
+}
+
+vcl::TCursor TuiGridRowSizingEdgeHitTest::Cursor() const {
+    return crGridVertSize;
 }
 
 } // namespace ui

@@ -7,6 +7,7 @@
 #include "ui/grid/control/uiCustomGrid.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridGroupByBoxPlacement.h"
 #include "ui/grid/tableview/uiGridLineCollection.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
@@ -14,9 +15,14 @@
 #include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridFilterBarViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridFooterViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridGroupByBoxViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridIndicatorViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/view/uiGridSite.h"
 #include "ui/grid/view/uiGridViewStyles.h"
+#include "vcl/graphics/images/Bitmap.h"
 #include "vcl/system/Win32.h"
 
 #include <algorithm>
@@ -27,6 +33,9 @@ namespace {
 
 // Centred both ways and broken into lines.
 constexpr uint16_t NoDataTextFlags = tfAlignHCenter | tfAlignVCenter | tfWordBreak;
+// One line, vertically centred.
+constexpr uint16_t GroupByBoxPromptFlags = tfAlignLeft | tfAlignVCenter | tfSingleLine;
+constexpr uint16_t FilterBarTextFlags = tfAlignLeft | tfAlignVCenter | tfSingleLine | tfShowEndEllipsis;
 
 // The canvas clipped to a rectangle while it lives; the clip region comes back however the painting inside ends.
 class TTablePainterClip {
@@ -64,25 +73,140 @@ TuiGridTableViewInfo& TuiGridTablePainter::TableViewInfo() const {
 
 void TuiGridTablePainter::PaintContent() {
     // A focus or selection change repaints without a new layout; the cells' editors follow it here (no window moves).
-    TableViewInfo().RefreshSelectedCells();
-    DrawHeader();
+    TuiGridTableViewInfo& viewInfo = TableViewInfo();
+    viewInfo.RefreshSelectedCells();
+    DrawBand(viewInfo.GroupByBox().Bounds(), &TuiGridTablePainter::DrawGroupByBox);
+    DrawBand(viewInfo.FilterBar().Bounds(), &TuiGridTablePainter::DrawFilterBar);
+    DrawBand(viewInfo.Indicator().Bounds(), &TuiGridTablePainter::DrawIndicator);
+    // The bands scrolled left pass under the indicator, which stays.
+    const TTablePainterClip clip(Canvas(), ContentBounds());
+    DrawBand(viewInfo.Placement().HeaderBounds, &TuiGridTablePainter::DrawHeaderBand);
     DrawRecords();
     DrawNoDataText();
+    DrawBand(viewInfo.Footer().Bounds(), &TuiGridTablePainter::DrawFooter);
 }
 
-void TuiGridTablePainter::DrawHeader() {
-    const TuiGridTableViewInfo& viewInfo = TableViewInfo();
-    const vcl::TRect band = IntersectionOf(viewInfo.Placement().HeaderBounds, viewInfo.ClientBounds());
+void TuiGridTablePainter::DrawBand(const vcl::TRect& bounds, void (TuiGridTablePainter::*draw)(const vcl::TRect&)) {
+    const vcl::TRect band = IntersectionOf(bounds, TableViewInfo().ClientBounds());
     if (band.IsEmpty()) {
         return;
     }
-    DrawHeaderBand(band);
+    const TTablePainterClip clip(Canvas(), band);
+    (this->*draw)(band);
     ExcludeFromBackground(band);
+}
+
+vcl::TRect TuiGridTablePainter::ContentBounds() const {
+    const TuiGridTableViewInfo& viewInfo = TableViewInfo();
+    return TableContentBounds(viewInfo.Placement(), viewInfo.ClientBounds());
+}
+
+void TuiGridTablePainter::DrawGroupByBox(const vcl::TRect& band) {
+    const TuiGridTableViewInfo& viewInfo = TableViewInfo();
+    const TuiGridGroupByBoxViewInfo& box = viewInfo.GroupByBox();
+    TuiDrawParams params;
+    GridView().Styles().ResolveDrawParams(TuiGridTableViewStyles::vsGroupByBox, nullptr, nullptr, params);
+    GridView().LookAndFeelPainter()->PaintGroupByBox(Canvas(), band, false, params.Color, nullptr);
+    if (box.HasPrompt()) {
+        DrawBandText(TuiGridGroupByBoxViewInfo::PromptText(), box.PromptBounds(), GroupByBoxPromptFlags, params);
+    }
+    for (int32_t i = 0; i < box.HeaderCount(); ++i) {
+        DrawColumnHeader(box.Headers(i));
+    }
+    // Elbows lead from each header down to the next one.
+    for (int32_t i = 0; i + 1 < box.HeaderCount(); ++i) {
+        const TuiGridGroupByBoxConnector connector = GroupByBoxConnector(box.Headers(i).Bounds());
+        Canvas().FillRectColor(connector.Down, vcl::clBtnText);
+        Canvas().FillRectColor(connector.Across, vcl::clBtnText);
+    }
+}
+
+void TuiGridTablePainter::DrawFilterBar(const vcl::TRect& band) {
+    const TuiGridTableViewInfo& viewInfo = TableViewInfo();
+    const TuiGridFilterBarViewInfo& bar = viewInfo.FilterBar();
+    const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
+    TuiDrawParams params;
+    bar.GetParams(params);
+    painter.PaintFilterBoxBackground(Canvas(), band, false, params.Color, nullptr);
+    DrawBandText(bar.Text(), bar.TextBounds(), FilterBarTextFlags, params);
+    if (bar.ButtonVisible(fbbClose)) {
+        painter.PaintFilterCloseBox(Canvas(), bar.ButtonBounds(fbbClose), uibsNormal);
+    }
+    if (bar.ButtonVisible(fbbActivate)) {
+        painter.PaintFilterActivateBox(Canvas(), bar.ButtonBounds(fbbActivate), uibsNormal, bar.FilterActive());
+    }
+    if (bar.ButtonVisible(fbbCustomize)) {
+        painter.PaintButton(Canvas(), bar.ButtonBounds(fbbCustomize), TuiGridFilterBarViewInfo::CustomizeCaption(),
+                            uibsNormal, true, vcl::clDefault, vcl::clDefault, false, false);
+    }
+    if (bar.ButtonVisible(fbbDropDown)) {
+        painter.PaintFilterDropDown(Canvas(), bar.ButtonBounds(fbbDropDown), uibsNormal, bar.FilterActive());
+    }
+}
+
+void TuiGridTablePainter::DrawBandText(rtl::UnicodeStringView text, const vcl::TRect& bounds, uint16_t flags,
+                                       const TuiDrawParams& params) {
+    Canvas().PushState();
+    if (params.Font) {
+        Canvas().SetFont(*params.Font);
+    }
+    Canvas().Font().SetColor(params.TextColor);
+    Canvas().Brush().SetStyle(vcl::bsClear);
+    Canvas().DrawText(text, bounds, flags);
+    Canvas().Brush().SetStyle(vcl::bsSolid);
+    Canvas().PopState();
+}
+
+void TuiGridTablePainter::DrawIndicator(const vcl::TRect& band) {
+    const TuiGridTableViewInfo& viewInfo = TableViewInfo();
+    const TuiGridIndicatorViewInfo& indicator = viewInfo.Indicator();
+    TuiDrawParams params;
+    GridView().Styles().ResolveDrawParams(TuiCustomGridViewStyles::vsBackground, nullptr, nullptr, params);
+    Canvas().FillRectColor(band, params.Color);
+    DrawIndicatorHeaderItem(indicator.HeaderItemBounds());
+    const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
+    viewInfo.TableView().Styles().GetIndicatorParams(params);
+    for (int32_t position = 0; position < viewInfo.RowCount(); ++position) {
+        const TuiGridDataRowViewInfo& row = viewInfo.Rows(position);
+        painter.PaintIndicatorCell(Canvas(), indicator.RowItemBounds(row), indicator.RowKind(row), params.Color, {});
+    }
+    const vcl::TRect footerItem = indicator.FooterItemBounds();
+    if (!footerItem.IsEmpty()) {
+        DrawFooterFrame(footerItem, viewInfo.Footer().SeparatorBounds().Height());
+    }
+}
+
+void TuiGridTablePainter::DrawIndicatorHeaderItem(const vcl::TRect& item) {
+    if (item.IsEmpty()) {
+        return;
+    }
+    TuiGridTableView& view = TableViewInfo().TableView();
+    const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
+    TuiDrawParams params;
+    view.Styles().GetHeaderParams(nullptr, params);
+    TuiBorders neighbours;
+    neighbours.Include(bRight);
+    painter.PaintHeaderCell(Canvas(), item, item, neighbours, uiAllBorders, uibsNormal, {}, {}, nullptr, vcl::clNone,
+                            params.Color, {}, false, false);
+    if (view.OptionsCustomize().ColumnsQuickCustomization()) {
+        painter.PaintIndicatorCustomizeMark(Canvas(), item, params.TextColor);
+    }
+}
+
+// The footer's background under its separator strip and within its frame.
+void TuiGridTablePainter::DrawFooterFrame(const vcl::TRect& band, int32_t separatorHeight) {
+    const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
+    TuiDrawParams params;
+    TableViewInfo().TableView().Styles().GetFooterParams(nullptr, nullptr, -1, nullptr, params);
+    const int32_t separatorBottom = std::min(band.Bottom, band.Top + separatorHeight);
+    const vcl::TRect framed{band.Left, separatorBottom, band.Right, band.Bottom};
+    painter.PaintFooterBackground(Canvas(), framed, params);
+    painter.FillFooterSeparator(Canvas(), {band.Left, band.Top, band.Right, separatorBottom});
+    painter.PaintFooterFrame(Canvas(), framed);
 }
 
 void TuiGridTablePainter::DrawHeaderBand(const vcl::TRect& band) {
     const TuiGridTableViewInfo& viewInfo = TableViewInfo();
-    const TTablePainterClip clip(Canvas(), band);
     // The band's background first: a see-through header, or a skin's header image with transparent pixels, shows
     // it.
     TuiDrawParams params;
@@ -93,8 +217,8 @@ void TuiGridTablePainter::DrawHeaderBand(const vcl::TRect& band) {
     }
 }
 
-void TuiGridTablePainter::DrawColumnHeader(const TuiGridColumnHeaderViewInfo& header) {
-    if (!Canvas().RectVisible(header.PaintBounds())) {
+void TuiGridTablePainter::DrawColumnHeader(TuiGridColumnHeaderViewInfo& header) {
+    if (!Canvas().RectVisible(header.PaintBounds()) || CustomDrawColumnHeader(header)) {
         return;
     }
     const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
@@ -108,9 +232,36 @@ void TuiGridTablePainter::DrawColumnHeader(const TuiGridColumnHeaderViewInfo& he
         const TTablePainterClip clip(Canvas(), header.SortingMarkBounds());
         painter.PaintSortArrow(Canvas(), header.SortingMarkBounds(), header.SortedAscending());
     }
+    if (header.HasFilterButton()) {
+        painter.PaintFilterDropDown(Canvas(), header.FilterButtonBounds(), HeaderButtonState(header),
+                                    header.IsFiltered());
+    }
+    if (header.HasGlyph()) {
+        const TTablePainterClip clip(Canvas(), header.GlyphBounds());
+        Canvas().DrawGraphic(header.GlyphBounds().Left, header.GlyphBounds().Top, header.Column().HeaderGlyph());
+    }
     if (header.IsShownPressed()) {
         painter.PaintPressedHeader(Canvas(), header.PaintBounds());
     }
+}
+
+// The column's handler first, the view's when the column's did not draw the header; the handlers paint within the
+// header and leave the canvas as they found it.
+bool TuiGridTablePainter::CustomDrawColumnHeader(TuiGridColumnHeaderViewInfo& header) {
+    TuiGridColumn& column = header.Column();
+    TuiGridTableView& view = TableViewInfo().TableView();
+    if (!column.HasCustomDrawHeader() && !view.HasCustomDrawColumnHeader()) {
+        return false;
+    }
+    const TTablePainterClip clip(Canvas(), header.PaintBounds());
+    Canvas().PushState();
+    bool done = false;
+    column.DoCustomDrawHeader(Canvas(), &header, done);
+    if (!done) {
+        view.DoCustomDrawColumnHeader(Canvas(), &header, done);
+    }
+    Canvas().PopState();
+    return done;
 }
 
 void TuiGridTablePainter::DrawRecords() {
@@ -157,6 +308,27 @@ void TuiGridTablePainter::DrawRowFocusRect(const TuiGridDataRowViewInfo& row) {
     }
 }
 
+// After the records: the last row may reach under the footer. Its frame follows the whole band; the clip keeps it
+// to the part shown.
+void TuiGridTablePainter::DrawFooter(const vcl::TRect& /*shown*/) {
+    const TuiGridTableViewInfo& viewInfo = TableViewInfo();
+    const TuiGridFooterViewInfo& footer = viewInfo.Footer();
+    DrawFooterFrame(footer.Bounds(), footer.SeparatorBounds().Height());
+    const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
+    TuiGridTableViewStyles& styles = viewInfo.TableView().Styles();
+    TuiDrawParams params;
+    for (int32_t i = 0; i < footer.CellCount(); ++i) {
+        const TuiGridFooterCell& cell = footer.Cells(i);
+        if (!Canvas().RectVisible(cell.Bounds)) {
+            continue;
+        }
+        styles.GetFooterCellParams(nullptr, cell.Column, -1, cell.SummaryItem, params);
+        const TuiTextLayout layout{cell.Column->FooterAlignmentHorz(), cell.Column->HeaderAlignmentVert(), false, true};
+        painter.PaintFooterCell(Canvas(), cell.Bounds, layout, cell.Text, params.Font, params.TextColor, params.Color,
+                                {});
+    }
+}
+
 void TuiGridTablePainter::DrawNoDataText() {
     const TuiGridTableViewInfo& viewInfo = TableViewInfo();
     if (!viewInfo.HasNoDataText()) {
@@ -166,15 +338,7 @@ void TuiGridTablePainter::DrawNoDataText() {
     TuiDrawParams params;
     GridView().Styles().ResolveDrawParams(TuiCustomGridViewStyles::vsBackground, nullptr, nullptr, params);
     Canvas().FillRectColor(bounds, params.Color);
-    Canvas().PushState();
-    if (params.Font) {
-        Canvas().SetFont(*params.Font);
-    }
-    Canvas().Font().SetColor(params.TextColor);
-    Canvas().Brush().SetStyle(vcl::bsClear);
-    Canvas().DrawText(viewInfo.TableView().OptionsView().NoDataToDisplayInfoText(), bounds, NoDataTextFlags);
-    Canvas().Brush().SetStyle(vcl::bsSolid);
-    Canvas().PopState();
+    DrawBandText(viewInfo.TableView().OptionsView().NoDataToDisplayInfoText(), bounds, NoDataTextFlags, params);
     ExcludeFromBackground(bounds);
 }
 
@@ -188,6 +352,7 @@ vcl::TRect TuiGridTablePainter::RecordsScrollBounds() const {
     const TuiGridTableViewInfo& viewInfo = TableViewInfo();
     vcl::TRect bounds = viewInfo.ClientBounds();
     bounds.Top = std::max(bounds.Top, viewInfo.Placement().RowsAreaBounds.Top);
+    bounds.Bottom = std::min(bounds.Bottom, viewInfo.Placement().RowsAreaBounds.Bottom);
     return bounds;
 }
 
@@ -223,7 +388,7 @@ void TuiGridTablePainter::ScrollToLeftPos() {
         Invalidate();
         return;
     }
-    const vcl::TRect scroll = viewInfo.ClientBounds();
+    const vcl::TRect scroll = ContentBounds();
     ScrollWindowEx(GridView().Site().Handle(), dx, 0, vcl::AsRECT(&scroll), vcl::AsRECT(&scroll), nullptr, nullptr,
                    SW_INVALIDATE | SW_ERASE);
     GridView().Site().Update();

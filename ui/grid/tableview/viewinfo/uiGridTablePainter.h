@@ -1,14 +1,17 @@
 #pragma once
 // TuiGridTablePainter: paints a table view from its layout through the look-and-feel painter: the column headers with
 // their captions and sorting marks, every data cell by its column's editor view info, the grid lines of all cells in
-// one pass, the focus rectangle and the no-data text; and scrolls by moving the pixels already painted when it can.
+// one pass, the focus rectangle, the no-data text, the footer with its summaries, the indicator with its glyphs and the
+// group-by box; and scrolls by moving the pixels already painted when it can.
 
+#include "rtl/text/StringTypes.h"
 #include "ui/grid/view/uiGridPainter.h"
 
 #include <cstdint>
 
 namespace ui {
 
+struct TuiDrawParams;
 class TuiGridColumnHeaderViewInfo;
 class TuiGridDataRowViewInfo;
 class TuiGridTableViewInfo;
@@ -30,13 +33,27 @@ protected:
 
 private:
     TuiGridTableViewInfo& TableViewInfo() const;
-    void DrawColumnHeader(const TuiGridColumnHeaderViewInfo& header);
-    void DrawHeader();
+    void DrawColumnHeader(TuiGridColumnHeaderViewInfo& header);
+    // Answers whether a handler drew the header.
+    bool CustomDrawColumnHeader(TuiGridColumnHeaderViewInfo& header);
     void DrawHeaderBand(const vcl::TRect& band);
+    // Paints a band by draw within its part inside the client bounds, clipped to it, and keeps the background off it.
+    void DrawBand(const vcl::TRect& bounds, void (TuiGridTablePainter::*draw)(const vcl::TRect& band));
     void DrawRecords();
     void DrawRowFocusRect(const TuiGridDataRowViewInfo& row);
     void DrawNoDataText();
-    // The rows area within the client bounds: what moves when the records scroll.
+    void DrawFooter(const vcl::TRect& band);
+    void DrawFooterFrame(const vcl::TRect& band, int32_t separatorHeight);
+    void DrawIndicator(const vcl::TRect& band);
+    void DrawGroupByBox(const vcl::TRect& band);
+    void DrawFilterBar(const vcl::TRect& band);
+    // Text in the band's font and colour over what is painted.
+    void DrawBandText(rtl::UnicodeStringView text, const vcl::TRect& bounds, uint16_t flags,
+                      const TuiDrawParams& params);
+    void DrawIndicatorHeaderItem(const vcl::TRect& item);
+    // The client bounds right of the indicator: what scrolls sideways.
+    vcl::TRect ContentBounds() const;
+    // The rows area within the client bounds (between header and footer): what moves when the records scroll.
     vcl::TRect RecordsScrollBounds() const;
     // The layout can follow a scroll in place.
     bool CanOffsetLayout() const;

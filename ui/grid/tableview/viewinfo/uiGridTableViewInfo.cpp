@@ -17,6 +17,10 @@
 #include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridFilterBarViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridFooterViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridGroupByBoxViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridIndicatorViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableHitTests.h"
 #include "ui/grid/view/uiGridSite.h"
 
@@ -32,7 +36,11 @@ constexpr int32_t RowTextMargins = 4;
 
 } // namespace
 
-TuiGridTableViewInfo::TuiGridTableViewInfo(TuiGridTableView& gridView) : TuiCustomGridViewInfo(gridView) {}
+TuiGridTableViewInfo::TuiGridTableViewInfo(TuiGridTableView& gridView)
+    : TuiCustomGridViewInfo(gridView), FFooter(std::make_unique<TuiGridFooterViewInfo>(*this)),
+      FIndicator(std::make_unique<TuiGridIndicatorViewInfo>(*this)),
+      FGroupByBox(std::make_unique<TuiGridGroupByBoxViewInfo>(*this)),
+      FFilterBar(std::make_unique<TuiGridFilterBarViewInfo>(*this)) {}
 
 TuiGridTableViewInfo::~TuiGridTableViewInfo() = default;
 
@@ -122,9 +130,15 @@ void TuiGridTableViewInfo::Calculate() {
     FRecordHeights.assign(static_cast<size_t>(view.ViewData().RecordCount()), FDataRowHeight);
     FLaidOutLeftPos = LeftPos();
     FLaidOutTopRecordIndex = ClampedTopRecordIndex();
+    FFooterHeight = FFooter->CalculateHeight(FVisibleColumns);
+    FGroupByBoxHeight = FGroupByBox->CalculateHeight();
+    FFilterBarHeight = FFilterBar->CalculateHeight();
     FPlacement = PlaceTableView(Measures());
+    FGroupByBox->Calculate(FPlacement.GroupByBoxBounds);
+    FFilterBar->Calculate(FPlacement.FilterBarBounds);
     CreateColumnHeaders();
     CalculateColumnHeaders();
+    FFooter->Calculate(FPlacement.FooterBounds, FPlacement.ColumnHeaders);
     PlaceRows({});
     CalculateCellMerging();
 }
@@ -134,6 +148,9 @@ void TuiGridTableViewInfo::ClearLayout() {
     FRows.clear();
     FColumnHeaders.clear();
     FCellEditors.clear();
+    FFooter->Clear();
+    FGroupByBox->Clear();
+    FFilterBar->Clear();
     FPlacement = {};
 }
 
@@ -192,7 +209,12 @@ TuiGridTableMeasures TuiGridTableViewInfo::Measures() const {
     TuiGridTableMeasures measures;
     measures.ClientBounds = ClientBounds();
     measures.LeftPos = FLaidOutLeftPos;
+    measures.GroupByBoxHeight = FGroupByBoxHeight;
+    measures.FilterBarHeight = FFilterBarHeight;
+    measures.FilterBarAtTop = FFilterBar->AtTop();
     measures.HeaderHeight = FHeaderHeight;
+    measures.FooterHeight = FFooterHeight;
+    measures.IndicatorWidth = FIndicator->Width();
     measures.ColumnWidths = FColumnWidths;
     measures.RecordHeights = FRecordHeights;
     measures.TopRecordIndex = FLaidOutTopRecordIndex;
@@ -206,7 +228,7 @@ int32_t TuiGridTableViewInfo::ClampedTopRecordIndex() const {
 
 void TuiGridTableViewInfo::CreateColumnHeaders() {
     for (TuiGridColumn* column : FVisibleColumns) {
-        FColumnHeaders.push_back(std::make_unique<TuiGridColumnHeaderViewInfo>(*this, *column));
+        FColumnHeaders.push_back(std::make_unique<TuiGridColumnHeaderViewInfo>(*this, *column, ckHeader));
     }
 }
 
@@ -312,6 +334,8 @@ int32_t TuiGridTableViewInfo::ScrollToLeftPos() {
         header = vcl::OffsetRect(header, dx, 0);
     }
     FPlacement.RowsAreaBounds = vcl::OffsetRect(FPlacement.RowsAreaBounds, dx, 0);
+    FPlacement.FooterBounds = vcl::OffsetRect(FPlacement.FooterBounds, dx, 0);
+    FFooter->Offset(dx);
     for (TuiGridRowPlacement& row : FPlacement.Rows) {
         row.Bounds = vcl::OffsetRect(row.Bounds, dx, 0);
         for (vcl::TRect& cell : row.Cells) {
@@ -334,12 +358,27 @@ bool TuiGridTableViewInfo::HasNoDataText() const {
 vcl::TRect TuiGridTableViewInfo::NoDataTextBounds() const {
     vcl::TRect bounds = ClientBounds();
     bounds.Top = std::max(bounds.Top, FPlacement.RowsAreaBounds.Top);
+    bounds.Bottom = std::min(bounds.Bottom, FPlacement.RowsAreaBounds.Bottom);
     return bounds;
 }
 
 TuiCustomGridHitTest& TuiGridTableViewInfo::GetHitTest(vcl::TPoint point) {
+    if (TuiCustomGridHitTest* box = FGroupByBox->HitTestAt(point)) {
+        return *box;
+    }
+    if (TuiCustomGridHitTest* bar = FFilterBar->HitTestAt(point)) {
+        return *bar;
+    }
+    const bool inIndicator = FPlacement.IndicatorBounds.Contains(point);
+    // The last row may reach under the footer, which lies over it.
+    if (TuiCustomGridHitTest* footer = inIndicator ? nullptr : FFooter->HitTestAt(point)) {
+        return *footer;
+    }
     const bool sizable = TableView().OptionsCustomize().ColumnHorzSizing();
-    const TuiGridPlacementSpot spot = LocateInTablePlacement(FPlacement, point, sizable);
+    const TuiGridPlacementSpot spot = LocateInTablePlacement(FPlacement, point, sizable, FIndicator->RowsSizable());
+    if (inIndicator) {
+        return FIndicator->HitTest(spot, point);
+    }
     TuiCustomGridHitTest* hitTest = nullptr;
     TuiGridDataRowViewInfo* row = RowOfRecord(spot.RecordIndex);
     switch (spot.Kind) {
@@ -354,6 +393,12 @@ TuiCustomGridHitTest& TuiGridTableViewInfo::GetHitTest(vcl::TPoint point) {
         hitTest = row ? row->GetHitTest(point) : nullptr;
         break;
     case TuiGridPlacementSpotKind::None:
+    case TuiGridPlacementSpotKind::Indicator:
+    case TuiGridPlacementSpotKind::IndicatorHeader:
+    case TuiGridPlacementSpotKind::RowIndicator:
+    case TuiGridPlacementSpotKind::RowSizingEdge:
+    case TuiGridPlacementSpotKind::GroupByBox:
+    case TuiGridPlacementSpotKind::FilterBar:
         break;
     }
     return hitTest ? *hitTest : TuiCustomGridViewInfo::GetHitTest(point);

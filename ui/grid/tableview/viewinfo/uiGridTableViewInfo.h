@@ -1,9 +1,10 @@
 #pragma once
 // TuiGridTableViewInfo: the layout of a table view inside its site. It measures the header and the data rows, places
-// the header band with one column header per visible column and the data rows from the top record down, owns their
-// view infos (each data cell with its editor view info), answers what lies under a point, and follows the table
-// controller's scrolling, keeping the rows still shown. The controller keeps the top record, the left position and
-// the focused and pressed columns; the layout reads them there.
+// the group-by box, the filter bar, the header band with one column header per visible column, the data rows from the
+// top record down and the footer band under them, the indicator at their left, owns their view infos (each data cell
+// with its editor view info), answers what lies under a point, and follows the table controller's scrolling, keeping
+// the rows still shown. The controller keeps the top record, the left position and the focused and pressed columns; the
+// layout reads them there.
 
 #include "ui/grid/tableview/uiGridHeaderAreas.h"
 #include "ui/grid/tableview/uiGridTablePlacement.h"
@@ -20,6 +21,10 @@ class TuiGridColumn;
 class TuiGridColumnCellEditor;
 class TuiGridColumnHeaderViewInfo;
 class TuiGridDataRowViewInfo;
+class TuiGridFilterBarViewInfo;
+class TuiGridFooterViewInfo;
+class TuiGridGroupByBoxViewInfo;
+class TuiGridIndicatorViewInfo;
 class TuiGridTableView;
 
 class TuiGridTableViewInfo : public TuiCustomGridViewInfo {
@@ -42,6 +47,13 @@ public:
 
     const TuiGridTablePlacement& Placement() const { return FPlacement; }
     int32_t HeaderHeight() const { return FHeaderHeight; }
+    TuiGridFooterViewInfo& Footer() const { return *FFooter; }
+    int32_t FooterHeight() const { return FFooterHeight; }
+    TuiGridIndicatorViewInfo& Indicator() const { return *FIndicator; }
+    TuiGridGroupByBoxViewInfo& GroupByBox() const { return *FGroupByBox; }
+    int32_t GroupByBoxHeight() const { return FGroupByBoxHeight; }
+    TuiGridFilterBarViewInfo& FilterBar() const { return *FFilterBar; }
+    int32_t FilterBarHeight() const { return FFilterBarHeight; }
     // The height of a data row, its horizontal grid line included.
     int32_t DataRowHeight() const { return FDataRowHeight; }
     int32_t DataWidth() const;
@@ -106,7 +118,14 @@ private:
     std::vector<std::unique_ptr<TuiGridColumnCellEditor>> FCellEditors;
     std::vector<std::unique_ptr<TuiGridColumnHeaderViewInfo>> FColumnHeaders;
     std::vector<std::unique_ptr<TuiGridDataRowViewInfo>> FRows;
+    std::unique_ptr<TuiGridFooterViewInfo> FFooter;
+    std::unique_ptr<TuiGridIndicatorViewInfo> FIndicator;
+    std::unique_ptr<TuiGridGroupByBoxViewInfo> FGroupByBox;
+    int32_t FGroupByBoxHeight = 0;
+    std::unique_ptr<TuiGridFilterBarViewInfo> FFilterBar;
+    int32_t FFilterBarHeight = 0;
     int32_t FHeaderHeight = 0;
+    int32_t FFooterHeight = 0;
     int32_t FDataRowHeight = 0;
     // The top record and left position of the present layout.
     int32_t FLaidOutTopRecordIndex = 0;

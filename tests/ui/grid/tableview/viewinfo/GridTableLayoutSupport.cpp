@@ -8,9 +8,13 @@
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridTableController.h"
+#include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridFilterBarViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridFooterViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridIndicatorViewInfo.h"
 #include "ui/grid/view/uiGridPainter.h"
 
 #include <gtest/gtest.h>
@@ -21,6 +25,8 @@ void GridTableLayoutTest::SetUp() {
     GridOnFormTest::SetUp();
     Grid->SetBounds(0, 0, 400, 300);
     View = new ui::TuiGridTableView(Form.get());
+    // As in the application: the layout starts with the header; the box has tests of its own.
+    View->OptionsView().SetGroupByBox(false);
     Grid->Levels().Add().SetGridView(View);
 }
 
@@ -64,16 +70,63 @@ std::unique_ptr<TGridCanvasSurface> GridTableLayoutTest::Paint(const vcl::TRect&
     return on;
 }
 
+bool SameArea(const TDibSurface& a, const TDibSurface& b, const vcl::TRect& area) {
+    for (int y = area.Top; y < area.Bottom; ++y) {
+        for (int x = area.Left; x < area.Right; ++x) {
+            if (a.Pixel(x, y) != b.Pixel(x, y)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+namespace {
+
+// The footer closes the rows area at the bottom of the bands; each cell lies in the band under its column's header.
+void ExpectFooterInvariants(const ui::TuiGridTableViewInfo& viewInfo) {
+    const ui::TuiGridFooterViewInfo& footer = viewInfo.Footer();
+    EXPECT_EQ(footer.Bounds().Top, viewInfo.Placement().RowsAreaBounds.Bottom);
+    if (!footer.Visible()) {
+        EXPECT_EQ(footer.Bounds().Height(), 0) << "a hidden footer takes no room";
+        return;
+    }
+    EXPECT_EQ(footer.Bounds().Bottom, viewInfo.Placement().IndicatorBounds.Bottom) << "above a bottom filter bar";
+    for (int i = 0; i < footer.CellCount(); ++i) {
+        const ui::TuiGridFooterCell& cell = footer.Cells(i);
+        const vcl::TRect& header = viewInfo.ColumnHeaders(cell.ColumnIndex).Bounds();
+        EXPECT_GE(cell.Bounds.Left, header.Left) << "footer cell " << i;
+        EXPECT_LE(cell.Bounds.Right, header.Right) << "footer cell " << i;
+        EXPECT_GE(cell.Bounds.Top, footer.BordersBounds().Top) << "footer cell " << i;
+        EXPECT_LE(cell.Bounds.Bottom, footer.Bounds().Bottom) << "footer cell " << i;
+    }
+}
+
+} // namespace
+
 void ExpectLayoutInvariants(const ui::TuiGridTableViewInfo& viewInfo) {
     const ui::TuiGridTablePlacement& placement = viewInfo.Placement();
     const vcl::TRect client = viewInfo.ClientBounds();
-    int left = client.Left - viewInfo.LeftPos();
+    const int contentLeft = client.Left + viewInfo.Indicator().Width() - viewInfo.LeftPos();
+    EXPECT_EQ(placement.IndicatorBounds.Left, client.Left);
+    EXPECT_EQ(placement.IndicatorBounds.Width(), viewInfo.Indicator().Width());
+    // Top down: the group-by box, the filter bar at the top, the header; at the bottom the filter bar there.
+    const bool barAtTop = viewInfo.FilterBar().AtTop();
+    const int bandsTop = barAtTop ? placement.FilterBarBounds.Bottom : placement.GroupByBoxBounds.Bottom;
+    const int bandsBottom = barAtTop ? client.Bottom : placement.FilterBarBounds.Top;
+    EXPECT_EQ(placement.GroupByBoxBounds.Top, client.Top);
+    EXPECT_EQ(placement.FilterBarBounds.Top,
+              barAtTop ? placement.GroupByBoxBounds.Bottom : client.Bottom - placement.FilterBarBounds.Height());
+    EXPECT_EQ(placement.HeaderBounds.Top, bandsTop);
+    EXPECT_EQ(placement.IndicatorBounds.Top, bandsTop);
+    EXPECT_EQ(placement.IndicatorBounds.Bottom, bandsBottom);
+    int left = contentLeft;
     for (int i = 0; i < viewInfo.ColumnHeaderCount(); ++i) {
         const vcl::TRect& header = viewInfo.ColumnHeaders(i).Bounds();
         EXPECT_EQ(header.Left, left) << "header " << i;
         left = header.Right;
     }
-    EXPECT_EQ(placement.RowsAreaBounds.Left, client.Left - viewInfo.LeftPos());
+    EXPECT_EQ(placement.RowsAreaBounds.Left, contentLeft);
     EXPECT_EQ(placement.RowsAreaBounds.Right, placement.RowsAreaBounds.Left + viewInfo.DataWidth());
     int top = placement.RowsAreaBounds.Top;
     for (int position = 0; position < viewInfo.RowCount(); ++position) {
@@ -81,7 +134,7 @@ void ExpectLayoutInvariants(const ui::TuiGridTableViewInfo& viewInfo) {
         EXPECT_EQ(row.Bounds().Top, top) << "row " << position;
         top = row.Bounds().Bottom;
         if (position + 1 < viewInfo.RowCount()) {
-            EXPECT_LE(row.Bounds().Bottom, client.Bottom) << "row " << position;
+            EXPECT_LE(row.Bounds().Bottom, placement.RowsAreaBounds.Bottom) << "row " << position;
         }
         ASSERT_EQ(row.CellCount(), viewInfo.ColumnHeaderCount());
         for (int i = 0; i < row.CellCount(); ++i) {
@@ -93,6 +146,7 @@ void ExpectLayoutInvariants(const ui::TuiGridTableViewInfo& viewInfo) {
             EXPECT_EQ(cell.Bottom, row.Bounds().Bottom);
         }
     }
+    ExpectFooterInvariants(viewInfo);
 }
 
 } // namespace ui_test

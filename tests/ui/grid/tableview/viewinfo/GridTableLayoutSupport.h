@@ -45,6 +45,9 @@ protected:
     ui::TuiGridTableView* View = nullptr;
 };
 
+// The two surfaces hold the same pixels over area.
+bool SameArea(const TDibSurface& a, const TDibSurface& b, const vcl::TRect& area);
+
 // The layout's invariants: header cells side by side from the content left, the rows area as wide as the data, rows
 // stacked without gaps under the header, each cell (before merging) under its header with the header's width, nothing
 // below the client bounds but the last row.

@@ -6,6 +6,7 @@
 #include "ui/core/painters/uiLookAndFeelPainters.h"
 #include "ui/core/painters/uiLookAndFeels.h"
 #include "ui/core/styles/uiStyles.h"
+#include "ui/data/controller/filtering/uiDataFilter.h"
 #include "ui/editors/framework/uiEditStyle.h"
 #include "ui/editors/framework/uiEditViewData.h"
 #include "ui/editors/framework/uiEditViewInfo.h"
@@ -20,14 +21,19 @@
 #include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridTableHitTests.h"
+#include "vcl/graphics/images/Bitmap.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace ui {
 namespace {
 
 using GridTablePainterTest = ui_test::GridTableLayoutTest;
+using ui_test::SameArea;
 using ui_test::TDibSurface;
 using ui_test::TGridCanvasSurface;
 
@@ -43,17 +49,6 @@ int CountPixels(const TDibSurface& surface, const vcl::TRect& area, vcl::TColor 
         }
     }
     return count;
-}
-
-bool SameArea(const TDibSurface& a, const TDibSurface& b, const vcl::TRect& area) {
-    for (int y = area.Top; y < area.Bottom; ++y) {
-        for (int x = area.Left; x < area.Right; ++x) {
-            if (a.Pixel(x, y) != b.Pixel(x, y)) {
-                return false;
-            }
-        }
-    }
-    return true;
 }
 
 TEST_F(GridTablePainterTest, PaintingCoversTheViewAndTwiceGivesTheSamePixels) {
@@ -259,6 +254,98 @@ TEST_F(GridTablePainterTest, ColumnHeadersAndCellsTakeTheirStylesColours) {
     EXPECT_GT(CountPixels(on->Surface, caption, RgbOf(vcl::clYellow)), caption.Width() * caption.Height() / 2);
     const vcl::TRect cell = viewInfo.Rows(2).Cells(1).ContentBounds();
     EXPECT_GT(CountPixels(on->Surface, cell, RgbOf(vcl::clAqua)), cell.Width() * cell.Height() / 2);
+}
+
+TEST_F(GridTablePainterTest, AColumnHeaderIsCustomDrawnByItsColumnThenByTheViewUnlessDone) {
+    Fill(3);
+    std::vector<std::string> calls;
+    auto drawing = [&](const char* who, bool done) -> TuiGridColumnCustomDrawHeaderEvent {
+        return [this, &calls, who, done](TuiGridTableView&, TuiCanvas& canvas, TuiGridColumnHeaderViewInfo* header,
+                                         bool& drawn) {
+            if (&header->Column() == View->Columns(1)) {
+                calls.push_back(who);
+            }
+            canvas.FillRectColor(header->PaintBounds(), vcl::clLime);
+            drawn = done;
+        };
+    };
+    struct Case {
+        bool ColumnDraws;
+        bool ColumnDone;
+        bool ViewDraws;
+        std::vector<std::string> Calls;
+        bool CustomDrawn;
+    };
+    const Case cases[] = {
+        {true, true, true, {"column"}, true},
+        {true, false, true, {"column", "view"}, false},
+        {false, false, true, {"view"}, false},
+        {false, false, false, {}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.ColumnDraws << c.ColumnDone << c.ViewDraws);
+        View->Columns(1)->SetOnCustomDrawHeader(c.ColumnDraws ? drawing("column", c.ColumnDone)
+                                                              : TuiGridColumnCustomDrawHeaderEvent{});
+        View->SetOnCustomDrawColumnHeader(c.ViewDraws ? drawing("view", false) : TuiGridColumnCustomDrawHeaderEvent{});
+        TuiGridTableViewInfo& viewInfo = Layout();
+        calls.clear();
+        const auto on = Paint();
+        EXPECT_EQ(calls, c.Calls);
+        const vcl::TRect caption = viewInfo.ColumnHeaders(1).CaptionBounds();
+        const int lime = CountPixels(on->Surface, caption, RgbOf(vcl::clLime));
+        EXPECT_EQ(lime == caption.Width() * caption.Height(), c.CustomDrawn)
+            << "the default painting covers what the handlers drew unless one was done";
+        EXPECT_EQ(CountPixels(on->Surface, viewInfo.ColumnHeaders(2).CaptionBounds(), RgbOf(vcl::clLime)), 0)
+            << "the view's handler leaves done unset here, so the other headers look as always";
+    }
+}
+
+TEST_F(GridTablePainterTest, AFilterableColumnsHeaderShowsItsFilterButtonBesideTheCaption) {
+    Fill(3);
+    View->OptionsCustomize().SetColumnFiltering(true);
+    View->OptionsView().SetShowColumnFilterButtons(sfbAlways);
+    View->Columns(0)->Options().SetFiltering(false);
+    View->Columns(1)->Options().SetFiltering(true);
+    TuiGridTableViewInfo& viewInfo = Layout();
+    const TuiGridColumnHeaderViewInfo& header = viewInfo.ColumnHeaders(1);
+    ASSERT_TRUE(header.HasFilterButton());
+    EXPECT_FALSE(viewInfo.ColumnHeaders(0).HasFilterButton()) << "the column is not filterable";
+    EXPECT_LE(header.FilterButtonBounds().Right, header.Bounds().Right);
+    EXPECT_LE(header.CaptionBounds().Right + 2, header.FilterButtonBounds().Left) << "the caption gives it room";
+    const vcl::TPoint centre{(header.FilterButtonBounds().Left + header.FilterButtonBounds().Right) / 2,
+                             (header.FilterButtonBounds().Top + header.FilterButtonBounds().Bottom) / 2};
+    auto* hitTest = dynamic_cast<TuiGridColumnHeaderFilterButtonHitTest*>(&viewInfo.GetHitTest(centre));
+    ASSERT_NE(hitTest, nullptr);
+    EXPECT_EQ(hitTest->GetHitTestCode(), 204);
+    EXPECT_EQ(hitTest->Column(), View->Columns(1));
+
+    const vcl::TRect button = header.FilterButtonBounds();
+    const auto unfiltered = Paint();
+    EXPECT_FALSE(header.IsFiltered());
+    View->DataController().Filter().AddItem(nullptr, View->Columns(1), fokGreater, rtl::Variant(1), u"1");
+    TuiGridTableViewInfo& filtered = Layout();
+    EXPECT_TRUE(filtered.ColumnHeaders(1).IsFiltered());
+    EXPECT_FALSE(filtered.ColumnHeaders(2).IsFiltered());
+    EXPECT_FALSE(SameArea(unfiltered->Surface, Paint()->Surface, button)) << "an active button on a filtered column";
+}
+
+TEST_F(GridTablePainterTest, AHeaderGlyphStandsAtItsAlignedSideOfTheCaption) {
+    Fill(3);
+    vcl::TBitmap glyph;
+    glyph.SetSize(8, 8);
+    glyph.Canvas().Brush().SetColor(vcl::clRed);
+    glyph.Canvas().FillRect(vcl::Rect(0, 0, 8, 8));
+    View->Columns(2)->SetHeaderGlyph(&glyph);
+    TuiGridTableViewInfo& viewInfo = Layout();
+    const TuiGridColumnHeaderViewInfo& header = viewInfo.ColumnHeaders(2);
+    ASSERT_TRUE(header.HasGlyph());
+    EXPECT_FALSE(viewInfo.ColumnHeaders(1).HasGlyph());
+    const vcl::TRect place = header.GlyphBounds();
+    EXPECT_EQ(place.Width(), 8);
+    EXPECT_EQ(place.Height(), 8);
+    EXPECT_GE(header.CaptionBounds().Left, place.Right + 2) << "left-justified, the caption after it";
+    const auto on = Paint();
+    EXPECT_EQ(CountPixels(on->Surface, place, RgbOf(vcl::clRed)), 64);
 }
 
 TEST_F(GridTablePainterTest, ACentredCaptionAndItsSortingMarkStandTogetherInTheMiddleWhenTheyFit) {

@@ -9,9 +9,11 @@
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridTableController.h"
+#include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridIndicatorViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTablePainter.h"
 #include "ui/grid/view/uiGridSite.h"
 
@@ -166,6 +168,23 @@ TEST_F(GridTableScrollingTest, AHorizontalPixelScrollEqualsAFullRepaintOfTheNewS
     ScrollLeftTo(30);
     EXPECT_EQ(ViewInfo().LeftPos(), 30);
     EXPECT_EQ(ViewInfo().ColumnHeaders(0).Bounds().Left, -30);
+    EXPECT_EQ(DifferenceBox(*ReadSite(), Repaint()->Surface, ViewInfo().ClientBounds()), vcl::TRect{});
+}
+
+TEST_F(GridTableScrollingTest, PixelScrollsLeaveTheIndicatorAndTheFooterAsAFullRepaintDraws) {
+    View->OptionsView().SetIndicator(true);
+    View->OptionsView().SetFooter(true);
+    ShowRecords(40);
+    ASSERT_GT(ViewInfo().FooterHeight(), 0);
+    ASSERT_GT(ViewInfo().Indicator().Width(), 0);
+    ScrollTo(3);
+    UpdateWindow(Site().Handle());
+    EXPECT_EQ(DifferenceBox(*ReadSite(), Repaint()->Surface, ViewInfo().ClientBounds()), vcl::TRect{});
+    ScrollLeftTo(30);
+    UpdateWindow(Site().Handle());
+    EXPECT_EQ(DifferenceBox(*ReadSite(), Repaint()->Surface, ViewInfo().ClientBounds()), vcl::TRect{});
+    ScrollTo(1);
+    UpdateWindow(Site().Handle());
     EXPECT_EQ(DifferenceBox(*ReadSite(), Repaint()->Surface, ViewInfo().ClientBounds()), vcl::TRect{});
 }
 

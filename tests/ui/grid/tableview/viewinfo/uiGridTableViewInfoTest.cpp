@@ -5,6 +5,7 @@
 #include "ui/core/graphics/uiDrawParams.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
 #include "ui/editors/framework/uiEditViewInfo.h"
+#include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableViewData.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/customtable/uiGridRecordHitTests.h"
@@ -225,6 +226,40 @@ TEST_F(GridTableViewInfoTest, TheLayoutFollowsTheControllersTopRecordAndAnEmptyV
     EXPECT_TRUE(viewInfo.HasNoDataText());
     ScrollTo(3);
     EXPECT_EQ(viewInfo.RowCount(), 0);
+}
+
+TEST_F(GridTableViewInfoTest, AMergingCellShowsTheSelectionOfTheRowsItCovers) {
+    Fill(6);
+    const char16_t* values[] = {u"A", u"A", u"A", u"B", u"B", u"C"};
+    View->BeginUpdate();
+    for (int32_t record = 0; record < 6; ++record) {
+        View->DataController().SetValue(record, 0, rtl::Variant(rtl::UnicodeString(values[record])));
+    }
+    View->EndUpdate();
+    View->Columns(0)->Options().SetCellMerging(true);
+    Grid->SetFocusedView(View);
+    auto& selection = static_cast<TuiCustomGridTableOptionsSelection&>(View->OptionsSelection());
+    selection.SetInvertSelect(false);
+    selection.SetCellSelect(false);
+    View->DataController().ChangeFocusedRowIndex(2);
+    TuiGridTableViewInfo& viewInfo = Layout();
+    viewInfo.RefreshSelectedCells();
+    const TuiGridDataCellViewInfo& merging = viewInfo.Rows(0).Cells(0);
+    ASSERT_EQ(viewInfo.Rows(2).Cells(0).MergingCell(), &merging) << "the focused row is covered";
+    EXPECT_TRUE(merging.Selected()) << "as the focused row it covers";
+    EXPECT_FALSE(viewInfo.Rows(0).Cells(1).Selected()) << "the other cells of its own row stay unselected";
+    EXPECT_FALSE(viewInfo.Rows(3).Cells(0).Selected()) << "another merging cell covers no focused row";
+
+    selection.SetMultiSelect(true);
+    View->DataController().ChangeFocusedRowIndex(5);
+    View->DataController().ChangeRowSelection(2, false);
+    View->DataController().ChangeRowSelection(4, true);
+    Layout();
+    viewInfo.RefreshSelectedCells();
+    const TuiGridDataCellViewInfo& second = viewInfo.Rows(3).Cells(0);
+    ASSERT_EQ(viewInfo.Rows(4).Cells(0).MergingCell(), &second);
+    EXPECT_TRUE(second.Selected()) << "under MultiSelect any covered selected row selects it";
+    EXPECT_FALSE(viewInfo.Rows(0).Cells(0).Selected());
 }
 
 TEST_F(GridTableViewInfoTest, EqualCellsOfAMergingColumnMergeIntoTheFirstUntilASelectedRow) {

@@ -1,0 +1,136 @@
+#include "ui/grid/tableview/viewinfo/uiGridFilterBarViewInfo.h"
+
+#include "ui/core/graphics/uiDrawParams.h"
+#include "ui/core/painters/uiLookAndFeelPainters.h"
+#include "ui/core/system/uxResourceStrings.h"
+#include "ui/data/controller/filtering/uiDataFilter.h"
+#include "ui/grid/customtable/uiCustomGridTableOptions.h"
+#include "ui/grid/customtable/uiCustomGridTableViewStyles.h"
+#include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/uiGridFilterMRU.h"
+#include "ui/grid/customtable/uiGridStrs.h"
+#include "ui/grid/tableview/uiGridTableBehaviorAndFiltering.h"
+#include "ui/grid/tableview/uiGridTableView.h"
+#include "ui/grid/tableview/viewinfo/uiGridTableHitTests.h"
+#include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
+
+namespace ui {
+
+namespace {
+
+constexpr char16_t FilterBarMeasuredText[] = u"Qq";
+
+// A filter button's hit test naming the view.
+template <class THitTest>
+TuiCustomGridHitTest& FilterBarHitTest(TuiCustomGridView& view, vcl::TPoint point) {
+    auto& hitTest = TuiCustomGridHitTest::Instance<THitTest>(point);
+    hitTest.SetGridView(&view);
+    hitTest.SetViewInfo(nullptr);
+    return hitTest;
+}
+
+} // namespace
+
+bool TuiGridFilterBarViewInfo::Visible() const {
+    TuiGridTableView& view = FTableViewInfo.TableView();
+    switch (view.FilterBox().Visible()) {
+    case fvAlways:
+        return true;
+    case fvNonEmpty:
+        return !view.DataController().Filter().HasNoConditions();
+    case fvNever:
+        break;
+    }
+    return false;
+}
+
+bool TuiGridFilterBarViewInfo::AtTop() const {
+    return FTableViewInfo.TableView().FilterBox().Position() == fpTop;
+}
+
+bool TuiGridFilterBarViewInfo::FilterActive() const {
+    return FTableViewInfo.TableView().DataController().Filter().Active();
+}
+
+void TuiGridFilterBarViewInfo::Clear() {
+    FButtons = {};
+    FText.clear();
+    FTextWidth = 0;
+    FLayout = {};
+    FBounds = {};
+}
+
+void TuiGridFilterBarViewInfo::GetParams(TuiDrawParams& params) const {
+    FTableViewInfo.TableView().Styles().ResolveDrawParams(TuiCustomGridTableViewStyles::vsFilterBox, nullptr, nullptr,
+                                                          params);
+}
+
+rtl::UnicodeString TuiGridFilterBarViewInfo::CustomizeCaption() {
+    return LoadResStringText(suiGridFilterCustomizeButtonCaption);
+}
+
+int32_t TuiGridFilterBarViewInfo::CalculateHeight() {
+    Clear();
+    if (!Visible()) {
+        return 0;
+    }
+    TuiGridTableView& view = FTableViewInfo.TableView();
+    const TuiCustomLookAndFeelPainter& painter = *view.LookAndFeelPainter();
+    const bool hasConditions = !view.DataController().Filter().HasNoConditions();
+    const TuiCustomGridTableFiltering& filtering = view.Filtering();
+    FButtons[fbbClose] = {painter.FilterCloseBoxSize(), false, hasConditions};
+    FButtons[fbbActivate] = {painter.FilterActivateBoxSize(), false, hasConditions};
+    FButtons[fbbCustomize] = {CustomizeButtonSize(), true, view.FilterBox().CustomizeDialog()};
+    FButtons[fbbDropDown] = {painter.FilterCloseBoxSize(), true,
+                             filtering.MRUItemsList() && filtering.MRUItems().GetCount() > 0};
+    FText = view.DataController().Filter().GetFilterCaption();
+    if (FText.empty()) {
+        FText = LoadResStringText(suiGridFilterIsEmpty);
+    }
+    TuiDrawParams params;
+    GetParams(params);
+    FTextWidth = FTableViewInfo.MeasureText(FText, params.Font).cx;
+    return FilterBarHeight(FTableViewInfo.MeasureText(FilterBarMeasuredText, params.Font).cy, FButtons);
+}
+
+// The caption in the bar's font within the button's frame and caption indents.
+vcl::TSize TuiGridFilterBarViewInfo::CustomizeButtonSize() const {
+    const TuiCustomLookAndFeelPainter& painter = *FTableViewInfo.GridView().LookAndFeelPainter();
+    TuiDrawParams params;
+    GetParams(params);
+    const vcl::TSize text = FTableViewInfo.MeasureText(CustomizeCaption(), params.Font);
+    const int32_t frame = painter.ButtonFrameWidth(uibsNormal);
+    const int32_t indent = painter.ButtonCaptionIndent();
+    return {2 * frame + text.cx + 2 * indent, 2 * frame + text.cy + 2 * indent};
+}
+
+void TuiGridFilterBarViewInfo::Calculate(const vcl::TRect& bounds) {
+    FBounds = bounds;
+    FLayout = PlaceFilterBar(bounds, FButtons, FTextWidth, fbbDropDown);
+}
+
+vcl::TRect TuiGridFilterBarViewInfo::ButtonBounds(TuiGridFilterBarButtonKind kind) const {
+    return kind < FLayout.Buttons.size() ? FLayout.Buttons[kind] : vcl::TRect{};
+}
+
+TuiCustomGridHitTest* TuiGridFilterBarViewInfo::HitTestAt(vcl::TPoint point) const {
+    if (FBounds.IsEmpty() || !FBounds.Contains(point)) {
+        return nullptr;
+    }
+    TuiCustomGridView& view = FTableViewInfo.GridView();
+    if (ButtonBounds(fbbClose).Contains(point)) {
+        return &FilterBarHitTest<TuiGridFilterCloseButtonHitTest>(view, point);
+    }
+    if (ButtonBounds(fbbActivate).Contains(point)) {
+        return &FilterBarHitTest<TuiGridFilterActivateButtonHitTest>(view, point);
+    }
+    if (ButtonBounds(fbbCustomize).Contains(point)) {
+        return &FilterBarHitTest<TuiGridFilterCustomizeButtonHitTest>(view, point);
+    }
+    if (ButtonBounds(fbbDropDown).Contains(point)) {
+        return &FilterBarHitTest<TuiGridFilterDropDownButtonHitTest>(view, point);
+    }
+    return &FilterBarHitTest<TuiGridFilterHitTest>(view, point);
+}
+
+} // namespace ui
