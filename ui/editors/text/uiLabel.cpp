@@ -39,7 +39,9 @@ void TuiCustomLabel::Notification(rtl::TComponent* component, rtl::TOperation op
     }
 }
 
+// A new caption is measured again: an auto-sized label grows or shrinks to it.
 void TuiCustomLabel::SetDisplayValue(const rtl::Variant&) {
+    AdjustSize();
     Invalidate();
 }
 

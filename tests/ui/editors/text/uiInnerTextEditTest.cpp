@@ -487,10 +487,7 @@ std::vector<uint32_t> WindowPixels(HWND window) {
     RECT client{};
     GetClientRect(window, &client);
     ui_test::TDibSurface surface(client.right, client.bottom);
-    const HDC dc = GetDC(window);
-    BitBlt(surface.DC(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
-    ReleaseDC(window, dc);
-    GdiFlush();
+    ui_test::CopyWindowPixels(window, surface);
     return surface.Pixels();
 }
 

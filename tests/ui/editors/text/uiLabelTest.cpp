@@ -1,10 +1,12 @@
 #include "ui/editors/text/uiLabel.h"
 
+#include "rtl/WindowsApi.h"
 #include "rtl/variants/VariantConversions.h"
 #include "tests/support/ui/DibSurface.h"
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/TestForms.h"
 #include "ui/editors/text/uiFilterTextEditHelper.h"
+#include "vcl/extctrls/Panel.h"
 #include "vcl/graphics/Colors.h"
 #include "vcl/stdctrls/Edit.h"
 #include "vcl/system/Messages.h"
@@ -89,6 +91,47 @@ TEST_F(TuiLabelTest, ATransparentLabelShowsItsParentAroundItsText) {
     }
     EXPECT_GT(yellow, surface.Width() * surface.Height() / 2) << "the form shows around the text";
     EXPECT_GT(ink, 0) << "the text is drawn";
+}
+
+TEST_F(TuiLabelTest, TransparentAutoSizedLabelsOnAPanelShowThePanelOnScreen) {
+    auto* panel = new vcl::TPanel(Form.get());
+    panel->SetParent(Form.get());
+    panel->SetBounds(8, 80, 280, 60);
+    panel->SetBevelOuter(vcl::bvNone);
+    panel->SetColor(vcl::clAqua);
+    const char16_t* captions[] = {u"名        称：", u"复核人："};
+    std::vector<ui::TuiLabel*> labels;
+    for (int i = 0; i < 2; ++i) {
+        auto* label = new ui::TuiLabel(Form.get());
+        label->SetParent(panel);
+        label->SetLeft(4 + 140 * i);
+        label->SetTop(10);
+        label->SetTransparent(true);
+        label->SetCaption(captions[i]);
+        labels.push_back(label);
+    }
+    RedrawWindow(Form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    ui_test::ProcessPendingMessages();
+    // Eight blanks and three characters are far wider than one character.
+    EXPECT_GT(labels[0]->Width(), 5 * labels[0]->Height() / 2);
+    EXPECT_GT(labels[0]->Width(), labels[1]->Width());
+    for (ui::TuiLabel* label : labels) {
+        ASSERT_TRUE(label->HandleAllocated());
+        ui_test::TDibSurface surface(label->Width(), label->Height());
+        ui_test::CopyWindowPixels(label->Handle(), surface);
+        int ground = 0;
+        int ink = 0;
+        for (int y = 0; y < surface.Height(); ++y) {
+            for (int x = 0; x < surface.Width(); ++x) {
+                ground += surface.Pixel(x, y) == static_cast<vcl::TColor>(vcl::ColorToRGB(vcl::clAqua));
+                ink += surface.Pixel(x, y) == static_cast<vcl::TColor>(vcl::ColorToRGB(vcl::clBlack));
+            }
+        }
+
+        const int area = surface.Width() * surface.Height();
+        EXPECT_GT(ground, area / 2) << "the panel shows around the text";
+        EXPECT_GT(ink, 0) << "the text is drawn";
+    }
 }
 
 TEST_F(TuiLabelTest, AutoSizeAndAVisibleLineExcludeEachOther) {
