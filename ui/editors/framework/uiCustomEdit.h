@@ -210,6 +210,8 @@ protected:
     virtual bool CanProcessKey(uint16_t key, vcl::TShiftState shift);
     virtual void DoButtonClick(int32_t index);
     virtual void ClickDefaultButton();
+    // Clicks the first visible, enabled button whose caption marks key as its accelerator; whether one was clicked.
+    bool ClickButtonByAccelerator(char16_t key);
     int32_t GetButtonIndexAt(vcl::TPoint point);
     virtual void EnterEditing();
     virtual void HandleExit(bool runExitEvent);

@@ -13,6 +13,7 @@
 #include "vcl/hints/HintWindow.h"
 #include "vcl/menus/Menus.h"
 #include "vcl/services/Beeper.h"
+#include "vcl/stdctrls/Mnemonics.h"
 #include "vcl/system/Messages.h"
 
 #include <algorithm>
@@ -337,6 +338,18 @@ void TuiCustomEdit::ClickDefaultButton() {
     }
 }
 
+bool TuiCustomEdit::ClickButtonByAccelerator(char16_t key) {
+    TuiEditButtons& buttons = GetEffectiveProperties().Buttons();
+    for (int32_t i = 0; i < buttons.Count(); ++i) {
+        const TuiEditButton& button = buttons.Items(i);
+        if (button.Visible() && button.Enabled() && vcl::IsAccel(key, button.Caption())) {
+            DoButtonClick(i);
+            return true;
+        }
+    }
+    return false;
+}
+
 // Auto size and anchors.
 
 bool TuiCustomEdit::AreButtonsAutoWidth() const {
@@ -513,6 +526,12 @@ void TuiCustomEdit::Dispatch(vcl::TMessage& message) {
         TuiContainer::Dispatch(message);
         AdjustSize();
         return;
+    case vcl::CM_DIALOGCHAR:
+        if (ClickButtonByAccelerator(static_cast<char16_t>(message.WParam))) {
+            message.Result = 1;
+            return;
+        }
+        break;
     default:
         break;
     }

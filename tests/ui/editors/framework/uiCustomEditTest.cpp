@@ -210,6 +210,24 @@ TEST_F(TuiCustomEditTest, TheClickKeyClicksTheDefaultButtonWithoutTypingIt) {
     EXPECT_EQ(Edit->Text, u"");
 }
 
+TEST_F(TuiCustomEditTest, AnAcceleratorInAButtonsCaptionClicksTheFirstVisibleEnabledButtonWithIt) {
+    ui::TuiEditButtons& buttons = Edit->Properties().Buttons();
+    buttons.Add().SetCaption(u"&Save");
+    buttons.Items(0).SetEnabled(false);
+    buttons.Add().SetCaption(u"&Open");
+    buttons.Items(1).SetVisible(false);
+    buttons.Add().SetCaption(u"&Select");
+    buttons.Add().SetCaption(u"&Open");
+    std::vector<int32_t> clicked;
+    Edit->Properties().SetOnButtonClick([&](rtl::TObject*, int32_t index) { clicked.push_back(index); });
+    ui_test::PressKey('S', {vcl::ssAlt});
+    ui_test::PressKey('O', {vcl::ssAlt});
+    EXPECT_EQ(clicked, (std::vector<int32_t>{2, 3}));
+    EXPECT_EQ(Edit->Perform(vcl::CM_DIALOGCHAR, u'x'), 0);
+    EXPECT_EQ(Edit->Perform(vcl::CM_DIALOGCHAR, u's'), 1);
+    EXPECT_EQ(clicked.size(), 3u);
+}
+
 TEST_F(TuiCustomEditTest, TheHintIsTheButtonsOwnOrElseTheEditorsAndLastsWhileThePointerStaysOnThePart) {
     Edit->Properties().Buttons().Add().SetHint(u"打开|Opens the list");
     Edit->SetHint(u"Amount|The amount of the line");
