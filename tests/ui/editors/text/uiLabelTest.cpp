@@ -7,6 +7,7 @@
 #include "tests/support/ui/TestForms.h"
 #include "ui/editors/text/uiFilterTextEditHelper.h"
 #include "vcl/extctrls/Panel.h"
+#include "vcl/forms/FormLoader.h"
 #include "vcl/graphics/Colors.h"
 #include "vcl/stdctrls/Edit.h"
 #include "vcl/system/Messages.h"
@@ -93,6 +94,27 @@ TEST_F(TuiLabelTest, ATransparentLabelShowsItsParentAroundItsText) {
     EXPECT_GT(ink, 0) << "the text is drawn";
 }
 
+// Pixels of the ground and of black ink in what the display shows of the label.
+struct TLabelScreenPixels {
+    int Ground = 0;
+    int Ink = 0;
+    int Area = 0;
+};
+
+TLabelScreenPixels ReadLabelScreenPixels(ui::TuiLabel& label, vcl::TColor ground) {
+    ui_test::TDibSurface surface(label.Width(), label.Height());
+    ui_test::CopyWindowPixels(label.Handle(), surface);
+    TLabelScreenPixels pixels;
+    pixels.Area = surface.Width() * surface.Height();
+    for (int y = 0; y < surface.Height(); ++y) {
+        for (int x = 0; x < surface.Width(); ++x) {
+            pixels.Ground += surface.Pixel(x, y) == static_cast<vcl::TColor>(vcl::ColorToRGB(ground));
+            pixels.Ink += surface.Pixel(x, y) == static_cast<vcl::TColor>(vcl::ColorToRGB(vcl::clBlack));
+        }
+    }
+    return pixels;
+}
+
 TEST_F(TuiLabelTest, TransparentAutoSizedLabelsOnAPanelShowThePanelOnScreen) {
     auto* panel = new vcl::TPanel(Form.get());
     panel->SetParent(Form.get());
@@ -117,20 +139,50 @@ TEST_F(TuiLabelTest, TransparentAutoSizedLabelsOnAPanelShowThePanelOnScreen) {
     EXPECT_GT(labels[0]->Width(), labels[1]->Width());
     for (ui::TuiLabel* label : labels) {
         ASSERT_TRUE(label->HandleAllocated());
-        ui_test::TDibSurface surface(label->Width(), label->Height());
-        ui_test::CopyWindowPixels(label->Handle(), surface);
-        int ground = 0;
-        int ink = 0;
-        for (int y = 0; y < surface.Height(); ++y) {
-            for (int x = 0; x < surface.Width(); ++x) {
-                ground += surface.Pixel(x, y) == static_cast<vcl::TColor>(vcl::ColorToRGB(vcl::clAqua));
-                ink += surface.Pixel(x, y) == static_cast<vcl::TColor>(vcl::ColorToRGB(vcl::clBlack));
-            }
-        }
+        const TLabelScreenPixels pixels = ReadLabelScreenPixels(*label, vcl::clAqua);
+        EXPECT_GT(pixels.Ground, pixels.Area / 2) << "the panel shows around the text";
+        EXPECT_GT(pixels.Ink, 0) << "the text is drawn";
+    }
+}
 
-        const int area = surface.Width() * surface.Height();
-        EXPECT_GT(ground, area / 2) << "the panel shows around the text";
-        EXPECT_GT(ink, 0) << "the text is drawn";
+TEST(LabelLoading, LabelsReadFromAFormDescriptionSizeToTheirCaptionsAndKeepARightEdge) {
+    auto form = ui_test::CreateTestForm();
+    form->SetName(u"Invoice");
+    const auto readPanel = [](vcl::TForm&, vcl::TPanel& panel) {
+        panel.SetBounds(0, 0, 300, 80);
+        panel.SetBevelOuter(vcl::bvNone);
+        panel.SetColor(vcl::clAqua);
+    };
+    const auto readName = [](vcl::TForm&, ui::TuiLabel& label) {
+        label.SetLeft(8);
+        label.SetTop(10);
+        label.SetCaption(u"名        称：");
+        label.SetTransparent(true);
+    };
+    const auto readChecker = [](vcl::TForm&, ui::TuiLabel& label) {
+        label.Properties().GetAlignment().SetHorz(vcl::taRightJustify);
+        label.SetBounds(150, 40, 121, 21);
+        label.SetCaption(u"复核人：");
+        label.SetTransparent(true);
+    };
+    vcl::LoadForm<vcl::TForm>(*form,
+                              {.Components = {
+                                   vcl::Component<vcl::TPanel, vcl::TForm>(u"Panel", u"", readPanel),
+                                   vcl::Component<ui::TuiLabel, vcl::TForm>(u"NameLabel", u"Panel", readName),
+                                   vcl::Component<ui::TuiLabel, vcl::TForm>(u"CheckerLabel", u"Panel", readChecker),
+                               }});
+    ui_test::ShowTestForm(*form);
+    auto* name = static_cast<ui::TuiLabel*>(form->FindComponent(u"NameLabel"));
+    auto* checker = static_cast<ui::TuiLabel*>(form->FindComponent(u"CheckerLabel"));
+    ASSERT_NE(name, nullptr);
+    ASSERT_NE(checker, nullptr);
+    EXPECT_GT(name->Width(), checker->Width());
+    EXPECT_LT(checker->Width(), 121) << "auto size takes the caption's width";
+    EXPECT_EQ(checker->Left() + checker->Width(), 271) << "a right-aligned label keeps its right edge";
+    for (ui::TuiLabel* label : {name, checker}) {
+        const TLabelScreenPixels pixels = ReadLabelScreenPixels(*label, vcl::clAqua);
+        EXPECT_GT(pixels.Ground, pixels.Area / 2);
+        EXPECT_GT(pixels.Ink, 0);
     }
 }
 
