@@ -186,6 +186,8 @@ protected:
     virtual std::unique_ptr<TuiCustomEditViewData> CreateViewData();
     // The view info of the editor's bounds with the pointer at point (client coordinates).
     std::unique_ptr<TuiCustomEditViewInfo> CalculateViewInfoAt(TuiCanvas& canvas, vcl::TPoint point);
+    // The view info's place of the button pressed on this editor; -1 when none is.
+    int32_t PressedButtonSlot();
     virtual void InitViewData(TuiCustomEditViewData& viewData);
 
     // The container's and control's overrides.

@@ -447,10 +447,43 @@ void TuiCustomEdit::InitViewData(TuiCustomEditViewData& viewData) {
     viewData.IsDesigning = ComponentState().Contains(rtl::TComponentState::csDesigning);
 }
 
+namespace {
+
+// The mouse buttons held now.
+vcl::TShiftState HeldMouseButtons() {
+    vcl::TShiftState held;
+    const std::pair<int, vcl::TShiftStateFlag> buttons[] = {
+        {VK_LBUTTON, vcl::ssLeft}, {VK_RBUTTON, vcl::ssRight}, {VK_MBUTTON, vcl::ssMiddle}};
+    for (const auto& [key, flag] : buttons) {
+        if (GetKeyState(key) < 0) {
+            held.Include(flag);
+        }
+    }
+    return held;
+}
+
+} // namespace
+
+// The view info's place of a button: shown buttons take places in their order.
+int32_t TuiCustomEdit::PressedButtonSlot() {
+    if (FPressedButtonIndex < 0) {
+        return -1;
+    }
+    TuiEditButtons& buttons = GetEffectiveProperties().Buttons();
+    int32_t slot = 0;
+    for (int32_t i = 0; i < FPressedButtonIndex && i < buttons.Count(); ++i) {
+        slot += buttons.Items(i).Visible() ? 1 : 0;
+    }
+    return slot;
+}
+
+// The buttons held now decide the states: the button pressed on this editor stays pressed while the left button is
+// held over it, and no button is hot while a mouse button is held.
 std::unique_ptr<TuiCustomEditViewInfo> TuiCustomEdit::CalculateViewInfoAt(TuiCanvas& canvas, vcl::TPoint point) {
     std::unique_ptr<TuiCustomEditViewData> viewData = CreateViewData();
     std::unique_ptr<TuiCustomEditViewInfo> viewInfo = GetEffectiveProperties().CreateViewInfo();
-    viewData->Calculate(canvas, {0, 0, Width(), Height()}, false, *viewInfo, {}, std::nullopt, point);
+    viewInfo->PressedIndex = PressedButtonSlot();
+    viewData->Calculate(canvas, {0, 0, Width(), Height()}, true, *viewInfo, HeldMouseButtons(), std::nullopt, point);
     viewData->ApplyDisplayValue(canvas, GetEditValue(), *viewInfo);
     return viewInfo;
 }
