@@ -104,6 +104,8 @@ void TuiCustomEdit::Loaded() {
     WithRestore(
         [&] {
             TuiContainer::Loaded();
+            // Anchors read with the form are kept; without them the read bounds give them.
+            FAnchorsPending = FAnchorX != INT32_MAX || FAnchorY != INT32_MAX;
             FDataBinding->Loaded();
             if (FRepositoryItem == nullptr) {
                 FProperties->SetOnPropertiesChanged([this](rtl::TObject*) { PropertiesChanged(FProperties.get()); });

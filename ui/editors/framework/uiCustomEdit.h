@@ -123,6 +123,10 @@ public:
     void SetAutoSize(bool value) override;
     bool Transparent() const { return FTransparent; }
     void SetTransparent(bool value);
+    // The point auto size keeps, as a form description gives it (the right edge, or the centre, of a label that
+    // grows); a form read with one keeps it when the editor first takes its size.
+    void SetAnchorX(int32_t value);
+    void SetAnchorY(int32_t value);
 
     // IuiEditItemWatcher.
     void ItemRemoved(TuiEditRepositoryItem* item) override;

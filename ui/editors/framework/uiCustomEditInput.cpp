@@ -398,8 +398,9 @@ bool TuiCustomEdit::CanResize(int32_t& newWidth, int32_t& newHeight) {
     return true;
 }
 
+// Anchors read with a form wait for the first auto size, which keeps them.
 void TuiCustomEdit::CalculateAnchors() {
-    if (ComponentState().Contains(rtl::TComponentState::csLoading) ||
+    if (FAnchorsPending || ComponentState().Contains(rtl::TComponentState::csLoading) ||
         ComponentState().Contains(rtl::TComponentState::csReading)) {
         return;
     }
@@ -409,6 +410,16 @@ void TuiCustomEdit::CalculateAnchors() {
     if (UsesAnchorY()) {
         FAnchorY = Top() + AnchorOffset(Height(), IsVertAnchorCentred());
     }
+}
+
+void TuiCustomEdit::SetAnchorX(int32_t value) {
+    FAnchorX = value;
+    AdjustSize();
+}
+
+void TuiCustomEdit::SetAnchorY(int32_t value) {
+    FAnchorY = value;
+    AdjustSize();
 }
 
 void TuiCustomEdit::AdjustSize() {

@@ -145,7 +145,7 @@ TEST_F(TuiLabelTest, TransparentAutoSizedLabelsOnAPanelShowThePanelOnScreen) {
     }
 }
 
-TEST(LabelLoading, LabelsReadFromAFormDescriptionSizeToTheirCaptionsAndKeepARightEdge) {
+TEST(LabelLoading, LabelsReadFromAFormDescriptionSizeToTheirCaptionsAndKeepTheirAnchors) {
     auto form = ui_test::CreateTestForm();
     form->SetName(u"Invoice");
     const auto readPanel = [](vcl::TForm&, vcl::TPanel& panel) {
@@ -165,11 +165,18 @@ TEST(LabelLoading, LabelsReadFromAFormDescriptionSizeToTheirCaptionsAndKeepARigh
         label.SetCaption(u"复核人：");
         label.SetTransparent(true);
     };
+    const auto readAnchored = [](vcl::TForm&, ui::TuiLabel& label) {
+        label.Properties().GetAlignment().SetHorz(vcl::taRightJustify);
+        label.SetBounds(150, 60, 121, 21);
+        label.SetAnchorX(290);
+        label.SetCaption(u"开票人：");
+    };
     vcl::LoadForm<vcl::TForm>(*form,
                               {.Components = {
                                    vcl::Component<vcl::TPanel, vcl::TForm>(u"Panel", u"", readPanel),
                                    vcl::Component<ui::TuiLabel, vcl::TForm>(u"NameLabel", u"Panel", readName),
                                    vcl::Component<ui::TuiLabel, vcl::TForm>(u"CheckerLabel", u"Panel", readChecker),
+                                   vcl::Component<ui::TuiLabel, vcl::TForm>(u"IssuerLabel", u"Panel", readAnchored),
                                }});
     ui_test::ShowTestForm(*form);
     auto* name = static_cast<ui::TuiLabel*>(form->FindComponent(u"NameLabel"));
@@ -179,6 +186,10 @@ TEST(LabelLoading, LabelsReadFromAFormDescriptionSizeToTheirCaptionsAndKeepARigh
     EXPECT_GT(name->Width(), checker->Width());
     EXPECT_LT(checker->Width(), 121) << "auto size takes the caption's width";
     EXPECT_EQ(checker->Left() + checker->Width(), 271) << "a right-aligned label keeps its right edge";
+    auto* issuer = static_cast<ui::TuiLabel*>(form->FindComponent(u"IssuerLabel"));
+    ASSERT_NE(issuer, nullptr);
+    EXPECT_EQ(issuer->Left() + issuer->Width(), 290) << "an anchor read with the form is kept";
+    EXPECT_LT(issuer->Width(), 121);
     for (ui::TuiLabel* label : {name, checker}) {
         const TLabelScreenPixels pixels = ReadLabelScreenPixels(*label, vcl::clAqua);
         EXPECT_GT(pixels.Ground, pixels.Area / 2);
