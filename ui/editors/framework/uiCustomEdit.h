@@ -199,6 +199,8 @@ protected:
     bool TabMovesFocus() const override { return false; }
     void Paint() override;
     void KeyDown(uint16_t& key, vcl::TShiftState shift) override;
+    // While an in-place editor shows, its host's site stands in for it and leaves the tab order.
+    void GetTabOrderList(std::vector<vcl::TWinControl*>& list) const override;
     void KeyPress(char16_t& key) override;
     void MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
     void MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;

@@ -338,6 +338,13 @@ void TuiCustomEdit::ClickDefaultButton() {
     }
 }
 
+void TuiCustomEdit::GetTabOrderList(std::vector<vcl::TWinControl*>& list) const {
+    TuiContainer::GetTabOrderList(list);
+    if (FIsInplace && Visible() && Parent() != nullptr) {
+        std::erase(list, Parent());
+    }
+}
+
 bool TuiCustomEdit::ClickButtonByAccelerator(char16_t key) {
     TuiEditButtons& buttons = GetEffectiveProperties().Buttons();
     for (int32_t i = 0; i < buttons.Count(); ++i) {
