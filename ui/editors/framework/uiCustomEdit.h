@@ -141,6 +141,9 @@ protected:
 
     // Descendants pass the class of their properties (a constructor cannot ask a descendant's virtual answer).
     TuiCustomEdit(rtl::TComponent* owner, const rtl::TMetaclass& propertiesClass);
+    // styleFactory makes the four styles (an editor whose styles have other defaults makes its own edit styles).
+    TuiCustomEdit(rtl::TComponent* owner, const rtl::TMetaclass& propertiesClass,
+                  const TuiContainerStyleFactory& styleFactory);
     // A descendant bound to other data installs its binding from its constructor; the own properties take the new
     // binding's default-values provider.
     void SetDataBinding(std::unique_ptr<TuiEditDataBinding> binding);

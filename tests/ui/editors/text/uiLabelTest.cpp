@@ -99,6 +99,8 @@ struct TLabelScreenPixels {
     int Ground = 0;
     int Ink = 0;
     int Area = 0;
+    // The outermost rows and columns show the ground: the label draws no frame.
+    bool GroundAtEdges = true;
 };
 
 TLabelScreenPixels ReadLabelScreenPixels(ui::TuiLabel& label, vcl::TColor ground) {
@@ -108,8 +110,11 @@ TLabelScreenPixels ReadLabelScreenPixels(ui::TuiLabel& label, vcl::TColor ground
     pixels.Area = surface.Width() * surface.Height();
     for (int y = 0; y < surface.Height(); ++y) {
         for (int x = 0; x < surface.Width(); ++x) {
-            pixels.Ground += surface.Pixel(x, y) == static_cast<vcl::TColor>(vcl::ColorToRGB(ground));
+            const bool isGround = surface.Pixel(x, y) == static_cast<vcl::TColor>(vcl::ColorToRGB(ground));
+            pixels.Ground += isGround;
             pixels.Ink += surface.Pixel(x, y) == static_cast<vcl::TColor>(vcl::ColorToRGB(vcl::clBlack));
+            const bool edge = x < 2 || y < 2 || x >= surface.Width() - 2 || y >= surface.Height() - 2;
+            pixels.GroundAtEdges = pixels.GroundAtEdges && (isGround || !edge);
         }
     }
     return pixels;
@@ -142,7 +147,35 @@ TEST_F(TuiLabelTest, TransparentAutoSizedLabelsOnAPanelShowThePanelOnScreen) {
         const TLabelScreenPixels pixels = ReadLabelScreenPixels(*label, vcl::clAqua);
         EXPECT_GT(pixels.Ground, pixels.Area / 2) << "the panel shows around the text";
         EXPECT_GT(pixels.Ink, 0) << "the text is drawn";
+        EXPECT_TRUE(pixels.GroundAtEdges) << "a label has no border of its own";
     }
+}
+
+// The main window's labels: skin "Blue", ultra-flat, not native, transparent on a panel.
+TEST_F(TuiLabelTest, ASkinnedTransparentLabelShowsItsPanelAroundItsText) {
+    auto* panel = new vcl::TPanel(Form.get());
+    panel->SetParent(Form.get());
+    panel->SetBounds(8, 80, 280, 60);
+    panel->SetBevelOuter(vcl::bvNone);
+    panel->SetColor(vcl::clAqua);
+    auto* label = new ui::TuiLabel(Form.get());
+    label->SetParent(panel);
+    label->SetLeft(4);
+    label->SetTop(10);
+    ui::TuiLookAndFeel& lookAndFeel = label->Style().LookAndFeel();
+    lookAndFeel.SetKind(ui::lfUltraFlat);
+    lookAndFeel.SetNativeStyle(false);
+    lookAndFeel.SetSkinName(u"Blue");
+    ASSERT_NE(lookAndFeel.SkinPainter(), nullptr);
+    label->SetTransparent(true);
+    label->SetCaption(u"名        称：");
+    RedrawWindow(Form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    ui_test::ProcessPendingMessages();
+    EXPECT_GT(label->Width(), 5 * label->Height() / 2);
+    const TLabelScreenPixels pixels = ReadLabelScreenPixels(*label, vcl::clAqua);
+    EXPECT_GT(pixels.Ground, pixels.Area / 2) << "the panel shows around the text";
+    EXPECT_LT(pixels.Ground, pixels.Area) << "the text is drawn";
+    EXPECT_TRUE(pixels.GroundAtEdges) << "a label has no border of its own";
 }
 
 TEST(LabelLoading, LabelsReadFromAFormDescriptionSizeToTheirCaptionsAndKeepTheirAnchors) {
