@@ -65,4 +65,11 @@ void PaintControl(vcl::TWinControl& control, TDibSurface& surface, vcl::TColor b
     GdiFlush();
 }
 
+void CopyWindowPixels(HWND window, TDibSurface& surface) {
+    const HDC dc = GetDC(window);
+    BitBlt(surface.DC(), 0, 0, surface.Width(), surface.Height(), dc, 0, 0, SRCCOPY);
+    ReleaseDC(window, dc);
+    GdiFlush();
+}
+
 } // namespace ui_test

@@ -43,4 +43,7 @@ private:
 // The control and its children painted on a surface of its size that was first filled with background.
 void PaintControl(vcl::TWinControl& control, TDibSurface& surface, vcl::TColor background = vcl::clFuchsia);
 
+// What the display shows of the window's client area, from its corner, as far as the surface reaches.
+void CopyWindowPixels(HWND window, TDibSurface& surface);
+
 } // namespace ui_test

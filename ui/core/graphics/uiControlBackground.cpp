@@ -148,9 +148,11 @@ void DrawTransparentControlBackground(vcl::TControl& control, TuiCanvas& canvas,
     if (!parent) {
         return;
     }
+    // The parent's point under the control's corner goes to the control's (0, 0), so the parent shows under rect
+    // wherever rect lies in the control.
     const vcl::TRect inParent = vcl::OffsetRect(rect, control.Left(), control.Top());
     vcl::TControl* const excluded[] = {&control};
-    PaintControlTo(*parent, canvas, {-inParent.Left, -inParent.Top}, inParent, false, true, excluded, paintChildren);
+    PaintControlTo(*parent, canvas, {-control.Left(), -control.Top()}, inParent, false, true, excluded, paintChildren);
 }
 
 void DrawTransparentControlBackgroundOnCanvas(vcl::TControl& control, vcl::TCanvas& canvas, const vcl::TRect& rect,

@@ -35,7 +35,11 @@ void WithRestore(TBody&& body, TRestore&& restore) {
 TuiCustomEdit::TuiCustomEdit(rtl::TComponent* owner) : TuiCustomEdit(owner, TuiCustomEditProperties::StaticClass()) {}
 
 TuiCustomEdit::TuiCustomEdit(rtl::TComponent* owner, const rtl::TMetaclass& propertiesClass)
-    : TuiContainer(owner, MakeEditStyle), FChangeEventsCatcher(*this),
+    : TuiCustomEdit(owner, propertiesClass, MakeEditStyle) {}
+
+TuiCustomEdit::TuiCustomEdit(rtl::TComponent* owner, const rtl::TMetaclass& propertiesClass,
+                             const TuiContainerStyleFactory& styleFactory)
+    : TuiContainer(owner, styleFactory), FChangeEventsCatcher(*this),
       FIsInplace(std::exchange(creatingInplaceEditor, false)) {
     Initialize(propertiesClass);
 }
@@ -104,6 +108,8 @@ void TuiCustomEdit::Loaded() {
     WithRestore(
         [&] {
             TuiContainer::Loaded();
+            // Anchors read with the form are kept; without them the read bounds give them.
+            FAnchorsPending = FAnchorX != INT32_MAX || FAnchorY != INT32_MAX;
             FDataBinding->Loaded();
             if (FRepositoryItem == nullptr) {
                 FProperties->SetOnPropertiesChanged([this](rtl::TObject*) { PropertiesChanged(FProperties.get()); });

@@ -125,6 +125,10 @@ public:
     // Whether the editor shows its parent's themed background (editors that sit on a themed parent's face say so).
     virtual bool UsesParentThemedBackground() const { return false; }
     void SetTransparent(bool value);
+    // The point auto size keeps, as a form description gives it (the right edge, or the centre, of a label that
+    // grows); a form read with one keeps it when the editor first takes its size.
+    void SetAnchorX(int32_t value);
+    void SetAnchorY(int32_t value);
 
     // IuiEditItemWatcher.
     void ItemRemoved(TuiEditRepositoryItem* item) override;
@@ -139,6 +143,9 @@ protected:
 
     // Descendants pass the class of their properties (a constructor cannot ask a descendant's virtual answer).
     TuiCustomEdit(rtl::TComponent* owner, const rtl::TMetaclass& propertiesClass);
+    // styleFactory makes the four styles (an editor whose styles have other defaults makes its own edit styles).
+    TuiCustomEdit(rtl::TComponent* owner, const rtl::TMetaclass& propertiesClass,
+                  const TuiContainerStyleFactory& styleFactory);
     // A descendant bound to other data installs its binding from its constructor; the own properties take the new
     // binding's default-values provider.
     void SetDataBinding(std::unique_ptr<TuiEditDataBinding> binding);
@@ -190,6 +197,8 @@ protected:
     virtual std::unique_ptr<TuiCustomEditViewData> CreateViewData();
     // The view info of the editor's bounds with the pointer at point (client coordinates).
     std::unique_ptr<TuiCustomEditViewInfo> CalculateViewInfoAt(TuiCanvas& canvas, vcl::TPoint point);
+    // The view info's place of the button pressed on this editor; -1 when none is.
+    int32_t PressedButtonSlot();
     virtual void InitViewData(TuiCustomEditViewData& viewData);
 
     // The container's and control's overrides.
@@ -197,6 +206,8 @@ protected:
     bool TabMovesFocus() const override { return false; }
     void Paint() override;
     void KeyDown(uint16_t& key, vcl::TShiftState shift) override;
+    // While an in-place editor shows, its host's site stands in for it and leaves the tab order.
+    void GetTabOrderList(std::vector<vcl::TWinControl*>& list) const override;
     void KeyPress(char16_t& key) override;
     void MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
     void MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
@@ -214,6 +225,8 @@ protected:
     virtual bool CanProcessKey(uint16_t key, vcl::TShiftState shift);
     virtual void DoButtonClick(int32_t index);
     virtual void ClickDefaultButton();
+    // Clicks the first visible, enabled button whose caption marks key as its accelerator; whether one was clicked.
+    bool ClickButtonByAccelerator(char16_t key);
     int32_t GetButtonIndexAt(vcl::TPoint point);
     virtual void EnterEditing();
     virtual void HandleExit(bool runExitEvent);

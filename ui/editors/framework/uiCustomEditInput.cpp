@@ -13,6 +13,7 @@
 #include "vcl/hints/HintWindow.h"
 #include "vcl/menus/Menus.h"
 #include "vcl/services/Beeper.h"
+#include "vcl/stdctrls/Mnemonics.h"
 #include "vcl/system/Messages.h"
 
 #include <algorithm>
@@ -338,6 +339,25 @@ void TuiCustomEdit::ClickDefaultButton() {
     }
 }
 
+void TuiCustomEdit::GetTabOrderList(std::vector<vcl::TWinControl*>& list) const {
+    TuiContainer::GetTabOrderList(list);
+    if (FIsInplace && Visible() && Parent() != nullptr) {
+        std::erase(list, Parent());
+    }
+}
+
+bool TuiCustomEdit::ClickButtonByAccelerator(char16_t key) {
+    TuiEditButtons& buttons = GetEffectiveProperties().Buttons();
+    for (int32_t i = 0; i < buttons.Count(); ++i) {
+        const TuiEditButton& button = buttons.Items(i);
+        if (button.Visible() && button.Enabled() && vcl::IsAccel(key, button.Caption())) {
+            DoButtonClick(i);
+            return true;
+        }
+    }
+    return false;
+}
+
 // Auto size and anchors.
 
 bool TuiCustomEdit::AreButtonsAutoWidth() const {
@@ -386,8 +406,9 @@ bool TuiCustomEdit::CanResize(int32_t& newWidth, int32_t& newHeight) {
     return true;
 }
 
+// Anchors read with a form wait for the first auto size, which keeps them.
 void TuiCustomEdit::CalculateAnchors() {
-    if (ComponentState().Contains(rtl::TComponentState::csLoading) ||
+    if (FAnchorsPending || ComponentState().Contains(rtl::TComponentState::csLoading) ||
         ComponentState().Contains(rtl::TComponentState::csReading)) {
         return;
     }
@@ -397,6 +418,16 @@ void TuiCustomEdit::CalculateAnchors() {
     if (UsesAnchorY()) {
         FAnchorY = Top() + AnchorOffset(Height(), IsVertAnchorCentred());
     }
+}
+
+void TuiCustomEdit::SetAnchorX(int32_t value) {
+    FAnchorX = value;
+    AdjustSize();
+}
+
+void TuiCustomEdit::SetAnchorY(int32_t value) {
+    FAnchorY = value;
+    AdjustSize();
 }
 
 void TuiCustomEdit::AdjustSize() {
@@ -435,11 +466,44 @@ void TuiCustomEdit::InitViewData(TuiCustomEditViewData& viewData) {
     viewData.IsDesigning = ComponentState().Contains(rtl::TComponentState::csDesigning);
 }
 
+namespace {
+
+// The mouse buttons held now.
+vcl::TShiftState HeldMouseButtons() {
+    vcl::TShiftState held;
+    const std::pair<int, vcl::TShiftStateFlag> buttons[] = {
+        {VK_LBUTTON, vcl::ssLeft}, {VK_RBUTTON, vcl::ssRight}, {VK_MBUTTON, vcl::ssMiddle}};
+    for (const auto& [key, flag] : buttons) {
+        if (GetKeyState(key) < 0) {
+            held.Include(flag);
+        }
+    }
+    return held;
+}
+
+} // namespace
+
+// The view info's place of a button: shown buttons take places in their order.
+int32_t TuiCustomEdit::PressedButtonSlot() {
+    if (FPressedButtonIndex < 0) {
+        return -1;
+    }
+    TuiEditButtons& buttons = GetEffectiveProperties().Buttons();
+    int32_t slot = 0;
+    for (int32_t i = 0; i < FPressedButtonIndex && i < buttons.Count(); ++i) {
+        slot += buttons.Items(i).Visible() ? 1 : 0;
+    }
+    return slot;
+}
+
+// The buttons held now decide the states: the button pressed on this editor stays pressed while the left button is
+// held over it, and no button is hot while a mouse button is held.
 std::unique_ptr<TuiCustomEditViewInfo> TuiCustomEdit::CalculateViewInfoAt(TuiCanvas& canvas, vcl::TPoint point) {
     std::unique_ptr<TuiCustomEditViewData> viewData = CreateViewData();
     std::unique_ptr<TuiCustomEditViewInfo> viewInfo = GetEffectiveProperties().CreateViewInfo();
     viewInfo->Edit = this;
-    viewData->Calculate(canvas, {0, 0, Width(), Height()}, false, *viewInfo, {}, std::nullopt, point);
+    viewInfo->PressedIndex = PressedButtonSlot();
+    viewData->Calculate(canvas, {0, 0, Width(), Height()}, true, *viewInfo, HeldMouseButtons(), std::nullopt, point);
     viewData->ApplyDisplayValue(canvas, GetEditValue(), *viewInfo);
     return viewInfo;
 }
@@ -521,6 +585,12 @@ void TuiCustomEdit::Dispatch(vcl::TMessage& message) {
         TuiContainer::Dispatch(message);
         AdjustSize();
         return;
+    case vcl::CM_DIALOGCHAR:
+        if (ClickButtonByAccelerator(static_cast<char16_t>(message.WParam))) {
+            message.Result = 1;
+            return;
+        }
+        break;
     default:
         break;
     }

@@ -2,9 +2,11 @@
 
 #include "rtl/WindowsApi.h"
 #include "rtl/text/StringUtils.h"
+#include "ui/core/graphics/uiBufferedWindowPaint.h"
 #include "ui/editors/text/uiInnerTextEditRoutines.h"
 #include "vcl/controls/WindowProcedure.h"
 #include "vcl/graphics/Colors.h"
+#include "vcl/system/Messages.h"
 
 namespace ui {
 
@@ -45,6 +47,9 @@ LRESULT CALLBACK AnsiInnerEditWindowProc(HWND window, UINT msg, WPARAM wParam, L
     }
     return result;
 }
+
+// Asks the window to repaint itself through a buffer once the messages waiting now are handled.
+constexpr uint32_t UI_BUFFEREDREPAINT = 0x8081;
 
 constexpr uint32_t InnerEditAlignmentMask = ES_LEFT | ES_CENTER | ES_RIGHT;
 
@@ -257,6 +262,28 @@ void TuiCustomInnerTextEdit::PassAnsiChar(vcl::TMessage& message) {
     message.Result = CallWindowProcW(InnerEditClassWindowProc(false), Handle(), WM_CHAR, character, message.LParam);
 }
 
+void TuiCustomInnerTextEdit::WndProc(vcl::TMessage& message) {
+    const bool designing = ComponentState().Contains(rtl::TComponentState::csDesigning);
+    switch (message.Msg) {
+    case vcl::CN_KEYDOWN:
+    case vcl::CN_SYSKEYDOWN:
+        if (FEditor->IsPopupMenuShortCut(message)) {
+            message.Result = 1;
+            return;
+        }
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        if (FEditor->DragMode() == vcl::dmAutomatic && !designing) {
+            return FHost.BeginInnerAutoDrag();
+        }
+        break;
+    default:
+        break;
+    }
+    TCustomEdit::WndProc(message);
+}
+
 void TuiCustomInnerTextEdit::Dispatch(vcl::TMessage& message) {
     switch (message.Msg) {
     case WM_KEYDOWN:
@@ -268,7 +295,13 @@ void TuiCustomInnerTextEdit::Dispatch(vcl::TMessage& message) {
     case WM_GETDLGCODE:
         return WMGetDlgCode(message);
     case WM_PAINT:
+    case WM_PRINTCLIENT:
         return WMPaint(message);
+    case vcl::CN_CTLCOLOREDIT:
+    case vcl::CN_CTLCOLORSTATIC:
+        return CNControlColor(message);
+    case UI_BUFFEREDREPAINT:
+        return RepaintBuffered();
     case WM_ERASEBKGND:
         message.Result = 1;
         return;
@@ -378,6 +411,16 @@ void TuiCustomInnerTextEdit::DblClick() {
     FHost.InnerClick(true);
 }
 
+void TuiCustomInnerTextEdit::DragOver(rtl::TObject* source, int32_t x, int32_t y, vcl::TDragState state, bool& accept) {
+    TCustomEdit::DragOver(source, x, y, state, accept);
+    static_cast<vcl::TControl*>(FEditor)->DragOver(source, x + Left(), y + Top(), state, accept);
+}
+
+void TuiCustomInnerTextEdit::DragDrop(rtl::TObject* source, int32_t x, int32_t y) {
+    TCustomEdit::DragDrop(source, x, y);
+    static_cast<vcl::TControl*>(FEditor)->DragDrop(source, x + Left(), y + Top());
+}
+
 void TuiCustomInnerTextEdit::WMKeyDown(vcl::TMessage& message) {
     const vcl::TShiftState shift = vcl::KeyDataToShiftState(message.LParam);
     if (vcl::TWinControl* popupList = FHost.PopupKeyTarget(static_cast<uint16_t>(message.WParam), shift)) {
@@ -446,7 +489,17 @@ bool TuiCustomInnerTextEdit::PaintsAlignmentItself() {
     return FLeftAlignedWhileFocused && FDisplayAlignment != vcl::taLeftJustify && !Focused();
 }
 
+// A paint the window asks for itself goes through a buffer under composition; a paint into a given device context
+// (the buffer's among them) draws there.
 void TuiCustomInnerTextEdit::WMPaint(vcl::TMessage& message) {
+    if (message.Msg == WM_PAINT && message.WParam == 0 && FHost.PaintsInnerEditBuffered()) {
+        // The colour the window asks for while it prints into the buffer needs no repaint.
+        const bool posted = std::exchange(FBufferedRepaintPosted, true);
+        PaintWindowBuffered(Handle());
+        FBufferedRepaintPosted = posted;
+        message.Result = 0;
+        return;
+    }
     if (!PaintsAlignmentItself()) {
         return TCustomEdit::Dispatch(message);
     }
@@ -458,6 +511,22 @@ void TuiCustomInnerTextEdit::WMPaint(vcl::TMessage& message) {
         EndPaint(Handle(), &paint);
     }
     message.Result = 0;
+}
+
+// The EDIT window draws typed text straight onto its device context, outside any paint: under composition it is
+// painted once more through a buffer.
+void TuiCustomInnerTextEdit::CNControlColor(vcl::TMessage& message) {
+    TCustomEdit::Dispatch(message);
+    if (!FBufferedRepaintPosted && FHost.PaintsInnerEditBuffered()) {
+        FBufferedRepaintPosted = PostMessageW(Handle(), UI_BUFFEREDREPAINT, 0, 0) != FALSE;
+    }
+}
+
+void TuiCustomInnerTextEdit::RepaintBuffered() {
+    if (HandleAllocated()) {
+        RepaintWindowBuffered(Handle());
+    }
+    FBufferedRepaintPosted = false;
 }
 
 // The text the window would show, placed by the editor's alignment between the window's margins.

@@ -19,6 +19,9 @@ public:
     // The editor owns the control and hosts it as its inner control.
     TuiCustomInnerTextEdit(TuiContainer* editor, IuiInnerTextEditHost& host);
 
+    // The editor's popup menu takes its short-cuts first; a left press on an editor that drags automatically begins
+    // its drag.
+    void WndProc(vcl::TMessage& message) override;
     void Dispatch(vcl::TMessage& message) override;
     void DefaultHandler(vcl::TMessage& message) override;
     void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) override;
@@ -88,6 +91,9 @@ protected:
     void MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
     void Click() override;
     void DblClick() override;
+    // A drag over the window, or dropped on it, goes on to the editor.
+    void DragOver(rtl::TObject* source, int32_t x, int32_t y, vcl::TDragState state, bool& accept) override;
+    void DragDrop(rtl::TObject* source, int32_t x, int32_t y) override;
     // The editor handles the wheel.
     bool DoMouseWheel(vcl::TShiftState, int32_t, vcl::TPoint) override { return false; }
     // Both margins of the window: left 0, right 1.
@@ -100,6 +106,8 @@ private:
     void WMImeChar(vcl::TMessage& message);
     void WMGetDlgCode(vcl::TMessage& message);
     void WMPaint(vcl::TMessage& message);
+    void CNControlColor(vcl::TMessage& message);
+    void RepaintBuffered();
     void WMFocusChange(vcl::TMessage& message);
     bool PaintsAlignmentItself();
     void PaintAlignedText(HDC dc);
@@ -118,6 +126,7 @@ private:
     bool FConstructing = true;
     int32_t FBoundsLockCount = 0;
     char16_t FPasswordChar = 0;
+    bool FBufferedRepaintPosted = false;
     bool FLeftAlignedWhileFocused = true;
     int32_t FSavedSelStart = 0;
     int32_t FSavedSelLength = 0;

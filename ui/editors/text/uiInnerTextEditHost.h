@@ -26,6 +26,10 @@ public:
     virtual void InnerMouseMove(vcl::TShiftState shift, int32_t x, int32_t y) = 0;
     virtual void InnerMouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) = 0;
     virtual void InnerClick(bool doubleClick) = 0;
+    // A left press on the window of an editor whose drag mode is automatic: the editor's drag begins instead.
+    virtual void BeginInnerAutoDrag() = 0;
+    // Whether the window paints through a buffer: under desktop composition behind a transparent border.
+    virtual bool PaintsInnerEditBuffered() const = 0;
     virtual bool IsInplaceEditor() const = 0;
     virtual bool IsPopupShown() const = 0;
     // The windowed control of the shown popup's list when the popup reserves this key, else nullptr.

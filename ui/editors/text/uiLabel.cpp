@@ -11,8 +11,13 @@
 
 namespace ui {
 
+std::unique_ptr<TuiContainerStyle> MakeLabelEditStyle(rtl::TPersistent* owner, TuiContainerStyle* parentStyle,
+                                                      TuiContainerStyleState state) {
+    return std::make_unique<TuiLabelEditStyle>(owner, false, static_cast<TuiCustomEditStyle*>(parentStyle), state);
+}
+
 TuiCustomLabel::TuiCustomLabel(rtl::TComponent* owner, const rtl::TMetaclass& propertiesClass)
-    : TuiCustomEdit(owner, propertiesClass) {
+    : TuiCustomEdit(owner, propertiesClass, MakeLabelEditStyle) {
     vcl::TControlStyle style = ControlStyle();
     style.Exclude(vcl::csCaptureMouse);
     SetControlStyle(style);
@@ -39,7 +44,9 @@ void TuiCustomLabel::Notification(rtl::TComponent* component, rtl::TOperation op
     }
 }
 
+// A new caption is measured again: an auto-sized label grows or shrinks to it.
 void TuiCustomLabel::SetDisplayValue(const rtl::Variant&) {
+    AdjustSize();
     Invalidate();
 }
 

@@ -8,6 +8,22 @@
 
 namespace ui {
 
+// The label's styles: a label shows no border unless its normal style is given one.
+class TuiLabelEditStyle : public TuiEditStyle {
+    RTL_DECLARE_CLASS(TuiLabelEditStyle, TuiEditStyle)
+public:
+    using TuiEditStyle::TuiEditStyle;
+
+protected:
+    TuiContainerBorderStyle FallbackBorderStyle() const override {
+        return IsMainStyle() ? cbsNone : TuiEditStyle::FallbackBorderStyle();
+    }
+};
+
+// Makes one of a label's four styles (a TuiContainerStyleFactory).
+std::unique_ptr<TuiContainerStyle> MakeLabelEditStyle(rtl::TPersistent* owner, TuiContainerStyle* parentStyle,
+                                                      TuiContainerStyleState state);
+
 class TuiCustomLabel : public TuiCustomEdit {
     RTL_DECLARE_CLASS(TuiCustomLabel, TuiCustomEdit)
 public:

@@ -2,6 +2,7 @@
 
 #include "rtl/variants/VariantConversions.h"
 #include "ui/editors/text/uiLabelViewData.h"
+#include "vcl/graphics/images/Bitmap.h"
 
 namespace ui {
 
@@ -29,6 +30,29 @@ TuiCustomLabelProperties::TuiCustomLabelProperties(rtl::TPersistent* owner)
     FLineOptions->SetOnChanged([this](rtl::TObject*) { Changed(); });
 }
 
+TuiCustomLabelProperties::~TuiCustomLabelProperties() = default;
+
+vcl::TBitmap& TuiCustomLabelProperties::Glyph() {
+    if (FGlyph == nullptr) {
+        FGlyph = std::make_unique<vcl::TBitmap>();
+        FGlyph->SetOnChange([this](rtl::TObject*) { Changed(); });
+    }
+    return *FGlyph;
+}
+
+void TuiCustomLabelProperties::SetGlyph(const vcl::TBitmap* value) {
+    if (value == nullptr) {
+        FGlyph.reset();
+    } else {
+        Glyph().Assign(value);
+    }
+    Changed();
+}
+
+bool TuiCustomLabelProperties::HasGlyph() const {
+    return FGlyph != nullptr && !FGlyph->Empty();
+}
+
 void TuiCustomLabelProperties::Assign(const rtl::TPersistent* source) {
     const auto* label = dynamic_cast<const TuiCustomLabelProperties*>(source);
     if (label == nullptr) {
@@ -45,6 +69,7 @@ void TuiCustomLabelProperties::Assign(const rtl::TPersistent* source) {
         SetShadowedColor(label->FShadowedColor);
         SetAngle(label->FAngle);
         SetPenWidth(label->FPenWidth);
+        SetGlyph(label->GlyphOrNull());
         SetShowAccelChar(label->FShowAccelChar);
         SetWordWrap(label->FWordWrap);
         FLineOptions->Assign(label->FLineOptions.get());

@@ -7,6 +7,11 @@
 #include "vcl/graphics/Colors.h"
 
 #include <cstdint>
+#include <memory>
+
+namespace vcl {
+class TBitmap;
+} // namespace vcl
 
 namespace ui {
 
@@ -64,11 +69,19 @@ class TuiCustomLabelProperties : public TuiCustomEditProperties {
     RTL_DECLARE_CLASS(TuiCustomLabelProperties, TuiCustomEditProperties)
 public:
     explicit TuiCustomLabelProperties(rtl::TPersistent* owner);
+    ~TuiCustomLabelProperties() override;
 
     void Assign(const rtl::TPersistent* source) override;
 
     int32_t Angle() const { return FAngle; }
     void SetAngle(int32_t value) { SetAndNotify(FAngle, value); }
+    // The picture that fills the letters of a TrueType font, tiled; made empty on first read. A change of it is a
+    // change of the properties.
+    vcl::TBitmap& Glyph();
+    // nullptr frees the picture; reading it again makes an empty one.
+    void SetGlyph(const vcl::TBitmap* value);
+    bool HasGlyph() const;
+    const vcl::TBitmap* GlyphOrNull() const { return FGlyph.get(); }
     uint16_t Depth() const { return FDepth; }
     void SetDepth(uint16_t value) { SetAndNotify(FDepth, value); }
     TuiLabelEffect LabelEffect() const { return FLabelEffect; }
@@ -116,6 +129,7 @@ private:
 
     int32_t FAngle = 0;
     uint16_t FDepth = 0;
+    std::unique_ptr<vcl::TBitmap> FGlyph;
     TuiLabelEffect FLabelEffect = uileNormal;
     TuiLabelStyle FLabelStyle = uilsNormal;
     std::unique_ptr<TuiLabelLineOptions> FLineOptions;

@@ -7,6 +7,7 @@
 #include "ui/core/text/uiTextLayout.h"
 #include "ui/editors/choice/uiEditSupportRoutines.h"
 #include "ui/editors/framework/uiEditStyle.h"
+#include "vcl/graphics/images/Bitmap.h"
 
 #include <climits>
 #include <cmath>
@@ -218,6 +219,11 @@ void TuiCustomLabelViewData::Calculate(TuiCanvas& canvas, const vcl::TRect& boun
     label->ShadowedColor = properties.ShadowedColor();
     label->ShowAccelChar = properties.ShowAccelChar();
     label->WordWrap = properties.WordWrap();
+    label->Glyph.reset();
+    if (properties.HasGlyph()) {
+        label->Glyph = std::make_unique<vcl::TBitmap>();
+        label->Glyph->Assign(properties.GlyphOrNull());
+    }
     label->LineInnerColor = properties.LineOptions().InnerColor();
     label->LineOuterColor = properties.LineOptions().OuterColor();
     label->DepthExtent = properties.GetDepthExtent();

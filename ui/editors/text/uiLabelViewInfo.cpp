@@ -6,6 +6,7 @@
 #include "ui/core/painters/uiLookAndFeelPainters.h"
 #include "ui/editors/choice/uiEditSupportRoutines.h"
 #include "vcl/graphics/Font.h"
+#include "vcl/graphics/images/Bitmap.h"
 
 #include <cmath>
 #include <numbers>
@@ -56,6 +57,9 @@ uint32_t LabelTextFlags(vcl::TAlignment horz, TuiEditVertAlignment vert, bool en
     flags |= showPrefix ? 0u : DT_NOPREFIX;
     return flags;
 }
+
+TuiCustomLabelViewInfo::TuiCustomLabelViewInfo() = default;
+TuiCustomLabelViewInfo::~TuiCustomLabelViewInfo() = default;
 
 void TuiCustomLabelViewInfo::PaintContent(TuiCanvas& canvas) {
     DrawEditBackgroundAndButtons(canvas, true);
@@ -181,17 +185,20 @@ void TuiCustomLabelViewInfo::DrawStyledText(TuiCanvas& canvas, const vcl::TRect&
         if (large) {
             DrawTextAt(canvas, textRect, angle, farther, vcl::clBtnShadow);
         }
-        DrawTextAt(canvas, textRect, angle, inner, TextColor);
+        DrawPlainOrGlyphText(canvas, textRect, angle, isTrueType, inner);
         break;
     case uilsLowered:
         if (large) {
             DrawTextAt(canvas, textRect, angle, origin, vcl::clBtnShadow);
         }
         DrawTextAt(canvas, textRect, angle, farther, vcl::clBtnHighlight);
-        DrawTextAt(canvas, textRect, angle, inner, TextColor);
+        DrawPlainOrGlyphText(canvas, textRect, angle, isTrueType, inner);
         break;
     case uilsOutLine:
         if (isTrueType) {
+            if (Glyph != nullptr) {
+                DrawGlyphText(canvas, textRect, angle, origin);
+            }
             const HDC dc = canvas.Handle();
             BeginPath(dc);
             DrawTextAt(canvas, textRect, angle, origin, TextColor);
@@ -206,9 +213,32 @@ void TuiCustomLabelViewInfo::DrawStyledText(TuiCanvas& canvas, const vcl::TRect&
         DrawTextAt(canvas, textRect, angle, origin, TextColor);
         break;
     default:
-        DrawTextAt(canvas, textRect, angle, origin, TextColor);
+        DrawPlainOrGlyphText(canvas, textRect, angle, isTrueType, origin);
         break;
     }
+}
+
+void TuiCustomLabelViewInfo::DrawPlainOrGlyphText(TuiCanvas& canvas, const vcl::TRect& textRect, int32_t angle,
+                                                  bool isTrueType, vcl::TPoint at) {
+    if (isTrueType && Glyph != nullptr) {
+        DrawGlyphText(canvas, textRect, angle, at);
+    } else {
+        DrawTextAt(canvas, textRect, angle, at, TextColor);
+    }
+}
+
+// The letters' outline becomes the clip, inside the clip already there (a cell's), and the glyph tiles the text
+// rectangle through it.
+void TuiCustomLabelViewInfo::DrawGlyphText(TuiCanvas& canvas, const vcl::TRect& textRect, int32_t angle,
+                                           vcl::TPoint at) {
+    const HDC dc = canvas.Handle();
+    BeginPath(dc);
+    DrawTextAt(canvas, textRect, angle, at, TextColor);
+    EndPath(dc);
+    canvas.PushClipRegion();
+    SelectClipPath(dc, RGN_AND);
+    canvas.FillRect(textRect, Glyph.get());
+    canvas.PopClipRegion();
 }
 
 // Turned text goes out at the point; unturned text fills the text rectangle less the depth, moved by the point.

@@ -7,10 +7,12 @@
 #include "ui/editors/text/uiTextEditViewInfo.h"
 
 #include <cstdint>
+#include <memory>
 
 namespace vcl {
+class TBitmap;
 class TControl;
-}
+} // namespace vcl
 
 namespace ui {
 
@@ -19,6 +21,9 @@ class TuiCustomLookAndFeelPainter;
 class TuiCustomLabelViewInfo : public TuiCustomTextEditViewInfo {
     RTL_DECLARE_CLASS(TuiCustomLabelViewInfo, TuiCustomTextEditViewInfo)
 public:
+    TuiCustomLabelViewInfo();
+    ~TuiCustomLabelViewInfo() override;
+
     // Background, border and buttons, then the label.
     void PaintContent(TuiCanvas& canvas) override;
     void Offset(int32_t dx, int32_t dy) override;
@@ -41,6 +46,8 @@ public:
     vcl::TColor ShadowedColor = vcl::clGrayText;
     bool ShowAccelChar = true;
     bool WordWrap = false;
+    // A copy of the properties' picture that fills the letters; nullptr when they have none.
+    std::unique_ptr<vcl::TBitmap> Glyph;
     vcl::TColor LineInnerColor = vcl::clDefault;
     vcl::TColor LineOuterColor = vcl::clDefault;
     const TuiCustomLookAndFeelPainter* Painter = nullptr; // not owned
@@ -61,6 +68,10 @@ private:
                          vcl::TPoint step);
     void DrawStyledText(TuiCanvas& canvas, const vcl::TRect& textRect, int32_t angle, bool isTrueType,
                         vcl::TPoint origin);
+    // The text in the text colour, or filled with the glyph where the font is TrueType and there is one.
+    void DrawPlainOrGlyphText(TuiCanvas& canvas, const vcl::TRect& textRect, int32_t angle, bool isTrueType,
+                              vcl::TPoint at);
+    void DrawGlyphText(TuiCanvas& canvas, const vcl::TRect& textRect, int32_t angle, vcl::TPoint at);
     void DrawTextAt(TuiCanvas& canvas, const vcl::TRect& textRect, int32_t angle, vcl::TPoint at, vcl::TColor color);
     void DrawLine(TuiCanvas& canvas, const vcl::TRect& textRect, const vcl::TRect& lineRect);
     // The caption as drawn turned: without accelerator marks when they are shown.

@@ -4,6 +4,7 @@
 #include "rtl/numbers/FormatSettings.h"
 #include "rtl/numbers/NumberConversions.h"
 #include "rtl/variants/VariantConversions.h"
+#include "ui/core/themes/uiDWMApi.h"
 #include "ui/data/locale/uiFormats.h"
 #include "ui/editors/framework/uiEditConsts.h"
 #include "ui/editors/text/uiFilterTextEditHelper.h"
@@ -525,6 +526,11 @@ void TuiCustomTextEdit::InnerClick(bool doubleClick) {
     } else {
         Click();
     }
+}
+
+// Text drawn straight onto a glass background behind a transparent border would show through.
+bool TuiCustomTextEdit::PaintsInnerEditBuffered() const {
+    return ActiveStyle().TransparentBorder() && IsDwmCompositionEnabled();
 }
 
 // Properties and layout.

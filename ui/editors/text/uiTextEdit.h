@@ -75,6 +75,8 @@ public:
     void InnerMouseMove(vcl::TShiftState shift, int32_t x, int32_t y) override;
     void InnerMouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
     void InnerClick(bool doubleClick) override;
+    void BeginInnerAutoDrag() override { BeginAutoDrag(); }
+    bool PaintsInnerEditBuffered() const override;
     bool IsInplaceEditor() const override { return IsInplace(); }
     bool IsPopupShown() const override { return false; }
     vcl::TWinControl* PopupKeyTarget(uint16_t, vcl::TShiftState) override { return nullptr; }

@@ -121,6 +121,14 @@ TEST(uiControlBackground, AChildsBackgroundIsTheParentAndTheSiblingsBelowIt) {
     DrawTransparentControlBackgroundAt(*controls.Children[1], moved.Canvas, Rect(0, 0, 40, 20), {10, 0}, true);
     EXPECT_TRUE(ui_test::AllPixelsAre(moved.Surface, Rect(10, 0, 30, 20), vcl::clRed));
     EXPECT_EQ(moved.Canvas.GetWindowOrigin(), vcl::Point(0, 0));
+
+    // A part of the control gets what lies under that part, and nothing else is drawn.
+    TCanvasOnSurface part(40, 20);
+    DrawTransparentControlBackground(*controls.Children[1], part.Canvas, Rect(15, 5, 30, 15), true);
+    EXPECT_TRUE(ui_test::AllPixelsAre(part.Surface, Rect(15, 5, 20, 15), vcl::clRed));
+    EXPECT_TRUE(ui_test::AllPixelsAre(part.Surface, Rect(20, 5, 30, 15), vcl::clGray));
+    EXPECT_TRUE(ui_test::AllPixelsAre(part.Surface, Rect(0, 0, 40, 5), vcl::clWhite));
+    EXPECT_TRUE(ui_test::AllPixelsAre(part.Surface, Rect(0, 5, 15, 15), vcl::clWhite));
 }
 
 TEST(uiControlBackground, AControlWithoutParentDrawsNothing) {

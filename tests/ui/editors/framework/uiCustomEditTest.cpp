@@ -135,6 +135,36 @@ TEST_F(TuiCustomEditTest, ADoubleClickOnAnEditButtonIsItsSecondPress) {
     EXPECT_EQ(doubleClicks, 1) << "elsewhere it is a double click";
 }
 
+TEST_F(TuiCustomEditTest, AButtonPaintsHotUnderThePointerAndPressedWhileHeldDown) {
+    Edit->Properties().Buttons().Add();
+    Edit->Style().LookAndFeel().SetKind(lfUltraFlat);
+    Edit->Style().LookAndFeel().SetNativeStyle(false);
+    const vcl::TPoint onButton{Edit->Width() - 6, Edit->Height() / 2};
+    const auto paintButton = [this] {
+        ui_test::ProcessPendingMessages();
+        ui_test::TDibSurface surface(Edit->Width(), Edit->Height());
+        ui_test::PaintControl(*Edit, surface);
+        // The button's inside: the editor's frame follows the focus.
+        std::vector<vcl::TColor> column;
+        for (int y = 3; y < surface.Height() - 3; ++y) {
+            column.push_back(surface.Pixel(Edit->Width() - 6, y));
+        }
+        return column;
+    };
+    ui_test::MouseMove(*Other, {5, 5});
+    const auto normal = paintButton();
+    ui_test::MouseMove(*Edit, onButton);
+    const auto hot = paintButton();
+    EXPECT_NE(hot, normal) << "the button under the pointer is hot";
+    ui_test::MouseDown(*Edit, vcl::mbLeft, onButton);
+    const auto pressed = paintButton();
+    EXPECT_NE(pressed, hot) << "held down it is pressed";
+    ui_test::MouseUp(*Edit, vcl::mbLeft, onButton);
+    EXPECT_EQ(paintButton(), hot) << "released under the pointer it is hot again";
+    ui_test::MouseMove(*Other, {5, 5});
+    EXPECT_EQ(paintButton(), normal);
+}
+
 TEST_F(TuiCustomEditTest, TheEditorPaintsItsStatesStyleThroughTheViewInfo) {
     TuiEditStyle& normal = Edit->EditStyle(essNormal);
     normal.SetBorderStyle(ebsSingle);
@@ -301,6 +331,24 @@ TEST_F(TuiCustomEditTest, TheClickKeyClicksTheDefaultButtonWithoutTypingIt) {
     ui_test::PressKey(VK_RETURN, {vcl::ssCtrl});
     EXPECT_EQ(clicked, (std::vector<int32_t>{1}));
     EXPECT_EQ(Edit->Text, u"");
+}
+
+TEST_F(TuiCustomEditTest, AnAcceleratorInAButtonsCaptionClicksTheFirstVisibleEnabledButtonWithIt) {
+    ui::TuiEditButtons& buttons = Edit->Properties().Buttons();
+    buttons.Add().SetCaption(u"&Save");
+    buttons.Items(0).SetEnabled(false);
+    buttons.Add().SetCaption(u"&Open");
+    buttons.Items(1).SetVisible(false);
+    buttons.Add().SetCaption(u"&Select");
+    buttons.Add().SetCaption(u"&Open");
+    std::vector<int32_t> clicked;
+    Edit->Properties().SetOnButtonClick([&](rtl::TObject*, int32_t index) { clicked.push_back(index); });
+    ui_test::PressKey('S', {vcl::ssAlt});
+    ui_test::PressKey('O', {vcl::ssAlt});
+    EXPECT_EQ(clicked, (std::vector<int32_t>{2, 3}));
+    EXPECT_EQ(Edit->Perform(vcl::CM_DIALOGCHAR, u'x'), 0);
+    EXPECT_EQ(Edit->Perform(vcl::CM_DIALOGCHAR, u's'), 1);
+    EXPECT_EQ(clicked.size(), 3u);
 }
 
 TEST_F(TuiCustomEditTest, TheHintIsTheButtonsOwnOrElseTheEditorsAndLastsWhileThePointerStaysOnThePart) {

@@ -8,7 +8,9 @@
 #include "tests/support/ui/TestForms.h"
 #include "tests/ui/editors/framework/CustomEditTestSupport.h"
 #include "ui/editors/framework/uiInplaceEditList.h"
+#include "vcl/extctrls/Panel.h"
 
+#include <algorithm>
 #include <array>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -91,6 +93,27 @@ protected:
     TuiCustomEditData* Data = nullptr;
     std::vector<uint16_t> AfterKeys;
 };
+
+TEST_F(TuiInplaceEditTest, WhileTheEditorShowsItsSiteLeavesTheTabOrder) {
+    auto* site = new vcl::TPanel(Host.get());
+    site->SetParent(Host.get());
+    site->SetTabStop(true);
+    site->SetBounds(10, 100, 120, 60);
+    Edit->SetParent(site);
+    Edit->SetVisible(false);
+    const auto siteInTabOrder = [this, site] {
+        std::vector<vcl::TWinControl*> list;
+        Host->GetTabOrderList(list);
+        return std::ranges::find(list, site) != list.end();
+    };
+    EXPECT_TRUE(siteInTabOrder());
+    Edit->ActivateByKey(u'a', Data);
+    ASSERT_TRUE(Edit->Visible());
+    EXPECT_FALSE(siteInTabOrder());
+    EXPECT_TRUE(Edit->Deactivate());
+    Edit->SetVisible(false);
+    EXPECT_TRUE(siteInTabOrder());
+}
 
 TEST_F(TuiInplaceEditTest, TheKeyThatOpensTheEditorIsItsFirstCharacter) {
     Edit->ActivateByKey(u'a', Data);

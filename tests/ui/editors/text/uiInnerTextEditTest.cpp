@@ -6,6 +6,9 @@
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
 #include "tests/ui/editors/framework/CustomEditTestSupport.h"
+#include "vcl/controls/pointer/Mouse.h"
+#include "vcl/menus/Menus.h"
+#include "vcl/system/Messages.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -45,6 +48,11 @@ public:
         MouseSeen.push_back("up " + std::to_string(x) + "," + std::to_string(y));
     }
     void InnerClick(bool doubleClick) override { MouseSeen.emplace_back(doubleClick ? "double click" : "click"); }
+    void BeginInnerAutoDrag() override {
+        ++AutoDrags;
+        BeginAutoDrag();
+    }
+    bool PaintsInnerEditBuffered() const override { return Buffered; }
     bool IsInplaceEditor() const override { return Inplace; }
     bool IsPopupShown() const override { return false; }
     vcl::TWinControl* PopupKeyTarget(uint16_t key, vcl::TShiftState) override {
@@ -76,6 +84,8 @@ public:
     int ClearCount = 0;
     int TextSetCount = 0;
     bool Completion = false;
+    bool Buffered = false;
+    int AutoDrags = 0;
 };
 
 class InnerTextEditTest : public ::testing::Test {
@@ -412,6 +422,102 @@ TEST_F(InnerTextEditTest, TheFirstVisibleCharacterFollowsAScrolledText) {
     Inner().SetSelStart(300);
     SendMessageW(Window(), EM_SCROLLCARET, 0, 0);
     EXPECT_GT(Inner().FirstVisibleChar(), 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(InnerTextEditTest, TheEditorsPopupMenuTakesItsShortCutsBeforeTheWindow) {
+    auto* menu = new vcl::TPopupMenu(Form.get());
+    auto* item = new vcl::TMenuItem(menu);
+    item->SetShortCut(vcl::ShortCut('K', {vcl::ssCtrl}));
+    int clicks = 0;
+    item->SetOnClick([&clicks](rtl::TObject*) { ++clicks; });
+    menu->Items().Add(item);
+    menu->Handle();
+    Host->SetPopupMenuComponent(menu);
+    Inner().SetText(u"ab");
+    FocusInner();
+    ui_test::PressKey('K', {vcl::ssCtrl});
+    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(Host->KeysDown.empty()) << "a short-cut never reaches the editor's keys";
+    EXPECT_EQ(Inner().Perform(vcl::CN_KEYDOWN, 'J'), 0);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(InnerTextEditTest, ALeftPressOnAnEditorThatDragsAutomaticallyBeginsTheEditorsDrag) {
+    Inner().SetText(u"abc");
+    ui_test::MouseDown(Inner(), vcl::mbLeft, {5, 5});
+    ui_test::MouseUp(Inner(), vcl::mbLeft, {5, 5});
+    EXPECT_EQ(Host->AutoDrags, 0);
+    Host->MouseSeen.clear();
+
+    Host->SetDragMode(vcl::dmAutomatic);
+    vcl::Mouse().SetDragImmediate(true);
+    ui_test::MouseDown(Inner(), vcl::mbLeft, {5, 5});
+    EXPECT_EQ(Host->AutoDrags, 1);
+    EXPECT_TRUE(Host->Dragging());
+    EXPECT_TRUE(Host->MouseSeen.empty()) << "the press is not handled as a press";
+    Host->EndDrag(false);
+    ui_test::MouseUp(Inner(), vcl::mbLeft, {5, 5});
+}
+
+TEST_F(InnerTextEditTest, ADragOverTheWindowAndItsDropGoToTheEditorInItsCoordinates) {
+    std::vector<std::string> seen;
+    Host->SetOnDragOver([&seen](rtl::TObject*, rtl::TObject*, int32_t x, int32_t y, vcl::TDragState, bool& accept) {
+        seen.push_back("over " + std::to_string(x) + "," + std::to_string(y));
+        accept = true;
+    });
+    Host->SetOnDragDrop([&seen](rtl::TObject*, rtl::TObject*, int32_t x, int32_t y) {
+        seen.push_back("drop " + std::to_string(x) + "," + std::to_string(y));
+    });
+    Other->SetDragMode(vcl::dmAutomatic);
+    vcl::Mouse().SetDragImmediate(true);
+    ui_test::MouseDown(*Other, vcl::mbLeft, {5, 5});
+    ui_test::MouseMove(Inner(), {10, 4}, {vcl::ssLeft});
+    ui_test::MouseUp(Inner(), vcl::mbLeft, {10, 4});
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen.front(), "over 12,6") << "the inner edit sits at (2, 2) in the editor";
+    EXPECT_EQ(seen.back(), "drop 12,6");
+}
+
+// The window's own pixels as the screen shows them.
+std::vector<uint32_t> WindowPixels(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    ui_test::TDibSurface surface(client.right, client.bottom);
+    ui_test::CopyWindowPixels(window, surface);
+    return surface.Pixels();
+}
+
+TEST_F(InnerTextEditTest, UnderCompositionTheWindowPaintsThroughAnOpaqueBufferWithTheSamePixels) {
+    Inner().SetColor(vcl::clWhite);
+    Inner().Font().SetColor(vcl::clBlack);
+    Inner().SetText(u"名称 abc");
+    RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    const std::vector<uint32_t> direct = WindowPixels(Window());
+
+    Host->Buffered = true;
+    RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_FALSE(GetUpdateRect(Window(), nullptr, FALSE)) << "the buffered paint validates the window";
+    EXPECT_EQ(WindowPixels(Window()), direct);
+
+    // The window's colour request (typing draws outside any paint) asks for one repaint through the buffer.
+    const HDC dc = GetDC(Window());
+    const RECT spoiled{0, 0, 40, 8};
+    FillRect(dc, &spoiled, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    SendMessageW(Host->Handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(Window()));
+    SendMessageW(Host->Handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(Window()));
+    ReleaseDC(Window(), dc);
+    MSG msg{};
+    int repaints = 0;
+    while (PeekMessageW(&msg, Window(), 0x8081, 0x8081, PM_REMOVE)) {
+        ++repaints;
+        DispatchMessageW(&msg);
+    }
+    EXPECT_EQ(repaints, 1);
+    EXPECT_EQ(WindowPixels(Window()), direct);
 }
 
 } // namespace

@@ -1,10 +1,13 @@
 #include "ui/editors/text/uiLabel.h"
 
+#include "rtl/WindowsApi.h"
 #include "rtl/variants/VariantConversions.h"
 #include "tests/support/ui/DibSurface.h"
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/TestForms.h"
 #include "ui/editors/text/uiFilterTextEditHelper.h"
+#include "vcl/extctrls/Panel.h"
+#include "vcl/forms/FormLoader.h"
 #include "vcl/graphics/Colors.h"
 #include "vcl/stdctrls/Edit.h"
 #include "vcl/system/Messages.h"
@@ -112,6 +115,142 @@ TEST_F(TuiLabelTest, ALabelHasNoFrameUnlessItsStyleGivesItOne) {
     Label->Style().SetBorderStyle(ui::ebsSingle);
     ui_test::ProcessPendingMessages();
     EXPECT_TRUE(framed());
+}
+
+// Pixels of the ground and of black ink in what the display shows of the label.
+struct TLabelScreenPixels {
+    int Ground = 0;
+    int Ink = 0;
+    int Area = 0;
+    // The outermost rows and columns show the ground: the label draws no frame.
+    bool GroundAtEdges = true;
+};
+
+TLabelScreenPixels ReadLabelScreenPixels(ui::TuiLabel& label, vcl::TColor ground) {
+    ui_test::TDibSurface surface(label.Width(), label.Height());
+    ui_test::CopyWindowPixels(label.Handle(), surface);
+    TLabelScreenPixels pixels;
+    pixels.Area = surface.Width() * surface.Height();
+    for (int y = 0; y < surface.Height(); ++y) {
+        for (int x = 0; x < surface.Width(); ++x) {
+            const bool isGround = surface.Pixel(x, y) == static_cast<vcl::TColor>(vcl::ColorToRGB(ground));
+            pixels.Ground += isGround;
+            pixels.Ink += surface.Pixel(x, y) == static_cast<vcl::TColor>(vcl::ColorToRGB(vcl::clBlack));
+            const bool edge = x < 2 || y < 2 || x >= surface.Width() - 2 || y >= surface.Height() - 2;
+            pixels.GroundAtEdges = pixels.GroundAtEdges && (isGround || !edge);
+        }
+    }
+    return pixels;
+}
+
+TEST_F(TuiLabelTest, TransparentAutoSizedLabelsOnAPanelShowThePanelOnScreen) {
+    auto* panel = new vcl::TPanel(Form.get());
+    panel->SetParent(Form.get());
+    panel->SetBounds(8, 80, 280, 60);
+    panel->SetBevelOuter(vcl::bvNone);
+    panel->SetColor(vcl::clAqua);
+    const char16_t* captions[] = {u"名        称：", u"复核人："};
+    std::vector<ui::TuiLabel*> labels;
+    for (int i = 0; i < 2; ++i) {
+        auto* label = new ui::TuiLabel(Form.get());
+        label->SetParent(panel);
+        label->SetLeft(4 + 140 * i);
+        label->SetTop(10);
+        label->SetTransparent(true);
+        label->SetCaption(captions[i]);
+        labels.push_back(label);
+    }
+    RedrawWindow(Form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    ui_test::ProcessPendingMessages();
+    // Eight blanks and three characters are far wider than one character.
+    EXPECT_GT(labels[0]->Width(), 5 * labels[0]->Height() / 2);
+    EXPECT_GT(labels[0]->Width(), labels[1]->Width());
+    for (ui::TuiLabel* label : labels) {
+        ASSERT_TRUE(label->HandleAllocated());
+        const TLabelScreenPixels pixels = ReadLabelScreenPixels(*label, vcl::clAqua);
+        EXPECT_GT(pixels.Ground, pixels.Area / 2) << "the panel shows around the text";
+        EXPECT_GT(pixels.Ink, 0) << "the text is drawn";
+        EXPECT_TRUE(pixels.GroundAtEdges) << "a label has no border of its own";
+    }
+}
+
+// The main window's labels: skin "Blue", ultra-flat, not native, transparent on a panel.
+TEST_F(TuiLabelTest, ASkinnedTransparentLabelShowsItsPanelAroundItsText) {
+    auto* panel = new vcl::TPanel(Form.get());
+    panel->SetParent(Form.get());
+    panel->SetBounds(8, 80, 280, 60);
+    panel->SetBevelOuter(vcl::bvNone);
+    panel->SetColor(vcl::clAqua);
+    auto* label = new ui::TuiLabel(Form.get());
+    label->SetParent(panel);
+    label->SetLeft(4);
+    label->SetTop(10);
+    ui::TuiLookAndFeel& lookAndFeel = label->Style().LookAndFeel();
+    lookAndFeel.SetKind(ui::lfUltraFlat);
+    lookAndFeel.SetNativeStyle(false);
+    lookAndFeel.SetSkinName(u"Blue");
+    ASSERT_NE(lookAndFeel.SkinPainter(), nullptr);
+    label->SetTransparent(true);
+    label->SetCaption(u"名        称：");
+    RedrawWindow(Form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    ui_test::ProcessPendingMessages();
+    EXPECT_GT(label->Width(), 5 * label->Height() / 2);
+    const TLabelScreenPixels pixels = ReadLabelScreenPixels(*label, vcl::clAqua);
+    EXPECT_GT(pixels.Ground, pixels.Area / 2) << "the panel shows around the text";
+    EXPECT_LT(pixels.Ground, pixels.Area) << "the text is drawn";
+    EXPECT_TRUE(pixels.GroundAtEdges) << "a label has no border of its own";
+}
+
+TEST(LabelLoading, LabelsReadFromAFormDescriptionSizeToTheirCaptionsAndKeepTheirAnchors) {
+    auto form = ui_test::CreateTestForm();
+    form->SetName(u"Invoice");
+    const auto readPanel = [](vcl::TForm&, vcl::TPanel& panel) {
+        panel.SetBounds(0, 0, 300, 80);
+        panel.SetBevelOuter(vcl::bvNone);
+        panel.SetColor(vcl::clAqua);
+    };
+    const auto readName = [](vcl::TForm&, ui::TuiLabel& label) {
+        label.SetLeft(8);
+        label.SetTop(10);
+        label.SetCaption(u"名        称：");
+        label.SetTransparent(true);
+    };
+    const auto readChecker = [](vcl::TForm&, ui::TuiLabel& label) {
+        label.Properties().GetAlignment().SetHorz(vcl::taRightJustify);
+        label.SetBounds(150, 40, 121, 21);
+        label.SetCaption(u"复核人：");
+        label.SetTransparent(true);
+    };
+    const auto readAnchored = [](vcl::TForm&, ui::TuiLabel& label) {
+        label.Properties().GetAlignment().SetHorz(vcl::taRightJustify);
+        label.SetBounds(150, 60, 121, 21);
+        label.SetAnchorX(290);
+        label.SetCaption(u"开票人：");
+    };
+    vcl::LoadForm<vcl::TForm>(*form,
+                              {.Components = {
+                                   vcl::Component<vcl::TPanel, vcl::TForm>(u"Panel", u"", readPanel),
+                                   vcl::Component<ui::TuiLabel, vcl::TForm>(u"NameLabel", u"Panel", readName),
+                                   vcl::Component<ui::TuiLabel, vcl::TForm>(u"CheckerLabel", u"Panel", readChecker),
+                                   vcl::Component<ui::TuiLabel, vcl::TForm>(u"IssuerLabel", u"Panel", readAnchored),
+                               }});
+    ui_test::ShowTestForm(*form);
+    auto* name = static_cast<ui::TuiLabel*>(form->FindComponent(u"NameLabel"));
+    auto* checker = static_cast<ui::TuiLabel*>(form->FindComponent(u"CheckerLabel"));
+    ASSERT_NE(name, nullptr);
+    ASSERT_NE(checker, nullptr);
+    EXPECT_GT(name->Width(), checker->Width());
+    EXPECT_LT(checker->Width(), 121) << "auto size takes the caption's width";
+    EXPECT_EQ(checker->Left() + checker->Width(), 271) << "a right-aligned label keeps its right edge";
+    auto* issuer = static_cast<ui::TuiLabel*>(form->FindComponent(u"IssuerLabel"));
+    ASSERT_NE(issuer, nullptr);
+    EXPECT_EQ(issuer->Left() + issuer->Width(), 290) << "an anchor read with the form is kept";
+    EXPECT_LT(issuer->Width(), 121);
+    for (ui::TuiLabel* label : {name, checker}) {
+        const TLabelScreenPixels pixels = ReadLabelScreenPixels(*label, vcl::clAqua);
+        EXPECT_GT(pixels.Ground, pixels.Area / 2);
+        EXPECT_GT(pixels.Ink, 0);
+    }
 }
 
 TEST_F(TuiLabelTest, AutoSizeAndAVisibleLineExcludeEachOther) {

@@ -2,7 +2,9 @@
 #include "ui/editors/text/uiLabelProperties.h"
 #include "ui/editors/text/uiLabelViewData.h"
 #include "ui/editors/text/uiLabelViewInfo.h"
+#include "vcl/graphics/Canvas.h"
 #include "vcl/graphics/Colors.h"
+#include "vcl/graphics/images/Bitmap.h"
 
 #include <climits>
 #include <gtest/gtest.h>
@@ -141,6 +143,50 @@ TEST(LabelView, RaisedTextCastsAShadowFromTwelvePoints) {
         const vcl::TRect text = LabelInk(on->Surface, vcl::clBlack);
         EXPECT_GE(text.Left, 1) << "the text sits one pixel in";
     }
+}
+
+// A glyph of one colour.
+std::unique_ptr<vcl::TBitmap> SolidGlyph(vcl::TColor colour) {
+    auto glyph = std::make_unique<vcl::TBitmap>(8, 8);
+    glyph->Canvas().Brush().SetColor(colour);
+    glyph->Canvas().FillRect({0, 0, 8, 8});
+    return glyph;
+}
+
+TEST(LabelView, AGlyphFillsTheLettersOfATrueTypeFontOnly) {
+    const auto green = SolidGlyph(vcl::clLime);
+    TLabelView plain(false, 20);
+    const auto plainOn = plain.Paint(u"WM", {0, 0, 80, 40});
+    const vcl::TRect letters = LabelInk(plainOn->Surface, vcl::clBlack);
+    ASSERT_FALSE(letters.IsEmpty());
+
+    TLabelView filled(false, 20);
+    filled.Properties.SetGlyph(green.get());
+    auto on = filled.Paint(u"WM", {0, 0, 80, 40});
+    EXPECT_EQ(CountLabelPixels(on->Surface, vcl::clBlack), 0) << "the glyph takes the text colour's place";
+    const vcl::TRect glyphInk = LabelInk(on->Surface, vcl::clLime);
+    ASSERT_FALSE(glyphInk.IsEmpty());
+    // Only the letters are filled: smoothing aside (one pixel), the glyph's ink is the text's.
+    EXPECT_NEAR(glyphInk.Left, letters.Left, 1);
+    EXPECT_NEAR(glyphInk.Top, letters.Top, 1);
+    EXPECT_NEAR(glyphInk.Right, letters.Right, 1);
+    EXPECT_NEAR(glyphInk.Bottom, letters.Bottom, 1);
+    // Smoothed text has fewer pixels of the full colour than the letters' outline holds.
+    EXPECT_GE(CountLabelPixels(on->Surface, vcl::clLime), CountLabelPixels(plainOn->Surface, vcl::clBlack));
+    EXPECT_EQ(on->Surface.Pixels(), filled.Paint(u"WM", {0, 0, 80, 40})->Surface.Pixels());
+
+    filled.Style.Font().SetName(u"Small Fonts");
+    on = filled.Paint(u"WM", {0, 0, 80, 40});
+    EXPECT_EQ(CountLabelPixels(on->Surface, vcl::clLime), 0) << "a raster font draws plainly";
+    EXPECT_GT(CountLabelPixels(on->Surface, vcl::clBlack), 0);
+
+    int changes = 0;
+    filled.Properties.SetOnPropertiesChanged([&changes](rtl::TObject*) { ++changes; });
+    filled.Properties.Glyph().SetSize(4, 4);
+    filled.Properties.SetGlyph(nullptr);
+    EXPECT_EQ(changes, 2);
+    EXPECT_FALSE(filled.Properties.HasGlyph());
+    EXPECT_TRUE(filled.Properties.Glyph().Empty()) << "read again, the glyph is there, empty";
 }
 
 TEST(LabelView, ATopLineMovesTheTextDown) {
