@@ -44,8 +44,6 @@ public:
     rtl::UnicodeString GetDisplayText() const override { return Caption(); }
     void SetDisplayValue(const rtl::Variant& value) override;
     bool CanFocus() const override;
-    // A label is text on its parent: a frame comes only from its style.
-    bool PrefersNoBorder() const override { return true; }
     void SetAutoSize(bool value) override;
 
 protected:

@@ -111,6 +111,7 @@ TEST_F(TuiLabelTest, ALabelHasNoFrameUnlessItsStyleGivesItOne) {
         return false;
     };
     EXPECT_EQ(Label->Style().BorderStyle(), ui::ebsNone);
+    EXPECT_EQ(Label->StyleDisabled().BorderStyle(), ui::ebsNone) << "the state styles follow the normal one";
     EXPECT_FALSE(framed());
     Label->Style().SetBorderStyle(ui::ebsSingle);
     ui_test::ProcessPendingMessages();

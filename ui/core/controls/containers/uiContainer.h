@@ -152,7 +152,6 @@ public:
     bool HasParentControl() const override { return Parent() != nullptr; }
     vcl::TColor ParentControlColor() const override;
     bool PrefersParentColor() const override { return false; }
-    bool PrefersNoBorder() const override { return false; }
     bool IsInplace() const override { return false; }
 
 protected:

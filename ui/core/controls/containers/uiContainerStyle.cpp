@@ -271,9 +271,6 @@ vcl::TColor TuiContainerStyle::FallbackBorderColor() const {
 
 TuiContainerBorderStyle TuiContainerStyle::FallbackBorderStyle() const {
     if (IsMainStyle()) {
-        if (const IuiContainerStyleHost* host = Host(); host != nullptr && host->PrefersNoBorder()) {
-            return cbsNone;
-        }
         switch (LookAndFeel().Kind()) {
         case lfFlat:
             return cbsFlat;

@@ -59,8 +59,6 @@ public:
     virtual vcl::TColor ParentControlColor() const = 0;
     // Whether the container takes its parent's colour by default (check boxes and the like).
     virtual bool PrefersParentColor() const = 0;
-    // Whether the container has no border unless its style gives it one (labels).
-    virtual bool PrefersNoBorder() const = 0;
     // Whether the container is an editor inside a grid cell.
     virtual bool IsInplace() const = 0;
 };

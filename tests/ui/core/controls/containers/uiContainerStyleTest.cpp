@@ -24,11 +24,9 @@ public:
     bool HasParentControl() const override { return true; }
     vcl::TColor ParentControlColor() const override { return vcl::clTeal; }
     bool PrefersParentColor() const override { return PrefersParent; }
-    bool PrefersNoBorder() const override { return NoBorder; }
     bool IsInplace() const override { return false; }
 
     bool PrefersParent = false;
-    bool NoBorder = false;
 
 private:
     bool FParentColor = false;
@@ -90,16 +88,6 @@ TEST_F(uiContainerStyle, TheNormalBorderFollowsTheLookAndFeel) {
         host.Styles.Style().LookAndFeel().SetKind(kind);
         EXPECT_EQ(host.Styles.Style().BorderStyle(), border) << static_cast<int>(kind);
     }
-}
-
-TEST_F(uiContainerStyle, AContainerThatPrefersNoBorderHasOneOnlyFromItsStyle) {
-    TStyledHost host;
-    host.Host.NoBorder = true;
-    host.Styles.Style().LookAndFeel().SetKind(lfUltraFlat);
-    EXPECT_EQ(host.Styles.Style().BorderStyle(), cbsNone);
-    EXPECT_EQ(host.Styles.StyleDisabled().BorderStyle(), cbsNone) << "the state styles follow the normal one";
-    host.Styles.Style().SetBorderStyle(cbsSingle);
-    EXPECT_EQ(host.Styles.Style().BorderStyle(), cbsSingle);
 }
 
 TEST_F(uiContainerStyle, AControllersValuesReachItsContainersUnlessTheyAssignTheirOwn) {
