@@ -54,16 +54,24 @@ struct TauHTTPTransfer {
     std::vector<uint8_t> Body;
     bool ToFile = false;
 
-    // The worker's current run, for the status callback.
+    // The worker's run and system thread, for the status callback.
     TauEventThread* Thread = nullptr;
+    DWORD WorkerThreadId = 0;
     TauCustomHTTP* Component = nullptr; // not owned; used only inside calls to the UI thread
 
-    // Closed by the worker when it ends or by Abort on the UI thread, whichever comes first.
+    // Closed by the worker when it ends or by Abort on the UI thread, whichever comes first. WinInet calls back
+    // while it closes a handle, and the worker's callback waits for the UI thread: the lock is not held then.
     void CloseHandles() {
-        const std::lock_guard lock(HandleLock);
-        for (HINTERNET* handle : {&Request, &Connection, &Session}) {
-            if (*handle != nullptr) {
-                InternetCloseHandle(std::exchange(*handle, nullptr));
+        HINTERNET handles[3] = {};
+        {
+            const std::lock_guard lock(HandleLock);
+            handles[0] = std::exchange(Request, nullptr);
+            handles[1] = std::exchange(Connection, nullptr);
+            handles[2] = std::exchange(Session, nullptr);
+        }
+        for (const HINTERNET handle : handles) {
+            if (handle != nullptr) {
+                InternetCloseHandle(handle);
             }
         }
     }
@@ -135,8 +143,9 @@ int64_t ParseContentLength(const UnicodeString& text) {
 }
 
 void CALLBACK TransferStatusCallback(HINTERNET, DWORD_PTR context, DWORD code, void* information, DWORD length) {
+    // Closing a handle from the UI thread (Abort) calls back there too; only the worker reports.
     auto* transfer = reinterpret_cast<TauHTTPTransfer*>(context);
-    if (transfer == nullptr || transfer->Thread == nullptr) {
+    if (transfer == nullptr || transfer->WorkerThreadId != GetCurrentThreadId()) {
         return;
     }
     UnicodeString newURL;
@@ -169,6 +178,7 @@ struct TauHTTPWorker {
     void Run();
     bool OpenLocalFile();
     bool OpenRequest();
+    HINTERNET Adopt(HINTERNET& slot, HINTERNET handle);
     bool SendRequest();
     void ReadResponseHeaders();
     bool OpenTarget();
@@ -225,22 +235,19 @@ bool TauHTTPWorker::OpenRequest() {
         const std::string port = std::to_string(proxy.ProxyPort);
         proxyName = proxy.ProxyServer + u":" + UnicodeString(port.begin(), port.end());
     }
-    const std::lock_guard lock(Transfer.HandleLock);
-    if (Thread.Terminated()) {
+    const HINTERNET session = Adopt(
+        Transfer.Session, InternetOpenW(Wide(Transfer.AgentName), access, WideOrNull(proxyName),
+                                        access == INTERNET_OPEN_TYPE_PROXY ? WideOrNull(proxy.ProxyBypass) : nullptr,
+                                        Transfer.WorkOffline ? INTERNET_FLAG_OFFLINE : 0));
+    if (session == nullptr) {
         return false;
     }
-    Transfer.Session = InternetOpenW(Wide(Transfer.AgentName), access, WideOrNull(proxyName),
-                                     access == INTERNET_OPEN_TYPE_PROXY ? WideOrNull(proxy.ProxyBypass) : nullptr,
-                                     Transfer.WorkOffline ? INTERNET_FLAG_OFFLINE : 0);
-    if (Transfer.Session == nullptr) {
-        return false;
-    }
-    InternetSetStatusCallbackW(Transfer.Session, &TransferStatusCallback);
+    InternetSetStatusCallbackW(session, &TransferStatusCallback);
     const auto context = reinterpret_cast<DWORD_PTR>(&Transfer);
-    Transfer.Connection =
-        InternetConnectW(Transfer.Session, Wide(Parts.Host), Parts.Port, WideOrNull(Transfer.UserName),
-                         WideOrNull(Transfer.Password), INTERNET_SERVICE_HTTP, 0, context);
-    if (Transfer.Connection == nullptr) {
+    const HINTERNET connection = Adopt(
+        Transfer.Connection, InternetConnectW(session, Wide(Parts.Host), Parts.Port, WideOrNull(Transfer.UserName),
+                                              WideOrNull(Transfer.Password), INTERNET_SERVICE_HTTP, 0, context));
+    if (connection == nullptr) {
         return false;
     }
     const bool post = Transfer.RequestMethod == TauHTTPRequestMethod::rmPost ||
@@ -257,9 +264,10 @@ bool TauHTTPWorker::OpenRequest() {
     }
     const UnicodeString object = Parts.Path + Parts.Extra;
     const wchar_t* acceptTypes[] = {Wide(Transfer.AcceptTypes), nullptr};
-    Transfer.Request = HttpOpenRequestW(Transfer.Connection, post ? L"POST" : L"GET", Wide(object), nullptr,
-                                        WideOrNull(Transfer.Referer), acceptTypes, flags, context);
-    if (Transfer.Request == nullptr) {
+    const HINTERNET request =
+        Adopt(Transfer.Request, HttpOpenRequestW(connection, post ? L"POST" : L"GET", Wide(object), nullptr,
+                                                 WideOrNull(Transfer.Referer), acceptTypes, flags, context));
+    if (request == nullptr) {
         return false;
     }
     const std::pair<DWORD, uint32_t> timeouts[] = {{INTERNET_OPTION_CONNECT_TIMEOUT, Transfer.Timeouts.ConnectTimeout},
@@ -268,7 +276,7 @@ bool TauHTTPWorker::OpenRequest() {
     for (auto [option, value] : timeouts) {
         if (value != 0) {
             DWORD milliseconds = value;
-            InternetSetOptionW(Transfer.Request, option, &milliseconds, sizeof milliseconds);
+            InternetSetOptionW(request, option, &milliseconds, sizeof milliseconds);
         }
     }
     UnicodeString headers;
@@ -281,8 +289,22 @@ bool TauHTTPWorker::OpenRequest() {
         const std::string range = "RANGE: bytes=" + start + "-" + end + "\r\n";
         headers += UnicodeString(range.begin(), range.end());
     }
-    return headers.empty() || HttpAddRequestHeadersW(Transfer.Request, Wide(headers),
-                                                     static_cast<DWORD>(headers.size()), HTTP_ADDREQ_FLAG_ADD);
+    return headers.empty() ||
+           HttpAddRequestHeadersW(request, Wide(headers), static_cast<DWORD>(headers.size()), HTTP_ADDREQ_FLAG_ADD);
+}
+
+// Keeps a new handle where Abort finds it; WinInet calls back while it creates handles, so they are made outside the
+// lock. A handle made after Abort closed the others is closed at once.
+HINTERNET TauHTTPWorker::Adopt(HINTERNET& slot, HINTERNET handle) {
+    {
+        const std::lock_guard lock(Transfer.HandleLock);
+        if (handle == nullptr || !Thread.Terminated()) {
+            slot = handle;
+            return handle;
+        }
+    }
+    InternetCloseHandle(handle);
+    return nullptr;
 }
 
 bool TauHTTPWorker::SendRequest() {
@@ -522,6 +544,7 @@ bool TauCustomHTTP::Read() {
     FTransfer = transfer;
     FThread->SetOnExecute([transfer](TauEventThread& thread, int32_t&) {
         transfer->Thread = &thread;
+        transfer->WorkerThreadId = GetCurrentThreadId();
         TauHTTPWorker{*transfer, thread}.Run();
     });
     return FThread->Execute();

@@ -150,7 +150,6 @@ TauEventThread::~TauEventThread() {
 
 int32_t TauEventThread::Run() {
     if (!FTerminated) {
-        FExecuting = true;
         DoExecute();
     }
     FExecuting = false;
@@ -222,8 +221,10 @@ void TauEventThread::DoException(std::exception_ptr error) {
     }
 }
 
+// The run counts as executing from here, so that a component is busy from the moment it starts a run.
 void TauEventThread::Resume() {
     FStarted = true;
+    FExecuting = true;
     ResumeThread(FHandle);
 }
 

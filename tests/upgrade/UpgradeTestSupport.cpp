@@ -81,8 +81,8 @@ TLoopbackHTTPServer::~TLoopbackHTTPServer() {
         FReleaseBody = true;
     }
     FReleased.notify_all();
-    closesocket(static_cast<SOCKET>(FListener));
     FThread.join();
+    closesocket(static_cast<SOCKET>(FListener));
 }
 
 std::string TLoopbackHTTPServer::URL(const std::string& path) const {
@@ -107,12 +107,30 @@ void TLoopbackHTTPServer::Release() {
     FReleased.notify_all();
 }
 
+// Polls, so that stopping never depends on a blocked accept or on a client that connects and says nothing.
 void TLoopbackHTTPServer::Serve() {
+    const auto listener = static_cast<SOCKET>(FListener);
     for (;;) {
-        const SOCKET client = accept(static_cast<SOCKET>(FListener), nullptr, nullptr);
-        if (client == INVALID_SOCKET) {
-            return;
+        {
+            const std::lock_guard lock(FLock);
+            if (FStopping) {
+                return;
+            }
         }
+        fd_set ready;
+        FD_ZERO(&ready);
+        FD_SET(listener, &ready);
+        timeval wait{0, 20000};
+        if (select(0, &ready, nullptr, nullptr, &wait) <= 0) {
+            continue;
+        }
+        const SOCKET client = accept(listener, nullptr, nullptr);
+        if (client == INVALID_SOCKET) {
+            continue;
+        }
+        const DWORD receiveTimeout = 2000;
+        setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&receiveTimeout),
+                   sizeof receiveTimeout);
         Answer(client);
         shutdown(client, SD_BOTH);
         closesocket(client);

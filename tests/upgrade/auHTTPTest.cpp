@@ -100,7 +100,31 @@ TEST_F(HTTPClientFixture, ABodyArrivesInMemoryWithItsEventsOnTheUIThread) {
     EXPECT_NE(std::find(Outcome.StatusTexts.begin(), Outcome.StatusTexts.end(), "Request sent"),
               Outcome.StatusTexts.end());
     EXPECT_FALSE(Client->Busy());
-    EXPECT_FALSE(Client->Read() && false);
+}
+
+TEST_F(HTTPClientFixture, ATransferIsBusyFromItsStartAndAReadThenIsRefused) {
+    Server.Script("/info.txt", {200, "OK", {}, "text"});
+    Client->SetURL(rtl::U16(Server.URL("/info.txt")));
+    ASSERT_TRUE(Client->Read());
+    EXPECT_TRUE(Client->Busy());
+    EXPECT_FALSE(Client->Read());
+    ASSERT_TRUE(au_test::PumpMessagesUntil([this] { return !Outcome.Ended.empty(); }));
+    EXPECT_EQ(Outcome.Ended, "done");
+    EXPECT_EQ(Server.Requests().size(), 1u);
+}
+
+TEST_F(HTTPClientFixture, TheClientGoesAtOnceWhileItsTransferRuns) {
+    TLoopbackResponse held{200, "OK", {}, "late"};
+    held.HoldBody = true;
+    Server.Script("/held", held);
+    Client->OnStatus = [](TauCustomHTTP&, uint32_t, const rtl::UnicodeString&) {};
+    Client->SetURL(rtl::U16(Server.URL("/held")));
+    ASSERT_TRUE(Client->Read());
+    au_test::PumpMessagesUntil([this] { return !Server.Requests().empty(); });
+    Client.reset();
+    Server.Release();
+    au_test::PumpMessagesUntil([] { return false; }, 10);
+    EXPECT_EQ(Outcome.Ended, "");
 }
 
 TEST_F(HTTPClientFixture, TheRequestCarriesTheHeadersTheRangeAndTheNoCacheFlags) {
