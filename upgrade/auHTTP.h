@@ -122,7 +122,7 @@ public:
     // Starts the transfer of URL; false while one is running.
     bool Read();
     // Stops the transfer at once: its handles close, its worker is let go, OnAborted fires.
-    void Abort();
+    virtual void Abort();
     bool Busy() const;
     UnicodeString GetURLFileName() const;
     UnicodeString GetURLHost() const;
