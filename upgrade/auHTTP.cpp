@@ -21,23 +21,10 @@ struct TauHTTPTransfer {
     // Settings.
     UnicodeString URL;
     UnicodeString FileName;
-    UnicodeString AcceptTypes;
-    UnicodeString AgentName;
-    UnicodeString Referer;
     UnicodeString UserName;
     UnicodeString Password;
-    std::vector<UnicodeString> AddHeaders;
-    std::string PostData;
-    TauHTTPRequestMethod RequestMethod = TauHTTPRequestMethod::rmAutoDetect;
-    bool UseCache = true;
-    bool UseCookies = true;
-    bool WorkOffline = false;
-    bool HideTargetFile = false;
+    TauHTTPRequestSettings Settings;
     DWORD BufferSize = 4096;
-    int64_t MaxMemorySize = 0;
-    TauHTTPProxy Proxy;
-    TauHTTPRange Range;
-    TauHTTPTimeouts Timeouts;
     bool WantsStatus = false, WantsRedirect = false, WantsFileStart = false, WantsProgress = false;
     bool WantsPassword = false, WantsProxyAuthentication = false;
 
@@ -225,7 +212,7 @@ bool TauHTTPWorker::OpenLocalFile() {
 }
 
 bool TauHTTPWorker::OpenRequest() {
-    const TauHTTPProxy& proxy = Transfer.Proxy;
+    const TauHTTPProxy& proxy = Transfer.Settings.Proxy;
     DWORD access = INTERNET_OPEN_TYPE_PRECONFIG;
     UnicodeString proxyName;
     if (proxy.AccessType == TauHTTPAccessType::atDirect) {
@@ -236,9 +223,9 @@ bool TauHTTPWorker::OpenRequest() {
         proxyName = proxy.ProxyServer + u":" + UnicodeString(port.begin(), port.end());
     }
     const HINTERNET session = Adopt(
-        Transfer.Session, InternetOpenW(Wide(Transfer.AgentName), access, WideOrNull(proxyName),
+        Transfer.Session, InternetOpenW(Wide(Transfer.Settings.AgentName), access, WideOrNull(proxyName),
                                         access == INTERNET_OPEN_TYPE_PROXY ? WideOrNull(proxy.ProxyBypass) : nullptr,
-                                        Transfer.WorkOffline ? INTERNET_FLAG_OFFLINE : 0));
+                                        Transfer.Settings.WorkOffline ? INTERNET_FLAG_OFFLINE : 0));
     if (session == nullptr) {
         return false;
     }
@@ -250,29 +237,31 @@ bool TauHTTPWorker::OpenRequest() {
     if (connection == nullptr) {
         return false;
     }
-    const bool post = Transfer.RequestMethod == TauHTTPRequestMethod::rmPost ||
-                      (Transfer.RequestMethod == TauHTTPRequestMethod::rmAutoDetect && !Transfer.PostData.empty());
+    const bool post =
+        Transfer.Settings.RequestMethod == TauHTTPRequestMethod::rmPost ||
+        (Transfer.Settings.RequestMethod == TauHTTPRequestMethod::rmAutoDetect && !Transfer.Settings.PostData.empty());
     DWORD flags = 0;
-    if (!Transfer.UseCache) {
+    if (!Transfer.Settings.UseCache) {
         flags |= INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_PRAGMA_NOCACHE;
     }
-    if (!Transfer.UseCookies) {
+    if (!Transfer.Settings.UseCookies) {
         flags |= INTERNET_FLAG_NO_COOKIES;
     }
     if (rtl::SameText(Parts.Scheme, u"https")) {
         flags |= INTERNET_FLAG_SECURE;
     }
     const UnicodeString object = Parts.Path + Parts.Extra;
-    const wchar_t* acceptTypes[] = {Wide(Transfer.AcceptTypes), nullptr};
+    const wchar_t* acceptTypes[] = {Wide(Transfer.Settings.AcceptTypes), nullptr};
     const HINTERNET request =
         Adopt(Transfer.Request, HttpOpenRequestW(connection, post ? L"POST" : L"GET", Wide(object), nullptr,
-                                                 WideOrNull(Transfer.Referer), acceptTypes, flags, context));
+                                                 WideOrNull(Transfer.Settings.Referer), acceptTypes, flags, context));
     if (request == nullptr) {
         return false;
     }
-    const std::pair<DWORD, uint32_t> timeouts[] = {{INTERNET_OPTION_CONNECT_TIMEOUT, Transfer.Timeouts.ConnectTimeout},
-                                                   {INTERNET_OPTION_RECEIVE_TIMEOUT, Transfer.Timeouts.ReceiveTimeout},
-                                                   {INTERNET_OPTION_SEND_TIMEOUT, Transfer.Timeouts.SendTimeout}};
+    const std::pair<DWORD, uint32_t> timeouts[] = {
+        {INTERNET_OPTION_CONNECT_TIMEOUT, Transfer.Settings.Timeouts.ConnectTimeout},
+        {INTERNET_OPTION_RECEIVE_TIMEOUT, Transfer.Settings.Timeouts.ReceiveTimeout},
+        {INTERNET_OPTION_SEND_TIMEOUT, Transfer.Settings.Timeouts.SendTimeout}};
     for (auto [option, value] : timeouts) {
         if (value != 0) {
             DWORD milliseconds = value;
@@ -280,12 +269,13 @@ bool TauHTTPWorker::OpenRequest() {
         }
     }
     UnicodeString headers;
-    for (const UnicodeString& line : Transfer.AddHeaders) {
+    for (const UnicodeString& line : Transfer.Settings.AddHeaders) {
         headers += line + u"\r\n";
     }
-    if (Transfer.Range.StartRange != 0 || Transfer.Range.EndRange != 0) {
-        const std::string start = std::to_string(Transfer.Range.StartRange);
-        const std::string end = Transfer.Range.EndRange != 0 ? std::to_string(Transfer.Range.EndRange) : "";
+    if (Transfer.Settings.Range.StartRange != 0 || Transfer.Settings.Range.EndRange != 0) {
+        const std::string start = std::to_string(Transfer.Settings.Range.StartRange);
+        const std::string end =
+            Transfer.Settings.Range.EndRange != 0 ? std::to_string(Transfer.Settings.Range.EndRange) : "";
         const std::string range = "RANGE: bytes=" + start + "-" + end + "\r\n";
         headers += UnicodeString(range.begin(), range.end());
     }
@@ -315,11 +305,11 @@ bool TauHTTPWorker::SendRequest() {
             return false;
         }
         static constexpr wchar_t FormHeader[] = L"Content-Type: application/x-www-form-urlencoded";
-        const bool sent =
-            Transfer.PostData.empty()
-                ? HttpSendRequestW(request, nullptr, 0, nullptr, 0)
-                : HttpSendRequestW(request, FormHeader, static_cast<DWORD>(std::size(FormHeader) - 1),
-                                   Transfer.PostData.data(), static_cast<DWORD>(Transfer.PostData.size()));
+        const bool sent = Transfer.Settings.PostData.empty()
+                              ? HttpSendRequestW(request, nullptr, 0, nullptr, 0)
+                              : HttpSendRequestW(request, FormHeader, static_cast<DWORD>(std::size(FormHeader) - 1),
+                                                 Transfer.Settings.PostData.data(),
+                                                 static_cast<DWORD>(Transfer.Settings.PostData.size()));
         if (!sent) {
             return false;
         }
@@ -393,7 +383,7 @@ void TauHTTPWorker::ReadResponseHeaders() {
 bool TauHTTPWorker::OpenTarget() {
     Transfer.ToFile = !Transfer.FileName.empty();
     if (!Transfer.ToFile) {
-        if (Transfer.ContentLength > Transfer.MaxMemorySize) {
+        if (Transfer.ContentLength > Transfer.Settings.MaxMemorySize) {
             Transfer.TooLarge = true;
             return false;
         }
@@ -402,7 +392,7 @@ bool TauHTTPWorker::OpenTarget() {
     }
     DeleteFileW(Wide(Transfer.FileName));
     const DWORD attributes =
-        Transfer.HideTargetFile ? FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_TEMPORARY : FILE_ATTRIBUTE_NORMAL;
+        Transfer.Settings.HideTargetFile ? FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_TEMPORARY : FILE_ATTRIBUTE_NORMAL;
     TargetFile = CreateFileW(Wide(Transfer.FileName), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, attributes, nullptr);
     WriteFailed = TargetFile == INVALID_HANDLE_VALUE;
     return !WriteFailed;
@@ -435,7 +425,7 @@ void TauHTTPWorker::Store(const uint8_t* bytes, DWORD count) {
         WriteFailed = !WriteFile(TargetFile, bytes, count, &written, nullptr) || written != count;
         return;
     }
-    if (static_cast<int64_t>(Transfer.Body.size()) + count > Transfer.MaxMemorySize) {
+    if (static_cast<int64_t>(Transfer.Body.size()) + count > Transfer.Settings.MaxMemorySize) {
         Transfer.TooLarge = true;
         return;
     }
@@ -517,23 +507,11 @@ bool TauCustomHTTP::Read() {
     auto transfer = std::make_shared<TauHTTPTransfer>();
     transfer->URL = FURL;
     transfer->FileName = FFileName;
-    transfer->AcceptTypes = AcceptTypes;
-    transfer->AgentName = AgentName;
-    transfer->Referer = Referer;
     transfer->UserName = HTTPUsername();
     transfer->Password = HTTPPassword();
-    transfer->AddHeaders = AddHeaders;
-    transfer->PostData = PostData;
-    transfer->RequestMethod = RequestMethod;
-    transfer->UseCache = UseCache;
-    transfer->UseCookies = UseCookies;
-    transfer->WorkOffline = WorkOffline;
-    transfer->HideTargetFile = HideTargetFile;
+    transfer->Settings = *this;
+    transfer->Settings.MaxMemorySize = std::clamp<int64_t>(MaxMemorySize, 0, INT32_MAX);
     transfer->BufferSize = static_cast<DWORD>(std::clamp(TransferBufferSize, 1, 1024 * 1024));
-    transfer->MaxMemorySize = std::clamp<int64_t>(MaxMemorySize, 0, INT32_MAX);
-    transfer->Proxy = Proxy;
-    transfer->Range = Range;
-    transfer->Timeouts = Timeouts;
     transfer->WantsStatus = static_cast<bool>(OnStatus);
     transfer->WantsRedirect = static_cast<bool>(OnRedirect);
     transfer->WantsFileStart = static_cast<bool>(OnFileStart);

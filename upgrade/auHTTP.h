@@ -86,13 +86,36 @@ struct TauHTTPProgressInfo {
     float TransferRate = 0;
 };
 
+// The largest body a transfer keeps in memory by default.
+inline constexpr int64_t DefaultMaxMemorySize = 16 * 1024 * 1024;
+
+// What a transfer asks for besides its URL and target.
+struct TauHTTPRequestSettings {
+    UnicodeString AcceptTypes = u"text/html, */*";
+    UnicodeString AgentName = u"Tallyvane auHTTP";
+    UnicodeString Referer;
+    std::vector<UnicodeString> AddHeaders;
+    // Sent as an urlencoded form body; a non-empty one makes the automatic method POST.
+    std::string PostData;
+    TauHTTPRequestMethod RequestMethod = TauHTTPRequestMethod::rmAutoDetect;
+    bool UseCache = true;
+    bool UseCookies = true;
+    bool WorkOffline = false;
+    bool HideTargetFile = false;
+    int32_t TransferBufferSize = 4096;
+    int64_t MaxMemorySize = DefaultMaxMemorySize;
+    TauHTTPProxy Proxy;
+    TauHTTPRange Range;
+    TauHTTPTimeouts Timeouts;
+};
+
 // The status text of a WinInet status code ("Resolving name", ...; "Unknown status" for others).
 UnicodeString HTTPStatusText(uint32_t code);
 
 struct TauHTTPTransfer;
 
 // The HTTP client component.
-class TauCustomHTTP : public TauLoginComponent {
+class TauCustomHTTP : public TauLoginComponent, public TauHTTPRequestSettings {
     RTL_DECLARE_CLASS(TauCustomHTTP, TauLoginComponent)
 public:
     using TStatusEvent = std::function<void(TauCustomHTTP& sender, uint32_t code, const UnicodeString& text)>;
@@ -111,8 +134,6 @@ public:
                                                          UnicodeString& proxyPassword, bool& tryAgain)>;
     using TSenderEvent = std::function<void(TauCustomHTTP& sender)>;
 
-    // The largest body a transfer keeps in memory by default.
-    static constexpr int64_t DefaultMaxMemorySize = 16 * 1024 * 1024;
     // How often one transfer resends after authentication requests.
     static constexpr int MaxAuthenticationTries = 5;
 
@@ -132,23 +153,6 @@ public:
     // Empty: the body is received into memory.
     const UnicodeString& FileName() const { return FFileName; }
     void SetFileName(UnicodeString value) { FFileName = std::move(value); }
-    UnicodeString AcceptTypes = u"text/html, */*";
-    UnicodeString AgentName = u"Tallyvane auHTTP";
-    UnicodeString Referer;
-    std::vector<UnicodeString> AddHeaders;
-    // Sent as an urlencoded form body; a non-empty one makes the automatic method POST.
-    std::string PostData;
-    TauHTTPRequestMethod RequestMethod = TauHTTPRequestMethod::rmAutoDetect;
-    bool UseCache = true;
-    bool UseCookies = true;
-    bool WorkOffline = false;
-    bool HideTargetFile = false;
-    int32_t TransferBufferSize = 4096;
-    int64_t MaxMemorySize = DefaultMaxMemorySize;
-    TauHTTPProxy Proxy;
-    TauHTTPRange Range;
-    TauHTTPTimeouts Timeouts;
-
     TThreadPriority ThreadPriority() const { return FThread->Priority(); }
     void SetThreadPriority(TThreadPriority value) { FThread->SetPriority(value); }
 

@@ -3,6 +3,7 @@
 
 #include "upgrade/auThread.h"
 
+#include "UpgradeTestSupport.h"
 #include "rtl/WindowsApi.h"
 #include "rtl/core/Exceptions.h"
 
@@ -15,18 +16,7 @@ namespace {
 using au::TauCustomThread;
 using au::TauEventThread;
 
-// Serves the UI thread's messages until done() holds or rounds of about 10 ms pass.
-template <class Done>
-bool PumpThreadMessagesUntil(Done done, int rounds = 500) {
-    for (int round = 0; round < rounds && !done(); ++round) {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            DispatchMessageW(&message);
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-    return done();
-}
+using au_test::PumpMessagesUntil;
 
 struct ThreadComponent {
     std::unique_ptr<TauCustomThread, rtl::TComponentDeleter> Thread{new TauCustomThread(nullptr)};
@@ -129,11 +119,11 @@ TEST(auThread, ExecuteDuringARunDetachesItAndDropsItsCalls) {
     });
     component->SetOnFinish([&](TauCustomThread&, int32_t) { ++finishes; });
     component->Execute();
-    ASSERT_TRUE(PumpThreadMessagesUntil([&] { return firstStarted.load(); }));
+    ASSERT_TRUE(PumpMessagesUntil([&] { return firstStarted.load(); }));
     EXPECT_TRUE(component->Running());
     component->Execute();
     component->WaitFor();
-    EXPECT_TRUE(PumpThreadMessagesUntil([&] { return firstEnded.load(); }));
+    EXPECT_TRUE(PumpMessagesUntil([&] { return firstEnded.load(); }));
     EXPECT_EQ(runs, 2);
     EXPECT_EQ(callsServed, 1);
     EXPECT_EQ(finishes, 1);
@@ -154,11 +144,11 @@ TEST(auThread, AWaitThatTimesOutLetsTheRunGoAndSaysSo) {
     component->SetWaitTimeout(50);
     EXPECT_FALSE(component->Execute());
     EXPECT_TRUE(timedOut);
-    EXPECT_TRUE(PumpThreadMessagesUntil([&] { return ended.load(); }));
+    EXPECT_TRUE(PumpMessagesUntil([&] { return ended.load(); }));
 }
 
 TEST(auThread, ComponentsShareOneThreadWindowThatGoesWithTheLast) {
-    PumpThreadMessagesUntil([] { return au::ThreadWindow() == nullptr; });
+    PumpMessagesUntil([] { return au::ThreadWindow() == nullptr; });
     auto first = std::make_unique<ThreadComponent>();
     const HWND window = au::ThreadWindow();
     ASSERT_NE(window, nullptr);
@@ -168,10 +158,10 @@ TEST(auThread, ComponentsShareOneThreadWindowThatGoesWithTheLast) {
     auto second = std::make_unique<ThreadComponent>();
     EXPECT_EQ(au::ThreadWindow(), window);
     first.reset();
-    PumpThreadMessagesUntil([] { return false; }, 10);
+    PumpMessagesUntil([] { return false; }, 10);
     EXPECT_EQ(au::ThreadWindow(), window);
     second.reset();
-    EXPECT_TRUE(PumpThreadMessagesUntil([] { return au::ThreadWindow() == nullptr; }));
+    EXPECT_TRUE(PumpMessagesUntil([] { return au::ThreadWindow() == nullptr; }));
     EXPECT_FALSE(IsWindow(window));
 }
 
