@@ -83,9 +83,14 @@ void HandleUnclaimedException(std::exception_ptr error) noexcept {
 // The thread window's access to the run it serves.
 struct TauThreadAccess {
     static void RunCall(TauEventThread& thread) { thread.RunPendingCall(); }
+    static int32_t Run(TauEventThread& thread) { return thread.Run(); }
 };
 
 namespace {
+
+DWORD WINAPI EventThreadProc(void* parameter) {
+    return static_cast<DWORD>(TauThreadAccess::Run(*static_cast<TauEventThread*>(parameter)));
+}
 
 LRESULT CALLBACK ThreadWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == ReleaseThreadWindowMessage) {
@@ -133,10 +138,7 @@ HWND ThreadWindow() {
 TauEventThread::TauEventThread(TauCustomThread* owner, bool handleExceptions)
     : FOwner(owner), FHandleExceptions(handleExceptions) {
     AcquireThreadWindow();
-    FHandle = CreateThread(
-        nullptr, 0,
-        [](void* parameter) -> DWORD { return static_cast<DWORD>(static_cast<TauEventThread*>(parameter)->Run()); },
-        this, CREATE_SUSPENDED, nullptr);
+    FHandle = CreateThread(nullptr, 0, &EventThreadProc, this, CREATE_SUSPENDED, nullptr);
     if (FHandle == nullptr) {
         ReleaseThreadWindow();
         throw rtl::EOSError(u"The worker thread cannot be created");
