@@ -11,12 +11,17 @@
 #include "upgrade/auUtils.h"
 #include "vcl/dialogs/MessageDialogs.h"
 #include "vcl/services/ShellLauncher.h"
+#include "vcl/system/ExceptionHook.h"
+#include "vcl/system/Messages.h"
+#include "vcl/system/UtilWindow.h"
 
 #include <vector>
 
 namespace au {
 
 namespace {
+
+constexpr UINT_PTR AutoCheckTimerId = 1;
 
 constexpr char16_t CannotInstallText[] = u"This version of the program cannot install the update itself.";
 
@@ -38,6 +43,45 @@ TauUpdater::TauUpdater(rtl::TComponent* owner) : TauCustomHTTP(owner), VersionDa
     TauCustomHTTP::OnConnLost = [this](TauCustomHTTP&, const UnicodeString&, rtl::TStream*, int64_t, int64_t) {
         DoHTTPConnLost();
     };
+    NetworkCheck = &IsNetworkConnected;
+    FTimerWindow = vcl::AllocateHWnd([this](vcl::TMessage& message) { WndProc(message); });
+}
+
+TauUpdater::~TauUpdater() {
+    KillTimer(FTimerWindow, AutoCheckTimerId);
+    vcl::DeallocateHWnd(FTimerWindow);
+}
+
+void TauUpdater::SetAutoCheck(bool value) {
+    FAutoCheck = value;
+    UpdateTimer();
+}
+
+void TauUpdater::UpdateTimer() {
+    KillTimer(FTimerWindow, AutoCheckTimerId);
+    if (FAutoCheck && !FAutoCheckRunning && SetTimer(FTimerWindow, AutoCheckTimerId, AutoCheckDelay, nullptr) == 0) {
+        throw EOutOfResources(u"Not enough timers available");
+    }
+}
+
+void TauUpdater::WndProc(vcl::TMessage& message) {
+    if (message.Msg == WM_TIMER && message.WParam == AutoCheckTimerId) {
+        if (FAutoCheck && NetworkCheck && NetworkCheck()) {
+            FAutoCheckRunning = true;
+            UpdateTimer();
+            try {
+                CheckUpdate();
+            } catch (...) {
+                vcl::HandleCurrentException(this);
+            }
+            FCheckIsAutomatic = true;
+        }
+        message.Result = 0;
+    } else if (message.Msg == WM_QUERYENDSESSION) {
+        message.Result = 1;
+    } else {
+        message.Result = DefWindowProcW(FTimerWindow, message.Msg, message.WParam, message.LParam);
+    }
 }
 
 void TauUpdater::SetRestartParams(UnicodeString value) {
@@ -49,6 +93,7 @@ bool TauUpdater::CheckUpdate() {
         return true;
     }
     FAborted = false;
+    FCheckIsAutomatic = false;
     SetInfoMode(true);
     SetURL(InfoFileURL);
     SetFileName(u"");
@@ -90,7 +135,7 @@ void TauUpdater::ProcessInfoFile(rtl::TStream& stream) {
         if (OnNoUpdateAvailable) {
             OnNoUpdateAvailable(*this);
         }
-        if (Shows(TauUpdaterShowMessage::mNoUpdateAvailable)) {
+        if (!FCheckIsAutomatic && Shows(TauUpdaterShowMessage::mNoUpdateAvailable)) {
             ShowError(UpdaterText(TauUpdaterText::NoNewerVersion, Language));
         }
         return;
@@ -146,7 +191,10 @@ void TauUpdater::DoHTTPHostUnreachable() {
     if (OnHostUnreachable) {
         OnHostUnreachable(*this, URL(), host);
     }
-    if (Shows(TauUpdaterShowMessage::mHostUnreachable)) {
+    if (FCheckIsAutomatic) {
+        FAutoCheckRunning = false;
+        UpdateTimer();
+    } else if (Shows(TauUpdaterShowMessage::mHostUnreachable)) {
         ShowError(rtl::Format(UpdaterText(TauUpdaterText::HostUnreachable, Language), {u"http://" + host}));
     }
     StopUpgrade();

@@ -183,3 +183,37 @@ TEST_F(UpdaterFixture, ACheckWhileOneRunsDoesNothing) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(UpdaterFixture, AnAutomaticCheckRunsOnTheTimerWhenOnANetworkAndAgainOnlyAfterAnUnreachableHost) {
+    ServeInfo("#version=1.1.7.0\n#url=http://host/a.exe\n");
+    Updater->ShowMessages +=
+        au::TauUpdaterShowMessages{TauUpdaterShowMessage::mNoUpdateAvailable, TauUpdaterShowMessage::mHostUnreachable};
+    bool online = false;
+    Updater->NetworkCheck = [&] { return online; };
+    Updater->SetAutoCheck(true);
+    const HWND window = Updater->TimerWindow();
+    SendMessageW(window, WM_TIMER, 1, 0);
+    EXPECT_FALSE(Updater->Busy());
+    EXPECT_TRUE(Server.Requests().empty());
+
+    online = true;
+    SendMessageW(window, WM_TIMER, 1, 0);
+    ASSERT_TRUE(au_test::PumpMessagesUntil([this] { return !Ended.empty() && !Updater->Busy(); }));
+    EXPECT_EQ(Ended, (std::vector<std::string>{"none"}));
+    EXPECT_TRUE(Boxes.Shown.empty()) << "an automatic check shows no 'no newer version'";
+    EXPECT_FALSE(KillTimer(window, 1)) << "the timer stays off after a check that reached the server";
+
+    Ended.clear();
+    Updater->InfoFileURL =
+        rtl::U16("http://127.0.0.1:" + std::to_string(au_test::UnusedLoopbackPort()) + "/update.txt");
+    SendMessageW(window, WM_TIMER, 1, 0);
+    ASSERT_TRUE(au_test::PumpMessagesUntil([this] { return !Ended.empty() && !Updater->Busy(); }));
+    EXPECT_EQ(Ended, (std::vector<std::string>{"unreachable"}));
+    EXPECT_TRUE(Boxes.Shown.empty());
+    EXPECT_TRUE(KillTimer(window, 1)) << "an unreachable host arms the timer again";
+    EXPECT_EQ(SendMessageW(window, WM_QUERYENDSESSION, 0, 0), 1);
+}
+
+} // namespace
