@@ -21,7 +21,7 @@ struct TMainServices {
 };
 
 // The services in use: the injected ones, or the Windows registry, the version resources, no update check and the
-// running executable.
+// running executable. The program injects the standard ones with its update check.
 const TMainServices& MainServices();
 // Uses services (not owned) from now on; nullptr goes back to the standard ones. Returns the injected ones it
 // replaces (nullptr when those were the standard ones).

@@ -1,6 +1,6 @@
 #pragma once
 // The check for a newer version of the program, which the main window starts each time it becomes active. The
-// upgrade component will answer it; until then the program runs without one.
+// program answers it with the upgrade component's updater (UpgradeUpdateCheck.h); the window's tests with their own.
 
 #include "rtl/text/StringTypes.h"
 

@@ -1,0 +1,51 @@
+// The program's update check: the version the window passes reaches the updater, and a check runs it against the
+// info file (a local one here, through a "file" URL).
+
+#include "app/main/UpgradeUpdateCheck.h"
+
+#include "rtl/WindowsApi.h"
+#include "upgrade/auUpdater.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(UpgradeUpdateCheck, TheWindowsVersionAndCheckReachTheUpdater) {
+    const std::filesystem::path info =
+        std::filesystem::temp_directory_path() / ("Tallyvane_upgrade" + std::to_string(GetCurrentProcessId()) + ".inf");
+    { std::ofstream(info, std::ios::binary) << "#version=2.0.0.0\r\n#url=http://host/Tallyvane_setup.exe\r\n"; }
+    app::TUpgradeUpdateCheck check;
+    EXPECT_EQ(check.Updater().InfoFileURL, app::UpdateInfoFileURL);
+    EXPECT_EQ(check.Updater().VersionControl, au::TauUpdaterVersionControl::byNumber);
+    std::string url = "file:///" + info.string();
+    check.Updater().InfoFileURL = rtl::UnicodeString(url.begin(), url.end());
+
+    std::vector<std::string> ended;
+    check.Updater().OnBeginUpgrade = [&](au::TauUpdater&, const rtl::UnicodeString&, au::TacUpgradeMethod,
+                                         const std::vector<rtl::UnicodeString>&, bool& canUpgrade) {
+        ended.push_back("begin");
+        canUpgrade = false;
+    };
+    check.Updater().OnNoUpdateAvailable = [&](au::TauUpdater&) { ended.push_back("none"); };
+    const auto runCheck = [&] {
+        ended.clear();
+        check.CheckUpdate();
+        for (int round = 0; round < 500 && (ended.empty() || check.Updater().Busy()); ++round) {
+            MSG message;
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+                DispatchMessageW(&message);
+            }
+            Sleep(10);
+        }
+        return ended;
+    };
+    check.SetVersionNumber(u"2.0.0.0");
+    EXPECT_EQ(runCheck(), std::vector<std::string>{"none"});
+    check.SetVersionNumber(u"1.1.7.0");
+    EXPECT_EQ(runCheck(), std::vector<std::string>{"begin"});
+    std::filesystem::remove(info);
+}
+
+} // namespace

@@ -1,0 +1,81 @@
+// The upgrade utilities that call Windows: URL cracking, file times and sizes, the temporary folder and resources.
+
+#include "rtl/WindowsApi.h"
+#include "rtl/io/Streams.h"
+#include "rtl/time/DateTime.h"
+#include "upgrade/auUtils.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(auUtilsWindows, CrackURLSplitsAndDecodesAndAddsTheScheme) {
+    au::TauURLParts parts;
+    ASSERT_TRUE(au::CrackURL(u"http://user:pw@example.org:8080/dir/a%20b.exe?x=1", parts));
+    EXPECT_EQ(parts.Scheme, u"http");
+    EXPECT_EQ(parts.Host, u"example.org");
+    EXPECT_EQ(parts.Port, 8080);
+    EXPECT_EQ(parts.UserName, u"user");
+    EXPECT_EQ(parts.Password, u"pw");
+    EXPECT_EQ(parts.Path, u"/dir/a b.exe");
+    EXPECT_EQ(parts.Extra, u"?x=1");
+    ASSERT_TRUE(au::CrackURL(u"example.org/info.txt", parts));
+    EXPECT_EQ(parts.Scheme, u"http");
+    EXPECT_EQ(parts.Port, 80);
+    EXPECT_EQ(au::ExtractURLHost(u"https://Update.Example.org/x"), u"Update.Example.org");
+    EXPECT_FALSE(au::CrackURL(u"http://", parts) && !parts.Host.empty());
+}
+
+TEST(auUtilsWindows, FileTimesSizesAndFolders) {
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("auUtilsTest" + std::to_string(GetCurrentProcessId()) + ".bin");
+    { std::ofstream(path, std::ios::binary) << std::string(1234, 'x'); }
+    const rtl::UnicodeString name(path.u16string());
+    EXPECT_EQ(au::GetFileSize64(name), 1234);
+    EXPECT_EQ(au::GetFileSize64(name + u".missing"), -1);
+
+    const double stamp = rtl::EncodeDate(2024, 5, 6) + rtl::EncodeTime(7, 8, 10, 0);
+    ASSERT_TRUE(au::SetFileTimes(name, -1, stamp, -1));
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    ASSERT_TRUE(GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data));
+    FILETIME local{};
+    SYSTEMTIME written{};
+    FileTimeToLocalFileTime(&data.ftLastWriteTime, &local);
+    FileTimeToSystemTime(&local, &written);
+    EXPECT_EQ(written.wYear, 2024);
+    EXPECT_EQ(written.wMonth, 5);
+    EXPECT_EQ(written.wDay, 6);
+    EXPECT_EQ(written.wHour, 7);
+    EXPECT_EQ(written.wSecond, 10);
+    EXPECT_FALSE(au::SetFileTimes(name + u".missing", stamp, stamp, stamp));
+    std::filesystem::remove(path);
+
+    const rtl::UnicodeString temp = au::GetTempFolder();
+    EXPECT_EQ(temp.back(), u'\\');
+    EXPECT_TRUE(au::IsExistingFolder(temp));
+    EXPECT_FALSE(au::IsExistingFolder(name));
+}
+
+TEST(auUtilsWindows, LoadResourceToStreamWritesTheBytesAndRefusesWhatIsMissing) {
+    rtl::TMemoryStream helper;
+    ASSERT_TRUE(au::LoadResourceToStream(GetModuleHandleW(nullptr), u"TESTBLOB", u"AUUPG", &helper));
+    std::string bytes(static_cast<size_t>(helper.Size()), '\0');
+    helper.SetPosition(0);
+    helper.ReadBuffer(bytes.data(), static_cast<int32_t>(bytes.size()));
+    EXPECT_EQ(bytes, "helper bytes");
+
+    rtl::TMemoryStream stream;
+    EXPECT_FALSE(au::LoadResourceToStream(GetModuleHandleW(nullptr), u"AUUPG", u"AUUPG", &stream));
+    EXPECT_FALSE(au::LoadResourceToStream(GetModuleHandleW(nullptr), u"AUUPG", u"AUUPG", nullptr));
+    EXPECT_EQ(stream.Size(), 0);
+}
+
+TEST(auUtilsWindows, HTTPDatesInLocalTime) {
+    EXPECT_EQ(au::ParseHTTPDate(u""), 0);
+    EXPECT_NEAR(au::ParseHTTPDate(u"Sun, 06 Nov 1994 08:49:37 GMT"),
+                au::ParseHTTPDateUTC(u"Sun, 06 Nov 1994 08:49:37 GMT") - au::TimeZoneBias(), 1e-9);
+}
+
+} // namespace
