@@ -1,6 +1,6 @@
 // The grid's table view showing an import, beside a virtual-mode comctl32 report list view showing the same texts, in
 // a 914 x 364 window on the display Wine draws to. 200,000 records of 14 texts (a row number, Chinese product and
-// unit names in code page 936, a specification, amounts, a rate, a 19-digit code) go into the view's data controller
+// unit names in code page 936, a model, amounts, a rate, a 19-digit code) go into the view's data controller
 // inside one BeginUpdate/EndUpdate; the list view gets the record count and answers its texts from one compact store.
 // For each, best of three runs:
 // - the time from EndUpdate (the list view: setting its item count) to the end of the first paint;
