@@ -263,6 +263,7 @@ void TuiCustomInnerTextEdit::PassAnsiChar(vcl::TMessage& message) {
 }
 
 void TuiCustomInnerTextEdit::WndProc(vcl::TMessage& message) {
+    FHost.PreprocessInnerMessage(message.Msg, message.WParam);
     const bool designing = ComponentState().Contains(rtl::TComponentState::csDesigning);
     switch (message.Msg) {
     case vcl::CN_KEYDOWN:

@@ -51,6 +51,11 @@ public:
     virtual bool CompletionActive() const = 0;
     virtual void SetCompletionActive(bool value) = 0;
     virtual void ClearLookupUpdating() = 0;
+    // Every message of the window, before the window handles it; the text editor tells its spell checker.
+    virtual void PreprocessInnerMessage(uint32_t msg, uintptr_t wParam) {
+        static_cast<void>(msg);
+        static_cast<void>(wParam);
+    }
 };
 
 } // namespace ui

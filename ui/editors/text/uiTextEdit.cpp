@@ -11,6 +11,7 @@
 #include "ui/editors/text/uiInnerTextEditRoutines.h"
 #include "ui/editors/text/uiTextEditNumberText.h"
 #include "ui/editors/text/uiTextEditScopeExit.h"
+#include "ui/editors/text/uiTextEditSpellChecking.h"
 #include "vcl/graphics/Canvas.h"
 
 #include <algorithm>
@@ -72,7 +73,10 @@ TuiCustomTextEdit::TuiCustomTextEdit(rtl::TComponent* owner, const rtl::TMetacla
     FInnerEdit = new TuiCustomInnerTextEdit(this, *this);
     FInnerEdit->SetParent(this);
     FInnerEdit->SetColor(vcl::clWindow);
-    FInnerEdit->SetOnChange([this](rtl::TObject*) { InnerTextChanged(); });
+    FInnerEdit->SetOnChange([this](rtl::TObject*) {
+        InnerEditTextChanged();
+        InnerTextChanged();
+    });
     SetInnerControl(FInnerEdit);
     SetBounds(Left(), Top(), 121, 21);
     FLookupData = GetOwnTextProperties().CreateLookupData(this);
@@ -483,6 +487,10 @@ void TuiCustomTextEdit::WMSetText(vcl::TMessage& message) {
 }
 
 void TuiCustomTextEdit::Dispatch(vcl::TMessage& message) {
+    if (message.Msg == SpellCheckerAutoCorrectMessage()) {
+        ApplyAutoCorrection(message);
+        return TuiCustomEdit::Dispatch(message);
+    }
     switch (message.Msg) {
     case WM_GETTEXT:
     case WM_GETTEXTLENGTH:
@@ -612,6 +620,7 @@ const rtl::TMetaclass& TuiTextEditProperties::GetContainerClass() const {
 }
 
 void InitializeTextEditUnit() {
+    RegisterSpellCheckerMessages();
     GetEditPropertiesRegistry().Register(&TuiTextEditProperties::StaticClass(),
                                          LoadResStringText(suiSEditRepositoryTextItem));
     GetFilterEditsController().RegisterHelper(TuiTextEditProperties::StaticClass(),

@@ -90,6 +90,7 @@ public:
     bool CompletionActive() const override { return FCompletionActive; }
     void SetCompletionActive(bool value) override { FCompletionActive = value; }
     void ClearLookupUpdating() override { FLookupUpdating = false; }
+    void PreprocessInnerMessage(uint32_t msg, uintptr_t wParam) override;
 
 protected:
     TuiCustomTextEdit(rtl::TComponent* owner, const rtl::TMetaclass& propertiesClass);
@@ -172,6 +173,16 @@ private:
     bool AllowsFocusedInsertion(const rtl::UnicodeString& inserted);
     void WMGetText(vcl::TMessage& message);
 
+    // The spell checker, when one is installed, hears what happens in the inner edit.
+    void HandleInnerEditMessage(uint32_t msg, uintptr_t wParam);
+    void CheckSelectionChange();
+    void InnerEditLayoutChanged();
+    void InnerEditSelectionChanged();
+    void InnerEditTextChanged();
+    void NotifyTextHookActivate();
+    // The checker's correction replaces a range of the text as an undoable edit and places the caret.
+    void ApplyAutoCorrection(const vcl::TMessage& message);
+
     class TFormatListener;
 
     TuiCustomInnerTextEdit* FInnerEdit = nullptr; // owned by this editor as a component
@@ -191,6 +202,10 @@ private:
     // Raised while the editor writes the window's text itself: the change is no typing.
     bool FSettingText = false;
     bool FInternalTextSetting = false;
+    // The inner edit's layout and selection last reported to the spell checker.
+    int32_t FLastFirstVisibleChar = 0;
+    int32_t FLastSelLength = 0;
+    int32_t FLastSelStart = 0;
 };
 
 class TuiTextEdit : public TuiCustomTextEdit {
