@@ -1,7 +1,9 @@
 #include "ui/editors/dropdown/uiDropDownEditUnit.h"
 
 #include "ui/editors/dropdown/combobox/uiComboBoxProperties.h"
+#include "ui/editors/dropdown/combobox/uiFilterComboBoxHelper.h"
 #include "ui/editors/dropdown/edit/uiPopupEdit.h"
+#include "ui/editors/filter/uiFilterEditHelper.h"
 #include "ui/editors/framework/uiEditConsts.h"
 
 #include <cstdint>
@@ -24,12 +26,15 @@ void InitializeDropDownEditUnit() {
     TuiRegisteredClasses& registry = GetEditPropertiesRegistry();
     registry.Register(&TuiComboBoxProperties::StaticClass(), LoadResStringText(suiSEditRepositoryComboBoxItem));
     registry.Register(&TuiPopupEditProperties::StaticClass(), LoadResStringText(suiSEditRepositoryPopupItem));
+    GetFilterEditsController().RegisterHelper(TuiComboBoxProperties::StaticClass(),
+                                              TuiFilterComboBoxHelper::Instance());
 }
 
 void FinalizeDropDownEditUnit() {
     if (DropDownEditUnitStarts() == 0 || --DropDownEditUnitStarts() != 0) {
         return;
     }
+    UnregisterFilterEditHelper(TuiComboBoxProperties::StaticClass(), TuiFilterComboBoxHelper::Instance());
     TuiRegisteredClasses& registry = GetEditPropertiesRegistry();
     registry.Unregister(&TuiPopupEditProperties::StaticClass());
     registry.Unregister(&TuiComboBoxProperties::StaticClass());

@@ -64,7 +64,7 @@ public:
     // The look asks for native style and the edit field's theme opens.
     static bool IsNativeStyle(const TuiLookAndFeel& lookAndFeel);
     // The edit field's theme state for the last calculated state.
-    int32_t GetEditNativeState() const;
+    virtual int32_t GetEditNativeState() const;
     // The content offsets' width (always 3) and height (4 standalone, 2 in place).
     vcl::TSize GetContentOffsetsSize() const;
 
@@ -84,6 +84,8 @@ public:
 protected:
     // Between the client rectangle and the value's content.
     const vcl::TRect& ContentOffsets() const { return FContentOffsets; }
+    // Disabled, focused and hot as the last calculation found them.
+    const TuiContainerState& ContainerState() const { return FContainerState; }
     virtual void InitFromProperties();
     virtual bool CanPressButton(TuiCustomEditViewInfo&, int32_t) const { return true; }
     virtual bool IsButtonDown(TuiCustomEditViewInfo&, int32_t) const { return false; }

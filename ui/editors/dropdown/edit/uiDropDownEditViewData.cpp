@@ -29,13 +29,30 @@ void TuiCustomDropDownEditViewData::Calculate(TuiCanvas& canvas, const vcl::TRec
                                         !Transparent && !PopupShown && !nativeVista;
 }
 
+bool TuiCustomDropDownEditViewData::IsPopupHot() const {
+    return PopupShown && ContainerState().Contains(csHotTrack);
+}
+
+int32_t TuiCustomDropDownEditViewData::GetEditNativeState() const {
+    if (!OSFlags().IsWinVistaOrLater || EditingStyle() != tesListOnly) {
+        return TuiCustomTextEditViewData::GetEditNativeState();
+    }
+    if (!Enabled) {
+        return 4;
+    }
+    if (PopupShown) {
+        return 3;
+    }
+    return ContainerState().Contains(csHotTrack) ? 2 : 1;
+}
+
 bool TuiCustomDropDownEditViewData::CanPressButton(TuiCustomEditViewInfo&, int32_t index) const {
-    return !(PopupHot && IsDropDownButton(index));
+    return !(IsPopupHot() && IsDropDownButton(index));
 }
 
 bool TuiCustomDropDownEditViewData::IsButtonDown(TuiCustomEditViewInfo& viewInfo, int32_t index) const {
     return TuiCustomTextEditViewData::IsButtonDown(viewInfo, index) ||
-           ((PopupShown || PopupHot) && FPressedLook && IsDropDownButton(index));
+           (PopupShown && FPressedLook && IsDropDownButton(index));
 }
 
 } // namespace ui

@@ -29,6 +29,7 @@ std::unique_ptr<TuiCustomEditPopupWindowViewInfo> TuiCustomEditPopupWindow::Crea
 }
 
 void TuiCustomEditPopupWindow::CalculateViewInfo() {
+    ViewInfo().SkinPainter = Style().LookAndFeel().SkinPainter();
     ViewInfo().Calculate({Width(), Height()});
 }
 

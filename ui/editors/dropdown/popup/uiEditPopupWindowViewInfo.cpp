@@ -3,6 +3,7 @@
 #include "rtl/WindowsApi.h"
 #include "ui/core/controls/containers/uiContainerPainting.h"
 #include "ui/core/geometry/uiGeometry.h"
+#include "ui/core/painters/uiLookAndFeelPainters.h"
 #include "ui/core/themes/uxThemeManager.h"
 
 #include <algorithm>
@@ -15,10 +16,19 @@ namespace {
 constexpr int32_t EditPopupThemedBorderPart = 3;
 constexpr int32_t EditPopupThemedBorderState = 3;
 constexpr int32_t EditPopupThemedSizeBoxState = 1;
+// The skin's editor button kind of a close button.
+constexpr int32_t EditPopupSkinCloseButtonKind = 0;
 
 void DrawEdgeAndShrink(TuiCanvas& canvas, vcl::TRect& rect, bool sunken, bool outer) {
     canvas.DrawEdge(rect, sunken, outer);
     rect = InflateRectBy(rect, -1, -1);
+}
+
+TuiButtonState CloseButtonPainterState(uint8_t state) {
+    if (state == epcbsPressed) {
+        return uibsPressed;
+    }
+    return state == epcbsHot ? uibsHot : uibsNormal;
 }
 
 void FrameAndShrink(TuiCanvas& canvas, vcl::TRect& rect, vcl::TColor color) {
@@ -124,6 +134,10 @@ void TuiCustomEditPopupWindowViewInfo::DrawBorder(TuiCanvas& canvas, vcl::TRect&
         }
         return;
     }
+    if (SkinPainter != nullptr) {
+        FrameAndShrink(canvas, rect, LineColor());
+        return;
+    }
     switch (PopupBorderStyle) {
     case epbsSingle:
         FrameAndShrink(canvas, rect, vcl::clBtnText);
@@ -161,7 +175,7 @@ void TuiCustomEditPopupWindowViewInfo::DrawSeparator(TuiCanvas& canvas) const {
     const int32_t edge = ClientEdge ? EditPopupClientEdgeWidth(FrameLook()) : 0;
     const vcl::TRect client = InflateRectBy(ClientRect, edge, edge);
     const int32_t y = IsEditPopupGripAtTop(GripCorner) ? client.Top - 1 : client.Bottom;
-    canvas.FillRectColor({client.Left, y, client.Right, y + 1}, vcl::clBtnText);
+    canvas.FillRectColor({client.Left, y, client.Right, y + 1}, LineColor());
 }
 
 void TuiCustomEditPopupWindowViewInfo::DrawClientEdge(TuiCanvas& canvas, const vcl::TRect& rect) const {
@@ -180,8 +194,24 @@ void TuiCustomEditPopupWindowViewInfo::DrawClientEdge(TuiCanvas& canvas, const v
     }
 }
 
-// The grip is drawn as a bottom-right grip into a bitmap and mirrored into its corner.
+vcl::TColor TuiCustomEditPopupWindowViewInfo::LineColor() const {
+    return SkinPainter != nullptr ? SkinPainter->ContainerBorderColorFor(false) : vcl::clBtnText;
+}
+
+void TuiCustomEditPopupWindowViewInfo::PaintFace(TuiCanvas& canvas, const vcl::TRect& rect) const {
+    if (SkinPainter != nullptr) {
+        SkinPainter->PaintWindowFace(canvas, rect);
+    } else {
+        canvas.FillRectColor(rect, vcl::clBtnFace);
+    }
+}
+
+// The grip is drawn as a bottom-right grip into a bitmap and mirrored into its corner; a skin turns its own grip.
 void TuiCustomEditPopupWindowViewInfo::DrawSizeGrip(TuiCanvas& canvas) const {
+    if (SkinPainter != nullptr) {
+        SkinPainter->PaintSizeGrip(canvas, GripRect, GripCorner, SkinPainter->FormContentColor());
+        return;
+    }
     canvas.FillRectColor(GripRect, vcl::clBtnFace);
     const vcl::TSize themed =
         NativeStyle ? ThemedPartSize(totScrollBar, EditPopupThemedSizeBoxPart, EditPopupThemedSizeBoxState)
@@ -221,6 +251,12 @@ void TuiCustomEditPopupWindowViewInfo::DrawSizeGrip(TuiCanvas& canvas) const {
 }
 
 void TuiCustomEditPopupWindowViewInfo::DrawCloseButton(TuiCanvas& canvas) const {
+    if (SkinPainter != nullptr) {
+        SkinPainter->PaintWindowFace(canvas, CloseButtonRect);
+        SkinPainter->PaintEditButton(canvas, CloseButtonRect, EditPopupSkinCloseButtonKind,
+                                     CloseButtonPainterState(CloseButtonState), 0);
+        return;
+    }
     if (CloseButtonThemeState != 0) {
         HTHEME theme = OpenThemeOfType(totWindow);
         if (UxTheme().IsThemeBackgroundPartiallyTransparent(theme, EditPopupThemedClosePart, CloseButtonThemeState)) {
@@ -261,9 +297,9 @@ void TuiCustomEditPopupWindowViewInfo::PaintContents(TuiCanvas& canvas) const {
             canvas.ExcludeClipArea(CloseButtonRect);
         }
     }
-    canvas.FillRectColor(ClientRect, vcl::clBtnFace);
+    PaintFace(canvas, ClientRect);
     if (SysPanelHeight > 0) {
-        canvas.FillRectColor(PanelStrip(rect), vcl::clBtnFace);
+        PaintFace(canvas, PanelStrip(rect));
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // TuiCustomEditPopupWindowViewInfo: the picture of an editor's popup window: the margins round its content, the
-// border in the popup border style, the shadow strips, the client edge and the system panel with its size grip and
-// close button, laid out for one window size and painted from that layout.
+// border in the popup border style (or the skin's one ring), the shadow strips, the client edge and the system panel
+// with its size grip and close button, laid out for one window size and painted from that layout.
 
 #include "ui/core/controls/containers/uiContainerViewInfo.h"
 #include "ui/editors/dropdown/popup/uiEditPopupGeometry.h"
@@ -10,6 +10,8 @@
 #include <cstdint>
 
 namespace ui {
+
+class TuiCustomLookAndFeelPainter;
 
 // The states of the close button.
 enum TuiEditPopupCloseButtonState : uint8_t { epcbsNormal = 1, epcbsHot = 2, epcbsPressed = 3 };
@@ -34,10 +36,14 @@ public:
     int32_t BorderWidth(bool withClientEdge) const { return EditPopupBorderWidth(FrameLook(), withClientEdge); }
     // Whether a press at point sizes the window, and which edges it moves.
     bool GetSizingHitTest(vcl::TPoint point, TuiEditPopupSizingDirections& directions) const;
-    TuiEditPopupFrameLook FrameLook() const { return {PopupBorderStyle, NativeStyle, ClientEdge}; }
+    TuiEditPopupFrameLook FrameLook() const {
+        return {PopupBorderStyle, NativeStyle || SkinPainter != nullptr, ClientEdge};
+    }
     // The theme draws the panel's close button and size box.
     bool IsPanelThemed() const;
 
+    // The skin of the window's look; nullptr without one.
+    const TuiCustomLookAndFeelPainter* SkinPainter = nullptr;
     TuiEditPopupBorderStyle PopupBorderStyle = epbsDefault;
     bool ClientEdge = false;
     bool CloseButton = false;
@@ -64,6 +70,10 @@ private:
     void DrawClientEdge(TuiCanvas& canvas, const vcl::TRect& rect) const;
     void DrawSizeGrip(TuiCanvas& canvas) const;
     void DrawCloseButton(TuiCanvas& canvas) const;
+    // The skin's window face or the button face.
+    void PaintFace(TuiCanvas& canvas, const vcl::TRect& rect) const;
+    // The skin's border colour or the button text colour.
+    vcl::TColor LineColor() const;
 };
 
 } // namespace ui

@@ -5,6 +5,7 @@
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
 #include "ui/editors/dropdown/combobox/uiComboBoxProperties.h"
+#include "ui/editors/dropdown/combobox/uiFilterComboBoxHelper.h"
 #include "ui/editors/dropdown/uiDropDownEditUnit.h"
 #include "ui/editors/framework/uiEditExceptions.h"
 #include "vcl/extctrls/Panel.h"
@@ -181,7 +182,7 @@ TEST_F(PopupEditFormTest, AControlFreedElsewhereIsForgotten) {
 
 namespace {
 
-TEST(DropDownEditUnit, StartUpRegistersTheComboBoxAndPopupPropertiesOnce) {
+TEST(DropDownEditUnit, StartUpRegistersTheComboBoxAndPopupPropertiesAndTheComboBoxFilterHelperOnce) {
     ui::InitializeDropDownEditUnit();
     ui::InitializeDropDownEditUnit();
     ui::TuiRegisteredClasses& registry = ui::GetEditPropertiesRegistry();
@@ -191,11 +192,15 @@ TEST(DropDownEditUnit, StartUpRegistersTheComboBoxAndPopupPropertiesOnce) {
     ASSERT_NE(popup, -1);
     EXPECT_EQ(registry.GetDescriptionText(combo), u"ComboBox");
     EXPECT_EQ(registry.GetDescriptionText(popup), u"PopupEdit");
+    EXPECT_EQ(ui::GetFilterEditsController().HelperForProperties(ui::TuiComboBoxProperties::StaticClass()),
+              &ui::TuiFilterComboBoxHelper::Instance());
     ui::FinalizeDropDownEditUnit();
     EXPECT_NE(registry.IndexOfClass(&ui::TuiComboBoxProperties::StaticClass()), -1) << "one start-up still stands";
     ui::FinalizeDropDownEditUnit();
     EXPECT_EQ(registry.IndexOfClass(&ui::TuiComboBoxProperties::StaticClass()), -1);
     EXPECT_EQ(registry.IndexOfClass(&ui::TuiPopupEditProperties::StaticClass()), -1);
+    EXPECT_NE(ui::GetFilterEditsController().HelperForProperties(ui::TuiComboBoxProperties::StaticClass()),
+              &ui::TuiFilterComboBoxHelper::Instance());
 }
 
 } // namespace

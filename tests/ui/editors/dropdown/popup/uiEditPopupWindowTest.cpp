@@ -6,6 +6,8 @@
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
 #include "ui/core/graphics/uiCanvas.h"
+#include "ui/core/painters/uiLookAndFeelPainters.h"
+#include "ui/core/painters/uiLookAndFeels.h"
 #include "ui/core/system/uxSystemInfo.h"
 #include "ui/core/themes/uxThemeManager.h"
 #include "ui/editors/dropdown/edit/uiDropDownEdit.h"
@@ -128,6 +130,19 @@ TEST_F(EditPopupWindowTest, EachBorderStyleTakesItsWidth) {
         EXPECT_EQ(Popup().Width() - Popup().ViewInfo().ClientRect.Right, c.Width) << static_cast<int>(c.Style);
         Edit->SetDroppedDown(false);
     }
+}
+
+// A skinned editor's popup wears the skin's one ring whatever the popup border style.
+TEST_F(EditPopupWindowTest, ASkinnedEditorsPopupTakesTheSkinAndItsOneRing) {
+    ui::TuiLookAndFeel& lookAndFeel = Edit->EditStyle(ui::essNormal).LookAndFeel();
+    lookAndFeel.SetNativeStyle(false);
+    lookAndFeel.SetSkinName(u"Blue");
+    ASSERT_NE(lookAndFeel.SkinPainter(), nullptr);
+    Edit->EditStyle(ui::essNormal).SetPopupBorderStyle(ui::epbsFrame3D);
+    Open();
+    EXPECT_EQ(Popup().ViewInfo().SkinPainter, lookAndFeel.SkinPainter());
+    EXPECT_EQ(Popup().ViewInfo().ClientRect.Left, 1);
+    EXPECT_EQ(Popup().Width() - Popup().ViewInfo().ClientRect.Right, 1);
 }
 
 TEST_F(EditPopupWindowTest, NativeStyleAsksForTheSystemShadow) {
@@ -267,6 +282,14 @@ private:
     const ui::TuxThemeApi* FPrevious;
 };
 
+void PaintPopupViewInfo(const ui::TuiCustomEditPopupWindowViewInfo& info, ui_test::TDibSurface& target) {
+    vcl::TCanvas raw;
+    raw.SetHandle(target.DC());
+    ui::TuiCanvas uiCanvas(raw);
+    info.PaintContents(uiCanvas);
+    raw.SetHandle(nullptr);
+}
+
 ui::TuiCustomEditPopupWindowViewInfo NativePanelViewInfo() {
     ui::TuiCustomEditPopupWindowViewInfo info;
     info.NativeStyle = true;
@@ -301,15 +324,8 @@ TEST(EditPopupWindowTheme, AThemeWithoutThePanelPartsLeavesThemToTheClassicLook)
 
     ui_test::TDibSurface surface(200, 150);
     ui_test::TDibSurface second(200, 150);
-    const auto paint = [&info](ui_test::TDibSurface& target) {
-        vcl::TCanvas raw;
-        raw.SetHandle(target.DC());
-        ui::TuiCanvas uiCanvas(raw);
-        info.PaintContents(uiCanvas);
-        raw.SetHandle(nullptr);
-    };
-    paint(surface);
-    paint(second);
+    PaintPopupViewInfo(info, surface);
+    PaintPopupViewInfo(info, second);
     EXPECT_EQ(surface.Pixels(), second.Pixels());
     const vcl::TRect button = info.CloseButtonRect;
     bool drawn = false;
@@ -320,6 +336,54 @@ TEST(EditPopupWindowTheme, AThemeWithoutThePanelPartsLeavesThemToTheClassicLook)
         }
     }
     EXPECT_TRUE(drawn) << "the classic close button shows";
+}
+
+// A skin frames the popup with one ring in its border colour, separates the panel in that colour and fills the
+// client area, the panel and the grip's background with its window face, in every grip corner.
+TEST(EditPopupWindowSkin, TheSkinFramesFillsAndSeparatesThePopupInItsColours) {
+    ui::TuiLookAndFeel lookAndFeel(nullptr);
+    lookAndFeel.SetSkinName(u"Blue");
+    ASSERT_NE(lookAndFeel.SkinPainter(), nullptr);
+    const ui::TuiCustomLookAndFeelPainter& skin = *lookAndFeel.SkinPainter();
+    const auto border = static_cast<vcl::TColor>(ui::ColorToRGB(skin.ContainerBorderColorFor(false)));
+    const auto face = static_cast<vcl::TColor>(ui::ColorToRGB(skin.FormContentColor()));
+    ASSERT_NE(border, face);
+    for (const ui::TuiEditPopupGripCorner corner :
+         {ui::epgcTopLeft, ui::epgcTopRight, ui::epgcBottomLeft, ui::epgcBottomRight}) {
+        SCOPED_TRACE(static_cast<int>(corner));
+        ui::TuiCustomEditPopupWindowViewInfo info;
+        info.SkinPainter = &skin;
+        info.PopupBorderStyle = ui::epbsSingle;
+        info.SysPanelStyle = true;
+        info.Sizeable = true;
+        info.CloseButton = true;
+        info.GripCorner = corner;
+        info.Calculate({200, 150});
+        EXPECT_EQ(info.BorderWidth(false), 1);
+        ui_test::TDibSurface surface(200, 150);
+        ui_test::TDibSurface second(200, 150);
+        PaintPopupViewInfo(info, surface);
+        PaintPopupViewInfo(info, second);
+        EXPECT_EQ(surface.Pixels(), second.Pixels());
+        EXPECT_EQ(surface.Pixel(0, 75), border);
+        EXPECT_EQ(surface.Pixel(199, 75), border);
+        EXPECT_EQ(surface.Pixel(100, 0), border);
+        EXPECT_EQ(surface.Pixel(100, 149), border);
+        EXPECT_EQ(surface.Pixel(100, 75), face) << "the client area";
+        const bool top = corner == ui::epgcTopLeft || corner == ui::epgcTopRight;
+        const int32_t separator = top ? info.ClientRect.Top - 1 : info.ClientRect.Bottom;
+        EXPECT_EQ(surface.Pixel(100, separator), border) << "the panel's separator";
+        const int32_t panelMiddle = top ? 1 + info.SysPanelHeight / 2 : 148 - info.SysPanelHeight / 2;
+        EXPECT_EQ(surface.Pixel(100, panelMiddle), face) << "the panel strip";
+        int32_t faceInGrip = 0;
+        for (int32_t y = info.GripRect.Top; y < info.GripRect.Bottom; ++y) {
+            for (int32_t x = info.GripRect.Left; x < info.GripRect.Right; ++x) {
+                faceInGrip += surface.Pixel(x, y) == face;
+            }
+        }
+        EXPECT_GT(faceInGrip, 0) << "the grip lies on the window face";
+        EXPECT_LT(faceInGrip, info.GripRect.Width() * info.GripRect.Height()) << "the grip shows";
+    }
 }
 
 } // namespace
