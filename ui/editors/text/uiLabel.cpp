@@ -46,6 +46,7 @@ void TuiCustomLabel::Notification(rtl::TComponent* component, rtl::TOperation op
 
 // A new caption is measured again: an auto-sized label grows or shrinks to it.
 void TuiCustomLabel::SetDisplayValue(const rtl::Variant&) {
+    FPictureCache.Invalidate();
     AdjustSize();
     Invalidate();
 }
@@ -71,10 +72,36 @@ void TuiCustomLabel::SetAutoSize(bool value) {
 }
 
 void TuiCustomLabel::PropertiesChanged(TuiCustomEditProperties* properties) {
+    FPictureCache.Invalidate();
     if (Properties().LineOptions().Visible() && AutoSize()) {
         TuiCustomEdit::SetAutoSize(false);
     }
     TuiCustomEdit::PropertiesChanged(properties);
+}
+
+void TuiCustomLabel::ContainerStyleChanged() {
+    FPictureCache.Invalidate();
+    TuiCustomEdit::ContainerStyleChanged();
+}
+
+void TuiCustomLabel::BoundsChanged() {
+    FPictureCache.Invalidate();
+    TuiCustomEdit::BoundsChanged();
+}
+
+void TuiCustomLabel::ColorChanged() {
+    FPictureCache.Invalidate();
+    TuiCustomEdit::ColorChanged();
+}
+
+void TuiCustomLabel::FontChanged() {
+    FPictureCache.Invalidate();
+    TuiCustomEdit::FontChanged();
+}
+
+void TuiCustomLabel::LookAndFeelChanged(TuiLookAndFeel* sender, TuiLookAndFeelValues changed) {
+    FPictureCache.Invalidate();
+    TuiCustomEdit::LookAndFeelChanged(sender, changed);
 }
 
 void TuiCustomLabel::InitViewData(TuiCustomEditViewData& viewData) {
@@ -82,6 +109,7 @@ void TuiCustomLabel::InitViewData(TuiCustomEditViewData& viewData) {
     if (auto* label = dynamic_cast<TuiCustomLabelViewData*>(&viewData)) {
         label->StandaloneControl = this;
         label->StandaloneTransparent = Transparent();
+        label->StandaloneCache = &FPictureCache;
     }
 }
 
@@ -116,6 +144,11 @@ bool TuiCustomLabel::HandleDialogChar(char16_t key) {
 
 void TuiCustomLabel::Dispatch(vcl::TMessage& message) {
     switch (message.Msg) {
+    // The disabled style and the system colours change the picture too.
+    case vcl::CM_ENABLEDCHANGED:
+    case WM_SYSCOLORCHANGE:
+        FPictureCache.Invalidate();
+        break;
     case vcl::CM_DIALOGCHAR:
         if (HandleDialogChar(static_cast<char16_t>(message.WParam))) {
             message.Result = 1;

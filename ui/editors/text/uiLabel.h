@@ -4,6 +4,7 @@
 // visible line and auto size exclude each other.
 
 #include "ui/editors/framework/uiCustomEdit.h"
+#include "ui/editors/text/uiLabelPictureCache.h"
 #include "ui/editors/text/uiLabelProperties.h"
 
 namespace ui {
@@ -45,6 +46,8 @@ public:
     void SetDisplayValue(const rtl::Variant& value) override;
     bool CanFocus() const override;
     void SetAutoSize(bool value) override;
+    // The drawn picture kept between paints; every change of what the label shows invalidates it.
+    TuiLabelPictureCache& PictureCache() { return FPictureCache; }
 
 protected:
     TuiCustomLabel(rtl::TComponent* owner, const rtl::TMetaclass& propertiesClass);
@@ -52,6 +55,11 @@ protected:
     void Notification(rtl::TComponent* component, rtl::TOperation operation) override;
     void ApplyEditValue(const rtl::Variant& value, bool validated) override;
     void PropertiesChanged(TuiCustomEditProperties* properties) override;
+    void ContainerStyleChanged() override;
+    void BoundsChanged() override;
+    void ColorChanged() override;
+    void FontChanged() override;
+    void LookAndFeelChanged(TuiLookAndFeel* sender, TuiLookAndFeelValues changed) override;
     void InitViewData(TuiCustomEditViewData& viewData) override;
     bool IsEditable() const override { return false; }
     bool KeepsWidthWhenAutoSizing() const override;
@@ -69,6 +77,7 @@ private:
 
     vcl::TWinControl* FFocusControl = nullptr; // not owned
     bool FTextSettingFlag = false;
+    TuiLabelPictureCache FPictureCache;
 };
 
 // The label a form places: its properties are TuiLabelProperties.

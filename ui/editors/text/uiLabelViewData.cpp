@@ -201,6 +201,7 @@ void TuiCustomLabelViewData::Calculate(TuiCanvas& canvas, const vcl::TRect& boun
         return;
     }
     const TuiCustomLabelProperties& properties = LabelProperties();
+    label->InvalidateOwnCache();
     label->SelStart = 0;
     label->SelLength = 0;
     label->TextFlags = GetTextFlags();
@@ -231,6 +232,7 @@ void TuiCustomLabelViewData::Calculate(TuiCanvas& canvas, const vcl::TRect& boun
     if (StandaloneControl != nullptr && !IsInplace()) {
         label->Transparent = StandaloneTransparent;
         label->Control = StandaloneControl;
+        label->SharedCache = StandaloneCache;
     }
 
     PlaceText(canvas, *label);
@@ -259,6 +261,7 @@ void TuiCustomLabelViewData::ApplyDisplayValue(TuiCanvas& canvas, const rtl::Var
     if (label == nullptr) {
         return;
     }
+    label->InvalidateOwnCache();
     rtl::UnicodeString text = rtl::VarToStr(value);
     if (OnGetDisplayText) {
         OnGetDisplayText(*this, text);

@@ -36,6 +36,8 @@ public:
     // Set by a standalone label: its control and whether it is transparent.
     vcl::TControl* StandaloneControl = nullptr; // not owned
     bool StandaloneTransparent = false;
+    // The picture the standalone label keeps between paints.
+    TuiLabelPictureCache* StandaloneCache = nullptr; // not owned
 
     // The label's text for auto size: turned, with style offset, depth and (unturned) the line's width.
     vcl::TSize GetValueContentSize(TuiCanvas& canvas, const rtl::Variant& value, const TuiEditSizeRequest& request);

@@ -70,6 +70,7 @@ void TuiCustomLabelViewInfo::Offset(int32_t dx, int32_t dy) {
     TuiCustomTextEditViewInfo::Offset(dx, dy);
     TextBounds = ShiftRect(TextBounds, dx, dy);
     LineBounds = ShiftRect(LineBounds, dx, dy);
+    FOwnCache.Invalidate();
 }
 
 void TuiCustomLabelViewInfo::DrawLabel(TuiCanvas& canvas) {
@@ -81,7 +82,28 @@ void TuiCustomLabelViewInfo::DrawLabel(TuiCanvas& canvas) {
     if (IsInplace) {
         DeflateRectInPlace(textRect, TextOffsets);
     }
-    DrawLabelContent(canvas, ClientRect, textRect, LineBounds);
+    // What shows through a transparent label changes without the label knowing, so it is always drawn anew.
+    if (Transparent) {
+        DrawLabelContent(canvas, ClientRect, textRect, LineBounds);
+    } else {
+        DrawCachedLabel(canvas, textRect);
+    }
+}
+
+void TuiCustomLabelViewInfo::DrawCachedLabel(TuiCanvas& canvas, const vcl::TRect& textRect) {
+    TuiLabelPictureCache& cache = PictureCache();
+    const vcl::TRect content = ClientRect;
+    const TuiLabelPictureKey key{content, BackgroundColor, TextColor};
+    if (!cache.Holds(key)) {
+        vcl::TBitmap& bitmap = cache.Prepare(key);
+        TuiCanvas bitmapCanvas(bitmap.Canvas());
+        const auto toBitmap = [&content](const vcl::TRect& r) { return ShiftRect(r, -content.Left, -content.Top); };
+        DrawLabelContent(bitmapCanvas, toBitmap(content), toBitmap(textRect), toBitmap(LineBounds));
+        cache.Validate();
+    }
+    vcl::TBitmap& bitmap = cache.Bitmap();
+    BitBlt(canvas.Handle(), content.Left, content.Top, content.Width(), content.Height(), bitmap.Canvas().Handle(), 0,
+           0, SRCCOPY);
 }
 
 // A transparent standalone label shows its parent; a transparent cell leaves the host's painting.

@@ -3,6 +3,7 @@
 // placed, copies of the label's effects, and the drawing: depth copies, the raised, lowered or outlined text, the
 // turned text and the etched line.
 
+#include "ui/editors/text/uiLabelPictureCache.h"
 #include "ui/editors/text/uiLabelProperties.h"
 #include "ui/editors/text/uiTextEditViewInfo.h"
 
@@ -53,12 +54,20 @@ public:
     const TuiCustomLookAndFeelPainter* Painter = nullptr; // not owned
     // The standalone label whose parent shows through a transparent one; nullptr in place.
     vcl::TControl* Control = nullptr; // not owned
+    // The standalone label's picture, kept between paints and invalidated by the label; nullptr in place, where the
+    // view info's own picture lasts until the next calculation.
+    TuiLabelPictureCache* SharedCache = nullptr; // not owned
+    // A new calculation or background colour makes the view info's own picture stale.
+    void InvalidateOwnCache() { FOwnCache.Invalidate(); }
+    TuiLabelPictureCache& PictureCache() { return SharedCache != nullptr ? *SharedCache : FOwnCache; }
 
 protected:
     // The fill behind the label; a transparent one leaves what is there.
     virtual void PaintLabelBackground(TuiCanvas& canvas, const vcl::TRect& rect);
 
 private:
+    // An opaque label's picture, drawn again only when the cache no longer holds it, then copied onto canvas.
+    void DrawCachedLabel(TuiCanvas& canvas, const vcl::TRect& textRect);
     void DrawLabelContent(TuiCanvas& canvas, const vcl::TRect& content, const vcl::TRect& textRect,
                           const vcl::TRect& lineRect);
     // Where the first copy goes and how each further copy steps.
@@ -76,6 +85,8 @@ private:
     void DrawLine(TuiCanvas& canvas, const vcl::TRect& textRect, const vcl::TRect& lineRect);
     // The caption as drawn turned: without accelerator marks when they are shown.
     rtl::UnicodeString TurnedText() const;
+
+    TuiLabelPictureCache FOwnCache;
 };
 
 // The DrawText flags of a label's text.

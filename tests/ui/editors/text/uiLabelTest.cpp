@@ -9,9 +9,11 @@
 #include "vcl/extctrls/Panel.h"
 #include "vcl/forms/FormLoader.h"
 #include "vcl/graphics/Colors.h"
+#include "vcl/graphics/images/Bitmap.h"
 #include "vcl/stdctrls/Edit.h"
 #include "vcl/system/Messages.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -92,6 +94,51 @@ TEST_F(TuiLabelTest, ATransparentLabelShowsItsParentAroundItsText) {
     }
     EXPECT_GT(yellow, surface.Width() * surface.Height() / 2) << "the form shows around the text";
     EXPECT_GT(ink, 0) << "the text is drawn";
+}
+
+// An unchanged label is copied from the picture it keeps: a mark put into that picture shows on the next paint. Each
+// change of what the label shows draws it anew, and the mark goes.
+TEST_F(TuiLabelTest, AnUnchangedLabelIsCopiedFromItsPictureAndEveryChangeDrawsItAnew) {
+    struct TChange {
+        const char* What;
+        std::function<void(ui::TuiLabel&)> Apply;
+    };
+    const TChange changes[] = {
+        {"text", [](ui::TuiLabel& label) { label.SetCaption(u"复核人："); }},
+        {"size", [](ui::TuiLabel& label) { label.SetBounds(label.Left(), label.Top(), 140, label.Height()); }},
+        {"properties", [](ui::TuiLabel& label) { label.Properties().SetDepth(2); }},
+        {"style", [](ui::TuiLabel& label) { label.Style().SetTextColor(vcl::clBlue); }},
+        {"font", [](ui::TuiLabel& label) { label.ActiveEditStyle().Font().SetSize(14); }},
+        {"colour", [](ui::TuiLabel& label) { label.SetColor(vcl::clAqua); }},
+        {"look", [](ui::TuiLabel& label) { label.Style().LookAndFeel().SetKind(ui::lfStandard); }},
+        {"enabled state", [](ui::TuiLabel& label) { label.SetEnabled(false); }},
+    };
+    const vcl::TColor mark = 0x030201;
+    const auto countMarks = [this, mark] {
+        ui_test::TDibSurface surface(Label->Width(), Label->Height());
+        ui_test::PaintControl(*Label, surface);
+        int marks = 0;
+        for (int y = 0; y < surface.Height(); ++y) {
+            for (int x = 0; x < surface.Width(); ++x) {
+                marks += surface.Pixel(x, y) == mark;
+            }
+        }
+        return marks;
+    };
+    Label->SetCaption(u"名称");
+    for (const TChange& change : changes) {
+        SCOPED_TRACE(change.What);
+        EXPECT_EQ(countMarks(), 0);
+        ASSERT_TRUE(Label->PictureCache().IsValid());
+        vcl::TBitmap& picture = Label->PictureCache().Bitmap();
+        picture.Canvas().Brush().SetColor(mark);
+        picture.Canvas().FillRect({0, 0, picture.Width(), picture.Height()});
+        EXPECT_EQ(countMarks(), picture.Width() * picture.Height()) << "a second paint draws nothing again";
+
+        change.Apply(*Label);
+        EXPECT_FALSE(Label->PictureCache().IsValid());
+        EXPECT_EQ(countMarks(), 0);
+    }
 }
 
 // A label is text on its parent: a frame comes only from its style. A frame shows as a pixel near the left edge that

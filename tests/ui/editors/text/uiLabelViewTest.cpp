@@ -90,6 +90,32 @@ TEST(LabelView, AnglesNormaliseAndOnlyTrueTypeFontsTurn) {
     EXPECT_GT(raster.Info.TextBounds.Width(), raster.Info.TextBounds.Height());
 }
 
+// Without a label control a view info keeps its own picture: painting it again copies the picture, while a new
+// calculation or a colour the host sets on it draws it anew.
+TEST(LabelView, AViewInfoRepaintsItsPictureOnlyAfterACalculationOrAColourChange) {
+    const vcl::TColor mark = vcl::TColor(0x030201);
+    TLabelView cell(true);
+    const vcl::TRect bounds{0, 0, 60, 20};
+    auto on = cell.Paint(u"WM", bounds);
+    const auto markPicture = [&cell, mark] {
+        vcl::TBitmap& picture = cell.Info.PictureCache().Bitmap();
+        picture.Canvas().Brush().SetColor(mark);
+        picture.Canvas().FillRect({0, 0, picture.Width(), picture.Height()});
+    };
+    markPicture();
+    cell.Info.Paint(on->Canvas);
+    EXPECT_EQ(CountLabelPixels(on->Surface, mark), bounds.Width() * bounds.Height()) << "copied, not drawn";
+
+    cell.Info.BackgroundColor = vcl::clYellow;
+    cell.Info.Paint(on->Canvas);
+    EXPECT_EQ(CountLabelPixels(on->Surface, mark), 0) << "a selected cell's colours";
+
+    markPicture();
+    cell.Calculate(*on, u"WM", bounds);
+    cell.Info.Paint(on->Canvas);
+    EXPECT_EQ(CountLabelPixels(on->Surface, mark), 0) << "a new calculation";
+}
+
 TEST(LabelView, ExtrusionDrawsDepthCopiesTowardsTheText) {
     TLabelView extruded;
     extruded.Properties.SetDepth(4);
