@@ -305,8 +305,19 @@ protected:
         ui_test::ProcessPendingMessages();
         ui_test::TDibSurface surface(control.Width(), control.Height());
         ui_test::CopyWindowPixels(control.Handle(), surface);
-        return surface.Pixel(control.Width() / 2, control.Height() / 2);
+        const vcl::TPoint centre = CentreOf(control);
+        return surface.Pixel(centre.X, centre.Y);
     }
+
+    static bool IsInvalidAt(vcl::TWinControl& control, vcl::TPoint point) {
+        HRGN region = CreateRectRgn(0, 0, 0, 0);
+        GetUpdateRgn(control.Handle(), region, FALSE);
+        const bool invalid = PtInRegion(region, point.X, point.Y) != FALSE;
+        DeleteObject(region);
+        return invalid;
+    }
+
+    static vcl::TPoint CentreOf(vcl::TControl& control) { return {control.Width() / 2, control.Height() / 2}; }
 
     ui_test::TFormPtr<vcl::TForm> Form;
     vcl::TPanel* Panel = nullptr;
@@ -351,21 +362,25 @@ protected:
 TEST_F(TuiContainerOnPanelTest, APanelsColourRepaintsTheWholeOfAContainerWhoseInnerControlShowsIt) {
     TMemoContainer* plain = AddContainer();
     auto* seeThrough = AddContainer<TSeeThroughContainer>(100);
-    const auto centreIsInvalid = [](TuiContainer& container) {
-        HRGN region = CreateRectRgn(0, 0, 0, 0);
-        GetUpdateRgn(container.Handle(), region, FALSE);
-        const bool invalid = PtInRegion(region, container.Width() / 2, container.Height() / 2) != FALSE;
-        DeleteObject(region);
-        return invalid;
-    };
     Panel->SetColor(vcl::clOlive);
     ui_test::ProcessPendingMessages();
     for (TuiContainer* container : {static_cast<TuiContainer*>(plain), static_cast<TuiContainer*>(seeThrough)}) {
         ValidateRect(container->Handle(), nullptr);
         container->Perform(vcl::CM_PARENTCOLORCHANGED);
     }
-    EXPECT_TRUE(centreIsInvalid(*seeThrough));
-    EXPECT_FALSE(centreIsInvalid(*plain)) << "its inner control covers the centre";
+    EXPECT_TRUE(IsInvalidAt(*seeThrough, CentreOf(*seeThrough)));
+    EXPECT_FALSE(IsInvalidAt(*plain, CentreOf(*plain))) << "its inner control covers the centre";
+}
+
+TEST_F(TuiContainerOnPanelTest, AMoveRepaintsTheFrameOfAContainerWhoseInnerControlShowsTheParentsColour) {
+    TMemoContainer* plain = AddContainer();
+    auto* seeThrough = AddContainer<TSeeThroughContainer>(100);
+    for (TuiContainer* container : {static_cast<TuiContainer*>(plain), static_cast<TuiContainer*>(seeThrough)}) {
+        ValidateRect(container->Handle(), nullptr);
+        container->SetLeft(30);
+    }
+    EXPECT_TRUE(IsInvalidAt(*seeThrough, {0, 0}));
+    EXPECT_FALSE(IsInvalidAt(*plain, {0, 0})) << "a move alone keeps what the container showed";
 }
 
 TEST_F(TuiContainerOnPanelTest, APanelsFontReachesAContainerTakingItsParentsFontButNotOneWhoseStyleAssignsOne) {
