@@ -139,10 +139,18 @@ void TuiContainer::TakeParentValue(vcl::TMessage& message) {
     const bool color = message.Msg == vcl::CM_PARENTCOLORCHANGED;
     const bool takesParent = color ? ParentColor() : ParentFont();
     const TuiContainerStyleValue value = color ? csvColor : csvFont;
+    if (!takesParent && !color) {
+        // A font the container no longer takes from its parent is the style controller's or the default one.
+        Style().RefreshFont();
+    }
     if (takesParent && Style().AssignedValues().Contains(value)) {
         Style().SetAssignedValues(Style().AssignedValues() - TuiContainerStyleValues{value});
     } else {
         UpdateContainerHotState(false);
+    }
+    // What the inner control leaves uncovered shows the parent's colour.
+    if (color && !takesParent && NeedsParentColorForInner()) {
+        Invalidate();
     }
 }
 

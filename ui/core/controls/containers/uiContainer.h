@@ -243,6 +243,8 @@ protected:
     virtual bool UsesNativeStyle() const;
     // True gives the native frame the read-only state.
     virtual bool InnerControlStateHook() const { return false; }
+    // True where the inner control leaves the parent's colour showing: parent colour changes repaint the container.
+    virtual bool NeedsParentColorForInner() const { return false; }
     virtual TuxThemedObjectType NativeObjectType() const { return totEdit; }
     virtual int32_t NativeBorderPartId() const;
     virtual int32_t NativeBorderStateId() const;

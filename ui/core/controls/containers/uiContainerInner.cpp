@@ -305,6 +305,13 @@ void TuiContainer::WndProc(vcl::TMessage& message) {
         TuiControl::WndProc(message);
         PassFocusToInnerWhenMoved();
         return;
+    case WM_WINDOWPOSCHANGED:
+        TuiControl::WndProc(message);
+        // A move shows another part of the parent around the inner control.
+        if (!IsDestroying() && NeedsParentColorForInner()) {
+            UpdateContainerHotState(false);
+        }
+        return;
     case WM_SETCURSOR:
         if (IsPointerOnFrame(message)) {
             ::SetCursor(LoadCursorW(nullptr, IDC_ARROW));

@@ -147,6 +147,9 @@ public:
 
     // While locked, font changes do not mark the font as assigned.
     void LockFontFlag(bool lock);
+    // An unassigned font becomes the style controller's, or the default one when the container does not take its
+    // parent's.
+    void RefreshFont();
     // Back to nothing assigned; the main style also resets its look and feel and its container's parent colour and
     // font.
     void ResetToDefaults();
@@ -164,7 +167,6 @@ protected:
     void MarkChanged();
     // Reports a change once no update is open.
     void CheckChanged();
-    void RefreshFont();
 
     virtual vcl::TColor FallbackBorderColor() const;
     virtual TuiContainerBorderStyle FallbackBorderStyle() const;

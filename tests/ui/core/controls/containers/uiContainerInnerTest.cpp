@@ -1,15 +1,18 @@
 // A container hosting a multi-line edit with both scroll bars, driven as a user drives it: the focus moves into the
 // edit, Tab from the edit leaves the container, characters sent to the container reach the edit, the library's bars
 // lie exactly over the native ones and hide with them, and a caption longer than CreateWindowEx takes reaches the
-// window.
+// window. On a coloured panel: the inner control of a parent-colour container shows the panel's colour, a panel
+// font reaches only containers that take their parent's font.
 
 #include "rtl/WindowsApi.h"
+#include "tests/support/ui/DibSurface.h"
 #include "tests/support/ui/GeometryPrinting.h"
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
 #include "ui/core/controls/containers/uiContainer.h"
 #include "vcl/controls/drag/DragSession.h"
+#include "vcl/extctrls/Panel.h"
 #include "vcl/imagelists/ImageList.h"
 #include "vcl/stdctrls/Edit.h"
 #include "vcl/stdctrls/Memo.h"
@@ -269,6 +272,146 @@ TEST_F(TuiContainerInnerTest, AContainerHoldingTheFocusItselfHandsItToItsInnerCo
     Memo->SetVisible(true);
     Container->SetBounds(12, 10, 160, 120);
     EXPECT_EQ(GetFocus(), Memo->Handle());
+}
+
+// A container on a coloured panel, its memo inside.
+class TuiContainerOnPanelTest : public testing::Test {
+protected:
+    void SetUp() override {
+        Form = ui_test::ShowNewTestForm(300, 220);
+        Panel = new vcl::TPanel(Form.get());
+        Panel->SetParent(Form.get());
+        Panel->SetBounds(0, 0, 280, 200);
+        Panel->SetColor(vcl::clTeal);
+    }
+
+    template <class TContainer = TMemoContainer>
+    TContainer* AddContainer(int32_t top = 10) {
+        auto* container = new TContainer(Form.get());
+        container->SetParent(Panel);
+        container->SetBounds(10, top, 160, 80);
+        container->Style().SetBorderStyle(cbsSingle);
+        auto* memo = new vcl::TMemo(Form.get());
+        memo->SetParent(container);
+        container->SetInnerControl(memo);
+        container->HandleNeeded();
+        ui_test::ProcessPendingMessages();
+        return container;
+    }
+
+    // The colour of the memo's window on the screen, away from its text and bars.
+    static vcl::TColor ScreenColorOf(vcl::TWinControl& control) {
+        UpdateWindow(control.Handle());
+        ui_test::ProcessPendingMessages();
+        ui_test::TDibSurface surface(control.Width(), control.Height());
+        ui_test::CopyWindowPixels(control.Handle(), surface);
+        const vcl::TPoint centre = CentreOf(control);
+        return surface.Pixel(centre.X, centre.Y);
+    }
+
+    static bool IsInvalidAt(vcl::TWinControl& control, vcl::TPoint point) {
+        HRGN region = CreateRectRgn(0, 0, 0, 0);
+        GetUpdateRgn(control.Handle(), region, FALSE);
+        const bool invalid = PtInRegion(region, point.X, point.Y) != FALSE;
+        DeleteObject(region);
+        return invalid;
+    }
+
+    static vcl::TPoint CentreOf(vcl::TControl& control) { return {control.Width() / 2, control.Height() / 2}; }
+
+    ui_test::TFormPtr<vcl::TForm> Form;
+    vcl::TPanel* Panel = nullptr;
+};
+
+TEST_F(TuiContainerOnPanelTest, TheInnerControlOfAParentColourContainerShowsThePanelsColour) {
+    TMemoContainer* container = AddContainer();
+    container->SetParentColor(true);
+    auto& memo = *container->InnerControl();
+    EXPECT_EQ(memo.Color(), vcl::clTeal);
+    EXPECT_EQ(ScreenColorOf(memo), vcl::ColorToRGB(vcl::clTeal));
+
+    Panel->SetColor(vcl::clOlive);
+    EXPECT_EQ(memo.Color(), vcl::clOlive);
+    EXPECT_EQ(ScreenColorOf(memo), vcl::ColorToRGB(vcl::clOlive));
+    EXPECT_FALSE(container->Style().AssignedValues().Contains(csvColor));
+
+    container->Style().SetColor(vcl::clYellow);
+    Panel->SetColor(vcl::clTeal);
+    EXPECT_EQ(memo.Color(), vcl::clYellow) << "a colour of its own style wins over the parent's";
+}
+
+TEST_F(TuiContainerOnPanelTest, APanelsColourLeavesTheInnerControlOfAContainerWithItsOwnColour) {
+    TMemoContainer* container = AddContainer();
+    ASSERT_FALSE(container->ParentColor());
+    auto& memo = *container->InnerControl();
+    Panel->SetColor(vcl::clOlive);
+    EXPECT_EQ(memo.Color(), vcl::clWindow);
+    EXPECT_EQ(ScreenColorOf(memo), vcl::ColorToRGB(vcl::clWindow));
+}
+
+// A container whose inner control leaves its parent's colour showing.
+class TSeeThroughContainer : public TMemoContainer {
+    RTL_DECLARE_CLASS(TSeeThroughContainer, TMemoContainer)
+public:
+    using TMemoContainer::TMemoContainer;
+
+protected:
+    bool NeedsParentColorForInner() const override { return true; }
+};
+
+TEST_F(TuiContainerOnPanelTest, APanelsColourRepaintsTheWholeOfAContainerWhoseInnerControlShowsIt) {
+    TMemoContainer* plain = AddContainer();
+    auto* seeThrough = AddContainer<TSeeThroughContainer>(100);
+    Panel->SetColor(vcl::clOlive);
+    ui_test::ProcessPendingMessages();
+    for (TuiContainer* container : {static_cast<TuiContainer*>(plain), static_cast<TuiContainer*>(seeThrough)}) {
+        ValidateRect(container->Handle(), nullptr);
+        container->Perform(vcl::CM_PARENTCOLORCHANGED);
+    }
+    EXPECT_TRUE(IsInvalidAt(*seeThrough, CentreOf(*seeThrough)));
+    EXPECT_FALSE(IsInvalidAt(*plain, CentreOf(*plain))) << "its inner control covers the centre";
+}
+
+TEST_F(TuiContainerOnPanelTest, AMoveRepaintsTheFrameOfAContainerWhoseInnerControlShowsTheParentsColour) {
+    TMemoContainer* plain = AddContainer();
+    auto* seeThrough = AddContainer<TSeeThroughContainer>(100);
+    for (TuiContainer* container : {static_cast<TuiContainer*>(plain), static_cast<TuiContainer*>(seeThrough)}) {
+        ValidateRect(container->Handle(), nullptr);
+        container->SetLeft(30);
+    }
+    EXPECT_TRUE(IsInvalidAt(*seeThrough, {0, 0}));
+    EXPECT_FALSE(IsInvalidAt(*plain, {0, 0})) << "a move alone keeps what the container showed";
+}
+
+TEST_F(TuiContainerOnPanelTest, APanelsFontReachesAContainerTakingItsParentsFontButNotOneWhoseStyleAssignsOne) {
+    TMemoContainer* following = AddContainer();
+    TMemoContainer* own = AddContainer(100);
+    own->Style().Font().SetHeight(-17);
+    ASSERT_TRUE(own->Style().AssignedValues().Contains(csvFont));
+    ASSERT_TRUE(following->ParentFont());
+
+    Panel->Font().SetHeight(-23);
+    EXPECT_EQ(following->Font().Height(), -23);
+    EXPECT_EQ(following->Style().Font().Height(), -23);
+    EXPECT_EQ(following->InnerControl()->Font().Height(), -23);
+    EXPECT_FALSE(following->Style().AssignedValues().Contains(csvFont));
+    EXPECT_EQ(own->Font().Height(), -17);
+    EXPECT_EQ(own->Style().Font().Height(), -17);
+    EXPECT_EQ(own->InnerControl()->Font().Height(), -17);
+    EXPECT_TRUE(own->Style().AssignedValues().Contains(csvFont));
+}
+
+TEST_F(TuiContainerOnPanelTest, AContainerLeavingItsParentsFontRefreshesTheStyleFontOnTheNextParentFontChange) {
+    TMemoContainer* container = AddContainer();
+    Panel->Font().SetHeight(-23);
+    ASSERT_EQ(container->Style().Font().Height(), -23);
+    container->SetParentFont(false);
+    Panel->Font().SetHeight(-29);
+    EXPECT_EQ(container->Font().Height(), -23);
+    const vcl::TFont defaults;
+    EXPECT_EQ(container->Style().Font().Height(), defaults.Height())
+        << "a style font the container no longer takes from its parent falls back to the default";
+    EXPECT_FALSE(container->Style().AssignedValues().Contains(csvFont));
 }
 
 } // namespace
