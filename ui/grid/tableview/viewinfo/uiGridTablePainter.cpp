@@ -9,6 +9,7 @@
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridGroupByBoxPlacement.h"
 #include "ui/grid/tableview/uiGridLineCollection.h"
+#include "ui/grid/tableview/uiGridRows.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
 #include "ui/grid/tableview/uiGridTableViewStyles.h"
@@ -36,6 +37,7 @@ constexpr uint16_t NoDataTextFlags = tfAlignHCenter | tfAlignVCenter | tfWordBre
 // One line, vertically centred.
 constexpr uint16_t GroupByBoxPromptFlags = tfAlignLeft | tfAlignVCenter | tfSingleLine;
 constexpr uint16_t FilterBarTextFlags = tfAlignLeft | tfAlignVCenter | tfSingleLine | tfShowEndEllipsis;
+constexpr uint16_t GroupRowTextFlags = tfAlignLeft | tfAlignVCenter | tfSingleLine | tfShowEndEllipsis;
 
 // The canvas clipped to a rectangle while it lives; the clip region comes back however the painting inside ends.
 class TTablePainterClip {
@@ -269,6 +271,7 @@ void TuiGridTablePainter::DrawRecords() {
     TuiGridLineCollection lines;
     for (int32_t position = 0; position < viewInfo.RowCount(); ++position) {
         const TuiGridDataRowViewInfo& row = viewInfo.Rows(position);
+        DrawGroupRow(row, lines);
         for (int32_t i = 0; i < row.CellCount(); ++i) {
             TuiGridDataCellViewInfo& cell = row.Cells(i);
             if (cell.IsMerged()) {
@@ -288,6 +291,32 @@ void TuiGridTablePainter::DrawRecords() {
         DrawRowFocusRect(row);
         ExcludeFromBackground(row.Bounds());
     }
+}
+
+void TuiGridTablePainter::DrawGroupRow(const TuiGridDataRowViewInfo& row, TuiGridLineCollection& lines) {
+    TuiGridGroupRow* groupRow = row.GroupRow();
+    if (!groupRow) {
+        return;
+    }
+    TuiGridTableViewInfo& viewInfo = TableViewInfo();
+    TuiGridTableViewStyles& styles = viewInfo.TableView().Styles();
+    const int32_t indent = viewInfo.LevelIndent();
+    TuiDrawParams params;
+    for (int32_t level = 0; level < groupRow->Level(); ++level) {
+        styles.GetGroupParams(groupRow, level, params);
+        const int32_t left = row.Bounds().Left + level * indent;
+        Canvas().FillRectColor({left, row.Bounds().Top, left + indent, row.Bounds().Bottom}, params.Color);
+    }
+    const vcl::TRect& cell = row.GroupCellBounds();
+    lines.AddBorders(cell, viewInfo.CellBordersForGridLines(true), TuiGridTableViewInfo::GridLineWidth);
+    styles.GetGroupParams(groupRow, groupRow->Level(), params);
+    Canvas().FillRectColor(cell, params.Color);
+    if (!row.ExpandButtonBounds().IsEmpty()) {
+        viewInfo.GridView().LookAndFeelPainter()->PaintExpandBox(Canvas(), row.ExpandButtonBounds(),
+                                                                 groupRow->GetExpanded(), params.TextColor);
+    }
+    const TTablePainterClip clip(Canvas(), cell);
+    DrawBandText(groupRow->GetDisplayTextWithSummary(), row.GroupTextBounds(), GroupRowTextFlags, params);
 }
 
 void TuiGridTablePainter::DrawRowFocusRect(const TuiGridDataRowViewInfo& row) {

@@ -2,7 +2,7 @@
 // TuiGridTablePainter: paints a table view from its layout through the look-and-feel painter: the column headers with
 // their captions and sorting marks, every data cell by its column's editor view info, the grid lines of all cells in
 // one pass, the focus rectangle, the no-data text, the footer with its summaries, the indicator with its glyphs and the
-// group-by box; and scrolls by moving the pixels already painted when it can.
+// group-by box, the group rows; and scrolls by moving the pixels already painted when it can.
 
 #include "rtl/text/StringTypes.h"
 #include "ui/grid/view/uiGridPainter.h"
@@ -14,6 +14,7 @@ namespace ui {
 struct TuiDrawParams;
 class TuiGridColumnHeaderViewInfo;
 class TuiGridDataRowViewInfo;
+class TuiGridLineCollection;
 class TuiGridTableViewInfo;
 
 class TuiGridTablePainter : public TuiCustomGridPainter {
@@ -41,6 +42,9 @@ private:
     void DrawBand(const vcl::TRect& bounds, void (TuiGridTablePainter::*draw)(const vcl::TRect& band));
     void DrawRecords();
     void DrawRowFocusRect(const TuiGridDataRowViewInfo& row);
+    // The group cell in the group colours with the caption and summary text, the expand button, and the level
+    // indents left of it in the colours of their levels; the cell's grid lines go to lines.
+    void DrawGroupRow(const TuiGridDataRowViewInfo& row, TuiGridLineCollection& lines);
     void DrawNoDataText();
     void DrawFooter(const vcl::TRect& band);
     void DrawFooterFrame(const vcl::TRect& band, int32_t separatorHeight);

@@ -101,6 +101,10 @@ int32_t TuiGridTableViewInfo::DataWidth() const {
     return TableDataWidth(FColumnWidths);
 }
 
+int32_t TuiGridTableViewInfo::ExpandButtonSize() const {
+    return GridView().LookAndFeelPainter()->ExpandBoxSize();
+}
+
 TuiGridLines TuiGridTableViewInfo::GridLines() const {
     return TableView().OptionsView().GridLines();
 }
@@ -313,7 +317,8 @@ void TuiGridTableViewInfo::MergeCellsBelow(size_t position, int32_t column) {
     }
     const rtl::Variant value = cell.CellDisplayValue();
     TuiCustomEditProperties& properties = CellEditor(column).Properties();
-    for (size_t below = position + 1; below < FRows.size(); ++below) {
+    // A group row has no cells and ends the merging.
+    for (size_t below = position + 1; below < FRows.size() && column < FRows[below]->CellCount(); ++below) {
         TuiGridDataCellViewInfo& next = FRows[below]->Cells(column);
         if (!properties.AreDisplayValuesEqual(value, next.CellDisplayValue())) {
             break;
@@ -387,7 +392,11 @@ TuiCustomGridHitTest& TuiGridTableViewInfo::GetHitTest(vcl::TPoint point) {
         hitTest = FColumnHeaders.at(static_cast<size_t>(spot.Column))->HitTestAt(point);
         break;
     case TuiGridPlacementSpotKind::DataCell:
-        hitTest = row ? row->Cells(spot.Column).GetHitTest(point) : nullptr;
+        if (row && spot.Column < row->CellCount()) {
+            hitTest = row->Cells(spot.Column).GetHitTest(point);
+            break;
+        }
+        hitTest = row ? row->GetHitTest(point) : nullptr;
         break;
     case TuiGridPlacementSpotKind::Record:
         hitTest = row ? row->GetHitTest(point) : nullptr;

@@ -66,6 +66,11 @@ public:
     TuiGridDataRowViewInfo* RowOfRecord(int32_t rowIndex) const;
     TuiGridColumnCellEditor& CellEditor(int32_t visibleIndex) const;
 
+    // The expand button's size and its gap in an indent; a level indent holds the button between two gaps.
+    static constexpr int32_t ExpandButtonIndent = 3;
+    int32_t ExpandButtonSize() const;
+    int32_t LevelIndent() const { return ExpandButtonSize() + 2 * ExpandButtonIndent; }
+
     TuiGridLines GridLines() const;
     vcl::TColor GridLineColor() const;
     static constexpr int32_t GridLineWidth = 1;
