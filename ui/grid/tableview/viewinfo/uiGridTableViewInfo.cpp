@@ -9,6 +9,7 @@
 #include "ui/grid/customtable/uiCustomGridTableViewData.h"
 #include "ui/grid/customtable/uiCustomGridTableViewStyles.h"
 #include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridRows.h"
 #include "ui/grid/tableview/uiGridTableController.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
@@ -21,6 +22,7 @@
 #include "ui/grid/tableview/viewinfo/uiGridFooterViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridGroupByBoxViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridIndicatorViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridSpecialRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableHitTests.h"
 #include "ui/grid/view/uiGridSite.h"
 
@@ -33,6 +35,13 @@ namespace {
 constexpr char16_t MeasuredText[] = u"Qq";
 // Without columns a row is as high as a line of the content font and its margins.
 constexpr int32_t RowTextMargins = 4;
+
+void OffsetRowPlacementSideways(TuiGridRowPlacement& row, int32_t dx) {
+    row.Bounds = vcl::OffsetRect(row.Bounds, dx, 0);
+    for (vcl::TRect& cell : row.Cells) {
+        cell = vcl::OffsetRect(cell, dx, 0);
+    }
+}
 
 } // namespace
 
@@ -127,6 +136,7 @@ void TuiGridTableViewInfo::Calculate() {
     ClearLayout();
     CreateCellEditors();
     CalculateHeights();
+    CreateSpecialRows();
     FColumnWidths.clear();
     for (const TuiGridColumn* column : FVisibleColumns) {
         FColumnWidths.push_back(column->Width());
@@ -140,6 +150,9 @@ void TuiGridTableViewInfo::Calculate() {
     FPlacement = PlaceTableView(Measures());
     FGroupByBox->Calculate(FPlacement.GroupByBoxBounds);
     FFilterBar->Calculate(FPlacement.FilterBarBounds);
+    for (size_t i = 0; i < FSpecialRows.size(); ++i) {
+        FSpecialRows[i]->CalculateRow(FPlacement.SpecialRows[i].Bounds);
+    }
     CreateColumnHeaders();
     CalculateColumnHeaders();
     FFooter->Calculate(FPlacement.FooterBounds, FPlacement.ColumnHeaders);
@@ -150,6 +163,8 @@ void TuiGridTableViewInfo::Calculate() {
 void TuiGridTableViewInfo::ClearLayout() {
     ResetCellMerging();
     FRows.clear();
+    FSpecialRows.clear();
+    FSpecialRowHeights.clear();
     FColumnHeaders.clear();
     FCellEditors.clear();
     FFooter->Clear();
@@ -164,6 +179,23 @@ void TuiGridTableViewInfo::ItemRemoving(const TuiCustomGridTableItem* item) {
     }
     ClearLayout();
     FVisibleColumns.clear();
+}
+
+void TuiGridTableViewInfo::CreateSpecialRows() {
+    const auto& viewData = static_cast<const TuiGridViewData&>(TableView().ViewData());
+    if (viewData.HasFilterRow()) {
+        FSpecialRows.push_back(std::make_unique<TuiGridSpecialRowViewInfo>(*this, TuiGridSpecialRowKind::Filter));
+    }
+    if (viewData.HasNewItemRecord()) {
+        FSpecialRows.push_back(std::make_unique<TuiGridSpecialRowViewInfo>(*this, TuiGridSpecialRowKind::NewItem));
+    }
+    for (const auto& row : FSpecialRows) {
+        FSpecialRowHeights.push_back(row->Height(FDataRowHeight));
+    }
+}
+
+bool TuiGridTableViewInfo::ShowsSpecialRowInfoText() const {
+    return std::any_of(FSpecialRows.begin(), FSpecialRows.end(), [](const auto& row) { return row->ShowsInfoText(); });
 }
 
 void TuiGridTableViewInfo::CreateCellEditors() {
@@ -221,6 +253,7 @@ TuiGridTableMeasures TuiGridTableViewInfo::Measures() const {
     measures.IndicatorWidth = FIndicator->Width();
     measures.ColumnWidths = FColumnWidths;
     measures.RecordHeights = FRecordHeights;
+    measures.SpecialRowHeights = FSpecialRowHeights;
     measures.TopRecordIndex = FLaidOutTopRecordIndex;
     return measures;
 }
@@ -339,13 +372,16 @@ int32_t TuiGridTableViewInfo::ScrollToLeftPos() {
         header = vcl::OffsetRect(header, dx, 0);
     }
     FPlacement.RowsAreaBounds = vcl::OffsetRect(FPlacement.RowsAreaBounds, dx, 0);
+    for (TuiGridRowPlacement& row : FPlacement.SpecialRows) {
+        OffsetRowPlacementSideways(row, dx);
+    }
+    for (const auto& row : FSpecialRows) {
+        row->OffsetRow(dx);
+    }
     FPlacement.FooterBounds = vcl::OffsetRect(FPlacement.FooterBounds, dx, 0);
     FFooter->Offset(dx);
     for (TuiGridRowPlacement& row : FPlacement.Rows) {
-        row.Bounds = vcl::OffsetRect(row.Bounds, dx, 0);
-        for (vcl::TRect& cell : row.Cells) {
-            cell = vcl::OffsetRect(cell, dx, 0);
-        }
+        OffsetRowPlacementSideways(row, dx);
     }
     for (const auto& header : FColumnHeaders) {
         header->OffsetHeader(dx);
@@ -400,6 +436,10 @@ TuiCustomGridHitTest& TuiGridTableViewInfo::GetHitTest(vcl::TPoint point) {
         break;
     case TuiGridPlacementSpotKind::Record:
         hitTest = row ? row->GetHitTest(point) : nullptr;
+        break;
+    case TuiGridPlacementSpotKind::SpecialRow:
+    case TuiGridPlacementSpotKind::SpecialRowCell:
+        hitTest = FSpecialRows.at(static_cast<size_t>(spot.RecordIndex))->GetHitTest(point);
         break;
     case TuiGridPlacementSpotKind::None:
     case TuiGridPlacementSpotKind::Indicator:
