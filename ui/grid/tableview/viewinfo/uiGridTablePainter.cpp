@@ -342,7 +342,7 @@ void TuiGridTablePainter::DrawGroupRow(const TuiGridDataRowViewInfo& row, TuiGri
     const int32_t indent = viewInfo.LevelIndent();
     TuiDrawParams params;
     for (int32_t level = 0; level < groupRow->Level(); ++level) {
-        styles.GetGroupParams(groupRow, level, params);
+        styles.GetGroupParams(nullptr, level, params);
         const int32_t left = row.Bounds().Left + level * indent;
         Canvas().FillRectColor({left, row.Bounds().Top, left + indent, row.Bounds().Bottom}, params.Color);
     }

@@ -4,6 +4,8 @@
 #include "ui/core/graphics/uiDrawParams.h"
 #include "ui/core/graphics/uiSharedCanvases.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
+#include "ui/data/controller/rows/uiDataControllerGroups.h"
+#include "ui/data/controller/uiCustomDataController.h"
 #include "ui/editors/framework/uiEditProperties.h"
 #include "ui/grid/control/uiCustomGrid.h"
 #include "ui/grid/customtable/uiCustomGridTableViewData.h"
@@ -141,7 +143,7 @@ void TuiGridTableViewInfo::Calculate() {
     for (const TuiGridColumn* column : FVisibleColumns) {
         FColumnWidths.push_back(column->Width());
     }
-    FRecordHeights.assign(static_cast<size_t>(view.ViewData().RecordCount()), FDataRowHeight);
+    CalculateRecordHeights();
     FLaidOutLeftPos = LeftPos();
     FLaidOutTopRecordIndex = ClampedTopRecordIndex();
     FFooterHeight = FFooter->CalculateHeight(FVisibleColumns);
@@ -226,6 +228,27 @@ void TuiGridTableViewInfo::CalculateHeights() {
         largestCellHeight = MeasureText(MeasuredText, params.Font).cy + RowTextMargins;
     }
     FDataRowHeight = TableDataRowHeight(view.OptionsView().DataRowHeight(), largestCellHeight, GridLines());
+    TuiDrawParams groupParams;
+    view.Styles().GetGroupParams(nullptr, 0, groupParams);
+    const int32_t groupContentHeight =
+        std::max(MeasureText(MeasuredText, groupParams.Font).cy, ExpandButtonSize()) + RowTextMargins;
+    FGroupRowHeight = TableDataRowHeight(view.OptionsView().GroupRowHeight(), groupContentHeight, GridLines());
+}
+
+// Group rows are the rows above the grouping levels; the others are data rows.
+void TuiGridTableViewInfo::CalculateRecordHeights() {
+    const int32_t count = TableView().ViewData().RecordCount();
+    FRecordHeights.assign(static_cast<size_t>(count), FDataRowHeight);
+    TuiCustomDataController& controller = GridView().DataController();
+    const int32_t groupingCount = controller.Groups().GroupingFieldCount();
+    if (groupingCount == 0) {
+        return;
+    }
+    for (int32_t row = 0; row < count; ++row) {
+        if (controller.GetRowInfo(row).Level < groupingCount) {
+            FRecordHeights[static_cast<size_t>(row)] = FGroupRowHeight;
+        }
+    }
 }
 
 // The tallest "Qq" of the column headers' fonts; without columns the header band's own font.

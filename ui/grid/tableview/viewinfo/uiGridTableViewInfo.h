@@ -57,6 +57,8 @@ public:
     int32_t FilterBarHeight() const { return FFilterBarHeight; }
     // The height of a data row, its horizontal grid line included.
     int32_t DataRowHeight() const { return FDataRowHeight; }
+    // The height of a group row, its horizontal grid line included.
+    int32_t GroupRowHeight() const { return FGroupRowHeight; }
     int32_t DataWidth() const;
     const TuiGridVisibleRows& VisibleRows() const { return FPlacement.VisibleRows; }
     int32_t ColumnHeaderCount() const { return static_cast<int32_t>(FColumnHeaders.size()); }
@@ -112,6 +114,7 @@ protected:
 private:
     TuiGridTableMeasures Measures() const;
     void CalculateHeights();
+    void CalculateRecordHeights();
     int32_t LargestHeaderTextHeight() const;
     void CreateCellEditors();
     void CreateSpecialRows();
@@ -142,6 +145,7 @@ private:
     int32_t FHeaderHeight = 0;
     int32_t FFooterHeight = 0;
     int32_t FDataRowHeight = 0;
+    int32_t FGroupRowHeight = 0;
     // The top record and left position of the present layout.
     int32_t FLaidOutTopRecordIndex = 0;
     int32_t FLaidOutLeftPos = 0;

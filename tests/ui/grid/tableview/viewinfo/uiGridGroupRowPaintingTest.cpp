@@ -9,6 +9,7 @@
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -64,6 +65,26 @@ TEST_F(GridGroupRowPaintingTest, AGroupRowIsOneCellWithTheExpandButtonInItsFirst
     EXPECT_EQ(group.GroupTextBounds().Left, group.Bounds().Left + viewInfo.LevelIndent() + 2);
     EXPECT_EQ(viewInfo.Rows(1).GroupRow(), nullptr);
     EXPECT_EQ(viewInfo.Rows(1).CellCount(), 3);
+}
+
+TEST_F(GridGroupRowPaintingTest, GroupRowsTakeTheirOwnHeightMeasuredOrStored) {
+    Row(0)->SetExpanded(true);
+    TuiGridTableViewInfo& viewInfo = Layout();
+    TuiDrawParams params;
+    View->Styles().GetGroupParams(nullptr, 0, params);
+    const int32_t text = viewInfo.MeasureText(u"Qq", params.Font).cy;
+    const int32_t measured = std::max(text, viewInfo.ExpandButtonSize()) + 4 + 1;
+    EXPECT_EQ(viewInfo.GroupRowHeight(), measured) << "the larger of text and button, margins and the grid line";
+    EXPECT_EQ(viewInfo.Rows(0).Bounds().Height(), measured);
+    EXPECT_EQ(viewInfo.Rows(1).Bounds().Height(), viewInfo.DataRowHeight());
+    EXPECT_EQ(viewInfo.Rows(4).Bounds().Height(), measured);
+
+    View->OptionsView().SetGroupRowHeight(40);
+    View->OptionsView().SetGridLines(glNone);
+    const TuiGridTableViewInfo& stored = Layout();
+    EXPECT_EQ(stored.GroupRowHeight(), 40);
+    EXPECT_EQ(stored.Rows(0).Bounds().Height(), 40);
+    ui_test::ExpectLayoutInvariants(stored);
 }
 
 TEST_F(GridGroupRowPaintingTest, HitTestsNameTheExpandButtonTheGroupRowAndTheDataCellsBelow) {
