@@ -348,6 +348,8 @@ void TuiGridTableController::MouseDown(vcl::TMouseButton button, vcl::TShiftStat
         }
         break;
     case TuiGridPlacementSpotKind::GroupByBox:
+    case TuiGridPlacementSpotKind::SpecialRow:
+    case TuiGridPlacementSpotKind::SpecialRowCell:
         break;
     }
 }

@@ -147,8 +147,16 @@ TuiGridTablePlacement PlaceTableView(const TuiGridTableMeasures& measures) {
     placement.HeaderBounds = {contentLeft, top, contentRight, top + headerHeight};
     placement.ColumnHeaders = PlaceColumnHeaders(measures, contentLeft, top, headerHeight);
     const int footerHeight = std::clamp(measures.FooterHeight, 0, std::max(bottom - placement.HeaderBounds.Bottom, 0));
-    placement.RowsAreaBounds = {contentLeft, placement.HeaderBounds.Bottom, contentRight, bottom - footerHeight};
-    placement.FooterBounds = {contentLeft, placement.RowsAreaBounds.Bottom, contentRight, bottom};
+    const int rowsBottom = bottom - footerHeight;
+    int rowsTop = placement.HeaderBounds.Bottom;
+    for (int height : measures.SpecialRowHeights) {
+        const vcl::TRect bounds{contentLeft, rowsTop, contentRight, std::clamp(rowsTop + height, rowsTop, rowsBottom)};
+        const int place = static_cast<int>(placement.SpecialRows.size());
+        placement.SpecialRows.push_back({place, bounds, PlaceRowCells(measures, placement.ColumnHeaders, bounds)});
+        rowsTop = bounds.Bottom;
+    }
+    placement.RowsAreaBounds = {contentLeft, rowsTop, contentRight, rowsBottom};
+    placement.FooterBounds = {contentLeft, rowsBottom, contentRight, bottom};
 
     AppendRowsDownToBottom(placement, measures, std::max(measures.TopRecordIndex, 0));
     return placement;
@@ -207,6 +215,12 @@ TuiGridPlacementSpot LocateInTablePlacement(const TuiGridTablePlacement& placeme
     }
     if (const int column = PlacementColumnAt(placement.ColumnHeaders, point); column >= 0) {
         return {ColumnHeader, column};
+    }
+    for (const TuiGridRowPlacement& row : placement.SpecialRows) {
+        if (row.Bounds.Contains(point)) {
+            const int column = PlacementColumnAt(row.Cells, point);
+            return {column >= 0 ? SpecialRowCell : SpecialRow, column, row.RecordIndex};
+        }
     }
     for (const TuiGridRowPlacement& row : placement.Rows) {
         if (row.Bounds.Contains(point)) {

@@ -25,6 +25,8 @@ struct TuiGridTableMeasures {
     int LevelIndentsWidth = 0;
     std::span<const int> ColumnWidths;
     std::span<const int> RecordHeights; // one per record, in record order
+    // The special rows above the records, in order from the top (the filter row, then the new-item row).
+    std::span<const int> SpecialRowHeights;
     int TopRecordIndex = 0;
 };
 
@@ -44,6 +46,9 @@ struct TuiGridTablePlacement {
     vcl::TRect IndicatorBounds;
     vcl::TRect HeaderBounds;
     std::vector<vcl::TRect> ColumnHeaders;
+    // Under the header, one per special row height, each with a cell per column; they do not scroll vertically.
+    std::vector<TuiGridRowPlacement> SpecialRows;
+    // Under the special rows: where the records lie.
     vcl::TRect RowsAreaBounds;
     vcl::TRect FooterBounds; // as wide as the header band, at the bottom of the client bounds
     std::vector<TuiGridRowPlacement> Rows;
@@ -73,7 +78,9 @@ enum class TuiGridPlacementSpotKind : uint8_t {
     RowIndicator,
     RowSizingEdge,
     GroupByBox,
-    FilterBar
+    FilterBar,
+    SpecialRow, // RecordIndex names the special row's place from the top
+    SpecialRowCell
 };
 
 struct TuiGridPlacementSpot {
@@ -87,7 +94,8 @@ struct TuiGridPlacementSpot {
 // item, beside a row the row's item, where rows can be sized a row's sizing edge 4 pixels on each side of its bottom
 // (winning over the next row's item), else the indicator itself. Then a column's sizing edge, 4 pixels on each side of
 // its header's right border over the header's height, winning over the neighbouring header; the column headers, the
-// data cells, and a row outside its cells (the level indents). Below the last row nothing.
+// special rows and their cells, the data cells, and a row outside its cells (the level indents). Below the last row
+// nothing.
 TuiGridPlacementSpot LocateInTablePlacement(const TuiGridTablePlacement& placement, vcl::TPoint point,
                                             bool columnsSizable, bool rowsSizable = false);
 

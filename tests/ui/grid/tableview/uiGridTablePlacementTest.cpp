@@ -37,7 +37,15 @@ void ExpectPlacementInvariants(const TuiGridTableMeasures& measures, const TuiGr
     EXPECT_EQ(placement.HeaderBounds.Right, clampedDataRight);
     EXPECT_EQ(placement.RowsAreaBounds.Left, contentLeft);
     EXPECT_EQ(placement.RowsAreaBounds.Right, clampedDataRight);
-    EXPECT_EQ(placement.RowsAreaBounds.Top, placement.HeaderBounds.Bottom);
+    int specialTop = placement.HeaderBounds.Bottom;
+    ASSERT_EQ(placement.SpecialRows.size(), measures.SpecialRowHeights.size());
+    for (const TuiGridRowPlacement& special : placement.SpecialRows) {
+        EXPECT_EQ(special.Bounds.Top, specialTop) << "special rows stack under the header";
+        EXPECT_LE(special.Bounds.Bottom, placement.RowsAreaBounds.Bottom) << "special rows stay above the footer";
+        EXPECT_EQ(special.Cells.size(), placement.ColumnHeaders.size());
+        specialTop = special.Bounds.Bottom;
+    }
+    EXPECT_EQ(placement.RowsAreaBounds.Top, specialTop);
     EXPECT_EQ(placement.RowsAreaBounds.Bottom, placement.FooterBounds.Top) << "the footer closes the rows area";
     EXPECT_EQ(placement.FooterBounds.Bottom, client.Bottom);
     EXPECT_EQ(placement.FooterBounds.Left, placement.HeaderBounds.Left);
@@ -171,6 +179,33 @@ TEST(GridTablePlacement, TheIndicatorStaysAtTheLeftAndAnswersForItsItems) {
         EXPECT_EQ(LocateInTablePlacement(placement, c.Point, true, c.RowsSizable), c.Spot)
             << c.Point.X << "," << c.Point.Y << (c.RowsSizable ? " sizable" : "");
     }
+}
+
+TEST(GridTablePlacement, SpecialRowsStandUnderTheHeaderAndTheRecordsUnderThem) {
+    const std::vector<int> widths{40, 60};
+    const std::vector<int> heights(10, 18);
+    const std::vector<int> specialHeights{24, 24};
+    TuiGridTableMeasures measures;
+    measures.ClientBounds = {0, 0, 140, 120};
+    measures.HeaderHeight = 20;
+    measures.ColumnWidths = widths;
+    measures.RecordHeights = heights;
+    measures.SpecialRowHeights = specialHeights;
+    const TuiGridTablePlacement placement = PlaceAndCheck(measures);
+    EXPECT_EQ(placement.SpecialRows[0].Bounds, (vcl::TRect{0, 20, 100, 44}));
+    EXPECT_EQ(placement.SpecialRows[1].Bounds, (vcl::TRect{0, 44, 100, 68}));
+    EXPECT_EQ(placement.Rows.front().Bounds.Top, 68);
+    EXPECT_EQ(placement.VisibleRows.VisibleCount, 52 / 18);
+    using enum TuiGridPlacementSpotKind;
+    EXPECT_EQ(LocateInTablePlacement(placement, {50, 30}, true), (TuiGridPlacementSpot{SpecialRowCell, 1, 0}));
+    EXPECT_EQ(LocateInTablePlacement(placement, {10, 50}, true), (TuiGridPlacementSpot{SpecialRowCell, 0, 1}));
+    EXPECT_EQ(LocateInTablePlacement(placement, {10, 70}, true), (TuiGridPlacementSpot{DataCell, 0, 0}));
+
+    measures.ClientBounds = {0, 0, 140, 50}; // room for part of the first special row only
+    const TuiGridTablePlacement crowded = PlaceAndCheck(measures);
+    EXPECT_EQ(crowded.SpecialRows[0].Bounds.Bottom, 44);
+    EXPECT_EQ(crowded.SpecialRows[1].Bounds, (vcl::TRect{0, 44, 100, 50}));
+    EXPECT_EQ(crowded.Rows.size(), 0U);
 }
 
 TEST(GridTablePlacement, TheGroupByBoxTakesTheTopOverTheWholeWidthAndDoesNotScroll) {

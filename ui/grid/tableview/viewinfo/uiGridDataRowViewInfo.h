@@ -1,6 +1,8 @@
 #pragma once
-// TuiGridDataRowViewInfo: one laid-out data row: the record it shows, its bounds in the rows area and one data cell
-// per visible column. A row scrolled by whole records keeps its cells and moves with them.
+// TuiGridDataRowViewInfo: one laid-out row: the record it shows, its bounds in the rows area and one data cell per
+// visible column. A group row has no cells: one group cell right of its level indents shows its caption and summary
+// text, with the expand button in the cell's first indent when the row can expand. A row scrolled by whole records
+// keeps its cells and moves with them.
 
 #include "ui/grid/cells/uiGridCellViewInfo.h"
 
@@ -10,6 +12,7 @@
 namespace ui {
 
 class TuiCustomGridRecord;
+class TuiGridGroupRow;
 class TuiGridDataCellViewInfo;
 class TuiGridTableViewInfo;
 struct TuiGridRowPlacement;
@@ -29,6 +32,15 @@ public:
     void OffsetRow(int32_t dx, int32_t dy);
     int32_t CellCount() const { return static_cast<int32_t>(FCells.size()); }
     TuiGridDataCellViewInfo& Cells(int32_t index) const { return *FCells.at(static_cast<size_t>(index)); }
+    // The group row the row shows, or nullptr for a data row.
+    TuiGridGroupRow* GroupRow() const;
+    // A group row's cell: the row right of its level's indents.
+    const vcl::TRect& GroupCellBounds() const { return FGroupCellBounds; }
+    // Where the group caption is written: the group cell inside its margins, right of the expand button's indent
+    // when the row can expand.
+    vcl::TRect GroupTextBounds() const;
+    // Empty unless a group row can expand.
+    const vcl::TRect& ExpandButtonBounds() const { return FExpandButtonBounds; }
     // The data controller's focused row.
     bool IsFocused() const;
     // The focus rectangle goes around the whole record unless cells are selected one by one.
@@ -42,6 +54,10 @@ private:
     TuiGridTableViewInfo& FTableViewInfo;
     int32_t FRowIndex;
     std::vector<std::unique_ptr<TuiGridDataCellViewInfo>> FCells;
+    vcl::TRect FGroupCellBounds;
+    vcl::TRect FExpandButtonBounds;
+
+    void CalculateGroupCell(const TuiGridGroupRow& groupRow);
 };
 
 } // namespace ui

@@ -9,6 +9,7 @@
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridGroupByBoxPlacement.h"
 #include "ui/grid/tableview/uiGridLineCollection.h"
+#include "ui/grid/tableview/uiGridRows.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
 #include "ui/grid/tableview/uiGridTableViewStyles.h"
@@ -19,6 +20,7 @@
 #include "ui/grid/tableview/viewinfo/uiGridFooterViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridGroupByBoxViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridIndicatorViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridSpecialRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/view/uiGridSite.h"
 #include "ui/grid/view/uiGridViewStyles.h"
@@ -36,6 +38,8 @@ constexpr uint16_t NoDataTextFlags = tfAlignHCenter | tfAlignVCenter | tfWordBre
 // One line, vertically centred.
 constexpr uint16_t GroupByBoxPromptFlags = tfAlignLeft | tfAlignVCenter | tfSingleLine;
 constexpr uint16_t FilterBarTextFlags = tfAlignLeft | tfAlignVCenter | tfSingleLine | tfShowEndEllipsis;
+constexpr uint16_t SpecialRowInfoTextFlags = tfAlignHCenter | tfAlignVCenter | tfSingleLine | tfShowEndEllipsis;
+constexpr uint16_t GroupRowTextFlags = tfAlignLeft | tfAlignVCenter | tfSingleLine | tfShowEndEllipsis;
 
 // The canvas clipped to a rectangle while it lives; the clip region comes back however the painting inside ends.
 class TTablePainterClip {
@@ -81,6 +85,7 @@ void TuiGridTablePainter::PaintContent() {
     // The bands scrolled left pass under the indicator, which stays.
     const TTablePainterClip clip(Canvas(), ContentBounds());
     DrawBand(viewInfo.Placement().HeaderBounds, &TuiGridTablePainter::DrawHeaderBand);
+    DrawSpecialRows();
     DrawRecords();
     DrawNoDataText();
     DrawBand(viewInfo.Footer().Bounds(), &TuiGridTablePainter::DrawFooter);
@@ -269,6 +274,7 @@ void TuiGridTablePainter::DrawRecords() {
     TuiGridLineCollection lines;
     for (int32_t position = 0; position < viewInfo.RowCount(); ++position) {
         const TuiGridDataRowViewInfo& row = viewInfo.Rows(position);
+        DrawGroupRow(row, lines);
         for (int32_t i = 0; i < row.CellCount(); ++i) {
             TuiGridDataCellViewInfo& cell = row.Cells(i);
             if (cell.IsMerged()) {
@@ -288,6 +294,68 @@ void TuiGridTablePainter::DrawRecords() {
         DrawRowFocusRect(row);
         ExcludeFromBackground(row.Bounds());
     }
+}
+
+void TuiGridTablePainter::DrawSpecialRows() {
+    TuiGridTableViewInfo& viewInfo = TableViewInfo();
+    for (int32_t position = 0; position < viewInfo.SpecialRowCount(); ++position) {
+        const TuiGridSpecialRowViewInfo& row = viewInfo.SpecialRows(position);
+        DrawSpecialRow(row, viewInfo.Placement().SpecialRows.at(static_cast<size_t>(position)).Cells);
+        ExcludeFromBackground(row.Bounds());
+    }
+}
+
+void TuiGridTablePainter::DrawSpecialRow(const TuiGridSpecialRowViewInfo& row, const std::vector<vcl::TRect>& cells) {
+    TuiGridTableViewInfo& viewInfo = TableViewInfo();
+    const vcl::TRect content = row.ContentBounds();
+    TuiDrawParams params;
+    if (row.ShowsInfoText()) {
+        row.GetInfoTextParams(params);
+        Canvas().FillRectColor(content, params.Color);
+        const TTablePainterClip clip(Canvas(), content);
+        DrawBandText(row.InfoText(), row.InfoTextBounds(), SpecialRowInfoTextFlags, params);
+    } else {
+        viewInfo.TableView().Styles().GetContentParams(row.GridRecord(), nullptr, params);
+        Canvas().FillRectColor(content, params.Color);
+        TuiGridLineCollection lines;
+        for (size_t i = 0; i < cells.size(); ++i) {
+            vcl::TRect cell = cells[i];
+            cell.Bottom = content.Bottom;
+            lines.AddBorders(cell, viewInfo.CellBordersForGridLines(i + 1 == cells.size()),
+                             TuiGridTableViewInfo::GridLineWidth);
+        }
+        lines.Draw(Canvas(), viewInfo.GridLineColor());
+    }
+    const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
+    const vcl::TRect separator = row.SeparatorBounds();
+    painter.PaintHeaderCell(Canvas(), separator, separator, {}, uiAllBorders, uibsNormal, {}, {}, nullptr,
+                            painter.HeaderTextColor(), row.SeparatorColor(), {}, false, false);
+}
+
+void TuiGridTablePainter::DrawGroupRow(const TuiGridDataRowViewInfo& row, TuiGridLineCollection& lines) {
+    TuiGridGroupRow* groupRow = row.GroupRow();
+    if (!groupRow) {
+        return;
+    }
+    TuiGridTableViewInfo& viewInfo = TableViewInfo();
+    TuiGridTableViewStyles& styles = viewInfo.TableView().Styles();
+    const int32_t indent = viewInfo.LevelIndent();
+    TuiDrawParams params;
+    for (int32_t level = 0; level < groupRow->Level(); ++level) {
+        styles.GetGroupParams(nullptr, level, params);
+        const int32_t left = row.Bounds().Left + level * indent;
+        Canvas().FillRectColor({left, row.Bounds().Top, left + indent, row.Bounds().Bottom}, params.Color);
+    }
+    const vcl::TRect& cell = row.GroupCellBounds();
+    lines.AddBorders(cell, viewInfo.CellBordersForGridLines(true), TuiGridTableViewInfo::GridLineWidth);
+    styles.GetGroupParams(groupRow, groupRow->Level(), params);
+    Canvas().FillRectColor(cell, params.Color);
+    if (!row.ExpandButtonBounds().IsEmpty()) {
+        viewInfo.GridView().LookAndFeelPainter()->PaintExpandBox(Canvas(), row.ExpandButtonBounds(),
+                                                                 groupRow->GetExpanded(), params.TextColor);
+    }
+    const TTablePainterClip clip(Canvas(), cell);
+    DrawBandText(groupRow->GetDisplayTextWithSummary(), row.GroupTextBounds(), GroupRowTextFlags, params);
 }
 
 void TuiGridTablePainter::DrawRowFocusRect(const TuiGridDataRowViewInfo& row) {
@@ -345,7 +413,7 @@ void TuiGridTablePainter::DrawNoDataText() {
 bool TuiGridTablePainter::CanScrollByPixels(bool vertical) const {
     const TuiGridTableViewInfo& viewInfo = TableViewInfo();
     return GridView().Site().HandleAllocated() && !viewInfo.HasNoDataText() &&
-           !(vertical && viewInfo.HasMergingColumn());
+           !(vertical && viewInfo.HasMergingColumn()) && !(!vertical && viewInfo.ShowsSpecialRowInfoText());
 }
 
 vcl::TRect TuiGridTablePainter::RecordsScrollBounds() const {

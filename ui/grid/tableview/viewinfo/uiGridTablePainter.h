@@ -2,18 +2,22 @@
 // TuiGridTablePainter: paints a table view from its layout through the look-and-feel painter: the column headers with
 // their captions and sorting marks, every data cell by its column's editor view info, the grid lines of all cells in
 // one pass, the focus rectangle, the no-data text, the footer with its summaries, the indicator with its glyphs and the
-// group-by box; and scrolls by moving the pixels already painted when it can.
+// group-by box, the group rows, the filter and new-item rows; and scrolls by moving the pixels already painted when it
+// can.
 
 #include "rtl/text/StringTypes.h"
 #include "ui/grid/view/uiGridPainter.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace ui {
 
 struct TuiDrawParams;
 class TuiGridColumnHeaderViewInfo;
 class TuiGridDataRowViewInfo;
+class TuiGridLineCollection;
+class TuiGridSpecialRowViewInfo;
 class TuiGridTableViewInfo;
 
 class TuiGridTablePainter : public TuiCustomGridPainter {
@@ -21,7 +25,7 @@ public:
     using TuiCustomGridPainter::TuiCustomGridPainter;
 
     // Moving the painted pixels is possible: the site has a window and no no-data text shows; vertically also no
-    // visible column merges cells.
+    // visible column merges cells, sideways also no special row shows its info text (centred in what shows).
     bool CanScrollByPixels(bool vertical) const;
     // The view follows the table controller's top record (left position), moving the pixels of what stays shown
     // when it can; otherwise it repaints. A view not laid out yet, or locked, lays itself out anew.
@@ -41,6 +45,13 @@ private:
     void DrawBand(const vcl::TRect& bounds, void (TuiGridTablePainter::*draw)(const vcl::TRect& band));
     void DrawRecords();
     void DrawRowFocusRect(const TuiGridDataRowViewInfo& row);
+    // The filter and new-item rows: the info text centred in its style while the row shows it, else empty cells
+    // with their grid lines; then the separator, drawn as a header cell.
+    void DrawSpecialRows();
+    void DrawSpecialRow(const TuiGridSpecialRowViewInfo& row, const std::vector<vcl::TRect>& cells);
+    // The group cell in the group colours with the caption and summary text, the expand button, and the level
+    // indents left of it in the colours of their levels; the cell's grid lines go to lines.
+    void DrawGroupRow(const TuiGridDataRowViewInfo& row, TuiGridLineCollection& lines);
     void DrawNoDataText();
     void DrawFooter(const vcl::TRect& band);
     void DrawFooterFrame(const vcl::TRect& band, int32_t separatorHeight);

@@ -4,11 +4,14 @@
 #include "ui/core/graphics/uiDrawParams.h"
 #include "ui/core/graphics/uiSharedCanvases.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
+#include "ui/data/controller/rows/uiDataControllerGroups.h"
+#include "ui/data/controller/uiCustomDataController.h"
 #include "ui/editors/framework/uiEditProperties.h"
 #include "ui/grid/control/uiCustomGrid.h"
 #include "ui/grid/customtable/uiCustomGridTableViewData.h"
 #include "ui/grid/customtable/uiCustomGridTableViewStyles.h"
 #include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridRows.h"
 #include "ui/grid/tableview/uiGridTableController.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
@@ -21,6 +24,7 @@
 #include "ui/grid/tableview/viewinfo/uiGridFooterViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridGroupByBoxViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridIndicatorViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridSpecialRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableHitTests.h"
 #include "ui/grid/view/uiGridSite.h"
 
@@ -33,6 +37,13 @@ namespace {
 constexpr char16_t MeasuredText[] = u"Qq";
 // Without columns a row is as high as a line of the content font and its margins.
 constexpr int32_t RowTextMargins = 4;
+
+void OffsetRowPlacementSideways(TuiGridRowPlacement& row, int32_t dx) {
+    row.Bounds = vcl::OffsetRect(row.Bounds, dx, 0);
+    for (vcl::TRect& cell : row.Cells) {
+        cell = vcl::OffsetRect(cell, dx, 0);
+    }
+}
 
 } // namespace
 
@@ -101,6 +112,10 @@ int32_t TuiGridTableViewInfo::DataWidth() const {
     return TableDataWidth(FColumnWidths);
 }
 
+int32_t TuiGridTableViewInfo::ExpandButtonSize() const {
+    return GridView().LookAndFeelPainter()->ExpandBoxSize();
+}
+
 TuiGridLines TuiGridTableViewInfo::GridLines() const {
     return TableView().OptionsView().GridLines();
 }
@@ -123,11 +138,12 @@ void TuiGridTableViewInfo::Calculate() {
     ClearLayout();
     CreateCellEditors();
     CalculateHeights();
+    CreateSpecialRows();
     FColumnWidths.clear();
     for (const TuiGridColumn* column : FVisibleColumns) {
         FColumnWidths.push_back(column->Width());
     }
-    FRecordHeights.assign(static_cast<size_t>(view.ViewData().RecordCount()), FDataRowHeight);
+    CalculateRecordHeights();
     FLaidOutLeftPos = LeftPos();
     FLaidOutTopRecordIndex = ClampedTopRecordIndex();
     FFooterHeight = FFooter->CalculateHeight(FVisibleColumns);
@@ -136,6 +152,9 @@ void TuiGridTableViewInfo::Calculate() {
     FPlacement = PlaceTableView(Measures());
     FGroupByBox->Calculate(FPlacement.GroupByBoxBounds);
     FFilterBar->Calculate(FPlacement.FilterBarBounds);
+    for (size_t i = 0; i < FSpecialRows.size(); ++i) {
+        FSpecialRows[i]->CalculateRow(FPlacement.SpecialRows[i].Bounds);
+    }
     CreateColumnHeaders();
     CalculateColumnHeaders();
     FFooter->Calculate(FPlacement.FooterBounds, FPlacement.ColumnHeaders);
@@ -146,6 +165,8 @@ void TuiGridTableViewInfo::Calculate() {
 void TuiGridTableViewInfo::ClearLayout() {
     ResetCellMerging();
     FRows.clear();
+    FSpecialRows.clear();
+    FSpecialRowHeights.clear();
     FColumnHeaders.clear();
     FCellEditors.clear();
     FFooter->Clear();
@@ -160,6 +181,23 @@ void TuiGridTableViewInfo::ItemRemoving(const TuiCustomGridTableItem* item) {
     }
     ClearLayout();
     FVisibleColumns.clear();
+}
+
+void TuiGridTableViewInfo::CreateSpecialRows() {
+    const auto& viewData = static_cast<const TuiGridViewData&>(TableView().ViewData());
+    if (viewData.HasFilterRow()) {
+        FSpecialRows.push_back(std::make_unique<TuiGridSpecialRowViewInfo>(*this, TuiGridSpecialRowKind::Filter));
+    }
+    if (viewData.HasNewItemRecord()) {
+        FSpecialRows.push_back(std::make_unique<TuiGridSpecialRowViewInfo>(*this, TuiGridSpecialRowKind::NewItem));
+    }
+    for (const auto& row : FSpecialRows) {
+        FSpecialRowHeights.push_back(row->Height(FDataRowHeight));
+    }
+}
+
+bool TuiGridTableViewInfo::ShowsSpecialRowInfoText() const {
+    return std::any_of(FSpecialRows.begin(), FSpecialRows.end(), [](const auto& row) { return row->ShowsInfoText(); });
 }
 
 void TuiGridTableViewInfo::CreateCellEditors() {
@@ -190,6 +228,27 @@ void TuiGridTableViewInfo::CalculateHeights() {
         largestCellHeight = MeasureText(MeasuredText, params.Font).cy + RowTextMargins;
     }
     FDataRowHeight = TableDataRowHeight(view.OptionsView().DataRowHeight(), largestCellHeight, GridLines());
+    TuiDrawParams groupParams;
+    view.Styles().GetGroupParams(nullptr, 0, groupParams);
+    const int32_t groupContentHeight =
+        std::max(MeasureText(MeasuredText, groupParams.Font).cy, ExpandButtonSize()) + RowTextMargins;
+    FGroupRowHeight = TableDataRowHeight(view.OptionsView().GroupRowHeight(), groupContentHeight, GridLines());
+}
+
+// Group rows are the rows above the grouping levels; the others are data rows.
+void TuiGridTableViewInfo::CalculateRecordHeights() {
+    const int32_t count = TableView().ViewData().RecordCount();
+    FRecordHeights.assign(static_cast<size_t>(count), FDataRowHeight);
+    TuiCustomDataController& controller = GridView().DataController();
+    const int32_t groupingCount = controller.Groups().GroupingFieldCount();
+    if (groupingCount == 0) {
+        return;
+    }
+    for (int32_t row = 0; row < count; ++row) {
+        if (controller.GetRowInfo(row).Level < groupingCount) {
+            FRecordHeights[static_cast<size_t>(row)] = FGroupRowHeight;
+        }
+    }
 }
 
 // The tallest "Qq" of the column headers' fonts; without columns the header band's own font.
@@ -217,6 +276,7 @@ TuiGridTableMeasures TuiGridTableViewInfo::Measures() const {
     measures.IndicatorWidth = FIndicator->Width();
     measures.ColumnWidths = FColumnWidths;
     measures.RecordHeights = FRecordHeights;
+    measures.SpecialRowHeights = FSpecialRowHeights;
     measures.TopRecordIndex = FLaidOutTopRecordIndex;
     return measures;
 }
@@ -313,7 +373,8 @@ void TuiGridTableViewInfo::MergeCellsBelow(size_t position, int32_t column) {
     }
     const rtl::Variant value = cell.CellDisplayValue();
     TuiCustomEditProperties& properties = CellEditor(column).Properties();
-    for (size_t below = position + 1; below < FRows.size(); ++below) {
+    // A group row has no cells and ends the merging.
+    for (size_t below = position + 1; below < FRows.size() && column < FRows[below]->CellCount(); ++below) {
         TuiGridDataCellViewInfo& next = FRows[below]->Cells(column);
         if (!properties.AreDisplayValuesEqual(value, next.CellDisplayValue())) {
             break;
@@ -334,13 +395,16 @@ int32_t TuiGridTableViewInfo::ScrollToLeftPos() {
         header = vcl::OffsetRect(header, dx, 0);
     }
     FPlacement.RowsAreaBounds = vcl::OffsetRect(FPlacement.RowsAreaBounds, dx, 0);
+    for (TuiGridRowPlacement& row : FPlacement.SpecialRows) {
+        OffsetRowPlacementSideways(row, dx);
+    }
+    for (const auto& row : FSpecialRows) {
+        row->OffsetRow(dx);
+    }
     FPlacement.FooterBounds = vcl::OffsetRect(FPlacement.FooterBounds, dx, 0);
     FFooter->Offset(dx);
     for (TuiGridRowPlacement& row : FPlacement.Rows) {
-        row.Bounds = vcl::OffsetRect(row.Bounds, dx, 0);
-        for (vcl::TRect& cell : row.Cells) {
-            cell = vcl::OffsetRect(cell, dx, 0);
-        }
+        OffsetRowPlacementSideways(row, dx);
     }
     for (const auto& header : FColumnHeaders) {
         header->OffsetHeader(dx);
@@ -387,10 +451,18 @@ TuiCustomGridHitTest& TuiGridTableViewInfo::GetHitTest(vcl::TPoint point) {
         hitTest = FColumnHeaders.at(static_cast<size_t>(spot.Column))->HitTestAt(point);
         break;
     case TuiGridPlacementSpotKind::DataCell:
-        hitTest = row ? row->Cells(spot.Column).GetHitTest(point) : nullptr;
+        if (row && spot.Column < row->CellCount()) {
+            hitTest = row->Cells(spot.Column).GetHitTest(point);
+            break;
+        }
+        hitTest = row ? row->GetHitTest(point) : nullptr;
         break;
     case TuiGridPlacementSpotKind::Record:
         hitTest = row ? row->GetHitTest(point) : nullptr;
+        break;
+    case TuiGridPlacementSpotKind::SpecialRow:
+    case TuiGridPlacementSpotKind::SpecialRowCell:
+        hitTest = FSpecialRows.at(static_cast<size_t>(spot.RecordIndex))->GetHitTest(point);
         break;
     case TuiGridPlacementSpotKind::None:
     case TuiGridPlacementSpotKind::Indicator:

@@ -1,10 +1,10 @@
 #pragma once
 // TuiGridTableViewInfo: the layout of a table view inside its site. It measures the header and the data rows, places
-// the group-by box, the filter bar, the header band with one column header per visible column, the data rows from the
-// top record down and the footer band under them, the indicator at their left, owns their view infos (each data cell
-// with its editor view info), answers what lies under a point, and follows the table controller's scrolling, keeping
-// the rows still shown. The controller keeps the top record, the left position and the focused and pressed columns; the
-// layout reads them there.
+// the group-by box, the filter bar, the header band with one column header per visible column, the filter and new-item
+// rows under it, the data rows from the top record down and the footer band under them, the indicator at their left,
+// owns their view infos (each data cell with its editor view info), answers what lies under a point, and follows the
+// table controller's scrolling, keeping the rows still shown. The controller keeps the top record, the left position
+// and the focused and pressed columns; the layout reads them there.
 
 #include "ui/grid/tableview/uiGridHeaderAreas.h"
 #include "ui/grid/tableview/uiGridTablePlacement.h"
@@ -25,6 +25,7 @@ class TuiGridFilterBarViewInfo;
 class TuiGridFooterViewInfo;
 class TuiGridGroupByBoxViewInfo;
 class TuiGridIndicatorViewInfo;
+class TuiGridSpecialRowViewInfo;
 class TuiGridTableView;
 
 class TuiGridTableViewInfo : public TuiCustomGridViewInfo {
@@ -56,15 +57,28 @@ public:
     int32_t FilterBarHeight() const { return FFilterBarHeight; }
     // The height of a data row, its horizontal grid line included.
     int32_t DataRowHeight() const { return FDataRowHeight; }
+    // The height of a group row, its horizontal grid line included.
+    int32_t GroupRowHeight() const { return FGroupRowHeight; }
     int32_t DataWidth() const;
     const TuiGridVisibleRows& VisibleRows() const { return FPlacement.VisibleRows; }
     int32_t ColumnHeaderCount() const { return static_cast<int32_t>(FColumnHeaders.size()); }
     TuiGridColumnHeaderViewInfo& ColumnHeaders(int32_t index) const;
+    // The filter row and the new-item row the view shows, in that order from the top.
+    int32_t SpecialRowCount() const { return static_cast<int32_t>(FSpecialRows.size()); }
+    TuiGridSpecialRowViewInfo& SpecialRows(int32_t position) const {
+        return *FSpecialRows.at(static_cast<size_t>(position));
+    }
+    bool ShowsSpecialRowInfoText() const;
     int32_t RowCount() const { return static_cast<int32_t>(FRows.size()); }
     TuiGridDataRowViewInfo& Rows(int32_t position) const { return *FRows.at(static_cast<size_t>(position)); }
     // The laid-out row of a view data row, or nullptr.
     TuiGridDataRowViewInfo* RowOfRecord(int32_t rowIndex) const;
     TuiGridColumnCellEditor& CellEditor(int32_t visibleIndex) const;
+
+    // The expand button's size and its gap in an indent; a level indent holds the button between two gaps.
+    static constexpr int32_t ExpandButtonIndent = 3;
+    int32_t ExpandButtonSize() const;
+    int32_t LevelIndent() const { return ExpandButtonSize() + 2 * ExpandButtonIndent; }
 
     TuiGridLines GridLines() const;
     vcl::TColor GridLineColor() const;
@@ -100,8 +114,10 @@ protected:
 private:
     TuiGridTableMeasures Measures() const;
     void CalculateHeights();
+    void CalculateRecordHeights();
     int32_t LargestHeaderTextHeight() const;
     void CreateCellEditors();
+    void CreateSpecialRows();
     void CreateColumnHeaders();
     void CalculateColumnHeaders();
     void PlaceRows(std::vector<std::unique_ptr<TuiGridDataRowViewInfo>> previous);
@@ -118,6 +134,8 @@ private:
     std::vector<std::unique_ptr<TuiGridColumnCellEditor>> FCellEditors;
     std::vector<std::unique_ptr<TuiGridColumnHeaderViewInfo>> FColumnHeaders;
     std::vector<std::unique_ptr<TuiGridDataRowViewInfo>> FRows;
+    std::vector<std::unique_ptr<TuiGridSpecialRowViewInfo>> FSpecialRows;
+    std::vector<int32_t> FSpecialRowHeights;
     std::unique_ptr<TuiGridFooterViewInfo> FFooter;
     std::unique_ptr<TuiGridIndicatorViewInfo> FIndicator;
     std::unique_ptr<TuiGridGroupByBoxViewInfo> FGroupByBox;
@@ -127,6 +145,7 @@ private:
     int32_t FHeaderHeight = 0;
     int32_t FFooterHeight = 0;
     int32_t FDataRowHeight = 0;
+    int32_t FGroupRowHeight = 0;
     // The top record and left position of the present layout.
     int32_t FLaidOutTopRecordIndex = 0;
     int32_t FLaidOutLeftPos = 0;

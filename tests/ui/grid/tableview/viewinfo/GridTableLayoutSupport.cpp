@@ -136,6 +136,13 @@ void ExpectLayoutInvariants(const ui::TuiGridTableViewInfo& viewInfo) {
         if (position + 1 < viewInfo.RowCount()) {
             EXPECT_LE(row.Bounds().Bottom, placement.RowsAreaBounds.Bottom) << "row " << position;
         }
+        if (row.GroupRow()) {
+            // A group row is one cell inside its bounds, right of its level indents.
+            EXPECT_EQ(row.CellCount(), 0) << "row " << position;
+            EXPECT_GE(row.GroupCellBounds().Left, row.Bounds().Left) << "row " << position;
+            EXPECT_EQ(row.GroupCellBounds().Right, row.Bounds().Right) << "row " << position;
+            continue;
+        }
         ASSERT_EQ(row.CellCount(), viewInfo.ColumnHeaderCount());
         for (int i = 0; i < row.CellCount(); ++i) {
             const vcl::TRect& cell = row.Cells(i).UnmergedBounds();

@@ -49,8 +49,8 @@ protected:
 bool SameArea(const TDibSurface& a, const TDibSurface& b, const vcl::TRect& area);
 
 // The layout's invariants: header cells side by side from the content left, the rows area as wide as the data, rows
-// stacked without gaps under the header, each cell (before merging) under its header with the header's width, nothing
-// below the client bounds but the last row.
+// stacked without gaps under the header, a group row one cell inside its bounds, each cell (before merging) under its
+// header with the header's width, nothing below the client bounds but the last row.
 void ExpectLayoutInvariants(const ui::TuiGridTableViewInfo& viewInfo);
 
 } // namespace ui_test

@@ -200,6 +200,23 @@ TEST_F(GridTableScrollingTest, AMergingColumnMakesVerticalScrollsRepaint) {
     EXPECT_EQ(DifferenceBox(*ReadSite(), Repaint()->Surface, ViewInfo().ClientBounds()), vcl::TRect{});
 }
 
+TEST_F(GridTableScrollingTest, SpecialRowsInfoTextsMakeSidewaysScrollsRepaintAndStayWhileRecordsScroll) {
+    ShowRecords(40);
+    View->FilterRow().SetVisible(true);
+    View->NewItemRow().SetVisible(true);
+    ui_test::PumpMessages(50);
+    UpdateWindow(Site().Handle());
+    EXPECT_TRUE(Painter().CanScrollByPixels(true));
+    EXPECT_FALSE(Painter().CanScrollByPixels(false)) << "the info texts are centred in what shows";
+    ScrollTo(2);
+    UpdateWindow(Site().Handle());
+    EXPECT_EQ(DifferenceBox(*ReadSite(), Repaint()->Surface, ViewInfo().ClientBounds()), vcl::TRect{});
+    ScrollLeftTo(30);
+    EXPECT_TRUE(Pending(MiddleOfRows()));
+    UpdateWindow(Site().Handle());
+    EXPECT_EQ(DifferenceBox(*ReadSite(), Repaint()->Surface, ViewInfo().ClientBounds()), vcl::TRect{});
+}
+
 TEST_F(GridTableScrollingTest, AnEmptyViewRepaintsInsteadOfMovingPixels) {
     ShowRecords(0);
     ASSERT_FALSE(Painter().CanScrollByPixels(true));
