@@ -9,6 +9,7 @@
 //   the least a program showing the texts must keep), counted by this program's allocation functions.
 // A timing, never a test: it asserts nothing and prints a table.
 
+#include "bench/HeapCounter.h"
 #include "rtl/WindowsApi.h"
 #include "ui/core/controls/control/uiControlScrollBars.h"
 #include "ui/core/uiCoreUnits.h"
@@ -24,57 +25,12 @@
 #include "vcl/forms/Form.h"
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <commctrl.h>
 #include <cstdio>
-#include <cstdlib>
-#include <malloc.h>
 #include <memory>
-#include <new>
 #include <string>
 #include <vector>
-
-namespace {
-
-std::atomic<int64_t> LiveBytes{0};
-
-void* CountedAllocate(size_t size) {
-    void* block = std::malloc(size == 0 ? 1 : size);
-    if (block == nullptr) {
-        throw std::bad_alloc();
-    }
-    LiveBytes += static_cast<int64_t>(_msize(block));
-    return block;
-}
-
-void CountedFree(void* block) {
-    if (block != nullptr) {
-        LiveBytes -= static_cast<int64_t>(_msize(block));
-        std::free(block);
-    }
-}
-
-} // namespace
-
-void* operator new(size_t size) {
-    return CountedAllocate(size);
-}
-void* operator new[](size_t size) {
-    return CountedAllocate(size);
-}
-void operator delete(void* block) noexcept {
-    CountedFree(block);
-}
-void operator delete[](void* block) noexcept {
-    CountedFree(block);
-}
-void operator delete(void* block, size_t) noexcept {
-    CountedFree(block);
-}
-void operator delete[](void* block, size_t) noexcept {
-    CountedFree(block);
-}
 
 namespace {
 
@@ -176,7 +132,7 @@ void RunGrid(TFigures& figures) {
     form->Show();
     PumpMessages();
 
-    const int64_t bytesBefore = LiveBytes.load();
+    const int64_t bytesBefore = bench::LiveHeapBytes();
     view->BeginUpdate();
     ui::TuiGridDataController& data = view->DataController();
     data.SetRecordCount(RecordCount);
@@ -190,7 +146,7 @@ void RunGrid(TFigures& figures) {
     PumpMessages();
     UpdateWindow(view->Site().Handle());
     const double firstPaint = MillisecondsSince(endUpdate);
-    const double bytesPerRecord = static_cast<double>(LiveBytes.load() - bytesBefore) / RecordCount;
+    const double bytesPerRecord = static_cast<double>(bench::LiveHeapBytes() - bytesBefore) / RecordCount;
 
     const Clock::time_point scrollStart = Clock::now();
     for (int page = 0; page < ScrolledPages; ++page) {
@@ -251,7 +207,7 @@ void RunListView(TFigures& figures) {
         RegisterClassW(&windowClass);
         registered = true;
     }
-    const int64_t bytesBefore = LiveBytes.load();
+    const int64_t bytesBefore = bench::LiveHeapBytes();
     TTextStore store;
     store.Fill();
     ListTexts = &store;
@@ -274,7 +230,7 @@ void RunListView(TFigures& figures) {
     PumpMessages();
     UpdateWindow(list);
     const double firstPaint = MillisecondsSince(start);
-    const double bytesPerRecord = static_cast<double>(LiveBytes.load() - bytesBefore) / RecordCount;
+    const double bytesPerRecord = static_cast<double>(bench::LiveHeapBytes() - bytesBefore) / RecordCount;
 
     const Clock::time_point scrollStart = Clock::now();
     for (int page = 0; page < ScrolledPages; ++page) {

@@ -5,6 +5,7 @@
 // hand. Heap bytes are those the operation leaves allocated (the load) or the peak it adds (sort, group), counted by
 // the global allocation functions of this program.
 
+#include "bench/HeapCounter.h"
 #include "rtl/text/CodePages.h"
 #include "ui/data/controller/rows/uiDataControllerGroups.h"
 #include "ui/data/controller/uiDataController.h"
@@ -13,60 +14,11 @@
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <benchmark/benchmark.h>
 #include <chrono>
-#include <cstdlib>
-#include <malloc.h>
 #include <memory>
-#include <new>
 #include <string>
 #include <vector>
-
-namespace {
-
-std::atomic<int64_t> LiveBytes{0};
-std::atomic<int64_t> PeakBytes{0};
-
-void* CountedAllocate(size_t size) {
-    void* block = std::malloc(size == 0 ? 1 : size);
-    if (block == nullptr) {
-        throw std::bad_alloc();
-    }
-    const int64_t live = LiveBytes += static_cast<int64_t>(malloc_usable_size(block));
-    int64_t peak = PeakBytes.load();
-    while (live > peak && !PeakBytes.compare_exchange_weak(peak, live)) {
-    }
-    return block;
-}
-
-void CountedFree(void* block) {
-    if (block != nullptr) {
-        LiveBytes -= static_cast<int64_t>(malloc_usable_size(block));
-        std::free(block);
-    }
-}
-
-} // namespace
-
-void* operator new(size_t size) {
-    return CountedAllocate(size);
-}
-void* operator new[](size_t size) {
-    return CountedAllocate(size);
-}
-void operator delete(void* block) noexcept {
-    CountedFree(block);
-}
-void operator delete[](void* block) noexcept {
-    CountedFree(block);
-}
-void operator delete(void* block, size_t) noexcept {
-    CountedFree(block);
-}
-void operator delete[](void* block, size_t) noexcept {
-    CountedFree(block);
-}
 
 namespace {
 
@@ -201,13 +153,13 @@ template <class Work>
 TCost Measure(Work&& work) {
     TCost best;
     for (int run = 0; run < 3; ++run) {
-        const int64_t liveBefore = LiveBytes.load();
-        PeakBytes = liveBefore;
+        const int64_t liveBefore = bench::LiveHeapBytes();
+        bench::ResetPeakHeapBytes();
         const auto start = std::chrono::steady_clock::now();
         const int64_t kept = work();
         const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
         best.Seconds = std::min(best.Seconds, elapsed.count());
-        best.Bytes = static_cast<double>(kept >= 0 ? kept : PeakBytes.load() - liveBefore);
+        best.Bytes = static_cast<double>(kept >= 0 ? kept : bench::PeakHeapBytes() - liveBefore);
     }
     return best;
 }
@@ -215,10 +167,10 @@ TCost Measure(Work&& work) {
 // The peer's load: the rows copied into a vector of structs; its heap bytes are those it keeps.
 const TCost& PeerLoad() {
     static const TCost cost = Measure([] {
-        const int64_t before = LiveBytes.load();
+        const int64_t before = bench::LiveHeapBytes();
         std::vector<TRow> rows = SourceRows();
         benchmark::DoNotOptimize(rows.data());
-        return LiveBytes.load() - before;
+        return bench::LiveHeapBytes() - before;
     });
     return cost;
 }
@@ -228,11 +180,11 @@ TCost PeerSort(TPeerCompare compare) {
     std::vector<TRow> rows = SourceRows();
     return Measure([&] {
         std::vector<TRow> work = rows;
-        const int64_t live = LiveBytes.load();
-        PeakBytes = live;
+        const int64_t live = bench::LiveHeapBytes();
+        bench::ResetPeakHeapBytes();
         std::stable_sort(work.begin(), work.end(), compare);
         benchmark::DoNotOptimize(work.data());
-        return PeakBytes.load() - live;
+        return bench::PeakHeapBytes() - live;
     });
 }
 
@@ -250,13 +202,13 @@ void BM_LoadInOneLock(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         auto controller = std::make_unique<TBenchController>();
-        const int64_t before = LiveBytes.load();
+        const int64_t before = bench::LiveHeapBytes();
         const auto start = std::chrono::steady_clock::now();
         state.ResumeTiming();
         Load(*controller, rows);
         state.PauseTiming();
         seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        bytes = static_cast<double>(LiveBytes.load() - before);
+        bytes = static_cast<double>(bench::LiveHeapBytes() - before);
         controller.reset();
         state.ResumeTiming();
     }
@@ -272,12 +224,12 @@ void RunControllerChange(benchmark::State& state, Change&& change, Undo&& undo, 
     double seconds = 0;
     double bytes = 0;
     for (auto _ : state) {
-        const int64_t live = LiveBytes.load();
-        PeakBytes = live;
+        const int64_t live = bench::LiveHeapBytes();
+        bench::ResetPeakHeapBytes();
         const auto start = std::chrono::steady_clock::now();
         change(controller);
         seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        bytes = static_cast<double>(PeakBytes.load() - live);
+        bytes = static_cast<double>(bench::PeakHeapBytes() - live);
         state.PauseTiming();
         undo(controller);
         state.ResumeTiming();
