@@ -20,7 +20,7 @@
 #include "ui/grid/tableview/viewinfo/uiGridFooterViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridGroupByBoxViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridIndicatorViewInfo.h"
-#include "ui/grid/tableview/viewinfo/uiGridSpecialRowViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridNewItemRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/view/uiGridSite.h"
 #include "ui/grid/view/uiGridViewStyles.h"
@@ -299,13 +299,13 @@ void TuiGridTablePainter::DrawRecords() {
 void TuiGridTablePainter::DrawSpecialRows() {
     TuiGridTableViewInfo& viewInfo = TableViewInfo();
     for (int32_t position = 0; position < viewInfo.SpecialRowCount(); ++position) {
-        const TuiGridSpecialRowViewInfo& row = viewInfo.SpecialRows(position);
+        const TuiGridNewItemRowViewInfo& row = viewInfo.SpecialRows(position);
         DrawSpecialRow(row, viewInfo.Placement().SpecialRows.at(static_cast<size_t>(position)).Cells);
         ExcludeFromBackground(row.Bounds());
     }
 }
 
-void TuiGridTablePainter::DrawSpecialRow(const TuiGridSpecialRowViewInfo& row, const std::vector<vcl::TRect>& cells) {
+void TuiGridTablePainter::DrawSpecialRow(const TuiGridNewItemRowViewInfo& row, const std::vector<vcl::TRect>& cells) {
     TuiGridTableViewInfo& viewInfo = TableViewInfo();
     const vcl::TRect content = row.ContentBounds();
     TuiDrawParams params;

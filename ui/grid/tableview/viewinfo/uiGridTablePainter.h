@@ -17,7 +17,7 @@ struct TuiDrawParams;
 class TuiGridColumnHeaderViewInfo;
 class TuiGridDataRowViewInfo;
 class TuiGridLineCollection;
-class TuiGridSpecialRowViewInfo;
+class TuiGridNewItemRowViewInfo;
 class TuiGridTableViewInfo;
 
 class TuiGridTablePainter : public TuiCustomGridPainter {
@@ -48,7 +48,7 @@ private:
     // The filter and new-item rows: the info text centred in its style while the row shows it, else empty cells
     // with their grid lines; then the separator, drawn as a header cell.
     void DrawSpecialRows();
-    void DrawSpecialRow(const TuiGridSpecialRowViewInfo& row, const std::vector<vcl::TRect>& cells);
+    void DrawSpecialRow(const TuiGridNewItemRowViewInfo& row, const std::vector<vcl::TRect>& cells);
     // The group cell in the group colours with the caption and summary text, the expand button, and the level
     // indents left of it in the colours of their levels; the cell's grid lines go to lines.
     void DrawGroupRow(const TuiGridDataRowViewInfo& row, TuiGridLineCollection& lines);

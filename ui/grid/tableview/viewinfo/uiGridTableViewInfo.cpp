@@ -24,7 +24,7 @@
 #include "ui/grid/tableview/viewinfo/uiGridFooterViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridGroupByBoxViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridIndicatorViewInfo.h"
-#include "ui/grid/tableview/viewinfo/uiGridSpecialRowViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridNewItemRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableHitTests.h"
 #include "ui/grid/view/uiGridSite.h"
 
@@ -186,10 +186,10 @@ void TuiGridTableViewInfo::ItemRemoving(const TuiCustomGridTableItem* item) {
 void TuiGridTableViewInfo::CreateSpecialRows() {
     const auto& viewData = static_cast<const TuiGridViewData&>(TableView().ViewData());
     if (viewData.HasFilterRow()) {
-        FSpecialRows.push_back(std::make_unique<TuiGridSpecialRowViewInfo>(*this, TuiGridSpecialRowKind::Filter));
+        FSpecialRows.push_back(std::make_unique<TuiGridNewItemRowViewInfo>(*this, TuiGridSpecialRowKind::Filter));
     }
     if (viewData.HasNewItemRecord()) {
-        FSpecialRows.push_back(std::make_unique<TuiGridSpecialRowViewInfo>(*this, TuiGridSpecialRowKind::NewItem));
+        FSpecialRows.push_back(std::make_unique<TuiGridNewItemRowViewInfo>(*this, TuiGridSpecialRowKind::NewItem));
     }
     for (const auto& row : FSpecialRows) {
         FSpecialRowHeights.push_back(row->Height(FDataRowHeight));

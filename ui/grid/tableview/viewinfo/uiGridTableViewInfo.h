@@ -25,7 +25,7 @@ class TuiGridFilterBarViewInfo;
 class TuiGridFooterViewInfo;
 class TuiGridGroupByBoxViewInfo;
 class TuiGridIndicatorViewInfo;
-class TuiGridSpecialRowViewInfo;
+class TuiGridNewItemRowViewInfo;
 class TuiGridTableView;
 
 class TuiGridTableViewInfo : public TuiCustomGridViewInfo {
@@ -65,7 +65,7 @@ public:
     TuiGridColumnHeaderViewInfo& ColumnHeaders(int32_t index) const;
     // The filter row and the new-item row the view shows, in that order from the top.
     int32_t SpecialRowCount() const { return static_cast<int32_t>(FSpecialRows.size()); }
-    TuiGridSpecialRowViewInfo& SpecialRows(int32_t position) const {
+    TuiGridNewItemRowViewInfo& SpecialRows(int32_t position) const {
         return *FSpecialRows.at(static_cast<size_t>(position));
     }
     bool ShowsSpecialRowInfoText() const;
@@ -134,7 +134,7 @@ private:
     std::vector<std::unique_ptr<TuiGridColumnCellEditor>> FCellEditors;
     std::vector<std::unique_ptr<TuiGridColumnHeaderViewInfo>> FColumnHeaders;
     std::vector<std::unique_ptr<TuiGridDataRowViewInfo>> FRows;
-    std::vector<std::unique_ptr<TuiGridSpecialRowViewInfo>> FSpecialRows;
+    std::vector<std::unique_ptr<TuiGridNewItemRowViewInfo>> FSpecialRows;
     std::vector<int32_t> FSpecialRowHeights;
     std::unique_ptr<TuiGridFooterViewInfo> FFooter;
     std::unique_ptr<TuiGridIndicatorViewInfo> FIndicator;

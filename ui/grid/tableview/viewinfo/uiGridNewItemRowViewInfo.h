@@ -1,7 +1,7 @@
 #pragma once
-// TuiGridSpecialRowViewInfo: the filter row or the new-item row above the records: the record it stands for, its
-// bounds with the separator along its bottom, and the info text ("Click here to ...") it shows until it is used: the
-// new-item row while it is not focused, the filter row while it is not focused and no filter is set.
+// TuiGridNewItemRowViewInfo: the new-item row, or the filter row built the same way, above the records: the record it
+// stands for, its bounds with the separator along its bottom, and the info text ("Click here to ...") it shows until it
+// is used: the new-item row while it is not focused, the filter row while it is not focused and no filter is set.
 
 #include "rtl/text/StringTypes.h"
 #include "ui/grid/cells/uiGridCellViewInfo.h"
@@ -17,9 +17,9 @@ struct TuiDrawParams;
 
 enum class TuiGridSpecialRowKind : uint8_t { Filter, NewItem };
 
-class TuiGridSpecialRowViewInfo : public TuiCustomGridCellViewInfo {
+class TuiGridNewItemRowViewInfo : public TuiCustomGridCellViewInfo {
 public:
-    TuiGridSpecialRowViewInfo(TuiGridTableViewInfo& tableViewInfo, TuiGridSpecialRowKind kind);
+    TuiGridNewItemRowViewInfo(TuiGridTableViewInfo& tableViewInfo, TuiGridSpecialRowKind kind);
 
     TuiGridSpecialRowKind Kind() const { return FKind; }
     TuiGridSpecialRowOptions& Options() const;

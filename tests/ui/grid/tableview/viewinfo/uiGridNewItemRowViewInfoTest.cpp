@@ -1,4 +1,4 @@
-#include "ui/grid/tableview/viewinfo/uiGridSpecialRowViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridNewItemRowViewInfo.h"
 
 #include "tests/ui/grid/tableview/viewinfo/GridTableLayoutSupport.h"
 #include "ui/core/graphics/uiDrawParams.h"
@@ -14,7 +14,7 @@
 namespace ui {
 namespace {
 
-class GridSpecialRowViewInfoTest : public ui_test::GridTableLayoutTest {
+class GridNewItemRowViewInfoTest : public ui_test::GridTableLayoutTest {
 protected:
     void SetUp() override {
         GridTableLayoutTest::SetUp();
@@ -43,12 +43,12 @@ protected:
     static vcl::TColor Rgb(vcl::TColor color) { return static_cast<vcl::TColor>(vcl::ColorToRGB(color)); }
 };
 
-TEST_F(GridSpecialRowViewInfoTest, TheFilterRowThenTheNewItemRowStandUnderTheHeaderAboveTheRecords) {
+TEST_F(GridNewItemRowViewInfoTest, TheFilterRowThenTheNewItemRowStandUnderTheHeaderAboveTheRecords) {
     TuiGridTableViewInfo& viewInfo = Layout();
     ui_test::ExpectLayoutInvariants(viewInfo);
     ASSERT_EQ(viewInfo.SpecialRowCount(), 2);
-    const TuiGridSpecialRowViewInfo& filter = viewInfo.SpecialRows(0);
-    const TuiGridSpecialRowViewInfo& newItem = viewInfo.SpecialRows(1);
+    const TuiGridNewItemRowViewInfo& filter = viewInfo.SpecialRows(0);
+    const TuiGridNewItemRowViewInfo& newItem = viewInfo.SpecialRows(1);
     EXPECT_EQ(filter.Kind(), TuiGridSpecialRowKind::Filter);
     EXPECT_EQ(newItem.Kind(), TuiGridSpecialRowKind::NewItem);
     const int32_t height = viewInfo.DataRowHeight() + 6;
@@ -72,7 +72,7 @@ TEST_F(GridSpecialRowViewInfoTest, TheFilterRowThenTheNewItemRowStandUnderTheHea
     EXPECT_EQ(Layout().Rows(0).Bounds().Top, Layout().HeaderHeight());
 }
 
-TEST_F(GridSpecialRowViewInfoTest, HitTestsNameTheSpecialRowsRecordsAndThoseBelowTheirs) {
+TEST_F(GridNewItemRowViewInfoTest, HitTestsNameTheSpecialRowsRecordsAndThoseBelowTheirs) {
     TuiGridTableViewInfo& viewInfo = Layout();
     struct Case {
         vcl::TPoint Point;
@@ -92,12 +92,12 @@ TEST_F(GridSpecialRowViewInfoTest, HitTestsNameTheSpecialRowsRecordsAndThoseBelo
     EXPECT_EQ(static_cast<TuiGridRecordHitTest&>(cell).GridRecord(), View->ViewData().GetRecordAt(0));
 }
 
-TEST_F(GridSpecialRowViewInfoTest, PaintingShowsTheInfoTextsAndTheSeparatorsAndTwiceGivesTheSamePixels) {
+TEST_F(GridNewItemRowViewInfoTest, PaintingShowsTheInfoTextsAndTheSeparatorsAndTwiceGivesTheSamePixels) {
     TuiGridTableViewInfo& viewInfo = Layout();
     const auto painted = Paint();
     EXPECT_EQ(painted->Surface.Pixels(), Paint()->Surface.Pixels());
     for (int32_t position = 0; position < 2; ++position) {
-        const TuiGridSpecialRowViewInfo& row = viewInfo.SpecialRows(position);
+        const TuiGridNewItemRowViewInfo& row = viewInfo.SpecialRows(position);
         TuiDrawParams params;
         row.GetInfoTextParams(params);
         const vcl::TRect content = row.ContentBounds();
@@ -110,10 +110,10 @@ TEST_F(GridSpecialRowViewInfoTest, PaintingShowsTheInfoTextsAndTheSeparatorsAndT
     }
 }
 
-TEST_F(GridSpecialRowViewInfoTest, WithAFilterSetTheFilterRowShowsItsCellsWithGridLinesInsteadOfTheText) {
+TEST_F(GridNewItemRowViewInfoTest, WithAFilterSetTheFilterRowShowsItsCellsWithGridLinesInsteadOfTheText) {
     View->DataController().Filter().AddItem(nullptr, View->Columns(2), fokGreater, rtl::Variant(3), u"3");
     TuiGridTableViewInfo& viewInfo = Layout();
-    const TuiGridSpecialRowViewInfo& filter = viewInfo.SpecialRows(0);
+    const TuiGridNewItemRowViewInfo& filter = viewInfo.SpecialRows(0);
     EXPECT_FALSE(filter.ShowsInfoText());
     EXPECT_TRUE(viewInfo.SpecialRows(1).ShowsInfoText());
     const auto painted = Paint();
