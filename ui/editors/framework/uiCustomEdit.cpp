@@ -150,6 +150,10 @@ TuiContainerStyleValues TuiCustomEdit::GetUnpublishedStyleValues() const {
     return values;
 }
 
+bool TuiCustomEdit::IsDataBound() const {
+    return FDataBinding->GetIDefaultValuesProvider()->IsBoundToData();
+}
+
 TuiCustomEditProperties& TuiCustomEdit::GetEffectiveProperties() {
     if (FRepositoryItem == nullptr) {
         return *FProperties;
@@ -547,7 +551,12 @@ void TuiCustomEdit::RevertValue() {
     WithRestore(
         [&] {
             FChangedByUser = false;
-            AssignEditValue(FValueAtEnter);
+            // Bound data keeps what the entry started from; unbound, the value at entry stands for it.
+            rtl::Variant restored = FValueAtEnter;
+            if (IsDataBound()) {
+                FDataBinding->GetStoredValue(restored);
+            }
+            AssignEditValue(restored);
             SetChangedSinceEnter(true);
             SelectAll();
             PostWithImmediatePost();

@@ -50,6 +50,8 @@ public:
     TuiCustomEditProperties& Properties() const { return *FProperties; }
     void SetProperties(const TuiCustomEditProperties& value) { FProperties->Assign(&value); }
     TuiEditDataBinding& DataBinding() const { return *FDataBinding; }
+    // The binding reaches data of its own (its default-values provider says so) rather than the editor's value.
+    bool IsDataBound() const;
     TuiEditRepositoryItem* RepositoryItem() const { return FRepositoryItem; }
     // EuiEditError "The repository item is not acceptable" for an item of another properties class; the editor is
     // then unchanged.
@@ -124,6 +126,14 @@ public:
     bool Transparent() const { return FTransparent; }
     // Whether the editor shows its parent's themed background (editors that sit on a themed parent's face say so).
     virtual bool UsesParentThemedBackground() const { return false; }
+    // A standalone editor that lets what lies under it show.
+    virtual bool IsTransparentStandalone() const { return !IsInplace() && FTransparent; }
+    // Either of the two: a move repaints the editor.
+    bool NeedsParentBackground() const override;
+    // The look of the normal style paints the editor's background through the visual styles.
+    virtual bool IsNativeBackground() const;
+    // A bound editor painted into another device context paints a copy of itself.
+    virtual bool IsPaintCopy() const;
     void SetTransparent(bool value);
     // The point auto size keeps, as a form description gives it (the right edge, or the centre, of a label that
     // grows); a form read with one keeps it when the editor first takes its size.
@@ -195,7 +205,9 @@ protected:
     void AdjustSize() override;
     bool CanResize(int32_t& newWidth, int32_t& newHeight) override;
     virtual std::unique_ptr<TuiCustomEditViewData> CreateViewData();
-    // The view info of the editor's bounds with the pointer at point (client coordinates).
+    // The view info of the editor's bounds with the pointer at point (client coordinates), showing value.
+    std::unique_ptr<TuiCustomEditViewInfo> CalculateViewInfoAt(TuiCanvas& canvas, vcl::TPoint point,
+                                                               const rtl::Variant& value);
     std::unique_ptr<TuiCustomEditViewInfo> CalculateViewInfoAt(TuiCanvas& canvas, vcl::TPoint point);
     // The view info's place of the button pressed on this editor; -1 when none is.
     int32_t PressedButtonSlot();
@@ -205,6 +217,9 @@ protected:
     // Tab belongs to the editor's own key handling (the host may take it).
     bool TabMovesFocus() const override { return false; }
     void Paint() override;
+    // The editor showing its binding's stored value, with no pointer over it; afterwards its rectangle is left out of
+    // canvas's clip region, so that what the copy's painter draws next (its child windows) does not cover it.
+    virtual void PaintCopy(TuiCanvas& canvas);
     void KeyDown(uint16_t& key, vcl::TShiftState shift) override;
     // While an in-place editor shows, its host's site stands in for it and leaves the tab order.
     void GetTabOrderList(std::vector<vcl::TWinControl*>& list) const override;
@@ -258,6 +273,7 @@ private:
     void HandleClipboardMessage(uint32_t message);
     // False when the point shows no hint.
     bool PrepareHint(vcl::THintInfo& info);
+    void PaintViewInfo(TuiCanvas& canvas, TuiCustomEditViewInfo& viewInfo);
 
     std::unique_ptr<TuiCustomEditProperties> FProperties;
     std::unique_ptr<TuiEditDataBinding> FDataBinding;

@@ -229,7 +229,7 @@ void TuiCustomEdit::HandleEnterKey(uint16_t& key) {
 }
 
 bool TuiCustomEdit::HandleEscapeKey(uint16_t& key) {
-    if (!FChangedByUser || !GetEffectiveProperties().CanResetValue()) {
+    if (!FChangedByUser || !(IsDataBound() || GetEffectiveProperties().CanResetValue())) {
         return false;
     }
     LockChangeEvents(true);
@@ -498,25 +498,57 @@ int32_t TuiCustomEdit::PressedButtonSlot() {
 
 // The buttons held now decide the states: the button pressed on this editor stays pressed while the left button is
 // held over it, and no button is hot while a mouse button is held.
-std::unique_ptr<TuiCustomEditViewInfo> TuiCustomEdit::CalculateViewInfoAt(TuiCanvas& canvas, vcl::TPoint point) {
+std::unique_ptr<TuiCustomEditViewInfo> TuiCustomEdit::CalculateViewInfoAt(TuiCanvas& canvas, vcl::TPoint point,
+                                                                          const rtl::Variant& value) {
     std::unique_ptr<TuiCustomEditViewData> viewData = CreateViewData();
     std::unique_ptr<TuiCustomEditViewInfo> viewInfo = GetEffectiveProperties().CreateViewInfo();
     viewInfo->Edit = this;
     viewInfo->PressedIndex = PressedButtonSlot();
+    viewInfo->IsPaintCopy = ControlState().Contains(vcl::csPaintCopy);
     viewData->Calculate(canvas, {0, 0, Width(), Height()}, true, *viewInfo, HeldMouseButtons(), std::nullopt, point);
-    viewData->ApplyDisplayValue(canvas, GetEditValue(), *viewInfo);
+    viewData->ApplyDisplayValue(canvas, value, *viewInfo);
     return viewInfo;
 }
 
+std::unique_ptr<TuiCustomEditViewInfo> TuiCustomEdit::CalculateViewInfoAt(TuiCanvas& canvas, vcl::TPoint point) {
+    return CalculateViewInfoAt(canvas, point, GetEditValue());
+}
+
 void TuiCustomEdit::Paint() {
-    const vcl::TPoint cursor = HandleAllocated() ? ScreenToClient(vcl::Mouse().CursorPos()) : vcl::TPoint{-1, -1};
-    const std::unique_ptr<TuiCustomEditViewInfo> viewInfo = CalculateViewInfoAt(UICanvas(), cursor);
-    // A see-through editor shows what lies under it, or its parent's themed face, before its border and buttons.
-    const int32_t mode = viewInfo->GetBackgroundMode();
-    if (mode == 4 || mode == 5) {
-        viewInfo->PaintBackground(UICanvas(), viewInfo->Bounds, true, {});
+    if (IsPaintCopy()) {
+        PaintCopy(UICanvas());
+        return;
     }
-    viewInfo->Paint(UICanvas());
+    const vcl::TPoint cursor = HandleAllocated() ? ScreenToClient(vcl::Mouse().CursorPos()) : vcl::TPoint{-1, -1};
+    PaintViewInfo(UICanvas(), *CalculateViewInfoAt(UICanvas(), cursor));
+}
+
+void TuiCustomEdit::PaintCopy(TuiCanvas& canvas) {
+    rtl::Variant value;
+    FDataBinding->GetStoredValue(value);
+    PaintViewInfo(canvas, *CalculateViewInfoAt(canvas, {-1, -1}, value));
+    canvas.ExcludeClipArea({0, 0, Width(), Height()});
+}
+
+void TuiCustomEdit::PaintViewInfo(TuiCanvas& canvas, TuiCustomEditViewInfo& viewInfo) {
+    // A see-through editor shows what lies under it, or its parent's themed face, before its border and buttons.
+    const int32_t mode = viewInfo.GetBackgroundMode();
+    if (mode == 4 || mode == 5) {
+        viewInfo.PaintBackground(canvas, viewInfo.Bounds, true, {});
+    }
+    viewInfo.Paint(canvas);
+}
+
+bool TuiCustomEdit::IsPaintCopy() const {
+    return IsDataBound() && ControlState().Contains(vcl::csPaintCopy);
+}
+
+bool TuiCustomEdit::NeedsParentBackground() const {
+    return UsesParentThemedBackground() || IsTransparentStandalone();
+}
+
+bool TuiCustomEdit::IsNativeBackground() const {
+    return TuiCustomEditViewData::IsNativeStyle(EditStyle(essNormal).LookAndFeel());
 }
 
 // The hint of the part under the pointer: an edit button's own hint, else the editor's; the hint goes when the

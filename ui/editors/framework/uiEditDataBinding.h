@@ -1,12 +1,15 @@
 #pragma once
 // How an editor control talks to its data. TuiEditDataBinding is the unbound binding every editor makes: it owns the
 // default-values provider that answers the properties' questions about defaults and sends value questions back to
-// the editor. TuiCustomEditData is the state a host keeps per item while an in-place editor moves between cells;
-// TuiEditChangeEventsCatcher holds an editor's change events while they are locked and fires each once afterwards.
+// the editor; an editor bound to data has a binding whose provider says so. TuiDataBinding is the data layer's
+// binding as the editors' controls that hold a list (the list boxes) make it. TuiCustomEditData is the state a host
+// keeps per item while an in-place editor moves between cells; TuiEditChangeEventsCatcher holds an editor's change
+// events while they are locked and fires each once afterwards.
 
 #include "rtl/core/Persistent.h"
 #include "rtl/variants/Variant.h"
 #include "ui/core/objects/uiComponents.h"
+#include "ui/data/common/uiCustomDataBinding.h"
 #include "ui/editors/framework/uiEditProperties.h"
 
 #include <cstdint>
@@ -15,6 +18,12 @@
 namespace ui {
 
 class TuiCustomEdit;
+
+class TuiDataBinding : public TuiCustomDataBinding {
+    RTL_DECLARE_CLASS(TuiDataBinding, TuiCustomDataBinding)
+public:
+    using TuiCustomDataBinding::TuiCustomDataBinding;
+};
 
 class TuiEditDataBinding : public rtl::TPersistent {
     RTL_DECLARE_CLASS(TuiEditDataBinding, rtl::TPersistent)

@@ -124,6 +124,8 @@ public:
     bool IsDesigning = false;
     bool Selected = false;
     bool HasInplaceOffsets = false;
+    // A copy painted for another window: what the editor's child windows show is drawn too.
+    bool IsPaintCopy = false;
     // 0 none, 1 hot tracking possible, 2 hot or focused now.
     uint8_t HotTrackMode = 0;
     TuiEditPaintOptions PaintOptions;

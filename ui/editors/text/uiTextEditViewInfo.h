@@ -50,8 +50,6 @@ public:
     TuiTextEditingStyle EditingStyle = tesFree;
     bool PopupShown = false;
     bool InnerEditShown = false;
-    // A copy painted for another window: the text is drawn even where the inner edit shows it.
-    bool IsPaintCopy = false;
     bool OwnerDrawn = false;
     int32_t LineLimit = 0;
     int32_t SelStart = 0;
