@@ -4,7 +4,7 @@
 #include "rtl/variants/VariantConversions.h"
 #include "ui/core/system/uxResourceStrings.h"
 #include "ui/data/values/uiScalarValueTypes.h"
-#include "ui/editors/framework/uiEditConsts.h"
+#include "ui/editors/framework/strings/uiEditConsts.h"
 #include "ui/editors/text/uiCurrencyText.h"
 #include "ui/editors/text/uiFilterTextEditHelper.h"
 #include "ui/editors/text/uiTextEditNumberText.h"

@@ -2,7 +2,7 @@
 // The currency editor: a text editor that takes only the characters of a number, keeps at most DecimalPlaces
 // decimals while typing and clamps its Value to the bounds that apply.
 
-#include "ui/editors/framework/uiEditRepository.h"
+#include "ui/editors/framework/repository/uiEditRepository.h"
 #include "ui/editors/text/uiCurrencyEditProperties.h"
 #include "ui/editors/text/uiTextEdit.h"
 

@@ -3,7 +3,7 @@
 #include "rtl/WindowsApi.h"
 #include "rtl/variants/VariantConversions.h"
 #include "ui/core/system/uxResourceStrings.h"
-#include "ui/editors/framework/uiExtEditConsts.h"
+#include "ui/editors/framework/strings/uiExtEditConsts.h"
 #include "ui/editors/text/uiFilterTextEditHelper.h"
 #include "ui/editors/text/uiLabelViewData.h"
 #include "vcl/stdctrls/Mnemonics.h"

@@ -3,7 +3,7 @@
 // FocusControl when its accelerator letter arrives, and paints through the label's view data and view info. A
 // visible line and auto size exclude each other.
 
-#include "ui/editors/framework/uiCustomEdit.h"
+#include "ui/editors/framework/control/uiCustomEdit.h"
 #include "ui/editors/text/uiLabelPictureCache.h"
 #include "ui/editors/text/uiLabelProperties.h"
 

@@ -3,7 +3,7 @@
 // a turn by any angle, a depth drawn as extrusion or shadow in one of eight directions, a raised, lowered or outlined
 // text, and an etched line beside or through the text. The grid paints its label columns through it.
 
-#include "ui/editors/framework/uiEditProperties.h"
+#include "ui/editors/framework/properties/uiEditProperties.h"
 #include "vcl/graphics/Colors.h"
 
 #include <cstdint>

@@ -6,7 +6,7 @@
 #include "ui/core/painters/uiLookAndFeels.h"
 #include "ui/core/text/uiTextLayout.h"
 #include "ui/editors/choice/uiEditSupportRoutines.h"
-#include "ui/editors/framework/uiEditStyle.h"
+#include "ui/editors/framework/properties/uiEditStyle.h"
 #include "vcl/graphics/images/Bitmap.h"
 
 #include <climits>

@@ -2,7 +2,7 @@
 // TuiCustomLabelViewData: places a label's text and line in the client rectangle (measuring the text turned, with
 // its depth and style offset) and measures a label for auto size.
 
-#include "ui/editors/framework/uiEditViewData.h"
+#include "ui/editors/framework/view/uiEditViewData.h"
 #include "ui/editors/text/uiLabelViewInfo.h"
 
 namespace ui {

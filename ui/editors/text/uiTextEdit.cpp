@@ -6,7 +6,7 @@
 #include "rtl/variants/VariantConversions.h"
 #include "ui/core/themes/uiDWMApi.h"
 #include "ui/data/locale/uiFormats.h"
-#include "ui/editors/framework/uiEditConsts.h"
+#include "ui/editors/framework/strings/uiEditConsts.h"
 #include "ui/editors/text/uiFilterTextEditHelper.h"
 #include "ui/editors/text/uiInnerTextEditRoutines.h"
 #include "ui/editors/text/uiTextEditNumberText.h"

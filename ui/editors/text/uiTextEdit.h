@@ -2,8 +2,8 @@
 // The single-line text editor: an editor control whose text lives in an inner EDIT window. The typed text is the
 // value; the properties decide the window's limit, case, echo and alignment, and the editor sees every key first.
 
-#include "ui/editors/framework/uiCustomEdit.h"
-#include "ui/editors/framework/uiEditRepository.h"
+#include "ui/editors/framework/control/uiCustomEdit.h"
+#include "ui/editors/framework/repository/uiEditRepository.h"
 #include "ui/editors/text/uiInnerTextEdit.h"
 #include "ui/editors/text/uiInnerTextEditHost.h"
 #include "ui/editors/text/uiTextEditLookupData.h"

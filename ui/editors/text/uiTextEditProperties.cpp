@@ -8,7 +8,7 @@
 #include "rtl/text/StringUtils.h"
 #include "rtl/variants/VariantConversions.h"
 #include "ui/core/system/uxResourceStrings.h"
-#include "ui/editors/framework/uiEditConsts.h"
+#include "ui/editors/framework/strings/uiEditConsts.h"
 #include "ui/editors/text/uiTextEditLookupData.h"
 #include "ui/editors/text/uiTextEditNumberText.h"
 #include "ui/editors/text/uiTextEditViewData.h"

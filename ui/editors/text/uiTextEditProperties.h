@@ -6,7 +6,7 @@
 
 #include "rtl/text/StringList.h"
 #include "ui/data/locale/uiFormats.h"
-#include "ui/editors/framework/uiEditProperties.h"
+#include "ui/editors/framework/properties/uiEditProperties.h"
 #include "vcl/controls/ControlTypes.h"
 #include "vcl/stdctrls/StdCtrlTypes.h"
 

@@ -3,7 +3,7 @@
 #include "rtl/variants/VariantConversions.h"
 #include "ui/core/geometry/uiGeometry.h"
 #include "ui/core/text/uiDrawTextUtils.h"
-#include "ui/editors/framework/uiEditStyle.h"
+#include "ui/editors/framework/properties/uiEditStyle.h"
 #include "ui/editors/text/uiTextEditProperties.h"
 #include "vcl/graphics/Colors.h"
 

@@ -3,8 +3,8 @@
 // area, the text and its flags, the selection to show) and measures a value's text for best-fit widths and automatic
 // heights. A host sets the alignment, the row options and the selection before each calculation.
 
-#include "ui/editors/framework/uiEditAlignment.h"
-#include "ui/editors/framework/uiEditViewData.h"
+#include "ui/editors/framework/properties/uiEditAlignment.h"
+#include "ui/editors/framework/view/uiEditViewData.h"
 #include "ui/editors/text/uiTextEditViewInfo.h"
 
 #include <cstdint>

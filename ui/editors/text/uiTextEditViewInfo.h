@@ -5,7 +5,7 @@
 // the whole text as hint where the text is cut.
 
 #include "ui/core/text/uiTextLayout.h"
-#include "ui/editors/framework/uiEditViewInfo.h"
+#include "ui/editors/framework/view/uiEditViewInfo.h"
 #include "ui/editors/text/uiTextEditProperties.h"
 
 #include <cstdint>

@@ -3,7 +3,7 @@
 #include "rtl/variants/VariantConversions.h"
 #include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/data/values/uiScalarValueTypes.h"
-#include "ui/editors/framework/uiEditButtons.h"
+#include "ui/editors/framework/buttons/uiEditButtons.h"
 #include "ui/editors/mask/editor/uiFilterMaskEditHelper.h"
 #include "ui/editors/mask/editor/uiMaskEdit.h"
 #include "ui/editors/text/uiCurrencyEdit.h"

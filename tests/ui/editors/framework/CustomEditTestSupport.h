@@ -4,8 +4,8 @@
 // the entry is validated. Its properties validate, may reset a value and compare values.
 
 #include "rtl/variants/VariantConversions.h"
-#include "ui/editors/framework/uiCustomEdit.h"
-#include "ui/editors/framework/uiEditRepository.h"
+#include "ui/editors/framework/control/uiCustomEdit.h"
+#include "ui/editors/framework/repository/uiEditRepository.h"
 
 #include <cstdint>
 

@@ -6,8 +6,8 @@
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
-#include "ui/editors/framework/uiEditDataBinding.h"
-#include "ui/editors/framework/uiEditProperties.h"
+#include "ui/editors/framework/control/uiEditDataBinding.h"
+#include "ui/editors/framework/properties/uiEditProperties.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

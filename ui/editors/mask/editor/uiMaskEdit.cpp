@@ -2,7 +2,7 @@
 
 #include "rtl/WindowsApi.h"
 #include "rtl/variants/VariantConversions.h"
-#include "ui/editors/framework/uiEditConsts.h"
+#include "ui/editors/framework/strings/uiEditConsts.h"
 #include "ui/editors/mask/editor/uiFilterMaskEditHelper.h"
 #include "ui/editors/mask/modes/uiMaskEditError.h"
 #include "ui/editors/mask/modes/uiMaskEditStandardMode.h"
