@@ -6,7 +6,7 @@
 #include "ui/editors/mask/editor/uiFilterMaskEditHelper.h"
 #include "ui/editors/mask/modes/uiMaskEditError.h"
 #include "ui/editors/mask/modes/uiMaskEditStandardMode.h"
-#include "ui/editors/text/uiInnerTextEditRoutines.h"
+#include "ui/editors/text/inner/uiInnerTextEditRoutines.h"
 #include "vcl/menus/Menus.h"
 #include "vcl/services/Beeper.h"
 

@@ -12,7 +12,7 @@
 #include "ui/editors/framework/control/uiInplaceEditList.h"
 #include "ui/editors/framework/strings/uiEditExceptions.h"
 #include "ui/editors/framework/view/uiEditViewData.h"
-#include "ui/editors/text/uiTextEditViewInfo.h"
+#include "ui/editors/text/textedit/uiTextEditViewInfo.h"
 #include "vcl/graphics/Canvas.h"
 #include "vcl/graphics/images/Bitmap.h"
 #include "vcl/system/Messages.h"
