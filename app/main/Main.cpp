@@ -15,7 +15,7 @@
 #include "rtl/io/FileUtils.h"
 #include "rtl/io/IniFiles.h"
 #include "ui/editors/dropdown/combobox/uiComboBox.h"
-#include "ui/editors/text/uiTextEdit.h"
+#include "ui/editors/text/textedit/uiTextEdit.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridTableView.h"

@@ -4,9 +4,9 @@
 #include "ui/editors/dropdown/uiDropDownEditUnit.h"
 #include "ui/editors/framework/uiEditFrameworkUnit.h"
 #include "ui/editors/mask/editor/uiMaskEdit.h"
-#include "ui/editors/text/uiCurrencyEdit.h"
-#include "ui/editors/text/uiLabel.h"
-#include "ui/editors/text/uiTextEdit.h"
+#include "ui/editors/text/currency/uiCurrencyEdit.h"
+#include "ui/editors/text/label/uiLabel.h"
+#include "ui/editors/text/textedit/uiTextEdit.h"
 #include "ui/grid/uiGridUnit.h"
 #include "ui/pagecontrol/statusbar/uxStatusBarPanels.h"
 

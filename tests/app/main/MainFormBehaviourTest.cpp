@@ -14,7 +14,7 @@
 #include "tests/support/ui/SyntheticInput.h"
 #include "ui/editors/choice/uiButton.h"
 #include "ui/editors/dropdown/combobox/uiComboBox.h"
-#include "ui/editors/text/uiTextEdit.h"
+#include "ui/editors/text/textedit/uiTextEdit.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridTableView.h"

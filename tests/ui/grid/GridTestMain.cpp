@@ -6,9 +6,9 @@
 #include "ui/grid/uiGridUnit.h"
 
 #ifdef _WIN32
-#include "ui/editors/text/uiCurrencyEdit.h"
-#include "ui/editors/text/uiLabel.h"
-#include "ui/editors/text/uiTextEdit.h"
+#include "ui/editors/text/currency/uiCurrencyEdit.h"
+#include "ui/editors/text/label/uiLabel.h"
+#include "ui/editors/text/textedit/uiTextEdit.h"
 #endif
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "ui/editors/buttonedit/uiButtonEdit.h"
 
-#include "ui/editors/framework/uiEditButtons.h"
-#include "ui/editors/framework/uiEditConsts.h"
+#include "ui/editors/framework/buttons/uiEditButtons.h"
+#include "ui/editors/framework/strings/uiEditConsts.h"
 
 namespace ui {
 

@@ -2,7 +2,7 @@
 // The button editor: the mask editor with buttons at its side. Its properties start with one ellipsis button that is
 // also the default one (Ctrl+Enter clicks it); a form read into the editor replaces that button with the stored ones.
 
-#include "ui/editors/framework/uiEditRepository.h"
+#include "ui/editors/framework/repository/uiEditRepository.h"
 #include "ui/editors/mask/editor/uiMaskEdit.h"
 #include "ui/editors/mask/editor/uiMaskEditProperties.h"
 

@@ -6,7 +6,7 @@
 
 #include "ui/editors/choice/uiGroupBoxLayout.h"
 #include "ui/editors/choice/uiPanelStyle.h"
-#include "ui/editors/framework/uiCustomEdit.h"
+#include "ui/editors/framework/control/uiCustomEdit.h"
 
 #include <functional>
 #include <memory>

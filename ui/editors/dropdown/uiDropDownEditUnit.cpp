@@ -4,7 +4,7 @@
 #include "ui/editors/dropdown/combobox/uiFilterComboBoxHelper.h"
 #include "ui/editors/dropdown/edit/uiPopupEdit.h"
 #include "ui/editors/filter/uiFilterEditHelper.h"
-#include "ui/editors/framework/uiEditConsts.h"
+#include "ui/editors/framework/strings/uiEditConsts.h"
 
 #include <cstdint>
 

@@ -1,9 +1,9 @@
 #include "ui/editors/filter/uiFilterEditHelper.h"
 
 #include "ui/data/values/uiValueType.h"
-#include "ui/editors/framework/uiCustomEdit.h"
-#include "ui/editors/framework/uiEditButtons.h"
-#include "ui/editors/framework/uiEditProperties.h"
+#include "ui/editors/framework/buttons/uiEditButtons.h"
+#include "ui/editors/framework/control/uiCustomEdit.h"
+#include "ui/editors/framework/properties/uiEditProperties.h"
 
 namespace ui {
 

@@ -1,6 +1,6 @@
-#include "ui/editors/framework/uiEditConsts.h"
+#include "ui/editors/framework/strings/uiEditConsts.h"
+#include "ui/editors/framework/strings/uiExtEditConsts.h"
 #include "ui/editors/framework/uiEditFrameworkUnit.h"
-#include "ui/editors/framework/uiExtEditConsts.h"
 
 // Natively the framework is its string units alone.
 

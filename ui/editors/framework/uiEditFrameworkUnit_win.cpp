@@ -1,11 +1,11 @@
 #include "rtl/WindowsApi.h"
-#include "ui/editors/framework/uiEditConsts.h"
+#include "ui/editors/framework/properties/uiEditProperties.h"
+#include "ui/editors/framework/properties/uiEditStyle.h"
+#include "ui/editors/framework/repository/uiEditRepository.h"
+#include "ui/editors/framework/strings/uiEditConsts.h"
+#include "ui/editors/framework/strings/uiExtEditConsts.h"
 #include "ui/editors/framework/uiEditFrameworkUnit.h"
-#include "ui/editors/framework/uiEditProperties.h"
-#include "ui/editors/framework/uiEditRepository.h"
-#include "ui/editors/framework/uiEditStyle.h"
-#include "ui/editors/framework/uiExtEditConsts.h"
-#include "ui/editors/framework/uiSolidBrushCache.h"
+#include "ui/editors/framework/view/uiSolidBrushCache.h"
 #include "vcl/controls/pointer/Cursors.h"
 
 #include <cstdint>

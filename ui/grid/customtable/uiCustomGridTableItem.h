@@ -8,7 +8,7 @@
 #include "ui/core/geometry/uiGeometry.h"
 #include "ui/core/objects/uiComponents.h"
 #include "ui/data/controller/uiDataControllerTypes.h"
-#include "ui/editors/framework/uiEditRepository.h"
+#include "ui/editors/framework/repository/uiEditRepository.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiGridFilterMRU.h"
 #include "vcl/system/Types.h"

@@ -6,7 +6,7 @@
 #include "ui/data/controller/filtering/uiDataFilter.h"
 #include "ui/data/controller/rows/uiDataControllerGroups.h"
 #include "ui/data/controller/uiCustomDataController.h"
-#include "ui/editors/framework/uiEditProperties.h"
+#include "ui/editors/framework/properties/uiEditProperties.h"
 #include "ui/grid/customtable/uiCustomGridTableItem.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
 #include "ui/grid/customtable/uiGridDataChanges.h"

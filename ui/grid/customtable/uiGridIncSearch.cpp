@@ -3,7 +3,7 @@
 #include "rtl/WindowsApi.h"
 #include "rtl/text/CodePages.h"
 #include "ui/data/controller/filtering/uiDataControllerSearch.h"
-#include "ui/editors/framework/uiEditProperties.h"
+#include "ui/editors/framework/properties/uiEditProperties.h"
 #include "ui/grid/customtable/uiCustomGridTableController.h"
 #include "ui/grid/customtable/uiCustomGridTableItem.h"
 #include "ui/grid/customtable/uiCustomGridTableItemOptions.h"

@@ -2,7 +2,7 @@
 
 #include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/data/values/uiValueTypeClassList.h"
-#include "ui/editors/framework/uiEditRepository.h"
+#include "ui/editors/framework/repository/uiEditRepository.h"
 #include "ui/grid/customtable/uiCustomGridTableItem.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
 #include "ui/grid/customtable/uiGridDataController.h"

@@ -8,7 +8,7 @@
 #include "rtl/text/StringTypes.h"
 #include "ui/data/filter/uiFilterTypes.h"
 #include "ui/data/values/uiValueType.h"
-#include "ui/editors/framework/uiEditProperties.h"
+#include "ui/editors/framework/properties/uiEditProperties.h"
 
 #include <cstdint>
 #include <memory>

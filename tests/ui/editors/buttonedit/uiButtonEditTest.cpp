@@ -4,8 +4,8 @@
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
-#include "ui/editors/framework/uiEditButtons.h"
-#include "ui/editors/framework/uiEditStyle.h"
+#include "ui/editors/framework/buttons/uiEditButtons.h"
+#include "ui/editors/framework/properties/uiEditStyle.h"
 #include "vcl/forms/FormLoader.h"
 
 #include <gtest/gtest.h>

@@ -3,12 +3,12 @@
 #include "rtl/variants/VariantConversions.h"
 #include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/data/values/uiScalarValueTypes.h"
-#include "ui/editors/framework/uiEditButtons.h"
+#include "ui/editors/framework/buttons/uiEditButtons.h"
 #include "ui/editors/mask/editor/uiFilterMaskEditHelper.h"
 #include "ui/editors/mask/editor/uiMaskEdit.h"
-#include "ui/editors/text/uiCurrencyEdit.h"
-#include "ui/editors/text/uiFilterTextEditHelper.h"
-#include "ui/editors/text/uiTextEdit.h"
+#include "ui/editors/text/currency/uiCurrencyEdit.h"
+#include "ui/editors/text/textedit/uiFilterTextEditHelper.h"
+#include "ui/editors/text/textedit/uiTextEdit.h"
 
 #include <gtest/gtest.h>
 #include <vector>

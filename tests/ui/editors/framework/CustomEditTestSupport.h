@@ -4,8 +4,8 @@
 // the entry is validated. Its properties validate, may reset a value and compare values.
 
 #include "rtl/variants/VariantConversions.h"
-#include "ui/editors/framework/uiCustomEdit.h"
-#include "ui/editors/framework/uiEditRepository.h"
+#include "ui/editors/framework/control/uiCustomEdit.h"
+#include "ui/editors/framework/repository/uiEditRepository.h"
 
 #include <cstdint>
 
@@ -53,6 +53,9 @@ public:
     bool CentredAnchor = false;
 
 protected:
+    // For test editors whose properties paint otherwise.
+    TTestEdit(rtl::TComponent* owner, const rtl::TMetaclass& propertiesClass) : TuiCustomEdit(owner, propertiesClass) {}
+
     rtl::Variant GetEditValueFromDisplay() override { return rtl::Variant(Text); }
     void WriteDisplayValue(const rtl::Variant& value) override { ApplyEditValue(value, true); }
     bool IsEditingChar(char16_t ch) const override { return ch >= u' '; }

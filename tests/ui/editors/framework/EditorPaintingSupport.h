@@ -4,10 +4,10 @@
 
 #include "tests/support/ui/DibSurface.h"
 #include "ui/core/graphics/uiCanvas.h"
-#include "ui/editors/framework/uiEditProperties.h"
-#include "ui/editors/framework/uiEditStyle.h"
-#include "ui/editors/framework/uiEditViewData.h"
-#include "ui/editors/framework/uiEditViewInfo.h"
+#include "ui/editors/framework/properties/uiEditProperties.h"
+#include "ui/editors/framework/properties/uiEditStyle.h"
+#include "ui/editors/framework/view/uiEditViewData.h"
+#include "ui/editors/framework/view/uiEditViewInfo.h"
 #include "vcl/graphics/Canvas.h"
 
 #include <memory>

@@ -2,7 +2,7 @@
 // What the text editor tests share: text properties in a chosen editing style, with or without a value range, as
 // the list and numeric editors are.
 
-#include "ui/editors/text/uiTextEditProperties.h"
+#include "ui/editors/text/textedit/uiTextEditProperties.h"
 
 namespace ui_test {
 

@@ -3,7 +3,7 @@
 #include "tests/ui/grid/GridTestSupport.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/data/values/uiScalarValueTypes.h"
-#include "ui/editors/text/uiTextEditProperties.h"
+#include "ui/editors/text/textedit/uiTextEditProperties.h"
 #include "ui/grid/control/uiGridLevel.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"

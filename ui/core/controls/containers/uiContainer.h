@@ -245,6 +245,8 @@ protected:
     virtual bool InnerControlStateHook() const { return false; }
     // True where the inner control leaves the parent's colour showing: parent colour changes repaint the container.
     virtual bool NeedsParentColorForInner() const { return false; }
+    // The control shows its parent's background: a move repaints it.
+    virtual bool NeedsParentBackground() const { return false; }
     virtual TuxThemedObjectType NativeObjectType() const { return totEdit; }
     virtual int32_t NativeBorderPartId() const;
     virtual int32_t NativeBorderStateId() const;

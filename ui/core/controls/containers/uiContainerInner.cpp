@@ -311,6 +311,10 @@ void TuiContainer::WndProc(vcl::TMessage& message) {
         if (!IsDestroying() && NeedsParentColorForInner()) {
             UpdateContainerHotState(false);
         }
+        // Windows moves the control's pixels along, which showed the parent where it was.
+        if (!IsDestroying() && NeedsParentBackground()) {
+            Invalidate();
+        }
         return;
     case WM_SETCURSOR:
         if (IsPointerOnFrame(message)) {

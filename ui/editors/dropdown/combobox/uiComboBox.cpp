@@ -3,7 +3,7 @@
 #include "rtl/WindowsApi.h"
 #include "rtl/text/StringUtils.h"
 #include "ui/editors/dropdown/combobox/uiComboBoxViewData.h"
-#include "ui/editors/framework/uiEditProperties.h"
+#include "ui/editors/framework/properties/uiEditProperties.h"
 #include "vcl/controls/pointer/Mouse.h"
 
 #include <algorithm>

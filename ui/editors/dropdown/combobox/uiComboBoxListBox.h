@@ -4,8 +4,8 @@
 // TuiComboBoxLookupData measures the list for the popup (the rows the properties ask for, as wide as the widest
 // item) and snaps a size the user drags the popup to to whole rows.
 
-#include "ui/editors/text/uiEditListBox.h"
-#include "ui/editors/text/uiTextEditLookupData.h"
+#include "ui/editors/text/lookup/uiEditListBox.h"
+#include "ui/editors/text/lookup/uiTextEditLookupData.h"
 #include "vcl/system/Types.h"
 
 #include <cstdint>

@@ -4,8 +4,8 @@
 #include "ui/core/controls/popups/uiPopupHooks.h"
 #include "ui/editors/dropdown/edit/uiDropDownEditViewData.h"
 #include "ui/editors/dropdown/popup/uiEditPopupWindow.h"
-#include "ui/editors/framework/uiEditStyle.h"
-#include "ui/editors/framework/uiEditViewData.h"
+#include "ui/editors/framework/properties/uiEditStyle.h"
+#include "ui/editors/framework/view/uiEditViewData.h"
 #include "vcl/system/Messages.h"
 
 #include <utility>

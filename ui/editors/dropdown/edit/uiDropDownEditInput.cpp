@@ -5,7 +5,7 @@
 #include "rtl/WindowsApi.h"
 #include "ui/editors/dropdown/edit/uiDropDownEdit.h"
 #include "ui/editors/dropdown/popup/uiEditPopupWindow.h"
-#include "ui/editors/text/uiEditListBox.h"
+#include "ui/editors/text/lookup/uiEditListBox.h"
 #include "vcl/system/Messages.h"
 
 #include <utility>

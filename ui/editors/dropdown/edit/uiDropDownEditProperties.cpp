@@ -1,7 +1,7 @@
 #include "ui/editors/dropdown/edit/uiDropDownEditProperties.h"
 
 #include "ui/editors/dropdown/edit/uiDropDownEditViewData.h"
-#include "ui/editors/framework/uiEditButtons.h"
+#include "ui/editors/framework/buttons/uiEditButtons.h"
 #include "vcl/graphics/images/Bitmap.h"
 
 #include <algorithm>

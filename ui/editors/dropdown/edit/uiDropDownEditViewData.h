@@ -3,7 +3,7 @@
 // open (and the pointer over the editor meanwhile), draws the drop-down button pressed while it is, shows the text of
 // a focused, closed list-only editor as a selected item and gives a list-only editor the combo box's theme states.
 
-#include "ui/editors/text/uiTextEditViewData.h"
+#include "ui/editors/text/textedit/uiTextEditViewData.h"
 
 namespace ui {
 

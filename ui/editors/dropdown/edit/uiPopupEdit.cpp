@@ -2,8 +2,8 @@
 
 #include "ui/core/controls/popups/uiPopupHooks.h"
 #include "ui/core/geometry/uiGeometry.h"
-#include "ui/editors/framework/uiEditConsts.h"
-#include "ui/editors/framework/uiEditExceptions.h"
+#include "ui/editors/framework/strings/uiEditConsts.h"
+#include "ui/editors/framework/strings/uiEditExceptions.h"
 
 namespace ui {
 

@@ -4,7 +4,7 @@
 // (away from the editor), and which edges a press on the border or the grip sizes, with the cursor that shows it.
 
 #include "ui/core/controls/popups/uiPopupWindow.h"
-#include "ui/editors/framework/uiEditStyle.h"
+#include "ui/editors/framework/properties/uiEditStyle.h"
 #include "vcl/controls/ControlTypes.h"
 #include "vcl/system/Types.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // The filter edit helper of the mask editor: a condition's value is typed into a mask editor with the column's mask.
 
-#include "ui/editors/text/uiFilterTextEditHelper.h"
+#include "ui/editors/text/textedit/uiFilterTextEditHelper.h"
 
 namespace ui {
 

@@ -2,11 +2,11 @@
 
 #include "rtl/WindowsApi.h"
 #include "rtl/variants/VariantConversions.h"
-#include "ui/editors/framework/uiEditConsts.h"
+#include "ui/editors/framework/strings/uiEditConsts.h"
 #include "ui/editors/mask/editor/uiFilterMaskEditHelper.h"
 #include "ui/editors/mask/modes/uiMaskEditError.h"
 #include "ui/editors/mask/modes/uiMaskEditStandardMode.h"
-#include "ui/editors/text/uiInnerTextEditRoutines.h"
+#include "ui/editors/text/inner/uiInnerTextEditRoutines.h"
 #include "vcl/menus/Menus.h"
 #include "vcl/services/Beeper.h"
 

@@ -5,7 +5,7 @@
 #include "ui/editors/mask/editor/uiMaskEditProperties.h"
 #include "ui/editors/mask/modes/uiMaskEditCustomMode.h"
 #include "ui/editors/mask/modes/uiMaskEditModeSite.h"
-#include "ui/editors/text/uiTextEdit.h"
+#include "ui/editors/text/textedit/uiTextEdit.h"
 
 #include <cstdint>
 #include <memory>

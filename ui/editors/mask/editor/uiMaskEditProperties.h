@@ -5,7 +5,7 @@
 #include "ui/editors/mask/modes/uiMaskEditCustomMode.h"
 #include "ui/editors/mask/modes/uiMaskEditModeSite.h"
 #include "ui/editors/mask/regexpr/uiRegExprSeparators.h"
-#include "ui/editors/text/uiTextEditProperties.h"
+#include "ui/editors/text/textedit/uiTextEditProperties.h"
 
 #include <memory>
 

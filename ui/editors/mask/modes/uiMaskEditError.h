@@ -1,7 +1,7 @@
 #pragma once
 // EuiMaskEditError: a mask the mask editor cannot take; the message is the one to show.
 
-#include "ui/editors/framework/uiEditExceptions.h"
+#include "ui/editors/framework/strings/uiEditExceptions.h"
 
 namespace ui {
 

@@ -1,6 +1,6 @@
 #include "ui/editors/mask/modes/uiMaskEditRegExprMode.h"
 
-#include "ui/editors/framework/uiEditConsts.h"
+#include "ui/editors/framework/strings/uiEditConsts.h"
 #include "ui/editors/mask/modes/uiMaskEditError.h"
 
 #include <algorithm>

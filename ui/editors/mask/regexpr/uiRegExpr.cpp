@@ -1,6 +1,6 @@
 #include "ui/editors/mask/regexpr/uiRegExpr.h"
 
-#include "ui/editors/framework/uiEditConsts.h"
+#include "ui/editors/framework/strings/uiEditConsts.h"
 #include "ui/editors/mask/regexpr/uiRegExprAutomat.h"
 #include "ui/editors/mask/regexpr/uiRegExprParser.h"
 

@@ -3,7 +3,7 @@
 // that reports them.
 
 #include "rtl/text/StringTypes.h"
-#include "ui/editors/framework/uiEditExceptions.h"
+#include "ui/editors/framework/strings/uiEditExceptions.h"
 
 #include <cstdint>
 #include <vector>

@@ -2,7 +2,7 @@
 
 #include "rtl/text/Format.h"
 #include "rtl/text/StringUtils.h"
-#include "ui/editors/framework/uiEditConsts.h"
+#include "ui/editors/framework/strings/uiEditConsts.h"
 #include "ui/editors/mask/regexpr/uiRegExprMatchItems.h"
 
 namespace ui {

@@ -1,7 +1,7 @@
 #include "ui/editors/mask/regexpr/uiRegExprParser.h"
 
 #include "rtl/text/Format.h"
-#include "ui/editors/framework/uiEditConsts.h"
+#include "ui/editors/framework/strings/uiEditConsts.h"
 
 #include <charconv>
 

@@ -1,10 +1,10 @@
 #include "ui/grid/tableview/viewinfo/uiGridColumnCellEditor.h"
 
 #include "ui/core/painters/uiLookAndFeels.h"
-#include "ui/editors/framework/uiEditProperties.h"
-#include "ui/editors/framework/uiEditStyle.h"
-#include "ui/editors/framework/uiEditViewData.h"
-#include "ui/editors/framework/uiEditViewInfo.h"
+#include "ui/editors/framework/properties/uiEditProperties.h"
+#include "ui/editors/framework/properties/uiEditStyle.h"
+#include "ui/editors/framework/view/uiEditViewData.h"
+#include "ui/editors/framework/view/uiEditViewInfo.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "vcl/graphics/Font.h"
 

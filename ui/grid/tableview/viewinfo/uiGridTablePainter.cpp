@@ -3,7 +3,7 @@
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/graphics/uiDrawParams.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
-#include "ui/editors/framework/uiEditViewInfo.h"
+#include "ui/editors/framework/view/uiEditViewInfo.h"
 #include "ui/grid/control/uiCustomGrid.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/tableview/uiGridColumn.h"

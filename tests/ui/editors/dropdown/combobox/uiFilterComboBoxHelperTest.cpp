@@ -1,8 +1,9 @@
 #include "ui/editors/dropdown/combobox/uiFilterComboBoxHelper.h"
 
+#include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/editors/dropdown/combobox/uiComboBox.h"
-#include "ui/editors/framework/uiEditButtons.h"
+#include "ui/editors/framework/buttons/uiEditButtons.h"
 #include "vcl/graphics/images/Bitmap.h"
 
 #include <gtest/gtest.h>

@@ -4,8 +4,8 @@
 #include "tests/ui/editors/framework/EditorPaintingSupport.h"
 #include "ui/core/themes/uxThemeManager.h"
 #include "ui/editors/dropdown/combobox/uiComboBoxProperties.h"
-#include "ui/editors/framework/uiEditStyle.h"
-#include "ui/editors/framework/uiEditViewInfo.h"
+#include "ui/editors/framework/properties/uiEditStyle.h"
+#include "ui/editors/framework/view/uiEditViewInfo.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include "ui/editors/dropdown/combobox/uiComboBoxProperties.h"
 #include "ui/editors/dropdown/combobox/uiFilterComboBoxHelper.h"
 #include "ui/editors/dropdown/uiDropDownEditUnit.h"
-#include "ui/editors/framework/uiEditExceptions.h"
+#include "ui/editors/framework/strings/uiEditExceptions.h"
 #include "vcl/extctrls/Panel.h"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,409 @@
+#include "ui/editors/text/textedit/uiTextEdit.h"
+
+#include "rtl/WindowsApi.h"
+#include "rtl/variants/VariantConversions.h"
+#include "tests/support/ui/DibSurface.h"
+#include "tests/support/ui/MessagePump.h"
+#include "tests/support/ui/SyntheticInput.h"
+#include "tests/support/ui/TestForms.h"
+#include "ui/editors/framework/control/uiEditDataBinding.h"
+#include "ui/editors/framework/properties/uiEditProperties.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using ui::TuiTextEdit;
+
+// The leftmost and rightmost columns of the editor's text line that differ from its background (text or
+// selection); the line's right margin shows the background.
+std::optional<std::pair<int, int>> TextEditInkColumns(ui::TuiCustomTextEdit& edit) {
+    vcl::TWinControl& line = edit.InnerEdit();
+    ui_test::TDibSurface surface(line.Width(), line.Height());
+    ui_test::PaintControl(line, surface, vcl::clWhite);
+    const vcl::TColor ground = surface.Pixel(surface.Width() - 1, 0);
+    std::optional<std::pair<int, int>> span;
+    for (int x = 0; x < surface.Width(); ++x) {
+        for (int y = 0; y < surface.Height(); ++y) {
+            if (surface.Pixel(x, y) != ground) {
+                span = span ? std::pair{span->first, x} : std::pair{x, x};
+                break;
+            }
+        }
+    }
+    return span;
+}
+
+// A form laid out like the main window's buyer block: text edits with their limits, a read-only right-aligned total
+// and a centred code version, beside an ordinary edit that takes the focus away.
+class TextEditFormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Form = ui_test::ShowNewTestForm(400, 200);
+        Other = new vcl::TEdit(Form.get());
+        Other->SetParent(Form.get());
+        Other->SetBounds(250, 10, 100, 24);
+        ui_test::ProcessPendingMessages();
+    }
+    TuiTextEdit* AddEdit(int32_t top, int32_t maxLength) {
+        auto* edit = new TuiTextEdit(Form.get());
+        edit->SetParent(Form.get());
+        edit->SetBounds(10, top, 200, 21);
+        edit->TextEditProperties().SetMaxLength(maxLength);
+        ui_test::ProcessPendingMessages();
+        return edit;
+    }
+    TuiTextEdit* AddTotal(int32_t top) {
+        TuiTextEdit* edit = AddEdit(top, 8);
+        ui::TuiTextEditProperties& properties = edit->TextEditProperties();
+        properties.SetReadOnly(true);
+        properties.GetAlignment().SetHorz(vcl::taRightJustify);
+        properties.GetAlignment().SetVert(ui::taVCenter);
+        ui_test::ProcessPendingMessages();
+        return edit;
+    }
+    static void Focus(TuiTextEdit& edit) {
+        edit.InnerEdit().SetFocus();
+        ui_test::ProcessPendingMessages();
+    }
+    void FocusOther() {
+        Other->SetFocus();
+        ui_test::ProcessPendingMessages();
+    }
+    static void Type(const char16_t* text) {
+        ui_test::TypeText(text);
+        ui_test::ProcessPendingMessages();
+    }
+    static void PostImeChar(TuiTextEdit& edit, uint16_t ansiCode) {
+        PostMessageA(edit.InnerEdit().Handle(), WM_IME_CHAR, ansiCode, 1);
+    }
+
+    ui_test::TFormPtr<vcl::TForm> Form;
+    vcl::TEdit* Other = nullptr; // owned by the form
+};
+
+TEST_F(TextEditFormTest, TypedTextBecomesTheValueAndTheHundredAndFirstCharacterIsRefused) {
+    TuiTextEdit* name = AddEdit(10, 100);
+    Focus(*name);
+    const std::u16string hundred(100, u'n');
+    Type(hundred.c_str());
+    EXPECT_EQ(name->GetDisplayText(), hundred);
+    Type(u"x");
+    EXPECT_EQ(name->GetDisplayText(), hundred);
+    EXPECT_EQ(rtl::VarToStr(name->EditValue()), hundred);
+    EXPECT_TRUE(name->ChangedByUser());
+}
+
+TEST_F(TextEditFormTest, EightChineseCharactersThroughTheInputMethodFillMaxLengthEight) {
+    TuiTextEdit* reviewer = AddEdit(10, 8);
+    Focus(*reviewer);
+    for (int i = 0; i < 9; ++i) {
+        PostImeChar(*reviewer, 0xD6D0); // "中" in code page 936
+    }
+    ui_test::ProcessPendingMessages();
+    EXPECT_EQ(reviewer->GetDisplayText(), std::u16string(8, u'中'));
+    EXPECT_EQ(rtl::VarToStr(reviewer->EditValue()), std::u16string(8, u'中'));
+}
+
+TEST_F(TextEditFormTest, ATotalRefusesTypingButSelectsAndCopies) {
+    TuiTextEdit* total = AddTotal(10);
+    total->SetEditValue(rtl::Variant(rtl::UnicodeString(u"1234.50")));
+    Focus(*total);
+    Type(u"9");
+    ui_test::PressKey(VK_BACK);
+    ui_test::ProcessPendingMessages();
+    EXPECT_EQ(total->GetDisplayText(), u"1234.50");
+    total->SelectAll();
+    EXPECT_EQ(total->SelLength(), 7);
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    CloseClipboard();
+    ui_test::PressKey('C', {vcl::ssCtrl});
+    ui_test::ProcessPendingMessages();
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    ASSERT_NE(data, nullptr);
+    const std::u16string copied(static_cast<const char16_t*>(GlobalLock(data)));
+    GlobalUnlock(data);
+    CloseClipboard();
+    EXPECT_EQ(copied, u"1234.50");
+}
+
+// The text's pixels lie nearer the right edge than the left one unfocused, and at the left once focused.
+TEST_F(TextEditFormTest, ATotalShowsItsTextAtTheRightUnfocusedAndAtTheLeftFocused) {
+    TuiTextEdit* total = AddTotal(10);
+    total->SetEditValue(rtl::Variant(rtl::UnicodeString(u"12")));
+    ui_test::ProcessPendingMessages();
+    const auto unfocused = TextEditInkColumns(*total);
+    ASSERT_TRUE(unfocused.has_value());
+    EXPECT_GT(unfocused->first, total->InnerEdit().Width() / 2);
+    Focus(*total);
+    ASSERT_EQ(GetFocus(), total->InnerEdit().Handle());
+    EXPECT_EQ(GetWindowLongW(total->InnerEdit().Handle(), GWL_STYLE) & (ES_RIGHT | ES_CENTER), 0);
+    const auto focused = TextEditInkColumns(*total);
+    ASSERT_TRUE(focused.has_value());
+    EXPECT_LT(focused->second, total->InnerEdit().Width() / 2);
+}
+
+TEST_F(TextEditFormTest, ShortTextInTheCentredVersionEditIsCentred) {
+    TuiTextEdit* version = AddEdit(10, 20);
+    version->TextEditProperties().GetAlignment().SetHorz(vcl::taCenter);
+    version->TextEditProperties().SetUseLeftAlignmentOnEditing(false);
+    version->SetEditValue(rtl::Variant(rtl::UnicodeString(u"13")));
+    ui_test::ProcessPendingMessages();
+    const auto span = TextEditInkColumns(*version);
+    ASSERT_TRUE(span.has_value());
+    const int32_t middle = (span->first + span->second) / 2;
+    EXPECT_NEAR(middle, version->InnerEdit().Width() / 2, 6);
+}
+
+TEST_F(TextEditFormTest, TheInnerEditSitsVerticallyCentredInATallTotal) {
+    TuiTextEdit* total = AddTotal(10);
+    total->SetAutoSize(false);
+    total->SetBounds(10, 10, 200, 41);
+    ui_test::ProcessPendingMessages();
+    const int32_t above = total->InnerEdit().Top();
+    const int32_t below = total->ClientHeight() - total->InnerEdit().Top() - total->InnerEdit().Height();
+    EXPECT_GT(above, 2);
+    EXPECT_NEAR(above, below, 2);
+}
+
+TEST_F(TextEditFormTest, LockedEditorsReadNoSelectionAndPasswordsAreNoEditableText) {
+    TuiTextEdit* edit = AddEdit(10, 0);
+    edit->SetEditValue(rtl::Variant(rtl::UnicodeString(u"abcd")));
+    edit->Select(1, 2);
+    EXPECT_EQ(edit->SelStart(), 1);
+    EXPECT_EQ(edit->SelLength(), 2);
+    EXPECT_TRUE(edit->IsEditableText());
+    edit->TextEditProperties().SetHideCursor(true);
+    EXPECT_EQ(edit->SelStart(), 0);
+    EXPECT_EQ(edit->SelLength(), 0);
+    edit->TextEditProperties().SetHideCursor(false);
+    edit->TextEditProperties().SetEchoMode(ui::eemPassword);
+    EXPECT_FALSE(edit->IsEditableText());
+}
+
+TEST_F(TextEditFormTest, AProgramValueIsNoUserChange) {
+    TuiTextEdit* edit = AddEdit(10, 0);
+    edit->SetEditValue(rtl::Variant(rtl::UnicodeString(u"Buyer")));
+    EXPECT_EQ(edit->GetDisplayText(), u"Buyer");
+    EXPECT_FALSE(edit->ChangedByUser());
+    edit->SetEditValue(rtl::Variant::Null());
+    EXPECT_EQ(edit->GetDisplayText(), u"");
+}
+
+// The clipboard holding text, as another program leaves it.
+void PutTextOnClipboard(const std::u16string& text) {
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(char16_t));
+    auto* chars = static_cast<char16_t*>(GlobalLock(memory));
+    std::copy(text.begin(), text.end(), chars);
+    chars[text.size()] = u'\0';
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+}
+
+class TextEditClipboardTest : public TextEditFormTest {
+protected:
+    TuiTextEdit* FourLetters(int32_t caret) {
+        TuiTextEdit* edit = AddEdit(10, 5);
+        edit->SetEditValue(rtl::Variant(rtl::UnicodeString(u"abcd")));
+        edit->Select(caret, 0);
+        PutTextOnClipboard(u"XYZ");
+        return edit;
+    }
+};
+
+TEST_F(TextEditClipboardTest, FocusedPasteTakesWhatFitsMaxLength) {
+    TuiTextEdit* edit = AddEdit(10, 5);
+    edit->SetEditValue(rtl::Variant(rtl::UnicodeString(u"abcd")));
+    Focus(*edit);
+    edit->Select(4, 0);
+    PutTextOnClipboard(u"XYZ");
+    edit->PasteFromClipboard();
+    ui_test::ProcessPendingMessages();
+    EXPECT_EQ(edit->GetDisplayText(), u"abcdX");
+    EXPECT_EQ(edit->SelStart(), 5);
+    EXPECT_EQ(rtl::VarToStr(edit->EditValue()), u"abcdX");
+}
+
+// The text after the caret stays: only the inserted text is cut.
+TEST_F(TextEditClipboardTest, UnfocusedPasteCutsTheInsertedTextAndKeepsTheRest) {
+    TuiTextEdit* edit = FourLetters(2);
+    edit->PasteFromClipboard();
+    EXPECT_EQ(edit->GetDisplayText(), u"abXcd");
+    EXPECT_EQ(edit->SelStart(), 3);
+    EXPECT_EQ(rtl::VarToStr(edit->EditValue()), u"abXcd");
+    edit->SetInternalText(u"Q");
+    EXPECT_EQ(edit->GetDisplayText(), u"abXcd");
+}
+
+TEST_F(TextEditClipboardTest, ReplacingASelectionMakesRoomForTheInsertedText) {
+    TuiTextEdit* edit = FourLetters(1);
+    edit->Select(1, 2);
+    edit->SetInternalText(u"XYZ");
+    EXPECT_EQ(edit->GetDisplayText(), u"aXYZd");
+    EXPECT_EQ(edit->SelStart(), 4);
+    EXPECT_TRUE(edit->ChangedByUser());
+}
+
+// A binding that keeps what the editor posts.
+class TRecordingBinding : public ui::TuiEditDataBinding {
+public:
+    using TuiEditDataBinding::TuiEditDataBinding;
+    void SetStoredValue(const rtl::Variant& value) override { Stored.push_back(rtl::VarToStr(value)); }
+    std::vector<std::u16string> Stored;
+};
+
+class TPostingTextEdit : public TuiTextEdit {
+public:
+    explicit TPostingTextEdit(rtl::TComponent* owner) : TuiTextEdit(owner) {
+        auto binding = std::make_unique<TRecordingBinding>(this);
+        Binding = binding.get();
+        SetDataBinding(std::move(binding));
+    }
+    TRecordingBinding* Binding = nullptr; // owned by the editor
+};
+
+TEST_F(TextEditClipboardTest, AnInternalTextPostedByAnUnfocusedEditorReachesItsData) {
+    auto* edit = new TPostingTextEdit(Form.get());
+    edit->SetParent(Form.get());
+    edit->SetBounds(10, 40, 200, 21);
+    edit->SetEditValue(rtl::Variant(rtl::UnicodeString(u"ab")));
+    edit->Select(2, 0);
+    edit->SetInternalText(u"c");
+    EXPECT_TRUE(edit->Binding->Stored.empty()) << "the first change makes the post pending";
+    edit->SetInternalText(u"d", true);
+    EXPECT_EQ(edit->Binding->Stored, std::vector<std::u16string>{u"abcd"});
+    EXPECT_EQ(rtl::VarToStr(edit->EditValue()), u"abcd");
+}
+
+TEST_F(TextEditClipboardTest, ALockedEditorPastesNothing) {
+    TuiTextEdit* edit = FourLetters(2);
+    edit->TextEditProperties().SetHideCursor(true);
+    Focus(*edit);
+    edit->PasteFromClipboard();
+    ui_test::ProcessPendingMessages();
+    EXPECT_EQ(edit->GetDisplayText(), u"abcd");
+    EXPECT_EQ(edit->SelStart(), 0);
+    EXPECT_EQ(edit->SelLength(), 0);
+}
+
+TEST_F(TextEditClipboardTest, UpperCaseStoresAnInsertedTextInUpperCase) {
+    TuiTextEdit* edit = AddEdit(10, 0);
+    edit->TextEditProperties().SetCharCase(vcl::ecUpperCase);
+    edit->SetDisplayTextInternal(u"name");
+    EXPECT_EQ(edit->GetDisplayText(), u"NAME");
+    EXPECT_EQ(rtl::VarToStr(edit->EditValue()), u"NAME");
+}
+
+TEST_F(TextEditClipboardTest, UnfocusedCutTakesTheSelectionAway) {
+    TuiTextEdit* edit = FourLetters(1);
+    edit->Select(1, 2);
+    edit->CutToClipboard();
+    EXPECT_EQ(edit->GetDisplayText(), u"ad");
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    const std::u16string cut(static_cast<const char16_t*>(GlobalLock(GetClipboardData(CF_UNICODETEXT))));
+    GlobalUnlock(GetClipboardData(CF_UNICODETEXT));
+    CloseClipboard();
+    EXPECT_EQ(cut, u"bc");
+}
+
+TEST_F(TextEditFormTest, GetTextAnswersTheTextCutToTheBuffer) {
+    TuiTextEdit* edit = AddEdit(10, 0);
+    edit->SetEditValue(rtl::Variant(rtl::UnicodeString(u"名称 abc")));
+    wchar_t buffer[8] = {L'?'};
+    EXPECT_EQ(SendMessageW(edit->Handle(), WM_GETTEXT, 1, reinterpret_cast<LPARAM>(buffer)), 0);
+    EXPECT_EQ(buffer[0], L'\0');
+    EXPECT_EQ(SendMessageW(edit->Handle(), WM_GETTEXT, 0, reinterpret_cast<LPARAM>(buffer)), 0);
+    EXPECT_EQ(SendMessageW(edit->Handle(), WM_GETTEXT, 4, reinterpret_cast<LPARAM>(buffer)), 3);
+    EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(buffer)), u"名称 ");
+    EXPECT_EQ(SendMessageW(edit->Handle(), WM_GETTEXTLENGTH, 0, 0), 6);
+}
+
+TEST_F(TextEditFormTest, SetTextWritesTheTextInTheCharacterCase) {
+    TuiTextEdit* edit = AddEdit(10, 0);
+    edit->TextEditProperties().SetCharCase(vcl::ecUpperCase);
+    EXPECT_EQ(SendMessageW(edit->Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"buyer")), 1);
+    EXPECT_EQ(edit->GetDisplayText(), u"BUYER");
+    EXPECT_EQ(rtl::VarToStr(edit->EditValue()), u"BUYER");
+    EXPECT_FALSE(edit->ChangedByUser());
+}
+
+TEST_F(TextEditFormTest, ClearDeletesTheSelectionUnlessReadOnly) {
+    TuiTextEdit* edit = AddEdit(10, 0);
+    edit->SetEditValue(rtl::Variant(rtl::UnicodeString(u"abcd")));
+    edit->Select(1, 2);
+    SendMessageW(edit->Handle(), WM_CLEAR, 0, 0);
+    EXPECT_EQ(edit->GetDisplayText(), u"ad");
+    EXPECT_EQ(rtl::VarToStr(edit->EditValue()), u"ad");
+    EXPECT_EQ(edit->SelStart(), 1);
+    edit->TextEditProperties().SetReadOnly(true);
+    edit->Select(0, 1);
+    SendMessageW(edit->Handle(), WM_CLEAR, 0, 0);
+    EXPECT_EQ(edit->GetDisplayText(), u"ad");
+}
+
+// What a window watching the editor's destruction reads.
+std::u16string TextReadAtDestroy;
+WNDPROC TextEditWindowProcedure = nullptr;
+
+LRESULT CALLBACK ReadTextAtDestroy(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_DESTROY) {
+        wchar_t buffer[32] = {};
+        SendMessageW(window, WM_GETTEXT, 32, reinterpret_cast<LPARAM>(buffer));
+        TextReadAtDestroy = reinterpret_cast<const char16_t*>(buffer);
+    }
+    return CallWindowProcW(TextEditWindowProcedure, window, msg, wParam, lParam);
+}
+
+TEST_F(TextEditFormTest, TheTextIsStillReadWhileTheEditorIsDestroyed) {
+    TuiTextEdit* edit = AddEdit(10, 0);
+    edit->SetEditValue(rtl::Variant(rtl::UnicodeString(u"名称 abc")));
+    TextEditWindowProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(edit->Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ReadTextAtDestroy)));
+    TextReadAtDestroy.clear();
+    delete edit;
+    EXPECT_EQ(TextReadAtDestroy, u"名称 abc");
+}
+
+TEST_F(TextEditFormTest, InPlaceTheKeyThatOpensTheEditorIsItsFirstCharacter) {
+    ui::TuiTextEditProperties cellProperties(nullptr);
+    ASSERT_TRUE(cellProperties.GetContainerClass().InheritsFrom(TuiTextEdit::StaticClass()));
+    ui::TuiCustomEdit* editor = ui::TuiCustomEdit::CreateInplace(cellProperties.GetContainerClass(), Form.get());
+    auto* edit = static_cast<TuiTextEdit*>(editor);
+    edit->SetParent(Form.get());
+    edit->SetBounds(10, 60, 100, 20);
+    ui_test::ProcessPendingMessages();
+    ui::TuiCustomEditData* data = nullptr;
+    edit->ActivateByKey(u'a', data);
+    ui_test::ProcessPendingMessages();
+    EXPECT_EQ(edit->GetDisplayText(), u"a");
+    EXPECT_EQ(edit->SelStart(), 1);
+    EXPECT_EQ(edit->SelLength(), 0);
+    EXPECT_TRUE(edit->ChangedByUser());
+    delete data;
+}
+
+TEST(TextEditUnit, StartUpRegistersTheTextEditorAsTheDefaultEditor) {
+    ui::InitializeTextEditUnit();
+    ui::TuiRegisteredClasses& registry = ui::GetEditPropertiesRegistry();
+    const int32_t index = registry.IndexOfClass(&ui::TuiTextEditProperties::StaticClass());
+    ASSERT_NE(index, -1);
+    EXPECT_EQ(registry.GetDescriptionText(index), u"TextEdit");
+    ui::TuiEditRepositoryItem* item = ui::GetEditDataRegisteredRepositoryItems().GetDefaultItem();
+    ASSERT_NE(item, nullptr);
+    EXPECT_TRUE(item->Properties().ClassType().InheritsFrom(ui::TuiTextEditProperties::StaticClass()));
+    ui::FinalizeTextEditUnit();
+    EXPECT_EQ(ui::GetEditDataRegisteredRepositoryItems().GetDefaultItem(), nullptr);
+    EXPECT_EQ(registry.IndexOfClass(&ui::TuiTextEditProperties::StaticClass()), -1);
+}
+
+} // namespace

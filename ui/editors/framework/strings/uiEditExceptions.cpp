@@ -1,0 +1,8 @@
+#include "ui/editors/framework/strings/uiEditExceptions.h"
+
+namespace ui {
+
+EuiEditError::~EuiEditError() = default;
+EuiEditValidationError::~EuiEditValidationError() = default;
+
+} // namespace ui
