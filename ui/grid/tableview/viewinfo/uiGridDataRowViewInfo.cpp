@@ -53,6 +53,28 @@ void TuiGridDataRowViewInfo::CalculateRow(const TuiGridRowPlacement& placement) 
         cell->CalculateCell(placement.Cells[i]);
         FCells.push_back(std::move(cell));
     }
+    CalculateMasterExpandButton();
+}
+
+// The master rows' indent is the innermost one.
+void TuiGridDataRowViewInfo::CalculateMasterExpandButton() {
+    const auto* master = dynamic_cast<const TuiGridMasterDataRow*>(GridRecord());
+    const int32_t levelCount = FTableViewInfo.LevelCount();
+    if (master == nullptr || levelCount == 0 || !master->GetExpandable()) {
+        return;
+    }
+    const int32_t indentLeft = Bounds().Left + (levelCount - 1) * FTableViewInfo.LevelIndent();
+    FExpandButtonBounds = ExpandButtonInIndent(Bounds(), indentLeft, FTableViewInfo.ExpandButtonSize());
+}
+
+int32_t TuiGridDataRowViewInfo::IndentCount() const {
+    const TuiGridGroupRow* groupRow = GroupRow();
+    return groupRow ? groupRow->Level() : FTableViewInfo.LevelCount();
+}
+
+TuiGridLevelIndentRects TuiGridDataRowViewInfo::LevelIndent(int32_t level) const {
+    return LevelIndentRects(Bounds(), level, FTableViewInfo.LevelIndent(), FTableViewInfo.GridLines(),
+                            FTableViewInfo.ClosesGroup(FRowIndex, level));
 }
 
 void TuiGridDataRowViewInfo::CalculateGroupCell(const TuiGridGroupRow& groupRow) {
@@ -62,14 +84,31 @@ void TuiGridDataRowViewInfo::CalculateGroupCell(const TuiGridGroupRow& groupRow)
     if (!groupRow.GetExpandable()) {
         return;
     }
-    const int32_t size = FTableViewInfo.ExpandButtonSize();
-    const int32_t top = FGroupCellBounds.Top + (FGroupCellBounds.Height() - size) / 2;
-    const int32_t left = FGroupCellBounds.Left + TuiGridTableViewInfo::ExpandButtonIndent;
-    FExpandButtonBounds = {left, top, left + size, top + size};
+    FExpandButtonBounds =
+        ExpandButtonInIndent(GroupContentBounds(), FGroupCellBounds.Left, FTableViewInfo.ExpandButtonSize());
+}
+
+// An Office 2003 group row shows its button and caption in its lower half, above its separator.
+vcl::TRect TuiGridDataRowViewInfo::GroupContentBounds() const {
+    vcl::TRect bounds = FGroupCellBounds;
+    if (FTableViewInfo.HasOffice11GroupRows()) {
+        bounds.Bottom = std::max(bounds.Bottom - TuiGridTableViewInfo::Office11GroupSeparatorWidth, bounds.Top);
+        bounds.Top = bounds.Bottom - bounds.Height() / 2;
+    }
+    return bounds;
+}
+
+vcl::TRect TuiGridDataRowViewInfo::Office11SeparatorBounds() const {
+    if (!FTableViewInfo.HasOffice11GroupRows() || GroupRow() == nullptr) {
+        return {};
+    }
+    const int32_t top =
+        std::max(FGroupCellBounds.Bottom - TuiGridTableViewInfo::Office11GroupSeparatorWidth, FGroupCellBounds.Top);
+    return {FGroupCellBounds.Left, top, FGroupCellBounds.Right, FGroupCellBounds.Bottom};
 }
 
 vcl::TRect TuiGridDataRowViewInfo::GroupTextBounds() const {
-    vcl::TRect bounds = FGroupCellBounds;
+    vcl::TRect bounds = GroupContentBounds();
     if (!FExpandButtonBounds.IsEmpty()) {
         bounds.Left += FTableViewInfo.LevelIndent();
     }

@@ -1,10 +1,12 @@
 #pragma once
 // TuiGridDataRowViewInfo: one laid-out row: the record it shows, its bounds in the rows area and one data cell per
-// visible column. A group row has no cells: one group cell right of its level indents shows its caption and summary
-// text, with the expand button in the cell's first indent when the row can expand. A row scrolled by whole records
-// keeps its cells and moves with them.
+// visible column, right of the view's level indents; a master row has its expand button in its last indent. A group
+// row has no cells: one group cell right of its outer levels' indents shows its caption and summary text, with the
+// expand button in the cell's first indent when the row can expand. A row scrolled by whole records keeps its cells
+// and moves with them.
 
 #include "ui/grid/cells/uiGridCellViewInfo.h"
+#include "ui/grid/tableview/uiGridLevelIndents.h"
 
 #include <memory>
 #include <vector>
@@ -39,7 +41,12 @@ public:
     // Where the group caption is written: the group cell inside its margins, right of the expand button's indent
     // when the row can expand.
     vcl::TRect GroupTextBounds() const;
-    // Empty unless a group row can expand.
+    // The level indents at the row's left: a group row's outer levels, a data row's every level.
+    int32_t IndentCount() const;
+    TuiGridLevelIndentRects LevelIndent(int32_t level) const;
+    // The separator at the bottom of an Office 2003 group row, else empty.
+    vcl::TRect Office11SeparatorBounds() const;
+    // Empty unless a group or master row can expand.
     const vcl::TRect& ExpandButtonBounds() const { return FExpandButtonBounds; }
     // The data controller's focused row.
     bool IsFocused() const;
@@ -58,6 +65,8 @@ private:
     vcl::TRect FExpandButtonBounds;
 
     void CalculateGroupCell(const TuiGridGroupRow& groupRow);
+    void CalculateMasterExpandButton();
+    vcl::TRect GroupContentBounds() const;
 };
 
 } // namespace ui

@@ -40,6 +40,7 @@ constexpr uint16_t GroupByBoxPromptFlags = tfAlignLeft | tfAlignVCenter | tfSing
 constexpr uint16_t FilterBarTextFlags = tfAlignLeft | tfAlignVCenter | tfSingleLine | tfShowEndEllipsis;
 constexpr uint16_t SpecialRowInfoTextFlags = tfAlignHCenter | tfAlignVCenter | tfSingleLine | tfShowEndEllipsis;
 constexpr uint16_t GroupRowTextFlags = tfAlignLeft | tfAlignVCenter | tfSingleLine | tfShowEndEllipsis;
+constexpr uint16_t Office11GroupRowTextFlags = tfAlignLeft | tfAlignBottom | tfSingleLine | tfShowEndEllipsis;
 
 // The canvas clipped to a rectangle while it lives; the clip region comes back however the painting inside ends.
 class TTablePainterClip {
@@ -274,6 +275,7 @@ void TuiGridTablePainter::DrawRecords() {
     TuiGridLineCollection lines;
     for (int32_t position = 0; position < viewInfo.RowCount(); ++position) {
         const TuiGridDataRowViewInfo& row = viewInfo.Rows(position);
+        DrawLevelIndents(row);
         DrawGroupRow(row, lines);
         for (int32_t i = 0; i < row.CellCount(); ++i) {
             TuiGridDataCellViewInfo& cell = row.Cells(i);
@@ -339,23 +341,43 @@ void TuiGridTablePainter::DrawGroupRow(const TuiGridDataRowViewInfo& row, TuiGri
     }
     TuiGridTableViewInfo& viewInfo = TableViewInfo();
     TuiGridTableViewStyles& styles = viewInfo.TableView().Styles();
-    const int32_t indent = viewInfo.LevelIndent();
     TuiDrawParams params;
-    for (int32_t level = 0; level < groupRow->Level(); ++level) {
-        styles.GetGroupParams(nullptr, level, params);
-        const int32_t left = row.Bounds().Left + level * indent;
-        Canvas().FillRectColor({left, row.Bounds().Top, left + indent, row.Bounds().Bottom}, params.Color);
-    }
     const vcl::TRect& cell = row.GroupCellBounds();
-    lines.AddBorders(cell, viewInfo.CellBordersForGridLines(true), TuiGridTableViewInfo::GridLineWidth);
+    const vcl::TRect separator = row.Office11SeparatorBounds();
+    TuiBorders borders = viewInfo.CellBordersForGridLines(true);
+    if (!separator.IsEmpty()) {
+        borders.Exclude(bBottom);
+    }
+    lines.AddBorders(cell, borders, TuiGridTableViewInfo::GridLineWidth);
     styles.GetGroupParams(groupRow, groupRow->Level(), params);
     Canvas().FillRectColor(cell, params.Color);
+    Canvas().FillRectColor(separator, viewInfo.GridView().LookAndFeelPainter()->Office11GroupSeparatorColor());
     if (!row.ExpandButtonBounds().IsEmpty()) {
         viewInfo.GridView().LookAndFeelPainter()->PaintExpandBox(Canvas(), row.ExpandButtonBounds(),
                                                                  groupRow->GetExpanded(), params.TextColor);
     }
     const TTablePainterClip clip(Canvas(), cell);
-    DrawBandText(groupRow->GetDisplayTextWithSummary(), row.GroupTextBounds(), GroupRowTextFlags, params);
+    const uint16_t flags = separator.IsEmpty() ? GroupRowTextFlags : Office11GroupRowTextFlags;
+    DrawBandText(groupRow->GetDisplayTextWithSummary(), row.GroupTextBounds(), flags, params);
+}
+
+void TuiGridTablePainter::DrawLevelIndents(const TuiGridDataRowViewInfo& row) {
+    TuiGridTableViewInfo& viewInfo = TableViewInfo();
+    TuiGridTableViewStyles& styles = viewInfo.TableView().Styles();
+    const vcl::TColor gridLineColor = viewInfo.GridLineColor();
+    TuiDrawParams params;
+    for (int32_t level = 0; level < row.IndentCount(); ++level) {
+        const TuiGridLevelIndentRects indent = row.LevelIndent(level);
+        styles.GetGroupParams(nullptr, level, params);
+        Canvas().FillRectColor(indent.Background, params.Color);
+        Canvas().FillRectColor(indent.RightLine, gridLineColor);
+        Canvas().FillRectColor(indent.BottomLine, gridLineColor);
+    }
+    if (row.GroupRow() == nullptr && !row.ExpandButtonBounds().IsEmpty()) {
+        const TuiCustomGridRecord* record = row.GridRecord();
+        viewInfo.GridView().LookAndFeelPainter()->PaintExpandBox(Canvas(), row.ExpandButtonBounds(),
+                                                                 record && record->GetExpanded(), vcl::clDefault);
+    }
 }
 
 void TuiGridTablePainter::DrawRowFocusRect(const TuiGridDataRowViewInfo& row) {

@@ -52,6 +52,8 @@ private:
     // The group cell in the group colours with the caption and summary text, the expand button, and the level
     // indents left of it in the colours of their levels; the cell's grid lines go to lines.
     void DrawGroupRow(const TuiGridDataRowViewInfo& row, TuiGridLineCollection& lines);
+    // The row's level indents in the colours of their levels with their grid lines; a master row's expand button.
+    void DrawLevelIndents(const TuiGridDataRowViewInfo& row);
     void DrawNoDataText();
     void DrawFooter(const vcl::TRect& band);
     void DrawFooterFrame(const vcl::TRect& band, int32_t separatorHeight);

@@ -11,6 +11,7 @@
 #include "ui/grid/customtable/uiCustomGridTableViewData.h"
 #include "ui/grid/customtable/uiCustomGridTableViewStyles.h"
 #include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridLevelIndents.h"
 #include "ui/grid/tableview/uiGridRows.h"
 #include "ui/grid/tableview/uiGridTableController.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
@@ -19,6 +20,7 @@
 #include "ui/grid/tableview/viewinfo/uiGridColumnCellEditor.h"
 #include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridDataRowHeights.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridFilterBarViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridFooterViewInfo.h"
@@ -116,6 +118,33 @@ int32_t TuiGridTableViewInfo::ExpandButtonSize() const {
     return GridView().LookAndFeelPainter()->ExpandBoxSize();
 }
 
+int32_t TuiGridTableViewInfo::LevelCount() const {
+    const int32_t groupingCount = GridView().DataController().Groups().GroupingFieldCount();
+    return TableLevelCount(groupingCount, HasOffice11GroupRows(), TableView().IsMaster());
+}
+
+bool TuiGridTableViewInfo::HasOffice11GroupRows() const {
+    return TableView().OptionsView().GroupRowStyle() == grsOffice11;
+}
+
+bool TuiGridTableViewInfo::ClosesGroup(int32_t rowIndex, int32_t level) const {
+    const TuiCustomDataController& controller = GridView().DataController();
+    return rowIndex + 1 >= controller.GetRowCount() || controller.GetRowInfo(rowIndex + 1).Level <= level;
+}
+
+bool TuiGridTableViewInfo::AutoDataRowHeight() const {
+    const TuiGridTableOptionsView& options = TableView().OptionsView();
+    return options.CellAutoHeight() && options.DataRowHeight() == 0;
+}
+
+int32_t TuiGridTableViewInfo::CellContentWidth(int32_t visibleIndex) const {
+    const int32_t realWidth = ColumnHeaderRealWidth(FColumnWidths.at(static_cast<size_t>(visibleIndex)),
+                                                    visibleIndex == 0, LevelIndentsWidth());
+    const bool isLast = visibleIndex + 1 == static_cast<int32_t>(FColumnWidths.size());
+    const int32_t rightLine = CellBordersForGridLines(isLast).Contains(bRight) ? GridLineWidth : 0;
+    return std::max(realWidth - rightLine, 0);
+}
+
 TuiGridLines TuiGridTableViewInfo::GridLines() const {
     return TableView().OptionsView().GridLines();
 }
@@ -146,6 +175,7 @@ void TuiGridTableViewInfo::Calculate() {
     CalculateRecordHeights();
     FLaidOutLeftPos = LeftPos();
     FLaidOutTopRecordIndex = ClampedTopRecordIndex();
+    MeasureRecordHeightsFrom(FLaidOutTopRecordIndex);
     FFooterHeight = FFooter->CalculateHeight(FVisibleColumns);
     FGroupByBoxHeight = FGroupByBox->CalculateHeight();
     FFilterBarHeight = FFilterBar->CalculateHeight();
@@ -232,13 +262,17 @@ void TuiGridTableViewInfo::CalculateHeights() {
     view.Styles().GetGroupParams(nullptr, 0, groupParams);
     const int32_t groupContentHeight =
         std::max(MeasureText(MeasuredText, groupParams.Font).cy, ExpandButtonSize()) + RowTextMargins;
-    FGroupRowHeight = TableDataRowHeight(view.OptionsView().GroupRowHeight(), groupContentHeight, GridLines());
+    const int32_t storedGroupRowHeight = view.OptionsView().GroupRowHeight();
+    FGroupRowHeight = HasOffice11GroupRows() && storedGroupRowHeight == 0
+                          ? 2 * groupContentHeight + Office11GroupSeparatorWidth
+                          : TableDataRowHeight(storedGroupRowHeight, groupContentHeight, GridLines());
 }
 
 // Group rows are the rows above the grouping levels; the others are data rows.
 void TuiGridTableViewInfo::CalculateRecordHeights() {
     const int32_t count = TableView().ViewData().RecordCount();
     FRecordHeights.assign(static_cast<size_t>(count), FDataRowHeight);
+    FRecordHeightMeasured.assign(AutoDataRowHeight() ? static_cast<size_t>(count) : 0, false);
     TuiCustomDataController& controller = GridView().DataController();
     const int32_t groupingCount = controller.Groups().GroupingFieldCount();
     if (groupingCount == 0) {
@@ -248,6 +282,21 @@ void TuiGridTableViewInfo::CalculateRecordHeights() {
         if (controller.GetRowInfo(row).Level < groupingCount) {
             FRecordHeights[static_cast<size_t>(row)] = FGroupRowHeight;
         }
+    }
+}
+
+void TuiGridTableViewInfo::MeasureRecordHeightsFrom(int32_t topRecordIndex) {
+    TuiGridDataRowHeights heights(*this);
+    const int32_t groupingCount = GridView().DataController().Groups().GroupingFieldCount();
+    int64_t filled = 0;
+    for (size_t row = static_cast<size_t>(std::max(topRecordIndex, 0));
+         row < FRecordHeightMeasured.size() && filled < ClientBounds().Height(); ++row) {
+        const auto rowIndex = static_cast<int32_t>(row);
+        if (!FRecordHeightMeasured[row] && GridView().DataController().GetRowInfo(rowIndex).Level >= groupingCount) {
+            FRecordHeights[row] = heights.RowHeight(rowIndex);
+        }
+        FRecordHeightMeasured[row] = true;
+        filled += FRecordHeights[row];
     }
 }
 
@@ -274,6 +323,7 @@ TuiGridTableMeasures TuiGridTableViewInfo::Measures() const {
     measures.HeaderHeight = FHeaderHeight;
     measures.FooterHeight = FFooterHeight;
     measures.IndicatorWidth = FIndicator->Width();
+    measures.LevelIndentsWidth = LevelIndentsWidth();
     measures.ColumnWidths = FColumnWidths;
     measures.RecordHeights = FRecordHeights;
     measures.SpecialRowHeights = FSpecialRowHeights;
@@ -328,6 +378,7 @@ int32_t TuiGridTableViewInfo::ScrollToTopRecord() {
     const int32_t anchorRecord = FPlacement.Rows[anchorPosition].RecordIndex;
     const int32_t anchorTop = FPlacement.Rows[anchorPosition].Bounds.Top;
     FLaidOutTopRecordIndex = top;
+    MeasureRecordHeightsFrom(top);
     ResetCellMerging();
     const bool kept = OffsetTablePlacement(FPlacement, Measures()) != 0;
     PlaceRows(kept ? std::move(FRows) : std::vector<std::unique_ptr<TuiGridDataRowViewInfo>>{});

@@ -79,6 +79,19 @@ public:
     static constexpr int32_t ExpandButtonIndent = 3;
     int32_t ExpandButtonSize() const;
     int32_t LevelIndent() const { return ExpandButtonSize() + 2 * ExpandButtonIndent; }
+    // The indents at the left of every data row, and their width; the first column's cells lie right of them.
+    int32_t LevelCount() const;
+    int32_t LevelIndentsWidth() const { return LevelCount() * LevelIndent(); }
+    // The group rows draw the Office 2003 way: no indent of their own, caption at the bottom over a separator.
+    bool HasOffice11GroupRows() const;
+    // Such a group row closes with a separator of this height instead of a grid line.
+    static constexpr int32_t Office11GroupSeparatorWidth = 2;
+    // The row closes its group of a level: no row of that group follows it.
+    bool ClosesGroup(int32_t rowIndex, int32_t level) const;
+    // The data rows take their heights from their cells (CellAutoHeight without a stored DataRowHeight).
+    bool AutoDataRowHeight() const;
+    // Where a data cell of a visible column shows its value: its width under its header less its right grid line.
+    int32_t CellContentWidth(int32_t visibleIndex) const;
 
     TuiGridLines GridLines() const;
     vcl::TColor GridLineColor() const;
@@ -115,6 +128,8 @@ private:
     TuiGridTableMeasures Measures() const;
     void CalculateHeights();
     void CalculateRecordHeights();
+    // Measures the data rows whose cells set their heights from a top record down over the client height.
+    void MeasureRecordHeightsFrom(int32_t topRecordIndex);
     int32_t LargestHeaderTextHeight() const;
     void CreateCellEditors();
     void CreateSpecialRows();
@@ -129,6 +144,8 @@ private:
 
     std::vector<int32_t> FColumnWidths;
     std::vector<int32_t> FRecordHeights;
+    // The data rows whose heights have been measured in this layout (only when their cells set them).
+    std::vector<bool> FRecordHeightMeasured;
     std::vector<TuiGridColumn*> FVisibleColumns; // not owned
     TuiGridTablePlacement FPlacement;
     std::vector<std::unique_ptr<TuiGridColumnCellEditor>> FCellEditors;
