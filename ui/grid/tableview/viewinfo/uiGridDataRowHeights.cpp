@@ -44,7 +44,7 @@ int32_t TuiGridDataRowHeights::RowHeight(int32_t rowIndex) {
 
 int32_t TuiGridDataRowHeights::MeasureRow(TuiCustomGridRecord* record) {
     int32_t tallest = 0;
-    for (int32_t i = 0; i < FViewInfo.ColumnHeaderCount(); ++i) {
+    for (int32_t i = 0; i < FViewInfo.CellEditorCount(); ++i) {
         tallest = std::max(tallest, MeasureCell(i, record));
     }
     const int32_t gridLine = GridLinesHaveHorizontal(FViewInfo.GridLines()) ? TuiGridTableViewInfo::GridLineWidth : 0;

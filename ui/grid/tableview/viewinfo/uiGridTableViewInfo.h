@@ -73,6 +73,8 @@ public:
     TuiGridDataRowViewInfo& Rows(int32_t position) const { return *FRows.at(static_cast<size_t>(position)); }
     // The laid-out row of a view data row, or nullptr.
     TuiGridDataRowViewInfo* RowOfRecord(int32_t rowIndex) const;
+    // One per visible column, made first in a layout.
+    int32_t CellEditorCount() const { return static_cast<int32_t>(FCellEditors.size()); }
     TuiGridColumnCellEditor& CellEditor(int32_t visibleIndex) const;
 
     // The expand button's size and its gap in an indent; a level indent holds the button between two gaps.

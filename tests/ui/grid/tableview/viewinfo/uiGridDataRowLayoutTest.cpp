@@ -1,0 +1,234 @@
+#include "tests/ui/grid/tableview/viewinfo/GridTableLayoutSupport.h"
+#include "ui/core/graphics/uiDrawParams.h"
+#include "ui/core/painters/uiLookAndFeelPainters.h"
+#include "ui/editors/text/uiTextEditViewInfo.h"
+#include "ui/grid/control/uiGridLevel.h"
+#include "ui/grid/customtable/uiCustomGridTableOptions.h"
+#include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/uiGridIncSearch.h"
+#include "ui/grid/customtable/uiGridRecordHitTests.h"
+#include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridRows.h"
+#include "ui/grid/tableview/uiGridTableBehaviorAndFiltering.h"
+#include "ui/grid/tableview/uiGridTableController.h"
+#include "ui/grid/tableview/uiGridTableOptions.h"
+#include "ui/grid/tableview/uiGridTableViewStyles.h"
+#include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridTableViewInfoCache.h"
+
+#include <gtest/gtest.h>
+
+namespace ui {
+namespace {
+
+constexpr char16_t LongText[] = u"a long text that breaks into several rows in its narrow column";
+
+vcl::TColor Rgb(vcl::TColor color) {
+    return static_cast<vcl::TColor>(vcl::ColorToRGB(color));
+}
+
+vcl::TPoint CentreOfRect(const vcl::TRect& rect) {
+    return {(rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2};
+}
+
+class GridDataRowLayoutTest : public ui_test::GridTableLayoutTest {
+protected:
+    void SetValues(int column, std::initializer_list<std::pair<int, rtl::Variant>> values) {
+        View->BeginUpdate();
+        for (const auto& [record, value] : values) {
+            View->DataController().SetValue(record, column, value);
+        }
+        View->EndUpdate();
+    }
+
+    // The "No" column holds 0, 0, 0, 1, 1, 1 and groups the records; the first group is expanded.
+    void GroupByNo() {
+        SetValues(2, {{0, rtl::Variant(0)},
+                      {1, rtl::Variant(0)},
+                      {2, rtl::Variant(0)},
+                      {3, rtl::Variant(1)},
+                      {4, rtl::Variant(1)},
+                      {5, rtl::Variant(1)}});
+        View->Columns(2)->SetGroupIndex(0);
+        View->ViewData().GetRecordAt(0)->SetExpanded(true);
+    }
+
+    vcl::TColor GroupColor(int32_t level) const {
+        TuiDrawParams params;
+        View->Styles().GetGroupParams(nullptr, level, params);
+        return Rgb(params.Color);
+    }
+
+    TuiGridTableViewInfoCacheItem* CacheItem(int32_t rowIndex) const {
+        return static_cast<TuiGridTableViewInfoCache*>(View->ViewInfoCache())->RowItem(rowIndex);
+    }
+};
+
+TEST_F(GridDataRowLayoutTest, RowsWhoseCellsSetTheirHeightsGrowForLongTextAndNeverShrinkBelowTheCommonHeight) {
+    Fill(6);
+    SetValues(0, {{1, rtl::Variant(rtl::UnicodeString(LongText))}});
+    View->OptionsView().SetCellAutoHeight(true);
+    const TuiGridTableViewInfo& viewInfo = Layout();
+    ui_test::ExpectLayoutInvariants(viewInfo);
+    const int32_t common = viewInfo.DataRowHeight();
+    EXPECT_EQ(viewInfo.Rows(0).Bounds().Height(), common) << "short values keep the common height";
+    const int32_t tall = viewInfo.Rows(1).Bounds().Height();
+    EXPECT_GT(tall, 2 * (common - 1)) << "the long text takes several rows";
+    const auto* text = dynamic_cast<const TuiCustomTextEditViewInfo*>(&viewInfo.Rows(1).Cells(0).EditViewInfo());
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->TextFlags & tlSingleLine, 0u) << "the cell's text breaks into rows";
+    const auto painted = Paint();
+    EXPECT_EQ(painted->Surface.Pixels(), Paint()->Surface.Pixels());
+
+    View->OptionsView().SetCellTextMaxLineCount(1);
+    EXPECT_EQ(Layout().Rows(1).Bounds().Height(), common) << "one line at most";
+
+    View->OptionsView().SetCellTextMaxLineCount(0);
+    View->OptionsView().SetDataRowHeight(30);
+    const TuiGridTableViewInfo& stored = Layout();
+    for (int32_t i = 0; i < stored.RowCount(); ++i) {
+        EXPECT_EQ(stored.Rows(i).Bounds().Height(), 30) << "a stored height rules, row " << i;
+    }
+}
+
+TEST_F(GridDataRowLayoutTest, AMeasuredHeightIsKeptPerRowUntilTheDataChanges) {
+    Fill(6);
+    SetValues(0, {{1, rtl::Variant(rtl::UnicodeString(LongText))}});
+    View->OptionsView().SetCellAutoHeight(true);
+    const int32_t tall = Layout().Rows(1).Bounds().Height();
+    TuiGridTableViewInfoCacheItem* item = CacheItem(1);
+    ASSERT_NE(item, nullptr);
+    EXPECT_TRUE(item->IsHeightAssigned);
+    EXPECT_EQ(item->Height, tall);
+    item->Height = tall + 7;
+    EXPECT_EQ(Layout().Rows(1).Bounds().Height(), tall + 7) << "the layout reads the kept height";
+
+    SetValues(0, {{1, rtl::Variant(rtl::UnicodeString(u"short"))}});
+    EXPECT_EQ(Layout().Rows(1).Bounds().Height(), Layout().DataRowHeight()) << "measured again after the change";
+}
+
+TEST_F(GridDataRowLayoutTest, ScrollingRowsOfMeasuredHeightsGivesTheLayoutOfTheNewTop) {
+    Fill(30);
+    for (int record = 0; record < 30; record += 3) {
+        SetValues(0, {{record, rtl::Variant(rtl::UnicodeString(LongText))}});
+    }
+    View->OptionsView().SetCellAutoHeight(true);
+    Layout();
+    ScrollTo(4);
+    TuiGridTableViewInfo& scrolled = static_cast<TuiGridTableViewInfo&>(View->ViewInfo());
+    ui_test::ExpectLayoutInvariants(scrolled);
+    const TuiGridTablePlacement afterScroll = scrolled.Placement();
+    EXPECT_EQ(afterScroll.Rows.front().RecordIndex, 4);
+    EXPECT_EQ(Layout().Placement(), afterScroll) << "a fresh layout at the same top places the rows alike";
+}
+
+TEST_F(GridDataRowLayoutTest, DataRowsStandRightOfTheirLevelIndentsPaintedWithTheirGridLines) {
+    Fill(6);
+    GroupByNo();
+    TuiGridTableViewInfo& viewInfo = Layout();
+    ui_test::ExpectLayoutInvariants(viewInfo);
+    ASSERT_EQ(viewInfo.RowCount(), 5);
+    EXPECT_EQ(viewInfo.LevelCount(), 1);
+    const TuiGridDataRowViewInfo& first = viewInfo.Rows(1);
+    const TuiGridDataRowViewInfo& last = viewInfo.Rows(3);
+    ASSERT_EQ(first.GroupRow(), nullptr);
+    EXPECT_EQ(first.Cells(0).Bounds().Left, first.Bounds().Left + viewInfo.LevelIndent());
+    EXPECT_EQ(first.Cells(0).Bounds().Right, viewInfo.ColumnHeaders(0).Bounds().Right);
+
+    const auto painted = Paint();
+    EXPECT_EQ(painted->Surface.Pixels(), Paint()->Surface.Pixels());
+    const vcl::TColor gridLine = Rgb(viewInfo.GridLineColor());
+    const int32_t indentRight = first.Bounds().Left + viewInfo.LevelIndent();
+    EXPECT_EQ(painted->Surface.Pixel(first.Bounds().Left + 2, first.Bounds().Top + 2), GroupColor(0));
+    EXPECT_EQ(painted->Surface.Pixel(indentRight - 1, first.Bounds().Top + 2), gridLine) << "the right line";
+    EXPECT_EQ(painted->Surface.Pixel(first.Bounds().Left + 2, first.Bounds().Bottom - 1), GroupColor(0))
+        << "the group goes on below";
+    EXPECT_EQ(painted->Surface.Pixel(last.Bounds().Left + 2, last.Bounds().Bottom - 1), gridLine)
+        << "the last record closes its group";
+
+    TuiCustomGridHitTest& indent = viewInfo.GetHitTest({first.Bounds().Left + 2, first.Bounds().Top + 2});
+    EXPECT_EQ(indent.GetHitTestCode(), 106);
+    EXPECT_EQ(static_cast<TuiGridRecordHitTest&>(indent).GridRecord(), first.GridRecord());
+}
+
+TEST_F(GridDataRowLayoutTest, Office11GroupRowsAreTwiceAsHighWithTheirCaptionOverASeparatorAndNoIndentOfTheirOwn) {
+    Fill(6);
+    GroupByNo();
+    const int32_t standard = Layout().GroupRowHeight();
+    View->OptionsView().SetGroupRowStyle(grsOffice11);
+    TuiGridTableViewInfo& viewInfo = Layout();
+    ui_test::ExpectLayoutInvariants(viewInfo);
+    EXPECT_EQ(viewInfo.GroupRowHeight(), 2 * (standard - 1) + 2) << "the content twice, then the separator";
+    EXPECT_EQ(viewInfo.LevelCount(), 0);
+    const TuiGridDataRowViewInfo& group = viewInfo.Rows(0);
+    EXPECT_EQ(viewInfo.Rows(1).Cells(0).Bounds().Left, viewInfo.Rows(1).Bounds().Left);
+    EXPECT_GE(group.ExpandButtonBounds().Top, group.Bounds().Top + group.Bounds().Height() / 2 - 2)
+        << "the button in the lower half";
+    EXPECT_EQ(viewInfo.GetHitTest(CentreOfRect(group.ExpandButtonBounds())).GetHitTestCode(), 108);
+    const vcl::TRect separator = group.Office11SeparatorBounds();
+    EXPECT_EQ(separator.Height(), 2);
+    EXPECT_EQ(separator.Bottom, group.Bounds().Bottom);
+
+    const auto painted = Paint();
+    EXPECT_EQ(painted->Surface.Pixels(), Paint()->Surface.Pixels());
+    const vcl::TColor separatorColor = Rgb(View->LookAndFeelPainter()->Office11GroupSeparatorColor());
+    EXPECT_EQ(painted->Surface.Pixel(separator.Left + 30, separator.Top), separatorColor);
+    EXPECT_EQ(painted->Surface.Pixel(separator.Left + 30, separator.Bottom - 1), separatorColor);
+}
+
+TEST_F(GridDataRowLayoutTest, AMasterRowShowsItsExpandButtonInItsOwnIndent) {
+    Fill(4);
+    View->Level()->Add();
+    TuiGridTableViewInfo& viewInfo = Layout();
+    ui_test::ExpectLayoutInvariants(viewInfo);
+    EXPECT_EQ(viewInfo.LevelCount(), 1);
+    const TuiGridDataRowViewInfo& row = viewInfo.Rows(0);
+    const vcl::TRect& button = row.ExpandButtonBounds();
+    ASSERT_FALSE(button.IsEmpty());
+    EXPECT_EQ(button.Left, row.Bounds().Left + 3);
+    EXPECT_LE(button.Right, row.Cells(0).Bounds().Left);
+    TuiCustomGridHitTest& hitTest = viewInfo.GetHitTest(CentreOfRect(button));
+    EXPECT_EQ(hitTest.GetHitTestCode(), 108);
+    EXPECT_EQ(static_cast<TuiGridRecordHitTest&>(hitTest).GridRecord(), row.GridRecord());
+    const auto painted = Paint();
+    EXPECT_EQ(painted->Surface.Pixels(), Paint()->Surface.Pixels());
+    int drawn = 0;
+    for (int y = button.Top; y < button.Bottom; ++y) {
+        for (int x = button.Left; x < button.Right; ++x) {
+            drawn += painted->Surface.Pixel(x, y) != GroupColor(0) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(drawn, 0) << "the button is drawn over the indent";
+}
+
+TEST_F(GridDataRowLayoutTest, TheSearchedCellHighlightsTheTextFoundUntilTheSearchEnds) {
+    Fill(6);
+    View->OptionsBehavior().SetIncSearch(true);
+    TuiGridIncSearch& search = View->Controller().IncSearch();
+    search.SetText(u"Item 3");
+    ASSERT_TRUE(search.Searching());
+    ASSERT_EQ(View->DataController().GetFocusedRowIndex(), 3);
+    TuiGridTableViewInfo& viewInfo = Layout();
+    const TuiGridDataRowViewInfo* row = viewInfo.RowOfRecord(3);
+    ASSERT_NE(row, nullptr);
+    const auto& searched = dynamic_cast<const TuiCustomTextEditViewInfo&>(row->Cells(0).EditViewInfo());
+    EXPECT_EQ(searched.SelStart, 0);
+    EXPECT_EQ(searched.SelLength, 6);
+    const auto& other =
+        dynamic_cast<const TuiCustomTextEditViewInfo&>(viewInfo.RowOfRecord(2)->Cells(0).EditViewInfo());
+    EXPECT_EQ(other.SelLength, 0);
+    const auto during = Paint();
+
+    search.SetText(u"");
+    ASSERT_FALSE(search.Searching());
+    const auto after = Paint();
+    const vcl::TRect cell = row->Cells(0).Bounds();
+    EXPECT_FALSE(ui_test::SameArea(during->Surface, after->Surface, cell)) << "the highlight goes with the search";
+    vcl::TRect below = ui_test::GridTableLayoutTest::DefaultBounds;
+    below.Top = cell.Bottom;
+    EXPECT_TRUE(ui_test::SameArea(during->Surface, after->Surface, below));
+}
+
+} // namespace
+} // namespace ui
