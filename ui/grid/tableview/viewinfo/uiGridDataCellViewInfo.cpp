@@ -192,7 +192,7 @@ void TuiGridDataCellViewInfo::FillEditViewInfo() {
     FEditor.ApplyCellStyle(params.Color, params.TextColor, params.Font);
     TuiCustomEditViewData& viewData = FEditor.ViewData();
     viewData.PaintOptions = {};
-    viewData.InplaceContentOffsets = CellContentOffsets;
+    viewData.InplaceContentOffsets = EditorContentOffsets();
     viewData.Selected = FSelected;
     if (auto* textViewData = dynamic_cast<TuiCustomTextEditViewData*>(&viewData)) {
         PrepareTextViewData(*textViewData);
@@ -204,11 +204,20 @@ void TuiGridDataCellViewInfo::FillEditViewInfo() {
     FEditViewInfo->Font = &FEditor.SharedCellFont();
 }
 
+vcl::TRect TuiGridDataCellViewInfo::EditorContentOffsets() const {
+    return CellContentOffsets;
+}
+
+int32_t TuiGridDataCellViewInfo::TextMaxLineCount() const {
+    const TuiGridTableViewInfo& layout = FRow.TableViewInfo();
+    return layout.AutoDataRowHeight() ? layout.TableView().OptionsView().CellTextMaxLineCount() : -1;
+}
+
 void TuiGridDataCellViewInfo::PrepareTextViewData(TuiCustomTextEditViewData& viewData) const {
     TuiGridTableView& view = FRow.TableViewInfo().TableView();
-    const bool multiLine = FRow.TableViewInfo().AutoDataRowHeight();
-    viewData.WrapsText = multiLine;
-    viewData.MaxLineCount = multiLine ? view.OptionsView().CellTextMaxLineCount() : 0;
+    const int32_t maxLineCount = TextMaxLineCount();
+    viewData.WrapsText = maxLineCount >= 0;
+    viewData.MaxLineCount = std::max(maxLineCount, 0);
     viewData.SelStart = 0;
     viewData.SelLength = FIncSearchHighlightLength;
     viewData.SelBackgroundColor = vcl::clDefault;

@@ -62,6 +62,10 @@ public:
     void ResetMerging();
 
 protected:
+    // The editor's margins inside the cell's content bounds.
+    virtual vcl::TRect EditorContentOffsets() const;
+    // The text breaks into rows at the cell's width, at most this many (0: any); -1 keeps it on one row.
+    virtual int32_t TextMaxLineCount() const;
     TuiCustomGridHitTest* CreateHitTest(vcl::TPoint point) override;
     TuiBorders GetBorders() const override;
     int32_t GetBorderWidth(TuiBorder side) const override;

@@ -24,6 +24,8 @@ namespace {
 constexpr uint32_t MeasuresRowsCapability = 2;
 // A measured height keeps a pixel above and below the editor.
 constexpr int32_t MeasuredCellMargins = 2;
+// Lines of a preview without AutoHeight keep 2 pixels above and below.
+constexpr int32_t PreviewTextMargins = 4;
 
 } // namespace
 
@@ -53,25 +55,66 @@ int32_t TuiGridDataRowHeights::MeasureRow(TuiCustomGridRecord* record) {
 
 int32_t TuiGridDataRowHeights::MeasureCell(int32_t visibleIndex, TuiCustomGridRecord* record) {
     TuiGridColumnCellEditor& editor = FViewInfo.CellEditor(visibleIndex);
-    TuiGridTableView& view = FViewInfo.TableView();
     TuiDrawParams params;
-    view.Styles().GetDataCellParams(record, &editor.Column(), params);
+    FViewInfo.TableView().Styles().GetDataCellParams(record, &editor.Column(), params);
     editor.ApplyCellStyle(params.Color, params.TextColor, params.Font);
-    TuiCanvas& canvas = FViewInfo.MeasuringCanvas();
-    int32_t height = 0;
-    const int32_t width = FViewInfo.CellContentWidth(visibleIndex);
-    if ((editor.Properties().GetCapabilities() & MeasuresRowsCapability) != 0 && width >= 1) {
-        TuiCustomEditViewData& viewData = editor.ViewData();
-        viewData.InplaceContentOffsets = {};
-        const int32_t maxLineCount = view.OptionsView().CellTextMaxLineCount();
-        if (auto* textViewData = dynamic_cast<TuiCustomTextEditViewData*>(&viewData)) {
-            textViewData->WrapsText = true;
-            textViewData->MaxLineCount = maxLineCount;
-        }
-        height = viewData.GetEditSize(canvas, editor.CellDisplayValue(record), {-1, maxLineCount, width}).cy;
-        height = height == 0 ? 0 : height + MeasuredCellMargins;
+    const int32_t maxLineCount = FViewInfo.TableView().OptionsView().CellTextMaxLineCount();
+    const int32_t height = MeasureEditor(editor, record, FViewInfo.CellContentWidth(visibleIndex), maxLineCount);
+    return height == 0 ? editor.DefaultCellHeight(FViewInfo.MeasuringCanvas(), params.Font) : height;
+}
+
+int32_t TuiGridDataRowHeights::PreviewHeight(int32_t rowIndex) {
+    TuiGridTableView& view = FViewInfo.TableView();
+    auto* cache = static_cast<TuiGridTableViewInfoCache*>(view.ViewInfoCache());
+    TuiGridTableViewInfoCacheItem* item = cache ? cache->RowItem(rowIndex) : nullptr;
+    if (item && item->IsPreviewHeightAssigned) {
+        return item->PreviewHeight;
     }
-    return height == 0 ? editor.DefaultCellHeight(canvas, params.Font) : height;
+    const int32_t height = MeasurePreview(view.ViewData().GetRecordAt(rowIndex));
+    if (item) {
+        item->PreviewHeight = height;
+        item->IsPreviewHeightAssigned = true;
+    }
+    return height;
+}
+
+int32_t TuiGridDataRowHeights::MeasurePreview(TuiCustomGridRecord* record) {
+    TuiGridColumnCellEditor* editor = FViewInfo.PreviewEditor();
+    if (editor == nullptr) {
+        return 0;
+    }
+    const TuiGridPreview& preview = FViewInfo.TableView().Preview();
+    TuiDrawParams params;
+    FViewInfo.TableView().Styles().GetPreviewParams(record, &editor->Column(), params);
+    editor->ApplyCellStyle(params.Color, params.TextColor, params.Font);
+    int32_t height = 0;
+    if (preview.AutoHeight()) {
+        // The text keeps the preview's indents from the content edges; the measure adds back the pixel of each
+        // that an ordinary cell keeps too.
+        const int32_t width = FViewInfo.PreviewContentWidth() - std::max(preview.LeftIndent() - 1, 0) -
+                              std::max(preview.RightIndent() - 1, 0);
+        height = MeasureEditor(*editor, record, width, preview.MaxLineCount());
+    } else if (preview.MaxLineCount() > 0) {
+        height = preview.MaxLineCount() * FViewInfo.MeasureText(u"Qq", params.Font).cy + PreviewTextMargins;
+    }
+    const bool gridLine = height != 0 && GridLinesHaveHorizontal(FViewInfo.GridLines());
+    return gridLine ? height + TuiGridTableViewInfo::GridLineWidth : height;
+}
+
+int32_t TuiGridDataRowHeights::MeasureEditor(TuiGridColumnCellEditor& editor, TuiCustomGridRecord* record,
+                                             int32_t width, int32_t maxLineCount) {
+    if ((editor.Properties().GetCapabilities() & MeasuresRowsCapability) == 0 || width < 1) {
+        return 0;
+    }
+    TuiCustomEditViewData& viewData = editor.ViewData();
+    viewData.InplaceContentOffsets = {};
+    if (auto* textViewData = dynamic_cast<TuiCustomTextEditViewData*>(&viewData)) {
+        textViewData->WrapsText = true;
+        textViewData->MaxLineCount = maxLineCount;
+    }
+    const vcl::TSize size =
+        viewData.GetEditSize(FViewInfo.MeasuringCanvas(), editor.CellDisplayValue(record), {-1, maxLineCount, width});
+    return size.cy == 0 ? 0 : size.cy + MeasuredCellMargins;
 }
 
 } // namespace ui

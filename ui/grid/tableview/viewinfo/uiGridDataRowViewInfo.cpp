@@ -10,6 +10,7 @@
 #include "ui/grid/tableview/uiGridTableView.h"
 #include "ui/grid/tableview/uiGridTableViewStyles.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridPreviewCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/view/uiGridSite.h"
 
@@ -40,20 +41,38 @@ TuiGridGroupRow* TuiGridDataRowViewInfo::GroupRow() const {
 void TuiGridDataRowViewInfo::CalculateRow(const TuiGridRowPlacement& placement) {
     CalculateInRect(placement.Bounds);
     FCells.clear();
+    FPreview.reset();
     FGroupCellBounds = {};
     FExpandButtonBounds = {};
     if (const TuiGridGroupRow* groupRow = GroupRow()) {
         CalculateGroupCell(*groupRow);
         return;
     }
+    const auto [cellsTop, cellsBottom] = CalculatePreview();
     const size_t count = placement.Cells.size();
     for (size_t i = 0; i < count; ++i) {
         auto cell = std::make_unique<TuiGridDataCellViewInfo>(*this, FTableViewInfo.CellEditor(static_cast<int32_t>(i)),
                                                               i + 1 == count);
-        cell->CalculateCell(placement.Cells[i]);
+        const vcl::TRect& column = placement.Cells[i];
+        cell->CalculateCell({column.Left, cellsTop, column.Right, cellsBottom});
         FCells.push_back(std::move(cell));
     }
     CalculateMasterExpandButton();
+}
+
+std::pair<int32_t, int32_t> TuiGridDataRowViewInfo::CalculatePreview() {
+    const vcl::TRect& bounds = Bounds();
+    TuiGridColumnCellEditor* editor = FTableViewInfo.PreviewEditor();
+    if (editor == nullptr) {
+        return {bounds.Top, bounds.Bottom};
+    }
+    const int32_t height = std::min(FTableViewInfo.PreviewHeight(FRowIndex), bounds.Height());
+    const int32_t left = std::min(bounds.Left + FTableViewInfo.LevelIndentsWidth(), bounds.Right);
+    const bool atTop = FTableViewInfo.TableView().Preview().Place() == ppTop;
+    const int32_t top = atTop ? bounds.Top : bounds.Bottom - height;
+    FPreview = std::make_unique<TuiGridPreviewCellViewInfo>(*this, *editor);
+    FPreview->CalculateCell({left, top, bounds.Right, top + height});
+    return atTop ? std::pair{top + height, bounds.Bottom} : std::pair{bounds.Top, top};
 }
 
 // The master rows' indent is the innermost one.
@@ -125,6 +144,9 @@ void TuiGridDataRowViewInfo::OffsetRow(int32_t dx, int32_t dy) {
     }
     for (const auto& cell : FCells) {
         cell->OffsetCell(dx, dy);
+    }
+    if (FPreview) {
+        FPreview->OffsetCell(dx, dy);
     }
 }
 

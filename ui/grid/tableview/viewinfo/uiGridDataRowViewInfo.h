@@ -9,6 +9,7 @@
 #include "ui/grid/tableview/uiGridLevelIndents.h"
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace ui {
@@ -16,6 +17,7 @@ namespace ui {
 class TuiCustomGridRecord;
 class TuiGridGroupRow;
 class TuiGridDataCellViewInfo;
+class TuiGridPreviewCellViewInfo;
 class TuiGridTableViewInfo;
 struct TuiGridRowPlacement;
 
@@ -41,6 +43,8 @@ public:
     // Where the group caption is written: the group cell inside its margins, right of the expand button's indent
     // when the row can expand.
     vcl::TRect GroupTextBounds() const;
+    // The preview across the row above or below its cells while the view shows one, else nullptr.
+    TuiGridPreviewCellViewInfo* Preview() const { return FPreview.get(); }
     // The level indents at the row's left: a group row's outer levels, a data row's every level.
     int32_t IndentCount() const;
     TuiGridLevelIndentRects LevelIndent(int32_t level) const;
@@ -61,11 +65,14 @@ private:
     TuiGridTableViewInfo& FTableViewInfo;
     int32_t FRowIndex;
     std::vector<std::unique_ptr<TuiGridDataCellViewInfo>> FCells;
+    std::unique_ptr<TuiGridPreviewCellViewInfo> FPreview;
     vcl::TRect FGroupCellBounds;
     vcl::TRect FExpandButtonBounds;
 
     void CalculateGroupCell(const TuiGridGroupRow& groupRow);
     void CalculateMasterExpandButton();
+    // Places the preview at the row's top or bottom; answers the rows of the row that its cells keep.
+    std::pair<int32_t, int32_t> CalculatePreview();
     vcl::TRect GroupContentBounds() const;
 };
 

@@ -106,4 +106,10 @@ public:
     int32_t GetHitTestCode() const override { return 212; }
 };
 
+// The preview of a data row: its record and the preview column.
+class TuiGridPreviewHitTest : public TuiGridRecordCellHitTest {
+public:
+    int32_t GetHitTestCode() const override { return 231; }
+};
+
 } // namespace ui

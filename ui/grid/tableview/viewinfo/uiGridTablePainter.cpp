@@ -21,6 +21,7 @@
 #include "ui/grid/tableview/viewinfo/uiGridGroupByBoxViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridIndicatorViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridNewItemRowViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridPreviewCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/view/uiGridSite.h"
 #include "ui/grid/view/uiGridViewStyles.h"
@@ -278,16 +279,12 @@ void TuiGridTablePainter::DrawRecords() {
         DrawLevelIndents(row);
         DrawGroupRow(row, lines);
         for (int32_t i = 0; i < row.CellCount(); ++i) {
-            TuiGridDataCellViewInfo& cell = row.Cells(i);
-            if (cell.IsMerged()) {
-                continue;
+            if (!row.Cells(i).IsMerged()) {
+                DrawDataCell(row.Cells(i), lines);
             }
-            lines.AddBorders(cell.Bounds(), cell.Borders(), TuiGridTableViewInfo::GridLineWidth);
-            if (!Canvas().RectVisible(cell.Bounds())) {
-                continue;
-            }
-            const TTablePainterClip clip(Canvas(), cell.ContentBounds());
-            cell.EditViewInfo().Paint(Canvas());
+        }
+        if (row.Preview() && row.Preview()->Bounds().Height() > 0) {
+            DrawDataCell(*row.Preview(), lines);
         }
     }
     lines.Draw(Canvas(), viewInfo.GridLineColor());
@@ -295,6 +292,14 @@ void TuiGridTablePainter::DrawRecords() {
         const TuiGridDataRowViewInfo& row = viewInfo.Rows(position);
         DrawRowFocusRect(row);
         ExcludeFromBackground(row.Bounds());
+    }
+}
+
+void TuiGridTablePainter::DrawDataCell(TuiGridDataCellViewInfo& cell, TuiGridLineCollection& lines) {
+    lines.AddBorders(cell.Bounds(), cell.Borders(), TuiGridTableViewInfo::GridLineWidth);
+    if (Canvas().RectVisible(cell.Bounds())) {
+        const TTablePainterClip clip(Canvas(), cell.ContentBounds());
+        cell.EditViewInfo().Paint(Canvas());
     }
 }
 

@@ -27,6 +27,7 @@
 #include "ui/grid/tableview/viewinfo/uiGridGroupByBoxViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridIndicatorViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridNewItemRowViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridPreviewCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableHitTests.h"
 #include "ui/grid/view/uiGridSite.h"
 
@@ -145,6 +146,16 @@ int32_t TuiGridTableViewInfo::CellContentWidth(int32_t visibleIndex) const {
     return std::max(realWidth - rightLine, 0);
 }
 
+int32_t TuiGridTableViewInfo::PreviewContentWidth() const {
+    const int32_t rightLine = CellBordersForGridLines(true).Contains(bRight) ? GridLineWidth : 0;
+    return std::max(DataWidth() - LevelIndentsWidth() - rightLine, 0);
+}
+
+int32_t TuiGridTableViewInfo::PreviewHeight(int32_t rowIndex) const {
+    const auto row = static_cast<size_t>(rowIndex);
+    return rowIndex >= 0 && row < FPreviewHeights.size() ? FPreviewHeights[row] : 0;
+}
+
 TuiGridLines TuiGridTableViewInfo::GridLines() const {
     return TableView().OptionsView().GridLines();
 }
@@ -199,6 +210,7 @@ void TuiGridTableViewInfo::ClearLayout() {
     FSpecialRowHeights.clear();
     FColumnHeaders.clear();
     FCellEditors.clear();
+    FPreviewEditor.reset();
     FFooter->Clear();
     FGroupByBox->Clear();
     FFilterBar->Clear();
@@ -206,7 +218,8 @@ void TuiGridTableViewInfo::ClearLayout() {
 }
 
 void TuiGridTableViewInfo::ItemRemoving(const TuiCustomGridTableItem* item) {
-    if (std::find(FVisibleColumns.begin(), FVisibleColumns.end(), item) == FVisibleColumns.end()) {
+    const bool isPreview = FPreviewEditor && &FPreviewEditor->Column() == item;
+    if (!isPreview && std::find(FVisibleColumns.begin(), FVisibleColumns.end(), item) == FVisibleColumns.end()) {
         return;
     }
     ClearLayout();
@@ -232,9 +245,13 @@ bool TuiGridTableViewInfo::ShowsSpecialRowInfoText() const {
 
 void TuiGridTableViewInfo::CreateCellEditors() {
     TuiCustomGrid* grid = Control();
+    TuiLookAndFeel* lookAndFeel = grid ? &grid->LookAndFeel() : nullptr;
     for (TuiGridColumn* column : FVisibleColumns) {
-        FCellEditors.push_back(
-            std::make_unique<TuiGridColumnCellEditor>(*column, grid ? &grid->LookAndFeel() : nullptr));
+        FCellEditors.push_back(std::make_unique<TuiGridColumnCellEditor>(*column, lookAndFeel));
+    }
+    const TuiGridPreview& preview = TableView().Preview();
+    if (preview.Active()) {
+        FPreviewEditor = std::make_unique<TuiGridColumnCellEditor>(*preview.Column(), lookAndFeel);
     }
 }
 
@@ -272,7 +289,8 @@ void TuiGridTableViewInfo::CalculateHeights() {
 void TuiGridTableViewInfo::CalculateRecordHeights() {
     const int32_t count = TableView().ViewData().RecordCount();
     FRecordHeights.assign(static_cast<size_t>(count), FDataRowHeight);
-    FRecordHeightMeasured.assign(AutoDataRowHeight() ? static_cast<size_t>(count) : 0, false);
+    FRecordHeightMeasured.assign(MeasuresRecordHeights() ? static_cast<size_t>(count) : 0, false);
+    FPreviewHeights.assign(FRecordHeightMeasured.size(), 0);
     TuiCustomDataController& controller = GridView().DataController();
     const int32_t groupingCount = controller.Groups().GroupingFieldCount();
     if (groupingCount == 0) {
@@ -285,15 +303,22 @@ void TuiGridTableViewInfo::CalculateRecordHeights() {
     }
 }
 
+bool TuiGridTableViewInfo::MeasuresRecordHeights() const {
+    return AutoDataRowHeight() || FPreviewEditor != nullptr;
+}
+
 void TuiGridTableViewInfo::MeasureRecordHeightsFrom(int32_t topRecordIndex) {
     TuiGridDataRowHeights heights(*this);
-    const int32_t groupingCount = GridView().DataController().Groups().GroupingFieldCount();
+    const TuiCustomDataController& controller = GridView().DataController();
+    const int32_t groupingCount = controller.Groups().GroupingFieldCount();
+    const bool autoHeight = AutoDataRowHeight();
     int64_t filled = 0;
     for (size_t row = static_cast<size_t>(std::max(topRecordIndex, 0));
          row < FRecordHeightMeasured.size() && filled < ClientBounds().Height(); ++row) {
         const auto rowIndex = static_cast<int32_t>(row);
-        if (!FRecordHeightMeasured[row] && GridView().DataController().GetRowInfo(rowIndex).Level >= groupingCount) {
-            FRecordHeights[row] = heights.RowHeight(rowIndex);
+        if (!FRecordHeightMeasured[row] && controller.GetRowInfo(rowIndex).Level >= groupingCount) {
+            FPreviewHeights[row] = FPreviewEditor ? heights.PreviewHeight(rowIndex) : 0;
+            FRecordHeights[row] = (autoHeight ? heights.RowHeight(rowIndex) : FDataRowHeight) + FPreviewHeights[row];
         }
         FRecordHeightMeasured[row] = true;
         filled += FRecordHeights[row];
@@ -391,6 +416,9 @@ void TuiGridTableViewInfo::RefreshSelectedCells() {
     for (const auto& row : FRows) {
         for (int32_t i = 0; i < row->CellCount(); ++i) {
             row->Cells(i).RefreshSelected();
+        }
+        if (row->Preview()) {
+            row->Preview()->RefreshSelected();
         }
     }
 }
@@ -502,6 +530,11 @@ TuiCustomGridHitTest& TuiGridTableViewInfo::GetHitTest(vcl::TPoint point) {
         hitTest = FColumnHeaders.at(static_cast<size_t>(spot.Column))->HitTestAt(point);
         break;
     case TuiGridPlacementSpotKind::DataCell:
+        if (TuiGridPreviewCellViewInfo* preview = row ? row->Preview() : nullptr;
+            preview && preview->Bounds().Contains(point)) {
+            hitTest = preview->GetHitTest(point);
+            break;
+        }
         if (row && spot.Column < row->CellCount()) {
             hitTest = row->Cells(spot.Column).GetHitTest(point);
             break;

@@ -92,6 +92,12 @@ public:
     bool ClosesGroup(int32_t rowIndex, int32_t level) const;
     // The data rows take their heights from their cells (CellAutoHeight without a stored DataRowHeight).
     bool AutoDataRowHeight() const;
+    // The editor of the preview column while the view shows a preview, else nullptr.
+    TuiGridColumnCellEditor* PreviewEditor() const { return FPreviewEditor.get(); }
+    // The data rows' width right of their level indents less the right grid line: where a preview shows its text.
+    int32_t PreviewContentWidth() const;
+    // The height of a data row's preview (0 without one), its grid line included.
+    int32_t PreviewHeight(int32_t rowIndex) const;
     // Where a data cell of a visible column shows its value: its width under its header less its right grid line.
     int32_t CellContentWidth(int32_t visibleIndex) const;
 
@@ -130,8 +136,10 @@ private:
     TuiGridTableMeasures Measures() const;
     void CalculateHeights();
     void CalculateRecordHeights();
-    // Measures the data rows whose cells set their heights from a top record down over the client height.
+    // Measures the data rows whose cells or previews set their heights from a top record down over the client
+    // height.
     void MeasureRecordHeightsFrom(int32_t topRecordIndex);
+    bool MeasuresRecordHeights() const;
     int32_t LargestHeaderTextHeight() const;
     void CreateCellEditors();
     void CreateSpecialRows();
@@ -148,6 +156,8 @@ private:
     std::vector<int32_t> FRecordHeights;
     // The data rows whose heights have been measured in this layout (only when their cells set them).
     std::vector<bool> FRecordHeightMeasured;
+    std::vector<int32_t> FPreviewHeights; // one per record while the heights are measured
+    std::unique_ptr<TuiGridColumnCellEditor> FPreviewEditor;
     std::vector<TuiGridColumn*> FVisibleColumns; // not owned
     TuiGridTablePlacement FPlacement;
     std::vector<std::unique_ptr<TuiGridColumnCellEditor>> FCellEditors;

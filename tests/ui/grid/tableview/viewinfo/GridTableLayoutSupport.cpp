@@ -9,12 +9,14 @@
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridTableController.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
+#include "ui/grid/tableview/uiGridTableView.h"
 #include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridFilterBarViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridFooterViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridIndicatorViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridPreviewCellViewInfo.h"
 #include "ui/grid/view/uiGridPainter.h"
 
 #include <algorithm>
@@ -145,6 +147,21 @@ void ExpectLayoutInvariants(const ui::TuiGridTableViewInfo& viewInfo) {
             continue;
         }
         ASSERT_EQ(row.CellCount(), viewInfo.ColumnHeaderCount());
+        // A preview spans the row right of its indents above or below the cells.
+        int cellsTop = row.Bounds().Top;
+        int cellsBottom = row.Bounds().Bottom;
+        if (const ui::TuiGridPreviewCellViewInfo* preview = row.Preview()) {
+            const vcl::TRect& bounds = preview->Bounds();
+            EXPECT_EQ(bounds.Left, row.Bounds().Left + viewInfo.LevelIndentsWidth()) << "row " << position;
+            EXPECT_EQ(bounds.Right, row.Bounds().Right) << "row " << position;
+            if (viewInfo.TableView().Preview().Place() == ui::ppTop) {
+                EXPECT_EQ(bounds.Top, row.Bounds().Top) << "row " << position;
+                cellsTop = bounds.Bottom;
+            } else {
+                EXPECT_EQ(bounds.Bottom, row.Bounds().Bottom) << "row " << position;
+                cellsBottom = bounds.Top;
+            }
+        }
         for (int i = 0; i < row.CellCount(); ++i) {
             const vcl::TRect& cell = row.Cells(i).UnmergedBounds();
             const vcl::TRect& header = viewInfo.ColumnHeaders(i).Bounds();
@@ -152,8 +169,8 @@ void ExpectLayoutInvariants(const ui::TuiGridTableViewInfo& viewInfo) {
             const int indents = i == 0 ? viewInfo.LevelIndentsWidth() : 0;
             EXPECT_EQ(cell.Left, std::min(header.Left + indents, header.Right)) << "row " << position << " cell " << i;
             EXPECT_EQ(cell.Right, header.Right) << "row " << position << " cell " << i;
-            EXPECT_EQ(cell.Top, row.Bounds().Top);
-            EXPECT_EQ(cell.Bottom, row.Bounds().Bottom);
+            EXPECT_EQ(cell.Top, cellsTop);
+            EXPECT_EQ(cell.Bottom, cellsBottom);
         }
     }
     ExpectFooterInvariants(viewInfo);

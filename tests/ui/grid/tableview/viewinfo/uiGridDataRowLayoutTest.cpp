@@ -15,6 +15,7 @@
 #include "ui/grid/tableview/uiGridTableViewStyles.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridPreviewCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfoCache.h"
 
 #include <gtest/gtest.h>
@@ -228,6 +229,97 @@ TEST_F(GridDataRowLayoutTest, TheSearchedCellHighlightsTheTextFoundUntilTheSearc
     vcl::TRect below = ui_test::GridTableLayoutTest::DefaultBounds;
     below.Top = cell.Bottom;
     EXPECT_TRUE(ui_test::SameArea(during->Surface, after->Surface, below));
+}
+
+class GridPreviewLayoutTest : public ui_test::GridTableLayoutTest {
+protected:
+    // The "Name" column shows as each row's preview.
+    void ShowPreview(bool autoHeight, int32_t maxLineCount) {
+        Fill(6);
+        TuiGridPreview& preview = View->Preview();
+        preview.SetColumn(View->Columns(0));
+        preview.SetAutoHeight(autoHeight);
+        preview.SetMaxLineCount(maxLineCount);
+        preview.SetVisible(true);
+    }
+
+    int32_t PreviewLineHeight(const TuiGridTableViewInfo& viewInfo) const {
+        TuiDrawParams params;
+        View->Styles().GetPreviewParams(nullptr, View->Columns(0), params);
+        return viewInfo.MeasureText(u"Qq", params.Font).cy;
+    }
+};
+
+TEST_F(GridPreviewLayoutTest, APreviewOfFixedLinesLiesBelowTheCellsAcrossTheRowAndAnswersItsHitTest) {
+    ShowPreview(false, 2);
+    TuiGridTableViewInfo& viewInfo = Layout();
+    ui_test::ExpectLayoutInvariants(viewInfo);
+    EXPECT_EQ(viewInfo.ColumnHeaderCount(), 2) << "the preview column leaves the columns";
+    const TuiGridDataRowViewInfo& row = viewInfo.Rows(0);
+    ASSERT_NE(row.Preview(), nullptr);
+    const int32_t previewHeight = 2 * PreviewLineHeight(viewInfo) + 4 + 1;
+    EXPECT_EQ(row.Preview()->Bounds().Height(), previewHeight);
+    EXPECT_EQ(row.Bounds().Height(), viewInfo.DataRowHeight() + previewHeight);
+    EXPECT_EQ(row.Cells(0).Bounds().Height(), viewInfo.DataRowHeight());
+
+    TuiCustomGridHitTest& onPreview = viewInfo.GetHitTest(CentreOfRect(row.Preview()->Bounds()));
+    EXPECT_EQ(onPreview.GetHitTestCode(), 231);
+    EXPECT_EQ(static_cast<TuiGridRecordCellHitTest&>(onPreview).Item(), View->Columns(0));
+    EXPECT_EQ(static_cast<TuiGridRecordHitTest&>(onPreview).GridRecord(), row.GridRecord());
+    EXPECT_EQ(viewInfo.GetHitTest(CentreOfRect(row.Cells(0).Bounds())).GetHitTestCode(), 107);
+
+    const auto painted = Paint();
+    EXPECT_EQ(painted->Surface.Pixels(), Paint()->Surface.Pixels());
+    TuiDrawParams params;
+    View->Styles().GetPreviewParams(row.GridRecord(), View->Columns(0), params);
+    const vcl::TRect text = row.Preview()->ContentBounds();
+    int written = 0;
+    for (int y = text.Top; y < text.Bottom; ++y) {
+        for (int x = text.Left + 20; x < text.Left + 80; ++x) {
+            written += painted->Surface.Pixel(x, y) != Rgb(params.Color) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(written, 10) << "the preview text past its left indent";
+    const vcl::TColor gridLine = Rgb(viewInfo.GridLineColor());
+    EXPECT_EQ(painted->Surface.Pixel(text.Left + 5, row.Preview()->Bounds().Bottom - 1), gridLine);
+    for (int y = text.Top; y < text.Bottom; ++y) {
+        EXPECT_EQ(painted->Surface.Pixel(text.Left + 1, y), Rgb(params.Color)) << "the left indent stays empty";
+    }
+}
+
+TEST_F(GridPreviewLayoutTest, APreviewAtTheTopPushesTheCellsDown) {
+    ShowPreview(false, 1);
+    View->Preview().SetPlace(ppTop);
+    const TuiGridTableViewInfo& viewInfo = Layout();
+    ui_test::ExpectLayoutInvariants(viewInfo);
+    const TuiGridDataRowViewInfo& row = viewInfo.Rows(1);
+    EXPECT_EQ(row.Preview()->Bounds().Top, row.Bounds().Top);
+    EXPECT_EQ(row.Cells(1).Bounds().Top, row.Preview()->Bounds().Bottom);
+    EXPECT_EQ(Paint()->Surface.Pixels(), Paint()->Surface.Pixels());
+}
+
+TEST_F(GridPreviewLayoutTest, APreviewOfNoLinesHasNoHeightAndIsNotDrawn) {
+    ShowPreview(false, 0);
+    const TuiGridTableViewInfo& viewInfo = Layout();
+    ui_test::ExpectLayoutInvariants(viewInfo);
+    EXPECT_EQ(viewInfo.Rows(0).Preview()->Bounds().Height(), 0);
+    EXPECT_EQ(viewInfo.Rows(0).Bounds().Height(), viewInfo.DataRowHeight());
+}
+
+TEST_F(GridPreviewLayoutTest, AnAutoHeightPreviewGrowsWithItsTextUpToItsLineCount) {
+    ShowPreview(true, 3);
+    View->BeginUpdate();
+    View->DataController().SetValue(2, 0,
+                                    rtl::Variant(rtl::UnicodeString(LongText) + u" " + LongText + u" " + LongText));
+    View->EndUpdate();
+    const TuiGridTableViewInfo& viewInfo = Layout();
+    ui_test::ExpectLayoutInvariants(viewInfo);
+    const int32_t oneLine = viewInfo.Rows(0).Preview()->Bounds().Height();
+    const int32_t long3 = viewInfo.Rows(2).Preview()->Bounds().Height();
+    EXPECT_GT(oneLine, PreviewLineHeight(viewInfo));
+    EXPECT_GT(long3, oneLine + PreviewLineHeight(viewInfo));
+    View->Preview().SetMaxLineCount(1);
+    EXPECT_EQ(Layout().Rows(2).Preview()->Bounds().Height(), oneLine) << "one line at most";
 }
 
 } // namespace
