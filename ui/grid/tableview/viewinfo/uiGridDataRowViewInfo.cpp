@@ -11,6 +11,7 @@
 #include "ui/grid/tableview/uiGridTableViewStyles.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridPreviewCellViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridTableHitTests.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/view/uiGridSite.h"
 
@@ -161,9 +162,11 @@ bool TuiGridDataRowViewInfo::HasRecordFocusRect() const {
 }
 
 TuiCustomGridHitTest* TuiGridDataRowViewInfo::CreateHitTest(vcl::TPoint point) {
+    const bool inIndents = point.X < Bounds().Left + IndentCount() * FTableViewInfo.LevelIndent();
     auto& hitTest = FExpandButtonBounds.Contains(point)
                         ? TuiCustomGridHitTest::Instance<TuiGridExpandButtonHitTest>(point)
-                        : TuiCustomGridHitTest::Instance<TuiGridRecordHitTest>(point);
+                    : inIndents ? TuiCustomGridHitTest::Instance<TuiGridRowLevelIndentHitTest>(point)
+                                : TuiCustomGridHitTest::Instance<TuiGridRecordHitTest>(point);
     hitTest.SetGridView(&FTableViewInfo.GridView());
     hitTest.SetGridRecord(GridRecord());
     return &hitTest;

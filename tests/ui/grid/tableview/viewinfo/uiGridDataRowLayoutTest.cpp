@@ -1,3 +1,4 @@
+#include "tests/support/ui/MessagePump.h"
 #include "tests/ui/grid/tableview/viewinfo/GridTableLayoutSupport.h"
 #include "ui/core/graphics/uiDrawParams.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
@@ -107,6 +108,10 @@ TEST_F(GridDataRowLayoutTest, AMeasuredHeightIsKeptPerRowUntilTheDataChanges) {
 
     SetValues(0, {{1, rtl::Variant(rtl::UnicodeString(u"short"))}});
     EXPECT_EQ(Layout().Rows(1).Bounds().Height(), Layout().DataRowHeight()) << "measured again after the change";
+
+    View->DataController().SetValue(1, 0, rtl::Variant(rtl::UnicodeString(LongText)));
+    ui_test::PumpMessages(20);
+    EXPECT_EQ(Layout().Rows(1).Bounds().Height(), tall) << "a record's own change measures it again";
 }
 
 TEST_F(GridDataRowLayoutTest, ScrollingRowsOfMeasuredHeightsGivesTheLayoutOfTheNewTop) {
@@ -149,8 +154,11 @@ TEST_F(GridDataRowLayoutTest, DataRowsStandRightOfTheirLevelIndentsPaintedWithTh
         << "the last record closes its group";
 
     TuiCustomGridHitTest& indent = viewInfo.GetHitTest({first.Bounds().Left + 2, first.Bounds().Top + 2});
-    EXPECT_EQ(indent.GetHitTestCode(), 106);
+    EXPECT_EQ(indent.GetHitTestCode(), 213);
+    EXPECT_FALSE(static_cast<TuiGridRecordHitTest&>(indent).AllowsRecordSelection());
     EXPECT_EQ(static_cast<TuiGridRecordHitTest&>(indent).GridRecord(), first.GridRecord());
+    const TuiGridDataRowViewInfo& inner = viewInfo.Rows(0);
+    EXPECT_EQ(viewInfo.GetHitTest({inner.Bounds().Right - 3, inner.Bounds().Top + 2}).GetHitTestCode(), 106);
 }
 
 TEST_F(GridDataRowLayoutTest, Office11GroupRowsAreTwiceAsHighWithTheirCaptionOverASeparatorAndNoIndentOfTheirOwn) {
