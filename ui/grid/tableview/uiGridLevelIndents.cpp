@@ -13,9 +13,10 @@ int TableLevelCount(int groupingCount, bool office11GroupRows, bool isMaster) {
 }
 
 TuiGridLevelIndentRects LevelIndentRects(const vcl::TRect& row, int level, int levelIndent, TuiGridLines lines,
-                                         bool closesGroup) {
+                                         bool closesGroup, int separatorWidth) {
     const int left = row.Left + level * levelIndent;
-    const vcl::TRect indent{left, row.Top, left + levelIndent, row.Bottom};
+    const int bottom = closesGroup ? std::max(row.Bottom - std::max(separatorWidth, 0), row.Top) : row.Bottom;
+    const vcl::TRect indent{left, row.Top, left + levelIndent, bottom};
     TuiGridLevelIndentRects rects{indent, {}, {}};
     const bool horizontal = GridLinesHaveHorizontal(lines);
     if (horizontal) {

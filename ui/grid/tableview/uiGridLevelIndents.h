@@ -20,9 +20,10 @@ struct TuiGridLevelIndentRects {
 };
 
 // Indent level of a row: levelIndent wide from the row's left. The right line is a grid line wide where the view
-// has horizontal grid lines; the bottom line where it has them and the row closes its group of that level.
+// has horizontal grid lines; where the row closes its group of that level, the bottom line (with horizontal grid
+// lines) stands above the row's separator, which the indent leaves to the separator's own painting.
 TuiGridLevelIndentRects LevelIndentRects(const vcl::TRect& row, int level, int levelIndent, TuiGridLines lines,
-                                         bool closesGroup);
+                                         bool closesGroup, int separatorWidth = 0);
 
 // The expand button of a row in an indent: 3 pixels from the indent's left, centred vertically in the row.
 vcl::TRect ExpandButtonInIndent(const vcl::TRect& row, int indentLeft, int buttonSize);

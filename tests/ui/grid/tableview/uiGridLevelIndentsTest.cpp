@@ -38,6 +38,11 @@ TEST(GridLevelIndents, AnIndentCarriesItsRightLineAndUnderTheLastRecordOfItsGrou
     for (const Case& c : cases) {
         EXPECT_EQ(LevelIndentRects(row, 1, 15, c.Lines, c.Closes), c.Expected) << int{c.Lines} << " " << c.Closes;
     }
+    // A separator of 3 pixels under the row: only the indent of a group the row closes leaves room for it.
+    EXPECT_EQ(LevelIndentRects(row, 1, 15, glBoth, true, 3),
+              (TuiGridLevelIndentRects{{25, 20, 39, 36}, {39, 20, 40, 36}, {25, 36, 40, 37}}));
+    EXPECT_EQ(LevelIndentRects(row, 1, 15, glBoth, false, 3),
+              (TuiGridLevelIndentRects{{25, 20, 39, 40}, {39, 20, 40, 40}, {}}));
 }
 
 TEST(GridLevelIndents, AnExpandButtonStandsThreePixelsInAndCentredInTheRow) {

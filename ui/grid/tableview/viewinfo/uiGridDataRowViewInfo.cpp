@@ -62,7 +62,8 @@ void TuiGridDataRowViewInfo::CalculateRow(const TuiGridRowPlacement& placement) 
 }
 
 std::pair<int32_t, int32_t> TuiGridDataRowViewInfo::CalculatePreview() {
-    const vcl::TRect& bounds = Bounds();
+    vcl::TRect bounds = Bounds();
+    bounds.Bottom = ContentBottom();
     TuiGridColumnCellEditor* editor = FTableViewInfo.PreviewEditor();
     if (editor == nullptr) {
         return {bounds.Top, bounds.Bottom};
@@ -93,14 +94,17 @@ int32_t TuiGridDataRowViewInfo::IndentCount() const {
 }
 
 TuiGridLevelIndentRects TuiGridDataRowViewInfo::LevelIndent(int32_t level) const {
-    return LevelIndentRects(Bounds(), level, FTableViewInfo.LevelIndent(), FTableViewInfo.GridLines(),
-                            FTableViewInfo.ClosesGroup(FRowIndex, level));
+    vcl::TRect bounds = Bounds();
+    bounds.Bottom -= FTableViewInfo.HasClosingLine(FRowIndex) ? TuiGridTableViewInfo::GridLineWidth : 0;
+    return LevelIndentRects(bounds, level, FTableViewInfo.LevelIndent(), FTableViewInfo.GridLines(),
+                            FTableViewInfo.ClosesGroup(FRowIndex, level), FTableViewInfo.RowSeparatorWidth(FRowIndex));
 }
 
 void TuiGridDataRowViewInfo::CalculateGroupCell(const TuiGridGroupRow& groupRow) {
     const int32_t indent = FTableViewInfo.LevelIndent();
     FGroupCellBounds = Bounds();
     FGroupCellBounds.Left = std::min(FGroupCellBounds.Left + groupRow.Level() * indent, FGroupCellBounds.Right);
+    FGroupCellBounds.Bottom = ContentBottom();
     if (!groupRow.GetExpandable()) {
         return;
     }
@@ -116,6 +120,33 @@ vcl::TRect TuiGridDataRowViewInfo::GroupContentBounds() const {
         bounds.Top = bounds.Bottom - bounds.Height() / 2;
     }
     return bounds;
+}
+
+int32_t TuiGridDataRowViewInfo::ContentBottom() const {
+    return std::max(Bounds().Bottom - FTableViewInfo.RowBottomHeight(FRowIndex), Bounds().Top);
+}
+
+vcl::TRect TuiGridDataRowViewInfo::SeparatorBounds() const {
+    const int32_t width = FTableViewInfo.RowSeparatorWidth(FRowIndex);
+    if (width == 0) {
+        return {};
+    }
+    int32_t closed = 0;
+    while (closed < IndentCount() && FTableViewInfo.ClosesGroup(FRowIndex, IndentCount() - 1 - closed)) {
+        ++closed;
+    }
+    const int32_t contentLeft = Bounds().Left + IndentCount() * FTableViewInfo.LevelIndent();
+    const vcl::TRect& bounds = Bounds();
+    return {contentLeft - closed * FTableViewInfo.LevelIndent(), ContentBottom(), bounds.Right,
+            std::min(ContentBottom() + width, bounds.Bottom)};
+}
+
+vcl::TRect TuiGridDataRowViewInfo::ClosingLineBounds() const {
+    if (!FTableViewInfo.HasClosingLine(FRowIndex)) {
+        return {};
+    }
+    const vcl::TRect& bounds = Bounds();
+    return {bounds.Left, bounds.Bottom - TuiGridTableViewInfo::GridLineWidth, bounds.Right, bounds.Bottom};
 }
 
 vcl::TRect TuiGridDataRowViewInfo::Office11SeparatorBounds() const {

@@ -48,6 +48,11 @@ public:
     // The level indents at the row's left: a group row's outer levels, a data row's every level.
     int32_t IndentCount() const;
     TuiGridLevelIndentRects LevelIndent(int32_t level) const;
+    // The row separator at the row's bottom from its content left, reaching left over the indents of the groups the
+    // row closes; empty without one.
+    vcl::TRect SeparatorBounds() const;
+    // The grid line closing the last row, else empty.
+    vcl::TRect ClosingLineBounds() const;
     // The separator at the bottom of an Office 2003 group row, else empty.
     vcl::TRect Office11SeparatorBounds() const;
     // Empty unless a group or master row can expand.
@@ -74,6 +79,8 @@ private:
     // Places the preview at the row's top or bottom; answers the rows of the row that its cells keep.
     std::pair<int32_t, int32_t> CalculatePreview();
     vcl::TRect GroupContentBounds() const;
+    // Above the separator and the closing line.
+    int32_t ContentBottom() const;
 };
 
 } // namespace ui

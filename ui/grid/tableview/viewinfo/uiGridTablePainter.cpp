@@ -277,6 +277,7 @@ void TuiGridTablePainter::DrawRecords() {
     for (int32_t position = 0; position < viewInfo.RowCount(); ++position) {
         const TuiGridDataRowViewInfo& row = viewInfo.Rows(position);
         DrawLevelIndents(row);
+        DrawRowBottom(row);
         DrawGroupRow(row, lines);
         for (int32_t i = 0; i < row.CellCount(); ++i) {
             if (!row.Cells(i).IsMerged()) {
@@ -383,6 +384,12 @@ void TuiGridTablePainter::DrawLevelIndents(const TuiGridDataRowViewInfo& row) {
         viewInfo.GridView().LookAndFeelPainter()->PaintExpandBox(Canvas(), row.ExpandButtonBounds(),
                                                                  record && record->GetExpanded(), vcl::clDefault);
     }
+}
+
+void TuiGridTablePainter::DrawRowBottom(const TuiGridDataRowViewInfo& row) {
+    const TuiGridTableViewInfo& viewInfo = TableViewInfo();
+    Canvas().FillRectColor(row.SeparatorBounds(), viewInfo.RowSeparatorColor());
+    Canvas().FillRectColor(row.ClosingLineBounds(), viewInfo.GridLineColor());
 }
 
 void TuiGridTablePainter::DrawRowFocusRect(const TuiGridDataRowViewInfo& row) {

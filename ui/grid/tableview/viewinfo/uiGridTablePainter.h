@@ -57,6 +57,8 @@ private:
     void DrawGroupRow(const TuiGridDataRowViewInfo& row, TuiGridLineCollection& lines);
     // The row's level indents in the colours of their levels with their grid lines; a master row's expand button.
     void DrawLevelIndents(const TuiGridDataRowViewInfo& row);
+    // The row's separator in the separator colour and the closing line under the last row.
+    void DrawRowBottom(const TuiGridDataRowViewInfo& row);
     void DrawNoDataText();
     void DrawFooter(const vcl::TRect& band);
     void DrawFooterFrame(const vcl::TRect& band, int32_t separatorHeight);

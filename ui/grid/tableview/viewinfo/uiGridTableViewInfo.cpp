@@ -133,6 +133,27 @@ bool TuiGridTableViewInfo::ClosesGroup(int32_t rowIndex, int32_t level) const {
     return rowIndex + 1 >= controller.GetRowCount() || controller.GetRowInfo(rowIndex + 1).Level <= level;
 }
 
+int32_t TuiGridTableViewInfo::RowSeparatorWidth(int32_t rowIndex) const {
+    const TuiCustomDataController& controller = GridView().DataController();
+    const bool office11GroupRow =
+        HasOffice11GroupRows() && controller.GetRowInfo(rowIndex).Level < controller.Groups().GroupingFieldCount();
+    return office11GroupRow ? 0 : std::max(TableView().OptionsView().RowSeparatorWidth(), 0);
+}
+
+vcl::TColor TuiGridTableViewInfo::RowSeparatorColor() const {
+    const vcl::TColor color = TableView().OptionsView().RowSeparatorColor();
+    return color == vcl::clDefault ? GridView().LookAndFeelPainter()->FixedGridLineColor() : color;
+}
+
+bool TuiGridTableViewInfo::HasClosingLine(int32_t rowIndex) const {
+    return GridLines() == glVertical && RowSeparatorWidth(rowIndex) == 0 &&
+           rowIndex + 1 == GridView().DataController().GetRowCount();
+}
+
+int32_t TuiGridTableViewInfo::RowBottomHeight(int32_t rowIndex) const {
+    return RowSeparatorWidth(rowIndex) + (HasClosingLine(rowIndex) ? GridLineWidth : 0);
+}
+
 bool TuiGridTableViewInfo::AutoDataRowHeight() const {
     const TuiGridTableOptionsView& options = TableView().OptionsView();
     return options.CellAutoHeight() && options.DataRowHeight() == 0;
@@ -288,18 +309,20 @@ void TuiGridTableViewInfo::CalculateHeights() {
 // Group rows are the rows above the grouping levels; the others are data rows.
 void TuiGridTableViewInfo::CalculateRecordHeights() {
     const int32_t count = TableView().ViewData().RecordCount();
-    FRecordHeights.assign(static_cast<size_t>(count), FDataRowHeight);
+    const int32_t separator = std::max(TableView().OptionsView().RowSeparatorWidth(), 0);
+    FRecordHeights.assign(static_cast<size_t>(count), FDataRowHeight + separator);
     FRecordHeightMeasured.assign(MeasuresRecordHeights() ? static_cast<size_t>(count) : 0, false);
     FPreviewHeights.assign(FRecordHeightMeasured.size(), 0);
     TuiCustomDataController& controller = GridView().DataController();
     const int32_t groupingCount = controller.Groups().GroupingFieldCount();
-    if (groupingCount == 0) {
-        return;
-    }
-    for (int32_t row = 0; row < count; ++row) {
+    const int32_t groupRowHeight = FGroupRowHeight + (HasOffice11GroupRows() ? 0 : separator);
+    for (int32_t row = 0; groupingCount > 0 && row < count; ++row) {
         if (controller.GetRowInfo(row).Level < groupingCount) {
-            FRecordHeights[static_cast<size_t>(row)] = FGroupRowHeight;
+            FRecordHeights[static_cast<size_t>(row)] = groupRowHeight;
         }
+    }
+    if (count > 0 && HasClosingLine(count - 1)) {
+        FRecordHeights.back() += GridLineWidth;
     }
 }
 
@@ -318,7 +341,8 @@ void TuiGridTableViewInfo::MeasureRecordHeightsFrom(int32_t topRecordIndex) {
         const auto rowIndex = static_cast<int32_t>(row);
         if (!FRecordHeightMeasured[row] && controller.GetRowInfo(rowIndex).Level >= groupingCount) {
             FPreviewHeights[row] = FPreviewEditor ? heights.PreviewHeight(rowIndex) : 0;
-            FRecordHeights[row] = (autoHeight ? heights.RowHeight(rowIndex) : FDataRowHeight) + FPreviewHeights[row];
+            FRecordHeights[row] = (autoHeight ? heights.RowHeight(rowIndex) : FDataRowHeight) + FPreviewHeights[row] +
+                                  RowBottomHeight(rowIndex);
         }
         FRecordHeightMeasured[row] = true;
         filled += FRecordHeights[row];

@@ -90,6 +90,14 @@ public:
     static constexpr int32_t Office11GroupSeparatorWidth = 2;
     // The row closes its group of a level: no row of that group follows it.
     bool ClosesGroup(int32_t rowIndex, int32_t level) const;
+    // The strip under each row in the separator colour (0: none); an Office 2003 group row has none, its own
+    // separator takes its place.
+    int32_t RowSeparatorWidth(int32_t rowIndex) const;
+    vcl::TColor RowSeparatorColor() const;
+    // The last row closes the rows with a grid line when the view has vertical grid lines alone and no separators.
+    bool HasClosingLine(int32_t rowIndex) const;
+    // What a row has below its content: its separator and its closing line.
+    int32_t RowBottomHeight(int32_t rowIndex) const;
     // The data rows take their heights from their cells (CellAutoHeight without a stored DataRowHeight).
     bool AutoDataRowHeight() const;
     // The editor of the preview column while the view shows a preview, else nullptr.

@@ -147,9 +147,10 @@ void ExpectLayoutInvariants(const ui::TuiGridTableViewInfo& viewInfo) {
             continue;
         }
         ASSERT_EQ(row.CellCount(), viewInfo.ColumnHeaderCount());
-        // A preview spans the row right of its indents above or below the cells.
+        // A preview spans the row right of its indents above or below the cells; the row's separator and closing
+        // line lie under both.
         int cellsTop = row.Bounds().Top;
-        int cellsBottom = row.Bounds().Bottom;
+        int cellsBottom = row.Bounds().Bottom - viewInfo.RowBottomHeight(row.RowIndex());
         if (const ui::TuiGridPreviewCellViewInfo* preview = row.Preview()) {
             const vcl::TRect& bounds = preview->Bounds();
             EXPECT_EQ(bounds.Left, row.Bounds().Left + viewInfo.LevelIndentsWidth()) << "row " << position;
@@ -158,7 +159,7 @@ void ExpectLayoutInvariants(const ui::TuiGridTableViewInfo& viewInfo) {
                 EXPECT_EQ(bounds.Top, row.Bounds().Top) << "row " << position;
                 cellsTop = bounds.Bottom;
             } else {
-                EXPECT_EQ(bounds.Bottom, row.Bounds().Bottom) << "row " << position;
+                EXPECT_EQ(bounds.Bottom, cellsBottom) << "row " << position;
                 cellsBottom = bounds.Top;
             }
         }

@@ -161,6 +161,40 @@ TEST_F(GridDataRowLayoutTest, DataRowsStandRightOfTheirLevelIndentsPaintedWithTh
     EXPECT_EQ(viewInfo.GetHitTest({inner.Bounds().Right - 3, inner.Bounds().Top + 2}).GetHitTestCode(), 106);
 }
 
+TEST_F(GridDataRowLayoutTest, RowSeparatorsLieUnderTheCellsAndReachOverTheIndentsOfTheGroupsTheyClose) {
+    Fill(6);
+    GroupByNo();
+    View->OptionsView().SetRowSeparatorWidth(3);
+    View->OptionsView().SetRowSeparatorColor(vcl::clRed);
+    TuiGridTableViewInfo& viewInfo = Layout();
+    ui_test::ExpectLayoutInvariants(viewInfo);
+    const TuiGridDataRowViewInfo& inner = viewInfo.Rows(1);
+    const TuiGridDataRowViewInfo& closing = viewInfo.Rows(3);
+    EXPECT_EQ(inner.Bounds().Height(), viewInfo.DataRowHeight() + 3);
+    EXPECT_EQ(viewInfo.Rows(0).Bounds().Height(), viewInfo.GroupRowHeight() + 3);
+    EXPECT_EQ(inner.SeparatorBounds(), (vcl::TRect{inner.Cells(0).Bounds().Left, inner.Cells(0).Bounds().Bottom,
+                                                   inner.Bounds().Right, inner.Bounds().Bottom}));
+    EXPECT_EQ(closing.SeparatorBounds().Left, closing.Bounds().Left) << "over the indent of the group it closes";
+
+    const auto painted = Paint();
+    EXPECT_EQ(painted->Surface.Pixels(), Paint()->Surface.Pixels());
+    EXPECT_EQ(painted->Surface.Pixel(inner.Bounds().Right - 5, inner.Bounds().Bottom - 2), Rgb(vcl::clRed));
+    EXPECT_EQ(painted->Surface.Pixel(inner.Bounds().Left + 2, inner.Bounds().Bottom - 2), GroupColor(0))
+        << "the group goes on below";
+    EXPECT_EQ(painted->Surface.Pixel(closing.Bounds().Left + 2, closing.Bounds().Bottom - 2), Rgb(vcl::clRed));
+
+    View->OptionsView().SetRowSeparatorWidth(0);
+    View->OptionsView().SetGridLines(glVertical);
+    TuiGridTableViewInfo& vertical = Layout();
+    ui_test::ExpectLayoutInvariants(vertical);
+    const TuiGridDataRowViewInfo& last = vertical.Rows(vertical.RowCount() - 1);
+    ASSERT_EQ(last.RowIndex() + 1, View->DataController().GetRowCount());
+    EXPECT_EQ(last.Bounds().Height(), vertical.GroupRowHeight() + 1) << "the last row closes the rows";
+    EXPECT_TRUE(vertical.Rows(0).ClosingLineBounds().IsEmpty());
+    const auto lined = Paint();
+    EXPECT_EQ(lined->Surface.Pixel(last.Bounds().Right - 5, last.Bounds().Bottom - 1), Rgb(vertical.GridLineColor()));
+}
+
 TEST_F(GridDataRowLayoutTest, Office11GroupRowsAreTwiceAsHighWithTheirCaptionOverASeparatorAndNoIndentOfTheirOwn) {
     Fill(6);
     GroupByNo();
