@@ -98,6 +98,8 @@ public:
     bool HasClosingLine(int32_t rowIndex) const;
     // What a row has below its content: its separator and its closing line.
     int32_t RowBottomHeight(int32_t rowIndex) const;
+    // What a row has besides its cells: its preview, its separator and its closing line.
+    int32_t RowNonCellHeight(int32_t rowIndex) const { return PreviewHeight(rowIndex) + RowBottomHeight(rowIndex); }
     // The data rows take their heights from their cells (CellAutoHeight without a stored DataRowHeight).
     bool AutoDataRowHeight() const;
     // The editor of the preview column while the view shows a preview, else nullptr.

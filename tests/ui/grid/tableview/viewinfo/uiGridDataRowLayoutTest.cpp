@@ -10,6 +10,7 @@
 #include "ui/grid/customtable/uiGridRecordHitTests.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridRows.h"
+#include "ui/grid/tableview/uiGridSizingObjects.h"
 #include "ui/grid/tableview/uiGridTableBehaviorAndFiltering.h"
 #include "ui/grid/tableview/uiGridTableController.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
@@ -362,6 +363,23 @@ TEST_F(GridPreviewLayoutTest, AnAutoHeightPreviewGrowsWithItsTextUpToItsLineCoun
     EXPECT_GT(long3, oneLine + PreviewLineHeight(viewInfo));
     View->Preview().SetMaxLineCount(1);
     EXPECT_EQ(Layout().Rows(2).Preview()->Bounds().Height(), oneLine) << "one line at most";
+}
+
+TEST_F(GridPreviewLayoutTest, SizingARowWithAPreviewStoresTheHeightOfItsCells) {
+    ShowPreview(false, 1);
+    View->OptionsView().SetRowSeparatorWidth(2);
+    const TuiGridTableViewInfo& viewInfo = Layout();
+    const TuiGridDataRowViewInfo& row = viewInfo.Rows(1);
+    const int32_t nonCellHeight = viewInfo.RowNonCellHeight(row.RowIndex());
+    EXPECT_EQ(nonCellHeight, row.Preview()->Bounds().Height() + 2);
+    const int32_t expected = row.Bounds().Height() - nonCellHeight + 10;
+    TuiGridRowSizingObject sizing(View->Controller(), row.Bounds(), {5, row.Bounds().Bottom}, nonCellHeight);
+    bool accepted = false;
+    sizing.DragAndDrop({5, row.Bounds().Bottom + 10}, accepted);
+    ASSERT_TRUE(accepted);
+    sizing.EndDragAndDrop(true);
+    EXPECT_EQ(View->OptionsView().DataRowHeight(), expected);
+    EXPECT_EQ(Layout().Rows(1).Cells(0).Bounds().Height(), expected);
 }
 
 } // namespace
