@@ -81,9 +81,9 @@ void TuiGridColumnHorzSizingObject::EndDragAndDrop(bool accepted) {
 }
 
 TuiGridRowSizingObject::TuiGridRowSizingObject(TuiGridTableController& controller, const vcl::TRect& rowBounds,
-                                               vcl::TPoint sourcePoint)
+                                               vcl::TPoint sourcePoint, int32_t nonCellHeight)
     : TuiCustomGridSizingObject(controller.GridView().Site(), sourcePoint, rowBounds.Height(), false),
-      FController(controller), FRowBounds(rowBounds) {}
+      FController(controller), FRowBounds(rowBounds), FNonCellHeight(std::max(nonCellHeight, 0)) {}
 
 int32_t TuiGridRowSizingObject::ClampSize(int32_t size) const {
     return std::max({size, 1, FController.GridTableView().MinDataRowHeight()});
@@ -97,7 +97,7 @@ vcl::TRect TuiGridRowSizingObject::SizingLineBounds() const {
 void TuiGridRowSizingObject::EndDragAndDrop(bool accepted) {
     TuiCustomGridSizingObject::EndDragAndDrop(accepted);
     if (accepted && CurrentSize() != StartSize()) {
-        FController.SizeDataRows(CurrentSize());
+        FController.SizeDataRows(ClampSize(CurrentSize() - FNonCellHeight));
     }
 }
 

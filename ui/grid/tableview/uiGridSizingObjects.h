@@ -74,7 +74,10 @@ private:
 // Sizes the data rows by a row's bottom edge; the height goes to OptionsView.DataRowHeight for every data row.
 class TuiGridRowSizingObject : public TuiCustomGridSizingObject {
 public:
-    TuiGridRowSizingObject(TuiGridTableController& controller, const vcl::TRect& rowBounds, vcl::TPoint sourcePoint);
+    // nonCellHeight: what the row has besides its cells (its preview, separator and closing line), which the stored
+    // height leaves out.
+    TuiGridRowSizingObject(TuiGridTableController& controller, const vcl::TRect& rowBounds, vcl::TPoint sourcePoint,
+                           int32_t nonCellHeight = 0);
 
     // Across the client area, 1 pixel high, at the row's top plus the current height.
     vcl::TRect SizingLineBounds() const override;
@@ -87,6 +90,7 @@ protected:
 private:
     TuiGridTableController& FController;
     vcl::TRect FRowBounds;
+    int32_t FNonCellHeight;
 };
 
 } // namespace ui

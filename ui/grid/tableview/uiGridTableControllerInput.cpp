@@ -422,7 +422,9 @@ std::unique_ptr<TuiDragAndDropObject> TuiGridTableController::CreateDragAndDropO
     }
     if (spot.Kind == TuiGridPlacementSpotKind::RowSizingEdge) {
         const TuiGridRowPlacement* row = PlacedRow(placement, spot.RecordIndex);
-        return row ? std::make_unique<TuiGridRowSizingObject>(*this, row->Bounds, point) : nullptr;
+        const TuiGridTableViewInfo* viewInfo = LaidOutViewInfo();
+        const int32_t nonCellHeight = viewInfo ? viewInfo->RowNonCellHeight(spot.RecordIndex) : 0;
+        return row ? std::make_unique<TuiGridRowSizingObject>(*this, row->Bounds, point, nonCellHeight) : nullptr;
     }
     if (spot.Kind != TuiGridPlacementSpotKind::ColumnHeaderSizingEdge) {
         return nullptr;

@@ -18,6 +18,7 @@
 #include "ui/grid/tableview/uiGridTableViewStyles.h"
 #include "ui/grid/tableview/viewinfo/uiGridTablePainter.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridTableViewInfoCache.h"
 
 namespace ui {
 
@@ -161,6 +162,10 @@ std::unique_ptr<TuiCustomGridPainter> TuiGridTableView::CreatePainter() {
 
 std::unique_ptr<TuiCustomGridViewInfo> TuiGridTableView::CreateViewInfo() {
     return std::make_unique<TuiGridTableViewInfo>(*this);
+}
+
+std::unique_ptr<TuiCustomGridViewInfoCache> TuiGridTableView::CreateViewInfoCache() {
+    return std::make_unique<TuiGridTableViewInfoCache>(*this);
 }
 
 std::unique_ptr<TuiCustomGridOptionsBehavior> TuiGridTableView::CreateOptionsBehavior() {

@@ -120,6 +120,8 @@ protected:
     std::unique_ptr<TuiCustomGridTableViewData> CreateViewData() override;
     std::unique_ptr<TuiCustomGridPainter> CreatePainter() override;
     std::unique_ptr<TuiCustomGridViewInfo> CreateViewInfo() override;
+    // Keeps the measured heights of rows between layouts.
+    std::unique_ptr<TuiCustomGridViewInfoCache> CreateViewInfoCache() override;
     std::unique_ptr<TuiCustomGridOptionsBehavior> CreateOptionsBehavior() override;
     std::unique_ptr<TuiCustomGridTableFiltering> CreateFiltering() override;
     std::unique_ptr<TuiCustomGridOptionsSelection> CreateOptionsSelection() override;

@@ -1,10 +1,12 @@
 #include "ui/grid/tableview/viewinfo/uiGridColumnCellEditor.h"
 
+#include "rtl/text/CodePages.h"
 #include "ui/core/painters/uiLookAndFeels.h"
 #include "ui/editors/framework/properties/uiEditProperties.h"
 #include "ui/editors/framework/properties/uiEditStyle.h"
 #include "ui/editors/framework/view/uiEditViewData.h"
 #include "ui/editors/framework/view/uiEditViewInfo.h"
+#include "ui/grid/customtable/uiCustomGridTableViewData.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "vcl/graphics/Font.h"
 
@@ -58,6 +60,17 @@ int32_t TuiGridColumnCellEditor::DefaultCellHeight(TuiCanvas& canvas, const vcl:
     // A view data of its own: the shared one keeps the cells' margins, which the 2 pixels below stand for.
     const int32_t height = FProperties->CreateViewData(*FStyle, true)->GetEditSize(canvas, rtl::Variant(), {}).cy;
     return height == 0 ? 0 : height + 2;
+}
+
+rtl::Variant TuiGridColumnCellEditor::CellDisplayValue(TuiCustomGridRecord* record) const {
+    if (record == nullptr) {
+        return {};
+    }
+    const int32_t itemIndex = FColumn.Index();
+    if (FProperties->CanShowDataDisplayText(false)) {
+        return rtl::Variant(rtl::AnsiToUnicode(record->GetDisplayText(itemIndex)));
+    }
+    return record->GetValue(itemIndex);
 }
 
 } // namespace ui

@@ -3,6 +3,7 @@
 // editor properties, the cell style every cell of the column fills with its colours and font, and the view data they
 // share. A column with no editor registered for its values paints through plain editor properties (background only).
 
+#include "rtl/variants/Variant.h"
 #include "vcl/graphics/Colors.h"
 
 #include <memory>
@@ -15,6 +16,7 @@ class TFont;
 namespace ui {
 
 class TuiCanvas;
+class TuiCustomGridRecord;
 class TuiCustomEditProperties;
 class TuiCustomEditViewData;
 class TuiCustomEditViewInfo;
@@ -43,6 +45,9 @@ public:
     const vcl::TFont& SharedCellFont();
     // The height the editor needs for an empty value in font, plus 2 when not 0.
     int32_t DefaultCellHeight(TuiCanvas& canvas, const vcl::TFont* font);
+    // What a cell of the column shows for record (nullptr: nothing): the record's display text when the editor shows
+    // the data's own text, else its value.
+    rtl::Variant CellDisplayValue(TuiCustomGridRecord* record) const;
 
 private:
     TuiGridColumn& FColumn;

@@ -1,17 +1,22 @@
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 
-#include "rtl/text/CodePages.h"
 #include "ui/core/graphics/uiDrawParams.h"
+#include "ui/data/controller/filtering/uiDataControllerSearch.h"
+#include "ui/data/controller/uiCustomDataController.h"
 #include "ui/editors/framework/properties/uiEditProperties.h"
 #include "ui/editors/framework/properties/uiEditStyle.h"
 #include "ui/editors/framework/view/uiEditViewData.h"
 #include "ui/editors/framework/view/uiEditViewInfo.h"
+#include "ui/editors/text/textedit/uiTextEditViewData.h"
 #include "ui/grid/control/uiCustomGrid.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableViewData.h"
 #include "ui/grid/customtable/uiCustomGridTableViewStyles.h"
+#include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/uiGridIncSearch.h"
 #include "ui/grid/customtable/uiGridRecordHitTests.h"
 #include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridTableController.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
 #include "ui/grid/tableview/uiGridTableViewStyles.h"
@@ -53,6 +58,7 @@ void TuiGridDataCellViewInfo::CalculateCell(const vcl::TRect& bounds) {
     FUnmergedBounds = bounds;
     CalculateInRect(bounds);
     FSelected = CalculateSelected();
+    FIncSearchHighlightLength = IncSearchHighlightLength();
     FillEditViewInfo();
 }
 
@@ -64,10 +70,22 @@ void TuiGridDataCellViewInfo::OffsetCell(int32_t dx, int32_t dy) {
 
 void TuiGridDataCellViewInfo::RefreshSelected() {
     const bool selected = CalculateSelected();
-    if (selected != FSelected) {
+    const int32_t highlightLength = IncSearchHighlightLength();
+    if (selected != FSelected || highlightLength != FIncSearchHighlightLength) {
         FSelected = selected;
+        FIncSearchHighlightLength = highlightLength;
         FillEditViewInfo();
     }
+}
+
+int32_t TuiGridDataCellViewInfo::IncSearchHighlightLength() const {
+    TuiGridTableView& view = FRow.TableViewInfo().TableView();
+    TuiGridIncSearch& incSearch = view.Controller().IncSearch();
+    if (!FRow.IsFocused() || !incSearch.Searching() ||
+        view.DataController().Search().GetItemIndex() != Column().Index()) {
+        return 0;
+    }
+    return static_cast<int32_t>(incSearch.Text().size());
 }
 
 bool TuiGridDataCellViewInfo::CanMerge() const {
@@ -160,15 +178,7 @@ bool TuiGridDataCellViewInfo::IsFocusedCell() const {
 }
 
 rtl::Variant TuiGridDataCellViewInfo::CellDisplayValue() const {
-    TuiCustomGridRecord* record = GridRecord();
-    if (record == nullptr) {
-        return {};
-    }
-    const int32_t itemIndex = Column().Index();
-    if (FEditor.Properties().CanShowDataDisplayText(false)) {
-        return rtl::Variant(rtl::AnsiToUnicode(record->GetDisplayText(itemIndex)));
-    }
-    return record->GetValue(itemIndex);
+    return FEditor.CellDisplayValue(GridRecord());
 }
 
 void TuiGridDataCellViewInfo::FillEditViewInfo() {
@@ -182,13 +192,42 @@ void TuiGridDataCellViewInfo::FillEditViewInfo() {
     FEditor.ApplyCellStyle(params.Color, params.TextColor, params.Font);
     TuiCustomEditViewData& viewData = FEditor.ViewData();
     viewData.PaintOptions = {};
-    viewData.InplaceContentOffsets = CellContentOffsets;
+    viewData.InplaceContentOffsets = EditorContentOffsets();
     viewData.Selected = FSelected;
+    if (auto* textViewData = dynamic_cast<TuiCustomTextEditViewData*>(&viewData)) {
+        PrepareTextViewData(*textViewData);
+    }
     TuiCanvas& canvas = FRow.TableViewInfo().MeasuringCanvas();
     viewData.ApplyDisplayValue(canvas, CellDisplayValue(), *FEditViewInfo);
     viewData.Calculate(canvas, ContentBounds(), false, *FEditViewInfo, {}, std::nullopt, {-1, -1});
     // The column's style font changes with every cell filled after this one.
     FEditViewInfo->Font = &FEditor.SharedCellFont();
+}
+
+vcl::TRect TuiGridDataCellViewInfo::EditorContentOffsets() const {
+    return CellContentOffsets;
+}
+
+int32_t TuiGridDataCellViewInfo::TextMaxLineCount() const {
+    const TuiGridTableViewInfo& layout = FRow.TableViewInfo();
+    return layout.AutoDataRowHeight() ? layout.TableView().OptionsView().CellTextMaxLineCount() : -1;
+}
+
+void TuiGridDataCellViewInfo::PrepareTextViewData(TuiCustomTextEditViewData& viewData) const {
+    TuiGridTableView& view = FRow.TableViewInfo().TableView();
+    const int32_t maxLineCount = TextMaxLineCount();
+    viewData.WrapsText = maxLineCount >= 0;
+    viewData.MaxLineCount = std::max(maxLineCount, 0);
+    viewData.SelStart = 0;
+    viewData.SelLength = FIncSearchHighlightLength;
+    viewData.SelBackgroundColor = vcl::clDefault;
+    viewData.SelTextColor = vcl::clDefault;
+    if (FIncSearchHighlightLength > 0) {
+        TuiDrawParams params;
+        view.Styles().ResolveDrawParams(TuiCustomGridTableViewStyles::vsIncSearch, GridRecord(), nullptr, params);
+        viewData.SelBackgroundColor = params.Color;
+        viewData.SelTextColor = params.TextColor;
+    }
 }
 
 TuiCustomGridHitTest* TuiGridDataCellViewInfo::CreateHitTest(vcl::TPoint point) {

@@ -12,6 +12,7 @@
 namespace ui {
 
 class TuiCustomEditViewInfo;
+class TuiCustomTextEditViewData;
 class TuiCustomGridRecord;
 class TuiCustomGridTableOptionsSelection;
 class TuiGridColumn;
@@ -35,9 +36,12 @@ public:
     // The record's display text when the editor shows the data's own text, else its value.
     rtl::Variant CellDisplayValue() const;
     bool Selected() const { return FSelected; }
-    // The selection or the focused cell changed without a new layout: the cell's editor is filled again when the
-    // cell is now drawn otherwise.
+    // The selection, the focused cell or the incremental search changed without a new layout: the cell's editor is
+    // filled again when the cell is now drawn otherwise.
     void RefreshSelected();
+    // While the user searches incrementally, the focused record's cell of the searched column highlights the
+    // characters found: their count, else 0.
+    int32_t IncSearchHighlightLength() const;
     // The focused record's cell of the view's focused column.
     bool IsFocusedCell() const;
 
@@ -58,6 +62,10 @@ public:
     void ResetMerging();
 
 protected:
+    // The editor's margins inside the cell's content bounds.
+    virtual vcl::TRect EditorContentOffsets() const;
+    // The text breaks into rows at the cell's width, at most this many (0: any); -1 keeps it on one row.
+    virtual int32_t TextMaxLineCount() const;
     TuiCustomGridHitTest* CreateHitTest(vcl::TPoint point) override;
     TuiBorders GetBorders() const override;
     int32_t GetBorderWidth(TuiBorder side) const override;
@@ -71,6 +79,9 @@ private:
     bool CalculateOwnSelected() const;
     bool CanShowSelection(const TuiCustomGridTableOptionsSelection& selection) const;
     void FillEditViewInfo();
+    // Rows broken at the cell's width when the row takes its height from its cells; the incremental search's
+    // highlight.
+    void PrepareTextViewData(TuiCustomTextEditViewData& viewData) const;
 
     TuiGridDataRowViewInfo& FRow;
     TuiGridColumnCellEditor& FEditor;
@@ -80,6 +91,7 @@ private:
     std::vector<TuiGridDataCellViewInfo*> FMergedCells; // not owned
     bool FIsLastColumn;
     bool FSelected = false;
+    int32_t FIncSearchHighlightLength = 0;
 };
 
 } // namespace ui

@@ -10,6 +10,8 @@
 #include "ui/grid/tableview/uiGridTableView.h"
 #include "ui/grid/tableview/uiGridTableViewStyles.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridPreviewCellViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridTableHitTests.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/view/uiGridSite.h"
 
@@ -40,36 +42,124 @@ TuiGridGroupRow* TuiGridDataRowViewInfo::GroupRow() const {
 void TuiGridDataRowViewInfo::CalculateRow(const TuiGridRowPlacement& placement) {
     CalculateInRect(placement.Bounds);
     FCells.clear();
+    FPreview.reset();
     FGroupCellBounds = {};
     FExpandButtonBounds = {};
     if (const TuiGridGroupRow* groupRow = GroupRow()) {
         CalculateGroupCell(*groupRow);
         return;
     }
+    const auto [cellsTop, cellsBottom] = CalculatePreview();
     const size_t count = placement.Cells.size();
     for (size_t i = 0; i < count; ++i) {
         auto cell = std::make_unique<TuiGridDataCellViewInfo>(*this, FTableViewInfo.CellEditor(static_cast<int32_t>(i)),
                                                               i + 1 == count);
-        cell->CalculateCell(placement.Cells[i]);
+        const vcl::TRect& column = placement.Cells[i];
+        cell->CalculateCell({column.Left, cellsTop, column.Right, cellsBottom});
         FCells.push_back(std::move(cell));
     }
+    CalculateMasterExpandButton();
+}
+
+std::pair<int32_t, int32_t> TuiGridDataRowViewInfo::CalculatePreview() {
+    vcl::TRect bounds = Bounds();
+    bounds.Bottom = ContentBottom();
+    TuiGridColumnCellEditor* editor = FTableViewInfo.PreviewEditor();
+    if (editor == nullptr) {
+        return {bounds.Top, bounds.Bottom};
+    }
+    const int32_t height = std::min(FTableViewInfo.PreviewHeight(FRowIndex), bounds.Height());
+    const int32_t left = std::min(bounds.Left + FTableViewInfo.LevelIndentsWidth(), bounds.Right);
+    const bool atTop = FTableViewInfo.TableView().Preview().Place() == ppTop;
+    const int32_t top = atTop ? bounds.Top : bounds.Bottom - height;
+    FPreview = std::make_unique<TuiGridPreviewCellViewInfo>(*this, *editor);
+    FPreview->CalculateCell({left, top, bounds.Right, top + height});
+    return atTop ? std::pair{top + height, bounds.Bottom} : std::pair{bounds.Top, top};
+}
+
+// The master rows' indent is the innermost one.
+void TuiGridDataRowViewInfo::CalculateMasterExpandButton() {
+    const auto* master = dynamic_cast<const TuiGridMasterDataRow*>(GridRecord());
+    const int32_t levelCount = FTableViewInfo.LevelCount();
+    if (master == nullptr || levelCount == 0 || !master->GetExpandable()) {
+        return;
+    }
+    const int32_t indentLeft = Bounds().Left + (levelCount - 1) * FTableViewInfo.LevelIndent();
+    FExpandButtonBounds = ExpandButtonInIndent(Bounds(), indentLeft, FTableViewInfo.ExpandButtonSize());
+}
+
+int32_t TuiGridDataRowViewInfo::IndentCount() const {
+    const TuiGridGroupRow* groupRow = GroupRow();
+    return groupRow ? groupRow->Level() : FTableViewInfo.LevelCount();
+}
+
+TuiGridLevelIndentRects TuiGridDataRowViewInfo::LevelIndent(int32_t level) const {
+    vcl::TRect bounds = Bounds();
+    bounds.Bottom -= FTableViewInfo.HasClosingLine(FRowIndex) ? TuiGridTableViewInfo::GridLineWidth : 0;
+    return LevelIndentRects(bounds, level, FTableViewInfo.LevelIndent(), FTableViewInfo.GridLines(),
+                            FTableViewInfo.ClosesGroup(FRowIndex, level), FTableViewInfo.RowSeparatorWidth(FRowIndex));
 }
 
 void TuiGridDataRowViewInfo::CalculateGroupCell(const TuiGridGroupRow& groupRow) {
     const int32_t indent = FTableViewInfo.LevelIndent();
     FGroupCellBounds = Bounds();
     FGroupCellBounds.Left = std::min(FGroupCellBounds.Left + groupRow.Level() * indent, FGroupCellBounds.Right);
+    FGroupCellBounds.Bottom = ContentBottom();
     if (!groupRow.GetExpandable()) {
         return;
     }
-    const int32_t size = FTableViewInfo.ExpandButtonSize();
-    const int32_t top = FGroupCellBounds.Top + (FGroupCellBounds.Height() - size) / 2;
-    const int32_t left = FGroupCellBounds.Left + TuiGridTableViewInfo::ExpandButtonIndent;
-    FExpandButtonBounds = {left, top, left + size, top + size};
+    FExpandButtonBounds =
+        ExpandButtonInIndent(GroupContentBounds(), FGroupCellBounds.Left, FTableViewInfo.ExpandButtonSize());
+}
+
+// An Office 2003 group row shows its button and caption in its lower half, above its separator.
+vcl::TRect TuiGridDataRowViewInfo::GroupContentBounds() const {
+    vcl::TRect bounds = FGroupCellBounds;
+    if (FTableViewInfo.HasOffice11GroupRows()) {
+        bounds.Bottom = std::max(bounds.Bottom - TuiGridTableViewInfo::Office11GroupSeparatorWidth, bounds.Top);
+        bounds.Top = bounds.Bottom - bounds.Height() / 2;
+    }
+    return bounds;
+}
+
+int32_t TuiGridDataRowViewInfo::ContentBottom() const {
+    return std::max(Bounds().Bottom - FTableViewInfo.RowBottomHeight(FRowIndex), Bounds().Top);
+}
+
+vcl::TRect TuiGridDataRowViewInfo::SeparatorBounds() const {
+    const int32_t width = FTableViewInfo.RowSeparatorWidth(FRowIndex);
+    if (width == 0) {
+        return {};
+    }
+    int32_t closed = 0;
+    while (closed < IndentCount() && FTableViewInfo.ClosesGroup(FRowIndex, IndentCount() - 1 - closed)) {
+        ++closed;
+    }
+    const int32_t contentLeft = Bounds().Left + IndentCount() * FTableViewInfo.LevelIndent();
+    const vcl::TRect& bounds = Bounds();
+    return {contentLeft - closed * FTableViewInfo.LevelIndent(), ContentBottom(), bounds.Right,
+            std::min(ContentBottom() + width, bounds.Bottom)};
+}
+
+vcl::TRect TuiGridDataRowViewInfo::ClosingLineBounds() const {
+    if (!FTableViewInfo.HasClosingLine(FRowIndex)) {
+        return {};
+    }
+    const vcl::TRect& bounds = Bounds();
+    return {bounds.Left, bounds.Bottom - TuiGridTableViewInfo::GridLineWidth, bounds.Right, bounds.Bottom};
+}
+
+vcl::TRect TuiGridDataRowViewInfo::Office11SeparatorBounds() const {
+    if (!FTableViewInfo.HasOffice11GroupRows() || GroupRow() == nullptr) {
+        return {};
+    }
+    const int32_t top =
+        std::max(FGroupCellBounds.Bottom - TuiGridTableViewInfo::Office11GroupSeparatorWidth, FGroupCellBounds.Top);
+    return {FGroupCellBounds.Left, top, FGroupCellBounds.Right, FGroupCellBounds.Bottom};
 }
 
 vcl::TRect TuiGridDataRowViewInfo::GroupTextBounds() const {
-    vcl::TRect bounds = FGroupCellBounds;
+    vcl::TRect bounds = GroupContentBounds();
     if (!FExpandButtonBounds.IsEmpty()) {
         bounds.Left += FTableViewInfo.LevelIndent();
     }
@@ -87,6 +177,9 @@ void TuiGridDataRowViewInfo::OffsetRow(int32_t dx, int32_t dy) {
     for (const auto& cell : FCells) {
         cell->OffsetCell(dx, dy);
     }
+    if (FPreview) {
+        FPreview->OffsetCell(dx, dy);
+    }
 }
 
 bool TuiGridDataRowViewInfo::IsFocused() const {
@@ -100,9 +193,11 @@ bool TuiGridDataRowViewInfo::HasRecordFocusRect() const {
 }
 
 TuiCustomGridHitTest* TuiGridDataRowViewInfo::CreateHitTest(vcl::TPoint point) {
+    const bool inIndents = point.X < Bounds().Left + IndentCount() * FTableViewInfo.LevelIndent();
     auto& hitTest = FExpandButtonBounds.Contains(point)
                         ? TuiCustomGridHitTest::Instance<TuiGridExpandButtonHitTest>(point)
-                        : TuiCustomGridHitTest::Instance<TuiGridRecordHitTest>(point);
+                    : inIndents ? TuiCustomGridHitTest::Instance<TuiGridRowLevelIndentHitTest>(point)
+                                : TuiCustomGridHitTest::Instance<TuiGridRecordHitTest>(point);
     hitTest.SetGridView(&FTableViewInfo.GridView());
     hitTest.SetGridRecord(GridRecord());
     return &hitTest;

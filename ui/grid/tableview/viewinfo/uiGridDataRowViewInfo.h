@@ -1,12 +1,15 @@
 #pragma once
 // TuiGridDataRowViewInfo: one laid-out row: the record it shows, its bounds in the rows area and one data cell per
-// visible column. A group row has no cells: one group cell right of its level indents shows its caption and summary
-// text, with the expand button in the cell's first indent when the row can expand. A row scrolled by whole records
-// keeps its cells and moves with them.
+// visible column, right of the view's level indents; a master row has its expand button in its last indent. A group
+// row has no cells: one group cell right of its outer levels' indents shows its caption and summary text, with the
+// expand button in the cell's first indent when the row can expand. A row scrolled by whole records keeps its cells
+// and moves with them.
 
 #include "ui/grid/cells/uiGridCellViewInfo.h"
+#include "ui/grid/tableview/uiGridLevelIndents.h"
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace ui {
@@ -14,6 +17,7 @@ namespace ui {
 class TuiCustomGridRecord;
 class TuiGridGroupRow;
 class TuiGridDataCellViewInfo;
+class TuiGridPreviewCellViewInfo;
 class TuiGridTableViewInfo;
 struct TuiGridRowPlacement;
 
@@ -39,7 +43,19 @@ public:
     // Where the group caption is written: the group cell inside its margins, right of the expand button's indent
     // when the row can expand.
     vcl::TRect GroupTextBounds() const;
-    // Empty unless a group row can expand.
+    // The preview across the row above or below its cells while the view shows one, else nullptr.
+    TuiGridPreviewCellViewInfo* Preview() const { return FPreview.get(); }
+    // The level indents at the row's left: a group row's outer levels, a data row's every level.
+    int32_t IndentCount() const;
+    TuiGridLevelIndentRects LevelIndent(int32_t level) const;
+    // The row separator at the row's bottom from its content left, reaching left over the indents of the groups the
+    // row closes; empty without one.
+    vcl::TRect SeparatorBounds() const;
+    // The grid line closing the last row, else empty.
+    vcl::TRect ClosingLineBounds() const;
+    // The separator at the bottom of an Office 2003 group row, else empty.
+    vcl::TRect Office11SeparatorBounds() const;
+    // Empty unless a group or master row can expand.
     const vcl::TRect& ExpandButtonBounds() const { return FExpandButtonBounds; }
     // The data controller's focused row.
     bool IsFocused() const;
@@ -54,10 +70,17 @@ private:
     TuiGridTableViewInfo& FTableViewInfo;
     int32_t FRowIndex;
     std::vector<std::unique_ptr<TuiGridDataCellViewInfo>> FCells;
+    std::unique_ptr<TuiGridPreviewCellViewInfo> FPreview;
     vcl::TRect FGroupCellBounds;
     vcl::TRect FExpandButtonBounds;
 
     void CalculateGroupCell(const TuiGridGroupRow& groupRow);
+    void CalculateMasterExpandButton();
+    // Places the preview at the row's top or bottom; answers the rows of the row that its cells keep.
+    std::pair<int32_t, int32_t> CalculatePreview();
+    vcl::TRect GroupContentBounds() const;
+    // Above the separator and the closing line.
+    int32_t ContentBottom() const;
 };
 
 } // namespace ui

@@ -106,4 +106,17 @@ public:
     int32_t GetHitTestCode() const override { return 212; }
 };
 
+// A row's level indents: the row is named, but a click there selects nothing.
+class TuiGridRowLevelIndentHitTest : public TuiGridRecordHitTest {
+public:
+    int32_t GetHitTestCode() const override { return 213; }
+    bool AllowsRecordSelection() const override { return false; }
+};
+
+// The preview of a data row: its record and the preview column.
+class TuiGridPreviewHitTest : public TuiGridRecordCellHitTest {
+public:
+    int32_t GetHitTestCode() const override { return 231; }
+};
+
 } // namespace ui

@@ -21,6 +21,7 @@
 #include "ui/grid/tableview/viewinfo/uiGridGroupByBoxViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridIndicatorViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridNewItemRowViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridPreviewCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/view/uiGridSite.h"
 #include "ui/grid/view/uiGridViewStyles.h"
@@ -40,6 +41,7 @@ constexpr uint16_t GroupByBoxPromptFlags = tfAlignLeft | tfAlignVCenter | tfSing
 constexpr uint16_t FilterBarTextFlags = tfAlignLeft | tfAlignVCenter | tfSingleLine | tfShowEndEllipsis;
 constexpr uint16_t SpecialRowInfoTextFlags = tfAlignHCenter | tfAlignVCenter | tfSingleLine | tfShowEndEllipsis;
 constexpr uint16_t GroupRowTextFlags = tfAlignLeft | tfAlignVCenter | tfSingleLine | tfShowEndEllipsis;
+constexpr uint16_t Office11GroupRowTextFlags = tfAlignLeft | tfAlignBottom | tfSingleLine | tfShowEndEllipsis;
 
 // The canvas clipped to a rectangle while it lives; the clip region comes back however the painting inside ends.
 class TTablePainterClip {
@@ -274,18 +276,16 @@ void TuiGridTablePainter::DrawRecords() {
     TuiGridLineCollection lines;
     for (int32_t position = 0; position < viewInfo.RowCount(); ++position) {
         const TuiGridDataRowViewInfo& row = viewInfo.Rows(position);
+        DrawLevelIndents(row);
+        DrawRowBottom(row);
         DrawGroupRow(row, lines);
         for (int32_t i = 0; i < row.CellCount(); ++i) {
-            TuiGridDataCellViewInfo& cell = row.Cells(i);
-            if (cell.IsMerged()) {
-                continue;
+            if (!row.Cells(i).IsMerged()) {
+                DrawDataCell(row.Cells(i), lines);
             }
-            lines.AddBorders(cell.Bounds(), cell.Borders(), TuiGridTableViewInfo::GridLineWidth);
-            if (!Canvas().RectVisible(cell.Bounds())) {
-                continue;
-            }
-            const TTablePainterClip clip(Canvas(), cell.ContentBounds());
-            cell.EditViewInfo().Paint(Canvas());
+        }
+        if (row.Preview() && row.Preview()->Bounds().Height() > 0) {
+            DrawDataCell(*row.Preview(), lines);
         }
     }
     lines.Draw(Canvas(), viewInfo.GridLineColor());
@@ -293,6 +293,14 @@ void TuiGridTablePainter::DrawRecords() {
         const TuiGridDataRowViewInfo& row = viewInfo.Rows(position);
         DrawRowFocusRect(row);
         ExcludeFromBackground(row.Bounds());
+    }
+}
+
+void TuiGridTablePainter::DrawDataCell(TuiGridDataCellViewInfo& cell, TuiGridLineCollection& lines) {
+    lines.AddBorders(cell.Bounds(), cell.Borders(), TuiGridTableViewInfo::GridLineWidth);
+    if (Canvas().RectVisible(cell.Bounds())) {
+        const TTablePainterClip clip(Canvas(), cell.ContentBounds());
+        cell.EditViewInfo().Paint(Canvas());
     }
 }
 
@@ -339,23 +347,49 @@ void TuiGridTablePainter::DrawGroupRow(const TuiGridDataRowViewInfo& row, TuiGri
     }
     TuiGridTableViewInfo& viewInfo = TableViewInfo();
     TuiGridTableViewStyles& styles = viewInfo.TableView().Styles();
-    const int32_t indent = viewInfo.LevelIndent();
     TuiDrawParams params;
-    for (int32_t level = 0; level < groupRow->Level(); ++level) {
-        styles.GetGroupParams(nullptr, level, params);
-        const int32_t left = row.Bounds().Left + level * indent;
-        Canvas().FillRectColor({left, row.Bounds().Top, left + indent, row.Bounds().Bottom}, params.Color);
-    }
     const vcl::TRect& cell = row.GroupCellBounds();
-    lines.AddBorders(cell, viewInfo.CellBordersForGridLines(true), TuiGridTableViewInfo::GridLineWidth);
+    const vcl::TRect separator = row.Office11SeparatorBounds();
+    TuiBorders borders = viewInfo.CellBordersForGridLines(true);
+    if (!separator.IsEmpty()) {
+        borders.Exclude(bBottom);
+    }
+    lines.AddBorders(cell, borders, TuiGridTableViewInfo::GridLineWidth);
     styles.GetGroupParams(groupRow, groupRow->Level(), params);
     Canvas().FillRectColor(cell, params.Color);
+    Canvas().FillRectColor(separator, viewInfo.GridView().LookAndFeelPainter()->Office11GroupSeparatorColor());
     if (!row.ExpandButtonBounds().IsEmpty()) {
         viewInfo.GridView().LookAndFeelPainter()->PaintExpandBox(Canvas(), row.ExpandButtonBounds(),
                                                                  groupRow->GetExpanded(), params.TextColor);
     }
     const TTablePainterClip clip(Canvas(), cell);
-    DrawBandText(groupRow->GetDisplayTextWithSummary(), row.GroupTextBounds(), GroupRowTextFlags, params);
+    const uint16_t flags = separator.IsEmpty() ? GroupRowTextFlags : Office11GroupRowTextFlags;
+    DrawBandText(groupRow->GetDisplayTextWithSummary(), row.GroupTextBounds(), flags, params);
+}
+
+void TuiGridTablePainter::DrawLevelIndents(const TuiGridDataRowViewInfo& row) {
+    TuiGridTableViewInfo& viewInfo = TableViewInfo();
+    TuiGridTableViewStyles& styles = viewInfo.TableView().Styles();
+    const vcl::TColor gridLineColor = viewInfo.GridLineColor();
+    TuiDrawParams params;
+    for (int32_t level = 0; level < row.IndentCount(); ++level) {
+        const TuiGridLevelIndentRects indent = row.LevelIndent(level);
+        styles.GetGroupParams(nullptr, level, params);
+        Canvas().FillRectColor(indent.Background, params.Color);
+        Canvas().FillRectColor(indent.RightLine, gridLineColor);
+        Canvas().FillRectColor(indent.BottomLine, gridLineColor);
+    }
+    if (row.GroupRow() == nullptr && !row.ExpandButtonBounds().IsEmpty()) {
+        const TuiCustomGridRecord* record = row.GridRecord();
+        viewInfo.GridView().LookAndFeelPainter()->PaintExpandBox(Canvas(), row.ExpandButtonBounds(),
+                                                                 record && record->GetExpanded(), vcl::clDefault);
+    }
+}
+
+void TuiGridTablePainter::DrawRowBottom(const TuiGridDataRowViewInfo& row) {
+    const TuiGridTableViewInfo& viewInfo = TableViewInfo();
+    Canvas().FillRectColor(row.SeparatorBounds(), viewInfo.RowSeparatorColor());
+    Canvas().FillRectColor(row.ClosingLineBounds(), viewInfo.GridLineColor());
 }
 
 void TuiGridTablePainter::DrawRowFocusRect(const TuiGridDataRowViewInfo& row) {

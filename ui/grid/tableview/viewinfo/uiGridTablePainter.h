@@ -15,6 +15,7 @@ namespace ui {
 
 struct TuiDrawParams;
 class TuiGridColumnHeaderViewInfo;
+class TuiGridDataCellViewInfo;
 class TuiGridDataRowViewInfo;
 class TuiGridLineCollection;
 class TuiGridNewItemRowViewInfo;
@@ -44,6 +45,8 @@ private:
     // Paints a band by draw within its part inside the client bounds, clipped to it, and keeps the background off it.
     void DrawBand(const vcl::TRect& bounds, void (TuiGridTablePainter::*draw)(const vcl::TRect& band));
     void DrawRecords();
+    // A data cell or preview by its editor view info; its grid lines go to lines.
+    void DrawDataCell(TuiGridDataCellViewInfo& cell, TuiGridLineCollection& lines);
     void DrawRowFocusRect(const TuiGridDataRowViewInfo& row);
     // The filter and new-item rows: the info text centred in its style while the row shows it, else empty cells
     // with their grid lines; then the separator, drawn as a header cell.
@@ -52,6 +55,10 @@ private:
     // The group cell in the group colours with the caption and summary text, the expand button, and the level
     // indents left of it in the colours of their levels; the cell's grid lines go to lines.
     void DrawGroupRow(const TuiGridDataRowViewInfo& row, TuiGridLineCollection& lines);
+    // The row's level indents in the colours of their levels with their grid lines; a master row's expand button.
+    void DrawLevelIndents(const TuiGridDataRowViewInfo& row);
+    // The row's separator in the separator colour and the closing line under the last row.
+    void DrawRowBottom(const TuiGridDataRowViewInfo& row);
     void DrawNoDataText();
     void DrawFooter(const vcl::TRect& band);
     void DrawFooterFrame(const vcl::TRect& band, int32_t separatorHeight);

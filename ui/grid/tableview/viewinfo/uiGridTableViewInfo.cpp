@@ -11,6 +11,7 @@
 #include "ui/grid/customtable/uiCustomGridTableViewData.h"
 #include "ui/grid/customtable/uiCustomGridTableViewStyles.h"
 #include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridLevelIndents.h"
 #include "ui/grid/tableview/uiGridRows.h"
 #include "ui/grid/tableview/uiGridTableController.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
@@ -19,12 +20,14 @@
 #include "ui/grid/tableview/viewinfo/uiGridColumnCellEditor.h"
 #include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridDataRowHeights.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridFilterBarViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridFooterViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridGroupByBoxViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridIndicatorViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridNewItemRowViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridPreviewCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableHitTests.h"
 #include "ui/grid/view/uiGridSite.h"
 
@@ -116,6 +119,64 @@ int32_t TuiGridTableViewInfo::ExpandButtonSize() const {
     return GridView().LookAndFeelPainter()->ExpandBoxSize();
 }
 
+int32_t TuiGridTableViewInfo::LevelCount() const {
+    const int32_t groupingCount = GridView().DataController().Groups().GroupingFieldCount();
+    return TableLevelCount(groupingCount, HasOffice11GroupRows(), TableView().IsMaster());
+}
+
+bool TuiGridTableViewInfo::HasOffice11GroupRows() const {
+    return TableView().OptionsView().GroupRowStyle() == grsOffice11;
+}
+
+bool TuiGridTableViewInfo::ClosesGroup(int32_t rowIndex, int32_t level) const {
+    const TuiCustomDataController& controller = GridView().DataController();
+    return rowIndex + 1 >= controller.GetRowCount() || controller.GetRowInfo(rowIndex + 1).Level <= level;
+}
+
+int32_t TuiGridTableViewInfo::RowSeparatorWidth(int32_t rowIndex) const {
+    const TuiCustomDataController& controller = GridView().DataController();
+    const bool office11GroupRow =
+        HasOffice11GroupRows() && controller.GetRowInfo(rowIndex).Level < controller.Groups().GroupingFieldCount();
+    return office11GroupRow ? 0 : std::max(TableView().OptionsView().RowSeparatorWidth(), 0);
+}
+
+vcl::TColor TuiGridTableViewInfo::RowSeparatorColor() const {
+    const vcl::TColor color = TableView().OptionsView().RowSeparatorColor();
+    return color == vcl::clDefault ? GridView().LookAndFeelPainter()->FixedGridLineColor() : color;
+}
+
+bool TuiGridTableViewInfo::HasClosingLine(int32_t rowIndex) const {
+    return GridLines() == glVertical && RowSeparatorWidth(rowIndex) == 0 &&
+           rowIndex + 1 == GridView().DataController().GetRowCount();
+}
+
+int32_t TuiGridTableViewInfo::RowBottomHeight(int32_t rowIndex) const {
+    return RowSeparatorWidth(rowIndex) + (HasClosingLine(rowIndex) ? GridLineWidth : 0);
+}
+
+bool TuiGridTableViewInfo::AutoDataRowHeight() const {
+    const TuiGridTableOptionsView& options = TableView().OptionsView();
+    return options.CellAutoHeight() && options.DataRowHeight() == 0;
+}
+
+int32_t TuiGridTableViewInfo::CellContentWidth(int32_t visibleIndex) const {
+    const int32_t realWidth = ColumnHeaderRealWidth(FColumnWidths.at(static_cast<size_t>(visibleIndex)),
+                                                    visibleIndex == 0, LevelIndentsWidth());
+    const bool isLast = visibleIndex + 1 == static_cast<int32_t>(FColumnWidths.size());
+    const int32_t rightLine = CellBordersForGridLines(isLast).Contains(bRight) ? GridLineWidth : 0;
+    return std::max(realWidth - rightLine, 0);
+}
+
+int32_t TuiGridTableViewInfo::PreviewContentWidth() const {
+    const int32_t rightLine = CellBordersForGridLines(true).Contains(bRight) ? GridLineWidth : 0;
+    return std::max(DataWidth() - LevelIndentsWidth() - rightLine, 0);
+}
+
+int32_t TuiGridTableViewInfo::PreviewHeight(int32_t rowIndex) const {
+    const auto row = static_cast<size_t>(rowIndex);
+    return rowIndex >= 0 && row < FPreviewHeights.size() ? FPreviewHeights[row] : 0;
+}
+
 TuiGridLines TuiGridTableViewInfo::GridLines() const {
     return TableView().OptionsView().GridLines();
 }
@@ -146,6 +207,7 @@ void TuiGridTableViewInfo::Calculate() {
     CalculateRecordHeights();
     FLaidOutLeftPos = LeftPos();
     FLaidOutTopRecordIndex = ClampedTopRecordIndex();
+    MeasureRecordHeightsFrom(FLaidOutTopRecordIndex);
     FFooterHeight = FFooter->CalculateHeight(FVisibleColumns);
     FGroupByBoxHeight = FGroupByBox->CalculateHeight();
     FFilterBarHeight = FFilterBar->CalculateHeight();
@@ -169,6 +231,7 @@ void TuiGridTableViewInfo::ClearLayout() {
     FSpecialRowHeights.clear();
     FColumnHeaders.clear();
     FCellEditors.clear();
+    FPreviewEditor.reset();
     FFooter->Clear();
     FGroupByBox->Clear();
     FFilterBar->Clear();
@@ -176,7 +239,8 @@ void TuiGridTableViewInfo::ClearLayout() {
 }
 
 void TuiGridTableViewInfo::ItemRemoving(const TuiCustomGridTableItem* item) {
-    if (std::find(FVisibleColumns.begin(), FVisibleColumns.end(), item) == FVisibleColumns.end()) {
+    const bool isPreview = FPreviewEditor && &FPreviewEditor->Column() == item;
+    if (!isPreview && std::find(FVisibleColumns.begin(), FVisibleColumns.end(), item) == FVisibleColumns.end()) {
         return;
     }
     ClearLayout();
@@ -202,9 +266,13 @@ bool TuiGridTableViewInfo::ShowsSpecialRowInfoText() const {
 
 void TuiGridTableViewInfo::CreateCellEditors() {
     TuiCustomGrid* grid = Control();
+    TuiLookAndFeel* lookAndFeel = grid ? &grid->LookAndFeel() : nullptr;
     for (TuiGridColumn* column : FVisibleColumns) {
-        FCellEditors.push_back(
-            std::make_unique<TuiGridColumnCellEditor>(*column, grid ? &grid->LookAndFeel() : nullptr));
+        FCellEditors.push_back(std::make_unique<TuiGridColumnCellEditor>(*column, lookAndFeel));
+    }
+    const TuiGridPreview& preview = TableView().Preview();
+    if (preview.Active()) {
+        FPreviewEditor = std::make_unique<TuiGridColumnCellEditor>(*preview.Column(), lookAndFeel);
     }
 }
 
@@ -232,22 +300,52 @@ void TuiGridTableViewInfo::CalculateHeights() {
     view.Styles().GetGroupParams(nullptr, 0, groupParams);
     const int32_t groupContentHeight =
         std::max(MeasureText(MeasuredText, groupParams.Font).cy, ExpandButtonSize()) + RowTextMargins;
-    FGroupRowHeight = TableDataRowHeight(view.OptionsView().GroupRowHeight(), groupContentHeight, GridLines());
+    const int32_t storedGroupRowHeight = view.OptionsView().GroupRowHeight();
+    FGroupRowHeight = HasOffice11GroupRows() && storedGroupRowHeight == 0
+                          ? 2 * groupContentHeight + Office11GroupSeparatorWidth
+                          : TableDataRowHeight(storedGroupRowHeight, groupContentHeight, GridLines());
 }
 
 // Group rows are the rows above the grouping levels; the others are data rows.
 void TuiGridTableViewInfo::CalculateRecordHeights() {
     const int32_t count = TableView().ViewData().RecordCount();
-    FRecordHeights.assign(static_cast<size_t>(count), FDataRowHeight);
+    const int32_t separator = std::max(TableView().OptionsView().RowSeparatorWidth(), 0);
+    FRecordHeights.assign(static_cast<size_t>(count), FDataRowHeight + separator);
+    FRecordHeightMeasured.assign(MeasuresRecordHeights() ? static_cast<size_t>(count) : 0, false);
+    FPreviewHeights.assign(FRecordHeightMeasured.size(), 0);
     TuiCustomDataController& controller = GridView().DataController();
     const int32_t groupingCount = controller.Groups().GroupingFieldCount();
-    if (groupingCount == 0) {
-        return;
-    }
-    for (int32_t row = 0; row < count; ++row) {
+    const int32_t groupRowHeight = FGroupRowHeight + (HasOffice11GroupRows() ? 0 : separator);
+    for (int32_t row = 0; groupingCount > 0 && row < count; ++row) {
         if (controller.GetRowInfo(row).Level < groupingCount) {
-            FRecordHeights[static_cast<size_t>(row)] = FGroupRowHeight;
+            FRecordHeights[static_cast<size_t>(row)] = groupRowHeight;
         }
+    }
+    if (count > 0 && HasClosingLine(count - 1)) {
+        FRecordHeights.back() += GridLineWidth;
+    }
+}
+
+bool TuiGridTableViewInfo::MeasuresRecordHeights() const {
+    return AutoDataRowHeight() || FPreviewEditor != nullptr;
+}
+
+void TuiGridTableViewInfo::MeasureRecordHeightsFrom(int32_t topRecordIndex) {
+    TuiGridDataRowHeights heights(*this);
+    const TuiCustomDataController& controller = GridView().DataController();
+    const int32_t groupingCount = controller.Groups().GroupingFieldCount();
+    const bool autoHeight = AutoDataRowHeight();
+    int64_t filled = 0;
+    for (size_t row = static_cast<size_t>(std::max(topRecordIndex, 0));
+         row < FRecordHeightMeasured.size() && filled < ClientBounds().Height(); ++row) {
+        const auto rowIndex = static_cast<int32_t>(row);
+        if (!FRecordHeightMeasured[row] && controller.GetRowInfo(rowIndex).Level >= groupingCount) {
+            FPreviewHeights[row] = FPreviewEditor ? heights.PreviewHeight(rowIndex) : 0;
+            FRecordHeights[row] = (autoHeight ? heights.RowHeight(rowIndex) : FDataRowHeight) + FPreviewHeights[row] +
+                                  RowBottomHeight(rowIndex);
+        }
+        FRecordHeightMeasured[row] = true;
+        filled += FRecordHeights[row];
     }
 }
 
@@ -274,6 +372,7 @@ TuiGridTableMeasures TuiGridTableViewInfo::Measures() const {
     measures.HeaderHeight = FHeaderHeight;
     measures.FooterHeight = FFooterHeight;
     measures.IndicatorWidth = FIndicator->Width();
+    measures.LevelIndentsWidth = LevelIndentsWidth();
     measures.ColumnWidths = FColumnWidths;
     measures.RecordHeights = FRecordHeights;
     measures.SpecialRowHeights = FSpecialRowHeights;
@@ -328,6 +427,7 @@ int32_t TuiGridTableViewInfo::ScrollToTopRecord() {
     const int32_t anchorRecord = FPlacement.Rows[anchorPosition].RecordIndex;
     const int32_t anchorTop = FPlacement.Rows[anchorPosition].Bounds.Top;
     FLaidOutTopRecordIndex = top;
+    MeasureRecordHeightsFrom(top);
     ResetCellMerging();
     const bool kept = OffsetTablePlacement(FPlacement, Measures()) != 0;
     PlaceRows(kept ? std::move(FRows) : std::vector<std::unique_ptr<TuiGridDataRowViewInfo>>{});
@@ -340,6 +440,9 @@ void TuiGridTableViewInfo::RefreshSelectedCells() {
     for (const auto& row : FRows) {
         for (int32_t i = 0; i < row->CellCount(); ++i) {
             row->Cells(i).RefreshSelected();
+        }
+        if (row->Preview()) {
+            row->Preview()->RefreshSelected();
         }
     }
 }
@@ -451,6 +554,11 @@ TuiCustomGridHitTest& TuiGridTableViewInfo::GetHitTest(vcl::TPoint point) {
         hitTest = FColumnHeaders.at(static_cast<size_t>(spot.Column))->HitTestAt(point);
         break;
     case TuiGridPlacementSpotKind::DataCell:
+        if (TuiGridPreviewCellViewInfo* preview = row ? row->Preview() : nullptr;
+            preview && preview->Bounds().Contains(point)) {
+            hitTest = preview->GetHitTest(point);
+            break;
+        }
         if (row && spot.Column < row->CellCount()) {
             hitTest = row->Cells(spot.Column).GetHitTest(point);
             break;

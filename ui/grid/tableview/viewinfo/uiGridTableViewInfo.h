@@ -73,12 +73,43 @@ public:
     TuiGridDataRowViewInfo& Rows(int32_t position) const { return *FRows.at(static_cast<size_t>(position)); }
     // The laid-out row of a view data row, or nullptr.
     TuiGridDataRowViewInfo* RowOfRecord(int32_t rowIndex) const;
+    // One per visible column, made first in a layout.
+    int32_t CellEditorCount() const { return static_cast<int32_t>(FCellEditors.size()); }
     TuiGridColumnCellEditor& CellEditor(int32_t visibleIndex) const;
 
     // The expand button's size and its gap in an indent; a level indent holds the button between two gaps.
     static constexpr int32_t ExpandButtonIndent = 3;
     int32_t ExpandButtonSize() const;
     int32_t LevelIndent() const { return ExpandButtonSize() + 2 * ExpandButtonIndent; }
+    // The indents at the left of every data row, and their width; the first column's cells lie right of them.
+    int32_t LevelCount() const;
+    int32_t LevelIndentsWidth() const { return LevelCount() * LevelIndent(); }
+    // The group rows draw the Office 2003 way: no indent of their own, caption at the bottom over a separator.
+    bool HasOffice11GroupRows() const;
+    // Such a group row closes with a separator of this height instead of a grid line.
+    static constexpr int32_t Office11GroupSeparatorWidth = 2;
+    // The row closes its group of a level: no row of that group follows it.
+    bool ClosesGroup(int32_t rowIndex, int32_t level) const;
+    // The strip under each row in the separator colour (0: none); an Office 2003 group row has none, its own
+    // separator takes its place.
+    int32_t RowSeparatorWidth(int32_t rowIndex) const;
+    vcl::TColor RowSeparatorColor() const;
+    // The last row closes the rows with a grid line when the view has vertical grid lines alone and no separators.
+    bool HasClosingLine(int32_t rowIndex) const;
+    // What a row has below its content: its separator and its closing line.
+    int32_t RowBottomHeight(int32_t rowIndex) const;
+    // What a row has besides its cells: its preview, its separator and its closing line.
+    int32_t RowNonCellHeight(int32_t rowIndex) const { return PreviewHeight(rowIndex) + RowBottomHeight(rowIndex); }
+    // The data rows take their heights from their cells (CellAutoHeight without a stored DataRowHeight).
+    bool AutoDataRowHeight() const;
+    // The editor of the preview column while the view shows a preview, else nullptr.
+    TuiGridColumnCellEditor* PreviewEditor() const { return FPreviewEditor.get(); }
+    // The data rows' width right of their level indents less the right grid line: where a preview shows its text.
+    int32_t PreviewContentWidth() const;
+    // The height of a data row's preview (0 without one), its grid line included.
+    int32_t PreviewHeight(int32_t rowIndex) const;
+    // Where a data cell of a visible column shows its value: its width under its header less its right grid line.
+    int32_t CellContentWidth(int32_t visibleIndex) const;
 
     TuiGridLines GridLines() const;
     vcl::TColor GridLineColor() const;
@@ -115,6 +146,10 @@ private:
     TuiGridTableMeasures Measures() const;
     void CalculateHeights();
     void CalculateRecordHeights();
+    // Measures the data rows whose cells or previews set their heights from a top record down over the client
+    // height.
+    void MeasureRecordHeightsFrom(int32_t topRecordIndex);
+    bool MeasuresRecordHeights() const;
     int32_t LargestHeaderTextHeight() const;
     void CreateCellEditors();
     void CreateSpecialRows();
@@ -129,6 +164,10 @@ private:
 
     std::vector<int32_t> FColumnWidths;
     std::vector<int32_t> FRecordHeights;
+    // The data rows whose heights have been measured in this layout (only when their cells set them).
+    std::vector<bool> FRecordHeightMeasured;
+    std::vector<int32_t> FPreviewHeights; // one per record while the heights are measured
+    std::unique_ptr<TuiGridColumnCellEditor> FPreviewEditor;
     std::vector<TuiGridColumn*> FVisibleColumns; // not owned
     TuiGridTablePlacement FPlacement;
     std::vector<std::unique_ptr<TuiGridColumnCellEditor>> FCellEditors;

@@ -9,14 +9,17 @@
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridTableController.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
+#include "ui/grid/tableview/uiGridTableView.h"
 #include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridFilterBarViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridFooterViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridIndicatorViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridPreviewCellViewInfo.h"
 #include "ui/grid/view/uiGridPainter.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace ui_test {
@@ -144,13 +147,31 @@ void ExpectLayoutInvariants(const ui::TuiGridTableViewInfo& viewInfo) {
             continue;
         }
         ASSERT_EQ(row.CellCount(), viewInfo.ColumnHeaderCount());
+        // A preview spans the row right of its indents above or below the cells; the row's separator and closing
+        // line lie under both.
+        int cellsTop = row.Bounds().Top;
+        int cellsBottom = row.Bounds().Bottom - viewInfo.RowBottomHeight(row.RowIndex());
+        if (const ui::TuiGridPreviewCellViewInfo* preview = row.Preview()) {
+            const vcl::TRect& bounds = preview->Bounds();
+            EXPECT_EQ(bounds.Left, row.Bounds().Left + viewInfo.LevelIndentsWidth()) << "row " << position;
+            EXPECT_EQ(bounds.Right, row.Bounds().Right) << "row " << position;
+            if (viewInfo.TableView().Preview().Place() == ui::ppTop) {
+                EXPECT_EQ(bounds.Top, row.Bounds().Top) << "row " << position;
+                cellsTop = bounds.Bottom;
+            } else {
+                EXPECT_EQ(bounds.Bottom, cellsBottom) << "row " << position;
+                cellsBottom = bounds.Top;
+            }
+        }
         for (int i = 0; i < row.CellCount(); ++i) {
             const vcl::TRect& cell = row.Cells(i).UnmergedBounds();
             const vcl::TRect& header = viewInfo.ColumnHeaders(i).Bounds();
-            EXPECT_EQ(cell.Left, header.Left) << "row " << position << " cell " << i;
+            // The first column's header also spans the level indents left of its cells.
+            const int indents = i == 0 ? viewInfo.LevelIndentsWidth() : 0;
+            EXPECT_EQ(cell.Left, std::min(header.Left + indents, header.Right)) << "row " << position << " cell " << i;
             EXPECT_EQ(cell.Right, header.Right) << "row " << position << " cell " << i;
-            EXPECT_EQ(cell.Top, row.Bounds().Top);
-            EXPECT_EQ(cell.Bottom, row.Bounds().Bottom);
+            EXPECT_EQ(cell.Top, cellsTop);
+            EXPECT_EQ(cell.Bottom, cellsBottom);
         }
     }
     ExpectFooterInvariants(viewInfo);

@@ -1,0 +1,120 @@
+#include "ui/grid/tableview/viewinfo/uiGridDataRowHeights.h"
+
+#include "ui/core/graphics/uiDrawParams.h"
+#include "ui/editors/framework/properties/uiEditProperties.h"
+#include "ui/editors/framework/view/uiEditViewData.h"
+#include "ui/editors/text/textedit/uiTextEditViewData.h"
+#include "ui/grid/customtable/uiCustomGridTableOptions.h"
+#include "ui/grid/customtable/uiCustomGridTableViewData.h"
+#include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridTableOptions.h"
+#include "ui/grid/tableview/uiGridTableView.h"
+#include "ui/grid/tableview/uiGridTableViewStyles.h"
+#include "ui/grid/tableview/viewinfo/uiGridColumnCellEditor.h"
+#include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridTableViewInfoCache.h"
+
+#include <algorithm>
+
+namespace ui {
+
+namespace {
+
+// The editors that break their text into rows.
+constexpr uint32_t MeasuresRowsCapability = 2;
+// A measured height keeps a pixel above and below the editor.
+constexpr int32_t MeasuredCellMargins = 2;
+// Lines of a preview without AutoHeight keep 2 pixels above and below.
+constexpr int32_t PreviewTextMargins = 4;
+
+} // namespace
+
+int32_t TuiGridDataRowHeights::RowHeight(int32_t rowIndex) {
+    TuiGridTableView& view = FViewInfo.TableView();
+    auto* cache = static_cast<TuiGridTableViewInfoCache*>(view.ViewInfoCache());
+    TuiGridTableViewInfoCacheItem* item = cache ? cache->RowItem(rowIndex) : nullptr;
+    if (item && item->IsHeightAssigned) {
+        return item->Height;
+    }
+    const int32_t height = MeasureRow(view.ViewData().GetRecordAt(rowIndex));
+    if (item) {
+        item->Height = height;
+        item->IsHeightAssigned = true;
+    }
+    return height;
+}
+
+int32_t TuiGridDataRowHeights::MeasureRow(TuiCustomGridRecord* record) {
+    int32_t tallest = 0;
+    for (int32_t i = 0; i < FViewInfo.CellEditorCount(); ++i) {
+        tallest = std::max(tallest, MeasureCell(i, record));
+    }
+    const int32_t gridLine = GridLinesHaveHorizontal(FViewInfo.GridLines()) ? TuiGridTableViewInfo::GridLineWidth : 0;
+    return std::max(tallest + gridLine, FViewInfo.DataRowHeight());
+}
+
+int32_t TuiGridDataRowHeights::MeasureCell(int32_t visibleIndex, TuiCustomGridRecord* record) {
+    TuiGridColumnCellEditor& editor = FViewInfo.CellEditor(visibleIndex);
+    TuiDrawParams params;
+    FViewInfo.TableView().Styles().GetDataCellParams(record, &editor.Column(), params);
+    editor.ApplyCellStyle(params.Color, params.TextColor, params.Font);
+    const int32_t maxLineCount = FViewInfo.TableView().OptionsView().CellTextMaxLineCount();
+    const int32_t height = MeasureEditor(editor, record, FViewInfo.CellContentWidth(visibleIndex), maxLineCount);
+    return height == 0 ? editor.DefaultCellHeight(FViewInfo.MeasuringCanvas(), params.Font) : height;
+}
+
+int32_t TuiGridDataRowHeights::PreviewHeight(int32_t rowIndex) {
+    TuiGridTableView& view = FViewInfo.TableView();
+    auto* cache = static_cast<TuiGridTableViewInfoCache*>(view.ViewInfoCache());
+    TuiGridTableViewInfoCacheItem* item = cache ? cache->RowItem(rowIndex) : nullptr;
+    if (item && item->IsPreviewHeightAssigned) {
+        return item->PreviewHeight;
+    }
+    const int32_t height = MeasurePreview(view.ViewData().GetRecordAt(rowIndex));
+    if (item) {
+        item->PreviewHeight = height;
+        item->IsPreviewHeightAssigned = true;
+    }
+    return height;
+}
+
+int32_t TuiGridDataRowHeights::MeasurePreview(TuiCustomGridRecord* record) {
+    TuiGridColumnCellEditor* editor = FViewInfo.PreviewEditor();
+    if (editor == nullptr) {
+        return 0;
+    }
+    const TuiGridPreview& preview = FViewInfo.TableView().Preview();
+    TuiDrawParams params;
+    FViewInfo.TableView().Styles().GetPreviewParams(record, &editor->Column(), params);
+    editor->ApplyCellStyle(params.Color, params.TextColor, params.Font);
+    int32_t height = 0;
+    if (preview.AutoHeight()) {
+        // The text keeps the preview's indents from the content edges; the measure adds back the pixel of each
+        // that an ordinary cell keeps too.
+        const int32_t width = FViewInfo.PreviewContentWidth() - std::max(preview.LeftIndent() - 1, 0) -
+                              std::max(preview.RightIndent() - 1, 0);
+        height = MeasureEditor(*editor, record, width, preview.MaxLineCount());
+    } else if (preview.MaxLineCount() > 0) {
+        height = preview.MaxLineCount() * FViewInfo.MeasureText(u"Qq", params.Font).cy + PreviewTextMargins;
+    }
+    const bool gridLine = height != 0 && GridLinesHaveHorizontal(FViewInfo.GridLines());
+    return gridLine ? height + TuiGridTableViewInfo::GridLineWidth : height;
+}
+
+int32_t TuiGridDataRowHeights::MeasureEditor(TuiGridColumnCellEditor& editor, TuiCustomGridRecord* record,
+                                             int32_t width, int32_t maxLineCount) {
+    if ((editor.Properties().GetCapabilities() & MeasuresRowsCapability) == 0 || width < 1) {
+        return 0;
+    }
+    TuiCustomEditViewData& viewData = editor.ViewData();
+    viewData.InplaceContentOffsets = {};
+    if (auto* textViewData = dynamic_cast<TuiCustomTextEditViewData*>(&viewData)) {
+        textViewData->WrapsText = true;
+        textViewData->MaxLineCount = maxLineCount;
+    }
+    const vcl::TSize size =
+        viewData.GetEditSize(FViewInfo.MeasuringCanvas(), editor.CellDisplayValue(record), {-1, maxLineCount, width});
+    return size.cy == 0 ? 0 : size.cy + MeasuredCellMargins;
+}
+
+} // namespace ui
