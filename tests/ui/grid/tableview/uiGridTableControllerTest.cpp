@@ -20,6 +20,7 @@
 #include "ui/grid/tableview/uiGridColumnMovingObject.h"
 #include "ui/grid/tableview/uiGridRows.h"
 #include "ui/grid/tableview/uiGridSizingObjects.h"
+#include "ui/grid/tableview/uiGridTableBehaviorAndFiltering.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
 #include "ui/grid/uiGridUnit.h"

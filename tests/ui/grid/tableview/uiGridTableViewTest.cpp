@@ -11,6 +11,7 @@
 #include "ui/core/system/uxResourceStrings.h"
 #include "ui/data/controller/summary/uiDataSummary.h"
 #include "ui/data/controller/summary/uiDataSummaryItems.h"
+#include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/grid/common/uiGridRegisteredViews.h"
 #include "ui/grid/control/uiGridLevel.h"

@@ -11,6 +11,7 @@
 #include "ui/grid/customtable/uiCustomGridTableViewData.h"
 #include "ui/grid/customtable/uiCustomGridTableViewStyles.h"
 #include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridColumnWidths.h"
 #include "ui/grid/tableview/uiGridRows.h"
 #include "ui/grid/tableview/uiGridTableController.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
@@ -109,7 +110,30 @@ TuiGridDataRowViewInfo* TuiGridTableViewInfo::RowOfRecord(int32_t rowIndex) cons
 }
 
 int32_t TuiGridTableViewInfo::DataWidth() const {
-    return TableDataWidth(FColumnWidths);
+    return ColumnsDataWidth(FColumnWidths, AutoWidthContentWidth());
+}
+
+int32_t TuiGridTableViewInfo::AutoWidthContentWidth() const {
+    return AutoWidthContentWidth(TableView(), ClientBounds().Width() - FIndicator->Width());
+}
+
+int32_t TuiGridTableViewInfo::AutoWidthContentWidth(TuiGridTableView& view, int32_t contentWidth) {
+    return view.OptionsView().ColumnAutoWidth() ? std::max(contentWidth, 0) : -1;
+}
+
+// A column the user may not size keeps its width when the others share the content.
+std::vector<int32_t> TuiGridTableViewInfo::ColumnWidthsOf(std::span<TuiGridColumn* const> columns,
+                                                          int32_t levelIndentsWidth, int32_t autoWidthContentWidth) {
+    std::vector<TuiGridColumnWidthRequest> requests;
+    requests.reserve(columns.size());
+    for (TuiGridColumn* column : columns) {
+        requests.push_back({column->Width(), column->MinWidth(), !column->Options().HorzSizing()});
+    }
+    return ColumnHeaderWidths(requests, levelIndentsWidth, autoWidthContentWidth);
+}
+
+void TuiGridTableViewInfo::CalculateColumnWidths() {
+    FColumnWidths = ColumnWidthsOf(FVisibleColumns, Measures().LevelIndentsWidth, AutoWidthContentWidth());
 }
 
 int32_t TuiGridTableViewInfo::ExpandButtonSize() const {
@@ -139,10 +163,7 @@ void TuiGridTableViewInfo::Calculate() {
     CreateCellEditors();
     CalculateHeights();
     CreateSpecialRows();
-    FColumnWidths.clear();
-    for (const TuiGridColumn* column : FVisibleColumns) {
-        FColumnWidths.push_back(column->Width());
-    }
+    CalculateColumnWidths();
     CalculateRecordHeights();
     FLaidOutLeftPos = LeftPos();
     FLaidOutTopRecordIndex = ClampedTopRecordIndex();
@@ -275,6 +296,7 @@ TuiGridTableMeasures TuiGridTableViewInfo::Measures() const {
     measures.FooterHeight = FFooterHeight;
     measures.IndicatorWidth = FIndicator->Width();
     measures.ColumnWidths = FColumnWidths;
+    measures.DataWidth = DataWidth();
     measures.RecordHeights = FRecordHeights;
     measures.SpecialRowHeights = FSpecialRowHeights;
     measures.TopRecordIndex = FLaidOutTopRecordIndex;

@@ -11,6 +11,7 @@
 #include "ui/grid/view/uiGridViewInfo.h"
 
 #include <memory>
+#include <span>
 #include <vector>
 
 namespace ui {
@@ -59,7 +60,15 @@ public:
     int32_t DataRowHeight() const { return FDataRowHeight; }
     // The height of a group row, its horizontal grid line included.
     int32_t GroupRowHeight() const { return FGroupRowHeight; }
+    // The sum of the column header widths; under ColumnAutoWidth at least the content width.
     int32_t DataWidth() const;
+    // The column header widths of columns in visible order: stored, the first widened by the level indents, or
+    // sharing the content width when that is not negative.
+    static std::vector<int32_t> ColumnWidthsOf(std::span<TuiGridColumn* const> columns, int32_t levelIndentsWidth,
+                                               int32_t autoWidthContentWidth);
+    // The width the columns fill under ColumnAutoWidth (the content right of the indicator); -1 when they keep their
+    // widths.
+    static int32_t AutoWidthContentWidth(TuiGridTableView& view, int32_t contentWidth);
     const TuiGridVisibleRows& VisibleRows() const { return FPlacement.VisibleRows; }
     int32_t ColumnHeaderCount() const { return static_cast<int32_t>(FColumnHeaders.size()); }
     TuiGridColumnHeaderViewInfo& ColumnHeaders(int32_t index) const;
@@ -115,6 +124,8 @@ private:
     TuiGridTableMeasures Measures() const;
     void CalculateHeights();
     void CalculateRecordHeights();
+    void CalculateColumnWidths();
+    int32_t AutoWidthContentWidth() const;
     int32_t LargestHeaderTextHeight() const;
     void CreateCellEditors();
     void CreateSpecialRows();

@@ -185,6 +185,42 @@ TEST_F(GridTableViewInfoTest, HitTestsRoundTripOverHeadersAndCells) {
         << "no sizing edge when columns cannot be sized";
 }
 
+TEST_F(GridTableViewInfoTest, AutomaticColumnWidthsFillTheContentAndKeepTheirMinimums) {
+    Fill(6);
+    View->OptionsView().SetColumnAutoWidth(true);
+    TuiGridTableViewInfo& viewInfo = Layout();
+    ASSERT_EQ(viewInfo.ColumnHeaderCount(), 3);
+    ui_test::ExpectLayoutInvariants(viewInfo);
+    EXPECT_EQ(viewInfo.ColumnHeaders(2).Bounds().Right, DefaultBounds.Right) << "the last header ends at the right";
+    EXPECT_EQ(viewInfo.DataWidth(), DefaultBounds.Width());
+    EXPECT_EQ(viewInfo.Rows(0).Cells(2).Bounds().Right, DefaultBounds.Right);
+    EXPECT_LT(viewInfo.ColumnHeaders(0).Bounds().Width(), viewInfo.ColumnHeaders(2).Bounds().Width());
+    EXPECT_EQ(View->Columns(0)->Width(), 60) << "the stored widths stay";
+    ScrollLeftTo(40);
+    EXPECT_EQ(viewInfo.LeftPos(), 0) << "nothing to scroll to when the columns fit";
+
+    View->Columns(1)->Options().SetHorzSizing(false);
+    Layout();
+    EXPECT_EQ(viewInfo.ColumnHeaders(1).Bounds().Width(), 80) << "a column the user may not size keeps its width";
+    EXPECT_EQ(viewInfo.DataWidth(), DefaultBounds.Width());
+
+    View->Columns(2)->SetMinWidth(50);
+    Layout(vcl::Rect(0, 0, 100, 200));
+    EXPECT_EQ(viewInfo.ColumnHeaders(0).Bounds().Width(), TuiCustomGridTableItem::DefaultMinWidth);
+    EXPECT_EQ(viewInfo.ColumnHeaders(1).Bounds().Width(), 80);
+    EXPECT_EQ(viewInfo.ColumnHeaders(2).Bounds().Width(), 50);
+    ui_test::ExpectLayoutInvariants(viewInfo);
+
+    View->Columns(2)->SetMinWidth(20);
+    for (int i = 2; i >= 0; --i) {
+        View->Columns(i)->SetVisible(false);
+    }
+    Layout();
+    EXPECT_EQ(viewInfo.ColumnHeaderCount(), 0);
+    EXPECT_EQ(viewInfo.Placement().RowsAreaBounds.Width(), DefaultBounds.Width())
+        << "without columns the rows still span the content";
+}
+
 TEST_F(GridTableViewInfoTest, ScrollingKeepsTheRowsStillShownAndMovesThemByTheRowsThatWent) {
     Fill(40);
     TuiGridTableViewInfo& viewInfo = Layout();
