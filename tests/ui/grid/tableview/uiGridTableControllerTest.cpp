@@ -829,6 +829,8 @@ TEST_F(GridTableControllerOnScreenTest, AHeaderDraggedPastTheLastMovesItsColumnT
 
 TEST_F(GridTableControllerOnScreenTest, TheDragImageShowsTheHeaderAsTheViewPaintsIt) {
     Fill({u"A", u"B", u"C"}, 3);
+    // A pressed header shows its filter button; shown always, it is on the screen before the press too.
+    View->OptionsView().SetShowColumnFilterButtons(sfbAlways);
     const vcl::TRect header = Controller().Placement().ColumnHeaders.at(1);
     Site().Repaint();
     const std::vector<uint32_t> site = ScreenPixels(Site().ClientWidth(), Site().ClientHeight());

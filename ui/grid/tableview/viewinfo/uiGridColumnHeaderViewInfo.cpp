@@ -140,12 +140,39 @@ bool TuiGridColumnHeaderViewInfo::HasSortingMark() const {
     return FColumn.SortOrder() != soNone;
 }
 
+bool TuiGridColumnHeaderViewInfo::CanShowFilterButton() const {
+    return FTableViewInfo.TableView().OptionsCustomize().ColumnFiltering() && FColumn.Options().Filtering();
+}
+
 bool TuiGridColumnHeaderViewInfo::ShowsFilterButton() const {
-    TuiGridTableView& view = FTableViewInfo.TableView();
-    if (!view.OptionsCustomize().ColumnFiltering() || !FColumn.Options().Filtering()) {
-        return false;
+    return CanShowFilterButton() &&
+           (FTableViewInfo.TableView().OptionsView().ShowColumnFilterButtons() == sfbAlways || State() != cmsNormal);
+}
+
+TuiButtonState TuiGridColumnHeaderViewInfo::FilterButtonState() const {
+    return FFilterButtonHot ? uibsHot : uibsNormal;
+}
+
+bool TuiGridColumnHeaderViewInfo::MouseMove(TuiCustomGridHitTest& hitTest, vcl::TShiftState shift) {
+    const bool handled = TuiCustomGridCellViewInfo::MouseMove(hitTest, shift);
+    const bool overButton = hitTest.ViewInfo() == this &&
+                            dynamic_cast<const TuiGridColumnHeaderFilterButtonHitTest*>(&hitTest) != nullptr &&
+                            HasFilterButton();
+    if (overButton != FFilterButtonHot) {
+        FFilterButtonHot = overButton;
+        Invalidate();
     }
-    return view.OptionsView().ShowColumnFilterButtons() == sfbAlways || State() != cmsNormal;
+    return handled;
+}
+
+void TuiGridColumnHeaderViewInfo::StateChanged(TuiGridCellMouseState oldState) {
+    if (State() == cmsNormal) {
+        FFilterButtonHot = false;
+    }
+    if (ShowsFilterButton() != HasFilterButton()) {
+        PlaceCaptionAndAreas();
+    }
+    TuiCustomGridCellViewInfo::StateChanged(oldState);
 }
 
 bool TuiGridColumnHeaderViewInfo::IsFiltered() const {
@@ -216,7 +243,8 @@ TuiControl* TuiGridColumnHeaderViewInfo::GetControl() const {
 }
 
 bool TuiGridColumnHeaderViewInfo::HotTrack() const {
-    return Painter().HotTracksHeaders();
+    return Painter().HotTracksHeaders() ||
+           (CanShowFilterButton() && FTableViewInfo.TableView().OptionsView().ShowColumnFilterButtons() != sfbAlways);
 }
 
 void TuiGridColumnHeaderViewInfo::Invalidate() {

@@ -238,7 +238,7 @@ void TuiGridTablePainter::DrawColumnHeader(TuiGridColumnHeaderViewInfo& header) 
         painter.PaintSortArrow(Canvas(), header.SortingMarkBounds(), header.SortedAscending());
     }
     if (header.HasFilterButton()) {
-        painter.PaintFilterDropDown(Canvas(), header.FilterButtonBounds(), HeaderButtonState(header),
+        painter.PaintFilterDropDown(Canvas(), header.FilterButtonBounds(), header.FilterButtonState(),
                                     header.IsFiltered());
     }
     if (header.HasGlyph()) {

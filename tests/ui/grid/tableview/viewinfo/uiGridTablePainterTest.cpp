@@ -329,6 +329,46 @@ TEST_F(GridTablePainterTest, AFilterableColumnsHeaderShowsItsFilterButtonBesideT
     EXPECT_FALSE(SameArea(unfiltered->Surface, Paint()->Surface, button)) << "an active button on a filtered column";
 }
 
+TEST_F(GridTablePainterTest, AFilterButtonShowsOnlyWhileThePointerIsOverItsHeader) {
+    Fill(3);
+    View->OptionsCustomize().SetColumnFiltering(true);
+    ASSERT_EQ(View->OptionsView().ShowColumnFilterButtons(), sfbWhenSelected);
+    TuiGridTableViewInfo& viewInfo = Layout();
+    TuiGridColumnHeaderViewInfo& header = viewInfo.ColumnHeaders(1);
+    const vcl::TRect captionAlone = header.CaptionBounds();
+    EXPECT_FALSE(header.HasFilterButton()) << "no button while the pointer is elsewhere";
+    const auto away = Paint();
+    EXPECT_EQ(away->Surface.Pixels(), Paint()->Surface.Pixels());
+
+    const vcl::TRect& bounds = header.Bounds();
+    View->Controller().MouseMove({}, (bounds.Left + bounds.Right) / 2 - 10, (bounds.Top + bounds.Bottom) / 2);
+    EXPECT_EQ(header.State(), cmsHot) << "the header follows the pointer whatever the look";
+    ASSERT_TRUE(header.HasFilterButton());
+    EXPECT_EQ(header.FilterButtonState(), uibsNormal);
+    EXPECT_LT(header.CaptionBounds().Right, captionAlone.Right) << "the caption makes room for the button";
+    EXPECT_FALSE(viewInfo.ColumnHeaders(0).HasFilterButton()) << "only the header under the pointer";
+    const auto hot = Paint();
+    EXPECT_EQ(hot->Surface.Pixels(), Paint()->Surface.Pixels());
+    EXPECT_FALSE(SameArea(away->Surface, hot->Surface, header.FilterButtonBounds()));
+
+    const vcl::TRect button = header.FilterButtonBounds();
+    View->Controller().MouseMove({}, (button.Left + button.Right) / 2, (button.Top + button.Bottom) / 2);
+    EXPECT_EQ(header.FilterButtonState(), uibsHot);
+    EXPECT_EQ(header.State(), cmsHot);
+
+    header.MouseLeave();
+    EXPECT_EQ(header.State(), cmsNormal);
+    EXPECT_FALSE(header.HasFilterButton());
+    EXPECT_EQ(header.CaptionBounds(), captionAlone) << "the caption takes the button's room back";
+    EXPECT_EQ(header.FilterButtonState(), uibsNormal);
+    EXPECT_EQ(Paint()->Surface.Pixels(), away->Surface.Pixels()) << "the header looks as before";
+
+    View->Columns(1)->Options().SetFiltering(false);
+    Layout();
+    View->Controller().MouseMove({}, (bounds.Left + bounds.Right) / 2, (bounds.Top + bounds.Bottom) / 2);
+    EXPECT_FALSE(viewInfo.ColumnHeaders(1).HasFilterButton()) << "a column that cannot be filtered has none";
+}
+
 TEST_F(GridTablePainterTest, AHeaderGlyphStandsAtItsAlignedSideOfTheCaption) {
     Fill(3);
     vcl::TBitmap glyph;
