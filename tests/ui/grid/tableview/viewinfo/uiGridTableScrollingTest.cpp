@@ -6,16 +6,19 @@
 #include "tests/ui/grid/tableview/viewinfo/GridTableLayoutSupport.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
 #include "ui/core/painters/uiLookAndFeels.h"
+#include "ui/core/styles/uiStyles.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridTableController.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
+#include "ui/grid/tableview/uiGridTableViewStyles.h"
 #include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridIndicatorViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTablePainter.h"
 #include "ui/grid/view/uiGridSite.h"
+#include "vcl/graphics/images/Bitmap.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -215,6 +218,38 @@ TEST_F(GridTableScrollingTest, SpecialRowsInfoTextsMakeSidewaysScrollsRepaintAnd
     EXPECT_TRUE(Pending(MiddleOfRows()));
     UpdateWindow(Site().Handle());
     EXPECT_EQ(DifferenceBox(*ReadSite(), Repaint()->Surface, ViewInfo().ClientBounds()), vcl::TRect{});
+}
+
+TEST_F(GridTableScrollingTest, AHeaderBitmapMakesSidewaysScrollsRepaintWhileRecordsStillMovePixels) {
+    vcl::TBitmap tile;
+    tile.SetSize(5, 5);
+    tile.Canvas().Brush().SetColor(vcl::clLime);
+    tile.Canvas().FillRect(vcl::Rect(0, 0, 5, 5));
+    tile.Canvas().SetPixel(0, 0, vcl::clOlive);
+    auto* style = new TuiStyle(Form.get());
+    style->SetBitmap(&tile);
+    View->Styles().SetStyle(TuiGridTableViewStyles::vsHeader, style);
+    ShowRecords(40);
+    EXPECT_TRUE(Painter().CanScrollByPixels(true));
+    EXPECT_FALSE(Painter().CanScrollByPixels(false)) << "the tiles stay while the headers would move";
+    ScrollLeftTo(30);
+    EXPECT_TRUE(Pending(MiddleOfRows()));
+    UpdateWindow(Site().Handle());
+    EXPECT_EQ(DifferenceBox(*ReadSite(), Repaint()->Surface, ViewInfo().ClientBounds()), vcl::TRect{});
+    ScrollTo(2);
+    EXPECT_FALSE(Pending(MiddleOfRows())) << "the rows still shown move with their pixels";
+    UpdateWindow(Site().Handle());
+    EXPECT_EQ(DifferenceBox(*ReadSite(), Repaint()->Surface, ViewInfo().ClientBounds()), vcl::TRect{});
+
+    View->Styles().SetStyle(TuiGridTableViewStyles::vsHeader, nullptr);
+    for (const int32_t index :
+         {TuiGridTableViewStyles::vsBackground, TuiGridTableViewStyles::vsFooter, TuiGridTableViewStyles::vsGroup}) {
+        View->Styles().SetStyle(index, style);
+        EXPECT_FALSE(Painter().CanScrollByPixels(true)) << index;
+        EXPECT_FALSE(Painter().CanScrollByPixels(false)) << index;
+        View->Styles().SetStyle(index, nullptr);
+    }
+    EXPECT_TRUE(Painter().CanScrollByPixels(false));
 }
 
 TEST_F(GridTableScrollingTest, AnEmptyViewRepaintsInsteadOfMovingPixels) {
