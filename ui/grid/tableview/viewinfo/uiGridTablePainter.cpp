@@ -169,7 +169,7 @@ void TuiGridTablePainter::DrawIndicator(const vcl::TRect& band) {
     const TuiGridIndicatorViewInfo& indicator = viewInfo.Indicator();
     TuiDrawParams params;
     GridView().Styles().ResolveDrawParams(TuiCustomGridViewStyles::vsBackground, nullptr, nullptr, params);
-    FillBackground(band, params.Color, Bitmap(TuiGridTableBitmap::Indicator));
+    FillBackground(band, params.Color, Bitmap(TuiGridTableBitmap::Background));
     DrawIndicatorHeaderItem(indicator.HeaderItemBounds());
     const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
     viewInfo.TableView().Styles().GetIndicatorParams(params);

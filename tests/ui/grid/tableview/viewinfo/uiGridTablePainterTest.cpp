@@ -387,8 +387,14 @@ TEST_F(GridTablePainterTest, APartsStyleBitmapIsTiledUnderThatPartOnly) {
     const TCase cases[] = {
         {TuiGridTableViewStyles::vsHeader, [](const TuiGridTableViewInfo& v) { return v.Placement().HeaderBounds; }},
         {TuiGridTableViewStyles::vsFooter, [](const TuiGridTableViewInfo& v) { return v.Placement().FooterBounds; }},
+        // The row items; the indicator's own background is the view's.
         {TuiGridTableViewStyles::vsIndicator,
-         [](const TuiGridTableViewInfo& v) { return v.Placement().IndicatorBounds; }},
+         [](const TuiGridTableViewInfo& v) {
+             vcl::TRect items = v.Placement().IndicatorBounds;
+             items.Top = v.Rows(0).Bounds().Top;
+             items.Bottom = v.Rows(v.RowCount() - 1).Bounds().Bottom;
+             return items;
+         }},
         {TuiGridTableViewStyles::vsGroupByBox,
          [](const TuiGridTableViewInfo& v) { return v.Placement().GroupByBoxBounds; }},
         // Under the last row, where the view shows its background.
