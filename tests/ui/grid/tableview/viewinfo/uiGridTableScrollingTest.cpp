@@ -149,6 +149,35 @@ TEST_F(GridTableScrollingTest, AColumnHeaderLightsUpUnderThePointerWhenTheLookSa
     EXPECT_EQ(ViewInfo().ColumnHeaders(1).State(), cmsNormal);
 }
 
+TEST_F(GridTableScrollingTest, AFilterButtonComesWithThePointerOverItsHeaderAndGoesWithIt) {
+    View->OptionsCustomize().SetColumnFiltering(true);
+    ShowRecords(5);
+    ASSERT_FALSE(View->LookAndFeelPainter()->HotTracksHeaders());
+    const vcl::TRect header = ViewInfo().ColumnHeaders(1).Bounds();
+    const auto before = ReadSite();
+    ui_test::MouseMove(Site(), {header.Left + 5, (header.Top + header.Bottom) / 2});
+    ASSERT_TRUE(ViewInfo().ColumnHeaders(1).HasFilterButton());
+    const vcl::TRect button = ViewInfo().ColumnHeaders(1).FilterButtonBounds();
+    UpdateWindow(Site().Handle());
+    const auto hot = ReadSite();
+    EXPECT_NE(DifferenceBox(*before, *hot, button), vcl::TRect{}) << "the button is painted";
+    EXPECT_EQ(DifferenceBox(*hot, Repaint()->Surface, ViewInfo().ClientBounds()), vcl::TRect{});
+
+    ui_test::MouseMove(Site(), {(button.Left + button.Right) / 2, (button.Top + button.Bottom) / 2});
+    EXPECT_EQ(ViewInfo().ColumnHeaders(1).FilterButtonState(), uibsHot);
+    UpdateWindow(Site().Handle());
+    EXPECT_EQ(DifferenceBox(*ReadSite(), Repaint()->Surface, ViewInfo().ClientBounds()), vcl::TRect{});
+
+    const vcl::TRect cell = ViewInfo().Rows(2).Cells(1).Bounds();
+    ui_test::MouseMove(Site(), {(cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2});
+    ui_test::PumpMessages(50);
+    EXPECT_EQ(ViewInfo().ColumnHeaders(1).State(), cmsNormal);
+    EXPECT_FALSE(ViewInfo().ColumnHeaders(1).HasFilterButton());
+    UpdateWindow(Site().Handle());
+    EXPECT_EQ(DifferenceBox(*ReadSite(), *before, ViewInfo().ClientBounds()), vcl::TRect{})
+        << "the header looks as before the pointer came";
+}
+
 TEST_F(GridTableScrollingTest, AVerticalPixelScrollEqualsAFullRepaintOfTheNewState) {
     ShowRecords(40);
     ASSERT_TRUE(Painter().CanScrollByPixels(true));
