@@ -57,6 +57,35 @@ std::vector<int> ColumnHeaderWidths(std::span<const TuiGridColumnWidthRequest> c
     return widths;
 }
 
+std::vector<int> ColumnHeaderWidthsAfterSizing(std::span<const int> shownWidths, std::span<const int> minWidths,
+                                               size_t sized, int width, int contentWidth) {
+    std::vector<int> widths(shownWidths.begin(), shownWidths.end());
+    if (sized >= widths.size()) {
+        return widths;
+    }
+    widths[sized] = std::clamp(width, minWidths[sized], ColumnHeaderMaxWidth(sized, widths, minWidths, contentWidth));
+    const bool last = sized + 1 == widths.size();
+    const size_t first = last ? 0 : sized + 1;
+    const size_t end = last ? sized : widths.size();
+    int64_t kept = 0;
+    for (size_t i = 0; i < widths.size(); ++i) {
+        kept += i >= first && i < end ? 0 : widths[i];
+    }
+    TuiAutoWidthObject distributor(static_cast<int32_t>(end - first));
+    distributor.SetAvailableWidth(static_cast<int>(std::max<int64_t>(contentWidth - kept, 0)));
+    for (size_t i = first; i < end; ++i) {
+        TuiAutoWidthItem& item = distributor.AppendItem();
+        item.Width = widths[i];
+        item.MinWidth = minWidths[i];
+    }
+    distributor.Calculate();
+    for (size_t i = first; i < end; ++i) {
+        const TuiAutoWidthItem& item = distributor.GetItem(static_cast<int32_t>(i - first));
+        widths[i] = std::max(item.AutoWidth, item.MinWidth);
+    }
+    return widths;
+}
+
 int ColumnsDataWidth(std::span<const int> headerWidths, int autoWidthContentWidth) {
     const int sum = TableDataWidth(headerWidths);
     return sum == 0 && autoWidthContentWidth > 0 ? autoWidthContentWidth : sum;

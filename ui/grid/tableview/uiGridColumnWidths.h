@@ -23,6 +23,13 @@ int ColumnHeaderMinWidth(const TuiGridColumnWidthRequest& column, bool isFirst, 
 std::vector<int> ColumnHeaderWidths(std::span<const TuiGridColumnWidthRequest> columns, int levelIndentsWidth,
                                     int autoWidthContentWidth);
 
+// The header widths after the user sized one header to width while the columns fill the content: the headers before
+// it keep the widths they show, those after it share what remains (when it is the last, those before it share it),
+// none below its minimum. The widths add up to the content width when the minimums leave room, so that sharing the
+// content out again gives each the same width.
+std::vector<int> ColumnHeaderWidthsAfterSizing(std::span<const int> shownWidths, std::span<const int> minWidths,
+                                               size_t sized, int width, int contentWidth);
+
 // The data width: the sum of the header widths; a view whose columns fill the content and that has no width to fill
 // with still spans the content.
 int ColumnsDataWidth(std::span<const int> headerWidths, int autoWidthContentWidth);

@@ -65,6 +65,32 @@ TEST(GridColumnWidths, AutomaticWidthsSurviveHugeAndEmptyWidths) {
     EXPECT_TRUE(ColumnHeaderWidths({}, 0, 300).empty());
 }
 
+TEST(GridColumnWidths, SizingOneSharedColumnKeepsThoseBeforeAndSharesTheRestAfter) {
+    const std::vector<int> shown{100, 100, 100, 100};
+    const std::vector<int> minWidths{20, 20, 20, 20};
+    struct TCase {
+        size_t Sized;
+        int Width;
+        std::vector<int> Expected;
+    };
+    const TCase cases[] = {
+        {1, 160, {100, 160, 70, 70}}, // those after share what remains
+        {1, 10, {100, 20, 140, 140}}, // not below its minimum
+        {1, 900, {100, 260, 20, 20}}, // nor above what the others' minimums leave
+        {3, 160, {80, 80, 80, 160}},  // the last: those before it share
+        {0, 400, {340, 20, 20, 20}},  //
+    };
+    for (const TCase& c : cases) {
+        const std::vector<int> widths = ColumnHeaderWidthsAfterSizing(shown, minWidths, c.Sized, c.Width, 400);
+        EXPECT_EQ(widths, c.Expected) << c.Sized << " to " << c.Width;
+        std::vector<TuiGridColumnWidthRequest> stored;
+        for (const int width : widths) {
+            stored.push_back({width, 20, false});
+        }
+        EXPECT_EQ(ColumnHeaderWidths(stored, 0, 400), widths) << "sharing the content again changes nothing";
+    }
+}
+
 TEST(GridColumnWidths, DataWidthSpansTheContentWithoutColumns) {
     EXPECT_EQ(ColumnsDataWidth({}, 300), 300) << "the rows area still spans the content";
     EXPECT_EQ(ColumnsDataWidth({}, -1), 0);

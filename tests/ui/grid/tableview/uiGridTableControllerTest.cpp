@@ -23,6 +23,8 @@
 #include "ui/grid/tableview/uiGridTableBehaviorAndFiltering.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
+#include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/uiGridUnit.h"
 #include "ui/grid/view/uiGridHintHelper.h"
 #include "ui/grid/view/uiGridSite.h"
@@ -639,6 +641,36 @@ TEST_F(GridTableControllerOnScreenTest, DraggingAHeaderEdgeSizesTheColumnNotBelo
     EXPECT_EQ(column->Width(), 40);
     EXPECT_EQ(reported.size(), 2u);
     EXPECT_EQ(View->Columns(1)->Width(), 100);
+}
+
+TEST_F(GridTableControllerOnScreenTest, SizingAColumnThatSharesTheWidthKeepsTheSharesAsSeenAndTheOthersMinimums) {
+    Fill({u"A", u"B", u"C"}, 3);
+    View->OptionsView().SetColumnAutoWidth(true);
+    ui_test::PumpMessages(20);
+    const auto& viewInfo = static_cast<const TuiGridTableViewInfo&>(View->ViewInfo());
+    const vcl::TRect first = viewInfo.ColumnHeaders(0).Bounds();
+    const int32_t contentWidth = viewInfo.DataWidth();
+    ASSERT_EQ(viewInfo.ColumnHeaders(2).Bounds().Right, first.Left + contentWidth) << "the columns fill the content";
+    ASSERT_GT(first.Width(), 100);
+    const int32_t y = Centre(first).Y;
+    ui_test::MouseDown(Site(), vcl::mbLeft, vcl::Point(first.Right, y));
+    ui_test::MouseMove(Site(), vcl::Point(first.Right + 30, y), {vcl::ssLeft});
+    ui_test::MouseUp(Site(), vcl::mbLeft, vcl::Point(first.Right + 30, y));
+    ui_test::PumpMessages(20);
+    EXPECT_EQ(viewInfo.ColumnHeaders(0).Bounds().Width(), first.Width() + 30) << "the header as it was dragged";
+    EXPECT_EQ(View->Columns(0)->Width(), first.Width() + 30);
+    EXPECT_EQ(viewInfo.DataWidth(), contentWidth) << "the columns still fill the content";
+
+    // Far right: the others keep their minimum widths.
+    const vcl::TRect grown = viewInfo.ColumnHeaders(0).Bounds();
+    ui_test::MouseDown(Site(), vcl::mbLeft, vcl::Point(grown.Right, y));
+    ui_test::MouseMove(Site(), vcl::Point(grown.Right + 1000, y), {vcl::ssLeft});
+    ui_test::MouseUp(Site(), vcl::mbLeft, vcl::Point(grown.Right + 1000, y));
+    ui_test::PumpMessages(20);
+    const int32_t minWidth = TuiCustomGridTableItem::DefaultMinWidth;
+    EXPECT_EQ(viewInfo.ColumnHeaders(0).Bounds().Width(), contentWidth - 2 * minWidth);
+    EXPECT_EQ(viewInfo.ColumnHeaders(1).Bounds().Width(), minWidth);
+    EXPECT_EQ(viewInfo.ColumnHeaders(2).Bounds().Width(), minWidth);
 }
 
 TEST_F(GridTableControllerOnScreenTest, TheSizingLineIsInvertedSoDrawingItTwiceLeavesNoTrace) {

@@ -30,6 +30,7 @@
 #include "ui/grid/view/uiGridSite.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace ui {
 
@@ -130,6 +131,50 @@ std::vector<int32_t> TuiGridTableViewInfo::ColumnWidthsOf(std::span<TuiGridColum
         requests.push_back({column->Width(), column->MinWidth(), !column->Options().HorzSizing()});
     }
     return ColumnHeaderWidths(requests, levelIndentsWidth, autoWidthContentWidth);
+}
+
+int32_t TuiGridTableViewInfo::MaxColumnHeaderWidth(int32_t visibleIndex) const {
+    const int32_t contentWidth = AutoWidthContentWidth();
+    const auto index = static_cast<size_t>(visibleIndex);
+    if (contentWidth < 0 || index >= FColumnWidths.size()) {
+        return std::numeric_limits<int32_t>::max();
+    }
+    return ColumnHeaderMaxWidth(index, FColumnWidths, ColumnHeaderMinWidths(), contentWidth);
+}
+
+std::vector<int32_t> TuiGridTableViewInfo::ColumnHeaderMinWidths() const {
+    std::vector<int32_t> minWidths;
+    const int32_t levelIndentsWidth = Measures().LevelIndentsWidth;
+    for (size_t i = 0; i < FVisibleColumns.size(); ++i) {
+        TuiGridColumn& column = *FVisibleColumns[i];
+        const TuiGridColumnWidthRequest request{column.Width(), column.MinWidth(), !column.Options().HorzSizing()};
+        minWidths.push_back(ColumnHeaderMinWidth(request, i == 0, levelIndentsWidth));
+    }
+    return minWidths;
+}
+
+void TuiGridTableViewInfo::SizeSharedColumnHeader(int32_t visibleIndex, int32_t width) {
+    const int32_t contentWidth = std::max(AutoWidthContentWidth(), 0);
+    StoreColumnWidths(ColumnHeaderWidthsAfterSizing(FColumnWidths, ColumnHeaderMinWidths(),
+                                                    static_cast<size_t>(visibleIndex), width, contentWidth));
+}
+
+void TuiGridTableViewInfo::StoreColumnWidths(std::span<const int32_t> headerWidths) {
+    // Setting a width lays the view out again, which changes what this layout holds.
+    const std::vector<TuiGridColumn*> columns = FVisibleColumns;
+    const std::vector<int32_t> widths(headerWidths.begin(), headerWidths.end());
+    const int32_t levelIndentsWidth = Measures().LevelIndentsWidth;
+    TuiGridTableView& view = TableView();
+    view.BeginUpdate();
+    try {
+        for (size_t i = 0; i < columns.size() && i < widths.size(); ++i) {
+            columns[i]->SetWidth(ColumnHeaderRealWidth(widths[i], i == 0, levelIndentsWidth));
+        }
+    } catch (...) {
+        view.EndUpdate();
+        throw;
+    }
+    view.EndUpdate();
 }
 
 void TuiGridTableViewInfo::CalculateColumnWidths() {

@@ -72,6 +72,12 @@ public:
     const TuiGridVisibleRows& VisibleRows() const { return FPlacement.VisibleRows; }
     int32_t ColumnHeaderCount() const { return static_cast<int32_t>(FColumnHeaders.size()); }
     TuiGridColumnHeaderViewInfo& ColumnHeaders(int32_t index) const;
+    // The widest a visible column's header may be sized to: unlimited unless the columns fill the content, then what
+    // the other columns leave at their minimum widths (those before it at their present widths, unless it is last).
+    int32_t MaxColumnHeaderWidth(int32_t visibleIndex) const;
+    // The user sized a visible column's header to width while the columns fill the content: the widths the headers
+    // then show become the columns' stored widths, in one update of the view, so that the layout shows them as sized.
+    void SizeSharedColumnHeader(int32_t visibleIndex, int32_t width);
     // The filter row and the new-item row the view shows, in that order from the top.
     int32_t SpecialRowCount() const { return static_cast<int32_t>(FSpecialRows.size()); }
     TuiGridNewItemRowViewInfo& SpecialRows(int32_t position) const {
@@ -125,6 +131,9 @@ private:
     void CalculateHeights();
     void CalculateRecordHeights();
     void CalculateColumnWidths();
+    std::vector<int32_t> ColumnHeaderMinWidths() const;
+    // Each column's Width becomes the real width of its header width.
+    void StoreColumnWidths(std::span<const int32_t> headerWidths);
     int32_t AutoWidthContentWidth() const;
     int32_t LargestHeaderTextHeight() const;
     void CreateCellEditors();
