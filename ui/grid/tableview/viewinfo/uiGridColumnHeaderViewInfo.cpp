@@ -1,5 +1,6 @@
 #include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
 
+#include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/graphics/uiDrawParams.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
 #include "ui/data/controller/filtering/uiDataFilter.h"
@@ -15,6 +16,7 @@
 #include "ui/grid/view/uiGridSite.h"
 #include "vcl/graphics/images/Bitmap.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace ui {
@@ -130,6 +132,24 @@ void TuiGridColumnHeaderViewInfo::PlaceCaptionAndAreas() {
     }
 }
 
+int32_t TuiGridColumnHeaderViewInfo::CaptionHeight() const {
+    TuiDrawParams params;
+    FTableViewInfo.TableView().Styles().GetHeaderParams(&FColumn, params);
+    if (!GetMultiLine()) {
+        return FTableViewInfo.MeasureText(u"Qq", params.Font).cy;
+    }
+    TuiCanvas& canvas = FTableViewInfo.MeasuringCanvas();
+    canvas.PushState();
+    if (params.Font) {
+        canvas.SetFont(*params.Font);
+    }
+    vcl::TRect rect = vcl::Rect(0, 0, std::max(FCaptionBounds.Width(), 1), 0);
+    const rtl::UnicodeString caption = Text();
+    canvas.MeasureTextRect(caption.empty() ? u"Qq" : caption, rect, tfWordBreak);
+    canvas.PopState();
+    return rect.Height();
+}
+
 int32_t TuiGridColumnHeaderViewInfo::CaptionWidth(const rtl::UnicodeString& caption) const {
     TuiDrawParams params;
     FTableViewInfo.TableView().Styles().GetHeaderParams(&FColumn, params);
@@ -236,6 +256,18 @@ TuiAlignmentVert TuiGridColumnHeaderViewInfo::GetAlignmentVert() const {
 
 rtl::UnicodeString TuiGridColumnHeaderViewInfo::GetText() const {
     return FColumn.Caption();
+}
+
+bool TuiGridColumnHeaderViewInfo::GetMultiLine() const {
+    return FContainer == ckHeader && FTableViewInfo.TableView().OptionsView().HeaderAutoHeight();
+}
+
+bool TuiGridColumnHeaderViewInfo::GetMultiLinePainting() const {
+    return GetMultiLine() || FTableViewInfo.TableView().OptionsView().HeaderHeight() != 0;
+}
+
+bool TuiGridColumnHeaderViewInfo::ShowEndEllipsis() const {
+    return FTableViewInfo.TableView().OptionsView().HeaderEndEllipsis();
 }
 
 TuiControl* TuiGridColumnHeaderViewInfo::GetControl() const {

@@ -52,6 +52,9 @@ public:
     bool HasGlyph() const;
     const vcl::TRect& GlyphBounds() const { return FGlyphBounds; }
     bool SortedAscending() const;
+    // The caption's height: wrapped to its bounds' width when the headers take their captions' heights, else a line
+    // of "Qq"; in the header's font.
+    int32_t CaptionHeight() const;
     // Pressed by the mouse, or the column the table controller holds pressed.
     bool IsShownPressed() const;
     vcl::TRect SizingEdgeBounds() const;
@@ -66,6 +69,10 @@ protected:
     vcl::TAlignment GetAlignmentHorz() const override;
     TuiAlignmentVert GetAlignmentVert() const override;
     rtl::UnicodeString GetText() const override;
+    // Captions wrap when the headers take their heights from them, and are painted wrapped also in a stored height.
+    bool GetMultiLine() const override;
+    bool GetMultiLinePainting() const override;
+    bool ShowEndEllipsis() const override;
     TuiControl* GetControl() const override;
     // The look decides whether headers light up under the pointer; a filter button shown only while the header is hot
     // needs the pointer followed whatever the look.

@@ -233,7 +233,8 @@ void TuiGridTablePainter::DrawColumnHeader(TuiGridColumnHeaderViewInfo& header) 
     const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
     TuiDrawParams params;
     TableViewInfo().TableView().Styles().GetHeaderParams(&header.Column(), params);
-    const TuiTextLayout layout{header.AlignmentHorz(), header.AlignmentVert(), false, true};
+    const TuiTextLayout layout{header.AlignmentHorz(), header.AlignmentVert(), header.MultiLinePainting(),
+                               (header.GetTextAttributes(true) & uiGridTextEndEllipsis) != 0};
     painter.PaintHeaderCell(Canvas(), header.PaintBounds(), header.CaptionBounds(), header.Neighbours(), uiAllBorders,
                             HeaderButtonState(header), layout, header.Text(), params.Font, params.TextColor,
                             params.Color, BitmapBackgroundHook(Bitmap(TuiGridTableBitmap::Header)), header.IsLast(),

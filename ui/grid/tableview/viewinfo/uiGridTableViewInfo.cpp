@@ -37,6 +37,8 @@ namespace ui {
 namespace {
 
 constexpr char16_t MeasuredText[] = u"Qq";
+// Tall enough for any frame: the height a header is laid out at while its caption is measured.
+constexpr int32_t MeasuringHeaderHeight = 1000;
 // Without columns a row is as high as a line of the content font and its margins.
 constexpr int32_t RowTextMargins = 4;
 
@@ -206,9 +208,10 @@ void TuiGridTableViewInfo::Calculate() {
     }
     ClearLayout();
     CreateCellEditors();
+    // Captions wrapped to their headers' widths give the header its height.
+    CalculateColumnWidths();
     CalculateHeights();
     CreateSpecialRows();
-    CalculateColumnWidths();
     CalculateRecordHeights();
     FLaidOutLeftPos = LeftPos();
     FLaidOutTopRecordIndex = ClampedTopRecordIndex();
@@ -317,15 +320,20 @@ void TuiGridTableViewInfo::CalculateRecordHeights() {
     }
 }
 
-// The tallest "Qq" of the column headers' fonts; without columns the header band's own font.
-int32_t TuiGridTableViewInfo::LargestHeaderTextHeight() const {
-    TuiGridTableViewStyles& styles = TableView().Styles();
-    TuiDrawParams params;
-    styles.GetHeaderParams(nullptr, params);
-    int32_t height = FVisibleColumns.empty() ? MeasureText(MeasuredText, params.Font).cy : 0;
-    for (TuiGridColumn* column : FVisibleColumns) {
-        styles.GetHeaderParams(column, params);
-        height = std::max(height, MeasureText(MeasuredText, params.Font).cy);
+// The tallest caption of the column headers, each laid out at its width; without columns "Qq" in the header band's
+// own font.
+int32_t TuiGridTableViewInfo::LargestHeaderTextHeight() {
+    if (FVisibleColumns.empty()) {
+        TuiDrawParams params;
+        TableView().Styles().GetHeaderParams(nullptr, params);
+        return MeasureText(MeasuredText, params.Font).cy;
+    }
+    int32_t height = 0;
+    for (size_t i = 0; i < FVisibleColumns.size(); ++i) {
+        TuiGridColumnHeaderViewInfo header(*this, *FVisibleColumns[i], ckHeader);
+        header.CalculateHeader(vcl::Rect(0, 0, FColumnWidths.at(i), MeasuringHeaderHeight), i == 0,
+                               i + 1 == FVisibleColumns.size());
+        height = std::max(height, header.CaptionHeight());
     }
     return height;
 }

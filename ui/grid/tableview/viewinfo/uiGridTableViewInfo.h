@@ -135,7 +135,7 @@ private:
     // Each column's Width becomes the real width of its header width.
     void StoreColumnWidths(std::span<const int32_t> headerWidths);
     int32_t AutoWidthContentWidth() const;
-    int32_t LargestHeaderTextHeight() const;
+    int32_t LargestHeaderTextHeight();
     void CreateCellEditors();
     void CreateSpecialRows();
     void CreateColumnHeaders();

@@ -113,6 +113,33 @@ TEST_F(GridTableViewInfoTest, RowHeightCarriesTheHorizontalGridLineAndHeaderHeig
     ui_test::ExpectLayoutInvariants(viewInfo);
 }
 
+TEST_F(GridTableViewInfoTest, HeadersTakeTheirWrappedCaptionsHeightsWhenAskedAndPaintThemWrapped) {
+    Fill(3);
+    TuiGridTableViewInfo& viewInfo = Layout();
+    const int32_t oneLine = viewInfo.HeaderHeight();
+    EXPECT_FALSE(viewInfo.ColumnHeaders(0).MultiLinePainting());
+    View->OptionsView().SetHeaderAutoHeight(true);
+    Layout();
+    EXPECT_EQ(viewInfo.HeaderHeight(), oneLine) << "short captions keep one line";
+    EXPECT_TRUE(viewInfo.ColumnHeaders(0).MultiLinePainting());
+
+    View->Columns(0)->SetCaption(u"A caption of many words to wrap");
+    Layout();
+    const int32_t line = viewInfo.ColumnHeaders(1).CaptionHeight();
+    const int32_t wrapped = viewInfo.ColumnHeaders(0).CaptionHeight();
+    EXPECT_GE(wrapped, 3 * line) << "wrapped to the header's text area";
+    EXPECT_EQ(viewInfo.HeaderHeight(), oneLine - line + wrapped);
+    ui_test::ExpectLayoutInvariants(viewInfo);
+    EXPECT_EQ(Paint()->Surface.Pixels(), Paint()->Surface.Pixels());
+
+    View->OptionsView().SetHeaderAutoHeight(false);
+    View->OptionsView().SetHeaderHeight(50);
+    Layout();
+    EXPECT_EQ(viewInfo.HeaderHeight(), 50);
+    EXPECT_TRUE(viewInfo.ColumnHeaders(0).MultiLinePainting()) << "a stored height paints wrapped captions";
+    EXPECT_EQ(viewInfo.ColumnHeaders(0).CaptionHeight(), line) << "but does not measure them";
+}
+
 TEST_F(GridTableViewInfoTest, AnAutomaticRowIsTheTallestEditorPlusItsLineAndAStoredOneIsKept) {
     Fill(3);
     TuiGridTableViewInfo& viewInfo = Layout();
