@@ -741,6 +741,38 @@ TEST_F(GridTableControllerOnScreenTest, ACutCellTextShowsItsWholeTextInAHintUnti
     EXPECT_TRUE(ui_test::PumpUntil([&] { return !hints.IsHintShown(); }));
 }
 
+TEST_F(GridTableControllerOnScreenTest, ACutHeaderCaptionShowsWholeInAHintWhileColumnHeaderHintsAreOn) {
+    const char16_t* longCaption = u"A caption far too long for a header one hundred pixels wide";
+    Fill({u"A", longCaption}, 3);
+    SetForegroundWindow(Form->Handle());
+    SendMessageW(vcl::Application().Handle(), WM_ACTIVATEAPP, TRUE, 0);
+    ui_test::ProcessPendingMessages();
+    ASSERT_TRUE(View->OptionsBehavior().ColumnHeaderHints());
+    TuiGridHintHelper& hints = Controller().HintHelper();
+    const vcl::TRect shortHeader = Controller().Placement().ColumnHeaders.at(0);
+    const vcl::TRect longHeader = Controller().Placement().ColumnHeaders.at(1);
+
+    ui_test::MouseMove(Site(), Centre(shortHeader));
+    ui_test::PumpMessages(50);
+    EXPECT_FALSE(hints.IsHintShown()) << "a caption that fits needs no hint";
+
+    ui_test::MouseMove(Site(), Centre(longHeader));
+    ASSERT_TRUE(ui_test::PumpUntil([&] { return hints.IsHintShown(); }));
+    EXPECT_EQ(hints.HintText(), longCaption);
+    RECT shown{};
+    GetWindowRect(hints.HintWindow()->Handle(), &shown);
+    EXPECT_GT(shown.right - shown.left, longHeader.Width()) << "the hint holds the whole caption";
+
+    ui_test::MouseMove(Site(), Centre(shortHeader));
+    EXPECT_TRUE(ui_test::PumpUntil([&] { return !hints.IsHintShown(); }));
+
+    View->OptionsBehavior().SetColumnHeaderHints(false);
+    ui_test::PumpMessages(20);
+    ui_test::MouseMove(Site(), Centre(longHeader));
+    ui_test::PumpMessages(100);
+    EXPECT_FALSE(hints.IsHintShown());
+}
+
 TEST_F(GridTableControllerOnScreenTest, TheApplicationsShowHintHandlerMayChangeACellHintsTextOrRefuseIt) {
     Fill({u"A", u"B"}, 3);
     Data().SetValue(0, 0, rtl::Variant(u"a first text far too long for a cell one hundred pixels wide"));

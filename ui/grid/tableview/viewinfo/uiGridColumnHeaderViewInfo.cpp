@@ -133,21 +133,39 @@ void TuiGridColumnHeaderViewInfo::PlaceCaptionAndAreas() {
 }
 
 int32_t TuiGridColumnHeaderViewInfo::CaptionHeight() const {
-    TuiDrawParams params;
-    FTableViewInfo.TableView().Styles().GetHeaderParams(&FColumn, params);
     if (!GetMultiLine()) {
+        TuiDrawParams params;
+        FTableViewInfo.TableView().Styles().GetHeaderParams(&FColumn, params);
         return FTableViewInfo.MeasureText(u"Qq", params.Font).cy;
     }
+    const rtl::UnicodeString caption = Text();
+    return WrappedCaptionSize(caption.empty() ? u"Qq" : caption).cy;
+}
+
+bool TuiGridColumnHeaderViewInfo::IsCaptionCut() const {
+    const rtl::UnicodeString caption = Text();
+    if (caption.empty()) {
+        return false;
+    }
+    if (!MultiLinePainting()) {
+        return CaptionWidth(caption) > FCaptionBounds.Width();
+    }
+    const vcl::TSize wrapped = WrappedCaptionSize(caption);
+    return wrapped.cy > FCaptionBounds.Height() || wrapped.cx > FCaptionBounds.Width();
+}
+
+vcl::TSize TuiGridColumnHeaderViewInfo::WrappedCaptionSize(rtl::UnicodeStringView caption) const {
+    TuiDrawParams params;
+    FTableViewInfo.TableView().Styles().GetHeaderParams(&FColumn, params);
     TuiCanvas& canvas = FTableViewInfo.MeasuringCanvas();
     canvas.PushState();
     if (params.Font) {
         canvas.SetFont(*params.Font);
     }
     vcl::TRect rect = vcl::Rect(0, 0, std::max(FCaptionBounds.Width(), 1), 0);
-    const rtl::UnicodeString caption = Text();
-    canvas.MeasureTextRect(caption.empty() ? u"Qq" : caption, rect, tfWordBreak);
+    canvas.MeasureTextRect(caption, rect, tfWordBreak);
     canvas.PopState();
-    return rect.Height();
+    return {rect.Width(), rect.Height()};
 }
 
 int32_t TuiGridColumnHeaderViewInfo::CaptionWidth(const rtl::UnicodeString& caption) const {

@@ -55,6 +55,8 @@ public:
     // The caption's height: wrapped to its bounds' width when the headers take their captions' heights, else a line
     // of "Qq"; in the header's font.
     int32_t CaptionHeight() const;
+    // The caption does not fit its bounds: wider than them on one line, or taller when painted wrapped.
+    bool IsCaptionCut() const;
     // Pressed by the mouse, or the column the table controller holds pressed.
     bool IsShownPressed() const;
     vcl::TRect SizingEdgeBounds() const;
@@ -87,6 +89,8 @@ private:
     void PlaceCaptionAndAreas();
     // The column can be filtered from its header.
     bool CanShowFilterButton() const;
+    // The caption wrapped to the caption bounds' width, in the header's font.
+    vcl::TSize WrappedCaptionSize(rtl::UnicodeStringView caption) const;
     // The caption's width in the header's font.
     int32_t CaptionWidth(const rtl::UnicodeString& caption) const;
     // The hit test names the header's view, column and container.
