@@ -244,6 +244,7 @@ void TuiGridTablePainter::DrawColumnHeader(TuiGridColumnHeaderViewInfo& header) 
         painter.PaintSortArrow(Canvas(), header.SortingMarkBounds(), header.SortedAscending());
     }
     if (header.HasFilterButton()) {
+        const TTablePainterClip clip(Canvas(), header.FilterButtonBounds());
         painter.PaintFilterDropDown(Canvas(), header.FilterButtonBounds(), header.FilterButtonState(),
                                     header.IsFiltered());
     }
