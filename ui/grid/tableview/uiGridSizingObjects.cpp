@@ -4,7 +4,9 @@
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridTableController.h"
+#include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
+#include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/uiGridUnit.h"
 #include "ui/grid/view/uiGridSite.h"
 
@@ -62,7 +64,13 @@ TuiGridColumnHorzSizingObject::TuiGridColumnHorzSizingObject(TuiGridTableControl
       FController(controller), FColumn(column), FHeaderBounds(headerBounds) {}
 
 int32_t TuiGridColumnHorzSizingObject::ClampSize(int32_t size) const {
-    return std::max(size, FColumn.MinWidth());
+    size = std::max(size, FColumn.MinWidth());
+    const TuiGridTableViewInfo& viewInfo = TableViewInfo();
+    return viewInfo.IsCalculated() ? std::min(size, viewInfo.MaxColumnHeaderWidth(FColumn.VisibleIndex())) : size;
+}
+
+TuiGridTableViewInfo& TuiGridColumnHorzSizingObject::TableViewInfo() const {
+    return static_cast<TuiGridTableViewInfo&>(FController.GridView().ViewInfo());
 }
 
 vcl::TRect TuiGridColumnHorzSizingObject::SizingLineBounds() const {
@@ -76,7 +84,11 @@ void TuiGridColumnHorzSizingObject::EndDragAndDrop(bool accepted) {
     if (!accepted || size == StartSize()) {
         return;
     }
-    FColumn.SetWidth(FColumn.Width() + size - StartSize());
+    if (FController.GridTableView().OptionsView().ColumnAutoWidth() && TableViewInfo().IsCalculated()) {
+        TableViewInfo().SizeSharedColumnHeader(FColumn.VisibleIndex(), size);
+    } else {
+        FColumn.SetWidth(FColumn.Width() + size - StartSize());
+    }
     FController.GridTableView().DoColumnSizeChanged(&FColumn);
 }
 

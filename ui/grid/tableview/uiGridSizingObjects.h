@@ -14,6 +14,7 @@ namespace ui {
 class TuiGridColumn;
 class TuiGridSite;
 class TuiGridTableController;
+class TuiGridTableViewInfo;
 
 // The base of the sizing drags: a start size, the pointer's start and current place along the sized direction, and
 // the sizing line drawn inverted on the control.
@@ -66,6 +67,8 @@ protected:
     int32_t ClampSize(int32_t size) const override;
 
 private:
+    TuiGridTableViewInfo& TableViewInfo() const;
+
     TuiGridTableController& FController;
     TuiGridColumn& FColumn; // not owned
     vcl::TRect FHeaderBounds;

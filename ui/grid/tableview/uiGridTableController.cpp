@@ -98,10 +98,6 @@ int32_t TuiGridTableController::FilterBarHeight() const {
 }
 
 TuiGridTableMeasures TuiGridTableController::Measures() const {
-    FColumnWidths.clear();
-    for (const TuiGridColumn* column : VisibleColumnList()) {
-        FColumnWidths.push_back(column->Width());
-    }
     // Every data row has the one height: the list is made again only when the count or the height changes.
     const size_t rowCount = static_cast<size_t>(DataController().GetRowCount());
     const int32_t rowHeight = DataRowHeight();
@@ -117,6 +113,9 @@ TuiGridTableMeasures TuiGridTableController::Measures() const {
     measures.HeaderHeight = HeaderHeight();
     measures.FooterHeight = FooterHeight();
     measures.IndicatorWidth = static_cast<const TuiGridTableViewInfo&>(GridTableView().ViewInfo()).Indicator().Width();
+    FColumnWidths = TuiGridTableViewInfo::ColumnWidthsOf(
+        VisibleColumnList(), measures.LevelIndentsWidth,
+        TuiGridTableViewInfo::AutoWidthContentWidth(GridTableView(), ContentWidth(measures)));
     measures.ColumnWidths = FColumnWidths;
     measures.RecordHeights = FRecordHeights;
     measures.TopRecordIndex = TopRecordIndex();

@@ -132,6 +132,9 @@ private:
     void ScrollVertically(TScrollCode code, int32_t& position);
     void UpdateColumnSelection(bool extend);
     void CheckCellHint(vcl::TPoint point);
+    // Over a column header: its cut caption shows whole in a hint under ColumnHeaderHints. Answers whether the point
+    // lies on a header that had its say.
+    bool CheckColumnHeaderHint(vcl::TPoint point);
     void InvalidateColumnHeader(const TuiGridColumn* column);
     void ClickRecord(const TuiGridPlacementSpot& spot, vcl::TMouseButton button, vcl::TShiftState shift);
 

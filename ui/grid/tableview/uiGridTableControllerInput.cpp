@@ -5,6 +5,7 @@
 #include "rtl/text/CodePages.h"
 #include "ui/core/controls/services/uiSystemControllers.h"
 #include "ui/core/graphics/uiCanvas.h"
+#include "ui/core/graphics/uiDrawParams.h"
 #include "ui/data/controller/filtering/uiDataFilter.h"
 #include "ui/data/controller/rows/uiDataControllerGroups.h"
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
@@ -17,9 +18,12 @@
 #include "ui/grid/tableview/uiGridPullFocusing.h"
 #include "ui/grid/tableview/uiGridRows.h"
 #include "ui/grid/tableview/uiGridSizingObjects.h"
+#include "ui/grid/tableview/uiGridTableBehaviorAndFiltering.h"
 #include "ui/grid/tableview/uiGridTableController.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
+#include "ui/grid/tableview/uiGridTableViewStyles.h"
+#include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridFilterBarViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/uiGridUnit.h"
@@ -451,6 +455,9 @@ void TuiGridTableController::MouseMove(vcl::TShiftState shift, int32_t x, int32_
 }
 
 void TuiGridTableController::CheckCellHint(vcl::TPoint point) {
+    if (CheckColumnHeaderHint(point)) {
+        return;
+    }
     if (!TableView().OptionsBehavior().CellHints()) {
         return;
     }
@@ -474,6 +481,27 @@ void TuiGridTableController::CheckCellHint(vcl::TPoint point) {
         return;
     }
     HintHelper().ShowHint(cell, textBounds, canvas.Font(), false, text);
+}
+
+bool TuiGridTableController::CheckColumnHeaderHint(vcl::TPoint point) {
+    const TuiGridTableViewInfo* viewInfo = LaidOutViewInfo();
+    if (viewInfo == nullptr || !GridTableView().OptionsBehavior().ColumnHeaderHints()) {
+        return false;
+    }
+    const TuiGridPlacementSpot spot = SpotIn(viewInfo->Placement(), point);
+    if (spot.Kind != TuiGridPlacementSpotKind::ColumnHeader || spot.Column >= viewInfo->ColumnHeaderCount()) {
+        return false;
+    }
+    const TuiGridColumnHeaderViewInfo& header = viewInfo->ColumnHeaders(spot.Column);
+    if (!header.IsCaptionCut()) {
+        HideHint();
+        return true;
+    }
+    TuiDrawParams params;
+    GridTableView().Styles().GetHeaderParams(&header.Column(), params);
+    const vcl::TFont& font = params.Font ? *params.Font : GridView().ViewInfo().Canvas().Font();
+    HintHelper().ShowHint(header.Bounds(), header.CaptionBounds(), font, header.MultiLinePainting(), header.Text());
+    return true;
 }
 
 void TuiGridTableController::DragOver(vcl::TPoint point, vcl::TDragState state) {

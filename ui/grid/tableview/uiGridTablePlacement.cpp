@@ -142,7 +142,8 @@ TuiGridTablePlacement PlaceTableView(const TuiGridTableMeasures& measures) {
     const int indicatorWidth = std::clamp(measures.IndicatorWidth, 0, std::max(client.Width(), 0));
     placement.IndicatorBounds = {client.Left, top, client.Left + indicatorWidth, bottom};
     const int contentLeft = client.Left + indicatorWidth - measures.LeftPos;
-    const int contentRight = PlacementRightOf(contentLeft, TableDataWidth(measures.ColumnWidths));
+    const int dataWidth = measures.DataWidth >= 0 ? measures.DataWidth : TableDataWidth(measures.ColumnWidths);
+    const int contentRight = PlacementRightOf(contentLeft, dataWidth);
     const int headerHeight = std::clamp(measures.HeaderHeight, 0, std::max(bottom - top, 0));
     placement.HeaderBounds = {contentLeft, top, contentRight, top + headerHeight};
     placement.ColumnHeaders = PlaceColumnHeaders(measures, contentLeft, top, headerHeight);

@@ -24,6 +24,7 @@ struct TuiGridTableMeasures {
     int IndicatorWidth = 0; // 0 when the indicator is hidden
     int LevelIndentsWidth = 0;
     std::span<const int> ColumnWidths;
+    int DataWidth = -1;                 // the rows area's width; -1: the sum of the column widths
     std::span<const int> RecordHeights; // one per record, in record order
     // The special rows above the records, in order from the top (the filter row, then the new-item row).
     std::span<const int> SpecialRowHeights;

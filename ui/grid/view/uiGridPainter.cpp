@@ -6,6 +6,7 @@
 #include "ui/grid/view/uiCustomGridView.h"
 #include "ui/grid/view/uiGridSite.h"
 #include "ui/grid/view/uiGridViewInfo.h"
+#include "ui/grid/view/uiGridViewStyles.h"
 
 namespace ui {
 
@@ -49,7 +50,12 @@ void TuiCustomGridPainter::DrawBackground() {
     const TuiCustomGridViewInfo& viewInfo = GridView().ViewInfo();
     FCanvas->PushClipRegion();
     FCanvas->SetClipRegion(*FBackgroundRegion, TuiRegionOperation::Intersection);
-    FCanvas->FillRectColor(viewInfo.ClientBounds(), viewInfo.GetBackgroundColor());
+    // The Background style's bitmap, when it has one, is tiled instead of the colour.
+    if (vcl::TBitmap* bitmap = GridView().Styles().GetStyleBitmap(TuiCustomGridViewStyles::vsBackground)) {
+        FCanvas->FillRect(viewInfo.ClientBounds(), bitmap);
+    } else {
+        FCanvas->FillRectColor(viewInfo.ClientBounds(), viewInfo.GetBackgroundColor());
+    }
     FCanvas->PopClipRegion();
 }
 

@@ -23,6 +23,8 @@
 #include "ui/grid/tableview/uiGridTableBehaviorAndFiltering.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
+#include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/uiGridUnit.h"
 #include "ui/grid/view/uiGridHintHelper.h"
 #include "ui/grid/view/uiGridSite.h"
@@ -641,6 +643,36 @@ TEST_F(GridTableControllerOnScreenTest, DraggingAHeaderEdgeSizesTheColumnNotBelo
     EXPECT_EQ(View->Columns(1)->Width(), 100);
 }
 
+TEST_F(GridTableControllerOnScreenTest, SizingAColumnThatSharesTheWidthKeepsTheSharesAsSeenAndTheOthersMinimums) {
+    Fill({u"A", u"B", u"C"}, 3);
+    View->OptionsView().SetColumnAutoWidth(true);
+    ui_test::PumpMessages(20);
+    const auto& viewInfo = static_cast<const TuiGridTableViewInfo&>(View->ViewInfo());
+    const vcl::TRect first = viewInfo.ColumnHeaders(0).Bounds();
+    const int32_t contentWidth = viewInfo.DataWidth();
+    ASSERT_EQ(viewInfo.ColumnHeaders(2).Bounds().Right, first.Left + contentWidth) << "the columns fill the content";
+    ASSERT_GT(first.Width(), 100);
+    const int32_t y = Centre(first).Y;
+    ui_test::MouseDown(Site(), vcl::mbLeft, vcl::Point(first.Right, y));
+    ui_test::MouseMove(Site(), vcl::Point(first.Right + 30, y), {vcl::ssLeft});
+    ui_test::MouseUp(Site(), vcl::mbLeft, vcl::Point(first.Right + 30, y));
+    ui_test::PumpMessages(20);
+    EXPECT_EQ(viewInfo.ColumnHeaders(0).Bounds().Width(), first.Width() + 30) << "the header as it was dragged";
+    EXPECT_EQ(View->Columns(0)->Width(), first.Width() + 30);
+    EXPECT_EQ(viewInfo.DataWidth(), contentWidth) << "the columns still fill the content";
+
+    // Far right: the others keep their minimum widths.
+    const vcl::TRect grown = viewInfo.ColumnHeaders(0).Bounds();
+    ui_test::MouseDown(Site(), vcl::mbLeft, vcl::Point(grown.Right, y));
+    ui_test::MouseMove(Site(), vcl::Point(grown.Right + 1000, y), {vcl::ssLeft});
+    ui_test::MouseUp(Site(), vcl::mbLeft, vcl::Point(grown.Right + 1000, y));
+    ui_test::PumpMessages(20);
+    const int32_t minWidth = TuiCustomGridTableItem::DefaultMinWidth;
+    EXPECT_EQ(viewInfo.ColumnHeaders(0).Bounds().Width(), contentWidth - 2 * minWidth);
+    EXPECT_EQ(viewInfo.ColumnHeaders(1).Bounds().Width(), minWidth);
+    EXPECT_EQ(viewInfo.ColumnHeaders(2).Bounds().Width(), minWidth);
+}
+
 TEST_F(GridTableControllerOnScreenTest, TheSizingLineIsInvertedSoDrawingItTwiceLeavesNoTrace) {
     Fill({u"A", u"B"}, 3);
     const vcl::TRect header = Controller().Placement().ColumnHeaders.at(0);
@@ -707,6 +739,38 @@ TEST_F(GridTableControllerOnScreenTest, ACutCellTextShowsItsWholeTextInAHintUnti
 
     ui_test::MouseMove(Site(), CellCentre(1, 1));
     EXPECT_TRUE(ui_test::PumpUntil([&] { return !hints.IsHintShown(); }));
+}
+
+TEST_F(GridTableControllerOnScreenTest, ACutHeaderCaptionShowsWholeInAHintWhileColumnHeaderHintsAreOn) {
+    const char16_t* longCaption = u"A caption far too long for a header one hundred pixels wide";
+    Fill({u"A", longCaption}, 3);
+    SetForegroundWindow(Form->Handle());
+    SendMessageW(vcl::Application().Handle(), WM_ACTIVATEAPP, TRUE, 0);
+    ui_test::ProcessPendingMessages();
+    ASSERT_TRUE(View->OptionsBehavior().ColumnHeaderHints());
+    TuiGridHintHelper& hints = Controller().HintHelper();
+    const vcl::TRect shortHeader = Controller().Placement().ColumnHeaders.at(0);
+    const vcl::TRect longHeader = Controller().Placement().ColumnHeaders.at(1);
+
+    ui_test::MouseMove(Site(), Centre(shortHeader));
+    ui_test::PumpMessages(50);
+    EXPECT_FALSE(hints.IsHintShown()) << "a caption that fits needs no hint";
+
+    ui_test::MouseMove(Site(), Centre(longHeader));
+    ASSERT_TRUE(ui_test::PumpUntil([&] { return hints.IsHintShown(); }));
+    EXPECT_EQ(hints.HintText(), longCaption);
+    RECT shown{};
+    GetWindowRect(hints.HintWindow()->Handle(), &shown);
+    EXPECT_GT(shown.right - shown.left, longHeader.Width()) << "the hint holds the whole caption";
+
+    ui_test::MouseMove(Site(), Centre(shortHeader));
+    EXPECT_TRUE(ui_test::PumpUntil([&] { return !hints.IsHintShown(); }));
+
+    View->OptionsBehavior().SetColumnHeaderHints(false);
+    ui_test::PumpMessages(20);
+    ui_test::MouseMove(Site(), Centre(longHeader));
+    ui_test::PumpMessages(100);
+    EXPECT_FALSE(hints.IsHintShown());
 }
 
 TEST_F(GridTableControllerOnScreenTest, TheApplicationsShowHintHandlerMayChangeACellHintsTextOrRefuseIt) {
@@ -829,6 +893,8 @@ TEST_F(GridTableControllerOnScreenTest, AHeaderDraggedPastTheLastMovesItsColumnT
 
 TEST_F(GridTableControllerOnScreenTest, TheDragImageShowsTheHeaderAsTheViewPaintsIt) {
     Fill({u"A", u"B", u"C"}, 3);
+    // A pressed header shows its filter button; shown always, it is on the screen before the press too.
+    View->OptionsView().SetShowColumnFilterButtons(sfbAlways);
     const vcl::TRect header = Controller().Placement().ColumnHeaders.at(1);
     Site().Repaint();
     const std::vector<uint32_t> site = ScreenPixels(Site().ClientWidth(), Site().ClientHeight());

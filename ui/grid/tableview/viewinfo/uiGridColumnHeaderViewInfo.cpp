@@ -1,5 +1,6 @@
 #include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
 
+#include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/graphics/uiDrawParams.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
 #include "ui/data/controller/filtering/uiDataFilter.h"
@@ -15,6 +16,7 @@
 #include "ui/grid/view/uiGridSite.h"
 #include "vcl/graphics/images/Bitmap.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace ui {
@@ -130,6 +132,42 @@ void TuiGridColumnHeaderViewInfo::PlaceCaptionAndAreas() {
     }
 }
 
+int32_t TuiGridColumnHeaderViewInfo::CaptionHeight() const {
+    if (!GetMultiLine()) {
+        TuiDrawParams params;
+        FTableViewInfo.TableView().Styles().GetHeaderParams(&FColumn, params);
+        return FTableViewInfo.MeasureText(u"Qq", params.Font).cy;
+    }
+    const rtl::UnicodeString caption = Text();
+    return WrappedCaptionSize(caption.empty() ? u"Qq" : caption).cy;
+}
+
+bool TuiGridColumnHeaderViewInfo::IsCaptionCut() const {
+    const rtl::UnicodeString caption = Text();
+    if (caption.empty()) {
+        return false;
+    }
+    if (!MultiLinePainting()) {
+        return CaptionWidth(caption) > FCaptionBounds.Width();
+    }
+    const vcl::TSize wrapped = WrappedCaptionSize(caption);
+    return wrapped.cy > FCaptionBounds.Height() || wrapped.cx > FCaptionBounds.Width();
+}
+
+vcl::TSize TuiGridColumnHeaderViewInfo::WrappedCaptionSize(rtl::UnicodeStringView caption) const {
+    TuiDrawParams params;
+    FTableViewInfo.TableView().Styles().GetHeaderParams(&FColumn, params);
+    TuiCanvas& canvas = FTableViewInfo.MeasuringCanvas();
+    canvas.PushState();
+    if (params.Font) {
+        canvas.SetFont(*params.Font);
+    }
+    vcl::TRect rect = vcl::Rect(0, 0, std::max(FCaptionBounds.Width(), 1), 0);
+    canvas.MeasureTextRect(caption, rect, tfWordBreak);
+    canvas.PopState();
+    return {rect.Width(), rect.Height()};
+}
+
 int32_t TuiGridColumnHeaderViewInfo::CaptionWidth(const rtl::UnicodeString& caption) const {
     TuiDrawParams params;
     FTableViewInfo.TableView().Styles().GetHeaderParams(&FColumn, params);
@@ -140,12 +178,39 @@ bool TuiGridColumnHeaderViewInfo::HasSortingMark() const {
     return FColumn.SortOrder() != soNone;
 }
 
+bool TuiGridColumnHeaderViewInfo::CanShowFilterButton() const {
+    return FTableViewInfo.TableView().OptionsCustomize().ColumnFiltering() && FColumn.Options().Filtering();
+}
+
 bool TuiGridColumnHeaderViewInfo::ShowsFilterButton() const {
-    TuiGridTableView& view = FTableViewInfo.TableView();
-    if (!view.OptionsCustomize().ColumnFiltering() || !FColumn.Options().Filtering()) {
-        return false;
+    return CanShowFilterButton() &&
+           (FTableViewInfo.TableView().OptionsView().ShowColumnFilterButtons() == sfbAlways || State() != cmsNormal);
+}
+
+TuiButtonState TuiGridColumnHeaderViewInfo::FilterButtonState() const {
+    return FFilterButtonHot ? uibsHot : uibsNormal;
+}
+
+bool TuiGridColumnHeaderViewInfo::MouseMove(TuiCustomGridHitTest& hitTest, vcl::TShiftState shift) {
+    const bool handled = TuiCustomGridCellViewInfo::MouseMove(hitTest, shift);
+    const bool overButton = hitTest.ViewInfo() == this &&
+                            dynamic_cast<const TuiGridColumnHeaderFilterButtonHitTest*>(&hitTest) != nullptr &&
+                            HasFilterButton();
+    if (overButton != FFilterButtonHot) {
+        FFilterButtonHot = overButton;
+        Invalidate();
     }
-    return view.OptionsView().ShowColumnFilterButtons() == sfbAlways || State() != cmsNormal;
+    return handled;
+}
+
+void TuiGridColumnHeaderViewInfo::StateChanged(TuiGridCellMouseState oldState) {
+    if (State() == cmsNormal) {
+        FFilterButtonHot = false;
+    }
+    if (ShowsFilterButton() != HasFilterButton()) {
+        PlaceCaptionAndAreas();
+    }
+    TuiCustomGridCellViewInfo::StateChanged(oldState);
 }
 
 bool TuiGridColumnHeaderViewInfo::IsFiltered() const {
@@ -211,12 +276,25 @@ rtl::UnicodeString TuiGridColumnHeaderViewInfo::GetText() const {
     return FColumn.Caption();
 }
 
+bool TuiGridColumnHeaderViewInfo::GetMultiLine() const {
+    return FContainer == ckHeader && FTableViewInfo.TableView().OptionsView().HeaderAutoHeight();
+}
+
+bool TuiGridColumnHeaderViewInfo::GetMultiLinePainting() const {
+    return GetMultiLine() || FTableViewInfo.TableView().OptionsView().HeaderHeight() != 0;
+}
+
+bool TuiGridColumnHeaderViewInfo::ShowEndEllipsis() const {
+    return FTableViewInfo.TableView().OptionsView().HeaderEndEllipsis();
+}
+
 TuiControl* TuiGridColumnHeaderViewInfo::GetControl() const {
     return &FTableViewInfo.Site();
 }
 
 bool TuiGridColumnHeaderViewInfo::HotTrack() const {
-    return Painter().HotTracksHeaders();
+    return Painter().HotTracksHeaders() ||
+           (CanShowFilterButton() && FTableViewInfo.TableView().OptionsView().ShowColumnFilterButtons() != sfbAlways);
 }
 
 void TuiGridColumnHeaderViewInfo::Invalidate() {

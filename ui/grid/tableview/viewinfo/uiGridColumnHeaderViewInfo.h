@@ -11,6 +11,7 @@ class TuiCustomGridColumnHitTest;
 class TuiCustomLookAndFeelPainter;
 class TuiGridColumn;
 class TuiGridTableViewInfo;
+enum TuiButtonState : uint8_t;
 enum TuiGridColumnContainerKind : uint8_t;
 
 class TuiGridColumnHeaderViewInfo : public TuiCustomGridCellViewInfo {
@@ -45,30 +46,51 @@ public:
     bool HasFilterButton() const { return !FFilterButtonBounds.IsEmpty(); }
     const vcl::TRect& FilterButtonBounds() const { return FFilterButtonBounds; }
     bool IsFiltered() const;
+    // The button's own look: hot while the pointer is over it.
+    TuiButtonState FilterButtonState() const;
     // The column's HeaderGlyph beside the caption.
     bool HasGlyph() const;
     const vcl::TRect& GlyphBounds() const { return FGlyphBounds; }
     bool SortedAscending() const;
+    // The caption's height: wrapped to its bounds' width when the headers take their captions' heights, else a line
+    // of "Qq"; in the header's font.
+    int32_t CaptionHeight() const;
+    // The caption does not fit its bounds: wider than them on one line, or taller when painted wrapped.
+    bool IsCaptionCut() const;
     // Pressed by the mouse, or the column the table controller holds pressed.
     bool IsShownPressed() const;
     vcl::TRect SizingEdgeBounds() const;
     bool HasSizingEdge() const;
     // The header's hit test at point, the sizing edge's first; nullptr outside both.
     TuiCustomGridHitTest* HitTestAt(vcl::TPoint point);
+    // Follows the pointer over the header and its filter button.
+    bool MouseMove(TuiCustomGridHitTest& hitTest, vcl::TShiftState shift) override;
 
 protected:
     TuiCustomGridHitTest* CreateHitTest(vcl::TPoint point) override;
     vcl::TAlignment GetAlignmentHorz() const override;
     TuiAlignmentVert GetAlignmentVert() const override;
     rtl::UnicodeString GetText() const override;
+    // Captions wrap when the headers take their heights from them, and are painted wrapped also in a stored height.
+    bool GetMultiLine() const override;
+    bool GetMultiLinePainting() const override;
+    bool ShowEndEllipsis() const override;
     TuiControl* GetControl() const override;
-    // The look decides whether headers light up under the pointer.
+    // The look decides whether headers light up under the pointer; a filter button shown only while the header is hot
+    // needs the pointer followed whatever the look.
     bool HotTrack() const override;
+    // A filter button that shows only while the header is hot or pressed comes and goes with the state: the caption
+    // and the other areas make room for it, or take its room back.
+    void StateChanged(TuiGridCellMouseState oldState) override;
     void Invalidate() override;
 
 private:
     const TuiCustomLookAndFeelPainter& Painter() const;
     void PlaceCaptionAndAreas();
+    // The column can be filtered from its header.
+    bool CanShowFilterButton() const;
+    // The caption wrapped to the caption bounds' width, in the header's font.
+    vcl::TSize WrappedCaptionSize(rtl::UnicodeStringView caption) const;
     // The caption's width in the header's font.
     int32_t CaptionWidth(const rtl::UnicodeString& caption) const;
     // The hit test names the header's view, column and container.
@@ -84,6 +106,7 @@ private:
     vcl::TRect FFilterButtonBounds;
     vcl::TRect FGlyphBounds;
     bool FIsLast = false;
+    bool FFilterButtonHot = false;
 };
 
 } // namespace ui

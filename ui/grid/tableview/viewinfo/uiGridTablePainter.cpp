@@ -22,6 +22,7 @@
 #include "ui/grid/tableview/viewinfo/uiGridIndicatorViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridNewItemRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridPreviewCellViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridTableBackgroundBitmaps.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/view/uiGridSite.h"
 #include "ui/grid/view/uiGridViewStyles.h"
@@ -113,7 +114,8 @@ void TuiGridTablePainter::DrawGroupByBox(const vcl::TRect& band) {
     const TuiGridGroupByBoxViewInfo& box = viewInfo.GroupByBox();
     TuiDrawParams params;
     GridView().Styles().ResolveDrawParams(TuiGridTableViewStyles::vsGroupByBox, nullptr, nullptr, params);
-    GridView().LookAndFeelPainter()->PaintGroupByBox(Canvas(), band, false, params.Color, nullptr);
+    vcl::TBitmap* bitmap = Bitmap(TuiGridTableBitmap::GroupByBox);
+    GridView().LookAndFeelPainter()->PaintGroupByBox(Canvas(), band, bitmap != nullptr, params.Color, bitmap);
     if (box.HasPrompt()) {
         DrawBandText(TuiGridGroupByBoxViewInfo::PromptText(), box.PromptBounds(), GroupByBoxPromptFlags, params);
     }
@@ -169,13 +171,14 @@ void TuiGridTablePainter::DrawIndicator(const vcl::TRect& band) {
     const TuiGridIndicatorViewInfo& indicator = viewInfo.Indicator();
     TuiDrawParams params;
     GridView().Styles().ResolveDrawParams(TuiCustomGridViewStyles::vsBackground, nullptr, nullptr, params);
-    Canvas().FillRectColor(band, params.Color);
+    FillBackground(band, params.Color, Bitmap(TuiGridTableBitmap::Background));
     DrawIndicatorHeaderItem(indicator.HeaderItemBounds());
     const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
     viewInfo.TableView().Styles().GetIndicatorParams(params);
     for (int32_t position = 0; position < viewInfo.RowCount(); ++position) {
         const TuiGridDataRowViewInfo& row = viewInfo.Rows(position);
-        painter.PaintIndicatorCell(Canvas(), indicator.RowItemBounds(row), indicator.RowKind(row), params.Color, {});
+        painter.PaintIndicatorCell(Canvas(), indicator.RowItemBounds(row), indicator.RowKind(row), params.Color,
+                                   BitmapBackgroundHook(Bitmap(TuiGridTableBitmap::Indicator)));
     }
     const vcl::TRect footerItem = indicator.FooterItemBounds();
     if (!footerItem.IsEmpty()) {
@@ -194,7 +197,7 @@ void TuiGridTablePainter::DrawIndicatorHeaderItem(const vcl::TRect& item) {
     TuiBorders neighbours;
     neighbours.Include(bRight);
     painter.PaintHeaderCell(Canvas(), item, item, neighbours, uiAllBorders, uibsNormal, {}, {}, nullptr, vcl::clNone,
-                            params.Color, {}, false, false);
+                            params.Color, BitmapBackgroundHook(Bitmap(TuiGridTableBitmap::Header)), false, false);
     if (view.OptionsCustomize().ColumnsQuickCustomization()) {
         painter.PaintIndicatorCustomizeMark(Canvas(), item, params.TextColor);
     }
@@ -205,6 +208,7 @@ void TuiGridTablePainter::DrawFooterFrame(const vcl::TRect& band, int32_t separa
     const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
     TuiDrawParams params;
     TableViewInfo().TableView().Styles().GetFooterParams(nullptr, nullptr, -1, nullptr, params);
+    params.Bitmap = Bitmap(TuiGridTableBitmap::Footer);
     const int32_t separatorBottom = std::min(band.Bottom, band.Top + separatorHeight);
     const vcl::TRect framed{band.Left, separatorBottom, band.Right, band.Bottom};
     painter.PaintFooterBackground(Canvas(), framed, params);
@@ -218,7 +222,7 @@ void TuiGridTablePainter::DrawHeaderBand(const vcl::TRect& band) {
     // it.
     TuiDrawParams params;
     viewInfo.TableView().Styles().GetHeaderParams(nullptr, params);
-    Canvas().FillRectColor(band, params.Color);
+    FillBackground(band, params.Color, Bitmap(TuiGridTableBitmap::Header));
     for (int32_t i = 0; i < viewInfo.ColumnHeaderCount(); ++i) {
         DrawColumnHeader(viewInfo.ColumnHeaders(i));
     }
@@ -231,16 +235,19 @@ void TuiGridTablePainter::DrawColumnHeader(TuiGridColumnHeaderViewInfo& header) 
     const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
     TuiDrawParams params;
     TableViewInfo().TableView().Styles().GetHeaderParams(&header.Column(), params);
-    const TuiTextLayout layout{header.AlignmentHorz(), header.AlignmentVert(), false, true};
+    const TuiTextLayout layout{header.AlignmentHorz(), header.AlignmentVert(), header.MultiLinePainting(),
+                               (header.GetTextAttributes(true) & uiGridTextEndEllipsis) != 0};
     painter.PaintHeaderCell(Canvas(), header.PaintBounds(), header.CaptionBounds(), header.Neighbours(), uiAllBorders,
                             HeaderButtonState(header), layout, header.Text(), params.Font, params.TextColor,
-                            params.Color, {}, header.IsLast(), false);
+                            params.Color, BitmapBackgroundHook(Bitmap(TuiGridTableBitmap::Header)), header.IsLast(),
+                            false);
     if (header.HasSortingMark()) {
         const TTablePainterClip clip(Canvas(), header.SortingMarkBounds());
         painter.PaintSortArrow(Canvas(), header.SortingMarkBounds(), header.SortedAscending());
     }
     if (header.HasFilterButton()) {
-        painter.PaintFilterDropDown(Canvas(), header.FilterButtonBounds(), HeaderButtonState(header),
+        const TTablePainterClip clip(Canvas(), header.FilterButtonBounds());
+        painter.PaintFilterDropDown(Canvas(), header.FilterButtonBounds(), header.FilterButtonState(),
                                     header.IsFiltered());
     }
     if (header.HasGlyph()) {
@@ -427,7 +434,7 @@ void TuiGridTablePainter::DrawFooter(const vcl::TRect& /*shown*/) {
         styles.GetFooterCellParams(nullptr, cell.Column, -1, cell.SummaryItem, params);
         const TuiTextLayout layout{cell.Column->FooterAlignmentHorz(), cell.Column->HeaderAlignmentVert(), false, true};
         painter.PaintFooterCell(Canvas(), cell.Bounds, layout, cell.Text, params.Font, params.TextColor, params.Color,
-                                {});
+                                BitmapBackgroundHook(Bitmap(TuiGridTableBitmap::Footer)));
     }
 }
 
@@ -439,15 +446,33 @@ void TuiGridTablePainter::DrawNoDataText() {
     const vcl::TRect bounds = viewInfo.NoDataTextBounds();
     TuiDrawParams params;
     GridView().Styles().ResolveDrawParams(TuiCustomGridViewStyles::vsBackground, nullptr, nullptr, params);
-    Canvas().FillRectColor(bounds, params.Color);
+    FillBackground(bounds, params.Color, Bitmap(TuiGridTableBitmap::Background));
     DrawBandText(viewInfo.TableView().OptionsView().NoDataToDisplayInfoText(), bounds, NoDataTextFlags, params);
     ExcludeFromBackground(bounds);
 }
 
 bool TuiGridTablePainter::CanScrollByPixels(bool vertical) const {
     const TuiGridTableViewInfo& viewInfo = TableViewInfo();
-    return GridView().Site().HandleAllocated() && !viewInfo.HasNoDataText() &&
+    return GridView().Site().HandleAllocated() && !viewInfo.HasNoDataText() && !HasBitmapUnderMovingParts(vertical) &&
            !(vertical && viewInfo.HasMergingColumn()) && !(!vertical && viewInfo.ShowsSpecialRowInfoText());
+}
+
+// The tiles stay where they are while the pixels over them would move.
+bool TuiGridTablePainter::HasBitmapUnderMovingParts(bool vertical) const {
+    return Bitmap(TuiGridTableBitmap::Background) || Bitmap(TuiGridTableBitmap::Group) ||
+           Bitmap(TuiGridTableBitmap::Footer) || (!vertical && Bitmap(TuiGridTableBitmap::Header));
+}
+
+vcl::TBitmap* TuiGridTablePainter::Bitmap(TuiGridTableBitmap part) const {
+    return TableBackgroundBitmap(TableViewInfo().TableView(), part);
+}
+
+void TuiGridTablePainter::FillBackground(const vcl::TRect& rect, vcl::TColor color, vcl::TBitmap* bitmap) {
+    if (bitmap) {
+        Canvas().FillRect(rect, bitmap);
+        return;
+    }
+    Canvas().FillRectColor(rect, color);
 }
 
 vcl::TRect TuiGridTablePainter::RecordsScrollBounds() const {

@@ -7,13 +7,19 @@
 
 #include "rtl/text/StringTypes.h"
 #include "ui/grid/view/uiGridPainter.h"
+#include "vcl/graphics/Colors.h"
 
 #include <cstdint>
 #include <vector>
 
+namespace vcl {
+class TBitmap;
+}
+
 namespace ui {
 
 struct TuiDrawParams;
+enum class TuiGridTableBitmap : uint8_t;
 class TuiGridColumnHeaderViewInfo;
 class TuiGridDataCellViewInfo;
 class TuiGridDataRowViewInfo;
@@ -25,7 +31,8 @@ class TuiGridTablePainter : public TuiCustomGridPainter {
 public:
     using TuiCustomGridPainter::TuiCustomGridPainter;
 
-    // Moving the painted pixels is possible: the site has a window and no no-data text shows; vertically also no
+    // Moving the painted pixels is possible: the site has a window, no no-data text shows and no part's bitmap lies
+    // under what moves (the view's background, group rows, the footer, sideways the header); vertically also no
     // visible column merges cells, sideways also no special row shows its info text (centred in what shows).
     bool CanScrollByPixels(bool vertical) const;
     // The view follows the table controller's top record (left position), moving the pixels of what stays shown
@@ -75,6 +82,11 @@ private:
     vcl::TRect RecordsScrollBounds() const;
     // The layout can follow a scroll in place.
     bool CanOffsetLayout() const;
+    // A part's style bitmap lies under what a scroll would move.
+    bool HasBitmapUnderMovingParts(bool vertical) const;
+    vcl::TBitmap* Bitmap(TuiGridTableBitmap part) const;
+    // With the part's bitmap tiled when it has one, else its colour.
+    void FillBackground(const vcl::TRect& rect, vcl::TColor color, vcl::TBitmap* bitmap);
 };
 
 } // namespace ui

@@ -11,6 +11,7 @@
 #include "ui/grid/customtable/uiCustomGridTableViewData.h"
 #include "ui/grid/customtable/uiCustomGridTableViewStyles.h"
 #include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridColumnWidths.h"
 #include "ui/grid/tableview/uiGridLevelIndents.h"
 #include "ui/grid/tableview/uiGridRows.h"
 #include "ui/grid/tableview/uiGridTableController.h"
@@ -32,12 +33,15 @@
 #include "ui/grid/view/uiGridSite.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace ui {
 
 namespace {
 
 constexpr char16_t MeasuredText[] = u"Qq";
+// Tall enough for any frame: the height a header is laid out at while its caption is measured.
+constexpr int32_t MeasuringHeaderHeight = 1000;
 // Without columns a row is as high as a line of the content font and its margins.
 constexpr int32_t RowTextMargins = 4;
 
@@ -112,7 +116,74 @@ TuiGridDataRowViewInfo* TuiGridTableViewInfo::RowOfRecord(int32_t rowIndex) cons
 }
 
 int32_t TuiGridTableViewInfo::DataWidth() const {
-    return TableDataWidth(FColumnWidths);
+    return ColumnsDataWidth(FColumnWidths, AutoWidthContentWidth());
+}
+
+int32_t TuiGridTableViewInfo::AutoWidthContentWidth() const {
+    return AutoWidthContentWidth(TableView(), ClientBounds().Width() - FIndicator->Width());
+}
+
+int32_t TuiGridTableViewInfo::AutoWidthContentWidth(TuiGridTableView& view, int32_t contentWidth) {
+    return view.OptionsView().ColumnAutoWidth() ? std::max(contentWidth, 0) : -1;
+}
+
+// A column the user may not size keeps its width when the others share the content.
+std::vector<int32_t> TuiGridTableViewInfo::ColumnWidthsOf(std::span<TuiGridColumn* const> columns,
+                                                          int32_t levelIndentsWidth, int32_t autoWidthContentWidth) {
+    std::vector<TuiGridColumnWidthRequest> requests;
+    requests.reserve(columns.size());
+    for (TuiGridColumn* column : columns) {
+        requests.push_back({column->Width(), column->MinWidth(), !column->Options().HorzSizing()});
+    }
+    return ColumnHeaderWidths(requests, levelIndentsWidth, autoWidthContentWidth);
+}
+
+int32_t TuiGridTableViewInfo::MaxColumnHeaderWidth(int32_t visibleIndex) const {
+    const int32_t contentWidth = AutoWidthContentWidth();
+    const auto index = static_cast<size_t>(visibleIndex);
+    if (contentWidth < 0 || index >= FColumnWidths.size()) {
+        return std::numeric_limits<int32_t>::max();
+    }
+    return ColumnHeaderMaxWidth(index, FColumnWidths, ColumnHeaderMinWidths(), contentWidth);
+}
+
+std::vector<int32_t> TuiGridTableViewInfo::ColumnHeaderMinWidths() const {
+    std::vector<int32_t> minWidths;
+    const int32_t levelIndentsWidth = Measures().LevelIndentsWidth;
+    for (size_t i = 0; i < FVisibleColumns.size(); ++i) {
+        TuiGridColumn& column = *FVisibleColumns[i];
+        const TuiGridColumnWidthRequest request{column.Width(), column.MinWidth(), !column.Options().HorzSizing()};
+        minWidths.push_back(ColumnHeaderMinWidth(request, i == 0, levelIndentsWidth));
+    }
+    return minWidths;
+}
+
+void TuiGridTableViewInfo::SizeSharedColumnHeader(int32_t visibleIndex, int32_t width) {
+    const int32_t contentWidth = std::max(AutoWidthContentWidth(), 0);
+    StoreColumnWidths(ColumnHeaderWidthsAfterSizing(FColumnWidths, ColumnHeaderMinWidths(),
+                                                    static_cast<size_t>(visibleIndex), width, contentWidth));
+}
+
+void TuiGridTableViewInfo::StoreColumnWidths(std::span<const int32_t> headerWidths) {
+    // Setting a width lays the view out again, which changes what this layout holds.
+    const std::vector<TuiGridColumn*> columns = FVisibleColumns;
+    const std::vector<int32_t> widths(headerWidths.begin(), headerWidths.end());
+    const int32_t levelIndentsWidth = Measures().LevelIndentsWidth;
+    TuiGridTableView& view = TableView();
+    view.BeginUpdate();
+    try {
+        for (size_t i = 0; i < columns.size() && i < widths.size(); ++i) {
+            columns[i]->SetWidth(ColumnHeaderRealWidth(widths[i], i == 0, levelIndentsWidth));
+        }
+    } catch (...) {
+        view.EndUpdate();
+        throw;
+    }
+    view.EndUpdate();
+}
+
+void TuiGridTableViewInfo::CalculateColumnWidths() {
+    FColumnWidths = ColumnWidthsOf(FVisibleColumns, Measures().LevelIndentsWidth, AutoWidthContentWidth());
 }
 
 int32_t TuiGridTableViewInfo::ExpandButtonSize() const {
@@ -198,12 +269,10 @@ void TuiGridTableViewInfo::Calculate() {
     }
     ClearLayout();
     CreateCellEditors();
+    // Captions wrapped to their headers' widths give the header its height.
+    CalculateColumnWidths();
     CalculateHeights();
     CreateSpecialRows();
-    FColumnWidths.clear();
-    for (const TuiGridColumn* column : FVisibleColumns) {
-        FColumnWidths.push_back(column->Width());
-    }
     CalculateRecordHeights();
     FLaidOutLeftPos = LeftPos();
     FLaidOutTopRecordIndex = ClampedTopRecordIndex();
@@ -349,15 +418,20 @@ void TuiGridTableViewInfo::MeasureRecordHeightsFrom(int32_t topRecordIndex) {
     }
 }
 
-// The tallest "Qq" of the column headers' fonts; without columns the header band's own font.
-int32_t TuiGridTableViewInfo::LargestHeaderTextHeight() const {
-    TuiGridTableViewStyles& styles = TableView().Styles();
-    TuiDrawParams params;
-    styles.GetHeaderParams(nullptr, params);
-    int32_t height = FVisibleColumns.empty() ? MeasureText(MeasuredText, params.Font).cy : 0;
-    for (TuiGridColumn* column : FVisibleColumns) {
-        styles.GetHeaderParams(column, params);
-        height = std::max(height, MeasureText(MeasuredText, params.Font).cy);
+// The tallest caption of the column headers, each laid out at its width; without columns "Qq" in the header band's
+// own font.
+int32_t TuiGridTableViewInfo::LargestHeaderTextHeight() {
+    if (FVisibleColumns.empty()) {
+        TuiDrawParams params;
+        TableView().Styles().GetHeaderParams(nullptr, params);
+        return MeasureText(MeasuredText, params.Font).cy;
+    }
+    int32_t height = 0;
+    for (size_t i = 0; i < FVisibleColumns.size(); ++i) {
+        TuiGridColumnHeaderViewInfo header(*this, *FVisibleColumns[i], ckHeader);
+        header.CalculateHeader(vcl::Rect(0, 0, FColumnWidths.at(i), MeasuringHeaderHeight), i == 0,
+                               i + 1 == FVisibleColumns.size());
+        height = std::max(height, header.CaptionHeight());
     }
     return height;
 }
@@ -374,6 +448,7 @@ TuiGridTableMeasures TuiGridTableViewInfo::Measures() const {
     measures.IndicatorWidth = FIndicator->Width();
     measures.LevelIndentsWidth = LevelIndentsWidth();
     measures.ColumnWidths = FColumnWidths;
+    measures.DataWidth = DataWidth();
     measures.RecordHeights = FRecordHeights;
     measures.SpecialRowHeights = FSpecialRowHeights;
     measures.TopRecordIndex = FLaidOutTopRecordIndex;

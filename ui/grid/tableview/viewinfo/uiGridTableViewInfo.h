@@ -11,6 +11,7 @@
 #include "ui/grid/view/uiGridViewInfo.h"
 
 #include <memory>
+#include <span>
 #include <vector>
 
 namespace ui {
@@ -59,10 +60,24 @@ public:
     int32_t DataRowHeight() const { return FDataRowHeight; }
     // The height of a group row, its horizontal grid line included.
     int32_t GroupRowHeight() const { return FGroupRowHeight; }
+    // The sum of the column header widths; under ColumnAutoWidth at least the content width.
     int32_t DataWidth() const;
+    // The column header widths of columns in visible order: stored, the first widened by the level indents, or
+    // sharing the content width when that is not negative.
+    static std::vector<int32_t> ColumnWidthsOf(std::span<TuiGridColumn* const> columns, int32_t levelIndentsWidth,
+                                               int32_t autoWidthContentWidth);
+    // The width the columns fill under ColumnAutoWidth (the content right of the indicator); -1 when they keep their
+    // widths.
+    static int32_t AutoWidthContentWidth(TuiGridTableView& view, int32_t contentWidth);
     const TuiGridVisibleRows& VisibleRows() const { return FPlacement.VisibleRows; }
     int32_t ColumnHeaderCount() const { return static_cast<int32_t>(FColumnHeaders.size()); }
     TuiGridColumnHeaderViewInfo& ColumnHeaders(int32_t index) const;
+    // The widest a visible column's header may be sized to: unlimited unless the columns fill the content, then what
+    // the other columns leave at their minimum widths (those before it at their present widths, unless it is last).
+    int32_t MaxColumnHeaderWidth(int32_t visibleIndex) const;
+    // The user sized a visible column's header to width while the columns fill the content: the widths the headers
+    // then show become the columns' stored widths, in one update of the view, so that the layout shows them as sized.
+    void SizeSharedColumnHeader(int32_t visibleIndex, int32_t width);
     // The filter row and the new-item row the view shows, in that order from the top.
     int32_t SpecialRowCount() const { return static_cast<int32_t>(FSpecialRows.size()); }
     TuiGridNewItemRowViewInfo& SpecialRows(int32_t position) const {
@@ -150,7 +165,12 @@ private:
     // height.
     void MeasureRecordHeightsFrom(int32_t topRecordIndex);
     bool MeasuresRecordHeights() const;
-    int32_t LargestHeaderTextHeight() const;
+    void CalculateColumnWidths();
+    std::vector<int32_t> ColumnHeaderMinWidths() const;
+    // Each column's Width becomes the real width of its header width.
+    void StoreColumnWidths(std::span<const int32_t> headerWidths);
+    int32_t AutoWidthContentWidth() const;
+    int32_t LargestHeaderTextHeight();
     void CreateCellEditors();
     void CreateSpecialRows();
     void CreateColumnHeaders();

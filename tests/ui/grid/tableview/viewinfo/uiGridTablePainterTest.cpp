@@ -329,6 +329,121 @@ TEST_F(GridTablePainterTest, AFilterableColumnsHeaderShowsItsFilterButtonBesideT
     EXPECT_FALSE(SameArea(unfiltered->Surface, Paint()->Surface, button)) << "an active button on a filtered column";
 }
 
+TEST_F(GridTablePainterTest, AFilterButtonShowsOnlyWhileThePointerIsOverItsHeader) {
+    Fill(3);
+    View->OptionsCustomize().SetColumnFiltering(true);
+    ASSERT_EQ(View->OptionsView().ShowColumnFilterButtons(), sfbWhenSelected);
+    TuiGridTableViewInfo& viewInfo = Layout();
+    TuiGridColumnHeaderViewInfo& header = viewInfo.ColumnHeaders(1);
+    const vcl::TRect captionAlone = header.CaptionBounds();
+    EXPECT_FALSE(header.HasFilterButton()) << "no button while the pointer is elsewhere";
+    const auto away = Paint();
+    EXPECT_EQ(away->Surface.Pixels(), Paint()->Surface.Pixels());
+
+    const vcl::TRect& bounds = header.Bounds();
+    View->Controller().MouseMove({}, (bounds.Left + bounds.Right) / 2 - 10, (bounds.Top + bounds.Bottom) / 2);
+    EXPECT_EQ(header.State(), cmsHot) << "the header follows the pointer whatever the look";
+    ASSERT_TRUE(header.HasFilterButton());
+    EXPECT_EQ(header.FilterButtonState(), uibsNormal);
+    EXPECT_LT(header.CaptionBounds().Right, captionAlone.Right) << "the caption makes room for the button";
+    EXPECT_FALSE(viewInfo.ColumnHeaders(0).HasFilterButton()) << "only the header under the pointer";
+    const auto hot = Paint();
+    EXPECT_EQ(hot->Surface.Pixels(), Paint()->Surface.Pixels());
+    EXPECT_FALSE(SameArea(away->Surface, hot->Surface, header.FilterButtonBounds()));
+
+    const vcl::TRect button = header.FilterButtonBounds();
+    View->Controller().MouseMove({}, (button.Left + button.Right) / 2, (button.Top + button.Bottom) / 2);
+    EXPECT_EQ(header.FilterButtonState(), uibsHot);
+    EXPECT_EQ(header.State(), cmsHot);
+
+    header.MouseLeave();
+    EXPECT_EQ(header.State(), cmsNormal);
+    EXPECT_FALSE(header.HasFilterButton());
+    EXPECT_EQ(header.CaptionBounds(), captionAlone) << "the caption takes the button's room back";
+    EXPECT_EQ(header.FilterButtonState(), uibsNormal);
+    EXPECT_EQ(Paint()->Surface.Pixels(), away->Surface.Pixels()) << "the header looks as before";
+
+    View->Columns(1)->Options().SetFiltering(false);
+    Layout();
+    View->Controller().MouseMove({}, (bounds.Left + bounds.Right) / 2, (bounds.Top + bounds.Bottom) / 2);
+    EXPECT_FALSE(viewInfo.ColumnHeaders(1).HasFilterButton()) << "a column that cannot be filtered has none";
+}
+
+TEST_F(GridTablePainterTest, APartsStyleBitmapIsTiledUnderThatPartOnly) {
+    Fill(2);
+    View->OptionsView().SetFooter(true);
+    View->OptionsView().SetIndicator(true);
+    View->OptionsView().SetGroupByBox(true);
+    // Lime with an olive corner: the tiles start at the canvas origin.
+    vcl::TBitmap tile;
+    tile.SetSize(4, 4);
+    tile.Canvas().Brush().SetColor(vcl::clLime);
+    tile.Canvas().FillRect(vcl::Rect(0, 0, 4, 4));
+    tile.Canvas().SetPixel(0, 0, vcl::clOlive);
+    struct TCase {
+        int32_t StyleIndex;
+        vcl::TRect (*Area)(const TuiGridTableViewInfo&);
+    };
+    const TCase cases[] = {
+        {TuiGridTableViewStyles::vsHeader, [](const TuiGridTableViewInfo& v) { return v.Placement().HeaderBounds; }},
+        {TuiGridTableViewStyles::vsFooter, [](const TuiGridTableViewInfo& v) { return v.Placement().FooterBounds; }},
+        // The row items; the indicator's own background is the view's.
+        {TuiGridTableViewStyles::vsIndicator,
+         [](const TuiGridTableViewInfo& v) {
+             vcl::TRect items = v.Placement().IndicatorBounds;
+             items.Top = v.Rows(0).Bounds().Top;
+             items.Bottom = v.Rows(v.RowCount() - 1).Bounds().Bottom;
+             return items;
+         }},
+        {TuiGridTableViewStyles::vsGroupByBox,
+         [](const TuiGridTableViewInfo& v) { return v.Placement().GroupByBoxBounds; }},
+        // Under the last row, where the view shows its background.
+        {TuiGridTableViewStyles::vsBackground,
+         [](const TuiGridTableViewInfo& v) {
+             vcl::TRect below = v.Placement().RowsAreaBounds;
+             below.Top = v.Rows(v.RowCount() - 1).Bounds().Bottom;
+             return below;
+         }},
+    };
+    TuiGridTableViewInfo& viewInfo = Layout();
+    const auto plain = Paint();
+    for (const TCase& c : cases) {
+        // A style change lays the view out again in the site's bounds.
+        Layout();
+        const vcl::TRect area = c.Area(viewInfo);
+        ASSERT_FALSE(area.IsEmpty()) << c.StyleIndex;
+        EXPECT_EQ(CountPixels(plain->Surface, viewInfo.ClientBounds(), RgbOf(vcl::clLime)), 0);
+        auto* style = new TuiStyle(Form.get());
+        style->SetBitmap(&tile);
+        View->Styles().SetStyle(c.StyleIndex, style);
+        Layout();
+        const auto tiled = Paint();
+        EXPECT_EQ(tiled->Surface.Pixels(), Paint()->Surface.Pixels()) << c.StyleIndex;
+        EXPECT_GT(CountPixels(tiled->Surface, area, RgbOf(vcl::clLime)), area.Width() * area.Height() / 4)
+            << c.StyleIndex;
+        int olive = 0;
+        int misplaced = 0;
+        for (int y = area.Top; y < area.Bottom; ++y) {
+            for (int x = area.Left; x < area.Right; ++x) {
+                if (tiled->Surface.Pixel(x, y) == RgbOf(vcl::clOlive)) {
+                    ++olive;
+                    misplaced += x % 4 != 0 || y % 4 != 0 ? 1 : 0;
+                }
+            }
+        }
+        EXPECT_GT(olive, 0) << c.StyleIndex;
+        EXPECT_EQ(misplaced, 0) << c.StyleIndex << ": tiled from the origin";
+        vcl::TRect rest = viewInfo.ClientBounds();
+        if (c.StyleIndex != TuiGridTableViewStyles::vsBackground) {
+            EXPECT_LT(CountPixels(tiled->Surface, rest, RgbOf(vcl::clLime)),
+                      CountPixels(tiled->Surface, area, RgbOf(vcl::clLime)) + area.Width() * area.Height() / 8)
+                << c.StyleIndex << ": little lime outside the part";
+        }
+        View->Styles().SetStyle(c.StyleIndex, nullptr);
+        delete style;
+    }
+}
+
 TEST_F(GridTablePainterTest, AHeaderGlyphStandsAtItsAlignedSideOfTheCaption) {
     Fill(3);
     vcl::TBitmap glyph;

@@ -6,16 +6,19 @@
 #include "tests/ui/grid/tableview/viewinfo/GridTableLayoutSupport.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
 #include "ui/core/painters/uiLookAndFeels.h"
+#include "ui/core/styles/uiStyles.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridTableController.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
+#include "ui/grid/tableview/uiGridTableViewStyles.h"
 #include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridIndicatorViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTablePainter.h"
 #include "ui/grid/view/uiGridSite.h"
+#include "vcl/graphics/images/Bitmap.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -146,6 +149,35 @@ TEST_F(GridTableScrollingTest, AColumnHeaderLightsUpUnderThePointerWhenTheLookSa
     EXPECT_EQ(ViewInfo().ColumnHeaders(1).State(), cmsNormal);
 }
 
+TEST_F(GridTableScrollingTest, AFilterButtonComesWithThePointerOverItsHeaderAndGoesWithIt) {
+    View->OptionsCustomize().SetColumnFiltering(true);
+    ShowRecords(5);
+    ASSERT_FALSE(View->LookAndFeelPainter()->HotTracksHeaders());
+    const vcl::TRect header = ViewInfo().ColumnHeaders(1).Bounds();
+    const auto before = ReadSite();
+    ui_test::MouseMove(Site(), {header.Left + 5, (header.Top + header.Bottom) / 2});
+    ASSERT_TRUE(ViewInfo().ColumnHeaders(1).HasFilterButton());
+    const vcl::TRect button = ViewInfo().ColumnHeaders(1).FilterButtonBounds();
+    UpdateWindow(Site().Handle());
+    const auto hot = ReadSite();
+    EXPECT_NE(DifferenceBox(*before, *hot, button), vcl::TRect{}) << "the button is painted";
+    EXPECT_EQ(DifferenceBox(*hot, Repaint()->Surface, ViewInfo().ClientBounds()), vcl::TRect{});
+
+    ui_test::MouseMove(Site(), {(button.Left + button.Right) / 2, (button.Top + button.Bottom) / 2});
+    EXPECT_EQ(ViewInfo().ColumnHeaders(1).FilterButtonState(), uibsHot);
+    UpdateWindow(Site().Handle());
+    EXPECT_EQ(DifferenceBox(*ReadSite(), Repaint()->Surface, ViewInfo().ClientBounds()), vcl::TRect{});
+
+    const vcl::TRect cell = ViewInfo().Rows(2).Cells(1).Bounds();
+    ui_test::MouseMove(Site(), {(cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2});
+    ui_test::PumpMessages(50);
+    EXPECT_EQ(ViewInfo().ColumnHeaders(1).State(), cmsNormal);
+    EXPECT_FALSE(ViewInfo().ColumnHeaders(1).HasFilterButton());
+    UpdateWindow(Site().Handle());
+    EXPECT_EQ(DifferenceBox(*ReadSite(), *before, ViewInfo().ClientBounds()), vcl::TRect{})
+        << "the header looks as before the pointer came";
+}
+
 TEST_F(GridTableScrollingTest, AVerticalPixelScrollEqualsAFullRepaintOfTheNewState) {
     ShowRecords(40);
     ASSERT_TRUE(Painter().CanScrollByPixels(true));
@@ -215,6 +247,38 @@ TEST_F(GridTableScrollingTest, SpecialRowsInfoTextsMakeSidewaysScrollsRepaintAnd
     EXPECT_TRUE(Pending(MiddleOfRows()));
     UpdateWindow(Site().Handle());
     EXPECT_EQ(DifferenceBox(*ReadSite(), Repaint()->Surface, ViewInfo().ClientBounds()), vcl::TRect{});
+}
+
+TEST_F(GridTableScrollingTest, AHeaderBitmapMakesSidewaysScrollsRepaintWhileRecordsStillMovePixels) {
+    vcl::TBitmap tile;
+    tile.SetSize(5, 5);
+    tile.Canvas().Brush().SetColor(vcl::clLime);
+    tile.Canvas().FillRect(vcl::Rect(0, 0, 5, 5));
+    tile.Canvas().SetPixel(0, 0, vcl::clOlive);
+    auto* style = new TuiStyle(Form.get());
+    style->SetBitmap(&tile);
+    View->Styles().SetStyle(TuiGridTableViewStyles::vsHeader, style);
+    ShowRecords(40);
+    EXPECT_TRUE(Painter().CanScrollByPixels(true));
+    EXPECT_FALSE(Painter().CanScrollByPixels(false)) << "the tiles stay while the headers would move";
+    ScrollLeftTo(30);
+    EXPECT_TRUE(Pending(MiddleOfRows()));
+    UpdateWindow(Site().Handle());
+    EXPECT_EQ(DifferenceBox(*ReadSite(), Repaint()->Surface, ViewInfo().ClientBounds()), vcl::TRect{});
+    ScrollTo(2);
+    EXPECT_FALSE(Pending(MiddleOfRows())) << "the rows still shown move with their pixels";
+    UpdateWindow(Site().Handle());
+    EXPECT_EQ(DifferenceBox(*ReadSite(), Repaint()->Surface, ViewInfo().ClientBounds()), vcl::TRect{});
+
+    View->Styles().SetStyle(TuiGridTableViewStyles::vsHeader, nullptr);
+    for (const int32_t index :
+         {TuiGridTableViewStyles::vsBackground, TuiGridTableViewStyles::vsFooter, TuiGridTableViewStyles::vsGroup}) {
+        View->Styles().SetStyle(index, style);
+        EXPECT_FALSE(Painter().CanScrollByPixels(true)) << index;
+        EXPECT_FALSE(Painter().CanScrollByPixels(false)) << index;
+        View->Styles().SetStyle(index, nullptr);
+    }
+    EXPECT_TRUE(Painter().CanScrollByPixels(false));
 }
 
 TEST_F(GridTableScrollingTest, AnEmptyViewRepaintsInsteadOfMovingPixels) {

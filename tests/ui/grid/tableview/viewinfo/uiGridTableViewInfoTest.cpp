@@ -113,6 +113,33 @@ TEST_F(GridTableViewInfoTest, RowHeightCarriesTheHorizontalGridLineAndHeaderHeig
     ui_test::ExpectLayoutInvariants(viewInfo);
 }
 
+TEST_F(GridTableViewInfoTest, HeadersTakeTheirWrappedCaptionsHeightsWhenAskedAndPaintThemWrapped) {
+    Fill(3);
+    TuiGridTableViewInfo& viewInfo = Layout();
+    const int32_t oneLine = viewInfo.HeaderHeight();
+    EXPECT_FALSE(viewInfo.ColumnHeaders(0).MultiLinePainting());
+    View->OptionsView().SetHeaderAutoHeight(true);
+    Layout();
+    EXPECT_EQ(viewInfo.HeaderHeight(), oneLine) << "short captions keep one line";
+    EXPECT_TRUE(viewInfo.ColumnHeaders(0).MultiLinePainting());
+
+    View->Columns(0)->SetCaption(u"A caption of many words to wrap");
+    Layout();
+    const int32_t line = viewInfo.ColumnHeaders(1).CaptionHeight();
+    const int32_t wrapped = viewInfo.ColumnHeaders(0).CaptionHeight();
+    EXPECT_GE(wrapped, 3 * line) << "wrapped to the header's text area";
+    EXPECT_EQ(viewInfo.HeaderHeight(), oneLine - line + wrapped);
+    ui_test::ExpectLayoutInvariants(viewInfo);
+    EXPECT_EQ(Paint()->Surface.Pixels(), Paint()->Surface.Pixels());
+
+    View->OptionsView().SetHeaderAutoHeight(false);
+    View->OptionsView().SetHeaderHeight(50);
+    Layout();
+    EXPECT_EQ(viewInfo.HeaderHeight(), 50);
+    EXPECT_TRUE(viewInfo.ColumnHeaders(0).MultiLinePainting()) << "a stored height paints wrapped captions";
+    EXPECT_EQ(viewInfo.ColumnHeaders(0).CaptionHeight(), line) << "but does not measure them";
+}
+
 TEST_F(GridTableViewInfoTest, AnAutomaticRowIsTheTallestEditorPlusItsLineAndAStoredOneIsKept) {
     Fill(3);
     TuiGridTableViewInfo& viewInfo = Layout();
@@ -183,6 +210,42 @@ TEST_F(GridTableViewInfoTest, HitTestsRoundTripOverHeadersAndCells) {
     const vcl::TRect& first = viewInfo.ColumnHeaders(0).Bounds();
     EXPECT_EQ(viewInfo.GetHitTest({first.Right - 2, first.Top + 2}).GetHitTestCode(), 202)
         << "no sizing edge when columns cannot be sized";
+}
+
+TEST_F(GridTableViewInfoTest, AutomaticColumnWidthsFillTheContentAndKeepTheirMinimums) {
+    Fill(6);
+    View->OptionsView().SetColumnAutoWidth(true);
+    TuiGridTableViewInfo& viewInfo = Layout();
+    ASSERT_EQ(viewInfo.ColumnHeaderCount(), 3);
+    ui_test::ExpectLayoutInvariants(viewInfo);
+    EXPECT_EQ(viewInfo.ColumnHeaders(2).Bounds().Right, DefaultBounds.Right) << "the last header ends at the right";
+    EXPECT_EQ(viewInfo.DataWidth(), DefaultBounds.Width());
+    EXPECT_EQ(viewInfo.Rows(0).Cells(2).Bounds().Right, DefaultBounds.Right);
+    EXPECT_LT(viewInfo.ColumnHeaders(0).Bounds().Width(), viewInfo.ColumnHeaders(2).Bounds().Width());
+    EXPECT_EQ(View->Columns(0)->Width(), 60) << "the stored widths stay";
+    ScrollLeftTo(40);
+    EXPECT_EQ(viewInfo.LeftPos(), 0) << "nothing to scroll to when the columns fit";
+
+    View->Columns(1)->Options().SetHorzSizing(false);
+    Layout();
+    EXPECT_EQ(viewInfo.ColumnHeaders(1).Bounds().Width(), 80) << "a column the user may not size keeps its width";
+    EXPECT_EQ(viewInfo.DataWidth(), DefaultBounds.Width());
+
+    View->Columns(2)->SetMinWidth(50);
+    Layout(vcl::Rect(0, 0, 100, 200));
+    EXPECT_EQ(viewInfo.ColumnHeaders(0).Bounds().Width(), TuiCustomGridTableItem::DefaultMinWidth);
+    EXPECT_EQ(viewInfo.ColumnHeaders(1).Bounds().Width(), 80);
+    EXPECT_EQ(viewInfo.ColumnHeaders(2).Bounds().Width(), 50);
+    ui_test::ExpectLayoutInvariants(viewInfo);
+
+    View->Columns(2)->SetMinWidth(20);
+    for (int i = 2; i >= 0; --i) {
+        View->Columns(i)->SetVisible(false);
+    }
+    Layout();
+    EXPECT_EQ(viewInfo.ColumnHeaderCount(), 0);
+    EXPECT_EQ(viewInfo.Placement().RowsAreaBounds.Width(), DefaultBounds.Width())
+        << "without columns the rows still span the content";
 }
 
 TEST_F(GridTableViewInfoTest, ScrollingKeepsTheRowsStillShownAndMovesThemByTheRowsThatWent) {
