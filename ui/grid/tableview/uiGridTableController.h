@@ -98,6 +98,7 @@ public:
     void SortByHeaderClick(TuiGridColumn& column, vcl::TShiftState shift);
 
 protected:
+    std::unique_ptr<TuiGridEditingController> CreateEditingController() override;
     bool StepFocusCell(bool forward, bool allowRecordChange) override;
     // The horizontal position is clamped again too; nothing while the site has no window to measure.
     void CheckCoordinates() override;
@@ -134,6 +135,8 @@ private:
     void CheckCellHint(vcl::TPoint point);
     void InvalidateColumnHeader(const TuiGridColumn* column);
     void ClickRecord(const TuiGridPlacementSpot& spot, vcl::TMouseButton button, vcl::TShiftState shift);
+    // The editor follows the layout after it was worked out again or scrolled.
+    void EditorFollowsLayout();
 
     int32_t FLeftPos = 0;
     TuiGridColumn* FPressedColumn = nullptr;       // not owned

@@ -2,6 +2,7 @@
 
 #include "ui/core/graphics/uiDrawParams.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
+#include "ui/data/controller/filtering/uiDataFilter.h"
 #include "ui/data/controller/uiCustomDataController.h"
 #include "ui/data/filter/uiFilterCriteria.h"
 #include "ui/grid/customtable/uiGridRecordHitTests.h"
