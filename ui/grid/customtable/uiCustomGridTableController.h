@@ -83,7 +83,7 @@ public:
     // records when more than the focused one is selected, else the focused record.
     void DeleteWithConfirmation();
     // The record of the data controller's focused row; nullptr when no row is focused.
-    TuiCustomGridRecord* FocusedRecord() const;
+    virtual TuiCustomGridRecord* FocusedRecord() const;
     TuiGridIncSearch& IncSearch() { return FIncSearch; }
     // Page keys, Tab and Enter cell steps, Escape, Delete, Ctrl+A, Ctrl+C and Ctrl+Insert, then the focused record's
     // own keys; a key handled is cleared.

@@ -169,7 +169,7 @@ void TuiGridEditingController::AssignEditorHandlers(TuiCustomEdit& edit) {
     // Asking whether the value may change begins the record's edit; the data it changes must not reload the editor.
     edit.SetOnEditing([this](rtl::TObject*, bool& canEdit) {
         TEditingFlagScope initiating(FInitiating);
-        canEdit = FEditedItem != nullptr && TableView().DataController().CanModifyItem(FEditedItem->Index());
+        canEdit = FEditedItem != nullptr && CanModifyEditedItem();
     });
     edit.Properties().SetOnChange([this](rtl::TObject*) { EditChanged(); });
     edit.Properties().SetOnEditValueChanged([this](rtl::TObject*) { EditValueChanged(); });
@@ -284,7 +284,7 @@ void TuiGridEditingController::LoadEditorValue() {
     }
     FEdit->LockChangeEvents(true);
     try {
-        rtl::Variant value = FEditedItem->GetEditValue(&FEdit->Properties());
+        rtl::Variant value = ReadEditValue(*FEditedItem, FEdit->Properties());
         if (const TuiGridInitEditValueEvent& handler = TableView().EditingEvents().OnInitEditValue) {
             handler(TableView(), FEditedItem, *FEdit, value);
         }
@@ -307,8 +307,22 @@ void TuiGridEditingController::StoreEditorValue() {
         return;
     }
     FEdit->ValidateEnteredText(true);
-    FEditedItem->SetEditValue(&FEdit->Properties(), FEdit->GetCurrentEditValue());
+    WriteEditValue(*FEditedItem, FEdit->Properties(), FEdit->GetCurrentEditValue());
     FEdit->SetChangedByUser(false);
+}
+
+rtl::Variant TuiGridEditingController::ReadEditValue(TuiCustomGridTableItem& item,
+                                                     TuiCustomEditProperties& properties) {
+    return item.GetEditValue(&properties);
+}
+
+void TuiGridEditingController::WriteEditValue(TuiCustomGridTableItem& item, TuiCustomEditProperties& properties,
+                                              const rtl::Variant& value) {
+    item.SetEditValue(&properties, value);
+}
+
+bool TuiGridEditingController::CanModifyEditedItem() {
+    return TableView().DataController().CanModifyItem(FEditedItem->Index());
 }
 
 void TuiGridEditingController::PostEditingData() {

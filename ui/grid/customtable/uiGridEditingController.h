@@ -89,6 +89,12 @@ protected:
     virtual bool CanEditItem(TuiCustomGridTableItem& item);
     // The keys the editor leaves to the table controller.
     virtual bool IsControllerKey(uint16_t key, vcl::TShiftState shift) const;
+    // The edited item's value in the focused record, and where a value written to it goes.
+    virtual rtl::Variant ReadEditValue(TuiCustomGridTableItem& item, TuiCustomEditProperties& properties);
+    virtual void WriteEditValue(TuiCustomGridTableItem& item, TuiCustomEditProperties& properties,
+                                const rtl::Variant& value);
+    // Whether the user may change the edited item's value now; a data record begins its edit when asked.
+    virtual bool CanModifyEditedItem();
     // Writes the editor's value to the edited item when it was modified.
     virtual void StoreEditorValue();
     // The data controller posts what its editors wrote.

@@ -85,6 +85,8 @@ public:
     // The special rows above the data rows, from the top: the filter row, then the new-item row. Focused, the
     // filter row is selected; the new-item row holds the data controller's focus.
     bool IsSpecialRowFocused() const;
+    // The focused special row (the filter row, the new-item record), else the focused data row's record.
+    TuiCustomGridRecord* FocusedRecord() const override;
     // Up from the first data row to the new-item row, or from it (or the first data row) to the filter row: whether
     // a special row took the focus.
     bool FocusSpecialRowUp();

@@ -103,6 +103,17 @@ bool TuiGridTableController::IsSpecialRowFocused() const {
     return (filterRow != nullptr && filterRow->GetSelected()) || DataController().NewItemRowFocused();
 }
 
+TuiCustomGridRecord* TuiGridTableController::FocusedRecord() const {
+    if (TuiGridFilterRow* filterRow = ShownFilterRow(GridTableView());
+        filterRow != nullptr && filterRow->GetSelected()) {
+        return filterRow;
+    }
+    if (DataController().NewItemRowFocused()) {
+        return GridTableView().ViewData().NewItemRecord();
+    }
+    return TuiCustomGridTableController::FocusedRecord();
+}
+
 bool TuiGridTableController::FocusSpecialRowUp() {
     TuiGridFilterRow* filterRow = ShownFilterRow(GridTableView());
     const bool filterFocused = filterRow != nullptr && filterRow->GetSelected();

@@ -15,12 +15,15 @@
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridRows.h"
 #include "ui/grid/tableview/uiGridTableBehaviorAndFiltering.h"
 #include "ui/grid/tableview/uiGridTableController.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
+#include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridNewItemRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/view/uiGridSite.h"
 
@@ -272,6 +275,81 @@ TEST_F(GridTableEditingTest, NoEditorOpensWhenEditingIsOff) {
     ui_test::TypeText(u"z");
     EXPECT_EQ(Editing().Edit(), nullptr);
     EXPECT_EQ(Value(0, 0), Text(0, 0));
+}
+
+// The filter row and the new-item row above the records: Up from the first record reaches them.
+class GridSpecialRowEditingTest : public GridTableEditingTest {
+protected:
+    void SetUp() override {
+        GridTableEditingTest::SetUp();
+        View->FilterRow().SetVisible(true);
+        View->NewItemRow().SetVisible(true);
+        ui_test::ProcessPendingMessages();
+        FocusCell(0, 1);
+    }
+    TuiGridFilterRow& FilterRow() { return *static_cast<TuiGridViewData&>(View->ViewData()).FilterRow(); }
+    const TuiGridNewItemRowViewInfo& SpecialRowViewInfo(TuiGridSpecialRowKind kind) {
+        for (int32_t i = 0; i < Layout().SpecialRowCount(); ++i) {
+            if (Layout().SpecialRows(i).Kind() == kind) {
+                return Layout().SpecialRows(i);
+            }
+        }
+        ADD_FAILURE() << "the special row is not laid out";
+        return Layout().SpecialRows(0);
+    }
+    // The editor lies in the row and under the column's header.
+    void ExpectEditorOverSpecialRowCell(TuiGridSpecialRowKind kind, int32_t column) {
+        const vcl::TRect editor = EditorWindowBounds();
+        const vcl::TRect row = SpecialRowViewInfo(kind).ContentBounds();
+        const vcl::TRect header = Layout().ColumnHeaders(column).Bounds();
+        EXPECT_GE(editor.Top, row.Top);
+        EXPECT_LE(editor.Bottom, row.Bottom);
+        EXPECT_GE(editor.Left, header.Left);
+        EXPECT_LE(editor.Right, header.Right);
+        EXPECT_FALSE(editor.IsEmpty());
+    }
+};
+
+TEST_F(GridSpecialRowEditingTest, TypingInTheFilterRowFiltersByTheValueAndShowsItAgainThere) {
+    ui_test::PressKey(VK_UP);
+    ui_test::PressKey(VK_UP);
+    ASSERT_TRUE(FilterRow().GetSelected());
+    TypeCharacters(u"r7c1");
+    ASSERT_NE(Editing().Edit(), nullptr);
+    ExpectEditorOverSpecialRowCell(TuiGridSpecialRowKind::Filter, 1);
+    ui_test::PressKey(VK_RETURN);
+    ui_test::ProcessPendingMessages();
+    EXPECT_EQ(Data().GetRowCount(), 1) << "only the record whose value equals the entry passes";
+    EXPECT_EQ(rtl::VarToStr(FilterRow().GetValue(1)), u"r7c1");
+    EXPECT_EQ(Data().GetRecordCount(), RecordCount) << "no record was written";
+
+    ui_test::PressKey(VK_F2);
+    ASSERT_NE(Editing().Edit(), nullptr);
+    EXPECT_EQ(rtl::VarToStr(Editing().Edit()->EditValue()), u"r7c1") << "the filter row shows the item's filter value";
+    ui_test::PressKey(VK_ESCAPE);
+
+    FilterRow().SetValue(1, rtl::Variant(u"r1%"));
+    ui_test::ProcessPendingMessages();
+    EXPECT_EQ(Data().GetRowCount(), 11) << "a wildcard filters by LIKE: r1 and r10 to r19";
+    FilterRow().SetValue(1, rtl::Variant(u""));
+    ui_test::ProcessPendingMessages();
+    EXPECT_EQ(Data().GetRowCount(), RecordCount) << "an empty value removes the condition";
+    EXPECT_TRUE(FilterRow().GetValue(1).IsNull());
+}
+
+TEST_F(GridSpecialRowEditingTest, AValueTypedInTheNewItemRowIsAppendedAsARecordWhenTheRowIsLeft) {
+    ui_test::PressKey(VK_UP);
+    ASSERT_TRUE(Data().NewItemRowFocused());
+    TypeCharacters(u"new");
+    ASSERT_NE(Editing().Edit(), nullptr);
+    ExpectEditorOverSpecialRowCell(TuiGridSpecialRowKind::NewItem, 1);
+    ui_test::PressKey(VK_RETURN);
+    EXPECT_EQ(Data().GetRecordCount(), RecordCount) << "the record is appended when the row is posted";
+    ui_test::PressKey(VK_DOWN);
+    ui_test::ProcessPendingMessages();
+    ASSERT_EQ(Data().GetRecordCount(), RecordCount + 1);
+    EXPECT_EQ(Value(RecordCount, 1), u"new");
+    EXPECT_EQ(Value(0, 1), Text(0, 1));
 }
 
 } // namespace
