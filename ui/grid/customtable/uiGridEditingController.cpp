@@ -2,13 +2,16 @@
 
 #include "rtl/WindowsApi.h"
 #include "rtl/core/Exceptions.h"
+#include "ui/core/controls/containers/uiContainerStyle.h"
 #include "ui/core/controls/services/uiTimers.h"
+#include "ui/core/graphics/uiDrawParams.h"
 #include "ui/editors/framework/uiCustomEdit.h"
 #include "ui/grid/customtable/uiCustomGridTableController.h"
 #include "ui/grid/customtable/uiCustomGridTableItem.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
 #include "ui/grid/customtable/uiCustomGridTableViewData.h"
+#include "ui/grid/customtable/uiCustomGridTableViewStyles.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/view/uiGridSite.h"
 
@@ -261,10 +264,23 @@ bool TuiGridEditingController::RepositionEditor() {
         return false;
     }
     FEdit->SetBoundsRect(bounds);
+    ApplyCellStyle(*FEdit);
     if (const TuiGridInitEditEvent& handler = TableView().EditingEvents().OnInitEdit) {
         handler(TableView(), FEditedItem, *FEdit);
     }
     return true;
+}
+
+// The editor looks like the cell it covers: its colours and font.
+void TuiGridEditingController::ApplyCellStyle(TuiCustomEdit& edit) {
+    TuiDrawParams params;
+    TableView().Styles().GetDataCellParams(FController.FocusedRecord(), FEditedItem, params);
+    TuiContainerStyle& style = edit.Style();
+    style.SetColor(params.Color);
+    style.SetTextColor(params.TextColor);
+    if (params.Font != nullptr) {
+        style.SetFont(*params.Font);
+    }
 }
 
 void TuiGridEditingController::LayoutChanged() {

@@ -110,6 +110,7 @@ private:
     void AssignEditorHandlers(TuiCustomEdit& edit);
     void RemoveEditorHandlers(TuiCustomEdit& edit);
     bool RepositionEditor();
+    void ApplyCellStyle(TuiCustomEdit& edit);
     void LoadEditorValue();
     bool CanLoadEditorValue() const;
     bool SiteOrEditorFocused() const;

@@ -9,10 +9,13 @@
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/ui/grid/GridTestSupport.h"
+#include "ui/core/controls/containers/uiContainerStyle.h"
+#include "ui/core/graphics/uiDrawParams.h"
 #include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/editors/framework/uiCustomEdit.h"
 #include "ui/grid/control/uiGridLevel.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
+#include "ui/grid/customtable/uiCustomGridTableViewStyles.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridRows.h"
@@ -20,12 +23,14 @@
 #include "ui/grid/tableview/uiGridTableController.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
+#include "ui/grid/tableview/uiGridTableViewStyles.h"
 #include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridNewItemRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/view/uiGridSite.h"
+#include "vcl/stdctrls/Edit.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -125,6 +130,9 @@ TEST_F(GridTableEditingTest, EnterAndF2OpenTheFocusedCellsEditorOverItWithItsVal
         EXPECT_EQ(EditorWindowBounds(),
                   (vcl::TRect{content.Left - 1, content.Top - 1, content.Right + 1, content.Bottom + 1}));
         EXPECT_TRUE(Column(1).Editing());
+        TuiDrawParams params;
+        View->Styles().GetDataCellParams(Controller().FocusedRecord(), &Column(1), params);
+        EXPECT_EQ(edit->Style().Color(), params.Color) << "the editor takes the cell's colours";
         ui_test::PressKey(VK_ESCAPE);
         EXPECT_EQ(Editing().Edit(), nullptr);
         EXPECT_FALSE(edit->Visible());
@@ -167,10 +175,39 @@ TEST_F(GridTableEditingTest, MovingToAnotherRecordPostsTheEntryIntoTheRecordItWa
     EXPECT_EQ(Value(6, 1), Text(6, 1));
 }
 
-TEST_F(GridTableEditingTest, AClickOnACellOpensItsEditorAtOnceWithImmediateEditor) {
+TEST_F(GridTableEditingTest, WithGoToNextCellOnEnterEnterPostsAndOpensTheNextCellsEditor) {
+    View->OptionsBehavior().SetGoToNextCellOnEnter(true);
+    FocusCell(2, 0);
+    TypeCharacters(u"first");
+    ui_test::PressKey(VK_RETURN);
+    EXPECT_EQ(Value(2, 0), u"first");
+    EXPECT_EQ(Controller().FocusedItem(), &Column(1));
+    ASSERT_EQ(Editing().EditedItem(), &Column(1));
+    EXPECT_EQ(rtl::VarToStr(Editing().Edit()->EditValue()), Text(2, 1));
+    EXPECT_TRUE(Editing().Edit()->Focused());
+}
+
+TEST_F(GridTableEditingTest, LeavingTheGridForAnotherControlPostsTheEntryAndHidesTheEditor) {
+    auto* other = new vcl::TEdit(Form.get());
+    other->SetParent(Form.get());
+    other->SetBounds(0, 310, 100, 20);
+    ui_test::ProcessPendingMessages();
+    FocusCell(1, 2);
+    TypeCharacters(u"left");
+    ASSERT_NE(Editing().Edit(), nullptr);
+    other->SetFocus();
+    ui_test::ProcessPendingMessages();
+    EXPECT_TRUE(other->Focused()) << "closing the editor does not take the focus back";
+    EXPECT_EQ(Editing().Edit(), nullptr);
+    EXPECT_EQ(Value(1, 2), u"left");
+}
+
+TEST_F(GridTableEditingTest, AClickOnACellOpensItsEditorWhenTheButtonComesUpWithImmediateEditor) {
     const vcl::TPoint point = CellCentre(1, 2);
-    ui_test::Click(Site(), point);
+    ui_test::MouseDown(Site(), vcl::mbLeft, point);
     EXPECT_EQ(Data().GetFocusedRowIndex(), 1);
+    EXPECT_EQ(Editing().Edit(), nullptr) << "the press may still select or pull";
+    ui_test::MouseUp(Site(), vcl::mbLeft, point);
     ASSERT_EQ(Editing().EditedItem(), &Column(2));
     EXPECT_TRUE(EditorWindowBounds().Contains(point));
     EXPECT_TRUE(Editing().Edit()->Focused());
