@@ -320,6 +320,9 @@ bool TuiGridTableController::CanPullFocus(vcl::TMouseButton button, vcl::TShiftS
 
 void TuiGridTableController::MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {
     TuiCustomGridTableController::MouseDown(button, shift, x, y);
+    if (HasEditingController()) {
+        EditingController().StopDelayedOpen();
+    }
     FPressedRow = -1;
     const TuiGridPlacementSpot spot = SpotAt(vcl::Point(x, y));
     const std::vector<TuiGridColumn*> columns = VisibleColumnList();

@@ -13,6 +13,7 @@
 #include "ui/core/graphics/uiDrawParams.h"
 #include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/editors/framework/uiCustomEdit.h"
+#include "ui/editors/text/uiTextEditProperties.h"
 #include "ui/grid/control/uiGridLevel.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableViewStyles.h"
@@ -291,6 +292,32 @@ TEST_F(GridTableEditingTest, TwoColumnsWithTheSamePropertiesShareOneEditor) {
     ui_test::PressKey(VK_F2);
     EXPECT_EQ(Editing().Edit(), first);
     EXPECT_EQ(Editing().EditList().Count(), 1);
+}
+
+TEST_F(GridTableEditingTest, OnGetPropertiesForEditChoosesTheEditorsPropertiesForTheFocusedRecord) {
+    TuiTextEditProperties readOnly(nullptr);
+    readOnly.SetReadOnly(true);
+    std::vector<int32_t> askedRecords;
+    Column(0).SetOnGetPropertiesForEdit(
+        [&](TuiCustomGridTableItem&, TuiCustomGridRecord* record, TuiCustomEditProperties*& properties) {
+            askedRecords.push_back(record != nullptr ? record->RecordIndex() : -1);
+            if (record != nullptr && record->RecordIndex() == 3) {
+                properties = &readOnly;
+            }
+        });
+    FocusCell(2, 0);
+    ui_test::PressKey(VK_F2);
+    ASSERT_NE(Editing().Edit(), nullptr);
+    EXPECT_FALSE(Editing().Edit()->Properties().GetReadOnly());
+    ui_test::PressKey(VK_ESCAPE);
+    FocusCell(3, 0);
+    ui_test::PressKey(VK_F2);
+    ASSERT_NE(Editing().Edit(), nullptr);
+    EXPECT_TRUE(Editing().Edit()->Properties().GetReadOnly()) << "the editor works on a copy of the chosen properties";
+    EXPECT_EQ(askedRecords, (std::vector<int32_t>{2, 3}));
+    TypeCharacters(u"no");
+    ui_test::PressKey(VK_RETURN);
+    EXPECT_EQ(Value(3, 0), Text(3, 0)) << "a read-only editor changes nothing";
 }
 
 TEST_F(GridTableEditingTest, ADataChangeShowsTheNewValueInAnUntouchedEditor) {
