@@ -45,12 +45,16 @@ std::unique_ptr<TuiGridEditingController> TuiCustomGridTableController::CreateEd
 
 void TuiCustomGridTableController::FocusedRecordChanged() {
     if (!FEditingController) {
+        ReviewEditor();
         return;
     }
     FEditingController->DropMouseUpRequest();
     if (FEditingController->MustCloseOnRecordChange()) {
         FEditingController->CloseEditor(true);
+    } else {
+        FEditingController->RefreshEditor();
     }
+    ReviewEditor();
 }
 
 void TuiCustomGridTableController::HandleEditorEnterKey(uint16_t& key, vcl::TShiftState shift) {
@@ -89,6 +93,13 @@ void TuiCustomGridTableController::SetFocusedItem(TuiCustomGridTableItem* item) 
     TuiCustomGridTableItem* prevFocusedItem = FFocusedItem;
     FFocusedItem = item;
     FocusedItemChanged(prevFocusedItem);
+    ReviewEditor();
+}
+
+void TuiCustomGridTableController::ReviewEditor() {
+    if (TableView().OptionsBehavior().AlwaysShowEditor()) {
+        EditingController().ReviewEditor();
+    }
 }
 
 void TuiCustomGridTableController::ItemRemoved(TuiCustomGridTableItem* item) {

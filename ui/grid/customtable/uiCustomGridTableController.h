@@ -33,6 +33,8 @@ public:
     bool HasEditingController() const { return FEditingController != nullptr; }
     // The editor closes (accepting) when the focused record changed and the editing controller asks for it.
     void FocusedRecordChanged();
+    // With AlwaysShowEditor the focused item's editor is shown (over the focused record) while the grid has the focus.
+    void ReviewEditor();
     // Enter in the editor after it closed: the grid's Enter, as a key the focused record does not see.
     void HandleEditorEnterKey(uint16_t& key, vcl::TShiftState shift);
     // A hidden item or one of another view is refused; the same item again is only brought into view. Another item

@@ -345,6 +345,18 @@ void TuiGridEditingController::PostEditingData() {
     TableView().DataController().PostEditingData();
 }
 
+void TuiGridEditingController::ReviewEditor() {
+    if (!TableView().OptionsBehavior().AlwaysShowEditor() || FHiding || FPreparing || FSettingEditedItem) {
+        return;
+    }
+    TuiCustomGridTableItem* item = FController.FocusedItem();
+    if (item != nullptr && item == FEditedItem && FEdit != nullptr) {
+        RefreshEditor();
+    } else if (item != nullptr && SiteOrEditorFocused()) {
+        OpenEditor(item);
+    }
+}
+
 bool TuiGridEditingController::MustCloseOnRecordChange() const {
     TuiCustomGridTableView& view = TableView();
     if (!view.OptionsBehavior().AlwaysShowEditor()) {
@@ -390,6 +402,8 @@ void TuiGridEditingController::EditKeyDown(uint16_t& key, vcl::TShiftState shift
             uint16_t enter = VK_RETURN;
             FController.HandleEditorEnterKey(enter, shift);
             OpenEditor(FController.FocusedItem());
+        } else {
+            ReviewEditor();
         }
         break;
     }
@@ -399,6 +413,7 @@ void TuiGridEditingController::EditKeyDown(uint16_t& key, vcl::TShiftState shift
         if (!modified) {
             FController.KeyDown(key, shift);
         }
+        ReviewEditor();
         key = 0;
         break;
     }

@@ -58,6 +58,9 @@ public:
     void RefreshEditor();
     // The data controller asks for the editor's value before it posts or moves its focus.
     void UpdateEditValue() { StoreEditorValue(); }
+    // With AlwaysShowEditor, while the grid has the focus: the focused item's editor opens, or follows the focused
+    // record when it is open already.
+    void ReviewEditor();
     // When the focused record changes: True unless AlwaysShowEditor keeps the editor over the new record's cell.
     bool MustCloseOnRecordChange() const;
     // A failed close on the editor's exit: the focus may not move to another record until a close succeeds.

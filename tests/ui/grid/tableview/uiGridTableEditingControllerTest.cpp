@@ -188,6 +188,26 @@ TEST_F(GridTableEditingTest, WithGoToNextCellOnEnterEnterPostsAndOpensTheNextCel
     EXPECT_TRUE(Editing().Edit()->Focused());
 }
 
+TEST_F(GridTableEditingTest, WithAlwaysShowEditorTheEditorFollowsTheFocusFromRecordToRecordAndCellToCell) {
+    View->OptionsBehavior().SetAlwaysShowEditor(true);
+    FocusCell(0, 1);
+    ASSERT_EQ(Editing().EditedItem(), &Column(1)) << "the focused cell shows its editor at once";
+    TuiCustomEdit* edit = Editing().Edit();
+    TypeCharacters(u"kept");
+    ui_test::PressKey(VK_DOWN);
+    EXPECT_EQ(Data().GetFocusedRowIndex(), 1);
+    EXPECT_EQ(Value(0, 1), u"kept");
+    ASSERT_EQ(Editing().Edit(), edit) << "the editor stays open over the new record";
+    EXPECT_EQ(rtl::VarToStr(edit->EditValue()), Text(1, 1));
+    const vcl::TRect content = Cell(1, 1).ContentBounds();
+    EXPECT_EQ(EditorWindowBounds(),
+              (vcl::TRect{content.Left - 1, content.Top - 1, content.Right + 1, content.Bottom + 1}));
+    ui_test::Click(Site(), CellCentre(1, 2));
+    EXPECT_EQ(Controller().FocusedItem(), &Column(2));
+    EXPECT_EQ(Editing().EditedItem(), &Column(2));
+    EXPECT_TRUE(Editing().Edit()->Focused());
+}
+
 TEST_F(GridTableEditingTest, LeavingTheGridForAnotherControlPostsTheEntryAndHidesTheEditor) {
     auto* other = new vcl::TEdit(Form.get());
     other->SetParent(Form.get());
