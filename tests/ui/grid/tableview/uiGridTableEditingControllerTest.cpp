@@ -9,6 +9,7 @@
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/ui/grid/GridTestSupport.h"
+#include "tests/ui/grid/tableview/viewinfo/GridTableLayoutSupport.h"
 #include "ui/core/controls/containers/uiContainerStyle.h"
 #include "ui/core/graphics/uiDrawParams.h"
 #include "ui/data/values/uiReferenceValueTypes.h"
@@ -30,11 +31,13 @@
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridNewItemRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
+#include "ui/grid/view/uiGridPainter.h"
 #include "ui/grid/view/uiGridSite.h"
 #include "vcl/stdctrls/Edit.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -419,6 +422,38 @@ TEST_F(GridSpecialRowEditingTest, TypingInTheFilterRowFiltersByTheValueAndShowsI
     ui_test::ProcessPendingMessages();
     EXPECT_EQ(Data().GetRowCount(), RecordCount) << "an empty value removes the condition";
     EXPECT_TRUE(FilterRow().GetValue(1).IsNull());
+}
+
+TEST_F(GridSpecialRowEditingTest, TheFilterRowShowsTheConditionsValueInItsColumnsCell) {
+    FilterRow().SetValue(1, rtl::Variant(u"r7c1"));
+    ui_test::ProcessPendingMessages();
+    const vcl::TRect client = Site().GetClientBounds();
+    const auto paint = [&] {
+        auto on = std::make_unique<ui_test::TGridCanvasSurface>(client.Width(), client.Height());
+        View->Painter().Paint(&on->Canvas);
+        return on;
+    };
+    const auto first = paint();
+    const auto second = paint();
+    const vcl::TRect row = SpecialRowViewInfo(TuiGridSpecialRowKind::Filter).ContentBounds();
+    const auto cellOf = [&](int32_t column) {
+        const vcl::TRect header = Layout().ColumnHeaders(column).Bounds();
+        return vcl::TRect{header.Left + 1, row.Top + 1, header.Right - 2, row.Bottom - 2};
+    };
+    const vcl::TColor background = first->Surface.Pixel(cellOf(0).Left + 1, cellOf(0).Top + 1);
+    const auto inkIn = [&](const vcl::TRect& cell) {
+        int32_t ink = 0;
+        for (int32_t y = cell.Top; y < cell.Bottom; ++y) {
+            for (int32_t x = cell.Left; x < cell.Right; ++x) {
+                ink += first->Surface.Pixel(x, y) != background ? 1 : 0;
+            }
+        }
+        return ink;
+    };
+    EXPECT_GT(inkIn(cellOf(1)), 0) << "the value is written in its column's cell";
+    EXPECT_EQ(inkIn(cellOf(0)), 0);
+    EXPECT_EQ(inkIn(cellOf(2)), 0);
+    EXPECT_TRUE(ui_test::SameArea(first->Surface, second->Surface, client)) << "painting twice gives the same pixels";
 }
 
 TEST_F(GridSpecialRowEditingTest, AValueTypedInTheNewItemRowIsAppendedAsARecordWhenTheRowIsLeft) {
