@@ -7,6 +7,7 @@
 #include "ui/grid/customtable/uiCustomGridTableView.h"
 #include "ui/grid/customtable/uiCustomGridTableViewData.h"
 #include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/uiGridEditingController.h"
 #include "ui/grid/customtable/uiGridStrs.h"
 #include "ui/grid/customtable/uiGridTableScrolling.h"
 #include "ui/grid/view/uiGridSite.h"
@@ -29,6 +30,44 @@ vcl::TShiftState SelectionModifiers(vcl::TShiftState shift) {
 TuiCustomGridTableController::TuiCustomGridTableController(TuiCustomGridTableView& gridView)
     : TuiCustomGridController(gridView) {}
 
+TuiCustomGridTableController::~TuiCustomGridTableController() = default;
+
+TuiGridEditingController& TuiCustomGridTableController::EditingController() {
+    if (!FEditingController) {
+        FEditingController = CreateEditingController();
+    }
+    return *FEditingController;
+}
+
+std::unique_ptr<TuiGridEditingController> TuiCustomGridTableController::CreateEditingController() {
+    return std::make_unique<TuiGridEditingController>(*this);
+}
+
+void TuiCustomGridTableController::FocusedRecordChanged() {
+    if (!FEditingController) {
+        ReviewEditor();
+        return;
+    }
+    FEditingController->DropMouseUpRequest();
+    if (FEditingController->MustCloseOnRecordChange()) {
+        FEditingController->CloseEditor(true);
+    } else {
+        FEditingController->RefreshEditor();
+    }
+    ReviewEditor();
+}
+
+void TuiCustomGridTableController::HandleEditorEnterKey(uint16_t& key, vcl::TShiftState shift) {
+    FEnterFromEditor = true;
+    try {
+        KeyDown(key, shift);
+    } catch (...) {
+        FEnterFromEditor = false;
+        throw;
+    }
+    FEnterFromEditor = false;
+}
+
 TuiCustomGridTableView& TuiCustomGridTableController::TableView() const {
     return static_cast<TuiCustomGridTableView&>(GridView());
 }
@@ -45,12 +84,28 @@ void TuiCustomGridTableController::SetFocusedItem(TuiCustomGridTableItem* item) 
         MakeItemVisible(item);
         return;
     }
+    if (FEditingController) {
+        FEditingController->DropMouseUpRequest();
+        if (!FEditingController->IsSettingEditedItem()) {
+            FEditingController->CloseEditor(true);
+        }
+    }
     TuiCustomGridTableItem* prevFocusedItem = FFocusedItem;
     FFocusedItem = item;
     FocusedItemChanged(prevFocusedItem);
+    ReviewEditor();
+}
+
+void TuiCustomGridTableController::ReviewEditor() {
+    if (TableView().OptionsBehavior().AlwaysShowEditor()) {
+        EditingController().ReviewEditor();
+    }
 }
 
 void TuiCustomGridTableController::ItemRemoved(TuiCustomGridTableItem* item) {
+    if (FEditingController) {
+        FEditingController->ItemRemoved(item);
+    }
     if (item == FFocusedItem) {
         FFocusedItem = nullptr;
     }
@@ -290,6 +345,11 @@ void TuiCustomGridTableController::KeyPress(char16_t& key) {
     if (key != 0 && FIncSearch.KeyPress(key)) {
         key = 0;
     }
+    // A printable character opens the focused item's editor and is its first character.
+    if (key >= u' ' && FFocusedItem != nullptr && FocusedRecord() != nullptr &&
+        EditingController().OpenEditorByKey(FFocusedItem, key)) {
+        key = 0;
+    }
 }
 
 void TuiCustomGridTableController::DeleteWithConfirmation() {
@@ -351,6 +411,12 @@ TuiCustomGridRecord* TuiCustomGridTableController::FocusedRecord() const {
 }
 
 void TuiCustomGridTableController::HandleGridKey(uint16_t& key, vcl::TShiftState shift) {
+    if (TuiCustomGridRecord* record = FocusedRecord(); record != nullptr && !FEnterFromEditor) {
+        record->StartEditingByKey(key, shift);
+        if (key == 0) {
+            return;
+        }
+    }
     const bool ctrlOnly = SelectionModifiers(shift) == vcl::TShiftState{vcl::ssCtrl};
     const bool shiftAtMost = (SelectionModifiers(shift) - vcl::TShiftState{vcl::ssShift}).IsEmpty();
     switch (key) {

@@ -9,6 +9,7 @@
 #include "ui/grid/view/uiGridController.h"
 
 #include <cstdint>
+#include <memory>
 
 namespace ui {
 
@@ -16,16 +17,28 @@ class TuiCustomGridRecord;
 class TuiCustomGridTableItem;
 class TuiCustomGridTableView;
 class TuiGridDataController;
+class TuiGridEditingController;
 
 class TuiCustomGridTableController : public TuiCustomGridController {
 public:
     explicit TuiCustomGridTableController(TuiCustomGridTableView& gridView);
+    ~TuiCustomGridTableController() override;
 
     TuiCustomGridTableView& TableView() const;
     TuiGridDataController& DataController() const;
 
     TuiCustomGridTableItem* FocusedItem() const { return FFocusedItem; }
-    // A hidden item or one of another view is refused; the same item again is only brought into view.
+    // Made on first use.
+    TuiGridEditingController& EditingController();
+    bool HasEditingController() const { return FEditingController != nullptr; }
+    // The editor closes (accepting) when the focused record changed and the editing controller asks for it.
+    void FocusedRecordChanged();
+    // With AlwaysShowEditor the focused item's editor is shown (over the focused record) while the grid has the focus.
+    void ReviewEditor();
+    // Enter in the editor after it closed: the grid's Enter, as a key the focused record does not see.
+    void HandleEditorEnterKey(uint16_t& key, vcl::TShiftState shift);
+    // A hidden item or one of another view is refused; the same item again is only brought into view. Another item
+    // closes the editor, accepting its value, unless the editing controller is making it the edited item.
     void SetFocusedItem(TuiCustomGridTableItem* item);
     // The view dropped an item: it is no longer focused.
     virtual void ItemRemoved(TuiCustomGridTableItem* item);
@@ -72,13 +85,14 @@ public:
     // records when more than the focused one is selected, else the focused record.
     void DeleteWithConfirmation();
     // The record of the data controller's focused row; nullptr when no row is focused.
-    TuiCustomGridRecord* FocusedRecord() const;
+    virtual TuiCustomGridRecord* FocusedRecord() const;
     TuiGridIncSearch& IncSearch() { return FIncSearch; }
     // Page keys, Tab and Enter cell steps, Escape, Delete, Ctrl+A, Ctrl+C and Ctrl+Insert, then the focused record's
     // own keys; a key handled is cleared.
     virtual void HandleGridKey(uint16_t& key, vcl::TShiftState shift);
 
 protected:
+    virtual std::unique_ptr<TuiGridEditingController> CreateEditingController();
     // The top record is clamped again to the records the view now has.
     void CheckCoordinates() override;
     // Whether Ctrl toggles a pressed row and Shift+Ctrl adds a range to the selection.
@@ -102,6 +116,8 @@ private:
     void CancelEditing();
 
     TuiCustomGridTableItem* FFocusedItem = nullptr; // not owned
+    std::unique_ptr<TuiGridEditingController> FEditingController;
+    bool FEnterFromEditor = false;
     int32_t FTopRecordIndex = 0;
     int32_t FDeferredUnselectRow = -1;
     bool FSwallowNextKeyPress = false;

@@ -385,6 +385,7 @@ void TuiCustomGridTableItem::Assign(const rtl::TPersistent* source) {
     Changed(2);
     FOnGetDataText = item->FOnGetDataText;
     FOnGetProperties = item->FOnGetProperties;
+    FOnGetPropertiesForEdit = item->FOnGetPropertiesForEdit;
     FOnGetFilterValues = item->FOnGetFilterValues;
     FOnGetFilterDisplayText = item->FOnGetFilterDisplayText;
     FOnUserFiltering = item->FOnUserFiltering;

@@ -169,6 +169,23 @@ public:
     // Shown, focusable by its options, and the record (nullptr: any) lets its cells take the focus.
     bool CanFocus(const TuiCustomGridRecord* record);
 
+    // The item is the editing controller's edited item. True opens its editor in the focused record; False on the
+    // edited item ends the editing, accepting the value.
+    bool Editing() const;
+    void SetEditing(bool value);
+    // The view's and the item's Editing options.
+    bool CanEdit();
+    // Focusable and editable in the focused record, with a data controller whose edits the view shows.
+    bool CanEditFocusedCellNow();
+    // The properties of the focused record, which OnGetPropertiesForEdit may replace.
+    TuiCustomEditProperties* GetPropertiesForEdit();
+    void SetOnGetPropertiesForEdit(TuiGridGetPropertiesEvent handler);
+    // The value of the record being edited (else the focused one) as properties edit it: as the data's text when
+    // they show that, else as the value. Unassigned without such a record.
+    rtl::Variant GetEditValue(TuiCustomEditProperties* properties);
+    // Whether the data controller took the value.
+    bool SetEditValue(TuiCustomEditProperties* properties, const rtl::Variant& value);
+
     int32_t Tag() const { return FTag; }
     void SetTag(int32_t value);
 
@@ -290,6 +307,7 @@ private:
     TuiGridFilterMRUValueItems FFilterMRUValueItems;
     TuiGridGetDataTextEvent FOnGetDataText;
     TuiGridGetPropertiesEvent FOnGetProperties;
+    TuiGridGetPropertiesEvent FOnGetPropertiesForEdit;
     TuiGridGetFilterValuesEvent FOnGetFilterValues;
     TuiGridGetFilterDisplayTextEvent FOnGetFilterDisplayText;
     TuiGridUserFilteringEvent FOnUserFiltering;

@@ -4,12 +4,14 @@
 #include "ui/data/controller/links/uiUpdateControlInfo.h"
 #include "ui/data/controller/summary/uiDataSummaryItems.h"
 #include "ui/data/values/uiReferenceValueTypes.h"
+#include "ui/grid/customtable/uiCustomGridTableController.h"
 #include "ui/grid/customtable/uiCustomGridTableItem.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableViewData.h"
 #include "ui/grid/customtable/uiCustomGridTableViewStyles.h"
 #include "ui/grid/customtable/uiGridDataChanges.h"
 #include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/uiGridEditingController.h"
 #include "ui/grid/customtable/uiGridEventSetter.h"
 
 #include <algorithm>
@@ -41,6 +43,9 @@ TuiCustomGridTableView::TuiCustomGridTableView(rtl::TComponent* owner)
 
 TuiCustomGridTableView::~TuiCustomGridTableView() {
     Destroying();
+    if (TuiCustomGridTableController* controller = EditingTableController()) {
+        controller->EditingController().ReleaseEditors();
+    }
     ClearItems();
     FViewData.reset();
     FOptionsCustomize.reset();
@@ -417,6 +422,20 @@ void TuiCustomGridTableView::DataChanged() {
     PostChange(std::make_unique<TuiGridDataChange>(this));
 }
 
+TuiCustomGridTableController* TuiCustomGridTableView::EditingTableController() {
+    if (!HasController()) {
+        return nullptr;
+    }
+    auto* controller = dynamic_cast<TuiCustomGridTableController*>(&Controller());
+    return controller != nullptr && controller->HasEditingController() ? controller : nullptr;
+}
+
+void TuiCustomGridTableView::UpdateEditValue() {
+    if (TuiCustomGridTableController* controller = EditingTableController()) {
+        controller->EditingController().UpdateEditValue();
+    }
+}
+
 void TuiCustomGridTableView::DataLayoutChanged() {
     ViewData().RefreshRecordInfos();
     SizeChanged(false, false);
@@ -424,11 +443,17 @@ void TuiCustomGridTableView::DataLayoutChanged() {
 
 void TuiCustomGridTableView::RecordChanged(int32_t /*recordIndex*/) {
     LayoutChanged(true);
+    if (TuiCustomGridTableController* controller = EditingTableController()) {
+        controller->EditingController().RefreshEditor();
+    }
 }
 
 void TuiCustomGridTableView::FocusedRecordChanged(int32_t prevFocusedRowIndex, int32_t focusedRowIndex,
                                                   int32_t prevFocusedRecordIndex, int32_t focusedRecordIndex,
                                                   bool newItemRecordFocusingChanged) {
+    if (TuiCustomGridTableController* controller = EditingTableController()) {
+        controller->FocusedRecordChanged();
+    }
     PostChange(std::make_unique<TuiGridFocusedRecordChange>(this, prevFocusedRowIndex, focusedRowIndex,
                                                             prevFocusedRecordIndex, focusedRecordIndex,
                                                             newItemRecordFocusingChanged));

@@ -9,6 +9,7 @@
 
 #include "rtl/text/StringTypes.h"
 #include "ui/grid/common/uiNavigatorNotifier.h"
+#include "ui/grid/customtable/uiGridEditingEvents.h"
 #include "ui/grid/view/uiCustomGridView.h"
 
 #include <cstdint>
@@ -20,6 +21,7 @@
 namespace ui {
 
 class TuiCustomGridRecord;
+class TuiCustomGridTableController;
 class TuiCustomGridTableDateTimeHandling;
 class TuiCustomGridTableFiltering;
 class TuiCustomGridTableOptionsBehavior;
@@ -149,6 +151,13 @@ public:
                                         bool newItemRecordFocusingChanged);
     virtual void DoSelectionChanged();
 
+    // The events around the in-place editor.
+    TuiGridEditingEvents& EditingEvents() { return FEditingEvents; }
+    // The editing controller writes its editor's modified value to the edited item.
+    void UpdateEditValue();
+    // The table controller once it has made its editing controller, else nullptr.
+    TuiCustomGridTableController* EditingTableController();
+
 protected:
     // An item of the view's class; owner owns it.
     virtual TuiCustomGridTableItem* NewItem(rtl::TComponent* owner) = 0;
@@ -194,6 +203,7 @@ private:
     std::vector<TuiCustomGridTableItem*> FItems;        // not owned: the owner owns the items
     std::vector<TuiCustomGridTableItem*> FVisibleItems; // not owned
     std::unique_ptr<TuiCustomGridTableViewData> FViewData;
+    TuiGridEditingEvents FEditingEvents;
     std::unique_ptr<TuiCustomGridTableDateTimeHandling> FDateTimeHandling;
     std::unique_ptr<TuiGridFilterBox> FFilterBox;
     std::unique_ptr<TuiCustomGridTableFiltering> FFiltering;

@@ -7,6 +7,7 @@
 #include "ui/data/controller/rows/uiDataControllerGroups.h"
 #include "ui/data/controller/uiCustomDataController.h"
 #include "ui/editors/framework/properties/uiEditProperties.h"
+#include "ui/grid/customtable/uiCustomGridTableController.h"
 #include "ui/grid/customtable/uiCustomGridTableItem.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
 #include "ui/grid/customtable/uiGridDataChanges.h"
@@ -127,6 +128,23 @@ void TuiCustomGridRecord::KeyDown(uint16_t& key, vcl::TShiftState /*shift*/) {
     }
     SetExpanded(key == VK_ADD);
     key = 0;
+}
+
+void TuiCustomGridRecord::StartEditingByKey(uint16_t& key, vcl::TShiftState shift) {
+    const vcl::TShiftState modifiers = shift * vcl::TShiftState{vcl::ssShift, vcl::ssAlt, vcl::ssCtrl};
+    const bool startsEditing = (key == VK_RETURN && (modifiers - vcl::TShiftState{vcl::ssShift}).IsEmpty()) ||
+                               ((key == VK_F2 || key == VK_PROCESSKEY) && modifiers.IsEmpty());
+    if (!startsEditing || !GetHasCells()) {
+        return;
+    }
+    TuiCustomGridTableItem* item = static_cast<TuiCustomGridTableController&>(GridView().Controller()).FocusedItem();
+    if (item == nullptr) {
+        return;
+    }
+    item->SetEditing(true);
+    if (item->Editing() && key != VK_PROCESSKEY) {
+        key = 0;
+    }
 }
 
 rtl::AnsiString TuiCustomGridRecord::GetDisplayText(int32_t itemIndex) {

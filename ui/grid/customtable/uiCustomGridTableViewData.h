@@ -73,6 +73,9 @@ public:
     void Invalidate(TuiCustomGridTableItem* item = nullptr);
     // Numeric-keypad plus and minus expand and collapse an expandable record and are consumed; other keys are left.
     virtual void KeyDown(uint16_t& key, vcl::TShiftState shift);
+    // Enter (alone or with Shift), F2 and the input-method key put the focused item of a record with cells into
+    // editing; Enter and F2 are consumed when it is then edited.
+    void StartEditingByKey(uint16_t& key, vcl::TShiftState shift);
 
     virtual rtl::AnsiString GetDisplayText(int32_t itemIndex);
     virtual rtl::Variant GetValue(int32_t itemIndex);

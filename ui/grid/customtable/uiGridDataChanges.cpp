@@ -1,9 +1,11 @@
 #include "ui/grid/customtable/uiGridDataChanges.h"
 
+#include "ui/grid/customtable/uiCustomGridTableController.h"
 #include "ui/grid/customtable/uiCustomGridTableItem.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
 #include "ui/grid/customtable/uiCustomGridTableViewData.h"
 #include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/uiGridEditingController.h"
 #include "ui/grid/view/uiGridChanges.h"
 #include "ui/grid/view/uiGridViewInfoCache.h"
 
@@ -26,6 +28,9 @@ void TuiGridDataChange::Execute() {
         cache->SetCount(rowCount);
     }
     gridView.ViewData().Refresh(rowCount);
+    if (TuiCustomGridTableController* controller = gridView.EditingTableController()) {
+        controller->EditingController().RefreshEditor();
+    }
 }
 
 TuiGridRecordChange::TuiGridRecordChange(TuiCustomGridTableView* gridView, TuiCustomGridTableItem* item,

@@ -129,6 +129,11 @@ void TuiGridDataController::EndUpdate() {
     FGridView.EndUpdate();
 }
 
+void TuiGridDataController::UpdateData() {
+    TuiDataController::UpdateData();
+    FGridView.UpdateEditValue();
+}
+
 void TuiGridDataController::CheckDeferredChanges() {
     TuiDataController::CheckDeferredChanges();
     if (!FKeptData) {

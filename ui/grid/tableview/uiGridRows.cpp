@@ -2,11 +2,16 @@
 
 #include "rtl/WindowsApi.h"
 #include "rtl/text/CodePages.h"
+#include "rtl/variants/VariantConversions.h"
+#include "ui/data/controller/filtering/uiDataFilter.h"
 #include "ui/data/controller/rows/uiDataControllerGroups.h"
 #include "ui/data/controller/summary/uiDataSummary.h"
 #include "ui/data/controller/uiCustomDataController.h"
+#include "ui/data/filter/uiFilterCriteria.h"
+#include "ui/editors/framework/properties/uiEditProperties.h"
 #include "ui/grid/control/uiGridLevel.h"
 #include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/uiGridItemDataBinding.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridTableBehaviorAndFiltering.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
@@ -57,6 +62,50 @@ void TuiGridFilterRow::KeyDown(uint16_t& key, vcl::TShiftState shift) {
         return;
     }
     TuiGridNewItemRow::KeyDown(key, shift);
+}
+
+TuiGridColumn& TuiGridFilterRow::ColumnOf(int32_t itemIndex) const {
+    return *static_cast<TuiGridTableView&>(GridView()).Columns(itemIndex);
+}
+
+rtl::Variant TuiGridFilterRow::GetValue(int32_t itemIndex) {
+    const TuiFilterCriteriaItem* condition = ColumnOf(itemIndex).DataBinding().FilterCriteriaItem();
+    if (condition == nullptr) {
+        return rtl::Variant::Null();
+    }
+    const bool likeOnText = condition->OperatorKind() == fokLike && rtl::VarIsStr(condition->Value());
+    return condition->OperatorKind() == fokEqual || likeOnText ? condition->Value() : rtl::Variant::Null();
+}
+
+void TuiGridFilterRow::SetValue(int32_t itemIndex, const rtl::Variant& value) {
+    TuiGridColumn& column = ColumnOf(itemIndex);
+    TuiGridItemDataBinding& binding = column.DataBinding();
+    if (value.IsNull() || (rtl::VarIsStr(value) && rtl::VarToStr(value).empty())) {
+        binding.SetFiltered(false);
+        return;
+    }
+    TuiDataFilterCriteria* filter = binding.Filter();
+    if (filter == nullptr) {
+        return;
+    }
+    bool like = false;
+    if (rtl::VarIsStr(value)) {
+        const rtl::UnicodeString text = rtl::VarToStr(value);
+        like = text.find(filter->PercentWildcard()) != rtl::UnicodeString::npos ||
+               text.find(filter->UnderscoreWildcard()) != rtl::UnicodeString::npos;
+    }
+    TuiCustomEditProperties* properties = column.GetProperties();
+    const rtl::UnicodeString displayText =
+        properties != nullptr ? properties->GetDisplayText(value, true, false) : rtl::VarToStr(value);
+    filter->LockChanges();
+    try {
+        filter->SetActive(true);
+        binding.AddFilterCondition(nullptr, like ? fokLike : fokEqual, true, displayText, value);
+    } catch (...) {
+        filter->UnlockChanges();
+        throw;
+    }
+    filter->UnlockChanges();
 }
 
 bool TuiGridMasterDataRow::GetExpandable() const {

@@ -55,8 +55,16 @@ public:
     void SetSelected(bool value) override;
     // Esc is consumed too.
     void KeyDown(uint16_t& key, vcl::TShiftState shift) override;
+    // The value of the view's filter condition on item itemIndex when it is an equality, or a LIKE on a text; else
+    // Null.
+    rtl::Variant GetValue(int32_t itemIndex) override;
+    // Null or an empty text removes the item's conditions; another value replaces them with one condition, LIKE
+    // for a text holding the filter's wildcards, else equal, and switches the filter on.
+    void SetValue(int32_t itemIndex, const rtl::Variant& value) override;
 
 private:
+    TuiGridColumn& ColumnOf(int32_t itemIndex) const;
+
     bool FSelected = false;
 };
 

@@ -8,6 +8,7 @@
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridDragScrolling.h"
 #include "ui/grid/tableview/uiGridPullFocusing.h"
+#include "ui/grid/tableview/uiGridTableEditingController.h"
 #include "ui/grid/tableview/uiGridTableMetrics.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
@@ -154,6 +155,7 @@ void TuiGridTableController::SetLeftPos(int32_t value) {
     }
     FLeftPos = value;
     TablePainter().ScrollToLeftPos();
+    EditorFollowsLayout();
     GridView().Site().UpdateScrollBars();
     GridTableView().DoLeftPosChanged();
 }
@@ -164,11 +166,23 @@ void TuiGridTableController::CheckCoordinates() {
     }
     TuiCustomGridTableController::CheckCoordinates();
     SetLeftPos(FLeftPos);
+    EditorFollowsLayout();
+}
+
+void TuiGridTableController::EditorFollowsLayout() {
+    if (HasEditingController()) {
+        EditingController().LayoutChanged();
+    }
+}
+
+std::unique_ptr<TuiGridEditingController> TuiGridTableController::CreateEditingController() {
+    return std::make_unique<TuiGridTableEditingController>(*this);
 }
 
 // The rows still shown move with their pixels rather than being laid out and painted again.
 void TuiGridTableController::TopRecordIndexChanged() {
     TablePainter().ScrollToTopRecord();
+    EditorFollowsLayout();
     GridView().Site().UpdateScrollBars();
 }
 

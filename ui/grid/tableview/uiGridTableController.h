@@ -85,6 +85,8 @@ public:
     // The special rows above the data rows, from the top: the filter row, then the new-item row. Focused, the
     // filter row is selected; the new-item row holds the data controller's focus.
     bool IsSpecialRowFocused() const;
+    // The focused special row (the filter row, the new-item record), else the focused data row's record.
+    TuiCustomGridRecord* FocusedRecord() const override;
     // Up from the first data row to the new-item row, or from it (or the first data row) to the filter row: whether
     // a special row took the focus.
     bool FocusSpecialRowUp();
@@ -98,6 +100,7 @@ public:
     void SortByHeaderClick(TuiGridColumn& column, vcl::TShiftState shift);
 
 protected:
+    std::unique_ptr<TuiGridEditingController> CreateEditingController() override;
     bool StepFocusCell(bool forward, bool allowRecordChange) override;
     // The horizontal position is clamped again too; nothing while the site has no window to measure.
     void CheckCoordinates() override;
@@ -137,6 +140,8 @@ private:
     bool CheckColumnHeaderHint(vcl::TPoint point);
     void InvalidateColumnHeader(const TuiGridColumn* column);
     void ClickRecord(const TuiGridPlacementSpot& spot, vcl::TMouseButton button, vcl::TShiftState shift);
+    // The editor follows the layout after it was worked out again or scrolled.
+    void EditorFollowsLayout();
 
     int32_t FLeftPos = 0;
     TuiGridColumn* FPressedColumn = nullptr;       // not owned

@@ -12,6 +12,7 @@
 #include "ui/grid/customtable/uiCustomGridTableItemOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/uiGridEditingController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridColumnMovingObject.h"
 #include "ui/grid/tableview/uiGridDragScrolling.h"
@@ -104,6 +105,17 @@ TuiGridFilterRow* ShownFilterRow(TuiGridTableView& view) {
 bool TuiGridTableController::IsSpecialRowFocused() const {
     const TuiGridFilterRow* filterRow = ShownFilterRow(GridTableView());
     return (filterRow != nullptr && filterRow->GetSelected()) || DataController().NewItemRowFocused();
+}
+
+TuiCustomGridRecord* TuiGridTableController::FocusedRecord() const {
+    if (TuiGridFilterRow* filterRow = ShownFilterRow(GridTableView());
+        filterRow != nullptr && filterRow->GetSelected()) {
+        return filterRow;
+    }
+    if (DataController().NewItemRowFocused()) {
+        return GridTableView().ViewData().NewItemRecord();
+    }
+    return TuiCustomGridTableController::FocusedRecord();
 }
 
 bool TuiGridTableController::FocusSpecialRowUp() {
@@ -312,6 +324,9 @@ bool TuiGridTableController::CanPullFocus(vcl::TMouseButton button, vcl::TShiftS
 
 void TuiGridTableController::MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {
     TuiCustomGridTableController::MouseDown(button, shift, x, y);
+    if (HasEditingController()) {
+        EditingController().StopDelayedOpen();
+    }
     FPressedRow = -1;
     const TuiGridPlacementSpot spot = SpotAt(vcl::Point(x, y));
     const std::vector<TuiGridColumn*> columns = VisibleColumnList();
@@ -328,12 +343,17 @@ void TuiGridTableController::MouseDown(vcl::TMouseButton button, vcl::TShiftStat
         }
         break;
     case TuiGridPlacementSpotKind::Record:
-    case TuiGridPlacementSpotKind::DataCell:
+    case TuiGridPlacementSpotKind::DataCell: {
+        TuiGridColumn* column = spot.Kind == TuiGridPlacementSpotKind::DataCell ? columns.at(spot.Column) : nullptr;
+        const bool wasFocusedCell =
+            column != nullptr && column == FocusedItem() && spot.RecordIndex == DataController().GetFocusedRowIndex();
         ClickRecord(spot, button, shift);
+        EditingController().CellMouseDown(column, wasFocusedCell, button, shift, vcl::Point(x, y));
         if (CanPullFocus(button, shift)) {
             FPullFocusing->Start(shift, vcl::Point(x, y));
         }
         break;
+    }
     case TuiGridPlacementSpotKind::RowIndicator:
         ClickRecord(spot, button, shift);
         break;
@@ -381,6 +401,10 @@ void TuiGridTableController::MouseUp(vcl::TMouseButton button, vcl::TShiftState 
     if (FPressedRow >= 0) {
         SelectOnMouseUp(FPressedRow, shift);
         FPressedRow = -1;
+        const TuiGridPlacementSpot spot = SpotAt(vcl::Point(x, y));
+        if (spot.Kind == TuiGridPlacementSpotKind::DataCell) {
+            EditingController().CellMouseUp(VisibleColumnList().at(spot.Column), button, shift);
+        }
     }
     if (pressedColumn != nullptr && button == vcl::mbLeft && GridView().Site().IsMouseInPressedArea(x, y)) {
         SortByHeaderClick(*pressedColumn, shift);

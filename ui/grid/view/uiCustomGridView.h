@@ -59,6 +59,7 @@ public:
     TuiCustomDataController& DataController() const { return *FDataController; }
     // The handlers, made on first use through the Create... operations.
     TuiCustomGridController& Controller();
+    bool HasController() const { return FController != nullptr; }
     TuiCustomGridPainter& Painter();
     TuiCustomGridViewInfo& ViewInfo();
     const TuiCustomGridViewInfo& ViewInfo() const;

@@ -53,6 +53,8 @@ protected:
         Grid->SetBounds(0, 0, 400, 300);
         View = new TuiGridTableView(Form.get());
         Grid->Levels().Add().SetGridView(View);
+        // As in the application: clicks and keys move the focus and the selection, no in-place editor takes them.
+        View->OptionsData().SetEditing(false);
     }
     // Columns named by their captions, each 100 pixels wide, and records whose texts name row and column ("r3c1").
     void Fill(std::initializer_list<const char16_t*> captions, int32_t recordCount) {

@@ -2,6 +2,7 @@
 
 #include "ui/data/controller/uiCustomDataController.h"
 #include "ui/grid/customtable/uiCustomGridTableController.h"
+#include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridTableController.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"

@@ -1,10 +1,14 @@
 #include "ui/grid/tableview/viewinfo/uiGridNewItemRowViewInfo.h"
 
+#include "rtl/variants/VariantConversions.h"
 #include "ui/core/graphics/uiDrawParams.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
+#include "ui/data/controller/filtering/uiDataFilter.h"
 #include "ui/data/controller/uiCustomDataController.h"
 #include "ui/data/filter/uiFilterCriteria.h"
+#include "ui/editors/framework/properties/uiEditProperties.h"
 #include "ui/grid/customtable/uiGridRecordHitTests.h"
+#include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridRows.h"
 #include "ui/grid/tableview/uiGridTableController.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
@@ -71,6 +75,19 @@ bool TuiGridNewItemRowViewInfo::ShowsInfoText() const {
     }
     return FKind == TuiGridSpecialRowKind::NewItem ||
            FTableViewInfo.GridView().DataController().Filter().HasNoConditions();
+}
+
+rtl::UnicodeString TuiGridNewItemRowViewInfo::CellText(const TuiGridColumn& column) const {
+    TuiCustomGridRecord* record = GridRecord();
+    if (record == nullptr) {
+        return {};
+    }
+    const rtl::Variant value = record->GetValue(column.Index());
+    if (value.IsNull() || value.IsEmpty()) {
+        return {};
+    }
+    TuiCustomEditProperties* properties = column.GetProperties();
+    return properties != nullptr ? properties->GetDisplayText(value, true, false) : rtl::VarToStr(value);
 }
 
 rtl::UnicodeString TuiGridNewItemRowViewInfo::InfoText() const {

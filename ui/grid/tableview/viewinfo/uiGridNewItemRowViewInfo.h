@@ -11,6 +11,7 @@
 namespace ui {
 
 class TuiCustomGridRecord;
+class TuiGridColumn;
 class TuiGridSpecialRowOptions;
 class TuiGridTableViewInfo;
 struct TuiDrawParams;
@@ -35,6 +36,9 @@ public:
     // Where the info text is centred: the content within the part of the view that shows horizontally.
     vcl::TRect InfoTextBounds() const;
     bool ShowsInfoText() const;
+    // What the row shows under a column: the filter row its condition's value, the new-item row the value typed in,
+    // each as the column's editor shows it; empty for none.
+    rtl::UnicodeString CellText(const TuiGridColumn& column) const;
     rtl::UnicodeString InfoText() const;
     // The info text's style for the row's record.
     void GetInfoTextParams(TuiDrawParams& params) const;

@@ -41,6 +41,9 @@ constexpr uint16_t NoDataTextFlags = tfAlignHCenter | tfAlignVCenter | tfWordBre
 constexpr uint16_t GroupByBoxPromptFlags = tfAlignLeft | tfAlignVCenter | tfSingleLine;
 constexpr uint16_t FilterBarTextFlags = tfAlignLeft | tfAlignVCenter | tfSingleLine | tfShowEndEllipsis;
 constexpr uint16_t SpecialRowInfoTextFlags = tfAlignHCenter | tfAlignVCenter | tfSingleLine | tfShowEndEllipsis;
+constexpr uint16_t SpecialRowCellTextFlags = tfAlignLeft | tfAlignVCenter | tfSingleLine | tfShowEndEllipsis;
+// The gap between a special row's cell edge and its text.
+constexpr int32_t SpecialRowCellTextMargin = 2;
 constexpr uint16_t GroupRowTextFlags = tfAlignLeft | tfAlignVCenter | tfSingleLine | tfShowEndEllipsis;
 constexpr uint16_t Office11GroupRowTextFlags = tfAlignLeft | tfAlignBottom | tfSingleLine | tfShowEndEllipsis;
 
@@ -333,9 +336,14 @@ void TuiGridTablePainter::DrawSpecialRow(const TuiGridNewItemRowViewInfo& row, c
         viewInfo.TableView().Styles().GetContentParams(row.GridRecord(), nullptr, params);
         Canvas().FillRectColor(content, params.Color);
         TuiGridLineCollection lines;
+        const TTablePainterClip clip(Canvas(), content);
         for (size_t i = 0; i < cells.size(); ++i) {
             vcl::TRect cell = cells[i];
             cell.Bottom = content.Bottom;
+            const TuiGridColumn& column = *viewInfo.TableView().VisibleColumns(static_cast<int32_t>(i));
+            const vcl::TRect textBounds{cell.Left + SpecialRowCellTextMargin, cell.Top,
+                                        cell.Right - SpecialRowCellTextMargin, cell.Bottom};
+            DrawBandText(row.CellText(column), textBounds, SpecialRowCellTextFlags, params);
             lines.AddBorders(cell, viewInfo.CellBordersForGridLines(i + 1 == cells.size()),
                              TuiGridTableViewInfo::GridLineWidth);
         }

@@ -48,6 +48,8 @@ protected:
     void SetUp() override {
         GridTableLayoutTest::SetUp();
         Grid->SetAlign(vcl::alClient);
+        // As in the application: a click focuses and selects, and no in-place editor covers the cell's pixels.
+        View->OptionsData().SetEditing(false);
     }
     void ShowRecords(int records) {
         Fill(records);
