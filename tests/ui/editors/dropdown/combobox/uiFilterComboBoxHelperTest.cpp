@@ -1,5 +1,6 @@
 #include "ui/editors/dropdown/combobox/uiFilterComboBoxHelper.h"
 
+#include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/editors/dropdown/combobox/uiComboBox.h"
 #include "ui/editors/framework/uiEditButtons.h"
