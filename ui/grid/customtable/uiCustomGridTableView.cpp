@@ -342,6 +342,8 @@ void TuiCustomGridTableView::AssignLayout(const TuiCustomGridTableView& source) 
     SetOnCanSelectRecord(source.FOnCanSelectRecord);
     SetOnFocusedRecordChanged(source.FOnFocusedRecordChanged);
     SetOnSelectionChanged(source.FOnSelectionChanged);
+    SetOnFilterDialogShow(source.FOnFilterDialogShow);
+    SetOnFilterCustomization(source.FOnFilterCustomization);
 }
 
 void TuiCustomGridTableView::AssignItems(const std::function<void()>& assign) {
@@ -484,6 +486,30 @@ void TuiCustomGridTableView::SetOnFocusedRecordChanged(TuiGridFocusedRecordChang
 
 void TuiCustomGridTableView::SetOnSelectionChanged(TuiGridCustomTableViewEvent handler) {
     SetGridEventHandler(FOnSelectionChanged, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiCustomGridTableView::SetOnFilterDialogShow(TuiGridFilterDialogShowEvent handler) {
+    SetGridEventHandler(FOnFilterDialogShow, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiCustomGridTableView::SetOnFilterCustomization(TuiGridFilterCustomizationEvent handler) {
+    SetGridEventHandler(FOnFilterCustomization, std::move(handler), [this] { Changed(0); });
+}
+
+bool TuiCustomGridTableView::DoFilterDialogShow(TuiCustomGridTableItem* item) {
+    bool done = false;
+    if (FOnFilterDialogShow) {
+        FOnFilterDialogShow(*this, item, done);
+    }
+    return done;
+}
+
+bool TuiCustomGridTableView::DoFilterCustomization() {
+    bool done = false;
+    if (FOnFilterCustomization) {
+        FOnFilterCustomization(*this, done);
+    }
+    return done;
 }
 
 bool TuiCustomGridTableView::DoCanFocusRecord(TuiCustomGridRecord* record) {

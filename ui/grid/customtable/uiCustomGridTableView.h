@@ -43,6 +43,11 @@ using TuiGridFocusedRecordChangedEvent =
     std::function<void(TuiCustomGridTableView& sender, TuiCustomGridRecord* prevFocusedRecord,
                        TuiCustomGridRecord* focusedRecord, bool newItemRecordFocusingChanged)>;
 using TuiGridCustomTableViewEvent = std::function<void(TuiCustomGridTableView& sender)>;
+// Sender, the item whose filter is to be customized (nullptr: the whole filter), whether the handler did it.
+using TuiGridFilterDialogShowEvent =
+    std::function<void(TuiCustomGridTableView& sender, TuiCustomGridTableItem* item, bool& done)>;
+// Sender, whether the handler customized the whole filter itself.
+using TuiGridFilterCustomizationEvent = std::function<void(TuiCustomGridTableView& sender, bool& done)>;
 
 class TuiCustomGridTableView : public TuiCustomGridView {
     RTL_DECLARE_CLASS(TuiCustomGridTableView, TuiCustomGridView)
@@ -140,6 +145,12 @@ public:
     void SetOnCanSelectRecord(TuiGridAllowRecordOperationEvent handler);
     void SetOnFocusedRecordChanged(TuiGridFocusedRecordChangedEvent handler);
     void SetOnSelectionChanged(TuiGridCustomTableViewEvent handler);
+    // The filter dialogs' events; each setter stores the handler and repaints.
+    void SetOnFilterDialogShow(TuiGridFilterDialogShowEvent handler);
+    void SetOnFilterCustomization(TuiGridFilterCustomizationEvent handler);
+    // Whether OnFilterDialogShow or OnFilterCustomization took over.
+    virtual bool DoFilterDialogShow(TuiCustomGridTableItem* item);
+    virtual bool DoFilterCustomization();
     virtual bool DoCanFocusRecord(TuiCustomGridRecord* record);
     virtual bool DoCanSelectRecord(int32_t recordIndex);
     // Fires OnFocusedRecordChanged with the records at the two row indexes; equal record indexes pass the focused
@@ -210,6 +221,8 @@ private:
     TuiGridAllowRecordOperationEvent FOnCanSelectRecord;
     TuiGridFocusedRecordChangedEvent FOnFocusedRecordChanged;
     TuiGridCustomTableViewEvent FOnSelectionChanged;
+    TuiGridFilterDialogShowEvent FOnFilterDialogShow;
+    TuiGridFilterCustomizationEvent FOnFilterCustomization;
 };
 
 } // namespace ui

@@ -90,7 +90,8 @@ public:
     // The condition an entry stands for, in target (nullptr: the root), replacing the item's conditions when
     // replace is set: "(All)" removes them, blanks and non-blanks test for Null, a value (added to the recently used
     // values with addToMRU) is equal, a range is BETWEEN its bounds, a period is its relative date operator; an
-    // entry of OnGetFilterValues goes to OnUserFiltering. "(Custom...)" opens no dialog here. Every entry but
+    // entry of OnGetFilterValues goes to OnUserFiltering. "(Custom...)" asks the view's filtering to customize the
+    // item's filter. Every entry but
     // "(All)" and "(Custom...)" makes the filter active.
     void ApplyFilterValueEntry(TuiGridFilterValueList& valueList, int32_t index, bool addToMRU, bool replace,
                                TuiFilterCriteriaItemList* target);

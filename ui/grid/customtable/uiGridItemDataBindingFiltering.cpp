@@ -6,6 +6,7 @@
 #include "ui/data/filter/uiFilterConsts.h"
 #include "ui/data/filter/uiFilterCriteria.h"
 #include "ui/grid/customtable/uiCustomGridTableItem.h"
+#include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
 #include "ui/grid/customtable/uiCustomGridTableViewData.h"
 #include "ui/grid/customtable/uiGridDataController.h"
@@ -127,6 +128,7 @@ void TuiGridItemDataBinding::ApplyFilterValueEntry(TuiGridFilterValueList& value
         filter->RemoveItemsByLink(&FItem);
         break;
     case fviCustom:
+        FItem.GridView()->Filtering().CustomizeFilter(&FItem);
         break;
     case fviBlanks:
     case fviNonBlanks:

@@ -6,6 +6,7 @@
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/ui/data/filter/FilterTestSupport.h"
+#include "tests/ui/editors/filterdialog/ScriptedFilterDialog.h"
 #include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/editors/choice/uiButton.h"
@@ -28,69 +29,9 @@ namespace {
 
 using ui::TuiFilterDialog;
 using ui::test::TTestFilterCriteria;
-
-using TDialogStep = std::function<void(TuiFilterDialog&)>;
-
-// Shows each dialog modally and drives it as a user would: each step runs inside the dialog's own message loop,
-// once the messages of the step before are handled. A dialog still open after the last step is cancelled and fails
-// the test, so that no test waits for a person.
-class TScriptedFilterDialog final : public ui::IuiFilterDialogPresenter {
-public:
-    explicit TScriptedFilterDialog(std::vector<TDialogStep> steps)
-        : FSteps(std::make_shared<std::vector<TDialogStep>>(std::move(steps))),
-          FPrevious(ui::FilterDialogPresenterSeam().Inject(this)) {}
-    ~TScriptedFilterDialog() { ui::FilterDialogPresenterSeam().Inject(FPrevious); }
-    TScriptedFilterDialog(const TScriptedFilterDialog&) = delete;
-    TScriptedFilterDialog& operator=(const TScriptedFilterDialog&) = delete;
-
-    vcl::TModalResult ShowFilterDialog(TuiFilterDialog& dialog) override {
-        ++Shown;
-        RunStep(FSteps, vcl::TControlLink(&dialog), &dialog, 0);
-        return dialog.ShowModal();
-    }
-
-    int Shown = 0;
-
-private:
-    static void RunStep(std::shared_ptr<std::vector<TDialogStep>> steps, vcl::TControlLink link,
-                        TuiFilterDialog* dialog, size_t index) {
-        ui_test::RunLater(10, [steps, link, dialog, index] {
-            if (!link.Alive() || !dialog->FormState().Contains(vcl::fsModal)) {
-                return;
-            }
-            if (index == steps->size()) {
-                ADD_FAILURE() << "the dialog is still open after the last step";
-                dialog->SetModalResult(vcl::mrCancel);
-                return;
-            }
-            (*steps)[index](*dialog);
-            RunStep(steps, link, dialog, index + 1);
-        });
-    }
-
-    std::shared_ptr<std::vector<TDialogStep>> FSteps;
-    ui::IuiFilterDialogPresenter* FPrevious;
-};
-
-// Picks an operator with the keyboard: the first entry, then down the list.
-void PickOperator(TuiFilterDialog& dialog, int32_t row, int32_t number) {
-    ui::TuiComboBox& combo = dialog.OperatorCombo(row);
-    combo.InnerEdit().SetFocus();
-    ui_test::PressKey(VK_HOME);
-    while (dialog.RowOperator(row) != number && combo.GetItemIndex() + 1 < combo.ComboBoxProperties().Items().Count()) {
-        ui_test::PressKey(VK_DOWN);
-    }
-    ui_test::ProcessPendingMessages();
-    ASSERT_EQ(dialog.RowOperator(row), number);
-}
-
-void TypeValue(TuiFilterDialog& dialog, int32_t row, const char16_t* text) {
-    auto& editor = static_cast<ui::TuiCustomTextEdit&>(dialog.ValueEdit(row));
-    editor.InnerEdit().SetFocus();
-    editor.SelectAll();
-    ui_test::TypeText(text);
-    ui_test::ProcessPendingMessages();
-}
+using ui_test::PickOperator;
+using ui_test::TScriptedFilterDialog;
+using ui_test::TypeValue;
 
 void ClickButton(vcl::TControl& button) {
     ui_test::Click(button, {5, 5});
