@@ -261,7 +261,7 @@ void TuiCustomGridTableFiltering::SetItemMRUItemsListCount(int32_t value) {
     FItemMRUItemsListCount = value;
     TuiCustomGridTableView& gridView = TableView();
     for (int32_t i = 0; i < gridView.ItemCount(); ++i) {
-        gridView.Items(i)->FilterMRUValueItems().SetMaxCount(value);
+        gridView.Items(i)->DataBinding().FilterMRUValueItems().SetMaxCount(value);
     }
     Changed(0);
 }

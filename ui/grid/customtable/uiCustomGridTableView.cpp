@@ -209,7 +209,7 @@ void TuiCustomGridTableView::AddItem(TuiCustomGridTableItem* item) {
     // An item without a value type of its own holds text.
     DataController().ChangeValueTypeClass(item->FIndex, &TuiStringValueType::Instance());
     item->SetGridView(this);
-    item->FilterMRUValueItems().SetMaxCount(Filtering().ItemMRUItemsListCount());
+    item->DataBinding().FilterMRUValueItems().SetMaxCount(Filtering().ItemMRUItemsListCount());
     item->SetVisible(true);
 }
 
@@ -344,6 +344,8 @@ void TuiCustomGridTableView::AssignLayout(const TuiCustomGridTableView& source) 
     SetOnSelectionChanged(source.FOnSelectionChanged);
     SetOnFilterDialogShow(source.FOnFilterDialogShow);
     SetOnFilterCustomization(source.FOnFilterCustomization);
+    SetOnInitFilteringDateRanges(source.FOnInitFilteringDateRanges);
+    SetOnInitGroupingDateRanges(source.FOnInitGroupingDateRanges);
 }
 
 void TuiCustomGridTableView::AssignItems(const std::function<void()>& assign) {
@@ -494,6 +496,26 @@ void TuiCustomGridTableView::SetOnFilterDialogShow(TuiGridFilterDialogShowEvent 
 
 void TuiCustomGridTableView::SetOnFilterCustomization(TuiGridFilterCustomizationEvent handler) {
     SetGridEventHandler(FOnFilterCustomization, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiCustomGridTableView::SetOnInitFilteringDateRanges(TuiGridInitDateRangesEvent handler) {
+    SetGridEventHandler(FOnInitFilteringDateRanges, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiCustomGridTableView::SetOnInitGroupingDateRanges(TuiGridInitDateRangesEvent handler) {
+    SetGridEventHandler(FOnInitGroupingDateRanges, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiCustomGridTableView::DoInitFilteringDateRanges(TuiCustomGridTableItem& item) {
+    if (FOnInitFilteringDateRanges) {
+        FOnInitFilteringDateRanges(item, item.FilteringDateRanges());
+    }
+}
+
+void TuiCustomGridTableView::DoInitGroupingDateRanges(TuiCustomGridTableItem& item) {
+    if (FOnInitGroupingDateRanges) {
+        FOnInitGroupingDateRanges(item, item.GroupingDateRanges());
+    }
 }
 
 bool TuiCustomGridTableView::DoFilterDialogShow(TuiCustomGridTableItem* item) {

@@ -9,6 +9,7 @@
 
 #include "rtl/text/StringTypes.h"
 #include "ui/grid/common/uiNavigatorNotifier.h"
+#include "ui/grid/customtable/uiGridInitDateRangesEvent.h"
 #include "ui/grid/view/uiCustomGridView.h"
 
 #include <cstdint>
@@ -148,6 +149,12 @@ public:
     // The filter dialogs' events; each setter stores the handler and repaints.
     void SetOnFilterDialogShow(TuiGridFilterDialogShowEvent handler);
     void SetOnFilterCustomization(TuiGridFilterCustomizationEvent handler);
+    // The view's handlers of the items' date ranges, run after each set-up before the item's own.
+    void SetOnInitFilteringDateRanges(TuiGridInitDateRangesEvent handler);
+    void SetOnInitGroupingDateRanges(TuiGridInitDateRangesEvent handler);
+    bool HasInitFilteringDateRangesHandler() const { return static_cast<bool>(FOnInitFilteringDateRanges); }
+    virtual void DoInitFilteringDateRanges(TuiCustomGridTableItem& item);
+    virtual void DoInitGroupingDateRanges(TuiCustomGridTableItem& item);
     // Whether OnFilterDialogShow or OnFilterCustomization took over.
     virtual bool DoFilterDialogShow(TuiCustomGridTableItem* item);
     virtual bool DoFilterCustomization();
@@ -223,6 +230,8 @@ private:
     TuiGridCustomTableViewEvent FOnSelectionChanged;
     TuiGridFilterDialogShowEvent FOnFilterDialogShow;
     TuiGridFilterCustomizationEvent FOnFilterCustomization;
+    TuiGridInitDateRangesEvent FOnInitFilteringDateRanges;
+    TuiGridInitDateRangesEvent FOnInitGroupingDateRanges;
 };
 
 } // namespace ui

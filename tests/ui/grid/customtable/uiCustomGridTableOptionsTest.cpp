@@ -9,6 +9,7 @@
 #include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/grid/control/uiGridLevel.h"
 #include "ui/grid/customtable/uiCustomGridTableItem.h"
+#include "ui/grid/customtable/uiGridItemDataBinding.h"
 #include "ui/grid/customtable/uiCustomGridTableItemOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
 #include "ui/grid/customtable/uiCustomGridTableViewData.h"
@@ -34,15 +35,15 @@ protected:
 
 TEST_F(CustomGridTableOptionsTest, ANegativeItemMRUCountStoresZeroAndEveryItemsListBecomesUnlimited) {
     TuiCustomGridTableItem* item = View->CreateItem();
-    EXPECT_EQ(item->FilterMRUValueItems().MaxCount(), 5);
+    EXPECT_EQ(item->DataBinding().FilterMRUValueItems().MaxCount(), 5);
     View->Filtering().SetItemMRUItemsListCount(-3);
     EXPECT_EQ(View->Filtering().ItemMRUItemsListCount(), 0);
-    EXPECT_EQ(item->FilterMRUValueItems().MaxCount(), 0);
+    EXPECT_EQ(item->DataBinding().FilterMRUValueItems().MaxCount(), 0);
     for (int32_t i = 0; i < 40; ++i) {
-        item->FilterMRUValueItems().Add(rtl::Variant(i), u"");
+        item->DataBinding().FilterMRUValueItems().Add(rtl::Variant(i), u"");
     }
-    EXPECT_EQ(item->FilterMRUValueItems().GetCount(), 40);
-    EXPECT_EQ(View->CreateItem()->FilterMRUValueItems().MaxCount(), 0);
+    EXPECT_EQ(item->DataBinding().FilterMRUValueItems().GetCount(), 40);
+    EXPECT_EQ(View->CreateItem()->DataBinding().FilterMRUValueItems().MaxCount(), 0);
 }
 
 TEST_F(CustomGridTableOptionsTest, EqualFilterValuesTakeOnePlaceMostRecentFirst) {
