@@ -226,6 +226,10 @@ void TuiCustomGridTableView::RemoveItem(TuiCustomGridTableItem* item) {
             ChangeItemVisible(item, false);
         }
         ItemRemoving(item);
+        // The recently used filters name the item through its field, which goes with it.
+        if (FFiltering) {
+            FFiltering->MRUItems().RemoveItemConditions(item);
+        }
         std::erase(FItems, item);
         item->FIndex = -1;
         ReindexItems();

@@ -42,6 +42,8 @@ public:
     void ItemValueTypeClassChanged(int32_t itemIndex) override;
     // Loads the records the form's "Data" kept, and frees the kept bytes however the load ends.
     void CheckDeferredChanges() override;
+    // The view's recently used filters follow the current filter.
+    void FilterChanged() override;
 
     // The "Data" property: not defined in provider mode. Stored with an ancestor when the records differ from the
     // ancestor's, without one when there are records.

@@ -98,5 +98,25 @@ TEST_F(GridCustomFilterTest, TheViewsHandlersTakeOverBeforeAnyDialogAndAFilterTo
     EXPECT_EQ(dialogs.Shown, 0);
 }
 
+TEST_F(GridCustomFilterTest, RecentlyUsedFiltersFollowTheCurrentFilterAndForgetAnItemThatLeaves) {
+    TuiCustomGridTableItem* quantity = View->CreateItem();
+    TuiDataFilterCriteria& filter = Data().Filter();
+    filter.AddItem(nullptr, Item, fokEqual, rtl::Variant(u"Apple"), u"Apple");
+    View->Filtering().AddFilterToMRU();
+    filter.AddItem(nullptr, quantity, fokGreater, rtl::Variant(2), u"2");
+    View->Filtering().AddFilterToMRU();
+    TuiGridFilterMRUItems& recent = View->Filtering().MRUItems();
+    ASSERT_EQ(recent.GetCount(), 2);
+    EXPECT_EQ(recent.VisibleItemCount(), 1) << "the current filter is not offered";
+    filter.RemoveItemsByLink(quantity);
+    EXPECT_EQ(recent.VisibleItemCount(), 1) << "now the older filter is the current one";
+    EXPECT_TRUE(recent.VisibleItem(0).Filter().FindConditionForItem(quantity) != nullptr);
+
+    delete quantity;
+    ASSERT_EQ(recent.GetCount(), 2);
+    EXPECT_EQ(recent.VisibleItemCount(), 0) << "without the item's condition both equal the current filter";
+    EXPECT_EQ(recent.Item(0).Caption(), filter.GetFilterCaption());
+}
+
 } // namespace
 } // namespace ui
