@@ -116,8 +116,16 @@ TuiFilterDialog::TuiFilterDialog(TuiFilterCriteria& criteria, rtl::TObject* item
     }
     if (font != nullptr) {
         Font().Assign(font);
+        PlaceColumnLine();
     }
     LoadFromCriteria();
+}
+
+// The line runs from the end of the column's caption, which the font sizes, to its right edge.
+void TuiFilterDialog::PlaceColumnLine() {
+    const int32_t lineRight = bvlLine->Left() + bvlLine->Width();
+    const int32_t lineLeft = lblColumnCaption->Left() + lblColumnCaption->Width();
+    bvlLine->SetBounds(lineLeft, bvlLine->Top(), std::max(lineRight - lineLeft, 0), bvlLine->Height());
 }
 
 TuiFilterDialog::~TuiFilterDialog() = default;
@@ -171,9 +179,7 @@ TuiFilterControlOperators TuiFilterDialog::GetDialogOperators() {
 void TuiFilterDialog::InitializeControls(rtl::UnicodeStringView columnCaption) {
     lblTitle->SetCaption(FilterControlText(uiSFilterDialogRows));
     lblColumnCaption->SetCaption(rtl::UnicodeString(columnCaption) + u" ");
-    const int32_t lineRight = bvlLine->Left() + bvlLine->Width();
-    const int32_t lineLeft = lblColumnCaption->Left() + lblColumnCaption->Width();
-    bvlLine->SetBounds(lineLeft, bvlLine->Top(), std::max(lineRight - lineLeft, 0), bvlLine->Height());
+    PlaceColumnLine();
     rbAnd->SetCaption(FilterControlText(uiSFilterDialogOperationAnd));
     rbOr->SetCaption(FilterControlText(uiSFilterDialogOperationOr));
     const rtl::UnicodeString use = FilterControlText(uiSFilterDialogUse) + u" ";

@@ -99,6 +99,7 @@ private:
     };
 
     void LoadForm();
+    void PlaceColumnLine();
     void FillOperators(TDialogRow& row, const TuiFilterControlOperators& operators, bool withNone);
     void CreateValueEdit(TDialogRow& row, const vcl::TLabel& placeHolder);
     void ShowCondition(TDialogRow& row, const TuiFilterCriteriaItem& condition);

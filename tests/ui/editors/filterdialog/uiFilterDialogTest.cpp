@@ -7,6 +7,7 @@
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/ui/data/filter/FilterTestSupport.h"
 #include "tests/ui/editors/filterdialog/ScriptedFilterDialog.h"
+#include "ui/core/painters/uiLookAndFeels.h"
 #include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/editors/choice/uiButton.h"
@@ -17,6 +18,8 @@
 #include "ui/editors/text/uiFilterTextEditHelper.h"
 #include "ui/editors/text/uiTextEdit.h"
 #include "ui/editors/text/uiTextEditProperties.h"
+#include "vcl/extctrls/Bevel.h"
+#include "vcl/graphics/Font.h"
 #include "vcl/stdctrls/Label.h"
 #include "vcl/stdctrls/RadioButton.h"
 
@@ -231,6 +234,33 @@ TEST_F(FilterDialogTest, WithoutLikeTheTextColumnStartsWithEqualsAndWithoutAHelp
     EXPECT_FALSE(ShowForName()) << "no helper serves text properties now";
     ui::InitializeTextEditUnit();
     EXPECT_EQ(dialogs.Shown, 1);
+}
+
+TEST_F(FilterDialogTest, TheEditorsAndButtonsFollowTheLookAndFeelGivenAndTheDialogTakesTheFont) {
+    ui::TuiLookAndFeel lookAndFeel(nullptr);
+    lookAndFeel.SetKind(ui::lfOffice11);
+    vcl::TFont font;
+    font.SetName(u"SimSun");
+    font.SetSize(11);
+    TuiFilterDialog dialog(Criteria, Criteria.NameItem(), ui::TuiFilterTextEditHelper::Instance(), NameProperties,
+                           u"Customer", &ui::TuiStringValueType::Instance(), &lookAndFeel, &font);
+    for (int32_t row = 0; row < 2; ++row) {
+        EXPECT_EQ(dialog.OperatorCombo(row).Style().LookAndFeel().Kind(), ui::lfOffice11);
+        EXPECT_EQ(dialog.ValueEdit(row).Style().LookAndFeel().Kind(), ui::lfOffice11);
+    }
+    EXPECT_EQ(dialog.OKButton().LookAndFeel().Kind(), ui::lfOffice11);
+    EXPECT_EQ(dialog.CancelButton().LookAndFeel().Kind(), ui::lfOffice11);
+    EXPECT_EQ(dialog.Font().Name(), u"SimSun");
+    EXPECT_EQ(dialog.Font().Size(), 11);
+    EXPECT_EQ(dialog.lblColumnCaption->Caption(), u"Customer ");
+    EXPECT_EQ(dialog.bvlLine->Left(), dialog.lblColumnCaption->Left() + dialog.lblColumnCaption->Width())
+        << "the line starts after the caption in the dialog's font";
+    EXPECT_EQ(dialog.bvlLine->Left() + dialog.bvlLine->Width(), 404) << "the line keeps its right edge";
+    EXPECT_EQ(dialog.ValueEdit(0).Left(), 208) << "on its place holder";
+    EXPECT_EQ(dialog.ValueEdit(0).Top(), 46);
+    EXPECT_EQ(dialog.ValueEdit(0).Width(), 193);
+    EXPECT_EQ(dialog.ValueEdit(0).TabOrder(), dialog.OperatorCombo(0).TabOrder() + 1);
+    EXPECT_EQ(dialog.AndButton().TabOrder(), dialog.ValueEdit(0).TabOrder() + 1);
 }
 
 struct TValidateCase {
