@@ -374,10 +374,21 @@ void TuiCustomGridTableItem::SetOnUserFiltering(TuiGridUserFilteringEvent handle
     SetGridEventHandler(FOnUserFiltering, std::move(handler), [this] { Changed(0); });
 }
 
-bool TuiCustomGridTableItem::UsesGroupingDateRanges() const {
-    return CanApplyToDataController() &&
-           FGridView->DataController().GetItemValueTypeClass(FIndex) == &TuiDateTimeValueType::Instance() &&
-           !FGroupingDateRanges->HasNoRanges();
+bool TuiCustomGridTableItem::UsesGroupingDateRanges(bool handler) const {
+    if (!CanApplyToDataController() ||
+        FGridView->DataController().GetItemValueTypeClass(FIndex) != &TuiDateTimeValueType::Instance()) {
+        return false;
+    }
+    if (handler) {
+        return HasInitGroupingDateRangesHandler() || FGridView->HasInitGroupingDateRangesHandler();
+    }
+    return !FGroupingDateRanges->HasNoRanges();
+}
+
+void TuiCustomGridTableItem::RefreshHandlerDateRanges() {
+    if (UsesGroupingDateRanges(true)) {
+        InitGroupingDateRanges();
+    }
 }
 
 void TuiCustomGridTableItem::Assign(const rtl::TPersistent* source) {

@@ -140,8 +140,11 @@ public:
     void InitFilteringDateRanges();
     // Sets the grouping ranges up again and has the data controller rebuild its rows.
     void DateTimeGroupingChanged();
-    // A DateTime item with grouping ranges.
-    bool UsesGroupingDateRanges() const;
+    // A DateTime item with grouping ranges; with handler, one whose grouping ranges an init handler of the view or
+    // the item decides.
+    bool UsesGroupingDateRanges(bool handler = false) const;
+    // Sets the grouping ranges up again (a new "today") when an init handler decides them.
+    void RefreshHandlerDateRanges();
     // A DateTime item whose view and own options both filter by the date alone.
     bool IgnoresTimeForFiltering();
     // The view's date-time filters; none outside a view.

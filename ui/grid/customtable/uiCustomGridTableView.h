@@ -153,6 +153,7 @@ public:
     void SetOnInitFilteringDateRanges(TuiGridInitDateRangesEvent handler);
     void SetOnInitGroupingDateRanges(TuiGridInitDateRangesEvent handler);
     bool HasInitFilteringDateRangesHandler() const { return static_cast<bool>(FOnInitFilteringDateRanges); }
+    bool HasInitGroupingDateRangesHandler() const { return static_cast<bool>(FOnInitGroupingDateRanges); }
     virtual void DoInitFilteringDateRanges(TuiCustomGridTableItem& item);
     virtual void DoInitGroupingDateRanges(TuiCustomGridTableItem& item);
     // Whether OnFilterDialogShow or OnFilterCustomization took over.

@@ -287,9 +287,15 @@ TEST_F(GridItemFilteringTest, TheViewsAndThenTheItemsInitHandlersAddRangesAfterE
 
     Item->SetDateTimeGrouping(dtgByDateAndTime);
     EXPECT_FALSE(Item->UsesGroupingDateRanges());
-    Item->SetOnInitGroupingDateRanges(
-        [](TuiCustomGridTableItem&, TuiGridDateRanges& ranges) { ranges.AddOfClass<TuiGridTodayRange>(); });
-    Item->DateTimeGroupingChanged();
+    int32_t groupingSetUps = 0;
+    Item->RefreshHandlerDateRanges();
+    View->SetOnInitGroupingDateRanges([&](TuiCustomGridTableItem&, TuiGridDateRanges& ranges) {
+        ++groupingSetUps;
+        ranges.AddOfClass<TuiGridTodayRange>();
+    });
+    EXPECT_TRUE(Item->UsesGroupingDateRanges(true));
+    Item->RefreshHandlerDateRanges();
+    EXPECT_EQ(groupingSetUps, 1) << "set up again only once a handler decides the ranges";
     EXPECT_TRUE(Item->UsesGroupingDateRanges());
     EXPECT_EQ(Item->GroupingDateRanges().Count(), 1);
 }
