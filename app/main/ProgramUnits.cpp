@@ -2,6 +2,7 @@
 
 #include "ui/core/uiCoreUnits.h"
 #include "ui/editors/dropdown/uiDropDownEditUnit.h"
+#include "ui/editors/filter/uiFilterControlStrs.h"
 #include "ui/editors/framework/uiEditFrameworkUnit.h"
 #include "ui/editors/mask/editor/uiMaskEdit.h"
 #include "ui/editors/text/currency/uiCurrencyEdit.h"
@@ -16,6 +17,7 @@ namespace app {
 void InitializeProgramUnits() {
     ui::InitializeUICore();
     ui::InitializeEditFrameworkUnit();
+    ui::InitializeFilterControlStrsUnit();
     ui::InitializeTextEditUnit();
     ui::InitializeCurrencyEditUnit();
     ui::InitializeMaskEditUnit();
@@ -33,6 +35,7 @@ void FinalizeProgramUnits() {
     ui::FinalizeMaskEditUnit();
     ui::FinalizeCurrencyEditUnit();
     ui::FinalizeTextEditUnit();
+    ui::FinalizeFilterControlStrsUnit();
     ui::FinalizeEditFrameworkUnit();
     ui::FinalizeUICore();
 }

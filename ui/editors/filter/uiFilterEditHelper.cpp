@@ -1,6 +1,10 @@
 #include "ui/editors/filter/uiFilterEditHelper.h"
 
+#include "rtl/variants/VariantConversions.h"
+#include "ui/core/system/uxResourceStrings.h"
 #include "ui/data/values/uiValueType.h"
+#include "ui/editors/filter/uiFilterControlOperators.h"
+#include "ui/editors/filter/uiFilterControlStrs.h"
 #include "ui/editors/framework/buttons/uiEditButtons.h"
 #include "ui/editors/framework/control/uiCustomEdit.h"
 #include "ui/editors/framework/properties/uiEditProperties.h"
@@ -20,9 +24,6 @@ TuiClass FilterKeyClass(const rtl::TMetaclass& propertiesClass) {
     return propertiesClass.ClassParent() != nullptr ? propertiesClass.ClassParent() : &propertiesClass;
 }
 
-constexpr int32_t uiFilterOperatorLike = 7;
-constexpr int32_t uiFilterOperatorNotLike = 8;
-
 } // namespace
 
 TuiFilterControlOperators FilterControlOperatorRange(int32_t first, int32_t last) {
@@ -35,8 +36,8 @@ TuiFilterControlOperators FilterControlOperatorRange(int32_t first, int32_t last
 
 TuiFilterControlOperators NumericFilterControlOperators(bool extended) {
     TuiFilterControlOperators operators = FilterControlOperatorRange(1, extended ? 14 : 10);
-    operators.reset(uiFilterOperatorLike);
-    operators.reset(uiFilterOperatorNotLike);
+    operators.reset(fcopLike);
+    operators.reset(fcopNotLike);
     return operators;
 }
 
@@ -66,8 +67,8 @@ TuiFilterControlOperators TuiCustomFilterEditHelper::GetSupportedOperators(TuiCu
                                                                            bool extended) const {
     TuiFilterControlOperators operators = FilterControlOperatorRange(1, extended ? 14 : 10);
     if (valueType != nullptr && !valueType->IsStringType()) {
-        operators.reset(uiFilterOperatorLike);
-        operators.reset(uiFilterOperatorNotLike);
+        operators.reset(fcopLike);
+        operators.reset(fcopNotLike);
     }
     return operators;
 }
@@ -138,6 +139,34 @@ TuiFilterEditPtr CreateFilterEdit(const TuiCustomFilterEditHelper& helper, const
     TuiFilterEditPtr editor(static_cast<TuiCustomEdit*>(rtl::TComponent::Create(*editClass, nullptr)));
     helper.InitializeFilterEdit(*editor, source);
     return editor;
+}
+
+EuiFilterControlError::~EuiFilterControlError() = default;
+
+void RaiseFilterControlError(rtl::UnicodeStringView message) {
+    throw EuiFilterControlError(rtl::UnicodeString(message));
+}
+
+void ValidateFilterValue(rtl::Variant& value, int32_t operatorNumber, const TuiValueType* valueType,
+                         const TuiCustomFilterEditHelper& helper) {
+    if (valueType == nullptr) {
+        return;
+    }
+    if (!valueType->IsStringType() && rtl::VarIsStr(value) && rtl::VarToStr(value).empty()) {
+        value = rtl::Variant::Null();
+    }
+    if (value.IsNull() || operatorNumber == fcopLike || operatorNumber == fcopNotLike) {
+        return;
+    }
+    bool accepted = false;
+    try {
+        accepted = helper.CheckValueForType(*valueType, value);
+    } catch (const std::exception&) {
+        accepted = false;
+    }
+    if (!accepted) {
+        RaiseFilterControlError(LoadResStringText(uiSFilterDialogInvalidValue));
+    }
 }
 
 } // namespace ui

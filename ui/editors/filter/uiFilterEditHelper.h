@@ -11,6 +11,7 @@
 #include "rtl/text/StringTypes.h"
 #include "rtl/variants/Variant.h"
 #include "ui/core/objects/uiClassRegistries.h"
+#include "ui/core/objects/uxException.h"
 
 #include <bitset>
 #include <cstdint>
@@ -90,5 +91,21 @@ using TuiFilterEditPtr = std::unique_ptr<TuiCustomEdit, rtl::TComponentDeleter>;
 // A new editor of the helper's class for values of source, without owner, prepared by the helper; nullptr for a
 // helper without an editor class.
 TuiFilterEditPtr CreateFilterEdit(const TuiCustomFilterEditHelper& helper, const TuiCustomEditProperties& source);
+
+// A value a filter editor holds that its condition cannot take; the message is the one to show.
+class EuiFilterControlError : public EuxException {
+public:
+    using EuxException::EuxException;
+    // Defined in one place, so the class's type information has one home.
+    ~EuiFilterControlError() override;
+};
+
+[[noreturn]] void RaiseFilterControlError(rtl::UnicodeStringView message);
+
+// Checks a value typed for a condition with the operator number against the column's value type (none: no check).
+// An empty text becomes Null for a type that is no string type; Null and the patterns of "like" and "not like" pass;
+// any other value the helper's CheckValueForType refuses, or fails on, raises EuiFilterControlError "Invalid value".
+void ValidateFilterValue(rtl::Variant& value, int32_t operatorNumber, const TuiValueType* valueType,
+                         const TuiCustomFilterEditHelper& helper);
 
 } // namespace ui

@@ -66,7 +66,7 @@ void TuiCustomGridTableItem::SetDataBinding(const TuiGridItemDataBinding& value)
 
 void TuiCustomGridTableItem::ValueTypeClassChanged() {
     FDataBinding->Init();
-    FFilterMRUValueItems.Clear();
+    FDataBinding->FilterMRUValueItems().Clear();
     UpdatePropertiesValue();
     PropertiesChanged();
 }
@@ -262,6 +262,7 @@ TuiGridDateTimeGrouping TuiCustomGridTableItem::EffectiveDateTimeGrouping() {
 void TuiCustomGridTableItem::InitGroupingDateRanges() {
     const TuiCustomGridTableDateTimeHandling* handling = FGridView ? &FGridView->DateTimeHandling() : nullptr;
     FGroupingDateRanges->Setup(handling, EffectiveDateTimeGrouping());
+    DoInitGroupingDateRanges();
 }
 
 void TuiCustomGridTableItem::InitFilteringDateRanges() {
@@ -271,6 +272,33 @@ void TuiCustomGridTableItem::InitFilteringDateRanges() {
     } else {
         FFilteringDateRanges->Setup(nullptr, {});
     }
+    DoInitFilteringDateRanges();
+}
+
+void TuiCustomGridTableItem::DoInitFilteringDateRanges() {
+    if (FGridView) {
+        FGridView->DoInitFilteringDateRanges(*this);
+    }
+    if (FOnInitFilteringDateRanges) {
+        FOnInitFilteringDateRanges(*this, *FFilteringDateRanges);
+    }
+}
+
+void TuiCustomGridTableItem::DoInitGroupingDateRanges() {
+    if (FGridView) {
+        FGridView->DoInitGroupingDateRanges(*this);
+    }
+    if (FOnInitGroupingDateRanges) {
+        FOnInitGroupingDateRanges(*this, *FGroupingDateRanges);
+    }
+}
+
+void TuiCustomGridTableItem::SetOnInitFilteringDateRanges(TuiGridInitDateRangesEvent handler) {
+    SetGridEventHandler(FOnInitFilteringDateRanges, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiCustomGridTableItem::SetOnInitGroupingDateRanges(TuiGridInitDateRangesEvent handler) {
+    SetGridEventHandler(FOnInitGroupingDateRanges, std::move(handler), [this] { Changed(0); });
 }
 
 void TuiCustomGridTableItem::DateTimeGroupingChanged() {
@@ -297,7 +325,8 @@ bool TuiCustomGridTableItem::SupportsDateTimeFilters(bool relative) const {
     }
     const TuiGridDateTimeFilters filters = GetDateTimeFilters();
     if (!relative) {
-        return filters.Contains(dtfMonths) || filters.Contains(dtfYears);
+        return filters.Contains(dtfMonths) || filters.Contains(dtfYears) || HasInitFilteringDateRangesHandler() ||
+               FGridView->HasInitFilteringDateRangesHandler();
     }
     return !(filters - TuiGridDateTimeFilters{dtfMonths, dtfYears}).IsEmpty();
 }
@@ -345,10 +374,21 @@ void TuiCustomGridTableItem::SetOnUserFiltering(TuiGridUserFilteringEvent handle
     SetGridEventHandler(FOnUserFiltering, std::move(handler), [this] { Changed(0); });
 }
 
-bool TuiCustomGridTableItem::UsesGroupingDateRanges() const {
-    return CanApplyToDataController() &&
-           FGridView->DataController().GetItemValueTypeClass(FIndex) == &TuiDateTimeValueType::Instance() &&
-           !FGroupingDateRanges->HasNoRanges();
+bool TuiCustomGridTableItem::UsesGroupingDateRanges(bool handler) const {
+    if (!CanApplyToDataController() ||
+        FGridView->DataController().GetItemValueTypeClass(FIndex) != &TuiDateTimeValueType::Instance()) {
+        return false;
+    }
+    if (handler) {
+        return HasInitGroupingDateRangesHandler() || FGridView->HasInitGroupingDateRangesHandler();
+    }
+    return !FGroupingDateRanges->HasNoRanges();
+}
+
+void TuiCustomGridTableItem::RefreshHandlerDateRanges() {
+    if (UsesGroupingDateRanges(true)) {
+        InitGroupingDateRanges();
+    }
 }
 
 void TuiCustomGridTableItem::Assign(const rtl::TPersistent* source) {
@@ -389,6 +429,8 @@ void TuiCustomGridTableItem::Assign(const rtl::TPersistent* source) {
     FOnGetFilterValues = item->FOnGetFilterValues;
     FOnGetFilterDisplayText = item->FOnGetFilterDisplayText;
     FOnUserFiltering = item->FOnUserFiltering;
+    FOnInitFilteringDateRanges = item->FOnInitFilteringDateRanges;
+    FOnInitGroupingDateRanges = item->FOnInitGroupingDateRanges;
     FOnGetStoredProperties = item->FOnGetStoredProperties;
     FOnGetStoredPropertyValue = item->FOnGetStoredPropertyValue;
     FOnSetStoredPropertyValue = item->FOnSetStoredPropertyValue;

@@ -10,7 +10,7 @@
 #include "ui/data/controller/uiDataControllerTypes.h"
 #include "ui/editors/framework/repository/uiEditRepository.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
-#include "ui/grid/customtable/uiGridFilterMRU.h"
+#include "ui/grid/customtable/uiGridInitDateRangesEvent.h"
 #include "vcl/system/Types.h"
 
 #include <cstdint>
@@ -133,21 +133,24 @@ public:
     void SetDateTimeGrouping(TuiGridDateTimeGrouping value);
     TuiGridDateTimeGrouping EffectiveDateTimeGrouping();
     // The periods the item's dates group and filter by, set up again when the item joins a view or a grouping
-    // setting changes.
+    // setting changes; after each set-up the view's and then the item's init handler may add ranges.
     TuiGridGroupingDateRanges& GroupingDateRanges() const { return *FGroupingDateRanges; }
     TuiGridFilteringDateRanges& FilteringDateRanges() const { return *FFilteringDateRanges; }
     void InitGroupingDateRanges();
     void InitFilteringDateRanges();
     // Sets the grouping ranges up again and has the data controller rebuild its rows.
     void DateTimeGroupingChanged();
-    // A DateTime item with grouping ranges.
-    bool UsesGroupingDateRanges() const;
+    // A DateTime item with grouping ranges; with handler, one whose grouping ranges an init handler of the view or
+    // the item decides.
+    bool UsesGroupingDateRanges(bool handler = false) const;
+    // Sets the grouping ranges up again (a new "today") when an init handler decides them.
+    void RefreshHandlerDateRanges();
     // A DateTime item whose view and own options both filter by the date alone.
     bool IgnoresTimeForFiltering();
     // The view's date-time filters; none outside a view.
     TuiGridDateTimeFilters GetDateTimeFilters() const;
-    // A DateTime item offers relative periods (relative) or year and month ranges (not relative) when its
-    // date-time filters name some.
+    // A DateTime item offers relative periods (relative) when its date-time filters name some, or ranges (not
+    // relative) when they name years or months or an init-filtering-ranges handler may add some.
     bool SupportsDateTimeFilters(bool relative) const;
     // The drop-down picks several values when the view's item popup and the item's options allow it.
     bool CanFilterMultiSelect();
@@ -155,6 +158,12 @@ public:
     bool ShowsFilteredItemsList();
     // The drop-down lists the recently used values first (not while it picks several values).
     bool ShowsFilterMRUValues();
+    virtual void DoInitFilteringDateRanges();
+    virtual void DoInitGroupingDateRanges();
+    void SetOnInitFilteringDateRanges(TuiGridInitDateRangesEvent handler);
+    void SetOnInitGroupingDateRanges(TuiGridInitDateRangesEvent handler);
+    bool HasInitFilteringDateRangesHandler() const { return static_cast<bool>(FOnInitFilteringDateRanges); }
+    bool HasInitGroupingDateRangesHandler() const { return static_cast<bool>(FOnInitGroupingDateRanges); }
     virtual void DoGetFilterValues(TuiGridFilterValueList& valueList);
     virtual void DoGetFilterDisplayText(const rtl::Variant& value, rtl::UnicodeString& text);
     virtual void DoUserFiltering(const rtl::Variant& value, rtl::UnicodeStringView displayText);
@@ -193,8 +202,6 @@ public:
     TuiCustomGridTableItemOptions& Options();
     // Made on first use through CreateStyles.
     TuiCustomGridTableItemStyles& Styles();
-    // The item's recently used filter values; the view's filtering options set their maximum count.
-    TuiGridFilterMRUValueItems& FilterMRUValueItems() { return FFilterMRUValueItems; }
 
     // The item's field in the view's data controller: its value type and default editor.
     TuiGridItemDataBinding& DataBinding() const { return *FDataBinding; }
@@ -304,13 +311,14 @@ private:
     std::unique_ptr<TuiGridFilteringDateRanges> FFilteringDateRanges;
     TuiGridDateTimeGrouping FDateTimeGrouping = dtgDefault;
     std::unique_ptr<TuiCustomGridTableItemStyles> FStyles;
-    TuiGridFilterMRUValueItems FFilterMRUValueItems;
     TuiGridGetDataTextEvent FOnGetDataText;
     TuiGridGetPropertiesEvent FOnGetProperties;
     TuiGridGetPropertiesEvent FOnGetPropertiesForEdit;
     TuiGridGetFilterValuesEvent FOnGetFilterValues;
     TuiGridGetFilterDisplayTextEvent FOnGetFilterDisplayText;
     TuiGridUserFilteringEvent FOnUserFiltering;
+    TuiGridInitDateRangesEvent FOnInitFilteringDateRanges;
+    TuiGridInitDateRangesEvent FOnInitGroupingDateRanges;
     TuiGridTableItemGetStoredPropertiesEvent FOnGetStoredProperties;
     TuiGridTableItemGetStoredPropertyValueEvent FOnGetStoredPropertyValue;
     TuiGridTableItemSetStoredPropertyValueEvent FOnSetStoredPropertyValue;

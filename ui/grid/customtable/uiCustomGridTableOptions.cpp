@@ -3,6 +3,9 @@
 #include "rtl/core/Exceptions.h"
 #include "ui/data/controller/filtering/uiDataControllerSearch.h"
 #include "ui/data/controller/filtering/uiDataFilter.h"
+#include "ui/editors/filterdialog/uiFilterDialog.h"
+#include "ui/editors/filterdialog/uiFilterDialogFit.h"
+#include "ui/grid/control/uiCustomGrid.h"
 #include "ui/grid/customtable/uiCustomGridTableItem.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
 #include "ui/grid/customtable/uiGridDataController.h"
@@ -258,7 +261,7 @@ void TuiCustomGridTableFiltering::SetItemMRUItemsListCount(int32_t value) {
     FItemMRUItemsListCount = value;
     TuiCustomGridTableView& gridView = TableView();
     for (int32_t i = 0; i < gridView.ItemCount(); ++i) {
-        gridView.Items(i)->FilterMRUValueItems().SetMaxCount(value);
+        gridView.Items(i)->DataBinding().FilterMRUValueItems().SetMaxCount(value);
     }
     Changed(0);
 }
@@ -276,6 +279,28 @@ void TuiCustomGridTableFiltering::SetMRUItemsListCount(int32_t value) {
 
 void TuiCustomGridTableFiltering::AddFilterToMRU(const TuiFilterCriteria* filter) {
     FMRUItems->AddFilter(filter ? *filter : TableView().DataController().Filter());
+}
+
+void TuiCustomGridTableFiltering::CustomizeFilter(TuiCustomGridTableItem* item) {
+    TuiCustomGridTableView& view = TableView();
+    if (view.DoFilterDialogShow(item)) {
+        return;
+    }
+    TuiDataFilterCriteria& filter = view.DataController().Filter();
+    if (item == nullptr || NeedsFilterBuilder(filter)) {
+        view.DoFilterCustomization();
+        return;
+    }
+    TuiCustomEditProperties* properties = item->GetProperties();
+    if (properties == nullptr) {
+        return;
+    }
+    TuiCustomGrid* grid = view.Grid();
+    if (ShowCustomFilterDialog(filter, item, *properties, item->FilterCaption(), item->DataBinding().ValueTypeClass(),
+                               grid ? &grid->LookAndFeel() : nullptr, grid ? &grid->Font() : nullptr)) {
+        filter.SetActive(true);
+        AddFilterToMRU();
+    }
 }
 
 void TuiCustomGridTableFiltering::CurrentFilterChanged() {

@@ -165,6 +165,11 @@ public:
 
     // A filter a dialog applied; nullptr is the view's filter.
     void AddFilterToMRU(const TuiFilterCriteria* filter = nullptr);
+    // The user asks to customize the item's conditions (nullptr: the whole filter). Unless OnFilterDialogShow takes
+    // over, a filter the custom filter dialog can show opens it for the item; what it applies becomes active and
+    // joins the recently used filters. Another filter, or the whole filter, is left to OnFilterCustomization: the
+    // filter builder is not there.
+    void CustomizeFilter(TuiCustomGridTableItem* item);
     // The data controller's filter changed.
     void CurrentFilterChanged();
 

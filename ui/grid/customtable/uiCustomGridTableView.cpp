@@ -214,7 +214,7 @@ void TuiCustomGridTableView::AddItem(TuiCustomGridTableItem* item) {
     // An item without a value type of its own holds text.
     DataController().ChangeValueTypeClass(item->FIndex, &TuiStringValueType::Instance());
     item->SetGridView(this);
-    item->FilterMRUValueItems().SetMaxCount(Filtering().ItemMRUItemsListCount());
+    item->DataBinding().FilterMRUValueItems().SetMaxCount(Filtering().ItemMRUItemsListCount());
     item->SetVisible(true);
 }
 
@@ -231,6 +231,10 @@ void TuiCustomGridTableView::RemoveItem(TuiCustomGridTableItem* item) {
             ChangeItemVisible(item, false);
         }
         ItemRemoving(item);
+        // The recently used filters name the item through its field, which goes with it.
+        if (FFiltering) {
+            FFiltering->MRUItems().RemoveItemConditions(item);
+        }
         std::erase(FItems, item);
         item->FIndex = -1;
         ReindexItems();
@@ -347,6 +351,10 @@ void TuiCustomGridTableView::AssignLayout(const TuiCustomGridTableView& source) 
     SetOnCanSelectRecord(source.FOnCanSelectRecord);
     SetOnFocusedRecordChanged(source.FOnFocusedRecordChanged);
     SetOnSelectionChanged(source.FOnSelectionChanged);
+    SetOnFilterDialogShow(source.FOnFilterDialogShow);
+    SetOnFilterCustomization(source.FOnFilterCustomization);
+    SetOnInitFilteringDateRanges(source.FOnInitFilteringDateRanges);
+    SetOnInitGroupingDateRanges(source.FOnInitGroupingDateRanges);
 }
 
 void TuiCustomGridTableView::AssignItems(const std::function<void()>& assign) {
@@ -509,6 +517,50 @@ void TuiCustomGridTableView::SetOnFocusedRecordChanged(TuiGridFocusedRecordChang
 
 void TuiCustomGridTableView::SetOnSelectionChanged(TuiGridCustomTableViewEvent handler) {
     SetGridEventHandler(FOnSelectionChanged, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiCustomGridTableView::SetOnFilterDialogShow(TuiGridFilterDialogShowEvent handler) {
+    SetGridEventHandler(FOnFilterDialogShow, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiCustomGridTableView::SetOnFilterCustomization(TuiGridFilterCustomizationEvent handler) {
+    SetGridEventHandler(FOnFilterCustomization, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiCustomGridTableView::SetOnInitFilteringDateRanges(TuiGridInitDateRangesEvent handler) {
+    SetGridEventHandler(FOnInitFilteringDateRanges, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiCustomGridTableView::SetOnInitGroupingDateRanges(TuiGridInitDateRangesEvent handler) {
+    SetGridEventHandler(FOnInitGroupingDateRanges, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiCustomGridTableView::DoInitFilteringDateRanges(TuiCustomGridTableItem& item) {
+    if (FOnInitFilteringDateRanges) {
+        FOnInitFilteringDateRanges(item, item.FilteringDateRanges());
+    }
+}
+
+void TuiCustomGridTableView::DoInitGroupingDateRanges(TuiCustomGridTableItem& item) {
+    if (FOnInitGroupingDateRanges) {
+        FOnInitGroupingDateRanges(item, item.GroupingDateRanges());
+    }
+}
+
+bool TuiCustomGridTableView::DoFilterDialogShow(TuiCustomGridTableItem* item) {
+    bool done = false;
+    if (FOnFilterDialogShow) {
+        FOnFilterDialogShow(*this, item, done);
+    }
+    return done;
+}
+
+bool TuiCustomGridTableView::DoFilterCustomization() {
+    bool done = false;
+    if (FOnFilterCustomization) {
+        FOnFilterCustomization(*this, done);
+    }
+    return done;
 }
 
 bool TuiCustomGridTableView::DoCanFocusRecord(TuiCustomGridRecord* record) {

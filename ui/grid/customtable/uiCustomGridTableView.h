@@ -10,6 +10,7 @@
 #include "rtl/text/StringTypes.h"
 #include "ui/grid/common/uiNavigatorNotifier.h"
 #include "ui/grid/customtable/uiGridEditingEvents.h"
+#include "ui/grid/customtable/uiGridInitDateRangesEvent.h"
 #include "ui/grid/view/uiCustomGridView.h"
 
 #include <cstdint>
@@ -45,6 +46,11 @@ using TuiGridFocusedRecordChangedEvent =
     std::function<void(TuiCustomGridTableView& sender, TuiCustomGridRecord* prevFocusedRecord,
                        TuiCustomGridRecord* focusedRecord, bool newItemRecordFocusingChanged)>;
 using TuiGridCustomTableViewEvent = std::function<void(TuiCustomGridTableView& sender)>;
+// Sender, the item whose filter is to be customized (nullptr: the whole filter), whether the handler did it.
+using TuiGridFilterDialogShowEvent =
+    std::function<void(TuiCustomGridTableView& sender, TuiCustomGridTableItem* item, bool& done)>;
+// Sender, whether the handler customized the whole filter itself.
+using TuiGridFilterCustomizationEvent = std::function<void(TuiCustomGridTableView& sender, bool& done)>;
 
 class TuiCustomGridTableView : public TuiCustomGridView {
     RTL_DECLARE_CLASS(TuiCustomGridTableView, TuiCustomGridView)
@@ -142,6 +148,19 @@ public:
     void SetOnCanSelectRecord(TuiGridAllowRecordOperationEvent handler);
     void SetOnFocusedRecordChanged(TuiGridFocusedRecordChangedEvent handler);
     void SetOnSelectionChanged(TuiGridCustomTableViewEvent handler);
+    // The filter dialogs' events; each setter stores the handler and repaints.
+    void SetOnFilterDialogShow(TuiGridFilterDialogShowEvent handler);
+    void SetOnFilterCustomization(TuiGridFilterCustomizationEvent handler);
+    // The view's handlers of the items' date ranges, run after each set-up before the item's own.
+    void SetOnInitFilteringDateRanges(TuiGridInitDateRangesEvent handler);
+    void SetOnInitGroupingDateRanges(TuiGridInitDateRangesEvent handler);
+    bool HasInitFilteringDateRangesHandler() const { return static_cast<bool>(FOnInitFilteringDateRanges); }
+    bool HasInitGroupingDateRangesHandler() const { return static_cast<bool>(FOnInitGroupingDateRanges); }
+    virtual void DoInitFilteringDateRanges(TuiCustomGridTableItem& item);
+    virtual void DoInitGroupingDateRanges(TuiCustomGridTableItem& item);
+    // Whether OnFilterDialogShow or OnFilterCustomization took over.
+    virtual bool DoFilterDialogShow(TuiCustomGridTableItem* item);
+    virtual bool DoFilterCustomization();
     virtual bool DoCanFocusRecord(TuiCustomGridRecord* record);
     virtual bool DoCanSelectRecord(int32_t recordIndex);
     // Fires OnFocusedRecordChanged with the records at the two row indexes; equal record indexes pass the focused
@@ -220,6 +239,10 @@ private:
     TuiGridAllowRecordOperationEvent FOnCanSelectRecord;
     TuiGridFocusedRecordChangedEvent FOnFocusedRecordChanged;
     TuiGridCustomTableViewEvent FOnSelectionChanged;
+    TuiGridFilterDialogShowEvent FOnFilterDialogShow;
+    TuiGridFilterCustomizationEvent FOnFilterCustomization;
+    TuiGridInitDateRangesEvent FOnInitFilteringDateRanges;
+    TuiGridInitDateRangesEvent FOnInitGroupingDateRanges;
 };
 
 } // namespace ui

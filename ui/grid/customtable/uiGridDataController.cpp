@@ -6,6 +6,7 @@
 #include "ui/data/controller/uiDataField.h"
 #include "ui/data/values/uiVariants.h"
 #include "ui/grid/customtable/uiCustomGridTableItem.h"
+#include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
 #include "ui/grid/customtable/uiCustomGridTableViewData.h"
 
@@ -132,6 +133,13 @@ void TuiGridDataController::EndUpdate() {
 void TuiGridDataController::UpdateData() {
     TuiDataController::UpdateData();
     FGridView.UpdateEditValue();
+}
+
+void TuiGridDataController::FilterChanged() {
+    TuiDataController::FilterChanged();
+    if (!FGridView.ComponentState().Contains(rtl::TComponentState::csDestroying)) {
+        FGridView.Filtering().CurrentFilterChanged();
+    }
 }
 
 void TuiGridDataController::CheckDeferredChanges() {

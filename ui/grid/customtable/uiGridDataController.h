@@ -44,6 +44,8 @@ public:
     void CheckDeferredChanges() override;
     // The view's in-place editor writes its value first.
     void UpdateData() override;
+    // The view's recently used filters follow the current filter.
+    void FilterChanged() override;
 
     // The "Data" property: not defined in provider mode. Stored with an ancestor when the records differ from the
     // ancestor's, without one when there are records.

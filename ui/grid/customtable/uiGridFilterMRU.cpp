@@ -84,6 +84,13 @@ void TuiGridFilterMRUItems::DeleteEmptyItems() {
     }
 }
 
+void TuiGridFilterMRUItems::RemoveItemConditions(rtl::TObject* item) {
+    for (int32_t i = 0; i < GetCount(); ++i) {
+        Item(i).Filter().RemoveItemsByLink(item);
+    }
+    DeleteEmptyItems();
+}
+
 void TuiGridFilterMRUItems::RefreshVisibleItems() {
     const int32_t oldCount = VisibleItemCount();
     FVisibleItems.clear();

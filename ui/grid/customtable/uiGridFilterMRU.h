@@ -3,6 +3,7 @@
 // one place, the most recent first) and a view's recently used whole filters (two filters are the same when their
 // criteria streams are equal byte for byte), with the visible list that leaves out the view's current filter.
 
+#include "rtl/core/Object.h"
 #include "rtl/text/StringTypes.h"
 #include "rtl/variants/Variant.h"
 #include "ui/core/objects/uiMRUItems.h"
@@ -63,6 +64,8 @@ public:
     void AddFilter(const TuiFilterCriteria& filter);
     // Deletes the filters that lost every condition.
     void DeleteEmptyItems();
+    // Every filter drops its conditions on the item, which is leaving the view; the emptied filters go.
+    void RemoveItemConditions(rtl::TObject* item);
     // The filters in MRU order, leaving out every one equal to the current filter.
     void RefreshVisibleItems();
     int32_t VisibleItemCount() const { return static_cast<int32_t>(FVisibleItems.size()); }

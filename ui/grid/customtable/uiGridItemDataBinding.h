@@ -2,17 +2,23 @@
 // TuiGridItemDataBinding: what ties a table item to its field in the view's data controller. It reads and changes
 // the field's value type (stored by caption as "ValueType"), names the editor that shows such values by default,
 // owns the default values provider through which the item's editor properties ask the data about formats, and
-// turns the entries of the item's filter drop-down into conditions of the data controller's filter.
+// turns the entries of the item's filter drop-down into conditions of the data controller's filter, keeping the
+// item's recently used filter values.
 
 #include "rtl/core/Persistent.h"
 #include "rtl/text/StringTypes.h"
 #include "ui/data/filter/uiFilterTypes.h"
 #include "ui/data/values/uiValueType.h"
 #include "ui/editors/framework/properties/uiEditProperties.h"
+#include "ui/grid/customtable/uiGridFilterMRU.h"
 
 #include <cstdint>
 #include <memory>
 #include <vector>
+
+namespace rtl {
+class TStringList;
+} // namespace rtl
 
 namespace ui {
 
@@ -74,6 +80,10 @@ public:
     // The item's first condition; nullptr when it has none.
     TuiFilterCriteriaItem* FilterCriteriaItem() const;
     bool Filtered() const { return FilterCriteriaItem() != nullptr; }
+    // The name a filter expression gives the item's field; none here.
+    virtual rtl::UnicodeString GetFilterFieldName() const { return {}; }
+    // The item's recently used filter values; the view's filtering options set their maximum count.
+    TuiGridFilterMRUValueItems& FilterMRUValueItems() { return FFilterMRUValueItems; }
     // False removes the item's conditions; True changes nothing.
     void SetFiltered(bool value);
 
@@ -82,6 +92,10 @@ public:
     // item's recently used values on top when it shows them.
     void GetFilterValues(TuiGridFilterValueList& valueList, bool valuesOnly, bool useFilteredItemsOption,
                          bool withTextCompare);
+    // The drop-down's lines: the entries of GetFilterValues (with the recently used values, the filtered-items
+    // option applied), one line per entry in list order, each text as the item's OnGetFilterDisplayText leaves it.
+    // A line's index is its entry's index in valueList.
+    void GetFilterStrings(rtl::TStringList& strings, TuiGridFilterValueList& valueList);
     // The entries the item's present conditions stand for: its condition in an AND group, or every condition of the
     // item in an OR group; "(Custom...)" is never among them.
     std::vector<int32_t> GetFilterSelectedValueIndexes(const TuiGridFilterValueList& valueList) const;
@@ -90,7 +104,8 @@ public:
     // The condition an entry stands for, in target (nullptr: the root), replacing the item's conditions when
     // replace is set: "(All)" removes them, blanks and non-blanks test for Null, a value (added to the recently used
     // values with addToMRU) is equal, a range is BETWEEN its bounds, a period is its relative date operator; an
-    // entry of OnGetFilterValues goes to OnUserFiltering. "(Custom...)" opens no dialog here. Every entry but
+    // entry of OnGetFilterValues goes to OnUserFiltering. "(Custom...)" asks the view's filtering to customize the
+    // item's filter. Every entry but
     // "(All)" and "(Custom...)" makes the filter active.
     void ApplyFilterValueEntry(TuiGridFilterValueList& valueList, int32_t index, bool addToMRU, bool replace,
                                TuiFilterCriteriaItemList* target);
@@ -105,6 +120,7 @@ private:
     TuiCustomGridTableItem& FItem;
     rtl::TObject* FData = nullptr; // not owned
     std::unique_ptr<TuiGridDefaultValuesProvider> FDefaultValuesProvider;
+    TuiGridFilterMRUValueItems FFilterMRUValueItems;
 };
 
 } // namespace ui

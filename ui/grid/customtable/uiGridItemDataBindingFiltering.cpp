@@ -1,11 +1,13 @@
 // The filter operations of TuiGridItemDataBinding: from the entries of an item's filter drop-down to conditions.
 
 #include "rtl/core/Exceptions.h"
+#include "rtl/text/StringList.h"
 #include "rtl/variants/VariantConversions.h"
 #include "ui/data/controller/filtering/uiDataFilter.h"
 #include "ui/data/filter/uiFilterConsts.h"
 #include "ui/data/filter/uiFilterCriteria.h"
 #include "ui/grid/customtable/uiCustomGridTableItem.h"
+#include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
 #include "ui/grid/customtable/uiCustomGridTableViewData.h"
 #include "ui/grid/customtable/uiGridDataController.h"
@@ -57,11 +59,29 @@ void TuiGridItemDataBinding::GetFilterValues(TuiGridFilterValueList& valueList, 
             }
         }
     } else if (FItem.ShowsFilterMRUValues()) {
-        const TuiGridFilterMRUValueItems& recent = FItem.FilterMRUValueItems();
+        const TuiGridFilterMRUValueItems& recent = FFilterMRUValueItems;
         for (int32_t i = 0; i < recent.GetCount(); ++i) {
             valueList.AddValueEntry(fviRecent, recent.Item(i).Value(), recent.Item(i).DisplayText(), false);
         }
     }
+}
+
+void TuiGridItemDataBinding::GetFilterStrings(rtl::TStringList& strings, TuiGridFilterValueList& valueList) {
+    GetFilterValues(valueList, false, true, false);
+    strings.BeginUpdate();
+    try {
+        strings.Clear();
+        for (int32_t i = 0; i < valueList.GetCount(); ++i) {
+            const TuiFilterValueItem& entry = valueList.GetItem(i);
+            rtl::UnicodeString text = entry.DisplayText;
+            FItem.DoGetFilterDisplayText(entry.Value, text);
+            strings.Add(text);
+        }
+    } catch (...) {
+        strings.EndUpdate();
+        throw;
+    }
+    strings.EndUpdate();
 }
 
 std::vector<int32_t>
@@ -127,6 +147,7 @@ void TuiGridItemDataBinding::ApplyFilterValueEntry(TuiGridFilterValueList& value
         filter->RemoveItemsByLink(&FItem);
         break;
     case fviCustom:
+        FItem.GridView()->Filtering().CustomizeFilter(&FItem);
         break;
     case fviBlanks:
     case fviNonBlanks:
@@ -140,7 +161,7 @@ void TuiGridItemDataBinding::ApplyFilterValueEntry(TuiGridFilterValueList& value
     case fviRecent:
         AddFilterCondition(target, fokEqual, replace, entry.DisplayText, entry.Value);
         if (addToMRU) {
-            FItem.FilterMRUValueItems().Add(entry.Value, entry.DisplayText);
+            FFilterMRUValueItems.Add(entry.Value, entry.DisplayText);
         }
         break;
     case fviDate:

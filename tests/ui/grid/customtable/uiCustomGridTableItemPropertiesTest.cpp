@@ -195,11 +195,11 @@ TEST_F(GridTableItemPropertiesTest, DisplayTextsComeFromTheEditorUnlessItShowsTh
 }
 
 TEST_F(GridTableItemPropertiesTest, ANewValueTypeClearsTheRecentlyUsedFilterValues) {
-    Item->FilterMRUValueItems().SetMaxCount(5);
-    Item->FilterMRUValueItems().Add(rtl::Variant(int32_t{1}), u"1");
-    ASSERT_EQ(Item->FilterMRUValueItems().GetCount(), 1);
+    Item->DataBinding().FilterMRUValueItems().SetMaxCount(5);
+    Item->DataBinding().FilterMRUValueItems().Add(rtl::Variant(int32_t{1}), u"1");
+    ASSERT_EQ(Item->DataBinding().FilterMRUValueItems().GetCount(), 1);
     Item->DataBinding().SetValueType(u"Integer");
-    EXPECT_EQ(Item->FilterMRUValueItems().GetCount(), 0);
+    EXPECT_EQ(Item->DataBinding().FilterMRUValueItems().GetCount(), 0);
 }
 
 } // namespace

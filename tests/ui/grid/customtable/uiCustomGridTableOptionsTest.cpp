@@ -15,6 +15,7 @@
 #include "ui/grid/customtable/uiCustomGridTableViewStyles.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/customtable/uiGridDateRanges.h"
+#include "ui/grid/customtable/uiGridItemDataBinding.h"
 #include "ui/grid/customtable/uiGridStrs.h"
 
 #include <gtest/gtest.h>
@@ -34,15 +35,15 @@ protected:
 
 TEST_F(CustomGridTableOptionsTest, ANegativeItemMRUCountStoresZeroAndEveryItemsListBecomesUnlimited) {
     TuiCustomGridTableItem* item = View->CreateItem();
-    EXPECT_EQ(item->FilterMRUValueItems().MaxCount(), 5);
+    EXPECT_EQ(item->DataBinding().FilterMRUValueItems().MaxCount(), 5);
     View->Filtering().SetItemMRUItemsListCount(-3);
     EXPECT_EQ(View->Filtering().ItemMRUItemsListCount(), 0);
-    EXPECT_EQ(item->FilterMRUValueItems().MaxCount(), 0);
+    EXPECT_EQ(item->DataBinding().FilterMRUValueItems().MaxCount(), 0);
     for (int32_t i = 0; i < 40; ++i) {
-        item->FilterMRUValueItems().Add(rtl::Variant(i), u"");
+        item->DataBinding().FilterMRUValueItems().Add(rtl::Variant(i), u"");
     }
-    EXPECT_EQ(item->FilterMRUValueItems().GetCount(), 40);
-    EXPECT_EQ(View->CreateItem()->FilterMRUValueItems().MaxCount(), 0);
+    EXPECT_EQ(item->DataBinding().FilterMRUValueItems().GetCount(), 40);
+    EXPECT_EQ(View->CreateItem()->DataBinding().FilterMRUValueItems().MaxCount(), 0);
 }
 
 TEST_F(CustomGridTableOptionsTest, EqualFilterValuesTakeOnePlaceMostRecentFirst) {

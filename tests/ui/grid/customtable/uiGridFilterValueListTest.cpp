@@ -1,5 +1,6 @@
 #include "ui/grid/customtable/uiGridFilterValueList.h"
 
+#include "rtl/text/StringList.h"
 #include "rtl/time/DateTime.h"
 #include "rtl/variants/VariantConversions.h"
 #include "tests/ui/grid/customtable/PlainTableViewSupport.h"
@@ -12,6 +13,7 @@
 #include "ui/grid/customtable/uiCustomGridTableView.h"
 #include "ui/grid/customtable/uiCustomGridTableViewData.h"
 #include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/uiGridDateRanges.h"
 #include "ui/grid/customtable/uiGridItemDataBinding.h"
 
 #include <gtest/gtest.h>
@@ -235,6 +237,71 @@ TEST_F(GridItemFilteringTest, AHandlersEntryGoesToItsUserFilteringAndTheItemRewr
     EXPECT_EQ(Binding().FilterCriteriaItem()->DisplayValue(), u"<blank>");
     Binding().SetFiltered(false);
     EXPECT_FALSE(Binding().Filtered());
+}
+
+TEST_F(GridItemFilteringTest, FilterStringsAreTheDropDownsEntriesAsTheItemShowsThem) {
+    View->Filtering().ItemPopup().SetMultiSelect(false);
+    const auto first = DropDown();
+    Binding().ApplyFilterValueEntry(*first, first->IndexOfValue(DateValue(2026, 3, 20)), true, true, nullptr);
+    Item->SetOnGetFilterDisplayText(
+        [](TuiCustomGridTableItem&, const rtl::Variant&, rtl::UnicodeString& text) { text = u"<" + text + u">"; });
+    rtl::TStringList strings;
+    strings.Add(u"stale");
+    int32_t changes = 0;
+    strings.SetOnChange([&](rtl::TObject*) { ++changes; });
+    auto list = View->ViewData().CreateFilterValueList();
+    Binding().GetFilterStrings(strings, *list);
+    ASSERT_EQ(strings.Count(), list->GetCount());
+    EXPECT_EQ(list->GetItem(0).Kind, fviRecent) << "the recently used value leads";
+    for (int32_t i = 0; i < list->GetCount(); ++i) {
+        EXPECT_EQ(strings.Get(i), u"<" + list->GetItem(i).DisplayText + u">") << i;
+    }
+    EXPECT_EQ(changes, 1) << "one change for the whole list";
+}
+
+TEST_F(GridItemFilteringTest, TheViewsAndThenTheItemsInitHandlersAddRangesAfterEachSetUp) {
+    std::vector<const char*> calls;
+    View->SetOnInitFilteringDateRanges([&](TuiCustomGridTableItem& item, TuiGridDateRanges& ranges) {
+        EXPECT_EQ(&item, Item);
+        calls.push_back("view");
+        ranges.AddOfClass<TuiGridYearRange>();
+    });
+    Item->SetOnInitFilteringDateRanges([&](TuiCustomGridTableItem&, TuiGridDateRanges& ranges) {
+        calls.push_back("item");
+        ranges.AddOfClass<TuiGridMonthRange>();
+    });
+    EXPECT_TRUE(Item->SupportsDateTimeFilters(false)) << "a handler may add ranges without year or month filters";
+    const auto list = DropDown();
+    EXPECT_EQ(calls, (std::vector<const char*>{"view", "item"}));
+    ASSERT_EQ(Item->FilteringDateRanges().Count(), 2);
+    const int32_t firstValue = list->IndexOfFirstValue();
+    std::vector<rtl::TDateTime> rangeStarts;
+    for (int32_t i = list->IndexOfKind(fviNonBlanks) + 1; i < firstValue; ++i) {
+        ASSERT_TRUE(list->GetItem(i).Value.IsArray());
+        rangeStarts.push_back(rtl::VarToDateTime(list->GetItem(i).Value.ArrayElement(0)));
+    }
+    EXPECT_EQ(rangeStarts, (std::vector<rtl::TDateTime>{rtl::EncodeDate(2025, 1, 1), rtl::EncodeDate(2026, 1, 1),
+                                                        rtl::EncodeDate(2025, 12, 1), rtl::EncodeDate(2026, 3, 1),
+                                                        rtl::EncodeDate(2026, 5, 1)}))
+        << "the years, then the months among the values";
+
+    Item->SetDateTimeGrouping(dtgByDateAndTime);
+    EXPECT_FALSE(Item->UsesGroupingDateRanges());
+    int32_t groupingSetUps = 0;
+    Item->RefreshHandlerDateRanges();
+    View->SetOnInitGroupingDateRanges([&](TuiCustomGridTableItem&, TuiGridDateRanges& ranges) {
+        ++groupingSetUps;
+        ranges.AddOfClass<TuiGridTodayRange>();
+    });
+    EXPECT_TRUE(Item->UsesGroupingDateRanges(true));
+    Item->RefreshHandlerDateRanges();
+    EXPECT_EQ(groupingSetUps, 1) << "set up again only once a handler decides the ranges";
+    EXPECT_TRUE(Item->UsesGroupingDateRanges());
+    EXPECT_EQ(Item->GroupingDateRanges().Count(), 1);
+}
+
+TEST_F(GridItemFilteringTest, TheFieldNameOfAFilterExpressionIsEmptyForAGridItem) {
+    EXPECT_EQ(Binding().GetFilterFieldName(), u"");
 }
 
 } // namespace
