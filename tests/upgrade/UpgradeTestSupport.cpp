@@ -176,6 +176,9 @@ void TLoopbackHTTPServer::Answer(uintptr_t clientSocket) {
             response.Body = "missing";
         }
     }
+    if (response.Drop) {
+        return;
+    }
     std::string head = "HTTP/1.0 " + std::to_string(response.Status) + " " + response.Reason + "\r\n";
     for (const std::string& header : response.Headers) {
         head += header + "\r\n";

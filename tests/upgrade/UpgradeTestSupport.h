@@ -28,6 +28,8 @@ struct TLoopbackResponse {
     bool OmitLength = false;
     // The server waits for Release() before it sends the body.
     bool HoldBody = false;
+    // The server closes the connection without an answer.
+    bool Drop = false;
 };
 
 // A single-threaded HTTP/1.0 server on 127.0.0.1 at a free port, serving until destroyed. A path without a script

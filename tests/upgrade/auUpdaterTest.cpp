@@ -145,13 +145,15 @@ TEST_F(UpdaterFixture, ARedirectOpensTheFirstURLInTheBrowser) {
     EXPECT_EQ(Launches.Launched[0].Operation, u"open");
 }
 
-TEST_F(UpdaterFixture, AnUpgradeThatNeedsDownloadsSaysItCannotInstallYet) {
+TEST_F(UpdaterFixture, AProgramWithoutTheHelperSaysItCannotInstallAndDownloadsNothing) {
+    Updater->HelperModule = GetModuleHandleW(L"kernel32.dll");
     ServeInfo("#version=1.2\n#url=http://host/a.exe\n");
     Boxes.Answers = {IDYES, IDOK};
     Check();
     ASSERT_EQ(Boxes.Shown.size(), 2u);
     EXPECT_EQ(Boxes.Shown[1].Flags & MB_ICONMASK, static_cast<uint32_t>(MB_ICONERROR));
     EXPECT_TRUE(Launches.Launched.empty());
+    EXPECT_EQ(Server.Requests().size(), 1u);
 }
 
 TEST_F(UpdaterFixture, ByDateAndTheDefaults) {
