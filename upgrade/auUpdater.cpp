@@ -10,6 +10,7 @@
 #include "rtl/text/Format.h"
 #include "rtl/text/StringUtils.h"
 #include "rtl/time/DateTime.h"
+#include "upgrade/auUpdaterWizard.h"
 #include "upgrade/auUpgradeHelper.h"
 #include "upgrade/auUtils.h"
 #include "vcl/dialogs/MessageDialogs.h"
@@ -63,6 +64,7 @@ TauUpdater::TauUpdater(rtl::TComponent* owner)
 }
 
 TauUpdater::~TauUpdater() {
+    CloseWizard();
     RemoveDownloads();
     KillTimer(FTimerWindow, AutoCheckTimerId);
     vcl::DeallocateHWnd(FTimerWindow);
@@ -126,7 +128,30 @@ void TauUpdater::Abort() {
 
 void TauUpdater::StopUpgrade() {
     TauCustomHTTP::Abort();
+    CloseWizard();
     RemoveDownloads();
+}
+
+void TauUpdater::ShowUpgradeWizard() {
+    if (FWizard == nullptr) {
+        FWizard = new TauUpdaterWizardForm(&vcl::Application(), Language);
+        FWizard->ApplicationTitle = Title();
+        FWizard->OnAbortRequest = [this] { Abort(); };
+        FWizard->OnClosed = [this] { FWizard = nullptr; };
+    }
+    if (Wizard.StayOnTop) {
+        FWizard->SetFormStyle(vcl::fsStayOnTop);
+    }
+    FWizard->Show();
+}
+
+void TauUpdater::CloseWizard() {
+    if (TauUpdaterWizardForm* wizard = std::exchange(FWizard, nullptr); wizard != nullptr) {
+        wizard->OnAbortRequest = nullptr;
+        wizard->OnClosed = nullptr;
+        wizard->Hide();
+        wizard->PostRelease();
+    }
 }
 
 // The file being received is deleted too: its worker may have finished it just before it was let go. A worker still
@@ -160,6 +185,9 @@ void TauUpdater::DoHTTPFileStart(const TauHTTPFileStartInfo& info, bool& accept)
         return;
     }
     FFileTime = info.LastModified;
+    if (FWizard != nullptr) {
+        FWizard->ShowFileSize(info.Size);
+    }
     if (MiscFilesUpgrade == TacMiscFilesUpgradeBehavior::mfuOnlyIfSizeDifferent && info.Size != 0 && FURLs.size() > 1) {
         const UnicodeString installed = FTargetPath.substr(0, FTargetPath.size() - std::size(DownloadSuffix) + 1);
         if (!rtl::WideSameText(rtl::ExtractFileName(installed), rtl::ExtractFileName(ProgramPath)) &&
@@ -189,6 +217,10 @@ void TauUpdater::DoHTTPProgress(const TauHTTPProgressInfo& progress) {
     figures.TransferRate = progress.TransferRate;
     if (OnProgress) {
         OnProgress(*this, figures);
+    }
+    if (FWizard != nullptr) {
+        FWizard->ShowProgress(figures.PercentsDone, figures.TotalPercentsDone, figures.TransferRate,
+                              figures.EstimatedTimeLeft);
     }
 }
 
@@ -262,6 +294,9 @@ void TauUpdater::DownloadNextFile(bool first) {
         SetInfoMode(false);
         FFileIndex = 0;
         FDownloaded.clear();
+        if (Wizard.Enabled) {
+            ShowUpgradeWizard();
+        }
     } else {
         ++FFileIndex;
     }
@@ -270,6 +305,9 @@ void TauUpdater::DownloadNextFile(bool first) {
         return;
     }
     const UnicodeString& url = FURLs[FFileIndex];
+    if (FWizard != nullptr) {
+        FWizard->ShowFile(url, FFileIndex, FURLs.size());
+    }
     FFileTime = 0;
     FTargetPath = rtl::ExtractFilePath(ProgramPath) + ExtractURLFileName(url) + DownloadSuffix;
     SetURL(url);
@@ -279,7 +317,17 @@ void TauUpdater::DownloadNextFile(bool first) {
     }
 }
 
+// The wizard shows that the upgrade is complete and waits for the user's OK; an abort meanwhile ends it all.
 void TauUpdater::FinishDownload() {
+    if (FWizard != nullptr) {
+        FWizard->ShowFinished(Title());
+        while (FWizard != nullptr && !FAborted && !vcl::Application().Terminated()) {
+            vcl::Application().HandleMessage();
+        }
+        if (FAborted || vcl::Application().Terminated()) {
+            return;
+        }
+    }
     if (OnEndUpgrade) {
         OnEndUpgrade(*this);
     }
@@ -314,9 +362,12 @@ void TauUpdater::RunUpgraderHelper(const UnicodeString& parameter) {
     vcl::Application().Terminate();
 }
 
+UnicodeString TauUpdater::Title() const {
+    return ApplicationTitle.empty() ? rtl::ExtractFileName(ProgramPath) : ApplicationTitle;
+}
+
 bool TauUpdater::AskUpgrade(const UnicodeString& message) {
-    const UnicodeString title = ApplicationTitle.empty() ? rtl::ExtractFileName(ProgramPath) : ApplicationTitle;
-    const UnicodeString text = rtl::Format(UpdaterText(TauUpdaterText::UpgradeQuestion, Language), {title, message});
+    const UnicodeString text = rtl::Format(UpdaterText(TauUpdaterText::UpgradeQuestion, Language), {Title(), message});
     return vcl::MessageDlgCentered(text, UpdaterText(TauUpdaterText::WizardCaption, Language), vcl::mtConfirmation,
                                    {vcl::mbYes, vcl::mbNo}) == vcl::mrYes;
 }

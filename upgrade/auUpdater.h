@@ -13,7 +13,8 @@
 // With AutoCheck a hidden window's timer starts a check ten seconds after it is armed, when the machine is on a
 // network; it is armed again only after a check that found the host unreachable.
 //
-// Not yet here: the download wizard and the password form.
+// While the files download the wizard shows their progress; at the end it waits for the user's OK before the helper
+// starts. Not yet here: the password form and the upgrade question form (a message box asks in its place).
 
 #include "rtl/core/Exceptions.h"
 #include "rtl/core/SmallSet.h"
@@ -47,6 +48,14 @@ enum class TauUpdaterShowMessage : uint8_t {
     mPasswordRequest
 };
 using TauUpdaterShowMessages = rtl::TSmallSet<TauUpdaterShowMessage>;
+
+class TauUpdaterWizardForm;
+
+// Whether the download wizard shows, and whether it stays above the other windows.
+struct TauUpdaterWizard {
+    bool Enabled = true;
+    bool StayOnTop = true;
+};
 
 enum class TacMiscFilesUpgradeBehavior : uint8_t { mfuAlwaysDownload, mfuOnlyIfSizeDifferent };
 
@@ -118,6 +127,9 @@ public:
     TauUpdaterShowMessages ShowMessages{TauUpdaterShowMessage::mAskUpgrade, TauUpdaterShowMessage::mConnLost,
                                         TauUpdaterShowMessage::mLostFile, TauUpdaterShowMessage::mPasswordRequest};
     TauUpdaterLanguage Language = TauUpdaterLanguage::wlAuto;
+    TauUpdaterWizard Wizard;
+    // The download wizard while it shows.
+    TauUpdaterWizardForm* WizardForm() const { return FWizard; }
     // The program's name in the question; the file name of the executable when empty.
     UnicodeString ApplicationTitle;
 
@@ -172,6 +184,9 @@ private:
     bool ContinueAfterLostFile(int32_t status);
     void RunUpgraderHelper(const UnicodeString& parameter);
     void RemoveDownloads();
+    void ShowUpgradeWizard();
+    void CloseWizard();
+    UnicodeString Title() const;
     bool AskUpgrade(const UnicodeString& message);
     void ShowError(const UnicodeString& text);
     bool Shows(TauUpdaterShowMessage message) const { return ShowMessages.Contains(message); }
@@ -189,6 +204,7 @@ private:
     bool FAutoCheckRunning = false;
     bool FCheckIsAutomatic = false;
     HWND FTimerWindow = nullptr;
+    TauUpdaterWizardForm* FWizard = nullptr; // owned by the application; frees itself when closed
 };
 
 } // namespace au

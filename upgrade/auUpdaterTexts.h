@@ -13,12 +13,27 @@ enum class TauUpdaterLanguage : uint8_t { wlAuto, wlEnglish, wlChineseSimplified
 // The roles of the strings in a block.
 enum class TauUpdaterText : uint8_t {
     WizardCaption = 0,
+    WizardDownloading = 1,
+    WizardCompleted = 2,
+    CurrentFile = 3,
+    AllFiles = 4,
+    DownloadingFileFrom = 5,
+    FileSize = 6,
+    TransferRate = 7,
+    TimeLeft = 8,
+    DownloadingNOfM = 9,
+    FinalNote = 10,
+    OKButton = 16,
+    CancelButton = 17,
+    NextButton = 18,
     ErrorCaption = 21,
+    Preparing = 22,
     UpgradeQuestion = 23,
     NoNewerVersion = 24,
     NoInfoFile = 25,
     HostUnreachable = 26,
     MissingFile = 28,
+    AbortQuestion = 27,
     ConnectionLost = 30,
 };
 

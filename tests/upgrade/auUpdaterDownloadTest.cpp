@@ -5,11 +5,20 @@
 #include "UpgradeTestSupport.h"
 #include "rtl/WindowsApi.h"
 #include "rtl/io/FileUtils.h"
+#include "rtl/numbers/NumberConversions.h"
 #include "rtl/text/Format.h"
 #include "rtl/text/StringUtils.h"
 #include "tests/support/ui/MessageBoxes.h"
+#include "tests/support/ui/MessagePump.h"
+#include "tests/support/ui/SyntheticInput.h"
 #include "upgrade/auUpdater.h"
+#include "upgrade/auUpdaterWizard.h"
 #include "upgrade/auUtils.h"
+#include "vcl/extctrls/ProgressBar.h"
+#include "vcl/stdctrls/Button.h"
+#include "vcl/stdctrls/Edit.h"
+#include "vcl/stdctrls/GroupBox.h"
+#include "vcl/stdctrls/Label.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -47,6 +56,8 @@ protected:
         Updater->ApplicationTitle = u"Tallyvane";
         Updater->Language = au::TauUpdaterLanguage::wlEnglish;
         Updater->ProgramPath = Path("Tallyvane.exe");
+        // The wizard waits for the user at the end; its own tests press its buttons.
+        Updater->Wizard.Enabled = false;
         Updater->HelperPath = Path("UpdateHelper.exe");
         Updater->StartHelper = [this](const rtl::UnicodeString& commandLine) {
             Events.push_back("start");
@@ -315,6 +326,86 @@ TEST_F(UpdaterDownloadFixture, OnAfterRestartFiresWhenTheHelperRestartedTheProgr
         Updater->Loaded();
     }
     EXPECT_EQ(restarts, 1);
+}
+
+// The wizard as the user sees it: what shows while each file downloads, the finished state that waits for OK, and
+// the Cancel button's question.
+class UpdaterWizardFixture : public UpdaterDownloadFixture {
+protected:
+    void SetUp() override {
+        UpdaterDownloadFixture::SetUp();
+        Updater->Wizard.Enabled = true;
+        Updater->Wizard.StayOnTop = false;
+    }
+    au::TauUpdaterWizardForm& Wizard() const { return *Updater->WizardForm(); }
+};
+
+TEST_F(UpdaterWizardFixture, TheWizardShowsEachFileAndTheHelperStartsOnlyAfterOK) {
+    Serve("/v2/Tallyvane.exe", std::string(5000, 'P'));
+    Serve("/v2/help.chm", "help");
+    Updater->TransferBufferSize = 1024;
+    bool finishedBeforeOK = false;
+    std::vector<std::string> shown;
+    Updater->OnFileDone = [&](TauUpdater&, const rtl::UnicodeString& fileName) {
+        au::TauUpdaterWizardForm& shownWizard = Wizard();
+        shown.push_back(rtl::UnicodeToUtf8(
+            shownWizard.FileURL->Text() + u" | " + shownWizard.AllDownloading->Caption() + u" | " +
+            shownWizard.FileSizeLab->Caption() + u" | " + rtl::IntToStr(shownWizard.ProgressAllFiles->Position())));
+        if (!fileName.ends_with(u"help.chm.uTMP")) {
+            return;
+        }
+        ui_test::RunLater(50, [&] {
+            au::TauUpdaterWizardForm& wizard = Wizard();
+            finishedBeforeOK =
+                wizard.Visible() && wizard.WizardTitle->Caption() == u"Upgrade completed!" &&
+                wizard.AfterNote->Visible() && !wizard.LCurrentFile->Visible() && !wizard.LAllFiles->Visible() &&
+                !wizard.CancelBtn->Enabled() && wizard.FinishBtn->Enabled() && wizard.FinishBtn->Caption() == u"&OK" &&
+                wizard.AfterNote->Caption().starts_with(u"The update of Tallyvane has been") && CommandLine.empty();
+            ui_test::Click(*wizard.FinishBtn, vcl::Point(10, 10));
+        });
+    };
+    Upgrade({"/v2/Tallyvane.exe", "/v2/help.chm"});
+
+    const std::string first = Server.URL("/v2/Tallyvane.exe");
+    const std::string second = Server.URL("/v2/help.chm");
+    EXPECT_EQ(shown, (std::vector<std::string>{first + " | Downloading 1 of 2 | File size: 4.9 Kb | 50",
+                                               second + " | Downloading 2 of 2 | File size: 0.0 Kb | 100"}));
+    EXPECT_TRUE(finishedBeforeOK);
+    EXPECT_EQ(Events.back(), "close");
+    EXPECT_FALSE(CommandLine.empty());
+    EXPECT_EQ(Updater->WizardForm(), nullptr);
+}
+
+TEST_F(UpdaterWizardFixture, CancelAsksAndOnlyYesAbortsTheUpgrade) {
+    Serve("/v2/Tallyvane.exe", "new program");
+    TLoopbackResponse held{200, "OK", {}, std::string(3000, 'c')};
+    held.HoldBody = true;
+    Server.Script("/v2/data.cab", held);
+    Boxes.Answers = {IDNO, IDYES};
+    std::vector<std::string> afterNo;
+    Updater->OnFileStart = [&](TauUpdater&, const rtl::UnicodeString& url, int64_t, double, bool&) {
+        if (!url.ends_with(u"data.cab")) {
+            EXPECT_EQ(Wizard().EstimatedTimeLeftLab->Caption(), u"Preparing. . .") << "before the first progress";
+            return;
+        }
+        ui_test::RunLater(50, [&] { ui_test::Click(*Wizard().CancelBtn, vcl::Point(10, 10)); });
+        ui_test::RunLater(400, [&] {
+            afterNo.push_back(Updater->WizardForm() != nullptr && Wizard().Visible() ? "wizard" : "no wizard");
+            afterNo.push_back(Updater->Busy() ? "busy" : "idle");
+            ui_test::Click(*Wizard().CancelBtn, vcl::Point(10, 10));
+        });
+    };
+    Upgrade({"/v2/Tallyvane.exe", "/v2/data.cab"});
+    Server.Release();
+    EXPECT_TRUE(au_test::PumpMessagesUntil([this] { return LeftInFolder().empty(); }));
+
+    EXPECT_EQ(afterNo, (std::vector<std::string>{"wizard", "busy"}));
+    ASSERT_EQ(Boxes.Shown.size(), 3u);
+    EXPECT_EQ(Boxes.Shown[1].Text, u"The update is not completed.\rWould you like to abort upgrading?");
+    EXPECT_EQ(Boxes.Shown[1].Caption, u"Tallyvane");
+    EXPECT_EQ(Events.back(), "aborted");
+    EXPECT_EQ(Updater->WizardForm(), nullptr);
+    ExpectProgramAsItWas();
 }
 
 } // namespace
