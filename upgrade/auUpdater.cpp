@@ -10,6 +10,8 @@
 #include "rtl/text/Format.h"
 #include "rtl/text/StringUtils.h"
 #include "rtl/time/DateTime.h"
+#include "upgrade/auUpdaterMessageForm.h"
+#include "upgrade/auUpdaterPasswordForm.h"
 #include "upgrade/auUpdaterWizard.h"
 #include "upgrade/auUpgradeHelper.h"
 #include "upgrade/auUtils.h"
@@ -51,6 +53,9 @@ TauUpdater::TauUpdater(rtl::TComponent* owner)
         DoHTTPProgress(progress);
     };
     TauCustomHTTP::OnSkipped = [this](TauCustomHTTP&) { DownloadNextFile(false); };
+    TauCustomHTTP::OnPasswordRequest = [this](TauCustomHTTP&, const UnicodeString& realm, bool& tryAgain) {
+        DoHTTPPasswordRequest(realm, tryAgain);
+    };
     TauCustomHTTP::OnDone = [this](TauCustomHTTP&, const UnicodeString&, rtl::TStream* stream, int64_t) {
         DoHTTPDone(stream);
     };
@@ -367,9 +372,7 @@ UnicodeString TauUpdater::Title() const {
 }
 
 bool TauUpdater::AskUpgrade(const UnicodeString& message) {
-    const UnicodeString text = rtl::Format(UpdaterText(TauUpdaterText::UpgradeQuestion, Language), {Title(), message});
-    return vcl::MessageDlgCentered(text, UpdaterText(TauUpdaterText::WizardCaption, Language), vcl::mtConfirmation,
-                                   {vcl::mbYes, vcl::mbNo}) == vcl::mrYes;
+    return UpgradeQuestion(Title(), message, Language);
 }
 
 void TauUpdater::ShowError(const UnicodeString& text) {
@@ -421,6 +424,19 @@ void TauUpdater::DoHTTPHostUnreachable() {
         ShowError(rtl::Format(UpdaterText(TauUpdaterText::HostUnreachable, Language), {u"http://" + host}));
     }
     StopUpgrade();
+}
+
+void TauUpdater::DoHTTPPasswordRequest(const UnicodeString& realm, bool& tryAgain) {
+    if (OnPasswordRequest) {
+        OnPasswordRequest(*this, realm, tryAgain);
+    }
+    if (!tryAgain && Shows(TauUpdaterShowMessage::mPasswordRequest)) {
+        if (AskUpgradePassword(*this, GetURLFileName(), Language)) {
+            tryAgain = true;
+        } else {
+            Abort();
+        }
+    }
 }
 
 void TauUpdater::DoHTTPConnLost() {

@@ -14,7 +14,7 @@
 // network; it is armed again only after a check that found the host unreachable.
 //
 // While the files download the wizard shows their progress; at the end it waits for the user's OK before the helper
-// starts. Not yet here: the password form and the upgrade question form (a message box asks in its place).
+// starts. The upgrade question and the password form are modal forms shown through the form presenter.
 
 #include "rtl/core/Exceptions.h"
 #include "rtl/core/SmallSet.h"
@@ -157,6 +157,8 @@ public:
     TUpdaterEvent OnAfterRestart;
     TFileDoneEvent OnFileDone;
     TLostFileEvent OnLostFile;
+    // The server asks for a password (realm); set tryAgain to resend with HTTPUsername and HTTPPassword.
+    std::function<void(TauUpdater& sender, const UnicodeString& realm, bool& tryAgain)> OnPasswordRequest;
     TUpdaterEvent OnNoUpdateAvailable;
     TUpdaterEvent OnNoInfoFile;
     TUpdaterEvent OnConnLost;
@@ -176,6 +178,7 @@ private:
     void DoHTTPError(int32_t status);
     void DoHTTPHostUnreachable();
     void DoHTTPConnLost();
+    void DoHTTPPasswordRequest(const UnicodeString& realm, bool& tryAgain);
     void ProcessInfoFile(rtl::TStream& stream);
     void ReportNoInfoFile();
     void StartDownloads();

@@ -4,6 +4,7 @@
 
 #include "rtl/WindowsApi.h"
 #include "rtl/text/Format.h"
+#include "upgrade/auFormPresenter.h"
 #include "vcl/dialogs/MessageDialogs.h"
 #include "vcl/extctrls/Bevel.h"
 #include "vcl/extctrls/Image.h"
@@ -24,21 +25,6 @@ namespace {
 // The engraved caption at the foot of the wizard.
 constexpr char16_t WizardEngravedCaption[] = u"Updater";
 
-template <class TControlClass>
-TControlClass* AddWizardControl(vcl::TForm& form, vcl::TWinControl& parent, const char16_t* name, int32_t left,
-                                int32_t top, int32_t width = 0, int32_t height = 0) {
-    auto* control = new TControlClass(&form);
-    control->SetName(name);
-    if (width == 0) {
-        control->SetLeft(left);
-        control->SetTop(top);
-    } else {
-        control->SetBounds(left, top, width, height);
-    }
-    control->SetParent(&parent);
-    return control;
-}
-
 } // namespace
 
 TauUpdaterWizardForm::TauUpdaterWizardForm(rtl::TComponent* owner, TauUpdaterLanguage language)
@@ -54,24 +40,24 @@ TauUpdaterWizardForm::TauUpdaterWizardForm(rtl::TComponent* owner, TauUpdaterLan
 }
 
 void TauUpdaterWizardForm::BuildControls() {
-    Panel1 = AddWizardControl<vcl::TPanel>(*this, *this, u"Panel1", 10, 10, 120, 220);
+    Panel1 = AddFormControl<vcl::TPanel>(*this, *this, u"Panel1", 10, 10, 120, 220);
     Panel1->SetBevelOuter(vcl::bvLowered);
-    Image1 = AddWizardControl<vcl::TImage>(*this, *Panel1, u"Image1", 0, 0);
+    Image1 = AddFormControl<vcl::TImage>(*this, *Panel1, u"Image1", 0, 0);
     Image1->SetAlign(vcl::alClient);
     Image1->SetStretch(true);
 
-    WizardTitle = AddWizardControl<vcl::TLabel>(*this, *this, u"WizardTitle", 136, 10);
+    WizardTitle = AddFormControl<vcl::TLabel>(*this, *this, u"WizardTitle", 136, 10);
     WizardTitle->Font().SetName(u"Times New Roman");
     WizardTitle->Font().SetHeight(-19);
     WizardTitle->Font().SetStyle({vcl::fsBold, vcl::fsItalic});
-    AfterNote = AddWizardControl<vcl::TLabel>(*this, *this, u"AfterNote", 136, 44, 319, 13);
+    AfterNote = AddFormControl<vcl::TLabel>(*this, *this, u"AfterNote", 136, 44, 319, 13);
     AfterNote->SetAutoSize(false);
     AfterNote->SetWordWrap(true);
     AfterNote->SetVisible(false);
 
-    LCurrentFile = AddWizardControl<vcl::TGroupBox>(*this, *this, u"LCurrentFile", 136, 34, 319, 125);
-    LDownloadingFileFrom = AddWizardControl<vcl::TLabel>(*this, *LCurrentFile, u"LDownloadingFileFrom", 6, 14);
-    FileURL = AddWizardControl<vcl::TEdit>(*this, *LCurrentFile, u"FileURL", 10, 28, 301, 13);
+    LCurrentFile = AddFormControl<vcl::TGroupBox>(*this, *this, u"LCurrentFile", 136, 34, 319, 125);
+    LDownloadingFileFrom = AddFormControl<vcl::TLabel>(*this, *LCurrentFile, u"LDownloadingFileFrom", 6, 14);
+    FileURL = AddFormControl<vcl::TEdit>(*this, *LCurrentFile, u"FileURL", 10, 28, 301, 13);
     FileURL->SetBorderStyle(vcl::bsNone);
     FileURL->SetColor(vcl::clBtnFace);
     FileURL->Font().SetName(u"MS Sans Serif");
@@ -80,20 +66,20 @@ void TauUpdaterWizardForm::BuildControls() {
     FileURL->SetReadOnly(true);
     // The address is shown, not edited.
     FileURL->SetOnKeyPress([](rtl::TObject*, char16_t& key) { key = 0; });
-    FileSizeLab = AddWizardControl<vcl::TLabel>(*this, *LCurrentFile, u"FileSizeLab", 6, 44);
-    TransferRateLab = AddWizardControl<vcl::TLabel>(*this, *LCurrentFile, u"TransferRateLab", 6, 60);
-    EstimatedTimeLeftLab = AddWizardControl<vcl::TLabel>(*this, *LCurrentFile, u"EstimatedTimeLeftLab", 6, 76);
+    FileSizeLab = AddFormControl<vcl::TLabel>(*this, *LCurrentFile, u"FileSizeLab", 6, 44);
+    TransferRateLab = AddFormControl<vcl::TLabel>(*this, *LCurrentFile, u"TransferRateLab", 6, 60);
+    EstimatedTimeLeftLab = AddFormControl<vcl::TLabel>(*this, *LCurrentFile, u"EstimatedTimeLeftLab", 6, 76);
     ProgressCurrentFile =
-        AddWizardControl<vcl::TProgressBar>(*this, *LCurrentFile, u"ProgressCurrentFile", 6, 96, 307, 22);
+        AddFormControl<vcl::TProgressBar>(*this, *LCurrentFile, u"ProgressCurrentFile", 6, 96, 307, 22);
 
-    LAllFiles = AddWizardControl<vcl::TGroupBox>(*this, *this, u"LAllFiles", 136, 162, 319, 67);
-    AllDownloading = AddWizardControl<vcl::TLabel>(*this, *LAllFiles, u"AllDownloading", 6, 16);
-    ProgressAllFiles = AddWizardControl<vcl::TProgressBar>(*this, *LAllFiles, u"ProgressAllFiles", 6, 38, 307, 22);
+    LAllFiles = AddFormControl<vcl::TGroupBox>(*this, *this, u"LAllFiles", 136, 162, 319, 67);
+    AllDownloading = AddFormControl<vcl::TLabel>(*this, *LAllFiles, u"AllDownloading", 6, 16);
+    ProgressAllFiles = AddFormControl<vcl::TProgressBar>(*this, *LAllFiles, u"ProgressAllFiles", 6, 38, 307, 22);
 
-    Bevel1 = AddWizardControl<vcl::TBevel>(*this, *this, u"Bevel1", 10, 238, 447, 2);
+    Bevel1 = AddFormControl<vcl::TBevel>(*this, *this, u"Bevel1", 10, 238, 447, 2);
     Bevel1->SetShape(vcl::bsTopLine);
-    AboutShadow = AddWizardControl<vcl::TLabel>(*this, *this, u"AboutShadow", 31, 234);
-    AboutLabel = AddWizardControl<vcl::TLabel>(*this, *this, u"AboutLabel", 30, 233);
+    AboutShadow = AddFormControl<vcl::TLabel>(*this, *this, u"AboutShadow", 31, 234);
+    AboutLabel = AddFormControl<vcl::TLabel>(*this, *this, u"AboutLabel", 30, 233);
     for (vcl::TLabel* engraved : {AboutShadow, AboutLabel}) {
         engraved->Font().SetName(u"MS Sans Serif");
         engraved->SetTransparent(true);
@@ -101,10 +87,10 @@ void TauUpdaterWizardForm::BuildControls() {
     AboutShadow->Font().SetColor(vcl::clBtnHighlight);
     AboutLabel->Font().SetColor(vcl::clBtnShadow);
 
-    FinishBtn = AddWizardControl<vcl::TButton>(*this, *this, u"FinishBtn", 296, 248, 75, 25);
+    FinishBtn = AddFormControl<vcl::TButton>(*this, *this, u"FinishBtn", 296, 248, 75, 25);
     FinishBtn->SetEnabled(false);
     FinishBtn->SetOnClick([this](rtl::TObject*) { FinishBtnClick(); });
-    CancelBtn = AddWizardControl<vcl::TButton>(*this, *this, u"CancelBtn", 380, 248, 75, 25);
+    CancelBtn = AddFormControl<vcl::TButton>(*this, *this, u"CancelBtn", 380, 248, 75, 25);
     CancelBtn->SetCancel(true);
     CancelBtn->SetDefault(true);
     CancelBtn->SetOnClick([this](rtl::TObject*) { CancelBtnClick(); });

@@ -3,6 +3,8 @@
 #include "UpgradeTestSupport.h"
 
 #include "rtl/WindowsApi.h"
+#include "vcl/controls/Control.h"
+#include "vcl/forms/Form.h"
 
 #include <stdexcept>
 #include <winsock2.h>
@@ -57,6 +59,26 @@ bool PumpMessagesUntil(const std::function<bool()>& done, int rounds) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
     return done();
+}
+
+TRecordedUpdaterForms::TRecordedUpdaterForms() : FPrevious(au::SetUpdaterFormPresenter(this)) {}
+
+TRecordedUpdaterForms::~TRecordedUpdaterForms() {
+    au::SetUpdaterFormPresenter(FPrevious);
+}
+
+vcl::TModalResult TRecordedUpdaterForms::ShowModal(vcl::TCustomForm& form) {
+    const auto* label = dynamic_cast<vcl::TControl*>(form.FindComponent(u"Label1"));
+    Shown.push_back({form.Caption(), label != nullptr ? label->Caption() : u""});
+    if (Fill) {
+        Fill(form);
+    }
+    if (Answers.empty()) {
+        return vcl::mrCancel;
+    }
+    const vcl::TModalResult answer = Answers.front();
+    Answers.pop_front();
+    return answer;
 }
 
 uint16_t UnusedLoopbackPort() {
