@@ -10,7 +10,9 @@
 
 namespace vcl {
 class TCustomForm;
-}
+class TForm;
+class TLabel;
+} // namespace vcl
 
 namespace au {
 
@@ -26,6 +28,13 @@ protected:
 IUpdaterFormPresenter& UpdaterFormPresenter();
 // Uses presenter (not owned) from now on; nullptr goes back to modal showing. Returns the one it replaces.
 IUpdaterFormPresenter* SetUpdaterFormPresenter(IUpdaterFormPresenter* presenter);
+
+// Makes form one of the upgrader's dialogs: a dialog frame centred on the screen, "Tahoma" -12, the client size.
+void PrepareUpdaterDialog(vcl::TForm& form, int32_t clientWidth, int32_t clientHeight);
+// Gives label text, wrapped within the form's width less the label's left and 11, and fits the form's height to the
+// label and the bottom control below it.
+void FitUpdaterDialogToText(vcl::TForm& form, vcl::TLabel& label, const vcl::TControl& bottom,
+                            rtl::UnicodeStringView text);
 
 // A control of class TControlClass owned by owner (the form), named name, placed on parent at left, top, and sized
 // width x height unless width is 0.

@@ -8,7 +8,6 @@
 #include "vcl/extctrls/Image.h"
 #include "vcl/extctrls/Panel.h"
 #include "vcl/forms/Application.h"
-#include "vcl/graphics/Font.h"
 #include "vcl/stdctrls/Button.h"
 #include "vcl/stdctrls/Label.h"
 
@@ -17,12 +16,7 @@
 namespace au {
 
 TauUpdaterUpgradeMessageForm::TauUpdaterUpgradeMessageForm(rtl::TComponent* owner) : vcl::TForm(owner) {
-    SetBorderStyle(vcl::bsDialog);
-    SetPosition(vcl::poScreenCenter);
-    Font().SetName(u"Tahoma");
-    Font().SetHeight(-12);
-    SetClientWidth(318);
-    SetClientHeight(130);
+    PrepareUpdaterDialog(*this, 318, 130);
     Label1 = AddFormControl<vcl::TLabel>(*this, *this, u"Label1", 45, 5);
     Label1->SetWordWrap(true);
     Icon = AddFormControl<vcl::TImage>(*this, *this, u"Icon", 7, 5, 32, 32);
@@ -51,13 +45,11 @@ bool UpgradeQuestion(const UnicodeString& title, const UnicodeString& message, T
     const std::unique_ptr<TauUpdaterUpgradeMessageForm, rtl::TComponentDeleter> form(
         new TauUpdaterUpgradeMessageForm(&vcl::Application()));
     const UnicodeString shownMessage = message.empty() ? message : u"\n" + message + u"\n";
-    form->Label1->SetWidth(form->Width() - form->Label1->Left() - 11);
-    form->Label1->SetCaption(
-        rtl::Format(UpdaterText(TauUpdaterText::UpgradeQuestion, language), {title, shownMessage}));
     form->SetCaption(UpdaterText(TauUpdaterText::WizardCaption, language));
     form->YesBtn->SetCaption(UpdaterText(TauUpdaterText::UpgradeButton, language));
     form->LaterBtn->SetCaption(UpdaterText(TauUpdaterText::LaterButton, language));
-    form->SetClientHeight(form->Label1->Top() + form->Label1->Height() + form->BottomPanel->Height());
+    FitUpdaterDialogToText(*form, *form->Label1, *form->BottomPanel,
+                           rtl::Format(UpdaterText(TauUpdaterText::UpgradeQuestion, language), {title, shownMessage}));
     return UpdaterFormPresenter().ShowModal(*form) == vcl::mrYes;
 }
 

@@ -8,7 +8,6 @@
 #include "vcl/extctrls/Image.h"
 #include "vcl/extctrls/Panel.h"
 #include "vcl/forms/Application.h"
-#include "vcl/graphics/Font.h"
 #include "vcl/stdctrls/Button.h"
 #include "vcl/stdctrls/Edit.h"
 #include "vcl/stdctrls/Label.h"
@@ -18,12 +17,7 @@
 namespace au {
 
 TauUpdaterPasswordForm::TauUpdaterPasswordForm(rtl::TComponent* owner) : vcl::TForm(owner) {
-    SetBorderStyle(vcl::bsDialog);
-    SetPosition(vcl::poScreenCenter);
-    Font().SetName(u"Tahoma");
-    Font().SetHeight(-12);
-    SetClientWidth(297);
-    SetClientHeight(141);
+    PrepareUpdaterDialog(*this, 297, 141);
     Label1 = AddFormControl<vcl::TLabel>(*this, *this, u"Label1", 45, 5);
     Label1->SetWordWrap(true);
     Image1 = AddFormControl<vcl::TImage>(*this, *this, u"Image1", 7, 5, 32, 32);
@@ -47,15 +41,14 @@ bool AskUpgradePassword(TauLoginComponent& login, const UnicodeString& fileName,
     const std::unique_ptr<TauUpdaterPasswordForm, rtl::TComponentDeleter> form(
         new TauUpdaterPasswordForm(&vcl::Application()));
     const auto text = [language](TauUpdaterText role) { return UpdaterText(role, language); };
-    form->Label1->SetWidth(form->ClientWidth() - form->Label1->Left() - 11);
-    form->Label1->SetCaption(rtl::Format(text(TauUpdaterText::PasswordRequest), {fileName}));
     form->SetCaption(text(TauUpdaterText::PasswordCaption));
     form->UsernameLab->SetCaption(text(TauUpdaterText::UserNameLabel));
     form->UsernameEdit->SetText(login.HTTPUsername());
     form->PasswordLab->SetCaption(text(TauUpdaterText::PasswordLabel));
     form->OKBtn->SetCaption(text(TauUpdaterText::OKButton));
     form->CancelBtn->SetCaption(text(TauUpdaterText::CancelButton));
-    form->SetClientHeight(form->Label1->Top() + form->Label1->Height() + form->BottomPanel->Height());
+    FitUpdaterDialogToText(*form, *form->Label1, *form->BottomPanel,
+                           rtl::Format(text(TauUpdaterText::PasswordRequest), {fileName}));
     if (UpdaterFormPresenter().ShowModal(*form) != vcl::mrOk) {
         return false;
     }

@@ -29,12 +29,7 @@ constexpr char16_t WizardEngravedCaption[] = u"Updater";
 
 TauUpdaterWizardForm::TauUpdaterWizardForm(rtl::TComponent* owner, TauUpdaterLanguage language)
     : vcl::TForm(owner), FLanguage(language) {
-    SetBorderStyle(vcl::bsDialog);
-    SetPosition(vcl::poScreenCenter);
-    Font().SetName(u"Tahoma");
-    Font().SetHeight(-12);
-    SetClientWidth(463);
-    SetClientHeight(281);
+    PrepareUpdaterDialog(*this, 463, 281);
     BuildControls();
     SetTexts();
 }
