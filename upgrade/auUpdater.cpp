@@ -112,7 +112,7 @@ void TauUpdater::SetRestartParams(UnicodeString value) {
 }
 
 bool TauUpdater::CheckUpdate() {
-    if (Busy()) {
+    if (Busy() || FUpgrading) {
         return true;
     }
     FAborted = false;
@@ -132,6 +132,7 @@ void TauUpdater::Abort() {
 }
 
 void TauUpdater::StopUpgrade() {
+    FUpgrading = false;
     TauCustomHTTP::Abort();
     CloseWizard();
     RemoveDownloads();
@@ -299,6 +300,7 @@ void TauUpdater::DownloadNextFile(bool first) {
         SetInfoMode(false);
         FFileIndex = 0;
         FDownloaded.clear();
+        FUpgrading = true;
         if (Wizard.Enabled) {
             ShowUpgradeWizard();
         }
@@ -322,16 +324,11 @@ void TauUpdater::DownloadNextFile(bool first) {
     }
 }
 
-// The wizard shows that the upgrade is complete and waits for the user's OK; an abort meanwhile ends it all.
 void TauUpdater::FinishDownload() {
-    if (FWizard != nullptr) {
-        FWizard->ShowFinished(Title());
-        while (FWizard != nullptr && !FAborted && !vcl::Application().Terminated()) {
-            vcl::Application().HandleMessage();
-        }
-        if (FAborted || vcl::Application().Terminated()) {
-            return;
-        }
+    const bool confirmed = WaitForWizardOK();
+    FUpgrading = false;
+    if (!confirmed) {
+        return;
     }
     if (OnEndUpgrade) {
         OnEndUpgrade(*this);
@@ -339,6 +336,18 @@ void TauUpdater::FinishDownload() {
     if (!FAborted) {
         RunUpgraderHelper(u"+" + FRestartParams + UpgradeMethodDigit(FMethod));
     }
+}
+
+// The wizard shows that the upgrade is complete and waits for the user's OK; false when the upgrade was aborted or
+// the application ends meanwhile.
+bool TauUpdater::WaitForWizardOK() {
+    if (FWizard != nullptr) {
+        FWizard->ShowFinished(Title());
+        while (FWizard != nullptr && !FAborted && !vcl::Application().Terminated()) {
+            vcl::Application().HandleMessage();
+        }
+    }
+    return !FAborted && !vcl::Application().Terminated();
 }
 
 // Nothing is left half done: without a helper that runs, the downloads go and the program stays as it was.

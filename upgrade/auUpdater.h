@@ -97,7 +97,7 @@ public:
     explicit TauUpdater(rtl::TComponent* owner);
     ~TauUpdater() override;
 
-    // Starts a check unless a transfer is running (then true at once); the answer of the client's Read.
+    // Starts a check unless a transfer or an upgrade is running (then true at once); the answer of the client's Read.
     bool CheckUpdate();
     // Stops what runs and fires OnAborted.
     void Abort() override;
@@ -184,6 +184,7 @@ private:
     void StartDownloads();
     void DownloadNextFile(bool first);
     void FinishDownload();
+    bool WaitForWizardOK();
     bool ContinueAfterLostFile(int32_t status);
     void RunUpgraderHelper(const UnicodeString& parameter);
     void RemoveDownloads();
@@ -202,6 +203,8 @@ private:
     double FFileTime = 0;
     TacUpgradeMethod FMethod = TacUpgradeMethod::umSelfUpgrade;
     bool FInfoMode = false;
+    // From the first download to the hand-over: no new check starts meanwhile.
+    bool FUpgrading = false;
     bool FAborted = false;
     bool FAutoCheck = false;
     bool FAutoCheckRunning = false;

@@ -362,6 +362,7 @@ TEST_F(UpdaterWizardFixture, TheWizardShowsEachFileAndTheHelperStartsOnlyAfterOK
                 wizard.AfterNote->Visible() && !wizard.LCurrentFile->Visible() && !wizard.LAllFiles->Visible() &&
                 !wizard.CancelBtn->Enabled() && wizard.FinishBtn->Enabled() && wizard.FinishBtn->Caption() == u"&OK" &&
                 wizard.AfterNote->Caption().starts_with(u"The update of Tallyvane has been") && CommandLine.empty();
+            EXPECT_TRUE(Updater->CheckUpdate()) << "a check while the wizard waits does nothing";
             ui_test::Click(*wizard.FinishBtn, vcl::Point(10, 10));
         });
     };
@@ -375,6 +376,7 @@ TEST_F(UpdaterWizardFixture, TheWizardShowsEachFileAndTheHelperStartsOnlyAfterOK
     EXPECT_EQ(Events.back(), "close");
     EXPECT_FALSE(CommandLine.empty());
     EXPECT_EQ(Updater->WizardForm(), nullptr);
+    EXPECT_EQ(Server.Requests().size(), 3u);
 }
 
 TEST_F(UpdaterWizardFixture, CancelAsksAndOnlyYesAbortsTheUpgrade) {
