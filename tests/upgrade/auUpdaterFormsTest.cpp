@@ -18,6 +18,7 @@
 #include "vcl/stdctrls/Label.h"
 
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -34,6 +35,23 @@ TFormClass* ShownForm() {
         }
     }
     return nullptr;
+}
+
+// Runs action on the modal form of class TFormClass once it shows; a form the action's keys did not close is closed
+// a few seconds later, so that the test fails instead of waiting.
+template <class TFormClass>
+void ActOnModalForm(const std::function<void(TFormClass& form)>& action) {
+    ui_test::RunLater(50, [action] {
+        TFormClass* form = ShownForm<TFormClass>();
+        ASSERT_NE(form, nullptr);
+        action(*form);
+        ui_test::RunLater(3000, [form] {
+            if (ShownForm<TFormClass>() == form) {
+                ADD_FAILURE() << "the form did not close";
+                form->SetModalResult(vcl::mrAbort);
+            }
+        });
+    });
 }
 
 TEST(auUpdaterForms, TheQuestionFitsItsTextAndEnterUpgradesWhileEscapeWaits) {
@@ -59,9 +77,8 @@ TEST(auUpdaterForms, TheQuestionFitsItsTextAndEnterUpgradesWhileEscapeWaits) {
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.key));
         bool laidOut = false;
-        ui_test::RunLater(50, [&] {
-            au::TauUpdaterUpgradeMessageForm* form = ShownForm<au::TauUpdaterUpgradeMessageForm>();
-            ASSERT_NE(form, nullptr);
+        ActOnModalForm<au::TauUpdaterUpgradeMessageForm>([&](au::TauUpdaterUpgradeMessageForm& shown) {
+            au::TauUpdaterUpgradeMessageForm* form = &shown;
             EXPECT_EQ(form->Label1->Caption(), c.text);
             EXPECT_EQ(form->YesBtn->Caption(), c.yes);
             laidOut = form->Label1->Width() == form->Width() - 45 - 11 &&
@@ -80,9 +97,8 @@ TEST(auUpdaterForms, ThePasswordFormStoresWhatWasTypedOnlyOnOK) {
     const std::unique_ptr<au::TauCustomHTTP, rtl::TComponentDeleter> login(new au::TauCustomHTTP(nullptr));
     login->SetHTTPUsername(u"anna");
     for (const uint16_t key : {VK_ESCAPE, VK_RETURN}) {
-        ui_test::RunLater(50, [&] {
-            au::TauUpdaterPasswordForm* form = ShownForm<au::TauUpdaterPasswordForm>();
-            ASSERT_NE(form, nullptr);
+        ActOnModalForm<au::TauUpdaterPasswordForm>([&](au::TauUpdaterPasswordForm& shown) {
+            au::TauUpdaterPasswordForm* form = &shown;
             EXPECT_EQ(form->Caption(), u"Enter password");
             EXPECT_TRUE(form->Label1->Caption().starts_with(u"Access to remote file \"secret.dat\" is"));
             EXPECT_EQ(form->UsernameEdit->Text(), u"anna");
