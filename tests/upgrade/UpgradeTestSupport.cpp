@@ -81,6 +81,11 @@ vcl::TModalResult TRecordedUpdaterForms::ShowModal(vcl::TCustomForm& form) {
     return answer;
 }
 
+std::wstring UpdateHelperProgram() {
+    const std::string path = UPDATE_HELPER_PROGRAM;
+    return std::wstring(path.begin(), path.end());
+}
+
 uint16_t UnusedLoopbackPort() {
     static WinsockSession session;
     uint16_t port = 0;

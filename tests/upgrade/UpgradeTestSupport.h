@@ -92,6 +92,9 @@ private:
     au::IUpdaterFormPresenter* FPrevious;
 };
 
+// The path of the helper program the build made.
+std::wstring UpdateHelperProgram();
+
 // A port on which nothing listens.
 uint16_t UnusedLoopbackPort();
 

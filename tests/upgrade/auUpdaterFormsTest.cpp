@@ -141,7 +141,7 @@ TEST(auUpdaterForms, AProtectedDownloadAsksForThePassword) {
         const std::unique_ptr<au::TauUpdater, rtl::TComponentDeleter> updater(new au::TauUpdater(nullptr));
         updater->InfoFileURL = rtl::U16(server.URL("/update.txt"));
         updater->VersionControl = au::TauUpdaterVersionControl::byNumber;
-        updater->VersionNumber = u"1";
+        updater->VersionNumber = u"1.0.0.0";
         updater->Language = TauUpdaterLanguage::wlEnglish;
         updater->Wizard.Enabled = false;
         updater->ProgramPath = rtl::UnicodeString((folder / "Tallyvane.exe").u16string());
