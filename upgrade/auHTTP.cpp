@@ -315,7 +315,9 @@ bool TauHTTPWorker::SendRequest() {
         }
         DWORD status = 0;
         DWORD size = sizeof status;
-        if (!HttpQueryInfoW(request, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, nullptr)) {
+        // A connection closed before any answer leaves no status (Wine reports 0): no answer, as when unreachable.
+        if (!HttpQueryInfoW(request, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, nullptr) ||
+            status < 100 || status > 999) {
             return false;
         }
         Transfer.Status = static_cast<int32_t>(status);

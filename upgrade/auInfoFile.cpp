@@ -5,6 +5,7 @@
 #include "rtl/text/StringUtils.h"
 #include "upgrade/auUtils.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <string>
@@ -60,6 +61,35 @@ TacUpgradeMethod GetInfoFileUpgradeMethod(UnicodeStringView info) {
 
 char16_t UpgradeMethodDigit(TacUpgradeMethod method) {
     return static_cast<char16_t>(u'0' + static_cast<int>(method));
+}
+
+namespace {
+
+bool IsDownloadableFileName(UnicodeStringView name) {
+    constexpr UnicodeStringView refused = u"<>\"|?*/\\:";
+    if (name.empty() || name == u"." || name == u".." || name.back() == u'.' || name.back() == u' ') {
+        return false;
+    }
+    for (const char16_t c : name) {
+        if (c < 32 || refused.find(c) != UnicodeStringView::npos) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+bool HasDownloadableFileNames(const std::vector<UnicodeString>& urls) {
+    std::vector<UnicodeString> names;
+    for (const UnicodeString& url : urls) {
+        UnicodeString name = rtl::WideUpperCase(ExtractURLFileName(url));
+        if (!IsDownloadableFileName(name) || std::find(names.begin(), names.end(), name) != names.end()) {
+            return false;
+        }
+        names.push_back(std::move(name));
+    }
+    return true;
 }
 
 namespace {

@@ -30,6 +30,12 @@ TacUpgradeMethod GetInfoFileUpgradeMethod(UnicodeStringView info);
 // The digit the helper program receives for a method.
 char16_t UpgradeMethodDigit(TacUpgradeMethod method);
 
+// What a download's name ends with until the helper program puts it in place.
+inline constexpr char16_t DownloadSuffix[] = u".uTMP";
+// Whether every URL's file name can be a file of the program's folder: not empty, not "." or "..", free of the
+// characters Windows refuses in names, and no two alike in any case (one download would overwrite the other).
+bool HasDownloadableFileNames(const std::vector<UnicodeString>& urls);
+
 // A date written MM/DD/YYYY; today when it cannot be read.
 rtl::TDateTime ParseVersionDate(UnicodeStringView text, rtl::TDateTime today);
 // today in the MM/DD/YYYY form.

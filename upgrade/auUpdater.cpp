@@ -1,21 +1,30 @@
-// The update check: the info file, the version test and the question.
+// The update check, the downloads and the hand-over to the helper program.
 
 #include "upgrade/auUpdater.h"
 
 #include "rtl/WindowsApi.h"
 #include "rtl/io/FileUtils.h"
 #include "rtl/io/Streams.h"
+#include "rtl/numbers/NumberConversions.h"
 #include "rtl/text/CodePages.h"
 #include "rtl/text/Format.h"
+#include "rtl/text/StringUtils.h"
 #include "rtl/time/DateTime.h"
+#include "upgrade/auUpdaterMessageForm.h"
+#include "upgrade/auUpdaterPasswordForm.h"
+#include "upgrade/auUpdaterWizard.h"
+#include "upgrade/auUpgradeHelper.h"
 #include "upgrade/auUtils.h"
 #include "vcl/dialogs/MessageDialogs.h"
+#include "vcl/forms/Application.h"
+#include "vcl/forms/Form.h"
 #include "vcl/services/ShellLauncher.h"
 #include "vcl/system/ExceptionHook.h"
 #include "vcl/system/Messages.h"
 #include "vcl/system/UtilWindow.h"
 
-#include <vector>
+#include <algorithm>
+#include <utility>
 
 namespace au {
 
@@ -24,17 +33,29 @@ namespace {
 constexpr UINT_PTR AutoCheckTimerId = 1;
 
 constexpr char16_t CannotInstallText[] = u"This version of the program cannot install the update itself.";
-
-UnicodeString ExecutableFileName() {
-    std::vector<wchar_t> buffer(32768);
-    const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    return rtl::ExtractFileName(UnicodeString(reinterpret_cast<const char16_t*>(buffer.data()), length));
-}
+constexpr char16_t HelperNotWrittenText[] =
+    u"The update helper could not be written to %s.\r\rThe program was not changed.";
+constexpr char16_t HelperNotStartedText[] = u"The update helper could not be started.\r\rThe program was not changed.";
 
 } // namespace
 
-TauUpdater::TauUpdater(rtl::TComponent* owner) : TauCustomHTTP(owner), VersionDate(FormatVersionDate(rtl::Date())) {
+TauUpdater::TauUpdater(rtl::TComponent* owner)
+    : TauCustomHTTP(owner), VersionDate(FormatVersionDate(rtl::Date())), ProgramPath(ExecutablePath()),
+      FirstParameter(FirstCommandLineParameter()), HelperModule(GetModuleHandleW(nullptr)),
+      HelperPath(GetTempFolder() + UpgradeHelperFileName), StartHelper(&StartProgram) {
     HideTargetFile = true;
+    // A helper left by an earlier upgrade has done its work.
+    rtl::RemoveFile(HelperPath);
+    TauCustomHTTP::OnFileStart = [this](TauCustomHTTP&, const TauHTTPFileStartInfo& info, bool& accept) {
+        DoHTTPFileStart(info, accept);
+    };
+    TauCustomHTTP::OnProgress = [this](TauCustomHTTP&, const TauHTTPProgressInfo& progress) {
+        DoHTTPProgress(progress);
+    };
+    TauCustomHTTP::OnSkipped = [this](TauCustomHTTP&) { DownloadNextFile(false); };
+    TauCustomHTTP::OnPasswordRequest = [this](TauCustomHTTP&, const UnicodeString& realm, bool& tryAgain) {
+        DoHTTPPasswordRequest(realm, tryAgain);
+    };
     TauCustomHTTP::OnDone = [this](TauCustomHTTP&, const UnicodeString&, rtl::TStream* stream, int64_t) {
         DoHTTPDone(stream);
     };
@@ -48,6 +69,8 @@ TauUpdater::TauUpdater(rtl::TComponent* owner) : TauCustomHTTP(owner), VersionDa
 }
 
 TauUpdater::~TauUpdater() {
+    CloseWizard();
+    RemoveDownloads();
     KillTimer(FTimerWindow, AutoCheckTimerId);
     vcl::DeallocateHWnd(FTimerWindow);
 }
@@ -89,7 +112,7 @@ void TauUpdater::SetRestartParams(UnicodeString value) {
 }
 
 bool TauUpdater::CheckUpdate() {
-    if (Busy()) {
+    if (Busy() || FUpgrading) {
         return true;
     }
     FAborted = false;
@@ -109,7 +132,51 @@ void TauUpdater::Abort() {
 }
 
 void TauUpdater::StopUpgrade() {
+    FUpgrading = false;
     TauCustomHTTP::Abort();
+    CloseWizard();
+    RemoveDownloads();
+}
+
+void TauUpdater::ShowUpgradeWizard() {
+    if (FWizard == nullptr) {
+        FWizard = new TauUpdaterWizardForm(&vcl::Application(), Language);
+        FWizard->ApplicationTitle = Title();
+        FWizard->OnAbortRequest = [this] { Abort(); };
+        FWizard->OnClosed = [this] { FWizard = nullptr; };
+    }
+    if (Wizard.StayOnTop) {
+        FWizard->SetFormStyle(vcl::fsStayOnTop);
+    }
+    FWizard->Show();
+}
+
+void TauUpdater::CloseWizard() {
+    if (TauUpdaterWizardForm* wizard = std::exchange(FWizard, nullptr); wizard != nullptr) {
+        wizard->OnAbortRequest = nullptr;
+        wizard->OnClosed = nullptr;
+        wizard->Hide();
+        wizard->PostRelease();
+    }
+}
+
+// The file being received is deleted too: its worker may have finished it just before it was let go. A worker still
+// writing it holds it open and deletes it itself.
+void TauUpdater::RemoveDownloads() {
+    if (!FTargetPath.empty()) {
+        FDownloaded.push_back(std::exchange(FTargetPath, UnicodeString()));
+    }
+    for (const UnicodeString& file : FDownloaded) {
+        rtl::RemoveFile(file);
+    }
+    FDownloaded.clear();
+}
+
+void TauUpdater::Loaded() {
+    TauCustomHTTP::Loaded();
+    if (FirstParameter == FRestartParams && OnAfterRestart) {
+        OnAfterRestart(*this);
+    }
 }
 
 // The info file is always fetched anew and held in memory, within the size a real one needs.
@@ -119,10 +186,66 @@ void TauUpdater::SetInfoMode(bool value) {
     MaxMemorySize = value ? static_cast<int64_t>(MaxInfoFileSize) : DefaultMaxMemorySize;
 }
 
-void TauUpdater::DoHTTPDone(rtl::TStream* stream) {
-    if (FInfoMode && stream != nullptr) {
-        ProcessInfoFile(*stream);
+void TauUpdater::DoHTTPFileStart(const TauHTTPFileStartInfo& info, bool& accept) {
+    if (FInfoMode) {
+        return;
     }
+    FFileTime = info.LastModified;
+    if (FWizard != nullptr) {
+        FWizard->ShowFileSize(info.Size);
+    }
+    if (MiscFilesUpgrade == TacMiscFilesUpgradeBehavior::mfuOnlyIfSizeDifferent && info.Size != 0 && FURLs.size() > 1) {
+        const UnicodeString installed = FTargetPath.substr(0, FTargetPath.size() - std::size(DownloadSuffix) + 1);
+        if (!rtl::WideSameText(rtl::ExtractFileName(installed), rtl::ExtractFileName(ProgramPath)) &&
+            rtl::FileExists(installed)) {
+            accept = info.Size != GetFileSize64(installed);
+        }
+    }
+    if (OnFileStart) {
+        OnFileStart(*this, URL(), info.Size, FFileTime, accept);
+    }
+}
+
+void TauUpdater::DoHTTPProgress(const TauHTTPProgressInfo& progress) {
+    if (FInfoMode) {
+        return;
+    }
+    const auto files = static_cast<double>(FURLs.size());
+    TauUpdaterProgress figures;
+    figures.FileURL = URL();
+    figures.FileSize = progress.Size;
+    figures.BytesRead = progress.BytesDone;
+    figures.ElapsedTime = progress.ElapsedTime;
+    figures.EstimatedTimeLeft = progress.EstimatedTimeLeft;
+    figures.PercentsDone = progress.PercentsDone;
+    figures.TotalPercentsDone = static_cast<uint8_t>(std::min(
+        100, progress.PercentsDone / static_cast<int>(FURLs.size()) + Percent(static_cast<double>(FFileIndex), files)));
+    figures.TransferRate = progress.TransferRate;
+    if (OnProgress) {
+        OnProgress(*this, figures);
+    }
+    if (FWizard != nullptr) {
+        FWizard->ShowProgress(figures.PercentsDone, figures.TotalPercentsDone, figures.TransferRate,
+                              figures.EstimatedTimeLeft);
+    }
+}
+
+void TauUpdater::DoHTTPDone(rtl::TStream* stream) {
+    if (FInfoMode) {
+        if (stream != nullptr) {
+            ProcessInfoFile(*stream);
+        }
+        return;
+    }
+    if (FFileTime != 0) {
+        SetFileTimes(FTargetPath, FFileTime, FFileTime, -1);
+    }
+    const UnicodeString done = std::exchange(FTargetPath, UnicodeString());
+    FDownloaded.push_back(done);
+    if (OnFileDone) {
+        OnFileDone(*this, done);
+    }
+    DownloadNextFile(false);
 }
 
 void TauUpdater::ProcessInfoFile(rtl::TStream& stream) {
@@ -143,6 +266,10 @@ void TauUpdater::ProcessInfoFile(rtl::TStream& stream) {
     bool canUpgrade = true;
     const UnicodeString message = GetInfoFileValue(info, u"message", true);
     const TacUpgradeMethod method = GetInfoFileUpgradeMethod(info);
+    if (method != TacUpgradeMethod::umRedirectToURL && !HasDownloadableFileNames(FURLs)) {
+        ReportNoInfoFile();
+        return;
+    }
     if (OnBeginUpgrade) {
         OnBeginUpgrade(*this, message, method, FURLs, canUpgrade);
     }
@@ -160,24 +287,132 @@ void TauUpdater::ProcessInfoFile(rtl::TStream& stream) {
         vcl::ShellLauncher().Launch(launch);
         return;
     }
-    ShowError(CannotInstallText);
+    if (!HasUpgradeHelper(HelperModule)) {
+        ShowError(CannotInstallText);
+        return;
+    }
+    FMethod = method;
+    DownloadNextFile(true);
+}
+
+void TauUpdater::DownloadNextFile(bool first) {
+    if (first) {
+        SetInfoMode(false);
+        FFileIndex = 0;
+        FDownloaded.clear();
+        FUpgrading = true;
+        if (Wizard.Enabled) {
+            ShowUpgradeWizard();
+        }
+    } else {
+        ++FFileIndex;
+    }
+    if (FFileIndex >= FURLs.size()) {
+        FinishDownload();
+        return;
+    }
+    const UnicodeString& url = FURLs[FFileIndex];
+    if (FWizard != nullptr) {
+        FWizard->ShowFile(url, FFileIndex, FURLs.size());
+    }
+    FFileTime = 0;
+    FTargetPath = rtl::ExtractFilePath(ProgramPath) + ExtractURLFileName(url) + DownloadSuffix;
+    SetURL(url);
+    SetFileName(FTargetPath);
+    if (!Read()) {
+        StopUpgrade();
+    }
+}
+
+void TauUpdater::FinishDownload() {
+    const bool confirmed = WaitForWizardOK();
+    FUpgrading = false;
+    if (!confirmed) {
+        return;
+    }
+    if (OnEndUpgrade) {
+        OnEndUpgrade(*this);
+    }
+    if (!FAborted) {
+        RunUpgraderHelper(u"+" + FRestartParams + UpgradeMethodDigit(FMethod));
+    }
+}
+
+// The wizard shows that the upgrade is complete and waits for the user's OK; false when the upgrade was aborted or
+// the application ends meanwhile.
+bool TauUpdater::WaitForWizardOK() {
+    if (FWizard != nullptr) {
+        FWizard->ShowFinished(Title());
+        while (FWizard != nullptr && !FAborted && !vcl::Application().Terminated()) {
+            vcl::Application().HandleMessage();
+        }
+    }
+    return !FAborted && !vcl::Application().Terminated();
+}
+
+// Nothing is left half done: without a helper that runs, the downloads go and the program stays as it was.
+void TauUpdater::RunUpgraderHelper(const UnicodeString& parameter) {
+    UnicodeString failure;
+    if (!WriteUpgradeHelper(HelperModule, HelperPath)) {
+        failure = rtl::Format(HelperNotWrittenText, {HelperPath});
+    } else if (!StartHelper || !StartHelper(UpgradeHelperCommandLine(HelperPath, ProgramPath, parameter))) {
+        rtl::RemoveFile(HelperPath);
+        failure = HelperNotStartedText;
+    }
+    if (!failure.empty()) {
+        RemoveDownloads();
+        ShowError(failure);
+        return;
+    }
+    // The downloads are the helper's now.
+    FDownloaded.clear();
+    if (OnDoOwnCloseAppMethod) {
+        OnDoOwnCloseAppMethod(*this);
+        return;
+    }
+    if (vcl::TCustomForm* mainForm = vcl::Application().MainForm(); mainForm != nullptr) {
+        mainForm->Close();
+    }
+    vcl::Application().Terminate();
+}
+
+UnicodeString TauUpdater::Title() const {
+    return ApplicationTitle.empty() ? rtl::ExtractFileName(ProgramPath) : ApplicationTitle;
 }
 
 bool TauUpdater::AskUpgrade(const UnicodeString& message) {
-    const UnicodeString title = ApplicationTitle.empty() ? ExecutableFileName() : ApplicationTitle;
-    const UnicodeString text = rtl::Format(UpdaterText(TauUpdaterText::UpgradeQuestion, Language), {title, message});
-    return vcl::MessageDlgCentered(text, UpdaterText(TauUpdaterText::WizardCaption, Language), vcl::mtConfirmation,
-                                   {vcl::mbYes, vcl::mbNo}) == vcl::mrYes;
+    return UpgradeQuestion(Title(), message, Language);
 }
 
 void TauUpdater::ShowError(const UnicodeString& text) {
     vcl::MessageDlgCentered(text, UpdaterText(TauUpdaterText::WizardCaption, Language), vcl::mtError, {vcl::mbOK});
 }
 
-void TauUpdater::DoHTTPError(int32_t) {
-    if (!FInfoMode) {
-        return;
+void TauUpdater::DoHTTPError(int32_t status) {
+    if (FInfoMode) {
+        ReportNoInfoFile();
+    } else if (ContinueAfterLostFile(status)) {
+        DownloadNextFile(false);
+    } else {
+        Abort();
     }
+}
+
+bool TauUpdater::ContinueAfterLostFile(int32_t status) {
+    bool continueUpgrade = false;
+    if (OnLostFile) {
+        OnLostFile(*this, URL(), status, continueUpgrade);
+    }
+    if (Shows(TauUpdaterShowMessage::mLostFile)) {
+        const UnicodeString text = rtl::Format(UpdaterText(TauUpdaterText::MissingFile, Language), {GetURLFileName()});
+        const UnicodeString caption =
+            UpdaterText(TauUpdaterText::ErrorCaption, Language) + u" #" + rtl::IntToStr(status);
+        continueUpgrade = vcl::MessageDlgCentered(text, caption, vcl::mtWarning, {vcl::mbYes, vcl::mbNo}) == vcl::mrYes;
+    }
+    return continueUpgrade;
+}
+
+void TauUpdater::ReportNoInfoFile() {
     if (OnNoInfoFile) {
         OnNoInfoFile(*this);
     }
@@ -198,6 +433,19 @@ void TauUpdater::DoHTTPHostUnreachable() {
         ShowError(rtl::Format(UpdaterText(TauUpdaterText::HostUnreachable, Language), {u"http://" + host}));
     }
     StopUpgrade();
+}
+
+void TauUpdater::DoHTTPPasswordRequest(const UnicodeString& realm, bool& tryAgain) {
+    if (OnPasswordRequest) {
+        OnPasswordRequest(*this, realm, tryAgain);
+    }
+    if (!tryAgain && Shows(TauUpdaterShowMessage::mPasswordRequest)) {
+        if (AskUpgradePassword(*this, GetURLFileName(), Language)) {
+            tryAgain = true;
+        } else {
+            Abort();
+        }
+    }
 }
 
 void TauUpdater::DoHTTPConnLost() {

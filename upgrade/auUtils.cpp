@@ -84,6 +84,12 @@ uint8_t Percent(double part, double whole) {
     return value >= 0 && value <= 255 ? static_cast<uint8_t>(value) : 0;
 }
 
+UnicodeString UpgradeHelperCommandLine(UnicodeStringView helperPath, UnicodeStringView programPath,
+                                       UnicodeStringView parameter) {
+    return u"\"" + UnicodeString(helperPath) + u"\" \"" + UnicodeString(programPath) + u"\" " +
+           UnicodeString(parameter);
+}
+
 namespace {
 
 constexpr std::array<UnicodeStringView, 7> HTTPDayNames{u"SUN", u"MON", u"TUE", u"WED", u"THU", u"FRI", u"SAT"};

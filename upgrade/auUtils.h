@@ -31,6 +31,11 @@ uint8_t Percent(double part, double whole);
 // An HTTP date (RFC 1123, RFC 850 or asctime form) as universal time; 0 for empty or unreadable text.
 double ParseHTTPDateUTC(UnicodeStringView text);
 
+// The command line that starts the helper program: the helper and the program, each quoted (folders may hold
+// blanks), then the parameter.
+UnicodeString UpgradeHelperCommandLine(UnicodeStringView helperPath, UnicodeStringView programPath,
+                                       UnicodeStringView parameter);
+
 #ifdef _WIN32
 struct TauURLParts {
     UnicodeString Scheme, Host, UserName, Password, Path, Extra;

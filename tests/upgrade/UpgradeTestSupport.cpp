@@ -3,6 +3,8 @@
 #include "UpgradeTestSupport.h"
 
 #include "rtl/WindowsApi.h"
+#include "vcl/controls/Control.h"
+#include "vcl/forms/Form.h"
 
 #include <stdexcept>
 #include <winsock2.h>
@@ -57,6 +59,31 @@ bool PumpMessagesUntil(const std::function<bool()>& done, int rounds) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
     return done();
+}
+
+TRecordedUpdaterForms::TRecordedUpdaterForms() : FPrevious(au::SetUpdaterFormPresenter(this)) {}
+
+TRecordedUpdaterForms::~TRecordedUpdaterForms() {
+    au::SetUpdaterFormPresenter(FPrevious);
+}
+
+vcl::TModalResult TRecordedUpdaterForms::ShowModal(vcl::TCustomForm& form) {
+    const auto* label = dynamic_cast<vcl::TControl*>(form.FindComponent(u"Label1"));
+    Shown.push_back({form.Caption(), label != nullptr ? label->Caption() : u""});
+    if (Fill) {
+        Fill(form);
+    }
+    if (Answers.empty()) {
+        return vcl::mrCancel;
+    }
+    const vcl::TModalResult answer = Answers.front();
+    Answers.pop_front();
+    return answer;
+}
+
+std::wstring UpdateHelperProgram() {
+    const std::string path = UPDATE_HELPER_PROGRAM;
+    return std::wstring(path.begin(), path.end());
 }
 
 uint16_t UnusedLoopbackPort() {
@@ -175,6 +202,9 @@ void TLoopbackHTTPServer::Answer(uintptr_t clientSocket) {
             response.Reason = "Not Found";
             response.Body = "missing";
         }
+    }
+    if (response.Drop) {
+        return;
     }
     std::string head = "HTTP/1.0 " + std::to_string(response.Status) + " " + response.Reason + "\r\n";
     for (const std::string& header : response.Headers) {

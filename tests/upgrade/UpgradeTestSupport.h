@@ -2,8 +2,11 @@
 // What the upgrade component's Windows tests share: serving the UI thread's messages while a worker runs, and a small
 // HTTP server on the loopback address that answers with scripted responses and records the requests it got.
 
+#include "upgrade/auFormPresenter.h"
+
 #include <condition_variable>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <map>
 #include <mutex>
@@ -28,6 +31,8 @@ struct TLoopbackResponse {
     bool OmitLength = false;
     // The server waits for Release() before it sends the body.
     bool HoldBody = false;
+    // The server closes the connection without an answer.
+    bool Drop = false;
 };
 
 // A single-threaded HTTP/1.0 server on 127.0.0.1 at a free port, serving until destroyed. A path without a script
@@ -61,6 +66,34 @@ private:
     std::vector<std::string> FRequests;
     std::thread FThread;
 };
+
+// Answers the upgrader's modal forms while it exists, without showing them: records each form's caption and its
+// Label1's text, lets the test act on the form (Fill), and answers with the scripted results (mrCancel when none is
+// left).
+class TRecordedUpdaterForms final : public au::IUpdaterFormPresenter {
+public:
+    struct TShown {
+        std::u16string Caption;
+        std::u16string Text;
+    };
+
+    TRecordedUpdaterForms();
+    ~TRecordedUpdaterForms();
+    TRecordedUpdaterForms(const TRecordedUpdaterForms&) = delete;
+    TRecordedUpdaterForms& operator=(const TRecordedUpdaterForms&) = delete;
+
+    vcl::TModalResult ShowModal(vcl::TCustomForm& form) override;
+
+    std::vector<TShown> Shown;
+    std::deque<vcl::TModalResult> Answers;
+    std::function<void(vcl::TCustomForm& form)> Fill;
+
+private:
+    au::IUpdaterFormPresenter* FPrevious;
+};
+
+// The path of the helper program the build made.
+std::wstring UpdateHelperProgram();
 
 // A port on which nothing listens.
 uint16_t UnusedLoopbackPort();

@@ -2,6 +2,7 @@
 
 #include "upgrade/auInfoFile.h"
 
+#include "rtl/text/CodePages.h"
 #include "rtl/time/DateTime.h"
 
 #include <gtest/gtest.h>
@@ -82,6 +83,25 @@ TEST(auInfoFile, NewerByDateWithUnreadableDatesCountingAsToday) {
                                     rtl::EncodeDate(2026, 7, 1)));
     EXPECT_EQ(au::ParseVersionDate(u"12/11/2026", 0), Today);
     EXPECT_EQ(au::FormatVersionDate(Today), u"12/11/2026");
+}
+
+} // namespace
+
+namespace {
+
+TEST(auInfoFile, DownloadableFileNamesArePlainDistinctNames) {
+    using Names = std::vector<rtl::UnicodeString>;
+    EXPECT_TRUE(au::HasDownloadableFileNames({}));
+    EXPECT_TRUE(au::HasDownloadableFileNames(Names{u"http://host/Tallyvane.exe", u"http://host/help/帮助.chm"}));
+    const Names refused[] = {
+        {u"http://host/"},      {u"http://host/a/x.dll", u"http://host/b/X.DLL"},
+        {u"http://host/.."},    {u"http://host/x.exe?v=2"},
+        {u"http://host/name."}, {u"http://host/a\tb"},
+        {u"http://host/a|b"},
+    };
+    for (const Names& urls : refused) {
+        EXPECT_FALSE(au::HasDownloadableFileNames(urls)) << rtl::UnicodeToUtf8(urls.back());
+    }
 }
 
 } // namespace

@@ -54,6 +54,7 @@ protected:
     TLoopbackHTTPServer Server;
     std::unique_ptr<TauUpdater, rtl::TComponentDeleter> Updater{new TauUpdater(nullptr)};
     ui_test::TRecordedMessageBoxes Boxes;
+    au_test::TRecordedUpdaterForms Forms;
     ui_test::TRecordedShellLaunches Launches;
     std::vector<std::string> Ended;
     rtl::UnicodeString Message;
@@ -65,17 +66,17 @@ protected:
 
 TEST_F(UpdaterFixture, ANewerVersionIsOfferedWithItsMessageAndTheUserMayDecline) {
     ServeInfo("#VERSION=1.2.0.0\r\n#url=http://host/Tallyvane.exe\r\n#message={Faster import\r\nNew help}\r\n");
-    Boxes.Answers = {IDNO};
+    Forms.Answers = {vcl::mrNo};
     Check();
     EXPECT_EQ(Ended, (std::vector<std::string>{"begin", "later"}));
     EXPECT_EQ(Message, u"Faster import\r\nNew help");
     EXPECT_EQ(Files, (std::vector<rtl::UnicodeString>{u"http://host/Tallyvane.exe"}));
-    ASSERT_EQ(Boxes.Shown.size(), 1u);
-    EXPECT_EQ(Boxes.Shown[0].Caption, u"Application update wizard");
-    EXPECT_EQ(Boxes.Shown[0].Text,
-              u"A newer version of Tallyvane was released.\nFaster import\r\nNew help\nDo you want "
+    EXPECT_TRUE(Boxes.Shown.empty());
+    ASSERT_EQ(Forms.Shown.size(), 1u);
+    EXPECT_EQ(Forms.Shown[0].Caption, u"Application update wizard");
+    EXPECT_EQ(Forms.Shown[0].Text,
+              u"A newer version of Tallyvane was released.\n\nFaster import\r\nNew help\n\nDo you want "
               u"to update your version with the latest one?");
-    EXPECT_EQ(Boxes.Shown[0].Flags & MB_TYPEMASK, static_cast<uint32_t>(MB_YESNO));
     const std::string request = Server.Requests().at(0);
     EXPECT_NE(request.find("no-cache"), std::string::npos) << request;
 }
@@ -85,7 +86,7 @@ TEST_F(UpdaterFixture, OnBeginUpgradeCanDeclineWithoutAQuestion) {
     CanUpgrade = false;
     Check();
     EXPECT_EQ(Ended, (std::vector<std::string>{"begin", "later"}));
-    EXPECT_TRUE(Boxes.Shown.empty());
+    EXPECT_TRUE(Forms.Shown.empty());
 }
 
 TEST_F(UpdaterFixture, TheSameVersionOrNoFileIsNoUpdateAndSilentByDefault) {
@@ -137,7 +138,7 @@ TEST_F(UpdaterFixture, AnUnreachableHostIsReportedWithItsName) {
 
 TEST_F(UpdaterFixture, ARedirectOpensTheFirstURLInTheBrowser) {
     ServeInfo("#version=1.2\n#url=example.org/download.html\n#method=2\n");
-    Boxes.Answers = {IDYES};
+    Forms.Answers = {vcl::mrYes};
     Check();
     EXPECT_EQ(Method, au::TacUpgradeMethod::umRedirectToURL);
     ASSERT_EQ(Launches.Launched.size(), 1u);
@@ -145,13 +146,15 @@ TEST_F(UpdaterFixture, ARedirectOpensTheFirstURLInTheBrowser) {
     EXPECT_EQ(Launches.Launched[0].Operation, u"open");
 }
 
-TEST_F(UpdaterFixture, AnUpgradeThatNeedsDownloadsSaysItCannotInstallYet) {
+TEST_F(UpdaterFixture, AProgramWithoutTheHelperSaysItCannotInstallAndDownloadsNothing) {
+    Updater->HelperModule = GetModuleHandleW(L"kernel32.dll");
     ServeInfo("#version=1.2\n#url=http://host/a.exe\n");
-    Boxes.Answers = {IDYES, IDOK};
+    Forms.Answers = {vcl::mrYes};
     Check();
-    ASSERT_EQ(Boxes.Shown.size(), 2u);
-    EXPECT_EQ(Boxes.Shown[1].Flags & MB_ICONMASK, static_cast<uint32_t>(MB_ICONERROR));
+    ASSERT_EQ(Boxes.Shown.size(), 1u);
+    EXPECT_EQ(Boxes.Shown[0].Flags & MB_ICONMASK, static_cast<uint32_t>(MB_ICONERROR));
     EXPECT_TRUE(Launches.Launched.empty());
+    EXPECT_EQ(Server.Requests().size(), 1u);
 }
 
 TEST_F(UpdaterFixture, ByDateAndTheDefaults) {
@@ -166,7 +169,7 @@ TEST_F(UpdaterFixture, ByDateAndTheDefaults) {
     Updater->VersionControl = au::TauUpdaterVersionControl::byDate;
     Updater->VersionDate = u"01/01/2020";
     ServeInfo("#date=06/30/2026\n#url=http://host/a.exe\n");
-    Boxes.Answers = {IDNO};
+    Forms.Answers = {vcl::mrNo};
     Check();
     EXPECT_EQ(Ended, (std::vector<std::string>{"begin", "later"}));
 }

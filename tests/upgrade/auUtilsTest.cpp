@@ -67,3 +67,13 @@ TEST(auUtils, ParseHTTPDateGivesZeroForTextItCannotRead) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(auUtils, TheHelperCommandLineQuotesBothPathsAndAppendsTheParameter) {
+    EXPECT_EQ(au::UpgradeHelperCommandLine(u"C:\\Temp\\UpdateHelper.exe", u"C:\\Program Files\\Tallyvane\\T.exe",
+                                           u"+/afterupgrade0"),
+              u"\"C:\\Temp\\UpdateHelper.exe\" \"C:\\Program Files\\Tallyvane\\T.exe\" +/afterupgrade0");
+}
+
+} // namespace

@@ -67,7 +67,7 @@ TEST(auUtilsWindows, LoadResourceToStreamWritesTheBytesAndRefusesWhatIsMissing) 
     EXPECT_EQ(bytes, "helper bytes");
 
     rtl::TMemoryStream stream;
-    EXPECT_FALSE(au::LoadResourceToStream(GetModuleHandleW(nullptr), u"AUUPG", u"AUUPG", &stream));
+    EXPECT_FALSE(au::LoadResourceToStream(GetModuleHandleW(nullptr), u"MISSING", u"AUUPG", &stream));
     EXPECT_FALSE(au::LoadResourceToStream(GetModuleHandleW(nullptr), u"AUUPG", u"AUUPG", nullptr));
     EXPECT_EQ(stream.Size(), 0);
 }
