@@ -519,6 +519,17 @@ void TuiCustomGridTableView::SetOnSelectionChanged(TuiGridCustomTableViewEvent h
     SetGridEventHandler(FOnSelectionChanged, std::move(handler), [this] { Changed(0); });
 }
 
+void TuiCustomGridTableView::SetOnCustomDrawPartBackground(TuiGridPartCustomDrawBackgroundEvent handler) {
+    SetGridEventHandler(FOnCustomDrawPartBackground, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiCustomGridTableView::DoCustomDrawPartBackground(TuiCanvas& canvas, TuiCustomGridPartViewInfo* viewInfo,
+                                                        bool& done) {
+    if (FOnCustomDrawPartBackground) {
+        FOnCustomDrawPartBackground(*this, canvas, viewInfo, done);
+    }
+}
+
 void TuiCustomGridTableView::SetOnFilterDialogShow(TuiGridFilterDialogShowEvent handler) {
     SetGridEventHandler(FOnFilterDialogShow, std::move(handler), [this] { Changed(0); });
 }

@@ -21,6 +21,8 @@
 
 namespace ui {
 
+class TuiCanvas;
+class TuiCustomGridPartViewInfo;
 class TuiCustomGridRecord;
 class TuiCustomGridTableController;
 class TuiCustomGridTableDateTimeHandling;
@@ -46,6 +48,9 @@ using TuiGridFocusedRecordChangedEvent =
     std::function<void(TuiCustomGridTableView& sender, TuiCustomGridRecord* prevFocusedRecord,
                        TuiCustomGridRecord* focusedRecord, bool newItemRecordFocusingChanged)>;
 using TuiGridCustomTableViewEvent = std::function<void(TuiCustomGridTableView& sender)>;
+// Sender, the canvas, the part whose background is painted, whether the handler painted it.
+using TuiGridPartCustomDrawBackgroundEvent = std::function<void(TuiCustomGridTableView& sender, TuiCanvas& canvas,
+                                                                TuiCustomGridPartViewInfo* viewInfo, bool& done)>;
 // Sender, the item whose filter is to be customized (nullptr: the whole filter), whether the handler did it.
 using TuiGridFilterDialogShowEvent =
     std::function<void(TuiCustomGridTableView& sender, TuiCustomGridTableItem* item, bool& done)>;
@@ -148,6 +153,10 @@ public:
     void SetOnCanSelectRecord(TuiGridAllowRecordOperationEvent handler);
     void SetOnFocusedRecordChanged(TuiGridFocusedRecordChangedEvent handler);
     void SetOnSelectionChanged(TuiGridCustomTableViewEvent handler);
+    // The background of a band stacked at the top or bottom (the filter bar); done skips the default background.
+    void SetOnCustomDrawPartBackground(TuiGridPartCustomDrawBackgroundEvent handler);
+    bool HasCustomDrawPartBackground() const { return static_cast<bool>(FOnCustomDrawPartBackground); }
+    virtual void DoCustomDrawPartBackground(TuiCanvas& canvas, TuiCustomGridPartViewInfo* viewInfo, bool& done);
     // The filter dialogs' events; each setter stores the handler and repaints.
     void SetOnFilterDialogShow(TuiGridFilterDialogShowEvent handler);
     void SetOnFilterCustomization(TuiGridFilterCustomizationEvent handler);
@@ -239,6 +248,7 @@ private:
     TuiGridAllowRecordOperationEvent FOnCanSelectRecord;
     TuiGridFocusedRecordChangedEvent FOnFocusedRecordChanged;
     TuiGridCustomTableViewEvent FOnSelectionChanged;
+    TuiGridPartCustomDrawBackgroundEvent FOnCustomDrawPartBackground;
     TuiGridFilterDialogShowEvent FOnFilterDialogShow;
     TuiGridFilterCustomizationEvent FOnFilterCustomization;
     TuiGridInitDateRangesEvent FOnInitFilteringDateRanges;

@@ -32,7 +32,7 @@ TuiCustomGridHitTest& FilterBarHitTest(TuiCustomGridView& view, vcl::TPoint poin
 } // namespace
 
 bool TuiGridFilterBarViewInfo::Visible() const {
-    TuiGridTableView& view = FTableViewInfo.TableView();
+    TuiGridTableView& view = TableViewInfo().TableView();
     switch (view.FilterBox().Visible()) {
     case fvAlways:
         return true;
@@ -44,37 +44,32 @@ bool TuiGridFilterBarViewInfo::Visible() const {
     return false;
 }
 
-bool TuiGridFilterBarViewInfo::AtTop() const {
-    return FTableViewInfo.TableView().FilterBox().Position() == fpTop;
+TuiGridPartPosition TuiGridFilterBarViewInfo::Position() const {
+    return TableViewInfo().TableView().FilterBox().Position() == fpTop ? gppTop : gppBottom;
 }
 
 bool TuiGridFilterBarViewInfo::FilterActive() const {
-    return FTableViewInfo.TableView().DataController().Filter().Active();
+    return TableViewInfo().TableView().DataController().Filter().Active();
 }
 
-void TuiGridFilterBarViewInfo::Clear() {
+void TuiGridFilterBarViewInfo::ClearContent() {
     FButtons = {};
     FText.clear();
     FTextWidth = 0;
     FLayout = {};
-    FBounds = {};
 }
 
 void TuiGridFilterBarViewInfo::GetParams(TuiDrawParams& params) const {
-    FTableViewInfo.TableView().Styles().ResolveDrawParams(TuiCustomGridTableViewStyles::vsFilterBox, nullptr, nullptr,
-                                                          params);
+    TableViewInfo().TableView().Styles().ResolveDrawParams(TuiCustomGridTableViewStyles::vsFilterBox, nullptr, nullptr,
+                                                           params);
 }
 
 rtl::UnicodeString TuiGridFilterBarViewInfo::CustomizeCaption() {
     return LoadResStringText(suiGridFilterCustomizeButtonCaption);
 }
 
-int32_t TuiGridFilterBarViewInfo::CalculateHeight() {
-    Clear();
-    if (!Visible()) {
-        return 0;
-    }
-    TuiGridTableView& view = FTableViewInfo.TableView();
+int32_t TuiGridFilterBarViewInfo::MeasureShownHeight() {
+    TuiGridTableView& view = TableViewInfo().TableView();
     const TuiCustomLookAndFeelPainter& painter = *view.LookAndFeelPainter();
     const bool hasConditions = !view.DataController().Filter().HasNoConditions();
     const TuiCustomGridTableFiltering& filtering = view.Filtering();
@@ -89,24 +84,23 @@ int32_t TuiGridFilterBarViewInfo::CalculateHeight() {
     }
     TuiDrawParams params;
     GetParams(params);
-    FTextWidth = FTableViewInfo.MeasureText(FText, params.Font).cx;
-    return FilterBarHeight(FTableViewInfo.MeasureText(FilterBarMeasuredText, params.Font).cy, FButtons);
+    FTextWidth = TableViewInfo().MeasureText(FText, params.Font).cx;
+    return FilterBarHeight(TableViewInfo().MeasureText(FilterBarMeasuredText, params.Font).cy, FButtons);
 }
 
 // The caption in the bar's font within the button's frame and caption indents.
 vcl::TSize TuiGridFilterBarViewInfo::CustomizeButtonSize() const {
-    const TuiCustomLookAndFeelPainter& painter = *FTableViewInfo.GridView().LookAndFeelPainter();
+    const TuiCustomLookAndFeelPainter& painter = *TableViewInfo().GridView().LookAndFeelPainter();
     TuiDrawParams params;
     GetParams(params);
-    const vcl::TSize text = FTableViewInfo.MeasureText(CustomizeCaption(), params.Font);
+    const vcl::TSize text = TableViewInfo().MeasureText(CustomizeCaption(), params.Font);
     const int32_t frame = painter.ButtonFrameWidth(uibsNormal);
     const int32_t indent = painter.ButtonCaptionIndent();
     return {2 * frame + text.cx + 2 * indent, 2 * frame + text.cy + 2 * indent};
 }
 
-void TuiGridFilterBarViewInfo::Calculate(const vcl::TRect& bounds) {
-    FBounds = bounds;
-    FLayout = PlaceFilterBar(bounds, FButtons, FTextWidth, fbbDropDown);
+void TuiGridFilterBarViewInfo::PlaceContent() {
+    FLayout = PlaceFilterBar(Bounds(), FButtons, FTextWidth, fbbDropDown);
 }
 
 vcl::TRect TuiGridFilterBarViewInfo::ButtonBounds(TuiGridFilterBarButtonKind kind) const {
@@ -114,10 +108,10 @@ vcl::TRect TuiGridFilterBarViewInfo::ButtonBounds(TuiGridFilterBarButtonKind kin
 }
 
 TuiCustomGridHitTest* TuiGridFilterBarViewInfo::HitTestAt(vcl::TPoint point) const {
-    if (FBounds.IsEmpty() || !FBounds.Contains(point)) {
+    if (Bounds().IsEmpty() || !Bounds().Contains(point)) {
         return nullptr;
     }
-    TuiCustomGridView& view = FTableViewInfo.GridView();
+    TuiCustomGridView& view = TableViewInfo().GridView();
     if (ButtonBounds(fbbClose).Contains(point)) {
         return &FilterBarHitTest<TuiGridFilterCloseButtonHitTest>(view, point);
     }

@@ -1,36 +1,30 @@
 #pragma once
 // TuiGridFilterBarViewInfo: the band at the top or bottom of a table view that shows the active filter's text, or
 // "<Filter is Empty>", with its buttons: on the left close and activate while the filter has conditions, on the right
-// the customize button and the drop-down of recently used filters. FilterBox.Visible decides when it shows; a hidden
-// bar is 0 high.
+// the customize button and the drop-down of recently used filters. FilterBox.Visible decides when it shows, and
+// FilterBox.Position at which end.
 
 #include "rtl/text/StringTypes.h"
 #include "ui/grid/tableview/uiGridFilterBarPlacement.h"
+#include "ui/grid/tableview/viewinfo/uiGridPartViewInfo.h"
 
 #include <array>
 
 namespace ui {
 
 class TuiCustomGridHitTest;
-class TuiGridTableViewInfo;
 struct TuiDrawParams;
 
 enum TuiGridFilterBarButtonKind : uint8_t { fbbClose, fbbActivate, fbbCustomize, fbbDropDown };
 
-class TuiGridFilterBarViewInfo {
+class TuiGridFilterBarViewInfo : public TuiCustomGridPartViewInfo {
 public:
     static constexpr size_t ButtonCount = 4;
 
-    explicit TuiGridFilterBarViewInfo(TuiGridTableViewInfo& tableViewInfo) : FTableViewInfo(tableViewInfo) {}
+    using TuiCustomGridPartViewInfo::TuiCustomGridPartViewInfo;
 
-    bool Visible() const;
-    bool AtTop() const;
-    void Clear();
-    // Measures the text and the buttons: 0 when hidden.
-    int32_t CalculateHeight();
-    void Calculate(const vcl::TRect& bounds);
-
-    const vcl::TRect& Bounds() const { return FBounds; }
+    bool Visible() const override;
+    TuiGridPartPosition Position() const override;
     const rtl::UnicodeString& Text() const { return FText; }
     const vcl::TRect& TextBounds() const { return FLayout.TextArea; }
     bool ButtonVisible(TuiGridFilterBarButtonKind kind) const { return FButtons[kind].Visible; }
@@ -44,15 +38,19 @@ public:
     // A button, else the bar; nullptr outside it.
     TuiCustomGridHitTest* HitTestAt(vcl::TPoint point) const;
 
+protected:
+    // Measures the text and the buttons.
+    int32_t MeasureShownHeight() override;
+    void PlaceContent() override;
+    void ClearContent() override;
+
 private:
     vcl::TSize CustomizeButtonSize() const;
 
-    TuiGridTableViewInfo& FTableViewInfo;
     std::array<TuiGridFilterBarButton, ButtonCount> FButtons{};
     rtl::UnicodeString FText;
     int32_t FTextWidth = 0;
     TuiGridFilterBarLayout FLayout;
-    vcl::TRect FBounds;
 };
 
 } // namespace ui

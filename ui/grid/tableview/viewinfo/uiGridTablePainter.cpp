@@ -135,11 +135,13 @@ void TuiGridTablePainter::DrawGroupByBox(const vcl::TRect& band) {
 
 void TuiGridTablePainter::DrawFilterBar(const vcl::TRect& band) {
     const TuiGridTableViewInfo& viewInfo = TableViewInfo();
-    const TuiGridFilterBarViewInfo& bar = viewInfo.FilterBar();
+    TuiGridFilterBarViewInfo& bar = viewInfo.FilterBar();
     const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
     TuiDrawParams params;
     bar.GetParams(params);
-    painter.PaintFilterBoxBackground(Canvas(), band, false, params.Color, nullptr);
+    if (!bar.CustomDrawBackground(Canvas())) {
+        painter.PaintFilterBoxBackground(Canvas(), band, false, params.Color, nullptr);
+    }
     DrawBandText(bar.Text(), bar.TextBounds(), FilterBarTextFlags, params);
     if (bar.ButtonVisible(fbbClose)) {
         painter.PaintFilterCloseBox(Canvas(), bar.ButtonBounds(fbbClose), uibsNormal);

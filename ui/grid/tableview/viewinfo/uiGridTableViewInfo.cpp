@@ -279,10 +279,10 @@ void TuiGridTableViewInfo::Calculate() {
     MeasureRecordHeightsFrom(FLaidOutTopRecordIndex);
     FFooterHeight = FFooter->CalculateHeight(FVisibleColumns);
     FGroupByBoxHeight = FGroupByBox->CalculateHeight();
-    FFilterBarHeight = FFilterBar->CalculateHeight();
+    FFilterBarHeight = FFilterBar->MeasureHeight();
     FPlacement = PlaceTableView(Measures());
     FGroupByBox->Calculate(FPlacement.GroupByBoxBounds);
-    FFilterBar->Calculate(FPlacement.FilterBarBounds);
+    FFilterBar->CalculateShown(FPlacement.FilterBarBounds);
     for (size_t i = 0; i < FSpecialRows.size(); ++i) {
         FSpecialRows[i]->CalculateRow(FPlacement.SpecialRows[i].Bounds);
     }
@@ -303,7 +303,7 @@ void TuiGridTableViewInfo::ClearLayout() {
     FPreviewEditor.reset();
     FFooter->Clear();
     FGroupByBox->Clear();
-    FFilterBar->Clear();
+    FFilterBar->CalculateHidden();
     FPlacement = {};
 }
 

@@ -12,6 +12,7 @@
 #include "ui/grid/view/uiGridSite.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace ui {
 namespace {
@@ -108,6 +109,51 @@ TEST_F(GridFilterBarViewInfoTest, PaintingTwiceGivesTheSamePixelsAndTheActivateB
             ASSERT_NE(toggled->Surface.Pixel(x, y), static_cast<vcl::TColor>(vcl::ColorToRGB(vcl::clFuchsia)));
         }
     }
+}
+
+TEST_F(GridFilterBarViewInfoTest, ThePartBackgroundHandlerPaintsTheBarsBackgroundOnlyAndDoneSkipsTheDefault) {
+    View->FilterBox().SetVisible(fvAlways);
+    const auto lime = static_cast<vcl::TColor>(vcl::ColorToRGB(vcl::clLime));
+    const auto limeOutside = [lime](const ui_test::TDibSurface& surface, const vcl::TRect& bar) {
+        int count = 0;
+        for (int y = 0; y < surface.Height(); ++y) {
+            for (int x = 0; x < surface.Width(); ++x) {
+                count += !bar.Contains({x, y}) && surface.Pixel(x, y) == lime ? 1 : 0;
+            }
+        }
+        return count;
+    };
+    TuiGridTableViewInfo& viewInfo = Layout();
+    EXPECT_FALSE(viewInfo.FilterBar().HasCustomDrawBackground());
+    const auto plain = Paint();
+    for (const bool done : {true, false}) {
+        SCOPED_TRACE(done ? "done" : "not done");
+        std::vector<TuiCustomGridPartViewInfo*> parts;
+        View->SetOnCustomDrawPartBackground(
+            [&, done](TuiCustomGridTableView& sender, TuiCanvas& canvas, TuiCustomGridPartViewInfo* part, bool& drawn) {
+                EXPECT_EQ(&sender, View);
+                parts.push_back(part);
+                canvas.FillRectColor(part->Bounds(), vcl::clLime);
+                drawn = done;
+            });
+        TuiGridFilterBarViewInfo& bar = Layout().FilterBar();
+        EXPECT_TRUE(bar.HasCustomDrawBackground());
+        const auto drawn = Paint();
+        EXPECT_EQ(parts, std::vector<TuiCustomGridPartViewInfo*>{&bar}) << "the filter bar's view info, once";
+        EXPECT_EQ(limeOutside(drawn->Surface, bar.Bounds()), 0);
+        EXPECT_EQ(drawn->Surface.Pixel(bar.Bounds().Left, bar.Bounds().Top) == lime, done)
+            << "the default background covers the handler's unless it was done";
+        EXPECT_EQ(ui_test::SameArea(plain->Surface, drawn->Surface, bar.Bounds()), !done);
+    }
+    std::vector<TuiCustomGridPartViewInfo*> parts;
+    View->SetOnCustomDrawPartBackground([&parts](TuiCustomGridTableView&, TuiCanvas&, TuiCustomGridPartViewInfo* part,
+                                                 bool&) { parts.push_back(part); });
+    View->FilterBox().SetVisible(fvNever);
+    Layout();
+    Paint();
+    EXPECT_TRUE(parts.empty()) << "a hidden bar paints nothing";
+    EXPECT_TRUE(viewInfo.FilterBar().Bounds().IsEmpty());
+    EXPECT_EQ(viewInfo.FilterBar().Height(), 0);
 }
 
 TEST_F(GridFilterBarViewInfoTest, TheControllerPagesTheRowsBetweenTheBands) {
