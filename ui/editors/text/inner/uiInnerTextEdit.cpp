@@ -4,9 +4,12 @@
 #include "rtl/text/StringUtils.h"
 #include "ui/core/graphics/uiBufferedWindowPaint.h"
 #include "ui/editors/text/inner/uiInnerTextEditRoutines.h"
+#include "ui/editors/text/textedit/uiTextEditScopeExit.h"
 #include "vcl/controls/WindowProcedure.h"
 #include "vcl/graphics/Colors.h"
 #include "vcl/system/Messages.h"
+
+#include <algorithm>
 
 namespace ui {
 
@@ -146,6 +149,21 @@ bool TuiCustomInnerTextEdit::CanFocus() const {
     return FEditor->CanFocus();
 }
 
+rtl::UnicodeString TuiCustomInnerTextEdit::GetText() const {
+    HWND window = WindowHandle();
+    if (window == nullptr) {
+        return TCustomEdit::GetText();
+    }
+    const WNDPROC editProcedure = InnerEditClassWindowProc(false);
+    const auto length =
+        static_cast<size_t>(std::max<LRESULT>(CallWindowProcW(editProcedure, window, WM_GETTEXTLENGTH, 0, 0), 0));
+    rtl::UnicodeString text(length + 1, u'\0');
+    const LRESULT copied = CallWindowProcW(editProcedure, window, WM_GETTEXT, static_cast<WPARAM>(length + 1),
+                                           reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(std::clamp<LRESULT>(copied, 0, static_cast<LRESULT>(length))));
+    return text;
+}
+
 int32_t TuiCustomInnerTextEdit::InnerSelStart() const {
     return ImeCharsPending() ? FSavedSelStart : SelStart();
 }
@@ -207,7 +225,9 @@ void TuiCustomInnerTextEdit::CreateWindowHandle(const vcl::TCreateParams& params
     HWND window = Handle();
     InnerEditControlProcedure = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
     SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AnsiInnerEditWindowProc));
-    // Straight to the EDIT window, so the editor's text handlers do not see it.
+    // Straight to the EDIT window, so the editor's text handlers do not see it; its change notification would make
+    // the editor read its value back from the shown text, which a display format need not parse (a currency sign).
+    const auto restoring = RaiseForScope(FRestoringWindowText);
     CallWindowProcW(InnerEditClassWindowProc(false), window, WM_SETTEXT, 0,
                     reinterpret_cast<LPARAM>(params.Caption.c_str()));
 }
@@ -342,6 +362,12 @@ void TuiCustomInnerTextEdit::Dispatch(vcl::TMessage& message) {
         return ApplyMargins();
     default:
         return TCustomEdit::Dispatch(message);
+    }
+}
+
+void TuiCustomInnerTextEdit::Change() {
+    if (!FRestoringWindowText) {
+        TCustomEdit::Change();
     }
 }
 
