@@ -493,15 +493,25 @@ void TuiCustomInnerTextEdit::WMImeChar(vcl::TMessage& message) {
     message.Result = DefWindowProcA(Handle(), WM_IME_CHAR, message.WParam, message.LParam);
 }
 
+// The framework's dialog-key check reads DLGC_WANTALLKEYS as Enter and Escape only: it asks without naming the key,
+// and a multi-line EDIT answers DLGC_WANTALLKEYS to every such query. Tab is asked for on its own, when the editor
+// posts on Tab or, in place, when its host keeps Tab.
 void TuiCustomInnerTextEdit::WMGetDlgCode(vcl::TMessage& message) {
     DefaultHandler(message);
     message.Result |= DLGC_WANTCHARS;
-    if (FHost.PostsOnTab() && GetKeyState(VK_CONTROL) >= 0) {
+    if ((FHost.PostsOnTab() && GetKeyState(VK_CONTROL) >= 0) || InplaceHostKeepsTab()) {
         message.Result |= DLGC_WANTTAB;
     }
     if (FHost.IsInplaceEditor() || FHost.IsPopupShown()) {
         message.Result |= DLGC_WANTALLKEYS;
     }
+}
+
+// The control hosting an in-place editor (a grid moving between its cells) answers as it does for its own window.
+bool TuiCustomInnerTextEdit::InplaceHostKeepsTab() const {
+    vcl::TWinControl* inplaceHost = FEditor->Parent();
+    return FHost.IsInplaceEditor() && inplaceHost != nullptr &&
+           inplaceHost->Perform(vcl::CM_WANTSPECIALKEY, VK_TAB) != 0;
 }
 
 // The window shows another alignment with and without the focus: all of it is painted anew.

@@ -110,6 +110,7 @@ private:
     void WMChar(vcl::TMessage& message);
     void WMImeChar(vcl::TMessage& message);
     void WMGetDlgCode(vcl::TMessage& message);
+    bool InplaceHostKeepsTab() const;
     void WMPaint(vcl::TMessage& message);
     void CNControlColor(vcl::TMessage& message);
     void RepaintBuffered();
