@@ -4,9 +4,12 @@
 #include "rtl/text/StringUtils.h"
 #include "ui/core/graphics/uiBufferedWindowPaint.h"
 #include "ui/editors/text/inner/uiInnerTextEditRoutines.h"
+#include "ui/editors/text/textedit/uiTextEditScopeExit.h"
 #include "vcl/controls/WindowProcedure.h"
 #include "vcl/graphics/Colors.h"
 #include "vcl/system/Messages.h"
+
+#include <algorithm>
 
 namespace ui {
 
@@ -146,6 +149,21 @@ bool TuiCustomInnerTextEdit::CanFocus() const {
     return FEditor->CanFocus();
 }
 
+rtl::UnicodeString TuiCustomInnerTextEdit::GetText() const {
+    HWND window = WindowHandle();
+    if (window == nullptr) {
+        return TCustomEdit::GetText();
+    }
+    const WNDPROC editProcedure = InnerEditClassWindowProc(false);
+    const auto length =
+        static_cast<size_t>(std::max<LRESULT>(CallWindowProcW(editProcedure, window, WM_GETTEXTLENGTH, 0, 0), 0));
+    rtl::UnicodeString text(length + 1, u'\0');
+    const LRESULT copied = CallWindowProcW(editProcedure, window, WM_GETTEXT, static_cast<WPARAM>(length + 1),
+                                           reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(std::clamp<LRESULT>(copied, 0, static_cast<LRESULT>(length))));
+    return text;
+}
+
 int32_t TuiCustomInnerTextEdit::InnerSelStart() const {
     return ImeCharsPending() ? FSavedSelStart : SelStart();
 }
@@ -207,7 +225,9 @@ void TuiCustomInnerTextEdit::CreateWindowHandle(const vcl::TCreateParams& params
     HWND window = Handle();
     InnerEditControlProcedure = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
     SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AnsiInnerEditWindowProc));
-    // Straight to the EDIT window, so the editor's text handlers do not see it.
+    // Straight to the EDIT window, so the editor's text handlers do not see it; its change notification would make
+    // the editor read its value back from the shown text, which a display format need not parse (a currency sign).
+    const auto restoring = RaiseForScope(FRestoringWindowText);
     CallWindowProcW(InnerEditClassWindowProc(false), window, WM_SETTEXT, 0,
                     reinterpret_cast<LPARAM>(params.Caption.c_str()));
 }
@@ -345,6 +365,12 @@ void TuiCustomInnerTextEdit::Dispatch(vcl::TMessage& message) {
     }
 }
 
+void TuiCustomInnerTextEdit::Change() {
+    if (!FRestoringWindowText) {
+        TCustomEdit::Change();
+    }
+}
+
 void TuiCustomInnerTextEdit::KeyDown(uint16_t& key, vcl::TShiftState shift) {
     FKeyConsumed = false;
     FHost.InnerKeyDown(key, shift);
@@ -467,15 +493,25 @@ void TuiCustomInnerTextEdit::WMImeChar(vcl::TMessage& message) {
     message.Result = DefWindowProcA(Handle(), WM_IME_CHAR, message.WParam, message.LParam);
 }
 
+// The framework's dialog-key check reads DLGC_WANTALLKEYS as Enter and Escape only: it asks without naming the key,
+// and a multi-line EDIT answers DLGC_WANTALLKEYS to every such query. Tab is asked for on its own, when the editor
+// posts on Tab or, in place, when its host keeps Tab.
 void TuiCustomInnerTextEdit::WMGetDlgCode(vcl::TMessage& message) {
     DefaultHandler(message);
     message.Result |= DLGC_WANTCHARS;
-    if (FHost.PostsOnTab() && GetKeyState(VK_CONTROL) >= 0) {
+    if ((FHost.PostsOnTab() && GetKeyState(VK_CONTROL) >= 0) || InplaceHostKeepsTab()) {
         message.Result |= DLGC_WANTTAB;
     }
     if (FHost.IsInplaceEditor() || FHost.IsPopupShown()) {
         message.Result |= DLGC_WANTALLKEYS;
     }
+}
+
+// The control hosting an in-place editor (a grid moving between its cells) answers as it does for its own window.
+bool TuiCustomInnerTextEdit::InplaceHostKeepsTab() const {
+    vcl::TWinControl* inplaceHost = FEditor->Parent();
+    return FHost.IsInplaceEditor() && inplaceHost != nullptr &&
+           inplaceHost->Perform(vcl::CM_WANTSPECIALKEY, VK_TAB) != 0;
 }
 
 // The window shows another alignment with and without the focus: all of it is painted anew.

@@ -27,6 +27,9 @@ public:
     void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) override;
     // The editor decides.
     bool CanFocus() const override;
+    // Read from the EDIT window in Unicode: through the ANSI window a character beyond the ANSI code page (a currency
+    // sign) would come back as another.
+    rtl::UnicodeString GetText() const override;
 
     TuiContainer* Editor() const { return FEditor; }
     // IuiContainerInnerControl: the editor answers for this control.
@@ -83,6 +86,8 @@ protected:
     void CreateWindowHandle(const vcl::TCreateParams& params) override;
     void CreateHandle() override;
     void CreateWnd() override;
+    // The text a new window is given back is no change of the text: the editor is not told of it.
+    void Change() override;
     void KeyDown(uint16_t& key, vcl::TShiftState shift) override;
     void KeyPress(char16_t& key) override;
     void KeyUp(uint16_t& key, vcl::TShiftState shift) override;
@@ -105,6 +110,7 @@ private:
     void WMChar(vcl::TMessage& message);
     void WMImeChar(vcl::TMessage& message);
     void WMGetDlgCode(vcl::TMessage& message);
+    bool InplaceHostKeepsTab() const;
     void WMPaint(vcl::TMessage& message);
     void CNControlColor(vcl::TMessage& message);
     void RepaintBuffered();
@@ -124,6 +130,7 @@ private:
     char FLeadByte = '\0';
     bool FKeyConsumed = false;
     bool FConstructing = true;
+    bool FRestoringWindowText = false;
     int32_t FBoundsLockCount = 0;
     char16_t FPasswordChar = 0;
     bool FBufferedRepaintPosted = false;

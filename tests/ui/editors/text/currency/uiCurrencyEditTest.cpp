@@ -248,6 +248,25 @@ TEST_F(CurrencyEditTest, AReadOnlyEditorPastesNothing) {
     EXPECT_EQ(Edit->GetDisplayText(), u"");
 }
 
+// A value given while the form is still hidden outlives the making and showing of the editor's windows; an edit
+// first in the tab order takes the focus, so the editor keeps showing its display text.
+TEST_F(CurrencyEditTest, AValueSetBeforeTheFormIsShownSurvivesTheShowing) {
+    auto hidden = ui_test::CreateTestForm();
+    auto* first = new vcl::TEdit(hidden.get());
+    first->SetParent(hidden.get());
+    auto* edit = new TuiCurrencyEdit(hidden.get());
+    edit->SetParent(hidden.get());
+    edit->SetBounds(10, 40, 200, 21);
+    edit->SetValue(5);
+    const rtl::UnicodeString shownBefore = edit->GetDisplayText();
+    ASSERT_FALSE(shownBefore.empty());
+    ui_test::ShowTestForm(*hidden, 300, 100);
+    ASSERT_TRUE(first->Focused());
+    EXPECT_EQ(edit->GetDisplayText(), shownBefore);
+    EXPECT_FALSE(edit->EditValue().IsNull());
+    EXPECT_EQ(edit->Value(), 5);
+}
+
 TEST(CurrencyEditUnit, StartUpMakesTheCurrencyEditorTheDefaultForCurrencyAndBcdValues) {
     ui::InitializeCurrencyEditUnit();
     ui::TuiRegisteredClasses& registry = ui::GetEditPropertiesRegistry();

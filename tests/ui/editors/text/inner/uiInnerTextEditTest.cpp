@@ -6,10 +6,12 @@
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
 #include "tests/ui/editors/framework/CustomEditTestSupport.h"
+#include "vcl/controls/CustomControl.h"
 #include "vcl/controls/pointer/Mouse.h"
 #include "vcl/menus/Menus.h"
 #include "vcl/system/Messages.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -266,6 +268,50 @@ TEST_F(InnerTextEditTest, InPlaceTheWindowWantsAllKeys) {
     EXPECT_EQ(code() & (DLGC_WANTALLKEYS | DLGC_WANTTAB), 0u);
     Host->Inplace = true;
     EXPECT_NE(code() & DLGC_WANTALLKEYS, 0u);
+}
+
+// A control hosting an in-place editor as a grid does: it keeps Tab for itself when it moves between its cells with
+// it, as it answers for its own window.
+class TTabKeepingHost : public vcl::TCustomControl {
+public:
+    explicit TTabKeepingHost(rtl::TComponent* owner) : TCustomControl(owner) {}
+    void Dispatch(vcl::TMessage& message) override {
+        if (message.Msg == vcl::CM_WANTSPECIALKEY) {
+            message.Result = KeepsTab && message.WParam == VK_TAB ? 1 : 0;
+            return;
+        }
+        TCustomControl::Dispatch(message);
+    }
+    bool KeepsTab = false;
+};
+
+// Tab pressed in an in-place editor reaches the editor when its host keeps Tab; else the form moves the focus on.
+TEST_F(InnerTextEditTest, InPlaceTabReachesTheEditorWhenItsHostKeepsTab) {
+    auto* inplaceHost = new TTabKeepingHost(Form.get());
+    inplaceHost->SetParent(Form.get());
+    inplaceHost->SetBounds(10, 10, 200, 40);
+    Host->SetParent(inplaceHost);
+    Host->SetBounds(0, 0, 200, 24);
+    Host->Inplace = true;
+    const auto wantsTab = [this] {
+        return (static_cast<uint32_t>(SendMessageW(Window(), WM_GETDLGCODE, 0, 0)) & DLGC_WANTTAB) != 0;
+    };
+    for (const bool keepsTab : {true, false}) {
+        SCOPED_TRACE(keepsTab);
+        inplaceHost->KeepsTab = keepsTab;
+        FocusInner();
+        Host->KeysDown.clear();
+        EXPECT_EQ(wantsTab(), keepsTab);
+        ui_test::PressKey(VK_TAB);
+        ui_test::ProcessPendingMessages();
+        const bool tabSeen = std::find(Host->KeysDown.begin(), Host->KeysDown.end(), VK_TAB) != Host->KeysDown.end();
+        EXPECT_EQ(tabSeen, keepsTab);
+        EXPECT_EQ(Inner().Focused(), keepsTab);
+        EXPECT_EQ(Other->Focused(), !keepsTab);
+    }
+    Host->Inplace = false;
+    inplaceHost->KeepsTab = true;
+    EXPECT_FALSE(wantsTab());
 }
 
 // The leftmost and rightmost columns holding ink: any pixel not of the ground.

@@ -197,6 +197,22 @@ TEST_F(TextEditFormTest, AProgramValueIsNoUserChange) {
     EXPECT_EQ(edit->GetDisplayText(), u"");
 }
 
+// Making and showing the windows of a hidden form's editor changes neither its text nor its value.
+TEST_F(TextEditFormTest, AValueSetBeforeTheFormIsShownSurvivesTheShowingUnchanged) {
+    auto hidden = ui_test::CreateTestForm();
+    auto* edit = new TuiTextEdit(hidden.get());
+    edit->SetParent(hidden.get());
+    edit->SetBounds(10, 10, 200, 21);
+    edit->SetEditValue(rtl::Variant(rtl::UnicodeString(u"Buyer")));
+    int changes = 0;
+    edit->TextEditProperties().SetOnChange([&changes](rtl::TObject*) { ++changes; });
+    ui_test::ShowTestForm(*hidden, 300, 100);
+    EXPECT_EQ(edit->GetDisplayText(), u"Buyer");
+    EXPECT_EQ(rtl::VarToStr(edit->EditValue()), u"Buyer");
+    EXPECT_FALSE(edit->ChangedByUser());
+    EXPECT_EQ(changes, 0);
+}
+
 // The clipboard holding text, as another program leaves it.
 void PutTextOnClipboard(const std::u16string& text) {
     ASSERT_TRUE(OpenClipboard(nullptr));
