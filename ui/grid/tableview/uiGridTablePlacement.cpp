@@ -124,7 +124,7 @@ TuiGridPlacementSpot LocateInIndicator(const TuiGridTablePlacement& placement, v
 
 } // namespace
 
-TuiGridTablePlacement PlaceTableView(const TuiGridTableMeasures& measures) {
+TuiGridTablePlacement PlaceTableBands(const TuiGridTableMeasures& measures) {
     TuiGridTablePlacement placement;
     const vcl::TRect& client = measures.ClientBounds;
     const int boxHeight = std::clamp(measures.GroupByBoxHeight, 0, std::max(client.Height(), 0));
@@ -158,7 +158,11 @@ TuiGridTablePlacement PlaceTableView(const TuiGridTableMeasures& measures) {
     }
     placement.RowsAreaBounds = {contentLeft, rowsTop, contentRight, rowsBottom};
     placement.FooterBounds = {contentLeft, rowsBottom, contentRight, bottom};
+    return placement;
+}
 
+TuiGridTablePlacement PlaceTableView(const TuiGridTableMeasures& measures) {
+    TuiGridTablePlacement placement = PlaceTableBands(measures);
     AppendRowsDownToBottom(placement, measures, std::max(measures.TopRecordIndex, 0));
     return placement;
 }

@@ -62,6 +62,8 @@ struct TuiGridTablePlacement {
 // header, the footer what remains.
 // A record height below 1 is taken as 1, so that every laid-out row advances.
 TuiGridTablePlacement PlaceTableView(const TuiGridTableMeasures& measures);
+// The same without the data rows: the bands and the rows area they leave, whatever the records' heights.
+TuiGridTablePlacement PlaceTableBands(const TuiGridTableMeasures& measures);
 
 // Moves a placement to the measures' top record, which differs from the placement's only in that: when fewer records
 // than are laid out are scrolled, the rows still shown are kept and moved by the heights of the rows that went, and

@@ -66,6 +66,7 @@ void TuiGridTableView::Assign(const rtl::TPersistent* source) {
         SetOnCustomDrawGroupSummaryCell(from.FOnCustomDrawGroupSummaryCell);
         SetOnCustomDrawIndicatorCell(from.FOnCustomDrawIndicatorCell);
         SetOnLeftPosChanged(from.FOnLeftPosChanged);
+        SetOnGetCellHeight(from.FOnGetCellHeight);
         AssignLayout(from);
         DataController().Assign(&from.DataController());
         OptionsBehavior().Assign(&from.OptionsBehavior());
@@ -240,6 +241,11 @@ void TuiGridTableView::SetOnLeftPosChanged(TuiGridTableViewNotifyEvent handler) 
     SetGridEventHandler(FOnLeftPosChanged, std::move(handler), [this] { Changed(0); });
 }
 
+void TuiGridTableView::SetOnGetCellHeight(TuiGridGetCellHeightEvent handler) {
+    // The handler sets the rows' heights: the heights kept for the rows are measured again.
+    SetGridEventHandler(FOnGetCellHeight, std::move(handler), [this] { Changed(2); });
+}
+
 void TuiGridTableView::DoColumnHeaderClick(TuiGridColumn* column) {
     if (FOnColumnHeaderClick) {
         FOnColumnHeaderClick(*this, column);
@@ -293,6 +299,13 @@ void TuiGridTableView::DoCustomDrawIndicatorCell(TuiCanvas& canvas, TuiCustomGri
 void TuiGridTableView::DoLeftPosChanged() {
     if (FOnLeftPosChanged) {
         FOnLeftPosChanged(*this);
+    }
+}
+
+void TuiGridTableView::DoGetCellHeight(TuiCustomGridRecord* record, TuiGridColumn* column,
+                                       TuiGridDataCellViewInfo* cell, int32_t& height) {
+    if (FOnGetCellHeight) {
+        FOnGetCellHeight(*this, record, column, cell, height);
     }
 }
 

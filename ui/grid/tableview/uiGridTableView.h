@@ -79,11 +79,13 @@ public:
     void SetOnCustomDrawGroupSummaryCell(TuiGridGroupSummaryCellCustomDrawEvent handler);
     void SetOnCustomDrawIndicatorCell(TuiGridIndicatorCellCustomDrawEvent handler);
     void SetOnLeftPosChanged(TuiGridTableViewNotifyEvent handler);
+    void SetOnGetCellHeight(TuiGridGetCellHeightEvent handler);
     bool HasCustomDrawColumnHeader() const { return static_cast<bool>(FOnCustomDrawColumnHeader); }
     bool HasCustomDrawFooterCell() const { return static_cast<bool>(FOnCustomDrawFooterCell); }
     bool HasCustomDrawGroupCell() const { return static_cast<bool>(FOnCustomDrawGroupCell); }
     bool HasCustomDrawGroupSummaryCell() const { return static_cast<bool>(FOnCustomDrawGroupSummaryCell); }
     bool HasCustomDrawIndicatorCell() const { return static_cast<bool>(FOnCustomDrawIndicatorCell); }
+    bool HasGetCellHeight() const { return static_cast<bool>(FOnGetCellHeight); }
     // Each fires its event when one is assigned; a custom draw leaves done as it was without one.
     virtual void DoColumnHeaderClick(TuiGridColumn* column);
     virtual void DoColumnPosChanged(TuiGridColumn* column);
@@ -97,6 +99,9 @@ public:
     virtual void DoCustomDrawIndicatorCell(TuiCanvas& canvas, TuiCustomGridCellViewInfo* viewInfo, bool& done);
     // Called after every change of the horizontal position.
     virtual void DoLeftPosChanged();
+    // A data cell's measured height, as OnGetCellHeight changes it.
+    virtual void DoGetCellHeight(TuiCustomGridRecord* record, TuiGridColumn* column, TuiGridDataCellViewInfo* cell,
+                                 int32_t& height);
 
     // The stored layout: "Footer", "GroupByBox", "GroupFooters" (an ordinal, or a Boolean text of an older layout)
     // and "NewItemRow". A value outside its range or of the wrong kind raises EConvertError.
@@ -146,6 +151,7 @@ private:
     TuiGridGroupSummaryCellCustomDrawEvent FOnCustomDrawGroupSummaryCell;
     TuiGridIndicatorCellCustomDrawEvent FOnCustomDrawIndicatorCell;
     TuiGridTableViewNotifyEvent FOnLeftPosChanged;
+    TuiGridGetCellHeightEvent FOnGetCellHeight;
 };
 
 // The grid unit's start-up registers the view kind "Table", and the column and style sheet classes with the class

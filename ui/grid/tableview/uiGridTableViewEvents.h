@@ -1,10 +1,11 @@
 #pragma once
-// The event types of a table view of columns and of its columns: column notifications, the custom drawing of
-// headers, footer cells, group cells, group summary cells and indicator cells (a handler sets done when it drew the
-// cell itself), and the comparison that decides whether two vertically adjacent cells merge.
+// The event types of a table view of columns and of its columns: column notifications, a data cell's height, the
+// custom drawing of headers, footer cells, group cells, group summary cells and indicator cells (a handler sets done
+// when it drew the cell itself), and the comparison that decides whether two vertically adjacent cells merge.
 
 #include "rtl/variants/Variant.h"
 
+#include <cstdint>
 #include <functional>
 
 namespace rtl {
@@ -16,15 +17,22 @@ namespace ui {
 class TuiCanvas;
 class TuiCustomEditProperties;
 class TuiCustomGridCellViewInfo;
+class TuiCustomGridRecord;
 class TuiCustomGridRow;
 class TuiDataSummaryItem;
 class TuiGridColumn;
 class TuiGridColumnHeaderViewInfo;
+class TuiGridDataCellViewInfo;
 class TuiGridTableCellViewInfo;
 class TuiGridTableView;
 
 // Sender view, column.
 using TuiGridColumnEvent = std::function<void(TuiGridTableView& sender, TuiGridColumn* column)>;
+// Sender view, the record, its column, the data cell (not yet laid out), the cell's measured height, which the
+// handler may change.
+using TuiGridGetCellHeightEvent =
+    std::function<void(TuiGridTableView& sender, TuiCustomGridRecord* record, TuiGridColumn* column,
+                       TuiGridDataCellViewInfo* cell, int32_t& height)>;
 // Sender column.
 using TuiGridColumnNotifyEvent = std::function<void(TuiGridColumn& sender)>;
 using TuiGridTableViewNotifyEvent = std::function<void(TuiGridTableView& sender)>;

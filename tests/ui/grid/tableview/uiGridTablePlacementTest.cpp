@@ -80,6 +80,10 @@ void ExpectPlacementInvariants(const TuiGridTableMeasures& measures, const TuiGr
 TuiGridTablePlacement PlaceAndCheck(const TuiGridTableMeasures& measures) {
     TuiGridTablePlacement placement = PlaceTableView(measures);
     ExpectPlacementInvariants(measures, placement);
+    TuiGridTablePlacement withoutRows = placement;
+    withoutRows.Rows.clear();
+    withoutRows.VisibleRows = {};
+    EXPECT_EQ(PlaceTableBands(measures), withoutRows) << "the bands do not depend on the rows";
     return placement;
 }
 

@@ -170,6 +170,8 @@ TEST_F(GridTableViewEventsTest, AViewsAssignTakesEventsItemsOptionsAndTheSpecial
     source->Preview().SetVisible(true);
     int32_t scrolled = 0;
     source->SetOnLeftPosChanged([&](TuiGridTableView&) { ++scrolled; });
+    source->SetOnGetCellHeight([](TuiGridTableView&, TuiCustomGridRecord*, TuiGridColumn*, TuiGridDataCellViewInfo*,
+                                  int32_t& height) { height = 77; });
     source->Columns(2)->Summary().SetFooterKind(skSum);
     View->Assign(source);
     EXPECT_EQ(View->Columns(2)->Summary().FooterKind(), skSum);
@@ -184,6 +186,10 @@ TEST_F(GridTableViewEventsTest, AViewsAssignTakesEventsItemsOptionsAndTheSpecial
     EXPECT_EQ(View->VisibleItemCount(), 3);
     View->DoLeftPosChanged();
     EXPECT_EQ(scrolled, 1);
+    ASSERT_TRUE(View->HasGetCellHeight());
+    int32_t height = 10;
+    View->DoGetCellHeight(nullptr, View->Columns(0), nullptr, height);
+    EXPECT_EQ(height, 77);
 }
 
 TEST_F(GridTableViewEventsTest, RowsShiftHorizontallyUnlessTheGridIsLockedOrAMasterIsGrouped) {

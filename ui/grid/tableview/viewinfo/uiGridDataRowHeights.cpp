@@ -11,10 +11,13 @@
 #include "ui/grid/tableview/uiGridTableView.h"
 #include "ui/grid/tableview/uiGridTableViewStyles.h"
 #include "ui/grid/tableview/viewinfo/uiGridColumnCellEditor.h"
+#include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfoCache.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace ui {
 
@@ -26,6 +29,9 @@ constexpr uint32_t MeasuresRowsCapability = 2;
 constexpr int32_t MeasuredCellMargins = 2;
 // Lines of a preview without AutoHeight keep 2 pixels above and below.
 constexpr int32_t PreviewTextMargins = 4;
+// A cell height handler's answer is kept within this, far beyond any screen, so that a row's heights add up
+// without wrapping.
+constexpr int32_t MaxHandledCellHeight = 0x7FFF;
 
 } // namespace
 
@@ -36,7 +42,7 @@ int32_t TuiGridDataRowHeights::RowHeight(int32_t rowIndex) {
     if (item && item->IsHeightAssigned) {
         return item->Height;
     }
-    const int32_t height = MeasureRow(view.ViewData().GetRecordAt(rowIndex));
+    const int32_t height = MeasureRow(rowIndex);
     if (item) {
         item->Height = height;
         item->IsHeightAssigned = true;
@@ -44,13 +50,28 @@ int32_t TuiGridDataRowHeights::RowHeight(int32_t rowIndex) {
     return height;
 }
 
-int32_t TuiGridDataRowHeights::MeasureRow(TuiCustomGridRecord* record) {
+int32_t TuiGridDataRowHeights::MeasureRow(int32_t rowIndex) {
+    TuiGridTableView& view = FViewInfo.TableView();
+    TuiCustomGridRecord* record = view.ViewData().GetRecordAt(rowIndex);
+    // The handler is handed each cell as the row will make it, before the row is laid out.
+    std::unique_ptr<TuiGridDataRowViewInfo> row;
+    if (view.HasGetCellHeight()) {
+        row = std::make_unique<TuiGridDataRowViewInfo>(FViewInfo, rowIndex);
+    }
     int32_t tallest = 0;
     for (int32_t i = 0; i < FViewInfo.CellEditorCount(); ++i) {
-        tallest = std::max(tallest, MeasureCell(i, record));
+        int32_t height = MeasureCell(i, record);
+        if (row) {
+            TuiGridColumnCellEditor& editor = FViewInfo.CellEditor(i);
+            TuiGridDataCellViewInfo cell(*row, editor, i + 1 == FViewInfo.CellEditorCount());
+            view.DoGetCellHeight(record, &editor.Column(), &cell, height);
+            height = std::clamp(height, 0, MaxHandledCellHeight);
+        }
+        tallest = std::max(tallest, height);
     }
     const int32_t gridLine = GridLinesHaveHorizontal(FViewInfo.GridLines()) ? TuiGridTableViewInfo::GridLineWidth : 0;
-    return std::max(tallest + gridLine, FViewInfo.DataRowHeight());
+    // A handler may lower a row below the common height, but rows keep a pixel as their counts divide by heights.
+    return std::max(tallest + gridLine, row ? 1 : FViewInfo.DataRowHeight());
 }
 
 int32_t TuiGridDataRowHeights::MeasureCell(int32_t visibleIndex, TuiCustomGridRecord* record) {

@@ -1,10 +1,11 @@
 #pragma once
-// The heights of data rows whose cells set them (the view's CellAutoHeight without a stored DataRowHeight): each
-// visible column's cell is measured through its column's editor for the record's value at the cell's width, its text
-// broken into rows up to CellTextMaxLineCount; a row is as high as its tallest cell and its horizontal grid line, and
-// never lower than the rows' common height. A row's preview is measured the same way for its text at the row's
-// content width, up to the preview's line count, or without AutoHeight takes that many lines of its font. The view's
-// cache keeps both heights of a row until its values are unassigned.
+// The heights of data rows whose cells set them (the view's CellAutoHeight without a stored DataRowHeight, or its
+// OnGetCellHeight handler): each visible column's cell is measured through its column's editor for the record's value
+// at the cell's width, its text broken into rows up to CellTextMaxLineCount; the handler may change each cell's
+// height. A row is as high as its tallest cell and its horizontal grid line, and never lower than the rows' common
+// height unless a handler sets it, though never below a pixel. A row's preview is measured the same way for its text
+// at the row's content width, up to the preview's line count, or without AutoHeight takes that many lines of its
+// font. The view's cache keeps both heights of a row until its values are unassigned.
 
 #include <cstdint>
 
@@ -24,7 +25,7 @@ public:
     int32_t PreviewHeight(int32_t rowIndex);
 
 private:
-    int32_t MeasureRow(TuiCustomGridRecord* record);
+    int32_t MeasureRow(int32_t rowIndex);
     // The editor's height for the value in the cell's text area, plus 2; 0 when it measures nothing.
     int32_t MeasureCell(int32_t visibleIndex, TuiCustomGridRecord* record);
     int32_t MeasurePreview(TuiCustomGridRecord* record);

@@ -227,7 +227,8 @@ int32_t TuiGridTableViewInfo::RowBottomHeight(int32_t rowIndex) const {
 
 bool TuiGridTableViewInfo::AutoDataRowHeight() const {
     const TuiGridTableOptionsView& options = TableView().OptionsView();
-    return options.CellAutoHeight() && options.DataRowHeight() == 0;
+    // A cell height handler sets the heights even over a stored DataRowHeight.
+    return TableView().HasGetCellHeight() || (options.CellAutoHeight() && options.DataRowHeight() == 0);
 }
 
 int32_t TuiGridTableViewInfo::CellContentWidth(int32_t visibleIndex) const {
@@ -276,10 +277,10 @@ void TuiGridTableViewInfo::Calculate() {
     CalculateRecordHeights();
     FLaidOutLeftPos = LeftPos();
     FLaidOutTopRecordIndex = ClampedTopRecordIndex();
-    MeasureRecordHeightsFrom(FLaidOutTopRecordIndex);
     FFooterHeight = FFooter->CalculateHeight(FVisibleColumns);
     FGroupByBoxHeight = FGroupByBox->CalculateHeight();
     FFilterBarHeight = FFilterBar->MeasureHeight();
+    MeasureRecordHeightsFrom(FLaidOutTopRecordIndex, PlaceTableBands(Measures()).RowsAreaBounds.Height());
     FPlacement = PlaceTableView(Measures());
     FGroupByBox->Calculate(FPlacement.GroupByBoxBounds);
     FFilterBar->CalculateShown(FPlacement.FilterBarBounds);
@@ -399,14 +400,14 @@ bool TuiGridTableViewInfo::MeasuresRecordHeights() const {
     return AutoDataRowHeight() || FPreviewEditor != nullptr;
 }
 
-void TuiGridTableViewInfo::MeasureRecordHeightsFrom(int32_t topRecordIndex) {
+void TuiGridTableViewInfo::MeasureRecordHeightsFrom(int32_t topRecordIndex, int32_t rowsAreaHeight) {
     TuiGridDataRowHeights heights(*this);
     const TuiCustomDataController& controller = GridView().DataController();
     const int32_t groupingCount = controller.Groups().GroupingFieldCount();
     const bool autoHeight = AutoDataRowHeight();
     int64_t filled = 0;
     for (size_t row = static_cast<size_t>(std::max(topRecordIndex, 0));
-         row < FRecordHeightMeasured.size() && filled < ClientBounds().Height(); ++row) {
+         row < FRecordHeightMeasured.size() && filled < rowsAreaHeight; ++row) {
         const auto rowIndex = static_cast<int32_t>(row);
         if (!FRecordHeightMeasured[row] && controller.GetRowInfo(rowIndex).Level >= groupingCount) {
             FPreviewHeights[row] = FPreviewEditor ? heights.PreviewHeight(rowIndex) : 0;
@@ -502,7 +503,7 @@ int32_t TuiGridTableViewInfo::ScrollToTopRecord() {
     const int32_t anchorRecord = FPlacement.Rows[anchorPosition].RecordIndex;
     const int32_t anchorTop = FPlacement.Rows[anchorPosition].Bounds.Top;
     FLaidOutTopRecordIndex = top;
-    MeasureRecordHeightsFrom(top);
+    MeasureRecordHeightsFrom(top, FPlacement.RowsAreaBounds.Height());
     ResetCellMerging();
     const bool kept = OffsetTablePlacement(FPlacement, Measures()) != 0;
     PlaceRows(kept ? std::move(FRows) : std::vector<std::unique_ptr<TuiGridDataRowViewInfo>>{});

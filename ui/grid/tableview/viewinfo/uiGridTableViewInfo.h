@@ -115,7 +115,8 @@ public:
     int32_t RowBottomHeight(int32_t rowIndex) const;
     // What a row has besides its cells: its preview, its separator and its closing line.
     int32_t RowNonCellHeight(int32_t rowIndex) const { return PreviewHeight(rowIndex) + RowBottomHeight(rowIndex); }
-    // The data rows take their heights from their cells (CellAutoHeight without a stored DataRowHeight).
+    // The data rows take their heights from their cells: CellAutoHeight without a stored DataRowHeight, or
+    // whenever the view has an OnGetCellHeight handler.
     bool AutoDataRowHeight() const;
     // The editor of the preview column while the view shows a preview, else nullptr.
     TuiGridColumnCellEditor* PreviewEditor() const { return FPreviewEditor.get(); }
@@ -161,9 +162,9 @@ private:
     TuiGridTableMeasures Measures() const;
     void CalculateHeights();
     void CalculateRecordHeights();
-    // Measures the data rows whose cells or previews set their heights from a top record down over the client
-    // height.
-    void MeasureRecordHeightsFrom(int32_t topRecordIndex);
+    // Measures the data rows whose cells or previews set their heights from a top record down over the rows area's
+    // height: the rows that are laid out, and no others.
+    void MeasureRecordHeightsFrom(int32_t topRecordIndex, int32_t rowsAreaHeight);
     bool MeasuresRecordHeights() const;
     void CalculateColumnWidths();
     std::vector<int32_t> ColumnHeaderMinWidths() const;

@@ -5,6 +5,7 @@
 #include "ui/editors/text/textedit/uiTextEditViewInfo.h"
 #include "ui/grid/control/uiGridLevel.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
+#include "ui/grid/customtable/uiCustomGridTableViewData.h"
 #include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/customtable/uiGridIncSearch.h"
 #include "ui/grid/customtable/uiGridRecordHitTests.h"
@@ -22,6 +23,8 @@
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfoCache.h"
 
 #include <gtest/gtest.h>
+#include <set>
+#include <vector>
 
 namespace ui {
 namespace {
@@ -129,6 +132,104 @@ TEST_F(GridDataRowLayoutTest, ScrollingRowsOfMeasuredHeightsGivesTheLayoutOfTheN
     const TuiGridTablePlacement afterScroll = scrolled.Placement();
     EXPECT_EQ(afterScroll.Rows.front().RecordIndex, 4);
     EXPECT_EQ(Layout().Placement(), afterScroll) << "a fresh layout at the same top places the rows alike";
+}
+
+TEST_F(GridDataRowLayoutTest, ACellHeightHandlerSetsTheRowsHeightsOverTheStoredAndTheCommonHeight) {
+    Fill(6);
+    View->OptionsView().SetDataRowHeight(30);
+    struct TAsked {
+        TuiCustomGridRecord* Record;
+        TuiGridColumn* Column;
+        TuiGridDataCellViewInfo* Cell;
+    };
+    std::vector<TAsked> asked;
+    View->SetOnGetCellHeight([&](TuiGridTableView& sender, TuiCustomGridRecord* record, TuiGridColumn* column,
+                                 TuiGridDataCellViewInfo* cell, int32_t& height) {
+        EXPECT_EQ(&sender, View);
+        asked.push_back({record, column, cell});
+        ASSERT_NE(cell, nullptr);
+        EXPECT_EQ(&cell->Column(), column);
+        EXPECT_EQ(cell->Row().GridRecord(), record) << "the cell of the record's row";
+        EXPECT_GT(height, 0) << "the measured height comes in";
+        const int32_t recordIndex = record->RecordIndex();
+        if (recordIndex == 1 && column == View->Columns(1)) {
+            height = 40;
+        } else if (recordIndex == 2) {
+            height = 3;
+        } else if (recordIndex == 3) {
+            height = -5;
+        }
+    });
+    const TuiGridTableViewInfo& viewInfo = Layout();
+    ui_test::ExpectLayoutInvariants(viewInfo);
+    ASSERT_FALSE(asked.empty());
+    EXPECT_EQ(asked.front().Record, viewInfo.Rows(0).GridRecord());
+    EXPECT_EQ(asked.front().Column, View->VisibleColumns(0));
+
+    const TuiGridDataRowViewInfo& tall = viewInfo.Rows(1);
+    EXPECT_EQ(tall.Bounds().Height(), 40 + TuiGridTableViewInfo::GridLineWidth) << "the tallest cell and its line";
+    for (int32_t i = 0; i < tall.CellCount(); ++i) {
+        EXPECT_EQ(tall.Cells(i).Bounds().Height(), tall.Bounds().Height()) << "every cell takes the row's height";
+    }
+    EXPECT_EQ(viewInfo.Rows(2).Bounds().Height(), 3 + TuiGridTableViewInfo::GridLineWidth)
+        << "lower than the stored height";
+    EXPECT_EQ(viewInfo.Rows(3).Bounds().Height(), TuiGridTableViewInfo::GridLineWidth) << "a negative height is 0";
+    EXPECT_EQ(viewInfo.Rows(0).Bounds().Height(), viewInfo.Rows(4).Bounds().Height())
+        << "rows the handler leaves keep their measured heights";
+
+    View->OptionsView().SetGridLines(glNone);
+    EXPECT_EQ(Layout().Rows(3).Bounds().Height(), 1) << "a row keeps a pixel";
+}
+
+TEST_F(GridDataRowLayoutTest, ACellHeightHandlerIsAskedOnlyForTheRowsLaidOut) {
+    Fill(40);
+    std::set<int32_t> askedRecords;
+    View->SetOnGetCellHeight([&](TuiGridTableView&, TuiCustomGridRecord* record, TuiGridColumn*,
+                                 TuiGridDataCellViewInfo*, int32_t&) { askedRecords.insert(record->RecordIndex()); });
+    ui_test::PumpMessages(20);
+    // The grid lays the view out at its own size once the handler is set.
+    const auto& viewInfo = static_cast<const TuiGridTableViewInfo&>(View->ViewInfo());
+    ASSERT_GT(viewInfo.RowCount(), 0);
+    ASSERT_LT(viewInfo.RowCount(), 40) << "the rows fill the view";
+    std::set<int32_t> laidOut;
+    for (int32_t i = 0; i < viewInfo.RowCount(); ++i) {
+        laidOut.insert(viewInfo.Rows(i).GridRecord()->RecordIndex());
+    }
+    EXPECT_EQ(askedRecords, laidOut);
+}
+
+TEST_F(GridDataRowLayoutTest, SettingOrClearingACellHeightHandlerMeasuresTheRowsAgain) {
+    Fill(6);
+    View->OptionsView().SetCellAutoHeight(true);
+    const int32_t common = Layout().Rows(1).Bounds().Height();
+    View->SetOnGetCellHeight([](TuiGridTableView&, TuiCustomGridRecord*, TuiGridColumn*, TuiGridDataCellViewInfo*,
+                                int32_t& height) { height = 40; });
+    EXPECT_EQ(Layout().Rows(1).Bounds().Height(), 40 + TuiGridTableViewInfo::GridLineWidth);
+    View->SetOnGetCellHeight(nullptr);
+    EXPECT_EQ(Layout().Rows(1).Bounds().Height(), common);
+}
+
+TEST_F(GridDataRowLayoutTest, TheCellsOfARowAHandlerHeightensArePaintedDownToItsNewBottom) {
+    Fill(6);
+    View->SetOnGetCellHeight(
+        [](TuiGridTableView&, TuiCustomGridRecord* record, TuiGridColumn*, TuiGridDataCellViewInfo*, int32_t& height) {
+            if (record->RecordIndex() == 1) {
+                height = 45;
+            }
+        });
+    const TuiGridTableViewInfo& viewInfo = Layout();
+    const TuiGridDataCellViewInfo& cell = viewInfo.Rows(1).Cells(0);
+    const int32_t common = viewInfo.Rows(0).Bounds().Height();
+    ASSERT_EQ(cell.Bounds().Height(), 45 + TuiGridTableViewInfo::GridLineWidth);
+    const auto painted = Paint();
+    EXPECT_EQ(painted->Surface.Pixels(), Paint()->Surface.Pixels());
+    const vcl::TColor gridLine = Rgb(viewInfo.GridLineColor());
+    const vcl::TRect& bounds = cell.Bounds();
+    const int32_t middle = (bounds.Left + bounds.Right) / 2;
+    EXPECT_EQ(painted->Surface.Pixel(middle, bounds.Bottom - 1), gridLine) << "the bottom line at the new bottom";
+    EXPECT_NE(painted->Surface.Pixel(middle + 1, bounds.Top + common - 1), gridLine) << "no line at the common height";
+    EXPECT_EQ(painted->Surface.Pixel(bounds.Right - 1, bounds.Bottom - 2), gridLine) << "the right line reaches down";
+    EXPECT_EQ(viewInfo.Rows(2).Bounds().Top, bounds.Bottom) << "the next row follows";
 }
 
 TEST_F(GridDataRowLayoutTest, DataRowsStandRightOfTheirLevelIndentsPaintedWithTheirGridLines) {
