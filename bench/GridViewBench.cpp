@@ -17,7 +17,7 @@
 #include "ui/editors/framework/uiEditFrameworkUnit.h"
 #include "ui/grid/control/uiCustomGrid.h"
 #include "ui/grid/control/uiGridLevel.h"
-#include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/data/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridTableView.h"
 #include "ui/grid/uiGridUnit.h"

@@ -16,7 +16,7 @@
 #include "rtl/io/IniFiles.h"
 #include "ui/editors/dropdown/combobox/uiComboBox.h"
 #include "ui/editors/text/textedit/uiTextEdit.h"
-#include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/data/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridTableView.h"
 #include "ui/pagecontrol/statusbar/uxStatusBar.h"

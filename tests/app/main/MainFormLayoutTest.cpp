@@ -16,7 +16,7 @@
 #include "ui/editors/text/textedit/uiTextEdit.h"
 #include "ui/grid/control/uiCustomGrid.h"
 #include "ui/grid/control/uiGridLevel.h"
-#include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/data/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"

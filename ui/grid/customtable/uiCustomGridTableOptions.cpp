@@ -6,9 +6,9 @@
 #include "ui/editors/filterdialog/uiFilterDialog.h"
 #include "ui/editors/filterdialog/uiFilterDialogFit.h"
 #include "ui/grid/control/uiCustomGrid.h"
-#include "ui/grid/customtable/uiCustomGridTableItem.h"
+#include "ui/grid/customtable/data/uiGridDataController.h"
+#include "ui/grid/customtable/items/uiCustomGridTableItem.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
-#include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/customtable/uiGridStrs.h"
 
 #include <algorithm>

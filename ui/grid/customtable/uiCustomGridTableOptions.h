@@ -5,7 +5,7 @@
 
 #include "rtl/core/SmallSet.h"
 #include "rtl/text/StringTypes.h"
-#include "ui/grid/customtable/uiGridFilterMRU.h"
+#include "ui/grid/customtable/filtering/uiGridFilterMRU.h"
 #include "ui/grid/view/uiGridViewOptions.h"
 
 #include <cstdint>

@@ -9,8 +9,8 @@
 
 #include "rtl/text/StringTypes.h"
 #include "ui/grid/common/uiNavigatorNotifier.h"
-#include "ui/grid/customtable/uiGridEditingEvents.h"
-#include "ui/grid/customtable/uiGridInitDateRangesEvent.h"
+#include "ui/grid/customtable/controller/uiGridEditingEvents.h"
+#include "ui/grid/customtable/filtering/uiGridInitDateRangesEvent.h"
 #include "ui/grid/view/uiCustomGridView.h"
 
 #include <cstdint>

@@ -6,11 +6,11 @@
 #include "ui/data/controller/rows/uiDataControllerGroups.h"
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
 #include "ui/grid/control/uiCustomGrid.h"
-#include "ui/grid/customtable/uiCustomGridTableItem.h"
+#include "ui/grid/customtable/controller/uiGridClipboardText.h"
+#include "ui/grid/customtable/data/uiGridDataController.h"
+#include "ui/grid/customtable/items/uiCustomGridTableItem.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
-#include "ui/grid/customtable/uiGridClipboardText.h"
-#include "ui/grid/customtable/uiGridDataController.h"
 #include "vcl/services/Clipboard.h"
 
 namespace ui {

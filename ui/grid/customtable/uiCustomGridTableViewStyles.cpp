@@ -2,9 +2,9 @@
 
 #include "ui/core/graphics/uiDrawParams.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
-#include "ui/grid/customtable/uiCustomGridTableItem.h"
+#include "ui/grid/customtable/data/uiCustomGridTableViewData.h"
+#include "ui/grid/customtable/items/uiCustomGridTableItem.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
-#include "ui/grid/customtable/uiCustomGridTableViewData.h"
 
 namespace ui {
 

@@ -3,7 +3,7 @@
 #include "rtl/variants/VariantConversions.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/editors/framework/properties/uiEditProperties.h"
-#include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/data/uiGridDataController.h"
 #include "ui/grid/customtable/uiGridEventSetter.h"
 #include "ui/grid/tableview/uiGridColumnStyles.h"
 #include "ui/grid/tableview/uiGridColumnSummary.h"

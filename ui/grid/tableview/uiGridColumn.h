@@ -4,8 +4,8 @@
 // it stands when it is the view's preview column (out of the visible columns and the customization lists).
 
 #include "ui/core/geometry/uiGeometry.h"
-#include "ui/grid/customtable/uiCustomGridTableItem.h"
-#include "ui/grid/customtable/uiCustomGridTableItemOptions.h"
+#include "ui/grid/customtable/items/uiCustomGridTableItem.h"
+#include "ui/grid/customtable/items/uiCustomGridTableItemOptions.h"
 #include "ui/grid/tableview/uiGridTableViewEvents.h"
 #include "vcl/system/Types.h"
 

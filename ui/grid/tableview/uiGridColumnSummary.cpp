@@ -2,8 +2,8 @@
 
 #include "ui/data/controller/summary/uiDataSummary.h"
 #include "ui/data/controller/uiCustomDataController.h"
+#include "ui/grid/customtable/data/uiGridDataController.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
-#include "ui/grid/customtable/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 
 namespace ui {

@@ -3,7 +3,7 @@
 // area that remains for the caption, and the borders a cell carries for the view's grid lines.
 
 #include "ui/core/graphics/uiCanvas.h"
-#include "ui/grid/tableview/uiGridTableMetrics.h"
+#include "ui/grid/tableview/layout/uiGridTableMetrics.h"
 #include "vcl/stdctrls/StdCtrlTypes.h"
 
 #include <span>

@@ -5,7 +5,7 @@
 // keyboard.
 
 #include "rtl/text/StringTypes.h"
-#include "ui/grid/customtable/uiCustomGridTableViewData.h"
+#include "ui/grid/customtable/data/uiCustomGridTableViewData.h"
 #include "vcl/controls/ControlTypes.h"
 
 #include <cstdint>

@@ -5,7 +5,7 @@
 
 #include "rtl/text/StringTypes.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
-#include "ui/grid/tableview/uiGridTableMetrics.h"
+#include "ui/grid/tableview/layout/uiGridTableMetrics.h"
 #include "vcl/graphics/Colors.h"
 
 #include <cstdint>

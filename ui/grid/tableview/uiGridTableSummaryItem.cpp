@@ -1,7 +1,7 @@
 #include "ui/grid/tableview/uiGridTableSummaryItem.h"
 
 #include "rtl/variants/VariantConversions.h"
-#include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/data/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridTableView.h"
 

@@ -3,7 +3,7 @@
 
 #include "tests/ui/grid/GridTestSupport.h"
 #include "ui/grid/control/uiGridLevel.h"
-#include "ui/grid/customtable/uiCustomGridTableItem.h"
+#include "ui/grid/customtable/items/uiCustomGridTableItem.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
 
 namespace ui_test {

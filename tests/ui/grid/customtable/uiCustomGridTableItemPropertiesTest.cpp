@@ -11,11 +11,11 @@
 #include "ui/editors/text/label/uiLabelProperties.h"
 #include "ui/editors/text/textedit/uiTextEdit.h"
 #include "ui/grid/control/uiGridLevel.h"
-#include "ui/grid/customtable/uiCustomGridTableItem.h"
+#include "ui/grid/customtable/data/uiCustomGridTableViewData.h"
+#include "ui/grid/customtable/data/uiGridDataController.h"
+#include "ui/grid/customtable/items/uiCustomGridTableItem.h"
+#include "ui/grid/customtable/items/uiGridItemDataBinding.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
-#include "ui/grid/customtable/uiCustomGridTableViewData.h"
-#include "ui/grid/customtable/uiGridDataController.h"
-#include "ui/grid/customtable/uiGridItemDataBinding.h"
 
 #include <gtest/gtest.h>
 #include <memory>

@@ -14,13 +14,13 @@
 #include "ui/data/values/uiVariants.h"
 #include "ui/grid/common/uiNavigatorNotifier.h"
 #include "ui/grid/control/uiGridLevel.h"
-#include "ui/grid/customtable/uiCustomGridTableItem.h"
-#include "ui/grid/customtable/uiCustomGridTableItemOptions.h"
+#include "ui/grid/customtable/data/uiCustomGridTableViewData.h"
+#include "ui/grid/customtable/data/uiGridDataController.h"
+#include "ui/grid/customtable/data/uiGridRecordHitTests.h"
+#include "ui/grid/customtable/items/uiCustomGridTableItem.h"
+#include "ui/grid/customtable/items/uiCustomGridTableItemOptions.h"
+#include "ui/grid/customtable/items/uiGridItemDataBinding.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
-#include "ui/grid/customtable/uiCustomGridTableViewData.h"
-#include "ui/grid/customtable/uiGridDataController.h"
-#include "ui/grid/customtable/uiGridItemDataBinding.h"
-#include "ui/grid/customtable/uiGridRecordHitTests.h"
 
 #include <gtest/gtest.h>
 #include <vector>

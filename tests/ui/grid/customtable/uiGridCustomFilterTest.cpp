@@ -5,12 +5,12 @@
 #include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/editors/choice/uiButton.h"
 #include "ui/editors/filter/uiFilterControlOperators.h"
+#include "ui/grid/customtable/data/uiCustomGridTableViewData.h"
+#include "ui/grid/customtable/data/uiGridDataController.h"
+#include "ui/grid/customtable/filtering/uiGridFilterMRU.h"
+#include "ui/grid/customtable/filtering/uiGridFilterValueList.h"
+#include "ui/grid/customtable/items/uiGridItemDataBinding.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
-#include "ui/grid/customtable/uiCustomGridTableViewData.h"
-#include "ui/grid/customtable/uiGridDataController.h"
-#include "ui/grid/customtable/uiGridFilterMRU.h"
-#include "ui/grid/customtable/uiGridFilterValueList.h"
-#include "ui/grid/customtable/uiGridItemDataBinding.h"
 #include "vcl/stdctrls/Label.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 #include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/grid/control/uiGridLevel.h"
-#include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/data/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridTableBehaviorAndFiltering.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"

@@ -1,8 +1,8 @@
 #include "ui/grid/tableview/uiGridLineCollection.h"
 
 #include "tests/support/ui/DibSurface.h"
+#include "ui/grid/tableview/layout/uiGridTablePlacement.h"
 #include "ui/grid/tableview/uiGridHeaderAreas.h"
-#include "ui/grid/tableview/uiGridTablePlacement.h"
 #include "vcl/graphics/Canvas.h"
 
 #include <algorithm>

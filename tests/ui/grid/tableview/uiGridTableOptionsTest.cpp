@@ -5,7 +5,7 @@
 #include "ui/data/controller/rows/uiDataControllerGroups.h"
 #include "ui/data/controller/uiCustomDataController.h"
 #include "ui/grid/control/uiGridLevel.h"
-#include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/data/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridRows.h"
 #include "ui/grid/tableview/uiGridTableBehaviorAndFiltering.h"

@@ -4,7 +4,7 @@
 #include "tests/ui/grid/GridTestSupport.h"
 #include "ui/data/controller/summary/uiDataSummary.h"
 #include "ui/grid/control/uiGridLevel.h"
-#include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/data/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridColumnSummary.h"
 #include "ui/grid/tableview/uiGridTableView.h"

@@ -5,7 +5,7 @@
 #include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/editors/text/textedit/uiTextEditProperties.h"
 #include "ui/grid/control/uiGridLevel.h"
-#include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/data/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridColumnSummary.h"
 #include "ui/grid/tableview/uiGridTableBehaviorAndFiltering.h"

@@ -8,7 +8,7 @@
 #include "ui/data/controller/summary/uiDataSummary.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/grid/control/uiGridLevel.h"
-#include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/customtable/data/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridColumnStyles.h"
 #include "ui/grid/tableview/uiGridColumnSummary.h"

@@ -6,7 +6,7 @@
 #include "ui/editors/framework/properties/uiEditStyle.h"
 #include "ui/editors/framework/view/uiEditViewData.h"
 #include "ui/editors/framework/view/uiEditViewInfo.h"
-#include "ui/grid/customtable/uiCustomGridTableViewData.h"
+#include "ui/grid/customtable/data/uiCustomGridTableViewData.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "vcl/graphics/Font.h"
 

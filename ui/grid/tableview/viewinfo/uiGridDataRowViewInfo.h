@@ -6,7 +6,7 @@
 // and moves with them.
 
 #include "ui/grid/cells/uiGridCellViewInfo.h"
-#include "ui/grid/tableview/uiGridLevelIndents.h"
+#include "ui/grid/tableview/layout/uiGridLevelIndents.h"
 
 #include <memory>
 #include <utility>

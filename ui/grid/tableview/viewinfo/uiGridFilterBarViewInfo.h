@@ -5,7 +5,7 @@
 // FilterBox.Position at which end.
 
 #include "rtl/text/StringTypes.h"
-#include "ui/grid/tableview/uiGridFilterBarPlacement.h"
+#include "ui/grid/tableview/layout/uiGridFilterBarPlacement.h"
 #include "ui/grid/tableview/viewinfo/uiGridPartViewInfo.h"
 
 #include <array>

@@ -5,7 +5,7 @@
 // footer hit tests: a cell names its summary item, an empty slot its column alone. A hidden footer is 0 high.
 
 #include "rtl/text/StringTypes.h"
-#include "ui/grid/tableview/uiGridFooterPlacement.h"
+#include "ui/grid/tableview/layout/uiGridFooterPlacement.h"
 
 #include <span>
 #include <vector>

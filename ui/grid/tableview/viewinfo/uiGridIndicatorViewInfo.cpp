@@ -1,9 +1,9 @@
 #include "ui/grid/tableview/viewinfo/uiGridIndicatorViewInfo.h"
 
 #include "ui/data/controller/uiCustomDataController.h"
-#include "ui/grid/customtable/uiCustomGridTableController.h"
-#include "ui/grid/customtable/uiGridDataController.h"
-#include "ui/grid/tableview/uiGridTableController.h"
+#include "ui/grid/customtable/controller/uiCustomGridTableController.h"
+#include "ui/grid/customtable/data/uiGridDataController.h"
+#include "ui/grid/tableview/controller/uiGridTableController.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"

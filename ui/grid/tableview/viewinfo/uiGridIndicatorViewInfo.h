@@ -4,7 +4,7 @@
 // carries the footer's separator and frame. It shows with Indicator or ColumnsQuickCustomization, IndicatorWidth wide;
 // a row's item carries the row sizing edge where rows can be sized. The places come from the layout's placement.
 
-#include "ui/grid/tableview/uiGridTablePlacement.h"
+#include "ui/grid/tableview/layout/uiGridTablePlacement.h"
 
 #include <cstdint>
 

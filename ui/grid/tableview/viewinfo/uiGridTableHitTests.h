@@ -6,7 +6,7 @@
 // sort and size columns from it.
 
 #include "ui/grid/cells/uiGridHitTests.h"
-#include "ui/grid/customtable/uiGridRecordHitTests.h"
+#include "ui/grid/customtable/data/uiGridRecordHitTests.h"
 
 #include <cstdint>
 

@@ -6,8 +6,8 @@
 // table controller's scrolling, keeping the rows still shown. The controller keeps the top record, the left position
 // and the focused and pressed columns; the layout reads them there.
 
+#include "ui/grid/tableview/layout/uiGridTablePlacement.h"
 #include "ui/grid/tableview/uiGridHeaderAreas.h"
-#include "ui/grid/tableview/uiGridTablePlacement.h"
 #include "ui/grid/view/uiGridViewInfo.h"
 
 #include <memory>

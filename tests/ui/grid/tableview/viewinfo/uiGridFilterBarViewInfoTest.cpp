@@ -4,10 +4,10 @@
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/ui/grid/tableview/viewinfo/GridTableLayoutSupport.h"
 #include "ui/data/controller/filtering/uiDataFilter.h"
+#include "ui/grid/customtable/data/uiGridDataController.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
-#include "ui/grid/customtable/uiGridDataController.h"
+#include "ui/grid/tableview/controller/uiGridTableController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
-#include "ui/grid/tableview/uiGridTableController.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableHitTests.h"
 #include "ui/grid/view/uiGridSite.h"
 

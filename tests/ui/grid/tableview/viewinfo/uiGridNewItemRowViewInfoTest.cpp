@@ -3,7 +3,7 @@
 #include "tests/ui/grid/tableview/viewinfo/GridTableLayoutSupport.h"
 #include "ui/core/graphics/uiDrawParams.h"
 #include "ui/data/controller/uiCustomDataController.h"
-#include "ui/grid/customtable/uiGridRecordHitTests.h"
+#include "ui/grid/customtable/data/uiGridRecordHitTests.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridRows.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
