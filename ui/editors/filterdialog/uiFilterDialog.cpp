@@ -36,18 +36,6 @@ rtl::UnicodeString FilterControlText(const TuxResourceString& text) {
     return LoadResStringText(text);
 }
 
-// Holds the criteria's change reports until the scope ends, however it ends.
-class TFilterDialogChangesLock {
-public:
-    explicit TFilterDialogChangesLock(TuiFilterCriteria& criteria) : FCriteria(criteria) { FCriteria.LockChanges(); }
-    ~TFilterDialogChangesLock() { FCriteria.UnlockChanges(); }
-    TFilterDialogChangesLock(const TFilterDialogChangesLock&) = delete;
-    TFilterDialogChangesLock& operator=(const TFilterDialogChangesLock&) = delete;
-
-private:
-    TuiFilterCriteria& FCriteria;
-};
-
 vcl::TComponentEntry<TuiFilterDialog> DialogLabel(rtl::UnicodeStringView name, vcl::TLabel* TuiFilterDialog::*field,
                                                   int32_t left, int32_t top) {
     return vcl::Component<vcl::TLabel>(name, u"", field, [left, top](TuiFilterDialog&, vcl::TLabel& label) {
@@ -361,7 +349,7 @@ void TuiFilterDialog::ReadDialogValue(TDialogRow& row) {
 }
 
 void TuiFilterDialog::ApplyToCriteria() {
-    TFilterDialogChangesLock lock(FCriteria);
+    TuiFilterCriteriaChangesLock lock(FCriteria);
     FCriteria.Root().ChangeBoolOperator(fboAnd);
     FCriteria.RemoveItemsByLink(FItemLink);
     if (RowOperator(1) != fcopNone) {
