@@ -32,10 +32,6 @@ constexpr int32_t FilterDialogClientWidth = 414;
 constexpr int32_t FilterDialogClientHeight = 206;
 constexpr int32_t OperatorComboWidth = 193;
 
-rtl::UnicodeString FilterControlText(const TuxResourceString& text) {
-    return LoadResStringText(text);
-}
-
 vcl::TComponentEntry<TuiFilterDialog> DialogLabel(rtl::UnicodeStringView name, vcl::TLabel* TuiFilterDialog::*field,
                                                   int32_t left, int32_t top) {
     return vcl::Component<vcl::TLabel>(name, u"", field, [left, top](TuiFilterDialog&, vcl::TLabel& label) {
@@ -97,7 +93,7 @@ TuiFilterDialog::TuiFilterDialog(TuiFilterCriteria& criteria, rtl::TObject* item
     : TForm(nullptr), FCriteria(criteria), FItemLink(itemLink), FHelper(helper), FProperties(properties),
       FValueType(valueType) {
     LoadForm();
-    SetCaption(FilterControlText(uiSFilterDialogCaption));
+    SetCaption(LoadResStringText(uiSFilterDialogCaption));
     InitializeControls(columnCaption);
     if (lookAndFeel != nullptr) {
         SetDialogLookAndFeel(*lookAndFeel);
@@ -165,18 +161,18 @@ TuiFilterControlOperators TuiFilterDialog::GetDialogOperators() {
 }
 
 void TuiFilterDialog::InitializeControls(rtl::UnicodeStringView columnCaption) {
-    lblTitle->SetCaption(FilterControlText(uiSFilterDialogRows));
+    lblTitle->SetCaption(LoadResStringText(uiSFilterDialogRows));
     lblColumnCaption->SetCaption(rtl::UnicodeString(columnCaption) + u" ");
     PlaceColumnLine();
-    rbAnd->SetCaption(FilterControlText(uiSFilterDialogOperationAnd));
-    rbOr->SetCaption(FilterControlText(uiSFilterDialogOperationOr));
-    const rtl::UnicodeString use = FilterControlText(uiSFilterDialogUse) + u" ";
+    rbAnd->SetCaption(LoadResStringText(uiSFilterDialogOperationAnd));
+    rbOr->SetCaption(LoadResStringText(uiSFilterDialogOperationOr));
+    const rtl::UnicodeString use = LoadResStringText(uiSFilterDialogUse) + u" ";
     lblSingle->SetCaption(use + FCriteria.UnderscoreWildcard() + u" " +
-                          FilterControlText(uiSFilterDialogSingleCharacter));
+                          LoadResStringText(uiSFilterDialogSingleCharacter));
     lblSeries->SetCaption(use + FCriteria.PercentWildcard() + u" " +
-                          FilterControlText(uiSFilterDialogCharactersSeries));
-    btnOK->SetCaption(FilterControlText(uiSFilterControlDialogActionOkCaption));
-    btnCancel->SetCaption(FilterControlText(uiSFilterControlDialogActionCancelCaption));
+                          LoadResStringText(uiSFilterDialogCharactersSeries));
+    btnOK->SetCaption(LoadResStringText(uiSFilterControlDialogActionOkCaption));
+    btnCancel->SetCaption(LoadResStringText(uiSFilterControlDialogActionCancelCaption));
     const TuiFilterControlOperators operators = GetDialogOperators();
     FillOperators(FRows[0], operators, false);
     FillOperators(FRows[1], operators, true);
