@@ -246,7 +246,7 @@ void TuiFilterDialog::LoadFromCriteria() {
 }
 
 void TuiFilterDialog::ShowCondition(TDialogRow& row, const TuiFilterCriteriaItem& condition) {
-    const int32_t rowIndex = &row == &FRows[0] ? 0 : 1;
+    const int32_t rowIndex = RowIndex(row);
     ChooseRowOperator(rowIndex, KindToFilterControlOperator(condition.OperatorKind(), condition.Value().IsNull()));
     FHelper.ApplyFilterValue(*row.ValueEdit, row.ValueEdit->GetEffectiveProperties(), condition.Value());
 }
@@ -278,6 +278,10 @@ void TuiFilterDialog::OperatorChosen() {
     UpdateWildcardHints();
 }
 
+int32_t TuiFilterDialog::RowIndex(const TDialogRow& row) const {
+    return &row == &FRows[0] ? 0 : 1;
+}
+
 bool TuiFilterDialog::IsLikeRow(int32_t row) const {
     const int32_t number = RowOperator(row);
     return number == fcopLike || number == fcopNotLike;
@@ -289,7 +293,7 @@ void TuiFilterDialog::UpdateWildcardChars(TDialogRow& row) {
     if (properties == nullptr) {
         return;
     }
-    const bool like = IsLikeRow(&row == &FRows[0] ? 0 : 1);
+    const bool like = IsLikeRow(RowIndex(row));
     TuiCustomTextEditProperties::TCharSet accepted = properties->AcceptedChars();
     for (const char16_t wildcard : {FCriteria.UnderscoreWildcard(), FCriteria.PercentWildcard()}) {
         if (wildcard < accepted.size()) {
@@ -336,7 +340,7 @@ bool TuiFilterDialog::CloseQuery() {
 void TuiFilterDialog::ReadDialogValue(TDialogRow& row) {
     row.Value = rtl::Variant::Null();
     row.DisplayText.clear();
-    const int32_t rowIndex = &row == &FRows[0] ? 0 : 1;
+    const int32_t rowIndex = RowIndex(row);
     if (row.Operators->GetItemIndex() < 0) {
         return;
     }
@@ -358,7 +362,7 @@ void TuiFilterDialog::ApplyToCriteria() {
 }
 
 void TuiFilterDialog::AddDialogCondition(TuiFilterCriteriaItemList* list, const TDialogRow& row) {
-    const int32_t rowIndex = &row == &FRows[0] ? 0 : 1;
+    const int32_t rowIndex = RowIndex(row);
     const int32_t number = RowOperator(rowIndex);
     if (number == fcopNone) {
         return;
