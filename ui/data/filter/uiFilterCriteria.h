@@ -335,4 +335,18 @@ private:
     rtl::TNotifyEvent FOnChanged;
 };
 
+// Holds the criteria's change reports until the scope ends, however it ends.
+class TuiFilterCriteriaChangesLock {
+public:
+    explicit TuiFilterCriteriaChangesLock(TuiFilterCriteria& criteria) : FCriteria(criteria) {
+        FCriteria.LockChanges();
+    }
+    ~TuiFilterCriteriaChangesLock() { FCriteria.UnlockChanges(); }
+    TuiFilterCriteriaChangesLock(const TuiFilterCriteriaChangesLock&) = delete;
+    TuiFilterCriteriaChangesLock& operator=(const TuiFilterCriteriaChangesLock&) = delete;
+
+private:
+    TuiFilterCriteria& FCriteria;
+};
+
 } // namespace ui

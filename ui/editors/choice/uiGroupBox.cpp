@@ -8,6 +8,7 @@
 #include "ui/core/themes/uxOffice11.h"
 #include "ui/core/themes/uxThemeManager.h"
 #include "ui/core/themes/uxUxTheme.h"
+#include "ui/editors/framework/view/uiEditViewInfo.h"
 #include "vcl/graphics/Canvas.h"
 #include "vcl/stdctrls/Mnemonics.h"
 #include "vcl/system/Messages.h"
@@ -157,16 +158,7 @@ vcl::TRect TuiCustomGroupBox::OuterBorderRect() const {
 }
 
 int32_t TuiCustomGroupBox::BorderWidth() const {
-    switch (ActiveEditStyle().BorderStyle()) {
-    case ebsNone:
-        return 0;
-    case ebsThick:
-    case ebsFlat:
-    case ebs3D:
-        return 2;
-    default:
-        return 1;
-    }
+    return EditBorderWidth(ActiveEditStyle().BorderStyle());
 }
 
 uint32_t TuiCustomGroupBox::CaptionTextFlags() const {

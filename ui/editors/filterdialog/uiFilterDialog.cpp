@@ -32,22 +32,6 @@ constexpr int32_t FilterDialogClientWidth = 414;
 constexpr int32_t FilterDialogClientHeight = 206;
 constexpr int32_t OperatorComboWidth = 193;
 
-rtl::UnicodeString FilterControlText(const TuxResourceString& text) {
-    return LoadResStringText(text);
-}
-
-// Holds the criteria's change reports until the scope ends, however it ends.
-class TFilterDialogChangesLock {
-public:
-    explicit TFilterDialogChangesLock(TuiFilterCriteria& criteria) : FCriteria(criteria) { FCriteria.LockChanges(); }
-    ~TFilterDialogChangesLock() { FCriteria.UnlockChanges(); }
-    TFilterDialogChangesLock(const TFilterDialogChangesLock&) = delete;
-    TFilterDialogChangesLock& operator=(const TFilterDialogChangesLock&) = delete;
-
-private:
-    TuiFilterCriteria& FCriteria;
-};
-
 vcl::TComponentEntry<TuiFilterDialog> DialogLabel(rtl::UnicodeStringView name, vcl::TLabel* TuiFilterDialog::*field,
                                                   int32_t left, int32_t top) {
     return vcl::Component<vcl::TLabel>(name, u"", field, [left, top](TuiFilterDialog&, vcl::TLabel& label) {
@@ -109,7 +93,7 @@ TuiFilterDialog::TuiFilterDialog(TuiFilterCriteria& criteria, rtl::TObject* item
     : TForm(nullptr), FCriteria(criteria), FItemLink(itemLink), FHelper(helper), FProperties(properties),
       FValueType(valueType) {
     LoadForm();
-    SetCaption(FilterControlText(uiSFilterDialogCaption));
+    SetCaption(LoadResStringText(uiSFilterDialogCaption));
     InitializeControls(columnCaption);
     if (lookAndFeel != nullptr) {
         SetDialogLookAndFeel(*lookAndFeel);
@@ -177,18 +161,18 @@ TuiFilterControlOperators TuiFilterDialog::GetDialogOperators() {
 }
 
 void TuiFilterDialog::InitializeControls(rtl::UnicodeStringView columnCaption) {
-    lblTitle->SetCaption(FilterControlText(uiSFilterDialogRows));
+    lblTitle->SetCaption(LoadResStringText(uiSFilterDialogRows));
     lblColumnCaption->SetCaption(rtl::UnicodeString(columnCaption) + u" ");
     PlaceColumnLine();
-    rbAnd->SetCaption(FilterControlText(uiSFilterDialogOperationAnd));
-    rbOr->SetCaption(FilterControlText(uiSFilterDialogOperationOr));
-    const rtl::UnicodeString use = FilterControlText(uiSFilterDialogUse) + u" ";
+    rbAnd->SetCaption(LoadResStringText(uiSFilterDialogOperationAnd));
+    rbOr->SetCaption(LoadResStringText(uiSFilterDialogOperationOr));
+    const rtl::UnicodeString use = LoadResStringText(uiSFilterDialogUse) + u" ";
     lblSingle->SetCaption(use + FCriteria.UnderscoreWildcard() + u" " +
-                          FilterControlText(uiSFilterDialogSingleCharacter));
+                          LoadResStringText(uiSFilterDialogSingleCharacter));
     lblSeries->SetCaption(use + FCriteria.PercentWildcard() + u" " +
-                          FilterControlText(uiSFilterDialogCharactersSeries));
-    btnOK->SetCaption(FilterControlText(uiSFilterControlDialogActionOkCaption));
-    btnCancel->SetCaption(FilterControlText(uiSFilterControlDialogActionCancelCaption));
+                          LoadResStringText(uiSFilterDialogCharactersSeries));
+    btnOK->SetCaption(LoadResStringText(uiSFilterControlDialogActionOkCaption));
+    btnCancel->SetCaption(LoadResStringText(uiSFilterControlDialogActionCancelCaption));
     const TuiFilterControlOperators operators = GetDialogOperators();
     FillOperators(FRows[0], operators, false);
     FillOperators(FRows[1], operators, true);
@@ -262,7 +246,7 @@ void TuiFilterDialog::LoadFromCriteria() {
 }
 
 void TuiFilterDialog::ShowCondition(TDialogRow& row, const TuiFilterCriteriaItem& condition) {
-    const int32_t rowIndex = &row == &FRows[0] ? 0 : 1;
+    const int32_t rowIndex = RowIndex(row);
     ChooseRowOperator(rowIndex, KindToFilterControlOperator(condition.OperatorKind(), condition.Value().IsNull()));
     FHelper.ApplyFilterValue(*row.ValueEdit, row.ValueEdit->GetEffectiveProperties(), condition.Value());
 }
@@ -294,6 +278,10 @@ void TuiFilterDialog::OperatorChosen() {
     UpdateWildcardHints();
 }
 
+int32_t TuiFilterDialog::RowIndex(const TDialogRow& row) const {
+    return &row == &FRows[0] ? 0 : 1;
+}
+
 bool TuiFilterDialog::IsLikeRow(int32_t row) const {
     const int32_t number = RowOperator(row);
     return number == fcopLike || number == fcopNotLike;
@@ -305,7 +293,7 @@ void TuiFilterDialog::UpdateWildcardChars(TDialogRow& row) {
     if (properties == nullptr) {
         return;
     }
-    const bool like = IsLikeRow(&row == &FRows[0] ? 0 : 1);
+    const bool like = IsLikeRow(RowIndex(row));
     TuiCustomTextEditProperties::TCharSet accepted = properties->AcceptedChars();
     for (const char16_t wildcard : {FCriteria.UnderscoreWildcard(), FCriteria.PercentWildcard()}) {
         if (wildcard < accepted.size()) {
@@ -352,7 +340,7 @@ bool TuiFilterDialog::CloseQuery() {
 void TuiFilterDialog::ReadDialogValue(TDialogRow& row) {
     row.Value = rtl::Variant::Null();
     row.DisplayText.clear();
-    const int32_t rowIndex = &row == &FRows[0] ? 0 : 1;
+    const int32_t rowIndex = RowIndex(row);
     if (row.Operators->GetItemIndex() < 0) {
         return;
     }
@@ -361,7 +349,7 @@ void TuiFilterDialog::ReadDialogValue(TDialogRow& row) {
 }
 
 void TuiFilterDialog::ApplyToCriteria() {
-    TFilterDialogChangesLock lock(FCriteria);
+    TuiFilterCriteriaChangesLock lock(FCriteria);
     FCriteria.Root().ChangeBoolOperator(fboAnd);
     FCriteria.RemoveItemsByLink(FItemLink);
     if (RowOperator(1) != fcopNone) {
@@ -374,7 +362,7 @@ void TuiFilterDialog::ApplyToCriteria() {
 }
 
 void TuiFilterDialog::AddDialogCondition(TuiFilterCriteriaItemList* list, const TDialogRow& row) {
-    const int32_t rowIndex = &row == &FRows[0] ? 0 : 1;
+    const int32_t rowIndex = RowIndex(row);
     const int32_t number = RowOperator(rowIndex);
     if (number == fcopNone) {
         return;

@@ -108,6 +108,7 @@ private:
     void UpdateWildcardHints();
     void ReadDialogValue(TDialogRow& row);
     void AddDialogCondition(TuiFilterCriteriaItemList* list, const TDialogRow& row);
+    int32_t RowIndex(const TDialogRow& row) const;
     bool IsLikeRow(int32_t row) const;
 
     TuiFilterCriteria& FCriteria; // not owned

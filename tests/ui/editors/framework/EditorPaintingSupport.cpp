@@ -1,9 +1,25 @@
 #include "tests/ui/editors/framework/EditorPaintingSupport.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace ui_test {
 
 vcl::TColor Rgb(vcl::TColor color) {
     return static_cast<vcl::TColor>(vcl::ColorToRGB(color));
+}
+
+vcl::TRect InkBounds(const TDibSurface& surface, vcl::TColor colour) {
+    vcl::TRect ink{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+    for (int y = 0; y < surface.Height(); ++y) {
+        for (int x = 0; x < surface.Width(); ++x) {
+            if (surface.Pixel(x, y) == Rgb(colour)) {
+                ink = {std::min(ink.Left, x), std::min(ink.Top, y), std::max(ink.Right, x + 1),
+                       std::max(ink.Bottom, y + 1)};
+            }
+        }
+    }
+    return ink.Left == INT_MAX ? vcl::TRect{} : ink;
 }
 
 TPaintedEditor::TPaintedEditor(bool isInplace) {

@@ -28,6 +28,8 @@ struct TCanvasSurface {
 };
 
 vcl::TColor Rgb(vcl::TColor color);
+// The smallest rectangle holding every pixel of colour; empty when there is none.
+vcl::TRect InkBounds(const TDibSurface& surface, vcl::TColor colour);
 
 // An editor with a single black border on a window-coloured background, calculated and painted on demand.
 struct TPaintedEditor {

@@ -102,14 +102,6 @@ public:
 protected:
     // The button's kind follows its glyph before the change goes out.
     void DoChanged() override;
-    // Stores a changed value and notifies.
-    template <class T>
-    void SetAndNotify(T& field, const T& value) {
-        if (field != value) {
-            field = value;
-            Changed();
-        }
-    }
 
 private:
     void ApplyGlyphButtonKind();

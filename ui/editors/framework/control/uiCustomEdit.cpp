@@ -286,15 +286,7 @@ void TuiCustomEdit::DoChange() {
         FChangeEventsCatcher.CatchChange();
         return;
     }
-    if (FIsInplace) {
-        // A handler sees an in-place editor as modified.
-        SaveChangeFlags();
-        FChangedSinceEnter = true;
-        FChangedByUser = true;
-        WithRestore([&] { DoOnChange(); }, [&] { RestoreChangeFlags(); });
-    } else {
-        DoOnChange();
-    }
+    RunChangeHandler(&TuiCustomEdit::DoOnChange);
     TuiCustomEditProperties& properties = GetEffectiveProperties();
     if (!properties.IsChangeEventFromText() && !properties.NotifiesEditValueChange()) {
         DoEditValueChanged();
@@ -309,14 +301,18 @@ void TuiCustomEdit::DoEditValueChanged() {
         FChangeEventsCatcher.CatchEditValueChanged();
         return;
     }
-    if (FIsInplace) {
-        SaveChangeFlags();
-        FChangedSinceEnter = true;
-        FChangedByUser = true;
-        WithRestore([&] { DoOnEditValueChanged(); }, [&] { RestoreChangeFlags(); });
-    } else {
-        DoOnEditValueChanged();
+    RunChangeHandler(&TuiCustomEdit::DoOnEditValueChanged);
+}
+
+void TuiCustomEdit::RunChangeHandler(void (TuiCustomEdit::*handler)()) {
+    if (!FIsInplace) {
+        (this->*handler)();
+        return;
     }
+    SaveChangeFlags();
+    FChangedSinceEnter = true;
+    FChangedByUser = true;
+    WithRestore([&] { (this->*handler)(); }, [&] { RestoreChangeFlags(); });
 }
 
 void TuiCustomEdit::DoOnChange() {

@@ -263,6 +263,8 @@ private:
     void ApplyProperties();
     bool HasOnChangeHandler();
     bool HasOnEditValueChangedHandler();
+    // Runs a change event's handler; an in-place editor looks modified to it and gets its change flags back after.
+    void RunChangeHandler(void (TuiCustomEdit::*handler)());
     bool IsLoadingOrDestroying() const;
     bool HandleClearKey(uint16_t& key, vcl::TShiftState shift);
     bool HandleTabKey(uint16_t& key, vcl::TShiftState shift);

@@ -283,15 +283,16 @@ protected:
     virtual void DoChanged();
     virtual void ButtonsChanged() { Changed(); }
     virtual void AlignmentChanged();
-
-private:
+    // Stores a changed value and notifies.
     template <class T>
-    void SetAndNotify(T& field, T value) {
+    void SetAndNotify(T& field, const T& value) {
         if (field != value) {
             field = value;
             Changed();
         }
     }
+
+private:
     void SetLimit(double& field, double value, bool assigned, void (TuiCustomEditPropertiesValues::*flag)(bool));
     bool IsOwnerBeingWritten() const;
 

@@ -13,6 +13,15 @@ TuiMaskEditRegExprExMode::TuiMaskEditRegExprExMode(IuiMaskEditModeSite* site, co
     ResetPending();
 }
 
+bool TuiMaskEditRegExprExMode::BeginKey() {
+    if (!Editing()) {
+        return false;
+    }
+    Sync();
+    ResetPending();
+    return true;
+}
+
 void TuiMaskEditRegExprExMode::ResetPending() {
     FInsertedText.clear();
     FDeletedCount = 0;
@@ -262,20 +271,16 @@ void TuiMaskEditRegExprExMode::BeforePaste() {
 }
 
 bool TuiMaskEditRegExprExMode::PressHome() {
-    if (!Editing()) {
+    if (!BeginKey()) {
         return true;
     }
-    Sync();
-    ResetPending();
     return TuiMaskEditRegExprMode::PressHome();
 }
 
 bool TuiMaskEditRegExprExMode::PressEnd() {
-    if (!Editing()) {
+    if (!BeginKey()) {
         return true;
     }
-    Sync();
-    ResetPending();
     SetAutoComplete(false);
     TuiMaskEditRegExprMode::PressEnd();
     SetAutoComplete(true);
@@ -283,11 +288,9 @@ bool TuiMaskEditRegExprExMode::PressEnd() {
 }
 
 bool TuiMaskEditRegExprExMode::PressLeft() {
-    if (!Editing()) {
+    if (!BeginKey()) {
         return true;
     }
-    Sync();
-    ResetPending();
     IuiMaskEditModeSite& site = Site();
     const int32_t start = site.SelStart();
     const int32_t length = site.SelLength();
@@ -316,11 +319,9 @@ bool TuiMaskEditRegExprExMode::PressLeft() {
 }
 
 bool TuiMaskEditRegExprExMode::PressRight() {
-    if (!Editing()) {
+    if (!BeginKey()) {
         return true;
     }
-    Sync();
-    ResetPending();
     IuiMaskEditModeSite& site = Site();
     const int32_t start = site.SelStart();
     const int32_t length = site.SelLength();
@@ -345,11 +346,9 @@ bool TuiMaskEditRegExprExMode::PressRight() {
 }
 
 bool TuiMaskEditRegExprExMode::PressBackspace() {
-    if (!Editing()) {
+    if (!BeginKey()) {
         return true;
     }
-    Sync();
-    ResetPending();
     IuiMaskEditModeSite& site = Site();
     const int32_t start = site.SelStart();
     const int32_t length = site.SelLength();
@@ -388,11 +387,9 @@ bool TuiMaskEditRegExprExMode::PressBackspace() {
 }
 
 bool TuiMaskEditRegExprExMode::PressDelete() {
-    if (!Editing()) {
+    if (!BeginKey()) {
         return true;
     }
-    Sync();
-    ResetPending();
     IuiMaskEditModeSite& site = Site();
     if (site.SelLength() > 0) {
         PressBackspace();
@@ -423,11 +420,9 @@ bool TuiMaskEditRegExprExMode::PressDelete() {
 }
 
 bool TuiMaskEditRegExprExMode::PressSymbol(char16_t& character) {
-    if (!Editing()) {
+    if (!BeginKey()) {
         return true;
     }
-    Sync();
-    ResetPending();
     IuiMaskEditModeSite& site = Site();
     const int32_t start = site.SelStart();
     const int32_t length = site.SelLength();

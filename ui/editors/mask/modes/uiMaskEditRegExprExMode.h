@@ -41,6 +41,8 @@ protected:
 private:
     bool Editing() const { return Checking() && HasLiveEditor(); }
     void ResetPending();
+    // Before a key: false while not editing, else the editor's text taken in and no forced characters pending.
+    bool BeginKey();
     void SetAutoComplete(bool value) { Engine().SetAutoComplete(value); }
     // Off and on again: completes forward from the engine's state, collecting the inserted characters.
     void ToggleAutoComplete();

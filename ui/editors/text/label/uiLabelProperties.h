@@ -119,14 +119,6 @@ public:
                                       bool isInplace = true) override;
 
 private:
-    template <class T>
-    void SetAndNotify(T& field, T value) {
-        if (field != value) {
-            field = value;
-            Changed();
-        }
-    }
-
     int32_t FAngle = 0;
     uint16_t FDepth = 0;
     std::unique_ptr<vcl::TBitmap> FGlyph;

@@ -202,13 +202,6 @@ protected:
     void AlignmentChanged() override;
 
 private:
-    template <class T>
-    void SetAndNotify(T& field, const T& value) {
-        if (field != value) {
-            field = value;
-            Changed();
-        }
-    }
     int32_t ProviderPrecision() const;
 
     vcl::TEditCharCase FCharCase = vcl::ecNormal;

@@ -6,6 +6,7 @@
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
+#include "tests/ui/editors/framework/EditorTestForms.h"
 #include "ui/core/controls/popups/uiPopupHooks.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/system/uxSystemInfo.h"
@@ -36,12 +37,8 @@ protected:
         Form = ui_test::ShowNewTestForm(400, 300);
         Form->SetKeyPreview(true);
         Form->SetOnKeyPress([this](rtl::TObject*, char16_t& key) { FormChars += key; });
-        Other = new vcl::TEdit(Form.get());
-        Other->SetParent(Form.get());
-        Other->SetBounds(250, 10, 100, 24);
-        Combo = new TuiComboBox(Form.get());
-        Combo->SetParent(Form.get());
-        Combo->SetBounds(10, 10, 121, 21);
+        Other = ui_test::PlaceFocusTaker(*Form);
+        Combo = ui_test::PlaceOnForm<TuiComboBox>(*Form, 10, 10, 121, 21);
         ui::TuiComboBoxProperties& properties = Combo->ComboBoxProperties();
         properties.SetDropDownListStyle(ui::lsFixedList);
         for (const char16_t* item : {u" 一千 ", u" 一万", u" 十万", u" 百万", u" 千万"}) {

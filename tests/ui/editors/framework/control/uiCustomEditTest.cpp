@@ -62,6 +62,16 @@ protected:
         ui_test::TypeText(text);
     }
 
+    // A single black border round a yellow face, neither see-through nor hot-tracked.
+    void SetPlainYellowStyle() {
+        TuiEditStyle& normal = Edit->EditStyle(essNormal);
+        normal.SetBorderStyle(ebsSingle);
+        normal.SetBorderColor(vcl::clBlack);
+        normal.SetColor(vcl::clYellow);
+        normal.SetTransparentBorder(false);
+        normal.SetHotTrack(false);
+    }
+
     void RejectEntries(rtl::UnicodeString errorText = {}) {
         Edit->Properties().SetOnValidate(
             [errorText](rtl::TObject*, rtl::Variant&, rtl::UnicodeString& text, bool& error) {
@@ -166,12 +176,7 @@ TEST_F(TuiCustomEditTest, AButtonPaintsHotUnderThePointerAndPressedWhileHeldDown
 }
 
 TEST_F(TuiCustomEditTest, TheEditorPaintsItsStatesStyleThroughTheViewInfo) {
-    TuiEditStyle& normal = Edit->EditStyle(essNormal);
-    normal.SetBorderStyle(ebsSingle);
-    normal.SetBorderColor(vcl::clBlack);
-    normal.SetColor(vcl::clYellow);
-    normal.SetTransparentBorder(false);
-    normal.SetHotTrack(false);
+    SetPlainYellowStyle();
     Edit->EditStyle(essFocused).SetColor(vcl::clAqua);
     ui_test::TDibSurface surface(Edit->Width(), Edit->Height());
     ui_test::PaintControl(*Edit, surface);
@@ -196,12 +201,7 @@ public:
 
 TEST_F(TuiCustomEditTest, ASeeThroughEditorShowsWhatLiesUnderItInsideItsBorder) {
     Form->SetColor(vcl::clAqua);
-    TuiEditStyle& normal = Edit->EditStyle(essNormal);
-    normal.SetBorderStyle(ebsSingle);
-    normal.SetBorderColor(vcl::clBlack);
-    normal.SetColor(vcl::clYellow);
-    normal.SetTransparentBorder(false);
-    normal.SetHotTrack(false);
+    SetPlainYellowStyle();
     ui_test::TDibSurface opaque(Edit->Width(), Edit->Height());
     ui_test::PaintControl(*Edit, opaque);
     EXPECT_EQ(opaque.Pixel(Edit->Width() / 2, Edit->Height() / 2), vcl::clYellow);

@@ -5,6 +5,7 @@
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
+#include "tests/ui/editors/framework/EditorTestForms.h"
 #include "ui/editors/mask/modes/uiMaskEditError.h"
 #include "vcl/forms/FormLoader.h"
 
@@ -22,12 +23,8 @@ class MaskEditFormTest : public ::testing::Test {
 protected:
     void SetUp() override {
         Form = ui_test::ShowNewTestForm(400, 200);
-        Other = new vcl::TEdit(Form.get());
-        Other->SetParent(Form.get());
-        Other->SetBounds(250, 10, 100, 24);
-        Edit = new TuiMaskEdit(Form.get());
-        Edit->SetParent(Form.get());
-        Edit->SetBounds(10, 10, 200, 21);
+        Other = ui_test::PlaceFocusTaker(*Form);
+        Edit = ui_test::PlaceOnForm<TuiMaskEdit>(*Form, 10, 10, 200, 21);
         ui_test::ProcessPendingMessages();
     }
     ui::TuiMaskEditProperties& Properties() { return Edit->MaskEditProperties(); }

@@ -8,7 +8,6 @@
 #include "ui/editors/text/textedit/uiTextEditViewInfo.h"
 #include "vcl/graphics/Colors.h"
 
-#include <climits>
 #include <gtest/gtest.h>
 
 namespace {
@@ -177,19 +176,6 @@ protected:
     ui::TuiCustomTextEditViewInfo Info;
 };
 
-vcl::TRect BlackInk(const ui_test::TDibSurface& surface) {
-    vcl::TRect ink{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
-    for (int y = 0; y < surface.Height(); ++y) {
-        for (int x = 0; x < surface.Width(); ++x) {
-            if (surface.Pixel(x, y) == ui_test::Rgb(vcl::clBlack)) {
-                ink = {std::min(ink.Left, x), std::min(ink.Top, y), std::max(ink.Right, x + 1),
-                       std::max(ink.Bottom, y + 1)};
-            }
-        }
-    }
-    return ink.Left == INT_MAX ? vcl::TRect{} : ink;
-}
-
 TEST_F(CurrencyCell, AmountsShowTwoDecimalsAtTheRightEdgeVerticallyCentred) {
     const struct {
         rtl::Variant value;
@@ -198,7 +184,7 @@ TEST_F(CurrencyCell, AmountsShowTwoDecimalsAtTheRightEdgeVerticallyCentred) {
     for (const auto& c : cases) {
         auto on = Paint(c.value);
         EXPECT_EQ(Info.Text, c.text);
-        const vcl::TRect ink = BlackInk(on->Surface);
+        const vcl::TRect ink = ui_test::InkBounds(on->Surface, vcl::clBlack);
         ASSERT_FALSE(ink.IsEmpty()) << rtl::UnicodeToUtf8(c.text);
         EXPECT_GT(ink.Right, CellWidth - 6);
         EXPECT_GT(ink.Left, CellWidth / 4);
@@ -211,7 +197,7 @@ TEST_F(CurrencyCell, AmountsShowTwoDecimalsAtTheRightEdgeVerticallyCentred) {
 TEST_F(CurrencyCell, NullPaintsTheNullStringOrZeroWhenNotNullable) {
     auto on = Paint(rtl::Variant::Null());
     EXPECT_EQ(Info.Text, u"");
-    EXPECT_TRUE(BlackInk(on->Surface).IsEmpty());
+    EXPECT_TRUE(ui_test::InkBounds(on->Surface, vcl::clBlack).IsEmpty());
     Properties.SetNullable(false);
     Paint(rtl::Variant::Null());
     EXPECT_EQ(Info.Text, u"0.00");

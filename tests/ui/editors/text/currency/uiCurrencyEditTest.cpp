@@ -7,6 +7,7 @@
 #include "tests/support/ui/ServiceDoubles.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
+#include "tests/ui/editors/framework/EditorTestForms.h"
 #include "ui/data/locale/uiFormats.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 
@@ -25,12 +26,8 @@ protected:
         rtl::FormatSettings() = rtl::TFormatSettings::Invariant();
         rtl::FormatSettings().CurrencyDecimals = 2;
         Form = ui_test::ShowNewTestForm(400, 200);
-        Other = new vcl::TEdit(Form.get());
-        Other->SetParent(Form.get());
-        Other->SetBounds(250, 10, 100, 24);
-        Edit = new TuiCurrencyEdit(Form.get());
-        Edit->SetParent(Form.get());
-        Edit->SetBounds(10, 10, 200, 21);
+        Other = ui_test::PlaceFocusTaker(*Form);
+        Edit = ui_test::PlaceOnForm<TuiCurrencyEdit>(*Form, 10, 10, 200, 21);
         ui_test::ProcessPendingMessages();
     }
     void TearDown() override {

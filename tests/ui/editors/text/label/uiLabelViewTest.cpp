@@ -6,11 +6,11 @@
 #include "vcl/graphics/Colors.h"
 #include "vcl/graphics/images/Bitmap.h"
 
-#include <climits>
 #include <gtest/gtest.h>
 
 namespace {
 
+using ui_test::InkBounds;
 using ui_test::Rgb;
 using ui_test::TCanvasSurface;
 
@@ -45,19 +45,6 @@ struct TLabelView {
         return on;
     }
 };
-
-vcl::TRect LabelInk(const ui_test::TDibSurface& surface, vcl::TColor colour) {
-    vcl::TRect ink{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
-    for (int y = 0; y < surface.Height(); ++y) {
-        for (int x = 0; x < surface.Width(); ++x) {
-            if (surface.Pixel(x, y) == Rgb(colour)) {
-                ink = {std::min(ink.Left, x), std::min(ink.Top, y), std::max(ink.Right, x + 1),
-                       std::max(ink.Bottom, y + 1)};
-            }
-        }
-    }
-    return ink.Left == INT_MAX ? vcl::TRect{} : ink;
-}
 
 int CountLabelPixels(const ui_test::TDibSurface& surface, vcl::TColor colour) {
     int count = 0;
@@ -122,13 +109,13 @@ TEST(LabelView, ExtrusionDrawsDepthCopiesTowardsTheText) {
     extruded.Properties.SetLabelEffect(ui::uileExtrude);
     extruded.Properties.SetOrientation(ui::uioRightBottom);
     auto on = extruded.Paint(u"WM", {0, 0, 60, 30});
-    const vcl::TRect text = LabelInk(on->Surface, vcl::clBlack);
-    const vcl::TRect depth = LabelInk(on->Surface, vcl::clRed);
+    const vcl::TRect text = InkBounds(on->Surface, vcl::clBlack);
+    const vcl::TRect depth = InkBounds(on->Surface, vcl::clRed);
     ASSERT_FALSE(text.IsEmpty());
     ASSERT_FALSE(depth.IsEmpty());
     TLabelView plain;
     auto plainSurface = plain.Paint(u"WM", {0, 0, 60, 30});
-    EXPECT_EQ(text, LabelInk(plainSurface->Surface, vcl::clBlack)) << "the text stands where it stands without depth";
+    EXPECT_EQ(text, InkBounds(plainSurface->Surface, vcl::clBlack)) << "the text stands where it stands without depth";
     EXPECT_EQ(depth.Right, text.Right + 4);
     EXPECT_EQ(depth.Bottom, text.Bottom + 4);
     const int extrudedRed = CountLabelPixels(on->Surface, vcl::clRed);
@@ -138,8 +125,8 @@ TEST(LabelView, ExtrusionDrawsDepthCopiesTowardsTheText) {
     cool.Properties.SetLabelEffect(ui::uileCool);
     cool.Properties.SetOrientation(ui::uioRightBottom);
     auto shadow = cool.Paint(u"WM", {0, 0, 60, 30});
-    const vcl::TRect coolText = LabelInk(shadow->Surface, vcl::clBlack);
-    const vcl::TRect coolDepth = LabelInk(shadow->Surface, vcl::clRed);
+    const vcl::TRect coolText = InkBounds(shadow->Surface, vcl::clBlack);
+    const vcl::TRect coolDepth = InkBounds(shadow->Surface, vcl::clRed);
     EXPECT_EQ(coolDepth.Right, coolText.Right + 4);
     EXPECT_EQ(coolDepth.Bottom, coolText.Bottom + 4);
     EXPECT_LT(CountLabelPixels(shadow->Surface, vcl::clRed), extrudedRed) << "one copy, not four";
@@ -153,7 +140,7 @@ TEST(LabelView, TheFunEffectFadesFromTheGroundToTheShadow) {
     fun.Style.SetTextColor(vcl::clBlue);
     auto on = fun.Paint(u"WM", {0, 0, 60, 30});
     for (uint8_t grey : {170, 85, 0}) {
-        EXPECT_FALSE(LabelInk(on->Surface, static_cast<vcl::TColor>(grey | grey << 8 | grey << 16)).IsEmpty())
+        EXPECT_FALSE(InkBounds(on->Surface, static_cast<vcl::TColor>(grey | grey << 8 | grey << 16)).IsEmpty())
             << int(grey);
     }
 }
@@ -163,10 +150,10 @@ TEST(LabelView, RaisedTextCastsAShadowFromTwelvePoints) {
         TLabelView raised(false, size);
         raised.Properties.SetLabelStyle(ui::uilsRaised);
         auto on = raised.Paint(u"WM", {0, 0, 80, 40});
-        const bool hasShadow = !LabelInk(on->Surface, vcl::clBtnShadow).IsEmpty();
+        const bool hasShadow = !InkBounds(on->Surface, vcl::clBtnShadow).IsEmpty();
         EXPECT_EQ(hasShadow, size >= 12) << size;
         EXPECT_EQ(raised.Info.StyleOffset, size >= 12 ? 2 : 1);
-        const vcl::TRect text = LabelInk(on->Surface, vcl::clBlack);
+        const vcl::TRect text = InkBounds(on->Surface, vcl::clBlack);
         EXPECT_GE(text.Left, 1) << "the text sits one pixel in";
     }
 }
@@ -183,14 +170,14 @@ TEST(LabelView, AGlyphFillsTheLettersOfATrueTypeFontOnly) {
     const auto green = SolidGlyph(vcl::clLime);
     TLabelView plain(false, 20);
     const auto plainOn = plain.Paint(u"WM", {0, 0, 80, 40});
-    const vcl::TRect letters = LabelInk(plainOn->Surface, vcl::clBlack);
+    const vcl::TRect letters = InkBounds(plainOn->Surface, vcl::clBlack);
     ASSERT_FALSE(letters.IsEmpty());
 
     TLabelView filled(false, 20);
     filled.Properties.SetGlyph(green.get());
     auto on = filled.Paint(u"WM", {0, 0, 80, 40});
     EXPECT_EQ(CountLabelPixels(on->Surface, vcl::clBlack), 0) << "the glyph takes the text colour's place";
-    const vcl::TRect glyphInk = LabelInk(on->Surface, vcl::clLime);
+    const vcl::TRect glyphInk = InkBounds(on->Surface, vcl::clLime);
     ASSERT_FALSE(glyphInk.IsEmpty());
     // Only the letters are filled: smoothing aside (one pixel), the glyph's ink is the text's.
     EXPECT_NEAR(glyphInk.Left, letters.Left, 1);
@@ -272,7 +259,7 @@ TEST(LabelView, ARightAlignedCellEndsItsInkAtTheRightEdge) {
     cell.Properties.GetAlignment().SetHorz(vcl::taRightJustify);
     cell.Properties.GetAlignment().SetVert(ui::taVCenter);
     auto on = cell.Paint(u"12.50", {0, 0, 80, 24});
-    const vcl::TRect ink = LabelInk(on->Surface, vcl::clBlack);
+    const vcl::TRect ink = InkBounds(on->Surface, vcl::clBlack);
     ASSERT_FALSE(ink.IsEmpty());
     EXPECT_GE(ink.Right, 80 - 5);
     EXPECT_LE(ink.Right, 80);

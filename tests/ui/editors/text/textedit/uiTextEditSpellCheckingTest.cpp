@@ -4,6 +4,7 @@
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
+#include "tests/ui/editors/framework/EditorTestForms.h"
 #include "ui/core/controls/services/uiSpellCheckerHook.h"
 #include "ui/editors/text/textedit/uiTextEdit.h"
 #include "vcl/stdctrls/Edit.h"
@@ -51,12 +52,8 @@ class TextEditSpellCheckingTest : public ::testing::Test {
 protected:
     void SetUp() override {
         Form = ui_test::ShowNewTestForm(400, 200);
-        Other = new vcl::TEdit(Form.get());
-        Other->SetParent(Form.get());
-        Other->SetBounds(250, 10, 100, 24);
-        Edit = new ui::TuiTextEdit(Form.get());
-        Edit->SetParent(Form.get());
-        Edit->SetBounds(10, 10, 200, 21);
+        Other = ui_test::PlaceFocusTaker(*Form);
+        Edit = ui_test::PlaceOnForm<ui::TuiTextEdit>(*Form, 10, 10, 200, 21);
         Checker.Expected = &Edit->InnerEdit();
         ui_test::ProcessPendingMessages();
     }

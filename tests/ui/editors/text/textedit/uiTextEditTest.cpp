@@ -6,6 +6,7 @@
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
+#include "tests/ui/editors/framework/EditorTestForms.h"
 #include "ui/editors/framework/control/uiEditDataBinding.h"
 #include "ui/editors/framework/properties/uiEditProperties.h"
 
@@ -45,15 +46,11 @@ class TextEditFormTest : public ::testing::Test {
 protected:
     void SetUp() override {
         Form = ui_test::ShowNewTestForm(400, 200);
-        Other = new vcl::TEdit(Form.get());
-        Other->SetParent(Form.get());
-        Other->SetBounds(250, 10, 100, 24);
+        Other = ui_test::PlaceFocusTaker(*Form);
         ui_test::ProcessPendingMessages();
     }
     TuiTextEdit* AddEdit(int32_t top, int32_t maxLength) {
-        auto* edit = new TuiTextEdit(Form.get());
-        edit->SetParent(Form.get());
-        edit->SetBounds(10, top, 200, 21);
+        auto* edit = ui_test::PlaceOnForm<TuiTextEdit>(*Form, 10, top, 200, 21);
         edit->TextEditProperties().SetMaxLength(maxLength);
         ui_test::ProcessPendingMessages();
         return edit;

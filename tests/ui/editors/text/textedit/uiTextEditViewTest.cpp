@@ -4,11 +4,11 @@
 #include "ui/editors/text/textedit/uiTextEditViewInfo.h"
 #include "vcl/graphics/Colors.h"
 
-#include <climits>
 #include <gtest/gtest.h>
 
 namespace {
 
+using ui_test::InkBounds;
 using ui_test::Rgb;
 using ui_test::TCanvasSurface;
 
@@ -44,20 +44,6 @@ struct TTextView {
         return on;
     }
 };
-
-// The smallest rectangle holding every pixel of colour; empty when there is none.
-vcl::TRect InkBounds(const ui_test::TDibSurface& surface, vcl::TColor colour) {
-    vcl::TRect ink{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
-    for (int y = 0; y < surface.Height(); ++y) {
-        for (int x = 0; x < surface.Width(); ++x) {
-            if (surface.Pixel(x, y) == Rgb(colour)) {
-                ink = {std::min(ink.Left, x), std::min(ink.Top, y), std::max(ink.Right, x + 1),
-                       std::max(ink.Bottom, y + 1)};
-            }
-        }
-    }
-    return ink.Left == INT_MAX ? vcl::TRect{} : ink;
-}
 
 int ZgHeight(TCanvasSurface& on, TTextView& view) {
     on.Canvas.SetFont(view.Style.Font());
