@@ -16,22 +16,6 @@
 
 namespace ui {
 
-namespace {
-
-// Holds the filter's change reports until the scope ends, however it ends.
-class TGridFilterChangesLock {
-public:
-    explicit TGridFilterChangesLock(TuiDataFilterCriteria& filter) : FFilter(filter) { FFilter.LockChanges(); }
-    ~TGridFilterChangesLock() { FFilter.UnlockChanges(); }
-    TGridFilterChangesLock(const TGridFilterChangesLock&) = delete;
-    TGridFilterChangesLock& operator=(const TGridFilterChangesLock&) = delete;
-
-private:
-    TuiDataFilterCriteria& FFilter;
-};
-
-} // namespace
-
 TuiDataFilterCriteria* TuiGridItemDataBinding::Filter() const {
     TuiCustomGridTableView* view = FItem.GridView();
     return view ? &view->DataController().Filter() : nullptr;
@@ -119,7 +103,7 @@ void TuiGridItemDataBinding::ApplyFilterSelectedValues(TuiGridFilterValueList& v
     if (!filter) {
         return;
     }
-    TGridFilterChangesLock lock(*filter);
+    TuiFilterCriteriaChangesLock lock(*filter);
     filter->RemoveItemsByLink(&FItem);
     if (indexes.empty()) {
         return;
@@ -141,7 +125,7 @@ void TuiGridItemDataBinding::ApplyFilterValueEntry(TuiGridFilterValueList& value
         return;
     }
     const TuiFilterValueItem entry = valueList.GetItem(index);
-    TGridFilterChangesLock lock(*filter);
+    TuiFilterCriteriaChangesLock lock(*filter);
     switch (entry.Kind) {
     case fviAll:
         filter->RemoveItemsByLink(&FItem);
