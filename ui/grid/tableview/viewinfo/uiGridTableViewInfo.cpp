@@ -45,6 +45,11 @@ constexpr int32_t MeasuringHeaderHeight = 1000;
 // Without columns a row is as high as a line of the content font and its margins.
 constexpr int32_t RowTextMargins = 4;
 
+// A column the user may not size keeps its width when the others share the content.
+TuiGridColumnWidthRequest ColumnWidthRequestOf(TuiGridColumn& column) {
+    return {column.Width(), column.MinWidth(), !column.Options().HorzSizing()};
+}
+
 void OffsetRowPlacementSideways(TuiGridRowPlacement& row, int32_t dx) {
     row.Bounds = vcl::OffsetRect(row.Bounds, dx, 0);
     for (vcl::TRect& cell : row.Cells) {
@@ -127,13 +132,12 @@ int32_t TuiGridTableViewInfo::AutoWidthContentWidth(TuiGridTableView& view, int3
     return view.OptionsView().ColumnAutoWidth() ? std::max(contentWidth, 0) : -1;
 }
 
-// A column the user may not size keeps its width when the others share the content.
 std::vector<int32_t> TuiGridTableViewInfo::ColumnWidthsOf(std::span<TuiGridColumn* const> columns,
                                                           int32_t levelIndentsWidth, int32_t autoWidthContentWidth) {
     std::vector<TuiGridColumnWidthRequest> requests;
     requests.reserve(columns.size());
     for (TuiGridColumn* column : columns) {
-        requests.push_back({column->Width(), column->MinWidth(), !column->Options().HorzSizing()});
+        requests.push_back(ColumnWidthRequestOf(*column));
     }
     return ColumnHeaderWidths(requests, levelIndentsWidth, autoWidthContentWidth);
 }
@@ -151,9 +155,7 @@ std::vector<int32_t> TuiGridTableViewInfo::ColumnHeaderMinWidths() const {
     std::vector<int32_t> minWidths;
     const int32_t levelIndentsWidth = Measures().LevelIndentsWidth;
     for (size_t i = 0; i < FVisibleColumns.size(); ++i) {
-        TuiGridColumn& column = *FVisibleColumns[i];
-        const TuiGridColumnWidthRequest request{column.Width(), column.MinWidth(), !column.Options().HorzSizing()};
-        minWidths.push_back(ColumnHeaderMinWidth(request, i == 0, levelIndentsWidth));
+        minWidths.push_back(ColumnHeaderMinWidth(ColumnWidthRequestOf(*FVisibleColumns[i]), i == 0, levelIndentsWidth));
     }
     return minWidths;
 }
