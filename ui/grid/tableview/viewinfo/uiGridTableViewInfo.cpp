@@ -153,7 +153,7 @@ int32_t TuiGridTableViewInfo::MaxColumnHeaderWidth(int32_t visibleIndex) const {
 
 std::vector<int32_t> TuiGridTableViewInfo::ColumnHeaderMinWidths() const {
     std::vector<int32_t> minWidths;
-    const int32_t levelIndentsWidth = Measures().LevelIndentsWidth;
+    const int32_t levelIndentsWidth = LevelIndentsWidth();
     for (size_t i = 0; i < FVisibleColumns.size(); ++i) {
         minWidths.push_back(ColumnHeaderMinWidth(ColumnWidthRequestOf(*FVisibleColumns[i]), i == 0, levelIndentsWidth));
     }
@@ -170,7 +170,7 @@ void TuiGridTableViewInfo::StoreColumnWidths(std::span<const int32_t> headerWidt
     // Setting a width lays the view out again, which changes what this layout holds.
     const std::vector<TuiGridColumn*> columns = FVisibleColumns;
     const std::vector<int32_t> widths(headerWidths.begin(), headerWidths.end());
-    const int32_t levelIndentsWidth = Measures().LevelIndentsWidth;
+    const int32_t levelIndentsWidth = LevelIndentsWidth();
     TuiGridTableView& view = TableView();
     view.BeginUpdate();
     try {
@@ -185,7 +185,7 @@ void TuiGridTableViewInfo::StoreColumnWidths(std::span<const int32_t> headerWidt
 }
 
 void TuiGridTableViewInfo::CalculateColumnWidths() {
-    FColumnWidths = ColumnWidthsOf(FVisibleColumns, Measures().LevelIndentsWidth, AutoWidthContentWidth());
+    FColumnWidths = ColumnWidthsOf(FVisibleColumns, LevelIndentsWidth(), AutoWidthContentWidth());
 }
 
 int32_t TuiGridTableViewInfo::ExpandButtonSize() const {
