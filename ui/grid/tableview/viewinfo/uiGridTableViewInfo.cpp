@@ -274,6 +274,7 @@ void TuiGridTableViewInfo::Calculate() {
     CreateCellEditors();
     // Captions wrapped to their headers' widths give the header its height.
     CalculateColumnWidths();
+    CreateColumnHeaders();
     CalculateHeights();
     CreateSpecialRows();
     CalculateRecordHeights();
@@ -289,7 +290,6 @@ void TuiGridTableViewInfo::Calculate() {
     for (size_t i = 0; i < FSpecialRows.size(); ++i) {
         FSpecialRows[i]->CalculateRow(FPlacement.SpecialRows[i].Bounds);
     }
-    CreateColumnHeaders();
     CalculateColumnHeaders();
     FFooter->Calculate(FPlacement.FooterBounds, FPlacement.ColumnHeaders);
     PlaceRows({});
@@ -421,19 +421,19 @@ void TuiGridTableViewInfo::MeasureRecordHeightsFrom(int32_t topRecordIndex, int3
     }
 }
 
-// The tallest caption of the column headers, each laid out at its width; without columns "Qq" in the header band's
-// own font.
+// The tallest caption of the column headers, each laid out at its width before the header band is placed; without
+// columns "Qq" in the header band's own font.
 int32_t TuiGridTableViewInfo::LargestHeaderTextHeight() {
-    if (FVisibleColumns.empty()) {
+    if (FColumnHeaders.empty()) {
         TuiDrawParams params;
         TableView().Styles().GetHeaderParams(nullptr, params);
         return MeasureText(MeasuredText, params.Font).cy;
     }
     int32_t height = 0;
-    for (size_t i = 0; i < FVisibleColumns.size(); ++i) {
-        TuiGridColumnHeaderViewInfo header(*this, *FVisibleColumns[i], ckHeader);
-        header.CalculateHeader(vcl::Rect(0, 0, FColumnWidths.at(i), MeasuringHeaderHeight), i == 0,
-                               i + 1 == FVisibleColumns.size());
+    const size_t count = FColumnHeaders.size();
+    for (size_t i = 0; i < count; ++i) {
+        TuiGridColumnHeaderViewInfo& header = *FColumnHeaders[i];
+        header.CalculateHeader(vcl::Rect(0, 0, FColumnWidths.at(i), MeasuringHeaderHeight), i == 0, i + 1 == count);
         height = std::max(height, header.CaptionHeight());
     }
     return height;
