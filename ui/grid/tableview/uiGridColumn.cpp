@@ -105,6 +105,11 @@ std::unique_ptr<TuiCustomGridTableItemStyles> TuiGridColumn::CreateStyles() {
     return std::make_unique<TuiGridColumnStyles>(*this);
 }
 
+rtl::UnicodeString TuiGridColumn::ValueDisplayText(const rtl::Variant& value) const {
+    TuiCustomEditProperties* properties = GetProperties();
+    return properties != nullptr ? properties->GetDisplayText(value, true, false) : rtl::VarToStr(value);
+}
+
 vcl::TAlignment TuiGridColumn::DefaultAlignment() const {
     if (!GridView() || Index() < 0) {
         return vcl::taLeftJustify;

@@ -52,6 +52,9 @@ public:
     TuiGridColumnSummary& Summary() const { return *FSummary; }
     TuiGridColumnStyles& Styles();
 
+    // A value as the column's editor shows it in the filter and new-item rows; its plain text without an editor.
+    rtl::UnicodeString ValueDisplayText(const rtl::Variant& value) const;
+
     // Right for numbers, left for anything else: the default of both alignments below.
     vcl::TAlignment DefaultAlignment() const;
     // The assigned alignment, else the default one; stored when assigned and different from the default.

@@ -8,7 +8,6 @@
 #include "ui/data/controller/summary/uiDataSummary.h"
 #include "ui/data/controller/uiCustomDataController.h"
 #include "ui/data/filter/uiFilterCriteria.h"
-#include "ui/editors/framework/properties/uiEditProperties.h"
 #include "ui/grid/control/uiGridLevel.h"
 #include "ui/grid/customtable/data/uiGridDataController.h"
 #include "ui/grid/customtable/items/uiGridItemDataBinding.h"
@@ -94,9 +93,7 @@ void TuiGridFilterRow::SetValue(int32_t itemIndex, const rtl::Variant& value) {
         like = text.find(filter->PercentWildcard()) != rtl::UnicodeString::npos ||
                text.find(filter->UnderscoreWildcard()) != rtl::UnicodeString::npos;
     }
-    TuiCustomEditProperties* properties = column.GetProperties();
-    const rtl::UnicodeString displayText =
-        properties != nullptr ? properties->GetDisplayText(value, true, false) : rtl::VarToStr(value);
+    const rtl::UnicodeString displayText = column.ValueDisplayText(value);
     filter->LockChanges();
     try {
         filter->SetActive(true);

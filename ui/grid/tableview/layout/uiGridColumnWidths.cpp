@@ -20,6 +20,15 @@ int StoredHeaderWidth(const TuiGridColumnWidthRequest& column, bool isFirst, int
     return WidenedByIndents(column.Width, isFirst, levelIndentsWidth);
 }
 
+// Runs the distributor over its items and reads each share into widths, never below the item's minimum.
+void ShareOutWidths(TuiAutoWidthObject& distributor, std::span<int> widths) {
+    distributor.Calculate();
+    for (size_t i = 0; i < widths.size(); ++i) {
+        const TuiAutoWidthItem& item = distributor.GetItem(static_cast<int32_t>(i));
+        widths[i] = std::max(item.AutoWidth, item.MinWidth);
+    }
+}
+
 } // namespace
 
 int ColumnHeaderMinWidth(const TuiGridColumnWidthRequest& column, bool isFirst, int levelIndentsWidth) {
@@ -49,11 +58,7 @@ std::vector<int> ColumnHeaderWidths(std::span<const TuiGridColumnWidthRequest> c
         item.MinWidth = std::min(ColumnHeaderMinWidth(columns[i], i == 0, levelIndentsWidth), widthLimit);
         item.Fixed = columns[i].Fixed;
     }
-    distributor.Calculate();
-    for (size_t i = 0; i < columns.size(); ++i) {
-        const TuiAutoWidthItem& item = distributor.GetItem(static_cast<int32_t>(i));
-        widths[i] = std::max(item.AutoWidth, item.MinWidth);
-    }
+    ShareOutWidths(distributor, widths);
     return widths;
 }
 
@@ -78,11 +83,7 @@ std::vector<int> ColumnHeaderWidthsAfterSizing(std::span<const int> shownWidths,
         item.Width = widths[i];
         item.MinWidth = minWidths[i];
     }
-    distributor.Calculate();
-    for (size_t i = first; i < end; ++i) {
-        const TuiAutoWidthItem& item = distributor.GetItem(static_cast<int32_t>(i - first));
-        widths[i] = std::max(item.AutoWidth, item.MinWidth);
-    }
+    ShareOutWidths(distributor, std::span(widths).subspan(first, end - first));
     return widths;
 }
 

@@ -35,19 +35,24 @@ constexpr int32_t MaxHandledCellHeight = 0x7FFF;
 
 } // namespace
 
-int32_t TuiGridDataRowHeights::RowHeight(int32_t rowIndex) {
-    TuiGridTableView& view = FViewInfo.TableView();
-    auto* cache = static_cast<TuiGridTableViewInfoCache*>(view.ViewInfoCache());
+template <class TMeasure>
+int32_t TuiGridDataRowHeights::CachedHeight(int32_t rowIndex, TCachedHeightSlot slot, TMeasure measure) {
+    auto* cache = static_cast<TuiGridTableViewInfoCache*>(FViewInfo.TableView().ViewInfoCache());
     TuiGridTableViewInfoCacheItem* item = cache ? cache->RowItem(rowIndex) : nullptr;
-    if (item && item->IsHeightAssigned) {
-        return item->Height;
+    if (item == nullptr) {
+        return measure();
     }
-    const int32_t height = MeasureRow(rowIndex);
-    if (item) {
-        item->Height = height;
-        item->IsHeightAssigned = true;
+    if (!(item->*slot.Assigned)) {
+        item->*slot.Height = measure();
+        item->*slot.Assigned = true;
     }
-    return height;
+    return item->*slot.Height;
+}
+
+int32_t TuiGridDataRowHeights::RowHeight(int32_t rowIndex) {
+    const TCachedHeightSlot slot{&TuiGridTableViewInfoCacheItem::Height,
+                                 &TuiGridTableViewInfoCacheItem::IsHeightAssigned};
+    return CachedHeight(rowIndex, slot, [&] { return MeasureRow(rowIndex); });
 }
 
 int32_t TuiGridDataRowHeights::MeasureRow(int32_t rowIndex) {
@@ -85,18 +90,10 @@ int32_t TuiGridDataRowHeights::MeasureCell(int32_t visibleIndex, TuiCustomGridRe
 }
 
 int32_t TuiGridDataRowHeights::PreviewHeight(int32_t rowIndex) {
-    TuiGridTableView& view = FViewInfo.TableView();
-    auto* cache = static_cast<TuiGridTableViewInfoCache*>(view.ViewInfoCache());
-    TuiGridTableViewInfoCacheItem* item = cache ? cache->RowItem(rowIndex) : nullptr;
-    if (item && item->IsPreviewHeightAssigned) {
-        return item->PreviewHeight;
-    }
-    const int32_t height = MeasurePreview(view.ViewData().GetRecordAt(rowIndex));
-    if (item) {
-        item->PreviewHeight = height;
-        item->IsPreviewHeightAssigned = true;
-    }
-    return height;
+    const TCachedHeightSlot slot{&TuiGridTableViewInfoCacheItem::PreviewHeight,
+                                 &TuiGridTableViewInfoCacheItem::IsPreviewHeightAssigned};
+    return CachedHeight(rowIndex, slot,
+                        [&] { return MeasurePreview(FViewInfo.TableView().ViewData().GetRecordAt(rowIndex)); });
 }
 
 int32_t TuiGridDataRowHeights::MeasurePreview(TuiCustomGridRecord* record) {

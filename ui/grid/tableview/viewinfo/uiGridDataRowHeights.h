@@ -14,6 +14,7 @@ namespace ui {
 class TuiCustomGridRecord;
 class TuiGridColumnCellEditor;
 class TuiGridTableViewInfo;
+class TuiGridTableViewInfoCacheItem;
 
 class TuiGridDataRowHeights {
 public:
@@ -25,6 +26,15 @@ public:
     int32_t PreviewHeight(int32_t rowIndex);
 
 private:
+    // A height a row's cache item keeps, and whether it holds one.
+    struct TCachedHeightSlot {
+        int32_t TuiGridTableViewInfoCacheItem::*Height;
+        bool TuiGridTableViewInfoCacheItem::*Assigned;
+    };
+    // The height a row's cache item keeps in slot, measured and kept there when missing (measured alone without a
+    // cache).
+    template <class TMeasure>
+    int32_t CachedHeight(int32_t rowIndex, TCachedHeightSlot slot, TMeasure measure);
     int32_t MeasureRow(int32_t rowIndex);
     // The editor's height for the value in the cell's text area, plus 2; 0 when it measures nothing.
     int32_t MeasureCell(int32_t visibleIndex, TuiCustomGridRecord* record);

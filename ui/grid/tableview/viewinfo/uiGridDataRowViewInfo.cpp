@@ -84,8 +84,12 @@ void TuiGridDataRowViewInfo::CalculateMasterExpandButton() {
     if (master == nullptr || levelCount == 0 || !master->GetExpandable()) {
         return;
     }
-    const int32_t indentLeft = Bounds().Left + (levelCount - 1) * FTableViewInfo.LevelIndent();
+    const int32_t indentLeft = IndentsRight(levelCount - 1);
     FExpandButtonBounds = ExpandButtonInIndent(Bounds(), indentLeft, FTableViewInfo.ExpandButtonSize());
+}
+
+int32_t TuiGridDataRowViewInfo::IndentsRight(int32_t indentCount) const {
+    return Bounds().Left + indentCount * FTableViewInfo.LevelIndent();
 }
 
 int32_t TuiGridDataRowViewInfo::IndentCount() const {
@@ -101,9 +105,8 @@ TuiGridLevelIndentRects TuiGridDataRowViewInfo::LevelIndent(int32_t level) const
 }
 
 void TuiGridDataRowViewInfo::CalculateGroupCell(const TuiGridGroupRow& groupRow) {
-    const int32_t indent = FTableViewInfo.LevelIndent();
     FGroupCellBounds = Bounds();
-    FGroupCellBounds.Left = std::min(FGroupCellBounds.Left + groupRow.Level() * indent, FGroupCellBounds.Right);
+    FGroupCellBounds.Left = std::min(IndentsRight(groupRow.Level()), FGroupCellBounds.Right);
     FGroupCellBounds.Bottom = ContentBottom();
     if (!groupRow.GetExpandable()) {
         return;
@@ -131,13 +134,13 @@ vcl::TRect TuiGridDataRowViewInfo::SeparatorBounds() const {
     if (width == 0) {
         return {};
     }
+    const int32_t indentCount = IndentCount();
     int32_t closed = 0;
-    while (closed < IndentCount() && FTableViewInfo.ClosesGroup(FRowIndex, IndentCount() - 1 - closed)) {
+    while (closed < indentCount && FTableViewInfo.ClosesGroup(FRowIndex, indentCount - 1 - closed)) {
         ++closed;
     }
-    const int32_t contentLeft = Bounds().Left + IndentCount() * FTableViewInfo.LevelIndent();
     const vcl::TRect& bounds = Bounds();
-    return {contentLeft - closed * FTableViewInfo.LevelIndent(), ContentBottom(), bounds.Right,
+    return {IndentsRight(indentCount - closed), ContentBottom(), bounds.Right,
             std::min(ContentBottom() + width, bounds.Bottom)};
 }
 
@@ -193,7 +196,7 @@ bool TuiGridDataRowViewInfo::HasRecordFocusRect() const {
 }
 
 TuiCustomGridHitTest* TuiGridDataRowViewInfo::CreateHitTest(vcl::TPoint point) {
-    const bool inIndents = point.X < Bounds().Left + IndentCount() * FTableViewInfo.LevelIndent();
+    const bool inIndents = point.X < IndentsRight(IndentCount());
     auto& hitTest = FExpandButtonBounds.Contains(point)
                         ? TuiCustomGridHitTest::Instance<TuiGridExpandButtonHitTest>(point)
                     : inIndents ? TuiCustomGridHitTest::Instance<TuiGridRowLevelIndentHitTest>(point)

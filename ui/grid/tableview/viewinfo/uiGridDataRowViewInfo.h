@@ -79,6 +79,8 @@ private:
     // Places the preview at the row's top or bottom; answers the rows of the row that its cells keep.
     std::pair<int32_t, int32_t> CalculatePreview();
     vcl::TRect GroupContentBounds() const;
+    // The right edge of the row's first indentCount level indents.
+    int32_t IndentsRight(int32_t indentCount) const;
     // Above the separator and the closing line.
     int32_t ContentBottom() const;
 };

@@ -1,12 +1,10 @@
 #include "ui/grid/tableview/viewinfo/uiGridNewItemRowViewInfo.h"
 
-#include "rtl/variants/VariantConversions.h"
 #include "ui/core/graphics/uiDrawParams.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
 #include "ui/data/controller/filtering/uiDataFilter.h"
 #include "ui/data/controller/uiCustomDataController.h"
 #include "ui/data/filter/uiFilterCriteria.h"
-#include "ui/editors/framework/properties/uiEditProperties.h"
 #include "ui/grid/customtable/data/uiGridRecordHitTests.h"
 #include "ui/grid/tableview/controller/uiGridTableController.h"
 #include "ui/grid/tableview/layout/uiGridTablePlacement.h"
@@ -86,8 +84,7 @@ rtl::UnicodeString TuiGridNewItemRowViewInfo::CellText(const TuiGridColumn& colu
     if (value.IsNull() || value.IsEmpty()) {
         return {};
     }
-    TuiCustomEditProperties* properties = column.GetProperties();
-    return properties != nullptr ? properties->GetDisplayText(value, true, false) : rtl::VarToStr(value);
+    return column.ValueDisplayText(value);
 }
 
 rtl::UnicodeString TuiGridNewItemRowViewInfo::InfoText() const {

@@ -180,10 +180,11 @@ void TuiGridTablePainter::DrawIndicator(const vcl::TRect& band) {
     DrawIndicatorHeaderItem(indicator.HeaderItemBounds());
     const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
     viewInfo.TableView().Styles().GetIndicatorParams(params);
+    const TuiBackgroundHook background = BitmapBackgroundHook(Bitmap(TuiGridTableBitmap::Indicator));
     for (int32_t position = 0; position < viewInfo.RowCount(); ++position) {
         const TuiGridDataRowViewInfo& row = viewInfo.Rows(position);
         painter.PaintIndicatorCell(Canvas(), indicator.RowItemBounds(row), indicator.RowKind(row), params.Color,
-                                   BitmapBackgroundHook(Bitmap(TuiGridTableBitmap::Indicator)));
+                                   background);
     }
     const vcl::TRect footerItem = indicator.FooterItemBounds();
     if (!footerItem.IsEmpty()) {
@@ -436,6 +437,7 @@ void TuiGridTablePainter::DrawFooter(const vcl::TRect& /*shown*/) {
     const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
     TuiGridTableViewStyles& styles = viewInfo.TableView().Styles();
     TuiDrawParams params;
+    const TuiBackgroundHook background = BitmapBackgroundHook(Bitmap(TuiGridTableBitmap::Footer));
     for (int32_t i = 0; i < footer.CellCount(); ++i) {
         const TuiGridFooterCell& cell = footer.Cells(i);
         if (!Canvas().RectVisible(cell.Bounds)) {
@@ -444,7 +446,7 @@ void TuiGridTablePainter::DrawFooter(const vcl::TRect& /*shown*/) {
         styles.GetFooterCellParams(nullptr, cell.Column, -1, cell.SummaryItem, params);
         const TuiTextLayout layout{cell.Column->FooterAlignmentHorz(), cell.Column->HeaderAlignmentVert(), false, true};
         painter.PaintFooterCell(Canvas(), cell.Bounds, layout, cell.Text, params.Font, params.TextColor, params.Color,
-                                BitmapBackgroundHook(Bitmap(TuiGridTableBitmap::Footer)));
+                                background);
     }
 }
 

@@ -45,6 +45,11 @@ constexpr int32_t MeasuringHeaderHeight = 1000;
 // Without columns a row is as high as a line of the content font and its margins.
 constexpr int32_t RowTextMargins = 4;
 
+// A column the user may not size keeps its width when the others share the content.
+TuiGridColumnWidthRequest ColumnWidthRequestOf(TuiGridColumn& column) {
+    return {column.Width(), column.MinWidth(), !column.Options().HorzSizing()};
+}
+
 void OffsetRowPlacementSideways(TuiGridRowPlacement& row, int32_t dx) {
     row.Bounds = vcl::OffsetRect(row.Bounds, dx, 0);
     for (vcl::TRect& cell : row.Cells) {
@@ -127,13 +132,12 @@ int32_t TuiGridTableViewInfo::AutoWidthContentWidth(TuiGridTableView& view, int3
     return view.OptionsView().ColumnAutoWidth() ? std::max(contentWidth, 0) : -1;
 }
 
-// A column the user may not size keeps its width when the others share the content.
 std::vector<int32_t> TuiGridTableViewInfo::ColumnWidthsOf(std::span<TuiGridColumn* const> columns,
                                                           int32_t levelIndentsWidth, int32_t autoWidthContentWidth) {
     std::vector<TuiGridColumnWidthRequest> requests;
     requests.reserve(columns.size());
     for (TuiGridColumn* column : columns) {
-        requests.push_back({column->Width(), column->MinWidth(), !column->Options().HorzSizing()});
+        requests.push_back(ColumnWidthRequestOf(*column));
     }
     return ColumnHeaderWidths(requests, levelIndentsWidth, autoWidthContentWidth);
 }
@@ -149,11 +153,9 @@ int32_t TuiGridTableViewInfo::MaxColumnHeaderWidth(int32_t visibleIndex) const {
 
 std::vector<int32_t> TuiGridTableViewInfo::ColumnHeaderMinWidths() const {
     std::vector<int32_t> minWidths;
-    const int32_t levelIndentsWidth = Measures().LevelIndentsWidth;
+    const int32_t levelIndentsWidth = LevelIndentsWidth();
     for (size_t i = 0; i < FVisibleColumns.size(); ++i) {
-        TuiGridColumn& column = *FVisibleColumns[i];
-        const TuiGridColumnWidthRequest request{column.Width(), column.MinWidth(), !column.Options().HorzSizing()};
-        minWidths.push_back(ColumnHeaderMinWidth(request, i == 0, levelIndentsWidth));
+        minWidths.push_back(ColumnHeaderMinWidth(ColumnWidthRequestOf(*FVisibleColumns[i]), i == 0, levelIndentsWidth));
     }
     return minWidths;
 }
@@ -168,7 +170,7 @@ void TuiGridTableViewInfo::StoreColumnWidths(std::span<const int32_t> headerWidt
     // Setting a width lays the view out again, which changes what this layout holds.
     const std::vector<TuiGridColumn*> columns = FVisibleColumns;
     const std::vector<int32_t> widths(headerWidths.begin(), headerWidths.end());
-    const int32_t levelIndentsWidth = Measures().LevelIndentsWidth;
+    const int32_t levelIndentsWidth = LevelIndentsWidth();
     TuiGridTableView& view = TableView();
     view.BeginUpdate();
     try {
@@ -183,7 +185,7 @@ void TuiGridTableViewInfo::StoreColumnWidths(std::span<const int32_t> headerWidt
 }
 
 void TuiGridTableViewInfo::CalculateColumnWidths() {
-    FColumnWidths = ColumnWidthsOf(FVisibleColumns, Measures().LevelIndentsWidth, AutoWidthContentWidth());
+    FColumnWidths = ColumnWidthsOf(FVisibleColumns, LevelIndentsWidth(), AutoWidthContentWidth());
 }
 
 int32_t TuiGridTableViewInfo::ExpandButtonSize() const {
@@ -272,6 +274,7 @@ void TuiGridTableViewInfo::Calculate() {
     CreateCellEditors();
     // Captions wrapped to their headers' widths give the header its height.
     CalculateColumnWidths();
+    CreateColumnHeaders();
     CalculateHeights();
     CreateSpecialRows();
     CalculateRecordHeights();
@@ -287,7 +290,6 @@ void TuiGridTableViewInfo::Calculate() {
     for (size_t i = 0; i < FSpecialRows.size(); ++i) {
         FSpecialRows[i]->CalculateRow(FPlacement.SpecialRows[i].Bounds);
     }
-    CreateColumnHeaders();
     CalculateColumnHeaders();
     FFooter->Calculate(FPlacement.FooterBounds, FPlacement.ColumnHeaders);
     PlaceRows({});
@@ -419,19 +421,19 @@ void TuiGridTableViewInfo::MeasureRecordHeightsFrom(int32_t topRecordIndex, int3
     }
 }
 
-// The tallest caption of the column headers, each laid out at its width; without columns "Qq" in the header band's
-// own font.
+// The tallest caption of the column headers, each laid out at its width before the header band is placed; without
+// columns "Qq" in the header band's own font.
 int32_t TuiGridTableViewInfo::LargestHeaderTextHeight() {
-    if (FVisibleColumns.empty()) {
+    if (FColumnHeaders.empty()) {
         TuiDrawParams params;
         TableView().Styles().GetHeaderParams(nullptr, params);
         return MeasureText(MeasuredText, params.Font).cy;
     }
     int32_t height = 0;
-    for (size_t i = 0; i < FVisibleColumns.size(); ++i) {
-        TuiGridColumnHeaderViewInfo header(*this, *FVisibleColumns[i], ckHeader);
-        header.CalculateHeader(vcl::Rect(0, 0, FColumnWidths.at(i), MeasuringHeaderHeight), i == 0,
-                               i + 1 == FVisibleColumns.size());
+    const size_t count = FColumnHeaders.size();
+    for (size_t i = 0; i < count; ++i) {
+        TuiGridColumnHeaderViewInfo& header = *FColumnHeaders[i];
+        header.CalculateHeader(vcl::Rect(0, 0, FColumnWidths.at(i), MeasuringHeaderHeight), i == 0, i + 1 == count);
         height = std::max(height, header.CaptionHeight());
     }
     return height;
