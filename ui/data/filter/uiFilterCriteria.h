@@ -335,13 +335,14 @@ private:
     rtl::TNotifyEvent FOnChanged;
 };
 
-// Holds the criteria's change reports until the scope ends, however it ends.
+// Holds the criteria's change reports until the scope ends, however it ends. The unlock reports the changes, and
+// what a handler raises then reaches the caller.
 class TuiFilterCriteriaChangesLock {
 public:
     explicit TuiFilterCriteriaChangesLock(TuiFilterCriteria& criteria) : FCriteria(criteria) {
         FCriteria.LockChanges();
     }
-    ~TuiFilterCriteriaChangesLock() { FCriteria.UnlockChanges(); }
+    ~TuiFilterCriteriaChangesLock() noexcept(false) { FCriteria.UnlockChanges(); }
     TuiFilterCriteriaChangesLock(const TuiFilterCriteriaChangesLock&) = delete;
     TuiFilterCriteriaChangesLock& operator=(const TuiFilterCriteriaChangesLock&) = delete;
 

@@ -94,15 +94,9 @@ void TuiGridFilterRow::SetValue(int32_t itemIndex, const rtl::Variant& value) {
                text.find(filter->UnderscoreWildcard()) != rtl::UnicodeString::npos;
     }
     const rtl::UnicodeString displayText = column.ValueDisplayText(value);
-    filter->LockChanges();
-    try {
-        filter->SetActive(true);
-        binding.AddFilterCondition(nullptr, like ? fokLike : fokEqual, true, displayText, value);
-    } catch (...) {
-        filter->UnlockChanges();
-        throw;
-    }
-    filter->UnlockChanges();
+    TuiFilterCriteriaChangesLock lock(*filter);
+    filter->SetActive(true);
+    binding.AddFilterCondition(nullptr, like ? fokLike : fokEqual, true, displayText, value);
 }
 
 bool TuiGridMasterDataRow::GetExpandable() const {
