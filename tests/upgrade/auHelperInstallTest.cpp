@@ -10,7 +10,6 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace {
 
@@ -40,11 +39,7 @@ protected:
     void Write(const std::string& name, const std::string& bytes) const {
         std::ofstream(Folder / name, std::ios::binary) << bytes;
     }
-    std::string Read(const std::string& name) const {
-        std::ostringstream bytes;
-        bytes << std::ifstream(Folder / name, std::ios::binary).rdbuf();
-        return bytes.str();
-    }
+    std::string Read(const std::string& name) const { return au_test::ReadFileBytes(Folder / name); }
     std::vector<std::string> Names() const {
         std::vector<std::string> names;
         for (const fs::directory_entry& entry : fs::directory_iterator(Folder)) {
