@@ -89,6 +89,21 @@ TEST_F(HelperInstallFixture, ADownloadThatCannotBePlacedLeavesEveryFileAsItWas) 
     EXPECT_EQ(Read("b.dll"), "old b");
 }
 
+TEST_F(HelperInstallFixture, ADownloadThatCannotBeMovedBringsTheFileItReplacedBack) {
+    Write("a.dll", "old a");
+    Write("a.dll.uTMP", "new a");
+    // A download held open without sharing cannot be renamed, after its file already went to the backup.
+    const HANDLE held = CreateFileW((Folder / "a.dll.uTMP").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    std::vector<std::wstring> installed;
+    EXPECT_FALSE(au::InstallDownloads(FolderText(), installed));
+    CloseHandle(held);
+    EXPECT_TRUE(installed.empty());
+    EXPECT_EQ(Read("a.dll"), "old a");
+    EXPECT_FALSE(fs::exists(Folder / "a.dll.uBAK"));
+}
+
 TEST_F(HelperInstallFixture, TheWaitEndsWhenTheProgramLetsItsFileGo) {
     Write("Tallyvane.exe", "program");
     const std::wstring program = FolderText() + L"Tallyvane.exe";
