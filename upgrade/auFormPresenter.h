@@ -1,7 +1,7 @@
 #pragma once
 // The upgrader's modal forms (the upgrade question, the password form) are shown through the presenter in use: the
 // one that shows them modally, or, in a test, one that reads and answers them, so that no test waits for a person.
-// Also the helper the forms are built with.
+// Also the helpers the forms are built with.
 
 #include "vcl/controls/ControlTypes.h"
 #include "vcl/controls/WinControl.h"
