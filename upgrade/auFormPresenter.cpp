@@ -2,8 +2,11 @@
 
 #include "upgrade/auFormPresenter.h"
 
+#include "vcl/extctrls/Image.h"
+#include "vcl/extctrls/Panel.h"
 #include "vcl/forms/Form.h"
 #include "vcl/graphics/Font.h"
+#include "vcl/stdctrls/Button.h"
 #include "vcl/stdctrls/Label.h"
 #include "vcl/system/Seam.h"
 
@@ -43,6 +46,28 @@ void FitUpdaterDialogToText(vcl::TForm& form, vcl::TLabel& label, const vcl::TCo
     label.SetWidth(form.Width() - label.Left() - 11);
     label.SetCaption(text);
     form.SetClientHeight(label.Top() + label.Height() + bottom.Height());
+}
+
+vcl::TLabel* AddUpdaterDialogMessage(vcl::TForm& form, const char16_t* imageName, vcl::TImage*& image) {
+    auto* label = AddFormControl<vcl::TLabel>(form, form, u"Label1", 45, 5);
+    label->SetWordWrap(true);
+    image = AddFormControl<vcl::TImage>(form, form, imageName, 7, 5, 32, 32);
+    return label;
+}
+
+vcl::TPanel* AddUpdaterDialogBottomPanel(vcl::TForm& form, int32_t height) {
+    auto* panel = AddFormControl<vcl::TPanel>(form, form, u"BottomPanel", 0, form.ClientHeight() - height,
+                                              form.ClientWidth(), height);
+    panel->SetAlign(vcl::alBottom);
+    panel->SetBevelOuter(vcl::bvNone);
+    return panel;
+}
+
+vcl::TButton* AddUpdaterDialogButton(vcl::TForm& form, vcl::TPanel& panel, const char16_t* name, int32_t left,
+                                     int32_t top, vcl::TModalResult result) {
+    auto* button = AddFormControl<vcl::TButton>(form, panel, name, left, top, 75, 23);
+    button->SetModalResult(result);
+    return button;
 }
 
 } // namespace au

@@ -1,7 +1,7 @@
 #pragma once
 // The upgrader's modal forms (the upgrade question, the password form) are shown through the presenter in use: the
 // one that shows them modally, or, in a test, one that reads and answers them, so that no test waits for a person.
-// Also the helper the forms are built with.
+// Also the helpers the forms are built with.
 
 #include "vcl/controls/ControlTypes.h"
 #include "vcl/controls/WinControl.h"
@@ -9,9 +9,12 @@
 #include <cstdint>
 
 namespace vcl {
+class TButton;
 class TCustomForm;
 class TForm;
+class TImage;
 class TLabel;
+class TPanel;
 } // namespace vcl
 
 namespace au {
@@ -35,6 +38,15 @@ void PrepareUpdaterDialog(vcl::TForm& form, int32_t clientWidth, int32_t clientH
 // label and the bottom control below it.
 void FitUpdaterDialogToText(vcl::TForm& form, vcl::TLabel& label, const vcl::TControl& bottom,
                             rtl::UnicodeStringView text);
+
+// The message of an upgrader dialog: the word-wrapped label "Label1" right of a 32 x 32 image named imageName (given
+// back in image), both at the form's top left.
+vcl::TLabel* AddUpdaterDialogMessage(vcl::TForm& form, const char16_t* imageName, vcl::TImage*& image);
+// The bevel-less panel of height along the bottom of an upgrader dialog, which holds its buttons.
+vcl::TPanel* AddUpdaterDialogBottomPanel(vcl::TForm& form, int32_t height);
+// A 75 x 23 button named name on panel at left, top that closes the form with result.
+vcl::TButton* AddUpdaterDialogButton(vcl::TForm& form, vcl::TPanel& panel, const char16_t* name, int32_t left,
+                                     int32_t top, vcl::TModalResult result);
 
 // A control of class TControlClass owned by owner (the form), named name, placed on parent at left, top, and sized
 // width x height unless width is 0.

@@ -32,6 +32,10 @@ std::vector<std::wstring> DownloadNames(const std::wstring& folder) {
     return names;
 }
 
+std::wstring BackupOf(const std::wstring& target) {
+    return target + std::wstring(HelperBackupSuffix);
+}
+
 bool Exists(const std::wstring& path) {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
@@ -46,8 +50,7 @@ void Restore(const std::vector<TPlacedDownload>& placed) {
     for (auto it = placed.rbegin(); it != placed.rend(); ++it) {
         DeleteFileW(it->Target.c_str());
         if (it->Replaced) {
-            MoveFileExW((it->Target + std::wstring(HelperBackupSuffix)).c_str(), it->Target.c_str(),
-                        MOVEFILE_REPLACE_EXISTING);
+            MoveFileExW(BackupOf(it->Target).c_str(), it->Target.c_str(), MOVEFILE_REPLACE_EXISTING);
         }
     }
 }
@@ -85,28 +88,29 @@ bool WaitForFileRelease(const std::wstring& path, uint32_t timeoutMs) {
 bool InstallDownloads(const std::wstring& folder, std::vector<std::wstring>& installed) {
     installed.clear();
     std::vector<TPlacedDownload> placed;
+    const auto undo = [&placed, &folder] {
+        Restore(placed);
+        DeleteDownloads(folder);
+        return false;
+    };
     for (const std::wstring& name : DownloadNames(folder)) {
         const std::wstring download = folder + name;
         TPlacedDownload next{folder + name.substr(0, name.size() - HelperDownloadSuffix.size())};
-        const std::wstring backup = next.Target + std::wstring(HelperBackupSuffix);
         next.Replaced = Exists(next.Target);
-        const bool moved =
-            (!next.Replaced || MoveFileExW(next.Target.c_str(), backup.c_str(), MOVEFILE_REPLACE_EXISTING)) &&
-            MoveFileExW(download.c_str(), next.Target.c_str(), MOVEFILE_REPLACE_EXISTING);
-        if (!moved) {
-            if (next.Replaced && !Exists(next.Target)) {
-                MoveFileExW(backup.c_str(), next.Target.c_str(), MOVEFILE_REPLACE_EXISTING);
-            }
-            Restore(placed);
-            DeleteDownloads(folder);
-            return false;
+        if (next.Replaced &&
+            !MoveFileExW(next.Target.c_str(), BackupOf(next.Target).c_str(), MOVEFILE_REPLACE_EXISTING)) {
+            return undo();
+        }
+        // Counted as placed from here, so that a failed move brings the replaced file back with the others.
+        placed.push_back(next);
+        if (!MoveFileExW(download.c_str(), next.Target.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+            return undo();
         }
         SetFileAttributesW(next.Target.c_str(), FILE_ATTRIBUTE_NORMAL);
-        placed.push_back(next);
     }
     for (const TPlacedDownload& done : placed) {
         if (done.Replaced) {
-            DeleteFileW((done.Target + std::wstring(HelperBackupSuffix)).c_str());
+            DeleteFileW(BackupOf(done.Target).c_str());
         }
         installed.push_back(done.Target);
     }

@@ -5,7 +5,6 @@
 #include "rtl/WindowsApi.h"
 #include "rtl/text/Format.h"
 #include "upgrade/auFormPresenter.h"
-#include "vcl/extctrls/Image.h"
 #include "vcl/extctrls/Panel.h"
 #include "vcl/forms/Application.h"
 #include "vcl/stdctrls/Button.h"
@@ -17,18 +16,12 @@ namespace au {
 
 TauUpdaterUpgradeMessageForm::TauUpdaterUpgradeMessageForm(rtl::TComponent* owner) : vcl::TForm(owner) {
     PrepareUpdaterDialog(*this, 318, 130);
-    Label1 = AddFormControl<vcl::TLabel>(*this, *this, u"Label1", 45, 5);
-    Label1->SetWordWrap(true);
-    Icon = AddFormControl<vcl::TImage>(*this, *this, u"Icon", 7, 5, 32, 32);
-    BottomPanel = AddFormControl<vcl::TPanel>(*this, *this, u"BottomPanel", 0, 75, 318, 55);
-    BottomPanel->SetAlign(vcl::alBottom);
-    BottomPanel->SetBevelOuter(vcl::bvNone);
-    YesBtn = AddFormControl<vcl::TButton>(*this, *BottomPanel, u"YesBtn", 124, 19, 75, 23);
+    Label1 = AddUpdaterDialogMessage(*this, u"Icon", Icon);
+    BottomPanel = AddUpdaterDialogBottomPanel(*this, 55);
+    YesBtn = AddUpdaterDialogButton(*this, *BottomPanel, u"YesBtn", 124, 19, vcl::mrYes);
     YesBtn->SetDefault(true);
-    YesBtn->SetModalResult(vcl::mrYes);
-    LaterBtn = AddFormControl<vcl::TButton>(*this, *BottomPanel, u"LaterBtn", 213, 19, 75, 23);
+    LaterBtn = AddUpdaterDialogButton(*this, *BottomPanel, u"LaterBtn", 213, 19, vcl::mrNo);
     LaterBtn->SetCancel(true);
-    LaterBtn->SetModalResult(vcl::mrNo);
 }
 
 void TauUpdaterUpgradeMessageForm::CreateParams(vcl::TCreateParams& params) {

@@ -5,7 +5,6 @@
 #include "rtl/text/Format.h"
 #include "upgrade/auFormPresenter.h"
 #include "upgrade/auHTTP.h"
-#include "vcl/extctrls/Image.h"
 #include "vcl/extctrls/Panel.h"
 #include "vcl/forms/Application.h"
 #include "vcl/stdctrls/Button.h"
@@ -18,23 +17,17 @@ namespace au {
 
 TauUpdaterPasswordForm::TauUpdaterPasswordForm(rtl::TComponent* owner) : vcl::TForm(owner) {
     PrepareUpdaterDialog(*this, 297, 141);
-    Label1 = AddFormControl<vcl::TLabel>(*this, *this, u"Label1", 45, 5);
-    Label1->SetWordWrap(true);
-    Image1 = AddFormControl<vcl::TImage>(*this, *this, u"Image1", 7, 5, 32, 32);
-    BottomPanel = AddFormControl<vcl::TPanel>(*this, *this, u"BottomPanel", 0, 43, 297, 98);
-    BottomPanel->SetAlign(vcl::alBottom);
-    BottomPanel->SetBevelOuter(vcl::bvNone);
+    Label1 = AddUpdaterDialogMessage(*this, u"Image1", Image1);
+    BottomPanel = AddUpdaterDialogBottomPanel(*this, 98);
     UsernameLab = AddFormControl<vcl::TLabel>(*this, *BottomPanel, u"UsernameLab", 45, 14);
     PasswordLab = AddFormControl<vcl::TLabel>(*this, *BottomPanel, u"PasswordLab", 45, 38);
     UsernameEdit = AddFormControl<vcl::TEdit>(*this, *BottomPanel, u"UsernameEdit", 122, 10, 157, 22);
     PasswordEdit = AddFormControl<vcl::TEdit>(*this, *BottomPanel, u"PasswordEdit", 122, 34, 157, 22);
     PasswordEdit->SetPasswordChar(u'*');
-    OKBtn = AddFormControl<vcl::TButton>(*this, *BottomPanel, u"OKBtn", 114, 68, 75, 23);
+    OKBtn = AddUpdaterDialogButton(*this, *BottomPanel, u"OKBtn", 114, 68, vcl::mrOk);
     OKBtn->SetDefault(true);
-    OKBtn->SetModalResult(vcl::mrOk);
-    CancelBtn = AddFormControl<vcl::TButton>(*this, *BottomPanel, u"CancelBtn", 204, 68, 75, 23);
+    CancelBtn = AddUpdaterDialogButton(*this, *BottomPanel, u"CancelBtn", 204, 68, vcl::mrCancel);
     CancelBtn->SetCancel(true);
-    CancelBtn->SetModalResult(vcl::mrCancel);
 }
 
 bool AskUpgradePassword(TauLoginComponent& login, const UnicodeString& fileName, TauUpdaterLanguage language) {

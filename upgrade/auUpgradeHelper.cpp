@@ -3,22 +3,36 @@
 #include "upgrade/auUpgradeHelper.h"
 
 #include "rtl/WindowsApi.h"
-#include "rtl/io/Streams.h"
-#include "upgrade/auUtils.h"
+#include "vcl/resources/ResourceStream.h"
 
+#include <memory>
 #include <shellapi.h>
 #include <vector>
 
 namespace au {
 
+namespace {
+
+// The helper program as the module carries it, read in place; nullptr when the module carries none.
+std::unique_ptr<vcl::TResourceStream> HelperResource(void* module) {
+    try {
+        auto helper = std::make_unique<vcl::TResourceStream>(static_cast<HINSTANCE>(module), UpgradeHelperResource,
+                                                             UpgradeHelperResource);
+        return helper->Size() > 0 ? std::move(helper) : nullptr;
+    } catch (const vcl::EResNotFound&) {
+        return nullptr;
+    }
+}
+
+} // namespace
+
 bool HasUpgradeHelper(void* module) {
-    rtl::TMemoryStream helper;
-    return LoadResourceToStream(module, UpgradeHelperResource, UpgradeHelperResource, &helper);
+    return HelperResource(module) != nullptr;
 }
 
 bool WriteUpgradeHelper(void* module, UnicodeStringView path) {
-    rtl::TMemoryStream helper;
-    if (!LoadResourceToStream(module, UpgradeHelperResource, UpgradeHelperResource, &helper)) {
+    const std::unique_ptr<vcl::TResourceStream> helper = HelperResource(module);
+    if (helper == nullptr) {
         return false;
     }
     const UnicodeString name(path);
@@ -29,8 +43,8 @@ bool WriteUpgradeHelper(void* module, UnicodeStringView path) {
         return false;
     }
     DWORD written = 0;
-    const auto size = static_cast<DWORD>(helper.Size());
-    const bool whole = WriteFile(file, helper.Memory(), size, &written, nullptr) && written == size;
+    const auto size = static_cast<DWORD>(helper->Size());
+    const bool whole = WriteFile(file, helper->Memory(), size, &written, nullptr) && written == size;
     const bool closed = CloseHandle(file);
     if (!whole || !closed) {
         DeleteFileW(wideName);

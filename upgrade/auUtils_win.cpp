@@ -4,6 +4,7 @@
 #include "rtl/io/Streams.h"
 #include "rtl/time/DateTime.h"
 #include "upgrade/auUtils.h"
+#include "vcl/resources/ResourceStream.h"
 
 #include <cstring>
 #include <vector>
@@ -150,16 +151,16 @@ bool LoadResourceToStream(void* module, UnicodeStringView name, UnicodeStringVie
     if (stream == nullptr) {
         return false;
     }
-    const auto instance = static_cast<HMODULE>(module);
-    const HRSRC resource = FindResourceW(instance, reinterpret_cast<const wchar_t*>(UnicodeString(name).c_str()),
-                                         reinterpret_cast<const wchar_t*>(UnicodeString(type).c_str()));
-    const HGLOBAL loaded = resource != nullptr ? LoadResource(instance, resource) : nullptr;
-    const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
-    const DWORD size = resource != nullptr ? SizeofResource(instance, resource) : 0;
-    if (bytes == nullptr || size == 0 || size > INT32_MAX) {
+    try {
+        vcl::TResourceStream resource(static_cast<HINSTANCE>(module), name, UnicodeString(type).c_str());
+        const int64_t size = resource.Size();
+        if (size == 0 || size > INT32_MAX) {
+            return false;
+        }
+        return stream->Write(resource.Memory(), static_cast<int32_t>(size)) == static_cast<int32_t>(size);
+    } catch (const vcl::EResNotFound&) {
         return false;
     }
-    return stream->Write(bytes, static_cast<int32_t>(size)) == static_cast<int32_t>(size);
 }
 
 bool IsLocalAddressNotLoopback() {

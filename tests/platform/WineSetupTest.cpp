@@ -1,6 +1,7 @@
 // The test platform itself: the process runs in code page 936 and the "宋体" font draws Chinese and Latin glyphs.
 
 #include "rtl/WindowsApi.h"
+#include "vcl/graphics/DibSection.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -9,55 +10,19 @@
 
 namespace {
 
-// A 32-bit top-down DIB section selected into a memory DC, released in reverse order.
-class DibCanvas {
-public:
-    DibCanvas(int width, int height) : FWidth(width), FHeight(height) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        FDC = CreateCompatibleDC(nullptr);
-        FBitmap = CreateDIBSection(FDC, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&FPixels), nullptr, 0);
-        FOldBitmap = SelectObject(FDC, FBitmap);
-    }
-    ~DibCanvas() {
-        SelectObject(FDC, FOldBitmap);
-        DeleteObject(FBitmap);
-        DeleteDC(FDC);
-    }
-    DibCanvas(const DibCanvas&) = delete;
-    DibCanvas& operator=(const DibCanvas&) = delete;
-
-    HDC DC() const { return FDC; }
-    bool Valid() const { return FDC != nullptr && FBitmap != nullptr && FPixels != nullptr; }
-
-    void Fill(uint32_t colour) { std::fill(FPixels, FPixels + FWidth * FHeight, colour); }
-
-    int CountPixelsUnlike(uint32_t background) const {
-        int count = 0;
-        for (int i = 0; i < FWidth * FHeight; ++i) {
-            count += (FPixels[i] & 0xFFFFFF) != (background & 0xFFFFFF);
-        }
-        return count;
-    }
-
-private:
-    int FWidth;
-    int FHeight;
-    HDC FDC = nullptr;
-    HBITMAP FBitmap = nullptr;
-    HGDIOBJ FOldBitmap = nullptr;
-    uint32_t* FPixels = nullptr;
-};
+// The pixels of the surface (0x00RRGGBB) that differ from background.
+int CountPixelsUnlike(const vcl::TDibSection& surface, uint32_t background) {
+    GdiFlush();
+    const uint32_t* pixels = surface.Pixels();
+    return static_cast<int>(std::count_if(pixels, pixels + surface.PixelCount(), [background](uint32_t pixel) {
+        return (pixel & 0xFFFFFF) != (background & 0xFFFFFF);
+    }));
+}
 
 int GlyphPixelsOf(const std::wstring& text) {
-    DibCanvas canvas(200, 40);
-    EXPECT_TRUE(canvas.Valid());
-    canvas.Fill(0xFFFFFF);
+    const vcl::TDibSection canvas(200, 40);
+    EXPECT_TRUE(canvas);
+    std::fill(canvas.Pixels(), canvas.Pixels() + canvas.PixelCount(), 0xFFFFFFu);
     LOGFONTW font{};
     font.lfHeight = -12;
     font.lfCharSet = GB2312_CHARSET;
@@ -70,7 +35,7 @@ int GlyphPixelsOf(const std::wstring& text) {
     GdiFlush();
     SelectObject(canvas.DC(), old);
     DeleteObject(handle);
-    return canvas.CountPixelsUnlike(0xFFFFFF);
+    return CountPixelsUnlike(canvas, 0xFFFFFF);
 }
 
 TEST(WineSetup, AnsiCodePageIs936) {

@@ -6,6 +6,8 @@
 #include "vcl/controls/Control.h"
 #include "vcl/forms/Form.h"
 
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <winsock2.h>
 #include <ws2tcpip.h>
@@ -79,6 +81,11 @@ vcl::TModalResult TRecordedUpdaterForms::ShowModal(vcl::TCustomForm& form) {
     const vcl::TModalResult answer = Answers.front();
     Answers.pop_front();
     return answer;
+}
+
+std::string ReadFileBytes(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 std::wstring UpdateHelperProgram() {

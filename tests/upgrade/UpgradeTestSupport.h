@@ -7,6 +7,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <mutex>
@@ -91,6 +92,9 @@ public:
 private:
     au::IUpdaterFormPresenter* FPrevious;
 };
+
+// The bytes of the file at path; empty when it cannot be read.
+std::string ReadFileBytes(const std::filesystem::path& path);
 
 // The path of the helper program the build made.
 std::wstring UpdateHelperProgram();

@@ -198,8 +198,7 @@ TEST_F(HTTPClientFixture, ABodyGoesIntoTheTargetFileHiddenWhenAsked) {
     EXPECT_EQ(Outcome.Ended, "done");
     EXPECT_EQ(Outcome.Body, "");
     EXPECT_GE(progressEvents, 2);
-    std::ifstream file(target, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), content);
+    EXPECT_EQ(au_test::ReadFileBytes(target), content);
     const DWORD attributes = GetFileAttributesW(std::filesystem::path(target).c_str());
     EXPECT_NE(attributes & FILE_ATTRIBUTE_HIDDEN, 0u);
     EXPECT_GT(Client->LastModified(), 0);

@@ -10,7 +10,6 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace {
 
@@ -40,11 +39,7 @@ protected:
     void Write(const std::string& name, const std::string& bytes) const {
         std::ofstream(Folder / name, std::ios::binary) << bytes;
     }
-    std::string Read(const std::string& name) const {
-        std::ostringstream bytes;
-        bytes << std::ifstream(Folder / name, std::ios::binary).rdbuf();
-        return bytes.str();
-    }
+    std::string Read(const std::string& name) const { return au_test::ReadFileBytes(Folder / name); }
     std::vector<std::string> Names() const {
         std::vector<std::string> names;
         for (const fs::directory_entry& entry : fs::directory_iterator(Folder)) {
@@ -54,6 +49,15 @@ protected:
         return names;
     }
     std::wstring FolderText() const { return Folder.wstring() + L"\\"; }
+    // Installs while the file name is held open without sharing, so that it can be neither replaced nor moved.
+    bool InstallWhileHeld(const std::string& name, std::vector<std::wstring>& installed) const {
+        const HANDLE held = CreateFileW((Folder / name).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+        EXPECT_NE(held, INVALID_HANDLE_VALUE);
+        const bool done = au::InstallDownloads(FolderText(), installed);
+        CloseHandle(held);
+        return done;
+    }
 
     const fs::path Folder = fs::temp_directory_path() / ("auHelper" + std::to_string(GetCurrentProcessId()));
     std::error_code Ignored;
@@ -82,16 +86,23 @@ TEST_F(HelperInstallFixture, ADownloadThatCannotBePlacedLeavesEveryFileAsItWas) 
     Write("b.dll.uTMP", "new b");
     Write("c.txt.uTMP", "new c");
     // A file in use cannot be replaced.
-    const HANDLE inUse = CreateFileW((Folder / "b.dll").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                     FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(inUse, INVALID_HANDLE_VALUE);
     std::vector<std::wstring> installed;
-    EXPECT_FALSE(au::InstallDownloads(FolderText(), installed));
-    CloseHandle(inUse);
+    EXPECT_FALSE(InstallWhileHeld("b.dll", installed));
     EXPECT_TRUE(installed.empty());
     EXPECT_EQ(Names(), (std::vector<std::string>{"a.dll", "b.dll"}));
     EXPECT_EQ(Read("a.dll"), "old a");
     EXPECT_EQ(Read("b.dll"), "old b");
+}
+
+TEST_F(HelperInstallFixture, ADownloadThatCannotBeMovedBringsTheFileItReplacedBack) {
+    Write("a.dll", "old a");
+    Write("a.dll.uTMP", "new a");
+    // The download in use cannot be moved, after its file already went to the backup.
+    std::vector<std::wstring> installed;
+    EXPECT_FALSE(InstallWhileHeld("a.dll.uTMP", installed));
+    EXPECT_TRUE(installed.empty());
+    EXPECT_EQ(Read("a.dll"), "old a");
+    EXPECT_FALSE(fs::exists(Folder / "a.dll.uBAK"));
 }
 
 TEST_F(HelperInstallFixture, TheWaitEndsWhenTheProgramLetsItsFileGo) {

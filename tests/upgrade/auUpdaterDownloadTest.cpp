@@ -25,7 +25,6 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
-#include <sstream>
 
 namespace {
 
@@ -35,13 +34,6 @@ using au_test::TLoopbackResponse;
 
 constexpr char ModifiedHeader[] = "Last-Modified: Tue, 05 May 2026 10:20:30 GMT";
 constexpr char OldProgram[] = "old program";
-
-std::string ReadWholeFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 class UpdaterDownloadFixture : public ::testing::Test {
 protected:
@@ -126,7 +118,7 @@ protected:
     }
     void ExpectProgramAsItWas() {
         EXPECT_EQ(LeftInFolder(), std::vector<std::string>{});
-        EXPECT_EQ(ReadWholeFile(Folder / "Tallyvane.exe"), OldProgram);
+        EXPECT_EQ(au_test::ReadFileBytes(Folder / "Tallyvane.exe"), OldProgram);
         EXPECT_EQ(CommandLine, u"") << "no helper starts";
     }
 
@@ -150,16 +142,16 @@ TEST_F(UpdaterDownloadFixture, EveryFileArrivesWithItsDateAndTheHelperTakesOver)
 
     EXPECT_EQ(Events, (std::vector<std::string>{"start Tallyvane.exe 10000", "done Tallyvane.exe.uTMP",
                                                 "start help.chm 4", "done help.chm.uTMP", "end", "start", "close"}));
-    EXPECT_TRUE(ReadWholeFile(Folder / "Tallyvane.exe.uTMP") == program);
-    EXPECT_EQ(ReadWholeFile(Folder / "help.chm.uTMP"), "help");
-    EXPECT_EQ(ReadWholeFile(Folder / "Tallyvane.exe"), OldProgram)
+    EXPECT_TRUE(au_test::ReadFileBytes(Folder / "Tallyvane.exe.uTMP") == program);
+    EXPECT_EQ(au_test::ReadFileBytes(Folder / "help.chm.uTMP"), "help");
+    EXPECT_EQ(au_test::ReadFileBytes(Folder / "Tallyvane.exe"), OldProgram)
         << "the helper replaces the program, not the download";
     EXPECT_TRUE(GetFileAttributesW((Folder / "help.chm.uTMP").c_str()) & FILE_ATTRIBUTE_HIDDEN);
     rtl::TDateTime age = 0;
     ASSERT_TRUE(rtl::FileAge(Path("help.chm.uTMP"), age));
     EXPECT_NEAR(age, au::ParseHTTPDate(u"Tue, 05 May 2026 10:20:30 GMT"), 2.5 / 86400);
 
-    EXPECT_EQ(ReadWholeFile(Folder / "UpdateHelper.exe"), "stand-in helper");
+    EXPECT_EQ(au_test::ReadFileBytes(Folder / "UpdateHelper.exe"), "stand-in helper");
     EXPECT_EQ(CommandLine, u"\"" + Path("UpdateHelper.exe") + u"\" \"" + Path("Tallyvane.exe") + u"\" +/afterupgrade1");
     EXPECT_EQ(Updater->DownloadedFiles(), std::vector<rtl::UnicodeString>{}) << "the downloads are the helper's";
 
@@ -283,7 +275,7 @@ TEST_F(UpdaterDownloadFixture, WithoutAHelperThatRunsNothingIsInstalled) {
         Upgrade({"/v2/Tallyvane.exe"});
         EXPECT_EQ(std::count(Events.begin(), Events.end(), "close"), 0);
         EXPECT_EQ(LeftInFolder(), std::vector<std::string>{});
-        EXPECT_EQ(ReadWholeFile(Folder / "Tallyvane.exe"), OldProgram);
+        EXPECT_EQ(au_test::ReadFileBytes(Folder / "Tallyvane.exe"), OldProgram);
         ASSERT_EQ(Boxes.Shown.size(), 1u);
         EXPECT_NE(Boxes.Shown[0].Text.find(c.shown), rtl::UnicodeString::npos);
         EXPECT_EQ(Boxes.Shown[0].Flags & MB_ICONMASK, static_cast<uint32_t>(MB_ICONERROR));
@@ -302,7 +294,7 @@ TEST_F(UpdaterDownloadFixture, OnlyFilesOfAnotherSizeAreFetchedWhenAskedSoAndThe
     Upgrade({"/v2/Tallyvane.exe", "/v2/same.dat", "/v2/other.dat"});
     EXPECT_EQ(Events, (std::vector<std::string>{"start Tallyvane.exe 11", "done Tallyvane.exe.uTMP", "start same.dat 4",
                                                 "start other.dat 4", "done other.dat.uTMP", "end", "start", "close"}));
-    EXPECT_EQ(ReadWholeFile(Folder / "same.dat"), "1234");
+    EXPECT_EQ(au_test::ReadFileBytes(Folder / "same.dat"), "1234");
     EXPECT_FALSE(fs::exists(Folder / "same.dat.uTMP"));
 }
 

@@ -2,13 +2,13 @@
 
 #include "upgrade/auUpgradeHelper.h"
 
+#include "UpgradeTestSupport.h"
 #include "rtl/WindowsApi.h"
 #include "rtl/io/FileUtils.h"
 
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace {
 
@@ -21,9 +21,7 @@ TEST(auUpgradeHelper, TheHelperIsWrittenWholeOrNotAtAll) {
     std::ofstream(path, std::ios::binary) << "an older and longer helper program";
     EXPECT_TRUE(au::HasUpgradeHelper(GetModuleHandleW(nullptr)));
     ASSERT_TRUE(au::WriteUpgradeHelper(GetModuleHandleW(nullptr), name));
-    std::ostringstream bytes;
-    bytes << std::ifstream(path, std::ios::binary).rdbuf();
-    EXPECT_EQ(bytes.str(), "stand-in helper");
+    EXPECT_EQ(au_test::ReadFileBytes(path), "stand-in helper");
     fs::remove(path);
 
     const HMODULE withoutHelper = GetModuleHandleW(L"kernel32.dll");

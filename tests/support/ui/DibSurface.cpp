@@ -7,27 +7,7 @@
 
 namespace ui_test {
 
-TDibSurface::TDibSurface(int width, int height) : FWidth(width), FHeight(height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    FDC = CreateCompatibleDC(nullptr);
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(FDC, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    FBitmap = bitmap;
-    FBits = static_cast<uint32_t*>(bits);
-    FOldBitmap = SelectObject(FDC, bitmap);
-}
-
-TDibSurface::~TDibSurface() {
-    SelectObject(FDC, FOldBitmap);
-    DeleteObject(static_cast<HBITMAP>(FBitmap));
-    DeleteDC(FDC);
-}
+TDibSurface::TDibSurface(int width, int height) : FSection(width, height) {}
 
 namespace {
 
@@ -42,17 +22,18 @@ void TDibSurface::Fill(vcl::TColor color) {
     GdiFlush();
     const uint32_t rgb = vcl::ColorToRGB(color);
     const uint32_t pixel = ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF);
-    std::fill(FBits, FBits + static_cast<size_t>(FWidth) * static_cast<size_t>(FHeight), pixel);
+    std::fill(FSection.Pixels(), FSection.Pixels() + FSection.PixelCount(), pixel);
 }
 
 vcl::TColor TDibSurface::Pixel(int x, int y) const {
     GdiFlush();
-    return PixelToColor(FBits[static_cast<size_t>(y) * static_cast<size_t>(FWidth) + static_cast<size_t>(x)]);
+    return PixelToColor(
+        FSection.Pixels()[static_cast<size_t>(y) * static_cast<size_t>(FSection.Width()) + static_cast<size_t>(x)]);
 }
 
 std::vector<uint32_t> TDibSurface::Pixels() const {
     GdiFlush();
-    std::vector<uint32_t> pixels(FBits, FBits + static_cast<size_t>(FWidth) * static_cast<size_t>(FHeight));
+    std::vector<uint32_t> pixels(FSection.Pixels(), FSection.Pixels() + FSection.PixelCount());
     for (uint32_t& pixel : pixels) {
         pixel &= 0xFFFFFF;
     }

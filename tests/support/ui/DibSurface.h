@@ -3,6 +3,7 @@
 // pixels from.
 
 #include "vcl/graphics/Colors.h"
+#include "vcl/graphics/DibSection.h"
 #include "vcl/system/WinTypes.h"
 
 #include <cstdint>
@@ -17,13 +18,10 @@ namespace ui_test {
 class TDibSurface {
 public:
     TDibSurface(int width, int height);
-    ~TDibSurface();
-    TDibSurface(const TDibSurface&) = delete;
-    TDibSurface& operator=(const TDibSurface&) = delete;
 
-    HDC DC() const { return FDC; }
-    int Width() const { return FWidth; }
-    int Height() const { return FHeight; }
+    HDC DC() const { return FSection.DC(); }
+    int Width() const { return FSection.Width(); }
+    int Height() const { return FSection.Height(); }
     // Every pixel takes color (an RGB colour, or a system colour).
     void Fill(vcl::TColor color);
     // The colour of a pixel as an RGB colour (0x00BBGGRR, comparable with ColorToRGB).
@@ -32,12 +30,7 @@ public:
     std::vector<uint32_t> Pixels() const;
 
 private:
-    int FWidth;
-    int FHeight;
-    HDC FDC = nullptr;
-    void* FBitmap = nullptr;
-    void* FOldBitmap = nullptr;
-    uint32_t* FBits = nullptr;
+    vcl::TDibSection FSection;
 };
 
 // The control and its children painted on a surface of its size that was first filled with background.

@@ -1,7 +1,9 @@
 #include "ui/core/graphics/uiBufferedWindowPaint.h"
 
 #include "rtl/WindowsApi.h"
+#include "vcl/graphics/DibSection.h"
 
+#include <cstddef>
 #include <cstdint>
 
 namespace ui {
@@ -15,32 +17,19 @@ void PrintWindowThroughBuffer(HWND window, HDC target, const RECT& rect) {
     if (width <= 0 || height <= 0) {
         return;
     }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    const HBITMAP bitmap = CreateDIBSection(target, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bitmap == nullptr) {
+    const vcl::TDibSection buffer(width, height);
+    if (!buffer) {
         return;
     }
-    const HDC buffer = CreateCompatibleDC(target);
-    const HGDIOBJ oldBitmap = SelectObject(buffer, bitmap);
-    SetViewportOrgEx(buffer, -rect.left, -rect.top, nullptr);
-    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(buffer), PRF_CLIENT);
-    SetViewportOrgEx(buffer, 0, 0, nullptr);
+    SetViewportOrgEx(buffer.DC(), -rect.left, -rect.top, nullptr);
+    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(buffer.DC()), PRF_CLIENT);
+    SetViewportOrgEx(buffer.DC(), 0, 0, nullptr);
     GdiFlush();
-    auto* pixels = static_cast<uint32_t*>(bits);
-    for (int i = 0; i < width * height; ++i) {
+    uint32_t* const pixels = buffer.Pixels();
+    for (size_t i = 0; i < buffer.PixelCount(); ++i) {
         pixels[i] |= 0xFF000000u;
     }
-    BitBlt(target, rect.left, rect.top, width, height, buffer, 0, 0, SRCCOPY);
-    SelectObject(buffer, oldBitmap);
-    DeleteDC(buffer);
-    DeleteObject(bitmap);
+    BitBlt(target, rect.left, rect.top, width, height, buffer.DC(), 0, 0, SRCCOPY);
 }
 
 } // namespace
