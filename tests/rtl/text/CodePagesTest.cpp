@@ -65,3 +65,23 @@ TEST(CodePages, ProcessCodePageIsUsedByDefault) {
 
 } // namespace
 } // namespace rtl
+
+// A limit in bytes of code page 936 keeps whole characters: a Chinese character takes two bytes, a Latin one one.
+TEST(CodePages, AnsiFittingLengthKeepsWholeCharactersWithinTheBytes) {
+    const struct {
+        const char16_t* Text;
+        size_t MaxBytes;
+        size_t Fitting;
+    } cases[] = {
+        {u"张三李四王五", 8, 4}, {u"ab张三李四", 8, 5}, {u"ab张三李四", 7, 4}, {u"张", 1, 0},
+        {u"abc", 8, 3},          {u"", 8, 0},           {u"张三", 0, 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(rtl::AnsiFittingLength(c.Text, c.MaxBytes, rtl::cpSimplifiedChinese), c.Fitting)
+            << rtl::UnicodeToUtf8(c.Text) << " in " << c.MaxBytes;
+    }
+    // A character outside the code page becomes '?' in it; its surrogate pair is kept or left out, never split.
+    for (size_t maxBytes = 0; maxBytes < 5; ++maxBytes) {
+        EXPECT_NE(rtl::AnsiFittingLength(u"a\U0001F600b", maxBytes, rtl::cpSimplifiedChinese), 2u) << maxBytes;
+    }
+}

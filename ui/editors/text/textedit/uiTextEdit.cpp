@@ -3,6 +3,7 @@
 #include "rtl/WindowsApi.h"
 #include "rtl/numbers/FormatSettings.h"
 #include "rtl/numbers/NumberConversions.h"
+#include "rtl/text/CodePages.h"
 #include "rtl/variants/VariantConversions.h"
 #include "ui/core/themes/uiDWMApi.h"
 #include "ui/data/locale/uiFormats.h"
@@ -341,9 +342,10 @@ void TuiCustomTextEdit::SelectAllInListStyles() {
 }
 
 // MaxLength cuts the inserted text only: what stood after the selection stays, as the EDIT window's own limit keeps
-// it when the user pastes.
+// it when the user pastes. It counts bytes of the ANSI code page, as an ANSI EDIT window does, so that a text that
+// fits is one the programs reading it in that code page take.
 bool TuiCustomTextEdit::BuildInsertedText(const rtl::UnicodeString& inserted, rtl::UnicodeString& result,
-                                          int32_t& caret) {
+                                          int32_t& caret, size_t* insertedLength) {
     const TuiTextEditingStyle style = EditingStyle();
     if (UserEditInProgress() && style == tesLocked) {
         return false;
@@ -356,12 +358,15 @@ bool TuiCustomTextEdit::BuildInsertedText(const rtl::UnicodeString& inserted, rt
     rtl::UnicodeString fitting = inserted;
     const int32_t maxLength = GetTextProperties().MaxLength();
     if (maxLength > 0 && style != tesListOnly) {
-        const auto kept = text.size() - length;
+        const size_t kept = rtl::UnicodeToAnsi(text.substr(0, start) + text.substr(start + length)).size();
         const size_t room = static_cast<size_t>(maxLength) > kept ? static_cast<size_t>(maxLength) - kept : 0;
-        fitting.resize(std::min(fitting.size(), room));
+        fitting.resize(rtl::AnsiFittingLength(fitting, room));
         if (fitting.empty() && !inserted.empty() && length == 0) {
             return false;
         }
+    }
+    if (insertedLength != nullptr) {
+        *insertedLength = fitting.size();
     }
     if (style == tesListOnly) {
         result = fitting;
@@ -405,12 +410,13 @@ void TuiCustomTextEdit::SetInternalText(const rtl::UnicodeString& text, bool pos
 // Clipboard.
 
 // The user's insertion into the focused window passes the editor's check; the window then inserts with its own limit.
-bool TuiCustomTextEdit::AllowsFocusedInsertion(const rtl::UnicodeString& inserted) {
+// insertedLength tells how much of it fits MaxLength.
+bool TuiCustomTextEdit::AllowsFocusedInsertion(const rtl::UnicodeString& inserted, size_t* insertedLength) {
     bool allowed = false;
     RunWithUserEdit(true, [&] {
         rtl::UnicodeString result;
         int32_t caret = 0;
-        allowed = BuildInsertedText(inserted, result, caret);
+        allowed = BuildInsertedText(inserted, result, caret, insertedLength);
     });
     return allowed;
 }
@@ -444,7 +450,14 @@ void TuiCustomTextEdit::PasteFromClipboard() {
         return;
     }
     if (HandleAllocated() && Focused()) {
-        if (AllowsFocusedInsertion(pasted)) {
+        size_t fitting = 0;
+        if (!AllowsFocusedInsertion(pasted, &fitting)) {
+            return;
+        }
+        // The window's own limit counts characters; where MaxLength's bytes take less, only what fits goes in.
+        if (fitting < pasted.size()) {
+            FInnerEdit->SetSelText(rtl::UnicodeStringView(pasted).substr(0, fitting));
+        } else {
             FInnerEdit->PasteFromClipboard();
         }
         return;

@@ -280,7 +280,8 @@ TEST_F(GridTableControllerTest, TheLastRecordShowsWholeAboveTheHorizontalBarWhen
         {"Ctrl+End", [] { ui_test::PressKey(VK_END, {vcl::ssCtrl}); }},
         {"the scroll bar's end", [&] { Site().VScrollBar()->ScrollByCode(scBottom); }},
         {"a top past the end", [&] { Controller().SetTopRecordIndex(1000); }},
-        {"Down from the last visible record", [&] {
+        {"Down from the last visible record",
+         [&] {
              for (int32_t i = 0; i < 30; ++i) {
                  ui_test::PressKey(VK_DOWN);
              }
