@@ -13,6 +13,7 @@
 #include "ui/editors/text/textedit/uiFilterTextEditHelper.h"
 #include "ui/editors/text/textedit/uiTextEditScopeExit.h"
 #include "ui/editors/text/textedit/uiTextEditSpellChecking.h"
+#include "ui/editors/text/textedit/uiTextEditViewData.h"
 #include "vcl/graphics/Canvas.h"
 
 #include <algorithm>
@@ -603,29 +604,40 @@ int32_t TuiCustomTextEdit::InnerTextHeight() {
     return height;
 }
 
-// The text line sits inside the client area at the vertical alignment; the window takes the whole width.
+// The text line sits where the view info lays out its text: inside the client area less the content offsets, at the
+// vertical alignment, never above the top offset; the window takes the width between the side offsets.
 void TuiCustomTextEdit::AlignInnerControl() {
     if (FInnerEdit == nullptr) {
         return;
     }
     const vcl::TRect client = ViewInfo().ClientRect;
+    const vcl::TRect offsets = ContentOffsets();
     const int32_t height = std::min(InnerTextHeight(), client.Height());
-    int32_t top = client.Top;
+    const int32_t highest = client.Top + offsets.Top;
+    int32_t top = highest;
     switch (GetTextProperties().GetAlignment().Vert()) {
     case taBottomJustify:
-        top = client.Bottom - height;
+        top = client.Bottom - height - offsets.Bottom;
         break;
     case taVCenter:
-        top = client.Top + (client.Height() - height) / 2;
+        top = highest + (client.Height() - offsets.Top - offsets.Bottom - height) / 2;
         break;
     case taTopJustify:
         break;
     }
-    top = std::max(top, client.Top);
-    if (FInnerEdit->Left() != client.Left || FInnerEdit->Top() != top || FInnerEdit->Width() != client.Width() ||
+    top = std::max(top, highest);
+    const int32_t left = client.Left + offsets.Left;
+    const int32_t width = client.Width() - offsets.Left - offsets.Right + 1;
+    if (FInnerEdit->Left() != left || FInnerEdit->Top() != top || FInnerEdit->Width() != width ||
         FInnerEdit->Height() != height) {
-        FInnerEdit->SetBounds(client.Left, top, client.Width(), height);
+        FInnerEdit->SetBounds(left, top, width, height);
     }
+}
+
+vcl::TRect TuiCustomTextEdit::ContentOffsets() {
+    const std::unique_ptr<TuiCustomEditViewData> viewData = CreateViewData();
+    const auto* textViewData = dynamic_cast<const TuiCustomTextEditViewData*>(viewData.get());
+    return textViewData != nullptr ? textViewData->GetContentOffsets() : vcl::TRect{};
 }
 
 const rtl::TMetaclass& TuiTextEditProperties::GetContainerClass() const {

@@ -169,6 +169,8 @@ private:
     void ReformatThousandSeparators();
     void WMSetText(vcl::TMessage& message);
     void ApplyPropertiesToInnerEdit(TuiCustomTextEditProperties& properties);
+    // The text view data's content offsets for this editor as it is now.
+    vcl::TRect ContentOffsets();
     int32_t InnerTextHeight();
     void SelectAllInListStyles();
     bool AllowsFocusedInsertion(const rtl::UnicodeString& inserted, size_t* insertedLength = nullptr);
