@@ -45,6 +45,8 @@ inline constexpr char16_t CRNMissing[] = u"CRN record missing";
 // Cell records and formulas.
 inline constexpr char16_t SharedFormulaFixup[] = u"Fixup error in shared formula at C=%d,R=%d (%s)";
 inline constexpr char16_t UnexpectedShrFmla[] = u"Unxepected SHRFMLA";
+inline constexpr char16_t StringSplitCharacter[] =
+    u"STRING record is damaged: a UTF-16 character is split between two records";
 inline constexpr char16_t FormulaTokensPastEnd[] =
     u"Formula of %d token bytes is longer than the %d bytes its record holds after them";
 

@@ -104,6 +104,7 @@ inline constexpr uint16_t BIFFRecordBOF3 = 0x0209;
 inline constexpr uint16_t BIFFRecordIndex = 0x020B;
 inline constexpr uint16_t BIFFRecordName3 = 0x0218;
 inline constexpr uint16_t BIFFRecordArray = 0x0221;
+inline constexpr uint16_t BIFFRecordTable = 0x0236;
 inline constexpr uint16_t BIFFRecordExternName3 = 0x0223;
 inline constexpr uint16_t BIFFRecordDefaultRowHeight = 0x0225;
 inline constexpr uint16_t BIFFRecordFont3 = 0x0231;

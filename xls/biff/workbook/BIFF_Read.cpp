@@ -257,6 +257,16 @@ void TXLSReadBIFF::SkipBody(const TBIFFHeader& header) {
     FStream.Seek(header.Length, rtl::soCurrent);
 }
 
+void TXLSReadBIFF::ReadContinueRecords(const std::function<void(std::span<const uint8_t>)>& addPiece) {
+    std::vector<uint8_t> piece;
+    while (FStream.PeekRecordId() == BIFFRecordContinue) {
+        TBIFFHeader header;
+        FStream.ReadHeader(header);
+        ReadBody(header, piece);
+        addPiece(piece);
+    }
+}
+
 void TXLSReadBIFF::HandleRecord() {
     if (FSkippingCustomView) {
         // A custom view ends at its USERSVIEWEND, or at the latest with its substream.

@@ -19,6 +19,7 @@
 #include "xls/core/model/workbook/Xc12Manager5.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -71,6 +72,8 @@ private:
     // A body cut short by the end of the stream raises "Record %.4X is cut short ...".
     void ReadBody(const TBIFFHeader& header, std::vector<uint8_t>& body);
     void SkipBody(const TBIFFHeader& header);
+    // Reads the CONTINUE records that follow the current record, handing each body to addPiece.
+    void ReadContinueRecords(const std::function<void(std::span<const uint8_t>)>& addPiece);
     void HandleRecord();
     void HandleBIFF4Record();
     void Keep(TKeep keep);
@@ -219,8 +222,10 @@ private:
     // is neither.
     bool TakeArrayFormula(TBIFFFormulaCell& cell);
     void ReadArrayRecord();
-    // The text of the STRING record that follows; false when none does.
+    // The text of the STRING record that follows, after the TABLE record of a data table's cell; false when none does.
     bool ReadStringResult(TXLSCellValue& result);
+    // The text of a BIFF8 STRING record read into FFollowingBody, whose characters may go on in CONTINUE records.
+    rtl::UnicodeString ContinuedStringResult();
     // Reads the next record into body and returns its id.
     uint16_t ReadNextRecord(std::vector<uint8_t>& body);
     void PutFormula(const TBIFFFormulaCell& cell);

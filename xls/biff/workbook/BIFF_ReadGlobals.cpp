@@ -259,13 +259,7 @@ void TXLSReadBIFF::ReadXct() {
 void TXLSReadBIFF::ReadSst() {
     TBIFFSSTReader reader(FManager.SST(), [this](int32_t font) { return ModelFont(font); });
     reader.AddPiece(FBody);
-    std::vector<uint8_t> piece;
-    while (FStream.PeekRecordId() == BIFFRecordContinue) {
-        TBIFFHeader header;
-        FStream.ReadHeader(header);
-        ReadBody(header, piece);
-        reader.AddPiece(piece);
-    }
+    ReadContinueRecords([&reader](std::span<const uint8_t> piece) { reader.AddPiece(piece); });
     reader.Read();
 }
 

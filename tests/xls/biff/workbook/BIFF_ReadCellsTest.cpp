@@ -231,6 +231,66 @@ TEST(TXLSReadBIFF, FormulaResultsOfEveryType) {
     EXPECT_EQ(model.Biff.GetSheet(0).Storage().Find(BIFFRecordString), -1);
 }
 
+// A string result longer than one record goes on in CONTINUE records, each starting with the option byte of its
+// characters there: here 8-bit, then UTF-16, then 8-bit again.
+TEST(TXLSReadBIFF, AStringResultGoesOnInContinueRecords) {
+    constexpr size_t FirstPiece = 8224 - 3;
+    constexpr size_t SecondPiece = (8224 - 1) / 2;
+    constexpr size_t Length = 24732;
+    std::u16string text;
+    for (size_t i = 0; i < Length; ++i) {
+        text.push_back(i >= FirstPiece && i < FirstPiece + SecondPiece ? u'\u4E00' + (i % 50) : u'a' + (i % 26));
+    }
+    const auto eightBit = [&](size_t from, size_t count) {
+        TBytes bytes;
+        for (size_t i = from; i < from + count; ++i) {
+            bytes.push_back(static_cast<uint8_t>(text[i]));
+        }
+        return bytes;
+    };
+    const TBytes string = Concat({
+        Record(BIFFRecordString, Concat({Word(static_cast<uint16_t>(Length)), {0}, eightBit(0, FirstPiece)})),
+        Record(BIFFRecordContinue, Flagged16(std::u16string_view(text).substr(FirstPiece, SecondPiece))),
+        Record(BIFFRecordContinue,
+               Concat({{0}, eightBit(FirstPiece + SecondPiece, Length - FirstPiece - SecondPiece)})),
+    });
+    TBIFFModel model;
+    model.ReadWorkbook8(CellWorkbook8({
+        Formula8(0, 0, SpecialResult(0), 0, {0x1E, 1, 0}),
+        string,
+        CellRecord(BIFFRecordNumber, 1, 0, 0, DoubleOf(2)),
+    }));
+    TXLSCellHandle cell;
+    ASSERT_TRUE(Cells(model).FindCell(0, 0, cell));
+    EXPECT_TRUE(Cells(model).GetFormulaStringResult(cell) == text);
+    EXPECT_EQ(Shown(model, 0, 1), "5:2");
+    EXPECT_EQ(model.Biff.GetSheet(0).Storage().Find(BIFFRecordContinue), -1);
+
+    // Characters that run past the last CONTINUE record fail the read as a damaged record.
+    TBIFFModel cut;
+    const std::string message = MessageOf([&] {
+        cut.ReadWorkbook8(CellWorkbook8({Formula8(0, 0, SpecialResult(0), 0, {0x1E, 1, 0}),
+                                         Record(BIFFRecordString, Concat({Word(10), {0}, Bytes8("abc")})),
+                                         Record(BIFFRecordContinue, Concat({{0}, Bytes8("def")}))}));
+    });
+    EXPECT_NE(message.find("\rCONTINUE record is missing"), std::string::npos) << message;
+}
+
+// A cell of a data table: the TABLE record after its FORMULA comes before the STRING of its result.
+TEST(TXLSReadBIFF, ATableFormulaKeepsItsStringResult) {
+    const TBytes ptgTbl = Concat({{0x02}, Word(0), Word(1)});
+    TBIFFModel model;
+    model.ReadWorkbook8(CellWorkbook8({
+        Formula8(0, 1, SpecialResult(0), 0, ptgTbl),
+        Record(BIFFRecordTable, Concat({Word(0), Word(3), {1, 2}, Word(0), Word(0), Word(0), Word(0), Word(0)})),
+        StringRecord8(u"high"),
+    }));
+    TXLSCellHandle cell;
+    ASSERT_TRUE(Cells(model).FindCell(1, 0, cell));
+    EXPECT_EQ(Utf8(Cells(model).GetFormulaStringResult(cell)), "high");
+    EXPECT_GE(model.Biff.GetSheet(0).Storage().Find(BIFFRecordTable), 0);
+}
+
 TEST(TXLSReadBIFF, AStringResultFollowedByASharedFormulaFails) {
     TBIFFModel model;
     const std::string message = MessageOf([&] {
