@@ -141,7 +141,10 @@ private:
     void ReadFormat();
     void ReadFormat2();
     void ReadFormat4();
-    void CollectFormat(int32_t textOffset);
+    // The text of a FORMAT record whose character count is at offset (16-bit in BIFF8, a byte before): the characters
+    // the record holds, for some writers count one more than they write.
+    rtl::UnicodeString FormatText(int32_t countOffset) const;
+    void CollectFormat(int32_t countOffset);
     void AddCollectedFormats();
     void ReadXf();
     void ReadXf8(TXc12XF& xf);
