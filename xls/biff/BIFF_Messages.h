@@ -18,7 +18,6 @@ inline constexpr char16_t ShortStringTooLong[] = u"Short string of %d characters
 
 // Record storages.
 inline constexpr char16_t RecordTooLong[] = u"Record %.4X of %d bytes is longer than a record can be";
-inline constexpr char16_t DefaultSizeMismatch[] = u"Size missmatch on default record %.4X";
 inline constexpr char16_t DefaultNotFound[] = u"Excpected default record %.4X not found.";
 
 // Cell areas and sheets.

@@ -98,7 +98,7 @@ const TXLSReadBIFF::TRecordRule* TXLSReadBIFF::FindRule(uint16_t id) {
         {BIFFRecordPrintGridlines, BIFF5, 0, &R::ReadPrintOption, Default, Drop},
         {BIFFRecordFilePass, Any, 0, &R::ReadFilePass, Drop, Drop},
         {BIFFRecordFont, Any, 0, &R::ReadFont, Drop, Drop},
-        {BIFFRecordWindow1, Any, 0, &R::ReadWindow1, Default, Default},
+        {BIFFRecordWindow1, Any, 0, &R::ReadWindow1, Drop, Drop},
         {BIFFRecordBackup, BIFF5, 0, &R::ReadBackup, Default, Drop},
         {BIFFRecordPane, Any, 0, &R::ReadPane, Drop, Drop},
         {BIFFRecordCodePage, Any, 0, &R::ReadCodePage, Default, Default},

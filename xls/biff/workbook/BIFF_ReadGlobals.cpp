@@ -158,10 +158,13 @@ void TXLSReadBIFF::ReadFileSharing() {
 }
 
 void TXLSReadBIFF::ReadWindow1() {
-    if (!IsBIFF8() || FSubstream != TSubstream::Globals) {
+    // Stored first, so that the fields a short WINDOW1 lacks are read as the defaults it keeps.
+    FCurrentStorage->UpdateDefault(BIFFRecordWindow1, FBody);
+    const TBIFFStoredRecord* stored = FCurrentStorage->DefaultRecord(BIFFRecordWindow1);
+    if (!IsBIFF8() || FSubstream != TSubstream::Globals || stored == nullptr) {
         return;
     }
-    const TBIFFBody body = Body();
+    const TBIFFBody body(stored->Body);
     TXc12BookViews& views = FManager.Workbook().GetBookViews();
     TXc12BookView& view = views.Count() > 0 ? *views.GetItem(0) : *views.Add();
     TXc12WindowSettings& window = view.GetWindow();
