@@ -70,6 +70,7 @@ inline constexpr uint16_t BIFFRecordFnGroupCount = 0x009C;
 inline constexpr uint16_t BIFFRecordSetup = 0x00A1;
 inline constexpr uint16_t BIFFRecordMulRK = 0x00BD;
 inline constexpr uint16_t BIFFRecordMulBlank = 0x00BE;
+inline constexpr uint16_t BIFFRecordRString = 0x00D6;
 inline constexpr uint16_t BIFFRecordDBCell = 0x00D7;
 inline constexpr uint16_t BIFFRecordBookBool = 0x00DA;
 inline constexpr uint16_t BIFFRecordXF = 0x00E0;

@@ -55,7 +55,8 @@ private:
     // What becomes of a record after its handler.
     enum class TKeep : uint8_t { Drop, Raw, Default };
     // How a record id is handled: from which version on, with which handler, after flushing the storage's template
-    // up to which marker (0 for none), and kept how; before that version it is kept as Older says.
+    // up to which marker (0 for none), and kept how; before that version it is kept as Older says. A record shorter
+    // than Fields, the bytes of the fixed fields its handler reads, is skipped.
     struct TRecordRule {
         uint16_t Id;
         TExcelVersion From;
@@ -63,6 +64,7 @@ private:
         void (TXLSReadBIFF::*Handler)();
         TKeep Keep;
         TKeep Older;
+        int32_t Fields = 0;
     };
     static const TRecordRule* FindRule(uint16_t id);
 
@@ -76,6 +78,9 @@ private:
     void ReadContinueRecords(const std::function<void(std::span<const uint8_t>)>& addPiece);
     void HandleRecord();
     void HandleBIFF4Record();
+    // False, with warning 2012 naming the record, when its body is shorter than size, the bytes of the fixed fields
+    // its handler needs: such a record is skipped whole, for nothing may stand in for a value it lacks.
+    bool HoldsFields(int32_t size) const;
     void Keep(TKeep keep);
     void ReportProgress();
     void FinishRead();

@@ -20,9 +20,9 @@ namespace xls {
 
 namespace {
 
-// Where the fields of a FORMULA record are: BIFF5-8 (MS-XLS 2.4.127); BIFF3 and BIFF4 (0x0206, 0x0406), which lack
-// the 4-byte field before the token length; and BIFF2 with its attribute bytes in place of the XF number, one-byte
-// option and one-byte token length.
+// Where the fields of a FORMULA record are: BIFF5-8 (MS-XLS 2.4.127); BIFF3 and BIFF4, which lack the 4-byte field
+// before the token length; and BIFF2 with its attribute bytes in place of the XF number, one-byte option and one-byte
+// token length. Writers of BIFF5-8 files use the ids of BIFF3 and BIFF4 (0x0206, 0x0406) too.
 struct TFormulaLayout {
     int32_t Result;
     int32_t Options;
@@ -99,9 +99,14 @@ void TXLSReadBIFF::ReadFormula() {
         return;
     }
     const TBIFFBody body = Body();
-    const bool laterId = FHeader.RecID == BIFFRecordFormula3 || FHeader.RecID == BIFFRecordFormula4;
-    const TFormulaLayout& layout = laterId ? Formula3Layout : FVersion < xvExcel30 ? Formula2Layout : Formula5Layout;
+    // The file's version gives the layout, whichever of the three ids a writer chose.
+    const TFormulaLayout& layout = FVersion >= xvExcel50   ? Formula5Layout
+                                   : FVersion >= xvExcel30 ? Formula3Layout
+                                                           : Formula2Layout;
     const bool biff2 = layout.Attributes;
+    if (!HoldsFields(layout.Tokens)) {
+        return;
+    }
     TBIFFFormulaCell cell;
     cell.Row = body.Word(FormulaRow);
     cell.Col = body.Word(FormulaCol);

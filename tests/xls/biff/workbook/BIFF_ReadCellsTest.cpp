@@ -409,6 +409,66 @@ TEST(TXLSReadBIFF, BIFF5CellsKeepTheirTextsInTheCodePageAndFormulasTheirResults)
     EXPECT_EQ(Shown(model, 0, 1), "6:42=");
 }
 
+// A BIFF5 rich-text string cell (RSTRING) reads as a plain string: the font runs after its text are not kept.
+TEST(TXLSReadBIFF, ARichTextStringCellOfBIFF5ReadsAsItsText) {
+    const TBytes runs = {2, 0, 1, 2, 0};
+    TBIFFModel model;
+    model.ReadBook5(Concat({
+        test::BOF5(SubstreamGlobals),
+        Record(BIFFRecordCodePage, Word(936)),
+        BoundSheet5(Bytes8("S")),
+        EOFRecord(),
+        Substream5(SubstreamWorksheet,
+                   {CellRecord(BIFFRecordRString, 0, 1, 0, Concat({Word(5), {0xC9, 0xCC, 0xC6, 0xB7, 'x'}, runs}))}),
+    }));
+    EXPECT_EQ(Shown(model, 1, 0), "4:商品x");
+}
+
+// Writers of BIFF5 and BIFF8 files that use the FORMULA id of BIFF4 (0x0406) still write the fields of their version.
+TEST(TXLSReadBIFF, AFormulaOfTheBIFF4IdInABIFF8FileReadsItsFields) {
+    const TBytes onePlusTwo = {0x1E, 1, 0, 0x1E, 2, 0, 0x03};
+    TBIFFModel model;
+    model.ReadWorkbook8(CellWorkbook8({
+        CellRecord(
+            BIFFRecordFormula4, 0, 0, 0,
+            Concat({DoubleOf(3), Word(0), DWord(0), Word(static_cast<uint16_t>(onePlusTwo.size())), onePlusTwo})),
+        CellRecord(BIFFRecordFormula3, 1, 0, 0, Concat({SpecialResult(0), Word(0), DWord(0), Word(3), {0x1E, 1, 0}})),
+        StringRecord8(u"s"),
+    }));
+    EXPECT_EQ(Shown(model, 0, 0), "6:3=1+2");
+    EXPECT_EQ(Shown(model, 0, 1), "7:s=1");
+}
+
+// A record cut short inside its fixed fields is skipped with a warning: no cell stands for a value it lacks.
+TEST(TXLSReadBIFF, CellRecordsCutShortInsideTheirFieldsAreSkipped) {
+    TBIFFModel model;
+    model.ReadWorkbook8(CellWorkbook8({
+        Record(BIFFRecordRK, Concat({Word(0), Word(0), Word(0), Word(7)})),
+        Record(BIFFRecordLabelSST, Concat({Word(0), Word(1), Word(0), Word(0)})),
+        Record(BIFFRecordNumber, Concat({Word(0), Word(2), Word(0), DWord(0)})),
+        Record(BIFFRecordBoolErr, Concat({Word(0), Word(3), Word(0), {1}})),
+        Record(BIFFRecordFormula, Concat({Word(0), Word(4), Word(0), DoubleOf(5), Word(0), DWord(0)})),
+        Record(BIFFRecordRow, Concat({Word(3), Word(0), Word(1), Word(300)})),
+        CellRecord(BIFFRecordRK, 1, 0, 0, DWord(IntegerRK(4))),
+    }));
+    for (int32_t col = 0; col <= 4; ++col) {
+        EXPECT_EQ(Shown(model, col, 0), "none") << col;
+    }
+    EXPECT_EQ(Shown(model, 0, 1), "5:4");
+    EXPECT_EQ(model.WarningNumbers(), std::vector<int32_t>(6, XLSWarningRecordSkipped));
+    EXPECT_EQ(Utf8(model.Errors.Messages()[0].Text),
+              "W2012: Record too short, skipped \"record 007E of 8 bytes, its fields take 10\"");
+
+    // The same in a BIFF4 worksheet file, read by its own loop.
+    TBIFFModel biff4;
+    biff4.Read(Concat({Record(BIFFRecordBOF4, Concat({Word(0), Word(SubstreamWorksheet)})),
+                       Record(BIFFRecordRK3, Concat({Word(0), Word(0), Word(0)})),
+                       CellRecord(BIFFRecordRK3, 0, 1, 0, DWord(IntegerRK(2))), EOFRecord()}));
+    EXPECT_EQ(Shown(biff4, 0, 0), "none");
+    EXPECT_EQ(Shown(biff4, 1, 0), "5:2");
+    EXPECT_EQ(biff4.WarningNumbers().front(), XLSWarningRecordSkipped);
+}
+
 // BIFF2 and BIFF3 worksheet files: a plain record stream with one sheet.
 TEST(TXLSReadBIFF, BIFF2AndBIFF3SheetsRead) {
     const auto worksheet = [](uint16_t bofId, std::initializer_list<TBytes> records) {
