@@ -391,9 +391,11 @@ TEST(TXLSReadBIFF, DirectReadFiresCellsAndStoresOnlyBlanks) {
     EXPECT_EQ(Shown(model, 0, 0), "none");
 }
 
-// BIFF5 keeps a formula's result but not its tokens, whose sizes differ from BIFF8's; its text is in the code page.
+// BIFF5 keeps a formula's result but not its tokens, whose sizes differ from BIFF8's; its text is in the code page. A
+// rich-text string cell (RSTRING) reads as its text: the font runs after it are not kept.
 TEST(TXLSReadBIFF, BIFF5CellsKeepTheirTextsInTheCodePageAndFormulasTheirResults) {
     const TBytes biff5Ref = {0x44, 0x00, 0xC0, 0x00};
+    const TBytes runs = {2, 0, 1, 2, 0};
     const TBytes formula =
         CellRecord(BIFFRecordFormula, 1, 0, 0, Concat({DoubleOf(42), Word(0), DWord(0), Word(4), biff5Ref}));
     TBIFFModel model;
@@ -403,24 +405,11 @@ TEST(TXLSReadBIFF, BIFF5CellsKeepTheirTextsInTheCodePageAndFormulasTheirResults)
         BoundSheet5(Bytes8("S")),
         EOFRecord(),
         Substream5(SubstreamWorksheet,
-                   {CellRecord(BIFFRecordLabel, 0, 0, 0, Concat({Word(4), {0xC9, 0xCC, 0xC6, 0xB7}})), formula}),
+                   {CellRecord(BIFFRecordLabel, 0, 0, 0, Concat({Word(4), {0xC9, 0xCC, 0xC6, 0xB7}})), formula,
+                    CellRecord(BIFFRecordRString, 0, 1, 0, Concat({Word(5), {0xC9, 0xCC, 0xC6, 0xB7, 'x'}, runs}))}),
     }));
     EXPECT_EQ(Shown(model, 0, 0), "4:商品");
     EXPECT_EQ(Shown(model, 0, 1), "6:42=");
-}
-
-// A BIFF5 rich-text string cell (RSTRING) reads as a plain string: the font runs after its text are not kept.
-TEST(TXLSReadBIFF, ARichTextStringCellOfBIFF5ReadsAsItsText) {
-    const TBytes runs = {2, 0, 1, 2, 0};
-    TBIFFModel model;
-    model.ReadBook5(Concat({
-        test::BOF5(SubstreamGlobals),
-        Record(BIFFRecordCodePage, Word(936)),
-        BoundSheet5(Bytes8("S")),
-        EOFRecord(),
-        Substream5(SubstreamWorksheet,
-                   {CellRecord(BIFFRecordRString, 0, 1, 0, Concat({Word(5), {0xC9, 0xCC, 0xC6, 0xB7, 'x'}, runs}))}),
-    }));
     EXPECT_EQ(Shown(model, 1, 0), "4:商品x");
 }
 
