@@ -42,6 +42,30 @@ TEST(CodePages, MacRomanIsKnownByItsWindowsNumber) {
     EXPECT_EQ(AnsiToUnicode("caf\x8E \xDB", cpMacRoman), u"caf\u00E9 \u20AC");
 }
 
+// Windows gives every byte of the Vietnamese code page its own character: a combining mark after a letter stays a
+// mark of its own, and nothing is held back at the end of a text. The same table holds on both builds.
+TEST(CodePages, VietnameseTextKeepsEveryCharacterToItsEnd) {
+    constexpr uint32_t cpVietnamese = 1258;
+    struct Case {
+        AnsiString bytes;
+        UnicodeString unicode;
+    };
+    const Case cases[] = {
+        {"Viet", u"Viet"},
+        {"Vi\xEAt", u"Vi\u00EAt"},
+        // A letter and a combining mark at the end: e-circumflex with a dot below, a with an acute accent.
+        {"Vi\xEA\xF2", u"Vi\u00EA\u0323"},
+        {"ma\xEC", u"ma\u0301"},
+        {"\xD0\xF2", u"\u0110\u0323"},
+        {"\xEC", u"\u0301"},
+        {"\xF5\xFD", u"\u01A1\u01B0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes);
+        EXPECT_EQ(AnsiToUnicode(c.bytes, cpVietnamese), c.unicode);
+    }
+}
+
 TEST(CodePages, Utf8RoundTripIncludingSupplementaryPlane) {
     const UnicodeString text = u"A中\u00E9\U0001F600";
     const std::string utf8 = UnicodeToUtf8(text);
