@@ -8,8 +8,9 @@
 // Record indexes: data records 0 .. GetRecordCount() - 1 in storage order; internal records (the new-item record)
 // are negative; -1 means none.
 //
-// The constructor builds the companions from the classes its class factories name. C++ reaches only this class's
-// factories while the base is being built, so a descendant's override of one of them does not take effect there.
+// The companions named by class factories (provider, filter, search, summary, the row information's selection,
+// relations) are made on first use, so the most-derived class's factories choose them: C++ reaches only the base's
+// overrides while the base is being built.
 
 #include "rtl/core/Component.h"
 #include "rtl/core/Events.h"
@@ -78,6 +79,7 @@ public:
     virtual const rtl::TMetaclass& GetFilterCriteriaClass() const;
     virtual const rtl::TMetaclass& GetSearchClass() const;
     virtual const rtl::TMetaclass& GetSummaryClass() const;
+    virtual const rtl::TMetaclass& GetRelationClass() const;
     // The classes of summary items and of summary-group links; read while the summary is made.
     virtual const rtl::TMetaclass& GetSummaryItemClass() const;
     virtual const rtl::TMetaclass& GetSummaryGroupItemLinkClass() const;
@@ -88,20 +90,17 @@ public:
     TuiDataStorage& DataStorage() const { return *FDataStorage; }
     TuiCustomDataFieldList& Fields() const { return *FFields; }
     TuiCustomDataControllerInfo& DataControllerInfo() const { return *FInfo; }
-    TuiCustomDataProvider& Provider() const { return *FProvider; }
+    TuiCustomDataProvider& Provider() const;
     TuiDataControllerGroups& Groups() const { return *FGroups; }
-    TuiDataControllerSearch& Search() const { return *FSearch; }
+    TuiDataControllerSearch& Search() const;
     TuiDataControllerNotifier& Notifier() const { return *FNotifier; }
     TuiDataFilterList& ExtraFilters() const { return *FExtraFilters; }
-    TuiDataFilterCriteria& Filter() const { return *FFilter; }
+    TuiDataFilterCriteria& Filter() const;
     // Copies criteria into the own filter.
     void SetFilter(const TuiDataFilterCriteria& criteria);
-    TuiDataSummary& Summary() const { return *FSummary; }
+    TuiDataSummary& Summary() const;
     // Copies summary into the own summary.
     void SetSummary(const TuiDataSummary& summary);
-    // Makes the summary anew from the class factories: a controller whose item classes settle only after
-    // construction (a view answers them) calls it before any summary item exists.
-    void RecreateSummary();
 
     bool Active() const { return FActive; }
     virtual void SetActive(bool active);
@@ -675,6 +674,8 @@ private:
         bool Removed;
     };
 
+    // The companions are made by const accessors: they belong to the controller, not to its state.
+    TuiCustomDataController* MutableSelf() const { return const_cast<TuiCustomDataController*>(this); }
     // The definition through which a value of the item goes into the record, after both indexes are checked; nullptr
     // when the provider navigates itself or the item has no value type.
     const TuiValueDef* ValueDefToStore(int32_t recordIndex, int32_t itemIndex);
@@ -737,7 +738,7 @@ private:
     std::unique_ptr<TuiCustomDataFieldList> FFields;
     // Before the filter: a criteria leaves the extra filters when it is freed.
     std::unique_ptr<TuiDataFilterList> FExtraFilters;
-    std::unique_ptr<TuiDataFilterCriteria> FFilter;
+    mutable std::unique_ptr<TuiDataFilterCriteria> FFilter; // made on first use
     // A filtering dropped records after FilterChanged: a lost focus goes to the first row.
     bool FFilterChanged = false;
     bool FFocusedSelected = true;
@@ -766,8 +767,8 @@ private:
     TuiDataControllerOptions FOptions = uiDefaultDataControllerOptions;
     TSelectionChangeState FPrevSelectionChange;
     TSelectionChangeState FSelectionChange;
-    std::unique_ptr<TuiCustomDataProvider> FProvider;
-    std::unique_ptr<TuiDataControllerSearch> FSearch;
+    mutable std::unique_ptr<TuiCustomDataProvider> FProvider; // made on first use
+    mutable std::unique_ptr<TuiDataControllerSearch> FSearch; // made on first use
     // The incremental search's state, kept by its search object.
     TuiCustomDataField* FSearchField = nullptr; // not owned
     bool FSearching = false;
@@ -775,7 +776,7 @@ private:
     bool FSortingBySummaryChanged = false;
     TuiCustomDataField* FSortingBySummaryField = nullptr; // not owned
     bool FSortingChanged = false;
-    std::unique_ptr<TuiDataSummary> FSummary;
+    mutable std::unique_ptr<TuiDataSummary> FSummary; // made on first use
 
     TuiDataControllerNotifyEvent FOnAfterCancel;
     TuiDataControllerNotifyEvent FOnAfterDelete;

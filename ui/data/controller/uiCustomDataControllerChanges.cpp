@@ -73,7 +73,7 @@ void TuiCustomDataController::BeforeNotifyChanges() {}
 void TuiCustomDataController::RecordChanged(TuiDataChangeKind kind, int32_t itemIndex, int32_t recordIndex) {
     MergeDataChange(kind, itemIndex, recordIndex);
     // The master's remembered answers about this detail's records may be wrong now.
-    if ((IsProviderMode() || FProvider->IsDataSetProvider()) && FMasterRelation && !FProvider->IsEditing()) {
+    if ((IsProviderMode() || Provider().IsDataSetProvider()) && FMasterRelation && !Provider().IsEditing()) {
         GetMasterDataController()->ResetDetailsHasChildren();
     }
     if (kind == dckAllData) {
@@ -119,7 +119,7 @@ void TuiCustomDataController::DeliverChanges(TuiDataControllerChanges changes) {
         SendNotice(std::make_unique<TuiLayoutChangedInfo>());
     } else if (changes.Contains(dccEditedRecord)) {
         SendNotice(std::make_unique<TuiUpdateRecordInfo>(GetFocusedRecordIndex()));
-        FSearch->Cancel();
+        Search().Cancel();
     }
     if (changes.Contains(dccFocus)) {
         SendFocusNotices();
@@ -176,7 +176,7 @@ void TuiCustomDataController::SendFocusNotices() {
     if (previousRecord >= 0 || focusedRecord >= 0 || newItemRowChanged) {
         SendNotice(std::make_unique<TuiFocusedRecordChangedInfo>(previousRecord, focusedRecord, previousRow, focusedRow,
                                                                  newItemRowChanged));
-        FSearch->Cancel();
+        Search().Cancel();
     }
 }
 
@@ -270,7 +270,7 @@ void TuiCustomDataController::CheckDeferredChanges() {
         DoDataChanged();
     }
     if (FDeferredAfterSummary) {
-        FSummary->DoAfterSummary();
+        Summary().DoAfterSummary();
     }
 }
 

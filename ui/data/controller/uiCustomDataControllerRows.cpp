@@ -135,7 +135,7 @@ bool TuiCustomDataController::IsLastRowFocused() const {
 }
 
 bool TuiCustomDataController::CanFocusRecord(int32_t recordIndex) {
-    if (!FProvider->IsDataSetProvider() && recordIndex != FProvider->EditingRecordIndex()) {
+    if (!Provider().IsDataSetProvider() && recordIndex != Provider().EditingRecordIndex()) {
         PostEditingIfActive();
     }
     return true;
@@ -272,9 +272,9 @@ void TuiCustomDataController::SetMultiSelect(bool multiSelect) {
             ChangeRowSelection(GetFocusedRowIndex(), true);
         }
     });
-    const TuiSummaryOptions options = FSummary->Options();
+    const TuiSummaryOptions options = Summary().Options();
     if (options.Contains(soSelectedRecords) || options.Contains(soMultipleSelectedRecords)) {
-        FSummary->RequestRecalculation(false);
+        Summary().RequestRecalculation(false);
     }
 }
 

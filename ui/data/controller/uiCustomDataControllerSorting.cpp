@@ -104,8 +104,8 @@ bool TuiCustomDataController::GetItemCompareByValues(int32_t itemIndex) const {
 int TuiCustomDataController::CompareByField(int32_t recordIndexA, int32_t recordIndexB,
                                             const TuiCustomDataField& field) {
     if (!FOnCompare && recordIndexA >= 0 && recordIndexB >= 0 && IsProviderMode() && IsProviderField(field) &&
-        FProvider->IsNativeCompareFunc()) {
-        return FProvider->NativeCompare(recordIndexA, recordIndexB, field);
+        Provider().IsNativeCompareFunc()) {
+        return Provider().NativeCompare(recordIndexA, recordIndexB, field);
     }
     if (!((FOnCompare && !field.IsInternalField()) || UsesValueCompare(field))) {
         return CompareFieldValues(recordIndexA, recordIndexB, field);

@@ -11,24 +11,24 @@
 namespace ui {
 
 bool TuiCustomDataController::IsProviderMode() const {
-    return FProvider->CustomDataSource() != nullptr;
+    return Provider().CustomDataSource() != nullptr;
 }
 
 TuiCustomRecordSource* TuiCustomDataController::GetCustomDataSource() const {
-    return FProvider->CustomDataSource();
+    return Provider().CustomDataSource();
 }
 
 void TuiCustomDataController::SetCustomDataSource(TuiCustomRecordSource* source) {
     if (source == GetCustomDataSource()) {
         return;
     }
-    FProvider->SetCustomDataSource(source);
+    Provider().SetCustomDataSource(source);
     CustomDataSourceChanged();
 }
 
 void TuiCustomDataController::DataSourceChanged() {
     InsideUpdate([this] {
-        FProvider->ResetEditing();
+        Provider().ResetEditing();
         FDataStorage->Clear(false);
         ClearBookmark();
         FInfo->CheckSelectionRange();
@@ -46,8 +46,8 @@ void TuiCustomDataController::DataSourceChanged() {
 }
 
 void TuiCustomDataController::LayoutChanged() {
-    FDataStorage->Clear(FProvider->IsDataChangedLocked());
-    if (FProvider->IsActive() && !IsTemplateController()) {
+    FDataStorage->Clear(Provider().IsDataChangedLocked());
+    if (Provider().IsActive() && !IsTemplateController()) {
         LoadFromProvider();
         FInfo->CheckSelectionRange();
         CheckBookmarkValid(uiNoIndex);
@@ -58,28 +58,28 @@ void TuiCustomDataController::LayoutChanged() {
 void TuiCustomDataController::LoadFromProvider() {
     BeginFullLoad();
     try {
-        FProvider->LoadFromDataSource();
+        Provider().LoadFromDataSource();
     } catch (...) {
         FDataStorage->EndLoad();
-        FProvider->ReleaseChanges();
+        Provider().ReleaseChanges();
         throw;
     }
     FDataStorage->EndLoad();
-    FProvider->LoadingFinished();
-    FProvider->ReleaseChanges();
+    Provider().LoadingFinished();
+    Provider().ReleaseChanges();
 }
 
 TuiDataStorage& TuiCustomDataController::BeginFullLoad() {
-    FProvider->HoldChanges();
-    FProvider->LoadingStarted();
+    Provider().HoldChanges();
+    Provider().LoadingStarted();
     FDataStorage->BeginLoad();
     return *FDataStorage;
 }
 
 void TuiCustomDataController::EndFullLoad() {
     FDataStorage->EndLoad();
-    FProvider->LoadingFinished();
-    FProvider->ReleaseChanges();
+    Provider().LoadingFinished();
+    Provider().ReleaseChanges();
     FInfo->CheckSelectionRange();
     CheckBookmarkValid(uiNoIndex);
     RecordChanged(dckAllData, uiNoIndex, uiNoIndex);
@@ -121,7 +121,7 @@ void TuiCustomDataController::EndSaveState() {
 rtl::Variant TuiCustomDataController::GetKeyValue(int32_t recordIndex,
                                                   const std::vector<TuiCustomDataField*>& keyFields) {
     if (keyFields.empty()) {
-        return IsProviderMode() ? FProvider->GetRecordId(recordIndex) : rtl::Variant::Null();
+        return IsProviderMode() ? Provider().GetRecordId(recordIndex) : rtl::Variant::Null();
     }
     if (keyFields.size() == 1) {
         return GetFieldValue(recordIndex, *keyFields.front());
@@ -137,7 +137,7 @@ rtl::Variant TuiCustomDataController::GetKeyValue(int32_t recordIndex,
 void TuiCustomDataController::GetKeyFields(std::vector<TuiCustomDataField*>&) {}
 
 bool TuiCustomDataController::CanRestoreByKeys() {
-    return IsProviderMode() && FProvider->IsRecordIdSupported();
+    return IsProviderMode() && Provider().IsRecordIdSupported();
 }
 
 } // namespace ui

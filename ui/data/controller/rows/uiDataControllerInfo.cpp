@@ -23,13 +23,19 @@ TuiCustomDataControllerInfo::TuiCustomDataControllerInfo(TuiCustomDataController
           SortingListChanged({dcicGrouping, dcicSorting, dcicSummary});
       })),
       FPrevFocusingInfo(std::make_unique<TuiDataFocusingInfo>(*this)),
-      FSelection(CreateCompanion<TuiDataSelection>(dataController.GetDataSelectionClass(), &dataController)),
       FSortingList(std::make_unique<TuiSortingFieldList>([this] { SortingListChanged({dcicSorting}); })),
-      FTotalSortingList(std::make_unique<TuiSortingFieldList>()) {
-    FSelection->SetOnChanged([this] { SelectionChanged(); });
-}
+      FTotalSortingList(std::make_unique<TuiSortingFieldList>()) {}
 
 TuiCustomDataControllerInfo::~TuiCustomDataControllerInfo() = default;
+
+TuiDataSelection& TuiCustomDataControllerInfo::Selection() const {
+    if (!FSelection) {
+        FSelection = CreateCompanion<TuiDataSelection>(FDataController.GetDataSelectionClass(), &FDataController);
+        auto* info = const_cast<TuiCustomDataControllerInfo*>(this);
+        FSelection->SetOnChanged([info] { info->SelectionChanged(); });
+    }
+    return *FSelection;
+}
 
 void TuiCustomDataControllerInfo::BeginUpdate() {
     ++FLockCount;
@@ -73,7 +79,7 @@ void TuiCustomDataControllerInfo::FieldChanged(TuiCustomDataField& field) {
     FSortingList->HandleFieldRemoval(field);
     FGroupingList->HandleFieldRemoval(field);
     if (FGroupingList->Find(field) >= 0) {
-        FSelection->ClearAll();
+        Selection().ClearAll();
     }
     FExpandingInfos->HandleFieldRemoval(field);
     CheckChanges();
@@ -117,7 +123,7 @@ void TuiCustomDataControllerInfo::PrevFocusChanged(bool newItemRow) {
 void TuiCustomDataControllerInfo::RemoveField(TuiCustomDataField& field) {
     FSortingList->Remove(field);
     if (FGroupingList->Find(field) >= 0) {
-        FSelection->ClearAll();
+        Selection().ClearAll();
     }
     FGroupingList->Remove(field);
     FGroupingList->SyncSortOrders(*FSortingList);

@@ -163,7 +163,8 @@ public:
     void FullCollapse();
 
     // Selection.
-    TuiDataSelection& Selection() const { return *FSelection; }
+    // Made on first use by the controller's GetDataSelectionClass.
+    TuiDataSelection& Selection() const;
     void ChangeRowSelection(int32_t row, bool selected);
     int32_t GetSelectedCount() const;
     int32_t GetSelectedRowIndex(int32_t index) const;
@@ -233,7 +234,7 @@ private:
     // The position of each record in the record list (-1: filtered out), made when first asked for.
     mutable std::vector<int32_t> FRecordPositions;
     mutable bool FRecordPositionsValid = false;
-    std::unique_ptr<TuiDataSelection> FSelection;
+    mutable std::unique_ptr<TuiDataSelection> FSelection; // made on first use
     std::unique_ptr<TuiSortingFieldList> FSortingList;
     std::unique_ptr<TuiSortingFieldList> FTotalSortingList;
 };

@@ -101,7 +101,7 @@ void TuiCustomDataControllerInfo::FilterRecords() {
     }
     FRecordList.assign(passed.rbegin(), passed.rend());
     RecordListChanged();
-    FSelection->RemoveFilteredRecords();
+    Selection().RemoveFilteredRecords();
     if (controller.FCheckFocusingAfterFilter) {
         controller.FCheckFocusingAfterFilter = false;
         controller.FFilterChanged = true;
@@ -242,8 +242,8 @@ void TuiCustomDataControllerInfo::FocusTopRowAfterSorting() {
     }
     FFocusingInfo->Reset();
     ChangeFocusedRow(0, false);
-    if (FSelection->GetCount() > 0) {
-        FSelection->Clear();
+    if (Selection().GetCount() > 0) {
+        Selection().Clear();
     }
 }
 
