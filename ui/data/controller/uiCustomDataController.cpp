@@ -165,10 +165,6 @@ void TuiCustomDataController::SetSummary(const TuiDataSummary& summary) {
     Summary().Assign(&summary);
 }
 
-void TuiCustomDataController::SetActive(bool active) {
-    FActive = active;
-}
-
 void TuiCustomDataController::SetOptions(TuiDataControllerOptions options) {
     if (options == FOptions) {
         return;
@@ -196,9 +192,7 @@ void TuiCustomDataController::SetRecordCount(int32_t count) {
         return;
     }
     FDataStorage->SetRecordCount(count);
-    FInfo->CheckSelectionRange();
-    CheckBookmarkValid(uiNoIndex);
-    CorrectEditingIndexOnDelete(uiNoIndex);
+    ValidateAgainstRecords();
     RecordChanged(count > previousCount ? dckRecordsAdded : dckRecordsRemoved, uiNoIndex, uiNoIndex);
 }
 
@@ -208,10 +202,8 @@ rtl::Variant TuiCustomDataController::GetValue(int32_t recordIndex, int32_t item
 }
 
 void TuiCustomDataController::SetValue(int32_t recordIndex, int32_t itemIndex, const rtl::Variant& value) {
-    if (recordIndex >= 0 && IsProviderMode() && !IsProviderNavigation()) {
-        CheckRecordIndex(recordIndex);
-        Provider().SetValue(recordIndex, GetItemField(itemIndex), value);
-        RecordChanged(dckItem, itemIndex, recordIndex);
+    if (StoreInSource(recordIndex, itemIndex,
+                      [&](const TuiCustomDataField& field) { Provider().SetValue(recordIndex, field, value); })) {
         return;
     }
     if (const TuiValueDef* valueDef = ValueDefToStore(recordIndex, itemIndex)) {
@@ -226,10 +218,25 @@ rtl::AnsiString TuiCustomDataController::GetDisplayText(int32_t recordIndex, int
 }
 
 void TuiCustomDataController::SetDisplayText(int32_t recordIndex, int32_t itemIndex, const rtl::AnsiString& text) {
+    if (StoreInSource(recordIndex, itemIndex,
+                      [&](const TuiCustomDataField& field) { Provider().SetDisplayText(recordIndex, field, text); })) {
+        return;
+    }
     if (const TuiValueDef* valueDef = ValueDefToStore(recordIndex, itemIndex)) {
         FDataStorage->SetDisplayText(recordIndex, *valueDef, text);
         RecordChanged(dckItem, itemIndex, recordIndex);
     }
+}
+
+bool TuiCustomDataController::StoreInSource(int32_t recordIndex, int32_t itemIndex,
+                                            const std::function<void(const TuiCustomDataField&)>& store) {
+    if (recordIndex < 0 || !IsProviderMode() || IsProviderNavigation()) {
+        return false;
+    }
+    CheckRecordIndex(recordIndex);
+    store(GetItemField(itemIndex));
+    RecordChanged(dckItem, itemIndex, recordIndex);
+    return true;
 }
 
 const TuiValueDef* TuiCustomDataController::ValueDefToStore(int32_t recordIndex, int32_t itemIndex) {
@@ -288,7 +295,7 @@ bool TuiCustomDataController::IsProviderField(const TuiCustomDataField& field) c
 }
 
 bool TuiCustomDataController::IsProviderNavigation() const {
-    return Provider().IsGridMode();
+    return FProvider && FProvider->IsGridMode();
 }
 
 void TuiCustomDataController::Refresh() {
@@ -351,7 +358,11 @@ bool TuiCustomDataController::IsGridModeBuffering() const {
 }
 
 bool TuiCustomDataController::UseRecordIDs() const {
-    return IsGridModeBuffering();
+    return IsDataLoadAllowed() && IsGridModeBuffering();
+}
+
+std::unique_ptr<TuiDataFilterCriteria> TuiCustomDataController::AddFilterCriteria() {
+    return CreateCompanion<TuiDataFilterCriteria>(GetFilterCriteriaClass(), this);
 }
 
 void TuiCustomDataController::AddDataChangedListener(void* userData, TuiDataChangedListenerProc proc) {

@@ -354,6 +354,7 @@ void TuiCustomDataController::MasterRecordChanged() {
     if (GetTemplateState() == 2) {
         Change({dccMasterRecordChanged});
     }
+    BeforeStructureChanged();
 }
 
 } // namespace ui

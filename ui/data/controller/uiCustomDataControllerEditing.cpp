@@ -238,6 +238,9 @@ bool TuiCustomDataController::IsProviderLocked() const {
 }
 
 int32_t TuiCustomDataController::AppendRecord() {
+    if (IsSmartLoad()) {
+        return AppendRecordFromProvider();
+    }
     const int32_t recordIndex = IsProviderMode() ? Provider().AppendSourceRecord() : FDataStorage->AddRecordAtEnd();
     RecordChanged(dckRecordsAdded, uiNoIndex, uiNoIndex);
     return recordIndex;
@@ -246,6 +249,9 @@ int32_t TuiCustomDataController::AppendRecord() {
 int32_t TuiCustomDataController::InsertRecord(int32_t recordIndex) {
     if (recordIndex < 0 || recordIndex > GetRecordCount()) {
         EuiInvalidDataControllerOperation::Raise(uiSDataRecordIndexError);
+    }
+    if (IsSmartLoad()) {
+        return AppendRecordFromProvider();
     }
     if (IsProviderMode()) {
         Provider().InsertSourceRecord(recordIndex);
@@ -265,10 +271,7 @@ void TuiCustomDataController::DeleteRecord(int32_t recordIndex) {
     if (recordIndex < 0) {
         FDataStorage->RemoveInternalRecord(recordIndex);
     } else {
-        if (IsProviderMode()) {
-            Provider().DeleteSourceRecord(recordIndex);
-        }
-        FDataStorage->RemoveRecordAt(recordIndex);
+        DeleteRecordData(recordIndex);
         ShiftDetailMasterIndexesDown(recordIndex);
         CorrectEditingIndexOnDelete(recordIndex);
     }
@@ -278,29 +281,6 @@ void TuiCustomDataController::DeleteRecord(int32_t recordIndex) {
         FNewItemRecordIndex = 0;
     }
     RecordChanged(dckRecordsRemoved, uiNoIndex, uiNoIndex);
-}
-
-void TuiCustomDataController::CopyRecord(int32_t fromRecordIndex, int32_t toRecordIndex) {
-    const bool throughProvider = IsProviderMode() && toRecordIndex >= 0;
-    for (int32_t i = 0; i < FFields->GetCount(); ++i) {
-        const TuiCustomDataField& field = FFields->GetItem(i);
-        const TuiValueDef* valueDef = field.EffectiveValueDef();
-        if (field.IsInternalField() || (!valueDef && !throughProvider)) {
-            continue;
-        }
-        const rtl::Variant value = GetFieldValue(fromRecordIndex, field);
-        if (throughProvider) {
-            Provider().SetValue(toRecordIndex, field, value);
-            continue;
-        }
-        FDataStorage->SetValue(toRecordIndex, *valueDef, value);
-        if (valueDef->IsTextStored()) {
-            FDataStorage->SetDisplayText(toRecordIndex, *valueDef, GetFieldDisplayText(fromRecordIndex, field));
-        }
-    }
-    if (toRecordIndex >= 0) {
-        RecordChanged(dckRecord, uiNoIndex, uiNoIndex);
-    }
 }
 
 void TuiCustomDataController::SetNewItemRowFocused(bool focused) {

@@ -119,19 +119,41 @@ void TuiCustomDataController::EnsureRowFocused() {
 }
 
 void TuiCustomDataController::GotoFirst() {
+    if (IsProviderNavigation()) {
+        Provider().First();
+        return;
+    }
     ChangeFocusedRowIndex(0);
 }
 
 void TuiCustomDataController::GotoLast() {
+    if (IsProviderNavigation()) {
+        Provider().Last();
+        return;
+    }
     ChangeFocusedRowIndex(GetRowCount() - 1);
 }
 
 bool TuiCustomDataController::IsFirstRowFocused() const {
+    if (IsProviderNavigation()) {
+        return Provider().IsBOF();
+    }
     return GetRowCount() == 0 || GetFocusedRowIndex() == 0;
 }
 
 bool TuiCustomDataController::IsLastRowFocused() const {
+    if (IsProviderNavigation()) {
+        return Provider().IsEOF();
+    }
     return GetRowCount() == 0 || GetFocusedRowIndex() == GetRowCount() - 1;
+}
+
+void TuiCustomDataController::UpdateFocusingAfterLocate() {
+    InsideUpdate([this] { FInfo->CheckFocusedRow(); });
+}
+
+void TuiCustomDataController::RefreshFocusing() {
+    UpdateFocusingAfterLocate();
 }
 
 bool TuiCustomDataController::CanFocusRecord(int32_t recordIndex) {

@@ -11,11 +11,12 @@
 namespace ui {
 
 bool TuiCustomDataController::IsProviderMode() const {
-    return Provider().CustomDataSource() != nullptr;
+    return GetCustomDataSource() != nullptr;
 }
 
 TuiCustomRecordSource* TuiCustomDataController::GetCustomDataSource() const {
-    return Provider().CustomDataSource();
+    // Without a provider made yet there is no source: asking must not make one while the controller is built.
+    return FProvider ? FProvider->CustomDataSource() : nullptr;
 }
 
 void TuiCustomDataController::SetCustomDataSource(TuiCustomRecordSource* source) {
@@ -24,65 +25,6 @@ void TuiCustomDataController::SetCustomDataSource(TuiCustomRecordSource* source)
     }
     Provider().SetCustomDataSource(source);
     CustomDataSourceChanged();
-}
-
-void TuiCustomDataController::DataSourceChanged() {
-    InsideUpdate([this] {
-        Provider().ResetEditing();
-        FDataStorage->Clear(false);
-        ClearBookmark();
-        FInfo->CheckSelectionRange();
-        // The values of a source's records are the source's: the records keep room for internal fields alone.
-        FDataStorage->ChangeStoredValuesOnly(IsProviderMode() || IsProviderNavigation());
-        if (!IsProviderMode() && FRecordHandlesField) {
-            delete FRecordHandlesField;
-            FRecordHandlesField = nullptr;
-        } else if (IsProviderMode() && !FRecordHandlesField) {
-            FRecordHandlesField = &CreateInternalField();
-            FRecordHandlesField->AssignValueTypeClass(&TuiIntegerValueType::Instance());
-        }
-        LayoutChanged();
-    });
-}
-
-void TuiCustomDataController::LayoutChanged() {
-    FDataStorage->Clear(Provider().IsDataChangedLocked());
-    if (Provider().IsActive() && !IsTemplateController()) {
-        LoadFromProvider();
-        FInfo->CheckSelectionRange();
-        CheckBookmarkValid(uiNoIndex);
-    }
-    RecordChanged(dckAllData, uiNoIndex, uiNoIndex);
-}
-
-void TuiCustomDataController::LoadFromProvider() {
-    BeginFullLoad();
-    try {
-        Provider().LoadFromDataSource();
-    } catch (...) {
-        FDataStorage->EndLoad();
-        Provider().ReleaseChanges();
-        throw;
-    }
-    FDataStorage->EndLoad();
-    Provider().LoadingFinished();
-    Provider().ReleaseChanges();
-}
-
-TuiDataStorage& TuiCustomDataController::BeginFullLoad() {
-    Provider().HoldChanges();
-    Provider().LoadingStarted();
-    FDataStorage->BeginLoad();
-    return *FDataStorage;
-}
-
-void TuiCustomDataController::EndFullLoad() {
-    FDataStorage->EndLoad();
-    Provider().LoadingFinished();
-    Provider().ReleaseChanges();
-    FInfo->CheckSelectionRange();
-    CheckBookmarkValid(uiNoIndex);
-    RecordChanged(dckAllData, uiNoIndex, uiNoIndex);
 }
 
 const TuiValueDef& TuiCustomDataController::RecordHandlesValueDef() const {

@@ -57,7 +57,11 @@ void TuiCustomDataControllerInfo::CheckChanges() {
 }
 
 void TuiCustomDataControllerInfo::DataChanged() {
-    FChangeMask += {dcicRecordList, dcicSummary};
+    FChangeMask.Include(dcicRecordList);
+    // A provider navigating itself is loaded anew when the lock ends: the summaries wait for that.
+    if (!FDataController.IsStructureChangedWhileProviderNavigates()) {
+        FChangeMask.Include(dcicSummary);
+    }
     if (FSortingList->GetCount() > 0) {
         FChangeMask.Include(dcicSorting);
     }
@@ -96,7 +100,7 @@ void TuiCustomDataControllerInfo::SummaryChanged(bool redrawOnly) {
 
 void TuiCustomDataControllerInfo::SelectionChanged() {
     FChangeMask.Include(dcicSelection);
-    const TuiSummaryOptions options = FDataController.Summary().Options();
+    const TuiSummaryOptions options = SummaryOptions();
     if (options.Contains(soSelectedRecords) || options.Contains(soMultipleSelectedRecords)) {
         FChangeMask.Include(dcicSummary);
     }
@@ -188,6 +192,12 @@ void TuiCustomDataControllerInfo::ClearGrouping() {
 
 void TuiCustomDataControllerInfo::Update() {
     FInCalculation = true;
+    try {
+        FDataController.SyncProviderGrouping();
+    } catch (...) {
+        FInCalculation = false;
+        throw;
+    }
     if (FDataController.IsSortingBySummaryChanged()) {
         FChangeMask.Include(dcicSorting);
         if (!IsSortingBySummary()) {
@@ -210,13 +220,14 @@ void TuiCustomDataControllerInfo::RecalculateRows() {
     const bool resort = rebuildGroups || FChangeMask.Contains(dcicSorting);
     const bool recalculateSummaries =
         FChangeMask.Contains(dcicSummary) && !FDataController.IsReading() && !FDataController.IsDestroying();
-    TuiDataSummary& summary = FDataController.Summary();
+    // A summary not made yet has no items to calculate.
+    TuiDataSummary* summary = FDataController.FSummary.get();
     if (FChangeMask.Contains(dcicRecordList)) {
         BuildRecordList();
         FilterRecords();
     }
-    if (recalculateSummaries && !IsSelectionSummary()) {
-        summary.CalculateFooter();
+    if (recalculateSummaries && summary && !IsSelectionSummary()) {
+        summary->CalculateFooter();
     }
     if (resort) {
         SortRecords();
@@ -229,11 +240,11 @@ void TuiCustomDataControllerInfo::RecalculateRows() {
         FocusTopRowAfterSorting();
     }
     CorrectAfterRebuild();
-    if (recalculateSummaries) {
+    if (recalculateSummaries && summary) {
         if (IsSelectionSummary()) {
-            summary.Recalculate();
+            summary->Recalculate();
         } else {
-            summary.CalculateGroups();
+            summary->CalculateGroups();
         }
     }
     if ((recalculateSummaries || resort) && IsSortingBySummary()) {
@@ -242,19 +253,25 @@ void TuiCustomDataControllerInfo::RecalculateRows() {
     }
 }
 
+TuiSummaryOptions TuiCustomDataControllerInfo::SummaryOptions() const {
+    const TuiDataSummary* summary = FDataController.FSummary.get();
+    return summary ? summary->Options() : TuiSummaryOptions{};
+}
+
 bool TuiCustomDataControllerInfo::IsSelectionSummary() const {
-    const TuiSummaryOptions options = FDataController.Summary().Options();
+    const TuiSummaryOptions options = SummaryOptions();
     return options.Contains(soSelectedRecords) ||
            (options.Contains(soMultipleSelectedRecords) && FDataController.GetSelectedRowCount() > 1);
 }
 
 bool TuiCustomDataControllerInfo::IsSortingBySummary() const {
-    const TuiDataSummary& summary = FDataController.Summary();
-    if (summary.Options().Contains(soSelectedRecords) || summary.Options().Contains(soMultipleSelectedRecords)) {
+    const TuiDataSummary* summary = FDataController.FSummary.get();
+    if (!summary || summary->Options().Contains(soSelectedRecords) ||
+        summary->Options().Contains(soMultipleSelectedRecords)) {
         return false;
     }
     for (int32_t level = 0; level < FGroups->LevelCount(); ++level) {
-        const TuiDataGroupSummaryItems* items = summary.GroupSummaryItemsOfLevel(level);
+        const TuiDataGroupSummaryItems* items = summary->GroupSummaryItemsOfLevel(level);
         if (items && items->SortingSummaryItem()) {
             return true;
         }

@@ -28,6 +28,7 @@ class TuiDataSelection;
 class TuiGroupingFieldList;
 class TuiSortingFieldList;
 struct TuiSortingFieldEntry;
+enum TuiSummaryOption : uint8_t;
 
 // What a recalculation has to do or report (bit value 1 << ordinal).
 enum TuiDataControllerInfoChange : uint8_t {
@@ -127,6 +128,8 @@ public:
     bool IsSelectionSummary() const;
     // Whether a group summary item orders the groups of a level (never with selection summaries).
     bool IsSortingBySummary() const;
+    // The summary's options; none while the controller has made no summary.
+    rtl::TSmallSet<TuiSummaryOption> SummaryOptions() const;
 
     // Comparison of records as the sort and the groups see them; PrepareSorting decides how each field of the total
     // sorting list compares, UnprepareSorting forgets it.

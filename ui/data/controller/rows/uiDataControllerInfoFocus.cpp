@@ -53,7 +53,7 @@ void TuiCustomDataControllerInfo::FinishFocusChange(bool allowed) {
         }
         if (!FFocusingInfo->IsEqual(*FPrevFocusingInfo)) {
             FChangeMask += {dcicFocus, dcicPrevFocus};
-            if (FDataController.IsSingleSelect() && FDataController.Summary().Options().Contains(soSelectedRecords)) {
+            if (FDataController.IsSingleSelect() && SummaryOptions().Contains(soSelectedRecords)) {
                 FChangeMask.Include(dcicSummary);
             }
             FDataController.DoAfterFocusedRecordChanged();
@@ -165,7 +165,12 @@ int32_t TuiCustomDataControllerInfo::RowOfFocusedRecordExpanding(int32_t groupIn
 
 void TuiCustomDataControllerInfo::CheckFocusedRow() {
     const int32_t row = GetFocusedRowIndexFromRecord(true);
-    if (row != GetFocusedRowIndex()) {
+    if (row == GetFocusedRowIndex()) {
+        return;
+    }
+    if (FDataController.IsSmartRefresh()) {
+        ResetAndFocusRow(row);
+    } else {
         ChangeFocusedRow(row, false);
     }
 }
