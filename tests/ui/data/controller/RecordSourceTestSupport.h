@@ -22,6 +22,7 @@ public:
     void AddRow(const rtl::Variant& a, const rtl::Variant& b) { Rows[AddRecord()] = {a, b}; }
     void RemoveRecord(int32_t handle) override { Rows.erase(handle); }
     rtl::Variant GetValue(int32_t handle, int32_t itemHandle) override {
+        ++ValueReads;
         return Rows.at(handle).at(static_cast<size_t>(itemHandle));
     }
     void SetValue(int32_t handle, int32_t itemHandle, const rtl::Variant& value) override {
@@ -63,6 +64,7 @@ public:
 
     bool NativeOrder = false;
     int Loads = 0;
+    int ValueReads = 0;
     int DetailQuestions = 0;
 
 private:

@@ -142,6 +142,25 @@ TEST(StructureUpdates, UnderAFieldUpdateLockTheUpdateWaitsForTheUnlock) {
     EXPECT_EQ(source.Loads, 2) << "an unbalanced unlock does nothing";
 }
 
+TEST(StructureUpdates, ASourceReportsThroughItsProvider) {
+    TMemoryRecordSource source;
+    AddNamedRows(source, {"a", "b"});
+    TLoadingController controller;
+    controller.SetCustomDataSource(&source);
+    AddNamedRows(source, {"c"});
+    controller.Provider().StructureChanged();
+    EXPECT_EQ(source.Loads, 2);
+    EXPECT_EQ(controller.Names(), "abc");
+
+    controller.ChangeFocusedRowIndex(1);
+    controller.Edit();
+    ASSERT_TRUE(controller.Provider().IsEditing());
+    controller.Provider().ActiveChanged(false);
+    EXPECT_FALSE(controller.Active());
+    EXPECT_FALSE(controller.Provider().IsEditing());
+    EXPECT_EQ(source.Loads, 3) << "the active state is a structure change too";
+}
+
 // A load that fails after three records keeps them, and nothing points past them.
 TEST(FailedLoad, FocusSelectionAndBookmarkStayOnTheRecordsRead) {
     TMemoryRecordSource source;
