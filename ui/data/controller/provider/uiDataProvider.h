@@ -22,6 +22,7 @@ namespace ui {
 class TuiCustomDataController;
 class TuiCustomDataField;
 class TuiCustomRecordSource;
+class TuiValueDef;
 
 class TuiCustomDataProvider : public rtl::TObject {
     RTL_DECLARE_CLASS(TuiCustomDataProvider, rtl::TObject)
@@ -181,6 +182,10 @@ public:
     // The order of two records by a field with a value definition: internal records by their stored values, data
     // records by the source's values in place; nulls first.
     int CompareRecords(int32_t recordIndexA, int32_t recordIndexB, const TuiCustomDataField& field);
+    // Between these (they nest) the records' handles are read once: the comparisons of a sort or a grouping then
+    // read no record of the storage. Nothing changes the records meanwhile.
+    void BeginComparisons();
+    void EndComparisons();
     // Whether the source puts the records in order itself, and its order of the filtered records.
     bool IsCustomSorting();
     void CustomSort(std::vector<int32_t>& recordIndexes);
@@ -211,8 +216,8 @@ private:
     // Marks the source as serving this provider before a call into it.
     TuiCustomRecordSource* ActiveSource() const;
     // The reference of a record's value of the field (see CompareRecords): whether it is null.
-    bool GetValuePointer(TuiCustomRecordSource& source, int32_t recordIndex, const TuiCustomDataField& field,
-                         TuiValueReference& reference);
+    bool GetValuePointer(TuiCustomRecordSource& source, int32_t recordIndex, const TuiValueDef& valueDef,
+                         int32_t itemHandle, TuiValueReference& reference);
 
     TuiCustomDataController& FDataController;
     int32_t FAppendAnchor = uiNoEditingRecordIndex;
@@ -220,6 +225,9 @@ private:
     TuiCustomRecordSource* FCustomDataSource = nullptr; // not owned: the source lists its providers
     bool FDataChangedLocked = false;
     bool FDeletingSelection = false;
+    int32_t FComparisonDepth = 0;
+    // The handle of every data record while comparisons run.
+    std::vector<int32_t> FComparedHandles;
     int32_t FEditingRecordIndex = uiNoEditingRecordIndex;
     bool FFieldsRecreatedAfterFirst = false;
     bool FGrouped = false;

@@ -174,21 +174,45 @@ int TuiCustomDataProvider::CompareRecords(int32_t recordIndexA, int32_t recordIn
     if (!source || (recordIndexA < 0 && recordIndexB < 0)) {
         return FDataController.DataStorage().CompareRecords(recordIndexA, recordIndexB, valueDef);
     }
+    const int32_t itemHandle = source->GetItemHandle(field.GetPosition());
     TuiValueReference referenceA = nullptr;
     TuiValueReference referenceB = nullptr;
-    const bool nullA = GetValuePointer(*source, recordIndexA, field, referenceA);
-    const bool nullB = GetValuePointer(*source, recordIndexB, field, referenceB);
+    const bool nullA = GetValuePointer(*source, recordIndexA, valueDef, itemHandle, referenceA);
+    const bool nullB = GetValuePointer(*source, recordIndexB, valueDef, itemHandle, referenceB);
     return valueDef.CompareValues(nullA, nullB, referenceA, referenceB);
 }
 
 bool TuiCustomDataProvider::GetValuePointer(TuiCustomRecordSource& source, int32_t recordIndex,
-                                            const TuiCustomDataField& field, TuiValueReference& reference) {
+                                            const TuiValueDef& valueDef, int32_t itemHandle,
+                                            TuiValueReference& reference) {
     // Internal records (an edited record's saved copy, the new-item record) keep their values in the storage.
     if (recordIndex < 0) {
-        return FDataController.DataStorage().GetValuePointer(recordIndex, *field.EffectiveValueDef(), reference);
+        return FDataController.DataStorage().GetValuePointer(recordIndex, valueDef, reference);
     }
-    return !source.GetValuePointer(source.GetRecordHandle(recordIndex), source.GetItemHandle(field.GetPosition()),
-                                   reference);
+    // A handler that changed the records during the comparisons leaves the handles read to the storage.
+    const bool handlesRead = FComparedHandles.size() == static_cast<size_t>(FDataController.GetRecordCount());
+    const int32_t handle = handlesRead ? FComparedHandles[static_cast<size_t>(recordIndex)]
+                                       : source.GetRecordHandle(recordIndex);
+    return !source.GetValuePointer(handle, itemHandle, reference);
+}
+
+void TuiCustomDataProvider::BeginComparisons() {
+    TuiCustomRecordSource* source = ActiveSource();
+    if (FComparisonDepth++ != 0 || !source) {
+        return;
+    }
+    const int32_t count = FDataController.GetRecordCount();
+    FComparedHandles.resize(static_cast<size_t>(count));
+    for (int32_t recordIndex = 0; recordIndex < count; ++recordIndex) {
+        FComparedHandles[static_cast<size_t>(recordIndex)] = source->GetRecordHandle(recordIndex);
+    }
+}
+
+void TuiCustomDataProvider::EndComparisons() {
+    if (FComparisonDepth > 0 && --FComparisonDepth == 0) {
+        FComparedHandles.clear();
+        FComparedHandles.shrink_to_fit();
+    }
 }
 
 bool TuiCustomDataProvider::IsCustomSorting() {

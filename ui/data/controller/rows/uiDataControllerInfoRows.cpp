@@ -133,6 +133,9 @@ void TuiCustomDataControllerInfo::SortRecords() {
 }
 
 void TuiCustomDataControllerInfo::PrepareSorting() {
+    if (TuiCustomDataProvider* provider = FDataController.FProvider.get()) {
+        provider->BeginComparisons();
+    }
     for (int32_t index = 0; index < FTotalSortingList->GetCount(); ++index) {
         TuiCustomDataField& field = *FTotalSortingList->GetEntry(index).Field;
         field.SetConversionFlag(fcfNone);
@@ -145,6 +148,9 @@ void TuiCustomDataControllerInfo::PrepareSorting() {
 }
 
 void TuiCustomDataControllerInfo::UnprepareSorting() {
+    if (TuiCustomDataProvider* provider = FDataController.FProvider.get()) {
+        provider->EndComparisons();
+    }
     for (int32_t index = 0; index < FTotalSortingList->GetCount(); ++index) {
         FTotalSortingList->GetEntry(index).Field->SetConversionFlag(fcfNone);
     }
