@@ -161,6 +161,40 @@ TEST(StructureUpdates, ASourceReportsThroughItsProvider) {
     EXPECT_EQ(source.Loads, 3) << "the active state is a structure change too";
 }
 
+// A provider that checks the fields at every structure update and keeps fields of gone items while it inserts.
+class TFieldCheckingProvider : public TuiCustomDataProvider {
+    RTL_DECLARE_CLASS(TFieldCheckingProvider, TuiCustomDataProvider)
+public:
+    using TuiCustomDataProvider::TuiCustomDataProvider;
+    bool NeedsFieldsCheck() const override { return true; }
+    bool DefersFieldRemoval() const override { return true; }
+};
+
+class TFieldCheckingController : public TLoadingController {
+public:
+    const rtl::TMetaclass& GetDataProviderClass() const override { return TFieldCheckingProvider::StaticClass(); }
+};
+
+TEST(StructureUpdates, AProviderThatChecksItsFieldsReloadsOnEveryChangeOfAllData) {
+    TMemoryRecordSource source;
+    AddNamedRows(source, {"a", "b"});
+    TFieldCheckingController controller;
+    controller.SetCustomDataSource(&source);
+    controller.RecordChanged(dckAllData, -1, -1);
+    EXPECT_EQ(source.Loads, 2);
+
+    controller.GoneItems.insert(controller.GetItem(1));
+    controller.ChangeFocusedRowIndex(0);
+    controller.Insert();
+    ASSERT_TRUE(controller.Provider().IsInserting());
+    controller.RecordChanged(dckAllData, -1, -1);
+    EXPECT_EQ(controller.GetItemCount(), 2) << "kept while a record is inserted";
+    EXPECT_EQ(source.Loads, 3);
+    controller.Cancel();
+    controller.RecordChanged(dckAllData, -1, -1);
+    EXPECT_EQ(controller.GetItemCount(), 1);
+}
+
 // A load that fails after three records keeps them, and nothing points past them.
 TEST(FailedLoad, FocusSelectionAndBookmarkStayOnTheRecordsRead) {
     TMemoryRecordSource source;
@@ -215,8 +249,12 @@ public:
         TuiCustomDataProvider::First();
         ++Firsts;
         Position = 0;
+        if (RecreateFieldsOnFirst) {
+            MarkFieldsRecreatedAfterFirst();
+        }
     }
     void Next() override { ++Position; }
+    void Last() override { ++Lasts; }
     void MoveBy(int32_t distance) override { Moves.push_back(distance); }
     bool IsBOF() const override { return AtStart; }
     bool IsEOF() const override { return Position >= RecordCount; }
@@ -228,7 +266,9 @@ public:
     }
 
     bool NavigatesItself = false;
+    bool RecreateFieldsOnFirst = false;
     bool AtStart = false;
+    int Lasts = 0;
     int32_t RecordCount = 5;
     int32_t WindowSize = 4;
     int32_t Position = 0;
@@ -255,6 +295,10 @@ TEST(ProviderNavigation, AGridModeProviderFillsItsWindowInsideTheStorageLoad) {
 
     controller.ScrollProvider(3);
     EXPECT_EQ(controller.Navigator().Moves, std::vector<int32_t>{3});
+    controller.GotoFirst();
+    controller.GotoLast();
+    EXPECT_EQ(controller.Navigator().Firsts, 1);
+    EXPECT_EQ(controller.Navigator().Lasts, 1);
     controller.ChangeFocusedRowIndex(0);
     EXPECT_FALSE(controller.IsFirstRowFocused()) << "the provider is not at its start";
     controller.Navigator().AtStart = true;
@@ -271,6 +315,17 @@ TEST(ProviderNavigation, AProviderReadRecordByRecordLoadsThroughItsReader) {
     EXPECT_EQ(rtl::VarToInteger(controller.GetValue(3, 0)), 3);
     controller.ScrollProvider(2);
     EXPECT_TRUE(controller.Navigator().Moves.empty()) << "it does not navigate itself";
+}
+
+TEST(ProviderNavigation, FieldsMadeAnewByFirstAreCheckedBeforeTheRecordsAreRead) {
+    TNavigatingController controller;
+    controller.GoneItems.insert(controller.GetItem(1));
+    controller.LayoutChanged();
+    EXPECT_EQ(controller.GetItemCount(), 2);
+    controller.Navigator().RecreateFieldsOnFirst = true;
+    controller.LayoutChanged();
+    EXPECT_EQ(controller.GetItemCount(), 1);
+    EXPECT_EQ(controller.GetRecordCount(), 5);
 }
 
 TEST(ProviderNavigation, GroupingAProviderThatStopsNavigatingSetsTheStorageUpOnce) {
