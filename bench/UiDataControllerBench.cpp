@@ -199,8 +199,9 @@ void Report(benchmark::State& state, double seconds, double bytes, const TCost& 
     state.counters["heap_ratio"] = peer.Bytes > 0 ? bytes / peer.Bytes : 0;
 }
 
-void BM_LoadInOneLock(benchmark::State& state) {
-    const std::vector<TRow>& rows = SourceRows();
+// The seconds and heap bytes of filling a fresh controller with load, against the peer's load.
+template <class LoadWork>
+void RunLoad(benchmark::State& state, LoadWork&& load) {
     double seconds = 0;
     double bytes = 0;
     for (auto _ : state) {
@@ -209,7 +210,7 @@ void BM_LoadInOneLock(benchmark::State& state) {
         const int64_t before = bench::LiveHeapBytes();
         const auto start = std::chrono::steady_clock::now();
         state.ResumeTiming();
-        Load(*controller, rows);
+        load(*controller);
         state.PauseTiming();
         seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         bytes = static_cast<double>(bench::LiveHeapBytes() - before);
@@ -217,6 +218,10 @@ void BM_LoadInOneLock(benchmark::State& state) {
         state.ResumeTiming();
     }
     Report(state, seconds, bytes, PeerLoad());
+}
+
+void BM_LoadInOneLock(benchmark::State& state) {
+    RunLoad(state, [](TBenchController& controller) { Load(controller, SourceRows()); });
 }
 BENCHMARK(BM_LoadInOneLock)->Unit(benchmark::kMillisecond)->Iterations(3);
 
@@ -267,29 +272,13 @@ private:
 // The handles of the rows loaded by assigning the source, one notice at the end; against the peer's copy of the rows.
 void BM_ProviderLoadHandles(benchmark::State& state) {
     TRowSource source(SourceRows());
-    double seconds = 0;
-    double bytes = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto controller = std::make_unique<TBenchController>();
-        const int64_t before = bench::LiveHeapBytes();
-        const auto start = std::chrono::steady_clock::now();
-        state.ResumeTiming();
-        controller->SetCustomDataSource(&source);
-        state.PauseTiming();
-        seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        bytes = static_cast<double>(bench::LiveHeapBytes() - before);
-        controller.reset();
-        state.ResumeTiming();
-    }
-    Report(state, seconds, bytes, PeerLoad());
+    RunLoad(state, [&source](TBenchController& controller) { controller.SetCustomDataSource(&source); });
 }
 BENCHMARK(BM_ProviderLoadHandles)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // One rebuild of the rows by the controller.
 template <class Change, class Undo>
-void RunChange(benchmark::State& state, TBenchController& controller, Change&& change, Undo&& undo,
-               const TCost& peer) {
+void RunChange(benchmark::State& state, TBenchController& controller, Change&& change, Undo&& undo, const TCost& peer) {
     double seconds = 0;
     double bytes = 0;
     for (auto _ : state) {
@@ -313,7 +302,6 @@ void RunControllerChange(benchmark::State& state, Change&& change, Undo&& undo, 
     Load(controller, SourceRows());
     RunChange(state, controller, change, undo, peer);
 }
-
 
 // Sorted by one item instead of the row number.
 void SortInsteadOfRowNumber(TBenchController& controller, int32_t item) {

@@ -764,6 +764,8 @@ private:
     // window of a grid-mode provider.
     void LoadFromProvider();
     void LoadRecordsThroughReader();
+    // A reader of the provider's reader class, reading the provider's current record.
+    std::unique_ptr<TuiValueDefReader> CreateProviderReader();
     // Runs work between the storage's BeginLoad and EndLoad, ending the load also when work raises.
     void InsideStorageLoad(const std::function<void()>& work);
     // Selection, bookmark and edited record are checked against the records there are.

@@ -178,12 +178,16 @@ void TuiCustomDataController::LoadFromProvider() {
 
 void TuiCustomDataController::LoadRecordsThroughReader() {
     TuiCustomDataProvider& provider = Provider();
-    const std::unique_ptr<TuiValueDefReader> reader =
-        CreateCompanion<TuiValueDefReader>(provider.GetValueDefReaderClass(), &provider);
+    const std::unique_ptr<TuiValueDefReader> reader = CreateProviderReader();
     while (!provider.IsEOF()) {
         AppendRecordFromReader(*reader);
         provider.Next();
     }
+}
+
+std::unique_ptr<TuiValueDefReader> TuiCustomDataController::CreateProviderReader() {
+    TuiCustomDataProvider& provider = Provider();
+    return CreateCompanion<TuiValueDefReader>(provider.GetValueDefReaderClass(), &provider);
 }
 
 void TuiCustomDataController::InsideStorageLoad(const std::function<void()>& work) {
@@ -246,10 +250,7 @@ int32_t TuiCustomDataController::AppendRecordFromProvider() {
         if (IsProviderMode()) {
             recordIndex = Provider().AppendSourceRecord();
         } else {
-            TuiCustomDataProvider& provider = Provider();
-            const std::unique_ptr<TuiValueDefReader> reader =
-                CreateCompanion<TuiValueDefReader>(provider.GetValueDefReaderClass(), &provider);
-            recordIndex = AppendRecordFromReader(*reader);
+            recordIndex = AppendRecordFromReader(*CreateProviderReader());
         }
         // The rows hear of the record in both modes: a source that appends on request reports nothing itself.
         RecordChanged(dckRecordsAdded, uiNoIndex, uiNoIndex);

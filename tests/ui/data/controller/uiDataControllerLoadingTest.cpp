@@ -15,7 +15,6 @@
 #include "ui/data/values/uiScalarValueTypes.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 
 namespace ui {
@@ -103,62 +102,63 @@ TEST(ControllerModes, ASourceMakesTheIntegerHandlesFieldAndTakesTheRecordCount) 
     EXPECT_EQ(source.Loads, 1) << "a change of all data reloads nothing";
 }
 
-TEST(StructureUpdates, AStructureChangeInsideAnUpdateReloadsOnceAtTheOutermostEnd) {
-    TMemoryRecordSource source;
-    AddNamedRows(source, {"a", "b"});
-    TLoadingController controller;
-    controller.SetCustomDataSource(&source);
-    rtl::TObject* nameItem = controller.GetItem(1);
-    controller.BeginUpdate();
-    controller.BeginUpdate();
-    controller.StructureChanged();
-    controller.StructureChanged();
-    AddNamedRows(source, {"c"});
-    controller.GoneItems.insert(nameItem);
-    controller.EndUpdate();
-    EXPECT_EQ(source.Loads, 1);
-    controller.EndUpdate();
-    EXPECT_EQ(source.Loads, 2);
-    EXPECT_EQ(controller.GetRecordCount(), 3);
-    EXPECT_EQ(controller.GetItemCount(), 1) << "the field of the item freed meanwhile went at the end";
+// A controller loaded from a source of three records.
+class SourceLoaded : public ::testing::Test {
+protected:
+    SourceLoaded() {
+        AddNamedRows(FSource, {"a", "b", "c"});
+        FController.SetCustomDataSource(&FSource);
+        FSource.SetCurrentProvider(&FController.Provider());
+    }
+
+    TMemoryRecordSource FSource;
+    TLoadingController FController;
+};
+
+TEST_F(SourceLoaded, AStructureChangeInsideAnUpdateReloadsOnceAtTheOutermostEnd) {
+    rtl::TObject* nameItem = FController.GetItem(1);
+    FController.BeginUpdate();
+    FController.BeginUpdate();
+    FController.StructureChanged();
+    FController.StructureChanged();
+    AddNamedRows(FSource, {"d"});
+    FController.GoneItems.insert(nameItem);
+    FController.EndUpdate();
+    EXPECT_EQ(FSource.Loads, 1);
+    FController.EndUpdate();
+    EXPECT_EQ(FSource.Loads, 2);
+    EXPECT_EQ(FController.GetRecordCount(), 4);
+    EXPECT_EQ(FController.GetItemCount(), 1) << "the field of the item freed meanwhile went at the end";
 }
 
-TEST(StructureUpdates, UnderAFieldUpdateLockTheUpdateWaitsForTheUnlock) {
-    TMemoryRecordSource source;
-    AddNamedRows(source, {"a"});
-    TLoadingController controller;
-    controller.SetCustomDataSource(&source);
-    controller.GoneItems.insert(controller.GetItem(1));
-    controller.BeginUpdateFields();
-    controller.BeginUpdateFields();
-    controller.StructureChanged();
-    controller.EndUpdateFields();
-    EXPECT_EQ(source.Loads, 1);
-    EXPECT_EQ(controller.GetItemCount(), 2) << "only noted as pending";
-    controller.EndUpdateFields();
-    EXPECT_EQ(source.Loads, 2);
-    EXPECT_EQ(controller.GetItemCount(), 1);
-    controller.EndUpdateFields();
-    EXPECT_EQ(source.Loads, 2) << "an unbalanced unlock does nothing";
+TEST_F(SourceLoaded, UnderAFieldUpdateLockTheUpdateWaitsForTheUnlock) {
+    FController.GoneItems.insert(FController.GetItem(1));
+    FController.BeginUpdateFields();
+    FController.BeginUpdateFields();
+    FController.StructureChanged();
+    FController.EndUpdateFields();
+    EXPECT_EQ(FSource.Loads, 1);
+    EXPECT_EQ(FController.GetItemCount(), 2) << "only noted as pending";
+    FController.EndUpdateFields();
+    EXPECT_EQ(FSource.Loads, 2);
+    EXPECT_EQ(FController.GetItemCount(), 1);
+    FController.EndUpdateFields();
+    EXPECT_EQ(FSource.Loads, 2) << "an unbalanced unlock does nothing";
 }
 
-TEST(StructureUpdates, ASourceReportsThroughItsProvider) {
-    TMemoryRecordSource source;
-    AddNamedRows(source, {"a", "b"});
-    TLoadingController controller;
-    controller.SetCustomDataSource(&source);
-    AddNamedRows(source, {"c"});
-    controller.Provider().StructureChanged();
-    EXPECT_EQ(source.Loads, 2);
-    EXPECT_EQ(controller.Names(), "abc");
+TEST_F(SourceLoaded, ASourceReportsThroughItsProvider) {
+    AddNamedRows(FSource, {"d"});
+    FController.Provider().StructureChanged();
+    EXPECT_EQ(FSource.Loads, 2);
+    EXPECT_EQ(FController.Names(), "abcd");
 
-    controller.ChangeFocusedRowIndex(1);
-    controller.Edit();
-    ASSERT_TRUE(controller.Provider().IsEditing());
-    controller.Provider().ActiveChanged(false);
-    EXPECT_FALSE(controller.Active());
-    EXPECT_FALSE(controller.Provider().IsEditing());
-    EXPECT_EQ(source.Loads, 3) << "the active state is a structure change too";
+    FController.ChangeFocusedRowIndex(1);
+    FController.Edit();
+    ASSERT_TRUE(FController.Provider().IsEditing());
+    FController.Provider().ActiveChanged(false);
+    EXPECT_FALSE(FController.Active());
+    EXPECT_FALSE(FController.Provider().IsEditing());
+    EXPECT_EQ(FSource.Loads, 3) << "the active state is a structure change too";
 }
 
 // A provider that checks the fields at every structure update and keeps fields of gone items while it inserts.
@@ -196,26 +196,24 @@ TEST(StructureUpdates, AProviderThatChecksItsFieldsReloadsOnEveryChangeOfAllData
 }
 
 // A load that fails after three records keeps them, and nothing points past them.
-TEST(FailedLoad, FocusSelectionAndBookmarkStayOnTheRecordsRead) {
-    TMemoryRecordSource source;
-    AddNamedRows(source, {"a", "b", "c", "d", "e"});
-    TLoadingController controller;
-    controller.SetCustomDataSource(&source);
-    controller.SetMultiSelect(true);
-    controller.ChangeFocusedRowIndex(4);
-    controller.SaveBookmark();
-    controller.ChangeRowSelection(1, true);
-    controller.ChangeRowSelection(4, true);
+TEST_F(SourceLoaded, AFailedLoadLeavesFocusSelectionAndBookmarkOnTheRecordsRead) {
+    AddNamedRows(FSource, {"d", "e"});
+    FController.LayoutChanged();
+    FController.SetMultiSelect(true);
+    FController.ChangeFocusedRowIndex(4);
+    FController.SaveBookmark();
+    FController.ChangeRowSelection(1, true);
+    FController.ChangeRowSelection(4, true);
 
-    source.FailAfter = 3;
-    EXPECT_EQ(test_support::MessageOf([&] { controller.LayoutChanged(); }), "the source failed");
-    EXPECT_FALSE(controller.DataStorage().IsLoading());
-    EXPECT_FALSE(controller.Provider().IsChangesHeld());
-    EXPECT_EQ(controller.Names(), "abc");
-    EXPECT_EQ(controller.GetRowCount(), 3);
-    EXPECT_LE(controller.GetFocusedRecordIndex(), 2);
-    EXPECT_EQ(controller.GetBookmarkRecordIndex(), -1);
-    const TuiDataSelection& selection = controller.DataControllerInfo().Selection();
+    FSource.FailAfter = 3;
+    EXPECT_EQ(test_support::MessageOf([&] { FController.LayoutChanged(); }), "the source failed");
+    EXPECT_FALSE(FController.DataStorage().IsLoading());
+    EXPECT_FALSE(FController.Provider().IsChangesHeld());
+    EXPECT_EQ(FController.Names(), "abc");
+    EXPECT_EQ(FController.GetRowCount(), 3);
+    EXPECT_LE(FController.GetFocusedRecordIndex(), 2);
+    EXPECT_EQ(FController.GetBookmarkRecordIndex(), -1);
+    const TuiDataSelection& selection = FController.DataControllerInfo().Selection();
     ASSERT_EQ(selection.GetCount(), 1);
     EXPECT_EQ(selection.GetEntry(0).Index, 1);
 }
@@ -386,19 +384,7 @@ TEST(SmartLoad, UnboundARecordIsReadThroughTheProvidersReader) {
     EXPECT_EQ(controller.AppendRecord(), 1) << "appending loads smartly too";
 }
 
-class CopiedRecords : public ::testing::Test {
-protected:
-    CopiedRecords() {
-        AddNamedRows(FSource, {"a", "b", "c"});
-        FController.SetCustomDataSource(&FSource);
-        FSource.SetCurrentProvider(&FController.Provider());
-    }
-
-    TMemoryRecordSource FSource;
-    TLoadingController FController;
-};
-
-TEST_F(CopiedRecords, ACopyToADataRecordGoesThroughTheSourceWithoutTheHandle) {
+TEST_F(SourceLoaded, ACopyToADataRecordGoesThroughTheSourceWithoutTheHandle) {
     FController.CopyRecord(0, 2);
     EXPECT_EQ(FSource.Writes, (std::vector<std::pair<int32_t, int32_t>>{{3, 0}, {3, 1}}));
     EXPECT_EQ(FSource.GetRecordHandle(2), 3);
@@ -406,7 +392,7 @@ TEST_F(CopiedRecords, ACopyToADataRecordGoesThroughTheSourceWithoutTheHandle) {
     EXPECT_EQ(rtl::VarToInteger(FController.GetValue(2, 0)), 1);
 }
 
-TEST_F(CopiedRecords, ACopyToAnInternalRecordFillsItAndACancelWritesItBack) {
+TEST_F(SourceLoaded, ACopyToAnInternalRecordFillsItAndACancelWritesItBack) {
     const int32_t internal = FController.DataStorage().AppendInternalRecord();
     FController.CopyRecord(1, internal);
     EXPECT_TRUE(FSource.Writes.empty());

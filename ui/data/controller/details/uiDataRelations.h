@@ -47,7 +47,7 @@ private:
     friend class TuiCustomDataRelationList;
 
     TuiCustomDataRelationList& FRelationList;
-    rtl::TObject* FItem = nullptr;                                    // not owned: the view's level
+    rtl::TObject* FItem = nullptr;                            // not owned: the view's level
     TuiCustomDataController* FDetailDataController = nullptr; // not owned
 };
 

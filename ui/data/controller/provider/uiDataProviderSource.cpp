@@ -167,8 +167,7 @@ bool TuiCustomDataProvider::IsNativeCompare() {
     return source && source->IsNativeCompare();
 }
 
-int TuiCustomDataProvider::CompareRecords(int32_t recordIndexA, int32_t recordIndexB,
-                                          const TuiCustomDataField& field) {
+int TuiCustomDataProvider::CompareRecords(int32_t recordIndexA, int32_t recordIndexB, const TuiCustomDataField& field) {
     const TuiValueDef& valueDef = *field.EffectiveValueDef();
     TuiCustomRecordSource* source = ActiveSource();
     if (!source || (recordIndexA < 0 && recordIndexB < 0)) {
@@ -191,8 +190,8 @@ bool TuiCustomDataProvider::GetValuePointer(TuiCustomRecordSource& source, int32
     }
     // A handler that changed the records during the comparisons leaves the handles read to the storage.
     const bool handlesRead = FComparedHandles.size() == static_cast<size_t>(FDataController.GetRecordCount());
-    const int32_t handle = handlesRead ? FComparedHandles[static_cast<size_t>(recordIndex)]
-                                       : source.GetRecordHandle(recordIndex);
+    const int32_t handle =
+        handlesRead ? FComparedHandles[static_cast<size_t>(recordIndex)] : source.GetRecordHandle(recordIndex);
     return !source.GetValuePointer(handle, itemHandle, reference);
 }
 
