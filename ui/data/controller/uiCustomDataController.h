@@ -9,8 +9,9 @@
 // are negative; -1 means none.
 //
 // The companions named by class factories (provider, filter, search, summary, the row information's selection,
-// relations) are made on first use, so the most-derived class's factories choose them: C++ reaches only the base's
-// overrides while the base is being built.
+// relations) are made on first use, so the most-derived class's factories choose them (C++ reaches only the base's
+// overrides while the base is being built). The recalculations that a constructor's items cause make none; a
+// constructor that asks for one itself gets the one its own class names.
 
 #include "rtl/core/Component.h"
 #include "rtl/core/Events.h"
@@ -80,6 +81,7 @@ public:
     virtual const rtl::TMetaclass& GetFilterCriteriaClass() const;
     virtual const rtl::TMetaclass& GetSearchClass() const;
     virtual const rtl::TMetaclass& GetSummaryClass() const;
+    // The class of the relations the relation list makes.
     virtual const rtl::TMetaclass& GetRelationClass() const;
     // The classes of summary items and of summary-group links; read while the summary is made.
     virtual const rtl::TMetaclass& GetSummaryItemClass() const;
