@@ -56,6 +56,10 @@ TuiCustomFilterControl::TuiCustomFilterControl(rtl::TComponent* owner)
       FEditList(std::make_unique<TuiInplaceEditList>(nullptr)),
       FDefaultValueProperties(std::make_unique<TuiTextEditProperties>(nullptr)),
       FValueStyle(std::make_unique<TuiEditStyle>(nullptr, false)) {
+    FRoot = std::make_unique<TuiGroupViewInfo>(*this, nullptr, fboAnd);
+    RebuildRowList();
+    FFocusedRow = FRoot.get();
+    CreateSelectors();
     SetBounds(Left(), Top(), FilterControlWidth, FilterControlHeight);
     SetParentColor(false);
     SetColor(vcl::clBtnFace);
@@ -71,10 +75,6 @@ TuiCustomFilterControl::TuiCustomFilterControl(rtl::TComponent* owner)
     FValueStyle->SetIgnoresDefaultController(true);
     FValueStyle->SetBorderStyle(ebsNone);
     FValueStyle->LookAndFeel().SetMaster(&LookAndFeel());
-    FRoot = std::make_unique<TuiGroupViewInfo>(*this, nullptr, fboAnd);
-    RebuildRowList();
-    FFocusedRow = FRoot.get();
-    CreateSelectors();
     GetFormatController().AddListener(this);
 }
 
