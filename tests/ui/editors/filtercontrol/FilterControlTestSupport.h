@@ -1,26 +1,19 @@
 #pragma once
-// What the filter control's tests share: a component that links a filter control to three items of a table (a text
-// item "Customer", a currency item "Unit price" and an Integer item "Quantity" without editor properties) and owns
-// their filter, and a fixture that shows a filter control linked to it on a test form, the editors' units started as
-// the application starts them.
+// What the filter control's tests share: a fixture that shows a filter control linked to a TTestFilterLink on a test
+// form, the editors' units started as the application starts them.
 
 #include "rtl/WindowsApi.h"
-#include "rtl/core/Component.h"
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
-#include "tests/ui/data/filter/FilterTestSupport.h"
-#include "ui/data/values/uiReferenceValueTypes.h"
-#include "ui/data/values/uiScalarValueTypes.h"
+#include "tests/ui/editors/filtercontrol/FilterTestLink.h"
 #include "ui/editors/filter/uiFilterControlOperators.h"
 #include "ui/editors/filter/uiFilterControlStrs.h"
 #include "ui/editors/filtercontrol/uiFilterControl.h"
 #include "ui/editors/filtercontrol/uiFilterControlCriteria.h"
 #include "ui/editors/filtercontrol/uiFilterControlViewInfo.h"
 #include "ui/editors/text/currency/uiCurrencyEdit.h"
-#include "ui/editors/text/currency/uiCurrencyEditProperties.h"
 #include "ui/editors/text/textedit/uiTextEdit.h"
-#include "ui/editors/text/textedit/uiTextEditProperties.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -28,53 +21,6 @@
 #include <vector>
 
 namespace ui_test {
-
-// The items of a table as a filter control sees them, with the table's filter.
-class TTestFilterLink : public rtl::TComponent, public ui::IuiFilterControl {
-public:
-    explicit TTestFilterLink(rtl::TComponent* owner) : rtl::TComponent(owner) {
-        Captions = {u"Customer", u"Unit price", u"Quantity"};
-        Properties.push_back(&NameProperties);
-        Properties.push_back(&PriceProperties);
-        Properties.push_back(nullptr);
-        ValueTypes = {&ui::TuiStringValueType::Instance(), &ui::TuiCurrencyValueType::Instance(),
-                      &ui::TuiIntegerValueType::Instance()};
-    }
-
-    bool QueryInterface(const rtl::TGUID& iid, void** object) override {
-        return rtl::QueryInterfaceOf<ui::IuiFilterControl>(this, iid, object) ||
-               rtl::TComponent::QueryInterface(iid, object);
-    }
-    int32_t AddRef() override { return -1; }
-    int32_t Release() override { return -1; }
-
-    // A fourth item, "Notes" (ID 4), with the given properties.
-    void AddNotesItem(ui::TuiCustomEditProperties* properties, rtl::UnicodeString caption = u"Notes") {
-        Criteria.Items.push_back(std::make_unique<ui::test::TTestFilterItem>(u"Notes", 4, caption));
-        Captions.push_back(std::move(caption));
-        Properties.push_back(properties);
-        ValueTypes.push_back(&ui::TuiStringValueType::Instance());
-    }
-
-    rtl::UnicodeString ItemCaption(int32_t index) override { return Captions.at(static_cast<size_t>(index)); }
-    int32_t ItemCount() override { return static_cast<int32_t>(Captions.size()); }
-    ui::TuiFilterCriteria* FilterCriteria() override { return &Criteria; }
-    rtl::TObject* ItemLinkAt(int32_t index) override { return Criteria.Item(index); }
-    int32_t ItemIDAt(int32_t index) override { return Criteria.Item(index)->ID; }
-    rtl::UnicodeString ItemNameAt(int32_t index) override { return Criteria.Item(index)->Name; }
-    rtl::UnicodeString ItemFieldName(int32_t index) override { return Criteria.Item(index)->Name; }
-    ui::TuiCustomEditProperties* ItemProperties(int32_t index) override {
-        return Properties.at(static_cast<size_t>(index));
-    }
-    const ui::TuiValueType* ItemValueType(int32_t index) override { return ValueTypes.at(static_cast<size_t>(index)); }
-
-    ui::test::TTestFilterCriteria Criteria;
-    ui::TuiTextEditProperties NameProperties{nullptr};
-    ui::TuiCurrencyEditProperties PriceProperties{nullptr};
-    std::vector<rtl::UnicodeString> Captions;
-    std::vector<ui::TuiCustomEditProperties*> Properties;
-    std::vector<const ui::TuiValueType*> ValueTypes;
-};
 
 // Posts the keys to window while a popup menu's own loop runs (it reads the thread's key messages).
 inline void PressMenuKeysLater(HWND window, std::vector<WPARAM> keys) {
@@ -85,10 +31,6 @@ inline void PressMenuKeysLater(HWND window, std::vector<WPARAM> keys) {
         }
     });
 }
-
-inline constexpr int32_t NameIndex = 0;
-inline constexpr int32_t PriceIndex = 1;
-inline constexpr int32_t QtyIndex = 2;
 
 // A filter control of 400 x 260 on a shown form, linked to a TTestFilterLink and focused.
 class FilterControlTest : public testing::Test {

@@ -177,6 +177,20 @@ TEST_F(FilterControlLayout, ANewInValueMovesThePlusButtonRightAndScrollsIntoView
     EXPECT_GT(Control->LeftOffset(), 0);
 }
 
+TEST_F(FilterControlLayout, ThePartUnderThePointerIsHotUntilThePointerLeaves) {
+    const ui::TuiFilterControlViewInfo& viewInfo = Control->ViewInfo();
+    ui_test::MouseMove(*Control, PartCentre(nullptr, ui::fcpAddCondition));
+    EXPECT_EQ(Control->HotPart(), ui::fcpAddCondition);
+    EXPECT_EQ(viewInfo.FooterState(), ui::uibsHot);
+    ui_test::MouseMove(*Control, PartCentre(&Control->Root(), ui::fcpButton));
+    EXPECT_EQ(Control->HotRow(), &Control->Root());
+    EXPECT_EQ(Control->Root().ButtonState(), ui::uibsHot);
+    EXPECT_EQ(viewInfo.FooterState(), ui::uibsNormal);
+    ui_test::MouseMove(*Form, {Form->ClientWidth() - 2, Form->ClientHeight() - 2});
+    EXPECT_TRUE(ui_test::PumpUntil([this] { return Control->HotPart() == ui::fcpNone; }));
+    EXPECT_EQ(Control->Root().ButtonState(), ui::uibsNormal);
+}
+
 TEST_F(FilterControlLayout, AnUnlinkedControlShowsTheRootAndFooterEmbossedAndFocusAroundTheClientArea) {
     Control->SetLinkComponent(nullptr);
     Control->SetFocus();

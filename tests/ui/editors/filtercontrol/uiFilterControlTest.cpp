@@ -214,7 +214,11 @@ TEST_F(FilterControlTest, AComponentWithoutTheInterfaceReadsAsNoLinkAndAFreedLin
     EXPECT_EQ(Control->LinkComponent(), nullptr);
     EXPECT_EQ(Control->GetLinkInterface(), nullptr);
     EXPECT_EQ(Control->RowCount(), 1);
-    Control->SetLinkComponent(Link);
+    const rtl::TInterfacePtr<ui::ILinkableFilterControl> linkable =
+        rtl::Supports<ui::ILinkableFilterControl>(static_cast<rtl::TComponent*>(Control));
+    ASSERT_TRUE(linkable);
+    linkable->AttachLinkComponent(Link);
+    EXPECT_EQ(Control->LinkComponent(), Link);
     ASSERT_EQ(Control->RowCount(), 2);
     rtl::TComponent::Free(Link);
     EXPECT_EQ(Control->LinkComponent(), nullptr);
