@@ -22,9 +22,12 @@ struct TFilterLook {
 };
 
 constexpr TFilterLook FilterLooks[] = {
-    {u"Standard", ui::lfStandard, false, u""},      {u"Flat", ui::lfFlat, false, u""},
-    {u"UltraFlat", ui::lfUltraFlat, false, u""},    {u"Office11", ui::lfOffice11, false, u""},
-    {u"Native", ui::lfStandard, true, u""},         {u"Blue", ui::lfUltraFlat, false, u"Blue"},
+    {u"Standard", ui::lfStandard, false, u""},
+    {u"Flat", ui::lfFlat, false, u""},
+    {u"UltraFlat", ui::lfUltraFlat, false, u""},
+    {u"Office11", ui::lfOffice11, false, u""},
+    {u"Native", ui::lfStandard, true, u""},
+    {u"Blue", ui::lfUltraFlat, false, u"Blue"},
     {u"Office2007Blue", ui::lfUltraFlat, false, u"Office2007Blue"},
 };
 

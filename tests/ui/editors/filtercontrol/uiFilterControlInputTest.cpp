@@ -34,8 +34,8 @@ std::ostream& operator<<(std::ostream& out, const TFocus& focus) {
 class FilterControlInput : public FilterControlTest {
 protected:
     TFocus Focus() const {
-        const int32_t row =
-            Control->FocusedPart() == ui::fcpAddCondition ? Control->RowCount() : Control->IndexOfRow(Control->FocusedRow());
+        const int32_t row = Control->FocusedPart() == ui::fcpAddCondition ? Control->RowCount()
+                                                                          : Control->IndexOfRow(Control->FocusedRow());
         return {row, Control->FocusedPart(), Control->FocusedValue()};
     }
     std::vector<rtl::UnicodeString> SelectorItems() const {

@@ -55,8 +55,8 @@ protected:
 TEST_F(FilterControlLayout, TheRowHeightIsHalfAgainTheTallestTextOrValueEditorAndFollowsFontValue) {
     auto tallest = [this] {
         int32_t height = 0;
-        for (const vcl::TFont* font : {&Control->Font(), &Control->FontBoolOperator(), &Control->FontItem(),
-                                       &Control->FontCondition()}) {
+        for (const vcl::TFont* font :
+             {&Control->Font(), &Control->FontBoolOperator(), &Control->FontItem(), &Control->FontCondition()}) {
             height = std::max(height, Measure.Canvas.FontHeight(*font));
         }
         const vcl::TSize editor = Control->DefaultValueProperties().GetEditSize(
@@ -117,10 +117,14 @@ TEST_F(FilterControlLayout, HitTestsFindEveryPartAndTheFooter) {
         int32_t Value;
     };
     const TCase cases[] = {
-        {&Control->Root(), ui::fcpButton, -1}, {&Control->Root(), ui::fcpBoolOperator, -1},
-        {&list, ui::fcpButton, -1},            {&list, ui::fcpItem, -1},
-        {&list, ui::fcpOperator, -1},          {&list, ui::fcpValue, 0},
-        {&list, ui::fcpValue, 1},              {&list, ui::fcpAddValue, -1},
+        {&Control->Root(), ui::fcpButton, -1},
+        {&Control->Root(), ui::fcpBoolOperator, -1},
+        {&list, ui::fcpButton, -1},
+        {&list, ui::fcpItem, -1},
+        {&list, ui::fcpOperator, -1},
+        {&list, ui::fcpValue, 0},
+        {&list, ui::fcpValue, 1},
+        {&list, ui::fcpAddValue, -1},
         {nullptr, ui::fcpAddCondition, -1},
     };
     for (const TCase& expected : cases) {
