@@ -1,5 +1,6 @@
 #include "tests/tools/FilterControlGallery.h"
 
+#include "tests/tools/GalleryLooks.h"
 #include "tests/ui/editors/filtercontrol/FilterTestLink.h"
 #include "ui/editors/filter/uiFilterControlStrs.h"
 #include "ui/editors/filtercontrol/uiFilterControl.h"
@@ -13,23 +14,6 @@
 namespace gallery {
 
 namespace {
-
-struct TFilterLook {
-    const char16_t* Name;
-    ui::TuiLookAndFeelKind Kind;
-    bool Native;
-    const char16_t* Skin;
-};
-
-constexpr TFilterLook FilterLooks[] = {
-    {u"Standard", ui::lfStandard, false, u""},
-    {u"Flat", ui::lfFlat, false, u""},
-    {u"UltraFlat", ui::lfUltraFlat, false, u""},
-    {u"Office11", ui::lfOffice11, false, u""},
-    {u"Native", ui::lfStandard, true, u""},
-    {u"Blue", ui::lfUltraFlat, false, u"Blue"},
-    {u"Office2007Blue", ui::lfUltraFlat, false, u"Office2007Blue"},
-};
 
 constexpr int32_t ControlWidth = 330;
 constexpr int32_t ControlHeight = 190;
@@ -53,7 +37,7 @@ void FillGallery(vcl::TForm& form) {
     auto* link = new ui_test::TTestFilterLink(&form);
     FillFilter(*link);
     int32_t index = 0;
-    for (const TFilterLook& look : FilterLooks) {
+    for (const TGalleryLook& look : GalleryLooks) {
         const int32_t left = CellGap + (index % Columns) * (ControlWidth + CellGap);
         const int32_t top = CellGap + (index / Columns) * (ControlHeight + LabelHeight + CellGap);
         auto* label = new vcl::TLabel(&form);
@@ -63,9 +47,7 @@ void FillGallery(vcl::TForm& form) {
         auto* control = new ui::TuiFilterControl(&form);
         control->SetParent(&form);
         control->SetBounds(left, top + LabelHeight, ControlWidth, ControlHeight);
-        control->LookAndFeel().SetKind(look.Kind);
-        control->LookAndFeel().SetNativeStyle(look.Native);
-        control->LookAndFeel().SetSkinName(look.Skin);
+        ApplyGalleryLook(control->LookAndFeel(), look);
         control->SetLinkComponent(link);
         ++index;
     }
