@@ -299,6 +299,9 @@ void TuiCustomFilterControl::RebuildRowList() {
 }
 
 void TuiCustomFilterControl::ReplaceRows(std::unique_ptr<TuiGroupViewInfo> root, bool keepFocus) {
+    // Nothing open may outlive the rows it belongs to.
+    EndValueEditing(false);
+    CloseSelectors();
     const int32_t focusedIndex = IndexOfRow(FFocusedRow);
     FHot = {};
     FRoot = std::move(root);
@@ -431,8 +434,6 @@ void TuiCustomFilterControl::ApplyFilter() {
 }
 
 void TuiCustomFilterControl::ClearAll() {
-    EndValueEditing(false);
-    CloseSelectors();
     ReplaceRows(std::make_unique<TuiGroupViewInfo>(*this, nullptr, fboAnd), false);
     FCriteria->ClearConditions();
 }
@@ -450,8 +451,6 @@ void TuiCustomFilterControl::LoadFromStream(rtl::TStream& stream) {
     loaded->AssignCriteria(*FCriteria, false);
     loaded->ReadCriteriaStream(stream);
     std::unique_ptr<TuiGroupViewInfo> root = CreateRowTree(*loaded);
-    EndValueEditing(false);
-    CloseSelectors();
     FCriteria = std::move(loaded);
     ReplaceRows(std::move(root), false);
 }
