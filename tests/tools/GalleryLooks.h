@@ -1,0 +1,32 @@
+#pragma once
+// The looks the painter gallery's control pages show side by side: the four looks, the native look and the two
+// built-in skins.
+
+#include "ui/core/painters/uiLookAndFeels.h"
+
+namespace gallery {
+
+struct TGalleryLook {
+    const char16_t* Name;
+    ui::TuiLookAndFeelKind Kind;
+    bool Native;
+    const char16_t* Skin;
+};
+
+inline constexpr TGalleryLook GalleryLooks[] = {
+    {u"Standard", ui::lfStandard, false, u""},
+    {u"Flat", ui::lfFlat, false, u""},
+    {u"UltraFlat", ui::lfUltraFlat, false, u""},
+    {u"Office11", ui::lfOffice11, false, u""},
+    {u"Native", ui::lfStandard, true, u""},
+    {u"Blue", ui::lfUltraFlat, false, u"Blue"},
+    {u"Office2007Blue", ui::lfUltraFlat, false, u"Office2007Blue"},
+};
+
+inline void ApplyGalleryLook(ui::TuiLookAndFeel& lookAndFeel, const TGalleryLook& look) {
+    lookAndFeel.SetKind(look.Kind);
+    lookAndFeel.SetNativeStyle(look.Native);
+    lookAndFeel.SetSkinName(look.Skin);
+}
+
+} // namespace gallery
