@@ -14,7 +14,7 @@ using xpgDrawingSample::TEG_SampleColors;
 
 TEST(DrawingScheme, AnUnknownElementWithoutAHandlerEndsTheRead) {
     TSample sample(false);
-    EXPECT_EQ(ErrorOf([&] { sample.Load(R"(<a:foo/>)"); }), "Row 0: Unknown Element \"a:foo\"");
+    EXPECT_EQ(test_support::MessageOf([&] { sample.Load(R"(<a:foo/>)"); }), "Row 0: Unknown Element \"a:foo\"");
 }
 
 TEST(DrawingScheme, AnUnknownElementIsReportedAndSkippedWithWhatItHolds) {

@@ -2,12 +2,10 @@
 // What the tests of the drawing family share: a test document that reads a small part through the sample unit and
 // logs what it reports, and the texts the tests compare.
 
-#include "rtl/core/Exceptions.h"
 #include "rtl/io/Streams.h"
 #include "tests/support/TestSupport.h"
 #include "tests/xls/drawing/xpgDrawingSample.h"
 
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,16 +49,6 @@ public:
     TXPGDocDrawingSample Doc;
     std::vector<std::string> Log;
 };
-
-// The message of the exception that action raises.
-inline std::string ErrorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const rtl::Exception& error) {
-        return test_support::Utf8(error.Message());
-    }
-    return "no exception";
-}
 
 // The name=value texts of a colour's transforms.
 inline std::vector<std::string> Transforms(const TEG_ColorTransform& transforms) {
