@@ -3,6 +3,7 @@
 // panels, and the bar painted on a 32-bit surface.
 
 #include "tests/support/ui/DibSurface.h"
+#include "tests/ui/pagecontrol/PageControlTestColors.h"
 #include "tests/support/ui/TestForms.h"
 #include "ui/pagecontrol/statusbar/uxStatusBar.h"
 #include "vcl/graphics/Colors.h"
@@ -10,11 +11,6 @@
 #include <memory>
 
 namespace ui_test {
-
-// The colour a 32-bit surface shows for color (system colours resolved).
-inline vcl::TColor Rgb(vcl::TColor color) {
-    return static_cast<vcl::TColor>(vcl::ColorToRGB(color));
-}
 
 // The bar's width in the application's main form.
 inline constexpr int ApplicationBarWidth = 914;
