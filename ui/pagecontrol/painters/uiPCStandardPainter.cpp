@@ -87,7 +87,7 @@ bool TuiPCStandardPainter::IsNavigatorAtStart() const {
 }
 
 int32_t TuiPCStandardPainter::FirstDisplayedIndex() const {
-    return ParentInfo().MultiLine() ? 0 : Control().FirstDisplayedIndex();
+    return ParentInfo().MultiLine() ? 0 : std::max(Control().FirstDisplayedIndex(), 0);
 }
 
 int32_t TuiPCStandardPainter::LastDisplayedIndex() const {

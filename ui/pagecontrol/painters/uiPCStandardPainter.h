@@ -109,7 +109,8 @@ protected:
     vcl::TRect FrameRect();
     // The glyph offsets the Tabs and button styles use instead of centred ones.
     vcl::TPoint FixedGlyphOffset(TuiPCNavigatorButton button);
-    // The displayed visible indexes: the scrolled window of a single-line control, all of a multi-line one.
+    // The displayed visible indexes: the scrolled window of a single-line control, all of a multi-line one; the last
+    // is -1 when none is displayed.
     int32_t FirstDisplayedIndex() const;
     int32_t LastDisplayedIndex() const;
     void DrawNavigatorGlyph(TuiCanvas& canvas, TuiPCNavigatorButton button, vcl::TPoint origin, vcl::TColor fill,

@@ -222,7 +222,8 @@ vcl::TRect TuiPCCustomPainter::GetTabsAreaExtents() {
 vcl::TRect TuiPCCustomPainter::GetPageClientExtents() {
     vcl::TRect extents = GetTabsAreaExtents();
     if (HasFrame()) {
-        extents = InflateRectBy(extents, GetFrameWidth(), GetFrameWidth());
+        const int32_t frame = GetFrameWidth();
+        extents = {extents.Left + frame, extents.Top + frame, extents.Right + frame, extents.Bottom + frame};
     }
     return extents;
 }

@@ -45,6 +45,7 @@ TuiCustomTabControl::TuiCustomTabControl(rtl::TComponent* owner)
                      vcl::csDoubleClicks, vcl::csParentBackground});
     SetBounds(Left(), Top(), DefaultWidth, DefaultHeight);
     SetTabStop(true);
+    SetColor(vcl::clWindow);
     FImages->SetOnChange([this](rtl::TObject*) { TabsChanged(); });
     FTabSlants->SetOnChange([this](rtl::TObject*) { RecalculateLayout(); });
     ChoosePainterOfLookAndFeel();
