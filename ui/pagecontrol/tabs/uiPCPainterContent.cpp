@@ -19,20 +19,22 @@ namespace {
 constexpr char16_t BareAcceleratorEllipsis[] = u"&...";
 
 // The width of one line of text as DrawText draws it (an accelerator's "&" takes no room).
-int32_t CaptionWidth(HDC dc, rtl::UnicodeStringView text) {
+int32_t CaptionWidth(TuiCanvas& canvas, rtl::UnicodeStringView text) {
+    canvas.Canvas().RequireFont();
     RECT rect{0, 0, 0, 0};
-    DrawTextW(dc, reinterpret_cast<const wchar_t*>(text.data()), static_cast<int>(text.size()), &rect,
+    DrawTextW(canvas.Handle(), reinterpret_cast<const wchar_t*>(text.data()), static_cast<int>(text.size()), &rect,
               DT_CALCRECT | DT_SINGLELINE);
     return rect.right - rect.left;
 }
 
 // The caption shortened with an end ellipsis to width.
-rtl::UnicodeString ShortenedCaption(HDC dc, rtl::UnicodeStringView text, int32_t width) {
+rtl::UnicodeString ShortenedCaption(TuiCanvas& canvas, rtl::UnicodeStringView text, int32_t width) {
+    canvas.Canvas().RequireFont();
     // DrawText writes the shortened text over the buffer and may need four more characters for it.
     std::u16string buffer(text);
     buffer.append(4, u'\0');
     RECT rect{0, 0, std::max(width, 0), 100};
-    DrawTextW(dc, reinterpret_cast<wchar_t*>(buffer.data()), static_cast<int>(text.size()), &rect,
+    DrawTextW(canvas.Handle(), reinterpret_cast<wchar_t*>(buffer.data()), static_cast<int>(text.size()), &rect,
               DT_CALCRECT | DT_SINGLELINE | DT_END_ELLIPSIS | DT_MODIFYSTRING);
     return rtl::UnicodeString(buffer.c_str());
 }
@@ -83,7 +85,7 @@ TuiRotationAngle CaptionTurn(TuiPCTextDirection direction) {
 int32_t TuiPCCustomPainter::MeasureCaption(TuiTab& tab) {
     TuiCanvas& canvas = ParentInfo().Canvas();
     FControl.PrepareTabFont(tab, canvas);
-    return CaptionWidth(canvas.Handle(), tab.Caption());
+    return CaptionWidth(canvas, tab.Caption());
 }
 
 int32_t TuiPCCustomPainter::AlignmentOffset(int32_t available, int32_t length) const {
@@ -176,13 +178,13 @@ void TuiPCCustomPainter::CalculateTabImageAndTextRects(int32_t visibleIndex) {
     }
 
     TuiPCDistances content = GetContentOffsets(visibleIndex);
-    int32_t captionWidth = CaptionWidth(canvas.Handle(), data.Caption);
+    int32_t captionWidth = CaptionWidth(canvas, data.Caption);
     const bool compact = captionWidth > farEdge - nearEdge - content.First - content.Second - band;
     if (compact) {
         content = GetCompactContentOffsets(visibleIndex);
         const int32_t room = farEdge - nearEdge - content.First - content.Second - band;
-        data.Caption = ShortenedCaption(canvas.Handle(), tab.Caption(), room);
-        captionWidth = CaptionWidth(canvas.Handle(), data.Caption);
+        data.Caption = ShortenedCaption(canvas, tab.Caption(), room);
+        captionWidth = CaptionWidth(canvas, data.Caption);
         if (captionWidth > room || data.Caption == BareAcceleratorEllipsis) {
             captionWidth = 0;
             data.Caption.clear();
