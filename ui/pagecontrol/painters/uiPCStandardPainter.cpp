@@ -25,8 +25,6 @@ constexpr TuiPCDistances CompactContentOffsets[3] = {{2, 2}, {3, 3}, {2, 2}};
 constexpr TuiPCDistances DownCompactContentOffsets[3] = {{4, 4}, {3, 3}, {3, 2}};
 constexpr TuiPCDistances TabsDistances[3] = {{0, 0}, {3, 3}, {10, 3}};
 constexpr int32_t MinTabHeights[3] = {18, 20, 20};
-// The system's hot-tracking colour (COLOR_HOTLIGHT).
-constexpr vcl::TColor HotLightColor = vcl::SystemColorBase + COLOR_HOTLIGHT;
 
 template <class T>
 const T& ForStyle(const T (&table)[3], int32_t style) {
@@ -283,7 +281,7 @@ int32_t TuiPCStandardPainter::GetNavigatorButtonWidth(TuiPCNavigatorButton butto
 }
 
 vcl::TColor TuiPCStandardPainter::GetNavigatorButtonGlyphColor(TuiPCNavigatorButtonState state) {
-    return state == nbsHot ? HotLightColor : vcl::clBtnText;
+    return state == nbsHot ? uiPCHotLightColor : vcl::clBtnText;
 }
 
 vcl::TPoint TuiPCStandardPainter::GetNavigatorButtonGlyphOffset(TuiPCNavigatorButton button) {
@@ -580,12 +578,6 @@ void TuiPCStandardPainter::NavigatorButtonStateChanged(TuiPCNavigatorButton butt
         if (entry.Button == button) {
             InvalidateRect(entry.Bounds);
         }
-    }
-}
-
-void TuiPCStandardPainter::InvalidateNavigatorButtons() {
-    if (!ParentInfo().NavigatorButtons().IsEmpty()) {
-        InvalidateRect(FNavigatorArea);
     }
 }
 

@@ -64,7 +64,6 @@ public:
     void DrawTabs() override;
     void DrawFrame() override;
     void NavigatorButtonStateChanged(TuiPCNavigatorButton button, TuiPCNavigatorButtonState previous) override;
-    void InvalidateNavigatorButtons() override;
     void TabChanged(int32_t visibleIndex, TuiTabChangeKind kind) override;
 
     virtual void DrawTab(int32_t visibleIndex);

@@ -109,9 +109,6 @@ TuiBitmap32& TuiPCImageList::RotatedImage(int32_t index, bool enabled, vcl::TCol
     }
     image.Bitmap = std::make_unique<TuiBitmap32>(FBaseImages->Width(), FBaseImages->Height());
     image.Bitmap->Canvas().FillRectColor(image.Bitmap->GetClientRect(), background);
-    if (FOnPrepareBitmap) {
-        FOnPrepareBitmap(*image.Bitmap);
-    }
     FBaseImages->Draw(image.Bitmap->Canvas().Canvas(), 0, 0, index, enabled);
     image.Bitmap->Rotate(FRotation);
     image.Background = background;

@@ -8,7 +8,6 @@
 #include "vcl/graphics/Colors.h"
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -25,9 +24,6 @@ class TuiFreeNotificator;
 
 class TuiPCImageList {
 public:
-    // Called before an image is drawn into a bitmap of the background colour, for painters that prepare it.
-    using TPrepareBitmapEvent = std::function<void(TuiBitmap32& bitmap)>;
-
     TuiPCImageList();
     ~TuiPCImageList();
     TuiPCImageList(const TuiPCImageList&) = delete;
@@ -46,7 +42,6 @@ public:
 
     const rtl::TNotifyEvent& OnChange() const { return FOnChange; }
     void SetOnChange(rtl::TNotifyEvent handler) { FOnChange = std::move(handler); }
-    void SetOnPrepareBitmap(TPrepareBitmapEvent handler) { FOnPrepareBitmap = std::move(handler); }
 
 private:
     struct TRotatedImage {
@@ -66,7 +61,6 @@ private:
     TuiRotationAngle FRotation = TuiRotationAngle::None;
     std::vector<TRotatedImage> FRotatedImages;
     rtl::TNotifyEvent FOnChange;
-    TPrepareBitmapEvent FOnPrepareBitmap;
 };
 
 } // namespace ui

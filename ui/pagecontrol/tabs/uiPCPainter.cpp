@@ -13,6 +13,8 @@
 
 namespace ui {
 
+static_assert(uiPCHotLightColor == vcl::SystemColorBase + COLOR_HOTLIGHT);
+
 namespace {
 
 // The tab theme class's parts and states the base reads.
@@ -21,8 +23,6 @@ constexpr int32_t TabPartPane = 9;
 constexpr int32_t TabStateNormal = 1;
 constexpr int32_t TabStateHot = 2;
 constexpr int32_t TabStateSelected = 3;
-// The system's hot-tracking colour (COLOR_HOTLIGHT).
-constexpr vcl::TColor HotLightColor = vcl::SystemColorBase + COLOR_HOTLIGHT;
 
 int32_t NativeTabItemState(const TuiTab& tab) {
     if (tab.IsActiveTab()) {
@@ -97,10 +97,6 @@ TuiTabPosition TuiPCPainterParentInfo::TabPosition() const {
 
 TuiPCOptions TuiPCPainterParentInfo::Options() const {
     return FControl.Options();
-}
-
-const TuiTabSlants& TuiPCPainterParentInfo::TabSlants() const {
-    return FControl.TabSlants();
 }
 
 int32_t TuiPCPainterParentInfo::RowCount() const {
@@ -266,7 +262,7 @@ vcl::TColor TuiPCCustomPainter::GetTabTextColor(int32_t visibleIndex) {
             NativeColor(NativeTheme(totTab), TabPartItem, NativeTabItemState(tab), uxPropertyTextColor);
         return themed ? *themed : ParentInfo().Font().Color();
     }
-    return tab.IsHotTracked() ? HotLightColor : vcl::clBtnText;
+    return tab.IsHotTracked() ? uiPCHotLightColor : vcl::clBtnText;
 }
 
 std::unique_ptr<TuiRegion> TuiPCCustomPainter::GetTabClipRegion(int32_t visibleIndex) {

@@ -31,7 +31,9 @@ class TuiCustomTabControl;
 class TuiLookAndFeel;
 class TuiPCCustomPainter;
 class TuiTab;
-class TuiTabSlants;
+
+// The system's hot-tracking colour (COLOR_HOTLIGHT), which hot tabs and navigator glyphs take.
+inline constexpr vcl::TColor uiPCHotLightColor = vcl::SystemColorBase + 26;
 
 // A painter style's class: its class queries and the making of its painters. One immutable instance per style.
 class TuiPCPainterMetaclass {
@@ -82,7 +84,6 @@ public:
     int32_t TabWidth() const;
     TuiTabPosition TabPosition() const;
     TuiPCOptions Options() const;
-    const TuiTabSlants& TabSlants() const;
     int32_t RowCount() const;
     int32_t FrontRowCount() const;
     const vcl::TRect& BackRowsClipRect() const;
@@ -208,7 +209,6 @@ public:
     virtual void InvalidateTab(int32_t visibleIndex);
     virtual void NavigatorButtonStateChanged(TuiPCNavigatorButton /*button*/,
                                              TuiPCNavigatorButtonState /*previous*/) {}
-    virtual void InvalidateNavigatorButtons() {}
     virtual void TabChanged(int32_t /*visibleIndex*/, TuiTabChangeKind /*kind*/) {}
 
     // Services.

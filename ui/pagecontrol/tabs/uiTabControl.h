@@ -99,7 +99,6 @@ public:
     void SetTabWidth(int32_t value);
     int32_t TabHeight() const { return FTabHeight; }
     void SetTabHeight(int32_t value);
-    TuiTabSlants& TabSlants() const { return *FTabSlants; }
 
     const TCanCloseEvent& OnCanClose() const { return FOnCanClose; }
     void SetOnCanClose(TCanCloseEvent handler) { FOnCanClose = std::move(handler); }
@@ -162,10 +161,8 @@ public:
     virtual rtl::TObject* GetActivePageObject() const { return nullptr; }
     // The tab's ImageIndex through OnGetImageIndex; -1 without usable images or for an index past them.
     virtual int32_t GetTabImageIndex(int32_t tabIndex) const;
-    virtual rtl::TObject* GetTabObject(int32_t /*tabIndex*/) const { return nullptr; }
     // The canvas font: the control's Font in the painter's text colour for the tab, then OnDrawTabEx.
     virtual void PrepareTabFont(TuiTab& tab, TuiCanvas& canvas);
-    virtual bool IsPageControl() const { return false; }
     // The tab is visible and enabled, and the control is enabled.
     virtual bool CanSelectTab(int32_t tabIndex) const;
 
@@ -317,7 +314,6 @@ private:
     std::unique_ptr<TuiTabs> FTabs;
     int32_t FTabWidth = 0;
     int32_t FTabHeight = 0;
-    std::unique_ptr<TuiTabSlants> FTabSlants;
     TuiPCTabsPosition FTabsPosition;
     std::unique_ptr<TuiTimer> FScrollTimer;
     int32_t FFrontRowCount = 0;
@@ -331,7 +327,6 @@ private:
     TuiPCNavigatorPosition FNavigatorPosition = npRightTop;
     std::optional<TuiPCNavigatorButton> FPressedNavigatorButton;
     bool FGoDialogShown = false;
-    bool FGoDialogJustClosed = false;
     std::vector<TuiPCLineIndexBounds> FLineIndexBounds;
     bool FDestroying = false;
     TCanCloseEvent FOnCanClose;

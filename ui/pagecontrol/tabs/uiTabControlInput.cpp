@@ -51,7 +51,6 @@ bool TuiCustomTabControl::IsButtonLikePainter() const {
 // Mouse.
 
 void TuiCustomTabControl::MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {
-    const bool goDialogJustClosed = std::exchange(FGoDialogJustClosed, false);
     const vcl::TControlLink link(this);
     TuiControl::MouseDown(button, shift, x, y);
     const bool designing = ComponentState().Contains(rtl::TComponentState::csDesigning);
@@ -61,8 +60,7 @@ void TuiCustomTabControl::MouseDown(vcl::TMouseButton button, vcl::TShiftState s
     UpdateHotTrack();
     TuiPCNavigatorButton navigatorButton;
     if (FPainter->GetNavigatorButtonAt(x, y, navigatorButton) && FNavigatorButtons.Contains(navigatorButton)) {
-        if (!(navigatorButton == nbGoDialog && goDialogJustClosed) &&
-            FNavigatorButtonStates[navigatorButton] != nbsDisabled) {
+        if (FNavigatorButtonStates[navigatorButton] != nbsDisabled) {
             PressNavigatorButton(navigatorButton);
         }
         return;

@@ -54,10 +54,6 @@ enum TuiTabChangeKind : uint8_t {
 // A painter style's identifier: 0 in a control's Style chooses the look and feel's style.
 using TuiPCStyleID = int32_t;
 
-enum TuiTabSlantKind : uint8_t { skCutCorner, skSlant };
-enum TuiTabSlantPosition : uint8_t { spLeft, spRight };
-using TuiTabSlantPositions = rtl::TSmallSet<TuiTabSlantPosition>;
-
 // Where the painter lets the control lay its tabs: rows are placed across TabsRect and their clip rectangles reach
 // out to ExtendedTabsRect; the corrections move the edge between the tab rows and the page, and the back rows' clip
 // may overlap the front rows' by RowOverlap.

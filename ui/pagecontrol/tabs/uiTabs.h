@@ -1,11 +1,9 @@
 #pragma once
 // The tabs of a tab control. TuiTabs is the list of tabs, reached like a string list whose strings are the captions;
 // each TuiTab keeps its caption, colour, image, enabled, highlighted, selected and visible states and what the layout
-// placed it at. TuiVisibleTabList maps the visible indexes the layout works with to tab indexes. TuiTabSlants holds
-// the slant settings of the slanted painter styles. Every change of a tab tells the control what kind of change it
+// placed it at. TuiVisibleTabList maps the visible indexes the layout works with to tab indexes. Every change of a tab tells the control what kind of change it
 // was, so that the control lays out again or has the painter repaint the one tab.
 
-#include "rtl/core/Events.h"
 #include "rtl/core/Persistent.h"
 #include "rtl/text/StringTypes.h"
 #include "ui/pagecontrol/tabs/uiTabControlTypes.h"
@@ -187,31 +185,6 @@ public:
 private:
     TuiCustomTabControl& FControl;
     std::vector<int32_t> FIndexes;
-};
-
-// The slant settings of the slanted painter styles; a change asks the control to lay out again.
-class TuiTabSlants : public rtl::TPersistent {
-    RTL_DECLARE_CLASS(TuiTabSlants, rtl::TPersistent)
-public:
-    explicit TuiTabSlants(rtl::TPersistent* owner) : FOwner(owner) {}
-
-    void Assign(const rtl::TPersistent* source) override;
-    rtl::TPersistent* GetOwner() const override { return FOwner; }
-
-    TuiTabSlantKind Kind() const { return FKind; }
-    void SetKind(TuiTabSlantKind value);
-    TuiTabSlantPositions Positions() const { return FPositions; }
-    void SetPositions(TuiTabSlantPositions value);
-    const rtl::TNotifyEvent& OnChange() const { return FOnChange; }
-    void SetOnChange(rtl::TNotifyEvent handler) { FOnChange = std::move(handler); }
-
-private:
-    void Changed();
-
-    rtl::TPersistent* FOwner; // not owned
-    TuiTabSlantKind FKind = skSlant;
-    TuiTabSlantPositions FPositions{spLeft};
-    rtl::TNotifyEvent FOnChange;
 };
 
 } // namespace ui

@@ -160,6 +160,26 @@ TEST(uiPCStandardPainter, WithoutButtonsTheTabAreaLosesOnlyTheStripMargins) {
     control->SetStyle(0);
 }
 
+TEST(uiPCStandardPainter, AGoToMenuOpensAtTheGoDialogButtonsCorner) {
+    auto host = ShowTabControlForm(300, 200);
+    TuiTabControl& control = *host.Control;
+    AddNumberedTabs(control, 20);
+    TuiPCCustomPainter& painter = control.Painter();
+    const vcl::TSize menu{80, 150};
+    vcl::TPoint point{-1, -1};
+    painter.GetGoDialogPoint(menu, point);
+    EXPECT_EQ(point, (vcl::TPoint{-1, -1})) << "no go-dialog button, no point";
+    control.SetOptions({pcoGoDialog});
+    vcl::TRect button = painter.GetGoDialogButtonBounds();
+    painter.GetGoDialogPoint(menu, point);
+    EXPECT_EQ(point, (vcl::TPoint{button.Right - 80, button.Bottom})) << "below the button, ending at its right edge";
+    control.SetTabPosition(tpBottom);
+    control.SetNavigatorPosition(npLeftBottom);
+    button = painter.GetGoDialogButtonBounds();
+    painter.GetGoDialogPoint(menu, point);
+    EXPECT_EQ(point, (vcl::TPoint{button.Left, button.Top - 150})) << "above the button, from its left edge";
+}
+
 TEST(uiPCStandardPainter, ATabWidthIsTakenAsItIs) {
     auto host = ShowTabControlForm(300, 100);
     TuiTabControl& control = *host.Control;

@@ -24,6 +24,7 @@ struct TDrawnPart {
     HTHEME Theme;
     int32_t Part;
     int32_t State;
+    vcl::TRect Rect;
 };
 
 // The system's theme, with every background it draws noted.
@@ -36,7 +37,7 @@ public:
 
     int32_t DrawThemeBackground(HTHEME theme, HDC dc, int32_t part, int32_t state, const vcl::TRect& rect,
                                 const vcl::TRect* clipRect) const override {
-        Drawn.push_back({theme, part, state});
+        Drawn.push_back({theme, part, state, rect});
         return TuxThemeApi::DrawThemeBackground(theme, dc, part, state, rect, clipRect);
     }
 
@@ -156,6 +157,21 @@ TEST(uiPCTabsPainterNative, NavigatorButtonsAreSpinAndWindowParts) {
     EXPECT_EQ(theme.PartsOf(totSpin), (TParts{{1, 1}, {2, 4}, {2, 1}})) << "up, down and the go-dialog button";
     const auto& queue = dynamic_cast<TuiPCStandardPainter&>(control.Painter()).NavigatorButtonQueue();
     EXPECT_EQ(queue.front().Bounds.Width(), 17) << "themed buttons are 17 across";
+}
+
+TEST(uiPCTabsPainterNative, APagesBackgroundIsThePaneUnderIt) {
+    TNativeTabs tabs;
+    TuiTabControl& control = tabs.Control;
+    ui_test::AddTabs(control, {u"One"});
+    const TRecordingTheme theme;
+    ui_test::TDibSurface page(100, 100);
+    control.Painter().DrawNativePageBackground(page.DC(), {10, 40});
+    ASSERT_EQ(theme.Drawn.size(), 1u);
+    EXPECT_EQ(theme.Drawn[0].Part, 9);
+    const vcl::TRect bounds = control.Painter().GetPageBoundsRect();
+    EXPECT_EQ(theme.Drawn[0].Rect,
+              (vcl::TRect{bounds.Left - 12, bounds.Top - 42, bounds.Right - 8, bounds.Bottom - 38}))
+        << "the pane over the page bounds grown by 2, seen from the page's corner";
 }
 
 TEST(uiPCTabsPainterNative, WithoutTheTabClassTheTabsAreDrawnUnthemed) {

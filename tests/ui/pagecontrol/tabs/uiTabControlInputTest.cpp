@@ -130,7 +130,7 @@ TEST(uiTabControlInput, HotTrackingColoursTheCaptionUnderThePointer) {
     ui_test::MouseMove(control, ui_test::TabCenter(control, 2));
     EXPECT_EQ(control.HotTabVisibleIndex(), 2);
     TuiPCCustomPainter& painter = control.Painter();
-    EXPECT_EQ(painter.GetTabTextColor(2), vcl::SystemColorBase + COLOR_HOTLIGHT);
+    EXPECT_EQ(painter.GetTabTextColor(2), uiPCHotLightColor);
     EXPECT_EQ(painter.GetTabTextColor(3), vcl::clHighlightText);
     EXPECT_EQ(painter.GetTabTextColor(1), vcl::clBtnText);
     ui_test::MouseMove(control, ui_test::TabCenter(control, 0));

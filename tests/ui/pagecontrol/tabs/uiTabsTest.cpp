@@ -164,8 +164,12 @@ TEST(uiTabs, DeletingTheLastTabSelectsTheOneBeforeIt) {
     control.SetTabIndex(2);
     control.Tabs().Delete(2);
     EXPECT_EQ(control.TabIndex(), 1);
+    control.Tabs().SetStrings(0, u"Renamed");
+    EXPECT_EQ(control.Tabs().Tab(0).Caption(), u"Renamed");
+    control.Tabs().SetObjects(0, &control);
+    EXPECT_EQ(control.Tabs().Objects(0), &control);
     control.Tabs().Move(0, 1);
-    EXPECT_EQ(control.Tabs().Strings(1), u"Tab 0");
+    EXPECT_EQ(control.Tabs().Strings(1), u"Renamed");
     EXPECT_EQ(control.Tabs().Tab(1).Index(), 1);
     control.Tabs().Clear();
     EXPECT_EQ(control.TabIndex(), -1);
