@@ -309,6 +309,7 @@ void TuiPCCustomPainter::DrawTabText(TuiCanvas& canvas, rtl::UnicodeStringView t
     const TuiTab& tab = ParentInfo().VisibleTab(visibleIndex);
     const uint16_t flags = tfSingleLine | tfShowPrefix | tfAlignLeft | tfAlignVCenter;
     if (IsNativePainting() && tab.IsEnabled() && AreVisualStylesActive()) {
+        canvas.Canvas().RequireFont();
         UxTheme().DrawThemeText(NativeTheme(totTab), canvas.Handle(), TabPartItem, NativeTabItemState(tab), text,
                                 TextFlagsToDrawTextFlags(flags), 0, rect);
         return;
