@@ -191,7 +191,7 @@ int main() {
                 ours.Step);
     std::printf("%-26s %15.1f ms %15.2f ms %15.3f ms\n", "comctl32 tab control", common.Fill, common.Relayout,
                 common.Step);
-    std::printf("%-26s %18.1f %18.1f %18.1f\n", "ratio", ours.Fill / common.Fill, ours.Relayout / common.Relayout,
+    std::printf("%-26s %18.2f %18.2f %18.2f\n", "ratio", ours.Fill / common.Fill, ours.Relayout / common.Relayout,
                 ours.Step / common.Step);
     ui::FinalizePageControlUnit();
     ui::FinalizeUICore();

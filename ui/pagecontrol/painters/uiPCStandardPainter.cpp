@@ -153,7 +153,7 @@ int32_t TuiPCStandardPainter::GetTabContentHeight() {
     canvas.SetFont(ParentInfo().Font());
     int32_t height = tabs.Count() == 0 ? canvas.GetTextHeight(u"Zg") : 0;
     for (int32_t i = 0; i < tabs.Count(); ++i) {
-        Control().PrepareTabFont(tabs.Tab(i), canvas);
+        Control().PrepareMeasuringFont(tabs.Tab(i), canvas);
         height = std::max(height, canvas.GetTextHeight(u"Zg"));
     }
     height += 8;

@@ -84,7 +84,7 @@ TuiRotationAngle CaptionTurn(TuiPCTextDirection direction) {
 
 int32_t TuiPCCustomPainter::MeasureCaption(TuiTab& tab) {
     TuiCanvas& canvas = ParentInfo().Canvas();
-    FControl.PrepareTabFont(tab, canvas);
+    FControl.PrepareMeasuringFont(tab, canvas);
     return CaptionWidth(canvas, tab.Caption());
 }
 

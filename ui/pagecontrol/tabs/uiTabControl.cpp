@@ -375,6 +375,14 @@ void TuiCustomTabControl::PrepareTabFont(TuiTab& tab, TuiCanvas& canvas) {
     }
 }
 
+void TuiCustomTabControl::PrepareMeasuringFont(TuiTab& tab, TuiCanvas& canvas) {
+    if (FOnDrawTabEx) {
+        PrepareTabFont(tab, canvas);
+    } else {
+        canvas.SetFont(Font());
+    }
+}
+
 bool TuiCustomTabControl::CanSelectTab(int32_t tabIndex) const {
     const TuiTab& tab = FTabs->Tab(tabIndex);
     return tab.Visible() && tab.Enabled() && Enabled();

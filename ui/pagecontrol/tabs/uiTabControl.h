@@ -163,6 +163,9 @@ public:
     virtual int32_t GetTabImageIndex(int32_t tabIndex) const;
     // The canvas font: the control's Font in the painter's text colour for the tab, then OnDrawTabEx.
     virtual void PrepareTabFont(TuiTab& tab, TuiCanvas& canvas);
+    // The font a tab is measured in: its drawing font, whose colour does not matter, so the canvas keeps one font
+    // for every tab unless OnDrawTabEx changes it (a font changed is a font made again).
+    void PrepareMeasuringFont(TuiTab& tab, TuiCanvas& canvas);
     // The tab is visible and enabled, and the control is enabled.
     virtual bool CanSelectTab(int32_t tabIndex) const;
 
