@@ -74,9 +74,8 @@ public:
             return RegisterClassW(&windowClass) != 0;
         }();
         static_cast<void>(registered);
-        Window = CreateWindowExW(0, L"TallyvaneTabBench", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                                 WindowWidth + 16, WindowHeight + 40, nullptr, nullptr, GetModuleHandleW(nullptr),
-                                 nullptr);
+        Window = CreateWindowExW(0, L"TallyvaneTabBench", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, WindowWidth + 16,
+                                 WindowHeight + 40, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     }
     ~THost() { DestroyWindow(Window); }
     THost(const THost&) = delete;
@@ -119,8 +118,8 @@ void RunTabControl(TFigures& figures) {
     UpdateWindow(control->WindowHandle());
     const double fill = MillisecondsSince(fillStart);
 
-    const double relayout = TimeResizes([&](int width) { control->SetWidth(width); },
-                                        [&] { UpdateWindow(control->WindowHandle()); });
+    const double relayout =
+        TimeResizes([&](int width) { control->SetWidth(width); }, [&] { UpdateWindow(control->WindowHandle()); });
 
     control->SetWidth(WindowWidth);
     control->SetMultiLine(false);

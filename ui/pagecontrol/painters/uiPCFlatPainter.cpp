@@ -63,9 +63,9 @@ void TuiPCFlatPainter::DrawTabFrame(int32_t visibleIndex) {
     case tpTop:
         DrawPolyline(canvas, {{l, b - 1}, {l, t + 2}, {l + 2, t}, {rt - 3, t}, {rt - 2, t + 1}}, vcl::clBtnHighlight);
         DrawPolyline(canvas, {{rt - 1, t + 2}, {rt - 1, b - 1}}, vcl::clBtnShadow);
-        DrawPolyline(canvas, {{l + 1, b - 1}, {l + 1, t + 2}, {l + 2, t + 1}, {rt - 3, t + 1}, {rt - 2, t + 2},
-                              {rt - 2, b - 1}},
-                     inner);
+        DrawPolyline(
+            canvas, {{l + 1, b - 1}, {l + 1, t + 2}, {l + 2, t + 1}, {rt - 3, t + 1}, {rt - 2, t + 2}, {rt - 2, b - 1}},
+            inner);
         break;
     case tpBottom:
         DrawPolyline(canvas, {{l, t}, {l, b - 3}, {l + 1, b - 2}}, vcl::clBtnHighlight);
@@ -76,8 +76,8 @@ void TuiPCFlatPainter::DrawTabFrame(int32_t visibleIndex) {
     case tpLeft:
         DrawPolyline(canvas, {{rt - 1, b - 1}, {l + 2, b - 1}}, vcl::clBtnShadow);
         DrawPolyline(canvas, {{l + 1, b - 2}, {l, b - 3}, {l, t + 2}, {l + 2, t}, {rt - 1, t}}, vcl::clBtnHighlight);
-        DrawPolyline(canvas, {{rt - 1, b - 2}, {l + 2, b - 2}, {l + 1, b - 3}, {l + 1, t + 2}, {l + 2, t + 1},
-                              {rt - 1, t + 1}},
+        DrawPolyline(canvas,
+                     {{rt - 1, b - 2}, {l + 2, b - 2}, {l + 1, b - 3}, {l + 1, t + 2}, {l + 2, t + 1}, {rt - 1, t + 1}},
                      inner);
         break;
     case tpRight:

@@ -238,8 +238,8 @@ void TuiPCStandardPainter::CalcNavigatorButtonsBounds(TuiPCNavigatorButtons butt
     if (IsHorizontalLine()) {
         const bool atLeft = position == npLeftTop || position == npLeftBottom;
         const int32_t left = atLeft ? GetButtonsEndOffset() : info.Width() - width - GetButtonsEndOffset();
-        const int32_t top = info.TabPosition() == tpTop ? GetButtonsEdgeOffset()
-                                                        : info.Height() - height - GetButtonsEdgeOffset();
+        const int32_t top =
+            info.TabPosition() == tpTop ? GetButtonsEdgeOffset() : info.Height() - height - GetButtonsEdgeOffset();
         FNavigatorArea = vcl::Bounds(left, top, width, height);
         return;
     }
@@ -552,8 +552,8 @@ void TuiPCStandardPainter::DrawNavigatorGlyph(TuiCanvas& canvas, TuiPCNavigatorB
     using TStroke = std::pair<vcl::TPoint, vcl::TPoint>;
     std::vector<TStroke> strokes;
     if (!smallClose) {
-        strokes = {{{x + 1, y}, {x + 8, y + 7}}, {{x, y}, {x + 8, y + 8}},     {{x, y + 1}, {x + 7, y + 8}},
-                   {{x, y + 7}, {x + 7, y}},     {{x, y + 8}, {x + 8, y}},     {{x + 1, y + 8}, {x + 8, y + 1}}};
+        strokes = {{{x + 1, y}, {x + 8, y + 7}}, {{x, y}, {x + 8, y + 8}}, {{x, y + 1}, {x + 7, y + 8}},
+                   {{x, y + 7}, {x + 7, y}},     {{x, y + 8}, {x + 8, y}}, {{x + 1, y + 8}, {x + 8, y + 1}}};
     } else if (!horizontal) {
         strokes = {{{x, y}, {x + 6, y + 6}},
                    {{x, y + 1}, {x + 6, y + 7}},

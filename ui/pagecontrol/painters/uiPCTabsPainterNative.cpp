@@ -38,10 +38,10 @@ constexpr TuiRotationAngle R1 = TuiRotationAngle::CounterClockwise;
 constexpr TuiRotationAngle R2 = TuiRotationAngle::Clockwise;
 constexpr TuiRotationAngle R3 = TuiRotationAngle::HalfTurn;
 
-constexpr TNativeTurns NativeTurns[12] = {
-    {R0, R0, R0, false, R0}, {R0, R0, R2, false, R1}, {R0, R0, R1, false, R2}, {R2, R1, R3, true, R1},
-    {R2, R1, R0, true, R2},  {R2, R1, R1, true, R0},  {R2, R1, R3, false, R1}, {R2, R1, R0, false, R2},
-    {R2, R1, R2, false, R0}, {R0, R0, R0, true, R0},  {R0, R0, R1, true, R1},  {R0, R0, R2, true, R2}};
+constexpr TNativeTurns NativeTurns[12] = {{R0, R0, R0, false, R0}, {R0, R0, R2, false, R1}, {R0, R0, R1, false, R2},
+                                          {R2, R1, R3, true, R1},  {R2, R1, R0, true, R2},  {R2, R1, R1, true, R0},
+                                          {R2, R1, R3, false, R1}, {R2, R1, R0, false, R2}, {R2, R1, R2, false, R0},
+                                          {R0, R0, R0, true, R0},  {R0, R0, R1, true, R1},  {R0, R0, R2, true, R2}};
 
 const TNativeTurns& TurnsOf(const TuiTab& tab) {
     return NativeTurns[std::clamp(tab.TextSideKind(), 1, 12) - 1];
@@ -97,8 +97,7 @@ void TuiPCTabsPainter::DrawNativeTabBody(TuiTab& tab, int32_t visibleIndex) {
     }
     data.TextRect = vcl::OffsetRect(data.TextRect, rect.Left, rect.Top);
     TuiCanvas& canvas = ParentInfo().Canvas();
-    BitBlt(canvas.Handle(), rect.Left, rect.Top, rect.Width(), rect.Height(), bitmap.Canvas().Handle(), 0, 0,
-           SRCCOPY);
+    BitBlt(canvas.Handle(), rect.Left, rect.Top, rect.Width(), rect.Height(), bitmap.Canvas().Handle(), 0, 0, SRCCOPY);
     DrawFocusRect(visibleIndex, TabFocusRectOf(rect));
 }
 
@@ -166,8 +165,7 @@ void TuiPCTabsPainter::DrawNativeFrame(TuiCanvas& canvas) {
 
 void TuiPCTabsPainter::DrawNativePageBackground(HDC dc, vcl::TPoint origin) {
     const vcl::TRect page = InflateRectBy(GetPageBoundsRect(), 2, 2);
-    UxTheme().DrawThemeBackground(NativeTheme(totTab), dc, TabPartPane, 0,
-                                  vcl::OffsetRect(page, -origin.X, -origin.Y));
+    UxTheme().DrawThemeBackground(NativeTheme(totTab), dc, TabPartPane, 0, vcl::OffsetRect(page, -origin.X, -origin.Y));
 }
 
 void TuiPCTabsPainter::DrawNavigatorButton(TuiPCNavigatorButton button, const vcl::TRect& rect) {

@@ -408,8 +408,7 @@ vcl::TRect TuiPCCustomPainter::GrowTowardPage(const vcl::TRect& rect, TuiTabPosi
     }
 }
 
-void TuiPCCustomPainter::DrawPolyline(TuiCanvas& canvas, std::initializer_list<vcl::TPoint> points,
-                                      vcl::TColor color) {
+void TuiPCCustomPainter::DrawPolyline(TuiCanvas& canvas, std::initializer_list<vcl::TPoint> points, vcl::TColor color) {
     canvas.Pen().SetColor(color);
     canvas.Polyline(std::span<const vcl::TPoint>(points.begin(), points.size()));
     const vcl::TPoint last = *(points.end() - 1);

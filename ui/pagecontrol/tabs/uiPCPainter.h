@@ -207,8 +207,7 @@ public:
 
     // Notices from the control.
     virtual void InvalidateTab(int32_t visibleIndex);
-    virtual void NavigatorButtonStateChanged(TuiPCNavigatorButton /*button*/,
-                                             TuiPCNavigatorButtonState /*previous*/) {}
+    virtual void NavigatorButtonStateChanged(TuiPCNavigatorButton /*button*/, TuiPCNavigatorButtonState /*previous*/) {}
     virtual void TabChanged(int32_t /*visibleIndex*/, TuiTabChangeKind /*kind*/) {}
 
     // Services.

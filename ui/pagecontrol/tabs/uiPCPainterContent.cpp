@@ -149,8 +149,7 @@ void TuiPCCustomPainter::CalculateTabImageAndTextRects(int32_t visibleIndex) {
     const int32_t farEdge = horizontal ? bounds.Right : bounds.Bottom;
     const int32_t border = control.ImageBorder();
     const bool rotatedWithImages = HasImages() && control.Rotate();
-    const int32_t band =
-        hasImage || rotatedWithImages ? imageSize.cx + 2 * border + GetImageTextDistance() : 0;
+    const int32_t band = hasImage || rotatedWithImages ? imageSize.cx + 2 * border + GetImageTextDistance() : 0;
 
     TuiPCTabContentData& data = FTabContentData;
     data.Caption = tab.Caption();
@@ -170,8 +169,8 @@ void TuiPCCustomPainter::CalculateTabImageAndTextRects(int32_t visibleIndex) {
             center.Second -= shift;
         }
         const int32_t free = farEdge - nearEdge - center.First - center.Second - imageSize.cx;
-        const int32_t start = backward ? farEdge - center.First - free / 2 - imageSize.cx
-                                       : nearEdge + center.First + free / 2;
+        const int32_t start =
+            backward ? farEdge - center.First - free / 2 - imageSize.cx : nearEdge + center.First + free / 2;
         PlaceAlong(image, start, start + imageSize.cx, horizontal);
         data.ImageRect = image;
         return;
@@ -212,7 +211,8 @@ void TuiPCCustomPainter::CalculateTabImageAndTextRects(int32_t visibleIndex) {
     }
     position += sign * band;
     if (!compact && rotatedWithImages) {
-        const int32_t available = backward ? position - (nearEdge + content.Second) : farEdge - content.Second - position;
+        const int32_t available =
+            backward ? position - (nearEdge + content.Second) : farEdge - content.Second - position;
         position += sign * AlignmentOffset(available, captionWidth);
     }
     const int32_t end = position + sign * captionWidth;

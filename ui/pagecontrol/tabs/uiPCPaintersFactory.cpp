@@ -55,7 +55,7 @@ TuiPCStyleID TuiPCPaintersFactory::GetDefaultStyleID(const TuiLookAndFeel& lookA
 }
 
 std::unique_ptr<TuiPCCustomPainter> TuiPCPaintersFactory::GetPainterInstance(TuiPCPainterClass painterClass,
-                                                                               TuiCustomTabControl& control) const {
+                                                                             TuiCustomTabControl& control) const {
     if (!painterClass) {
         RaisePCError(FactoryClassName, u"GetPainterInstance", suiPCPainterClassError);
     }

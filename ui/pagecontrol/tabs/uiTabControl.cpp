@@ -191,9 +191,9 @@ void TuiCustomTabControl::SetNavigatorPosition(TuiPCNavigatorPosition value) {
 void TuiCustomTabControl::SetOptions(TuiPCOptions value) {
     const TuiPCOptions changed = (FOptions - value) + (value - FOptions);
     FOptions = value;
-    const TuiPCOptions layoutOptions{pcoAlwaysShowGoDialogButton, pcoCloseButton, pcoFixedTabWidthWhenRotated,
-                                     pcoGoDialog,          pcoGradient,    pcoGradientClientArea,
-                                     pcoNoArrows,          pcoTopToBottomText};
+    const TuiPCOptions layoutOptions{
+        pcoAlwaysShowGoDialogButton, pcoCloseButton, pcoFixedTabWidthWhenRotated, pcoGoDialog, pcoGradient,
+        pcoGradientClientArea,       pcoNoArrows,    pcoTopToBottomText};
     if (!(changed * layoutOptions).IsEmpty()) {
         RecalculateLayout();
     } else if (changed.Contains(pcoUsePageColorForTab)) {
@@ -222,8 +222,7 @@ void TuiCustomTabControl::SetRotate(bool value) {
         return;
     }
     if (value && !FPainter->ClassType().AllowsRotate()) {
-        RaisePCError(TabControlClassName, u"SetRotate", suiPCAllowRotateError,
-                     {FPainter->ClassType().GetStyleName()});
+        RaisePCError(TabControlClassName, u"SetRotate", suiPCAllowRotateError, {FPainter->ClassType().GetStyleName()});
     }
     FRotate = value;
     RecalculateLayout();
@@ -359,8 +358,7 @@ int32_t TuiCustomTabControl::GetTabImageIndex(int32_t tabIndex) const {
         FOnGetImageIndex(const_cast<TuiCustomTabControl*>(this), tabIndex, imageIndex);
     }
     vcl::TCustomImageList* images = Images();
-    if (imageIndex < 0 || !images || images->Width() <= 0 || images->Height() <= 0 ||
-        imageIndex >= images->Count()) {
+    if (imageIndex < 0 || !images || images->Width() <= 0 || images->Height() <= 0 || imageIndex >= images->Count()) {
         return -1;
     }
     return imageIndex;
@@ -497,7 +495,8 @@ void TuiCustomTabControl::RefreshSelectedVisibleIndex() {
 }
 
 void TuiCustomTabControl::ClearFocusedTab(const TuiTab& tab) {
-    if (!FDestroying && FFocusedVisibleIndex != -1 && FVisibleTabs->VisibleIndexOf(tab.Index()) == FFocusedVisibleIndex) {
+    if (!FDestroying && FFocusedVisibleIndex != -1 &&
+        FVisibleTabs->VisibleIndexOf(tab.Index()) == FFocusedVisibleIndex) {
         FFocusedVisibleIndex = -1;
     }
 }
@@ -513,8 +512,7 @@ void TuiCustomTabControl::ChoosePainterOfLookAndFeel() {
 
 void TuiCustomTabControl::CreatePainter(TuiPCPainterClass painterClass) {
     const TuiPCPaintersFactory* factory = PCPaintersFactory();
-    std::unique_ptr<TuiPCCustomPainter> painter =
-        factory ? factory->GetPainterInstance(painterClass, *this) : nullptr;
+    std::unique_ptr<TuiPCCustomPainter> painter = factory ? factory->GetPainterInstance(painterClass, *this) : nullptr;
     if (!painter) {
         return;
     }

@@ -226,8 +226,8 @@ void TuiCustomTabControl::UpdateHotTrack() {
 }
 
 void TuiCustomTabControl::UpdateHotTrackAt(vcl::TPoint point, bool leftButtonDown) {
-    if (IsLoadingOrDestroying() || ComponentState().Contains(rtl::TComponentState::csDesigning) ||
-        !HandleAllocated() || FGoDialogShown) {
+    if (IsLoadingOrDestroying() || ComponentState().Contains(rtl::TComponentState::csDesigning) || !HandleAllocated() ||
+        FGoDialogShown) {
         return;
     }
     std::optional<TuiPCNavigatorButton> hotButton;

@@ -339,9 +339,8 @@ void TuiCustomTabControl::PlaceRows() {
     for (int32_t i = first; i <= last; ++i) {
         TuiTab& tab = FVisibleTabs->Tab(i);
         const int32_t row = tab.FVisibleRow;
-        const int32_t across = row < FFrontRowCount
-                                   ? row * (height + distance) + start
-                                   : end - (rows - row) * height - (rows - row - 1) * distance;
+        const int32_t across = row < FFrontRowCount ? row * (height + distance) + start
+                                                    : end - (rows - row) * height - (rows - row - 1) * distance;
         (horizontal ? tab.FNormalPosition.Y : tab.FNormalPosition.X) = across;
     }
 
@@ -350,12 +349,10 @@ void TuiCustomTabControl::PlaceRows() {
     const int32_t extendedFar = horizontal ? extended.Bottom : extended.Right;
     const int32_t frontRows = FFrontRowCount;
     const int32_t backRows = rows - frontRows;
-    int32_t frontEnd = std::min(start + frontRows * (height + distance) - distance +
-                                    FTabsPosition.FrontRowBoundaryCorrection,
-                                extendedFar);
-    int32_t backStart = std::max(end - backRows * (height + distance) + distance +
-                                     FTabsPosition.BackRowBoundaryCorrection,
-                                 extendedNear);
+    int32_t frontEnd = std::min(
+        start + frontRows * (height + distance) - distance + FTabsPosition.FrontRowBoundaryCorrection, extendedFar);
+    int32_t backStart = std::max(
+        end - backRows * (height + distance) + distance + FTabsPosition.BackRowBoundaryCorrection, extendedNear);
     if (frontRows > 0 && backRows > 0) {
         if (FTabPosition == tpTop || FTabPosition == tpLeft) {
             backStart = std::max(backStart, std::min(frontEnd + FTabsPosition.RowOverlap, extendedFar));

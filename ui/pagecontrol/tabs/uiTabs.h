@@ -1,8 +1,9 @@
 #pragma once
 // The tabs of a tab control. TuiTabs is the list of tabs, reached like a string list whose strings are the captions;
 // each TuiTab keeps its caption, colour, image, enabled, highlighted, selected and visible states and what the layout
-// placed it at. TuiVisibleTabList maps the visible indexes the layout works with to tab indexes. Every change of a tab tells the control what kind of change it
-// was, so that the control lays out again or has the painter repaint the one tab.
+// placed it at. TuiVisibleTabList maps the visible indexes the layout works with to tab indexes. Every change of a tab
+// tells the control what kind of change it was, so that the control lays out again or has the painter repaint the one
+// tab.
 
 #include "rtl/core/Persistent.h"
 #include "rtl/text/StringTypes.h"

@@ -12,7 +12,6 @@
 #include "ui/pagecontrol/tabs/uiPCPaintersFactory.h"
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 namespace ui {
@@ -58,8 +57,8 @@ public:
 // A tab control whose tab-strip mode a test may switch, as the grid's level tabs do.
 class TStripTabControl final : public TuiTabControl {
 public:
-    using TuiTabControl::TuiTabControl;
     using TuiTabControl::SetTabStripMode;
+    using TuiTabControl::TuiTabControl;
 };
 
 TuiPCStandardPainter& StandardPainter(TuiCustomTabControl& control) {
@@ -204,8 +203,8 @@ TEST(uiPCStandardPainter, APressedButtonsGlyphMovesDownAndRight) {
         vcl::TPoint Shift;
     };
     // Centred glyphs: the go-dialog glyph moves only down; the Tabs style's fixed offsets move all by (1, 1).
-    const TCase cases[] = {{97, nbBottomRight, {1, 1}}, {97, nbGoDialog, {0, 1}}, {1, nbBottomRight, {1, 1}},
-                           {1, nbGoDialog, {1, 1}}};
+    const TCase cases[] = {
+        {97, nbBottomRight, {1, 1}}, {97, nbGoDialog, {0, 1}}, {1, nbBottomRight, {1, 1}}, {1, nbGoDialog, {1, 1}}};
     for (const TCase& test : cases) {
         control.SetStyle(test.Style);
         TuiPCStandardPainter& painter = StandardPainter(control);

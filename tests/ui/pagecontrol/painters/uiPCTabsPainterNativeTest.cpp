@@ -2,8 +2,6 @@
 // as the theme's top tab turned into place, the navigator buttons as spin and window parts, and unthemed drawing
 // when the tab class does not open.
 
-#include "ui/pagecontrol/painters/uiPCTabsPainter.h"
-
 #include "rtl/WindowsApi.h"
 #include "tests/support/ui/MessagePump.h"
 #include "tests/ui/core/themes/ThemeApiDouble.h"
@@ -11,10 +9,10 @@
 #include "ui/core/graphics/uiBitmaps.h"
 #include "ui/core/painters/looks/uiNativeParts.h"
 #include "ui/core/themes/uxThemeManager.h"
+#include "ui/pagecontrol/painters/uiPCTabsPainter.h"
 #include "vcl/stdctrls/Edit.h"
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 namespace ui {
@@ -120,8 +118,7 @@ TEST(uiPCTabsPainterNative, EachSidesTabIsTheThemesTopTabTurned) {
         const bool across = side.Position == tpLeft || side.Position == tpRight;
         TuiBitmap32 expected(across ? rect.Height() : rect.Width(), across ? rect.Width() : rect.Height());
         expected.Canvas().FillRectColor(expected.GetClientRect(), vcl::clYellow);
-        UxTheme().DrawThemeBackground(NativeTheme(totTab), expected.Canvas().Handle(), 6, 3,
-                                      expected.GetClientRect());
+        UxTheme().DrawThemeBackground(NativeTheme(totTab), expected.Canvas().Handle(), 6, 3, expected.GetClientRect());
         expected.Rotate(side.Face, side.Mirrored);
         expected.Rotate(side.Final);
         ASSERT_EQ(expected.Width(), rect.Width());

@@ -2,10 +2,9 @@
 // frame, the frame's pixels kept at the control's edge, corners in the control's colour, highlighted tabs, the Flat
 // style's lines and buttons, a frame drawn whatever ShowFrame says, and painting twice giving the same pixels.
 
-#include "ui/pagecontrol/painters/uiPCFlatPainter.h"
-
 #include "tests/ui/core/graphics/GraphicsTestSupport.h"
 #include "tests/ui/pagecontrol/tabs/TabControlTestSupport.h"
+#include "ui/pagecontrol/painters/uiPCFlatPainter.h"
 #include "ui/pagecontrol/painters/uiPCPainterColors.h"
 
 #include <gtest/gtest.h>
@@ -86,9 +85,10 @@ TEST(uiPCTabsPainter, TheCornersShowTheControlsColour) {
     // The active tab covers the first tab's right corner and the last tab's left one.
     const vcl::TRect first = tabs.Control.Tabs().Tab(0).GetFullRect();
     const vcl::TRect last = tabs.Control.Tabs().Tab(2).GetFullRect();
-    for (const vcl::TPoint corner : {vcl::TPoint{first.Left, first.Top}, vcl::TPoint{first.Left + 1, first.Top},
-                                     vcl::TPoint{first.Left, first.Top + 1}, vcl::TPoint{last.Right - 1, last.Top},
-                                     vcl::TPoint{last.Right - 2, last.Top}, vcl::TPoint{last.Right - 1, last.Top + 1}}) {
+    for (const vcl::TPoint corner :
+         {vcl::TPoint{first.Left, first.Top}, vcl::TPoint{first.Left + 1, first.Top},
+          vcl::TPoint{first.Left, first.Top + 1}, vcl::TPoint{last.Right - 1, last.Top},
+          vcl::TPoint{last.Right - 2, last.Top}, vcl::TPoint{last.Right - 1, last.Top + 1}}) {
         EXPECT_EQ(surface->Pixel(corner.X, corner.Y), Rgb(ControlColor)) << corner.X << "," << corner.Y;
     }
     EXPECT_EQ(surface->Pixel(first.Left + 2, first.Top), Rgb(vcl::clBtnHighlight));

@@ -3,8 +3,8 @@
 // panels, and the bar painted on a 32-bit surface.
 
 #include "tests/support/ui/DibSurface.h"
-#include "tests/ui/pagecontrol/PageControlTestColors.h"
 #include "tests/support/ui/TestForms.h"
+#include "tests/ui/pagecontrol/PageControlTestColors.h"
 #include "ui/pagecontrol/statusbar/uxStatusBar.h"
 #include "vcl/graphics/Colors.h"
 

@@ -2,9 +2,8 @@
 // control's caption alignment, the image band before the caption, an image alone centred, and captions shortened to
 // the room left or dropped when nothing sensible is left of them.
 
-#include "ui/pagecontrol/tabs/uiPCPainter.h"
-
 #include "tests/ui/pagecontrol/tabs/TabControlTestSupport.h"
+#include "ui/pagecontrol/tabs/uiPCPainter.h"
 #include "vcl/graphics/images/Bitmap.h"
 #include "vcl/imagelists/ImageList.h"
 
@@ -43,7 +42,8 @@ TEST(uiPCPainterContent, RotatedCaptionsLineUpByTheCaptionAlignment) {
             } else if (alignment == vcl::taRightJustify) {
                 offset = widest + (room - widest) / 2 - width;
             }
-            EXPECT_EQ(text.Bottom, tab.Bottom - margins.First - offset) << "alignment " << int(alignment) << " tab " << i;
+            EXPECT_EQ(text.Bottom, tab.Bottom - margins.First - offset)
+                << "alignment " << int(alignment) << " tab " << i;
         }
     }
     control.SetTabCaptionAlignment(vcl::taLeftJustify);

@@ -9,7 +9,6 @@
 #include "ui/pagecontrol/painters/uiPCTabsPainter.h"
 
 #include <gtest/gtest.h>
-
 #include <memory>
 #include <vector>
 
@@ -108,12 +107,8 @@ TEST(uiPCPaintersFactory, StyleZeroTakesTheStyleOfTheLookAndFeel) {
         const char16_t* Style;
     };
     // Looks whose styles have not landed take the first registered style.
-    const TCase cases[] = {{lfStandard, false, u"Tabs"},
-                           {lfFlat, false, u"Flat"},
-                           {lfUltraFlat, true, u"Tabs"},
-                           {lfFlat, true, u"Tabs"},
-                           {lfUltraFlat, false, u"Tabs"},
-                           {lfOffice11, false, u"Tabs"}};
+    const TCase cases[] = {{lfStandard, false, u"Tabs"}, {lfFlat, false, u"Flat"},      {lfUltraFlat, true, u"Tabs"},
+                           {lfFlat, true, u"Tabs"},      {lfUltraFlat, false, u"Tabs"}, {lfOffice11, false, u"Tabs"}};
     auto host = ui_test::ShowTabControlForm(200, 100);
     TuiTabControl& control = *host.Control;
     for (const TCase& test : cases) {

@@ -2,13 +2,12 @@
 // tabs (Ctrl+Tab wrapping round, arrows not), accelerators select their tab, the close button closes the selected
 // tab unless OnCanClose refuses, and hot tracking colours the captions.
 
-#include "ui/pagecontrol/tabs/uiTabControl.h"
-
 #include "rtl/WindowsApi.h"
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/ui/pagecontrol/tabs/TabControlTestSupport.h"
 #include "ui/pagecontrol/painters/uiPCStandardPainter.h"
+#include "ui/pagecontrol/tabs/uiTabControl.h"
 #include "vcl/stdctrls/Edit.h"
 #include "vcl/system/Messages.h"
 

@@ -2,13 +2,12 @@
 // repeat on a timer), the go-dialog button, balanced rows of a multi-line control with the selected row moved to
 // the page or the rows after it moved to the far side, the wheel, and rotated tabs.
 
-#include "ui/pagecontrol/tabs/uiTabControl.h"
-
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/ui/pagecontrol/tabs/TabControlTestSupport.h"
 #include "ui/core/controls/services/uiTimers.h"
 #include "ui/pagecontrol/painters/uiPCStandardPainter.h"
+#include "ui/pagecontrol/tabs/uiTabControl.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,6 @@
 #include "ui/pagecontrol/tabs/uiTabRows.h"
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 namespace ui {

@@ -11,9 +11,8 @@
 #include "vcl/graphics/images/Bitmap.h"
 #include "vcl/imagelists/ImageList.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace ui {
