@@ -7,6 +7,7 @@
 //   painted.
 // A timing, never a test: it asserts nothing and prints a table.
 
+#include "bench/WindowsBenchSupport.h"
 #include "rtl/WindowsApi.h"
 #include "ui/core/uiCoreUnits.h"
 #include "ui/pagecontrol/tabs/uiTabControl.h"
@@ -14,7 +15,6 @@
 #include "vcl/forms/Form.h"
 
 #include <algorithm>
-#include <chrono>
 #include <commctrl.h>
 #include <cstdio>
 #include <memory>
@@ -28,25 +28,15 @@ constexpr int WindowHeight = 364;
 constexpr int Resizes = 10;
 constexpr int Runs = 3;
 
-using Clock = std::chrono::steady_clock;
-
-double MillisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
+using bench::Clock;
+using bench::MillisecondsSince;
+using bench::PumpMessages;
 
 const char16_t* const Names[] = {u"销售清单", u"Invoice", u"税率", u"商品编码", u"Buyer", u"开票明细", u"Totals"};
 
 std::u16string Caption(int index) {
     const std::string number = std::to_string(index + 1);
     return std::u16string(Names[index % std::size(Names)]) + u" " + std::u16string(number.begin(), number.end());
-}
-
-void PumpMessages() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
 }
 
 struct TFigures {

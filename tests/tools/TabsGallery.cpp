@@ -1,7 +1,7 @@
 #include "tests/tools/TabsGallery.h"
 
-#include "rtl/WindowsApi.h"
 #include "rtl/core/Component.h"
+#include "tests/tools/GalleryWindow.h"
 #include "ui/pagecontrol/tabs/uiTabControl.h"
 #include "vcl/forms/Form.h"
 
@@ -60,13 +60,7 @@ int ShowTabsGallery() {
         }
         top += CellHeight + Spacing;
     }
-    form->Show();
-    MSG message{};
-    while (IsWindowVisible(form->WindowHandle()) && GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return 0;
+    return ShowUntilClosed(*form);
 }
 
 } // namespace gallery

@@ -54,11 +54,7 @@ void TuiPCFlatPainter::DrawTabFrame(int32_t visibleIndex) {
     TuiCanvas& canvas = ParentInfo().Canvas();
     const TuiTab& tab = ParentInfo().VisibleTab(visibleIndex);
     const vcl::TColor inner = AdjustBrightness(GetTabColor(visibleIndex), 85);
-    const vcl::TRect r = tab.GetFullRect();
-    const int32_t l = r.Left;
-    const int32_t t = r.Top;
-    const int32_t rt = r.Right;
-    const int32_t b = r.Bottom;
+    const auto [l, t, rt, b] = tab.GetFullRect();
     switch (tab.EffectiveTabPosition()) {
     case tpTop:
         DrawPolyline(canvas, {{l, b - 1}, {l, t + 2}, {l + 2, t}, {rt - 3, t}, {rt - 2, t + 1}}, vcl::clBtnHighlight);

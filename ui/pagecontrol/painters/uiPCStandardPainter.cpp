@@ -515,10 +515,7 @@ void TuiPCStandardPainter::DrawNavigatorButtonFrame(vcl::TRect& rect, TuiPCNavig
 }
 
 void TuiPCStandardPainter::DrawButtonFrame3D(TuiCanvas& canvas, const vcl::TRect& rect, bool sunken) {
-    const int32_t l = rect.Left;
-    const int32_t t = rect.Top;
-    const int32_t r = rect.Right;
-    const int32_t b = rect.Bottom;
+    const auto [l, t, r, b] = rect;
     const vcl::TColor raised[4] = {vcl::cl3DLight, vcl::clBtnHighlight, vcl::cl3DDkShadow, vcl::clBtnShadow};
     const vcl::TColor lowered[4] = {vcl::clBtnShadow, vcl::cl3DDkShadow, vcl::clBtnHighlight, vcl::cl3DLight};
     const vcl::TColor* colors = sunken ? lowered : raised;

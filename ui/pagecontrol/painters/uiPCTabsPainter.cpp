@@ -324,11 +324,7 @@ void TuiPCTabsPainter::DrawTabBody(TuiTab& tab, int32_t visibleIndex) {
 void TuiPCTabsPainter::DrawTabFrame(int32_t visibleIndex) {
     TuiCanvas& canvas = ParentInfo().Canvas();
     const TuiTab& tab = ParentInfo().VisibleTab(visibleIndex);
-    const vcl::TRect r = tab.GetFullRect();
-    const int32_t l = r.Left;
-    const int32_t t = r.Top;
-    const int32_t rt = r.Right;
-    const int32_t b = r.Bottom;
+    const auto [l, t, rt, b] = tab.GetFullRect();
     switch (tab.EffectiveTabPosition()) {
     case tpTop:
         DrawPolyline(canvas, {{l, b - 1}, {l, t + 2}, {l + 2, t}, {rt - 3, t}}, vcl::clBtnHighlight);
@@ -365,11 +361,7 @@ void TuiPCTabsPainter::DrawTabFrame(int32_t visibleIndex) {
 // opens into the page; at the control's edges the frame's own pixels stay.
 void TuiPCTabsPainter::DrawActiveTabOpening(const TuiTab& tab, vcl::TColor color) {
     TuiCanvas& canvas = ParentInfo().Canvas();
-    const vcl::TRect r = tab.GetFullRect();
-    const int32_t l = r.Left;
-    const int32_t t = r.Top;
-    const int32_t rt = r.Right;
-    const int32_t b = r.Bottom;
+    const auto [l, t, rt, b] = tab.GetFullRect();
     const int32_t width = ParentInfo().Width();
     const int32_t height = ParentInfo().Height();
     switch (tab.EffectiveTabPosition()) {
@@ -469,11 +461,7 @@ void TuiPCTabsPainter::DrawTabCorners(int32_t visibleIndex) {
     if ((side == tpLeft || side == tpRight) && Control().TextDirection() != tdTopToBottom) {
         std::swap(first, second);
     }
-    const vcl::TRect r = tab.GetFullRect();
-    const int32_t l = r.Left;
-    const int32_t t = r.Top;
-    const int32_t rt = r.Right;
-    const int32_t b = r.Bottom;
+    const auto [l, t, rt, b] = tab.GetFullRect();
     switch (side) {
     case tpTop:
         DrawPolyline(canvas, {{l, t + 1}, {l, t}, {l + 1, t}}, first);

@@ -3,6 +3,7 @@
 // area with the clip rectangles of the front and back rows, and the navigator buttons' states.
 
 #include "ui/core/graphics/uiCanvas.h"
+#include "ui/core/objects/uiFlagGuard.h"
 #include "ui/pagecontrol/tabs/uiPCImageList.h"
 #include "ui/pagecontrol/tabs/uiPCStrs.h"
 #include "ui/pagecontrol/tabs/uiTabControl.h"
@@ -13,27 +14,11 @@
 
 namespace ui {
 
-namespace {
-
-// Sets a flag for as long as it lives.
-class TFlagGuard {
-public:
-    explicit TFlagGuard(bool& flag) : FFlag(flag) { FFlag = true; }
-    ~TFlagGuard() { FFlag = false; }
-    TFlagGuard(const TFlagGuard&) = delete;
-    TFlagGuard& operator=(const TFlagGuard&) = delete;
-
-private:
-    bool& FFlag;
-};
-
-} // namespace
-
 void TuiCustomTabControl::RecalculateLayout() {
     if (IsLoadingOrDestroying() || FCalculatingLayout || !FPainter) {
         return;
     }
-    const TFlagGuard guard(FCalculatingLayout);
+    const TuiFlagGuard guard(FCalculatingLayout);
     FVisibleTabs->Refresh();
     if (FSelectedVisibleIndex >= FVisibleTabs->Count()) {
         FSelectedVisibleIndex = -1;

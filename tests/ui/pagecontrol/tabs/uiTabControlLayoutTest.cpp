@@ -26,6 +26,16 @@ vcl::TRect ButtonBounds(TuiCustomTabControl& control, TuiPCNavigatorButton butto
     return {};
 }
 
+// Tabs of 60 in rows on a line of 200 (the Tabs style's line is the control's width less 4).
+ui_test::TTabControlForm ShowMultiLineTabs(int height, int count, bool scrollOpposite = false) {
+    auto host = ShowTabControlForm(204, height);
+    host.Control->SetTabWidth(60);
+    host.Control->SetMultiLine(true);
+    host.Control->SetScrollOpposite(scrollOpposite);
+    AddNumberedTabs(*host.Control, count);
+    return host;
+}
+
 vcl::TPoint CenterOf(const vcl::TRect& rect) {
     return {(rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2};
 }
@@ -95,13 +105,9 @@ TEST(uiTabControlLayout, TheGoDialogButtonShowsOnlyWhenTheTabsDoNotFit) {
 }
 
 TEST(uiTabControlLayout, MultiLineTabsGoIntoBalancedRows) {
-    // The Tabs style's line is the control's width less 4.
-    auto host = ShowTabControlForm(204, 150);
+    auto host = ShowMultiLineTabs(150, 5);
     TuiTabControl& control = *host.Control;
-    control.SetTabWidth(60);
-    control.SetMultiLine(true);
     control.SetRaggedRight(true);
-    AddNumberedTabs(control, 5);
     ASSERT_EQ(control.TabsPosition().LineLength, 200);
     EXPECT_EQ(control.RowCount(), 2);
     const int rows[] = {0, 0, 0, 1, 1};
@@ -115,11 +121,8 @@ TEST(uiTabControlLayout, MultiLineTabsGoIntoBalancedRows) {
 }
 
 TEST(uiTabControlLayout, TheSelectedRowMovesNextToThePage) {
-    auto host = ShowTabControlForm(204, 150);
+    auto host = ShowMultiLineTabs(150, 5);
     TuiTabControl& control = *host.Control;
-    control.SetTabWidth(60);
-    control.SetMultiLine(true);
-    AddNumberedTabs(control, 5);
     const TuiTabs& tabs = control.Tabs();
     EXPECT_GT(tabs.Tab(0).GetNormalRect().Top, tabs.Tab(3).GetNormalRect().Top) << "row 0 is selected";
     control.SetTabIndex(3);
@@ -131,12 +134,8 @@ TEST(uiTabControlLayout, TheSelectedRowMovesNextToThePage) {
 }
 
 TEST(uiTabControlLayout, ScrollOppositeMovesTheRowsAfterTheSelectedOneToTheFarSide) {
-    auto host = ShowTabControlForm(204, 200);
+    auto host = ShowMultiLineTabs(200, 8, true);
     TuiTabControl& control = *host.Control;
-    control.SetTabWidth(60);
-    control.SetMultiLine(true);
-    control.SetScrollOpposite(true);
-    AddNumberedTabs(control, 8);
     ASSERT_EQ(control.RowCount(), 3);
     const TuiTabs& tabs = control.Tabs();
     const int32_t lastRowTab = 7;
