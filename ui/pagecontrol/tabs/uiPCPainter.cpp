@@ -331,16 +331,15 @@ void TuiPCCustomPainter::InvalidateTab(int32_t visibleIndex) {
 }
 
 vcl::TRect TuiPCCustomPainter::GetPageClientRect() {
-    vcl::TRect rect =
-        DeflateRectByMargins({0, 0, FControl.Width(), FControl.Height()}, TurnMarginsToTabSide(GetPageClientExtents()));
-    rect.Right = std::max(rect.Right, rect.Left);
-    rect.Bottom = std::max(rect.Bottom, rect.Top);
-    return rect;
+    return ClientRectLess(GetPageClientExtents());
 }
 
 vcl::TRect TuiPCCustomPainter::GetPageBoundsRect() {
-    vcl::TRect rect =
-        DeflateRectByMargins({0, 0, FControl.Width(), FControl.Height()}, TurnMarginsToTabSide(GetTabsAreaExtents()));
+    return ClientRectLess(GetTabsAreaExtents());
+}
+
+vcl::TRect TuiPCCustomPainter::ClientRectLess(const vcl::TRect& extents) const {
+    vcl::TRect rect = DeflateRectByMargins({0, 0, FControl.Width(), FControl.Height()}, TurnMarginsToTabSide(extents));
     rect.Right = std::max(rect.Right, rect.Left);
     rect.Bottom = std::max(rect.Bottom, rect.Top);
     return rect;

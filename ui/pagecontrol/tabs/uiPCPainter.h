@@ -241,6 +241,8 @@ protected:
     TuiPCTabContentData& MutableTabContentData() { return FTabContentData; }
 
 private:
+    // The client rectangle less extents given in tab coordinates, never of negative size.
+    vcl::TRect ClientRectLess(const vcl::TRect& extents) const;
     int32_t AlignmentOffset(int32_t available, int32_t length) const;
     void DrawTabImage(TuiTab& tab, vcl::TColor background);
     void DrawTabCaption(TuiTab& tab, int32_t visibleIndex, vcl::TColor background);
