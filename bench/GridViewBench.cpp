@@ -10,6 +10,7 @@
 // A timing, never a test: it asserts nothing and prints a table.
 
 #include "bench/HeapCounter.h"
+#include "bench/WindowsBenchSupport.h"
 #include "rtl/WindowsApi.h"
 #include "ui/core/controls/control/uiControlScrollBars.h"
 #include "ui/core/uiCoreUnits.h"
@@ -25,7 +26,6 @@
 #include "vcl/forms/Form.h"
 
 #include <algorithm>
-#include <chrono>
 #include <commctrl.h>
 #include <cstdio>
 #include <memory>
@@ -41,11 +41,9 @@ constexpr int WindowHeight = 364;
 constexpr int ScrolledPages = 50;
 constexpr int Runs = 3;
 
-using Clock = std::chrono::steady_clock;
-
-double MillisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
+using bench::Clock;
+using bench::MillisecondsSince;
+using bench::PumpMessages;
 
 const char16_t* const Captions[ColumnCount] = {
     u"序号", u"商品名称",     u"规格型号",   u"计量单位",         u"数量",       u"单价(含税)",   u"金额(含税)",
@@ -90,15 +88,6 @@ std::u16string CellText(int record, int column) {
         return {};
     default:
         return mix % 7 == 0 ? u"免税" : u"";
-    }
-}
-
-// Pumps until no message waits.
-void PumpMessages() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
     }
 }
 

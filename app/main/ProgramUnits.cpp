@@ -10,6 +10,7 @@
 #include "ui/editors/text/textedit/uiTextEdit.h"
 #include "ui/grid/uiGridUnit.h"
 #include "ui/pagecontrol/statusbar/uxStatusBarPanels.h"
+#include "ui/pagecontrol/uiPageControlUnit.h"
 
 namespace app {
 
@@ -24,11 +25,13 @@ void InitializeProgramUnits() {
     ui::InitializeDropDownEditUnit();
     ui::InitializeLabelUnit();
     ui::InitializeStatusBarUnit();
+    ui::InitializePageControlUnit();
     ui::InitializeGridUnit();
 }
 
 void FinalizeProgramUnits() {
     ui::FinalizeGridUnit();
+    ui::FinalizePageControlUnit();
     ui::FinalizeStatusBarUnit();
     ui::FinalizeLabelUnit();
     ui::FinalizeDropDownEditUnit();

@@ -2,17 +2,20 @@
 // operation and one column per painter (the default painter, the five looks and the three built-in skins), for
 // looking at the looks side by side. The page to show (0 first) is the only argument; each page holds two bands of
 // rows. The argument "statusbar" shows the status bar in each of its looks instead, "buttons" the push button in every
-// look, "filtercontrol" the filter control in every look.
+// look, "filtercontrol" the filter control in every look, "tabs" the tab control in each painter style on its four
+// sides.
 
 #include "rtl/WindowsApi.h"
 #include "tests/tools/ButtonGallery.h"
 #include "tests/tools/FilterControlGallery.h"
 #include "tests/tools/StatusBarGallery.h"
+#include "tests/tools/TabsGallery.h"
 #include "tests/ui/core/painters/PainterOperations.h"
 #include "ui/core/graphics/uiBitmaps.h"
 #include "ui/core/uiCoreUnits.h"
 #include "ui/editors/framework/uiEditFrameworkUnit.h"
 #include "ui/pagecontrol/statusbar/uxStatusBarPanels.h"
+#include "ui/pagecontrol/uiPageControlUnit.h"
 #include "vcl/graphics/Canvas.h"
 
 #include <algorithm>
@@ -127,6 +130,13 @@ int main(int argc, char** argv) {
         ui::InitializeStatusBarUnit();
         const int result = gallery::ShowStatusBarGallery();
         ui::FinalizeStatusBarUnit();
+        ui::FinalizeUICore();
+        return result;
+    }
+    if (page == "tabs") {
+        ui::InitializePageControlUnit();
+        const int result = gallery::ShowTabsGallery();
+        ui::FinalizePageControlUnit();
         ui::FinalizeUICore();
         return result;
     }

@@ -1,0 +1,37 @@
+#include "ui/pagecontrol/uiPageControlUnit.h"
+
+#include "ui/pagecontrol/painters/uiPCFlatPainter.h"
+#include "ui/pagecontrol/painters/uiPCPainterColors.h"
+#include "ui/pagecontrol/painters/uiPCTabsPainter.h"
+#include "ui/pagecontrol/tabs/uiPCPaintersFactory.h"
+#include "ui/pagecontrol/tabs/uiPCStrs.h"
+
+#include <array>
+
+namespace ui {
+
+namespace {
+
+// The styles in their registration order.
+std::array<TuiPCPainterClass, 2> PainterStyles() {
+    return {&TuiPCTabsPainter::StaticClass(), &TuiPCFlatPainter::StaticClass()};
+}
+
+} // namespace
+
+void InitializePageControlUnit() {
+    RegisterPCStrs();
+    detail::ComputeLightFaceColor();
+    for (TuiPCPainterClass style : PainterStyles()) {
+        RegisterPCPainterClass(style);
+    }
+}
+
+void FinalizePageControlUnit() {
+    for (TuiPCPainterClass style : PainterStyles()) {
+        UnregisterPCPainterClass(style);
+    }
+    UnregisterPCStrs();
+}
+
+} // namespace ui
