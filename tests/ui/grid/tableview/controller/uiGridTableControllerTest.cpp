@@ -663,6 +663,28 @@ TEST_F(GridTableControllerTest, BestFitTakesTheWiderOfHeaderAndCellsLoweredToThe
     EXPECT_EQ(sizeChanges, 1);
 }
 
+// As the application's line-number column: short numbers under a caption in the header's own font, sorted, so the
+// header holds a sorting mark beside the caption. Fitted, the caption shows whole and the mark stands clear of it.
+TEST_F(GridTableControllerTest, BestFitMakesRoomInTheHeaderForTheWholeCaptionAndItsSortingMark) {
+    Fill({u"序号", u"B"}, 3);
+    for (int32_t record = 0; record < 3; ++record) {
+        Data().SetValue(record, 0, rtl::Variant(rtl::UnicodeString(u"1")));
+    }
+    for (const vcl::TAlignment alignment : {vcl::taLeftJustify, vcl::taCenter}) {
+        View->Columns(0)->SetHeaderAlignmentHorz(alignment);
+        View->Columns(0)->SetSortOrder(soAscending);
+        View->ApplyBestFit(nullptr, false, false);
+        ui_test::ProcessPendingMessages();
+        const auto& viewInfo = static_cast<TuiGridTableViewInfo&>(View->ViewInfo());
+        const TuiGridColumnHeaderViewInfo& header = viewInfo.ColumnHeaders(0);
+        ASSERT_TRUE(header.HasSortingMark());
+        EXPECT_FALSE(header.IsCaptionCut()) << static_cast<int>(alignment);
+        EXPECT_TRUE(header.SortingMarkBounds().Left >= header.CaptionBounds().Right ||
+                    header.SortingMarkBounds().Right <= header.CaptionBounds().Left)
+            << static_cast<int>(alignment);
+    }
+}
+
 TEST_F(GridTableControllerTest, RemovingTheAnchorColumnThatHasTheFocusLeavesNoAnchorOnIt) {
     Fill({u"A", u"B", u"C"}, 3);
     View->OptionsSelection().SetCellMultiSelect(true);
