@@ -211,3 +211,20 @@ TEST_F(ProgramAcceptance, FirstStartWithoutSettingsOrInvoicingSoftware) {
 }
 
 } // namespace
+
+#include "tests/app/acceptance/UserInput.h"
+TEST_F(ProgramAcceptance, DBGClick) {
+    acceptance::WriteAnsiFile(Work->SettingsFile(), std::wstring(L"[FPSetup]\r\nXFSH=") + SellerTaxNumber + L"\r\nKPXE=0\r\n");
+    const std::wstring listFolder = Work->MakeFolder(L"清单");
+    std::filesystem::copy_file(std::filesystem::path(Wide(test_support::DataPath("app/acceptance-list.xlsx"))), std::filesystem::path(listFolder + L"a.xlsx"));
+    TProgram program(Work->Program(), Work->ProgramFolder());
+    const TMainWindow window(program);
+    ImportSalesList(program, window, listFolder + L"a.xlsx", listFolder + L"a.xlsx");
+    Sleep(500);
+    const RECT grid = window.GridRect();
+    acceptance::ClickAt({grid.left + 250, grid.top + 45});
+    Sleep(800);
+    ui_test::SaveScreenshot(ui_test::ScreenshotPath("DBG.click"));
+    window.ClickButton(L"退出");
+    program.WaitForExit();
+}

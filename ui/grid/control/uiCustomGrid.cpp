@@ -4,6 +4,7 @@
 #include "ui/grid/view/uiGridChanges.h"
 #include "ui/grid/view/uiGridController.h"
 #include "ui/grid/view/uiGridViewInfo.h"
+#include "vcl/forms/Form.h"
 
 #include <algorithm>
 
@@ -88,6 +89,19 @@ void TuiCustomGrid::BoundsChanged() {
 void TuiCustomGrid::LookAndFeelChanged(TuiLookAndFeel* sender, TuiLookAndFeelValues changed) {
     TuiControl::LookAndFeelChanged(sender, changed);
     SizeChanged();
+}
+
+bool TuiCustomGrid::IsFocused() const {
+    if (TuiControl::IsFocused()) {
+        return true;
+    }
+    const vcl::TCustomForm* form = vcl::GetParentForm(this);
+    const vcl::TWinControl* active = form != nullptr ? form->ActiveControl() : nullptr;
+    if (active == nullptr || active == this || !ContainsControl(active)) {
+        return false;
+    }
+    const auto* control = dynamic_cast<const TuiControl*>(active);
+    return control != nullptr ? control->IsFocused() : active->Focused();
 }
 
 void TuiCustomGrid::FocusChanged() {

@@ -84,6 +84,8 @@ public:
 
     // The grid never takes the focus on a click; its sites do.
     bool MayFocus() const override { return false; }
+    // The grid, or the control of its form that has the focus inside it (a site, an in-place editor).
+    bool IsFocused() const override;
 
 protected:
     // A grid read from a form description queued no change while it was loading, and its views' sites need its

@@ -11,6 +11,7 @@
 #include "tests/ui/grid/tableview/ApplicationGridView.h"
 #include "ui/core/controls/control/uiControlScrollBars.h"
 #include "ui/core/graphics/uiCanvas.h"
+#include "ui/core/graphics/uiDrawParams.h"
 #include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/grid/control/uiGridLevel.h"
@@ -23,7 +24,10 @@
 #include "ui/grid/tableview/uiGridTableBehaviorAndFiltering.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
+#include "ui/grid/tableview/uiGridTableViewStyles.h"
 #include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/uiGridUnit.h"
 #include "ui/grid/view/uiGridHintHelper.h"
@@ -1201,6 +1205,59 @@ TEST(GridTableControllerImportTest, AnImportLaysOutOnceInItemZeroOrderAndBestFit
     EXPECT_EQ(layouts, 2);
     EXPECT_GT(view.Columns(1)->Width(), narrowWidth);
     EXPECT_EQ(controller.Placement().ColumnHeaders.at(1).Width(), view.Columns(1)->Width());
+}
+
+// The application's grid as the user meets it after an import: a click on a cell focuses it and shows it selected,
+// in the selection's colour while the grid has the focus, and the other cells of the row stay unselected.
+TEST(GridTableControllerImportTest, AClickedCellShowsSelectedAndFocused) {
+    auto form = ui_test::CreateTestForm<ui_test::TApplicationGridForm>();
+    ui_test::LoadApplicationGridView(*form);
+    ui_test::ShowTestForm(*form, 914, 364, ui_test::TFormPlacement::OnScreen);
+    form->Grid->LookAndFeel().SetSkinName(u"Blue");
+    TuiGridTableView& view = *form->View;
+    TuiGridDataController& data = view.DataController();
+    view.BeginUpdate();
+    data.SetRecordCount(5);
+    for (int32_t record = 0; record < 5; ++record) {
+        data.SetValue(record, 0, rtl::Variant(record + 1));
+        data.SetValue(record, 1, rtl::Variant(u"中性笔"));
+        data.SetValue(record, 3, rtl::Variant(u"个"));
+    }
+    view.EndUpdate();
+    view.ApplyBestFit(nullptr, false, false);
+    ui_test::ProcessPendingMessages();
+    TuiGridSite& site = view.Site();
+    const auto pixelsOf = [&](const vcl::TRect& rect) {
+        ui_test::TDibSurface surface(rect.Width(), rect.Height());
+        HDC dc = GetDC(site.Handle());
+        BitBlt(surface.DC(), 0, 0, rect.Width(), rect.Height(), dc, rect.Left, rect.Top, SRCCOPY);
+        ReleaseDC(site.Handle(), dc);
+        return surface.Pixels();
+    };
+    const TuiGridTablePlacement before = view.Controller().Placement();
+    const vcl::TRect clicked = before.Rows.at(2).Cells.at(1);
+    const vcl::TRect beside = before.Rows.at(2).Cells.at(3);
+    const std::vector<uint32_t> unselected = pixelsOf(clicked);
+
+    ui_test::Click(site, vcl::Point((clicked.Left + clicked.Right) / 2, (clicked.Top + clicked.Bottom) / 2));
+    ui_test::ProcessPendingMessages();
+    EXPECT_TRUE(site.Focused());
+    EXPECT_EQ(data.GetFocusedRowIndex(), 2);
+    EXPECT_EQ(view.Controller().FocusedItem(), view.Columns(1));
+    EXPECT_TRUE(data.IsRowSelected(2));
+    EXPECT_TRUE(view.Controller().IsColumnSelected(view.Columns(1)));
+    EXPECT_TRUE(view.HasFocus()) << "the grid holds the focus in its site";
+    TuiDrawParams selection;
+    view.Styles().GetSelectionParams(nullptr, view.Columns(1), selection);
+    const uint32_t colour = vcl::ColorToRGB(selection.Color);
+    const uint32_t selectedPixel = ((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
+    const std::vector<uint32_t> shown = pixelsOf(clicked);
+    EXPECT_NE(shown, unselected);
+    EXPECT_GT(std::count(shown.begin(), shown.end(), selectedPixel), static_cast<long>(shown.size() / 2))
+        << "the clicked cell is filled with the selection's colour";
+    const std::vector<uint32_t> besidePixels = pixelsOf(beside);
+    EXPECT_EQ(std::count(besidePixels.begin(), besidePixels.end(), selectedPixel), 0)
+        << "a cell of an unselected column stays as it was";
 }
 
 } // namespace
