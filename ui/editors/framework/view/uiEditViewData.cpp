@@ -344,7 +344,7 @@ void TuiCustomEditViewData::CalculateButtonViewInfo(TuiCustomEditViewInfo& viewI
     }
     info.ContentAlignment = button.ContentAlignment();
     info.Default = button.Default();
-    info.Glyph = &button.Glyph();
+    info.Glyph = button.HasGlyph() ? &button.Glyph() : nullptr;
     info.Gradient = FStyle->GradientButtons();
     info.Hint = button.Hint();
     info.Inplace = FIsInplace;

@@ -4,9 +4,11 @@
 #include "rtl/numbers/FormatSettings.h"
 #include "rtl/numbers/NumberConversions.h"
 #include "rtl/variants/VariantConversions.h"
+#include "ui/core/graphics/uiSharedCanvases.h"
 #include "ui/core/themes/uiDWMApi.h"
 #include "ui/data/locale/uiFormats.h"
 #include "ui/editors/framework/strings/uiEditConsts.h"
+#include "ui/editors/framework/view/uiEditViewInfo.h"
 #include "ui/editors/text/inner/uiInnerTextEditRoutines.h"
 #include "ui/editors/text/numbers/uiTextEditNumberText.h"
 #include "ui/editors/text/textedit/uiFilterTextEditHelper.h"
@@ -590,12 +592,25 @@ int32_t TuiCustomTextEdit::InnerTextHeight() {
     return height;
 }
 
-// The text line sits inside the client area at the vertical alignment; the window takes the whole width.
+// The client area less the edit buttons at its sides: the inner edit window would cover them.
+vcl::TRect TuiCustomTextEdit::InnerEditArea() {
+    vcl::TRect area = ViewInfo().ClientRect;
+    if (GetEffectiveProperties().Buttons().VisibleCount() == 0) {
+        return area;
+    }
+    const std::unique_ptr<TuiCustomEditViewInfo> viewInfo = CalculateViewInfoAt(*GetSharedScreenCanvas(), {-1, -1});
+    area.Left = std::max(area.Left, viewInfo->ClientRect.Left);
+    area.Right = std::max(area.Left, std::min(area.Right, viewInfo->ClientRect.Right));
+    return area;
+}
+
+// The text line sits inside the client area beside the buttons at the vertical alignment; the window takes the whole
+// width between them.
 void TuiCustomTextEdit::AlignInnerControl() {
     if (FInnerEdit == nullptr) {
         return;
     }
-    const vcl::TRect client = ViewInfo().ClientRect;
+    const vcl::TRect client = InnerEditArea();
     const int32_t height = std::min(InnerTextHeight(), client.Height());
     int32_t top = client.Top;
     switch (GetTextProperties().GetAlignment().Vert()) {

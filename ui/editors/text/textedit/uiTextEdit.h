@@ -169,6 +169,7 @@ private:
     void WMSetText(vcl::TMessage& message);
     void ApplyPropertiesToInnerEdit(TuiCustomTextEditProperties& properties);
     int32_t InnerTextHeight();
+    vcl::TRect InnerEditArea();
     void SelectAllInListStyles();
     bool AllowsFocusedInsertion(const rtl::UnicodeString& inserted);
     void WMGetText(vcl::TMessage& message);
