@@ -4,6 +4,7 @@
 
 #include "tests/tools/ButtonGallery.h"
 
+#include "tests/tools/GalleryLooks.h"
 #include "ui/editors/choice/uiButton.h"
 #include "ui/editors/choice/uiGroupBox.h"
 #include "vcl/forms/Application.h"
@@ -16,22 +17,8 @@
 
 namespace {
 
-struct TGalleryLook {
-    const char16_t* Name;
-    ui::TuiLookAndFeelKind Kind;
-    bool Native;
-    const char16_t* Skin;
-};
-
-constexpr TGalleryLook GalleryLooks[] = {
-    {u"Standard", ui::lfStandard, false, u""},
-    {u"Flat", ui::lfFlat, false, u""},
-    {u"UltraFlat", ui::lfUltraFlat, false, u""},
-    {u"Office11", ui::lfOffice11, false, u""},
-    {u"Native", ui::lfStandard, true, u""},
-    {u"Blue", ui::lfUltraFlat, false, u"Blue"},
-    {u"Office2007Blue", ui::lfUltraFlat, false, u"Office2007Blue"},
-};
+using gallery::GalleryLooks;
+using gallery::TGalleryLook;
 
 enum class TGalleryRow { Plain, Default, Disabled, Glyph, DropDownButton, FlatSpeedDown };
 

@@ -10,6 +10,7 @@
 #include "ui/editors/framework/strings/uiEditConsts.h"
 #include "ui/editors/spin/uiFilterSpinEditHelper.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -305,6 +306,26 @@ TEST_F(SpinEditTest, AHeldButtonStepsAtOnceThenAfter400AndEvery100Milliseconds) 
     FocusOther();
     EXPECT_EQ(Edit->RepeatTimer(), nullptr);
     ui_test::MouseUp(*Edit, vcl::mbLeft, Edit->ButtonCentre(ui::sedDown));
+}
+
+// The text's window sits between the buttons, which stay visible and pressable beside it.
+TEST_F(SpinEditTest, TheTextWindowLeavesTheButtonsUncovered) {
+    for (const ui::TuiSpinEditButtonsPosition position : {ui::sbpVert, ui::sbpHorzRight, ui::sbpHorzLeftRight}) {
+        SCOPED_TRACE(position);
+        Properties().SpinButtons().SetPosition(position);
+        Properties().SpinButtons().SetShowFastButtons(true);
+        ui_test::ProcessPendingMessages();
+        const vcl::TRect up = Edit->ButtonBounds(ui::sedUp);
+        const vcl::TRect down = Edit->ButtonBounds(ui::sedDown);
+        const int32_t textRight = Edit->InnerEdit().Left() + Edit->InnerEdit().Width();
+        EXPECT_LE(textRight, std::min(up.Left, Edit->ButtonBounds(ui::sedFastUp).Left));
+        if (position == ui::sbpHorzLeftRight) {
+            EXPECT_GE(Edit->InnerEdit().Left(), down.Right);
+        } else {
+            EXPECT_LE(textRight, down.Left);
+        }
+        EXPECT_GT(Edit->InnerEdit().Width(), 0);
+    }
 }
 
 TEST_F(SpinEditTest, APressOnTheTextStartsNoSpin) {

@@ -1,0 +1,25 @@
+#pragma once
+// The looks the gallery pages show side by side: the five looks and the two built-in skins, a column each.
+
+#include "ui/core/painters/uiPainterTypes.h"
+
+namespace gallery {
+
+struct TGalleryLook {
+    const char16_t* Name;
+    ui::TuiLookAndFeelKind Kind;
+    bool Native;
+    const char16_t* Skin;
+};
+
+inline constexpr TGalleryLook GalleryLooks[] = {
+    {u"Standard", ui::lfStandard, false, u""},
+    {u"Flat", ui::lfFlat, false, u""},
+    {u"UltraFlat", ui::lfUltraFlat, false, u""},
+    {u"Office11", ui::lfOffice11, false, u""},
+    {u"Native", ui::lfStandard, true, u""},
+    {u"Blue", ui::lfUltraFlat, false, u"Blue"},
+    {u"Office2007Blue", ui::lfUltraFlat, false, u"Office2007Blue"},
+};
+
+} // namespace gallery
