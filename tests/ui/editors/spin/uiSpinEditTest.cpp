@@ -222,6 +222,34 @@ TEST_F(SpinEditTest, ATextThatIsNoNumberKeepsTheValueUnlessItMustBeReported) {
     }
 }
 
+TEST_F(SpinEditTest, AGetValueHandlerReadsTextsThatAreNoNumbers) {
+    Properties().SetValueType(ui::vtInt);
+    Properties().SetExceptionOnInvalidInput(true);
+    Properties().SetOnGetValue([](rtl::TObject*, const rtl::UnicodeString& text, rtl::Variant& value,
+                                  rtl::UnicodeString& errorText, bool& error) {
+        if (text == u"ten") {
+            value = rtl::Variant(int32_t{10});
+            error = false;
+        } else {
+            errorText = u"Say ten";
+        }
+    });
+    FocusEmpty();
+    Type(u"ten");
+    EXPECT_EQ(Shown(), u"ten") << "with a handler every character may be typed";
+    EXPECT_TRUE(Edit->ValidateEnteredText(true));
+    EXPECT_EQ(Shown(), u"10");
+    EXPECT_EQ(rtl::VarToInt64(Edit->EditValue()), 10);
+    Edit->SelectAll();
+    Type(u"six");
+    try {
+        Edit->ValidateEnteredText(true);
+        ADD_FAILURE() << "no error";
+    } catch (const ui::EuiEditError& error) {
+        EXPECT_EQ(error.Message(), u"Say ten");
+    }
+}
+
 TEST_F(SpinEditTest, ANumberBeyondTheRangeIsClampedUnlessItMustBeReported) {
     SetIntegerRange(0, 10);
     FocusEmpty();
