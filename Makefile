@@ -16,7 +16,7 @@ run: deps
 	cmake --preset windows && cmake --build --preset windows --target dist
 	scripts/wine-run.sh $(CURDIR)/build/windows/wineprefix run build/windows/dist/Tallyvane.exe
 
-test:
+test: deps
 	scripts/test-all.sh
 
 format:

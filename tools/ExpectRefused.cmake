@@ -11,6 +11,16 @@ function(expect_taken valid)
     endif()
 endfunction()
 
+# Writes the table text to SCRATCH/<name>.tbl, beside the tables written before, and fails the test unless GENERATOR
+# takes it.
+function(expect_taken_beside name)
+    file(WRITE ${SCRATCH}/${name}.tbl "${ARGN}")
+    execute_process(COMMAND ${GENERATOR} ${SCRATCH} ${SCRATCH}/${name}.tbl RESULT_VARIABLE result ERROR_VARIABLE error)
+    if(NOT result EQUAL 0)
+        message(SEND_ERROR "${name}: the table was refused: ${error}")
+    endif()
+endfunction()
+
 # Writes the table text to SCRATCH/<name>.tbl and fails the test unless GENERATOR refuses it with a message matching
 # expected.
 function(expect_refused name expected)

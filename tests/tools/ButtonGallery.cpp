@@ -17,9 +17,6 @@
 
 namespace {
 
-using gallery::GalleryLooks;
-using gallery::TGalleryLook;
-
 enum class TGalleryRow { Plain, Default, Disabled, Glyph, DropDownButton, FlatSpeedDown };
 
 constexpr const char16_t* GalleryRowNames[] = {u"plain",           u"default",      u"disabled",
@@ -80,15 +77,13 @@ void AddLabel(vcl::TForm& form, rtl::UnicodeStringView text, int32_t left, int32
 }
 
 // A captioned ultra-flat box, and a panel, in the look of the column.
-void AddGroupBoxes(vcl::TForm& form, const TGalleryLook& look, int32_t left, int32_t top) {
+void AddGroupBoxes(vcl::TForm& form, const gallery::TGalleryLook& look, int32_t left, int32_t top) {
     for (int32_t index = 0; index < 2; ++index) {
         auto* box = new ui::TuiGroupBox(&form);
         box->SetParent(&form);
         box->SetBounds(left, top + index * (GroupBoxHeight + CellGap), ButtonWidth, GroupBoxHeight);
         ui::TuiEditStyle& style = box->EditStyle(ui::essNormal);
-        style.LookAndFeel().SetKind(look.Kind);
-        style.LookAndFeel().SetNativeStyle(look.Native);
-        style.LookAndFeel().SetSkinName(look.Skin);
+        gallery::ApplyGalleryLook(style.LookAndFeel(), look);
         style.SetBorderStyle(ui::ebsUltraFlat);
         if (index == 0) {
             box->SetCaption(u"发 票 信 息");
@@ -107,7 +102,7 @@ void FillGallery(vcl::TForm& form) {
     menu->Items().Add(item);
     const int32_t rows = static_cast<int32_t>(std::size(GalleryRowNames));
     int32_t column = 0;
-    for (const TGalleryLook& look : GalleryLooks) {
+    for (const gallery::TGalleryLook& look : gallery::GalleryLooks) {
         const int32_t left = ButtonNameWidth + column * (ButtonWidth + CellGap);
         AddLabel(form, look.Name, left, 8);
         for (int32_t row = 0; row < rows; ++row) {
@@ -115,9 +110,7 @@ void FillGallery(vcl::TForm& form) {
             button->SetParent(&form);
             button->SetBounds(left, 32 + row * (ButtonHeight + CellGap), ButtonWidth, ButtonHeight);
             button->SetCaption(u"生成开票文件");
-            button->LookAndFeel().SetKind(look.Kind);
-            button->LookAndFeel().SetNativeStyle(look.Native);
-            button->LookAndFeel().SetSkinName(look.Skin);
+            gallery::ApplyGalleryLook(button->LookAndFeel(), look);
             SetUpButton(*button, static_cast<TGalleryRow>(row), column, menu);
         }
         AddGroupBoxes(form, look, left, 32 + rows * (ButtonHeight + CellGap));

@@ -1,7 +1,8 @@
 #pragma once
-// The looks the gallery pages show side by side: the five looks and the two built-in skins, a column each.
+// The looks the painter gallery's control pages show side by side: the four looks, the native look and the two
+// built-in skins.
 
-#include "ui/core/painters/uiPainterTypes.h"
+#include "ui/core/painters/uiLookAndFeels.h"
 
 namespace gallery {
 
@@ -21,5 +22,11 @@ inline constexpr TGalleryLook GalleryLooks[] = {
     {u"Blue", ui::lfUltraFlat, false, u"Blue"},
     {u"Office2007Blue", ui::lfUltraFlat, false, u"Office2007Blue"},
 };
+
+inline void ApplyGalleryLook(ui::TuiLookAndFeel& lookAndFeel, const TGalleryLook& look) {
+    lookAndFeel.SetKind(look.Kind);
+    lookAndFeel.SetNativeStyle(look.Native);
+    lookAndFeel.SetSkinName(look.Skin);
+}
 
 } // namespace gallery

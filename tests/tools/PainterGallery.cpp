@@ -2,10 +2,11 @@
 // operation and one column per painter (the default painter, the five looks and the three built-in skins), for
 // looking at the looks side by side. The page to show (0 first) is the only argument; each page holds two bands of
 // rows. The argument "statusbar" shows the status bar in each of its looks instead, "buttons" the push button in every
-// look, "spin" the spin editor's button arrangements in every look.
+// look, "filtercontrol" the filter control in every look, "spin" the spin editor's button arrangements in every look.
 
 #include "rtl/WindowsApi.h"
 #include "tests/tools/ButtonGallery.h"
+#include "tests/tools/FilterControlGallery.h"
 #include "tests/tools/SpinGallery.h"
 #include "tests/tools/StatusBarGallery.h"
 #include "tests/ui/core/painters/PainterOperations.h"
@@ -115,6 +116,11 @@ int main(int argc, char** argv) {
         ui::InitializeEditFrameworkUnit();
         const int result = page == "spin" ? RunSpinGallery() : RunButtonGallery();
         ui::FinalizeEditFrameworkUnit();
+        ui::FinalizeUICore();
+        return result;
+    }
+    if (page == "filtercontrol") {
+        const int result = gallery::ShowFilterControlGallery();
         ui::FinalizeUICore();
         return result;
     }

@@ -47,10 +47,7 @@ void AddSpinEdit(vcl::TForm& form, const gallery::TGalleryLook& look, const TSpi
     auto* edit = new ui::TuiSpinEdit(&form);
     edit->SetParent(&form);
     edit->SetBounds(left, top, SpinEditorWidth, SpinEditorHeight);
-    ui::TuiLookAndFeel& lookAndFeel = edit->EditStyle(ui::essNormal).LookAndFeel();
-    lookAndFeel.SetKind(look.Kind);
-    lookAndFeel.SetNativeStyle(look.Native);
-    lookAndFeel.SetSkinName(look.Skin);
+    gallery::ApplyGalleryLook(edit->EditStyle(ui::essNormal).LookAndFeel(), look);
     ui::TuiSpinEditProperties& properties = edit->SpinEditProperties();
     properties.SpinButtons().SetPosition(row.Position);
     properties.SpinButtons().SetShowFastButtons(row.Fast);

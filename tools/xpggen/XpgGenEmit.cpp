@@ -3,6 +3,7 @@
 #include "xls/core/xml/XpgNameHash.h"
 
 #include <algorithm>
+#include <cctype>
 #include <set>
 
 namespace xpggen {
@@ -46,15 +47,15 @@ bool IsRoot(const TClass& item) {
     return item.Kind == TClassKind::Root;
 }
 
-// The members dispatched by element name (groups are asked after them).
-std::vector<const TMember*> NamedMembers(const TClass& item) {
-    std::vector<const TMember*> members;
+// The element names a class dispatches on, each with its member (groups are asked after them, then any elements).
+std::vector<std::pair<std::string, const TMember*>> ElementCases(const TTable& table, const TClass& item) {
+    std::vector<std::pair<std::string, const TMember*>> cases;
     for (const TMember& member : item.Members) {
-        if (member.Kind != TMemberKind::Group) {
-            members.push_back(&member);
+        for (const std::string& name : ElementNames(table, member)) {
+            cases.emplace_back(name, &member);
         }
     }
-    return members;
+    return cases;
 }
 
 bool HasMember(const TClass& item, TMemberKind kind) {
@@ -108,13 +109,24 @@ std::string FieldType(TAttributeType type) {
         return "double";
     case TAttributeType::Enum:
         return "TUnit::TOrdinal";
+    case TAttributeType::TriBool:
+        return "TXpgTriState";
+    case TAttributeType::AdjCoordinate:
+        return "TST_AdjCoordinate";
+    case TAttributeType::AdjAngle:
+        return "TST_AdjAngle";
     case TAttributeType::StringList:
         break;
     }
     return "TStringXpgList";
 }
 
-std::string Conversion(const TAttribute& attribute) {
+// The value an attribute takes for a text that does not convert: its occurred value, else its default.
+std::string FallbackValue(const TAttribute& attribute) {
+    return attribute.Occurred.empty() ? attribute.Default : attribute.Occurred;
+}
+
+std::string Conversion(const TTable& table, const TAttribute& attribute) {
     // Values are converted or copied at once, so the plain form spares the decoding of the usual ASCII values.
     const std::string value = "attribute.PlainValue()";
     const std::string field = Field(attribute.Field);
@@ -126,11 +138,19 @@ std::string Conversion(const TAttribute& attribute) {
     case TAttributeType::Hex:
         return field + " = XpgHexToInt(" + value + ");";
     case TAttributeType::Bool:
+        return field + " = XmlStrToBoolDef(" + value + ", " + FallbackValue(attribute) + ");";
+    case TAttributeType::TriBool:
         return field + " = XmlStrToBoolDef(" + value + ", " +
-               (attribute.Occurred.empty() ? attribute.Default : attribute.Occurred) + ");";
+               (FallbackValue(attribute) == "xtsTrue" ? "true" : "false") + ") ? xtsTrue : xtsFalse;";
+    case TAttributeType::AdjCoordinate:
+    case TAttributeType::AdjAngle:
+        return "XmlStrToAdjustable(" + value + ", " + field + ");";
     case TAttributeType::Float:
         return field + " = XmlStrToFloatDef(" + value + ", 0);";
     case TAttributeType::Enum:
+        if (table.KeepUnknownEnum) {
+            return "AssignEnum(Enums()." + CppName(attribute.EnumName) + ", " + value + ", " + field + ");";
+        }
         if (!attribute.Unknown.empty()) {
             return field + " = StrToEnumReported(Owner(), Enums()." + CppName(attribute.EnumName) + ", attribute, " +
                    attribute.Unknown + ");";
@@ -152,9 +172,18 @@ std::string AssignedTest(const TAttribute& attribute) {
         return field + ".GetCount() > 0";
     case TAttributeType::Bool:
         return attribute.Default == "true" ? "!" + field : field;
+    case TAttributeType::AdjCoordinate:
+    case TAttributeType::AdjAngle:
+        return field + ".Kind != -1";
     default:
-        return field + " != " + attribute.Default;
+        break;
     }
+    if (attribute.Default.starts_with("std::bit_cast")) {
+        // A NaN start value differs from itself: the bits tell whether it is still there.
+        const std::string bits = attribute.Default.substr(attribute.Default.find("uint64_t"));
+        return "std::bit_cast<uint64_t>(" + field + ") != " + bits.substr(0, bits.size() - 1);
+    }
+    return field + " != " + attribute.Default;
 }
 
 // A list's default is its one item, which the delimited text of that item gives.
@@ -169,6 +198,9 @@ std::string ResetStatement(const TAttribute& attribute) {
         return attribute.Default.empty() ? field + ".clear();" : field + " = " + attribute.Default + ";";
     case TAttributeType::StringList:
         return attribute.Default.empty() ? field + ".Clear();" : ListStartStatement(attribute);
+    case TAttributeType::AdjCoordinate:
+    case TAttributeType::AdjAngle:
+        return field + " = {};";
     default:
         return field + " = " + attribute.Default + ";";
     }
@@ -253,9 +285,20 @@ bool AnyAttribute(const TTable& table, Test test) {
     });
 }
 
+bool IsList(const TMember& member) {
+    return member.Kind == TMemberKind::List || member.Kind == TMemberKind::Sequence;
+}
+
+// The class of a member's object: an element class or group, a list, or the list of any elements.
+std::string ObjectType(const TMember& member) {
+    if (member.Kind == TMemberKind::Any) {
+        return "TXPGAnyElements";
+    }
+    return IsList(member) ? ListClass(member.Class) : CppName(member.Class);
+}
+
 std::string MemberType(const TMember& member) {
-    const std::string type = member.Kind == TMemberKind::List ? ListClass(member.Class) : CppName(member.Class);
-    return "std::unique_ptr<" + type + ">";
+    return "std::unique_ptr<" + ObjectType(member) + ">";
 }
 
 std::string CallbackType(const TMember& member) {
@@ -285,6 +328,8 @@ public:
 private:
     void Preamble();
     void Unit();
+    void Family();
+    void Policy();
     void Enumerations();
     void Declarations();
     void Class(const TClass& item);
@@ -332,8 +377,18 @@ void THeader::Preamble() {
     if (AnyTextType(FTable, [](TTextType type) { return type == TTextType::Date; })) {
         includes.push_back("rtl/time/DateTime.h");
     }
+    if (AnyAttribute(FTable, [](const TAttribute& attribute) { return IsAdjustable(attribute.Type); })) {
+        includes.push_back("xls/core/xml/XpgConvert.h");
+    }
+    for (const TBaseUnit& base : FTable.Bases) {
+        includes.push_back(base.Folder + "/" + base.Unit + ".h");
+    }
+    if (!FTable.BuildsOnAnother() && !FTable.DocumentDataHeader.empty()) {
+        includes.push_back(FTable.DocumentDataHeader);
+    }
     includes.insert(includes.end(), FTable.Includes.begin(), FTable.Includes.end());
     std::sort(includes.begin(), includes.end());
+    includes.erase(std::unique(includes.begin(), includes.end()), includes.end());
     for (const std::string& include : includes) {
         FCode.Line("#include " + Quoted(include));
     }
@@ -355,10 +410,63 @@ void THeader::Preamble() {
     FCode.Line();
 }
 
+// A unit that builds on another takes the family's policy and enumerations and names the classes it uses.
+void THeader::Family() {
+    FCode.Line(
+        "// The family this unit belongs to: its policy and enumerations, and the classes of it this unit builds on.");
+    const std::string family = FTable.Family + "::";
+    std::vector<std::string> names = {family + "TUnit"};
+    if (AnyAttribute(FTable, [](const TAttribute& attribute) { return attribute.Type == TAttributeType::Enum; })) {
+        names.push_back(family + "Enums");
+    }
+    for (const TEnum& enumeration : FTable.Enums) {
+        const std::string type = CppName("T" + enumeration.Name);
+        if (AnyAttribute(FTable, [&](const TAttribute& attribute) {
+                return attribute.Default.starts_with(type + "::") || attribute.Occurred.starts_with(type + "::");
+            })) {
+            names.push_back(family + type);
+        }
+    }
+    for (const TClass& item : FTable.ImportedClasses) {
+        names.push_back(item.ImportedFrom + "::" + CppName(item.Name));
+    }
+    // In the order in which the repository's .clang-format sorts using-declarations: letter case ignored.
+    std::sort(names.begin(), names.end(), [](const std::string& left, const std::string& right) {
+        return std::lexicographical_compare(left.begin(), left.end(), right.begin(), right.end(), [](char a, char b) {
+            return std::tolower(static_cast<unsigned char>(a)) < std::tolower(static_cast<unsigned char>(b));
+        });
+    });
+    for (const std::string& name : names) {
+        FCode.Line("using " + name + ";");
+    }
+    FCode.Line();
+}
+
 void THeader::Unit() {
+    if (FTable.BuildsOnAnother()) {
+        Family();
+    } else {
+        Policy();
+    }
+    FCode.Line("using TXPGDocBase = TXpgSchemeDocBase<TUnit>;");
+    FCode.Line("using TXPGBase = TXpgSchemeBase<TUnit>;");
+    FCode.Line("using TXPGBaseObjectList = TXpgSchemeObjectList<TUnit>;");
+    FCode.Line("using TXPGReader = TXpgSchemeReader<TUnit>;");
+    if (std::any_of(FTable.Classes.begin(), FTable.Classes.end(),
+                    [](const TClass& item) { return HasMember(item, TMemberKind::Any); })) {
+        FCode.Line("using TXPGAnyElement = TXpgSchemeAnyElement<TUnit>;");
+        FCode.Line("using TXPGAnyElements = TXpgSchemeList<TUnit, TXPGAnyElement>;");
+    }
+    FCode.Line();
+}
+
+void THeader::Policy() {
     FCode.Line("// How this unit reads, and the namespaces its names are written in.");
     FCode.Line("struct TUnit {");
     FCode.Line("    using TOrdinal = " + FTable.Ordinal + ";");
+    if (!FTable.DocumentData.empty()) {
+        FCode.Line("    using TDocumentData = " + FTable.DocumentData + ";");
+    }
     const std::string rules = std::string(".AssignEveryTag = ") + (FTable.AssignEveryTag ? "true" : "false") +
                               ", .PresenceMask = " + (FTable.PresenceAnyFlag ? "xpgAnyFlag" : "xpgOccurred") +
                               ", .RaiseUnknownEnum = " + (FTable.RaiseUnknownEnum ? "true" : "false");
@@ -376,14 +484,12 @@ void THeader::Unit() {
     FCode.Line("    };");
     FCode.Line("};");
     FCode.Line();
-    FCode.Line("using TXPGDocBase = TXpgSchemeDocBase<TUnit>;");
-    FCode.Line("using TXPGBase = TXpgSchemeBase<TUnit>;");
-    FCode.Line("using TXPGBaseObjectList = TXpgSchemeObjectList<TUnit>;");
-    FCode.Line("using TXPGReader = TXpgSchemeReader<TUnit>;");
-    FCode.Line();
 }
 
 void THeader::Enumerations() {
+    if (FTable.BuildsOnAnother()) {
+        return;
+    }
     for (const TEnum& enumeration : FTable.Enums) {
         FCode.Line("// The ordinals of " + enumeration.Name + ".");
         FCode.Line("struct " + CppName("T" + enumeration.Name) + " {");
@@ -406,6 +512,8 @@ void THeader::Enumerations() {
     FCode.Line("};");
     FCode.Line();
     FCode.Line("const TEnums& Enums();");
+    FCode.Line("// Every enumeration of the unit, in the table's order.");
+    FCode.Line("std::span<const TXpgEnumType* const> EnumTypes();");
     FCode.Line();
 }
 
@@ -417,8 +525,7 @@ void THeader::Declarations() {
     std::vector<std::string> lists;
     for (const TClass& item : FTable.Classes) {
         for (const TMember& member : item.Members) {
-            if (member.Kind == TMemberKind::List &&
-                std::find(lists.begin(), lists.end(), member.Class) == lists.end()) {
+            if (IsList(member) && std::find(lists.begin(), lists.end(), member.Class) == lists.end()) {
                 lists.push_back(member.Class);
             }
         }
@@ -483,6 +590,10 @@ void THeader::Accessors(const TClass& item) {
         const std::string name = CppName(attribute.Field);
         if (attribute.Type == TAttributeType::Text) {
             text(attribute.Field, TTextType::Text);
+        } else if (IsAdjustable(attribute.Type)) {
+            FCode.Line("    const " + type + "& Get" + name + "() const { return " + Field(attribute.Field) + "; }");
+            FCode.Line("    void Set" + name + "(const " + type + "& value) { " + Field(attribute.Field) +
+                       " = value; }");
         } else if (attribute.Type == TAttributeType::StringList) {
             FCode.Line("    TStringXpgList& Get" + name + "() { return " + Field(attribute.Field) + "; }");
             FCode.Line("    const TStringXpgList& Get" + name + "() const { return " + Field(attribute.Field) + "; }");
@@ -512,7 +623,9 @@ void THeader::Accessors(const TClass& item) {
                        ".get(); }");
             break;
         case TMemberKind::List:
-            FCode.Line("    " + ListClass(member.Class) + "& Get" + name + "() const { return *" + Field(member.Field) +
+        case TMemberKind::Sequence:
+        case TMemberKind::Any:
+            FCode.Line("    " + ObjectType(member) + "& Get" + name + "() const { return *" + Field(member.Field) +
                        "; }");
             break;
         default:
@@ -547,6 +660,9 @@ void THeader::Methods(const TClass& item) {
         FCode.Line("    void HandleElementEnd() override;");
     }
     FCode.Line("    int32_t CheckAssigned() override;");
+    if (item.Custom.contains("CountAttributes")) {
+        FCode.Line("    int32_t CountAttributes() const;");
+    }
     if (HasAssignAttribute(item)) {
         FCode.Line("    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;");
     }
@@ -609,6 +725,9 @@ void THeader::Fields(const TClass& item) {
 }
 
 void THeader::Document() {
+    if (FTable.Document.empty()) {
+        return;
+    }
     const TClass& root = FTable.Root();
     FCode.Line("// The document of a part: its root, filled by LoadFromStream" +
                std::string(FTable.Writes ? " and written by SaveToStream." : "."));
@@ -661,7 +780,7 @@ private:
     void Clear(const TClass& item);
     void SetTextContent(const TClass& item);
     void FindChild(const TClass& item);
-    void ChildCase(const TMember& member, const std::string& indent);
+    void ChildCase(const TMember& member, const std::string& name, const std::string& indent);
     bool HasOccurredValues(const std::string& itemClass) const;
     void PresetChildCase(const TMember& member, const std::string& indent);
     void HandleElementEnd(const TClass& item);
@@ -718,18 +837,19 @@ void TSource::Preamble() {
     FCode.Line();
     FCode.Line("#include " + Quoted(FTable.Folder + "/" + FTable.Unit + ".h"));
     FCode.Line();
-    const bool converts = AnyAttribute(FTable,
-                                       [](const TAttribute& attribute) {
-                                           return attribute.Type == TAttributeType::Int ||
-                                                  attribute.Type == TAttributeType::Bool ||
-                                                  attribute.Type == TAttributeType::Float;
-                                       }) ||
-                          AnyTextType(FTable, [](TTextType type) { return type != TTextType::Text; });
+    const bool converts =
+        AnyAttribute(FTable,
+                     [](const TAttribute& attribute) {
+                         return attribute.Type == TAttributeType::Int || attribute.Type == TAttributeType::Bool ||
+                                attribute.Type == TAttributeType::TriBool || attribute.Type == TAttributeType::Float ||
+                                IsAdjustable(attribute.Type);
+                     }) ||
+        AnyTextType(FTable, [](TTextType type) { return type != TTextType::Text; });
     if (converts) {
         FCode.Line("#include \"xls/core/xml/XpgConvert.h\"");
         FCode.Line();
     }
-    if (!FTable.Enums.empty()) {
+    if (!FTable.Enums.empty() && !FTable.BuildsOnAnother()) {
         FCode.Line("#include <string_view>");
         FCode.Line();
     }
@@ -747,7 +867,10 @@ void TSource::ExtendedConversion() {
 // The helpers and enumeration values that only the unit's source sees, then the enumeration table.
 void TSource::LocalDefinitions() {
     const bool extended = AnyTextType(FTable, [](TTextType type) { return type == TTextType::Extended; });
-    if (FTable.Enums.empty() && !extended) {
+    const std::vector<TEnum> noEnums;
+    const std::vector<TEnum>& enums = FTable.BuildsOnAnother() ? noEnums : FTable.Enums;
+    const bool reported = AnyAttribute(FTable, [](const TAttribute& attribute) { return !attribute.Unknown.empty(); });
+    if (enums.empty() && !extended && !reported) {
         return;
     }
     FCode.Line("namespace {");
@@ -755,7 +878,7 @@ void TSource::LocalDefinitions() {
     if (extended) {
         ExtendedConversion();
     }
-    for (const TEnum& enumeration : FTable.Enums) {
+    for (const TEnum& enumeration : enums) {
         FCode.Line("constexpr std::u16string_view " + CppName(enumeration.Name) + "Values[] = {");
         size_t width = 0;
         for (const std::string& value : enumeration.Values) {
@@ -769,22 +892,39 @@ void TSource::LocalDefinitions() {
         FCode.Line("};");
         FCode.Line();
     }
-    if (AnyAttribute(FTable, [](const TAttribute& attribute) { return !attribute.Unknown.empty(); })) {
+    if (reported) {
         ReportedEnum();
     }
     FCode.Line("} // namespace");
     FCode.Line();
-    if (FTable.Enums.empty()) {
+    if (enums.empty()) {
         return;
     }
     FCode.Line("const TEnums& Enums() {");
     FCode.Line("    static const TEnums enums{");
-    for (const TEnum& enumeration : FTable.Enums) {
+    for (const TEnum& enumeration : enums) {
         const std::string name = CppName(enumeration.Name);
         FCode.Line("        ." + name + " = TXpgEnumType(" + Wide(enumeration.Prefix) + ", " + name + "Values),");
     }
     FCode.Line("    };");
     FCode.Line("    return enums;");
+    FCode.Line("}");
+    FCode.Line();
+    FCode.Line("std::span<const TXpgEnumType* const> EnumTypes() {");
+    FCode.Line("    static const TEnums& enums = Enums();");
+    FCode.Line("    static const TXpgEnumType* const types[] = {");
+    // One item a line, as the values above, held there by the comments.
+    size_t width = 0;
+    for (const TEnum& enumeration : enums) {
+        width = std::max(width, CppName(enumeration.Name).size() + 8);
+    }
+    for (const TEnum& enumeration : enums) {
+        std::string item = "&enums." + CppName(enumeration.Name) + ",";
+        item.resize(width, ' ');
+        FCode.Line("        " + item + " // " + enumeration.Prefix);
+    }
+    FCode.Line("    };");
+    FCode.Line("    return types;");
     FCode.Line("}");
     FCode.Line();
 }
@@ -827,11 +967,10 @@ void TSource::Constructor(const TClass& item) {
                                std::to_string(item.Attributes.size() + item.IgnoredAttributes.size()) + ")";
     std::vector<std::string> creations;
     for (const TMember& member : item.Members) {
-        if (member.Kind == TMemberKind::Optional || !HoldsObject(member)) {
+        if (member.Kind == TMemberKind::Optional || (!HoldsObject(member) && member.Kind != TMemberKind::Any)) {
             continue;
         }
-        const std::string type = member.Kind == TMemberKind::List ? ListClass(member.Class) : CppName(member.Class);
-        creations.push_back("    " + Field(member.Field) + " = std::make_unique<" + type + ">(owner);");
+        creations.push_back("    " + Field(member.Field) + " = std::make_unique<" + ObjectType(member) + ">(owner);");
     }
     for (const TAttribute& attribute : item.Attributes) {
         if (attribute.Type == TAttributeType::StringList && !attribute.Default.empty()) {
@@ -897,43 +1036,56 @@ void TSource::SetTextContent(const TClass& item) {
 
 void TSource::FindChild(const TClass& item) {
     Function("TXPGBase* " + CppName(item.Name) + "::FindChild(TXPGReader& reader)");
-    const std::vector<const TMember*> named = NamedMembers(item);
-    if (named.size() == 1) {
-        ChildCase(*named[0], "    ");
-    } else if (!named.empty()) {
+    const std::vector<std::pair<std::string, const TMember*>> cases = ElementCases(FTable, item);
+    if (cases.size() == 1) {
+        ChildCase(*cases[0].second, cases[0].first, "    ");
+    } else if (!cases.empty()) {
         std::vector<std::string> names;
-        for (const TMember* member : named) {
-            names.push_back(member->XmlName);
+        for (const auto& [name, member] : cases) {
+            names.push_back(name);
         }
         const std::string hash = HashFunction(names);
         FCode.Line(std::string("    switch (reader.") +
                    (hash == "XpgByteSumHash" ? "ElementSumHash" : "ElementMulHash") + "()) {");
-        for (const TMember* member : named) {
-            FCode.Line("    case " + hash + "(" + Quoted(member->XmlName) + "):");
-            ChildCase(*member, "        ");
+        for (const auto& [name, member] : cases) {
+            FCode.Line("    case " + hash + "(" + Quoted(name) + "):");
+            ChildCase(*member, name, "        ");
             FCode.Line("        break;");
         }
         FCode.Line("    }");
     }
     std::vector<const TMember*> groups;
+    const TMember* any = nullptr;
     for (const TMember& member : item.Members) {
         if (member.Kind == TMemberKind::Group) {
             groups.push_back(&member);
         }
+        any = member.Kind == TMemberKind::Any ? &member : any;
     }
-    for (size_t i = 0; i + 1 < groups.size(); ++i) {
+    for (size_t i = 0; i + 1 < groups.size() + (any != nullptr ? 1 : 0); ++i) {
         FCode.Line("    if (TXPGBase* child = " + Field(groups[i]->Field) + "->FindChild(reader)) {");
         FCode.Line("        return child;");
         FCode.Line("    }");
     }
-    FCode.Line(groups.empty() ? "    return nullptr;"
-                              : "    return " + Field(groups.back()->Field) + "->FindChild(reader);");
+    if (any != nullptr) {
+        FCode.Line("    TXPGAnyElement& element = " + Field(any->Field) + "->Add();");
+        FCode.Line("    element.SetName(reader.GetTagName());");
+        FCode.Line("    return Enter(element, reader);");
+    } else {
+        FCode.Line(groups.empty() ? "    return nullptr;"
+                                  : "    return " + Field(groups.back()->Field) + "->FindChild(reader);");
+    }
     End();
 }
 
-void TSource::ChildCase(const TMember& member, const std::string& indent) {
+void TSource::ChildCase(const TMember& member, const std::string& name, const std::string& indent) {
     const std::string field = Field(member.Field);
-    FCode.Line(indent + "if (reader.IsElement(" + Quoted(member.XmlName) + ")) {");
+    FCode.Line(indent + "if (reader.IsElement(" + Quoted(name) + ")) {");
+    if (member.Kind == TMemberKind::Sequence) {
+        FCode.Line(indent + "    return " + field + "->Add().FindChild(reader);");
+        FCode.Line(indent + "}");
+        return;
+    }
     if (HoldsObject(member) && HasOccurredValues(member.Class)) {
         PresetChildCase(member, indent + "    ");
         FCode.Line(indent + "}");
@@ -1031,7 +1183,7 @@ void TSource::AssignAttribute(const TClass& item) {
     // Each name the class takes, with the statement that keeps its value (none for an attribute it ignores).
     std::vector<std::pair<std::string, std::string>> cases;
     for (const TAttribute& attribute : item.Attributes) {
-        cases.emplace_back(attribute.XmlName, Conversion(attribute));
+        cases.emplace_back(attribute.XmlName, Conversion(FTable, attribute));
     }
     for (const std::string& ignored : item.IgnoredAttributes) {
         cases.emplace_back(ignored, std::string());
@@ -1096,7 +1248,14 @@ void TSource::CallLines(const std::string& line) {
 
 void TSource::CheckAssigned(const TClass& item) {
     Function("int32_t " + CppName(item.Name) + "::CheckAssigned()");
-    if (!item.Attributes.empty()) {
+    const bool required = std::any_of(item.Attributes.begin(), item.Attributes.end(),
+                                      [](const TAttribute& attribute) { return attribute.Required; });
+    if (item.Custom.contains("CountAttributes")) {
+        FCode.Line("    const int32_t attributes = CountAttributes();");
+    } else if (required) {
+        FCode.Line("    // The attributes are required: they count as one, whatever they hold.");
+        FCode.Line("    const int32_t attributes = 1;");
+    } else if (!item.Attributes.empty()) {
         FCode.Line("    int32_t attributes = 0;");
         for (const TAttribute& attribute : item.Attributes) {
             FCode.Line("    attributes += " + AssignedTest(attribute) + ";");
@@ -1122,7 +1281,8 @@ void TSource::CheckAssigned(const TClass& item) {
             }
         }
     }
-    const std::string attributes = item.Attributes.empty() ? "0" : "attributes";
+    const std::string attributes =
+        item.Attributes.empty() && !item.Custom.contains("CountAttributes") ? "0" : "attributes";
     const std::string text = item.TextField.empty() ? "0" : TextAssignedTest(item.TextType, Field(item.TextField));
     const std::string children = item.Members.empty() ? "0" : "children";
     FCode.Line("    return SetAssigned(" + attributes + ", " + text + ", " + children + ");");

@@ -6,6 +6,7 @@
 #include <array>
 #include <cctype>
 #include <charconv>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -41,7 +42,19 @@ const std::map<std::string, TTextType> TextTypes = {
 
 constexpr std::array CustomMethods = {
     "FindChild", "HandleElement", "AssignAttributes", "AssignAttribute", "HandleElementEnd", "CheckAssigned",
-    "Clear",     "Write"};
+    "Clear",     "Write",         "CountAttributes"};
+
+// The attribute types that take a start value, by the names start lines give them.
+const std::map<std::string, TAttributeType> StartTypes = {
+    {"int", TAttributeType::Int},
+    {"hex", TAttributeType::Hex},
+    {"enum", TAttributeType::Enum},
+    {"float", TAttributeType::Float},
+};
+
+// The unit lines that set the policy a family shares.
+constexpr std::array PolicyLines = {"assign-attributes", "presence", "unknown-enum", "ordinal",
+                                    "namespace",         "start",    "document-data"};
 
 // One line of a table split into tokens, with what follows the first token kept whole for free text.
 struct TLine {
@@ -52,7 +65,9 @@ struct TLine {
 
 class TReader {
 public:
-    TReader(const std::string& path, const std::string& tableFile) : FPath(tableFile) {
+    // chain holds the units that build on this one, which it must not build on in turn.
+    TReader(const std::string& path, const std::string& tableFile, std::vector<std::string> chain)
+        : FPath(tableFile), FFilePath(path), FChain(std::move(chain)) {
         std::ifstream file(path);
         if (!file) {
             throw TTableError(path + ": cannot be read");
@@ -125,6 +140,9 @@ private:
 
     void ReadUnitLine(const TLine& line) {
         const std::string& keyword = line.Tokens[0];
+        if (FPolicyLine == 0 && std::find(PolicyLines.begin(), PolicyLines.end(), keyword) != PolicyLines.end()) {
+            FPolicyLine = line.Number;
+        }
         if (keyword == "unit") {
             FTable.Unit = Value(line);
         } else if (keyword == "folder") {
@@ -145,11 +163,28 @@ private:
             FTable.PresenceAnyFlag = Choice(line, "any-flag", "occurred");
         } else if (keyword == "unknown-enum") {
             const std::string& rule = Value(line);
-            if (rule != "first" && rule != "raise" && rule != "report") {
-                Fail(line.Number, "\"unknown-enum\" is first, raise or report");
+            if (rule != "first" && rule != "raise" && rule != "report" && rule != "keep") {
+                Fail(line.Number, "\"unknown-enum\" is first, raise, report or keep");
             }
             FTable.RaiseUnknownEnum = rule == "raise";
             FTable.ReportUnknownEnum = rule == "report";
+            FTable.KeepUnknownEnum = rule == "keep";
+        } else if (keyword == "start") {
+            Need(line, 3);
+            const auto type = StartTypes.find(line.Tokens[1]);
+            if (type == StartTypes.end()) {
+                Fail(line.Number, "a start value is for int, hex, enum or float");
+            }
+            CheckNumber(line.Number, line.Tokens[2], "the start value of " + line.Tokens[1],
+                        type->second == TAttributeType::Float);
+            FTable.StartValues[type->second] = line.Tokens[2];
+        } else if (keyword == "document-data") {
+            Need(line, 3);
+            FTable.DocumentData = line.Tokens[1];
+            FTable.DocumentDataHeader = line.Tokens[2];
+        } else if (keyword == "builds-on") {
+            Need(line, 3);
+            FTable.Bases.push_back({line.Tokens[1], {}, {line.Tokens.begin() + 2, line.Tokens.end()}, line.Number});
         } else if (keyword == "namespace") {
             Need(line, 3);
             for (size_t i = 2; i < line.Tokens.size(); ++i) {
@@ -212,9 +247,16 @@ private:
         Need(line, 4);
         TAttribute attribute{line.Tokens[1], line.Tokens[2], TAttributeType::Text, {}, {}, line.Number};
         static const std::map<std::string, TAttributeType> types = {
-            {"text", TAttributeType::Text}, {"int", TAttributeType::Int},     {"hex", TAttributeType::Hex},
-            {"bool", TAttributeType::Bool}, {"float", TAttributeType::Float}, {"strlist", TAttributeType::StringList},
+            {"text", TAttributeType::Text},
+            {"int", TAttributeType::Int},
+            {"hex", TAttributeType::Hex},
+            {"bool", TAttributeType::Bool},
+            {"float", TAttributeType::Float},
+            {"strlist", TAttributeType::StringList},
             {"enum", TAttributeType::Enum},
+            {"tribool", TAttributeType::TriBool},
+            {"adjcoord", TAttributeType::AdjCoordinate},
+            {"adjangle", TAttributeType::AdjAngle},
         };
         const auto type = types.find(line.Tokens[3]);
         if (type == types.end()) {
@@ -226,9 +268,11 @@ private:
             Need(line, 5);
             attribute.EnumName = line.Tokens[next++];
         }
-        ReadOptions(line, next, {"default", "occurred", "unknown", "hash"},
+        ReadOptions(line, next, {"default", "occurred", "unknown", "required", "hash"},
                     [&](const std::string& option, const std::string& value) {
-                        if (option == "default") {
+                        if (option == "required") {
+                            attribute.Required = true;
+                        } else if (option == "default") {
                             attribute.Default = value;
                         } else if (option == "occurred") {
                             attribute.Occurred = value;
@@ -243,10 +287,15 @@ private:
 
     TMember ReadMember(const TLine& line) {
         static const std::map<std::string, std::pair<TMemberKind, size_t>> kinds = {
-            {"child", {TMemberKind::Child, 4}},         {"optional", {TMemberKind::Optional, 4}},
-            {"list", {TMemberKind::List, 4}},           {"stream", {TMemberKind::Stream, 5}},
-            {"textchild", {TMemberKind::TextChild, 3}}, {"values", {TMemberKind::Values, 4}},
+            {"child", {TMemberKind::Child, 4}},
+            {"optional", {TMemberKind::Optional, 4}},
+            {"list", {TMemberKind::List, 4}},
+            {"stream", {TMemberKind::Stream, 5}},
+            {"textchild", {TMemberKind::TextChild, 3}},
+            {"values", {TMemberKind::Values, 4}},
             {"use", {TMemberKind::Group, 3}},
+            {"sequence", {TMemberKind::Sequence, 3}},
+            {"any", {TMemberKind::Any, 2}},
         };
         const auto kind = kinds.find(line.Tokens[0]);
         if (kind == kinds.end()) {
@@ -257,13 +306,15 @@ private:
         member.Kind = kind->second.first;
         member.Line = line.Number;
         size_t next = 1;
-        if (member.Kind != TMemberKind::Group) {
+        const bool named = member.Kind != TMemberKind::Group && member.Kind != TMemberKind::Sequence &&
+                           member.Kind != TMemberKind::Any;
+        if (named) {
             member.XmlName = line.Tokens[next++];
         }
         member.Field = line.Tokens[next++];
         if (member.Kind == TMemberKind::TextChild) {
             member.TextType = ReadTextType(line, next);
-        } else {
+        } else if (member.Kind != TMemberKind::Any) {
             member.Class = line.Tokens[next++];
         }
         if (member.Kind == TMemberKind::Stream) {
@@ -301,7 +352,7 @@ private:
             if (std::find(allowed.begin(), allowed.end(), option) == allowed.end()) {
                 Fail(line.Number, "unexpected \"" + option + "\"");
             }
-            if (option == "main" || option == "document") {
+            if (option == "main" || option == "document" || option == "required") {
                 take(option, {});
                 continue;
             }
@@ -321,7 +372,10 @@ private:
         }
     }
 
+    void CheckNumber(int line, const std::string& value, const std::string& what, bool bitsAllowed) const;
     void Check();
+    void InheritFamily();
+    void TakePolicy(const TTable& base);
     void CheckUnit() const;
     void CheckClass(const TClass& item) const;
     void CheckAttribute(const TClass& item, TAttribute& attribute) const;
@@ -331,6 +385,10 @@ private:
     void MarkCleared();
 
     std::string FPath;
+    std::string FFilePath;
+    std::vector<std::string> FChain;
+    // The first line that sets policy, or 0.
+    int FPolicyLine = 0;
     TTable FTable;
 };
 
@@ -347,7 +405,18 @@ bool IsNumber(const std::string& text) {
     return !text.empty() && error == std::errc() && end == text.data() + text.size();
 }
 
+// A number as a default or start value gives it; a double given by its bits gives 16 hexadecimal digits.
+void TReader::CheckNumber(int line, const std::string& value, const std::string& what, bool bitsAllowed) const {
+    if (!IsNumber(value)) {
+        Fail(line, what + " is no number");
+    }
+    if (bitsAllowed && value.starts_with("0x") && value.size() != 18) {
+        Fail(line, "a double's bits are 16 hexadecimal digits");
+    }
+}
+
 void TReader::Check() {
+    InheritFamily();
     CheckUnit();
     for (TClass& item : FTable.Classes) {
         CheckClass(item);
@@ -361,18 +430,76 @@ void TReader::Check() {
     MarkCleared();
 }
 
-void TReader::CheckUnit() const {
-    if (FTable.Unit.empty() || FTable.Folder.empty() || FTable.Document.empty() || FTable.Namespaces.empty()) {
-        Fail(1, "a table needs unit, folder, document and namespace lines");
+// Reads the tables of the units this one builds on and takes the family's policy, enumerations and named classes.
+void TReader::InheritFamily() {
+    if (FTable.Bases.empty()) {
+        return;
     }
-    if (std::count_if(FTable.Classes.begin(), FTable.Classes.end(),
-                      [](const TClass& item) { return item.Kind == TClassKind::Root; }) != 1) {
-        Fail(1, "a table needs exactly one root");
+    if (FPolicyLine != 0) {
+        Fail(FPolicyLine, "a unit that builds on another takes the family's policy");
+    }
+    if (!FTable.Enums.empty()) {
+        Fail(FTable.Enums.front().Line, "a unit that builds on another declares no enumerations");
+    }
+    std::vector<std::string> chain = FChain;
+    chain.push_back(FTable.Unit);
+    for (TBaseUnit& base : FTable.Bases) {
+        if (std::find(chain.begin(), chain.end(), base.Unit) != chain.end()) {
+            Fail(base.Line, "\"" + base.Unit + "\" builds on this unit");
+        }
+        const std::filesystem::path file = std::filesystem::path(FFilePath).parent_path() / (base.Unit + ".tbl");
+        const TTable table = TReader(file.string(), base.Unit + ".tbl", chain).Take();
+        base.Folder = table.Folder;
+        const std::string family = table.BuildsOnAnother() ? table.Family : table.Unit;
+        if (FTable.Family.empty()) {
+            FTable.Family = family;
+            TakePolicy(table);
+        } else if (family != FTable.Family) {
+            Fail(base.Line, "\"" + base.Unit + "\" belongs to another family");
+        }
+        for (const std::string& name : base.Classes) {
+            const TClass* found = nullptr;
+            for (const TClass& item : table.Classes) {
+                found = item.Name == name && item.Kind != TClassKind::Root ? &item : found;
+            }
+            if (found == nullptr) {
+                Fail(base.Line, "no class \"" + name + "\" in " + base.Unit);
+            }
+            TClass& imported = FTable.ImportedClasses.emplace_back(*found);
+            imported.ImportedFrom = base.Unit;
+        }
+    }
+}
+
+void TReader::TakePolicy(const TTable& base) {
+    FTable.AssignEveryTag = base.AssignEveryTag;
+    FTable.PresenceAnyFlag = base.PresenceAnyFlag;
+    FTable.RaiseUnknownEnum = base.RaiseUnknownEnum;
+    FTable.ReportUnknownEnum = base.ReportUnknownEnum;
+    FTable.KeepUnknownEnum = base.KeepUnknownEnum;
+    FTable.Ordinal = base.Ordinal;
+    FTable.Namespaces = base.Namespaces;
+    FTable.StartValues = base.StartValues;
+    FTable.DocumentData = base.DocumentData;
+    FTable.DocumentDataHeader = base.DocumentDataHeader;
+    FTable.Enums = base.Enums;
+}
+
+void TReader::CheckUnit() const {
+    if (FTable.Unit.empty() || FTable.Folder.empty() || FTable.Namespaces.empty()) {
+        Fail(1, "a table needs unit, folder and namespace lines");
+    }
+    const auto roots = std::count_if(FTable.Classes.begin(), FTable.Classes.end(),
+                                     [](const TClass& item) { return item.Kind == TClassKind::Root; });
+    if (roots != (FTable.Document.empty() ? 0 : 1)) {
+        Fail(1, "a table with a document has exactly one root, and one without a document has none");
     }
     std::set<std::string> names;
-    for (const TClass& item : FTable.Classes) {
-        if (!names.insert(CppName(item.Name)).second) {
-            Fail(item.Line, "a second class \"" + item.Name + "\"");
+    for (const std::vector<TClass>* classes : {&FTable.ImportedClasses, &FTable.Classes}) {
+        for (const TClass& item : *classes) {
+            if (!names.insert(CppName(item.Name)).second) {
+                Fail(item.Line, "a second class \"" + item.Name + "\"");
+            }
         }
     }
     for (const TEnum& enumeration : FTable.Enums) {
@@ -385,6 +512,9 @@ void TReader::CheckUnit() const {
                 Fail(enumeration.Line, "a second value \"" + value + "\" in " + enumeration.Name);
             }
         }
+    }
+    if (FTable.Document.empty()) {
+        return;
     }
     const TClass& root = FTable.Root();
     for (const std::string& accessor : FTable.Accessors) {
@@ -426,8 +556,16 @@ void TReader::CheckClass(const TClass& item) const {
         if (!member.Callback.empty()) {
             addField(member.Callback, member.Line);
         }
-        if (member.Kind != TMemberKind::Group && !elements.insert(member.XmlName).second) {
-            Fail(member.Line, "a second child \"" + member.XmlName + "\"");
+        for (const std::string& name : ElementNames(FTable, member)) {
+            if (!elements.insert(name).second) {
+                Fail(member.Line, "a second child \"" + name + "\"");
+            }
+        }
+        if (member.Kind == TMemberKind::Any &&
+            (item.Kind != TClassKind::Element ||
+             std::count_if(item.Members.begin(), item.Members.end(),
+                           [](const TMember& other) { return other.Kind == TMemberKind::Any; }) > 1)) {
+            Fail(member.Line, "only an element class keeps any elements, in one member");
         }
         if (member.Main && item.Kind != TClassKind::Root) {
             Fail(member.Line, "only the root has a main child");
@@ -455,6 +593,16 @@ void TReader::CheckAttribute(const TClass& item, TAttribute& attribute) const {
     if (!attribute.Unknown.empty() && (attribute.Type != TAttributeType::Enum || !IsNumber(attribute.Unknown))) {
         Fail(line, "only an enum has an unknown ordinal, and it is a number");
     }
+    if (IsAdjustable(attribute.Type)) {
+        if (!attribute.Default.empty() || !attribute.Occurred.empty()) {
+            Fail(line, "an adjustable value takes no default or occurred value");
+        }
+        return;
+    }
+    const auto start = FTable.StartValues.find(attribute.Type);
+    if (attribute.Default.empty() && start != FTable.StartValues.end()) {
+        attribute.Default = start->second;
+    }
     const bool text = attribute.Type == TAttributeType::Text || attribute.Type == TAttributeType::StringList;
     if (text && !attribute.Occurred.empty()) {
         Fail(line, "texts and lists take no occurred value");
@@ -480,14 +628,15 @@ void TReader::CheckAttribute(const TClass& item, TAttribute& attribute) const {
 // takes when its element begins.
 std::string TReader::ValueExpression(const TClass& item, const TAttribute& attribute, const std::string& value,
                                      const std::string& what) const {
-    if (attribute.Type == TAttributeType::Bool) {
+    if (attribute.Type == TAttributeType::Bool || attribute.Type == TAttributeType::TriBool) {
+        const bool tristate = attribute.Type == TAttributeType::TriBool;
         if (value.empty()) {
-            return "false";
+            return tristate ? "xtsUnset" : "false";
         }
         if (value != "true" && value != "false") {
             Fail(attribute.Line, "a bool defaults to true or false");
         }
-        return value;
+        return tristate ? (value == "true" ? "xtsTrue" : "xtsFalse") : value;
     }
     if (attribute.Type == TAttributeType::Enum) {
         const TEnum* enumeration = FTable.FindEnum(attribute.EnumName);
@@ -502,14 +651,10 @@ std::string TReader::ValueExpression(const TClass& item, const TAttribute& attri
     if (value.empty()) {
         return "0";
     }
-    if (!IsNumber(value)) {
-        Fail(attribute.Line, "the " + what + " of \"" + attribute.XmlName + "\" in " + item.Name + " is no number");
-    }
-    if (attribute.Type == TAttributeType::Float && value.starts_with("0x")) {
+    const bool bits = attribute.Type == TAttributeType::Float && value.starts_with("0x");
+    CheckNumber(attribute.Line, value, "the " + what + " of \"" + attribute.XmlName + "\" in " + item.Name, bits);
+    if (bits) {
         // A double given by its bits, for a value that no short decimal text gives exactly.
-        if (value.size() != 18) {
-            Fail(attribute.Line, "a double's bits are 16 hexadecimal digits");
-        }
         return "std::bit_cast<double>(uint64_t{" + value + "})";
     }
     return value;
@@ -533,9 +678,15 @@ void TReader::CheckMember(const TClass& item, const TMember& member) const {
     if (target == nullptr) {
         Fail(member.Line, "no class \"" + member.Class + "\"");
     }
-    const bool wantsGroup = member.Kind == TMemberKind::Group;
+    const bool wantsGroup = member.Kind == TMemberKind::Group || member.Kind == TMemberKind::Sequence;
     if ((target->Kind == TClassKind::Group) != wantsGroup || target->Kind == TClassKind::Root) {
         Fail(member.Line, "\"" + member.Class + (wantsGroup ? "\" is no group" : "\" is no element class"));
+    }
+    const bool named = std::all_of(target->Members.begin(), target->Members.end(), [](const TMember& offered) {
+        return HoldsObject(offered) && !offered.XmlName.empty();
+    });
+    if (member.Kind == TMemberKind::Sequence && (target->Members.empty() || !named)) {
+        Fail(member.Line, "the group of a sequence offers elements of its own only");
     }
 }
 
@@ -554,15 +705,24 @@ void TReader::MarkCleared() {
         }
     }
     while (!pending.empty()) {
-        TClass& item = *std::find_if(FTable.Classes.begin(), FTable.Classes.end(),
-                                     [&](const TClass& candidate) { return candidate.Name == pending.back(); });
+        const auto own = std::find_if(FTable.Classes.begin(), FTable.Classes.end(),
+                                      [&](const TClass& candidate) { return candidate.Name == pending.back(); });
+        if (own == FTable.Classes.end()) {
+            const TClass& imported = *FTable.FindClass(pending.back());
+            if (!imported.HasClear) {
+                Fail(imported.Line, "\"" + imported.Name + "\" of " + imported.ImportedFrom + " is not cleared");
+            }
+            pending.pop_back();
+            continue;
+        }
+        TClass& item = *own;
         pending.pop_back();
         if (item.HasClear) {
             continue;
         }
         item.HasClear = true;
         for (const TMember& member : item.Members) {
-            if (HoldsObject(member) && member.Kind != TMemberKind::List) {
+            if (HoldsObject(member) && member.Kind != TMemberKind::List && member.Kind != TMemberKind::Sequence) {
                 pending.push_back(member.Class);
             }
         }
@@ -572,9 +732,14 @@ void TReader::MarkCleared() {
 } // namespace
 
 const TClass* TTable::FindClass(const std::string& name) const {
-    const auto found =
-        std::find_if(Classes.begin(), Classes.end(), [&](const TClass& item) { return item.Name == name; });
-    return found == Classes.end() ? nullptr : &*found;
+    for (const std::vector<TClass>* classes : {&Classes, &ImportedClasses}) {
+        const auto found =
+            std::find_if(classes->begin(), classes->end(), [&](const TClass& item) { return item.Name == name; });
+        if (found != classes->end()) {
+            return &*found;
+        }
+    }
+    return nullptr;
 }
 
 const TEnum* TTable::FindEnum(const std::string& name) const {
@@ -588,11 +753,31 @@ const TClass& TTable::Root() const {
 }
 
 bool HoldsObject(const TMember& member) {
-    return member.Kind != TMemberKind::TextChild && member.Kind != TMemberKind::Values;
+    return member.Kind != TMemberKind::TextChild && member.Kind != TMemberKind::Values &&
+           member.Kind != TMemberKind::Any;
+}
+
+bool IsAdjustable(TAttributeType type) {
+    return type == TAttributeType::AdjCoordinate || type == TAttributeType::AdjAngle;
+}
+
+std::vector<std::string> ElementNames(const TTable& table, const TMember& member) {
+    if (member.Kind != TMemberKind::Sequence) {
+        return member.XmlName.empty() ? std::vector<std::string>{} : std::vector<std::string>{member.XmlName};
+    }
+    std::vector<std::string> names;
+    if (const TClass* group = table.FindClass(member.Class)) {
+        for (const TMember& offered : group->Members) {
+            if (!offered.XmlName.empty()) {
+                names.push_back(offered.XmlName);
+            }
+        }
+    }
+    return names;
 }
 
 TTable ReadTable(const std::string& path, const std::string& tableFile) {
-    return TReader(path, tableFile).Take();
+    return TReader(path, tableFile, {}).Take();
 }
 
 std::string CppName(const std::string& name) {

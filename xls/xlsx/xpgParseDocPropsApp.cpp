@@ -70,6 +70,15 @@ const TEnums& Enums() {
     return enums;
 }
 
+std::span<const TXpgEnumType* const> EnumTypes() {
+    static const TEnums& enums = Enums();
+    static const TXpgEnumType* const types[] = {
+        &enums.ST_ArrayBaseType,  // stabt
+        &enums.ST_VectorBaseType, // stvbt
+    };
+    return types;
+}
+
 TCT_Properties::TCT_Properties(TXPGDocBase& owner) : TXPGBase(owner, 27, 0) {
     FHeadingPairs = std::make_unique<TCT_VectorVariant>(owner);
     FTitlesOfParts = std::make_unique<TCT_VectorLpstr>(owner);

@@ -52,6 +52,15 @@ const TEnums& Enums() {
     return enums;
 }
 
+std::span<const TXpgEnumType* const> EnumTypes() {
+    static const TEnums& enums = Enums();
+    static const TXpgEnumType* const types[] = {
+        &enums.ST_DdeValueType, // stdvt
+        &enums.ST_CellType,     // stect
+    };
+    return types;
+}
+
 TCT_ExternalLink::TCT_ExternalLink(TXPGDocBase& owner) : TXPGBase(owner, 4, 0) {
     FExternalBook = std::make_unique<TCT_ExternalBook>(owner);
     FDdeLink = std::make_unique<TCT_DdeLink>(owner);

@@ -62,6 +62,8 @@ struct TEnums {
 };
 
 const TEnums& Enums();
+// Every enumeration of the unit, in the table's order.
+std::span<const TXpgEnumType* const> EnumTypes();
 
 class TCT_ExternalLink;
 class TCT_ExternalBook;

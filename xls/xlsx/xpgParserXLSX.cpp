@@ -659,6 +659,66 @@ const TEnums& Enums() {
     return enums;
 }
 
+std::span<const TXpgEnumType* const> EnumTypes() {
+    static const TEnums& enums = Enums();
+    static const TXpgEnumType* const types[] = {
+        &enums.ST_UnderlineValues,               // stuv
+        &enums.ST_VerticalAlignRun,              // stvar
+        &enums.ST_VerticalAlignment,             // stva
+        &enums.ST_BorderStyle,                   // stbs
+        &enums.ST_PatternType,                   // stpt
+        &enums.ST_FontScheme,                    // stfs
+        &enums.ST_GradientType,                  // stgt
+        &enums.ST_TableStyleType,                // sttst
+        &enums.ST_HorizontalAlignment,           // stha
+        &enums.ST_PhoneticAlignment,             // stpa
+        &enums.ST_PhoneticType,                  // stpt
+        &enums.ST_DateTimeGrouping,              // stdtg
+        &enums.ST_SortMethod,                    // stsm
+        &enums.ST_CalendarType,                  // stct
+        &enums.ST_SortBy,                        // stsb
+        &enums.ST_IconSetType,                   // stist
+        &enums.ST_DynamicFilterType,             // stdft
+        &enums.ST_FilterOperator,                // stfo
+        &enums.ST_Axis,                          // sta
+        &enums.ST_PivotAreaType,                 // stpat
+        &enums.ST_Visibility,                    // stv
+        &enums.ST_CalcMode,                      // stcm
+        &enums.ST_UpdateLinks,                   // stul
+        &enums.ST_TargetScreenSize,              // sttss
+        &enums.ST_Comments,                      // stc
+        &enums.ST_Objects,                       // sto
+        &enums.ST_SmartTagShow,                  // ststs
+        &enums.ST_RefMode,                       // strm
+        &enums.ST_SheetState,                    // stss
+        &enums.ST_DvAspect,                      // stda
+        &enums.ST_CfvoType,                      // stct
+        &enums.ST_PageOrder,                     // stpo
+        &enums.ST_CellType,                      // stct
+        &enums.ST_PaneState,                     // stps
+        &enums.ST_CellFormulaType,               // stcft
+        &enums.ST_CellComments,                  // stcc
+        &enums.ST_DataValidationOperator,        // stdvo
+        &enums.ST_CfType,                        // stct
+        &enums.ST_PrintError,                    // stpe
+        &enums.ST_OleUpdate,                     // stou
+        &enums.ST_WebSourceType,                 // stwst
+        &enums.ST_DataValidationErrorStyle,      // stdves
+        &enums.ST_TimePeriod,                    // sttp
+        &enums.ST_Pane,                          // stp
+        &enums.ST_ConditionalFormattingOperator, // stcfo
+        &enums.ST_DataValidationImeMode,         // stdvim
+        &enums.ST_SheetViewType,                 // stsvt
+        &enums.ST_DataConsolidateFunction,       // stdcf
+        &enums.ST_DataValidationType,            // stdvt
+        &enums.ST_Orientation,                   // sto
+        &enums.ST_TableType,                     // sttt
+        &enums.ST_TotalsRowFunction,             // sttrf
+        &enums.ST_XmlDataType,                   // stxdt
+    };
+    return types;
+}
+
 TCT_ExtensionList::TCT_ExtensionList(TXPGDocBase& owner) : TXPGBase(owner, 1, 0) {
     FExt = std::make_unique<TCT_ExtensionXpgList>(owner);
 }
@@ -4022,7 +4082,7 @@ int32_t TCT_CalcPr::CheckAssigned() {
     attributes += FRefMode != TST_RefMode::A1;
     attributes += FIterate;
     attributes += FIterateCount != 100;
-    attributes += FIterateDelta != std::bit_cast<double>(uint64_t{0x3F50624DD2DFFFFE});
+    attributes += std::bit_cast<uint64_t>(FIterateDelta) != uint64_t{0x3F50624DD2DFFFFE};
     attributes += !FFullPrecision;
     attributes += !FCalcCompleted;
     attributes += !FCalcOnSave;

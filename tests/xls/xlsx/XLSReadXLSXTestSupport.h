@@ -105,14 +105,13 @@ public:
         return out.DataString();
     }
 
-    std::map<std::string, std::string> Parts;
-    std::string WorkbookRels;
-
-private:
     static std::string Relationships(const std::string& items) {
         return R"(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)" + items +
                "</Relationships>";
     }
+
+    std::map<std::string, std::string> Parts;
+    std::string WorkbookRels;
 };
 
 } // namespace xls::xlsx_test

@@ -22,6 +22,7 @@ namespace ui {
 
 class TuiCustomEdit;
 class TuiCustomEditProperties;
+class TuiInplaceEditList;
 class TuiValueType;
 
 // A set of filter-control operator numbers, bit n for number n: 1 "equals" to 14 "not in" and the relative-date
@@ -91,6 +92,12 @@ using TuiFilterEditPtr = std::unique_ptr<TuiCustomEdit, rtl::TComponentDeleter>;
 // A new editor of the helper's class for values of source, without owner, prepared by the helper; nullptr for a
 // helper without an editor class.
 TuiFilterEditPtr CreateFilterEdit(const TuiCustomFilterEditHelper& helper, const TuiCustomEditProperties& source);
+// The same from list: its free editor for the properties of the helper's editor class, prepared by the helper
+// (the list keeps it); nullptr for a helper without an editor class.
+TuiCustomEdit* CreateFilterEdit(const TuiCustomFilterEditHelper& helper, const TuiCustomEditProperties& source,
+                                TuiInplaceEditList& list);
+// The properties class an editor class edits with (asked once of an editor made for the purpose).
+const rtl::TMetaclass& FilterEditPropertiesClass(const rtl::TMetaclass& editClass);
 
 // A value a filter editor holds that its condition cannot take; the message is the one to show.
 class EuiFilterControlError : public EuxException {

@@ -177,6 +177,7 @@ TExcelVersion TXLSStream::OpenCompound(rtl::TStream& input) {
         }
         return xvNone;
     }
+    ReportDamagedStreams(document, entry);
     if (FExtraObjects != nullptr) {
         FExtraObjects->Assign(document);
     }
@@ -190,6 +191,15 @@ TExcelVersion TXLSStream::OpenCompound(rtl::TStream& input) {
     const TExcelVersion version = VersionOfFirstBOF(bytes, stream.Size, byName);
     FStream = std::move(records);
     return version;
+}
+
+void TXLSStream::ReportDamagedStreams(const TCompoundFile& document, int32_t recordStream) {
+    for (int32_t entry = 0; entry < document.EntryCount(); ++entry) {
+        const TCompoundEntry& stream = document.Entry(entry);
+        if (entry != recordStream && !stream.Damage.empty()) {
+            FErrors.ReportWarning(stream.Name + u": " + stream.Damage, XLSWarningPartNotRead);
+        }
+    }
 }
 
 TExcelVersion TXLSStream::OpenPlain(std::unique_ptr<rtl::TStream> input) {

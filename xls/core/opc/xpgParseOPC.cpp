@@ -22,6 +22,14 @@ const TEnums& Enums() {
     return enums;
 }
 
+std::span<const TXpgEnumType* const> EnumTypes() {
+    static const TEnums& enums = Enums();
+    static const TXpgEnumType* const types[] = {
+        &enums.ST_TargetMode, // sttm
+    };
+    return types;
+}
+
 TCT_Relationship::TCT_Relationship(TXPGDocBase& owner) : TXPGBase(owner, 0, 4) {}
 
 TCT_Relationship::~TCT_Relationship() = default;

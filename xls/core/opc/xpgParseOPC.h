@@ -41,6 +41,8 @@ struct TEnums {
 };
 
 const TEnums& Enums();
+// Every enumeration of the unit, in the table's order.
+std::span<const TXpgEnumType* const> EnumTypes();
 
 class TCT_Relationship;
 class TCT_Relationships;

@@ -190,6 +190,17 @@ bool TryXmlStrToInt(rtl::UnicodeStringView text, int32_t& value) {
     return TryPlainInteger(text, value) || rtl::TryStrToInt(text, value);
 }
 
+void XmlStrToAdjustable(rtl::UnicodeStringView text, TXpgAdjustable& value) {
+    int32_t number = 0;
+    if (TryXmlStrToInt(text, number)) {
+        value.Value = number;
+        value.Kind = 0;
+    } else if (!text.empty()) {
+        value.Name = text;
+        value.Kind = 1;
+    }
+}
+
 bool TryXmlStrToLongword(rtl::UnicodeStringView text, uint32_t& value) {
     int64_t wide = 0;
     if (!rtl::TryStrToInt64(text, wide) || wide < std::numeric_limits<int32_t>::min() ||

@@ -17,6 +17,19 @@ int32_t XmlStrToIntDef(rtl::UnicodeStringView text, int32_t defaultValue);
 bool TryXmlStrToInt(rtl::UnicodeStringView text, int32_t& value);
 // As TryXmlStrToInt, also taking unsigned values up to 4294967295; a negative value is kept as its 32-bit pattern.
 bool TryXmlStrToLongword(rtl::UnicodeStringView text, uint32_t& value);
+// A value that is either a number or the name of a shape guide (DrawingML's ST_AdjCoordinate and ST_AdjAngle,
+// ECMA-376 Part 1, 20.1.10.3 and 20.1.10.4). Kind is -1 until a value is read, 0 for a number (Value), 1 for a guide
+// name (Name).
+struct TXpgAdjustable {
+    rtl::UnicodeString Name;
+    int32_t Kind = -1;
+    int32_t Value = 0;
+};
+using TST_AdjCoordinate = TXpgAdjustable;
+using TST_AdjAngle = TXpgAdjustable;
+// Reads text into value: an integer (as TryXmlStrToInt takes it) sets Value and Kind 0, leaving Name; any other
+// non-empty text sets Name and Kind 1; an empty text changes nothing.
+void XmlStrToAdjustable(rtl::UnicodeStringView text, TXpgAdjustable& value);
 // "#" followed by up to eight hexadecimal digits (colours), else as XmlStrToIntDef.
 int32_t XmlHexStrToIntDef(rtl::UnicodeStringView text, int32_t defaultValue);
 

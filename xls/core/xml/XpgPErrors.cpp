@@ -9,13 +9,16 @@ namespace xls {
 void TXpgPErrors::ReportUnknown(TXpgUnknownKind kind, rtl::UnicodeStringView name, int32_t row) {
     const char16_t* report =
         kind == TXpgUnknownKind::Element ? XpgMessages::UnknownElement : XpgMessages::UnknownAttribute;
-    FMessage = rtl::Format(XpgMessages::RowPrefix, {row}) + rtl::Format(report, {name});
+    Report(rtl::Format(XpgMessages::RowPrefix, {row}) + rtl::Format(report, {name}));
+    if (!FOnError && kind == TXpgUnknownKind::Element) {
+        throw rtl::Exception(FMessage);
+    }
+}
+
+void TXpgPErrors::Report(rtl::UnicodeStringView message) {
+    FMessage = message;
     if (FOnError) {
         FOnError(*this);
-        return;
-    }
-    if (kind == TXpgUnknownKind::Element) {
-        throw rtl::Exception(FMessage);
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// The sink to which element classes report element and attribute names their schema does not know. With a handler
-// set, every report goes to it and reading goes on; without one, an unknown element ends the read with an exception
-// and an unknown attribute is passed over.
+// The sink to which element classes report element and attribute names their schema does not know, and values they
+// cannot take. With a handler set, every report goes to it and reading goes on; without one, an unknown element ends
+// the read with an exception and anything else is passed over.
 
 #include "rtl/core/Object.h"
 #include "rtl/text/StringTypes.h"
@@ -26,6 +26,8 @@ public:
 
     // Sets Message and calls the handler; without a handler raises rtl::Exception with Message for an element.
     void ReportUnknown(TXpgUnknownKind kind, rtl::UnicodeStringView name, int32_t row);
+    // Sets Message to message and calls the handler; never raises, so reading goes on.
+    void Report(rtl::UnicodeStringView message);
 
 private:
     rtl::UnicodeString FMessage;

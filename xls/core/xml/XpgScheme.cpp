@@ -78,6 +78,12 @@ std::u16string_view TXpgEnumType::Name(int32_t ordinal) const {
     return FValues[static_cast<size_t>(ordinal)];
 }
 
+rtl::UnicodeString XpgUnknownEnumMessage(const TXpgEnumType& type, rtl::UnicodeStringView value) {
+    rtl::UnicodeString key(type.Prefix());
+    key += value;
+    return rtl::Format(XpgMessages::UnknownEnum, {key});
+}
+
 int32_t XpgHexToInt(rtl::UnicodeStringView value) {
     rtl::UnicodeString text(u"$");
     text += value;

@@ -25,6 +25,8 @@
 //   using TOrdinal = ...;                          the type of enumeration fields
 //   static constexpr TXpgUnitRules Rules;          where the units differ
 //   static constexpr TXpgNamespace Namespaces[];   the namespaces and the prefixes the unit's names use
+//   using TDocumentData = ...;                     (optional) what its documents hold beside the error sink
+// Units of one family share one policy type, so that their objects mix: a class of one is a member of another's.
 
 #include "rtl/core/Exceptions.h"
 #include "rtl/core/Object.h"
@@ -46,6 +48,9 @@
 #include <vector>
 
 namespace xls {
+
+// A boolean attribute that may be absent from its element: false, true, or not given (when it has no default).
+enum TXpgTriState : uint8_t { xtsFalse = 0, xtsTrue = 1, xtsUnset = 2 };
 
 // The bits of an element's Flags. The first three are computed by CheckAssigned for writing; xpgOccurred is set when
 // the element is read.
@@ -89,6 +94,7 @@ public:
     int32_t Find(rtl::UnicodeStringView value) const;
     // The name of ordinal, or an empty text when no value has that ordinal.
     std::u16string_view Name(int32_t ordinal) const;
+    int32_t Count() const { return static_cast<int32_t>(FValues.size()); }
     std::u16string_view Prefix() const { return FPrefix; }
 
 private:
@@ -99,6 +105,8 @@ private:
     std::unordered_map<std::u16string_view, int32_t> FOrdinals;
 };
 
+// "Can not find enum" with the key of a value missing from type: its prefix followed by the value.
+rtl::UnicodeString XpgUnknownEnumMessage(const TXpgEnumType& type, rtl::UnicodeStringView value);
 // A "hex" attribute: hexadecimal digits as an unsigned 32-bit pattern; 0 for an empty value, a non-hexadecimal
 // character, or more than 32 bits.
 int32_t XpgHexToInt(rtl::UnicodeStringView value);
@@ -198,9 +206,24 @@ private:
 template <class Unit>
 class TXpgSchemeReader;
 
-// The base of a unit's document: the sink of the names the unit's classes do not know (TXPGDocBase).
+// What a unit's documents hold beside the error sink: the unit's TDocumentData when it names one, else nothing.
+struct TXpgNoDocumentData {};
 template <class Unit>
-class TXpgSchemeDocBase : public rtl::TObject {
+struct TXpgDocumentDataOf {
+    using Type = TXpgNoDocumentData;
+};
+template <class Unit>
+requires requires {
+    typename Unit::TDocumentData;
+}
+struct TXpgDocumentDataOf<Unit> {
+    using Type = typename Unit::TDocumentData;
+};
+
+// The base of a unit's document: the sink of the names the unit's classes do not know, and the unit's document data
+// (TXPGDocBase).
+template <class Unit>
+class TXpgSchemeDocBase : public rtl::TObject, public TXpgDocumentDataOf<Unit>::Type {
 public:
     TXpgPErrors& Errors() { return FErrors; }
 
@@ -266,11 +289,19 @@ public:
             return static_cast<TOrdinal>(ordinal);
         }
         if (Unit::Rules.RaiseUnknownEnum) {
-            rtl::UnicodeString key(type.Prefix());
-            key += value;
-            throw rtl::Exception(rtl::Format(XpgMessages::UnknownEnum, {key}));
+            throw rtl::Exception(XpgUnknownEnumMessage(type, value));
         }
         return 0;
+    }
+    // Sets field to the ordinal of value in type; a value the type lacks is reported as "Can not find enum" and leaves
+    // field as it was.
+    void AssignEnum(const TXpgEnumType& type, rtl::UnicodeStringView value, TOrdinal& field) const {
+        const int32_t ordinal = type.Find(value);
+        if (ordinal >= 0) {
+            field = static_cast<TOrdinal>(ordinal);
+            return;
+        }
+        FOwner.Errors().Report(XpgUnknownEnumMessage(type, value));
     }
 
 protected:
@@ -380,6 +411,35 @@ public:
 
 private:
     std::vector<std::unique_ptr<TItem>> FItems;
+};
+
+// An element kept because no class reads it, as the content of an extension (TXPGAnyElement): its name as written,
+// the text after its begin tag, and the attributes of the element and of every element inside it, in document order.
+// The elements inside are not kept apart, and their texts are lost.
+template <class Unit>
+class TXpgSchemeAnyElement : public TXpgSchemeBase<Unit> {
+public:
+    using typename TXpgSchemeBase<Unit>::TReader;
+
+    explicit TXpgSchemeAnyElement(TXpgSchemeDocBase<Unit>& owner) : TXpgSchemeBase<Unit>(owner, 0, 0) {}
+
+    const rtl::UnicodeString& GetName() const { return FName; }
+    void SetName(rtl::UnicodeStringView name) { FName = name; }
+    const rtl::UnicodeString& GetText() const { return FText; }
+    const TXpgXMLAttributeList& GetAttributes() const { return FAttributes; }
+
+    TXpgSchemeBase<Unit>* HandleElement(TReader&) override { return this; }
+    void AssignAttributes(const TXpgXMLAttributeList& attributes) override {
+        FAttributes.AddAttributes(attributes.Items(), attributes.GetCount());
+    }
+
+protected:
+    void SetTextContent(rtl::UnicodeStringView text) override { FText = text; }
+
+private:
+    rtl::UnicodeString FName;
+    rtl::UnicodeString FText;
+    TXpgXMLAttributeList FAttributes;
 };
 
 // The base of a unit's root (T__ROOT__): the parent of the document element. It keeps the attributes of the

@@ -161,6 +161,31 @@ TEST(XpgConvert, ReadsColours) {
     }
 }
 
+TEST(XpgConvert, ReadsAdjustableValuesAsNumbersOrGuideNames) {
+    struct Case {
+        rtl::UnicodeStringView text;
+        int32_t kind;
+        int32_t value;
+        rtl::UnicodeStringView name;
+    };
+    // Each starts from a value read before: a guide "adj" of kind 1 with the number 5 left from an earlier read.
+    const Case cases[] = {
+        {u"0", 0, 0, u"adj"}, {u"-21600", 0, -21600, u"adj"}, {u"ss", 1, 5, u"ss"}, {u"12a", 1, 5, u"12a"},
+        {u"", 1, 5, u"adj"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.text.begin(), c.text.end()));
+        TXpgAdjustable value{u"adj", 1, 5};
+        XmlStrToAdjustable(c.text, value);
+        EXPECT_EQ(value.Kind, c.kind);
+        EXPECT_EQ(value.Value, c.value);
+        EXPECT_EQ(value.Name, c.name);
+    }
+    TXpgAdjustable unread;
+    XmlStrToAdjustable(u"", unread);
+    EXPECT_EQ(unread.Kind, -1);
+}
+
 TEST(XpgConvert, ReadsAndWritesFloatsWithAPointWhateverTheLocale) {
     TCommaLocale comma;
     struct Case {

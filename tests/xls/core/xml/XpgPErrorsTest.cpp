@@ -38,5 +38,15 @@ TEST(XpgPErrors, HandsEveryReportToTheHandler) {
     }
 }
 
+TEST(XpgPErrors, AReportedValueNeverRaisesAndReachesTheHandler) {
+    TXpgPErrors errors;
+    errors.Report(u"Can not find enum \"stbwmgrey\"");
+    EXPECT_EQ(errors.Message(), u"Can not find enum \"stbwmgrey\"");
+    std::vector<rtl::UnicodeString> seen;
+    errors.SetErrorHandler([&seen](TXpgPErrors& reported) { seen.push_back(reported.Message()); });
+    errors.Report(u"odd");
+    EXPECT_EQ(seen, std::vector<rtl::UnicodeString>{u"odd"});
+}
+
 } // namespace
 } // namespace xls

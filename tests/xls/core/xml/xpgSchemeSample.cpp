@@ -86,6 +86,19 @@ const TEnums& Enums() {
     return enums;
 }
 
+std::span<const TXpgEnumType* const> EnumTypes() {
+    static const TEnums& enums = Enums();
+    static const TXpgEnumType* const types[] = {
+        &enums.ST_CellType,        // stct
+        &enums.ST_CellFormulaType, // stcft
+        &enums.ST_SheetViewType,   // stsvt
+        &enums.ST_SchemeColorVal,  // stscv
+        &enums.ST_TileFlipMode,    // sttfm
+        &enums.ST_RectAlignment,   // stra
+    };
+    return types;
+}
+
 TCT_Worksheet::TCT_Worksheet(TXPGDocBase& owner) : TXPGBase(owner, 4, 0) {
     FSheetViews = std::make_unique<TCT_SheetViews>(owner);
     FCols = std::make_unique<TCT_Cols>(owner);

@@ -126,6 +126,8 @@ struct TEnums {
 };
 
 const TEnums& Enums();
+// Every enumeration of the unit, in the table's order.
+std::span<const TXpgEnumType* const> EnumTypes();
 
 class TCT_Worksheet;
 class TCT_SheetViews;

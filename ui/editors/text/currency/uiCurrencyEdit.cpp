@@ -180,6 +180,10 @@ void TuiCustomCurrencyEdit::CorrectRange() {
     TuiCustomTextEdit::UpdateDisplay();
 }
 
+const rtl::TMetaclass& TuiCurrencyEditProperties::GetContainerClass() const {
+    return TuiCurrencyEdit::StaticClass();
+}
+
 void InitializeCurrencyEditUnit() {
     GetEditPropertiesRegistry().Register(&TuiCurrencyEditProperties::StaticClass(),
                                          LoadResStringText(suiSEditRepositoryCurrencyItem));

@@ -5,6 +5,7 @@
 #include "rtl/text/StringUtils.h"
 #include "xls/core/base/XLSErrorManager.h"
 #include "xls/core/base/XLSUtils.h"
+#include "xls/core/opc/OPCPackage.h"
 
 #include <limits>
 #include <utility>
@@ -164,5 +165,10 @@ rtl::UnicodeString TXc12GraphicImages::FreeGeneratedName(TXc12GraphicImageType i
 }
 
 TXc12GraphicManager::TXc12GraphicManager(TXLSErrorManager* errors) : FErrors(errors), FImages(errors) {}
+
+TXc12GraphicImage* TXc12GraphicManager::FindDrawingImage(rtl::UnicodeStringView relId) const {
+    const TOPCItem* drawing = FPackage == nullptr ? nullptr : FPackage->GetCurrentDrawing();
+    return drawing == nullptr ? nullptr : FImages.FindByRelId(drawing->ResolvePath(), relId);
+}
 
 } // namespace xls

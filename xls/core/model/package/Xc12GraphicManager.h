@@ -20,6 +20,7 @@
 namespace xls {
 
 class TXLSErrorManager;
+class TOPC_XLSX;
 
 // The fixed texts of the store's failures.
 namespace Xc12GraphicMessages {
@@ -115,8 +116,18 @@ public:
     // errors is not owned and must outlive the manager.
     explicit TXc12GraphicManager(TXLSErrorManager* errors);
 
-    // Frees every picture.
-    void Clear() { FImages.Clear(); }
+    // Frees every picture and forgets the package.
+    void Clear() {
+        FImages.Clear();
+        FPackage = nullptr;
+    }
+    // The package being read, which the reader sets before it reads a sheet's drawing, so that the drawing's pictures
+    // find their images; not owned, nullptr when none is.
+    TOPC_XLSX* GetPackage() const { return FPackage; }
+    void SetPackage(TOPC_XLSX* package) { FPackage = package; }
+    // The picture that the package's current drawing part refers to under relId, as the reader registered it; nullptr
+    // without a package, without a current drawing, or when none is registered so.
+    TXc12GraphicImage* FindDrawingImage(rtl::UnicodeStringView relId) const;
     TXc12GraphicImages& Images() { return FImages; }
     const TXc12GraphicImages& Images() const { return FImages; }
     TXLSErrorManager* Errors() const { return FErrors; }
@@ -124,6 +135,7 @@ public:
 private:
     TXLSErrorManager* FErrors; // not owned
     TXc12GraphicImages FImages;
+    TOPC_XLSX* FPackage = nullptr; // not owned
 };
 
 } // namespace xls

@@ -10,6 +10,7 @@
 #include "tests/ui/editors/framework/EditorTestForms.h"
 #include "ui/data/locale/uiFormats.h"
 #include "ui/data/values/uiScalarValueTypes.h"
+#include "ui/editors/framework/control/uiInplaceEditList.h"
 
 #include <gtest/gtest.h>
 
@@ -280,6 +281,17 @@ TEST(CurrencyEditUnit, StartUpMakesTheCurrencyEditorTheDefaultForCurrencyAndBcdV
     ui::FinalizeCurrencyEditUnit();
     EXPECT_EQ(items.GetItem(&ui::TuiCurrencyValueType::Instance()), nullptr);
     EXPECT_EQ(registry.IndexOfClass(&ui::TuiCurrencyEditProperties::StaticClass()), -1);
+}
+
+} // namespace
+
+namespace {
+
+TEST(CurrencyEditInPlace, AnInPlaceEditorListMakesACurrencyEditorForCurrencyProperties) {
+    ui::TuiInplaceEditList list(nullptr);
+    ui::TuiCurrencyEditProperties properties(nullptr);
+    ui::TuiCustomEdit& editor = list.GetEditor(properties);
+    EXPECT_NE(dynamic_cast<TuiCurrencyEdit*>(&editor), nullptr);
 }
 
 } // namespace

@@ -37,6 +37,7 @@
 #include "vcl/stdctrls/Edit.h"
 
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -258,6 +259,59 @@ TEST_F(GridTableControllerTest, TopRecordIndexIsClampedToWhatFillsThePage) {
     EXPECT_EQ(Controller().TopRecordIndex(), 11);
 }
 
+// Columns wider than the grid bring the horizontal bar, which takes its height from the rows: every way to the end
+// must leave the last record whole above it.
+TEST_F(GridTableControllerTest, TheLastRecordShowsWholeAboveTheHorizontalBarWhenScrolledOrFocusedThere) {
+    Fill({u"A", u"B", u"C", u"D", u"E", u"F"}, 25);
+    ASSERT_TRUE(Site().IsHScrollBarVisible());
+    const int32_t rowsBottom = Site().GetClientBounds().Bottom;
+    const auto lastRecordBottom = [&] {
+        for (const TuiGridRowPlacement& placed : Controller().Placement().Rows) {
+            if (placed.RecordIndex == 24) {
+                return placed.Bounds.Bottom;
+            }
+        }
+        return INT32_MAX;
+    };
+    const struct {
+        const char* Way;
+        std::function<void()> Go;
+    } ways[] = {
+        {"Ctrl+End", [] { ui_test::PressKey(VK_END, {vcl::ssCtrl}); }},
+        {"the scroll bar's end", [&] { Site().VScrollBar()->ScrollByCode(scBottom); }},
+        {"a top past the end", [&] { Controller().SetTopRecordIndex(1000); }},
+        {"Down from the last visible record",
+         [&] {
+             for (int32_t i = 0; i < 30; ++i) {
+                 ui_test::PressKey(VK_DOWN);
+             }
+         }},
+    };
+    for (const auto& way : ways) {
+        Controller().SetTopRecordIndex(0);
+        ASSERT_TRUE(Controller().FocusRowAt(0));
+        FocusSite();
+        way.Go();
+        ui_test::ProcessPendingMessages();
+        EXPECT_LE(lastRecordBottom(), rowsBottom) << way.Way;
+        EXPECT_EQ(Site().VScrollBar()->Position() + Site().VScrollBar()->PageSize(), 25) << way.Way;
+    }
+}
+
+TEST_F(GridTableControllerTest, TheLastColumnShowsWholeLeftOfTheVerticalBarAtTheHorizontalEnd) {
+    Fill({u"A", u"B", u"C", u"D", u"E", u"F"}, 100);
+    ASSERT_TRUE(Site().IsVScrollBarVisible());
+    for (const TScrollCode code : {scBottom, scPageDown}) {
+        Controller().SetLeftPos(0);
+        for (int32_t i = 0; i < 10; ++i) {
+            Site().HScrollBar()->ScrollByCode(code);
+        }
+        const TuiGridTablePlacement placement = Controller().Placement();
+        ASSERT_FALSE(placement.ColumnHeaders.empty());
+        EXPECT_EQ(placement.ColumnHeaders.back().Right, Site().GetClientBounds().Right) << static_cast<int>(code);
+    }
+}
+
 TEST_F(GridTableControllerTest, TheBarsShowRowsAndPixelsAndScrollByLinesAndPages) {
     Fill({u"A", u"B", u"C", u"D", u"E", u"F"}, 100);
     TuiControlScrollBar* vertical = Site().VScrollBar();
@@ -279,8 +333,10 @@ TEST_F(GridTableControllerTest, TheBarsShowRowsAndPixelsAndScrollByLinesAndPages
 
     horizontal->ScrollByCode(scLineDown);
     EXPECT_EQ(Controller().LeftPos(), 10);
+    // A page is the width the cells get, between the grid's edge and the vertical bar.
+    const int32_t page = Site().GetClientBounds().Width();
     horizontal->ScrollByCode(scPageDown);
-    EXPECT_EQ(Controller().LeftPos(), std::min(10 + Site().ClientWidth(), 600 - Site().ClientWidth()));
+    EXPECT_EQ(Controller().LeftPos(), std::min(10 + page, 600 - page));
     EXPECT_EQ(horizontal->Position(), Controller().LeftPos());
 }
 

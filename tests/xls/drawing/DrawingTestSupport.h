@@ -1,0 +1,62 @@
+#pragma once
+// What the tests of the drawing family share: a test document that reads a small part through the sample unit and
+// logs what it reports, and the texts the tests compare.
+
+#include "rtl/io/Streams.h"
+#include "tests/support/TestSupport.h"
+#include "tests/xls/drawing/xpgDrawingSample.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace xls::drawing_test {
+
+using namespace xpgParseDrawingCommon;
+using xpgDrawingSample::TCT_Sample;
+using xpgDrawingSample::TXPGDocDrawingSample;
+
+inline constexpr int32_t UnsetInt = 0x7FFFFFF0;
+inline constexpr int16_t UnsetEnum = -1;
+inline constexpr int32_t UnsetColor = -16;
+
+// A sample document; its part is the body given inside <sample>, which binds a, r, mc and c14 (a namespace the family
+// does not read). With a handler every report is logged; without one the sink raises as it does in a document.
+class TSample {
+public:
+    explicit TSample(bool handler = true) {
+        if (handler) {
+            Doc.Errors().SetErrorHandler(
+                [this](TXpgPErrors& errors) { Log.push_back(test_support::Utf8(errors.Message())); });
+        }
+    }
+
+    void Load(std::string_view body) {
+        rtl::TStringStream stream(R"(<sample xmlns:a="http://schemas.openxmlformats.org/drawingml/2006/main")"
+                                  R"( xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships")"
+                                  R"( xmlns:mc="http://schemas.openxmlformats.org/markup-compatibility/2006")"
+                                  R"( xmlns:c14="http://schemas.microsoft.com/office/drawing/2007/8/2/chart">)" +
+                                  std::string(body) + "</sample>");
+        Doc.LoadFromStream(stream);
+    }
+
+    TCT_Sample& Root() { return Doc.GetSample(); }
+    TEG_FillProperties& Fill() { return Root().GetFill(); }
+    // The colour group of the sample's a:clrFrom.
+    TEG_ColorChoice& Color() { return Root().GetColor()->GetColorChoice(); }
+    TEG_Effect& Effects() { return Root().GetEffectDag()->GetEffect(); }
+
+    TXPGDocDrawingSample Doc;
+    std::vector<std::string> Log;
+};
+
+// The name=value texts of a colour's transforms.
+inline std::vector<std::string> Transforms(const TEG_ColorTransform& transforms) {
+    std::vector<std::string> texts;
+    for (int32_t i = 0; i < transforms.GetTransforms().GetCount(); ++i) {
+        texts.push_back(test_support::Utf8(transforms.GetTransforms().GetItem(i)));
+    }
+    return texts;
+}
+
+} // namespace xls::drawing_test
