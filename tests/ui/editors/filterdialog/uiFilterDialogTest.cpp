@@ -13,6 +13,7 @@
 #include "ui/editors/choice/uiButton.h"
 #include "ui/editors/dropdown/combobox/uiComboBox.h"
 #include "ui/editors/filter/uiFilterControlOperators.h"
+#include "ui/editors/filterdialog/uiFilterDialogFit.h"
 #include "ui/editors/text/currency/uiCurrencyEdit.h"
 #include "ui/editors/text/currency/uiCurrencyEditProperties.h"
 #include "ui/editors/text/textedit/uiFilterTextEditHelper.h"

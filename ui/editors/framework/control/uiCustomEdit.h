@@ -211,6 +211,8 @@ protected:
     std::unique_ptr<TuiCustomEditViewInfo> CalculateViewInfoAt(TuiCanvas& canvas, vcl::TPoint point);
     // The view info's place of the button pressed on this editor; -1 when none is.
     int32_t PressedButtonSlot();
+    // The button pressed with the mouse counts as released (no click follows).
+    void ForgetPressedButton() { FPressedButtonIndex = -1; }
     virtual void InitViewData(TuiCustomEditViewData& viewData);
 
     // The container's and control's overrides.

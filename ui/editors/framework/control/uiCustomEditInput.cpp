@@ -285,7 +285,7 @@ int32_t TuiCustomEdit::GetButtonIndexAt(vcl::TPoint point) {
         return -1;
     }
     const std::unique_ptr<TuiCustomEditViewInfo> viewInfo = CalculateViewInfoAt(UICanvas(), point);
-    const int32_t slot = viewInfo->GetPartAt(point);
+    const int32_t slot = viewInfo->GetButtonAt(point);
     return slot >= 0 ? viewInfo->Buttons(slot).ButtonIndex : -1;
 }
 

@@ -94,16 +94,20 @@ protected:
     virtual void CalculateButtons(TuiCanvas& canvas, const vcl::TRect& bounds, bool keepPressed,
                                   TuiCustomEditViewInfo& viewInfo, vcl::TShiftState shift,
                                   std::optional<vcl::TMouseButton> button, vcl::TPoint mousePos);
+    // Fills the button view infos from the properties' visible buttons and lays them out, stretched when asked.
+    virtual void LayOutButtons(TuiCanvas& canvas, const vcl::TRect& bounds, TuiCustomEditViewInfo& viewInfo);
+    // Fills the view info's slot from the properties' button (style, glyph, width and the rest but the bounds).
+    void CalculateButtonViewInfo(TuiCustomEditViewInfo& viewInfo, int32_t slot, int32_t buttonIndex);
+    // The theme part and state of a button whose state is known.
+    virtual void CalculateButtonNativeInfo(TuiEditButtonViewInfo& info) const;
+    // Buttons that stretch share the free width (fullWidth the buttons' room before, freeWidth what is left).
+    void StretchButtons(TuiCustomEditViewInfo& viewInfo, int32_t fullWidth, int32_t freeWidth) const;
 
 private:
-    // Fills the button view infos from the properties' visible buttons and lays them out, stretched when asked.
-    void LayOutButtons(TuiCanvas& canvas, const vcl::TRect& bounds, TuiCustomEditViewInfo& viewInfo);
-    void CalculateButtonViewInfo(TuiCustomEditViewInfo& viewInfo, int32_t slot, int32_t buttonIndex);
     TuiEditButtonVisualState ButtonStateAt(TuiCustomEditViewInfo& viewInfo, int32_t slot, vcl::TShiftState shift,
                                            std::optional<vcl::TMouseButton> button, vcl::TPoint mousePos,
                                            int32_t previousPressed);
     void FlagOutermostButtons(TuiCustomEditViewInfo& viewInfo) const;
-    void CalculateButtonNativeInfo(TuiEditButtonViewInfo& info) const;
     vcl::TColor BackgroundColor() const;
     vcl::TRect GetSkinBorderExtent() const;
     vcl::TRect CalculateClientRect(const TuiCustomEditViewInfo& viewInfo) const;

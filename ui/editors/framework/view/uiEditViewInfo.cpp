@@ -363,7 +363,7 @@ void TuiCustomEditViewInfo::DrawButtonInBounds(TuiCanvas& canvas, int32_t index)
     }
 }
 
-void TuiCustomEditViewInfo::DrawButton(TuiCanvas& canvas, int32_t index) {
+TuiEditButtonPaintContext TuiCustomEditViewInfo::ButtonPaintContext() const {
     TuiEditButtonPaintContext context;
     context.BorderRect = BorderRect;
     context.Transparent = Transparent;
@@ -374,17 +374,31 @@ void TuiCustomEditViewInfo::DrawButton(TuiCanvas& canvas, int32_t index) {
     context.Font = Font;
     context.SkinPainter = SkinPainter;
     context.HasEditor = Edit != nullptr;
-    TuiEditButtonDrawHooks hooks;
-    hooks.DrawBorder = [&](vcl::TRect&, vcl::TRect&) { return AskHandler(OnDrawButtonBorder, &canvas, index); };
-    hooks.DrawBackground = [&](const vcl::TRect&) { return AskHandler(OnDrawButtonBackground, &canvas, index); };
-    DrawEditButton(canvas, context, Buttons(index), hooks);
+    return context;
 }
 
-int32_t TuiCustomEditViewInfo::GetPartAt(vcl::TPoint point) const {
+void TuiCustomEditViewInfo::DrawButton(TuiCanvas& canvas, int32_t index) {
+    TuiEditButtonDrawHooks hooks;
+    hooks.DrawBorder = [&](vcl::TColor&, vcl::TColor&, vcl::TRect&, vcl::TRect&) {
+        return AskHandler(OnDrawButtonBorder, &canvas, index);
+    };
+    hooks.DrawBackground = [&](const vcl::TRect&) { return AskHandler(OnDrawButtonBackground, &canvas, index); };
+    DrawEditButton(canvas, ButtonPaintContext(), Buttons(index), hooks);
+}
+
+int32_t TuiCustomEditViewInfo::GetButtonAt(vcl::TPoint point) const {
     for (int32_t i = 0; i < ButtonCount(); ++i) {
         if (PointIn(Buttons(i).Bounds, point)) {
             return i;
         }
+    }
+    return -1;
+}
+
+int32_t TuiCustomEditViewInfo::GetPartAt(vcl::TPoint point) const {
+    const int32_t button = GetButtonAt(point);
+    if (button >= 0) {
+        return button;
     }
     return PointIn(BorderRect, point) ? ephtText : ephtNone;
 }

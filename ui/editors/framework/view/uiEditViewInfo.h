@@ -25,6 +25,7 @@ class TuiCustomEdit;
 class TuiCustomEditProperties;
 class TuiCustomLookAndFeelPainter;
 class TuiRegion;
+struct TuiEditButtonPaintContext;
 
 // The state of an editor or cell, as a set.
 enum TuiContainerStateItem : uint8_t { csNormal, csActive, csDisabled, csHotTrack };
@@ -92,9 +93,11 @@ public:
 
     // The index of the first button whose bounds hold the point; else ephtText inside the border rectangle; else
     // ephtNone.
-    int32_t GetPartAt(vcl::TPoint point) const;
+    virtual int32_t GetPartAt(vcl::TPoint point) const;
     // ephtText: the border rectangle narrowed to the text area; a button: its bounds; else an empty rectangle.
-    vcl::TRect GetPartRect(int32_t part) const;
+    virtual vcl::TRect GetPartRect(int32_t part) const;
+    // The index of the first button whose bounds hold the point; -1 when none does.
+    int32_t GetButtonAt(vcl::TPoint point) const;
     bool HasHotButton() const;
     // The button's hint up to its first "|"; empty when the point is on no button.
     rtl::UnicodeString GetHintTextAt(vcl::TPoint point) const;
@@ -154,9 +157,12 @@ protected:
     void DrawNativeBackground(TuiCanvas& canvas, bool fill);
     void DrawButtonInBounds(TuiCanvas& canvas, int32_t index);
     virtual void DrawButton(TuiCanvas& canvas, int32_t index);
+    // What drawing a button needs of this editor.
+    TuiEditButtonPaintContext ButtonPaintContext() const;
+    // The event's handler answers whether it drew the button (asked with no canvas: whether it would).
+    bool AskHandler(const TDrawButtonEvent& event, TuiCanvas* canvas, int32_t index);
 
 private:
-    bool AskHandler(const TDrawButtonEvent& event, TuiCanvas* canvas, int32_t index);
     void PaintBackgroundByMode(TuiCanvas& canvas, const vcl::TRect& rect);
     // Needs Edit.
     void DrawParentThemedBackground(TuiCanvas& canvas, const vcl::TRect& rect);

@@ -5,9 +5,11 @@
 #include "rtl/numbers/NumberConversions.h"
 #include "rtl/text/CodePages.h"
 #include "rtl/variants/VariantConversions.h"
+#include "ui/core/graphics/uiSharedCanvases.h"
 #include "ui/core/themes/uiDWMApi.h"
 #include "ui/data/locale/uiFormats.h"
 #include "ui/editors/framework/strings/uiEditConsts.h"
+#include "ui/editors/framework/view/uiEditViewInfo.h"
 #include "ui/editors/text/inner/uiInnerTextEditRoutines.h"
 #include "ui/editors/text/numbers/uiTextEditNumberText.h"
 #include "ui/editors/text/textedit/uiFilterTextEditHelper.h"
@@ -604,13 +606,26 @@ int32_t TuiCustomTextEdit::InnerTextHeight() {
     return height;
 }
 
-// The text line sits where the view info lays out its text: inside the client area less the content offsets, at the
-// vertical alignment, never above the top offset; the window takes the width between the side offsets.
+// The client area less the edit buttons at its sides: the inner edit window would cover them.
+vcl::TRect TuiCustomTextEdit::InnerEditArea() {
+    vcl::TRect area = ViewInfo().ClientRect;
+    if (GetEffectiveProperties().Buttons().VisibleCount() == 0) {
+        return area;
+    }
+    const std::unique_ptr<TuiCustomEditViewInfo> viewInfo = CalculateViewInfoAt(*GetSharedScreenCanvas(), {-1, -1});
+    area.Left = std::max(area.Left, viewInfo->ClientRect.Left);
+    area.Right = std::max(area.Left, std::min(area.Right, viewInfo->ClientRect.Right));
+    return area;
+}
+
+// The text line sits where the view info lays out its text: inside the client area beside the buttons, less the
+// content offsets, at the vertical alignment, never above the top offset; the window takes the width between the side
+// offsets.
 void TuiCustomTextEdit::AlignInnerControl() {
     if (FInnerEdit == nullptr) {
         return;
     }
-    const vcl::TRect client = ViewInfo().ClientRect;
+    const vcl::TRect client = InnerEditArea();
     const vcl::TRect offsets = ContentOffsets();
     const int32_t height = std::min(InnerTextHeight(), client.Height());
     const int32_t highest = client.Top + offsets.Top;

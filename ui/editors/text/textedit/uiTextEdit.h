@@ -172,6 +172,7 @@ private:
     // The text view data's content offsets for this editor as it is now.
     vcl::TRect ContentOffsets();
     int32_t InnerTextHeight();
+    vcl::TRect InnerEditArea();
     void SelectAllInListStyles();
     bool AllowsFocusedInsertion(const rtl::UnicodeString& inserted, size_t* insertedLength = nullptr);
     void WMGetText(vcl::TMessage& message);
