@@ -4,6 +4,7 @@
 // open after the last step is cancelled and fails the test, so that no test waits for a person.
 
 #include "tests/support/ui/MessagePump.h"
+#include "tests/support/ui/SyntheticInput.h"
 #include "vcl/forms/Form.h"
 
 #include <cstddef>
@@ -32,6 +33,11 @@ void RunDialogSteps(std::shared_ptr<const TDialogSteps<TDialog>> steps, TDialog&
         (*steps)[index](*dialog);
         RunDialogSteps(steps, *dialog, index + 1);
     });
+}
+
+// A click near a dialog button's corner, as a user presses it.
+inline void ClickDialogButton(vcl::TControl& button) {
+    Click(button, {5, 5});
 }
 
 // What a test's presenter of one kind of dialog shares: the steps, and the count of dialogs shown.

@@ -1,8 +1,6 @@
 #include "ui/editors/filterdialog/uiFilterControlDialog.h"
 
-#include "rtl/WindowsApi.h"
 #include "rtl/text/Format.h"
-#include "ui/core/controls/containers/uiContainer.h"
 #include "ui/core/painters/uiLookAndFeels.h"
 #include "ui/editors/choice/uiButton.h"
 #include "ui/editors/filter/uiFilterControlStrs.h"
@@ -46,6 +44,7 @@ vcl::TComponentEntry<TfmFilterControlDialog> DialogButton(rtl::UnicodeStringView
     return vcl::Component<TuiButton>(name, parent, field, [left, result](TfmFilterControlDialog&, TuiButton& button) {
         button.SetBounds(left, ButtonTop, ButtonWidth, ButtonHeight);
         button.SetModalResult(result);
+        // Escape presses Cancel; an open drop-down list or an in-place editor takes the key first.
         button.SetCancel(result == vcl::mrCancel);
     });
 }
@@ -98,7 +97,6 @@ void TfmFilterControlDialog::LoadForm() {
         form.Constraints().SetMinWidth(DialogMinWidth);
         form.Constraints().SetMinHeight(DialogMinHeight);
         form.SetColor(vcl::clBtnFace);
-        form.SetKeyPreview(true);
     };
     description.Components = {
         DialogPanel(u"pnlBottom", u"", &TfmFilterControlDialog::pnlBottom,
@@ -190,19 +188,6 @@ void TfmFilterControlDialog::ApplyAndClose() {
     } catch (...) {
         SetModalResult(vcl::mrNone);
         throw;
-    }
-}
-
-void TfmFilterControlDialog::KeyDown(uint16_t& key, vcl::TShiftState shift) {
-    FDropDownWasOpen = IsContainerPopupShown(ActiveControl());
-    TForm::KeyDown(key, shift);
-}
-
-void TfmFilterControlDialog::KeyPress(char16_t& key) {
-    TForm::KeyPress(key);
-    if (key == VK_ESCAPE && !FDropDownWasOpen) {
-        key = 0;
-        SetModalResult(vcl::mrCancel);
     }
 }
 

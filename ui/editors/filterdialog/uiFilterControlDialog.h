@@ -64,9 +64,6 @@ public:
     vcl::TSaveDialog* SaveDialog = nullptr;
 
 protected:
-    // Escape closes the dialog only when the key did not come to close an open drop-down list.
-    void KeyDown(uint16_t& key, vcl::TShiftState shift) override;
-    void KeyPress(char16_t& key) override;
     // Remembers the dialog's place and size.
     void DoClose(vcl::TCloseAction& action) override;
 
@@ -78,8 +75,6 @@ private:
 
     TuiFilterControl* FFilterControl = nullptr; // freed with the dialog, its parent
     rtl::UnicodeString FFileName;
-    // Whether the focused editor had its drop-down list open when the last key went down.
-    bool FDropDownWasOpen = false;
 };
 
 // Shows a filter builder modally and answers how it closed.
