@@ -58,22 +58,29 @@ void FillGallery(vcl::TForm& form) {
 
 } // namespace
 
-int ShowFilterControlGallery() {
+TFilterControlUnits::TFilterControlUnits() {
     ui::InitializeEditFrameworkUnit();
     ui::InitializeFilterControlStrsUnit();
     ui::InitializeTextEditUnit();
     ui::InitializeCurrencyEditUnit();
     ui::InitializeFilterControlUnit();
-    vcl::Application().Initialize();
-    auto* form = vcl::Application().CreateForm<vcl::TForm>();
-    form->SetCaption(u"Painter gallery, filter controls");
-    FillGallery(*form);
-    vcl::Application().Run();
+}
+
+TFilterControlUnits::~TFilterControlUnits() {
     ui::FinalizeFilterControlUnit();
     ui::FinalizeCurrencyEditUnit();
     ui::FinalizeTextEditUnit();
     ui::FinalizeFilterControlStrsUnit();
     ui::FinalizeEditFrameworkUnit();
+}
+
+int ShowFilterControlGallery() {
+    const TFilterControlUnits units;
+    vcl::Application().Initialize();
+    auto* form = vcl::Application().CreateForm<vcl::TForm>();
+    form->SetCaption(u"Painter gallery, filter controls");
+    FillGallery(*form);
+    vcl::Application().Run();
     return 0;
 }
 

@@ -2,11 +2,12 @@
 // operation and one column per painter (the default painter, the five looks and the three built-in skins), for
 // looking at the looks side by side. The page to show (0 first) is the only argument; each page holds two bands of
 // rows. The argument "statusbar" shows the status bar in each of its looks instead, "buttons" the push button in every
-// look, "filtercontrol" the filter control in every look.
+// look, "filtercontrol" the filter control in every look, "navigator" the navigator bar in every look.
 
 #include "rtl/WindowsApi.h"
 #include "tests/tools/ButtonGallery.h"
 #include "tests/tools/FilterControlGallery.h"
+#include "tests/tools/NavigatorGallery.h"
 #include "tests/tools/StatusBarGallery.h"
 #include "tests/ui/core/painters/PainterOperations.h"
 #include "ui/core/graphics/uiBitmaps.h"
@@ -120,6 +121,11 @@ int main(int argc, char** argv) {
     }
     if (page == "filtercontrol") {
         const int result = gallery::ShowFilterControlGallery();
+        ui::FinalizeUICore();
+        return result;
+    }
+    if (page == "navigator") {
+        const int result = gallery::ShowNavigatorGallery();
         ui::FinalizeUICore();
         return result;
     }
