@@ -29,8 +29,8 @@ constexpr int32_t ButtonHeight = 23;
 TuiFilterBuilderBounds LastBounds;
 
 vcl::TComponentEntry<TfmFilterControlDialog> DialogPanel(rtl::UnicodeStringView name, rtl::UnicodeStringView parent,
-                                                          vcl::TPanel* TfmFilterControlDialog::*field,
-                                                          std::function<void(vcl::TPanel&)> place) {
+                                                         vcl::TPanel* TfmFilterControlDialog::*field,
+                                                         std::function<void(vcl::TPanel&)> place) {
     return vcl::Component<vcl::TPanel>(name, parent, field,
                                        [place = std::move(place)](TfmFilterControlDialog&, vcl::TPanel& panel) {
                                            panel.SetBevelOuter(vcl::bvNone);
@@ -39,8 +39,8 @@ vcl::TComponentEntry<TfmFilterControlDialog> DialogPanel(rtl::UnicodeStringView 
 }
 
 vcl::TComponentEntry<TfmFilterControlDialog> DialogButton(rtl::UnicodeStringView name, rtl::UnicodeStringView parent,
-                                                           TuiButton* TfmFilterControlDialog::*field, int32_t left,
-                                                           vcl::TModalResult result) {
+                                                          TuiButton* TfmFilterControlDialog::*field, int32_t left,
+                                                          vcl::TModalResult result) {
     return vcl::Component<TuiButton>(name, parent, field, [left, result](TfmFilterControlDialog&, TuiButton& button) {
         button.SetBounds(left, ButtonTop, ButtonWidth, ButtonHeight);
         button.SetModalResult(result);
@@ -115,11 +115,11 @@ void TfmFilterControlDialog::LoadForm() {
         DialogButton(u"btCancel", u"pnlBottomRight", &TfmFilterControlDialog::btCancel, 106, vcl::mrCancel),
         DialogButton(u"btApply", u"pnlBottomRight", &TfmFilterControlDialog::btApply, 212, vcl::mrNone),
         vcl::Component<vcl::TOpenDialog>(u"OpenDialog", u"", &TfmFilterControlDialog::OpenDialog, nullptr),
-        vcl::Component<vcl::TSaveDialog>(u"SaveDialog", u"", &TfmFilterControlDialog::SaveDialog,
-                                         [](TfmFilterControlDialog&, vcl::TSaveDialog& dialog) {
-                                             dialog.SetOptions(
-                                                 {vcl::ofOverwritePrompt, vcl::ofHideReadOnly, vcl::ofEnableSizing});
-                                         }),
+        vcl::Component<vcl::TSaveDialog>(
+            u"SaveDialog", u"", &TfmFilterControlDialog::SaveDialog,
+            [](TfmFilterControlDialog&, vcl::TSaveDialog& dialog) {
+                dialog.SetOptions({vcl::ofOverwritePrompt, vcl::ofHideReadOnly, vcl::ofEnableSizing});
+            }),
     };
     vcl::LoadForm(*this, description);
     btOpen->SetOnClick([this](rtl::TObject*) { OpenFilter(); });

@@ -13,10 +13,10 @@ namespace ui {
 namespace {
 
 constexpr const TuxResourceString* ButtonHints[uiNavigatorButtonCount] = {
-    &uiNavigatorHint_First,   &uiNavigatorHint_PriorPage, &uiNavigatorHint_Prior,        &uiNavigatorHint_Next,
-    &uiNavigatorHint_NextPage, &uiNavigatorHint_Last,      &uiNavigatorHint_Insert,       &uiNavigatorHint_Append,
-    &uiNavigatorHint_Delete,  &uiNavigatorHint_Edit,      &uiNavigatorHint_Post,         &uiNavigatorHint_Cancel,
-    &uiNavigatorHint_Refresh, &uiNavigatorHint_SaveBookmark, &uiNavigatorHint_GotoBookmark, &uiNavigatorHint_Filter};
+    &uiNavigatorHint_First,    &uiNavigatorHint_PriorPage,    &uiNavigatorHint_Prior,        &uiNavigatorHint_Next,
+    &uiNavigatorHint_NextPage, &uiNavigatorHint_Last,         &uiNavigatorHint_Insert,       &uiNavigatorHint_Append,
+    &uiNavigatorHint_Delete,   &uiNavigatorHint_Edit,         &uiNavigatorHint_Post,         &uiNavigatorHint_Cancel,
+    &uiNavigatorHint_Refresh,  &uiNavigatorHint_SaveBookmark, &uiNavigatorHint_GotoBookmark, &uiNavigatorHint_Filter};
 
 constexpr vcl::TSize BuiltInGlyphSize{12, 11};
 

@@ -2,9 +2,9 @@
 // The navigator's buttons: sixteen TuiNavigatorButton, one per action (first, prior page, prior, next, next page,
 // last, insert, append, delete, edit, post, cancel, refresh, save bookmark, go to bookmark, filter), each visible or
 // not, enabled or not, with a hint and a glyph of the user's image list or of the built-in strip. A change tells the
-// host (IuiNavigatorOwner) how much it asks of it: nothing to show, a new layout or a repaint. TuiNavigatorControlButtons
-// enable each button from the state of the controlled object (IuiNavigator) and run its actions, asking before a
-// deletion.
+// host (IuiNavigatorOwner) how much it asks of it: nothing to show, a new layout or a repaint.
+// TuiNavigatorControlButtons enable each button from the state of the controlled object (IuiNavigator) and run its
+// actions, asking before a deletion.
 
 #include "rtl/core/Persistent.h"
 #include "rtl/text/StringTypes.h"

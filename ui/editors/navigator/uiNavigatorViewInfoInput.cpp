@@ -1,10 +1,9 @@
-#include "ui/editors/navigator/uiNavigatorViewInfo.h"
-
 #include "rtl/WindowsApi.h"
 #include "ui/core/controls/popups/uiControlQueries.h"
 #include "ui/core/controls/services/uiTimers.h"
 #include "ui/core/graphics/uiDCServices.h"
 #include "ui/editors/navigator/uiNavigatorButtons.h"
+#include "ui/editors/navigator/uiNavigatorViewInfo.h"
 #include "vcl/controls/WinControl.h"
 #include "vcl/forms/Application.h"
 #include "vcl/forms/Screen.h"

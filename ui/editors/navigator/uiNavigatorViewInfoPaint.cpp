@@ -1,5 +1,3 @@
-#include "ui/editors/navigator/uiNavigatorViewInfo.h"
-
 #include "ui/core/geometry/uiGeometry.h"
 #include "ui/core/graphics/uiBitmaps.h"
 #include "ui/core/graphics/uiCanvas.h"
@@ -7,6 +5,7 @@
 #include "ui/core/painters/looks/uiNativePainter.h"
 #include "ui/core/painters/uiLookAndFeels.h"
 #include "ui/editors/navigator/uiNavigatorButtons.h"
+#include "ui/editors/navigator/uiNavigatorViewInfo.h"
 #include "vcl/controls/WinControl.h"
 
 namespace ui {

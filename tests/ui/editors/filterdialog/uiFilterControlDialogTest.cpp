@@ -9,8 +9,8 @@
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/NavigatorTestHost.h"
 #include "tests/support/ui/SyntheticInput.h"
-#include "tests/ui/editors/filterdialog/ScriptedFilterBuilder.h"
 #include "tests/ui/editors/filtercontrol/FilterTestLink.h"
+#include "tests/ui/editors/filterdialog/ScriptedFilterBuilder.h"
 #include "ui/core/painters/uiLookAndFeels.h"
 #include "ui/editors/choice/uiButton.h"
 #include "ui/editors/dropdown/combobox/uiComboBox.h"
@@ -76,8 +76,8 @@ protected:
         ui::FinalizeFilterControlStrsUnit();
     }
     bool Show(ui::TuiLookAndFeel* lookAndFeel = nullptr, vcl::TColor color = vcl::clDefault) {
-        return ui::ShowFilterBuilderDialog(Link.get(), lookAndFeel, color, [this](rtl::TObject*) { ++Applied; },
-                                           nullptr, u"C:\\filters");
+        return ui::ShowFilterBuilderDialog(
+            Link.get(), lookAndFeel, color, [this](rtl::TObject*) { ++Applied; }, nullptr, u"C:\\filters");
     }
 
     std::unique_ptr<ui_test::TTestFilterLink, rtl::TComponentDeleter> Link{new ui_test::TTestFilterLink(nullptr)};
@@ -374,8 +374,8 @@ TEST_F(FilterBuilderTest, TheLookAndFeelReachesTheFiveButtonsAndTheControlAndThe
             ClickDialogButton(*dialog.btCancel);
         },
     });
-    EXPECT_FALSE(ui::ShowFilterBuilderDialog(Link.get(), &lookAndFeel, vcl::clDefault, nullptr,
-                                             [&](rtl::TObject*) { ++shows; }, u"", &font));
+    EXPECT_FALSE(ui::ShowFilterBuilderDialog(
+        Link.get(), &lookAndFeel, vcl::clDefault, nullptr, [&](rtl::TObject*) { ++shows; }, u"", &font));
     EXPECT_EQ(shows, 1);
 }
 

@@ -49,9 +49,9 @@ TEST_F(NavigatorTest, FifteenButtonsAreLaidOutByDefaultSinceAppendIsHidden) {
 }
 
 TEST_F(NavigatorTest, AnEmptyHintGivesTheTablesText) {
-    const char16_t* const hints[] = {u"First record",  u"Prior page",   u"Prior record",  u"Next record",
-                                     u"Next page",     u"Last record",  u"Insert record", u"Append record",
-                                     u"Delete record", u"Edit record",  u"Post edit",     u"Cancel edit",
+    const char16_t* const hints[] = {u"First record",  u"Prior page",    u"Prior record",  u"Next record",
+                                     u"Next page",     u"Last record",   u"Insert record", u"Append record",
+                                     u"Delete record", u"Edit record",   u"Post edit",     u"Cancel edit",
                                      u"Refresh data",  u"Save Bookmark", u"Goto Bookmark", u"Filter data"};
     for (int32_t index = 0; index < ui::uiNavigatorButtonCount; ++index) {
         EXPECT_EQ(Buttons().Buttons(index).GetHintText(), hints[index]) << index;
@@ -87,7 +87,8 @@ TEST_F(NavigatorTest, EachChangeReportsWhatItAsksOfTheHost) {
         {"ConfirmDelete", [](auto& b) { b.SetConfirmDelete(false); }, {"changed 0"}},
         {"OnButtonClick", [](auto& b) { b.SetOnButtonClick([](rtl::TObject*, int32_t, bool&) {}); }, {"changed 0"}},
         {"images", [&](auto& b) { b.SetImages(images.get()); }, {"state", "changed 2"}},
-        {"a change of the images", [&](auto& b) {
+        {"a change of the images",
+         [&](auto& b) {
              b.SetImages(images.get());
              images->Delete(0);
          },
