@@ -4,15 +4,6 @@
 
 namespace gallery {
 
-// The units a filter control needs, started while the object lives (the application's start-up order).
-class TFilterControlUnits {
-public:
-    TFilterControlUnits();
-    ~TFilterControlUnits();
-    TFilterControlUnits(const TFilterControlUnits&) = delete;
-    TFilterControlUnits& operator=(const TFilterControlUnits&) = delete;
-};
-
 // Shows the page until its window is closed; starts and ends the units the filter control needs.
 int ShowFilterControlGallery();
 

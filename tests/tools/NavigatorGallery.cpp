@@ -1,10 +1,10 @@
 #include "tests/tools/NavigatorGallery.h"
 
 #include "tests/support/ui/NavigatorTestHost.h"
-#include "tests/tools/FilterControlGallery.h"
 #include "tests/tools/GalleryLooks.h"
+#include "tests/ui/editors/filtercontrol/FilterControlUnits.h"
 #include "tests/ui/editors/filtercontrol/FilterTestLink.h"
-#include "vcl/forms/Application.h"
+#include "ui/editors/framework/uiEditFrameworkUnit.h"
 #include "vcl/forms/Form.h"
 #include "vcl/stdctrls/Label.h"
 
@@ -44,14 +44,15 @@ void FillNavigatorGallery(vcl::TForm& form) {
 } // namespace
 
 int ShowNavigatorGallery() {
-    const TFilterControlUnits units;
-    vcl::Application().Initialize();
-    auto* form = vcl::Application().CreateForm<vcl::TForm>();
-    form->SetCaption(u"Painter gallery, navigators");
-    FillNavigatorGallery(*form);
-    vcl::Application().Run();
-    ui::FinalizeNavigatorUnit();
-    return 0;
+    ui::InitializeEditFrameworkUnit();
+    int result = 0;
+    {
+        const ui_test::TFilterControlUnits units;
+        result = RunGalleryForm(u"Painter gallery, navigators", FillNavigatorGallery);
+        ui::FinalizeNavigatorUnit();
+    }
+    ui::FinalizeEditFrameworkUnit();
+    return result;
 }
 
 } // namespace gallery

@@ -9,22 +9,21 @@
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/NavigatorTestHost.h"
 #include "tests/support/ui/SyntheticInput.h"
+#include "tests/ui/editors/filtercontrol/FilterControlUnits.h"
 #include "tests/ui/editors/filtercontrol/FilterTestLink.h"
 #include "tests/ui/editors/filterdialog/ScriptedFilterBuilder.h"
 #include "ui/core/painters/uiLookAndFeels.h"
 #include "ui/editors/choice/uiButton.h"
 #include "ui/editors/dropdown/combobox/uiComboBox.h"
 #include "ui/editors/filter/uiFilterControlOperators.h"
-#include "ui/editors/filter/uiFilterControlStrs.h"
 #include "ui/editors/filtercontrol/uiFilterControl.h"
-#include "ui/editors/text/currency/uiCurrencyEdit.h"
-#include "ui/editors/text/textedit/uiTextEdit.h"
 #include "vcl/controls/SizeConstraints.h"
 #include "vcl/dialogs/FileDialogs.h"
 #include "vcl/extctrls/Panel.h"
 #include "vcl/graphics/Font.h"
 
 #include <cstring>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <stdexcept>
@@ -61,25 +60,21 @@ void AddQuantityCondition(TfmFilterControlDialog& dialog, int32_t limit) {
 class FilterBuilderTest : public testing::Test {
 protected:
     void SetUp() override {
-        ui::InitializeFilterControlStrsUnit();
-        ui::InitializeTextEditUnit();
-        ui::InitializeCurrencyEditUnit();
-        ui::InitializeFilterControlUnit();
+        Units = std::make_unique<ui_test::TFilterControlUnits>();
         ui::FilterBuilderBounds() = {};
     }
     void TearDown() override {
         Link.reset();
         ui::FilterBuilderBounds() = {};
-        ui::FinalizeFilterControlUnit();
-        ui::FinalizeCurrencyEditUnit();
-        ui::FinalizeTextEditUnit();
-        ui::FinalizeFilterControlStrsUnit();
+        ui::FinalizeNavigatorUnit();
+        Units.reset();
     }
     bool Show(ui::TuiLookAndFeel* lookAndFeel = nullptr, vcl::TColor color = vcl::clDefault) {
         return ui::ShowFilterBuilderDialog(
             Link.get(), lookAndFeel, color, [this](rtl::TObject*) { ++Applied; }, nullptr, u"C:\\filters");
     }
 
+    std::unique_ptr<ui_test::TFilterControlUnits> Units;
     std::unique_ptr<ui_test::TTestFilterLink, rtl::TComponentDeleter> Link{new ui_test::TTestFilterLink(nullptr)};
     int Applied = 0;
 };
@@ -278,50 +273,50 @@ TEST_F(FilterBuilderTest, AFilterThatCannotBeAppliedKeepsTheDialogOpenOnOK) {
     EXPECT_EQ(boxes.Shown[0].Text, u"refused.");
 }
 
-TEST_F(FilterBuilderTest, EscapeClosesAnOpenSelectorListFirstAndTheDialogThen) {
-    bool listClosed = false;
-    bool stayedOpen = false;
-    TScriptedFilterBuilder builders({
-        [](TfmFilterControlDialog& dialog) {
-            AddQuantityCondition(dialog, 3);
-            ui::TuiFilterControl& control = dialog.FilterControl();
-            control.SetFocus();
-            control.EditOperator(dynamic_cast<ui::TuiConditionViewInfo&>(control.Rows(1)));
-            ASSERT_TRUE(ui_test::PumpUntil([&] { return control.Selector().DroppedDown(); }));
-            ui_test::PressKey(VK_ESCAPE);
-        },
-        [&](TfmFilterControlDialog& dialog) {
-            listClosed = !dialog.FilterControl().Selector().DroppedDown();
-            stayedOpen = dialog.FormState().Contains(vcl::fsModal);
-            ui_test::PressKey(VK_ESCAPE);
-        },
-    });
-    EXPECT_FALSE(Show());
-    EXPECT_TRUE(listClosed);
-    EXPECT_TRUE(stayedOpen);
-}
-
-TEST_F(FilterBuilderTest, EscapeInAValueEditorEndsTheEditingFirstAndTheDialogThen) {
-    bool editorClosed = false;
-    bool stayedOpen = false;
-    TScriptedFilterBuilder builders({
-        [](TfmFilterControlDialog& dialog) {
-            AddQuantityCondition(dialog, 3);
-            ui::TuiFilterControl& control = dialog.FilterControl();
-            control.SetFocus();
-            control.EditValue(dynamic_cast<ui::TuiConditionViewInfo&>(control.Rows(1)), 0, ui::vaPlain);
-            ASSERT_NE(control.ValueEditor(), nullptr);
-            ui_test::PressKey(VK_ESCAPE);
-        },
-        [&](TfmFilterControlDialog& dialog) {
-            editorClosed = dialog.FilterControl().ValueEditor() == nullptr;
-            stayedOpen = dialog.FormState().Contains(vcl::fsModal);
-            ui_test::PressKey(VK_ESCAPE);
-        },
-    });
-    EXPECT_FALSE(Show());
-    EXPECT_TRUE(editorClosed);
-    EXPECT_TRUE(stayedOpen);
+// An open selector list and an in-place value editor each take the Escape key first; the next one cancels.
+TEST_F(FilterBuilderTest, EscapeClosesWhatIsOpenOverTheRowsFirstAndTheDialogThen) {
+    struct TCase {
+        const char* Name;
+        std::function<void(ui::TuiFilterControl&, ui::TuiConditionViewInfo&)> Open;
+        std::function<bool(ui::TuiFilterControl&)> IsOpen;
+    };
+    const TCase cases[] = {
+        {"the selector list",
+         [](ui::TuiFilterControl& control, ui::TuiConditionViewInfo& condition) {
+             control.EditOperator(condition);
+             ASSERT_TRUE(ui_test::PumpUntil([&] { return control.Selector().DroppedDown(); }));
+         },
+         [](ui::TuiFilterControl& control) { return control.Selector().DroppedDown(); }},
+        {"the value editor",
+         [](ui::TuiFilterControl& control, ui::TuiConditionViewInfo& condition) {
+             control.EditValue(condition, 0, ui::vaPlain);
+         },
+         [](ui::TuiFilterControl& control) { return control.ValueEditor() != nullptr; }},
+    };
+    for (const TCase& testCase : cases) {
+        bool opened = false;
+        bool closedFirst = false;
+        bool stayedOpen = false;
+        TScriptedFilterBuilder builders({
+            [&](TfmFilterControlDialog& dialog) {
+                AddQuantityCondition(dialog, 3);
+                ui::TuiFilterControl& control = dialog.FilterControl();
+                control.SetFocus();
+                testCase.Open(control, dynamic_cast<ui::TuiConditionViewInfo&>(control.Rows(1)));
+                opened = testCase.IsOpen(control);
+                ui_test::PressKey(VK_ESCAPE);
+            },
+            [&](TfmFilterControlDialog& dialog) {
+                closedFirst = !testCase.IsOpen(dialog.FilterControl());
+                stayedOpen = dialog.FormState().Contains(vcl::fsModal);
+                ui_test::PressKey(VK_ESCAPE);
+            },
+        });
+        EXPECT_FALSE(Show()) << testCase.Name;
+        EXPECT_TRUE(opened) << testCase.Name;
+        EXPECT_TRUE(closedFirst) << testCase.Name;
+        EXPECT_TRUE(stayedOpen) << testCase.Name;
+    }
 }
 
 TEST_F(FilterBuilderTest, TheColourReachesTheControlAndBothPanelsAndASkinGivesThePanelsItsContentColour) {
