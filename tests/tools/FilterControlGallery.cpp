@@ -54,15 +54,19 @@ void FillGallery(vcl::TForm& form) {
 
 } // namespace
 
-int ShowFilterControlGallery() {
+int RunWithFilterControlUnits(rtl::UnicodeStringView caption, const std::function<void(vcl::TForm&)>& fill) {
     ui::InitializeEditFrameworkUnit();
     int result = 0;
     {
         const ui_test::TFilterControlUnits units;
-        result = RunGalleryForm(u"Painter gallery, filter controls", FillGallery);
+        result = RunGalleryForm(caption, fill);
     }
     ui::FinalizeEditFrameworkUnit();
     return result;
+}
+
+int ShowFilterControlGallery() {
+    return RunWithFilterControlUnits(u"Painter gallery, filter controls", FillGallery);
 }
 
 } // namespace gallery

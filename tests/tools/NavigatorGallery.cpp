@@ -1,10 +1,9 @@
 #include "tests/tools/NavigatorGallery.h"
 
 #include "tests/support/ui/NavigatorTestHost.h"
+#include "tests/tools/FilterControlGallery.h"
 #include "tests/tools/GalleryLooks.h"
-#include "tests/ui/editors/filtercontrol/FilterControlUnits.h"
 #include "tests/ui/editors/filtercontrol/FilterTestLink.h"
-#include "ui/editors/framework/uiEditFrameworkUnit.h"
 #include "vcl/forms/Form.h"
 #include "vcl/stdctrls/Label.h"
 
@@ -44,14 +43,8 @@ void FillNavigatorGallery(vcl::TForm& form) {
 } // namespace
 
 int ShowNavigatorGallery() {
-    ui::InitializeEditFrameworkUnit();
-    int result = 0;
-    {
-        const ui_test::TFilterControlUnits units;
-        result = RunGalleryForm(u"Painter gallery, navigators", FillNavigatorGallery);
-        ui::FinalizeNavigatorUnit();
-    }
-    ui::FinalizeEditFrameworkUnit();
+    const int result = RunWithFilterControlUnits(u"Painter gallery, navigators", FillNavigatorGallery);
+    ui::FinalizeNavigatorUnit();
     return result;
 }
 
