@@ -7,11 +7,13 @@
 //   filtercontrol  the filter control
 //   tabs           the tab control in each painter style on its four sides
 //   spin           the spin editor's button arrangements
+//   navigator      the navigator bar
 
 #include "rtl/WindowsApi.h"
 #include "tests/tools/ButtonGallery.h"
 #include "tests/tools/FilterControlGallery.h"
 #include "tests/tools/SpinGallery.h"
+#include "tests/tools/NavigatorGallery.h"
 #include "tests/tools/StatusBarGallery.h"
 #include "tests/tools/TabsGallery.h"
 #include "tests/ui/core/painters/PainterOperations.h"
@@ -127,6 +129,11 @@ int main(int argc, char** argv) {
     }
     if (page == "filtercontrol") {
         const int result = gallery::ShowFilterControlGallery();
+        ui::FinalizeUICore();
+        return result;
+    }
+    if (page == "navigator") {
+        const int result = gallery::ShowNavigatorGallery();
         ui::FinalizeUICore();
         return result;
     }
