@@ -265,8 +265,7 @@ bool TuiContainer::IsReadyForLayout() const {
     return FLayoutLockCount == 0 && !FConstructing && !IsDestroying() && HandleAllocated();
 }
 
-bool TuiContainer::RecalculateAtPoint(vcl::TPoint point, int32_t /*button*/, vcl::TShiftState shift,
-                                      bool /*hotTracking*/) {
+bool TuiContainer::RecalculateAtPoint(vcl::TPoint point, int32_t button, vcl::TShiftState shift, bool /*hotTracking*/) {
     const bool hot = IsShiftMoveOnly(shift) && ActiveStyle().HotTrack();
     const vcl::TRect previousClient = FViewInfo->ClientRect;
     CalculateViewInfo(point, hot);
@@ -277,16 +276,20 @@ bool TuiContainer::RecalculateAtPoint(vcl::TPoint point, int32_t /*button*/, vcl
     AlignInnerControl();
     ApplyStyleToInnerControl();
     ApplyWindowRegion();
-    // The inner control paints what lies inside the border.
+    InvalidateRecalculated(point, button, shift);
+    if (HasState(csfHot)) {
+        StartMouseTracking(this, GetBounds(), this);
+    }
+    return true;
+}
+
+// The inner control paints what lies inside the border.
+void TuiContainer::InvalidateRecalculated(vcl::TPoint /*point*/, int32_t /*button*/, vcl::TShiftState /*shift*/) {
     if (FInnerControl != nullptr && HandleAllocated()) {
         InvalidateRectExcept(WindowHandle(), FViewInfo->Bounds, FViewInfo->BorderRect, false);
     } else {
         InvalidateRect(FViewInfo->Bounds, false);
     }
-    if (HasState(csfHot)) {
-        StartMouseTracking(this, GetBounds(), this);
-    }
-    return true;
 }
 
 void TuiContainer::CalculateStateAndBorderStyle(vcl::TPoint point, bool hot) {

@@ -3,9 +3,7 @@
 #include "ui/core/geometry/uiGeometry.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/images/uiGlyphDrawing.h"
-#include "ui/core/painters/looks/uiOffice11Painter.h"
 #include "ui/core/painters/looks/uiStandardPainter.h"
-#include "ui/core/painters/looks/uiUltraFlatPainter.h"
 #include "ui/core/themes/uxOffice11.h"
 #include "ui/core/themes/uxThemeManager.h"
 #include "ui/editors/framework/view/uiEditDrawing.h"
@@ -112,9 +110,7 @@ vcl::TColor UltraFlatBack(const TuiEditButtonViewInfo& button, bool office11) {
         return button.BackgroundColor;
     }
     if (IsPressedOrHot(button)) {
-        const TuiButtonState state = button.State == ebvsPressed ? uibsPressed : uibsHot;
-        return office11 ? TuiOffice11LookAndFeelPainter::Instance().ButtonFaceColor(state)
-                        : TuiUltraFlatLookAndFeelPainter::Instance().ButtonFaceColor(state);
+        return GetFlatButtonColor(button.State == ebvsPressed, office11);
     }
     if (button.State == ebvsNormal && office11) {
         return Office11Colors().Office11FaceColor;
@@ -125,7 +121,7 @@ vcl::TColor UltraFlatBack(const TuiEditButtonViewInfo& button, bool office11) {
 // Returns the face rectangle; rect becomes the content.
 vcl::TRect DrawUltraFlatBorder(TuiCanvas& canvas, const TuiEditButtonPaintContext& context,
                                const TuiEditButtonViewInfo& button, bool office11, vcl::TRect& rect) {
-    const vcl::TColor frameColor = office11 ? Office11Colors().Office11HighlightBorderColor : vcl::clHighlight;
+    const vcl::TColor frameColor = GetHighlightBorderColor(office11);
     const bool framedAllRound = !IsPressedOrHot(button) || (!context.Inplace && !context.HasEditBorder) ||
                                 (context.Inplace && !context.HostHasOuterBorder);
     if (framedAllRound) {

@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -211,6 +212,17 @@ protected:
     std::unique_ptr<TuiCustomEditViewInfo> CalculateViewInfoAt(TuiCanvas& canvas, vcl::TPoint point);
     // The view info's place of the button pressed on this editor; -1 when none is.
     int32_t PressedButtonSlot();
+    // The view info the editor paints and compares its changes with, made on first use (again after a change of its
+    // properties).
+    TuiCustomEditViewInfo& CurrentViewInfo();
+    // Recalculates the current view info showing the edit value, for the pointer at point with the mouse buttons of
+    // shift held; button is the one of the mouse event being handled.
+    void CalculateCurrentViewInfo(TuiCanvas& canvas, vcl::TPoint point, std::optional<vcl::TMouseButton> button,
+                                  vcl::TShiftState shift);
+    // Where the inner edit shows (its own painting); empty without one.
+    vcl::TRect InnerEditRect() const;
+    // Repaints only what the recalculation changed of the current view info.
+    void InvalidateRecalculated(vcl::TPoint point, int32_t button, vcl::TShiftState shift) override;
     virtual void InitViewData(TuiCustomEditViewData& viewData);
 
     // The container's and control's overrides.
@@ -281,6 +293,7 @@ private:
     std::unique_ptr<TuiEditDataBinding> FDataBinding;
     TuiEditChangeEventsCatcher FChangeEventsCatcher;
     std::unique_ptr<TuiTimer> FDblClickTimer;
+    std::unique_ptr<TuiCustomEditViewInfo> FCurrentViewInfo;
     TuiEditRepositoryItem* FRepositoryItem = nullptr; // not owned
     TuiCustomEditData* FActiveEditData = nullptr;     // not owned: the host's
     rtl::Variant FEditValue;

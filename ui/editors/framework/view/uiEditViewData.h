@@ -75,6 +75,8 @@ public:
     bool Focused = false;
     bool IsDesigning = false;
     bool Selected = false;
+    // The editor holds the mouse capture: it stays hot while a button pressed on it is held.
+    bool HoldsMouseCapture = false;
     TuiEditPaintOptions PaintOptions;
     // The third argument of the properties' CreateViewData, for descendants.
     bool ExtraFlag = false;
