@@ -1,6 +1,7 @@
 #include "app/main/ProgramUnits.h"
 
 #include "ui/core/uiCoreUnits.h"
+#include "ui/editors/choice/checkbox/uiCheckBox.h"
 #include "ui/editors/dropdown/uiDropDownEditUnit.h"
 #include "ui/editors/filter/uiFilterControlStrs.h"
 #include "ui/editors/framework/uiEditFrameworkUnit.h"
@@ -8,6 +9,7 @@
 #include "ui/editors/text/currency/uiCurrencyEdit.h"
 #include "ui/editors/text/label/uiLabel.h"
 #include "ui/editors/text/textedit/uiTextEdit.h"
+#include "ui/editors/uiDefaultEditors.h"
 #include "ui/grid/uiGridUnit.h"
 #include "ui/pagecontrol/statusbar/uxStatusBarPanels.h"
 
@@ -23,6 +25,8 @@ void InitializeProgramUnits() {
     ui::InitializeMaskEditUnit();
     ui::InitializeDropDownEditUnit();
     ui::InitializeLabelUnit();
+    ui::InitializeCheckBoxUnit();
+    ui::InitializeDefaultEditorsUnit();
     ui::InitializeStatusBarUnit();
     ui::InitializeGridUnit();
 }
@@ -30,6 +34,8 @@ void InitializeProgramUnits() {
 void FinalizeProgramUnits() {
     ui::FinalizeGridUnit();
     ui::FinalizeStatusBarUnit();
+    ui::FinalizeDefaultEditorsUnit();
+    ui::FinalizeCheckBoxUnit();
     ui::FinalizeLabelUnit();
     ui::FinalizeDropDownEditUnit();
     ui::FinalizeMaskEditUnit();

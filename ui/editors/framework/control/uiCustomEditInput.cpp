@@ -549,6 +549,11 @@ void TuiCustomEdit::InvalidateRecalculated(vcl::TPoint point, int32_t button, vc
         old->Assign(FCurrentViewInfo.get());
         FCurrentViewInfo->SaveButtonStates();
     }
+    // Without a button event the buttons held are those a paint sees (the keyboard state of the message being
+    // handled), so that the states the two calculate agree.
+    if (button == 0) {
+        shift = shift - vcl::TShiftState{vcl::ssLeft, vcl::ssRight, vcl::ssMiddle} + HeldMouseButtons();
+    }
     CalculateCurrentViewInfo(UICanvas(), point, mouseButtons[std::clamp(button, 0, 3)], shift);
     FCurrentViewInfo->InvalidateChanges(*this, InnerEditRect(), old.get());
 }

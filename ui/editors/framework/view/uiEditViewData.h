@@ -54,7 +54,7 @@ public:
     // Margins between the bounds and the border rectangle.
     vcl::TRect GetBorderExtent() const;
     vcl::TRect GetBorderExtentByEdges(int32_t width) const;
-    TuiEditBorderStyle GetBorderStyleForExtent() const;
+    virtual TuiEditBorderStyle GetBorderStyleForExtent() const;
     // Margins between the bounds and where buttons and content go.
     vcl::TRect GetClientExtent() const;
     vcl::TColor GetBorderColor() const;
