@@ -120,7 +120,17 @@ void TuiContainer::Dispatch(vcl::TMessage& message) {
         }
         UpdateContainerHotState(false);
         return;
-    case vcl::CM_FOCUSCHANGED:
+    case vcl::CM_FOCUSCHANGED: {
+        TuiControl::Dispatch(message);
+        // The form tells every control of every focus move: only the container that showed the focus, or the one
+        // taking it (itself or its inner control), looks otherwise.
+        const auto* target = reinterpret_cast<vcl::TWinControl*>(message.LParam);
+        const bool concerned = HasState(csfFocused) || (target != nullptr && ContainsControl(target));
+        if (concerned && Focused() != HasState(csfFocused)) {
+            UpdateContainerHotState(false);
+        }
+        return;
+    }
     case WM_SYSCOLORCHANGE:
         TuiControl::Dispatch(message);
         UpdateContainerHotState(false);

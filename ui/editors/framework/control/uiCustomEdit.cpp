@@ -176,6 +176,7 @@ void TuiCustomEdit::ApplyProperties() {
 void TuiCustomEdit::PropertiesChanged(TuiCustomEditProperties*) {
     // Other properties may paint with a view info of another class.
     FCurrentViewInfo.reset();
+    FCurrentViewInfoValid = false;
     FValueValidated = false;
     if (FChangedByUser && IsReadOnly()) {
         SetChangedByUser(false);
@@ -245,6 +246,7 @@ void TuiCustomEdit::ApplyEditValue(const rtl::Variant& value, bool) {
     TuiCustomEditProperties& properties = GetEffectiveProperties();
     const bool changed = properties.NotifiesEditValueChange() && !rtl::VarSameValue(value, FEditValue);
     FEditValue = value;
+    FCurrentViewInfoValid = false;
     UpdateDisplay();
     if (FUserEditInProgress) {
         SetChangedByUser(true);

@@ -223,6 +223,8 @@ protected:
     vcl::TRect InnerEditRect() const;
     // Repaints only what the recalculation changed of the current view info.
     void InvalidateRecalculated(vcl::TPoint point, int32_t button, vcl::TShiftState shift) override;
+    // A repaint of the whole editor also makes the next paint calculate its picture anew.
+    void Invalidate() override;
     virtual void InitViewData(TuiCustomEditViewData& viewData);
 
     // The container's and control's overrides.
@@ -294,6 +296,8 @@ private:
     TuiEditChangeEventsCatcher FChangeEventsCatcher;
     std::unique_ptr<TuiTimer> FDblClickTimer;
     std::unique_ptr<TuiCustomEditViewInfo> FCurrentViewInfo;
+    // The current view info shows the editor as it is: a paint draws it without calculating it again.
+    bool FCurrentViewInfoValid = false;
     TuiEditRepositoryItem* FRepositoryItem = nullptr; // not owned
     TuiCustomEditData* FActiveEditData = nullptr;     // not owned: the host's
     rtl::Variant FEditValue;

@@ -533,6 +533,12 @@ void TuiCustomEdit::CalculateCurrentViewInfo(TuiCanvas& canvas, vcl::TPoint poin
     viewInfo.IsPaintCopy = ControlState().Contains(vcl::csPaintCopy);
     viewData->Calculate(canvas, {0, 0, Width(), Height()}, true, viewInfo, shift, button, point);
     viewData->ApplyDisplayValue(canvas, GetEditValue(), viewInfo);
+    FCurrentViewInfoValid = true;
+}
+
+void TuiCustomEdit::Invalidate() {
+    FCurrentViewInfoValid = false;
+    TuiContainer::Invalidate();
 }
 
 vcl::TRect TuiCustomEdit::InnerEditRect() const {
@@ -558,14 +564,17 @@ void TuiCustomEdit::InvalidateRecalculated(vcl::TPoint point, int32_t button, vc
     FCurrentViewInfo->InvalidateChanges(*this, InnerEditRect(), old.get());
 }
 
-// The view info calculated again for the pointer where it is now; a button pressed on the editor keeps its state.
+// The picture the last recalculation made, unless something changed since without one: then the view info is
+// calculated again for the pointer where it is now (a button pressed on the editor keeps its state).
 void TuiCustomEdit::Paint() {
     if (IsPaintCopy()) {
         PaintCopy(UICanvas());
         return;
     }
-    const vcl::TPoint cursor = HandleAllocated() ? ScreenToClient(vcl::Mouse().CursorPos()) : vcl::TPoint{-1, -1};
-    CalculateCurrentViewInfo(UICanvas(), cursor, std::nullopt, HeldMouseButtons());
+    if (!FCurrentViewInfoValid) {
+        const vcl::TPoint cursor = HandleAllocated() ? ScreenToClient(vcl::Mouse().CursorPos()) : vcl::TPoint{-1, -1};
+        CalculateCurrentViewInfo(UICanvas(), cursor, std::nullopt, HeldMouseButtons());
+    }
     PaintViewInfo(UICanvas(), CurrentViewInfo());
 }
 
