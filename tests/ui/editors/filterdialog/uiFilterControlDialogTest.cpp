@@ -9,6 +9,7 @@
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/NavigatorTestHost.h"
 #include "tests/support/ui/SyntheticInput.h"
+#include "tests/support/ui/TestForms.h"
 #include "tests/ui/editors/filtercontrol/FilterControlUnits.h"
 #include "tests/ui/editors/filtercontrol/FilterTestLink.h"
 #include "tests/ui/editors/filterdialog/ScriptedFilterBuilder.h"
