@@ -1,5 +1,6 @@
-// The test program's main: the UI core, the editor framework (on Windows with the text, currency and label editors)
-// and the grid start before the first test and shut down after the last, as in the application.
+// The test program's main: the UI core, the editor framework (on Windows with the text, currency and label editors
+// and the tab control's painters, which the level tabs use) and the grid start before the first test and shut down
+// after the last, as in the application.
 
 #include "ui/core/uiCoreUnits.h"
 #include "ui/editors/framework/uiEditFrameworkUnit.h"
@@ -9,6 +10,7 @@
 #include "ui/editors/text/currency/uiCurrencyEdit.h"
 #include "ui/editors/text/label/uiLabel.h"
 #include "ui/editors/text/textedit/uiTextEdit.h"
+#include "ui/pagecontrol/uiPageControlUnit.h"
 #endif
 
 #include <gtest/gtest.h>
@@ -21,11 +23,13 @@ int main(int argc, char** argv) {
     ui::InitializeTextEditUnit();
     ui::InitializeCurrencyEditUnit();
     ui::InitializeLabelUnit();
+    ui::InitializePageControlUnit();
 #endif
     ui::InitializeGridUnit();
     const int result = RUN_ALL_TESTS();
     ui::FinalizeGridUnit();
 #ifdef _WIN32
+    ui::FinalizePageControlUnit();
     ui::FinalizeLabelUnit();
     ui::FinalizeCurrencyEditUnit();
     ui::FinalizeTextEditUnit();
