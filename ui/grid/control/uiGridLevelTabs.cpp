@@ -1,5 +1,6 @@
 #include "ui/grid/control/uiGridLevelTabs.h"
 
+#include "ui/core/images/uiImageList.h"
 #include "ui/core/objects/uiComponents.h"
 #include "ui/grid/control/uiCustomGrid.h"
 #include "vcl/imagelists/ImageList.h"
@@ -53,19 +54,7 @@ void TuiGridLevelTabs::SetImageBorder(int32_t value) {
 }
 
 void TuiGridLevelTabs::SetImages(vcl::TCustomImageList* value) {
-    if (FImages == value) {
-        return;
-    }
-    if (FImages) {
-        FImages->UnRegisterChanges(*FImagesChangeLink);
-        FImagesNotificator->UnwatchComponent(FImages);
-    }
-    FImages = value;
-    if (FImages) {
-        FImages->RegisterChanges(*FImagesChangeLink);
-        FImagesNotificator->WatchComponent(FImages);
-    }
-    Changed();
+    AssignImageList(value, FImages, FImagesChangeLink.get(), FImagesNotificator.get());
 }
 
 void TuiGridLevelTabs::SetStyle(TuiPCStyleID value) {
