@@ -1,6 +1,6 @@
 // The test program's main: the UI core, the editor framework (on Windows with the text, currency, label and check box
-// editors and the default editors of the value types) and the grid start before the first test and shut down after the
-// last, as in the application.
+// editors, the default editors of the value types and the tab control's painters, which the level tabs use) and the
+// grid start before the first test and shut down after the last, as in the application.
 
 #include "ui/core/uiCoreUnits.h"
 #include "ui/editors/framework/uiEditFrameworkUnit.h"
@@ -12,6 +12,7 @@
 #include "ui/editors/text/label/uiLabel.h"
 #include "ui/editors/text/textedit/uiTextEdit.h"
 #include "ui/editors/uiDefaultEditors.h"
+#include "ui/pagecontrol/uiPageControlUnit.h"
 #endif
 
 #include <gtest/gtest.h>
@@ -26,11 +27,13 @@ int main(int argc, char** argv) {
     ui::InitializeLabelUnit();
     ui::InitializeCheckBoxUnit();
     ui::InitializeDefaultEditorsUnit();
+    ui::InitializePageControlUnit();
 #endif
     ui::InitializeGridUnit();
     const int result = RUN_ALL_TESTS();
     ui::FinalizeGridUnit();
 #ifdef _WIN32
+    ui::FinalizePageControlUnit();
     ui::FinalizeDefaultEditorsUnit();
     ui::FinalizeCheckBoxUnit();
     ui::FinalizeLabelUnit();

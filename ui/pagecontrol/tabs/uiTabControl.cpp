@@ -40,13 +40,14 @@ private:
 
 TuiCustomTabControl::TuiCustomTabControl(rtl::TComponent* owner)
     : TuiControl(owner), FImages(std::make_unique<TuiPCImageList>()), FTabs(std::make_unique<TuiTabs>(*this)),
-      FVisibleTabs(std::make_unique<TuiVisibleTabList>(*this)) {
+      FTabSlants(std::make_unique<TuiTabSlants>()), FVisibleTabs(std::make_unique<TuiVisibleTabList>(*this)) {
     SetControlStyle({vcl::csAcceptsControls, vcl::csCaptureMouse, vcl::csClickEvents, vcl::csOpaque,
                      vcl::csDoubleClicks, vcl::csParentBackground});
     SetBounds(Left(), Top(), DefaultWidth, DefaultHeight);
     SetTabStop(true);
     SetColor(vcl::clWindow);
     FImages->SetOnChange([this](rtl::TObject*) { TabsChanged(); });
+    FTabSlants->SetOnChange([this](rtl::TObject*) { RecalculateLayout(); });
     ChoosePainterOfLookAndFeel();
 }
 

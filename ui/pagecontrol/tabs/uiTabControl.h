@@ -95,6 +95,9 @@ public:
     void SetTabCaptionAlignment(vcl::TAlignment value);
     TuiTabPosition TabPosition() const { return FTabPosition; }
     void SetTabPosition(TuiTabPosition value);
+    // The ends of the slanted styles' tabs; a change lays the tabs out again.
+    TuiTabSlants& TabSlants() const { return *FTabSlants; }
+    void SetTabSlants(const TuiTabSlants& value) { FTabSlants->Assign(&value); }
     int32_t TabWidth() const { return FTabWidth; }
     void SetTabWidth(int32_t value);
     int32_t TabHeight() const { return FTabHeight; }
@@ -123,6 +126,8 @@ public:
     const vcl::TRect& FrontRowsClipRect() const { return FFrontRowsClipRect; }
     // The displayed window of a single-line control (visible indexes, -1 for none).
     int32_t FirstDisplayedIndex() const { return FFirstDisplayedIndex; }
+    // Scrolls a single-line control so that the tabs start at visibleIndex, as far as they do not all fit.
+    void SetFirstDisplayedIndex(int32_t visibleIndex);
     int32_t LastDisplayedIndex() const { return FLastDisplayedIndex; }
     bool AllTabsFit() const { return FAllTabsFit; }
     int32_t MainTabVisibleIndex() const { return FSelectedVisibleIndex; }
@@ -155,6 +160,9 @@ public:
     int32_t TabIndexAtPoint(int32_t x, int32_t y);
     // The area the child controls get: the painter's page client rectangle.
     vcl::TRect GetPageAreaRect();
+    // The length along the tab line the control needs to show every visible tab in one row without navigator
+    // arrows: the tabs with the gaps between them, and the margins the painter keeps at the line's ends.
+    int32_t CalcFullTabsLength();
 
     // Overridable operations the painters call.
     virtual void DrawTabHook(TuiCanvas& /*canvas*/, TuiTab& /*tab*/, const TuiPCTabContentData& /*data*/) {}
@@ -165,7 +173,7 @@ public:
     virtual void PrepareTabFont(TuiTab& tab, TuiCanvas& canvas);
     // The font a tab is measured in: its drawing font, whose colour does not matter, so the canvas keeps one font
     // for every tab unless OnDrawTabEx changes it (a font changed is a font made again).
-    void PrepareMeasuringFont(TuiTab& tab, TuiCanvas& canvas);
+    virtual void PrepareMeasuringFont(TuiTab& tab, TuiCanvas& canvas);
     // The tab is visible and enabled, and the control is enabled.
     virtual bool CanSelectTab(int32_t tabIndex) const;
 
@@ -190,6 +198,8 @@ protected:
     virtual void PaintToDC(HDC dc);
     // Selects the first selectable tab whose caption has key as its accelerator; whether it did.
     virtual bool HandleAccelerator(char16_t key);
+    // Accelerators are taken while the control can take the focus.
+    virtual bool CanTakeAccelerators() const { return CanFocus(); }
     // The go-to menu comes with the page control; here the button only releases the navigator state.
     virtual void ShowGoDialog();
     // A click on the tab (pressed and released on it); nothing here.
@@ -315,6 +325,7 @@ private:
     int32_t FTabIndex = -1;
     TuiTabPosition FTabPosition = tpTop;
     std::unique_ptr<TuiTabs> FTabs;
+    std::unique_ptr<TuiTabSlants> FTabSlants;
     int32_t FTabWidth = 0;
     int32_t FTabHeight = 0;
     TuiPCTabsPosition FTabsPosition;

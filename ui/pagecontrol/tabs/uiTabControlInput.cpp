@@ -367,7 +367,7 @@ bool TuiCustomTabControl::HandleKeyNavigation(uint16_t key, vcl::TShiftState shi
 }
 
 bool TuiCustomTabControl::HandleAccelerator(char16_t key) {
-    if (!CanFocus()) {
+    if (!CanTakeAccelerators()) {
         return false;
     }
     for (int32_t i = 0; i < FTabs->Count(); ++i) {

@@ -158,13 +158,14 @@ TEST_F(GridTest, HidingTheActiveTopLevelActivatesTheFirstVisibleOneAndFocusesIts
     EXPECT_EQ(Grid->ActiveLevel(), first->Level());
 }
 
-TEST_F(GridTest, ATopViewsDataChangeLaysOutTheGridOnlyWithTopTabsHidingEmptyDetails) {
+TEST_F(GridTest, ATopViewsDataChangeLaysOutTheGridOnlyWithTabsHidingEmptyDetails) {
     struct TCase {
         TuiGridDetailTabsPosition Position;
         bool TabsForEmptyDetails;
         bool GridLaidOut;
     };
-    for (const TCase& test : {TCase{dtpTop, false, true}, TCase{dtpTop, true, false}, TCase{dtpLeft, false, false}}) {
+    for (const TCase& test : {TCase{dtpTop, false, true}, TCase{dtpTop, true, false}, TCase{dtpLeft, false, true},
+                              TCase{dtpNone, false, false}}) {
         TRecordingGridView* view = AddViewLevel();
         Grid->RootLevelOptions().SetDetailTabsPosition(test.Position);
         Grid->RootLevelOptions().SetTabsForEmptyDetails(test.TabsForEmptyDetails);
