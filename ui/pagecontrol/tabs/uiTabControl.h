@@ -29,6 +29,7 @@ class TCustomImageList;
 
 namespace ui {
 
+class TuiPCGoDialog;
 class TuiPCImageList;
 class TuiTimer;
 
@@ -140,6 +141,8 @@ public:
     bool IsTabStripMode() const { return FTabStripMode; }
     // The navigator arrows' auto-repeat timer; nullptr until an arrow is first pressed.
     TuiTimer* NavigatorScrollTimer() const { return FScrollTimer.get(); }
+    // The go-dialog button's menu of the tabs; nullptr at design time.
+    TuiPCGoDialog* GoDialog() const { return FGoDialog.get(); }
     // Tabs on the left or right without Rotate, or on top or bottom with it.
     bool IsVerticalText() const;
     TuiPCTextDirection TextDirection() const;
@@ -168,6 +171,8 @@ public:
     void PrepareMeasuringFont(TuiTab& tab, TuiCanvas& canvas);
     // The tab is visible and enabled, and the control is enabled.
     virtual bool CanSelectTab(int32_t tabIndex) const;
+    // A page control keeps TabIndex off hidden tabs and moves it off a tab that is hidden.
+    virtual bool IsPageControl() const { return false; }
 
 protected:
     // Published by TuiTabControl.
@@ -178,6 +183,22 @@ protected:
     void SetOnChanging(TChangingEvent handler) { FOnChanging = std::move(handler); }
     // Set only by the grid's level tabs.
     void SetTabStripMode(bool value);
+    // TabIndex and the selected visible index -1, without events.
+    void ClearTabIndex();
+    // Loading, or a TChangeLock lives.
+    bool IsChangeLocked() const;
+
+    // OnChanging and OnChange are not fired while one of these lives.
+    class TChangeLock {
+    public:
+        explicit TChangeLock(TuiCustomTabControl& control) : FControl(control) { ++FControl.FChangeLockCount; }
+        ~TChangeLock() { --FControl.FChangeLockCount; }
+        TChangeLock(const TChangeLock&) = delete;
+        TChangeLock& operator=(const TChangeLock&) = delete;
+
+    private:
+        TuiCustomTabControl& FControl;
+    };
 
     // Whether TabIndex may change to newIndex: OnChanging, unless changes are locked.
     virtual bool CanChange(int32_t newIndex);
@@ -190,13 +211,16 @@ protected:
     virtual void PaintToDC(HDC dc);
     // Selects the first selectable tab whose caption has key as its accelerator; whether it did.
     virtual bool HandleAccelerator(char16_t key);
-    // The go-to menu comes with the page control; here the button only releases the navigator state.
+    // Opens the go-dialog menu of the visible tabs below the go-dialog button (sorted with pcoSort); afterwards the
+    // navigator state is released and a click that closed the menu over the button is kept from opening it again.
     virtual void ShowGoDialog();
     // A click on the tab (pressed and released on it); nothing here.
     virtual void DrawTabHook2(TuiTab& /*tab*/, vcl::TShiftState /*shift*/) {}
     // Selects a tab by index after the navigator state is released.
     virtual void SetMainTabIndex(int32_t index);
     virtual void TabsChanged() { RecalculateLayout(); }
+    // TabIndex changed, before OnChange; nothing here.
+    virtual void TabIndexChanged() {}
     // Arrows, Home, End, Ctrl+Tab, Enter and Space; whether the key was handled.
     virtual bool HandleKeyNavigation(uint16_t key, vcl::TShiftState shift);
 
@@ -241,7 +265,6 @@ private:
     void RefreshSelectedVisibleIndex();
     void ReportTabChange(int32_t visibleIndex, TuiTabChangeKind kind);
     void ClearFocusedTab(const TuiTab& tab);
-    bool IsChangeLocked() const;
     bool IsHorizontalLine() const { return FTabPosition == tpTop || FTabPosition == tpBottom; }
     void PaintThroughPainter();
     void DesignHitTest(vcl::TMessage& message);
@@ -275,6 +298,8 @@ private:
     void PressNavigatorButton(TuiPCNavigatorButton button);
     void ReleaseNavigatorButton();
     void ReleaseNavigatorState();
+    // Notes a press waiting in the queue on the go-dialog button: the press that closed the menu.
+    void NoteClickThatClosedGoDialog();
     void StopScrollTimer();
     void ScrollTimerTick();
     void SelectVisibleTab(int32_t visibleIndex, bool ctrl, bool byMouse);
@@ -329,7 +354,9 @@ private:
     std::array<TuiPCNavigatorButtonState, uiPCNavigatorButtonCount> FNavigatorButtonStates{};
     TuiPCNavigatorPosition FNavigatorPosition = npRightTop;
     std::optional<TuiPCNavigatorButton> FPressedNavigatorButton;
+    std::unique_ptr<TuiPCGoDialog, rtl::TComponentDeleter> FGoDialog;
     bool FGoDialogShown = false;
+    bool FGoDialogJustClosed = false;
     std::vector<TuiPCLineIndexBounds> FLineIndexBounds;
     bool FDestroying = false;
     TCanCloseEvent FOnCanClose;

@@ -4,6 +4,7 @@
 
 #include "ui/pagecontrol/painters/uiPCStandardPainter.h"
 
+#include "tests/ui/core/graphics/GraphicsTestSupport.h"
 #include "tests/ui/pagecontrol/tabs/TabControlTestSupport.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/system/uxSystemInfo.h"
