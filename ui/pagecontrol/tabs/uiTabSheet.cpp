@@ -60,8 +60,7 @@ void TuiTabSheet::SetParent(vcl::TWinControl* parent) {
         return;
     }
     control->InsertPage(*this);
-    if (!control->ComponentState().Contains(rtl::TComponentState::csLoading) && !control->ActivePage() &&
-        FTabVisible) {
+    if (!control->ComponentState().Contains(rtl::TComponentState::csLoading) && !control->ActivePage() && FTabVisible) {
         control->SetActivePage(this);
     }
 }

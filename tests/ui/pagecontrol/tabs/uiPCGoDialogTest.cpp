@@ -3,12 +3,13 @@
 // the menu at the button's bottom-left corner, a chosen item selecting its tab, and the press that closes the menu
 // over the button not opening it again.
 
+#include "ui/pagecontrol/tabs/uiPCGoDialog.h"
+
 #include "rtl/WindowsApi.h"
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/ui/pagecontrol/tabs/TabControlTestSupport.h"
 #include "ui/pagecontrol/painters/uiPCStandardPainter.h"
-#include "ui/pagecontrol/tabs/uiPCGoDialog.h"
 #include "vcl/graphics/images/Bitmap.h"
 #include "vcl/imagelists/ImageList.h"
 

@@ -162,9 +162,9 @@ TEST(uiPageControl, PageIndexMovesPageAndTabTogetherAndRaisesOutsideThePages) {
             host.Pages[0]->SetPageIndex(bad);
             ADD_FAILURE() << bad << " was taken";
         } catch (const rtl::EListError& error) {
-            EXPECT_EQ(error.Message(), (bad == 3 ? u"3" : u"-1") +
-                                           std::u16string(u" is an invalid PageIndex value.  PageIndex must be "
-                                                          u"between 0 and 2"));
+            EXPECT_EQ(error.Message(),
+                      (bad == 3 ? u"3" : u"-1") + std::u16string(u" is an invalid PageIndex value.  PageIndex must be "
+                                                                 u"between 0 and 2"));
         }
     }
     EXPECT_EQ(host.Pages[0]->PageIndex(), 0) << "nothing moved";
