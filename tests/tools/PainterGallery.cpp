@@ -3,7 +3,7 @@
 // looking at the looks side by side. The page to show (0 first) is the only argument; each page holds two bands of
 // rows. The argument "statusbar" shows the status bar in each of its looks instead, "buttons" the push button in every
 // look, "filtercontrol" the filter control in every look, "tabs" the tab control in each painter style on its four
-// sides.
+// sides, with a page control.
 
 #include "rtl/WindowsApi.h"
 #include "tests/tools/ButtonGallery.h"

@@ -139,7 +139,8 @@ void TuiPCFlatButtonsPainter::DrawTab(int32_t visibleIndex) {
 bool TuiPCFlatButtonsPainter::HasSeparatorAfter(const TuiTab& tab, int32_t visibleIndex) const {
     const TuiPCPainterParentInfo& info = ParentInfo();
     if (!info.Rotate()) {
-        return visibleIndex < LastDisplayedIndex() && info.VisibleTab(visibleIndex + 1).VisibleRow() == tab.VisibleRow();
+        return visibleIndex < LastDisplayedIndex() &&
+               info.VisibleTab(visibleIndex + 1).VisibleRow() == tab.VisibleRow();
     }
     if (info.RowCount() <= 1 || tab.VisibleRow() >= info.RowCount() - 1) {
         return false;

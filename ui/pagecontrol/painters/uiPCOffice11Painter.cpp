@@ -197,7 +197,8 @@ void TuiPCOffice11Painter::DrawTextBitmapBackground(TuiBitmap32& bitmap, int32_t
     gradient.Rotate(counterclockwise ? TuiRotationAngle::Clockwise : TuiRotationAngle::CounterClockwise);
     const vcl::TRect caption = TabContentData().TextRect;
     const auto [l, t, r, b] = vcl::OffsetRect(area, -caption.Left, -caption.Top);
-    const vcl::TPoint corner = counterclockwise ? vcl::TPoint{bitmap.Width() - b, l} : vcl::TPoint{t, bitmap.Height() - r};
+    const vcl::TPoint corner =
+        counterclockwise ? vcl::TPoint{bitmap.Width() - b, l} : vcl::TPoint{t, bitmap.Height() - r};
     bitmap.Canvas().DrawGraphic(corner.X, corner.Y, gradient);
 }
 

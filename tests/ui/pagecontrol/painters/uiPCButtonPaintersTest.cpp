@@ -2,11 +2,12 @@
 // flat style's separators between neighbours of a row, captions' margins, and tabs acting as buttons: selected on
 // release, a focus frame moved by the arrows and chosen with Enter, several tabs selected with Ctrl.
 
+#include "ui/pagecontrol/painters/uiPCButtonPainters.h"
+
 #include "rtl/WindowsApi.h"
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/ui/pagecontrol/tabs/TabControlTestSupport.h"
-#include "ui/pagecontrol/painters/uiPCButtonPainters.h"
 #include "vcl/graphics/images/Bitmap.h"
 #include "vcl/imagelists/ImageList.h"
 

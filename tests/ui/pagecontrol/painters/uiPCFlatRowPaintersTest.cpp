@@ -175,8 +175,7 @@ TEST(uiPCFlatRowPainters, Office11WithoutGradientsPaintsTheirMixes) {
     EXPECT_EQ(surface->Pixel(page.Left, page.Top), bar);
     EXPECT_EQ(surface->Pixel(page.Right - 1, page.Bottom - 1), bar);
     const vcl::TRect active = tabs.Tab(0).GetFullRect();
-    EXPECT_EQ(surface->Pixel(active.Left + 4, active.Top + 4),
-              Mix(colors.Office11HotColor1, colors.Office11HotColor2));
+    EXPECT_EQ(surface->Pixel(active.Left + 4, active.Top + 4), Mix(colors.Office11HotColor1, colors.Office11HotColor2));
 }
 
 TEST(uiPCFlatRowPainters, AnOffice11TabKeepsItsOwnColourAboveAGradientLine) {
