@@ -2,8 +2,9 @@
 // TuiCustomTabControl: a control that shows a list of tabs along one side of a page area, in one row that scrolls
 // with navigator arrows or in several balanced rows, and keeps one tab selected (TabIndex). It works out the tabs'
 // sizes, rows and positions, handles the mouse (selection, hot tracking, navigator buttons with auto-repeat) and the
-// keyboard (arrows, Home and End, Ctrl+Tab, accelerators), and leaves every pixel and every style-dependent metric to
-// its painter, which the painters factory makes for the chosen Style. TuiTabControl publishes it with a Tabs list.
+// keyboard (arrows, Home and End, Ctrl+Tab, accelerators), opens a menu of the tabs from its go-dialog button, and
+// leaves every pixel and every style-dependent metric to its painter, which the painters factory makes for the chosen
+// Style. TuiTabControl publishes it with a Tabs list; the page control derives from it with one tab per page.
 //
 // Geometry: the tab line runs along the control's side the tabs sit on; rows lie across it. Rows "in front" are
 // placed from the near edge (top or left) of the tabs area, the others from its far edge, so a control with its tabs
