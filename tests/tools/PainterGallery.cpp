@@ -5,7 +5,7 @@
 //   statusbar      the status bar
 //   buttons        the push button
 //   filtercontrol  the filter control
-//   tabs           the tab control in each painter style on its four sides
+//   tabs           the tab control in each painter style on its four sides, with a page control
 //   spin           the spin editor's button arrangements
 //   navigator      the navigator bar
 
