@@ -18,7 +18,6 @@
 #include "vcl/dialogs/MessageDialogs.h"
 #include "vcl/forms/Application.h"
 #include "vcl/forms/Form.h"
-#include "vcl/services/ShellLauncher.h"
 #include "vcl/system/ExceptionHook.h"
 #include "vcl/system/Messages.h"
 #include "vcl/system/UtilWindow.h"
@@ -280,11 +279,7 @@ void TauUpdater::ProcessInfoFile(rtl::TStream& stream) {
         return;
     }
     if (method == TacUpgradeMethod::umRedirectToURL) {
-        vcl::TShellLaunch launch;
-        launch.Owner = GetDesktopWindow();
-        launch.Operation = u"open";
-        launch.File = FURLs.front().find(u"://") == UnicodeString::npos ? u"http://" + FURLs.front() : FURLs.front();
-        vcl::ShellLauncher().Launch(launch);
+        OpenURL(FURLs.front(), true);
         return;
     }
     if (!HasUpgradeHelper(HelperModule)) {
@@ -370,10 +365,7 @@ void TauUpdater::RunUpgraderHelper(const UnicodeString& parameter) {
         OnDoOwnCloseAppMethod(*this);
         return;
     }
-    if (vcl::TCustomForm* mainForm = vcl::Application().MainForm(); mainForm != nullptr) {
-        mainForm->Close();
-    }
-    vcl::Application().Terminate();
+    CloseApplication();
 }
 
 UnicodeString TauUpdater::Title() const {

@@ -137,12 +137,15 @@ TEST_F(UpdaterFixture, AnUnreachableHostIsReportedWithItsName) {
 }
 
 TEST_F(UpdaterFixture, ARedirectOpensTheFirstURLInTheBrowser) {
+    au_test::TTestClassesRoot classes;
+    classes.Register(L".html", L"TestPage", {{L"open", L"\"C:\\Web\\browser.exe\" \"%1\""}});
     ServeInfo("#version=1.2\n#url=example.org/download.html\n#method=2\n");
     Forms.Answers = {vcl::mrYes};
     Check();
     EXPECT_EQ(Method, au::TacUpgradeMethod::umRedirectToURL);
     ASSERT_EQ(Launches.Launched.size(), 1u);
-    EXPECT_EQ(Launches.Launched[0].File, u"http://example.org/download.html");
+    EXPECT_EQ(Launches.Launched[0].File, u"C:\\Web\\browser.exe") << "the program registered for web pages";
+    EXPECT_EQ(Launches.Launched[0].Parameters, u"http://example.org/download.html");
     EXPECT_EQ(Launches.Launched[0].Operation, u"open");
 }
 
