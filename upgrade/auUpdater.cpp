@@ -17,7 +17,9 @@
 #include "upgrade/auUtils.h"
 #include "vcl/dialogs/MessageDialogs.h"
 #include "vcl/forms/Application.h"
+#include "vcl/extctrls/Image.h"
 #include "vcl/forms/Form.h"
+#include "vcl/graphics/images/Picture.h"
 #include "vcl/system/ExceptionHook.h"
 #include "vcl/system/Messages.h"
 #include "vcl/system/UtilWindow.h"
@@ -37,6 +39,10 @@ constexpr char16_t HelperNotWrittenText[] =
 constexpr char16_t HelperNotStartedText[] = u"The update helper could not be started.\r\rThe program was not changed.";
 
 } // namespace
+
+TauUpdaterWizard::TauUpdaterWizard() : FPic118x218(std::make_unique<vcl::TPicture>()) {}
+
+TauUpdaterWizard::~TauUpdaterWizard() = default;
 
 TauUpdater::TauUpdater(rtl::TComponent* owner)
     : TauCustomHTTP(owner), VersionDate(FormatVersionDate(rtl::Date())), ProgramPath(ExecutablePath()),
@@ -139,13 +145,16 @@ void TauUpdater::StopUpgrade() {
 
 void TauUpdater::ShowUpgradeWizard() {
     if (FWizard == nullptr) {
-        FWizard = new TauUpdaterWizardForm(&vcl::Application(), Language);
+        FWizard = new TauUpdaterWizardForm(&vcl::Application(), Wizard.Language);
         FWizard->ApplicationTitle = Title();
         FWizard->OnAbortRequest = [this] { Abort(); };
         FWizard->OnClosed = [this] { FWizard = nullptr; };
     }
     if (Wizard.StayOnTop) {
         FWizard->SetFormStyle(vcl::fsStayOnTop);
+    }
+    if (const vcl::TGraphic* picture = Wizard.Pic118x218().Graphic(); picture != nullptr && !picture->Empty()) {
+        FWizard->Image1->SetPicture(Wizard.Pic118x218());
     }
     FWizard->Show();
 }
@@ -258,7 +267,7 @@ void TauUpdater::ProcessInfoFile(rtl::TStream& stream) {
             OnNoUpdateAvailable(*this);
         }
         if (!FCheckIsAutomatic && Shows(TauUpdaterShowMessage::mNoUpdateAvailable)) {
-            ShowError(UpdaterText(TauUpdaterText::NoNewerVersion, Language));
+            ShowError(LoadAUString(TauUpdaterText::NoNewerVersion, Wizard.Language));
         }
         return;
     }
@@ -369,15 +378,16 @@ void TauUpdater::RunUpgraderHelper(const UnicodeString& parameter) {
 }
 
 UnicodeString TauUpdater::Title() const {
-    return ApplicationTitle.empty() ? rtl::ExtractFileName(ProgramPath) : ApplicationTitle;
+    UnicodeString title = ApplicationTitle.empty() ? vcl::Application().Title() : ApplicationTitle;
+    return UpdaterShownTitle(title.empty() ? rtl::ExtractFileName(ProgramPath) : title);
 }
 
 bool TauUpdater::AskUpgrade(const UnicodeString& message) {
-    return UpgradeQuestion(Title(), message, Language);
+    return UpgradeQuestion(Title(), message, Wizard.Language);
 }
 
 void TauUpdater::ShowError(const UnicodeString& text) {
-    vcl::MessageDlgCentered(text, UpdaterText(TauUpdaterText::WizardCaption, Language), vcl::mtError, {vcl::mbOK});
+    vcl::MessageDlgCentered(text, LoadAUString(TauUpdaterText::WizardCaption, Wizard.Language), vcl::mtError, {vcl::mbOK});
 }
 
 void TauUpdater::DoHTTPError(int32_t status) {
@@ -396,9 +406,9 @@ bool TauUpdater::ContinueAfterLostFile(int32_t status) {
         OnLostFile(*this, URL(), status, continueUpgrade);
     }
     if (Shows(TauUpdaterShowMessage::mLostFile)) {
-        const UnicodeString text = rtl::Format(UpdaterText(TauUpdaterText::MissingFile, Language), {GetURLFileName()});
+        const UnicodeString text = FormatAUString(TauUpdaterText::MissingFile, {GetURLFileName()}, Wizard.Language);
         const UnicodeString caption =
-            UpdaterText(TauUpdaterText::ErrorCaption, Language) + u" #" + rtl::IntToStr(status);
+            LoadAUString(TauUpdaterText::ErrorCaption, Wizard.Language) + u" #" + rtl::IntToStr(status);
         continueUpgrade = vcl::MessageDlgCentered(text, caption, vcl::mtWarning, {vcl::mbYes, vcl::mbNo}) == vcl::mrYes;
     }
     return continueUpgrade;
@@ -409,7 +419,7 @@ void TauUpdater::ReportNoInfoFile() {
         OnNoInfoFile(*this);
     }
     if (Shows(TauUpdaterShowMessage::mNoInfoFile)) {
-        ShowError(UpdaterText(TauUpdaterText::NoInfoFile, Language));
+        ShowError(LoadAUString(TauUpdaterText::NoInfoFile, Wizard.Language));
     }
 }
 
@@ -422,7 +432,7 @@ void TauUpdater::DoHTTPHostUnreachable() {
         FAutoCheckRunning = false;
         UpdateTimer();
     } else if (Shows(TauUpdaterShowMessage::mHostUnreachable)) {
-        ShowError(rtl::Format(UpdaterText(TauUpdaterText::HostUnreachable, Language), {u"http://" + host}));
+        ShowError(FormatAUString(TauUpdaterText::HostUnreachable, {u"http://" + host}, Wizard.Language));
     }
     StopUpgrade();
 }
@@ -432,7 +442,7 @@ void TauUpdater::DoHTTPPasswordRequest(const UnicodeString& realm, bool& tryAgai
         OnPasswordRequest(*this, realm, tryAgain);
     }
     if (!tryAgain && Shows(TauUpdaterShowMessage::mPasswordRequest)) {
-        if (AskUpgradePassword(*this, GetURLFileName(), Language)) {
+        if (AskUpgradePassword(*this, GetURLFileName(), Wizard.Language)) {
             tryAgain = true;
         } else {
             Abort();
@@ -445,7 +455,7 @@ void TauUpdater::DoHTTPConnLost() {
         OnConnLost(*this);
     }
     if (Shows(TauUpdaterShowMessage::mConnLost)) {
-        ShowError(UpdaterText(TauUpdaterText::ConnectionLost, Language));
+        ShowError(LoadAUString(TauUpdaterText::ConnectionLost, Wizard.Language));
     }
     StopUpgrade();
 }

@@ -27,7 +27,7 @@ protected:
         Updater->VersionControl = au::TauUpdaterVersionControl::byNumber;
         Updater->VersionNumber = u"1.1.7.0";
         Updater->ApplicationTitle = u"Tallyvane";
-        Updater->Language = au::TauUpdaterLanguage::wlEnglish;
+        Updater->Wizard.Language = au::TauUpdaterLanguage::wlEnglish;
         Updater->OnBeginUpgrade = [this](TauUpdater&, const rtl::UnicodeString& message, au::TacUpgradeMethod method,
                                          const std::vector<rtl::UnicodeString>& files, bool& canUpgrade) {
             Ended.push_back("begin");
@@ -103,7 +103,7 @@ TEST_F(UpdaterFixture, TheSameVersionOrNoFileIsNoUpdateAndSilentByDefault) {
     Check();
     ASSERT_EQ(Boxes.Shown.size(), 1u);
     EXPECT_EQ(Boxes.Shown[0].Text,
-              au::UpdaterText(au::TauUpdaterText::NoNewerVersion, au::TauUpdaterLanguage::wlEnglish));
+              au::LoadAUString(au::TauUpdaterText::NoNewerVersion, au::TauUpdaterLanguage::wlEnglish));
 }
 
 TEST_F(UpdaterFixture, AMissingInfoFileIsReportedAndShownOnlyWhenAsked) {
@@ -115,7 +115,7 @@ TEST_F(UpdaterFixture, AMissingInfoFileIsReportedAndShownOnlyWhenAsked) {
     Updater->ShowMessages += au::TauUpdaterShowMessages{TauUpdaterShowMessage::mNoInfoFile};
     Check();
     ASSERT_EQ(Boxes.Shown.size(), 1u);
-    EXPECT_EQ(Boxes.Shown[0].Text, au::UpdaterText(au::TauUpdaterText::NoInfoFile, au::TauUpdaterLanguage::wlEnglish));
+    EXPECT_EQ(Boxes.Shown[0].Text, au::LoadAUString(au::TauUpdaterText::NoInfoFile, au::TauUpdaterLanguage::wlEnglish));
 }
 
 TEST_F(UpdaterFixture, AnOversizedInfoFileIsNoInfoFileAndNeverAQuestion) {
