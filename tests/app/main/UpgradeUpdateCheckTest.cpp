@@ -1,10 +1,11 @@
-// The program's update check: the version the window passes reaches the updater, and a check runs it against the
-// info file (a local one here, through a "file" URL).
+// The program's update check: the version the window passes reaches the updater, a check runs it against the info
+// file (a local one here, through a "file" URL), and the updater's Loaded tells of a restart after an upgrade.
 
 #include "app/main/UpgradeUpdateCheck.h"
 
 #include "rtl/WindowsApi.h"
 #include "upgrade/auUpdater.h"
+#include "vcl/graphics/images/Picture.h"
 
 #include <filesystem>
 #include <fstream>
@@ -17,7 +18,8 @@ TEST(UpgradeUpdateCheck, TheWindowsVersionAndCheckReachTheUpdater) {
         std::filesystem::temp_directory_path() / ("Tallyvane_upgrade" + std::to_string(GetCurrentProcessId()) + ".inf");
     { std::ofstream(info, std::ios::binary) << "#version=2.0.0.0\r\n#url=http://host/Tallyvane_setup.exe\r\n"; }
     app::TUpgradeUpdateCheck check;
-    EXPECT_EQ(check.Updater().InfoFileURL, app::UpdateInfoFileURL);
+    EXPECT_EQ(check.Updater().InfoFileURL, app::UpdateInfoFileURL());
+    EXPECT_TRUE(check.Updater().InfoFileURL.starts_with(u"http://")) << "the build setting in the string table";
     EXPECT_EQ(check.Updater().VersionControl, au::TauUpdaterVersionControl::byNumber);
     std::string url = "file:///" + info.string();
     check.Updater().InfoFileURL = rtl::UnicodeString(url.begin(), url.end());
@@ -46,6 +48,19 @@ TEST(UpgradeUpdateCheck, TheWindowsVersionAndCheckReachTheUpdater) {
     check.SetVersionNumber(u"1.1.7.0");
     EXPECT_EQ(runCheck(), std::vector<std::string>{"begin"});
     std::filesystem::remove(info);
+}
+
+TEST(UpgradeUpdateCheck, LoadedFiresOnAfterRestartOnlyForAProgramStartedAgainAfterAnUpgrade) {
+    for (const char16_t* parameter : {u"", u"/other", u"/afterupgrade"}) {
+        app::TUpgradeUpdateCheck check;
+        check.Updater().FirstParameter = parameter;
+        int restarts = 0;
+        check.Updater().OnAfterRestart = [&](au::TauUpdater&) { ++restarts; };
+        check.Loaded();
+        EXPECT_EQ(restarts, rtl::UnicodeString(parameter) == u"/afterupgrade" ? 1 : 0) << restarts;
+        EXPECT_EQ(check.Updater().Wizard.Pic118x218().Width(), 118) << "the wizard's side picture";
+        EXPECT_EQ(check.Updater().Wizard.Pic118x218().Height(), 218);
+    }
 }
 
 } // namespace
