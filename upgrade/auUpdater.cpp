@@ -382,8 +382,19 @@ UnicodeString TauUpdater::Title() const {
     return UpdaterShownTitle(title.empty() ? rtl::ExtractFileName(ProgramPath) : title);
 }
 
+// The question is modal: a check asked for meanwhile (a program checks on each activation of its window, and the
+// question's closing activates it) would replace the transfer whose answer is being given.
 bool TauUpdater::AskUpgrade(const UnicodeString& message) {
-    return UpgradeQuestion(Title(), message, Wizard.Language);
+    FUpgrading = true;
+    bool upgrade = false;
+    try {
+        upgrade = UpgradeQuestion(Title(), message, Wizard.Language);
+    } catch (...) {
+        FUpgrading = false;
+        throw;
+    }
+    FUpgrading = false;
+    return upgrade;
 }
 
 void TauUpdater::ShowError(const UnicodeString& text) {

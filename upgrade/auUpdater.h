@@ -217,7 +217,7 @@ private:
     double FFileTime = 0;
     TacUpgradeMethod FMethod = TacUpgradeMethod::umSelfUpgrade;
     bool FInfoMode = false;
-    // From the first download to the hand-over: no new check starts meanwhile.
+    // While the question is asked and from the first download to the hand-over: no new check starts meanwhile.
     bool FUpgrading = false;
     bool FAborted = false;
     bool FAutoCheck = false;

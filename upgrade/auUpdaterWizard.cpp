@@ -38,8 +38,10 @@ void TauUpdaterWizardForm::BuildControls() {
     WizardTitle->Font().SetName(u"Times New Roman");
     WizardTitle->Font().SetHeight(-19);
     WizardTitle->Font().SetStyle({vcl::fsBold, vcl::fsItalic});
-    AfterNote = AddFormControl<vcl::TLabel>(*this, *this, u"AfterNote", 136, 44, 319, 13);
+    AfterNote = AddFormControl<vcl::TLabel>(*this, *this, u"AfterNote", 136, 44);
+    // Sized once it no longer sizes itself to its (empty) caption.
     AfterNote->SetAutoSize(false);
+    AfterNote->SetBounds(136, 44, 319, 13);
     AfterNote->SetWordWrap(true);
     AfterNote->SetVisible(false);
 
@@ -120,6 +122,9 @@ void TauUpdaterWizardForm::ShowProgress(uint8_t filePercent, uint8_t totalPercen
 void TauUpdaterWizardForm::ShowFinished(const UnicodeString& applicationTitle) {
     WizardTitle->SetCaption(Text(TauUpdaterText::WizardCompleted));
     AfterNote->SetCaption(Text(TauUpdaterText::FinalNote, {applicationTitle}));
+    // The note's lines take the place of the progress, which it replaces: a line's height would cut off the second
+    // paragraph, which tells the user to press OK.
+    AfterNote->SetHeight(LAllFiles->Top() + LAllFiles->Height() - AfterNote->Top());
     AfterNote->SetVisible(true);
     LCurrentFile->SetVisible(false);
     LAllFiles->SetVisible(false);

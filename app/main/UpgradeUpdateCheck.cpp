@@ -21,6 +21,8 @@ TUpgradeUpdateCheck::TUpgradeUpdateCheck() : FUpdater(new au::TauUpdater(nullptr
     FUpdater->VersionNumber = u"1.1.7.0";
     FUpdater->ApplicationTitle = MainTexts::ApplicationTitle;
     FUpdater->Wizard.Pic118x218().Bitmap().LoadFromResourceName(GetModuleHandleW(nullptr), u"AUWIZARDPIC");
+    FUpdater->OnBeginUpgrade = [this](au::TauUpdater&, const rtl::UnicodeString&, au::TacUpgradeMethod,
+                                      const std::vector<rtl::UnicodeString>&, bool&) { FUpgradeOffered = true; };
 }
 
 TUpgradeUpdateCheck::~TUpgradeUpdateCheck() = default;
@@ -30,7 +32,9 @@ void TUpgradeUpdateCheck::SetVersionNumber(rtl::UnicodeStringView version) {
 }
 
 void TUpgradeUpdateCheck::CheckUpdate() {
-    FUpdater->CheckUpdate();
+    if (!FUpgradeOffered) {
+        FUpdater->CheckUpdate();
+    }
 }
 
 void TUpgradeUpdateCheck::Loaded() {

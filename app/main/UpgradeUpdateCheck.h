@@ -23,6 +23,9 @@ public:
     ~TUpgradeUpdateCheck();
 
     void SetVersionNumber(rtl::UnicodeStringView version) override;
+    // Checks, until an upgrade has been offered to the user: the window checks on each activation, and the closing
+    // of the question, or of a message about the download, activates it again; the user who said later, or whose
+    // download failed, is not asked again in the same run.
     void CheckUpdate() override;
     // The updater is set up: as a form's component after reading, it fires OnAfterRestart when the helper program
     // started the program again after an upgrade. The program calls it once, at start-up.
@@ -32,6 +35,7 @@ public:
 
 private:
     std::unique_ptr<au::TauUpdater, rtl::TComponentDeleter> FUpdater;
+    bool FUpgradeOffered = false;
 };
 
 } // namespace app

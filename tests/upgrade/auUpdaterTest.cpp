@@ -67,7 +67,11 @@ protected:
 TEST_F(UpdaterFixture, ANewerVersionIsOfferedWithItsMessageAndTheUserMayDecline) {
     ServeInfo("#VERSION=1.2.0.0\r\n#url=http://host/Tallyvane.exe\r\n#message={Faster import\r\nNew help}\r\n");
     Forms.Answers = {vcl::mrNo};
+    Forms.Fill = [this](vcl::TCustomForm&) {
+        EXPECT_TRUE(Updater->CheckUpdate()) << "a check asked for while the question shows does nothing";
+    };
     Check();
+    EXPECT_EQ(Server.Requests().size(), 1u);
     EXPECT_EQ(Ended, (std::vector<std::string>{"begin", "later"}));
     EXPECT_EQ(Message, u"Faster import\r\nNew help");
     EXPECT_EQ(Files, (std::vector<rtl::UnicodeString>{u"http://host/Tallyvane.exe"}));

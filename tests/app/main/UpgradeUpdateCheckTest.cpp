@@ -1,9 +1,11 @@
 // The program's update check: the version the window passes reaches the updater, a check runs it against the info
-// file (a local one here, through a "file" URL), and the updater's Loaded tells of a restart after an upgrade.
+// file (a local one here, through a "file" URL) and asks once in a run, and the updater's Loaded tells of a restart
+// after an upgrade.
 
 #include "app/main/UpgradeUpdateCheck.h"
 
 #include "rtl/WindowsApi.h"
+#include "upgrade/auFormPresenter.h"
 #include "upgrade/auUpdater.h"
 #include "vcl/graphics/images/Picture.h"
 
@@ -12,6 +14,26 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+// Answers the upgrade question without showing it, and counts the questions.
+class TAnsweringPresenter final : public au::IUpdaterFormPresenter {
+public:
+    explicit TAnsweringPresenter(vcl::TModalResult answer)
+        : FAnswer(answer), FPrevious(au::SetUpdaterFormPresenter(this)) {}
+    ~TAnsweringPresenter() { au::SetUpdaterFormPresenter(FPrevious); }
+    TAnsweringPresenter(const TAnsweringPresenter&) = delete;
+    TAnsweringPresenter& operator=(const TAnsweringPresenter&) = delete;
+
+    vcl::TModalResult ShowModal(vcl::TCustomForm&) override {
+        ++Asked;
+        return FAnswer;
+    }
+    int Asked = 0;
+
+private:
+    vcl::TModalResult FAnswer;
+    au::IUpdaterFormPresenter* FPrevious;
+};
 
 TEST(UpgradeUpdateCheck, TheWindowsVersionAndCheckReachTheUpdater) {
     const std::filesystem::path info =
@@ -25,16 +47,13 @@ TEST(UpgradeUpdateCheck, TheWindowsVersionAndCheckReachTheUpdater) {
     check.Updater().InfoFileURL = rtl::UnicodeString(url.begin(), url.end());
 
     std::vector<std::string> ended;
-    check.Updater().OnBeginUpgrade = [&](au::TauUpdater&, const rtl::UnicodeString&, au::TacUpgradeMethod,
-                                         const std::vector<rtl::UnicodeString>&, bool& canUpgrade) {
-        ended.push_back("begin");
-        canUpgrade = false;
-    };
+    check.Updater().OnLaterUpgrade = [&](au::TauUpdater&) { ended.push_back("later"); };
     check.Updater().OnNoUpdateAvailable = [&](au::TauUpdater&) { ended.push_back("none"); };
-    const auto runCheck = [&] {
+    TAnsweringPresenter question(vcl::mrNo);
+    const auto runCheck = [&](int rounds) {
         ended.clear();
         check.CheckUpdate();
-        for (int round = 0; round < 500 && (ended.empty() || check.Updater().Busy()); ++round) {
+        for (int round = 0; round < rounds && (ended.empty() || check.Updater().Busy()); ++round) {
             MSG message;
             while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
                 DispatchMessageW(&message);
@@ -44,9 +63,12 @@ TEST(UpgradeUpdateCheck, TheWindowsVersionAndCheckReachTheUpdater) {
         return ended;
     };
     check.SetVersionNumber(u"2.0.0.0");
-    EXPECT_EQ(runCheck(), std::vector<std::string>{"none"});
+    EXPECT_EQ(runCheck(500), std::vector<std::string>{"none"});
     check.SetVersionNumber(u"1.1.7.0");
-    EXPECT_EQ(runCheck(), std::vector<std::string>{"begin"});
+    EXPECT_EQ(runCheck(500), std::vector<std::string>{"later"});
+    EXPECT_EQ(question.Asked, 1);
+    EXPECT_TRUE(runCheck(20).empty()) << "once offered, not asked again in the same run";
+    EXPECT_EQ(question.Asked, 1);
     std::filesystem::remove(info);
 }
 
