@@ -16,8 +16,8 @@
 #include "upgrade/auUpgradeHelper.h"
 #include "upgrade/auUtils.h"
 #include "vcl/dialogs/MessageDialogs.h"
-#include "vcl/forms/Application.h"
 #include "vcl/extctrls/Image.h"
+#include "vcl/forms/Application.h"
 #include "vcl/forms/Form.h"
 #include "vcl/graphics/images/Picture.h"
 #include "vcl/system/ExceptionHook.h"
@@ -398,7 +398,8 @@ bool TauUpdater::AskUpgrade(const UnicodeString& message) {
 }
 
 void TauUpdater::ShowError(const UnicodeString& text) {
-    vcl::MessageDlgCentered(text, LoadAUString(TauUpdaterText::WizardCaption, Wizard.Language), vcl::mtError, {vcl::mbOK});
+    vcl::MessageDlgCentered(text, LoadAUString(TauUpdaterText::WizardCaption, Wizard.Language), vcl::mtError,
+                            {vcl::mbOK});
 }
 
 void TauUpdater::DoHTTPError(int32_t status) {

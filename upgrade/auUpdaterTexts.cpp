@@ -65,9 +65,8 @@ rtl::UnicodeString FormatAUString(TauUpdaterText role, std::initializer_list<rtl
 
 rtl::UnicodeString UpdaterShownTitle(const rtl::UnicodeString& title) {
     const rtl::UnicodeString defaultWord = vcl::LoadStr(DefaultTitleWordStringId);
-    return !defaultWord.empty() && title.find(defaultWord) != rtl::UnicodeString::npos
-               ? vcl::LoadStr(AppTitleStringId)
-               : title;
+    return !defaultWord.empty() && title.find(defaultWord) != rtl::UnicodeString::npos ? vcl::LoadStr(AppTitleStringId)
+                                                                                       : title;
 }
 
 } // namespace au

@@ -102,8 +102,8 @@ void TauUpdaterWizardForm::SetTexts() {
 
 void TauUpdaterWizardForm::ShowFile(const UnicodeString& url, size_t index, size_t count) {
     FileURL->SetText(url);
-    AllDownloading->SetCaption(Text(TauUpdaterText::DownloadingNOfM,
-                                           {static_cast<int64_t>(index + 1), static_cast<int64_t>(count)}));
+    AllDownloading->SetCaption(
+        Text(TauUpdaterText::DownloadingNOfM, {static_cast<int64_t>(index + 1), static_cast<int64_t>(count)}));
 }
 
 void TauUpdaterWizardForm::ShowFileSize(int64_t bytes) {
@@ -115,8 +115,7 @@ void TauUpdaterWizardForm::ShowProgress(uint8_t filePercent, uint8_t totalPercen
     ProgressAllFiles->SetPosition(totalPercent);
     TransferRateLab->SetCaption(Text(TauUpdaterText::TransferRate, {static_cast<double>(rate)}));
     const int32_t seconds = secondsLeft < 0 ? 0 : secondsLeft;
-    EstimatedTimeLeftLab->SetCaption(
-        Text(TauUpdaterText::TimeLeft, {seconds / 3600, seconds / 60 % 60, seconds % 60}));
+    EstimatedTimeLeftLab->SetCaption(Text(TauUpdaterText::TimeLeft, {seconds / 3600, seconds / 60 % 60, seconds % 60}));
 }
 
 void TauUpdaterWizardForm::ShowFinished(const UnicodeString& applicationTitle) {

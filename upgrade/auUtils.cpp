@@ -109,7 +109,8 @@ TauCommandLine SplitQuotedCommand(UnicodeStringView command, size_t firstQuote) 
         return SplitUnquotedCommand(command.substr(start));
     }
     const size_t after = end + 1 < command.size() && command[end + 1] == CommandQuote ? end + 2 : end + 1;
-    return {rtl::Trim(command.substr(start, end - start)), rtl::Trim(WithoutQuotes(rtl::Trim(command.substr(after)), 2))};
+    return {rtl::Trim(command.substr(start, end - start)),
+            rtl::Trim(WithoutQuotes(rtl::Trim(command.substr(after)), 2))};
 }
 
 } // namespace

@@ -260,8 +260,8 @@ UnicodeString GetFileAssociationCommand(UnicodeStringView extension) {
 }
 
 void OpenURL(UnicodeStringView url, bool useHTMLHandler) {
-    const UnicodeString address = url.find(u"://") == UnicodeStringView::npos ? u"http://" + UnicodeString(url)
-                                                                              : UnicodeString(url);
+    const UnicodeString address =
+        url.find(u"://") == UnicodeStringView::npos ? u"http://" + UnicodeString(url) : UnicodeString(url);
     vcl::TShellLaunch launch;
     launch.Owner = GetDesktopWindow();
     launch.Operation = u"open";

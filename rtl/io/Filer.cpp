@@ -61,8 +61,7 @@ void TWriter::DefineProperty(UnicodeStringView name, const TReaderProc&, const T
     }
 }
 
-void TWriter::DefineBinaryProperty(UnicodeStringView name, const TStreamProc&, const TStreamProc& write,
-                                   bool hasData) {
+void TWriter::DefineBinaryProperty(UnicodeStringView name, const TStreamProc&, const TStreamProc& write, bool hasData) {
     if (!hasData) {
         return;
     }

@@ -113,15 +113,17 @@ TEST(auUpdaterTexts, TheQuestionAndTheUnreachableHostReadAsWrittenInThreeLanguag
          "latest one?",
          "Host http://update.example unreachable.\r\rPlease check your Internet connection and\rtry to upgrade this "
          "software again later."},
-        {TauUpdaterLanguage::wlChineseSimplified, "Tallyvane已经有新版本推出，\n\nFaster import\n\n您要升级到新版本吗？",
+        {TauUpdaterLanguage::wlChineseSimplified,
+         "Tallyvane已经有新版本推出，\n\nFaster import\n\n您要升级到新版本吗？",
          "无法与服务器http://update.example连接。\r\r请检查您的internet设定之后再进行升级操作。"},
-        {TauUpdaterLanguage::wlChineseTraditional, "Tallyvane已經有新版本推出，\n\nFaster import\n\n您要升級到新版本嗎？",
+        {TauUpdaterLanguage::wlChineseTraditional,
+         "Tallyvane已經有新版本推出，\n\nFaster import\n\n您要升級到新版本嗎？",
          "無法與伺服器http://update.example連線。\r\r請檢查您的網際網路設定之後再進行升級操作。"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(Utf8(au::FormatAUString(TauUpdaterText::UpgradeQuestion, {u"Tallyvane", u"\nFaster import\n"},
-                                          c.Language)),
-                  c.Question);
+        EXPECT_EQ(
+            Utf8(au::FormatAUString(TauUpdaterText::UpgradeQuestion, {u"Tallyvane", u"\nFaster import\n"}, c.Language)),
+            c.Question);
         EXPECT_EQ(Utf8(au::FormatAUString(TauUpdaterText::HostUnreachable, {u"http://update.example"}, c.Language)),
                   c.Unreachable);
     }

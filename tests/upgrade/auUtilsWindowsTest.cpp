@@ -1,13 +1,12 @@
 // The upgrade utilities that call Windows: URL cracking, file times and sizes, the temporary folder, resources, the
 // program registered for a file type and opening an address through it or the shell.
 
+#include "UpgradeTestSupport.h"
 #include "rtl/WindowsApi.h"
 #include "rtl/io/Streams.h"
 #include "rtl/time/DateTime.h"
-#include "upgrade/auUtils.h"
-
-#include "UpgradeTestSupport.h"
 #include "tests/support/ui/ServiceDoubles.h"
+#include "upgrade/auUtils.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,19 +1,19 @@
 #include "vcl/imagelists/ImageList.h"
 
+#include "rtl/core/Exceptions.h"
+#include "rtl/io/Filer.h"
+#include "rtl/io/Streams.h"
 #include "vcl/graphics/Canvas.h"
 #include "vcl/graphics/GdiObjects.h"
 #include "vcl/graphics/images/Bitmap.h"
 #include "vcl/graphics/images/Icon.h"
-#include "rtl/core/Exceptions.h"
-#include "rtl/io/Filer.h"
-#include "rtl/io/Streams.h"
 #include "vcl/system/Win32.h"
 
 #include <algorithm>
 #include <limits>
 // The COM stream declarations first: commctrl.h declares ImageList_Read and ImageList_Write only after them.
-#include <objidl.h>
 #include <commctrl.h>
+#include <objidl.h>
 
 namespace vcl {
 

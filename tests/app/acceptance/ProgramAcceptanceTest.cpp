@@ -147,7 +147,8 @@ TEST_F(ProgramAcceptance, ImportAndExportThenTheXlsTwinOnTheSecondStart) {
         TypeBuyerFields(window);
         window.TypeInto(ReviewerLabel, ReviewerTyped, ReviewerKept);
         window.TypeInto(PayeeLabel, Payee, Payee);
-        EXPECT_EQ(Utf8(window.TextBeside(ReviewerLabel)), Utf8(ReviewerKept)) << "eight bytes at most, as the ANSI code page counts them";
+        EXPECT_EQ(Utf8(window.TextBeside(ReviewerLabel)), Utf8(ReviewerKept))
+            << "eight bytes at most, as the ANSI code page counts them";
         ExportInvoice(program, window, firstInvoice, firstInvoice);
         Exit(program, window);
     }

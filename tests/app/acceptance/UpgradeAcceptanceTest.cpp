@@ -5,6 +5,7 @@
 // starts it again with the restart parameter. Declining leaves everything as it was, and a download cut short leaves
 // the old program in place and says so. Every window on the way is read from the screen.
 
+#include "rtl/WindowsApi.h"
 #include "tests/app/acceptance/AcceptanceSetup.h"
 #include "tests/app/acceptance/ProgramProcess.h"
 #include "tests/app/acceptance/ProgramResources.h"
@@ -12,8 +13,6 @@
 #include "tests/app/acceptance/WindowQueries.h"
 #include "tests/support/LoopbackHTTPServer.h"
 #include "tests/support/ui/FailureScreenshot.h"
-
-#include "rtl/WindowsApi.h"
 
 #include <commctrl.h>
 #include <filesystem>
@@ -183,9 +182,9 @@ public:
             if (entry.th32ProcessID == otherThan) {
                 continue;
             }
-            const HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ | PROCESS_TERMINATE |
-                                                   SYNCHRONIZE,
-                                               FALSE, entry.th32ProcessID);
+            const HANDLE process =
+                OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ | PROCESS_TERMINATE | SYNCHRONIZE, FALSE,
+                            entry.th32ProcessID);
             wchar_t path[MAX_PATH] = {};
             DWORD length = MAX_PATH;
             if (process != nullptr && QueryFullProcessImageNameW(process, 0, path, &length) &&
@@ -230,8 +229,8 @@ protected:
     // The info file as the maker writes it, in the code page of the program's system.
     std::string InfoFile() const {
         return CodePage936Bytes(L"#version=" + acceptance::VersionText(NewVersion) + L"\r\n#url=" +
-                         Wide(Server.URL(NewProgramPath)) + L"\r\n#message={版本" +
-                         acceptance::VersionText(NewVersion) + L"：\r\n测试升级}\r\n");
+                                Wide(Server.URL(NewProgramPath)) + L"\r\n#message={版本" +
+                                acceptance::VersionText(NewVersion) + L"：\r\n测试升级}\r\n");
     }
 
     // Starts the program, waits for its question and checks it.
@@ -338,7 +337,8 @@ TEST_F(UpgradeAcceptance, ADownloadCutShortLeavesTheOldProgramAndSaysSo) {
         HWND box = program.WaitForDialog();
         ExpectPaintedOnScreen(program, {program.WaitForMainWindow(), box}, "ConnectionLost");
         EXPECT_EQ(Utf8(program.AnswerMessageBox(IDOK)), ConnectionLostText);
-        program.WaitUntil("the wizard to go", [&] { return VisibleWindowOf(program.ProcessIds(), WizardClass) == nullptr; });
+        program.WaitUntil("the wizard to go",
+                          [&] { return VisibleWindowOf(program.ProcessIds(), WizardClass) == nullptr; });
         HWND main = program.WaitForMainWindow();
         EXPECT_TRUE(acceptance::ReadFileBytes(Work->Program()) == OldProgramBytes);
         EXPECT_TRUE(LeftInProgramFolder().empty());

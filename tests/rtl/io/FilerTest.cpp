@@ -160,7 +160,10 @@ TEST(Filer, WhatIsNoPropertyDataIsRefused) {
     // Items nested inside items deeper than any form holds.
     std::string nested = std::string("\x06Number\2\1\0", 10);
     for (int depth = 0; depth < 20; ++depth) {
-        nested = std::string("\x08" "Children\x0E\x01", 11) + nested + std::string("\0\0", 2);
+        nested = std::string("\x08"
+                             "Children\x0E\x01",
+                             11) +
+                 nested + std::string("\0\0", 2);
     }
     TFilerTestItem root(nullptr);
     EXPECT_EQ(MessageOf([&] { ReadInto(root, nested); }), "Properties nested too deeply");

@@ -1,5 +1,6 @@
 // The registry: values written and read back, keys opened with and without creating, read-only opening, paths from
-// the root or from the open key, the names of subkeys, and the 32-bit view of the local machine from the 64-bit program.
+// the root or from the open key, the names of subkeys, and the 32-bit view of the local machine from the 64-bit
+// program.
 
 #include "vcl/services/Registry.h"
 

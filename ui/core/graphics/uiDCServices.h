@@ -1,7 +1,7 @@
 #pragma once
 // Text measuring and output on device contexts and fonts rather than on a TuiCanvas, the narrowest rectangle in which a
-// text fits a number of lines, invalidating windows, the logical records of GDI objects, the character-set test of highlighted text and the
-// visible size of the mouse cursor.
+// text fits a number of lines, invalidating windows, the logical records of GDI objects, the character-set test of
+// highlighted text and the visible size of the mouse cursor.
 
 #include "rtl/text/StringTypes.h"
 #include "vcl/graphics/Colors.h"

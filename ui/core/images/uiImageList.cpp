@@ -1,9 +1,9 @@
 #include "ui/core/images/uiImageList.h"
 
-#include "ui/core/images/uiGlyphDrawing.h"
-#include "ui/core/system/uxSystemInfo.h"
 #include "rtl/io/Filer.h"
 #include "rtl/io/Streams.h"
+#include "ui/core/images/uiGlyphDrawing.h"
+#include "ui/core/system/uxSystemInfo.h"
 #include "vcl/graphics/Canvas.h"
 #include "vcl/graphics/images/Icon.h"
 #include "vcl/system/Win32.h"
