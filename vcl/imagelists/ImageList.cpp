@@ -11,9 +11,12 @@
 
 #include <algorithm>
 #include <limits>
+
 // The COM stream declarations first: commctrl.h declares ImageList_Read and ImageList_Write only after them.
-#include <commctrl.h>
+// clang-format off
 #include <objidl.h>
+#include <commctrl.h>
+// clang-format on
 
 namespace vcl {
 

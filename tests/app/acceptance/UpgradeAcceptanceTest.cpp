@@ -43,20 +43,6 @@ constexpr char NewProgramPath[] = "/Tallyvane.exe";
 constexpr char ConnectionLostText[] = "与远端服务器的连接中断，\r\r请重新连接后再进行升级操作。";
 constexpr DWORD EndWaitMilliseconds = 5000;
 
-std::wstring UpgradeDistFolder() {
-    wchar_t folder[MAX_PATH] = {};
-    const DWORD length = GetEnvironmentVariableW(L"TALLYVANE_DIST_DIR", folder, MAX_PATH);
-    return length > 0 && length < MAX_PATH ? std::wstring(folder) : std::wstring();
-}
-
-std::string CodePage936Bytes(const std::wstring& text) {
-    const int size =
-        WideCharToMultiByte(936, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(936, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size, nullptr, nullptr);
-    return bytes;
-}
-
 // A visible top-level window of class className of the processes, or nullptr.
 HWND VisibleWindowOf(const std::vector<DWORD>& processIds, std::wstring_view className) {
     for (HWND window : acceptance::TopLevelWindowsOf(processIds)) {
@@ -209,8 +195,8 @@ private:
 class UpgradeAcceptance : public testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_FALSE(UpgradeDistFolder().empty()) << "TALLYVANE_DIST_DIR names no distribution folder";
-        Work = std::make_unique<acceptance::TWorkFolder>(UpgradeDistFolder());
+        ASSERT_FALSE(acceptance::DistFolder().empty()) << "TALLYVANE_DIST_DIR names no distribution folder";
+        Work = std::make_unique<acceptance::TWorkFolder>(acceptance::DistFolder());
         acceptance::SetUpdateAddress(Work->Program(), Wide(Server.URL(InfoFilePath)));
         OldVersion = acceptance::FileVersionNumbers(Work->Program());
         NewVersion = OldVersion;
@@ -228,9 +214,9 @@ protected:
 
     // The info file as the maker writes it, in the code page of the program's system.
     std::string InfoFile() const {
-        return CodePage936Bytes(L"#version=" + acceptance::VersionText(NewVersion) + L"\r\n#url=" +
-                                Wide(Server.URL(NewProgramPath)) + L"\r\n#message={版本" +
-                                acceptance::VersionText(NewVersion) + L"：\r\n测试升级}\r\n");
+        return acceptance::AnsiBytes(L"#version=" + acceptance::VersionText(NewVersion) + L"\r\n#url=" +
+                                     Wide(Server.URL(NewProgramPath)) + L"\r\n#message={版本" +
+                                     acceptance::VersionText(NewVersion) + L"：\r\n测试升级}\r\n");
     }
 
     // Starts the program, waits for its question and checks it.
