@@ -5,15 +5,10 @@
 #include "tests/support/LoopbackHTTPServer.h"
 #include "upgrade/auFormPresenter.h"
 
-#include <condition_variable>
-#include <cstdint>
 #include <deque>
 #include <filesystem>
 #include <functional>
-#include <map>
-#include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace au_test {

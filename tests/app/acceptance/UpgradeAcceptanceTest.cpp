@@ -32,7 +32,6 @@ using test_support::TLoopbackResponse;
 constexpr wchar_t QuestionClass[] = L"TauUpdaterUpgradeMessageForm";
 constexpr wchar_t WizardClass[] = L"TauUpdaterWizardForm";
 constexpr wchar_t MainWindowClass[] = L"TmainForm";
-constexpr wchar_t DialogClass[] = L"#32770";
 constexpr wchar_t CaptionStart[] = L"Tallyvane（金税盘版） V";
 constexpr wchar_t UpgradeButton[] = L"开始升级";
 constexpr wchar_t LaterButton[] = L"以后再说";
