@@ -15,7 +15,7 @@ constexpr int32_t CellWidth = 190;
 constexpr int32_t CellHeight = 150;
 constexpr int32_t Spacing = 8;
 
-struct TGalleryLook {
+struct TTabsGalleryLook {
     ui::TuiPCStyleID Style;
     bool NativeStyle;
 };
@@ -33,14 +33,14 @@ void AddTabs(ui::TuiTabControl& control) {
 } // namespace
 
 int ShowTabsGallery() {
-    const TGalleryLook looks[] = {{1, false}, {1, true}, {7, false}};
+    const TTabsGalleryLook looks[] = {{1, false}, {1, true}, {7, false}};
     const ui::TuiTabPosition sides[] = {ui::tpTop, ui::tpBottom, ui::tpLeft, ui::tpRight};
     std::unique_ptr<vcl::TForm, rtl::TComponentDeleter> form(new vcl::TForm(nullptr));
     form->SetCaption(u"Painter gallery, tabs: Tabs, Tabs themed, Flat; single line, then multi-line");
     form->SetClientWidth(8 * (CellWidth + Spacing) + Spacing);
     form->SetClientHeight(3 * (CellHeight + Spacing) + Spacing);
     int32_t top = Spacing;
-    for (const TGalleryLook& look : looks) {
+    for (const TTabsGalleryLook& look : looks) {
         int32_t left = Spacing;
         for (const bool multiLine : {false, true}) {
             for (const ui::TuiTabPosition side : sides) {
