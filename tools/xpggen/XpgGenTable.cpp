@@ -690,8 +690,8 @@ void TReader::CheckMember(const TClass& item, const TMember& member) const {
     }
 }
 
-// A class is cleared when it is streamed, asks to be, is cleared by hand, or is a member of a class that is cleared;
-// list items are freed rather than cleared.
+// A class is cleared when it is streamed, asks to be, is cleared by hand, or is a member made with a class that is
+// cleared; list items and optional members are freed rather than cleared.
 void TReader::MarkCleared() {
     std::vector<std::string> pending;
     for (const TClass& item : FTable.Classes) {
@@ -722,7 +722,8 @@ void TReader::MarkCleared() {
         }
         item.HasClear = true;
         for (const TMember& member : item.Members) {
-            if (HoldsObject(member) && member.Kind != TMemberKind::List && member.Kind != TMemberKind::Sequence) {
+            if (HoldsObject(member) && member.Kind != TMemberKind::List && member.Kind != TMemberKind::Sequence &&
+                member.Kind != TMemberKind::Optional) {
                 pending.push_back(member.Class);
             }
         }

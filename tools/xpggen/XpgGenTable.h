@@ -80,7 +80,8 @@
 //                                                         boolean raises)
 //   use <field> <group>                group members offered after the class's own children
 //   clear                              the class offers Clear, which restores what its constructor made (a root also
-//                                      forgets the document element's attributes); its members are cleared with it
+//                                      forgets the document element's attributes); the members its constructor made
+//                                      are cleared with it, its optional members and list items freed
 //   custom <method>                    declared, written by hand: FindChild, HandleElement, AssignAttributes,
 //                                      AssignAttribute, HandleElementEnd, CheckAssigned, Clear, Write; or
 //                                      CountAttributes (int32_t CountAttributes() const), which counts the class's

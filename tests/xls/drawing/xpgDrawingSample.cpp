@@ -6,7 +6,7 @@
 
 namespace xls::xpgDrawingSample {
 
-TCT_Sample::TCT_Sample(TXPGDocBase& owner) : TXPGBase(owner, 6, 0) {
+TCT_Sample::TCT_Sample(TXPGDocBase& owner) : TXPGBase(owner, 11, 0) {
     FColors = std::make_unique<TEG_SampleColorsXpgList>(owner);
     FFill = std::make_unique<TEG_FillProperties>(owner);
 }
@@ -35,6 +35,31 @@ TXPGBase* TCT_Sample::FindChild(TXPGReader& reader) {
             return Enter(Created(FPoint), reader);
         }
         break;
+    case XpgByteSumHash("xdr:sp"):
+        if (reader.IsElement("xdr:sp")) {
+            return Enter(Created(FShape), reader);
+        }
+        break;
+    case XpgByteSumHash("c:spPr"):
+        if (reader.IsElement("c:spPr")) {
+            return Enter(Created(FSpPr), reader);
+        }
+        break;
+    case XpgByteSumHash("xdr:spPr"):
+        if (reader.IsElement("xdr:spPr")) {
+            return Enter(Created(FPictureSpPr), reader);
+        }
+        break;
+    case XpgByteSumHash("c:txPr"):
+        if (reader.IsElement("c:txPr")) {
+            return Enter(Created(FTxPr), reader);
+        }
+        break;
+    case XpgByteSumHash("c:rich"):
+        if (reader.IsElement("c:rich")) {
+            return Enter(Created(FRich), reader);
+        }
+        break;
     case XpgByteSumHash("a:srgbClr"):
         if (reader.IsElement("a:srgbClr")) {
             return FColors->Add().FindChild(reader);
@@ -55,6 +80,11 @@ int32_t TCT_Sample::CheckAssigned() {
     children += FEffectDag ? FEffectDag->CheckAssigned() : 0;
     children += FExtLst ? FExtLst->CheckAssigned() : 0;
     children += FPoint ? FPoint->CheckAssigned() : 0;
+    children += FShape ? FShape->CheckAssigned() : 0;
+    children += FSpPr ? FSpPr->CheckAssigned() : 0;
+    children += FPictureSpPr ? FPictureSpPr->CheckAssigned() : 0;
+    children += FTxPr ? FTxPr->CheckAssigned() : 0;
+    children += FRich ? FRich->CheckAssigned() : 0;
     children += FColors->CheckAssigned();
     children += FFill->CheckAssigned();
     return SetAssigned(0, 0, children);
