@@ -20,8 +20,8 @@ inline constexpr int32_t UnsetInt = 0x7FFFFFF0;
 inline constexpr int16_t UnsetEnum = -1;
 inline constexpr int32_t UnsetColor = -16;
 
-// A sample document; its part is the body given inside <sample>, which binds a, r, mc and c14 (a namespace the family
-// does not read). With a handler every report is logged; without one the sink raises as it does in a document.
+// A sample document; its part is the body given inside <sample>, which binds a, c, xdr, r, mc and c14 (a namespace the
+// family does not read). With a handler every report is logged; without one the sink raises as it does in a document.
 class TSample {
 public:
     explicit TSample(bool handler = true) {
@@ -33,6 +33,8 @@ public:
 
     void Load(std::string_view body) {
         rtl::TStringStream stream(R"(<sample xmlns:a="http://schemas.openxmlformats.org/drawingml/2006/main")"
+                                  R"( xmlns:c="http://schemas.openxmlformats.org/drawingml/2006/chart")"
+                                  R"( xmlns:xdr="http://schemas.openxmlformats.org/drawingml/2006/spreadsheetDrawing")"
                                   R"( xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships")"
                                   R"( xmlns:mc="http://schemas.openxmlformats.org/markup-compatibility/2006")"
                                   R"( xmlns:c14="http://schemas.microsoft.com/office/drawing/2007/8/2/chart">)" +
@@ -45,6 +47,9 @@ public:
     // The colour group of the sample's a:clrFrom.
     TEG_ColorChoice& Color() { return Root().GetColor()->GetColorChoice(); }
     TEG_Effect& Effects() { return Root().GetEffectDag()->GetEffect(); }
+    // The shape properties of the sample's c:spPr and the text of its c:txPr.
+    TCT_ShapeProperties& SpPr() { return *Root().GetSpPr(); }
+    TCT_TextBody& TxPr() { return *Root().GetTxPr(); }
 
     TXPGDocDrawingSample Doc;
     std::vector<std::string> Log;

@@ -6,7 +6,7 @@
 
 namespace xls::xpgDrawingSample {
 
-TCT_Sample::TCT_Sample(TXPGDocBase& owner) : TXPGBase(owner, 11, 0) {
+TCT_Sample::TCT_Sample(TXPGDocBase& owner) : TXPGBase(owner, 12, 0) {
     FColors = std::make_unique<TEG_SampleColorsXpgList>(owner);
     FFill = std::make_unique<TEG_FillProperties>(owner);
 }
@@ -50,6 +50,11 @@ TXPGBase* TCT_Sample::FindChild(TXPGReader& reader) {
             return Enter(Created(FPictureSpPr), reader);
         }
         break;
+    case XpgByteSumHash("xdr:grpSpPr"):
+        if (reader.IsElement("xdr:grpSpPr")) {
+            return Enter(Created(FGroupSpPr), reader);
+        }
+        break;
     case XpgByteSumHash("c:txPr"):
         if (reader.IsElement("c:txPr")) {
             return Enter(Created(FTxPr), reader);
@@ -83,6 +88,7 @@ int32_t TCT_Sample::CheckAssigned() {
     children += FShape ? FShape->CheckAssigned() : 0;
     children += FSpPr ? FSpPr->CheckAssigned() : 0;
     children += FPictureSpPr ? FPictureSpPr->CheckAssigned() : 0;
+    children += FGroupSpPr ? FGroupSpPr->CheckAssigned() : 0;
     children += FTxPr ? FTxPr->CheckAssigned() : 0;
     children += FRich ? FRich->CheckAssigned() : 0;
     children += FColors->CheckAssigned();

@@ -20,6 +20,7 @@ namespace xls::xpgDrawingSample {
 // The family this unit belongs to: its policy and enumerations, and the classes of it this unit builds on.
 using xpgParseDrawingCommon::TCT_Color;
 using xpgParseDrawingCommon::TCT_EffectContainer;
+using xpgParseDrawingCommon::TCT_GroupShapeProperties;
 using xpgParseDrawingCommon::TCT_OfficeArtExtensionList;
 using xpgParseDrawingCommon::TCT_SchemeColor;
 using xpgParseDrawingCommon::TCT_Shape;
@@ -54,6 +55,7 @@ public:
     TCT_Shape* GetShape() const { return FShape.get(); }
     TCT_ShapeProperties* GetSpPr() const { return FSpPr.get(); }
     TCT_ShapeProperties* GetPictureSpPr() const { return FPictureSpPr.get(); }
+    TCT_GroupShapeProperties* GetGroupSpPr() const { return FGroupSpPr.get(); }
     TCT_TextBody* GetTxPr() const { return FTxPr.get(); }
     TCT_TextBody* GetRich() const { return FRich.get(); }
     TEG_SampleColorsXpgList& GetColors() const { return *FColors; }
@@ -70,6 +72,7 @@ private:
     std::unique_ptr<TCT_Shape> FShape;
     std::unique_ptr<TCT_ShapeProperties> FSpPr;
     std::unique_ptr<TCT_ShapeProperties> FPictureSpPr;
+    std::unique_ptr<TCT_GroupShapeProperties> FGroupSpPr;
     std::unique_ptr<TCT_TextBody> FTxPr;
     std::unique_ptr<TCT_TextBody> FRich;
     std::unique_ptr<TEG_SampleColorsXpgList> FColors;
