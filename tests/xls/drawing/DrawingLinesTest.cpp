@@ -64,30 +64,24 @@ TEST(DrawingLines, ASecondEndOfTheSameSideReplacesTheValuesGivenAgain) {
 }
 
 TEST(DrawingLines, CountsWhatALineHolds) {
-    struct Case {
-        const char* attributes;
-        const char* body;
-        int32_t count;
-    };
-    const Case cases[] = {
-        {"", "", 0},
-        {"", "<a:bevel/>", 0},
-        {"", "<a:round/><a:bevel/>", 0},
-        {"", "<a:noFill/>", 1},
-        {"", R"(<a:noFill/><a:solidFill><a:schemeClr val="tx1"/></a:solidFill>)", 2},
-        {"", R"(<a:miter lim="800000"/>)", 1},
-        {"", "<a:miter/>", 0},
-        {R"( w="0" cmpd="dbl" algn="in")", "", 3},
-        {"", R"(<a:prstDash val="dot"/><a:custDash><a:ds d="1" sp="1"/></a:custDash>)", 2},
-        {"", R"(<a:headEnd/><a:tailEnd type="none" len="med"/>)", 2},
-        {"", R"(<a:extLst><a:ext uri="{X}"/></a:extLst>)", 1},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.attributes) + c.body);
-        TSample sample;
-        EXPECT_EQ(LineOf(sample, c.body, c.attributes).CheckAssigned(), c.count);
-        EXPECT_EQ(sample.Log, std::vector<std::string>{});
-    }
+    ExpectCounts(
+        {
+            {"<a:ln/>", 0},
+            {"<a:ln><a:bevel/></a:ln>", 0},
+            {"<a:ln><a:round/><a:bevel/></a:ln>", 0},
+            {"<a:ln><a:noFill/></a:ln>", 1},
+            {R"(<a:ln><a:noFill/><a:solidFill><a:schemeClr val="tx1"/></a:solidFill></a:ln>)", 2},
+            {R"(<a:ln><a:miter lim="800000"/></a:ln>)", 1},
+            {"<a:ln><a:miter/></a:ln>", 0},
+            {R"(<a:ln w="0" cmpd="dbl" algn="in"/>)", 3},
+            {R"(<a:ln><a:prstDash val="dot"/><a:custDash><a:ds d="1" sp="1"/></a:custDash></a:ln>)", 2},
+            {R"(<a:ln><a:headEnd/><a:tailEnd type="none" len="med"/></a:ln>)", 2},
+            {R"(<a:ln><a:extLst><a:ext uri="{X}"/></a:extLst></a:ln>)", 1},
+        },
+        [](TSample& sample, std::string_view text) -> TCT_LineProperties& {
+            sample.Load("<c:spPr>" + std::string(text) + "</c:spPr>");
+            return *sample.SpPr().GetLn();
+        });
 }
 
 TEST(DrawingLines, AnEmptyJoinOccurredThoughItCountsNothing) {

@@ -86,16 +86,14 @@ TEST(DrawingShapes, AShapeWithoutAttributesKeepsItsDefaultsAndCountsNoAttribute)
     EXPECT_EQ(shape.CheckAssigned(), 0);
     EXPECT_EQ(shape.Flags() & xpgAttributesAssigned, 0);
 
-    struct Case {
-        const char* attributes;
-        int32_t count;
-    };
-    for (const Case& c : {Case{R"( fLocksText="0")", 1}, Case{R"( fLocksText="1")", 0},
-                          Case{R"( fLocksText="maybe")", 0}, Case{R"( fPublished="true" macro="[0]!Go")", 2}}) {
-        SCOPED_TRACE(c.attributes);
-        TSample counted;
-        EXPECT_EQ(ShapeOf(counted, "", c.attributes).CheckAssigned(), c.count);
-    }
+    ExpectCounts({{R"(<xdr:sp fLocksText="0"/>)", 1},
+                  {R"(<xdr:sp fLocksText="1"/>)", 0},
+                  {R"(<xdr:sp fLocksText="maybe"/>)", 0},
+                  {R"(<xdr:sp fPublished="true" macro="[0]!Go"/>)", 2}},
+                 [](TSample& sample, std::string_view text) -> TCT_Shape& {
+                     sample.Load(text);
+                     return *sample.Root().GetShape();
+                 });
 }
 
 TEST(DrawingShapes, ClearReturnsAShapeReadToAShapeNeverRead) {
@@ -117,27 +115,21 @@ TEST(DrawingShapes, ClearReturnsAShapeReadToAShapeNeverRead) {
 }
 
 TEST(DrawingShapes, CountsWhatNonVisualPropertiesHold) {
-    struct Case {
-        const char* body;
-        int32_t count;
-    };
-    const Case cases[] = {
-        {R"(<xdr:nvSpPr><xdr:cNvPr/></xdr:nvSpPr>)", 1},
-        {R"(<xdr:nvSpPr><xdr:cNvPr id="3" name="x" hidden="1"><a:hlinkHover/></xdr:cNvPr></xdr:nvSpPr>)", 1},
-        {R"(<xdr:nvSpPr><xdr:cNvPr id="3" name=""><a:hlinkClick r:id="" history="0"/></xdr:cNvPr></xdr:nvSpPr>)", 2},
-        {R"(<xdr:nvSpPr><xdr:cNvSpPr/></xdr:nvSpPr>)", 0},
-        {R"(<xdr:nvSpPr><xdr:cNvSpPr txBox="1"><a:spLocks noTextEdit="1" noSelect="0"/></xdr:cNvSpPr></xdr:nvSpPr>)",
-         2},
-        {R"(<xdr:nvSpPr><xdr:cNvPr id="1" name="a"><a:hlinkClick r:id="rId1"><a:snd/></a:hlinkClick></xdr:cNvPr>)"
-         R"(</xdr:nvSpPr>)",
-         3},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.body);
-        TSample sample;
-        EXPECT_EQ(ShapeOf(sample, c.body).CheckAssigned(), c.count);
-        EXPECT_EQ(sample.Log, std::vector<std::string>{});
-    }
+    ExpectCounts(
+        {
+            {R"(<xdr:nvSpPr><xdr:cNvPr/></xdr:nvSpPr>)", 1},
+            {R"(<xdr:nvSpPr><xdr:cNvPr id="3" name="x" hidden="1"><a:hlinkHover/></xdr:cNvPr></xdr:nvSpPr>)", 1},
+            {R"(<xdr:nvSpPr><xdr:cNvPr id="3" name=""><a:hlinkClick r:id="" history="0"/></xdr:cNvPr></xdr:nvSpPr>)",
+             2},
+            {R"(<xdr:nvSpPr><xdr:cNvSpPr/></xdr:nvSpPr>)", 0},
+            {R"(<xdr:nvSpPr><xdr:cNvSpPr txBox="1"><a:spLocks noTextEdit="1" noSelect="0"/></xdr:cNvSpPr>)"
+             R"(</xdr:nvSpPr>)",
+             2},
+            {R"(<xdr:nvSpPr><xdr:cNvPr id="1" name="a"><a:hlinkClick r:id="rId1"><a:snd/></a:hlinkClick>)"
+             R"(</xdr:cNvPr></xdr:nvSpPr>)",
+             3},
+        },
+        [](TSample& sample, std::string_view text) -> TCT_Shape& { return ShapeOf(sample, text); });
 }
 
 TEST(DrawingShapes, TheTitleOfADrawingIsReportedAndTheRestRead) {
@@ -244,21 +236,13 @@ TEST(DrawingShapes, ASecondTransformLeavesTheValuesGivenLast) {
 }
 
 TEST(DrawingShapes, ATransformCountsWhatDiffersFromItsStart) {
-    struct Case {
-        const char* transform;
-        int32_t count;
-    };
-    const Case cases[] = {
-        {R"(<a:xfrm/>)", 0},
-        {R"(<a:xfrm rot="0" flipH="0" flipV="false"/>)", 0},
-        {R"(<a:xfrm rot="-1" flipH="1"/>)", 2},
-        {R"(<a:xfrm><a:off/><a:ext/></a:xfrm>)", 2},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.transform);
-        TSample sample;
-        EXPECT_EQ(PropertiesOf(sample, c.transform).GetXfrm()->CheckAssigned(), c.count);
-    }
+    ExpectCounts({{R"(<a:xfrm/>)", 0},
+                  {R"(<a:xfrm rot="0" flipH="0" flipV="false"/>)", 0},
+                  {R"(<a:xfrm rot="-1" flipH="1"/>)", 2},
+                  {R"(<a:xfrm><a:off/><a:ext/></a:xfrm>)", 2}},
+                 [](TSample& sample, std::string_view text) -> TCT_Transform2D& {
+                     return *PropertiesOf(sample, text).GetXfrm();
+                 });
 }
 
 TEST(DrawingShapes, GroupShapePropertiesReadTheirChildrensSpace) {
@@ -308,26 +292,18 @@ TEST(DrawingShapes, ACameraAndLightRigReadTheirPresetsAndRotations) {
 }
 
 TEST(DrawingShapes, AShapesThreeDCountsWhatDiffersFromItsDefaults) {
-    struct Case {
-        const char* shape3D;
-        int32_t count;
-    };
-    const Case cases[] = {
-        {R"(<a:sp3d/>)", 0},
-        {R"(<a:sp3d prstMaterial="matte"/>)", 1},
-        {R"(<a:sp3d prstMaterial="warmMatte" z="0" extrusionH="0" contourW="0"/>)", 0},
-        {R"(<a:sp3d z="-1" extrusionH="76200" contourW="12700"/>)", 3},
-        {R"(<a:sp3d><a:bevelT/></a:sp3d>)", 0},
-        {R"(<a:sp3d><a:bevelT w="76200" h="76200" prst="circle"/></a:sp3d>)", 0},
-        {R"(<a:sp3d><a:bevelB w="1" h="2" prst="angle"/></a:sp3d>)", 3},
-        {R"(<a:sp3d><a:extrusionClr><a:srgbClr val="FF0000"/></a:extrusionClr><a:contourClr/></a:sp3d>)", 1},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.shape3D);
-        TSample sample;
-        EXPECT_EQ(PropertiesOf(sample, c.shape3D).GetSp3d()->CheckAssigned(), c.count);
-        EXPECT_EQ(sample.Log, std::vector<std::string>{});
-    }
+    ExpectCounts(
+        {
+            {R"(<a:sp3d/>)", 0},
+            {R"(<a:sp3d prstMaterial="matte"/>)", 1},
+            {R"(<a:sp3d prstMaterial="warmMatte" z="0" extrusionH="0" contourW="0"/>)", 0},
+            {R"(<a:sp3d z="-1" extrusionH="76200" contourW="12700"/>)", 3},
+            {R"(<a:sp3d><a:bevelT/></a:sp3d>)", 0},
+            {R"(<a:sp3d><a:bevelT w="76200" h="76200" prst="circle"/></a:sp3d>)", 0},
+            {R"(<a:sp3d><a:bevelB w="1" h="2" prst="angle"/></a:sp3d>)", 3},
+            {R"(<a:sp3d><a:extrusionClr><a:srgbClr val="FF0000"/></a:extrusionClr><a:contourClr/></a:sp3d>)", 1},
+        },
+        [](TSample& sample, std::string_view text) -> TCT_Shape3D& { return *PropertiesOf(sample, text).GetSp3d(); });
 }
 
 TEST(DrawingShapes, AShapesThreeDReadsItsMaterialAndBevels) {

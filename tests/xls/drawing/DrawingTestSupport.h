@@ -6,8 +6,11 @@
 #include "tests/support/TestSupport.h"
 #include "tests/xls/drawing/xpgDrawingSample.h"
 
+#include <gtest/gtest.h>
+#include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace xls::drawing_test {
@@ -54,6 +57,18 @@ public:
     TXPGDocDrawingSample Doc;
     std::vector<std::string> Log;
 };
+
+// What an element counts when read from a text: each case's text is read into a new sample by read, which returns the
+// element; its CheckAssigned must give the case's count, with nothing reported.
+template <class Read>
+void ExpectCounts(std::initializer_list<std::pair<std::string_view, int32_t>> cases, Read read) {
+    for (const auto& [text, count] : cases) {
+        SCOPED_TRACE(text);
+        TSample sample;
+        EXPECT_EQ(read(sample, text).CheckAssigned(), count);
+        EXPECT_EQ(sample.Log, std::vector<std::string>{});
+    }
+}
 
 // The name=value texts of a colour's transforms.
 inline std::vector<std::string> Transforms(const TEG_ColorTransform& transforms) {

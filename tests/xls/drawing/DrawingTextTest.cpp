@@ -124,24 +124,16 @@ TEST(DrawingText, RunPropertiesKeepWhatIsGivenAndCountIt) {
     EXPECT_EQ(properties.GetKern(), UnsetInt);
     EXPECT_EQ(properties.CheckAssigned(), 3);
 
-    struct Case {
-        const char* attributes;
-        int32_t count;
-    };
-    const Case cases[] = {
-        {"", 0},
-        {R"( dirty="0" smtClean="0" err="1" smtId="3")", 4},
-        {R"( dirty="1" smtClean="true" err="0" smtId="0")", 0},
-        {R"( kumimoji="0" normalizeH="1" noProof="false" i="0")", 4},
-        {R"( altLang="zh-CN" bmk="b1" kern="1200" spc="-50" baseline="30000")", 5},
-        {R"( u="sng" strike="sngStrike" cap="all")", 3},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.attributes);
-        TSample counted;
-        EXPECT_EQ(RunPropertiesOf(counted, std::string("<a:rPr") + c.attributes + "/>").CheckAssigned(), c.count);
-        EXPECT_EQ(counted.Log, std::vector<std::string>{});
-    }
+    ExpectCounts(
+        {
+            {"<a:rPr/>", 0},
+            {R"(<a:rPr dirty="0" smtClean="0" err="1" smtId="3"/>)", 4},
+            {R"(<a:rPr dirty="1" smtClean="true" err="0" smtId="0"/>)", 0},
+            {R"(<a:rPr kumimoji="0" normalizeH="1" noProof="false" i="0"/>)", 4},
+            {R"(<a:rPr altLang="zh-CN" bmk="b1" kern="1200" spc="-50" baseline="30000"/>)", 5},
+            {R"(<a:rPr u="sng" strike="sngStrike" cap="all"/>)", 3},
+        },
+        RunPropertiesOf);
 }
 
 TEST(DrawingText, RunPropertiesReadUnderlineStrikeAndCaps) {
@@ -324,29 +316,22 @@ TEST(DrawingText, BodyPropertiesReadTheirLayout) {
 }
 
 TEST(DrawingText, BodyPropertiesCountWhatDiffersFromTheirStart) {
-    struct Case {
-        const char* attributes;
-        const char* body;
-        int32_t count;
-    };
-    const Case cases[] = {
-        {"", "", 0},
-        {R"( upright="0")", "", 0},
-        {R"( upright="1" anchorCtr="0")", "", 2},
-        {R"( rot="0" lIns="91440" tIns="45720" rIns="91440" bIns="45720" numCol="1" spcCol="0")", "", 7},
-        {R"( spcFirstLastPara="1" rtlCol="0" fromWordArt="0" forceAA="0" compatLnSpc="1")", "", 5},
-        {"", "<a:normAutofit/>", 0},
-        {"", R"(<a:normAutofit fontScale="92500" lnSpcReduction="10000"/>)", 2},
-        {"", R"(<a:normAutofit fontScale="100000" lnSpcReduction="20000"/>)", 1},
-        {"", "<a:noAutofit/><a:spAutoFit/>", 0},
-        {"", R"(<a:flatTx z="1"/><a:sp3d extrusionH="5"/>)", 2},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.attributes) + c.body);
-        TSample sample;
-        EXPECT_EQ(BodyPropertiesOf(sample, c.attributes, c.body).CheckAssigned(), c.count);
-        EXPECT_EQ(sample.Log, std::vector<std::string>{});
-    }
+    ExpectCounts(
+        {
+            {"<a:bodyPr/>", 0},
+            {R"(<a:bodyPr upright="0"/>)", 0},
+            {R"(<a:bodyPr upright="1" anchorCtr="0"/>)", 2},
+            {R"(<a:bodyPr rot="0" lIns="91440" tIns="45720" rIns="91440" bIns="45720" numCol="1" spcCol="0"/>)", 7},
+            {R"(<a:bodyPr spcFirstLastPara="1" rtlCol="0" fromWordArt="0" forceAA="0" compatLnSpc="1"/>)", 5},
+            {"<a:bodyPr><a:normAutofit/></a:bodyPr>", 0},
+            {R"(<a:bodyPr><a:normAutofit fontScale="92500" lnSpcReduction="10000"/></a:bodyPr>)", 2},
+            {R"(<a:bodyPr><a:normAutofit fontScale="100000" lnSpcReduction="20000"/></a:bodyPr>)", 1},
+            {"<a:bodyPr><a:noAutofit/><a:spAutoFit/></a:bodyPr>", 0},
+            {R"(<a:bodyPr><a:flatTx z="1"/><a:sp3d extrusionH="5"/></a:bodyPr>)", 2},
+        },
+        [](TSample& sample, std::string_view text) -> TCT_TextBodyProperties& {
+            return *TextOf(sample, text).GetBodyPr();
+        });
 }
 
 TEST(DrawingText, AutofitsAndTheTextsThreeDStandSideBySide) {
