@@ -1000,6 +1000,7 @@ constexpr std::u16string_view ST_MarkerStyleValues[] = {
     u"star",     // 8
     u"triangle", // 9
     u"x",        // 10
+    u"auto",     // 11
 };
 
 constexpr std::u16string_view ST_CrossesValues[] = {

@@ -1185,6 +1185,7 @@ struct TST_MarkerStyle {
         star = 8,
         triangle = 9,
         x = 10,
+        auto_ = 11,
     };
 };
 
