@@ -16,12 +16,17 @@
 namespace xls::drawing_test {
 
 using namespace xpgParseDrawingCommon;
+using namespace xpgParseChart;
 using xpgDrawingSample::TCT_Sample;
+using xpgDrawingSample::TCT_SampleAxis;
+using xpgDrawingSample::TCT_SampleSeries;
 using xpgDrawingSample::TXPGDocDrawingSample;
 
 inline constexpr int32_t UnsetInt = 0x7FFFFFF0;
 inline constexpr int16_t UnsetEnum = -1;
 inline constexpr int32_t UnsetColor = -16;
+// The bits of the family's unset double, a NaN with the sign bit set.
+inline constexpr uint64_t UnsetDoubleBits = 0xFFF8000000000000;
 
 // A sample document; its part is the body given inside <sample>, which binds a, c, xdr, r, mc and c14 (a namespace the
 // family does not read). With a handler every report is logged; without one the sink raises as it does in a document.
@@ -68,6 +73,24 @@ void ExpectCounts(std::initializer_list<std::pair<std::string_view, int32_t>> ca
         EXPECT_EQ(read(sample, text).CheckAssigned(), count);
         EXPECT_EQ(sample.Log, std::vector<std::string>{});
     }
+}
+
+// Reads a text into a sample and gives the element of its root that member picks: a reader for ExpectCounts.
+template <class Member>
+auto ReadInto(Member member) {
+    return [member](TSample& sample, std::string_view text) -> TXPGBase& {
+        sample.Load(text);
+        return *member(sample.Root());
+    };
+}
+
+// The name="value" texts of the attributes a kept element holds, its own and those of the elements inside it.
+inline std::vector<std::string> KeptAttributes(const TXPGAnyElement& element) {
+    std::vector<std::string> texts;
+    for (int32_t i = 0; i < element.GetAttributes().GetCount(); ++i) {
+        texts.push_back(test_support::Utf8(element.GetAttributes().FormatNameValue(i)));
+    }
+    return texts;
 }
 
 // The name=value texts of a colour's transforms.
