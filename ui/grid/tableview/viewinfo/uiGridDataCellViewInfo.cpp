@@ -43,7 +43,8 @@ TuiCustomGridTableOptionsSelection& CellSelectionOptions(TuiGridTableView& view)
 
 TuiGridDataCellViewInfo::TuiGridDataCellViewInfo(TuiGridDataRowViewInfo& row, TuiGridColumnCellEditor& editor,
                                                  bool isLastColumn)
-    : FRow(row), FEditor(editor), FEditViewInfo(editor.CreateViewInfo()), FIsLastColumn(isLastColumn) {}
+    : TuiCustomGridViewCellViewInfo(row.TableViewInfo()), FRow(row), FEditor(editor),
+      FEditViewInfo(editor.CreateViewInfo()), FIsLastColumn(isLastColumn) {}
 
 TuiGridDataCellViewInfo::~TuiGridDataCellViewInfo() = default;
 
@@ -260,14 +261,6 @@ TuiBorders TuiGridDataCellViewInfo::GetBorders() const {
 
 int32_t TuiGridDataCellViewInfo::GetBorderWidth(TuiBorder /*side*/) const {
     return TuiGridTableViewInfo::GridLineWidth;
-}
-
-TuiControl* TuiGridDataCellViewInfo::GetControl() const {
-    return &FRow.TableViewInfo().Site();
-}
-
-void TuiGridDataCellViewInfo::Invalidate() {
-    FRow.TableViewInfo().Site().InvalidateRect(Bounds(), false);
 }
 
 } // namespace ui

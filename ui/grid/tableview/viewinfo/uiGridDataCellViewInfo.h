@@ -4,7 +4,7 @@
 // and selection, and is painted by it; its borders are the grid lines it carries.
 
 #include "rtl/variants/Variant.h"
-#include "ui/grid/cells/uiGridCellViewInfo.h"
+#include "ui/grid/cells/uiGridViewCellViewInfo.h"
 
 #include <memory>
 #include <vector>
@@ -19,7 +19,7 @@ class TuiGridColumn;
 class TuiGridColumnCellEditor;
 class TuiGridDataRowViewInfo;
 
-class TuiGridDataCellViewInfo : public TuiCustomGridCellViewInfo {
+class TuiGridDataCellViewInfo : public TuiCustomGridViewCellViewInfo {
 public:
     TuiGridDataCellViewInfo(TuiGridDataRowViewInfo& row, TuiGridColumnCellEditor& editor, bool isLastColumn);
     ~TuiGridDataCellViewInfo() override;
@@ -69,8 +69,6 @@ protected:
     TuiCustomGridHitTest* CreateHitTest(vcl::TPoint point) override;
     TuiBorders GetBorders() const override;
     int32_t GetBorderWidth(TuiBorder side) const override;
-    TuiControl* GetControl() const override;
-    void Invalidate() override;
 
 private:
     TuiCustomGridRecord* GridRecord() const;

@@ -20,7 +20,7 @@
 namespace ui {
 
 TuiGridDataRowViewInfo::TuiGridDataRowViewInfo(TuiGridTableViewInfo& tableViewInfo, int32_t rowIndex)
-    : FTableViewInfo(tableViewInfo), FRowIndex(rowIndex) {}
+    : TuiCustomGridViewCellViewInfo(tableViewInfo), FTableViewInfo(tableViewInfo), FRowIndex(rowIndex) {}
 
 TuiGridDataRowViewInfo::~TuiGridDataRowViewInfo() = default;
 
@@ -204,10 +204,6 @@ TuiCustomGridHitTest* TuiGridDataRowViewInfo::CreateHitTest(vcl::TPoint point) {
     hitTest.SetGridView(&FTableViewInfo.GridView());
     hitTest.SetGridRecord(GridRecord());
     return &hitTest;
-}
-
-TuiControl* TuiGridDataRowViewInfo::GetControl() const {
-    return &FTableViewInfo.Site();
 }
 
 } // namespace ui

@@ -5,7 +5,7 @@
 // expand button in the cell's first indent when the row can expand. A row scrolled by whole records keeps its cells
 // and moves with them.
 
-#include "ui/grid/cells/uiGridCellViewInfo.h"
+#include "ui/grid/cells/uiGridViewCellViewInfo.h"
 #include "ui/grid/tableview/layout/uiGridLevelIndents.h"
 
 #include <memory>
@@ -21,7 +21,7 @@ class TuiGridPreviewCellViewInfo;
 class TuiGridTableViewInfo;
 struct TuiGridRowPlacement;
 
-class TuiGridDataRowViewInfo : public TuiCustomGridCellViewInfo {
+class TuiGridDataRowViewInfo : public TuiCustomGridViewCellViewInfo {
 public:
     TuiGridDataRowViewInfo(TuiGridTableViewInfo& tableViewInfo, int32_t rowIndex);
     ~TuiGridDataRowViewInfo() override;
@@ -64,7 +64,6 @@ public:
 
 protected:
     TuiCustomGridHitTest* CreateHitTest(vcl::TPoint point) override;
-    TuiControl* GetControl() const override;
 
 private:
     TuiGridTableViewInfo& FTableViewInfo;
