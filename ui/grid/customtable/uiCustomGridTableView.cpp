@@ -9,7 +9,9 @@
 #include "ui/grid/customtable/data/uiCustomGridTableViewData.h"
 #include "ui/grid/customtable/data/uiGridDataChanges.h"
 #include "ui/grid/customtable/data/uiGridDataController.h"
+#include "ui/grid/customtable/filtering/uiGridDateRanges.h"
 #include "ui/grid/customtable/items/uiCustomGridTableItem.h"
+#include "ui/grid/customtable/items/uiGridItemDataBinding.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableViewStyles.h"
 #include "ui/grid/customtable/uiGridEventSetter.h"
@@ -351,6 +353,11 @@ void TuiCustomGridTableView::AssignLayout(const TuiCustomGridTableView& source) 
     SetOnCanSelectRecord(source.FOnCanSelectRecord);
     SetOnFocusedRecordChanged(source.FOnFocusedRecordChanged);
     SetOnSelectionChanged(source.FOnSelectionChanged);
+    SetOnCellClick(source.FOnCellClick);
+    SetOnCellDblClick(source.FOnCellDblClick);
+    SetOnCustomDrawCell(source.FOnCustomDrawCell);
+    SetOnFocusedItemChanged(source.FOnFocusedItemChanged);
+    SetOnTopRecordIndexChanged(source.FOnTopRecordIndexChanged);
     SetOnFilterDialogShow(source.FOnFilterDialogShow);
     SetOnFilterCustomization(source.FOnFilterCustomization);
     SetOnInitFilteringDateRanges(source.FOnInitFilteringDateRanges);
@@ -606,6 +613,63 @@ void TuiCustomGridTableView::DoFocusedRecordChanged(int32_t prevFocusedRowIndex,
 void TuiCustomGridTableView::DoSelectionChanged() {
     if (FOnSelectionChanged) {
         FOnSelectionChanged(*this);
+    }
+}
+
+void TuiCustomGridTableView::SetOnCellClick(TuiGridCellClickEvent handler) {
+    SetGridEventHandler(FOnCellClick, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiCustomGridTableView::SetOnCellDblClick(TuiGridCellClickEvent handler) {
+    SetGridEventHandler(FOnCellDblClick, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiCustomGridTableView::SetOnCustomDrawCell(TuiGridTableDataCellCustomDrawEvent handler) {
+    SetGridEventHandler(FOnCustomDrawCell, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiCustomGridTableView::SetOnFocusedItemChanged(TuiGridFocusedItemChangedEvent handler) {
+    SetGridEventHandler(FOnFocusedItemChanged, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiCustomGridTableView::SetOnTopRecordIndexChanged(TuiGridCustomTableViewEvent handler) {
+    SetGridEventHandler(FOnTopRecordIndexChanged, std::move(handler), [this] { Changed(0); });
+}
+
+bool TuiCustomGridTableView::DoCellClick(TuiGridTableDataCellViewInfo* cell, vcl::TMouseButton button,
+                                         vcl::TShiftState shift) {
+    bool handled = false;
+    if (FOnCellClick) {
+        FOnCellClick(*this, cell, button, shift, handled);
+    }
+    return handled;
+}
+
+bool TuiCustomGridTableView::DoCellDblClick(TuiGridTableDataCellViewInfo* cell, vcl::TMouseButton button,
+                                            vcl::TShiftState shift) {
+    bool handled = false;
+    if (FOnCellDblClick) {
+        FOnCellDblClick(*this, cell, button, shift, handled);
+    }
+    return handled;
+}
+
+void TuiCustomGridTableView::DoCustomDrawCell(TuiCanvas& canvas, TuiGridTableDataCellViewInfo* cell, bool& done) {
+    if (FOnCustomDrawCell) {
+        FOnCustomDrawCell(*this, canvas, cell, done);
+    }
+}
+
+void TuiCustomGridTableView::DoFocusedItemChanged(TuiCustomGridTableItem* prevFocusedItem,
+                                                  TuiCustomGridTableItem* focusedItem) {
+    if (FOnFocusedItemChanged) {
+        FOnFocusedItemChanged(*this, prevFocusedItem, focusedItem);
+    }
+}
+
+void TuiCustomGridTableView::DoTopRecordIndexChanged() {
+    if (FOnTopRecordIndexChanged) {
+        FOnTopRecordIndexChanged(*this);
     }
 }
 

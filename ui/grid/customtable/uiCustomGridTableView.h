@@ -11,6 +11,7 @@
 #include "ui/grid/common/uiNavigatorNotifier.h"
 #include "ui/grid/customtable/controller/uiGridEditingEvents.h"
 #include "ui/grid/customtable/filtering/uiGridInitDateRangesEvent.h"
+#include "ui/grid/customtable/uiGridCellEvents.h"
 #include "ui/grid/view/uiCustomGridView.h"
 
 #include <cstdint>
@@ -179,6 +180,22 @@ public:
                                         bool newItemRecordFocusingChanged);
     virtual void DoSelectionChanged();
 
+    // The data cells' events; each setter stores the handler and repaints.
+    void SetOnCellClick(TuiGridCellClickEvent handler);
+    void SetOnCellDblClick(TuiGridCellClickEvent handler);
+    void SetOnCustomDrawCell(TuiGridTableDataCellCustomDrawEvent handler);
+    bool HasCustomDrawCell() const { return static_cast<bool>(FOnCustomDrawCell); }
+    // Whether the handler took the click (false without one).
+    virtual bool DoCellClick(TuiGridTableDataCellViewInfo* cell, vcl::TMouseButton button, vcl::TShiftState shift);
+    virtual bool DoCellDblClick(TuiGridTableDataCellViewInfo* cell, vcl::TMouseButton button, vcl::TShiftState shift);
+    // Runs after an item's handler left done false.
+    virtual void DoCustomDrawCell(TuiCanvas& canvas, TuiGridTableDataCellViewInfo* cell, bool& done);
+    // The controller's focused item and top record changed.
+    void SetOnFocusedItemChanged(TuiGridFocusedItemChangedEvent handler);
+    void SetOnTopRecordIndexChanged(TuiGridCustomTableViewEvent handler);
+    virtual void DoFocusedItemChanged(TuiCustomGridTableItem* prevFocusedItem, TuiCustomGridTableItem* focusedItem);
+    virtual void DoTopRecordIndexChanged();
+
     // The events around the in-place editor.
     TuiGridEditingEvents& EditingEvents() { return FEditingEvents; }
     // The editing controller writes its editor's modified value to the edited item.
@@ -248,6 +265,11 @@ private:
     TuiGridAllowRecordOperationEvent FOnCanSelectRecord;
     TuiGridFocusedRecordChangedEvent FOnFocusedRecordChanged;
     TuiGridCustomTableViewEvent FOnSelectionChanged;
+    TuiGridCellClickEvent FOnCellClick;
+    TuiGridCellClickEvent FOnCellDblClick;
+    TuiGridTableDataCellCustomDrawEvent FOnCustomDrawCell;
+    TuiGridFocusedItemChangedEvent FOnFocusedItemChanged;
+    TuiGridCustomTableViewEvent FOnTopRecordIndexChanged;
     TuiGridPartCustomDrawBackgroundEvent FOnCustomDrawPartBackground;
     TuiGridFilterDialogShowEvent FOnFilterDialogShow;
     TuiGridFilterCustomizationEvent FOnFilterCustomization;

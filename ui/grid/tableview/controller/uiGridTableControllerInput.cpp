@@ -27,6 +27,8 @@
 #include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridFilterBarViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
+#include "ui/grid/cells/uiGridHitTests.h"
+#include "ui/grid/cells/uiGridViewCellViewInfo.h"
 #include "ui/grid/uiGridUnit.h"
 #include "ui/grid/view/uiGridHintHelper.h"
 #include "ui/grid/view/uiGridSite.h"
@@ -38,9 +40,6 @@
 namespace ui {
 
 namespace {
-
-// The pixels beside a text cell's text on each side.
-constexpr int32_t TextCellSideMargin = 2;
 
 const TuiGridRowPlacement* PlacedRow(const TuiGridTablePlacement& placement, int32_t recordIndex) {
     for (const TuiGridRowPlacement& row : placement.Rows) {
@@ -478,33 +477,15 @@ void TuiGridTableController::MouseMove(vcl::TShiftState shift, int32_t x, int32_
     CheckCellHint(vcl::Point(x, y));
 }
 
+// A cell that offers hints checked its hint as the pointer moved over it; elsewhere no hint shows.
 void TuiGridTableController::CheckCellHint(vcl::TPoint point) {
     if (CheckColumnHeaderHint(point)) {
         return;
     }
-    if (!TableView().OptionsBehavior().CellHints()) {
-        return;
-    }
-    const TuiGridTablePlacement placement = Placement();
-    const TuiGridPlacementSpot spot = SpotIn(placement, point);
-    const TuiGridRowPlacement* row = PlacedRow(placement, spot.RecordIndex);
-    if (spot.Kind != TuiGridPlacementSpotKind::DataCell || row == nullptr) {
+    const auto* cell = dynamic_cast<TuiCustomGridViewCellViewInfo*>(GridView().ViewInfo().GetHitTest(point).ViewInfo());
+    if (cell == nullptr || !cell->ShowsHints()) {
         HideHint();
-        return;
     }
-    const vcl::TRect cell = row->Cells.at(spot.Column);
-    vcl::TRect textBounds = cell;
-    textBounds.Left += TextCellSideMargin;
-    textBounds.Right -= TextCellSideMargin;
-    const TuiGridColumn* column = VisibleColumnList().at(spot.Column);
-    const rtl::UnicodeString text = rtl::AnsiToUnicode(
-        DataController().GetRowDisplayText(DataController().GetRowInfo(spot.RecordIndex), column->Index()));
-    TuiCanvas& canvas = GridView().ViewInfo().Canvas();
-    if (text.empty() || canvas.GetTextWidth(text) <= textBounds.Width()) {
-        HideHint();
-        return;
-    }
-    HintHelper().ShowHint(cell, textBounds, canvas.Font(), false, text);
 }
 
 bool TuiGridTableController::CheckColumnHeaderHint(vcl::TPoint point) {
@@ -524,7 +505,7 @@ bool TuiGridTableController::CheckColumnHeaderHint(vcl::TPoint point) {
     TuiDrawParams params;
     GridTableView().Styles().GetHeaderParams(&header.Column(), params);
     const vcl::TFont& font = params.Font ? *params.Font : GridView().ViewInfo().Canvas().Font();
-    HintHelper().ShowHint(header.Bounds(), header.CaptionBounds(), font, header.MultiLinePainting(), header.Text());
+    ShowHint(header.Bounds(), header.CaptionBounds(), &header, font, header.MultiLinePainting(), header.Text());
     return true;
 }
 

@@ -311,10 +311,7 @@ void TuiGridTablePainter::DrawRecords() {
 
 void TuiGridTablePainter::DrawDataCell(TuiGridDataCellViewInfo& cell, TuiGridLineCollection& lines) {
     lines.AddBorders(cell.Bounds(), cell.Borders(), TuiGridTableViewInfo::GridLineWidth);
-    if (Canvas().RectVisible(cell.Bounds())) {
-        const TTablePainterClip clip(Canvas(), cell.ContentBounds());
-        cell.EditViewInfo().Paint(Canvas());
-    }
+    cell.Paint(Canvas());
 }
 
 void TuiGridTablePainter::DrawSpecialRows() {
