@@ -1,6 +1,7 @@
 #include "ui/grid/customtable/uiCustomGridTableView.h"
 
 #include "rtl/numbers/NumberConversions.h"
+#include "ui/data/controller/filtering/uiDataControllerSearch.h"
 #include "ui/data/controller/links/uiUpdateControlInfo.h"
 #include "ui/data/controller/summary/uiDataSummaryItems.h"
 #include "ui/data/values/uiReferenceValueTypes.h"
@@ -481,6 +482,16 @@ void TuiCustomGridTableView::SelectionChanged(TuiSelectionChangedInfo& /*info*/)
     }
 }
 
+void TuiCustomGridTableView::SearchChanged() {
+    TuiDataControllerSearch& search = DataController().Search();
+    const int32_t itemIndex = search.IsSearching() ? search.GetItemIndex() : FSearchedItemIndex;
+    FSearchedItemIndex = search.IsSearching() ? itemIndex : -1;
+    TuiCustomGridRecord* record = ViewData().GetRecordAt(DataController().GetFocusedRowIndex());
+    if (record != nullptr && itemIndex >= 0 && itemIndex < ItemCount()) {
+        record->Invalidate(Items(itemIndex));
+    }
+}
+
 void TuiCustomGridTableView::UpdateFilterBar() {
     FNavigatorNotifier.RefreshNavigators();
 }
@@ -499,6 +510,8 @@ void TuiCustomGridTableView::DataChanged(TuiUpdateControlInfo& info) {
                              focused->NewItemRowFocusingChanged());
     } else if (auto* selection = dynamic_cast<TuiSelectionChangedInfo*>(&info)) {
         SelectionChanged(*selection);
+    } else if (dynamic_cast<TuiSearchChangedInfo*>(&info)) {
+        SearchChanged();
     } else if (auto* record = dynamic_cast<TuiUpdateRecordInfo*>(&info)) {
         RecordChanged(record->RecordIndex());
     } else if (dynamic_cast<TuiGroupingChangingInfo*>(&info)) {

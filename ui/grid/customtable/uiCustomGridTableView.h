@@ -232,6 +232,9 @@ protected:
                                       int32_t prevFocusedRecordIndex, int32_t focusedRecordIndex,
                                       bool newItemRecordFocusingChanged);
     virtual void SelectionChanged(TuiSelectionChangedInfo& info);
+    // The incremental search's text changed: the cell of the focused record that highlights it repaints (the one
+    // that did, when the search ended).
+    virtual void SearchChanged();
     // The descendant hears that grouping is about to change; nothing here.
     virtual void GroupingChanging() {}
     // The navigators follow a change of the data.
@@ -254,6 +257,7 @@ private:
     std::unique_ptr<TuiCustomGridTableFiltering> FFiltering;
     std::unique_ptr<TuiCustomGridTableOptionsCustomize> FOptionsCustomize;
     int32_t FNextID = 0;
+    int32_t FSearchedItemIndex = -1;
     bool FStoringNames = false;
     int32_t FAssigningItemsCount = 0;
     bool FAfterAssigningItems = false;

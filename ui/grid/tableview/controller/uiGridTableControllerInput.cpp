@@ -25,6 +25,8 @@
 #include "ui/grid/tableview/uiGridTableView.h"
 #include "ui/grid/tableview/uiGridTableViewStyles.h"
 #include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridFilterBarViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/cells/uiGridHitTests.h"
@@ -314,6 +316,64 @@ void TuiGridTableController::ClickRecord(const TuiGridPlacementSpot& spot, vcl::
     UpdateColumnSelection(shift.Contains(vcl::ssShift));
 }
 
+TuiGridDataCellViewInfo* TuiGridTableController::LaidOutCell(const TuiGridPlacementSpot& spot) const {
+    const TuiGridTableViewInfo* viewInfo = LaidOutViewInfo();
+    TuiGridDataRowViewInfo* row = viewInfo ? viewInfo->RowOfRecord(spot.RecordIndex) : nullptr;
+    if (spot.Kind != TuiGridPlacementSpotKind::DataCell || row == nullptr || spot.Column >= row->CellCount()) {
+        return nullptr;
+    }
+    return &row->Cells(spot.Column);
+}
+
+// The cell stands among the layout's processing cells while handlers run: a handler may free the view, or lay it
+// out anew and so free the cell, and the press ends then without touching either.
+bool TuiGridTableController::PressRecord(const TuiGridPlacementSpot& spot, vcl::TMouseButton button,
+                                         vcl::TShiftState shift, vcl::TPoint point) {
+    TuiGridColumn* column = spot.Kind == TuiGridPlacementSpotKind::DataCell ? VisibleColumnList().at(spot.Column)
+                                                                            : nullptr;
+    TuiGridDataCellViewInfo* cell = LaidOutCell(spot);
+    TuiCustomGridViewInfo& viewInfo = GridView().ViewInfo();
+    const TuiGridListenerLink link(&GridView());
+    if (cell != nullptr) {
+        viewInfo.AddProcessingCell(cell);
+    }
+    const bool doubleClick = shift.Contains(vcl::ssDouble);
+    if (cell != nullptr && doubleClick) {
+        const bool handled = GridTableView().DoCellDblClick(cell, button, shift);
+        if (link.GridView() == nullptr) {
+            return false;
+        }
+        if (handled || !viewInfo.IsProcessingCell(cell)) {
+            viewInfo.RemoveProcessingCell(cell, false);
+            return false;
+        }
+    }
+    const bool wasFocusedCell =
+        column != nullptr && column == FocusedItem() && spot.RecordIndex == DataController().GetFocusedRowIndex();
+    ClickRecord(spot, button, shift);
+    if (link.GridView() == nullptr) {
+        return false;
+    }
+    EditingController().CellMouseDown(column, wasFocusedCell, button, shift, point);
+    if (cell == nullptr) {
+        return true;
+    }
+    if (viewInfo.IsProcessingCell(cell) && !doubleClick && !column->Editing()) {
+        SetPressedCell(cell);
+    }
+    viewInfo.RemoveProcessingCell(cell, false);
+    return true;
+}
+
+bool TuiGridTableController::ClickPressedCell(TuiGridDataCellViewInfo* cell, vcl::TMouseButton button,
+                                              vcl::TShiftState shift) {
+    if (cell == nullptr || cell != PressedCell()) {
+        return false;
+    }
+    SetPressedCell(nullptr);
+    return GridTableView().DoCellClick(cell, button, shift);
+}
+
 // Under CellMultiSelect dragging the mouse always selects cells, whatever PullFocusing says.
 bool TuiGridTableController::CanPullFocus(vcl::TMouseButton button, vcl::TShiftState shift) const {
     const TuiGridSite& site = GridView().Site();
@@ -342,17 +402,11 @@ void TuiGridTableController::MouseDown(vcl::TMouseButton button, vcl::TShiftStat
         }
         break;
     case TuiGridPlacementSpotKind::Record:
-    case TuiGridPlacementSpotKind::DataCell: {
-        TuiGridColumn* column = spot.Kind == TuiGridPlacementSpotKind::DataCell ? columns.at(spot.Column) : nullptr;
-        const bool wasFocusedCell =
-            column != nullptr && column == FocusedItem() && spot.RecordIndex == DataController().GetFocusedRowIndex();
-        ClickRecord(spot, button, shift);
-        EditingController().CellMouseDown(column, wasFocusedCell, button, shift, vcl::Point(x, y));
-        if (CanPullFocus(button, shift)) {
+    case TuiGridPlacementSpotKind::DataCell:
+        if (PressRecord(spot, button, shift, vcl::Point(x, y)) && CanPullFocus(button, shift)) {
             FPullFocusing->Start(shift, vcl::Point(x, y));
         }
         break;
-    }
     case TuiGridPlacementSpotKind::RowIndicator:
         ClickRecord(spot, button, shift);
         break;
@@ -402,9 +456,19 @@ void TuiGridTableController::MouseUp(vcl::TMouseButton button, vcl::TShiftState 
         FPressedRow = -1;
         const TuiGridPlacementSpot spot = SpotAt(vcl::Point(x, y));
         if (spot.Kind == TuiGridPlacementSpotKind::DataCell) {
-            EditingController().CellMouseUp(VisibleColumnList().at(spot.Column), button, shift);
+            const TuiGridListenerLink link(&GridView());
+            const bool handled = ClickPressedCell(LaidOutCell(spot), button, shift);
+            if (link.GridView() == nullptr) {
+                return;
+            }
+            if (handled) {
+                EditingController().DropMouseUpRequest();
+            } else {
+                EditingController().CellMouseUp(VisibleColumnList().at(spot.Column), button, shift);
+            }
         }
     }
+    SetPressedCell(nullptr);
     if (pressedColumn != nullptr && button == vcl::mbLeft && GridView().Site().IsMouseInPressedArea(x, y)) {
         SortByHeaderClick(*pressedColumn, shift);
     }
