@@ -18,7 +18,6 @@ class TuiCustomGridTableItem;
 class TuiCustomGridTableView;
 class TuiGridDataController;
 class TuiGridEditingController;
-class TuiGridTableDataCellViewInfo;
 
 class TuiCustomGridTableController : public TuiCustomGridController {
 public:
@@ -88,9 +87,7 @@ public:
     // The record of the data controller's focused row; nullptr when no row is focused.
     virtual TuiCustomGridRecord* FocusedRecord() const;
     TuiGridIncSearch& IncSearch() { return FIncSearch; }
-    // The data cell a press began on, which a release on it clicks; a cell that goes away forgets itself here.
-    TuiGridTableDataCellViewInfo* PressedCell() const { return FPressedCell; }
-    void SetPressedCell(TuiGridTableDataCellViewInfo* cell) { FPressedCell = cell; }
+
     // Page keys, Tab and Enter cell steps, Escape, Delete, Ctrl+A, Ctrl+C and Ctrl+Insert, then the focused record's
     // own keys; a key handled is cleared.
     virtual void HandleGridKey(uint16_t& key, vcl::TShiftState shift);
@@ -119,8 +116,7 @@ private:
     // Escape: the edit is undone and, with multi-select, the focused record is selected.
     void CancelEditing();
 
-    TuiCustomGridTableItem* FFocusedItem = nullptr;       // not owned
-    TuiGridTableDataCellViewInfo* FPressedCell = nullptr; // not owned
+    TuiCustomGridTableItem* FFocusedItem = nullptr; // not owned
     std::unique_ptr<TuiGridEditingController> FEditingController;
     bool FEnterFromEditor = false;
     int32_t FTopRecordIndex = 0;

@@ -3,7 +3,6 @@
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/editors/framework/view/uiEditViewInfo.h"
 #include "ui/editors/text/textedit/uiTextEditViewInfo.h"
-#include "ui/grid/customtable/controller/uiCustomGridTableController.h"
 #include "ui/grid/customtable/items/uiCustomGridTableItem.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
@@ -27,16 +26,7 @@ TuiGridTableDataCellViewInfo::TuiGridTableDataCellViewInfo(TuiCustomGridViewInfo
                                                            TuiCustomGridTableItem& item)
     : TuiGridTableCellViewInfo(gridViewInfo), FItem(item) {}
 
-TuiGridTableDataCellViewInfo::~TuiGridTableDataCellViewInfo() {
-    TuiCustomGridTableView& view = TableView();
-    if (!view.HasController()) {
-        return;
-    }
-    auto& controller = static_cast<TuiCustomGridTableController&>(view.Controller());
-    if (controller.PressedCell() == this) {
-        controller.SetPressedCell(nullptr);
-    }
-}
+TuiGridTableDataCellViewInfo::~TuiGridTableDataCellViewInfo() = default;
 
 TuiCustomGridTableView& TuiGridTableDataCellViewInfo::TableView() const {
     return static_cast<TuiCustomGridTableView&>(GridViewInfo().GridView());

@@ -161,6 +161,10 @@ private:
     mutable std::vector<int> FColumnWidths;
     mutable std::vector<int> FRecordHeights;
     int32_t FPressedRow = -1;
+    // The data cell a press began on, which a release on it clicks: its row and column, as a new layout after the
+    // press (a selection change) makes the cell anew.
+    int32_t FPressedCellRow = -1;
+    const TuiGridColumn* FPressedCellColumn = nullptr; // not owned; compared, never dereferenced
     std::unique_ptr<TuiGridPullFocusing> FPullFocusing;
     std::unique_ptr<TuiGridDragScrolling> FDragScrolling;
 };

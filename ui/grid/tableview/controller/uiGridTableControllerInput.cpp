@@ -358,8 +358,9 @@ bool TuiGridTableController::PressRecord(const TuiGridPlacementSpot& spot, vcl::
     if (cell == nullptr) {
         return true;
     }
-    if (viewInfo.IsProcessingCell(cell) && !doubleClick && !column->Editing()) {
-        SetPressedCell(cell);
+    if (!doubleClick && !column->Editing()) {
+        FPressedCellRow = spot.RecordIndex;
+        FPressedCellColumn = column;
     }
     viewInfo.RemoveProcessingCell(cell, false);
     return true;
@@ -367,10 +368,11 @@ bool TuiGridTableController::PressRecord(const TuiGridPlacementSpot& spot, vcl::
 
 bool TuiGridTableController::ClickPressedCell(TuiGridDataCellViewInfo* cell, vcl::TMouseButton button,
                                               vcl::TShiftState shift) {
-    if (cell == nullptr || cell != PressedCell()) {
+    if (cell == nullptr || cell->Row().RowIndex() != FPressedCellRow || &cell->Column() != FPressedCellColumn) {
         return false;
     }
-    SetPressedCell(nullptr);
+    FPressedCellRow = -1;
+    FPressedCellColumn = nullptr;
     return GridTableView().DoCellClick(cell, button, shift);
 }
 
@@ -468,7 +470,8 @@ void TuiGridTableController::MouseUp(vcl::TMouseButton button, vcl::TShiftState 
             }
         }
     }
-    SetPressedCell(nullptr);
+    FPressedCellRow = -1;
+    FPressedCellColumn = nullptr;
     if (pressedColumn != nullptr && button == vcl::mbLeft && GridView().Site().IsMouseInPressedArea(x, y)) {
         SortByHeaderClick(*pressedColumn, shift);
     }
