@@ -19,9 +19,13 @@
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
+#include "ui/grid/view/uiGridHintHelper.h"
 #include "ui/grid/view/uiGridSite.h"
+#include "vcl/forms/Application.h"
+#include "vcl/hints/HintWindow.h"
 #include "vcl/system/Win32.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -44,6 +48,8 @@ int CountPixels(const ui_test::TDibSurface& surface, const vcl::TRect& area, vcl
 
 class GridDataCellEventsTest : public ui_test::GridTableLayoutTest {
 protected:
+    explicit GridDataCellEventsTest(ui_test::TFormPlacement placement = ui_test::TFormPlacement::OffScreen)
+        : GridTableLayoutTest(placement) {}
     TuiGridDataCellViewInfo& Cell(int32_t row, int32_t column) {
         auto& viewInfo = static_cast<TuiGridTableViewInfo&>(View->ViewInfo());
         TuiGridDataRowViewInfo* laidOut = viewInfo.RowOfRecord(row);
@@ -350,6 +356,57 @@ TEST_F(GridDataCellEventsTest, AnIncrementalSearchCharacterRepaintsOnlyTheSearch
     ASSERT_TRUE(GetUpdateRect(site, &update, FALSE));
     const vcl::TRect searched = Cell(0, 0).Bounds();
     EXPECT_EQ(vcl::Rect(update.left, update.top, update.right, update.bottom), searched);
+}
+
+// Hints show only where the pointer is, while the application and the form are active.
+class GridDataCellHintsTest : public GridDataCellEventsTest {
+protected:
+    GridDataCellHintsTest() : GridDataCellEventsTest(ui_test::TFormPlacement::OnScreen) {}
+    void Activate() {
+        SetForegroundWindow(Form->Handle());
+        SendMessageW(vcl::Application().Handle(), WM_ACTIVATEAPP, TRUE, 0);
+        ui_test::ProcessPendingMessages();
+        ASSERT_TRUE(vcl::Application().Active());
+    }
+};
+
+TEST_F(GridDataCellHintsTest, OnGetCellHintGivesAFittingCellItsHintAndAnEmptyTextNone) {
+    FillOnSite(3);
+    Activate();
+    TuiGridHintHelper& hints = View->Controller().HintHelper();
+    ui_test::MouseMove(View->Site(), CellCentre(1, 0));
+    ui_test::PumpMessages(50);
+    EXPECT_FALSE(hints.IsHintShown()) << "a fitting text has no hint of its own";
+
+    const rtl::UnicodeString told = u"a hint of several words told by the item's handler";
+    const vcl::TRect cell = Cell(1, 0).Bounds();
+    const vcl::TRect narrow = vcl::Rect(cell.Left, cell.Top, cell.Left + 60, cell.Bottom);
+    std::vector<vcl::TPoint> asked;
+    View->Columns(0)->SetOnGetCellHint([&](TuiCustomGridTableItem&, TuiCustomGridRecord* record,
+                                           TuiGridTableDataCellViewInfo*, vcl::TPoint mousePos,
+                                           rtl::UnicodeString& text, bool& multiLine, vcl::TRect& textRect) {
+        asked.push_back(mousePos);
+        EXPECT_TRUE(text.empty()) << "no hint of the editor's before the handler";
+        if (record->RecordIndex() == 1) {
+            text = told;
+            multiLine = true;
+            textRect = narrow;
+        }
+    });
+    ui_test::MouseMove(View->Site(), CellCentre(1, 0));
+    ASSERT_TRUE(ui_test::PumpUntil([&] { return hints.IsHintShown(); }));
+    EXPECT_EQ(hints.HintText(), told);
+    ASSERT_FALSE(asked.empty());
+    EXPECT_EQ(asked.back(), CellCentre(1, 0));
+    RECT shown{};
+    GetWindowRect(hints.HintWindow()->Handle(), &shown);
+    const vcl::TPoint corner = View->Site().ClientToScreen(vcl::Point(narrow.Left, narrow.Top));
+    EXPECT_LE(std::abs(shown.left - corner.X), 8) << "the hint lies at the handler's rectangle";
+    EXPECT_LE(shown.right - shown.left, narrow.Width() + 16) << "broken into lines at its width";
+    EXPECT_GT(shown.bottom - shown.top, 2 * View->ViewInfo().FontHeight(nullptr)) << "in several lines";
+
+    ui_test::MouseMove(View->Site(), CellCentre(2, 0));
+    EXPECT_TRUE(ui_test::PumpUntil([&] { return !hints.IsHintShown(); })) << "an empty text shows no hint";
 }
 
 } // namespace
