@@ -17,6 +17,7 @@ namespace ui {
 class TuiCustomGridRecord;
 class TuiGridGroupRow;
 class TuiGridDataCellViewInfo;
+class TuiGridGroupCellViewInfo;
 class TuiGridPreviewCellViewInfo;
 class TuiGridTableViewInfo;
 struct TuiGridRowPlacement;
@@ -40,6 +41,8 @@ public:
     TuiGridGroupRow* GroupRow() const;
     // A group row's cell: the row right of its level's indents.
     const vcl::TRect& GroupCellBounds() const { return FGroupCellBounds; }
+    // Its view info; nullptr for a data row.
+    TuiGridGroupCellViewInfo* GroupCell() const { return FGroupCell.get(); }
     // Where the group caption is written: the group cell inside its margins, right of the expand button's indent
     // when the row can expand.
     vcl::TRect GroupTextBounds() const;
@@ -70,6 +73,7 @@ private:
     int32_t FRowIndex;
     std::vector<std::unique_ptr<TuiGridDataCellViewInfo>> FCells;
     std::unique_ptr<TuiGridPreviewCellViewInfo> FPreview;
+    std::unique_ptr<TuiGridGroupCellViewInfo> FGroupCell;
     vcl::TRect FGroupCellBounds;
     vcl::TRect FExpandButtonBounds;
 

@@ -17,8 +17,11 @@
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridFilterBarViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridFooterCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridFooterViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridGroupCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridGroupByBoxViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridIndicatorItemViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridIndicatorViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridNewItemRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridPreviewCellViewInfo.h"
@@ -172,39 +175,57 @@ void TuiGridTablePainter::DrawBandText(rtl::UnicodeStringView text, const vcl::T
 }
 
 void TuiGridTablePainter::DrawIndicator(const vcl::TRect& band) {
-    const TuiGridTableViewInfo& viewInfo = TableViewInfo();
+    TuiGridTableViewInfo& viewInfo = TableViewInfo();
     const TuiGridIndicatorViewInfo& indicator = viewInfo.Indicator();
     TuiDrawParams params;
     GridView().Styles().ResolveDrawParams(TuiCustomGridViewStyles::vsBackground, nullptr, nullptr, params);
     FillBackground(band, params.Color, Bitmap(TuiGridTableBitmap::Background));
-    DrawIndicatorHeaderItem(indicator.HeaderItemBounds());
-    const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
-    viewInfo.TableView().Styles().GetIndicatorParams(params);
-    const TuiBackgroundHook background = BitmapBackgroundHook(Bitmap(TuiGridTableBitmap::Indicator));
+    DrawIndicatorItem({viewInfo, TuiGridIndicatorItemKind::Header, nullptr}, indicator.HeaderItemBounds());
     for (int32_t position = 0; position < viewInfo.RowCount(); ++position) {
         const TuiGridDataRowViewInfo& row = viewInfo.Rows(position);
-        painter.PaintIndicatorCell(Canvas(), indicator.RowItemBounds(row), indicator.RowKind(row), params.Color,
-                                   background);
+        DrawIndicatorItem({viewInfo, TuiGridIndicatorItemKind::Row, &row}, indicator.RowItemBounds(row));
     }
-    const vcl::TRect footerItem = indicator.FooterItemBounds();
-    if (!footerItem.IsEmpty()) {
-        DrawFooterFrame(footerItem, viewInfo.Footer().SeparatorBounds().Height());
+    DrawIndicatorItem({viewInfo, TuiGridIndicatorItemKind::Footer, nullptr}, indicator.FooterItemBounds());
+}
+
+// The view's handler may paint the item, or leave it another colour for the look's painting.
+void TuiGridTablePainter::DrawIndicatorItem(TuiGridIndicatorItemViewInfo&& item, const vcl::TRect& bounds) {
+    if (bounds.IsEmpty()) {
+        return;
+    }
+    item.CalculateInRect(bounds);
+    if (item.HasCustomDraw()) {
+        const TTablePainterClip clip(Canvas(), bounds);
+        Canvas().PushState();
+        const bool done = item.CustomDraw(Canvas());
+        Canvas().PopState();
+        if (done) {
+            return;
+        }
+    }
+    const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
+    const TuiDrawParams& params = item.Params();
+    switch (item.Kind()) {
+    case TuiGridIndicatorItemKind::Header:
+        DrawIndicatorHeaderItem(bounds, params);
+        break;
+    case TuiGridIndicatorItemKind::Row:
+        painter.PaintIndicatorCell(Canvas(), bounds, TableViewInfo().Indicator().RowKind(*item.Row()), params.Color,
+                                   BitmapBackgroundHook(Bitmap(TuiGridTableBitmap::Indicator)));
+        break;
+    case TuiGridIndicatorItemKind::Footer:
+        DrawFooterFrame(bounds, TableViewInfo().Footer().SeparatorBounds().Height());
+        break;
     }
 }
 
-void TuiGridTablePainter::DrawIndicatorHeaderItem(const vcl::TRect& item) {
-    if (item.IsEmpty()) {
-        return;
-    }
-    TuiGridTableView& view = TableViewInfo().TableView();
+void TuiGridTablePainter::DrawIndicatorHeaderItem(const vcl::TRect& item, const TuiDrawParams& params) {
     const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
-    TuiDrawParams params;
-    view.Styles().GetHeaderParams(nullptr, params);
     TuiBorders neighbours;
     neighbours.Include(bRight);
     painter.PaintHeaderCell(Canvas(), item, item, neighbours, uiAllBorders, uibsNormal, {}, {}, nullptr, vcl::clNone,
                             params.Color, BitmapBackgroundHook(Bitmap(TuiGridTableBitmap::Header)), false, false);
-    if (view.OptionsCustomize().ColumnsQuickCustomization()) {
+    if (TableViewInfo().TableView().OptionsCustomize().ColumnsQuickCustomization()) {
         painter.PaintIndicatorCustomizeMark(Canvas(), item, params.TextColor);
     }
 }
@@ -265,20 +286,30 @@ void TuiGridTablePainter::DrawColumnHeader(TuiGridColumnHeaderViewInfo& header) 
     }
 }
 
-// The column's handler first, the view's when the column's did not draw the header; the handlers paint within the
-// header and leave the canvas as they found it.
 bool TuiGridTablePainter::CustomDrawColumnHeader(TuiGridColumnHeaderViewInfo& header) {
-    TuiGridColumn& column = header.Column();
-    TuiGridTableView& view = TableViewInfo().TableView();
-    if (!column.HasCustomDrawHeader() && !view.HasCustomDrawColumnHeader()) {
-        return false;
-    }
-    const TTablePainterClip clip(Canvas(), header.PaintBounds());
+    const TuiGridColumn& column = header.Column();
+    const bool assigned = column.HasCustomDrawHeader() || TableViewInfo().TableView().HasCustomDrawColumnHeader();
+    return assigned && CustomDrawColumnCell(header, header.PaintBounds(), &TuiGridColumn::DoCustomDrawHeader,
+                                            &TuiGridTableView::DoCustomDrawColumnHeader);
+}
+
+bool TuiGridTablePainter::CustomDrawFooterCell(TuiGridFooterCellViewInfo& cell) {
+    const TuiGridColumn& column = cell.Column();
+    const bool assigned = column.HasCustomDrawFooterCell() || TableViewInfo().TableView().HasCustomDrawFooterCell();
+    return assigned && CustomDrawColumnCell(cell, cell.Bounds(), &TuiGridColumn::DoCustomDrawFooterCell,
+                                            &TuiGridTableView::DoCustomDrawFooterCell);
+}
+
+// The column's handler first, the view's when the column's did not draw the cell; the handlers paint within bounds
+// and leave the canvas as they found it.
+bool TuiGridTablePainter::CustomDrawColumnCell(TuiGridColumnHeaderViewInfo& cell, const vcl::TRect& bounds,
+                                               TColumnCellHandler columnHandler, TViewCellHandler viewHandler) {
+    const TTablePainterClip clip(Canvas(), bounds);
     Canvas().PushState();
     bool done = false;
-    column.DoCustomDrawHeader(Canvas(), &header, done);
+    (cell.Column().*columnHandler)(Canvas(), &cell, done);
     if (!done) {
-        view.DoCustomDrawColumnHeader(Canvas(), &header, done);
+        (TableViewInfo().TableView().*viewHandler)(Canvas(), &cell, done);
     }
     Canvas().PopState();
     return done;
@@ -361,25 +392,38 @@ void TuiGridTablePainter::DrawGroupRow(const TuiGridDataRowViewInfo& row, TuiGri
         return;
     }
     TuiGridTableViewInfo& viewInfo = TableViewInfo();
-    TuiGridTableViewStyles& styles = viewInfo.TableView().Styles();
-    TuiDrawParams params;
-    const vcl::TRect& cell = row.GroupCellBounds();
+    TuiGridGroupCellViewInfo& cell = *row.GroupCell();
     const vcl::TRect separator = row.Office11SeparatorBounds();
     TuiBorders borders = viewInfo.CellBordersForGridLines(true);
     if (!separator.IsEmpty()) {
         borders.Exclude(bBottom);
     }
-    lines.AddBorders(cell, borders, TuiGridTableViewInfo::GridLineWidth);
-    styles.GetGroupParams(groupRow, groupRow->Level(), params);
-    Canvas().FillRectColor(cell, params.Color);
-    Canvas().FillRectColor(separator, viewInfo.GridView().LookAndFeelPainter()->Office11GroupSeparatorColor());
-    if (!row.ExpandButtonBounds().IsEmpty()) {
-        viewInfo.GridView().LookAndFeelPainter()->PaintExpandBox(Canvas(), row.ExpandButtonBounds(),
-                                                                 groupRow->GetExpanded(), params.TextColor);
+    lines.AddBorders(cell.Bounds(), borders, TuiGridTableViewInfo::GridLineWidth);
+    const TTablePainterClip clip(Canvas(), cell.Bounds());
+    TuiDrawParams saved;
+    cell.SaveParams(saved);
+    try {
+        if (!cell.CustomDraw(Canvas())) {
+            DrawGroupCellContent(cell, groupRow->GetExpanded(), separator.IsEmpty());
+        }
+    } catch (...) {
+        cell.RestoreParams(saved);
+        throw;
     }
-    const TTablePainterClip clip(Canvas(), cell);
-    const uint16_t flags = separator.IsEmpty() ? GroupRowTextFlags : Office11GroupRowTextFlags;
-    DrawBandText(groupRow->GetDisplayTextWithSummary(), row.GroupTextBounds(), flags, params);
+    cell.RestoreParams(saved);
+    Canvas().FillRectColor(separator, viewInfo.GridView().LookAndFeelPainter()->Office11GroupSeparatorColor());
+}
+
+// The cell in its colour, the expand button and the caption, in what the cell's parameters say now.
+void TuiGridTablePainter::DrawGroupCellContent(const TuiGridGroupCellViewInfo& cell, bool expanded, bool standard) {
+    const TuiDrawParams& params = cell.Params();
+    Canvas().FillRectColor(cell.Bounds(), params.Color);
+    const vcl::TRect& button = cell.Row().ExpandButtonBounds();
+    if (!button.IsEmpty()) {
+        GridView().LookAndFeelPainter()->PaintExpandBox(Canvas(), button, expanded, params.TextColor);
+    }
+    DrawBandText(cell.Text(), cell.GetTextAreaBounds(), standard ? GroupRowTextFlags : Office11GroupRowTextFlags,
+                 params);
 }
 
 void TuiGridTablePainter::DrawLevelIndents(const TuiGridDataRowViewInfo& row) {
@@ -437,7 +481,7 @@ void TuiGridTablePainter::DrawFooter(const vcl::TRect& /*shown*/) {
     const TuiBackgroundHook background = BitmapBackgroundHook(Bitmap(TuiGridTableBitmap::Footer));
     for (int32_t i = 0; i < footer.CellCount(); ++i) {
         const TuiGridFooterCell& cell = footer.Cells(i);
-        if (!Canvas().RectVisible(cell.Bounds)) {
+        if (!Canvas().RectVisible(cell.Bounds) || CustomDrawFooterCell(*cell.ViewInfo)) {
             continue;
         }
         styles.GetFooterCellParams(nullptr, cell.Column, -1, cell.SummaryItem, params);
