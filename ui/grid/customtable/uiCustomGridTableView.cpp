@@ -13,6 +13,7 @@
 #include "ui/grid/customtable/filtering/uiGridDateRanges.h"
 #include "ui/grid/customtable/items/uiCustomGridTableItem.h"
 #include "ui/grid/customtable/items/uiGridItemDataBinding.h"
+#include "ui/grid/customtable/uiCustomGridTableBackgroundBitmaps.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableViewStyles.h"
 #include "ui/grid/customtable/uiGridEventSetter.h"
@@ -92,6 +93,10 @@ TuiCustomGridTableViewStyles& TuiCustomGridTableView::Styles() {
 
 std::unique_ptr<TuiCustomGridViewStyles> TuiCustomGridTableView::CreateStyles() {
     return std::make_unique<TuiCustomGridTableViewStyles>(*this);
+}
+
+std::unique_ptr<TuiCustomGridBackgroundBitmaps> TuiCustomGridTableView::CreateBackgroundBitmaps() {
+    return std::make_unique<TuiCustomGridTableBackgroundBitmaps>(*this);
 }
 
 TuiCustomGridTableDateTimeHandling& TuiCustomGridTableView::DateTimeHandling() {

@@ -221,6 +221,7 @@ protected:
     std::unique_ptr<TuiCustomGridOptionsSelection> CreateOptionsSelection() override;
     std::unique_ptr<TuiCustomGridOptionsView> CreateOptionsView() override;
     std::unique_ptr<TuiCustomGridViewStyles> CreateStyles() override;
+    std::unique_ptr<TuiCustomGridBackgroundBitmaps> CreateBackgroundBitmaps() override;
     virtual std::unique_ptr<TuiCustomGridTableDateTimeHandling> CreateDateTimeHandling();
     virtual std::unique_ptr<TuiGridFilterBox> CreateFilterBox();
     virtual std::unique_ptr<TuiCustomGridTableFiltering> CreateFiltering();

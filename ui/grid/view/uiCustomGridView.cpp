@@ -10,6 +10,7 @@
 #include "ui/grid/view/uiGridSite.h"
 #include "ui/grid/view/uiGridViewInfo.h"
 #include "ui/grid/view/uiGridViewInfoCache.h"
+#include "ui/grid/view/uiGridBackgroundBitmaps.h"
 #include "ui/grid/view/uiGridViewOptions.h"
 #include "ui/grid/view/uiGridViewStyles.h"
 
@@ -66,6 +67,7 @@ TuiCustomGridView::~TuiCustomGridView() {
     }
     FDataController->SetControlNotification(nullptr);
     FDataController.reset();
+    FBackgroundBitmaps.reset();
     FStyles.reset();
     FOptionsView.reset();
     FOptionsSelection.reset();
@@ -137,6 +139,10 @@ TuiCustomGridViewStyles& TuiCustomGridView::Styles() {
     return MadeOnFirstUse(FStyles, [this] { return CreateStyles(); });
 }
 
+TuiCustomGridBackgroundBitmaps& TuiCustomGridView::BackgroundBitmaps() {
+    return MadeOnFirstUse(FBackgroundBitmaps, [this] { return CreateBackgroundBitmaps(); });
+}
+
 std::unique_ptr<TuiCustomGridOptionsBehavior> TuiCustomGridView::CreateOptionsBehavior() {
     return std::make_unique<TuiCustomGridOptionsBehavior>(*this);
 }
@@ -155,6 +161,10 @@ std::unique_ptr<TuiCustomGridOptionsView> TuiCustomGridView::CreateOptionsView()
 
 std::unique_ptr<TuiCustomGridViewStyles> TuiCustomGridView::CreateStyles() {
     return std::make_unique<TuiCustomGridViewStyles>(*this);
+}
+
+std::unique_ptr<TuiCustomGridBackgroundBitmaps> TuiCustomGridView::CreateBackgroundBitmaps() {
+    return std::make_unique<TuiCustomGridBackgroundBitmaps>(*this);
 }
 
 void TuiCustomGridView::AddOptions(TuiCustomGridOptions* options) {

@@ -13,6 +13,7 @@
 namespace ui {
 
 class TuiCustomDataController;
+class TuiCustomGridBackgroundBitmaps;
 class TuiCustomGrid;
 class TuiCustomGridChange;
 class TuiCustomGridController;
@@ -72,6 +73,7 @@ public:
     TuiCustomGridOptionsSelection& OptionsSelection();
     TuiCustomGridOptionsView& OptionsView();
     TuiCustomGridViewStyles& Styles();
+    TuiCustomGridBackgroundBitmaps& BackgroundBitmaps();
     // Every options object registers itself while it lives.
     void AddOptions(TuiCustomGridOptions* options);
     void RemoveOptions(TuiCustomGridOptions* options);
@@ -134,6 +136,7 @@ protected:
     virtual std::unique_ptr<TuiCustomGridOptionsSelection> CreateOptionsSelection();
     virtual std::unique_ptr<TuiCustomGridOptionsView> CreateOptionsView();
     virtual std::unique_ptr<TuiCustomGridViewStyles> CreateStyles();
+    virtual std::unique_ptr<TuiCustomGridBackgroundBitmaps> CreateBackgroundBitmaps();
     // Passed on to every registered options object.
     void Notification(rtl::TComponent* component, rtl::TOperation operation) override;
     // A notice of the data controller.
@@ -154,6 +157,7 @@ private:
     std::unique_ptr<TuiCustomGridOptionsSelection> FOptionsSelection;
     std::unique_ptr<TuiCustomGridOptionsView> FOptionsView;
     std::unique_ptr<TuiCustomGridViewStyles> FStyles;
+    std::unique_ptr<TuiCustomGridBackgroundBitmaps> FBackgroundBitmaps;
     bool FViewInfoCacheCreated = false;
     TuiGridLevel* FLevel = nullptr; // not owned
     std::vector<TuiGridListenerLink*> FListenerLinks;

@@ -8,6 +8,7 @@
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/tableview/layout/uiGridGroupByBoxPlacement.h"
 #include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridTableBackgroundBitmaps.h"
 #include "ui/grid/tableview/uiGridLineCollection.h"
 #include "ui/grid/tableview/uiGridRows.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
@@ -25,7 +26,6 @@
 #include "ui/grid/tableview/viewinfo/uiGridIndicatorViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridNewItemRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridPreviewCellViewInfo.h"
-#include "ui/grid/tableview/viewinfo/uiGridTableBackgroundBitmaps.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/view/uiGridSite.h"
 #include "ui/grid/view/uiGridViewStyles.h"
@@ -78,6 +78,18 @@ vcl::TRect IntersectionOf(const vcl::TRect& a, const vcl::TRect& b) {
     return result.IsEmpty() ? vcl::TRect{} : result;
 }
 
+// A look-and-feel painter's background hook that tiles bitmap and reports it drew; empty without a bitmap, so that
+// the painter fills with its colour.
+TuiBackgroundHook BitmapBackgroundHook(vcl::TBitmap* bitmap) {
+    if (!bitmap) {
+        return {};
+    }
+    return [bitmap](TuiCanvas& canvas, const vcl::TRect& rect) {
+        canvas.FillRect(rect, bitmap);
+        return true;
+    };
+}
+
 } // namespace
 
 TuiGridTableViewInfo& TuiGridTablePainter::TableViewInfo() const {
@@ -120,7 +132,7 @@ void TuiGridTablePainter::DrawGroupByBox(const vcl::TRect& band) {
     const TuiGridGroupByBoxViewInfo& box = viewInfo.GroupByBox();
     TuiDrawParams params;
     GridView().Styles().ResolveDrawParams(TuiGridTableViewStyles::vsGroupByBox, nullptr, nullptr, params);
-    vcl::TBitmap* bitmap = Bitmap(TuiGridTableBitmap::GroupByBox);
+    vcl::TBitmap* bitmap = Bitmap(TuiGridTableBackgroundBitmaps::bbGroupByBox);
     GridView().LookAndFeelPainter()->PaintGroupByBox(Canvas(), band, bitmap != nullptr, params.Color, bitmap);
     if (box.HasPrompt()) {
         DrawBandText(TuiGridGroupByBoxViewInfo::PromptText(), box.PromptBounds(), GroupByBoxPromptFlags, params);
@@ -179,7 +191,7 @@ void TuiGridTablePainter::DrawIndicator(const vcl::TRect& band) {
     const TuiGridIndicatorViewInfo& indicator = viewInfo.Indicator();
     TuiDrawParams params;
     GridView().Styles().ResolveDrawParams(TuiCustomGridViewStyles::vsBackground, nullptr, nullptr, params);
-    FillBackground(band, params.Color, Bitmap(TuiGridTableBitmap::Background));
+    FillBackground(band, params.Color, Bitmap(TuiCustomGridBackgroundBitmaps::bbBackground));
     DrawIndicatorItem({viewInfo, TuiGridIndicatorItemKind::Header, nullptr}, indicator.HeaderItemBounds());
     for (int32_t position = 0; position < viewInfo.RowCount(); ++position) {
         const TuiGridDataRowViewInfo& row = viewInfo.Rows(position);
@@ -211,7 +223,7 @@ void TuiGridTablePainter::DrawIndicatorItem(TuiGridIndicatorItemViewInfo&& item,
         break;
     case TuiGridIndicatorItemKind::Row:
         painter.PaintIndicatorCell(Canvas(), bounds, TableViewInfo().Indicator().RowKind(*item.Row()), params.Color,
-                                   BitmapBackgroundHook(Bitmap(TuiGridTableBitmap::Indicator)));
+                                   BitmapBackgroundHook(Bitmap(TuiGridTableBackgroundBitmaps::bbIndicator)));
         break;
     case TuiGridIndicatorItemKind::Footer:
         DrawFooterFrame(bounds, TableViewInfo().Footer().SeparatorBounds().Height());
@@ -224,7 +236,7 @@ void TuiGridTablePainter::DrawIndicatorHeaderItem(const vcl::TRect& item, const 
     TuiBorders neighbours;
     neighbours.Include(bRight);
     painter.PaintHeaderCell(Canvas(), item, item, neighbours, uiAllBorders, uibsNormal, {}, {}, nullptr, vcl::clNone,
-                            params.Color, BitmapBackgroundHook(Bitmap(TuiGridTableBitmap::Header)), false, false);
+                            params.Color, BitmapBackgroundHook(Bitmap(TuiGridTableBackgroundBitmaps::bbHeader)), false, false);
     if (TableViewInfo().TableView().OptionsCustomize().ColumnsQuickCustomization()) {
         painter.PaintIndicatorCustomizeMark(Canvas(), item, params.TextColor);
     }
@@ -235,7 +247,7 @@ void TuiGridTablePainter::DrawFooterFrame(const vcl::TRect& band, int32_t separa
     const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
     TuiDrawParams params;
     TableViewInfo().TableView().Styles().GetFooterParams(nullptr, nullptr, -1, nullptr, params);
-    params.Bitmap = Bitmap(TuiGridTableBitmap::Footer);
+    params.Bitmap = Bitmap(TuiGridTableBackgroundBitmaps::bbFooter);
     const int32_t separatorBottom = std::min(band.Bottom, band.Top + separatorHeight);
     const vcl::TRect framed{band.Left, separatorBottom, band.Right, band.Bottom};
     painter.PaintFooterBackground(Canvas(), framed, params);
@@ -249,7 +261,7 @@ void TuiGridTablePainter::DrawHeaderBand(const vcl::TRect& band) {
     // it.
     TuiDrawParams params;
     viewInfo.TableView().Styles().GetHeaderParams(nullptr, params);
-    FillBackground(band, params.Color, Bitmap(TuiGridTableBitmap::Header));
+    FillBackground(band, params.Color, Bitmap(TuiGridTableBackgroundBitmaps::bbHeader));
     for (int32_t i = 0; i < viewInfo.ColumnHeaderCount(); ++i) {
         DrawColumnHeader(viewInfo.ColumnHeaders(i));
     }
@@ -266,7 +278,7 @@ void TuiGridTablePainter::DrawColumnHeader(TuiGridColumnHeaderViewInfo& header) 
                                (header.GetTextAttributes(true) & uiGridTextEndEllipsis) != 0};
     painter.PaintHeaderCell(Canvas(), header.PaintBounds(), header.CaptionBounds(), header.Neighbours(), uiAllBorders,
                             HeaderButtonState(header), layout, header.Text(), params.Font, params.TextColor,
-                            params.Color, BitmapBackgroundHook(Bitmap(TuiGridTableBitmap::Header)), header.IsLast(),
+                            params.Color, BitmapBackgroundHook(Bitmap(TuiGridTableBackgroundBitmaps::bbHeader)), header.IsLast(),
                             false);
     if (header.HasSortingMark()) {
         const TTablePainterClip clip(Canvas(), header.SortingMarkBounds());
@@ -478,7 +490,7 @@ void TuiGridTablePainter::DrawFooter(const vcl::TRect& /*shown*/) {
     const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
     TuiGridTableViewStyles& styles = viewInfo.TableView().Styles();
     TuiDrawParams params;
-    const TuiBackgroundHook background = BitmapBackgroundHook(Bitmap(TuiGridTableBitmap::Footer));
+    const TuiBackgroundHook background = BitmapBackgroundHook(Bitmap(TuiGridTableBackgroundBitmaps::bbFooter));
     for (int32_t i = 0; i < footer.CellCount(); ++i) {
         const TuiGridFooterCell& cell = footer.Cells(i);
         if (!Canvas().RectVisible(cell.Bounds) || CustomDrawFooterCell(*cell.ViewInfo)) {
@@ -499,7 +511,7 @@ void TuiGridTablePainter::DrawNoDataText() {
     const vcl::TRect bounds = viewInfo.NoDataTextBounds();
     TuiDrawParams params;
     GridView().Styles().ResolveDrawParams(TuiCustomGridViewStyles::vsBackground, nullptr, nullptr, params);
-    FillBackground(bounds, params.Color, Bitmap(TuiGridTableBitmap::Background));
+    FillBackground(bounds, params.Color, Bitmap(TuiCustomGridBackgroundBitmaps::bbBackground));
     DrawBandText(viewInfo.TableView().OptionsView().NoDataToDisplayInfoText(), bounds, NoDataTextFlags, params);
     ExcludeFromBackground(bounds);
 }
@@ -512,12 +524,12 @@ bool TuiGridTablePainter::CanScrollByPixels(bool vertical) const {
 
 // The tiles stay where they are while the pixels over them would move.
 bool TuiGridTablePainter::HasBitmapUnderMovingParts(bool vertical) const {
-    return Bitmap(TuiGridTableBitmap::Background) || Bitmap(TuiGridTableBitmap::Group) ||
-           Bitmap(TuiGridTableBitmap::Footer) || (!vertical && Bitmap(TuiGridTableBitmap::Header));
+    return Bitmap(TuiCustomGridBackgroundBitmaps::bbBackground) || Bitmap(TuiGridTableBackgroundBitmaps::bbGroup) ||
+           Bitmap(TuiGridTableBackgroundBitmaps::bbFooter) || (!vertical && Bitmap(TuiGridTableBackgroundBitmaps::bbHeader));
 }
 
-vcl::TBitmap* TuiGridTablePainter::Bitmap(TuiGridTableBitmap part) const {
-    return TableBackgroundBitmap(TableViewInfo().TableView(), part);
+vcl::TBitmap* TuiGridTablePainter::Bitmap(int32_t index) const {
+    return GridView().BackgroundBitmaps().GetBitmap(index);
 }
 
 void TuiGridTablePainter::FillBackground(const vcl::TRect& rect, vcl::TColor color, vcl::TBitmap* bitmap) {

@@ -19,7 +19,6 @@ class TBitmap;
 namespace ui {
 
 struct TuiDrawParams;
-enum class TuiGridTableBitmap : uint8_t;
 class TuiGridColumnHeaderViewInfo;
 class TuiGridDataCellViewInfo;
 class TuiGridColumn;
@@ -96,7 +95,8 @@ private:
     bool CanOffsetLayout() const;
     // A part's style bitmap lies under what a scroll would move.
     bool HasBitmapUnderMovingParts(bool vertical) const;
-    vcl::TBitmap* Bitmap(TuiGridTableBitmap part) const;
+    // The picture of a background bitmap index, or nullptr.
+    vcl::TBitmap* Bitmap(int32_t index) const;
     // With the part's bitmap tiled when it has one, else its colour.
     void FillBackground(const vcl::TRect& rect, vcl::TColor color, vcl::TBitmap* bitmap);
 };

@@ -22,11 +22,10 @@
 namespace ui {
 namespace {
 
-using GridBandCellsCustomDrawTest = ui_test::GridTableLayoutTest;
+using ui_test::CountPixels;
+using ui_test::RgbOf;
 
-vcl::TColor RgbOf(vcl::TColor color) {
-    return static_cast<vcl::TColor>(vcl::ColorToRGB(color));
-}
+using GridBandCellsCustomDrawTest = ui_test::GridTableLayoutTest;
 
 vcl::TPoint CentreOf(const vcl::TRect& rect) {
     return vcl::Point((rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2);

@@ -11,11 +11,14 @@
 #include "ui/editors/buttonedit/uiButtonEdit.h"
 #include "ui/editors/framework/view/uiEditViewInfo.h"
 #include "ui/editors/text/textedit/uiTextEditViewInfo.h"
+#include "ui/data/controller/rows/uiDataControllerInfo.h"
+#include "ui/grid/customtable/data/uiCustomGridTableViewData.h"
 #include "ui/grid/customtable/data/uiGridDataController.h"
 #include "ui/grid/customtable/items/uiCustomGridTableItemOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/tableview/controller/uiGridTableController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
+#include "ui/grid/tableview/uiGridTableBehaviorAndFiltering.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
@@ -32,19 +35,8 @@
 namespace ui {
 namespace {
 
-vcl::TColor RgbOf(vcl::TColor color) {
-    return static_cast<vcl::TColor>(vcl::ColorToRGB(color));
-}
-
-int CountPixels(const ui_test::TDibSurface& surface, const vcl::TRect& area, vcl::TColor rgb) {
-    int count = 0;
-    for (int y = area.Top; y < area.Bottom; ++y) {
-        for (int x = area.Left; x < area.Right; ++x) {
-            count += surface.Pixel(x, y) == rgb ? 1 : 0;
-        }
-    }
-    return count;
-}
+using ui_test::CountPixels;
+using ui_test::RgbOf;
 
 class GridDataCellEventsTest : public ui_test::GridTableLayoutTest {
 protected:
