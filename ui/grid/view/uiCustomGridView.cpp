@@ -274,6 +274,34 @@ void TuiCustomGridView::InvalidateRect(const vcl::TRect& rect) {
     }
 }
 
+void TuiCustomGridView::SiteSizeChanged() {
+    LayoutChanged(true);
+}
+
+void TuiCustomGridView::AssignSiteSettings(const TuiCustomGridView& source) {
+    TuiGridSite& site = Site();
+    const TuiGridSite& from = source.Site();
+    site.SetDragMode(from.DragMode());
+    site.SetPopupMenuComponent(from.PopupMenuComponent());
+    site.SetOnDblClick(from.OnDblClick());
+    site.SetOnDragDrop(from.OnDragDrop());
+    site.SetOnDragOver(from.OnDragOver());
+    site.SetOnEndDrag(from.OnEndDrag());
+    site.SetOnKeyDown(from.OnKeyDown());
+    site.SetOnKeyPress(from.OnKeyPress());
+    site.SetOnKeyUp(from.OnKeyUp());
+    site.SetOnMouseDown(from.OnMouseDown());
+    site.SetOnMouseEnter(from.OnMouseEnter());
+    site.SetOnMouseLeave(from.OnMouseLeave());
+    site.SetOnMouseMove(from.OnMouseMove());
+    site.SetOnMouseUp(from.OnMouseUp());
+    site.SetOnMouseWheel(from.OnMouseWheel());
+    site.SetOnMouseWheelDown(from.OnMouseWheelDown());
+    site.SetOnMouseWheelUp(from.OnMouseWheelUp());
+    site.SetOnStartDrag(from.OnStartDrag());
+    Changed(0);
+}
+
 void TuiCustomGridView::Changed(int32_t kind) {
     if (FDataController->IsProviderLocked()) {
         return;

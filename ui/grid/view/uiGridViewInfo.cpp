@@ -97,7 +97,14 @@ void TuiCustomGridViewInfo::CalculateInBounds(const vcl::TRect& rect) {
 // The site's bars follow the layout; when they come or go the client area changes, and the layout is worked out once
 // more for the new client area, whose own calculation then checks the controller's positions.
 void TuiCustomGridViewInfo::AfterCalculating() {
-    FSite->UpdateScrollBars();
+    FFollowingScrollBars = true;
+    try {
+        FSite->UpdateScrollBars();
+    } catch (...) {
+        FFollowingScrollBars = false;
+        throw;
+    }
+    FFollowingScrollBars = false;
     if (!FRecalculatingForScrollBars && FSite->GetClientBounds() != FClientBounds) {
         FRecalculatingForScrollBars = true;
         try {

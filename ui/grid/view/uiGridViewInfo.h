@@ -37,6 +37,8 @@ public:
     int32_t FontHeight(const vcl::TFont* font) const;
     bool IsCalculating() const { return FIsCalculating; }
     bool IsVisibilityChanging() const { return FVisibilityChanging; }
+    // The site's bars follow a new layout, which is worked out again when they change the client area.
+    bool IsFollowingScrollBars() const { return FFollowingScrollBars; }
     bool IsCalculated() const { return !FClientBounds.IsEmpty(); }
     // The client rectangle of the last calculation.
     const vcl::TRect& ClientBounds() const { return FClientBounds; }
@@ -99,6 +101,7 @@ private:
     bool FVisibilityChanging = false;
     bool FSizeCalculating = false;
     bool FRecalculatingForScrollBars = false;
+    bool FFollowingScrollBars = false;
 };
 
 } // namespace ui
