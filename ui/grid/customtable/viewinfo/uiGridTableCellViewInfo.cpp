@@ -20,6 +20,12 @@ void ForgetTextLayout(TuiCustomEditViewInfo& viewInfo) {
     }
 }
 
+// The same typeface, whatever its colour: the editor draws the text in its own text colour.
+bool SameTypeface(const vcl::TFont& a, const vcl::TFont& b) {
+    return a.Height() == b.Height() && a.Style() == b.Style() && a.Charset() == b.Charset() &&
+           a.Pitch() == b.Pitch() && a.Orientation() == b.Orientation() && a.Name() == b.Name();
+}
+
 } // namespace
 
 TuiGridTableDataCellViewInfo::TuiGridTableDataCellViewInfo(TuiCustomGridViewInfo& gridViewInfo,
@@ -75,7 +81,7 @@ void TuiGridTableDataCellViewInfo::AfterCustomDraw(TuiCanvas& canvas) {
     const vcl::TFont* font = params.Font;
     canvas.ReadDrawParams(params);
     params.Font = const_cast<vcl::TFont*>(font);
-    if (font == nullptr || !canvas.Font().SameAs(*font)) {
+    if (font == nullptr || !SameTypeface(canvas.Font(), *font)) {
         if (!FCustomDrawFont) {
             FCustomDrawFont = std::make_unique<vcl::TFont>();
         }
