@@ -7,10 +7,12 @@
 //   filtercontrol  the filter control
 //   tabs           the tab control in each painter style on its four sides
 //   spin           the spin editor's button arrangements
+//   gridcells      a grid whose cells custom-draw handlers change
 
 #include "rtl/WindowsApi.h"
 #include "tests/tools/ButtonGallery.h"
 #include "tests/tools/FilterControlGallery.h"
+#include "tests/tools/GridCellsGallery.h"
 #include "tests/tools/SpinGallery.h"
 #include "tests/tools/StatusBarGallery.h"
 #include "tests/tools/TabsGallery.h"
@@ -122,6 +124,11 @@ int main(int argc, char** argv) {
         ui::InitializeEditFrameworkUnit();
         const int result = page == "spin" ? RunSpinGallery() : RunButtonGallery();
         ui::FinalizeEditFrameworkUnit();
+        ui::FinalizeUICore();
+        return result;
+    }
+    if (page == "gridcells") {
+        const int result = gallery::ShowGridCellsGallery();
         ui::FinalizeUICore();
         return result;
     }
