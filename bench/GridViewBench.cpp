@@ -15,12 +15,12 @@
 #include "bench/WindowsBenchSupport.h"
 #include "rtl/WindowsApi.h"
 #include "ui/core/controls/control/uiControlScrollBars.h"
+#include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/uiCoreUnits.h"
 #include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/editors/framework/uiEditFrameworkUnit.h"
 #include "ui/grid/control/uiCustomGrid.h"
 #include "ui/grid/control/uiGridLevel.h"
-#include "ui/core/graphics/uiCanvas.h"
 #include "ui/grid/customtable/data/uiGridDataController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridTableView.h"
@@ -117,10 +117,9 @@ void RunGrid(TFigures& figures, bool customDrawn) {
     auto* view = new ui::TuiGridTableView(form.get());
     grid->Levels().Add().SetGridView(view);
     if (customDrawn) {
-        view->SetOnCustomDrawCell(
-            [](ui::TuiCustomGridTableView&, ui::TuiCanvas& canvas, ui::TuiGridTableDataCellViewInfo*, bool&) {
-                canvas.SetBrushColor(vcl::clInfoBk);
-            });
+        view->SetOnCustomDrawCell([](ui::TuiCustomGridTableView&, ui::TuiCanvas& canvas,
+                                     ui::TuiGridTableDataCellViewInfo*,
+                                     bool&) { canvas.SetBrushColor(vcl::clInfoBk); });
     }
     for (const char16_t* caption : Captions) {
         ui::TuiGridColumn* column = view->CreateColumn();

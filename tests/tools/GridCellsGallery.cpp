@@ -53,28 +53,28 @@ void FillGridCellsView(ui::TuiGridTableView& view) {
 }
 
 void DrawGridCellsHandlers(ui::TuiGridTableView& view) {
-    view.SetOnCustomDrawCell([](ui::TuiCustomGridTableView&, ui::TuiCanvas& canvas,
-                                ui::TuiGridTableDataCellViewInfo* cell, bool&) {
-        if (cell->GridRecord() != nullptr && cell->GridRecord()->RecordIndex() % 2 == 1 && !cell->Selected()) {
-            canvas.SetBrushColor(vcl::clBtnFace);
-        }
-    });
-    view.Columns(2)->SetOnCustomDrawCell([](ui::TuiCustomGridTableView&, ui::TuiCanvas& canvas,
-                                            ui::TuiGridTableDataCellViewInfo* cell, bool& done) {
-        const vcl::TRect bounds = cell->ClientBounds();
-        canvas.FillRectColor(bounds, vcl::clWindow);
-        const int32_t quantity = rtl::VarToInteger(cell->CellDisplayValue());
-        const int32_t length = bounds.Width() * quantity / 100;
-        canvas.FillRectColor(vcl::Rect(bounds.Left, bounds.Top + 3, bounds.Left + length, bounds.Bottom - 3),
-                             vcl::clAqua);
-        done = true;
-    });
-    view.Columns(3)->SetOnCustomDrawCell([](ui::TuiCustomGridTableView&, ui::TuiCanvas& canvas,
-                                            ui::TuiGridTableDataCellViewInfo* cell, bool&) {
-        if (rtl::VarToInteger(cell->CellDisplayValue()) < 0) {
-            canvas.Font().SetColor(vcl::clRed);
-        }
-    });
+    view.SetOnCustomDrawCell(
+        [](ui::TuiCustomGridTableView&, ui::TuiCanvas& canvas, ui::TuiGridTableDataCellViewInfo* cell, bool&) {
+            if (cell->GridRecord() != nullptr && cell->GridRecord()->RecordIndex() % 2 == 1 && !cell->Selected()) {
+                canvas.SetBrushColor(vcl::clBtnFace);
+            }
+        });
+    view.Columns(2)->SetOnCustomDrawCell(
+        [](ui::TuiCustomGridTableView&, ui::TuiCanvas& canvas, ui::TuiGridTableDataCellViewInfo* cell, bool& done) {
+            const vcl::TRect bounds = cell->ClientBounds();
+            canvas.FillRectColor(bounds, vcl::clWindow);
+            const int32_t quantity = rtl::VarToInteger(cell->CellDisplayValue());
+            const int32_t length = bounds.Width() * quantity / 100;
+            canvas.FillRectColor(vcl::Rect(bounds.Left, bounds.Top + 3, bounds.Left + length, bounds.Bottom - 3),
+                                 vcl::clAqua);
+            done = true;
+        });
+    view.Columns(3)->SetOnCustomDrawCell(
+        [](ui::TuiCustomGridTableView&, ui::TuiCanvas& canvas, ui::TuiGridTableDataCellViewInfo* cell, bool&) {
+            if (rtl::VarToInteger(cell->CellDisplayValue()) < 0) {
+                canvas.Font().SetColor(vcl::clRed);
+            }
+        });
     view.SetOnCustomDrawGroupCell(
         [](ui::TuiGridTableView&, ui::TuiCanvas& canvas, ui::TuiGridTableCellViewInfo*, bool&) {
             canvas.SetBrushColor(vcl::clTeal);
@@ -112,10 +112,9 @@ int ShowGridCellsGallery() {
         view->ViewData().GetRecordAt(row)->SetExpanded(true);
     }
     DrawGridCellsHandlers(*view);
-    view->SetOnCellClick([form](ui::TuiCustomGridTableView&, ui::TuiGridTableDataCellViewInfo* cell,
-                                vcl::TMouseButton, vcl::TShiftState, bool&) {
-        form->SetCaption(rtl::VarToStr(cell->CellDisplayValue()));
-    });
+    view->SetOnCellClick([form](ui::TuiCustomGridTableView&, ui::TuiGridTableDataCellViewInfo* cell, vcl::TMouseButton,
+                                vcl::TShiftState,
+                                bool&) { form->SetCaption(rtl::VarToStr(cell->CellDisplayValue())); });
     vcl::Application().Run();
     ui::FinalizeGridUnit();
     ui::FinalizeTextEditUnit();

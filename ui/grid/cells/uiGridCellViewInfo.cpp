@@ -178,14 +178,14 @@ vcl::TRect TuiCustomGridCellViewInfo::TextBounds(bool horizontal, bool vertical)
     if (horizontal) {
         const int32_t width = TextWidth();
         if (!(FMultiLinePainting && bounds.Width() < width)) {
-            std::tie(bounds.Left, bounds.Right) = AlignedSpan(bounds.Left, bounds.Right, width,
-                                                              FAlignmentHorz == vcl::taLeftJustify,
-                                                              FAlignmentHorz == vcl::taRightJustify);
+            std::tie(bounds.Left, bounds.Right) =
+                AlignedSpan(bounds.Left, bounds.Right, width, FAlignmentHorz == vcl::taLeftJustify,
+                            FAlignmentHorz == vcl::taRightJustify);
         }
     }
     if (vertical) {
-        std::tie(bounds.Top, bounds.Bottom) = AlignedSpan(bounds.Top, bounds.Bottom, TextHeight(),
-                                                          FAlignmentVert == vaTop, FAlignmentVert == vaBottom);
+        std::tie(bounds.Top, bounds.Bottom) =
+            AlignedSpan(bounds.Top, bounds.Bottom, TextHeight(), FAlignmentVert == vaTop, FAlignmentVert == vaBottom);
     }
     return bounds;
 }

@@ -21,9 +21,8 @@ class TuiGridTableDataCellViewInfo;
 using TuiGridTableDataCellCustomDrawEvent = std::function<void(TuiCustomGridTableView& sender, TuiCanvas& canvas,
                                                                TuiGridTableDataCellViewInfo* cell, bool& done)>;
 // Sender view, the cell, the button and shift state of the press, handled.
-using TuiGridCellClickEvent =
-    std::function<void(TuiCustomGridTableView& sender, TuiGridTableDataCellViewInfo* cell, vcl::TMouseButton button,
-                       vcl::TShiftState shift, bool& handled)>;
+using TuiGridCellClickEvent = std::function<void(TuiCustomGridTableView& sender, TuiGridTableDataCellViewInfo* cell,
+                                                 vcl::TMouseButton button, vcl::TShiftState shift, bool& handled)>;
 // Sender item, the record, the cell, the pointer (the site's coordinates), the hint's text, whether it breaks into
 // lines, and where its text lies.
 using TuiGridGetCellHintEvent =

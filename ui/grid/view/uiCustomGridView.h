@@ -7,10 +7,9 @@
 #include "ui/grid/view/uiGridSite.h"
 #include "vcl/system/Types.h"
 
-#include <utility>
-
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace ui {
@@ -142,12 +141,8 @@ public:
     void SetOnKeyPress(vcl::TKeyPressEvent handler) { SetSiteValue(&TuiGridSite::SetOnKeyPress, std::move(handler)); }
     void SetOnKeyUp(vcl::TKeyEvent handler) { SetSiteValue(&TuiGridSite::SetOnKeyUp, std::move(handler)); }
     void SetOnMouseDown(vcl::TMouseEvent handler) { SetSiteValue(&TuiGridSite::SetOnMouseDown, std::move(handler)); }
-    void SetOnMouseEnter(rtl::TNotifyEvent handler) {
-        SetSiteValue(&TuiGridSite::SetOnMouseEnter, std::move(handler));
-    }
-    void SetOnMouseLeave(rtl::TNotifyEvent handler) {
-        SetSiteValue(&TuiGridSite::SetOnMouseLeave, std::move(handler));
-    }
+    void SetOnMouseEnter(rtl::TNotifyEvent handler) { SetSiteValue(&TuiGridSite::SetOnMouseEnter, std::move(handler)); }
+    void SetOnMouseLeave(rtl::TNotifyEvent handler) { SetSiteValue(&TuiGridSite::SetOnMouseLeave, std::move(handler)); }
     void SetOnMouseMove(vcl::TMouseMoveEvent handler) {
         SetSiteValue(&TuiGridSite::SetOnMouseMove, std::move(handler));
     }

@@ -1,10 +1,10 @@
 #include "ui/grid/view/uiGridSite.h"
 
 #include "tests/support/ui/DibSurface.h"
+#include "tests/support/ui/MessagePump.h"
 #include "tests/ui/grid/GridTestSupport.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/grid/control/uiCustomGrid.h"
-#include "tests/support/ui/MessagePump.h"
 #include "ui/grid/control/uiGridLevel.h"
 #include "ui/grid/view/uiCustomGridView.h"
 #include "ui/grid/view/uiGridController.h"

@@ -10,8 +10,8 @@
 #include "ui/data/controller/uiDataControllerTypes.h"
 #include "ui/editors/framework/repository/uiEditRepository.h"
 #include "ui/grid/customtable/filtering/uiGridInitDateRangesEvent.h"
-#include "ui/grid/customtable/uiGridCellEvents.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
+#include "ui/grid/customtable/uiGridCellEvents.h"
 #include "vcl/system/Types.h"
 
 #include <cstdint>

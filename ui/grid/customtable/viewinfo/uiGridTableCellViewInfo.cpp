@@ -22,8 +22,8 @@ void ForgetTextLayout(TuiCustomEditViewInfo& viewInfo) {
 
 // The same typeface, whatever its colour: the editor draws the text in its own text colour.
 bool SameTypeface(const vcl::TFont& a, const vcl::TFont& b) {
-    return a.Height() == b.Height() && a.Style() == b.Style() && a.Charset() == b.Charset() &&
-           a.Pitch() == b.Pitch() && a.Orientation() == b.Orientation() && a.Name() == b.Name();
+    return a.Height() == b.Height() && a.Style() == b.Style() && a.Charset() == b.Charset() && a.Pitch() == b.Pitch() &&
+           a.Orientation() == b.Orientation() && a.Name() == b.Name();
 }
 
 } // namespace

@@ -9,6 +9,8 @@
 #include "ui/data/controller/filtering/uiDataFilter.h"
 #include "ui/data/controller/rows/uiDataControllerGroups.h"
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
+#include "ui/grid/cells/uiGridHitTests.h"
+#include "ui/grid/cells/uiGridViewCellViewInfo.h"
 #include "ui/grid/customtable/controller/uiGridEditingController.h"
 #include "ui/grid/customtable/data/uiGridDataController.h"
 #include "ui/grid/customtable/items/uiCustomGridTableItemOptions.h"
@@ -29,8 +31,6 @@
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridFilterBarViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
-#include "ui/grid/cells/uiGridHitTests.h"
-#include "ui/grid/cells/uiGridViewCellViewInfo.h"
 #include "ui/grid/uiGridUnit.h"
 #include "ui/grid/view/uiGridHintHelper.h"
 #include "ui/grid/view/uiGridSite.h"
@@ -329,8 +329,8 @@ TuiGridDataCellViewInfo* TuiGridTableController::LaidOutCell(const TuiGridPlacem
 // out anew and so free the cell, and the press ends then without touching either.
 bool TuiGridTableController::PressRecord(const TuiGridPlacementSpot& spot, vcl::TMouseButton button,
                                          vcl::TShiftState shift, vcl::TPoint point) {
-    TuiGridColumn* column = spot.Kind == TuiGridPlacementSpotKind::DataCell ? VisibleColumnList().at(spot.Column)
-                                                                            : nullptr;
+    TuiGridColumn* column =
+        spot.Kind == TuiGridPlacementSpotKind::DataCell ? VisibleColumnList().at(spot.Column) : nullptr;
     TuiGridDataCellViewInfo* cell = LaidOutCell(spot);
     TuiCustomGridViewInfo& viewInfo = GridView().ViewInfo();
     const TuiGridListenerLink link(&GridView());

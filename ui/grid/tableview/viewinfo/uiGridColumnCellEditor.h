@@ -1,7 +1,8 @@
 #pragma once
 // TuiGridColumnCellEditor: what paints one column's cells without a control while a layout lasts: the column's
 // editor properties, the cell style every cell of the column fills with its colours and font, and the view data they
-// share, whose text the column's OnGetDisplayText has the last word over for the record a cell points it at. A column with no editor registered for its values paints through plain editor properties (background only).
+// share, whose text the column's OnGetDisplayText has the last word over for the record a cell points it at. A column
+// with no editor registered for its values paints through plain editor properties (background only).
 
 #include "rtl/variants/Variant.h"
 #include "vcl/graphics/Colors.h"

@@ -11,8 +11,7 @@ namespace ui {
 
 TuiGridFooterCellViewInfo::TuiGridFooterCellViewInfo(TuiGridTableViewInfo& tableViewInfo, TuiGridColumn& column,
                                                      TuiDataSummaryItem* summaryItem, rtl::UnicodeString text)
-    : TuiGridColumnHeaderViewInfo(tableViewInfo, column, ckFooter), FSummaryItem(summaryItem),
-      FText(std::move(text)) {}
+    : TuiGridColumnHeaderViewInfo(tableViewInfo, column, ckFooter), FSummaryItem(summaryItem), FText(std::move(text)) {}
 
 vcl::TAlignment TuiGridFooterCellViewInfo::GetAlignmentHorz() const {
     return Column().FooterAlignmentHorz();

@@ -8,9 +8,9 @@
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/tableview/layout/uiGridGroupByBoxPlacement.h"
 #include "ui/grid/tableview/uiGridColumn.h"
-#include "ui/grid/tableview/uiGridTableBackgroundBitmaps.h"
 #include "ui/grid/tableview/uiGridLineCollection.h"
 #include "ui/grid/tableview/uiGridRows.h"
+#include "ui/grid/tableview/uiGridTableBackgroundBitmaps.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
 #include "ui/grid/tableview/uiGridTableViewStyles.h"
@@ -20,8 +20,8 @@
 #include "ui/grid/tableview/viewinfo/uiGridFilterBarViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridFooterCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridFooterViewInfo.h"
-#include "ui/grid/tableview/viewinfo/uiGridGroupCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridGroupByBoxViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridGroupCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridIndicatorItemViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridIndicatorViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridNewItemRowViewInfo.h"
@@ -236,7 +236,8 @@ void TuiGridTablePainter::DrawIndicatorHeaderItem(const vcl::TRect& item, const 
     TuiBorders neighbours;
     neighbours.Include(bRight);
     painter.PaintHeaderCell(Canvas(), item, item, neighbours, uiAllBorders, uibsNormal, {}, {}, nullptr, vcl::clNone,
-                            params.Color, BitmapBackgroundHook(Bitmap(TuiGridTableBackgroundBitmaps::bbHeader)), false, false);
+                            params.Color, BitmapBackgroundHook(Bitmap(TuiGridTableBackgroundBitmaps::bbHeader)), false,
+                            false);
     if (TableViewInfo().TableView().OptionsCustomize().ColumnsQuickCustomization()) {
         painter.PaintIndicatorCustomizeMark(Canvas(), item, params.TextColor);
     }
@@ -278,8 +279,8 @@ void TuiGridTablePainter::DrawColumnHeader(TuiGridColumnHeaderViewInfo& header) 
                                (header.GetTextAttributes(true) & uiGridTextEndEllipsis) != 0};
     painter.PaintHeaderCell(Canvas(), header.PaintBounds(), header.CaptionBounds(), header.Neighbours(), uiAllBorders,
                             HeaderButtonState(header), layout, header.Text(), params.Font, params.TextColor,
-                            params.Color, BitmapBackgroundHook(Bitmap(TuiGridTableBackgroundBitmaps::bbHeader)), header.IsLast(),
-                            false);
+                            params.Color, BitmapBackgroundHook(Bitmap(TuiGridTableBackgroundBitmaps::bbHeader)),
+                            header.IsLast(), false);
     if (header.HasSortingMark()) {
         const TTablePainterClip clip(Canvas(), header.SortingMarkBounds());
         painter.PaintSortArrow(Canvas(), header.SortingMarkBounds(), header.SortedAscending());
@@ -525,7 +526,8 @@ bool TuiGridTablePainter::CanScrollByPixels(bool vertical) const {
 // The tiles stay where they are while the pixels over them would move.
 bool TuiGridTablePainter::HasBitmapUnderMovingParts(bool vertical) const {
     return Bitmap(TuiCustomGridBackgroundBitmaps::bbBackground) || Bitmap(TuiGridTableBackgroundBitmaps::bbGroup) ||
-           Bitmap(TuiGridTableBackgroundBitmaps::bbFooter) || (!vertical && Bitmap(TuiGridTableBackgroundBitmaps::bbHeader));
+           Bitmap(TuiGridTableBackgroundBitmaps::bbFooter) ||
+           (!vertical && Bitmap(TuiGridTableBackgroundBitmaps::bbHeader));
 }
 
 vcl::TBitmap* TuiGridTablePainter::Bitmap(int32_t index) const {

@@ -53,8 +53,8 @@ TEST_F(GridBandCellsCustomDrawTest, AGroupRowsHandlerIsHandedItsGroupCellAndPain
         }
         groupCells.push_back(row.GroupCell());
         EXPECT_EQ(row.GroupCell()->Bounds(), row.GroupCellBounds());
-        const vcl::TColor centre = painted->Surface.Pixel(CentreOf(row.GroupCellBounds()).X,
-                                                          row.GroupCellBounds().Top + 2);
+        const vcl::TColor centre =
+            painted->Surface.Pixel(CentreOf(row.GroupCellBounds()).X, row.GroupCellBounds().Top + 2);
         const bool handlerPainted = row.GroupCell()->GridRecord()->RecordIndex() != 0;
         EXPECT_EQ(centre == RgbOf(vcl::clLime), handlerPainted) << "row " << position;
     }
@@ -81,11 +81,10 @@ TEST_F(GridBandCellsCustomDrawTest, AFooterCellGoesToItsColumnsHandlerFirstAndTo
             canvas.FillRectColor(cell->Bounds(), vcl::clRed);
             done = true;
         });
-    View->SetOnCustomDrawFooterCell(
-        [&](TuiGridTableView&, TuiCanvas&, TuiGridColumnHeaderViewInfo* cell, bool&) {
-            calls.push_back(&cell->Column() == View->Columns(0) ? "view 0" : "view 1");
-            bounds.push_back(cell->Bounds());
-        });
+    View->SetOnCustomDrawFooterCell([&](TuiGridTableView&, TuiCanvas&, TuiGridColumnHeaderViewInfo* cell, bool&) {
+        calls.push_back(&cell->Column() == View->Columns(0) ? "view 0" : "view 1");
+        bounds.push_back(cell->Bounds());
+    });
     TuiGridTableViewInfo& viewInfo = Layout();
     const auto painted = Paint();
     const TuiGridFooterViewInfo& footer = viewInfo.Footer();
@@ -95,7 +94,8 @@ TEST_F(GridBandCellsCustomDrawTest, AFooterCellGoesToItsColumnsHandlerFirstAndTo
     EXPECT_EQ(painted->Surface.Pixel(CentreOf(footer.Cells(1).Bounds).X, CentreOf(footer.Cells(1).Bounds).Y),
               RgbOf(vcl::clRed));
     EXPECT_NE(painted->Surface.Pixel(CentreOf(footer.Cells(0).Bounds).X, footer.Cells(0).Bounds.Top + 1),
-              RgbOf(vcl::clRed)) << "the view's handler left the other cell to the look";
+              RgbOf(vcl::clRed))
+        << "the view's handler left the other cell to the look";
 }
 
 TEST_F(GridBandCellsCustomDrawTest, TheIndicatorsItemsAreHandedToTheViewsHandlerWithTheirBounds) {
@@ -104,17 +104,17 @@ TEST_F(GridBandCellsCustomDrawTest, TheIndicatorsItemsAreHandedToTheViewsHandler
     View->OptionsView().SetFooter(true);
     std::vector<vcl::TRect> handed;
     std::vector<TuiGridIndicatorItemKind> kinds;
-    View->SetOnCustomDrawIndicatorCell([&](TuiGridTableView&, TuiCanvas& canvas, TuiCustomGridCellViewInfo* cell,
-                                           bool& done) {
-        handed.push_back(cell->Bounds());
-        const auto* item = dynamic_cast<TuiGridIndicatorItemViewInfo*>(cell);
-        ASSERT_NE(item, nullptr);
-        kinds.push_back(item->Kind());
-        if (item->Kind() == TuiGridIndicatorItemKind::Row) {
-            canvas.FillRectColor(cell->Bounds(), vcl::clBlue);
-            done = true;
-        }
-    });
+    View->SetOnCustomDrawIndicatorCell(
+        [&](TuiGridTableView&, TuiCanvas& canvas, TuiCustomGridCellViewInfo* cell, bool& done) {
+            handed.push_back(cell->Bounds());
+            const auto* item = dynamic_cast<TuiGridIndicatorItemViewInfo*>(cell);
+            ASSERT_NE(item, nullptr);
+            kinds.push_back(item->Kind());
+            if (item->Kind() == TuiGridIndicatorItemKind::Row) {
+                canvas.FillRectColor(cell->Bounds(), vcl::clBlue);
+                done = true;
+            }
+        });
     TuiGridTableViewInfo& viewInfo = Layout();
     const auto painted = Paint();
     const TuiGridIndicatorViewInfo& indicator = viewInfo.Indicator();

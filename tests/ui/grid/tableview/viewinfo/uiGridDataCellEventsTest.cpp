@@ -2,16 +2,16 @@
 // text shown, the editor's buttons, sorting by display text, and the controller's focused-item, top-record and
 // incremental-search notices.
 
+#include "rtl/variants/VariantConversions.h"
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/ui/grid/tableview/viewinfo/GridTableLayoutSupport.h"
-#include "rtl/variants/VariantConversions.h"
+#include "ui/data/controller/rows/uiDataControllerInfo.h"
 #include "ui/data/controller/uiDataControllerTypes.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/editors/buttonedit/uiButtonEdit.h"
 #include "ui/editors/framework/view/uiEditViewInfo.h"
 #include "ui/editors/text/textedit/uiTextEditViewInfo.h"
-#include "ui/data/controller/rows/uiDataControllerInfo.h"
 #include "ui/grid/customtable/data/uiCustomGridTableViewData.h"
 #include "ui/grid/customtable/data/uiGridDataController.h"
 #include "ui/grid/customtable/items/uiCustomGridTableItemOptions.h"
@@ -76,11 +76,11 @@ TEST_F(GridDataCellEventsTest, AnItemHandlerThatPaintsTheCellLeavesItRedInsideIt
     EXPECT_EQ(untouched->Surface.Pixels(), today->Surface.Pixels()) << "a handler that does nothing changes nothing";
     EXPECT_EQ(viewCalls, 15);
 
-    first->SetOnCustomDrawCell([](TuiCustomGridTableView&, TuiCanvas& canvas, TuiGridTableDataCellViewInfo* cell,
-                                  bool& done) {
-        canvas.FillRectColor(cell->Bounds(), vcl::clRed);
-        done = true;
-    });
+    first->SetOnCustomDrawCell(
+        [](TuiCustomGridTableView&, TuiCanvas& canvas, TuiGridTableDataCellViewInfo* cell, bool& done) {
+            canvas.FillRectColor(cell->Bounds(), vcl::clRed);
+            done = true;
+        });
     viewCalls = 0;
     viewCells.clear();
     TuiGridTableViewInfo& viewInfo = Layout();
@@ -169,10 +169,8 @@ TEST_F(GridDataCellEventsTest, ADoubleClickFiresOnCellDblClickAndNoSecondClick) 
     View->OptionsData().SetEditing(false);
     int clicks = 0;
     std::vector<std::pair<int32_t, TuiCustomGridTableItem*>> doubleClicked;
-    View->SetOnCellClick(
-        [&](TuiCustomGridTableView&, TuiGridTableDataCellViewInfo*, vcl::TMouseButton, vcl::TShiftState, bool&) {
-            ++clicks;
-        });
+    View->SetOnCellClick([&](TuiCustomGridTableView&, TuiGridTableDataCellViewInfo*, vcl::TMouseButton,
+                             vcl::TShiftState, bool&) { ++clicks; });
     View->SetOnCellDblClick([&](TuiCustomGridTableView&, TuiGridTableDataCellViewInfo* cell, vcl::TMouseButton,
                                 vcl::TShiftState shift, bool&) {
         EXPECT_TRUE(shift.Contains(vcl::ssDouble));
@@ -285,7 +283,9 @@ TEST_F(GridDataCellEventsTest, AnIntegerColumnSortsByItsTextOnlyWhenItsOptionOrT
     View->DataController().SetValue(1, 0, rtl::Variant(10));
     View->EndUpdate();
     column->SetSortOrder(soAscending);
-    const auto firstShown = [&] { return View->DataController().GetValue(View->DataController().GetRowInfo(0).RecordIndex, 0); };
+    const auto firstShown = [&] {
+        return View->DataController().GetValue(View->DataController().GetRowInfo(0).RecordIndex, 0);
+    };
     struct TCase {
         TuiGridItemSortByDisplayText Option;
         bool ViewSortsByText;
@@ -302,7 +302,8 @@ TEST_F(GridDataCellEventsTest, AnIntegerColumnSortsByItsTextOnlyWhenItsOptionOrT
         View->DataController().SetOptions(options);
         column->Options().SetSortByDisplayText(test.Option);
         View->DataController().Refresh();
-        EXPECT_EQ(rtl::VarToStr(firstShown()), rtl::VarToStr(rtl::Variant(test.First))) << test.Option << " " << test.ViewSortsByText;
+        EXPECT_EQ(rtl::VarToStr(firstShown()), rtl::VarToStr(rtl::Variant(test.First)))
+            << test.Option << " " << test.ViewSortsByText;
     }
 }
 
@@ -311,10 +312,8 @@ TEST_F(GridDataCellEventsTest, RightFiresOnFocusedItemChangedOnceAndTheTopRecord
     View->OptionsSelection().SetCellSelect(true);
     View->Controller().SetFocusedItem(View->Columns(0));
     std::vector<std::pair<TuiCustomGridTableItem*, TuiCustomGridTableItem*>> changes;
-    View->SetOnFocusedItemChanged(
-        [&](TuiCustomGridTableView&, TuiCustomGridTableItem* previous, TuiCustomGridTableItem* focused) {
-            changes.emplace_back(previous, focused);
-        });
+    View->SetOnFocusedItemChanged([&](TuiCustomGridTableView&, TuiCustomGridTableItem* previous,
+                                      TuiCustomGridTableItem* focused) { changes.emplace_back(previous, focused); });
     View->Site().SetFocus();
     ui_test::ProcessPendingMessages();
     ui_test::PressKey(VK_RIGHT);
