@@ -195,23 +195,17 @@ int32_t TuiCustomGridCellViewInfo::GetBestFitWidth() {
 }
 
 bool TuiCustomGridCellViewInfo::CustomDraw(TuiCanvas& canvas) {
-    if (!HasCustomDraw()) {
-        return false;
-    }
-    BeforeCustomDraw(canvas);
-    const bool done = DoCustomDraw(canvas);
-    if (!done) {
-        AfterCustomDraw(canvas);
-    }
-    return done;
+    return HasCustomDraw() && RunCustomDraw(canvas, &TuiCustomGridCellViewInfo::DoCustomDraw);
 }
 
 bool TuiCustomGridCellViewInfo::CustomDrawBackground(TuiCanvas& canvas) {
-    if (!HasCustomDrawBackground()) {
-        return false;
-    }
+    return HasCustomDrawBackground() && RunCustomDraw(canvas, &TuiCustomGridCellViewInfo::DoCustomDrawBackground);
+}
+
+bool TuiCustomGridCellViewInfo::RunCustomDraw(TuiCanvas& canvas,
+                                              bool (TuiCustomGridCellViewInfo::*handlers)(TuiCanvas&)) {
     BeforeCustomDraw(canvas);
-    const bool done = DoCustomDrawBackground(canvas);
+    const bool done = (this->*handlers)(canvas);
     if (!done) {
         AfterCustomDraw(canvas);
     }

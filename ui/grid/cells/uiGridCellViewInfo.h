@@ -177,6 +177,8 @@ protected:
 private:
     friend class TuiCustomGridHitTest;
     void CalculateParams();
+    // The parameters onto the canvas, the handlers, and what they left back into the cell unless they were done.
+    bool RunCustomDraw(TuiCanvas& canvas, bool (TuiCustomGridCellViewInfo::*handlers)(TuiCanvas&));
     // The text measured in the cell's font with flags within rect (moved to the text's place).
     vcl::TRect MeasureTextRect(const vcl::TRect& rect, uint32_t flags);
 
