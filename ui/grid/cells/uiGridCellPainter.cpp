@@ -8,12 +8,7 @@ void TuiCustomGridCellPainter::MainPaint() {
     if (!CanPaint()) {
         return;
     }
-    BeforePaint();
     Paint();
-    AfterPaint();
-    if (ExcludesFromClipRect()) {
-        ExcludeFromClipRect();
-    }
 }
 
 bool TuiCustomGridCellPainter::CanPaint() const {
@@ -35,24 +30,8 @@ void TuiCustomGridCellPainter::Paint() {
     DrawBorders();
 }
 
-void TuiCustomGridCellPainter::AfterPaint() {
-    if (NeedsFocusRect()) {
-        DrawFocusRect(FCanvas, FViewInfo);
-    }
-}
-
-void TuiCustomGridCellPainter::DrawFocusRect(TuiCanvas& canvas, TuiCustomGridCellViewInfo& cell) {
-    if (cell.HasFocusRect()) {
-        canvas.DrawThickFocusRect(cell.GetFocusRect(), cell.GetFocusRectWidth());
-    }
-}
-
-void TuiCustomGridCellPainter::ExcludeFromClipRect() {
-    FCanvas.ExcludeClipArea(FViewInfo.Bounds());
-}
-
 void TuiCustomGridCellPainter::DrawContent() {
-    if (FViewInfo.DrawsBackground() && !FViewInfo.CustomDrawBackground(FCanvas)) {
+    if (!FViewInfo.CustomDrawBackground(FCanvas)) {
         DrawBackground();
     }
     DrawText();

@@ -2,7 +2,7 @@
 // TuiCustomGridCellPainter: draws one cell view info on one canvas. A cell makes a painter of its class for each paint
 // and frees it afterwards: the painter holds no state beyond that paint. The main paint skips a cell that is not laid
 // out or lies outside the clip region; otherwise the cell's custom drawing goes first and, unless it painted the cell,
-// the background and text follow; the borders and the focus rectangle come last.
+// the background and text follow; the borders come last.
 
 #include "ui/core/graphics/uiCanvas.h"
 #include "vcl/system/Types.h"
@@ -20,24 +20,16 @@ public:
     TuiCustomGridCellPainter& operator=(const TuiCustomGridCellPainter&) = delete;
 
     void MainPaint();
-    // A thick focus rectangle of the cell's focus bounds and width, when the cell has one.
-    static void DrawFocusRect(TuiCanvas& canvas, TuiCustomGridCellViewInfo& cell);
 
 protected:
     TuiCanvas& Canvas() const { return FCanvas; }
     TuiCustomGridCellViewInfo& ViewInfo() const { return FViewInfo; }
     // The cell is laid out and its bounds meet the clip region.
     virtual bool CanPaint() const;
-    virtual void BeforePaint() {}
     // The content unless the custom drawing painted the cell (the cell's parameters come back afterwards), then the
     // borders.
     virtual void Paint();
-    virtual void AfterPaint();
-    virtual bool NeedsFocusRect() const { return true; }
-    // What is painted leaves the clip region, so that nothing painted later covers it.
-    virtual bool ExcludesFromClipRect() const { return false; }
-    virtual void ExcludeFromClipRect();
-    // The background unless the cell leaves it or its background custom drawing painted it; then the text.
+    // The background unless its background custom drawing painted it; then the text.
     virtual void DrawContent();
     virtual void DrawBackground();
     // The cell's bitmap tiled, else its colour.

@@ -138,10 +138,6 @@ vcl::TRect TuiCustomGridCellViewInfo::GetBorderBounds(TuiBorder side) const {
     return {};
 }
 
-vcl::TRect TuiCustomGridCellViewInfo::GetFocusRect() const {
-    return vcl::Rect(FBounds.Left + 1, FBounds.Top + 1, FBounds.Right - 1, FBounds.Bottom - 1);
-}
-
 uint32_t TuiCustomGridCellViewInfo::GetTextAttributes(bool forPainting) const {
     const bool multiLine = forPainting ? FMultiLinePainting : FMultiLine;
     return AlignmentToTextFlags(FAlignmentHorz) | VerticalTextFlag(FAlignmentVert) |
@@ -166,6 +162,12 @@ vcl::TRect TuiCustomGridCellViewInfo::MeasureTextRect(const vcl::TRect& rect, ui
 int32_t TuiCustomGridCellViewInfo::TextWidth() {
     const uint32_t flags = (GetTextAttributes(false) & ~HorizontalTextFlags & ~uiGridTextCenterVert) | uiGridTextLeft;
     return MeasureTextRect(vcl::Rect(0, 0, UnboundedTextExtent, UnboundedTextExtent), flags).Width();
+}
+
+int32_t TuiCustomGridCellViewInfo::TextWidthWithOffset() {
+    int32_t width = TextWidth();
+    AddCellTextMargins(width);
+    return width;
 }
 
 int32_t TuiCustomGridCellViewInfo::TextHeight() {

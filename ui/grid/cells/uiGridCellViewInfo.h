@@ -83,18 +83,12 @@ public:
     virtual void RestoreParams(const TuiDrawParams& params) { FParams = params; }
     virtual vcl::TBitmap* GetBackgroundBitmap() const { return FParams.Bitmap; }
     bool HasBackgroundBitmap() const { return GetBackgroundBitmap() != nullptr; }
-    virtual bool DrawsBackground() const { return true; }
-    // The focus rectangle a painter draws around the cell.
-    virtual bool HasFocusRect() const { return false; }
-    virtual vcl::TRect GetFocusRect() const;
-    virtual int32_t GetFocusRectWidth() const { return 2; }
 
     // Measures in the cell's font on GetCanvas (0 without one): the text's width on one line as the cell measures it,
-    // and its height within the text area; each WithOffset adds the text's margins.
+    // and its height within the text area; WithOffset adds the text's margins.
     int32_t TextWidth();
-    int32_t TextWidthWithOffset() { return TextWidth() + uiGridCellTextMargins; }
+    int32_t TextWidthWithOffset();
     int32_t TextHeight();
-    int32_t TextHeightWithOffset() { return TextHeight() + uiGridCellTextMargins; }
     // The text area narrowed to the text along the asked directions, placed by the alignments; a multi-line painted
     // text wider than the area keeps the area's width.
     vcl::TRect TextBounds(bool horizontal, bool vertical);

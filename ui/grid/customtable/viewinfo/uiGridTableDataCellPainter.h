@@ -17,7 +17,6 @@ protected:
     void Paint() override;
     void DrawContent() override;
     void DrawBorders() override {}
-    bool NeedsFocusRect() const override { return false; }
 
 private:
     TuiGridTableDataCellViewInfo& FCell;
