@@ -127,7 +127,7 @@ void RunGrid(TFigures& figures, bool customDrawn) {
         column->SetCaption(caption);
     }
     form->Show();
-    PumpMessages();
+    bench::PumpMessages();
 
     const int64_t bytesBefore = bench::LiveHeapBytes();
     view->BeginUpdate();
@@ -140,7 +140,7 @@ void RunGrid(TFigures& figures, bool customDrawn) {
     }
     const Clock::time_point endUpdate = Clock::now();
     view->EndUpdate();
-    PumpMessages();
+    bench::PumpMessages();
     UpdateWindow(view->Site().Handle());
     const double firstPaint = MillisecondsSince(endUpdate);
     const double bytesPerRecord = static_cast<double>(bench::LiveHeapBytes() - bytesBefore) / RecordCount;
@@ -148,7 +148,7 @@ void RunGrid(TFigures& figures, bool customDrawn) {
     const Clock::time_point scrollStart = Clock::now();
     for (int page = 0; page < ScrolledPages; ++page) {
         view->Site().VScrollBar()->ScrollByCode(ui::scPageDown);
-        PumpMessages();
+        bench::PumpMessages();
         UpdateWindow(view->Site().Handle());
     }
     figures.Keep(firstPaint, MillisecondsSince(scrollStart) / ScrolledPages, bytesPerRecord);
@@ -220,11 +220,11 @@ void RunListView(TFigures& figures) {
         description.pszText = const_cast<wchar_t*>(reinterpret_cast<const wchar_t*>(Captions[column]));
         SendMessageW(list, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&description));
     }
-    PumpMessages();
+    bench::PumpMessages();
 
     const Clock::time_point start = Clock::now();
     SendMessageW(list, LVM_SETITEMCOUNT, RecordCount, 0);
-    PumpMessages();
+    bench::PumpMessages();
     UpdateWindow(list);
     const double firstPaint = MillisecondsSince(start);
     const double bytesPerRecord = static_cast<double>(bench::LiveHeapBytes() - bytesBefore) / RecordCount;
@@ -232,7 +232,7 @@ void RunListView(TFigures& figures) {
     const Clock::time_point scrollStart = Clock::now();
     for (int page = 0; page < ScrolledPages; ++page) {
         SendMessageW(list, WM_VSCROLL, SB_PAGEDOWN, 0);
-        PumpMessages();
+        bench::PumpMessages();
         UpdateWindow(list);
     }
     figures.Keep(firstPaint, MillisecondsSince(scrollStart) / ScrolledPages, bytesPerRecord);

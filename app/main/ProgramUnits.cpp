@@ -1,6 +1,7 @@
 #include "app/main/ProgramUnits.h"
 
 #include "ui/core/uiCoreUnits.h"
+#include "ui/editors/choice/checkbox/uiCheckBox.h"
 #include "ui/editors/dropdown/uiDropDownEditUnit.h"
 #include "ui/editors/filter/uiFilterControlStrs.h"
 #include "ui/editors/framework/uiEditFrameworkUnit.h"
@@ -8,6 +9,7 @@
 #include "ui/editors/text/currency/uiCurrencyEdit.h"
 #include "ui/editors/text/label/uiLabel.h"
 #include "ui/editors/text/textedit/uiTextEdit.h"
+#include "ui/editors/uiDefaultEditors.h"
 #include "ui/grid/uiGridUnit.h"
 #include "ui/pagecontrol/statusbar/uxStatusBarPanels.h"
 #include "ui/pagecontrol/uiPageControlUnit.h"
@@ -24,6 +26,8 @@ void InitializeProgramUnits() {
     ui::InitializeMaskEditUnit();
     ui::InitializeDropDownEditUnit();
     ui::InitializeLabelUnit();
+    ui::InitializeCheckBoxUnit();
+    ui::InitializeDefaultEditorsUnit();
     ui::InitializeStatusBarUnit();
     ui::InitializePageControlUnit();
     ui::InitializeGridUnit();
@@ -33,6 +37,8 @@ void FinalizeProgramUnits() {
     ui::FinalizeGridUnit();
     ui::FinalizePageControlUnit();
     ui::FinalizeStatusBarUnit();
+    ui::FinalizeDefaultEditorsUnit();
+    ui::FinalizeCheckBoxUnit();
     ui::FinalizeLabelUnit();
     ui::FinalizeDropDownEditUnit();
     ui::FinalizeMaskEditUnit();

@@ -1,10 +1,12 @@
 // The button page of the painter gallery: a form with the push button in every look and skin, a column each, and
 // its kinds and states in rows, so the looks of the button can be compared side by side and tried with the mouse;
-// under them the group box in each look: captioned with an ultra-flat frame, and as a panel.
+// under them the group box in each look: captioned with an ultra-flat frame, and as a panel; and under those the check
+// box in each look, checked and grayed (it steps through grayed when clicked).
 
 #include "tests/tools/ButtonGallery.h"
 
 #include "tests/tools/GalleryLooks.h"
+#include "ui/editors/choice/checkbox/uiCheckBox.h"
 #include "ui/editors/choice/uiButton.h"
 #include "ui/editors/choice/uiGroupBox.h"
 #include "vcl/forms/Application.h"
@@ -27,6 +29,8 @@ constexpr int32_t ButtonHeight = 28;
 constexpr int32_t ButtonNameWidth = 110;
 constexpr int32_t CellGap = 8;
 constexpr int32_t GroupBoxHeight = 70;
+constexpr int32_t CheckBoxHeight = 21;
+constexpr ui::TuiCheckBoxState GalleryCheckStates[] = {ui::cbsChecked, ui::cbsGrayed};
 
 // A green disk for the up image and a grey one for the disabled image.
 std::unique_ptr<vcl::TBitmap> TwoImageGlyph() {
@@ -95,6 +99,20 @@ void AddGroupBoxes(vcl::TForm& form, const gallery::TGalleryLook& look, int32_t 
     }
 }
 
+// A checked and a grayed check box in the look of the column.
+void AddCheckBoxes(vcl::TForm& form, const gallery::TGalleryLook& look, int32_t left, int32_t top) {
+    int32_t row = 0;
+    for (const ui::TuiCheckBoxState state : GalleryCheckStates) {
+        auto* box = new ui::TuiCheckBox(&form);
+        box->SetParent(&form);
+        box->SetBounds(left, top + row++ * (CheckBoxHeight + CellGap), ButtonWidth, CheckBoxHeight);
+        gallery::ApplyGalleryLook(box->EditStyle(ui::essNormal).LookAndFeel(), look);
+        box->Properties().SetAllowGrayed(true);
+        box->SetCaption(u"含税金额");
+        box->SetState(state);
+    }
+}
+
 void FillGallery(vcl::TForm& form) {
     auto* menu = new vcl::TPopupMenu(&form);
     auto* item = new vcl::TMenuItem(menu);
@@ -113,7 +131,9 @@ void FillGallery(vcl::TForm& form) {
             gallery::ApplyGalleryLook(button->LookAndFeel(), look);
             SetUpButton(*button, static_cast<TGalleryRow>(row), column, menu);
         }
-        AddGroupBoxes(form, look, left, 32 + rows * (ButtonHeight + CellGap));
+        const int32_t groupBoxesTop = 32 + rows * (ButtonHeight + CellGap);
+        AddGroupBoxes(form, look, left, groupBoxesTop);
+        AddCheckBoxes(form, look, left, groupBoxesTop + 2 * (GroupBoxHeight + CellGap));
         ++column;
     }
     for (int32_t row = 0; row < rows; ++row) {
@@ -122,7 +142,10 @@ void FillGallery(vcl::TForm& form) {
     form.SetClientWidth(ButtonNameWidth + column * (ButtonWidth + CellGap) + CellGap);
     AddLabel(form, u"group box", 8, 36 + rows * (ButtonHeight + CellGap));
     AddLabel(form, u"panel", 8, 36 + rows * (ButtonHeight + CellGap) + GroupBoxHeight + CellGap);
-    form.SetClientHeight(32 + rows * (ButtonHeight + CellGap) + 2 * (GroupBoxHeight + CellGap) + CellGap);
+    const int32_t checkBoxesTop = 32 + rows * (ButtonHeight + CellGap) + 2 * (GroupBoxHeight + CellGap);
+    AddLabel(form, u"check box", 8, checkBoxesTop);
+    AddLabel(form, u"grayed", 8, checkBoxesTop + CheckBoxHeight + CellGap);
+    form.SetClientHeight(checkBoxesTop + 2 * (CheckBoxHeight + CellGap) + CellGap);
 }
 
 } // namespace

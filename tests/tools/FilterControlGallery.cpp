@@ -1,13 +1,9 @@
 #include "tests/tools/FilterControlGallery.h"
 
 #include "tests/tools/GalleryLooks.h"
+#include "tests/ui/editors/filtercontrol/FilterControlUnits.h"
 #include "tests/ui/editors/filtercontrol/FilterTestLink.h"
-#include "ui/editors/filter/uiFilterControlStrs.h"
-#include "ui/editors/filtercontrol/uiFilterControl.h"
 #include "ui/editors/framework/uiEditFrameworkUnit.h"
-#include "ui/editors/text/currency/uiCurrencyEdit.h"
-#include "ui/editors/text/textedit/uiTextEdit.h"
-#include "vcl/forms/Application.h"
 #include "vcl/forms/Form.h"
 #include "vcl/stdctrls/Label.h"
 
@@ -58,23 +54,19 @@ void FillGallery(vcl::TForm& form) {
 
 } // namespace
 
-int ShowFilterControlGallery() {
+int RunWithFilterControlUnits(rtl::UnicodeStringView caption, const std::function<void(vcl::TForm&)>& fill) {
     ui::InitializeEditFrameworkUnit();
-    ui::InitializeFilterControlStrsUnit();
-    ui::InitializeTextEditUnit();
-    ui::InitializeCurrencyEditUnit();
-    ui::InitializeFilterControlUnit();
-    vcl::Application().Initialize();
-    auto* form = vcl::Application().CreateForm<vcl::TForm>();
-    form->SetCaption(u"Painter gallery, filter controls");
-    FillGallery(*form);
-    vcl::Application().Run();
-    ui::FinalizeFilterControlUnit();
-    ui::FinalizeCurrencyEditUnit();
-    ui::FinalizeTextEditUnit();
-    ui::FinalizeFilterControlStrsUnit();
+    int result = 0;
+    {
+        const ui_test::TFilterControlUnits units;
+        result = RunGalleryForm(caption, fill);
+    }
     ui::FinalizeEditFrameworkUnit();
-    return 0;
+    return result;
+}
+
+int ShowFilterControlGallery() {
+    return RunWithFilterControlUnits(u"Painter gallery, filter controls", FillGallery);
 }
 
 } // namespace gallery

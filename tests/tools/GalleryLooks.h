@@ -1,8 +1,12 @@
 #pragma once
-// The looks the painter gallery's control pages show side by side: the four looks, the native look and the two
-// built-in skins.
+// The looks the painter gallery's control pages show side by side (the four looks, the native look and the two
+// built-in skins), and the form such a page runs in.
 
 #include "ui/core/painters/uiLookAndFeels.h"
+#include "vcl/forms/Application.h"
+#include "vcl/forms/Form.h"
+
+#include <functional>
 
 namespace gallery {
 
@@ -27,6 +31,16 @@ inline void ApplyGalleryLook(ui::TuiLookAndFeel& lookAndFeel, const TGalleryLook
     lookAndFeel.SetKind(look.Kind);
     lookAndFeel.SetNativeStyle(look.Native);
     lookAndFeel.SetSkinName(look.Skin);
+}
+
+// Shows a main form with the caption, filled by fill, until its window is closed.
+inline int RunGalleryForm(rtl::UnicodeStringView caption, const std::function<void(vcl::TForm&)>& fill) {
+    vcl::Application().Initialize();
+    auto* form = vcl::Application().CreateForm<vcl::TForm>();
+    form->SetCaption(caption);
+    fill(*form);
+    vcl::Application().Run();
+    return 0;
 }
 
 } // namespace gallery

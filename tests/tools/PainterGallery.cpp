@@ -5,15 +5,17 @@
 //   statusbar      the status bar
 //   buttons        the push button
 //   filtercontrol  the filter control
-//   tabs           the tab control in each painter style on its four sides
+//   tabs           the tab control in each painter style on its four sides, with a page control
 //   spin           the spin editor's button arrangements
 //   gridcells      a grid whose cells custom-draw handlers change
+//   navigator      the navigator bar
 
 #include "rtl/WindowsApi.h"
 #include "tests/tools/ButtonGallery.h"
 #include "tests/tools/FilterControlGallery.h"
 #include "tests/tools/GridCellsGallery.h"
 #include "tests/tools/SpinGallery.h"
+#include "tests/tools/NavigatorGallery.h"
 #include "tests/tools/StatusBarGallery.h"
 #include "tests/tools/TabsGallery.h"
 #include "tests/ui/core/painters/PainterOperations.h"
@@ -134,6 +136,11 @@ int main(int argc, char** argv) {
     }
     if (page == "filtercontrol") {
         const int result = gallery::ShowFilterControlGallery();
+        ui::FinalizeUICore();
+        return result;
+    }
+    if (page == "navigator") {
+        const int result = gallery::ShowNavigatorGallery();
         ui::FinalizeUICore();
         return result;
     }

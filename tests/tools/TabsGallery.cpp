@@ -2,8 +2,10 @@
 
 #include "rtl/core/Component.h"
 #include "tests/tools/GalleryWindow.h"
-#include "ui/pagecontrol/tabs/uiTabControl.h"
+#include "ui/pagecontrol/tabs/uiPageControl.h"
+#include "ui/pagecontrol/tabs/uiTabSheet.h"
 #include "vcl/forms/Form.h"
+#include "vcl/stdctrls/Edit.h"
 
 #include <memory>
 
@@ -11,8 +13,8 @@ namespace gallery {
 
 namespace {
 
-constexpr int32_t CellWidth = 190;
-constexpr int32_t CellHeight = 150;
+constexpr int32_t CellWidth = 150;
+constexpr int32_t CellHeight = 100;
 constexpr int32_t Spacing = 8;
 
 struct TTabsGalleryStyle {
@@ -30,15 +32,34 @@ void AddTabs(ui::TuiTabControl& control) {
     control.SetTabIndex(1);
 }
 
+// A page control of the default look with three pages, each holding an edit, and its go-dialog button.
+void AddPageControl(vcl::TForm& form, int32_t top) {
+    auto* control = new ui::TuiPageControl(&form);
+    control->SetBounds(Spacing, top, 2 * CellWidth + Spacing, CellHeight);
+    control->SetParent(&form);
+    control->SetOptions(ui::uiPCDefaultOptions + ui::TuiPCOptions{ui::pcoGoDialog});
+    for (const char16_t* caption : {u"购买方", u"&Lines", u"Totals"}) {
+        auto* page = new ui::TuiTabSheet(&form);
+        page->SetCaption(caption);
+        page->SetPageControl(control);
+        auto* edit = new vcl::TEdit(&form);
+        edit->SetBounds(8, 8, 120, 22);
+        edit->SetText(caption);
+        edit->SetParent(page);
+    }
+}
+
 } // namespace
 
 int ShowTabsGallery() {
-    const TTabsGalleryStyle looks[] = {{1, false}, {1, true}, {7, false}};
+    const TTabsGalleryStyle looks[] = {{1, false}, {1, true},  {7, false}, {2, false},
+                                      {3, false}, {5, false}, {6, false}, {8, false}};
     const ui::TuiTabPosition sides[] = {ui::tpTop, ui::tpBottom, ui::tpLeft, ui::tpRight};
     std::unique_ptr<vcl::TForm, rtl::TComponentDeleter> form(new vcl::TForm(nullptr));
-    form->SetCaption(u"Painter gallery, tabs: Tabs, Tabs themed, Flat; single line, then multi-line");
+    form->SetCaption(u"Painter gallery, tabs: Tabs, Tabs themed, Flat, Buttons, FlatButtons, ExtraFlat, UltraFlat, "
+                     u"Office11; single line, then multi-line; a page control");
     form->SetClientWidth(8 * (CellWidth + Spacing) + Spacing);
-    form->SetClientHeight(3 * (CellHeight + Spacing) + Spacing);
+    form->SetClientHeight(9 * (CellHeight + Spacing) + Spacing);
     int32_t top = Spacing;
     for (const TTabsGalleryStyle& look : looks) {
         int32_t left = Spacing;
@@ -60,6 +81,7 @@ int ShowTabsGallery() {
         }
         top += CellHeight + Spacing;
     }
+    AddPageControl(*form, top);
     return ShowUntilClosed(*form);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The tab control page of the painter gallery: each registered painter style (and the Tabs style themed) with its
-// tabs on each of the four sides, in one scrolling row and in several rows.
+// tabs on each of the four sides, in one scrolling row and in several rows, and a page control with its pages.
 
 namespace gallery {
 

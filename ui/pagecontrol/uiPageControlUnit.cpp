@@ -1,6 +1,8 @@
 #include "ui/pagecontrol/uiPageControlUnit.h"
 
+#include "ui/pagecontrol/painters/uiPCButtonPainters.h"
 #include "ui/pagecontrol/painters/uiPCFlatPainter.h"
+#include "ui/pagecontrol/painters/uiPCOffice11Painter.h"
 #include "ui/pagecontrol/painters/uiPCPainterColors.h"
 #include "ui/pagecontrol/painters/uiPCTabsPainter.h"
 #include "ui/pagecontrol/tabs/uiPCPaintersFactory.h"
@@ -13,8 +15,11 @@ namespace ui {
 namespace {
 
 // The styles in their registration order.
-std::array<TuiPCPainterClass, 2> PainterStyles() {
-    return {&TuiPCTabsPainter::StaticClass(), &TuiPCFlatPainter::StaticClass()};
+std::array<TuiPCPainterClass, 7> PainterStyles() {
+    return {&TuiPCTabsPainter::StaticClass(),        &TuiPCButtonsPainter::StaticClass(),
+            &TuiPCFlatButtonsPainter::StaticClass(), &TuiPCExtraFlatPainter::StaticClass(),
+            &TuiPCUltraFlatPainter::StaticClass(),   &TuiPCFlatPainter::StaticClass(),
+            &TuiPCOffice11Painter::StaticClass()};
 }
 
 } // namespace

@@ -50,6 +50,7 @@ public:
     virtual bool GetOption() const { return false; }
     // The editor class of filter values; none in the base.
     virtual const rtl::TMetaclass* FilterEditClass() const { return nullptr; }
+    // The value editor's value and its display text; properties are those of the column filtered.
     virtual void GetFilterValue(TuiCustomEdit& editor, TuiCustomEditProperties& properties,
                                 rtl::UnicodeString& displayText, rtl::Variant& value) const;
     // "equals" to "is not blank" (to "not in" when extended), without the two "like" operators unless the value type is
@@ -61,6 +62,7 @@ public:
     virtual void PrepareFilterProperties(TuiCustomEditProperties& target, const TuiCustomEditProperties& source,
                                          bool keepButtons) const;
     virtual bool CheckValueForType(const TuiValueType& valueType, rtl::Variant& value) const;
+    // Shows a condition's value in the value editor; properties are those of the column filtered.
     virtual void ApplyFilterValue(TuiCustomEdit&, TuiCustomEditProperties&, const rtl::Variant&) const {}
     // Whether conditions from this editor compare display texts instead of values.
     virtual bool FilterByDisplayText() const { return false; }

@@ -248,7 +248,7 @@ void TuiFilterDialog::LoadFromCriteria() {
 void TuiFilterDialog::ShowCondition(TDialogRow& row, const TuiFilterCriteriaItem& condition) {
     const int32_t rowIndex = RowIndex(row);
     ChooseRowOperator(rowIndex, KindToFilterControlOperator(condition.OperatorKind(), condition.Value().IsNull()));
-    FHelper.ApplyFilterValue(*row.ValueEdit, row.ValueEdit->GetEffectiveProperties(), condition.Value());
+    FHelper.ApplyFilterValue(*row.ValueEdit, FProperties, condition.Value());
 }
 
 int32_t TuiFilterDialog::RowOperator(int32_t row) const {
@@ -334,7 +334,7 @@ void TuiFilterDialog::ReadDialogValue(TDialogRow& row) {
     if (row.Operators->GetItemIndex() < 0) {
         return;
     }
-    FHelper.GetFilterValue(*row.ValueEdit, row.ValueEdit->GetEffectiveProperties(), row.DisplayText, row.Value);
+    FHelper.GetFilterValue(*row.ValueEdit, FProperties, row.DisplayText, row.Value);
     ValidateFilterValue(row.Value, RowOperator(rowIndex), FValueType, FHelper);
 }
 

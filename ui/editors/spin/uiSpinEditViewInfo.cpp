@@ -249,7 +249,7 @@ bool TuiSpinEditViewInfo::DrawSpinButtonBorder(TuiCanvas& canvas, const TuiEditB
 void TuiSpinEditViewInfo::DrawUltraFlatBorder(TuiCanvas& canvas, const TuiEditButtonPaintContext& context,
                                               const TuiEditButtonViewInfo& button, vcl::TRect& content,
                                               vcl::TRect& face) const {
-    const vcl::TColor highlight = EditButtonHighlightBorderColor(button.Style == btsOffice11);
+    const vcl::TColor highlight = GetHighlightBorderColor(button.Style == btsOffice11);
     const bool editorHighlighted = context.Inplace ? context.HostHasOuterBorder : context.HasEditBorder;
     content = InflateRectBy(button.Bounds, -1, -1);
     face = content;

@@ -104,12 +104,15 @@ int32_t TuiPCStandardPainter::CalcTabNormalWidth(const TuiTab& tab) {
 }
 
 int32_t TuiPCStandardPainter::CalcTabNormalHeight() {
-    int32_t height = std::max(GetTabContentHeight(), GetMinTabHeight());
+    return std::max(EvenedTabHeight(std::max(GetTabContentHeight(), GetMinTabHeight())), ParentInfo().TabHeight());
+}
+
+int32_t TuiPCStandardPainter::EvenedTabHeight(int32_t height) const {
     const int32_t imageHeight = GetImageSize().cy;
     if (ParentInfo().Rotate() && imageHeight > 0 && (height - imageHeight) % 2 != 0) {
         ++height;
     }
-    return std::max(height, ParentInfo().TabHeight());
+    return height;
 }
 
 int32_t TuiPCStandardPainter::GetTabMinWidth(int32_t visibleIndex) {
@@ -140,8 +143,12 @@ int32_t TuiPCStandardPainter::GetMinTabHeight() {
     return ForStyle(MinTabHeights, StandardStyle());
 }
 
+bool TuiPCStandardPainter::HasNoImageArea(int32_t visibleIndex) const {
+    return !HasImages() || (visibleIndex != -1 && !IsTabImageVisible(visibleIndex) && !ParentInfo().Rotate());
+}
+
 int32_t TuiPCStandardPainter::GetImageAreaWidth(int32_t visibleIndex) {
-    if (!HasImages() || (visibleIndex != -1 && !IsTabImageVisible(visibleIndex) && !ParentInfo().Rotate())) {
+    if (HasNoImageArea(visibleIndex)) {
         return 12;
     }
     return GetImageSize().cx + 2 * ParentInfo().ImageBorder() + 18;
@@ -514,10 +521,18 @@ void TuiPCStandardPainter::DrawNavigatorButtonFrame(vcl::TRect& rect, TuiPCNavig
     rect = InflateRectBy(rect, -2, -2);
 }
 
-void TuiPCStandardPainter::DrawButtonFrame3D(TuiCanvas& canvas, const vcl::TRect& rect, bool sunken) {
+void TuiPCStandardPainter::DrawButtonFrame3D(TuiCanvas& canvas, const vcl::TRect& rect, bool sunken, bool flat) {
     const auto [l, t, r, b] = rect;
     const vcl::TColor raised[4] = {vcl::cl3DLight, vcl::clBtnHighlight, vcl::cl3DDkShadow, vcl::clBtnShadow};
     const vcl::TColor lowered[4] = {vcl::clBtnShadow, vcl::cl3DDkShadow, vcl::clBtnHighlight, vcl::cl3DLight};
+    const vcl::TColor flatRaised[2] = {vcl::cl3DLight, vcl::cl3DDkShadow};
+    const vcl::TColor flatLowered[2] = {vcl::cl3DDkShadow, vcl::cl3DLight};
+    if (flat) {
+        const vcl::TColor* colors = sunken ? flatLowered : flatRaised;
+        DrawPolyline(canvas, {{l, b - 2}, {l, t}, {r - 2, t}}, colors[0]);
+        DrawPolyline(canvas, {{l, b - 1}, {r - 1, b - 1}, {r - 1, t}}, colors[1]);
+        return;
+    }
     const vcl::TColor* colors = sunken ? lowered : raised;
     DrawPolyline(canvas, {{l, b - 2}, {l, t}, {r - 2, t}}, colors[0]);
     DrawPolyline(canvas, {{l + 1, b - 3}, {l + 1, t + 1}, {r - 3, t + 1}}, colors[1]);
@@ -583,6 +598,56 @@ void TuiPCStandardPainter::TabChanged(int32_t visibleIndex, TuiTabChangeKind /*k
         ParentInfo().VisibleTab(visibleIndex).FreeVerticalTextBitmap();
     }
     InvalidateTab(visibleIndex);
+}
+
+void TuiPCStandardPainter::InvalidateTabRows(const TuiTab& tab) {
+    const TuiPCPainterParentInfo& info = ParentInfo();
+    InvalidateRect(tab.VisibleRow() < info.FrontRowCount() ? info.FrontRowsClipRect() : info.BackRowsClipRect());
+}
+
+// Shared drawing routines.
+
+void DrawRectSides(TuiCanvas& canvas, vcl::TRect& rect, std::initializer_list<std::pair<TuiBorder, vcl::TColor>> sides,
+                   bool exclude) {
+    const vcl::TRect given = rect;
+    canvas.Brush().SetStyle(vcl::bsSolid);
+    for (const auto& [side, color] : sides) {
+        canvas.FillRectColor(RectSideBand(rect, side, 1, false), color);
+        rect = RectLessSide(rect, side, 1);
+    }
+    if (exclude) {
+        TuiRegion band(given);
+        band.CombineWith(TuiRegion(rect), TuiRegionOperation::Difference);
+        canvas.SetClipRegion(band, TuiRegionOperation::Difference);
+    }
+}
+
+vcl::TRect RectSideBand(const vcl::TRect& rect, TuiBorder side, int32_t thickness, bool outward) {
+    const auto [l, t, r, b] = rect;
+    switch (side) {
+    case bLeft:
+        return outward ? vcl::TRect{l - thickness, t, l, b} : vcl::TRect{l, t, l + thickness, b};
+    case bTop:
+        return outward ? vcl::TRect{l, t - thickness, r, t} : vcl::TRect{l, t, r, t + thickness};
+    case bRight:
+        return outward ? vcl::TRect{r, t, r + thickness, b} : vcl::TRect{r - thickness, t, r, b};
+    default:
+        return outward ? vcl::TRect{l, b, r, b + thickness} : vcl::TRect{l, b - thickness, r, b};
+    }
+}
+
+vcl::TRect RectLessSide(const vcl::TRect& rect, TuiBorder side, int32_t thickness) {
+    const auto [l, t, r, b] = rect;
+    switch (side) {
+    case bLeft:
+        return {l + thickness, t, r, b};
+    case bTop:
+        return {l, t + thickness, r, b};
+    case bRight:
+        return {l, t, r - thickness, b};
+    default:
+        return {l, t, r, b - thickness};
+    }
 }
 
 } // namespace ui

@@ -5,11 +5,23 @@
 // tables indexed by the style's standard style (tab-like, raised buttons, flat buttons). Every tab drawn leaves the
 // clip region, so what is drawn first stays on top.
 
+#include "ui/core/graphics/uiCanvas.h"
 #include "ui/pagecontrol/tabs/uiPCPainter.h"
 
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 namespace ui {
+
+// One-pixel lines along sides of rect, each in its colour and in the order given, each moving its side of rect inward
+// by one; with exclude the band between the rectangle given and the one left is then taken out of the clip region.
+void DrawRectSides(TuiCanvas& canvas, vcl::TRect& rect, std::initializer_list<std::pair<TuiBorder, vcl::TColor>> sides,
+                   bool exclude = false);
+// The band of thickness along side of rect: outside it when outward, else inside it.
+vcl::TRect RectSideBand(const vcl::TRect& rect, TuiBorder side, int32_t thickness, bool outward);
+// rect with its side moved inward by thickness.
+vcl::TRect RectLessSide(const vcl::TRect& rect, TuiBorder side, int32_t thickness);
 
 class TuiPCStandardPainter : public TuiPCCustomPainter {
 public:
@@ -102,6 +114,12 @@ public:
 protected:
     int32_t StandardStyle() const { return ClassType().GetStandardStyle(); }
     bool IsHorizontalLine() const;
+    // height made even against the image height when tabs are rotated, so that rotated images sit centred.
+    int32_t EvenedTabHeight(int32_t height) const;
+    // No image area: the control has no images, or the tab (not -1) shows none and tabs are not rotated.
+    bool HasNoImageArea(int32_t visibleIndex) const;
+    // Invalidates the clip rectangle of the rows the tab lies in (front or back rows).
+    void InvalidateTabRows(const TuiTab& tab);
     // The navigator sits before the tabs (left of them, or above them).
     bool IsNavigatorAtStart() const;
     // The page bounds made at least GetMinFrameSize wide and high.
@@ -114,8 +132,8 @@ protected:
     int32_t LastDisplayedIndex() const;
     void DrawNavigatorGlyph(TuiCanvas& canvas, TuiPCNavigatorButton button, vcl::TPoint origin, vcl::TColor fill,
                             vcl::TColor outline, bool smallClose);
-    // The four-line raised (or sunken) frame of a button.
-    void DrawButtonFrame3D(TuiCanvas& canvas, const vcl::TRect& rect, bool sunken);
+    // The four-line raised (or sunken) frame of a button; flat, only its outer two lines.
+    void DrawButtonFrame3D(TuiCanvas& canvas, const vcl::TRect& rect, bool sunken, bool flat = false);
 
 private:
     vcl::TRect FNavigatorArea;

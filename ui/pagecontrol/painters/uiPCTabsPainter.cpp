@@ -250,8 +250,7 @@ void TuiPCTabsPainter::TabChanged(int32_t visibleIndex, TuiTabChangeKind kind) {
         return;
     }
     // The tab that was active was larger than its neighbours: all of its rows' area is drawn again.
-    InvalidateRect(tab.VisibleRow() < ParentInfo().FrontRowCount() ? ParentInfo().FrontRowsClipRect()
-                                                                   : ParentInfo().BackRowsClipRect());
+    InvalidateTabRows(tab);
 }
 
 // Drawing.

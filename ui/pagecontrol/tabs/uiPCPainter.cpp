@@ -372,8 +372,12 @@ bool TuiPCCustomPainter::DoDrawTab(int32_t visibleIndex) {
 }
 
 vcl::TRect TuiPCCustomPainter::TurnMarginsToTabSide(const vcl::TRect& margins) const {
+    return TurnMargins(margins, ParentInfo().TabPosition());
+}
+
+vcl::TRect TuiPCCustomPainter::TurnMargins(const vcl::TRect& margins, TuiTabPosition side) {
     const vcl::TRect& m = margins;
-    switch (ParentInfo().TabPosition()) {
+    switch (side) {
     case tpBottom:
         return {m.Left, m.Bottom, m.Right, m.Top};
     case tpLeft:

@@ -227,6 +227,8 @@ public:
     bool DoDrawTab(int32_t visibleIndex);
     // Margins given in tab coordinates (top: the side facing the tabs) on the control's sides.
     vcl::TRect TurnMarginsToTabSide(const vcl::TRect& margins) const;
+    // Margins given in tab coordinates on the sides of a tab drawn on side.
+    static vcl::TRect TurnMargins(const vcl::TRect& margins, TuiTabPosition side);
     // Margins on the control's sides in tab coordinates: the inverse of TurnMarginsToTabSide.
     vcl::TRect TurnMarginsFromTabSide(const vcl::TRect& margins) const;
     // rect grown by amount on the side facing the page from a tab drawn on side.

@@ -224,7 +224,9 @@ void TuiPCCustomPainter::DrawTabContent(TuiTab& tab, int32_t visibleIndex) {
     FTabContentData.VisibleIndex = visibleIndex;
     FControl.PrepareTabFont(tab, ParentInfo().Canvas());
     SetTabImageAndTextRects(visibleIndex);
-    const vcl::TColor background = GetTabColor(visibleIndex);
+    // A tab of no colour of its own (clDefault) has its background painted by its painter before its content.
+    const vcl::TColor tabColor = GetTabColor(visibleIndex);
+    const vcl::TColor background = tabColor == vcl::clDefault ? vcl::clNone : tabColor;
     DrawTabImage(tab, background);
     DrawTabCaption(tab, visibleIndex, background);
     if (!IsNativePainting()) {

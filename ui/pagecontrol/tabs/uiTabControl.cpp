@@ -4,6 +4,7 @@
 #include "ui/core/controls/services/uiTimers.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/themes/uxThemeManager.h"
+#include "ui/pagecontrol/tabs/uiPCGoDialog.h"
 #include "ui/pagecontrol/tabs/uiPCImageList.h"
 #include "ui/pagecontrol/tabs/uiPCPaintersFactory.h"
 #include "ui/pagecontrol/tabs/uiPCStrs.h"
@@ -40,19 +41,25 @@ private:
 
 TuiCustomTabControl::TuiCustomTabControl(rtl::TComponent* owner)
     : TuiControl(owner), FImages(std::make_unique<TuiPCImageList>()), FTabs(std::make_unique<TuiTabs>(*this)),
-      FVisibleTabs(std::make_unique<TuiVisibleTabList>(*this)) {
+      FTabSlants(std::make_unique<TuiTabSlants>()), FVisibleTabs(std::make_unique<TuiVisibleTabList>(*this)) {
     SetControlStyle({vcl::csAcceptsControls, vcl::csCaptureMouse, vcl::csClickEvents, vcl::csOpaque,
                      vcl::csDoubleClicks, vcl::csParentBackground});
     SetBounds(Left(), Top(), DefaultWidth, DefaultHeight);
     SetTabStop(true);
     SetColor(vcl::clWindow);
     FImages->SetOnChange([this](rtl::TObject*) { TabsChanged(); });
+    FTabSlants->SetOnChange([this](rtl::TObject*) { RecalculateLayout(); });
     ChoosePainterOfLookAndFeel();
+    if (!ComponentState().Contains(rtl::TComponentState::csDesigning)) {
+        FGoDialog.reset(new TuiPCGoDialog(nullptr));
+        FGoDialog->SetOnGoTo([this](int32_t tabIndex) { SetMainTabIndex(tabIndex); });
+    }
 }
 
 TuiCustomTabControl::~TuiCustomTabControl() {
     FDestroying = true;
     FScrollTimer.reset();
+    FGoDialog.reset();
     FTabs.reset();
     FImages.reset();
     FPainter.reset();
@@ -117,11 +124,12 @@ void TuiCustomTabControl::DesignHitTest(vcl::TMessage& message) {
 void TuiCustomTabControl::Loaded() {
     TuiControl::Loaded();
     FVisibleTabs->Refresh();
-    ++FChangeLockCount;
-    const int32_t stored = FTabIndex;
-    FTabIndex = -1;
-    SetTabIndex(stored);
-    --FChangeLockCount;
+    {
+        const TChangeLock lock(*this);
+        const int32_t stored = FTabIndex;
+        FTabIndex = -1;
+        SetTabIndex(stored);
+    }
     RecalculateLayout();
 }
 
@@ -302,7 +310,13 @@ void TuiCustomTabControl::SetTabIndex(int32_t value) {
         FTabIndex = value;
         return;
     }
-    if (value < -1 || value >= FTabs->Count() || value == FTabIndex || !CanChange(value)) {
+    if (value < -1 || value >= FTabs->Count()) {
+        return;
+    }
+    if (value != -1 && IsPageControl() && !FTabs->Tab(value).Visible()) {
+        value = -1;
+    }
+    if (value == FTabIndex || !CanChange(value)) {
         return;
     }
     for (int32_t i = 0; i < FTabs->Count(); ++i) {
@@ -317,7 +331,13 @@ void TuiCustomTabControl::SetTabIndex(int32_t value) {
     RecalculateLayout();
     UpdateNavigatorButtonStates();
     UpdateHotTrack();
+    TabIndexChanged();
     DoChange();
+}
+
+void TuiCustomTabControl::ClearTabIndex() {
+    FTabIndex = -1;
+    FSelectedVisibleIndex = -1;
 }
 
 // Queries.
@@ -418,7 +438,34 @@ void TuiCustomTabControl::CloseActiveTab() {
 }
 
 void TuiCustomTabControl::ShowGoDialog() {
+    if (!FGoDialog) {
+        ReleaseNavigatorState();
+        return;
+    }
+    FGoDialog->BuildItems(*this, FOptions.Contains(pcoSort));
+    const vcl::TRect button = FPainter->GetGoDialogButtonBounds();
+    const vcl::TPoint corner = ClientToScreen({button.Left, button.Bottom});
+    const vcl::TControlLink link(this);
+    // The chosen item's tab is selected (through SetMainTabIndex) once the menu has closed.
+    FGoDialog->Popup(corner.X, corner.Y);
+    if (!link.Alive()) {
+        return;
+    }
     ReleaseNavigatorState();
+    NoteClickThatClosedGoDialog();
+}
+
+// A press outside the menu closes it and then reaches the window under the pointer: on the go-dialog button it would
+// open the menu again at once.
+void TuiCustomTabControl::NoteClickThatClosedGoDialog() {
+    MSG pending{};
+    if (!HandleAllocated() || !PeekMessageW(&pending, nullptr, WM_LBUTTONDOWN, WM_LBUTTONDOWN, PM_NOREMOVE) ||
+        pending.hwnd != WindowHandle()) {
+        return;
+    }
+    const vcl::TPoint point = vcl::MessagePoint(pending.lParam);
+    TuiPCNavigatorButton button;
+    FGoDialogJustClosed = FPainter->GetNavigatorButtonAt(point.X, point.Y, button) && button == nbGoDialog;
 }
 
 void TuiCustomTabControl::SetMainTabIndex(int32_t index) {
@@ -441,12 +488,18 @@ void TuiCustomTabControl::TabChanged(int32_t visibleIndex, TuiTabChangeKind kind
 }
 
 void TuiCustomTabControl::TabVisibilityChanged(TuiTab& tab, bool visible) {
+    const int32_t selectedPosition = FSelectedVisibleIndex;
     if (visible) {
         FVisibleTabs->Add(tab.Index());
     } else {
         FVisibleTabs->Remove(tab.Index());
     }
     TabChanged(-1, tckLayout);
+    if (!visible && IsPageControl() && tab.Index() == FTabIndex && !IsLoadingOrDestroying()) {
+        // The tab that now stands where the hidden one stood takes its place; after the last one, the one before it.
+        const int32_t position = std::min(selectedPosition, FVisibleTabs->Count() - 1);
+        SetTabIndex(position >= 0 ? FVisibleTabs->TabIndex(position) : -1);
+    }
 }
 
 void TuiCustomTabControl::ReportTabChange(int32_t visibleIndex, TuiTabChangeKind kind) {

@@ -2,8 +2,9 @@
 // TuiCustomTabControl: a control that shows a list of tabs along one side of a page area, in one row that scrolls
 // with navigator arrows or in several balanced rows, and keeps one tab selected (TabIndex). It works out the tabs'
 // sizes, rows and positions, handles the mouse (selection, hot tracking, navigator buttons with auto-repeat) and the
-// keyboard (arrows, Home and End, Ctrl+Tab, accelerators), and leaves every pixel and every style-dependent metric to
-// its painter, which the painters factory makes for the chosen Style. TuiTabControl publishes it with a Tabs list.
+// keyboard (arrows, Home and End, Ctrl+Tab, accelerators), opens a menu of the tabs from its go-dialog button, and
+// leaves every pixel and every style-dependent metric to its painter, which the painters factory makes for the chosen
+// Style. TuiTabControl publishes it with a Tabs list; the page control derives from it with one tab per page.
 //
 // Geometry: the tab line runs along the control's side the tabs sit on; rows lie across it. Rows "in front" are
 // placed from the near edge (top or left) of the tabs area, the others from its far edge, so a control with its tabs
@@ -29,6 +30,7 @@ class TCustomImageList;
 
 namespace ui {
 
+class TuiPCGoDialog;
 class TuiPCImageList;
 class TuiTimer;
 
@@ -95,6 +97,9 @@ public:
     void SetTabCaptionAlignment(vcl::TAlignment value);
     TuiTabPosition TabPosition() const { return FTabPosition; }
     void SetTabPosition(TuiTabPosition value);
+    // The ends of the slanted styles' tabs; a change lays the tabs out again.
+    TuiTabSlants& TabSlants() const { return *FTabSlants; }
+    void SetTabSlants(const TuiTabSlants& value) { FTabSlants->Assign(&value); }
     int32_t TabWidth() const { return FTabWidth; }
     void SetTabWidth(int32_t value);
     int32_t TabHeight() const { return FTabHeight; }
@@ -123,6 +128,8 @@ public:
     const vcl::TRect& FrontRowsClipRect() const { return FFrontRowsClipRect; }
     // The displayed window of a single-line control (visible indexes, -1 for none).
     int32_t FirstDisplayedIndex() const { return FFirstDisplayedIndex; }
+    // Scrolls a single-line control so that the tabs start at visibleIndex, as far as they do not all fit.
+    void SetFirstDisplayedIndex(int32_t visibleIndex);
     int32_t LastDisplayedIndex() const { return FLastDisplayedIndex; }
     bool AllTabsFit() const { return FAllTabsFit; }
     int32_t MainTabVisibleIndex() const { return FSelectedVisibleIndex; }
@@ -140,6 +147,8 @@ public:
     bool IsTabStripMode() const { return FTabStripMode; }
     // The navigator arrows' auto-repeat timer; nullptr until an arrow is first pressed.
     TuiTimer* NavigatorScrollTimer() const { return FScrollTimer.get(); }
+    // The go-dialog button's menu of the tabs; nullptr at design time.
+    TuiPCGoDialog* GoDialog() const { return FGoDialog.get(); }
     // Tabs on the left or right without Rotate, or on top or bottom with it.
     bool IsVerticalText() const;
     TuiPCTextDirection TextDirection() const;
@@ -155,6 +164,9 @@ public:
     int32_t TabIndexAtPoint(int32_t x, int32_t y);
     // The area the child controls get: the painter's page client rectangle.
     vcl::TRect GetPageAreaRect();
+    // The length along the tab line the control needs to show every visible tab in one row without navigator
+    // arrows: the tabs with the gaps between them, and the margins the painter keeps at the line's ends.
+    int32_t CalcFullTabsLength();
 
     // Overridable operations the painters call.
     virtual void DrawTabHook(TuiCanvas& /*canvas*/, TuiTab& /*tab*/, const TuiPCTabContentData& /*data*/) {}
@@ -165,9 +177,11 @@ public:
     virtual void PrepareTabFont(TuiTab& tab, TuiCanvas& canvas);
     // The font a tab is measured in: its drawing font, whose colour does not matter, so the canvas keeps one font
     // for every tab unless OnDrawTabEx changes it (a font changed is a font made again).
-    void PrepareMeasuringFont(TuiTab& tab, TuiCanvas& canvas);
+    virtual void PrepareMeasuringFont(TuiTab& tab, TuiCanvas& canvas);
     // The tab is visible and enabled, and the control is enabled.
     virtual bool CanSelectTab(int32_t tabIndex) const;
+    // A page control keeps TabIndex off hidden tabs and moves it off a tab that is hidden.
+    virtual bool IsPageControl() const { return false; }
 
 protected:
     // Published by TuiTabControl.
@@ -178,6 +192,22 @@ protected:
     void SetOnChanging(TChangingEvent handler) { FOnChanging = std::move(handler); }
     // Set only by the grid's level tabs.
     void SetTabStripMode(bool value);
+    // TabIndex and the selected visible index -1, without events.
+    void ClearTabIndex();
+    // Loading, or a TChangeLock lives.
+    bool IsChangeLocked() const;
+
+    // OnChanging and OnChange are not fired while one of these lives.
+    class TChangeLock {
+    public:
+        explicit TChangeLock(TuiCustomTabControl& control) : FControl(control) { ++FControl.FChangeLockCount; }
+        ~TChangeLock() { --FControl.FChangeLockCount; }
+        TChangeLock(const TChangeLock&) = delete;
+        TChangeLock& operator=(const TChangeLock&) = delete;
+
+    private:
+        TuiCustomTabControl& FControl;
+    };
 
     // Whether TabIndex may change to newIndex: OnChanging, unless changes are locked.
     virtual bool CanChange(int32_t newIndex);
@@ -190,13 +220,18 @@ protected:
     virtual void PaintToDC(HDC dc);
     // Selects the first selectable tab whose caption has key as its accelerator; whether it did.
     virtual bool HandleAccelerator(char16_t key);
-    // The go-to menu comes with the page control; here the button only releases the navigator state.
+    // Accelerators are taken while the control can take the focus.
+    virtual bool CanTakeAccelerators() const { return CanFocus(); }
+    // Opens the go-dialog menu of the visible tabs below the go-dialog button (sorted with pcoSort); afterwards the
+    // navigator state is released and a click that closed the menu over the button is kept from opening it again.
     virtual void ShowGoDialog();
     // A click on the tab (pressed and released on it); nothing here.
     virtual void DrawTabHook2(TuiTab& /*tab*/, vcl::TShiftState /*shift*/) {}
     // Selects a tab by index after the navigator state is released.
     virtual void SetMainTabIndex(int32_t index);
     virtual void TabsChanged() { RecalculateLayout(); }
+    // TabIndex changed, before OnChange; nothing here.
+    virtual void TabIndexChanged() {}
     // Arrows, Home, End, Ctrl+Tab, Enter and Space; whether the key was handled.
     virtual bool HandleKeyNavigation(uint16_t key, vcl::TShiftState shift);
 
@@ -241,7 +276,6 @@ private:
     void RefreshSelectedVisibleIndex();
     void ReportTabChange(int32_t visibleIndex, TuiTabChangeKind kind);
     void ClearFocusedTab(const TuiTab& tab);
-    bool IsChangeLocked() const;
     bool IsHorizontalLine() const { return FTabPosition == tpTop || FTabPosition == tpBottom; }
     void PaintThroughPainter();
     void DesignHitTest(vcl::TMessage& message);
@@ -275,6 +309,8 @@ private:
     void PressNavigatorButton(TuiPCNavigatorButton button);
     void ReleaseNavigatorButton();
     void ReleaseNavigatorState();
+    // Notes a press waiting in the queue on the go-dialog button: the press that closed the menu.
+    void NoteClickThatClosedGoDialog();
     void StopScrollTimer();
     void ScrollTimerTick();
     void SelectVisibleTab(int32_t visibleIndex, bool ctrl, bool byMouse);
@@ -315,6 +351,7 @@ private:
     int32_t FTabIndex = -1;
     TuiTabPosition FTabPosition = tpTop;
     std::unique_ptr<TuiTabs> FTabs;
+    std::unique_ptr<TuiTabSlants> FTabSlants;
     int32_t FTabWidth = 0;
     int32_t FTabHeight = 0;
     TuiPCTabsPosition FTabsPosition;
@@ -329,7 +366,9 @@ private:
     std::array<TuiPCNavigatorButtonState, uiPCNavigatorButtonCount> FNavigatorButtonStates{};
     TuiPCNavigatorPosition FNavigatorPosition = npRightTop;
     std::optional<TuiPCNavigatorButton> FPressedNavigatorButton;
+    std::unique_ptr<TuiPCGoDialog, rtl::TComponentDeleter> FGoDialog;
     bool FGoDialogShown = false;
+    bool FGoDialogJustClosed = false;
     std::vector<TuiPCLineIndexBounds> FLineIndexBounds;
     bool FDestroying = false;
     TCanCloseEvent FOnCanClose;

@@ -7,6 +7,8 @@
 #include "vcl/controls/pointer/Mouse.h"
 #include "vcl/stdctrls/Mnemonics.h"
 
+#include <utility>
+
 namespace ui {
 
 namespace {
@@ -51,6 +53,7 @@ bool TuiCustomTabControl::IsButtonLikePainter() const {
 // Mouse.
 
 void TuiCustomTabControl::MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {
+    const bool goDialogJustClosed = std::exchange(FGoDialogJustClosed, false);
     const vcl::TControlLink link(this);
     TuiControl::MouseDown(button, shift, x, y);
     const bool designing = ComponentState().Contains(rtl::TComponentState::csDesigning);
@@ -60,7 +63,8 @@ void TuiCustomTabControl::MouseDown(vcl::TMouseButton button, vcl::TShiftState s
     UpdateHotTrack();
     TuiPCNavigatorButton navigatorButton;
     if (FPainter->GetNavigatorButtonAt(x, y, navigatorButton) && FNavigatorButtons.Contains(navigatorButton)) {
-        if (FNavigatorButtonStates[navigatorButton] != nbsDisabled) {
+        if (FNavigatorButtonStates[navigatorButton] != nbsDisabled &&
+            !(navigatorButton == nbGoDialog && goDialogJustClosed)) {
             PressNavigatorButton(navigatorButton);
         }
         return;
@@ -367,7 +371,7 @@ bool TuiCustomTabControl::HandleKeyNavigation(uint16_t key, vcl::TShiftState shi
 }
 
 bool TuiCustomTabControl::HandleAccelerator(char16_t key) {
-    if (!CanFocus()) {
+    if (!CanTakeAccelerators()) {
         return false;
     }
     for (int32_t i = 0; i < FTabs->Count(); ++i) {

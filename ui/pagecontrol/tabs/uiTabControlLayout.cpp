@@ -364,7 +364,35 @@ void TuiCustomTabControl::RefreshRotatedImages() {
     }
 }
 
+int32_t TuiCustomTabControl::CalcFullTabsLength() {
+    // The line of the painter's tabs area for the buttons shown when everything fits, measured at the control's
+    // present size: what the control's length exceeds it by is what the line's ends keep.
+    TuiPCTabsPosition allFit;
+    FPainter->CalcNavigatorArea(GetNavigatorButtons(true), allFit);
+    int64_t length = (IsHorizontalLine() ? Width() : Height()) - allFit.LineLength;
+    const int32_t count = FVisibleTabs->Count();
+    if (count > 0) {
+        // Measured afresh, leaving the widths a multi-line layout stretched as they are.
+        const int32_t rotatedLength = FRotate ? FPainter->CalcTabNormalHeight() : 0;
+        length += static_cast<int64_t>(count - 1) * TabsDistanceAlong();
+        for (int32_t i = 0; i < count; ++i) {
+            length += FRotate ? rotatedLength : FPainter->CalcTabNormalWidth(FVisibleTabs->Tab(i));
+        }
+    }
+    // The painter keeps the navigator it placed for the present layout.
+    FPainter->CalcNavigatorArea(FNavigatorButtons, FTabsPosition);
+    return static_cast<int32_t>(std::min<int64_t>(length, INT32_MAX));
+}
+
 // Scrolling.
+
+void TuiCustomTabControl::SetFirstDisplayedIndex(int32_t visibleIndex) {
+    if (FMultiLine || FVisibleTabs->Count() == 0) {
+        return;
+    }
+    FFirstDisplayedIndex = std::clamp(visibleIndex, 0, FVisibleTabs->Count() - 1);
+    RecalculateLayout();
+}
 
 TuiPCNavigatorButton TuiCustomTabControl::ButtonTowardEnd() const {
     return IsLineFilledBackward() ? nbTopLeft : nbBottomRight;

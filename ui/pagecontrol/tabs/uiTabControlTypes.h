@@ -51,6 +51,11 @@ enum TuiTabChangeKind : uint8_t {
     tckFocused
 };
 
+// The slanted styles' tab ends: slanted or with a corner cut, at the tab's left or right end or both.
+enum TuiTabSlantKind : uint8_t { skCutCorner, skSlant };
+enum TuiTabSlantPosition : uint8_t { spLeft, spRight };
+using TuiTabSlantPositions = rtl::TSmallSet<TuiTabSlantPosition>;
+
 // A painter style's identifier: 0 in a control's Style chooses the look and feel's style.
 using TuiPCStyleID = int32_t;
 

@@ -393,4 +393,36 @@ void TuiVisibleTabList::Refresh() {
     }
 }
 
+// Slants.
+
+void TuiTabSlants::Assign(const rtl::TPersistent* source) {
+    const auto* slants = dynamic_cast<const TuiTabSlants*>(source);
+    if (!slants) {
+        TPersistent::Assign(source);
+        return;
+    }
+    SetKind(slants->FKind);
+    SetPositions(slants->FPositions);
+}
+
+void TuiTabSlants::SetKind(TuiTabSlantKind value) {
+    if (FKind != value) {
+        FKind = value;
+        Changed();
+    }
+}
+
+void TuiTabSlants::SetPositions(TuiTabSlantPositions value) {
+    if (FPositions != value) {
+        FPositions = value;
+        Changed();
+    }
+}
+
+void TuiTabSlants::Changed() {
+    if (FOnChange) {
+        FOnChange(this);
+    }
+}
+
 } // namespace ui

@@ -5,6 +5,7 @@
 // tells the control what kind of change it was, so that the control lays out again or has the painter repaint the one
 // tab.
 
+#include "rtl/core/Events.h"
 #include "rtl/core/Persistent.h"
 #include "rtl/text/StringTypes.h"
 #include "ui/pagecontrol/tabs/uiTabControlTypes.h"
@@ -186,6 +187,31 @@ public:
 private:
     TuiCustomTabControl& FControl;
     std::vector<int32_t> FIndexes;
+};
+
+// The ends of the slanted styles' tabs: slanted or cut, at which ends. A changed value fires OnChange.
+class TuiTabSlants : public rtl::TPersistent {
+    RTL_DECLARE_CLASS(TuiTabSlants, rtl::TPersistent)
+public:
+    TuiTabSlants() = default;
+
+    // Copies Kind and Positions from another TuiTabSlants.
+    void Assign(const rtl::TPersistent* source) override;
+
+    TuiTabSlantKind Kind() const { return FKind; }
+    void SetKind(TuiTabSlantKind value);
+    TuiTabSlantPositions Positions() const { return FPositions; }
+    void SetPositions(TuiTabSlantPositions value);
+
+    const rtl::TNotifyEvent& OnChange() const { return FOnChange; }
+    void SetOnChange(rtl::TNotifyEvent handler) { FOnChange = std::move(handler); }
+
+private:
+    void Changed();
+
+    TuiTabSlantKind FKind = skSlant;
+    TuiTabSlantPositions FPositions{spLeft};
+    rtl::TNotifyEvent FOnChange;
 };
 
 } // namespace ui

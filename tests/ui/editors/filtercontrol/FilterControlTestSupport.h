@@ -6,6 +6,7 @@
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
+#include "tests/ui/editors/filtercontrol/FilterControlUnits.h"
 #include "tests/ui/editors/filtercontrol/FilterTestLink.h"
 #include "ui/editors/filter/uiFilterControlOperators.h"
 #include "ui/editors/filter/uiFilterControlStrs.h"
@@ -36,10 +37,7 @@ inline void PressMenuKeysLater(HWND window, std::vector<WPARAM> keys) {
 class FilterControlTest : public testing::Test {
 protected:
     void SetUp() override {
-        ui::InitializeFilterControlStrsUnit();
-        ui::InitializeTextEditUnit();
-        ui::InitializeCurrencyEditUnit();
-        ui::InitializeFilterControlUnit();
+        Units = std::make_unique<TFilterControlUnits>();
         Form = ShowNewTestForm(440, 300);
         Link = new TTestFilterLink(Form.get());
         Control = CreateControl();
@@ -51,10 +49,7 @@ protected:
     }
     void TearDown() override {
         Form.reset();
-        ui::FinalizeFilterControlUnit();
-        ui::FinalizeCurrencyEditUnit();
-        ui::FinalizeTextEditUnit();
-        ui::FinalizeFilterControlStrsUnit();
+        Units.reset();
     }
     virtual ui::TuiFilterControl* CreateControl() { return new ui::TuiFilterControl(Form.get()); }
 
@@ -91,6 +86,7 @@ protected:
         ProcessPendingMessages();
     }
 
+    std::unique_ptr<TFilterControlUnits> Units;
     TFormPtr<vcl::TForm> Form;
     TTestFilterLink* Link = nullptr;
     ui::TuiFilterControl* Control = nullptr;

@@ -4,6 +4,7 @@
 
 #include "ui/pagecontrol/painters/uiPCStandardPainter.h"
 
+#include "tests/ui/core/graphics/GraphicsTestSupport.h"
 #include "tests/ui/pagecontrol/tabs/TabControlTestSupport.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/system/uxSystemInfo.h"
@@ -91,6 +92,7 @@ constexpr vcl::TColor ColorOf(int red, int green, int blue) {
 TEST(uiPCStandardPainter, ButtonsAtTheEndRunFromTheGoDialogToTheCloseButton) {
     ui_test::TTabControlForm host{ui_test::CreateTestForm<vcl::TForm>()};
     auto* control = new TStripTabControl(host.Form.get());
+    control->LookAndFeel().SetKind(lfStandard);
     control->SetBounds(0, 0, 300, 100);
     control->SetParent(host.Form.get());
     ui_test::ShowTestForm(*host.Form, 300, 100, ui_test::TFormPlacement::OffScreen);
@@ -138,6 +140,7 @@ TEST(uiPCStandardPainter, WithoutButtonsTheTabAreaLosesOnlyTheStripMargins) {
     const TPlainStyle plain;
     ui_test::TTabControlForm host{ui_test::CreateTestForm<vcl::TForm>()};
     auto* control = new TStripTabControl(host.Form.get());
+    control->LookAndFeel().SetKind(lfStandard);
     control->SetBounds(0, 0, 300, 100);
     control->SetParent(host.Form.get());
     ui_test::ShowTestForm(*host.Form, 300, 100, ui_test::TFormPlacement::OffScreen);

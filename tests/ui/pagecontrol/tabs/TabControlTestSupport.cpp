@@ -32,15 +32,33 @@ void AddNumberedTabs(ui::TuiTabControl& control, int count) {
     control.Tabs().EndUpdate();
 }
 
-std::unique_ptr<TDibSurface> PaintTabControl(ui::TuiTabControl& control) {
+std::unique_ptr<TDibSurface> PaintTabControl(ui::TuiCustomTabControl& control) {
     auto surface = std::make_unique<TDibSurface>(control.Width(), control.Height());
     PaintControl(control, *surface);
     return surface;
 }
 
-vcl::TPoint TabCenter(const ui::TuiTabControl& control, int visibleIndex) {
+vcl::TPoint TabCenter(const ui::TuiCustomTabControl& control, int visibleIndex) {
     const vcl::TRect rect = control.VisibleTabs().Tab(visibleIndex).GetVisibleRect();
     return {(rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2};
+}
+
+TPageControlForm ShowPageControlForm(int width, int height, std::initializer_list<const char16_t*> captions,
+                                     TFormPlacement placement) {
+    TPageControlForm result{CreateTestForm<vcl::TForm>()};
+    result.Control = new ui::TuiPageControl(result.Form.get());
+    result.Control->LookAndFeel().SetKind(ui::lfStandard);
+    result.Control->SetBounds(0, 0, width, height);
+    result.Control->SetParent(result.Form.get());
+    for (const char16_t* caption : captions) {
+        auto* page = new ui::TuiTabSheet(result.Form.get());
+        page->SetCaption(caption);
+        page->SetPageControl(result.Control);
+        result.Pages.push_back(page);
+    }
+    ShowTestForm(*result.Form, width, height, placement);
+    PumpMessages(0);
+    return result;
 }
 
 } // namespace ui_test

@@ -106,9 +106,10 @@ TEST(uiPCPaintersFactory, StyleZeroTakesTheStyleOfTheLookAndFeel) {
         bool NativeStyle;
         const char16_t* Style;
     };
-    // Looks whose styles have not landed take the first registered style.
-    const TCase cases[] = {{lfStandard, false, u"Tabs"}, {lfFlat, false, u"Flat"},      {lfUltraFlat, true, u"Tabs"},
-                           {lfFlat, true, u"Tabs"},      {lfUltraFlat, false, u"Tabs"}, {lfOffice11, false, u"Tabs"}};
+    // The native style of any kind takes the Tabs style.
+    const TCase cases[] = {{lfStandard, false, u"Tabs"},       {lfFlat, false, u"Flat"},
+                           {lfUltraFlat, true, u"Tabs"},       {lfFlat, true, u"Tabs"},
+                           {lfUltraFlat, false, u"UltraFlat"}, {lfOffice11, false, u"Office11"}};
     auto host = ui_test::ShowTabControlForm(200, 100);
     TuiTabControl& control = *host.Control;
     for (const TCase& test : cases) {
@@ -118,6 +119,16 @@ TEST(uiPCPaintersFactory, StyleZeroTakesTheStyleOfTheLookAndFeel) {
             << "kind " << int(test.Kind) << " native " << test.NativeStyle;
         EXPECT_EQ(control.Style(), 0);
     }
+    control.LookAndFeel().SetKind(lfOffice11);
+    control.LookAndFeel().SetSkinName(u"Blue");
+    ASSERT_NE(control.LookAndFeel().SkinPainter(), nullptr);
+    EXPECT_NE(control.Painter().ClassType().GetStyleName(), u"Office11") << "a skin's look is not Office 2003's";
+}
+
+TEST(uiPCPaintersFactory, ANewControlTakesTheUltraFlatStyleOfTheDefaultLook) {
+    std::unique_ptr<TuiTabControl, rtl::TComponentDeleter> control(new TuiTabControl(nullptr));
+    EXPECT_EQ(control->LookAndFeel().Kind(), lfUltraFlat);
+    EXPECT_EQ(control->Painter().ClassType().GetStyleName(), u"UltraFlat");
 }
 
 TEST(uiPCPaintersFactory, AControlsStyleSwitchesPaintersAndIgnoresUnknownIds) {

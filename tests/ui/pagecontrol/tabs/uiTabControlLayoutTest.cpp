@@ -1,6 +1,7 @@
 // The tab control's layout: an empty control, a single line that scrolls with navigator arrows (held down, they
 // repeat on a timer), the go-dialog button, balanced rows of a multi-line control with the selected row moved to
-// the page or the rows after it moved to the far side, the wheel, and rotated tabs.
+// the page or the rows after it moved to the far side, the wheel, rotated tabs, the length every tab needs and the
+// first displayed tab set from outside.
 
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
@@ -227,6 +228,60 @@ TEST(uiTabControlLayout, TabsOnEachSideLieAlongThatSide) {
             break;
         }
     }
+}
+
+// A control as long as the tabs' full length shows them all without arrows; a pixel less needs the arrows.
+TEST(uiTabControlLayout, TheFullTabsLengthIsTheLeastLengthThatShowsEveryTab) {
+    struct TCase {
+        TuiTabPosition Position;
+        bool Rotate;
+    };
+    for (const TCase test : {TCase{tpTop, false}, TCase{tpLeft, true}, TCase{tpLeft, false}}) {
+        auto host = ShowTabControlForm(300, 300);
+        TuiTabControl& control = *host.Control;
+        control.SetTabPosition(test.Position);
+        control.SetRotate(test.Rotate);
+        AddNumberedTabs(control, 6);
+        const int32_t fullLength = control.CalcFullTabsLength();
+        const bool horizontal = test.Position == tpTop;
+        for (const int32_t length : {fullLength, fullLength - 1}) {
+            if (horizontal) {
+                control.SetWidth(length);
+            } else {
+                control.SetHeight(length);
+            }
+            EXPECT_EQ(control.AllTabsFit(), length == fullLength) << int(test.Position) << test.Rotate << length;
+            EXPECT_EQ(control.NavigatorButtons().Contains(nbBottomRight), length < fullLength);
+            EXPECT_EQ(control.CalcFullTabsLength(), fullLength) << "whatever the control's own length";
+        }
+    }
+}
+
+TEST(uiTabControlLayout, TheFullTabsLengthLeavesStretchedRowsAsTheyAre) {
+    auto host = ShowMultiLineTabs(200, 5);
+    TuiTabControl& control = *host.Control;
+    const int32_t stretched = control.Tabs().Tab(0).NormalWidth();
+    ASSERT_GT(stretched, 60);
+    const int32_t lineEnds = control.Width() - control.TabsPosition().LineLength;
+    const int32_t gaps = 4 * control.Painter().GetTabsDistance().First;
+    EXPECT_EQ(control.CalcFullTabsLength(), lineEnds + 5 * 60 + gaps) << "the tabs' own widths";
+    EXPECT_EQ(control.Tabs().Tab(0).NormalWidth(), stretched);
+}
+
+TEST(uiTabControlLayout, TheFirstDisplayedTabSetFromOutsideHoldsWhileTheTabsDoNotFit) {
+    auto host = ShowTabControlForm(200, 100);
+    TuiTabControl& control = *host.Control;
+    AddNumberedTabs(control, 10);
+    control.SetFirstDisplayedIndex(4);
+    EXPECT_EQ(control.FirstDisplayedIndex(), 4);
+    EXPECT_TRUE(control.Tabs().Tab(4).HasVisibleRect());
+    EXPECT_FALSE(control.Tabs().Tab(3).HasVisibleRect());
+    control.SetFirstDisplayedIndex(99);
+    EXPECT_GT(control.FirstDisplayedIndex(), 4) << "as far as the last tabs fill the line";
+    EXPECT_EQ(control.LastDisplayedIndex(), 9);
+    control.SetWidth(2000);
+    control.SetFirstDisplayedIndex(4);
+    EXPECT_EQ(control.FirstDisplayedIndex(), 0) << "every tab fits";
 }
 
 } // namespace

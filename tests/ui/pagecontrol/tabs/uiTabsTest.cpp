@@ -1,6 +1,6 @@
 // The tabs of a tab control: the first tab selected without events, image indexes and when they are written, the
 // errors of out-of-range indexes (the tabs, the visible tabs, the image list wrapper), TabIndex's range and the
-// change events, and what the tabs keep through deletion, moves and hiding.
+// change events, what the tabs keep through deletion, moves and hiding, and the slants.
 
 #include "ui/pagecontrol/tabs/uiTabs.h"
 
@@ -202,6 +202,27 @@ TEST(uiTabs, ATabCopiesAnother) {
     EXPECT_FALSE(copy.Enabled());
     EXPECT_TRUE(copy.Highlighted());
     EXPECT_EQ(copy.ImageIndex(), 4);
+}
+
+TEST(uiTabs, SlantsTellOfEachChangeAndCopyAnother) {
+    auto host = ui_test::ShowTabControlForm(200, 100);
+    TuiTabSlants& slants = host.Control->TabSlants();
+    EXPECT_EQ(slants.Kind(), skSlant);
+    EXPECT_EQ(slants.Positions(), TuiTabSlantPositions{spLeft});
+    int changes = 0;
+    slants.SetOnChange([&](rtl::TObject*) { ++changes; });
+    slants.SetKind(skSlant);
+    EXPECT_EQ(changes, 0);
+    slants.SetKind(skCutCorner);
+    slants.SetPositions({spLeft, spRight});
+    EXPECT_EQ(changes, 2);
+
+    TuiTabSlants other;
+    other.SetPositions({spRight});
+    slants.Assign(&other);
+    EXPECT_EQ(slants.Kind(), skSlant);
+    EXPECT_EQ(slants.Positions(), TuiTabSlantPositions{spRight});
+    EXPECT_EQ(changes, 4);
 }
 
 } // namespace

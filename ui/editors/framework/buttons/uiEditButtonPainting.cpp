@@ -3,9 +3,7 @@
 #include "ui/core/geometry/uiGeometry.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/images/uiGlyphDrawing.h"
-#include "ui/core/painters/looks/uiOffice11Painter.h"
 #include "ui/core/painters/looks/uiStandardPainter.h"
-#include "ui/core/painters/looks/uiUltraFlatPainter.h"
 #include "ui/core/themes/uxOffice11.h"
 #include "ui/core/themes/uxThemeManager.h"
 #include "ui/editors/framework/view/uiEditDrawing.h"
@@ -92,7 +90,7 @@ void DrawHotFlatBorder(TuiCanvas& canvas, const TuiEditButtonViewInfo& button, v
 // Returns the face rectangle; rect becomes the content.
 vcl::TRect DrawUltraFlatBorder(TuiCanvas& canvas, const TuiEditButtonPaintContext& context,
                                const TuiEditButtonViewInfo& button, bool office11, vcl::TRect& rect) {
-    const vcl::TColor frameColor = EditButtonHighlightBorderColor(office11);
+    const vcl::TColor frameColor = GetHighlightBorderColor(office11);
     const bool framedAllRound = !IsPressedOrHot(button) || (!context.Inplace && !context.HasEditBorder) ||
                                 (context.Inplace && !context.HostHasOuterBorder);
     if (framedAllRound) {
@@ -306,18 +304,12 @@ vcl::TColor EditButtonUltraFlatFaceColor(const TuiEditButtonViewInfo& button, bo
         return button.BackgroundColor;
     }
     if (IsPressedOrHot(button)) {
-        const TuiButtonState state = EditButtonPainterState(button.State);
-        return office11 ? TuiOffice11LookAndFeelPainter::Instance().ButtonFaceColor(state)
-                        : TuiUltraFlatLookAndFeelPainter::Instance().ButtonFaceColor(state);
+        return GetFlatButtonColor(button.State == ebvsPressed, office11);
     }
     if (button.State == ebvsNormal && office11) {
         return Office11Colors().Office11FaceColor;
     }
     return vcl::clBtnFace;
-}
-
-vcl::TColor EditButtonHighlightBorderColor(bool office11) {
-    return office11 ? Office11Colors().Office11HighlightBorderColor : vcl::clHighlight;
 }
 
 TuiButtonState EditButtonPainterState(TuiEditButtonVisualState state) {

@@ -45,8 +45,6 @@ TuiEditButtonStyle EffectiveEditButtonStyle(const TuiEditButtonViewInfo& button)
 vcl::TColor EditButtonFaceColor(const TuiEditButtonViewInfo& button);
 vcl::TColor EditButtonHotFlatFaceColor(const TuiEditButtonViewInfo& button);
 vcl::TColor EditButtonUltraFlatFaceColor(const TuiEditButtonViewInfo& button, bool office11);
-// The frame of a pressed or hot ultra-flat (or Office 2003) button.
-vcl::TColor EditButtonHighlightBorderColor(bool office11);
 // The painter's button state of a button's visual state.
 TuiButtonState EditButtonPainterState(TuiEditButtonVisualState state);
 // Draws the border by the button's style: back and text receive the face and content colours, face the rectangle to

@@ -3,9 +3,9 @@
 #include "ui/core/geometry/uiGeometry.h"
 #include "ui/core/painters/uiLookAndFeels.h"
 #include "ui/core/system/uxSystemInfo.h"
-#include "ui/core/themes/uxOffice11.h"
 #include "ui/core/themes/uxThemeManager.h"
 #include "ui/editors/framework/properties/uiEditProperties.h"
+#include "ui/editors/framework/view/uiEditDrawing.h"
 #include "vcl/graphics/Font.h"
 #include "vcl/graphics/images/Bitmap.h"
 
@@ -87,7 +87,7 @@ TuiContainerState TuiCustomEditViewData::GetContainerState(const vcl::TRect& bou
     }
     TuiContainerState state{Focused ? csActive : csNormal};
     const vcl::TRect area = FIsInplace ? DeflateRectByMargins(bounds, InplaceContentOffsets) : bounds;
-    if (PointInRect(area, mousePos) && !HoldsMouseButton(shift)) {
+    if (PointInRect(area, mousePos) && (!HoldsMouseButton(shift) || HoldsMouseCapture)) {
         state.Include(csHotTrack);
     }
     return state;
@@ -178,7 +178,7 @@ vcl::TColor TuiCustomEditViewData::GetBorderColor() const {
         return FStyle->BorderColor();
     }
     if (active || (IsDesigning && Enabled)) {
-        return style == ebsOffice11 ? Office11Colors().Office11HighlightBorderColor : vcl::clHighlight;
+        return GetHighlightBorderColor(style == ebsOffice11);
     }
     return vcl::clBtnShadow;
 }

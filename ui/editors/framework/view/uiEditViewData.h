@@ -54,7 +54,7 @@ public:
     // Margins between the bounds and the border rectangle.
     vcl::TRect GetBorderExtent() const;
     vcl::TRect GetBorderExtentByEdges(int32_t width) const;
-    TuiEditBorderStyle GetBorderStyleForExtent() const;
+    virtual TuiEditBorderStyle GetBorderStyleForExtent() const;
     // Margins between the bounds and where buttons and content go.
     vcl::TRect GetClientExtent() const;
     vcl::TColor GetBorderColor() const;
@@ -75,6 +75,8 @@ public:
     bool Focused = false;
     bool IsDesigning = false;
     bool Selected = false;
+    // The editor holds the mouse capture: it stays hot while a button pressed on it is held.
+    bool HoldsMouseCapture = false;
     TuiEditPaintOptions PaintOptions;
     // The third argument of the properties' CreateViewData, for descendants.
     bool ExtraFlag = false;

@@ -665,13 +665,10 @@ void InitializeTextEditUnit() {
                                          LoadResStringText(suiSEditRepositoryTextItem));
     GetFilterEditsController().RegisterHelper(TuiTextEditProperties::StaticClass(),
                                               TuiFilterTextEditHelper::Instance());
-    GetEditDataRegisteredRepositoryItems().RegisterDefaultItem(
-        -1, GetDefaultEditRepository().CreateItem(TuiEditRepositoryTextItem::StaticClass()));
 }
 
 void FinalizeTextEditUnit() {
     UnregisterFilterEditHelper(TuiTextEditProperties::StaticClass(), TuiFilterTextEditHelper::Instance());
-    GetEditDataRegisteredRepositoryItems().UnregisterDefaultItem(-1);
     GetEditPropertiesRegistry().Unregister(&TuiTextEditProperties::StaticClass());
 }
 

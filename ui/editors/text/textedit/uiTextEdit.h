@@ -220,17 +220,15 @@ public:
     TuiTextEditProperties& TextEditProperties() const { return static_cast<TuiTextEditProperties&>(Properties()); }
 };
 
-// The repository item of the text editor; the default editor of every value type without one of its own.
-class TuiEditRepositoryTextItem : public TuiEditRepositoryItem {
-    RTL_DECLARE_CLASS(TuiEditRepositoryTextItem, TuiEditRepositoryItem)
+// The repository item of the text editor; the default editor of every value type without one of its own (the
+// default editors' start-up registers it).
+class TuiEditRepositoryTextItem : public TuiEditRepositoryItemOf<TuiTextEditProperties> {
+    RTL_DECLARE_CLASS(TuiEditRepositoryTextItem, TuiEditRepositoryItemOf<TuiTextEditProperties>)
 public:
-    explicit TuiEditRepositoryTextItem(rtl::TComponent* owner)
-        : TuiEditRepositoryItem(owner, TuiTextEditProperties::StaticClass()) {}
-    const rtl::TMetaclass& GetPropertiesClass() const override { return TuiTextEditProperties::StaticClass(); }
+    using TuiEditRepositoryItemOf::TuiEditRepositoryItemOf;
 };
 
-// Registers the text properties and the default text editor item of the default repository; the finalisation
-// removes the default entry.
+// Registers the text properties among the properties classes and their filter helper; the finalisation removes both.
 void InitializeTextEditUnit();
 void FinalizeTextEditUnit();
 

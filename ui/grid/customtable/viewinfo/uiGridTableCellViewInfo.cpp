@@ -118,7 +118,7 @@ bool TuiGridTableDataCellViewInfo::GetEditorHint(vcl::TPoint point, rtl::Unicode
     if (auto* textViewInfo = dynamic_cast<TuiCustomTextEditViewInfo*>(&viewInfo)) {
         TuiCanvas& canvas = GridViewInfo().MeasuringCanvas();
         canvas.PushState();
-        textViewInfo->GetHintInfoIn(canvas, point, multiLine, text, textRect, GetHintAreaClip());
+        textViewInfo->GetHintInfoIn(canvas, point, textRect, multiLine, text, GetHintAreaClip());
         canvas.PopState();
     } else {
         text = viewInfo.GetHintTextAt(point);

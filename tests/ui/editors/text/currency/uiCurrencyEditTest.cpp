@@ -265,21 +265,13 @@ TEST_F(CurrencyEditTest, AValueSetBeforeTheFormIsShownSurvivesTheShowing) {
     EXPECT_EQ(edit->Value(), 5);
 }
 
-TEST(CurrencyEditUnit, StartUpMakesTheCurrencyEditorTheDefaultForCurrencyAndBcdValues) {
+TEST(CurrencyEditUnit, StartUpRegistersTheCurrencyProperties) {
     ui::InitializeCurrencyEditUnit();
     ui::TuiRegisteredClasses& registry = ui::GetEditPropertiesRegistry();
     const int32_t index = registry.IndexOfClass(&ui::TuiCurrencyEditProperties::StaticClass());
     ASSERT_NE(index, -1);
     EXPECT_EQ(registry.GetDescriptionText(index), u"CurrencyEdit");
-    ui::TuiEditRegisteredRepositoryItems& items = ui::GetEditDataRegisteredRepositoryItems();
-    for (const void* type : {static_cast<const void*>(&ui::TuiCurrencyValueType::Instance()),
-                             static_cast<const void*>(&ui::TuiFMTBcdValueType::Instance())}) {
-        ui::TuiEditRepositoryItem* item = items.GetItem(type);
-        ASSERT_NE(item, nullptr);
-        EXPECT_TRUE(item->Properties().ClassType().InheritsFrom(ui::TuiCurrencyEditProperties::StaticClass()));
-    }
     ui::FinalizeCurrencyEditUnit();
-    EXPECT_EQ(items.GetItem(&ui::TuiCurrencyValueType::Instance()), nullptr);
     EXPECT_EQ(registry.IndexOfClass(&ui::TuiCurrencyEditProperties::StaticClass()), -1);
 }
 

@@ -478,17 +478,13 @@ TEST_F(TextEditFormTest, InPlaceTheKeyThatOpensTheEditorIsItsFirstCharacter) {
     delete data;
 }
 
-TEST(TextEditUnit, StartUpRegistersTheTextEditorAsTheDefaultEditor) {
+TEST(TextEditUnit, StartUpRegistersTheTextProperties) {
     ui::InitializeTextEditUnit();
     ui::TuiRegisteredClasses& registry = ui::GetEditPropertiesRegistry();
     const int32_t index = registry.IndexOfClass(&ui::TuiTextEditProperties::StaticClass());
     ASSERT_NE(index, -1);
     EXPECT_EQ(registry.GetDescriptionText(index), u"TextEdit");
-    ui::TuiEditRepositoryItem* item = ui::GetEditDataRegisteredRepositoryItems().GetDefaultItem();
-    ASSERT_NE(item, nullptr);
-    EXPECT_TRUE(item->Properties().ClassType().InheritsFrom(ui::TuiTextEditProperties::StaticClass()));
     ui::FinalizeTextEditUnit();
-    EXPECT_EQ(ui::GetEditDataRegisteredRepositoryItems().GetDefaultItem(), nullptr);
     EXPECT_EQ(registry.IndexOfClass(&ui::TuiTextEditProperties::StaticClass()), -1);
 }
 
