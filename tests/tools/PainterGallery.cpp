@@ -7,13 +7,15 @@
 //   filtercontrol  the filter control
 //   tabs           the tab control in each painter style on its four sides, with a page control
 //   spin           the spin editor's button arrangements
+//   gridcells      a grid whose cells custom-draw handlers change
 //   navigator      the navigator bar
 
 #include "rtl/WindowsApi.h"
 #include "tests/tools/ButtonGallery.h"
 #include "tests/tools/FilterControlGallery.h"
-#include "tests/tools/SpinGallery.h"
+#include "tests/tools/GridCellsGallery.h"
 #include "tests/tools/NavigatorGallery.h"
+#include "tests/tools/SpinGallery.h"
 #include "tests/tools/StatusBarGallery.h"
 #include "tests/tools/TabsGallery.h"
 #include "tests/ui/core/painters/PainterOperations.h"
@@ -124,6 +126,11 @@ int main(int argc, char** argv) {
         ui::InitializeEditFrameworkUnit();
         const int result = page == "spin" ? RunSpinGallery() : RunButtonGallery();
         ui::FinalizeEditFrameworkUnit();
+        ui::FinalizeUICore();
+        return result;
+    }
+    if (page == "gridcells") {
+        const int result = gallery::ShowGridCellsGallery();
         ui::FinalizeUICore();
         return result;
     }

@@ -266,6 +266,10 @@ void TuiCustomDataController::SyncSelectionWithFocus() {
         return;
     }
     SetSelectionAnchor(focusedRow);
+    // A selection that is the focused row already stays, and no view hears of a change.
+    if (GetSelectedRowCount() == 1 && IsRowSelected(focusedRow)) {
+        return;
+    }
     SelectFromAnchor(focusedRow, false);
 }
 

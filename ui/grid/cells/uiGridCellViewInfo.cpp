@@ -1,28 +1,24 @@
 #include "ui/grid/cells/uiGridCellViewInfo.h"
 
 #include "ui/core/controls/control/uiControl.h"
+#include "ui/grid/cells/uiGridCellPainter.h"
 #include "ui/grid/cells/uiGridHitTests.h"
 
 #include <algorithm>
+#include <tuple>
 #include <typeinfo>
+#include <utility>
 
 namespace ui {
 
 namespace {
 
 // The two-pixel margins on each side of a cell's text.
-constexpr int32_t CellTextMargin = 2;
-
-uint32_t HorizontalTextFlag(vcl::TAlignment alignment) {
-    switch (alignment) {
-    case vcl::taRightJustify:
-        return uiGridTextRight;
-    case vcl::taCenter:
-        return uiGridTextCenterHorz;
-    default:
-        return uiGridTextLeft;
-    }
-}
+constexpr int32_t CellTextMargin = uiGridCellTextMargins / 2;
+// Wide and high enough for any text a cell measures.
+constexpr int32_t UnboundedTextExtent = 0x3FFFFFFF;
+constexpr uint32_t HorizontalTextFlags = uiGridTextLeft | uiGridTextRight | uiGridTextCenterHorz;
+constexpr uint32_t VerticalTextFlags = uiGridTextTop | uiGridTextBottom | uiGridTextCenterVert;
 
 uint32_t VerticalTextFlag(TuiAlignmentVert alignment) {
     switch (alignment) {
@@ -35,7 +31,30 @@ uint32_t VerticalTextFlag(TuiAlignmentVert alignment) {
     }
 }
 
+// The span of length placed within [from, to) as alignment puts it.
+std::pair<int32_t, int32_t> AlignedSpan(int32_t from, int32_t to, int32_t length, bool atStart, bool atEnd) {
+    if (atStart) {
+        return {from, from + length};
+    }
+    if (atEnd) {
+        return {to - length, to};
+    }
+    const int32_t start = (from + to - length) / 2;
+    return {start, start + length};
+}
+
 } // namespace
+
+uint32_t AlignmentToTextFlags(vcl::TAlignment alignment) {
+    switch (alignment) {
+    case vcl::taRightJustify:
+        return uiGridTextRight;
+    case vcl::taCenter:
+        return uiGridTextCenterHorz;
+    default:
+        return uiGridTextLeft;
+    }
+}
 
 TuiCustomGridCellViewInfo::~TuiCustomGridCellViewInfo() {
     if (FLinkedHitTest) {
@@ -82,6 +101,8 @@ void TuiCustomGridCellViewInfo::CalculateParamsIfNeeded() {
 void TuiCustomGridCellViewInfo::CalculateParams() {
     FAlignmentHorz = GetAlignmentHorz();
     FAlignmentVert = GetAlignmentVert();
+    FParams = {};
+    GetViewParams(FParams);
     FBorders = GetBorders();
     FText = GetText();
     FMultiLine = GetMultiLine();
@@ -94,16 +115,128 @@ vcl::TRect TuiCustomGridCellViewInfo::ClientBounds() const {
                      FBounds.Right - BorderWidth(bRight), FBounds.Bottom - BorderWidth(bBottom));
 }
 
-vcl::TRect TuiCustomGridCellViewInfo::TextAreaBounds() const {
+vcl::TRect TuiCustomGridCellViewInfo::GetTextAreaBounds() const {
+    const vcl::TRect content = GetContentBounds();
+    return vcl::Rect(content.Left + CellTextMargin, content.Top + CellTextMargin, content.Right - CellTextMargin,
+                     content.Bottom - CellTextMargin);
+}
+
+vcl::TRect TuiCustomGridCellViewInfo::GetBorderBounds(TuiBorder side) const {
     const vcl::TRect client = ClientBounds();
-    return vcl::Rect(client.Left + CellTextMargin, client.Top + CellTextMargin, client.Right - CellTextMargin,
-                     client.Bottom - CellTextMargin);
+    const int32_t top = FBorders.Contains(bTop) ? FBounds.Top : client.Top;
+    const int32_t bottom = FBorders.Contains(bBottom) ? FBounds.Bottom : client.Bottom;
+    switch (side) {
+    case bLeft:
+        return vcl::Rect(client.Left - BorderWidth(bLeft), top, client.Left, bottom);
+    case bTop:
+        return vcl::Rect(client.Left, client.Top - BorderWidth(bTop), client.Right, client.Top);
+    case bRight:
+        return vcl::Rect(client.Right, top, client.Right + BorderWidth(bRight), bottom);
+    case bBottom:
+        return vcl::Rect(client.Left, client.Bottom, client.Right, client.Bottom + BorderWidth(bBottom));
+    }
+    return {};
 }
 
 uint32_t TuiCustomGridCellViewInfo::GetTextAttributes(bool forPainting) const {
     const bool multiLine = forPainting ? FMultiLinePainting : FMultiLine;
-    return HorizontalTextFlag(FAlignmentHorz) | VerticalTextFlag(FAlignmentVert) |
+    return AlignmentToTextFlags(FAlignmentHorz) | VerticalTextFlag(FAlignmentVert) |
            (multiLine ? uiGridTextWordBreak : uiGridTextSingleLine) | (ShowEndEllipsis() ? uiGridTextEndEllipsis : 0);
+}
+
+vcl::TRect TuiCustomGridCellViewInfo::MeasureTextRect(const vcl::TRect& rect, uint32_t flags) {
+    TuiCanvas* canvas = GetCanvas();
+    if (canvas == nullptr || FText.empty()) {
+        return vcl::Rect(rect.Left, rect.Top, rect.Left, rect.Top);
+    }
+    vcl::TRect measured = rect;
+    canvas->PushState();
+    if (FParams.Font) {
+        canvas->SetFont(*FParams.Font);
+    }
+    canvas->MeasureTextRect(FText, measured, static_cast<uint16_t>(flags));
+    canvas->PopState();
+    return measured;
+}
+
+int32_t TuiCustomGridCellViewInfo::TextWidth() {
+    const uint32_t flags = (GetTextAttributes(false) & ~HorizontalTextFlags & ~uiGridTextCenterVert) | uiGridTextLeft;
+    return MeasureTextRect(vcl::Rect(0, 0, UnboundedTextExtent, UnboundedTextExtent), flags).Width();
+}
+
+int32_t TuiCustomGridCellViewInfo::TextWidthWithOffset() {
+    int32_t width = TextWidth();
+    AddCellTextMargins(width);
+    return width;
+}
+
+int32_t TuiCustomGridCellViewInfo::TextHeight() {
+    const uint32_t flags = (GetTextAttributes(false) & ~VerticalTextFlags) | uiGridTextTop;
+    return MeasureTextRect(GetTextAreaBounds(), flags).Height();
+}
+
+vcl::TRect TuiCustomGridCellViewInfo::TextBounds(bool horizontal, bool vertical) {
+    vcl::TRect bounds = GetTextAreaBounds();
+    if (horizontal) {
+        const int32_t width = TextWidth();
+        if (!(FMultiLinePainting && bounds.Width() < width)) {
+            std::tie(bounds.Left, bounds.Right) =
+                AlignedSpan(bounds.Left, bounds.Right, width, FAlignmentHorz == vcl::taLeftJustify,
+                            FAlignmentHorz == vcl::taRightJustify);
+        }
+    }
+    if (vertical) {
+        std::tie(bounds.Top, bounds.Bottom) =
+            AlignedSpan(bounds.Top, bounds.Bottom, TextHeight(), FAlignmentVert == vaTop, FAlignmentVert == vaBottom);
+    }
+    return bounds;
+}
+
+int32_t TuiCustomGridCellViewInfo::GetBestFitWidth() {
+    return BorderWidth(bLeft) + TextWidthWithOffset() + BorderWidth(bRight);
+}
+
+bool TuiCustomGridCellViewInfo::CustomDraw(TuiCanvas& canvas) {
+    return HasCustomDraw() && RunCustomDraw(canvas, &TuiCustomGridCellViewInfo::DoCustomDraw);
+}
+
+bool TuiCustomGridCellViewInfo::CustomDrawBackground(TuiCanvas& canvas) {
+    return HasCustomDrawBackground() && RunCustomDraw(canvas, &TuiCustomGridCellViewInfo::DoCustomDrawBackground);
+}
+
+bool TuiCustomGridCellViewInfo::RunCustomDraw(TuiCanvas& canvas,
+                                              bool (TuiCustomGridCellViewInfo::*handlers)(TuiCanvas&)) {
+    BeforeCustomDraw(canvas);
+    const bool done = (this->*handlers)(canvas);
+    if (!done) {
+        AfterCustomDraw(canvas);
+    }
+    return done;
+}
+
+void TuiCustomGridCellViewInfo::BeforeCustomDraw(TuiCanvas& canvas) {
+    TuiDrawParams params;
+    SaveParams(params);
+    canvas.ApplyDrawParams(params);
+}
+
+// The bitmap stays the cell's own: a canvas has none.
+void TuiCustomGridCellViewInfo::AfterCustomDraw(TuiCanvas& canvas) {
+    TuiDrawParams params;
+    SaveParams(params);
+    canvas.ReadDrawParams(params);
+    RestoreParams(params);
+}
+
+void TuiCustomGridCellViewInfo::Paint(TuiCanvas& canvas) {
+    if (!CanPaint()) {
+        return;
+    }
+    CreatePainter(canvas)->MainPaint();
+}
+
+std::unique_ptr<TuiCustomGridCellPainter> TuiCustomGridCellViewInfo::CreatePainter(TuiCanvas& canvas) {
+    return std::make_unique<TuiCustomGridCellPainter>(canvas, *this);
 }
 
 int32_t TuiCustomGridCellViewInfo::BorderWidth(TuiBorder side) const {

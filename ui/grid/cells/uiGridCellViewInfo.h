@@ -1,20 +1,23 @@
 #pragma once
 // TuiCustomGridCellViewInfo: the base of every rectangle a grid draws or hit-tests (a header, a cell, a button, a
-// row part): where it is, how its text is aligned and bordered, whether the pointer is over it or pressing it, and
-// which hit test names it.
+// row part): where it is, the colours, font and text it shows, how its text is aligned and bordered, whether the
+// pointer is over it or pressing it, which hit test names it, and the painter that draws it.
 
 #include "ui/core/controls/services/uiMouseTracking.h"
 #include "ui/core/geometry/uiGeometry.h"
 #include "ui/core/graphics/uiCanvas.h"
+#include "ui/core/graphics/uiDrawParams.h"
 #include "vcl/controls/ControlTypes.h"
 #include "vcl/stdctrls/StdCtrlTypes.h"
 #include "vcl/system/Types.h"
 
 #include <cstdint>
+#include <memory>
 
 namespace ui {
 
 class TuiControl;
+class TuiCustomGridCellPainter;
 class TuiCustomGridHitTest;
 
 enum TuiGridCellMouseState : uint8_t { cmsNormal, cmsHot, cmsPressed };
@@ -30,6 +33,15 @@ inline constexpr uint32_t uiGridTextSingleLine = 0x40;
 inline constexpr uint32_t uiGridTextWordBreak = 0x400;
 inline constexpr uint32_t uiGridTextEndEllipsis = 0x800;
 
+// The two 2-pixel margins beside a cell's text.
+inline constexpr int32_t uiGridCellTextMargins = 4;
+// A width or height of a cell's text grown by its margins.
+inline void AddCellTextMargins(int32_t& value) {
+    value += uiGridCellTextMargins;
+}
+// The text-drawing flag of a horizontal alignment: left 1, right 2, centred 4.
+uint32_t AlignmentToTextFlags(vcl::TAlignment alignment);
+
 class TuiCustomGridCellViewInfo : public rtl::TObject,
                                   public IuiMouseTrackingCaller,
                                   public IuiMouseTrackingCallerArea {
@@ -44,9 +56,15 @@ public:
     void CalculateParamsIfNeeded();
     const vcl::TRect& Bounds() const { return FBounds; }
     bool Calculated() const { return FCalculated; }
+    bool Visible() const { return FVisible; }
     // The bounds less each border's width.
     vcl::TRect ClientBounds() const;
-    vcl::TRect TextAreaBounds() const;
+    // Where the content lies: the client bounds unless a cell says otherwise.
+    virtual vcl::TRect GetContentBounds() const { return ClientBounds(); }
+    // The content bounds less the text's margins.
+    virtual vcl::TRect GetTextAreaBounds() const;
+    // The strip of a border's width outside the client bounds; the side strips reach over the top and bottom borders.
+    vcl::TRect GetBorderBounds(TuiBorder side) const;
 
     vcl::TAlignment AlignmentHorz() const { return FAlignmentHorz; }
     TuiAlignmentVert AlignmentVert() const { return FAlignmentVert; }
@@ -56,6 +74,36 @@ public:
     uint32_t GetTextAttributes(bool forPainting) const;
     int32_t BorderWidth(TuiBorder side) const;
     TuiBorders Borders() const { return FBorders; }
+    virtual vcl::TColor GetBorderColor(TuiBorder /*side*/) const { return vcl::clDefault; }
+
+    // The colours, font and bitmap the cell is drawn with, as its styles gave them.
+    const TuiDrawParams& Params() const { return FParams; }
+    // The parameters in force now, and back: custom drawing keeps them around the handlers.
+    virtual void SaveParams(TuiDrawParams& params) const { params = FParams; }
+    virtual void RestoreParams(const TuiDrawParams& params) { FParams = params; }
+    virtual vcl::TBitmap* GetBackgroundBitmap() const { return FParams.Bitmap; }
+    bool HasBackgroundBitmap() const { return GetBackgroundBitmap() != nullptr; }
+
+    // Measures in the cell's font on GetCanvas (0 without one): the text's width on one line as the cell measures it,
+    // and its height within the text area; WithOffset adds the text's margins.
+    int32_t TextWidth();
+    int32_t TextWidthWithOffset();
+    int32_t TextHeight();
+    // The text area narrowed to the text along the asked directions, placed by the alignments; a multi-line painted
+    // text wider than the area keeps the area's width.
+    vcl::TRect TextBounds(bool horizontal, bool vertical);
+    // The borders and the text with its margins.
+    virtual int32_t GetBestFitWidth();
+
+    // Custom drawing: the handlers see the cell's parameters on the canvas, and what they leave there becomes the
+    // cell's parameters unless they painted the cell (done). Answers done.
+    bool CustomDraw(TuiCanvas& canvas);
+    bool CustomDrawBackground(TuiCanvas& canvas);
+    virtual bool HasCustomDraw() const { return false; }
+    virtual bool HasCustomDrawBackground() const { return false; }
+    // Paints the cell through a painter of its class made for canvas; nothing unless CanPaint.
+    void Paint(TuiCanvas& canvas);
+    virtual bool CanPaint() const { return FVisible; }
 
     // The mouse. Each answers whether the cell handled the event.
     TuiGridCellMouseState State() const { return FState; }
@@ -86,6 +134,8 @@ protected:
     virtual TuiBorders GetBorders() const { return {}; }
     virtual int32_t GetBorderWidth(TuiBorder /*side*/) const { return 0; }
     virtual rtl::UnicodeString GetText() const { return {}; }
+    // The cell's styles resolved into params; nothing in the base.
+    virtual void GetViewParams(TuiDrawParams& /*params*/) const {}
     virtual bool GetMultiLine() const { return false; }
     virtual bool GetMultiLinePainting() const { return FMultiLine; }
     virtual bool ShowEndEllipsis() const { return false; }
@@ -98,6 +148,15 @@ protected:
     virtual vcl::TRect GetClippingBounds() const { return {}; }
     // The control the cell lies on (its canvas draws there), or nullptr.
     virtual TuiControl* GetControl() const { return nullptr; }
+    // The canvas the cell measures its text on, or nullptr.
+    virtual TuiCanvas* GetCanvas() const { return nullptr; }
+    virtual std::unique_ptr<TuiCustomGridCellPainter> CreatePainter(TuiCanvas& canvas);
+    // The handlers of custom drawing; each answers done. None in the base.
+    virtual bool DoCustomDraw(TuiCanvas& /*canvas*/) { return false; }
+    virtual bool DoCustomDrawBackground(TuiCanvas& /*canvas*/) { return false; }
+    // The parameters onto the canvas before the handlers, and what they left there back into the cell.
+    virtual void BeforeCustomDraw(TuiCanvas& canvas);
+    virtual void AfterCustomDraw(TuiCanvas& canvas);
     virtual bool HotTrack() const { return HasPopup(); }
     virtual bool HasPopup() const { return false; }
     virtual bool CaptureMouseOnPress() const { return false; }
@@ -112,9 +171,14 @@ protected:
 private:
     friend class TuiCustomGridHitTest;
     void CalculateParams();
+    // The parameters onto the canvas, the handlers, and what they left back into the cell unless they were done.
+    bool RunCustomDraw(TuiCanvas& canvas, bool (TuiCustomGridCellViewInfo::*handlers)(TuiCanvas&));
+    // The text measured in the cell's font with flags within rect (moved to the text's place).
+    vcl::TRect MeasureTextRect(const vcl::TRect& rect, uint32_t flags);
 
     vcl::TRect FBounds;
     rtl::UnicodeString FText;
+    TuiDrawParams FParams;
     TuiCustomGridHitTest* FLinkedHitTest = nullptr; // not owned
     vcl::TAlignment FAlignmentHorz = vcl::taLeftJustify;
     TuiAlignmentVert FAlignmentVert = vaTop;

@@ -1,6 +1,7 @@
 #include "ui/grid/customtable/uiCustomGridTableView.h"
 
 #include "rtl/numbers/NumberConversions.h"
+#include "ui/data/controller/filtering/uiDataControllerSearch.h"
 #include "ui/data/controller/links/uiUpdateControlInfo.h"
 #include "ui/data/controller/summary/uiDataSummaryItems.h"
 #include "ui/data/values/uiReferenceValueTypes.h"
@@ -12,6 +13,7 @@
 #include "ui/grid/customtable/filtering/uiGridDateRanges.h"
 #include "ui/grid/customtable/items/uiCustomGridTableItem.h"
 #include "ui/grid/customtable/items/uiGridItemDataBinding.h"
+#include "ui/grid/customtable/uiCustomGridTableBackgroundBitmaps.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableViewStyles.h"
 #include "ui/grid/customtable/uiGridEventSetter.h"
@@ -91,6 +93,10 @@ TuiCustomGridTableViewStyles& TuiCustomGridTableView::Styles() {
 
 std::unique_ptr<TuiCustomGridViewStyles> TuiCustomGridTableView::CreateStyles() {
     return std::make_unique<TuiCustomGridTableViewStyles>(*this);
+}
+
+std::unique_ptr<TuiCustomGridBackgroundBitmaps> TuiCustomGridTableView::CreateBackgroundBitmaps() {
+    return std::make_unique<TuiCustomGridTableBackgroundBitmaps>(*this);
 }
 
 TuiCustomGridTableDateTimeHandling& TuiCustomGridTableView::DateTimeHandling() {
@@ -353,6 +359,11 @@ void TuiCustomGridTableView::AssignLayout(const TuiCustomGridTableView& source) 
     SetOnCanSelectRecord(source.FOnCanSelectRecord);
     SetOnFocusedRecordChanged(source.FOnFocusedRecordChanged);
     SetOnSelectionChanged(source.FOnSelectionChanged);
+    SetOnCellClick(source.FOnCellClick);
+    SetOnCellDblClick(source.FOnCellDblClick);
+    SetOnCustomDrawCell(source.FOnCustomDrawCell);
+    SetOnFocusedItemChanged(source.FOnFocusedItemChanged);
+    SetOnTopRecordIndexChanged(source.FOnTopRecordIndexChanged);
     SetOnFilterDialogShow(source.FOnFilterDialogShow);
     SetOnFilterCustomization(source.FOnFilterCustomization);
     SetOnInitFilteringDateRanges(source.FOnInitFilteringDateRanges);
@@ -476,6 +487,16 @@ void TuiCustomGridTableView::SelectionChanged(TuiSelectionChangedInfo& /*info*/)
     }
 }
 
+void TuiCustomGridTableView::SearchChanged() {
+    TuiDataControllerSearch& search = DataController().Search();
+    const int32_t itemIndex = search.IsSearching() ? search.GetItemIndex() : FSearchedItemIndex;
+    FSearchedItemIndex = search.IsSearching() ? itemIndex : -1;
+    TuiCustomGridRecord* record = ViewData().GetRecordAt(DataController().GetFocusedRowIndex());
+    if (record != nullptr && itemIndex >= 0 && itemIndex < ItemCount()) {
+        record->Invalidate(Items(itemIndex));
+    }
+}
+
 void TuiCustomGridTableView::UpdateFilterBar() {
     FNavigatorNotifier.RefreshNavigators();
 }
@@ -494,6 +515,8 @@ void TuiCustomGridTableView::DataChanged(TuiUpdateControlInfo& info) {
                              focused->NewItemRowFocusingChanged());
     } else if (auto* selection = dynamic_cast<TuiSelectionChangedInfo*>(&info)) {
         SelectionChanged(*selection);
+    } else if (dynamic_cast<TuiSearchChangedInfo*>(&info)) {
+        SearchChanged();
     } else if (auto* record = dynamic_cast<TuiUpdateRecordInfo*>(&info)) {
         RecordChanged(record->RecordIndex());
     } else if (dynamic_cast<TuiGroupingChangingInfo*>(&info)) {
@@ -608,6 +631,63 @@ void TuiCustomGridTableView::DoFocusedRecordChanged(int32_t prevFocusedRowIndex,
 void TuiCustomGridTableView::DoSelectionChanged() {
     if (FOnSelectionChanged) {
         FOnSelectionChanged(*this);
+    }
+}
+
+void TuiCustomGridTableView::SetOnCellClick(TuiGridCellClickEvent handler) {
+    SetGridEventHandler(FOnCellClick, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiCustomGridTableView::SetOnCellDblClick(TuiGridCellClickEvent handler) {
+    SetGridEventHandler(FOnCellDblClick, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiCustomGridTableView::SetOnCustomDrawCell(TuiGridTableDataCellCustomDrawEvent handler) {
+    SetGridEventHandler(FOnCustomDrawCell, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiCustomGridTableView::SetOnFocusedItemChanged(TuiGridFocusedItemChangedEvent handler) {
+    SetGridEventHandler(FOnFocusedItemChanged, std::move(handler), [this] { Changed(0); });
+}
+
+void TuiCustomGridTableView::SetOnTopRecordIndexChanged(TuiGridCustomTableViewEvent handler) {
+    SetGridEventHandler(FOnTopRecordIndexChanged, std::move(handler), [this] { Changed(0); });
+}
+
+bool TuiCustomGridTableView::DoCellClick(TuiGridTableDataCellViewInfo* cell, vcl::TMouseButton button,
+                                         vcl::TShiftState shift) {
+    bool handled = false;
+    if (FOnCellClick) {
+        FOnCellClick(*this, cell, button, shift, handled);
+    }
+    return handled;
+}
+
+bool TuiCustomGridTableView::DoCellDblClick(TuiGridTableDataCellViewInfo* cell, vcl::TMouseButton button,
+                                            vcl::TShiftState shift) {
+    bool handled = false;
+    if (FOnCellDblClick) {
+        FOnCellDblClick(*this, cell, button, shift, handled);
+    }
+    return handled;
+}
+
+void TuiCustomGridTableView::DoCustomDrawCell(TuiCanvas& canvas, TuiGridTableDataCellViewInfo* cell, bool& done) {
+    if (FOnCustomDrawCell) {
+        FOnCustomDrawCell(*this, canvas, cell, done);
+    }
+}
+
+void TuiCustomGridTableView::DoFocusedItemChanged(TuiCustomGridTableItem* prevFocusedItem,
+                                                  TuiCustomGridTableItem* focusedItem) {
+    if (FOnFocusedItemChanged) {
+        FOnFocusedItemChanged(*this, prevFocusedItem, focusedItem);
+    }
+}
+
+void TuiCustomGridTableView::DoTopRecordIndexChanged() {
+    if (FOnTopRecordIndexChanged) {
+        FOnTopRecordIndexChanged(*this);
     }
 }
 

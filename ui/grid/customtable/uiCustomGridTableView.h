@@ -11,6 +11,7 @@
 #include "ui/grid/common/uiNavigatorNotifier.h"
 #include "ui/grid/customtable/controller/uiGridEditingEvents.h"
 #include "ui/grid/customtable/filtering/uiGridInitDateRangesEvent.h"
+#include "ui/grid/customtable/uiGridCellEvents.h"
 #include "ui/grid/view/uiCustomGridView.h"
 
 #include <cstdint>
@@ -179,6 +180,22 @@ public:
                                         bool newItemRecordFocusingChanged);
     virtual void DoSelectionChanged();
 
+    // The data cells' events; each setter stores the handler and repaints.
+    void SetOnCellClick(TuiGridCellClickEvent handler);
+    void SetOnCellDblClick(TuiGridCellClickEvent handler);
+    void SetOnCustomDrawCell(TuiGridTableDataCellCustomDrawEvent handler);
+    bool HasCustomDrawCell() const { return static_cast<bool>(FOnCustomDrawCell); }
+    // Whether the handler took the click (false without one).
+    virtual bool DoCellClick(TuiGridTableDataCellViewInfo* cell, vcl::TMouseButton button, vcl::TShiftState shift);
+    virtual bool DoCellDblClick(TuiGridTableDataCellViewInfo* cell, vcl::TMouseButton button, vcl::TShiftState shift);
+    // Runs after an item's handler left done false.
+    virtual void DoCustomDrawCell(TuiCanvas& canvas, TuiGridTableDataCellViewInfo* cell, bool& done);
+    // The controller's focused item and top record changed.
+    void SetOnFocusedItemChanged(TuiGridFocusedItemChangedEvent handler);
+    void SetOnTopRecordIndexChanged(TuiGridCustomTableViewEvent handler);
+    virtual void DoFocusedItemChanged(TuiCustomGridTableItem* prevFocusedItem, TuiCustomGridTableItem* focusedItem);
+    virtual void DoTopRecordIndexChanged();
+
     // The events around the in-place editor.
     TuiGridEditingEvents& EditingEvents() { return FEditingEvents; }
     // The editing controller writes its editor's modified value to the edited item.
@@ -204,6 +221,7 @@ protected:
     std::unique_ptr<TuiCustomGridOptionsSelection> CreateOptionsSelection() override;
     std::unique_ptr<TuiCustomGridOptionsView> CreateOptionsView() override;
     std::unique_ptr<TuiCustomGridViewStyles> CreateStyles() override;
+    std::unique_ptr<TuiCustomGridBackgroundBitmaps> CreateBackgroundBitmaps() override;
     virtual std::unique_ptr<TuiCustomGridTableDateTimeHandling> CreateDateTimeHandling();
     virtual std::unique_ptr<TuiGridFilterBox> CreateFilterBox();
     virtual std::unique_ptr<TuiCustomGridTableFiltering> CreateFiltering();
@@ -215,6 +233,9 @@ protected:
                                       int32_t prevFocusedRecordIndex, int32_t focusedRecordIndex,
                                       bool newItemRecordFocusingChanged);
     virtual void SelectionChanged(TuiSelectionChangedInfo& info);
+    // The incremental search's text changed: the cell of the focused record that highlights it repaints (the one
+    // that did, when the search ended).
+    virtual void SearchChanged();
     // The descendant hears that grouping is about to change; nothing here.
     virtual void GroupingChanging() {}
     // The navigators follow a change of the data.
@@ -237,6 +258,7 @@ private:
     std::unique_ptr<TuiCustomGridTableFiltering> FFiltering;
     std::unique_ptr<TuiCustomGridTableOptionsCustomize> FOptionsCustomize;
     int32_t FNextID = 0;
+    int32_t FSearchedItemIndex = -1;
     bool FStoringNames = false;
     int32_t FAssigningItemsCount = 0;
     bool FAfterAssigningItems = false;
@@ -248,6 +270,11 @@ private:
     TuiGridAllowRecordOperationEvent FOnCanSelectRecord;
     TuiGridFocusedRecordChangedEvent FOnFocusedRecordChanged;
     TuiGridCustomTableViewEvent FOnSelectionChanged;
+    TuiGridCellClickEvent FOnCellClick;
+    TuiGridCellClickEvent FOnCellDblClick;
+    TuiGridTableDataCellCustomDrawEvent FOnCustomDrawCell;
+    TuiGridFocusedItemChangedEvent FOnFocusedItemChanged;
+    TuiGridCustomTableViewEvent FOnTopRecordIndexChanged;
     TuiGridPartCustomDrawBackgroundEvent FOnCustomDrawPartBackground;
     TuiGridFilterDialogShowEvent FOnFilterDialogShow;
     TuiGridFilterCustomizationEvent FOnFilterCustomization;

@@ -12,6 +12,7 @@
 #include "ui/grid/customtable/uiGridEventSetter.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridRows.h"
+#include "ui/grid/tableview/uiGridTableBackgroundBitmaps.h"
 #include "ui/grid/tableview/uiGridTableBehaviorAndFiltering.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableSummaryItem.h"
@@ -71,6 +72,7 @@ void TuiGridTableView::Assign(const rtl::TPersistent* source) {
         OptionsSelection().Assign(&from.OptionsSelection());
         OptionsView().Assign(&from.OptionsView());
         Styles().Assign(&from.Styles());
+        BackgroundBitmaps().Assign(&from.BackgroundBitmaps());
         FilterRow().Assign(&from.FilterRow());
         NewItemRow().Assign(&from.NewItemRow());
         Preview().Assign(&from.Preview());
@@ -188,6 +190,14 @@ std::unique_ptr<TuiCustomGridTableOptionsCustomize> TuiGridTableView::CreateOpti
 
 std::unique_ptr<TuiCustomGridViewStyles> TuiGridTableView::CreateStyles() {
     return std::make_unique<TuiGridTableViewStyles>(this);
+}
+
+std::unique_ptr<TuiCustomGridBackgroundBitmaps> TuiGridTableView::CreateBackgroundBitmaps() {
+    return std::make_unique<TuiGridTableBackgroundBitmaps>(*this);
+}
+
+TuiGridTableBackgroundBitmaps& TuiGridTableView::BackgroundBitmaps() {
+    return static_cast<TuiGridTableBackgroundBitmaps&>(TuiCustomGridView::BackgroundBitmaps());
 }
 
 std::unique_ptr<TuiGridFilterRowOptions> TuiGridTableView::CreateFilterRow() {

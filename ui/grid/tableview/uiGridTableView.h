@@ -17,6 +17,7 @@ class TuiGridColumn;
 class TuiGridFilterRowOptions;
 class TuiGridNewItemRowOptions;
 class TuiGridPreview;
+class TuiGridTableBackgroundBitmaps;
 class TuiGridTableFiltering;
 class TuiGridTableOptionsBehavior;
 class TuiGridTableOptionsCustomize;
@@ -48,6 +49,7 @@ public:
     TuiGridTableOptionsSelection& OptionsSelection();
     TuiGridTableOptionsView& OptionsView();
     TuiGridTableViewStyles& Styles();
+    TuiGridTableBackgroundBitmaps& BackgroundBitmaps();
     // Made on first use through their Create... operations.
     TuiGridFilterRowOptions& FilterRow();
     TuiGridNewItemRowOptions& NewItemRow();
@@ -133,6 +135,7 @@ protected:
     std::unique_ptr<TuiCustomGridOptionsView> CreateOptionsView() override;
     std::unique_ptr<TuiCustomGridTableOptionsCustomize> CreateOptionsCustomize() override;
     std::unique_ptr<TuiCustomGridViewStyles> CreateStyles() override;
+    std::unique_ptr<TuiCustomGridBackgroundBitmaps> CreateBackgroundBitmaps() override;
     virtual std::unique_ptr<TuiGridFilterRowOptions> CreateFilterRow();
     virtual std::unique_ptr<TuiGridNewItemRowOptions> CreateNewItemRow();
     virtual std::unique_ptr<TuiGridPreview> CreatePreview();

@@ -5,6 +5,7 @@
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
+#include "ui/grid/customtable/data/uiCustomGridTableViewData.h"
 #include "ui/grid/customtable/data/uiGridDataController.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/tableview/controller/uiGridTableController.h"
@@ -53,8 +54,12 @@ int32_t TuiGridTableView::CalculateItemBestFitWidth(TuiCustomGridTableItem& item
                                                 OptionsBehavior().BestFitMaxRecordCount());
     int32_t widestCell = 0;
     for (int32_t row = rows.First; row <= rows.Last; ++row) {
-        const rtl::AnsiString text = dataController.GetRowDisplayText(dataController.GetRowInfo(row), item.Index());
-        widestCell = std::max(widestCell, CellBestFitWidth(canvas.GetTextWidth(rtl::AnsiToUnicode(text))));
+        rtl::UnicodeString text =
+            rtl::AnsiToUnicode(dataController.GetRowDisplayText(dataController.GetRowInfo(row), item.Index()));
+        if (item.HasGetDisplayTextHandler()) {
+            item.DoGetDisplayText(ViewData().GetRecordAt(row), text);
+        }
+        widestCell = std::max(widestCell, CellBestFitWidth(canvas.GetTextWidth(text)));
     }
     return ColumnBestFitWidth(headerWidth, widestCell, item.BestFitMaxWidth());
 }

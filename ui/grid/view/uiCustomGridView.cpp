@@ -4,6 +4,7 @@
 #include "ui/data/controller/links/uiUpdateControlInfo.h"
 #include "ui/data/controller/uiDataController.h"
 #include "ui/grid/control/uiCustomGrid.h"
+#include "ui/grid/view/uiGridBackgroundBitmaps.h"
 #include "ui/grid/view/uiGridChanges.h"
 #include "ui/grid/view/uiGridController.h"
 #include "ui/grid/view/uiGridPainter.h"
@@ -66,6 +67,7 @@ TuiCustomGridView::~TuiCustomGridView() {
     }
     FDataController->SetControlNotification(nullptr);
     FDataController.reset();
+    FBackgroundBitmaps.reset();
     FStyles.reset();
     FOptionsView.reset();
     FOptionsSelection.reset();
@@ -137,6 +139,10 @@ TuiCustomGridViewStyles& TuiCustomGridView::Styles() {
     return MadeOnFirstUse(FStyles, [this] { return CreateStyles(); });
 }
 
+TuiCustomGridBackgroundBitmaps& TuiCustomGridView::BackgroundBitmaps() {
+    return MadeOnFirstUse(FBackgroundBitmaps, [this] { return CreateBackgroundBitmaps(); });
+}
+
 std::unique_ptr<TuiCustomGridOptionsBehavior> TuiCustomGridView::CreateOptionsBehavior() {
     return std::make_unique<TuiCustomGridOptionsBehavior>(*this);
 }
@@ -155,6 +161,10 @@ std::unique_ptr<TuiCustomGridOptionsView> TuiCustomGridView::CreateOptionsView()
 
 std::unique_ptr<TuiCustomGridViewStyles> TuiCustomGridView::CreateStyles() {
     return std::make_unique<TuiCustomGridViewStyles>(*this);
+}
+
+std::unique_ptr<TuiCustomGridBackgroundBitmaps> TuiCustomGridView::CreateBackgroundBitmaps() {
+    return std::make_unique<TuiCustomGridBackgroundBitmaps>(*this);
 }
 
 void TuiCustomGridView::AddOptions(TuiCustomGridOptions* options) {
@@ -262,6 +272,34 @@ void TuiCustomGridView::InvalidateRect(const vcl::TRect& rect) {
     if (!rect.IsEmpty()) {
         PostChange(std::make_unique<TuiGridViewChange>(this, rect));
     }
+}
+
+void TuiCustomGridView::SiteSizeChanged() {
+    LayoutChanged(true);
+}
+
+void TuiCustomGridView::AssignSiteSettings(const TuiCustomGridView& source) {
+    TuiGridSite& site = Site();
+    const TuiGridSite& from = source.Site();
+    site.SetDragMode(from.DragMode());
+    site.SetPopupMenuComponent(from.PopupMenuComponent());
+    site.SetOnDblClick(from.OnDblClick());
+    site.SetOnDragDrop(from.OnDragDrop());
+    site.SetOnDragOver(from.OnDragOver());
+    site.SetOnEndDrag(from.OnEndDrag());
+    site.SetOnKeyDown(from.OnKeyDown());
+    site.SetOnKeyPress(from.OnKeyPress());
+    site.SetOnKeyUp(from.OnKeyUp());
+    site.SetOnMouseDown(from.OnMouseDown());
+    site.SetOnMouseEnter(from.OnMouseEnter());
+    site.SetOnMouseLeave(from.OnMouseLeave());
+    site.SetOnMouseMove(from.OnMouseMove());
+    site.SetOnMouseUp(from.OnMouseUp());
+    site.SetOnMouseWheel(from.OnMouseWheel());
+    site.SetOnMouseWheelDown(from.OnMouseWheelDown());
+    site.SetOnMouseWheelUp(from.OnMouseWheelUp());
+    site.SetOnStartDrag(from.OnStartDrag());
+    Changed(0);
 }
 
 void TuiCustomGridView::Changed(int32_t kind) {

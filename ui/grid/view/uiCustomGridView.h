@@ -4,15 +4,18 @@
 // report of a change into a change object posted to the grid: 0 repaint, 1 layout, 2 size.
 
 #include "ui/core/controls/control/uiControl.h"
+#include "ui/grid/view/uiGridSite.h"
 #include "vcl/system/Types.h"
 
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace ui {
 
 class TuiCustomDataController;
+class TuiCustomGridBackgroundBitmaps;
 class TuiCustomGrid;
 class TuiCustomGridChange;
 class TuiCustomGridController;
@@ -72,6 +75,7 @@ public:
     TuiCustomGridOptionsSelection& OptionsSelection();
     TuiCustomGridOptionsView& OptionsView();
     TuiCustomGridViewStyles& Styles();
+    TuiCustomGridBackgroundBitmaps& BackgroundBitmaps();
     // Every options object registers itself while it lives.
     void AddOptions(TuiCustomGridOptions* options);
     void RemoveOptions(TuiCustomGridOptions* options);
@@ -119,6 +123,44 @@ public:
     virtual void DetailVisibilityChanged(TuiGridLevel* /*level*/, int32_t /*oldCount*/, int32_t /*newCount*/) {}
     // Repaints rect (the whole view when empty).
     virtual void Repaint(const vcl::TRect& rect);
+    // The site's size changed outside a layout: the view is laid out again (sized again when its height follows its
+    // width).
+    virtual void SiteSizeChanged();
+
+    // What the site keeps for the view: its drag mode, its context menu (a TPopupMenu or a component implementing
+    // IuiPopupMenu) and its events, read there and set through the view, each setting a repaint.
+    vcl::TDragMode DragMode() const { return Site().DragMode(); }
+    void SetDragMode(vcl::TDragMode value) { SetSiteValue(&TuiGridSite::SetDragMode, value); }
+    rtl::TComponent* PopupMenu() const { return Site().PopupMenuComponent(); }
+    void SetPopupMenu(rtl::TComponent* value) { SetSiteValue(&TuiGridSite::SetPopupMenuComponent, value); }
+    void SetOnDblClick(rtl::TNotifyEvent handler) { SetSiteValue(&TuiGridSite::SetOnDblClick, std::move(handler)); }
+    void SetOnDragDrop(vcl::TDragDropEvent handler) { SetSiteValue(&TuiGridSite::SetOnDragDrop, std::move(handler)); }
+    void SetOnDragOver(vcl::TDragOverEvent handler) { SetSiteValue(&TuiGridSite::SetOnDragOver, std::move(handler)); }
+    void SetOnEndDrag(vcl::TEndDragEvent handler) { SetSiteValue(&TuiGridSite::SetOnEndDrag, std::move(handler)); }
+    void SetOnKeyDown(vcl::TKeyEvent handler) { SetSiteValue(&TuiGridSite::SetOnKeyDown, std::move(handler)); }
+    void SetOnKeyPress(vcl::TKeyPressEvent handler) { SetSiteValue(&TuiGridSite::SetOnKeyPress, std::move(handler)); }
+    void SetOnKeyUp(vcl::TKeyEvent handler) { SetSiteValue(&TuiGridSite::SetOnKeyUp, std::move(handler)); }
+    void SetOnMouseDown(vcl::TMouseEvent handler) { SetSiteValue(&TuiGridSite::SetOnMouseDown, std::move(handler)); }
+    void SetOnMouseEnter(rtl::TNotifyEvent handler) { SetSiteValue(&TuiGridSite::SetOnMouseEnter, std::move(handler)); }
+    void SetOnMouseLeave(rtl::TNotifyEvent handler) { SetSiteValue(&TuiGridSite::SetOnMouseLeave, std::move(handler)); }
+    void SetOnMouseMove(vcl::TMouseMoveEvent handler) {
+        SetSiteValue(&TuiGridSite::SetOnMouseMove, std::move(handler));
+    }
+    void SetOnMouseUp(vcl::TMouseEvent handler) { SetSiteValue(&TuiGridSite::SetOnMouseUp, std::move(handler)); }
+    void SetOnMouseWheel(vcl::TMouseWheelEvent handler) {
+        SetSiteValue(&TuiGridSite::SetOnMouseWheel, std::move(handler));
+    }
+    void SetOnMouseWheelDown(vcl::TMouseWheelUpDownEvent handler) {
+        SetSiteValue(&TuiGridSite::SetOnMouseWheelDown, std::move(handler));
+    }
+    void SetOnMouseWheelUp(vcl::TMouseWheelUpDownEvent handler) {
+        SetSiteValue(&TuiGridSite::SetOnMouseWheelUp, std::move(handler));
+    }
+    void SetOnStartDrag(vcl::TStartDragEvent handler) {
+        SetSiteValue(&TuiGridSite::SetOnStartDrag, std::move(handler));
+    }
+    // The drag mode, the context menu and every site event of source.
+    void AssignSiteSettings(const TuiCustomGridView& source);
 
 protected:
     using TDataControllerMaker = std::unique_ptr<TuiCustomDataController> (*)(TuiCustomGridView& gridView);
@@ -134,6 +176,7 @@ protected:
     virtual std::unique_ptr<TuiCustomGridOptionsSelection> CreateOptionsSelection();
     virtual std::unique_ptr<TuiCustomGridOptionsView> CreateOptionsView();
     virtual std::unique_ptr<TuiCustomGridViewStyles> CreateStyles();
+    virtual std::unique_ptr<TuiCustomGridBackgroundBitmaps> CreateBackgroundBitmaps();
     // Passed on to every registered options object.
     void Notification(rtl::TComponent* component, rtl::TOperation operation) override;
     // A notice of the data controller.
@@ -142,6 +185,11 @@ protected:
 private:
     friend class TuiGridListenerLink;
     bool IsAvailable(bool levelShown) const;
+    template <class TOwner, class TValue, class TArgument>
+    void SetSiteValue(void (TOwner::*setter)(TValue), TArgument&& value) {
+        (Site().*setter)(std::forward<TArgument>(value));
+        Changed(0);
+    }
 
     std::unique_ptr<TuiCustomDataController> FDataController;
     std::unique_ptr<TuiCustomGridController> FController;
@@ -154,6 +202,7 @@ private:
     std::unique_ptr<TuiCustomGridOptionsSelection> FOptionsSelection;
     std::unique_ptr<TuiCustomGridOptionsView> FOptionsView;
     std::unique_ptr<TuiCustomGridViewStyles> FStyles;
+    std::unique_ptr<TuiCustomGridBackgroundBitmaps> FBackgroundBitmaps;
     bool FViewInfoCacheCreated = false;
     TuiGridLevel* FLevel = nullptr; // not owned
     std::vector<TuiGridListenerLink*> FListenerLinks;

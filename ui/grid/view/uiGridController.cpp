@@ -22,7 +22,15 @@ TuiGridHintHelper& TuiCustomGridController::HintHelper() {
     return *FHintHelper;
 }
 
+void TuiCustomGridController::ShowHint(const vcl::TRect& areaBounds, const vcl::TRect& textBounds,
+                                       const TuiCustomGridCellViewInfo* cell, const vcl::TFont& font, bool multiLine,
+                                       rtl::UnicodeStringView text) {
+    HintHelper().ShowHint(areaBounds, textBounds, font, multiLine, text);
+    FHintCell = HintHelper().IsHintShown() ? cell : nullptr;
+}
+
 void TuiCustomGridController::HideHint() {
+    FHintCell = nullptr;
     if (FHintHelper) {
         FHintHelper->HideHint();
     }

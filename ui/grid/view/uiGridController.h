@@ -2,6 +2,7 @@
 // TuiCustomGridController: a view's input. The site hands it the mouse and the focus; it asks the view info which
 // cell lies under the pointer and lets that cell handle the event.
 
+#include "rtl/text/StringTypes.h"
 #include "ui/core/painters/uiScrollBar.h"
 #include "ui/grid/view/uiGridViewHandler.h"
 #include "vcl/controls/ControlTypes.h"
@@ -10,8 +11,13 @@
 #include <cstdint>
 #include <memory>
 
+namespace vcl {
+class TFont;
+}
+
 namespace ui {
 
+class TuiCustomGridCellViewInfo;
 class TuiCustomGridHitTest;
 class TuiDragAndDropObject;
 class TuiGridHintHelper;
@@ -46,8 +52,13 @@ public:
     bool IsDblClick() const { return FIsDblClick; }
     // The hint over the site, made on first use.
     TuiGridHintHelper& HintHelper();
+    // Shows text in font at textBounds while the pointer stays in areaBounds (the site's coordinates), for cell.
+    void ShowHint(const vcl::TRect& areaBounds, const vcl::TRect& textBounds, const TuiCustomGridCellViewInfo* cell,
+                  const vcl::TFont& font, bool multiLine, rtl::UnicodeStringView text);
     // Nothing before a hint was asked for.
     void HideHint();
+    // The cell whose hint shows (compared, never dereferenced), or nullptr.
+    const TuiCustomGridCellViewInfo* HintCell() const { return FHintCell; }
 
     // The view gains the focus: the site becomes a tab stop and takes the focus when the grid has it.
     void MakeFocused();
@@ -65,6 +76,7 @@ protected:
 
 private:
     std::unique_ptr<TuiGridHintHelper> FHintHelper;
+    const TuiCustomGridCellViewInfo* FHintCell = nullptr; // not owned
     bool FIsCheckingCoordinates = false;
     bool FIsDblClick = false;
     bool FIsFocusing = false;

@@ -4,6 +4,7 @@
 #include "ui/core/graphics/uiRegion.h"
 #include "ui/grid/control/uiCustomGrid.h"
 #include "ui/grid/view/uiCustomGridView.h"
+#include "ui/grid/view/uiGridBackgroundBitmaps.h"
 #include "ui/grid/view/uiGridSite.h"
 #include "ui/grid/view/uiGridViewInfo.h"
 #include "ui/grid/view/uiGridViewStyles.h"
@@ -50,8 +51,8 @@ void TuiCustomGridPainter::DrawBackground() {
     const TuiCustomGridViewInfo& viewInfo = GridView().ViewInfo();
     FCanvas->PushClipRegion();
     FCanvas->SetClipRegion(*FBackgroundRegion, TuiRegionOperation::Intersection);
-    // The Background style's bitmap, when it has one, is tiled instead of the colour.
-    if (vcl::TBitmap* bitmap = GridView().Styles().GetStyleBitmap(TuiCustomGridViewStyles::vsBackground)) {
+    // The background's picture, when it has one, is tiled instead of the colour.
+    if (vcl::TBitmap* bitmap = GridView().BackgroundBitmaps().GetBitmap(TuiCustomGridBackgroundBitmaps::bbBackground)) {
         FCanvas->FillRect(viewInfo.ClientBounds(), bitmap);
     } else {
         FCanvas->FillRectColor(viewInfo.ClientBounds(), viewInfo.GetBackgroundColor());

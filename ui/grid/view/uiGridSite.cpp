@@ -1,5 +1,6 @@
 #include "ui/grid/view/uiGridSite.h"
 
+#include "ui/core/controls/services/uiTimers.h"
 #include "ui/grid/control/uiCustomGrid.h"
 #include "ui/grid/view/uiCustomGridView.h"
 #include "ui/grid/view/uiGridController.h"
@@ -14,6 +15,8 @@ TuiGridSite::TuiGridSite(TuiCustomGridViewInfo& viewInfo) : TuiControl(nullptr),
     SetKeys(TuiControlKeys{kArrows, kChars});
     SetBorderStyle(uicbsNone);
 }
+
+TuiGridSite::~TuiGridSite() = default;
 
 TuiCustomGridView& TuiGridSite::GridView() const {
     return FViewInfo.GridView();
@@ -54,6 +57,53 @@ void TuiGridSite::Paint() {
     if (drag != nullptr) {
         drag->AfterPaint();
     }
+}
+
+void TuiGridSite::BoundsChanged() {
+    if (ControlState().Contains(vcl::csCreating)) {
+        TuiControl::BoundsChanged();
+        return;
+    }
+    const vcl::TSize oldSize = FClientSize;
+    const vcl::TRect client = GetClientBounds();
+    FClientSize = vcl::TSize{client.Right, client.Bottom};
+    if (FViewInfo.IsVisibilityChanging()) {
+        return;
+    }
+    const bool changed = oldSize.cx != FClientSize.cx || oldSize.cy != FClientSize.cy;
+    // A layout follows the bars it shows itself.
+    const bool layoutFollows = FViewInfo.IsCalculating() || FViewInfo.IsFollowingScrollBars();
+    if (oldSize.cx > 0 && oldSize.cy > 0 && changed && !layoutFollows) {
+        if (UpdatingScrollBars()) {
+            StartDeferredSizeChanged();
+        } else if (CanTakeSizeChange()) {
+            GridView().SiteSizeChanged();
+        }
+    }
+    TuiControl::BoundsChanged();
+}
+
+bool TuiGridSite::CanTakeSizeChange() const {
+    for (const TuiCustomGridView* view = &GridView(); view != nullptr; view = view->MasterGridView()) {
+        const TuiCustomGridViewInfo& viewInfo = view->ViewInfo();
+        if (viewInfo.IsCalculating() || viewInfo.IsVisibilityChanging()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void TuiGridSite::StartDeferredSizeChanged() {
+    if (!FDeferredSizeTimer) {
+        FDeferredSizeTimer = std::make_unique<TuiTimer>(nullptr);
+        FDeferredSizeTimer->SetInterval(1);
+        FDeferredSizeTimer->SetOnTimer([this](rtl::TObject*) {
+            FDeferredSizeTimer->SetEnabled(false);
+            GridView().SiteSizeChanged();
+        });
+    }
+    FDeferredSizeTimer->SetEnabled(false);
+    FDeferredSizeTimer->SetEnabled(true);
 }
 
 void TuiGridSite::BeforeMouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) {

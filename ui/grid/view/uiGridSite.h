@@ -1,6 +1,8 @@
 #pragma once
 // TuiGridSite: a view's own window. Its input goes to the view's controller and its painting to the view's painter;
-// it paints nothing while the view is locked or laid out, or while parked off-screen.
+// it paints nothing while the view is locked or laid out, or while parked off-screen. A change of its client size
+// outside a layout lays the view out again; one while its scroll bars come or go does so a millisecond later, once
+// the layout that showed them is over.
 
 #include "ui/core/controls/control/uiControl.h"
 
@@ -10,11 +12,13 @@ namespace ui {
 
 class TuiCustomGridView;
 class TuiCustomGridViewInfo;
+class TuiTimer;
 
 class TuiGridSite : public TuiControl {
     RTL_DECLARE_CLASS(TuiGridSite, TuiControl)
 public:
     explicit TuiGridSite(TuiCustomGridViewInfo& viewInfo);
+    ~TuiGridSite() override;
 
     TuiCustomGridViewInfo& ViewInfo() const { return FViewInfo; }
     TuiCustomGridView& GridView() const;
@@ -29,6 +33,9 @@ public:
 
 protected:
     void Paint() override;
+    // Nothing beyond the inherited handling while the window is made, and nothing at all while the view comes or
+    // goes.
+    void BoundsChanged() override;
     void BeforeMouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
     void MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) override;
     void MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int32_t x, int32_t y) override;
@@ -45,8 +52,15 @@ protected:
 
 private:
     TuiCustomGridViewInfo& FViewInfo;
+    // The view and every master above it are neither laid out nor shown or hidden now.
+    bool CanTakeSizeChange() const;
+    void StartDeferredSizeChanged();
+
     // The controller's drag between its start and the moment the control takes it.
     std::unique_ptr<TuiDragAndDropObject> FStartingDragAndDropObject;
+    // Kept once made: its tick only stops it, as freeing a timer inside its own tick would free the running handler.
+    std::unique_ptr<TuiTimer> FDeferredSizeTimer;
+    vcl::TSize FClientSize;
 };
 
 } // namespace ui

@@ -1,6 +1,10 @@
 #include "ui/grid/view/uiGridViewInfo.h"
 
+#include "rtl/WindowsApi.h"
+#include "ui/core/controls/routines/uiControlRoutines.h"
+#include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/graphics/uiDrawParams.h"
+#include "ui/core/graphics/uiSharedCanvases.h"
 #include "ui/grid/cells/uiGridHitTests.h"
 #include "ui/grid/control/uiCustomGrid.h"
 #include "ui/grid/view/uiCustomGridView.h"
@@ -9,6 +13,7 @@
 #include "ui/grid/view/uiGridViewStyles.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace ui {
 
@@ -21,10 +26,59 @@ TuiCanvas& TuiCustomGridViewInfo::Canvas() const {
     return FSite->UICanvas();
 }
 
+TuiCanvas& TuiCustomGridViewInfo::MeasuringCanvas() const {
+    TuiScreenCanvas* screen = GetSharedScreenCanvas();
+    return screen ? static_cast<TuiCanvas&>(*screen) : Canvas();
+}
+
+int32_t TuiCustomGridViewInfo::FontHeight(const vcl::TFont* font) const {
+    TuiCanvas& canvas = MeasuringCanvas();
+    canvas.PushState();
+    if (font) {
+        canvas.SetFont(*font);
+    }
+    const int32_t height = canvas.GetTextHeight(u"Qq");
+    canvas.PopState();
+    return height;
+}
+
+void TuiCustomGridViewInfo::UpdateMousePos() {
+    if (FSite->Left() == GridSiteParkingLeft) {
+        return;
+    }
+    const vcl::TPoint cursor = CursorPosOrInvalid();
+    if (!FSite->HandleAllocated() || cursor == uiInvalidPoint) {
+        constexpr int32_t outside = std::numeric_limits<int32_t>::max();
+        FMousePos = vcl::Point(outside, outside);
+        return;
+    }
+    FMousePos = FSite->ScreenToClient(cursor);
+}
+
+void TuiCustomGridViewInfo::AddProcessingCell(TuiCustomGridCellViewInfo* cell) {
+    FProcessingCells.push_back(cell);
+}
+
+bool TuiCustomGridViewInfo::IsProcessingCell(const TuiCustomGridCellViewInfo* cell) const {
+    return std::find(FProcessingCells.begin(), FProcessingCells.end(), cell) != FProcessingCells.end();
+}
+
+void TuiCustomGridViewInfo::RemoveProcessingCell(const TuiCustomGridCellViewInfo* cell, bool all) {
+    if (all) {
+        std::erase(FProcessingCells, cell);
+        return;
+    }
+    const auto found = std::find(FProcessingCells.begin(), FProcessingCells.end(), cell);
+    if (found != FProcessingCells.end()) {
+        FProcessingCells.erase(found);
+    }
+}
+
 void TuiCustomGridViewInfo::CalculateInBounds(const vcl::TRect& rect) {
     if (FIsCalculating) {
         return;
     }
+    UpdateMousePos();
     FIsCalculating = true;
     try {
         FSite->SetBoundsRect(rect);
@@ -43,7 +97,14 @@ void TuiCustomGridViewInfo::CalculateInBounds(const vcl::TRect& rect) {
 // The site's bars follow the layout; when they come or go the client area changes, and the layout is worked out once
 // more for the new client area, whose own calculation then checks the controller's positions.
 void TuiCustomGridViewInfo::AfterCalculating() {
-    FSite->UpdateScrollBars();
+    FFollowingScrollBars = true;
+    try {
+        FSite->UpdateScrollBars();
+    } catch (...) {
+        FFollowingScrollBars = false;
+        throw;
+    }
+    FFollowingScrollBars = false;
     if (!FRecalculatingForScrollBars && FSite->GetClientBounds() != FClientBounds) {
         FRecalculatingForScrollBars = true;
         try {

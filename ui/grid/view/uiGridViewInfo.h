@@ -8,10 +8,16 @@
 #include "vcl/system/Types.h"
 
 #include <memory>
+#include <vector>
+
+namespace vcl {
+class TFont;
+}
 
 namespace ui {
 
 class TuiCanvas;
+class TuiCustomGridCellViewInfo;
 class TuiCustomGridHitTest;
 class TuiGridSite;
 
@@ -25,8 +31,14 @@ public:
 
     TuiGridSite& Site() const { return *FSite; }
     TuiCanvas& Canvas() const;
+    // The canvas the layout measures on: the screen's, as the site may have no window yet.
+    TuiCanvas& MeasuringCanvas() const;
+    // The height of "Qq" in font (nullptr: the canvas's own) on the measuring canvas.
+    int32_t FontHeight(const vcl::TFont* font) const;
     bool IsCalculating() const { return FIsCalculating; }
     bool IsVisibilityChanging() const { return FVisibilityChanging; }
+    // The site's bars follow a new layout, which is worked out again when they change the client area.
+    bool IsFollowingScrollBars() const { return FFollowingScrollBars; }
     bool IsCalculated() const { return !FClientBounds.IsEmpty(); }
     // The client rectangle of the last calculation.
     const vcl::TRect& ClientBounds() const { return FClientBounds; }
@@ -45,6 +57,19 @@ public:
     int32_t GetWidth(const vcl::TSize& maxSize);
     // Size calculations (GetHeight, GetWidth) are running.
     bool IsSizeCalculating() const { return FSizeCalculating; }
+
+    // The pointer in the site's coordinates when the layout was last worked out, or moved to then: far outside
+    // while the site has no window or is parked.
+    vcl::TPoint MousePos() const { return FMousePos; }
+    void UpdateMousePos();
+
+    // The cells running code that may free them or the whole layout (an event handler of a mouse press) stand here
+    // meanwhile; a cell that goes away leaves the list, so that the code finds out before it touches the cell
+    // again. A cell may stand more than once.
+    void AddProcessingCell(TuiCustomGridCellViewInfo* cell);
+    bool IsProcessingCell(const TuiCustomGridCellViewInfo* cell) const;
+    // The first entry of cell, or every one with all.
+    void RemoveProcessingCell(const TuiCustomGridCellViewInfo* cell, bool all);
 
     // Run by a queued focus change; nothing in the base.
     virtual void ControlFocusChanged() {}
@@ -69,11 +94,14 @@ protected:
 
 private:
     std::unique_ptr<TuiGridSite, rtl::TComponentDeleter> FSite;
+    std::vector<TuiCustomGridCellViewInfo*> FProcessingCells; // not owned
     vcl::TRect FClientBounds;
+    vcl::TPoint FMousePos;
     bool FIsCalculating = false;
     bool FVisibilityChanging = false;
     bool FSizeCalculating = false;
     bool FRecalculatingForScrollBars = false;
+    bool FFollowingScrollBars = false;
 };
 
 } // namespace ui

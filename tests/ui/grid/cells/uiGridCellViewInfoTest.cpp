@@ -1,9 +1,13 @@
 #include "ui/grid/cells/uiGridCellViewInfo.h"
 
+#include "tests/support/ui/DibSurface.h"
 #include "tests/support/ui/TestForms.h"
 #include "ui/core/controls/control/uiControl.h"
+#include "ui/grid/cells/uiGridCellPainter.h"
 #include "ui/grid/cells/uiGridHitTests.h"
+#include "vcl/graphics/Canvas.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace ui {
@@ -27,6 +31,14 @@ public:
     TuiControl* Control = nullptr;
     int Clicks = 0;
     int PopupsShown = 0;
+    rtl::UnicodeString Caption;
+    TuiBorders Sides;
+    int32_t SideWidth = 1;
+    vcl::TColor SideColor = vcl::clBlack;
+    vcl::TColor Background = vcl::clWhite;
+    TuiCanvas* MeasureOn = nullptr;
+    // Draws instead of the default painting when set; sees the canvas as the cell left it.
+    std::function<bool(TuiCanvas&)> OnCustomDraw;
 
 protected:
     TuiCustomGridHitTest* CreateHitTest(vcl::TPoint point) override {
@@ -44,7 +56,141 @@ protected:
     TuiControl* GetControl() const override { return Control; }
     void Click() override { ++Clicks; }
     void ShowPopup() override { ++PopupsShown; }
+    rtl::UnicodeString GetText() const override { return Caption; }
+    TuiBorders GetBorders() const override { return Sides; }
+    int32_t GetBorderWidth(TuiBorder /*side*/) const override { return SideWidth; }
+    vcl::TColor GetBorderColor(TuiBorder /*side*/) const override { return SideColor; }
+    void GetViewParams(TuiDrawParams& params) const override {
+        params.Color = Background;
+        params.TextColor = vcl::clBlack;
+    }
+    TuiCanvas* GetCanvas() const override { return MeasureOn; }
+    bool HasCustomDraw() const override { return static_cast<bool>(OnCustomDraw); }
+    bool DoCustomDraw(TuiCanvas& canvas) override { return OnCustomDraw(canvas); }
 };
+
+// A canvas over a 32-bit surface.
+struct TCellSurface {
+    ui_test::TDibSurface Surface;
+    vcl::TCanvas Frame;
+    TuiCanvas Canvas{Frame};
+
+    TCellSurface(int width, int height) : Surface(width, height) {
+        Surface.Fill(vcl::clFuchsia);
+        Frame.SetHandle(Surface.DC());
+    }
+    ~TCellSurface() { Frame.SetHandle(nullptr); }
+};
+
+TEST(GridCellText, AlignmentsGiveTheirTextFlagsAndTheMarginsAddFour) {
+    EXPECT_EQ(AlignmentToTextFlags(vcl::taLeftJustify), 1u);
+    EXPECT_EQ(AlignmentToTextFlags(vcl::taRightJustify), 2u);
+    EXPECT_EQ(AlignmentToTextFlags(vcl::taCenter), static_cast<uint32_t>(tfAlignHCenter));
+    int32_t width = 30;
+    AddCellTextMargins(width);
+    EXPECT_EQ(width, 34);
+}
+
+TEST(GridCellText, TextBoundsPlaceTheTextByItsAlignmentsAndKeepACutMultiLineArea) {
+    TCellSurface on(300, 100);
+    TTestCell cell;
+    cell.MeasureOn = &on.Canvas;
+    cell.Caption = u"Wide text";
+    cell.Horizontal = vcl::taCenter;
+    cell.Vertical = vaBottom;
+    cell.Calculate(10, 0, 200, 40);
+    const vcl::TRect area = cell.GetTextAreaBounds();
+    const int32_t width = cell.TextWidth();
+    const int32_t height = cell.TextHeight();
+    ASSERT_GT(width, 0);
+    ASSERT_GT(height, 0);
+    const vcl::TRect centred = cell.TextBounds(true, true);
+    EXPECT_EQ(centred.Left, (area.Left + area.Right - width) / 2);
+    EXPECT_EQ(centred.Width(), width);
+    EXPECT_EQ(centred.Bottom, area.Bottom);
+    EXPECT_EQ(centred.Height(), height);
+    EXPECT_EQ(cell.TextBounds(false, false), area);
+    EXPECT_EQ(cell.TextWidthWithOffset(), width + 4);
+
+    TTestCell narrow;
+    narrow.MeasureOn = &on.Canvas;
+    narrow.Caption = u"A text wider than its cell";
+    narrow.PaintsMultiLine = true;
+    narrow.Calculate(0, 0, 20, 40);
+    EXPECT_EQ(narrow.TextBounds(true, false), narrow.GetTextAreaBounds());
+}
+
+TEST(GridCellText, BestFitIsTheBordersAndTheTextWithItsMargins) {
+    TCellSurface on(100, 100);
+    TTestCell cell;
+    cell.MeasureOn = &on.Canvas;
+    cell.Caption = u"Fit me";
+    cell.Sides = TuiBorders{bLeft, bRight};
+    cell.SideWidth = 3;
+    cell.Calculate(0, 0, 10, 20);
+    EXPECT_EQ(cell.GetBestFitWidth(), 3 + cell.TextWidth() + 4 + 3);
+    TTestCell unmeasured;
+    unmeasured.Caption = u"No canvas";
+    unmeasured.Calculate(0, 0, 10, 20);
+    EXPECT_EQ(unmeasured.TextWidth(), 0);
+}
+
+TEST(GridCellPainter, BordersBackgroundAndTextFillTheCellAndPaintingTwiceGivesTheSamePixels) {
+    TTestCell cell;
+    cell.Caption = u"X";
+    cell.Sides = uiAllBorders;
+    cell.SideWidth = 2;
+    cell.SideColor = vcl::clRed;
+    cell.Background = vcl::clYellow;
+    cell.Calculate(10, 10, 40, 30);
+    TCellSurface first(60, 50);
+    cell.Paint(first.Canvas);
+    const vcl::TColor red = static_cast<vcl::TColor>(vcl::ColorToRGB(vcl::clRed));
+    const vcl::TColor yellow = static_cast<vcl::TColor>(vcl::ColorToRGB(vcl::clYellow));
+    for (const vcl::TPoint border : {vcl::Point(10, 10), vcl::Point(11, 25), vcl::Point(49, 39), vcl::Point(30, 38)}) {
+        EXPECT_EQ(first.Surface.Pixel(border.X, border.Y), red) << border.X << ", " << border.Y;
+    }
+    EXPECT_EQ(first.Surface.Pixel(45, 35), yellow) << "the background inside the borders, away from the text";
+    EXPECT_NE(first.Surface.Pixel(9, 9), red) << "nothing outside the cell";
+    int textPixels = 0;
+    for (int y = 12; y < 38; ++y) {
+        for (int x = 12; x < 48; ++x) {
+            textPixels += first.Surface.Pixel(x, y) == 0 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(textPixels, 0) << "the text in the cell's text colour";
+    TCellSurface second(60, 50);
+    cell.Paint(second.Canvas);
+    EXPECT_EQ(first.Surface.Pixels(), second.Surface.Pixels());
+}
+
+TEST(GridCellPainter, ACustomDrawThatPaintsLeavesOnlyTheBordersAndOneThatChangesTheBrushTurnsTheBackground) {
+    TTestCell cell;
+    cell.Sides = uiAllBorders;
+    cell.SideColor = vcl::clRed;
+    cell.Background = vcl::clYellow;
+    cell.Calculate(0, 0, 20, 20);
+    vcl::TColor seen = vcl::clNone;
+    cell.OnCustomDraw = [&](TuiCanvas& canvas) {
+        seen = canvas.Brush().Color();
+        canvas.FillRectColor(vcl::Rect(0, 0, 20, 20), vcl::clBlue);
+        return true;
+    };
+    TCellSurface painted(20, 20);
+    cell.Paint(painted.Canvas);
+    EXPECT_EQ(seen, vcl::clYellow) << "the handler sees the cell's colours on the canvas";
+    EXPECT_EQ(painted.Surface.Pixel(10, 10), static_cast<vcl::TColor>(vcl::ColorToRGB(vcl::clBlue)));
+    EXPECT_EQ(painted.Surface.Pixel(0, 10), static_cast<vcl::TColor>(vcl::ColorToRGB(vcl::clRed)));
+
+    cell.OnCustomDraw = [](TuiCanvas& canvas) {
+        canvas.SetBrushColor(vcl::clLime);
+        return false;
+    };
+    TCellSurface changed(20, 20);
+    cell.Paint(changed.Canvas);
+    EXPECT_EQ(changed.Surface.Pixel(10, 10), static_cast<vcl::TColor>(vcl::ColorToRGB(vcl::clLime)));
+    EXPECT_EQ(cell.Params().Color, vcl::clYellow) << "the cell's own colour comes back after painting";
+}
 
 TEST(GridCellViewInfo, TextAttributesFollowAlignmentAndLines) {
     TTestCell cell;

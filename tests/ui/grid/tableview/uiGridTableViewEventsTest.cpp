@@ -65,12 +65,8 @@ TEST_F(GridTableViewEventsTest, CustomDrawsLeaveDoneAloneWithoutAHandler) {
     TuiGridColumn* column = View->Columns(0);
     bool done = false;
     View->DoCustomDrawColumnHeader(canvas, nullptr, done);
-    View->DoCustomDrawFooterCell(canvas, nullptr, done);
-    View->DoCustomDrawGroupCell(canvas, nullptr, done);
     View->DoCustomDrawGroupSummaryCell(canvas, nullptr, nullptr, nullptr, nullptr, done);
-    View->DoCustomDrawIndicatorCell(canvas, nullptr, done);
     column->DoCustomDrawHeader(canvas, nullptr, done);
-    column->DoCustomDrawFooterCell(canvas, nullptr, done);
     column->DoCustomDrawGroupSummaryCell(canvas, nullptr, nullptr, nullptr, done);
     EXPECT_FALSE(done);
     EXPECT_FALSE(View->HasCustomDrawColumnHeader());

@@ -1,10 +1,13 @@
 #include "ui/grid/view/uiGridSite.h"
 
 #include "tests/support/ui/DibSurface.h"
+#include "tests/support/ui/MessagePump.h"
 #include "tests/ui/grid/GridTestSupport.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/grid/control/uiCustomGrid.h"
+#include "ui/grid/control/uiGridLevel.h"
 #include "ui/grid/view/uiCustomGridView.h"
+#include "ui/grid/view/uiGridController.h"
 #include "ui/grid/view/uiGridPainter.h"
 #include "ui/grid/view/uiGridViewInfo.h"
 #include "ui/grid/view/uiGridViewInfoCache.h"
@@ -37,14 +40,54 @@ protected:
     }
 };
 
+// Shows a vertical bar on the site when asked to.
+class TBarController : public TuiCustomGridController {
+public:
+    using TuiCustomGridController::TuiCustomGridController;
+    bool WantsBar = false;
+    void InitScrollBarsParameters() override {
+        GridView().Site().SetScrollBarInfo(sbVertical, 0, WantsBar ? 100 : 0, 1, 10, 0, true, true);
+    }
+};
+
+// Sizes its site while the view is shown or hidden when asked to, and counts its layouts.
+class TResizingViewInfo : public TuiCustomGridViewInfo {
+public:
+    using TuiCustomGridViewInfo::TuiCustomGridViewInfo;
+    bool ResizeWhileShown = false;
+    int Layouts = 0;
+
+protected:
+    void Calculate() override { ++Layouts; }
+    void VisibilityChanged(bool visible) override {
+        TuiCustomGridViewInfo::VisibilityChanged(visible);
+        if (ResizeWhileShown) {
+            Site().SetBounds(Site().Left(), Site().Top(), Site().Width() - 20, Site().Height() - 20);
+        }
+    }
+};
+
 class TPartView : public TuiCustomGridView {
     RTL_DECLARE_CLASS(TPartView, TuiCustomGridView)
 public:
     explicit TPartView(rtl::TComponent* owner) : TuiCustomGridView(owner) {}
     TPartPainter& PartPainter() { return static_cast<TPartPainter&>(Painter()); }
+    TBarController& BarController() { return static_cast<TBarController&>(Controller()); }
+    TResizingViewInfo& ResizingViewInfo() { return static_cast<TResizingViewInfo&>(ViewInfo()); }
+    int SiteSizeChanges = 0;
+    void SiteSizeChanged() override {
+        ++SiteSizeChanges;
+        TuiCustomGridView::SiteSizeChanged();
+    }
 
 protected:
     std::unique_ptr<TuiCustomGridPainter> CreatePainter() override { return std::make_unique<TPartPainter>(*this); }
+    std::unique_ptr<TuiCustomGridController> CreateController() override {
+        return std::make_unique<TBarController>(*this);
+    }
+    std::unique_ptr<TuiCustomGridViewInfo> CreateViewInfo() override {
+        return std::make_unique<TResizingViewInfo>(*this);
+    }
 };
 
 class GridSiteTest : public ui_test::GridOnFormTest {
@@ -152,6 +195,57 @@ TEST(GridViewInfoCache, GetItemMakesItemsOnlyInsideItsPlaces) {
     EXPECT_EQ(item->Index(), 2);
     EXPECT_EQ(cache.GetItem(2), item);
     EXPECT_EQ(cache.Count(), 5);
+}
+
+TEST_F(GridSiteTest, ASizeChangeWhileTheViewComesOrGoesIsLeftAlone) {
+    TResizingViewInfo& viewInfo = View->ResizingViewInfo();
+    const int layouts = viewInfo.Layouts;
+    viewInfo.ResizeWhileShown = true;
+    viewInfo.UpdateVisibility(true);
+    viewInfo.ResizeWhileShown = false;
+    ui_test::PumpMessages(20);
+    EXPECT_EQ(View->SiteSizeChanges, 0);
+    EXPECT_EQ(viewInfo.Layouts, layouts) << "nothing laid out again";
+}
+
+TEST_F(GridSiteTest, ASizeChangeOutsideALayoutLaysTheViewOutAtOnceAndOneWhileTheBarsComeAMillisecondLater) {
+    TResizingViewInfo& viewInfo = View->ResizingViewInfo();
+    int layouts = viewInfo.Layouts;
+    Site->SetBorderStyle(uicbsDefault);
+    EXPECT_EQ(View->SiteSizeChanges, 1);
+    EXPECT_EQ(viewInfo.Layouts, layouts + 1);
+
+    View->SiteSizeChanges = 0;
+    layouts = viewInfo.Layouts;
+    View->BarController().WantsBar = true;
+    Site->UpdateScrollBars();
+    ASSERT_TRUE(Site->IsVScrollBarVisible());
+    EXPECT_EQ(View->SiteSizeChanges, 0) << "not while the bars are being shown";
+    EXPECT_EQ(viewInfo.Layouts, layouts);
+    ASSERT_TRUE(ui_test::PumpUntil([&] { return View->SiteSizeChanges > 0; }));
+    ui_test::PumpMessages(20);
+    EXPECT_EQ(View->SiteSizeChanges, 1) << "once";
+    EXPECT_GT(viewInfo.Layouts, layouts);
+}
+
+TEST_F(GridSiteTest, TheViewsSiteEventsDragModeAndContextMenuAreTheSites) {
+    int keys = 0;
+    View->SetOnKeyDown([&](rtl::TObject*, uint16_t&, vcl::TShiftState) { ++keys; });
+    ASSERT_TRUE(static_cast<bool>(Site->OnKeyDown()));
+    uint16_t key = 'A';
+    Site->OnKeyDown()(Site, key, {});
+    EXPECT_EQ(keys, 1);
+    View->SetDragMode(vcl::dmAutomatic);
+    EXPECT_EQ(Site->DragMode(), vcl::dmAutomatic);
+    EXPECT_EQ(View->DragMode(), vcl::dmAutomatic);
+
+    auto* copy = new TPartView(Form.get());
+    Grid->Levels().Add().SetGridView(copy);
+    copy->AssignSiteSettings(*View);
+    EXPECT_EQ(copy->DragMode(), vcl::dmAutomatic);
+    ASSERT_TRUE(static_cast<bool>(copy->Site().OnKeyDown()));
+    copy->Site().OnKeyDown()(&copy->Site(), key, {});
+    EXPECT_EQ(keys, 2);
 }
 
 } // namespace

@@ -194,6 +194,8 @@ protected:
     // The descendant reports its bars here with SetScrollBarInfo.
     virtual void InitScrollBarsParameters() {}
     virtual void BoundsChanged();
+    // The built-in scroll bars are being shown, hidden or laid out.
+    bool UpdatingScrollBars() const { return FUpdatingScrollBars; }
     virtual void FocusChanged();
     virtual void FontChanged();
     virtual void ColorChanged() {}

@@ -93,7 +93,11 @@ void TuiCustomGridTableController::SetFocusedItem(TuiCustomGridTableItem* item) 
     TuiCustomGridTableItem* prevFocusedItem = FFocusedItem;
     FFocusedItem = item;
     FocusedItemChanged(prevFocusedItem);
-    ReviewEditor();
+    const TuiGridListenerLink link(&GridView());
+    TableView().DoFocusedItemChanged(prevFocusedItem, item);
+    if (link.GridView() != nullptr) {
+        ReviewEditor();
+    }
 }
 
 void TuiCustomGridTableController::ReviewEditor() {
@@ -129,6 +133,7 @@ void TuiCustomGridTableController::SetTopRecordIndex(int32_t value) {
     }
     FTopRecordIndex = clamped;
     TopRecordIndexChanged();
+    TableView().DoTopRecordIndexChanged();
 }
 
 int32_t TuiCustomGridTableController::MaxTopRecordIndex() {

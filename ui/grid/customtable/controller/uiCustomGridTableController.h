@@ -87,6 +87,7 @@ public:
     // The record of the data controller's focused row; nullptr when no row is focused.
     virtual TuiCustomGridRecord* FocusedRecord() const;
     TuiGridIncSearch& IncSearch() { return FIncSearch; }
+
     // Page keys, Tab and Enter cell steps, Escape, Delete, Ctrl+A, Ctrl+C and Ctrl+Insert, then the focused record's
     // own keys; a key handled is cleared.
     virtual void HandleGridKey(uint16_t& key, vcl::TShiftState shift);

@@ -5,8 +5,10 @@
 #include "ui/data/controller/uiDataControllerError.h"
 #include "ui/data/controller/uiDataField.h"
 #include "ui/data/values/uiVariants.h"
+#include "ui/editors/framework/properties/uiEditProperties.h"
 #include "ui/grid/customtable/data/uiCustomGridTableViewData.h"
 #include "ui/grid/customtable/items/uiCustomGridTableItem.h"
+#include "ui/grid/customtable/items/uiCustomGridTableItemOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
 
@@ -45,6 +47,28 @@ TuiGridDataController::~TuiGridDataController() = default;
 
 TuiCustomGridTableItem* TuiGridDataController::TableItem(int32_t index) const {
     return index >= 0 && index < FGridView.ItemCount() ? FGridView.Items(index) : nullptr;
+}
+
+bool TuiGridDataController::ItemSortsByDisplayText(int32_t itemIndex, bool defaultValue) const {
+    TuiCustomGridTableItem* item = TableItem(itemIndex);
+    if (item == nullptr) {
+        return defaultValue;
+    }
+    switch (item->Options().SortByDisplayText()) {
+    case isbtOn:
+        return true;
+    case isbtOff:
+        return false;
+    case isbtDefault:
+        break;
+    }
+    return defaultValue;
+}
+
+bool TuiGridDataController::GetItemEditingHook(int32_t itemIndex) {
+    TuiCustomGridTableItem* item = TableItem(itemIndex);
+    TuiCustomEditProperties* properties = item ? item->GetProperties() : nullptr;
+    return properties == nullptr || properties->CanShowDataDisplayText(true);
 }
 
 const rtl::TMetaclass& TuiGridDataController::GetSummaryItemClass() const {

@@ -46,6 +46,10 @@ public:
     void UpdateData() override;
     // The view's recently used filters follow the current filter.
     void FilterChanged() override;
+    // The item's SortByDisplayText; with isbtDefault the given default (dcoSortByDisplayText when sorting).
+    bool ItemSortsByDisplayText(int32_t itemIndex, bool defaultValue) const override;
+    // An item edits the data's own text when its editor properties show it (or it has none).
+    bool GetItemEditingHook(int32_t itemIndex) override;
 
     // The "Data" property: not defined in provider mode. Stored with an ancestor when the records differ from the
     // ancestor's, without one when there are records.

@@ -423,7 +423,10 @@ void TuiCustomGridTableItem::Assign(const rtl::TPersistent* source) {
     FIsWidthAssigned = item->FIsWidthAssigned;
     FWidth = item->FWidth;
     Changed(2);
+    FOnCustomDrawCell = item->FOnCustomDrawCell;
+    FOnGetCellHint = item->FOnGetCellHint;
     FOnGetDataText = item->FOnGetDataText;
+    FOnGetDisplayText = item->FOnGetDisplayText;
     FOnGetProperties = item->FOnGetProperties;
     FOnGetPropertiesForEdit = item->FOnGetPropertiesForEdit;
     FOnGetFilterValues = item->FOnGetFilterValues;

@@ -11,6 +11,7 @@
 #include "ui/editors/framework/repository/uiEditRepository.h"
 #include "ui/grid/customtable/filtering/uiGridInitDateRangesEvent.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
+#include "ui/grid/customtable/uiGridCellEvents.h"
 #include "vcl/system/Types.h"
 
 #include <cstdint>
@@ -20,6 +21,7 @@
 
 namespace ui {
 
+class TuiCanvas;
 class TuiCustomEditProperties;
 class TuiCustomGridRecord;
 class TuiCustomGridTableController;
@@ -247,6 +249,22 @@ public:
     virtual void DoGetDataText(int32_t recordIndex, rtl::AnsiString& text);
     bool HasGetDataTextHandler() const { return static_cast<bool>(FOnGetDataText); }
 
+    // The item's cells. Each Do... fires its event when one is assigned: a custom draw (with the view as sender)
+    // leaves done as it was without one, the hint and display text handlers change what they are given.
+    virtual void DoCustomDrawCell(TuiCanvas& canvas, TuiGridTableDataCellViewInfo* cell, bool& done);
+    virtual void DoGetCellHint(TuiCustomGridRecord* record, TuiGridTableDataCellViewInfo* cell, vcl::TPoint mousePos,
+                               rtl::UnicodeString& text, bool& multiLine, vcl::TRect& textRect);
+    virtual void DoGetDisplayText(TuiCustomGridRecord* record, rtl::UnicodeString& text);
+    bool HasCustomDrawCell() const { return static_cast<bool>(FOnCustomDrawCell); }
+    bool HasGetCellHintHandler() const { return static_cast<bool>(FOnGetCellHint); }
+    bool HasGetDisplayTextHandler() const { return static_cast<bool>(FOnGetDisplayText); }
+    void SetOnCustomDrawCell(TuiGridTableDataCellCustomDrawEvent handler);
+    void SetOnGetCellHint(TuiGridGetCellHintEvent handler);
+    void SetOnGetDisplayText(TuiGridGetDisplayTextEvent handler);
+    // Whether the item's cells show their editor's buttons: the item's ShowEditButtons, or with isebDefault the
+    // view's, which with gsebForFocusedRecord shows them in the focused record (focused) only.
+    virtual bool ShowButtons(bool focused);
+
     void SetOnGetDataText(TuiGridGetDataTextEvent handler);
     void SetOnGetStoredProperties(TuiGridTableItemGetStoredPropertiesEvent handler);
     void SetOnGetStoredPropertyValue(TuiGridTableItemGetStoredPropertyValueEvent handler);
@@ -312,6 +330,9 @@ private:
     TuiGridDateTimeGrouping FDateTimeGrouping = dtgDefault;
     std::unique_ptr<TuiCustomGridTableItemStyles> FStyles;
     TuiGridGetDataTextEvent FOnGetDataText;
+    TuiGridTableDataCellCustomDrawEvent FOnCustomDrawCell;
+    TuiGridGetCellHintEvent FOnGetCellHint;
+    TuiGridGetDisplayTextEvent FOnGetDisplayText;
     TuiGridGetPropertiesEvent FOnGetProperties;
     TuiGridGetPropertiesEvent FOnGetPropertiesForEdit;
     TuiGridGetFilterValuesEvent FOnGetFilterValues;

@@ -16,6 +16,7 @@
 namespace ui {
 
 class TuiGridColumn;
+class TuiGridDataCellViewInfo;
 class TuiGridDragScrolling;
 class TuiGridPullFocusing;
 class TuiGridTablePainter;
@@ -140,6 +141,15 @@ private:
     bool CheckColumnHeaderHint(vcl::TPoint point);
     void InvalidateColumnHeader(const TuiGridColumn* column);
     void ClickRecord(const TuiGridPlacementSpot& spot, vcl::TMouseButton button, vcl::TShiftState shift);
+    // The laid-out data cell at a spot, or nullptr.
+    TuiGridDataCellViewInfo* LaidOutCell(const TuiGridPlacementSpot& spot) const;
+    // A press on a record or its data cell focuses and selects it and prepares the editor; on a cell a double click
+    // fires OnCellDblClick first, and a handler that took it or freed the cell ends the press, as does one that
+    // freed the view. Answers whether the press goes on (the view may be gone when it does not).
+    bool PressRecord(const TuiGridPlacementSpot& spot, vcl::TMouseButton button, vcl::TShiftState shift,
+                     vcl::TPoint point);
+    // A release on the pressed cell fires OnCellClick: whether a handler took it (nothing more happens then).
+    bool ClickPressedCell(TuiGridDataCellViewInfo* cell, vcl::TMouseButton button, vcl::TShiftState shift);
     // The editor follows the layout after it was worked out again or scrolled.
     void EditorFollowsLayout();
 
@@ -151,6 +161,10 @@ private:
     mutable std::vector<int> FColumnWidths;
     mutable std::vector<int> FRecordHeights;
     int32_t FPressedRow = -1;
+    // The data cell a press began on, which a release on it clicks: its row and column, as a new layout after the
+    // press (a selection change) makes the cell anew.
+    int32_t FPressedCellRow = -1;
+    const TuiGridColumn* FPressedCellColumn = nullptr; // not owned; compared, never dereferenced
     std::unique_ptr<TuiGridPullFocusing> FPullFocusing;
     std::unique_ptr<TuiGridDragScrolling> FDragScrolling;
 };

@@ -9,6 +9,8 @@
 #include "ui/data/controller/filtering/uiDataFilter.h"
 #include "ui/data/controller/rows/uiDataControllerGroups.h"
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
+#include "ui/grid/cells/uiGridHitTests.h"
+#include "ui/grid/cells/uiGridViewCellViewInfo.h"
 #include "ui/grid/customtable/controller/uiGridEditingController.h"
 #include "ui/grid/customtable/data/uiGridDataController.h"
 #include "ui/grid/customtable/items/uiCustomGridTableItemOptions.h"
@@ -25,6 +27,8 @@
 #include "ui/grid/tableview/uiGridTableView.h"
 #include "ui/grid/tableview/uiGridTableViewStyles.h"
 #include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridFilterBarViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/uiGridUnit.h"
@@ -38,9 +42,6 @@
 namespace ui {
 
 namespace {
-
-// The pixels beside a text cell's text on each side.
-constexpr int32_t TextCellSideMargin = 2;
 
 const TuiGridRowPlacement* PlacedRow(const TuiGridTablePlacement& placement, int32_t recordIndex) {
     for (const TuiGridRowPlacement& row : placement.Rows) {
@@ -315,6 +316,66 @@ void TuiGridTableController::ClickRecord(const TuiGridPlacementSpot& spot, vcl::
     UpdateColumnSelection(shift.Contains(vcl::ssShift));
 }
 
+TuiGridDataCellViewInfo* TuiGridTableController::LaidOutCell(const TuiGridPlacementSpot& spot) const {
+    const TuiGridTableViewInfo* viewInfo = LaidOutViewInfo();
+    TuiGridDataRowViewInfo* row = viewInfo ? viewInfo->RowOfRecord(spot.RecordIndex) : nullptr;
+    if (spot.Kind != TuiGridPlacementSpotKind::DataCell || row == nullptr || spot.Column >= row->CellCount()) {
+        return nullptr;
+    }
+    return &row->Cells(spot.Column);
+}
+
+// The cell stands among the layout's processing cells while handlers run: a handler may free the view, or lay it
+// out anew and so free the cell, and the press ends then without touching either.
+bool TuiGridTableController::PressRecord(const TuiGridPlacementSpot& spot, vcl::TMouseButton button,
+                                         vcl::TShiftState shift, vcl::TPoint point) {
+    TuiGridColumn* column =
+        spot.Kind == TuiGridPlacementSpotKind::DataCell ? VisibleColumnList().at(spot.Column) : nullptr;
+    TuiGridDataCellViewInfo* cell = LaidOutCell(spot);
+    TuiCustomGridViewInfo& viewInfo = GridView().ViewInfo();
+    const TuiGridListenerLink link(&GridView());
+    if (cell != nullptr) {
+        viewInfo.AddProcessingCell(cell);
+    }
+    const bool doubleClick = shift.Contains(vcl::ssDouble);
+    if (cell != nullptr && doubleClick) {
+        const bool handled = GridTableView().DoCellDblClick(cell, button, shift);
+        if (link.GridView() == nullptr) {
+            return false;
+        }
+        if (handled || !viewInfo.IsProcessingCell(cell)) {
+            viewInfo.RemoveProcessingCell(cell, false);
+            return false;
+        }
+    }
+    const bool wasFocusedCell =
+        column != nullptr && column == FocusedItem() && spot.RecordIndex == DataController().GetFocusedRowIndex();
+    ClickRecord(spot, button, shift);
+    if (link.GridView() == nullptr) {
+        return false;
+    }
+    EditingController().CellMouseDown(column, wasFocusedCell, button, shift, point);
+    if (cell == nullptr) {
+        return true;
+    }
+    if (!doubleClick && !column->Editing()) {
+        FPressedCellRow = spot.RecordIndex;
+        FPressedCellColumn = column;
+    }
+    viewInfo.RemoveProcessingCell(cell, false);
+    return true;
+}
+
+bool TuiGridTableController::ClickPressedCell(TuiGridDataCellViewInfo* cell, vcl::TMouseButton button,
+                                              vcl::TShiftState shift) {
+    if (cell == nullptr || cell->Row().RowIndex() != FPressedCellRow || &cell->Column() != FPressedCellColumn) {
+        return false;
+    }
+    FPressedCellRow = -1;
+    FPressedCellColumn = nullptr;
+    return GridTableView().DoCellClick(cell, button, shift);
+}
+
 // Under CellMultiSelect dragging the mouse always selects cells, whatever PullFocusing says.
 bool TuiGridTableController::CanPullFocus(vcl::TMouseButton button, vcl::TShiftState shift) const {
     const TuiGridSite& site = GridView().Site();
@@ -343,17 +404,11 @@ void TuiGridTableController::MouseDown(vcl::TMouseButton button, vcl::TShiftStat
         }
         break;
     case TuiGridPlacementSpotKind::Record:
-    case TuiGridPlacementSpotKind::DataCell: {
-        TuiGridColumn* column = spot.Kind == TuiGridPlacementSpotKind::DataCell ? columns.at(spot.Column) : nullptr;
-        const bool wasFocusedCell =
-            column != nullptr && column == FocusedItem() && spot.RecordIndex == DataController().GetFocusedRowIndex();
-        ClickRecord(spot, button, shift);
-        EditingController().CellMouseDown(column, wasFocusedCell, button, shift, vcl::Point(x, y));
-        if (CanPullFocus(button, shift)) {
+    case TuiGridPlacementSpotKind::DataCell:
+        if (PressRecord(spot, button, shift, vcl::Point(x, y)) && CanPullFocus(button, shift)) {
             FPullFocusing->Start(shift, vcl::Point(x, y));
         }
         break;
-    }
     case TuiGridPlacementSpotKind::RowIndicator:
         ClickRecord(spot, button, shift);
         break;
@@ -403,9 +458,20 @@ void TuiGridTableController::MouseUp(vcl::TMouseButton button, vcl::TShiftState 
         FPressedRow = -1;
         const TuiGridPlacementSpot spot = SpotAt(vcl::Point(x, y));
         if (spot.Kind == TuiGridPlacementSpotKind::DataCell) {
-            EditingController().CellMouseUp(VisibleColumnList().at(spot.Column), button, shift);
+            const TuiGridListenerLink link(&GridView());
+            const bool handled = ClickPressedCell(LaidOutCell(spot), button, shift);
+            if (link.GridView() == nullptr) {
+                return;
+            }
+            if (handled) {
+                EditingController().DropMouseUpRequest();
+            } else {
+                EditingController().CellMouseUp(VisibleColumnList().at(spot.Column), button, shift);
+            }
         }
     }
+    FPressedCellRow = -1;
+    FPressedCellColumn = nullptr;
     if (pressedColumn != nullptr && button == vcl::mbLeft && GridView().Site().IsMouseInPressedArea(x, y)) {
         SortByHeaderClick(*pressedColumn, shift);
     }
@@ -478,33 +544,15 @@ void TuiGridTableController::MouseMove(vcl::TShiftState shift, int32_t x, int32_
     CheckCellHint(vcl::Point(x, y));
 }
 
+// A cell that offers hints checked its hint as the pointer moved over it; elsewhere no hint shows.
 void TuiGridTableController::CheckCellHint(vcl::TPoint point) {
     if (CheckColumnHeaderHint(point)) {
         return;
     }
-    if (!TableView().OptionsBehavior().CellHints()) {
-        return;
-    }
-    const TuiGridTablePlacement placement = Placement();
-    const TuiGridPlacementSpot spot = SpotIn(placement, point);
-    const TuiGridRowPlacement* row = PlacedRow(placement, spot.RecordIndex);
-    if (spot.Kind != TuiGridPlacementSpotKind::DataCell || row == nullptr) {
+    const auto* cell = dynamic_cast<TuiCustomGridViewCellViewInfo*>(GridView().ViewInfo().GetHitTest(point).ViewInfo());
+    if (cell == nullptr || !cell->ShowsHints()) {
         HideHint();
-        return;
     }
-    const vcl::TRect cell = row->Cells.at(spot.Column);
-    vcl::TRect textBounds = cell;
-    textBounds.Left += TextCellSideMargin;
-    textBounds.Right -= TextCellSideMargin;
-    const TuiGridColumn* column = VisibleColumnList().at(spot.Column);
-    const rtl::UnicodeString text = rtl::AnsiToUnicode(
-        DataController().GetRowDisplayText(DataController().GetRowInfo(spot.RecordIndex), column->Index()));
-    TuiCanvas& canvas = GridView().ViewInfo().Canvas();
-    if (text.empty() || canvas.GetTextWidth(text) <= textBounds.Width()) {
-        HideHint();
-        return;
-    }
-    HintHelper().ShowHint(cell, textBounds, canvas.Font(), false, text);
 }
 
 bool TuiGridTableController::CheckColumnHeaderHint(vcl::TPoint point) {
@@ -524,7 +572,7 @@ bool TuiGridTableController::CheckColumnHeaderHint(vcl::TPoint point) {
     TuiDrawParams params;
     GridTableView().Styles().GetHeaderParams(&header.Column(), params);
     const vcl::TFont& font = params.Font ? *params.Font : GridView().ViewInfo().Canvas().Font();
-    HintHelper().ShowHint(header.Bounds(), header.CaptionBounds(), font, header.MultiLinePainting(), header.Text());
+    ShowHint(header.Bounds(), header.CaptionBounds(), &header, font, header.MultiLinePainting(), header.Text());
     return true;
 }
 

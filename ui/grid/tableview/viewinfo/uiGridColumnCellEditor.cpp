@@ -25,6 +25,9 @@ TuiGridColumnCellEditor::TuiGridColumnCellEditor(TuiGridColumn& column, TuiLookA
         FStyle->LookAndFeel().SetMaster(lookAndFeel);
     }
     FViewData = FProperties->CreateViewData(*FStyle, true);
+    FViewData->OnGetDisplayText = [&column](TuiCustomEditViewData& viewData, rtl::UnicodeString& text) {
+        column.DoGetDisplayText(static_cast<TuiCustomGridRecord*>(viewData.Data), text);
+    };
 }
 
 TuiGridColumnCellEditor::~TuiGridColumnCellEditor() = default;
@@ -33,9 +36,14 @@ std::unique_ptr<TuiCustomEditViewInfo> TuiGridColumnCellEditor::CreateViewInfo()
     return FProperties->CreateViewInfo();
 }
 
-void TuiGridColumnCellEditor::ApplyCellStyle(vcl::TColor color, vcl::TColor textColor, const vcl::TFont* font) {
+void TuiGridColumnCellEditor::ApplyCellStyle(vcl::TColor color, vcl::TColor textColor, const vcl::TFont* font,
+                                             bool showButtons) {
     FStyle->SetColor(color);
     FStyle->SetTextColor(textColor);
+    const TuiEditButtonTransparency transparency = showButtons ? ebtNone : ebtHideInactive;
+    if (FStyle->ButtonTransparency() != transparency) {
+        FStyle->SetButtonTransparency(transparency);
+    }
     if (font && !FStyle->Font().SameAs(*font)) {
         FStyle->Font().Assign(font);
     }

@@ -1,7 +1,8 @@
 #pragma once
 // TuiGridColumnCellEditor: what paints one column's cells without a control while a layout lasts: the column's
 // editor properties, the cell style every cell of the column fills with its colours and font, and the view data they
-// share. A column with no editor registered for its values paints through plain editor properties (background only).
+// share, whose text the column's OnGetDisplayText has the last word over for the record a cell points it at. A column
+// with no editor registered for its values paints through plain editor properties (background only).
 
 #include "rtl/variants/Variant.h"
 #include "vcl/graphics/Colors.h"
@@ -38,8 +39,9 @@ public:
     TuiCustomEditViewData& ViewData() const { return *FViewData; }
     // A view info of the properties' class, for one cell.
     std::unique_ptr<TuiCustomEditViewInfo> CreateViewInfo() const;
-    // The cell style takes a cell's colours and font (the font only when it differs, as a new font costs a GDI font).
-    void ApplyCellStyle(vcl::TColor color, vcl::TColor textColor, const vcl::TFont* font);
+    // The cell style takes a cell's colours and font (the font only when it differs, as a new font costs a GDI font),
+    // and shows the editor's buttons or hides them while the cell is not edited.
+    void ApplyCellStyle(vcl::TColor color, vcl::TColor textColor, const vcl::TFont* font, bool showButtons);
     // A font equal to the cell style's present one, kept for the layout's life and shared by every cell filled with
     // it, so that the cells of a column make one GDI font rather than one each.
     const vcl::TFont& SharedCellFont();

@@ -56,7 +56,8 @@ bool HasConditionOn(const TuiFilterCriteriaItemList& list, const rtl::TObject* c
 
 TuiGridColumnHeaderViewInfo::TuiGridColumnHeaderViewInfo(TuiGridTableViewInfo& tableViewInfo, TuiGridColumn& column,
                                                          TuiGridColumnContainerKind container)
-    : FTableViewInfo(tableViewInfo), FColumn(column), FContainer(container) {}
+    : TuiCustomGridViewCellViewInfo(tableViewInfo), FTableViewInfo(tableViewInfo), FColumn(column),
+      FContainer(container) {}
 
 const TuiCustomLookAndFeelPainter& TuiGridColumnHeaderViewInfo::Painter() const {
     return *FTableViewInfo.GridView().LookAndFeelPainter();
@@ -323,17 +324,9 @@ bool TuiGridColumnHeaderViewInfo::ShowEndEllipsis() const {
     return FTableViewInfo.TableView().OptionsView().HeaderEndEllipsis();
 }
 
-TuiControl* TuiGridColumnHeaderViewInfo::GetControl() const {
-    return &FTableViewInfo.Site();
-}
-
 bool TuiGridColumnHeaderViewInfo::HotTrack() const {
     return Painter().HotTracksHeaders() ||
            (CanShowFilterButton() && FTableViewInfo.TableView().OptionsView().ShowColumnFilterButtons() != sfbAlways);
-}
-
-void TuiGridColumnHeaderViewInfo::Invalidate() {
-    FTableViewInfo.Site().InvalidateRect(Bounds(), false);
 }
 
 } // namespace ui

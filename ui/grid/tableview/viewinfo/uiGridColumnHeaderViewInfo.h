@@ -3,7 +3,7 @@
 // the look-and-feel painter draws, the area left for the caption and the places of the filter button, sorting mark and
 // glyph beside it, and the hit tests of the header, its filter button and its sizing edge.
 
-#include "ui/grid/cells/uiGridCellViewInfo.h"
+#include "ui/grid/cells/uiGridViewCellViewInfo.h"
 #include "ui/grid/tableview/uiGridHeaderAreas.h"
 
 #include <vector>
@@ -17,7 +17,7 @@ class TuiGridTableViewInfo;
 enum TuiButtonState : uint8_t;
 enum TuiGridColumnContainerKind : uint8_t;
 
-class TuiGridColumnHeaderViewInfo : public TuiCustomGridCellViewInfo {
+class TuiGridColumnHeaderViewInfo : public TuiCustomGridViewCellViewInfo {
 public:
     // The half width of the sizing edge on each side of the header's right border.
     static constexpr int32_t SizingEdgeHalfWidth = 4;
@@ -80,14 +80,12 @@ protected:
     bool GetMultiLine() const override;
     bool GetMultiLinePainting() const override;
     bool ShowEndEllipsis() const override;
-    TuiControl* GetControl() const override;
     // The look decides whether headers light up under the pointer; a filter button shown only while the header is hot
     // needs the pointer followed whatever the look.
     bool HotTrack() const override;
     // A filter button that shows only while the header is hot or pressed comes and goes with the state: the caption
     // and the other areas make room for it, or take its room back.
     void StateChanged(TuiGridCellMouseState oldState) override;
-    void Invalidate() override;
 
 private:
     // An area beside the caption and the member it is placed in.

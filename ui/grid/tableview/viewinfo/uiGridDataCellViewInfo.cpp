@@ -16,6 +16,7 @@
 #include "ui/grid/customtable/data/uiGridRecordHitTests.h"
 #include "ui/grid/customtable/uiCustomGridTableOptions.h"
 #include "ui/grid/customtable/uiCustomGridTableViewStyles.h"
+#include "ui/grid/customtable/viewinfo/uiGridTableDataCellPainter.h"
 #include "ui/grid/tableview/controller/uiGridTableController.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
@@ -43,7 +44,8 @@ TuiCustomGridTableOptionsSelection& CellSelectionOptions(TuiGridTableView& view)
 
 TuiGridDataCellViewInfo::TuiGridDataCellViewInfo(TuiGridDataRowViewInfo& row, TuiGridColumnCellEditor& editor,
                                                  bool isLastColumn)
-    : FRow(row), FEditor(editor), FEditViewInfo(editor.CreateViewInfo()), FIsLastColumn(isLastColumn) {}
+    : TuiGridTableDataCellViewInfo(row.TableViewInfo(), editor.Column()), FRow(row), FEditor(editor),
+      FEditViewInfo(editor.CreateViewInfo()), FIsLastColumn(isLastColumn) {}
 
 TuiGridDataCellViewInfo::~TuiGridDataCellViewInfo() = default;
 
@@ -59,6 +61,7 @@ void TuiGridDataCellViewInfo::CalculateCell(const vcl::TRect& bounds) {
     FUnmergedBounds = bounds;
     CalculateInRect(bounds);
     FSelected = CalculateSelected();
+    FShowsButtons = CalculateShowsButtons();
     FIncSearchHighlightLength = IncSearchHighlightLength();
     FillEditViewInfo();
 }
@@ -71,9 +74,11 @@ void TuiGridDataCellViewInfo::OffsetCell(int32_t dx, int32_t dy) {
 
 void TuiGridDataCellViewInfo::RefreshSelected() {
     const bool selected = CalculateSelected();
+    const bool showsButtons = CalculateShowsButtons();
     const int32_t highlightLength = IncSearchHighlightLength();
-    if (selected != FSelected || highlightLength != FIncSearchHighlightLength) {
+    if (selected != FSelected || showsButtons != FShowsButtons || highlightLength != FIncSearchHighlightLength) {
         FSelected = selected;
+        FShowsButtons = showsButtons;
         FIncSearchHighlightLength = highlightLength;
         FillEditViewInfo();
     }
@@ -189,6 +194,10 @@ bool TuiGridDataCellViewInfo::CanShowSelection(const TuiCustomGridTableOptionsSe
     return selection.MultiSelect() || FRow.IsFocused();
 }
 
+bool TuiGridDataCellViewInfo::CalculateShowsButtons() const {
+    return Column().ShowButtons(FRow.IsFocused());
+}
+
 bool TuiGridDataCellViewInfo::IsFocusedCell() const {
     return FRow.IsFocused() && FRow.TableViewInfo().FocusedColumn() == &Column();
 }
@@ -205,8 +214,9 @@ void TuiGridDataCellViewInfo::FillEditViewInfo() {
     } else {
         view.Styles().GetDataCellParams(GridRecord(), &Column(), params);
     }
-    FEditor.ApplyCellStyle(params.Color, params.TextColor, params.Font);
+    FEditor.ApplyCellStyle(params.Color, params.TextColor, params.Font, FShowsButtons);
     TuiCustomEditViewData& viewData = FEditor.ViewData();
+    viewData.Data = GridRecord();
     viewData.PaintOptions = {};
     viewData.InplaceContentOffsets = EditorContentOffsets();
     viewData.Selected = FSelected;
@@ -215,7 +225,7 @@ void TuiGridDataCellViewInfo::FillEditViewInfo() {
     }
     TuiCanvas& canvas = FRow.TableViewInfo().MeasuringCanvas();
     viewData.ApplyDisplayValue(canvas, CellDisplayValue(), *FEditViewInfo);
-    viewData.Calculate(canvas, ContentBounds(), false, *FEditViewInfo, {}, std::nullopt, {-1, -1});
+    viewData.Calculate(canvas, ContentBounds(), false, *FEditViewInfo, {}, std::nullopt, GridViewInfo().MousePos());
     // The column's style font changes with every cell filled after this one.
     FEditViewInfo->Font = &FEditor.SharedCellFont();
 }
@@ -254,20 +264,16 @@ TuiCustomGridHitTest* TuiGridDataCellViewInfo::CreateHitTest(vcl::TPoint point) 
     return &hitTest;
 }
 
+std::unique_ptr<TuiCustomGridCellPainter> TuiGridDataCellViewInfo::CreatePainter(TuiCanvas& canvas) {
+    return std::make_unique<TuiGridTableDataCellPainter>(canvas, *this);
+}
+
 TuiBorders TuiGridDataCellViewInfo::GetBorders() const {
     return FRow.TableViewInfo().CellBordersForGridLines(FIsLastColumn);
 }
 
 int32_t TuiGridDataCellViewInfo::GetBorderWidth(TuiBorder /*side*/) const {
     return TuiGridTableViewInfo::GridLineWidth;
-}
-
-TuiControl* TuiGridDataCellViewInfo::GetControl() const {
-    return &FRow.TableViewInfo().Site();
-}
-
-void TuiGridDataCellViewInfo::Invalidate() {
-    FRow.TableViewInfo().Site().InvalidateRect(Bounds(), false);
 }
 
 } // namespace ui

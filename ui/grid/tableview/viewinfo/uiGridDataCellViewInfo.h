@@ -1,10 +1,10 @@
 #pragma once
 // TuiGridDataCellViewInfo: one value of a data row under its column's header. The cell owns an editor view info of
-// its column's editor, fills it through the column's shared view data with the record's value, the cell's colours
-// and selection, and is painted by it; its borders are the grid lines it carries.
+// its column's editor, fills it through the column's shared view data with the record's value, the cell's colours,
+// selection and buttons, and is painted by it; its borders are the grid lines it carries.
 
 #include "rtl/variants/Variant.h"
-#include "ui/grid/cells/uiGridCellViewInfo.h"
+#include "ui/grid/customtable/viewinfo/uiGridTableCellViewInfo.h"
 
 #include <memory>
 #include <vector>
@@ -19,14 +19,15 @@ class TuiGridColumn;
 class TuiGridColumnCellEditor;
 class TuiGridDataRowViewInfo;
 
-class TuiGridDataCellViewInfo : public TuiCustomGridCellViewInfo {
+class TuiGridDataCellViewInfo : public TuiGridTableDataCellViewInfo {
 public:
     TuiGridDataCellViewInfo(TuiGridDataRowViewInfo& row, TuiGridColumnCellEditor& editor, bool isLastColumn);
     ~TuiGridDataCellViewInfo() override;
 
     TuiGridDataRowViewInfo& Row() const { return FRow; }
     TuiGridColumn& Column() const;
-    TuiCustomEditViewInfo& EditViewInfo() const { return *FEditViewInfo; }
+    TuiCustomEditViewInfo& EditViewInfo() const override { return *FEditViewInfo; }
+    TuiCustomGridRecord* GridRecord() const override;
     // Lays the cell out in bounds and fills its editor view info.
     void CalculateCell(const vcl::TRect& bounds);
     // Moves the cell and its editor view info.
@@ -34,16 +35,16 @@ public:
     // Where the editor paints: the bounds less the grid lines.
     vcl::TRect ContentBounds() const { return ClientBounds(); }
     // The record's display text when the editor shows the data's own text, else its value.
-    rtl::Variant CellDisplayValue() const;
-    bool Selected() const { return FSelected; }
-    // The selection, the focused cell or the incremental search changed without a new layout: the cell's editor is
-    // filled again when the cell is now drawn otherwise.
+    rtl::Variant CellDisplayValue() const override;
+    bool Selected() const override { return FSelected; }
+    // The selection, the focused cell or record or the incremental search changed without a new layout: the cell's
+    // editor is filled again when the cell is now drawn otherwise.
     void RefreshSelected();
     // While the user searches incrementally, the focused record's cell of the searched column highlights the
     // characters found: their count, else 0.
     int32_t IncSearchHighlightLength() const;
     // The focused record's cell of the view's focused column.
-    bool IsFocusedCell() const;
+    bool IsFocusedCell() const override;
 
     // Merging: a cell of a merging column extends down over the following rows that show an equal value; the cells
     // it covers are merged into it and not painted.
@@ -69,12 +70,12 @@ protected:
     TuiCustomGridHitTest* CreateHitTest(vcl::TPoint point) override;
     TuiBorders GetBorders() const override;
     int32_t GetBorderWidth(TuiBorder side) const override;
-    TuiControl* GetControl() const override;
-    void Invalidate() override;
+    std::unique_ptr<TuiCustomGridCellPainter> CreatePainter(TuiCanvas& canvas) override;
 
 private:
-    TuiCustomGridRecord* GridRecord() const;
     bool CalculateSelected() const;
+    // The column shows its editor's buttons in the cell's record.
+    bool CalculateShowsButtons() const;
     // The cell's own state, whatever it covers.
     bool CalculateOwnSelected() const;
     bool CanShowSelection(const TuiCustomGridTableOptionsSelection& selection) const;
@@ -92,6 +93,7 @@ private:
     std::vector<TuiGridDataCellViewInfo*> FMergedCells; // not owned
     bool FIsLastColumn;
     bool FSelected = false;
+    bool FShowsButtons = false;
     int32_t FIncSearchHighlightLength = 0;
 };
 

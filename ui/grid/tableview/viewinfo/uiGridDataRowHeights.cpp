@@ -83,7 +83,7 @@ int32_t TuiGridDataRowHeights::MeasureCell(int32_t visibleIndex, TuiCustomGridRe
     TuiGridColumnCellEditor& editor = FViewInfo.CellEditor(visibleIndex);
     TuiDrawParams params;
     FViewInfo.TableView().Styles().GetDataCellParams(record, &editor.Column(), params);
-    editor.ApplyCellStyle(params.Color, params.TextColor, params.Font);
+    editor.ApplyCellStyle(params.Color, params.TextColor, params.Font, editor.Column().ShowButtons(false));
     const int32_t maxLineCount = FViewInfo.TableView().OptionsView().CellTextMaxLineCount();
     const int32_t height = MeasureEditor(editor, record, FViewInfo.CellContentWidth(visibleIndex), maxLineCount);
     return height == 0 ? editor.DefaultCellHeight(FViewInfo.MeasuringCanvas(), params.Font) : height;
@@ -104,7 +104,7 @@ int32_t TuiGridDataRowHeights::MeasurePreview(TuiCustomGridRecord* record) {
     const TuiGridPreview& preview = FViewInfo.TableView().Preview();
     TuiDrawParams params;
     FViewInfo.TableView().Styles().GetPreviewParams(record, &editor->Column(), params);
-    editor->ApplyCellStyle(params.Color, params.TextColor, params.Font);
+    editor->ApplyCellStyle(params.Color, params.TextColor, params.Font, false);
     int32_t height = 0;
     if (preview.AutoHeight()) {
         // The text keeps the preview's indents from the content edges; the measure adds back the pixel of each
@@ -125,6 +125,7 @@ int32_t TuiGridDataRowHeights::MeasureEditor(TuiGridColumnCellEditor& editor, Tu
         return 0;
     }
     TuiCustomEditViewData& viewData = editor.ViewData();
+    viewData.Data = record;
     viewData.InplaceContentOffsets = {};
     if (auto* textViewData = dynamic_cast<TuiCustomTextEditViewData*>(&viewData)) {
         textViewData->WrapsText = true;

@@ -10,6 +10,7 @@
 #include "ui/grid/tableview/uiGridTableView.h"
 #include "ui/grid/tableview/uiGridTableViewStyles.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridGroupCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridPreviewCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableHitTests.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
@@ -20,7 +21,7 @@
 namespace ui {
 
 TuiGridDataRowViewInfo::TuiGridDataRowViewInfo(TuiGridTableViewInfo& tableViewInfo, int32_t rowIndex)
-    : FTableViewInfo(tableViewInfo), FRowIndex(rowIndex) {}
+    : TuiCustomGridViewCellViewInfo(tableViewInfo), FTableViewInfo(tableViewInfo), FRowIndex(rowIndex) {}
 
 TuiGridDataRowViewInfo::~TuiGridDataRowViewInfo() = default;
 
@@ -43,6 +44,7 @@ void TuiGridDataRowViewInfo::CalculateRow(const TuiGridRowPlacement& placement) 
     CalculateInRect(placement.Bounds);
     FCells.clear();
     FPreview.reset();
+    FGroupCell.reset();
     FGroupCellBounds = {};
     FExpandButtonBounds = {};
     if (const TuiGridGroupRow* groupRow = GroupRow()) {
@@ -108,11 +110,12 @@ void TuiGridDataRowViewInfo::CalculateGroupCell(const TuiGridGroupRow& groupRow)
     FGroupCellBounds = Bounds();
     FGroupCellBounds.Left = std::min(IndentsRight(groupRow.Level()), FGroupCellBounds.Right);
     FGroupCellBounds.Bottom = ContentBottom();
-    if (!groupRow.GetExpandable()) {
-        return;
+    if (groupRow.GetExpandable()) {
+        FExpandButtonBounds =
+            ExpandButtonInIndent(GroupContentBounds(), FGroupCellBounds.Left, FTableViewInfo.ExpandButtonSize());
     }
-    FExpandButtonBounds =
-        ExpandButtonInIndent(GroupContentBounds(), FGroupCellBounds.Left, FTableViewInfo.ExpandButtonSize());
+    FGroupCell = std::make_unique<TuiGridGroupCellViewInfo>(*this);
+    FGroupCell->CalculateInRect(FGroupCellBounds);
 }
 
 // An Office 2003 group row shows its button and caption in its lower half, above its separator.
@@ -174,6 +177,9 @@ vcl::TRect TuiGridDataRowViewInfo::GroupTextBounds() const {
 void TuiGridDataRowViewInfo::OffsetRow(int32_t dx, int32_t dy) {
     CalculateInRect(vcl::OffsetRect(Bounds(), dx, dy));
     FGroupCellBounds = vcl::OffsetRect(FGroupCellBounds, dx, dy);
+    if (FGroupCell) {
+        FGroupCell->CalculateInRect(FGroupCellBounds);
+    }
     if (!FExpandButtonBounds.IsEmpty()) {
         FExpandButtonBounds = vcl::OffsetRect(FExpandButtonBounds, dx, dy);
     }
@@ -204,10 +210,6 @@ TuiCustomGridHitTest* TuiGridDataRowViewInfo::CreateHitTest(vcl::TPoint point) {
     hitTest.SetGridView(&FTableViewInfo.GridView());
     hitTest.SetGridRecord(GridRecord());
     return &hitTest;
-}
-
-TuiControl* TuiGridDataRowViewInfo::GetControl() const {
-    return &FTableViewInfo.Site();
 }
 
 } // namespace ui

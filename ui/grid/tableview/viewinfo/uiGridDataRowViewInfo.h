@@ -5,7 +5,7 @@
 // expand button in the cell's first indent when the row can expand. A row scrolled by whole records keeps its cells
 // and moves with them.
 
-#include "ui/grid/cells/uiGridCellViewInfo.h"
+#include "ui/grid/cells/uiGridViewCellViewInfo.h"
 #include "ui/grid/tableview/layout/uiGridLevelIndents.h"
 
 #include <memory>
@@ -17,11 +17,12 @@ namespace ui {
 class TuiCustomGridRecord;
 class TuiGridGroupRow;
 class TuiGridDataCellViewInfo;
+class TuiGridGroupCellViewInfo;
 class TuiGridPreviewCellViewInfo;
 class TuiGridTableViewInfo;
 struct TuiGridRowPlacement;
 
-class TuiGridDataRowViewInfo : public TuiCustomGridCellViewInfo {
+class TuiGridDataRowViewInfo : public TuiCustomGridViewCellViewInfo {
 public:
     TuiGridDataRowViewInfo(TuiGridTableViewInfo& tableViewInfo, int32_t rowIndex);
     ~TuiGridDataRowViewInfo() override;
@@ -40,6 +41,8 @@ public:
     TuiGridGroupRow* GroupRow() const;
     // A group row's cell: the row right of its level's indents.
     const vcl::TRect& GroupCellBounds() const { return FGroupCellBounds; }
+    // Its view info; nullptr for a data row.
+    TuiGridGroupCellViewInfo* GroupCell() const { return FGroupCell.get(); }
     // Where the group caption is written: the group cell inside its margins, right of the expand button's indent
     // when the row can expand.
     vcl::TRect GroupTextBounds() const;
@@ -64,13 +67,13 @@ public:
 
 protected:
     TuiCustomGridHitTest* CreateHitTest(vcl::TPoint point) override;
-    TuiControl* GetControl() const override;
 
 private:
     TuiGridTableViewInfo& FTableViewInfo;
     int32_t FRowIndex;
     std::vector<std::unique_ptr<TuiGridDataCellViewInfo>> FCells;
     std::unique_ptr<TuiGridPreviewCellViewInfo> FPreview;
+    std::unique_ptr<TuiGridGroupCellViewInfo> FGroupCell;
     vcl::TRect FGroupCellBounds;
     vcl::TRect FExpandButtonBounds;
 

@@ -9,6 +9,7 @@
 #include "ui/grid/tableview/uiGridTableSummaryItem.h"
 #include "ui/grid/tableview/uiGridTableView.h"
 #include "ui/grid/tableview/uiGridTableViewStyles.h"
+#include "ui/grid/tableview/viewinfo/uiGridFooterCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableHitTests.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "vcl/system/ExceptionHook.h"
@@ -23,6 +24,10 @@ constexpr char16_t FooterMeasuredText[] = u"Qq";
 constexpr int32_t FooterTextMargins = 4;
 
 } // namespace
+
+TuiGridFooterViewInfo::TuiGridFooterViewInfo(TuiGridTableViewInfo& tableViewInfo) : FTableViewInfo(tableViewInfo) {}
+
+TuiGridFooterViewInfo::~TuiGridFooterViewInfo() = default;
 
 bool TuiGridFooterViewInfo::Visible() const {
     return FTableViewInfo.TableView().OptionsView().Footer();
@@ -80,6 +85,8 @@ void TuiGridFooterViewInfo::ChooseCells(std::span<TuiGridColumn* const> visibleC
         cell.ColumnIndex = itemColumns[static_cast<size_t>(index)];
         cell.Column = visibleColumns[static_cast<size_t>(cell.ColumnIndex)];
         ProduceText(cell, index);
+        cell.ViewInfo =
+            std::make_unique<TuiGridFooterCellViewInfo>(FTableViewInfo, *cell.Column, cell.SummaryItem, cell.Text);
         FCells.push_back(std::move(cell));
     }
 }
@@ -115,6 +122,7 @@ void TuiGridFooterViewInfo::Calculate(const vcl::TRect& bounds, std::span<const 
     const std::vector<vcl::TRect> places = PlaceFooterCells(FBounds, FColumnHeaders, CellColumns(), FMeasures);
     for (size_t i = 0; i < FCells.size(); ++i) {
         FCells[i].Bounds = places[i];
+        FCells[i].ViewInfo->CalculateInRect(places[i]);
     }
 }
 
@@ -125,6 +133,7 @@ void TuiGridFooterViewInfo::Offset(int32_t dx) {
     }
     for (TuiGridFooterCell& cell : FCells) {
         cell.Bounds = vcl::OffsetRect(cell.Bounds, dx, 0);
+        cell.ViewInfo->CalculateInRect(cell.Bounds);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "rtl/text/StringTypes.h"
 #include "ui/grid/tableview/layout/uiGridFooterPlacement.h"
 
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -15,6 +16,7 @@ namespace ui {
 class TuiCustomGridHitTest;
 class TuiDataSummaryItem;
 class TuiGridColumn;
+class TuiGridFooterCellViewInfo;
 class TuiGridTableViewInfo;
 
 struct TuiGridFooterCell {
@@ -23,11 +25,16 @@ struct TuiGridFooterCell {
     int32_t ColumnIndex = 0;                   // among the visible columns
     vcl::TRect Bounds;
     rtl::UnicodeString Text;
+    // The cell laid out in Bounds: what custom drawing is handed.
+    std::unique_ptr<TuiGridFooterCellViewInfo> ViewInfo;
 };
 
 class TuiGridFooterViewInfo {
 public:
-    explicit TuiGridFooterViewInfo(TuiGridTableViewInfo& tableViewInfo) : FTableViewInfo(tableViewInfo) {}
+    explicit TuiGridFooterViewInfo(TuiGridTableViewInfo& tableViewInfo);
+    ~TuiGridFooterViewInfo();
+    TuiGridFooterViewInfo(const TuiGridFooterViewInfo&) = delete;
+    TuiGridFooterViewInfo& operator=(const TuiGridFooterViewInfo&) = delete;
 
     bool Visible() const;
     // Forgets the cells and the columns they refer to.

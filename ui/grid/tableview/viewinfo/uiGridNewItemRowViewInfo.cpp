@@ -21,7 +21,7 @@
 namespace ui {
 
 TuiGridNewItemRowViewInfo::TuiGridNewItemRowViewInfo(TuiGridTableViewInfo& tableViewInfo, TuiGridSpecialRowKind kind)
-    : FTableViewInfo(tableViewInfo), FKind(kind) {}
+    : TuiCustomGridViewCellViewInfo(tableViewInfo), FTableViewInfo(tableViewInfo), FKind(kind) {}
 
 TuiGridSpecialRowOptions& TuiGridNewItemRowViewInfo::Options() const {
     TuiGridTableView& view = FTableViewInfo.TableView();
@@ -107,10 +107,6 @@ TuiCustomGridHitTest* TuiGridNewItemRowViewInfo::CreateHitTest(vcl::TPoint point
     hitTest.SetGridView(&FTableViewInfo.GridView());
     hitTest.SetGridRecord(GridRecord());
     return &hitTest;
-}
-
-TuiControl* TuiGridNewItemRowViewInfo::GetControl() const {
-    return &FTableViewInfo.Site();
 }
 
 } // namespace ui

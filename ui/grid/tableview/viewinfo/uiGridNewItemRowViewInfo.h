@@ -4,7 +4,7 @@
 // is used: the new-item row while it is not focused, the filter row while it is not focused and no filter is set.
 
 #include "rtl/text/StringTypes.h"
-#include "ui/grid/cells/uiGridCellViewInfo.h"
+#include "ui/grid/cells/uiGridViewCellViewInfo.h"
 
 #include <cstdint>
 
@@ -18,7 +18,7 @@ struct TuiDrawParams;
 
 enum class TuiGridSpecialRowKind : uint8_t { Filter, NewItem };
 
-class TuiGridNewItemRowViewInfo : public TuiCustomGridCellViewInfo {
+class TuiGridNewItemRowViewInfo : public TuiCustomGridViewCellViewInfo {
 public:
     TuiGridNewItemRowViewInfo(TuiGridTableViewInfo& tableViewInfo, TuiGridSpecialRowKind kind);
 
@@ -47,7 +47,6 @@ public:
 
 protected:
     TuiCustomGridHitTest* CreateHitTest(vcl::TPoint point) override;
-    TuiControl* GetControl() const override;
 
 private:
     TuiGridTableViewInfo& FTableViewInfo;

@@ -5,6 +5,9 @@
 
 namespace ui {
 
+TuiCustomGridPartViewInfo::TuiCustomGridPartViewInfo(TuiGridTableViewInfo& tableViewInfo)
+    : TuiCustomGridViewCellViewInfo(tableViewInfo), FTableViewInfo(tableViewInfo) {}
+
 int32_t TuiCustomGridPartViewInfo::MeasureHeight() {
     CalculateHidden();
     if (Visible()) {
@@ -32,7 +35,7 @@ bool TuiCustomGridPartViewInfo::HasCustomDrawBackground() const {
     return FTableViewInfo.TableView().HasCustomDrawPartBackground();
 }
 
-bool TuiCustomGridPartViewInfo::CustomDrawBackground(TuiCanvas& canvas) {
+bool TuiCustomGridPartViewInfo::DoCustomDrawBackground(TuiCanvas& canvas) {
     bool done = false;
     FTableViewInfo.TableView().DoCustomDrawPartBackground(canvas, this, done);
     return done;

@@ -3,7 +3,7 @@
 // by its visibility: a hidden part is 0 high with empty bounds. The view's OnCustomDrawPartBackground paints its
 // background first when assigned.
 
-#include "ui/grid/cells/uiGridCellViewInfo.h"
+#include "ui/grid/cells/uiGridViewCellViewInfo.h"
 
 #include <cstdint>
 
@@ -13,9 +13,9 @@ class TuiGridTableViewInfo;
 
 enum TuiGridPartPosition : uint8_t { gppTop, gppBottom };
 
-class TuiCustomGridPartViewInfo : public TuiCustomGridCellViewInfo {
+class TuiCustomGridPartViewInfo : public TuiCustomGridViewCellViewInfo {
 public:
-    explicit TuiCustomGridPartViewInfo(TuiGridTableViewInfo& tableViewInfo) : FTableViewInfo(tableViewInfo) {}
+    explicit TuiCustomGridPartViewInfo(TuiGridTableViewInfo& tableViewInfo);
 
     virtual bool Visible() const = 0;
     virtual TuiGridPartPosition Position() const = 0;
@@ -28,12 +28,12 @@ public:
     void CalculateShown(const vcl::TRect& bounds);
     void CalculateHidden();
 
-    bool HasCustomDrawBackground() const;
-    // Whether the view's handler painted the background, so the default one is skipped.
-    bool CustomDrawBackground(TuiCanvas& canvas);
+    bool HasCustomDrawBackground() const override;
 
 protected:
     TuiGridTableViewInfo& TableViewInfo() const { return FTableViewInfo; }
+    // The view's handler paints the background.
+    bool DoCustomDrawBackground(TuiCanvas& canvas) override;
     // The part's own measuring and layout of what it shows.
     virtual int32_t MeasureShownHeight() = 0;
     virtual void PlaceContent() {}

@@ -1,5 +1,6 @@
 #include "ui/grid/tableview/viewinfo/uiGridPreviewCellViewInfo.h"
 
+#include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"

@@ -10,6 +10,7 @@
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridLineCollection.h"
 #include "ui/grid/tableview/uiGridRows.h"
+#include "ui/grid/tableview/uiGridTableBackgroundBitmaps.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
 #include "ui/grid/tableview/uiGridTableViewStyles.h"
@@ -17,12 +18,14 @@
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridFilterBarViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridFooterCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridFooterViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridGroupByBoxViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridGroupCellViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridIndicatorItemViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridIndicatorViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridNewItemRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridPreviewCellViewInfo.h"
-#include "ui/grid/tableview/viewinfo/uiGridTableBackgroundBitmaps.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/view/uiGridSite.h"
 #include "ui/grid/view/uiGridViewStyles.h"
@@ -75,6 +78,18 @@ vcl::TRect IntersectionOf(const vcl::TRect& a, const vcl::TRect& b) {
     return result.IsEmpty() ? vcl::TRect{} : result;
 }
 
+// A look-and-feel painter's background hook that tiles bitmap and reports it drew; empty without a bitmap, so that
+// the painter fills with its colour.
+TuiBackgroundHook BitmapBackgroundHook(vcl::TBitmap* bitmap) {
+    if (!bitmap) {
+        return {};
+    }
+    return [bitmap](TuiCanvas& canvas, const vcl::TRect& rect) {
+        canvas.FillRect(rect, bitmap);
+        return true;
+    };
+}
+
 } // namespace
 
 TuiGridTableViewInfo& TuiGridTablePainter::TableViewInfo() const {
@@ -117,7 +132,7 @@ void TuiGridTablePainter::DrawGroupByBox(const vcl::TRect& band) {
     const TuiGridGroupByBoxViewInfo& box = viewInfo.GroupByBox();
     TuiDrawParams params;
     GridView().Styles().ResolveDrawParams(TuiGridTableViewStyles::vsGroupByBox, nullptr, nullptr, params);
-    vcl::TBitmap* bitmap = Bitmap(TuiGridTableBitmap::GroupByBox);
+    vcl::TBitmap* bitmap = Bitmap(TuiGridTableBackgroundBitmaps::bbGroupByBox);
     GridView().LookAndFeelPainter()->PaintGroupByBox(Canvas(), band, bitmap != nullptr, params.Color, bitmap);
     if (box.HasPrompt()) {
         DrawBandText(TuiGridGroupByBoxViewInfo::PromptText(), box.PromptBounds(), GroupByBoxPromptFlags, params);
@@ -172,39 +187,58 @@ void TuiGridTablePainter::DrawBandText(rtl::UnicodeStringView text, const vcl::T
 }
 
 void TuiGridTablePainter::DrawIndicator(const vcl::TRect& band) {
-    const TuiGridTableViewInfo& viewInfo = TableViewInfo();
+    TuiGridTableViewInfo& viewInfo = TableViewInfo();
     const TuiGridIndicatorViewInfo& indicator = viewInfo.Indicator();
     TuiDrawParams params;
     GridView().Styles().ResolveDrawParams(TuiCustomGridViewStyles::vsBackground, nullptr, nullptr, params);
-    FillBackground(band, params.Color, Bitmap(TuiGridTableBitmap::Background));
-    DrawIndicatorHeaderItem(indicator.HeaderItemBounds());
-    const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
-    viewInfo.TableView().Styles().GetIndicatorParams(params);
-    const TuiBackgroundHook background = BitmapBackgroundHook(Bitmap(TuiGridTableBitmap::Indicator));
+    FillBackground(band, params.Color, Bitmap(TuiCustomGridBackgroundBitmaps::bbBackground));
+    DrawIndicatorItem({viewInfo, TuiGridIndicatorItemKind::Header, nullptr}, indicator.HeaderItemBounds());
     for (int32_t position = 0; position < viewInfo.RowCount(); ++position) {
         const TuiGridDataRowViewInfo& row = viewInfo.Rows(position);
-        painter.PaintIndicatorCell(Canvas(), indicator.RowItemBounds(row), indicator.RowKind(row), params.Color,
-                                   background);
+        DrawIndicatorItem({viewInfo, TuiGridIndicatorItemKind::Row, &row}, indicator.RowItemBounds(row));
     }
-    const vcl::TRect footerItem = indicator.FooterItemBounds();
-    if (!footerItem.IsEmpty()) {
-        DrawFooterFrame(footerItem, viewInfo.Footer().SeparatorBounds().Height());
+    DrawIndicatorItem({viewInfo, TuiGridIndicatorItemKind::Footer, nullptr}, indicator.FooterItemBounds());
+}
+
+// The view's handler may paint the item, or leave it another colour for the look's painting.
+void TuiGridTablePainter::DrawIndicatorItem(TuiGridIndicatorItemViewInfo&& item, const vcl::TRect& bounds) {
+    if (bounds.IsEmpty()) {
+        return;
+    }
+    item.CalculateInRect(bounds);
+    if (item.HasCustomDraw()) {
+        const TTablePainterClip clip(Canvas(), bounds);
+        Canvas().PushState();
+        const bool done = item.CustomDraw(Canvas());
+        Canvas().PopState();
+        if (done) {
+            return;
+        }
+    }
+    const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
+    const TuiDrawParams& params = item.Params();
+    switch (item.Kind()) {
+    case TuiGridIndicatorItemKind::Header:
+        DrawIndicatorHeaderItem(bounds, params);
+        break;
+    case TuiGridIndicatorItemKind::Row:
+        painter.PaintIndicatorCell(Canvas(), bounds, TableViewInfo().Indicator().RowKind(*item.Row()), params.Color,
+                                   BitmapBackgroundHook(Bitmap(TuiGridTableBackgroundBitmaps::bbIndicator)));
+        break;
+    case TuiGridIndicatorItemKind::Footer:
+        DrawFooterFrame(bounds, TableViewInfo().Footer().SeparatorBounds().Height());
+        break;
     }
 }
 
-void TuiGridTablePainter::DrawIndicatorHeaderItem(const vcl::TRect& item) {
-    if (item.IsEmpty()) {
-        return;
-    }
-    TuiGridTableView& view = TableViewInfo().TableView();
+void TuiGridTablePainter::DrawIndicatorHeaderItem(const vcl::TRect& item, const TuiDrawParams& params) {
     const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
-    TuiDrawParams params;
-    view.Styles().GetHeaderParams(nullptr, params);
     TuiBorders neighbours;
     neighbours.Include(bRight);
     painter.PaintHeaderCell(Canvas(), item, item, neighbours, uiAllBorders, uibsNormal, {}, {}, nullptr, vcl::clNone,
-                            params.Color, BitmapBackgroundHook(Bitmap(TuiGridTableBitmap::Header)), false, false);
-    if (view.OptionsCustomize().ColumnsQuickCustomization()) {
+                            params.Color, BitmapBackgroundHook(Bitmap(TuiGridTableBackgroundBitmaps::bbHeader)), false,
+                            false);
+    if (TableViewInfo().TableView().OptionsCustomize().ColumnsQuickCustomization()) {
         painter.PaintIndicatorCustomizeMark(Canvas(), item, params.TextColor);
     }
 }
@@ -214,7 +248,7 @@ void TuiGridTablePainter::DrawFooterFrame(const vcl::TRect& band, int32_t separa
     const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
     TuiDrawParams params;
     TableViewInfo().TableView().Styles().GetFooterParams(nullptr, nullptr, -1, nullptr, params);
-    params.Bitmap = Bitmap(TuiGridTableBitmap::Footer);
+    params.Bitmap = Bitmap(TuiGridTableBackgroundBitmaps::bbFooter);
     const int32_t separatorBottom = std::min(band.Bottom, band.Top + separatorHeight);
     const vcl::TRect framed{band.Left, separatorBottom, band.Right, band.Bottom};
     painter.PaintFooterBackground(Canvas(), framed, params);
@@ -228,7 +262,7 @@ void TuiGridTablePainter::DrawHeaderBand(const vcl::TRect& band) {
     // it.
     TuiDrawParams params;
     viewInfo.TableView().Styles().GetHeaderParams(nullptr, params);
-    FillBackground(band, params.Color, Bitmap(TuiGridTableBitmap::Header));
+    FillBackground(band, params.Color, Bitmap(TuiGridTableBackgroundBitmaps::bbHeader));
     for (int32_t i = 0; i < viewInfo.ColumnHeaderCount(); ++i) {
         DrawColumnHeader(viewInfo.ColumnHeaders(i));
     }
@@ -245,8 +279,8 @@ void TuiGridTablePainter::DrawColumnHeader(TuiGridColumnHeaderViewInfo& header) 
                                (header.GetTextAttributes(true) & uiGridTextEndEllipsis) != 0};
     painter.PaintHeaderCell(Canvas(), header.PaintBounds(), header.CaptionBounds(), header.Neighbours(), uiAllBorders,
                             HeaderButtonState(header), layout, header.Text(), params.Font, params.TextColor,
-                            params.Color, BitmapBackgroundHook(Bitmap(TuiGridTableBitmap::Header)), header.IsLast(),
-                            false);
+                            params.Color, BitmapBackgroundHook(Bitmap(TuiGridTableBackgroundBitmaps::bbHeader)),
+                            header.IsLast(), false);
     if (header.HasSortingMark()) {
         const TTablePainterClip clip(Canvas(), header.SortingMarkBounds());
         painter.PaintSortArrow(Canvas(), header.SortingMarkBounds(), header.SortedAscending());
@@ -265,20 +299,30 @@ void TuiGridTablePainter::DrawColumnHeader(TuiGridColumnHeaderViewInfo& header) 
     }
 }
 
-// The column's handler first, the view's when the column's did not draw the header; the handlers paint within the
-// header and leave the canvas as they found it.
 bool TuiGridTablePainter::CustomDrawColumnHeader(TuiGridColumnHeaderViewInfo& header) {
-    TuiGridColumn& column = header.Column();
-    TuiGridTableView& view = TableViewInfo().TableView();
-    if (!column.HasCustomDrawHeader() && !view.HasCustomDrawColumnHeader()) {
-        return false;
-    }
-    const TTablePainterClip clip(Canvas(), header.PaintBounds());
+    const TuiGridColumn& column = header.Column();
+    const bool assigned = column.HasCustomDrawHeader() || TableViewInfo().TableView().HasCustomDrawColumnHeader();
+    return assigned && CustomDrawColumnCell(header, header.PaintBounds(), &TuiGridColumn::DoCustomDrawHeader,
+                                            &TuiGridTableView::DoCustomDrawColumnHeader);
+}
+
+bool TuiGridTablePainter::CustomDrawFooterCell(TuiGridFooterCellViewInfo& cell) {
+    const TuiGridColumn& column = cell.Column();
+    const bool assigned = column.HasCustomDrawFooterCell() || TableViewInfo().TableView().HasCustomDrawFooterCell();
+    return assigned && CustomDrawColumnCell(cell, cell.Bounds(), &TuiGridColumn::DoCustomDrawFooterCell,
+                                            &TuiGridTableView::DoCustomDrawFooterCell);
+}
+
+// The column's handler first, the view's when the column's did not draw the cell; the handlers paint within bounds
+// and leave the canvas as they found it.
+bool TuiGridTablePainter::CustomDrawColumnCell(TuiGridColumnHeaderViewInfo& cell, const vcl::TRect& bounds,
+                                               TColumnCellHandler columnHandler, TViewCellHandler viewHandler) {
+    const TTablePainterClip clip(Canvas(), bounds);
     Canvas().PushState();
     bool done = false;
-    column.DoCustomDrawHeader(Canvas(), &header, done);
+    (cell.Column().*columnHandler)(Canvas(), &cell, done);
     if (!done) {
-        view.DoCustomDrawColumnHeader(Canvas(), &header, done);
+        (TableViewInfo().TableView().*viewHandler)(Canvas(), &cell, done);
     }
     Canvas().PopState();
     return done;
@@ -311,10 +355,7 @@ void TuiGridTablePainter::DrawRecords() {
 
 void TuiGridTablePainter::DrawDataCell(TuiGridDataCellViewInfo& cell, TuiGridLineCollection& lines) {
     lines.AddBorders(cell.Bounds(), cell.Borders(), TuiGridTableViewInfo::GridLineWidth);
-    if (Canvas().RectVisible(cell.Bounds())) {
-        const TTablePainterClip clip(Canvas(), cell.ContentBounds());
-        cell.EditViewInfo().Paint(Canvas());
-    }
+    cell.Paint(Canvas());
 }
 
 void TuiGridTablePainter::DrawSpecialRows() {
@@ -364,25 +405,38 @@ void TuiGridTablePainter::DrawGroupRow(const TuiGridDataRowViewInfo& row, TuiGri
         return;
     }
     TuiGridTableViewInfo& viewInfo = TableViewInfo();
-    TuiGridTableViewStyles& styles = viewInfo.TableView().Styles();
-    TuiDrawParams params;
-    const vcl::TRect& cell = row.GroupCellBounds();
+    TuiGridGroupCellViewInfo& cell = *row.GroupCell();
     const vcl::TRect separator = row.Office11SeparatorBounds();
     TuiBorders borders = viewInfo.CellBordersForGridLines(true);
     if (!separator.IsEmpty()) {
         borders.Exclude(bBottom);
     }
-    lines.AddBorders(cell, borders, TuiGridTableViewInfo::GridLineWidth);
-    styles.GetGroupParams(groupRow, groupRow->Level(), params);
-    Canvas().FillRectColor(cell, params.Color);
-    Canvas().FillRectColor(separator, viewInfo.GridView().LookAndFeelPainter()->Office11GroupSeparatorColor());
-    if (!row.ExpandButtonBounds().IsEmpty()) {
-        viewInfo.GridView().LookAndFeelPainter()->PaintExpandBox(Canvas(), row.ExpandButtonBounds(),
-                                                                 groupRow->GetExpanded(), params.TextColor);
+    lines.AddBorders(cell.Bounds(), borders, TuiGridTableViewInfo::GridLineWidth);
+    const TTablePainterClip clip(Canvas(), cell.Bounds());
+    TuiDrawParams saved;
+    cell.SaveParams(saved);
+    try {
+        if (!cell.CustomDraw(Canvas())) {
+            DrawGroupCellContent(cell, groupRow->GetExpanded(), separator.IsEmpty());
+        }
+    } catch (...) {
+        cell.RestoreParams(saved);
+        throw;
     }
-    const TTablePainterClip clip(Canvas(), cell);
-    const uint16_t flags = separator.IsEmpty() ? GroupRowTextFlags : Office11GroupRowTextFlags;
-    DrawBandText(groupRow->GetDisplayTextWithSummary(), row.GroupTextBounds(), flags, params);
+    cell.RestoreParams(saved);
+    Canvas().FillRectColor(separator, viewInfo.GridView().LookAndFeelPainter()->Office11GroupSeparatorColor());
+}
+
+// The cell in its colour, the expand button and the caption, in what the cell's parameters say now.
+void TuiGridTablePainter::DrawGroupCellContent(const TuiGridGroupCellViewInfo& cell, bool expanded, bool standard) {
+    const TuiDrawParams& params = cell.Params();
+    Canvas().FillRectColor(cell.Bounds(), params.Color);
+    const vcl::TRect& button = cell.Row().ExpandButtonBounds();
+    if (!button.IsEmpty()) {
+        GridView().LookAndFeelPainter()->PaintExpandBox(Canvas(), button, expanded, params.TextColor);
+    }
+    DrawBandText(cell.Text(), cell.GetTextAreaBounds(), standard ? GroupRowTextFlags : Office11GroupRowTextFlags,
+                 params);
 }
 
 void TuiGridTablePainter::DrawLevelIndents(const TuiGridDataRowViewInfo& row) {
@@ -437,10 +491,10 @@ void TuiGridTablePainter::DrawFooter(const vcl::TRect& /*shown*/) {
     const TuiCustomLookAndFeelPainter& painter = *GridView().LookAndFeelPainter();
     TuiGridTableViewStyles& styles = viewInfo.TableView().Styles();
     TuiDrawParams params;
-    const TuiBackgroundHook background = BitmapBackgroundHook(Bitmap(TuiGridTableBitmap::Footer));
+    const TuiBackgroundHook background = BitmapBackgroundHook(Bitmap(TuiGridTableBackgroundBitmaps::bbFooter));
     for (int32_t i = 0; i < footer.CellCount(); ++i) {
         const TuiGridFooterCell& cell = footer.Cells(i);
-        if (!Canvas().RectVisible(cell.Bounds)) {
+        if (!Canvas().RectVisible(cell.Bounds) || CustomDrawFooterCell(*cell.ViewInfo)) {
             continue;
         }
         styles.GetFooterCellParams(nullptr, cell.Column, -1, cell.SummaryItem, params);
@@ -458,7 +512,7 @@ void TuiGridTablePainter::DrawNoDataText() {
     const vcl::TRect bounds = viewInfo.NoDataTextBounds();
     TuiDrawParams params;
     GridView().Styles().ResolveDrawParams(TuiCustomGridViewStyles::vsBackground, nullptr, nullptr, params);
-    FillBackground(bounds, params.Color, Bitmap(TuiGridTableBitmap::Background));
+    FillBackground(bounds, params.Color, Bitmap(TuiCustomGridBackgroundBitmaps::bbBackground));
     DrawBandText(viewInfo.TableView().OptionsView().NoDataToDisplayInfoText(), bounds, NoDataTextFlags, params);
     ExcludeFromBackground(bounds);
 }
@@ -471,12 +525,13 @@ bool TuiGridTablePainter::CanScrollByPixels(bool vertical) const {
 
 // The tiles stay where they are while the pixels over them would move.
 bool TuiGridTablePainter::HasBitmapUnderMovingParts(bool vertical) const {
-    return Bitmap(TuiGridTableBitmap::Background) || Bitmap(TuiGridTableBitmap::Group) ||
-           Bitmap(TuiGridTableBitmap::Footer) || (!vertical && Bitmap(TuiGridTableBitmap::Header));
+    return Bitmap(TuiCustomGridBackgroundBitmaps::bbBackground) || Bitmap(TuiGridTableBackgroundBitmaps::bbGroup) ||
+           Bitmap(TuiGridTableBackgroundBitmaps::bbFooter) ||
+           (!vertical && Bitmap(TuiGridTableBackgroundBitmaps::bbHeader));
 }
 
-vcl::TBitmap* TuiGridTablePainter::Bitmap(TuiGridTableBitmap part) const {
-    return TableBackgroundBitmap(TableViewInfo().TableView(), part);
+vcl::TBitmap* TuiGridTablePainter::Bitmap(int32_t index) const {
+    return GridView().BackgroundBitmaps().GetBitmap(index);
 }
 
 void TuiGridTablePainter::FillBackground(const vcl::TRect& rect, vcl::TColor color, vcl::TBitmap* bitmap) {

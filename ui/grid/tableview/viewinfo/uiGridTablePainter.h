@@ -19,10 +19,14 @@ class TBitmap;
 namespace ui {
 
 struct TuiDrawParams;
-enum class TuiGridTableBitmap : uint8_t;
 class TuiGridColumnHeaderViewInfo;
 class TuiGridDataCellViewInfo;
+class TuiGridColumn;
 class TuiGridDataRowViewInfo;
+class TuiGridFooterCellViewInfo;
+class TuiGridIndicatorItemViewInfo;
+class TuiGridTableView;
+class TuiGridGroupCellViewInfo;
 class TuiGridLineCollection;
 class TuiGridNewItemRowViewInfo;
 class TuiGridTableViewInfo;
@@ -46,8 +50,13 @@ protected:
 private:
     TuiGridTableViewInfo& TableViewInfo() const;
     void DrawColumnHeader(TuiGridColumnHeaderViewInfo& header);
-    // Answers whether a handler drew the header.
+    using TColumnCellHandler = void (TuiGridColumn::*)(TuiCanvas&, TuiGridColumnHeaderViewInfo*, bool&);
+    using TViewCellHandler = void (TuiGridTableView::*)(TuiCanvas&, TuiGridColumnHeaderViewInfo*, bool&);
+    // Each answers whether a handler drew the cell.
     bool CustomDrawColumnHeader(TuiGridColumnHeaderViewInfo& header);
+    bool CustomDrawFooterCell(TuiGridFooterCellViewInfo& cell);
+    bool CustomDrawColumnCell(TuiGridColumnHeaderViewInfo& cell, const vcl::TRect& bounds,
+                              TColumnCellHandler columnHandler, TViewCellHandler viewHandler);
     void DrawHeaderBand(const vcl::TRect& band);
     // Paints a band by draw within its part inside the client bounds, clipped to it, and keeps the background off it.
     void DrawBand(const vcl::TRect& bounds, void (TuiGridTablePainter::*draw)(const vcl::TRect& band));
@@ -62,6 +71,7 @@ private:
     // The group cell in the group colours with the caption and summary text, the expand button, and the level
     // indents left of it in the colours of their levels; the cell's grid lines go to lines.
     void DrawGroupRow(const TuiGridDataRowViewInfo& row, TuiGridLineCollection& lines);
+    void DrawGroupCellContent(const TuiGridGroupCellViewInfo& cell, bool expanded, bool standard);
     // The row's level indents in the colours of their levels with their grid lines; a master row's expand button.
     void DrawLevelIndents(const TuiGridDataRowViewInfo& row);
     // The row's separator in the separator colour and the closing line under the last row.
@@ -75,7 +85,8 @@ private:
     // Text in the band's font and colour over what is painted.
     void DrawBandText(rtl::UnicodeStringView text, const vcl::TRect& bounds, uint16_t flags,
                       const TuiDrawParams& params);
-    void DrawIndicatorHeaderItem(const vcl::TRect& item);
+    void DrawIndicatorItem(TuiGridIndicatorItemViewInfo&& item, const vcl::TRect& bounds);
+    void DrawIndicatorHeaderItem(const vcl::TRect& item, const TuiDrawParams& params);
     // The client bounds right of the indicator: what scrolls sideways.
     vcl::TRect ContentBounds() const;
     // The rows area within the client bounds (between header and footer): what moves when the records scroll.
@@ -84,7 +95,8 @@ private:
     bool CanOffsetLayout() const;
     // A part's style bitmap lies under what a scroll would move.
     bool HasBitmapUnderMovingParts(bool vertical) const;
-    vcl::TBitmap* Bitmap(TuiGridTableBitmap part) const;
+    // The picture of a background bitmap index, or nullptr.
+    vcl::TBitmap* Bitmap(int32_t index) const;
     // With the part's bitmap tiled when it has one, else its colour.
     void FillBackground(const vcl::TRect& rect, vcl::TColor color, vcl::TBitmap* bitmap);
 };

@@ -71,11 +71,6 @@ TuiGridTableView& TuiGridTableViewInfo::TableView() const {
     return static_cast<TuiGridTableView&>(GridView());
 }
 
-TuiCanvas& TuiGridTableViewInfo::MeasuringCanvas() const {
-    TuiScreenCanvas* screen = GetSharedScreenCanvas();
-    return screen ? static_cast<TuiCanvas&>(*screen) : Canvas();
-}
-
 int32_t TuiGridTableViewInfo::TopRecordIndex() const {
     return TableView().Controller().TopRecordIndex();
 }

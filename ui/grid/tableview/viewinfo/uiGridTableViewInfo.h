@@ -35,8 +35,6 @@ public:
     ~TuiGridTableViewInfo() override;
 
     TuiGridTableView& TableView() const;
-    // The canvas the layout measures and fills editors on: the screen's, as the site may have no window yet.
-    TuiCanvas& MeasuringCanvas() const;
     // The size of text in font (nullptr: the canvas's own) on the measuring canvas.
     vcl::TSize MeasureText(rtl::UnicodeStringView text, const vcl::TFont* font) const;
 

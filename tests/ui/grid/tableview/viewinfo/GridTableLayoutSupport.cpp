@@ -84,6 +84,20 @@ bool SameArea(const TDibSurface& a, const TDibSurface& b, const vcl::TRect& area
     return true;
 }
 
+vcl::TColor RgbOf(vcl::TColor color) {
+    return static_cast<vcl::TColor>(vcl::ColorToRGB(color));
+}
+
+int CountPixels(const TDibSurface& surface, const vcl::TRect& area, vcl::TColor rgb) {
+    int count = 0;
+    for (int y = area.Top; y < area.Bottom; ++y) {
+        for (int x = area.Left; x < area.Right; ++x) {
+            count += surface.Pixel(x, y) == rgb ? 1 : 0;
+        }
+    }
+    return count;
+}
+
 namespace {
 
 // The footer closes the rows area at the bottom of the bands; each cell lies in the band under its column's header.

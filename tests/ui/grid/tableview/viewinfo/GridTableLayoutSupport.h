@@ -47,6 +47,10 @@ protected:
 
 // The two surfaces hold the same pixels over area.
 bool SameArea(const TDibSurface& a, const TDibSurface& b, const vcl::TRect& area);
+// A colour as a surface's pixel shows it.
+vcl::TColor RgbOf(vcl::TColor color);
+// The pixels of area in rgb.
+int CountPixels(const TDibSurface& surface, const vcl::TRect& area, vcl::TColor rgb);
 
 // The layout's invariants: header cells side by side from the content left, the rows area as wide as the data, rows
 // stacked without gaps under the header, a group row one cell inside its bounds, each cell (before merging) under its

@@ -32,24 +32,13 @@
 namespace ui {
 namespace {
 
+using ui_test::CountPixels;
+using ui_test::RgbOf;
+
 using GridTablePainterTest = ui_test::GridTableLayoutTest;
 using ui_test::SameArea;
 using ui_test::TDibSurface;
 using ui_test::TGridCanvasSurface;
-
-vcl::TColor RgbOf(vcl::TColor color) {
-    return static_cast<vcl::TColor>(vcl::ColorToRGB(color));
-}
-
-int CountPixels(const TDibSurface& surface, const vcl::TRect& area, vcl::TColor rgb) {
-    int count = 0;
-    for (int y = area.Top; y < area.Bottom; ++y) {
-        for (int x = area.Left; x < area.Right; ++x) {
-            count += surface.Pixel(x, y) == rgb ? 1 : 0;
-        }
-    }
-    return count;
-}
 
 TEST_F(GridTablePainterTest, PaintingCoversTheViewAndTwiceGivesTheSamePixels) {
     Fill(30);
