@@ -84,7 +84,8 @@ void TuiPCOneNotePainter::DrawTabOutline(int32_t visibleIndex, const vcl::TRect&
     DrawTopTabPolyline(rect, side, outer, colors.Outer);
     SetTopTabPixel(rect, side, {l + h + 2, b - h},
                    MixColors(colors.Outer, ColorUnder(rect, side, {l + h + 1, b - h}), 60));
-    const vcl::TPoint light[] = {{l + 2, b - 1}, {l + h - 3, b - h + 4}, {l + h + 2, b - h + 1}, {l + w - 4, b - h + 1}};
+    const vcl::TPoint light[] = {
+        {l + 2, b - 1}, {l + h - 3, b - h + 4}, {l + h + 2, b - h + 1}, {l + w - 4, b - h + 1}};
     DrawTopTabPolyline(rect, side, light, colors.Light);
     const vcl::TPoint dark[] = {{l + w - 3, b - h + 1}, {l + w - 2, b - h + 2}, {l + w - 2, b - 1}};
     DrawTopTabPolyline(rect, side, dark, colors.Dark);
@@ -95,8 +96,8 @@ std::vector<vcl::TPoint> TuiPCOneNotePainter::ClipRegionPoints(const vcl::TRect&
     const int32_t l = rect.Left;
     const int32_t b = rect.Bottom;
     if (side == tpRight) {
-        return {{l - 1, b - 1},     {l - 1, b - 3},         {l + 2, b - 3},    {l + h - 2, b - h + 2},
-                {l + h + 2, b - h}, {l + w - 4, b - h},     {l + w - 1, b - h + 3}, {l + w - 1, b - 1}};
+        return {{l - 1, b - 1},     {l - 1, b - 3},     {l + 2, b - 3},         {l + h - 2, b - h + 2},
+                {l + h + 2, b - h}, {l + w - 4, b - h}, {l + w - 1, b - h + 3}, {l + w - 1, b - 1}};
     }
     const bool left = side == tpLeft;
     return {{l, b - 2},

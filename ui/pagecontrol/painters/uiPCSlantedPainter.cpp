@@ -360,8 +360,8 @@ bool TuiPCSlantedPainter::IsPointInTab(int32_t visibleIndex, int32_t x, int32_t 
         return false;
     }
     const int32_t next = visibleIndex + 1;
-    const bool nextActive = next >= FirstDisplayedIndex() && next <= LastDisplayedIndex() &&
-                            ParentInfo().VisibleTab(next).IsActiveTab();
+    const bool nextActive =
+        next >= FirstDisplayedIndex() && next <= LastDisplayedIndex() && ParentInfo().VisibleTab(next).IsActiveTab();
     return !nextActive || !GetTabClipRegion(next)->ContainsXY(x, y);
 }
 
@@ -410,8 +410,8 @@ void TuiPCSlantedPainter::FillTabFace(TuiCanvas& canvas, const vcl::TRect& rect,
         canvas.FillRectColor(rect, color);
         return;
     }
-    auto [first, second] = ParentInfo().Options().Contains(pcoGradient) ? GetTabGradientColors(visibleIndex)
-                                                                       : std::pair{color, color};
+    auto [first, second] =
+        ParentInfo().Options().Contains(pcoGradient) ? GetTabGradientColors(visibleIndex) : std::pair{color, color};
     const TuiTabPosition side = tab.EffectiveTabPosition();
     if (hotActive && (side == tpBottom || side == tpRight)) {
         std::swap(first, second);
