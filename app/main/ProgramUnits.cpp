@@ -11,6 +11,7 @@
 #include "ui/editors/text/textedit/uiTextEdit.h"
 #include "ui/editors/uiDefaultEditors.h"
 #include "ui/grid/uiGridUnit.h"
+#include "ui/pagecontrol/skins/uxPCSkinsUnit.h"
 #include "ui/pagecontrol/statusbar/uxStatusBarPanels.h"
 #include "ui/pagecontrol/uiPageControlUnit.h"
 
@@ -30,11 +31,13 @@ void InitializeProgramUnits() {
     ui::InitializeDefaultEditorsUnit();
     ui::InitializeStatusBarUnit();
     ui::InitializePageControlUnit();
+    ui::InitializePageControlSkinsUnit();
     ui::InitializeGridUnit();
 }
 
 void FinalizeProgramUnits() {
     ui::FinalizeGridUnit();
+    ui::FinalizePageControlSkinsUnit();
     ui::FinalizePageControlUnit();
     ui::FinalizeStatusBarUnit();
     ui::FinalizeDefaultEditorsUnit();

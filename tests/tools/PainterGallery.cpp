@@ -22,6 +22,7 @@
 #include "ui/core/graphics/uiBitmaps.h"
 #include "ui/core/uiCoreUnits.h"
 #include "ui/editors/framework/uiEditFrameworkUnit.h"
+#include "ui/pagecontrol/skins/uxPCSkinsUnit.h"
 #include "ui/pagecontrol/statusbar/uxStatusBarPanels.h"
 #include "ui/pagecontrol/uiPageControlUnit.h"
 #include "vcl/graphics/Canvas.h"
@@ -146,7 +147,9 @@ int main(int argc, char** argv) {
     }
     if (page == "statusbar") {
         ui::InitializeStatusBarUnit();
+        ui::InitializePageControlSkinsUnit();
         const int result = gallery::ShowStatusBarGallery();
+        ui::FinalizePageControlSkinsUnit();
         ui::FinalizeStatusBarUnit();
         ui::FinalizeUICore();
         return result;

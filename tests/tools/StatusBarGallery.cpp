@@ -7,6 +7,7 @@
 #include "ui/pagecontrol/statusbar/uxStatusBarTextPanelStyle.h"
 #include "vcl/forms/Form.h"
 
+#include <iterator>
 #include <memory>
 
 namespace gallery {
@@ -43,15 +44,16 @@ int ShowStatusBarGallery() {
     struct TLook {
         const char16_t* Name;
         ui::TuxStatusBarPaintStyle PaintStyle;
+        const char16_t* Skin;
     };
-    const TLook looks[] = {{u"Standard", ui::stpsStandard},
-                           {u"Flat", ui::stpsFlat},
-                           {u"Office 2003", ui::stpsOffice11},
-                           {u"Themed", ui::stpsXP}};
+    const TLook looks[] = {
+        {u"Standard", ui::stpsStandard, u""},       {u"Flat", ui::stpsFlat, u""},
+        {u"Office 2003", ui::stpsOffice11, u""},    {u"Themed", ui::stpsXP, u""},
+        {u"Blue", ui::stpsUseLookAndFeel, u"Blue"}, {u"Office2007Blue", ui::stpsUseLookAndFeel, u"Office2007Blue"}};
     std::unique_ptr<vcl::TForm, rtl::TComponentDeleter> form(new vcl::TForm(nullptr));
     form->SetCaption(u"Painter gallery, status bars");
     form->SetClientWidth(GalleryWidth);
-    form->SetClientHeight(BarSpacing * 4);
+    form->SetClientHeight(BarSpacing * static_cast<int32_t>(std::size(looks)));
     int32_t top = 0;
     for (const TLook& look : looks) {
         auto* bar = new ui::TuxStatusBar(form.get());
@@ -59,6 +61,7 @@ int ShowStatusBarGallery() {
         bar->SetBounds(0, top + BarSpacing - bar->Height(), GalleryWidth, bar->Height());
         bar->SetParent(form.get());
         bar->SetPaintStyle(look.PaintStyle);
+        bar->LookAndFeel().SetSkinName(look.Skin);
         AddPanels(*bar, look.Name);
         top += BarSpacing;
     }

@@ -7,6 +7,7 @@
 #include "vcl/forms/Form.h"
 #include "vcl/stdctrls/Edit.h"
 
+#include <iterator>
 #include <memory>
 
 namespace gallery {
@@ -52,14 +53,15 @@ void AddPageControl(vcl::TForm& form, int32_t top) {
 } // namespace
 
 int ShowTabsGallery() {
-    const TTabsGalleryStyle looks[] = {{1, false}, {1, true},  {7, false}, {2, false},
-                                      {3, false}, {5, false}, {6, false}, {8, false}};
+    const TTabsGalleryStyle looks[] = {{1, false}, {1, true},  {7, false}, {2, false}, {3, false},
+                                       {5, false}, {6, false}, {8, false}, {9, false}, {10, false}};
     const ui::TuiTabPosition sides[] = {ui::tpTop, ui::tpBottom, ui::tpLeft, ui::tpRight};
     std::unique_ptr<vcl::TForm, rtl::TComponentDeleter> form(new vcl::TForm(nullptr));
     form->SetCaption(u"Painter gallery, tabs: Tabs, Tabs themed, Flat, Buttons, FlatButtons, ExtraFlat, UltraFlat, "
-                     u"Office11; single line, then multi-line; a page control");
+                     u"Office11, Slanted, OneNote; single line, then multi-line; a page control");
     form->SetClientWidth(8 * (CellWidth + Spacing) + Spacing);
-    form->SetClientHeight(9 * (CellHeight + Spacing) + Spacing);
+    // A row per look, then the page control.
+    form->SetClientHeight(static_cast<int32_t>(std::size(looks) + 1) * (CellHeight + Spacing) + Spacing);
     int32_t top = Spacing;
     for (const TTabsGalleryStyle& look : looks) {
         int32_t left = Spacing;

@@ -3,6 +3,7 @@
 #include "ui/pagecontrol/painters/uiPCButtonPainters.h"
 #include "ui/pagecontrol/painters/uiPCFlatPainter.h"
 #include "ui/pagecontrol/painters/uiPCOffice11Painter.h"
+#include "ui/pagecontrol/painters/uiPCOneNotePainter.h"
 #include "ui/pagecontrol/painters/uiPCPainterColors.h"
 #include "ui/pagecontrol/painters/uiPCTabsPainter.h"
 #include "ui/pagecontrol/tabs/uiPCPaintersFactory.h"
@@ -15,11 +16,12 @@ namespace ui {
 namespace {
 
 // The styles in their registration order.
-std::array<TuiPCPainterClass, 7> PainterStyles() {
+std::array<TuiPCPainterClass, 9> PainterStyles() {
     return {&TuiPCTabsPainter::StaticClass(),        &TuiPCButtonsPainter::StaticClass(),
             &TuiPCFlatButtonsPainter::StaticClass(), &TuiPCExtraFlatPainter::StaticClass(),
             &TuiPCUltraFlatPainter::StaticClass(),   &TuiPCFlatPainter::StaticClass(),
-            &TuiPCOffice11Painter::StaticClass()};
+            &TuiPCOffice11Painter::StaticClass(),    &TuiPCSlantedPainter::StaticClass(),
+            &TuiPCOneNotePainter::StaticClass()};
 }
 
 } // namespace
@@ -27,6 +29,7 @@ std::array<TuiPCPainterClass, 7> PainterStyles() {
 void InitializePageControlUnit() {
     RegisterPCStrs();
     detail::ComputeLightFaceColor();
+    detail::StartSchemeTabColors();
     for (TuiPCPainterClass style : PainterStyles()) {
         RegisterPCPainterClass(style);
     }
@@ -36,6 +39,7 @@ void FinalizePageControlUnit() {
     for (TuiPCPainterClass style : PainterStyles()) {
         UnregisterPCPainterClass(style);
     }
+    detail::StopSchemeTabColors();
     UnregisterPCStrs();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The start-up and shut-down of the tab control, after the UI core's: its messages join the resource-string
-// repository, the lightened button face is computed and the painter styles are registered with the painters factory
-// in their fixed order (a later style that is the default of the same look and feel wins). Shut-down undoes it.
+// repository, the lightened button face is computed, the colour scheme's tab colours are loaded (and kept up to date
+// with the system colours) and the painter styles are registered with the painters factory in their fixed order (a
+// later style that is the default of the same look and feel wins). Shut-down undoes it.
 
 namespace ui {
 

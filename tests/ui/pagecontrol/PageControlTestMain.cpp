@@ -1,7 +1,8 @@
-// The test program's main: the UI core, the status bar unit and the tab control unit start before the first test and
-// shut down after the last, as in the application.
+// The test program's main: the UI core, the status bar unit, the tab control unit and the skin painters' unit start
+// before the first test and shut down after the last, as in the application.
 
 #include "ui/core/uiCoreUnits.h"
+#include "ui/pagecontrol/skins/uxPCSkinsUnit.h"
 #include "ui/pagecontrol/statusbar/uxStatusBarPanels.h"
 #include "ui/pagecontrol/uiPageControlUnit.h"
 
@@ -12,7 +13,9 @@ int main(int argc, char** argv) {
     ui::InitializeUICore();
     ui::InitializeStatusBarUnit();
     ui::InitializePageControlUnit();
+    ui::InitializePageControlSkinsUnit();
     const int result = RUN_ALL_TESTS();
+    ui::FinalizePageControlSkinsUnit();
     ui::FinalizePageControlUnit();
     ui::FinalizeStatusBarUnit();
     ui::FinalizeUICore();

@@ -30,35 +30,9 @@ const TuiPCExtraFlatPainter::TMetaclass& TuiPCExtraFlatPainter::StaticClass() {
 
 // Rows.
 
-bool TuiPCExtraFlatPainter::AreTabsShown() const {
-    return !ParentInfo().HideTabs() && ParentInfo().RowCount() > 0;
-}
-
-bool TuiPCExtraFlatPainter::HasRowsOnFarSide() const {
-    const TuiPCPainterParentInfo& info = ParentInfo();
-    if (!AreTabsShown()) {
-        return false;
-    }
-    return IsNearSide(info.TabPosition()) ? info.FrontRowCount() < info.RowCount() : info.FrontRowCount() > 0;
-}
-
 TuiTabPosition TuiPCExtraFlatPainter::RowSide(int32_t row) const {
     const TuiPCLineIndexBounds& bounds = Control().LineIndexBounds()[static_cast<size_t>(row)];
     return ParentInfo().VisibleTab(bounds.First).EffectiveTabPosition();
-}
-
-bool TuiPCExtraFlatPainter::IsNearSide(TuiTabPosition side) {
-    return side == tpTop || side == tpLeft;
-}
-
-TuiBorder TuiPCExtraFlatPainter::SideOf(TuiTabPosition side) {
-    static constexpr TuiBorder Sides[] = {bTop, bBottom, bLeft, bRight};
-    return Sides[side];
-}
-
-TuiBorder TuiPCExtraFlatPainter::PageSideOf(TuiTabPosition side) {
-    static constexpr TuiBorder Facing[] = {bBottom, bTop, bRight, bLeft};
-    return Facing[side];
 }
 
 bool TuiPCExtraFlatPainter::IsPageRow(int32_t row) const {

@@ -97,19 +97,10 @@ public:
     virtual void DrawRowEdge(vcl::TRect& rect, int32_t row);
 
 protected:
-    // Tabs shown in at least one row.
-    bool AreTabsShown() const;
-    // Some rows lie on the far side of the page.
-    bool HasRowsOnFarSide() const;
     // The row next to the page: the active tab's, else the one on the page's side.
     bool IsPageRow(int32_t row) const;
     // The side the tabs of a row are drawn on.
     TuiTabPosition RowSide(int32_t row) const;
-    // Top or left.
-    static bool IsNearSide(TuiTabPosition side);
-    // The side of a rectangle that faces side, and the one that faces the page from a tab drawn on side.
-    static TuiBorder SideOf(TuiTabPosition side);
-    static TuiBorder PageSideOf(TuiTabPosition side);
     // A row's rectangle across the whole control.
     vcl::TRect StretchedRowRect(int32_t row);
     // What FillTabsRow fills of a row: its rectangle inside the row's edge lines.

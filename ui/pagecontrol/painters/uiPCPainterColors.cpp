@@ -1,15 +1,42 @@
 #include "ui/pagecontrol/painters/uiPCPainterColors.h"
 
+#include "ui/core/painters/uiSystemPaletteNotifier.h"
 #include "ui/core/system/uxSystemInfo.h"
+#include "ui/core/themes/uxOffice11.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
+#include <memory>
 
 namespace ui {
 
 namespace {
 
 vcl::TColor LightFace = vcl::clBtnFace;
+
+using TSchemeTabColors = std::array<vcl::TColor, 6>;
+
+constexpr vcl::TColor Rgb(uint32_t red, uint32_t green, uint32_t blue) {
+    return static_cast<vcl::TColor>(red | (green << 8) | (blue << 16));
+}
+
+// By scheme: none, blue, olive, silver.
+constexpr TSchemeTabColors SchemeTabColorTable[] = {
+    {vcl::clBtnShadow, vcl::clBtnShadow, Rgb(255, 255, 255), Rgb(10, 36, 106), vcl::clBtnFace, vcl::clBtnFace},
+    {Rgb(59, 97, 156), Rgb(0, 53, 154), Rgb(255, 255, 255), Rgb(0, 0, 128), Rgb(255, 255, 255), Rgb(117, 166, 241)},
+    {Rgb(96, 128, 88), Rgb(96, 119, 107), Rgb(255, 255, 255), Rgb(63, 93, 56), Rgb(255, 255, 255), Rgb(176, 194, 140)},
+    {Rgb(124, 124, 148), Rgb(118, 116, 146), Rgb(255, 255, 255), Rgb(75, 75, 111), Rgb(255, 255, 255),
+     Rgb(186, 185, 206)},
+};
+
+TSchemeTabColors SchemeTabColors = SchemeTabColorTable[uxOffice11NoScheme];
+std::unique_ptr<TuiSystemPaletteChangedNotifier> SchemeTabColorsNotifier;
+
+void LoadSchemeTabColors() {
+    SchemeTabColors =
+        SchemeTabColorTable[std::min<size_t>(GetOffice11ColorScheme(), std::size(SchemeTabColorTable) - 1)];
+}
 
 int32_t Red(uint32_t rgb) {
     return static_cast<int32_t>(rgb & 0xFF);
@@ -98,10 +125,28 @@ vcl::TColor LightFaceColor() {
     return LightFace;
 }
 
+vcl::TColor SchemeTabColor(int32_t index) {
+    if (index < 1 || index > static_cast<int32_t>(SchemeTabColors.size())) {
+        return vcl::clNone;
+    }
+    return SchemeTabColors[static_cast<size_t>(index - 1)];
+}
+
 namespace detail {
 
 void ComputeLightFaceColor() {
     LightFace = LightenedFaceColor(vcl::clBtnFace);
+}
+
+void StartSchemeTabColors() {
+    // The notifier holds the Office 2003 colours, so the scheme is known once it exists.
+    SchemeTabColorsNotifier = std::make_unique<TuiSystemPaletteChangedNotifier>(true);
+    SchemeTabColorsNotifier->SetOnPaletteChange(LoadSchemeTabColors);
+    LoadSchemeTabColors();
+}
+
+void StopSchemeTabColors() {
+    SchemeTabColorsNotifier.reset();
 }
 
 } // namespace detail

@@ -1,8 +1,11 @@
 #pragma once
-// Colours the tab painters work out: brightness changes in the hue-saturation-brightness model, and the lightened
-// button face, which the painters' start-up computes once.
+// Colours the tab painters work out: brightness changes in the hue-saturation-brightness model, the lightened
+// button face, which the painters' start-up computes once, and the six tab colours of the Office 2003 colour scheme in
+// force, which the start-up loads and every change of the system colours loads again.
 
 #include "vcl/graphics/Colors.h"
+
+#include <cstdint>
 
 namespace ui {
 
@@ -25,9 +28,16 @@ vcl::TColor LightenedFaceColor(vcl::TColor color);
 // The button face lightened as it was when the painters started; a later system colour change keeps it.
 vcl::TColor LightFaceColor();
 
+// The scheme's tab colour 1 to 6 (the outlines of active and other tabs, white, the hot outline, and two faces);
+// the system colours of the table without a scheme. An index out of range gives clNone.
+vcl::TColor SchemeTabColor(int32_t index);
+
 namespace detail {
 // The painters' start-up: LightFaceColor is computed.
 void ComputeLightFaceColor();
+// The scheme's tab colours are loaded, and loaded again on every change of the system colours until the stop.
+void StartSchemeTabColors();
+void StopSchemeTabColors();
 } // namespace detail
 
 } // namespace ui

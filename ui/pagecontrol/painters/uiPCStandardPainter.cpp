@@ -78,6 +78,32 @@ bool TuiPCStandardPainter::IsHorizontalLine() const {
     return position == tpTop || position == tpBottom;
 }
 
+bool TuiPCStandardPainter::AreTabsShown() const {
+    return !ParentInfo().HideTabs() && ParentInfo().RowCount() > 0;
+}
+
+bool TuiPCStandardPainter::HasRowsOnFarSide() const {
+    const TuiPCPainterParentInfo& info = ParentInfo();
+    if (!AreTabsShown()) {
+        return false;
+    }
+    return IsNearSide(info.TabPosition()) ? info.FrontRowCount() < info.RowCount() : info.FrontRowCount() > 0;
+}
+
+bool TuiPCStandardPainter::IsNearSide(TuiTabPosition side) {
+    return side == tpTop || side == tpLeft;
+}
+
+TuiBorder TuiPCStandardPainter::SideOf(TuiTabPosition side) {
+    static constexpr TuiBorder Sides[] = {bTop, bBottom, bLeft, bRight};
+    return Sides[side];
+}
+
+TuiBorder TuiPCStandardPainter::PageSideOf(TuiTabPosition side) {
+    static constexpr TuiBorder Facing[] = {bBottom, bTop, bRight, bLeft};
+    return Facing[side];
+}
+
 bool TuiPCStandardPainter::IsNavigatorAtStart() const {
     const TuiPCNavigatorPosition position = ParentInfo().NavigatorPosition();
     return IsHorizontalLine() ? position == npLeftTop || position == npLeftBottom
@@ -154,7 +180,7 @@ int32_t TuiPCStandardPainter::GetImageAreaWidth(int32_t visibleIndex) {
     return GetImageSize().cx + 2 * ParentInfo().ImageBorder() + 18;
 }
 
-int32_t TuiPCStandardPainter::GetTabContentHeight() {
+int32_t TuiPCStandardPainter::GetMaxCaptionHeight() {
     TuiCanvas& canvas = ParentInfo().Canvas();
     const TuiVisibleTabList& tabs = Control().VisibleTabs();
     canvas.SetFont(ParentInfo().Font());
@@ -163,7 +189,11 @@ int32_t TuiPCStandardPainter::GetTabContentHeight() {
         Control().PrepareMeasuringFont(tabs.Tab(i), canvas);
         height = std::max(height, canvas.GetTextHeight(u"Zg"));
     }
-    height += 8;
+    return height;
+}
+
+int32_t TuiPCStandardPainter::GetTabContentHeight() {
+    int32_t height = GetMaxCaptionHeight() + 8;
     if (HasImages()) {
         height = std::max(height, GetImageSize().cy + 2 * ParentInfo().ImageBorder() + 6);
     }

@@ -114,6 +114,17 @@ public:
 protected:
     int32_t StandardStyle() const { return ClassType().GetStandardStyle(); }
     bool IsHorizontalLine() const;
+    // Tabs shown in at least one row.
+    bool AreTabsShown() const;
+    // Some rows lie on the far side of the page.
+    bool HasRowsOnFarSide() const;
+    // Top or left.
+    static bool IsNearSide(TuiTabPosition side);
+    // The side of a rectangle that faces side, and the one that faces the page from a tab drawn on side.
+    static TuiBorder SideOf(TuiTabPosition side);
+    static TuiBorder PageSideOf(TuiTabPosition side);
+    // The height of the tallest caption of the visible tabs, each measured on "Zg" in its own font.
+    int32_t GetMaxCaptionHeight();
     // height made even against the image height when tabs are rotated, so that rotated images sit centred.
     int32_t EvenedTabHeight(int32_t height) const;
     // No image area: the control has no images, or the tab (not -1) shows none and tabs are not rotated.

@@ -167,6 +167,9 @@ public:
     virtual vcl::TColor GetTabColor(int32_t visibleIndex) = 0;
     virtual vcl::TColor GetTabOwnColor(int32_t visibleIndex);
     virtual vcl::TColor GetTabTextColor(int32_t visibleIndex);
+    // What a tab's image and caption are drawn on: GetTabColor, or clNone (for a tab of no colour of its own) to keep
+    // what the painter put under them.
+    virtual vcl::TColor GetTabContentBackgroundColor(int32_t visibleIndex);
     virtual bool UsesPageColorForTabs() { return false; }
 
     // Clipping and hit tests.

@@ -224,14 +224,18 @@ void TuiPCCustomPainter::DrawTabContent(TuiTab& tab, int32_t visibleIndex) {
     FTabContentData.VisibleIndex = visibleIndex;
     FControl.PrepareTabFont(tab, ParentInfo().Canvas());
     SetTabImageAndTextRects(visibleIndex);
-    // A tab of no colour of its own (clDefault) has its background painted by its painter before its content.
-    const vcl::TColor tabColor = GetTabColor(visibleIndex);
-    const vcl::TColor background = tabColor == vcl::clDefault ? vcl::clNone : tabColor;
+    const vcl::TColor background = GetTabContentBackgroundColor(visibleIndex);
     DrawTabImage(tab, background);
     DrawTabCaption(tab, visibleIndex, background);
     if (!IsNativePainting()) {
         ExcludeTabContent(visibleIndex);
     }
+}
+
+// A tab of no colour of its own (clDefault) has its background painted by its painter before its content.
+vcl::TColor TuiPCCustomPainter::GetTabContentBackgroundColor(int32_t visibleIndex) {
+    const vcl::TColor tabColor = GetTabColor(visibleIndex);
+    return tabColor == vcl::clDefault ? vcl::clNone : tabColor;
 }
 
 void TuiPCCustomPainter::DrawTabImage(TuiTab& tab, vcl::TColor background) {
