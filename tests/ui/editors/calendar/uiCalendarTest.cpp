@@ -213,4 +213,39 @@ TEST_F(CalendarTest, ThePressOnTheMonthCaptionOpensTheListWithTheShownMonthInThe
     EXPECT_EQ(Calendar->MonthStart(), Day(2024, 4, 1)) << "a release with no hot entry keeps the month";
 }
 
+TEST_F(CalendarTest, TheScrollingListMovesTheCalendarToTheEntryHotAtTheRelease) {
+    Choose(Day(2024, 4, 10));
+    ui_test::MouseDown(*Calendar, vcl::mbLeft, CentreOf(Calendar->MonthCaptionRect()), {vcl::ssLeft});
+    ui::TuiMonthListBox& list = Calendar->MonthList();
+    ASSERT_TRUE(list.IsShown());
+    ui_test::MouseMove(list, CentreOf(list.ItemRect(5)), {vcl::ssLeft});
+    EXPECT_EQ(list.HotIndex(), 5);
+    // Below the list the drag scrolls the entries down, one month a tick.
+    ui_test::MouseMove(list, {list.Width() / 2, list.Height() + list.ItemHeight() / 2}, {vcl::ssLeft});
+    EXPECT_EQ(list.HotIndex(), -1);
+    ASSERT_TRUE(list.ScrollTimer().Enabled());
+    list.ScrollTimer().FireTimer();
+    EXPECT_EQ(list.EntryDate(3), Day(2024, 5, 1));
+    ui_test::MouseMove(list, CentreOf(list.ItemRect(5)), {vcl::ssLeft});
+    EXPECT_FALSE(list.ScrollTimer().Enabled()) << "back over the list it stops";
+    ui_test::MouseUp(list, vcl::mbLeft, CentreOf(list.ItemRect(5)));
+    EXPECT_FALSE(list.IsShown());
+    EXPECT_EQ(Calendar->MonthStart(), Day(2024, 7, 1));
+    EXPECT_EQ(Calendar->CurrentDate(), Day(2024, 4, 10)) << "the list moves the month only";
+}
+
+TEST_F(CalendarTest, WithoutYearsTheListHoldsTheYearsMonthsAndIsClickedLikeAMenu) {
+    Choose(Day(2024, 4, 10));
+    Calendar->SetYearsInMonthList(false);
+    ui_test::MouseDown(*Calendar, vcl::mbLeft, CentreOf(Calendar->MonthCaptionRect()), {vcl::ssLeft});
+    ui_test::MouseUp(*Calendar, vcl::mbLeft, CentreOf(Calendar->MonthCaptionRect()));
+    ui::TuiMonthListBox& list = Calendar->MonthList();
+    ASSERT_TRUE(list.IsShown()) << "the release that opened it leaves it open";
+    ASSERT_EQ(list.ItemCount(), 12);
+    EXPECT_EQ(list.EntryDate(0), Day(2024, 1, 1));
+    ui_test::Click(list, CentreOf(list.ItemRect(10)));
+    EXPECT_FALSE(list.IsShown());
+    EXPECT_EQ(Calendar->MonthStart(), Day(2024, 11, 1));
+}
+
 } // namespace
