@@ -8,9 +8,11 @@
 //   tabs           the tab control in each painter style on its four sides, with a page control
 //   spin           the spin editor's button arrangements
 //   navigator      the navigator bar
+//   calendar       the month calendar in its two kinds
 
 #include "rtl/WindowsApi.h"
 #include "tests/tools/ButtonGallery.h"
+#include "tests/tools/CalendarGallery.h"
 #include "tests/tools/FilterControlGallery.h"
 #include "tests/tools/SpinGallery.h"
 #include "tests/tools/NavigatorGallery.h"
@@ -120,9 +122,11 @@ LRESULT CALLBACK GalleryWindowProc(HWND window, UINT message, WPARAM wParam, LPA
 int main(int argc, char** argv) {
     const std::string page = argc > 1 ? argv[1] : "";
     ui::InitializeUICore();
-    if (page == "buttons" || page == "spin") {
+    if (page == "buttons" || page == "spin" || page == "calendar") {
         ui::InitializeEditFrameworkUnit();
-        const int result = page == "spin" ? RunSpinGallery() : RunButtonGallery();
+        const int result = page == "spin"       ? RunSpinGallery()
+                           : page == "calendar" ? RunCalendarGallery()
+                                                : RunButtonGallery();
         ui::FinalizeEditFrameworkUnit();
         ui::FinalizeUICore();
         return result;
