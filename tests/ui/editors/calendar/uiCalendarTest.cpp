@@ -8,6 +8,7 @@
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "tests/support/ui/TestForms.h"
+#include "tests/ui/core/graphics/GraphicsTestSupport.h"
 #include "tests/ui/data/dates/DateTestSupport.h"
 #include "tests/ui/editors/framework/EditorTestForms.h"
 #include "ui/core/controls/services/uiTimers.h"
@@ -246,6 +247,25 @@ TEST_F(CalendarTest, WithoutYearsTheListHoldsTheYearsMonthsAndIsClickedLikeAMenu
     ui_test::Click(list, CentreOf(list.ItemRect(10)));
     EXPECT_FALSE(list.IsShown());
     EXPECT_EQ(Calendar->MonthStart(), Day(2024, 11, 1));
+}
+
+TEST_F(CalendarTest, TheBlueSkinPaintsTheHeaderThroughItsHeaderCell) {
+    Calendar->LookAndFeel().SetKind(ui::lfUltraFlat);
+    Calendar->LookAndFeel().SetSkinName(u"Blue");
+    ASSERT_NE(Calendar->LookAndFeel().SkinPainter(), nullptr);
+    const auto painted = Painted();
+    ui_test::TCanvasOnSurface expected(Calendar->Width(), Calendar->Height());
+    const vcl::TRect header = Calendar->HeaderRect();
+    Painter().PaintHeaderCell(expected.Canvas, header, header, {}, {ui::bBottom}, ui::uibsNormal, {}, u"", nullptr,
+                              vcl::clNone, Painter().CalendarHeaderColor(), {}, false, false);
+    GdiFlush();
+    // Beside the arrow's triangle its rectangle shows the header cell.
+    const vcl::TRect arrow = Calendar->ArrowRect(ui::caPreviousMonth);
+    for (const vcl::TPoint point : {vcl::TPoint{arrow.Left, arrow.Top}, vcl::TPoint{arrow.Right - 1, arrow.Top + 1}}) {
+        EXPECT_EQ(painted->Pixel(point.X, point.Y), expected.Surface.Pixel(point.X, point.Y))
+            << point.X << "," << point.Y;
+    }
+    EXPECT_EQ(painted->Pixels(), Painted()->Pixels());
 }
 
 } // namespace
