@@ -128,14 +128,10 @@ int32_t TuiCustomCalendar::ArrowAt(vcl::TPoint point) const {
     return -1;
 }
 
-// Each tick steps every arrow under the pointer once.
+// Each tick steps the arrow under the pointer once; the pointer away from the arrows pauses the stepping.
 void TuiCustomCalendar::StepUnderMouse() {
-    const vcl::TPoint point = CursorClientPos();
-    const int32_t arrowCount = FArrowsForYear ? 4 : 2;
-    for (int32_t arrow = 0; arrow < arrowCount; ++arrow) {
-        if (FArrowRects[arrow].Contains(point)) {
-            StepBy(static_cast<TuiCalendarArrow>(arrow));
-        }
+    if (const int32_t arrow = ArrowAt(CursorClientPos()); arrow >= 0) {
+        StepBy(static_cast<TuiCalendarArrow>(arrow));
     }
 }
 
