@@ -9,9 +9,11 @@
 //   spin           the spin editor's button arrangements
 //   gridcells      a grid whose cells custom-draw handlers change
 //   navigator      the navigator bar
+//   calendar       the month calendar in its two kinds
 
 #include "rtl/WindowsApi.h"
 #include "tests/tools/ButtonGallery.h"
+#include "tests/tools/CalendarGallery.h"
 #include "tests/tools/FilterControlGallery.h"
 #include "tests/tools/GridCellsGallery.h"
 #include "tests/tools/NavigatorGallery.h"
@@ -123,9 +125,11 @@ LRESULT CALLBACK GalleryWindowProc(HWND window, UINT message, WPARAM wParam, LPA
 int main(int argc, char** argv) {
     const std::string page = argc > 1 ? argv[1] : "";
     ui::InitializeUICore();
-    if (page == "buttons" || page == "spin") {
+    if (page == "buttons" || page == "spin" || page == "calendar") {
         ui::InitializeEditFrameworkUnit();
-        const int result = page == "spin" ? RunSpinGallery() : RunButtonGallery();
+        const int result = page == "spin"       ? RunSpinGallery()
+                           : page == "calendar" ? RunCalendarGallery()
+                                                : RunButtonGallery();
         ui::FinalizeEditFrameworkUnit();
         ui::FinalizeUICore();
         return result;

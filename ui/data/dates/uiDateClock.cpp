@@ -6,15 +6,15 @@ namespace ui {
 
 namespace {
 
-TuiClock& CurrentClock() {
-    static TuiClock clock;
+TuiDateClock& CurrentClock() {
+    static TuiDateClock clock;
     return clock;
 }
 
 } // namespace
 
 rtl::TDateTime ClockNow() {
-    const TuiClock& clock = CurrentClock();
+    const TuiDateClock& clock = CurrentClock();
     return clock ? clock() : rtl::Now();
 }
 
@@ -22,7 +22,7 @@ rtl::TDateTime ClockToday() {
     return rtl::DateOf(ClockNow());
 }
 
-TuiClock SetClock(TuiClock clock) {
+TuiDateClock SetClock(TuiDateClock clock) {
     return std::exchange(CurrentClock(), std::move(clock));
 }
 

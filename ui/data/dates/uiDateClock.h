@@ -8,13 +8,13 @@
 
 namespace ui {
 
-using TuiClock = std::function<rtl::TDateTime()>;
+using TuiDateClock = std::function<rtl::TDateTime()>;
 
 // The current local date and time, and the current date alone.
 rtl::TDateTime ClockNow();
 rtl::TDateTime ClockToday();
 
 // Puts clock in place of the current one (an empty one: the system clock) and returns the one it replaces.
-TuiClock SetClock(TuiClock clock);
+TuiDateClock SetClock(TuiDateClock clock);
 
 } // namespace ui

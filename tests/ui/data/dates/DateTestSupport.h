@@ -17,7 +17,7 @@ public:
     TScopedClock& operator=(const TScopedClock&) = delete;
 
 private:
-    ui::TuiClock FPrevious;
+    ui::TuiDateClock FPrevious;
 };
 
 // Checks year, month and day of a calendar date.

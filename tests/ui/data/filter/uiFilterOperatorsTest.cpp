@@ -273,7 +273,7 @@ TEST(uiFilterOperators, ADateRangeReadsAsComparisonsAndItsCaption) {
 TEST(uiFilterOperators, DateRangesFollowTheClockPastMidnight) {
     ui_test::TTestLocale locale;
     rtl::TDateTime now = rtl::EncodeDate(2026, 6, 10) + rtl::EncodeTime(23, 59, 0, 0);
-    const TuiClock previous = SetClock([&now] { return now; });
+    const TuiDateClock previous = SetClock([&now] { return now; });
     TTestFilterCriteria criteria;
     criteria.AddRecord({DateValue(2026, 6, 10, 12)});
     criteria.AddRecord({DateValue(2026, 6, 11, 12)});

@@ -171,7 +171,7 @@ TEST(TimeEditProperties, NullShowsTheTimeZeroOnlyWhileEditingAndANonDateCannotSh
     } catch (const rtl::EConvertError& error) {
         EXPECT_EQ(error.Message(), u"Could not convert to time");
     }
-    const ui::TuiClock saved = ui::SetClock([] { return rtl::EncodeTime(8, 5, 0, 0); });
+    const ui::TuiDateClock saved = ui::SetClock([] { return rtl::EncodeTime(8, 5, 0, 0); });
     properties.PrepareDisplayValue(rtl::Variant(u"no time"), shown, true);
     ui::SetClock(saved);
     EXPECT_EQ(rtl::VarToStr(shown), u"08:05:00") << "a text that is no date shows the current time";

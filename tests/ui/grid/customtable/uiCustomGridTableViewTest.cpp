@@ -340,7 +340,7 @@ TEST_F(CustomGridTableViewTest, EqualRecordIndexesPassTheFocusedRecordTwice) {
 }
 
 TEST_F(CustomGridTableViewTest, DatesOfOnePeriodFormOneGroupWithThePeriodsText) {
-    const TuiClock previousClock = SetClock([] { return rtl::EncodeDate(2024, 5, 1) + 0.5; });
+    const TuiDateClock previousClock = SetClock([] { return rtl::EncodeDate(2024, 5, 1) + 0.5; });
     AddItems({&TuiDateTimeValueType::Instance()});
     const rtl::TDateTime dates[] = {rtl::EncodeDate(2024, 5, 1) + 22.0 / 24, rtl::EncodeDate(2020, 1, 1),
                                     rtl::EncodeDate(2024, 5, 1) + 0.5, rtl::EncodeDate(2024, 4, 30) + 10.0 / 24};

@@ -237,7 +237,7 @@ TEST_F(DataFilter, TheValueListKeepsTheFirstDistinctValuesSorted) {
 TEST(DataFilterDates, IsTodayFollowsTheClockPastMidnight) {
     ui_test::TTestLocale locale;
     rtl::TDateTime now = rtl::EncodeDate(2026, 6, 10) + rtl::EncodeTime(23, 0, 0, 0);
-    const TuiClock previous = SetClock([&now] { return now; });
+    const TuiDateClock previous = SetClock([&now] { return now; });
     {
         TTestDataController controller;
         controller.AddTypedItem(&TuiDateTimeValueType::Instance());

@@ -26,7 +26,7 @@ protected:
     }
 
 private:
-    TuiClock FPreviousClock;
+    TuiDateClock FPreviousClock;
 };
 
 TEST_F(GridDateRangesTest, RelativeGroupingTriesDaysBeforeWeeksMonthsAndYears) {
