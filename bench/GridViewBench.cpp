@@ -10,6 +10,7 @@
 // A timing, never a test: it asserts nothing and prints a table.
 
 #include "bench/HeapCounter.h"
+#include "bench/WindowsBenchSupport.h"
 #include "rtl/WindowsApi.h"
 #include "ui/core/controls/control/uiControlScrollBars.h"
 #include "ui/core/uiCoreUnits.h"
@@ -25,7 +26,6 @@
 #include "vcl/forms/Form.h"
 
 #include <algorithm>
-#include <chrono>
 #include <commctrl.h>
 #include <cstdio>
 #include <memory>
@@ -41,11 +41,9 @@ constexpr int WindowHeight = 364;
 constexpr int ScrolledPages = 50;
 constexpr int Runs = 3;
 
-using Clock = std::chrono::steady_clock;
-
-double MillisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
+using bench::Clock;
+using bench::MillisecondsSince;
+using bench::PumpMessages;
 
 const char16_t* const Captions[ColumnCount] = {
     u"序号", u"商品名称",     u"规格型号",   u"计量单位",         u"数量",       u"单价(含税)",   u"金额(含税)",
@@ -93,15 +91,6 @@ std::u16string CellText(int record, int column) {
     }
 }
 
-// Pumps until no message waits.
-void PumpMessages() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
-
 struct TFigures {
     double FirstPaint = 1e300;
     double ScrollPage = 1e300;
@@ -130,7 +119,7 @@ void RunGrid(TFigures& figures) {
         column->SetCaption(caption);
     }
     form->Show();
-    PumpMessages();
+    bench::PumpMessages();
 
     const int64_t bytesBefore = bench::LiveHeapBytes();
     view->BeginUpdate();
@@ -143,7 +132,7 @@ void RunGrid(TFigures& figures) {
     }
     const Clock::time_point endUpdate = Clock::now();
     view->EndUpdate();
-    PumpMessages();
+    bench::PumpMessages();
     UpdateWindow(view->Site().Handle());
     const double firstPaint = MillisecondsSince(endUpdate);
     const double bytesPerRecord = static_cast<double>(bench::LiveHeapBytes() - bytesBefore) / RecordCount;
@@ -151,7 +140,7 @@ void RunGrid(TFigures& figures) {
     const Clock::time_point scrollStart = Clock::now();
     for (int page = 0; page < ScrolledPages; ++page) {
         view->Site().VScrollBar()->ScrollByCode(ui::scPageDown);
-        PumpMessages();
+        bench::PumpMessages();
         UpdateWindow(view->Site().Handle());
     }
     figures.Keep(firstPaint, MillisecondsSince(scrollStart) / ScrolledPages, bytesPerRecord);
@@ -223,11 +212,11 @@ void RunListView(TFigures& figures) {
         description.pszText = const_cast<wchar_t*>(reinterpret_cast<const wchar_t*>(Captions[column]));
         SendMessageW(list, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&description));
     }
-    PumpMessages();
+    bench::PumpMessages();
 
     const Clock::time_point start = Clock::now();
     SendMessageW(list, LVM_SETITEMCOUNT, RecordCount, 0);
-    PumpMessages();
+    bench::PumpMessages();
     UpdateWindow(list);
     const double firstPaint = MillisecondsSince(start);
     const double bytesPerRecord = static_cast<double>(bench::LiveHeapBytes() - bytesBefore) / RecordCount;
@@ -235,7 +224,7 @@ void RunListView(TFigures& figures) {
     const Clock::time_point scrollStart = Clock::now();
     for (int page = 0; page < ScrolledPages; ++page) {
         SendMessageW(list, WM_VSCROLL, SB_PAGEDOWN, 0);
-        PumpMessages();
+        bench::PumpMessages();
         UpdateWindow(list);
     }
     figures.Keep(firstPaint, MillisecondsSince(scrollStart) / ScrolledPages, bytesPerRecord);

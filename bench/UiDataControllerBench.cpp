@@ -3,10 +3,13 @@
 // by a text and by a Currency item and grouped by a text. Each reports its time and heap bytes per record, and both
 // as ratios to the same work on a vector of structs (filled, then std::stable_sort), the best a caller could do by
 // hand. Heap bytes are those the operation leaves allocated (the load) or the peak it adds (sort, group), counted by
-// the global allocation functions of this program.
+// the global allocation functions of this program. The same rows kept in a vector behind a custom record source are
+// loaded as handles (provider mode) and sorted by a text compared where it lies in the source.
 
 #include "bench/HeapCounter.h"
 #include "rtl/text/CodePages.h"
+#include "ui/data/controller/provider/uiCustomRecordSource.h"
+#include "ui/data/controller/provider/uiDataProvider.h"
 #include "ui/data/controller/rows/uiDataControllerGroups.h"
 #include "ui/data/controller/uiDataController.h"
 #include "ui/data/values/uiReferenceValueTypes.h"
@@ -17,6 +20,7 @@
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -195,8 +199,9 @@ void Report(benchmark::State& state, double seconds, double bytes, const TCost& 
     state.counters["heap_ratio"] = peer.Bytes > 0 ? bytes / peer.Bytes : 0;
 }
 
-void BM_LoadInOneLock(benchmark::State& state) {
-    const std::vector<TRow>& rows = SourceRows();
+// The seconds and heap bytes of filling a fresh controller with load, against the peer's load.
+template <class LoadWork>
+void RunLoad(benchmark::State& state, LoadWork&& load) {
     double seconds = 0;
     double bytes = 0;
     for (auto _ : state) {
@@ -205,7 +210,7 @@ void BM_LoadInOneLock(benchmark::State& state) {
         const int64_t before = bench::LiveHeapBytes();
         const auto start = std::chrono::steady_clock::now();
         state.ResumeTiming();
-        Load(*controller, rows);
+        load(*controller);
         state.PauseTiming();
         seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         bytes = static_cast<double>(bench::LiveHeapBytes() - before);
@@ -214,13 +219,66 @@ void BM_LoadInOneLock(benchmark::State& state) {
     }
     Report(state, seconds, bytes, PeerLoad());
 }
+
+void BM_LoadInOneLock(benchmark::State& state) {
+    RunLoad(state, [](TBenchController& controller) { Load(controller, SourceRows()); });
+}
 BENCHMARK(BM_LoadInOneLock)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-// One rebuild of the rows by the controller, from records shown by their row number.
+// The rows behind a custom record source: a record's handle is its row's index; values are compared in place.
+class TRowSource : public ui::TuiCustomRecordSource {
+public:
+    explicit TRowSource(const std::vector<TRow>& rows) : FRows(rows) {}
+
+    int32_t AddRecord() override { throw std::logic_error("the benchmark's rows are fixed"); }
+    void RemoveRecord(int32_t) override { throw std::logic_error("the benchmark's rows are fixed"); }
+    void SetValue(int32_t, int32_t, const rtl::Variant&) override {
+        throw std::logic_error("the benchmark's rows are fixed");
+    }
+    rtl::Variant GetValue(int32_t handle, int32_t item) override {
+        ui::TuiValueReference reference = nullptr;
+        GetValuePointer(handle, item, reference);
+        if (item >= FirstText && item < FirstCurrency) {
+            return rtl::Variant::FromAnsiString(*static_cast<const std::string*>(reference));
+        }
+        if (item >= FirstCurrency && item < FirstInteger) {
+            return rtl::Variant(rtl::Currency::FromScaled(*static_cast<const int64_t*>(reference)));
+        }
+        return rtl::Variant(*static_cast<const int32_t*>(reference));
+    }
+    void LoadRecordHandles() override {
+        ui::TuiCustomDataProvider& provider = *CurrentProvider();
+        for (int32_t handle = 0; handle < static_cast<int32_t>(FRows.size()); ++handle) {
+            provider.AddSourceRecord(handle);
+        }
+    }
+    bool IsNativeCompare() override { return true; }
+    bool GetValuePointer(int32_t handle, int32_t item, ui::TuiValueReference& reference) override {
+        const TRow& row = FRows[static_cast<size_t>(handle)];
+        if (item >= FirstText && item < FirstCurrency) {
+            reference = &row.Texts[static_cast<size_t>(item - FirstText)];
+        } else if (item >= FirstCurrency && item < FirstInteger) {
+            reference = &row.Amounts[static_cast<size_t>(item - FirstCurrency)];
+        } else {
+            reference = item == 0 ? &row.Number : &row.Integers[static_cast<size_t>(item - FirstInteger)];
+        }
+        return true;
+    }
+
+private:
+    const std::vector<TRow>& FRows;
+};
+
+// The handles of the rows loaded by assigning the source, one notice at the end; against the peer's copy of the rows.
+void BM_ProviderLoadHandles(benchmark::State& state) {
+    TRowSource source(SourceRows());
+    RunLoad(state, [&source](TBenchController& controller) { controller.SetCustomDataSource(&source); });
+}
+BENCHMARK(BM_ProviderLoadHandles)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// One rebuild of the rows by the controller.
 template <class Change, class Undo>
-void RunControllerChange(benchmark::State& state, Change&& change, Undo&& undo, const TCost& peer) {
-    TBenchController controller;
-    Load(controller, SourceRows());
+void RunChange(benchmark::State& state, TBenchController& controller, Change&& change, Undo&& undo, const TCost& peer) {
     double seconds = 0;
     double bytes = 0;
     for (auto _ : state) {
@@ -235,6 +293,14 @@ void RunControllerChange(benchmark::State& state, Change&& change, Undo&& undo, 
         state.ResumeTiming();
     }
     Report(state, seconds, bytes, peer);
+}
+
+// The same from the loaded records, shown by their row number.
+template <class Change, class Undo>
+void RunControllerChange(benchmark::State& state, Change&& change, Undo&& undo, const TCost& peer) {
+    TBenchController controller;
+    Load(controller, SourceRows());
+    RunChange(state, controller, change, undo, peer);
 }
 
 // Sorted by one item instead of the row number.
@@ -264,6 +330,19 @@ void BM_SortByText(benchmark::State& state) {
     RunSort(state, SortText, peer);
 }
 BENCHMARK(BM_SortByText)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Sorted by a text in provider mode, the texts compared where they lie in the source.
+void BM_ProviderSortByText(benchmark::State& state) {
+    static const TCost peer = PeerSort(ByText);
+    TRowSource source(SourceRows());
+    TBenchController controller;
+    controller.SetCustomDataSource(&source);
+    controller.ChangeSortOrder(0, ui::soAscending);
+    RunChange(
+        state, controller, [](TBenchController& c) { SortInsteadOfRowNumber(c, SortText); },
+        [](TBenchController& c) { SortByRowNumber(c, SortText); }, peer);
+}
+BENCHMARK(BM_ProviderSortByText)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_SortByCurrency(benchmark::State& state) {
     static const TCost peer = PeerSort(ByCurrency);

@@ -9,7 +9,7 @@ readonly packages=(
     zlib1g-dev libz-mingw-w64-dev
     wine wine64 xvfb fonts-wine fonts-wqy-microhei locales ccache
     dpkg-dev
-    python3-openpyxl python3-xlwt fp-utils-3.2.2
+    python3-openpyxl python3-xlwt python3-xlrd fp-utils-3.2.2
 )
 
 missing=()

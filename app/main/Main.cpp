@@ -14,6 +14,7 @@
 #include "rtl/WindowsApi.h"
 #include "rtl/io/FileUtils.h"
 #include "rtl/io/IniFiles.h"
+#include "rtl/text/CodePages.h"
 #include "ui/editors/dropdown/combobox/uiComboBox.h"
 #include "ui/editors/text/textedit/uiTextEdit.h"
 #include "ui/grid/customtable/data/uiGridDataController.h"
@@ -48,6 +49,17 @@ rtl::UnicodeString EditText(const ui::TuiTextEdit& edit) {
 void SetEditText(ui::TuiTextEdit& edit, rtl::UnicodeStringView text) {
     edit.SetEditValue(rtl::Variant(rtl::UnicodeString(text)));
 }
+
+namespace {
+
+// What the settings file holds may be longer than the edit takes from the user: it is cut as typing would cut it.
+void SetEditTextWithinMaxLength(ui::TuiTextEdit& edit, rtl::UnicodeStringView text) {
+    const int32_t maxLength = edit.TextEditProperties().MaxLength();
+    SetEditText(edit,
+                maxLength > 0 ? text.substr(0, rtl::AnsiFittingLength(text, static_cast<size_t>(maxLength))) : text);
+}
+
+} // namespace
 
 TmainForm::TmainForm(rtl::TComponent* owner) : TForm(owner) {
     LoadMainForm(*this);
@@ -88,8 +100,8 @@ void TmainForm::ReadSettings() {
     FImportFolder = StartFolder(settings.ReadFileName, desktop);
     FExportFolder = StartFolder(settings.WriteFileName, desktop);
     Combo_KPXE->SetItemIndex(settings.LimitIndex);
-    SetEditText(*Edit_FHR, settings.Reviewer);
-    SetEditText(*Edit_SKR, settings.Payee);
+    SetEditTextWithinMaxLength(*Edit_FHR, settings.Reviewer);
+    SetEditTextWithinMaxLength(*Edit_SKR, settings.Payee);
 }
 
 void TmainForm::DetectInvoicingSoftware() {

@@ -1,6 +1,7 @@
 #include "app/main/ProgramUnits.h"
 
 #include "ui/core/uiCoreUnits.h"
+#include "ui/editors/choice/checkbox/uiCheckBox.h"
 #include "ui/editors/dropdown/uiDropDownEditUnit.h"
 #include "ui/editors/filter/uiFilterControlStrs.h"
 #include "ui/editors/framework/uiEditFrameworkUnit.h"
@@ -8,8 +9,10 @@
 #include "ui/editors/text/currency/uiCurrencyEdit.h"
 #include "ui/editors/text/label/uiLabel.h"
 #include "ui/editors/text/textedit/uiTextEdit.h"
+#include "ui/editors/uiDefaultEditors.h"
 #include "ui/grid/uiGridUnit.h"
 #include "ui/pagecontrol/statusbar/uxStatusBarPanels.h"
+#include "ui/pagecontrol/uiPageControlUnit.h"
 
 namespace app {
 
@@ -23,13 +26,19 @@ void InitializeProgramUnits() {
     ui::InitializeMaskEditUnit();
     ui::InitializeDropDownEditUnit();
     ui::InitializeLabelUnit();
+    ui::InitializeCheckBoxUnit();
+    ui::InitializeDefaultEditorsUnit();
     ui::InitializeStatusBarUnit();
+    ui::InitializePageControlUnit();
     ui::InitializeGridUnit();
 }
 
 void FinalizeProgramUnits() {
     ui::FinalizeGridUnit();
+    ui::FinalizePageControlUnit();
     ui::FinalizeStatusBarUnit();
+    ui::FinalizeDefaultEditorsUnit();
+    ui::FinalizeCheckBoxUnit();
     ui::FinalizeLabelUnit();
     ui::FinalizeDropDownEditUnit();
     ui::FinalizeMaskEditUnit();

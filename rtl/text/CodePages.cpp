@@ -129,4 +129,21 @@ AnsiString UnicodeToAnsi(UnicodeStringView text, uint32_t codePage) {
     return detail::PlatformUnicodeToAnsi(text, codePage);
 }
 
+size_t AnsiFittingLength(UnicodeStringView text, size_t maxBytes, uint32_t codePage) {
+    codePage = ResolveCodePage(codePage);
+    size_t bytes = 0;
+    size_t fitting = 0;
+    while (fitting < text.size()) {
+        const bool pair =
+            IsHighSurrogate(text[fitting]) && fitting + 1 < text.size() && IsLowSurrogate(text[fitting + 1]);
+        const size_t units = pair ? 2 : 1;
+        bytes += UnicodeToAnsi(text.substr(fitting, units), codePage).size();
+        if (bytes > maxBytes) {
+            break;
+        }
+        fitting += units;
+    }
+    return fitting;
+}
+
 } // namespace rtl

@@ -22,6 +22,10 @@ uint32_t ProcessAnsiCodePage();
 UnicodeString AnsiToUnicode(std::string_view text, uint32_t codePage = cpProcessAnsi);
 AnsiString UnicodeToAnsi(UnicodeStringView text, uint32_t codePage = cpProcessAnsi);
 
+// How many UTF-16 units of text, from its start, hold whole characters whose bytes in the code page add up to at
+// most maxBytes: where a limit counts bytes, a double-byte character that does not fit is left out whole.
+size_t AnsiFittingLength(UnicodeStringView text, size_t maxBytes, uint32_t codePage = cpProcessAnsi);
+
 // Malformed input (a lone surrogate, an invalid UTF-8 sequence) becomes U+FFFD.
 UnicodeString Utf8ToUnicode(std::string_view text);
 std::string UnicodeToUtf8(UnicodeStringView text);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 #include <iconv.h>
 #include <map>
@@ -67,28 +68,55 @@ iconv_t Converter(const std::string& to, const std::string& from) {
     return static_cast<iconv_t>(handle.get());
 }
 
-// Converts input through iconv; a unit that cannot be converted (skipSize bytes of input) becomes replacement.
-std::string ConvertLossy(iconv_t converter, std::string_view input, size_t skipSize, std::string_view replacement) {
+// Appends what the converter still holds back and returns it to its initial state. Some converters keep the last
+// character of their input until they know what follows it (CP1258 waits for a combining mark to join a letter), so a
+// conversion that ends without this loses that character.
+void Flush(iconv_t converter, std::string& output) {
+    char buffer[64];
+    char* out = buffer;
+    size_t outLeft = sizeof buffer;
+    iconv(converter, nullptr, nullptr, &out, &outLeft);
+    output.append(buffer, out - buffer);
+}
+
+// Converts input through iconv, at most step bytes at a time with the converter flushed after each; a unit that cannot
+// be converted (skipSize bytes of input) becomes replacement.
+std::string ConvertLossy(iconv_t converter, std::string_view input, size_t step, size_t skipSize,
+                         std::string_view replacement) {
     std::string output;
     output.reserve(input.size() * 2 + 16);
     char* in = const_cast<char*>(input.data());
     size_t inLeft = input.size();
     char buffer[4096];
     while (inLeft > 0) {
-        char* out = buffer;
-        size_t outLeft = sizeof buffer;
-        const size_t result = iconv(converter, &in, &inLeft, &out, &outLeft);
-        output.append(buffer, out - buffer);
-        if (result != static_cast<size_t>(-1) || errno == E2BIG) {
-            continue;
+        size_t stepLeft = std::min(step, inLeft);
+        inLeft -= stepLeft;
+        while (stepLeft > 0) {
+            char* out = buffer;
+            size_t outLeft = sizeof buffer;
+            const size_t result = iconv(converter, &in, &stepLeft, &out, &outLeft);
+            output.append(buffer, out - buffer);
+            if (result != static_cast<size_t>(-1) || errno == E2BIG) {
+                continue;
+            }
+            // An incomplete sequence at the end of the text fails as EINVAL and is replaced like an invalid one.
+            const size_t skip = std::min(skipSize, stepLeft);
+            in += skip;
+            stepLeft -= skip;
+            Flush(converter, output);
+            output.append(replacement);
         }
-        const size_t skip = std::min(skipSize, inLeft);
-        in += skip;
-        inLeft -= skip;
-        output.append(replacement);
-        iconv(converter, nullptr, nullptr, nullptr, nullptr);
+        Flush(converter, output);
     }
     return output;
+}
+
+// glibc joins a letter and the combining mark after it into one precomposed character in the code pages of Hebrew and
+// Vietnamese; Windows gives every byte of them its own character, and so does the conversion here, one byte at a time.
+size_t AnsiStep(uint32_t codePage) {
+    constexpr uint32_t cpHebrew = 1255;
+    constexpr uint32_t cpVietnamese = 1258;
+    return codePage == cpHebrew || codePage == cpVietnamese ? 1 : SIZE_MAX;
 }
 
 } // namespace
@@ -106,8 +134,8 @@ uint32_t ProcessAnsiCodePage() {
 namespace detail {
 
 UnicodeString PlatformAnsiToUnicode(std::string_view text, uint32_t codePage) {
-    const std::string bytes =
-        ConvertLossy(Converter("UTF-16LE", IconvName(codePage)), text, 1, std::string_view("?\0", 2));
+    const std::string bytes = ConvertLossy(Converter("UTF-16LE", IconvName(codePage)), text, AnsiStep(codePage), 1,
+                                           std::string_view("?\0", 2));
     UnicodeString result(bytes.size() / 2, u'\0');
     for (size_t i = 0; i < result.size(); ++i) {
         result[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
@@ -122,7 +150,7 @@ AnsiString PlatformUnicodeToAnsi(UnicodeStringView text, uint32_t codePage) {
         bytes[2 * i] = static_cast<char>(text[i] & 0xFF);
         bytes[2 * i + 1] = static_cast<char>(text[i] >> 8);
     }
-    return ConvertLossy(Converter(IconvName(codePage), "UTF-16LE"), bytes, 2, "?");
+    return ConvertLossy(Converter(IconvName(codePage), "UTF-16LE"), bytes, SIZE_MAX, 2, "?");
 }
 
 } // namespace detail

@@ -1,9 +1,12 @@
 // The button page of the painter gallery: a form with the push button in every look and skin, a column each, and
 // its kinds and states in rows, so the looks of the button can be compared side by side and tried with the mouse;
-// under them the group box in each look: captioned with an ultra-flat frame, and as a panel.
+// under them the group box in each look: captioned with an ultra-flat frame, and as a panel; and under those the check
+// box in each look, checked and grayed (it steps through grayed when clicked).
 
 #include "tests/tools/ButtonGallery.h"
 
+#include "tests/tools/GalleryLooks.h"
+#include "ui/editors/choice/checkbox/uiCheckBox.h"
 #include "ui/editors/choice/uiButton.h"
 #include "ui/editors/choice/uiGroupBox.h"
 #include "vcl/forms/Application.h"
@@ -16,23 +19,6 @@
 
 namespace {
 
-struct TGalleryLook {
-    const char16_t* Name;
-    ui::TuiLookAndFeelKind Kind;
-    bool Native;
-    const char16_t* Skin;
-};
-
-constexpr TGalleryLook GalleryLooks[] = {
-    {u"Standard", ui::lfStandard, false, u""},
-    {u"Flat", ui::lfFlat, false, u""},
-    {u"UltraFlat", ui::lfUltraFlat, false, u""},
-    {u"Office11", ui::lfOffice11, false, u""},
-    {u"Native", ui::lfStandard, true, u""},
-    {u"Blue", ui::lfUltraFlat, false, u"Blue"},
-    {u"Office2007Blue", ui::lfUltraFlat, false, u"Office2007Blue"},
-};
-
 enum class TGalleryRow { Plain, Default, Disabled, Glyph, DropDownButton, FlatSpeedDown };
 
 constexpr const char16_t* GalleryRowNames[] = {u"plain",           u"default",      u"disabled",
@@ -43,6 +29,8 @@ constexpr int32_t ButtonHeight = 28;
 constexpr int32_t ButtonNameWidth = 110;
 constexpr int32_t CellGap = 8;
 constexpr int32_t GroupBoxHeight = 70;
+constexpr int32_t CheckBoxHeight = 21;
+constexpr ui::TuiCheckBoxState GalleryCheckStates[] = {ui::cbsChecked, ui::cbsGrayed};
 
 // A green disk for the up image and a grey one for the disabled image.
 std::unique_ptr<vcl::TBitmap> TwoImageGlyph() {
@@ -93,15 +81,13 @@ void AddLabel(vcl::TForm& form, rtl::UnicodeStringView text, int32_t left, int32
 }
 
 // A captioned ultra-flat box, and a panel, in the look of the column.
-void AddGroupBoxes(vcl::TForm& form, const TGalleryLook& look, int32_t left, int32_t top) {
+void AddGroupBoxes(vcl::TForm& form, const gallery::TGalleryLook& look, int32_t left, int32_t top) {
     for (int32_t index = 0; index < 2; ++index) {
         auto* box = new ui::TuiGroupBox(&form);
         box->SetParent(&form);
         box->SetBounds(left, top + index * (GroupBoxHeight + CellGap), ButtonWidth, GroupBoxHeight);
         ui::TuiEditStyle& style = box->EditStyle(ui::essNormal);
-        style.LookAndFeel().SetKind(look.Kind);
-        style.LookAndFeel().SetNativeStyle(look.Native);
-        style.LookAndFeel().SetSkinName(look.Skin);
+        gallery::ApplyGalleryLook(style.LookAndFeel(), look);
         style.SetBorderStyle(ui::ebsUltraFlat);
         if (index == 0) {
             box->SetCaption(u"发 票 信 息");
@@ -113,6 +99,20 @@ void AddGroupBoxes(vcl::TForm& form, const TGalleryLook& look, int32_t left, int
     }
 }
 
+// A checked and a grayed check box in the look of the column.
+void AddCheckBoxes(vcl::TForm& form, const gallery::TGalleryLook& look, int32_t left, int32_t top) {
+    int32_t row = 0;
+    for (const ui::TuiCheckBoxState state : GalleryCheckStates) {
+        auto* box = new ui::TuiCheckBox(&form);
+        box->SetParent(&form);
+        box->SetBounds(left, top + row++ * (CheckBoxHeight + CellGap), ButtonWidth, CheckBoxHeight);
+        gallery::ApplyGalleryLook(box->EditStyle(ui::essNormal).LookAndFeel(), look);
+        box->Properties().SetAllowGrayed(true);
+        box->SetCaption(u"含税金额");
+        box->SetState(state);
+    }
+}
+
 void FillGallery(vcl::TForm& form) {
     auto* menu = new vcl::TPopupMenu(&form);
     auto* item = new vcl::TMenuItem(menu);
@@ -120,7 +120,7 @@ void FillGallery(vcl::TForm& form) {
     menu->Items().Add(item);
     const int32_t rows = static_cast<int32_t>(std::size(GalleryRowNames));
     int32_t column = 0;
-    for (const TGalleryLook& look : GalleryLooks) {
+    for (const gallery::TGalleryLook& look : gallery::GalleryLooks) {
         const int32_t left = ButtonNameWidth + column * (ButtonWidth + CellGap);
         AddLabel(form, look.Name, left, 8);
         for (int32_t row = 0; row < rows; ++row) {
@@ -128,12 +128,12 @@ void FillGallery(vcl::TForm& form) {
             button->SetParent(&form);
             button->SetBounds(left, 32 + row * (ButtonHeight + CellGap), ButtonWidth, ButtonHeight);
             button->SetCaption(u"生成开票文件");
-            button->LookAndFeel().SetKind(look.Kind);
-            button->LookAndFeel().SetNativeStyle(look.Native);
-            button->LookAndFeel().SetSkinName(look.Skin);
+            gallery::ApplyGalleryLook(button->LookAndFeel(), look);
             SetUpButton(*button, static_cast<TGalleryRow>(row), column, menu);
         }
-        AddGroupBoxes(form, look, left, 32 + rows * (ButtonHeight + CellGap));
+        const int32_t groupBoxesTop = 32 + rows * (ButtonHeight + CellGap);
+        AddGroupBoxes(form, look, left, groupBoxesTop);
+        AddCheckBoxes(form, look, left, groupBoxesTop + 2 * (GroupBoxHeight + CellGap));
         ++column;
     }
     for (int32_t row = 0; row < rows; ++row) {
@@ -142,7 +142,10 @@ void FillGallery(vcl::TForm& form) {
     form.SetClientWidth(ButtonNameWidth + column * (ButtonWidth + CellGap) + CellGap);
     AddLabel(form, u"group box", 8, 36 + rows * (ButtonHeight + CellGap));
     AddLabel(form, u"panel", 8, 36 + rows * (ButtonHeight + CellGap) + GroupBoxHeight + CellGap);
-    form.SetClientHeight(32 + rows * (ButtonHeight + CellGap) + 2 * (GroupBoxHeight + CellGap) + CellGap);
+    const int32_t checkBoxesTop = 32 + rows * (ButtonHeight + CellGap) + 2 * (GroupBoxHeight + CellGap);
+    AddLabel(form, u"check box", 8, checkBoxesTop);
+    AddLabel(form, u"grayed", 8, checkBoxesTop + CheckBoxHeight + CellGap);
+    form.SetClientHeight(checkBoxesTop + 2 * (CheckBoxHeight + CellGap) + CellGap);
 }
 
 } // namespace

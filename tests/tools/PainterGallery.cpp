@@ -1,17 +1,27 @@
 // The painter gallery: a window showing the table of drawing operations that the painter tests walk, one row per
 // operation and one column per painter (the default painter, the five looks and the three built-in skins), for
 // looking at the looks side by side. The page to show (0 first) is the only argument; each page holds two bands of
-// rows. The argument "statusbar" shows the status bar in each of its looks instead, "buttons" the push button in every
-// look.
+// rows. A page name instead shows one control in every look:
+//   statusbar      the status bar
+//   buttons        the push button
+//   filtercontrol  the filter control
+//   tabs           the tab control in each painter style on its four sides, with a page control
+//   spin           the spin editor's button arrangements
+//   navigator      the navigator bar
 
 #include "rtl/WindowsApi.h"
 #include "tests/tools/ButtonGallery.h"
+#include "tests/tools/FilterControlGallery.h"
+#include "tests/tools/SpinGallery.h"
+#include "tests/tools/NavigatorGallery.h"
 #include "tests/tools/StatusBarGallery.h"
+#include "tests/tools/TabsGallery.h"
 #include "tests/ui/core/painters/PainterOperations.h"
 #include "ui/core/graphics/uiBitmaps.h"
 #include "ui/core/uiCoreUnits.h"
 #include "ui/editors/framework/uiEditFrameworkUnit.h"
 #include "ui/pagecontrol/statusbar/uxStatusBarPanels.h"
+#include "ui/pagecontrol/uiPageControlUnit.h"
 #include "vcl/graphics/Canvas.h"
 
 #include <algorithm>
@@ -110,10 +120,20 @@ LRESULT CALLBACK GalleryWindowProc(HWND window, UINT message, WPARAM wParam, LPA
 int main(int argc, char** argv) {
     const std::string page = argc > 1 ? argv[1] : "";
     ui::InitializeUICore();
-    if (page == "buttons") {
+    if (page == "buttons" || page == "spin") {
         ui::InitializeEditFrameworkUnit();
-        const int result = RunButtonGallery();
+        const int result = page == "spin" ? RunSpinGallery() : RunButtonGallery();
         ui::FinalizeEditFrameworkUnit();
+        ui::FinalizeUICore();
+        return result;
+    }
+    if (page == "filtercontrol") {
+        const int result = gallery::ShowFilterControlGallery();
+        ui::FinalizeUICore();
+        return result;
+    }
+    if (page == "navigator") {
+        const int result = gallery::ShowNavigatorGallery();
         ui::FinalizeUICore();
         return result;
     }
@@ -121,6 +141,13 @@ int main(int argc, char** argv) {
         ui::InitializeStatusBarUnit();
         const int result = gallery::ShowStatusBarGallery();
         ui::FinalizeStatusBarUnit();
+        ui::FinalizeUICore();
+        return result;
+    }
+    if (page == "tabs") {
+        ui::InitializePageControlUnit();
+        const int result = gallery::ShowTabsGallery();
+        ui::FinalizePageControlUnit();
         ui::FinalizeUICore();
         return result;
     }

@@ -1,7 +1,7 @@
 #include "tests/tools/StatusBarGallery.h"
 
-#include "rtl/WindowsApi.h"
 #include "rtl/core/Component.h"
+#include "tests/tools/GalleryWindow.h"
 #include "ui/pagecontrol/statusbar/uxStatusBar.h"
 #include "ui/pagecontrol/statusbar/uxStatusBarIndicatorPanelStyles.h"
 #include "ui/pagecontrol/statusbar/uxStatusBarTextPanelStyle.h"
@@ -62,13 +62,7 @@ int ShowStatusBarGallery() {
         AddPanels(*bar, look.Name);
         top += BarSpacing;
     }
-    form->Show();
-    MSG message{};
-    while (IsWindowVisible(form->WindowHandle()) && GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return 0;
+    return ShowUntilClosed(*form);
 }
 
 } // namespace gallery

@@ -1,7 +1,8 @@
 #pragma once
-// The start-up and shut-down of the grid, after the UI core's: the registry of view classes and, on Windows, the
-// shared hit-test instances and the row-selection cursor. Start-up runs once however often it is called; the shut-down
-// that balances the first start-up undoes it.
+// The start-up and shut-down of the grid, after the UI core's and, on Windows, the tab control unit's (the level tabs
+// are tab controls and need its painters): the registry of view classes and, on Windows, the shared hit-test
+// instances and the row-selection cursor. Start-up runs once however often it is called; the shut-down that balances
+// the first start-up undoes it.
 
 #include "vcl/controls/ControlTypes.h"
 

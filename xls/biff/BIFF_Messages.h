@@ -18,7 +18,6 @@ inline constexpr char16_t ShortStringTooLong[] = u"Short string of %d characters
 
 // Record storages.
 inline constexpr char16_t RecordTooLong[] = u"Record %.4X of %d bytes is longer than a record can be";
-inline constexpr char16_t DefaultSizeMismatch[] = u"Size missmatch on default record %.4X";
 inline constexpr char16_t DefaultNotFound[] = u"Excpected default record %.4X not found.";
 
 // Cell areas and sheets.
@@ -45,6 +44,8 @@ inline constexpr char16_t CRNMissing[] = u"CRN record missing";
 // Cell records and formulas.
 inline constexpr char16_t SharedFormulaFixup[] = u"Fixup error in shared formula at C=%d,R=%d (%s)";
 inline constexpr char16_t UnexpectedShrFmla[] = u"Unxepected SHRFMLA";
+inline constexpr char16_t StringSplitCharacter[] =
+    u"STRING record is damaged: a UTF-16 character is split between two records";
 inline constexpr char16_t FormulaTokensPastEnd[] =
     u"Formula of %d token bytes is longer than the %d bytes its record holds after them";
 

@@ -15,6 +15,7 @@ public:
     // Waits for the program's main window.
     explicit TMainWindow(TProgram& program);
 
+    HWND Handle() const { return FHandle; }
     std::wstring Caption() const;
     // The control beside the label (or button) with the text anchor, once it shows, and its text.
     HWND Beside(const wchar_t* anchor) const;

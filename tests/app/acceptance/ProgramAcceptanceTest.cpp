@@ -5,13 +5,16 @@
 #include "tests/app/acceptance/AcceptanceSetup.h"
 #include "tests/app/acceptance/MainWindow.h"
 #include "tests/app/acceptance/ProgramProcess.h"
+#include "tests/app/acceptance/ScreenCheck.h"
 #include "tests/app/acceptance/ScreenRows.h"
+#include "tests/app/acceptance/UserInput.h"
 #include "tests/app/acceptance/WindowQueries.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/ui/FailureScreenshot.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -21,10 +24,12 @@ using acceptance::Utf8;
 
 constexpr wchar_t SellerTaxNumber[] = L"91330100MA2B00000X";
 constexpr wchar_t SalesList[] = L"acceptance-list";
-constexpr wchar_t ReviewerTyped[] = L"张三李四王五赵六钱";
-constexpr wchar_t ReviewerKept[] = L"张三李四王五赵六";
+// The invoicing software takes at most 8 bytes of code page 936 for the reviewer: four Chinese characters.
+constexpr wchar_t ReviewerTyped[] = L"张三李四王五赵六";
+constexpr wchar_t ReviewerKept[] = L"张三李四";
 constexpr wchar_t Payee[] = L"王小明";
 
+constexpr wchar_t ImportButton[] = L"导入销货清单";
 constexpr wchar_t ReviewerLabel[] = L"复核人：";
 constexpr wchar_t PayeeLabel[] = L"收款人：";
 constexpr wchar_t CodeVersionLabel[] = L"商品编码版本：";
@@ -46,13 +51,6 @@ std::wstring Wide(rtl::UnicodeStringView text) {
     return std::wstring(text.begin(), text.end());
 }
 
-// The distribution folder the build made: the program, its templates and its help.
-std::wstring DistFolder() {
-    wchar_t folder[MAX_PATH] = {};
-    const DWORD length = GetEnvironmentVariableW(L"TALLYVANE_DIST_DIR", folder, MAX_PATH);
-    return length > 0 && length < MAX_PATH ? std::wstring(folder) : std::wstring();
-}
-
 std::string GoldenInvoiceFile() {
     return acceptance::ReadFileBytes(Wide(test_support::DataPath("app/acceptance-list.xml")));
 }
@@ -60,8 +58,8 @@ std::string GoldenInvoiceFile() {
 class ProgramAcceptance : public testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_FALSE(DistFolder().empty()) << "TALLYVANE_DIST_DIR names no distribution folder";
-        Work = std::make_unique<acceptance::TWorkFolder>(DistFolder());
+        ASSERT_FALSE(acceptance::DistFolder().empty()) << "TALLYVANE_DIST_DIR names no distribution folder";
+        Work = std::make_unique<acceptance::TWorkFolder>(acceptance::DistFolder());
     }
 
     // Imports the list through the open dialog (the name as given: a full path, or a name alone for the folder the
@@ -108,6 +106,27 @@ protected:
         EXPECT_EQ(program.WaitForExit(), 0u);
     }
 
+    // The program's own popups: the invoice limit's drop-down list, opened and closed by clicks on the combo, and the
+    // hint of the import button under the resting pointer.
+    void ShowLimitListAndAHint(TProgram& program, const TMainWindow& window) {
+        HWND combo = window.Beside(LimitLabel);
+        program.Click(combo);
+        HWND list = program.WaitForPopup("the limit's drop-down list", window.Handle());
+        program.WaitUntilPainted(list, program.NextStep("limit-drop-down"), list);
+        program.Click(combo);
+        program.WaitUntil("the drop-down list to close", [&] { return !IsWindowVisible(list); });
+
+        const RECT button = acceptance::ScreenRectOf(acceptance::FindControl(window.Handle(), L"button", ImportButton));
+        const int middle = (button.top + button.bottom) / 2;
+        program.WaitUntil("the pointer over the import button", [&] {
+            return acceptance::MovePointer({button.left + 8, middle}) &&
+                   acceptance::MovePointer({button.left + 12, middle});
+        });
+        HWND hint = program.WaitForPopup("the import button's hint", window.Handle());
+        program.WaitUntilPainted(hint, program.NextStep("hint"), hint);
+        program.WaitUntil("the pointer away from the button", [&] { return acceptance::MovePointer({0, 0}); });
+    }
+
     std::string Setting(const wchar_t* section, const wchar_t* key) {
         return Utf8(acceptance::ReadSetting(Work->SettingsFile(), section, key));
     }
@@ -130,6 +149,7 @@ TEST_F(ProgramAcceptance, ImportAndExportThenTheXlsTwinOnTheSecondStart) {
     {
         TProgram program(Work->Program(), Work->ProgramFolder());
         const TMainWindow window(program);
+        program.WaitUntilPainted(window.Handle(), program.NextStep("main-window"));
         const std::wstring version = acceptance::FileVersionOf(Work->Program());
         EXPECT_FALSE(version.empty()) << "the program carries its version";
         EXPECT_EQ(Utf8(window.Caption()), "Tallyvane（金税盘版） V" + Utf8(version));
@@ -142,12 +162,12 @@ TEST_F(ProgramAcceptance, ImportAndExportThenTheXlsTwinOnTheSecondStart) {
         const std::wstring workbook = listFolder + SalesList + L".xlsx";
         ImportSalesList(program, window, workbook, workbook);
         program.WaitUntil("five lines of text in the grid", [&] { return acceptance::DarkRowBands(grid) >= 5; });
-        EXPECT_TRUE(ui_test::SaveScreenshot(ui_test::ScreenshotPath("ProgramAcceptance.AfterImport")));
+        program.WaitUntilPainted(window.Handle(), program.NextStep("main-window-imported"));
 
         TypeBuyerFields(window);
         window.TypeInto(ReviewerLabel, ReviewerTyped, ReviewerKept);
         window.TypeInto(PayeeLabel, Payee, Payee);
-        EXPECT_EQ(Utf8(window.TextBeside(ReviewerLabel)), Utf8(ReviewerKept)) << "eight characters at most";
+        EXPECT_EQ(Utf8(window.TextBeside(ReviewerLabel)), Utf8(ReviewerKept)) << "eight bytes at most";
         ExportInvoice(program, window, firstInvoice, firstInvoice);
         Exit(program, window);
     }
@@ -174,8 +194,10 @@ TEST_F(ProgramAcceptance, FirstStartWithoutSettingsOrInvoicingSoftware) {
     ASSERT_TRUE(acceptance::TInvoicingSoftware::RemoveUninstallKey());
     TProgram program(Work->Program(), Work->ProgramFolder());
     const TMainWindow window(program);
+    program.WaitUntilPainted(window.Handle(), program.NextStep("main-window"));
     EXPECT_EQ(Utf8(window.TextBeside(CodeVersionLabel)), "13");
     EXPECT_EQ(Utf8(window.TextBeside(LimitLabel)), " 十万");
+    ShowLimitListAndAHint(program, window);
 
     window.ClickButton(L"生成开票文件");
     EXPECT_EQ(Utf8(program.AnswerMessageBox(IDOK)), "请先导入按照模板格式填写的销货清单（Excel表格）！");
@@ -208,6 +230,55 @@ TEST_F(ProgramAcceptance, FirstStartWithoutSettingsOrInvoicingSoftware) {
     Exit(program, window);
     EXPECT_EQ(Setting(L"FPSetup", L"KPXE"), "2");
     EXPECT_EQ(Setting(L"Files", L"Read"), "(missing)");
+}
+
+// A list longer than the grid: Ctrl+End brings its last line whole above the horizontal scroll bar, which the lines'
+// specifications (wider than the grid) bring. A selected cell shows in the selection's colour, so the last line is
+// found by its selected cell, as whole as the first line's was.
+TEST_F(ProgramAcceptance, ALongListShowsItsLastLineWholeAfterCtrlEnd) {
+    const std::wstring list = Work->Path() + L"long-list.xlsx";
+    std::filesystem::copy_file(std::filesystem::path(Wide(test_support::DataPath("app/long-list.xlsx"))),
+                               std::filesystem::path(list));
+    TProgram program(Work->Program(), Work->ProgramFolder());
+    const TMainWindow window(program);
+    program.ChooseFile(window.ClickForDialog(ImportButton), list);
+    program.AnswerMessageBox(IDYES);
+    EXPECT_EQ(Utf8(program.AnswerMessageBox(IDOK)), "本开票清单合计数\r\n\r\n　含税金额合计：250.00\r\n"
+                                                    "不含税金额合计：221.25\r\n　　　税额合计：28.75");
+    const RECT grid = window.GridRect();
+    program.WaitUntil("lines of text down the grid", [&] { return acceptance::DarkRowBands(grid) >= 10; });
+
+    // The rows end where the horizontal scroll bar begins, inside the grid's frame.
+    const RECT rows{grid.left, grid.top, grid.right, grid.bottom - GetSystemMetrics(SM_CYHSCROLL) - 1};
+    const std::vector<acceptance::TRowBand> bands = acceptance::DarkRowBandsOf(rows);
+    ASSERT_GE(bands.size(), 3u);
+    // Below the header band: the first line, its line-number cell clicked. The cell's colour left of its number
+    // changes to the selection's.
+    const POINT firstCell{grid.left + 20, (bands[1].Top + bands[1].Bottom) / 2};
+    const int x = firstCell.x - rows.left;
+    const uint32_t unselected = acceptance::ReadScreenPicture(rows).At(x, firstCell.y - rows.top);
+    program.WaitUntil("the pointer on the first line", [&] { return acceptance::ClickAt(firstCell); });
+    std::optional<acceptance::TRowBand> first;
+    uint32_t selection = unselected;
+    program.WaitUntil("the first line's cell in the selection's colour", [&] {
+        const acceptance::TScreenPicture picture = acceptance::ReadScreenPicture(rows);
+        selection = picture.At(x, firstCell.y - rows.top);
+        first = acceptance::RowsOfColour(picture, selection, x);
+        return selection != unselected && first && first->Top <= firstCell.y && first->Bottom > firstCell.y;
+    });
+
+    // Ctrl+End moves the focus without selecting; Up and Down then select the last line as they focus it.
+    acceptance::PressKey(VK_END, true);
+    acceptance::PressKey(VK_UP);
+    acceptance::PressKey(VK_DOWN);
+    std::optional<acceptance::TRowBand> last;
+    program.WaitUntil("the selected last line whole above the horizontal scroll bar", [&] {
+        const acceptance::TScreenPicture picture = acceptance::ReadScreenPicture(rows);
+        last = acceptance::RowsOfColour(picture, selection, x);
+        return last && last->Top > first->Bottom && last->Height() == first->Height() && last->Bottom < rows.bottom;
+    });
+    program.WaitUntilPainted(window.Handle(), program.NextStep("main-window-at-the-end"));
+    Exit(program, window);
 }
 
 } // namespace

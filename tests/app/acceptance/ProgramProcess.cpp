@@ -1,6 +1,7 @@
 #include "tests/app/acceptance/ProgramProcess.h"
 
 #include "tests/app/acceptance/AcceptanceSetup.h"
+#include "tests/app/acceptance/ScreenCheck.h"
 #include "tests/app/acceptance/UserInput.h"
 #include "tests/app/acceptance/WindowQueries.h"
 #include "tests/support/ui/FailureScreenshot.h"
@@ -17,6 +18,7 @@ namespace {
 
 constexpr auto WaitLimit = std::chrono::seconds(20);
 constexpr auto PollInterval = std::chrono::milliseconds(25);
+constexpr auto ClickRepeatDelay = std::chrono::seconds(4);
 constexpr DWORD EndWaitMilliseconds = 5000;
 constexpr wchar_t DialogClass[] = L"#32770";
 constexpr wchar_t MainWindowCaptionStart[] = L"Tallyvane";
@@ -139,6 +141,20 @@ HWND TProgram::WaitForDialog() {
     return dialog;
 }
 
+HWND TProgram::WaitForPopup(std::string_view what, HWND mainWindow) {
+    HWND popup = nullptr;
+    WaitUntil(what, [&] {
+        for (HWND window : TopLevelWindowsOf({FProcess.dwProcessId})) {
+            if (window != mainWindow && IsWindowVisible(window) && ClassOf(window) != DialogClass) {
+                popup = window;
+                return true;
+            }
+        }
+        return false;
+    });
+    return popup;
+}
+
 HWND TProgram::WaitForStartedWindow(std::wstring_view className) {
     HWND found = nullptr;
     WaitUntil("a window of class " + Utf8(className) + " of a process the program started", [&] {
@@ -169,16 +185,64 @@ void TProgram::Answer(HWND box, int buttonId) {
     HWND button = GetDlgItem(box, buttonId);
     WaitUntil("button " + std::to_string(buttonId) + " of the dialog",
               [&] { return button && IsWindowVisible(button) && IsWindowEnabled(button); });
+    // A click that a loaded machine loses (the box still open after a while) is given again; the box closes once.
     Click(button);
-    WaitUntil("the dialog to close", [&] { return !IsWindow(box) || !IsWindowVisible(box); });
+    auto clicked = std::chrono::steady_clock::now();
+    WaitUntil("the dialog to close", [&] {
+        if (!IsWindow(box) || !IsWindowVisible(box)) {
+            return true;
+        }
+        if (std::chrono::steady_clock::now() - clicked > ClickRepeatDelay && IsWindowVisible(button)) {
+            ClickWindow(button);
+            clicked = std::chrono::steady_clock::now();
+        }
+        return false;
+    });
 }
 
 std::wstring TProgram::AnswerMessageBox(int buttonId) {
     HWND box = WaitForDialog();
     std::wstring text;
     WaitUntil("the text of the message box", [&] { return !(text = MessageBoxText(box)).empty(); });
+    WaitUntilPainted(box, NextStep("message-box"), MessageBoxTextControl(box));
     Answer(box, buttonId);
     return text;
+}
+
+// Steps are numbered through the whole test, over each start of the program.
+std::string TProgram::NextStep(std::string_view what) {
+    static std::string test;
+    static int count = 0;
+    if (CurrentTestName() != test) {
+        test = CurrentTestName();
+        count = 0;
+    }
+    return std::to_string(++count) + "." + std::string(what);
+}
+
+void TProgram::WaitUntilPainted(HWND window, const std::string& step, HWND textControl) {
+    TScreenPicture picture;
+    std::string reason;
+    const std::string what = "the " + step + " (" + Utf8(ClassOf(window)) + " \"" + Utf8(TextOf(window)) + "\")";
+    const auto keepPicture = [&] {
+        ui_test::SaveBitmapFile(ui_test::ScreenshotPath(CurrentTestName() + "." + step), picture.Pixels,
+                                picture.Width(), picture.Height());
+    };
+    try {
+        WaitUntil(what + " painted on the screen", [&] {
+            picture = ReadScreenPicture(ScreenRectOf(window));
+            reason = UnpaintedReason(picture);
+            if (reason.empty() && textControl && !HoldsDarkTextOnLightFace(picture, ScreenRectOf(textControl))) {
+                reason = "its text control shows no dark text on a light face";
+            }
+            return reason.empty();
+        });
+    } catch (const TWaitTimeout&) {
+        keepPicture();
+        ADD_FAILURE() << what << " is not painted: " << reason;
+        throw;
+    }
+    keepPicture();
 }
 
 HWND TProgram::FileNameEdit(HWND dialog) {
@@ -193,6 +257,7 @@ std::wstring TProgram::ProposedFileName(HWND dialog) {
 
 void TProgram::ChooseFile(HWND dialog, const std::wstring& fileName) {
     HWND edit = FileNameEdit(dialog);
+    WaitUntilPainted(dialog, NextStep("file-dialog"), GetDlgItem(dialog, IDOK));
     // Setting an edit's text returns at once, also from a modal dialog; the user's part is the OK button.
     SendMessageTimeoutW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(fileName.c_str()), SMTO_ABORTIFHUNG, 2000,
                         nullptr);

@@ -35,6 +35,8 @@ public:
     HWND WaitForMainWindow();
     // A dialog box of the program (message box, file dialog) that is shown and enabled.
     HWND WaitForDialog();
+    // A visible top-level window of the program besides the main window and its dialogs: a drop-down list, a hint.
+    HWND WaitForPopup(std::string_view what, HWND mainWindow);
     // A visible top-level window of class className of a process the program started.
     HWND WaitForStartedWindow(std::wstring_view className);
     // The exit code, once the program has ended.
@@ -50,6 +52,13 @@ public:
     std::wstring ProposedFileName(HWND dialog);
     // Puts the name into the file name edit of a file dialog and presses its OK button; waits until it has gone.
     void ChooseFile(HWND dialog, const std::wstring& fileName);
+
+    // Waits until window is painted on the screen, and textControl (when given) shows its text dark on light, then
+    // keeps the picture of the window as "<suite>.<test>.<step>.bmp" beside the test log; the wait fails with what
+    // is wrong.
+    void WaitUntilPainted(HWND window, const std::string& step, HWND textControl = nullptr);
+    // The name of the next step that shows a window: its number in the test, then what it shows.
+    static std::string NextStep(std::string_view what);
 
     // The program and the processes it started, while they run.
     std::vector<DWORD> ProcessIds() const;

@@ -30,13 +30,25 @@ INPUT CharacterInput(wchar_t character, DWORD flags) {
     return input;
 }
 
+INPUT KeyInput(WORD virtualKey, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.dwFlags = flags;
+    return input;
+}
+
 } // namespace
 
-bool ClickAt(POINT point) {
+bool MovePointer(POINT point) {
     INPUT move = MouseInput(MOUSEEVENTF_MOVE, point);
     SendInput(1, &move, sizeof(INPUT));
     POINT cursor{};
-    if (!GetCursorPos(&cursor) || cursor.x != point.x || cursor.y != point.y) {
+    return GetCursorPos(&cursor) && cursor.x == point.x && cursor.y == point.y;
+}
+
+bool ClickAt(POINT point) {
+    if (!MovePointer(point)) {
         return false;
     }
     INPUT press[] = {MouseInput(MOUSEEVENTF_LEFTDOWN, point), MouseInput(MOUSEEVENTF_LEFTUP, point)};
@@ -46,6 +58,19 @@ bool ClickAt(POINT point) {
 bool ClickWindow(HWND window) {
     const RECT rect = ScreenRectOf(window);
     return ClickAt({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+}
+
+void PressKey(WORD virtualKey, bool withCtrl) {
+    std::vector<INPUT> inputs;
+    if (withCtrl) {
+        inputs.push_back(KeyInput(VK_CONTROL, 0));
+    }
+    inputs.push_back(KeyInput(virtualKey, 0));
+    inputs.push_back(KeyInput(virtualKey, KEYEVENTF_KEYUP));
+    if (withCtrl) {
+        inputs.push_back(KeyInput(VK_CONTROL, KEYEVENTF_KEYUP));
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 void TypeText(std::wstring_view text) {

@@ -9,10 +9,14 @@
 
 namespace acceptance {
 
+// Moves the pointer to the screen point; false when it did not get there.
+bool MovePointer(POINT point);
 // Moves the pointer to the screen point and clicks the left button there; false when the pointer did not get there.
 bool ClickAt(POINT point);
 // Clicks the middle of the window.
 bool ClickWindow(HWND window);
+// Presses and releases the key, with Ctrl held when asked, in the window that has the keyboard focus.
+void PressKey(WORD virtualKey, bool withCtrl = false);
 // Types the characters into the window that has the keyboard focus.
 void TypeText(std::wstring_view text);
 

@@ -131,8 +131,12 @@ HWND ControlRightOf(HWND top, std::wstring_view anchorText) {
     return nearest;
 }
 
+HWND MessageBoxTextControl(HWND box) {
+    return GetDlgItem(box, MessageBoxTextId);
+}
+
 std::wstring MessageBoxText(HWND box) {
-    const HWND text = GetDlgItem(box, MessageBoxTextId);
+    const HWND text = MessageBoxTextControl(box);
     return text ? TextOf(text) : std::wstring();
 }
 

@@ -32,6 +32,8 @@ HWND FindControl(HWND top, std::wstring_view classPart, std::wstring_view text);
 // when there is none.
 HWND ControlRightOf(HWND top, std::wstring_view anchorText);
 
+// The static control that shows a message box's text.
+HWND MessageBoxTextControl(HWND box);
 // The text of a message box, its line breaks kept.
 std::wstring MessageBoxText(HWND box);
 // The file name edit of an open or save dialog (the Edit inside the ComboBoxEx32 with id 1148); nullptr when the

@@ -4,6 +4,7 @@
 #include "app/invoice/InvoiceRecords.h"
 #include "rtl/WindowsApi.h"
 #include "rtl/io/FileUtils.h"
+#include "rtl/text/CodePages.h"
 #include "rtl/variants/VariantConversions.h"
 #include "tests/app/main/MainFormTestSupport.h"
 #include "tests/support/TestSupport.h"
@@ -113,6 +114,15 @@ TEST_F(MainFormTest, StoredSettingsFillTheFieldsAndAFolderThatIsGoneFallsBackToT
     EXPECT_EQ(form.Combo_KPXE->GetItemIndex(), 4);
     EXPECT_EQ(EditUtf8(*form.Edit_FHR), "Reviewer");
     EXPECT_EQ(EditUtf8(*form.Edit_SKR), "Payee");
+}
+
+// The invoicing software takes at most 8 bytes of code page 936 for reviewer and payee: a longer name written into
+// the settings by hand comes back cut as typing would cut it.
+TEST_F(MainFormTest, StoredNamesLongerThanTheEditsTakeAreCutToTheirBytes) {
+    WriteSettings(rtl::UnicodeToAnsi(u"[FPSetup]\r\nFHR=张三李四王五赵六\r\nSHR=ab王小明王\r\n"));
+    app::TmainForm& form = CreateForm();
+    EXPECT_EQ(EditUtf8(*form.Edit_FHR), "张三李四");
+    EXPECT_EQ(EditUtf8(*form.Edit_SKR), "ab王小明");
 }
 
 TEST_F(MainFormTest, ALimitOutsideTheListReadsAsTheDefault) {

@@ -42,6 +42,30 @@ TEST(CodePages, MacRomanIsKnownByItsWindowsNumber) {
     EXPECT_EQ(AnsiToUnicode("caf\x8E \xDB", cpMacRoman), u"caf\u00E9 \u20AC");
 }
 
+// Windows gives every byte of the Vietnamese code page its own character: a combining mark after a letter stays a
+// mark of its own, and nothing is held back at the end of a text. The same table holds on both builds.
+TEST(CodePages, VietnameseTextKeepsEveryCharacterToItsEnd) {
+    constexpr uint32_t cpVietnamese = 1258;
+    struct Case {
+        AnsiString bytes;
+        UnicodeString unicode;
+    };
+    const Case cases[] = {
+        {"Viet", u"Viet"},
+        {"Vi\xEAt", u"Vi\u00EAt"},
+        // A letter and a combining mark at the end: e-circumflex with a dot below, a with an acute accent.
+        {"Vi\xEA\xF2", u"Vi\u00EA\u0323"},
+        {"ma\xEC", u"ma\u0301"},
+        {"\xD0\xF2", u"\u0110\u0323"},
+        {"\xEC", u"\u0301"},
+        {"\xF5\xFD", u"\u01A1\u01B0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes);
+        EXPECT_EQ(AnsiToUnicode(c.bytes, cpVietnamese), c.unicode);
+    }
+}
+
 TEST(CodePages, Utf8RoundTripIncludingSupplementaryPlane) {
     const UnicodeString text = u"A中\u00E9\U0001F600";
     const std::string utf8 = UnicodeToUtf8(text);
@@ -65,3 +89,23 @@ TEST(CodePages, ProcessCodePageIsUsedByDefault) {
 
 } // namespace
 } // namespace rtl
+
+// A limit in bytes of code page 936 keeps whole characters: a Chinese character takes two bytes, a Latin one one.
+TEST(CodePages, AnsiFittingLengthKeepsWholeCharactersWithinTheBytes) {
+    const struct {
+        const char16_t* Text;
+        size_t MaxBytes;
+        size_t Fitting;
+    } cases[] = {
+        {u"张三李四王五", 8, 4}, {u"ab张三李四", 8, 5}, {u"ab张三李四", 7, 4}, {u"张", 1, 0},
+        {u"abc", 8, 3},          {u"", 8, 0},           {u"张三", 0, 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(rtl::AnsiFittingLength(c.Text, c.MaxBytes, rtl::cpSimplifiedChinese), c.Fitting)
+            << rtl::UnicodeToUtf8(c.Text) << " in " << c.MaxBytes;
+    }
+    // A character outside the code page becomes '?' in it; its surrogate pair is kept or left out, never split.
+    for (size_t maxBytes = 0; maxBytes < 5; ++maxBytes) {
+        EXPECT_NE(rtl::AnsiFittingLength(u"a\U0001F600b", maxBytes, rtl::cpSimplifiedChinese), 2u) << maxBytes;
+    }
+}

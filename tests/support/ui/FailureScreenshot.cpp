@@ -12,13 +12,9 @@
 
 namespace ui_test {
 
-bool SaveScreenshot(const std::wstring& path) {
-    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
-    const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-    const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
-    const int height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+std::vector<uint32_t> ReadScreen(int left, int top, int width, int height) {
     if (width <= 0 || height <= 0) {
-        return false;
+        return {};
     }
     // Looking at the queue (nothing is taken from it) lets Windows bring what the windows painted to the screen.
     MSG pending{};
@@ -28,10 +24,13 @@ bool SaveScreenshot(const std::wstring& path) {
     HDC screen = GetDC(nullptr);
     const bool copied = BitBlt(surface.DC(), 0, 0, width, height, screen, left, top, SRCCOPY | CAPTUREBLT);
     ReleaseDC(nullptr, screen);
-    if (!copied) {
+    return copied ? surface.Pixels() : std::vector<uint32_t>{};
+}
+
+bool SaveBitmapFile(const std::wstring& path, const std::vector<uint32_t>& pixels, int width, int height) {
+    if (width <= 0 || height <= 0 || pixels.size() != static_cast<size_t>(width) * static_cast<size_t>(height)) {
         return false;
     }
-    const std::vector<uint32_t> pixels = surface.Pixels();
     BITMAPINFOHEADER info{};
     info.biSize = sizeof(info);
     info.biWidth = width;
@@ -50,6 +49,14 @@ bool SaveScreenshot(const std::wstring& path) {
     }
     return fwrite(&file, sizeof(file), 1, output.get()) == 1 && fwrite(&info, sizeof(info), 1, output.get()) == 1 &&
            fwrite(pixels.data(), pixelBytes, 1, output.get()) == 1;
+}
+
+bool SaveScreenshot(const std::wstring& path) {
+    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    const int height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    return SaveBitmapFile(path, ReadScreen(left, top, width, height), width, height);
 }
 
 std::wstring ScreenshotPath(const std::string& name) {

@@ -34,6 +34,14 @@ TEST(Resources, CustomTypesReadAsStreams) {
     EXPECT_EQ(static_cast<const char*>(helper.Memory())[0], 'M');
 }
 
+TEST(Resources, NamesTheLinkerSortedByTheirLowerCaseLettersStillLoad) {
+    for (const char16_t* name : {u"TESTSTRIP", u"TEST_STRIP", u"teststrip"}) {
+        vcl::TBitmap strip;
+        strip.LoadFromResourceName(nullptr, name);
+        EXPECT_EQ(strip.Width(), 48) << test_support::Utf8(name);
+    }
+}
+
 TEST(Resources, AMissingResourceRaisesResourceNotFound) {
     EXPECT_THROW(vcl::TResourceStream(nullptr, u"NOSUCHSKIN", u"UXSKINS"), vcl::EResNotFound);
     EXPECT_EQ(test_support::MessageOf([] { vcl::TResourceStream(nullptr, u"BLUE", u"AUUPG"); }),

@@ -1,27 +1,12 @@
 #include "ui/core/objects/uiCollections.h"
 
 #include "rtl/core/Lists.h"
+#include "ui/core/objects/uiFlagGuard.h"
 
 #include <algorithm>
 #include <vector>
 
 namespace ui {
-
-namespace {
-
-// Sets a flag for the lifetime of the guard, also when an exception passes.
-class TFlagGuard {
-public:
-    explicit TFlagGuard(bool& flag) : FFlag(flag) { FFlag = true; }
-    ~TFlagGuard() { FFlag = false; }
-    TFlagGuard(const TFlagGuard&) = delete;
-    TFlagGuard& operator=(const TFlagGuard&) = delete;
-
-private:
-    bool& FFlag;
-};
-
-} // namespace
 
 void TuiOwnedInterfacedCollection::SetSortedMode(bool value) {
     if (value == FSorted) {
@@ -42,7 +27,7 @@ void TuiOwnedInterfacedCollection::Update(rtl::TCollectionItem* item) {
     if (FUpdating) {
         return;
     }
-    const TFlagGuard updating(FUpdating);
+    const TuiFlagGuard updating(FUpdating);
     if (FSorted && !item) {
         SortItems();
     }
@@ -60,7 +45,7 @@ void TuiOwnedInterfacedCollection::SortItems() {
     if (UpdateCount() > 0 || FSorting) {
         return;
     }
-    const TFlagGuard sorting(FSorting);
+    const TuiFlagGuard sorting(FSorting);
     const std::vector<int32_t> order = rtl::StableSortOrder(
         Count(), [this](int32_t first, int32_t second) { return CompareListEntries(*Items(first), *Items(second)); });
     std::vector<rtl::TCollectionItem*> items;

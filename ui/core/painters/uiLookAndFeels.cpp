@@ -192,7 +192,11 @@ TuiLookAndFeelPainterClass TuiLookAndFeel::NonNativePainter() const {
 }
 
 TuiLookAndFeelPainterClass TuiLookAndFeel::PainterOfKind() const {
-    switch (FCurrentState.Kind) {
+    return LookAndFeelPainterOfKind(FCurrentState.Kind);
+}
+
+TuiLookAndFeelPainterClass LookAndFeelPainterOfKind(TuiLookAndFeelKind kind) {
+    switch (kind) {
     case lfFlat:
         return &TuiFlatLookAndFeelPainter::Instance();
     case lfStandard:

@@ -185,6 +185,9 @@ public:
     void MasterDestroying(TuiLookAndFeel* /*sender*/) override {}
 };
 
+// The painter of a look-and-feel kind, without native style or skin.
+TuiLookAndFeelPainterClass LookAndFeelPainterOfKind(TuiLookAndFeelKind kind);
+
 // The root look-and-feel; nullptr outside the UI core's start-up and shut-down.
 TuiLookAndFeel* RootLookAndFeel();
 // The flag a look-and-feel's skin painter depends on; always true in this system.

@@ -24,10 +24,6 @@ TuiCustomDataController::TuiCustomDataController(rtl::TComponent* owner)
     : FOwner(owner), FDataStorage(std::make_unique<TuiDataStorage>()),
       FGroups(std::make_unique<TuiDataControllerGroups>(*this)),
       FFields(std::make_unique<TuiCustomDataFieldList>(*this)), FExtraFilters(std::make_unique<TuiDataFilterList>()) {
-    FFilter = CreateCompanion<TuiDataFilterCriteria>(GetFilterCriteriaClass(), this);
-    FSearch = CreateCompanion<TuiDataControllerSearch>(GetSearchClass(), this);
-    FSummary = CreateCompanion<TuiDataSummary>(GetSummaryClass(), this);
-    FProvider = CreateCompanion<TuiCustomDataProvider>(GetDataProviderClass(), this);
     FInfo = std::make_unique<TuiCustomDataControllerInfo>(*this);
     FNotifier.reset(new TuiDataControllerNotifier(nullptr, *this));
     FDataStorage->SetOnInternalRecordsCleared([this](TuiDataStorage&) { ResetNewItemRecord(); });
@@ -109,10 +105,6 @@ const rtl::TMetaclass& TuiCustomDataController::GetFilterCriteriaClass() const {
     return TuiDataFilterCriteria::StaticClass();
 }
 
-void TuiCustomDataController::RecreateSummary() {
-    FSummary = CreateCompanion<TuiDataSummary>(GetSummaryClass(), this);
-}
-
 const rtl::TMetaclass& TuiCustomDataController::GetSearchClass() const {
     return TuiDataControllerSearch::StaticClass();
 }
@@ -129,20 +121,48 @@ const rtl::TMetaclass& TuiCustomDataController::GetSummaryGroupItemLinkClass() c
     return TuiDataSummaryGroupItemLink::StaticClass();
 }
 
+const rtl::TMetaclass& TuiCustomDataController::GetRelationClass() const {
+    return TuiCustomDataRelation::StaticClass();
+}
+
 const rtl::TMetaclass* TuiCustomDataController::GetSortingBySummaryEngineClass() const {
     return nullptr;
 }
 
+TuiCustomDataProvider& TuiCustomDataController::Provider() const {
+    if (!FProvider) {
+        FProvider = CreateCompanion<TuiCustomDataProvider>(GetDataProviderClass(), MutableSelf());
+    }
+    return *FProvider;
+}
+
+TuiDataControllerSearch& TuiCustomDataController::Search() const {
+    if (!FSearch) {
+        FSearch = CreateCompanion<TuiDataControllerSearch>(GetSearchClass(), MutableSelf());
+    }
+    return *FSearch;
+}
+
+TuiDataFilterCriteria& TuiCustomDataController::Filter() const {
+    if (!FFilter) {
+        FFilter = CreateCompanion<TuiDataFilterCriteria>(GetFilterCriteriaClass(), MutableSelf());
+    }
+    return *FFilter;
+}
+
+TuiDataSummary& TuiCustomDataController::Summary() const {
+    if (!FSummary) {
+        FSummary = CreateCompanion<TuiDataSummary>(GetSummaryClass(), MutableSelf());
+    }
+    return *FSummary;
+}
+
 void TuiCustomDataController::SetFilter(const TuiDataFilterCriteria& criteria) {
-    FFilter->Assign(&criteria);
+    Filter().Assign(&criteria);
 }
 
 void TuiCustomDataController::SetSummary(const TuiDataSummary& summary) {
-    FSummary->Assign(&summary);
-}
-
-void TuiCustomDataController::SetActive(bool active) {
-    FActive = active;
+    Summary().Assign(&summary);
 }
 
 void TuiCustomDataController::SetOptions(TuiDataControllerOptions options) {
@@ -168,13 +188,11 @@ void TuiCustomDataController::SetRecordCount(int32_t count) {
     }
     // The source reports the records it makes or drops.
     if (IsProviderMode()) {
-        FProvider->SetRecordCount(count);
+        Provider().SetRecordCount(count);
         return;
     }
     FDataStorage->SetRecordCount(count);
-    FInfo->CheckSelectionRange();
-    CheckBookmarkValid(uiNoIndex);
-    CorrectEditingIndexOnDelete(uiNoIndex);
+    ValidateAgainstRecords();
     RecordChanged(count > previousCount ? dckRecordsAdded : dckRecordsRemoved, uiNoIndex, uiNoIndex);
 }
 
@@ -184,10 +202,8 @@ rtl::Variant TuiCustomDataController::GetValue(int32_t recordIndex, int32_t item
 }
 
 void TuiCustomDataController::SetValue(int32_t recordIndex, int32_t itemIndex, const rtl::Variant& value) {
-    if (recordIndex >= 0 && IsProviderMode() && !IsProviderNavigation()) {
-        CheckRecordIndex(recordIndex);
-        FProvider->SetValue(recordIndex, GetItemField(itemIndex), value);
-        RecordChanged(dckItem, itemIndex, recordIndex);
+    if (StoreInSource(recordIndex, itemIndex,
+                      [&](const TuiCustomDataField& field) { Provider().SetValue(recordIndex, field, value); })) {
         return;
     }
     if (const TuiValueDef* valueDef = ValueDefToStore(recordIndex, itemIndex)) {
@@ -202,10 +218,25 @@ rtl::AnsiString TuiCustomDataController::GetDisplayText(int32_t recordIndex, int
 }
 
 void TuiCustomDataController::SetDisplayText(int32_t recordIndex, int32_t itemIndex, const rtl::AnsiString& text) {
+    if (StoreInSource(recordIndex, itemIndex,
+                      [&](const TuiCustomDataField& field) { Provider().SetDisplayText(recordIndex, field, text); })) {
+        return;
+    }
     if (const TuiValueDef* valueDef = ValueDefToStore(recordIndex, itemIndex)) {
         FDataStorage->SetDisplayText(recordIndex, *valueDef, text);
         RecordChanged(dckItem, itemIndex, recordIndex);
     }
+}
+
+bool TuiCustomDataController::StoreInSource(int32_t recordIndex, int32_t itemIndex,
+                                            const std::function<void(const TuiCustomDataField&)>& store) {
+    if (recordIndex < 0 || !IsProviderMode() || IsProviderNavigation()) {
+        return false;
+    }
+    CheckRecordIndex(recordIndex);
+    store(GetItemField(itemIndex));
+    RecordChanged(dckItem, itemIndex, recordIndex);
+    return true;
 }
 
 const TuiValueDef* TuiCustomDataController::ValueDefToStore(int32_t recordIndex, int32_t itemIndex) {
@@ -221,7 +252,7 @@ rtl::Variant TuiCustomDataController::GetRecordId(int32_t recordIndex) {
         EuiInvalidDataControllerOperation::Raise(uiSDataRecordIndexError);
     }
     if (IsProviderMode()) {
-        return FProvider->IsRecordIdSupported() ? FProvider->GetRecordId(recordIndex) : rtl::Variant::Null();
+        return Provider().IsRecordIdSupported() ? Provider().GetRecordId(recordIndex) : rtl::Variant::Null();
     }
     if (!UseRecordIDs()) {
         return rtl::Variant::Null();
@@ -231,10 +262,10 @@ rtl::Variant TuiCustomDataController::GetRecordId(int32_t recordIndex) {
 
 rtl::Variant TuiCustomDataController::GetFieldValue(int32_t recordIndex, const TuiCustomDataField& field) {
     if (recordIndex >= 0 && IsProviderMode() && IsProviderField(field)) {
-        return FProvider->GetValue(recordIndex, field);
+        return Provider().GetValue(recordIndex, field);
     }
     if (IsProviderField(field) && IsProviderNavigation()) {
-        return FProvider->GetBufferValue(field);
+        return Provider().GetBufferValue(field);
     }
     const TuiValueDef* valueDef = field.EffectiveValueDef();
     return valueDef ? FDataStorage->GetValue(recordIndex, *valueDef) : rtl::Variant::Null();
@@ -242,10 +273,10 @@ rtl::Variant TuiCustomDataController::GetFieldValue(int32_t recordIndex, const T
 
 rtl::AnsiString TuiCustomDataController::GetFieldDisplayText(int32_t recordIndex, const TuiCustomDataField& field) {
     if (recordIndex >= 0 && IsProviderMode() && IsProviderField(field)) {
-        return FProvider->GetDisplayText(recordIndex, field);
+        return Provider().GetDisplayText(recordIndex, field);
     }
     if (IsProviderField(field) && IsProviderNavigation()) {
-        return FProvider->GetBufferDisplayText(field);
+        return Provider().GetBufferDisplayText(field);
     }
     const TuiValueDef* valueDef = field.EffectiveValueDef();
     return valueDef ? FDataStorage->GetDisplayText(recordIndex, *valueDef) : rtl::AnsiString();
@@ -264,7 +295,7 @@ bool TuiCustomDataController::IsProviderField(const TuiCustomDataField& field) c
 }
 
 bool TuiCustomDataController::IsProviderNavigation() const {
-    return FProvider->IsGridMode();
+    return FProvider && FProvider->IsGridMode();
 }
 
 void TuiCustomDataController::Refresh() {
@@ -278,7 +309,7 @@ void TuiCustomDataController::RebuildRows() {
 void TuiCustomDataController::CheckRecordIndex(int32_t recordIndex) {
     const int32_t newItemRecordIndex = GetNewItemRecordIndex();
     if ((recordIndex >= 0 && recordIndex < GetRecordCount()) || recordIndex == newItemRecordIndex ||
-        (recordIndex < 0 && recordIndex == FProvider->SavedRecordIndex())) {
+        (recordIndex < 0 && recordIndex == Provider().SavedRecordIndex())) {
         return;
     }
     EuiInvalidDataControllerOperation::Raise(uiSDataRecordIndexError);
@@ -304,6 +335,7 @@ int32_t TuiCustomDataController::GetNewItemRecordIndex() {
 
 void TuiCustomDataController::ResetNewItemRecord() {
     FNewItemRecordIndex = 0;
+    // The storage is bound before the provider is made.
     if (FProvider) {
         FProvider->ForgetSavedRecord();
     }
@@ -326,7 +358,11 @@ bool TuiCustomDataController::IsGridModeBuffering() const {
 }
 
 bool TuiCustomDataController::UseRecordIDs() const {
-    return IsGridModeBuffering();
+    return IsDataLoadAllowed() && IsGridModeBuffering();
+}
+
+std::unique_ptr<TuiDataFilterCriteria> TuiCustomDataController::AddFilterCriteria() {
+    return CreateCompanion<TuiDataFilterCriteria>(GetFilterCriteriaClass(), this);
 }
 
 void TuiCustomDataController::AddDataChangedListener(void* userData, TuiDataChangedListenerProc proc) {

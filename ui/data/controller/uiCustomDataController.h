@@ -8,8 +8,10 @@
 // Record indexes: data records 0 .. GetRecordCount() - 1 in storage order; internal records (the new-item record)
 // are negative; -1 means none.
 //
-// The constructor builds the companions from the classes its class factories name. C++ reaches only this class's
-// factories while the base is being built, so a descendant's override of one of them does not take effect there.
+// The companions named by class factories (provider, filter, search, summary, the row information's selection,
+// relations) are made on first use, so the most-derived class's factories choose them (C++ reaches only the base's
+// overrides while the base is being built). The recalculations that a constructor's items cause make none; a
+// constructor that asks for one itself gets the one its own class names.
 
 #include "rtl/core/Component.h"
 #include "rtl/core/Events.h"
@@ -46,6 +48,7 @@ class TuiDataSummary;
 class TuiUpdateControlInfo;
 class TuiSaveObject;
 class TuiValueDef;
+class TuiValueDefReader;
 struct TuiRowInfo;
 struct TuiSortingFieldEntry;
 
@@ -78,6 +81,8 @@ public:
     virtual const rtl::TMetaclass& GetFilterCriteriaClass() const;
     virtual const rtl::TMetaclass& GetSearchClass() const;
     virtual const rtl::TMetaclass& GetSummaryClass() const;
+    // The class of the relations the relation list makes.
+    virtual const rtl::TMetaclass& GetRelationClass() const;
     // The classes of summary items and of summary-group links; read while the summary is made.
     virtual const rtl::TMetaclass& GetSummaryItemClass() const;
     virtual const rtl::TMetaclass& GetSummaryGroupItemLinkClass() const;
@@ -88,23 +93,19 @@ public:
     TuiDataStorage& DataStorage() const { return *FDataStorage; }
     TuiCustomDataFieldList& Fields() const { return *FFields; }
     TuiCustomDataControllerInfo& DataControllerInfo() const { return *FInfo; }
-    TuiCustomDataProvider& Provider() const { return *FProvider; }
+    TuiCustomDataProvider& Provider() const;
     TuiDataControllerGroups& Groups() const { return *FGroups; }
-    TuiDataControllerSearch& Search() const { return *FSearch; }
+    TuiDataControllerSearch& Search() const;
     TuiDataControllerNotifier& Notifier() const { return *FNotifier; }
     TuiDataFilterList& ExtraFilters() const { return *FExtraFilters; }
-    TuiDataFilterCriteria& Filter() const { return *FFilter; }
+    TuiDataFilterCriteria& Filter() const;
     // Copies criteria into the own filter.
     void SetFilter(const TuiDataFilterCriteria& criteria);
-    TuiDataSummary& Summary() const { return *FSummary; }
+    TuiDataSummary& Summary() const;
     // Copies summary into the own summary.
     void SetSummary(const TuiDataSummary& summary);
-    // Makes the summary anew from the class factories: a controller whose item classes settle only after
-    // construction (a view answers them) calls it before any summary item exists.
-    void RecreateSummary();
 
     bool Active() const { return FActive; }
-    virtual void SetActive(bool active);
     TuiDataControllerOptions Options() const { return FOptions; }
     // A different value rebuilds the rows.
     void SetOptions(TuiDataControllerOptions options);
@@ -177,6 +178,19 @@ public:
     virtual void UpdateData() {}
     // Whether the view lets the item be edited; true here.
     virtual bool GetItemEditingHook(int32_t) { return true; }
+    // A view may supply the text of an edit value: whether it did (here never, and the text stays).
+    virtual bool GetEditValueTextHook(int32_t, rtl::AnsiString&) { return false; }
+    // A view brings its editing state up to date; nothing here.
+    virtual void UpdateEditingHook() {}
+    // A controller bound to data outside it fetches that data again; nothing here.
+    virtual void RefreshExternalData() {}
+    // Whether data changes are held back, keys move the focus, or the provider is changing its data: never here.
+    virtual bool IsDataChangeLocked() const { return false; }
+    virtual bool IsKeyNavigation() const { return false; }
+    virtual bool IsProviderDataChanging() const { return false; }
+    // A new criteria of the controller's filter class, bound to it and owned by the caller (the recently used
+    // filters of a view are kept in such objects).
+    virtual std::unique_ptr<TuiDataFilterCriteria> AddFilterCriteria();
     // The record's values of the grouping items, in grouping order (all Null for a record out of range).
     rtl::Variant GetGroupingValues(int32_t recordIndex);
     // The records of the selected rows, a group row giving all of its records.
@@ -209,20 +223,62 @@ public:
 
     // Provider mode: the values come from a custom record source (uiCustomRecordSource.h); the storage keeps one
     // record per source record holding its handle. Assigning a source clears the storage and loads the source's
-    // records; removing it clears the storage.
+    // records; removing it clears the storage without a reload.
     bool IsProviderMode() const;
     TuiCustomRecordSource* GetCustomDataSource() const;
     void SetCustomDataSource(TuiCustomRecordSource* source);
+    // The source changed (or the template state, or whether the provider navigates itself): the edit ends, the
+    // storage is set up for the mode and the structure is checked, which reloads an active provider.
     virtual void DataSourceChanged();
     // A descendant hears of a new source; nothing here.
     virtual void CustomDataSourceChanged() {}
-    // The records anew: the storage is cleared and, in provider mode, loaded from the source (a template never
-    // loads).
+    // The structure check: after the source or the fields changed, an active provider's records are loaded anew.
+    // Inside an update lock the reload waits for the outermost EndUpdate, where the check runs again.
+    virtual void StructureChanged();
+    // Stores the flag and checks the structure.
+    virtual void SetActive(bool active);
+    // With force (or when the provider asks for a fields check) the fields of gone items are freed and the records
+    // loaded anew, unless the fields are locked (BeginUpdateFields: the update waits for the unlock); the rows
+    // are recalculated in any case.
+    void UpdateStructure(bool force);
+    // While locked, structure updates only note that they are due; the outermost unlock runs the check.
+    void BeginUpdateFields();
+    void EndUpdateFields();
+    // The records anew: the storage is cleared and an active provider's records are loaded (a template never loads,
+    // nor does a controller that loads smartly). A load that fails leaves focus, selection and bookmark on the
+    // records it read.
     virtual void LayoutChanged();
-    // A descendant fills the storage directly between these; the end rebuilds the rows and tells the view that any
-    // data may have changed.
-    TuiDataStorage& BeginFullLoad();
-    void EndFullLoad();
+    // In provider mode, or while a source change waits for its structure update.
+    virtual bool IsStructureRecreated() const;
+    // The provider navigates itself and a structure change waits for the end of the update lock.
+    virtual bool IsStructureChangedWhileProviderNavigates() const;
+    // Whether the records are the controller's own to load (not in provider mode).
+    virtual bool IsDataLoadAllowed() const;
+    // A descendant that appends and removes records one by one instead of reloading them all answers true; the
+    // records are then not cleared by a structure update that runs during such an append. Smart refreshing keeps
+    // the focus on the focused row's place rather than on its record. Neither here.
+    virtual bool IsSmartLoad() const { return false; }
+    virtual bool IsSmartRefresh() const { return false; }
+    // One record more, from the provider: in provider mode a new source record, otherwise a record read through the
+    // provider's reader. Reports the records added; the new record's index.
+    virtual int32_t AppendRecordFromProvider();
+    // Appends a storage record read through the reader, announced with ProviderRecordChanged; its index. Provider
+    // mode has no values of its own to read: "This operation is not supported in provider mode".
+    virtual int32_t AppendRecordFromReader(TuiValueDefReader& reader);
+    // A value of a copied record that goes to the provider: nothing for an internal field, otherwise the reader's
+    // value (and text, where the field keeps texts) of the definition's field for the target record.
+    virtual void SetFieldValueFromReader(const TuiValueDef& valueDef, TuiValueDefReader& reader,
+                                         int32_t targetRecordIndex);
+    // Removes a data record: in provider mode the source's record first, then the storage's.
+    virtual void DeleteRecordData(int32_t recordIndex);
+    // A record read from the provider during a load: the provider hears of it.
+    virtual void ProviderRecordChanged(int32_t recordIndex);
+    // Scrolls the record window of a provider that navigates itself; nothing otherwise.
+    void ScrollProvider(int32_t distance);
+    // A descendant fills the storage directly between these; the end re-checks focus, selection and bookmark,
+    // rebuilds the rows and tells the view that any data may have changed.
+    virtual TuiDataStorage& BeginFullLoad();
+    virtual void EndFullLoad();
     // The definition of the internal field that holds the records' source handles; provider mode only.
     const TuiValueDef& RecordHandlesValueDef() const;
     // 0 an ordinary controller, 1 a template (the detail of a relation without a master record, or one marked so),
@@ -285,7 +341,10 @@ public:
     virtual void SetMasterRelationAndRecord(TuiCustomDataRelation* relation, int32_t recordIndex);
     // The master relation or detail object went: the controller is no longer a detail.
     void DetachFromMasterRelation();
+    // A detail clone's master record changed: its template refocuses when the change is delivered.
     virtual void MasterRecordChanged();
+    // Called after MasterRecordChanged reported; nothing here.
+    virtual void BeforeStructureChanged() {}
 
     // Keys and saved state. Around operations that may reload the records, the expanded details and the selection
     // are saved by the records' key values and found again afterwards; without keys (unbound mode) the restore only
@@ -406,6 +465,9 @@ public:
     virtual void FocusedRowChanging(int32_t) {}
     virtual void DoAfterFocusedRecordChanged() {}
     virtual void CheckFocusedRow() {}
+    // The focus moves to the row its record now has (for a smart refresh: to the row it had).
+    virtual void UpdateFocusingAfterLocate();
+    virtual void RefreshFocusing();
     // After deletions: the record the deletion left to focus, or the last row's when none is focused.
     void FocusNearestRecord();
     // Focuses the row of the index-th selected row: whether it became the focused row.
@@ -675,6 +737,12 @@ private:
         bool Removed;
     };
 
+    // The companions are made by const accessors: they belong to the controller, not to its state.
+    TuiCustomDataController* MutableSelf() const { return const_cast<TuiCustomDataController*>(this); }
+    // Provider mode: a data record's value or text goes to the source through store, after both indexes are
+    // checked, and the change is reported; false (nothing done) otherwise.
+    bool StoreInSource(int32_t recordIndex, int32_t itemIndex,
+                       const std::function<void(const TuiCustomDataField&)>& store);
     // The definition through which a value of the item goes into the record, after both indexes are checked; nullptr
     // when the provider navigates itself or the item has no value type.
     const TuiValueDef* ValueDefToStore(int32_t recordIndex, int32_t itemIndex);
@@ -694,14 +762,28 @@ private:
     void CheckStreamHeader(rtl::TStream& stream);
     // The stream's records replace the storage's: read after them, the old ones go only when all were read.
     void ReadStreamRecords(rtl::TStream& stream);
-    // Provider mode: the records of the source.
+    // The full load: from the source, through the reader of a provider that is read record by record, or into the
+    // window of a grid-mode provider.
     void LoadFromProvider();
+    void LoadRecordsThroughReader();
+    // A reader of the provider's reader class, reading the provider's current record.
+    std::unique_ptr<TuiValueDefReader> CreateProviderReader();
+    // Runs work between the storage's BeginLoad and EndLoad, ending the load also when work raises.
+    void InsideStorageLoad(const std::function<void()>& work);
+    // Selection, bookmark and edited record are checked against the records there are.
+    void ValidateAgainstRecords();
+    // Any data may have changed: the rows are recalculated, the structure is not checked.
+    void ReportAllDataChanged();
+    // The master forgets what it knew of this detail's records.
+    void ResetMasterDetailAnswers();
+    void CheckStructure();
+    // Before each recalculation of the rows: the provider hears whether the rows are grouped, and a change of its
+    // navigating itself sets the storage up anew.
+    void SyncProviderGrouping();
     // Calls action for the detail controllers of the link objects of the records from fromRecordIndex on.
     void ForEachDetailController(int32_t fromRecordIndex, const std::function<void(TuiCustomDataController&)>& action);
     bool SetDetailExpanded(int32_t recordIndex, bool expand);
     void MergeDataChange(TuiDataChangeKind kind, int32_t itemIndex, int32_t recordIndex);
-    // What a structure update comes to without an external record source: the rows anew.
-    void UpdateStructure();
     // Runs work between BeginUpdate and EndUpdate, ending the update also when work raises.
     void InsideUpdate(const std::function<void()>& work);
 
@@ -737,7 +819,7 @@ private:
     std::unique_ptr<TuiCustomDataFieldList> FFields;
     // Before the filter: a criteria leaves the extra filters when it is freed.
     std::unique_ptr<TuiDataFilterList> FExtraFilters;
-    std::unique_ptr<TuiDataFilterCriteria> FFilter;
+    mutable std::unique_ptr<TuiDataFilterCriteria> FFilter; // made on first use
     // A filtering dropped records after FilterChanged: a lost focus goes to the first row.
     bool FFilterChanged = false;
     bool FFocusedSelected = true;
@@ -750,6 +832,7 @@ private:
     std::unique_ptr<TuiCustomDataRelationList> FRelations;
     bool FIsTemplate = false;
     bool FInControlNotification = false;
+    bool FInSmartLoad = false;
     bool FInInternalRecordFind = false;
     bool FInSortingChanged = false;
     std::vector<TuiDataListenerLink*> FListenerLinks; // not owned: each link removes itself
@@ -766,8 +849,8 @@ private:
     TuiDataControllerOptions FOptions = uiDefaultDataControllerOptions;
     TSelectionChangeState FPrevSelectionChange;
     TSelectionChangeState FSelectionChange;
-    std::unique_ptr<TuiCustomDataProvider> FProvider;
-    std::unique_ptr<TuiDataControllerSearch> FSearch;
+    mutable std::unique_ptr<TuiCustomDataProvider> FProvider; // made on first use
+    mutable std::unique_ptr<TuiDataControllerSearch> FSearch; // made on first use
     // The incremental search's state, kept by its search object.
     TuiCustomDataField* FSearchField = nullptr; // not owned
     bool FSearching = false;
@@ -775,7 +858,17 @@ private:
     bool FSortingBySummaryChanged = false;
     TuiCustomDataField* FSortingBySummaryField = nullptr; // not owned
     bool FSortingChanged = false;
-    std::unique_ptr<TuiDataSummary> FSummary;
+    // A structure check waits for the end of the update lock.
+    bool FStructureChanged = false;
+    // The source changed; cleared by the next structure update.
+    bool FStructureRecreated = false;
+    // The structure check is running.
+    bool FUpdatingItems = false;
+    int32_t FUpdateFieldsLockCount = 0;
+    bool FUpdateFieldsPending = false;
+    // The provider's IsGridMode answer when the storage was last set up for it.
+    bool FProviderNavigates = false;
+    mutable std::unique_ptr<TuiDataSummary> FSummary; // made on first use
 
     TuiDataControllerNotifyEvent FOnAfterCancel;
     TuiDataControllerNotifyEvent FOnAfterDelete;

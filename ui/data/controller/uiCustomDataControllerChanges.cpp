@@ -48,10 +48,6 @@ void TuiCustomDataController::InsideUpdate(const std::function<void()>& work) {
     EndUpdate();
 }
 
-void TuiCustomDataController::UpdateStructure() {
-    InsideUpdate([this] { FInfo->DataChanged(); });
-}
-
 void TuiCustomDataController::Change(TuiDataControllerChanges changes) {
     FChanges += changes;
     CheckChanges();
@@ -63,6 +59,13 @@ void TuiCustomDataController::CheckChanges() {
         return;
     }
     BeforeNotifyChanges();
+    if (FChanges.IsEmpty()) {
+        return;
+    }
+    // A structure check made inside the lock runs now; it may deliver what is pending itself.
+    if (std::exchange(FStructureChanged, false)) {
+        StructureChanged();
+    }
     if (!FChanges.IsEmpty()) {
         DeliverChanges(std::exchange(FChanges, {}));
     }
@@ -72,18 +75,28 @@ void TuiCustomDataController::BeforeNotifyChanges() {}
 
 void TuiCustomDataController::RecordChanged(TuiDataChangeKind kind, int32_t itemIndex, int32_t recordIndex) {
     MergeDataChange(kind, itemIndex, recordIndex);
-    // The master's remembered answers about this detail's records may be wrong now.
-    if ((IsProviderMode() || FProvider->IsDataSetProvider()) && FMasterRelation && !FProvider->IsEditing()) {
-        GetMasterDataController()->ResetDetailsHasChildren();
-    }
+    ResetMasterDetailAnswers();
     if (kind == dckAllData) {
-        UpdateStructure();
+        UpdateStructure(false);
         return;
     }
     if (kind == dckRecordsAdded || kind == dckRecordsRemoved) {
         FInfo->PrevFocusChanged();
     }
     FInfo->DataChanged();
+}
+
+void TuiCustomDataController::ReportAllDataChanged() {
+    MergeDataChange(dckAllData, uiNoIndex, uiNoIndex);
+    ResetMasterDetailAnswers();
+    FInfo->DataChanged();
+}
+
+void TuiCustomDataController::ResetMasterDetailAnswers() {
+    // The master's remembered answers about this detail's records may be wrong now.
+    if (FMasterRelation && (IsProviderMode() || Provider().IsDataSetProvider()) && !Provider().IsEditing()) {
+        GetMasterDataController()->ResetDetailsHasChildren();
+    }
 }
 
 void TuiCustomDataController::MergeDataChange(TuiDataChangeKind kind, int32_t itemIndex, int32_t recordIndex) {
@@ -119,7 +132,7 @@ void TuiCustomDataController::DeliverChanges(TuiDataControllerChanges changes) {
         SendNotice(std::make_unique<TuiLayoutChangedInfo>());
     } else if (changes.Contains(dccEditedRecord)) {
         SendNotice(std::make_unique<TuiUpdateRecordInfo>(GetFocusedRecordIndex()));
-        FSearch->Cancel();
+        Search().Cancel();
     }
     if (changes.Contains(dccFocus)) {
         SendFocusNotices();
@@ -138,6 +151,11 @@ void TuiCustomDataController::DeliverChanges(TuiDataControllerChanges changes) {
     }
     if (changes.Contains(dccSortingChanged)) {
         FireSortingChanged();
+    }
+    if (changes.Contains(dccMasterRecordChanged) && GetTemplateState() == 2) {
+        if (TuiCustomDataController* pattern = GetPatternDataController()) {
+            pattern->UpdateFocusingAfterLocate();
+        }
     }
 }
 
@@ -176,7 +194,7 @@ void TuiCustomDataController::SendFocusNotices() {
     if (previousRecord >= 0 || focusedRecord >= 0 || newItemRowChanged) {
         SendNotice(std::make_unique<TuiFocusedRecordChangedInfo>(previousRecord, focusedRecord, previousRow, focusedRow,
                                                                  newItemRowChanged));
-        FSearch->Cancel();
+        Search().Cancel();
     }
 }
 
@@ -270,7 +288,7 @@ void TuiCustomDataController::CheckDeferredChanges() {
         DoDataChanged();
     }
     if (FDeferredAfterSummary) {
-        FSummary->DoAfterSummary();
+        Summary().DoAfterSummary();
     }
 }
 

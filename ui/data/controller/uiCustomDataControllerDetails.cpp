@@ -165,7 +165,7 @@ bool TuiCustomDataController::DetailHasChildren(int32_t recordIndex, int32_t rel
             GetDetailLinkObjectController(FRelations->FindDetailObject(recordIndex)->LinkObjectOf(relationIndex));
         return detail && detail->GetRecordCount() > 0;
     }
-    if (!IsProviderMode() && !FProvider->IsDataSetProvider()) {
+    if (!IsProviderMode() && !Provider().IsDataSetProvider()) {
         return false;
     }
     TuiDetailObject* detailObject = HasRelations() ? FRelations->GetDetailObject(recordIndex) : nullptr;
@@ -174,7 +174,7 @@ bool TuiCustomDataController::DetailHasChildren(int32_t recordIndex, int32_t rel
     }
     TuiDetailInfoObject& info = detailObject->EnsureInfoObject(relationIndex);
     if (!info.HasChildrenKnown) {
-        info.HasChildren = FProvider->HasDetailRecords(recordIndex, relationIndex);
+        info.HasChildren = Provider().HasDetailRecords(recordIndex, relationIndex);
         info.HasChildrenKnown = true;
     }
     return info.HasChildren;
@@ -320,7 +320,7 @@ void TuiCustomDataController::SetMasterRelationAndRecord(TuiCustomDataRelation* 
             if (FMasterRelation->DetailDataController() == this && recordIndex == uiNoIndex) {
                 FMasterRelation->SetDetailDataController(nullptr);
             } else if (IsProviderMode()) {
-                FProvider->SetCustomDataSource(nullptr);
+                Provider().SetCustomDataSource(nullptr);
             }
         }
         FMasterRelation = relation;
@@ -332,7 +332,7 @@ void TuiCustomDataController::SetMasterRelationAndRecord(TuiCustomDataRelation* 
             // A clone reads the records of its level's source.
             const TuiCustomDataController* pattern = GetPatternDataController();
             if (pattern && pattern != this && pattern->GetCustomDataSource()) {
-                FProvider->SetCustomDataSource(pattern->GetCustomDataSource());
+                Provider().SetCustomDataSource(pattern->GetCustomDataSource());
             }
         }
     } catch (...) {
@@ -354,6 +354,7 @@ void TuiCustomDataController::MasterRecordChanged() {
     if (GetTemplateState() == 2) {
         Change({dccMasterRecordChanged});
     }
+    BeforeStructureChanged();
 }
 
 } // namespace ui

@@ -15,20 +15,20 @@
 namespace ui {
 
 void TuiCustomDataController::Append() {
-    if (FProvider->CanAppend()) {
-        FProvider->Append();
+    if (Provider().CanAppend()) {
+        Provider().Append();
     }
 }
 
 void TuiCustomDataController::Insert() {
-    if (FProvider->CanInsert()) {
-        FProvider->Insert();
+    if (Provider().CanInsert()) {
+        Provider().Insert();
     }
 }
 
 void TuiCustomDataController::Edit() {
-    if (FProvider->CanModify()) {
-        FProvider->Edit();
+    if (Provider().CanModify()) {
+        Provider().Edit();
     }
 }
 
@@ -37,17 +37,17 @@ void TuiCustomDataController::Post(bool force) {
     TuiDataListenerLink link(*this);
     FCheckFocusingAfterFilter = true;
     try {
-        if (FProvider->IsEditing()) {
-            FProvider->Post(force);
+        if (Provider().IsEditing()) {
+            Provider().Post(force);
         }
     } catch (...) {
         if (link.DataController()) {
-            FProvider->SetInsertedRecordIndex(uiNoIndex);
+            Provider().SetInsertedRecordIndex(uiNoIndex);
         }
         throw;
     }
     if (link.DataController()) {
-        FProvider->SetInsertedRecordIndex(uiNoIndex);
+        Provider().SetInsertedRecordIndex(uiNoIndex);
     }
 }
 
@@ -58,8 +58,8 @@ void TuiCustomDataController::Cancel() {
     FInCancel = true;
     try {
         int32_t focusedRow = GetFocusedRowIndex();
-        if (FProvider->IsEditing()) {
-            FProvider->Cancel();
+        if (Provider().IsEditing()) {
+            Provider().Cancel();
         }
         focusedRow = std::min(focusedRow, GetRowCount() - 1);
         if (!FInfo->IsInFocusCheck()) {
@@ -79,15 +79,15 @@ void TuiCustomDataController::PostEditingIfActive() {
 }
 
 void TuiCustomDataController::PostEditingData() {
-    FProvider->PostEditingData();
+    Provider().PostEditingData();
 }
 
 void TuiCustomDataController::DeleteFocused() {
     const int32_t focusedRow = GetFocusedRowIndex();
-    if (focusedRow < 0 || !FProvider->CanDelete()) {
+    if (focusedRow < 0 || !Provider().CanDelete()) {
         return;
     }
-    FProvider->BeginDeleting();
+    Provider().BeginDeleting();
     try {
         const TuiRowInfo rowInfo = GetRowInfo(focusedRow);
         if (FInfo->IsGrouped() && rowInfo.Level < FInfo->Groups().LevelCount()) {
@@ -98,35 +98,35 @@ void TuiCustomDataController::DeleteFocused() {
             if (FNearestRecordIndex != uiNoIndex && FNearestRecordIndex >= rowInfo.RecordIndex) {
                 --FNearestRecordIndex;
             }
-            FProvider->DeleteFocused();
+            Provider().DeleteFocused();
         }
         ClearSelection();
     } catch (...) {
-        FProvider->EndDeleting();
+        Provider().EndDeleting();
         throw;
     }
-    FProvider->EndDeleting();
+    Provider().EndDeleting();
 }
 
 void TuiCustomDataController::DeleteSelection() {
-    if (GetSelectedRowCount() == 0 || !FProvider->CanDelete()) {
+    if (GetSelectedRowCount() == 0 || !Provider().CanDelete()) {
         return;
     }
-    FProvider->BeginDeleting();
+    Provider().BeginDeleting();
     try {
         if (IsSingleSelect()) {
             if (FNearestRecordIndex != uiNoIndex && FNearestRecordIndex >= GetFocusedRecordIndex()) {
                 --FNearestRecordIndex;
             }
-            FProvider->DeleteFocused();
+            Provider().DeleteFocused();
         } else {
-            FProvider->DeleteSelection();
+            Provider().DeleteSelection();
         }
     } catch (...) {
-        FProvider->EndDeleting();
+        Provider().EndDeleting();
         throw;
     }
-    FProvider->EndDeleting();
+    Provider().EndDeleting();
 }
 
 std::vector<int32_t> TuiCustomDataController::GetSelectedRecords() {
@@ -145,19 +145,19 @@ void TuiCustomDataController::DeleteRecordList(std::vector<int32_t> recordIndexe
         FNearestRecordIndex -= static_cast<int32_t>(
             std::count_if(recordIndexes.begin(), recordIndexes.end(), [nearest](int32_t r) { return r <= nearest; }));
     }
-    FProvider->DeleteRecords(std::move(recordIndexes));
+    Provider().DeleteRecords(std::move(recordIndexes));
 }
 
 bool TuiCustomDataController::CanModifyItem(int32_t itemIndex) {
     const TuiCustomDataField& field = GetItemField(itemIndex);
-    if (!FProvider->CanModify()) {
+    if (!Provider().CanModify()) {
         return false;
     }
     GetItemEditingHook(itemIndex);
     if (!field.EffectiveValueDef() && !IsProviderMode()) {
         return false;
     }
-    return FProvider->ChangeRecord(GetEditingRecordIndex());
+    return Provider().ChangeRecord(GetEditingRecordIndex());
 }
 
 bool TuiCustomDataController::SetEditValue(int32_t itemIndex, const rtl::Variant& value,
@@ -165,7 +165,7 @@ bool TuiCustomDataController::SetEditValue(int32_t itemIndex, const rtl::Variant
     if (!CanModifyItem(itemIndex)) {
         return false;
     }
-    const bool stored = FProvider->SetEditValue(GetEditingRecordIndex(), GetItemField(itemIndex), value, source);
+    const bool stored = Provider().SetEditValue(GetEditingRecordIndex(), GetItemField(itemIndex), value, source);
     if (stored && IsImmediatePost()) {
         Post(false);
     }
@@ -174,14 +174,14 @@ bool TuiCustomDataController::SetEditValue(int32_t itemIndex, const rtl::Variant
 
 rtl::Variant TuiCustomDataController::GetEditValue(int32_t itemIndex, TuiDataEditValueSource source) {
     const TuiCustomDataField& field = GetItemField(itemIndex);
-    if (IsEditingNewItemRow() && !FProvider->IsEditing()) {
+    if (IsEditingNewItemRow() && !Provider().IsEditing()) {
         return rtl::Variant::Null();
     }
-    return FProvider->GetEditValue(GetEditingRecordIndex(), field, source);
+    return Provider().GetEditValue(GetEditingRecordIndex(), field, source);
 }
 
 int32_t TuiCustomDataController::GetEditingRecordIndex() {
-    return FProvider->IsEditing() ? FProvider->EditingRecordIndex() : GetEditingOrFocusedRecordIndex();
+    return Provider().IsEditing() ? Provider().EditingRecordIndex() : GetEditingOrFocusedRecordIndex();
 }
 
 int32_t TuiCustomDataController::GetEditingOrFocusedRecordIndex() {
@@ -192,25 +192,25 @@ int32_t TuiCustomDataController::GetEditingOrFocusedRecordIndex() {
 }
 
 TuiDataEditState TuiCustomDataController::GetEditState() const {
-    return FProvider->GetEditState();
+    return Provider().GetEditState();
 }
 
 TuiDataEditOperations TuiCustomDataController::GetEditOperations() const {
-    return FProvider->GetEditOperations();
+    return Provider().GetEditOperations();
 }
 
 bool TuiCustomDataController::IsEditingRecord() const {
-    return FProvider->IsEditing() && !(GetEditState() * TuiDataEditState{dceInsert, dceEdit}).IsEmpty();
+    return Provider().IsEditing() && !(GetEditState() * TuiDataEditState{dceInsert, dceEdit}).IsEmpty();
 }
 
 bool TuiCustomDataController::IsImmediatePost() const {
-    return FOptions.Contains(dcoImmediatePost) || FProvider->NeedsImmediatePost();
+    return FOptions.Contains(dcoImmediatePost) || Provider().NeedsImmediatePost();
 }
 
 void TuiCustomDataController::CorrectEditingIndexOnDelete(int32_t recordIndex) {
-    const int32_t editing = FProvider->EditingRecordIndex();
+    const int32_t editing = Provider().EditingRecordIndex();
     if ((recordIndex >= 0 && recordIndex <= editing) || editing >= GetRecordCount()) {
-        FProvider->ResetEditing();
+        Provider().ResetEditing();
     }
 }
 
@@ -226,19 +226,22 @@ rtl::Variant TuiCustomDataController::GetGroupingValues(int32_t recordIndex) {
 }
 
 void TuiCustomDataController::ProviderLock() {
-    FProvider->LoadingFinished();
+    Provider().LoadingFinished();
 }
 
 void TuiCustomDataController::ProviderUnlock() {
-    FProvider->LoadingStarted();
+    Provider().LoadingStarted();
 }
 
 bool TuiCustomDataController::IsProviderLocked() const {
-    return FProvider && FProvider->IsChangesHeld();
+    return FProvider && Provider().IsChangesHeld();
 }
 
 int32_t TuiCustomDataController::AppendRecord() {
-    const int32_t recordIndex = IsProviderMode() ? FProvider->AppendSourceRecord() : FDataStorage->AddRecordAtEnd();
+    if (IsSmartLoad()) {
+        return AppendRecordFromProvider();
+    }
+    const int32_t recordIndex = IsProviderMode() ? Provider().AppendSourceRecord() : FDataStorage->AddRecordAtEnd();
     RecordChanged(dckRecordsAdded, uiNoIndex, uiNoIndex);
     return recordIndex;
 }
@@ -247,8 +250,11 @@ int32_t TuiCustomDataController::InsertRecord(int32_t recordIndex) {
     if (recordIndex < 0 || recordIndex > GetRecordCount()) {
         EuiInvalidDataControllerOperation::Raise(uiSDataRecordIndexError);
     }
+    if (IsSmartLoad()) {
+        return AppendRecordFromProvider();
+    }
     if (IsProviderMode()) {
-        FProvider->InsertSourceRecord(recordIndex);
+        Provider().InsertSourceRecord(recordIndex);
     } else {
         FDataStorage->InsertRecordAt(recordIndex);
         ShiftDetailMasterIndexesUp(recordIndex);
@@ -259,16 +265,13 @@ int32_t TuiCustomDataController::InsertRecord(int32_t recordIndex) {
 
 void TuiCustomDataController::DeleteRecord(int32_t recordIndex) {
     CheckRecordIndex(recordIndex);
-    if (recordIndex == FProvider->EditingRecordIndex()) {
-        FProvider->ForgetEditingRecord();
+    if (recordIndex == Provider().EditingRecordIndex()) {
+        Provider().ForgetEditingRecord();
     }
     if (recordIndex < 0) {
         FDataStorage->RemoveInternalRecord(recordIndex);
     } else {
-        if (IsProviderMode()) {
-            FProvider->DeleteSourceRecord(recordIndex);
-        }
-        FDataStorage->RemoveRecordAt(recordIndex);
+        DeleteRecordData(recordIndex);
         ShiftDetailMasterIndexesDown(recordIndex);
         CorrectEditingIndexOnDelete(recordIndex);
     }
@@ -278,29 +281,6 @@ void TuiCustomDataController::DeleteRecord(int32_t recordIndex) {
         FNewItemRecordIndex = 0;
     }
     RecordChanged(dckRecordsRemoved, uiNoIndex, uiNoIndex);
-}
-
-void TuiCustomDataController::CopyRecord(int32_t fromRecordIndex, int32_t toRecordIndex) {
-    const bool throughProvider = IsProviderMode() && toRecordIndex >= 0;
-    for (int32_t i = 0; i < FFields->GetCount(); ++i) {
-        const TuiCustomDataField& field = FFields->GetItem(i);
-        const TuiValueDef* valueDef = field.EffectiveValueDef();
-        if (field.IsInternalField() || (!valueDef && !throughProvider)) {
-            continue;
-        }
-        const rtl::Variant value = GetFieldValue(fromRecordIndex, field);
-        if (throughProvider) {
-            FProvider->SetValue(toRecordIndex, field, value);
-            continue;
-        }
-        FDataStorage->SetValue(toRecordIndex, *valueDef, value);
-        if (valueDef->IsTextStored()) {
-            FDataStorage->SetDisplayText(toRecordIndex, *valueDef, GetFieldDisplayText(fromRecordIndex, field));
-        }
-    }
-    if (toRecordIndex >= 0) {
-        RecordChanged(dckRecord, uiNoIndex, uiNoIndex);
-    }
 }
 
 void TuiCustomDataController::SetNewItemRowFocused(bool focused) {
@@ -321,7 +301,7 @@ void TuiCustomDataController::SetNewItemRowFocused(bool focused) {
         throw;
     }
     UnlockInfoUpdate();
-    if (FOptions.Contains(dcoInsertOnNewItemRowFocusing) && IsEditingNewItemRow() && !FProvider->IsInserting()) {
+    if (FOptions.Contains(dcoInsertOnNewItemRowFocusing) && IsEditingNewItemRow() && !Provider().IsInserting()) {
         Insert();
     }
 }

@@ -173,8 +173,10 @@ void TuiCustomDataController::DoFieldRemoved(TuiCustomDataField& field) {
         FRelations->FieldRemoved(field);
     }
     // The companions are gone while the controller is freed.
-    if (FFilter) {
+    if (FExtraFilters) {
         FExtraFilters->RemoveItemsOfField(field);
+    }
+    if (FFilter) {
         FFilter->RemoveItemsOfField(field);
     }
     if (FSummary) {

@@ -119,23 +119,45 @@ void TuiCustomDataController::EnsureRowFocused() {
 }
 
 void TuiCustomDataController::GotoFirst() {
+    if (IsProviderNavigation()) {
+        Provider().First();
+        return;
+    }
     ChangeFocusedRowIndex(0);
 }
 
 void TuiCustomDataController::GotoLast() {
+    if (IsProviderNavigation()) {
+        Provider().Last();
+        return;
+    }
     ChangeFocusedRowIndex(GetRowCount() - 1);
 }
 
 bool TuiCustomDataController::IsFirstRowFocused() const {
+    if (IsProviderNavigation()) {
+        return Provider().IsBOF();
+    }
     return GetRowCount() == 0 || GetFocusedRowIndex() == 0;
 }
 
 bool TuiCustomDataController::IsLastRowFocused() const {
+    if (IsProviderNavigation()) {
+        return Provider().IsEOF();
+    }
     return GetRowCount() == 0 || GetFocusedRowIndex() == GetRowCount() - 1;
 }
 
+void TuiCustomDataController::UpdateFocusingAfterLocate() {
+    InsideUpdate([this] { FInfo->CheckFocusedRow(); });
+}
+
+void TuiCustomDataController::RefreshFocusing() {
+    UpdateFocusingAfterLocate();
+}
+
 bool TuiCustomDataController::CanFocusRecord(int32_t recordIndex) {
-    if (!FProvider->IsDataSetProvider() && recordIndex != FProvider->EditingRecordIndex()) {
+    if (!Provider().IsDataSetProvider() && recordIndex != Provider().EditingRecordIndex()) {
         PostEditingIfActive();
     }
     return true;
@@ -272,9 +294,9 @@ void TuiCustomDataController::SetMultiSelect(bool multiSelect) {
             ChangeRowSelection(GetFocusedRowIndex(), true);
         }
     });
-    const TuiSummaryOptions options = FSummary->Options();
+    const TuiSummaryOptions options = Summary().Options();
     if (options.Contains(soSelectedRecords) || options.Contains(soMultipleSelectedRecords)) {
-        FSummary->RequestRecalculation(false);
+        Summary().RequestRecalculation(false);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "rtl/text/CodePages.h"
 #include "rtl/text/StringUtils.h"
 #include "ui/data/common/uiDataUtils.h"
+#include "ui/data/controller/provider/uiDataProvider.h"
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
 #include "ui/data/controller/rows/uiSortingFieldList.h"
 #include "ui/data/controller/uiCustomDataController.h"
@@ -103,12 +104,12 @@ bool TuiCustomDataController::GetItemCompareByValues(int32_t itemIndex) const {
 
 int TuiCustomDataController::CompareByField(int32_t recordIndexA, int32_t recordIndexB,
                                             const TuiCustomDataField& field) {
-    if (!FOnCompare && recordIndexA >= 0 && recordIndexB >= 0 && IsProviderMode() && IsProviderField(field) &&
-        FProvider->IsNativeCompareFunc()) {
-        return FProvider->NativeCompare(recordIndexA, recordIndexB, field);
-    }
     if (!((FOnCompare && !field.IsInternalField()) || UsesValueCompare(field))) {
         return CompareFieldValues(recordIndexA, recordIndexB, field);
+    }
+    if (!FOnCompare && recordIndexA >= 0 && recordIndexB >= 0 && IsProviderMode() && IsProviderField(field) &&
+        Provider().IsNativeCompareFunc()) {
+        return Provider().NativeCompare(recordIndexA, recordIndexB, field);
     }
     const rtl::Variant valueA = GetValueForCompare(recordIndexA, field);
     const rtl::Variant valueB = GetValueForCompare(recordIndexB, field);
@@ -174,14 +175,15 @@ void TuiCustomDataController::NotifySortingBySummaryChange() {
 }
 
 bool TuiCustomDataController::UsesValueCompare(const TuiCustomDataField& field) const {
-    // The storage keeps only handles in provider mode: the values are the source's.
-    if (IsProviderMode() && IsProviderField(field)) {
-        return true;
-    }
     if (field.ConversionFlag() != fcfNone) {
         return field.ConversionFlag() != fcfStorage;
     }
-    return field.CompareByValues() || IsFieldCompareAsText(field) || IsFieldSortedByDisplayText(field);
+    if (field.CompareByValues() || IsFieldCompareAsText(field) || IsFieldSortedByDisplayText(field)) {
+        return true;
+    }
+    // The storage keeps only handles in provider mode: the values are the source's, compared as Variants unless the
+    // source lets their value types compare them where they lie.
+    return IsProviderMode() && IsProviderField(field) && !Provider().IsNativeCompare();
 }
 
 bool TuiCustomDataController::IsItemTextCompared(int32_t itemIndex) const {
@@ -210,7 +212,13 @@ bool TuiCustomDataController::ItemSortsByDisplayText(int32_t, bool) const {
 int TuiCustomDataController::CompareFieldValues(int32_t recordIndexA, int32_t recordIndexB,
                                                 const TuiCustomDataField& field) {
     const TuiValueDef* valueDef = field.EffectiveValueDef();
-    return valueDef ? FDataStorage->CompareRecords(recordIndexA, recordIndexB, *valueDef) : 0;
+    if (!valueDef) {
+        return 0;
+    }
+    if (IsProviderMode() && IsProviderField(field)) {
+        return Provider().CompareRecords(recordIndexA, recordIndexB, field);
+    }
+    return FDataStorage->CompareRecords(recordIndexA, recordIndexB, *valueDef);
 }
 
 int32_t TuiCustomDataController::SetIncrementalFilter(int32_t itemIndex, const rtl::AnsiString& text) {

@@ -11,78 +11,20 @@
 namespace ui {
 
 bool TuiCustomDataController::IsProviderMode() const {
-    return FProvider->CustomDataSource() != nullptr;
+    return GetCustomDataSource() != nullptr;
 }
 
 TuiCustomRecordSource* TuiCustomDataController::GetCustomDataSource() const {
-    return FProvider->CustomDataSource();
+    // Without a provider made yet there is no source: asking must not make one while the controller is built.
+    return FProvider ? FProvider->CustomDataSource() : nullptr;
 }
 
 void TuiCustomDataController::SetCustomDataSource(TuiCustomRecordSource* source) {
     if (source == GetCustomDataSource()) {
         return;
     }
-    FProvider->SetCustomDataSource(source);
+    Provider().SetCustomDataSource(source);
     CustomDataSourceChanged();
-}
-
-void TuiCustomDataController::DataSourceChanged() {
-    InsideUpdate([this] {
-        FProvider->ResetEditing();
-        FDataStorage->Clear(false);
-        ClearBookmark();
-        FInfo->CheckSelectionRange();
-        // The values of a source's records are the source's: the records keep room for internal fields alone.
-        FDataStorage->ChangeStoredValuesOnly(IsProviderMode() || IsProviderNavigation());
-        if (!IsProviderMode() && FRecordHandlesField) {
-            delete FRecordHandlesField;
-            FRecordHandlesField = nullptr;
-        } else if (IsProviderMode() && !FRecordHandlesField) {
-            FRecordHandlesField = &CreateInternalField();
-            FRecordHandlesField->AssignValueTypeClass(&TuiIntegerValueType::Instance());
-        }
-        LayoutChanged();
-    });
-}
-
-void TuiCustomDataController::LayoutChanged() {
-    FDataStorage->Clear(FProvider->IsDataChangedLocked());
-    if (FProvider->IsActive() && !IsTemplateController()) {
-        LoadFromProvider();
-        FInfo->CheckSelectionRange();
-        CheckBookmarkValid(uiNoIndex);
-    }
-    RecordChanged(dckAllData, uiNoIndex, uiNoIndex);
-}
-
-void TuiCustomDataController::LoadFromProvider() {
-    BeginFullLoad();
-    try {
-        FProvider->LoadFromDataSource();
-    } catch (...) {
-        FDataStorage->EndLoad();
-        FProvider->ReleaseChanges();
-        throw;
-    }
-    FDataStorage->EndLoad();
-    FProvider->LoadingFinished();
-    FProvider->ReleaseChanges();
-}
-
-TuiDataStorage& TuiCustomDataController::BeginFullLoad() {
-    FProvider->HoldChanges();
-    FProvider->LoadingStarted();
-    FDataStorage->BeginLoad();
-    return *FDataStorage;
-}
-
-void TuiCustomDataController::EndFullLoad() {
-    FDataStorage->EndLoad();
-    FProvider->LoadingFinished();
-    FProvider->ReleaseChanges();
-    FInfo->CheckSelectionRange();
-    CheckBookmarkValid(uiNoIndex);
-    RecordChanged(dckAllData, uiNoIndex, uiNoIndex);
 }
 
 const TuiValueDef& TuiCustomDataController::RecordHandlesValueDef() const {
@@ -121,7 +63,7 @@ void TuiCustomDataController::EndSaveState() {
 rtl::Variant TuiCustomDataController::GetKeyValue(int32_t recordIndex,
                                                   const std::vector<TuiCustomDataField*>& keyFields) {
     if (keyFields.empty()) {
-        return IsProviderMode() ? FProvider->GetRecordId(recordIndex) : rtl::Variant::Null();
+        return IsProviderMode() ? Provider().GetRecordId(recordIndex) : rtl::Variant::Null();
     }
     if (keyFields.size() == 1) {
         return GetFieldValue(recordIndex, *keyFields.front());
@@ -137,7 +79,7 @@ rtl::Variant TuiCustomDataController::GetKeyValue(int32_t recordIndex,
 void TuiCustomDataController::GetKeyFields(std::vector<TuiCustomDataField*>&) {}
 
 bool TuiCustomDataController::CanRestoreByKeys() {
-    return IsProviderMode() && FProvider->IsRecordIdSupported();
+    return IsProviderMode() && Provider().IsRecordIdSupported();
 }
 
 } // namespace ui

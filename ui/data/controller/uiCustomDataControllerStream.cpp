@@ -126,7 +126,7 @@ void TuiCustomDataController::ReadStreamRecords(rtl::TStream& stream) {
     LockInfoUpdate();
     try {
         ClearSelection();
-        FProvider->ResetEditing();
+        Provider().ResetEditing();
         FDataStorage->RemoveRecords(0, previousCount);
         CheckBookmarkValid(uiNoIndex);
         if (recordCount != previousCount) {

@@ -10,6 +10,8 @@ namespace ui {
 namespace {
 
 std::unique_ptr<TuiFormatController>& ProcessFormatController() {
+    // The repository is made first, so that it outlives the controller, which leaves its listeners last.
+    GetResourceStringsRepository();
     static std::unique_ptr<TuiFormatController> controller;
     return controller;
 }
@@ -18,9 +20,12 @@ std::unique_ptr<TuiFormatController>& ProcessFormatController() {
 
 TuiFormatController::TuiFormatController() {
     ReadFormats();
+    GetResourceStringsRepository().AddListener(this);
 }
 
-TuiFormatController::~TuiFormatController() = default;
+TuiFormatController::~TuiFormatController() {
+    GetResourceStringsRepository().RemoveListener(this);
+}
 
 void TuiFormatController::AddListener(IuiFormatListener* listener) {
     if (!listener || IsListening(listener)) {

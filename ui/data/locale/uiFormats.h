@@ -2,11 +2,13 @@
 // The format controller: the one place that turns the locale's short date, long time and currency formats into what
 // the editors need (element lists, input masks, regular expressions, display formats, the currency display format).
 // It reads them again when the system reports a change of the regional settings and then tells its listeners, so
-// that editors rebuild their masks. One controller serves the process (GetFormatController).
+// that editors rebuild their masks. One controller serves the process (GetFormatController); while it lives it
+// listens to the resource-string repository, since the smart-date words of its patterns are library texts.
 
 #include "rtl/core/Interfaces.h"
 #include "rtl/numbers/FormatSettings.h"
 #include "rtl/text/StringTypes.h"
+#include "ui/core/system/uxResourceStrings.h"
 #include "ui/data/locale/uiFormatElements.h"
 #include "ui/data/locale/uiSystemChangeWindow.h"
 
@@ -39,9 +41,10 @@ protected:
 
 // The locale formats the date editors work with, read again on the system's notices (it is the sink of its own hidden
 // window).
-class TuiFormatController final : public TuiSystemChangeSink {
+class TuiFormatController final : public TuiSystemChangeSink, public IuxResourceStringsListener {
 public:
-    // Reads the formats of the current locale (uiLocale.h); notifies nobody.
+    // Reads the formats of the current locale (uiLocale.h); notifies nobody. Joins the repository's listeners, and
+    // leaves them when it goes.
     TuiFormatController();
     ~TuiFormatController();
     TuiFormatController(const TuiFormatController&) = delete;
@@ -55,7 +58,7 @@ public:
     // Reads every format of the locale again.
     void ReadFormats();
     // The texts of the library changed (the smart-date words among them): reads again and tells the listeners.
-    void TranslationChanged();
+    void TranslationChanged() override;
 
     // The runtime settings the formats were read from.
     const rtl::TFormatSettings& Settings() const { return FSettings; }

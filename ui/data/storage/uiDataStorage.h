@@ -24,8 +24,14 @@
 namespace ui {
 
 // Where a record's values come from when the data controller fills a record; the base gives Null and empty texts.
+// A provider names its reader class; the reader is made with the object it reads from.
 class TuiValueDefReader : public rtl::TObject {
+    RTL_DECLARE_CLASS(TuiValueDefReader, rtl::TObject)
 public:
+    using TConstructorArgument = rtl::TObject*;
+
+    explicit TuiValueDefReader(rtl::TObject* = nullptr) {}
+
     virtual rtl::AnsiString GetDisplayText(const TuiValueDef& valueDef);
     virtual rtl::Variant GetValue(const TuiValueDef& valueDef);
     // Definitions the reader leaves alone.
@@ -107,9 +113,10 @@ public:
     void FillRecordFromReader(int32_t recordIndex, TuiValueDefReader& reader);
     void ForEachValueDefOfRecord(int32_t recordIndex, const std::function<void(TuiValueDef&)>& action);
 
-    // Hooks around a load by the data controller; nothing here.
-    virtual void BeginLoad() {}
-    virtual void EndLoad() {}
+    // Around a load by the data controller; they nest.
+    virtual void BeginLoad() { ++FLoadDepth; }
+    virtual void EndLoad() { --FLoadDepth; }
+    bool IsLoading() const { return FLoadDepth != 0; }
 
     // Fired after ClearInternalRecords.
     void SetOnInternalRecordsCleared(std::function<void(TuiDataStorage& sender)> handler) {
@@ -154,6 +161,7 @@ private:
     void ReadValues(uint8_t* record, TuxStream& stream);
 
     bool FDestroying = false;
+    int32_t FLoadDepth = 0;
     TuiValueSlots FSlots;
     std::vector<TRecordBuffer> FInternalRecordBuffers;
     std::unique_ptr<TuiInternalValueDefs> FInternalValueDefs;

@@ -17,11 +17,7 @@ const rtl::TMetaclass& TuiCustomButtonEditProperties::GetContainerClass() const 
 }
 
 TuiContainerStyleValues TuiCustomButtonEdit::GetUnpublishedStyleValues() const {
-    TuiContainerStyleValues values = TuiCustomMaskEdit::GetUnpublishedStyleValues();
-    for (const TuiEditStyleValue value : {esvButtonStyle, esvButtonTransparency, esvGradientButtons}) {
-        values.Exclude(value);
-    }
-    return values;
+    return WithButtonStyleValuesPublished(TuiCustomMaskEdit::GetUnpublishedStyleValues());
 }
 
 void TuiButtonEdit::ReadState(vcl::TWinControl* parent, const std::function<void()>& readProperties) {

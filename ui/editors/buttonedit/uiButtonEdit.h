@@ -58,12 +58,10 @@ private:
 };
 
 // The repository item of the button editor.
-class TuiEditRepositoryButtonItem : public TuiEditRepositoryItem {
-    RTL_DECLARE_CLASS(TuiEditRepositoryButtonItem, TuiEditRepositoryItem)
+class TuiEditRepositoryButtonItem : public TuiEditRepositoryItemOf<TuiButtonEditProperties> {
+    RTL_DECLARE_CLASS(TuiEditRepositoryButtonItem, TuiEditRepositoryItemOf<TuiButtonEditProperties>)
 public:
-    explicit TuiEditRepositoryButtonItem(rtl::TComponent* owner)
-        : TuiEditRepositoryItem(owner, TuiButtonEditProperties::StaticClass()) {}
-    const rtl::TMetaclass& GetPropertiesClass() const override { return TuiButtonEditProperties::StaticClass(); }
+    using TuiEditRepositoryItemOf::TuiEditRepositoryItemOf;
 };
 
 // Registers the button properties among the editor properties classes; the finalisation removes them.

@@ -3,6 +3,7 @@
 #include "ui/data/filter/uiFilterConsts.h"
 #include "ui/data/filter/uiFilterCriteria.h"
 #include "ui/data/filter/uiFilterOperators.h"
+#include "ui/editors/filter/uiFilterControlStrs.h"
 
 namespace ui {
 
@@ -55,6 +56,20 @@ int32_t KindToFilterControlOperator(TuiFilterOperatorKind kind, bool valueIsNull
         return fcopNonBlanks;
     }
     return number;
+}
+
+rtl::UnicodeString FilterBoolOperatorCaption(TuiFilterBoolOperatorKind kind) {
+    switch (kind) {
+    case fboOr:
+        return LoadResStringText(uiSFilterBoolOperatorOr);
+    case fboNotAnd:
+        return LoadResStringText(uiSFilterBoolOperatorNotAnd);
+    case fboNotOr:
+        return LoadResStringText(uiSFilterBoolOperatorNotOr);
+    case fboAnd:
+        break;
+    }
+    return LoadResStringText(uiSFilterBoolOperatorAnd);
 }
 
 } // namespace ui

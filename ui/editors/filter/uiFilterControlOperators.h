@@ -37,5 +37,7 @@ rtl::UnicodeString GetFilterOperatorCaption(int32_t number);
 TuiFilterOperatorKind FilterControlOperatorToKind(int32_t number);
 // The number of a kind; a Null value makes equal the blank test and not equal the non-blank test.
 int32_t KindToFilterControlOperator(TuiFilterOperatorKind kind, bool valueIsNull);
+// "AND", "OR", "NOT AND" or "NOT OR", as the filter control shows a group's bool operator.
+rtl::UnicodeString FilterBoolOperatorCaption(TuiFilterBoolOperatorKind kind);
 
 } // namespace ui

@@ -7,6 +7,7 @@
 #include "ui/editors/filter/uiFilterControlStrs.h"
 #include "ui/editors/framework/buttons/uiEditButtons.h"
 #include "ui/editors/framework/control/uiCustomEdit.h"
+#include "ui/editors/framework/control/uiInplaceEditList.h"
 #include "ui/editors/framework/properties/uiEditProperties.h"
 
 namespace ui {
@@ -139,6 +140,27 @@ TuiFilterEditPtr CreateFilterEdit(const TuiCustomFilterEditHelper& helper, const
     TuiFilterEditPtr editor(static_cast<TuiCustomEdit*>(rtl::TComponent::Create(*editClass, nullptr)));
     helper.InitializeFilterEdit(*editor, source);
     return editor;
+}
+
+TuiCustomEdit* CreateFilterEdit(const TuiCustomFilterEditHelper& helper, const TuiCustomEditProperties& source,
+                                TuiInplaceEditList& list) {
+    const rtl::TMetaclass* editClass = helper.FilterEditClass();
+    if (editClass == nullptr) {
+        return nullptr;
+    }
+    TuiCustomEdit& editor = list.GetEditorOfClass(FilterEditPropertiesClass(*editClass));
+    helper.InitializeFilterEdit(editor, source);
+    return &editor;
+}
+
+const rtl::TMetaclass& FilterEditPropertiesClass(const rtl::TMetaclass& editClass) {
+    static std::map<const rtl::TMetaclass*, const rtl::TMetaclass*> propertiesClasses;
+    const rtl::TMetaclass*& propertiesClass = propertiesClasses[&editClass];
+    if (propertiesClass == nullptr) {
+        const TuiFilterEditPtr probe(static_cast<TuiCustomEdit*>(rtl::TComponent::Create(editClass, nullptr)));
+        propertiesClass = &probe->GetPropertiesClass();
+    }
+    return *propertiesClass;
 }
 
 EuiFilterControlError::~EuiFilterControlError() = default;

@@ -22,6 +22,7 @@ namespace ui {
 
 class TuiCustomEdit;
 class TuiCustomEditProperties;
+class TuiInplaceEditList;
 class TuiValueType;
 
 // A set of filter-control operator numbers, bit n for number n: 1 "equals" to 14 "not in" and the relative-date
@@ -49,6 +50,7 @@ public:
     virtual bool GetOption() const { return false; }
     // The editor class of filter values; none in the base.
     virtual const rtl::TMetaclass* FilterEditClass() const { return nullptr; }
+    // The value editor's value and its display text; properties are those of the column filtered.
     virtual void GetFilterValue(TuiCustomEdit& editor, TuiCustomEditProperties& properties,
                                 rtl::UnicodeString& displayText, rtl::Variant& value) const;
     // "equals" to "is not blank" (to "not in" when extended), without the two "like" operators unless the value type is
@@ -60,6 +62,7 @@ public:
     virtual void PrepareFilterProperties(TuiCustomEditProperties& target, const TuiCustomEditProperties& source,
                                          bool keepButtons) const;
     virtual bool CheckValueForType(const TuiValueType& valueType, rtl::Variant& value) const;
+    // Shows a condition's value in the value editor; properties are those of the column filtered.
     virtual void ApplyFilterValue(TuiCustomEdit&, TuiCustomEditProperties&, const rtl::Variant&) const {}
     // Whether conditions from this editor compare display texts instead of values.
     virtual bool FilterByDisplayText() const { return false; }
@@ -91,6 +94,12 @@ using TuiFilterEditPtr = std::unique_ptr<TuiCustomEdit, rtl::TComponentDeleter>;
 // A new editor of the helper's class for values of source, without owner, prepared by the helper; nullptr for a
 // helper without an editor class.
 TuiFilterEditPtr CreateFilterEdit(const TuiCustomFilterEditHelper& helper, const TuiCustomEditProperties& source);
+// The same from list: its free editor for the properties of the helper's editor class, prepared by the helper
+// (the list keeps it); nullptr for a helper without an editor class.
+TuiCustomEdit* CreateFilterEdit(const TuiCustomFilterEditHelper& helper, const TuiCustomEditProperties& source,
+                                TuiInplaceEditList& list);
+// The properties class an editor class edits with (asked once of an editor made for the purpose).
+const rtl::TMetaclass& FilterEditPropertiesClass(const rtl::TMetaclass& editClass);
 
 // A value a filter editor holds that its condition cannot take; the message is the one to show.
 class EuiFilterControlError : public EuxException {

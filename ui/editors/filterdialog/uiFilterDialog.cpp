@@ -14,7 +14,7 @@
 #include "ui/editors/filter/uiFilterControlStrs.h"
 #include "ui/editors/framework/control/uiCustomEdit.h"
 #include "ui/editors/framework/properties/uiEditProperties.h"
-#include "ui/editors/text/textedit/uiTextEditProperties.h"
+#include "ui/editors/text/textedit/uiFilterTextEditHelper.h"
 #include "vcl/extctrls/Bevel.h"
 #include "vcl/forms/Application.h"
 #include "vcl/forms/FormLoader.h"
@@ -248,7 +248,7 @@ void TuiFilterDialog::LoadFromCriteria() {
 void TuiFilterDialog::ShowCondition(TDialogRow& row, const TuiFilterCriteriaItem& condition) {
     const int32_t rowIndex = RowIndex(row);
     ChooseRowOperator(rowIndex, KindToFilterControlOperator(condition.OperatorKind(), condition.Value().IsNull()));
-    FHelper.ApplyFilterValue(*row.ValueEdit, row.ValueEdit->GetEffectiveProperties(), condition.Value());
+    FHelper.ApplyFilterValue(*row.ValueEdit, FProperties, condition.Value());
 }
 
 int32_t TuiFilterDialog::RowOperator(int32_t row) const {
@@ -289,18 +289,8 @@ bool TuiFilterDialog::IsLikeRow(int32_t row) const {
 
 // A text editor takes the wildcards among the characters it always accepts while its row tests a pattern.
 void TuiFilterDialog::UpdateWildcardChars(TDialogRow& row) {
-    auto* properties = dynamic_cast<TuiCustomTextEditProperties*>(&row.ValueEdit->GetEffectiveProperties());
-    if (properties == nullptr) {
-        return;
-    }
-    const bool like = IsLikeRow(RowIndex(row));
-    TuiCustomTextEditProperties::TCharSet accepted = properties->AcceptedChars();
-    for (const char16_t wildcard : {FCriteria.UnderscoreWildcard(), FCriteria.PercentWildcard()}) {
-        if (wildcard < accepted.size()) {
-            accepted.set(wildcard, like);
-        }
-    }
-    properties->SetAcceptedChars(accepted);
+    AcceptFilterWildcards(row.ValueEdit->GetEffectiveProperties(), FCriteria.PercentWildcard(),
+                          FCriteria.UnderscoreWildcard(), IsLikeRow(RowIndex(row)));
 }
 
 void TuiFilterDialog::UpdateWildcardHints() {
@@ -344,7 +334,7 @@ void TuiFilterDialog::ReadDialogValue(TDialogRow& row) {
     if (row.Operators->GetItemIndex() < 0) {
         return;
     }
-    FHelper.GetFilterValue(*row.ValueEdit, row.ValueEdit->GetEffectiveProperties(), row.DisplayText, row.Value);
+    FHelper.GetFilterValue(*row.ValueEdit, FProperties, row.DisplayText, row.Value);
     ValidateFilterValue(row.Value, RowOperator(rowIndex), FValueType, FHelper);
 }
 

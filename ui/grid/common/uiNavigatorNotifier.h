@@ -2,17 +2,11 @@
 // The navigator notifier: the navigators that show the state of a grid's focused view register here and are all
 // refreshed when that view changes. It takes no ownership; a navigator unregisters before it goes.
 
+#include "ui/editors/navigator/uiNavigatorInterfaces.h"
+
 #include <vector>
 
 namespace ui {
-
-// A navigator bar's host, as far as the notifier needs it.
-class IuiNavigatorOwner {
-public:
-    virtual ~IuiNavigatorOwner() = default;
-    // The controlled object's state changed: the buttons are enabled anew and repainted.
-    virtual void RefreshNavigator() = 0;
-};
 
 class TuiNavigatorControlNotifier {
 public:

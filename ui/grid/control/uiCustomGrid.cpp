@@ -4,6 +4,7 @@
 #include "ui/grid/view/uiGridChanges.h"
 #include "ui/grid/view/uiGridController.h"
 #include "ui/grid/view/uiGridViewInfo.h"
+#include "vcl/forms/Form.h"
 
 #include <algorithm>
 
@@ -18,9 +19,9 @@ bool IsBeingFreed(const TuiCustomGridView* gridView) {
 } // namespace
 
 TuiCustomGrid::TuiCustomGrid(rtl::TComponent* owner)
-    : TuiControl(owner), FChanges(this), FRootLevel(std::make_unique<TuiGridRootLevel>(this)),
-      FController(std::make_unique<TuiGridController>(*this)), FPainter(std::make_unique<TuiGridPainter>(*this)),
-      FViewInfo(std::make_unique<TuiGridViewInfo>(*this)) {
+    : TuiControl(owner), FChanges(this), FLevelTabs(std::make_unique<TuiGridLevelTabs>(*this)),
+      FRootLevel(std::make_unique<TuiGridRootLevel>(this)), FController(std::make_unique<TuiGridController>(*this)),
+      FPainter(std::make_unique<TuiGridPainter>(*this)), FViewInfo(std::make_unique<TuiGridViewInfo>(*this)) {
     SetBorderStyle(uicbsDefault);
     SetTabStop(true);
     SetBounds(Left(), Top(), 250, 200);
@@ -61,9 +62,13 @@ void TuiCustomGrid::SizeChanged() {
     AddChange(std::make_unique<TuiGridSizeChange>(nullptr, false, false));
 }
 
-void TuiCustomGrid::RootLevelDataChanged() {
+bool TuiCustomGrid::TabsDependOnData() const {
     const TuiGridLevelOptions& options = RootLevelOptions();
-    if (options.DetailTabsPosition() == dtpTop && !options.TabsForEmptyDetails()) {
+    return options.DetailTabsPosition() != dtpNone && !options.TabsForEmptyDetails();
+}
+
+void TuiCustomGrid::RootLevelDataChanged() {
+    if (TabsDependOnData()) {
         LayoutChanged();
     }
 }
@@ -90,6 +95,19 @@ void TuiCustomGrid::LookAndFeelChanged(TuiLookAndFeel* sender, TuiLookAndFeelVal
     SizeChanged();
 }
 
+bool TuiCustomGrid::IsFocused() const {
+    if (TuiControl::IsFocused()) {
+        return true;
+    }
+    const vcl::TCustomForm* form = vcl::GetParentForm(this);
+    const vcl::TWinControl* active = form != nullptr ? form->ActiveControl() : nullptr;
+    if (active == nullptr || active == this || !ContainsControl(active)) {
+        return false;
+    }
+    const auto* control = dynamic_cast<const TuiControl*>(active);
+    return control != nullptr ? control->IsFocused() : active->Focused();
+}
+
 void TuiCustomGrid::FocusChanged() {
     TuiControl::FocusChanged();
     if (IsDestroying()) {
@@ -101,6 +119,15 @@ void TuiCustomGrid::FocusChanged() {
     if (TuiCustomGridView* view = ActiveView()) {
         view->Controller().NotifyControlFocusChanged();
     }
+}
+
+void TuiCustomGrid::Dispatch(vcl::TMessage& message) {
+    if (message.Msg == vcl::CM_DIALOGCHAR && FViewInfo->DetailsSite() &&
+        FViewInfo->DetailsSite()->ProcessDialogChar(static_cast<char16_t>(message.WParam))) {
+        message.Result = 1;
+        return;
+    }
+    TuiControl::Dispatch(message);
 }
 
 void TuiCustomGrid::Paint() {

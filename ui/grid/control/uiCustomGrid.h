@@ -1,13 +1,15 @@
 #pragma once
 // TuiCustomGrid: the grid's window control. It owns the level tree (its root level), the views attached to it and
 // the change queue through which the views report what must be laid out or repainted; it decides which top level is
-// active and which view has the focus. TuiGrid is the class the application places on a form.
+// active and which view has the focus, and shows the top levels as tabs when its root level asks for them.
+// TuiGrid is the class the application places on a form.
 
 #include "ui/core/controls/control/uiControl.h"
 #include "ui/grid/common/uiGridChangeQueue.h"
 #include "ui/grid/common/uiNavigatorNotifier.h"
 #include "ui/grid/control/uiGridHandlers.h"
 #include "ui/grid/control/uiGridLevel.h"
+#include "ui/grid/control/uiGridLevelTabs.h"
 
 #include <cstdint>
 #include <functional>
@@ -39,7 +41,9 @@ public:
     // A grid-wide layout or size change.
     void LayoutChanged();
     void SizeChanged();
-    // A top view's data changed: with top tabs hiding empty details the tabs may come or go.
+    // The top level tabs depend on data: they are shown and hide empty details.
+    bool TabsDependOnData() const;
+    // A top view's data changed: when the tabs depend on data they may come or go.
     void RootLevelDataChanged();
     // Lays the grid out: the top details site, and the active view's site in it, fill the client area.
     void CalculateLayout();
@@ -54,6 +58,9 @@ public:
     // The invisible root of the level tree.
     TuiGridLevel& Levels() const { return *FRootLevel; }
     TuiGridLevelOptions& RootLevelOptions() const { return FRootLevel->Options(); }
+    // How the level tabs look; setting copies the given values.
+    TuiGridLevelTabs& LevelTabs() const { return *FLevelTabs; }
+    void SetLevelTabs(const TuiGridLevelTabs& value) { FLevelTabs->Assign(&value); }
     TuiGridLevel* ActiveLevel() const { return FActiveLevel; }
     // nullptr activates the first visible top level; an invisible level is refused.
     void SetActiveLevel(TuiGridLevel* level);
@@ -84,6 +91,10 @@ public:
 
     // The grid never takes the focus on a click; its sites do.
     bool MayFocus() const override { return false; }
+    // The grid, or the control of its form that has the focus inside it (a site, an in-place editor).
+    bool IsFocused() const override;
+    // An accelerator goes to the top level tabs first.
+    void Dispatch(vcl::TMessage& message) override;
 
 protected:
     // A grid read from a form description queued no change while it was loading, and its views' sites need its
@@ -99,11 +110,15 @@ protected:
     void MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) override;
 
 private:
+    // The level tabs hand the grid the mouse they receive.
+    friend class TuiGridLevelTabControl;
+
     TuiCustomGridView* FocusSubstitute(const TuiCustomGridView* previous) const;
     void ChangeFocusedView(TuiCustomGridView* previous, TuiCustomGridView* gridView);
 
     TuiGridChangeQueue FChanges;
     TuiNavigatorControlNotifier FNavigatorNotifier;
+    std::unique_ptr<TuiGridLevelTabs> FLevelTabs;
     std::unique_ptr<TuiGridRootLevel> FRootLevel;
     std::unique_ptr<TuiGridController> FController;
     std::unique_ptr<TuiGridPainter> FPainter;

@@ -1,7 +1,11 @@
 #include "ui/grid/control/uiGridDetailsSite.h"
 
 #include "ui/core/graphics/uiCanvas.h"
+#include "ui/core/graphics/uiDrawParams.h"
 #include "ui/grid/control/uiCustomGrid.h"
+#include "ui/grid/control/uiGridDetailsSiteTabs.h"
+#include "ui/grid/control/uiGridLevelStyles.h"
+#include "ui/grid/control/uiGridLevelTabControl.h"
 #include "ui/grid/view/uiCustomGridView.h"
 #include "ui/grid/view/uiGridSite.h"
 #include "ui/grid/view/uiGridViewInfo.h"
@@ -19,13 +23,44 @@ TuiCustomGridDetailsSiteViewInfo::~TuiCustomGridDetailsSiteViewInfo() {
     }
 }
 
+void TuiCustomGridDetailsSiteViewInfo::CreateTabs() {
+    switch (TabsPosition()) {
+    case dtpNone:
+        return;
+    case dtpLeft:
+        FTabsViewInfo = std::make_unique<TuiGridDetailsSiteLeftTabsViewInfo>(*this);
+        break;
+    case dtpTop:
+        FTabsViewInfo = std::make_unique<TuiGridDetailsSiteTopTabsViewInfo>(*this);
+        break;
+    }
+    FTabsViewInfo->InitTabControl();
+}
+
 TuiCustomGrid* TuiCustomGridDetailsSiteViewInfo::Control() const {
     return FLevel.Control();
 }
 
-vcl::TRect TuiCustomGridDetailsSiteViewInfo::GetClientBounds() const {
+vcl::TRect TuiCustomGridDetailsSiteViewInfo::ClientBoundsWithin(const vcl::TRect& bounds) const {
+    vcl::TRect client = bounds;
+    if (FTabsViewInfo) {
+        FTabsViewInfo->AdjustClientBounds(client);
+    }
     const int32_t frame = GetFrameWidth();
-    return vcl::Rect(FBounds.Left + frame, FBounds.Top + frame, FBounds.Right - frame, FBounds.Bottom - frame);
+    return vcl::Rect(client.Left + frame, client.Top + frame, client.Right - frame, client.Bottom - frame);
+}
+
+vcl::TRect TuiCustomGridDetailsSiteViewInfo::GetClientBounds() const {
+    return ClientBoundsWithin(FBounds);
+}
+
+// What the strip and the frame take is the same for any bounds: measured on empty ones.
+int32_t TuiCustomGridDetailsSiteViewInfo::NonClientHeight() const {
+    return -ClientBoundsWithin({}).Height();
+}
+
+int32_t TuiCustomGridDetailsSiteViewInfo::NonClientWidth() const {
+    return -ClientBoundsWithin({}).Width();
 }
 
 vcl::TRect TuiCustomGridDetailsSiteViewInfo::GetFrameBounds() const {
@@ -48,15 +83,16 @@ vcl::TColor TuiCustomGridDetailsSiteViewInfo::GetBackgroundColor() const {
 }
 
 vcl::TSize TuiCustomGridDetailsSiteViewInfo::MaxClientSize() const {
-    // The frame takes the same width on every side, whatever the current bounds are.
-    const int32_t frames = 2 * GetFrameWidth();
-    return vcl::TSize{GetMaxWidth() - frames, GetMaxHeight() - frames};
+    return vcl::TSize{GetMaxWidth() - NonClientWidth(), GetMaxHeight() - NonClientHeight()};
 }
 
 void TuiCustomGridDetailsSiteViewInfo::Calculate(int32_t left, int32_t top) {
     const int32_t width = CalculateWidth();
     const int32_t height = CalculateHeight();
     FBounds = vcl::Rect(left, top, left + width, top + height);
+    if (FTabsViewInfo) {
+        FTabsViewInfo->Calculate(FBounds);
+    }
     if (TuiCustomGridView* view = GetActiveGridView()) {
         view->ViewInfo().CalculateInBounds(GetClientBounds());
     }
@@ -71,7 +107,10 @@ int32_t TuiCustomGridDetailsSiteViewInfo::CalculateHeight() {
         FFullyVisible = true;
         height = GetEmptyClientHeight();
     }
-    height += 2 * GetFrameWidth();
+    height += NonClientHeight();
+    if (FTabsViewInfo) {
+        FTabsViewInfo->AdjustSiteHeight(height);
+    }
     FNormalHeight = std::min(height, GetMaxNormalHeight());
     height = FFullyVisible ? std::max(std::min(height, GetMaxHeight()), 0) : GetMaxHeight();
     FNormalHeight = std::max(FNormalHeight, height);
@@ -83,7 +122,10 @@ int32_t TuiCustomGridDetailsSiteViewInfo::CalculateWidth() {
     if (TuiCustomGridView* view = GetActiveGridView()) {
         width = view->ViewInfo().GetWidth(MaxClientSize());
     }
-    width += 2 * GetFrameWidth();
+    width += NonClientWidth();
+    if (FTabsViewInfo) {
+        FTabsViewInfo->AdjustSiteWidth(width);
+    }
     return std::min(std::max(width, GetMinWidth()), GetMaxWidth());
 }
 
@@ -109,6 +151,11 @@ void TuiCustomGridDetailsSiteViewInfo::Notification(rtl::TComponent* component, 
 }
 
 TuiCustomGridHitTest* TuiCustomGridDetailsSiteViewInfo::GetHitTest(vcl::TPoint point) {
+    if (FTabsViewInfo) {
+        if (TuiCustomGridHitTest* hitTest = FTabsViewInfo->GetHitTest(point)) {
+            return hitTest;
+        }
+    }
     TuiCustomGridView* view = GetActiveGridView();
     if (view == nullptr) {
         return nullptr;
@@ -128,6 +175,36 @@ void TuiCustomGridDetailsSiteViewInfo::Paint(TuiCanvas& canvas) {
         canvas.FrameRect(GetFrameBounds(), GetFrameColor(), GetFrameWidth());
     }
     canvas.FillRectColor(GetClientBounds(), GetBackgroundColor());
+}
+
+bool TuiCustomGridDetailsSiteViewInfo::IsTabVisible(const TuiGridLevel& level) const {
+    return FLevel.Options().TabsForEmptyDetails() || HasDetailData(level);
+}
+
+void TuiCustomGridDetailsSiteViewInfo::GetTabsBackgroundParams(TuiDrawParams& params) const {
+    FLevel.Styles().ResolveDrawParams(TuiGridLevelStyles::lsTabsBackground, nullptr, nullptr, params);
+}
+
+void TuiCustomGridDetailsSiteViewInfo::GetTabParams(TuiGridLevel& tabLevel, TuiDrawParams& params) const {
+    FLevel.Styles().GetTabDrawParams(nullptr, tabLevel, params);
+}
+
+bool TuiCustomGridDetailsSiteViewInfo::ProcessDialogChar(char16_t key) {
+    return FTabsViewInfo && FTabsViewInfo->ProcessDialogChar(key);
+}
+
+std::optional<TuiCustomGridDetailsSiteViewInfoCachedInfo> TuiCustomGridDetailsSiteViewInfo::GetCachedInfo() const {
+    if (!FTabsViewInfo) {
+        return std::nullopt;
+    }
+    return TuiCustomGridDetailsSiteViewInfoCachedInfo{FTabsViewInfo->GetFirstTabIndex()};
+}
+
+void TuiCustomGridDetailsSiteViewInfo::SetCachedInfo(
+    const std::optional<TuiCustomGridDetailsSiteViewInfoCachedInfo>& info) {
+    if (FTabsViewInfo && info) {
+        FTabsViewInfo->SetFirstTabIndex(info->FirstTabIndex);
+    }
 }
 
 } // namespace ui

@@ -1,8 +1,10 @@
 #include "ui/grid/control/uiGridHandlers.h"
 
+#include "ui/data/controller/uiCustomDataController.h"
 #include "ui/grid/cells/uiGridCellViewInfo.h"
 #include "ui/grid/cells/uiGridHitTests.h"
 #include "ui/grid/control/uiCustomGrid.h"
+#include "ui/grid/control/uiGridLevelTabControl.h"
 #include "ui/grid/view/uiCustomGridView.h"
 #include "ui/grid/view/uiGridSite.h"
 
@@ -34,6 +36,27 @@ TuiCustomGridView* TuiGridTopDetailsSiteViewInfo::GetActiveGridViewValue() const
     return FGrid.ActiveView();
 }
 
+TuiGridLevel* TuiGridTopDetailsSiteViewInfo::GetActiveLevel() const {
+    return FGrid.ActiveLevel();
+}
+
+vcl::TWinControl* TuiGridTopDetailsSiteViewInfo::GetContainer() const {
+    return &FGrid;
+}
+
+void TuiGridTopDetailsSiteViewInfo::InitTabHitTest(TuiGridDetailsSiteTabHitTest& hitTest) const {
+    hitTest.SetControl(&FGrid);
+}
+
+void TuiGridTopDetailsSiteViewInfo::ActiveLevelChanged(TuiGridLevel& level) {
+    FGrid.SetActiveLevel(&level);
+}
+
+bool TuiGridTopDetailsSiteViewInfo::HasDetailData(const TuiGridLevel& level) const {
+    const TuiCustomGridView* view = level.GridView();
+    return view && view->DataController().GetRowCount() > 0;
+}
+
 int32_t TuiGridTopDetailsSiteViewInfo::GetMaxHeight() const {
     return FGrid.GetClientBounds().Height();
 }
@@ -54,7 +77,7 @@ void TuiGridViewInfo::Calculate() {
     }
     FCalculating = true;
     try {
-        FDetailsSite.reset(new TuiGridTopDetailsSiteViewInfo(FGrid));
+        Recalculate();
         if (IsDetailsSiteVisible()) {
             const vcl::TRect client = FGrid.GetClientBounds();
             FDetailsSite->Calculate(client.Left, client.Top);
@@ -64,6 +87,16 @@ void TuiGridViewInfo::Calculate() {
         throw;
     }
     FCalculating = false;
+}
+
+void TuiGridViewInfo::Recalculate() {
+    std::optional<TuiCustomGridDetailsSiteViewInfoCachedInfo> cachedInfo;
+    if (FDetailsSite) {
+        cachedInfo = FDetailsSite->GetCachedInfo();
+        FDetailsSite.reset();
+    }
+    FDetailsSite = TuiCustomGridDetailsSiteViewInfo::Create<TuiGridTopDetailsSiteViewInfo>(FGrid);
+    FDetailsSite->SetCachedInfo(cachedInfo);
 }
 
 TuiCustomGridHitTest& TuiGridViewInfo::GetHitTestAt(int32_t x, int32_t y) {

@@ -1,7 +1,7 @@
 #pragma once
-// The grid's own handlers: its view info lays the top details site (the root level's, showing the active view) over
-// the client area and answers hit tests; its painter paints that site; its controller hands the mouse to the cell
-// under it.
+// The grid's own handlers: its view info lays the top details site (the root level's, with the top level tabs and
+// the active view) over the client area and answers hit tests; its painter paints that site; its controller hands
+// the mouse to the cell under it.
 
 #include "ui/grid/control/uiGridDetailsSite.h"
 #include "vcl/controls/ControlTypes.h"
@@ -13,7 +13,8 @@ namespace ui {
 class TuiCustomGrid;
 class TuiCustomGridHitTest;
 
-// The details site of the root level: it fills the grid's client area and shows the grid's active view.
+// The details site of the root level: it fills the grid's client area and shows the grid's active view, under or
+// beside a tab per top level; a tab chosen makes its level the grid's active level.
 class TuiGridTopDetailsSiteViewInfo : public TuiCustomGridDetailsSiteViewInfo {
     RTL_DECLARE_CLASS(TuiGridTopDetailsSiteViewInfo, TuiCustomGridDetailsSiteViewInfo)
 public:
@@ -24,9 +25,16 @@ public:
     int32_t CalculateWidth() override;
     // The view the next site still shows stays where it is.
     void VisibilityChanged(bool visible) override;
+    TuiGridLevel* GetActiveLevel() const override;
+    vcl::TWinControl* GetContainer() const override;
+    bool ShowTabAccelerators() const override { return true; }
+    void InitTabHitTest(TuiGridDetailsSiteTabHitTest& hitTest) const override;
+    void ActiveLevelChanged(TuiGridLevel& level) override;
 
 protected:
     TuiCustomGridView* GetActiveGridViewValue() const override;
+    // The level's view has rows.
+    bool HasDetailData(const TuiGridLevel& level) const override;
     int32_t GetMaxHeight() const override;
     int32_t GetMaxWidth() const override;
 
@@ -41,7 +49,8 @@ public:
     TuiGridViewInfo(const TuiGridViewInfo&) = delete;
     TuiGridViewInfo& operator=(const TuiGridViewInfo&) = delete;
 
-    // The top site, rebuilt, laid out over the client area when a top level is visible.
+    // The top site, rebuilt (its tab strip keeps its scroll position), laid out over the client area when a top level
+    // is visible.
     void Calculate();
     bool IsCalculating() const { return FCalculating; }
     // nullptr before the first layout.
@@ -52,6 +61,9 @@ public:
     TuiCustomGridHitTest& GetHitTestAt(int32_t x, int32_t y);
 
 private:
+    // A new top site in place of the old one, taking over its tabs' scroll position.
+    void Recalculate();
+
     TuiCustomGrid& FGrid;
     std::unique_ptr<TuiGridTopDetailsSiteViewInfo, rtl::TComponentDeleter> FDetailsSite;
     bool FCalculating = false;

@@ -8,6 +8,7 @@
 #include "ui/grid/control/uiCustomGrid.h"
 #include "ui/grid/customtable/data/uiGridDataController.h"
 #include "ui/grid/customtable/items/uiCustomGridTableItem.h"
+#include "ui/grid/customtable/items/uiGridItemDataBinding.h"
 #include "ui/grid/customtable/uiCustomGridTableView.h"
 #include "ui/grid/customtable/uiGridStrs.h"
 

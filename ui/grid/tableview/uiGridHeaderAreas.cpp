@@ -6,9 +6,6 @@ namespace ui {
 
 namespace {
 
-constexpr int HeaderTextInset = 2;
-constexpr int HeaderCaptionGap = 2;
-
 TuiGridHeaderSpan CentreHeaderArea(TuiGridHeaderSpan start, int width) {
     const int left = start.Left + (start.Width() - width) / 2;
     return {left, left + width};

@@ -11,6 +11,10 @@
 
 namespace ui {
 
+// The pixels the text area keeps from the header's content on each side, and a caption from an area beside it.
+inline constexpr int HeaderTextInset = 2;
+inline constexpr int HeaderCaptionGap = 2;
+
 struct TuiGridHeaderSpan {
     int Left = 0;
     int Right = 0;

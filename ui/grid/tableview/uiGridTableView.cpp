@@ -40,10 +40,7 @@ TuiGridGroupFootersMode StoredGroupFootersMode(const rtl::Variant& value) {
 
 } // namespace
 
-TuiGridTableView::TuiGridTableView(rtl::TComponent* owner) : TuiCustomGridTableView(owner) {
-    // The data controller made its summary before this class could answer the summary item classes.
-    DataController().RecreateSummary();
-}
+TuiGridTableView::TuiGridTableView(rtl::TComponent* owner) : TuiCustomGridTableView(owner) {}
 
 TuiGridTableView::~TuiGridTableView() = default;
 

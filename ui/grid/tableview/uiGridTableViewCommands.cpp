@@ -13,8 +13,10 @@
 #include "ui/grid/tableview/uiGridTableBehaviorAndFiltering.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
+#include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridTableHitTests.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/view/uiGridViewInfo.h"
 
@@ -43,8 +45,9 @@ void TuiGridTableView::GetItemsForCopy(std::vector<TuiCustomGridTableItem*>& ite
 
 int32_t TuiGridTableView::CalculateItemBestFitWidth(TuiCustomGridTableItem& item) {
     TuiCanvas& canvas = ViewInfo().Canvas();
+    auto& tableViewInfo = static_cast<TuiGridTableViewInfo&>(ViewInfo());
     const int32_t headerWidth =
-        LookAndFeelPainter()->HeaderWidthForText(canvas, TuiBorders{bLeft, bRight}, item.Caption(), nullptr);
+        TuiGridColumnHeaderViewInfo(tableViewInfo, static_cast<TuiGridColumn&>(item), ckHeader).BestFitWidth();
     TuiGridDataController& dataController = DataController();
     const TuiGridBestFitRows rows = BestFitRows(dataController.GetRowCount(), Controller().TopRecordIndex(),
                                                 OptionsBehavior().BestFitMaxRecordCount());

@@ -308,7 +308,7 @@ void TuiCustomGridView::FocusChanged(bool focused) {
 
 bool TuiCustomGridView::HasFocus() const {
     const TuiCustomGrid* grid = Grid();
-    return grid && grid->Focused();
+    return grid && grid->IsFocused();
 }
 
 bool TuiCustomGridView::CanUpdateLayout() const {

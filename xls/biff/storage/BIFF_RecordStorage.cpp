@@ -118,17 +118,15 @@ void TRecordStorageDefault::Update(uint16_t id, int32_t length, const uint8_t* b
     if (!FDefaultIds.contains(id)) {
         return;
     }
-    const int32_t stored = Find(id);
-    if (stored >= 0) {
-        TBIFFStoredRecord& record = Get(stored);
-        if (record.Length() != length) {
-            throw EBIFFError(rtl::Format(BIFFMessages::DefaultSizeMismatch, {id}));
-        }
-        if (body != nullptr) {
-            std::copy_n(body, length, record.Body.begin());
-        }
-        return;
+    TBIFFStoredRecord* stored = Find(id) >= 0 ? &Get(Find(id)) : MoveTemplateUpTo(id);
+    // Writers of other makers add bytes to records of a fixed size, or leave trailing fields off: the record keeps the
+    // length of its default, takes the fields the file's record holds and keeps the defaults of the others.
+    if (body != nullptr) {
+        std::copy_n(body, std::min(length, stored->Length()), stored->Body.begin());
     }
+}
+
+TBIFFStoredRecord* TRecordStorageDefault::MoveTemplateUpTo(uint16_t id) {
     const auto found =
         std::find_if(FTemplate.begin(), FTemplate.end(), [id](const auto& entry) { return entry && entry->Id == id; });
     if (found == FTemplate.end()) {
@@ -140,12 +138,9 @@ void TRecordStorageDefault::Update(uint16_t id, int32_t length, const uint8_t* b
             entry->reset();
         }
     }
-    TBIFFStoredRecord& record = Add(id, {});
-    record.Body.resize(static_cast<size_t>(length));
-    if (body != nullptr) {
-        std::copy_n(body, length, record.Body.begin());
-    }
+    TBIFFStoredRecord& record = Add(id, found->value().Body);
     found->reset();
+    return &record;
 }
 
 TBIFFStoredRecord* TRecordStorageDefault::FindDefault(uint16_t id) {

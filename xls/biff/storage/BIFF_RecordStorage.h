@@ -53,10 +53,11 @@ public:
     void SetDefaults();
     // Empties storage and template.
     void Clear() override;
-    // Puts a default record read from a file in its place. When the storage holds the id already, the body replaces
-    // the stored one, which must be as long ("Size missmatch on default record %.4X"). Otherwise the template is
-    // moved into the storage up to the record, which takes the body ("Excpected default record %.4X not found." when
-    // the template holds it no longer). Ids that are no default record are ignored.
+    // Puts a default record read from a file in its place: when the storage does not hold the id yet, the template is
+    // moved into the storage up to the record ("Excpected default record %.4X not found." when the template holds it
+    // no longer). The stored record keeps the length of its template: the body's fields replace those it holds, bytes
+    // beyond that length are dropped, and the fields a shorter body lacks keep their values. Ids that are no default
+    // record are ignored.
     void UpdateDefault(uint16_t id, std::span<const uint8_t> body);
     // Moves the template into the storage up to the marker; a marker of the other kind of storage is ignored.
     void FlushToMarker(uint16_t marker);
@@ -72,13 +73,15 @@ protected:
     // A zero-filled template record.
     TBIFFStoredRecord& AddTemplate(uint16_t id, int32_t length);
     void AddTemplateWord(uint16_t id, uint16_t value);
-    // A default record's body as fields: 0 where the body is too short (a BIFF5 WINDOW2 has no zooms).
+    // A default record's body as fields; 0 for a record that is not there.
     TBIFFBody DefaultBody(uint16_t id) const;
     // Writes a field into a default record; a body too short for it is left alone.
     void SetDefaultWord(uint16_t id, int32_t offset, uint16_t value);
 
 private:
     void Update(uint16_t id, int32_t length, const uint8_t* body);
+    // Moves the template's records up to the one with the id into the storage and returns that one.
+    TBIFFStoredRecord* MoveTemplateUpTo(uint16_t id);
     TBIFFStoredRecord* FindDefault(uint16_t id);
 
     // Moved entries are empty.

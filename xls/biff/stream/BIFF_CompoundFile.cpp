@@ -114,6 +114,9 @@ int32_t TCompoundFile::FindChild(int32_t storage, rtl::UnicodeStringView name) c
 }
 
 void TCompoundFile::ReadStream(int32_t stream, uint8_t* target) const {
+    if (!FEntries[stream].Damage.empty()) {
+        throw ECompoundFileError(FEntries[stream].Damage);
+    }
     const uint32_t size = FEntries[stream].Size;
     const std::vector<uint32_t> chain = StreamChain(stream);
     if (!IsMiniStream(stream)) {
@@ -132,6 +135,9 @@ void TCompoundFile::ReadStream(int32_t stream, uint8_t* target) const {
 }
 
 std::vector<uint8_t> TCompoundFile::ReadStream(int32_t stream) const {
+    if (!FEntries[stream].Damage.empty()) {
+        throw ECompoundFileError(FEntries[stream].Damage);
+    }
     std::vector<uint8_t> bytes(FEntries[stream].Size);
     ReadStream(stream, bytes.data());
     return bytes;
@@ -149,14 +155,16 @@ std::vector<uint32_t> TCompoundFile::TAllocationTable::Walk(uint32_t start, size
 }
 
 void TCompoundFile::TAllocationTable::Claim(const std::vector<uint32_t>& sectors) {
-    for (const uint32_t sector : sectors) {
-        if (sector >= SectorCount) {
-            FailCompound(OutOfRangeMessage, {sector});
+    for (size_t i = 0; i < sectors.size(); ++i) {
+        const uint32_t sector = sectors[i];
+        if (sector < SectorCount && !Used[sector]) {
+            Used[sector] = true;
+            continue;
         }
-        if (Used[sector]) {
-            FailCompound(UsedTwiceMessage, {sector});
+        for (size_t claimed = 0; claimed < i; ++claimed) {
+            Used[sectors[claimed]] = false;
         }
-        Used[sector] = true;
+        FailCompound(sector >= SectorCount ? OutOfRangeMessage : UsedTwiceMessage, {sector});
     }
 }
 
@@ -237,11 +245,18 @@ void TCompoundFile::BuildTree(const std::vector<TDirectoryRecord>& records) {
     if (FEntries.empty() || FEntries[RootEntry].Type != cetRoot) {
         FailCompound(BIFFMessages::CompoundNoRoot);
     }
+    // A stream too large to be one is damaged; the root's mini stream holds every small stream, so it fails them all.
     const auto setSize = [&](int32_t entry) {
-        if (records[entry].Size > CompoundMaxStreamSize) {
-            FailCompound(BIFFMessages::CompoundStreamTooLarge, {FEntries[entry].Name, CompoundMaxStreamSize});
+        if (records[entry].Size <= CompoundMaxStreamSize) {
+            FEntries[entry].Size = static_cast<uint32_t>(records[entry].Size);
+            return;
         }
-        FEntries[entry].Size = static_cast<uint32_t>(records[entry].Size);
+        const rtl::UnicodeString damage =
+            rtl::Format(BIFFMessages::CompoundStreamTooLarge, {FEntries[entry].Name, CompoundMaxStreamSize});
+        if (entry == RootEntry) {
+            throw ECompoundFileError(damage);
+        }
+        FEntries[entry].Damage = damage;
     };
     setSize(RootEntry);
     FChildren.assign(FEntries.size(), {});
@@ -302,8 +317,14 @@ void TCompoundFile::ReadMiniStream(uint32_t firstMiniFATSector) {
 void TCompoundFile::ValidateStreams() {
     for (const std::vector<int32_t>& children : FChildren) {
         for (const int32_t child : children) {
-            if (FEntries[child].Type == cetStream) {
+            TCompoundEntry& entry = FEntries[child];
+            if (entry.Type != cetStream || !entry.Damage.empty()) {
+                continue;
+            }
+            try {
                 (IsMiniStream(child) ? FMiniFAT : FFAT).Claim(StreamChain(child));
+            } catch (const ECompoundFileError& error) {
+                entry.Damage = error.Message();
             }
         }
     }
@@ -332,18 +353,33 @@ std::vector<uint8_t> TCompoundFile::ReadChain(const std::vector<uint32_t>& chain
     return bytes;
 }
 
-void TCompoundFile::ReadSectors(const std::vector<uint32_t>& chain, uint8_t* target, size_t count) const {
+std::vector<TCompoundExtent> TCompoundFile::StreamExtents(int32_t stream) const {
+    if (!FEntries[stream].Damage.empty()) {
+        throw ECompoundFileError(FEntries[stream].Damage);
+    }
+    return Extents(StreamChain(stream), FEntries[stream].Size);
+}
+
+std::vector<TCompoundExtent> TCompoundFile::Extents(const std::vector<uint32_t>& chain, size_t count) const {
+    std::vector<TCompoundExtent> extents;
     size_t done = 0;
-    // Runs of consecutive sectors are read at once: writers lay most streams out contiguously.
+    // Writers lay most streams out contiguously, so a stream is mostly one run.
     for (size_t i = 0; i < chain.size() && done < count;) {
         size_t run = 1;
         while (i + run < chain.size() && chain[i + run] == chain[i] + run) {
             ++run;
         }
         const size_t bytes = std::min(run << FSectorShift, count - done);
-        ReadAt((uint64_t{chain[i]} + 1) << FSectorShift, target + done, bytes);
+        extents.push_back({(uint64_t{chain[i]} + 1) << FSectorShift, done, bytes});
         done += bytes;
         i += run;
+    }
+    return extents;
+}
+
+void TCompoundFile::ReadSectors(const std::vector<uint32_t>& chain, uint8_t* target, size_t count) const {
+    for (const TCompoundExtent& extent : Extents(chain, count)) {
+        ReadAt(extent.SourceOffset, target + extent.StreamOffset, extent.Size);
     }
 }
 

@@ -5,9 +5,11 @@
 //
 // The file is hostile input, so opening validates the whole container before anything is handed out: the directory
 // tree is walked without recursion, each entry reached once, and every sector chain of every stream in the tree is
-// walked once against a map of the sectors already used. A looping or shared chain, a looping DIFAT, a cyclic
-// directory tree, a sector outside the file or a stream larger than its chain fails with ECompoundFileError. What is
-// allocated is bounded by the bytes the file holds, never by a count it declares.
+// walked once against a map of the sectors already used. A looping DIFAT, a cyclic directory tree or a damaged
+// directory, FAT or mini stream fails the document with ECompoundFileError. A damaged stream (a looping chain, one
+// sharing sectors with a stream before it, a sector outside the file, a size larger than its chain or than any stream
+// may be) fails only when it is read, so a damaged stream that nobody reads, such as the summary information beside a
+// workbook, costs nothing. What is allocated is bounded by the bytes the file holds, never by a count it declares.
 
 #include "rtl/core/Exceptions.h"
 #include "rtl/io/Streams.h"
@@ -34,6 +36,16 @@ struct TCompoundEntry {
     uint32_t StartSector = 0;
     // Bytes of a stream, or of the mini stream for the root; at most CompoundMaxStreamSize.
     uint32_t Size = 0;
+    // Why a damaged stream cannot be read; empty for a sound one.
+    rtl::UnicodeString Damage;
+};
+
+// A run of consecutive sectors of one stream: where its bytes lie in the document's source and where they start in
+// the stream.
+struct TCompoundExtent {
+    uint64_t SourceOffset = 0;
+    uint64_t StreamOffset = 0;
+    uint64_t Size = 0;
 };
 
 // A compound document read from a stream, which must stay open and unchanged while the document is used.
@@ -48,13 +60,20 @@ public:
     explicit TCompoundFile(rtl::TStream& source);
 
     const TCompoundEntry& Entry(int32_t index) const { return FEntries[index]; }
+    int32_t EntryCount() const { return static_cast<int32_t>(FEntries.size()); }
     // The storages and streams directly inside a storage (or the root), in directory-tree order.
     const std::vector<int32_t>& Children(int32_t storage) const { return FChildren[storage]; }
     // The child of storage named name, compared without case as MS-CFB compares names; -1 when there is none.
     int32_t FindChild(int32_t storage, rtl::UnicodeStringView name) const;
-    // The whole stream: Entry(stream).Size bytes into target.
+    // The whole stream: Entry(stream).Size bytes into target. A damaged stream raises ECompoundFileError with its
+    // damage.
     void ReadStream(int32_t stream, uint8_t* target) const;
     std::vector<uint8_t> ReadStream(int32_t stream) const;
+    // True for a stream that lies in the root's mini stream rather than in sectors of its own.
+    bool IsMiniStream(int32_t entry) const;
+    // Where the bytes of a stream that is not a mini stream lie in the source, in stream order, the last run cut at
+    // the stream's size; a damaged stream raises ECompoundFileError with its damage.
+    std::vector<TCompoundExtent> StreamExtents(int32_t stream) const;
 
 private:
     // The FAT or the mini FAT, the number of sectors it addresses, and which of them validated chains already use.
@@ -67,7 +86,7 @@ private:
 
         // The chain from start, ended by ENDOFCHAIN or after count sectors; a sector outside the table fails.
         std::vector<uint32_t> Walk(uint32_t start, size_t count) const;
-        // Marks the sectors as used; one that is used already fails.
+        // Marks the sectors as used; one that is used already fails, and then none of them is marked.
         void Claim(const std::vector<uint32_t>& sectors);
     };
     // The fields of a directory entry that only opening needs.
@@ -83,11 +102,13 @@ private:
     void ReadDirectory(uint32_t firstSector, std::vector<TDirectoryRecord>& records);
     void BuildTree(const std::vector<TDirectoryRecord>& records);
     void ReadMiniStream(uint32_t firstMiniFATSector);
+    // Claims the chain of every stream; a stream whose chain is damaged is marked with its damage.
     void ValidateStreams();
     // The chain of a stream, which must cover its size.
     std::vector<uint32_t> StreamChain(int32_t stream) const;
-    bool IsMiniStream(int32_t entry) const;
     std::vector<uint8_t> ReadChain(const std::vector<uint32_t>& chain) const;
+    // The runs of consecutive sectors that hold the first count bytes of the chain's sectors.
+    std::vector<TCompoundExtent> Extents(const std::vector<uint32_t>& chain, size_t count) const;
     // The first count bytes of the chain's sectors; bytes past the end of the file read as zeros.
     void ReadSectors(const std::vector<uint32_t>& chain, uint8_t* target, size_t count) const;
     void ReadAt(uint64_t offset, uint8_t* target, size_t count) const;

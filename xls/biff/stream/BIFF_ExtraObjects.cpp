@@ -32,7 +32,10 @@ void TExtraObjects::Assign(const TCompoundFile& document) {
         item.IsStorage = element.Type == cetStorage;
         item.Parent = parent;
         if (!item.IsStorage) {
-            item.Data = document.ReadStream(entry);
+            // A damaged stream keeps its place, empty.
+            if (element.Damage.empty()) {
+                item.Data = document.ReadStream(entry);
+            }
             continue;
         }
         const int32_t index = Count() - 1;

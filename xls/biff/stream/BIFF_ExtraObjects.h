@@ -32,7 +32,8 @@ class TExtraObjects {
 public:
     static constexpr int32_t Root = -1;
 
-    // Replaces the copy with every storage and stream of document except the root's "Workbook" and "Book".
+    // Replaces the copy with every storage and stream of document except the root's "Workbook" and "Book"; a damaged
+    // stream is copied empty.
     void Assign(const TCompoundFile& document);
     void Clear() { FItems.clear(); }
     int32_t Count() const { return static_cast<int32_t>(FItems.size()); }

@@ -19,6 +19,7 @@
 namespace xls {
 
 class TBIFFDecryptor;
+class TCompoundFile;
 class TExtraObjects;
 class TXLSErrorManager;
 struct TBIFFEncryption;
@@ -51,10 +52,10 @@ public:
     // stream. A compound document gives its "Workbook" stream, or else its "Book" stream (names compared without
     // case), and the BIFF version of the first BOF: xvExcel97 for 0x0600, xvExcel50 for 0x0500, otherwise by the
     // stream's name. A plain file must start with the BOF of BIFF2 (xvExcel21), BIFF3 (xvExcel30) or BIFF4
-    // (xvExcel40). Anything else raises "The file is not an Excel workbook"; a damaged compound document raises
-    // ECompoundFileError. An encrypted .xlsx package reports error 1002 to the error manager, which raises it
-    // with the words that the file is a password-protected .xlsx workbook; when the manager does not raise it,
-    // nothing is open and the result is xvNone.
+    // (xvExcel40). Anything else raises "The file is not an Excel workbook"; a damaged compound document or record
+    // stream raises ECompoundFileError, while another damaged stream is reported as warning 2007. An encrypted .xlsx
+    // package reports error 1002 to the error manager, which raises it with the words that the file is a
+    // password-protected .xlsx workbook; when the manager does not raise it, nothing is open and the result is xvNone.
     TExcelVersion OpenFile(rtl::UnicodeStringView fileName);
     // Closes what is open and starts an empty in-memory stream to write records into (version xvExcel97).
     void CreateMemoryStream();
@@ -114,7 +115,10 @@ public:
 
 private:
     TExcelVersion OpenInput(std::unique_ptr<rtl::TStream> input);
-    TExcelVersion OpenCompound(rtl::TStream& input);
+    TExcelVersion OpenCompound(std::unique_ptr<rtl::TStream> input);
+    // Warning 2007 for every damaged stream of the document but the record stream, which fails when it is read: the
+    // read goes on without them, and their copies stay empty.
+    void ReportDamagedStreams(const TCompoundFile& document, int32_t recordStream);
     TExcelVersion OpenPlain(std::unique_ptr<rtl::TStream> input);
     int32_t ReadContinued(uint8_t* target, int32_t count);
     // Reads count bytes of the current record's body, decrypting what is encrypted.

@@ -134,6 +134,14 @@ rtl::UnicodeString UnicodeBodyToWide(std::span<const uint8_t> bytes, int32_t cou
     return flag == FlagUTF16 ? UTF16Characters(characters) : WidenBytes(characters);
 }
 
+rtl::UnicodeString UnicodeBodyToWideHeld(std::span<const uint8_t> bytes, int32_t count) {
+    if (count <= 0 || bytes.empty()) {
+        return {};
+    }
+    const int64_t held = static_cast<int64_t>(bytes.size() - 1) / FlaggedCharacterBytes(bytes[0], 1);
+    return UnicodeBodyToWide(bytes, static_cast<int32_t>(std::min<int64_t>(count, held)));
+}
+
 rtl::UnicodeString ZeroTerminatedToWide(std::span<const uint8_t> bytes, int32_t byteCount) {
     const int32_t count = byteCount / 2 - 1;
     if (count <= 0) {

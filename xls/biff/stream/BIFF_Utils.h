@@ -53,6 +53,9 @@ rtl::UnicodeString FlaggedToWide(std::span<const uint8_t> flagged);
 rtl::UnicodeString ShortStringToWide(std::span<const uint8_t> bytes, int32_t count);
 // A flag byte and count characters after it: UTF-16 after flag 1, 8-bit otherwise. A count of 0 or less gives empty.
 rtl::UnicodeString UnicodeBodyToWide(std::span<const uint8_t> bytes, int32_t count);
+// The same for a string whose writer counted more characters than it wrote: as many whole characters, up to count, as
+// the bytes hold after the flag byte.
+rtl::UnicodeString UnicodeBodyToWideHeld(std::span<const uint8_t> bytes, int32_t count);
 // The UTF-16 text in the first byteCount bytes, whose last character is its terminating NUL; the text ends at its
 // first NUL. A byteCount of 0 or less gives empty.
 rtl::UnicodeString ZeroTerminatedToWide(std::span<const uint8_t> bytes, int32_t byteCount);

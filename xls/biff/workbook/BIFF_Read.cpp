@@ -60,75 +60,92 @@ const TXLSReadBIFF::TRecordRule* TXLSReadBIFF::FindRule(uint16_t id) {
     constexpr TKeep Drop = TKeep::Drop;
     constexpr TKeep Raw = TKeep::Raw;
     constexpr TKeep Default = TKeep::Default;
+    // The fixed fields of the records (MS-XLS 2.4): a cell's row, column and XF (BIFF2: three attribute bytes for the
+    // XF), a setting of one word or one double, and the fields the handlers of the others read.
+    constexpr int32_t Cell = 6;
+    constexpr int32_t Cell2 = 7;
+    constexpr int32_t RowAndColumn = 4;
+    constexpr int32_t OneWord = 2;
+    constexpr int32_t OneDouble = 8;
+    constexpr int32_t SelectionFields = 9;
+    constexpr int32_t PaneFields = 9;
+    constexpr int32_t ColInfoFields = 10;
+    constexpr int32_t DimensionsFields = 10;
+    constexpr int32_t Window2Fields = 10;
+    constexpr int32_t RowFields = 16;
+    constexpr int32_t SheetExtFields = 20;
+    constexpr int32_t SetupFields = 34;
     // Ordered by id. The sheet records whose handlers come later are kept raw, after the marker of their place.
     static constexpr TRecordRule Rules[] = {
         {BIFFRecordDimensions2, Any, 0, &R::ReadDimensions2, Raw, Raw},
-        {BIFFRecordBlank2, Any, 0, &R::ReadBlank2, Drop, Drop},
-        {BIFFRecordInteger2, Any, 0, &R::ReadInteger2, Drop, Drop},
-        {BIFFRecordNumber2, Any, 0, &R::ReadNumber2, Drop, Drop},
-        {BIFFRecordLabel2, Any, 0, &R::ReadLabel2, Drop, Drop},
-        {BIFFRecordBoolErr2, Any, 0, &R::ReadBoolErr2, Drop, Drop},
+        {BIFFRecordBlank2, Any, 0, &R::ReadBlank2, Drop, Drop, Cell2},
+        {BIFFRecordInteger2, Any, 0, &R::ReadInteger2, Drop, Drop, Cell2 + 2},
+        {BIFFRecordNumber2, Any, 0, &R::ReadNumber2, Drop, Drop, Cell2 + 8},
+        {BIFFRecordLabel2, Any, 0, &R::ReadLabel2, Drop, Drop, Cell2 + 1},
+        {BIFFRecordBoolErr2, Any, 0, &R::ReadBoolErr2, Drop, Drop, Cell2 + 2},
         {BIFFRecordFormula, Any, 0, &R::ReadFormula, Drop, Drop},
         {BIFFRecordBOF2, Any, 0, &R::ReadBOF, Drop, Drop},
         {BIFFRecordEOF, Any, 0, &R::ReadEOF, Default, Default},
-        {BIFFRecordCalcCount, BIFF5, 0, &R::ReadCalcCount, Default, Drop},
-        {BIFFRecordCalcMode, BIFF5, 0, &R::ReadCalcMode, Default, Drop},
-        {BIFFRecordPrecision, BIFF5, 0, &R::ReadPrecision, Default, Drop},
-        {BIFFRecordRefMode, BIFF5, 0, &R::ReadRefMode, Default, Drop},
-        {BIFFRecordDelta, BIFF5, 0, &R::ReadDelta, Default, Drop},
-        {BIFFRecordIteration, BIFF5, 0, &R::ReadIteration, Default, Drop},
+        {BIFFRecordCalcCount, BIFF5, 0, &R::ReadCalcCount, Default, Drop, OneWord},
+        {BIFFRecordCalcMode, BIFF5, 0, &R::ReadCalcMode, Default, Drop, OneWord},
+        {BIFFRecordPrecision, BIFF5, 0, &R::ReadPrecision, Default, Drop, OneWord},
+        {BIFFRecordRefMode, BIFF5, 0, &R::ReadRefMode, Default, Drop, OneWord},
+        {BIFFRecordDelta, BIFF5, 0, &R::ReadDelta, Default, Drop, OneDouble},
+        {BIFFRecordIteration, BIFF5, 0, &R::ReadIteration, Default, Drop, OneWord},
         {BIFFRecordProtect, Any, 0, nullptr, Default, Default},
-        {BIFFRecordPassword, Any, 0, &R::ReadPassword, Default, Default},
+        {BIFFRecordPassword, Any, 0, &R::ReadPassword, Default, Default, OneWord},
         {BIFFRecordHeader, BIFF5, BIFFMarkerHeaderFooter, &R::ReadHeaderFooter, Drop, Drop},
         {BIFFRecordFooter, BIFF5, BIFFMarkerHeaderFooter, &R::ReadHeaderFooter, Drop, Drop},
         {BIFFRecordExternSheet, BIFF8, BIFFMarkerExternals, nullptr, Raw, Raw},
         {BIFFRecordName, BIFF8, 0, &R::ReadName, Drop, Drop},
-        {BIFFRecordWindowProtect, BIFF5, 0, &R::ReadWindowProtect, Default, Drop},
+        {BIFFRecordWindowProtect, BIFF5, 0, &R::ReadWindowProtect, Default, Drop, OneWord},
         {BIFFRecordVerticalPageBreaks, BIFF5, BIFFMarkerPageBreaks, &R::ReadPageBreaks, Drop, Raw},
         {BIFFRecordHorizontalPageBreaks, BIFF5, BIFFMarkerPageBreaks, &R::ReadPageBreaks, Drop, Raw},
-        {BIFFRecordSelection, BIFF5, 0, &R::ReadSelection, Drop, Drop},
+        {BIFFRecordSelection, BIFF5, 0, &R::ReadSelection, Drop, Drop, SelectionFields},
         {BIFFRecordFormat2, Any, 0, &R::ReadFormat2, Drop, Drop},
-        {BIFFRecordDateMode, BIFF5, 0, &R::ReadDateMode, Default, Drop},
+        {BIFFRecordDateMode, BIFF5, 0, &R::ReadDateMode, Default, Drop, OneWord},
         {BIFFRecordExternName, BIFF8, BIFFMarkerExternals, nullptr, Raw, Raw},
-        {BIFFRecordLeftMargin, BIFF5, BIFFMarkerMargins, &R::ReadMargin, Drop, Drop},
-        {BIFFRecordRightMargin, BIFF5, BIFFMarkerMargins, &R::ReadMargin, Drop, Drop},
-        {BIFFRecordTopMargin, BIFF5, BIFFMarkerMargins, &R::ReadMargin, Drop, Drop},
-        {BIFFRecordBottomMargin, BIFF5, BIFFMarkerMargins, &R::ReadMargin, Drop, Drop},
-        {BIFFRecordPrintHeaders, BIFF5, 0, &R::ReadPrintOption, Default, Drop},
-        {BIFFRecordPrintGridlines, BIFF5, 0, &R::ReadPrintOption, Default, Drop},
+        {BIFFRecordLeftMargin, BIFF5, BIFFMarkerMargins, &R::ReadMargin, Drop, Drop, OneDouble},
+        {BIFFRecordRightMargin, BIFF5, BIFFMarkerMargins, &R::ReadMargin, Drop, Drop, OneDouble},
+        {BIFFRecordTopMargin, BIFF5, BIFFMarkerMargins, &R::ReadMargin, Drop, Drop, OneDouble},
+        {BIFFRecordBottomMargin, BIFF5, BIFFMarkerMargins, &R::ReadMargin, Drop, Drop, OneDouble},
+        {BIFFRecordPrintHeaders, BIFF5, 0, &R::ReadPrintOption, Default, Drop, OneWord},
+        {BIFFRecordPrintGridlines, BIFF5, 0, &R::ReadPrintOption, Default, Drop, OneWord},
         {BIFFRecordFilePass, Any, 0, &R::ReadFilePass, Drop, Drop},
         {BIFFRecordFont, Any, 0, &R::ReadFont, Drop, Drop},
-        {BIFFRecordWindow1, Any, 0, &R::ReadWindow1, Default, Default},
-        {BIFFRecordBackup, BIFF5, 0, &R::ReadBackup, Default, Drop},
-        {BIFFRecordPane, Any, 0, &R::ReadPane, Drop, Drop},
-        {BIFFRecordCodePage, Any, 0, &R::ReadCodePage, Default, Default},
-        {BIFFRecordDefColWidth, BIFF5, 0, &R::ReadDefColWidth, Default, Drop},
+        {BIFFRecordWindow1, Any, 0, &R::ReadWindow1, Drop, Drop},
+        {BIFFRecordBackup, BIFF5, 0, &R::ReadBackup, Default, Drop, OneWord},
+        {BIFFRecordPane, Any, 0, &R::ReadPane, Drop, Drop, PaneFields},
+        {BIFFRecordCodePage, Any, 0, &R::ReadCodePage, Default, Default, OneWord},
+        {BIFFRecordDefColWidth, BIFF5, 0, &R::ReadDefColWidth, Default, Drop, OneWord},
         {BIFFRecordXct, Any, 0, &R::ReadXct, Drop, Drop},
         {BIFFRecordFileSharing, Any, 0, &R::ReadFileSharing, Drop, Drop},
         {BIFFRecordWriteAccess, Any, 0, &R::ReadWriteAccess, Drop, Drop},
-        {BIFFRecordSaveRecalc, BIFF5, 0, &R::ReadSaveRecalc, Default, Drop},
-        {BIFFRecordColInfo, Any, 0, &R::ReadColInfo, Drop, Drop},
-        {BIFFRecordRK, Any, 0, &R::ReadRK, Drop, Drop},
+        {BIFFRecordSaveRecalc, BIFF5, 0, &R::ReadSaveRecalc, Default, Drop, OneWord},
+        {BIFFRecordColInfo, Any, 0, &R::ReadColInfo, Drop, Drop, ColInfoFields},
+        {BIFFRecordRK, Any, 0, &R::ReadRK, Drop, Drop, Cell + 4},
         {BIFFRecordGuts, BIFF5, 0, nullptr, Default, Drop},
-        {BIFFRecordWsBool, Any, 0, &R::ReadWsBool, Raw, Raw},
-        {BIFFRecordGridSet, BIFF5, 0, &R::ReadPrintOption, Default, Drop},
-        {BIFFRecordHCenter, BIFF5, 0, &R::ReadPrintOption, Default, Drop},
-        {BIFFRecordVCenter, BIFF5, 0, &R::ReadPrintOption, Default, Drop},
+        {BIFFRecordWsBool, Any, 0, &R::ReadWsBool, Raw, Raw, OneWord},
+        {BIFFRecordGridSet, BIFF5, 0, &R::ReadPrintOption, Default, Drop, OneWord},
+        {BIFFRecordHCenter, BIFF5, 0, &R::ReadPrintOption, Default, Drop, OneWord},
+        {BIFFRecordVCenter, BIFF5, 0, &R::ReadPrintOption, Default, Drop, OneWord},
         {BIFFRecordBoundSheet, Any, BIFFMarkerSheets, &R::ReadBoundSheet, Drop, Drop},
         {BIFFRecordCountry, BIFF8, 0, nullptr, Default, Drop},
         {BIFFRecordHideObj, BIFF5, 0, nullptr, Default, Drop},
         {BIFFRecordPalette, Any, 0, &R::ReadPalette, Drop, Drop},
         {BIFFRecordFnGroupCount, Any, 0, nullptr, Default, Default},
-        {BIFFRecordSetup, BIFF5, 0, &R::ReadSetup, Default, Drop},
-        {BIFFRecordMulRK, Any, 0, &R::ReadMulRK, Drop, Drop},
-        {BIFFRecordMulBlank, Any, 0, &R::ReadMulBlank, Drop, Drop},
+        {BIFFRecordSetup, BIFF5, 0, &R::ReadSetup, Default, Drop, SetupFields},
+        {BIFFRecordMulRK, Any, 0, &R::ReadMulRK, Drop, Drop, RowAndColumn},
+        {BIFFRecordMulBlank, Any, 0, &R::ReadMulBlank, Drop, Drop, RowAndColumn},
+        // A string cell with font runs, read as LABEL: the runs follow the text.
+        {BIFFRecordRString, Any, 0, &R::ReadLabel, Drop, Drop, Cell + 2},
         {BIFFRecordDBCell, Any, 0, nullptr, Drop, Drop},
-        {BIFFRecordBookBool, Any, 0, &R::ReadBookBool, Drop, Drop},
+        {BIFFRecordBookBool, Any, 0, &R::ReadBookBool, Drop, Drop, OneWord},
         {BIFFRecordXF, Any, 0, &R::ReadXf, Drop, Drop},
         {BIFFRecordMergeCells, Any, BIFFMarkerObjects, &R::ReadMergeCells, Drop, Drop},
         {BIFFRecordMsoDrawingGroup, Any, BIFFMarkerDrawingGroup, &R::ReadMsoDrawingGroup, Drop, Drop},
         {BIFFRecordSST, Any, 0, &R::ReadSst, Drop, Drop},
-        {BIFFRecordLabelSST, Any, 0, &R::ReadLabelSST, Drop, Drop},
+        {BIFFRecordLabelSST, Any, 0, &R::ReadLabelSST, Drop, Drop, Cell + 4},
         {BIFFRecordExtSST, Any, 0, nullptr, Drop, Drop},
         {BIFFRecordDSF, Any, 0, nullptr, Default, Default},
         {BIFFRecordUserBView, Any, 0, nullptr, Drop, Drop},
@@ -136,33 +153,33 @@ const TXLSReadBIFF::TRecordRule* TXLSReadBIFF::FindRule(uint16_t id) {
         {BIFFRecordSupBook, BIFF8, BIFFMarkerExternals, nullptr, Raw, Raw},
         {BIFFRecordProt4Rev, Any, 0, nullptr, Default, Default},
         {BIFFRecordDVal, Any, 0, nullptr, Drop, Drop},
-        {BIFFRecordRefreshAll, Any, 0, &R::ReadRefreshAll, Default, Default},
+        {BIFFRecordRefreshAll, Any, 0, &R::ReadRefreshAll, Default, Default, OneWord},
         {BIFFRecordHLink, BIFF8, 0, &R::ReadHLink, Drop, Raw},
         {BIFFRecordDV, Any, 0, nullptr, Drop, Drop},
         {BIFFRecordRecalcId, Any, 0, nullptr, Default, Default},
-        {BIFFRecordDimensions, BIFF5, 0, &R::ReadDimensions, Default, Drop},
-        {BIFFRecordBlank, Any, 0, &R::ReadBlank, Drop, Drop},
-        {BIFFRecordNumber, Any, 0, &R::ReadNumber, Drop, Drop},
-        {BIFFRecordLabel, Any, 0, &R::ReadLabel, Drop, Drop},
-        {BIFFRecordBoolErr, Any, 0, &R::ReadBoolErr, Drop, Drop},
+        {BIFFRecordDimensions, BIFF5, 0, &R::ReadDimensions, Default, Drop, DimensionsFields},
+        {BIFFRecordBlank, Any, 0, &R::ReadBlank, Drop, Drop, Cell},
+        {BIFFRecordNumber, Any, 0, &R::ReadNumber, Drop, Drop, Cell + 8},
+        {BIFFRecordLabel, Any, 0, &R::ReadLabel, Drop, Drop, Cell + 2},
+        {BIFFRecordBoolErr, Any, 0, &R::ReadBoolErr, Drop, Drop, Cell + 2},
         {BIFFRecordFormula3, Any, 0, &R::ReadFormula, Drop, Drop},
-        {BIFFRecordRow, Any, 0, &R::ReadRow, Drop, Drop},
+        {BIFFRecordRow, Any, 0, &R::ReadRow, Drop, Drop, RowFields},
         {BIFFRecordBOF3, Any, 0, &R::ReadBOF, Drop, Drop},
         {BIFFRecordIndex, Any, 0, nullptr, Drop, Drop},
         {BIFFRecordName3, BIFF8, 0, &R::ReadName, Drop, Drop},
         {BIFFRecordExternName3, BIFF8, BIFFMarkerExternals, nullptr, Raw, Raw},
-        {BIFFRecordDefaultRowHeight, BIFF5, 0, &R::ReadDefaultRowHeight, Default, Drop},
+        {BIFFRecordDefaultRowHeight, BIFF5, 0, &R::ReadDefaultRowHeight, Default, Drop, 2 * OneWord},
         {BIFFRecordFont3, Any, 0, &R::ReadFont, Drop, Drop},
-        {BIFFRecordWindow2, BIFF5, 0, &R::ReadWindow2, Default, Drop},
+        {BIFFRecordWindow2, BIFF5, 0, &R::ReadWindow2, Default, Drop, Window2Fields},
         {BIFFRecordXF3, Any, 0, &R::ReadXf34, Raw, Raw},
-        {BIFFRecordRK3, Any, 0, &R::ReadRK, Drop, Drop},
+        {BIFFRecordRK3, Any, 0, &R::ReadRK, Drop, Drop, Cell + 4},
         {BIFFRecordStyle, Any, 0, &R::ReadStyle, Drop, Drop},
         {BIFFRecordFormula4, Any, 0, &R::ReadFormula, Drop, Drop},
         {BIFFRecordBOF4, Any, 0, &R::ReadBOF, Drop, Drop},
         {BIFFRecordFormat, Any, 0, &R::ReadFormat, Drop, Drop},
         {BIFFRecordXF4, Any, 0, &R::ReadXf34, Raw, Raw},
         {BIFFRecordBOF8, Any, 0, &R::ReadBOF, Drop, Drop},
-        {BIFFRecordSheetExt, Any, 0, &R::ReadSheetExt, Raw, Raw},
+        {BIFFRecordSheetExt, Any, 0, &R::ReadSheetExt, Raw, Raw, SheetExtFields},
         // Records of the later versions that describe nothing this reader keeps.
         {BIFFRecordBookExt, Any, 0, nullptr, Drop, Drop},
         {BIFFRecordFeatHdr, Any, 0, &R::ReadFeatHdr, Raw, Raw},
@@ -257,6 +274,16 @@ void TXLSReadBIFF::SkipBody(const TBIFFHeader& header) {
     FStream.Seek(header.Length, rtl::soCurrent);
 }
 
+void TXLSReadBIFF::ReadContinueRecords(const std::function<void(std::span<const uint8_t>)>& addPiece) {
+    std::vector<uint8_t> piece;
+    while (FStream.PeekRecordId() == BIFFRecordContinue) {
+        TBIFFHeader header;
+        FStream.ReadHeader(header);
+        ReadBody(header, piece);
+        addPiece(piece);
+    }
+}
+
 void TXLSReadBIFF::HandleRecord() {
     if (FSkippingCustomView) {
         // A custom view ends at its USERSVIEWEND, or at the latest with its substream.
@@ -270,6 +297,8 @@ void TXLSReadBIFF::HandleRecord() {
     FKeep = TKeep::Raw;
     if (rule != nullptr && FVersion < rule->From) {
         FKeep = rule->Older;
+    } else if (rule != nullptr && !HoldsFields(rule->Fields)) {
+        FKeep = TKeep::Drop;
     } else if (rule != nullptr) {
         if (rule->Marker != 0) {
             FCurrentStorage->FlushToMarker(rule->Marker);
@@ -283,7 +312,22 @@ void TXLSReadBIFF::HandleRecord() {
     ++FRecordCount;
 }
 
+bool TXLSReadBIFF::HoldsFields(int32_t size) const {
+    if (static_cast<int32_t>(FBody.size()) >= size) {
+        return true;
+    }
+    FManager.Errors()->ReportWarning(
+        rtl::Format(u"record %.4X of %d bytes, its fields take %d", {FHeader.RecID, FBody.size(), size}),
+        XLSWarningRecordSkipped);
+    return false;
+}
+
 void TXLSReadBIFF::HandleBIFF4Record() {
+    const TRecordRule* rule = FindRule(FHeader.RecID);
+    if (rule != nullptr && !HoldsFields(rule->Fields)) {
+        ++FRecordCount;
+        return;
+    }
     switch (FHeader.RecID) {
     case BIFFRecordBOF4:
         if (Body().Word(BOFTypeOffset) == BOFTypeWorkspace) {

@@ -19,6 +19,7 @@
 #include "xls/core/model/workbook/Xc12Manager5.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -54,7 +55,8 @@ private:
     // What becomes of a record after its handler.
     enum class TKeep : uint8_t { Drop, Raw, Default };
     // How a record id is handled: from which version on, with which handler, after flushing the storage's template
-    // up to which marker (0 for none), and kept how; before that version it is kept as Older says.
+    // up to which marker (0 for none), and kept how; before that version it is kept as Older says. A record shorter
+    // than Fields, the bytes of the fixed fields its handler reads, is skipped.
     struct TRecordRule {
         uint16_t Id;
         TExcelVersion From;
@@ -62,6 +64,7 @@ private:
         void (TXLSReadBIFF::*Handler)();
         TKeep Keep;
         TKeep Older;
+        int32_t Fields = 0;
     };
     static const TRecordRule* FindRule(uint16_t id);
 
@@ -71,8 +74,13 @@ private:
     // A body cut short by the end of the stream raises "Record %.4X is cut short ...".
     void ReadBody(const TBIFFHeader& header, std::vector<uint8_t>& body);
     void SkipBody(const TBIFFHeader& header);
+    // Reads the CONTINUE records that follow the current record, handing each body to addPiece.
+    void ReadContinueRecords(const std::function<void(std::span<const uint8_t>)>& addPiece);
     void HandleRecord();
     void HandleBIFF4Record();
+    // False, with warning 2012 naming the record, when its body is shorter than size, the bytes of the fixed fields
+    // its handler needs: such a record is skipped whole, for nothing may stand in for a value it lacks.
+    bool HoldsFields(int32_t size) const;
     void Keep(TKeep keep);
     void ReportProgress();
     void FinishRead();
@@ -138,7 +146,10 @@ private:
     void ReadFormat();
     void ReadFormat2();
     void ReadFormat4();
-    void CollectFormat(int32_t textOffset);
+    // The text of a FORMAT record whose character count is at offset (16-bit in BIFF8, a byte before): the characters
+    // the record holds, for some writers count one more than they write.
+    rtl::UnicodeString FormatText(int32_t countOffset) const;
+    void CollectFormat(int32_t countOffset);
     void AddCollectedFormats();
     void ReadXf();
     void ReadXf8(TXc12XF& xf);
@@ -219,8 +230,10 @@ private:
     // is neither.
     bool TakeArrayFormula(TBIFFFormulaCell& cell);
     void ReadArrayRecord();
-    // The text of the STRING record that follows; false when none does.
+    // The text of the STRING record that follows, after the TABLE record of a data table's cell; false when none does.
     bool ReadStringResult(TXLSCellValue& result);
+    // The text of a BIFF8 STRING record read into FFollowingBody, whose characters may go on in CONTINUE records.
+    rtl::UnicodeString ContinuedStringResult();
     // Reads the next record into body and returns its id.
     uint16_t ReadNextRecord(std::vector<uint8_t>& body);
     void PutFormula(const TBIFFFormulaCell& cell);

@@ -33,6 +33,7 @@ constexpr int32_t MulBlankEntrySize = 2;
 
 // LABEL (MS-XLS 2.4.148): a 16-bit character count at 6; BIFF8 then a flag byte and the characters, earlier versions
 // the 8-bit characters at 8, though some writers put a BIFF8 flag byte there too.
+// RSTRING (2.4.223) has the same fields before its font runs, which are not kept.
 constexpr int32_t LabelCount = 6;
 constexpr int32_t LabelText = 8;
 constexpr uint8_t FlagUTF16 = 1;

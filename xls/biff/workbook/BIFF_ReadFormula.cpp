@@ -8,6 +8,7 @@
 #include "rtl/text/Format.h"
 #include "xls/biff/BIFF_Messages.h"
 #include "xls/biff/formula/BIFF_DecodeFormula.h"
+#include "xls/biff/stream/BIFF_ContinuedData.h"
 #include "xls/biff/stream/BIFF_Utils.h"
 #include "xls/biff/workbook/BIFF_Read.h"
 #include "xls/core/base/XLSErrorManager.h"
@@ -19,9 +20,9 @@ namespace xls {
 
 namespace {
 
-// Where the fields of a FORMULA record are: BIFF5-8 (MS-XLS 2.4.127); BIFF3 and BIFF4 (0x0206, 0x0406), which lack
-// the 4-byte field before the token length; and BIFF2 with its attribute bytes in place of the XF number, one-byte
-// option and one-byte token length.
+// Where the fields of a FORMULA record are: BIFF5-8 (MS-XLS 2.4.127); BIFF3 and BIFF4, which lack the 4-byte field
+// before the token length; and BIFF2 with its attribute bytes in place of the XF number, one-byte option and one-byte
+// token length. Writers of BIFF5-8 files use the ids of BIFF3 and BIFF4 (0x0206, 0x0406) too.
 struct TFormulaLayout {
     int32_t Result;
     int32_t Options;
@@ -59,6 +60,9 @@ constexpr int32_t ShrFmlaTokenLength = 8;
 constexpr int32_t ArrayOptions = 6;
 constexpr int32_t ArrayTokenLength = 12;
 
+// The flag byte of a STRING record's text (MS-XLS 2.5.294 XLUnicodeString): UTF-16 characters follow.
+constexpr uint8_t StringResultWide = 0x01;
+
 // The option bits a reader gives the formula helper: always calculate.
 constexpr uint8_t HelperAlwaysCalc = 4;
 
@@ -95,9 +99,14 @@ void TXLSReadBIFF::ReadFormula() {
         return;
     }
     const TBIFFBody body = Body();
-    const bool laterId = FHeader.RecID == BIFFRecordFormula3 || FHeader.RecID == BIFFRecordFormula4;
-    const TFormulaLayout& layout = laterId ? Formula3Layout : FVersion < xvExcel30 ? Formula2Layout : Formula5Layout;
+    // The file's version gives the layout, whichever of the three ids a writer chose.
+    const TFormulaLayout& layout = FVersion >= xvExcel50   ? Formula5Layout
+                                   : FVersion >= xvExcel30 ? Formula3Layout
+                                                           : Formula2Layout;
     const bool biff2 = layout.Attributes;
+    if (!HoldsFields(layout.Tokens)) {
+        return;
+    }
     TBIFFFormulaCell cell;
     cell.Row = body.Word(FormulaRow);
     cell.Col = body.Word(FormulaCol);
@@ -216,7 +225,12 @@ void TXLSReadBIFF::ReadArrayRecord() {
 }
 
 bool TXLSReadBIFF::ReadStringResult(TXLSCellValue& result) {
-    const uint16_t next = FStream.PeekRecordId();
+    uint16_t next = FStream.PeekRecordId();
+    if (next == BIFFRecordTable) {
+        // A cell of a data table: its TABLE record comes between the formula and the STRING of its result.
+        KeepNextRaw();
+        next = FStream.PeekRecordId();
+    }
     if (next == BIFFRecordShrFmla) {
         throw EBIFFError(BIFFMessages::UnexpectedShrFmla);
     }
@@ -230,11 +244,23 @@ bool TXLSReadBIFF::ReadStringResult(TXLSCellValue& result) {
     if (next == BIFFRecordString2) {
         result.Text = Text8Checked(body.From(1), body.Byte(0));
     } else if (IsBIFF8()) {
-        result.Text = UnicodeBodyToWide(body.From(2), body.Word(0));
+        result.Text = ContinuedStringResult();
     } else {
         result.Text = Text8Checked(body.From(2), body.Word(0));
     }
     return true;
+}
+
+rtl::UnicodeString TXLSReadBIFF::ContinuedStringResult() {
+    TBIFFContinuedData data(BIFFMessages::ContinueMissing, BIFFMessages::StringSplitCharacter);
+    data.AddPiece(FFollowingBody);
+    ReadContinueRecords([&data](std::span<const uint8_t> piece) { data.AddPiece(piece); });
+    const uint16_t count = data.TakeWord();
+    if (count == 0) {
+        return {};
+    }
+    bool wide = (data.Take(1)[0] & StringResultWide) != 0;
+    return data.ReadCharacters(count, wide);
 }
 
 uint16_t TXLSReadBIFF::ReadNextRecord(std::vector<uint8_t>& body) {

@@ -158,10 +158,13 @@ void TXLSReadBIFF::ReadFileSharing() {
 }
 
 void TXLSReadBIFF::ReadWindow1() {
-    if (!IsBIFF8() || FSubstream != TSubstream::Globals) {
+    // Stored first, so that the fields a short WINDOW1 lacks are read as the defaults it keeps.
+    FCurrentStorage->UpdateDefault(BIFFRecordWindow1, FBody);
+    const TBIFFStoredRecord* stored = FCurrentStorage->DefaultRecord(BIFFRecordWindow1);
+    if (!IsBIFF8() || FSubstream != TSubstream::Globals || stored == nullptr) {
         return;
     }
-    const TBIFFBody body = Body();
+    const TBIFFBody body(stored->Body);
     TXc12BookViews& views = FManager.Workbook().GetBookViews();
     TXc12BookView& view = views.Count() > 0 ? *views.GetItem(0) : *views.Add();
     TXc12WindowSettings& window = view.GetWindow();
@@ -259,13 +262,7 @@ void TXLSReadBIFF::ReadXct() {
 void TXLSReadBIFF::ReadSst() {
     TBIFFSSTReader reader(FManager.SST(), [this](int32_t font) { return ModelFont(font); });
     reader.AddPiece(FBody);
-    std::vector<uint8_t> piece;
-    while (FStream.PeekRecordId() == BIFFRecordContinue) {
-        TBIFFHeader header;
-        FStream.ReadHeader(header);
-        ReadBody(header, piece);
-        reader.AddPiece(piece);
-    }
+    ReadContinueRecords([&reader](std::span<const uint8_t> piece) { reader.AddPiece(piece); });
     reader.Read();
 }
 

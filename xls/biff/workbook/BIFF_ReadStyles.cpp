@@ -196,10 +196,16 @@ void TXLSReadBIFF::ReadFormat() {
         CollectFormat(2);
         return;
     }
+    FManager.StyleSheet().NumberFormats().SetFormatAt(FormatText(2), Body().Word(0));
+}
+
+rtl::UnicodeString TXLSReadBIFF::FormatText(int32_t countOffset) const {
     const TBIFFBody body = Body();
-    const rtl::UnicodeString text =
-        IsBIFF8() ? UnicodeBodyToWide(body.From(4), body.Word(2)) : CharsText(3, body.Byte(2));
-    FManager.StyleSheet().NumberFormats().SetFormatAt(text, body.Word(0));
+    if (IsBIFF8()) {
+        return UnicodeBodyToWideHeld(body.From(countOffset + 2), body.Word(countOffset));
+    }
+    const std::span<const uint8_t> characters = body.From(countOffset + 1);
+    return Text8(characters.first(std::min<size_t>(body.Byte(countOffset), characters.size())));
 }
 
 void TXLSReadBIFF::ReadFormat2() {
@@ -210,11 +216,11 @@ void TXLSReadBIFF::ReadFormat4() {
     CollectFormat(2);
 }
 
-void TXLSReadBIFF::CollectFormat(int32_t textOffset) {
+void TXLSReadBIFF::CollectFormat(int32_t countOffset) {
     if (FFormatsCollected >= MaxCollectedFormats) {
         return;
     }
-    const rtl::UnicodeString text = ByteCountText(textOffset);
+    const rtl::UnicodeString text = FormatText(countOffset);
     if (FFormatsCollected < static_cast<int32_t>(FCollectedFormats.size())) {
         FCollectedFormats[FFormatsCollected] = text;
     } else {

@@ -5,12 +5,11 @@
 // table is read until its unique count or until the data ends, whichever comes first: files that claim more strings
 // than they hold are read as far as they go, and nothing is allocated by a count before its bytes are there.
 
-#include "rtl/text/StringTypes.h"
+#include "xls/biff/stream/BIFF_ContinuedData.h"
 
 #include <cstdint>
 #include <functional>
 #include <span>
-#include <vector>
 
 namespace xls {
 
@@ -32,24 +31,11 @@ public:
     void Read();
 
 private:
-    bool AtEnd() const { return FPosition == FData.size(); }
-    bool AtPieceEnd() const { return FPosition == FPieceEnds[FPiece]; }
-    size_t BytesLeft() const { return FData.size() - FPosition; }
-    // Bytes that run on across record boundaries.
-    std::span<const uint8_t> Take(size_t count);
-    uint16_t TakeWord();
-    uint32_t TakeDWord();
     void ReadString();
-    // count characters, 8-bit or UTF-16 as the option bytes say; wide is set when any piece was UTF-16.
-    rtl::UnicodeString ReadCharacters(int32_t count, bool& wide);
 
     TXc12DataSST& FSST;
     TFontOfNumber FFontOfNumber;
-    std::vector<uint8_t> FData;
-    // Where each record's bytes end in FData.
-    std::vector<size_t> FPieceEnds;
-    size_t FPosition = 0;
-    size_t FPiece = 0;
+    TBIFFContinuedData FData;
 };
 
 } // namespace xls

@@ -35,6 +35,7 @@ constexpr TMessageText MessageTexts[] = {
     {2009, u"Defined name skipped \"%s\""},
     {2010, u"Relationship target outside the package \"%s\""},
     {2011, u"Invalid comment anchor \"%s\""},
+    {2012, u"Record too short, skipped \"%s\""},
     {3001, u"Can not find Defined Name \"%s\""},
     {3002, u"Circular formula \"%s\""},
     {3003, u"There is allready a sheet with name \"%s\""},

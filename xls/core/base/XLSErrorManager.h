@@ -50,6 +50,8 @@ inline constexpr int32_t XLSWarningDefinedNameSkipped = 2009;
 inline constexpr int32_t XLSWarningTargetOutsidePackage = 2010;
 // A comment's box in the legacy drawing whose anchor is not eight whole numbers.
 inline constexpr int32_t XLSWarningCommentAnchor = 2011;
+// A record of an .xls file too short for the fields its reader needs; the read goes on without it.
+inline constexpr int32_t XLSWarningRecordSkipped = 2012;
 inline constexpr int32_t XLSErrorInvalidCellReference = 3004;
 inline constexpr int32_t XLSWarningUnknownImageType = 3006;
 inline constexpr int32_t XLSWarningImageError = 3008;

@@ -1,8 +1,11 @@
 #include "ControllerTestSupport.h"
 #include "rtl/numbers/FormatSettings.h"
 #include "tests/support/TestSupport.h"
+#include "ui/data/controller/details/uiDataRelations.h"
+#include "ui/data/controller/filtering/uiDataControllerSearch.h"
 #include "ui/data/controller/filtering/uiDataFilter.h"
 #include "ui/data/controller/links/uiUpdateControlInfo.h"
+#include "ui/data/controller/provider/uiDataProvider.h"
 #include "ui/data/controller/rows/uiDataControllerInfo.h"
 #include "ui/data/controller/rows/uiDataSelection.h"
 #include "ui/data/controller/summary/uiDataSummary.h"
@@ -26,6 +29,76 @@ std::vector<int32_t> RowsOf(const TuiSelectionChangedInfo& info) {
         rows.push_back(info.GetRowIndex(i));
     }
     return rows;
+}
+
+// Companions of classes of their own, each a descendant of the base's.
+#define TEST_COMPANION(Class, Base)                                                                                    \
+    class Class : public Base {                                                                                        \
+        RTL_DECLARE_CLASS(Class, Base)                                                                                 \
+    public:                                                                                                            \
+        using Base::Base;                                                                                              \
+    }
+TEST_COMPANION(TOwnProvider, TuiCustomDataProvider);
+TEST_COMPANION(TOwnFilter, TuiDataFilterCriteria);
+TEST_COMPANION(TOwnSearch, TuiDataControllerSearch);
+TEST_COMPANION(TOwnSummary, TuiDataSummary);
+TEST_COMPANION(TOwnSelection, TuiDataSelection);
+TEST_COMPANION(TOwnRelation, TuiCustomDataRelation);
+#undef TEST_COMPANION
+
+class TOwnCompanionsController : public TTestDataController {
+public:
+    const rtl::TMetaclass& GetDataProviderClass() const override { return TOwnProvider::StaticClass(); }
+    const rtl::TMetaclass& GetFilterCriteriaClass() const override { return TOwnFilter::StaticClass(); }
+    const rtl::TMetaclass& GetSearchClass() const override { return TOwnSearch::StaticClass(); }
+    const rtl::TMetaclass& GetSummaryClass() const override { return TOwnSummary::StaticClass(); }
+    const rtl::TMetaclass& GetDataSelectionClass() const override { return TOwnSelection::StaticClass(); }
+    const rtl::TMetaclass& GetRelationClass() const override { return TOwnRelation::StaticClass(); }
+};
+
+// A descendant's own items are set up in its constructor before any companion is asked for.
+class TOwnCompanionsWithItems : public TOwnCompanionsController {
+public:
+    TOwnCompanionsWithItems() {
+        AddTypedItem(&TuiIntegerValueType::Instance());
+        AddRecord({1});
+    }
+};
+
+template <class Controller>
+void ExpectOwnCompanions(Controller& controller) {
+    EXPECT_NE(dynamic_cast<TOwnProvider*>(&controller.Provider()), nullptr);
+    EXPECT_NE(dynamic_cast<TOwnFilter*>(&controller.Filter()), nullptr);
+    EXPECT_NE(dynamic_cast<TOwnSearch*>(&controller.Search()), nullptr);
+    EXPECT_NE(dynamic_cast<TOwnSummary*>(&controller.Summary()), nullptr);
+    EXPECT_NE(dynamic_cast<TOwnSelection*>(&controller.DataControllerInfo().Selection()), nullptr);
+    rtl::TObject level;
+    EXPECT_NE(dynamic_cast<TOwnRelation*>(&controller.GetRelations().AddRelation(&level)), nullptr);
+    EXPECT_EQ(controller.GetRelations().GetItem(0).Item(), &level);
+    EXPECT_NE(dynamic_cast<TOwnFilter*>(controller.AddFilterCriteria().get()), nullptr);
+}
+
+TEST(uiCustomDataController, ADescendantsClassFactoriesMakeItsCompanions) {
+    TOwnCompanionsController controller;
+    ExpectOwnCompanions(controller);
+    TOwnCompanionsWithItems withItems;
+    ExpectOwnCompanions(withItems);
+    EXPECT_EQ(withItems.GetRowCount(), 1);
+}
+
+TEST(uiCustomDataController, TheBaseAnswersOfTheViewsHooks) {
+    TTestDataController controller;
+    rtl::AnsiString text = "kept";
+    EXPECT_FALSE(controller.GetEditValueTextHook(0, text));
+    EXPECT_EQ(text, "kept");
+    EXPECT_FALSE(controller.IsDataChangeLocked());
+    EXPECT_FALSE(controller.IsKeyNavigation());
+    EXPECT_FALSE(controller.IsProviderDataChanging());
+    EXPECT_FALSE(controller.IsSmartLoad());
+    EXPECT_FALSE(controller.IsSmartRefresh());
+    std::unique_ptr<TuiDataFilterCriteria> criteria = controller.AddFilterCriteria();
+    EXPECT_EQ(&criteria->DataController(), &controller);
+    EXPECT_NE(criteria.get(), &controller.Filter());
 }
 
 TEST(uiUpdateControlInfo, ASelectionNoticeListsEachNamedRowOnce) {

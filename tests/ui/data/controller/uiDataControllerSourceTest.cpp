@@ -11,7 +11,9 @@
 #include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace ui {
 namespace {
@@ -129,6 +131,97 @@ TEST_F(ProviderMode, RecordsSortByTheSourcesValues) {
     FController.Refresh();
     EXPECT_EQ(FController.GetRowInfo(0).RecordIndex, 0) << "the source's own order: by length";
     EXPECT_EQ(FController.GetRowInfo(2).RecordIndex, 1);
+}
+
+// A source that orders its records itself: by Order (handles), or, with LoseARecord, leaving the last one out.
+class TCustomSortingSource : public TMemoryRecordSource {
+public:
+    bool IsCustomSorting() override { return true; }
+    void CustomSort(std::vector<int32_t>& recordIndexes) override {
+        ++Sorts;
+        std::vector<int32_t> sorted;
+        for (const int32_t handle : Order) {
+            const int32_t recordIndex = GetRecordIndexByHandle(handle);
+            if (std::find(recordIndexes.begin(), recordIndexes.end(), recordIndex) != recordIndexes.end()) {
+                sorted.push_back(recordIndex);
+            }
+        }
+        if (LoseARecord) {
+            sorted.pop_back();
+        }
+        recordIndexes = sorted;
+    }
+
+    std::vector<int32_t> Order;
+    bool LoseARecord = false;
+    int Sorts = 0;
+};
+
+std::vector<int32_t> RowRecords(TuiCustomDataController& controller) {
+    std::vector<int32_t> records;
+    for (int32_t row = 0; row < controller.GetRowCount(); ++row) {
+        records.push_back(controller.GetRowInfo(row).RecordIndex);
+    }
+    return records;
+}
+
+TEST(ProviderSorting, ACustomSortingSourceOrdersTheRecordsWithoutComparisons) {
+    TCustomSortingSource source;
+    for (const char* name : {"a", "b", "c", "d"}) {
+        source.AddRow(1, Text(name));
+    }
+    source.Order = {3, 1, 4, 2};
+    TSourceController controller;
+    controller.SetCustomDataSource(&source);
+    controller.SetOnFilterRecord([](TuiCustomDataController&, int32_t record, bool& accept) { accept = record != 1; });
+    source.ValueReads = 0;
+    controller.ChangeSortOrder(1, soAscending);
+    EXPECT_EQ(source.Sorts, 1);
+    EXPECT_EQ(source.ValueReads, 0) << "nothing compared";
+    EXPECT_EQ(RowRecords(controller), (std::vector<int32_t>{2, 0, 3})) << "the filtered records in the source's order";
+
+    source.LoseARecord = true;
+    EXPECT_EQ(test_support::MessageOf([&] { controller.ChangeSortOrder(1, soDescending); }),
+              "RecordIndex out of range");
+    EXPECT_EQ(RowRecords(controller), (std::vector<int32_t>{2, 0, 3})) << "the rows keep their order";
+}
+
+// A source whose texts (column 1) are compared where they lie.
+class TNativeTextSource : public TMemoryRecordSource {
+public:
+    bool IsNativeCompare() override { return true; }
+    bool GetValuePointer(int32_t handle, int32_t itemHandle, TuiValueReference& reference) override {
+        ++PointerReads;
+        const rtl::Variant& value = Rows.at(handle).at(static_cast<size_t>(itemHandle));
+        if (value.IsNull()) {
+            return false;
+        }
+        FTexts[handle] = rtl::VarToAnsiStr(value);
+        reference = &FTexts[handle];
+        return true;
+    }
+
+    int PointerReads = 0;
+
+private:
+    std::map<int32_t, rtl::AnsiString> FTexts;
+};
+
+TEST(ProviderSorting, ANativeCompareSourceIsComparedThroughItsValuePointersNullsFirst) {
+    TNativeTextSource source;
+    source.AddRow(1, Text("c"));
+    source.AddRow(2, rtl::Variant::Null());
+    source.AddRow(3, Text("a"));
+    source.AddRow(4, Text("b"));
+    TSourceController controller;
+    controller.SetCustomDataSource(&source);
+    source.ValueReads = 0;
+    controller.ChangeSortOrder(1, soAscending);
+    EXPECT_EQ(RowRecords(controller), (std::vector<int32_t>{1, 2, 3, 0}));
+    EXPECT_EQ(source.ValueReads, 0);
+    EXPECT_GT(source.PointerReads, 0);
+    controller.ChangeSortOrder(1, soDescending);
+    EXPECT_EQ(RowRecords(controller), (std::vector<int32_t>{0, 3, 2, 1}));
 }
 
 TEST_F(ProviderMode, AssigningDataFromAProviderControllerSharesItsSource) {

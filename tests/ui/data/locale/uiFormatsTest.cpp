@@ -131,6 +131,21 @@ TEST_F(FormatController, AnExceptionOfANoticeGoesToTheHandler) {
     controller.HandleNoticeException(std::make_exception_ptr(rtl::EConvertError(u"bad")));
 }
 
+TEST_F(FormatController, ListensToTheLibrarysTranslationsWhileItLives) {
+    ui::FreeFormatController();
+    ui::TuxResourceStringsRepository& repository = ui::GetResourceStringsRepository();
+    const int32_t before = repository.GetListenerCount();
+    ui::TuiFormatController& controller = ui::GetFormatController();
+    EXPECT_EQ(repository.GetListenerCount(), before + 1);
+    TRecordingFormatListener editor("editor", FLog);
+    controller.AddListener(&editor);
+    static_cast<ui::IuxResourceStringsListener&>(controller).TranslationChanged();
+    EXPECT_EQ(FLog, std::vector<std::string>{"editor format"});
+    controller.RemoveListener(&editor);
+    ui::FreeFormatController();
+    EXPECT_EQ(repository.GetListenerCount(), before);
+}
+
 TEST_F(FormatController, IsMadeOnceForTheProcess) {
     ui::TuiFormatController& controller = ui::GetFormatController();
     EXPECT_EQ(&ui::GetFormatController(), &controller);

@@ -4,6 +4,7 @@
 
 #include "rtl/WindowsApi.h"
 #include "tests/support/ui/MessagePump.h"
+#include "tests/support/ui/ScriptedDialogs.h"
 #include "tests/support/ui/SyntheticInput.h"
 #include "ui/editors/dropdown/combobox/uiComboBox.h"
 #include "ui/editors/filterdialog/uiFilterDialog.h"
@@ -18,44 +19,18 @@ namespace ui_test {
 
 using TFilterDialogStep = std::function<void(ui::TuiFilterDialog&)>;
 
-// Shows each dialog modally and drives it as a user would: each step runs inside the dialog's own message loop,
-// once the messages of the step before are handled. A dialog still open after the last step is cancelled and fails
-// the test, so that no test waits for a person.
-class TScriptedFilterDialog final : public ui::IuiFilterDialogPresenter {
+// Shows each dialog modally and drives it through the steps while it exists.
+class TScriptedFilterDialog final : public ui::IuiFilterDialogPresenter, public TDialogScript<ui::TuiFilterDialog> {
 public:
     explicit TScriptedFilterDialog(std::vector<TFilterDialogStep> steps)
-        : FSteps(std::make_shared<std::vector<TFilterDialogStep>>(std::move(steps))),
-          FPrevious(ui::FilterDialogPresenterSeam().Inject(this)) {}
+        : TDialogScript(std::move(steps)), FPrevious(ui::FilterDialogPresenterSeam().Inject(this)) {}
     ~TScriptedFilterDialog() { ui::FilterDialogPresenterSeam().Inject(FPrevious); }
     TScriptedFilterDialog(const TScriptedFilterDialog&) = delete;
     TScriptedFilterDialog& operator=(const TScriptedFilterDialog&) = delete;
 
-    vcl::TModalResult ShowFilterDialog(ui::TuiFilterDialog& dialog) override {
-        ++Shown;
-        RunStep(FSteps, vcl::TControlLink(&dialog), &dialog, 0);
-        return dialog.ShowModal();
-    }
-
-    int Shown = 0;
+    vcl::TModalResult ShowFilterDialog(ui::TuiFilterDialog& dialog) override { return Present(dialog); }
 
 private:
-    static void RunStep(std::shared_ptr<std::vector<TFilterDialogStep>> steps, vcl::TControlLink link,
-                        ui::TuiFilterDialog* dialog, size_t index) {
-        RunLater(10, [steps, link, dialog, index] {
-            if (!link.Alive() || !dialog->FormState().Contains(vcl::fsModal)) {
-                return;
-            }
-            if (index == steps->size()) {
-                ADD_FAILURE() << "the dialog is still open after the last step";
-                dialog->SetModalResult(vcl::mrCancel);
-                return;
-            }
-            (*steps)[index](*dialog);
-            RunStep(steps, link, dialog, index + 1);
-        });
-    }
-
-    std::shared_ptr<std::vector<TFilterDialogStep>> FSteps;
     ui::IuiFilterDialogPresenter* FPrevious;
 };
 

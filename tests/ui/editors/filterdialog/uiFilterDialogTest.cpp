@@ -13,6 +13,7 @@
 #include "ui/editors/choice/uiButton.h"
 #include "ui/editors/dropdown/combobox/uiComboBox.h"
 #include "ui/editors/filter/uiFilterControlOperators.h"
+#include "ui/editors/filterdialog/uiFilterDialogFit.h"
 #include "ui/editors/text/currency/uiCurrencyEdit.h"
 #include "ui/editors/text/currency/uiCurrencyEditProperties.h"
 #include "ui/editors/text/textedit/uiFilterTextEditHelper.h"
@@ -35,10 +36,6 @@ using ui::test::TTestFilterCriteria;
 using ui_test::PickOperator;
 using ui_test::TScriptedFilterDialog;
 using ui_test::TypeValue;
-
-void ClickButton(vcl::TControl& button) {
-    ui_test::Click(button, {5, 5});
-}
 
 std::vector<int32_t> OfferedOperators(const TuiFilterDialog& dialog, int32_t row) {
     std::vector<int32_t> numbers;
@@ -106,7 +103,7 @@ TEST_F(FilterDialogTest, ATextColumnStartsWithLikeAndTheChosenConditionReplacesT
             hintsWithEquals = dialog.WildcardHintsShown();
             TypeValue(dialog, 0, u"北京");
         },
-        [](TuiFilterDialog& dialog) { ClickButton(dialog.OKButton()); },
+        [](TuiFilterDialog& dialog) { ui_test::ClickDialogButton(dialog.OKButton()); },
     });
     EXPECT_TRUE(ShowForName());
     EXPECT_EQ(dialogs.Shown, 1);
@@ -134,7 +131,7 @@ TEST_F(FilterDialogTest, AnEmptyTextColumnOffersLikeFirstAndShowsTheWildcardHint
         EXPECT_TRUE(properties.AcceptedChars().test(u'?'));
         EXPECT_TRUE(properties.AcceptedChars().test(u'%'));
         EXPECT_EQ(OfferedOperators(dialog, 1), (std::vector<int32_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
-        ClickButton(dialog.CancelButton());
+        ui_test::ClickDialogButton(dialog.CancelButton());
     }});
     EXPECT_FALSE(ShowForName());
     EXPECT_TRUE(Criteria.HasNoConditions());
@@ -152,13 +149,13 @@ TEST_F(FilterDialogTest, TwoRowsJoinedByOrBecomeAGroupAndTheRootJoinsByAnd) {
             TypeValue(dialog, 0, u"10");
             PickOperator(dialog, 1, ui::fcopLessEqual);
             TypeValue(dialog, 1, u"20.5");
-            ClickButton(dialog.OrButton());
+            ui_test::ClickDialogButton(dialog.OrButton());
             hintsEverShown = dialog.WildcardHintsShown();
         },
         [](TuiFilterDialog& dialog) {
             EXPECT_TRUE(dialog.OrButton().Checked());
             EXPECT_FALSE(dialog.AndButton().Checked());
-            ClickButton(dialog.OKButton());
+            ui_test::ClickDialogButton(dialog.OKButton());
         },
     });
     EXPECT_TRUE(ShowForPrice());
@@ -189,7 +186,7 @@ TEST_F(FilterDialogTest, APairInTheFilterFillsBothRowsAndIsBlankStoresANullTest)
             PickOperator(dialog, 0, ui::fcopNonBlanks);
             PickOperator(dialog, 1, ui::fcopNone);
         },
-        [](TuiFilterDialog& dialog) { ClickButton(dialog.OKButton()); },
+        [](TuiFilterDialog& dialog) { ui_test::ClickDialogButton(dialog.OKButton()); },
     });
     EXPECT_TRUE(ShowForName());
     ASSERT_EQ(Criteria.Root().GetCount(), 1) << "an empty second row leaves one root condition";
@@ -206,12 +203,12 @@ TEST_F(FilterDialogTest, AValueTheColumnCannotTakeIsShownAndKeepsTheDialogOpen) 
         [](TuiFilterDialog& dialog) {
             PickOperator(dialog, 0, ui::fcopEqual);
             TypeValue(dialog, 0, u"abc");
-            ClickButton(dialog.OKButton());
+            ui_test::ClickDialogButton(dialog.OKButton());
         },
         [&](TuiFilterDialog& dialog) {
             openAfterRefusal = dialog.Visible();
             TypeValue(dialog, 0, u"12");
-            ClickButton(dialog.OKButton());
+            ui_test::ClickDialogButton(dialog.OKButton());
         },
     });
     EXPECT_TRUE(ShowForName(ui::TuiIntegerValueType::Instance()));
@@ -227,7 +224,7 @@ TEST_F(FilterDialogTest, WithoutLikeTheTextColumnStartsWithEqualsAndWithoutAHelp
     TScriptedFilterDialog dialogs({[](TuiFilterDialog& dialog) {
         EXPECT_EQ(dialog.RowOperator(0), ui::fcopEqual);
         EXPECT_EQ(OfferedOperators(dialog, 0), (std::vector<int32_t>{1, 2, 3, 4, 5, 6, 9, 10}));
-        ClickButton(dialog.CancelButton());
+        ui_test::ClickDialogButton(dialog.CancelButton());
     }});
     EXPECT_FALSE(ShowForName());
     ui::FinalizeTextEditUnit();

@@ -1,26 +1,19 @@
 #include "ui/grid/common/uiNavigatorNotifier.h"
 
-#include <functional>
+#include "tests/ui/grid/common/RefreshCountingNavigator.h"
+
 #include <gtest/gtest.h>
 #include <string>
 
 namespace ui {
 namespace {
 
-class TRecordingNavigator : public IuiNavigatorOwner {
+// A navigator that writes its name into log on each refresh.
+class TRecordingNavigator : public test::TRefreshCountingNavigator {
 public:
-    TRecordingNavigator(std::string name, std::string& log) : FName(std::move(name)), FLog(log) {}
-    void RefreshNavigator() override {
-        FLog += FName;
-        if (OnRefresh) {
-            OnRefresh();
-        }
+    TRecordingNavigator(const char* name, std::string& log) {
+        OnRefresh = [name, &log] { log += name; };
     }
-    std::function<void()> OnRefresh;
-
-private:
-    std::string FName;
-    std::string& FLog;
 };
 
 TEST(NavigatorControlNotifier, RefreshesEachRegisteredNavigatorOnceInOrder) {
@@ -44,7 +37,10 @@ TEST(NavigatorControlNotifier, ANavigatorRemovedDuringARefreshIsNotRefreshed) {
     TuiNavigatorControlNotifier notifier;
     notifier.AddNavigator(&first);
     notifier.AddNavigator(&second);
-    first.OnRefresh = [&] { notifier.RemoveNavigator(&second); };
+    first.OnRefresh = [&] {
+        log += "a";
+        notifier.RemoveNavigator(&second);
+    };
     notifier.RefreshNavigators();
     EXPECT_EQ(log, "a");
 }

@@ -1,6 +1,7 @@
 #include "ui/grid/control/uiCustomGrid.h"
 
 #include "tests/ui/grid/GridTestSupport.h"
+#include "tests/ui/grid/common/RefreshCountingNavigator.h"
 #include "ui/core/graphics/uiDrawParams.h"
 #include "ui/data/controller/details/uiDataRelations.h"
 #include "ui/data/controller/provider/uiDataProvider.h"
@@ -157,13 +158,14 @@ TEST_F(GridTest, HidingTheActiveTopLevelActivatesTheFirstVisibleOneAndFocusesIts
     EXPECT_EQ(Grid->ActiveLevel(), first->Level());
 }
 
-TEST_F(GridTest, ATopViewsDataChangeLaysOutTheGridOnlyWithTopTabsHidingEmptyDetails) {
+TEST_F(GridTest, ATopViewsDataChangeLaysOutTheGridOnlyWithTabsHidingEmptyDetails) {
     struct TCase {
         TuiGridDetailTabsPosition Position;
         bool TabsForEmptyDetails;
         bool GridLaidOut;
     };
-    for (const TCase& test : {TCase{dtpTop, false, true}, TCase{dtpTop, true, false}, TCase{dtpLeft, false, false}}) {
+    for (const TCase& test : {TCase{dtpTop, false, true}, TCase{dtpTop, true, false}, TCase{dtpLeft, false, true},
+                              TCase{dtpNone, false, false}}) {
         TRecordingGridView* view = AddViewLevel();
         Grid->RootLevelOptions().SetDetailTabsPosition(test.Position);
         Grid->RootLevelOptions().SetTabsForEmptyDetails(test.TabsForEmptyDetails);
@@ -390,16 +392,10 @@ TEST_F(GridTest, ChildLevelsAreTheRelationsOfTheirParentsViewAndTheirViewsArePat
     EXPECT_EQ(relations.GetCount(), 0);
 }
 
-class TCountingNavigator : public IuiNavigatorOwner {
-public:
-    void RefreshNavigator() override { ++Refreshes; }
-    int Refreshes = 0;
-};
-
 TEST_F(GridTest, ChangingTheFocusedViewRefreshesTheNavigators) {
     TRecordingGridView* first = AddViewLevel();
     TRecordingGridView* second = AddViewLevel();
-    TCountingNavigator navigator;
+    test::TRefreshCountingNavigator navigator;
     Grid->NavigatorNotifier().AddNavigator(&navigator);
     second->Level()->SetActive(true);
     EXPECT_EQ(navigator.Refreshes, 1);

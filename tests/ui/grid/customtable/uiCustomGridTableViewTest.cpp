@@ -3,6 +3,7 @@
 #include "rtl/core/Exceptions.h"
 #include "rtl/variants/VariantConversions.h"
 #include "tests/ui/grid/GridTestSupport.h"
+#include "tests/ui/grid/common/RefreshCountingNavigator.h"
 #include "ui/data/controller/links/uiUpdateControlInfo.h"
 #include "ui/data/controller/rows/uiDataControllerGroups.h"
 #include "ui/data/controller/uiDataControllerError.h"
@@ -61,12 +62,6 @@ protected:
     std::unique_ptr<TuiCustomGridTableViewData> CreateViewData() override {
         return std::make_unique<TCountingTableViewData>(*this, Refreshes);
     }
-};
-
-class TCountingTableViewNavigator : public IuiNavigatorOwner {
-public:
-    void RefreshNavigator() override { ++Refreshes; }
-    int Refreshes = 0;
 };
 
 class CustomGridTableViewTest : public ui_test::GridOnFormTest {
@@ -314,7 +309,7 @@ TEST_F(CustomGridTableViewTest, RecordsKnowTheirParentAndTheLevelsThatCloseAfter
 }
 
 TEST_F(CustomGridTableViewTest, AGroupingChangingNoticeLeavesTheNavigatorsAlone) {
-    TCountingTableViewNavigator navigator;
+    test::TRefreshCountingNavigator navigator;
     View->NavigatorNotifier().AddNavigator(&navigator);
     TuiGroupingChangingInfo groupingChanging;
     View->DataChanged(groupingChanging);

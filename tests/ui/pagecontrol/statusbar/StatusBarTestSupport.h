@@ -4,17 +4,13 @@
 
 #include "tests/support/ui/DibSurface.h"
 #include "tests/support/ui/TestForms.h"
+#include "tests/ui/pagecontrol/PageControlTestColors.h"
 #include "ui/pagecontrol/statusbar/uxStatusBar.h"
 #include "vcl/graphics/Colors.h"
 
 #include <memory>
 
 namespace ui_test {
-
-// The colour a 32-bit surface shows for color (system colours resolved).
-inline vcl::TColor Rgb(vcl::TColor color) {
-    return static_cast<vcl::TColor>(vcl::ColorToRGB(color));
-}
 
 // The bar's width in the application's main form.
 inline constexpr int ApplicationBarWidth = 914;

@@ -13,6 +13,7 @@ namespace {
 using test::BOF8;
 using test::BoundSheet8;
 using test::Concat;
+using test::DWord;
 using test::Record;
 using test::StoredBody;
 using test::StoredIds;
@@ -86,14 +87,21 @@ TEST(TRecordStorageSheet, RawRecordsStandBetweenTheDefaultsInFileOrder) {
     EXPECT_EQ(sheet.TemplateIds(), (std::vector<uint16_t>{BIFFMarkerObjects, BIFFRecordEOF}));
 }
 
-TEST(TRecordStorageSheet, ADefaultRecordMetAgainMustKeepItsLength) {
+// A default record keeps its template's length whatever the file's record says: the fields the file holds replace
+// the stored ones, bytes beyond are dropped, and fields a short record lacks keep what they had.
+TEST(TRecordStorageSheet, ADefaultRecordKeepsItsLengthAndTakesTheFieldsTheFileHolds) {
     TRecordStorageSheet sheet;
     sheet.UpdateDefault(BIFFRecordWindow2, TBytes(18, 2));
     sheet.UpdateDefault(BIFFRecordWindow2, TBytes(18, 3));
     EXPECT_EQ(StoredBody(sheet, BIFFRecordWindow2), TBytes(18, 3));
-    EXPECT_EQ(MessageOf([&] { sheet.UpdateDefault(BIFFRecordWindow2, TBytes(10, 4)); }),
-              "Size missmatch on default record 023E");
-    EXPECT_EQ(StoredBody(sheet, BIFFRecordWindow2), TBytes(18, 3));
+    sheet.UpdateDefault(BIFFRecordWindow2, TBytes(10, 4));
+    EXPECT_EQ(StoredBody(sheet, BIFFRecordWindow2), Concat({TBytes(10, 4), TBytes(8, 3)}));
+    sheet.UpdateDefault(BIFFRecordWindow2, TBytes(24, 5));
+    EXPECT_EQ(StoredBody(sheet, BIFFRecordWindow2), TBytes(18, 5));
+    // A record of another maker's writer, longer than its fixed size, met first and then again.
+    sheet.UpdateDefault(BIFFRecordProtect, Concat({Word(1), Word(0xFFFF)}));
+    sheet.UpdateDefault(BIFFRecordProtect, Word(1));
+    EXPECT_EQ(StoredBody(sheet, BIFFRecordProtect), Word(1));
 }
 
 TEST(TRecordStorageSheet, IdsWithoutADefaultAreIgnoredAndAMissingTemplateIsReported) {
@@ -112,20 +120,25 @@ TEST(TRecordStorageSheet, IdsWithoutADefaultAreIgnoredAndAMissingTemplateIsRepor
     EXPECT_EQ(globals.Count(), 0) << "after Clear no id has a default";
 }
 
-TEST(TRecordStorageSheet, FieldsAShortDefaultRecordLacksReadZeroAndAreNotWritten) {
+TEST(TRecordStorageSheet, FieldsAShortDefaultRecordLacksKeepTheTemplatesValues) {
     TRecordStorageSheet sheet;
     EXPECT_EQ(sheet.Window2Options(), 0x04B6);
     EXPECT_EQ(sheet.DefColWidth(), 8);
     EXPECT_EQ(sheet.WsBool(), 0x04C1);
-    // BIFF5's WINDOW2 ends before the zooms.
-    sheet.UpdateDefault(BIFFRecordWindow2, Concat({Word(0x06B6), TBytes(8, 0)}));
+    // BIFF5's WINDOW2 ends before the zooms, which keep the template's 0 (the default zoom) and can be set.
+    sheet.UpdateDefault(BIFFRecordWindow2, Concat({Word(0x06B6), Word(1), Word(2), DWord(8)}));
     EXPECT_EQ(sheet.Window2Options(), 0x06B6);
     EXPECT_EQ(sheet.Zoom(), 0);
     sheet.SetZoom(150);
-    EXPECT_EQ(sheet.Zoom(), 0);
-    EXPECT_EQ(StoredBody(sheet, BIFFRecordWindow2).size(), 10u);
+    EXPECT_EQ(sheet.Zoom(), 150);
+    EXPECT_EQ(StoredBody(sheet, BIFFRecordWindow2).size(), 18u);
     sheet.SetWindow2Options(0x0002);
     EXPECT_EQ(sheet.Window2Options(), 0x0002);
+    // A SETUP cut short after its scale keeps the template's first page number and later fields.
+    sheet.UpdateDefault(BIFFRecordSetup, Concat({Word(9), Word(80)}));
+    const TBytes setup = StoredBody(sheet, BIFFRecordSetup);
+    ASSERT_EQ(setup.size(), 34u);
+    EXPECT_EQ(TBytes(setup.begin(), setup.begin() + 8), Concat({Word(9), Word(80), Word(1), Word(1)}));
 }
 
 TEST(TBaseRecordStorage, FindsCountsAndRefusesBodiesNoRecordCanHold) {

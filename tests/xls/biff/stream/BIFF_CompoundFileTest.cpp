@@ -1,5 +1,6 @@
 #include "xls/biff/stream/BIFF_CompoundFile.h"
 
+#include "rtl/text/CodePages.h"
 #include "tests/support/TestSupport.h"
 #include "tests/xls/biff/BIFFTestSupport.h"
 #include "tests/xls/biff/CompoundFileWriter.h"
@@ -28,6 +29,11 @@ void WithDocument(const TBytes& bytes, const std::function<void(TCompoundFile&)>
 
 std::string OpenFailure(const TBytes& bytes) {
     return MessageOf([&] { WithDocument(bytes, [](TCompoundFile&) {}); });
+}
+
+// The failure of reading one stream of a document that opens.
+std::string ReadFailure(const TBytes& bytes, int32_t stream) {
+    return MessageOf([&] { WithDocument(bytes, [&](TCompoundFile& document) { document.ReadStream(stream); }); });
 }
 
 TEST(TCompoundFile, StreamsOfEverySizeReadBackWithBothSectorSizes) {
@@ -111,17 +117,20 @@ TEST(TCompoundFile, UpperHalfOfStreamSizesIsIgnoredWith512ByteSectors) {
 
     bytes = test::WriteCompoundFile(elements, 4096, &layout);
     test::SetDirectoryField(bytes, layout, 1, test::DirectoryStreamSize + 4, 1);
-    EXPECT_EQ(OpenFailure(bytes), "Damaged compound document: stream \"Workbook\" declares more than 2147483647 bytes");
+    EXPECT_EQ(ReadFailure(bytes, 1),
+              "Damaged compound document: stream \"Workbook\" declares more than 2147483647 bytes");
 }
 
-// A document with one storage holding a mini stream and two regular streams of ten sectors each, then damaged.
+// A document with one storage holding a mini stream and two regular streams of ten sectors each, then damaged: the
+// whole document, or only the stream DamagedEntry, which fails when it is read while the others read back.
 struct THostileCase {
     const char* Name;
     std::function<void(TBytes& bytes, const TCompoundLayout& layout)> Damage;
     std::string Message;
+    int32_t DamagedEntry = -1;
 };
 
-TEST(TCompoundFile, HostileContainersFailPromptlyWithClearErrors) {
+TEST(TCompoundFile, HostileContainersFailPromptlyAndDamagedStreamsWhenRead) {
     const std::vector<TCompoundElement> elements = {
         {u"Storage", true, -1, {}},
         {u"Small", false, 0, test::PatternBytes(200)},
@@ -136,24 +145,25 @@ TEST(TCompoundFile, HostileContainersFailPromptlyWithClearErrors) {
     const auto sectorText = [](uint32_t sector) { return std::to_string(sector); };
     const THostileCase cases[] = {
         {"looping chain", [&](TBytes& b, const TCompoundLayout& l) { test::SetFATEntry(b, l, first + 1, first); },
-         "Damaged compound document: sector " + sectorText(first) +
-             " is used twice (a looping or shared sector chain)"},
+         "Damaged compound document: sector " + sectorText(first) + " is used twice (a looping or shared sector chain)",
+         3},
         {"two streams sharing sectors",
          [&](TBytes& b, const TCompoundLayout& l) {
              test::SetDirectoryField(b, l, 4, test::DirectoryStartSector, first);
          },
-         "is used twice (a looping or shared sector chain)"},
+         // The stream claimed second is the damaged one; the directory tree puts Second before First.
+         "is used twice (a looping or shared sector chain)", 3},
         {"sector outside the file",
          [&](TBytes& b, const TCompoundLayout& l) { test::SetFATEntry(b, l, second, 100000); },
-         "Damaged compound document: sector 100000 is outside the file"},
+         "Damaged compound document: sector 100000 is outside the file", 4},
         {"free sector inside a chain",
          [&](TBytes& b, const TCompoundLayout& l) { test::SetFATEntry(b, l, second, 0xFFFFFFFF); },
-         "Damaged compound document: sector 4294967295 is outside the file"},
+         "Damaged compound document: sector 4294967295 is outside the file", 4},
         {"stream larger than its chain",
          [](TBytes& b, const TCompoundLayout& l) {
              test::SetDirectoryField(b, l, 3, test::DirectoryStreamSize, 20000);
          },
-         "Damaged compound document: stream \"First\" declares 20000 bytes, but its sector chain ends after 5120"},
+         "Damaged compound document: stream \"First\" declares 20000 bytes, but its sector chain ends after 5120", 3},
         {"millions of FAT sectors declared",
          [](TBytes& b, const TCompoundLayout&) { test::SetHeaderField(b, 44, 8388609); },
          "Damaged compound document: 8388609 FAT sectors declared, but the file holds only " +
@@ -181,7 +191,7 @@ TEST(TCompoundFile, HostileContainersFailPromptlyWithClearErrors) {
          "is used twice (a looping or shared sector chain)"},
         {"mini stream shorter than its streams",
          [](TBytes& b, const TCompoundLayout& l) { test::SetDirectoryField(b, l, 0, test::DirectoryStreamSize, 64); },
-         "Damaged compound document: mini sector 1 is outside the mini stream"},
+         "Damaged compound document: mini sector 1 is outside the mini stream", 2},
         {"first entry not the root",
          [](TBytes& b, const TCompoundLayout& l) { b[test::SectorOffset(l, l.DirectorySectors[0]) + 66] = 2; },
          "Damaged compound document: the first directory entry is not the root"},
@@ -194,7 +204,20 @@ TEST(TCompoundFile, HostileContainersFailPromptlyWithClearErrors) {
         SCOPED_TRACE(hostile.Name);
         TBytes bytes = original;
         hostile.Damage(bytes, plain);
-        EXPECT_NE(OpenFailure(bytes).find(hostile.Message), std::string::npos) << OpenFailure(bytes);
+        if (hostile.DamagedEntry < 0) {
+            EXPECT_NE(OpenFailure(bytes).find(hostile.Message), std::string::npos) << OpenFailure(bytes);
+            continue;
+        }
+        const std::string failure = ReadFailure(bytes, hostile.DamagedEntry);
+        EXPECT_NE(failure.find(hostile.Message), std::string::npos) << failure;
+        WithDocument(bytes, [&](TCompoundFile& document) {
+            EXPECT_EQ(document.Entry(hostile.DamagedEntry).Damage, rtl::Utf8ToUnicode(failure));
+            for (int32_t entry = 2; entry <= 4; ++entry) {
+                if (entry != hostile.DamagedEntry && document.Entry(entry).Damage.empty()) {
+                    EXPECT_EQ(document.ReadStream(entry), elements[entry - 1].Data) << entry;
+                }
+            }
+        });
     }
 }
 

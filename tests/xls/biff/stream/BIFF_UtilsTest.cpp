@@ -79,6 +79,12 @@ TEST(BIFFUtils, StringFormsToText) {
     EXPECT_EQ(ShortStringToWide(TBytes{}, 0), u"");
     EXPECT_EQ(UnicodeBodyToWide(sixteenBit, 3), u"\u4E00\u4E01x");
     EXPECT_EQ(UnicodeBodyToWide(TBytes{7, 'o', 'k'}, 2), u"ok");
+    // Counted longer than held: the whole characters that are there, never half of a UTF-16 one.
+    EXPECT_EQ(UnicodeBodyToWideHeld(sixteenBit, 5), u"\u4E00\u4E01x");
+    EXPECT_EQ(UnicodeBodyToWideHeld(TBytes{1, 0x00, 0x4E, 'x'}, 2), u"\u4E00");
+    EXPECT_EQ(UnicodeBodyToWideHeld(eightBit, 9), u"S\u00E9a");
+    EXPECT_EQ(UnicodeBodyToWideHeld(eightBit, 2), u"S\u00E9");
+    EXPECT_EQ(UnicodeBodyToWideHeld(TBytes{}, 3), u"");
     EXPECT_EQ(ZeroTerminatedToWide(TBytes{'h', 0, 'i', 0, 0, 0}, 6), u"hi");
     EXPECT_EQ(ZeroTerminatedToWide(TBytes{'h', 0, 0, 0, 'x', 0, 0, 0}, 8), u"h");
     EXPECT_EQ(ZeroTerminatedToWide(TBytes{}, 0), u"");

@@ -231,6 +231,66 @@ TEST(TXLSReadBIFF, FormulaResultsOfEveryType) {
     EXPECT_EQ(model.Biff.GetSheet(0).Storage().Find(BIFFRecordString), -1);
 }
 
+// A string result longer than one record goes on in CONTINUE records, each starting with the option byte of its
+// characters there: here 8-bit, then UTF-16, then 8-bit again.
+TEST(TXLSReadBIFF, AStringResultGoesOnInContinueRecords) {
+    constexpr size_t FirstPiece = 8224 - 3;
+    constexpr size_t SecondPiece = (8224 - 1) / 2;
+    constexpr size_t Length = 24732;
+    std::u16string text;
+    for (size_t i = 0; i < Length; ++i) {
+        text.push_back(i >= FirstPiece && i < FirstPiece + SecondPiece ? u'\u4E00' + (i % 50) : u'a' + (i % 26));
+    }
+    const auto eightBit = [&](size_t from, size_t count) {
+        TBytes bytes;
+        for (size_t i = from; i < from + count; ++i) {
+            bytes.push_back(static_cast<uint8_t>(text[i]));
+        }
+        return bytes;
+    };
+    const TBytes string = Concat({
+        Record(BIFFRecordString, Concat({Word(static_cast<uint16_t>(Length)), {0}, eightBit(0, FirstPiece)})),
+        Record(BIFFRecordContinue, Flagged16(std::u16string_view(text).substr(FirstPiece, SecondPiece))),
+        Record(BIFFRecordContinue,
+               Concat({{0}, eightBit(FirstPiece + SecondPiece, Length - FirstPiece - SecondPiece)})),
+    });
+    TBIFFModel model;
+    model.ReadWorkbook8(CellWorkbook8({
+        Formula8(0, 0, SpecialResult(0), 0, {0x1E, 1, 0}),
+        string,
+        CellRecord(BIFFRecordNumber, 1, 0, 0, DoubleOf(2)),
+    }));
+    TXLSCellHandle cell;
+    ASSERT_TRUE(Cells(model).FindCell(0, 0, cell));
+    EXPECT_TRUE(Cells(model).GetFormulaStringResult(cell) == text);
+    EXPECT_EQ(Shown(model, 0, 1), "5:2");
+    EXPECT_EQ(model.Biff.GetSheet(0).Storage().Find(BIFFRecordContinue), -1);
+
+    // Characters that run past the last CONTINUE record fail the read as a damaged record.
+    TBIFFModel cut;
+    const std::string message = MessageOf([&] {
+        cut.ReadWorkbook8(CellWorkbook8({Formula8(0, 0, SpecialResult(0), 0, {0x1E, 1, 0}),
+                                         Record(BIFFRecordString, Concat({Word(10), {0}, Bytes8("abc")})),
+                                         Record(BIFFRecordContinue, Concat({{0}, Bytes8("def")}))}));
+    });
+    EXPECT_NE(message.find("\rCONTINUE record is missing"), std::string::npos) << message;
+}
+
+// A cell of a data table: the TABLE record after its FORMULA comes before the STRING of its result.
+TEST(TXLSReadBIFF, ATableFormulaKeepsItsStringResult) {
+    const TBytes ptgTbl = Concat({{0x02}, Word(0), Word(1)});
+    TBIFFModel model;
+    model.ReadWorkbook8(CellWorkbook8({
+        Formula8(0, 1, SpecialResult(0), 0, ptgTbl),
+        Record(BIFFRecordTable, Concat({Word(0), Word(3), {1, 2}, Word(0), Word(0), Word(0), Word(0), Word(0)})),
+        StringRecord8(u"high"),
+    }));
+    TXLSCellHandle cell;
+    ASSERT_TRUE(Cells(model).FindCell(1, 0, cell));
+    EXPECT_EQ(Utf8(Cells(model).GetFormulaStringResult(cell)), "high");
+    EXPECT_GE(model.Biff.GetSheet(0).Storage().Find(BIFFRecordTable), 0);
+}
+
 TEST(TXLSReadBIFF, AStringResultFollowedByASharedFormulaFails) {
     TBIFFModel model;
     const std::string message = MessageOf([&] {
@@ -331,9 +391,11 @@ TEST(TXLSReadBIFF, DirectReadFiresCellsAndStoresOnlyBlanks) {
     EXPECT_EQ(Shown(model, 0, 0), "none");
 }
 
-// BIFF5 keeps a formula's result but not its tokens, whose sizes differ from BIFF8's; its text is in the code page.
+// BIFF5 keeps a formula's result but not its tokens, whose sizes differ from BIFF8's; its text is in the code page. A
+// rich-text string cell (RSTRING) reads as its text: the font runs after it are not kept.
 TEST(TXLSReadBIFF, BIFF5CellsKeepTheirTextsInTheCodePageAndFormulasTheirResults) {
     const TBytes biff5Ref = {0x44, 0x00, 0xC0, 0x00};
+    const TBytes runs = {2, 0, 1, 2, 0};
     const TBytes formula =
         CellRecord(BIFFRecordFormula, 1, 0, 0, Concat({DoubleOf(42), Word(0), DWord(0), Word(4), biff5Ref}));
     TBIFFModel model;
@@ -343,10 +405,57 @@ TEST(TXLSReadBIFF, BIFF5CellsKeepTheirTextsInTheCodePageAndFormulasTheirResults)
         BoundSheet5(Bytes8("S")),
         EOFRecord(),
         Substream5(SubstreamWorksheet,
-                   {CellRecord(BIFFRecordLabel, 0, 0, 0, Concat({Word(4), {0xC9, 0xCC, 0xC6, 0xB7}})), formula}),
+                   {CellRecord(BIFFRecordLabel, 0, 0, 0, Concat({Word(4), {0xC9, 0xCC, 0xC6, 0xB7}})), formula,
+                    CellRecord(BIFFRecordRString, 0, 1, 0, Concat({Word(5), {0xC9, 0xCC, 0xC6, 0xB7, 'x'}, runs}))}),
     }));
     EXPECT_EQ(Shown(model, 0, 0), "4:商品");
     EXPECT_EQ(Shown(model, 0, 1), "6:42=");
+    EXPECT_EQ(Shown(model, 1, 0), "4:商品x");
+}
+
+// Writers of BIFF5 and BIFF8 files that use the FORMULA id of BIFF4 (0x0406) still write the fields of their version.
+TEST(TXLSReadBIFF, AFormulaOfTheBIFF4IdInABIFF8FileReadsItsFields) {
+    const TBytes onePlusTwo = {0x1E, 1, 0, 0x1E, 2, 0, 0x03};
+    TBIFFModel model;
+    model.ReadWorkbook8(CellWorkbook8({
+        CellRecord(
+            BIFFRecordFormula4, 0, 0, 0,
+            Concat({DoubleOf(3), Word(0), DWord(0), Word(static_cast<uint16_t>(onePlusTwo.size())), onePlusTwo})),
+        CellRecord(BIFFRecordFormula3, 1, 0, 0, Concat({SpecialResult(0), Word(0), DWord(0), Word(3), {0x1E, 1, 0}})),
+        StringRecord8(u"s"),
+    }));
+    EXPECT_EQ(Shown(model, 0, 0), "6:3=1+2");
+    EXPECT_EQ(Shown(model, 0, 1), "7:s=1");
+}
+
+// A record cut short inside its fixed fields is skipped with a warning: no cell stands for a value it lacks.
+TEST(TXLSReadBIFF, CellRecordsCutShortInsideTheirFieldsAreSkipped) {
+    TBIFFModel model;
+    model.ReadWorkbook8(CellWorkbook8({
+        Record(BIFFRecordRK, Concat({Word(0), Word(0), Word(0), Word(7)})),
+        Record(BIFFRecordLabelSST, Concat({Word(0), Word(1), Word(0), Word(0)})),
+        Record(BIFFRecordNumber, Concat({Word(0), Word(2), Word(0), DWord(0)})),
+        Record(BIFFRecordBoolErr, Concat({Word(0), Word(3), Word(0), {1}})),
+        Record(BIFFRecordFormula, Concat({Word(0), Word(4), Word(0), DoubleOf(5), Word(0), DWord(0)})),
+        Record(BIFFRecordRow, Concat({Word(3), Word(0), Word(1), Word(300)})),
+        CellRecord(BIFFRecordRK, 1, 0, 0, DWord(IntegerRK(4))),
+    }));
+    for (int32_t col = 0; col <= 4; ++col) {
+        EXPECT_EQ(Shown(model, col, 0), "none") << col;
+    }
+    EXPECT_EQ(Shown(model, 0, 1), "5:4");
+    EXPECT_EQ(model.WarningNumbers(), std::vector<int32_t>(6, XLSWarningRecordSkipped));
+    EXPECT_EQ(Utf8(model.Errors.Messages()[0].Text),
+              "W2012: Record too short, skipped \"record 007E of 8 bytes, its fields take 10\"");
+
+    // The same in a BIFF4 worksheet file, read by its own loop.
+    TBIFFModel biff4;
+    biff4.Read(Concat({Record(BIFFRecordBOF4, Concat({Word(0), Word(SubstreamWorksheet)})),
+                       Record(BIFFRecordRK3, Concat({Word(0), Word(0), Word(0)})),
+                       CellRecord(BIFFRecordRK3, 0, 1, 0, DWord(IntegerRK(2))), EOFRecord()}));
+    EXPECT_EQ(Shown(biff4, 0, 0), "none");
+    EXPECT_EQ(Shown(biff4, 1, 0), "5:2");
+    EXPECT_EQ(biff4.WarningNumbers().front(), XLSWarningRecordSkipped);
 }
 
 // BIFF2 and BIFF3 worksheet files: a plain record stream with one sheet.

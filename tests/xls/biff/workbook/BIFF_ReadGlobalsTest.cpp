@@ -169,6 +169,31 @@ TEST(TXLSReadBIFF, Window1GivesTheBookView) {
     EXPECT_EQ(StoredBody(model.Biff.Globals(), BIFFRecordWindow1), window1);
 }
 
+// A WINDOW1 longer than its 18 bytes after one of the usual size, and one that ends after its options: the fields a
+// record holds are read, the bytes beyond dropped, and the fields it lacks keep their defaults.
+TEST(TXLSReadBIFF, Window1OfAnotherSizeGivesTheFieldsItHolds) {
+    const TBytes usual =
+        Concat({Word(10), Word(20), Word(3000), Word(2000), Word(0x0038), Word(1), Word(0), Word(1), Word(500)});
+    const TBytes longer = Concat(
+        {Word(30), Word(40), Word(5000), Word(4000), Word(0x0038), Word(2), Word(1), Word(1), Word(700), Word(0xFFFF)});
+    TBIFFModel model;
+    ReadGlobals8(model, {Record(BIFFRecordWindow1, usual), Record(BIFFRecordWindow1, longer)});
+    const TXc12BookView& view = *model.Manager.Workbook().GetBookViews().GetItem(0);
+    EXPECT_EQ(view.GetWindow().GetXWindow(), 30);
+    EXPECT_EQ(view.GetActiveTab(), 2);
+    EXPECT_EQ(view.GetWindow().GetTabRatio(), 700);
+    EXPECT_EQ(StoredBody(model.Biff.Globals(), BIFFRecordWindow1), TBytes(longer.begin(), longer.end() - 2));
+
+    TBIFFModel shorter;
+    ReadGlobals8(shorter, {Record(BIFFRecordWindow1, Concat({Word(10), Word(20), Word(3000), Word(2000), {0x01}}))});
+    const TXc12BookView& hidden = *shorter.Manager.Workbook().GetBookViews().GetItem(0);
+    EXPECT_EQ(hidden.GetVisibility(), 1);
+    EXPECT_EQ(hidden.GetWindow().GetWindowWidth(), 3000);
+    EXPECT_EQ(hidden.GetActiveTab(), 0);
+    EXPECT_EQ(hidden.GetWindow().GetTabRatio(), 600);
+    EXPECT_EQ(StoredBody(shorter.Biff.Globals(), BIFFRecordWindow1).size(), 18u);
+}
+
 TEST(TXLSReadBIFF, WriteAccessGivesTheLastUserInEitherLayout) {
     TBIFFModel model8;
     model8.ReadWorkbook8(test::Workbook8WithSheet(

@@ -1,3 +1,4 @@
+#include "rtl/text/CodePages.h"
 #include "tests/support/TestSupport.h"
 #include "tests/xls/biff/workbook/BIFFReadTestSupport.h"
 #include "xls/biff/BIFF_RecordIds.h"
@@ -154,6 +155,24 @@ TEST(TXLSReadBIFF, NumberFormatsKeepTheirIds) {
                                               BoundSheet5(Bytes8("S"))}),
                 Substream5(SubstreamWorksheet, {})}));
     EXPECT_EQ(model5.Manager.StyleSheet().NumberFormats().GetItem(165)->GetText(), u"0元");
+}
+
+// Some writers count one character more than a FORMAT record holds: the characters that are there are kept.
+TEST(TXLSReadBIFF, AFormatTextCountedTooLongKeepsTheCharactersItHolds) {
+    const TBytes held = Bytes8("#,##0.00_);[Red](#,##0.00);\"-\"??_);@_)_(* #,##0_--"); // 50 characters
+    TBIFFModel model8;
+    model8.ReadWorkbook8(test::Workbook8WithSheet(
+        {Record(BIFFRecordFormat, Concat({Word(170), Word(51), {0}, held})),
+         Record(BIFFRecordFormat, Concat({Word(171), Word(3), Flagged16(u"0.0")})), Xf8(0, 171)}));
+    const TXc12NumberFormats& formats = model8.Manager.StyleSheet().NumberFormats();
+    EXPECT_EQ(rtl::UnicodeToUtf8(formats.GetItem(170)->GetText()), std::string(held.begin(), held.end()));
+    EXPECT_EQ(formats.GetItem(171)->GetText(), u"0.0");
+    TBIFFModel model5;
+    model5.ReadBook5(
+        Concat({Substream5(SubstreamGlobals, {Record(BIFFRecordFormat, Concat({Word(165), {4, '0', '.', '0'}})),
+                                              BoundSheet5(Bytes8("S"))}),
+                Substream5(SubstreamWorksheet, {})}));
+    EXPECT_EQ(model5.Manager.StyleSheet().NumberFormats().GetItem(165)->GetText(), u"0.0");
 }
 
 TEST(TXLSReadBIFF, CellFormatsOfBIFF5AreTheDefaultOne) {

@@ -5,6 +5,8 @@
 #include "tests/support/TestSupport.h"
 #include "tests/xls/biff/workbook/BIFFReadTestSupport.h"
 #include "xls/biff/BIFF_RecordIds.h"
+#include "xls/biff/stream/BIFF_ExtraObjects.h"
+#include "xls/core/base/XLSErrorManager.h"
 #include "xls/core/model/worksheet/Xc12DataWorksheet5.h"
 
 #include <gtest/gtest.h>
@@ -210,6 +212,37 @@ TEST(TXLSReadBIFF, AnAbortStopsTheReadBeforeTheNextRecord) {
     EXPECT_GT(marks.size(), 10u);
     EXPECT_LT(marks.size(), 90u);
     EXPECT_FALSE(model.Biff.Empty());
+}
+
+// A damaged stream beside the record stream, here summary information whose size no stream can have, leaves the read
+// alone: it is reported, and its copy among the document's other elements stays empty. A damaged record stream fails.
+TEST(TXLSReadBIFF, OnlyTheRecordStreamOfTheDocumentMayFailTheRead) {
+    const TBytes records =
+        Concat({BOF8(SubstreamGlobals), BoundSheet8(u"S"), EOFRecord(), Substream8(SubstreamWorksheet, {Marked(1)})});
+    const std::vector<test::TCompoundElement> elements = {
+        {u"Workbook", false, -1, records},
+        {u"\x05SummaryInformation", false, -1, test::PatternBytes(300)},
+        {u"\x05DocumentSummaryInformation", false, -1, test::PatternBytes(200)},
+    };
+    test::TCompoundLayout layout;
+    TBytes file = test::WriteCompoundFile(elements, 512, &layout);
+    test::SetDirectoryField(file, layout, 2, test::DirectoryStreamSize, 0xFFFFFFF0);
+    TBIFFModel model;
+    model.Read(file);
+    EXPECT_EQ(SheetNames(model), std::vector<std::string>{"S"});
+    EXPECT_EQ(MarksIn(model.Biff.GetSheet(0).Storage()), std::vector<uint8_t>{1});
+    EXPECT_EQ(model.WarningNumbers(), std::vector<int32_t>{XLSWarningPartNotRead});
+    EXPECT_NE(Utf8(model.Errors.Messages()[0].Text).find("SummaryInformation: Damaged compound document: stream"),
+              std::string::npos);
+    const TExtraObjects& extra = model.Biff.ExtraObjects();
+    ASSERT_EQ(extra.Count(), 2);
+    EXPECT_TRUE(extra.Item(extra.Find(TExtraObjects::Root, u"\x05SummaryInformation")).Data.empty());
+    EXPECT_EQ(extra.Item(extra.Find(TExtraObjects::Root, u"\x05DocumentSummaryInformation")).Data, elements[2].Data);
+
+    test::SetDirectoryField(file, layout, 1, test::DirectoryStreamSize, 0xFFFFFFF0);
+    TBIFFModel damaged;
+    EXPECT_EQ(MessageOf([&] { damaged.Read(file); }),
+              "Damaged compound document: stream \"Workbook\" declares more than 2147483647 bytes");
 }
 
 TEST(TXLSReadBIFF, EveryCorpusWorkbookReadsOrFailsWithAClearError) {

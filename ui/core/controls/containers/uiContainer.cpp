@@ -120,7 +120,17 @@ void TuiContainer::Dispatch(vcl::TMessage& message) {
         }
         UpdateContainerHotState(false);
         return;
-    case vcl::CM_FOCUSCHANGED:
+    case vcl::CM_FOCUSCHANGED: {
+        TuiControl::Dispatch(message);
+        // The form tells every control of every focus move: only the container that showed the focus, or the one
+        // taking it (itself or its inner control), looks otherwise.
+        const auto* target = reinterpret_cast<vcl::TWinControl*>(message.LParam);
+        const bool concerned = HasState(csfFocused) || (target != nullptr && ContainsControl(target));
+        if (concerned && Focused() != HasState(csfFocused)) {
+            UpdateContainerHotState(false);
+        }
+        return;
+    }
     case WM_SYSCOLORCHANGE:
         TuiControl::Dispatch(message);
         UpdateContainerHotState(false);
@@ -265,8 +275,7 @@ bool TuiContainer::IsReadyForLayout() const {
     return FLayoutLockCount == 0 && !FConstructing && !IsDestroying() && HandleAllocated();
 }
 
-bool TuiContainer::RecalculateAtPoint(vcl::TPoint point, int32_t /*button*/, vcl::TShiftState shift,
-                                      bool /*hotTracking*/) {
+bool TuiContainer::RecalculateAtPoint(vcl::TPoint point, int32_t button, vcl::TShiftState shift, bool /*hotTracking*/) {
     const bool hot = IsShiftMoveOnly(shift) && ActiveStyle().HotTrack();
     const vcl::TRect previousClient = FViewInfo->ClientRect;
     CalculateViewInfo(point, hot);
@@ -277,16 +286,20 @@ bool TuiContainer::RecalculateAtPoint(vcl::TPoint point, int32_t /*button*/, vcl
     AlignInnerControl();
     ApplyStyleToInnerControl();
     ApplyWindowRegion();
-    // The inner control paints what lies inside the border.
+    InvalidateRecalculated(point, button, shift);
+    if (HasState(csfHot)) {
+        StartMouseTracking(this, GetBounds(), this);
+    }
+    return true;
+}
+
+// The inner control paints what lies inside the border.
+void TuiContainer::InvalidateRecalculated(vcl::TPoint /*point*/, int32_t /*button*/, vcl::TShiftState /*shift*/) {
     if (FInnerControl != nullptr && HandleAllocated()) {
         InvalidateRectExcept(WindowHandle(), FViewInfo->Bounds, FViewInfo->BorderRect, false);
     } else {
         InvalidateRect(FViewInfo->Bounds, false);
     }
-    if (HasState(csfHot)) {
-        StartMouseTracking(this, GetBounds(), this);
-    }
-    return true;
 }
 
 void TuiContainer::CalculateStateAndBorderStyle(vcl::TPoint point, bool hot) {

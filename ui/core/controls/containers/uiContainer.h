@@ -222,6 +222,9 @@ protected:
     virtual vcl::TRegionHandle UpdateWindowRegion() const;
     void ApplyWindowRegion();
     virtual bool RecalculateAtPoint(vcl::TPoint point, int32_t button, vcl::TShiftState shift, bool hotTracking);
+    // Repaints what a recalculation at point (for the pressed button, 0 none, and shift) changed: here the bounds,
+    // less what lies inside the border while an inner control paints it. Editors repaint only what differs.
+    virtual void InvalidateRecalculated(vcl::TPoint point, int32_t button, vcl::TShiftState shift);
     virtual void AfterHotTrackHook() {}
     virtual void LeaveHotArea();
     virtual vcl::TColor BackgroundColor() const;

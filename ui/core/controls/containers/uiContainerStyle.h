@@ -143,7 +143,8 @@ public:
     TuiLookAndFeel& LookAndFeel() const;
     // The font to draw with: Font with TextColor and TextStyle, made again on each call.
     vcl::TFont& DisplayFont() const;
-    bool ShowsBorder() const { return true; }
+    // Whether the style's border shows round its container (a check box draws its border round the check instead).
+    virtual bool ShowsBorder() const { return true; }
 
     // While locked, font changes do not mark the font as assigned.
     void LockFontFlag(bool lock);

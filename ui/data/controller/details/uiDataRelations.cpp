@@ -1,6 +1,7 @@
 #include "ui/data/controller/details/uiDataRelations.h"
 
 #include "rtl/variants/VariantConversions.h"
+#include "ui/data/common/uiClassInstances.h"
 #include "ui/data/controller/uiCustomDataController.h"
 #include "ui/data/controller/uiDataField.h"
 #include "ui/data/storage/uiDataStorage.h"
@@ -10,9 +11,8 @@
 
 namespace ui {
 
-TuiCustomDataRelation::TuiCustomDataRelation(TuiCustomDataRelationList& relationList, rtl::TObject* item)
-    : FRelationList(relationList), FItem(item) {
-    relationList.FItems.push_back(this);
+TuiCustomDataRelation::TuiCustomDataRelation(TuiCustomDataRelationList* relationList) : FRelationList(*relationList) {
+    relationList->FItems.push_back(this);
 }
 
 TuiCustomDataRelation::~TuiCustomDataRelation() {
@@ -121,7 +121,10 @@ TuiCustomDataRelationList::~TuiCustomDataRelationList() {
 }
 
 TuiCustomDataRelation& TuiCustomDataRelationList::AddRelation(rtl::TObject* item) {
-    auto* relation = new TuiCustomDataRelation(*this, item);
+    // The list owns the relation from its construction on.
+    TuiCustomDataRelation* relation =
+        CreateCompanion<TuiCustomDataRelation>(FDataController.GetRelationClass(), this).release();
+    relation->FItem = item;
     Changed(relation);
     return *relation;
 }

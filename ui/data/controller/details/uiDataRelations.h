@@ -18,9 +18,12 @@ class TuiCustomDataField;
 class TuiCustomDataRelationList;
 
 class TuiCustomDataRelation : public rtl::TObject {
+    RTL_DECLARE_CLASS(TuiCustomDataRelation, rtl::TObject)
 public:
-    // Joins the list.
-    TuiCustomDataRelation(TuiCustomDataRelationList& relationList, rtl::TObject* item);
+    using TConstructorArgument = TuiCustomDataRelationList*;
+
+    // Joins the list; the list names its item (AddRelation).
+    explicit TuiCustomDataRelation(TuiCustomDataRelationList* relationList);
     TuiCustomDataRelation(const TuiCustomDataRelation&) = delete;
     TuiCustomDataRelation& operator=(const TuiCustomDataRelation&) = delete;
     // Detaches its detail controller and those of its link objects, and leaves the list.
@@ -41,8 +44,10 @@ public:
     void Changed();
 
 private:
+    friend class TuiCustomDataRelationList;
+
     TuiCustomDataRelationList& FRelationList;
-    rtl::TObject* FItem;                                      // not owned: the view's level
+    rtl::TObject* FItem = nullptr;                            // not owned: the view's level
     TuiCustomDataController* FDetailDataController = nullptr; // not owned
 };
 
@@ -90,6 +95,7 @@ public:
     // The internal field of the detail objects, nullptr without relations.
     TuiCustomDataField* DataField() const { return FDataField; }
 
+    // A relation of the controller's GetRelationClass for the item.
     TuiCustomDataRelation& AddRelation(rtl::TObject* item);
     void RemoveRelation(TuiCustomDataRelation& relation);
     TuiCustomDataRelation* FindByItem(const rtl::TObject* item) const;

@@ -7,6 +7,7 @@
 #include "ui/data/storage/uiDataStorage.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace ui {
 
@@ -53,9 +54,15 @@ void TuiCustomRecordSource::RemoveProvider(TuiCustomDataProvider& provider) {
 }
 
 int32_t TuiCustomRecordSource::GetRecordHandle(int32_t recordIndex) const {
+    // Read in place: sorting a large source asks for two handles per comparison.
     TuiCustomDataController& controller = *CurrentDataController();
-    const rtl::Variant handle = controller.DataStorage().GetValue(recordIndex, controller.RecordHandlesValueDef());
-    return handle.IsNull() ? 0 : rtl::VarToInteger(handle);
+    TuiValueReference reference = nullptr;
+    if (controller.DataStorage().GetValuePointer(recordIndex, controller.RecordHandlesValueDef(), reference)) {
+        return 0;
+    }
+    int32_t handle = 0;
+    std::memcpy(&handle, reference, sizeof handle);
+    return handle;
 }
 
 int32_t TuiCustomRecordSource::GetRecordIndexByHandle(int32_t handle) const {

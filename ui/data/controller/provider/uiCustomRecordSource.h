@@ -7,6 +7,7 @@
 #include "rtl/core/Object.h"
 #include "rtl/text/StringTypes.h"
 #include "rtl/variants/Variant.h"
+#include "ui/data/values/uiValueType.h"
 
 #include <cstdint>
 #include <vector>
@@ -46,6 +47,19 @@ public:
     virtual bool IsNativeCompareFunc() { return false; }
     // Negative, zero or positive.
     virtual int NativeCompare(int32_t, int32_t, int32_t) { return 0; }
+    // Whether the values of a column are compared by the column's value type as they lie in the source, through
+    // GetValuePointer, without a Variant in between; not here.
+    virtual bool IsNativeCompare() { return false; }
+    // The record's value of the column as a reference of its value type (uiValueType.h: the value's bytes for the
+    // inline types, the AnsiString, UnicodeString or Variant for the others), valid until the value changes; false
+    // when the record has no value. Asked only while IsNativeCompare; here no record has a value.
+    virtual bool GetValuePointer(int32_t, int32_t, TuiValueReference&) { return false; }
+    // Whether the source puts the controller's records in order itself (CustomSort); not here.
+    virtual bool IsCustomSorting() { return false; }
+    // Orders the controller's filtered records, given as record indexes in display order (GetRecordHandle gives
+    // their handles), keeping each of them once; asked instead of any comparison while IsCustomSorting. An order
+    // that loses or repeats a record raises "RecordIndex out of range" and the rows keep their order.
+    virtual void CustomSort(std::vector<int32_t>&) {}
 
     // The provider being served (set before every call into the source), else the default one.
     TuiCustomDataProvider* CurrentProvider() const;

@@ -90,7 +90,7 @@ void TuiCustomDataProvider::DoEdit() {
     if (FEditingRecordIndex == uiNoEditingRecordIndex) {
         return;
     }
-    if (!IsDataSetProvider() && !FInserting) {
+    if ((!IsDataSetProvider() || controller.IsSmartRefresh()) && !FInserting) {
         SaveRecordCopy(FEditingRecordIndex);
     }
     controller.Change({dccEditedRecord});
@@ -422,122 +422,6 @@ void TuiCustomDataProvider::FreeSavedRecord() {
     if (FSavedRecordIndex != 0) {
         FDataController.DataStorage().RemoveInternalRecord(FSavedRecordIndex);
         FSavedRecordIndex = 0;
-    }
-}
-
-void TuiCustomDataProvider::SetCustomDataSource(TuiCustomRecordSource* source) {
-    if (!IsCustomDataSourceSupported() || source == FCustomDataSource) {
-        return;
-    }
-    if (FCustomDataSource) {
-        FCustomDataSource->RemoveProvider(*this);
-    }
-    FCustomDataSource = source;
-    if (FCustomDataSource) {
-        FCustomDataSource->AddProvider(*this);
-    }
-    if (!FDataController.IsDestroying()) {
-        FDataController.DataSourceChanged();
-    }
-}
-
-TuiCustomRecordSource* TuiCustomDataProvider::ActiveSource() const {
-    if (FCustomDataSource) {
-        FCustomDataSource->SetCurrentProvider(const_cast<TuiCustomDataProvider*>(this));
-    }
-    return FCustomDataSource;
-}
-
-int32_t TuiCustomDataProvider::AppendSourceRecord() {
-    TuiCustomRecordSource* source = ActiveSource();
-    return source ? source->AppendRecordHandle(source->AddRecord()) : uiNoIndex;
-}
-
-int32_t TuiCustomDataProvider::InsertSourceRecord(int32_t recordIndex) {
-    TuiCustomRecordSource* source = ActiveSource();
-    if (!source) {
-        return uiNoIndex;
-    }
-    const int32_t handle = source->IsInsertSupported()
-                               ? source->InsertRecordBefore(source->GetRecordHandle(recordIndex))
-                               : source->AddRecord();
-    TuiDataStorage& storage = FDataController.DataStorage();
-    storage.InsertRecordAt(recordIndex);
-    storage.SetValue(recordIndex, FDataController.RecordHandlesValueDef(), rtl::Variant(handle));
-    return recordIndex;
-}
-
-void TuiCustomDataProvider::DeleteSourceRecord(int32_t recordIndex) {
-    if (TuiCustomRecordSource* source = ActiveSource()) {
-        source->RemoveRecord(source->GetRecordHandle(recordIndex));
-    }
-}
-
-rtl::Variant TuiCustomDataProvider::GetValue(int32_t recordIndex, const TuiCustomDataField& field) {
-    TuiCustomRecordSource* source = ActiveSource();
-    if (!source) {
-        return rtl::Variant::Null();
-    }
-    return source->GetValue(source->GetRecordHandle(recordIndex), source->GetItemHandle(field.GetPosition()));
-}
-
-rtl::AnsiString TuiCustomDataProvider::GetDisplayText(int32_t recordIndex, const TuiCustomDataField& field) {
-    TuiCustomRecordSource* source = ActiveSource();
-    if (!source) {
-        return {};
-    }
-    return source->GetDisplayText(source->GetRecordHandle(recordIndex), source->GetItemHandle(field.GetPosition()));
-}
-
-void TuiCustomDataProvider::SetValue(int32_t recordIndex, const TuiCustomDataField& field, const rtl::Variant& value) {
-    if (TuiCustomRecordSource* source = ActiveSource()) {
-        source->SetValue(source->GetRecordHandle(recordIndex), source->GetItemHandle(field.GetPosition()), value);
-    }
-}
-
-void TuiCustomDataProvider::SetRecordCount(int32_t count) {
-    if (TuiCustomRecordSource* source = ActiveSource()) {
-        source->SetRecordCount(count);
-    }
-}
-
-rtl::Variant TuiCustomDataProvider::GetRecordId(int32_t recordIndex) {
-    TuiCustomRecordSource* source = ActiveSource();
-    return source ? source->GetRecordId(source->GetRecordHandle(recordIndex)) : rtl::Variant::Null();
-}
-
-bool TuiCustomDataProvider::IsRecordIdSupported() {
-    TuiCustomRecordSource* source = ActiveSource();
-    return source && source->IsRecordIdSupported();
-}
-
-bool TuiCustomDataProvider::HasDetailRecords(int32_t recordIndex, int32_t relationIndex) {
-    TuiCustomRecordSource* source = ActiveSource();
-    return source && source->HasDetailRecords(recordIndex, relationIndex);
-}
-
-bool TuiCustomDataProvider::IsNativeCompareFunc() {
-    TuiCustomRecordSource* source = ActiveSource();
-    return source && source->IsNativeCompareFunc();
-}
-
-int TuiCustomDataProvider::NativeCompare(int32_t recordIndexA, int32_t recordIndexB, const TuiCustomDataField& field) {
-    TuiCustomRecordSource* source = ActiveSource();
-    if (!source) {
-        return 0;
-    }
-    return source->NativeCompare(source->GetRecordHandle(recordIndexA), source->GetRecordHandle(recordIndexB),
-                                 source->GetItemHandle(field.GetPosition()));
-}
-
-int32_t TuiCustomDataProvider::AddSourceRecord(int32_t handle) {
-    TuiCustomRecordSource* source = ActiveSource();
-    return source ? source->AppendRecordHandle(handle) : uiNoIndex;
-}
-
-void TuiCustomDataProvider::LoadFromDataSource() {
-    if (TuiCustomRecordSource* source = ActiveSource()) {
-        source->LoadRecordHandles();
     }
 }
 

@@ -12,6 +12,7 @@
 #include "rtl/text/StringTypes.h"
 #include "rtl/variants/Variant.h"
 #include "ui/data/controller/uiDataControllerTypes.h"
+#include "ui/data/values/uiValueType.h"
 
 #include <functional>
 #include <vector>
@@ -21,6 +22,7 @@ namespace ui {
 class TuiCustomDataController;
 class TuiCustomDataField;
 class TuiCustomRecordSource;
+class TuiValueDef;
 
 class TuiCustomDataProvider : public rtl::TObject {
     RTL_DECLARE_CLASS(TuiCustomDataProvider, rtl::TObject)
@@ -41,6 +43,39 @@ public:
     // The values of the record window of a provider that navigates itself: Null and empty here.
     virtual rtl::Variant GetBufferValue(const TuiCustomDataField& field) const;
     virtual rtl::AnsiString GetBufferDisplayText(const TuiCustomDataField& field) const;
+
+    // Whether the provider has records to load: a custom record source is assigned. A provider of another kind of
+    // data answers for itself; a full load then reads its records one by one (First, IsEOF, Next) through a reader
+    // of GetValueDefReaderClass, or, in grid mode, through LoadGridModeBuffer.
+    virtual bool IsActive() const { return FCustomDataSource != nullptr; }
+    // Moving through the provider's records. The base has none: it stands at both ends and does not move.
+    virtual void First() { FFieldsRecreatedAfterFirst = false; }
+    virtual void Next() {}
+    virtual void Last() {}
+    // Scrolls the record window of a provider that navigates itself.
+    virtual void MoveBy(int32_t) {}
+    virtual bool IsBOF() const { return true; }
+    virtual bool IsEOF() const { return true; }
+    // A grid-mode provider fills the storage with its record window; nothing here.
+    virtual void LoadGridModeBuffer() {}
+    // The class of the reader through which a full load reads the current record (made with this provider).
+    virtual const rtl::TMetaclass& GetValueDefReaderClass() const;
+    // Whether every structure update checks the fields for items that are gone, not only a forced one; not here.
+    virtual bool NeedsFieldsCheck() const { return false; }
+    // Whether fields of gone items stay while a record is inserted or another field was just freed; not here.
+    virtual bool DefersFieldRemoval() const { return false; }
+    // Set by a descendant whose First made the fields anew: the full load then frees those of gone items.
+    bool FieldsRecreatedAfterFirst() const { return FFieldsRecreatedAfterFirst; }
+    // Whether the controller is grouped, told before each recalculation of its rows: a grid-mode provider may stop
+    // navigating itself while the data is grouped.
+    bool Grouped() const { return FGrouped; }
+    void SetGrouped(bool grouped) { FGrouped = grouped; }
+
+    // What a source or a descendant reports: the provider became active or inactive, the fields changed, the current
+    // record moved.
+    virtual void ActiveChanged(bool active);
+    virtual void StructureChanged();
+    virtual void FocusingChanged();
 
     // The editing state that sorting and grouping read: the record being edited (uiNoEditingRecordIndex: none), the
     // record an appended one follows and the one an inserted one precedes (uiNoEditingRecordIndex: unset), and the
@@ -126,7 +161,6 @@ public:
     virtual bool IsCustomDataSourceSupported() const { return true; }
     // Leaves the old source, joins the new one and has the controller load anew.
     void SetCustomDataSource(TuiCustomRecordSource* source);
-    bool IsActive() const { return FCustomDataSource != nullptr; }
     // Forwarding to the source; the empty answers without one.
     int32_t AppendSourceRecord();
     int32_t InsertSourceRecord(int32_t recordIndex);
@@ -138,15 +172,30 @@ public:
     rtl::Variant GetRecordId(int32_t recordIndex);
     bool IsRecordIdSupported();
     bool HasDetailRecords(int32_t recordIndex, int32_t relationIndex);
+    // A display text set in provider mode: nothing here, a source holds values only.
+    virtual void SetDisplayText(int32_t, const TuiCustomDataField&, const rtl::AnsiString&) {}
     // Whether the source compares its records itself, and its order of two data records by a field.
     bool IsNativeCompareFunc();
     int NativeCompare(int32_t recordIndexA, int32_t recordIndexB, const TuiCustomDataField& field);
+    // Whether the source's values are compared by the field's value type as they lie in the source.
+    bool IsNativeCompare();
+    // The order of two records by a field with a value definition: internal records by their stored values, data
+    // records by the source's values in place; nulls first.
+    int CompareRecords(int32_t recordIndexA, int32_t recordIndexB, const TuiCustomDataField& field);
+    // Between these (they nest) the records' handles are read once: the comparisons of a sort or a grouping then
+    // read no record of the storage. Nothing changes the records meanwhile.
+    void BeginComparisons();
+    void EndComparisons();
+    // Whether the source puts the records in order itself, and its order of the filtered records.
+    bool IsCustomSorting();
+    void CustomSort(std::vector<int32_t>& recordIndexes);
     // Appends a controller record for a source record handle; -1 without a source.
     int32_t AddSourceRecord(int32_t handle);
     // The source appends its records through AddSourceRecord.
     void LoadFromDataSource();
 
 protected:
+    void MarkFieldsRecreatedAfterFirst() { FFieldsRecreatedAfterFirst = true; }
     virtual void DoEdit();
     virtual void DoInsert(bool append);
     // The grouping values go into the new record when the controller is grouped and asks for it.
@@ -166,6 +215,9 @@ private:
     void RunSavingState(const std::function<void()>& work);
     // Marks the source as serving this provider before a call into it.
     TuiCustomRecordSource* ActiveSource() const;
+    // The reference of a record's value of the field (see CompareRecords): whether it is null.
+    bool GetValuePointer(TuiCustomRecordSource& source, int32_t recordIndex, const TuiValueDef& valueDef,
+                         int32_t itemHandle, TuiValueReference& reference);
 
     TuiCustomDataController& FDataController;
     int32_t FAppendAnchor = uiNoEditingRecordIndex;
@@ -173,7 +225,12 @@ private:
     TuiCustomRecordSource* FCustomDataSource = nullptr; // not owned: the source lists its providers
     bool FDataChangedLocked = false;
     bool FDeletingSelection = false;
+    int32_t FComparisonDepth = 0;
+    // The handle of every data record while comparisons run.
+    std::vector<int32_t> FComparedHandles;
     int32_t FEditingRecordIndex = uiNoEditingRecordIndex;
+    bool FFieldsRecreatedAfterFirst = false;
+    bool FGrouped = false;
     int32_t FHoldCount = 0;
     bool FInUpdateData = false;
     int32_t FInsertAnchor = uiNoEditingRecordIndex;

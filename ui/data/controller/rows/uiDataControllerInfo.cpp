@@ -23,13 +23,19 @@ TuiCustomDataControllerInfo::TuiCustomDataControllerInfo(TuiCustomDataController
           SortingListChanged({dcicGrouping, dcicSorting, dcicSummary});
       })),
       FPrevFocusingInfo(std::make_unique<TuiDataFocusingInfo>(*this)),
-      FSelection(CreateCompanion<TuiDataSelection>(dataController.GetDataSelectionClass(), &dataController)),
       FSortingList(std::make_unique<TuiSortingFieldList>([this] { SortingListChanged({dcicSorting}); })),
-      FTotalSortingList(std::make_unique<TuiSortingFieldList>()) {
-    FSelection->SetOnChanged([this] { SelectionChanged(); });
-}
+      FTotalSortingList(std::make_unique<TuiSortingFieldList>()) {}
 
 TuiCustomDataControllerInfo::~TuiCustomDataControllerInfo() = default;
+
+TuiDataSelection& TuiCustomDataControllerInfo::Selection() const {
+    if (!FSelection) {
+        FSelection = CreateCompanion<TuiDataSelection>(FDataController.GetDataSelectionClass(), &FDataController);
+        auto* info = const_cast<TuiCustomDataControllerInfo*>(this);
+        FSelection->SetOnChanged([info] { info->SelectionChanged(); });
+    }
+    return *FSelection;
+}
 
 void TuiCustomDataControllerInfo::BeginUpdate() {
     ++FLockCount;
@@ -51,7 +57,11 @@ void TuiCustomDataControllerInfo::CheckChanges() {
 }
 
 void TuiCustomDataControllerInfo::DataChanged() {
-    FChangeMask += {dcicRecordList, dcicSummary};
+    FChangeMask.Include(dcicRecordList);
+    // A provider navigating itself is loaded anew when the lock ends: the summaries wait for that.
+    if (!FDataController.IsStructureChangedWhileProviderNavigates()) {
+        FChangeMask.Include(dcicSummary);
+    }
     if (FSortingList->GetCount() > 0) {
         FChangeMask.Include(dcicSorting);
     }
@@ -73,7 +83,7 @@ void TuiCustomDataControllerInfo::FieldChanged(TuiCustomDataField& field) {
     FSortingList->HandleFieldRemoval(field);
     FGroupingList->HandleFieldRemoval(field);
     if (FGroupingList->Find(field) >= 0) {
-        FSelection->ClearAll();
+        Selection().ClearAll();
     }
     FExpandingInfos->HandleFieldRemoval(field);
     CheckChanges();
@@ -90,7 +100,7 @@ void TuiCustomDataControllerInfo::SummaryChanged(bool redrawOnly) {
 
 void TuiCustomDataControllerInfo::SelectionChanged() {
     FChangeMask.Include(dcicSelection);
-    const TuiSummaryOptions options = FDataController.Summary().Options();
+    const TuiSummaryOptions options = SummaryOptions();
     if (options.Contains(soSelectedRecords) || options.Contains(soMultipleSelectedRecords)) {
         FChangeMask.Include(dcicSummary);
     }
@@ -117,7 +127,7 @@ void TuiCustomDataControllerInfo::PrevFocusChanged(bool newItemRow) {
 void TuiCustomDataControllerInfo::RemoveField(TuiCustomDataField& field) {
     FSortingList->Remove(field);
     if (FGroupingList->Find(field) >= 0) {
-        FSelection->ClearAll();
+        Selection().ClearAll();
     }
     FGroupingList->Remove(field);
     FGroupingList->SyncSortOrders(*FSortingList);
@@ -182,6 +192,12 @@ void TuiCustomDataControllerInfo::ClearGrouping() {
 
 void TuiCustomDataControllerInfo::Update() {
     FInCalculation = true;
+    try {
+        FDataController.SyncProviderGrouping();
+    } catch (...) {
+        FInCalculation = false;
+        throw;
+    }
     if (FDataController.IsSortingBySummaryChanged()) {
         FChangeMask.Include(dcicSorting);
         if (!IsSortingBySummary()) {
@@ -204,13 +220,14 @@ void TuiCustomDataControllerInfo::RecalculateRows() {
     const bool resort = rebuildGroups || FChangeMask.Contains(dcicSorting);
     const bool recalculateSummaries =
         FChangeMask.Contains(dcicSummary) && !FDataController.IsReading() && !FDataController.IsDestroying();
-    TuiDataSummary& summary = FDataController.Summary();
+    // A summary not made yet has no items to calculate.
+    TuiDataSummary* summary = FDataController.FSummary.get();
     if (FChangeMask.Contains(dcicRecordList)) {
         BuildRecordList();
         FilterRecords();
     }
-    if (recalculateSummaries && !IsSelectionSummary()) {
-        summary.CalculateFooter();
+    if (recalculateSummaries && summary && !IsSelectionSummary()) {
+        summary->CalculateFooter();
     }
     if (resort) {
         SortRecords();
@@ -223,11 +240,11 @@ void TuiCustomDataControllerInfo::RecalculateRows() {
         FocusTopRowAfterSorting();
     }
     CorrectAfterRebuild();
-    if (recalculateSummaries) {
+    if (recalculateSummaries && summary) {
         if (IsSelectionSummary()) {
-            summary.Recalculate();
+            summary->Recalculate();
         } else {
-            summary.CalculateGroups();
+            summary->CalculateGroups();
         }
     }
     if ((recalculateSummaries || resort) && IsSortingBySummary()) {
@@ -236,19 +253,25 @@ void TuiCustomDataControllerInfo::RecalculateRows() {
     }
 }
 
+TuiSummaryOptions TuiCustomDataControllerInfo::SummaryOptions() const {
+    const TuiDataSummary* summary = FDataController.FSummary.get();
+    return summary ? summary->Options() : TuiSummaryOptions{};
+}
+
 bool TuiCustomDataControllerInfo::IsSelectionSummary() const {
-    const TuiSummaryOptions options = FDataController.Summary().Options();
+    const TuiSummaryOptions options = SummaryOptions();
     return options.Contains(soSelectedRecords) ||
            (options.Contains(soMultipleSelectedRecords) && FDataController.GetSelectedRowCount() > 1);
 }
 
 bool TuiCustomDataControllerInfo::IsSortingBySummary() const {
-    const TuiDataSummary& summary = FDataController.Summary();
-    if (summary.Options().Contains(soSelectedRecords) || summary.Options().Contains(soMultipleSelectedRecords)) {
+    const TuiDataSummary* summary = FDataController.FSummary.get();
+    if (!summary || summary->Options().Contains(soSelectedRecords) ||
+        summary->Options().Contains(soMultipleSelectedRecords)) {
         return false;
     }
     for (int32_t level = 0; level < FGroups->LevelCount(); ++level) {
-        const TuiDataGroupSummaryItems* items = summary.GroupSummaryItemsOfLevel(level);
+        const TuiDataGroupSummaryItems* items = summary->GroupSummaryItemsOfLevel(level);
         if (items && items->SortingSummaryItem()) {
             return true;
         }

@@ -28,6 +28,7 @@ class TuiDataSelection;
 class TuiGroupingFieldList;
 class TuiSortingFieldList;
 struct TuiSortingFieldEntry;
+enum TuiSummaryOption : uint8_t;
 
 // What a recalculation has to do or report (bit value 1 << ordinal).
 enum TuiDataControllerInfoChange : uint8_t {
@@ -127,6 +128,8 @@ public:
     bool IsSelectionSummary() const;
     // Whether a group summary item orders the groups of a level (never with selection summaries).
     bool IsSortingBySummary() const;
+    // The summary's options; none while the controller has made no summary.
+    rtl::TSmallSet<TuiSummaryOption> SummaryOptions() const;
 
     // Comparison of records as the sort and the groups see them; PrepareSorting decides how each field of the total
     // sorting list compares, UnprepareSorting forgets it.
@@ -163,7 +166,8 @@ public:
     void FullCollapse();
 
     // Selection.
-    TuiDataSelection& Selection() const { return *FSelection; }
+    // Made on first use by the controller's GetDataSelectionClass.
+    TuiDataSelection& Selection() const;
     void ChangeRowSelection(int32_t row, bool selected);
     int32_t GetSelectedCount() const;
     int32_t GetSelectedRowIndex(int32_t index) const;
@@ -233,7 +237,7 @@ private:
     // The position of each record in the record list (-1: filtered out), made when first asked for.
     mutable std::vector<int32_t> FRecordPositions;
     mutable bool FRecordPositionsValid = false;
-    std::unique_ptr<TuiDataSelection> FSelection;
+    mutable std::unique_ptr<TuiDataSelection> FSelection; // made on first use
     std::unique_ptr<TuiSortingFieldList> FSortingList;
     std::unique_ptr<TuiSortingFieldList> FTotalSortingList;
 };

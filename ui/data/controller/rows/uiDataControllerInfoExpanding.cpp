@@ -24,7 +24,7 @@ bool IsRowOrderBefore(const TuiDataSelectionEntry& a, const TuiDataSelectionEntr
 
 void TuiCustomDataControllerInfo::PrepareExpandingSave() {
     const bool saveExpanding = FDataController.Options().Contains(dcoSaveExpanding);
-    const bool anySelected = FSelection->GetCount() > 0;
+    const bool anySelected = Selection().GetCount() > 0;
     TuiDataExpandingStates saveMode;
     if (saveExpanding && !(FChangeMask * TuiDataControllerInfoChanges{dcicRecordList, dcicGrouping}).IsEmpty()) {
         saveMode.Include(desExpanded);
@@ -71,11 +71,11 @@ void TuiCustomDataControllerInfo::SaveGroupState(int32_t groupIndex, TuiDataExpa
     const TuiDataGroupInfo& group = FGroups->GetItem(groupIndex);
     TuiDataExpandingStates state;
     const bool expandedByOption =
-        FDataController.Options().Contains(dcoGroupsAlwaysExpanded) && FSelection->GetCount() == 0;
+        FDataController.Options().Contains(dcoGroupsAlwaysExpanded) && Selection().GetCount() == 0;
     if (group.Expanded && !expandedByOption) {
         state.Include(desExpanded);
     }
-    if (saveMode.Contains(desSelected) && FSelection->FindGroupEntry(groupIndex) >= 0) {
+    if (saveMode.Contains(desSelected) && Selection().FindGroupEntry(groupIndex) >= 0) {
         state.Include(desSelected);
     }
     if (!state.IsEmpty()) {
@@ -119,15 +119,15 @@ void TuiCustomDataControllerInfo::RestoreExpandingAndSelection() {
     }
     if (!SavedFieldsAreGroupingLevels()) {
         if (saveMode.Contains(desSelected)) {
-            FSelection->ClearAll();
+            Selection().ClearAll();
         }
         return;
     }
     // Group entries are found again by their keys; data entries of another level stood on rows of other groups.
-    for (int32_t position = FSelection->GetCount() - 1; position >= 0; --position) {
-        const TuiDataSelectionEntry& entry = FSelection->GetEntry(position);
+    for (int32_t position = Selection().GetCount() - 1; position >= 0; --position) {
+        const TuiDataSelectionEntry& entry = Selection().GetEntry(position);
         if (entry.IsGroupEntry() || entry.Level != FGroups->LevelCount()) {
-            FSelection->Delete(position);
+            Selection().Delete(position);
         }
     }
     if (IsGrouped()) {
@@ -147,9 +147,9 @@ void TuiCustomDataControllerInfo::RestoreExpandingAndSelection() {
     } else if (saveMode.Contains(desSelected) && !FDataController.IsProviderNavigation()) {
         PlaceSelectionWithoutGroups();
     }
-    const int32_t anchor = FSelection->AnchorRowIndex();
-    if (anchor != -1 && !FSelection->IsRowSelected(anchor)) {
-        FSelection->ClearAnchor();
+    const int32_t anchor = Selection().AnchorRowIndex();
+    if (anchor != -1 && !Selection().IsRowSelected(anchor)) {
+        Selection().ClearAnchor();
     }
 }
 
@@ -184,7 +184,7 @@ void TuiCustomDataControllerInfo::RestoreGroupStates(TuiDataExpandingStates save
             FGroups->GetItem(groupIndex).Expanded = true;
         }
         if (select) {
-            FSelection->Add(-1, -1, -1, groupIndex);
+            Selection().Add(-1, -1, -1, groupIndex);
         }
     }
 }
@@ -194,8 +194,8 @@ void TuiCustomDataControllerInfo::ReplaceSelectionAfterRestore() {
     // entry lands on its data row or, in a collapsed or hidden group, is dropped.
     std::vector<TuiDataSelectionEntry> dataEntries;
     std::vector<TuiDataSelectionEntry> placed;
-    for (int32_t index = 0; index < FSelection->GetCount(); ++index) {
-        TuiDataSelectionEntry entry = FSelection->GetEntry(index);
+    for (int32_t index = 0; index < Selection().GetCount(); ++index) {
+        TuiDataSelectionEntry entry = Selection().GetEntry(index);
         if (entry.IsGroupEntry()) {
             entry.RowIndex = FGroups->GetItem(entry.Index).RowIndex;
             placed.push_back(entry);
@@ -224,14 +224,14 @@ void TuiCustomDataControllerInfo::ReplaceSelectionAfterRestore() {
         }
     }
     std::stable_sort(placed.begin(), placed.end(), IsRowOrderBefore);
-    FSelection->ReplaceEntries(placed);
+    Selection().ReplaceEntries(placed);
 }
 
 void TuiCustomDataControllerInfo::PlaceSelectionWithoutGroups() {
-    for (int32_t index = 0; index < FSelection->GetCount(); ++index) {
-        FSelection->SetEntryRowIndex(index, IndexOfRecord(FSelection->GetEntry(index).Index));
+    for (int32_t index = 0; index < Selection().GetCount(); ++index) {
+        Selection().SetEntryRowIndex(index, IndexOfRecord(Selection().GetEntry(index).Index));
     }
-    FSelection->SortByRowIndex();
+    Selection().SortByRowIndex();
 }
 
 void TuiCustomDataControllerInfo::RefreshSelectionRowIndexes() {
@@ -253,17 +253,17 @@ void TuiCustomDataControllerInfo::RefreshSelectionRowIndexes() {
             }
         }
     }
-    for (int32_t index = 0; index < FSelection->GetCount(); ++index) {
-        const TuiDataSelectionEntry& entry = FSelection->GetEntry(index);
+    for (int32_t index = 0; index < Selection().GetCount(); ++index) {
+        const TuiDataSelectionEntry& entry = Selection().GetEntry(index);
         int32_t row = -1;
         if (entry.IsGroupEntry()) {
             row = entry.Index < FGroups->GroupCount() ? FGroups->GetItem(entry.Index).RowIndex : -1;
         } else if (const int32_t position = IndexOfRecord(entry.Index); position >= 0) {
             row = rowOfPosition[static_cast<size_t>(position)];
         }
-        FSelection->SetEntryRowIndex(index, row);
+        Selection().SetEntryRowIndex(index, row);
     }
-    FSelection->SortByRowIndex();
+    Selection().SortByRowIndex();
 }
 
 } // namespace ui

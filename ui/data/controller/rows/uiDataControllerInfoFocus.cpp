@@ -53,7 +53,7 @@ void TuiCustomDataControllerInfo::FinishFocusChange(bool allowed) {
         }
         if (!FFocusingInfo->IsEqual(*FPrevFocusingInfo)) {
             FChangeMask += {dcicFocus, dcicPrevFocus};
-            if (FDataController.IsSingleSelect() && FDataController.Summary().Options().Contains(soSelectedRecords)) {
+            if (FDataController.IsSingleSelect() && SummaryOptions().Contains(soSelectedRecords)) {
                 FChangeMask.Include(dcicSummary);
             }
             FDataController.DoAfterFocusedRecordChanged();
@@ -165,7 +165,12 @@ int32_t TuiCustomDataControllerInfo::RowOfFocusedRecordExpanding(int32_t groupIn
 
 void TuiCustomDataControllerInfo::CheckFocusedRow() {
     const int32_t row = GetFocusedRowIndexFromRecord(true);
-    if (row != GetFocusedRowIndex()) {
+    if (row == GetFocusedRowIndex()) {
+        return;
+    }
+    if (FDataController.IsSmartRefresh()) {
+        ResetAndFocusRow(row);
+    } else {
         ChangeFocusedRow(row, false);
     }
 }
@@ -243,55 +248,55 @@ void TuiCustomDataControllerInfo::CheckFocusedRowLocked() {
 void TuiCustomDataControllerInfo::ChangeRowSelection(int32_t row, bool selected) {
     CheckRowIndex(row);
     int32_t position = 0;
-    if (FSelection->FindByRowIndex(row, position)) {
+    if (Selection().FindByRowIndex(row, position)) {
         if (!selected) {
-            FSelection->Delete(position);
+            Selection().Delete(position);
         }
     } else if (selected && FDataController.CanSelectRow(row)) {
         const TuiRowInfo info = GetRowInfo(row);
         if (IsGrouped() && info.Level < FGroups->LevelCount()) {
-            FSelection->Add(position, row, -1, FGroups->GetGroupIndexByRowIndex(row, -1));
+            Selection().Add(position, row, -1, FGroups->GetGroupIndexByRowIndex(row, -1));
         } else {
-            FSelection->Add(position, row, info.Level, info.RecordIndex);
+            Selection().Add(position, row, info.Level, info.RecordIndex);
         }
     }
     CheckChanges();
 }
 
 int32_t TuiCustomDataControllerInfo::GetSelectedCount() const {
-    return FSelection->GetCount();
+    return Selection().GetCount();
 }
 
 int32_t TuiCustomDataControllerInfo::GetSelectedRowIndex(int32_t index) const {
-    return FSelection->GetEntry(index).RowIndex;
+    return Selection().GetEntry(index).RowIndex;
 }
 
 bool TuiCustomDataControllerInfo::IsRowSelected(int32_t row) const {
     CheckRowIndex(row);
-    return FSelection->IsRowSelected(row);
+    return Selection().IsRowSelected(row);
 }
 
 void TuiCustomDataControllerInfo::ClearSelection() {
-    FSelection->Clear();
+    Selection().Clear();
     CheckChanges();
 }
 
 void TuiCustomDataControllerInfo::ClearSelectionAnchor() {
-    FSelection->ClearAnchor();
+    Selection().ClearAnchor();
 }
 
 void TuiCustomDataControllerInfo::CheckSelectionRange() {
-    if (FSelection->GetCount() == 0) {
+    if (Selection().GetCount() == 0) {
         return;
     }
     const int32_t recordCount = FDataController.GetRecordCount();
     if (recordCount == 0) {
-        FSelection->ClearAll();
+        Selection().ClearAll();
         return;
     }
-    for (int32_t position = FSelection->GetCount() - 1; position >= 0; --position) {
-        if (FSelection->GetEntry(position).Index >= recordCount) {
-            FSelection->Delete(position);
+    for (int32_t position = Selection().GetCount() - 1; position >= 0; --position) {
+        if (Selection().GetEntry(position).Index >= recordCount) {
+            Selection().Delete(position);
         }
     }
 }

@@ -75,13 +75,14 @@ void TuiCustomDataControllerInfo::FilterRecords() {
     TuiCustomDataController& controller = FDataController;
     const bool byHandler = controller.HasFilterRecordHandler() && !controller.IsProviderNavigation();
     const bool byIncrementalFilter = controller.IsIncrementalFilterActive();
-    TuiDataFilterCriteria& criteria = controller.Filter();
-    const bool byCriteria = criteria.IsFiltering();
+    // A filter not made yet holds no conditions.
+    TuiDataFilterCriteria* criteria = controller.FFilter.get();
+    const bool byCriteria = criteria && criteria->IsFiltering();
     if (!byHandler && !byIncrementalFilter && !byCriteria) {
         return;
     }
     if (byCriteria) {
-        criteria.RefreshDateRanges();
+        criteria->RefreshDateRanges();
     }
     // The list is still the identity; the tests run from the last record to the first.
     const int32_t editingRecordIndex = controller.Provider().EditingRecordIndex();
@@ -91,7 +92,7 @@ void TuiCustomDataControllerInfo::FilterRecords() {
         const bool rejected =
             record != editingRecordIndex && ((byHandler && !controller.DoFilterRecord(record)) ||
                                              (byIncrementalFilter && !controller.IncrementalFilterRecord(record)) ||
-                                             (byCriteria && !criteria.FilterRecord(record)));
+                                             (byCriteria && !criteria->FilterRecord(record)));
         if (!rejected) {
             passed.push_back(record);
         }
@@ -101,7 +102,7 @@ void TuiCustomDataControllerInfo::FilterRecords() {
     }
     FRecordList.assign(passed.rbegin(), passed.rend());
     RecordListChanged();
-    FSelection->RemoveFilteredRecords();
+    Selection().RemoveFilteredRecords();
     if (controller.FCheckFocusingAfterFilter) {
         controller.FCheckFocusingAfterFilter = false;
         controller.FFilterChanged = true;
@@ -117,7 +118,11 @@ void TuiCustomDataControllerInfo::SortRecords() {
     }
     PrepareSorting();
     try {
-        SortRecordIndexes(FRecordList, [this](int32_t a, int32_t b) { return CompareRecords(a, b); });
+        if (FDataController.IsProviderMode() && FDataController.Provider().IsCustomSorting()) {
+            FDataController.Provider().CustomSort(FRecordList);
+        } else {
+            SortRecordIndexes(FRecordList, [this](int32_t a, int32_t b) { return CompareRecords(a, b); });
+        }
     } catch (...) {
         RecordListChanged();
         UnprepareSorting();
@@ -128,6 +133,9 @@ void TuiCustomDataControllerInfo::SortRecords() {
 }
 
 void TuiCustomDataControllerInfo::PrepareSorting() {
+    if (TuiCustomDataProvider* provider = FDataController.FProvider.get()) {
+        provider->BeginComparisons();
+    }
     for (int32_t index = 0; index < FTotalSortingList->GetCount(); ++index) {
         TuiCustomDataField& field = *FTotalSortingList->GetEntry(index).Field;
         field.SetConversionFlag(fcfNone);
@@ -140,6 +148,9 @@ void TuiCustomDataControllerInfo::PrepareSorting() {
 }
 
 void TuiCustomDataControllerInfo::UnprepareSorting() {
+    if (TuiCustomDataProvider* provider = FDataController.FProvider.get()) {
+        provider->EndComparisons();
+    }
     for (int32_t index = 0; index < FTotalSortingList->GetCount(); ++index) {
         FTotalSortingList->GetEntry(index).Field->SetConversionFlag(fcfNone);
     }
@@ -242,8 +253,8 @@ void TuiCustomDataControllerInfo::FocusTopRowAfterSorting() {
     }
     FFocusingInfo->Reset();
     ChangeFocusedRow(0, false);
-    if (FSelection->GetCount() > 0) {
-        FSelection->Clear();
+    if (Selection().GetCount() > 0) {
+        Selection().Clear();
     }
 }
 

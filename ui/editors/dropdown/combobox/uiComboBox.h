@@ -83,6 +83,13 @@ public:
     TuiComboBoxProperties& ComboBoxProperties() const { return static_cast<TuiComboBoxProperties&>(Properties()); }
 };
 
+// The repository item of the combo box.
+class TuiEditRepositoryComboBoxItem : public TuiEditRepositoryItemOf<TuiComboBoxProperties> {
+    RTL_DECLARE_CLASS(TuiEditRepositoryComboBoxItem, TuiEditRepositoryItemOf<TuiComboBoxProperties>)
+public:
+    using TuiEditRepositoryItemOf::TuiEditRepositoryItemOf;
+};
+
 // The combo box's popup: as wide as the editor at least, as high as the list's rows.
 class TuiComboBoxPopupWindow : public TuiCustomEditPopupWindow {
     RTL_DECLARE_CLASS(TuiComboBoxPopupWindow, TuiCustomEditPopupWindow)

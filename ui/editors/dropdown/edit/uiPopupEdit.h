@@ -91,6 +91,13 @@ public:
     TuiPopupEditProperties& PopupEditProperties() const { return static_cast<TuiPopupEditProperties&>(Properties()); }
 };
 
+// The repository item of the popup editor.
+class TuiEditRepositoryPopupItem : public TuiEditRepositoryItemOf<TuiPopupEditProperties> {
+    RTL_DECLARE_CLASS(TuiEditRepositoryPopupItem, TuiEditRepositoryItemOf<TuiPopupEditProperties>)
+public:
+    using TuiEditRepositoryItemOf::TuiEditRepositoryItemOf;
+};
+
 // The popup editor's 3D frame does not change with the client edge.
 class TuiPopupEditPopupWindowViewInfo : public TuiCustomEditPopupWindowViewInfo {
 public:

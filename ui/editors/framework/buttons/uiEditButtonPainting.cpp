@@ -3,9 +3,7 @@
 #include "ui/core/geometry/uiGeometry.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/core/images/uiGlyphDrawing.h"
-#include "ui/core/painters/looks/uiOffice11Painter.h"
 #include "ui/core/painters/looks/uiStandardPainter.h"
-#include "ui/core/painters/looks/uiUltraFlatPainter.h"
 #include "ui/core/themes/uxOffice11.h"
 #include "ui/core/themes/uxThemeManager.h"
 #include "ui/editors/framework/view/uiEditDrawing.h"
@@ -39,10 +37,6 @@ void DrawSideColumnsAndShrink(TuiCanvas& canvas, vcl::TRect& rect, vcl::TColor c
     --rect.Right;
 }
 
-vcl::TColor ButtonFaceBack(const TuiEditButtonViewInfo& button) {
-    return button.Transparent ? button.BackgroundColor : vcl::clBtnFace;
-}
-
 void Draw3DBorder(TuiCanvas& canvas, const TuiEditButtonViewInfo& button, vcl::TColor back, vcl::TRect& rect) {
     if (button.State == ebvsPressed) {
         DrawSolidFrameAndShrink(canvas, rect, vcl::clBtnShadow);
@@ -74,20 +68,6 @@ void DrawSimpleBorder(TuiCanvas& canvas, const TuiEditButtonPaintContext& contex
     DrawSideColumnsAndShrink(canvas, rect, back);
 }
 
-vcl::TColor HotFlatBack(const TuiEditButtonViewInfo& button) {
-    if (button.Transparent) {
-        return button.BackgroundColor;
-    }
-    switch (button.State) {
-    case ebvsPressed:
-        return vcl::clBtnText;
-    case ebvsHot:
-        return vcl::clBtnShadow;
-    default:
-        return vcl::clBtnFace;
-    }
-}
-
 vcl::TColor HotFlatText(const TuiEditButtonViewInfo& button) {
     if (!IsPressedOrHot(button)) {
         return vcl::clBtnText;
@@ -107,25 +87,10 @@ void DrawHotFlatBorder(TuiCanvas& canvas, const TuiEditButtonViewInfo& button, v
     DrawSideColumnsAndShrink(canvas, rect, back);
 }
 
-vcl::TColor UltraFlatBack(const TuiEditButtonViewInfo& button, bool office11) {
-    if (button.Transparent) {
-        return button.BackgroundColor;
-    }
-    if (IsPressedOrHot(button)) {
-        const TuiButtonState state = button.State == ebvsPressed ? uibsPressed : uibsHot;
-        return office11 ? TuiOffice11LookAndFeelPainter::Instance().ButtonFaceColor(state)
-                        : TuiUltraFlatLookAndFeelPainter::Instance().ButtonFaceColor(state);
-    }
-    if (button.State == ebvsNormal && office11) {
-        return Office11Colors().Office11FaceColor;
-    }
-    return vcl::clBtnFace;
-}
-
 // Returns the face rectangle; rect becomes the content.
 vcl::TRect DrawUltraFlatBorder(TuiCanvas& canvas, const TuiEditButtonPaintContext& context,
                                const TuiEditButtonViewInfo& button, bool office11, vcl::TRect& rect) {
-    const vcl::TColor frameColor = office11 ? Office11Colors().Office11HighlightBorderColor : vcl::clHighlight;
+    const vcl::TColor frameColor = GetHighlightBorderColor(office11);
     const bool framedAllRound = !IsPressedOrHot(button) || (!context.Inplace && !context.HasEditBorder) ||
                                 (context.Inplace && !context.HostHasOuterBorder);
     if (framedAllRound) {
@@ -290,19 +255,6 @@ vcl::TColor SkinButtonBackColor(const TuiEditButtonPaintContext& context, const 
     return button.State == ebvsDisabled ? vcl::clBtnFace : vcl::clWindow;
 }
 
-TuiButtonState SkinButtonState(TuiEditButtonVisualState state) {
-    switch (state) {
-    case ebvsDisabled:
-        return uibsDisabled;
-    case ebvsPressed:
-        return uibsPressed;
-    case ebvsHot:
-        return uibsHot;
-    default:
-        return uibsNormal;
-    }
-}
-
 // The skin's editor-button element (1 drop-down, 2 glyph or caption, 3 ellipsis; side 0 left, 1 right), then a
 // glyph or caption of the button's own over it.
 void DrawSkinEditButton(TuiCanvas& canvas, const TuiEditButtonPaintContext& context,
@@ -311,7 +263,7 @@ void DrawSkinEditButton(TuiCanvas& canvas, const TuiEditButtonPaintContext& cont
     canvas.PushClipRegion();
     try {
         canvas.IntersectClipArea(content);
-        context.SkinPainter->PaintEditButton(canvas, content, kind, SkinButtonState(button.State),
+        context.SkinPainter->PaintEditButton(canvas, content, kind, EditButtonPainterState(button.State),
                                              button.LeftAlignment ? 0 : 1);
     } catch (...) {
         canvas.PopClipRegion();
@@ -329,6 +281,50 @@ TuiEditButtonStyle EffectiveEditButtonStyle(const TuiEditButtonViewInfo& button)
     return button.Style == btsSimple && IsPressedOrHot(button) ? btsFlat : button.Style;
 }
 
+vcl::TColor EditButtonFaceColor(const TuiEditButtonViewInfo& button) {
+    return button.Transparent ? button.BackgroundColor : vcl::clBtnFace;
+}
+
+vcl::TColor EditButtonHotFlatFaceColor(const TuiEditButtonViewInfo& button) {
+    if (button.Transparent) {
+        return button.BackgroundColor;
+    }
+    switch (button.State) {
+    case ebvsPressed:
+        return vcl::clBtnText;
+    case ebvsHot:
+        return vcl::clBtnShadow;
+    default:
+        return vcl::clBtnFace;
+    }
+}
+
+vcl::TColor EditButtonUltraFlatFaceColor(const TuiEditButtonViewInfo& button, bool office11) {
+    if (button.Transparent) {
+        return button.BackgroundColor;
+    }
+    if (IsPressedOrHot(button)) {
+        return GetFlatButtonColor(button.State == ebvsPressed, office11);
+    }
+    if (button.State == ebvsNormal && office11) {
+        return Office11Colors().Office11FaceColor;
+    }
+    return vcl::clBtnFace;
+}
+
+TuiButtonState EditButtonPainterState(TuiEditButtonVisualState state) {
+    switch (state) {
+    case ebvsDisabled:
+        return uibsDisabled;
+    case ebvsPressed:
+        return uibsPressed;
+    case ebvsHot:
+        return uibsHot;
+    default:
+        return uibsNormal;
+    }
+}
+
 void DrawEditButtonBorder(TuiCanvas& canvas, const TuiEditButtonPaintContext& context,
                           const TuiEditButtonViewInfo& button, vcl::TColor& back, vcl::TColor& text,
                           vcl::TRect& content, vcl::TRect& face) {
@@ -336,28 +332,28 @@ void DrawEditButtonBorder(TuiCanvas& canvas, const TuiEditButtonPaintContext& co
     text = vcl::clBtnText;
     switch (EffectiveEditButtonStyle(button)) {
     case btsHotFlat:
-        back = HotFlatBack(button);
+        back = EditButtonHotFlatFaceColor(button);
         text = HotFlatText(button);
         DrawHotFlatBorder(canvas, button, back, rect);
         break;
     case btsUltraFlat:
     case btsOffice11: {
         const bool office11 = button.Style == btsOffice11;
-        back = UltraFlatBack(button, office11);
+        back = EditButtonUltraFlatFaceColor(button, office11);
         face = DrawUltraFlatBorder(canvas, context, button, office11, rect);
         content = rect;
         return;
     }
     case btsFlat:
-        back = ButtonFaceBack(button);
+        back = EditButtonFaceColor(button);
         DrawFlatBorder(canvas, button, back, rect);
         break;
     case btsSimple:
-        back = ButtonFaceBack(button);
+        back = EditButtonFaceColor(button);
         DrawSimpleBorder(canvas, context, button, back, rect);
         break;
     default:
-        back = ButtonFaceBack(button);
+        back = EditButtonFaceColor(button);
         Draw3DBorder(canvas, button, back, rect);
         break;
     }
@@ -421,7 +417,7 @@ void DrawEditButton(TuiCanvas& canvas, const TuiEditButtonPaintContext& context,
     vcl::TRect face = button.Bounds;
     const bool themed = button.ThemePart != 0;
     const bool skinned = !themed && context.SkinPainter != nullptr;
-    if (!(hooks.DrawBorder && hooks.DrawBorder(content, face))) {
+    if (!(hooks.DrawBorder && hooks.DrawBorder(back, text, content, face))) {
         if (themed) {
             content = NativeButtonContent(canvas, button);
         } else if (skinned) {
@@ -440,7 +436,8 @@ void DrawEditButton(TuiCanvas& canvas, const TuiEditButtonPaintContext& context,
             FillRectByColor(canvas, face, back);
         }
     }
-    if (content.Left >= content.Right || content.Top >= content.Bottom) {
+    if (content.Left >= content.Right || content.Top >= content.Bottom ||
+        (hooks.DrawContent && hooks.DrawContent(text, content))) {
         return;
     }
     if (skinned) {

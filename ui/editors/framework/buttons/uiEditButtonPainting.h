@@ -40,6 +40,13 @@ struct TuiEditButtonPaintContext {
 
 // The style a button draws in: a simple button draws flat while pressed or hot.
 TuiEditButtonStyle EffectiveEditButtonStyle(const TuiEditButtonViewInfo& button);
+// The face colours of the button styles: the 3D, flat and simple face (the editor's colour for a transparent button),
+// the hot-flat face by state, and the ultra-flat or Office 2003 face by state.
+vcl::TColor EditButtonFaceColor(const TuiEditButtonViewInfo& button);
+vcl::TColor EditButtonHotFlatFaceColor(const TuiEditButtonViewInfo& button);
+vcl::TColor EditButtonUltraFlatFaceColor(const TuiEditButtonViewInfo& button, bool office11);
+// The painter's button state of a button's visual state.
+TuiButtonState EditButtonPainterState(TuiEditButtonVisualState state);
 // Draws the border by the button's style: back and text receive the face and content colours, face the rectangle to
 // fill with the face colour and content the rectangle for the content.
 void DrawEditButtonBorder(TuiCanvas& canvas, const TuiEditButtonPaintContext& context,
@@ -50,10 +57,12 @@ void DrawEditButtonBorder(TuiCanvas& canvas, const TuiEditButtonPaintContext& co
 void DrawEditButtonContent(TuiCanvas& canvas, const TuiEditButtonPaintContext& context,
                            const TuiEditButtonViewInfo& button, bool pressedShift, vcl::TColor text,
                            const vcl::TRect& content);
-// Custom drawing of a button's border and face; each answers whether it drew (handled).
+// Custom drawing of a button's border, face and content; each answers whether it drew (handled). A border drawer
+// sets the face and content colours (back, text) and rectangles as DrawEditButtonBorder does.
 struct TuiEditButtonDrawHooks {
-    std::function<bool(vcl::TRect& content, vcl::TRect& face)> DrawBorder;
+    std::function<bool(vcl::TColor& back, vcl::TColor& text, vcl::TRect& content, vcl::TRect& face)> DrawBorder;
     std::function<bool(const vcl::TRect& face)> DrawBackground;
+    std::function<bool(vcl::TColor text, const vcl::TRect& content)> DrawContent;
 };
 
 // Border, face and content, each step offered to the hooks first; pressed buttons shift their content.

@@ -180,6 +180,11 @@ std::unique_ptr<TuiRegion> TuiEditButtonViewInfo::GetUpdateRegion(const TuiEditB
     return DiffersFrom(old) ? std::make_unique<TuiRegion>(Bounds) : std::make_unique<TuiRegion>();
 }
 
+int32_t EditButtonThemeState(TuiEditButtonVisualState state) {
+    static constexpr int32_t themeStates[] = {4, 1, 3, 2};
+    return themeStates[state];
+}
+
 bool IsBitmapDrawable(const vcl::TBitmap* bitmap) {
     return bitmap != nullptr && !bitmap->Empty() && bitmap->Width() > 0 && bitmap->Height() > 0;
 }

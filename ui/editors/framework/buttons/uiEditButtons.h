@@ -164,6 +164,8 @@ public:
 
 // Assigned, not empty, with a positive width and height.
 bool IsBitmapDrawable(const vcl::TBitmap* bitmap);
+// The visual-styles state of a button's state: disabled 4, normal 1, pressed 3, hot 2.
+int32_t EditButtonThemeState(TuiEditButtonVisualState state);
 
 // What a button's width depends on besides the button: the margins around its content, the width of its visible
 // caption and the height of the system's horizontal scroll bar.

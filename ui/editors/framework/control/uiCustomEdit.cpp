@@ -7,6 +7,7 @@
 #include "ui/core/controls/services/uiTimers.h"
 #include "ui/core/system/uxResourceStrings.h"
 #include "ui/editors/framework/strings/uiEditConsts.h"
+#include "ui/editors/framework/view/uiEditViewInfo.h"
 #include "vcl/forms/Application.h"
 #include "vcl/forms/Form.h"
 #include "vcl/services/Beeper.h"
@@ -173,6 +174,9 @@ void TuiCustomEdit::ApplyProperties() {
 }
 
 void TuiCustomEdit::PropertiesChanged(TuiCustomEditProperties*) {
+    // Other properties may paint with a view info of another class.
+    FCurrentViewInfo.reset();
+    FCurrentViewInfoValid = false;
     FValueValidated = false;
     if (FChangedByUser && IsReadOnly()) {
         SetChangedByUser(false);
@@ -242,6 +246,7 @@ void TuiCustomEdit::ApplyEditValue(const rtl::Variant& value, bool) {
     TuiCustomEditProperties& properties = GetEffectiveProperties();
     const bool changed = properties.NotifiesEditValueChange() && !rtl::VarSameValue(value, FEditValue);
     FEditValue = value;
+    FCurrentViewInfoValid = false;
     UpdateDisplay();
     if (FUserEditInProgress) {
         SetChangedByUser(true);

@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -211,6 +212,21 @@ protected:
     std::unique_ptr<TuiCustomEditViewInfo> CalculateViewInfoAt(TuiCanvas& canvas, vcl::TPoint point);
     // The view info's place of the button pressed on this editor; -1 when none is.
     int32_t PressedButtonSlot();
+    // The button pressed with the mouse counts as released (no click follows).
+    void ForgetPressedButton() { FPressedButtonIndex = -1; }
+    // The view info the editor paints and compares its changes with, made on first use (again after a change of its
+    // properties).
+    TuiCustomEditViewInfo& CurrentViewInfo();
+    // Recalculates the current view info showing the edit value, for the pointer at point with the mouse buttons of
+    // shift held; button is the one of the mouse event being handled.
+    void CalculateCurrentViewInfo(TuiCanvas& canvas, vcl::TPoint point, std::optional<vcl::TMouseButton> button,
+                                  vcl::TShiftState shift);
+    // Where the inner edit shows (its own painting); empty without one.
+    vcl::TRect InnerEditRect() const;
+    // Repaints only what the recalculation changed of the current view info.
+    void InvalidateRecalculated(vcl::TPoint point, int32_t button, vcl::TShiftState shift) override;
+    // A repaint of the whole editor also makes the next paint calculate its picture anew.
+    void Invalidate() override;
     virtual void InitViewData(TuiCustomEditViewData& viewData);
 
     // The container's and control's overrides.
@@ -281,6 +297,9 @@ private:
     std::unique_ptr<TuiEditDataBinding> FDataBinding;
     TuiEditChangeEventsCatcher FChangeEventsCatcher;
     std::unique_ptr<TuiTimer> FDblClickTimer;
+    std::unique_ptr<TuiCustomEditViewInfo> FCurrentViewInfo;
+    // The current view info shows the editor as it is: a paint draws it without calculating it again.
+    bool FCurrentViewInfoValid = false;
     TuiEditRepositoryItem* FRepositoryItem = nullptr; // not owned
     TuiCustomEditData* FActiveEditData = nullptr;     // not owned: the host's
     rtl::Variant FEditValue;

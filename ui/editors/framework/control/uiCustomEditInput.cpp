@@ -5,6 +5,7 @@
 #include "ui/core/controls/services/uiTimers.h"
 #include "ui/core/graphics/uiSharedCanvases.h"
 #include "ui/editors/framework/control/uiCustomEdit.h"
+#include "ui/editors/framework/control/uiEditControlRoutines.h"
 #include "ui/editors/framework/view/uiEditViewData.h"
 #include "ui/editors/framework/view/uiEditViewInfo.h"
 #include "vcl/controls/pointer/Mouse.h"
@@ -59,7 +60,7 @@ void TuiCustomEdit::Activate(TuiCustomEditData*& data) {
 void TuiCustomEdit::ActivateByKey(char16_t key, TuiCustomEditData*& data) {
     Activate(data);
     if (ForwardsActivationKey(key) && HandleAllocated()) {
-        SendMessageW(WindowHandle(), WM_CHAR, key, 0);
+        SendChar(*this, key);
     }
 }
 
@@ -70,23 +71,24 @@ void TuiCustomEdit::ActivateByMouse(vcl::TShiftState shift, int32_t x, int32_t y
     }
     const vcl::TPoint point =
         Parent() != nullptr ? ScreenToClient(Parent()->ClientToScreen({x, y})) : vcl::TPoint{x, y};
-    const LPARAM at = MAKELPARAM(point.X, point.Y);
     if (shift.Contains(vcl::ssLeft)) {
-        SendMessageW(WindowHandle(), WM_MOUSEMOVE, 0, at);
-        WPARAM keys = MK_LBUTTON;
-        if (shift.Contains(vcl::ssShift)) {
-            keys |= MK_SHIFT;
-        }
-        if (shift.Contains(vcl::ssCtrl)) {
-            keys |= MK_CONTROL;
-        }
-        SendMessageW(WindowHandle(), WM_LBUTTONDOWN, keys, at);
-        // The button may be up again before the editor showed: the capture of that press has no release to end it.
-        if (HandleAllocated() && GetCapture() == WindowHandle() && (GetKeyState(VK_LBUTTON) & 0x8000) == 0) {
-            ReleaseCapture();
+        SendMouseMessage(*this, WM_MOUSEMOVE, {}, point);
+        SendMouseMessage(*this, WM_LBUTTONDOWN, shift * vcl::TShiftState{vcl::ssLeft, vcl::ssShift, vcl::ssCtrl},
+                         point);
+        // The button may be up again before the editor showed (a host that opens its editor on the release): the
+        // editor holding the capture of that press gets the release too, which ends the capture and completes the
+        // click for an editor that acts on it (a check box toggles).
+        const auto capturesReleasedPress = [this] {
+            return HandleAllocated() && GetCapture() == WindowHandle() && (GetKeyState(VK_LBUTTON) & 0x8000) == 0;
+        };
+        if (capturesReleasedPress()) {
+            SendMouseMessage(*this, WM_LBUTTONUP, {}, point);
+            if (capturesReleasedPress()) {
+                ReleaseCapture();
+            }
         }
     } else {
-        SendMessageW(WindowHandle(), WM_LBUTTONUP, 0, at);
+        SendMouseMessage(*this, WM_LBUTTONUP, {}, point);
     }
     FDblClickTimer->SetEnabled(true);
 }
@@ -285,7 +287,7 @@ int32_t TuiCustomEdit::GetButtonIndexAt(vcl::TPoint point) {
         return -1;
     }
     const std::unique_ptr<TuiCustomEditViewInfo> viewInfo = CalculateViewInfoAt(UICanvas(), point);
-    const int32_t slot = viewInfo->GetPartAt(point);
+    const int32_t slot = viewInfo->GetButtonAt(point);
     return slot >= 0 ? viewInfo->Buttons(slot).ButtonIndex : -1;
 }
 
@@ -464,6 +466,7 @@ void TuiCustomEdit::InitViewData(TuiCustomEditViewData& viewData) {
     viewData.Enabled = Enabled();
     viewData.Focused = HandleAllocated() && Focused();
     viewData.IsDesigning = ComponentState().Contains(rtl::TComponentState::csDesigning);
+    viewData.HoldsMouseCapture = HandleAllocated() && MouseCapture();
 }
 
 namespace {
@@ -514,13 +517,65 @@ std::unique_ptr<TuiCustomEditViewInfo> TuiCustomEdit::CalculateViewInfoAt(TuiCan
     return CalculateViewInfoAt(canvas, point, GetEditValue());
 }
 
+TuiCustomEditViewInfo& TuiCustomEdit::CurrentViewInfo() {
+    if (!FCurrentViewInfo) {
+        FCurrentViewInfo = GetEffectiveProperties().CreateViewInfo();
+    }
+    return *FCurrentViewInfo;
+}
+
+void TuiCustomEdit::CalculateCurrentViewInfo(TuiCanvas& canvas, vcl::TPoint point,
+                                             std::optional<vcl::TMouseButton> button, vcl::TShiftState shift) {
+    std::unique_ptr<TuiCustomEditViewData> viewData = CreateViewData();
+    TuiCustomEditViewInfo& viewInfo = CurrentViewInfo();
+    viewInfo.Edit = this;
+    viewInfo.PressedIndex = PressedButtonSlot();
+    viewInfo.IsPaintCopy = ControlState().Contains(vcl::csPaintCopy);
+    viewData->Calculate(canvas, {0, 0, Width(), Height()}, true, viewInfo, shift, button, point);
+    viewData->ApplyDisplayValue(canvas, GetEditValue(), viewInfo);
+    FCurrentViewInfoValid = true;
+}
+
+void TuiCustomEdit::Invalidate() {
+    FCurrentViewInfoValid = false;
+    TuiContainer::Invalidate();
+}
+
+vcl::TRect TuiCustomEdit::InnerEditRect() const {
+    const vcl::TWinControl* inner = InnerControl();
+    return inner != nullptr && inner->Visible() ? inner->BoundsRect() : vcl::TRect{};
+}
+
+void TuiCustomEdit::InvalidateRecalculated(vcl::TPoint point, int32_t button, vcl::TShiftState shift) {
+    static constexpr std::optional<vcl::TMouseButton> mouseButtons[] = {std::nullopt, vcl::mbLeft, vcl::mbRight,
+                                                                        vcl::mbMiddle};
+    std::unique_ptr<TuiCustomEditViewInfo> old;
+    if (FCurrentViewInfo) {
+        old = GetEffectiveProperties().CreateViewInfo();
+        old->Assign(FCurrentViewInfo.get());
+        FCurrentViewInfo->SaveButtonStates();
+    }
+    // Without a button event the buttons held are those a paint sees (the keyboard state of the message being
+    // handled), so that the states the two calculate agree.
+    if (button == 0) {
+        shift = shift - vcl::TShiftState{vcl::ssLeft, vcl::ssRight, vcl::ssMiddle} + HeldMouseButtons();
+    }
+    CalculateCurrentViewInfo(UICanvas(), point, mouseButtons[std::clamp(button, 0, 3)], shift);
+    FCurrentViewInfo->InvalidateChanges(*this, InnerEditRect(), old.get());
+}
+
+// The picture the last recalculation made, unless something changed since without one: then the view info is
+// calculated again for the pointer where it is now (a button pressed on the editor keeps its state).
 void TuiCustomEdit::Paint() {
     if (IsPaintCopy()) {
         PaintCopy(UICanvas());
         return;
     }
-    const vcl::TPoint cursor = HandleAllocated() ? ScreenToClient(vcl::Mouse().CursorPos()) : vcl::TPoint{-1, -1};
-    PaintViewInfo(UICanvas(), *CalculateViewInfoAt(UICanvas(), cursor));
+    if (!FCurrentViewInfoValid) {
+        const vcl::TPoint cursor = HandleAllocated() ? ScreenToClient(vcl::Mouse().CursorPos()) : vcl::TPoint{-1, -1};
+        CalculateCurrentViewInfo(UICanvas(), cursor, std::nullopt, HeldMouseButtons());
+    }
+    PaintViewInfo(UICanvas(), CurrentViewInfo());
 }
 
 void TuiCustomEdit::PaintCopy(TuiCanvas& canvas) {

@@ -137,6 +137,13 @@ TuiContainerStyleValues TuiCustomEditStyle::EditUnpublishedValues() const {
     return values;
 }
 
+TuiContainerStyleValues WithButtonStyleValuesPublished(TuiContainerStyleValues values) {
+    for (const TuiEditStyleValue value : {esvButtonStyle, esvButtonTransparency, esvGradientButtons}) {
+        values.Exclude(value);
+    }
+    return values;
+}
+
 std::unique_ptr<TuiContainerStyle> MakeEditStyle(rtl::TPersistent* owner, TuiContainerStyle* parentStyle,
                                                  TuiContainerStyleState state) {
     return std::make_unique<TuiEditStyle>(owner, false, static_cast<TuiCustomEditStyle*>(parentStyle), state);

@@ -133,6 +133,10 @@ public:
     using TuiCustomEditStyle::TuiCustomEditStyle;
 };
 
+// The values without the button style, transparency and gradient: what an editor that stores its buttons' looks
+// leaves unpublished.
+TuiContainerStyleValues WithButtonStyleValuesPublished(TuiContainerStyleValues values);
+
 // Makes one of a set of four edit styles (a TuiContainerStyleFactory).
 std::unique_ptr<TuiContainerStyle> MakeEditStyle(rtl::TPersistent* owner, TuiContainerStyle* parentStyle,
                                                  TuiContainerStyleState state);

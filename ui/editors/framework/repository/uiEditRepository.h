@@ -66,6 +66,18 @@ private:
     TuiEditRepository* FRepository = nullptr;    // not owned
 };
 
+// The item class of one properties class: it holds properties of TProperties and answers that class. Each editor's
+// item derives from it and declares its own class (RTL_DECLARE_CLASS), so that forms find it by name.
+template <class TProperties>
+class TuiEditRepositoryItemOf : public TuiEditRepositoryItem {
+public:
+    explicit TuiEditRepositoryItemOf(rtl::TComponent* owner)
+        : TuiEditRepositoryItem(owner, TProperties::StaticClass()) {}
+
+    const rtl::TMetaclass& GetPropertiesClass() const override { return TProperties::StaticClass(); }
+    TProperties& Properties() const { return static_cast<TProperties&>(TuiEditRepositoryItem::Properties()); }
+};
+
 // A component holding repository items; it frees them when it goes.
 class TuiEditRepository : public rtl::TComponent {
     RTL_DECLARE_CLASS(TuiEditRepository, rtl::TComponent)

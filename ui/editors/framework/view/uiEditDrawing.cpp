@@ -2,7 +2,16 @@
 
 #include "rtl/WindowsApi.h"
 #include "ui/core/geometry/uiGeometry.h"
+#include "ui/core/images/uiGlyphDrawing.h"
+#include "ui/core/painters/looks/uiNativePainter.h"
+#include "ui/core/painters/looks/uiOffice11Painter.h"
+#include "ui/core/painters/looks/uiUltraFlatPainter.h"
+#include "ui/core/painters/uiLookAndFeels.h"
+#include "ui/core/themes/uxOffice11.h"
+#include "ui/core/themes/uxThemeManager.h"
 #include "ui/editors/framework/view/uiSolidBrushCache.h"
+#include "vcl/graphics/images/Bitmap.h"
+#include "vcl/imagelists/ImageList.h"
 
 #include <algorithm>
 #include <utility>
@@ -90,6 +99,102 @@ void DrawEditArrows(TuiCanvas& canvas, const vcl::TRect& rect, vcl::TSize arrowS
             FillRectByColor(canvas, ShiftRect(line, area.Left, area.Top), color);
         }
     }
+}
+
+namespace {
+
+// The rectangle of the pixels from a to b, both included, of an axis-aligned segment.
+vcl::TRect SegmentRect(vcl::TPoint a, vcl::TPoint b) {
+    return {std::min(a.X, b.X), std::min(a.Y, b.Y), std::max(a.X, b.X) + 1, std::max(a.Y, b.Y) + 1};
+}
+
+HBRUSH BackgroundBrush(vcl::TColor color) {
+    return color == vcl::clNone ? nullptr : SolidBrushCache().GetSolidBrush(color);
+}
+
+// Pairs of (text-output flag, DrawText flag).
+constexpr std::pair<uint32_t, uint32_t> textOutFlagPairs[] = {
+    {tofVCenter, DT_VCENTER},     {tofRight, DT_RIGHT},       {tofSingleLine, DT_SINGLELINE},
+    {tofWordBreak, DT_WORDBREAK}, {tofCalcRect, DT_CALCRECT}, {tofExpandTabs, DT_EXPANDTABS}};
+
+} // namespace
+
+void DrawPolylineInclusive(TuiCanvas& canvas, std::span<const vcl::TPoint> points, bool byRectangles,
+                           vcl::TColor color) {
+    if (points.empty()) {
+        return;
+    }
+    if (byRectangles) {
+        for (size_t i = 1; i < points.size(); ++i) {
+            FillRectByColor(canvas, SegmentRect(points[i - 1], points[i]), color);
+        }
+        FillRectByColor(canvas, SegmentRect(points.back(), points.back()), color);
+        return;
+    }
+    canvas.Pen().SetStyle(vcl::psSolid);
+    canvas.Pen().SetWidth(1);
+    canvas.Pen().SetColor(color);
+    if (points.size() > 1) {
+        canvas.Polyline(points);
+    }
+    // The pen leaves out the end point of the last segment.
+    FillRectByColor(canvas, SegmentRect(points.back(), points.back()), color);
+}
+
+void DrawGlyph(TuiCanvas& canvas, int32_t x, int32_t y, vcl::TBitmap& glyph, bool enabled,
+               vcl::TColor backgroundColor) {
+    const vcl::TRect rect{x, y, x + glyph.Width(), y + glyph.Height()};
+    DrawGlyphOrImage(canvas.Handle(), rect, rect, &glyph, nullptr, -1, enabled ? gdmNormal : gdmDisabled, false,
+                     BackgroundBrush(backgroundColor), vcl::clNone, true);
+}
+
+void DrawImageThroughBitmap(TuiCanvas& canvas, vcl::TCustomImageList& images, int32_t index, const vcl::TRect& rect,
+                            vcl::TColor backgroundColor) {
+    const vcl::TRect image{rect.Left, rect.Top, rect.Left + images.Width(), rect.Top + images.Height()};
+    DrawGlyphOrImage(canvas.Handle(), image, rect, nullptr, &images, index, gdmNormal, false,
+                     BackgroundBrush(backgroundColor));
+}
+
+bool IsImageListDrawable(vcl::TCustomImageList* images) {
+    return images != nullptr && images->Count() > 0 && images->Width() > 0 && images->Height() > 0;
+}
+
+vcl::TColor GetHighlightBorderColor(bool office11) {
+    return office11 ? Office11Colors().Office11HighlightBorderColor : vcl::clHighlight;
+}
+
+vcl::TColor GetFlatButtonColor(bool pressed, bool office11) {
+    const TuiButtonState state = pressed ? uibsPressed : uibsHot;
+    return office11 ? TuiOffice11LookAndFeelPainter::Instance().ButtonFaceColor(state)
+                    : TuiUltraFlatLookAndFeelPainter::Instance().ButtonFaceColor(state);
+}
+
+TuiLookAndFeelPainterClass GetPainterClassForKind(bool nativeStyle, TuiLookAndFeelKind kind) {
+    if (nativeStyle && AreVisualStylesActive()) {
+        return &TuiWinXPLookAndFeelPainter::Instance();
+    }
+    return LookAndFeelPainterOfKind(kind);
+}
+
+uint32_t TextOutFlagsToDrawTextFlags(uint32_t flags) {
+    uint32_t result = 0;
+    for (const auto& [textOut, drawText] : textOutFlagPairs) {
+        result |= (flags & textOut) != 0 ? drawText : 0;
+    }
+    return result;
+}
+
+uint32_t DrawTextFlagsToTextOutFlags(uint32_t flags) {
+    uint32_t result = 0;
+    for (const auto& [textOut, drawText] : textOutFlagPairs) {
+        result |= (flags & drawText) != 0 ? textOut : 0;
+    }
+    return result;
+}
+
+void MaxSize(vcl::TSize& size, vcl::TSize least) {
+    size.cx = std::max(size.cx, least.cx);
+    size.cy = std::max(size.cy, least.cy);
 }
 
 } // namespace ui

@@ -3,9 +3,9 @@
 #include "ui/core/geometry/uiGeometry.h"
 #include "ui/core/painters/uiLookAndFeels.h"
 #include "ui/core/system/uxSystemInfo.h"
-#include "ui/core/themes/uxOffice11.h"
 #include "ui/core/themes/uxThemeManager.h"
 #include "ui/editors/framework/properties/uiEditProperties.h"
+#include "ui/editors/framework/view/uiEditDrawing.h"
 #include "vcl/graphics/Font.h"
 #include "vcl/graphics/images/Bitmap.h"
 
@@ -87,7 +87,7 @@ TuiContainerState TuiCustomEditViewData::GetContainerState(const vcl::TRect& bou
     }
     TuiContainerState state{Focused ? csActive : csNormal};
     const vcl::TRect area = FIsInplace ? DeflateRectByMargins(bounds, InplaceContentOffsets) : bounds;
-    if (PointInRect(area, mousePos) && !HoldsMouseButton(shift)) {
+    if (PointInRect(area, mousePos) && (!HoldsMouseButton(shift) || HoldsMouseCapture)) {
         state.Include(csHotTrack);
     }
     return state;
@@ -178,7 +178,7 @@ vcl::TColor TuiCustomEditViewData::GetBorderColor() const {
         return FStyle->BorderColor();
     }
     if (active || (IsDesigning && Enabled)) {
-        return style == ebsOffice11 ? Office11Colors().Office11HighlightBorderColor : vcl::clHighlight;
+        return GetHighlightBorderColor(style == ebsOffice11);
     }
     return vcl::clBtnShadow;
 }
@@ -314,14 +314,19 @@ void TuiCustomEditViewData::LayOutButtons(TuiCanvas& canvas, const vcl::TRect& b
         CalculateButtonViewInfo(viewInfo, slot, index);
         LayOutEditButton(info, slot, CalculateEditButtonWidth(canvas, info), rect, FSides);
     }
-    if (FStretchButtons) {
-        std::vector<TuiEditButtonViewInfo*> laid;
-        for (int32_t i = 0; i < viewInfo.ButtonCount(); ++i) {
-            laid.push_back(&viewInfo.Buttons(i));
-        }
-        AdjustEditButtonWidths(laid, fullWidth, std::max(rect.Right - rect.Left, 0),
-                               [this](int32_t index) { return IsButtonWidthFixed(index); });
+    StretchButtons(viewInfo, fullWidth, std::max(rect.Right - rect.Left, 0));
+}
+
+void TuiCustomEditViewData::StretchButtons(TuiCustomEditViewInfo& viewInfo, int32_t fullWidth,
+                                           int32_t freeWidth) const {
+    if (!FStretchButtons) {
+        return;
     }
+    std::vector<TuiEditButtonViewInfo*> laid;
+    for (int32_t i = 0; i < viewInfo.ButtonCount(); ++i) {
+        laid.push_back(&viewInfo.Buttons(i));
+    }
+    AdjustEditButtonWidths(laid, fullWidth, freeWidth, [this](int32_t index) { return IsButtonWidthFixed(index); });
 }
 
 void TuiCustomEditViewData::CalculateButtonViewInfo(TuiCustomEditViewInfo& viewInfo, int32_t slot,
@@ -339,7 +344,7 @@ void TuiCustomEditViewData::CalculateButtonViewInfo(TuiCustomEditViewInfo& viewI
     }
     info.ContentAlignment = button.ContentAlignment();
     info.Default = button.Default();
-    info.Glyph = &button.Glyph();
+    info.Glyph = button.HasGlyph() ? &button.Glyph() : nullptr;
     info.Gradient = FStyle->GradientButtons();
     info.Hint = button.Hint();
     info.Inplace = FIsInplace;
@@ -402,8 +407,7 @@ void TuiCustomEditViewData::CalculateButtonNativeInfo(TuiEditButtonViewInfo& inf
         info.ThemePart = info.ComboLook ? themeComboDropDown : themeButtonPushButton;
     }
     info.PartlyTransparent = UxTheme().IsThemeBackgroundPartiallyTransparent(theme, info.ThemePart, info.ThemeState);
-    static constexpr int32_t themeStates[] = {4, 1, 3, 2}; // disabled, normal, pressed, hot
-    info.ThemeState = themeStates[info.State];
+    info.ThemeState = EditButtonThemeState(info.State);
 }
 
 void TuiCustomEditViewData::FlagOutermostButtons(TuiCustomEditViewInfo& viewInfo) const {

@@ -54,7 +54,7 @@ public:
     // Margins between the bounds and the border rectangle.
     vcl::TRect GetBorderExtent() const;
     vcl::TRect GetBorderExtentByEdges(int32_t width) const;
-    TuiEditBorderStyle GetBorderStyleForExtent() const;
+    virtual TuiEditBorderStyle GetBorderStyleForExtent() const;
     // Margins between the bounds and where buttons and content go.
     vcl::TRect GetClientExtent() const;
     vcl::TColor GetBorderColor() const;
@@ -75,6 +75,8 @@ public:
     bool Focused = false;
     bool IsDesigning = false;
     bool Selected = false;
+    // The editor holds the mouse capture: it stays hot while a button pressed on it is held.
+    bool HoldsMouseCapture = false;
     TuiEditPaintOptions PaintOptions;
     // The third argument of the properties' CreateViewData, for descendants.
     bool ExtraFlag = false;
@@ -94,16 +96,20 @@ protected:
     virtual void CalculateButtons(TuiCanvas& canvas, const vcl::TRect& bounds, bool keepPressed,
                                   TuiCustomEditViewInfo& viewInfo, vcl::TShiftState shift,
                                   std::optional<vcl::TMouseButton> button, vcl::TPoint mousePos);
+    // Fills the button view infos from the properties' visible buttons and lays them out, stretched when asked.
+    virtual void LayOutButtons(TuiCanvas& canvas, const vcl::TRect& bounds, TuiCustomEditViewInfo& viewInfo);
+    // Fills the view info's slot from the properties' button (style, glyph, width and the rest but the bounds).
+    void CalculateButtonViewInfo(TuiCustomEditViewInfo& viewInfo, int32_t slot, int32_t buttonIndex);
+    // The theme part and state of a button whose state is known.
+    virtual void CalculateButtonNativeInfo(TuiEditButtonViewInfo& info) const;
+    // Buttons that stretch share the free width (fullWidth the buttons' room before, freeWidth what is left).
+    void StretchButtons(TuiCustomEditViewInfo& viewInfo, int32_t fullWidth, int32_t freeWidth) const;
 
 private:
-    // Fills the button view infos from the properties' visible buttons and lays them out, stretched when asked.
-    void LayOutButtons(TuiCanvas& canvas, const vcl::TRect& bounds, TuiCustomEditViewInfo& viewInfo);
-    void CalculateButtonViewInfo(TuiCustomEditViewInfo& viewInfo, int32_t slot, int32_t buttonIndex);
     TuiEditButtonVisualState ButtonStateAt(TuiCustomEditViewInfo& viewInfo, int32_t slot, vcl::TShiftState shift,
                                            std::optional<vcl::TMouseButton> button, vcl::TPoint mousePos,
                                            int32_t previousPressed);
     void FlagOutermostButtons(TuiCustomEditViewInfo& viewInfo) const;
-    void CalculateButtonNativeInfo(TuiEditButtonViewInfo& info) const;
     vcl::TColor BackgroundColor() const;
     vcl::TRect GetSkinBorderExtent() const;
     vcl::TRect CalculateClientRect(const TuiCustomEditViewInfo& viewInfo) const;

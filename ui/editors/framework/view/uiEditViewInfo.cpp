@@ -1,7 +1,10 @@
 #include "ui/editors/framework/view/uiEditViewInfo.h"
 
+#include "rtl/WindowsApi.h"
+#include "ui/core/controls/containers/uiContainerPainting.h"
 #include "ui/core/geometry/uiGeometry.h"
 #include "ui/core/graphics/uiControlBackground.h"
+#include "ui/core/graphics/uiDCServices.h"
 #include "ui/core/graphics/uiRegion.h"
 #include "ui/core/system/uxSystemInfo.h"
 #include "ui/core/themes/uxThemeManager.h"
@@ -9,6 +12,8 @@
 #include "ui/editors/framework/control/uiCustomEdit.h"
 #include "ui/editors/framework/view/uiEditDrawing.h"
 #include "ui/editors/framework/view/uiSolidBrushCache.h"
+#include "vcl/forms/Screen.h"
+#include "vcl/hints/HintWindow.h"
 
 #include <algorithm>
 
@@ -101,6 +106,53 @@ std::unique_ptr<TuiRegion> TuiCustomEditViewInfo::GetUpdateRegion(const TuiCusto
     return region;
 }
 
+bool TuiCustomEditViewInfo::InvalidateChanges(vcl::TWinControl& control, const vcl::TRect& inner,
+                                              const TuiCustomEditViewInfo* old) {
+    if (!control.HandleAllocated()) {
+        return false;
+    }
+    const HWND window = control.WindowHandle();
+    vcl::TRect keptInner;
+    IntersectRects(keptInner, inner, ClientRect);
+    if (old == nullptr) {
+        InvalidateRectExcept(window, Bounds, keptInner, false);
+        return !IsRectEmptyArea(Bounds);
+    }
+    bool invalidated = InvalidateFrameChanges(window, keptInner, *old);
+    if (ButtonCount() != old->ButtonCount()) {
+        return invalidated;
+    }
+    for (int32_t i = 0; i < ButtonCount(); ++i) {
+        const TuiEditButtonViewInfo& button = Buttons(i);
+        if (button.DiffersFrom(old->Buttons(i)) && !IsRectEmptyArea(button.Bounds)) {
+            const RECT bounds{button.Bounds.Left, button.Bounds.Top, button.Bounds.Right, button.Bounds.Bottom};
+            InvalidateRect(window, &bounds, button.EraseBackground);
+            invalidated = true;
+        }
+    }
+    return invalidated;
+}
+
+bool TuiCustomEditViewInfo::InvalidateFrameChanges(HWND window, const vcl::TRect& inner,
+                                                   const TuiCustomEditViewInfo& old) const {
+    const bool wholeChanged = ThemeState != old.ThemeState || BackgroundColor != old.BackgroundColor ||
+                              ButtonCount() != old.ButtonCount() ||
+                              (ContainerState != old.ContainerState && RepaintOnStateChange());
+    const bool ringChanged =
+        (BorderColor != old.BorderColor && EditBorderStyle != ebsNone) || EditBorderStyle != old.EditBorderStyle;
+    const vcl::TRect* kept = wholeChanged ? &inner : ringChanged ? &BorderRect : nullptr;
+    if (kept == nullptr || IsRectEmptyArea(Bounds) || *kept == Bounds) {
+        return false;
+    }
+    InvalidateRectExcept(window, Bounds, *kept, false);
+    return true;
+}
+
+void TuiCustomEditViewInfo::SaveButtonStates() {
+    FPreviousPressedIndex = PressedIndex;
+    FPreviousHotIndex = HotIndex;
+}
+
 void TuiCustomEditViewInfo::Offset(int32_t dx, int32_t dy) {
     for (vcl::TRect* rect : {&Bounds, &BorderRect, &ClientRect}) {
         *rect = ShiftRect(*rect, dx, dy);
@@ -178,10 +230,8 @@ void TuiCustomEditViewInfo::PaintBackground(TuiCanvas& canvas, const vcl::TRect&
     canvas.PopClipRegion();
 }
 
-// The parent paints on the device context: the canvas's objects leave it first.
 void TuiCustomEditViewInfo::DrawParentThemedBackground(TuiCanvas& canvas, const vcl::TRect& rect) {
-    canvas.Canvas().DeselectHandles();
-    UxTheme().DrawThemeParentBackground(Edit->WindowHandle(), canvas.Handle(), &rect);
+    uiDrawThemeParentBackground(*Edit, canvas, rect);
 }
 
 void TuiCustomEditViewInfo::PaintBackgroundByMode(TuiCanvas& canvas, const vcl::TRect& rect) {
@@ -363,7 +413,7 @@ void TuiCustomEditViewInfo::DrawButtonInBounds(TuiCanvas& canvas, int32_t index)
     }
 }
 
-void TuiCustomEditViewInfo::DrawButton(TuiCanvas& canvas, int32_t index) {
+TuiEditButtonPaintContext TuiCustomEditViewInfo::ButtonPaintContext() const {
     TuiEditButtonPaintContext context;
     context.BorderRect = BorderRect;
     context.Transparent = Transparent;
@@ -374,17 +424,31 @@ void TuiCustomEditViewInfo::DrawButton(TuiCanvas& canvas, int32_t index) {
     context.Font = Font;
     context.SkinPainter = SkinPainter;
     context.HasEditor = Edit != nullptr;
-    TuiEditButtonDrawHooks hooks;
-    hooks.DrawBorder = [&](vcl::TRect&, vcl::TRect&) { return AskHandler(OnDrawButtonBorder, &canvas, index); };
-    hooks.DrawBackground = [&](const vcl::TRect&) { return AskHandler(OnDrawButtonBackground, &canvas, index); };
-    DrawEditButton(canvas, context, Buttons(index), hooks);
+    return context;
 }
 
-int32_t TuiCustomEditViewInfo::GetPartAt(vcl::TPoint point) const {
+void TuiCustomEditViewInfo::DrawButton(TuiCanvas& canvas, int32_t index) {
+    TuiEditButtonDrawHooks hooks;
+    hooks.DrawBorder = [&](vcl::TColor&, vcl::TColor&, vcl::TRect&, vcl::TRect&) {
+        return AskHandler(OnDrawButtonBorder, &canvas, index);
+    };
+    hooks.DrawBackground = [&](const vcl::TRect&) { return AskHandler(OnDrawButtonBackground, &canvas, index); };
+    DrawEditButton(canvas, ButtonPaintContext(), Buttons(index), hooks);
+}
+
+int32_t TuiCustomEditViewInfo::GetButtonAt(vcl::TPoint point) const {
     for (int32_t i = 0; i < ButtonCount(); ++i) {
         if (PointIn(Buttons(i).Bounds, point)) {
             return i;
         }
+    }
+    return -1;
+}
+
+int32_t TuiCustomEditViewInfo::GetPartAt(vcl::TPoint point) const {
+    const int32_t button = GetButtonAt(point);
+    if (button >= 0) {
+        return button;
     }
     return PointIn(BorderRect, point) ? ephtText : ephtNone;
 }
@@ -410,6 +474,21 @@ vcl::TRect TuiCustomEditViewInfo::GetPartRect(int32_t part) const {
 bool TuiCustomEditViewInfo::HasHotButton() const {
     return std::any_of(FButtons.begin(), FButtons.end(),
                        [](const std::unique_ptr<TuiEditButtonViewInfo>& button) { return button->State == ebvsHot; });
+}
+
+bool TuiCustomEditViewInfo::GetHintInfoIn(TuiCanvas&, vcl::TPoint point, vcl::TRect& hintRect, bool& multiLine,
+                                          rtl::UnicodeString& text, const vcl::TRect&) {
+    text = GetHintTextAt(point);
+    multiLine = false;
+    if (text.empty()) {
+        return false;
+    }
+    // The hint window of the program's class measures the text within the screen's width.
+    const std::unique_ptr<vcl::THintWindow, rtl::TComponentDeleter> window(
+        static_cast<vcl::THintWindow*>(vcl::HintWindowClass()->CreateInstance(nullptr)));
+    const vcl::TRect size = window->CalcHintRect(vcl::Screen().Width(), text, nullptr);
+    hintRect = ShiftRect(size, point.X, point.Y + GetCursorSize().cy);
+    return true;
 }
 
 rtl::UnicodeString TuiCustomEditViewInfo::GetHintTextAt(vcl::TPoint point) const {

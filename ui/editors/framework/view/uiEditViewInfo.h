@@ -1,14 +1,17 @@
 #pragma once
 // TuiCustomEditViewInfo: the computed picture of one editor value (filled by its view data) and its painting: the
 // background, the border by edit border style and the buttons by button style, with a custom-draw event at each step.
-// It answers which part lies under a point. The same object paints a standalone editor and a host's cell; it needs no
-// window.
+// It answers which part lies under a point and the hint of a button. The same object paints a standalone editor and a
+// host's cell; it needs no window. An editor control keeps one and, after each recalculation, repaints only what
+// differs from a copy of the picture before it (InvalidateChanges): the changed buttons, the border ring, or the whole
+// editor but its inner edit. Descendants that draw more (a check glyph) extend the comparison.
 
 #include "rtl/core/Persistent.h"
 #include "rtl/core/SmallSet.h"
 #include "ui/core/graphics/uiCanvas.h"
 #include "ui/editors/framework/buttons/uiEditButtons.h"
 #include "ui/editors/framework/properties/uiEditStyle.h"
+#include "vcl/system/WinTypes.h"
 
 #include <cstdint>
 #include <functional>
@@ -17,6 +20,7 @@
 
 namespace vcl {
 class TFont;
+class TWinControl;
 } // namespace vcl
 
 namespace ui {
@@ -25,6 +29,7 @@ class TuiCustomEdit;
 class TuiCustomEditProperties;
 class TuiCustomLookAndFeelPainter;
 class TuiRegion;
+struct TuiEditButtonPaintContext;
 
 // The state of an editor or cell, as a set.
 enum TuiContainerStateItem : uint8_t { csNormal, csActive, csDisabled, csHotTrack };
@@ -62,7 +67,24 @@ public:
     void Assign(const rtl::TPersistent* source) override;
     // What must be painted again after old: the changed buttons while the frame stayed (border colour, border style,
     // button count, theme state), else the whole bounds.
-    std::unique_ptr<TuiRegion> GetUpdateRegion(const TuiCustomEditViewInfo& old) const;
+    virtual std::unique_ptr<TuiRegion> GetUpdateRegion(const TuiCustomEditViewInfo& old) const;
+    // Invalidates on control's window what differs from old (nullptr: everything) and answers whether anything was:
+    // a different theme state, background colour, button count or (when RepaintOnStateChange) container state repaints
+    // the bounds but inner (the inner edit's rectangle, clipped to the client rectangle); else a different border
+    // colour (with a border) or border style repaints the border ring; each button that differs from its old self
+    // repaints its bounds. Nothing before the control has a window.
+    virtual bool InvalidateChanges(vcl::TWinControl& control, const vcl::TRect& inner,
+                                   const TuiCustomEditViewInfo* old);
+    // InvalidateChanges with no inner edit.
+    bool InvalidateAll(vcl::TWinControl& control, const TuiCustomEditViewInfo* old) {
+        return InvalidateChanges(control, {}, old);
+    }
+    // A change of the container state alone repaints the whole editor.
+    virtual bool RepaintOnStateChange() const { return true; }
+    // Keeps the pressed and hot buttons before a recalculation, so that a descendant can tell what the pointer did.
+    virtual void SaveButtonStates();
+    int32_t PreviousPressedIndex() const { return FPreviousPressedIndex; }
+    int32_t PreviousHotIndex() const { return FPreviousHotIndex; }
     // Moves every rectangle by (dx, dy).
     virtual void Offset(int32_t dx, int32_t dy);
 
@@ -92,12 +114,25 @@ public:
 
     // The index of the first button whose bounds hold the point; else ephtText inside the border rectangle; else
     // ephtNone.
-    int32_t GetPartAt(vcl::TPoint point) const;
+    virtual int32_t GetPartAt(vcl::TPoint point) const;
     // ephtText: the border rectangle narrowed to the text area; a button: its bounds; else an empty rectangle.
-    vcl::TRect GetPartRect(int32_t part) const;
+    virtual vcl::TRect GetPartRect(int32_t part) const;
+    // The index of the first button whose bounds hold the point; -1 when none does.
+    int32_t GetButtonAt(vcl::TPoint point) const;
     bool HasHotButton() const;
     // The button's hint up to its first "|"; empty when the point is on no button.
     rtl::UnicodeString GetHintTextAt(vcl::TPoint point) const;
+    // The hint at point: for a button its hint up to the first "|", single-line, in hintRect where a hint window
+    // shows it (moved to the point and below the pointer's visible part); true when there is a text. visibleBounds
+    // (when not empty) limit what counts as shown, for descendants whose text may be cut.
+    virtual bool GetHintInfoIn(TuiCanvas& canvas, vcl::TPoint point, vcl::TRect& hintRect, bool& multiLine,
+                               rtl::UnicodeString& text, const vcl::TRect& visibleBounds);
+    bool GetHintInfo(TuiCanvas& canvas, vcl::TPoint point, vcl::TRect& hintRect, bool& multiLine,
+                     rtl::UnicodeString& text) {
+        return GetHintInfoIn(canvas, point, hintRect, multiLine, text, {});
+    }
+    // Lets a descendant change the canvas's font and colour before its text is drawn; nothing here.
+    virtual void AdjustTextParams(TuiCanvas&) {}
 
     // The in-place custom background would paint (asked without canvas).
     bool HasCustomBackground();
@@ -154,16 +189,24 @@ protected:
     void DrawNativeBackground(TuiCanvas& canvas, bool fill);
     void DrawButtonInBounds(TuiCanvas& canvas, int32_t index);
     virtual void DrawButton(TuiCanvas& canvas, int32_t index);
+    // What drawing a button needs of this editor.
+    TuiEditButtonPaintContext ButtonPaintContext() const;
+    // The event's handler answers whether it drew the button (asked with no canvas: whether it would).
+    bool AskHandler(const TDrawButtonEvent& event, TuiCanvas* canvas, int32_t index);
 
 private:
-    bool AskHandler(const TDrawButtonEvent& event, TuiCanvas* canvas, int32_t index);
     void PaintBackgroundByMode(TuiCanvas& canvas, const vcl::TRect& rect);
     // Needs Edit.
     void DrawParentThemedBackground(TuiCanvas& canvas, const vcl::TRect& rect);
     bool CustomDrawBackground(TuiCanvas* canvas);
 
+    // The border ring or the whole editor, by what differs from old; whether anything was invalidated.
+    bool InvalidateFrameChanges(HWND window, const vcl::TRect& inner, const TuiCustomEditViewInfo& old) const;
+
     std::vector<std::unique_ptr<TuiEditButtonViewInfo>> FButtons;
     bool FDrawingButtons = false;
+    int32_t FPreviousPressedIndex = -1;
+    int32_t FPreviousHotIndex = -1;
 };
 
 } // namespace ui

@@ -120,6 +120,13 @@ public:
     TuiMaskEditProperties& MaskEditProperties() const { return static_cast<TuiMaskEditProperties&>(Properties()); }
 };
 
+// The repository item of the mask editor.
+class TuiEditRepositoryMaskItem : public TuiEditRepositoryItemOf<TuiMaskEditProperties> {
+    RTL_DECLARE_CLASS(TuiEditRepositoryMaskItem, TuiEditRepositoryItemOf<TuiMaskEditProperties>)
+public:
+    using TuiEditRepositoryItemOf::TuiEditRepositoryItemOf;
+};
+
 // Registers the mask properties among the editor properties classes; the finalisation removes them.
 void InitializeMaskEditUnit();
 void FinalizeMaskEditUnit();

@@ -24,7 +24,12 @@ const IuiRegExprSeparators& LocaleRegExprSeparators() {
     return separators;
 }
 
-TuiCustomMaskEditProperties::TuiCustomMaskEditProperties(rtl::TPersistent* owner) : TuiCustomTextEditProperties(owner) {
+TuiCustomMaskEditProperties::TuiCustomMaskEditProperties(rtl::TPersistent* owner)
+    : TuiCustomMaskEditProperties(owner, TuiTextEditPropertiesValues::StaticClass()) {}
+
+TuiCustomMaskEditProperties::TuiCustomMaskEditProperties(rtl::TPersistent* owner,
+                                                         const rtl::TMetaclass& assignedValuesClass)
+    : TuiCustomTextEditProperties(owner, assignedValuesClass) {
     SetValidateOnEnter(true);
 }
 

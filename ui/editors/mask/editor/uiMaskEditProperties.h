@@ -59,6 +59,9 @@ public:
     bool UsesLookupData() const override;
 
 protected:
+    // Descendants with more assigned-value flags pass their values class.
+    TuiCustomMaskEditProperties(rtl::TPersistent* owner, const rtl::TMetaclass& assignedValuesClass);
+
     void DoChanged() override;
     void MaxLengthChanged() override;
 

@@ -3,7 +3,6 @@
 #include "rtl/numbers/FormatSettings.h"
 #include "rtl/variants/VariantConversions.h"
 #include "ui/core/system/uxResourceStrings.h"
-#include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/editors/framework/strings/uiEditConsts.h"
 #include "ui/editors/text/numbers/uiCurrencyText.h"
 #include "ui/editors/text/numbers/uiTextEditNumberText.h"
@@ -180,23 +179,19 @@ void TuiCustomCurrencyEdit::CorrectRange() {
     TuiCustomTextEdit::UpdateDisplay();
 }
 
+const rtl::TMetaclass& TuiCurrencyEditProperties::GetContainerClass() const {
+    return TuiCurrencyEdit::StaticClass();
+}
+
 void InitializeCurrencyEditUnit() {
     GetEditPropertiesRegistry().Register(&TuiCurrencyEditProperties::StaticClass(),
                                          LoadResStringText(suiSEditRepositoryCurrencyItem));
     GetFilterEditsController().RegisterHelper(TuiCurrencyEditProperties::StaticClass(),
                                               TuiFilterCurrencyEditHelper::Instance());
-    TuiEditRegisteredRepositoryItems& items = GetEditDataRegisteredRepositoryItems();
-    items.RegisterItem(&TuiCurrencyValueType::Instance(), 0,
-                       GetDefaultEditRepository().CreateItem(TuiEditRepositoryCurrencyItem::StaticClass()));
-    items.RegisterItem(&TuiFMTBcdValueType::Instance(), 0,
-                       GetDefaultEditRepository().CreateItem(TuiEditRepositoryCurrencyItem::StaticClass()));
 }
 
 void FinalizeCurrencyEditUnit() {
     UnregisterFilterEditHelper(TuiCurrencyEditProperties::StaticClass(), TuiFilterCurrencyEditHelper::Instance());
-    TuiEditRegisteredRepositoryItems& items = GetEditDataRegisteredRepositoryItems();
-    items.UnregisterItem(&TuiFMTBcdValueType::Instance(), 0);
-    items.UnregisterItem(&TuiCurrencyValueType::Instance(), 0);
     GetEditPropertiesRegistry().Unregister(&TuiCurrencyEditProperties::StaticClass());
 }
 

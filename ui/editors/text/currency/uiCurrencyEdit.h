@@ -57,17 +57,16 @@ public:
     }
 };
 
-// The repository item of the currency editor.
-class TuiEditRepositoryCurrencyItem : public TuiEditRepositoryItem {
-    RTL_DECLARE_CLASS(TuiEditRepositoryCurrencyItem, TuiEditRepositoryItem)
+// The repository item of the currency editor; the default editor of Currency and FMTBcd values (the default editors'
+// start-up registers it).
+class TuiEditRepositoryCurrencyItem : public TuiEditRepositoryItemOf<TuiCurrencyEditProperties> {
+    RTL_DECLARE_CLASS(TuiEditRepositoryCurrencyItem, TuiEditRepositoryItemOf<TuiCurrencyEditProperties>)
 public:
-    explicit TuiEditRepositoryCurrencyItem(rtl::TComponent* owner)
-        : TuiEditRepositoryItem(owner, TuiCurrencyEditProperties::StaticClass()) {}
-    const rtl::TMetaclass& GetPropertiesClass() const override { return TuiCurrencyEditProperties::StaticClass(); }
+    using TuiEditRepositoryItemOf::TuiEditRepositoryItemOf;
 };
 
-// Registers the currency properties and makes the currency item the default editor of Currency and FMTBcd values;
-// the finalisation undoes both.
+// Registers the currency properties among the properties classes and their filter helper; the finalisation removes
+// both.
 void InitializeCurrencyEditUnit();
 void FinalizeCurrencyEditUnit();
 

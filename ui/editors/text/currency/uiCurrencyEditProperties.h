@@ -59,6 +59,8 @@ class TuiCurrencyEditProperties : public TuiCustomCurrencyEditProperties {
     RTL_DECLARE_CLASS(TuiCurrencyEditProperties, TuiCustomCurrencyEditProperties)
 public:
     explicit TuiCurrencyEditProperties(rtl::TPersistent* owner) : TuiCustomCurrencyEditProperties(owner) {}
+    // The currency editor control; defined with it.
+    const rtl::TMetaclass& GetContainerClass() const override;
 };
 
 } // namespace ui

@@ -1,6 +1,7 @@
 #include "ui/editors/text/inner/uiInnerTextEdit.h"
 
 #include "rtl/WindowsApi.h"
+#include "rtl/text/CodePages.h"
 #include "rtl/text/StringUtils.h"
 #include "ui/core/graphics/uiBufferedWindowPaint.h"
 #include "ui/editors/text/inner/uiInnerTextEditRoutines.h"
@@ -260,6 +261,10 @@ void TuiCustomInnerTextEdit::DefaultHandler(vcl::TMessage& message) {
     if (ansi && message.Msg == WM_CHAR) {
         return PassAnsiChar(message);
     }
+    if (message.Msg == WM_CHAR && !CharacterFitsMaxLength(static_cast<wchar_t>(message.WParam))) {
+        message.Result = 0;
+        return;
+    }
     const auto call = ansi ? CallWindowProcA : CallWindowProcW;
     message.Result = call(InnerEditClassWindowProc(ansi), window, message.Msg, message.WParam, message.LParam);
 }
@@ -275,11 +280,24 @@ void TuiCustomInnerTextEdit::PassAnsiChar(vcl::TMessage& message) {
     }
     const wchar_t character = AnsiCharacter(FLeadByte, byte);
     FLeadByte = '\0';
-    if (character == 0) {
+    if (character == 0 || !CharacterFitsMaxLength(character)) {
         message.Result = 0;
         return;
     }
     message.Result = CallWindowProcW(InnerEditClassWindowProc(false), Handle(), WM_CHAR, character, message.LParam);
+}
+
+// The window's own limit counts characters; MaxLength counts the bytes of the ANSI code page, as in an ANSI EDIT
+// window, and a double-byte character that does not fit is refused whole.
+bool TuiCustomInnerTextEdit::CharacterFitsMaxLength(wchar_t character) const {
+    if (MaxLength() <= 0 || character < u' ') {
+        return true;
+    }
+    rtl::UnicodeString kept = Text();
+    const auto start = std::min(static_cast<size_t>(std::max(SelStart(), 0)), kept.size());
+    kept.erase(start, static_cast<size_t>(std::max(SelLength(), 0)));
+    kept.push_back(static_cast<char16_t>(character));
+    return rtl::UnicodeToAnsi(kept).size() <= static_cast<size_t>(MaxLength());
 }
 
 void TuiCustomInnerTextEdit::WndProc(vcl::TMessage& message) {

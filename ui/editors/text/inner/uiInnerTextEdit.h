@@ -106,6 +106,7 @@ protected:
 
 private:
     void PassAnsiChar(vcl::TMessage& message);
+    bool CharacterFitsMaxLength(wchar_t character) const;
     void WMKeyDown(vcl::TMessage& message);
     void WMChar(vcl::TMessage& message);
     void WMImeChar(vcl::TMessage& message);

@@ -29,6 +29,20 @@ void TuiFilterTextEditHelper::ApplyFilterValue(TuiCustomEdit& editor, TuiCustomE
     editor.SetEditValue(value);
 }
 
+void AcceptFilterWildcards(TuiCustomEditProperties& properties, char16_t percent, char16_t underscore, bool accept) {
+    auto* text = dynamic_cast<TuiCustomTextEditProperties*>(&properties);
+    if (text == nullptr) {
+        return;
+    }
+    TuiCustomTextEditProperties::TCharSet accepted = text->AcceptedChars();
+    for (const char16_t wildcard : {underscore, percent}) {
+        if (wildcard < accepted.size()) {
+            accepted.set(wildcard, accept);
+        }
+    }
+    text->SetAcceptedChars(accepted);
+}
+
 const TuiFilterCurrencyEditHelper& TuiFilterCurrencyEditHelper::Instance() {
     static const TuiFilterCurrencyEditHelper helper;
     return helper;

@@ -19,6 +19,10 @@ public:
                           const rtl::Variant& value) const override;
 };
 
+// A text editor's properties take the two wildcards among the characters they accept while accept is set (a
+// condition tests a LIKE pattern), and leave them out otherwise; properties of other editors are left alone.
+void AcceptFilterWildcards(TuiCustomEditProperties& properties, char16_t percent, char16_t underscore, bool accept);
+
 class TuiFilterCurrencyEditHelper : public TuiFilterTextEditHelper {
     RTL_DECLARE_CLASS(TuiFilterCurrencyEditHelper, TuiFilterTextEditHelper)
 public:

@@ -3,15 +3,19 @@
 #include "rtl/WindowsApi.h"
 #include "rtl/numbers/FormatSettings.h"
 #include "rtl/numbers/NumberConversions.h"
+#include "rtl/text/CodePages.h"
 #include "rtl/variants/VariantConversions.h"
+#include "ui/core/graphics/uiSharedCanvases.h"
 #include "ui/core/themes/uiDWMApi.h"
 #include "ui/data/locale/uiFormats.h"
 #include "ui/editors/framework/strings/uiEditConsts.h"
+#include "ui/editors/framework/view/uiEditViewInfo.h"
 #include "ui/editors/text/inner/uiInnerTextEditRoutines.h"
 #include "ui/editors/text/numbers/uiTextEditNumberText.h"
 #include "ui/editors/text/textedit/uiFilterTextEditHelper.h"
 #include "ui/editors/text/textedit/uiTextEditScopeExit.h"
 #include "ui/editors/text/textedit/uiTextEditSpellChecking.h"
+#include "ui/editors/text/textedit/uiTextEditViewData.h"
 #include "vcl/graphics/Canvas.h"
 
 #include <algorithm>
@@ -341,9 +345,10 @@ void TuiCustomTextEdit::SelectAllInListStyles() {
 }
 
 // MaxLength cuts the inserted text only: what stood after the selection stays, as the EDIT window's own limit keeps
-// it when the user pastes.
+// it when the user pastes. It counts bytes of the ANSI code page, as an ANSI EDIT window does, so that a text that
+// fits is one the programs reading it in that code page take.
 bool TuiCustomTextEdit::BuildInsertedText(const rtl::UnicodeString& inserted, rtl::UnicodeString& result,
-                                          int32_t& caret) {
+                                          int32_t& caret, size_t* insertedLength) {
     const TuiTextEditingStyle style = EditingStyle();
     if (UserEditInProgress() && style == tesLocked) {
         return false;
@@ -356,12 +361,15 @@ bool TuiCustomTextEdit::BuildInsertedText(const rtl::UnicodeString& inserted, rt
     rtl::UnicodeString fitting = inserted;
     const int32_t maxLength = GetTextProperties().MaxLength();
     if (maxLength > 0 && style != tesListOnly) {
-        const auto kept = text.size() - length;
+        const size_t kept = rtl::UnicodeToAnsi(text.substr(0, start) + text.substr(start + length)).size();
         const size_t room = static_cast<size_t>(maxLength) > kept ? static_cast<size_t>(maxLength) - kept : 0;
-        fitting.resize(std::min(fitting.size(), room));
+        fitting.resize(rtl::AnsiFittingLength(fitting, room));
         if (fitting.empty() && !inserted.empty() && length == 0) {
             return false;
         }
+    }
+    if (insertedLength != nullptr) {
+        *insertedLength = fitting.size();
     }
     if (style == tesListOnly) {
         result = fitting;
@@ -405,12 +413,13 @@ void TuiCustomTextEdit::SetInternalText(const rtl::UnicodeString& text, bool pos
 // Clipboard.
 
 // The user's insertion into the focused window passes the editor's check; the window then inserts with its own limit.
-bool TuiCustomTextEdit::AllowsFocusedInsertion(const rtl::UnicodeString& inserted) {
+// insertedLength tells how much of it fits MaxLength.
+bool TuiCustomTextEdit::AllowsFocusedInsertion(const rtl::UnicodeString& inserted, size_t* insertedLength) {
     bool allowed = false;
     RunWithUserEdit(true, [&] {
         rtl::UnicodeString result;
         int32_t caret = 0;
-        allowed = BuildInsertedText(inserted, result, caret);
+        allowed = BuildInsertedText(inserted, result, caret, insertedLength);
     });
     return allowed;
 }
@@ -444,7 +453,14 @@ void TuiCustomTextEdit::PasteFromClipboard() {
         return;
     }
     if (HandleAllocated() && Focused()) {
-        if (AllowsFocusedInsertion(pasted)) {
+        size_t fitting = 0;
+        if (!AllowsFocusedInsertion(pasted, &fitting)) {
+            return;
+        }
+        // The window's own limit counts characters; where MaxLength's bytes take less, only what fits goes in.
+        if (fitting < pasted.size()) {
+            FInnerEdit->SetSelText(rtl::UnicodeStringView(pasted).substr(0, fitting));
+        } else {
             FInnerEdit->PasteFromClipboard();
         }
         return;
@@ -590,29 +606,53 @@ int32_t TuiCustomTextEdit::InnerTextHeight() {
     return height;
 }
 
-// The text line sits inside the client area at the vertical alignment; the window takes the whole width.
+// The client area less the edit buttons at its sides: the inner edit window would cover them.
+vcl::TRect TuiCustomTextEdit::InnerEditArea() {
+    vcl::TRect area = ViewInfo().ClientRect;
+    if (GetEffectiveProperties().Buttons().VisibleCount() == 0) {
+        return area;
+    }
+    const std::unique_ptr<TuiCustomEditViewInfo> viewInfo = CalculateViewInfoAt(*GetSharedScreenCanvas(), {-1, -1});
+    area.Left = std::max(area.Left, viewInfo->ClientRect.Left);
+    area.Right = std::max(area.Left, std::min(area.Right, viewInfo->ClientRect.Right));
+    return area;
+}
+
+// The text line sits where the view info lays out its text: inside the client area beside the buttons, less the
+// content offsets, at the vertical alignment, never above the top offset; the window takes the width between the side
+// offsets.
 void TuiCustomTextEdit::AlignInnerControl() {
     if (FInnerEdit == nullptr) {
         return;
     }
-    const vcl::TRect client = ViewInfo().ClientRect;
+    const vcl::TRect client = InnerEditArea();
+    const vcl::TRect offsets = ContentOffsets();
     const int32_t height = std::min(InnerTextHeight(), client.Height());
-    int32_t top = client.Top;
+    const int32_t highest = client.Top + offsets.Top;
+    int32_t top = highest;
     switch (GetTextProperties().GetAlignment().Vert()) {
     case taBottomJustify:
-        top = client.Bottom - height;
+        top = client.Bottom - height - offsets.Bottom;
         break;
     case taVCenter:
-        top = client.Top + (client.Height() - height) / 2;
+        top = highest + (client.Height() - offsets.Top - offsets.Bottom - height) / 2;
         break;
     case taTopJustify:
         break;
     }
-    top = std::max(top, client.Top);
-    if (FInnerEdit->Left() != client.Left || FInnerEdit->Top() != top || FInnerEdit->Width() != client.Width() ||
+    top = std::max(top, highest);
+    const int32_t left = client.Left + offsets.Left;
+    const int32_t width = client.Width() - offsets.Left - offsets.Right + 1;
+    if (FInnerEdit->Left() != left || FInnerEdit->Top() != top || FInnerEdit->Width() != width ||
         FInnerEdit->Height() != height) {
-        FInnerEdit->SetBounds(client.Left, top, client.Width(), height);
+        FInnerEdit->SetBounds(left, top, width, height);
     }
+}
+
+vcl::TRect TuiCustomTextEdit::ContentOffsets() {
+    const std::unique_ptr<TuiCustomEditViewData> viewData = CreateViewData();
+    const auto* textViewData = dynamic_cast<const TuiCustomTextEditViewData*>(viewData.get());
+    return textViewData != nullptr ? textViewData->GetContentOffsets() : vcl::TRect{};
 }
 
 const rtl::TMetaclass& TuiTextEditProperties::GetContainerClass() const {
@@ -625,13 +665,10 @@ void InitializeTextEditUnit() {
                                          LoadResStringText(suiSEditRepositoryTextItem));
     GetFilterEditsController().RegisterHelper(TuiTextEditProperties::StaticClass(),
                                               TuiFilterTextEditHelper::Instance());
-    GetEditDataRegisteredRepositoryItems().RegisterDefaultItem(
-        -1, GetDefaultEditRepository().CreateItem(TuiEditRepositoryTextItem::StaticClass()));
 }
 
 void FinalizeTextEditUnit() {
     UnregisterFilterEditHelper(TuiTextEditProperties::StaticClass(), TuiFilterTextEditHelper::Instance());
-    GetEditDataRegisteredRepositoryItems().UnregisterDefaultItem(-1);
     GetEditPropertiesRegistry().Unregister(&TuiTextEditProperties::StaticClass());
 }
 

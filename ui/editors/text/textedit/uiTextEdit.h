@@ -40,7 +40,8 @@ public:
     // The editor's own insertion; with post, an unfocused standalone editor hands the text on as its value at once.
     void SetInternalText(const rtl::UnicodeString& text, bool post = false);
     // The text that inserting gives and the caret after it; False when the insertion is refused or nothing fits.
-    bool BuildInsertedText(const rtl::UnicodeString& inserted, rtl::UnicodeString& result, int32_t& caret);
+    bool BuildInsertedText(const rtl::UnicodeString& inserted, rtl::UnicodeString& result, int32_t& caret,
+                           size_t* insertedLength = nullptr);
 
     // Locked editors (and list-only ones without completion) show no selection of their own.
     int32_t SelStart();
@@ -168,9 +169,12 @@ private:
     void ReformatThousandSeparators();
     void WMSetText(vcl::TMessage& message);
     void ApplyPropertiesToInnerEdit(TuiCustomTextEditProperties& properties);
+    // The text view data's content offsets for this editor as it is now.
+    vcl::TRect ContentOffsets();
     int32_t InnerTextHeight();
+    vcl::TRect InnerEditArea();
     void SelectAllInListStyles();
-    bool AllowsFocusedInsertion(const rtl::UnicodeString& inserted);
+    bool AllowsFocusedInsertion(const rtl::UnicodeString& inserted, size_t* insertedLength = nullptr);
     void WMGetText(vcl::TMessage& message);
 
     // The spell checker, when one is installed, hears what happens in the inner edit.
@@ -216,17 +220,15 @@ public:
     TuiTextEditProperties& TextEditProperties() const { return static_cast<TuiTextEditProperties&>(Properties()); }
 };
 
-// The repository item of the text editor; the default editor of every value type without one of its own.
-class TuiEditRepositoryTextItem : public TuiEditRepositoryItem {
-    RTL_DECLARE_CLASS(TuiEditRepositoryTextItem, TuiEditRepositoryItem)
+// The repository item of the text editor; the default editor of every value type without one of its own (the
+// default editors' start-up registers it).
+class TuiEditRepositoryTextItem : public TuiEditRepositoryItemOf<TuiTextEditProperties> {
+    RTL_DECLARE_CLASS(TuiEditRepositoryTextItem, TuiEditRepositoryItemOf<TuiTextEditProperties>)
 public:
-    explicit TuiEditRepositoryTextItem(rtl::TComponent* owner)
-        : TuiEditRepositoryItem(owner, TuiTextEditProperties::StaticClass()) {}
-    const rtl::TMetaclass& GetPropertiesClass() const override { return TuiTextEditProperties::StaticClass(); }
+    using TuiEditRepositoryItemOf::TuiEditRepositoryItemOf;
 };
 
-// Registers the text properties and the default text editor item of the default repository; the finalisation
-// removes the default entry.
+// Registers the text properties among the properties classes and their filter helper; the finalisation removes both.
 void InitializeTextEditUnit();
 void FinalizeTextEditUnit();
 

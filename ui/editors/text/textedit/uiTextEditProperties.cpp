@@ -78,8 +78,11 @@ void TuiTextEditPropertiesValues::SetMaxLength(bool value) {
 }
 
 TuiCustomTextEditProperties::TuiCustomTextEditProperties(rtl::TPersistent* owner)
-    : TuiCustomEditProperties(owner, TuiTextEditPropertiesValues::StaticClass()),
-      FLookupItems(std::make_unique<rtl::TStringList>()) {
+    : TuiCustomTextEditProperties(owner, TuiTextEditPropertiesValues::StaticClass()) {}
+
+TuiCustomTextEditProperties::TuiCustomTextEditProperties(rtl::TPersistent* owner,
+                                                         const rtl::TMetaclass& assignedValuesClass)
+    : TuiCustomEditProperties(owner, assignedValuesClass), FLookupItems(std::make_unique<rtl::TStringList>()) {
     FLookupItems->SetDuplicates(rtl::TDuplicates::dupAccept);
     FLookupItems->SetOnChange([this](rtl::TObject*) { Changed(); });
     GetFormatController().AddListener(this);

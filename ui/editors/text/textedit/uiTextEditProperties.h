@@ -199,6 +199,9 @@ public:
     bool CanShowDataDisplayText(bool) override { return true; }
 
 protected:
+    // Descendants with more assigned-value flags pass their values class.
+    TuiCustomTextEditProperties(rtl::TPersistent* owner, const rtl::TMetaclass& assignedValuesClass);
+
     void AlignmentChanged() override;
 
 private:

@@ -45,6 +45,7 @@ void TuiCustomTextEditViewInfo::DrawText(TuiCanvas& canvas) {
         canvas.SetFont(*Font);
     }
     canvas.Font().SetColor(SelectionBarVisible ? vcl::clHighlightText : TextColor);
+    AdjustTextParams(canvas);
     canvas.Canvas().RequireFont();
     PrepareTextOutData(canvas);
     if (TextLayout.Rows.Count() == 0) {
@@ -93,8 +94,8 @@ void TuiCustomTextEditViewInfo::Offset(int32_t dx, int32_t dy) {
     }
 }
 
-void TuiCustomTextEditViewInfo::GetHintInfoIn(TuiCanvas& canvas, vcl::TPoint point, bool& multiLine,
-                                              rtl::UnicodeString& hintText, vcl::TRect& hintRect,
+bool TuiCustomTextEditViewInfo::GetHintInfoIn(TuiCanvas& canvas, vcl::TPoint point, vcl::TRect& hintRect,
+                                              bool& multiLine, rtl::UnicodeString& hintText,
                                               const vcl::TRect& visibleBounds) {
     vcl::TRect visible = TextRect;
     if (!IsRectEmptyArea(visibleBounds)) {
@@ -112,10 +113,10 @@ void TuiCustomTextEditViewInfo::GetHintInfoIn(TuiCanvas& canvas, vcl::TPoint poi
             hintText = Text;
             hintRect = TextRect;
             multiLine = (TextFlags & tlWordBreak) != 0 && (TextFlags & tlSingleLine) == 0;
-            return;
+            return true;
         }
     }
-    hintText = GetHintTextAt(point);
+    return TuiCustomEditViewInfo::GetHintInfoIn(canvas, point, hintRect, multiLine, hintText, visibleBounds);
 }
 
 } // namespace ui

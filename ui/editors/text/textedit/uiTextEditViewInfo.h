@@ -40,8 +40,8 @@ public:
     void Offset(int32_t dx, int32_t dy) override;
     // Where the text is cut at point, the whole text as hint over the text rectangle; otherwise the hint of the button
     // under the point. visibleBounds (when not empty) limit the visible text. All in the view info's coordinates.
-    void GetHintInfoIn(TuiCanvas& canvas, vcl::TPoint point, bool& multiLine, rtl::UnicodeString& hintText,
-                       vcl::TRect& hintRect, const vcl::TRect& visibleBounds);
+    bool GetHintInfoIn(TuiCanvas& canvas, vcl::TPoint point, vcl::TRect& hintRect, bool& multiLine,
+                       rtl::UnicodeString& hintText, const vcl::TRect& visibleBounds) override;
 
     bool HasListSelection = false;
     TOwnerDrawEvent OnOwnerDraw;

@@ -5,6 +5,7 @@
 #include "ui/editors/framework/properties/uiEditProperties.h"
 #include "ui/grid/customtable/controller/uiCustomGridTableController.h"
 #include "ui/grid/customtable/controller/uiGridEditingController.h"
+#include "ui/grid/customtable/data/uiCustomGridTableViewData.h"
 #include "ui/grid/customtable/data/uiGridDataController.h"
 #include "ui/grid/customtable/items/uiCustomGridTableItem.h"
 #include "ui/grid/customtable/items/uiCustomGridTableItemOptions.h"

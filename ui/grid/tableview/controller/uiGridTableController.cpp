@@ -106,7 +106,8 @@ TuiGridTableMeasures TuiGridTableController::Measures() const {
         FRecordHeights.assign(rowCount, rowHeight);
     }
     TuiGridTableMeasures measures;
-    measures.ClientBounds = GridView().Site().ClientRect();
+    // The rows end where the site's own scroll bars begin.
+    measures.ClientBounds = GridView().Site().GetClientBounds();
     measures.LeftPos = FLeftPos;
     measures.GroupByBoxHeight = GroupByBoxHeight();
     measures.FilterBarHeight = FilterBarHeight();
@@ -205,7 +206,7 @@ void TuiGridTableController::InitScrollBarsParameters() {
 }
 
 void TuiGridTableController::ScrollHorizontally(TScrollCode code, int32_t& position) {
-    const int32_t page = GridView().Site().ClientWidth();
+    const int32_t page = ContentWidth(Measures());
     switch (code) {
     case scLineUp:
         SetLeftPos(FLeftPos - HorzScrollStep);
@@ -222,6 +223,12 @@ void TuiGridTableController::ScrollHorizontally(TScrollCode code, int32_t& posit
     case scTrack:
     case scPosition:
         SetLeftPos(position);
+        break;
+    case scTop:
+        SetLeftPos(0);
+        break;
+    case scBottom:
+        SetLeftPos(TableDataWidth(Measures().ColumnWidths));
         break;
     default:
         break;
@@ -248,6 +255,12 @@ void TuiGridTableController::ScrollVertically(TScrollCode code, int32_t& positio
     // tracking, and there is none here.
     case scPosition:
         SetTopRecordIndex(position);
+        break;
+    case scTop:
+        SetTopRecordIndex(0);
+        break;
+    case scBottom:
+        SetTopRecordIndex(DataController().GetRowCount());
         break;
     default:
         break;

@@ -91,34 +91,43 @@ void TuiGridColumnHeaderViewInfo::OffsetHeader(int32_t dx) {
     }
 }
 
+// The areas beside the caption in their order, each with the height it takes (0: the text area's) and its vertical
+// alignment. A centred caption takes its sorting mark along to the middle; any other has it at the right edge.
+std::vector<TuiGridColumnHeaderViewInfo::TAreaEntry> TuiGridColumnHeaderViewInfo::AreaEntries() const {
+    std::vector<TAreaEntry> entries;
+    if (ShowsFilterButton()) {
+        const vcl::TSize size = Painter().FilterDropDownSize();
+        entries.push_back({{size.cx, vcl::taRightJustify, true, true},
+                           &TuiGridColumnHeaderViewInfo::FFilterButtonBounds,
+                           size.cy,
+                           vaCenter});
+    }
+    if (HasSortingMark()) {
+        const vcl::TSize size = Painter().SortArrowAreaSize();
+        const vcl::TAlignment alignment = GetAlignmentHorz() == vcl::taCenter ? vcl::taCenter : vcl::taRightJustify;
+        entries.push_back(
+            {{size.cx, alignment, true, true}, &TuiGridColumnHeaderViewInfo::FSortingMarkBounds, size.cy, vaCenter});
+    }
+    if (HasGlyph()) {
+        const vcl::TBitmap& glyph = FColumn.HeaderGlyph();
+        entries.push_back({{glyph.Width(), FColumn.HeaderGlyphAlignmentHorz(), true, true},
+                           &TuiGridColumnHeaderViewInfo::FGlyphBounds,
+                           glyph.Height(),
+                           FColumn.HeaderGlyphAlignmentVert()});
+    }
+    return entries;
+}
+
 void TuiGridColumnHeaderViewInfo::PlaceCaptionAndAreas() {
     const vcl::TRect& bounds = FPaintBounds;
     const vcl::TRect content = Painter().HeaderContentRect(bounds, uiAllBorders);
     const rtl::UnicodeString caption = Text();
     const bool centred = AlignmentHorz() == vcl::taCenter;
-    // Each area with the place it fills and its height (0: the text area's) and vertical alignment.
-    struct TPlacedArea {
-        vcl::TRect* Place;
-        int32_t Height;
-        TuiAlignmentVert Alignment;
-    };
-    std::vector<TuiGridHeaderArea> areas;
-    std::vector<TPlacedArea> places;
     FFilterButtonBounds = FSortingMarkBounds = FGlyphBounds = {};
-    if (ShowsFilterButton()) {
-        const vcl::TSize size = Painter().FilterDropDownSize();
-        areas.push_back({size.cx, vcl::taRightJustify, true, true});
-        places.push_back({&FFilterButtonBounds, size.cy, vaCenter});
-    }
-    // A centred caption takes its sorting mark along to the middle; any other has it at the right edge.
-    if (HasSortingMark()) {
-        areas.push_back({Painter().SortArrowAreaSize().cx, centred ? vcl::taCenter : vcl::taRightJustify, true, true});
-        places.push_back({&FSortingMarkBounds, Painter().SortArrowAreaSize().cy, vaCenter});
-    }
-    if (HasGlyph()) {
-        const vcl::TBitmap& glyph = FColumn.HeaderGlyph();
-        areas.push_back({glyph.Width(), FColumn.HeaderGlyphAlignmentHorz(), true, true});
-        places.push_back({&FGlyphBounds, glyph.Height(), FColumn.HeaderGlyphAlignmentVert()});
+    const std::vector<TAreaEntry> entries = AreaEntries();
+    std::vector<TuiGridHeaderArea> areas;
+    for (const TAreaEntry& entry : entries) {
+        areas.push_back(entry.Area);
     }
     const TuiGridHeaderCaption captionMeasure{centred ? CaptionWidth(caption) : 0, caption.empty(), centred};
     const TuiGridHeaderAreasLayout layout =
@@ -126,10 +135,36 @@ void TuiGridColumnHeaderViewInfo::PlaceCaptionAndAreas() {
     const int32_t top = content.Top + HeaderTextVerticalInset;
     const int32_t bottom = content.Bottom - HeaderTextVerticalInset;
     FCaptionBounds = vcl::Rect(layout.TextArea.Left, top, layout.TextArea.Right, bottom);
-    for (size_t i = 0; i < places.size(); ++i) {
+    for (size_t i = 0; i < entries.size(); ++i) {
         const TuiGridHeaderSpan& span = layout.Areas[i];
-        *places[i].Place = AlignedVertically(span.Left, span.Right, top, bottom, places[i].Height, places[i].Alignment);
+        this->*entries[i].Place =
+            AlignedVertically(span.Left, span.Right, top, bottom, entries[i].Height, entries[i].Alignment);
     }
+}
+
+// The frame, the caption with its margins, and every area that takes its room from the caption, with the gap a
+// caption keeps from an area on each side where one stands.
+int32_t TuiGridColumnHeaderViewInfo::BestFitWidth() const {
+    TuiCanvas& canvas = FTableViewInfo.MeasuringCanvas();
+    int32_t width =
+        Painter().HeaderWidthForText(canvas, TuiBorders{bLeft, bRight}, u"", nullptr) + CaptionWidth(GetText());
+    const bool centred = GetAlignmentHorz() == vcl::taCenter;
+    bool roomTakenLeft = false;
+    bool roomTakenRight = false;
+    for (const TAreaEntry& entry : AreaEntries()) {
+        if (!entry.Area.TakesRoomFromText) {
+            continue;
+        }
+        width += entry.Area.Width;
+        roomTakenLeft |= entry.Area.Alignment == vcl::taLeftJustify;
+        roomTakenRight |= entry.Area.Alignment == vcl::taRightJustify;
+        // A centred area stands beside a centred caption only where both fit with the caption's insets to spare;
+        // with less room it is centred over the caption.
+        if (centred && entry.Area.Alignment == vcl::taCenter) {
+            width += 2 * HeaderTextInset + 1;
+        }
+    }
+    return width + (roomTakenLeft ? HeaderCaptionGap : 0) + (roomTakenRight ? HeaderCaptionGap : 0);
 }
 
 int32_t TuiGridColumnHeaderViewInfo::CaptionHeight() const {

@@ -4,6 +4,9 @@
 // glyph beside it, and the hit tests of the header, its filter button and its sizing edge.
 
 #include "ui/grid/cells/uiGridCellViewInfo.h"
+#include "ui/grid/tableview/uiGridHeaderAreas.h"
+
+#include <vector>
 
 namespace ui {
 
@@ -57,6 +60,8 @@ public:
     int32_t CaptionHeight() const;
     // The caption does not fit its bounds: wider than them on one line, or taller when painted wrapped.
     bool IsCaptionCut() const;
+    // The width the header needs to show its whole caption beside its areas.
+    int32_t BestFitWidth() const;
     // Pressed by the mouse, or the column the table controller holds pressed.
     bool IsShownPressed() const;
     vcl::TRect SizingEdgeBounds() const;
@@ -85,7 +90,16 @@ protected:
     void Invalidate() override;
 
 private:
+    // An area beside the caption and the member it is placed in.
+    struct TAreaEntry {
+        TuiGridHeaderArea Area;
+        vcl::TRect TuiGridColumnHeaderViewInfo::*Place;
+        int32_t Height;
+        TuiAlignmentVert Alignment;
+    };
+
     const TuiCustomLookAndFeelPainter& Painter() const;
+    std::vector<TAreaEntry> AreaEntries() const;
     void PlaceCaptionAndAreas();
     // The column can be filtered from its header.
     bool CanShowFilterButton() const;

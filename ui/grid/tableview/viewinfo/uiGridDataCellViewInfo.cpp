@@ -9,6 +9,7 @@
 #include "ui/editors/framework/view/uiEditViewInfo.h"
 #include "ui/editors/text/textedit/uiTextEditViewData.h"
 #include "ui/grid/control/uiCustomGrid.h"
+#include "ui/grid/customtable/controller/uiGridEditingController.h"
 #include "ui/grid/customtable/controller/uiGridIncSearch.h"
 #include "ui/grid/customtable/data/uiCustomGridTableViewData.h"
 #include "ui/grid/customtable/data/uiGridDataController.h"
@@ -161,7 +162,22 @@ bool TuiGridDataCellViewInfo::CalculateOwnSelected() const {
     if (!view.HasFocus() && selection.HideSelection()) {
         return false;
     }
+    if (view.OptionsSelection().CellMultiSelect() && !IsSelectedCellOfRecord()) {
+        return false;
+    }
     return CanShowSelection(selection);
+}
+
+// Under cell selection a record shows its selection only in the selected columns, and never in the cell its
+// in-place editor covers.
+bool TuiGridDataCellViewInfo::IsSelectedCellOfRecord() const {
+    TuiGridTableController& controller = FRow.TableViewInfo().TableView().Controller();
+    if (!controller.IsColumnSelected(&Column())) {
+        return false;
+    }
+    const bool editorShown = FRow.IsFocused() && controller.HasEditingController() &&
+                             controller.EditingController().EditedItem() == &Column();
+    return !editorShown;
 }
 
 // Under InvertSelect the focused cell stands out from its selected record; otherwise a single selection shows in

@@ -79,6 +79,7 @@ private:
     bool CalculateOwnSelected() const;
     bool CanShowSelection(const TuiCustomGridTableOptionsSelection& selection) const;
     void FillEditViewInfo();
+    bool IsSelectedCellOfRecord() const;
     // Rows broken at the cell's width when the row takes its height from its cells; the incremental search's
     // highlight.
     void PrepareTextViewData(TuiCustomTextEditViewData& viewData) const;

@@ -179,6 +179,35 @@ TEST_F(MasterDetail, TheSourceIsAskedOnceWhetherADetailHasRecords) {
     FMaster.SetCustomDataSource(nullptr);
 }
 
+// A template that counts how often it refocuses.
+class TRefocusingTemplate : public TTestDataController {
+public:
+    void UpdateFocusingAfterLocate() override {
+        ++Refocusings;
+        TTestDataController::UpdateFocusingAfterLocate();
+    }
+    int Refocusings = 0;
+};
+
+TEST(MasterRecordChanges, AClonesMasterRecordChangeRefocusesItsTemplateOnce) {
+    TMasterController master(3);
+    rtl::TObject level;
+    TuiCustomDataRelation& relation = master.GetRelations().AddRelation(&level);
+    TRefocusingTemplate pattern;
+    pattern.SetMasterRelation(&relation, true);
+    TuiCustomDataController* detail = master.GetDetailDataController(1, 0);
+    ASSERT_NE(detail, nullptr);
+    pattern.Refocusings = 0;
+    detail->MasterRecordChanged();
+    EXPECT_EQ(pattern.Refocusings, 1);
+
+    TRefocusingTemplate ordinary;
+    test::TNoticeLog log(ordinary);
+    ordinary.MasterRecordChanged();
+    EXPECT_EQ(ordinary.Refocusings, 0);
+    EXPECT_TRUE(log.Entries.empty());
+}
+
 // A reload in provider mode finds the expanded details and the selected records again by their record IDs.
 TEST(MasterDetailState, AReloadKeepsExpandedDetailsAndTheSelectionByKey) {
     test::TMemoryRecordSource source;

@@ -5,6 +5,7 @@
 #include "tests/ui/data/dates/DateTestSupport.h"
 #include "ui/data/controller/uiDataField.h"
 #include "ui/data/dates/uiDateClock.h"
+#include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 
 #include <gtest/gtest.h>

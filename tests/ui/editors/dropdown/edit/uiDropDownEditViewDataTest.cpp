@@ -2,6 +2,7 @@
 
 #include "tests/ui/core/SystemInfoDouble.h"
 #include "tests/ui/editors/framework/EditorPaintingSupport.h"
+#include "ui/core/painters/uiLookAndFeels.h"
 #include "ui/core/themes/uxThemeManager.h"
 #include "ui/editors/dropdown/combobox/uiComboBoxProperties.h"
 #include "ui/editors/framework/properties/uiEditStyle.h"

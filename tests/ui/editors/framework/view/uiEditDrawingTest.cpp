@@ -1,11 +1,20 @@
-// The editors' small drawing routines on 32-bit DIBs: bands round a rectangle, edges that shrink it, and arrows.
+// The editors' small drawing routines on 32-bit DIBs: bands round a rectangle, edges that shrink it, arrows,
+// inclusive polylines and glyphs; and the text-output flags, sizes and painters they choose.
 
 #include "ui/editors/framework/view/uiEditDrawing.h"
 
+#include "rtl/WindowsApi.h"
 #include "tests/support/ui/GeometryPrinting.h"
 #include "tests/ui/editors/framework/EditorPaintingSupport.h"
+#include "ui/core/painters/looks/uiNativePainter.h"
+#include "ui/core/painters/looks/uiOffice11Painter.h"
+#include "ui/core/painters/looks/uiStandardPainter.h"
+#include "ui/core/themes/uxThemeManager.h"
+#include "vcl/graphics/images/Bitmap.h"
+#include "vcl/imagelists/ImageList.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace ui {
 namespace {
@@ -75,6 +84,93 @@ TEST(uiEditDrawing, ArrowsGrowRowByRowFromTheirApex) {
     EXPECT_EQ(two.Surface.Pixel(10, 6), Rgb(vcl::clBlack));
     EXPECT_EQ(two.Surface.Pixel(9, 6), Rgb(vcl::clWhite));
     EXPECT_EQ(two.Surface.Pixel(10, 11), Rgb(vcl::clBlack));
+}
+
+TEST(uiEditDrawing, TextOutputFlagsMapToDrawTextFlagsAndBack) {
+    const std::pair<uint32_t, uint32_t> pairs[] = {{1, DT_VCENTER},    {2, DT_RIGHT},      {16, DT_SINGLELINE},
+                                                   {32, DT_WORDBREAK}, {256, DT_CALCRECT}, {512, DT_EXPANDTABS}};
+    uint32_t allTextOut = 0;
+    uint32_t allDrawText = 0;
+    for (const auto& [textOut, drawText] : pairs) {
+        EXPECT_EQ(TextOutFlagsToDrawTextFlags(textOut), drawText) << textOut;
+        EXPECT_EQ(DrawTextFlagsToTextOutFlags(drawText), textOut) << textOut;
+        allTextOut |= textOut;
+        allDrawText |= drawText;
+    }
+    EXPECT_EQ(TextOutFlagsToDrawTextFlags(allTextOut), allDrawText);
+    EXPECT_EQ(DrawTextFlagsToTextOutFlags(allDrawText | DT_NOPREFIX), allTextOut) << "other flags are dropped";
+    EXPECT_EQ(TextOutFlagsToDrawTextFlags(4 | 8 | 64), 0u);
+}
+
+TEST(uiEditDrawing, APolylineByPenAndByRectanglesGivesTheSamePixelsLastOneIncluded) {
+    const std::vector<std::vector<vcl::TPoint>> lines = {
+        {{2, 2}, {12, 2}, {12, 9}, {4, 9}},
+        {{15, 15}, {15, 5}},
+        {{7, 13}},
+    };
+    for (const std::vector<vcl::TPoint>& line : lines) {
+        TCanvasSurface pen(20, 20);
+        DrawPolylineInclusive(pen.Canvas, line, false, vcl::clRed);
+        TCanvasSurface rectangles(20, 20);
+        DrawPolylineInclusive(rectangles.Canvas, line, true, vcl::clRed);
+        EXPECT_EQ(pen.Surface.Pixels(), rectangles.Surface.Pixels()) << line.size();
+        EXPECT_EQ(pen.Surface.Pixel(line.back().X, line.back().Y), Rgb(vcl::clRed)) << line.size();
+    }
+}
+
+TEST(uiEditDrawing, MaxSizeRaisesEachDimensionAlone) {
+    vcl::TSize size{5, 20};
+    MaxSize(size, {10, 3});
+    EXPECT_EQ(size, (vcl::TSize{10, 20}));
+}
+
+// A 4 x 4 red square in the middle of a fuchsia (transparent) 8 x 8 glyph.
+std::unique_ptr<vcl::TBitmap> RedSquareGlyph() {
+    auto glyph = std::make_unique<vcl::TBitmap>(8, 8, vcl::pf24bit);
+    glyph->Canvas().Brush().SetColor(vcl::clFuchsia);
+    glyph->Canvas().FillRect({0, 0, 8, 8});
+    glyph->Canvas().Brush().SetColor(vcl::clRed);
+    glyph->Canvas().FillRect({2, 2, 6, 6});
+    return glyph;
+}
+
+TEST(uiEditDrawing, AGlyphLeavesItsTransparentColourOutAndFillsTheBackgroundWhenAsked) {
+    const std::unique_ptr<vcl::TBitmap> glyph = RedSquareGlyph();
+    TCanvasSurface plain(20, 20);
+    DrawGlyph(plain.Canvas, 4, 6, *glyph, true);
+    EXPECT_EQ(InkBounds(plain.Surface, vcl::clRed), (vcl::TRect{6, 8, 10, 12}));
+    EXPECT_EQ(plain.Surface.Pixel(4, 6), Rgb(vcl::clWhite)) << "transparent";
+
+    TCanvasSurface disabled(20, 20);
+    DrawGlyph(disabled.Canvas, 4, 6, *glyph, false, vcl::clYellow);
+    EXPECT_EQ(InkBounds(disabled.Surface, vcl::clRed), vcl::TRect{}) << "the disabled look has no colour";
+    EXPECT_EQ(disabled.Surface.Pixel(4, 6), Rgb(vcl::clYellow));
+    EXPECT_EQ(disabled.Surface.Pixel(3, 6), Rgb(vcl::clWhite));
+    EXPECT_NE(disabled.Surface.Pixel(7, 9), Rgb(vcl::clYellow));
+}
+
+TEST(uiEditDrawing, AnImageGoesToTheCornerOfItsFilledRectangle) {
+    const std::unique_ptr<vcl::TImageList, rtl::TComponentDeleter> images(new vcl::TImageList(nullptr));
+    images->SetSize(8, 8);
+    EXPECT_FALSE(IsImageListDrawable(images.get())) << "no image yet";
+    images->AddMasked(*RedSquareGlyph(), vcl::clFuchsia);
+    EXPECT_TRUE(IsImageListDrawable(images.get()));
+    EXPECT_FALSE(IsImageListDrawable(nullptr));
+    TCanvasSurface on(20, 20);
+    DrawImageThroughBitmap(on.Canvas, *images, 0, {4, 4, 16, 16}, vcl::clYellow);
+    EXPECT_EQ(InkBounds(on.Surface, vcl::clRed), (vcl::TRect{6, 6, 10, 10}));
+    EXPECT_EQ(InkBounds(on.Surface, vcl::clYellow), (vcl::TRect{4, 4, 16, 16}));
+}
+
+TEST(uiEditDrawing, APainterForAKindIsNativeOnlyWhenAskedAndThemed) {
+    EXPECT_EQ(GetPainterClassForKind(false, lfStandard), &TuiStandardLookAndFeelPainter::Instance());
+    EXPECT_EQ(GetPainterClassForKind(false, lfOffice11), &TuiOffice11LookAndFeelPainter::Instance());
+    const TuiLookAndFeelPainterClass native = GetPainterClassForKind(true, lfOffice11);
+    if (AreVisualStylesActive()) {
+        EXPECT_EQ(native, &TuiWinXPLookAndFeelPainter::Instance());
+    } else {
+        EXPECT_EQ(native, &TuiOffice11LookAndFeelPainter::Instance());
+    }
 }
 
 } // namespace

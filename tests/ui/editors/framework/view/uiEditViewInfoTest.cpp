@@ -102,6 +102,38 @@ TEST(uiEditViewInfo, PartsUnderAPoint) {
     EXPECT_EQ(info.GetPartAt({0, 10}), ephtNone);
 }
 
+TEST(uiEditViewInfo, AButtonsHintIsItsShortPartPlacedBelowThePointer) {
+    TPaintedEditor editor;
+    editor.Properties.Buttons().Add().SetWidth(20);
+    editor.Properties.Buttons().Items(0).SetHint(u"Open|Opens the list");
+    TCanvasSurface on(60, 30);
+    editor.Calculate(on.Canvas, {0, 0, 50, 20});
+    vcl::TRect hintRect;
+    bool multiLine = true;
+    rtl::UnicodeString text;
+    ASSERT_TRUE(editor.ViewInfo->GetHintInfo(on.Canvas, {40, 10}, hintRect, multiLine, text));
+    EXPECT_EQ(text, u"Open");
+    EXPECT_FALSE(multiLine);
+    EXPECT_EQ(hintRect.Left, 40);
+    EXPECT_GT(hintRect.Top, 10) << "below the pointer";
+    EXPECT_GT(hintRect.Width(), 0);
+    EXPECT_FALSE(editor.ViewInfo->GetHintInfo(on.Canvas, {5, 10}, hintRect, multiLine, text)) << "the text area";
+    EXPECT_TRUE(text.empty());
+}
+
+TEST(uiEditViewInfo, SavedButtonStatesAreThoseBeforeTheNextCalculation) {
+    TPaintedEditor editor;
+    editor.Properties.Buttons().Add().SetWidth(15);
+    TCanvasSurface on(60, 30);
+    editor.Calculate(on.Canvas, {0, 0, 50, 20}, {40, 10});
+    ASSERT_EQ(editor.ViewInfo->HotIndex, 0);
+    editor.ViewInfo->SaveButtonStates();
+    editor.Calculate(on.Canvas, {0, 0, 50, 20}, {5, 10});
+    EXPECT_EQ(editor.ViewInfo->HotIndex, -1);
+    EXPECT_EQ(editor.ViewInfo->PreviousHotIndex(), 0);
+    EXPECT_EQ(editor.ViewInfo->PreviousPressedIndex(), -1);
+}
+
 TEST(uiEditViewInfo, ACopyKeepsThePictureAndMovesWhole) {
     TPaintedEditor editor;
     editor.Properties.Buttons().Add().SetWidth(15);

@@ -10,6 +10,7 @@
 #include "tests/ui/editors/framework/EditorTestForms.h"
 #include "ui/data/locale/uiFormats.h"
 #include "ui/data/values/uiScalarValueTypes.h"
+#include "ui/editors/framework/control/uiInplaceEditList.h"
 
 #include <gtest/gtest.h>
 
@@ -264,22 +265,25 @@ TEST_F(CurrencyEditTest, AValueSetBeforeTheFormIsShownSurvivesTheShowing) {
     EXPECT_EQ(edit->Value(), 5);
 }
 
-TEST(CurrencyEditUnit, StartUpMakesTheCurrencyEditorTheDefaultForCurrencyAndBcdValues) {
+TEST(CurrencyEditUnit, StartUpRegistersTheCurrencyProperties) {
     ui::InitializeCurrencyEditUnit();
     ui::TuiRegisteredClasses& registry = ui::GetEditPropertiesRegistry();
     const int32_t index = registry.IndexOfClass(&ui::TuiCurrencyEditProperties::StaticClass());
     ASSERT_NE(index, -1);
     EXPECT_EQ(registry.GetDescriptionText(index), u"CurrencyEdit");
-    ui::TuiEditRegisteredRepositoryItems& items = ui::GetEditDataRegisteredRepositoryItems();
-    for (const void* type : {static_cast<const void*>(&ui::TuiCurrencyValueType::Instance()),
-                             static_cast<const void*>(&ui::TuiFMTBcdValueType::Instance())}) {
-        ui::TuiEditRepositoryItem* item = items.GetItem(type);
-        ASSERT_NE(item, nullptr);
-        EXPECT_TRUE(item->Properties().ClassType().InheritsFrom(ui::TuiCurrencyEditProperties::StaticClass()));
-    }
     ui::FinalizeCurrencyEditUnit();
-    EXPECT_EQ(items.GetItem(&ui::TuiCurrencyValueType::Instance()), nullptr);
     EXPECT_EQ(registry.IndexOfClass(&ui::TuiCurrencyEditProperties::StaticClass()), -1);
+}
+
+} // namespace
+
+namespace {
+
+TEST(CurrencyEditInPlace, AnInPlaceEditorListMakesACurrencyEditorForCurrencyProperties) {
+    ui::TuiInplaceEditList list(nullptr);
+    ui::TuiCurrencyEditProperties properties(nullptr);
+    ui::TuiCustomEdit& editor = list.GetEditor(properties);
+    EXPECT_NE(dynamic_cast<TuiCurrencyEdit*>(&editor), nullptr);
 }
 
 } // namespace

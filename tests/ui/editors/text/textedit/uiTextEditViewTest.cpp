@@ -171,13 +171,13 @@ TEST(TextEditView, ACutTextHintsTheWholeText) {
     bool multiLine = true;
     rtl::UnicodeString hint;
     vcl::TRect hintRect;
-    view.Info.GetHintInfoIn(on.Canvas, {5, 5}, multiLine, hint, hintRect, {});
+    EXPECT_TRUE(view.Info.GetHintInfo(on.Canvas, {5, 5}, hintRect, multiLine, hint));
     EXPECT_EQ(hint, u"a rather long text");
     EXPECT_EQ(hintRect, view.Info.TextRect);
     EXPECT_FALSE(multiLine);
 
     view.Calculate(on, u"ab", {0, 0, 100, 20});
-    view.Info.GetHintInfoIn(on.Canvas, {5, 5}, multiLine, hint, hintRect, {});
+    EXPECT_FALSE(view.Info.GetHintInfo(on.Canvas, {5, 5}, hintRect, multiLine, hint));
     EXPECT_EQ(hint, u"");
 }
 

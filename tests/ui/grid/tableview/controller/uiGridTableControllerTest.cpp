@@ -11,6 +11,7 @@
 #include "tests/ui/grid/tableview/ApplicationGridView.h"
 #include "ui/core/controls/control/uiControlScrollBars.h"
 #include "ui/core/graphics/uiCanvas.h"
+#include "ui/core/graphics/uiDrawParams.h"
 #include "ui/data/values/uiReferenceValueTypes.h"
 #include "ui/data/values/uiScalarValueTypes.h"
 #include "ui/grid/control/uiGridLevel.h"
@@ -23,7 +24,10 @@
 #include "ui/grid/tableview/uiGridTableBehaviorAndFiltering.h"
 #include "ui/grid/tableview/uiGridTableOptions.h"
 #include "ui/grid/tableview/uiGridTableView.h"
+#include "ui/grid/tableview/uiGridTableViewStyles.h"
 #include "ui/grid/tableview/viewinfo/uiGridColumnHeaderViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridDataCellViewInfo.h"
+#include "ui/grid/tableview/viewinfo/uiGridDataRowViewInfo.h"
 #include "ui/grid/tableview/viewinfo/uiGridTableViewInfo.h"
 #include "ui/grid/uiGridUnit.h"
 #include "ui/grid/view/uiGridHintHelper.h"
@@ -37,6 +41,7 @@
 #include "vcl/stdctrls/Edit.h"
 
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -258,6 +263,59 @@ TEST_F(GridTableControllerTest, TopRecordIndexIsClampedToWhatFillsThePage) {
     EXPECT_EQ(Controller().TopRecordIndex(), 11);
 }
 
+// Columns wider than the grid bring the horizontal bar, which takes its height from the rows: every way to the end
+// must leave the last record whole above it.
+TEST_F(GridTableControllerTest, TheLastRecordShowsWholeAboveTheHorizontalBarWhenScrolledOrFocusedThere) {
+    Fill({u"A", u"B", u"C", u"D", u"E", u"F"}, 25);
+    ASSERT_TRUE(Site().IsHScrollBarVisible());
+    const int32_t rowsBottom = Site().GetClientBounds().Bottom;
+    const auto lastRecordBottom = [&] {
+        for (const TuiGridRowPlacement& placed : Controller().Placement().Rows) {
+            if (placed.RecordIndex == 24) {
+                return placed.Bounds.Bottom;
+            }
+        }
+        return INT32_MAX;
+    };
+    const struct {
+        const char* Way;
+        std::function<void()> Go;
+    } ways[] = {
+        {"Ctrl+End", [] { ui_test::PressKey(VK_END, {vcl::ssCtrl}); }},
+        {"the scroll bar's end", [&] { Site().VScrollBar()->ScrollByCode(scBottom); }},
+        {"a top past the end", [&] { Controller().SetTopRecordIndex(1000); }},
+        {"Down from the last visible record",
+         [&] {
+             for (int32_t i = 0; i < 30; ++i) {
+                 ui_test::PressKey(VK_DOWN);
+             }
+         }},
+    };
+    for (const auto& way : ways) {
+        Controller().SetTopRecordIndex(0);
+        ASSERT_TRUE(Controller().FocusRowAt(0));
+        FocusSite();
+        way.Go();
+        ui_test::ProcessPendingMessages();
+        EXPECT_LE(lastRecordBottom(), rowsBottom) << way.Way;
+        EXPECT_EQ(Site().VScrollBar()->Position() + Site().VScrollBar()->PageSize(), 25) << way.Way;
+    }
+}
+
+TEST_F(GridTableControllerTest, TheLastColumnShowsWholeLeftOfTheVerticalBarAtTheHorizontalEnd) {
+    Fill({u"A", u"B", u"C", u"D", u"E", u"F"}, 100);
+    ASSERT_TRUE(Site().IsVScrollBarVisible());
+    for (const TScrollCode code : {scBottom, scPageDown}) {
+        Controller().SetLeftPos(0);
+        for (int32_t i = 0; i < 10; ++i) {
+            Site().HScrollBar()->ScrollByCode(code);
+        }
+        const TuiGridTablePlacement placement = Controller().Placement();
+        ASSERT_FALSE(placement.ColumnHeaders.empty());
+        EXPECT_EQ(placement.ColumnHeaders.back().Right, Site().GetClientBounds().Right) << static_cast<int>(code);
+    }
+}
+
 TEST_F(GridTableControllerTest, TheBarsShowRowsAndPixelsAndScrollByLinesAndPages) {
     Fill({u"A", u"B", u"C", u"D", u"E", u"F"}, 100);
     TuiControlScrollBar* vertical = Site().VScrollBar();
@@ -279,8 +337,10 @@ TEST_F(GridTableControllerTest, TheBarsShowRowsAndPixelsAndScrollByLinesAndPages
 
     horizontal->ScrollByCode(scLineDown);
     EXPECT_EQ(Controller().LeftPos(), 10);
+    // A page is the width the cells get, between the grid's edge and the vertical bar.
+    const int32_t page = Site().GetClientBounds().Width();
     horizontal->ScrollByCode(scPageDown);
-    EXPECT_EQ(Controller().LeftPos(), std::min(10 + Site().ClientWidth(), 600 - Site().ClientWidth()));
+    EXPECT_EQ(Controller().LeftPos(), std::min(10 + page, 600 - page));
     EXPECT_EQ(horizontal->Position(), Controller().LeftPos());
 }
 
@@ -605,6 +665,28 @@ TEST_F(GridTableControllerTest, BestFitTakesTheWiderOfHeaderAndCellsLoweredToThe
     ui_test::DoubleClick(Site(), vcl::Point(header.Right - 1, Centre(header).Y));
     EXPECT_EQ(View->Columns(0)->Width(), fitted);
     EXPECT_EQ(sizeChanges, 1);
+}
+
+// As the application's line-number column: short numbers under a caption in the header's own font, sorted, so the
+// header holds a sorting mark beside the caption. Fitted, the caption shows whole and the mark stands clear of it.
+TEST_F(GridTableControllerTest, BestFitMakesRoomInTheHeaderForTheWholeCaptionAndItsSortingMark) {
+    Fill({u"序号", u"B"}, 3);
+    for (int32_t record = 0; record < 3; ++record) {
+        Data().SetValue(record, 0, rtl::Variant(rtl::UnicodeString(u"1")));
+    }
+    for (const vcl::TAlignment alignment : {vcl::taLeftJustify, vcl::taCenter}) {
+        View->Columns(0)->SetHeaderAlignmentHorz(alignment);
+        View->Columns(0)->SetSortOrder(soAscending);
+        View->ApplyBestFit(nullptr, false, false);
+        ui_test::ProcessPendingMessages();
+        const auto& viewInfo = static_cast<TuiGridTableViewInfo&>(View->ViewInfo());
+        const TuiGridColumnHeaderViewInfo& header = viewInfo.ColumnHeaders(0);
+        ASSERT_TRUE(header.HasSortingMark());
+        EXPECT_FALSE(header.IsCaptionCut()) << static_cast<int>(alignment);
+        EXPECT_TRUE(header.SortingMarkBounds().Left >= header.CaptionBounds().Right ||
+                    header.SortingMarkBounds().Right <= header.CaptionBounds().Left)
+            << static_cast<int>(alignment);
+    }
 }
 
 TEST_F(GridTableControllerTest, RemovingTheAnchorColumnThatHasTheFocusLeavesNoAnchorOnIt) {
@@ -1123,6 +1205,59 @@ TEST(GridTableControllerImportTest, AnImportLaysOutOnceInItemZeroOrderAndBestFit
     EXPECT_EQ(layouts, 2);
     EXPECT_GT(view.Columns(1)->Width(), narrowWidth);
     EXPECT_EQ(controller.Placement().ColumnHeaders.at(1).Width(), view.Columns(1)->Width());
+}
+
+// The application's grid as the user meets it after an import: a click on a cell focuses it and shows it selected,
+// in the selection's colour while the grid has the focus, and the other cells of the row stay unselected.
+TEST(GridTableControllerImportTest, AClickedCellShowsSelectedAndFocused) {
+    auto form = ui_test::CreateTestForm<ui_test::TApplicationGridForm>();
+    ui_test::LoadApplicationGridView(*form);
+    ui_test::ShowTestForm(*form, 914, 364, ui_test::TFormPlacement::OnScreen);
+    form->Grid->LookAndFeel().SetSkinName(u"Blue");
+    TuiGridTableView& view = *form->View;
+    TuiGridDataController& data = view.DataController();
+    view.BeginUpdate();
+    data.SetRecordCount(5);
+    for (int32_t record = 0; record < 5; ++record) {
+        data.SetValue(record, 0, rtl::Variant(record + 1));
+        data.SetValue(record, 1, rtl::Variant(u"中性笔"));
+        data.SetValue(record, 3, rtl::Variant(u"个"));
+    }
+    view.EndUpdate();
+    view.ApplyBestFit(nullptr, false, false);
+    ui_test::ProcessPendingMessages();
+    TuiGridSite& site = view.Site();
+    const auto pixelsOf = [&](const vcl::TRect& rect) {
+        ui_test::TDibSurface surface(rect.Width(), rect.Height());
+        HDC dc = GetDC(site.Handle());
+        BitBlt(surface.DC(), 0, 0, rect.Width(), rect.Height(), dc, rect.Left, rect.Top, SRCCOPY);
+        ReleaseDC(site.Handle(), dc);
+        return surface.Pixels();
+    };
+    const TuiGridTablePlacement before = view.Controller().Placement();
+    const vcl::TRect clicked = before.Rows.at(2).Cells.at(1);
+    const vcl::TRect beside = before.Rows.at(2).Cells.at(3);
+    const std::vector<uint32_t> unselected = pixelsOf(clicked);
+
+    ui_test::Click(site, vcl::Point((clicked.Left + clicked.Right) / 2, (clicked.Top + clicked.Bottom) / 2));
+    ui_test::ProcessPendingMessages();
+    EXPECT_TRUE(site.Focused());
+    EXPECT_EQ(data.GetFocusedRowIndex(), 2);
+    EXPECT_EQ(view.Controller().FocusedItem(), view.Columns(1));
+    EXPECT_TRUE(data.IsRowSelected(2));
+    EXPECT_TRUE(view.Controller().IsColumnSelected(view.Columns(1)));
+    EXPECT_TRUE(view.HasFocus()) << "the grid holds the focus in its site";
+    TuiDrawParams selection;
+    view.Styles().GetSelectionParams(nullptr, view.Columns(1), selection);
+    const uint32_t colour = vcl::ColorToRGB(selection.Color);
+    const uint32_t selectedPixel = ((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
+    const std::vector<uint32_t> shown = pixelsOf(clicked);
+    EXPECT_NE(shown, unselected);
+    EXPECT_GT(std::count(shown.begin(), shown.end(), selectedPixel), static_cast<long>(shown.size() / 2))
+        << "the clicked cell is filled with the selection's colour";
+    const std::vector<uint32_t> besidePixels = pixelsOf(beside);
+    EXPECT_EQ(std::count(besidePixels.begin(), besidePixels.end(), selectedPixel), 0)
+        << "a cell of an unselected column stays as it was";
 }
 
 } // namespace

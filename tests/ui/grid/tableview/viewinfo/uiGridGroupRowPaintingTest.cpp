@@ -1,4 +1,5 @@
 #include "tests/ui/grid/tableview/viewinfo/GridTableLayoutSupport.h"
+#include "ui/grid/customtable/data/uiGridDataController.h"
 #include "ui/core/graphics/uiDrawParams.h"
 #include "ui/core/painters/uiLookAndFeelPainters.h"
 #include "ui/grid/customtable/data/uiGridRecordHitTests.h"

@@ -2,7 +2,9 @@
 
 #include "tests/ui/grid/tableview/viewinfo/GridTableLayoutSupport.h"
 #include "ui/core/graphics/uiDrawParams.h"
+#include "ui/data/controller/filtering/uiDataFilter.h"
 #include "ui/data/controller/uiCustomDataController.h"
+#include "ui/grid/customtable/data/uiGridDataController.h"
 #include "ui/grid/customtable/data/uiGridRecordHitTests.h"
 #include "ui/grid/tableview/uiGridColumn.h"
 #include "ui/grid/tableview/uiGridRows.h"
