@@ -63,6 +63,31 @@ public:
     std::vector<std::string> Log;
 };
 
+// A chart document read from a chart space whose body is given; it binds a, c, r, mc and c14. Every report is logged.
+class TChart {
+public:
+    TChart() : Doc([this](TXpgPErrors& errors) { Log.push_back(test_support::Utf8(errors.Message())); }) {}
+
+    void Load(std::string_view body) {
+        rtl::TStringStream stream(R"(<c:chartSpace xmlns:c="http://schemas.openxmlformats.org/drawingml/2006/chart")"
+                                  R"( xmlns:a="http://schemas.openxmlformats.org/drawingml/2006/main")"
+                                  R"( xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships")"
+                                  R"( xmlns:mc="http://schemas.openxmlformats.org/markup-compatibility/2006")"
+                                  R"( xmlns:c14="http://schemas.microsoft.com/office/drawing/2007/8/2/chart">)" +
+                                  std::string(body) + "</c:chartSpace>");
+        Doc.LoadFromStream(stream);
+    }
+    // Reads a chart whose plot area holds body.
+    void LoadPlotArea(std::string_view body) { Load("<c:chart><c:plotArea>" + std::string(body) + "</c:plotArea></c:chart>"); }
+
+    TCT_ChartSpace& Space() { return Doc.GetChartSpace(); }
+    TCT_Chart& Chart() { return *Space().GetChart(); }
+    TCT_PlotArea& PlotArea() { return *Chart().GetPlotArea(); }
+
+    TXPGDocXLSXChart Doc;
+    std::vector<std::string> Log;
+};
+
 // What an element counts when read from a text: each case's text is read into a new sample by read, which returns the
 // element; its CheckAssigned must give the case's count, with nothing reported.
 template <class Read>
