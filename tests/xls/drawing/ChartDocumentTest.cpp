@@ -87,6 +87,19 @@ TEST(ChartSeries, AnUnknownElementInASeriesIsReportedOnceByTheSeries) {
     EXPECT_EQ(bar.GetAxIds().Count(), 1);
 }
 
+TEST(ChartSeries, TheSeriesListOfABarAreaPieOrSurfaceGroupCountsAsOneWhateverItsSeriesHold) {
+    TChart chart;
+    chart.LoadPlotArea("<c:barChart><c:ser/></c:barChart><c:areaChart><c:ser/><c:ser/></c:areaChart>"
+                       "<c:pieChart/><c:lineChart><c:ser/></c:lineChart>");
+    EXPECT_EQ(chart.Log, std::vector<std::string>{});
+    TCT_PlotArea& area = chart.PlotArea();
+    EXPECT_EQ(area.GetBarCharts().GetItem(0).CheckAssigned(), 1);
+    EXPECT_EQ(area.GetAreaCharts().GetItem(0).CheckAssigned(), 1);
+    EXPECT_EQ(area.GetPieCharts().GetItem(0).CheckAssigned(), 0);
+    // A line group's series count what they hold.
+    EXPECT_EQ(area.GetLineCharts().GetItem(0).CheckAssigned(), 0);
+}
+
 TEST(ChartKindValues, ValuesReadWithTheirDefaultsAndPercentSigns) {
     TChart chart;
     chart.LoadPlotArea(
