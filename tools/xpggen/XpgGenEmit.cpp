@@ -852,9 +852,8 @@ void TSource::Preamble() {
         AnyAttribute(FTable,
                      [](const TAttribute& attribute) {
                          return attribute.Type == TAttributeType::Int || attribute.Type == TAttributeType::Percent ||
-                                attribute.Type == TAttributeType::Bool ||
-                                attribute.Type == TAttributeType::TriBool || attribute.Type == TAttributeType::Float ||
-                                IsAdjustable(attribute.Type);
+                                attribute.Type == TAttributeType::Bool || attribute.Type == TAttributeType::TriBool ||
+                                attribute.Type == TAttributeType::Float || IsAdjustable(attribute.Type);
                      }) ||
         AnyTextType(FTable, [](TTextType type) { return type != TTextType::Text; });
     if (converts) {

@@ -251,16 +251,11 @@ private:
         Need(line, 4);
         TAttribute attribute{line.Tokens[1], line.Tokens[2], TAttributeType::Text, {}, {}, line.Number};
         static const std::map<std::string, TAttributeType> types = {
-            {"text", TAttributeType::Text},
-            {"int", TAttributeType::Int},
-            {"percent", TAttributeType::Percent},
-            {"hex", TAttributeType::Hex},
-            {"bool", TAttributeType::Bool},
-            {"float", TAttributeType::Float},
-            {"strlist", TAttributeType::StringList},
-            {"enum", TAttributeType::Enum},
-            {"tribool", TAttributeType::TriBool},
-            {"adjcoord", TAttributeType::AdjCoordinate},
+            {"text", TAttributeType::Text},          {"int", TAttributeType::Int},
+            {"percent", TAttributeType::Percent},    {"hex", TAttributeType::Hex},
+            {"bool", TAttributeType::Bool},          {"float", TAttributeType::Float},
+            {"strlist", TAttributeType::StringList}, {"enum", TAttributeType::Enum},
+            {"tribool", TAttributeType::TriBool},    {"adjcoord", TAttributeType::AdjCoordinate},
             {"adjangle", TAttributeType::AdjAngle},
         };
         const auto type = types.find(line.Tokens[3]);

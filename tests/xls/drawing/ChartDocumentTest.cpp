@@ -62,7 +62,8 @@ TEST(ChartSeries, AnOrderWithoutValStartsUnsetUnlikeATrendlinesOrder) {
 }
 
 TEST(ChartSeries, LineSeriesReadTwoErrorBarsIntoOneScatterSeriesKeepTwo) {
-    const std::string bars = R"(<c:errBars><c:errDir val="y"/></c:errBars><c:errBars><c:noEndCap val="1"/></c:errBars>)";
+    const std::string bars =
+        R"(<c:errBars><c:errDir val="y"/></c:errBars><c:errBars><c:noEndCap val="1"/></c:errBars>)";
     TChart chart;
     chart.LoadPlotArea("<c:lineChart><c:ser>" + bars + "</c:ser></c:lineChart><c:scatterChart><c:ser>" + bars +
                        "</c:ser></c:scatterChart>");
@@ -193,7 +194,8 @@ TEST(ChartKindsAndAxes, ADataTableHoldsWhatItWasGiven) {
 
 TEST(ChartSpace, AFloorAndATitleWithTheSameByteSumAreApart) {
     TChart chart;
-    chart.Load(R"(<c:chart><c:title><c:overlay val="0"/></c:title><c:floor><c:thickness val="3"/></c:floor></c:chart>)");
+    chart.Load(
+        R"(<c:chart><c:title><c:overlay val="0"/></c:title><c:floor><c:thickness val="3"/></c:floor></c:chart>)");
     EXPECT_EQ(chart.Log, std::vector<std::string>{});
     EXPECT_NE(chart.Chart().GetTitle()->GetOverlay(), nullptr);
     EXPECT_EQ(chart.Chart().GetFloor()->GetThickness()->GetVal(), 3);
@@ -289,8 +291,8 @@ TEST(ChartSpace, TheRootKeepsTheNamespacesInOrder) {
     EXPECT_EQ(chart.Log, std::vector<std::string>{});
     const TStringXpgList& kept = chart.Doc.GetRoot().GetAttributes();
     ASSERT_EQ(kept.GetCount(), 5);
-    EXPECT_EQ(kept.GetItem(0), u"xmlns:c=\"http://schemas.openxmlformats.org/drawingml/2006/chart\"");
-    EXPECT_EQ(kept.GetItem(1), u"xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\"");
+    EXPECT_EQ(kept.GetItem(0), u"xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\"");
+    EXPECT_EQ(kept.GetItem(1), u"xmlns:c=\"http://schemas.openxmlformats.org/drawingml/2006/chart\"");
     EXPECT_TRUE(chart.Doc.GetChartSpace().Assigned());
     EXPECT_EQ(chart.Space().GetExternalData()->GetId(), u"rId1");
     EXPECT_NE(chart.Space().GetExternalData()->GetAutoUpdate(), nullptr);

@@ -108,15 +108,13 @@ TEST_F(DrawingRealParts, AnAxisTitleAndAPieChartsLabelsKeepWhatTheProducerWrote)
 namespace xls::drawing_test {
 namespace {
 
-// The first chart part of a corpus workbook, with its style parts, read into a chart document as the drawing part
-// reads it; any report fails the test.
-std::unique_ptr<TXPGDocXLSXChart> ReadChart(std::u16string_view file) {
+// The first chart part among parts, with its style parts, read into a chart document as the drawing part reads it;
+// any report fails the test.
+std::unique_ptr<TXPGDocXLSXChart> ReadChart(const std::map<std::string, std::string>& parts) {
     auto doc = std::make_unique<TXPGDocXLSXChart>(
         [](TXpgPErrors& errors) { ADD_FAILURE() << test_support::Utf8(errors.Message()); });
-    const std::map<std::string, std::string> parts = DrawingParts(file);
-    for (const auto& [name, create] :
-         {std::pair{"xl/charts/style1.xml", &TXPGDocXLSXChart::CreateStyleDOM},
-          std::pair{"xl/charts/colors1.xml", &TXPGDocXLSXChart::CreateColorStyleDOM}}) {
+    for (const auto& [name, create] : {std::pair{"xl/charts/style1.xml", &TXPGDocXLSXChart::CreateStyleDOM},
+                                       std::pair{"xl/charts/colors1.xml", &TXPGDocXLSXChart::CreateColorStyleDOM}}) {
         if (parts.contains(name)) {
             rtl::TStringStream style(parts.at(name));
             ((*doc).*create)().Parse(style);
@@ -125,6 +123,10 @@ std::unique_ptr<TXPGDocXLSXChart> ReadChart(std::u16string_view file) {
     rtl::TStringStream chart(parts.at("xl/charts/chart1.xml"));
     doc->LoadFromStream(chart);
     return doc;
+}
+
+std::unique_ptr<TXPGDocXLSXChart> ReadChart(std::u16string_view file) {
+    return ReadChart(DrawingParts(file));
 }
 
 // The name (empty for a series without one) and the cached values of a series, as written.
@@ -159,17 +161,15 @@ TEST_F(DrawingRealParts, APieChartKeepsItsSeriesAndItsStyleParts) {
     EXPECT_GT(doc->GetColorStyleDOM()->Root().GetChildCount(), 0);
 }
 
-TEST_F(DrawingRealParts, ABarChartsAxesNameEachOther) {
-    const std::unique_ptr<TXPGDocXLSXChart> doc = ReadChart(u"any_sheets.xlsx");
-    const TCT_PlotArea& area = *doc->GetChartSpace().GetChart()->GetPlotArea();
+// The bar chart of any_sheets: two series (1, 3, 5 and 2, 4, 6) and a category and a value axis naming each other.
+void ExpectTheBarChartOfAnySheets(TXPGDocXLSXChart& doc) {
+    const TCT_PlotArea& area = *doc.GetChartSpace().GetChart()->GetPlotArea();
     ASSERT_EQ(area.GetBarCharts().Count(), 1);
     const TCT_BarChart& bar = area.GetBarCharts().GetItem(0);
     const TCT_BarSerXpgList& series = bar.GetShared().GetSers();
     ASSERT_EQ(series.Count(), 2);
     EXPECT_EQ(NameAndValues(series.GetItem(0)).second, (std::vector<std::u16string>{u"1", u"3", u"5"}));
     EXPECT_EQ(NameAndValues(series.GetItem(1)).second, (std::vector<std::u16string>{u"2", u"4", u"6"}));
-    EXPECT_EQ(bar.GetGapWidth()->GetVal(), 219);
-    EXPECT_EQ(bar.GetOverlap()->GetVal(), -27);
     ASSERT_EQ(area.GetCatAxes().Count(), 1);
     ASSERT_EQ(area.GetValAxes().Count(), 1);
     const TEG_AxShared& category = area.GetCatAxes().GetItem(0).GetShared();
@@ -177,7 +177,27 @@ TEST_F(DrawingRealParts, ABarChartsAxesNameEachOther) {
     EXPECT_EQ(category.GetCrossAx().GetVal(), value.GetAxId().GetVal());
     EXPECT_EQ(value.GetCrossAx().GetVal(), category.GetAxId().GetVal());
     EXPECT_EQ(bar.GetAxIds().GetItem(0).GetVal(), category.GetAxId().GetVal());
+}
+
+TEST_F(DrawingRealParts, ABarChartsAxesNameEachOther) {
+    const std::unique_ptr<TXPGDocXLSXChart> doc = ReadChart(u"any_sheets.xlsx");
+    ExpectTheBarChartOfAnySheets(*doc);
+    const TCT_BarChart& bar = doc->GetChartSpace().GetChart()->GetPlotArea()->GetBarCharts().GetItem(0);
+    EXPECT_EQ(bar.GetGapWidth()->GetVal(), 219);
+    EXPECT_EQ(bar.GetOverlap()->GetVal(), -27);
     EXPECT_EQ(doc->GetChartSpace().GetStyle()->GetVal(), 2);
+}
+
+// The chart part LibreOffice headless writes when it converts any_sheets.ods to .xlsx
+// (soffice --headless --convert-to xlsx any_sheets.ods; its xl/charts/chart1.xml).
+TEST(ChartRealParts, TheBarChartLibreOfficeWritesReadsLikewise) {
+    rtl::TFileStream file(test_support::DataPath("xlsx/libreoffice-any-sheets-chart.xml"),
+                          rtl::fmOpenRead | rtl::fmShareDenyNone);
+    rtl::TStringStream part;
+    part.CopyFrom(file, 0);
+    const std::unique_ptr<TXPGDocXLSXChart> doc = ReadChart({{"xl/charts/chart1.xml", part.DataString()}});
+    ExpectTheBarChartOfAnySheets(*doc);
+    EXPECT_EQ(doc->GetChartSpace().GetLang()->GetVal(), u"en-US");
 }
 
 TEST_F(DrawingRealParts, ABarChartWithAnEmptyCacheAndAnEmptyTitleRun) {

@@ -167,7 +167,7 @@ TEST(XpgConvert, ReadsPercentagesWithOrWithoutTheirSign) {
         int32_t expected;
     };
     const Case cases[] = {
-        {u"150", 150}, {u"150%", 150}, {u"-25%", -25}, {u"0%", 0},  {u"%", 7},
+        {u"150", 150}, {u"150%", 150}, {u"-25%", -25}, {u"0%", 0},   {u"%", 7},
         {u"", 7},      {u"15%%", 7},   {u"%15", 7},    {u"1.5%", 7}, {u"x%", 7},
     };
     for (const Case& c : cases) {
