@@ -122,20 +122,6 @@ bool TuiCustomComboBox::IsEditableText() {
     return TuiCustomDropDownEdit::IsEditableText() && GetComboProperties().DropDownListStyle() == lsEditList;
 }
 
-// Only the free and assisted styles show the inner edit; in the others the editor paints the text itself and the
-// edit, which keeps the focus and the keys, lies out of sight.
-bool TuiCustomComboBox::IsInnerEditShown() const {
-    const TuiTextEditingStyle style = const_cast<TuiCustomComboBox*>(this)->GetComboProperties().GetEditingStyle();
-    return style == tesFree || style == tesListAssisted;
-}
-
-void TuiCustomComboBox::AlignInnerControl() {
-    TuiCustomDropDownEdit::AlignInnerControl();
-    if (!IsInnerEditShown()) {
-        InnerEdit().SetBounds(InnerEdit().Left(), InnerEdit().Top(), 0, 0);
-    }
-}
-
 // The popup.
 
 void TuiCustomComboBox::InitLookupPopup() {

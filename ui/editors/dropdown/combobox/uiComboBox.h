@@ -62,9 +62,7 @@ protected:
     bool ShouldSyncList() override;
     void DblClick() override;
     void MouseMove(vcl::TShiftState shift, int32_t x, int32_t y) override;
-    bool IsInnerEditShown() const override;
     void InitViewData(TuiCustomEditViewData& viewData) override;
-    void AlignInnerControl() override;
 
 private:
     void NotifyIfKeyChanged(int32_t oldKey);

@@ -621,8 +621,26 @@ vcl::TRect TuiCustomTextEdit::InnerEditArea() {
 // The text line sits where the view info lays out its text: inside the client area beside the buttons, less the
 // content offsets, at the vertical alignment, never above the top offset; the window takes the width between the side
 // offsets.
+// Only the free and assisted styles show the inner edit; in the others the editor paints the text itself and the
+// edit, which keeps the focus and the keys, lies out of sight.
+bool TuiCustomTextEdit::IsInnerEditShown() const {
+    const TuiTextEditingStyle style = const_cast<TuiCustomTextEdit*>(this)->GetTextProperties().GetEditingStyle();
+    return FInnerEdit != nullptr && (style == tesFree || style == tesListAssisted);
+}
+
+void TuiCustomTextEdit::InitViewData(TuiCustomEditViewData& viewData) {
+    TuiCustomEdit::InitViewData(viewData);
+    if (auto* textViewData = dynamic_cast<TuiCustomTextEditViewData*>(&viewData)) {
+        textViewData->InnerEditShown = IsInnerEditShown();
+    }
+}
+
 void TuiCustomTextEdit::AlignInnerControl() {
     if (FInnerEdit == nullptr) {
+        return;
+    }
+    if (!IsInnerEditShown()) {
+        FInnerEdit->SetBounds(FInnerEdit->Left(), FInnerEdit->Top(), 0, 0);
         return;
     }
     const vcl::TRect client = InnerEditArea();

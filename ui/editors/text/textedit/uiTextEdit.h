@@ -104,7 +104,8 @@ protected:
     bool IsEditable() const override;
     bool IsEditingKey(uint16_t key, vcl::TShiftState shift) const override;
     bool IsEditingChar(char16_t ch) const override;
-    bool IsInnerEditShown() const override { return true; }
+    bool IsInnerEditShown() const override;
+    void InitViewData(TuiCustomEditViewData& viewData) override;
     bool HasInnerEditExtras() const override { return true; }
     void AlignInnerControl() override;
     void Loaded() override;

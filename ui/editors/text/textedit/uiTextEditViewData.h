@@ -27,7 +27,8 @@ public:
     // The display text with the host's display-text event.
     rtl::UnicodeString GetDisplayTextFor(const rtl::Variant& value);
 
-    virtual bool IsInnerEditShown() const { return false; }
+    // The editor control's answer (its host field); false without a control, as in a grid cell.
+    virtual bool IsInnerEditShown() const { return InnerEditShown; }
     virtual int32_t GetMaxLineCount() const { return MaxLineCount; }
     virtual bool HasListSelection() const { return false; }
     virtual uint32_t GetTextFlags() const;
@@ -56,6 +57,7 @@ public:
     vcl::TColor SelTextColor = vcl::clDefault;
     vcl::TColor SelBackgroundColor = vcl::clDefault;
     bool UsesDataDisplayText = false;
+    bool InnerEditShown = false;
 
 protected:
     void InitFromProperties() override;

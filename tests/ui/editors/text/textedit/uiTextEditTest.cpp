@@ -244,6 +244,38 @@ TEST_F(TextEditFormTest, TheInnerEditLiesInsideTheContentOffsets) {
     }
 }
 
+// Pixels of the editor's client area, outside its inner edit, that differ from the editor's background.
+int InkOutsideTheInnerEdit(ui::TuiCustomTextEdit& edit) {
+    ui_test::TDibSurface surface(edit.Width(), edit.Height());
+    ui_test::PaintControl(edit, surface);
+    const vcl::TRect client = edit.ViewInfo().ClientRect;
+    const vcl::TRect inner = edit.InnerEdit().BoundsRect();
+    const vcl::TColor ground = surface.Pixel(client.Right - 1, client.Bottom - 1);
+    int ink = 0;
+    for (int y = client.Top; y < client.Bottom; ++y) {
+        for (int x = client.Left; x < client.Right; ++x) {
+            const bool insideInner = x >= inner.Left && x < inner.Right && y >= inner.Top && y < inner.Bottom;
+            ink += !insideInner && surface.Pixel(x, y) != ground ? 1 : 0;
+        }
+    }
+    return ink;
+}
+
+// While the user types in the inner edit, the editor paints neither the text nor a focus rectangle around it: the
+// rectangle's lower line would show under the edit. A locked editor has no edit to type in: it paints its text and
+// its focus rectangle itself, its inner edit out of sight.
+TEST_F(TextEditFormTest, OnlyALockedEditorPaintsItsTextAndFocusRectangle) {
+    TuiTextEdit* name = AddEdit(10, 100);
+    name->SetEditValue(rtl::Variant(rtl::UnicodeString(u"Northwind")));
+    Focus(*name);
+    EXPECT_EQ(InkOutsideTheInnerEdit(*name), 0);
+
+    name->TextEditProperties().SetHideCursor(true);
+    ui_test::ProcessPendingMessages();
+    EXPECT_EQ(name->InnerEdit().Width(), 0);
+    EXPECT_GT(InkOutsideTheInnerEdit(*name), 0);
+}
+
 TEST_F(TextEditFormTest, TheInnerEditSitsVerticallyCentredInATallTotal) {
     TuiTextEdit* total = AddTotal(10);
     total->SetAutoSize(false);
