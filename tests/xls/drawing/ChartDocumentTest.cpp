@@ -311,7 +311,8 @@ TEST(ChartDocument, ASecondLoadAddsAndStyleDomsAreReplaced) {
     TXpgSimpleDOM& second = chart.Doc.CreateStyleDOM();
     EXPECT_EQ(chart.Doc.GetStyleDOM(), &second);
     EXPECT_EQ(chart.Doc.GetColorStyleDOM(), nullptr);
-    EXPECT_EQ(&chart.Doc.CreateColorStyleDOM(), chart.Doc.GetColorStyleDOM());
+    TXpgSimpleDOM& colors = chart.Doc.CreateColorStyleDOM();
+    EXPECT_EQ(chart.Doc.GetColorStyleDOM(), &colors);
 }
 
 TEST(ChartDocument, WithoutAHandlerAnUnknownElementEndsTheRead) {
