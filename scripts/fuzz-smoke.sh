@@ -14,9 +14,9 @@ artifacts=$build/artifacts
 mkdir -p "$artifacts"
 
 # The seed folders of a target: a target with a folder tests/data/fuzz/<target> (streams that are no workbook) its
-# files, the tokenizer the formula texts of its case file (as UTF-16LE), xml the XML parts of the fixture packages, the
-# xls_* targets the .xls workbooks (xls_records_fuzz their record streams), the others the packages and zip files,
-# whole.
+# files, the tokenizer the formula texts of its case file (as UTF-16LE), xml the XML parts of the fixture packages, chart
+# their chart parts, the xls_* targets the .xls workbooks (xls_records_fuzz their record streams), the others the
+# packages and zip files, whole.
 seeds_for() {
     local target=$1 seeds=$build/seeds/$1
     rm -rf "$seeds" && mkdir -p "$seeds"
@@ -51,6 +51,8 @@ seeds_for() {
         n=$((n + 1))
         if [[ $target == xml_fuzz ]]; then
             mkdir -p "$seeds/$n" && (cd "$seeds/$n" && unzip -qo "$OLDPWD/$file" '*.xml' '*.rels' 2>/dev/null || true)
+        elif [[ $target == chart_fuzz ]]; then
+            mkdir -p "$seeds/$n" && (cd "$seeds/$n" && unzip -qo "$OLDPWD/$file" 'xl/charts/chart*.xml' 2>/dev/null || true)
         elif [[ -n $extract ]]; then
             "$extract" "$file" >"$seeds/$n" 2>/dev/null || rm -f "$seeds/$n"
         else

@@ -56,7 +56,7 @@ expect_refused(tribool_fallback "a bool defaults to true or false"
                "${valid}class TCT_Flag\n    about A flag.\n    attribute on On tribool fallback yes\n")
 expect_refused(fallback_of_an_int "only a bool or tribool has a fallback value"
                "${valid}class TCT_Sized\n    about Sized.\n    attribute size Size int fallback 1\n")
-expect_refused(child_counts_one "only an optional member counts as one" "${valid}    child other Other TCT_Item counts-one\n")
+expect_refused(child_counts_one "only an optional member or a list counts as one" "${valid}    child other Other TCT_Item counts-one\n")
 expect_refused(any_in_a_group "only an element class keeps any elements, in one member"
                "${valid}group TEG_Kept\n    about Kept.\n    any Kept\n")
 expect_refused(two_any_members "only an element class keeps any elements, in one member"
@@ -106,6 +106,8 @@ expect_refused(family_missing_class "no class \"TCT_Missing\" in xpgBase"
                "builds-on xpgBase TCT_Missing\n${family_unit}")
 expect_refused(family_class_not_named "no class \"TCT_Other\""
                "${family_unit}class TCT_Using\n    about Using.\n    child other Other TCT_Other\n")
+expect_refused(declaration_without_document "only a table with a document declares members of it"
+               "document-declare void Load();\n${family_base}")
 expect_refused(xpgSelf "\"xpgSelf\" builds on this unit"
                "unit xpgSelf\nfolder self\nbuilds-on xpgSelf TCT_Item\n")
 expect_refused(sequence_of_a_class "\"TCT_Item\" is no group"

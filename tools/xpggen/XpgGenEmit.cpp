@@ -101,6 +101,7 @@ std::string FieldType(TAttributeType type) {
     case TAttributeType::Text:
         return "rtl::UnicodeString";
     case TAttributeType::Int:
+    case TAttributeType::Percent:
     case TAttributeType::Hex:
         return "int32_t";
     case TAttributeType::Bool:
@@ -139,6 +140,8 @@ std::string Conversion(const TTable& table, const TAttribute& attribute) {
         return field + " = " + value + ";";
     case TAttributeType::Int:
         return field + " = XmlStrToIntDef(" + value + ", 0);";
+    case TAttributeType::Percent:
+        return field + " = XmlPercentStrToIntDef(" + value + ", 0);";
     case TAttributeType::Hex:
         return field + " = XpgHexToInt(" + value + ");";
     case TAttributeType::Bool:
@@ -736,7 +739,8 @@ void THeader::Document() {
     FCode.Line("// The document of a part: its root, filled by LoadFromStream" +
                std::string(FTable.Writes ? " and written by SaveToStream." : "."));
     FCode.Line("class " + FTable.Document + " : public TXpgSchemeDocument<TUnit, " + CppName(root.Name) + "> {");
-    if (!FTable.Accessors.empty()) {
+    const std::vector<const TMember*> callbacks = DocumentCallbacks(FTable);
+    if (!FTable.Accessors.empty() || !callbacks.empty() || !FTable.DocumentDeclarations.empty()) {
         FCode.Line("public:");
     }
     for (const std::string& accessor : FTable.Accessors) {
@@ -744,10 +748,6 @@ void THeader::Document() {
                                               [&](const TMember& candidate) { return candidate.Field == accessor; });
         const std::string name = CppName(accessor);
         FCode.Line("    " + CppName(member.Class) + "& Get" + name + "() { return GetRoot().Get" + name + "(); }");
-    }
-    const std::vector<const TMember*> callbacks = DocumentCallbacks(FTable);
-    if (FTable.Accessors.empty() && !callbacks.empty()) {
-        FCode.Line("public:");
     }
     for (const TMember* member : callbacks) {
         CallbackSetter(*member);
@@ -758,12 +758,18 @@ void THeader::Document() {
         FCode.Line("        }");
         FCode.Line("    }");
     }
-    if (!callbacks.empty()) {
+    for (const std::string& declaration : FTable.DocumentDeclarations) {
+        FCode.Line("    " + declaration);
+    }
+    if (!callbacks.empty() || !FTable.DocumentPrivateDeclarations.empty()) {
         FCode.Line();
         FCode.Line("private:");
     }
     for (const TMember* member : callbacks) {
         FCode.Line("    " + CallbackType(*member) + " " + Field(member->Callback) + ";");
+    }
+    for (const std::string& declaration : FTable.DocumentPrivateDeclarations) {
+        FCode.Line("    " + declaration);
     }
     FCode.Line("};");
     FCode.Line();
@@ -792,6 +798,7 @@ private:
     void AttributeCase(const std::string& name, const std::string& statement, const std::string& indent);
     void CallLines(const std::string& line);
     void CheckAssigned(const TClass& item);
+    void CountedAsOne(const TMember& member);
     void Write(const TClass& item);
     void WriteRoot(const TClass& item);
     void Function(const std::string& signature);
@@ -844,9 +851,9 @@ void TSource::Preamble() {
     const bool converts =
         AnyAttribute(FTable,
                      [](const TAttribute& attribute) {
-                         return attribute.Type == TAttributeType::Int || attribute.Type == TAttributeType::Bool ||
-                                attribute.Type == TAttributeType::TriBool || attribute.Type == TAttributeType::Float ||
-                                IsAdjustable(attribute.Type);
+                         return attribute.Type == TAttributeType::Int || attribute.Type == TAttributeType::Percent ||
+                                attribute.Type == TAttributeType::Bool || attribute.Type == TAttributeType::TriBool ||
+                                attribute.Type == TAttributeType::Float || IsAdjustable(attribute.Type);
                      }) ||
         AnyTextType(FTable, [](TTextType type) { return type != TTextType::Text; });
     if (converts) {
@@ -1269,6 +1276,10 @@ void TSource::CheckAssigned(const TClass& item) {
         FCode.Line("    int32_t children = 0;");
         for (const TMember& member : item.Members) {
             const std::string field = Field(member.Field);
+            if (member.CountsOne) {
+                CountedAsOne(member);
+                continue;
+            }
             switch (member.Kind) {
             case TMemberKind::TextChild:
                 FCode.Line("    children += " + TextAssignedTest(member.TextType, field) + ";");
@@ -1277,14 +1288,6 @@ void TSource::CheckAssigned(const TClass& item) {
                 FCode.Line("    children += " + field + ".GetCount();");
                 break;
             case TMemberKind::Optional:
-                if (member.CountsOne) {
-                    FCode.Line("    if (" + field + ") {");
-                    FCode.Line("        // One, whatever it holds; its flags are recomputed all the same.");
-                    FCode.Line("        " + field + "->CheckAssigned();");
-                    FCode.Line("        ++children;");
-                    FCode.Line("    }");
-                    break;
-                }
                 FCode.Line("    children += " + field + " ? " + field + "->CheckAssigned() : 0;");
                 break;
             default:
@@ -1299,6 +1302,16 @@ void TSource::CheckAssigned(const TClass& item) {
     const std::string children = item.Members.empty() ? "0" : "children";
     FCode.Line("    return SetAssigned(" + attributes + ", " + text + ", " + children + ");");
     End();
+}
+
+// A member that its owner counts as one while it is there (an optional member made, a list holding an item).
+void TSource::CountedAsOne(const TMember& member) {
+    const std::string field = Field(member.Field);
+    FCode.Line("    if (" + field + (member.Kind == TMemberKind::List ? "->Count() > 0" : "") + ") {");
+    FCode.Line("        // One, whatever it holds; its flags are recomputed all the same.");
+    FCode.Line("        " + field + "->CheckAssigned();");
+    FCode.Line("        ++children;");
+    FCode.Line("    }");
 }
 
 void TSource::Write(const TClass& item) {

@@ -155,6 +155,10 @@ private:
             Need(line, 2);
             FTable.Document = line.Tokens[1];
             FTable.Accessors.assign(line.Tokens.begin() + 2, line.Tokens.end());
+        } else if (keyword == "document-declare" || keyword == "document-private") {
+            Need(line, 2);
+            (keyword == "document-declare" ? FTable.DocumentDeclarations : FTable.DocumentPrivateDeclarations)
+                .push_back(line.Rest);
         } else if (keyword == "writes") {
             FTable.Writes = true;
         } else if (keyword == "assign-attributes") {
@@ -247,15 +251,11 @@ private:
         Need(line, 4);
         TAttribute attribute{line.Tokens[1], line.Tokens[2], TAttributeType::Text, {}, {}, line.Number};
         static const std::map<std::string, TAttributeType> types = {
-            {"text", TAttributeType::Text},
-            {"int", TAttributeType::Int},
-            {"hex", TAttributeType::Hex},
-            {"bool", TAttributeType::Bool},
-            {"float", TAttributeType::Float},
-            {"strlist", TAttributeType::StringList},
-            {"enum", TAttributeType::Enum},
-            {"tribool", TAttributeType::TriBool},
-            {"adjcoord", TAttributeType::AdjCoordinate},
+            {"text", TAttributeType::Text},          {"int", TAttributeType::Int},
+            {"percent", TAttributeType::Percent},    {"hex", TAttributeType::Hex},
+            {"bool", TAttributeType::Bool},          {"float", TAttributeType::Float},
+            {"strlist", TAttributeType::StringList}, {"enum", TAttributeType::Enum},
+            {"tribool", TAttributeType::TriBool},    {"adjcoord", TAttributeType::AdjCoordinate},
             {"adjangle", TAttributeType::AdjAngle},
         };
         const auto type = types.find(line.Tokens[3]);
@@ -519,6 +519,9 @@ void TReader::CheckUnit() const {
         }
     }
     if (FTable.Document.empty()) {
+        if (!FTable.DocumentDeclarations.empty() || !FTable.DocumentPrivateDeclarations.empty()) {
+            Fail(1, "only a table with a document declares members of it");
+        }
         return;
     }
     const TClass& root = FTable.Root();
@@ -575,8 +578,8 @@ void TReader::CheckClass(const TClass& item) const {
         if (member.Main && item.Kind != TClassKind::Root) {
             Fail(member.Line, "only the root has a main child");
         }
-        if (member.CountsOne && member.Kind != TMemberKind::Optional) {
-            Fail(member.Line, "only an optional member counts as one");
+        if (member.CountsOne && member.Kind != TMemberKind::Optional && member.Kind != TMemberKind::List) {
+            Fail(member.Line, "only an optional member or a list counts as one");
         }
         if (member.DocumentCallback && (member.Kind != TMemberKind::Stream || FTable.Document.empty())) {
             Fail(member.Line, "only a stream of a unit with a document has a document callback");
@@ -611,7 +614,9 @@ void TReader::CheckAttribute(const TClass& item, TAttribute& attribute) const {
         }
         return;
     }
-    const auto start = FTable.StartValues.find(attribute.Type);
+    // A percentage is an integer whatever way it is written, and starts as one.
+    const auto start =
+        FTable.StartValues.find(attribute.Type == TAttributeType::Percent ? TAttributeType::Int : attribute.Type);
     if (attribute.Default.empty() && start != FTable.StartValues.end()) {
         attribute.Default = start->second;
     }

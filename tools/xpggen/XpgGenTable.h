@@ -9,6 +9,9 @@
 //   include <header>                   a header the unit's declarations need (repeatable)
 //   document <class> <field>...        the document class and the root members it has accessors for; a unit without
 //                                      one (and without a root) holds classes for the units that build on it
+//   document-declare <C++ declaration> a public declaration added to the document class, written by hand where it
+//                                      needs a body (repeatable)
+//   document-private <C++ declaration> a private declaration added to the document class (repeatable)
 //   writes                             the unit writes its documents back
 //   assign-attributes every-tag|tags-with-attributes   (default tags-with-attributes)
 //   presence any-flag|occurred                         what Assigned() tests (default occurred)
@@ -48,9 +51,11 @@
 //             [required] [hash <n>]
 //       types: text, int, hex, bool, float, strlist, enum <ST_name> (default: a number or a value's name; a float
 //              may give the 16 hexadecimal digits of its bits after "0x"; a text its value and a strlist its one
-//              item, without quotes or backslashes); tribool (a TXpgTriState: unset until read unless a default
-//              true or false is given; a text that is no boolean gives the default, else false); adjcoord and
-//              adjangle (a TST_AdjCoordinate or TST_AdjAngle: a number or a guide name, without a default)
+//              item, without quotes or backslashes); percent (an int, starting as one, that may also be written
+//              with "%" after it, as the chart schema's percentages are: "150%" reads 150); tribool (a
+//              TXpgTriState: unset until read unless a default true or false is given; a text that is no boolean
+//              gives the default, else false); adjcoord and adjangle (a TST_AdjCoordinate or TST_AdjAngle: a
+//              number or a guide name, without a default)
 //       required: the class counts its attributes as one, always (whatever the others hold)
 //       occurred: the value the field takes when its element begins, which an element without the attribute
 //                 means; a bool value that is no boolean text also gives it (not for texts and lists)
@@ -64,7 +69,9 @@
 //   optional <xml name> <field> <class> [counts-one] [hash <n>]
 //                                      one object, made at its first occurrence; with counts-one its owner's
 //                                      CheckAssigned counts it as one while it exists, whatever it holds
-//   list <xml name> <field> <class> [hash <n>]             a new item per occurrence
+//   list <xml name> <field> <class> [counts-one] [hash <n>]
+//                                      a new item per occurrence; with counts-one its owner's CheckAssigned counts
+//                                      the list as one while it holds an item, whatever the items hold
 //   sequence <field> <group>           a list of the group, made with its parent: each element that one of the group's
 //                                      members takes (the group names elements only) adds a new item, which takes
 //                                      it, so the elements of all those names keep their document order
@@ -108,7 +115,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-enum class TAttributeType { Text, Int, Hex, Bool, Float, StringList, Enum, TriBool, AdjCoordinate, AdjAngle };
+enum class TAttributeType { Text, Int, Percent, Hex, Bool, Float, StringList, Enum, TriBool, AdjCoordinate, AdjAngle };
 
 struct TAttribute {
     std::string XmlName;
@@ -144,7 +151,8 @@ struct TMember {
     bool Main = false;
     // The callback of a stream is the document's, not the class's.
     bool DocumentCallback = false;
-    // An optional member that its owner counts as one while it exists, whatever it holds.
+    // An optional member that its owner counts as one while it exists, or a list while it holds an item, whatever
+    // they hold.
     bool CountsOne = false;
     int Line = 0;
 };
@@ -202,6 +210,8 @@ struct TTable {
     std::vector<std::string> Includes;
     std::string Document;
     std::vector<std::string> Accessors;
+    std::vector<std::string> DocumentDeclarations;
+    std::vector<std::string> DocumentPrivateDeclarations;
     bool Writes = false;
     bool AssignEveryTag = false;
     bool PresenceAnyFlag = false;

@@ -2241,4 +2241,3324 @@ int32_t TEG_AxShared::CheckAssigned() {
     return SetAssigned(0, 0, children);
 }
 
+TEG_SerShared::TEG_SerShared(TXPGDocBase& owner) : TXPGBase(owner, 4, 0) {}
+
+TEG_SerShared::~TEG_SerShared() = default;
+
+TXPGBase* TEG_SerShared::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:idx"):
+        if (reader.IsElement("c:idx")) {
+            return Enter(Created(FIdx), reader);
+        }
+        break;
+    case XpgByteSumHash("c:order"):
+        if (reader.IsElement("c:order")) {
+            return Enter(Created(FOrder), reader);
+        }
+        break;
+    case XpgByteSumHash("c:tx"):
+        if (reader.IsElement("c:tx")) {
+            return Enter(Created(FTx), reader);
+        }
+        break;
+    case XpgByteSumHash("c:spPr"):
+        if (reader.IsElement("c:spPr")) {
+            return Enter(Created(FSpPr), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TEG_SerShared::CheckAssigned() {
+    int32_t children = 0;
+    children += FIdx ? FIdx->CheckAssigned() : 0;
+    children += FOrder ? FOrder->CheckAssigned() : 0;
+    children += FTx ? FTx->CheckAssigned() : 0;
+    children += FSpPr ? FSpPr->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_AreaSer::TCT_AreaSer(TXPGDocBase& owner) : TXPGBase(owner, 9, 0) {
+    FShared = std::make_unique<TEG_SerShared>(owner);
+    FDPts = std::make_unique<TCT_DPtXpgList>(owner);
+    FTrendlines = std::make_unique<TCT_TrendlineXpgList>(owner);
+    FErrBars = std::make_unique<TCT_ErrBarsXpgList>(owner);
+}
+
+TCT_AreaSer::~TCT_AreaSer() = default;
+
+TXPGBase* TCT_AreaSer::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:pictureOptions"):
+        if (reader.IsElement("c:pictureOptions")) {
+            return Enter(Created(FPictureOptions), reader);
+        }
+        break;
+    case XpgByteSumHash("c:dPt"):
+        if (reader.IsElement("c:dPt")) {
+            return Enter(FDPts->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:dLbls"):
+        if (reader.IsElement("c:dLbls")) {
+            return Enter(Created(FDLbls), reader);
+        }
+        break;
+    case XpgByteSumHash("c:trendline"):
+        if (reader.IsElement("c:trendline")) {
+            return Enter(FTrendlines->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:errBars"):
+        if (reader.IsElement("c:errBars")) {
+            return Enter(FErrBars->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:cat"):
+        if (reader.IsElement("c:cat")) {
+            return Enter(Created(FCat), reader);
+        }
+        break;
+    case XpgByteSumHash("c:val"):
+        if (reader.IsElement("c:val")) {
+            return Enter(Created(FVal), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return FShared->FindChild(reader);
+}
+
+int32_t TCT_AreaSer::CheckAssigned() {
+    int32_t children = 0;
+    children += FShared->CheckAssigned();
+    children += FPictureOptions ? FPictureOptions->CheckAssigned() : 0;
+    children += FDPts->CheckAssigned();
+    children += FDLbls ? FDLbls->CheckAssigned() : 0;
+    children += FTrendlines->CheckAssigned();
+    children += FErrBars->CheckAssigned();
+    children += FCat ? FCat->CheckAssigned() : 0;
+    children += FVal ? FVal->CheckAssigned() : 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_LineSer::TCT_LineSer(TXPGDocBase& owner) : TXPGBase(owner, 10, 0) {
+    FShared = std::make_unique<TEG_SerShared>(owner);
+    FDPts = std::make_unique<TCT_DPtXpgList>(owner);
+    FTrendlines = std::make_unique<TCT_TrendlineXpgList>(owner);
+}
+
+TCT_LineSer::~TCT_LineSer() = default;
+
+TXPGBase* TCT_LineSer::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:marker"):
+        if (reader.IsElement("c:marker")) {
+            return Enter(Created(FMarker), reader);
+        }
+        break;
+    case XpgByteSumHash("c:dPt"):
+        if (reader.IsElement("c:dPt")) {
+            return Enter(FDPts->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:dLbls"):
+        if (reader.IsElement("c:dLbls")) {
+            return Enter(Created(FDLbls), reader);
+        }
+        break;
+    case XpgByteSumHash("c:trendline"):
+        if (reader.IsElement("c:trendline")) {
+            return Enter(FTrendlines->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:errBars"):
+        if (reader.IsElement("c:errBars")) {
+            return Enter(Created(FErrBars), reader);
+        }
+        break;
+    case XpgByteSumHash("c:cat"):
+        if (reader.IsElement("c:cat")) {
+            return Enter(Created(FCat), reader);
+        }
+        break;
+    case XpgByteSumHash("c:val"):
+        if (reader.IsElement("c:val")) {
+            return Enter(Created(FVal), reader);
+        }
+        break;
+    case XpgByteSumHash("c:smooth"):
+        if (reader.IsElement("c:smooth")) {
+            return Enter(Created(FSmooth), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return FShared->FindChild(reader);
+}
+
+int32_t TCT_LineSer::CheckAssigned() {
+    int32_t children = 0;
+    children += FShared->CheckAssigned();
+    children += FMarker ? FMarker->CheckAssigned() : 0;
+    children += FDPts->CheckAssigned();
+    children += FDLbls ? FDLbls->CheckAssigned() : 0;
+    children += FTrendlines->CheckAssigned();
+    children += FErrBars ? FErrBars->CheckAssigned() : 0;
+    children += FCat ? FCat->CheckAssigned() : 0;
+    children += FVal ? FVal->CheckAssigned() : 0;
+    children += FSmooth ? FSmooth->CheckAssigned() : 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_PieSer::TCT_PieSer(TXPGDocBase& owner) : TXPGBase(owner, 7, 0) {
+    FShared = std::make_unique<TEG_SerShared>(owner);
+    FDPts = std::make_unique<TCT_DPtXpgList>(owner);
+}
+
+TCT_PieSer::~TCT_PieSer() = default;
+
+TXPGBase* TCT_PieSer::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:explosion"):
+        if (reader.IsElement("c:explosion")) {
+            return Enter(Created(FExplosion), reader);
+        }
+        break;
+    case XpgByteSumHash("c:dPt"):
+        if (reader.IsElement("c:dPt")) {
+            return Enter(FDPts->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:dLbls"):
+        if (reader.IsElement("c:dLbls")) {
+            return Enter(Created(FDLbls), reader);
+        }
+        break;
+    case XpgByteSumHash("c:cat"):
+        if (reader.IsElement("c:cat")) {
+            return Enter(Created(FCat), reader);
+        }
+        break;
+    case XpgByteSumHash("c:val"):
+        if (reader.IsElement("c:val")) {
+            return Enter(Created(FVal), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return FShared->FindChild(reader);
+}
+
+int32_t TCT_PieSer::CheckAssigned() {
+    int32_t children = 0;
+    children += FShared->CheckAssigned();
+    children += FExplosion ? FExplosion->CheckAssigned() : 0;
+    children += FDPts->CheckAssigned();
+    children += FDLbls ? FDLbls->CheckAssigned() : 0;
+    children += FCat ? FCat->CheckAssigned() : 0;
+    children += FVal ? FVal->CheckAssigned() : 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_BarSer::TCT_BarSer(TXPGDocBase& owner) : TXPGBase(owner, 11, 0) {
+    FShared = std::make_unique<TEG_SerShared>(owner);
+    FDPts = std::make_unique<TCT_DPtXpgList>(owner);
+    FTrendlines = std::make_unique<TCT_TrendlineXpgList>(owner);
+}
+
+TCT_BarSer::~TCT_BarSer() = default;
+
+TXPGBase* TCT_BarSer::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:invertIfNegative"):
+        if (reader.IsElement("c:invertIfNegative")) {
+            return Enter(Created(FInvertIfNegative), reader);
+        }
+        break;
+    case XpgByteSumHash("c:pictureOptions"):
+        if (reader.IsElement("c:pictureOptions")) {
+            return Enter(Created(FPictureOptions), reader);
+        }
+        break;
+    case XpgByteSumHash("c:dPt"):
+        if (reader.IsElement("c:dPt")) {
+            return Enter(FDPts->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:dLbls"):
+        if (reader.IsElement("c:dLbls")) {
+            return Enter(Created(FDLbls), reader);
+        }
+        break;
+    case XpgByteSumHash("c:trendline"):
+        if (reader.IsElement("c:trendline")) {
+            return Enter(FTrendlines->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:errBars"):
+        if (reader.IsElement("c:errBars")) {
+            return Enter(Created(FErrBars), reader);
+        }
+        break;
+    case XpgByteSumHash("c:cat"):
+        if (reader.IsElement("c:cat")) {
+            return Enter(Created(FCat), reader);
+        }
+        break;
+    case XpgByteSumHash("c:val"):
+        if (reader.IsElement("c:val")) {
+            return Enter(Created(FVal), reader);
+        }
+        break;
+    case XpgByteSumHash("c:shape"):
+        if (reader.IsElement("c:shape")) {
+            return Enter(Created(FShape), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return FShared->FindChild(reader);
+}
+
+int32_t TCT_BarSer::CheckAssigned() {
+    int32_t children = 0;
+    children += FShared->CheckAssigned();
+    children += FInvertIfNegative ? FInvertIfNegative->CheckAssigned() : 0;
+    children += FPictureOptions ? FPictureOptions->CheckAssigned() : 0;
+    children += FDPts->CheckAssigned();
+    children += FDLbls ? FDLbls->CheckAssigned() : 0;
+    children += FTrendlines->CheckAssigned();
+    children += FErrBars ? FErrBars->CheckAssigned() : 0;
+    children += FCat ? FCat->CheckAssigned() : 0;
+    children += FVal ? FVal->CheckAssigned() : 0;
+    children += FShape ? FShape->CheckAssigned() : 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_SurfaceSer::TCT_SurfaceSer(TXPGDocBase& owner) : TXPGBase(owner, 4, 0) {
+    FShared = std::make_unique<TEG_SerShared>(owner);
+}
+
+TCT_SurfaceSer::~TCT_SurfaceSer() = default;
+
+TXPGBase* TCT_SurfaceSer::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:cat"):
+        if (reader.IsElement("c:cat")) {
+            return Enter(Created(FCat), reader);
+        }
+        break;
+    case XpgByteSumHash("c:val"):
+        if (reader.IsElement("c:val")) {
+            return Enter(Created(FVal), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return FShared->FindChild(reader);
+}
+
+int32_t TCT_SurfaceSer::CheckAssigned() {
+    int32_t children = 0;
+    children += FShared->CheckAssigned();
+    children += FCat ? FCat->CheckAssigned() : 0;
+    children += FVal ? FVal->CheckAssigned() : 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_RadarSer::TCT_RadarSer(TXPGDocBase& owner) : TXPGBase(owner, 7, 0) {
+    FShared = std::make_unique<TEG_SerShared>(owner);
+    FDPts = std::make_unique<TCT_DPtXpgList>(owner);
+}
+
+TCT_RadarSer::~TCT_RadarSer() = default;
+
+TXPGBase* TCT_RadarSer::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:marker"):
+        if (reader.IsElement("c:marker")) {
+            return Enter(Created(FMarker), reader);
+        }
+        break;
+    case XpgByteSumHash("c:dPt"):
+        if (reader.IsElement("c:dPt")) {
+            return Enter(FDPts->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:dLbls"):
+        if (reader.IsElement("c:dLbls")) {
+            return Enter(Created(FDLbls), reader);
+        }
+        break;
+    case XpgByteSumHash("c:cat"):
+        if (reader.IsElement("c:cat")) {
+            return Enter(Created(FCat), reader);
+        }
+        break;
+    case XpgByteSumHash("c:val"):
+        if (reader.IsElement("c:val")) {
+            return Enter(Created(FVal), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return FShared->FindChild(reader);
+}
+
+int32_t TCT_RadarSer::CheckAssigned() {
+    int32_t children = 0;
+    children += FShared->CheckAssigned();
+    children += FMarker ? FMarker->CheckAssigned() : 0;
+    children += FDPts->CheckAssigned();
+    children += FDLbls ? FDLbls->CheckAssigned() : 0;
+    children += FCat ? FCat->CheckAssigned() : 0;
+    children += FVal ? FVal->CheckAssigned() : 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_ScatterSer::TCT_ScatterSer(TXPGDocBase& owner) : TXPGBase(owner, 10, 0) {
+    FShared = std::make_unique<TEG_SerShared>(owner);
+    FDPts = std::make_unique<TCT_DPtXpgList>(owner);
+    FTrendlines = std::make_unique<TCT_TrendlineXpgList>(owner);
+    FErrBars = std::make_unique<TCT_ErrBarsXpgList>(owner);
+}
+
+TCT_ScatterSer::~TCT_ScatterSer() = default;
+
+TXPGBase* TCT_ScatterSer::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:marker"):
+        if (reader.IsElement("c:marker")) {
+            return Enter(Created(FMarker), reader);
+        }
+        break;
+    case XpgByteSumHash("c:dPt"):
+        if (reader.IsElement("c:dPt")) {
+            return Enter(FDPts->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:dLbls"):
+        if (reader.IsElement("c:dLbls")) {
+            return Enter(Created(FDLbls), reader);
+        }
+        break;
+    case XpgByteSumHash("c:trendline"):
+        if (reader.IsElement("c:trendline")) {
+            return Enter(FTrendlines->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:errBars"):
+        if (reader.IsElement("c:errBars")) {
+            return Enter(FErrBars->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:xVal"):
+        if (reader.IsElement("c:xVal")) {
+            return Enter(Created(FXVal), reader);
+        }
+        break;
+    case XpgByteSumHash("c:yVal"):
+        if (reader.IsElement("c:yVal")) {
+            return Enter(Created(FYVal), reader);
+        }
+        break;
+    case XpgByteSumHash("c:smooth"):
+        if (reader.IsElement("c:smooth")) {
+            return Enter(Created(FSmooth), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return FShared->FindChild(reader);
+}
+
+int32_t TCT_ScatterSer::CheckAssigned() {
+    int32_t children = 0;
+    children += FShared->CheckAssigned();
+    children += FMarker ? FMarker->CheckAssigned() : 0;
+    children += FDPts->CheckAssigned();
+    children += FDLbls ? FDLbls->CheckAssigned() : 0;
+    children += FTrendlines->CheckAssigned();
+    children += FErrBars->CheckAssigned();
+    children += FXVal ? FXVal->CheckAssigned() : 0;
+    children += FYVal ? FYVal->CheckAssigned() : 0;
+    children += FSmooth ? FSmooth->CheckAssigned() : 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_BubbleSer::TCT_BubbleSer(TXPGDocBase& owner) : TXPGBase(owner, 11, 0) {
+    FShared = std::make_unique<TEG_SerShared>(owner);
+    FDPts = std::make_unique<TCT_DPtXpgList>(owner);
+    FTrendlines = std::make_unique<TCT_TrendlineXpgList>(owner);
+    FErrBars = std::make_unique<TCT_ErrBarsXpgList>(owner);
+}
+
+TCT_BubbleSer::~TCT_BubbleSer() = default;
+
+TXPGBase* TCT_BubbleSer::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:invertIfNegative"):
+        if (reader.IsElement("c:invertIfNegative")) {
+            return Enter(Created(FInvertIfNegative), reader);
+        }
+        break;
+    case XpgByteSumHash("c:dPt"):
+        if (reader.IsElement("c:dPt")) {
+            return Enter(FDPts->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:dLbls"):
+        if (reader.IsElement("c:dLbls")) {
+            return Enter(Created(FDLbls), reader);
+        }
+        break;
+    case XpgByteSumHash("c:trendline"):
+        if (reader.IsElement("c:trendline")) {
+            return Enter(FTrendlines->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:errBars"):
+        if (reader.IsElement("c:errBars")) {
+            return Enter(FErrBars->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:xVal"):
+        if (reader.IsElement("c:xVal")) {
+            return Enter(Created(FXVal), reader);
+        }
+        break;
+    case XpgByteSumHash("c:yVal"):
+        if (reader.IsElement("c:yVal")) {
+            return Enter(Created(FYVal), reader);
+        }
+        break;
+    case XpgByteSumHash("c:bubbleSize"):
+        if (reader.IsElement("c:bubbleSize")) {
+            return Enter(Created(FBubbleSize), reader);
+        }
+        break;
+    case XpgByteSumHash("c:bubble3D"):
+        if (reader.IsElement("c:bubble3D")) {
+            return Enter(Created(FBubble3D), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return FShared->FindChild(reader);
+}
+
+int32_t TCT_BubbleSer::CheckAssigned() {
+    int32_t children = 0;
+    children += FShared->CheckAssigned();
+    children += FInvertIfNegative ? FInvertIfNegative->CheckAssigned() : 0;
+    children += FDPts->CheckAssigned();
+    children += FDLbls ? FDLbls->CheckAssigned() : 0;
+    children += FTrendlines->CheckAssigned();
+    children += FErrBars->CheckAssigned();
+    children += FXVal ? FXVal->CheckAssigned() : 0;
+    children += FYVal ? FYVal->CheckAssigned() : 0;
+    children += FBubbleSize ? FBubbleSize->CheckAssigned() : 0;
+    children += FBubble3D ? FBubble3D->CheckAssigned() : 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_Grouping::TCT_Grouping(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_Grouping::~TCT_Grouping() = default;
+
+bool TCT_Grouping::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("val")) {
+        AssignEnum(Enums().ST_Grouping, attribute.PlainValue(), FVal);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_Grouping::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FVal != TST_Grouping::standard;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_BarDir::TCT_BarDir(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_BarDir::~TCT_BarDir() = default;
+
+bool TCT_BarDir::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("val")) {
+        AssignEnum(Enums().ST_BarDir, attribute.PlainValue(), FVal);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_BarDir::CheckAssigned() {
+    // The attributes are required: they count as one, whatever they hold.
+    const int32_t attributes = 1;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_BarGrouping::TCT_BarGrouping(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_BarGrouping::~TCT_BarGrouping() = default;
+
+bool TCT_BarGrouping::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("val")) {
+        AssignEnum(Enums().ST_BarGrouping, attribute.PlainValue(), FVal);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_BarGrouping::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FVal != TST_BarGrouping::clustered;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_GapAmount::TCT_GapAmount(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_GapAmount::~TCT_GapAmount() = default;
+
+bool TCT_GapAmount::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("val")) {
+        FVal = XmlPercentStrToIntDef(attribute.PlainValue(), 0);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_GapAmount::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FVal != 150;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_Overlap::TCT_Overlap(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_Overlap::~TCT_Overlap() = default;
+
+bool TCT_Overlap::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("val")) {
+        FVal = XmlPercentStrToIntDef(attribute.PlainValue(), 0);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_Overlap::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FVal != 0;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_RadarStyle::TCT_RadarStyle(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_RadarStyle::~TCT_RadarStyle() = default;
+
+bool TCT_RadarStyle::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("val")) {
+        AssignEnum(Enums().ST_RadarStyle, attribute.PlainValue(), FVal);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_RadarStyle::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FVal != TST_RadarStyle::standard;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_ScatterStyle::TCT_ScatterStyle(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_ScatterStyle::~TCT_ScatterStyle() = default;
+
+bool TCT_ScatterStyle::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("val")) {
+        AssignEnum(Enums().ST_ScatterStyle, attribute.PlainValue(), FVal);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_ScatterStyle::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FVal != TST_ScatterStyle::marker;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_FirstSliceAng::TCT_FirstSliceAng(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_FirstSliceAng::~TCT_FirstSliceAng() = default;
+
+bool TCT_FirstSliceAng::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("val")) {
+        FVal = XmlStrToIntDef(attribute.PlainValue(), 0);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_FirstSliceAng::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FVal != 0;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_HoleSize::TCT_HoleSize(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_HoleSize::~TCT_HoleSize() = default;
+
+bool TCT_HoleSize::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("val")) {
+        FVal = XmlPercentStrToIntDef(attribute.PlainValue(), 0);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_HoleSize::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FVal != 10;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_OfPieType::TCT_OfPieType(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_OfPieType::~TCT_OfPieType() = default;
+
+bool TCT_OfPieType::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("val")) {
+        AssignEnum(Enums().ST_OfPieType, attribute.PlainValue(), FVal);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_OfPieType::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FVal != TST_OfPieType::pie;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_SplitType::TCT_SplitType(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_SplitType::~TCT_SplitType() = default;
+
+bool TCT_SplitType::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("val")) {
+        AssignEnum(Enums().ST_SplitType, attribute.PlainValue(), FVal);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_SplitType::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FVal != TST_SplitType::auto_;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_SecondPieSize::TCT_SecondPieSize(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_SecondPieSize::~TCT_SecondPieSize() = default;
+
+bool TCT_SecondPieSize::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("val")) {
+        FVal = XmlPercentStrToIntDef(attribute.PlainValue(), 0);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_SecondPieSize::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FVal != 75;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_BubbleScale::TCT_BubbleScale(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_BubbleScale::~TCT_BubbleScale() = default;
+
+bool TCT_BubbleScale::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("val")) {
+        FVal = XmlPercentStrToIntDef(attribute.PlainValue(), 0);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_BubbleScale::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FVal != 100;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_SizeRepresents::TCT_SizeRepresents(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_SizeRepresents::~TCT_SizeRepresents() = default;
+
+bool TCT_SizeRepresents::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("val")) {
+        AssignEnum(Enums().ST_SizeRepresents, attribute.PlainValue(), FVal);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_SizeRepresents::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FVal != TST_SizeRepresents::area;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_Shape_Chart::TCT_Shape_Chart(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_Shape_Chart::~TCT_Shape_Chart() = default;
+
+bool TCT_Shape_Chart::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("val")) {
+        AssignEnum(Enums().ST_Shape, attribute.PlainValue(), FVal);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_Shape_Chart::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FVal != TST_Shape::box;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_UpDownBar::TCT_UpDownBar(TXPGDocBase& owner) : TXPGBase(owner, 1, 0) {}
+
+TCT_UpDownBar::~TCT_UpDownBar() = default;
+
+TXPGBase* TCT_UpDownBar::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("c:spPr")) {
+        return Enter(Created(FSpPr), reader);
+    }
+    return nullptr;
+}
+
+int32_t TCT_UpDownBar::CheckAssigned() {
+    int32_t children = 0;
+    children += FSpPr ? FSpPr->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_UpDownBars::TCT_UpDownBars(TXPGDocBase& owner) : TXPGBase(owner, 4, 0) {}
+
+TCT_UpDownBars::~TCT_UpDownBars() = default;
+
+TXPGBase* TCT_UpDownBars::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:gapWidth"):
+        if (reader.IsElement("c:gapWidth")) {
+            return Enter(Created(FGapWidth), reader);
+        }
+        break;
+    case XpgByteSumHash("c:upBars"):
+        if (reader.IsElement("c:upBars")) {
+            return Enter(Created(FUpBars), reader);
+        }
+        break;
+    case XpgByteSumHash("c:downBars"):
+        if (reader.IsElement("c:downBars")) {
+            return Enter(Created(FDownBars), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_UpDownBars::CheckAssigned() {
+    int32_t children = 0;
+    children += FGapWidth ? FGapWidth->CheckAssigned() : 0;
+    children += FUpBars ? FUpBars->CheckAssigned() : 0;
+    children += FDownBars ? FDownBars->CheckAssigned() : 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_CustSplit::TCT_CustSplit(TXPGDocBase& owner) : TXPGBase(owner, 1, 0) {
+    FSecondPiePts = std::make_unique<TCT_UnsignedIntXpgList>(owner);
+}
+
+TCT_CustSplit::~TCT_CustSplit() = default;
+
+TXPGBase* TCT_CustSplit::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("c:secondPiePt")) {
+        return Enter(FSecondPiePts->Add(), reader);
+    }
+    return nullptr;
+}
+
+int32_t TCT_CustSplit::CheckAssigned() {
+    int32_t children = 0;
+    children += FSecondPiePts->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_BandFmt::TCT_BandFmt(TXPGDocBase& owner) : TXPGBase(owner, 2, 0) {}
+
+TCT_BandFmt::~TCT_BandFmt() = default;
+
+TXPGBase* TCT_BandFmt::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:idx"):
+        if (reader.IsElement("c:idx")) {
+            return Enter(Created(FIdx), reader);
+        }
+        break;
+    case XpgByteSumHash("c:spPr"):
+        if (reader.IsElement("c:spPr")) {
+            return Enter(Created(FSpPr), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_BandFmt::CheckAssigned() {
+    int32_t children = 0;
+    children += FIdx ? FIdx->CheckAssigned() : 0;
+    children += FSpPr ? FSpPr->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_BandFmts::TCT_BandFmts(TXPGDocBase& owner) : TXPGBase(owner, 1, 0) {
+    FBandFmts = std::make_unique<TCT_BandFmtXpgList>(owner);
+}
+
+TCT_BandFmts::~TCT_BandFmts() = default;
+
+TXPGBase* TCT_BandFmts::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("c:bandFmt")) {
+        return Enter(FBandFmts->Add(), reader);
+    }
+    return nullptr;
+}
+
+int32_t TCT_BandFmts::CheckAssigned() {
+    int32_t children = 0;
+    children += FBandFmts->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TEG_AreaChartShared::TEG_AreaChartShared(TXPGDocBase& owner) : TXPGBase(owner, 5, 0) {
+    FSers = std::make_unique<TCT_AreaSerXpgList>(owner);
+}
+
+TEG_AreaChartShared::~TEG_AreaChartShared() = default;
+
+TXPGBase* TEG_AreaChartShared::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:grouping"):
+        if (reader.IsElement("c:grouping")) {
+            return Enter(Created(FGrouping), reader);
+        }
+        break;
+    case XpgByteSumHash("c:varyColors"):
+        if (reader.IsElement("c:varyColors")) {
+            return Enter(Created(FVaryColors), reader);
+        }
+        break;
+    case XpgByteSumHash("c:ser"):
+        if (reader.IsElement("c:ser")) {
+            return Enter(FSers->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:dLbls"):
+        if (reader.IsElement("c:dLbls")) {
+            return Enter(Created(FDLbls), reader);
+        }
+        break;
+    case XpgByteSumHash("c:dropLines"):
+        if (reader.IsElement("c:dropLines")) {
+            return Enter(Created(FDropLines), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TEG_AreaChartShared::CheckAssigned() {
+    int32_t children = 0;
+    children += FGrouping ? FGrouping->CheckAssigned() : 0;
+    children += FVaryColors ? FVaryColors->CheckAssigned() : 0;
+    if (FSers->Count() > 0) {
+        // One, whatever it holds; its flags are recomputed all the same.
+        FSers->CheckAssigned();
+        ++children;
+    }
+    children += FDLbls ? FDLbls->CheckAssigned() : 0;
+    children += FDropLines ? FDropLines->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TEG_LineChartShared::TEG_LineChartShared(TXPGDocBase& owner) : TXPGBase(owner, 5, 0) {
+    FSers = std::make_unique<TCT_LineSerXpgList>(owner);
+}
+
+TEG_LineChartShared::~TEG_LineChartShared() = default;
+
+TXPGBase* TEG_LineChartShared::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:grouping"):
+        if (reader.IsElement("c:grouping")) {
+            return Enter(Created(FGrouping), reader);
+        }
+        break;
+    case XpgByteSumHash("c:varyColors"):
+        if (reader.IsElement("c:varyColors")) {
+            return Enter(Created(FVaryColors), reader);
+        }
+        break;
+    case XpgByteSumHash("c:ser"):
+        if (reader.IsElement("c:ser")) {
+            return Enter(FSers->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:dLbls"):
+        if (reader.IsElement("c:dLbls")) {
+            return Enter(Created(FDLbls), reader);
+        }
+        break;
+    case XpgByteSumHash("c:dropLines"):
+        if (reader.IsElement("c:dropLines")) {
+            return Enter(Created(FDropLines), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TEG_LineChartShared::CheckAssigned() {
+    int32_t children = 0;
+    children += FGrouping ? FGrouping->CheckAssigned() : 0;
+    children += FVaryColors ? FVaryColors->CheckAssigned() : 0;
+    children += FSers->CheckAssigned();
+    children += FDLbls ? FDLbls->CheckAssigned() : 0;
+    children += FDropLines ? FDropLines->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TEG_PieChartShared::TEG_PieChartShared(TXPGDocBase& owner) : TXPGBase(owner, 3, 0) {
+    FSers = std::make_unique<TCT_PieSerXpgList>(owner);
+}
+
+TEG_PieChartShared::~TEG_PieChartShared() = default;
+
+TXPGBase* TEG_PieChartShared::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:varyColors"):
+        if (reader.IsElement("c:varyColors")) {
+            return Enter(Created(FVaryColors), reader);
+        }
+        break;
+    case XpgByteSumHash("c:ser"):
+        if (reader.IsElement("c:ser")) {
+            return Enter(FSers->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:dLbls"):
+        if (reader.IsElement("c:dLbls")) {
+            return Enter(Created(FDLbls), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TEG_PieChartShared::CheckAssigned() {
+    int32_t children = 0;
+    children += FVaryColors ? FVaryColors->CheckAssigned() : 0;
+    if (FSers->Count() > 0) {
+        // One, whatever it holds; its flags are recomputed all the same.
+        FSers->CheckAssigned();
+        ++children;
+    }
+    children += FDLbls ? FDLbls->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TEG_BarChartShared::TEG_BarChartShared(TXPGDocBase& owner) : TXPGBase(owner, 5, 0) {
+    FSers = std::make_unique<TCT_BarSerXpgList>(owner);
+}
+
+TEG_BarChartShared::~TEG_BarChartShared() = default;
+
+TXPGBase* TEG_BarChartShared::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:barDir"):
+        if (reader.IsElement("c:barDir")) {
+            return Enter(Created(FBarDir), reader);
+        }
+        break;
+    case XpgByteSumHash("c:grouping"):
+        if (reader.IsElement("c:grouping")) {
+            return Enter(Created(FGrouping), reader);
+        }
+        break;
+    case XpgByteSumHash("c:varyColors"):
+        if (reader.IsElement("c:varyColors")) {
+            return Enter(Created(FVaryColors), reader);
+        }
+        break;
+    case XpgByteSumHash("c:ser"):
+        if (reader.IsElement("c:ser")) {
+            return Enter(FSers->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:dLbls"):
+        if (reader.IsElement("c:dLbls")) {
+            return Enter(Created(FDLbls), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TEG_BarChartShared::CheckAssigned() {
+    int32_t children = 0;
+    children += FBarDir ? FBarDir->CheckAssigned() : 0;
+    children += FGrouping ? FGrouping->CheckAssigned() : 0;
+    children += FVaryColors ? FVaryColors->CheckAssigned() : 0;
+    if (FSers->Count() > 0) {
+        // One, whatever it holds; its flags are recomputed all the same.
+        FSers->CheckAssigned();
+        ++children;
+    }
+    children += FDLbls ? FDLbls->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TEG_SurfaceChartShared::TEG_SurfaceChartShared(TXPGDocBase& owner) : TXPGBase(owner, 3, 0) {
+    FSers = std::make_unique<TCT_SurfaceSerXpgList>(owner);
+}
+
+TEG_SurfaceChartShared::~TEG_SurfaceChartShared() = default;
+
+TXPGBase* TEG_SurfaceChartShared::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:wireframe"):
+        if (reader.IsElement("c:wireframe")) {
+            return Enter(Created(FWireframe), reader);
+        }
+        break;
+    case XpgByteSumHash("c:ser"):
+        if (reader.IsElement("c:ser")) {
+            return Enter(FSers->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:bandFmts"):
+        if (reader.IsElement("c:bandFmts")) {
+            return Enter(Created(FBandFmts), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TEG_SurfaceChartShared::CheckAssigned() {
+    int32_t children = 0;
+    children += FWireframe ? FWireframe->CheckAssigned() : 0;
+    if (FSers->Count() > 0) {
+        // One, whatever it holds; its flags are recomputed all the same.
+        FSers->CheckAssigned();
+        ++children;
+    }
+    children += FBandFmts ? FBandFmts->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_AreaChart::TCT_AreaChart(TXPGDocBase& owner) : TXPGBase(owner, 3, 0) {
+    FShared = std::make_unique<TEG_AreaChartShared>(owner);
+    FAxIds = std::make_unique<TCT_UnsignedIntXpgList>(owner);
+}
+
+TCT_AreaChart::~TCT_AreaChart() = default;
+
+TXPGBase* TCT_AreaChart::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:axId"):
+        if (reader.IsElement("c:axId")) {
+            return Enter(FAxIds->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return FShared->FindChild(reader);
+}
+
+int32_t TCT_AreaChart::CheckAssigned() {
+    int32_t children = 0;
+    children += FShared->CheckAssigned();
+    children += FAxIds->CheckAssigned();
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_Area3DChart::TCT_Area3DChart(TXPGDocBase& owner) : TXPGBase(owner, 4, 0) {
+    FShared = std::make_unique<TEG_AreaChartShared>(owner);
+    FAxIds = std::make_unique<TCT_UnsignedIntXpgList>(owner);
+}
+
+TCT_Area3DChart::~TCT_Area3DChart() = default;
+
+TXPGBase* TCT_Area3DChart::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:gapDepth"):
+        if (reader.IsElement("c:gapDepth")) {
+            return Enter(Created(FGapDepth), reader);
+        }
+        break;
+    case XpgByteSumHash("c:axId"):
+        if (reader.IsElement("c:axId")) {
+            return Enter(FAxIds->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return FShared->FindChild(reader);
+}
+
+int32_t TCT_Area3DChart::CheckAssigned() {
+    int32_t children = 0;
+    children += FShared->CheckAssigned();
+    children += FGapDepth ? FGapDepth->CheckAssigned() : 0;
+    children += FAxIds->CheckAssigned();
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_LineChart::TCT_LineChart(TXPGDocBase& owner) : TXPGBase(owner, 7, 0) {
+    FShared = std::make_unique<TEG_LineChartShared>(owner);
+    FAxIds = std::make_unique<TCT_UnsignedIntXpgList>(owner);
+}
+
+TCT_LineChart::~TCT_LineChart() = default;
+
+TXPGBase* TCT_LineChart::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:hiLowLines"):
+        if (reader.IsElement("c:hiLowLines")) {
+            return Enter(Created(FHiLowLines), reader);
+        }
+        break;
+    case XpgByteSumHash("c:upDownBars"):
+        if (reader.IsElement("c:upDownBars")) {
+            return Enter(Created(FUpDownBars), reader);
+        }
+        break;
+    case XpgByteSumHash("c:marker"):
+        if (reader.IsElement("c:marker")) {
+            return Enter(Created(FMarker), reader);
+        }
+        break;
+    case XpgByteSumHash("c:smooth"):
+        if (reader.IsElement("c:smooth")) {
+            return Enter(Created(FSmooth), reader);
+        }
+        break;
+    case XpgByteSumHash("c:axId"):
+        if (reader.IsElement("c:axId")) {
+            return Enter(FAxIds->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return FShared->FindChild(reader);
+}
+
+int32_t TCT_LineChart::CheckAssigned() {
+    int32_t children = 0;
+    children += FShared->CheckAssigned();
+    children += FHiLowLines ? FHiLowLines->CheckAssigned() : 0;
+    children += FUpDownBars ? FUpDownBars->CheckAssigned() : 0;
+    children += FMarker ? FMarker->CheckAssigned() : 0;
+    children += FSmooth ? FSmooth->CheckAssigned() : 0;
+    children += FAxIds->CheckAssigned();
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_Line3DChart::TCT_Line3DChart(TXPGDocBase& owner) : TXPGBase(owner, 4, 0) {
+    FShared = std::make_unique<TEG_LineChartShared>(owner);
+    FAxIds = std::make_unique<TCT_UnsignedIntXpgList>(owner);
+}
+
+TCT_Line3DChart::~TCT_Line3DChart() = default;
+
+TXPGBase* TCT_Line3DChart::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:gapDepth"):
+        if (reader.IsElement("c:gapDepth")) {
+            return Enter(Created(FGapDepth), reader);
+        }
+        break;
+    case XpgByteSumHash("c:axId"):
+        if (reader.IsElement("c:axId")) {
+            return Enter(FAxIds->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return FShared->FindChild(reader);
+}
+
+int32_t TCT_Line3DChart::CheckAssigned() {
+    int32_t children = 0;
+    children += FShared->CheckAssigned();
+    children += FGapDepth ? FGapDepth->CheckAssigned() : 0;
+    children += FAxIds->CheckAssigned();
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_StockChart::TCT_StockChart(TXPGDocBase& owner) : TXPGBase(owner, 7, 0) {
+    FSers = std::make_unique<TCT_LineSerXpgList>(owner);
+    FAxIds = std::make_unique<TCT_UnsignedIntXpgList>(owner);
+}
+
+TCT_StockChart::~TCT_StockChart() = default;
+
+TXPGBase* TCT_StockChart::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:ser"):
+        if (reader.IsElement("c:ser")) {
+            return Enter(FSers->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:dLbls"):
+        if (reader.IsElement("c:dLbls")) {
+            return Enter(Created(FDLbls), reader);
+        }
+        break;
+    case XpgByteSumHash("c:dropLines"):
+        if (reader.IsElement("c:dropLines")) {
+            return Enter(Created(FDropLines), reader);
+        }
+        break;
+    case XpgByteSumHash("c:hiLowLines"):
+        if (reader.IsElement("c:hiLowLines")) {
+            return Enter(Created(FHiLowLines), reader);
+        }
+        break;
+    case XpgByteSumHash("c:upDownBars"):
+        if (reader.IsElement("c:upDownBars")) {
+            return Enter(Created(FUpDownBars), reader);
+        }
+        break;
+    case XpgByteSumHash("c:axId"):
+        if (reader.IsElement("c:axId")) {
+            return Enter(FAxIds->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_StockChart::CheckAssigned() {
+    int32_t children = 0;
+    children += FSers->CheckAssigned();
+    children += FDLbls ? FDLbls->CheckAssigned() : 0;
+    children += FDropLines ? FDropLines->CheckAssigned() : 0;
+    children += FHiLowLines ? FHiLowLines->CheckAssigned() : 0;
+    children += FUpDownBars ? FUpDownBars->CheckAssigned() : 0;
+    children += FAxIds->CheckAssigned();
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_RadarChart::TCT_RadarChart(TXPGDocBase& owner) : TXPGBase(owner, 6, 0) {
+    FSers = std::make_unique<TCT_RadarSerXpgList>(owner);
+    FAxIds = std::make_unique<TCT_UnsignedIntXpgList>(owner);
+}
+
+TCT_RadarChart::~TCT_RadarChart() = default;
+
+TXPGBase* TCT_RadarChart::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:radarStyle"):
+        if (reader.IsElement("c:radarStyle")) {
+            return Enter(Created(FRadarStyle), reader);
+        }
+        break;
+    case XpgByteSumHash("c:varyColors"):
+        if (reader.IsElement("c:varyColors")) {
+            return Enter(Created(FVaryColors), reader);
+        }
+        break;
+    case XpgByteSumHash("c:ser"):
+        if (reader.IsElement("c:ser")) {
+            return Enter(FSers->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:dLbls"):
+        if (reader.IsElement("c:dLbls")) {
+            return Enter(Created(FDLbls), reader);
+        }
+        break;
+    case XpgByteSumHash("c:axId"):
+        if (reader.IsElement("c:axId")) {
+            return Enter(FAxIds->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_RadarChart::CheckAssigned() {
+    int32_t children = 0;
+    children += FRadarStyle ? FRadarStyle->CheckAssigned() : 0;
+    children += FVaryColors ? FVaryColors->CheckAssigned() : 0;
+    children += FSers->CheckAssigned();
+    children += FDLbls ? FDLbls->CheckAssigned() : 0;
+    children += FAxIds->CheckAssigned();
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_ScatterChart::TCT_ScatterChart(TXPGDocBase& owner) : TXPGBase(owner, 6, 0) {
+    FSers = std::make_unique<TCT_ScatterSerXpgList>(owner);
+    FAxIds = std::make_unique<TCT_UnsignedIntXpgList>(owner);
+}
+
+TCT_ScatterChart::~TCT_ScatterChart() = default;
+
+TXPGBase* TCT_ScatterChart::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:scatterStyle"):
+        if (reader.IsElement("c:scatterStyle")) {
+            return Enter(Created(FScatterStyle), reader);
+        }
+        break;
+    case XpgByteSumHash("c:varyColors"):
+        if (reader.IsElement("c:varyColors")) {
+            return Enter(Created(FVaryColors), reader);
+        }
+        break;
+    case XpgByteSumHash("c:ser"):
+        if (reader.IsElement("c:ser")) {
+            return Enter(FSers->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:dLbls"):
+        if (reader.IsElement("c:dLbls")) {
+            return Enter(Created(FDLbls), reader);
+        }
+        break;
+    case XpgByteSumHash("c:axId"):
+        if (reader.IsElement("c:axId")) {
+            return Enter(FAxIds->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_ScatterChart::CheckAssigned() {
+    int32_t children = 0;
+    children += FScatterStyle ? FScatterStyle->CheckAssigned() : 0;
+    children += FVaryColors ? FVaryColors->CheckAssigned() : 0;
+    children += FSers->CheckAssigned();
+    children += FDLbls ? FDLbls->CheckAssigned() : 0;
+    children += FAxIds->CheckAssigned();
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_PieChart::TCT_PieChart(TXPGDocBase& owner) : TXPGBase(owner, 3, 0) {
+    FShared = std::make_unique<TEG_PieChartShared>(owner);
+}
+
+TCT_PieChart::~TCT_PieChart() = default;
+
+TXPGBase* TCT_PieChart::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:firstSliceAng"):
+        if (reader.IsElement("c:firstSliceAng")) {
+            return Enter(Created(FFirstSliceAng), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return FShared->FindChild(reader);
+}
+
+int32_t TCT_PieChart::CheckAssigned() {
+    int32_t children = 0;
+    children += FShared->CheckAssigned();
+    children += FFirstSliceAng ? FFirstSliceAng->CheckAssigned() : 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_Pie3DChart::TCT_Pie3DChart(TXPGDocBase& owner) : TXPGBase(owner, 2, 0) {
+    FShared = std::make_unique<TEG_PieChartShared>(owner);
+}
+
+TCT_Pie3DChart::~TCT_Pie3DChart() = default;
+
+TXPGBase* TCT_Pie3DChart::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("c:extLst")) {
+        return Enter(Created(FExtLst), reader);
+    }
+    return FShared->FindChild(reader);
+}
+
+int32_t TCT_Pie3DChart::CheckAssigned() {
+    int32_t children = 0;
+    children += FShared->CheckAssigned();
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_DoughnutChart::TCT_DoughnutChart(TXPGDocBase& owner) : TXPGBase(owner, 4, 0) {
+    FShared = std::make_unique<TEG_PieChartShared>(owner);
+}
+
+TCT_DoughnutChart::~TCT_DoughnutChart() = default;
+
+TXPGBase* TCT_DoughnutChart::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:firstSliceAng"):
+        if (reader.IsElement("c:firstSliceAng")) {
+            return Enter(Created(FFirstSliceAng), reader);
+        }
+        break;
+    case XpgByteSumHash("c:holeSize"):
+        if (reader.IsElement("c:holeSize")) {
+            return Enter(Created(FHoleSize), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return FShared->FindChild(reader);
+}
+
+int32_t TCT_DoughnutChart::CheckAssigned() {
+    int32_t children = 0;
+    children += FShared->CheckAssigned();
+    children += FFirstSliceAng ? FFirstSliceAng->CheckAssigned() : 0;
+    children += FHoleSize ? FHoleSize->CheckAssigned() : 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_BarChart::TCT_BarChart(TXPGDocBase& owner) : TXPGBase(owner, 6, 0) {
+    FShared = std::make_unique<TEG_BarChartShared>(owner);
+    FSerLines = std::make_unique<TCT_ChartLinesXpgList>(owner);
+    FAxIds = std::make_unique<TCT_UnsignedIntXpgList>(owner);
+}
+
+TCT_BarChart::~TCT_BarChart() = default;
+
+TXPGBase* TCT_BarChart::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:gapWidth"):
+        if (reader.IsElement("c:gapWidth")) {
+            return Enter(Created(FGapWidth), reader);
+        }
+        break;
+    case XpgByteSumHash("c:overlap"):
+        if (reader.IsElement("c:overlap")) {
+            return Enter(Created(FOverlap), reader);
+        }
+        break;
+    case XpgByteSumHash("c:serLines"):
+        if (reader.IsElement("c:serLines")) {
+            return Enter(FSerLines->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:axId"):
+        if (reader.IsElement("c:axId")) {
+            return Enter(FAxIds->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return FShared->FindChild(reader);
+}
+
+int32_t TCT_BarChart::CheckAssigned() {
+    int32_t children = 0;
+    children += FShared->CheckAssigned();
+    children += FGapWidth ? FGapWidth->CheckAssigned() : 0;
+    children += FOverlap ? FOverlap->CheckAssigned() : 0;
+    children += FSerLines->CheckAssigned();
+    children += FAxIds->CheckAssigned();
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_Bar3DChart::TCT_Bar3DChart(TXPGDocBase& owner) : TXPGBase(owner, 6, 0) {
+    FShared = std::make_unique<TEG_BarChartShared>(owner);
+    FAxIds = std::make_unique<TCT_UnsignedIntXpgList>(owner);
+}
+
+TCT_Bar3DChart::~TCT_Bar3DChart() = default;
+
+TXPGBase* TCT_Bar3DChart::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:gapWidth"):
+        if (reader.IsElement("c:gapWidth")) {
+            return Enter(Created(FGapWidth), reader);
+        }
+        break;
+    case XpgByteSumHash("c:gapDepth"):
+        if (reader.IsElement("c:gapDepth")) {
+            return Enter(Created(FGapDepth), reader);
+        }
+        break;
+    case XpgByteSumHash("c:shape"):
+        if (reader.IsElement("c:shape")) {
+            return Enter(Created(FShape), reader);
+        }
+        break;
+    case XpgByteSumHash("c:axId"):
+        if (reader.IsElement("c:axId")) {
+            return Enter(FAxIds->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return FShared->FindChild(reader);
+}
+
+int32_t TCT_Bar3DChart::CheckAssigned() {
+    int32_t children = 0;
+    children += FShared->CheckAssigned();
+    children += FGapWidth ? FGapWidth->CheckAssigned() : 0;
+    children += FGapDepth ? FGapDepth->CheckAssigned() : 0;
+    children += FShape ? FShape->CheckAssigned() : 0;
+    children += FAxIds->CheckAssigned();
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_OfPieChart::TCT_OfPieChart(TXPGDocBase& owner) : TXPGBase(owner, 9, 0) {
+    FShared = std::make_unique<TEG_PieChartShared>(owner);
+    FSerLines = std::make_unique<TCT_ChartLinesXpgList>(owner);
+}
+
+TCT_OfPieChart::~TCT_OfPieChart() = default;
+
+TXPGBase* TCT_OfPieChart::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:ofPieType"):
+        if (reader.IsElement("c:ofPieType")) {
+            return Enter(Created(FOfPieType), reader);
+        }
+        break;
+    case XpgByteSumHash("c:gapWidth"):
+        if (reader.IsElement("c:gapWidth")) {
+            return Enter(Created(FGapWidth), reader);
+        }
+        break;
+    case XpgByteSumHash("c:splitType"):
+        if (reader.IsElement("c:splitType")) {
+            return Enter(Created(FSplitType), reader);
+        }
+        break;
+    case XpgByteSumHash("c:splitPos"):
+        if (reader.IsElement("c:splitPos")) {
+            return Enter(Created(FSplitPos), reader);
+        }
+        break;
+    case XpgByteSumHash("c:custSplit"):
+        if (reader.IsElement("c:custSplit")) {
+            return Enter(Created(FCustSplit), reader);
+        }
+        break;
+    case XpgByteSumHash("c:secondPieSize"):
+        if (reader.IsElement("c:secondPieSize")) {
+            return Enter(Created(FSecondPieSize), reader);
+        }
+        break;
+    case XpgByteSumHash("c:serLines"):
+        if (reader.IsElement("c:serLines")) {
+            return Enter(FSerLines->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return FShared->FindChild(reader);
+}
+
+int32_t TCT_OfPieChart::CheckAssigned() {
+    int32_t children = 0;
+    children += FOfPieType ? FOfPieType->CheckAssigned() : 0;
+    children += FShared->CheckAssigned();
+    children += FGapWidth ? FGapWidth->CheckAssigned() : 0;
+    children += FSplitType ? FSplitType->CheckAssigned() : 0;
+    children += FSplitPos ? FSplitPos->CheckAssigned() : 0;
+    children += FCustSplit ? FCustSplit->CheckAssigned() : 0;
+    children += FSecondPieSize ? FSecondPieSize->CheckAssigned() : 0;
+    children += FSerLines->CheckAssigned();
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_SurfaceChart::TCT_SurfaceChart(TXPGDocBase& owner) : TXPGBase(owner, 3, 0) {
+    FShared = std::make_unique<TEG_SurfaceChartShared>(owner);
+    FAxIds = std::make_unique<TCT_UnsignedIntXpgList>(owner);
+}
+
+TCT_SurfaceChart::~TCT_SurfaceChart() = default;
+
+TXPGBase* TCT_SurfaceChart::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:axId"):
+        if (reader.IsElement("c:axId")) {
+            return Enter(FAxIds->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return FShared->FindChild(reader);
+}
+
+int32_t TCT_SurfaceChart::CheckAssigned() {
+    int32_t children = 0;
+    children += FShared->CheckAssigned();
+    children += FAxIds->CheckAssigned();
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_Surface3DChart::TCT_Surface3DChart(TXPGDocBase& owner) : TXPGBase(owner, 3, 0) {
+    FShared = std::make_unique<TEG_SurfaceChartShared>(owner);
+    FAxIds = std::make_unique<TCT_UnsignedIntXpgList>(owner);
+}
+
+TCT_Surface3DChart::~TCT_Surface3DChart() = default;
+
+TXPGBase* TCT_Surface3DChart::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:axId"):
+        if (reader.IsElement("c:axId")) {
+            return Enter(FAxIds->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return FShared->FindChild(reader);
+}
+
+int32_t TCT_Surface3DChart::CheckAssigned() {
+    int32_t children = 0;
+    children += FShared->CheckAssigned();
+    children += FAxIds->CheckAssigned();
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_BubbleChart::TCT_BubbleChart(TXPGDocBase& owner) : TXPGBase(owner, 9, 0) {
+    FSers = std::make_unique<TCT_BubbleSerXpgList>(owner);
+    FAxIds = std::make_unique<TCT_UnsignedIntXpgList>(owner);
+}
+
+TCT_BubbleChart::~TCT_BubbleChart() = default;
+
+TXPGBase* TCT_BubbleChart::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:varyColors"):
+        if (reader.IsElement("c:varyColors")) {
+            return Enter(Created(FVaryColors), reader);
+        }
+        break;
+    case XpgByteSumHash("c:ser"):
+        if (reader.IsElement("c:ser")) {
+            return Enter(FSers->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:dLbls"):
+        if (reader.IsElement("c:dLbls")) {
+            return Enter(Created(FDLbls), reader);
+        }
+        break;
+    case XpgByteSumHash("c:bubble3D"):
+        if (reader.IsElement("c:bubble3D")) {
+            return Enter(Created(FBubble3D), reader);
+        }
+        break;
+    case XpgByteSumHash("c:bubbleScale"):
+        if (reader.IsElement("c:bubbleScale")) {
+            return Enter(Created(FBubbleScale), reader);
+        }
+        break;
+    case XpgByteSumHash("c:showNegBubbles"):
+        if (reader.IsElement("c:showNegBubbles")) {
+            return Enter(Created(FShowNegBubbles), reader);
+        }
+        break;
+    case XpgByteSumHash("c:sizeRepresents"):
+        if (reader.IsElement("c:sizeRepresents")) {
+            return Enter(Created(FSizeRepresents), reader);
+        }
+        break;
+    case XpgByteSumHash("c:axId"):
+        if (reader.IsElement("c:axId")) {
+            return Enter(FAxIds->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_BubbleChart::CheckAssigned() {
+    int32_t children = 0;
+    children += FVaryColors ? FVaryColors->CheckAssigned() : 0;
+    children += FSers->CheckAssigned();
+    children += FDLbls ? FDLbls->CheckAssigned() : 0;
+    children += FBubble3D ? FBubble3D->CheckAssigned() : 0;
+    children += FBubbleScale ? FBubbleScale->CheckAssigned() : 0;
+    children += FShowNegBubbles ? FShowNegBubbles->CheckAssigned() : 0;
+    children += FSizeRepresents ? FSizeRepresents->CheckAssigned() : 0;
+    children += FAxIds->CheckAssigned();
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_ValAx::TCT_ValAx(TXPGDocBase& owner) : TXPGBase(owner, 6, 0) {
+    FShared = std::make_unique<TEG_AxShared>(owner);
+}
+
+TCT_ValAx::~TCT_ValAx() = default;
+
+TXPGBase* TCT_ValAx::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:crossBetween"):
+        if (reader.IsElement("c:crossBetween")) {
+            return Enter(Created(FCrossBetween), reader);
+        }
+        break;
+    case XpgByteSumHash("c:majorUnit"):
+        if (reader.IsElement("c:majorUnit")) {
+            return Enter(Created(FMajorUnit), reader);
+        }
+        break;
+    case XpgByteSumHash("c:minorUnit"):
+        if (reader.IsElement("c:minorUnit")) {
+            return Enter(Created(FMinorUnit), reader);
+        }
+        break;
+    case XpgByteSumHash("c:dispUnits"):
+        if (reader.IsElement("c:dispUnits")) {
+            return Enter(Created(FDispUnits), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return FShared->FindChild(reader);
+}
+
+int32_t TCT_ValAx::CheckAssigned() {
+    int32_t children = 0;
+    children += FShared->CheckAssigned();
+    children += FCrossBetween ? FCrossBetween->CheckAssigned() : 0;
+    children += FMajorUnit ? FMajorUnit->CheckAssigned() : 0;
+    children += FMinorUnit ? FMinorUnit->CheckAssigned() : 0;
+    children += FDispUnits ? FDispUnits->CheckAssigned() : 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_CatAx::TCT_CatAx(TXPGDocBase& owner) : TXPGBase(owner, 8, 0) {
+    FShared = std::make_unique<TEG_AxShared>(owner);
+}
+
+TCT_CatAx::~TCT_CatAx() = default;
+
+TXPGBase* TCT_CatAx::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:auto"):
+        if (reader.IsElement("c:auto")) {
+            return Enter(Created(FAuto), reader);
+        }
+        break;
+    case XpgByteSumHash("c:lblAlgn"):
+        if (reader.IsElement("c:lblAlgn")) {
+            return Enter(Created(FLblAlgn), reader);
+        }
+        break;
+    case XpgByteSumHash("c:lblOffset"):
+        if (reader.IsElement("c:lblOffset")) {
+            return Enter(Created(FLblOffset), reader);
+        }
+        break;
+    case XpgByteSumHash("c:tickLblSkip"):
+        if (reader.IsElement("c:tickLblSkip")) {
+            return Enter(Created(FTickLblSkip), reader);
+        }
+        break;
+    case XpgByteSumHash("c:tickMarkSkip"):
+        if (reader.IsElement("c:tickMarkSkip")) {
+            return Enter(Created(FTickMarkSkip), reader);
+        }
+        break;
+    case XpgByteSumHash("c:noMultiLvlLbl"):
+        if (reader.IsElement("c:noMultiLvlLbl")) {
+            return Enter(Created(FNoMultiLvlLbl), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return FShared->FindChild(reader);
+}
+
+int32_t TCT_CatAx::CheckAssigned() {
+    int32_t children = 0;
+    children += FShared->CheckAssigned();
+    children += FAuto ? FAuto->CheckAssigned() : 0;
+    children += FLblAlgn ? FLblAlgn->CheckAssigned() : 0;
+    children += FLblOffset ? FLblOffset->CheckAssigned() : 0;
+    children += FTickLblSkip ? FTickLblSkip->CheckAssigned() : 0;
+    children += FTickMarkSkip ? FTickMarkSkip->CheckAssigned() : 0;
+    children += FNoMultiLvlLbl ? FNoMultiLvlLbl->CheckAssigned() : 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_DateAx::TCT_DateAx(TXPGDocBase& owner) : TXPGBase(owner, 9, 0) {
+    FShared = std::make_unique<TEG_AxShared>(owner);
+}
+
+TCT_DateAx::~TCT_DateAx() = default;
+
+TXPGBase* TCT_DateAx::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:auto"):
+        if (reader.IsElement("c:auto")) {
+            return Enter(Created(FAuto), reader);
+        }
+        break;
+    case XpgByteSumHash("c:lblOffset"):
+        if (reader.IsElement("c:lblOffset")) {
+            return Enter(Created(FLblOffset), reader);
+        }
+        break;
+    case XpgByteSumHash("c:baseTimeUnit"):
+        if (reader.IsElement("c:baseTimeUnit")) {
+            return Enter(Created(FBaseTimeUnit), reader);
+        }
+        break;
+    case XpgByteSumHash("c:majorUnit"):
+        if (reader.IsElement("c:majorUnit")) {
+            return Enter(Created(FMajorUnit), reader);
+        }
+        break;
+    case XpgByteSumHash("c:majorTimeUnit"):
+        if (reader.IsElement("c:majorTimeUnit")) {
+            return Enter(Created(FMajorTimeUnit), reader);
+        }
+        break;
+    case XpgByteSumHash("c:minorUnit"):
+        if (reader.IsElement("c:minorUnit")) {
+            return Enter(Created(FMinorUnit), reader);
+        }
+        break;
+    case XpgByteSumHash("c:minorTimeUnit"):
+        if (reader.IsElement("c:minorTimeUnit")) {
+            return Enter(Created(FMinorTimeUnit), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return FShared->FindChild(reader);
+}
+
+int32_t TCT_DateAx::CheckAssigned() {
+    int32_t children = 0;
+    children += FShared->CheckAssigned();
+    children += FAuto ? FAuto->CheckAssigned() : 0;
+    children += FLblOffset ? FLblOffset->CheckAssigned() : 0;
+    children += FBaseTimeUnit ? FBaseTimeUnit->CheckAssigned() : 0;
+    children += FMajorUnit ? FMajorUnit->CheckAssigned() : 0;
+    children += FMajorTimeUnit ? FMajorTimeUnit->CheckAssigned() : 0;
+    children += FMinorUnit ? FMinorUnit->CheckAssigned() : 0;
+    children += FMinorTimeUnit ? FMinorTimeUnit->CheckAssigned() : 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_SerAx::TCT_SerAx(TXPGDocBase& owner) : TXPGBase(owner, 4, 0) {
+    FShared = std::make_unique<TEG_AxShared>(owner);
+}
+
+TCT_SerAx::~TCT_SerAx() = default;
+
+TXPGBase* TCT_SerAx::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:tickLblSkip"):
+        if (reader.IsElement("c:tickLblSkip")) {
+            return Enter(Created(FTickLblSkip), reader);
+        }
+        break;
+    case XpgByteSumHash("c:tickMarkSkip"):
+        if (reader.IsElement("c:tickMarkSkip")) {
+            return Enter(Created(FTickMarkSkip), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return FShared->FindChild(reader);
+}
+
+int32_t TCT_SerAx::CheckAssigned() {
+    int32_t children = 0;
+    children += FShared->CheckAssigned();
+    children += FTickLblSkip ? FTickLblSkip->CheckAssigned() : 0;
+    children += FTickMarkSkip ? FTickMarkSkip->CheckAssigned() : 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_DTable::TCT_DTable(TXPGDocBase& owner) : TXPGBase(owner, 7, 0) {}
+
+TCT_DTable::~TCT_DTable() = default;
+
+TXPGBase* TCT_DTable::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:showHorzBorder"):
+        if (reader.IsElement("c:showHorzBorder")) {
+            return Enter(Created(FShowHorzBorder), reader);
+        }
+        break;
+    case XpgByteSumHash("c:showVertBorder"):
+        if (reader.IsElement("c:showVertBorder")) {
+            return Enter(Created(FShowVertBorder), reader);
+        }
+        break;
+    case XpgByteSumHash("c:showOutline"):
+        if (reader.IsElement("c:showOutline")) {
+            return Enter(Created(FShowOutline), reader);
+        }
+        break;
+    case XpgByteSumHash("c:showKeys"):
+        if (reader.IsElement("c:showKeys")) {
+            return Enter(Created(FShowKeys), reader);
+        }
+        break;
+    case XpgByteSumHash("c:spPr"):
+        if (reader.IsElement("c:spPr")) {
+            return Enter(Created(FSpPr), reader);
+        }
+        break;
+    case XpgByteSumHash("c:txPr"):
+        if (reader.IsElement("c:txPr")) {
+            return Enter(Created(FTxPr), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_DTable::CheckAssigned() {
+    int32_t children = 0;
+    children += FShowHorzBorder ? FShowHorzBorder->CheckAssigned() : 0;
+    children += FShowVertBorder ? FShowVertBorder->CheckAssigned() : 0;
+    children += FShowOutline ? FShowOutline->CheckAssigned() : 0;
+    children += FShowKeys ? FShowKeys->CheckAssigned() : 0;
+    children += FSpPr ? FSpPr->CheckAssigned() : 0;
+    children += FTxPr ? FTxPr->CheckAssigned() : 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_PlotArea::TCT_PlotArea(TXPGDocBase& owner) : TXPGBase(owner, 24, 0) {
+    FAreaCharts = std::make_unique<TCT_AreaChartXpgList>(owner);
+    FArea3DCharts = std::make_unique<TCT_Area3DChartXpgList>(owner);
+    FLineCharts = std::make_unique<TCT_LineChartXpgList>(owner);
+    FLine3DCharts = std::make_unique<TCT_Line3DChartXpgList>(owner);
+    FStockCharts = std::make_unique<TCT_StockChartXpgList>(owner);
+    FRadarCharts = std::make_unique<TCT_RadarChartXpgList>(owner);
+    FScatterCharts = std::make_unique<TCT_ScatterChartXpgList>(owner);
+    FPieCharts = std::make_unique<TCT_PieChartXpgList>(owner);
+    FPie3DCharts = std::make_unique<TCT_Pie3DChartXpgList>(owner);
+    FDoughnutCharts = std::make_unique<TCT_DoughnutChartXpgList>(owner);
+    FBarCharts = std::make_unique<TCT_BarChartXpgList>(owner);
+    FBar3DCharts = std::make_unique<TCT_Bar3DChartXpgList>(owner);
+    FOfPieCharts = std::make_unique<TCT_OfPieChartXpgList>(owner);
+    FSurfaceCharts = std::make_unique<TCT_SurfaceChartXpgList>(owner);
+    FSurface3DCharts = std::make_unique<TCT_Surface3DChartXpgList>(owner);
+    FBubbleCharts = std::make_unique<TCT_BubbleChartXpgList>(owner);
+    FValAxes = std::make_unique<TCT_ValAxXpgList>(owner);
+    FCatAxes = std::make_unique<TCT_CatAxXpgList>(owner);
+    FDateAxes = std::make_unique<TCT_DateAxXpgList>(owner);
+    FSerAxes = std::make_unique<TCT_SerAxXpgList>(owner);
+}
+
+TCT_PlotArea::~TCT_PlotArea() = default;
+
+TXPGBase* TCT_PlotArea::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:layout"):
+        if (reader.IsElement("c:layout")) {
+            return Enter(Created(FLayout), reader);
+        }
+        break;
+    case XpgByteSumHash("c:areaChart"):
+        if (reader.IsElement("c:areaChart")) {
+            return Enter(FAreaCharts->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:area3DChart"):
+        if (reader.IsElement("c:area3DChart")) {
+            return Enter(FArea3DCharts->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:lineChart"):
+        if (reader.IsElement("c:lineChart")) {
+            return Enter(FLineCharts->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:line3DChart"):
+        if (reader.IsElement("c:line3DChart")) {
+            return Enter(FLine3DCharts->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:stockChart"):
+        if (reader.IsElement("c:stockChart")) {
+            return Enter(FStockCharts->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:radarChart"):
+        if (reader.IsElement("c:radarChart")) {
+            return Enter(FRadarCharts->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:scatterChart"):
+        if (reader.IsElement("c:scatterChart")) {
+            return Enter(FScatterCharts->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:pieChart"):
+        if (reader.IsElement("c:pieChart")) {
+            return Enter(FPieCharts->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:pie3DChart"):
+        if (reader.IsElement("c:pie3DChart")) {
+            return Enter(FPie3DCharts->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:doughnutChart"):
+        if (reader.IsElement("c:doughnutChart")) {
+            return Enter(FDoughnutCharts->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:barChart"):
+        if (reader.IsElement("c:barChart")) {
+            return Enter(FBarCharts->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:bar3DChart"):
+        if (reader.IsElement("c:bar3DChart")) {
+            return Enter(FBar3DCharts->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:ofPieChart"):
+        if (reader.IsElement("c:ofPieChart")) {
+            return Enter(FOfPieCharts->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:surfaceChart"):
+        if (reader.IsElement("c:surfaceChart")) {
+            return Enter(FSurfaceCharts->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:surface3DChart"):
+        if (reader.IsElement("c:surface3DChart")) {
+            return Enter(FSurface3DCharts->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:bubbleChart"):
+        if (reader.IsElement("c:bubbleChart")) {
+            return Enter(FBubbleCharts->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:valAx"):
+        if (reader.IsElement("c:valAx")) {
+            return Enter(FValAxes->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:catAx"):
+        if (reader.IsElement("c:catAx")) {
+            return Enter(FCatAxes->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:dateAx"):
+        if (reader.IsElement("c:dateAx")) {
+            return Enter(FDateAxes->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:serAx"):
+        if (reader.IsElement("c:serAx")) {
+            return Enter(FSerAxes->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:dTable"):
+        if (reader.IsElement("c:dTable")) {
+            return Enter(Created(FDTable), reader);
+        }
+        break;
+    case XpgByteSumHash("c:spPr"):
+        if (reader.IsElement("c:spPr")) {
+            return Enter(Created(FSpPr), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_PlotArea::CheckAssigned() {
+    int32_t children = 0;
+    children += FLayout ? FLayout->CheckAssigned() : 0;
+    children += FAreaCharts->CheckAssigned();
+    children += FArea3DCharts->CheckAssigned();
+    children += FLineCharts->CheckAssigned();
+    children += FLine3DCharts->CheckAssigned();
+    children += FStockCharts->CheckAssigned();
+    children += FRadarCharts->CheckAssigned();
+    children += FScatterCharts->CheckAssigned();
+    children += FPieCharts->CheckAssigned();
+    children += FPie3DCharts->CheckAssigned();
+    children += FDoughnutCharts->CheckAssigned();
+    children += FBarCharts->CheckAssigned();
+    children += FBar3DCharts->CheckAssigned();
+    children += FOfPieCharts->CheckAssigned();
+    children += FSurfaceCharts->CheckAssigned();
+    children += FSurface3DCharts->CheckAssigned();
+    children += FBubbleCharts->CheckAssigned();
+    children += FValAxes->CheckAssigned();
+    children += FCatAxes->CheckAssigned();
+    children += FDateAxes->CheckAssigned();
+    children += FSerAxes->CheckAssigned();
+    children += FDTable ? FDTable->CheckAssigned() : 0;
+    children += FSpPr ? FSpPr->CheckAssigned() : 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_LegendPos::TCT_LegendPos(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_LegendPos::~TCT_LegendPos() = default;
+
+bool TCT_LegendPos::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("val")) {
+        AssignEnum(Enums().ST_LegendPos, attribute.PlainValue(), FVal);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_LegendPos::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FVal != TST_LegendPos::r;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_LegendEntry::TCT_LegendEntry(TXPGDocBase& owner) : TXPGBase(owner, 4, 0) {
+    FData = std::make_unique<TEG_LegendEntryData>(owner);
+}
+
+TCT_LegendEntry::~TCT_LegendEntry() = default;
+
+TXPGBase* TCT_LegendEntry::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:idx"):
+        if (reader.IsElement("c:idx")) {
+            return Enter(Created(FIdx), reader);
+        }
+        break;
+    case XpgByteSumHash("c:delete"):
+        if (reader.IsElement("c:delete")) {
+            return Enter(Created(FDelete), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return FData->FindChild(reader);
+}
+
+int32_t TCT_LegendEntry::CheckAssigned() {
+    int32_t children = 0;
+    children += FIdx ? FIdx->CheckAssigned() : 0;
+    children += FDelete ? FDelete->CheckAssigned() : 0;
+    children += FData->CheckAssigned();
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_Legend::TCT_Legend(TXPGDocBase& owner) : TXPGBase(owner, 7, 0) {
+    FLegendEntries = std::make_unique<TCT_LegendEntryXpgList>(owner);
+}
+
+TCT_Legend::~TCT_Legend() = default;
+
+TXPGBase* TCT_Legend::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:legendPos"):
+        if (reader.IsElement("c:legendPos")) {
+            return Enter(Created(FLegendPos), reader);
+        }
+        break;
+    case XpgByteSumHash("c:legendEntry"):
+        if (reader.IsElement("c:legendEntry")) {
+            return Enter(FLegendEntries->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:layout"):
+        if (reader.IsElement("c:layout")) {
+            return Enter(Created(FLayout), reader);
+        }
+        break;
+    case XpgByteSumHash("c:overlay"):
+        if (reader.IsElement("c:overlay")) {
+            return Enter(Created(FOverlay), reader);
+        }
+        break;
+    case XpgByteSumHash("c:spPr"):
+        if (reader.IsElement("c:spPr")) {
+            return Enter(Created(FSpPr), reader);
+        }
+        break;
+    case XpgByteSumHash("c:txPr"):
+        if (reader.IsElement("c:txPr")) {
+            return Enter(Created(FTxPr), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_Legend::CheckAssigned() {
+    int32_t children = 0;
+    children += FLegendPos ? FLegendPos->CheckAssigned() : 0;
+    children += FLegendEntries->CheckAssigned();
+    children += FLayout ? FLayout->CheckAssigned() : 0;
+    children += FOverlay ? FOverlay->CheckAssigned() : 0;
+    children += FSpPr ? FSpPr->CheckAssigned() : 0;
+    children += FTxPr ? FTxPr->CheckAssigned() : 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_RotX::TCT_RotX(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_RotX::~TCT_RotX() = default;
+
+bool TCT_RotX::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("val")) {
+        FVal = XmlStrToIntDef(attribute.PlainValue(), 0);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_RotX::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FVal != 0;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_RotY::TCT_RotY(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_RotY::~TCT_RotY() = default;
+
+bool TCT_RotY::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("val")) {
+        FVal = XmlStrToIntDef(attribute.PlainValue(), 0);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_RotY::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FVal != 0;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_HPercent::TCT_HPercent(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_HPercent::~TCT_HPercent() = default;
+
+bool TCT_HPercent::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("val")) {
+        FVal = XmlPercentStrToIntDef(attribute.PlainValue(), 0);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_HPercent::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FVal != 100;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_DepthPercent::TCT_DepthPercent(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_DepthPercent::~TCT_DepthPercent() = default;
+
+bool TCT_DepthPercent::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("val")) {
+        FVal = XmlPercentStrToIntDef(attribute.PlainValue(), 0);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_DepthPercent::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FVal != 100;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_Perspective::TCT_Perspective(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_Perspective::~TCT_Perspective() = default;
+
+bool TCT_Perspective::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("val")) {
+        FVal = XmlStrToIntDef(attribute.PlainValue(), 0);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_Perspective::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FVal != 30;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_View3D::TCT_View3D(TXPGDocBase& owner) : TXPGBase(owner, 7, 0) {}
+
+TCT_View3D::~TCT_View3D() = default;
+
+TXPGBase* TCT_View3D::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:rotX"):
+        if (reader.IsElement("c:rotX")) {
+            return Enter(Created(FRotX), reader);
+        }
+        break;
+    case XpgByteSumHash("c:hPercent"):
+        if (reader.IsElement("c:hPercent")) {
+            return Enter(Created(FHPercent), reader);
+        }
+        break;
+    case XpgByteSumHash("c:rotY"):
+        if (reader.IsElement("c:rotY")) {
+            return Enter(Created(FRotY), reader);
+        }
+        break;
+    case XpgByteSumHash("c:depthPercent"):
+        if (reader.IsElement("c:depthPercent")) {
+            return Enter(Created(FDepthPercent), reader);
+        }
+        break;
+    case XpgByteSumHash("c:rAngAx"):
+        if (reader.IsElement("c:rAngAx")) {
+            return Enter(Created(FRAngAx), reader);
+        }
+        break;
+    case XpgByteSumHash("c:perspective"):
+        if (reader.IsElement("c:perspective")) {
+            return Enter(Created(FPerspective), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_View3D::CheckAssigned() {
+    int32_t children = 0;
+    children += FRotX ? FRotX->CheckAssigned() : 0;
+    children += FHPercent ? FHPercent->CheckAssigned() : 0;
+    children += FRotY ? FRotY->CheckAssigned() : 0;
+    children += FDepthPercent ? FDepthPercent->CheckAssigned() : 0;
+    children += FRAngAx ? FRAngAx->CheckAssigned() : 0;
+    children += FPerspective ? FPerspective->CheckAssigned() : 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_Surface::TCT_Surface(TXPGDocBase& owner) : TXPGBase(owner, 4, 0) {}
+
+TCT_Surface::~TCT_Surface() = default;
+
+TXPGBase* TCT_Surface::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:thickness"):
+        if (reader.IsElement("c:thickness")) {
+            return Enter(Created(FThickness), reader);
+        }
+        break;
+    case XpgByteSumHash("c:spPr"):
+        if (reader.IsElement("c:spPr")) {
+            return Enter(Created(FSpPr), reader);
+        }
+        break;
+    case XpgByteSumHash("c:pictureOptions"):
+        if (reader.IsElement("c:pictureOptions")) {
+            return Enter(Created(FPictureOptions), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_Surface::CheckAssigned() {
+    int32_t children = 0;
+    children += FThickness ? FThickness->CheckAssigned() : 0;
+    children += FSpPr ? FSpPr->CheckAssigned() : 0;
+    children += FPictureOptions ? FPictureOptions->CheckAssigned() : 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_PivotFmts::TCT_PivotFmts(TXPGDocBase& owner) : TXPGBase(owner, 1, 0) {
+    FPivotFmts = std::make_unique<TCT_PivotFmtXpgList>(owner);
+}
+
+TCT_PivotFmts::~TCT_PivotFmts() = default;
+
+TXPGBase* TCT_PivotFmts::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("c:pivotFmt")) {
+        return Enter(FPivotFmts->Add(), reader);
+    }
+    return nullptr;
+}
+
+int32_t TCT_PivotFmts::CheckAssigned() {
+    int32_t children = 0;
+    children += FPivotFmts->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_DispBlanksAs::TCT_DispBlanksAs(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_DispBlanksAs::~TCT_DispBlanksAs() = default;
+
+bool TCT_DispBlanksAs::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("val")) {
+        AssignEnum(Enums().ST_DispBlanksAs, attribute.PlainValue(), FVal);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_DispBlanksAs::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FVal != TST_DispBlanksAs::zero;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_Chart::TCT_Chart(TXPGDocBase& owner) : TXPGBase(owner, 13, 0) {}
+
+TCT_Chart::~TCT_Chart() = default;
+
+TXPGBase* TCT_Chart::FindChild(TXPGReader& reader) {
+    switch (reader.ElementMulHash()) {
+    case XpgByteMulHash("c:title"):
+        if (reader.IsElement("c:title")) {
+            return Enter(Created(FTitle), reader);
+        }
+        break;
+    case XpgByteMulHash("c:autoTitleDeleted"):
+        if (reader.IsElement("c:autoTitleDeleted")) {
+            return Enter(Created(FAutoTitleDeleted), reader);
+        }
+        break;
+    case XpgByteMulHash("c:pivotFmts"):
+        if (reader.IsElement("c:pivotFmts")) {
+            return Enter(Created(FPivotFmts), reader);
+        }
+        break;
+    case XpgByteMulHash("c:view3D"):
+        if (reader.IsElement("c:view3D")) {
+            return Enter(Created(FView3D), reader);
+        }
+        break;
+    case XpgByteMulHash("c:floor"):
+        if (reader.IsElement("c:floor")) {
+            return Enter(Created(FFloor), reader);
+        }
+        break;
+    case XpgByteMulHash("c:sideWall"):
+        if (reader.IsElement("c:sideWall")) {
+            return Enter(Created(FSideWall), reader);
+        }
+        break;
+    case XpgByteMulHash("c:backWall"):
+        if (reader.IsElement("c:backWall")) {
+            return Enter(Created(FBackWall), reader);
+        }
+        break;
+    case XpgByteMulHash("c:plotArea"):
+        if (reader.IsElement("c:plotArea")) {
+            return Enter(Created(FPlotArea), reader);
+        }
+        break;
+    case XpgByteMulHash("c:legend"):
+        if (reader.IsElement("c:legend")) {
+            return Enter(Created(FLegend), reader);
+        }
+        break;
+    case XpgByteMulHash("c:plotVisOnly"):
+        if (reader.IsElement("c:plotVisOnly")) {
+            return Enter(Created(FPlotVisOnly), reader);
+        }
+        break;
+    case XpgByteMulHash("c:dispBlanksAs"):
+        if (reader.IsElement("c:dispBlanksAs")) {
+            return Enter(Created(FDispBlanksAs), reader);
+        }
+        break;
+    case XpgByteMulHash("c:showDLblsOverMax"):
+        if (reader.IsElement("c:showDLblsOverMax")) {
+            return Enter(Created(FShowDLblsOverMax), reader);
+        }
+        break;
+    case XpgByteMulHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_Chart::CheckAssigned() {
+    int32_t children = 0;
+    children += FTitle ? FTitle->CheckAssigned() : 0;
+    children += FAutoTitleDeleted ? FAutoTitleDeleted->CheckAssigned() : 0;
+    children += FPivotFmts ? FPivotFmts->CheckAssigned() : 0;
+    children += FView3D ? FView3D->CheckAssigned() : 0;
+    children += FFloor ? FFloor->CheckAssigned() : 0;
+    children += FSideWall ? FSideWall->CheckAssigned() : 0;
+    children += FBackWall ? FBackWall->CheckAssigned() : 0;
+    children += FPlotArea ? FPlotArea->CheckAssigned() : 0;
+    children += FLegend ? FLegend->CheckAssigned() : 0;
+    children += FPlotVisOnly ? FPlotVisOnly->CheckAssigned() : 0;
+    children += FDispBlanksAs ? FDispBlanksAs->CheckAssigned() : 0;
+    children += FShowDLblsOverMax ? FShowDLblsOverMax->CheckAssigned() : 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_HeaderFooter::TCT_HeaderFooter(TXPGDocBase& owner) : TXPGBase(owner, 6, 3) {}
+
+TCT_HeaderFooter::~TCT_HeaderFooter() = default;
+
+TXPGBase* TCT_HeaderFooter::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:oddHeader"):
+        if (reader.IsElement("c:oddHeader")) {
+            reader.DecodeText(FOddHeader);
+            return this;
+        }
+        break;
+    case XpgByteSumHash("c:oddFooter"):
+        if (reader.IsElement("c:oddFooter")) {
+            reader.DecodeText(FOddFooter);
+            return this;
+        }
+        break;
+    case XpgByteSumHash("c:evenHeader"):
+        if (reader.IsElement("c:evenHeader")) {
+            reader.DecodeText(FEvenHeader);
+            return this;
+        }
+        break;
+    case XpgByteSumHash("c:evenFooter"):
+        if (reader.IsElement("c:evenFooter")) {
+            reader.DecodeText(FEvenFooter);
+            return this;
+        }
+        break;
+    case XpgByteSumHash("c:firstHeader"):
+        if (reader.IsElement("c:firstHeader")) {
+            reader.DecodeText(FFirstHeader);
+            return this;
+        }
+        break;
+    case XpgByteSumHash("c:firstFooter"):
+        if (reader.IsElement("c:firstFooter")) {
+            reader.DecodeText(FFirstFooter);
+            return this;
+        }
+        break;
+    }
+    return nullptr;
+}
+
+bool TCT_HeaderFooter::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("alignWithMargins"):
+        if (attribute.NameIs("alignWithMargins")) {
+            FAlignWithMargins = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("differentOddEven"):
+        if (attribute.NameIs("differentOddEven")) {
+            FDifferentOddEven = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("differentFirst"):
+        if (attribute.NameIs("differentFirst")) {
+            FDifferentFirst = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_HeaderFooter::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += !FAlignWithMargins;
+    attributes += FDifferentOddEven;
+    attributes += FDifferentFirst;
+    int32_t children = 0;
+    children += !FOddHeader.empty();
+    children += !FOddFooter.empty();
+    children += !FEvenHeader.empty();
+    children += !FEvenFooter.empty();
+    children += !FFirstHeader.empty();
+    children += !FFirstFooter.empty();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_PageMargins::TCT_PageMargins(TXPGDocBase& owner) : TXPGBase(owner, 0, 6) {}
+
+TCT_PageMargins::~TCT_PageMargins() = default;
+
+bool TCT_PageMargins::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("l"):
+        if (attribute.NameIs("l")) {
+            FL = XmlStrToFloatDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("r"):
+        if (attribute.NameIs("r")) {
+            FR = XmlStrToFloatDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("t"):
+        if (attribute.NameIs("t")) {
+            FT = XmlStrToFloatDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("b"):
+        if (attribute.NameIs("b")) {
+            FB = XmlStrToFloatDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("header"):
+        if (attribute.NameIs("header")) {
+            FHeader = XmlStrToFloatDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("footer"):
+        if (attribute.NameIs("footer")) {
+            FFooter = XmlStrToFloatDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_PageMargins::CheckAssigned() {
+    // The attributes are required: they count as one, whatever they hold.
+    const int32_t attributes = 1;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_PageSetup::TCT_PageSetup(TXPGDocBase& owner) : TXPGBase(owner, 0, 9) {}
+
+TCT_PageSetup::~TCT_PageSetup() = default;
+
+bool TCT_PageSetup::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("paperSize"):
+        if (attribute.NameIs("paperSize")) {
+            FPaperSize = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("firstPageNumber"):
+        if (attribute.NameIs("firstPageNumber")) {
+            FFirstPageNumber = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("orientation"):
+        if (attribute.NameIs("orientation")) {
+            AssignEnum(Enums().ST_PageSetupOrientation, attribute.PlainValue(), FOrientation);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("blackAndWhite"):
+        if (attribute.NameIs("blackAndWhite")) {
+            FBlackAndWhite = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("draft"):
+        if (attribute.NameIs("draft")) {
+            FDraft = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("useFirstPageNumber"):
+        if (attribute.NameIs("useFirstPageNumber")) {
+            FUseFirstPageNumber = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("horizontalDpi"):
+        if (attribute.NameIs("horizontalDpi")) {
+            FHorizontalDpi = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("verticalDpi"):
+        if (attribute.NameIs("verticalDpi")) {
+            FVerticalDpi = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("copies"):
+        if (attribute.NameIs("copies")) {
+            FCopies = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_PageSetup::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FPaperSize != 1;
+    attributes += FFirstPageNumber != 1;
+    attributes += FOrientation != TST_PageSetupOrientation::default_;
+    attributes += FBlackAndWhite;
+    attributes += FDraft;
+    attributes += FUseFirstPageNumber;
+    attributes += FHorizontalDpi != 600;
+    attributes += FVerticalDpi != 600;
+    attributes += FCopies != 1;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_RelId::TCT_RelId(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_RelId::~TCT_RelId() = default;
+
+bool TCT_RelId::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("r:id")) {
+        FId = attribute.PlainValue();
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_RelId::CheckAssigned() {
+    // The attributes are required: they count as one, whatever they hold.
+    const int32_t attributes = 1;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_PrintSettings::TCT_PrintSettings(TXPGDocBase& owner) : TXPGBase(owner, 4, 0) {}
+
+TCT_PrintSettings::~TCT_PrintSettings() = default;
+
+TXPGBase* TCT_PrintSettings::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:headerFooter"):
+        if (reader.IsElement("c:headerFooter")) {
+            return Enter(Created(FHeaderFooter), reader);
+        }
+        break;
+    case XpgByteSumHash("c:pageMargins"):
+        if (reader.IsElement("c:pageMargins")) {
+            return Enter(Created(FPageMargins), reader);
+        }
+        break;
+    case XpgByteSumHash("c:pageSetup"):
+        if (reader.IsElement("c:pageSetup")) {
+            return Enter(Created(FPageSetup), reader);
+        }
+        break;
+    case XpgByteSumHash("c:legacyDrawingHF"):
+        if (reader.IsElement("c:legacyDrawingHF")) {
+            return Enter(Created(FLegacyDrawingHF), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_PrintSettings::CheckAssigned() {
+    int32_t children = 0;
+    children += FHeaderFooter ? FHeaderFooter->CheckAssigned() : 0;
+    children += FPageMargins ? FPageMargins->CheckAssigned() : 0;
+    children += FPageSetup ? FPageSetup->CheckAssigned() : 0;
+    children += FLegacyDrawingHF ? FLegacyDrawingHF->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_TextLanguageID::TCT_TextLanguageID(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_TextLanguageID::~TCT_TextLanguageID() = default;
+
+bool TCT_TextLanguageID::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("val")) {
+        FVal = attribute.PlainValue();
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_TextLanguageID::CheckAssigned() {
+    // The attributes are required: they count as one, whatever they hold.
+    const int32_t attributes = 1;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_Style::TCT_Style(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_Style::~TCT_Style() = default;
+
+bool TCT_Style::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("val")) {
+        FVal = XmlStrToIntDef(attribute.PlainValue(), 0);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_Style::CheckAssigned() {
+    // The attributes are required: they count as one, whatever they hold.
+    const int32_t attributes = 1;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_PivotSource::TCT_PivotSource(TXPGDocBase& owner) : TXPGBase(owner, 3, 0) {
+    FExtLsts = std::make_unique<TCT_ExtensionListXpgList>(owner);
+}
+
+TCT_PivotSource::~TCT_PivotSource() = default;
+
+TXPGBase* TCT_PivotSource::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:name"):
+        if (reader.IsElement("c:name")) {
+            reader.DecodeText(FName);
+            return this;
+        }
+        break;
+    case XpgByteSumHash("c:fmtId"):
+        if (reader.IsElement("c:fmtId")) {
+            return Enter(Created(FFmtId), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(FExtLsts->Add(), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_PivotSource::CheckAssigned() {
+    int32_t children = 0;
+    children += !FName.empty();
+    children += FFmtId ? FFmtId->CheckAssigned() : 0;
+    children += FExtLsts->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_Protection::TCT_Protection(TXPGDocBase& owner) : TXPGBase(owner, 5, 0) {}
+
+TCT_Protection::~TCT_Protection() = default;
+
+TXPGBase* TCT_Protection::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:chartObject"):
+        if (reader.IsElement("c:chartObject")) {
+            return Enter(Created(FChartObject), reader);
+        }
+        break;
+    case XpgByteSumHash("c:data"):
+        if (reader.IsElement("c:data")) {
+            return Enter(Created(FData), reader);
+        }
+        break;
+    case XpgByteSumHash("c:formatting"):
+        if (reader.IsElement("c:formatting")) {
+            return Enter(Created(FFormatting), reader);
+        }
+        break;
+    case XpgByteSumHash("c:selection"):
+        if (reader.IsElement("c:selection")) {
+            return Enter(Created(FSelection), reader);
+        }
+        break;
+    case XpgByteSumHash("c:userInterface"):
+        if (reader.IsElement("c:userInterface")) {
+            return Enter(Created(FUserInterface), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_Protection::CheckAssigned() {
+    int32_t children = 0;
+    children += FChartObject ? FChartObject->CheckAssigned() : 0;
+    children += FData ? FData->CheckAssigned() : 0;
+    children += FFormatting ? FFormatting->CheckAssigned() : 0;
+    children += FSelection ? FSelection->CheckAssigned() : 0;
+    children += FUserInterface ? FUserInterface->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_ExternalData::TCT_ExternalData(TXPGDocBase& owner) : TXPGBase(owner, 1, 1) {}
+
+TCT_ExternalData::~TCT_ExternalData() = default;
+
+TXPGBase* TCT_ExternalData::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("c:autoUpdate")) {
+        return Enter(Created(FAutoUpdate), reader);
+    }
+    return nullptr;
+}
+
+bool TCT_ExternalData::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("r:id")) {
+        FId = attribute.PlainValue();
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_ExternalData::CheckAssigned() {
+    // The attributes are required: they count as one, whatever they hold.
+    const int32_t attributes = 1;
+    int32_t children = 0;
+    children += FAutoUpdate ? FAutoUpdate->CheckAssigned() : 0;
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_ChartSpace::TCT_ChartSpace(TXPGDocBase& owner) : TXPGBase(owner, 14, 0) {}
+
+TCT_ChartSpace::~TCT_ChartSpace() = default;
+
+TXPGBase* TCT_ChartSpace::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:date1904"):
+        if (reader.IsElement("c:date1904")) {
+            return Enter(Created(FDate1904), reader);
+        }
+        break;
+    case XpgByteSumHash("c:lang"):
+        if (reader.IsElement("c:lang")) {
+            return Enter(Created(FLang), reader);
+        }
+        break;
+    case XpgByteSumHash("c:roundedCorners"):
+        if (reader.IsElement("c:roundedCorners")) {
+            return Enter(Created(FRoundedCorners), reader);
+        }
+        break;
+    case XpgByteSumHash("c:style"):
+        if (reader.IsElement("c:style")) {
+            return Enter(Created(FStyle), reader);
+        }
+        break;
+    case XpgByteSumHash("c:clrMapOvr"):
+        if (reader.IsElement("c:clrMapOvr")) {
+            return Enter(Created(FClrMapOvr), reader);
+        }
+        break;
+    case XpgByteSumHash("c:pivotSource"):
+        if (reader.IsElement("c:pivotSource")) {
+            return Enter(Created(FPivotSource), reader);
+        }
+        break;
+    case XpgByteSumHash("c:protection"):
+        if (reader.IsElement("c:protection")) {
+            return Enter(Created(FProtection), reader);
+        }
+        break;
+    case XpgByteSumHash("c:chart"):
+        if (reader.IsElement("c:chart")) {
+            return Enter(Created(FChart), reader);
+        }
+        break;
+    case XpgByteSumHash("c:spPr"):
+        if (reader.IsElement("c:spPr")) {
+            return Enter(Created(FSpPr), reader);
+        }
+        break;
+    case XpgByteSumHash("c:txPr"):
+        if (reader.IsElement("c:txPr")) {
+            return Enter(Created(FTxPr), reader);
+        }
+        break;
+    case XpgByteSumHash("c:externalData"):
+        if (reader.IsElement("c:externalData")) {
+            return Enter(Created(FExternalData), reader);
+        }
+        break;
+    case XpgByteSumHash("c:printSettings"):
+        if (reader.IsElement("c:printSettings")) {
+            return Enter(Created(FPrintSettings), reader);
+        }
+        break;
+    case XpgByteSumHash("c:userShapes"):
+        if (reader.IsElement("c:userShapes")) {
+            return Enter(Created(FUserShapes), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_ChartSpace::CheckAssigned() {
+    int32_t children = 0;
+    children += FDate1904 ? FDate1904->CheckAssigned() : 0;
+    children += FLang ? FLang->CheckAssigned() : 0;
+    children += FRoundedCorners ? FRoundedCorners->CheckAssigned() : 0;
+    children += FStyle ? FStyle->CheckAssigned() : 0;
+    children += FClrMapOvr ? FClrMapOvr->CheckAssigned() : 0;
+    children += FPivotSource ? FPivotSource->CheckAssigned() : 0;
+    children += FProtection ? FProtection->CheckAssigned() : 0;
+    children += FChart ? FChart->CheckAssigned() : 0;
+    children += FSpPr ? FSpPr->CheckAssigned() : 0;
+    children += FTxPr ? FTxPr->CheckAssigned() : 0;
+    children += FExternalData ? FExternalData->CheckAssigned() : 0;
+    children += FPrintSettings ? FPrintSettings->CheckAssigned() : 0;
+    children += FUserShapes ? FUserShapes->CheckAssigned() : 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+T_ROOT_::T_ROOT_(TXPGDocBase& owner) : TXpgSchemeRoot<TUnit>(owner, 2, 0) {
+    FChartSpace = std::make_unique<TCT_ChartSpace>(owner);
+    FChart = std::make_unique<TCT_RelId>(owner);
+}
+
+T_ROOT_::~T_ROOT_() = default;
+
+TXPGBase* T_ROOT_::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:chartSpace"):
+        if (reader.IsElement("c:chartSpace")) {
+            return Enter(*FChartSpace, reader);
+        }
+        break;
+    case XpgByteSumHash("c:chart"):
+        if (reader.IsElement("c:chart")) {
+            return Enter(*FChart, reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t T_ROOT_::CheckAssigned() {
+    int32_t children = 0;
+    children += FChartSpace->CheckAssigned();
+    children += FChart->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
 } // namespace xls::xpgParseChart

@@ -5,10 +5,16 @@
 // formats, manual layouts, data references with their cached points, data sources, texts and extensions; data
 // labels, markers, points, picture options, trendlines, error bars, chart lines and pivot formats; the settings
 // axes share, scaling, titles and display units. A reference keeps its formula and its cached points as written:
-// nothing is evaluated, converted, sorted or checked against the point count.
+// nothing is evaluated, converted, sorted or checked against the point count. The series and the shared
+// settings of the chart kinds, the chart kinds, axes and data table, and the chart space with its chart, plot area,
+// legend, 3-D view, walls, print settings and protection; the document reads one chart part and keeps the chart's
+// style and colour-style parts as simple DOMs. A percentage (gap, overlap, hole, pie and bubble sizes, the 3-D
+// view's height and depth) may be written with its sign: "150%" reads 150.
 
+#include "memory"
 #include "rtl/text/StringTypes.h"
 #include "xls/core/xml/XpgScheme.h"
+#include "xls/core/xml/XpgSimpleDOM.h"
 #include "xls/drawing/xpgParseDrawingCommon.h"
 
 #include <bit>
@@ -22,12 +28,24 @@ using xpgParseDrawingCommon::Enums;
 using xpgParseDrawingCommon::TCT_OfficeArtExtensionList;
 using xpgParseDrawingCommon::TCT_ShapeProperties;
 using xpgParseDrawingCommon::TCT_TextBody;
+using xpgParseDrawingCommon::TST_BarDir;
+using xpgParseDrawingCommon::TST_BarGrouping;
 using xpgParseDrawingCommon::TST_BuiltInUnit;
+using xpgParseDrawingCommon::TST_DispBlanksAs;
 using xpgParseDrawingCommon::TST_ErrBarType;
 using xpgParseDrawingCommon::TST_ErrValType;
+using xpgParseDrawingCommon::TST_Grouping;
 using xpgParseDrawingCommon::TST_LayoutMode;
 using xpgParseDrawingCommon::TST_LayoutTarget;
+using xpgParseDrawingCommon::TST_LegendPos;
+using xpgParseDrawingCommon::TST_OfPieType;
 using xpgParseDrawingCommon::TST_Orientation;
+using xpgParseDrawingCommon::TST_PageSetupOrientation;
+using xpgParseDrawingCommon::TST_RadarStyle;
+using xpgParseDrawingCommon::TST_ScatterStyle;
+using xpgParseDrawingCommon::TST_Shape;
+using xpgParseDrawingCommon::TST_SizeRepresents;
+using xpgParseDrawingCommon::TST_SplitType;
 using xpgParseDrawingCommon::TST_TickLblPos;
 using xpgParseDrawingCommon::TST_TickMark;
 using xpgParseDrawingCommon::TST_TimeUnit;
@@ -108,12 +126,130 @@ class TCT_Title;
 class TCT_DispUnitsLbl;
 class TCT_DispUnits;
 class TEG_AxShared;
+class TEG_SerShared;
+class TCT_AreaSer;
+class TCT_LineSer;
+class TCT_PieSer;
+class TCT_BarSer;
+class TCT_SurfaceSer;
+class TCT_RadarSer;
+class TCT_ScatterSer;
+class TCT_BubbleSer;
+class TCT_Grouping;
+class TCT_BarDir;
+class TCT_BarGrouping;
+class TCT_GapAmount;
+class TCT_Overlap;
+class TCT_RadarStyle;
+class TCT_ScatterStyle;
+class TCT_FirstSliceAng;
+class TCT_HoleSize;
+class TCT_OfPieType;
+class TCT_SplitType;
+class TCT_SecondPieSize;
+class TCT_BubbleScale;
+class TCT_SizeRepresents;
+class TCT_Shape_Chart;
+class TCT_UpDownBar;
+class TCT_UpDownBars;
+class TCT_CustSplit;
+class TCT_BandFmt;
+class TCT_BandFmts;
+class TEG_AreaChartShared;
+class TEG_LineChartShared;
+class TEG_PieChartShared;
+class TEG_BarChartShared;
+class TEG_SurfaceChartShared;
+class TCT_AreaChart;
+class TCT_Area3DChart;
+class TCT_LineChart;
+class TCT_Line3DChart;
+class TCT_StockChart;
+class TCT_RadarChart;
+class TCT_ScatterChart;
+class TCT_PieChart;
+class TCT_Pie3DChart;
+class TCT_DoughnutChart;
+class TCT_BarChart;
+class TCT_Bar3DChart;
+class TCT_OfPieChart;
+class TCT_SurfaceChart;
+class TCT_Surface3DChart;
+class TCT_BubbleChart;
+class TCT_ValAx;
+class TCT_CatAx;
+class TCT_DateAx;
+class TCT_SerAx;
+class TCT_DTable;
+class TCT_PlotArea;
+class TCT_LegendPos;
+class TCT_LegendEntry;
+class TCT_Legend;
+class TCT_RotX;
+class TCT_RotY;
+class TCT_HPercent;
+class TCT_DepthPercent;
+class TCT_Perspective;
+class TCT_View3D;
+class TCT_Surface;
+class TCT_PivotFmts;
+class TCT_DispBlanksAs;
+class TCT_Chart;
+class TCT_HeaderFooter;
+class TCT_PageMargins;
+class TCT_PageSetup;
+class TCT_RelId;
+class TCT_PrintSettings;
+class TCT_TextLanguageID;
+class TCT_Style;
+class TCT_PivotSource;
+class TCT_Protection;
+class TCT_ExternalData;
+class TCT_ChartSpace;
+class T_ROOT_;
 
 using TCT_StrValXpgList = TXpgSchemeList<TUnit, TCT_StrVal>;
 using TCT_NumValXpgList = TXpgSchemeList<TUnit, TCT_NumVal>;
 using TCT_LvlXpgList = TXpgSchemeList<TUnit, TCT_Lvl>;
 using TCT_ExtensionXpgList = TXpgSchemeList<TUnit, TCT_Extension>;
 using TCT_DLblXpgList = TXpgSchemeList<TUnit, TCT_DLbl>;
+using TCT_DPtXpgList = TXpgSchemeList<TUnit, TCT_DPt>;
+using TCT_TrendlineXpgList = TXpgSchemeList<TUnit, TCT_Trendline>;
+using TCT_ErrBarsXpgList = TXpgSchemeList<TUnit, TCT_ErrBars>;
+using TCT_UnsignedIntXpgList = TXpgSchemeList<TUnit, TCT_UnsignedInt>;
+using TCT_BandFmtXpgList = TXpgSchemeList<TUnit, TCT_BandFmt>;
+using TCT_AreaSerXpgList = TXpgSchemeList<TUnit, TCT_AreaSer>;
+using TCT_LineSerXpgList = TXpgSchemeList<TUnit, TCT_LineSer>;
+using TCT_PieSerXpgList = TXpgSchemeList<TUnit, TCT_PieSer>;
+using TCT_BarSerXpgList = TXpgSchemeList<TUnit, TCT_BarSer>;
+using TCT_SurfaceSerXpgList = TXpgSchemeList<TUnit, TCT_SurfaceSer>;
+using TCT_RadarSerXpgList = TXpgSchemeList<TUnit, TCT_RadarSer>;
+using TCT_ScatterSerXpgList = TXpgSchemeList<TUnit, TCT_ScatterSer>;
+using TCT_ChartLinesXpgList = TXpgSchemeList<TUnit, TCT_ChartLines>;
+using TCT_BubbleSerXpgList = TXpgSchemeList<TUnit, TCT_BubbleSer>;
+using TCT_AreaChartXpgList = TXpgSchemeList<TUnit, TCT_AreaChart>;
+using TCT_Area3DChartXpgList = TXpgSchemeList<TUnit, TCT_Area3DChart>;
+using TCT_LineChartXpgList = TXpgSchemeList<TUnit, TCT_LineChart>;
+using TCT_Line3DChartXpgList = TXpgSchemeList<TUnit, TCT_Line3DChart>;
+using TCT_StockChartXpgList = TXpgSchemeList<TUnit, TCT_StockChart>;
+using TCT_RadarChartXpgList = TXpgSchemeList<TUnit, TCT_RadarChart>;
+using TCT_ScatterChartXpgList = TXpgSchemeList<TUnit, TCT_ScatterChart>;
+using TCT_PieChartXpgList = TXpgSchemeList<TUnit, TCT_PieChart>;
+using TCT_Pie3DChartXpgList = TXpgSchemeList<TUnit, TCT_Pie3DChart>;
+using TCT_DoughnutChartXpgList = TXpgSchemeList<TUnit, TCT_DoughnutChart>;
+using TCT_BarChartXpgList = TXpgSchemeList<TUnit, TCT_BarChart>;
+using TCT_Bar3DChartXpgList = TXpgSchemeList<TUnit, TCT_Bar3DChart>;
+using TCT_OfPieChartXpgList = TXpgSchemeList<TUnit, TCT_OfPieChart>;
+using TCT_SurfaceChartXpgList = TXpgSchemeList<TUnit, TCT_SurfaceChart>;
+using TCT_Surface3DChartXpgList = TXpgSchemeList<TUnit, TCT_Surface3DChart>;
+using TCT_BubbleChartXpgList = TXpgSchemeList<TUnit, TCT_BubbleChart>;
+using TCT_ValAxXpgList = TXpgSchemeList<TUnit, TCT_ValAx>;
+using TCT_CatAxXpgList = TXpgSchemeList<TUnit, TCT_CatAx>;
+using TCT_DateAxXpgList = TXpgSchemeList<TUnit, TCT_DateAx>;
+using TCT_SerAxXpgList = TXpgSchemeList<TUnit, TCT_SerAx>;
+using TCT_LegendEntryXpgList = TXpgSchemeList<TUnit, TCT_LegendEntry>;
+using TCT_PivotFmtXpgList = TXpgSchemeList<TUnit, TCT_PivotFmt>;
+using TCT_ExtensionListXpgList = TXpgSchemeList<TUnit, TCT_ExtensionList>;
 
 // An unsigned number (c:idx, c:order, c:ptCount, c:axId, c:crossAx, c:explosion, c:secondPiePt and others).
 class TCT_UnsignedInt : public TXPGBase {
@@ -1480,6 +1616,1852 @@ private:
     std::unique_ptr<TCT_UnsignedInt> FCrossAx;
     std::unique_ptr<TCT_Crosses> FCrosses;
     std::unique_ptr<TCT_Double> FCrossesAt;
+};
+
+// What every series sets: its index, its order, its name and its look.
+class TEG_SerShared : public TXPGBase {
+public:
+    explicit TEG_SerShared(TXPGDocBase& owner);
+    ~TEG_SerShared() override;
+
+    TCT_UnsignedInt* GetIdx() const { return FIdx.get(); }
+    TCT_UnsignedInt* GetOrder() const { return FOrder.get(); }
+    TCT_SerTx* GetTx() const { return FTx.get(); }
+    TCT_ShapeProperties* GetSpPr() const { return FSpPr.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_UnsignedInt> FIdx;
+    std::unique_ptr<TCT_UnsignedInt> FOrder;
+    std::unique_ptr<TCT_SerTx> FTx;
+    std::unique_ptr<TCT_ShapeProperties> FSpPr;
+};
+
+// A series of an area chart (c:ser): points, labels, trendlines, error bars, categories and values.
+class TCT_AreaSer : public TXPGBase {
+public:
+    explicit TCT_AreaSer(TXPGDocBase& owner);
+    ~TCT_AreaSer() override;
+
+    TEG_SerShared& GetShared() const { return *FShared; }
+    TCT_PictureOptions* GetPictureOptions() const { return FPictureOptions.get(); }
+    TCT_DPtXpgList& GetDPts() const { return *FDPts; }
+    TCT_DLbls* GetDLbls() const { return FDLbls.get(); }
+    TCT_TrendlineXpgList& GetTrendlines() const { return *FTrendlines; }
+    TCT_ErrBarsXpgList& GetErrBars() const { return *FErrBars; }
+    TCT_AxDataSource* GetCat() const { return FCat.get(); }
+    TCT_NumDataSource* GetVal() const { return FVal.get(); }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TEG_SerShared> FShared;
+    std::unique_ptr<TCT_PictureOptions> FPictureOptions;
+    std::unique_ptr<TCT_DPtXpgList> FDPts;
+    std::unique_ptr<TCT_DLbls> FDLbls;
+    std::unique_ptr<TCT_TrendlineXpgList> FTrendlines;
+    std::unique_ptr<TCT_ErrBarsXpgList> FErrBars;
+    std::unique_ptr<TCT_AxDataSource> FCat;
+    std::unique_ptr<TCT_NumDataSource> FVal;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// A series of a line or stock chart (c:ser); a second c:errBars is read into the first.
+class TCT_LineSer : public TXPGBase {
+public:
+    explicit TCT_LineSer(TXPGDocBase& owner);
+    ~TCT_LineSer() override;
+
+    TEG_SerShared& GetShared() const { return *FShared; }
+    TCT_Marker* GetMarker() const { return FMarker.get(); }
+    TCT_DPtXpgList& GetDPts() const { return *FDPts; }
+    TCT_DLbls* GetDLbls() const { return FDLbls.get(); }
+    TCT_TrendlineXpgList& GetTrendlines() const { return *FTrendlines; }
+    TCT_ErrBars* GetErrBars() const { return FErrBars.get(); }
+    TCT_AxDataSource* GetCat() const { return FCat.get(); }
+    TCT_NumDataSource* GetVal() const { return FVal.get(); }
+    TCT_Boolean* GetSmooth() const { return FSmooth.get(); }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TEG_SerShared> FShared;
+    std::unique_ptr<TCT_Marker> FMarker;
+    std::unique_ptr<TCT_DPtXpgList> FDPts;
+    std::unique_ptr<TCT_DLbls> FDLbls;
+    std::unique_ptr<TCT_TrendlineXpgList> FTrendlines;
+    std::unique_ptr<TCT_ErrBars> FErrBars;
+    std::unique_ptr<TCT_AxDataSource> FCat;
+    std::unique_ptr<TCT_NumDataSource> FVal;
+    std::unique_ptr<TCT_Boolean> FSmooth;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// A series of a pie, doughnut or pie-of-pie chart (c:ser): its explosion, points, labels and data.
+class TCT_PieSer : public TXPGBase {
+public:
+    explicit TCT_PieSer(TXPGDocBase& owner);
+    ~TCT_PieSer() override;
+
+    TEG_SerShared& GetShared() const { return *FShared; }
+    TCT_UnsignedInt* GetExplosion() const { return FExplosion.get(); }
+    TCT_DPtXpgList& GetDPts() const { return *FDPts; }
+    TCT_DLbls* GetDLbls() const { return FDLbls.get(); }
+    TCT_AxDataSource* GetCat() const { return FCat.get(); }
+    TCT_NumDataSource* GetVal() const { return FVal.get(); }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TEG_SerShared> FShared;
+    std::unique_ptr<TCT_UnsignedInt> FExplosion;
+    std::unique_ptr<TCT_DPtXpgList> FDPts;
+    std::unique_ptr<TCT_DLbls> FDLbls;
+    std::unique_ptr<TCT_AxDataSource> FCat;
+    std::unique_ptr<TCT_NumDataSource> FVal;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// A series of a bar chart (c:ser); a second c:errBars is read into the first.
+class TCT_BarSer : public TXPGBase {
+public:
+    explicit TCT_BarSer(TXPGDocBase& owner);
+    ~TCT_BarSer() override;
+
+    TEG_SerShared& GetShared() const { return *FShared; }
+    TCT_Boolean* GetInvertIfNegative() const { return FInvertIfNegative.get(); }
+    TCT_PictureOptions* GetPictureOptions() const { return FPictureOptions.get(); }
+    TCT_DPtXpgList& GetDPts() const { return *FDPts; }
+    TCT_DLbls* GetDLbls() const { return FDLbls.get(); }
+    TCT_TrendlineXpgList& GetTrendlines() const { return *FTrendlines; }
+    TCT_ErrBars* GetErrBars() const { return FErrBars.get(); }
+    TCT_AxDataSource* GetCat() const { return FCat.get(); }
+    TCT_NumDataSource* GetVal() const { return FVal.get(); }
+    TCT_Shape_Chart* GetShape() const { return FShape.get(); }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TEG_SerShared> FShared;
+    std::unique_ptr<TCT_Boolean> FInvertIfNegative;
+    std::unique_ptr<TCT_PictureOptions> FPictureOptions;
+    std::unique_ptr<TCT_DPtXpgList> FDPts;
+    std::unique_ptr<TCT_DLbls> FDLbls;
+    std::unique_ptr<TCT_TrendlineXpgList> FTrendlines;
+    std::unique_ptr<TCT_ErrBars> FErrBars;
+    std::unique_ptr<TCT_AxDataSource> FCat;
+    std::unique_ptr<TCT_NumDataSource> FVal;
+    std::unique_ptr<TCT_Shape_Chart> FShape;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// A series of a surface chart (c:ser): categories and values.
+class TCT_SurfaceSer : public TXPGBase {
+public:
+    explicit TCT_SurfaceSer(TXPGDocBase& owner);
+    ~TCT_SurfaceSer() override;
+
+    TEG_SerShared& GetShared() const { return *FShared; }
+    TCT_AxDataSource* GetCat() const { return FCat.get(); }
+    TCT_NumDataSource* GetVal() const { return FVal.get(); }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TEG_SerShared> FShared;
+    std::unique_ptr<TCT_AxDataSource> FCat;
+    std::unique_ptr<TCT_NumDataSource> FVal;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// A series of a radar chart (c:ser): marker, points, labels and data.
+class TCT_RadarSer : public TXPGBase {
+public:
+    explicit TCT_RadarSer(TXPGDocBase& owner);
+    ~TCT_RadarSer() override;
+
+    TEG_SerShared& GetShared() const { return *FShared; }
+    TCT_Marker* GetMarker() const { return FMarker.get(); }
+    TCT_DPtXpgList& GetDPts() const { return *FDPts; }
+    TCT_DLbls* GetDLbls() const { return FDLbls.get(); }
+    TCT_AxDataSource* GetCat() const { return FCat.get(); }
+    TCT_NumDataSource* GetVal() const { return FVal.get(); }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TEG_SerShared> FShared;
+    std::unique_ptr<TCT_Marker> FMarker;
+    std::unique_ptr<TCT_DPtXpgList> FDPts;
+    std::unique_ptr<TCT_DLbls> FDLbls;
+    std::unique_ptr<TCT_AxDataSource> FCat;
+    std::unique_ptr<TCT_NumDataSource> FVal;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// A series of a scatter chart (c:ser): marker, points, labels, trendlines, error bars and x and y values.
+class TCT_ScatterSer : public TXPGBase {
+public:
+    explicit TCT_ScatterSer(TXPGDocBase& owner);
+    ~TCT_ScatterSer() override;
+
+    TEG_SerShared& GetShared() const { return *FShared; }
+    TCT_Marker* GetMarker() const { return FMarker.get(); }
+    TCT_DPtXpgList& GetDPts() const { return *FDPts; }
+    TCT_DLbls* GetDLbls() const { return FDLbls.get(); }
+    TCT_TrendlineXpgList& GetTrendlines() const { return *FTrendlines; }
+    TCT_ErrBarsXpgList& GetErrBars() const { return *FErrBars; }
+    TCT_AxDataSource* GetXVal() const { return FXVal.get(); }
+    TCT_NumDataSource* GetYVal() const { return FYVal.get(); }
+    TCT_Boolean* GetSmooth() const { return FSmooth.get(); }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TEG_SerShared> FShared;
+    std::unique_ptr<TCT_Marker> FMarker;
+    std::unique_ptr<TCT_DPtXpgList> FDPts;
+    std::unique_ptr<TCT_DLbls> FDLbls;
+    std::unique_ptr<TCT_TrendlineXpgList> FTrendlines;
+    std::unique_ptr<TCT_ErrBarsXpgList> FErrBars;
+    std::unique_ptr<TCT_AxDataSource> FXVal;
+    std::unique_ptr<TCT_NumDataSource> FYVal;
+    std::unique_ptr<TCT_Boolean> FSmooth;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// A series of a bubble chart (c:ser): points, labels, trendlines, error bars, x and y values and sizes.
+class TCT_BubbleSer : public TXPGBase {
+public:
+    explicit TCT_BubbleSer(TXPGDocBase& owner);
+    ~TCT_BubbleSer() override;
+
+    TEG_SerShared& GetShared() const { return *FShared; }
+    TCT_Boolean* GetInvertIfNegative() const { return FInvertIfNegative.get(); }
+    TCT_DPtXpgList& GetDPts() const { return *FDPts; }
+    TCT_DLbls* GetDLbls() const { return FDLbls.get(); }
+    TCT_TrendlineXpgList& GetTrendlines() const { return *FTrendlines; }
+    TCT_ErrBarsXpgList& GetErrBars() const { return *FErrBars; }
+    TCT_AxDataSource* GetXVal() const { return FXVal.get(); }
+    TCT_NumDataSource* GetYVal() const { return FYVal.get(); }
+    TCT_NumDataSource* GetBubbleSize() const { return FBubbleSize.get(); }
+    TCT_Boolean* GetBubble3D() const { return FBubble3D.get(); }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TEG_SerShared> FShared;
+    std::unique_ptr<TCT_Boolean> FInvertIfNegative;
+    std::unique_ptr<TCT_DPtXpgList> FDPts;
+    std::unique_ptr<TCT_DLbls> FDLbls;
+    std::unique_ptr<TCT_TrendlineXpgList> FTrendlines;
+    std::unique_ptr<TCT_ErrBarsXpgList> FErrBars;
+    std::unique_ptr<TCT_AxDataSource> FXVal;
+    std::unique_ptr<TCT_NumDataSource> FYVal;
+    std::unique_ptr<TCT_NumDataSource> FBubbleSize;
+    std::unique_ptr<TCT_Boolean> FBubble3D;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// How the series of a line or area chart stand to each other (c:grouping).
+class TCT_Grouping : public TXPGBase {
+public:
+    explicit TCT_Grouping(TXPGDocBase& owner);
+    ~TCT_Grouping() override;
+
+    TUnit::TOrdinal GetVal() const { return FVal; }
+    void SetVal(TUnit::TOrdinal value) { FVal = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    TUnit::TOrdinal FVal = TST_Grouping::standard;
+};
+
+// Whether a bar chart's bars lie or stand (c:barDir); always counted.
+class TCT_BarDir : public TXPGBase {
+public:
+    explicit TCT_BarDir(TXPGDocBase& owner);
+    ~TCT_BarDir() override;
+
+    TUnit::TOrdinal GetVal() const { return FVal; }
+    void SetVal(TUnit::TOrdinal value) { FVal = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    TUnit::TOrdinal FVal = TST_BarDir::col;
+};
+
+// How the series of a bar chart stand to each other (c:grouping).
+class TCT_BarGrouping : public TXPGBase {
+public:
+    explicit TCT_BarGrouping(TXPGDocBase& owner);
+    ~TCT_BarGrouping() override;
+
+    TUnit::TOrdinal GetVal() const { return FVal; }
+    void SetVal(TUnit::TOrdinal value) { FVal = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    TUnit::TOrdinal FVal = TST_BarGrouping::clustered;
+};
+
+// The gap between bars or clusters, in percent of a bar's width (c:gapWidth, c:gapDepth).
+class TCT_GapAmount : public TXPGBase {
+public:
+    explicit TCT_GapAmount(TXPGDocBase& owner);
+    ~TCT_GapAmount() override;
+
+    int32_t GetVal() const { return FVal; }
+    void SetVal(int32_t value) { FVal = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FVal = 150;
+};
+
+// How far the bars of a cluster overlap, in percent of a bar's width (c:overlap).
+class TCT_Overlap : public TXPGBase {
+public:
+    explicit TCT_Overlap(TXPGDocBase& owner);
+    ~TCT_Overlap() override;
+
+    int32_t GetVal() const { return FVal; }
+    void SetVal(int32_t value) { FVal = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FVal = 0;
+};
+
+// How a radar chart draws its series (c:radarStyle).
+class TCT_RadarStyle : public TXPGBase {
+public:
+    explicit TCT_RadarStyle(TXPGDocBase& owner);
+    ~TCT_RadarStyle() override;
+
+    TUnit::TOrdinal GetVal() const { return FVal; }
+    void SetVal(TUnit::TOrdinal value) { FVal = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    TUnit::TOrdinal FVal = TST_RadarStyle::standard;
+};
+
+// How a scatter chart draws its series (c:scatterStyle).
+class TCT_ScatterStyle : public TXPGBase {
+public:
+    explicit TCT_ScatterStyle(TXPGDocBase& owner);
+    ~TCT_ScatterStyle() override;
+
+    TUnit::TOrdinal GetVal() const { return FVal; }
+    void SetVal(TUnit::TOrdinal value) { FVal = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    TUnit::TOrdinal FVal = TST_ScatterStyle::marker;
+};
+
+// The angle of a pie's first slice, in degrees (c:firstSliceAng).
+class TCT_FirstSliceAng : public TXPGBase {
+public:
+    explicit TCT_FirstSliceAng(TXPGDocBase& owner);
+    ~TCT_FirstSliceAng() override;
+
+    int32_t GetVal() const { return FVal; }
+    void SetVal(int32_t value) { FVal = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FVal = 0;
+};
+
+// The hole of a doughnut, in percent of its size (c:holeSize).
+class TCT_HoleSize : public TXPGBase {
+public:
+    explicit TCT_HoleSize(TXPGDocBase& owner);
+    ~TCT_HoleSize() override;
+
+    int32_t GetVal() const { return FVal; }
+    void SetVal(int32_t value) { FVal = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FVal = 10;
+};
+
+// Whether a pie-of-pie chart's second plot is a pie or a bar (c:ofPieType).
+class TCT_OfPieType : public TXPGBase {
+public:
+    explicit TCT_OfPieType(TXPGDocBase& owner);
+    ~TCT_OfPieType() override;
+
+    TUnit::TOrdinal GetVal() const { return FVal; }
+    void SetVal(TUnit::TOrdinal value) { FVal = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    TUnit::TOrdinal FVal = TST_OfPieType::pie;
+};
+
+// How a pie-of-pie chart picks the points of its second plot (c:splitType).
+class TCT_SplitType : public TXPGBase {
+public:
+    explicit TCT_SplitType(TXPGDocBase& owner);
+    ~TCT_SplitType() override;
+
+    TUnit::TOrdinal GetVal() const { return FVal; }
+    void SetVal(TUnit::TOrdinal value) { FVal = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    TUnit::TOrdinal FVal = TST_SplitType::auto_;
+};
+
+// The second plot of a pie-of-pie chart, in percent of the first (c:secondPieSize).
+class TCT_SecondPieSize : public TXPGBase {
+public:
+    explicit TCT_SecondPieSize(TXPGDocBase& owner);
+    ~TCT_SecondPieSize() override;
+
+    int32_t GetVal() const { return FVal; }
+    void SetVal(int32_t value) { FVal = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FVal = 75;
+};
+
+// The size of bubbles, in percent of the default (c:bubbleScale).
+class TCT_BubbleScale : public TXPGBase {
+public:
+    explicit TCT_BubbleScale(TXPGDocBase& owner);
+    ~TCT_BubbleScale() override;
+
+    int32_t GetVal() const { return FVal; }
+    void SetVal(int32_t value) { FVal = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FVal = 100;
+};
+
+// Whether a bubble's size gives its area or its width (c:sizeRepresents).
+class TCT_SizeRepresents : public TXPGBase {
+public:
+    explicit TCT_SizeRepresents(TXPGDocBase& owner);
+    ~TCT_SizeRepresents() override;
+
+    TUnit::TOrdinal GetVal() const { return FVal; }
+    void SetVal(TUnit::TOrdinal value) { FVal = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    TUnit::TOrdinal FVal = TST_SizeRepresents::area;
+};
+
+// The shape of 3-D bars (c:shape).
+class TCT_Shape_Chart : public TXPGBase {
+public:
+    explicit TCT_Shape_Chart(TXPGDocBase& owner);
+    ~TCT_Shape_Chart() override;
+
+    TUnit::TOrdinal GetVal() const { return FVal; }
+    void SetVal(TUnit::TOrdinal value) { FVal = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    TUnit::TOrdinal FVal = TST_Shape::box;
+};
+
+// The up or down bars of a line or stock chart (c:upBars, c:downBars) and how they are drawn.
+class TCT_UpDownBar : public TXPGBase {
+public:
+    explicit TCT_UpDownBar(TXPGDocBase& owner);
+    ~TCT_UpDownBar() override;
+
+    TCT_ShapeProperties* GetSpPr() const { return FSpPr.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_ShapeProperties> FSpPr;
+};
+
+// The up and down bars of a line or stock chart (c:upDownBars) and the gap between them.
+class TCT_UpDownBars : public TXPGBase {
+public:
+    explicit TCT_UpDownBars(TXPGDocBase& owner);
+    ~TCT_UpDownBars() override;
+
+    TCT_GapAmount* GetGapWidth() const { return FGapWidth.get(); }
+    TCT_UpDownBar* GetUpBars() const { return FUpBars.get(); }
+    TCT_UpDownBar* GetDownBars() const { return FDownBars.get(); }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_GapAmount> FGapWidth;
+    std::unique_ptr<TCT_UpDownBar> FUpBars;
+    std::unique_ptr<TCT_UpDownBar> FDownBars;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// The points a pie-of-pie chart puts in its second plot (c:custSplit), by index in document order.
+class TCT_CustSplit : public TXPGBase {
+public:
+    explicit TCT_CustSplit(TXPGDocBase& owner);
+    ~TCT_CustSplit() override;
+
+    TCT_UnsignedIntXpgList& GetSecondPiePts() const { return *FSecondPiePts; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_UnsignedIntXpgList> FSecondPiePts;
+};
+
+// How one band of a surface chart is drawn (c:bandFmt).
+class TCT_BandFmt : public TXPGBase {
+public:
+    explicit TCT_BandFmt(TXPGDocBase& owner);
+    ~TCT_BandFmt() override;
+
+    TCT_UnsignedInt* GetIdx() const { return FIdx.get(); }
+    TCT_ShapeProperties* GetSpPr() const { return FSpPr.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_UnsignedInt> FIdx;
+    std::unique_ptr<TCT_ShapeProperties> FSpPr;
+};
+
+// How the bands of a surface chart are drawn (c:bandFmts), in document order.
+class TCT_BandFmts : public TXPGBase {
+public:
+    explicit TCT_BandFmts(TXPGDocBase& owner);
+    ~TCT_BandFmts() override;
+
+    TCT_BandFmtXpgList& GetBandFmts() const { return *FBandFmts; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_BandFmtXpgList> FBandFmts;
+};
+
+// What area charts, 2-D and 3-D, share: grouping, colours, series, labels and drop lines.
+class TEG_AreaChartShared : public TXPGBase {
+public:
+    explicit TEG_AreaChartShared(TXPGDocBase& owner);
+    ~TEG_AreaChartShared() override;
+
+    TCT_Grouping* GetGrouping() const { return FGrouping.get(); }
+    TCT_Boolean* GetVaryColors() const { return FVaryColors.get(); }
+    TCT_AreaSerXpgList& GetSers() const { return *FSers; }
+    TCT_DLbls* GetDLbls() const { return FDLbls.get(); }
+    TCT_ChartLines* GetDropLines() const { return FDropLines.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_Grouping> FGrouping;
+    std::unique_ptr<TCT_Boolean> FVaryColors;
+    std::unique_ptr<TCT_AreaSerXpgList> FSers;
+    std::unique_ptr<TCT_DLbls> FDLbls;
+    std::unique_ptr<TCT_ChartLines> FDropLines;
+};
+
+// What line charts, 2-D and 3-D, share: grouping, colours, series, labels and drop lines.
+class TEG_LineChartShared : public TXPGBase {
+public:
+    explicit TEG_LineChartShared(TXPGDocBase& owner);
+    ~TEG_LineChartShared() override;
+
+    TCT_Grouping* GetGrouping() const { return FGrouping.get(); }
+    TCT_Boolean* GetVaryColors() const { return FVaryColors.get(); }
+    TCT_LineSerXpgList& GetSers() const { return *FSers; }
+    TCT_DLbls* GetDLbls() const { return FDLbls.get(); }
+    TCT_ChartLines* GetDropLines() const { return FDropLines.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_Grouping> FGrouping;
+    std::unique_ptr<TCT_Boolean> FVaryColors;
+    std::unique_ptr<TCT_LineSerXpgList> FSers;
+    std::unique_ptr<TCT_DLbls> FDLbls;
+    std::unique_ptr<TCT_ChartLines> FDropLines;
+};
+
+// What pie, doughnut and pie-of-pie charts share: colours, series and labels.
+class TEG_PieChartShared : public TXPGBase {
+public:
+    explicit TEG_PieChartShared(TXPGDocBase& owner);
+    ~TEG_PieChartShared() override;
+
+    TCT_Boolean* GetVaryColors() const { return FVaryColors.get(); }
+    TCT_PieSerXpgList& GetSers() const { return *FSers; }
+    TCT_DLbls* GetDLbls() const { return FDLbls.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_Boolean> FVaryColors;
+    std::unique_ptr<TCT_PieSerXpgList> FSers;
+    std::unique_ptr<TCT_DLbls> FDLbls;
+};
+
+// What bar charts, 2-D and 3-D, share: direction, grouping, colours, series and labels.
+class TEG_BarChartShared : public TXPGBase {
+public:
+    explicit TEG_BarChartShared(TXPGDocBase& owner);
+    ~TEG_BarChartShared() override;
+
+    TCT_BarDir* GetBarDir() const { return FBarDir.get(); }
+    TCT_BarGrouping* GetGrouping() const { return FGrouping.get(); }
+    TCT_Boolean* GetVaryColors() const { return FVaryColors.get(); }
+    TCT_BarSerXpgList& GetSers() const { return *FSers; }
+    TCT_DLbls* GetDLbls() const { return FDLbls.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_BarDir> FBarDir;
+    std::unique_ptr<TCT_BarGrouping> FGrouping;
+    std::unique_ptr<TCT_Boolean> FVaryColors;
+    std::unique_ptr<TCT_BarSerXpgList> FSers;
+    std::unique_ptr<TCT_DLbls> FDLbls;
+};
+
+// What surface charts, 2-D and 3-D, share: wireframe, series and band formats.
+class TEG_SurfaceChartShared : public TXPGBase {
+public:
+    explicit TEG_SurfaceChartShared(TXPGDocBase& owner);
+    ~TEG_SurfaceChartShared() override;
+
+    TCT_Boolean* GetWireframe() const { return FWireframe.get(); }
+    TCT_SurfaceSerXpgList& GetSers() const { return *FSers; }
+    TCT_BandFmts* GetBandFmts() const { return FBandFmts.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_Boolean> FWireframe;
+    std::unique_ptr<TCT_SurfaceSerXpgList> FSers;
+    std::unique_ptr<TCT_BandFmts> FBandFmts;
+};
+
+// An area chart (c:areaChart).
+class TCT_AreaChart : public TXPGBase {
+public:
+    explicit TCT_AreaChart(TXPGDocBase& owner);
+    ~TCT_AreaChart() override;
+
+    TEG_AreaChartShared& GetShared() const { return *FShared; }
+    TCT_UnsignedIntXpgList& GetAxIds() const { return *FAxIds; }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TEG_AreaChartShared> FShared;
+    std::unique_ptr<TCT_UnsignedIntXpgList> FAxIds;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// A 3-D area chart (c:area3DChart).
+class TCT_Area3DChart : public TXPGBase {
+public:
+    explicit TCT_Area3DChart(TXPGDocBase& owner);
+    ~TCT_Area3DChart() override;
+
+    TEG_AreaChartShared& GetShared() const { return *FShared; }
+    TCT_GapAmount* GetGapDepth() const { return FGapDepth.get(); }
+    TCT_UnsignedIntXpgList& GetAxIds() const { return *FAxIds; }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TEG_AreaChartShared> FShared;
+    std::unique_ptr<TCT_GapAmount> FGapDepth;
+    std::unique_ptr<TCT_UnsignedIntXpgList> FAxIds;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// A line chart (c:lineChart).
+class TCT_LineChart : public TXPGBase {
+public:
+    explicit TCT_LineChart(TXPGDocBase& owner);
+    ~TCT_LineChart() override;
+
+    TEG_LineChartShared& GetShared() const { return *FShared; }
+    TCT_ChartLines* GetHiLowLines() const { return FHiLowLines.get(); }
+    TCT_UpDownBars* GetUpDownBars() const { return FUpDownBars.get(); }
+    TCT_Boolean* GetMarker() const { return FMarker.get(); }
+    TCT_Boolean* GetSmooth() const { return FSmooth.get(); }
+    TCT_UnsignedIntXpgList& GetAxIds() const { return *FAxIds; }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TEG_LineChartShared> FShared;
+    std::unique_ptr<TCT_ChartLines> FHiLowLines;
+    std::unique_ptr<TCT_UpDownBars> FUpDownBars;
+    std::unique_ptr<TCT_Boolean> FMarker;
+    std::unique_ptr<TCT_Boolean> FSmooth;
+    std::unique_ptr<TCT_UnsignedIntXpgList> FAxIds;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// A 3-D line chart (c:line3DChart).
+class TCT_Line3DChart : public TXPGBase {
+public:
+    explicit TCT_Line3DChart(TXPGDocBase& owner);
+    ~TCT_Line3DChart() override;
+
+    TEG_LineChartShared& GetShared() const { return *FShared; }
+    TCT_GapAmount* GetGapDepth() const { return FGapDepth.get(); }
+    TCT_UnsignedIntXpgList& GetAxIds() const { return *FAxIds; }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TEG_LineChartShared> FShared;
+    std::unique_ptr<TCT_GapAmount> FGapDepth;
+    std::unique_ptr<TCT_UnsignedIntXpgList> FAxIds;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// A stock chart (c:stockChart): its line series in document order, lines and up and down bars.
+class TCT_StockChart : public TXPGBase {
+public:
+    explicit TCT_StockChart(TXPGDocBase& owner);
+    ~TCT_StockChart() override;
+
+    TCT_LineSerXpgList& GetSers() const { return *FSers; }
+    TCT_DLbls* GetDLbls() const { return FDLbls.get(); }
+    TCT_ChartLines* GetDropLines() const { return FDropLines.get(); }
+    TCT_ChartLines* GetHiLowLines() const { return FHiLowLines.get(); }
+    TCT_UpDownBars* GetUpDownBars() const { return FUpDownBars.get(); }
+    TCT_UnsignedIntXpgList& GetAxIds() const { return *FAxIds; }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_LineSerXpgList> FSers;
+    std::unique_ptr<TCT_DLbls> FDLbls;
+    std::unique_ptr<TCT_ChartLines> FDropLines;
+    std::unique_ptr<TCT_ChartLines> FHiLowLines;
+    std::unique_ptr<TCT_UpDownBars> FUpDownBars;
+    std::unique_ptr<TCT_UnsignedIntXpgList> FAxIds;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// A radar chart (c:radarChart).
+class TCT_RadarChart : public TXPGBase {
+public:
+    explicit TCT_RadarChart(TXPGDocBase& owner);
+    ~TCT_RadarChart() override;
+
+    TCT_RadarStyle* GetRadarStyle() const { return FRadarStyle.get(); }
+    TCT_Boolean* GetVaryColors() const { return FVaryColors.get(); }
+    TCT_RadarSerXpgList& GetSers() const { return *FSers; }
+    TCT_DLbls* GetDLbls() const { return FDLbls.get(); }
+    TCT_UnsignedIntXpgList& GetAxIds() const { return *FAxIds; }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_RadarStyle> FRadarStyle;
+    std::unique_ptr<TCT_Boolean> FVaryColors;
+    std::unique_ptr<TCT_RadarSerXpgList> FSers;
+    std::unique_ptr<TCT_DLbls> FDLbls;
+    std::unique_ptr<TCT_UnsignedIntXpgList> FAxIds;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// A scatter chart (c:scatterChart).
+class TCT_ScatterChart : public TXPGBase {
+public:
+    explicit TCT_ScatterChart(TXPGDocBase& owner);
+    ~TCT_ScatterChart() override;
+
+    TCT_ScatterStyle* GetScatterStyle() const { return FScatterStyle.get(); }
+    TCT_Boolean* GetVaryColors() const { return FVaryColors.get(); }
+    TCT_ScatterSerXpgList& GetSers() const { return *FSers; }
+    TCT_DLbls* GetDLbls() const { return FDLbls.get(); }
+    TCT_UnsignedIntXpgList& GetAxIds() const { return *FAxIds; }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_ScatterStyle> FScatterStyle;
+    std::unique_ptr<TCT_Boolean> FVaryColors;
+    std::unique_ptr<TCT_ScatterSerXpgList> FSers;
+    std::unique_ptr<TCT_DLbls> FDLbls;
+    std::unique_ptr<TCT_UnsignedIntXpgList> FAxIds;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// A pie chart (c:pieChart).
+class TCT_PieChart : public TXPGBase {
+public:
+    explicit TCT_PieChart(TXPGDocBase& owner);
+    ~TCT_PieChart() override;
+
+    TEG_PieChartShared& GetShared() const { return *FShared; }
+    TCT_FirstSliceAng* GetFirstSliceAng() const { return FFirstSliceAng.get(); }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TEG_PieChartShared> FShared;
+    std::unique_ptr<TCT_FirstSliceAng> FFirstSliceAng;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// A 3-D pie chart (c:pie3DChart).
+class TCT_Pie3DChart : public TXPGBase {
+public:
+    explicit TCT_Pie3DChart(TXPGDocBase& owner);
+    ~TCT_Pie3DChart() override;
+
+    TEG_PieChartShared& GetShared() const { return *FShared; }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TEG_PieChartShared> FShared;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// A doughnut chart (c:doughnutChart).
+class TCT_DoughnutChart : public TXPGBase {
+public:
+    explicit TCT_DoughnutChart(TXPGDocBase& owner);
+    ~TCT_DoughnutChart() override;
+
+    TEG_PieChartShared& GetShared() const { return *FShared; }
+    TCT_FirstSliceAng* GetFirstSliceAng() const { return FFirstSliceAng.get(); }
+    TCT_HoleSize* GetHoleSize() const { return FHoleSize.get(); }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TEG_PieChartShared> FShared;
+    std::unique_ptr<TCT_FirstSliceAng> FFirstSliceAng;
+    std::unique_ptr<TCT_HoleSize> FHoleSize;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// A bar chart (c:barChart).
+class TCT_BarChart : public TXPGBase {
+public:
+    explicit TCT_BarChart(TXPGDocBase& owner);
+    ~TCT_BarChart() override;
+
+    TEG_BarChartShared& GetShared() const { return *FShared; }
+    TCT_GapAmount* GetGapWidth() const { return FGapWidth.get(); }
+    TCT_Overlap* GetOverlap() const { return FOverlap.get(); }
+    TCT_ChartLinesXpgList& GetSerLines() const { return *FSerLines; }
+    TCT_UnsignedIntXpgList& GetAxIds() const { return *FAxIds; }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TEG_BarChartShared> FShared;
+    std::unique_ptr<TCT_GapAmount> FGapWidth;
+    std::unique_ptr<TCT_Overlap> FOverlap;
+    std::unique_ptr<TCT_ChartLinesXpgList> FSerLines;
+    std::unique_ptr<TCT_UnsignedIntXpgList> FAxIds;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// A 3-D bar chart (c:bar3DChart).
+class TCT_Bar3DChart : public TXPGBase {
+public:
+    explicit TCT_Bar3DChart(TXPGDocBase& owner);
+    ~TCT_Bar3DChart() override;
+
+    TEG_BarChartShared& GetShared() const { return *FShared; }
+    TCT_GapAmount* GetGapWidth() const { return FGapWidth.get(); }
+    TCT_GapAmount* GetGapDepth() const { return FGapDepth.get(); }
+    TCT_Shape_Chart* GetShape() const { return FShape.get(); }
+    TCT_UnsignedIntXpgList& GetAxIds() const { return *FAxIds; }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TEG_BarChartShared> FShared;
+    std::unique_ptr<TCT_GapAmount> FGapWidth;
+    std::unique_ptr<TCT_GapAmount> FGapDepth;
+    std::unique_ptr<TCT_Shape_Chart> FShape;
+    std::unique_ptr<TCT_UnsignedIntXpgList> FAxIds;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// A pie-of-pie or bar-of-pie chart (c:ofPieChart).
+class TCT_OfPieChart : public TXPGBase {
+public:
+    explicit TCT_OfPieChart(TXPGDocBase& owner);
+    ~TCT_OfPieChart() override;
+
+    TCT_OfPieType* GetOfPieType() const { return FOfPieType.get(); }
+    TEG_PieChartShared& GetShared() const { return *FShared; }
+    TCT_GapAmount* GetGapWidth() const { return FGapWidth.get(); }
+    TCT_SplitType* GetSplitType() const { return FSplitType.get(); }
+    TCT_Double* GetSplitPos() const { return FSplitPos.get(); }
+    TCT_CustSplit* GetCustSplit() const { return FCustSplit.get(); }
+    TCT_SecondPieSize* GetSecondPieSize() const { return FSecondPieSize.get(); }
+    TCT_ChartLinesXpgList& GetSerLines() const { return *FSerLines; }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_OfPieType> FOfPieType;
+    std::unique_ptr<TEG_PieChartShared> FShared;
+    std::unique_ptr<TCT_GapAmount> FGapWidth;
+    std::unique_ptr<TCT_SplitType> FSplitType;
+    std::unique_ptr<TCT_Double> FSplitPos;
+    std::unique_ptr<TCT_CustSplit> FCustSplit;
+    std::unique_ptr<TCT_SecondPieSize> FSecondPieSize;
+    std::unique_ptr<TCT_ChartLinesXpgList> FSerLines;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// A surface chart (c:surfaceChart).
+class TCT_SurfaceChart : public TXPGBase {
+public:
+    explicit TCT_SurfaceChart(TXPGDocBase& owner);
+    ~TCT_SurfaceChart() override;
+
+    TEG_SurfaceChartShared& GetShared() const { return *FShared; }
+    TCT_UnsignedIntXpgList& GetAxIds() const { return *FAxIds; }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TEG_SurfaceChartShared> FShared;
+    std::unique_ptr<TCT_UnsignedIntXpgList> FAxIds;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// A 3-D surface chart (c:surface3DChart).
+class TCT_Surface3DChart : public TXPGBase {
+public:
+    explicit TCT_Surface3DChart(TXPGDocBase& owner);
+    ~TCT_Surface3DChart() override;
+
+    TEG_SurfaceChartShared& GetShared() const { return *FShared; }
+    TCT_UnsignedIntXpgList& GetAxIds() const { return *FAxIds; }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TEG_SurfaceChartShared> FShared;
+    std::unique_ptr<TCT_UnsignedIntXpgList> FAxIds;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// A bubble chart (c:bubbleChart).
+class TCT_BubbleChart : public TXPGBase {
+public:
+    explicit TCT_BubbleChart(TXPGDocBase& owner);
+    ~TCT_BubbleChart() override;
+
+    TCT_Boolean* GetVaryColors() const { return FVaryColors.get(); }
+    TCT_BubbleSerXpgList& GetSers() const { return *FSers; }
+    TCT_DLbls* GetDLbls() const { return FDLbls.get(); }
+    TCT_Boolean* GetBubble3D() const { return FBubble3D.get(); }
+    TCT_BubbleScale* GetBubbleScale() const { return FBubbleScale.get(); }
+    TCT_Boolean* GetShowNegBubbles() const { return FShowNegBubbles.get(); }
+    TCT_SizeRepresents* GetSizeRepresents() const { return FSizeRepresents.get(); }
+    TCT_UnsignedIntXpgList& GetAxIds() const { return *FAxIds; }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_Boolean> FVaryColors;
+    std::unique_ptr<TCT_BubbleSerXpgList> FSers;
+    std::unique_ptr<TCT_DLbls> FDLbls;
+    std::unique_ptr<TCT_Boolean> FBubble3D;
+    std::unique_ptr<TCT_BubbleScale> FBubbleScale;
+    std::unique_ptr<TCT_Boolean> FShowNegBubbles;
+    std::unique_ptr<TCT_SizeRepresents> FSizeRepresents;
+    std::unique_ptr<TCT_UnsignedIntXpgList> FAxIds;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// A value axis (c:valAx).
+class TCT_ValAx : public TXPGBase {
+public:
+    explicit TCT_ValAx(TXPGDocBase& owner);
+    ~TCT_ValAx() override;
+
+    TEG_AxShared& GetShared() const { return *FShared; }
+    TCT_CrossBetween* GetCrossBetween() const { return FCrossBetween.get(); }
+    TCT_AxisUnit* GetMajorUnit() const { return FMajorUnit.get(); }
+    TCT_AxisUnit* GetMinorUnit() const { return FMinorUnit.get(); }
+    TCT_DispUnits* GetDispUnits() const { return FDispUnits.get(); }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TEG_AxShared> FShared;
+    std::unique_ptr<TCT_CrossBetween> FCrossBetween;
+    std::unique_ptr<TCT_AxisUnit> FMajorUnit;
+    std::unique_ptr<TCT_AxisUnit> FMinorUnit;
+    std::unique_ptr<TCT_DispUnits> FDispUnits;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// A category axis (c:catAx).
+class TCT_CatAx : public TXPGBase {
+public:
+    explicit TCT_CatAx(TXPGDocBase& owner);
+    ~TCT_CatAx() override;
+
+    TEG_AxShared& GetShared() const { return *FShared; }
+    TCT_Boolean* GetAuto() const { return FAuto.get(); }
+    TCT_LblAlgn* GetLblAlgn() const { return FLblAlgn.get(); }
+    TCT_LblOffset* GetLblOffset() const { return FLblOffset.get(); }
+    TCT_Skip* GetTickLblSkip() const { return FTickLblSkip.get(); }
+    TCT_Skip* GetTickMarkSkip() const { return FTickMarkSkip.get(); }
+    TCT_Boolean* GetNoMultiLvlLbl() const { return FNoMultiLvlLbl.get(); }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TEG_AxShared> FShared;
+    std::unique_ptr<TCT_Boolean> FAuto;
+    std::unique_ptr<TCT_LblAlgn> FLblAlgn;
+    std::unique_ptr<TCT_LblOffset> FLblOffset;
+    std::unique_ptr<TCT_Skip> FTickLblSkip;
+    std::unique_ptr<TCT_Skip> FTickMarkSkip;
+    std::unique_ptr<TCT_Boolean> FNoMultiLvlLbl;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// A date axis (c:dateAx).
+class TCT_DateAx : public TXPGBase {
+public:
+    explicit TCT_DateAx(TXPGDocBase& owner);
+    ~TCT_DateAx() override;
+
+    TEG_AxShared& GetShared() const { return *FShared; }
+    TCT_Boolean* GetAuto() const { return FAuto.get(); }
+    TCT_LblOffset* GetLblOffset() const { return FLblOffset.get(); }
+    TCT_TimeUnit* GetBaseTimeUnit() const { return FBaseTimeUnit.get(); }
+    TCT_AxisUnit* GetMajorUnit() const { return FMajorUnit.get(); }
+    TCT_TimeUnit* GetMajorTimeUnit() const { return FMajorTimeUnit.get(); }
+    TCT_AxisUnit* GetMinorUnit() const { return FMinorUnit.get(); }
+    TCT_TimeUnit* GetMinorTimeUnit() const { return FMinorTimeUnit.get(); }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TEG_AxShared> FShared;
+    std::unique_ptr<TCT_Boolean> FAuto;
+    std::unique_ptr<TCT_LblOffset> FLblOffset;
+    std::unique_ptr<TCT_TimeUnit> FBaseTimeUnit;
+    std::unique_ptr<TCT_AxisUnit> FMajorUnit;
+    std::unique_ptr<TCT_TimeUnit> FMajorTimeUnit;
+    std::unique_ptr<TCT_AxisUnit> FMinorUnit;
+    std::unique_ptr<TCT_TimeUnit> FMinorTimeUnit;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// A series axis of a 3-D chart (c:serAx).
+class TCT_SerAx : public TXPGBase {
+public:
+    explicit TCT_SerAx(TXPGDocBase& owner);
+    ~TCT_SerAx() override;
+
+    TEG_AxShared& GetShared() const { return *FShared; }
+    TCT_Skip* GetTickLblSkip() const { return FTickLblSkip.get(); }
+    TCT_Skip* GetTickMarkSkip() const { return FTickMarkSkip.get(); }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TEG_AxShared> FShared;
+    std::unique_ptr<TCT_Skip> FTickLblSkip;
+    std::unique_ptr<TCT_Skip> FTickMarkSkip;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// The data table under a chart (c:dTable): its borders, outline and keys, look and text.
+class TCT_DTable : public TXPGBase {
+public:
+    explicit TCT_DTable(TXPGDocBase& owner);
+    ~TCT_DTable() override;
+
+    TCT_Boolean* GetShowHorzBorder() const { return FShowHorzBorder.get(); }
+    TCT_Boolean* GetShowVertBorder() const { return FShowVertBorder.get(); }
+    TCT_Boolean* GetShowOutline() const { return FShowOutline.get(); }
+    TCT_Boolean* GetShowKeys() const { return FShowKeys.get(); }
+    TCT_ShapeProperties* GetSpPr() const { return FSpPr.get(); }
+    TCT_TextBody* GetTxPr() const { return FTxPr.get(); }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_Boolean> FShowHorzBorder;
+    std::unique_ptr<TCT_Boolean> FShowVertBorder;
+    std::unique_ptr<TCT_Boolean> FShowOutline;
+    std::unique_ptr<TCT_Boolean> FShowKeys;
+    std::unique_ptr<TCT_ShapeProperties> FSpPr;
+    std::unique_ptr<TCT_TextBody> FTxPr;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// The plot area of a chart (c:plotArea): its layout, each chart kind and each axis kind in a list of its own in
+// document order (the order between kinds is not kept: axes are found by the ids the chart kinds name), the
+// data table and the look.
+class TCT_PlotArea : public TXPGBase {
+public:
+    explicit TCT_PlotArea(TXPGDocBase& owner);
+    ~TCT_PlotArea() override;
+
+    TCT_Layout* GetLayout() const { return FLayout.get(); }
+    TCT_AreaChartXpgList& GetAreaCharts() const { return *FAreaCharts; }
+    TCT_Area3DChartXpgList& GetArea3DCharts() const { return *FArea3DCharts; }
+    TCT_LineChartXpgList& GetLineCharts() const { return *FLineCharts; }
+    TCT_Line3DChartXpgList& GetLine3DCharts() const { return *FLine3DCharts; }
+    TCT_StockChartXpgList& GetStockCharts() const { return *FStockCharts; }
+    TCT_RadarChartXpgList& GetRadarCharts() const { return *FRadarCharts; }
+    TCT_ScatterChartXpgList& GetScatterCharts() const { return *FScatterCharts; }
+    TCT_PieChartXpgList& GetPieCharts() const { return *FPieCharts; }
+    TCT_Pie3DChartXpgList& GetPie3DCharts() const { return *FPie3DCharts; }
+    TCT_DoughnutChartXpgList& GetDoughnutCharts() const { return *FDoughnutCharts; }
+    TCT_BarChartXpgList& GetBarCharts() const { return *FBarCharts; }
+    TCT_Bar3DChartXpgList& GetBar3DCharts() const { return *FBar3DCharts; }
+    TCT_OfPieChartXpgList& GetOfPieCharts() const { return *FOfPieCharts; }
+    TCT_SurfaceChartXpgList& GetSurfaceCharts() const { return *FSurfaceCharts; }
+    TCT_Surface3DChartXpgList& GetSurface3DCharts() const { return *FSurface3DCharts; }
+    TCT_BubbleChartXpgList& GetBubbleCharts() const { return *FBubbleCharts; }
+    TCT_ValAxXpgList& GetValAxes() const { return *FValAxes; }
+    TCT_CatAxXpgList& GetCatAxes() const { return *FCatAxes; }
+    TCT_DateAxXpgList& GetDateAxes() const { return *FDateAxes; }
+    TCT_SerAxXpgList& GetSerAxes() const { return *FSerAxes; }
+    TCT_DTable* GetDTable() const { return FDTable.get(); }
+    TCT_ShapeProperties* GetSpPr() const { return FSpPr.get(); }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_Layout> FLayout;
+    std::unique_ptr<TCT_AreaChartXpgList> FAreaCharts;
+    std::unique_ptr<TCT_Area3DChartXpgList> FArea3DCharts;
+    std::unique_ptr<TCT_LineChartXpgList> FLineCharts;
+    std::unique_ptr<TCT_Line3DChartXpgList> FLine3DCharts;
+    std::unique_ptr<TCT_StockChartXpgList> FStockCharts;
+    std::unique_ptr<TCT_RadarChartXpgList> FRadarCharts;
+    std::unique_ptr<TCT_ScatterChartXpgList> FScatterCharts;
+    std::unique_ptr<TCT_PieChartXpgList> FPieCharts;
+    std::unique_ptr<TCT_Pie3DChartXpgList> FPie3DCharts;
+    std::unique_ptr<TCT_DoughnutChartXpgList> FDoughnutCharts;
+    std::unique_ptr<TCT_BarChartXpgList> FBarCharts;
+    std::unique_ptr<TCT_Bar3DChartXpgList> FBar3DCharts;
+    std::unique_ptr<TCT_OfPieChartXpgList> FOfPieCharts;
+    std::unique_ptr<TCT_SurfaceChartXpgList> FSurfaceCharts;
+    std::unique_ptr<TCT_Surface3DChartXpgList> FSurface3DCharts;
+    std::unique_ptr<TCT_BubbleChartXpgList> FBubbleCharts;
+    std::unique_ptr<TCT_ValAxXpgList> FValAxes;
+    std::unique_ptr<TCT_CatAxXpgList> FCatAxes;
+    std::unique_ptr<TCT_DateAxXpgList> FDateAxes;
+    std::unique_ptr<TCT_SerAxXpgList> FSerAxes;
+    std::unique_ptr<TCT_DTable> FDTable;
+    std::unique_ptr<TCT_ShapeProperties> FSpPr;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// Where the legend stands (c:legendPos).
+class TCT_LegendPos : public TXPGBase {
+public:
+    explicit TCT_LegendPos(TXPGDocBase& owner);
+    ~TCT_LegendPos() override;
+
+    TUnit::TOrdinal GetVal() const { return FVal; }
+    void SetVal(TUnit::TOrdinal value) { FVal = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    TUnit::TOrdinal FVal = TST_LegendPos::r;
+};
+
+// An entry of the legend (c:legendEntry): the series or point it stands for, whether it is deleted, its text.
+class TCT_LegendEntry : public TXPGBase {
+public:
+    explicit TCT_LegendEntry(TXPGDocBase& owner);
+    ~TCT_LegendEntry() override;
+
+    TCT_UnsignedInt* GetIdx() const { return FIdx.get(); }
+    TCT_Boolean* GetDelete() const { return FDelete.get(); }
+    TEG_LegendEntryData& GetData() const { return *FData; }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_UnsignedInt> FIdx;
+    std::unique_ptr<TCT_Boolean> FDelete;
+    std::unique_ptr<TEG_LegendEntryData> FData;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// The legend of a chart (c:legend): position, entries in document order, layout, overlay, look and text.
+class TCT_Legend : public TXPGBase {
+public:
+    explicit TCT_Legend(TXPGDocBase& owner);
+    ~TCT_Legend() override;
+
+    TCT_LegendPos* GetLegendPos() const { return FLegendPos.get(); }
+    TCT_LegendEntryXpgList& GetLegendEntries() const { return *FLegendEntries; }
+    TCT_Layout* GetLayout() const { return FLayout.get(); }
+    TCT_Boolean* GetOverlay() const { return FOverlay.get(); }
+    TCT_ShapeProperties* GetSpPr() const { return FSpPr.get(); }
+    TCT_TextBody* GetTxPr() const { return FTxPr.get(); }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_LegendPos> FLegendPos;
+    std::unique_ptr<TCT_LegendEntryXpgList> FLegendEntries;
+    std::unique_ptr<TCT_Layout> FLayout;
+    std::unique_ptr<TCT_Boolean> FOverlay;
+    std::unique_ptr<TCT_ShapeProperties> FSpPr;
+    std::unique_ptr<TCT_TextBody> FTxPr;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// The rotation of a 3-D chart about its x axis, in degrees (c:rotX).
+class TCT_RotX : public TXPGBase {
+public:
+    explicit TCT_RotX(TXPGDocBase& owner);
+    ~TCT_RotX() override;
+
+    int32_t GetVal() const { return FVal; }
+    void SetVal(int32_t value) { FVal = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FVal = 0;
+};
+
+// The rotation of a 3-D chart about its y axis, in degrees (c:rotY).
+class TCT_RotY : public TXPGBase {
+public:
+    explicit TCT_RotY(TXPGDocBase& owner);
+    ~TCT_RotY() override;
+
+    int32_t GetVal() const { return FVal; }
+    void SetVal(int32_t value) { FVal = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FVal = 0;
+};
+
+// The height of a 3-D chart, in percent of its base (c:hPercent).
+class TCT_HPercent : public TXPGBase {
+public:
+    explicit TCT_HPercent(TXPGDocBase& owner);
+    ~TCT_HPercent() override;
+
+    int32_t GetVal() const { return FVal; }
+    void SetVal(int32_t value) { FVal = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FVal = 100;
+};
+
+// The depth of a 3-D chart, in percent of its base (c:depthPercent).
+class TCT_DepthPercent : public TXPGBase {
+public:
+    explicit TCT_DepthPercent(TXPGDocBase& owner);
+    ~TCT_DepthPercent() override;
+
+    int32_t GetVal() const { return FVal; }
+    void SetVal(int32_t value) { FVal = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FVal = 100;
+};
+
+// The field of view of a 3-D chart (c:perspective).
+class TCT_Perspective : public TXPGBase {
+public:
+    explicit TCT_Perspective(TXPGDocBase& owner);
+    ~TCT_Perspective() override;
+
+    int32_t GetVal() const { return FVal; }
+    void SetVal(int32_t value) { FVal = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FVal = 30;
+};
+
+// How a 3-D chart is seen (c:view3D): rotations, height, depth, right-angled axes and perspective.
+class TCT_View3D : public TXPGBase {
+public:
+    explicit TCT_View3D(TXPGDocBase& owner);
+    ~TCT_View3D() override;
+
+    TCT_RotX* GetRotX() const { return FRotX.get(); }
+    TCT_HPercent* GetHPercent() const { return FHPercent.get(); }
+    TCT_RotY* GetRotY() const { return FRotY.get(); }
+    TCT_DepthPercent* GetDepthPercent() const { return FDepthPercent.get(); }
+    TCT_Boolean* GetRAngAx() const { return FRAngAx.get(); }
+    TCT_Perspective* GetPerspective() const { return FPerspective.get(); }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_RotX> FRotX;
+    std::unique_ptr<TCT_HPercent> FHPercent;
+    std::unique_ptr<TCT_RotY> FRotY;
+    std::unique_ptr<TCT_DepthPercent> FDepthPercent;
+    std::unique_ptr<TCT_Boolean> FRAngAx;
+    std::unique_ptr<TCT_Perspective> FPerspective;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// The floor or a wall of a 3-D chart (c:floor, c:sideWall, c:backWall): thickness, look and pictures.
+class TCT_Surface : public TXPGBase {
+public:
+    explicit TCT_Surface(TXPGDocBase& owner);
+    ~TCT_Surface() override;
+
+    TCT_UnsignedInt* GetThickness() const { return FThickness.get(); }
+    TCT_ShapeProperties* GetSpPr() const { return FSpPr.get(); }
+    TCT_PictureOptions* GetPictureOptions() const { return FPictureOptions.get(); }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_UnsignedInt> FThickness;
+    std::unique_ptr<TCT_ShapeProperties> FSpPr;
+    std::unique_ptr<TCT_PictureOptions> FPictureOptions;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// The formats of a pivot chart's data (c:pivotFmts), in document order.
+class TCT_PivotFmts : public TXPGBase {
+public:
+    explicit TCT_PivotFmts(TXPGDocBase& owner);
+    ~TCT_PivotFmts() override;
+
+    TCT_PivotFmtXpgList& GetPivotFmts() const { return *FPivotFmts; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_PivotFmtXpgList> FPivotFmts;
+};
+
+// How a chart shows empty cells (c:dispBlanksAs).
+class TCT_DispBlanksAs : public TXPGBase {
+public:
+    explicit TCT_DispBlanksAs(TXPGDocBase& owner);
+    ~TCT_DispBlanksAs() override;
+
+    TUnit::TOrdinal GetVal() const { return FVal; }
+    void SetVal(TUnit::TOrdinal value) { FVal = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    TUnit::TOrdinal FVal = TST_DispBlanksAs::zero;
+};
+
+// The chart (c:chart): title, pivot formats, 3-D view, floor and walls, plot area, legend and what it shows.
+class TCT_Chart : public TXPGBase {
+public:
+    explicit TCT_Chart(TXPGDocBase& owner);
+    ~TCT_Chart() override;
+
+    TCT_Title* GetTitle() const { return FTitle.get(); }
+    TCT_Boolean* GetAutoTitleDeleted() const { return FAutoTitleDeleted.get(); }
+    TCT_PivotFmts* GetPivotFmts() const { return FPivotFmts.get(); }
+    TCT_View3D* GetView3D() const { return FView3D.get(); }
+    TCT_Surface* GetFloor() const { return FFloor.get(); }
+    TCT_Surface* GetSideWall() const { return FSideWall.get(); }
+    TCT_Surface* GetBackWall() const { return FBackWall.get(); }
+    TCT_PlotArea* GetPlotArea() const { return FPlotArea.get(); }
+    TCT_Legend* GetLegend() const { return FLegend.get(); }
+    TCT_Boolean* GetPlotVisOnly() const { return FPlotVisOnly.get(); }
+    TCT_DispBlanksAs* GetDispBlanksAs() const { return FDispBlanksAs.get(); }
+    TCT_Boolean* GetShowDLblsOverMax() const { return FShowDLblsOverMax.get(); }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_Title> FTitle;
+    std::unique_ptr<TCT_Boolean> FAutoTitleDeleted;
+    std::unique_ptr<TCT_PivotFmts> FPivotFmts;
+    std::unique_ptr<TCT_View3D> FView3D;
+    std::unique_ptr<TCT_Surface> FFloor;
+    std::unique_ptr<TCT_Surface> FSideWall;
+    std::unique_ptr<TCT_Surface> FBackWall;
+    std::unique_ptr<TCT_PlotArea> FPlotArea;
+    std::unique_ptr<TCT_Legend> FLegend;
+    std::unique_ptr<TCT_Boolean> FPlotVisOnly;
+    std::unique_ptr<TCT_DispBlanksAs> FDispBlanksAs;
+    std::unique_ptr<TCT_Boolean> FShowDLblsOverMax;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// The headers and footers of a printed chart (c:headerFooter), as written.
+class TCT_HeaderFooter : public TXPGBase {
+public:
+    explicit TCT_HeaderFooter(TXPGDocBase& owner);
+    ~TCT_HeaderFooter() override;
+
+    bool GetAlignWithMargins() const { return FAlignWithMargins; }
+    void SetAlignWithMargins(bool value) { FAlignWithMargins = value; }
+    bool GetDifferentOddEven() const { return FDifferentOddEven; }
+    void SetDifferentOddEven(bool value) { FDifferentOddEven = value; }
+    bool GetDifferentFirst() const { return FDifferentFirst; }
+    void SetDifferentFirst(bool value) { FDifferentFirst = value; }
+    const rtl::UnicodeString& GetOddHeader() const { return FOddHeader; }
+    void SetOddHeader(rtl::UnicodeStringView value) { FOddHeader = value; }
+    const rtl::UnicodeString& GetOddFooter() const { return FOddFooter; }
+    void SetOddFooter(rtl::UnicodeStringView value) { FOddFooter = value; }
+    const rtl::UnicodeString& GetEvenHeader() const { return FEvenHeader; }
+    void SetEvenHeader(rtl::UnicodeStringView value) { FEvenHeader = value; }
+    const rtl::UnicodeString& GetEvenFooter() const { return FEvenFooter; }
+    void SetEvenFooter(rtl::UnicodeStringView value) { FEvenFooter = value; }
+    const rtl::UnicodeString& GetFirstHeader() const { return FFirstHeader; }
+    void SetFirstHeader(rtl::UnicodeStringView value) { FFirstHeader = value; }
+    const rtl::UnicodeString& GetFirstFooter() const { return FFirstFooter; }
+    void SetFirstFooter(rtl::UnicodeStringView value) { FFirstFooter = value; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    bool FAlignWithMargins = true;
+    bool FDifferentOddEven = false;
+    bool FDifferentFirst = false;
+    rtl::UnicodeString FOddHeader;
+    rtl::UnicodeString FOddFooter;
+    rtl::UnicodeString FEvenHeader;
+    rtl::UnicodeString FEvenFooter;
+    rtl::UnicodeString FFirstHeader;
+    rtl::UnicodeString FFirstFooter;
+};
+
+// The margins of a printed chart in inches (c:pageMargins); a margin not given stays unset.
+class TCT_PageMargins : public TXPGBase {
+public:
+    explicit TCT_PageMargins(TXPGDocBase& owner);
+    ~TCT_PageMargins() override;
+
+    double GetL() const { return FL; }
+    void SetL(double value) { FL = value; }
+    double GetR() const { return FR; }
+    void SetR(double value) { FR = value; }
+    double GetT() const { return FT; }
+    void SetT(double value) { FT = value; }
+    double GetB() const { return FB; }
+    void SetB(double value) { FB = value; }
+    double GetHeader() const { return FHeader; }
+    void SetHeader(double value) { FHeader = value; }
+    double GetFooter() const { return FFooter; }
+    void SetFooter(double value) { FFooter = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    double FL = std::bit_cast<double>(uint64_t{0xFFF8000000000000});
+    double FR = std::bit_cast<double>(uint64_t{0xFFF8000000000000});
+    double FT = std::bit_cast<double>(uint64_t{0xFFF8000000000000});
+    double FB = std::bit_cast<double>(uint64_t{0xFFF8000000000000});
+    double FHeader = std::bit_cast<double>(uint64_t{0xFFF8000000000000});
+    double FFooter = std::bit_cast<double>(uint64_t{0xFFF8000000000000});
+};
+
+// The page of a printed chart (c:pageSetup).
+class TCT_PageSetup : public TXPGBase {
+public:
+    explicit TCT_PageSetup(TXPGDocBase& owner);
+    ~TCT_PageSetup() override;
+
+    int32_t GetPaperSize() const { return FPaperSize; }
+    void SetPaperSize(int32_t value) { FPaperSize = value; }
+    int32_t GetFirstPageNumber() const { return FFirstPageNumber; }
+    void SetFirstPageNumber(int32_t value) { FFirstPageNumber = value; }
+    TUnit::TOrdinal GetOrientation() const { return FOrientation; }
+    void SetOrientation(TUnit::TOrdinal value) { FOrientation = value; }
+    bool GetBlackAndWhite() const { return FBlackAndWhite; }
+    void SetBlackAndWhite(bool value) { FBlackAndWhite = value; }
+    bool GetDraft() const { return FDraft; }
+    void SetDraft(bool value) { FDraft = value; }
+    bool GetUseFirstPageNumber() const { return FUseFirstPageNumber; }
+    void SetUseFirstPageNumber(bool value) { FUseFirstPageNumber = value; }
+    int32_t GetHorizontalDpi() const { return FHorizontalDpi; }
+    void SetHorizontalDpi(int32_t value) { FHorizontalDpi = value; }
+    int32_t GetVerticalDpi() const { return FVerticalDpi; }
+    void SetVerticalDpi(int32_t value) { FVerticalDpi = value; }
+    int32_t GetCopies() const { return FCopies; }
+    void SetCopies(int32_t value) { FCopies = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FPaperSize = 1;
+    int32_t FFirstPageNumber = 1;
+    TUnit::TOrdinal FOrientation = TST_PageSetupOrientation::default_;
+    bool FBlackAndWhite = false;
+    bool FDraft = false;
+    bool FUseFirstPageNumber = false;
+    int32_t FHorizontalDpi = 600;
+    int32_t FVerticalDpi = 600;
+    int32_t FCopies = 1;
+};
+
+// A relationship to another part (c:userShapes, c:legacyDrawingHF, the root's c:chart), by its id; the part is
+// not read.
+class TCT_RelId : public TXPGBase {
+public:
+    explicit TCT_RelId(TXPGDocBase& owner);
+    ~TCT_RelId() override;
+
+    const rtl::UnicodeString& GetId() const { return FId; }
+    void SetId(rtl::UnicodeStringView value) { FId = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    rtl::UnicodeString FId;
+};
+
+// How a chart is printed (c:printSettings).
+class TCT_PrintSettings : public TXPGBase {
+public:
+    explicit TCT_PrintSettings(TXPGDocBase& owner);
+    ~TCT_PrintSettings() override;
+
+    TCT_HeaderFooter* GetHeaderFooter() const { return FHeaderFooter.get(); }
+    TCT_PageMargins* GetPageMargins() const { return FPageMargins.get(); }
+    TCT_PageSetup* GetPageSetup() const { return FPageSetup.get(); }
+    TCT_RelId* GetLegacyDrawingHF() const { return FLegacyDrawingHF.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_HeaderFooter> FHeaderFooter;
+    std::unique_ptr<TCT_PageMargins> FPageMargins;
+    std::unique_ptr<TCT_PageSetup> FPageSetup;
+    std::unique_ptr<TCT_RelId> FLegacyDrawingHF;
+};
+
+// The language of a chart's texts (c:lang).
+class TCT_TextLanguageID : public TXPGBase {
+public:
+    explicit TCT_TextLanguageID(TXPGDocBase& owner);
+    ~TCT_TextLanguageID() override;
+
+    const rtl::UnicodeString& GetVal() const { return FVal; }
+    void SetVal(rtl::UnicodeStringView value) { FVal = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    rtl::UnicodeString FVal;
+};
+
+// The style number of a chart (c:style).
+class TCT_Style : public TXPGBase {
+public:
+    explicit TCT_Style(TXPGDocBase& owner);
+    ~TCT_Style() override;
+
+    int32_t GetVal() const { return FVal; }
+    void SetVal(int32_t value) { FVal = value; }
+
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    int32_t FVal = 0x7FFFFFF0;
+};
+
+// The pivot table a pivot chart shows (c:pivotSource), by name.
+class TCT_PivotSource : public TXPGBase {
+public:
+    explicit TCT_PivotSource(TXPGDocBase& owner);
+    ~TCT_PivotSource() override;
+
+    const rtl::UnicodeString& GetName() const { return FName; }
+    void SetName(rtl::UnicodeStringView value) { FName = value; }
+    TCT_UnsignedInt* GetFmtId() const { return FFmtId.get(); }
+    TCT_ExtensionListXpgList& GetExtLsts() const { return *FExtLsts; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    rtl::UnicodeString FName;
+    std::unique_ptr<TCT_UnsignedInt> FFmtId;
+    std::unique_ptr<TCT_ExtensionListXpgList> FExtLsts;
+};
+
+// What a protected chart keeps from change (c:protection).
+class TCT_Protection : public TXPGBase {
+public:
+    explicit TCT_Protection(TXPGDocBase& owner);
+    ~TCT_Protection() override;
+
+    TCT_Boolean* GetChartObject() const { return FChartObject.get(); }
+    TCT_Boolean* GetData() const { return FData.get(); }
+    TCT_Boolean* GetFormatting() const { return FFormatting.get(); }
+    TCT_Boolean* GetSelection() const { return FSelection.get(); }
+    TCT_Boolean* GetUserInterface() const { return FUserInterface.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_Boolean> FChartObject;
+    std::unique_ptr<TCT_Boolean> FData;
+    std::unique_ptr<TCT_Boolean> FFormatting;
+    std::unique_ptr<TCT_Boolean> FSelection;
+    std::unique_ptr<TCT_Boolean> FUserInterface;
+};
+
+// The workbook that holds a chart's data (c:externalData), by relationship id; it is not opened.
+class TCT_ExternalData : public TXPGBase {
+public:
+    explicit TCT_ExternalData(TXPGDocBase& owner);
+    ~TCT_ExternalData() override;
+
+    const rtl::UnicodeString& GetId() const { return FId; }
+    void SetId(rtl::UnicodeStringView value) { FId = value; }
+    TCT_Boolean* GetAutoUpdate() const { return FAutoUpdate.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+    bool AssignAttribute(const TXpgXmlAttribute& attribute) override;
+
+private:
+    rtl::UnicodeString FId;
+    std::unique_ptr<TCT_Boolean> FAutoUpdate;
+};
+
+// The chart space (c:chartSpace): the settings of the whole part, the chart, its look and text, and how it is
+// printed.
+class TCT_ChartSpace : public TXPGBase {
+public:
+    explicit TCT_ChartSpace(TXPGDocBase& owner);
+    ~TCT_ChartSpace() override;
+
+    TCT_Boolean* GetDate1904() const { return FDate1904.get(); }
+    TCT_TextLanguageID* GetLang() const { return FLang.get(); }
+    TCT_Boolean* GetRoundedCorners() const { return FRoundedCorners.get(); }
+    TCT_Style* GetStyle() const { return FStyle.get(); }
+    TCT_ColorMapping* GetClrMapOvr() const { return FClrMapOvr.get(); }
+    TCT_PivotSource* GetPivotSource() const { return FPivotSource.get(); }
+    TCT_Protection* GetProtection() const { return FProtection.get(); }
+    TCT_Chart* GetChart() const { return FChart.get(); }
+    TCT_ShapeProperties* GetSpPr() const { return FSpPr.get(); }
+    TCT_TextBody* GetTxPr() const { return FTxPr.get(); }
+    TCT_ExternalData* GetExternalData() const { return FExternalData.get(); }
+    TCT_PrintSettings* GetPrintSettings() const { return FPrintSettings.get(); }
+    TCT_RelId* GetUserShapes() const { return FUserShapes.get(); }
+    TCT_ExtensionList* GetExtLst() const { return FExtLst.get(); }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_Boolean> FDate1904;
+    std::unique_ptr<TCT_TextLanguageID> FLang;
+    std::unique_ptr<TCT_Boolean> FRoundedCorners;
+    std::unique_ptr<TCT_Style> FStyle;
+    std::unique_ptr<TCT_ColorMapping> FClrMapOvr;
+    std::unique_ptr<TCT_PivotSource> FPivotSource;
+    std::unique_ptr<TCT_Protection> FProtection;
+    std::unique_ptr<TCT_Chart> FChart;
+    std::unique_ptr<TCT_ShapeProperties> FSpPr;
+    std::unique_ptr<TCT_TextBody> FTxPr;
+    std::unique_ptr<TCT_ExternalData> FExternalData;
+    std::unique_ptr<TCT_PrintSettings> FPrintSettings;
+    std::unique_ptr<TCT_RelId> FUserShapes;
+    std::unique_ptr<TCT_ExtensionList> FExtLst;
+};
+
+// The parent of the chart space; it keeps the chart space's namespace declarations as name="value" texts.
+class T_ROOT_ : public TXpgSchemeRoot<TUnit> {
+public:
+    explicit T_ROOT_(TXPGDocBase& owner);
+    ~T_ROOT_() override;
+
+    TCT_ChartSpace& GetChartSpace() const { return *FChartSpace; }
+    TCT_RelId& GetChart() const { return *FChart; }
+
+    TXPGBase* FindChild(TXPGReader& reader) override;
+    int32_t CheckAssigned() override;
+
+private:
+    std::unique_ptr<TCT_ChartSpace> FChartSpace;
+    std::unique_ptr<TCT_RelId> FChart;
+};
+
+// The document of a part: its root, filled by LoadFromStream.
+class TXPGDocXLSXChart : public TXpgSchemeDocument<TUnit, T_ROOT_> {
+public:
+    TCT_ChartSpace& GetChartSpace() { return GetRoot().GetChartSpace(); }
+    TXPGDocXLSXChart() = default;
+    // A document whose error sink hands every report to handler, which may raise or let the read go on.
+    explicit TXPGDocXLSXChart(TXpgPErrors::TErrorHandler handler);
+    // An empty DOM for the chart-style part, to be parsed by the caller; it replaces (and frees) one made before.
+    TXpgSimpleDOM& CreateStyleDOM();
+    // An empty DOM for the colour-style part, as CreateStyleDOM.
+    TXpgSimpleDOM& CreateColorStyleDOM();
+    // The style DOMs; null until made.
+    TXpgSimpleDOM* GetStyleDOM() const { return FStyleDOM.get(); }
+    TXpgSimpleDOM* GetColorStyleDOM() const { return FColorStyleDOM.get(); }
+
+private:
+    std::unique_ptr<TXpgSimpleDOM> FStyleDOM;
+    std::unique_ptr<TXpgSimpleDOM> FColorStyleDOM;
 };
 
 } // namespace xls::xpgParseChart

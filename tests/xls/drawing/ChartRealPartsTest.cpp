@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 #include <map>
+#include <memory>
+#include <utility>
 
 namespace xls::drawing_test {
 namespace {
@@ -98,6 +100,127 @@ TEST_F(DrawingRealParts, AnAxisTitleAndAPieChartsLabelsKeepWhatTheProducerWrote)
                                      shared.GetShowSerName(), shared.GetShowPercent(), shared.GetShowBubbleSize()}) {
         EXPECT_EQ(shown->GetVal(), xtsFalse);
     }
+}
+
+} // namespace
+} // namespace xls::drawing_test
+
+namespace xls::drawing_test {
+namespace {
+
+// The first chart part among parts, with its style parts, read into a chart document as the drawing part reads it;
+// any report fails the test.
+std::unique_ptr<TXPGDocXLSXChart> ReadChart(const std::map<std::string, std::string>& parts) {
+    auto doc = std::make_unique<TXPGDocXLSXChart>(
+        [](TXpgPErrors& errors) { ADD_FAILURE() << test_support::Utf8(errors.Message()); });
+    for (const auto& [name, create] : {std::pair{"xl/charts/style1.xml", &TXPGDocXLSXChart::CreateStyleDOM},
+                                       std::pair{"xl/charts/colors1.xml", &TXPGDocXLSXChart::CreateColorStyleDOM}}) {
+        if (parts.contains(name)) {
+            rtl::TStringStream style(parts.at(name));
+            ((*doc).*create)().Parse(style);
+        }
+    }
+    rtl::TStringStream chart(parts.at("xl/charts/chart1.xml"));
+    doc->LoadFromStream(chart);
+    return doc;
+}
+
+std::unique_ptr<TXPGDocXLSXChart> ReadChart(std::u16string_view file) {
+    return ReadChart(DrawingParts(file));
+}
+
+// The name (empty for a series without one) and the cached values of a series, as written.
+template <class Series>
+std::pair<std::u16string, std::vector<std::u16string>> NameAndValues(const Series& series) {
+    const TCT_SerTx* tx = series.GetShared().GetTx();
+    std::u16string name;
+    if (tx != nullptr) {
+        name = tx->GetStrRef() != nullptr ? tx->GetStrRef()->GetStrCache()->GetPts().GetItem(0).GetV() : tx->GetV();
+    }
+    std::vector<std::u16string> values;
+    const TCT_NumValXpgList& points = series.GetVal()->GetNumRef()->GetNumCache()->GetPts();
+    for (int32_t i = 0; i < points.Count(); ++i) {
+        values.emplace_back(points.GetItem(i).GetV());
+    }
+    return {name, values};
+}
+
+TEST_F(DrawingRealParts, APieChartKeepsItsSeriesAndItsStyleParts) {
+    const std::unique_ptr<TXPGDocXLSXChart> doc = ReadChart(u"issue438.xlsx");
+    const TCT_PlotArea& area = *doc->GetChartSpace().GetChart()->GetPlotArea();
+    ASSERT_EQ(area.GetPieCharts().Count(), 1);
+    const TCT_PieSerXpgList& series = area.GetPieCharts().GetItem(0).GetShared().GetSers();
+    ASSERT_EQ(series.Count(), 2);
+    EXPECT_EQ(NameAndValues(series.GetItem(0)),
+              (std::pair<std::u16string, std::vector<std::u16string>>{u"x", {u"1", u"2", u"3", u"4"}}));
+    EXPECT_EQ(NameAndValues(series.GetItem(1)),
+              (std::pair<std::u16string, std::vector<std::u16string>>{u"y", {u"2", u"6", u"9", u"11"}}));
+    ASSERT_NE(doc->GetStyleDOM(), nullptr);
+    ASSERT_NE(doc->GetColorStyleDOM(), nullptr);
+    EXPECT_GT(doc->GetStyleDOM()->Root().GetChildCount(), 0);
+    EXPECT_GT(doc->GetColorStyleDOM()->Root().GetChildCount(), 0);
+}
+
+// The bar chart of any_sheets: two series (1, 3, 5 and 2, 4, 6) and a category and a value axis naming each other.
+void ExpectTheBarChartOfAnySheets(TXPGDocXLSXChart& doc) {
+    const TCT_PlotArea& area = *doc.GetChartSpace().GetChart()->GetPlotArea();
+    ASSERT_EQ(area.GetBarCharts().Count(), 1);
+    const TCT_BarChart& bar = area.GetBarCharts().GetItem(0);
+    const TCT_BarSerXpgList& series = bar.GetShared().GetSers();
+    ASSERT_EQ(series.Count(), 2);
+    EXPECT_EQ(NameAndValues(series.GetItem(0)).second, (std::vector<std::u16string>{u"1", u"3", u"5"}));
+    EXPECT_EQ(NameAndValues(series.GetItem(1)).second, (std::vector<std::u16string>{u"2", u"4", u"6"}));
+    ASSERT_EQ(area.GetCatAxes().Count(), 1);
+    ASSERT_EQ(area.GetValAxes().Count(), 1);
+    const TEG_AxShared& category = area.GetCatAxes().GetItem(0).GetShared();
+    const TEG_AxShared& value = area.GetValAxes().GetItem(0).GetShared();
+    EXPECT_EQ(category.GetCrossAx().GetVal(), value.GetAxId().GetVal());
+    EXPECT_EQ(value.GetCrossAx().GetVal(), category.GetAxId().GetVal());
+    EXPECT_EQ(bar.GetAxIds().GetItem(0).GetVal(), category.GetAxId().GetVal());
+}
+
+TEST_F(DrawingRealParts, ABarChartsAxesNameEachOther) {
+    const std::unique_ptr<TXPGDocXLSXChart> doc = ReadChart(u"any_sheets.xlsx");
+    ExpectTheBarChartOfAnySheets(*doc);
+    const TCT_BarChart& bar = doc->GetChartSpace().GetChart()->GetPlotArea()->GetBarCharts().GetItem(0);
+    EXPECT_EQ(bar.GetGapWidth()->GetVal(), 219);
+    EXPECT_EQ(bar.GetOverlap()->GetVal(), -27);
+    EXPECT_EQ(doc->GetChartSpace().GetStyle()->GetVal(), 2);
+}
+
+// The chart part LibreOffice headless writes when it converts any_sheets.ods to .xlsx
+// (soffice --headless --convert-to xlsx any_sheets.ods; its xl/charts/chart1.xml).
+TEST(ChartRealParts, TheBarChartLibreOfficeWritesReadsLikewise) {
+    rtl::TFileStream file(test_support::DataPath("xlsx/libreoffice-any-sheets-chart.xml"),
+                          rtl::fmOpenRead | rtl::fmShareDenyNone);
+    rtl::TStringStream part;
+    part.CopyFrom(file, 0);
+    const std::unique_ptr<TXPGDocXLSXChart> doc = ReadChart({{"xl/charts/chart1.xml", part.DataString()}});
+    ExpectTheBarChartOfAnySheets(*doc);
+    EXPECT_EQ(doc->GetChartSpace().GetLang()->GetVal(), u"en-US");
+}
+
+TEST_F(DrawingRealParts, ABarChartWithAnEmptyCacheAndAnEmptyTitleRun) {
+    const std::unique_ptr<TXPGDocXLSXChart> doc = ReadChart(u"issue252.xlsx");
+    const TCT_PlotArea& area = *doc->GetChartSpace().GetChart()->GetPlotArea();
+    ASSERT_EQ(area.GetBarCharts().Count(), 1);
+    const TCT_BarSerXpgList& series = area.GetBarCharts().GetItem(0).GetShared().GetSers();
+    ASSERT_EQ(series.Count(), 1);
+    EXPECT_EQ(series.GetItem(0).GetVal()->GetNumRef()->GetNumCache()->GetPts().Count(), 0);
+    std::vector<const TCT_Title*> titles;
+    for (int32_t i = 0; i < area.GetCatAxes().Count(); ++i) {
+        titles.push_back(area.GetCatAxes().GetItem(i).GetShared().GetTitle());
+    }
+    for (int32_t i = 0; i < area.GetValAxes().Count(); ++i) {
+        titles.push_back(area.GetValAxes().GetItem(i).GetShared().GetTitle());
+    }
+    std::erase(titles, nullptr);
+    ASSERT_EQ(titles.size(), 1U);
+    const TCT_RegularTextRun* run =
+        titles[0]->GetTx()->GetRich()->GetParagraphs().GetItem(0).GetRuns().GetItem(0).GetR();
+    ASSERT_NE(run, nullptr);
+    EXPECT_EQ(run->GetText(), u"");
+    EXPECT_EQ(doc->GetStyleDOM(), nullptr);
 }
 
 } // namespace

@@ -35,25 +35,38 @@ inline std::vector<std::string> Cut(const std::string& part, std::string_view na
     return elements;
 }
 
-// The elements of those names in the drawing and chart parts of a workbook of the corpus's calamine folder, by name.
-inline std::map<std::string, std::vector<std::string>> CutFromWorkbook(std::u16string_view file,
-                                                                       std::span<const std::string_view> names) {
+// The drawing and chart parts of a workbook of the corpus's calamine folder (the chart style and colour-style parts
+// among them), by name.
+inline std::map<std::string, std::string> DrawingParts(std::u16string_view file) {
     rtl::TFileStream stream(test_support::CorpusDir() + u"/calamine/tests/" + rtl::UnicodeString(file),
                             rtl::fmOpenRead | rtl::fmShareDenyNone);
     TXLSZipArchive archive;
     archive.OpenRead(stream);
-    std::map<std::string, std::vector<std::string>> elements;
+    std::map<std::string, std::string> parts;
     for (int32_t i = 0; i < archive.Count(); ++i) {
         TXLSZipFile& entry = archive.GetFile(i);
         const rtl::UnicodeString& entryName = entry.Name();
-        if (!(entryName.starts_with(u"xl/charts/chart") || entryName.starts_with(u"xl/drawings/drawing")) ||
+        if (!(entryName.starts_with(u"xl/charts/") || entryName.starts_with(u"xl/drawings/drawing")) ||
             !entryName.ends_with(u".xml")) {
             continue;
         }
         rtl::TStringStream part;
         entry.CopyToStream(part);
+        parts[test_support::Utf8(entryName)] = part.DataString();
+    }
+    return parts;
+}
+
+// The elements of those names in the drawing and chart parts of a workbook of the corpus's calamine folder, by name.
+inline std::map<std::string, std::vector<std::string>> CutFromWorkbook(std::u16string_view file,
+                                                                       std::span<const std::string_view> names) {
+    std::map<std::string, std::vector<std::string>> elements;
+    for (const auto& [partName, part] : DrawingParts(file)) {
+        if (!(partName.starts_with("xl/charts/chart") || partName.starts_with("xl/drawings/drawing"))) {
+            continue;
+        }
         for (std::string_view name : names) {
-            for (std::string& element : Cut(part.DataString(), name)) {
+            for (std::string& element : Cut(part, name)) {
                 elements[std::string(name)].push_back(std::move(element));
             }
         }

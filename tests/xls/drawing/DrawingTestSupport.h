@@ -28,6 +28,14 @@ inline constexpr int32_t UnsetColor = -16;
 // The bits of the family's unset double, a NaN with the sign bit set.
 inline constexpr uint64_t UnsetDoubleBits = 0xFFF8000000000000;
 
+// The namespaces the test parts bind: a, c, r, mc and c14 (a namespace the family does not read).
+inline constexpr std::string_view Bindings =
+    R"( xmlns:a="http://schemas.openxmlformats.org/drawingml/2006/main")"
+    R"( xmlns:c="http://schemas.openxmlformats.org/drawingml/2006/chart")"
+    R"( xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships")"
+    R"( xmlns:mc="http://schemas.openxmlformats.org/markup-compatibility/2006")"
+    R"( xmlns:c14="http://schemas.microsoft.com/office/drawing/2007/8/2/chart")";
+
 // A sample document; its part is the body given inside <sample>, which binds a, c, xdr, r, mc and c14 (a namespace the
 // family does not read). With a handler every report is logged; without one the sink raises as it does in a document.
 class TSample {
@@ -40,13 +48,10 @@ public:
     }
 
     void Load(std::string_view body) {
-        rtl::TStringStream stream(R"(<sample xmlns:a="http://schemas.openxmlformats.org/drawingml/2006/main")"
-                                  R"( xmlns:c="http://schemas.openxmlformats.org/drawingml/2006/chart")"
-                                  R"( xmlns:xdr="http://schemas.openxmlformats.org/drawingml/2006/spreadsheetDrawing")"
-                                  R"( xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships")"
-                                  R"( xmlns:mc="http://schemas.openxmlformats.org/markup-compatibility/2006")"
-                                  R"( xmlns:c14="http://schemas.microsoft.com/office/drawing/2007/8/2/chart">)" +
-                                  std::string(body) + "</sample>");
+        rtl::TStringStream stream(
+            "<sample" + std::string(Bindings) +
+            R"( xmlns:xdr="http://schemas.openxmlformats.org/drawingml/2006/spreadsheetDrawing">)" + std::string(body) +
+            "</sample>");
         Doc.LoadFromStream(stream);
     }
 
@@ -60,6 +65,29 @@ public:
     TCT_TextBody& TxPr() { return *Root().GetTxPr(); }
 
     TXPGDocDrawingSample Doc;
+    std::vector<std::string> Log;
+};
+
+// A chart document read from a chart space whose body is given; it binds a, c, r, mc and c14. Every report is logged.
+class TChart {
+public:
+    TChart() : Doc([this](TXpgPErrors& errors) { Log.push_back(test_support::Utf8(errors.Message())); }) {}
+
+    void Load(std::string_view body) {
+        rtl::TStringStream stream("<c:chartSpace" + std::string(Bindings) + ">" + std::string(body) +
+                                  "</c:chartSpace>");
+        Doc.LoadFromStream(stream);
+    }
+    // Reads a chart whose plot area holds body.
+    void LoadPlotArea(std::string_view body) {
+        Load("<c:chart><c:plotArea>" + std::string(body) + "</c:plotArea></c:chart>");
+    }
+
+    TCT_ChartSpace& Space() { return Doc.GetChartSpace(); }
+    TCT_Chart& Chart() { return *Space().GetChart(); }
+    TCT_PlotArea& PlotArea() { return *Chart().GetPlotArea(); }
+
+    TXPGDocXLSXChart Doc;
     std::vector<std::string> Log;
 };
 

@@ -225,6 +225,11 @@ int32_t XmlHexStrToIntDef(rtl::UnicodeStringView text, int32_t defaultValue) {
     return rtl::TryStrToInt(hexadecimal, value) ? value : defaultValue;
 }
 
+int32_t XmlPercentStrToIntDef(rtl::UnicodeStringView text, int32_t defaultValue) {
+    const rtl::UnicodeStringView number = text.ends_with(u'%') ? text.substr(0, text.size() - 1) : text;
+    return XmlStrToIntDef(number, defaultValue);
+}
+
 double XmlStrToFloat(rtl::UnicodeStringView text) {
     return XmlStrToFloatDef(text, 0);
 }

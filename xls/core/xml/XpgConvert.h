@@ -32,6 +32,9 @@ using TST_AdjAngle = TXpgAdjustable;
 void XmlStrToAdjustable(rtl::UnicodeStringView text, TXpgAdjustable& value);
 // "#" followed by up to eight hexadecimal digits (colours), else as XmlStrToIntDef.
 int32_t XmlHexStrToIntDef(rtl::UnicodeStringView text, int32_t defaultValue);
+// A percentage as the chart schema writes it: an integer as XmlStrToIntDef reads it, or one followed by "%" ("150%"),
+// which gives the number before the sign; defaultValue for any other text.
+int32_t XmlPercentStrToIntDef(rtl::UnicodeStringView text, int32_t defaultValue);
 
 // A decimal number with "." as the decimal separator, an optional sign and an optional exponent. XmlStrToFloat gives
 // 0 and XmlStrToFloatDef the default for other text.

@@ -161,6 +161,21 @@ TEST(XpgConvert, ReadsColours) {
     }
 }
 
+TEST(XpgConvert, ReadsPercentagesWithOrWithoutTheirSign) {
+    struct Case {
+        rtl::UnicodeStringView text;
+        int32_t expected;
+    };
+    const Case cases[] = {
+        {u"150", 150}, {u"150%", 150}, {u"-25%", -25}, {u"0%", 0},   {u"%", 7},
+        {u"", 7},      {u"15%%", 7},   {u"%15", 7},    {u"1.5%", 7}, {u"x%", 7},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.text.begin(), c.text.end()));
+        EXPECT_EQ(XmlPercentStrToIntDef(c.text, 7), c.expected);
+    }
+}
+
 TEST(XpgConvert, ReadsAdjustableValuesAsNumbersOrGuideNames) {
     struct Case {
         rtl::UnicodeStringView text;
