@@ -48,20 +48,28 @@ void TuiCustomMemo::PropertiesChanged(TuiCustomEditProperties* properties) {
         ApplyMemoProperties(*memo);
     }
     TuiCustomTextEdit::PropertiesChanged(properties);
+    if (CanAutoSizeEditor()) {
+        AdjustSize();
+    }
 }
 
+// The editor's window class follows the wrapping of the lines: a change of it makes the window anew, as a change of
+// the scroll bars does.
 void TuiCustomMemo::ApplyMemoProperties(TuiCustomMemoProperties& properties) {
     TuiCustomInnerMemo& inner = InnerMemo();
+    const bool wrapped = inner.WrapsLines();
+    bool recreate = false;
     if (inner.ScrollBars() != properties.ScrollBars()) {
         FScrollBarsApplied = true;
         inner.SetScrollBars(properties.ScrollBars());
-        if (HandleAllocated()) {
-            RecreateWnd();
-        }
+        recreate = true;
     }
     inner.SetWantReturns(properties.WantReturns());
     inner.SetWantTabs(properties.WantTabs());
     inner.SetWordWrap(properties.WordWrap());
+    if ((recreate || inner.WrapsLines() != wrapped) && HandleAllocated()) {
+        RecreateWnd();
+    }
 }
 
 void TuiCustomMemo::InitViewData(TuiCustomEditViewData& viewData) {
@@ -109,7 +117,12 @@ void TuiCustomMemo::KeyDown(uint16_t& key, vcl::TShiftState shift) {
     TuiCustomTextEdit::KeyDown(key, shift);
 }
 
+// The keys that move between lines are the window's: the text editor's lookup navigation (which hands them to the
+// host when there is no list) has no part in a memo.
 void TuiCustomMemo::DoEditKeyDown(uint16_t& key, vcl::TShiftState shift) {
+    if (key == VK_UP || key == VK_DOWN || key == VK_PRIOR || key == VK_NEXT) {
+        return TuiCustomEdit::DoEditKeyDown(key, shift);
+    }
     TuiCustomTextEdit::DoEditKeyDown(key, shift);
     const bool selectAll = key == VirtualKeyA && shift.Contains(vcl::ssCtrl) && !shift.Contains(vcl::ssShift) &&
                            !shift.Contains(vcl::ssAlt);
