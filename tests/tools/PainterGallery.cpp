@@ -8,18 +8,21 @@
 //   tabs           the tab control in each painter style on its four sides, with a page control
 //   spin           the spin editor's button arrangements
 //   navigator      the navigator bar
+//   memoimage      the memo and the image editor
 
 #include "rtl/WindowsApi.h"
 #include "tests/tools/ButtonGallery.h"
 #include "tests/tools/FilterControlGallery.h"
-#include "tests/tools/SpinGallery.h"
+#include "tests/tools/MemoImageGallery.h"
 #include "tests/tools/NavigatorGallery.h"
+#include "tests/tools/SpinGallery.h"
 #include "tests/tools/StatusBarGallery.h"
 #include "tests/tools/TabsGallery.h"
 #include "tests/ui/core/painters/PainterOperations.h"
 #include "ui/core/graphics/uiBitmaps.h"
 #include "ui/core/uiCoreUnits.h"
 #include "ui/editors/framework/uiEditFrameworkUnit.h"
+#include "ui/editors/image/uiImage.h"
 #include "ui/pagecontrol/statusbar/uxStatusBarPanels.h"
 #include "ui/pagecontrol/uiPageControlUnit.h"
 #include "vcl/graphics/Canvas.h"
@@ -123,6 +126,15 @@ int main(int argc, char** argv) {
     if (page == "buttons" || page == "spin") {
         ui::InitializeEditFrameworkUnit();
         const int result = page == "spin" ? RunSpinGallery() : RunButtonGallery();
+        ui::FinalizeEditFrameworkUnit();
+        ui::FinalizeUICore();
+        return result;
+    }
+    if (page == "memoimage") {
+        ui::InitializeEditFrameworkUnit();
+        ui::InitializeImageUnit();
+        const int result = RunMemoImageGallery();
+        ui::FinalizeImageUnit();
         ui::FinalizeEditFrameworkUnit();
         ui::FinalizeUICore();
         return result;

@@ -29,8 +29,7 @@ public:
         std::function<void(rtl::TObject* sender, bool pastingFromClipboard, vcl::TGraphicClass& graphicClass)>;
     using TClosePopupEvent = std::function<void(TuiCustomImage& sender, TuiPopupCloseReason reason)>;
 
-    explicit TuiCustomImage(rtl::TComponent* owner)
-        : TuiCustomImage(owner, TuiCustomImageProperties::StaticClass()) {}
+    explicit TuiCustomImage(rtl::TComponent* owner) : TuiCustomImage(owner, TuiCustomImageProperties::StaticClass()) {}
     ~TuiCustomImage() override;
 
     const rtl::TMetaclass& GetPropertiesClass() const override { return TuiCustomImageProperties::StaticClass(); }

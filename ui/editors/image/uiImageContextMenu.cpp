@@ -1,10 +1,9 @@
 // The image editor's context menu and the start-up of the image unit, which builds the menu's pictures.
 
-#include "ui/editors/image/uiImage.h"
-
 #include "rtl/WindowsApi.h"
 #include "ui/core/system/uxResourceStrings.h"
 #include "ui/editors/framework/strings/uiEditConsts.h"
+#include "ui/editors/image/uiImage.h"
 #include "ui/editors/image/uiImagePictureValue.h"
 #include "vcl/graphics/images/Bitmap.h"
 #include "vcl/graphics/images/Icon.h"
@@ -24,16 +23,16 @@ namespace {
 constexpr int32_t CustomItemTag = pmiCustom;
 constexpr int32_t FirstSeparatorIndex = 4;
 constexpr int32_t SecondSeparatorIndex = 7;
-constexpr std::array<int32_t, 9> MenuItemTags = {pmiCut, pmiCopy, pmiPaste, pmiDelete, -1,
-                                                 pmiLoad, pmiSave, -1, pmiCustom};
+constexpr std::array<int32_t, 9> MenuItemTags = {pmiCut,  pmiCopy, pmiPaste, pmiDelete, -1,
+                                                 pmiLoad, pmiSave, -1,       pmiCustom};
 
-constexpr std::array<const char16_t*, 6> MenuImageNames = {u"UIMENUIMAGE_CUT",    u"UIMENUIMAGE_COPY",
-                                                           u"UIMENUIMAGE_PASTE",  u"UIMENUIMAGE_DELETE",
-                                                           u"UIMENUIMAGE_LOAD",   u"UIMENUIMAGE_SAVE"};
+constexpr std::array<const char16_t*, 6> MenuImageNames = {u"UIMENUIMAGE_CUT",   u"UIMENUIMAGE_COPY",
+                                                           u"UIMENUIMAGE_PASTE", u"UIMENUIMAGE_DELETE",
+                                                           u"UIMENUIMAGE_LOAD",  u"UIMENUIMAGE_SAVE"};
 
-const TuxResourceString* const MenuItemCaptions[] = {&uiSMenuItemCaptionCut,    &uiSMenuItemCaptionCopy,
-                                                     &uiSMenuItemCaptionPaste,  &uiSMenuItemCaptionDelete,
-                                                     &uiSMenuItemCaptionLoad,   &uiSMenuItemCaptionSave};
+const TuxResourceString* const MenuItemCaptions[] = {&uiSMenuItemCaptionCut,   &uiSMenuItemCaptionCopy,
+                                                     &uiSMenuItemCaptionPaste, &uiSMenuItemCaptionDelete,
+                                                     &uiSMenuItemCaptionLoad,  &uiSMenuItemCaptionSave};
 
 std::unique_ptr<vcl::TImageList> menuImages;
 
@@ -82,7 +81,7 @@ void TuiCustomImage::UpdateContextMenu() {
     const bool canModify = CanModify();
     const bool icon = IsIconClass();
     const bool enabled[] = {canModify && !empty && !icon, !empty && !icon, canModify && CanPasteFromClipboard(),
-                            canModify && !empty,           canModify,       !empty};
+                            canModify && !empty,          canModify,       !empty};
     vcl::TMenuItem& items = FContextMenu->Items();
     for (int32_t index = 0; index < items.Count(); ++index) {
         const int32_t tag = MenuItemTags[static_cast<size_t>(index)];

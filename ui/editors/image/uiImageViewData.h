@@ -22,9 +22,7 @@ public:
                    vcl::TShiftState shift, std::optional<vcl::TMouseButton> button, vcl::TPoint mousePos) override;
     // An editor's view info shows the editor's picture; a cell's reads the value into a picture of its own.
     void ApplyDisplayValue(TuiCanvas& canvas, const rtl::Variant& value, TuiCustomEditViewInfo& viewInfo) override;
-    TuiCustomImageProperties& ImageProperties() const {
-        return static_cast<TuiCustomImageProperties&>(Properties());
-    }
+    TuiCustomImageProperties& ImageProperties() const { return static_cast<TuiCustomImageProperties&>(Properties()); }
 
     // Host fields of an image editor: its picture (not owned), its scroll offsets, and the client area its own scroll
     // bars leave (empty: the view info's).

@@ -4,8 +4,8 @@
 // how it is prepared, sized and placed, the events in their order, and how it closes for which reason and what the
 // closing does to the value. What the popup holds and how large it wants to be come from the descendants.
 
-#include "ui/editors/framework/control/uiPopupCloseReason.h"
 #include "ui/editors/dropdown/edit/uiDropDownEditProperties.h"
+#include "ui/editors/framework/control/uiPopupCloseReason.h"
 #include "ui/editors/mask/editor/uiMaskEdit.h"
 #include "vcl/system/Types.h"
 
