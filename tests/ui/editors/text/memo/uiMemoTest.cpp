@@ -15,6 +15,7 @@
 #include "ui/editors/filter/uiFilterEditHelper.h"
 #include "ui/editors/framework/properties/uiEditProperties.h"
 #include "ui/editors/text/memo/uiFilterMemoHelper.h"
+#include "vcl/services/Clipboard.h"
 #include "vcl/stdctrls/Button.h"
 
 #include <algorithm>
@@ -26,19 +27,6 @@
 namespace {
 
 using ui::TuiMemo;
-
-// The clipboard holding text, as another program leaves it.
-void PutMemoTextOnClipboard(const std::u16string& text) {
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(char16_t));
-    auto* chars = static_cast<char16_t*>(GlobalLock(memory));
-    std::copy(text.begin(), text.end(), chars);
-    chars[text.size()] = u'\0';
-    GlobalUnlock(memory);
-    SetClipboardData(CF_UNICODETEXT, memory);
-    CloseClipboard();
-}
 
 class MemoFormTest : public ::testing::Test {
 protected:
@@ -77,8 +65,7 @@ protected:
                 key = 0;
             }
         });
-        memo->SetAfterKeyHandler(
-            [this](rtl::TObject*, uint16_t& key, vcl::TShiftState) { AfterKeys.push_back(key); });
+        memo->SetAfterKeyHandler([this](rtl::TObject*, uint16_t& key, vcl::TShiftState) { AfterKeys.push_back(key); });
         ui_test::ProcessPendingMessages();
         memo->Activate(Data);
         memo->Show();
@@ -216,7 +203,7 @@ TEST_F(MemoFormTest, TabIsAskedForWhenTheMemoPostsOnTabAndEscapeReachesTheForm) 
 TEST_F(MemoFormTest, PastedLineFeedsBeforeCarriageReturnsBecomeTwoLineBreaks) {
     TuiMemo* memo = AddMemo();
     Focus(*memo);
-    PutMemoTextOnClipboard(u"a\n\rb");
+    vcl::Clipboard().SetAsText(u"a\n\rb");
     memo->PasteFromClipboard();
     EXPECT_EQ(memo->GetDisplayText(), u"a\r\n\r\nb");
     EXPECT_EQ(rtl::VarToStr(memo->EditValue()), u"a\r\n\r\nb");
@@ -227,14 +214,15 @@ TEST_F(MemoFormTest, PasteKeepsToMaxLengthCharactersBeforeTheCaret) {
     const struct {
         const char16_t* Text;
         const char16_t* Kept;
-    } cases[] = {{u"12345678", u"12345678ab"}, {u"一二三四五六七八", u"一二三四五六七八ab"}, {u"1234567890", u"1234567890"}};
+    } cases[] = {
+        {u"12345678", u"12345678ab"}, {u"一二三四五六七八", u"一二三四五六七八ab"}, {u"1234567890", u"1234567890"}};
     for (const auto& c : cases) {
         TuiMemo* memo = AddMemo();
         memo->MemoProperties().SetMaxLength(10);
         Focus(*memo);
         memo->SetEditValue(rtl::Variant(rtl::UnicodeString(c.Text)));
         memo->InnerMemo().SetSelStart(static_cast<int32_t>(std::u16string(c.Text).size()));
-        PutMemoTextOnClipboard(u"abcd");
+        vcl::Clipboard().SetAsText(u"abcd");
         memo->PasteFromClipboard();
         EXPECT_EQ(memo->GetDisplayText(), c.Kept);
         delete memo;
