@@ -5,9 +5,11 @@
 #include "ui/editors/dropdown/uiDropDownEditUnit.h"
 #include "ui/editors/filter/uiFilterControlStrs.h"
 #include "ui/editors/framework/uiEditFrameworkUnit.h"
+#include "ui/editors/image/uiImage.h"
 #include "ui/editors/mask/editor/uiMaskEdit.h"
 #include "ui/editors/text/currency/uiCurrencyEdit.h"
 #include "ui/editors/text/label/uiLabel.h"
+#include "ui/editors/text/memo/uiMemo.h"
 #include "ui/editors/text/textedit/uiTextEdit.h"
 #include "ui/editors/uiDefaultEditors.h"
 #include "ui/grid/uiGridUnit.h"
@@ -28,6 +30,8 @@ void InitializeProgramUnits() {
     ui::InitializeDropDownEditUnit();
     ui::InitializeLabelUnit();
     ui::InitializeCheckBoxUnit();
+    ui::InitializeMemoUnit();
+    ui::InitializeImageUnit();
     ui::InitializeDefaultEditorsUnit();
     ui::InitializeStatusBarUnit();
     ui::InitializePageControlUnit();
@@ -41,6 +45,8 @@ void FinalizeProgramUnits() {
     ui::FinalizePageControlUnit();
     ui::FinalizeStatusBarUnit();
     ui::FinalizeDefaultEditorsUnit();
+    ui::FinalizeImageUnit();
+    ui::FinalizeMemoUnit();
     ui::FinalizeCheckBoxUnit();
     ui::FinalizeLabelUnit();
     ui::FinalizeDropDownEditUnit();

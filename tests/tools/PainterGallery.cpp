@@ -10,12 +10,14 @@
 //   gridcells      a grid whose cells custom-draw handlers change
 //   navigator      the navigator bar
 //   calendar       the month calendar in its two kinds
+//   memoimage      the memo and the image editor
 
 #include "rtl/WindowsApi.h"
 #include "tests/tools/ButtonGallery.h"
 #include "tests/tools/CalendarGallery.h"
 #include "tests/tools/FilterControlGallery.h"
 #include "tests/tools/GridCellsGallery.h"
+#include "tests/tools/MemoImageGallery.h"
 #include "tests/tools/NavigatorGallery.h"
 #include "tests/tools/SpinGallery.h"
 #include "tests/tools/StatusBarGallery.h"
@@ -24,6 +26,7 @@
 #include "ui/core/graphics/uiBitmaps.h"
 #include "ui/core/uiCoreUnits.h"
 #include "ui/editors/framework/uiEditFrameworkUnit.h"
+#include "ui/editors/image/uiImage.h"
 #include "ui/pagecontrol/skins/uxPCSkinsUnit.h"
 #include "ui/pagecontrol/statusbar/uxStatusBarPanels.h"
 #include "ui/pagecontrol/uiPageControlUnit.h"
@@ -136,6 +139,15 @@ int main(int argc, char** argv) {
     }
     if (page == "gridcells") {
         const int result = gallery::ShowGridCellsGallery();
+        ui::FinalizeUICore();
+        return result;
+    }
+    if (page == "memoimage") {
+        ui::InitializeEditFrameworkUnit();
+        ui::InitializeImageUnit();
+        const int result = RunMemoImageGallery();
+        ui::FinalizeImageUnit();
+        ui::FinalizeEditFrameworkUnit();
         ui::FinalizeUICore();
         return result;
     }

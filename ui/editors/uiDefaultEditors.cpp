@@ -7,8 +7,10 @@
 #include "ui/editors/dropdown/combobox/uiComboBox.h"
 #include "ui/editors/dropdown/edit/uiPopupEdit.h"
 #include "ui/editors/framework/repository/uiEditRepository.h"
+#include "ui/editors/image/uiImage.h"
 #include "ui/editors/mask/editor/uiMaskEdit.h"
 #include "ui/editors/text/currency/uiCurrencyEdit.h"
+#include "ui/editors/text/memo/uiMemo.h"
 #include "ui/editors/text/textedit/uiTextEdit.h"
 
 #include <cstdint>
@@ -37,6 +39,8 @@ const std::initializer_list<const rtl::TMetaclass*> repositoryClasses = {
     &TuiEditRepositoryPopupItem::StaticClass(),
     &TuiEditRepositoryCurrencyItem::StaticClass(),
     &TuiEditRepositoryCheckBoxItem::StaticClass(),
+    &TuiEditRepositoryMemoItem::StaticClass(),
+    &TuiEditRepositoryImageItem::StaticClass(),
 };
 
 // The value types with an editor of their own, and its item class.

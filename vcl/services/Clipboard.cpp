@@ -3,6 +3,7 @@
 #include "vcl/system/UtilWindow.h"
 #include "vcl/system/Win32.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace vcl {
@@ -101,7 +102,12 @@ bool TClipboard::HasFormat(uint32_t format) const {
 void TClipboard::SetData(uint32_t format, const void* data, size_t bytes) {
     const TClipboardOpening opening(*this);
     EmptyClipboard();
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    AddBytes(format, data, bytes);
+}
+
+void TClipboard::AddBytes(uint32_t format, const void* data, size_t bytes) {
+    const TClipboardOpening opening(*this);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, std::max<size_t>(bytes, 1));
     if (!memory) {
         throw rtl::EOSError(VclMessages::CannotSetClipboardData);
     }
@@ -111,28 +117,42 @@ void TClipboard::SetData(uint32_t format, const void* data, size_t bytes) {
             std::memcpy(lock.Data(), data, bytes);
         }
     }
-    // The clipboard owns the memory once it took it.
-    if (!SetClipboardData(format, memory)) {
-        GlobalFree(memory);
-        throw rtl::EOSError(VclMessages::CannotSetClipboardData);
-    }
+    AddHandle(format, memory, [](void* handle) { GlobalFree(handle); });
 }
 
-std::string TClipboard::Data(uint32_t format, size_t charSize) {
+std::string TClipboard::AsBytes(uint32_t format) {
     const TClipboardOpening opening(*this);
     HGLOBAL memory = GetClipboardData(format);
     const TGlobalLock lock(memory);
     if (!lock.Data()) {
         return {};
     }
-    const size_t size = GlobalSize(memory) / charSize * charSize;
-    const auto* bytes = static_cast<const char*>(lock.Data());
+    return std::string(static_cast<const char*>(lock.Data()), GlobalSize(memory));
+}
+
+void* TClipboard::AsHandle(uint32_t format) {
+    const TClipboardOpening opening(*this);
+    return GetClipboardData(format);
+}
+
+void TClipboard::AddHandle(uint32_t format, void* handle, void (*freeHandle)(void*)) {
+    const TClipboardOpening opening(*this);
+    if (!SetClipboardData(format, handle)) {
+        freeHandle(handle);
+        throw rtl::EOSError(VclMessages::CannotSetClipboardData);
+    }
+}
+
+std::string TClipboard::Data(uint32_t format, size_t charSize) {
+    std::string bytes = AsBytes(format);
+    bytes.resize(bytes.size() / charSize * charSize);
     const std::string zero(charSize, '\0');
     size_t length = 0;
-    while (length < size && std::memcmp(bytes + length, zero.data(), charSize) != 0) {
+    while (length < bytes.size() && std::memcmp(bytes.data() + length, zero.data(), charSize) != 0) {
         length += charSize;
     }
-    return std::string(bytes, length);
+    bytes.resize(length);
+    return bytes;
 }
 
 rtl::UnicodeString TClipboard::AsText() {

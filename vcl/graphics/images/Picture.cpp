@@ -1,6 +1,8 @@
 #include "vcl/graphics/images/Picture.h"
 
+#include "rtl/core/ClassRegistry.h"
 #include "rtl/text/Format.h"
+#include "rtl/text/StringUtils.h"
 #include "vcl/graphics/images/Bitmap.h"
 #include "vcl/graphics/images/Icon.h"
 #include "vcl/graphics/images/JpegImage.h"
@@ -84,6 +86,16 @@ rtl::UnicodeString GraphicFileMask(TGraphicClass graphicClass) {
         }
     }
     return masks;
+}
+
+TGraphicClass FindGraphicClassByName(rtl::UnicodeStringView name) {
+    for (const TFileFormat& format : FileFormats()) {
+        if (rtl::SameText(format.GraphicClass->ClassName(), name)) {
+            return format.GraphicClass;
+        }
+    }
+    const rtl::TMetaclass* registered = rtl::GetClass(name);
+    return registered && registered->InheritsFrom(TGraphic::StaticClass()) ? registered : nullptr;
 }
 
 rtl::UnicodeString GraphicExtension(TGraphicClass graphicClass) {

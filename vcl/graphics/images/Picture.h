@@ -32,6 +32,9 @@ TGraphicClass GraphicClassOfExtension(rtl::UnicodeStringView extension);
 rtl::UnicodeString GraphicFilter(TGraphicClass graphicClass);
 rtl::UnicodeString GraphicExtension(TGraphicClass graphicClass);
 rtl::UnicodeString GraphicFileMask(TGraphicClass graphicClass);
+// The graphic class of that name, in any letter case: a class registered for a file extension, or a graphic class
+// registered by name with the class registry; nullptr when none is.
+TGraphicClass FindGraphicClassByName(rtl::UnicodeStringView name);
 
 // A holder of one graphic (owned) that follows its changes.
 class TPicture : public rtl::TPersistent {

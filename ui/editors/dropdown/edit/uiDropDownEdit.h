@@ -5,6 +5,7 @@
 // closing does to the value. What the popup holds and how large it wants to be come from the descendants.
 
 #include "ui/editors/dropdown/edit/uiDropDownEditProperties.h"
+#include "ui/editors/framework/control/uiPopupCloseReason.h"
 #include "ui/editors/mask/editor/uiMaskEdit.h"
 #include "vcl/system/Types.h"
 
@@ -28,9 +29,6 @@ private:
     bool& FFlag;
     bool FSaved;
 };
-
-// Why a popup closes; the accepting ones (Tab, the toggle keys, Accept) take the list's selection.
-enum TuiPopupCloseReason : uint8_t { pcrNone, pcrTab, pcrToggleKey, pcrCancel, pcrAccept };
 
 bool IsAcceptingCloseReason(TuiPopupCloseReason reason);
 

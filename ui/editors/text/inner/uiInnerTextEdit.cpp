@@ -477,7 +477,8 @@ void TuiCustomInnerTextEdit::WMKeyDown(vcl::TMessage& message) {
     FKeyConsumed = false;
     TCustomEdit::Dispatch(message);
     auto key = static_cast<uint16_t>(message.WParam);
-    if (key != 0 && !FKeyConsumed && HandleAllocated() && !InnerTextEditStateChanged(Handle(), state)) {
+    if (key != 0 && !FKeyConsumed && PassesKeyToHost(key) && HandleAllocated() &&
+        !InnerTextEditStateChanged(Handle(), state)) {
         FHost.AfterInnerKeyDown(key, shift);
     }
 }

@@ -103,6 +103,11 @@ protected:
     bool DoMouseWheel(vcl::TShiftState, int32_t, vcl::TPoint) override { return false; }
     // Both margins of the window: left 0, right 1.
     virtual void ApplyMargins();
+    // Whether a key that changed neither text nor selection goes on to the editor's host.
+    virtual bool PassesKeyToHost(uint16_t) const { return true; }
+    // Whether the window's text is painted here at the editor's alignment (while unfocused, one line).
+    virtual bool PaintsAlignmentItself();
+    IuiInnerTextEditHost& Host() const { return FHost; }
 
 private:
     void PassAnsiChar(vcl::TMessage& message);
@@ -116,7 +121,6 @@ private:
     void CNControlColor(vcl::TMessage& message);
     void RepaintBuffered();
     void WMFocusChange(vcl::TMessage& message);
-    bool PaintsAlignmentItself();
     void PaintAlignedText(HDC dc);
     bool ImeCharsPending() const { return FPendingImeChars > 0; }
     void RecreateWindowIf(bool condition);

@@ -73,8 +73,13 @@ TuiCustomTextEdit::TuiCustomTextEdit(rtl::TComponent* owner)
     : TuiCustomTextEdit(owner, TuiCustomTextEditProperties::StaticClass()) {}
 
 TuiCustomTextEdit::TuiCustomTextEdit(rtl::TComponent* owner, const rtl::TMetaclass& propertiesClass)
+    : TuiCustomTextEdit(owner, propertiesClass,
+                        [](TuiCustomTextEdit& edit) { return new TuiCustomInnerTextEdit(&edit, edit); }) {}
+
+TuiCustomTextEdit::TuiCustomTextEdit(rtl::TComponent* owner, const rtl::TMetaclass& propertiesClass,
+                                     TInnerEditFactory makeInnerEdit)
     : TuiCustomEdit(owner, propertiesClass) {
-    FInnerEdit = new TuiCustomInnerTextEdit(this, *this);
+    FInnerEdit = makeInnerEdit(*this);
     FInnerEdit->SetParent(this);
     FInnerEdit->SetColor(vcl::clWindow);
     FInnerEdit->SetOnChange([this](rtl::TObject*) {

@@ -94,7 +94,12 @@ public:
     void PreprocessInnerMessage(uint32_t msg, uintptr_t wParam) override;
 
 protected:
+    // Makes the editor's inner edit window (owned by the editor as a component).
+    using TInnerEditFactory = TuiCustomInnerTextEdit* (*)(TuiCustomTextEdit& edit);
+
     TuiCustomTextEdit(rtl::TComponent* owner, const rtl::TMetaclass& propertiesClass);
+    // A descendant whose text lives in another kind of window (the memo's) passes its factory.
+    TuiCustomTextEdit(rtl::TComponent* owner, const rtl::TMetaclass& propertiesClass, TInnerEditFactory makeInnerEdit);
 
     void PropertiesChanged(TuiCustomEditProperties* properties) override;
     rtl::Variant GetEditValueFromDisplay() override { return rtl::Variant(GetDisplayText()); }
