@@ -194,13 +194,17 @@ void TuiCustomImage::DoCustomClick() {
 
 // Clipboard and files.
 
+// An icon is neither copied nor cut, by keys as by the menu.
 void TuiCustomImage::CopyToClipboard() {
-    if (!IsPictureEmpty(*FPicture)) {
+    if (!IsPictureEmpty(*FPicture) && !IsIconClass()) {
         vcl::PutGraphicOnClipboard(vcl::Clipboard(), *FPicture->Graphic());
     }
 }
 
 void TuiCustomImage::CutToClipboard() {
+    if (IsIconClass()) {
+        return;
+    }
     CopyToClipboard();
     DeletePicture();
 }

@@ -31,6 +31,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -495,6 +496,17 @@ TEST_F(ImageFormTest, AnIconCannotBeCutOrCopied) {
     EXPECT_FALSE(MenuItem(1).Enabled());
     EXPECT_FALSE(MenuItem(2).Enabled()) << "icons are never pasted";
     EXPECT_TRUE(MenuItem(3).Enabled());
+
+    const std::pair<uint16_t, vcl::TShiftState> copyKeys[] = {
+        {VK_INSERT, {vcl::ssCtrl}}, {'C', {vcl::ssCtrl}}, {VK_DELETE, {vcl::ssShift}}, {'X', {vcl::ssCtrl}}};
+    for (const auto& [key, shift] : copyKeys) {
+        SCOPED_TRACE(key);
+        vcl::Clipboard().Clear();
+        Focus();
+        Press(key, shift);
+        EXPECT_FALSE(vcl::Clipboard().HasFormat(CF_BITMAP));
+        EXPECT_FALSE(ui::IsPictureEmpty(Image->Picture()));
+    }
 }
 
 } // namespace
