@@ -35,9 +35,10 @@ protected:
     // Only while the container lets the selection change.
     void Click() override;
     void DrawItem(int32_t index, const vcl::TRect& rect, vcl::TOwnerDrawState state) override;
+    // The container's answer; true while the list box stands alone.
+    bool AllowsSelectionChange() const;
 
 private:
-    bool AllowsSelectionChange() const;
     // A press that may not select: the focus and the mouse-down event alone.
     void PressWithoutSelecting(const vcl::TMessage& message);
 };
