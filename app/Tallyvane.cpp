@@ -16,6 +16,7 @@ int main() {
     {
         // The update check outlives the window that starts it.
         app::TUpgradeUpdateCheck updates;
+        updates.Loaded();
         app::TMainServices services = app::MainServices();
         services.Updates = &updates;
         app::SetMainServices(&services);

@@ -2,10 +2,13 @@
 
 #include "upgrade/auFormPresenter.h"
 
+#include "rtl/WindowsApi.h"
 #include "vcl/extctrls/Image.h"
 #include "vcl/extctrls/Panel.h"
 #include "vcl/forms/Form.h"
 #include "vcl/graphics/Font.h"
+#include "vcl/graphics/images/Bitmap.h"
+#include "vcl/graphics/images/Picture.h"
 #include "vcl/stdctrls/Button.h"
 #include "vcl/stdctrls/Label.h"
 #include "vcl/system/Seam.h"
@@ -48,10 +51,13 @@ void FitUpdaterDialogToText(vcl::TForm& form, vcl::TLabel& label, const vcl::TCo
     form.SetClientHeight(label.Top() + label.Height() + bottom.Height());
 }
 
-vcl::TLabel* AddUpdaterDialogMessage(vcl::TForm& form, const char16_t* imageName, vcl::TImage*& image) {
+vcl::TLabel* AddUpdaterDialogMessage(vcl::TForm& form, const char16_t* imageName, const char16_t* picture,
+                                     vcl::TImage*& image) {
     auto* label = AddFormControl<vcl::TLabel>(form, form, u"Label1", 45, 5);
     label->SetWordWrap(true);
     image = AddFormControl<vcl::TImage>(form, form, imageName, 7, 5, 32, 32);
+    image->Picture().Bitmap().LoadFromResourceName(GetModuleHandleW(nullptr), picture);
+    image->SetTransparent(true);
     return label;
 }
 

@@ -40,8 +40,9 @@ void FitUpdaterDialogToText(vcl::TForm& form, vcl::TLabel& label, const vcl::TCo
                             rtl::UnicodeStringView text);
 
 // The message of an upgrader dialog: the word-wrapped label "Label1" right of a 32 x 32 image named imageName (given
-// back in image), both at the form's top left.
-vcl::TLabel* AddUpdaterDialogMessage(vcl::TForm& form, const char16_t* imageName, vcl::TImage*& image);
+// back in image) that shows the bitmap resource picture transparently, both at the form's top left.
+vcl::TLabel* AddUpdaterDialogMessage(vcl::TForm& form, const char16_t* imageName, const char16_t* picture,
+                                     vcl::TImage*& image);
 // The bevel-less panel of height along the bottom of an upgrader dialog, which holds its buttons.
 vcl::TPanel* AddUpdaterDialogBottomPanel(vcl::TForm& form, int32_t height);
 // A 75 x 23 button named name on panel at left, top that closes the form with result.

@@ -16,9 +16,10 @@
 #include "upgrade/auUpgradeHelper.h"
 #include "upgrade/auUtils.h"
 #include "vcl/dialogs/MessageDialogs.h"
+#include "vcl/extctrls/Image.h"
 #include "vcl/forms/Application.h"
 #include "vcl/forms/Form.h"
-#include "vcl/services/ShellLauncher.h"
+#include "vcl/graphics/images/Picture.h"
 #include "vcl/system/ExceptionHook.h"
 #include "vcl/system/Messages.h"
 #include "vcl/system/UtilWindow.h"
@@ -38,6 +39,10 @@ constexpr char16_t HelperNotWrittenText[] =
 constexpr char16_t HelperNotStartedText[] = u"The update helper could not be started.\r\rThe program was not changed.";
 
 } // namespace
+
+TauUpdaterWizard::TauUpdaterWizard() : FPic118x218(std::make_unique<vcl::TPicture>()) {}
+
+TauUpdaterWizard::~TauUpdaterWizard() = default;
 
 TauUpdater::TauUpdater(rtl::TComponent* owner)
     : TauCustomHTTP(owner), VersionDate(FormatVersionDate(rtl::Date())), ProgramPath(ExecutablePath()),
@@ -140,13 +145,16 @@ void TauUpdater::StopUpgrade() {
 
 void TauUpdater::ShowUpgradeWizard() {
     if (FWizard == nullptr) {
-        FWizard = new TauUpdaterWizardForm(&vcl::Application(), Language);
+        FWizard = new TauUpdaterWizardForm(&vcl::Application(), Wizard.Language);
         FWizard->ApplicationTitle = Title();
         FWizard->OnAbortRequest = [this] { Abort(); };
         FWizard->OnClosed = [this] { FWizard = nullptr; };
     }
     if (Wizard.StayOnTop) {
         FWizard->SetFormStyle(vcl::fsStayOnTop);
+    }
+    if (const vcl::TGraphic* picture = Wizard.Pic118x218().Graphic(); picture != nullptr && !picture->Empty()) {
+        FWizard->Image1->SetPicture(Wizard.Pic118x218());
     }
     FWizard->Show();
 }
@@ -259,7 +267,7 @@ void TauUpdater::ProcessInfoFile(rtl::TStream& stream) {
             OnNoUpdateAvailable(*this);
         }
         if (!FCheckIsAutomatic && Shows(TauUpdaterShowMessage::mNoUpdateAvailable)) {
-            ShowError(UpdaterText(TauUpdaterText::NoNewerVersion, Language));
+            ShowError(LoadAUString(TauUpdaterText::NoNewerVersion, Wizard.Language));
         }
         return;
     }
@@ -280,11 +288,7 @@ void TauUpdater::ProcessInfoFile(rtl::TStream& stream) {
         return;
     }
     if (method == TacUpgradeMethod::umRedirectToURL) {
-        vcl::TShellLaunch launch;
-        launch.Owner = GetDesktopWindow();
-        launch.Operation = u"open";
-        launch.File = FURLs.front().find(u"://") == UnicodeString::npos ? u"http://" + FURLs.front() : FURLs.front();
-        vcl::ShellLauncher().Launch(launch);
+        OpenURL(FURLs.front(), true);
         return;
     }
     if (!HasUpgradeHelper(HelperModule)) {
@@ -370,22 +374,32 @@ void TauUpdater::RunUpgraderHelper(const UnicodeString& parameter) {
         OnDoOwnCloseAppMethod(*this);
         return;
     }
-    if (vcl::TCustomForm* mainForm = vcl::Application().MainForm(); mainForm != nullptr) {
-        mainForm->Close();
-    }
-    vcl::Application().Terminate();
+    CloseApplication();
 }
 
 UnicodeString TauUpdater::Title() const {
-    return ApplicationTitle.empty() ? rtl::ExtractFileName(ProgramPath) : ApplicationTitle;
+    UnicodeString title = ApplicationTitle.empty() ? vcl::Application().Title() : ApplicationTitle;
+    return UpdaterShownTitle(title.empty() ? rtl::ExtractFileName(ProgramPath) : title);
 }
 
+// The question is modal: a check asked for meanwhile (a program checks on each activation of its window, and the
+// question's closing activates it) would replace the transfer whose answer is being given.
 bool TauUpdater::AskUpgrade(const UnicodeString& message) {
-    return UpgradeQuestion(Title(), message, Language);
+    FUpgrading = true;
+    bool upgrade = false;
+    try {
+        upgrade = UpgradeQuestion(Title(), message, Wizard.Language);
+    } catch (...) {
+        FUpgrading = false;
+        throw;
+    }
+    FUpgrading = false;
+    return upgrade;
 }
 
 void TauUpdater::ShowError(const UnicodeString& text) {
-    vcl::MessageDlgCentered(text, UpdaterText(TauUpdaterText::WizardCaption, Language), vcl::mtError, {vcl::mbOK});
+    vcl::MessageDlgCentered(text, LoadAUString(TauUpdaterText::WizardCaption, Wizard.Language), vcl::mtError,
+                            {vcl::mbOK});
 }
 
 void TauUpdater::DoHTTPError(int32_t status) {
@@ -404,9 +418,9 @@ bool TauUpdater::ContinueAfterLostFile(int32_t status) {
         OnLostFile(*this, URL(), status, continueUpgrade);
     }
     if (Shows(TauUpdaterShowMessage::mLostFile)) {
-        const UnicodeString text = rtl::Format(UpdaterText(TauUpdaterText::MissingFile, Language), {GetURLFileName()});
+        const UnicodeString text = FormatAUString(TauUpdaterText::MissingFile, {GetURLFileName()}, Wizard.Language);
         const UnicodeString caption =
-            UpdaterText(TauUpdaterText::ErrorCaption, Language) + u" #" + rtl::IntToStr(status);
+            LoadAUString(TauUpdaterText::ErrorCaption, Wizard.Language) + u" #" + rtl::IntToStr(status);
         continueUpgrade = vcl::MessageDlgCentered(text, caption, vcl::mtWarning, {vcl::mbYes, vcl::mbNo}) == vcl::mrYes;
     }
     return continueUpgrade;
@@ -417,7 +431,7 @@ void TauUpdater::ReportNoInfoFile() {
         OnNoInfoFile(*this);
     }
     if (Shows(TauUpdaterShowMessage::mNoInfoFile)) {
-        ShowError(UpdaterText(TauUpdaterText::NoInfoFile, Language));
+        ShowError(LoadAUString(TauUpdaterText::NoInfoFile, Wizard.Language));
     }
 }
 
@@ -430,7 +444,7 @@ void TauUpdater::DoHTTPHostUnreachable() {
         FAutoCheckRunning = false;
         UpdateTimer();
     } else if (Shows(TauUpdaterShowMessage::mHostUnreachable)) {
-        ShowError(rtl::Format(UpdaterText(TauUpdaterText::HostUnreachable, Language), {u"http://" + host}));
+        ShowError(FormatAUString(TauUpdaterText::HostUnreachable, {u"http://" + host}, Wizard.Language));
     }
     StopUpgrade();
 }
@@ -440,7 +454,7 @@ void TauUpdater::DoHTTPPasswordRequest(const UnicodeString& realm, bool& tryAgai
         OnPasswordRequest(*this, realm, tryAgain);
     }
     if (!tryAgain && Shows(TauUpdaterShowMessage::mPasswordRequest)) {
-        if (AskUpgradePassword(*this, GetURLFileName(), Language)) {
+        if (AskUpgradePassword(*this, GetURLFileName(), Wizard.Language)) {
             tryAgain = true;
         } else {
             Abort();
@@ -453,7 +467,7 @@ void TauUpdater::DoHTTPConnLost() {
         OnConnLost(*this);
     }
     if (Shows(TauUpdaterShowMessage::mConnLost)) {
-        ShowError(UpdaterText(TauUpdaterText::ConnectionLost, Language));
+        ShowError(LoadAUString(TauUpdaterText::ConnectionLost, Wizard.Language));
     }
     StopUpgrade();
 }

@@ -24,11 +24,13 @@
 #include "vcl/system/WinTypes.h"
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace vcl {
 struct TMessage;
-}
+class TPicture;
+} // namespace vcl
 
 namespace au {
 
@@ -51,10 +53,22 @@ using TauUpdaterShowMessages = rtl::TSmallSet<TauUpdaterShowMessage>;
 
 class TauUpdaterWizardForm;
 
-// Whether the download wizard shows, and whether it stays above the other windows.
-struct TauUpdaterWizard {
+// The download wizard's settings: whether it shows, the language of the component's texts, the side picture it
+// shows when one is given (118 x 218 pixels), and whether it stays above the other windows.
+class TauUpdaterWizard {
+public:
+    TauUpdaterWizard();
+    ~TauUpdaterWizard();
+    TauUpdaterWizard(const TauUpdaterWizard&) = delete;
+    TauUpdaterWizard& operator=(const TauUpdaterWizard&) = delete;
+
     bool Enabled = true;
+    TauUpdaterLanguage Language = TauUpdaterLanguage::wlAuto;
     bool StayOnTop = true;
+    vcl::TPicture& Pic118x218() const { return *FPic118x218; }
+
+private:
+    std::unique_ptr<vcl::TPicture> FPic118x218;
 };
 
 enum class TacMiscFilesUpgradeBehavior : uint8_t { mfuAlwaysDownload, mfuOnlyIfSizeDifferent };
@@ -126,11 +140,11 @@ public:
     UnicodeString VersionNumber;
     TauUpdaterShowMessages ShowMessages{TauUpdaterShowMessage::mAskUpgrade, TauUpdaterShowMessage::mConnLost,
                                         TauUpdaterShowMessage::mLostFile, TauUpdaterShowMessage::mPasswordRequest};
-    TauUpdaterLanguage Language = TauUpdaterLanguage::wlAuto;
     TauUpdaterWizard Wizard;
     // The download wizard while it shows.
     TauUpdaterWizardForm* WizardForm() const { return FWizard; }
-    // The program's name in the question; the file name of the executable when empty.
+    // The program's name in the texts; the application's title when empty, else the file name of the executable. A
+    // title holding the default-title word shows as the text that stands for it (UpdaterShownTitle).
     UnicodeString ApplicationTitle;
 
     // The file URLs of the last info file.
@@ -203,7 +217,7 @@ private:
     double FFileTime = 0;
     TacUpgradeMethod FMethod = TacUpgradeMethod::umSelfUpgrade;
     bool FInfoMode = false;
-    // From the first download to the hand-over: no new check starts meanwhile.
+    // While the question is asked and from the first download to the hand-over: no new check starts meanwhile.
     bool FUpgrading = false;
     bool FAborted = false;
     bool FAutoCheck = false;

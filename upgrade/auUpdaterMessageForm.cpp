@@ -3,7 +3,6 @@
 #include "upgrade/auUpdaterMessageForm.h"
 
 #include "rtl/WindowsApi.h"
-#include "rtl/text/Format.h"
 #include "upgrade/auFormPresenter.h"
 #include "vcl/extctrls/Panel.h"
 #include "vcl/forms/Application.h"
@@ -16,7 +15,7 @@ namespace au {
 
 TauUpdaterUpgradeMessageForm::TauUpdaterUpgradeMessageForm(rtl::TComponent* owner) : vcl::TForm(owner) {
     PrepareUpdaterDialog(*this, 318, 130);
-    Label1 = AddUpdaterDialogMessage(*this, u"Icon", Icon);
+    Label1 = AddUpdaterDialogMessage(*this, u"Icon", u"AUQUESTION", Icon);
     BottomPanel = AddUpdaterDialogBottomPanel(*this, 55);
     YesBtn = AddUpdaterDialogButton(*this, *BottomPanel, u"YesBtn", 124, 19, vcl::mrYes);
     YesBtn->SetDefault(true);
@@ -38,11 +37,11 @@ bool UpgradeQuestion(const UnicodeString& title, const UnicodeString& message, T
     const std::unique_ptr<TauUpdaterUpgradeMessageForm, rtl::TComponentDeleter> form(
         new TauUpdaterUpgradeMessageForm(&vcl::Application()));
     const UnicodeString shownMessage = message.empty() ? message : u"\n" + message + u"\n";
-    form->SetCaption(UpdaterText(TauUpdaterText::WizardCaption, language));
-    form->YesBtn->SetCaption(UpdaterText(TauUpdaterText::UpgradeButton, language));
-    form->LaterBtn->SetCaption(UpdaterText(TauUpdaterText::LaterButton, language));
+    form->SetCaption(LoadAUString(TauUpdaterText::WizardCaption, language));
+    form->YesBtn->SetCaption(LoadAUString(TauUpdaterText::UpgradeButton, language));
+    form->LaterBtn->SetCaption(LoadAUString(TauUpdaterText::LaterButton, language));
     FitUpdaterDialogToText(*form, *form->Label1, *form->BottomPanel,
-                           rtl::Format(UpdaterText(TauUpdaterText::UpgradeQuestion, language), {title, shownMessage}));
+                           FormatAUString(TauUpdaterText::UpgradeQuestion, {title, shownMessage}, language));
     return UpdaterFormPresenter().ShowModal(*form) == vcl::mrYes;
 }
 

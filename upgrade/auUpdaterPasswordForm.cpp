@@ -2,7 +2,6 @@
 
 #include "upgrade/auUpdaterPasswordForm.h"
 
-#include "rtl/text/Format.h"
 #include "upgrade/auFormPresenter.h"
 #include "upgrade/auHTTP.h"
 #include "vcl/extctrls/Panel.h"
@@ -17,7 +16,7 @@ namespace au {
 
 TauUpdaterPasswordForm::TauUpdaterPasswordForm(rtl::TComponent* owner) : vcl::TForm(owner) {
     PrepareUpdaterDialog(*this, 297, 141);
-    Label1 = AddUpdaterDialogMessage(*this, u"Image1", Image1);
+    Label1 = AddUpdaterDialogMessage(*this, u"Image1", u"AUPASSWORD", Image1);
     BottomPanel = AddUpdaterDialogBottomPanel(*this, 98);
     UsernameLab = AddFormControl<vcl::TLabel>(*this, *BottomPanel, u"UsernameLab", 45, 14);
     PasswordLab = AddFormControl<vcl::TLabel>(*this, *BottomPanel, u"PasswordLab", 45, 38);
@@ -33,7 +32,7 @@ TauUpdaterPasswordForm::TauUpdaterPasswordForm(rtl::TComponent* owner) : vcl::TF
 bool AskUpgradePassword(TauLoginComponent& login, const UnicodeString& fileName, TauUpdaterLanguage language) {
     const std::unique_ptr<TauUpdaterPasswordForm, rtl::TComponentDeleter> form(
         new TauUpdaterPasswordForm(&vcl::Application()));
-    const auto text = [language](TauUpdaterText role) { return UpdaterText(role, language); };
+    const auto text = [language](TauUpdaterText role) { return LoadAUString(role, language); };
     form->SetCaption(text(TauUpdaterText::PasswordCaption));
     form->UsernameLab->SetCaption(text(TauUpdaterText::UserNameLabel));
     form->UsernameEdit->SetText(login.HTTPUsername());
@@ -41,7 +40,7 @@ bool AskUpgradePassword(TauLoginComponent& login, const UnicodeString& fileName,
     form->OKBtn->SetCaption(text(TauUpdaterText::OKButton));
     form->CancelBtn->SetCaption(text(TauUpdaterText::CancelButton));
     FitUpdaterDialogToText(*form, *form->Label1, *form->BottomPanel,
-                           rtl::Format(text(TauUpdaterText::PasswordRequest), {fileName}));
+                           FormatAUString(TauUpdaterText::PasswordRequest, {fileName}, language));
     if (UpdaterFormPresenter().ShowModal(*form) != vcl::mrOk) {
         return false;
     }

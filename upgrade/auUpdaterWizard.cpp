@@ -3,7 +3,6 @@
 #include "upgrade/auUpdaterWizard.h"
 
 #include "rtl/WindowsApi.h"
-#include "rtl/text/Format.h"
 #include "upgrade/auFormPresenter.h"
 #include "vcl/dialogs/MessageDialogs.h"
 #include "vcl/extctrls/Bevel.h"
@@ -12,6 +11,7 @@
 #include "vcl/extctrls/ProgressBar.h"
 #include "vcl/graphics/Colors.h"
 #include "vcl/graphics/Font.h"
+#include "vcl/resources/ResourceStream.h"
 #include "vcl/stdctrls/Button.h"
 #include "vcl/stdctrls/Edit.h"
 #include "vcl/stdctrls/GroupBox.h"
@@ -19,13 +19,6 @@
 #include "vcl/system/Messages.h"
 
 namespace au {
-
-namespace {
-
-// The engraved caption at the foot of the wizard.
-constexpr char16_t WizardEngravedCaption[] = u"Updater";
-
-} // namespace
 
 TauUpdaterWizardForm::TauUpdaterWizardForm(rtl::TComponent* owner, TauUpdaterLanguage language)
     : vcl::TForm(owner), FLanguage(language) {
@@ -45,8 +38,10 @@ void TauUpdaterWizardForm::BuildControls() {
     WizardTitle->Font().SetName(u"Times New Roman");
     WizardTitle->Font().SetHeight(-19);
     WizardTitle->Font().SetStyle({vcl::fsBold, vcl::fsItalic});
-    AfterNote = AddFormControl<vcl::TLabel>(*this, *this, u"AfterNote", 136, 44, 319, 13);
+    AfterNote = AddFormControl<vcl::TLabel>(*this, *this, u"AfterNote", 136, 44);
+    // Sized once it no longer sizes itself to its (empty) caption.
     AfterNote->SetAutoSize(false);
+    AfterNote->SetBounds(136, 44, 319, 13);
     AfterNote->SetWordWrap(true);
     AfterNote->SetVisible(false);
 
@@ -92,7 +87,7 @@ void TauUpdaterWizardForm::BuildControls() {
 }
 
 void TauUpdaterWizardForm::SetTexts() {
-    const UnicodeString engraved = u" " + UnicodeString(WizardEngravedCaption) + u" ";
+    const UnicodeString engraved = u" " + vcl::LoadStr(EngravedCaptionStringId) + u" ";
     AboutLabel->SetCaption(engraved);
     AboutShadow->SetCaption(engraved);
     EstimatedTimeLeftLab->SetCaption(Text(TauUpdaterText::Preparing));
@@ -107,26 +102,28 @@ void TauUpdaterWizardForm::SetTexts() {
 
 void TauUpdaterWizardForm::ShowFile(const UnicodeString& url, size_t index, size_t count) {
     FileURL->SetText(url);
-    AllDownloading->SetCaption(rtl::Format(Text(TauUpdaterText::DownloadingNOfM),
-                                           {static_cast<int64_t>(index + 1), static_cast<int64_t>(count)}));
+    AllDownloading->SetCaption(
+        Text(TauUpdaterText::DownloadingNOfM, {static_cast<int64_t>(index + 1), static_cast<int64_t>(count)}));
 }
 
 void TauUpdaterWizardForm::ShowFileSize(int64_t bytes) {
-    FileSizeLab->SetCaption(rtl::Format(Text(TauUpdaterText::FileSize), {static_cast<double>(bytes) / 1024}));
+    FileSizeLab->SetCaption(Text(TauUpdaterText::FileSize, {static_cast<double>(bytes) / 1024}));
 }
 
 void TauUpdaterWizardForm::ShowProgress(uint8_t filePercent, uint8_t totalPercent, float rate, int32_t secondsLeft) {
     ProgressCurrentFile->SetPosition(filePercent);
     ProgressAllFiles->SetPosition(totalPercent);
-    TransferRateLab->SetCaption(rtl::Format(Text(TauUpdaterText::TransferRate), {static_cast<double>(rate)}));
+    TransferRateLab->SetCaption(Text(TauUpdaterText::TransferRate, {static_cast<double>(rate)}));
     const int32_t seconds = secondsLeft < 0 ? 0 : secondsLeft;
-    EstimatedTimeLeftLab->SetCaption(
-        rtl::Format(Text(TauUpdaterText::TimeLeft), {seconds / 3600, seconds / 60 % 60, seconds % 60}));
+    EstimatedTimeLeftLab->SetCaption(Text(TauUpdaterText::TimeLeft, {seconds / 3600, seconds / 60 % 60, seconds % 60}));
 }
 
 void TauUpdaterWizardForm::ShowFinished(const UnicodeString& applicationTitle) {
     WizardTitle->SetCaption(Text(TauUpdaterText::WizardCompleted));
-    AfterNote->SetCaption(rtl::Format(Text(TauUpdaterText::FinalNote), {applicationTitle}));
+    AfterNote->SetCaption(Text(TauUpdaterText::FinalNote, {applicationTitle}));
+    // The note's lines take the place of the progress, which it replaces: a line's height would cut off the second
+    // paragraph, which tells the user to press OK.
+    AfterNote->SetHeight(LAllFiles->Top() + LAllFiles->Height() - AfterNote->Top());
     AfterNote->SetVisible(true);
     LCurrentFile->SetVisible(false);
     LAllFiles->SetVisible(false);

@@ -75,7 +75,10 @@ private:
     void SetTexts();
     void FinishBtnClick();
     void CancelBtnClick();
-    UnicodeString Text(TauUpdaterText role) const { return UpdaterText(role, FLanguage); }
+    UnicodeString Text(TauUpdaterText role) const { return LoadAUString(role, FLanguage); }
+    UnicodeString Text(TauUpdaterText role, std::initializer_list<rtl::TFormatArg> arguments) const {
+        return FormatAUString(role, arguments, FLanguage);
+    }
 
     TauUpdaterLanguage FLanguage;
 };

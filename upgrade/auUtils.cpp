@@ -45,6 +45,82 @@ UnicodeString ExtractURLFileName(UnicodeStringView url) {
     return UnicodeString(last == UnicodeStringView::npos ? url : url.substr(last + 1));
 }
 
+namespace {
+
+constexpr char16_t CommandQuote = u'"';
+
+// text without its first count quotes.
+UnicodeString WithoutQuotes(UnicodeStringView text, int count) {
+    UnicodeString result(text);
+    for (size_t quote = result.find(CommandQuote); count > 0 && quote != UnicodeString::npos;
+         quote = result.find(CommandQuote, quote), --count) {
+        result.erase(quote, 1);
+    }
+    return result;
+}
+
+// The folder of a Windows path, with its trailing separator.
+UnicodeString WindowsFolderOf(UnicodeStringView path) {
+    return UnicodeString(path.substr(0, path.size() - ExtractURLFileName(path).size()));
+}
+
+// rundll32 runs a function of the library named after it: the program is the runner, found in the library's folder
+// when the command gives it without one, and the library with its function go to the parameters.
+TauCommandLine RundllRunner(TauCommandLine split, UnicodeStringView command) {
+    const UnicodeString program = rtl::UpperCase(split.Program);
+    const size_t blank = split.Program.find(u' ');
+    if (!program.ends_with(u".DLL") || rtl::UpperCase(command).find(u"RUNDLL") == UnicodeString::npos ||
+        blank == UnicodeString::npos) {
+        return split;
+    }
+    const UnicodeString runner = split.Program.substr(0, blank);
+    const UnicodeString library = rtl::Trim(UnicodeStringView(split.Program).substr(blank));
+    const bool runnerHasFolder = ExtractURLFileName(runner).size() != runner.size();
+    return {runnerHasFolder ? runner : WindowsFolderOf(library) + runner,
+            rtl::Trim(command.substr(command.find(runner) + runner.size()))};
+}
+
+TauCommandLine SplitUnquotedCommand(UnicodeStringView command) {
+    constexpr UnicodeStringView separators[] = {u" -", u" /", u" \\", u" %", u","};
+    for (size_t position = 0; position < command.size(); ++position) {
+        const UnicodeStringView program = command.substr(0, position);
+        if (ExtractURLFileName(program).find(u'.') == UnicodeString::npos) {
+            continue;
+        }
+        for (const UnicodeStringView separator : separators) {
+            if (command.substr(position).starts_with(separator)) {
+                const size_t parameters = separator == u"," ? position + 1 : position;
+                return RundllRunner({rtl::Trim(program), rtl::Trim(command.substr(parameters))}, command);
+            }
+        }
+    }
+    return {rtl::Trim(command), u""};
+}
+
+// The program quoted at the start (a doubled quote opening or closing it as one), or the program before a quote
+// further in.
+TauCommandLine SplitQuotedCommand(UnicodeStringView command, size_t firstQuote) {
+    if (firstQuote > 0) {
+        return {rtl::Trim(command.substr(0, firstQuote)), rtl::Trim(WithoutQuotes(command.substr(firstQuote), 2))};
+    }
+    const size_t start = command.size() > 1 && command[1] == CommandQuote ? 2 : 1;
+    const size_t end = command.find(CommandQuote, start);
+    if (end == UnicodeStringView::npos) {
+        return SplitUnquotedCommand(command.substr(start));
+    }
+    const size_t after = end + 1 < command.size() && command[end + 1] == CommandQuote ? end + 2 : end + 1;
+    return {rtl::Trim(command.substr(start, end - start)),
+            rtl::Trim(WithoutQuotes(rtl::Trim(command.substr(after)), 2))};
+}
+
+} // namespace
+
+TauCommandLine SplitCommandLine(UnicodeStringView command) {
+    const UnicodeString trimmed = rtl::Trim(command);
+    const size_t quote = trimmed.find(CommandQuote);
+    return quote == UnicodeString::npos ? SplitUnquotedCommand(trimmed) : SplitQuotedCommand(trimmed, quote);
+}
+
 std::array<UnicodeString, 4> SplitVersion(UnicodeStringView version) {
     std::array<UnicodeString, 4> parts{u"0", u"0", u"0", u"0"};
     size_t start = 0;

@@ -1,7 +1,8 @@
 #pragma once
-// Plain functions of the upgrade component: URL splitting, version comparison, percentages, HTTP dates, file times
-// and sizes, the temporary folder, resource extraction, the network check and opening a web page. None keeps state.
-// The text functions are portable; the rest call Windows and exist only in the Windows build.
+// Plain functions of the upgrade component: URL and command-line splitting, version comparison, percentages, HTTP
+// dates, file times and sizes, the temporary folder, resource extraction, the network check, opening a web page and
+// closing the application. None keeps state. The text functions are portable; the rest call Windows and exist only in
+// the Windows build.
 
 #include "rtl/text/StringTypes.h"
 
@@ -19,6 +20,17 @@ using rtl::UnicodeStringView;
 
 // The text after the last "/", "\" or ":" of url.
 UnicodeString ExtractURLFileName(UnicodeStringView url);
+
+// A shell command as the registry keeps it ("C:\App\app.exe" "%1"), split into the program and its parameters.
+struct TauCommandLine {
+    UnicodeString Program;
+    UnicodeString Parameters;
+};
+// A quoted program ends at its closing quote (a doubled quote counts as one) and the parameters lose their enclosing
+// quotes; a quote further in starts the parameters. Without quotes the program ends before the first " -", " /",
+// " \", " %" or "," that leaves it a file extension, the separator going with the parameters except the comma. A
+// rundll command names the runner, in the folder of the library it runs. Both parts are trimmed.
+TauCommandLine SplitCommandLine(UnicodeStringView command);
 
 // The four dotted parts of a version text; missing parts are "0", parts past the fourth are dropped.
 std::array<UnicodeString, 4> SplitVersion(UnicodeStringView version);
@@ -63,6 +75,16 @@ bool LoadResourceToStream(void* module, UnicodeStringView name, UnicodeStringVie
 // Whether the machine is on a network: the remote-access service's flag, else a local address that is not loopback.
 bool IsNetworkConnected();
 bool IsLocalAddressNotLoopback();
+
+// The program of the classes root's command that opens files of extension (".html"): the type's "open" command, else
+// that of its first verb named with "open", else the first verb with a command; empty when none is registered.
+UnicodeString GetFileAssociationCommand(UnicodeStringView extension);
+// Opens url ("http://" put in front when it names no scheme) through the shell: with useHTMLHandler by the program
+// registered for ".html" files, given the address as its parameter, else (or when none is registered) by the shell's
+// own "open" of the address.
+void OpenURL(UnicodeStringView url, bool useHTMLHandler);
+// Closes the application's main form, when there is one, and ends the application.
+void CloseApplication();
 #endif
 
 } // namespace au

@@ -1,11 +1,18 @@
-// The upgrade utilities that call Windows: URL cracking, local times, files, resources and the network check.
+// The upgrade utilities that call Windows: URL cracking, local times, files, resources, the network check, the shell
+// and the application.
 
 #include "rtl/WindowsApi.h"
 #include "rtl/io/Streams.h"
+#include "rtl/text/StringUtils.h"
 #include "rtl/time/DateTime.h"
 #include "upgrade/auUtils.h"
+#include "vcl/forms/Application.h"
+#include "vcl/forms/Form.h"
 #include "vcl/resources/ResourceStream.h"
+#include "vcl/services/Registry.h"
+#include "vcl/services/ShellLauncher.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 #include <wininet.h>
@@ -201,6 +208,79 @@ bool IsNetworkConnected() {
         return IsLocalAddressNotLoopback();
     }
     return value == 1;
+}
+
+namespace {
+
+// The command of a verb key below the type's "shell" key; empty when it has none.
+UnicodeString VerbCommand(vcl::TRegistry& registry, const UnicodeString& shellKey, const UnicodeString& verb) {
+    return registry.OpenKeyReadOnly(shellKey + verb + u"\\command") ? registry.ReadString(u"") : UnicodeString();
+}
+
+UnicodeString AssociatedCommand(UnicodeStringView extension) {
+    vcl::TRegistry registry(KEY_READ);
+    registry.SetRootKey(HKEY_CLASSES_ROOT);
+    if (!registry.OpenKeyReadOnly(u"\\" + UnicodeString(extension))) {
+        return {};
+    }
+    const UnicodeString type = registry.ReadString(u"");
+    if (type.empty()) {
+        return {};
+    }
+    const UnicodeString shellKey = u"\\" + type + u"\\shell\\";
+    if (registry.OpenKeyReadOnly(shellKey + u"open\\command")) {
+        return registry.ReadString(u"");
+    }
+    if (!registry.OpenKeyReadOnly(shellKey)) {
+        return {};
+    }
+    const std::vector<UnicodeString> verbs = registry.GetKeyNames();
+    const auto namedOpen = std::find_if(verbs.begin(), verbs.end(), [](const UnicodeString& verb) {
+        return rtl::UpperCase(verb).find(u"OPEN") != UnicodeString::npos;
+    });
+    if (namedOpen != verbs.end()) {
+        return VerbCommand(registry, shellKey, *namedOpen);
+    }
+    for (const UnicodeString& verb : verbs) {
+        if (UnicodeString command = VerbCommand(registry, shellKey, verb); !command.empty()) {
+            return command;
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+UnicodeString GetFileAssociationCommand(UnicodeStringView extension) {
+    try {
+        return SplitCommandLine(AssociatedCommand(extension)).Program;
+    } catch (const vcl::ERegistryException&) {
+        return {};
+    }
+}
+
+void OpenURL(UnicodeStringView url, bool useHTMLHandler) {
+    const UnicodeString address =
+        url.find(u"://") == UnicodeStringView::npos ? u"http://" + UnicodeString(url) : UnicodeString(url);
+    vcl::TShellLaunch launch;
+    launch.Owner = GetDesktopWindow();
+    launch.Operation = u"open";
+    launch.ShowCommand = SW_SHOWNORMAL;
+    launch.File = useHTMLHandler ? GetFileAssociationCommand(u".html") : UnicodeString();
+    if (launch.File.empty()) {
+        launch.File = address;
+    } else {
+        launch.Parameters = address;
+    }
+    vcl::ShellLauncher().Launch(launch);
+}
+
+void CloseApplication() {
+    vcl::TApplication& application = vcl::Application();
+    if (vcl::TCustomForm* mainForm = application.MainForm(); mainForm != nullptr) {
+        mainForm->Close();
+    }
+    application.Terminate();
 }
 
 } // namespace au

@@ -1,6 +1,6 @@
 #pragma once
 // The program's update check: the upgrade component's updater, set up as the main window's form gives it (the info
-// file on the maker's server, versions by number, the user asked before an upgrade).
+// file on the maker's server, versions by number, the user asked before an upgrade, the wizard's side picture).
 
 #include "app/main/UpdateCheck.h"
 #include "rtl/core/Component.h"
@@ -13,9 +13,9 @@ class TauUpdater;
 
 namespace app {
 
-// The address of the update info file. The maker's update server is not set up yet: the name below resolves
-// nowhere, so a check ends quietly as an unreachable host.
-inline constexpr char16_t UpdateInfoFileURL[] = u"http://update.tallyvane.invalid/Tallyvane_upgrade.inf";
+// The address of the update info file: the build setting TALLYVANE_UPDATE_INFO_URL, kept in the program's string
+// table; empty when the program carries none.
+rtl::UnicodeString UpdateInfoFileURL();
 
 class TUpgradeUpdateCheck final : public IUpdateCheck {
 public:
@@ -23,12 +23,19 @@ public:
     ~TUpgradeUpdateCheck();
 
     void SetVersionNumber(rtl::UnicodeStringView version) override;
+    // Checks, until an upgrade has been offered to the user: the window checks on each activation, and the closing
+    // of the question, or of a message about the download, activates it again; the user who said later, or whose
+    // download failed, is not asked again in the same run.
     void CheckUpdate() override;
+    // The updater is set up: as a form's component after reading, it fires OnAfterRestart when the helper program
+    // started the program again after an upgrade. The program calls it once, at start-up.
+    void Loaded();
 
     au::TauUpdater& Updater() const { return *FUpdater; }
 
 private:
     std::unique_ptr<au::TauUpdater, rtl::TComponentDeleter> FUpdater;
+    bool FUpgradeOffered = false;
 };
 
 } // namespace app

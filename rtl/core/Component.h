@@ -60,6 +60,11 @@ public:
     // Frees every owned component, the last inserted first.
     void DestroyComponents();
 
+    // Where a designer places a component that is no control (left in the low word, top in the high word); kept with
+    // the form data.
+    int32_t DesignInfo() const { return FDesignInfo; }
+    void SetDesignInfo(int32_t value) { FDesignInfo = value; }
+
     TComponentStates ComponentState() const { return FComponentState; }
     void SetDesigning(bool value, bool setChildren = true);
     // Marks this component and its owned components as coming from an inherited form.
@@ -92,6 +97,7 @@ private:
     TComponent* FOwner = nullptr; // not owned
     UnicodeString FName;
     intptr_t FTag = 0;
+    int32_t FDesignInfo = 0;
     TComponentStates FComponentState;
     std::vector<TComponent*> FComponents;   // owned
     std::vector<TComponent*> FFreeNotifies; // not owned: told when this one is freed

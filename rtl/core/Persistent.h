@@ -9,6 +9,8 @@
 
 namespace rtl {
 
+class TFiler;
+
 namespace RtlMessages {
 inline constexpr char16_t AssignError[] = u"Cannot assign a %s to a %s";
 } // namespace RtlMessages
@@ -23,6 +25,9 @@ public:
     virtual TPersistent* GetOwner() const { return nullptr; }
     // "owner path.ClassName", or the class name alone when there is no owner path.
     virtual UnicodeString GetNamePath() const;
+    // Defines the properties that form data holds beside the published ones, through filer (rtl/io/Filer.h); none
+    // here.
+    virtual void DefineProperties(TFiler&) {}
 
 protected:
     // Copies this object into dest, for a source class that knows a destination class not knowing it.

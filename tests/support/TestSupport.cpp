@@ -3,6 +3,7 @@
 #include "rtl/core/Exceptions.h"
 #include "rtl/io/FileStream.h"
 #include "rtl/io/FileUtils.h"
+#include "rtl/numbers/FormatSettings.h"
 #include "rtl/text/CodePages.h"
 #include "rtl/text/StringUtils.h"
 
@@ -94,6 +95,14 @@ std::string NumberText(double value) {
     text.precision(15);
     text << value;
     return text.str();
+}
+
+TDecimalSeparator::TDecimalSeparator(char16_t separator) : FSaved(rtl::FormatSettings().DecimalSeparator) {
+    rtl::FormatSettings().DecimalSeparator = separator;
+}
+
+TDecimalSeparator::~TDecimalSeparator() {
+    rtl::FormatSettings().DecimalSeparator = FSaved;
 }
 
 } // namespace test_support

@@ -48,4 +48,16 @@ private:
 // A number to 15 significant digits, as a spreadsheet program shows it in a general cell.
 std::string NumberText(double value);
 
+// Sets the process decimal separator for one test and puts it back.
+class TDecimalSeparator {
+public:
+    explicit TDecimalSeparator(char16_t separator);
+    TDecimalSeparator(const TDecimalSeparator&) = delete;
+    TDecimalSeparator& operator=(const TDecimalSeparator&) = delete;
+    ~TDecimalSeparator();
+
+private:
+    char16_t FSaved;
+};
+
 } // namespace test_support

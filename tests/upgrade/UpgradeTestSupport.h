@@ -1,72 +1,24 @@
 #pragma once
-// What the upgrade component's Windows tests share: serving the UI thread's messages while a worker runs, and a small
-// HTTP server on the loopback address that answers with scripted responses and records the requests it got.
+// What the upgrade component's Windows tests share: serving the UI thread's messages while a worker runs, the small
+// HTTP server on the loopback address, the forms answered without showing them, and a classes root of the test's own.
 
+#include "tests/support/LoopbackHTTPServer.h"
 #include "upgrade/auFormPresenter.h"
 
-#include <condition_variable>
-#include <cstdint>
 #include <deque>
 #include <filesystem>
 #include <functional>
-#include <map>
-#include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace au_test {
 
+using test_support::TLoopbackHTTPServer;
+using test_support::TLoopbackResponse;
+using test_support::UnusedLoopbackPort;
+
 // Serves the UI thread's messages until done() holds or rounds of about 10 ms pass; whether done() holds.
 bool PumpMessagesUntil(const std::function<bool()>& done, int rounds = 500);
-
-// One scripted answer.
-struct TLoopbackResponse {
-    int Status = 200;
-    std::string Reason = "OK";
-    std::vector<std::string> Headers;
-    std::string Body;
-    // When set, the Content-Length sent instead of the body's size (a body shorter than announced).
-    int64_t AnnouncedLength = -1;
-    // No Content-Length at all: the body ends when the connection closes.
-    bool OmitLength = false;
-    // The server waits for Release() before it sends the body.
-    bool HoldBody = false;
-    // The server closes the connection without an answer.
-    bool Drop = false;
-};
-
-// A single-threaded HTTP/1.0 server on 127.0.0.1 at a free port, serving until destroyed. A path without a script
-// gets 404; a response can be chosen by the request through Responder.
-class TLoopbackHTTPServer {
-public:
-    TLoopbackHTTPServer();
-    ~TLoopbackHTTPServer();
-
-    uint16_t Port() const { return FPort; }
-    std::string URL(const std::string& path) const;
-    void Script(const std::string& path, TLoopbackResponse response);
-    // Chooses the answer from the request text (first line and headers); overrides the scripts when set.
-    std::function<TLoopbackResponse(const std::string& request)> Responder;
-    // The request texts received so far.
-    std::vector<std::string> Requests();
-    // Lets a held body go.
-    void Release();
-
-private:
-    void Serve();
-    void Answer(uintptr_t client);
-
-    uintptr_t FListener;
-    uint16_t FPort = 0;
-    std::mutex FLock;
-    std::condition_variable FReleased;
-    bool FReleaseBody = false;
-    bool FStopping = false;
-    std::map<std::string, TLoopbackResponse> FScripts;
-    std::vector<std::string> FRequests;
-    std::thread FThread;
-};
 
 // Answers the upgrader's modal forms while it exists, without showing them: records each form's caption and its
 // Label1's text, lets the test act on the form (Fill), and answers with the scripted results (mrCancel when none is
@@ -96,10 +48,29 @@ private:
 // The bytes of the file at path; empty when it cannot be read.
 std::string ReadFileBytes(const std::filesystem::path& path);
 
+// The process's classes root taken over by a key of the test's own while the object exists, so that a test registers
+// file types without touching the prefix's.
+class TTestClassesRoot {
+public:
+    struct TVerb {
+        std::wstring Name;
+        // Empty: the verb has no command key.
+        std::wstring Command;
+    };
+
+    TTestClassesRoot();
+    ~TTestClassesRoot();
+    TTestClassesRoot(const TTestClassesRoot&) = delete;
+    TTestClassesRoot& operator=(const TTestClassesRoot&) = delete;
+
+    // extension names type, whose "shell" key holds the verbs.
+    void Register(const std::wstring& extension, const std::wstring& type, const std::vector<TVerb>& verbs);
+
+private:
+    std::wstring FKeyPath;
+};
+
 // The path of the helper program the build made.
 std::wstring UpdateHelperProgram();
-
-// A port on which nothing listens.
-uint16_t UnusedLoopbackPort();
 
 } // namespace au_test

@@ -14,7 +14,10 @@
 #include "upgrade/auUpdater.h"
 #include "upgrade/auUpdaterWizard.h"
 #include "upgrade/auUtils.h"
+#include "vcl/extctrls/Image.h"
 #include "vcl/extctrls/ProgressBar.h"
+#include "vcl/graphics/images/Bitmap.h"
+#include "vcl/graphics/images/Picture.h"
 #include "vcl/stdctrls/Button.h"
 #include "vcl/stdctrls/Edit.h"
 #include "vcl/stdctrls/GroupBox.h"
@@ -46,7 +49,7 @@ protected:
         Updater->VersionControl = au::TauUpdaterVersionControl::byNumber;
         Updater->VersionNumber = u"1.1.7.0";
         Updater->ApplicationTitle = u"Tallyvane";
-        Updater->Language = au::TauUpdaterLanguage::wlEnglish;
+        Updater->Wizard.Language = au::TauUpdaterLanguage::wlEnglish;
         Updater->ProgramPath = Path("Tallyvane.exe");
         // The wizard waits for the user at the end; its own tests press its buttons.
         Updater->Wizard.Enabled = false;
@@ -337,10 +340,13 @@ TEST_F(UpdaterWizardFixture, TheWizardShowsEachFileAndTheHelperStartsOnlyAfterOK
     Serve("/v2/Tallyvane.exe", std::string(5000, 'P'));
     Serve("/v2/help.chm", "help");
     Updater->TransferBufferSize = 1024;
+    Updater->Wizard.Pic118x218().Bitmap().LoadFromResourceName(GetModuleHandleW(nullptr), u"AUWIZARDPIC");
     bool finishedBeforeOK = false;
+    bool pictureShown = false;
     std::vector<std::string> shown;
     Updater->OnFileDone = [&](TauUpdater&, const rtl::UnicodeString& fileName) {
         au::TauUpdaterWizardForm& shownWizard = Wizard();
+        pictureShown = shownWizard.Image1->Picture().Width() == 118 && shownWizard.Image1->Picture().Height() == 218;
         shown.push_back(rtl::UnicodeToUtf8(
             shownWizard.FileURL->Text() + u" | " + shownWizard.AllDownloading->Caption() + u" | " +
             shownWizard.FileSizeLab->Caption() + u" | " + rtl::IntToStr(shownWizard.ProgressAllFiles->Position())));
@@ -365,6 +371,7 @@ TEST_F(UpdaterWizardFixture, TheWizardShowsEachFileAndTheHelperStartsOnlyAfterOK
     EXPECT_EQ(shown, (std::vector<std::string>{first + " | Downloading 1 of 2 | File size: 4.9 Kb | 50",
                                                second + " | Downloading 2 of 2 | File size: 0.0 Kb | 100"}));
     EXPECT_TRUE(finishedBeforeOK);
+    EXPECT_TRUE(pictureShown) << "the side picture given in Wizard.Pic118x218";
     EXPECT_EQ(Events.back(), "close");
     EXPECT_FALSE(CommandLine.empty());
     EXPECT_EQ(Updater->WizardForm(), nullptr);
@@ -381,6 +388,7 @@ TEST_F(UpdaterWizardFixture, CancelAsksAndOnlyYesAbortsTheUpgrade) {
     Updater->OnFileStart = [&](TauUpdater&, const rtl::UnicodeString& url, int64_t, double, bool&) {
         if (!url.ends_with(u"data.cab")) {
             EXPECT_EQ(Wizard().EstimatedTimeLeftLab->Caption(), u"Preparing. . .") << "before the first progress";
+            EXPECT_EQ(Wizard().Image1->Picture().Graphic(), nullptr) << "no side picture given";
             return;
         }
         ui_test::RunLater(50, [&] { ui_test::Click(*Wizard().CancelBtn, vcl::Point(10, 10)); });

@@ -1,18 +1,22 @@
-// The upgrade question and the password form: shown modally and answered with keys as a person would, and the
-// password form reached by a protected download through the form presenter.
+// The upgrade question and the password form: shown modally and answered with keys as a person would, their icons as
+// painted, and the password form reached by a protected download through the form presenter.
 
 #include "UpgradeTestSupport.h"
 #include "rtl/WindowsApi.h"
 #include "rtl/text/StringUtils.h"
+#include "tests/support/ui/DibSurface.h"
 #include "tests/support/ui/MessageBoxes.h"
 #include "tests/support/ui/MessagePump.h"
 #include "tests/support/ui/SyntheticInput.h"
+#include "tests/support/ui/TestForms.h"
 #include "upgrade/auHTTP.h"
 #include "upgrade/auUpdater.h"
 #include "upgrade/auUpdaterMessageForm.h"
 #include "upgrade/auUpdaterPasswordForm.h"
+#include "vcl/extctrls/Image.h"
 #include "vcl/extctrls/Panel.h"
 #include "vcl/forms/Screen.h"
+#include "vcl/graphics/images/Picture.h"
 #include "vcl/stdctrls/Button.h"
 #include "vcl/stdctrls/Edit.h"
 #include "vcl/stdctrls/Label.h"
@@ -113,6 +117,24 @@ TEST(auUpdaterForms, ThePasswordFormStoresWhatWasTypedOnlyOnOK) {
     }
 }
 
+// Each form's icon shows at its top left over the form's face: the picture's own colours in its middle, the face
+// where its transparent colour stands.
+TEST(auUpdaterForms, TheQuestionAndThePasswordShowTheirIcons) {
+    const auto paintedIcon = [](vcl::TForm& form, vcl::TImage& icon, vcl::TPoint inside) {
+        ui_test::ShowTestForm(form, form.ClientWidth(), form.ClientHeight(), ui_test::TFormPlacement::OffScreen);
+        ui_test::TDibSurface surface(form.ClientWidth(), form.ClientHeight());
+        ui_test::PaintControl(form, surface);
+        EXPECT_EQ(icon.Picture().Width(), 32);
+        EXPECT_EQ(icon.Picture().Height(), 32);
+        EXPECT_EQ(surface.Pixel(icon.Left(), icon.Top()), vcl::ColorToRGB(vcl::clBtnFace)) << "a transparent corner";
+        return surface.Pixel(icon.Left() + inside.X, icon.Top() + inside.Y);
+    };
+    const ui_test::TFormPtr<au::TauUpdaterUpgradeMessageForm> question(new au::TauUpdaterUpgradeMessageForm(nullptr));
+    EXPECT_EQ(paintedIcon(*question, *question->Icon, {8, 24}), vcl::TColor(0xD0742F)) << "the question's blue disc";
+    const ui_test::TFormPtr<au::TauUpdaterPasswordForm> password(new au::TauUpdaterPasswordForm(nullptr));
+    EXPECT_EQ(paintedIcon(*password, *password->Image1, {10, 20}), vcl::TColor(0x23B9E8)) << "the padlock's gold";
+}
+
 // A protected download asks through the password form; OK sends the credentials, Cancel aborts the upgrade.
 TEST(auUpdaterForms, AProtectedDownloadAsksForThePassword) {
     const std::filesystem::path folder =
@@ -142,7 +164,7 @@ TEST(auUpdaterForms, AProtectedDownloadAsksForThePassword) {
         updater->InfoFileURL = rtl::U16(server.URL("/update.txt"));
         updater->VersionControl = au::TauUpdaterVersionControl::byNumber;
         updater->VersionNumber = u"1.0.0.0";
-        updater->Language = TauUpdaterLanguage::wlEnglish;
+        updater->Wizard.Language = TauUpdaterLanguage::wlEnglish;
         updater->Wizard.Enabled = false;
         updater->ProgramPath = rtl::UnicodeString((folder / "Tallyvane.exe").u16string());
         updater->HelperPath = rtl::UnicodeString((folder / "UpdateHelper.exe").u16string());

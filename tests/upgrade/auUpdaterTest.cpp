@@ -27,7 +27,7 @@ protected:
         Updater->VersionControl = au::TauUpdaterVersionControl::byNumber;
         Updater->VersionNumber = u"1.1.7.0";
         Updater->ApplicationTitle = u"Tallyvane";
-        Updater->Language = au::TauUpdaterLanguage::wlEnglish;
+        Updater->Wizard.Language = au::TauUpdaterLanguage::wlEnglish;
         Updater->OnBeginUpgrade = [this](TauUpdater&, const rtl::UnicodeString& message, au::TacUpgradeMethod method,
                                          const std::vector<rtl::UnicodeString>& files, bool& canUpgrade) {
             Ended.push_back("begin");
@@ -67,7 +67,11 @@ protected:
 TEST_F(UpdaterFixture, ANewerVersionIsOfferedWithItsMessageAndTheUserMayDecline) {
     ServeInfo("#VERSION=1.2.0.0\r\n#url=http://host/Tallyvane.exe\r\n#message={Faster import\r\nNew help}\r\n");
     Forms.Answers = {vcl::mrNo};
+    Forms.Fill = [this](vcl::TCustomForm&) {
+        EXPECT_TRUE(Updater->CheckUpdate()) << "a check asked for while the question shows does nothing";
+    };
     Check();
+    EXPECT_EQ(Server.Requests().size(), 1u);
     EXPECT_EQ(Ended, (std::vector<std::string>{"begin", "later"}));
     EXPECT_EQ(Message, u"Faster import\r\nNew help");
     EXPECT_EQ(Files, (std::vector<rtl::UnicodeString>{u"http://host/Tallyvane.exe"}));
@@ -103,7 +107,7 @@ TEST_F(UpdaterFixture, TheSameVersionOrNoFileIsNoUpdateAndSilentByDefault) {
     Check();
     ASSERT_EQ(Boxes.Shown.size(), 1u);
     EXPECT_EQ(Boxes.Shown[0].Text,
-              au::UpdaterText(au::TauUpdaterText::NoNewerVersion, au::TauUpdaterLanguage::wlEnglish));
+              au::LoadAUString(au::TauUpdaterText::NoNewerVersion, au::TauUpdaterLanguage::wlEnglish));
 }
 
 TEST_F(UpdaterFixture, AMissingInfoFileIsReportedAndShownOnlyWhenAsked) {
@@ -115,7 +119,7 @@ TEST_F(UpdaterFixture, AMissingInfoFileIsReportedAndShownOnlyWhenAsked) {
     Updater->ShowMessages += au::TauUpdaterShowMessages{TauUpdaterShowMessage::mNoInfoFile};
     Check();
     ASSERT_EQ(Boxes.Shown.size(), 1u);
-    EXPECT_EQ(Boxes.Shown[0].Text, au::UpdaterText(au::TauUpdaterText::NoInfoFile, au::TauUpdaterLanguage::wlEnglish));
+    EXPECT_EQ(Boxes.Shown[0].Text, au::LoadAUString(au::TauUpdaterText::NoInfoFile, au::TauUpdaterLanguage::wlEnglish));
 }
 
 TEST_F(UpdaterFixture, AnOversizedInfoFileIsNoInfoFileAndNeverAQuestion) {
@@ -137,12 +141,15 @@ TEST_F(UpdaterFixture, AnUnreachableHostIsReportedWithItsName) {
 }
 
 TEST_F(UpdaterFixture, ARedirectOpensTheFirstURLInTheBrowser) {
+    au_test::TTestClassesRoot classes;
+    classes.Register(L".html", L"TestPage", {{L"open", L"\"C:\\Web\\browser.exe\" \"%1\""}});
     ServeInfo("#version=1.2\n#url=example.org/download.html\n#method=2\n");
     Forms.Answers = {vcl::mrYes};
     Check();
     EXPECT_EQ(Method, au::TacUpgradeMethod::umRedirectToURL);
     ASSERT_EQ(Launches.Launched.size(), 1u);
-    EXPECT_EQ(Launches.Launched[0].File, u"http://example.org/download.html");
+    EXPECT_EQ(Launches.Launched[0].File, u"C:\\Web\\browser.exe") << "the program registered for web pages";
+    EXPECT_EQ(Launches.Launched[0].Parameters, u"http://example.org/download.html");
     EXPECT_EQ(Launches.Launched[0].Operation, u"open");
 }
 

@@ -63,4 +63,23 @@ TEST(auUpdaterWizard, TheProgressShowsInItsLinesAndBarsAndTheCaptionIsEngraved) 
     EXPECT_TRUE(HasColor(surface, caption, vcl::clBtnHighlight));
 }
 
+TEST(auUpdaterWizard, TheFinishedNoteShowsEveryLineInPlaceOfTheProgress) {
+    ui_test::TFormPtr<TauUpdaterWizardForm> wizard(
+        new TauUpdaterWizardForm(nullptr, au::TauUpdaterLanguage::wlEnglish));
+    ui_test::ShowTestForm(*wizard, 463, 281, ui_test::TFormPlacement::OffScreen);
+    wizard->ShowFinished(u"Tallyvane");
+    ui_test::TDibSurface surface(wizard->ClientWidth(), wizard->ClientHeight());
+    ui_test::PaintControl(*wizard, surface);
+    const vcl::TRect note{wizard->AfterNote->Left(), wizard->AfterNote->Top(),
+                          wizard->AfterNote->Left() + wizard->AfterNote->Width(),
+                          wizard->AfterNote->Top() + wizard->AfterNote->Height()};
+    EXPECT_EQ(note.Width(), 319);
+    EXPECT_GE(note.Bottom, wizard->LAllFiles->Top() + wizard->LAllFiles->Height());
+    // The last paragraph ("Press the OK button ...") stands two empty lines below the first.
+    const int lineHeight = wizard->AfterNote->Canvas().TextHeight(u"Wg");
+    EXPECT_TRUE(HasColor(surface, {note.Left, note.Top + 2 * lineHeight, note.Right, note.Bottom},
+                         wizard->AfterNote->Font().Color()))
+        << "the second paragraph shows";
+}
+
 } // namespace

@@ -1,4 +1,4 @@
-// The upgrade utilities' text functions: versions, percentages, URL file names and HTTP dates.
+// The upgrade utilities' text functions: versions, percentages, URL file names, command lines and HTTP dates.
 
 #include "upgrade/auUtils.h"
 
@@ -46,6 +46,38 @@ TEST(auUtils, ExtractURLFileNameTakesTheLastPathPart) {
     EXPECT_EQ(au::ExtractURLFileName(u"http://host:8080"), u"8080");
     EXPECT_EQ(au::ExtractURLFileName(u"name"), u"name");
     EXPECT_EQ(au::ExtractURLFileName(u"http://host/dir/"), u"");
+}
+
+TEST(auUtils, SplitCommandLineSeparatesTheProgramFromItsParameters) {
+    struct Case {
+        const char16_t* command;
+        const char16_t* program;
+        const char16_t* parameters;
+    };
+    const Case cases[] = {
+        {uR"("C:\Program Files\Browser\browser.exe" -osint -url "%1")", uR"(C:\Program Files\Browser\browser.exe)",
+         u"-osint -url %1"},
+        {uR"(  "C:\Program Files\App\app.exe" "%1"   )", uR"(C:\Program Files\App\app.exe)", u"%1"},
+        {uR"(""C:\Program Files\App\app.exe"" "%1")", uR"(C:\Program Files\App\app.exe)", u"%1"},
+        {uR"("C:\App\app.exe)", uR"(C:\App\app.exe)", u""},
+        {uR"(C:\App\app.exe "%1")", uR"(C:\App\app.exe)", u"%1"},
+        {uR"(C:\Windows\notepad.exe %1)", uR"(C:\Windows\notepad.exe)", u"%1"},
+        {uR"(C:\Program Files\Viewer 2.0\view.exe /open /new   )", uR"(C:\Program Files\Viewer 2.0\view.exe)",
+         u"/open /new"},
+        {uR"(C:\Tools\open.exe \\server\share)", uR"(C:\Tools\open.exe)", uR"(\\server\share)"},
+        {uR"(C:\Tools\opener.exe,1)", uR"(C:\Tools\opener.exe)", u"1"},
+        {uR"(C:\My Tools\run -x)", uR"(C:\My Tools\run -x)", u""},
+        {uR"(rundll32.exe C:\Windows\System32\shimgvw.dll,ImageView_Fullscreen %1)",
+         uR"(C:\Windows\System32\rundll32.exe)", uR"(C:\Windows\System32\shimgvw.dll,ImageView_Fullscreen %1)"},
+        {uR"(C:\Windows\rundll32.exe C:\Lib\view.dll,Show %1)", uR"(C:\Windows\rundll32.exe)",
+         uR"(C:\Lib\view.dll,Show %1)"},
+        {u"   ", u"", u""},
+    };
+    for (const Case& c : cases) {
+        const au::TauCommandLine split = au::SplitCommandLine(c.command);
+        EXPECT_EQ(split.Program, c.program) << rtl::UnicodeString(c.command).size();
+        EXPECT_EQ(split.Parameters, c.parameters) << rtl::UnicodeString(c.command).size();
+    }
 }
 
 TEST(auUtils, ParseHTTPDateReadsTheThreeFormsAsTheSameInstant) {

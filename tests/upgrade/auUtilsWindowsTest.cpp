@@ -1,8 +1,11 @@
-// The upgrade utilities that call Windows: URL cracking, file times and sizes, the temporary folder and resources.
+// The upgrade utilities that call Windows: URL cracking, file times and sizes, the temporary folder, resources, the
+// program registered for a file type and opening an address through it or the shell.
 
+#include "UpgradeTestSupport.h"
 #include "rtl/WindowsApi.h"
 #include "rtl/io/Streams.h"
 #include "rtl/time/DateTime.h"
+#include "tests/support/ui/ServiceDoubles.h"
 #include "upgrade/auUtils.h"
 
 #include <filesystem>
@@ -76,6 +79,48 @@ TEST(auUtilsWindows, HTTPDatesInLocalTime) {
     EXPECT_EQ(au::ParseHTTPDate(u""), 0);
     EXPECT_NEAR(au::ParseHTTPDate(u"Sun, 06 Nov 1994 08:49:37 GMT"),
                 au::ParseHTTPDateUTC(u"Sun, 06 Nov 1994 08:49:37 GMT") - au::TimeZoneBias(), 1e-9);
+}
+
+TEST(auUtilsWindows, GetFileAssociationCommandTakesTheOpenVerbElseANamedOneElseTheFirstWithACommand) {
+    au_test::TTestClassesRoot classes;
+    classes.Register(L".html", L"TestPage", {{L"edit", L"edit.exe %1"}, {L"open", LR"("C:\Web\browser.exe" "%1")"}});
+    classes.Register(L".named", L"TestNamed",
+                     {{L"a", L"first.exe %1"}, {L"OpenInTab", L"C:\\Web\\tabs.exe -tab %1"}, {L"z", L"last.exe"}});
+    classes.Register(L".verbs", L"TestVerbs", {{L"a", L""}, {L"b", L"C:\\Tools\\second.exe /x %1"}, {L"c", L"c.exe"}});
+    classes.Register(L".bare", L"TestBare", {{L"print", L""}});
+    classes.Register(L".untyped", L"", {});
+    EXPECT_EQ(au::GetFileAssociationCommand(u".html"), u"C:\\Web\\browser.exe");
+    EXPECT_EQ(au::GetFileAssociationCommand(u".named"), u"C:\\Web\\tabs.exe");
+    EXPECT_EQ(au::GetFileAssociationCommand(u".verbs"), u"C:\\Tools\\second.exe") << "the first verb with a command";
+    EXPECT_EQ(au::GetFileAssociationCommand(u".bare"), u"");
+    EXPECT_EQ(au::GetFileAssociationCommand(u".untyped"), u"");
+    EXPECT_EQ(au::GetFileAssociationCommand(u".missing"), u"");
+}
+
+TEST(auUtilsWindows, OpenURLGoesThroughTheHTMLProgramOrElseTheShell) {
+    au_test::TTestClassesRoot classes;
+    ui_test::TRecordedShellLaunches launches;
+    au::OpenURL(u"example.org/news.html", true);
+    au::OpenURL(u"https://example.org/", false);
+    classes.Register(L".html", L"TestPage", {{L"open", LR"("C:\Web\browser.exe" -url "%1")"}});
+    au::OpenURL(u"example.org/news.html", true);
+    au::OpenURL(u"https://example.org/", false);
+    ASSERT_EQ(launches.Launched.size(), 4u);
+    const struct {
+        const char16_t* File;
+        const char16_t* Parameters;
+    } expected[] = {{u"http://example.org/news.html", u""},
+                    {u"https://example.org/", u""},
+                    {u"C:\\Web\\browser.exe", u"http://example.org/news.html"},
+                    {u"https://example.org/", u""}};
+    for (size_t i = 0; i < launches.Launched.size(); ++i) {
+        const vcl::TShellLaunch& launch = launches.Launched[i];
+        EXPECT_EQ(launch.File, expected[i].File) << i;
+        EXPECT_EQ(launch.Parameters, expected[i].Parameters) << i;
+        EXPECT_EQ(launch.Operation, u"open");
+        EXPECT_EQ(launch.Owner, GetDesktopWindow());
+        EXPECT_EQ(launch.ShowCommand, SW_SHOWNORMAL);
+    }
 }
 
 } // namespace

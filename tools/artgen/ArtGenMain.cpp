@@ -6,7 +6,12 @@
 //
 //   # a comment
 //   palette # 000000          the character "#" stands for the colour RRGGBB from here on
+//   palette . vgradient 0B3D91 5B9BD5
+//                             "." shades from the first colour in the top row to the second in the bottom row
+//                             (24-bit bitmaps only)
 //   bitmap UI_ARROWBITMAP 4   a picture of that resource name, 4 bits per pixel (16 colours) or 24
+//   bitmap AUWIZARDPIC 24 scale 2
+//                             the same with each character drawing a square of 2 x 2 pixels (1 to 8)
 //   |..#.....|                one row per line, top row first, between bars; every row equally wide
 //   cursor UI_DRAGCURSOR 0 0  a 32 x 32 monochrome cursor with its hot spot at (0, 0): "#" black, "o" white,
 //                             "." transparent (the palette plays no part)
@@ -36,7 +41,9 @@ constexpr const char* TextureFolder = "resources/skins";
 
 struct TPaletteEntry {
     char Pixel;
-    uint32_t Color; // RRGGBB
+    uint32_t Color; // RRGGBB; the top row's for a gradient
+    bool Gradient = false;
+    uint32_t BottomColor = 0;
 };
 
 // A cursor's pixels: colours stand for the masks' bits.
@@ -45,9 +52,12 @@ constexpr uint32_t CursorWhite = 0xFFFFFF;
 constexpr uint32_t CursorTransparent = 0xFF000000;
 constexpr size_t CursorSize = 32;
 
+constexpr int MaxScale = 8;
+
 struct TPicture {
     std::string Name;
     int Bits = 0;
+    int Scale = 1;
     bool IsCursor = false;
     int HotSpotX = 0;
     int HotSpotY = 0;
@@ -120,6 +130,13 @@ private:
         }
     }
 
+    uint32_t ReadColor(const std::string& hex) const {
+        if (hex.size() != 6 || hex.find_first_not_of("0123456789ABCDEFabcdef") != std::string::npos) {
+            Fail("the colour \"" + hex + "\" is not six hexadecimal digits");
+        }
+        return static_cast<uint32_t>(std::stoul(hex, nullptr, 16));
+    }
+
     void ReadPalette(std::istringstream& words) {
         std::string character;
         std::string hex;
@@ -127,10 +144,14 @@ private:
         if (character.size() != 1 || character[0] == '|') {
             Fail("a palette entry names one character other than \"|\"");
         }
-        if (hex.size() != 6 || hex.find_first_not_of("0123456789ABCDEFabcdef") != std::string::npos) {
-            Fail("the colour \"" + hex + "\" is not six hexadecimal digits");
+        TPaletteEntry entry{character[0], 0};
+        if (hex == "vgradient") {
+            std::string bottom;
+            words >> hex >> bottom;
+            entry.Gradient = true;
+            entry.BottomColor = ReadColor(bottom);
         }
-        const TPaletteEntry entry{character[0], static_cast<uint32_t>(std::stoul(hex, nullptr, 16))};
+        entry.Color = ReadColor(hex);
         for (TPaletteEntry& earlier : FSource.Palette) {
             if (earlier.Pixel == entry.Pixel) {
                 earlier = entry;
@@ -171,13 +192,19 @@ private:
     void ReadBitmap(std::istringstream& words) {
         CheckLastPicture();
         TPicture picture;
-        words >> picture.Name >> picture.Bits;
+        std::string scale;
+        words >> picture.Name >> picture.Bits >> scale;
         CheckName(picture);
         if (picture.Bits != 4 && picture.Bits != 24) {
             Fail("a bitmap has 4 or 24 bits per pixel");
         }
         if (picture.Bits == 4 && FSource.Palette.size() > 16) {
             Fail("a 4-bit bitmap has at most 16 colours, the palette has " + std::to_string(FSource.Palette.size()));
+        }
+        if (!scale.empty()) {
+            if (scale != "scale" || !(words >> picture.Scale) || picture.Scale < 1 || picture.Scale > MaxScale) {
+                Fail("a bitmap's scale is \"scale\" and 1 to " + std::to_string(MaxScale));
+            }
         }
         picture.Palette = FSource.Palette;
         FSource.Pictures.push_back(std::move(picture));
@@ -193,8 +220,12 @@ private:
         }
         const std::string row = line.substr(1, line.size() - 2);
         for (const char pixel : row) {
-            if (!picture.Find(pixel)) {
+            const TPaletteEntry* entry = picture.Find(pixel);
+            if (!entry) {
                 Fail(std::string("the pixel \"") + pixel + "\" has no palette entry");
+            }
+            if (entry->Gradient && picture.Bits != 24) {
+                Fail(std::string("the gradient \"") + pixel + "\" needs a 24-bit bitmap");
             }
         }
         if (!picture.Rows.empty() && row.size() != picture.Rows.front().size()) {
@@ -252,20 +283,40 @@ int PaletteIndex(const TPicture& picture, char pixel) {
     return static_cast<int>(picture.Find(pixel) - picture.Palette.data());
 }
 
-// One row of pixels as the BMP file holds it, padded to four bytes.
-std::string EncodeRow(const TPicture& picture, const std::string& row) {
+// The colour of an entry in pixel row y of height rows: a gradient's share of the way from top to bottom.
+uint32_t ColorAt(const TPaletteEntry& entry, uint32_t y, uint32_t height) {
+    if (!entry.Gradient || height < 2) {
+        return entry.Color;
+    }
+    uint32_t rgb = 0;
+    for (int shift = 0; shift <= 16; shift += 8) {
+        const uint32_t top = entry.Color >> shift & 0xFF;
+        const uint32_t bottom = entry.BottomColor >> shift & 0xFF;
+        const uint32_t channel = (top * (height - 1 - y) + bottom * y + (height - 1) / 2) / (height - 1);
+        rgb |= channel << shift;
+    }
+    return rgb;
+}
+
+// Pixel row y of a picture height pixels high as the BMP file holds it, each character drawn Scale pixels wide,
+// padded to four bytes.
+std::string EncodeRow(const TPicture& picture, const std::string& row, uint32_t y, uint32_t height) {
+    std::string pixels;
+    for (const char pixel : row) {
+        pixels.append(static_cast<size_t>(picture.Scale), pixel);
+    }
     std::string bytes;
     if (picture.Bits == 24) {
-        for (const char pixel : row) {
-            const uint32_t rgb = picture.Find(pixel)->Color;
+        for (const char pixel : pixels) {
+            const uint32_t rgb = ColorAt(*picture.Find(pixel), y, height);
             bytes.push_back(static_cast<char>(rgb & 0xFF));
             bytes.push_back(static_cast<char>(rgb >> 8 & 0xFF));
             bytes.push_back(static_cast<char>(rgb >> 16 & 0xFF));
         }
     } else {
-        for (size_t x = 0; x < row.size(); x += 2) {
-            const int high = PaletteIndex(picture, row[x]);
-            const int low = x + 1 < row.size() ? PaletteIndex(picture, row[x + 1]) : 0;
+        for (size_t x = 0; x < pixels.size(); x += 2) {
+            const int high = PaletteIndex(picture, pixels[x]);
+            const int low = x + 1 < pixels.size() ? PaletteIndex(picture, pixels[x + 1]) : 0;
             bytes.push_back(static_cast<char>(high << 4 | low));
         }
     }
@@ -274,12 +325,13 @@ std::string EncodeRow(const TPicture& picture, const std::string& row) {
 }
 
 std::string EncodeBitmap(const TPicture& picture) {
-    const auto width = static_cast<uint32_t>(picture.Rows.front().size());
-    const auto height = static_cast<uint32_t>(picture.Rows.size());
+    const auto scale = static_cast<uint32_t>(picture.Scale);
+    const auto width = static_cast<uint32_t>(picture.Rows.front().size()) * scale;
+    const auto height = static_cast<uint32_t>(picture.Rows.size()) * scale;
     const uint32_t paletteSize = picture.Bits == 4 ? 16 * 4 : 0;
     std::string pixels;
-    for (auto row = picture.Rows.rbegin(); row != picture.Rows.rend(); ++row) {
-        pixels += EncodeRow(picture, *row);
+    for (uint32_t y = height; y-- > 0;) {
+        pixels += EncodeRow(picture, picture.Rows[y / scale], y, height);
     }
     constexpr uint32_t fileHeaderSize = 14;
     constexpr uint32_t infoHeaderSize = 40;

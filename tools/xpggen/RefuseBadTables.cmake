@@ -52,6 +52,11 @@ expect_refused(adjustable_default "an adjustable value takes no default or occur
                "${valid}class TCT_Point\n    about A point.\n    attribute x X adjcoord default 0\n")
 expect_refused(tribool_default "a bool defaults to true or false"
                "${valid}class TCT_Flag\n    about A flag.\n    attribute on On tribool default yes\n")
+expect_refused(tribool_fallback "a bool defaults to true or false"
+               "${valid}class TCT_Flag\n    about A flag.\n    attribute on On tribool fallback yes\n")
+expect_refused(fallback_of_an_int "only a bool or tribool has a fallback value"
+               "${valid}class TCT_Sized\n    about Sized.\n    attribute size Size int fallback 1\n")
+expect_refused(child_counts_one "only an optional member counts as one" "${valid}    child other Other TCT_Item counts-one\n")
 expect_refused(any_in_a_group "only an element class keeps any elements, in one member"
                "${valid}group TEG_Kept\n    about Kept.\n    any Kept\n")
 expect_refused(two_any_members "only an element class keeps any elements, in one member"

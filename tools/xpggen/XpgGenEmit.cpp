@@ -121,8 +121,12 @@ std::string FieldType(TAttributeType type) {
     return "TStringXpgList";
 }
 
-// The value an attribute takes for a text that does not convert: its occurred value, else its default.
+// The value an attribute takes for a text that does not convert: its fallback value, else its occurred value, else
+// its default.
 std::string FallbackValue(const TAttribute& attribute) {
+    if (!attribute.Fallback.empty()) {
+        return attribute.Fallback;
+    }
     return attribute.Occurred.empty() ? attribute.Default : attribute.Occurred;
 }
 
@@ -1273,6 +1277,14 @@ void TSource::CheckAssigned(const TClass& item) {
                 FCode.Line("    children += " + field + ".GetCount();");
                 break;
             case TMemberKind::Optional:
+                if (member.CountsOne) {
+                    FCode.Line("    if (" + field + ") {");
+                    FCode.Line("        // One, whatever it holds; its flags are recomputed all the same.");
+                    FCode.Line("        " + field + "->CheckAssigned();");
+                    FCode.Line("        ++children;");
+                    FCode.Line("    }");
+                    break;
+                }
                 FCode.Line("    children += " + field + " ? " + field + "->CheckAssigned() : 0;");
                 break;
             default:

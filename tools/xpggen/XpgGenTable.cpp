@@ -268,7 +268,7 @@ private:
             Need(line, 5);
             attribute.EnumName = line.Tokens[next++];
         }
-        ReadOptions(line, next, {"default", "occurred", "unknown", "required", "hash"},
+        ReadOptions(line, next, {"default", "occurred", "fallback", "unknown", "required", "hash"},
                     [&](const std::string& option, const std::string& value) {
                         if (option == "required") {
                             attribute.Required = true;
@@ -276,6 +276,8 @@ private:
                             attribute.Default = value;
                         } else if (option == "occurred") {
                             attribute.Occurred = value;
+                        } else if (option == "fallback") {
+                            attribute.Fallback = value;
                         } else if (option == "unknown") {
                             attribute.Unknown = value;
                         } else {
@@ -320,15 +322,18 @@ private:
         if (member.Kind == TMemberKind::Stream) {
             member.Callback = line.Tokens[next++];
         }
-        ReadOptions(line, next, {"main", "document", "hash"}, [&](const std::string& option, const std::string& value) {
-            if (option == "main") {
-                member.Main = true;
-            } else if (option == "document") {
-                member.DocumentCallback = true;
-            } else {
-                CheckHash(line, member.XmlName, value);
-            }
-        });
+        ReadOptions(line, next, {"main", "document", "counts-one", "hash"},
+                    [&](const std::string& option, const std::string& value) {
+                        if (option == "main") {
+                            member.Main = true;
+                        } else if (option == "document") {
+                            member.DocumentCallback = true;
+                        } else if (option == "counts-one") {
+                            member.CountsOne = true;
+                        } else {
+                            CheckHash(line, member.XmlName, value);
+                        }
+                    });
         return member;
     }
 
@@ -344,7 +349,7 @@ private:
         return TTextType::Text;
     }
 
-    // Options are a word ("main", "document") or a word with a value ("hash 1266").
+    // Options are a word ("main", "document", "required", "counts-one") or a word with a value ("hash 1266").
     template <class F>
     void ReadOptions(const TLine& line, size_t next, std::initializer_list<std::string> allowed, F take) const {
         while (next < line.Tokens.size()) {
@@ -352,7 +357,7 @@ private:
             if (std::find(allowed.begin(), allowed.end(), option) == allowed.end()) {
                 Fail(line.Number, "unexpected \"" + option + "\"");
             }
-            if (option == "main" || option == "document" || option == "required") {
+            if (option == "main" || option == "document" || option == "required" || option == "counts-one") {
                 take(option, {});
                 continue;
             }
@@ -570,6 +575,9 @@ void TReader::CheckClass(const TClass& item) const {
         if (member.Main && item.Kind != TClassKind::Root) {
             Fail(member.Line, "only the root has a main child");
         }
+        if (member.CountsOne && member.Kind != TMemberKind::Optional) {
+            Fail(member.Line, "only an optional member counts as one");
+        }
         if (member.DocumentCallback && (member.Kind != TMemberKind::Stream || FTable.Document.empty())) {
             Fail(member.Line, "only a stream of a unit with a document has a document callback");
         }
@@ -592,6 +600,10 @@ void TReader::CheckAttribute(const TClass& item, TAttribute& attribute) const {
     }
     if (!attribute.Unknown.empty() && (attribute.Type != TAttributeType::Enum || !IsNumber(attribute.Unknown))) {
         Fail(line, "only an enum has an unknown ordinal, and it is a number");
+    }
+    const bool boolean = attribute.Type == TAttributeType::Bool || attribute.Type == TAttributeType::TriBool;
+    if (!attribute.Fallback.empty() && !boolean) {
+        Fail(line, "only a bool or tribool has a fallback value");
     }
     if (IsAdjustable(attribute.Type)) {
         if (!attribute.Default.empty() || !attribute.Occurred.empty()) {
@@ -617,6 +629,9 @@ void TReader::CheckAttribute(const TClass& item, TAttribute& attribute) const {
     attribute.Default = ValueExpression(item, attribute, attribute.Default, "default");
     if (!attribute.Occurred.empty()) {
         attribute.Occurred = ValueExpression(item, attribute, attribute.Occurred, "occurred value");
+    }
+    if (!attribute.Fallback.empty()) {
+        attribute.Fallback = ValueExpression(item, attribute, attribute.Fallback, "fallback value");
     }
     if (FTable.ReportUnknownEnum && attribute.Type == TAttributeType::Enum && attribute.Unknown.empty()) {
         // A value the type lacks reads as what the element means without it.
@@ -690,8 +705,8 @@ void TReader::CheckMember(const TClass& item, const TMember& member) const {
     }
 }
 
-// A class is cleared when it is streamed, asks to be, is cleared by hand, or is a member of a class that is cleared;
-// list items are freed rather than cleared.
+// A class is cleared when it is streamed, asks to be, is cleared by hand, or is a member made with a class that is
+// cleared; list items and optional members are freed rather than cleared.
 void TReader::MarkCleared() {
     std::vector<std::string> pending;
     for (const TClass& item : FTable.Classes) {
@@ -722,7 +737,8 @@ void TReader::MarkCleared() {
         }
         item.HasClear = true;
         for (const TMember& member : item.Members) {
-            if (HoldsObject(member) && member.Kind != TMemberKind::List && member.Kind != TMemberKind::Sequence) {
+            if (HoldsObject(member) && member.Kind != TMemberKind::List && member.Kind != TMemberKind::Sequence &&
+                member.Kind != TMemberKind::Optional) {
                 pending.push_back(member.Class);
             }
         }

@@ -44,7 +44,8 @@
 //
 // Member lines (<xml name> as written with the unit's prefix; "hash <n>" checks the name's byte sum):
 //   about <text>                       what the class is for (required; a line of it, repeatable)
-//   attribute <xml name> <field> <type> [default <value>] [occurred <value>] [unknown <n>] [required] [hash <n>]
+//   attribute <xml name> <field> <type> [default <value>] [occurred <value>] [fallback <value>] [unknown <n>]
+//             [required] [hash <n>]
 //       types: text, int, hex, bool, float, strlist, enum <ST_name> (default: a number or a value's name; a float
 //              may give the 16 hexadecimal digits of its bits after "0x"; a text its value and a strlist its one
 //              item, without quotes or backslashes); tribool (a TXpgTriState: unset until read unless a default
@@ -53,12 +54,16 @@
 //       required: the class counts its attributes as one, always (whatever the others hold)
 //       occurred: the value the field takes when its element begins, which an element without the attribute
 //                 means; a bool value that is no boolean text also gives it (not for texts and lists)
+//       fallback: (bool, tribool) the value a text that is no boolean gives, in place of the occurred value or
+//                 the default
 //       unknown:  (enum) a value missing from the enumeration is reported and gives the ordinal n
 //   ignore <xml name> [hash <n>]       an attribute taken without being kept (and without a report)
 //   text <field> [<text type>]         the text content of the element
 //   child <xml name> <field> <class> [main] [hash <n>]    one object, made with its parent; a root's main child is
 //                                                         written even when nothing is assigned
-//   optional <xml name> <field> <class> [hash <n>]         one object, made at its first occurrence
+//   optional <xml name> <field> <class> [counts-one] [hash <n>]
+//                                      one object, made at its first occurrence; with counts-one its owner's
+//                                      CheckAssigned counts it as one while it exists, whatever it holds
 //   list <xml name> <field> <class> [hash <n>]             a new item per occurrence
 //   sequence <field> <group>           a list of the group, made with its parent: each element that one of the group's
 //                                      members takes (the group names elements only) adds a new item, which takes
@@ -80,7 +85,8 @@
 //                                                         boolean raises)
 //   use <field> <group>                group members offered after the class's own children
 //   clear                              the class offers Clear, which restores what its constructor made (a root also
-//                                      forgets the document element's attributes); its members are cleared with it
+//                                      forgets the document element's attributes); the members its constructor made
+//                                      are cleared with it, its optional members and list items freed
 //   custom <method>                    declared, written by hand: FindChild, HandleElement, AssignAttributes,
 //                                      AssignAttribute, HandleElementEnd, CheckAssigned, Clear, Write; or
 //                                      CountAttributes (int32_t CountAttributes() const), which counts the class's
@@ -115,6 +121,8 @@ struct TAttribute {
     int Line = 0;
     // A C++ expression, or empty when beginning the element leaves the field as it is.
     std::string Occurred;
+    // A C++ expression, or empty when a text that is no boolean gives the occurred value, else the default.
+    std::string Fallback;
     // A C++ expression, or empty when a missing enumeration value takes the unit's rule.
     std::string Unknown;
     bool Required = false;
@@ -136,6 +144,8 @@ struct TMember {
     bool Main = false;
     // The callback of a stream is the document's, not the class's.
     bool DocumentCallback = false;
+    // An optional member that its owner counts as one while it exists, whatever it holds.
+    bool CountsOne = false;
     int Line = 0;
 };
 

@@ -1,5 +1,8 @@
 #include "vcl/imagelists/ImageList.h"
 
+#include "rtl/core/Exceptions.h"
+#include "rtl/io/Filer.h"
+#include "rtl/io/Streams.h"
 #include "vcl/graphics/Canvas.h"
 #include "vcl/graphics/GdiObjects.h"
 #include "vcl/graphics/images/Bitmap.h"
@@ -7,7 +10,13 @@
 #include "vcl/system/Win32.h"
 
 #include <algorithm>
+#include <limits>
+
+// The COM stream declarations first: commctrl.h declares ImageList_Read and ImageList_Write only after them.
+// clang-format off
+#include <objidl.h>
 #include <commctrl.h>
+// clang-format on
 
 namespace vcl {
 
@@ -169,6 +178,64 @@ HBITMAP TCustomImageList::MaskFor(TBitmap& image, TBitmap* mask, TBitmapHandle& 
     }
     opaque = OpaqueMask(image.Width(), image.Height());
     return opaque.Get();
+}
+
+void TCustomImageList::DefineProperties(rtl::TFiler& filer) {
+    TComponent::DefineProperties(filer);
+    filer.DefineBinaryProperty(
+        u"Bitmap", [this](rtl::TStream& stream) { ReadData(stream); },
+        [this](rtl::TStream& stream) { WriteData(stream); }, Count() > 0);
+}
+
+// comctl32 reads and writes image lists through COM streams: one in global memory carries the bytes.
+void TCustomImageList::WriteData(rtl::TStream& stream) {
+    IStream* memory = nullptr;
+    if (CreateStreamOnHGlobal(nullptr, TRUE, &memory) != S_OK) {
+        throw rtl::EWriteError(rtl::RtlMessages::StreamWriteError);
+    }
+    HGLOBAL global = nullptr;
+    const bool written = ImageList_Write(Handle(), memory) && GetHGlobalFromStream(memory, &global) == S_OK;
+    STATSTG status{};
+    if (written && memory->Stat(&status, STATFLAG_NONAME) == S_OK &&
+        status.cbSize.QuadPart <= static_cast<ULONGLONG>(std::numeric_limits<int32_t>::max())) {
+        const void* bytes = GlobalLock(global);
+        stream.WriteBuffer(bytes, static_cast<int32_t>(status.cbSize.QuadPart));
+        GlobalUnlock(global);
+        memory->Release();
+        return;
+    }
+    memory->Release();
+    throw rtl::EWriteError(rtl::RtlMessages::StreamWriteError);
+}
+
+void TCustomImageList::ReadData(rtl::TStream& stream) {
+    const int64_t size = stream.Size() - stream.Position();
+    if (size <= 0 || size > std::numeric_limits<int32_t>::max()) {
+        throw rtl::EReadError(VclMessages::ImageListReadError);
+    }
+    const HGLOBAL global = GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(size));
+    if (global == nullptr) {
+        throw rtl::EOutOfMemory(rtl::RtlMessages::OutOfMemory);
+    }
+    try {
+        stream.ReadBuffer(GlobalLock(global), static_cast<int32_t>(size));
+    } catch (...) {
+        GlobalUnlock(global);
+        GlobalFree(global);
+        throw;
+    }
+    GlobalUnlock(global);
+    IStream* memory = nullptr;
+    if (CreateStreamOnHGlobal(global, TRUE, &memory) != S_OK) {
+        GlobalFree(global);
+        throw rtl::EReadError(VclMessages::ImageListReadError);
+    }
+    const HIMAGELIST list = ImageList_Read(memory);
+    memory->Release();
+    if (list == nullptr) {
+        throw rtl::EReadError(VclMessages::ImageListReadError);
+    }
+    SetHandle(list);
 }
 
 int32_t TCustomImageList::Add(TBitmap& image, TBitmap* mask) {

@@ -14,6 +14,11 @@
 #include <cstdint>
 #include <vector>
 
+namespace rtl {
+class TFiler;
+class TStream;
+} // namespace rtl
+
 namespace vcl {
 
 class TBitmap;
@@ -23,6 +28,10 @@ class TIcon;
 
 enum TDrawingStyle : uint8_t { dsFocus, dsSelected, dsNormal, dsTransparent };
 enum TImageType : uint8_t { itImage, itMask };
+
+namespace VclMessages {
+inline constexpr char16_t ImageListReadError[] = u"Failed to read ImageList data from stream";
+} // namespace VclMessages
 
 // Tells its owner that an image list changed; an image list keeps the links registered with it (not owned).
 class TChangeLink {
@@ -59,14 +68,14 @@ public:
     HIMAGELIST Handle();
     bool HandleAllocated() const { return FHandle != nullptr; }
     // Takes a system image list over (owned unless ShareImages); its image size becomes the list's.
-    void SetHandle(HIMAGELIST handle);
+    virtual void SetHandle(HIMAGELIST handle);
 
     int32_t Width() const { return FWidth; }
     int32_t Height() const { return FHeight; }
     // A new size empties the list.
     void SetWidth(int32_t value) { SetSize(value, FHeight); }
     void SetHeight(int32_t value) { SetSize(FWidth, value); }
-    void SetSize(int32_t width, int32_t height);
+    virtual void SetSize(int32_t width, int32_t height);
     // How many images the system list grows by at a time.
     int32_t AllocBy() const { return FAllocBy; }
     void SetAllocBy(int32_t value);
@@ -86,19 +95,21 @@ public:
     int32_t Count();
     // Adds the images of image (cut into as many as it holds cells of the list's size, left to right), with mask
     // (1 where the background shows; none: all opaque); the index of the first, -1 when the system list refuses.
-    int32_t Add(TBitmap& image, TBitmap* mask);
+    // The operations that change the images are virtual, so that a list keeping more about each image keeps it in
+    // step; Insert adds and moves through them.
+    virtual int32_t Add(TBitmap& image, TBitmap* mask);
     // The same, with the pixels of maskColor as the mask.
-    int32_t AddMasked(TBitmap& image, TColor maskColor);
-    int32_t AddIcon(TIcon& icon);
-    // Adds the images of another list (index -1: all of them).
-    void AddImages(TCustomImageList& source);
+    virtual int32_t AddMasked(TBitmap& image, TColor maskColor);
+    virtual int32_t AddIcon(TIcon& icon);
+    // Adds the images of another list.
+    virtual void AddImages(TCustomImageList& source);
     void Insert(int32_t index, TBitmap& image, TBitmap* mask);
-    void Replace(int32_t index, TBitmap& image, TBitmap* mask);
+    virtual void Replace(int32_t index, TBitmap& image, TBitmap* mask);
     // Deletes one image (-1: all of them).
-    void Delete(int32_t index);
+    virtual void Delete(int32_t index);
     void Clear() { Delete(-1); }
     // Moves an image to another index, the images between shifting by one.
-    void Move(int32_t currentIndex, int32_t newIndex);
+    virtual void Move(int32_t currentIndex, int32_t newIndex);
     // The image (and its mask) at index into bitmaps of the list's size; false for an index out of range.
     bool GetBitmap(int32_t index, TBitmap& image);
     bool GetMask(int32_t index, TBitmap& mask);
@@ -108,6 +119,13 @@ public:
     void Draw(TCanvas& canvas, int32_t x, int32_t y, int32_t index, bool enabled = true);
     void Draw(TCanvas& canvas, int32_t x, int32_t y, int32_t index, TDrawingStyle style, TImageType type,
               bool enabled = true);
+
+    // The form data "Bitmap": the system list in comctl32's stream form, written when the list has images.
+    void DefineProperties(rtl::TFiler& filer) override;
+    // The system list in comctl32's stream form (ImageList_Write); reading takes the list read over, its image size
+    // becoming the list's (rtl::EReadError when the data is no image list).
+    void WriteData(rtl::TStream& stream);
+    void ReadData(rtl::TStream& stream);
 
     // Change links: each hears every change; OnChange fires too.
     void RegisterChanges(TChangeLink& link);

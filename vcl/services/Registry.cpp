@@ -3,6 +3,7 @@
 #include "rtl/text/Format.h"
 #include "vcl/system/Win32.h"
 
+#include <iterator>
 #include <vector>
 
 namespace vcl {
@@ -105,6 +106,20 @@ HKEY TRegistry::RequireKey(rtl::UnicodeStringView name) const {
         RaiseRegistryError(VclMessages::RegistryNoKeyOpen, name);
     }
     return FCurrentKey;
+}
+
+std::vector<rtl::UnicodeString> TRegistry::GetKeyNames() const {
+    std::vector<rtl::UnicodeString> names;
+    // A key name holds at most 255 characters.
+    wchar_t name[256];
+    for (DWORD index = 0; FCurrentKey; ++index) {
+        DWORD length = std::size(name);
+        if (RegEnumKeyExW(FCurrentKey, index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
+            break;
+        }
+        names.emplace_back(AsUtf16(name), length);
+    }
+    return names;
 }
 
 bool TRegistry::ValueExists(rtl::UnicodeStringView name) const {

@@ -12,6 +12,7 @@
 #include "vcl/system/WinTypes.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace vcl {
 
@@ -54,6 +55,8 @@ public:
     HKEY CurrentKey() const { return FCurrentKey; }
     const rtl::UnicodeString& CurrentPath() const { return FCurrentPath; }
 
+    // The names of the open key's subkeys in the order the registry lists them; none when no key is open.
+    std::vector<rtl::UnicodeString> GetKeyNames() const;
     bool ValueExists(rtl::UnicodeStringView name) const;
     // A text value (REG_SZ or REG_EXPAND_SZ, unexpanded); empty when the value is missing. ERegistryException for a
     // value of another type.

@@ -1000,6 +1000,7 @@ constexpr std::u16string_view ST_MarkerStyleValues[] = {
     u"star",     // 8
     u"triangle", // 9
     u"x",        // 10
+    u"auto",     // 11
 };
 
 constexpr std::u16string_view ST_CrossesValues[] = {
@@ -3410,6 +3411,3897 @@ int32_t TCT_TransformEffect::CheckAssigned() {
     attributes += FKy != 0;
     attributes += FTx != 0;
     attributes += FTy != 0;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_LineProperties::TCT_LineProperties(TXPGDocBase& owner) : TXPGBase(owner, 6, 4) {
+    FLineFill = std::make_unique<TEG_LineFillProperties>(owner);
+    FLineDash = std::make_unique<TEG_LineDashProperties>(owner);
+    FLineJoin = std::make_unique<TEG_LineJoinProperties>(owner);
+}
+
+TCT_LineProperties::~TCT_LineProperties() = default;
+
+TXPGBase* TCT_LineProperties::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:headEnd"):
+        if (reader.IsElement("a:headEnd")) {
+            return Enter(Created(FHeadEnd), reader);
+        }
+        break;
+    case XpgByteSumHash("a:tailEnd"):
+        if (reader.IsElement("a:tailEnd")) {
+            return Enter(Created(FTailEnd), reader);
+        }
+        break;
+    case XpgByteSumHash("a:extLst"):
+        if (reader.IsElement("a:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    if (TXPGBase* child = FLineFill->FindChild(reader)) {
+        return child;
+    }
+    if (TXPGBase* child = FLineDash->FindChild(reader)) {
+        return child;
+    }
+    return FLineJoin->FindChild(reader);
+}
+
+bool TCT_LineProperties::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("w"):
+        if (attribute.NameIs("w")) {
+            FW = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("cap"):
+        if (attribute.NameIs("cap")) {
+            AssignEnum(Enums().ST_LineCap, attribute.PlainValue(), FCap);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("cmpd"):
+        if (attribute.NameIs("cmpd")) {
+            AssignEnum(Enums().ST_CompoundLine, attribute.PlainValue(), FCmpd);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("algn"):
+        if (attribute.NameIs("algn")) {
+            AssignEnum(Enums().ST_PenAlignment, attribute.PlainValue(), FAlgn);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_LineProperties::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FW != 0x7FFFFFF0;
+    attributes += FCap != -1;
+    attributes += FCmpd != -1;
+    attributes += FAlgn != -1;
+    int32_t children = 0;
+    children += FLineFill->CheckAssigned();
+    children += FLineDash->CheckAssigned();
+    children += FLineJoin->CheckAssigned();
+    children += FHeadEnd ? FHeadEnd->CheckAssigned() : 0;
+    children += FTailEnd ? FTailEnd->CheckAssigned() : 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(attributes, 0, children);
+}
+
+TEG_LineFillProperties::TEG_LineFillProperties(TXPGDocBase& owner) : TXPGBase(owner, 4, 0) {}
+
+TEG_LineFillProperties::~TEG_LineFillProperties() = default;
+
+TXPGBase* TEG_LineFillProperties::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:noFill"):
+        if (reader.IsElement("a:noFill")) {
+            return Enter(Created(FNoFill), reader);
+        }
+        break;
+    case XpgByteSumHash("a:solidFill"):
+        if (reader.IsElement("a:solidFill")) {
+            return Enter(Created(FSolidFill), reader);
+        }
+        break;
+    case XpgByteSumHash("a:gradFill"):
+        if (reader.IsElement("a:gradFill")) {
+            return Enter(Created(FGradFill), reader);
+        }
+        break;
+    case XpgByteSumHash("a:pattFill"):
+        if (reader.IsElement("a:pattFill")) {
+            return Enter(Created(FPattFill), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+TEG_LineDashProperties::TEG_LineDashProperties(TXPGDocBase& owner) : TXPGBase(owner, 2, 0) {}
+
+TEG_LineDashProperties::~TEG_LineDashProperties() = default;
+
+TXPGBase* TEG_LineDashProperties::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:prstDash"):
+        if (reader.IsElement("a:prstDash")) {
+            return Enter(Created(FPrstDash), reader);
+        }
+        break;
+    case XpgByteSumHash("a:custDash"):
+        if (reader.IsElement("a:custDash")) {
+            return Enter(Created(FCustDash), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TEG_LineDashProperties::CheckAssigned() {
+    int32_t children = 0;
+    children += FPrstDash ? FPrstDash->CheckAssigned() : 0;
+    children += FCustDash ? FCustDash->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TEG_LineJoinProperties::TEG_LineJoinProperties(TXPGDocBase& owner) : TXPGBase(owner, 3, 0) {}
+
+TEG_LineJoinProperties::~TEG_LineJoinProperties() = default;
+
+TXPGBase* TEG_LineJoinProperties::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:round"):
+        if (reader.IsElement("a:round")) {
+            return Enter(Created(FRound), reader);
+        }
+        break;
+    case XpgByteSumHash("a:bevel"):
+        if (reader.IsElement("a:bevel")) {
+            return Enter(Created(FBevel), reader);
+        }
+        break;
+    case XpgByteSumHash("a:miter"):
+        if (reader.IsElement("a:miter")) {
+            return Enter(Created(FMiter), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TEG_LineJoinProperties::CheckAssigned() {
+    int32_t children = 0;
+    children += FRound ? FRound->CheckAssigned() : 0;
+    children += FBevel ? FBevel->CheckAssigned() : 0;
+    children += FMiter ? FMiter->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_PresetLineDashProperties::TCT_PresetLineDashProperties(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_PresetLineDashProperties::~TCT_PresetLineDashProperties() = default;
+
+bool TCT_PresetLineDashProperties::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("val")) {
+        AssignEnum(Enums().ST_PresetLineDashVal, attribute.PlainValue(), FVal);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_PresetLineDashProperties::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FVal != -1;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_DashStopList::TCT_DashStopList(TXPGDocBase& owner) : TXPGBase(owner, 1, 0) {
+    FDs = std::make_unique<TCT_DashStopXpgList>(owner);
+}
+
+TCT_DashStopList::~TCT_DashStopList() = default;
+
+TXPGBase* TCT_DashStopList::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("a:ds")) {
+        return Enter(FDs->Add(), reader);
+    }
+    return nullptr;
+}
+
+int32_t TCT_DashStopList::CheckAssigned() {
+    int32_t children = 0;
+    children += FDs->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_DashStop::TCT_DashStop(TXPGDocBase& owner) : TXPGBase(owner, 0, 2) {}
+
+TCT_DashStop::~TCT_DashStop() = default;
+
+bool TCT_DashStop::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("d"):
+        if (attribute.NameIs("d")) {
+            FD = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("sp"):
+        if (attribute.NameIs("sp")) {
+            FSp = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_DashStop::CheckAssigned() {
+    // The attributes are required: they count as one, whatever they hold.
+    const int32_t attributes = 1;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_LineJoinRound::TCT_LineJoinRound(TXPGDocBase& owner) : TXPGBase(owner, 0, 0) {}
+
+TCT_LineJoinRound::~TCT_LineJoinRound() = default;
+
+int32_t TCT_LineJoinRound::CheckAssigned() {
+    return SetAssigned(0, 0, 0);
+}
+
+TCT_LineJoinBevel::TCT_LineJoinBevel(TXPGDocBase& owner) : TXPGBase(owner, 0, 0) {}
+
+TCT_LineJoinBevel::~TCT_LineJoinBevel() = default;
+
+int32_t TCT_LineJoinBevel::CheckAssigned() {
+    return SetAssigned(0, 0, 0);
+}
+
+TCT_LineJoinMiterProperties::TCT_LineJoinMiterProperties(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_LineJoinMiterProperties::~TCT_LineJoinMiterProperties() = default;
+
+bool TCT_LineJoinMiterProperties::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("lim")) {
+        FLim = XmlStrToIntDef(attribute.PlainValue(), 0);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_LineJoinMiterProperties::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FLim != 0x7FFFFFF0;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_LineEndProperties::TCT_LineEndProperties(TXPGDocBase& owner) : TXPGBase(owner, 0, 3) {}
+
+TCT_LineEndProperties::~TCT_LineEndProperties() = default;
+
+void TCT_LineEndProperties::Clear() {
+    SetFlags(0);
+    FType = -1;
+    FW = -1;
+    FLen = -1;
+}
+
+bool TCT_LineEndProperties::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("type"):
+        if (attribute.NameIs("type")) {
+            AssignEnum(Enums().ST_LineEndType, attribute.PlainValue(), FType);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("w"):
+        if (attribute.NameIs("w")) {
+            AssignEnum(Enums().ST_LineEndWidth, attribute.PlainValue(), FW);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("len"):
+        if (attribute.NameIs("len")) {
+            AssignEnum(Enums().ST_LineEndLength, attribute.PlainValue(), FLen);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_LineEndProperties::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FType != -1;
+    attributes += FW != -1;
+    attributes += FLen != -1;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_TextCharacterProperties::TCT_TextCharacterProperties(TXPGDocBase& owner) : TXPGBase(owner, 13, 19) {
+    FFill = std::make_unique<TEG_FillProperties>(owner);
+    FEffect = std::make_unique<TEG_EffectProperties>(owner);
+    FUnderlineLine = std::make_unique<TEG_TextUnderlineLine>(owner);
+    FUnderlineFill = std::make_unique<TEG_TextUnderlineFill>(owner);
+}
+
+TCT_TextCharacterProperties::~TCT_TextCharacterProperties() = default;
+
+TXPGBase* TCT_TextCharacterProperties::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:ln"):
+        if (reader.IsElement("a:ln")) {
+            return Enter(Created(FLn), reader);
+        }
+        break;
+    case XpgByteSumHash("a:highlight"):
+        if (reader.IsElement("a:highlight")) {
+            return Enter(Created(FHighlight), reader);
+        }
+        break;
+    case XpgByteSumHash("a:latin"):
+        if (reader.IsElement("a:latin")) {
+            return Enter(Created(FLatin), reader);
+        }
+        break;
+    case XpgByteSumHash("a:ea"):
+        if (reader.IsElement("a:ea")) {
+            return Enter(Created(FEa), reader);
+        }
+        break;
+    case XpgByteSumHash("a:cs"):
+        if (reader.IsElement("a:cs")) {
+            return Enter(Created(FCs), reader);
+        }
+        break;
+    case XpgByteSumHash("a:sym"):
+        if (reader.IsElement("a:sym")) {
+            return Enter(Created(FSym), reader);
+        }
+        break;
+    case XpgByteSumHash("a:hlinkClick"):
+        if (reader.IsElement("a:hlinkClick")) {
+            return Enter(Created(FHlinkClick), reader);
+        }
+        break;
+    case XpgByteSumHash("a:hlinkMouseOver"):
+        if (reader.IsElement("a:hlinkMouseOver")) {
+            return Enter(Created(FHlinkMouseOver), reader);
+        }
+        break;
+    case XpgByteSumHash("a:extLst"):
+        if (reader.IsElement("a:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    if (TXPGBase* child = FFill->FindChild(reader)) {
+        return child;
+    }
+    if (TXPGBase* child = FEffect->FindChild(reader)) {
+        return child;
+    }
+    if (TXPGBase* child = FUnderlineLine->FindChild(reader)) {
+        return child;
+    }
+    return FUnderlineFill->FindChild(reader);
+}
+
+bool TCT_TextCharacterProperties::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("kumimoji"):
+        if (attribute.NameIs("kumimoji")) {
+            FKumimoji = XmlStrToBoolDef(attribute.PlainValue(), false) ? xtsTrue : xtsFalse;
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("lang"):
+        if (attribute.NameIs("lang")) {
+            FLang = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("altLang"):
+        if (attribute.NameIs("altLang")) {
+            FAltLang = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("sz"):
+        if (attribute.NameIs("sz")) {
+            FSz = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("b"):
+        if (attribute.NameIs("b")) {
+            FB = XmlStrToBoolDef(attribute.PlainValue(), false) ? xtsTrue : xtsFalse;
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("i"):
+        if (attribute.NameIs("i")) {
+            FI = XmlStrToBoolDef(attribute.PlainValue(), false) ? xtsTrue : xtsFalse;
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("u"):
+        if (attribute.NameIs("u")) {
+            AssignEnum(Enums().ST_TextUnderlineType, attribute.PlainValue(), FU);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("strike"):
+        if (attribute.NameIs("strike")) {
+            AssignEnum(Enums().ST_TextStrikeType, attribute.PlainValue(), FStrike);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("kern"):
+        if (attribute.NameIs("kern")) {
+            FKern = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("cap"):
+        if (attribute.NameIs("cap")) {
+            AssignEnum(Enums().ST_TextCapsType, attribute.PlainValue(), FCap);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("spc"):
+        if (attribute.NameIs("spc")) {
+            FSpc = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("normalizeH"):
+        if (attribute.NameIs("normalizeH")) {
+            FNormalizeH = XmlStrToBoolDef(attribute.PlainValue(), false) ? xtsTrue : xtsFalse;
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("baseline"):
+        if (attribute.NameIs("baseline")) {
+            FBaseline = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("noProof"):
+        if (attribute.NameIs("noProof")) {
+            FNoProof = XmlStrToBoolDef(attribute.PlainValue(), false) ? xtsTrue : xtsFalse;
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("dirty"):
+        if (attribute.NameIs("dirty")) {
+            FDirty = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("err"):
+        if (attribute.NameIs("err")) {
+            FErr = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("smtClean"):
+        if (attribute.NameIs("smtClean")) {
+            FSmtClean = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("smtId"):
+        if (attribute.NameIs("smtId")) {
+            FSmtId = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("bmk"):
+        if (attribute.NameIs("bmk")) {
+            FBmk = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_TextCharacterProperties::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FKumimoji != xtsUnset;
+    attributes += !FLang.empty();
+    attributes += !FAltLang.empty();
+    attributes += FSz != 0x7FFFFFF0;
+    attributes += FB != xtsUnset;
+    attributes += FI != xtsUnset;
+    attributes += FU != -1;
+    attributes += FStrike != -1;
+    attributes += FKern != 0x7FFFFFF0;
+    attributes += FCap != -1;
+    attributes += FSpc != 0x7FFFFFF0;
+    attributes += FNormalizeH != xtsUnset;
+    attributes += FBaseline != 0x7FFFFFF0;
+    attributes += FNoProof != xtsUnset;
+    attributes += !FDirty;
+    attributes += FErr;
+    attributes += !FSmtClean;
+    attributes += FSmtId != 0;
+    attributes += !FBmk.empty();
+    int32_t children = 0;
+    children += FLn ? FLn->CheckAssigned() : 0;
+    children += FFill->CheckAssigned();
+    children += FEffect->CheckAssigned();
+    children += FHighlight ? FHighlight->CheckAssigned() : 0;
+    children += FUnderlineLine->CheckAssigned();
+    children += FUnderlineFill->CheckAssigned();
+    children += FLatin ? FLatin->CheckAssigned() : 0;
+    children += FEa ? FEa->CheckAssigned() : 0;
+    children += FCs ? FCs->CheckAssigned() : 0;
+    children += FSym ? FSym->CheckAssigned() : 0;
+    children += FHlinkClick ? FHlinkClick->CheckAssigned() : 0;
+    children += FHlinkMouseOver ? FHlinkMouseOver->CheckAssigned() : 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(attributes, 0, children);
+}
+
+TEG_TextUnderlineLine::TEG_TextUnderlineLine(TXPGDocBase& owner) : TXPGBase(owner, 2, 0) {}
+
+TEG_TextUnderlineLine::~TEG_TextUnderlineLine() = default;
+
+TXPGBase* TEG_TextUnderlineLine::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:uLnTx"):
+        if (reader.IsElement("a:uLnTx")) {
+            return Enter(Created(FULnTx), reader);
+        }
+        break;
+    case XpgByteSumHash("a:uLn"):
+        if (reader.IsElement("a:uLn")) {
+            return Enter(Created(FULn), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TEG_TextUnderlineLine::CheckAssigned() {
+    int32_t children = 0;
+    children += FULnTx ? FULnTx->CheckAssigned() : 0;
+    children += FULn ? FULn->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TEG_TextUnderlineFill::TEG_TextUnderlineFill(TXPGDocBase& owner) : TXPGBase(owner, 2, 0) {}
+
+TEG_TextUnderlineFill::~TEG_TextUnderlineFill() = default;
+
+TXPGBase* TEG_TextUnderlineFill::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:uFillTx"):
+        if (reader.IsElement("a:uFillTx")) {
+            return Enter(Created(FUFillTx), reader);
+        }
+        break;
+    case XpgByteSumHash("a:uFill"):
+        if (reader.IsElement("a:uFill")) {
+            return Enter(Created(FUFill), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TEG_TextUnderlineFill::CheckAssigned() {
+    int32_t children = 0;
+    children += FUFillTx ? FUFillTx->CheckAssigned() : 0;
+    children += FUFill ? FUFill->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_TextUnderlineLineFollowText::TCT_TextUnderlineLineFollowText(TXPGDocBase& owner) : TXPGBase(owner, 0, 0) {}
+
+TCT_TextUnderlineLineFollowText::~TCT_TextUnderlineLineFollowText() = default;
+
+int32_t TCT_TextUnderlineLineFollowText::CheckAssigned() {
+    return SetAssigned(0, 0, 0);
+}
+
+TCT_TextUnderlineFillFollowText::TCT_TextUnderlineFillFollowText(TXPGDocBase& owner) : TXPGBase(owner, 0, 0) {}
+
+TCT_TextUnderlineFillFollowText::~TCT_TextUnderlineFillFollowText() = default;
+
+int32_t TCT_TextUnderlineFillFollowText::CheckAssigned() {
+    return SetAssigned(0, 0, 0);
+}
+
+TCT_TextUnderlineFillGroupWrapper::TCT_TextUnderlineFillGroupWrapper(TXPGDocBase& owner) : TXPGBase(owner, 1, 0) {
+    FFill = std::make_unique<TEG_FillProperties>(owner);
+}
+
+TCT_TextUnderlineFillGroupWrapper::~TCT_TextUnderlineFillGroupWrapper() = default;
+
+TXPGBase* TCT_TextUnderlineFillGroupWrapper::FindChild(TXPGReader& reader) {
+    return FFill->FindChild(reader);
+}
+
+int32_t TCT_TextUnderlineFillGroupWrapper::CheckAssigned() {
+    int32_t children = 0;
+    children += FFill->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_TextFont::TCT_TextFont(TXPGDocBase& owner) : TXPGBase(owner, 0, 4) {}
+
+TCT_TextFont::~TCT_TextFont() = default;
+
+bool TCT_TextFont::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("typeface"):
+        if (attribute.NameIs("typeface")) {
+            FTypeface = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("panose"):
+        if (attribute.NameIs("panose")) {
+            FPanose = XpgHexToInt(attribute.PlainValue());
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("pitchFamily"):
+        if (attribute.NameIs("pitchFamily")) {
+            FPitchFamily = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("charset"):
+        if (attribute.NameIs("charset")) {
+            FCharset = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_TextFont::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += !FTypeface.empty();
+    attributes += FPanose != -16;
+    attributes += FPitchFamily != 0;
+    attributes += FCharset != 1;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_TextParagraphProperties::TCT_TextParagraphProperties(TXPGDocBase& owner) : TXPGBase(owner, 10, 11) {
+    FBulletColor = std::make_unique<TEG_TextBulletColor>(owner);
+    FBulletSize = std::make_unique<TEG_TextBulletSize>(owner);
+    FBulletTypeface = std::make_unique<TEG_TextBulletTypeface>(owner);
+    FBullet = std::make_unique<TEG_TextBullet>(owner);
+}
+
+TCT_TextParagraphProperties::~TCT_TextParagraphProperties() = default;
+
+TXPGBase* TCT_TextParagraphProperties::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:lnSpc"):
+        if (reader.IsElement("a:lnSpc")) {
+            return Enter(Created(FLnSpc), reader);
+        }
+        break;
+    case XpgByteSumHash("a:spcBef"):
+        if (reader.IsElement("a:spcBef")) {
+            return Enter(Created(FSpcBef), reader);
+        }
+        break;
+    case XpgByteSumHash("a:spcAft"):
+        if (reader.IsElement("a:spcAft")) {
+            return Enter(Created(FSpcAft), reader);
+        }
+        break;
+    case XpgByteSumHash("a:tabLst"):
+        if (reader.IsElement("a:tabLst")) {
+            return Enter(Created(FTabLst), reader);
+        }
+        break;
+    case XpgByteSumHash("a:defRPr"):
+        if (reader.IsElement("a:defRPr")) {
+            return Enter(Created(FDefRPr), reader);
+        }
+        break;
+    case XpgByteSumHash("a:extLst"):
+        if (reader.IsElement("a:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    if (TXPGBase* child = FBulletColor->FindChild(reader)) {
+        return child;
+    }
+    if (TXPGBase* child = FBulletSize->FindChild(reader)) {
+        return child;
+    }
+    if (TXPGBase* child = FBulletTypeface->FindChild(reader)) {
+        return child;
+    }
+    return FBullet->FindChild(reader);
+}
+
+bool TCT_TextParagraphProperties::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("marL"):
+        if (attribute.NameIs("marL")) {
+            FMarL = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("marR"):
+        if (attribute.NameIs("marR")) {
+            FMarR = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("lvl"):
+        if (attribute.NameIs("lvl")) {
+            FLvl = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("indent"):
+        if (attribute.NameIs("indent")) {
+            FIndent = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("algn"):
+        if (attribute.NameIs("algn")) {
+            AssignEnum(Enums().ST_TextAlignType, attribute.PlainValue(), FAlgn);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("defTabSz"):
+        if (attribute.NameIs("defTabSz")) {
+            FDefTabSz = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("rtl"):
+        if (attribute.NameIs("rtl")) {
+            FRtl = XmlStrToBoolDef(attribute.PlainValue(), false) ? xtsTrue : xtsFalse;
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("eaLnBrk"):
+        if (attribute.NameIs("eaLnBrk")) {
+            FEaLnBrk = XmlStrToBoolDef(attribute.PlainValue(), false) ? xtsTrue : xtsFalse;
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("fontAlgn"):
+        if (attribute.NameIs("fontAlgn")) {
+            AssignEnum(Enums().ST_TextFontAlignType, attribute.PlainValue(), FFontAlgn);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("latinLnBrk"):
+        if (attribute.NameIs("latinLnBrk")) {
+            FLatinLnBrk = XmlStrToBoolDef(attribute.PlainValue(), false) ? xtsTrue : xtsFalse;
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("hangingPunct"):
+        if (attribute.NameIs("hangingPunct")) {
+            FHangingPunct = XmlStrToBoolDef(attribute.PlainValue(), false) ? xtsTrue : xtsFalse;
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_TextParagraphProperties::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FMarL != 0x7FFFFFF0;
+    attributes += FMarR != 0x7FFFFFF0;
+    attributes += FLvl != 0x7FFFFFF0;
+    attributes += FIndent != 0x7FFFFFF0;
+    attributes += FAlgn != -1;
+    attributes += FDefTabSz != 0x7FFFFFF0;
+    attributes += FRtl != xtsUnset;
+    attributes += FEaLnBrk != xtsUnset;
+    attributes += FFontAlgn != -1;
+    attributes += FLatinLnBrk != xtsUnset;
+    attributes += FHangingPunct != xtsUnset;
+    int32_t children = 0;
+    children += FLnSpc ? FLnSpc->CheckAssigned() : 0;
+    children += FSpcBef ? FSpcBef->CheckAssigned() : 0;
+    children += FSpcAft ? FSpcAft->CheckAssigned() : 0;
+    children += FBulletColor->CheckAssigned();
+    children += FBulletSize->CheckAssigned();
+    children += FBulletTypeface->CheckAssigned();
+    children += FBullet->CheckAssigned();
+    children += FTabLst ? FTabLst->CheckAssigned() : 0;
+    children += FDefRPr ? FDefRPr->CheckAssigned() : 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_TextSpacing::TCT_TextSpacing(TXPGDocBase& owner) : TXPGBase(owner, 2, 0) {}
+
+TCT_TextSpacing::~TCT_TextSpacing() = default;
+
+TXPGBase* TCT_TextSpacing::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:spcPct"):
+        if (reader.IsElement("a:spcPct")) {
+            return Enter(Created(FSpcPct), reader);
+        }
+        break;
+    case XpgByteSumHash("a:spcPts"):
+        if (reader.IsElement("a:spcPts")) {
+            return Enter(Created(FSpcPts), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_TextSpacing::CheckAssigned() {
+    int32_t children = 0;
+    children += FSpcPct ? FSpcPct->CheckAssigned() : 0;
+    children += FSpcPts ? FSpcPts->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_TextSpacingPercent::TCT_TextSpacingPercent(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_TextSpacingPercent::~TCT_TextSpacingPercent() = default;
+
+bool TCT_TextSpacingPercent::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("val")) {
+        FVal = XmlStrToIntDef(attribute.PlainValue(), 0);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_TextSpacingPercent::CheckAssigned() {
+    // The attributes are required: they count as one, whatever they hold.
+    const int32_t attributes = 1;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_TextSpacingPoint::TCT_TextSpacingPoint(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_TextSpacingPoint::~TCT_TextSpacingPoint() = default;
+
+bool TCT_TextSpacingPoint::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("val")) {
+        FVal = XmlStrToIntDef(attribute.PlainValue(), 0);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_TextSpacingPoint::CheckAssigned() {
+    // The attributes are required: they count as one, whatever they hold.
+    const int32_t attributes = 1;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TEG_TextBulletColor::TEG_TextBulletColor(TXPGDocBase& owner) : TXPGBase(owner, 2, 0) {}
+
+TEG_TextBulletColor::~TEG_TextBulletColor() = default;
+
+TXPGBase* TEG_TextBulletColor::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:buClrTx"):
+        if (reader.IsElement("a:buClrTx")) {
+            return Enter(Created(FBuClrTx), reader);
+        }
+        break;
+    case XpgByteSumHash("a:buClr"):
+        if (reader.IsElement("a:buClr")) {
+            return Enter(Created(FBuClr), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TEG_TextBulletColor::CheckAssigned() {
+    int32_t children = 0;
+    children += FBuClrTx ? FBuClrTx->CheckAssigned() : 0;
+    children += FBuClr ? FBuClr->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TEG_TextBulletSize::TEG_TextBulletSize(TXPGDocBase& owner) : TXPGBase(owner, 3, 0) {}
+
+TEG_TextBulletSize::~TEG_TextBulletSize() = default;
+
+TXPGBase* TEG_TextBulletSize::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:buSzTx"):
+        if (reader.IsElement("a:buSzTx")) {
+            return Enter(Created(FBuSzTx), reader);
+        }
+        break;
+    case XpgByteSumHash("a:buSzPct"):
+        if (reader.IsElement("a:buSzPct")) {
+            return Enter(Created(FBuSzPct), reader);
+        }
+        break;
+    case XpgByteSumHash("a:buSzPts"):
+        if (reader.IsElement("a:buSzPts")) {
+            return Enter(Created(FBuSzPts), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TEG_TextBulletSize::CheckAssigned() {
+    int32_t children = 0;
+    children += FBuSzTx ? FBuSzTx->CheckAssigned() : 0;
+    children += FBuSzPct ? FBuSzPct->CheckAssigned() : 0;
+    children += FBuSzPts ? FBuSzPts->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TEG_TextBulletTypeface::TEG_TextBulletTypeface(TXPGDocBase& owner) : TXPGBase(owner, 2, 0) {}
+
+TEG_TextBulletTypeface::~TEG_TextBulletTypeface() = default;
+
+TXPGBase* TEG_TextBulletTypeface::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:buFontTx"):
+        if (reader.IsElement("a:buFontTx")) {
+            return Enter(Created(FBuFontTx), reader);
+        }
+        break;
+    case XpgByteSumHash("a:buFont"):
+        if (reader.IsElement("a:buFont")) {
+            return Enter(Created(FBuFont), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TEG_TextBulletTypeface::CheckAssigned() {
+    int32_t children = 0;
+    children += FBuFontTx ? FBuFontTx->CheckAssigned() : 0;
+    children += FBuFont ? FBuFont->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TEG_TextBullet::TEG_TextBullet(TXPGDocBase& owner) : TXPGBase(owner, 4, 0) {}
+
+TEG_TextBullet::~TEG_TextBullet() = default;
+
+TXPGBase* TEG_TextBullet::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:buNone"):
+        if (reader.IsElement("a:buNone")) {
+            return Enter(Created(FBuNone), reader);
+        }
+        break;
+    case XpgByteSumHash("a:buAutoNum"):
+        if (reader.IsElement("a:buAutoNum")) {
+            return Enter(Created(FBuAutoNum), reader);
+        }
+        break;
+    case XpgByteSumHash("a:buChar"):
+        if (reader.IsElement("a:buChar")) {
+            return Enter(Created(FBuChar), reader);
+        }
+        break;
+    case XpgByteSumHash("a:buBlip"):
+        if (reader.IsElement("a:buBlip")) {
+            return Enter(Created(FBuBlip), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TEG_TextBullet::CheckAssigned() {
+    int32_t children = 0;
+    children += FBuNone ? FBuNone->CheckAssigned() : 0;
+    children += FBuAutoNum ? FBuAutoNum->CheckAssigned() : 0;
+    children += FBuChar ? FBuChar->CheckAssigned() : 0;
+    children += FBuBlip ? FBuBlip->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_TextBulletColorFollowText::TCT_TextBulletColorFollowText(TXPGDocBase& owner) : TXPGBase(owner, 0, 0) {}
+
+TCT_TextBulletColorFollowText::~TCT_TextBulletColorFollowText() = default;
+
+int32_t TCT_TextBulletColorFollowText::CheckAssigned() {
+    return SetAssigned(0, 0, 0);
+}
+
+TCT_TextBulletSizeFollowText::TCT_TextBulletSizeFollowText(TXPGDocBase& owner) : TXPGBase(owner, 0, 0) {}
+
+TCT_TextBulletSizeFollowText::~TCT_TextBulletSizeFollowText() = default;
+
+int32_t TCT_TextBulletSizeFollowText::CheckAssigned() {
+    return SetAssigned(0, 0, 0);
+}
+
+TCT_TextBulletTypefaceFollowText::TCT_TextBulletTypefaceFollowText(TXPGDocBase& owner) : TXPGBase(owner, 0, 0) {}
+
+TCT_TextBulletTypefaceFollowText::~TCT_TextBulletTypefaceFollowText() = default;
+
+int32_t TCT_TextBulletTypefaceFollowText::CheckAssigned() {
+    return SetAssigned(0, 0, 0);
+}
+
+TCT_TextNoBullet::TCT_TextNoBullet(TXPGDocBase& owner) : TXPGBase(owner, 0, 0) {}
+
+TCT_TextNoBullet::~TCT_TextNoBullet() = default;
+
+int32_t TCT_TextNoBullet::CheckAssigned() {
+    return SetAssigned(0, 0, 0);
+}
+
+TCT_TextBulletSizePercent::TCT_TextBulletSizePercent(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_TextBulletSizePercent::~TCT_TextBulletSizePercent() = default;
+
+bool TCT_TextBulletSizePercent::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("val")) {
+        FVal = XmlStrToIntDef(attribute.PlainValue(), 0);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_TextBulletSizePercent::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FVal != 0x7FFFFFF0;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_TextBulletSizePoint::TCT_TextBulletSizePoint(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_TextBulletSizePoint::~TCT_TextBulletSizePoint() = default;
+
+bool TCT_TextBulletSizePoint::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("val")) {
+        FVal = XmlStrToIntDef(attribute.PlainValue(), 0);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_TextBulletSizePoint::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FVal != 0x7FFFFFF0;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_TextAutonumberBullet::TCT_TextAutonumberBullet(TXPGDocBase& owner) : TXPGBase(owner, 0, 2) {}
+
+TCT_TextAutonumberBullet::~TCT_TextAutonumberBullet() = default;
+
+bool TCT_TextAutonumberBullet::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("type"):
+        if (attribute.NameIs("type")) {
+            AssignEnum(Enums().ST_TextAutonumberScheme, attribute.PlainValue(), FType);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("startAt"):
+        if (attribute.NameIs("startAt")) {
+            FStartAt = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_TextAutonumberBullet::CheckAssigned() {
+    // The attributes are required: they count as one, whatever they hold.
+    const int32_t attributes = 1;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_TextCharBullet::TCT_TextCharBullet(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_TextCharBullet::~TCT_TextCharBullet() = default;
+
+bool TCT_TextCharBullet::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("char")) {
+        FChar = attribute.PlainValue();
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_TextCharBullet::CheckAssigned() {
+    // The attributes are required: they count as one, whatever they hold.
+    const int32_t attributes = 1;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_TextBlipBullet::TCT_TextBlipBullet(TXPGDocBase& owner) : TXPGBase(owner, 1, 0) {}
+
+TCT_TextBlipBullet::~TCT_TextBlipBullet() = default;
+
+TXPGBase* TCT_TextBlipBullet::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("a:blip")) {
+        return Enter(Created(FBlip), reader);
+    }
+    return nullptr;
+}
+
+int32_t TCT_TextBlipBullet::CheckAssigned() {
+    int32_t children = 0;
+    children += FBlip ? FBlip->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_TextTabStopList::TCT_TextTabStopList(TXPGDocBase& owner) : TXPGBase(owner, 1, 0) {
+    FTab = std::make_unique<TCT_TextTabStopXpgList>(owner);
+}
+
+TCT_TextTabStopList::~TCT_TextTabStopList() = default;
+
+TXPGBase* TCT_TextTabStopList::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("a:tab")) {
+        return Enter(FTab->Add(), reader);
+    }
+    return nullptr;
+}
+
+int32_t TCT_TextTabStopList::CheckAssigned() {
+    int32_t children = 0;
+    children += FTab->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_TextTabStop::TCT_TextTabStop(TXPGDocBase& owner) : TXPGBase(owner, 0, 2) {}
+
+TCT_TextTabStop::~TCT_TextTabStop() = default;
+
+void TCT_TextTabStop::Clear() {
+    SetFlags(0);
+    FPos = 0x7FFFFFF0;
+    FAlgn = -1;
+}
+
+bool TCT_TextTabStop::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("pos"):
+        if (attribute.NameIs("pos")) {
+            FPos = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("algn"):
+        if (attribute.NameIs("algn")) {
+            AssignEnum(Enums().ST_TextTabAlignType, attribute.PlainValue(), FAlgn);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_TextTabStop::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FPos != 0x7FFFFFF0;
+    attributes += FAlgn != -1;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TEG_Geometry::TEG_Geometry(TXPGDocBase& owner) : TXPGBase(owner, 2, 0) {}
+
+TEG_Geometry::~TEG_Geometry() = default;
+
+void TEG_Geometry::Clear() {
+    SetFlags(0);
+    FCustGeom.reset();
+    FPrstGeom.reset();
+}
+
+TXPGBase* TEG_Geometry::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:custGeom"):
+        if (reader.IsElement("a:custGeom")) {
+            return Enter(Created(FCustGeom), reader);
+        }
+        break;
+    case XpgByteSumHash("a:prstGeom"):
+        if (reader.IsElement("a:prstGeom")) {
+            return Enter(Created(FPrstGeom), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TEG_Geometry::CheckAssigned() {
+    int32_t children = 0;
+    children += FCustGeom ? FCustGeom->CheckAssigned() : 0;
+    children += FPrstGeom ? FPrstGeom->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_PresetGeometry2D::TCT_PresetGeometry2D(TXPGDocBase& owner) : TXPGBase(owner, 1, 1) {}
+
+TCT_PresetGeometry2D::~TCT_PresetGeometry2D() = default;
+
+TXPGBase* TCT_PresetGeometry2D::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("a:avLst")) {
+        return Enter(Created(FAvLst), reader);
+    }
+    return nullptr;
+}
+
+bool TCT_PresetGeometry2D::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("prst")) {
+        AssignEnum(Enums().ST_ShapeType, attribute.PlainValue(), FPrst);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_PresetGeometry2D::CheckAssigned() {
+    // The attributes are required: they count as one, whatever they hold.
+    const int32_t attributes = 1;
+    int32_t children = 0;
+    children += FAvLst ? FAvLst->CheckAssigned() : 0;
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_PresetTextShape::TCT_PresetTextShape(TXPGDocBase& owner) : TXPGBase(owner, 1, 1) {}
+
+TCT_PresetTextShape::~TCT_PresetTextShape() = default;
+
+TXPGBase* TCT_PresetTextShape::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("a:avLst")) {
+        return Enter(Created(FAvLst), reader);
+    }
+    return nullptr;
+}
+
+bool TCT_PresetTextShape::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("prst")) {
+        AssignEnum(Enums().ST_TextShapeType, attribute.PlainValue(), FPrst);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_PresetTextShape::CheckAssigned() {
+    // The attributes are required: they count as one, whatever they hold.
+    const int32_t attributes = 1;
+    int32_t children = 0;
+    children += FAvLst ? FAvLst->CheckAssigned() : 0;
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_CustomGeometry2D::TCT_CustomGeometry2D(TXPGDocBase& owner) : TXPGBase(owner, 6, 0) {}
+
+TCT_CustomGeometry2D::~TCT_CustomGeometry2D() = default;
+
+TXPGBase* TCT_CustomGeometry2D::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:avLst"):
+        if (reader.IsElement("a:avLst")) {
+            return Enter(Created(FAvLst), reader);
+        }
+        break;
+    case XpgByteSumHash("a:gdLst"):
+        if (reader.IsElement("a:gdLst")) {
+            return Enter(Created(FGdLst), reader);
+        }
+        break;
+    case XpgByteSumHash("a:ahLst"):
+        if (reader.IsElement("a:ahLst")) {
+            return Enter(Created(FAhLst), reader);
+        }
+        break;
+    case XpgByteSumHash("a:cxnLst"):
+        if (reader.IsElement("a:cxnLst")) {
+            return Enter(Created(FCxnLst), reader);
+        }
+        break;
+    case XpgByteSumHash("a:rect"):
+        if (reader.IsElement("a:rect")) {
+            return Enter(Created(FRect), reader);
+        }
+        break;
+    case XpgByteSumHash("a:pathLst"):
+        if (reader.IsElement("a:pathLst")) {
+            return Enter(Created(FPathLst), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_CustomGeometry2D::CheckAssigned() {
+    int32_t children = 0;
+    children += FAvLst ? FAvLst->CheckAssigned() : 0;
+    children += FGdLst ? FGdLst->CheckAssigned() : 0;
+    children += FAhLst ? FAhLst->CheckAssigned() : 0;
+    children += FCxnLst ? FCxnLst->CheckAssigned() : 0;
+    children += FRect ? FRect->CheckAssigned() : 0;
+    children += FPathLst ? FPathLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_GeomGuideList::TCT_GeomGuideList(TXPGDocBase& owner) : TXPGBase(owner, 1, 0) {
+    FGd = std::make_unique<TCT_GeomGuideXpgList>(owner);
+}
+
+TCT_GeomGuideList::~TCT_GeomGuideList() = default;
+
+TXPGBase* TCT_GeomGuideList::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("a:gd")) {
+        return Enter(FGd->Add(), reader);
+    }
+    return nullptr;
+}
+
+int32_t TCT_GeomGuideList::CheckAssigned() {
+    int32_t children = 0;
+    children += FGd->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_GeomGuide::TCT_GeomGuide(TXPGDocBase& owner) : TXPGBase(owner, 0, 2) {}
+
+TCT_GeomGuide::~TCT_GeomGuide() = default;
+
+bool TCT_GeomGuide::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("name"):
+        if (attribute.NameIs("name")) {
+            FName = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("fmla"):
+        if (attribute.NameIs("fmla")) {
+            FFmla = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_GeomGuide::CheckAssigned() {
+    // The attributes are required: they count as one, whatever they hold.
+    const int32_t attributes = 1;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_AdjustHandleList::TCT_AdjustHandleList(TXPGDocBase& owner) : TXPGBase(owner, 2, 0) {
+    FAhXY = std::make_unique<TCT_XYAdjustHandleXpgList>(owner);
+    FAhPolar = std::make_unique<TCT_PolarAdjustHandleXpgList>(owner);
+}
+
+TCT_AdjustHandleList::~TCT_AdjustHandleList() = default;
+
+TXPGBase* TCT_AdjustHandleList::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:ahXY"):
+        if (reader.IsElement("a:ahXY")) {
+            return Enter(FAhXY->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("a:ahPolar"):
+        if (reader.IsElement("a:ahPolar")) {
+            return Enter(FAhPolar->Add(), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_AdjustHandleList::CheckAssigned() {
+    int32_t children = 0;
+    children += FAhXY->CheckAssigned();
+    children += FAhPolar->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_XYAdjustHandle::TCT_XYAdjustHandle(TXPGDocBase& owner) : TXPGBase(owner, 1, 6) {}
+
+TCT_XYAdjustHandle::~TCT_XYAdjustHandle() = default;
+
+TXPGBase* TCT_XYAdjustHandle::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("a:pos")) {
+        return Enter(Created(FPos), reader);
+    }
+    return nullptr;
+}
+
+bool TCT_XYAdjustHandle::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("gdRefX"):
+        if (attribute.NameIs("gdRefX")) {
+            FGdRefX = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("minX"):
+        if (attribute.NameIs("minX")) {
+            XmlStrToAdjustable(attribute.PlainValue(), FMinX);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("maxX"):
+        if (attribute.NameIs("maxX")) {
+            XmlStrToAdjustable(attribute.PlainValue(), FMaxX);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("gdRefY"):
+        if (attribute.NameIs("gdRefY")) {
+            FGdRefY = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("minY"):
+        if (attribute.NameIs("minY")) {
+            XmlStrToAdjustable(attribute.PlainValue(), FMinY);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("maxY"):
+        if (attribute.NameIs("maxY")) {
+            XmlStrToAdjustable(attribute.PlainValue(), FMaxY);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_XYAdjustHandle::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += !FGdRefX.empty();
+    attributes += FMinX.Kind != -1;
+    attributes += FMaxX.Kind != -1;
+    attributes += !FGdRefY.empty();
+    attributes += FMinY.Kind != -1;
+    attributes += FMaxY.Kind != -1;
+    int32_t children = 0;
+    children += FPos ? FPos->CheckAssigned() : 0;
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_PolarAdjustHandle::TCT_PolarAdjustHandle(TXPGDocBase& owner) : TXPGBase(owner, 1, 6) {}
+
+TCT_PolarAdjustHandle::~TCT_PolarAdjustHandle() = default;
+
+TXPGBase* TCT_PolarAdjustHandle::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("a:pos")) {
+        return Enter(Created(FPos), reader);
+    }
+    return nullptr;
+}
+
+bool TCT_PolarAdjustHandle::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("gdRefR"):
+        if (attribute.NameIs("gdRefR")) {
+            FGdRefR = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("minR"):
+        if (attribute.NameIs("minR")) {
+            XmlStrToAdjustable(attribute.PlainValue(), FMinR);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("maxR"):
+        if (attribute.NameIs("maxR")) {
+            XmlStrToAdjustable(attribute.PlainValue(), FMaxR);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("gdRefAng"):
+        if (attribute.NameIs("gdRefAng")) {
+            FGdRefAng = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("minAng"):
+        if (attribute.NameIs("minAng")) {
+            XmlStrToAdjustable(attribute.PlainValue(), FMinAng);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("maxAng"):
+        if (attribute.NameIs("maxAng")) {
+            XmlStrToAdjustable(attribute.PlainValue(), FMaxAng);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_PolarAdjustHandle::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += !FGdRefR.empty();
+    attributes += FMinR.Kind != -1;
+    attributes += FMaxR.Kind != -1;
+    attributes += !FGdRefAng.empty();
+    attributes += FMinAng.Kind != -1;
+    attributes += FMaxAng.Kind != -1;
+    int32_t children = 0;
+    children += FPos ? FPos->CheckAssigned() : 0;
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_ConnectionSiteList::TCT_ConnectionSiteList(TXPGDocBase& owner) : TXPGBase(owner, 1, 0) {
+    FCxn = std::make_unique<TCT_ConnectionSiteXpgList>(owner);
+}
+
+TCT_ConnectionSiteList::~TCT_ConnectionSiteList() = default;
+
+TXPGBase* TCT_ConnectionSiteList::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("a:cxn")) {
+        return Enter(FCxn->Add(), reader);
+    }
+    return nullptr;
+}
+
+int32_t TCT_ConnectionSiteList::CheckAssigned() {
+    int32_t children = 0;
+    children += FCxn->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_ConnectionSite::TCT_ConnectionSite(TXPGDocBase& owner) : TXPGBase(owner, 1, 1) {}
+
+TCT_ConnectionSite::~TCT_ConnectionSite() = default;
+
+TXPGBase* TCT_ConnectionSite::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("a:pos")) {
+        return Enter(Created(FPos), reader);
+    }
+    return nullptr;
+}
+
+bool TCT_ConnectionSite::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("ang")) {
+        XmlStrToAdjustable(attribute.PlainValue(), FAng);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_ConnectionSite::CheckAssigned() {
+    // The attributes are required: they count as one, whatever they hold.
+    const int32_t attributes = 1;
+    int32_t children = 0;
+    children += FPos ? FPos->CheckAssigned() : 0;
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_GeomRect::TCT_GeomRect(TXPGDocBase& owner) : TXPGBase(owner, 0, 4) {}
+
+TCT_GeomRect::~TCT_GeomRect() = default;
+
+bool TCT_GeomRect::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("l"):
+        if (attribute.NameIs("l")) {
+            XmlStrToAdjustable(attribute.PlainValue(), FL);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("t"):
+        if (attribute.NameIs("t")) {
+            XmlStrToAdjustable(attribute.PlainValue(), FT);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("r"):
+        if (attribute.NameIs("r")) {
+            XmlStrToAdjustable(attribute.PlainValue(), FR);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("b"):
+        if (attribute.NameIs("b")) {
+            XmlStrToAdjustable(attribute.PlainValue(), FB);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_GeomRect::CheckAssigned() {
+    // The attributes are required: they count as one, whatever they hold.
+    const int32_t attributes = 1;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_Path2DList::TCT_Path2DList(TXPGDocBase& owner) : TXPGBase(owner, 1, 0) {
+    FPath = std::make_unique<TCT_Path2DXpgList>(owner);
+}
+
+TCT_Path2DList::~TCT_Path2DList() = default;
+
+TXPGBase* TCT_Path2DList::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("a:path")) {
+        return Enter(FPath->Add(), reader);
+    }
+    return nullptr;
+}
+
+int32_t TCT_Path2DList::CheckAssigned() {
+    int32_t children = 0;
+    children += FPath->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_Path2D::TCT_Path2D(TXPGDocBase& owner) : TXPGBase(owner, 1, 5) {
+    FSegments = std::make_unique<TEG_Path2DSegmentXpgList>(owner);
+}
+
+TCT_Path2D::~TCT_Path2D() = default;
+
+TXPGBase* TCT_Path2D::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:moveTo"):
+        if (reader.IsElement("a:moveTo")) {
+            return FSegments->Add().FindChild(reader);
+        }
+        break;
+    case XpgByteSumHash("a:lnTo"):
+        if (reader.IsElement("a:lnTo")) {
+            return FSegments->Add().FindChild(reader);
+        }
+        break;
+    case XpgByteSumHash("a:arcTo"):
+        if (reader.IsElement("a:arcTo")) {
+            return FSegments->Add().FindChild(reader);
+        }
+        break;
+    case XpgByteSumHash("a:close"):
+        if (reader.IsElement("a:close")) {
+            return FSegments->Add().FindChild(reader);
+        }
+        break;
+    case XpgByteSumHash("a:quadBezTo"):
+        if (reader.IsElement("a:quadBezTo")) {
+            return FSegments->Add().FindChild(reader);
+        }
+        break;
+    case XpgByteSumHash("a:cubicBezTo"):
+        if (reader.IsElement("a:cubicBezTo")) {
+            return FSegments->Add().FindChild(reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+bool TCT_Path2D::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("w"):
+        if (attribute.NameIs("w")) {
+            FW = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("h"):
+        if (attribute.NameIs("h")) {
+            FH = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("fill"):
+        if (attribute.NameIs("fill")) {
+            AssignEnum(Enums().ST_PathFillMode, attribute.PlainValue(), FFill);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("stroke"):
+        if (attribute.NameIs("stroke")) {
+            FStroke = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("extrusionOk"):
+        if (attribute.NameIs("extrusionOk")) {
+            FExtrusionOk = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_Path2D::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FW != 0;
+    attributes += FH != 0;
+    attributes += FFill != TST_PathFillMode::norm;
+    attributes += !FStroke;
+    attributes += !FExtrusionOk;
+    int32_t children = 0;
+    children += FSegments->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TEG_Path2DSegment::TEG_Path2DSegment(TXPGDocBase& owner) : TXPGBase(owner, 6, 0) {}
+
+TEG_Path2DSegment::~TEG_Path2DSegment() = default;
+
+TXPGBase* TEG_Path2DSegment::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:moveTo"):
+        if (reader.IsElement("a:moveTo")) {
+            return Enter(Created(FMoveTo), reader);
+        }
+        break;
+    case XpgByteSumHash("a:lnTo"):
+        if (reader.IsElement("a:lnTo")) {
+            return Enter(Created(FLnTo), reader);
+        }
+        break;
+    case XpgByteSumHash("a:arcTo"):
+        if (reader.IsElement("a:arcTo")) {
+            return Enter(Created(FArcTo), reader);
+        }
+        break;
+    case XpgByteSumHash("a:close"):
+        if (reader.IsElement("a:close")) {
+            return Enter(Created(FClose), reader);
+        }
+        break;
+    case XpgByteSumHash("a:quadBezTo"):
+        if (reader.IsElement("a:quadBezTo")) {
+            return Enter(Created(FQuadBezTo), reader);
+        }
+        break;
+    case XpgByteSumHash("a:cubicBezTo"):
+        if (reader.IsElement("a:cubicBezTo")) {
+            return Enter(Created(FCubicBezTo), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TEG_Path2DSegment::CheckAssigned() {
+    int32_t children = 0;
+    children += FMoveTo ? FMoveTo->CheckAssigned() : 0;
+    children += FLnTo ? FLnTo->CheckAssigned() : 0;
+    children += FArcTo ? FArcTo->CheckAssigned() : 0;
+    children += FClose ? FClose->CheckAssigned() : 0;
+    children += FQuadBezTo ? FQuadBezTo->CheckAssigned() : 0;
+    children += FCubicBezTo ? FCubicBezTo->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_Path2DMoveTo::TCT_Path2DMoveTo(TXPGDocBase& owner) : TXPGBase(owner, 1, 0) {}
+
+TCT_Path2DMoveTo::~TCT_Path2DMoveTo() = default;
+
+TXPGBase* TCT_Path2DMoveTo::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("a:pt")) {
+        return Enter(Created(FPt), reader);
+    }
+    return nullptr;
+}
+
+int32_t TCT_Path2DMoveTo::CheckAssigned() {
+    int32_t children = 0;
+    children += FPt ? FPt->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_Path2DLineTo::TCT_Path2DLineTo(TXPGDocBase& owner) : TXPGBase(owner, 1, 0) {}
+
+TCT_Path2DLineTo::~TCT_Path2DLineTo() = default;
+
+TXPGBase* TCT_Path2DLineTo::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("a:pt")) {
+        return Enter(Created(FPt), reader);
+    }
+    return nullptr;
+}
+
+int32_t TCT_Path2DLineTo::CheckAssigned() {
+    int32_t children = 0;
+    children += FPt ? FPt->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_Path2DArcTo::TCT_Path2DArcTo(TXPGDocBase& owner) : TXPGBase(owner, 0, 4) {}
+
+TCT_Path2DArcTo::~TCT_Path2DArcTo() = default;
+
+bool TCT_Path2DArcTo::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("wR"):
+        if (attribute.NameIs("wR")) {
+            XmlStrToAdjustable(attribute.PlainValue(), FWR);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("hR"):
+        if (attribute.NameIs("hR")) {
+            XmlStrToAdjustable(attribute.PlainValue(), FHR);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("stAng"):
+        if (attribute.NameIs("stAng")) {
+            XmlStrToAdjustable(attribute.PlainValue(), FStAng);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("swAng"):
+        if (attribute.NameIs("swAng")) {
+            XmlStrToAdjustable(attribute.PlainValue(), FSwAng);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_Path2DArcTo::CheckAssigned() {
+    // The attributes are required: they count as one, whatever they hold.
+    const int32_t attributes = 1;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_Path2DQuadBezierTo::TCT_Path2DQuadBezierTo(TXPGDocBase& owner) : TXPGBase(owner, 1, 0) {
+    FPt = std::make_unique<TCT_AdjPoint2DXpgList>(owner);
+}
+
+TCT_Path2DQuadBezierTo::~TCT_Path2DQuadBezierTo() = default;
+
+TXPGBase* TCT_Path2DQuadBezierTo::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("a:pt")) {
+        return Enter(FPt->Add(), reader);
+    }
+    return nullptr;
+}
+
+int32_t TCT_Path2DQuadBezierTo::CheckAssigned() {
+    int32_t children = 0;
+    children += FPt->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_Path2DCubicBezierTo::TCT_Path2DCubicBezierTo(TXPGDocBase& owner) : TXPGBase(owner, 1, 0) {
+    FPt = std::make_unique<TCT_AdjPoint2DXpgList>(owner);
+}
+
+TCT_Path2DCubicBezierTo::~TCT_Path2DCubicBezierTo() = default;
+
+TXPGBase* TCT_Path2DCubicBezierTo::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("a:pt")) {
+        return Enter(FPt->Add(), reader);
+    }
+    return nullptr;
+}
+
+int32_t TCT_Path2DCubicBezierTo::CheckAssigned() {
+    int32_t children = 0;
+    children += FPt->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_Path2DClose::TCT_Path2DClose(TXPGDocBase& owner) : TXPGBase(owner, 0, 0) {}
+
+TCT_Path2DClose::~TCT_Path2DClose() = default;
+
+int32_t TCT_Path2DClose::CheckAssigned() {
+    return SetAssigned(0, 0, 0);
+}
+
+TCT_AdjPoint2D::TCT_AdjPoint2D(TXPGDocBase& owner) : TXPGBase(owner, 0, 2) {}
+
+TCT_AdjPoint2D::~TCT_AdjPoint2D() = default;
+
+bool TCT_AdjPoint2D::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("x"):
+        if (attribute.NameIs("x")) {
+            XmlStrToAdjustable(attribute.PlainValue(), FX);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("y"):
+        if (attribute.NameIs("y")) {
+            XmlStrToAdjustable(attribute.PlainValue(), FY);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_AdjPoint2D::CheckAssigned() {
+    // The attributes are required: they count as one, whatever they hold.
+    const int32_t attributes = 1;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_Connection::TCT_Connection(TXPGDocBase& owner) : TXPGBase(owner, 0, 2) {}
+
+TCT_Connection::~TCT_Connection() = default;
+
+bool TCT_Connection::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("id"):
+        if (attribute.NameIs("id")) {
+            FId = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("idx"):
+        if (attribute.NameIs("idx")) {
+            FIdx = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_Connection::CheckAssigned() {
+    // The attributes are required: they count as one, whatever they hold.
+    const int32_t attributes = 1;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_TextBody::TCT_TextBody(TXPGDocBase& owner) : TXPGBase(owner, 3, 0) {
+    FParagraphs = std::make_unique<TCT_TextParagraphXpgList>(owner);
+}
+
+TCT_TextBody::~TCT_TextBody() = default;
+
+TXPGBase* TCT_TextBody::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:bodyPr"):
+        if (reader.IsElement("a:bodyPr")) {
+            return Enter(Created(FBodyPr), reader);
+        }
+        break;
+    case XpgByteSumHash("a:lstStyle"):
+        if (reader.IsElement("a:lstStyle")) {
+            return Enter(Created(FLstStyle), reader);
+        }
+        break;
+    case XpgByteSumHash("a:p"):
+        if (reader.IsElement("a:p")) {
+            return Enter(FParagraphs->Add(), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_TextBody::CheckAssigned() {
+    int32_t children = 0;
+    children += FBodyPr ? FBodyPr->CheckAssigned() : 0;
+    children += FLstStyle ? FLstStyle->CheckAssigned() : 0;
+    children += FParagraphs->CheckAssigned();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_TextBodyProperties::TCT_TextBodyProperties(TXPGDocBase& owner) : TXPGBase(owner, 5, 19) {
+    FAutofit = std::make_unique<TEG_TextAutofit>(owner);
+    FText3D = std::make_unique<TEG_Text3D>(owner);
+}
+
+TCT_TextBodyProperties::~TCT_TextBodyProperties() = default;
+
+TXPGBase* TCT_TextBodyProperties::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:prstTxWarp"):
+        if (reader.IsElement("a:prstTxWarp")) {
+            return Enter(Created(FPrstTxWarp), reader);
+        }
+        break;
+    case XpgByteSumHash("a:scene3d"):
+        if (reader.IsElement("a:scene3d")) {
+            return Enter(Created(FScene3d), reader);
+        }
+        break;
+    case XpgByteSumHash("a:extLst"):
+        if (reader.IsElement("a:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    if (TXPGBase* child = FAutofit->FindChild(reader)) {
+        return child;
+    }
+    return FText3D->FindChild(reader);
+}
+
+bool TCT_TextBodyProperties::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("rot"):
+        if (attribute.NameIs("rot")) {
+            FRot = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("spcFirstLastPara"):
+        if (attribute.NameIs("spcFirstLastPara")) {
+            FSpcFirstLastPara = XmlStrToBoolDef(attribute.PlainValue(), false) ? xtsTrue : xtsFalse;
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("vertOverflow"):
+        if (attribute.NameIs("vertOverflow")) {
+            AssignEnum(Enums().ST_TextVertOverflowType, attribute.PlainValue(), FVertOverflow);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("horzOverflow"):
+        if (attribute.NameIs("horzOverflow")) {
+            AssignEnum(Enums().ST_TextHorzOverflowType, attribute.PlainValue(), FHorzOverflow);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("vert"):
+        if (attribute.NameIs("vert")) {
+            AssignEnum(Enums().ST_TextVerticalType, attribute.PlainValue(), FVert);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("wrap"):
+        if (attribute.NameIs("wrap")) {
+            AssignEnum(Enums().ST_TextWrappingType, attribute.PlainValue(), FWrap);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("lIns"):
+        if (attribute.NameIs("lIns")) {
+            FLIns = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("tIns"):
+        if (attribute.NameIs("tIns")) {
+            FTIns = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("rIns"):
+        if (attribute.NameIs("rIns")) {
+            FRIns = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("bIns"):
+        if (attribute.NameIs("bIns")) {
+            FBIns = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("numCol"):
+        if (attribute.NameIs("numCol")) {
+            FNumCol = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("spcCol"):
+        if (attribute.NameIs("spcCol")) {
+            FSpcCol = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("rtlCol"):
+        if (attribute.NameIs("rtlCol")) {
+            FRtlCol = XmlStrToBoolDef(attribute.PlainValue(), false) ? xtsTrue : xtsFalse;
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("fromWordArt"):
+        if (attribute.NameIs("fromWordArt")) {
+            FFromWordArt = XmlStrToBoolDef(attribute.PlainValue(), false) ? xtsTrue : xtsFalse;
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("anchor"):
+        if (attribute.NameIs("anchor")) {
+            AssignEnum(Enums().ST_TextAnchoringType, attribute.PlainValue(), FAnchor);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("anchorCtr"):
+        if (attribute.NameIs("anchorCtr")) {
+            FAnchorCtr = XmlStrToBoolDef(attribute.PlainValue(), false) ? xtsTrue : xtsFalse;
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("forceAA"):
+        if (attribute.NameIs("forceAA")) {
+            FForceAA = XmlStrToBoolDef(attribute.PlainValue(), false) ? xtsTrue : xtsFalse;
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("upright"):
+        if (attribute.NameIs("upright")) {
+            FUpright = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("compatLnSpc"):
+        if (attribute.NameIs("compatLnSpc")) {
+            FCompatLnSpc = XmlStrToBoolDef(attribute.PlainValue(), false) ? xtsTrue : xtsFalse;
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_TextBodyProperties::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FRot != 0x7FFFFFF0;
+    attributes += FSpcFirstLastPara != xtsUnset;
+    attributes += FVertOverflow != -1;
+    attributes += FHorzOverflow != -1;
+    attributes += FVert != -1;
+    attributes += FWrap != -1;
+    attributes += FLIns != 0x7FFFFFF0;
+    attributes += FTIns != 0x7FFFFFF0;
+    attributes += FRIns != 0x7FFFFFF0;
+    attributes += FBIns != 0x7FFFFFF0;
+    attributes += FNumCol != 0x7FFFFFF0;
+    attributes += FSpcCol != 0x7FFFFFF0;
+    attributes += FRtlCol != xtsUnset;
+    attributes += FFromWordArt != xtsUnset;
+    attributes += FAnchor != -1;
+    attributes += FAnchorCtr != xtsUnset;
+    attributes += FForceAA != xtsUnset;
+    attributes += FUpright;
+    attributes += FCompatLnSpc != xtsUnset;
+    int32_t children = 0;
+    children += FPrstTxWarp ? FPrstTxWarp->CheckAssigned() : 0;
+    children += FAutofit->CheckAssigned();
+    children += FScene3d ? FScene3d->CheckAssigned() : 0;
+    children += FText3D->CheckAssigned();
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(attributes, 0, children);
+}
+
+TEG_TextAutofit::TEG_TextAutofit(TXPGDocBase& owner) : TXPGBase(owner, 3, 0) {}
+
+TEG_TextAutofit::~TEG_TextAutofit() = default;
+
+TXPGBase* TEG_TextAutofit::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:noAutofit"):
+        if (reader.IsElement("a:noAutofit")) {
+            return Enter(Created(FNoAutofit), reader);
+        }
+        break;
+    case XpgByteSumHash("a:normAutofit"):
+        if (reader.IsElement("a:normAutofit")) {
+            return Enter(Created(FNormAutofit), reader);
+        }
+        break;
+    case XpgByteSumHash("a:spAutoFit"):
+        if (reader.IsElement("a:spAutoFit")) {
+            return Enter(Created(FSpAutoFit), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TEG_TextAutofit::CheckAssigned() {
+    int32_t children = 0;
+    children += FNoAutofit ? FNoAutofit->CheckAssigned() : 0;
+    children += FNormAutofit ? FNormAutofit->CheckAssigned() : 0;
+    children += FSpAutoFit ? FSpAutoFit->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_TextNoAutofit::TCT_TextNoAutofit(TXPGDocBase& owner) : TXPGBase(owner, 0, 0) {}
+
+TCT_TextNoAutofit::~TCT_TextNoAutofit() = default;
+
+int32_t TCT_TextNoAutofit::CheckAssigned() {
+    return SetAssigned(0, 0, 0);
+}
+
+TCT_TextNormalAutofit::TCT_TextNormalAutofit(TXPGDocBase& owner) : TXPGBase(owner, 0, 2) {}
+
+TCT_TextNormalAutofit::~TCT_TextNormalAutofit() = default;
+
+bool TCT_TextNormalAutofit::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("fontScale"):
+        if (attribute.NameIs("fontScale")) {
+            FFontScale = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("lnSpcReduction"):
+        if (attribute.NameIs("lnSpcReduction")) {
+            FLnSpcReduction = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_TextNormalAutofit::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FFontScale != 100000;
+    attributes += FLnSpcReduction != 0;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_TextShapeAutofit::TCT_TextShapeAutofit(TXPGDocBase& owner) : TXPGBase(owner, 0, 0) {}
+
+TCT_TextShapeAutofit::~TCT_TextShapeAutofit() = default;
+
+int32_t TCT_TextShapeAutofit::CheckAssigned() {
+    return SetAssigned(0, 0, 0);
+}
+
+TCT_TextListStyle::TCT_TextListStyle(TXPGDocBase& owner) : TXPGBase(owner, 11, 0) {}
+
+TCT_TextListStyle::~TCT_TextListStyle() = default;
+
+TXPGBase* TCT_TextListStyle::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:defPPr"):
+        if (reader.IsElement("a:defPPr")) {
+            return Enter(Created(FDefPPr), reader);
+        }
+        break;
+    case XpgByteSumHash("a:lvl1pPr"):
+        if (reader.IsElement("a:lvl1pPr")) {
+            return Enter(Created(FLvl1pPr), reader);
+        }
+        break;
+    case XpgByteSumHash("a:lvl2pPr"):
+        if (reader.IsElement("a:lvl2pPr")) {
+            return Enter(Created(FLvl2pPr), reader);
+        }
+        break;
+    case XpgByteSumHash("a:lvl3pPr"):
+        if (reader.IsElement("a:lvl3pPr")) {
+            return Enter(Created(FLvl3pPr), reader);
+        }
+        break;
+    case XpgByteSumHash("a:lvl4pPr"):
+        if (reader.IsElement("a:lvl4pPr")) {
+            return Enter(Created(FLvl4pPr), reader);
+        }
+        break;
+    case XpgByteSumHash("a:lvl5pPr"):
+        if (reader.IsElement("a:lvl5pPr")) {
+            return Enter(Created(FLvl5pPr), reader);
+        }
+        break;
+    case XpgByteSumHash("a:lvl6pPr"):
+        if (reader.IsElement("a:lvl6pPr")) {
+            return Enter(Created(FLvl6pPr), reader);
+        }
+        break;
+    case XpgByteSumHash("a:lvl7pPr"):
+        if (reader.IsElement("a:lvl7pPr")) {
+            return Enter(Created(FLvl7pPr), reader);
+        }
+        break;
+    case XpgByteSumHash("a:lvl8pPr"):
+        if (reader.IsElement("a:lvl8pPr")) {
+            return Enter(Created(FLvl8pPr), reader);
+        }
+        break;
+    case XpgByteSumHash("a:lvl9pPr"):
+        if (reader.IsElement("a:lvl9pPr")) {
+            return Enter(Created(FLvl9pPr), reader);
+        }
+        break;
+    case XpgByteSumHash("a:extLst"):
+        if (reader.IsElement("a:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_TextListStyle::CheckAssigned() {
+    int32_t children = 0;
+    children += FDefPPr ? FDefPPr->CheckAssigned() : 0;
+    children += FLvl1pPr ? FLvl1pPr->CheckAssigned() : 0;
+    children += FLvl2pPr ? FLvl2pPr->CheckAssigned() : 0;
+    children += FLvl3pPr ? FLvl3pPr->CheckAssigned() : 0;
+    children += FLvl4pPr ? FLvl4pPr->CheckAssigned() : 0;
+    children += FLvl5pPr ? FLvl5pPr->CheckAssigned() : 0;
+    children += FLvl6pPr ? FLvl6pPr->CheckAssigned() : 0;
+    children += FLvl7pPr ? FLvl7pPr->CheckAssigned() : 0;
+    children += FLvl8pPr ? FLvl8pPr->CheckAssigned() : 0;
+    children += FLvl9pPr ? FLvl9pPr->CheckAssigned() : 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_TextParagraph::TCT_TextParagraph(TXPGDocBase& owner) : TXPGBase(owner, 3, 0) {
+    FRuns = std::make_unique<TEG_TextRunXpgList>(owner);
+}
+
+TCT_TextParagraph::~TCT_TextParagraph() = default;
+
+TXPGBase* TCT_TextParagraph::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:pPr"):
+        if (reader.IsElement("a:pPr")) {
+            return Enter(Created(FPPr), reader);
+        }
+        break;
+    case XpgByteSumHash("a:r"):
+        if (reader.IsElement("a:r")) {
+            return FRuns->Add().FindChild(reader);
+        }
+        break;
+    case XpgByteSumHash("a:br"):
+        if (reader.IsElement("a:br")) {
+            return FRuns->Add().FindChild(reader);
+        }
+        break;
+    case XpgByteSumHash("a:fld"):
+        if (reader.IsElement("a:fld")) {
+            return FRuns->Add().FindChild(reader);
+        }
+        break;
+    case XpgByteSumHash("a:endParaRPr"):
+        if (reader.IsElement("a:endParaRPr")) {
+            return Enter(Created(FEndParaRPr), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_TextParagraph::CheckAssigned() {
+    int32_t children = 0;
+    children += FPPr ? FPPr->CheckAssigned() : 0;
+    children += FRuns->CheckAssigned();
+    children += FEndParaRPr ? FEndParaRPr->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TEG_TextRun::TEG_TextRun(TXPGDocBase& owner) : TXPGBase(owner, 3, 0) {}
+
+TEG_TextRun::~TEG_TextRun() = default;
+
+TXPGBase* TEG_TextRun::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:r"):
+        if (reader.IsElement("a:r")) {
+            return Enter(Created(FR), reader);
+        }
+        break;
+    case XpgByteSumHash("a:br"):
+        if (reader.IsElement("a:br")) {
+            return Enter(Created(FBr), reader);
+        }
+        break;
+    case XpgByteSumHash("a:fld"):
+        if (reader.IsElement("a:fld")) {
+            return Enter(Created(FFld), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TEG_TextRun::CheckAssigned() {
+    int32_t children = 0;
+    children += FR ? FR->CheckAssigned() : 0;
+    children += FBr ? FBr->CheckAssigned() : 0;
+    children += FFld ? FFld->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_RegularTextRun::TCT_RegularTextRun(TXPGDocBase& owner) : TXPGBase(owner, 2, 0) {}
+
+TCT_RegularTextRun::~TCT_RegularTextRun() = default;
+
+TXPGBase* TCT_RegularTextRun::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:rPr"):
+        if (reader.IsElement("a:rPr")) {
+            return Enter(Created(FRPr), reader);
+        }
+        break;
+    case XpgByteSumHash("a:t"):
+        if (reader.IsElement("a:t")) {
+            reader.DecodeText(FText);
+            return this;
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_RegularTextRun::CheckAssigned() {
+    int32_t children = 0;
+    children += FRPr ? FRPr->CheckAssigned() : 0;
+    children += !FText.empty();
+    return SetAssigned(0, 0, children);
+}
+
+TCT_TextLineBreak::TCT_TextLineBreak(TXPGDocBase& owner) : TXPGBase(owner, 1, 0) {}
+
+TCT_TextLineBreak::~TCT_TextLineBreak() = default;
+
+TXPGBase* TCT_TextLineBreak::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("a:rPr")) {
+        return Enter(Created(FRPr), reader);
+    }
+    return nullptr;
+}
+
+int32_t TCT_TextLineBreak::CheckAssigned() {
+    int32_t children = 0;
+    children += FRPr ? FRPr->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_TextField::TCT_TextField(TXPGDocBase& owner) : TXPGBase(owner, 3, 2) {}
+
+TCT_TextField::~TCT_TextField() = default;
+
+TXPGBase* TCT_TextField::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:rPr"):
+        if (reader.IsElement("a:rPr")) {
+            return Enter(Created(FRPr), reader);
+        }
+        break;
+    case XpgByteSumHash("a:pPr"):
+        if (reader.IsElement("a:pPr")) {
+            return Enter(Created(FPPr), reader);
+        }
+        break;
+    case XpgByteSumHash("a:t"):
+        if (reader.IsElement("a:t")) {
+            reader.DecodeText(FText);
+            return this;
+        }
+        break;
+    }
+    return nullptr;
+}
+
+bool TCT_TextField::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("id"):
+        if (attribute.NameIs("id")) {
+            FId = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("type"):
+        if (attribute.NameIs("type")) {
+            FType = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_TextField::CheckAssigned() {
+    // The attributes are required: they count as one, whatever they hold.
+    const int32_t attributes = 1;
+    int32_t children = 0;
+    children += FRPr ? FRPr->CheckAssigned() : 0;
+    children += FPPr ? FPPr->CheckAssigned() : 0;
+    children += !FText.empty();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_Shape::TCT_Shape(TXPGDocBase& owner) : TXPGBase(owner, 4, 4) {}
+
+TCT_Shape::~TCT_Shape() = default;
+
+void TCT_Shape::Clear() {
+    SetFlags(0);
+    FMacro.clear();
+    FTextlink.clear();
+    FFLocksText = true;
+    FFPublished = false;
+    FNvSpPr.reset();
+    FSpPr.reset();
+    FStyle.reset();
+    FTxBody.reset();
+}
+
+TXPGBase* TCT_Shape::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("xdr:nvSpPr"):
+        if (reader.IsElement("xdr:nvSpPr")) {
+            return Enter(Created(FNvSpPr), reader);
+        }
+        break;
+    case XpgByteSumHash("xdr:spPr"):
+        if (reader.IsElement("xdr:spPr")) {
+            return Enter(Created(FSpPr), reader);
+        }
+        break;
+    case XpgByteSumHash("xdr:style"):
+        if (reader.IsElement("xdr:style")) {
+            return Enter(Created(FStyle), reader);
+        }
+        break;
+    case XpgByteSumHash("xdr:txBody"):
+        if (reader.IsElement("xdr:txBody")) {
+            return Enter(Created(FTxBody), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+bool TCT_Shape::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("macro"):
+        if (attribute.NameIs("macro")) {
+            FMacro = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("textlink"):
+        if (attribute.NameIs("textlink")) {
+            FTextlink = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("fLocksText"):
+        if (attribute.NameIs("fLocksText")) {
+            FFLocksText = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("fPublished"):
+        if (attribute.NameIs("fPublished")) {
+            FFPublished = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_Shape::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += !FMacro.empty();
+    attributes += !FTextlink.empty();
+    attributes += !FFLocksText;
+    attributes += FFPublished;
+    int32_t children = 0;
+    children += FNvSpPr ? FNvSpPr->CheckAssigned() : 0;
+    children += FSpPr ? FSpPr->CheckAssigned() : 0;
+    children += FStyle ? FStyle->CheckAssigned() : 0;
+    children += FTxBody ? FTxBody->CheckAssigned() : 0;
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_ShapeNonVisual::TCT_ShapeNonVisual(TXPGDocBase& owner) : TXPGBase(owner, 2, 0) {}
+
+TCT_ShapeNonVisual::~TCT_ShapeNonVisual() = default;
+
+TXPGBase* TCT_ShapeNonVisual::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("xdr:cNvPr"):
+        if (reader.IsElement("xdr:cNvPr")) {
+            return Enter(Created(FCNvPr), reader);
+        }
+        break;
+    case XpgByteSumHash("xdr:cNvSpPr"):
+        if (reader.IsElement("xdr:cNvSpPr")) {
+            return Enter(Created(FCNvSpPr), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_ShapeNonVisual::CheckAssigned() {
+    int32_t children = 0;
+    children += FCNvPr ? FCNvPr->CheckAssigned() : 0;
+    children += FCNvSpPr ? FCNvSpPr->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_NonVisualDrawingProps::TCT_NonVisualDrawingProps(TXPGDocBase& owner) : TXPGBase(owner, 3, 4) {}
+
+TCT_NonVisualDrawingProps::~TCT_NonVisualDrawingProps() = default;
+
+TXPGBase* TCT_NonVisualDrawingProps::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:hlinkClick"):
+        if (reader.IsElement("a:hlinkClick")) {
+            return Enter(Created(FHlinkClick), reader);
+        }
+        break;
+    case XpgByteSumHash("a:hlinkHover"):
+        if (reader.IsElement("a:hlinkHover")) {
+            return Enter(Created(FHlinkHover), reader);
+        }
+        break;
+    case XpgByteSumHash("a:extLst"):
+        if (reader.IsElement("a:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+bool TCT_NonVisualDrawingProps::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("id"):
+        if (attribute.NameIs("id")) {
+            FId = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("name"):
+        if (attribute.NameIs("name")) {
+            FName = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("descr"):
+        if (attribute.NameIs("descr")) {
+            FDescr = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("hidden"):
+        if (attribute.NameIs("hidden")) {
+            FHidden = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_NonVisualDrawingProps::CheckAssigned() {
+    // The attributes are required: they count as one, whatever they hold.
+    const int32_t attributes = 1;
+    int32_t children = 0;
+    children += FHlinkClick ? FHlinkClick->CheckAssigned() : 0;
+    children += FHlinkHover ? FHlinkHover->CheckAssigned() : 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_NonVisualDrawingShapeProps::TCT_NonVisualDrawingShapeProps(TXPGDocBase& owner) : TXPGBase(owner, 2, 1) {}
+
+TCT_NonVisualDrawingShapeProps::~TCT_NonVisualDrawingShapeProps() = default;
+
+TXPGBase* TCT_NonVisualDrawingShapeProps::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:spLocks"):
+        if (reader.IsElement("a:spLocks")) {
+            return Enter(Created(FSpLocks), reader);
+        }
+        break;
+    case XpgByteSumHash("a:extLst"):
+        if (reader.IsElement("a:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+bool TCT_NonVisualDrawingShapeProps::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("txBox")) {
+        FTxBox = XmlStrToBoolDef(attribute.PlainValue(), false);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_NonVisualDrawingShapeProps::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FTxBox;
+    int32_t children = 0;
+    children += FSpLocks ? FSpLocks->CheckAssigned() : 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_ShapeLocking::TCT_ShapeLocking(TXPGDocBase& owner) : TXPGBase(owner, 1, 11) {}
+
+TCT_ShapeLocking::~TCT_ShapeLocking() = default;
+
+TXPGBase* TCT_ShapeLocking::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("a:extLst")) {
+        return Enter(Created(FExtLst), reader);
+    }
+    return nullptr;
+}
+
+bool TCT_ShapeLocking::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("noGrp"):
+        if (attribute.NameIs("noGrp")) {
+            FNoGrp = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("noSelect"):
+        if (attribute.NameIs("noSelect")) {
+            FNoSelect = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("noRot"):
+        if (attribute.NameIs("noRot")) {
+            FNoRot = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("noChangeAspect"):
+        if (attribute.NameIs("noChangeAspect")) {
+            FNoChangeAspect = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("noMove"):
+        if (attribute.NameIs("noMove")) {
+            FNoMove = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("noResize"):
+        if (attribute.NameIs("noResize")) {
+            FNoResize = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("noEditPoints"):
+        if (attribute.NameIs("noEditPoints")) {
+            FNoEditPoints = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("noAdjustHandles"):
+        if (attribute.NameIs("noAdjustHandles")) {
+            FNoAdjustHandles = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("noChangeArrowheads"):
+        if (attribute.NameIs("noChangeArrowheads")) {
+            FNoChangeArrowheads = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("noChangeShapeType"):
+        if (attribute.NameIs("noChangeShapeType")) {
+            FNoChangeShapeType = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("noTextEdit"):
+        if (attribute.NameIs("noTextEdit")) {
+            FNoTextEdit = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_ShapeLocking::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FNoGrp;
+    attributes += FNoSelect;
+    attributes += FNoRot;
+    attributes += FNoChangeAspect;
+    attributes += FNoMove;
+    attributes += FNoResize;
+    attributes += FNoEditPoints;
+    attributes += FNoAdjustHandles;
+    attributes += FNoChangeArrowheads;
+    attributes += FNoChangeShapeType;
+    attributes += FNoTextEdit;
+    int32_t children = 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_Hyperlink::TCT_Hyperlink(TXPGDocBase& owner) : TXPGBase(owner, 2, 8) {}
+
+TCT_Hyperlink::~TCT_Hyperlink() = default;
+
+TXPGBase* TCT_Hyperlink::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:snd"):
+        if (reader.IsElement("a:snd")) {
+            return Enter(Created(FSnd), reader);
+        }
+        break;
+    case XpgByteSumHash("a:extLst"):
+        if (reader.IsElement("a:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+bool TCT_Hyperlink::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("r:id"):
+        if (attribute.NameIs("r:id")) {
+            FId = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("invalidUrl"):
+        if (attribute.NameIs("invalidUrl")) {
+            FInvalidUrl = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("action"):
+        if (attribute.NameIs("action")) {
+            FAction = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("tgtFrame"):
+        if (attribute.NameIs("tgtFrame")) {
+            FTgtFrame = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("tooltip"):
+        if (attribute.NameIs("tooltip")) {
+            FTooltip = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("history"):
+        if (attribute.NameIs("history")) {
+            FHistory = XmlStrToBoolDef(attribute.PlainValue(), true);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("highlightClick"):
+        if (attribute.NameIs("highlightClick")) {
+            FHighlightClick = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("endSnd"):
+        if (attribute.NameIs("endSnd")) {
+            FEndSnd = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_Hyperlink::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += !FId.empty();
+    attributes += !FInvalidUrl.empty();
+    attributes += !FAction.empty();
+    attributes += !FTgtFrame.empty();
+    attributes += !FTooltip.empty();
+    attributes += !FHistory;
+    attributes += FHighlightClick;
+    attributes += FEndSnd;
+    int32_t children = 0;
+    children += FSnd ? FSnd->CheckAssigned() : 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_EmbeddedWAVAudioFile::TCT_EmbeddedWAVAudioFile(TXPGDocBase& owner) : TXPGBase(owner, 0, 3) {}
+
+TCT_EmbeddedWAVAudioFile::~TCT_EmbeddedWAVAudioFile() = default;
+
+bool TCT_EmbeddedWAVAudioFile::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("r:embed"):
+        if (attribute.NameIs("r:embed")) {
+            FEmbed = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("name"):
+        if (attribute.NameIs("name")) {
+            FName = attribute.PlainValue();
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("builtIn"):
+        if (attribute.NameIs("builtIn")) {
+            FBuiltIn = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_EmbeddedWAVAudioFile::CheckAssigned() {
+    // The attributes are required: they count as one, whatever they hold.
+    const int32_t attributes = 1;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_ShapeProperties::TCT_ShapeProperties(TXPGDocBase& owner) : TXPGBase(owner, 8, 1) {
+    FGeometry = std::make_unique<TEG_Geometry>(owner);
+    FFill = std::make_unique<TEG_FillProperties>(owner);
+    FEffect = std::make_unique<TEG_EffectProperties>(owner);
+}
+
+TCT_ShapeProperties::~TCT_ShapeProperties() = default;
+
+TXPGBase* TCT_ShapeProperties::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:xfrm"):
+        if (reader.IsElement("a:xfrm")) {
+            return Enter(Created(FXfrm), reader);
+        }
+        break;
+    case XpgByteSumHash("a:ln"):
+        if (reader.IsElement("a:ln")) {
+            return Enter(Created(FLn), reader);
+        }
+        break;
+    case XpgByteSumHash("a:scene3d"):
+        if (reader.IsElement("a:scene3d")) {
+            return Enter(Created(FScene3d), reader);
+        }
+        break;
+    case XpgByteSumHash("a:sp3d"):
+        if (reader.IsElement("a:sp3d")) {
+            return Enter(Created(FSp3d), reader);
+        }
+        break;
+    case XpgByteSumHash("a:extLst"):
+        if (reader.IsElement("a:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    if (TXPGBase* child = FGeometry->FindChild(reader)) {
+        return child;
+    }
+    if (TXPGBase* child = FFill->FindChild(reader)) {
+        return child;
+    }
+    return FEffect->FindChild(reader);
+}
+
+bool TCT_ShapeProperties::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("bwMode")) {
+        AssignEnum(Enums().ST_BlackWhiteMode, attribute.PlainValue(), FBwMode);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_ShapeProperties::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FBwMode != -1;
+    int32_t children = 0;
+    children += FXfrm ? FXfrm->CheckAssigned() : 0;
+    children += FGeometry->CheckAssigned();
+    children += FFill->CheckAssigned();
+    children += FLn ? FLn->CheckAssigned() : 0;
+    children += FEffect->CheckAssigned();
+    children += FScene3d ? FScene3d->CheckAssigned() : 0;
+    children += FSp3d ? FSp3d->CheckAssigned() : 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_GroupShapeProperties::TCT_GroupShapeProperties(TXPGDocBase& owner) : TXPGBase(owner, 5, 1) {
+    FFill = std::make_unique<TEG_FillProperties>(owner);
+    FEffect = std::make_unique<TEG_EffectProperties>(owner);
+}
+
+TCT_GroupShapeProperties::~TCT_GroupShapeProperties() = default;
+
+TXPGBase* TCT_GroupShapeProperties::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:xfrm"):
+        if (reader.IsElement("a:xfrm")) {
+            return Enter(Created(FXfrm), reader);
+        }
+        break;
+    case XpgByteSumHash("a:scene3d"):
+        if (reader.IsElement("a:scene3d")) {
+            return Enter(Created(FScene3d), reader);
+        }
+        break;
+    case XpgByteSumHash("a:extLst"):
+        if (reader.IsElement("a:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    if (TXPGBase* child = FFill->FindChild(reader)) {
+        return child;
+    }
+    return FEffect->FindChild(reader);
+}
+
+bool TCT_GroupShapeProperties::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("bwMode")) {
+        AssignEnum(Enums().ST_BlackWhiteMode, attribute.PlainValue(), FBwMode);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_GroupShapeProperties::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FBwMode != -1;
+    int32_t children = 0;
+    children += FXfrm ? FXfrm->CheckAssigned() : 0;
+    children += FFill->CheckAssigned();
+    children += FEffect->CheckAssigned();
+    children += FScene3d ? FScene3d->CheckAssigned() : 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_Transform2D::TCT_Transform2D(TXPGDocBase& owner) : TXPGBase(owner, 2, 3) {}
+
+TCT_Transform2D::~TCT_Transform2D() = default;
+
+TXPGBase* TCT_Transform2D::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:off"):
+        if (reader.IsElement("a:off")) {
+            return Enter(Created(FOff), reader);
+        }
+        break;
+    case XpgByteSumHash("a:ext"):
+        if (reader.IsElement("a:ext")) {
+            return Enter(Created(FExt), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+bool TCT_Transform2D::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("rot"):
+        if (attribute.NameIs("rot")) {
+            FRot = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("flipH"):
+        if (attribute.NameIs("flipH")) {
+            FFlipH = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("flipV"):
+        if (attribute.NameIs("flipV")) {
+            FFlipV = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_Transform2D::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FRot != 0;
+    attributes += FFlipH;
+    attributes += FFlipV;
+    int32_t children = 0;
+    children += FOff ? FOff->CheckAssigned() : 0;
+    children += FExt ? FExt->CheckAssigned() : 0;
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_GroupTransform2D::TCT_GroupTransform2D(TXPGDocBase& owner) : TXPGBase(owner, 4, 3) {}
+
+TCT_GroupTransform2D::~TCT_GroupTransform2D() = default;
+
+TXPGBase* TCT_GroupTransform2D::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:off"):
+        if (reader.IsElement("a:off")) {
+            return Enter(Created(FOff), reader);
+        }
+        break;
+    case XpgByteSumHash("a:ext"):
+        if (reader.IsElement("a:ext")) {
+            return Enter(Created(FExt), reader);
+        }
+        break;
+    case XpgByteSumHash("a:chOff"):
+        if (reader.IsElement("a:chOff")) {
+            return Enter(Created(FChOff), reader);
+        }
+        break;
+    case XpgByteSumHash("a:chExt"):
+        if (reader.IsElement("a:chExt")) {
+            return Enter(Created(FChExt), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+bool TCT_GroupTransform2D::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("rot"):
+        if (attribute.NameIs("rot")) {
+            FRot = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("flipH"):
+        if (attribute.NameIs("flipH")) {
+            FFlipH = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("flipV"):
+        if (attribute.NameIs("flipV")) {
+            FFlipV = XmlStrToBoolDef(attribute.PlainValue(), false);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_GroupTransform2D::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FRot != 0;
+    attributes += FFlipH;
+    attributes += FFlipV;
+    int32_t children = 0;
+    children += FOff ? FOff->CheckAssigned() : 0;
+    children += FExt ? FExt->CheckAssigned() : 0;
+    children += FChOff ? FChOff->CheckAssigned() : 0;
+    children += FChExt ? FChExt->CheckAssigned() : 0;
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_Point2D::TCT_Point2D(TXPGDocBase& owner) : TXPGBase(owner, 0, 2) {}
+
+TCT_Point2D::~TCT_Point2D() = default;
+
+bool TCT_Point2D::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("x"):
+        if (attribute.NameIs("x")) {
+            FX = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("y"):
+        if (attribute.NameIs("y")) {
+            FY = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_Point2D::CheckAssigned() {
+    // The attributes are required: they count as one, whatever they hold.
+    const int32_t attributes = 1;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_PositiveSize2D::TCT_PositiveSize2D(TXPGDocBase& owner) : TXPGBase(owner, 0, 2) {}
+
+TCT_PositiveSize2D::~TCT_PositiveSize2D() = default;
+
+bool TCT_PositiveSize2D::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("cx"):
+        if (attribute.NameIs("cx")) {
+            FCx = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("cy"):
+        if (attribute.NameIs("cy")) {
+            FCy = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_PositiveSize2D::CheckAssigned() {
+    // The attributes are required: they count as one, whatever they hold.
+    const int32_t attributes = 1;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_ShapeStyle::TCT_ShapeStyle(TXPGDocBase& owner) : TXPGBase(owner, 4, 0) {}
+
+TCT_ShapeStyle::~TCT_ShapeStyle() = default;
+
+TXPGBase* TCT_ShapeStyle::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:lnRef"):
+        if (reader.IsElement("a:lnRef")) {
+            return Enter(Created(FLnRef), reader);
+        }
+        break;
+    case XpgByteSumHash("a:fillRef"):
+        if (reader.IsElement("a:fillRef")) {
+            return Enter(Created(FFillRef), reader);
+        }
+        break;
+    case XpgByteSumHash("a:effectRef"):
+        if (reader.IsElement("a:effectRef")) {
+            return Enter(Created(FEffectRef), reader);
+        }
+        break;
+    case XpgByteSumHash("a:fontRef"):
+        if (reader.IsElement("a:fontRef")) {
+            return Enter(Created(FFontRef), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_ShapeStyle::CheckAssigned() {
+    int32_t children = 0;
+    children += FLnRef ? FLnRef->CheckAssigned() : 0;
+    children += FFillRef ? FFillRef->CheckAssigned() : 0;
+    children += FEffectRef ? FEffectRef->CheckAssigned() : 0;
+    children += FFontRef ? FFontRef->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_StyleMatrixReference::TCT_StyleMatrixReference(TXPGDocBase& owner) : TXPGBase(owner, 1, 1) {
+    FColorChoice = std::make_unique<TEG_ColorChoice>(owner);
+}
+
+TCT_StyleMatrixReference::~TCT_StyleMatrixReference() = default;
+
+TXPGBase* TCT_StyleMatrixReference::FindChild(TXPGReader& reader) {
+    return FColorChoice->FindChild(reader);
+}
+
+bool TCT_StyleMatrixReference::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("idx")) {
+        FIdx = XmlStrToIntDef(attribute.PlainValue(), 0);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_StyleMatrixReference::CheckAssigned() {
+    // The attributes are required: they count as one, whatever they hold.
+    const int32_t attributes = 1;
+    int32_t children = 0;
+    children += FColorChoice->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_FontReference::TCT_FontReference(TXPGDocBase& owner) : TXPGBase(owner, 1, 1) {
+    FColorChoice = std::make_unique<TEG_ColorChoice>(owner);
+}
+
+TCT_FontReference::~TCT_FontReference() = default;
+
+TXPGBase* TCT_FontReference::FindChild(TXPGReader& reader) {
+    return FColorChoice->FindChild(reader);
+}
+
+bool TCT_FontReference::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("idx")) {
+        AssignEnum(Enums().ST_FontCollectionIndex, attribute.PlainValue(), FIdx);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_FontReference::CheckAssigned() {
+    // The attributes are required: they count as one, whatever they hold.
+    const int32_t attributes = 1;
+    int32_t children = 0;
+    children += FColorChoice->CheckAssigned();
+    return SetAssigned(attributes, 0, children);
+}
+
+TEG_EffectProperties::TEG_EffectProperties(TXPGDocBase& owner) : TXPGBase(owner, 2, 0) {}
+
+TEG_EffectProperties::~TEG_EffectProperties() = default;
+
+TXPGBase* TEG_EffectProperties::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:effectLst"):
+        if (reader.IsElement("a:effectLst")) {
+            return Enter(Created(FEffectLst), reader);
+        }
+        break;
+    case XpgByteSumHash("a:effectDag"):
+        if (reader.IsElement("a:effectDag")) {
+            return Enter(Created(FEffectDag), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TEG_EffectProperties::CheckAssigned() {
+    int32_t children = 0;
+    children += FEffectLst ? FEffectLst->CheckAssigned() : 0;
+    children += FEffectDag ? FEffectDag->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_EffectList::TCT_EffectList(TXPGDocBase& owner) : TXPGBase(owner, 8, 0) {}
+
+TCT_EffectList::~TCT_EffectList() = default;
+
+TXPGBase* TCT_EffectList::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:blur"):
+        if (reader.IsElement("a:blur")) {
+            return Enter(Created(FBlur), reader);
+        }
+        break;
+    case XpgByteSumHash("a:fillOverlay"):
+        if (reader.IsElement("a:fillOverlay")) {
+            return Enter(Created(FFillOverlay), reader);
+        }
+        break;
+    case XpgByteSumHash("a:glow"):
+        if (reader.IsElement("a:glow")) {
+            return Enter(Created(FGlow), reader);
+        }
+        break;
+    case XpgByteSumHash("a:innerShdw"):
+        if (reader.IsElement("a:innerShdw")) {
+            return Enter(Created(FInnerShdw), reader);
+        }
+        break;
+    case XpgByteSumHash("a:outerShdw"):
+        if (reader.IsElement("a:outerShdw")) {
+            return Enter(Created(FOuterShdw), reader);
+        }
+        break;
+    case XpgByteSumHash("a:prstShdw"):
+        if (reader.IsElement("a:prstShdw")) {
+            return Enter(Created(FPrstShdw), reader);
+        }
+        break;
+    case XpgByteSumHash("a:reflection"):
+        if (reader.IsElement("a:reflection")) {
+            return Enter(Created(FReflection), reader);
+        }
+        break;
+    case XpgByteSumHash("a:softEdge"):
+        if (reader.IsElement("a:softEdge")) {
+            return Enter(Created(FSoftEdge), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_EffectList::CheckAssigned() {
+    int32_t children = 0;
+    children += FBlur ? FBlur->CheckAssigned() : 0;
+    children += FFillOverlay ? FFillOverlay->CheckAssigned() : 0;
+    children += FGlow ? FGlow->CheckAssigned() : 0;
+    children += FInnerShdw ? FInnerShdw->CheckAssigned() : 0;
+    children += FOuterShdw ? FOuterShdw->CheckAssigned() : 0;
+    children += FPrstShdw ? FPrstShdw->CheckAssigned() : 0;
+    children += FReflection ? FReflection->CheckAssigned() : 0;
+    children += FSoftEdge ? FSoftEdge->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_Scene3D::TCT_Scene3D(TXPGDocBase& owner) : TXPGBase(owner, 4, 0) {}
+
+TCT_Scene3D::~TCT_Scene3D() = default;
+
+TXPGBase* TCT_Scene3D::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:camera"):
+        if (reader.IsElement("a:camera")) {
+            return Enter(Created(FCamera), reader);
+        }
+        break;
+    case XpgByteSumHash("a:lightRig"):
+        if (reader.IsElement("a:lightRig")) {
+            return Enter(Created(FLightRig), reader);
+        }
+        break;
+    case XpgByteSumHash("a:backdrop"):
+        if (reader.IsElement("a:backdrop")) {
+            return Enter(Created(FBackdrop), reader);
+        }
+        break;
+    case XpgByteSumHash("a:extLst"):
+        if (reader.IsElement("a:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_Scene3D::CheckAssigned() {
+    int32_t children = 0;
+    children += FCamera ? FCamera->CheckAssigned() : 0;
+    children += FLightRig ? FLightRig->CheckAssigned() : 0;
+    children += FBackdrop ? FBackdrop->CheckAssigned() : 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_Camera::TCT_Camera(TXPGDocBase& owner) : TXPGBase(owner, 1, 3) {}
+
+TCT_Camera::~TCT_Camera() = default;
+
+TXPGBase* TCT_Camera::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("a:rot")) {
+        return Enter(Created(FRot), reader);
+    }
+    return nullptr;
+}
+
+bool TCT_Camera::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("prst"):
+        if (attribute.NameIs("prst")) {
+            AssignEnum(Enums().ST_PresetCameraType, attribute.PlainValue(), FPrst);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("fov"):
+        if (attribute.NameIs("fov")) {
+            FFov = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("zoom"):
+        if (attribute.NameIs("zoom")) {
+            FZoom = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_Camera::CheckAssigned() {
+    // The attributes are required: they count as one, whatever they hold.
+    const int32_t attributes = 1;
+    int32_t children = 0;
+    children += FRot ? FRot->CheckAssigned() : 0;
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_LightRig::TCT_LightRig(TXPGDocBase& owner) : TXPGBase(owner, 1, 2) {}
+
+TCT_LightRig::~TCT_LightRig() = default;
+
+TXPGBase* TCT_LightRig::FindChild(TXPGReader& reader) {
+    if (reader.IsElement("a:rot")) {
+        return Enter(Created(FRot), reader);
+    }
+    return nullptr;
+}
+
+bool TCT_LightRig::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("rig"):
+        if (attribute.NameIs("rig")) {
+            AssignEnum(Enums().ST_LightRigType, attribute.PlainValue(), FRig);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("dir"):
+        if (attribute.NameIs("dir")) {
+            AssignEnum(Enums().ST_LightRigDirection, attribute.PlainValue(), FDir);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_LightRig::CheckAssigned() {
+    // The attributes are required: they count as one, whatever they hold.
+    const int32_t attributes = 1;
+    int32_t children = 0;
+    children += FRot ? FRot->CheckAssigned() : 0;
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_SphereCoords::TCT_SphereCoords(TXPGDocBase& owner) : TXPGBase(owner, 0, 3) {}
+
+TCT_SphereCoords::~TCT_SphereCoords() = default;
+
+bool TCT_SphereCoords::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("lat"):
+        if (attribute.NameIs("lat")) {
+            FLat = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("lon"):
+        if (attribute.NameIs("lon")) {
+            FLon = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("rev"):
+        if (attribute.NameIs("rev")) {
+            FRev = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_SphereCoords::CheckAssigned() {
+    // The attributes are required: they count as one, whatever they hold.
+    const int32_t attributes = 1;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_Backdrop::TCT_Backdrop(TXPGDocBase& owner) : TXPGBase(owner, 4, 0) {}
+
+TCT_Backdrop::~TCT_Backdrop() = default;
+
+TXPGBase* TCT_Backdrop::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:anchor"):
+        if (reader.IsElement("a:anchor")) {
+            return Enter(Created(FAnchor), reader);
+        }
+        break;
+    case XpgByteSumHash("a:norm"):
+        if (reader.IsElement("a:norm")) {
+            return Enter(Created(FNorm), reader);
+        }
+        break;
+    case XpgByteSumHash("a:up"):
+        if (reader.IsElement("a:up")) {
+            return Enter(Created(FUp), reader);
+        }
+        break;
+    case XpgByteSumHash("a:extLst"):
+        if (reader.IsElement("a:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_Backdrop::CheckAssigned() {
+    int32_t children = 0;
+    children += FAnchor ? FAnchor->CheckAssigned() : 0;
+    children += FNorm ? FNorm->CheckAssigned() : 0;
+    children += FUp ? FUp->CheckAssigned() : 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_Point3D::TCT_Point3D(TXPGDocBase& owner) : TXPGBase(owner, 0, 3) {}
+
+TCT_Point3D::~TCT_Point3D() = default;
+
+bool TCT_Point3D::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("x"):
+        if (attribute.NameIs("x")) {
+            FX = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("y"):
+        if (attribute.NameIs("y")) {
+            FY = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("z"):
+        if (attribute.NameIs("z")) {
+            FZ = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_Point3D::CheckAssigned() {
+    // The attributes are required: they count as one, whatever they hold.
+    const int32_t attributes = 1;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_Vector3D::TCT_Vector3D(TXPGDocBase& owner) : TXPGBase(owner, 0, 3) {}
+
+TCT_Vector3D::~TCT_Vector3D() = default;
+
+bool TCT_Vector3D::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("dx"):
+        if (attribute.NameIs("dx")) {
+            FDx = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("dy"):
+        if (attribute.NameIs("dy")) {
+            FDy = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("dz"):
+        if (attribute.NameIs("dz")) {
+            FDz = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_Vector3D::CheckAssigned() {
+    // The attributes are required: they count as one, whatever they hold.
+    const int32_t attributes = 1;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TCT_Shape3D::TCT_Shape3D(TXPGDocBase& owner) : TXPGBase(owner, 5, 4) {}
+
+TCT_Shape3D::~TCT_Shape3D() = default;
+
+TXPGBase* TCT_Shape3D::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:bevelT"):
+        if (reader.IsElement("a:bevelT")) {
+            return Enter(Created(FBevelT), reader);
+        }
+        break;
+    case XpgByteSumHash("a:bevelB"):
+        if (reader.IsElement("a:bevelB")) {
+            return Enter(Created(FBevelB), reader);
+        }
+        break;
+    case XpgByteSumHash("a:extrusionClr"):
+        if (reader.IsElement("a:extrusionClr")) {
+            return Enter(Created(FExtrusionClr), reader);
+        }
+        break;
+    case XpgByteSumHash("a:contourClr"):
+        if (reader.IsElement("a:contourClr")) {
+            return Enter(Created(FContourClr), reader);
+        }
+        break;
+    case XpgByteSumHash("a:extLst"):
+        if (reader.IsElement("a:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+bool TCT_Shape3D::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("z"):
+        if (attribute.NameIs("z")) {
+            FZ = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("extrusionH"):
+        if (attribute.NameIs("extrusionH")) {
+            FExtrusionH = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("contourW"):
+        if (attribute.NameIs("contourW")) {
+            FContourW = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("prstMaterial"):
+        if (attribute.NameIs("prstMaterial")) {
+            AssignEnum(Enums().ST_PresetMaterialType, attribute.PlainValue(), FPrstMaterial);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_Shape3D::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FZ != 0;
+    attributes += FExtrusionH != 0;
+    attributes += FContourW != 0;
+    attributes += FPrstMaterial != TST_PresetMaterialType::warmMatte;
+    int32_t children = 0;
+    children += FBevelT ? FBevelT->CheckAssigned() : 0;
+    children += FBevelB ? FBevelB->CheckAssigned() : 0;
+    children += FExtrusionClr ? FExtrusionClr->CheckAssigned() : 0;
+    children += FContourClr ? FContourClr->CheckAssigned() : 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(attributes, 0, children);
+}
+
+TCT_Bevel::TCT_Bevel(TXPGDocBase& owner) : TXPGBase(owner, 0, 3) {}
+
+TCT_Bevel::~TCT_Bevel() = default;
+
+bool TCT_Bevel::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    switch (attribute.NameSumHash()) {
+    case XpgByteSumHash("w"):
+        if (attribute.NameIs("w")) {
+            FW = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("h"):
+        if (attribute.NameIs("h")) {
+            FH = XmlStrToIntDef(attribute.PlainValue(), 0);
+            return true;
+        }
+        return false;
+    case XpgByteSumHash("prst"):
+        if (attribute.NameIs("prst")) {
+            AssignEnum(Enums().ST_BevelPresetType, attribute.PlainValue(), FPrst);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t TCT_Bevel::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FW != 76200;
+    attributes += FH != 76200;
+    attributes += FPrst != TST_BevelPresetType::circle;
+    return SetAssigned(attributes, 0, 0);
+}
+
+TEG_Text3D::TEG_Text3D(TXPGDocBase& owner) : TXPGBase(owner, 2, 0) {}
+
+TEG_Text3D::~TEG_Text3D() = default;
+
+TXPGBase* TEG_Text3D::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("a:sp3d"):
+        if (reader.IsElement("a:sp3d")) {
+            return Enter(Created(FSp3d), reader);
+        }
+        break;
+    case XpgByteSumHash("a:flatTx"):
+        if (reader.IsElement("a:flatTx")) {
+            return Enter(Created(FFlatTx), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TEG_Text3D::CheckAssigned() {
+    int32_t children = 0;
+    children += FSp3d ? FSp3d->CheckAssigned() : 0;
+    children += FFlatTx ? FFlatTx->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_FlatText::TCT_FlatText(TXPGDocBase& owner) : TXPGBase(owner, 0, 1) {}
+
+TCT_FlatText::~TCT_FlatText() = default;
+
+bool TCT_FlatText::AssignAttribute(const TXpgXmlAttribute& attribute) {
+    if (attribute.NameIs("z")) {
+        FZ = XmlStrToIntDef(attribute.PlainValue(), 0);
+        return true;
+    }
+    return false;
+}
+
+int32_t TCT_FlatText::CheckAssigned() {
+    int32_t attributes = 0;
+    attributes += FZ != 0;
     return SetAssigned(attributes, 0, 0);
 }
 

@@ -1,5 +1,5 @@
 // The members of the shared DrawingML classes that are written by hand: the colour transforms, a picture's image,
-// the counts that follow no attribute rule, and the operations the workbook model's picture import calls.
+// the counts that follow no attribute rule, and the operations the workbook model's shape and picture import calls.
 
 #include "xls/core/model/package/Xc12GraphicManager.h"
 #include "xls/drawing/xpgParseDrawingCommon.h"
@@ -98,6 +98,27 @@ void TCT_BlipFillProperties::CreateBlip() {
 TCT_StretchInfoProperties& TEG_FillModeProperties::CreateStretch() {
     FTile.reset();
     return Created(FStretch);
+}
+
+// A line without fill is no line: unlike a shape's, its a:noFill counts.
+int32_t TEG_LineFillProperties::CheckAssigned() {
+    int32_t children = 0;
+    if (FNoFill) {
+        FNoFill->CheckAssigned();
+        children = 1;
+    }
+    children += FSolidFill ? FSolidFill->CheckAssigned() : 0;
+    children += FGradFill ? FGradFill->CheckAssigned() : 0;
+    children += FPattFill ? FPattFill->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_PresetGeometry2D& TEG_Geometry::CreatePrstGeom() {
+    if (!FPrstGeom) {
+        Clear();
+        FPrstGeom = std::make_unique<TCT_PresetGeometry2D>(Owner());
+    }
+    return *FPrstGeom;
 }
 
 } // namespace xls::xpgParseDrawingCommon

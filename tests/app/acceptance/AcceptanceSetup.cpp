@@ -23,15 +23,6 @@ std::wstring TempFolder() {
     return folder;
 }
 
-std::string AnsiBytes(const std::wstring& text) {
-    const int size = WideCharToMultiByte(SettingsCodePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                         nullptr, nullptr);
-    std::string bytes(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(SettingsCodePage, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size, nullptr,
-                        nullptr);
-    return bytes;
-}
-
 void RemoveFolder(const std::wstring& folder) {
     std::error_code ignored;
     std::filesystem::remove_all(std::filesystem::path(folder), ignored);
@@ -90,6 +81,21 @@ TInvoicingSoftware::~TInvoicingSoftware() {
 bool TInvoicingSoftware::RemoveUninstallKey() {
     const LSTATUS status = RegDeleteKeyW(HKEY_LOCAL_MACHINE, UninstallKey);
     return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+}
+
+std::wstring DistFolder() {
+    wchar_t folder[MAX_PATH] = {};
+    const DWORD length = GetEnvironmentVariableW(L"TALLYVANE_DIST_DIR", folder, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? std::wstring(folder) : std::wstring();
+}
+
+std::string AnsiBytes(const std::wstring& text) {
+    const int size = WideCharToMultiByte(SettingsCodePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                         nullptr, nullptr);
+    std::string bytes(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(SettingsCodePage, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size, nullptr,
+                        nullptr);
+    return bytes;
 }
 
 std::string CurrentTestName() {

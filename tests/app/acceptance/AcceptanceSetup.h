@@ -47,12 +47,16 @@ public:
     static bool RemoveUninstallKey();
 };
 
+// The distribution folder the build made (the environment's TALLYVANE_DIST_DIR); empty when none is named.
+std::wstring DistFolder();
 // The running test as "<suite>.<test>", which names what a run leaves (its work folder, its screenshots).
 std::string CurrentTestName();
 // The bytes of a file; empty when it cannot be read.
 std::string ReadFileBytes(const std::wstring& fileName);
 // A value of the settings file as the program wrote it (in the ANSI code page); "(missing)" when it is absent.
 std::wstring ReadSetting(const std::wstring& settingsFile, const wchar_t* section, const wchar_t* key);
+// text in the ANSI code page (936) of the program's system.
+std::string AnsiBytes(const std::wstring& text);
 // Writes text in the ANSI code page (936), as the program's settings file is kept.
 void WriteAnsiFile(const std::wstring& fileName, const std::wstring& text);
 // The file version of the executable as four numbers joined by "."; empty without a version resource.

@@ -51,13 +51,6 @@ std::wstring Wide(rtl::UnicodeStringView text) {
     return std::wstring(text.begin(), text.end());
 }
 
-// The distribution folder the build made: the program, its templates and its help.
-std::wstring DistFolder() {
-    wchar_t folder[MAX_PATH] = {};
-    const DWORD length = GetEnvironmentVariableW(L"TALLYVANE_DIST_DIR", folder, MAX_PATH);
-    return length > 0 && length < MAX_PATH ? std::wstring(folder) : std::wstring();
-}
-
 std::string GoldenInvoiceFile() {
     return acceptance::ReadFileBytes(Wide(test_support::DataPath("app/acceptance-list.xml")));
 }
@@ -65,8 +58,8 @@ std::string GoldenInvoiceFile() {
 class ProgramAcceptance : public testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_FALSE(DistFolder().empty()) << "TALLYVANE_DIST_DIR names no distribution folder";
-        Work = std::make_unique<acceptance::TWorkFolder>(DistFolder());
+        ASSERT_FALSE(acceptance::DistFolder().empty()) << "TALLYVANE_DIST_DIR names no distribution folder";
+        Work = std::make_unique<acceptance::TWorkFolder>(acceptance::DistFolder());
     }
 
     // Imports the list through the open dialog (the name as given: a full path, or a name alone for the folder the

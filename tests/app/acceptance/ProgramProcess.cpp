@@ -18,6 +18,7 @@ namespace {
 
 constexpr auto WaitLimit = std::chrono::seconds(20);
 constexpr auto PollInterval = std::chrono::milliseconds(25);
+constexpr auto ClickRepeatDelay = std::chrono::seconds(4);
 constexpr DWORD EndWaitMilliseconds = 5000;
 constexpr wchar_t DialogClass[] = L"#32770";
 constexpr wchar_t MainWindowCaptionStart[] = L"Tallyvane";
@@ -184,8 +185,19 @@ void TProgram::Answer(HWND box, int buttonId) {
     HWND button = GetDlgItem(box, buttonId);
     WaitUntil("button " + std::to_string(buttonId) + " of the dialog",
               [&] { return button && IsWindowVisible(button) && IsWindowEnabled(button); });
+    // A click that a loaded machine loses (the box still open after a while) is given again; the box closes once.
     Click(button);
-    WaitUntil("the dialog to close", [&] { return !IsWindow(box) || !IsWindowVisible(box); });
+    auto clicked = std::chrono::steady_clock::now();
+    WaitUntil("the dialog to close", [&] {
+        if (!IsWindow(box) || !IsWindowVisible(box)) {
+            return true;
+        }
+        if (std::chrono::steady_clock::now() - clicked > ClickRepeatDelay && IsWindowVisible(button)) {
+            ClickWindow(button);
+            clicked = std::chrono::steady_clock::now();
+        }
+        return false;
+    });
 }
 
 std::wstring TProgram::AnswerMessageBox(int buttonId) {

@@ -1,5 +1,6 @@
 // The registry: values written and read back, keys opened with and without creating, read-only opening, paths from
-// the root or from the open key, and the 32-bit view of the local machine from the 64-bit program.
+// the root or from the open key, the names of subkeys, and the 32-bit view of the local machine from the 64-bit
+// program.
 
 #include "vcl/services/Registry.h"
 
@@ -76,7 +77,11 @@ TEST_F(RegistryTest, APathIsFromTheOpenKeyUnlessItStartsAtTheRoot) {
     ASSERT_TRUE(registry.OpenKey(u"\\" + KeyPath, false));
     EXPECT_EQ(Utf8(registry.CurrentPath()), Utf8(KeyPath));
     EXPECT_TRUE(registry.KeyExists(u"子键\\更深"));
+    ASSERT_TRUE(registry.OpenKey(u"第二", true));
+    ASSERT_TRUE(registry.OpenKey(u"\\" + KeyPath, false));
+    EXPECT_EQ(registry.GetKeyNames(), (std::vector<rtl::UnicodeString>{u"子键", u"第二"})) << "in the order listed";
     registry.CloseKey();
+    EXPECT_TRUE(registry.GetKeyNames().empty()) << "no key open";
     EXPECT_TRUE(registry.KeyExists(KeyPath + u"\\子键")) << "without an open key a path starts at the root";
 }
 

@@ -1,7 +1,6 @@
 #include "xls/api/XLSWorksheet.h"
 
 #include "XLSApiTestSupport.h"
-#include "rtl/numbers/FormatSettings.h"
 #include "tests/support/TestSupport.h"
 #include "xls/core/base/XLSReadLimits.h"
 #include "xls/core/model/styles/Xc12DataStyleSheet5.h"
@@ -17,6 +16,7 @@ namespace {
 using api_test::Cells;
 using api_test::NewSpreadsheet;
 using test_support::MessageOf;
+using test_support::TDecimalSeparator;
 using test_support::Utf8;
 
 // Stores a formula cell at B2 with the text and the result that set gives it.
@@ -28,20 +28,6 @@ void StoreFormula(TXLSCellMMU& cells, rtl::UnicodeStringView text, const std::fu
     set(helper);
     cells.StoreFormula();
 }
-
-// Sets the process decimal separator for one test and puts it back.
-class TDecimalSeparator {
-public:
-    explicit TDecimalSeparator(char16_t separator) : FSaved(rtl::FormatSettings().DecimalSeparator) {
-        rtl::FormatSettings().DecimalSeparator = separator;
-    }
-    TDecimalSeparator(const TDecimalSeparator&) = delete;
-    TDecimalSeparator& operator=(const TDecimalSeparator&) = delete;
-    ~TDecimalSeparator() { rtl::FormatSettings().DecimalSeparator = FSaved; }
-
-private:
-    char16_t FSaved;
-};
 
 TEST(XLSWorksheet, KindsAndTexts) {
     const struct {

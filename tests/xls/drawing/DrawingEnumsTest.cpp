@@ -19,7 +19,7 @@ TEST(DrawingEnums, HoldsEveryTypeWithItsValuesOrderedFromZero) {
         values += type->Count();
     }
     EXPECT_EQ(EnumTypes().size(), 72u);
-    EXPECT_EQ(values, 930);
+    EXPECT_EQ(values, 931);
 }
 
 TEST(DrawingEnums, LooksValuesUpInTheirOwnTypeInAnyLetterCase) {

@@ -142,29 +142,23 @@ TEST(DrawingFills, AGradientKeepsItsStopsInDocumentOrder) {
 }
 
 TEST(DrawingFills, CountsWhatAFillHolds) {
-    struct Case {
-        const char* body;
-        int32_t count;
-    };
-    const Case cases[] = {
-        {R"(<a:noFill/>)", 0},
-        {R"(<a:grpFill/>)", 0},
-        {R"(<a:gradFill/>)", 0},
-        {R"(<a:gradFill><a:gsLst><a:gs pos="0"/></a:gsLst></a:gradFill>)", 1},
-        {R"(<a:gradFill rotWithShape="0"><a:path path="circle"><a:fillToRect/></a:path></a:gradFill>)", 2},
-        {R"(<a:blipFill><a:srcRect l="10000"/></a:blipFill>)", 1},
-        {R"(<a:blipFill dpi="96"><a:tile tx="1" sy="2" flip="x" algn="tl"/></a:blipFill>)", 5},
-        {R"(<a:blipFill><a:blip r:embed="rId1"><a:alphaCeiling/><a:tint amt="1"/></a:blip></a:blipFill>)", 1},
-        {R"(<a:pattFill prst="cross"><a:fgClr><a:prstClr val="red"/></a:fgClr><a:bgClr/></a:pattFill>)", 2},
-        {R"(<a:solidFill><a:srgbClr val="000000"/></a:solidFill>)", 1},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.body);
-        TSample sample;
-        sample.Load(c.body);
-        EXPECT_EQ(sample.Fill().CheckAssigned(), c.count);
-        EXPECT_EQ(sample.Log, std::vector<std::string>{});
-    }
+    ExpectCounts(
+        {
+            {R"(<a:noFill/>)", 0},
+            {R"(<a:grpFill/>)", 0},
+            {R"(<a:gradFill/>)", 0},
+            {R"(<a:gradFill><a:gsLst><a:gs pos="0"/></a:gsLst></a:gradFill>)", 1},
+            {R"(<a:gradFill rotWithShape="0"><a:path path="circle"><a:fillToRect/></a:path></a:gradFill>)", 2},
+            {R"(<a:blipFill><a:srcRect l="10000"/></a:blipFill>)", 1},
+            {R"(<a:blipFill dpi="96"><a:tile tx="1" sy="2" flip="x" algn="tl"/></a:blipFill>)", 5},
+            {R"(<a:blipFill><a:blip r:embed="rId1"><a:alphaCeiling/><a:tint amt="1"/></a:blip></a:blipFill>)", 1},
+            {R"(<a:pattFill prst="cross"><a:fgClr><a:prstClr val="red"/></a:fgClr><a:bgClr/></a:pattFill>)", 2},
+            {R"(<a:solidFill><a:srgbClr val="000000"/></a:solidFill>)", 1},
+        },
+        [](TSample& sample, std::string_view text) -> TEG_FillProperties& {
+            sample.Load(text);
+            return sample.Fill();
+        });
 }
 
 TEST(DrawingFills, ATileTellsApartAttributesOfTheSameByteSum) {

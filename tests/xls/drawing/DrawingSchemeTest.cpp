@@ -111,11 +111,7 @@ TEST(DrawingScheme, AnExtensionKeepsItsElementsWholeWithTheirAttributesInDocumen
     ASSERT_EQ(kept.Count(), 2);
     EXPECT_EQ(kept.GetItem(0).GetName(), u"x:a");
     EXPECT_EQ(kept.GetItem(0).GetText(), u"kept");
-    std::vector<std::string> attributes;
-    for (int32_t i = 0; i < kept.GetItem(0).GetAttributes().GetCount(); ++i) {
-        attributes.push_back(test_support::Utf8(kept.GetItem(0).GetAttributes().FormatNameValue(i)));
-    }
-    EXPECT_EQ(attributes, (std::vector<std::string>{"p=\"1\"", "q=\"2\"", "r=\"3\""}));
+    EXPECT_EQ(KeptAttributes(kept.GetItem(0)), (std::vector<std::string>{"p=\"1\"", "q=\"2\"", "r=\"3\""}));
     EXPECT_EQ(kept.GetItem(1).GetName(), u"x:d");
     EXPECT_EQ(kept.GetItem(1).GetAttributes().GetCount(), 1);
 }

@@ -6,7 +6,7 @@
 
 namespace xls::xpgDrawingSample {
 
-TCT_Sample::TCT_Sample(TXPGDocBase& owner) : TXPGBase(owner, 6, 0) {
+TCT_Sample::TCT_Sample(TXPGDocBase& owner) : TXPGBase(owner, 37, 0) {
     FColors = std::make_unique<TEG_SampleColorsXpgList>(owner);
     FFill = std::make_unique<TEG_FillProperties>(owner);
 }
@@ -14,33 +14,188 @@ TCT_Sample::TCT_Sample(TXPGDocBase& owner) : TXPGBase(owner, 6, 0) {
 TCT_Sample::~TCT_Sample() = default;
 
 TXPGBase* TCT_Sample::FindChild(TXPGReader& reader) {
-    switch (reader.ElementSumHash()) {
-    case XpgByteSumHash("a:clrFrom"):
+    switch (reader.ElementMulHash()) {
+    case XpgByteMulHash("a:clrFrom"):
         if (reader.IsElement("a:clrFrom")) {
             return Enter(Created(FColor), reader);
         }
         break;
-    case XpgByteSumHash("a:effectDag"):
+    case XpgByteMulHash("a:effectDag"):
         if (reader.IsElement("a:effectDag")) {
             return Enter(Created(FEffectDag), reader);
         }
         break;
-    case XpgByteSumHash("a:extLst"):
+    case XpgByteMulHash("a:extLst"):
         if (reader.IsElement("a:extLst")) {
             return Enter(Created(FExtLst), reader);
         }
         break;
-    case XpgByteSumHash("point"):
+    case XpgByteMulHash("point"):
         if (reader.IsElement("point")) {
             return Enter(Created(FPoint), reader);
         }
         break;
-    case XpgByteSumHash("a:srgbClr"):
+    case XpgByteMulHash("xdr:sp"):
+        if (reader.IsElement("xdr:sp")) {
+            return Enter(Created(FShape), reader);
+        }
+        break;
+    case XpgByteMulHash("c:spPr"):
+        if (reader.IsElement("c:spPr")) {
+            return Enter(Created(FSpPr), reader);
+        }
+        break;
+    case XpgByteMulHash("xdr:spPr"):
+        if (reader.IsElement("xdr:spPr")) {
+            return Enter(Created(FPictureSpPr), reader);
+        }
+        break;
+    case XpgByteMulHash("xdr:grpSpPr"):
+        if (reader.IsElement("xdr:grpSpPr")) {
+            return Enter(Created(FGroupSpPr), reader);
+        }
+        break;
+    case XpgByteMulHash("c:txPr"):
+        if (reader.IsElement("c:txPr")) {
+            return Enter(Created(FTxPr), reader);
+        }
+        break;
+    case XpgByteMulHash("c:rich"):
+        if (reader.IsElement("c:rich")) {
+            return Enter(Created(FRich), reader);
+        }
+        break;
+    case XpgByteMulHash("c:numCache"):
+        if (reader.IsElement("c:numCache")) {
+            return Enter(Created(FNumCache), reader);
+        }
+        break;
+    case XpgByteMulHash("c:val"):
+        if (reader.IsElement("c:val")) {
+            return Enter(Created(FVal), reader);
+        }
+        break;
+    case XpgByteMulHash("c:cat"):
+        if (reader.IsElement("c:cat")) {
+            return Enter(Created(FCat), reader);
+        }
+        break;
+    case XpgByteMulHash("c:tx"):
+        if (reader.IsElement("c:tx")) {
+            return Enter(Created(FTx), reader);
+        }
+        break;
+    case XpgByteMulHash("c:idx"):
+        if (reader.IsElement("c:idx")) {
+            return Enter(Created(FIdx), reader);
+        }
+        break;
+    case XpgByteMulHash("c:x"):
+        if (reader.IsElement("c:x")) {
+            return Enter(Created(FX), reader);
+        }
+        break;
+    case XpgByteMulHash("c:delete"):
+        if (reader.IsElement("c:delete")) {
+            return Enter(Created(FDelete), reader);
+        }
+        break;
+    case XpgByteMulHash("c:numFmt"):
+        if (reader.IsElement("c:numFmt")) {
+            return Enter(Created(FNumFmt), reader);
+        }
+        break;
+    case XpgByteMulHash("c:layout"):
+        if (reader.IsElement("c:layout")) {
+            return Enter(Created(FLayout), reader);
+        }
+        break;
+    case XpgByteMulHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FChartExtLst), reader);
+        }
+        break;
+    case XpgByteMulHash("c:clrMapOvr"):
+        if (reader.IsElement("c:clrMapOvr")) {
+            return Enter(Created(FClrMapOvr), reader);
+        }
+        break;
+    case XpgByteMulHash("c:dLbl"):
+        if (reader.IsElement("c:dLbl")) {
+            return Enter(Created(FDLbl), reader);
+        }
+        break;
+    case XpgByteMulHash("c:dLbls"):
+        if (reader.IsElement("c:dLbls")) {
+            return Enter(Created(FDLbls), reader);
+        }
+        break;
+    case XpgByteMulHash("c:marker"):
+        if (reader.IsElement("c:marker")) {
+            return Enter(Created(FMarker), reader);
+        }
+        break;
+    case XpgByteMulHash("c:pictureOptions"):
+        if (reader.IsElement("c:pictureOptions")) {
+            return Enter(Created(FPictureOptions), reader);
+        }
+        break;
+    case XpgByteMulHash("c:trendline"):
+        if (reader.IsElement("c:trendline")) {
+            return Enter(Created(FTrendline), reader);
+        }
+        break;
+    case XpgByteMulHash("c:errBars"):
+        if (reader.IsElement("c:errBars")) {
+            return Enter(Created(FErrBars), reader);
+        }
+        break;
+    case XpgByteMulHash("c:majorGridlines"):
+        if (reader.IsElement("c:majorGridlines")) {
+            return Enter(Created(FGridlines), reader);
+        }
+        break;
+    case XpgByteMulHash("c:pivotFmt"):
+        if (reader.IsElement("c:pivotFmt")) {
+            return Enter(Created(FPivotFmt), reader);
+        }
+        break;
+    case XpgByteMulHash("c:legendEntry"):
+        if (reader.IsElement("c:legendEntry")) {
+            return Enter(Created(FLegendEntry), reader);
+        }
+        break;
+    case XpgByteMulHash("c:ser"):
+        if (reader.IsElement("c:ser")) {
+            return Enter(Created(FSeries), reader);
+        }
+        break;
+    case XpgByteMulHash("c:catAx"):
+        if (reader.IsElement("c:catAx")) {
+            return Enter(Created(FCatAx), reader);
+        }
+        break;
+    case XpgByteMulHash("c:valAx"):
+        if (reader.IsElement("c:valAx")) {
+            return Enter(Created(FValAx), reader);
+        }
+        break;
+    case XpgByteMulHash("c:title"):
+        if (reader.IsElement("c:title")) {
+            return Enter(Created(FTitle), reader);
+        }
+        break;
+    case XpgByteMulHash("c:dispUnits"):
+        if (reader.IsElement("c:dispUnits")) {
+            return Enter(Created(FDispUnits), reader);
+        }
+        break;
+    case XpgByteMulHash("a:srgbClr"):
         if (reader.IsElement("a:srgbClr")) {
             return FColors->Add().FindChild(reader);
         }
         break;
-    case XpgByteSumHash("a:schemeClr"):
+    case XpgByteMulHash("a:schemeClr"):
         if (reader.IsElement("a:schemeClr")) {
             return FColors->Add().FindChild(reader);
         }
@@ -55,6 +210,37 @@ int32_t TCT_Sample::CheckAssigned() {
     children += FEffectDag ? FEffectDag->CheckAssigned() : 0;
     children += FExtLst ? FExtLst->CheckAssigned() : 0;
     children += FPoint ? FPoint->CheckAssigned() : 0;
+    children += FShape ? FShape->CheckAssigned() : 0;
+    children += FSpPr ? FSpPr->CheckAssigned() : 0;
+    children += FPictureSpPr ? FPictureSpPr->CheckAssigned() : 0;
+    children += FGroupSpPr ? FGroupSpPr->CheckAssigned() : 0;
+    children += FTxPr ? FTxPr->CheckAssigned() : 0;
+    children += FRich ? FRich->CheckAssigned() : 0;
+    children += FNumCache ? FNumCache->CheckAssigned() : 0;
+    children += FVal ? FVal->CheckAssigned() : 0;
+    children += FCat ? FCat->CheckAssigned() : 0;
+    children += FTx ? FTx->CheckAssigned() : 0;
+    children += FIdx ? FIdx->CheckAssigned() : 0;
+    children += FX ? FX->CheckAssigned() : 0;
+    children += FDelete ? FDelete->CheckAssigned() : 0;
+    children += FNumFmt ? FNumFmt->CheckAssigned() : 0;
+    children += FLayout ? FLayout->CheckAssigned() : 0;
+    children += FChartExtLst ? FChartExtLst->CheckAssigned() : 0;
+    children += FClrMapOvr ? FClrMapOvr->CheckAssigned() : 0;
+    children += FDLbl ? FDLbl->CheckAssigned() : 0;
+    children += FDLbls ? FDLbls->CheckAssigned() : 0;
+    children += FMarker ? FMarker->CheckAssigned() : 0;
+    children += FPictureOptions ? FPictureOptions->CheckAssigned() : 0;
+    children += FTrendline ? FTrendline->CheckAssigned() : 0;
+    children += FErrBars ? FErrBars->CheckAssigned() : 0;
+    children += FGridlines ? FGridlines->CheckAssigned() : 0;
+    children += FPivotFmt ? FPivotFmt->CheckAssigned() : 0;
+    children += FLegendEntry ? FLegendEntry->CheckAssigned() : 0;
+    children += FSeries ? FSeries->CheckAssigned() : 0;
+    children += FCatAx ? FCatAx->CheckAssigned() : 0;
+    children += FValAx ? FValAx->CheckAssigned() : 0;
+    children += FTitle ? FTitle->CheckAssigned() : 0;
+    children += FDispUnits ? FDispUnits->CheckAssigned() : 0;
     children += FColors->CheckAssigned();
     children += FFill->CheckAssigned();
     return SetAssigned(0, 0, children);
@@ -129,6 +315,197 @@ int32_t TCT_SamplePoint::CheckAssigned() {
     attributes += std::bit_cast<uint64_t>(FRatio) != uint64_t{0xFFF8000000000000};
     attributes += FFlag != xtsUnset;
     return SetAssigned(attributes, 0, 0);
+}
+
+TCT_SampleSeries::TCT_SampleSeries(TXPGDocBase& owner) : TXPGBase(owner, 13, 0) {
+    FDPts = std::make_unique<TCT_DPtXpgList>(owner);
+    FTrendlines = std::make_unique<TCT_TrendlineXpgList>(owner);
+    FErrBars = std::make_unique<TCT_ErrBarsXpgList>(owner);
+}
+
+TCT_SampleSeries::~TCT_SampleSeries() = default;
+
+TXPGBase* TCT_SampleSeries::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:idx"):
+        if (reader.IsElement("c:idx")) {
+            return Enter(Created(FIdx), reader);
+        }
+        break;
+    case XpgByteSumHash("c:order"):
+        if (reader.IsElement("c:order")) {
+            return Enter(Created(FOrder), reader);
+        }
+        break;
+    case XpgByteSumHash("c:tx"):
+        if (reader.IsElement("c:tx")) {
+            return Enter(Created(FTx), reader);
+        }
+        break;
+    case XpgByteSumHash("c:spPr"):
+        if (reader.IsElement("c:spPr")) {
+            return Enter(Created(FSpPr), reader);
+        }
+        break;
+    case XpgByteSumHash("c:invertIfNegative"):
+        if (reader.IsElement("c:invertIfNegative")) {
+            return Enter(Created(FInvertIfNegative), reader);
+        }
+        break;
+    case XpgByteSumHash("c:marker"):
+        if (reader.IsElement("c:marker")) {
+            return Enter(Created(FMarker), reader);
+        }
+        break;
+    case XpgByteSumHash("c:dPt"):
+        if (reader.IsElement("c:dPt")) {
+            return Enter(FDPts->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:dLbls"):
+        if (reader.IsElement("c:dLbls")) {
+            return Enter(Created(FDLbls), reader);
+        }
+        break;
+    case XpgByteSumHash("c:trendline"):
+        if (reader.IsElement("c:trendline")) {
+            return Enter(FTrendlines->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:errBars"):
+        if (reader.IsElement("c:errBars")) {
+            return Enter(FErrBars->Add(), reader);
+        }
+        break;
+    case XpgByteSumHash("c:cat"):
+        if (reader.IsElement("c:cat")) {
+            return Enter(Created(FCat), reader);
+        }
+        break;
+    case XpgByteSumHash("c:val"):
+        if (reader.IsElement("c:val")) {
+            return Enter(Created(FVal), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return nullptr;
+}
+
+int32_t TCT_SampleSeries::CheckAssigned() {
+    int32_t children = 0;
+    children += FIdx ? FIdx->CheckAssigned() : 0;
+    children += FOrder ? FOrder->CheckAssigned() : 0;
+    children += FTx ? FTx->CheckAssigned() : 0;
+    children += FSpPr ? FSpPr->CheckAssigned() : 0;
+    children += FInvertIfNegative ? FInvertIfNegative->CheckAssigned() : 0;
+    children += FMarker ? FMarker->CheckAssigned() : 0;
+    children += FDPts->CheckAssigned();
+    children += FDLbls ? FDLbls->CheckAssigned() : 0;
+    children += FTrendlines->CheckAssigned();
+    children += FErrBars->CheckAssigned();
+    children += FCat ? FCat->CheckAssigned() : 0;
+    children += FVal ? FVal->CheckAssigned() : 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_SampleAxis::TCT_SampleAxis(TXPGDocBase& owner) : TXPGBase(owner, 11, 0) {
+    FShared = std::make_unique<TEG_AxShared>(owner);
+}
+
+TCT_SampleAxis::~TCT_SampleAxis() = default;
+
+TXPGBase* TCT_SampleAxis::FindChild(TXPGReader& reader) {
+    switch (reader.ElementSumHash()) {
+    case XpgByteSumHash("c:auto"):
+        if (reader.IsElement("c:auto")) {
+            return Enter(Created(FAuto), reader);
+        }
+        break;
+    case XpgByteSumHash("c:lblAlgn"):
+        if (reader.IsElement("c:lblAlgn")) {
+            return Enter(Created(FLblAlgn), reader);
+        }
+        break;
+    case XpgByteSumHash("c:lblOffset"):
+        if (reader.IsElement("c:lblOffset")) {
+            return Enter(Created(FLblOffset), reader);
+        }
+        break;
+    case XpgByteSumHash("c:tickLblSkip"):
+        if (reader.IsElement("c:tickLblSkip")) {
+            return Enter(Created(FTickLblSkip), reader);
+        }
+        break;
+    case XpgByteSumHash("c:noMultiLvlLbl"):
+        if (reader.IsElement("c:noMultiLvlLbl")) {
+            return Enter(Created(FNoMultiLvlLbl), reader);
+        }
+        break;
+    case XpgByteSumHash("c:crossBetween"):
+        if (reader.IsElement("c:crossBetween")) {
+            return Enter(Created(FCrossBetween), reader);
+        }
+        break;
+    case XpgByteSumHash("c:majorUnit"):
+        if (reader.IsElement("c:majorUnit")) {
+            return Enter(Created(FMajorUnit), reader);
+        }
+        break;
+    case XpgByteSumHash("c:baseTimeUnit"):
+        if (reader.IsElement("c:baseTimeUnit")) {
+            return Enter(Created(FBaseTimeUnit), reader);
+        }
+        break;
+    case XpgByteSumHash("c:dispUnits"):
+        if (reader.IsElement("c:dispUnits")) {
+            return Enter(Created(FDispUnits), reader);
+        }
+        break;
+    case XpgByteSumHash("c:extLst"):
+        if (reader.IsElement("c:extLst")) {
+            return Enter(Created(FExtLst), reader);
+        }
+        break;
+    }
+    return FShared->FindChild(reader);
+}
+
+int32_t TCT_SampleAxis::CheckAssigned() {
+    int32_t children = 0;
+    children += FShared->CheckAssigned();
+    children += FAuto ? FAuto->CheckAssigned() : 0;
+    children += FLblAlgn ? FLblAlgn->CheckAssigned() : 0;
+    children += FLblOffset ? FLblOffset->CheckAssigned() : 0;
+    children += FTickLblSkip ? FTickLblSkip->CheckAssigned() : 0;
+    children += FNoMultiLvlLbl ? FNoMultiLvlLbl->CheckAssigned() : 0;
+    children += FCrossBetween ? FCrossBetween->CheckAssigned() : 0;
+    children += FMajorUnit ? FMajorUnit->CheckAssigned() : 0;
+    children += FBaseTimeUnit ? FBaseTimeUnit->CheckAssigned() : 0;
+    children += FDispUnits ? FDispUnits->CheckAssigned() : 0;
+    children += FExtLst ? FExtLst->CheckAssigned() : 0;
+    return SetAssigned(0, 0, children);
+}
+
+TCT_SampleLegendEntry::TCT_SampleLegendEntry(TXPGDocBase& owner) : TXPGBase(owner, 1, 0) {
+    FData = std::make_unique<TEG_LegendEntryData>(owner);
+}
+
+TCT_SampleLegendEntry::~TCT_SampleLegendEntry() = default;
+
+TXPGBase* TCT_SampleLegendEntry::FindChild(TXPGReader& reader) {
+    return FData->FindChild(reader);
+}
+
+int32_t TCT_SampleLegendEntry::CheckAssigned() {
+    int32_t children = 0;
+    children += FData->CheckAssigned();
+    return SetAssigned(0, 0, children);
 }
 
 T_ROOT_::T_ROOT_(TXPGDocBase& owner) : TXpgSchemeRoot<TUnit>(owner, 1, 0) {

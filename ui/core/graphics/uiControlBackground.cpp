@@ -1,6 +1,7 @@
 #include "ui/core/graphics/uiControlBackground.h"
 
 #include "ui/core/graphics/uiCanvas.h"
+#include "ui/core/themes/uxUxTheme.h"
 #include "vcl/controls/WinControl.h"
 #include "vcl/system/Win32.h"
 
@@ -172,6 +173,21 @@ void DrawTransparentControlBackgroundAt(vcl::TControl& control, TuiCanvas& canva
         throw;
     }
     canvas.SetWindowOrigin(previous);
+}
+
+void uiDrawThemeParentBackground(vcl::TWinControl& control, TuiCanvas& canvas, const vcl::TRect& rect) {
+    canvas.Canvas().DeselectHandles();
+    const vcl::TWinControl* parent = control.Parent();
+    if ((parent != nullptr && parent->DoubleBuffered()) || !IsUxThemeLoaded()) {
+        DrawTransparentControlBackground(control, canvas, rect, false);
+        return;
+    }
+    UxTheme().DrawThemeParentBackground(control.WindowHandle(), canvas.Handle(), &rect);
+}
+
+void DrawThemeParentBackgroundOnCanvas(vcl::TWinControl& control, vcl::TCanvas& canvas, const vcl::TRect& rect) {
+    TuiCanvas wrapper(canvas);
+    uiDrawThemeParentBackground(control, wrapper, rect);
 }
 
 } // namespace ui

@@ -1,7 +1,7 @@
 #pragma once
 // Painting what lies behind a control, so that see-through controls can draw over it: a windowed control painted into
 // a canvas as it shows on screen (its window edge, window region, background and contents, and its windowed children),
-// and a control's parent painted under the control's rectangle.
+// a control's parent painted under the control's rectangle, and the parent's themed background.
 
 #include "rtl/core/Interfaces.h"
 #include "vcl/system/Types.h"
@@ -44,5 +44,11 @@ void DrawTransparentControlBackgroundOnCanvas(vcl::TControl& control, vcl::TCanv
 // The same with the canvas's window origin moved by origin meanwhile.
 void DrawTransparentControlBackgroundAt(vcl::TControl& control, TuiCanvas& canvas, const vcl::TRect& rect,
                                         vcl::TPoint origin, bool paintChildren);
+// The themed background of control's parent under rect (in the control's coordinates), drawn by the visual styles; a
+// parent that paints through a buffer of its own, or a system without the visual-styles library, gets the parent
+// painted under the control instead (without its other children). The canvas's objects leave the device context
+// first, as the parent's painting selects its own.
+void uiDrawThemeParentBackground(vcl::TWinControl& control, TuiCanvas& canvas, const vcl::TRect& rect);
+void DrawThemeParentBackgroundOnCanvas(vcl::TWinControl& control, vcl::TCanvas& canvas, const vcl::TRect& rect);
 
 } // namespace ui

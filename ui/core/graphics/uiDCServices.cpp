@@ -139,6 +139,15 @@ vcl::TRect GetTextRect(HDC dc, rtl::UnicodeStringView text, int32_t lineCount, b
     return rect;
 }
 
+void InvalidateWindowRect(HWND window, const vcl::TRect& rect, bool erase) {
+    const RECT area{rect.Left, rect.Top, rect.Right, rect.Bottom};
+    InvalidateRect(window, &area, erase);
+}
+
+void InvalidateWindow(HWND window, bool erase) {
+    InvalidateRect(window, nullptr, erase);
+}
+
 bool GetBitmapData(HBITMAP bitmap, BITMAP& data) {
     return ReadObjectRecord(bitmap, OBJ_BITMAP, data);
 }

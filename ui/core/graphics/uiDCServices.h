@@ -1,7 +1,7 @@
 #pragma once
 // Text measuring and output on device contexts and fonts rather than on a TuiCanvas, the narrowest rectangle in which a
-// text fits a number of lines, the logical records of GDI objects, the character-set test of highlighted text and the
-// visible size of the mouse cursor.
+// text fits a number of lines, invalidating windows, the logical records of GDI objects, the character-set test of
+// highlighted text and the visible size of the mouse cursor.
 
 #include "rtl/text/StringTypes.h"
 #include "vcl/graphics/Colors.h"
@@ -42,6 +42,11 @@ vcl::TSize GetDCTextSize(HDC dc, rtl::UnicodeStringView text);
 // height (any height up to 32000 when lineCount is 0 or less); one line with lineCount 1. With fixedHeight the
 // rectangle is as high as the lines allowed.
 vcl::TRect GetTextRect(HDC dc, rtl::UnicodeStringView text, int32_t lineCount, bool fixedHeight = false);
+
+// Marks rect of the window's client area (all of it for InvalidateWindow) for repainting, its background erased first
+// with erase.
+void InvalidateWindowRect(HWND window, const vcl::TRect& rect, bool erase);
+void InvalidateWindow(HWND window, bool erase);
 
 // The logical record of a GDI object, of the platform's own size; false when the handle is no object of that kind.
 bool GetBitmapData(HBITMAP bitmap, tagBITMAP& data);

@@ -1,8 +1,11 @@
 #include "ui/core/images/uiImageList.h"
 
+#include "rtl/io/Filer.h"
+#include "rtl/io/Streams.h"
 #include "ui/core/images/uiGlyphDrawing.h"
 #include "ui/core/system/uxSystemInfo.h"
 #include "vcl/graphics/Canvas.h"
+#include "vcl/graphics/images/Icon.h"
 #include "vcl/system/Win32.h"
 
 #include <algorithm>
@@ -46,6 +49,26 @@ std::unique_ptr<vcl::TBitmap> CellMask(const vcl::TBitmap& image, vcl::TBitmap* 
     return cellMask;
 }
 
+// The version of the form data written.
+constexpr int32_t ImageListFormatVersion = 1;
+
+// A bitmap property of form data: its "Data" form, written when the bitmap holds a picture.
+void DefineBitmapData(rtl::TFiler& filer, rtl::UnicodeStringView name, vcl::TBitmap& bitmap) {
+    filer.DefineBinaryProperty(
+        name, [&bitmap](rtl::TStream& stream) { bitmap.ReadData(stream); },
+        [&bitmap](rtl::TStream& stream) { bitmap.WriteData(stream); }, !bitmap.Empty());
+}
+
+// The bytes of a list's stream form.
+std::string StreamFormOf(vcl::TCustomImageList& list) {
+    if (list.Count() == 0) {
+        return {};
+    }
+    rtl::TMemoryStream stream;
+    list.WriteData(stream);
+    return std::string(static_cast<const char*>(stream.Memory()), static_cast<size_t>(stream.Size()));
+}
+
 // A copy of a bitmap of a system list (which stays the list's own).
 void CopyListBitmap(HBITMAP handle, vcl::TBitmap& target) {
     target.SetHandle(handle ? static_cast<HBITMAP>(CopyImage(handle, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION))
@@ -82,6 +105,14 @@ void TuiImageInfo::SetImage(const vcl::TBitmap* bitmap) {
 
 void TuiImageInfo::SetMask(const vcl::TBitmap* bitmap) {
     FMask->Assign(bitmap);
+}
+
+void TuiImageInfo::DefineProperties(rtl::TFiler& filer) {
+    DefineBitmapData(filer, u"Image.Data", *FImage);
+    DefineBitmapData(filer, u"Mask.Data", *FMask);
+    filer.DefineProperty(
+        u"MaskColor", [this](rtl::TReader& reader) { FMaskColor = reader.ReadInteger(); },
+        [this](rtl::TWriter& writer) { writer.WriteInteger(FMaskColor); }, FMaskColor != vcl::clNone);
 }
 
 TuiImageInfoItem::TuiImageInfoItem(rtl::TCollection* collection)
@@ -182,15 +213,7 @@ void TuiImageList::Assign(const rtl::TPersistent* source) {
         }
     } else {
         // Reading another list's images asks for its system list, which it makes when it has none yet.
-        auto& other = const_cast<vcl::TCustomImageList&>(*list);
-        for (int32_t i = 0; i < other.Count(); ++i) {
-            TuiBitmap image;
-            vcl::TBitmap mask;
-            ExtractImageInfo(other.Handle(), i, image, mask);
-            image.SetPixelFormat(vcl::pf32bit);
-            mask.SetPixelFormat(vcl::pf1bit);
-            AddBitmap(image, &mask);
-        }
+        AddImages(const_cast<vcl::TCustomImageList&>(*list));
     }
     EndUpdate();
 }
@@ -389,6 +412,122 @@ void TuiImageList::DoDraw(int32_t index, vcl::TCanvas& canvas, int32_t x, int32_
                           vcl::TImageType, bool enabled) {
     const vcl::TRect rect = vcl::Bounds(x, y, Width(), Height());
     DrawGlyphOrImage(canvas.Handle(), rect, rect, nullptr, this, index, enabled ? gdmNormal : gdmDisabled);
+}
+
+namespace {
+
+// Image index of a system list as a 32-bit image and a monochrome mask.
+void ExtractSystemImage(HIMAGELIST list, int32_t index, TuiBitmap& image, vcl::TBitmap& mask) {
+    TuiImageList::ExtractImageInfo(list, index, image, mask);
+    image.SetPixelFormat(vcl::pf32bit);
+    mask.SetPixelFormat(vcl::pf1bit);
+}
+
+} // namespace
+
+int32_t TuiImageList::AddIcon(vcl::TIcon& icon) {
+    BeginUpdate();
+    const int32_t first = Count();
+    const int32_t index = vcl::TDragImageList::AddIcon(icon);
+    StoreSystemImages(first);
+    EndUpdate(index >= 0);
+    return index;
+}
+
+void TuiImageList::AddImages(vcl::TCustomImageList& source) {
+    BeginUpdate();
+    for (int32_t i = 0; i < source.Count(); ++i) {
+        TuiBitmap image;
+        vcl::TBitmap mask;
+        ExtractSystemImage(source.Handle(), i, image, mask);
+        AddBitmap(image, &mask);
+    }
+    EndUpdate();
+}
+
+// A system list taken over brings its images; a new size empties the list.
+void TuiImageList::SetHandle(HIMAGELIST handle) {
+    BeginUpdate();
+    vcl::TDragImageList::SetHandle(handle);
+    CollectInfosFromSystemList();
+    EndUpdate();
+}
+
+void TuiImageList::SetSize(int32_t width, int32_t height) {
+    vcl::TDragImageList::SetSize(width, height);
+    if (Count() != FImageInfos->Count()) {
+        FImageInfos->Delete(-1);
+    }
+}
+
+void TuiImageList::StoreSystemImages(int32_t first) {
+    for (int32_t i = first; i < Count(); ++i) {
+        TuiBitmap image;
+        vcl::TBitmap mask;
+        ExtractSystemImage(Handle(), i, image, mask);
+        FImageInfos->Add(image, &mask, vcl::clNone);
+    }
+}
+
+void TuiImageList::CollectInfosFromSystemList() {
+    FImageInfos->BeginUpdate();
+    try {
+        FImageInfos->Delete(-1);
+        StoreSystemImages(0);
+    } catch (...) {
+        FImageInfos->EndUpdate();
+        throw;
+    }
+    FImageInfos->EndUpdate();
+}
+
+void TuiImageList::DefineProperties(rtl::TFiler& filer) {
+    if (filer.IsReading()) {
+        vcl::TDragImageList::DefineProperties(filer);
+        CollectInfosFromSystemList();
+    }
+    auto* ancestor = const_cast<vcl::TCustomImageList*>(dynamic_cast<const vcl::TCustomImageList*>(filer.Ancestor()));
+    // One form of the data so far: the version is read past.
+    filer.DefineProperty(
+        u"FormatVersion", [](rtl::TReader& reader) { reader.ReadInteger(); },
+        [](rtl::TWriter& writer) { writer.WriteInteger(ImageListFormatVersion); }, true);
+    filer.DefineProperty(
+        u"DesignInfo", [this](rtl::TReader& reader) { SetDesignInfo(reader.ReadInteger()); },
+        [this](rtl::TWriter& writer) { writer.WriteInteger(DesignInfo()); },
+        ancestor == nullptr || ancestor->DesignInfo() != DesignInfo());
+    filer.DefineProperty(
+        u"ImageInfo", [this](rtl::TReader& reader) { ReadImageInfo(reader); },
+        [this](rtl::TWriter& writer) { writer.WriteCollection(*FImageInfos); },
+        ancestor != nullptr ? DiffersFrom(*ancestor) : Count() > 0);
+}
+
+bool TuiImageList::DiffersFrom(vcl::TCustomImageList& other) {
+    return StreamFormOf(*this) != StreamFormOf(other);
+}
+
+// Each stored image takes one place in the system list, so that both stay as long; one the system list refuses goes.
+void TuiImageList::ReadImageInfo(rtl::TReader& reader) {
+    BeginUpdate();
+    try {
+        reader.ReadCollection(*FImageInfos);
+        vcl::TDragImageList::Delete(-1);
+        const std::vector<vcl::TRect> oneCell{vcl::Rect(0, 0, Width(), Height())};
+        for (int32_t i = 0; i < FImageInfos->Count();) {
+            TuiImageInfo& info = FImageInfos->Item(i).ImageInfo();
+            vcl::TBitmap* mask = info.Mask().Empty() ? nullptr : &info.Mask();
+            if (info.Image().Empty() ||
+                !AddCells(info.Image(), oneCell, mask, mask != nullptr ? vcl::clNone : info.MaskColor())) {
+                FImageInfos->Delete(i);
+                continue;
+            }
+            info.Image().Dormant();
+            ++i;
+        }
+    } catch (...) {
+        EndUpdate();
+        throw;
+    }
+    EndUpdate();
 }
 
 void AssignImageList(vcl::TCustomImageList* newList, vcl::TCustomImageList*& listField, vcl::TChangeLink* changeLink,

@@ -13,6 +13,11 @@
 #include <memory>
 #include <vector>
 
+namespace rtl {
+class TFiler;
+class TReader;
+} // namespace rtl
+
 namespace ui {
 
 // One stored image: the image, its mask (empty when it has none) and its mask colour (clNone when it has none).
@@ -24,6 +29,9 @@ public:
 
     // From another image info: image, mask and mask colour.
     void Assign(const rtl::TPersistent* source) override;
+    // The form data of an item: "Image.Data" and "Mask.Data" (the bitmaps' "Data" forms, compressed or plain) when
+    // they are not empty, "MaskColor" unless clNone.
+    void DefineProperties(rtl::TFiler& filer) override;
     TuiBitmap& Image() const { return *FImage; }
     TuiBitmap& Mask() const { return *FMask; }
     vcl::TColor MaskColor() const { return FMaskColor; }
@@ -46,6 +54,7 @@ public:
     ~TuiImageInfoItem() override;
 
     void Assign(const rtl::TPersistent* source) override;
+    void DefineProperties(rtl::TFiler& filer) override { FImageInfo->DefineProperties(filer); }
     TuiImageInfo& ImageInfo() const { return *FImageInfo; }
     // Whether the image and the mask are streamed compressed: true only when both are.
     bool CompressData() const;
@@ -84,6 +93,22 @@ public:
     // From a framework image list: its settings, then its images added again (the stored copies of a TuiImageList,
     // the extracted images and masks of another list).
     void Assign(const rtl::TPersistent* source) override;
+    // The form data: "FormatVersion" (1), "DesignInfo" (unless an ancestor list has the same) and "ImageInfo", the
+    // stored copies (when the list has images, or differs from the ancestor list's), from which reading rebuilds the
+    // system list. While reading, the framework list's "Bitmap" is read too, and the stored copies are collected
+    // from the system list after every property: a list written by the framework's image list gets its copies.
+    void DefineProperties(rtl::TFiler& filer) override;
+
+    // The framework's operations keep the stored copies in step, as the library's own below do.
+    int32_t Add(vcl::TBitmap& image, vcl::TBitmap* mask) override { return AddBitmap(image, mask); }
+    int32_t AddMasked(vcl::TBitmap& image, vcl::TColor maskColor) override { return AddBitmapMasked(image, maskColor); }
+    int32_t AddIcon(vcl::TIcon& icon) override;
+    void AddImages(vcl::TCustomImageList& source) override;
+    void Replace(int32_t index, vcl::TBitmap& image, vcl::TBitmap* mask) override { ReplaceBitmap(index, image, mask); }
+    void Delete(int32_t index) override { DeleteImage(index); }
+    void Move(int32_t currentIndex, int32_t newIndex) override { MoveImage(currentIndex, newIndex); }
+    void SetHandle(HIMAGELIST handle) override;
+    void SetSize(int32_t width, int32_t height) override;
 
     // Changes inside a lock are told once, when the outermost EndUpdate ends it with change set.
     void BeginUpdate() { ++FLockCount; }
@@ -126,6 +151,14 @@ private:
     bool AddCells(vcl::TBitmap& image, const std::vector<vcl::TRect>& cells, vcl::TBitmap* mask, vcl::TColor maskColor);
     void StoreImageCopies(vcl::TBitmap& image, vcl::TBitmap* mask, vcl::TColor maskColor);
     void AddImageInfo(TuiImageInfo& info);
+    // Stores copies of the system images from first on, as the system list holds them.
+    void StoreSystemImages(int32_t first);
+    // The stored copies made anew from the system list.
+    void CollectInfosFromSystemList();
+    // The stored copies read from a stream, and the system list made anew from them.
+    void ReadImageInfo(rtl::TReader& reader);
+    // Whether the system lists of the two differ in their stream forms.
+    bool DiffersFrom(vcl::TCustomImageList& other);
 
     std::unique_ptr<TuiImageInfoCollection> FImageInfos;
     int32_t FLockCount = 0;

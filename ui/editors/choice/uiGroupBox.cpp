@@ -458,11 +458,8 @@ void TuiCustomGroupBox::PaintNativeBackground(TuiCanvas& canvas, const TuiGroupB
     }
 }
 
-// The parent paints its themed face on the box's device context; the canvas's objects are taken out of the device
-// context first and selected again when next drawn, as the parent's painting may select its own.
 void TuiCustomGroupBox::PaintParentThemedBackground(TuiCanvas& canvas, const vcl::TRect& rect) {
-    canvas.Canvas().DeselectHandles();
-    UxTheme().DrawThemeParentBackground(WindowHandle(), canvas.Handle(), &rect);
+    uiDrawThemeParentBackground(*this, canvas, rect);
 }
 
 // What the parent shows under the client area, which starts inside the window past a non-client caption band.

@@ -353,18 +353,33 @@ std::vector<uint8_t> TCompoundFile::ReadChain(const std::vector<uint32_t>& chain
     return bytes;
 }
 
-void TCompoundFile::ReadSectors(const std::vector<uint32_t>& chain, uint8_t* target, size_t count) const {
+std::vector<TCompoundExtent> TCompoundFile::StreamExtents(int32_t stream) const {
+    if (!FEntries[stream].Damage.empty()) {
+        throw ECompoundFileError(FEntries[stream].Damage);
+    }
+    return Extents(StreamChain(stream), FEntries[stream].Size);
+}
+
+std::vector<TCompoundExtent> TCompoundFile::Extents(const std::vector<uint32_t>& chain, size_t count) const {
+    std::vector<TCompoundExtent> extents;
     size_t done = 0;
-    // Runs of consecutive sectors are read at once: writers lay most streams out contiguously.
+    // Writers lay most streams out contiguously, so a stream is mostly one run.
     for (size_t i = 0; i < chain.size() && done < count;) {
         size_t run = 1;
         while (i + run < chain.size() && chain[i + run] == chain[i] + run) {
             ++run;
         }
         const size_t bytes = std::min(run << FSectorShift, count - done);
-        ReadAt((uint64_t{chain[i]} + 1) << FSectorShift, target + done, bytes);
+        extents.push_back({(uint64_t{chain[i]} + 1) << FSectorShift, done, bytes});
         done += bytes;
         i += run;
+    }
+    return extents;
+}
+
+void TCompoundFile::ReadSectors(const std::vector<uint32_t>& chain, uint8_t* target, size_t count) const {
+    for (const TCompoundExtent& extent : Extents(chain, count)) {
+        ReadAt(extent.SourceOffset, target + extent.StreamOffset, extent.Size);
     }
 }
 

@@ -40,6 +40,14 @@ struct TCompoundEntry {
     rtl::UnicodeString Damage;
 };
 
+// A run of consecutive sectors of one stream: where its bytes lie in the document's source and where they start in
+// the stream.
+struct TCompoundExtent {
+    uint64_t SourceOffset = 0;
+    uint64_t StreamOffset = 0;
+    uint64_t Size = 0;
+};
+
 // A compound document read from a stream, which must stay open and unchanged while the document is used.
 class TCompoundFile {
 public:
@@ -61,6 +69,11 @@ public:
     // damage.
     void ReadStream(int32_t stream, uint8_t* target) const;
     std::vector<uint8_t> ReadStream(int32_t stream) const;
+    // True for a stream that lies in the root's mini stream rather than in sectors of its own.
+    bool IsMiniStream(int32_t entry) const;
+    // Where the bytes of a stream that is not a mini stream lie in the source, in stream order, the last run cut at
+    // the stream's size; a damaged stream raises ECompoundFileError with its damage.
+    std::vector<TCompoundExtent> StreamExtents(int32_t stream) const;
 
 private:
     // The FAT or the mini FAT, the number of sectors it addresses, and which of them validated chains already use.
@@ -93,8 +106,9 @@ private:
     void ValidateStreams();
     // The chain of a stream, which must cover its size.
     std::vector<uint32_t> StreamChain(int32_t stream) const;
-    bool IsMiniStream(int32_t entry) const;
     std::vector<uint8_t> ReadChain(const std::vector<uint32_t>& chain) const;
+    // The runs of consecutive sectors that hold the first count bytes of the chain's sectors.
+    std::vector<TCompoundExtent> Extents(const std::vector<uint32_t>& chain, size_t count) const;
     // The first count bytes of the chain's sectors; bytes past the end of the file read as zeros.
     void ReadSectors(const std::vector<uint32_t>& chain, uint8_t* target, size_t count) const;
     void ReadAt(uint64_t offset, uint8_t* target, size_t count) const;

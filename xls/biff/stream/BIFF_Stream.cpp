@@ -8,6 +8,7 @@
 #include "xls/biff/crypto/BIFF_Decryptor.h"
 #include "xls/biff/stream/BIFF_Bytes.h"
 #include "xls/biff/stream/BIFF_CompoundFile.h"
+#include "xls/biff/stream/BIFF_CompoundStream.h"
 #include "xls/biff/stream/BIFF_ExtraObjects.h"
 #include "xls/biff/stream/BIFF_Utils.h"
 #include "xls/core/base/XLSErrorManager.h"
@@ -106,6 +107,20 @@ bool IsEncryptedPackage(const TCompoundFile& document) {
            document.FindChild(TCompoundFile::RootEntry, EncryptedPackageStreamName) >= 0;
 }
 
+// The record stream of the document read from source. A stream in sectors of its own is read from source as the
+// records are walked, so source stays open with it; a small one in the mini stream is copied out whole.
+std::unique_ptr<rtl::TStream> OpenRecordStream(const TCompoundFile& document, int32_t entry,
+                                               std::unique_ptr<rtl::TStream> source) {
+    const uint32_t size = document.Entry(entry).Size;
+    if (!document.IsMiniStream(entry)) {
+        return std::make_unique<TCompoundStream>(std::move(source), document.StreamExtents(entry), size);
+    }
+    auto records = std::make_unique<rtl::TMemoryStream>();
+    records->SetSize(size);
+    document.ReadStream(entry, static_cast<uint8_t*>(records->Memory()));
+    return records;
+}
+
 } // namespace
 
 TXLSStream::TXLSStream(TXLSErrorManager& errors) : FErrors(errors) {}
@@ -153,16 +168,15 @@ int64_t TXLSStream::Size() const {
 
 TExcelVersion TXLSStream::OpenInput(std::unique_ptr<rtl::TStream> input) {
     if (TCompoundFile::HasSignature(*input)) {
-        // The record stream is copied out, so the file closes when input goes.
-        FFileVersion = OpenCompound(*input);
+        FFileVersion = OpenCompound(std::move(input));
     } else {
         FFileVersion = OpenPlain(std::move(input));
     }
     return FFileVersion;
 }
 
-TExcelVersion TXLSStream::OpenCompound(rtl::TStream& input) {
-    const TCompoundFile document(input);
+TExcelVersion TXLSStream::OpenCompound(std::unique_ptr<rtl::TStream> input) {
+    const TCompoundFile document(*input);
     const int32_t entry = FindRecordStream(document);
     if (entry < 0) {
         if (!IsEncryptedPackage(document)) {
@@ -181,16 +195,14 @@ TExcelVersion TXLSStream::OpenCompound(rtl::TStream& input) {
     if (FExtraObjects != nullptr) {
         FExtraObjects->Assign(document);
     }
-    auto records = std::make_unique<rtl::TMemoryStream>();
-    const TCompoundEntry& stream = document.Entry(entry);
-    records->SetSize(stream.Size);
-    auto* bytes = static_cast<uint8_t*>(records->Memory());
-    document.ReadStream(entry, bytes);
     // The name is only a hint: some BIFF8 writers call their stream "Book" (or "BOOK").
+    const TCompoundEntry& stream = document.Entry(entry);
     const TExcelVersion byName = rtl::WideSameText(stream.Name, BIFFWorkbookStreamName) ? xvExcel97 : xvExcel50;
-    const TExcelVersion version = VersionOfFirstBOF(bytes, stream.Size, byName);
-    FStream = std::move(records);
-    return version;
+    FStream = OpenRecordStream(document, entry, std::move(input));
+    std::array<uint8_t, RecordHeaderSize + 2> start{};
+    const int32_t got = FStream->Read(start.data(), static_cast<int32_t>(start.size()));
+    FStream->Seek(0, rtl::soBeginning);
+    return VersionOfFirstBOF(start.data(), got, byName);
 }
 
 void TXLSStream::ReportDamagedStreams(const TCompoundFile& document, int32_t recordStream) {

@@ -115,7 +115,7 @@ public:
 
 private:
     TExcelVersion OpenInput(std::unique_ptr<rtl::TStream> input);
-    TExcelVersion OpenCompound(rtl::TStream& input);
+    TExcelVersion OpenCompound(std::unique_ptr<rtl::TStream> input);
     // Warning 2007 for every damaged stream of the document but the record stream, which fails when it is read: the
     // read goes on without them, and their copies stay empty.
     void ReportDamagedStreams(const TCompoundFile& document, int32_t recordStream);

@@ -484,6 +484,10 @@ void TXLSCellMMU::MakeBlockCurrent(int32_t row) {
     if (FBlocks[block] == nullptr) {
         FBlocks[block] = std::make_unique<TXLSMMUBlock>();
     }
+    if (FWrittenBlock != block && FWrittenBlock < FBlocks.size() && FBlocks[FWrittenBlock] != nullptr) {
+        FBlocks[FWrittenBlock]->ReleaseSpare();
+    }
+    FWrittenBlock = block;
     FBlockManager.SetBlock(FBlocks[block].get());
 }
 

@@ -221,6 +221,8 @@ private:
     TXLSCellStrings* FSST;        // not owned
     // By row / 256; a block no row has reached yet is nullptr, so that one cell far down costs no block records.
     std::vector<std::unique_ptr<TXLSMMUBlock>> FBlocks;
+    // The block cells were last written to: it gives back its spare when writing moves to another one.
+    size_t FWrittenBlock = 0;
     TXLSMMUBlockManager FBlockManager;
     TXLSCellAreaRec FDimension;
     TXLSFormulaHelper FFormulaHelper;

@@ -94,18 +94,29 @@ void TXLSMMUBlock::Resize(int64_t size) {
         throw rtl::EOutOfMemory(rtl::Format(MMUMessages::BlockTooLarge, {size}));
     }
     if (size > FCapacity) {
-        // An eighth spare keeps appends from moving the block every time yet wastes little.
-        const int64_t capacity = std::min(limit, size + size / 8);
-        void* memory = std::realloc(FMemory.get(), static_cast<size_t>(capacity));
-        if (memory == nullptr) {
-            throw rtl::EOutOfMemory(rtl::RtlMessages::OutOfMemory);
-        }
-        // realloc has freed the old memory or kept it as the new one.
-        static_cast<void>(FMemory.release());
-        FMemory.reset(static_cast<uint8_t*>(memory));
-        FCapacity = static_cast<int32_t>(capacity);
+        // Doubling keeps a block filled row by row from being copied more than about twice its size; the spare goes
+        // back when the writer moves on (ReleaseSpare).
+        SetCapacity(std::min(limit, std::max(size + size / 8, int64_t{FCapacity} * 2)));
     }
     FSize = static_cast<int32_t>(size);
+}
+
+void TXLSMMUBlock::ReleaseSpare() {
+    const int64_t kept = int64_t{FSize} + FSize / 8;
+    if (FSize > 0 && FCapacity > kept) {
+        SetCapacity(kept);
+    }
+}
+
+void TXLSMMUBlock::SetCapacity(int64_t capacity) {
+    void* memory = std::realloc(FMemory.get(), static_cast<size_t>(capacity));
+    if (memory == nullptr) {
+        throw rtl::EOutOfMemory(rtl::RtlMessages::OutOfMemory);
+    }
+    // realloc has freed the old memory or kept it as the new one.
+    static_cast<void>(FMemory.release());
+    FMemory.reset(static_cast<uint8_t*>(memory));
+    FCapacity = static_cast<int32_t>(capacity);
 }
 
 // TXLSMMUVectorIterator

@@ -6,7 +6,8 @@
 //   c, t, c payloads   a run of c cells of type t (c = 1..127, bit 7 of t clear), S(t) bytes each
 //   1, 0x80 + t, L, L bytes   one variable-size cell with a uint16 length
 // These classes know only each type byte's payload size and the row record's default bytes, never what a cell means.
-// Payload addresses they hand out stay valid until the next change of the same block.
+// Payload addresses they hand out stay valid until the next change of the same block; a write that moves on to
+// another block changes the one before when it gives back its spare.
 
 #include "rtl/text/StringTypes.h"
 #include "xls/core/base/XLSReadLimits.h"
@@ -75,12 +76,16 @@ public:
     // Sets the size, reallocating when the capacity does not suffice; a size beyond 32 bits raises
     // "Cell block too large". The memory may move.
     void Resize(int64_t size);
+    // Gives back what growing left beyond an eighth spare, once the block is no longer written to. The memory may move.
+    void ReleaseSpare();
 
 private:
     // The memory comes from realloc, so that growing it can keep it in place.
     struct TFreeMemory {
         void operator()(uint8_t* memory) const { std::free(memory); }
     };
+
+    void SetCapacity(int64_t capacity);
 
     int32_t FSize = 0;
     int32_t FCapacity = 0;

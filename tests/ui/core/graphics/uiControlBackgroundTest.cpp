@@ -1,13 +1,17 @@
 // Painting what lies behind controls: a parent with three windowed children painted into a DIB, with a child left
-// out, with window edges, and under a child's rectangle.
+// out, with window edges, under a child's rectangle and as the themed parent background; invalidating windows.
 
 #include "ui/core/graphics/uiControlBackground.h"
 
 #include "tests/support/ui/TestForms.h"
 #include "tests/ui/core/graphics/GraphicsTestSupport.h"
+#include "ui/core/graphics/uiDCServices.h"
+#include "ui/core/themes/uxUxTheme.h"
 #include "vcl/system/Win32.h"
 
 #include <gtest/gtest.h>
+#include <utility>
+#include <vector>
 
 namespace ui {
 namespace {
@@ -129,6 +133,73 @@ TEST(uiControlBackground, AChildsBackgroundIsTheParentAndTheSiblingsBelowIt) {
     EXPECT_TRUE(ui_test::AllPixelsAre(part.Surface, Rect(20, 5, 30, 15), vcl::clGray));
     EXPECT_TRUE(ui_test::AllPixelsAre(part.Surface, Rect(0, 0, 40, 5), vcl::clWhite));
     EXPECT_TRUE(ui_test::AllPixelsAre(part.Surface, Rect(0, 5, 15, 15), vcl::clWhite));
+}
+
+// Visual styles loaded or not, as the test says; it records the themed parent backgrounds asked for and draws none.
+class TRecordingParentTheme final : public TuxThemeApi {
+public:
+    explicit TRecordingParentTheme(bool loaded) : FLoaded(loaded), FPrevious(SetUxTheme(this)) {}
+    ~TRecordingParentTheme() override { SetUxTheme(FPrevious); }
+    TRecordingParentTheme(const TRecordingParentTheme&) = delete;
+    TRecordingParentTheme& operator=(const TRecordingParentTheme&) = delete;
+
+    bool IsLoaded() const override { return FLoaded; }
+    int32_t DrawThemeParentBackground(HWND window, HDC, const vcl::TRect* rect) const override {
+        Asked.push_back({window, rect != nullptr ? *rect : vcl::TRect{}});
+        return 0;
+    }
+    mutable std::vector<std::pair<HWND, vcl::TRect>> Asked;
+
+private:
+    bool FLoaded;
+    const TuxThemeApi* FPrevious;
+};
+
+TEST(uiControlBackground, TheThemedParentBackgroundFallsBackToTheParentUnderTheControl) {
+    const struct {
+        bool Loaded;
+        bool ParentDoubleBuffered;
+        bool Themed;
+    } cases[] = {{false, false, false}, {true, true, false}, {true, false, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Loaded * 2 + c.ParentDoubleBuffered);
+        TThreeChildren controls;
+        controls.Children[0]->SetBounds(10, 10, 40, 20);
+        controls.Children[1]->SetBounds(30, 10, 40, 20);
+        controls.Parent->SetDoubleBuffered(c.ParentDoubleBuffered);
+        TRecordingParentTheme theme(c.Loaded);
+        TCanvasOnSurface on(40, 20);
+        DrawThemeParentBackgroundOnCanvas(*controls.Children[1], on.Frame, Rect(0, 0, 40, 20));
+        if (c.Themed) {
+            ASSERT_EQ(theme.Asked.size(), 1u);
+            EXPECT_EQ(theme.Asked[0].first, controls.Children[1]->WindowHandle());
+            EXPECT_EQ(theme.Asked[0].second, Rect(0, 0, 40, 20));
+            continue;
+        }
+        EXPECT_TRUE(theme.Asked.empty());
+        // The parent's own pixels under the control: its face, not the sibling below the control.
+        TCanvasOnSurface parent(40, 20);
+        PaintControlTo(*controls.Parent, parent.Canvas, {-30, -10}, Rect(30, 10, 70, 30), false, true, {}, false);
+        EXPECT_EQ(on.Surface.Pixels(), parent.Surface.Pixels());
+        EXPECT_TRUE(ui_test::AllPixelsAre(on.Surface, Rect(0, 0, 40, 20), vcl::clGray));
+    }
+}
+
+TEST(uiControlBackground, InvalidatingAWindowMarksTheRectangleOrTheWholeClientArea) {
+    TThreeChildren controls;
+    HWND window = controls.Parent->WindowHandle();
+    const auto updateRect = [window] {
+        RECT update{};
+        GetUpdateRect(window, &update, FALSE);
+        return Rect(update.left, update.top, update.right, update.bottom);
+    };
+    ValidateRect(window, nullptr);
+    InvalidateWindowRect(window, Rect(5, 6, 25, 16), false);
+    EXPECT_EQ(updateRect(), Rect(5, 6, 25, 16));
+    ValidateRect(window, nullptr);
+    InvalidateWindow(window, true);
+    EXPECT_EQ(updateRect(), Rect(0, 0, 100, 60));
+    ValidateRect(window, nullptr);
 }
 
 TEST(uiControlBackground, AControlWithoutParentDrawsNothing) {

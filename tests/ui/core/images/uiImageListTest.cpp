@@ -1,17 +1,21 @@
 // The library's image list under Wine: the system list and the stored copies in step (cells, moves, inserts,
-// replacements), 32-bit images keeping their alpha, drawing through the glyph drawing, assignment from other lists,
+// replacements, also through the framework's own operations), the list's form data written and read back, 32-bit
+// images keeping their alpha, drawing through the glyph drawing, assignment from other lists,
 // change notices, the compressed form of the stored bitmaps, and the routine that points a control at a list.
 
 #include "ui/core/images/uiImageList.h"
 
+#include "rtl/io/Filer.h"
 #include "rtl/io/Streams.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/ui/DibSurface.h"
 #include "tests/ui/core/images/ImageTestSupport.h"
 #include "ui/core/graphics/uiBitmapDataCodec.h"
 #include "vcl/graphics/Canvas.h"
+#include "vcl/graphics/images/Icon.h"
 #include "vcl/system/Win32.h"
 
+#include <commctrl.h>
 #include <cstring>
 #include <gtest/gtest.h>
 
@@ -280,6 +284,137 @@ TEST(uiImageList, StoredBitmapsStreamInTheCompressedForm) {
 
     list.SetCompressData(false);
     EXPECT_FALSE(list.ImageInfos().Item(0).CompressData());
+}
+
+TEST(uiImageList, TheFrameworksOwnOperationsKeepTheStoredCopiesInStep) {
+    TuiImageList list(nullptr);
+    vcl::TCustomImageList& framework = list;
+    framework.Add(*Plain(16, 16, vcl::clRed), nullptr);
+    framework.AddMasked(*Plain(32, 16, vcl::clLime), vcl::clFuchsia);
+    framework.Insert(0, *Plain(16, 16, vcl::clBlue), nullptr);
+    EXPECT_EQ(StoredColors(list), (TColors{vcl::clBlue, vcl::clRed, vcl::clLime, vcl::clLime}));
+    EXPECT_EQ(SystemColors(list), StoredColors(list));
+    framework.Move(0, 2);
+    framework.Replace(3, *Plain(16, 16, vcl::clYellow), nullptr);
+    framework.Delete(1);
+    EXPECT_EQ(StoredColors(list), (TColors{vcl::clRed, vcl::clBlue, vcl::clYellow}));
+    EXPECT_EQ(SystemColors(list), StoredColors(list));
+
+    vcl::TImageList other(nullptr);
+    other.Add(*Plain(16, 16, vcl::clNavy), nullptr);
+    framework.AddImages(other);
+    vcl::TIcon icon;
+    icon.SetHandle(ImageList_GetIcon(other.Handle(), 0, ILD_NORMAL));
+    EXPECT_EQ(framework.AddIcon(icon), 4);
+    EXPECT_EQ(StoredColors(list), (TColors{vcl::clRed, vcl::clBlue, vcl::clYellow, vcl::clNavy, vcl::clNavy}));
+    EXPECT_EQ(SystemColors(list), StoredColors(list));
+
+    framework.SetHandle(ImageList_Duplicate(other.Handle()));
+    EXPECT_EQ(StoredColors(list), TColors{vcl::clNavy}) << "a system list taken over brings its images";
+    framework.SetSize(24, 24);
+    EXPECT_EQ(list.Count(), 0);
+    EXPECT_EQ(list.ImageInfos().Count(), 0) << "a new size empties both";
+    framework.Add(*Plain(24, 24, vcl::clRed), nullptr);
+    framework.Clear();
+    EXPECT_EQ(list.ImageInfos().Count(), 0);
+}
+
+// The list written as form data and read into a new list: the same images, masks and alpha in both lists.
+TEST(uiImageList, AListWrittenWithItsStreamReadsBackTheSame) {
+    for (const bool compressed : {false, true}) {
+        SCOPED_TRACE(compressed);
+        TuiImageList written(nullptr);
+        written.SetCompressData(compressed);
+        written.SetDesignInfo(0x00280030);
+        const std::unique_ptr<vcl::TBitmap> alpha =
+            BitmapOfPixels(16, 16, [](int32_t x, int32_t y) { return x == y ? 0u : Argb(128, 128, 0, 0); });
+        written.AddBitmap(*alpha, nullptr);
+        written.AddBitmap(*Strip(), Plain(48, 16, vcl::clBlack).get());
+        written.AddBitmapMasked(*Plain(16, 16, vcl::clLime), vcl::clFuchsia);
+        rtl::TMemoryStream stream;
+        rtl::TWriter(stream).WriteProperties(written);
+        const std::string bytes(static_cast<const char*>(stream.Memory()), static_cast<size_t>(stream.Size()));
+        EXPECT_EQ(bytes.find("XDBM") != std::string::npos, compressed);
+
+        TuiImageList read(nullptr);
+        read.AddBitmap(*Plain(16, 16, vcl::clNavy), nullptr);
+        stream.SetPosition(0);
+        rtl::TReader(stream).ReadProperties(read);
+        EXPECT_EQ(stream.Position(), stream.Size());
+        EXPECT_EQ(read.DesignInfo(), 0x00280030);
+        ASSERT_EQ(read.ImageInfos().Count(), 5);
+        EXPECT_EQ(read.Count(), 5);
+        for (int32_t i = 0; i < 5; ++i) {
+            const TuiImageInfo& from = written.ImageInfos().Item(i).ImageInfo();
+            const TuiImageInfo& to = read.ImageInfos().Item(i).ImageInfo();
+            EXPECT_EQ(PixelsOf(to.Image()), PixelsOf(from.Image())) << i;
+            EXPECT_EQ(PixelsOf(to.Mask()), PixelsOf(from.Mask())) << i;
+            EXPECT_EQ(to.MaskColor(), from.MaskColor()) << i;
+        }
+        EXPECT_EQ(SystemColors(read), SystemColors(written));
+        TuiBitmap image;
+        TuiBitmap mask;
+        read.GetImageBitmaps(0, image, mask);
+        EXPECT_EQ(PixelsOf(image), PixelsOf(*alpha)) << "alpha and all";
+    }
+}
+
+TEST(uiImageList, AFrameworkListsStreamGetsStoredCopiesAndAnAncestorsEqualValuesAreLeftOut) {
+    vcl::TImageList framework(nullptr);
+    framework.Add(*Strip(), nullptr);
+    rtl::TMemoryStream stream;
+    rtl::TWriter(stream).WriteProperties(framework);
+    TuiImageList read(nullptr);
+    stream.SetPosition(0);
+    rtl::TReader(stream).ReadProperties(read);
+    EXPECT_EQ(read.Count(), 3);
+    EXPECT_EQ(StoredColors(read), SystemColors(read)) << "copies collected from the system list read";
+    rtl::TMemoryStream garbage;
+    garbage.WriteBuffer("no image list", 13);
+    garbage.SetPosition(0);
+    EXPECT_EQ(test_support::MessageOf([&] { read.ReadData(garbage); }), "Failed to read ImageList data from stream");
+    EXPECT_EQ(read.Count(), 3) << "the list stays as it was";
+
+    const auto written = [](TuiImageList& list, const TuiImageList& ancestor) {
+        rtl::TMemoryStream data;
+        rtl::TWriter(data).WriteProperties(list, &ancestor);
+        return std::string(static_cast<const char*>(data.Memory()), static_cast<size_t>(data.Size()));
+    };
+    // An ancestor read from the same data: its system list's stream form is the same byte for byte.
+    TuiImageList ancestor(nullptr);
+    stream.SetPosition(0);
+    rtl::TReader(stream).ReadProperties(ancestor);
+    const std::string same = written(read, ancestor);
+    EXPECT_NE(same.find("FormatVersion"), std::string::npos);
+    EXPECT_EQ(same.find("DesignInfo"), std::string::npos);
+    EXPECT_EQ(same.find("ImageInfo"), std::string::npos);
+    read.SetDesignInfo(7);
+    read.DeleteImage(0);
+    const std::string differing = written(read, ancestor);
+    EXPECT_NE(differing.find("DesignInfo"), std::string::npos);
+    EXPECT_NE(differing.find("ImageInfo"), std::string::npos);
+}
+
+TEST(uiImageList, AStoredImageWithoutPictureIsLeftOutOfBothLists) {
+    // ImageInfo: one item with only a mask colour, then one with a 16 x 16 picture.
+    TuiImageList source(nullptr);
+    source.AddBitmap(*Plain(16, 16, vcl::clRed), nullptr);
+    rtl::TMemoryStream picture;
+    source.ImageInfos().Item(0).ImageInfo().Image().WriteData(picture);
+    std::string bytes("\x09ImageInfo\x0E\x01\x09MaskColor\x02\x05\x00\x01\x0AImage.Data\x0A", 27 + 11);
+    const auto size = static_cast<uint32_t>(picture.Size());
+    for (int shift = 0; shift < 32; shift += 8) {
+        bytes.push_back(static_cast<char>(size >> shift));
+    }
+    bytes += std::string(static_cast<const char*>(picture.Memory()), size);
+    bytes += std::string("\0\0\0", 3);
+    rtl::TMemoryStream stream;
+    stream.WriteBuffer(bytes.data(), static_cast<int32_t>(bytes.size()));
+    stream.SetPosition(0);
+    TuiImageList read(nullptr);
+    rtl::TReader(stream).ReadProperties(read);
+    EXPECT_EQ(StoredColors(read), TColors{vcl::clRed});
+    EXPECT_EQ(SystemColors(read), TColors{vcl::clRed});
 }
 
 TEST(uiImageList, ControlsPointAtListsThroughAssignImageList) {

@@ -523,11 +523,6 @@ TCT_Rst::TCT_Rst(TXPGDocBase& owner) : TXPGBase(owner, 1, 0) {}
 
 TCT_Rst::~TCT_Rst() = default;
 
-void TCT_Rst::Clear() {
-    SetFlags(0);
-    FT.clear();
-}
-
 TXPGBase* TCT_Rst::FindChild(TXPGReader& reader) {
     if (reader.IsElement("t")) {
         reader.DecodeText(FT);

@@ -399,7 +399,6 @@ public:
     const rtl::UnicodeString& GetT() const { return FT; }
     void SetT(rtl::UnicodeStringView value) { FT = value; }
 
-    void Clear();
     TXPGBase* FindChild(TXPGReader& reader) override;
     int32_t CheckAssigned() override;
 

@@ -1,6 +1,7 @@
 #include "ui/core/controls/containers/uiContainerPainting.h"
 
 #include "rtl/WindowsApi.h"
+#include "ui/core/graphics/uiDCServices.h"
 #include "ui/core/graphics/uiRegion.h"
 
 #include <array>
@@ -72,16 +73,12 @@ void PaintContainerShadow(TuiCanvas& canvas, const vcl::TRect& rect) {
 }
 
 void InvalidateRectExcept(HWND window, const vcl::TRect& rect, const vcl::TRect& excluded, bool erase) {
-    const auto invalidate = [&](const vcl::TRect& area) {
-        const RECT native{area.Left, area.Top, area.Right, area.Bottom};
-        InvalidateRect(window, &native, erase);
-    };
     if (excluded.IsEmpty()) {
-        invalidate(rect);
+        InvalidateWindowRect(window, rect, erase);
         return;
     }
     for (const vcl::TRect& band : BandsAround(rect, excluded)) {
-        invalidate(band);
+        InvalidateWindowRect(window, band, erase);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "ui/core/controls/routines/uiControlRoutines.h"
 #include "ui/core/controls/services/uiSystemControllers.h"
 #include "ui/core/graphics/uiCanvas.h"
+#include "ui/core/graphics/uiDCServices.h"
 #include "ui/core/graphics/uiSharedCanvases.h"
 #include "ui/core/objects/uiObjectLinks.h"
 #include "ui/core/system/uxSystemInfo.h"
@@ -345,7 +346,7 @@ void InvalidateControl(vcl::TWinControl* control, bool redraw, bool withChildren
         parent->Perform(vcl::CM_INVALIDATE, 1);
     }
     if (redraw) {
-        ::InvalidateRect(control->WindowHandle(), nullptr, !control->ControlStyle().Contains(vcl::csOpaque));
+        InvalidateWindow(control->WindowHandle(), !control->ControlStyle().Contains(vcl::csOpaque));
     }
     if (!withChildren) {
         return;
@@ -378,8 +379,7 @@ TuiCanvas& TuiControl::DrawingCanvas() {
 void TuiControl::InvalidateRect(const vcl::TRect& rect, bool erase) {
     if (HandleAllocated()) {
         const TuiDragImageHiding hiding;
-        RECT area{rect.Left, rect.Top, rect.Right, rect.Bottom};
-        ::InvalidateRect(WindowHandle(), &area, erase);
+        InvalidateWindowRect(WindowHandle(), rect, erase);
     }
 }
 

@@ -230,10 +230,8 @@ void TuiCustomEditViewInfo::PaintBackground(TuiCanvas& canvas, const vcl::TRect&
     canvas.PopClipRegion();
 }
 
-// The parent paints on the device context: the canvas's objects leave it first.
 void TuiCustomEditViewInfo::DrawParentThemedBackground(TuiCanvas& canvas, const vcl::TRect& rect) {
-    canvas.Canvas().DeselectHandles();
-    UxTheme().DrawThemeParentBackground(Edit->WindowHandle(), canvas.Handle(), &rect);
+    uiDrawThemeParentBackground(*Edit, canvas, rect);
 }
 
 void TuiCustomEditViewInfo::PaintBackgroundByMode(TuiCanvas& canvas, const vcl::TRect& rect) {
