@@ -46,8 +46,8 @@ TuiCustomCheckListBox::TuiCustomCheckListBox(rtl::TComponent* owner)
 
 TuiCustomCheckListBox::TuiCustomCheckListBox(rtl::TComponent* owner, const rtl::TMetaclass& innerListBoxClass,
                                              const rtl::TMetaclass& dataBindingClass)
-    : TuiListBoxContainer(owner, CheckedInnerClass(innerListBoxClass), dataBindingClass),
-      FEditValue(int64_t{0}), FImageChangeLink(std::make_unique<vcl::TChangeLink>()) {
+    : TuiListBoxContainer(owner, CheckedInnerClass(innerListBoxClass), dataBindingClass), FEditValue(int64_t{0}),
+      FImageChangeLink(std::make_unique<vcl::TChangeLink>()) {
     FImageChangeLink->SetOnChange([this](rtl::TObject*) { InnerCheckListBox().LayoutChanged(); });
     UpdateNativeStyle();
     InnerCheckListBox().LayoutChanged();
@@ -290,7 +290,8 @@ int32_t TuiCustomCheckListBox::GetItemWidth(int32_t index) const {
     TuiCanvas& canvas = *GetSharedScreenCanvas();
     canvas.SetFont(EffectiveFont());
     return borders.Left + borders.Right + InnerCheckListBox().GetCheckRegionWidth() +
-           canvas.GetTextWidth(Items().GetItem(index)->Text()) + TuiCustomInnerCheckListBox::GetMetrics().TextRightMargin;
+           canvas.GetTextWidth(Items().GetItem(index)->Text()) +
+           TuiCustomInnerCheckListBox::GetMetrics().TextRightMargin;
 }
 
 int32_t TuiCustomCheckListBox::CalcOptimalWidth() const {

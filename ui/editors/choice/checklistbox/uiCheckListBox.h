@@ -34,8 +34,8 @@ public:
     using TEditValueToCheckStatesEvent =
         std::function<void(rtl::TObject* sender, const rtl::Variant& editValue, TuiCheckStates& states)>;
     // Called after the list drew row index (also for a row past the items), with the row less its check region.
-    using TDrawItemEvent = std::function<void(TuiCustomCheckListBox& sender, int32_t index,
-                                              vcl::TOwnerDrawState state, const vcl::TRect& rect)>;
+    using TDrawItemEvent = std::function<void(TuiCustomCheckListBox& sender, int32_t index, vcl::TOwnerDrawState state,
+                                              const vcl::TRect& rect)>;
 
     explicit TuiCustomCheckListBox(rtl::TComponent* owner);
     ~TuiCustomCheckListBox() override;

@@ -4,8 +4,8 @@
 // after every change, the list's EditValue with the states: a change of state rebuilds the value, a change of the
 // items re-reads the states from the value unless the states were the last to change it.
 
-#include "ui/editors/choice/uiCaptionItems.h"
 #include "ui/core/painters/uiCheckBoxState.h"
+#include "ui/editors/choice/uiCaptionItems.h"
 
 #include <cstdint>
 

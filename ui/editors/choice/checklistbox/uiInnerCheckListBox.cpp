@@ -403,8 +403,7 @@ void TuiCustomInnerCheckListBox::WndProc(vcl::TMessage& message) {
     }
     const vcl::TControlLink link(this);
     TuiInnerListBox::WndProc(message);
-    if (link.Alive() &&
-        (message.Msg == WM_HSCROLL || message.Msg == WM_VSCROLL || message.Msg == WM_MOUSEWHEEL)) {
+    if (link.Alive() && (message.Msg == WM_HSCROLL || message.Msg == WM_VSCROLL || message.Msg == WM_MOUSEWHEEL)) {
         UpdateHotFromCursor();
     }
 }
