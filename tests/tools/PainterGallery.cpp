@@ -8,12 +8,14 @@
 //   tabs           the tab control in each painter style on its four sides, with a page control
 //   spin           the spin editor's button arrangements
 //   navigator      the navigator bar
+//   listboxes      the styled list box and the check list box
 
 #include "rtl/WindowsApi.h"
 #include "tests/tools/ButtonGallery.h"
 #include "tests/tools/FilterControlGallery.h"
-#include "tests/tools/SpinGallery.h"
+#include "tests/tools/ListBoxGallery.h"
 #include "tests/tools/NavigatorGallery.h"
+#include "tests/tools/SpinGallery.h"
 #include "tests/tools/StatusBarGallery.h"
 #include "tests/tools/TabsGallery.h"
 #include "tests/ui/core/painters/PainterOperations.h"
@@ -123,6 +125,13 @@ int main(int argc, char** argv) {
     if (page == "buttons" || page == "spin") {
         ui::InitializeEditFrameworkUnit();
         const int result = page == "spin" ? RunSpinGallery() : RunButtonGallery();
+        ui::FinalizeEditFrameworkUnit();
+        ui::FinalizeUICore();
+        return result;
+    }
+    if (page == "listboxes") {
+        ui::InitializeEditFrameworkUnit();
+        const int result = gallery::ShowListBoxGallery();
         ui::FinalizeEditFrameworkUnit();
         ui::FinalizeUICore();
         return result;
