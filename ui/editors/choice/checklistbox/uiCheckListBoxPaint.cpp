@@ -84,6 +84,11 @@ void TuiCustomCheckListBox::DrawRow(TuiCanvas& canvas, TuiCheckListBoxItem& item
         row.Left -= region;
         text.Left += metrics.TextLeftMargin;
     }
+    // The list box paints every visible row even when only one check changed: rows outside the clip are skipped.
+    const RECT visible{row.Left, row.Top, row.Right, row.Bottom};
+    if (!RectVisible(canvas.Handle(), &visible)) {
+        return;
+    }
     canvas.SetFont(EffectiveFont());
     const bool enabled = Enabled() && item.Enabled();
     if (FShowChecks) {

@@ -278,6 +278,19 @@ TEST_F(CheckListBoxTest, AHotOrPressedChangeRepaintsOnlyTheTwoCheckRectangles) {
     EXPECT_TRUE(UpdateRegionIs(window, {inflated(2)}));
 }
 
+TEST_F(CheckListBoxTest, AToggledCheckRepaintedAloneLooksAsAFullRepaint) {
+    const HWND window = Inner().WindowHandle();
+    ui_test::TDibSurface partial(Inner().Width(), Inner().Height());
+    ui_test::TDibSurface full(Inner().Width(), Inner().Height());
+    Inner().Toggle(1);
+    UpdateWindow(window);
+    ui_test::CopyWindowPixels(window, partial);
+    InvalidateRect(window, nullptr, TRUE);
+    UpdateWindow(window);
+    ui_test::CopyWindowPixels(window, full);
+    EXPECT_EQ(partial.Pixels(), full.Pixels());
+}
+
 // Paints the list on a surface of its size.
 class CheckListBoxPaintTest : public CheckListBoxTest {
 protected:
