@@ -39,10 +39,11 @@ bench: $(SALES_LIST) $(SALES_LIST_XLS)
 	cmake --preset native && cmake --build --preset native
 	ctest --preset native -R read_workbook_keeps_cells
 	for program in build/native/bench/*_bench; do $$program; done
-	cmake --preset windows && cmake --build --preset windows --target ui_grid_view_bench ui_tab_control_bench ui_check_box_bench
+	cmake --preset windows && cmake --build --preset windows --target ui_grid_view_bench ui_tab_control_bench ui_check_box_bench ui_check_list_box_bench
 	scripts/wine-run.sh $(CURDIR)/build/windows/wineprefix run build/windows/bench/ui_grid_view_bench.exe
 	scripts/wine-run.sh $(CURDIR)/build/windows/wineprefix run build/windows/bench/ui_tab_control_bench.exe
 	scripts/wine-run.sh $(CURDIR)/build/windows/wineprefix run build/windows/bench/ui_check_box_bench.exe
+	scripts/wine-run.sh $(CURDIR)/build/windows/wineprefix run build/windows/bench/ui_check_list_box_bench.exe
 
 compare: $(SALES_LIST) $(SALES_LIST_XLS)
 	scripts/install-bench-peers.sh

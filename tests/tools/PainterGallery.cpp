@@ -11,12 +11,14 @@
 //   navigator      the navigator bar
 //   calendar       the month calendar in its two kinds
 //   memoimage      the memo and the image editor
+//   listboxes      the styled list box and the check list box
 
 #include "rtl/WindowsApi.h"
 #include "tests/tools/ButtonGallery.h"
 #include "tests/tools/CalendarGallery.h"
 #include "tests/tools/FilterControlGallery.h"
 #include "tests/tools/GridCellsGallery.h"
+#include "tests/tools/ListBoxGallery.h"
 #include "tests/tools/MemoImageGallery.h"
 #include "tests/tools/NavigatorGallery.h"
 #include "tests/tools/SpinGallery.h"
@@ -147,6 +149,13 @@ int main(int argc, char** argv) {
         ui::InitializeImageUnit();
         const int result = RunMemoImageGallery();
         ui::FinalizeImageUnit();
+        ui::FinalizeEditFrameworkUnit();
+        ui::FinalizeUICore();
+        return result;
+    }
+    if (page == "listboxes") {
+        ui::InitializeEditFrameworkUnit();
+        const int result = gallery::ShowListBoxGallery();
         ui::FinalizeEditFrameworkUnit();
         ui::FinalizeUICore();
         return result;

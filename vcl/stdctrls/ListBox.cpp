@@ -100,7 +100,11 @@ void TCustomListBox::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     CreateSubClass(params, u"LISTBOX");
     params.Style |= WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_HASSTRINGS;
-    params.Style |= FMultiSelect ? LBS_EXTENDEDSEL : 0;
+    if (FMultiSelect) {
+        params.Style |= FExtendedSelect ? LBS_EXTENDEDSEL : LBS_MULTIPLESEL;
+    }
+    params.Style |= FColumns > 0 ? LBS_MULTICOLUMN : 0;
+    params.Style |= FTabWidth > 0 ? LBS_USETABSTOPS : 0;
     params.Style |= FIntegralHeight ? 0 : LBS_NOINTEGRALHEIGHT;
     params.Style |= FStyle == lbOwnerDrawFixed ? LBS_OWNERDRAWFIXED : 0;
     params.Style |= FStyle == lbOwnerDrawVariable ? LBS_OWNERDRAWVARIABLE : 0;
@@ -117,9 +121,30 @@ void TCustomListBox::CreateWnd() {
     if (FStyle == lbOwnerDrawFixed) {
         Send(LB_SETITEMHEIGHT, 0, FItemHeight);
     }
+    ApplyWindowSettings();
     FillWindow();
     SetItemIndex(FSavedItemIndex);
     FSavedItemIndex = -1;
+}
+
+void TCustomListBox::ApplyWindowSettings() {
+    if (FTabWidth > 0) {
+        INT stops[] = {FTabWidth};
+        Send(LB_SETTABSTOPS, 1, reinterpret_cast<intptr_t>(stops));
+    }
+    Send(LB_SETHORIZONTALEXTENT, static_cast<uintptr_t>(FScrollWidth));
+    UpdateColumnWidth();
+}
+
+void TCustomListBox::UpdateColumnWidth() {
+    if (FColumns > 0 && HandleAllocated()) {
+        Send(LB_SETCOLUMNWIDTH, static_cast<uintptr_t>(std::max(ClientWidth() / FColumns, 1)));
+    }
+}
+
+void TCustomListBox::Resize() {
+    TWinControl::Resize();
+    UpdateColumnWidth();
 }
 
 void TCustomListBox::DestroyWindowHandle() {
@@ -238,6 +263,46 @@ void TCustomListBox::SetItemHeight(int32_t value) {
 void TCustomListBox::SetMultiSelect(bool value) {
     if (value != FMultiSelect) {
         FMultiSelect = value;
+        RecreateWnd();
+    }
+}
+
+void TCustomListBox::SetExtendedSelect(bool value) {
+    if (value != FExtendedSelect) {
+        FExtendedSelect = value;
+        RecreateWnd();
+    }
+}
+
+// A window with columns and one without are of different styles.
+void TCustomListBox::SetColumns(int32_t value) {
+    if (value < 0 || value == FColumns) {
+        return;
+    }
+    const bool styleChanges = (value > 0) != (FColumns > 0);
+    FColumns = value;
+    if (styleChanges) {
+        RecreateWnd();
+    } else {
+        UpdateColumnWidth();
+    }
+}
+
+void TCustomListBox::SetScrollWidth(int32_t value) {
+    value = std::max(value, 0);
+    if (value == FScrollWidth) {
+        return;
+    }
+    FScrollWidth = value;
+    if (HandleAllocated()) {
+        Send(LB_SETHORIZONTALEXTENT, static_cast<uintptr_t>(value));
+    }
+}
+
+void TCustomListBox::SetTabWidth(int32_t value) {
+    value = std::max(value, 0);
+    if (value != FTabWidth) {
+        FTabWidth = value;
         RecreateWnd();
     }
 }

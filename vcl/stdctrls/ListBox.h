@@ -51,7 +51,9 @@ private:
     TCustomListBox& FListBox;
 };
 
-// A Windows list box.
+// A Windows list box. Columns above 0 lays the items out in columns of that many to the client width, scrolled
+// sideways; ScrollWidth is the width the horizontal bar scrolls over (0: none); TabWidth above 0 expands tabs in the
+// items to stops of that many dialog units.
 class TCustomListBox : public TWinControl {
     RTL_DECLARE_CLASS(TCustomListBox, TWinControl)
 public:
@@ -83,6 +85,16 @@ public:
     void SetItemHeight(int32_t value);
     bool MultiSelect() const { return FMultiSelect; }
     void SetMultiSelect(bool value);
+    // How several items are selected: with Shift and Ctrl (extended), or each click toggling an item.
+    bool ExtendedSelect() const { return FExtendedSelect; }
+    void SetExtendedSelect(bool value);
+    int32_t Columns() const { return FColumns; }
+    // Negative counts are ignored.
+    void SetColumns(int32_t value);
+    int32_t ScrollWidth() const { return FScrollWidth; }
+    void SetScrollWidth(int32_t value);
+    int32_t TabWidth() const { return FTabWidth; }
+    void SetTabWidth(int32_t value);
     bool Sorted() const { return FItems->Sorted(); }
     void SetSorted(bool value);
     bool IntegralHeight() const { return FIntegralHeight; }
@@ -106,6 +118,7 @@ protected:
     virtual void DrawItem(int32_t index, const TRect& rect, TOwnerDrawState state);
     // The height of an item of a variable owner-draw list box: OnMeasureItem may change it.
     virtual void MeasureItem(int32_t index, int32_t& height);
+    void Resize() override;
 
 private:
     friend class TListBoxStrings;
@@ -114,6 +127,8 @@ private:
     void CNDrawItem(TMessage& message);
     void CNMeasureItem(TMessage& message);
     void FillWindow();
+    void UpdateColumnWidth();
+    void ApplyWindowSettings();
     intptr_t Send(uint32_t msg, uintptr_t wParam = 0, intptr_t lParam = 0);
 
     std::unique_ptr<TListBoxStrings> FItems;
@@ -121,6 +136,10 @@ private:
     TListBoxStyle FStyle = lbStandard;
     int32_t FItemHeight = 16;
     bool FMultiSelect = false;
+    bool FExtendedSelect = true;
+    int32_t FColumns = 0;
+    int32_t FScrollWidth = 0;
+    int32_t FTabWidth = 0;
     bool FIntegralHeight = false;
     bool FAutoComplete = true;
     int32_t FSavedItemIndex = -1; // kept while the window is recreated

@@ -5,6 +5,7 @@
 
 #include "ui/core/geometry/uiGeometry.h"
 #include "ui/core/graphics/uiCanvas.h"
+#include "ui/core/painters/uiCheckBoxState.h"
 #include "vcl/stdctrls/StdCtrlTypes.h"
 
 #include <cstdint>
@@ -13,7 +14,6 @@
 namespace ui {
 
 enum TuiButtonState : uint8_t { uibsDefault, uibsNormal, uibsHot, uibsPressed, uibsDisabled };
-enum TuiCheckBoxState : uint8_t { cbsUnchecked, cbsChecked, cbsGrayed };
 enum TuiArrowDirection : uint8_t { adUp, adDown, adLeft, adRight };
 
 // The drawing style a painter reports (StyleKind).

@@ -52,6 +52,8 @@ public:
     virtual rtl::Variant GetStoredValue(TuiDataBindingValueSource /*source*/, bool /*focused*/) {
         return rtl::Variant::Null();
     }
+    // What the control writes back to the data; this one keeps nothing.
+    virtual void SetStoredValue(TuiDataBindingValueSource /*source*/, const rtl::Variant& /*value*/) {}
     virtual bool IsControlReadOnly() const { return GetReadOnly(); }
     virtual bool HasDataValue() const { return true; }
     virtual bool IsEditing() const { return false; }

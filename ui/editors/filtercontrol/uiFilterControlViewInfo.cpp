@@ -10,6 +10,7 @@
 #include "ui/editors/filtercontrol/uiFilterControl.h"
 #include "ui/editors/framework/properties/uiEditProperties.h"
 #include "ui/editors/framework/properties/uiEditStyle.h"
+#include "ui/editors/framework/view/uiEditViewData.h"
 #include "ui/editors/framework/view/uiEditViewInfo.h"
 #include "vcl/graphics/Font.h"
 

@@ -234,6 +234,14 @@ int32_t GetCheckBorderOffset(TuiContainerBorderStyle borderStyle, bool nativeSty
     return 2 - GetContainerBorderWidth(borderStyle);
 }
 
+int32_t GetCheckBorderIndent(TuiLookAndFeelKind kind, bool nativeStyle, bool hasGlyph,
+                             TuiLookAndFeelPainterClass skinPainter) {
+    if (nativeStyle || hasGlyph || skinPainter != nullptr) {
+        return 0;
+    }
+    return kind == lfUltraFlat || kind == lfOffice11 ? 1 : 0;
+}
+
 void DrawCheckSign(TuiCanvas& canvas, const vcl::TRect& content, vcl::TColor color) {
     vcl::TBitmapHandle& mask = CheckSignMask();
     if (!mask) {

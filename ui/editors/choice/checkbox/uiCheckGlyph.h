@@ -59,6 +59,10 @@ vcl::TSize GetEditorCheckSize(bool nativeStyle, const vcl::TBitmap* glyph, int32
 // skin, else 2 less the border's width.
 int32_t GetCheckBorderOffset(TuiContainerBorderStyle borderStyle, bool nativeStyle, bool hasGlyph,
                              TuiLookAndFeelPainterClass skinPainter);
+// How far a list's check reaches out of its laid-out size on every side: 1 in the ultra-flat and Office 2003 looks,
+// whose frame is drawn round the check, else 0, and 0 for native style, a glyph or a skin.
+int32_t GetCheckBorderIndent(TuiLookAndFeelKind kind, bool nativeStyle, bool hasGlyph,
+                             TuiLookAndFeelPainterClass skinPainter);
 // The check sign in color, inside content (the check rectangle less 2 on every side).
 void DrawCheckSign(TuiCanvas& canvas, const vcl::TRect& content, vcl::TColor color);
 // Frees the check-sign mask (the check box unit's shut-down); the next sign makes it again.

@@ -149,9 +149,9 @@ void DrawGlyph(TuiCanvas& canvas, int32_t x, int32_t y, vcl::TBitmap& glyph, boo
 }
 
 void DrawImageThroughBitmap(TuiCanvas& canvas, vcl::TCustomImageList& images, int32_t index, const vcl::TRect& rect,
-                            vcl::TColor backgroundColor) {
+                            vcl::TColor backgroundColor, bool enabled) {
     const vcl::TRect image{rect.Left, rect.Top, rect.Left + images.Width(), rect.Top + images.Height()};
-    DrawGlyphOrImage(canvas.Handle(), image, rect, nullptr, &images, index, gdmNormal, false,
+    DrawGlyphOrImage(canvas.Handle(), image, rect, nullptr, &images, index, enabled ? gdmNormal : gdmDisabled, false,
                      BackgroundBrush(backgroundColor));
 }
 

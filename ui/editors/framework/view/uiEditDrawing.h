@@ -49,9 +49,9 @@ void DrawPolylineInclusive(TuiCanvas& canvas, std::span<const vcl::TPoint> point
 void DrawGlyph(TuiCanvas& canvas, int32_t x, int32_t y, vcl::TBitmap& glyph, bool enabled,
                vcl::TColor backgroundColor = vcl::clNone);
 // Draws the image at index of images at the top-left of rect, over rect filled with backgroundColor (clNone keeps
-// what lies under it).
+// what lies under it); in the disabled look unless enabled.
 void DrawImageThroughBitmap(TuiCanvas& canvas, vcl::TCustomImageList& images, int32_t index, const vcl::TRect& rect,
-                            vcl::TColor backgroundColor);
+                            vcl::TColor backgroundColor, bool enabled = true);
 // Assigned, with images, and a positive width and height.
 bool IsImageListDrawable(vcl::TCustomImageList* images);
 
