@@ -13,6 +13,7 @@
 #include "xls/core/opc/OPCPackage.h"
 #include "xls/core/xml/XpgSimpleDOM.h"
 #include "xls/xlsx/XLSReadXLSX.h"
+#include "xls/xlsx/XLSReadXLSXRawRows.h"
 #include "xls/xlsx/sheet/XLSReadXLSXComments.h"
 #include "xls/xlsx/sheet/XLSReadXLSXFilters.h"
 #include "xls/xlsx/sheet/XLSReadXLSXSheetSettings.h"
@@ -158,6 +159,8 @@ void TXLSReadXLSX::ReadWorksheet(const rtl::AnsiString& id) {
         TXPGDocXLSX document;
         PrepareDocument(document);
         InstallCellCallbacks(document);
+        TXLSReadXLSXRawRows rawRows(document.Reader(), document.GetWorksheet().GetSheetData());
+        document.Reader().SetRawConstructReader(&rawRows);
         document.LoadFromStream(*stream);
         CopyWorksheet(document.GetWorksheet());
         ReadPivotTables();

@@ -257,6 +257,13 @@ const char* TXpgReadXML::TScanner::Tokenize(const char* p) {
             return FEnd;
         }
         FReader.FConstructStart = lessThan;
+        if (FReader.FRawConstructReader != nullptr) {
+            const char* afterRaw = FReader.FRawConstructReader->ReadRaw(lessThan, FEnd);
+            if (afterRaw != lessThan) {
+                p = afterRaw;
+                continue;
+            }
+        }
         const char* next = ScanConstruct(lessThan);
         if (next == nullptr) {
             if (FAtEnd) {

@@ -24,6 +24,17 @@ class TStream;
 
 namespace xls {
 
+// A reader of some constructs of a part, straight from the buffer, for a part whose common constructs have a form
+// known ahead (the rows of a sheet): it reads them without the hooks, and leaves every other construct to the reader.
+class TXpgRawConstructReader {
+public:
+    virtual ~TXpgRawConstructReader() = default;
+    // Called at each construct's "<", with the bytes that follow it in the buffer up to end. Returns the position
+    // after what it read, or lessThan itself to leave the construct to the reader's hooks: also whenever the buffer
+    // ends inside what it would read, so that it never waits for more bytes.
+    virtual const char* ReadRaw(const char* lessThan, const char* end) = 0;
+};
+
 // The buffer starts this large and doubles whenever one construct fills it.
 inline constexpr int32_t XpgReadBufferSize = 0x10000;
 
@@ -100,6 +111,8 @@ public:
     // Read by ParseLoose: keep the leading line breaks of element text.
     bool KeepLineBreaks() const { return FKeepLineBreaks; }
     void SetKeepLineBreaks(bool keep) { FKeepLineBreaks = keep; }
+    // The raw construct reader asked first at each construct of the next parses (not owned); nullptr for none.
+    void SetRawConstructReader(TXpgRawConstructReader* reader) { FRawConstructReader = reader; }
 
 private:
     // One parse's buffer and scanning, in the source file.
@@ -108,7 +121,8 @@ private:
     bool LocalStartsWith(char first) const { return !FLocalName.empty() && FLocalName.front() == first; }
     int64_t Run(rtl::TStream& stream, bool loose);
 
-    rtl::TStream* FStream = nullptr; // not owned
+    rtl::TStream* FStream = nullptr;                       // not owned
+    TXpgRawConstructReader* FRawConstructReader = nullptr; // not owned
     bool FStop = false;
     bool FKeepWhitespace = false;
     bool FKeepLineBreaks = false;

@@ -197,6 +197,12 @@ bool TXpgSchemeReaderBase::LeaveScope() {
     return !skipped && !alternate;
 }
 
+bool TXpgSchemeReaderBase::ReadsChildrenAsWritten(int32_t levels) const {
+    const bool inBlock =
+        !FAlternateScopes.empty() && FAlternateScopes.back().Block && FAlternateScopes.back().Depth == FDepth;
+    return FSkipDepth == 0 && FRenamingBindings == 0 && !inBlock && FDepth + levels <= XpgMaxElementDepth;
+}
+
 bool TXpgSchemeReaderBase::EnterAlternateContent() {
     if (FAlternateContentName.empty()) {
         return false;

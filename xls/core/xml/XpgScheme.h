@@ -135,6 +135,10 @@ public:
     uint32_t ElementMulHash() const { return XpgByteMulHash(FElementName); }
     bool IsElement(std::string_view name) const { return FElementName == name; }
     const TXpgXMLAttributeList& ElementAttributes() const { return *FElementAttributes; }
+    // Whether the children of the current element, levels deep at most, would be read under the names they are
+    // written with and reach its object: no subtree is being skipped, no binding renames, the element is no block of
+    // alternate content, and the depth limit leaves room.
+    bool ReadsChildrenAsWritten(int32_t levels) const;
     // Reports the current element, by its name as written, as unknown (row 0, as every report of the scheme).
     void ReportUnknownElement() const;
 
