@@ -2,6 +2,7 @@
 
 #include "ui/core/uiCoreUnits.h"
 #include "ui/editors/choice/checkbox/uiCheckBox.h"
+#include "ui/editors/dropdown/mru/uiMRUEdit.h"
 #include "ui/editors/dropdown/uiDropDownEditUnit.h"
 #include "ui/editors/filter/uiFilterControlStrs.h"
 #include "ui/editors/framework/uiEditFrameworkUnit.h"
@@ -25,6 +26,7 @@ void InitializeProgramUnits() {
     ui::InitializeCurrencyEditUnit();
     ui::InitializeMaskEditUnit();
     ui::InitializeDropDownEditUnit();
+    ui::InitializeMRUEditUnit();
     ui::InitializeLabelUnit();
     ui::InitializeCheckBoxUnit();
     ui::InitializeDefaultEditorsUnit();
@@ -40,6 +42,7 @@ void FinalizeProgramUnits() {
     ui::FinalizeDefaultEditorsUnit();
     ui::FinalizeCheckBoxUnit();
     ui::FinalizeLabelUnit();
+    ui::FinalizeMRUEditUnit();
     ui::FinalizeDropDownEditUnit();
     ui::FinalizeMaskEditUnit();
     ui::FinalizeCurrencyEditUnit();
