@@ -8,6 +8,7 @@
 #include "ui/editors/framework/uiEditFrameworkUnit.h"
 #include "ui/editors/mask/editor/uiMaskEdit.h"
 #include "ui/editors/text/currency/uiCurrencyEdit.h"
+#include "ui/editors/text/hyperlink/uiHyperLinkEdit.h"
 #include "ui/editors/text/label/uiLabel.h"
 #include "ui/editors/text/textedit/uiTextEdit.h"
 #include "ui/editors/uiDefaultEditors.h"
@@ -24,6 +25,7 @@ void InitializeProgramUnits() {
     ui::InitializeFilterControlStrsUnit();
     ui::InitializeTextEditUnit();
     ui::InitializeCurrencyEditUnit();
+    ui::InitializeHyperLinkEditUnit();
     ui::InitializeMaskEditUnit();
     ui::InitializeDropDownEditUnit();
     ui::InitializeMRUEditUnit();
@@ -45,6 +47,7 @@ void FinalizeProgramUnits() {
     ui::FinalizeMRUEditUnit();
     ui::FinalizeDropDownEditUnit();
     ui::FinalizeMaskEditUnit();
+    ui::FinalizeHyperLinkEditUnit();
     ui::FinalizeCurrencyEditUnit();
     ui::FinalizeTextEditUnit();
     ui::FinalizeFilterControlStrsUnit();
