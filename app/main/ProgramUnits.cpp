@@ -2,12 +2,14 @@
 
 #include "ui/core/uiCoreUnits.h"
 #include "ui/editors/choice/checkbox/uiCheckBox.h"
+#include "ui/editors/dropdown/mru/uiMRUEdit.h"
 #include "ui/editors/dropdown/uiDropDownEditUnit.h"
 #include "ui/editors/filter/uiFilterControlStrs.h"
 #include "ui/editors/framework/uiEditFrameworkUnit.h"
 #include "ui/editors/image/uiImage.h"
 #include "ui/editors/mask/editor/uiMaskEdit.h"
 #include "ui/editors/text/currency/uiCurrencyEdit.h"
+#include "ui/editors/text/hyperlink/uiHyperLinkEdit.h"
 #include "ui/editors/text/label/uiLabel.h"
 #include "ui/editors/text/memo/uiMemo.h"
 #include "ui/editors/text/textedit/uiTextEdit.h"
@@ -26,8 +28,10 @@ void InitializeProgramUnits() {
     ui::InitializeFilterControlStrsUnit();
     ui::InitializeTextEditUnit();
     ui::InitializeCurrencyEditUnit();
+    ui::InitializeHyperLinkEditUnit();
     ui::InitializeMaskEditUnit();
     ui::InitializeDropDownEditUnit();
+    ui::InitializeMRUEditUnit();
     ui::InitializeLabelUnit();
     ui::InitializeCheckBoxUnit();
     ui::InitializeMemoUnit();
@@ -49,8 +53,10 @@ void FinalizeProgramUnits() {
     ui::FinalizeMemoUnit();
     ui::FinalizeCheckBoxUnit();
     ui::FinalizeLabelUnit();
+    ui::FinalizeMRUEditUnit();
     ui::FinalizeDropDownEditUnit();
     ui::FinalizeMaskEditUnit();
+    ui::FinalizeHyperLinkEditUnit();
     ui::FinalizeCurrencyEditUnit();
     ui::FinalizeTextEditUnit();
     ui::FinalizeFilterControlStrsUnit();

@@ -6,10 +6,12 @@
 #include "ui/editors/choice/checkbox/uiCheckBox.h"
 #include "ui/editors/dropdown/combobox/uiComboBox.h"
 #include "ui/editors/dropdown/edit/uiPopupEdit.h"
+#include "ui/editors/dropdown/mru/uiMRUEdit.h"
 #include "ui/editors/framework/repository/uiEditRepository.h"
 #include "ui/editors/image/uiImage.h"
 #include "ui/editors/mask/editor/uiMaskEdit.h"
 #include "ui/editors/text/currency/uiCurrencyEdit.h"
+#include "ui/editors/text/hyperlink/uiHyperLinkEdit.h"
 #include "ui/editors/text/memo/uiMemo.h"
 #include "ui/editors/text/textedit/uiTextEdit.h"
 
@@ -41,6 +43,8 @@ const std::initializer_list<const rtl::TMetaclass*> repositoryClasses = {
     &TuiEditRepositoryCheckBoxItem::StaticClass(),
     &TuiEditRepositoryMemoItem::StaticClass(),
     &TuiEditRepositoryImageItem::StaticClass(),
+    &TuiEditRepositoryMRUItem::StaticClass(),
+    &TuiEditRepositoryHyperLinkItem::StaticClass(),
 };
 
 // The value types with an editor of their own, and its item class.

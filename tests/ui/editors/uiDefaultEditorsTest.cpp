@@ -55,9 +55,10 @@ TEST_F(DefaultEditors, AProgramsItemAtVersionZeroAnswersUntilItIsUnregistered) {
 }
 
 TEST_F(DefaultEditors, TheRepositoryAndItsItemClassesAreFoundByName) {
-    for (const char16_t* name : {u"TuiEditRepository", u"TuiEditRepositoryItem", u"TuiEditRepositoryCheckBoxItem",
-                                 u"TuiEditRepositoryMaskItem", u"TuiEditRepositoryComboBoxItem",
-                                 u"TuiEditRepositoryPopupItem", u"TuiEditRepositoryCurrencyItem"}) {
+    for (const char16_t* name :
+         {u"TuiEditRepository", u"TuiEditRepositoryItem", u"TuiEditRepositoryCheckBoxItem",
+          u"TuiEditRepositoryMaskItem", u"TuiEditRepositoryComboBoxItem", u"TuiEditRepositoryPopupItem",
+          u"TuiEditRepositoryCurrencyItem", u"TuiEditRepositoryMRUItem", u"TuiEditRepositoryHyperLinkItem"}) {
         EXPECT_NE(rtl::GetClass(name), nullptr) << rtl::UnicodeString(name).size();
     }
 }

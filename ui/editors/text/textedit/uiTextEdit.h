@@ -157,6 +157,8 @@ protected:
     bool IsInEditingEvent() const override { return TuiCustomEdit::IsInEditingEvent(); }
     void SetLookupUpdating(bool value) override { FLookupUpdating = value; }
     bool CanEditForLookup() override { return TryBeginEdit(); }
+    // A text new to the lookup items is announced: the own properties' handler, then the repository item's.
+    void DoNewLookupDisplayText(const rtl::UnicodeString& text);
 
 private:
     // Completion: the keys of the lookup items.
@@ -167,7 +169,6 @@ private:
     bool NavigatesLookup(uint16_t key) const;
     // The typed text is written as the user's: shown, then the value.
     void WriteTypedText(const rtl::UnicodeString& text);
-    void DoNewLookupDisplayText(const rtl::UnicodeString& text);
 
     TuiTextEditingStyle EditingStyle() const;
     bool ShowsOwnSelection();
