@@ -92,6 +92,14 @@ bool ListFormatText(const rtl::Variant& value, rtl::UnicodeString& text) {
 }
 
 // One entry of a captions value: the caption and whether it stands in the checked part.
+// The separator between the grayed entries and the checked ones, taken once.
+void TakeCheckedPartSeparator(rtl::UnicodeStringView text, size_t& position, bool& checkedPart) {
+    if (text[position] == CheckedPartSeparator && !checkedPart) {
+        checkedPart = true;
+        ++position;
+    }
+}
+
 struct TCaptionEntry {
     rtl::UnicodeString Caption;
     bool Checked;
@@ -101,10 +109,7 @@ bool ParseCaptionEntries(rtl::UnicodeStringView text, std::vector<TCaptionEntry>
     bool checkedPart = false;
     size_t position = 0;
     while (position < text.size()) {
-        if (text[position] == CheckedPartSeparator && !checkedPart) {
-            checkedPart = true;
-            ++position;
-        }
+        TakeCheckedPartSeparator(text, position, checkedPart);
         int32_t length = 0;
         if (!ReadCheckStateNumber(length, position, text) || position >= text.size() ||
             text[position] != CaptionLengthSeparator) {
@@ -154,10 +159,7 @@ bool DecodeIndices(const rtl::Variant& value, TuiCheckStates& states) {
     bool checkedPart = false;
     size_t position = 0;
     while (position < text.size()) {
-        if (text[position] == CheckedPartSeparator && !checkedPart) {
-            checkedPart = true;
-            ++position;
-        }
+        TakeCheckedPartSeparator(text, position, checkedPart);
         int32_t index = 0;
         if (!ReadCheckStateNumber(index, position, text) || static_cast<size_t>(index) >= states.size()) {
             return false;
