@@ -189,10 +189,14 @@ TEST(Xc12DataWorksheet5, ASheetCopesWithWhatTheFactoryMakes) {
         TXc12DataWorksheet* sheet = fixture.Sheets.Add(-1);
         EXPECT_EQ(sheet->GetDrawing() == nullptr, test.Outcome == ocNoDrawing);
         const bool plain = test.Outcome == ocPlainMembers;
-        EXPECT_EQ(typeid(sheet->GetHyperlinks()) == typeid(TXc12Hyperlinks), plain);
-        EXPECT_EQ(typeid(sheet->GetMergedCells()) == typeid(TXc12MergedCells), plain);
-        EXPECT_EQ(typeid(sheet->GetAutofilter()) == typeid(TXc12AutoFilter), plain);
-        EXPECT_EQ(typeid(sheet->GetDataValidations()) == typeid(TXc12DataValidations), plain);
+        const auto& hyperlinks = sheet->GetHyperlinks();
+        const auto& mergedCells = sheet->GetMergedCells();
+        const auto& autofilter = sheet->GetAutofilter();
+        const auto& validations = sheet->GetDataValidations();
+        EXPECT_EQ(typeid(hyperlinks) == typeid(TXc12Hyperlinks), plain);
+        EXPECT_EQ(typeid(mergedCells) == typeid(TXc12MergedCells), plain);
+        EXPECT_EQ(typeid(autofilter) == typeid(TXc12AutoFilter), plain);
+        EXPECT_EQ(typeid(validations) == typeid(TXc12DataValidations), plain);
         // The members work whichever class they are.
         sheet->GetHyperlinks().Add()->SetRect({0, 1, 0, 1});
         EXPECT_EQ(sheet->GetHyperlinks().GetItem(0)->GetRow2(), 1);
