@@ -146,7 +146,8 @@ TEST(Streams, GrowingStreamsZeroFillGaps) {
     streams.push_back(std::make_unique<TMemoryStream>());
     streams.push_back(std::make_unique<TStringStream>());
     for (auto& stream : streams) {
-        SCOPED_TRACE(typeid(*stream).name());
+        const TCustomMemoryStream& current = *stream;
+        SCOPED_TRACE(typeid(current).name());
         stream->WriteBuffer("abcdef", 6);
         // Shrinking and growing again must not bring the old bytes back.
         stream->SetSize(2);
@@ -192,7 +193,8 @@ TEST(Streams, SizesThatCannotBeAllocatedRaiseOutOfMemory) {
     streams.push_back(MemoryStreamOf("keep"));
     streams.push_back(std::make_unique<TStringStream>("keep"));
     for (auto& stream : streams) {
-        SCOPED_TRACE(typeid(*stream).name());
+        const TCustomMemoryStream& current = *stream;
+        SCOPED_TRACE(typeid(current).name());
         EXPECT_THROW(stream->SetSize(Int64Max), EOutOfMemory);
         // A write far beyond the end asks for the same impossible size.
         stream->Seek(Int64Max - 2, soBeginning);

@@ -373,10 +373,11 @@ TEST_F(CheckListBoxPaintTest, ASelectedRowIsFilledWithTheSelectionColourAndADisa
     EXPECT_EQ(surface.Pixel(Row(0).Left + Inner().GetCheckRegionWidth(), Row(0).Top + 1), selection);
 
     const vcl::TRect disabled = Row(2);
+    const vcl::TColor redText = vcl::ColorToRGB(vcl::clRed);
     int red = 0;
     for (int y = disabled.Top; y < disabled.Bottom; ++y) {
         for (int x = disabled.Left + Inner().GetCheckRegionWidth(); x < disabled.Right; ++x) {
-            red += surface.Pixel(x, y) == vcl::ColorToRGB(vcl::clRed) ? 1 : 0;
+            red += surface.Pixel(x, y) == redText ? 1 : 0;
         }
     }
     EXPECT_GT(red, 10);
