@@ -5,7 +5,8 @@
 #include "vcl/system/ExceptionHook.h"
 #include "vcl/system/Win32.h"
 
-#include <string>
+#include <mutex>
+#include <unordered_map>
 #include <utility>
 
 namespace vcl {
@@ -14,21 +15,27 @@ namespace {
 
 thread_local TWinControl* CreationControl = nullptr;
 
-// The window property that holds a window's control. Its name carries the process, as the atom is global.
-ATOM ControlPropertyAtom() {
-    static const ATOM atom = [] {
-        const std::wstring name = L"TallyvaneControl" + std::to_wstring(GetCurrentProcessId());
-        return GlobalAddAtomW(name.c_str());
-    }();
-    return atom;
+// The control of each of this process's control windows. Not a window property: under Wine those live in the window
+// server, and reading one on every message made each message cost a round trip to it.
+struct TWindowControls {
+    std::mutex Lock;
+    std::unordered_map<HWND, TWinControl*> Controls;
+};
+
+TWindowControls& WindowControls() {
+    static TWindowControls controls;
+    return controls;
 }
 
-const wchar_t* ControlProperty() {
-    return MAKEINTATOM(ControlPropertyAtom());
+TWinControl* BoundControl(HWND window) {
+    TWindowControls& controls = WindowControls();
+    const std::lock_guard<std::mutex> guard(controls.Lock);
+    const auto found = controls.Controls.find(window);
+    return found != controls.Controls.end() ? found->second : nullptr;
 }
 
 LRESULT CALLBACK ControlWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto* control = static_cast<TWinControl*>(GetPropW(window, ControlProperty()));
+    TWinControl* control = BoundControl(window);
     if (!control) {
         control = std::exchange(CreationControl, nullptr);
         if (!control) {
@@ -52,15 +59,7 @@ LRESULT CALLBACK ControlWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
 } // namespace
 
 TWinControl* FindControl(HWND window) {
-    if (!window) {
-        return nullptr;
-    }
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    if (processId != GetCurrentProcessId()) {
-        return nullptr;
-    }
-    return static_cast<TWinControl*>(GetPropW(window, ControlProperty()));
+    return window ? BoundControl(window) : nullptr;
 }
 
 void RegisterControlWindowClass(const TCreateParams& params) {
@@ -93,12 +92,20 @@ void SetCreationControl(TWinControl* control) {
 }
 
 void BindWindowToControl(HWND window, TWinControl* control) {
-    SetPropW(window, ControlProperty(), control);
+    {
+        TWindowControls& controls = WindowControls();
+        const std::lock_guard<std::mutex> guard(controls.Lock);
+        controls.Controls[window] = control;
+    }
     control->FHandle = window;
 }
 
 void UnbindWindowFromControl(HWND window, TWinControl* control) {
-    RemovePropW(window, ControlProperty());
+    {
+        TWindowControls& controls = WindowControls();
+        const std::lock_guard<std::mutex> guard(controls.Lock);
+        controls.Controls.erase(window);
+    }
     if (control && control->FHandle == window) {
         control->FHandle = nullptr;
         control->FShowing = false;

@@ -114,6 +114,8 @@ TEST(Window, RecreatingAWindowKeepsTheTextTheChildrenAndTheFocus) {
     ASSERT_TRUE(panel->HandleAllocated());
     EXPECT_NE(panel->WindowHandle(), before);
     EXPECT_FALSE(IsWindow(before));
+    EXPECT_EQ(vcl::FindControl(before), nullptr) << "a destroyed window no longer names its control";
+    EXPECT_EQ(vcl::FindControl(panel->WindowHandle()), panel);
     EXPECT_EQ(test_support::Utf8(panel->Caption()), "panel text");
     ASSERT_TRUE(child->HandleAllocated());
     EXPECT_EQ(GetParent(child->WindowHandle()), panel->WindowHandle());
