@@ -22,9 +22,10 @@ struct TWindowControls {
     std::unordered_map<HWND, TWinControl*> Controls;
 };
 
+// Never destroyed: a window may still get messages while the process's statics are torn down.
 TWindowControls& WindowControls() {
-    static TWindowControls controls;
-    return controls;
+    static auto* controls = new TWindowControls;
+    return *controls;
 }
 
 TWinControl* BoundControl(HWND window) {
