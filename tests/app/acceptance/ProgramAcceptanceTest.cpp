@@ -233,7 +233,7 @@ TEST_F(ProgramAcceptance, FirstStartWithoutSettingsOrInvoicingSoftware) {
 }
 
 // A list longer than the grid: Ctrl+End brings its last line whole above the horizontal scroll bar, which the lines'
-// specifications (wider than the grid) bring. A selected cell shows in the selection's colour, so the last line is
+// model texts (wider than the grid) bring. A selected cell shows in the selection's colour, so the last line is
 // found by its selected cell, as whole as the first line's was.
 TEST_F(ProgramAcceptance, ALongListShowsItsLastLineWholeAfterCtrlEnd) {
     const std::wstring list = Work->Path() + L"long-list.xlsx";

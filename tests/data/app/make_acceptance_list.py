@@ -7,7 +7,7 @@ import rounds it to 12.35), one line at another tax rate, one deduction that is 
 the import cannot take); 19-digit tax classification codes; then a totals row without a product name, which ends
 the list. acceptance-list.xml beside them is the invoice file the program must write from either, typed by hand.
 
-long-list.xlsx holds 25 lines, more than the main window's grid shows at once, each with a specification wider than
+long-list.xlsx holds 25 lines, more than the main window's grid shows at once, each with a model text (规格型号) wider than
 the grid, so that the grid scrolls both ways; its total stays under the smallest invoice limit.
 
 Run from this folder: /usr/bin/python3 make_acceptance_list.py
@@ -30,8 +30,8 @@ LINES = [
 
 SHEET_TITLE = "销货清单"
 
-LONG_SPECIFICATION = "不锈钢材质，双层真空保温，容量五百毫升，附带滤网与提绳，适合办公室及户外使用"
-LONG_LINES = [["保温杯%d号" % (n + 1), LONG_SPECIFICATION, "个", 1, 10, 10, 0.13, "1060201000000000000"]
+LONG_MODEL = "不锈钢材质，双层真空保温，容量五百毫升，附带滤网与提绳，适合办公室及户外使用"
+LONG_LINES = [["保温杯%d号" % (n + 1), LONG_MODEL, "个", 1, 10, 10, 0.13, "1060201000000000000"]
               for n in range(25)]
 
 
